@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package StrativM needs to build, run, test and benchmark.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-serialport-dev qt6-serialbus-dev qt6-image-formats-plugins libgl-dev
+  libzip-dev libgif-dev
+  fonts-liberation2 fonts-dejavu-core
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  xvfb x11-utils imagemagick poppler-utils socat python3-pymodbus zip unzip
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

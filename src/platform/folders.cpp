@@ -1,0 +1,98 @@
+#include "platform/folders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+FolderRoots g_roots;
+bool g_rootsSet = false;
+
+QString WithSlash(QString p)
+{
+    if (!p.isEmpty() && !p.endsWith(u'/'))
+        p += u'/';
+    return p;
+}
+
+const FolderRoots& Roots()
+{
+    if (!g_rootsSet) {
+        g_roots.home = QDir::homePath();
+        g_roots.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (g_roots.documents.isEmpty())
+            g_roots.documents = g_roots.home + QStringLiteral("/Documents");
+        g_roots.config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/StrativM");
+        g_rootsSet = true;
+    }
+    return g_roots;
+}
+}  // namespace
+
+void SetFolderRoots(const FolderRoots& roots)
+{
+    g_roots = roots;
+    g_rootsSet = true;
+}
+
+FolderRoots CurrentFolderRoots() { return Roots(); }
+
+QString DocumentsFolder()
+{
+    const QString folder = WithSlash(Roots().documents) + QStringLiteral("StrativM/");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString DefaultInstallFolder() { return WithSlash(Roots().home) + QStringLiteral("StrativM/"); }
+
+QString SettingsFile() { return WithSlash(Roots().config) + QStringLiteral("strativm.ini"); }
+
+QString ReadSetting(const QString& key, const QString& fallback)
+{
+    QSettings s(SettingsFile(), QSettings::IniFormat);
+    return s.value(key, fallback).toString();
+}
+
+void WriteSetting(const QString& key, const QString& value)
+{
+    QSettings s(SettingsFile(), QSettings::IniFormat);
+    s.setValue(key, value);
+    s.sync();
+}
+
+QString InstallFolder()
+{
+    const QString v = ReadSetting(QStringLiteral("INSTDIR/INSTALL DIR"));
+    return v.isEmpty() ? DefaultInstallFolder() : WithSlash(v);
+}
+
+void SetInstallFolder(const QString& folder) { WriteSetting(QStringLiteral("INSTDIR/INSTALL DIR"), folder); }
+
+QString JoinPath(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty())
+        return name;
+    QString n = name;
+    while (n.startsWith(u'/'))
+        n.remove(0, 1);
+    return WithSlash(folder) + n;
+}
+
+QString FindFileNoCase(const QString& folder, const QString& name)
+{
+    const QString exact = JoinPath(folder, name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QDir dir(folder);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& e : entries)
+        if (e.compare(name, Qt::CaseInsensitive) == 0)
+            return JoinPath(folder, e);
+    return exact;
+}
+
+}  // namespace platform

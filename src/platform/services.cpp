@@ -1,0 +1,148 @@
+#include "platform/services.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+Services g_services;
+
+class SteadyClock final : public Clock {
+public:
+    SteadyClock() { timer_.start(); }
+    std::int64_t SteadyMs() const override { return timer_.elapsed(); }
+    QDateTime LocalTime() const override { return QDateTime::currentDateTime(); }
+
+private:
+    QElapsedTimer timer_;
+};
+
+class QtWindowTimers final : public WindowTimers {
+public:
+    explicit QtWindowTimers(std::function<void(int)> fire) : fire_(std::move(fire)) {}
+    ~QtWindowTimers() override { qDeleteAll(timers_); }
+
+    void SetTimer(int id, int ms) override
+    {
+        QTimer*& t = timers_[id];
+        if (!t) {
+            t = new QTimer;
+            QObject::connect(t, &QTimer::timeout, [this, id] { fire_(id); });
+        }
+        t->start(ms);
+    }
+    void KillTimer(int id) override
+    {
+        if (QTimer* t = timers_.take(id)) {
+            t->stop();
+            t->deleteLater();
+        }
+    }
+    bool IsRunning(int id) const override { return timers_.contains(id); }
+    int Period(int id) const override
+    {
+        QTimer* t = timers_.value(id);
+        return t ? t->interval() : 0;
+    }
+
+private:
+    std::function<void(int)> fire_;
+    QHash<int, QTimer*> timers_;
+};
+
+class QtTimerFactory final : public TimerFactory {
+public:
+    std::unique_ptr<WindowTimers> Create(std::function<void(int)> fire) override
+    {
+        return std::make_unique<QtWindowTimers>(std::move(fire));
+    }
+};
+
+class QueuedCalls final : public MessageQueue {
+public:
+    void Post(std::function<void()> work) override
+    {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+    }
+};
+
+class ProcessShell final : public Shell {
+public:
+    bool ShellOpen(const QString& path, const QString& verb) override
+    {
+        Q_UNUSED(verb);  // Linux desktops have one verb: open with the associated program
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        return !opener.isEmpty() && QProcess::startDetached(opener, {path});
+    }
+    bool StartProgram(const QString& program, const QStringList& args) override
+    {
+        return QProcess::startDetached(program, args);
+    }
+    int RunProgram(const QString& program, const QStringList& args, int timeoutMs) override
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(program, args);
+        if (!p.waitForStarted(5000))
+            return -1;
+        if (!p.waitForFinished(timeoutMs)) {
+            p.kill();
+            p.waitForFinished(1000);
+            return -1;
+        }
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+};
+}  // namespace
+
+Services& services() { return g_services; }
+void InstallServices(const Services& s) { g_services = s; }
+
+int MessageBox(const QString& text, const QString& caption, unsigned flags)
+{
+    if (!g_services.prompter) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+        return IDCANCEL;
+    }
+    return g_services.prompter->MessageBox(text, caption, flags);
+}
+
+void MessageBeep(unsigned type)
+{
+    if (g_services.sounder)
+        g_services.sounder->MessageBeep(type);
+}
+
+std::int64_t SteadyMs() { return (g_services.clock ? *g_services.clock : RealClock()).SteadyMs(); }
+QDateTime LocalTime() { return (g_services.clock ? *g_services.clock : RealClock()).LocalTime(); }
+
+Clock& RealClock()
+{
+    static SteadyClock c;
+    return c;
+}
+TimerFactory& RealTimerFactory()
+{
+    static QtTimerFactory f;
+    return f;
+}
+MessageQueue& RealMessageQueue()
+{
+    static QueuedCalls q;
+    return q;
+}
+Shell& RealShell()
+{
+    static ProcessShell s;
+    return s;
+}
+
+}  // namespace platform

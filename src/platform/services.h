@@ -1,0 +1,130 @@
+#pragma once
+// Everything the program asks of the user or of the machine that a test must control goes through one
+// of these interfaces. The application installs the real implementations; the test main installs doubles
+// that record what was asked and answer as the test scripts it.
+#include "platform/winapi.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace platform {
+
+// What a file dialog is asked: the folder it starts in, the title, and Windows-style filters
+// ("Data Files (*.svm)|*.svm|All Files (*.*)|*.*").
+struct FileDialogRequest {
+    QString title;
+    QString folder;
+    QString fileName;   // proposed name
+    QString filter;
+    QString defaultExt;  // without the dot
+};
+
+// Message boxes, questions, file dialogs, the input box and the colour chooser.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Returns IDOK, IDCANCEL, IDYES, IDNO... for the buttons that `flags` names.
+    virtual int MessageBox(const QString& text, const QString& caption, unsigned flags) = 0;
+    virtual std::optional<QString> OpenFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> SaveFileName(const FileDialogRequest& request) = 0;
+    // A one-line text input; nullopt when cancelled.
+    virtual std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) = 0;
+    virtual std::optional<COLORREF> ChooseColor(COLORREF initial) = 0;
+};
+
+// Beeps and sound files.
+class Sounder {
+public:
+    virtual ~Sounder() = default;
+    virtual void MessageBeep(unsigned type) = 0;
+    virtual bool PlaySound(const QString& wavFile) = 0;
+};
+
+// The steady millisecond clock and the local time of day.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::int64_t SteadyMs() const = 0;
+    virtual QDateTime LocalTime() const = 0;
+};
+
+// Numbered window timers of one window: SetTimer(n, ms) makes `fire(n)` run every ms milliseconds
+// on the GUI thread until KillTimer(n). Setting a running timer again restarts it with the new period.
+class WindowTimers {
+public:
+    virtual ~WindowTimers() = default;
+    virtual void SetTimer(int id, int ms) = 0;
+    virtual void KillTimer(int id) = 0;
+    virtual bool IsRunning(int id) const = 0;
+    virtual int Period(int id) const = 0;  // 0 when not running
+};
+
+// Work posted to run later on the GUI thread (window messages sent with PostMessage).
+class MessageQueue {
+public:
+    virtual ~MessageQueue() = default;
+    virtual void Post(std::function<void()> work) = 0;
+};
+
+// Other programs: documents opened with their associated program, helpers started with an argument
+// vector (never through a shell).
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool ShellOpen(const QString& path, const QString& verb) = 0;
+    // Starts `program` and returns at once; false when it could not be started.
+    virtual bool StartProgram(const QString& program, const QStringList& args) = 0;
+    // Runs `program` to its end; returns its exit code, or -1 when it could not run or timed out.
+    virtual int RunProgram(const QString& program, const QStringList& args, int timeoutMs) = 0;
+};
+
+// The text clipboard.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void SetText(const QString& text) = 0;
+    virtual QString Text() const = 0;
+    virtual void Clear() = 0;
+};
+
+// Makes window timers for a window: the real one uses Qt timers, the double fires them by hand.
+class TimerFactory {
+public:
+    virtual ~TimerFactory() = default;
+    virtual std::unique_ptr<WindowTimers> Create(std::function<void(int)> fire) = 0;
+};
+
+struct Services {
+    Prompter* prompter = nullptr;
+    Sounder* sounder = nullptr;
+    Clock* clock = nullptr;
+    TimerFactory* timers = nullptr;
+    MessageQueue* queue = nullptr;
+    Shell* shell = nullptr;
+    Clipboard* clipboard = nullptr;
+};
+
+// The services in force. Installed once by the application or the test main.
+Services& services();
+void InstallServices(const Services& s);
+
+// Shorthands for the calls made everywhere.
+int MessageBox(const QString& text, const QString& caption, unsigned flags = MB_OK);
+void MessageBeep(unsigned type = 0);
+std::int64_t SteadyMs();
+QDateTime LocalTime();
+
+// Core implementations that need no GUI: steady clock, Qt timers, queued calls on the application
+// thread, external programs through QProcess. The GUI ones live in platform/ui.
+Clock& RealClock();
+TimerFactory& RealTimerFactory();
+MessageQueue& RealMessageQueue();
+Shell& RealShell();
+
+}  // namespace platform

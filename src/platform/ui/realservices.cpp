@@ -1,0 +1,145 @@
+#include "platform/ui/realservices.h"
+
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+// "Data Files (*.svm)|*.svm|All Files (*.*)|*.*" -> "Data Files (*.svm);;All Files (*)"
+QString QtFilter(const QString& windowsFilter)
+{
+    const QStringList parts = windowsFilter.split(u'|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        out << parts[i].section(u'(', 0, 0).trimmed() + QStringLiteral(" (") + patterns + u')';
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QWidget* ActiveWindow() { return QApplication::activeWindow(); }
+
+class DesktopPrompter final : public Prompter {
+public:
+    int MessageBox(const QString& text, const QString& caption, unsigned flags) override
+    {
+        QMessageBox box(ActiveWindow());
+        box.setWindowTitle(caption);
+        box.setText(text);
+        switch (flags & MB_ICONMASK) {
+        case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
+        case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+        case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
+        case MB_ICONASTERISK: box.setIcon(QMessageBox::Information); break;
+        default: break;
+        }
+        struct B { QMessageBox::StandardButton qt; int id; };
+        QList<B> buttons;
+        switch (flags & MB_TYPEMASK) {
+        case MB_OKCANCEL: buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+        case MB_ABORTRETRYIGNORE: buttons = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}}; break;
+        case MB_YESNOCANCEL: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}}; break;
+        case MB_YESNO: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+        case MB_RETRYCANCEL: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
+        default: buttons = {{QMessageBox::Ok, IDOK}}; break;
+        }
+        QMessageBox::StandardButtons set;
+        for (const B& b : buttons)
+            set |= b.qt;
+        box.setStandardButtons(set);
+        const int def = int((flags >> 8) & 0x3);
+        if (def < buttons.size())
+            box.setDefaultButton(buttons[def].qt);
+        const auto pressed = QMessageBox::StandardButton(box.exec());
+        for (const B& b : buttons)
+            if (b.qt == pressed)
+                return b.id;
+        // Closed with the window's close box: Windows answers IDCANCEL, or IDOK for a lone OK button.
+        return buttons.size() == 1 ? IDOK : IDCANCEL;
+    }
+
+    std::optional<QString> OpenFileName(const FileDialogRequest& r) override
+    {
+        const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
+        const QString f = QFileDialog::getOpenFileName(ActiveWindow(), r.title, start, QtFilter(r.filter));
+        return f.isEmpty() ? std::nullopt : std::optional<QString>(f);
+    }
+
+    std::optional<QString> SaveFileName(const FileDialogRequest& r) override
+    {
+        QFileDialog dlg(ActiveWindow(), r.title, r.folder, QtFilter(r.filter));
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        if (!r.defaultExt.isEmpty())
+            dlg.setDefaultSuffix(r.defaultExt);
+        if (!r.fileName.isEmpty())
+            dlg.selectFile(r.fileName);
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dlg.selectedFiles().first();
+    }
+
+    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) override
+    {
+        bool ok = false;
+        const QString t = QInputDialog::getText(ActiveWindow(), caption, prompt, QLineEdit::Normal, initial, &ok);
+        return ok ? std::optional<QString>(t) : std::nullopt;
+    }
+
+    std::optional<COLORREF> ChooseColor(COLORREF initial) override
+    {
+        const QColor c = QColorDialog::getColor(QColor(GetRValue(initial), GetGValue(initial), GetBValue(initial)), ActiveWindow());
+        if (!c.isValid())
+            return std::nullopt;
+        return RGB(c.red(), c.green(), c.blue());
+    }
+};
+
+class DesktopSounder final : public Sounder {
+public:
+    void MessageBeep(unsigned) override { QApplication::beep(); }
+    bool PlaySound(const QString& wavFile) override
+    {
+        // ALSA's player is the plainest way to play a .wav without a media framework.
+        const QString player = QStandardPaths::findExecutable(QStringLiteral("aplay"));
+        return !player.isEmpty() && QProcess::startDetached(player, {QStringLiteral("-q"), wavFile});
+    }
+};
+
+class DesktopClipboard final : public Clipboard {
+public:
+    void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
+    QString Text() const override { return QGuiApplication::clipboard()->text(); }
+    void Clear() override { QGuiApplication::clipboard()->clear(); }
+};
+
+}  // namespace
+
+void InstallRealServices()
+{
+    static DesktopPrompter prompter;
+    static DesktopSounder sounder;
+    static DesktopClipboard clipboard;
+    Services s;
+    s.prompter = &prompter;
+    s.sounder = &sounder;
+    s.clipboard = &clipboard;
+    s.clock = &RealClock();
+    s.timers = &RealTimerFactory();
+    s.queue = &RealMessageQueue();
+    s.shell = &RealShell();
+    InstallServices(s);
+}
+
+}  // namespace platform

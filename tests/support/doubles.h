@@ -1,0 +1,151 @@
+#pragma once
+// Test doubles of the platform services: each records what the code under test asked and answers as
+// the test scripted. The test main installs one set of them before every test.
+#include "platform/services.h"
+
+#include <QList>
+#include <QMap>
+
+#include <deque>
+
+namespace testing_support {
+
+struct AskedMessage {
+    QString text;
+    QString caption;
+    unsigned flags = 0;
+};
+
+class FakePrompter final : public platform::Prompter {
+public:
+    // Scripted answers, taken in order; when empty a message box answers IDOK for a lone OK button,
+    // IDCANCEL otherwise, and every dialog is cancelled.
+    std::deque<int> answers;
+    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QString>> inputAnswers;
+    std::deque<std::optional<platform::COLORREF>> colorAnswers;
+
+    QList<AskedMessage> messages;
+    QList<platform::FileDialogRequest> fileRequests;
+    QList<QString> inputPrompts;
+
+    int MessageBox(const QString& text, const QString& caption, unsigned flags) override;
+    std::optional<QString> OpenFileName(const platform::FileDialogRequest& r) override;
+    std::optional<QString> SaveFileName(const platform::FileDialogRequest& r) override;
+    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) override;
+    std::optional<platform::COLORREF> ChooseColor(platform::COLORREF initial) override;
+};
+
+class FakeSounder final : public platform::Sounder {
+public:
+    int beeps = 0;
+    QStringList played;
+    void MessageBeep(unsigned) override { ++beeps; }
+    bool PlaySound(const QString& f) override
+    {
+        played << f;
+        return true;
+    }
+};
+
+class FakeClock final : public platform::Clock {
+public:
+    std::int64_t ms = 0;
+    QDateTime now = QDateTime(QDate(2026, 1, 15), QTime(8, 30, 0));
+    std::int64_t SteadyMs() const override { return ms; }
+    QDateTime LocalTime() const override { return now; }
+    void Advance(std::int64_t delta)
+    {
+        ms += delta;
+        now = now.addMSecs(delta);
+    }
+};
+
+// Timers that never fire by themselves: a test calls Fire(id).
+class FakeTimers final : public platform::WindowTimers {
+public:
+    explicit FakeTimers(std::function<void(int)> fire) : fire_(std::move(fire)) {}
+    void SetTimer(int id, int ms) override { periods[id] = ms; }
+    void KillTimer(int id) override { periods.remove(id); }
+    bool IsRunning(int id) const override { return periods.contains(id); }
+    int Period(int id) const override { return periods.value(id, 0); }
+    // Fires a running timer; returns false (and fires nothing) when it is not running.
+    bool Fire(int id)
+    {
+        if (!periods.contains(id))
+            return false;
+        fire_(id);
+        return true;
+    }
+    QMap<int, int> periods;
+
+private:
+    std::function<void(int)> fire_;
+};
+
+class FakeTimerFactory final : public platform::TimerFactory {
+public:
+    std::unique_ptr<platform::WindowTimers> Create(std::function<void(int)> fire) override;
+    FakeTimers* last = nullptr;  // the timers of the window made last
+};
+
+// Posted work waits until the test delivers it.
+class FakeQueue final : public platform::MessageQueue {
+public:
+    std::deque<std::function<void()>> pending;
+    void Post(std::function<void()> work) override { pending.push_back(std::move(work)); }
+    int DeliverAll();
+};
+
+struct ProgramCall {
+    QString program;
+    QStringList args;
+};
+
+class FakeShell final : public platform::Shell {
+public:
+    QList<ProgramCall> opened;   // ShellOpen: program = path, args = {verb}
+    QList<ProgramCall> started;
+    QList<ProgramCall> ran;
+    int exitCode = 0;
+    bool ShellOpen(const QString& path, const QString& verb) override
+    {
+        opened.append({path, {verb}});
+        return true;
+    }
+    bool StartProgram(const QString& program, const QStringList& args) override
+    {
+        started.append({program, args});
+        return true;
+    }
+    int RunProgram(const QString& program, const QStringList& args, int) override
+    {
+        ran.append({program, args});
+        return exitCode;
+    }
+};
+
+class FakeClipboard final : public platform::Clipboard {
+public:
+    QString text;
+    void SetText(const QString& t) override { text = t; }
+    QString Text() const override { return text; }
+    void Clear() override { text.clear(); }
+};
+
+// One set of doubles, installed for the current test.
+struct Doubles {
+    FakePrompter prompter;
+    FakeSounder sounder;
+    FakeClock clock;
+    FakeTimerFactory timers;
+    FakeQueue queue;
+    FakeShell shell;
+    FakeClipboard clipboard;
+    void Install();
+};
+
+// The doubles of the running test.
+Doubles& doubles();
+
+}  // namespace testing_support

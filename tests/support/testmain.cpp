@@ -1,0 +1,58 @@
+#include "support/testmain.h"
+
+#include "platform/folders.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+
+namespace testing_support {
+
+namespace {
+std::unique_ptr<Doubles> g_doubles;
+std::unique_ptr<QTemporaryDir> g_dir;
+
+// Gives every test new doubles and a new temporary folder, and removes them after it.
+class PerTestSetup : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        g_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/strativm-test-XXXXXX"));
+        const QString root = g_dir->path();
+        QDir().mkpath(root + QStringLiteral("/home"));
+        QDir().mkpath(root + QStringLiteral("/docs"));
+        QDir().mkpath(root + QStringLiteral("/config"));
+        platform::SetFolderRoots({root + QStringLiteral("/docs"), root + QStringLiteral("/config"), root + QStringLiteral("/home")});
+        g_doubles = std::make_unique<Doubles>();
+        g_doubles->Install();
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        platform::InstallServices({});
+        g_doubles.reset();
+        g_dir.reset();
+    }
+};
+}  // namespace
+
+Doubles& doubles() { return *g_doubles; }
+QString TestDir() { return g_dir->path() + u'/'; }
+QString TestDataDir() { return QStringLiteral(STRATIVM_TEST_DATA_DIR "/"); }
+
+}  // namespace testing_support
+
+int main(int argc, char** argv)
+{
+    // Before the QApplication exists: tests never need a display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::PerTestSetup);
+    return RUN_ALL_TESTS();
+}
