@@ -1,0 +1,99 @@
+#include "wellfile/wellconfig.h"
+
+#include "exchange/copyout.h"
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "wellfile/settingsblock.h"
+#include "wellfile/wholefile.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace wellfile {
+
+namespace {
+const QString kCfg = QStringLiteral(".cfg");
+const QString kDefaultCfg = QStringLiteral("default.cfg");
+
+bool IsScratchWell(const QString& wellName) { return wellName.startsWith(u'~'); }
+}  // namespace
+
+WellConfig DefaultWellConfig(const ConfigDefaults& window)
+{
+    WellConfig c;
+    std::memset(&c, 0, sizeof c);
+    c.logScaleKind = 1;
+    c.rateLineStyle = window.rateLineStyle;
+    c.gasLineStyle = window.gasLineStyle;
+    c.rateUnitPerHour = 1;
+    c.setting16 = 1;
+    c.maxGasEntries = 8;
+    c.hotwire = 1;
+    c.setting70 = 10;
+    c.topsLine = 1;
+    c.antiBounceDelay = 4;
+    c.tenFootRatesFromFive = 1;
+    c.curveSetting = 4;
+    c.logBodySetting = 1;
+    platform::SetFieldText(c.backupDrive, "C:\\");
+    c.setting3655 = 2;
+    c.gasInstrumentType = -1;
+    c.linesAndScalesSet = 1;
+    c.sendTopsFile = 1;
+    c.sendConfigFile = 1;
+    c.sendGasViaWits = 1;
+    c.reverseCo2 = (window.loggerId == 21 || window.loggerId == 86) ? 1 : 0;
+    c.copyOptions.liveUpdateInterval = 2;
+    c.sendColourFile = window.sendColourFile;
+    c.useHardnessLabel = 1;
+    c.plotInterpretedLith = 1;
+    return c;
+}
+
+QString ConfigReadPath(const WellPlace& place, bool fieldSettings)
+{
+    if (!place.drilling && QFileInfo::exists(platform::FindFileNoCase(place.workingFolder, kDefaultCfg)))
+        return platform::FindFileNoCase(place.dataFolder, kDefaultCfg);
+    const QString& folder = (place.sharedFolderWell && fieldSettings) ? place.dataFolder : place.currentFolder;
+    return platform::FindFileNoCase(folder, place.wellName + kCfg);
+}
+
+int LoadConfig(WellConfig& config, const WellPlace& place, bool fieldSettings)
+{
+    std::memset(&config, 0, sizeof config);
+    if (place.wellName.isEmpty())
+        return 0;
+    return ReadExactFile(ConfigReadPath(place, fieldSettings), &config, sizeof config) ? 1 : 0;
+}
+
+int SaveConfig(const WellConfig& config, const WellPlace& place, bool& fieldSettings)
+{
+    if (place.wellName.isEmpty())
+        return 0;
+    bool ok = true;
+    QString folder = place.currentFolder;
+    if (place.sharedFolderWell) {
+        SettingsBlock dbc;
+        LoadDbc(dbc, place);
+        fieldSettings = true;
+        dbc.fieldSettings = 1;
+        ok = SaveDbc(dbc, place) == 1;
+        folder = place.dataFolder;
+    }
+    WellConfig out = config;
+    if (IsScratchWell(place.wellName))
+        out.drillingAtExit = 0;
+    if (!WriteWholeFile(platform::JoinPath(folder, place.wellName + kCfg), &out, sizeof out))
+        return 0;
+    if (place.drilling && out.copyOptions.copyOut && out.copyOptions.remoteCopy)
+        exchange::CopyWellFileOut(place.dataFolder, place.wellName, kCfg, QStringLiteral("remote"));
+    return ok ? 1 : 0;
+}
+
+bool RestartsInDrilling(const WellConfig& config, const QString& wellName)
+{
+    return config.drillingAtExit != 0 && !IsScratchWell(wellName);
+}
+
+}  // namespace wellfile

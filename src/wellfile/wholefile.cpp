@@ -1,0 +1,48 @@
+#include "wellfile/wholefile.h"
+
+#include "wellfile/fileattrs.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstring>
+#include <vector>
+
+namespace wellfile {
+
+bool ReadExactFile(const QString& path, void* buffer, std::size_t size)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() != qint64(size))
+        return false;
+    // Read into a scratch copy so a short read cannot leave the caller's record half filled.
+    std::vector<char> scratch(size);
+    if (f.read(scratch.data(), qint64(size)) != qint64(size))
+        return false;
+    std::memcpy(buffer, scratch.data(), size);
+    return true;
+}
+
+long long ReadFilePrefix(const QString& path, void* buffer, std::size_t size)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const qint64 n = f.read(static_cast<char*>(buffer), qint64(size));
+    return n < 0 ? 0 : n;
+}
+
+bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
+{
+    SetNormalAttributes(path);  // a read-only file from another station is still ours to replace
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(static_cast<const char*>(data), qint64(size)) != qint64(size)) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+}  // namespace wellfile

@@ -1,0 +1,22 @@
+#pragma once
+// Whole-file images of fixed-size settings records: read back only when the file has exactly the
+// record's size, written through a temporary file and a rename so a failed write never leaves a
+// half-written record behind.
+#include <QString>
+
+#include <cstddef>
+
+namespace wellfile {
+
+// Fills `size` bytes from `path` when the file is exactly `size` bytes long; false otherwise (missing,
+// other length, read error). The buffer is left untouched on false.
+bool ReadExactFile(const QString& path, void* buffer, std::size_t size);
+
+// Reads at most `size` bytes of `path` into `buffer`; returns the number read, or -1 when the file does
+// not open. Bytes past the end of a shorter file are left as they were.
+long long ReadFilePrefix(const QString& path, void* buffer, std::size_t size);
+
+// Replaces `path` with `size` bytes of `data`; false when anything fails (the old file then stays).
+bool WriteWholeFile(const QString& path, const void* data, std::size_t size);
+
+}  // namespace wellfile
