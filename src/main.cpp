@@ -1,7 +1,7 @@
+#include "app/ui/tlogapp.h"
 #include "platform/ui/realservices.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include <clocale>
 
@@ -12,9 +12,7 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     platform::InstallRealServices();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("StrativM"));
-    window.resize(1000, 700);
-    window.show();
-    return app.exec();
+    TLogApp logApp(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    logApp.InitMainWindow();
+    return logApp.Run();
 }

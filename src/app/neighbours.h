@@ -1,0 +1,26 @@
+#pragma once
+// The services of the other subsystems that the main window calls. Each points at its subsystem's
+// services in force; a test points one at a double to see what the window asked.
+#include "drilling/drilling_services.h"
+#include "elog/elog_services.h"
+#include "entry/entry_services.h"
+#include "exchange/exchange_services.h"
+#include "gasmon/gasmon_services.h"
+#include "logview/logview_services.h"
+#include "print/print_services.h"
+#include "wits/wits_services.h"
+
+namespace app {
+
+struct Neighbours {
+    logview::LogViewServices* logview = &logview::DefaultLogViewServices();
+    drilling::DrillingServices* drilling = &drilling::DefaultDrillingServices();
+    gasmon::GasMonitorServices* gasmon = &gasmon::DefaultGasMonitorServices();
+    wits::WitsServices* wits = &wits::DefaultWitsServices();
+    entry::EntryServices* entry = &entry::DefaultEntryServices();
+    print::PrintServices* print = &print::DefaultPrintServices();
+    elog::ElogServices* elog = &elog::DefaultElogServices();
+    exchange::ExchangeServices* exchange = &exchange::DefaultExchangeServices();
+};
+
+}  // namespace app

@@ -1,0 +1,140 @@
+#include "app/ui/logwindow.h"
+
+#include "app/commandids.h"
+#include "exchange/copyout.h"
+#include "platform/winapi.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace {
+
+unsigned MouseKeys(const QMouseEvent* e)
+{
+    unsigned keys = 0;
+    if (e->buttons() & Qt::LeftButton)
+        keys |= logview::MK_LBUTTON;
+    if (e->buttons() & Qt::RightButton)
+        keys |= logview::MK_RBUTTON;
+    if (e->modifiers() & Qt::ShiftModifier)
+        keys |= logview::MK_SHIFT;
+    if (e->modifiers() & Qt::ControlModifier)
+        keys |= logview::MK_CONTROL;
+    return keys;
+}
+
+}  // namespace
+
+LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent)
+{
+    setWindowTitle(title);
+    setMouseTracking(true);
+
+    // The timers are the window's: they die with it, so their callback never outlives `this`.
+    timers_ = platform::services().timers->Create([this](int id) { EvTimer(id); });
+    state_.timers = timers_.get();
+
+    // Accelerator table 1: Alt+D sends its command, which no table answers.
+    auto* altD = new QAction(this);
+    altD->setShortcut(QKeySequence(Qt::ALT | Qt::Key_D));
+    connect(altD, &QAction::triggered, this, [this] { EvCommand(app::cmd::AltD); });
+    addAction(altD);
+
+    wellfile::DataFileHooks& hooks = state_.well.file.hooks;
+    hooks.copyWellFileOut = [this](const QString& extension) {
+        exchange::CopyWellFileOut(state_.well.file.dataFolder, state_.well.file.wellName, extension);
+    };
+    hooks.setCaption = [this](const QString& caption) {
+        state_.well.captionText = caption;
+        setWindowTitle(caption);
+    };
+
+    AssignMenu(1);
+    SetupWindow();
+}
+
+LogWindow::~LogWindow()
+{
+    timers_.reset();
+    state_.engines.StopWorkers();
+}
+
+void LogWindow::SetupWindow() { app::ApplySetupDefaults(state_); }
+
+void LogWindow::AssignMenu(int resource) { state_.view.menuResource = resource; }
+
+bool LogWindow::EvCommand(int id) { return Commands().Dispatch(*this, id); }
+
+void LogWindow::PostMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    // A message may be delivered after the window is gone: the guard drops it then.
+    QPointer<LogWindow> self(this);
+    platform::MessageQueue* queue = platform::services().queue;
+    (queue ? *queue : platform::RealMessageQueue()).Post([self, msg, wParam, lParam] {
+        if (self)
+            self->HandleMessage(msg, wParam, lParam);
+    });
+}
+
+bool LogWindow::HandleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    using namespace platform;
+    switch (msg) {
+    case WM_COMMAND: return EvCommand(int(wParam & 0xFFFF));
+    case WM_TIMER: EvTimer(int(wParam)); return true;
+    case MM_JOY1BUTTONDOWN:
+    case MM_JOY1BUTTONUP: EvJoyButton(unsigned(wParam)); return true;
+    case WM_USER + 1: EvGasResponse(wParam, lParam); return true;
+    case WM_USER + 3: EvWitsData(wParam, lParam); return true;
+    case WM_USER + 4: EvCustWitsData(wParam, lParam); return true;
+    case WM_USER + 5: return true;  // the gas monitor's second notice needs no work
+    default: return false;
+    }
+}
+
+void LogWindow::SetTimer(int id, int ms) { timers_->SetTimer(id, ms); }
+void LogWindow::KillTimer(int id) { timers_->KillTimer(id); }
+bool LogWindow::TimerRunning(int id) const { return timers_->IsRunning(id); }
+
+void LogWindow::EvTimer(int id) { neighbours_.drilling->EvTimer(state_, id); }
+void LogWindow::EvJoyButton(unsigned buttons) { neighbours_.drilling->EvJoyButton(state_, buttons); }
+void LogWindow::EvGasResponse(std::uintptr_t w, std::intptr_t l) { neighbours_.gasmon->EvGasResponse(state_, w, l); }
+void LogWindow::EvWitsData(std::uintptr_t w, std::intptr_t l) { neighbours_.wits->EvWitsData(state_, w, l); }
+void LogWindow::EvCustWitsData(std::uintptr_t w, std::intptr_t l) { neighbours_.wits->EvCustWitsData(state_, w, l); }
+
+void LogWindow::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    if (e->button() == Qt::LeftButton)
+        neighbours_.logview->EvLButtonDown(state_, p.x(), p.y(), MouseKeys(e));
+    else if (e->button() == Qt::RightButton)
+        neighbours_.logview->EvRButtonDown(state_, p.x(), p.y(), MouseKeys(e));
+    else
+        QMainWindow::mousePressEvent(e);
+}
+
+void LogWindow::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    if (e->button() == Qt::LeftButton)
+        neighbours_.logview->EvLButtonUp(state_, p.x(), p.y(), MouseKeys(e));
+    else
+        QMainWindow::mouseReleaseEvent(e);
+}
+
+void LogWindow::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    neighbours_.logview->EvMouseMove(state_, p.x(), p.y(), MouseKeys(e));
+}
+
+void LogWindow::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    if (e->button() == Qt::LeftButton)
+        neighbours_.logview->EvLButtonDblClk(state_, p.x(), p.y(), MouseKeys(e));
+    else
+        QMainWindow::mouseDoubleClickEvent(e);
+}

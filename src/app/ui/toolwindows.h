@@ -1,0 +1,22 @@
+#pragma once
+// The tool windows and child windows of the main window. Each is null while it is closed; the guarded
+// pointers clear themselves when a window goes away on its own.
+#include <QPointer>
+#include <QWidget>
+
+namespace app {
+
+struct ToolWindows {
+    QPointer<QWidget> quickBar;  // the quick view bar
+    QPointer<QWidget> horzView;  // the horizontal-well view
+    QPointer<QWidget> gasChart;  // the real-time gas chart
+    QPointer<QWidget> witsChart;
+    QPointer<QWidget> readoutA;  // read-out windows of the log
+    QPointer<QWidget> readoutB;
+    QPointer<QWidget> elogReadout;
+    QPointer<QWidget> popupBox;        // the value or depth-match pop-up of the log
+    QPointer<QWidget> depthScrollBar;
+    QPointer<QWidget> memoEdit;        // the open memo edit box
+};
+
+}  // namespace app

@@ -1,0 +1,25 @@
+#include "entry/entry_services.h"
+
+#include "app/notbuilt.h"
+
+namespace entry {
+
+namespace {
+
+class NotBuilt final : public EntryServices {
+public:
+    void CmEnterRates(app::LogState&) override { app::NotBuiltCommand("entry", "CmEnterRates"); }
+    void CmEnterLithology(app::LogState&) override { app::NotBuiltCommand("entry", "CmEnterLithology"); }
+    void CmEnterGas(app::LogState&) override { app::NotBuiltCommand("entry", "CmEnterGas"); }
+    void CmEnterShows(app::LogState&) override { app::NotBuiltCommand("entry", "CmEnterShows"); }
+    void CmFlareData(app::LogState&) override { app::NotBuiltCommand("entry", "CmFlareData"); }
+};
+}  // namespace
+
+EntryServices& DefaultEntryServices()
+{
+    static NotBuilt services;
+    return services;
+}
+
+}  // namespace entry

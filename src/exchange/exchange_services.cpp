@@ -1,0 +1,24 @@
+#include "exchange/exchange_services.h"
+
+#include "app/notbuilt.h"
+
+namespace exchange {
+
+namespace {
+
+class NotBuilt final : public ExchangeServices {
+public:
+    void CmRestore(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRestore"); }
+    void CmSendFile(app::LogState&) override { app::NotBuiltCommand("exchange", "CmSendFile"); }
+    void CmRemoteSetup(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRemoteSetup"); }
+    void CmLiveUpdateConfig(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUpdateConfig"); }
+};
+}  // namespace
+
+ExchangeServices& DefaultExchangeServices()
+{
+    static NotBuilt services;
+    return services;
+}
+
+}  // namespace exchange

@@ -1,0 +1,23 @@
+#include "gasmon/gasmon_services.h"
+
+#include "app/notbuilt.h"
+
+namespace gasmon {
+
+namespace {
+
+class NotBuilt final : public GasMonitorServices {
+public:
+    void CmGasMonitor(app::LogState&) override { app::NotBuiltCommand("gasmon", "CmGasMonitor"); }
+    void CmGasMonitorSetup(app::LogState&) override { app::NotBuiltCommand("gasmon", "CmGasMonitorSetup"); }
+    void EvGasResponse(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("gasmon", "EvGasResponse"); }
+};
+}  // namespace
+
+GasMonitorServices& DefaultGasMonitorServices()
+{
+    static NotBuilt services;
+    return services;
+}
+
+}  // namespace gasmon

@@ -1,0 +1,24 @@
+#pragma once
+// Log printing and the printed header. What the main window asks of this subsystem.
+// Until the subsystem is built, the default services say so on stderr (commands also beep).
+namespace app {
+struct LogState;
+}
+
+namespace print {
+
+class PrintServices {
+public:
+    virtual ~PrintServices() = default;
+    // Command 51690: print the log.
+    virtual void CmPrint(app::LogState& log) = 0;
+    // Command 51695: page set-up.
+    virtual void CmPageSetup(app::LogState& log) = 0;
+    // Command 51685: the well header.
+    virtual void CmHeader(app::LogState& log) = 0;
+};
+
+// The services in force for this subsystem.
+PrintServices& DefaultPrintServices();
+
+}  // namespace print

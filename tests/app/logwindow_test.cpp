@@ -1,0 +1,236 @@
+#include "app/ui/logwindow.h"
+#include "app/ui/tlogapp.h"
+#include "platform/winapi.h"
+#include "support/testmain.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace platform;
+using testing_support::doubles;
+
+namespace {
+
+// Records what the window asked of drilling, the gas monitor, WITS and exchange.
+class Recorder final : public drilling::DrillingServices,
+                       public gasmon::GasMonitorServices,
+                       public wits::WitsServices,
+                       public exchange::ExchangeServices {
+public:
+    QStringList calls;
+    void Say(const QString& s) { calls << s; }
+
+    void CmDrilling(app::LogState&) override { Say("CmDrilling"); }
+    void CmLagTime(app::LogState&) override { Say("CmLagTime"); }
+    void CmBackupReminder(app::LogState&) override { Say("CmBackupReminder"); }
+    void EvTimer(app::LogState&, int id) override { Say(QString("EvTimer %1").arg(id)); }
+    void EvJoyButton(app::LogState&, unsigned b) override { Say(QString("EvJoyButton %1").arg(b, 0, 16)); }
+
+    void CmGasMonitor(app::LogState&) override { Say("CmGasMonitor"); }
+    void CmGasMonitorSetup(app::LogState&) override { Say("CmGasMonitorSetup"); }
+    void EvGasResponse(app::LogState&, std::uintptr_t w, std::intptr_t l) override { Say(QString("EvGasResponse %1 %2").arg(w).arg(l)); }
+
+    void CmWits(app::LogState&) override { Say("CmWits"); }
+    void CmWitsSetup(app::LogState&) override { Say("CmWitsSetup"); }
+    void CmCustomWits(app::LogState&) override { Say("CmCustomWits"); }
+    void CmCustomWitsSetup(app::LogState&) override { Say("CmCustomWitsSetup"); }
+    void CmWitsChart(app::LogState&) override { Say("CmWitsChart"); }
+    void EvWitsData(app::LogState&, std::uintptr_t w, std::intptr_t l) override { Say(QString("EvWitsData %1 %2").arg(w).arg(l)); }
+    void EvCustWitsData(app::LogState&, std::uintptr_t w, std::intptr_t l) override { Say(QString("EvCustWitsData %1 %2").arg(w).arg(l)); }
+
+    void CmRestore(app::LogState&) override { Say("CmRestore"); }
+    void CmSendFile(app::LogState&) override { Say("CmSendFile"); }
+    void CmRemoteSetup(app::LogState&) override { Say("CmRemoteSetup"); }
+    void CmLiveUpdateConfig(app::LogState&) override { Say("CmLiveUpdateConfig"); }
+};
+
+struct WindowWithRecorder {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    Recorder recorder;
+    WindowWithRecorder()
+    {
+        window.Neighbours().drilling = &recorder;
+        window.Neighbours().gasmon = &recorder;
+        window.Neighbours().wits = &recorder;
+        window.Neighbours().exchange = &recorder;
+    }
+};
+
+// The menu, button and accelerator commands the main window answers.
+std::vector<int> ExpectedCommands()
+{
+    std::vector<int> ids = {
+        51696, 51932, 51689, 51933, 51934, 51682, 18933, 51707, 51695, 51690, 51692,         // File
+        51921, 51917, 51687, 51937, 51685, 51693, 51688, 51950, 51680, 51916, 51924, 51936,  // View
+        52802, 9,
+        61687, 51694, 51886, 51706, 51798, 51691, 51684, 51697, 51702, 51699, 51683, 51906,  // Options
+        51715, 51709, 51807, 51806, 51920, 19872, 51722, 51723,
+        51705, 52697, 52696, 51700, 51923, 51725, 51708, 51918,                              // Data entry
+        51681, 51698, 111, 51686, 51938, 51775, 51900, 51779, 51800, 51777, 51945, 51939,    // Drilling
+        51940, 51710, 51701, 51901, 51944, 51946,
+        52698, 51922, 51935,                                                                 // Help
+    };
+    for (int id = 51927; id <= 51931; ++id)  // recent files
+        ids.push_back(id);
+    for (int id = 18873; id <= 18922; ++id)  // formation tops
+        ids.push_back(id);
+    for (int id = 51716; id <= 51721; ++id)  // schemes
+        ids.push_back(id);
+    return ids;
+}
+
+}  // namespace
+
+TEST(LogWindow, StartsAndShowsTheMainWindowTitledStrativM)
+{
+    TLogApp logApp;
+    logApp.InitMainWindow();
+    logApp.Show();
+    QCoreApplication::processEvents();
+    LogWindow* w = logApp.MainWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "StrativM");
+    EXPECT_TRUE(w->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(doubles().sounder.beeps, 0);
+}
+
+TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
+{
+    WindowWithRecorder f;
+    const std::vector<int> expected = ExpectedCommands();
+    ASSERT_EQ(expected.size(), 135u);
+
+    const std::vector<int> table = LogWindow::Commands().Ids();
+    EXPECT_EQ(std::set<int>(table.begin(), table.end()), std::set<int>(expected.begin(), expected.end()));
+    EXPECT_EQ(table.size(), 135u) << "an id is answered twice";
+
+    for (int id : expected) {
+        const int beeps = doubles().sounder.beeps;
+        const qsizetype calls = f.recorder.calls.size();
+        EXPECT_TRUE(f.window.EvCommand(id)) << id;
+        // Every handler answers: the window's own not-built ones and the other subsystems' not-built
+        // ones beep; the recorded subsystems note the call.
+        EXPECT_EQ((doubles().sounder.beeps - beeps) + (f.recorder.calls.size() - calls), 1) << id;
+    }
+
+    // Alt+D's command and the ids just outside the runs reach no handler and change nothing.
+    const int beeps = doubles().sounder.beeps;
+    f.recorder.calls.clear();
+    for (int id : {116, 18872, 18923, 51926, 51951, 52803, 0, -1})
+        EXPECT_FALSE(f.window.EvCommand(id)) << id;
+    EXPECT_EQ(doubles().sounder.beeps, beeps);
+    EXPECT_TRUE(f.recorder.calls.isEmpty());
+}
+
+TEST(LogWindow, SubsystemCommandsReachTheirSubsystem)
+{
+    WindowWithRecorder f;
+    for (int id : {51681, 51698, 111, 51779, 51800, 51777, 51945, 51939, 51940, 51921, 51934, 51707, 51701, 51901, 51944})
+        f.window.EvCommand(id);
+    EXPECT_EQ(f.recorder.calls,
+              QStringList({"CmDrilling", "CmLagTime", "CmBackupReminder", "CmGasMonitor", "CmGasMonitorSetup", "CmWits",
+                           "CmWitsSetup", "CmCustomWits", "CmCustomWitsSetup", "CmWitsChart", "CmRestore", "CmSendFile",
+                           "CmRemoteSetup", "CmRemoteSetup", "CmLiveUpdateConfig"}));
+    EXPECT_EQ(doubles().sounder.beeps, 0);
+}
+
+TEST(LogWindow, TimersOneToNineReachEvTimer)
+{
+    WindowWithRecorder f;
+    testing_support::FakeTimers* timers = doubles().timers.last;
+    ASSERT_NE(timers, nullptr);
+    for (int n = 1; n <= 9; ++n)
+        f.window.SetTimer(n, 100 * n);
+    EXPECT_EQ(timers->Period(5), 500);
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_TRUE(timers->Fire(n));
+    QStringList expected;
+    for (int n = 1; n <= 9; ++n)
+        expected << QString("EvTimer %1").arg(n);
+    EXPECT_EQ(f.recorder.calls, expected);
+
+    f.window.KillTimer(5);
+    EXPECT_FALSE(f.window.TimerRunning(5));
+    EXPECT_FALSE(timers->Fire(5));
+    EXPECT_EQ(f.recorder.calls.size(), 9);
+}
+
+TEST(LogWindow, PostedMessagesReachTheirHandlersWhenDelivered)
+{
+    WindowWithRecorder f;
+    f.window.PostMessage(WM_USER + 1, 7, 8);
+    f.window.PostMessage(WM_USER + 3, 1, 2);
+    f.window.PostMessage(WM_USER + 4, 3, 4);
+    f.window.PostMessage(WM_USER + 5, 5, 6);
+    f.window.PostMessage(MM_JOY1BUTTONDOWN, JOY_BUTTON1 | JOY_BUTTON1CHG);
+    f.window.PostMessage(MM_JOY1BUTTONUP, JOY_BUTTON4CHG);
+    f.window.PostMessage(WM_TIMER, 2);
+    f.window.PostMessage(WM_COMMAND, 51681);
+    EXPECT_TRUE(f.recorder.calls.isEmpty()) << "nothing runs before the queue delivers";
+
+    EXPECT_EQ(doubles().queue.DeliverAll(), 8);
+    EXPECT_EQ(f.recorder.calls, QStringList({"EvGasResponse 7 8", "EvWitsData 1 2", "EvCustWitsData 3 4", "EvJoyButton 101",
+                                             "EvJoyButton 800", "EvTimer 2", "CmDrilling"}));
+    EXPECT_TRUE(f.window.HandleMessage(WM_USER + 5, 0, 0));
+    EXPECT_FALSE(f.window.HandleMessage(WM_USER + 2, 0, 0));
+}
+
+TEST(LogWindow, MessagesPostedToAClosedWindowAreDropped)
+{
+    Recorder recorder;
+    auto window = std::make_unique<LogWindow>(nullptr, QStringLiteral("StrativM"));
+    window->Neighbours().wits = &recorder;
+    window->PostMessage(WM_USER + 3, 1, 2);
+    window.reset();
+    EXPECT_EQ(doubles().queue.DeliverAll(), 1);  // runs, finds no window
+    EXPECT_TRUE(recorder.calls.isEmpty());
+}
+
+TEST(LogWindow, SetUpDefaultsThatOtherRoutinesRelyOn)
+{
+    WindowWithRecorder f;
+    const app::LogState& s = f.window.State();
+    EXPECT_EQ(s.well.file.depthStep, 1);
+    EXPECT_EQ(s.well.file.viewDepthSpan, 40);
+    EXPECT_EQ(s.view.pixelsPerStep, 10);
+    EXPECT_EQ(s.view.logAreaTop, 160);
+    EXPECT_EQ(s.env.firstInstance, 1);
+    EXPECT_EQ(s.view.menuResource, 1);
+    EXPECT_EQ(s.now, doubles().clock.now);
+
+    // Rock types by index, as the lithology strings name them.
+    auto rock = [&](int i) { return QString(s.tables.rockAbbreviations[i].data()); };
+    EXPECT_EQ(rock(0), "BL");
+    EXPECT_EQ(rock(6), "SH");
+    EXPECT_EQ(rock(21), "CMT");
+    EXPECT_EQ(rock(27), "C6");
+    EXPECT_EQ(rock(31), "BL");
+    EXPECT_EQ(rock(32), "");
+    EXPECT_EQ(rock(37), "BL");
+
+    EXPECT_FLOAT_EQ(s.tables.witsOutTestGas[2], 92.6f);
+    EXPECT_FLOAT_EQ(s.tables.witsOutTestGas[19], 170.8f);
+    EXPECT_EQ(s.tables.witsOutTestGasLast, 19);
+
+    for (std::int32_t v : s.well.reportDepthIndex)
+        ASSERT_EQ(v, 0x30303030);
+    EXPECT_EQ(s.well.showDepthIndex[99], 0x30303030);
+    EXPECT_EQ(s.well.dstDepthIndex[49], 0x30303030);
+}
+
+TEST(LogWindow, ClosingStopsAndJoinsTheWorkerThreads)
+{
+    auto f = std::make_unique<WindowWithRecorder>();
+    std::atomic<bool> ended = false;
+    f->window.State().engines.pumpThreads[1] = std::jthread([&ended](std::stop_token stop) {
+        while (!stop.stop_requested())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ended = true;
+    });
+    f.reset();
+    EXPECT_TRUE(ended);
+}
