@@ -3,7 +3,9 @@
 #include "platform/winapi.h"
 #include "support/testmain.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -233,4 +235,50 @@ TEST(LogWindow, ClosingStopsAndJoinsTheWorkerThreads)
     });
     f.reset();
     EXPECT_TRUE(ended);
+}
+
+namespace {
+class MouseRecorder final : public logview::LogViewServices {
+public:
+    QStringList calls;
+    void Say(const char* what, int x, int y, unsigned keys) { calls << QString("%1 %2,%3 %4").arg(what).arg(x).arg(y).arg(keys); }
+    void EvLButtonDown(app::LogState&, int x, int y, unsigned k) override { Say("down", x, y, k); }
+    void EvMouseMove(app::LogState&, int x, int y, unsigned k) override { Say("move", x, y, k); }
+    void EvLButtonUp(app::LogState&, int x, int y, unsigned k) override { Say("up", x, y, k); }
+    void EvLButtonDblClk(app::LogState&, int x, int y, unsigned k) override { Say("dblclk", x, y, k); }
+    void EvRButtonDown(app::LogState&, int x, int y, unsigned k) override { Say("rdown", x, y, k); }
+};
+
+void SendMouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QMouseEvent e(type, QPointF(at), w.mapToGlobal(QPointF(at)), button, held, mods);
+    QCoreApplication::sendEvent(&w, &e);
+}
+}  // namespace
+
+TEST(LogWindow, MouseOverTheLogReachesTheViewWithWindowsKeyFlags)
+{
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    MouseRecorder mouse;
+    window.Neighbours().logview = &mouse;
+    SendMouse(window, QEvent::MouseButtonPress, {30, 200}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+    SendMouse(window, QEvent::MouseMove, {31, 210}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    SendMouse(window, QEvent::MouseButtonRelease, {32, 220}, Qt::LeftButton, Qt::NoButton);
+    SendMouse(window, QEvent::MouseButtonDblClick, {33, 230}, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseButtonPress, {34, 240}, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(mouse.calls, QStringList({"down 30,200 9", "move 31,210 5", "up 32,220 0", "dblclk 33,230 1", "rdown 34,240 2"}));
+}
+
+TEST(LogWindow, AltDReachesNoHandler)
+{
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    QAction* altD = nullptr;
+    for (QAction* a : window.actions())
+        if (a->shortcut() == QKeySequence(Qt::ALT | Qt::Key_D))
+            altD = a;
+    ASSERT_NE(altD, nullptr);
+    altD->trigger();
+    EXPECT_EQ(doubles().sounder.beeps, 0);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
