@@ -1,0 +1,287 @@
+#include "layout/logcolours.h"
+#include "layout/pentable.h"
+#include "layout/ui/pendialog.h"
+#include "platform/text.h"
+#include "support/testmain.h"
+#include "wellfile/openwell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace layout;
+using platform::COLORREF;
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+wellfile::OpenWell Well()
+{
+    wellfile::OpenWell well;
+    well.dataFolder = TestDir() + "data/";
+    well.currentFolder = TestDir() + "well/";
+    well.wellName = "ALPHA1";
+    QDir().mkpath(well.dataFolder);
+    QDir().mkpath(well.currentFolder);
+    return well;
+}
+
+QString ClrPath(const wellfile::OpenWell& w) { return w.currentFolder + w.wellName + ".clr"; }
+QString LfgFile(const wellfile::OpenWell& w) { return w.currentFolder + w.wellName + ".lfg"; }
+
+QByteArray Bytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+std::string Name(const PenEntry& e) { return platform::FieldText(e.name); }
+
+COLORREF Word(const QByteArray& b, int index)
+{
+    COLORREF c;
+    std::memcpy(&c, b.constData() + index * 4, 4);
+    return c;
+}
+
+}  // namespace
+
+TEST(Pens, WithoutFilesTheDefaultsAreBuiltAndWritten)
+{
+    const auto well = Well();
+    LogPens pens;
+    SetPens(pens, well, PenOptions{10}, false);
+
+    EXPECT_EQ(QFileInfo(ClrPath(well)).size(), 8192);
+    const QByteArray lfg = Bytes(LfgFile(well));
+    ASSERT_EQ(lfg.size(), 512);
+    EXPECT_EQ(Word(lfg, 0), 0x6464B9u);
+    EXPECT_EQ(Word(lfg, 1), 0x0051F9u);
+    EXPECT_EQ(Word(lfg, 2), 0xB7B700u);
+    EXPECT_EQ(lfg.mid(40).count('\0'), 512 - 40);  // the flags and labels start clear
+
+    const auto& t = pens.table.entry;
+    EXPECT_EQ(Name(t[PEN_TG]), " TOT ");
+    EXPECT_EQ(Name(t[PEN_BVW]), " BVW ");
+    EXPECT_EQ(Name(t[PEN_OFFSCALE_RATES_FILL]), " OFF SCALE RATES FILL ");
+    EXPECT_EQ(Name(t[PEN_FIRST_SPARE]), "SPARE");
+    EXPECT_EQ(Name(t[PEN_HEAVY_BORDER]), " Heavy Border ");
+    EXPECT_EQ(t[PEN_FIRST_SHADE].colour, 0x6464B9u);  // shades come from the block
+    EXPECT_EQ(t[PEN_WELL_TRACK].colour, 0x00009Bu);
+    EXPECT_EQ(t[PEN_HEADER_TEXT].transparent, 1);
+    // A dashed pen is drawn 1 pixel wide whatever its width; a solid one keeps its width.
+    EXPECT_EQ(pens.pens[PEN_TG], (PenSpec{0, 1, PS_DASH}));
+    EXPECT_EQ(pens.pens[PEN_SLIDE], (PenSpec{0xFF0000, 6, PS_SOLID}));
+
+    // The file holds the table as saved, before the display-only overrides.
+    PenTable saved;
+    ASSERT_TRUE(LoadColours(well, saved));
+    EXPECT_EQ(Name(saved.entry[PEN_RT_GAMMA]), " REAL TIME GAMMA ");
+    EXPECT_EQ(saved.entry[PEN_RT_GAMMA].boxText, 1);
+}
+
+TEST(Pens, ProfilesChangeTheirOwnEntries)
+{
+    const auto well = Well();
+    LogPens pens;
+    SetPens(pens, well, PenOptions{88, true}, true);
+    EXPECT_EQ(Name(pens.table.entry[PEN_TG]), " TG");
+    SetPens(pens, well, PenOptions{10, true}, true);
+    EXPECT_EQ(Name(pens.table.entry[PEN_TG]), " TG ");
+    SetPens(pens, well, PenOptions{16}, true);
+    EXPECT_EQ(pens.table.entry[PEN_TG].style, PS_SOLID);
+    SetPens(pens, well, PenOptions{35}, false);
+    EXPECT_EQ(pens.table.entry[PEN_WELL_TRACK].colour, 0x000080u);
+    SetPens(pens, well, PenOptions{86}, false);
+    EXPECT_EQ(pens.table.entry[PEN_CO2].colour, 0x00FF00u);
+
+    // Quick view of profile 25 recolours pens on screen and in black-and-white print, never in the file.
+    SetPens(pens, well, PenOptions{25, false, true, false}, false);
+    EXPECT_EQ(pens.table.entry[PEN_GAMMA].colour, 0x0000FFu);
+    EXPECT_EQ(pens.pens[PEN_RES60], (PenSpec{0, 1, PS_DASH}));
+    SetPens(pens, well, PenOptions{25, false, true, true}, false);
+    EXPECT_EQ(pens.table.entry[PEN_GAMMA].colour, 0u);
+    PenTable saved;
+    ASSERT_TRUE(LoadColours(well, saved));
+    EXPECT_EQ(saved.entry[PEN_GAMMA].colour, 0x008000u);
+}
+
+TEST(Pens, ColourFileOfWrongSizeIsKeptAsideNotRead)
+{
+    for (int size : {8191, 8193}) {
+        const auto well = Well();
+        QFile::remove(ClrPath(well));
+        const QByteArray odd(size, char(0x11));
+        Write(ClrPath(well), odd);
+
+        LogPens pens;
+        SetPens(pens, well, PenOptions{10}, false);
+        EXPECT_EQ(pens.table.entry[PEN_C1].colour, 0x0000FFu) << size;  // defaults, not 0x11111111
+        EXPECT_EQ(QFileInfo(ClrPath(well)).size(), 8192) << size;
+        EXPECT_EQ(Bytes(ClrPath(well) + ".bad"), odd) << size;
+        QFile::remove(ClrPath(well) + ".bad");
+    }
+}
+
+TEST(Pens, StoredTableIsKeptButABlackHeaderBackgroundTurnsWhite)
+{
+    const auto well = Well();
+    LogPens pens;
+    SetPens(pens, well, PenOptions{10}, false);
+    PenTable stored = pens.table;
+    stored.entry[PEN_HEADER_BACKGROUND].colour = 0;
+    stored.entry[PEN_C1].colour = 0x123456;
+    platform::SetFieldText(stored.entry[PEN_HEADER_TEXT].name, "garbled");
+    stored.entry[PEN_GRID].colour = 0x00FFFF;
+    ASSERT_TRUE(SaveColours(well, stored));
+
+    SetPens(pens, well, PenOptions{10}, false);
+    EXPECT_EQ(pens.table.entry[PEN_HEADER_BACKGROUND].colour, 0xFFFFFFu);
+    EXPECT_EQ(pens.table.entry[PEN_C1].colour, 0x123456u);
+    EXPECT_EQ(pens.table.entry[PEN_GRID].colour, 0x00FFFFu);
+    EXPECT_EQ(Name(pens.table.entry[PEN_HEADER_TEXT]), " HEADER TEXT");
+    PenTable saved;
+    ASSERT_TRUE(LoadColours(well, saved));
+    EXPECT_EQ(saved.entry[PEN_HEADER_BACKGROUND].colour, 0xFFFFFFu);
+
+    // "Set To Default" through SetPens replaces the stored colours.
+    SetPens(pens, well, PenOptions{10}, true);
+    EXPECT_EQ(pens.table.entry[PEN_C1].colour, 0x0000FFu);
+}
+
+TEST(Pens, ShadesComeFromTheLfgBlockAndAnOversizedBlockIsKeptAside)
+{
+    const auto well = Well();
+    LfgBlock block;
+    FillDefaultLfg(block);
+    block.colour[4] = 0x010203;
+    block.lithCustom[4] = 1;
+    block.lithWash[4] = 1;
+    platform::SetFieldText(block.label[1], "SILT");
+    ASSERT_TRUE(SaveLfg(well, block));
+
+    LogPens pens;
+    SetPens(pens, well, PenOptions{10}, false);
+    const PenEntry& cust2 = pens.table.entry[PEN_FIRST_CUSTOM_SHADE + 1];
+    EXPECT_EQ(cust2.colour, 0x010203u);
+    EXPECT_EQ(cust2.lithCustom, 1);
+    EXPECT_EQ(cust2.lithWash, 1);
+    EXPECT_EQ(platform::FieldText(cust2.lithLabel), "SILT");
+    EXPECT_EQ(Name(cust2), " CUST 2 SH ");
+
+    const QByteArray big(513, char(1));
+    Write(LfgFile(well), big);
+    SetPens(pens, well, PenOptions{10}, false);
+    EXPECT_EQ(pens.table.entry[PEN_FIRST_CUSTOM_SHADE + 1].colour, 0x828282u);  // the default block again
+    EXPECT_EQ(Bytes(LfgFile(well) + ".bad"), big);
+    EXPECT_EQ(QFileInfo(LfgFile(well)).size(), 512);
+}
+
+TEST(Pens, SharedDefaultColourFileIsUsedOnlyOutOfDrilling)
+{
+    auto well = Well();
+    LogPens pens;
+    SetPens(pens, well, PenOptions{10}, false);  // the well's own file
+    PenTable shared = pens.table;
+    shared.entry[PEN_C2].colour = 0x00AA00;
+    Write(well.dataFolder + "DEFAULT.CLR", QByteArray(reinterpret_cast<const char*>(&shared), sizeof shared));
+
+    SetPens(pens, well, PenOptions{10}, false);
+    EXPECT_EQ(pens.table.entry[PEN_C2].colour, 0x00AA00u);
+    well.drilling = true;
+    SetPens(pens, well, PenOptions{10}, false);
+    EXPECT_EQ(pens.table.entry[PEN_C2].colour, 0xFF0000u);
+
+    // With no well open nothing is written.
+    well.wellName.clear();
+    EXPECT_FALSE(SaveColours(well, pens.table));
+}
+
+TEST(PenDialog, ListsEntriesUpToTheFirstSpareAndCancelChangesNothing)
+{
+    const auto well = Well();
+    LogPens pens;
+    SetPens(pens, well, PenOptions{10}, false);
+    const PenTable before = pens.table;
+    const QByteArray fileBefore = Bytes(ClrPath(well));
+    const QByteArray lfgBefore = Bytes(LfgFile(well));
+
+    int listed = 0;
+    doubles().prompter.colorAnswers.push_back(0x00ABCDEF);
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        listed = d.GetCount(101);
+        d.SetSelIndex(101, PEN_C1);
+        d.Command(101, platform::LBN_SELCHANGE);
+        d.Click(102);
+        d.Click(109);
+        d.Click(111);  // "Set To Default"
+        d.Click(platform::IDCANCEL);
+    });
+    EXPECT_FALSE(EditLogColours(nullptr, pens, well, PenOptions{10}));
+    EXPECT_EQ(listed, 53);
+    EXPECT_EQ(std::memcmp(&before, &pens.table, sizeof before), 0);
+    EXPECT_EQ(Bytes(ClrPath(well)), fileBefore);
+    EXPECT_EQ(Bytes(LfgFile(well)), lfgBefore);
+}
+
+TEST(PenDialog, SaveWritesTheColourFileAndTheShadeBlock)
+{
+    const auto well = Well();
+    LogPens pens;
+    SetPens(pens, well, PenOptions{10}, false);
+
+    QString rgb, clayCaption;
+    bool washEnabledBeforeCustom = true;
+    doubles().prompter.colorAnswers.push_back(0x00102030);
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        d.SetSelIndex(101, PEN_C1);
+        d.Command(101, platform::LBN_SELCHANGE);
+        d.Click(102);
+        rgb = d.GetText(110);
+        d.Click(106);  // dashed
+        d.Click(109);  // heavy
+
+        const int shade = PEN_FIRST_CUSTOM_SHADE + 2;
+        d.SetSelIndex(101, shade);
+        d.Command(101, platform::LBN_SELCHANGE);
+        clayCaption = d.GetText(113);
+        washEnabledBeforeCustom = d.IsEnabled(115);
+        d.Click(114);  // "Lith is Custom" offers "Lith is Wash" and the label
+        d.Click(115);
+        d.SetText(116, "CHALKY");
+        d.Command(116, platform::EN_KILLFOCUS);
+        d.Click(platform::IDOK);
+    });
+    bool gridChanged = true;
+    ASSERT_TRUE(EditLogColours(nullptr, pens, well, PenOptions{10}, &gridChanged));
+    EXPECT_FALSE(gridChanged);
+    EXPECT_EQ(rgb, "RD=48  GN=32 BL=16");
+    EXPECT_EQ(clayCaption, "Draw As Clay");
+    EXPECT_FALSE(washEnabledBeforeCustom);
+
+    PenTable saved;
+    ASSERT_TRUE(LoadColours(well, saved));
+    EXPECT_EQ(saved.entry[PEN_C1].colour, 0x102030u);
+    EXPECT_EQ(saved.entry[PEN_C1].style, PS_DASH);
+    EXPECT_EQ(saved.entry[PEN_C1].width, 3);
+    LfgBlock block;
+    ASSERT_TRUE(LoadLfg(well, block));
+    EXPECT_EQ(block.lithCustom[5], 1);
+    EXPECT_EQ(block.lithWash[5], 1);
+    EXPECT_EQ(platform::FieldText(block.label[2]), "CHALKY");
+    // And the pens were built again from what was saved.
+    EXPECT_EQ(platform::FieldText(pens.table.entry[PEN_FIRST_CUSTOM_SHADE + 2].lithLabel), "CHALKY");
+    EXPECT_EQ(pens.pens[PEN_C1], (PenSpec{0x102030, 1, PS_DASH}));
+}
