@@ -1,0 +1,44 @@
+#include "platform/instancelock.h"
+
+#include <QLockFile>
+
+namespace platform {
+
+namespace {
+// A lock file is stale when the process it names is gone, or, for a lock whose process cannot be
+// checked (written on another host), when it is older than this. A live holder's lock is never taken
+// over however old it is: QLockFile keeps a file lock on it for as long as it is held.
+constexpr int kStaleLockMs = 2000;
+}  // namespace
+
+InstanceLock::InstanceLock() = default;
+
+InstanceLock::~InstanceLock() { Release(); }
+
+bool InstanceLock::TryAcquire(const QString& path)
+{
+    if (IsHeld()) {
+        if (path == path_)
+            return true;
+        Release();
+    }
+    auto lock = std::make_unique<QLockFile>(path);
+    lock->setStaleLockTime(kStaleLockMs);
+    if (!lock->tryLock(0))
+        return false;
+    lock_ = std::move(lock);
+    path_ = path;
+    return true;
+}
+
+void InstanceLock::Release()
+{
+    if (lock_)
+        lock_->unlock();
+    lock_.reset();
+    path_.clear();
+}
+
+bool InstanceLock::IsHeld() const { return lock_ && lock_->isLocked(); }
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+// The single-instance lock: the first running copy of the program holds it; a later copy fails to take
+// it and runs with the functions kept for the first copy refused. A copy that was killed leaves its lock
+// file behind; the next copy takes it over, since the process named in it no longer runs.
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace platform {
+
+class InstanceLock {
+public:
+    InstanceLock();
+    ~InstanceLock();  // releases the lock
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    // Takes the lock file at `path`; false when another live process (or another InstanceLock of this
+    // one) holds it, or the file cannot be made. Taking it again while held at the same path succeeds.
+    bool TryAcquire(const QString& path);
+    void Release();
+    bool IsHeld() const;
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    QString path_;
+};
+
+}  // namespace platform
