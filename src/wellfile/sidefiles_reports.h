@@ -1,0 +1,61 @@
+#pragma once
+// The report side files of a well in its local (current) folder: daily reports ".rpt", show reports
+// ".sho" and drill-stem tests ".dst". Records are moved whole; their fields belong to the reports.
+#include "reports/conversion.h"
+#include "reports/reportrecords.h"
+#include "wellfile/wellplace.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace wellfile {
+
+// Records read from a report file with the byte size their callers count by: for ".rpt" and ".sho"
+// it includes one spare cleared record at the end, so a new report can be added in place.
+template <class Record>
+struct LoadedRecords {
+    std::vector<Record> records;
+    qint64 size = 0;
+};
+
+// The last record of local folder + name + extension. 1 when a whole record was read; 0 (record
+// cleared) when the file does not open or holds less than one record.
+int LoadReport(reports::REPORT& record, const WellPlace& place, const QString& name);
+int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QString& name);
+int LoadDst(reports::DSTREPORT& record, const WellPlace& place, const QString& name);
+int LoadShow(reports::SHOWREPORT& record, const WellPlace& place, const QString& name);
+
+using ConvertReportsFn =
+    std::function<std::optional<std::vector<reports::REPORTEX>>(const QString&, std::span<const reports::REPORT>)>;
+using ConvertShowsFn = std::function<bool(const QString&, const QByteArray&, int)>;
+
+// Whether the bytes of a ".rpt" file are old 1,264-byte reports. A length that is no multiple of 1,600
+// is; a length that fits both layouts is decided by which layout its records make sense in, and stays
+// current when neither or both do.
+bool IsOldReportFile(const QByteArray& bytes);
+
+// All reports of the well (local folder + well + ".rpt"), in the current layout; old files are
+// converted (and rewritten) by `convert`. nullopt when the file does not open, the conversion fails or
+// memory runs out ("REPORTEX ALLOCATION FAILED", caption "Report info"). size = records x 1,600,
+// counting the spare record.
+std::optional<LoadedRecords<reports::REPORTEX>> LoadReportsEx(const WellPlace& place,
+                                                              const ConvertReportsFn& convert = reports::ConvertReports);
+
+// All records of an old-layout report file: `name` + ".rpt" when given, else local folder + well +
+// ".rpt". nullopt for a missing file or one shorter than one record. size = the file length.
+std::optional<LoadedRecords<reports::REPORT>> LoadReports(const WellPlace& place, const QString& name = {});
+
+// All show reports (local folder + well + ".sho"); an old 1,049-byte file is converted by `convert`
+// first. A missing file gives one cleared record; nullopt when the conversion fails. A trailing partial
+// record is kept, zero-padded. size = records x 1,320, counting the spare record.
+std::optional<LoadedRecords<reports::SHOWREPORT>> LoadShows(const WellPlace& place,
+                                                            const ConvertShowsFn& convert = reports::ConvertShows);
+
+// Replaces the ".sho" with `records`. 1, or 0 after the message (path, "Save Show failed").
+int SaveShows(const WellPlace& place, std::span<const reports::SHOWREPORT> records);
+
+}  // namespace wellfile

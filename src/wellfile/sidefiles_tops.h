@@ -1,0 +1,33 @@
+#pragma once
+// The formation tops of a well as the well-file routines keep them: the ".top" file, a bare array of
+// 253-byte TOPSEX records, in the local folder, or in the data folder for a well in a shared folder
+// whose tops live in the field folder.
+#include "entry/topsex.h"
+#include "wellfile/wellplace.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace wellfile {
+
+// The window's state that decides where tops go and where copies of them are made.
+struct TopsPlace {
+    bool topsInFieldFolder = false;  // the tops field-folder flag of the well's settings
+    QString backupFolder;            // the drilling backup folder; a drive root means none
+    bool copyOut = false;            // the copy-out flag and the tops copy option, both on
+};
+
+QString TopsFilePath(const WellPlace& place, const TopsPlace& tops);
+
+// Replaces `tops` with the records of the ".top" file. 1 when read; 0 (tops emptied, so no other
+// well's tops stay on show) when the file is missing, unreadable or shorter than one record.
+int LoadTops(const WellPlace& place, const TopsPlace& tops, std::vector<entry::TOPSEX>& out);
+
+// Writes `tops` (one cleared record when there are none) to the ".top" file. For a well in a shared
+// folder it first marks the tops as field-folder tops (in `tops` and in the well's ".dbc") and writes to
+// the data folder. While drilling it then copies the file into backup folder + well + "/" and, with
+// copying out on, to the copy-out folder. 1, or 0 when the file could not be written.
+int SaveTops(const WellPlace& place, TopsPlace& tops, const std::vector<entry::TOPSEX>& records);
+
+}  // namespace wellfile

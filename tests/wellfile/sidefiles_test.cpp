@@ -1,0 +1,455 @@
+#include "app/startupini.h"
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "support/testmain.h"
+#include "wellfile/settingsblock.h"
+#include "wellfile/sidefiles_recent.h"
+#include "wellfile/sidefiles_reports.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wellfile/sidefiles_tops.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace wellfile;
+using reports::REPORT;
+using reports::REPORTEX;
+using reports::SHOWREPORT;
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+WellPlace Place()
+{
+    WellPlace p;
+    p.dataFolder = TestDir() + "data/";
+    p.currentFolder = TestDir() + "local/";
+    p.wellName = "Well1";
+    QDir().mkpath(p.dataFolder);
+    QDir().mkpath(p.currentFolder);
+    return p;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+template <class R>
+QByteArray Bytes(const std::vector<R>& records)
+{
+    return QByteArray(reinterpret_cast<const char*>(records.data()), qsizetype(records.size() * sizeof(R)));
+}
+
+std::vector<REPORTEX> CurrentReports(int n)
+{
+    std::vector<REPORTEX> r(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        r[i].number = i + 1;
+        r[i].depth = float(1000 + 10 * i);
+        platform::SetFieldText(r[i].date, " 3-14-2025");
+        platform::SetFieldText(r[i].presentOperations, "DRILLING AHEAD");
+    }
+    return r;
+}
+
+std::vector<REPORT> OldReports(int n)
+{
+    std::vector<REPORT> r(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        r[i].number = std::uint16_t(i + 1);
+        r[i].depth = std::uint16_t(2000 + i);
+        platform::SetFieldText(r[i].date, " 6-2-1998");
+        platform::SetFieldText(r[i].time, " 6:00 AM");
+        platform::SetFieldText(r[i].presentOperations, "TRIPPING");
+        // Text where the current layout keeps its report number and depth: these are what give an old
+        // record away when read as a current one.
+        std::memset(r[i].unknown0, 'X', sizeof r[i].unknown0);
+    }
+    return r;
+}
+
+// Stands in for the reports' converter: records what it was given and converts the depths only.
+struct FakeConverter {
+    int calls = 0;
+    std::vector<REPORT> given;
+    bool fail = false;
+    ConvertReportsFn Fn()
+    {
+        return [this](const QString&, std::span<const REPORT> old) -> std::optional<std::vector<REPORTEX>> {
+            ++calls;
+            given.assign(old.begin(), old.end());
+            if (fail)
+                return std::nullopt;
+            std::vector<REPORTEX> out(old.size() + 1);
+            for (std::size_t i = 0; i < old.size(); ++i)
+                out[i].depth = old[i].depth;
+            return out;
+        };
+    }
+};
+
+}  // namespace
+
+TEST(ReportFile, OldFilesAreConvertedCurrentAndEmptyFilesReadAsTheyAre)
+{
+    const WellPlace place = Place();
+    const QString rpt = place.currentFolder + "Well1.rpt";
+
+    FakeConverter converter;
+    WriteFile(rpt, Bytes(OldReports(3)));
+    auto old = LoadReportsEx(place, converter.Fn());
+    ASSERT_TRUE(old);
+    EXPECT_EQ(converter.calls, 1);
+    ASSERT_EQ(converter.given.size(), 3u);
+    EXPECT_EQ(+converter.given[2].depth, 2002);
+    EXPECT_EQ(old->records.size(), 4u);
+    EXPECT_EQ(old->size, 6400);
+    EXPECT_EQ(+old->records[1].depth, 2001.f);
+
+    FakeConverter unused;
+    WriteFile(rpt, Bytes(CurrentReports(3)));
+    auto current = LoadReportsEx(place, unused.Fn());
+    ASSERT_TRUE(current);
+    EXPECT_EQ(unused.calls, 0);
+    EXPECT_EQ(current->size, 6400);
+    ASSERT_EQ(current->records.size(), 4u);
+    EXPECT_EQ(+current->records[2].depth, 1020.f);
+    EXPECT_EQ(+current->records[3].number, 0);  // the spare record is cleared
+
+    WriteFile(rpt, QByteArray());
+    auto empty = LoadReportsEx(place, unused.Fn());
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->size, 1600);
+    ASSERT_EQ(empty->records.size(), 1u);
+    EXPECT_EQ(Bytes(empty->records), QByteArray(1600, '\0'));
+
+    QFile::remove(rpt);
+    EXPECT_FALSE(LoadReportsEx(place, unused.Fn()));
+}
+
+TEST(ReportFile, LengthFittingBothLayoutsIsDecidedByItsRecords)
+{
+    // 126,400 bytes: 79 current records or 100 old ones.
+    const std::vector<REPORTEX> current = CurrentReports(79);
+    const std::vector<REPORT> old = OldReports(100);
+    ASSERT_EQ(Bytes(current).size(), Bytes(old).size());
+    EXPECT_FALSE(IsOldReportFile(Bytes(current)));
+    EXPECT_TRUE(IsOldReportFile(Bytes(old)));
+    // Nothing that makes sense either way stays with the current layout: it is never rewritten.
+    EXPECT_FALSE(IsOldReportFile(QByteArray(126400, char(0x01))));
+
+    const WellPlace place = Place();
+    WriteFile(place.currentFolder + "Well1.rpt", Bytes(old));
+    FakeConverter converter;
+    auto loaded = LoadReportsEx(place, converter.Fn());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(converter.calls, 1);
+    EXPECT_EQ(converter.given.size(), 100u);
+    EXPECT_EQ(loaded->size, 101 * 1600);
+}
+
+TEST(ReportFile, FailedConversionHandsOutNothingAndLeavesTheFile)
+{
+    const WellPlace place = Place();
+    const QString rpt = place.currentFolder + "Well1.rpt";
+    const QByteArray bytes = Bytes(OldReports(2));
+    WriteFile(rpt, bytes);
+    FakeConverter converter;
+    converter.fail = true;
+    EXPECT_FALSE(LoadReportsEx(place, converter.Fn()));
+    EXPECT_EQ(ReadFile(rpt), bytes);
+}
+
+TEST(ReportFile, LastRecordAndOldRecordLoaders)
+{
+    const WellPlace place = Place();
+    WriteFile(place.currentFolder + "Well1.rpt", Bytes(CurrentReports(2)));
+    REPORTEX last;
+    EXPECT_EQ(LoadReport1600(last, place, "Well1"), 1);
+    EXPECT_EQ(+last.number, 2);
+
+    // Less than one record: nothing is made up from the file's head.
+    WriteFile(place.currentFolder + "Short.rpt", QByteArray(100, 'Z'));
+    last.number = 7;
+    EXPECT_EQ(LoadReport1600(last, place, "Short"), 0);
+    EXPECT_EQ(+last.number, 0);
+
+    EXPECT_FALSE(LoadReports(place, place.currentFolder + "Short"));
+    WriteFile(place.currentFolder + "Old.rpt", Bytes(OldReports(2)));
+    auto old = LoadReports(place, place.currentFolder + "Old");
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->size, 2 * 1264);
+    ASSERT_EQ(old->records.size(), 3u);
+    EXPECT_EQ(+old->records[1].depth, 2001);
+}
+
+TEST(ShowFile, OldFilesConvertPartialRecordsAreKeptAndFailedSavesAreReported)
+{
+    const WellPlace place = Place();
+    const QString sho = place.currentFolder + "Well1.sho";
+
+    int converted = 0;
+    ConvertShowsFn convert = [&](const QString& path, const QByteArray& old, int count) {
+        ++converted;
+        EXPECT_EQ(count, 2);
+        EXPECT_EQ(old.size(), 2 * 1049);
+        std::vector<SHOWREPORT> out(2);
+        out[1].number = 2;
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(Bytes(out)) == 2 * 1320;
+    };
+    WriteFile(sho, QByteArray(2 * 1049, 'a'));
+    auto shows = LoadShows(place, convert);
+    ASSERT_TRUE(shows);
+    EXPECT_EQ(converted, 1);
+    EXPECT_EQ(shows->size, 3 * 1320);
+    EXPECT_EQ(+shows->records[1].number, 2);
+
+    // A conversion that fails must not hand out old bytes as current records.
+    WriteFile(sho, QByteArray(1049, 'a'));
+    EXPECT_FALSE(LoadShows(place, [](const QString&, const QByteArray&, int) { return false; }));
+
+    // A torn last record is kept, padded with zeros, not dropped.
+    std::vector<SHOWREPORT> two(2);
+    platform::SetFieldText(two[1].interval, " 1200 to  1210");
+    WriteFile(sho, Bytes(two).left(1320 + 200));
+    shows = LoadShows(place, nullptr);
+    ASSERT_TRUE(shows);
+    ASSERT_EQ(shows->records.size(), 3u);
+    EXPECT_EQ(platform::FieldText(shows->records[1].interval), " 1200 to  1210");
+
+    QFile::remove(sho);
+    shows = LoadShows(place, nullptr);
+    ASSERT_TRUE(shows);
+    EXPECT_EQ(shows->size, 1320);
+
+    EXPECT_EQ(SaveShows(place, two), 1);
+    EXPECT_EQ(ReadFile(sho), Bytes(two));
+    QFile::remove(sho);
+    QDir().mkpath(sho);  // a folder where the file should be
+    EXPECT_EQ(SaveShows(place, two), 0);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, sho);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Save Show failed");
+}
+
+TEST(TopsFile, SaveAndLoadInTheRightFolder)
+{
+    WellPlace place = Place();
+    TopsPlace tops;
+    std::vector<entry::TOPSEX> list(2);
+    list[0].depth = 1500;
+    list[1].depth = 1800;
+    list[1].tvd = 1790.5f;
+    platform::SetFieldText(list[1].menuName, "DAKOTA");
+
+    EXPECT_EQ(SaveTops(place, tops, list), 1);
+    std::vector<entry::TOPSEX> read;
+    EXPECT_EQ(LoadTops(place, tops, read), 1);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(+read[1].tvd, 1790.5f);
+    EXPECT_EQ(platform::FieldText(read[1].menuName), "DAKOTA");
+
+    // No tops still leaves one cleared record.
+    EXPECT_EQ(SaveTops(place, tops, {}), 1);
+    EXPECT_EQ(ReadFile(place.currentFolder + "Well1.top"), QByteArray(253, '\0'));
+
+    // Less than one record: no tops, and none of the previous well's stay.
+    WriteFile(place.currentFolder + "Well1.top", QByteArray(100, '\0'));
+    EXPECT_EQ(LoadTops(place, tops, read), 0);
+    EXPECT_TRUE(read.empty());
+
+    // A well in a shared folder keeps its tops in the field folder and says so in its ".dbc".
+    place.sharedFolderWell = true;
+    EXPECT_EQ(SaveTops(place, tops, list), 1);
+    EXPECT_TRUE(tops.topsInFieldFolder);
+    EXPECT_EQ(ReadFile(place.dataFolder + "Well1.top").size(), 2 * 253);
+    auto block = std::make_unique<SettingsBlock>();
+    ASSERT_EQ(LoadDbc(*block, place), 1);
+    EXPECT_EQ(+block->fieldTopsAndPens, 1);
+
+    QDir().mkpath(place.dataFolder + "Well1.top.d");
+    QFile::remove(place.dataFolder + "Well1.top");
+    QDir().rename(place.dataFolder + "Well1.top.d", place.dataFolder + "Well1.top");
+    EXPECT_EQ(SaveTops(place, tops, list), 0);
+}
+
+TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupFolderIsADriveRoot)
+{
+    WellPlace place = Place();
+    place.drilling = true;
+    TopsPlace tops;
+    tops.backupFolder = TestDir() + "backup/";
+    std::vector<entry::TOPSEX> list(1);
+    list[0].depth = 900;
+    ASSERT_EQ(SaveTops(place, tops, list), 1);
+    EXPECT_EQ(ReadFile(tops.backupFolder + "Well1/Well1.top"), Bytes(list));
+
+    list[0].depth = 950;
+    ASSERT_EQ(SaveTops(place, tops, list), 1);
+    EXPECT_EQ(ReadFile(tops.backupFolder + "Well1/Well1.top"), Bytes(list));
+
+    tops.backupFolder = "c:\\";
+    EXPECT_EQ(SaveTops(place, tops, list), 1);
+    EXPECT_FALSE(QFile::exists(platform::JoinPath("c:\\", "Well1")));
+}
+
+TEST(RecentFiles, AddKeepsFiveDistinctPathsNewestFirst)
+{
+    RecentFiles recent;
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(AddRecent(recent, QString("/wells/W%1.svm").arg(i)), 1);
+    EXPECT_EQ(recent[0], "/wells/W5.svm");
+    EXPECT_EQ(recent[4], "/wells/W1.svm");
+
+    const RecentFiles before = recent;
+    EXPECT_EQ(AddRecent(recent, "/WELLS/w3.SVM"), 0);
+    EXPECT_EQ(recent, before);
+
+    EXPECT_EQ(AddRecent(recent, "/wells/W6.svm"), 1);
+    EXPECT_EQ(recent[0], "/wells/W6.svm");
+    EXPECT_EQ(recent[4], "/wells/W2.svm");  // W1 dropped
+
+    const RecentFiles full = recent;
+    EXPECT_EQ(AddRecent(recent, "/" + QString(259, 'a')), 0);
+    EXPECT_EQ(recent, full);
+    EXPECT_EQ(AddRecent(recent, "/" + QString(258, 'a')), 1);
+}
+
+TEST(RecentFiles, FileRoundTripWindowsLineEndsAndOverlongLines)
+{
+    const QString data = Place().dataFolder;
+    RecentFiles recent{"/w/A.svm", "", "/w/B.svm", "", ""};
+    ASSERT_EQ(SaveRecent(data, recent), 1);
+    EXPECT_EQ(ReadFile(data + "recentM.lst"), QByteArray("/w/A.svm\n/w/B.svm\n"));
+
+    // A list from a Windows station, with a line no entry can hold.
+    WriteFile(data + "recentM.lst", "C:\\W\\ONE.SVM\r\n" + QByteArray(300, 'x') + "\r\nC:\\W\\TWO.SVM\r\n");
+    RecentFiles loaded{"", "", "", "", "/kept.svm"};
+    EXPECT_EQ(LoadRecent(data, loaded), 1);
+    EXPECT_EQ(loaded[0], "C:\\W\\ONE.SVM");
+    EXPECT_EQ(loaded[1], "C:\\W\\TWO.SVM");
+    EXPECT_EQ(loaded[2], "");
+    EXPECT_EQ(loaded[4], "/kept.svm");
+
+    EXPECT_EQ(LoadRecent(TestDir() + "nowhere/", loaded), 0);
+    EXPECT_EQ(SaveRecent(TestDir() + "nowhere/", recent), 0);
+}
+
+TEST(LastFileIni, SavedPathOpensAgainOrFallsBackToTheDemoFile)
+{
+    const QString data = Place().dataFolder;
+    const QString file = data + "Well1.svm";
+    WriteFile(file, QByteArray(616, '\0'));
+    int demo = 0;
+    const auto openDemo = [&] { ++demo; };
+
+    EXPECT_EQ(SaveIni(data, ""), 0);
+    ASSERT_EQ(SaveIni(data, file), 1);
+    EXPECT_EQ(ReadFile(data + "StrativM.ini"), QFile::encodeName(file) + '\0');
+    QString path;
+    EXPECT_EQ(LoadIni(data, path, openDemo), 1);
+    EXPECT_EQ(path, file);
+    EXPECT_EQ(demo, 0);
+
+    WriteFile(data + "StrativM.ini", QByteArray("Well1.svm", 10));  // a bare name lies in the data folder
+    path.clear();
+    EXPECT_EQ(LoadIni(data, path, openDemo), 1);
+    EXPECT_EQ(path, file);
+
+    QFile::remove(file);
+    EXPECT_EQ(LoadIni(data, path, openDemo), 1);
+    EXPECT_TRUE(path.isEmpty());
+    EXPECT_EQ(demo, 1);
+
+    WriteFile(data + "StrativM.ini", QByteArray("x", 2));
+    EXPECT_EQ(LoadIni(data, path, openDemo), 0);
+    WriteFile(data + "StrativM.ini", "/" + QByteArray(300, 'a'));
+    EXPECT_EQ(LoadIni(data, path, openDemo), 0);
+    EXPECT_EQ(demo, 1);
+
+    EXPECT_EQ(SaveIni(TestDir() + "nowhere/", file), 0);
+}
+
+TEST(WindowPlacementIni, WrittenAsTheStartupReaderReadsIt)
+{
+    const QString folder = platform::DocumentsFolder();
+    WindowPlacement p{100, 50, 900, 650, false, 10, 8, 420};
+    ASSERT_EQ(SaveWindowPos(folder, p, "/w/Well1.svm", true), 1);
+    EXPECT_EQ(ReadFile(folder + "startupM.ini"),
+              QByteArray("/w/Well1.svm\nLeft=100\nTop=50\nWidth=800\nHeight=600\nEnd=420\ntrue"));
+    app::StartupPlacement read;
+    ASSERT_TRUE(app::ReadStartupIni(folder, read));
+    EXPECT_EQ(read.x, 100);
+    EXPECT_EQ(read.y, 50);
+    EXPECT_EQ(read.width, 800);
+    EXPECT_EQ(read.height, 600);
+
+    p.maximised = true;  // comes back as a normal window inside the screen
+    ASSERT_EQ(SaveWindowPos(folder, p, "/w/Well1.svm", false), 1);
+    ASSERT_TRUE(app::ReadStartupIni(folder, read));
+    EXPECT_EQ(read.x, 120);
+    EXPECT_EQ(read.y, 66);
+    EXPECT_EQ(read.width, 760);
+    EXPECT_EQ(read.height, 568);
+    EXPECT_FALSE(ReadFile(folder + "startupM.ini").endsWith("true"));
+
+    EXPECT_EQ(SaveWindowPos(folder, p, "", false), 0);
+    EXPECT_EQ(SaveWindowPos(TestDir() + "nowhere/", p, "/w/Well1.svm", false), 0);
+}
+
+TEST(SettingsFiles, PrintDownloadOfficeCopyAndInstallFolder)
+{
+    const QString data = Place().dataFolder;
+    print::PRINTCFG pcfg;
+    ASSERT_EQ(SavePrintConfig(data, pcfg), 1);
+    EXPECT_EQ(ReadFile(data + "strativ.pfg").size(), 250);
+    QDir().mkpath(data + "sub/strativ.pfg");
+    EXPECT_EQ(SavePrintConfig(data + "sub/", pcfg), 0);
+
+    exchange::RemoteConfig rc;
+    rc.interval = 99;
+    WriteFile(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782));
+    exchange::RemoteConfig loaded;
+    EXPECT_EQ(LoadDownloadConfig(data, loaded), 1);
+    EXPECT_EQ(+loaded.interval, 99);
+    WriteFile(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782) + "x");
+    EXPECT_EQ(LoadDownloadConfig(data, loaded), 0);
+    EXPECT_EQ(+loaded.interval, 0);
+
+    OfficeCopyRecord ofc;
+    ofc.copyFlag = 5;
+    EXPECT_EQ(LoadOfc(data, "Well1", ofc), 0);
+    EXPECT_EQ(+ofc.copyFlag, 0);
+    QByteArray bytes(1036, '\0');
+    bytes[0] = 1;
+    std::memcpy(bytes.data() + 4, "/office/copy/\0junk", 18);
+    WriteFile(data + "Well1.ofc", bytes);
+    EXPECT_EQ(LoadOfc(data, "Well1", ofc), 1);
+    EXPECT_EQ(+ofc.copyFlag, 1);
+    EXPECT_EQ(platform::FieldText(ofc.folder), "/office/copy/");
+    EXPECT_EQ(std::memcmp(ofc.folder + 14, "junk", 4), 0);  // kept as read
+
+    QString folder = "unchanged";
+    EXPECT_EQ(GetInstallDir(folder), 0);
+    EXPECT_EQ(folder, "unchanged");
+    platform::SetInstallFolder("/opt/strativm/");
+    EXPECT_EQ(GetInstallDir(folder), 1);
+    EXPECT_EQ(folder, "/opt/strativm/");
+    platform::SetInstallFolder("/" + QString(300, 'a'));
+    EXPECT_EQ(GetInstallDir(folder), 0);
+}
