@@ -69,7 +69,8 @@ void Dialog::Prepare()
 void Dialog::ShowActive()
 {
     show();
-    raise();
+    if (!Unattended())  // the offscreen platform has no stacking order
+        raise();
     activateWindow();
     QApplication::setActiveWindow(this);
 }
