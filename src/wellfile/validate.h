@@ -1,0 +1,27 @@
+#pragma once
+// The check that a data file is usable before it is opened, and the demo file that stands in when
+// none is.
+#include "wellfile/profile.h"
+#include "wellfile/repair.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace wellfile {
+
+// Checks the data file `path` and, when it is usable, makes it the target's file: its names, its depth
+// range and the values of the repair pass (which runs on it), and its profile. Returns 1.
+//
+// A file shorter than one record, or whose first depth is negative or above its last, is refused before
+// anything is written to it: the message " %s is not a StrativM data file or is corrupted\n %d  %d"
+// captioned "Depth Out Of Range", the line "Open Failed RANGE ERROR on " + path in the download log of
+// the data folder, and 0. A refused file changes nothing of the target, except that a profile still 0
+// becomes kDefaultProfile.
+int ValidateDataFile(const RepairTarget& target, const QString& path);
+
+// Opens the demo file "elogdemo.svm" of the install folder with profile kDemoProfile: 1. When there is
+// none, runs the Open command instead: 0.
+int OpenDemoFile(std::uint16_t& loggerId, const DemoFileActions& actions);
+
+}  // namespace wellfile

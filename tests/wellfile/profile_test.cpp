@@ -1,0 +1,245 @@
+#include "wellfile/downloadlog.h"
+#include "wellfile/profile.h"
+#include "wellfile/validate.h"
+
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+using namespace wellfile;
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+void WriteRecords(const QString& path, const std::vector<RECORD>& rows)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const auto bytes = qint64(rows.size()) * kRecordSize;
+    ASSERT_EQ(f.write(reinterpret_cast<const char*>(rows.data()), bytes), bytes);
+}
+
+std::vector<RECORD> Depths(std::initializer_list<int> depths, const char* company = "")
+{
+    std::vector<RECORD> rows;
+    for (int d : depths) {
+        RECORD r;
+        r.depth = d;
+        rows.push_back(r);
+    }
+    platform::SetFieldText(rows.front().interpretedLith, company);
+    return rows;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The open well of a window that has "old.svm" open with profile 21.
+struct Window {
+    OpenWell well;
+    std::uint16_t loggerId = 21;
+    RepairSummary summary;
+    layout::FitFile fit;
+    RepairTarget Target() { return {well, loggerId, summary, fit, false}; }
+    Window()
+    {
+        well.dataFolder = TestDir();
+        well.currentFolder = TestDir();
+        well.wellName = "old";
+        well.dataFileName = TestDir() + "old.svm";
+        well.customDataFileName = TestDir() + "old.svx";
+        well.fileTopDepth = 500;
+        well.fileBottomDepth = 600;
+        well.depthStep = 2;
+    }
+};
+
+}  // namespace
+
+TEST(Profile, PatternsAreTriedInOrderLeadingRowsWithLetterCase)
+{
+    ProfileTables t;
+    QStringList errors;
+    t.Add("[patterns]\nAcme\t21\nBx\t22\nCy\t23\nDz\t24\nACME\t31\nzeta\t32\nALPHA\t33\nbroken row\n", &errors);
+    EXPECT_EQ(errors.size(), 1);  // the row without a tab
+    EXPECT_EQ(ProfileFromText(t, "Acme Logging"), 21);
+    EXPECT_EQ(ProfileFromText(t, "acme logging"), 31);     // not row 1; row 5 meets the upper-cased text
+    EXPECT_EQ(ProfileFromText(t, "alpha and zeta"), 32);   // the earlier row wins, wherever the name stands
+    EXPECT_EQ(ProfileFromText(t, "Zeta"), 32);             // a lower-case row after the fourth still matches
+    EXPECT_EQ(ProfileFromText(t, "bx"), kDefaultProfile);  // rows 2..4 keep their case
+    EXPECT_EQ(ProfileFromText(t, "Nobody Mudlogging"), kDefaultProfile);
+    EXPECT_EQ(ProfileFromText(t, ""), kDefaultProfile);
+}
+
+TEST(Profile, EveryShippedProfileFindsItselfFromItsFilePrefix)
+{
+    // A new data file carries LoggerFilePrefix(profile) as its company text: it must give the profile back.
+    for (int p = 1; p <= 138; ++p) {
+        const QString prefix = LoggerFilePrefix(std::uint16_t(p));
+        ASSERT_TRUE(prefix.endsWith(" 26.5.31")) << p;
+        EXPECT_EQ(ProfileFromText(platform::ToCp1252(prefix).toStdString()), p) << prefix.toStdString();
+    }
+    EXPECT_EQ(LoggerFilePrefix(21), "PRF21 26.5.31");
+    EXPECT_EQ(LoggerFilePrefix(21, "Build 1.2 beta"), "PRF21 1.2");
+    EXPECT_EQ(LoggerFilePrefix(999), LoggerFilePrefix(kDefaultProfile));  // no code: the default's
+}
+
+TEST(Profile, InstallationTableAddsRows)
+{
+    QDir().mkpath(platform::InstallFolder());
+    QFile f(platform::InstallFolder() + "PROFILES.TXT");  // as copied from a Windows station
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[patterns]\nSite Logging Co\t139\n[extensions]\n.zz9\t139\n[codes]\n139\tSITE\n21\tOWN21\n");
+    f.close();
+    EXPECT_EQ(ProfileFromText("site logging co ltd"), 139);
+    EXPECT_EQ(ProfileFromText("PRF64"), 64);  // the built-in rows stay
+    EXPECT_EQ(LoggerFilePrefix(139), "SITE 26.5.31");
+    EXPECT_EQ(LoggerFilePrefix(21), "OWN21 26.5.31");
+    EXPECT_EQ(ProfileFromExtension(Profiles(), "/x/well.ZZ9"), 139);
+}
+
+TEST(Profile, LoggerIdFromFileReadsTheCompanyTextOrTakesTheExtension)
+{
+    DemoFileActions demo;
+    int opened = 0;
+    demo.openDataFile = [&](const QString&) { ++opened; };
+    demo.openCommand = [&] { ++opened; };
+
+    std::uint16_t id = 0;
+    WriteRecords(TestDir() + "a.svm", Depths({100, 101}, "prf64 mudlogging"));
+    LoggerIdFromFile(id, TestDir() + "a.svm", nullptr, demo);
+    EXPECT_EQ(id, 64);
+
+    // Another program's file: the text at byte 62 of its first 162-byte record.
+    QByteArray other(162, '\0');
+    std::memcpy(other.data() + 62, "PRF86", 5);
+    QFile f(TestDir() + "b.dat");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(other);
+    f.close();
+    LoggerIdFromFile(id, TestDir() + "b.dat", nullptr, demo);
+    EXPECT_EQ(id, 86);
+
+    LoggerIdFromFile(id, TestDir() + "c.XA1", nullptr, demo);
+    EXPECT_EQ(id, 4);
+    // A dot in a folder name is no extension.
+    QDir().mkpath(TestDir() + "run.xb1");
+    WriteRecords(TestDir() + "run.xb1/d.svm", Depths({100}, "PRF37"));
+    LoggerIdFromFile(id, TestDir() + "run.xb1/d.svm", nullptr, demo);
+    EXPECT_EQ(id, 37);
+    EXPECT_EQ(opened, 0);
+}
+
+TEST(Profile, EmptyCompanyTextOpensTheDemoFileOrTheOpenCommand)
+{
+    QString openedPath;
+    int openCommands = 0;
+    const DemoFileActions demo{[&](const QString& p) { openedPath = p; }, [&] { ++openCommands; }};
+    const std::string empty;
+
+    std::uint16_t id = 21;
+    LoggerIdFromFile(id, TestDir() + "a.svm", &empty, demo);
+    EXPECT_EQ(openCommands, 1);
+    EXPECT_EQ(id, 21);
+
+    QDir().mkpath(platform::InstallFolder());
+    WriteRecords(platform::InstallFolder() + "elogdemo.svm", Depths({100}));
+    LoggerIdFromFile(id, TestDir() + "a.svm", &empty, demo);
+    EXPECT_EQ(id, kDemoProfile);
+    EXPECT_EQ(openedPath, platform::InstallFolder() + "elogdemo.svm");  // the file that was found is opened
+}
+
+TEST(Validate, InvertedRangeIsRefusedAndChangesNothing)
+{
+    Window w;
+    const QString path = TestDir() + "bad.svm";
+    WriteRecords(path, Depths({3000, 2990}, "PRF64"));
+    const QByteArray before = FileBytes(path);
+
+    EXPECT_EQ(ValidateDataFile(w.Target(), path), 0);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              " " + path + " is not a StrativM data file or is corrupted\n 3000  2990");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Depth Out Of Range");
+    EXPECT_EQ(QString::fromLatin1(FileBytes(TestDir() + "download.txt")),
+              " Open Failed RANGE ERROR on     " + path + "  at  8:30 ,  1/15/2026\n");
+
+    EXPECT_EQ(FileBytes(path), before);  // not "repaired" into a file of ours
+    EXPECT_EQ(w.loggerId, 21);
+    EXPECT_EQ(w.well.dataFileName, TestDir() + "old.svm");
+    EXPECT_EQ(w.well.wellName, "old");
+    EXPECT_EQ(w.well.fileTopDepth, 500);
+    EXPECT_EQ(w.well.fileBottomDepth, 600);
+    EXPECT_EQ(w.well.depthStep, 2);
+}
+
+TEST(Validate, FileShorterThanOneRecordIsRefused)
+{
+    Window w;
+    w.loggerId = 0;
+    const QString path = TestDir() + "short.svm";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(100, 'x'));
+    f.close();
+
+    EXPECT_EQ(ValidateDataFile(w.Target(), path), 0);
+    EXPECT_EQ(FileBytes(path), QByteArray(100, 'x'));
+    EXPECT_EQ(w.well.dataFileName, TestDir() + "old.svm");
+    EXPECT_EQ(w.loggerId, kDefaultProfile);  // a window with no profile yet gets the default
+    EXPECT_EQ(ValidateDataFile(w.Target(), TestDir() + "missing.svm"), 0);
+    EXPECT_EQ(doubles().prompter.messages.size(), 2);
+}
+
+TEST(Validate, AcceptedFileBecomesTheOpenWellRepaired)
+{
+    Window w;
+    int hookCalls = 0;
+    w.well.hooks.writeActivityLog = [&](const QString&) { ++hookCalls; };
+    w.well.customTopDepth = 500;
+    w.well.customBottomDepth = 600;
+    QDir().mkpath(TestDir() + "wells");
+    const QString path = TestDir() + "wells/new.svm";
+    WriteRecords(path, Depths({1000, 1001, 1005}, "prf64"));
+
+    EXPECT_EQ(ValidateDataFile(w.Target(), path), 1);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    EXPECT_EQ(w.loggerId, 64);
+    EXPECT_EQ(w.well.dataFileName, path);
+    EXPECT_EQ(w.well.currentFolder, TestDir() + "wells/");
+    EXPECT_EQ(w.well.wellName, "new");
+    EXPECT_EQ(w.well.customDataFileName, TestDir() + "wells/new.svx");
+    EXPECT_EQ(w.fit.path, TestDir() + "wells/new.fit");
+    EXPECT_EQ(w.well.fileTopDepth, 1000);
+    EXPECT_EQ(w.well.fileBottomDepth, 1002);  // renumbered by the repair pass
+    EXPECT_EQ(w.well.depthStep, 1);
+    EXPECT_EQ(w.well.customTopDepth, 0);  // the old well's custom range is not carried over
+    EXPECT_TRUE(w.summary.rewritten);
+    // The window's own hooks stay in force, not the ones validation used on its copy.
+    ASSERT_TRUE(w.well.hooks.writeActivityLog);
+    EXPECT_FALSE(w.well.hooks.loadAndRepairRecords);
+    w.well.hooks.writeActivityLog("x");
+    EXPECT_EQ(hookCalls, 1);
+}
+
+TEST(DownloadLog, LineWithoutAWord)
+{
+    EXPECT_EQ(WriteDownloadLog(TestDir(), "Update file created", "/w/a.sv8", kDownloadNoWord), 1);
+    EXPECT_EQ(WriteDownloadLog(TestDir(), "a.svm", "/copy/", kDownloadCopied), 1);
+    EXPECT_EQ(QString::fromLatin1(FileBytes(TestDir() + "download.txt")),
+              " Update file created /w/a.sv8  at  8:30 ,  1/15/2026\n"
+              " a.svm files copied to  /copy/  at  8:30 ,  1/15/2026\n");
+    EXPECT_EQ(WriteDownloadLog(TestDir() + "no/such/folder/", "x", "y", kDownloadBlank), 0);
+}
