@@ -1,0 +1,335 @@
+#include "layout/custchartcfg.h"
+#include "platform/text.h"
+#include "support/testmain.h"
+#include "wellfile/openwell.h"
+#include "wellfile/wellconfig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+using namespace layout;
+using testing_support::TestDir;
+
+namespace {
+
+struct Fixture {
+    wellfile::OpenWell well;
+    FitFile fit;
+    CustomTrackHost host;
+    Fixture()
+    {
+        well.dataFolder = TestDir() + "data/";
+        well.currentFolder = TestDir() + "well/";
+        well.wellName = "BETA2";
+        well.customDataFileName = well.currentFolder + "BETA2.svx";
+        well.fileTopDepth = 1000;
+        well.fileBottomDepth = 1010;
+        fit.path = well.currentFolder + "BETA2.fit";
+        QDir().mkpath(well.dataFolder + "sendfile");
+        QDir().mkpath(well.currentFolder);
+        host.well = &well;
+        host.fit = &fit;
+        host.logWidth = 900;
+        host.unitColumnWidth = 20;
+        host.customTotalWidth = 125;
+        host.logTopMargin = 300;
+        host.rowHeight = 10;
+    }
+    QString Path() const { return well.currentFolder + well.wellName + ".grdx"; }
+};
+
+QByteArray Bytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Save(const QString& path, const CUSTCHARTCFGEX& cfg) { ASSERT_TRUE(WriteCustChartFile(path, cfg)); }
+
+// An active track of `blocks` blocks of `width` pixels with one curve from 0 to `maximum`.
+void Track(CustomTrackEntry& e, int width, int blocks, float maximum, const char* title)
+{
+    e = CustomTrackEntry{};
+    e.blockWidth = width;
+    e.blockCount = blocks;
+    e.maximum[0] = maximum;
+    e.colour[0] = 0x0000FF;
+    e.lineWidth[0] = 2;
+    platform::SetFieldText(e.title, title);
+}
+
+std::string Title(const CustomTrackEntry& e) { return platform::FieldText(e.title); }
+
+}  // namespace
+
+TEST(CustomTracks, WithoutAFileTheDrillingTrackIsWrittenAndLaidOut)
+{
+    Fixture f;
+    CUSTOMDATA data(&f.host, false);
+    data.LoadTrackConfig();
+
+    ASSERT_EQ(QFileInfo(f.Path()).size(), 16576);
+    EXPECT_EQ(Bytes(f.well.dataFolder + "sendfile/BETA2.grdx"), Bytes(f.Path()));
+    CUSTCHARTCFGEX saved;
+    ASSERT_TRUE(data.LoadConfig(saved));
+    const CustomTrackEntry& t = saved.track[0];
+    EXPECT_EQ(Title(t), " DRILLING ");
+    EXPECT_EQ(t.blockWidth, 5);
+    EXPECT_EQ(t.blockCount, 25);
+    EXPECT_EQ(t.leftX, 1000);  // no gas track edge known
+    EXPECT_EQ(t.rightX, 1125);
+    EXPECT_EQ(platform::FieldText(t.label[2]), "PP");
+    EXPECT_EQ(t.dataCode[2], 14);
+    EXPECT_FLOAT_EQ(t.maximum[2], 3000.0f);
+    EXPECT_EQ(t.colour[3], 0xFF00FFu);
+    EXPECT_EQ(saved.track[1].blockCount, 0);
+
+    // On screen the track starts at log width - custom width - unit column.
+    EXPECT_EQ(data.trackCount, 1);
+    EXPECT_EQ(data.screenSet[0].leftX, 755);
+    EXPECT_EQ(data.screenSet[0].rightX, 880);
+    EXPECT_FLOAT_EQ(data.screenSet[0].pixelsPerUnit[0], 125.0f / 500.0f);
+    EXPECT_FLOAT_EQ(data.screenSet[0].pixelsPerUnit[5], 1.0f);  // unused curve: no scale
+    EXPECT_EQ(data.screenPens[0][0], (PenSpec{0x0000FF, 2, PS_SOLID}));
+    EXPECT_EQ(f.host.titleRects[0].top, 150);
+    EXPECT_EQ(f.host.titleRects[0].bottom, 300);
+}
+
+TEST(CustomTracks, AGapHidesTheTracksAfterItAndFlatScalesDrawAtOnePixelPerUnit)
+{
+    Fixture f;
+    CUSTCHARTCFGEX cfg;
+    Track(cfg.track[0], 4, 10, 100, "ONE");
+    cfg.track[0].minimum[1] = 50;
+    cfg.track[0].maximum[1] = 50;  // minimum = maximum
+    cfg.track[0].minimum[2] = 80;
+    cfg.track[0].maximum[2] = 20;  // reversed by mistake
+    Track(cfg.track[1], 6, 0, 100, "GAP");
+    Track(cfg.track[2], 6, 10, 100, "HIDDEN");
+    Save(f.Path(), cfg);
+
+    CUSTOMDATA data(&f.host, false);
+    data.LoadTrackConfig();
+    EXPECT_EQ(data.trackCount, 1);
+    EXPECT_FLOAT_EQ(data.screenSet[0].pixelsPerUnit[0], 40.0f / 100.0f);
+    EXPECT_FLOAT_EQ(data.screenSet[0].pixelsPerUnit[1], 1.0f);
+    EXPECT_FLOAT_EQ(data.screenSet[0].pixelsPerUnit[2], 1.0f);
+
+    // The window reserves room for the tracks shown only.
+    std::unique_ptr<CUSTOMDATA> object;
+    LoadCustomTracks(f.host, object, true);
+    EXPECT_FALSE(object);
+    EXPECT_EQ(f.host.customTrackCount, 1);
+    EXPECT_EQ(f.host.customTotalWidth, 40);
+}
+
+TEST(CustomTracks, TracksFollowEachOtherOnScreenAndOnPaper)
+{
+    Fixture f;
+    f.host.printerBlockHeight = 20;
+    f.host.printScale = 1.5f;  // print factor 3
+    f.host.printCustomX = 2000;
+    f.host.printBlackWhite = true;
+    CUSTCHARTCFGEX cfg;
+    Track(cfg.track[0], 5, 10, 100, "A");
+    Track(cfg.track[1], 4, 5, 10, "B");
+    cfg.track[1].lineWidth[0] = 0;
+    Save(f.Path(), cfg);
+
+    CUSTOMDATA screen(&f.host, false);
+    screen.LoadTrackConfig();
+    ASSERT_EQ(screen.trackCount, 2);
+    EXPECT_EQ(screen.screenSet[1].leftX, screen.screenSet[0].rightX);
+    EXPECT_EQ(screen.screenSet[1].rightX, screen.screenSet[0].rightX + 20);
+
+    CUSTOMDATA print(&f.host, true);
+    print.LoadTrackConfig();
+    EXPECT_EQ(print.printSet[0].blockWidth, 15);
+    EXPECT_EQ(print.printSet[0].leftX, 2000);
+    EXPECT_EQ(print.printSet[1].leftX, 2150);
+    EXPECT_EQ(print.printSet[1].rightX, 2210);
+    EXPECT_EQ(f.host.printTotalWidth, 210);
+    EXPECT_EQ(print.printSet[1].lineWidth[0], 1);
+    EXPECT_EQ(print.printPens[0][0], (PenSpec{0, 2, PS_SOLID}));  // black and white print
+}
+
+TEST(CustomTracks, HostileSizesNeitherOverflowNorHang)
+{
+    Fixture f;
+    CUSTCHARTCFGEX cfg;
+    Track(cfg.track[0], 0x7FFFFFFF, 0x7FFFFFFF, 1, "HUGE");
+    Track(cfg.track[1], 0x7FFFFFFF, 3, 1, "HUGE2");
+    Save(f.Path(), cfg);
+    CUSTOMDATA data(&f.host, false);
+    data.LoadTrackConfig();
+    EXPECT_EQ(data.trackCount, 2);
+    EXPECT_EQ(data.screenSet[1].rightX, 0x7FFFFFFF);
+    std::unique_ptr<CUSTOMDATA> object;
+    LoadCustomTracks(f.host, object, false);
+    EXPECT_EQ(f.host.customTotalWidth, 0x7FFFFFFF);
+
+    f.fit.dataEnabled = true;
+    f.fit.topDepth = 0;
+    f.fit.bottomDepth = 0x7FFFFFFF;  // no such well: nothing is allocated
+    data.Load();
+    EXPECT_EQ(data.extCount, 0);
+    EXPECT_TRUE(data.extRecords.empty());
+}
+
+TEST(CustomTracks, ShortFilesReadAsFarAsTheyGoAndTrailingBytesSurviveASave)
+{
+    Fixture f;
+    CUSTCHARTCFGEX cfg;
+    Track(cfg.track[0], 5, 10, 100, "A");
+    Track(cfg.track[1], 5, 10, 100, "B");
+    std::memset(cfg.head, 0x5A, sizeof cfg.head);
+    std::memset(cfg.tail, 0xA5, sizeof cfg.tail);
+    Save(f.Path(), cfg);
+
+    CUSTOMDATA data(&f.host, false);
+    data.LoadTrackConfig();
+    data.MoveTrack(1, 1);
+    CUSTCHARTCFGEX after;
+    ASSERT_TRUE(data.LoadConfig(after));
+    EXPECT_EQ(Title(after.track[0]), "B");
+    EXPECT_EQ(Title(after.track[1]), "A");
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(after.tail), sizeof after.tail), QByteArray(sizeof after.tail, char(0xA5)));
+    EXPECT_EQ(after.head[15], 0x5A);
+    EXPECT_EQ(Title(data.screenSet[0]), "B");  // reloaded
+
+    // A file cut after the first entry gives one track and zeros.
+    QFile file(f.Path());
+    ASSERT_TRUE(file.resize(16 + 1024));
+    ASSERT_TRUE(data.LoadConfig(after));
+    EXPECT_EQ(Title(after.track[0]), "B");
+    EXPECT_EQ(after.track[1].blockCount, 0);
+    EXPECT_EQ(after.tail[0], 0);
+}
+
+TEST(CustomTracks, MovingPastEitherEndChangesNothing)
+{
+    Fixture f;
+    CUSTCHARTCFGEX cfg;
+    Track(cfg.track[0], 5, 10, 100, "A");
+    Track(cfg.track[1], 5, 10, 100, "B");
+    Track(cfg.track[2], 5, 10, 100, "C");
+    Save(f.Path(), cfg);
+    CUSTOMDATA data(&f.host, false);
+    data.LoadTrackConfig();
+    const QByteArray before = Bytes(f.Path());
+    int repaints = 0;
+    f.host.repaint = [&] { ++repaints; };
+
+    data.MoveTrack(0, 1);
+    data.MoveTrack(2, 2);
+    data.MoveTrack(14, 1);  // beyond the tracks in use
+    data.MoveTrack(-1, 2);
+    EXPECT_EQ(Bytes(f.Path()), before);
+    EXPECT_EQ(repaints, 0);
+
+    data.MoveTrack(0, 2);
+    CUSTCHARTCFGEX after;
+    ASSERT_TRUE(data.LoadConfig(after));
+    EXPECT_EQ(Title(after.track[0]), "B");
+    EXPECT_EQ(Title(after.track[1]), "A");
+    EXPECT_EQ(repaints, 1);
+}
+
+TEST(CustomTracks, EditRunsTheDialogOnTheTrackUnderTheMouse)
+{
+    Fixture f;
+    CUSTCHARTCFGEX cfg;
+    Track(cfg.track[0], 5, 10, 100, "A");
+    Track(cfg.track[1], 5, 10, 100, "B");
+    Save(f.Path(), cfg);
+    std::unique_ptr<CUSTOMDATA> object;
+    LoadCustomTracks(f.host, object, false);
+    object->Load();
+    const std::int32_t secondLeft = object->screenSet[1].leftX;
+
+    int askedTrack = -1;
+    std::int32_t askedDepth = 0;
+    bool accept = false;
+    f.host.depthAtRow = [](int row) { return 1000 + row; };
+    f.host.custCfgDlg = [&](CUSTCHARTCFGEX& c, std::int32_t depth, int track) {
+        askedTrack = track;
+        askedDepth = depth;
+        c.track[1].blockCount = 20;
+        return accept;
+    };
+    int layouts = 0;
+    f.host.setLogFormat = [&] { ++layouts; };
+
+    const QByteArray before = Bytes(f.Path());
+    f.host.horizontalOffset = 10;
+    EditCustomTracks(f.host, object, secondLeft - 5, 7);  // 5 pixels into the second track
+    EXPECT_EQ(askedTrack, 1);
+    EXPECT_EQ(askedDepth, 1007);
+    EXPECT_EQ(Bytes(f.Path()), before);  // cancelled
+    EXPECT_EQ(layouts, 0);
+
+    accept = true;
+    EditCustomTracks(f.host, object, -500, 0);  // not over a track: the first
+    EXPECT_EQ(askedTrack, 0);
+    EXPECT_EQ(layouts, 1);
+    EXPECT_EQ(object->screenSet[1].blockCount, 20);
+    EXPECT_EQ(object->paintSet[1].blockCount, 20);
+    EXPECT_EQ(f.host.customTotalWidth, 150);
+    CUSTCHARTCFGEX saved;
+    ASSERT_TRUE(object->LoadConfig(saved));
+    EXPECT_EQ(saved.track[1].blockCount, 20);
+}
+
+TEST(CustomTracks, NoFileMeansOneTrackOfRoomAndResetClearsTheCounts)
+{
+    Fixture f;
+    f.fit.dataEnabled = true;
+    std::unique_ptr<CUSTOMDATA> object;
+    LoadCustomTracks(f.host, object, false);
+    EXPECT_TRUE(QFileInfo::exists(f.well.customDataFileName));  // the per-depth files are made first
+    EXPECT_TRUE(QFileInfo::exists(f.fit.path));
+    ASSERT_TRUE(object);
+    EXPECT_EQ(f.host.customTrackCount, 1);
+    EXPECT_EQ(f.host.customTotalWidth, 120);
+    EXPECT_FALSE(QFileInfo::exists(f.Path()));  // only laying the tracks out writes the defaults
+    object->Load();
+    ASSERT_EQ(object->extCount, 10);  // the FIT records of depths 1000 to 1009 are in memory
+    EXPECT_FLOAT_EQ(object->extRecords[9].depth, 1009.0f);
+    EXPECT_EQ(object->extLastDepth, 1009);
+
+    auto config = std::make_unique<wellfile::WellConfig>();
+    std::memset(config.get(), 0, sizeof *config);
+    config->customTrackCount = 3;
+    f.host.textTrackFlag = 1;
+    ResetCustomTracks(f.host, object.get(), config.get());
+    EXPECT_EQ(f.host.customTrackCount, 0);
+    EXPECT_EQ(f.host.customTotalWidth, 0);
+    EXPECT_EQ(f.host.textTrackFlag, 0);
+    EXPECT_EQ(config->customTrackCount, 0);
+}
+
+TEST(CustomTracks, SharedFolderWellsKeepTheirTracksInTheDataFolder)
+{
+    Fixture f;
+    f.host.sharedFolderWell = true;
+    f.well.secondFolderOption = true;
+    int marked = 0;
+    f.host.markFieldCustomTracks = [&] { ++marked; };
+    CUSTOMDATA data(&f.host, false);
+    CUSTCHARTCFGEX cfg;
+    Track(cfg.track[0], 5, 10, 100, "FIELD");
+    ASSERT_TRUE(data.SaveConfig(cfg));
+    EXPECT_EQ(marked, 1);
+    EXPECT_EQ(f.host.customTrackSource, 1);
+    EXPECT_TRUE(QFileInfo::exists(f.well.dataFolder + "BETA2.grdx"));
+    EXPECT_FALSE(QFileInfo::exists(f.Path()));
+    CUSTCHARTCFGEX read;
+    ASSERT_TRUE(data.LoadConfig(read));
+    EXPECT_EQ(Title(read.track[0]), "FIELD");
+}
