@@ -1,0 +1,195 @@
+#include "layout/customdata.h"
+
+#include "support/testmain.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+using namespace layout;
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+template <class R>
+std::vector<R> ReadAll(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray all = f.readAll();
+    std::vector<R> rows(std::size_t(all.size()) / sizeof(R));
+    if (!rows.empty())
+        std::memcpy(static_cast<void*>(rows.data()), all.constData(), rows.size() * sizeof(R));
+    return rows;
+}
+
+template <class R>
+void WriteAll(const QString& path, const std::vector<R>& rows)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(rows.data()), qint64(rows.size() * sizeof(R)));
+}
+
+// A drilling well of depths 1000..1010 with both options on.
+struct Fixture {
+    wellfile::OpenWell well;
+    FitFile fit;
+    Fixture()
+    {
+        well.customDataFileName = TestDir() + "w.svx";
+        well.fileTopDepth = 1000;
+        well.fileBottomDepth = 1010;
+        fit.path = TestDir() + "w.fit";
+        fit.dataEnabled = true;
+        fit.extRecordOption = true;
+    }
+};
+
+}  // namespace
+
+TEST(CustomData, CreatedFilesEndOneStepShortAndRecordTheirTrueRange)
+{
+    Fixture fx;
+    ASSERT_EQ(CreateCustomDataFile(fx.well, fx.fit, 1000, 1010), 1);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "create");
+
+    const auto svx = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    const auto fit = ReadAll<EXTRECORD>(fx.fit.path);
+    ASSERT_EQ(svx.size(), 10u);
+    ASSERT_EQ(fit.size(), 10u);
+    EXPECT_EQ(+svx[0].depth, 1000.0f);
+    EXPECT_EQ(+svx[9].depth, 1009.0f);
+    EXPECT_EQ(+fit[9].depth, 1009.0f);
+    EXPECT_EQ(+fit[3].recordLength, kExtRecordSize);
+    EXPECT_EQ(fx.well.customBottomDepth, 1009);
+    EXPECT_EQ(fx.fit.topDepth, 1000);
+    EXPECT_EQ(fx.fit.bottomDepth, 1009);
+
+    // The step that reaches 1010 appends its record.
+    ASSERT_EQ(ExtendCustomDataFile(fx.well, 1010), 1);
+    ASSERT_EQ(CorrectExtDepth(fx.fit, 1010), 1);
+    EXPECT_EQ(ReadAll<CUSTDATAREC>(fx.well.customDataFileName).size(), 11u);
+    EXPECT_EQ(ReadAll<EXTRECORD>(fx.fit.path).size(), 11u);
+    EXPECT_EQ(fx.fit.bottomDepth, 1010);
+}
+
+TEST(CustomData, ExtendCopiesTheLastRecordCutKeepsUpToTheDepth)
+{
+    Fixture fx;
+    std::vector<CUSTDATAREC> rows(10);
+    for (int i = 0; i < 10; ++i) {
+        rows[std::size_t(i)].depth = float(1000 + i);
+        rows[std::size_t(i)].rpm = float(i);
+    }
+    WriteAll(fx.well.customDataFileName, rows);
+    std::vector<QString> copied;
+    fx.well.drilling = fx.well.secondFolderOption = fx.well.copyOut = true;
+    fx.well.hooks.copyWellFileOut = [&](const QString& ext) { copied.push_back(ext); };
+
+    ASSERT_EQ(ExtendCustomDataFile(fx.well, 1012), 1);
+    auto out = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    ASSERT_EQ(out.size(), 13u);
+    for (int i = 10; i < 13; ++i) {
+        EXPECT_EQ(+out[std::size_t(i)].depth, float(1000 + i));
+        EXPECT_EQ(+out[std::size_t(i)].rpm, 9.0f);  // copies of the 1009 record
+    }
+    EXPECT_EQ(fx.well.customBottomDepth, 1012);
+    EXPECT_EQ(copied, std::vector<QString>{".svx"});
+
+    // The cut counts from the file's own first depth, whatever the data file's is.
+    fx.well.fileTopDepth = 990;
+    ASSERT_EQ(ExtendCustomDataFile(fx.well, 1005), 1);
+    out = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    ASSERT_EQ(out.size(), 6u);
+    EXPECT_EQ(+out[5].depth, 1005.0f);
+    EXPECT_EQ(fx.well.customTopDepth, 1000);
+    EXPECT_EQ(fx.well.customBottomDepth, 1005);
+    ASSERT_EQ(ExtendCustomDataFile(fx.well, 900), 1);  // the first record always stays
+    EXPECT_EQ(ReadAll<CUSTDATAREC>(fx.well.customDataFileName).size(), 1u);
+
+    // Drilling with custom tracks off: no file, no message, nothing made.
+    fx.well.customDataFileName = TestDir() + "none.svx";
+    EXPECT_EQ(ExtendCustomDataFile(fx.well, 1013), 0);
+    EXPECT_FALSE(QFileInfo::exists(fx.well.customDataFileName));
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+TEST(CustomData, ExtRecordsAppendBlanksOnlyWithTheOption)
+{
+    Fixture fx;
+    std::vector<EXTRECORD> rows(2);
+    rows[0].depth = 1000;
+    rows[1].depth = 1001;
+    rows[1].fitA[0] = 3;
+    WriteAll(fx.fit.path, rows);
+    fx.fit.extRecordOption = false;
+    EXPECT_EQ(CorrectExtDepth(fx.fit, 1003), 0);
+    EXPECT_EQ(ReadAll<EXTRECORD>(fx.fit.path).size(), 2u);
+
+    fx.fit.extRecordOption = true;
+    ASSERT_EQ(CorrectExtDepth(fx.fit, 1003), 1);
+    const auto out = ReadAll<EXTRECORD>(fx.fit.path);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(+out[3].depth, 1003.0f);
+    EXPECT_EQ(+out[3].fitA[0], 0.0f);  // blank, not a copy
+    EXPECT_EQ(fx.fit.bottomDepth, 1003);
+}
+
+TEST(CustomData, RunsAreLimitedToTheFileRange)
+{
+    Fixture fx;
+    fx.well.customTopDepth = 1000;
+    fx.well.customBottomDepth = 1004;
+    std::vector<CUSTDATAREC> rows(5);
+    for (int i = 0; i < 5; ++i)
+        rows[std::size_t(i)].depth = float(1000 + i);
+    WriteAll(fx.well.customDataFileName, rows);
+
+    std::vector<CUSTDATAREC> buffer(20);
+    buffer[5].depth = 77;
+    EXPECT_EQ(ReadCustomRecords(fx.well, buffer, fx.well.customDataFileName, 0, 18), 5);
+    EXPECT_EQ(+buffer[4].depth, 1004.0f);
+    EXPECT_EQ(+buffer[5].depth, 0.0f);  // the end of the run is marked
+    std::vector<CUSTDATAREC> small(3);
+    EXPECT_EQ(ReadCustomRecords(fx.well, small, fx.well.customDataFileName, 0, 5), 2);  // room for the mark
+    EXPECT_EQ(ReadCustomRecords(fx.well, buffer, TestDir() + "missing.svx", 0, 5), 0);
+
+    std::vector<CUSTDATAREC> changed(10);
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        changed[i].depth = float(1003 + i);
+        changed[i].rpm = 50;
+    }
+    EXPECT_EQ(WriteCustomRecords(fx.well, changed, fx.well.customDataFileName, 3, 10), 2);
+    const auto written = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    ASSERT_EQ(written.size(), 5u);
+    EXPECT_EQ(+written[2].rpm, 0.0f);
+    EXPECT_EQ(+written[4].rpm, 50.0f);
+    EXPECT_EQ(WriteCustomRecords(fx.well, changed, TestDir() + "missing.svx", 0, 1), 0);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "SaveEx File Open Failed ");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
+    EXPECT_FALSE(QFileInfo::exists(TestDir() + "missing.svx"));
+
+    // The ".fit" read counts the records really there.
+    fx.fit.topDepth = 1000;
+    fx.fit.bottomDepth = 1009;
+    WriteAll(fx.fit.path, std::vector<EXTRECORD>(3));
+    std::vector<EXTRECORD> ext(12);
+    EXPECT_EQ(ReadExtRecords(fx.fit, ext, fx.fit.path, 0, 10), 3);
+
+    QFile torn(fx.well.customDataFileName);
+    ASSERT_TRUE(torn.open(QIODevice::Append));
+    torn.write(QByteArray(100, 'x'));
+    torn.close();
+    const auto last = ReadLastCustomRecord(fx.well.customDataFileName);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(+last->depth, 1004.0f);
+    EXPECT_FALSE(ReadLastExtRecord(TestDir() + "missing.fit"));
+}
