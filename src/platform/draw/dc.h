@@ -1,0 +1,186 @@
+#pragma once
+// A GDI-style drawing context, used the same way on an RGB32 image (the log window's backing store,
+// off-screen bitmaps, log images) and on a PDF writer or printer. On images it follows GDI's pixel rules
+// exactly with its own rasterisation; on paper it draws plain vectors, and an element that needs a mix
+// or a hatch is composed in an image band of the page first (a device has no raster operations).
+//
+// Coordinates are device pixels. Colours are COLORREFs; 0x80000000 + index names a system colour.
+#include "platform/draw/gdiobjects.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QFont;
+class QPainter;
+class QPaintDevice;
+
+namespace platform {
+
+class Dc {
+public:
+    // Draws into `image`, which outlives the Dc; an image that is not RGB32 is converted first.
+    explicit Dc(QImage& image);
+    // Draws on a PDF writer or printer, from the start of its current page.
+    explicit Dc(QPaintDevice& device);
+    virtual ~Dc();
+    Dc(const Dc&) = delete;
+    Dc& operator=(const Dc&) = delete;
+
+    bool IsImage() const { return image_ != nullptr; }
+    QImage* Image() const { return image_; }
+    // Ends the page of a PDF writer or printer and starts the next; false on an image.
+    bool NewPage();
+
+    // Drawing objects. Each SelectObject returns the object it replaced.
+    Pen SelectObject(const Pen& pen);
+    Brush SelectObject(const Brush& brush);
+    Font SelectObject(const Font& font);
+    void SelectStockObject(int index);
+    void RestorePen();
+    void RestoreBrush();
+    void RestoreFont();
+    // Puts back the pen, brush and font the Dc started with.
+    void RestoreObjects();
+    const Pen& CurrentPen() const { return s_.pen; }
+    const Brush& CurrentBrush() const { return s_.brush; }
+    const Font& CurrentFont() const { return s_.font; }
+
+    // Attributes; each setter returns the previous value.
+    int SetROP2(int mix);
+    int GetROP2() const { return s_.rop2; }
+    int SetBkMode(int mode);
+    int GetBkMode() const { return s_.bkMode; }
+    COLORREF SetBkColor(COLORREF c);
+    COLORREF GetBkColor() const { return s_.bkColor; }
+    COLORREF SetTextColor(COLORREF c);
+    COLORREF GetTextColor() const { return s_.textColor; }
+    unsigned SetTextAlign(unsigned align);
+    unsigned GetTextAlign() const { return s_.textAlign; }
+
+    // Lines: the end point is left out; the dash pattern runs on from one LineTo to the next.
+    POINT MoveTo(int x, int y);
+    POINT GetCurrentPosition() const { return s_.position; }
+    bool LineTo(int x, int y);
+    bool Polyline(const POINT* points, int count);
+
+    // Shapes in the current pen and brush; the right and bottom edges are left out, and with a null
+    // pen the shape is one pixel smaller.
+    bool Rectangle(int left, int top, int right, int bottom);
+    bool Rectangle(const RECT& r) { return Rectangle(r.left, r.top, r.right, r.bottom); }
+    bool Ellipse(int left, int top, int right, int bottom);
+    bool RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
+    bool Polygon(const POINT* points, int count);
+
+    // Brush fills that ignore the pen and the mix: FillRect covers [left, right) x [top, bottom),
+    // FrameRect its one-pixel border.
+    bool FillRect(const RECT& r, const Brush& brush);
+    bool FrameRect(const RECT& r, const Brush& brush);
+    bool PatBlt(int x, int y, int width, int height, std::uint32_t rop);
+
+    COLORREF SetPixel(int x, int y, COLORREF color);
+    // CLR_INVALID outside the image or on a device that cannot be read.
+    COLORREF GetPixel(int x, int y) const;
+
+    // Blits from an image (or an image Dc); stretching takes the nearest pixel.
+    bool BitBlt(int x, int y, int width, int height, const Dc& source, int sx, int sy, std::uint32_t rop);
+    bool BitBlt(int x, int y, int width, int height, const QImage& source, int sx, int sy, std::uint32_t rop);
+    bool StretchBlt(int x, int y, int width, int height, const Dc& source, int sx, int sy, int sw, int sh,
+                    std::uint32_t rop);
+    bool StretchBlt(int x, int y, int width, int height, const QImage& source, int sx, int sy, int sw, int sh,
+                    std::uint32_t rop);
+
+    // Text: Windows-1252 bytes (length -1: up to the NUL) or a QString.
+    bool TextOut(int x, int y, const char* text, int length = -1);
+    bool TextOut(int x, int y, const QString& text);
+    int DrawText(const char* text, int length, RECT& rect, unsigned format);
+    int DrawText(const QString& text, RECT& rect, unsigned format);
+    SIZE GetTextExtent(const char* text, int length = -1) const;
+    SIZE GetTextExtent(const QString& text) const;
+    TEXTMETRIC GetTextMetrics() const;
+
+    int GetDeviceCaps(int index) const;
+
+protected:
+    struct State {
+        Pen pen;
+        Brush brush;
+        Font font;
+        int rop2 = R2_COPYPEN;
+        int bkMode = OPAQUE;
+        COLORREF bkColor = RGB(255, 255, 255);
+        COLORREF textColor = RGB(0, 0, 0);
+        unsigned textAlign = TA_LEFT | TA_TOP;
+        POINT position;
+        long long stylePos = 0;  // pixels of the dash pattern used since the last MoveTo
+    };
+
+private:
+    using Call = std::function<void(Dc&)>;
+    struct Recorded {
+        QRect bounds;
+        State state;
+        Call call;
+    };
+    // An image Dc that draws the part of a page at `pageOrigin` (a band being composed).
+    Dc(QImage& band, QPoint pageOrigin);
+
+    // Device path: remembers the element for later bands, then draws it as vectors, or through a band
+    // when it needs a mix or a hatch.
+    bool OnDevice(const QRect& bounds, bool needsBand, const Call& call, const std::function<void()>& vector);
+    void ComposeBand(const QRect& bounds, const Call& call);
+    bool NeedsBandForPen() const;
+    bool NeedsBandForBrush() const;
+
+    // Image path.
+    void ImageLine(long long x0, long long y0, long long x1, long long y1);
+    void ImageWideLines(const std::vector<POINT>& points, bool closed);
+    void ImageShape(int kind, int left, int top, int right, int bottom, int ew, int eh);
+    void ImagePolygon(const std::vector<POINT>& points);
+    // Vector path.
+    void VectorLines(const std::vector<POINT>& points, bool closed);
+    void VectorShape(int kind, int left, int top, int right, int bottom, int ew, int eh);
+    void VectorPolygon(const std::vector<POINT>& points);
+    void ApplyPen(QPainter& p, bool background) const;
+    void ApplyBrush(QPainter& p) const;
+
+    bool PolylineImpl(std::vector<POINT> points);
+    bool ShapeImpl(int kind, int left, int top, int right, int bottom, int ew, int eh);
+    bool BlitImpl(int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh,
+                  std::uint32_t rop, bool stretch);
+    bool TextImpl(int x, int y, const QString& text, unsigned align, int escapement, const QRect* clip,
+                  int underlineIndex);
+    void PaintText(QPainter& p, int x, int y, const QString& text, unsigned align, int escapement,
+                   const QRect* clip, int underlineIndex) const;
+    QRect TextBounds(int x, int y, const QString& text, unsigned align, int escapement) const;
+    QFont DeviceFont() const;
+    int DpiX() const;
+    int DpiY() const;
+
+    State s_;
+    Pen startPen_;
+    Brush startBrush_;
+    Font startFont_;
+    QImage* image_ = nullptr;
+    QPaintDevice* device_ = nullptr;
+    std::unique_ptr<QPainter> painter_;  // device path only
+    QPoint origin_;                       // band path: the page point of image pixel (0,0)
+    std::vector<Recorded> page_;          // device path: what this page holds so far
+};
+
+// A Dc over a bitmap of its own (a memory DC with a compatible bitmap selected), black at the start.
+struct DcBitmap {
+    QImage bitmap;
+};
+class MemoryDc : private DcBitmap, public Dc {
+public:
+    MemoryDc(int width, int height);
+    QImage& Bitmap() { return bitmap; }
+    const QImage& Bitmap() const { return bitmap; }
+};
+
+}  // namespace platform
