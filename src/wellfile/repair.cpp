@@ -190,8 +190,11 @@ int LoadAndRepairRecords(const RepairTarget& target)
     std::memcpy(static_cast<void*>(records.data()), bytes.constData(), count * kRecordSize);
 
     s.busy = true;
-    if (target.loggerId == 0)
-        target.loggerId = ProfileFromText(platform::FieldText(records.front().interpretedLith));
+    // Only the extension and the text already read decide here: the pass never opens another file.
+    if (target.loggerId == 0) {
+        const auto special = ProfileFromExtension(Profiles(), path);
+        target.loggerId = special ? *special : ProfileFromText(platform::FieldText(records.front().interpretedLith));
+    }
     well.depthStep = 1;
     RepairRecords(records, s);
     well.fileTopDepth = records.front().depth;

@@ -60,9 +60,7 @@ int ValidateDataFile(const RepairTarget& target, const QString& path)
     RepairSummary summary = target.summary;
     layout::FitFile fit = target.fit;
     const QFileInfo info(path);
-    well.currentFolder = platform::JoinPath(info.path(), QString());
-    if (!well.currentFolder.endsWith(u'/'))
-        well.currentFolder += u'/';
+    well.currentFolder = platform::JoinPath(info.path(), QString());  // ends with '/'
     well.wellName = info.completeBaseName();
     well.dataFileName = path;
     well.customDataFileName = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));

@@ -72,12 +72,18 @@ TEST(CustomData, CreatedFilesEndOneStepShortAndRecordTheirTrueRange)
     EXPECT_EQ(fx.fit.topDepth, 1000);
     EXPECT_EQ(fx.fit.bottomDepth, 1009);
 
-    // The step that reaches 1010 appends its record.
+    // The step that reaches 1010 appends its record; ".fit" records are appended blank, only with the option.
     ASSERT_EQ(ExtendCustomDataFile(fx.well, 1010), 1);
-    ASSERT_EQ(CorrectExtDepth(fx.fit, 1010), 1);
     EXPECT_EQ(ReadAll<CUSTDATAREC>(fx.well.customDataFileName).size(), 11u);
-    EXPECT_EQ(ReadAll<EXTRECORD>(fx.fit.path).size(), 11u);
-    EXPECT_EQ(fx.fit.bottomDepth, 1010);
+    fx.fit.extRecordOption = false;
+    EXPECT_EQ(CorrectExtDepth(fx.fit, 1010), 0);
+    fx.fit.extRecordOption = true;
+    ASSERT_EQ(CorrectExtDepth(fx.fit, 1011), 1);
+    const auto ext = ReadAll<EXTRECORD>(fx.fit.path);
+    ASSERT_EQ(ext.size(), 12u);
+    EXPECT_EQ(+ext[11].depth, 1011.0f);
+    EXPECT_EQ(+ext[11].recordLength, kExtRecordSize);
+    EXPECT_EQ(fx.fit.bottomDepth, 1011);
 }
 
 TEST(CustomData, ExtendCopiesTheLastRecordCutKeepsUpToTheDepth)
@@ -119,27 +125,6 @@ TEST(CustomData, ExtendCopiesTheLastRecordCutKeepsUpToTheDepth)
     EXPECT_EQ(ExtendCustomDataFile(fx.well, 1013), 0);
     EXPECT_FALSE(QFileInfo::exists(fx.well.customDataFileName));
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
-}
-
-TEST(CustomData, ExtRecordsAppendBlanksOnlyWithTheOption)
-{
-    Fixture fx;
-    std::vector<EXTRECORD> rows(2);
-    rows[0].depth = 1000;
-    rows[1].depth = 1001;
-    rows[1].fitA[0] = 3;
-    WriteAll(fx.fit.path, rows);
-    fx.fit.extRecordOption = false;
-    EXPECT_EQ(CorrectExtDepth(fx.fit, 1003), 0);
-    EXPECT_EQ(ReadAll<EXTRECORD>(fx.fit.path).size(), 2u);
-
-    fx.fit.extRecordOption = true;
-    ASSERT_EQ(CorrectExtDepth(fx.fit, 1003), 1);
-    const auto out = ReadAll<EXTRECORD>(fx.fit.path);
-    ASSERT_EQ(out.size(), 4u);
-    EXPECT_EQ(+out[3].depth, 1003.0f);
-    EXPECT_EQ(+out[3].fitA[0], 0.0f);  // blank, not a copy
-    EXPECT_EQ(fx.fit.bottomDepth, 1003);
 }
 
 TEST(CustomData, RunsAreLimitedToTheFileRange)
