@@ -2,15 +2,26 @@
 // The state of the main window, grouped by role. LogWindow owns one LogState; the engines and the
 // routines of the other subsystems receive the group they work on. Nothing here needs a window, so
 // tests build it on its own.
+#include "entry/topsex.h"
+#include "platform/instancelock.h"
 #include "wellfile/openwell.h"
+#include "wellfile/repair.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellconfig.h"
+#include "wellfile/wellheader.h"
+
+#include "entry/topsex.h"
 
 #include <QDateTime>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
+#include <vector>
 
 namespace platform {
 class WindowTimers;
@@ -47,6 +58,15 @@ struct Environment {
     bool ntPlatform = true;
     bool logOpenLines = false;        // "Opened by" lines go to the activity log
     bool verboseActivityLog = false;
+    bool commandLineStart = false;    // the first file of this start came from the command line
+    bool remoteMonitorOn = false;
+
+    // The shared-folder ("Dropbox") paths of this station; made only when a "Dropbox" folder exists.
+    QString sharedFolder;
+    QString sharedChartFolder;
+
+    // Held by the first running copy for its whole life (see firstInstance).
+    std::unique_ptr<platform::InstanceLock> instanceLock;
 };
 
 // Fill value of the report index tables until the first file is opened: each int32 holds the bytes
@@ -68,6 +88,21 @@ struct WellState {
     std::array<std::int32_t, 50> dstDepthIndex{};
     std::array<std::int32_t, 300> reportDepthIndex{};
     std::array<std::int32_t, 300> downtimeDepthIndex{};
+
+    bool fileOpened = false;        // a data file has been opened in this process
+    bool fieldSettings = false;     // the well's ".cfg" lives in the data folder (its ".dbc" says)
+    bool customTracksEnabled = false;
+    std::int32_t timeZoneAdjust = -1;  // hours; from the ".dbc" of a shared-folder well
+    wellfile::WellConfig config{};     // the well's settings record as the open read or made it
+    wellfile::WellHeader header{};
+    float kbElevation = 0;             // from the header's KB text
+    QString elogFileName;              // the curve file of the selected scheme; empty when none
+    std::int32_t elogDepthOffset = 0;
+    QString offsetFileName;            // the offset well drawn beside the log; empty when none
+    std::vector<entry::TOPSEX> tops;
+    wellfile::OfficeCopyRecord officeCopy;  // read for a well that came as a package
+    wellfile::RepairSummary repair;         // what the last repair pass gathered
+    layout::FitFile fit;
 };
 
 // How the log is shown. The view top and span are the open well's (wellfile::OpenWell).
@@ -83,6 +118,7 @@ struct ViewState {
     bool redrawPending = true;
     bool windowReady = true;
     bool logImageMode = false;
+    bool holdRepaint = false;  // set while starting: the window is not painted yet
 };
 
 // A log rectangle as the mouse code keeps it.
@@ -134,6 +170,64 @@ struct Engines {
     ~Engines();
 };
 
+// ---- Menu bar, keys, exit and scrolling ----------------------------------------------------------
+
+// The switches of the options commands that the menu bar checks, grays or removes.
+struct OptionSettings {
+    bool lithLegend = false;           // the lithology legend is shown
+    bool hotwire = false;
+    bool offsetRop = false;            // the offset-ROP curve is shown
+    bool gasPercent = false;           // gas as percent of total
+    bool gasRatioPlotAllowed = true;   // the gas display allows a ratio plot
+    bool customTracksView = false;     // the quick view bar shows the custom tracks
+    bool realTimeChart = false;        // the user's real-time gas chart setting
+    bool fieldSettings = false;        // the well's ".cfg" lies in the data folder
+};
+
+// The engines as the menu shows them; their subsystems keep these up to date.
+struct EngineStatus {
+    bool gasMonitorRunning = false;
+    bool witsRunning = false;
+    bool remoteMonitorRunning = false;
+    std::int32_t gasInstrumentType = -1;  // -1 none
+};
+
+// The well's lists that the menu offers as items.
+struct WellLists {
+    bool topsLoaded = false;
+    std::vector<entry::TOPSEX> tops;
+    bool hasTvdData = false;
+    std::int32_t currentScheme = 0;
+    // Fills the names of the well's six schemes; false when the schemes cannot be loaded. Set by the
+    // schemes code.
+    std::function<bool(std::array<QString, 6>& names)> loadSchemeNames;
+};
+
+// What the scrolling and sizing handlers keep between messages.
+struct ScrollState {
+    std::int32_t logRightX = 0;        // full pixel width of the rendered log; 0 until the layout sets it
+    std::int32_t readoutColumn = 0;    // column edge where the thumb read-out is placed
+    std::int32_t visibleRows = 55;
+    std::int32_t horizontalOffset = 0; // column of the rendered log at the window's left edge
+    std::int32_t windowHeight = 0;     // client height at the last size change
+    std::int32_t lastClientWidth = 0;  // client width at the last size change that widened the window
+    bool notAtBottom = false;          // the view does not reach the file's last depth
+    bool repaintHeld = false;          // no handler invalidates the window while set
+    bool renderingImage = false;       // an image or print render is under way
+};
+
+// Files this process made that exit removes; nothing else is deleted at exit.
+struct SessionFiles {
+    std::vector<QString> compressedCopies;  // ".sv8" copies made by the exchange code
+};
+
+// The three numbers of the version text.
+struct VersionNumbers {
+    int major = 0;
+    int minor = 0;
+    int build = 0;
+};
+
 struct LogState {
     Environment env;
     WellState well;
@@ -143,6 +237,14 @@ struct LogState {
     Engines engines;
     QDateTime now;
     platform::WindowTimers* timers = nullptr;  // the window's numbered timers, owned by the window
+
+    // Menu bar, keys, exit and scrolling.
+    OptionSettings options;
+    EngineStatus engineStatus;
+    WellLists lists;
+    ScrollState scroll;
+    SessionFiles sessionFiles;
+    VersionNumbers version;
 };
 
 // The defaults of set-up, before any file is read.

@@ -1,0 +1,68 @@
+#pragma once
+// The arithmetic of the main window's scrolling, sizing and wheel, and of the row-to-depth
+// conversion, apart from the window so that it is tested on its own. Scroll codes keep the values the
+// Windows scroll bars send.
+#include <cstdint>
+#include <optional>
+
+namespace app {
+
+enum ScrollCode : int {
+    SB_LINEUP = 0,
+    SB_LINEDOWN = 1,
+    SB_PAGEUP = 2,
+    SB_PAGEDOWN = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_TOP = 6,
+    SB_BOTTOM = 7,
+    SB_ENDSCROLL = 8,
+};
+// The left/right codes share the values of up/down.
+constexpr int SB_LINELEFT = SB_LINEUP, SB_LINERIGHT = SB_LINEDOWN, SB_PAGELEFT = SB_PAGEUP, SB_PAGERIGHT = SB_PAGEDOWN;
+
+// The depth range of the file and the depth units one screen shows.
+struct DepthRange {
+    std::int32_t first = 0;  // the file's first depth
+    std::int32_t last = 0;   // the file's last depth
+    std::int32_t span = 40;  // depth units on one screen
+};
+
+// The view top a vertical scroll code asks for, before it is limited to the file; nullopt for codes
+// that move nothing. `ctrl`: the Control key is down.
+std::optional<std::int32_t> ScrollTarget(int code, int thumb, bool ctrl, std::int32_t top, const DepthRange& range);
+// At most last - span, then at least first (a file shorter than the span keeps the top at its first
+// depth).
+std::int32_t LimitTop(std::int32_t top, const DepthRange& range);
+// The position of the depth scroll bar (range 0-100) for a view top: 1 at the first depth, 101 (held at
+// 100 by the bar) at the bottom limit.
+int DepthBarPosition(std::int32_t top, const DepthRange& range);
+
+// Rows of the log that fit a client area of `clientHeight`.
+std::int32_t VisibleRows(int clientHeight, int logAreaTop, int rowHeight);
+
+// The horizontal offset after a horizontal scroll code; nullopt when the code moves nothing.
+// `max` is the widest offset, `unit` the horizontal grid unit.
+std::optional<std::int32_t> HorizontalTarget(int code, int thumb, std::int32_t offset, std::int32_t max, std::int32_t unit);
+// The horizontal bar's position for an offset (range 0..max).
+int HorizontalBarPosition(std::int32_t offset, std::int32_t max);
+
+// The vertical scroll code of a wheel turn: forward pages up, backward pages down; nullopt for none.
+std::optional<int> WheelScrollCode(int wheelDelta);
+
+// What the row-to-depth conversion reads of the window.
+struct RowGeometry {
+    std::int32_t logAreaTop = 160;
+    std::int32_t logAreaBottom = 0;
+    std::int32_t pixelsPerStep = 10;
+    std::int32_t depthStep = 1;
+    std::int32_t viewScale = 1;  // 3: five depth units per row
+    std::int32_t viewTopDepth = 0;
+    std::int32_t fileTopDepth = 0;
+    std::int32_t fileBottomDepth = 0;
+};
+// The depth shown at screen row `y`: within the log area the row's depth, kept between the file's
+// first depth + 12 and its last depth; outside it the last depth.
+std::int32_t DepthAtRow(const RowGeometry& g, int y);
+
+}  // namespace app
