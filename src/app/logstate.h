@@ -10,8 +10,6 @@
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellheader.h"
 
-#include "entry/topsex.h"
-
 #include <QDateTime>
 #include <QString>
 
@@ -20,7 +18,6 @@
 #include <functional>
 #include <memory>
 #include <thread>
-#include <vector>
 #include <vector>
 
 namespace platform {
@@ -181,21 +178,18 @@ struct OptionSettings {
     bool gasRatioPlotAllowed = true;   // the gas display allows a ratio plot
     bool customTracksView = false;     // the quick view bar shows the custom tracks
     bool realTimeChart = false;        // the user's real-time gas chart setting
-    bool fieldSettings = false;        // the well's ".cfg" lies in the data folder
 };
 
 // The engines as the menu shows them; their subsystems keep these up to date.
 struct EngineStatus {
     bool gasMonitorRunning = false;
     bool witsRunning = false;
-    bool remoteMonitorRunning = false;
     std::int32_t gasInstrumentType = -1;  // -1 none
 };
 
-// The well's lists that the menu offers as items.
+// What the menu offers of the well besides its tops (WellState::tops).
 struct WellLists {
     bool topsLoaded = false;
-    std::vector<entry::TOPSEX> tops;
     bool hasTvdData = false;
     std::int32_t currentScheme = 0;
     // Fills the names of the well's six schemes; false when the schemes cannot be loaded. Set by the
@@ -212,7 +206,6 @@ struct ScrollState {
     std::int32_t windowHeight = 0;     // client height at the last size change
     std::int32_t lastClientWidth = 0;  // client width at the last size change that widened the window
     bool notAtBottom = false;          // the view does not reach the file's last depth
-    bool repaintHeld = false;          // no handler invalidates the window while set
     bool renderingImage = false;       // an image or print render is under way
 };
 
