@@ -44,6 +44,7 @@ Dc::Dc(QPaintDevice& device) : device_(&device), painter_(std::make_unique<QPain
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);  // bands keep their exact colours
     s_.font = StockFont(SYSTEM_FONT);
     startPen_ = s_.pen;
     startBrush_ = s_.brush;

@@ -1,0 +1,121 @@
+// The Dc on a PDF page: plain drawing as vectors, mixes and hatches composed in image bands. The page
+// is rasterised with pdftoppm and probed.
+#include "platform/draw/dc.h"
+#include "platform/draw/raster.h"
+#include "support/testmain.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+// Renders page 1 of `pdf` at `dpi` into an image.
+QImage Rasterise(const QString& pdf, int dpi)
+{
+    const QString base = testing_support::TestDir() + "page";
+    QProcess p;
+    p.start("pdftoppm", {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png", "-singlefile", "-f", "1", "-l", "1", pdf, base});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QImage(base + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+COLORREF At(const QImage& img, int x, int y) { return raster::ToColorRef(img.pixel(x, y)); }
+
+// Poppler smooths images it draws at less than four times their size: the 96-dpi page is read at
+// 384 dpi, and page pixel (x, y) is the centre of a 4 x 4 block.
+COLORREF At4(const QImage& img, int x, int y) { return At(img, 4 * x + 2, 4 * y + 2); }
+
+}  // namespace
+
+TEST(DcPdf, MaskPenFillAndHatchShowTheirColours)
+{
+    const QString file = testing_support::TestDir() + "dc.pdf";
+    {
+        QPdfWriter writer(file);
+        writer.setResolution(96);
+        // A whole number of pixels high, so that the page's pixel rows fall on the rasteriser's.
+        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(300, 450), QPageSize::Point), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        Dc dc(writer);
+        EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSX), 96);
+        EXPECT_EQ(dc.GetDeviceCaps(TECHNOLOGY), DT_RASPRINTER);
+        EXPECT_EQ(dc.GetDeviceCaps(PHYSICALWIDTH), dc.GetDeviceCaps(HORZRES));  // no margins
+
+        dc.FillRect({20, 20, 120, 30}, Brush(RGB(0, 0, 0)));
+        dc.SetROP2(R2_MASKPEN);
+        dc.SelectStockObject(NULL_PEN);
+        dc.SelectObject(Brush(RGB(192, 192, 192)));
+        dc.Rectangle(40, 10, 101, 61);  // over part of the black band
+        dc.SetROP2(R2_COPYPEN);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectObject(Brush::Hatched(HS_CROSS, RGB(255, 0, 0)));
+        dc.Rectangle(140, 10, 205, 75);
+        dc.SetBkMode(OPAQUE);
+        dc.SetBkColor(RGB(0, 0, 255));
+        dc.SelectObject(Brush::Hatched(HS_BDIAGONAL, RGB(0, 128, 0)));
+        dc.Rectangle(140, 100, 205, 165);
+        dc.SetROP2(R2_XORPEN);  // a line that needs the band's knowledge of the black band below
+        dc.SelectObject(Pen(RGB(255, 255, 255)));
+        dc.MoveTo(10, 25);
+        dc.LineTo(130, 25);
+    }
+    const QImage page = Rasterise(file, 384);
+    ASSERT_FALSE(page.isNull()) << "pdftoppm failed";
+
+    EXPECT_EQ(At4(page, 30, 22), RGB(0, 0, 0));          // black band outside the mask fill
+    EXPECT_EQ(At4(page, 60, 22), RGB(0, 0, 0));          // black under the mask fill stays black
+    EXPECT_EQ(At4(page, 60, 45), RGB(192, 192, 192));    // white under it turns grey
+    EXPECT_EQ(At4(page, 60, 15), RGB(192, 192, 192));
+    EXPECT_EQ(At4(page, 110, 45), RGB(255, 255, 255));   // outside everything
+    EXPECT_EQ(At4(page, 15, 25), RGB(0, 0, 0));          // XOR white over white
+    EXPECT_EQ(At4(page, 60, 25), RGB(255, 255, 255));    // XOR white over black
+
+    int wrong = 0;
+    for (int y = 12; y < 72; ++y)
+        for (int x = 142; x < 202; ++x) {
+            const bool on = raster::HatchBit(HS_CROSS, x, y);
+            wrong += At4(page, x, y) != (on ? RGB(255, 0, 0) : RGB(255, 255, 255));
+        }
+    EXPECT_EQ(wrong, 0);
+    wrong = 0;
+    for (int y = 102; y < 162; ++y)
+        for (int x = 142; x < 202; ++x) {
+            const bool on = raster::HatchBit(HS_BDIAGONAL, x, y);
+            wrong += At4(page, x, y) != (on ? RGB(0, 128, 0) : RGB(0, 0, 255));
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(DcPdf, TextAndLinesReachThePage)
+{
+    const QString file = testing_support::TestDir() + "text.pdf";
+    {
+        QPdfWriter writer(file);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+        Dc dc(writer);
+        EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSY), 300);
+        EXPECT_EQ(dc.GetDeviceCaps(PHYSICALOFFSETX), 42);  // 10 mm at 300 dpi
+        dc.SelectObject(Pen(RGB(0, 0, 255), 6));
+        dc.MoveTo(0, 0);
+        dc.LineTo(600, 0);
+        dc.SelectObject(Font("Arial", -60));
+        dc.SetBkMode(OPAQUE);
+        dc.SetBkColor(RGB(255, 255, 0));
+        dc.TextOut(0, 100, "Mud 10\xB0");
+        EXPECT_TRUE(dc.NewPage());
+        dc.TextOut(0, 100, "Page 2");
+    }
+    const QImage page = Rasterise(file, 300);
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(At(page, 42 + 300, 42), RGB(0, 0, 255));
+    EXPECT_EQ(At(page, 42 + 5, 42 + 100 + 3), RGB(255, 255, 0));  // the opaque cell, left of the first glyph
+}
