@@ -121,6 +121,34 @@ TEST(DcLines, LinesFarOutsideTheImageAreClippedExactly)
     }
 }
 
+TEST(DcLines, HugeCoordinatesDrawOnlyTheVisiblePart)
+{
+    // Off-scale values reach the painters as coordinates far outside; nothing may loop over them.
+    QImage img = White(50, 50);
+    Dc dc(img);
+    dc.MoveTo(-2000000000, -2000000000);
+    dc.LineTo(2000000000, 2000000000);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(dc.GetPixel(i, i), RGB(0, 0, 0));
+    QImage wide = White(50, 50);
+    Dc dw(wide);
+    dw.SelectObject(Pen(RGB(0, 0, 0), 5));
+    dw.MoveTo(-2000000000, 25);
+    dw.LineTo(2000000000, 25);
+    EXPECT_EQ(NonWhite(wide).size(), 50u * 5);
+    // Shapes far larger than the image cover all of it.
+    dw.SelectStockObject(NULL_PEN);
+    dw.SelectObject(Brush(RGB(0, 0, 255)));
+    const POINT big[] = {{-2000000000, -2000000000}, {2000000000, -2000000000}, {0, 2000000000}};
+    dw.Polygon(big, 3);
+    EXPECT_EQ(dw.GetPixel(0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(dw.GetPixel(49, 49), RGB(0, 0, 255));
+    dw.SelectObject(Brush(RGB(0, 255, 0)));
+    dw.Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+    EXPECT_EQ(dw.GetPixel(0, 0), RGB(0, 255, 0));
+    EXPECT_EQ(dw.GetPixel(49, 49), RGB(0, 255, 0));
+}
+
 TEST(DcLines, DotsAreThreeOnThreeOffAndOpaqueGapsTakeTheBackground)
 {
     for (int mode : {OPAQUE, TRANSPARENT}) {

@@ -109,8 +109,9 @@ TEST(DcText, OpaqueTextFillsItsCellAndTransparentDoesNot)
                     EXPECT_TRUE(inCell) << x << "," << y;
                 } else if (c != kWhite)
                     ++other;  // no antialiasing: nothing in between
-                else if (mode == OPAQUE)
+                else if (mode == OPAQUE) {
                     EXPECT_FALSE(inCell) << x << "," << y;
+                }
             }
         EXPECT_GT(blue, 20);
         EXPECT_EQ(other, 0);

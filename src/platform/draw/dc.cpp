@@ -63,6 +63,7 @@ bool Dc::NewPage()
     if (!paged || !paged->newPage())
         return false;
     page_.clear();
+    recordedImageBytes_ = 0;
     return true;
 }
 
@@ -156,13 +157,14 @@ bool Dc::NeedsBandForBrush() const
     return !s_.brush.IsNull() && (s_.rop2 != R2_COPYPEN || s_.brush.style == BS_HATCHED);
 }
 
-bool Dc::OnDevice(const QRect& bounds, bool needsBand, const Call& call, const std::function<void()>& vector)
+bool Dc::OnDevice(const QRect& bounds, bool needsBand, const Call& call, const std::function<void()>& vector,
+                  const Call* replay)
 {
     if (needsBand)
         ComposeBand(bounds, call);
     else
         vector();
-    page_.push_back({bounds, s_, call});
+    page_.push_back({bounds, s_, replay ? *replay : call});
     return true;
 }
 

@@ -129,9 +129,10 @@ private:
     // An image Dc that draws the part of a page at `pageOrigin` (a band being composed).
     Dc(QImage& band, QPoint pageOrigin);
 
-    // Device path: remembers the element for later bands, then draws it as vectors, or through a band
-    // when it needs a mix or a hatch.
-    bool OnDevice(const QRect& bounds, bool needsBand, const Call& call, const std::function<void()>& vector);
+    // Device path: draws the element as vectors, or through a band when it needs a mix or a hatch, and
+    // remembers it for later bands (as `replay` when given, else as `call`).
+    bool OnDevice(const QRect& bounds, bool needsBand, const Call& call, const std::function<void()>& vector,
+                  const Call* replay = nullptr);
     void ComposeBand(const QRect& bounds, const Call& call);
     bool NeedsBandForPen() const;
     bool NeedsBandForBrush() const;
@@ -170,6 +171,7 @@ private:
     std::unique_ptr<QPainter> painter_;  // device path only
     QPoint origin_;                       // band path: the page point of image pixel (0,0)
     std::vector<Recorded> page_;          // device path: what this page holds so far
+    qsizetype recordedImageBytes_ = 0;    // image copies held by page_
 };
 
 // A Dc over a bitmap of its own (a memory DC with a compatible bitmap selected), black at the start.

@@ -182,14 +182,21 @@ bool Dc::BlitImpl(int x, int y, int w, int h, const QImage& source, int sx, int 
     const QImage part = usesSource ? source.copy(srcRect) : QImage();
     const int px = sx - srcRect.left(), py = sy - srcRect.top();
     const QRect bounds = QRect(QPoint(std::min(x, x + w), std::min(y, y + h)), QSize(std::abs(w), std::abs(h)));
-    return OnDevice(bounds, rop != SRCCOPY,
-                    [=](Dc& d) { d.BlitImpl(x, y, w, h, part, px, py, sw, sh, rop, stretch); },
+    // Past the budget, later bands see white paper under the image instead of the image itself.
+    constexpr qsizetype kRecordBudget = qsizetype(256) << 20;
+    const Call call = [=](Dc& d) { d.BlitImpl(x, y, w, h, part, px, py, sw, sh, rop, stretch); };
+    const Call forget = [](Dc&) {};
+    const bool keep = recordedImageBytes_ + part.sizeInBytes() <= kRecordBudget;
+    if (keep)
+        recordedImageBytes_ += part.sizeInBytes();
+    return OnDevice(bounds, rop != SRCCOPY, call,
                     [&] {
                         // Nearest pixel, mirrored where the sizes differ in sign.
                         const QImage img = part.mirrored((w < 0) != (sw < 0), (h < 0) != (sh < 0));
                         const QRectF from(std::min(px, px + sw), std::min(py, py + sh), std::abs(sw), std::abs(sh));
                         painter_->drawImage(QRectF(bounds), img, from);
-                    });
+                    },
+                    keep ? nullptr : &forget);
 }
 
 }  // namespace platform

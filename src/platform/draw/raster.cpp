@@ -303,13 +303,12 @@ void AddRowInterval(SpanSet& spans, int y, double lo, double hi)
 
 void AddCapsule(SpanSet& spans, double ax, double ay, double bx, double by, double radius)
 {
-    const double yTop = std::max(std::min(ay, by) - radius - 1, -2e9);
-    const double yBottom = std::min(std::max(ay, by) + radius + 1, 2e9);
+    // Only rows inside the clip: a line may reach far beyond the image.
+    const double yTop = std::max(std::min(ay, by) - radius - 1, double(spans.ClipTop()));
+    const double yBottom = std::min(std::max(ay, by) + radius + 1, double(spans.ClipBottom()));
     const double len = std::hypot(bx - ax, by - ay);
     const double ux = len > 0 ? (bx - ax) / len : 0, uy = len > 0 ? (by - ay) / len : 0;
     for (long long y = (long long)std::floor(yTop); y <= (long long)std::ceil(yBottom); ++y) {
-        if (y < -1 || y > INT32_MAX)
-            continue;
         const double c = double(y) + 0.5;
         double lo = 1e300, hi = -1e300;
         for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
@@ -346,8 +345,8 @@ void AddPolygon(SpanSet& spans, const POINT* pts, int count)
         minY = std::min<long long>(minY, pts[i].y);
         maxY = std::max<long long>(maxY, pts[i].y);
     }
-    minY = std::max<long long>(minY, -1);
-    maxY = std::min<long long>(maxY, INT32_MAX);
+    minY = std::max<long long>(minY, spans.ClipTop());
+    maxY = std::min<long long>(maxY, spans.ClipBottom());
     std::vector<double> xs;
     for (long long y = minY; y < maxY; ++y) {
         const double c = double(y) + 0.5;
@@ -376,8 +375,8 @@ void AddRoundRect(SpanSet& spans, double l, double t, double r, double b, double
     if (r <= l || b <= t)
         return;
     const double rx = std::clamp(ew, 0.0, r - l) / 2, ry = std::clamp(eh, 0.0, b - t) / 2;
-    const long long y0 = std::max<long long>((long long)std::ceil(t - 0.5), -1);
-    const long long y1 = std::min<long long>((long long)std::ceil(b - 0.5), INT32_MAX);
+    const long long y0 = std::max<long long>((long long)std::ceil(t - 0.5), spans.ClipTop());
+    const long long y1 = std::min<long long>((long long)std::ceil(b - 0.5), spans.ClipBottom());
     for (long long y = y0; y < y1; ++y) {
         const double c = double(y) + 0.5;
         double dy = 0;

@@ -155,9 +155,10 @@ void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, in
     if (iLo >= iHi)
         return;
     // Steps whose minor coordinate is inside: k(i) rises with i.
-    auto k = [&](long long i) {
-        const long long num = 2 * i * dm - n, den = 2 * n;  // ceil(num / den)
-        return num >= 0 ? (num + den - 1) / den : -((-num) / den);
+    // Products of two 32-bit spans need more than 64 bits.
+    auto k = [&](long long i) -> long long {
+        const __int128 num = __int128(2) * i * dm - n, den = __int128(2) * n;  // ceil(num / den)
+        return (long long)(num >= 0 ? (num + den - 1) / den : -((-num) / den));
     };
     const long long kLo = sMin > 0 ? -min0 : min0 - (minLimit - 1);
     const long long kHi = sMin > 0 ? minLimit - 1 - min0 : min0;
@@ -187,7 +188,7 @@ void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, in
     if (iLo >= iHi)
         return;
     long long kk = k(iLo);
-    long long err = 2 * dm * (iLo + 1) - n - 2 * n * kk;
+    long long err = (long long)(__int128(2) * dm * (iLo + 1) - n - __int128(2) * n * kk);
     for (long long i = iLo; i < iHi; ++i) {
         const long long maj = maj0 + sMaj * i, mnr = min0 + sMin * kk;
         if (xMajor)
