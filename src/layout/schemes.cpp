@@ -1,0 +1,265 @@
+#include "layout/schemes.h"
+
+#include "layout/layoutfiles.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/fileattrs.h"
+#include "wellfile/wellconfig.h"
+#include "wellfile/wholefile.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+#include <new>
+
+namespace layout {
+
+const std::array<int, kTrackFlagCount> kFlagBoxIds = {
+    0,   101, 102, 103, 104, 105, 112, 106, 107, 108, 109, 110, 111, 124, 125, 126, 114, 115, 117, 116,
+    118, 119, 113, 127, 128, 129, 131, 132, 133, 134, 136, 135, 139, 140, 141, 143, 144, 146, 203, 149,
+};
+
+namespace {
+
+std::unique_ptr<SchemeSet> NewSet()
+{
+    try {
+        return std::make_unique<SchemeSet>();  // value-initialised: every byte zero
+    } catch (const std::bad_alloc&) {
+        platform::MessageBox(QStringLiteral("Memory ALLOCATION FAILED"), QStringLiteral("Schemes"));
+        return nullptr;
+    }
+}
+
+QString SchemeName(const SchemeFiles& files) { return files.wellName + QStringLiteral(".sch"); }
+
+}  // namespace
+
+SchemeSet DefaultSchemeSet()
+{
+    static const char* const kNames[kSchemeCount] = {"Mudlog", "Custom", "Custom 2", "Custom 3", "Custom 4", "Default6"};
+    SchemeSet set;
+    std::memset(&set, 0, sizeof set);
+    const TrackFlags flags = DefaultTrackFlags();
+    for (int i = 0; i < kSchemeCount; ++i) {
+        LOGSCHEME& s = set[std::size_t(i)];
+        std::memcpy(s.flags, flags.data(), sizeof s.flags);
+        platform::SetFieldText(s.name, kNames[i]);
+        s.number = std::uint16_t(i);
+    }
+    return set;
+}
+
+bool SendsFromOwnFolder(const SchemeFiles& files)
+{
+    return files.sendOption && !files.remoteStation &&
+           files.currentFolder.compare(files.dataFolder, Qt::CaseInsensitive) != 0;
+}
+
+QString SchemeReadPath(const SchemeFiles& files, bool fieldSchemes)
+{
+    return platform::FindFileNoCase(fieldSchemes ? files.dataFolder : files.currentFolder, SchemeName(files));
+}
+
+QString SchemeSavePath(const SchemeFiles& files, bool fieldSchemes)
+{
+    const bool field = fieldSchemes && SendsFromOwnFolder(files);
+    return platform::FindFileNoCase(field ? files.dataFolder : files.currentFolder, SchemeName(files));
+}
+
+bool SaveSchemes(const SchemeFiles& files, bool fieldSchemes, const SchemeSet& schemes)
+{
+    if (files.wellName.isEmpty())
+        return false;
+    const QString path = SchemeSavePath(files, fieldSchemes);
+    wellfile::SetNormalAttributes(path);
+    if (!wellfile::WriteWholeFile(path, schemes.data(), kSchemeFileSize)) {
+        platform::MessageBox(QStringLiteral("Could not save the display schemes ") + path, QStringLiteral("File Error"));
+        return false;
+    }
+    if (files.copyOption && files.copyWellFileOut)
+        files.copyWellFileOut(QStringLiteral(".sch"));
+    return true;
+}
+
+std::unique_ptr<SchemeSet> DefaultSchemes(const SchemeFiles& files, bool fieldSchemes)
+{
+    auto set = NewSet();
+    if (!set)
+        return nullptr;
+    *set = DefaultSchemeSet();
+    SaveSchemes(files, fieldSchemes, *set);
+    return set;
+}
+
+std::unique_ptr<SchemeSet> ConvertOldSchemes(const SchemeFiles& files, bool fieldSchemes, const QString& path)
+{
+    std::array<OLDLOGSCHEME, kSchemeCount> old;
+    static_assert(sizeof old == kOldSchemeFileSize);
+    if (!wellfile::ReadExactFile(path, old.data(), kOldSchemeFileSize))
+        return DefaultSchemes(files, fieldSchemes);
+    auto set = NewSet();
+    if (!set)
+        return nullptr;
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        LOGSCHEME& s = (*set)[i];
+        std::memcpy(s.flags, old[i].flags, sizeof s.flags);
+        std::memcpy(s.name, old[i].name, sizeof s.name);
+        s.name[sizeof s.name - 1] = 0;
+        s.densityOnRateGridOff = old[i].densityOnRateGridOff;
+        s.reserved184 = 0;
+        s.number = old[i].number;
+        s.swThreshold = 0;
+    }
+    SaveSchemes(files, fieldSchemes, *set);
+    return set;
+}
+
+std::unique_ptr<SchemeSet> LoadSchemes(const SchemeFiles& files, bool fieldSchemes)
+{
+    const QString path = SchemeReadPath(files, fieldSchemes);
+    const QFileInfo info(path);
+    if (!files.wellName.isEmpty() && info.isFile()) {
+        wellfile::SetNormalAttributes(path);
+        if (std::size_t(info.size()) == kSchemeFileSize) {
+            auto set = NewSet();
+            if (!set)
+                return nullptr;
+            if (wellfile::ReadExactFile(path, set->data(), kSchemeFileSize))
+                return set;
+        } else if (std::size_t(info.size()) == kOldSchemeFileSize) {
+            return ConvertOldSchemes(files, fieldSchemes, path);
+        }
+        // Damaged or unreadable: keep it for the user rather than writing the defaults over it.
+        KeepAside(path);
+    }
+    return DefaultSchemes(files, fieldSchemes);
+}
+
+int ApplyScheme(SchemeState& state, SchemeHost& host, int n, bool repaint)
+{
+    TrackFlags& f = state.trackFlags;
+    if (state.quickView) {
+        f.fill(1);
+        for (int k : {4, 5, 6, 8, 9, 10, 12, 13, 14, 15, 19, 20, 21, 23, 26, 27, 28, 29, 30, 31})
+            f[std::size_t(k)] = 0;
+        return 0;
+    }
+    if (n < 0 || n >= kSchemeCount)
+        n = 0;
+    const auto set = LoadSchemes(host.files, state.fieldSchemes);
+    if (!set) {
+        f = DefaultTrackFlags();
+        if (host.refreshGasDisplay)
+            host.refreshGasDisplay();
+        if (host.customTracksOn) {
+            if (host.setLogFormat)
+                host.setLogFormat();
+            if (host.buildGridBitmaps)
+                host.buildGridBitmaps();
+            if (host.loadCustomTracks)
+                host.loadCustomTracks();
+        }
+        if (host.invalidate)
+            host.invalidate();
+        return 1;
+    }
+
+    const LOGSCHEME& s = (*set)[std::size_t(n)];
+    for (int k = 1; k < kTrackFlagCount; ++k)
+        f[std::size_t(k)] = s.flags[k];
+    f[FLAG_ALWAYS_ON] = 1;
+    state.currentScheme = n;
+    state.swThreshold = s.swThreshold;
+
+    if (host.curvesLoaded) {
+        if (host.setCurveOptions)
+            host.setCurveOptions(On(f, FLAG_DENSITY_ON_RATE_GRID), On(f, FLAG_WRAP));
+        if (host.curvePresent)
+            for (int k = FLAG_FIRST_CURVE; k <= FLAG_LAST_CURVE; ++k)
+                if (!host.curvePresent(k))
+                    f[std::size_t(k)] = 0;
+    }
+
+    if (host.loadConfig && host.setCurveFile) {
+        auto config = std::make_unique<wellfile::WellConfig>();
+        if (host.loadConfig(*config)) {
+            const wellfile::ElogOffsetEntry& first = config->elogOffsets[0];
+            const std::string name = platform::FieldText(first.fileName);
+            if (!name.empty())
+                host.setCurveFile(platform::FromCp1252(name.data(), name.size()), first.depthOffset);
+        }
+    }
+
+    if (host.markRedraw)
+        host.markRedraw();
+    if (repaint && host.invalidate)
+        host.invalidate();
+    return 1;
+}
+
+void SelectScheme(SchemeState& state, SchemeHost& host, int s)
+{
+    if (s < 0 || s >= kSchemeCount)
+        return;
+    if (host.checkSchemeMenu)
+        host.checkSchemeMenu(s);
+    state.currentScheme = s;
+    if (host.loadConfig && host.saveConfig) {
+        auto config = std::make_unique<wellfile::WellConfig>();
+        if (host.loadConfig(*config)) {  // without a record there is nothing to remember it in
+            config->currentScheme = s;
+            host.saveConfig(*config);
+        }
+    }
+    const bool full = state.quickView || host.customTracksOn;
+    state.quickView = false;
+    ApplyScheme(state, host, s, false);
+    // The columns depend on the flags (interpreted lithology, outlines), so the layout is always rebuilt.
+    if (host.setLogFormat)
+        host.setLogFormat();
+    if (host.buildGridBitmaps)
+        host.buildGridBitmaps();
+    if (full) {
+        if (host.curvesLoaded && host.reloadCurves)
+            host.reloadCurves();
+        if (host.loadCustomTracks)
+            host.loadCustomTracks();
+    }
+    if (host.invalidate)
+        host.invalidate();
+    if (host.refreshGasDisplay)
+        host.refreshGasDisplay();
+}
+
+void ShowScheme(LOGSCHEME& scheme, SchemeTransfer& transfer)
+{
+    scheme.flags[FLAG_DESCRIPTIONS] = 0;
+    std::memset(&transfer, 0, sizeof transfer);
+    platform::SetFieldText(transfer.name, platform::FieldText(scheme.name));
+    for (int k = 1; k < kTrackFlagCount; ++k)
+        transfer.box[k - 1] = scheme.flags[k];
+}
+
+void StoreScheme(const SchemeTransfer& transfer, LOGSCHEME& scheme)
+{
+    platform::SetFieldText(scheme.name, platform::FieldText(transfer.name));
+    for (int k = 1; k < kTrackFlagCount; ++k)
+        scheme.flags[k] = transfer.box[k - 1];
+    scheme.flags[FLAG_ALWAYS_ON] = 1;
+}
+
+float ParseSwThreshold(const QString& text)
+{
+    double v = text.trimmed().toDouble();  // C locale; not a number reads as 0
+    // A whole percentage becomes a fraction; a single figure counts tens of percent. Only one of the
+    // two applies, so 100 stays the whole range (1.0) instead of shrinking to 0.1.
+    if (v >= 10)
+        v *= 0.01;
+    else if (v >= 1)
+        v *= 0.1;
+    return float(v);
+}
+
+}  // namespace layout

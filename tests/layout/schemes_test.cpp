@@ -1,0 +1,271 @@
+#include "layout/logformat.h"
+#include "layout/schemes.h"
+#include "layout/ui/schemedialog.h"
+#include "platform/text.h"
+#include "support/testmain.h"
+#include "wellfile/wellconfig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace layout;
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+SchemeFiles Files()
+{
+    SchemeFiles f;
+    f.dataFolder = TestDir() + "data/";
+    f.currentFolder = TestDir() + "well/";
+    f.wellName = "BRAVO2";
+    QDir().mkpath(f.dataFolder);
+    QDir().mkpath(f.currentFolder);
+    return f;
+}
+
+// Packed fields are compared through a copy: gtest binds references.
+template <typename T>
+T V(T v)
+{
+    return v;
+}
+
+QString SchPath(const SchemeFiles& f) { return f.currentFolder + f.wellName + ".sch"; }
+
+QByteArray Bytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const void* data, qsizetype size)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(static_cast<const char*>(data), size), size);
+}
+
+// Six schemes with distinct flags and thresholds, saved as the well's ".sch".
+SchemeSet WriteSchemes(const SchemeFiles& files)
+{
+    SchemeSet set = DefaultSchemeSet();
+    for (int i = 0; i < kSchemeCount; ++i)
+        set[std::size_t(i)].swThreshold = 0.1f * float(i);
+    set[2].flags[FLAG_OUTLINES] = 0;
+    set[2].flags[FLAG_SONIC] = 1;
+    set[2].flags[3] = 1;
+    set[2].flags[FLAG_MEMOS] = 1;
+    Write(SchPath(files), set.data(), kSchemeFileSize);
+    return set;
+}
+
+// The host of a window with one configuration record kept in memory.
+struct Window {
+    SchemeState state;
+    SchemeHost host;
+    wellfile::WellConfig config{};
+    int configSaves = 0;
+    int layouts = 0;
+    int menus = 0;
+
+    explicit Window(const SchemeFiles& files)
+    {
+        host.files = files;
+        host.loadConfig = [this](wellfile::WellConfig& c) {
+            c = config;
+            return true;
+        };
+        host.saveConfig = [this](const wellfile::WellConfig& c) {
+            config = c;
+            ++configSaves;
+            return true;
+        };
+        host.buildMenu = [this] { ++menus; };
+    }
+};
+
+}  // namespace
+
+TEST(Schemes, OldFileIsConvertedAndOtherSizesAreKeptAside)
+{
+    const SchemeFiles files = Files();
+    std::array<OLDLOGSCHEME, kSchemeCount> old{};
+    for (int i = 0; i < kSchemeCount; ++i) {
+        old[std::size_t(i)].flags[0] = 1;
+        old[std::size_t(i)].flags[16] = 1;
+        old[std::size_t(i)].flags[39] = i;
+        platform::SetFieldText(old[std::size_t(i)].name, "Old " + std::to_string(i));
+        old[std::size_t(i)].densityOnRateGridOff = 1;
+        old[std::size_t(i)].reserved184 = 7;
+        old[std::size_t(i)].number = std::uint16_t(i);
+    }
+    Write(SchPath(files), old.data(), qsizetype(kOldSchemeFileSize));
+
+    auto set = LoadSchemes(files, false);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(QFileInfo(SchPath(files)).size(), 1932);
+    for (int i = 0; i < kSchemeCount; ++i) {
+        const LOGSCHEME& s = (*set)[std::size_t(i)];
+        EXPECT_EQ(platform::FieldText(s.name), "Old " + std::to_string(i));
+        EXPECT_EQ(V(s.flags[39]), i);
+        EXPECT_EQ(V(s.flags[16]), 1);
+        EXPECT_EQ(V(s.densityOnRateGridOff), 1);
+        EXPECT_EQ(V(s.reserved184), 0);
+        EXPECT_EQ(V(s.number), i);
+        EXPECT_EQ(V(s.swThreshold), 0.0f);
+    }
+    EXPECT_EQ(std::memcmp(Bytes(SchPath(files)).constData(), set->data(), kSchemeFileSize), 0);
+
+    // A damaged file of 1,000 bytes is kept under another name and the defaults take its place.
+    const QByteArray damaged(1000, 'x');
+    Write(SchPath(files), damaged.constData(), damaged.size());
+    set = LoadSchemes(files, false);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(Bytes(SchPath(files) + ".bad"), damaged);
+    EXPECT_EQ(QFileInfo(SchPath(files)).size(), 1932);
+    EXPECT_EQ(platform::FieldText((*set)[0].name), "Mudlog");
+    EXPECT_EQ(platform::FieldText((*set)[5].name), "Default6");
+    EXPECT_EQ(V((*set)[3].number), 3);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+TEST(Schemes, ThresholdAsTyped)
+{
+    EXPECT_FLOAT_EQ(ParseSwThreshold(" 35 "), 0.35f);
+    EXPECT_FLOAT_EQ(ParseSwThreshold("5"), 0.5f);
+    EXPECT_FLOAT_EQ(ParseSwThreshold("0.4"), 0.4f);
+    EXPECT_FLOAT_EQ(ParseSwThreshold("100"), 1.0f);  // all of it, not a tenth
+    EXPECT_FLOAT_EQ(ParseSwThreshold("abc"), 0.0f);
+}
+
+TEST(Schemes, ApplyTakesFlagsAndDropsCurvesTheSetLacks)
+{
+    const SchemeFiles files = Files();
+    WriteSchemes(files);
+    Window w(files);
+    w.host.curvesLoaded = true;
+    w.host.curvePresent = [](int k) { return k != FLAG_SONIC; };
+    bool density = true, wrap = true;
+    w.host.setCurveOptions = [&](bool d, bool r) { density = d, wrap = r; };
+    QString curveFile;
+    w.host.setCurveFile = [&](const QString& f, std::int32_t) { curveFile = f; };
+    platform::SetFieldText(w.config.elogOffsets[0].fileName, "BRAVO2.svc");
+
+    EXPECT_EQ(ApplyScheme(w.state, w.host, 2, false), 1);
+    EXPECT_EQ(w.state.currentScheme, 2);
+    EXPECT_EQ(w.state.trackFlags[FLAG_SONIC], 0);  // on in the scheme, but no sonic curve loaded
+    EXPECT_EQ(w.state.trackFlags[3], 1);
+    EXPECT_EQ(w.state.trackFlags[FLAG_OUTLINES], 0);
+    EXPECT_FLOAT_EQ(w.state.swThreshold, 0.2f);
+    EXPECT_FALSE(density);
+    EXPECT_FALSE(wrap);
+    EXPECT_EQ(curveFile, QStringLiteral("BRAVO2.svc"));
+
+    // Quick view shows its fixed set whatever the scheme.
+    w.state.quickView = true;
+    EXPECT_EQ(ApplyScheme(w.state, w.host, 4, false), 0);
+    for (int k = 0; k < kTrackFlagCount; ++k) {
+        const bool on = k <= 3 || k == 7 || k == 11 || (k >= 16 && k <= 18) || k == 22 || k == 24 || k == 25 || k >= 32;
+        EXPECT_EQ(w.state.trackFlags[std::size_t(k)], on ? 1 : 0) << k;
+    }
+}
+
+// Scheme 3 (index 2) switches Out Lines off; in a wide format that clears the outline column.
+TEST(Schemes, SelectSchemeChangesFlagsLayoutAndConfig)
+{
+    const SchemeFiles files = Files();
+    WriteSchemes(files);
+    Window w(files);
+    LogLayout layout;
+    LayoutInputs in;
+    in.screen = {1280, 1024, 1};
+    in.clientBottom = 1000;
+    w.host.setLogFormat = [&] {
+        in.trackFlags = w.state.trackFlags;
+        SetLogFormat(layout, 23, 0, in);
+        ++w.layouts;
+    };
+    int checked = -1;
+    w.host.checkSchemeMenu = [&](int s) { checked = s; };
+    SetLogFormat(layout, 23, 0, in);
+    ASSERT_EQ(layout.outline.Width(), 40);
+
+    SelectScheme(w.state, w.host, 2);
+    EXPECT_EQ(checked, 2);
+    EXPECT_EQ(w.state.currentScheme, 2);
+    EXPECT_EQ(V(w.config.currentScheme), 2);
+    EXPECT_EQ(w.state.trackFlags[FLAG_OUTLINES], 0);
+    EXPECT_EQ(w.layouts, 1);
+    EXPECT_EQ(layout.outline.Width(), 0);
+}
+
+TEST(SchemeDialog, CloseCommitsAndEscapeChangesNothing)
+{
+    const SchemeFiles files = Files();
+    WriteSchemes(files);
+    const QByteArray before = Bytes(SchPath(files));
+
+    // Escape after editing and "Save": neither the file nor the window changes.
+    {
+        Window w(files);
+        platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+            d.SetCheck(kFlagBoxIds[FLAG_GAS], 0);
+            d.SetText(IDC_SW_THRESHOLD, "35");
+            d.Click(IDC_SAVE_SCHEME);
+            d.Command(platform::IDCANCEL);
+        });
+        const SchemeState original = w.state;
+        CmEditSchemes(w.state, w.host, {}, nullptr);
+        EXPECT_EQ(Bytes(SchPath(files)), before);
+        EXPECT_EQ(w.state.trackFlags, original.trackFlags);
+        EXPECT_EQ(w.configSaves, 0);
+        EXPECT_EQ(w.menus, 0);
+    }
+
+    // "Next" twice, edit scheme 3, "Save", "Close": the file, the flags and the options follow.
+    Window w(files);
+    w.state.currentScheme = 2;
+    QString shown;
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        d.Click(IDC_PREVIOUS);
+        shown = d.GetText(IDC_SCHEME_NUMBER);
+        d.Click(IDC_NEXT);
+        d.Click(IDC_NEXT);
+        d.Click(IDC_NEXT);
+        d.SetText(IDC_SCHEME_NAME, "Gas only");
+        d.SetCheck(kFlagBoxIds[FLAG_LITHOLOGY], 0);
+        d.SetCheck(kFlagBoxIds[FLAG_HARDNESS_LABEL], 1);
+        d.SetText(IDC_SW_THRESHOLD, "35");
+        d.SetText(IDC_GAMMA_LAG, "12.5");
+        d.Click(IDC_SAVE_SCHEME);
+        d.Click(platform::IDOK);
+    });
+    CmEditSchemes(w.state, w.host, {.alternateFormat = false, .notesLoaded = true}, nullptr);
+    EXPECT_EQ(shown, QStringLiteral("6"));  // "Previous" on scheme 1 wraps to 6
+
+    const QByteArray after = Bytes(SchPath(files));
+    ASSERT_EQ(after.size(), 1932);
+    LOGSCHEME s3;
+    std::memcpy(&s3, after.constData() + 2 * kSchemeSize, kSchemeSize);
+    EXPECT_EQ(platform::FieldText(s3.name), "Gas only");
+    EXPECT_EQ(V(s3.flags[FLAG_LITHOLOGY]), 0);
+    EXPECT_EQ(V(s3.flags[FLAG_DESCRIPTIONS]), 0);  // shown off, so stored off
+    EXPECT_FLOAT_EQ(V(s3.swThreshold), 0.35f);
+    EXPECT_EQ(w.state.trackFlags[FLAG_LITHOLOGY], 0);
+    EXPECT_FLOAT_EQ(w.state.swThreshold, 0.35f);
+    EXPECT_TRUE(w.state.hardnessLabel);
+    EXPECT_FLOAT_EQ(w.state.gammaLag, 12.5f);
+    EXPECT_EQ(V(w.config.useHardnessLabel), 1);
+    EXPECT_TRUE(w.state.descriptionByMemo);  // Memo's on, Descriptions off
+    EXPECT_EQ(w.menus, 1);
+    LOGSCHEME s1;
+    std::memcpy(&s1, after.constData(), kSchemeSize);
+    EXPECT_EQ(platform::FieldText(s1.name), "Mudlog");  // schemes not saved keep what they had
+}
