@@ -61,15 +61,10 @@ TEST(LogFormat, GeneralProfile10Columns)
     EXPECT_EQ(L.logRight, 1054);
     EXPECT_EQ(L.surveyX, 819);
     EXPECT_EQ(L.flareMarkWidth, 8);
-    EXPECT_EQ(L.surveyCellWidth, 15);
-    EXPECT_EQ(L.lithologyLeft, 336);
     EXPECT_EQ(L.logBodyTop, 260);
     EXPECT_EQ(L.visibleRows, 64);
     EXPECT_EQ(L.logArea, (platform::RECT{0, 160, 1054, 1024 - 170}));
-    EXPECT_EQ(L.rateTrack.left, 9);
-    EXPECT_EQ(L.rateTrack.right, 259);
     EXPECT_EQ(L.gasSourceType, 0);
-    EXPECT_EQ(L.title, ProfileTitle(10));
     EXPECT_NE(ProfileTitle(20), ProfileTitle(10));
     EXPECT_EQ(ProfileTitle(20), ProfileTitle(999));  // no format of its own: the default title
 }
@@ -92,7 +87,6 @@ TEST(LogFormat, Profile21ForcesAlternateOffAndMakesLabelFont)
     EXPECT_EQ(L.family, FormatFamily::Feet);
     EXPECT_FALSE(L.alternateFormat);
     EXPECT_TRUE(L.feetStyle);
-    EXPECT_TRUE(L.altSurveyOrder);
     EXPECT_TRUE(L.hotWire);
     EXPECT_EQ(L.gasSourceType, 11);
     ExpectColumn(L.leftColumn, 0, 99, "left");
@@ -153,7 +147,6 @@ TEST(LogFormat, WideProfile23TwoGasTracks)
     EXPECT_EQ(L.descriptionRight, 1129);
     EXPECT_EQ(L.logRight, 1129);
     EXPECT_EQ(L.surveyX, 284);
-    EXPECT_EQ(L.imageHeaderRows, 62);
     EXPECT_EQ(L.gasSourceType, 10);
     EXPECT_EQ(Face(L.logFont), " Courier New ");
 
