@@ -16,6 +16,8 @@ public:
 };
 }  // namespace
 
+void LogViewServices::RenderLog(app::LogState&) { app::NotBuilt("logview", "RenderLog"); }
+
 LogViewServices& DefaultLogViewServices()
 {
     static NotBuilt services;

@@ -23,6 +23,8 @@ public:
     virtual void EvLButtonDblClk(app::LogState& log, int x, int y, unsigned keys) = 0;
     // Right click: custom track set-up or gas labels.
     virtual void EvRButtonDown(app::LogState& log, int x, int y, unsigned keys) = 0;
+    // Renders the whole log into the off-screen image (the window's idle time, when a redraw is owed).
+    virtual void RenderLog(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -110,13 +110,17 @@ TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
     EXPECT_EQ(std::set<int>(table.begin(), table.end()), std::set<int>(expected.begin(), expected.end()));
     EXPECT_EQ(table.size(), 135u) << "an id is answered twice";
 
+    // Built handlers of the window that answer without a beep here: Exit closes a window that asks
+    // nothing out of drilling mode. They have tests of their own.
+    const std::set<int> quiet = {51692};
     for (int id : expected) {
         const int beeps = doubles().sounder.beeps;
         const qsizetype calls = f.recorder.calls.size();
         EXPECT_TRUE(f.window.EvCommand(id)) << id;
         // Every handler answers: the window's own not-built ones and the other subsystems' not-built
         // ones beep; the recorded subsystems note the call.
-        EXPECT_EQ((doubles().sounder.beeps - beeps) + (f.recorder.calls.size() - calls), 1) << id;
+        if (!quiet.contains(id))
+            EXPECT_EQ((doubles().sounder.beeps - beeps) + (f.recorder.calls.size() - calls), 1) << id;
     }
 
     // Alt+D's command and the ids just outside the runs reach no handler and change nothing.

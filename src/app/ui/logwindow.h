@@ -4,6 +4,7 @@
 // handlers, most of which hand over to the subsystem that does the work.
 #include "app/commandtable.h"
 #include "app/logstate.h"
+#include "app/menus.h"
 #include "app/neighbours.h"
 #include "app/ui/toolwindows.h"
 #include "platform/services.h"
@@ -12,6 +13,8 @@
 
 #include <cstdint>
 #include <memory>
+
+class QScrollBar;
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -136,7 +139,49 @@ public:
     void CmManual();
     void CmNewFeatures();
 
+    // ---- Menu bar, keys, exit and scrolling ----
+    // Brings the menu bar up to date with the mode, profile, engines and lists: -1 everything, 5 also
+    // the Tops pop-up, 6 also the Schemes pop-up, other values neither of those two. Returns 1.
+    int BuildMenu(int part);
+    int RebuildMenu();
+    void BuildMudlogMenu();
+    // The menu bar as it stands (the Qt menu bar mirrors it).
+    const app::MenuBar& Menu() const { return menu_; }
+    // A menu command, as the menu bar and posted WM_COMMAND messages deliver it: held back by the
+    // message filter while an input function owns the window, else dispatched.
+    void MenuCommand(int id);
+
+    // The message filter: true when `msg` (WM_COMMAND or WM_SYSCOMMAND) was consumed here.
+    bool PreProcessMsg(unsigned msg);
+    // One coalesced render of the off-screen log; true when it rendered.
+    bool IdleAction(long idleCount);
+    void EvKeyDown(int key, bool ctrl = false);
+    void EvChar(int key);
+    // Ends the drag-gas function and moves the dragged gas values by its offset.
+    void ApplyDragGas();
+    // The exit order; false when the user declines.
+    bool CanClose();
+    // Writes the view and window settings into the well's configuration record.
+    void SaveViewSettings();
+    // The depth shown at screen row `y`.
+    std::int32_t DepthAtRow(int y) const;
+
+    // Scrolling and sizing (scroll codes as the Windows scroll bars send them).
+    void EvVScroll(int code, int thumb, bool ctrl = false);
+    void EvHScroll(int code, int thumb);
+    void EvSize(int clientWidth, int clientHeight);
+    int EvMouseWheel(int wheelDelta, bool ctrl = false);
+    QScrollBar* DepthScrollBar() const { return depthBar_; }
+    QScrollBar* HorizontalScrollBar() const { return horzBar_; }
+
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -150,4 +195,15 @@ private:
     app::Neighbours neighbours_;
     app::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;
+
+    // ---- Menu bar, keys, exit and scrolling ----
+    void MirrorMenuBar();
+    void ApplyDragGasShift();
+    void PlaceDepthScrollBar(int clientWidth, int clientHeight);
+    int ClientTop() const;  // the client area starts below the menu bar
+    app::MenuBar menu_ = app::MenuBar::Resource(1);
+    QScrollBar* depthBar_ = nullptr;
+    QScrollBar* horzBar_ = nullptr;
+    bool closing_ = false;  // CanClose agreed: the close event goes through
+    int idleTimerId_ = 0;
 };

@@ -111,7 +111,6 @@ void LogWindow::CmSaveAsImage() { neighbours_.elog->CmSaveAsImage(state_); }
 void LogWindow::CmSendFile() { neighbours_.exchange->CmSendFile(state_); }
 void LogWindow::CmPageSetup() { neighbours_.print->CmPageSetup(state_); }
 void LogWindow::CmPrint() { neighbours_.print->CmPrint(state_); }
-void LogWindow::CmExit() { NotBuiltHere("CmExit"); }
 void LogWindow::CmOpenRecent(int) { NotBuiltHere("CmOpenRecent"); }
 void LogWindow::CmWitsChart() { neighbours_.wits->CmWitsChart(state_); }
 void LogWindow::CmGasChart() { NotBuiltHere("CmGasChart"); }

@@ -1,0 +1,335 @@
+#include "app/ui/logwindow.h"
+
+#include "app/dragshift.h"
+#include "app/notbuilt.h"
+#include "app/scrolling.h"
+#include "layout/custchartcfg.h"
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "wellfile/activitylog.h"
+#include "wellfile/datafile.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellconfig.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QShowEvent>
+#include <QTimerEvent>
+
+// The message filter, the idle render, the keys, the drag-gas function and the exit order.
+
+namespace {
+// How often the window looks for an owed render when the event loop has nothing else to do.
+constexpr int kIdleMs = 30;
+}  // namespace
+
+void LogWindow::MenuCommand(int id)
+{
+    if (!PreProcessMsg(platform::WM_COMMAND))
+        EvCommand(id);
+}
+
+bool LogWindow::PreProcessMsg(unsigned msg)
+{
+    const app::InteractionState& i = state_.interaction;
+    const bool memo = !tools_.memoEdit.isNull();
+    // A view function under way owns the window as a data entry does.
+    if (!i.dataEntryActive && !i.dragGasActive && !memo && !i.commandLock)
+        return false;
+    if (msg == platform::WM_COMMAND && i.dragGasActive) {
+        platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog "),
+                             QStringLiteral("Input Error"), platform::MB_OK);
+        return true;
+    }
+    if (msg == platform::WM_COMMAND && memo) {
+        platform::MessageBox(QStringLiteral("You must close the Memo edit box to proceed"), QStringLiteral("Input Error"),
+                             platform::MB_OK);
+        return true;
+    }
+    if ((msg == platform::WM_COMMAND || msg == platform::WM_SYSCOMMAND) && !isMinimized()) {
+        platform::MessageBeep(0);
+        return true;
+    }
+    return false;
+}
+
+bool LogWindow::IdleAction(long)
+{
+    const app::LogState& s = state_;
+    if (!s.view.windowReady || !s.view.redrawPending || s.scroll.renderingImage || s.interaction.dataEntryActive ||
+        s.interaction.commandLock)
+        return false;
+    neighbours_.logview->RenderLog(state_);
+    state_.view.redrawPending = false;
+    return true;
+}
+
+void LogWindow::EvKeyDown(int key, bool ctrl)
+{
+    if (!tools_.memoEdit.isNull())
+        return;
+    app::InteractionState& i = state_.interaction;
+    if (!i.dragGasActive) {
+        if (key == Qt::Key_Escape) {
+            delete tools_.popupBox;
+            if (!i.commandLock && !i.dataEntryActive)
+                update();
+        }
+        if (state_.well.file.drilling && state_.engines.driller && ctrl)
+            app::NotBuilt("drilling", "LogTime::KeyDown");
+        switch (key) {
+        case Qt::Key_PageUp: EvVScroll(app::SB_PAGEUP, 0, ctrl); break;
+        case Qt::Key_PageDown: EvVScroll(app::SB_PAGEDOWN, 0, ctrl); break;
+        case Qt::Key_End: EvVScroll(app::SB_BOTTOM, 0, ctrl); break;
+        case Qt::Key_Home: EvVScroll(app::SB_TOP, 0, ctrl); break;
+        case Qt::Key_Up: EvVScroll(app::SB_LINEUP, 0, ctrl); break;
+        case Qt::Key_Down: EvVScroll(app::SB_LINEDOWN, 0, ctrl); break;
+        default: break;
+        }
+        return;
+    }
+
+    // A drag is in progress: the keys move the dragged column a row at a time, Enter applies, Escape drops.
+    switch (key) {
+    case Qt::Key_Escape:
+        i.dragGasOffset = 0;
+        ApplyDragGas();
+        update();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: ApplyDragGas(); return;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        if (!app::MoveDragOffset(i.dragGasOffset, step))
+            return;
+        i.dragGasRect.top += step * state_.view.pixelsPerStep;
+        i.dragGasRect.bottom += step * state_.view.pixelsPerStep;
+        update();  // the view draws the column at its new place
+        return;
+    }
+    default: return;
+    }
+}
+
+void LogWindow::EvChar(int)
+{
+    if (state_.well.file.drilling && state_.engines.driller)
+        app::NotBuilt("drilling", "LogTime::KeyDown");
+}
+
+void LogWindow::keyPressEvent(QKeyEvent* e)
+{
+    EvKeyDown(e->key(), e->modifiers().testFlag(Qt::ControlModifier));
+    if (!e->text().isEmpty() && e->text()[0].isPrint())
+        EvChar(e->text()[0].unicode());
+}
+
+void LogWindow::ApplyDragGas()
+{
+    app::InteractionState& i = state_.interaction;
+    i.dragGasActive = false;
+    i.dragGasRect = {};
+    if (i.dragGasOffset != 0)
+        ApplyDragGasShift();
+    i.dragGasLength = 0;
+    i.dragGasOffset = 0;
+    update();
+}
+
+void LogWindow::ApplyDragGasShift()
+{
+    app::LogState& s = state_;
+    wellfile::OpenWell& f = s.well.file;
+    app::DragShift shift;
+    shift.offset = s.interaction.dragGasOffset;
+    shift.length = s.interaction.dragGasLength;
+    shift.startDepth = DepthAtRow(s.interaction.dragGasStartRow);
+    shift.fileTopDepth = f.fileTopDepth;
+    shift.fileBottomDepth = f.fileBottomDepth;
+    shift.depthStep = f.depthStep;
+    const app::DragSpan span = app::DragSpanOf(shift);
+    if (span.count <= 0)
+        return;  // a drag within 10 units of the bottom is dropped
+
+    std::vector<wellfile::RECORD> records(std::size_t(span.count) + 1);
+    const int read = wellfile::ReadRecords(f, records, f.dataFileName, span.firstIndex, span.count);
+    if (read <= 0)
+        return;
+    records.resize(std::size_t(read));
+    app::ShiftDraggedGas(shift, span.firstIndex, records);
+    wellfile::SaveRecords(f, records, f.dataFileName, span.firstIndex, read);
+}
+
+void LogWindow::CmExit() { close(); }
+
+void LogWindow::closeEvent(QCloseEvent* e)
+{
+    if (closing_) {
+        e->accept();
+        return;
+    }
+    if (PreProcessMsg(platform::WM_SYSCOMMAND) || !CanClose()) {
+        e->ignore();
+        return;
+    }
+    closing_ = true;
+    e->accept();
+}
+
+namespace {
+
+// The exit line of the activity log.
+std::string ExitLine(const app::LogState& s, const QString& companyText)
+{
+    const QDateTime now = platform::LocalTime();
+    const int hour = now.time().hour();
+    const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
+    const QByteArray file = platform::ToCp1252(s.well.file.dataFileName);
+    const QByteArray user = platform::ToCp1252(s.env.userName);
+    const QByteArray company = platform::ToCp1252(companyText);
+    return platform::CFormat("%s CM EXIT %s at %d ft %d:%02d %s %02d-%02d-%02d %s", file.constData(), user.constData(),
+                             s.well.file.fileBottomDepth, hour12, now.time().minute(), hour < 12 ? "AM" : "PM",
+                             now.date().month(), now.date().day(), now.date().year() - 2000, company.constData());
+}
+
+}  // namespace
+
+bool LogWindow::CanClose()
+{
+    app::LogState& s = state_;
+    wellfile::OpenWell& f = s.well.file;
+    const bool wasDrilling = f.drilling;
+
+    // 1.-2. Only drilling asks, and backs up, before it goes.
+    if (wasDrilling) {
+        if (platform::MessageBox(QStringLiteral("Are you sure you want to exit StratiM?\nClick OK to Exit"),
+                                 QStringLiteral("Close Program"), platform::MB_OKCANCEL) != platform::IDOK)
+            return false;
+        app::NotBuilt("exchange", "BackupData");
+        app::NotBuilt("exchange", "BackupWellFiles");
+        if (platform::Clipboard* clip = platform::services().clipboard)
+            clip->Clear();
+        if (s.env.logOpenLines) {
+            QString company;
+            if (auto first = wellfile::ReadFirstRecord(f.dataFileName))
+                company = QString::fromStdString(platform::FieldText(first->interpretedLith, sizeof first->interpretedLith));
+            std::string line = ExitLine(s, company);
+            wellfile::WriteLogLine(s, line);
+        }
+    }
+
+    // 3.-4. The single-instance lock, and the compressed copies this process made (no other file).
+    if (s.env.instanceLock)
+        s.env.instanceLock->Release();
+    for (const QString& path : s.sessionFiles.compressedCopies)
+        QFile::remove(path);
+    s.sessionFiles.compressedCopies.clear();
+
+    // 5. Tool windows.
+    delete tools_.quickBar;
+    delete tools_.gasChart;
+    delete tools_.witsChart;
+
+    // 6.-8. Settings, custom tracks, worker threads (asked to stop and joined).
+    SaveViewSettings();
+    s.engines.customData.reset();
+    s.engines.StopWorkers();
+
+    // 9.-10. Timers and drilling mode; the bottom depth goes into the first record.
+    if (!wasDrilling)
+        KillTimer(5);
+    if (wasDrilling) {
+        neighbours_.drilling->CmDrilling(s);
+        if (s.well.writeBottomToFirstRecord) {
+            if (auto first = wellfile::ReadFirstRecord(f.dataFileName)) {
+                first->bottomDepth = f.fileBottomDepth;
+                wellfile::WriteFirstRecord(*first, f.dataFileName);  // reports its own failure
+            } else {
+                platform::MessageBox(f.dataFileName, QStringLiteral("File Error In Read Records"), platform::MB_OK);
+            }
+        }
+    }
+    KillTimer(3);
+    s.view.windowReady = false;
+
+    // 12. Window placement and the last file.
+    if (!isMinimized() && !f.dataFileName.isEmpty()) {
+        const QRect g = geometry();
+        wellfile::WindowPlacement p;
+        p.left = g.left();
+        p.top = g.top();
+        p.right = g.left() + g.width();
+        p.bottom = g.top() + g.height();
+        p.maximised = isMaximized();
+        p.unitColumnWidth = s.view.trackUnit;
+        p.rowHeight = s.view.pixelsPerStep;
+        if (!wellfile::SaveWindowPos(platform::DocumentsFolder(), p, f.dataFileName, false))
+            platform::MessageBox(QStringLiteral("startupM.ini"), QStringLiteral("File Error"), platform::MB_OK);
+        wellfile::SaveIni(f.dataFolder, f.dataFileName);
+    }
+
+    // 13. Child windows.
+    delete tools_.readoutA;
+    delete tools_.readoutB;
+    delete tools_.elogReadout;
+    delete tools_.horzView;
+    return true;
+}
+
+void LogWindow::SaveViewSettings()
+{
+    app::LogState& s = state_;
+    const wellfile::WellPlace place = wellfile::PlaceOf(s);
+    wellfile::WellConfig cfg{};
+    if (!wellfile::LoadConfig(cfg, place, s.well.fieldSettings))
+        return;
+    const int profile = s.well.loggerId;
+    if (profile == 4 || profile == 11 || profile == 64)
+        cfg.sandShaleOnly = s.well.config.sandShaleOnly;
+    cfg.viewTopDepth = s.well.file.viewTopDepth;
+    cfg.drillingAtExit = s.well.scratchWell ? 0 : std::uint8_t(s.well.file.drilling);
+    if (s.well.file.drilling)
+        cfg.drillingSetting = s.well.config.drillingSetting;
+    cfg.customTracksEnabled = s.well.customTracksEnabled ? 1 : 0;
+    cfg.rateUnitPerHour = s.view.rateInMetresPerHour;
+    if (!isMinimized()) {
+        const QRect g = geometry();
+        const int screenW = s.env.screenWidth, screenH = s.env.screenHeight;
+        cfg.windowLeft = g.left() < 1 ? 10 : g.left();
+        cfg.windowTop = g.top() < 1 ? 10 : g.top();
+        int w = g.width(), h = g.height();
+        // An unknown screen size (0) gives no upper limit.
+        if (w < 100 || (screenW > 0 && w > screenW - 10))
+            w = screenW > 0 ? screenW - 10 : 100;
+        if (h < 100 || (screenH > 0 && h > screenH - 10))
+            h = screenH > 0 ? screenH - 10 : 100;
+        cfg.windowWidth = w;
+        cfg.windowHeight = h;
+    }
+    bool fieldSettings = s.well.fieldSettings;
+    if (!wellfile::SaveConfig(cfg, place, fieldSettings)) {
+        platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
+                             platform::MB_OK);
+        return;
+    }
+    s.well.fieldSettings = fieldSettings;
+    s.well.config = cfg;
+}
+
+void LogWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!idleTimerId_)
+        idleTimerId_ = startTimer(kIdleMs);
+}
+
+void LogWindow::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() == idleTimerId_)
+        IdleAction(0);
+    else
+        QMainWindow::timerEvent(e);
+}

@@ -1,0 +1,113 @@
+#include "app/ui/logwindow.h"
+
+#include "app/commandids.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/sidefiles_recent.h"
+#include "wellfile/wellconfig.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+// The menu bar: the builder works on the data of app::MenuBar; the Qt menu bar is then made again
+// from it, each action carrying its command id.
+
+int LogWindow::RebuildMenu() { return BuildMenu(-1); }
+
+int LogWindow::BuildMenu(int part)
+{
+    app::LogState& s = state_;
+    // A change of resource (drilling on or off, a scratch well) starts from the fixed items again.
+    if (menu_.resource != s.view.menuResource)
+        menu_ = app::MenuBar::Resource(s.view.menuResource);
+
+    app::MenuInputs in;
+    in.drilling = s.well.file.drilling;
+    in.scratchWell = s.well.scratchWell;
+    in.loggerId = s.well.loggerId;
+    in.serverStation = s.env.serverStation;
+    if (!in.drilling) {
+        wellfile::RecentFiles recent;
+        in.recentLoaded = wellfile::LoadRecent(s.well.file.dataFolder, recent) == 1;
+        if (in.recentLoaded) {
+            s.env.recentFiles = recent;
+            in.recentFiles = recent;
+        }
+    }
+    in.lithLegend = s.options.lithLegend;
+    in.hotwire = s.options.hotwire;
+    in.topsLoaded = s.lists.topsLoaded;
+    in.tops = &s.well.tops;
+    in.fileTopDepth = s.well.file.fileTopDepth;
+    if (part == 6 || part == -1)
+        in.schemesLoaded = s.lists.loadSchemeNames && s.lists.loadSchemeNames(in.schemeNames);
+    in.currentScheme = s.lists.currentScheme;
+    in.elogLoaded = s.engines.elogCurves != nullptr;
+    in.hasTvdData = s.lists.hasTvdData;
+    in.realTimeChart = s.options.realTimeChart;
+    in.gasRatioPlotAllowed = s.options.gasRatioPlotAllowed;
+    in.customTracksView = s.options.customTracksView;
+    in.gasPercent = s.options.gasPercent;
+    in.offsetRop = s.options.offsetRop;
+    in.remoteMonitorRunning = s.env.remoteMonitorOn;
+    in.gasInstrumentType = s.engineStatus.gasInstrumentType;
+    in.gasMonitorRunning = s.engineStatus.gasMonitorRunning;
+    in.witsRunning = s.engineStatus.witsRunning;
+    in.custWitsRunning = s.engines.custWits != nullptr;
+
+    const app::MenuOutcome out = app::BuildMenu(menu_, in, part);
+    s.options.hotwire = out.hotwire;
+    s.options.gasPercent = out.gasPercent;
+    s.options.realTimeChart = out.realTimeChart;
+    if (part == 6 || part == -1)
+        s.lists.currentScheme = out.currentScheme;
+    if (out.storeHotwire && s.well.config.hotwire != 1) {
+        // The check mark shows the setting; the well's record keeps it.
+        s.well.config.hotwire = 1;
+        wellfile::SaveConfig(s.well.config, wellfile::PlaceOf(s), s.well.fieldSettings);
+    }
+    s.version = app::ParseVersion(s.env.versionText);
+    MirrorMenuBar();
+    return 1;
+}
+
+void LogWindow::BuildMudlogMenu()
+{
+    state_.version = app::ParseVersion(state_.env.versionText);
+    app::AppendMudlogItem(menu_);
+    MirrorMenuBar();
+}
+
+namespace {
+
+void AddItems(QMenu* menu, const std::vector<app::MenuItem>& items, LogWindow* window)
+{
+    for (const app::MenuItem& item : items) {
+        switch (item.kind) {
+        case app::MenuItem::Kind::Separator: menu->addSeparator(); break;
+        case app::MenuItem::Kind::Popup: AddItems(menu->addMenu(item.text), item.items, window); break;
+        case app::MenuItem::Kind::Command: {
+            QAction* a = menu->addAction(item.text);
+            a->setData(item.id);
+            a->setCheckable(item.checked);
+            a->setChecked(item.checked);
+            a->setEnabled(!item.grayed && !item.disabled);
+            const int id = item.id;
+            QObject::connect(a, &QAction::triggered, window, [window, id] { window->MenuCommand(id); });
+            break;
+        }
+        }
+    }
+}
+
+}  // namespace
+
+void LogWindow::MirrorMenuBar()
+{
+    // A new bar each time: the old one goes with deleteLater, so the action whose command rebuilt the
+    // menu is not deleted while it is still signalling.
+    auto* bar = new QMenuBar(this);
+    for (const app::MenuItem& popup : menu_.popups)
+        AddItems(bar->addMenu(popup.text), popup.items, this);
+    setMenuBar(bar);
+}

@@ -1,0 +1,189 @@
+#include "app/ui/logwindow.h"
+
+#include "app/scrolling.h"
+
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
+
+// Scrolling, sizing and the wheel: these change the view fields and invalidate; painting is the
+// view's.
+
+namespace {
+
+int ScrollBarThickness(const QWidget* w) { return w->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w); }
+
+// The Windows scroll code of a slider action; -1 for none.
+int CodeOf(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: return app::SB_LINEUP;
+    case QAbstractSlider::SliderSingleStepAdd: return app::SB_LINEDOWN;
+    case QAbstractSlider::SliderPageStepSub: return app::SB_PAGEUP;
+    case QAbstractSlider::SliderPageStepAdd: return app::SB_PAGEDOWN;
+    case QAbstractSlider::SliderToMinimum: return app::SB_TOP;
+    case QAbstractSlider::SliderToMaximum: return app::SB_BOTTOM;
+    case QAbstractSlider::SliderMove: return app::SB_THUMBTRACK;
+    default: return -1;
+    }
+}
+
+app::DepthRange RangeOf(const app::LogState& s)
+{
+    return {s.well.file.fileTopDepth, s.well.file.fileBottomDepth, s.well.file.viewDepthSpan};
+}
+
+}  // namespace
+
+int LogWindow::ClientTop() const { return menuWidget() && menuWidget()->isVisible() ? menuWidget()->height() : 0; }
+
+std::int32_t LogWindow::DepthAtRow(int y) const
+{
+    const app::LogState& s = state_;
+    app::RowGeometry g;
+    g.logAreaTop = s.view.logAreaTop;
+    g.logAreaBottom = s.view.logAreaBottom;
+    g.pixelsPerStep = s.view.pixelsPerStep;
+    g.depthStep = s.well.file.depthStep;
+    g.viewScale = s.view.viewScale;
+    g.viewTopDepth = s.well.file.viewTopDepth;
+    g.fileTopDepth = s.well.file.fileTopDepth;
+    g.fileBottomDepth = s.well.file.fileBottomDepth;
+    return app::DepthAtRow(g, y);
+}
+
+void LogWindow::PlaceDepthScrollBar(int clientWidth, int clientHeight)
+{
+    if (!depthBar_) {
+        depthBar_ = new QScrollBar(Qt::Vertical, this);
+        depthBar_->setRange(0, 100);
+        depthBar_->setFocusPolicy(Qt::NoFocus);
+        connect(depthBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
+            const int code = CodeOf(action);
+            if (code >= 0)
+                EvVScroll(code, depthBar_->sliderPosition());
+        });
+        connect(depthBar_, &QAbstractSlider::sliderReleased, this,
+                [this] { EvVScroll(app::SB_THUMBPOSITION, depthBar_->sliderPosition()); });
+    }
+    const int thick = ScrollBarThickness(this);
+    const int top = state_.view.logAreaTop;
+    depthBar_->setGeometry(clientWidth - thick, ClientTop() + top, thick, std::max(clientHeight - top - thick, thick));
+    depthBar_->setValue(app::DepthBarPosition(state_.well.file.viewTopDepth, RangeOf(state_)));
+    depthBar_->show();
+}
+
+void LogWindow::EvSize(int w, int h)
+{
+    app::LogState& s = state_;
+    app::ScrollState& sc = s.scroll;
+    const bool held = s.view.holdRepaint;
+    sc.visibleRows = app::VisibleRows(h, s.view.logAreaTop, s.view.pixelsPerStep);
+    PlaceDepthScrollBar(w, h);
+    update();
+    if (sc.logRightX == 0)
+        sc.logRightX = 988;
+
+    delete horzBar_;
+    horzBar_ = nullptr;
+    sc.windowHeight = h;
+    if (w >= sc.logRightX) {
+        sc.horizontalOffset = 0;
+        if (!held)
+            update();
+        return;
+    }
+
+    // Narrower than the log: a horizontal bar along the bottom slides the rendered log sideways.
+    const int thick = ScrollBarThickness(this);
+    horzBar_ = new QScrollBar(Qt::Horizontal, this);
+    horzBar_->setObjectName(QStringLiteral("1"));
+    horzBar_->setFocusPolicy(Qt::NoFocus);
+    horzBar_->setGeometry(0, ClientTop() + h - (thick - 1), w - thick, thick);
+    horzBar_->setRange(0, std::max(sc.logRightX - w + thick, 0));
+    horzBar_->setValue(sc.horizontalOffset);
+    connect(horzBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        const int code = CodeOf(action);
+        if (code >= 0 && code != app::SB_TOP && code != app::SB_BOTTOM)
+            EvHScroll(code, horzBar_->sliderPosition());
+    });
+    horzBar_->show();
+    if (w > sc.lastClientWidth && !held)
+        update();
+    sc.lastClientWidth = w;
+}
+
+void LogWindow::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    EvSize(e->size().width(), e->size().height() - ClientTop());
+}
+
+void LogWindow::EvVScroll(int code, int thumb, bool ctrl)
+{
+    app::LogState& s = state_;
+    if (!tools_.memoEdit.isNull())
+        return;
+    if (s.interaction.commandLock || s.interaction.dataEntryActive) {
+        platform::MessageBeep(0);
+        return;
+    }
+    if (tools_.popupBox && tools_.popupBox->isVisible())
+        tools_.popupBox->hide();
+
+    const app::DepthRange range = RangeOf(s);
+    const std::optional<std::int32_t> target = app::ScrollTarget(code, thumb, ctrl, s.well.file.viewTopDepth, range);
+    if (!target)
+        return;
+    if (code == app::SB_BOTTOM)
+        s.scroll.notAtBottom = false;
+    // Limited while the thumb is dragged too, so the view never points past the file.
+    s.well.file.viewTopDepth = app::LimitTop(*target, range);
+    if (code == app::SB_THUMBTRACK)
+        return;  // the bar keeps its place and nothing is repainted until the thumb is let go
+    if (!s.view.holdRepaint)
+        update();
+    if (depthBar_)
+        depthBar_->setSliderPosition(app::DepthBarPosition(s.well.file.viewTopDepth, range));
+}
+
+void LogWindow::EvHScroll(int code, int thumb)
+{
+    app::LogState& s = state_;
+    if (!tools_.memoEdit.isNull())
+        return;
+    if (tools_.popupBox && tools_.popupBox->isVisible())
+        tools_.popupBox->hide();
+    if (s.interaction.commandLock) {
+        platform::MessageBeep(0);
+        return;
+    }
+    const int thick = ScrollBarThickness(this);
+    const int clientWidth = width();
+    const std::int32_t max = std::max(s.scroll.logRightX - clientWidth + thick, 0);
+    if (horzBar_)
+        horzBar_->setRange(0, max);
+    const std::optional<std::int32_t> offset = app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.view.trackUnit);
+    if (!offset)
+        return;
+    s.scroll.horizontalOffset = *offset;
+    update();  // the view copies the rendered log from the new column
+    if (horzBar_)
+        horzBar_->setSliderPosition(app::HorizontalBarPosition(*offset, max));
+}
+
+int LogWindow::EvMouseWheel(int wheelDelta, bool ctrl)
+{
+    if (!tools_.memoEdit.isNull())
+        return 1;
+    if (const std::optional<int> code = app::WheelScrollCode(wheelDelta))
+        EvVScroll(*code, 0, ctrl);
+    return 1;
+}
+
+void LogWindow::wheelEvent(QWheelEvent* e)
+{
+    EvMouseWheel(e->angleDelta().y(), e->modifiers().testFlag(Qt::ControlModifier));
+    e->accept();
+}
