@@ -1,9 +1,12 @@
+#include "app/ui/logwindow.h"
 #include "app/ui/tlogapp.h"
 #include "platform/ui/realservices.h"
 
 #include <QApplication>
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -14,5 +17,18 @@ int main(int argc, char* argv[])
 
     TLogApp logApp(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     logApp.InitMainWindow();
+    LogWindow* window = logApp.MainWindow();
+    window->SetupWindow();
+
+    // Start-up check used by the tests of running copies: report what start-up decided, hold the
+    // single-instance lock until standard input closes, and quit without showing the window.
+    if (std::getenv("STRATIVM_STARTUP_REPORT")) {
+        const app::LogState& s = window->State();
+        std::printf("firstInstance=%d\ncaption=%s\n", s.env.firstInstance, s.well.captionText.toLocal8Bit().constData());
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
     return logApp.Run();
 }

@@ -52,7 +52,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
 
     AssignMenu(1);
-    SetupWindow();
+    // The defaults only: the start-up proper (SetupWindow) runs once the application has the window.
+    app::ApplySetupDefaults(state_);
+    InstallWellServices();
 }
 
 LogWindow::~LogWindow()
@@ -60,8 +62,6 @@ LogWindow::~LogWindow()
     timers_.reset();
     state_.engines.StopWorkers();
 }
-
-void LogWindow::SetupWindow() { app::ApplySetupDefaults(state_); }
 
 void LogWindow::AssignMenu(int resource) { state_.view.menuResource = resource; }
 

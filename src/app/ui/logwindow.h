@@ -7,6 +7,7 @@
 #include "app/menus.h"
 #include "app/neighbours.h"
 #include "app/ui/toolwindows.h"
+#include "app/wellservices.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
@@ -26,8 +27,16 @@ public:
     app::Neighbours& Neighbours() { return neighbours_; }
     app::ToolWindows& Tools() { return tools_; }
 
-    // The defaults of set-up, before any file is read.
+    // Start-up once the window exists: folders, single-instance test, the first file (StartUp).
     void SetupWindow();
+    int StartUp();
+    int OpenCommandLineFile(const QString& path);
+    void CreateWellFolders();
+    // Makes the well of `path` current; 0 when no well could be opened (the open one stays).
+    int OpenDataFile(const QString& path);
+    int LoadFileSettings();
+    // What opening and start-up ask of the rest of the program.
+    app::WellServices& WellServices() { return wellServices_; }
     // Menu resource 1 (office) or 3 (drilling).
     void AssignMenu(int resource);
 
@@ -190,11 +199,15 @@ protected:
 private:
     // A command of this window whose work is not built yet.
     static void NotBuiltHere(const char* handler);
+    // Points wellServices_ at this window's own services and the neighbours'.
+    void InstallWellServices();
 
     app::LogState state_;
     app::Neighbours neighbours_;
     app::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;
+    std::shared_ptr<app::WindowServices> windowServices_;  // this window's menus and tool windows
+    app::WellServices wellServices_;
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();

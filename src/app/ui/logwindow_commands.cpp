@@ -103,7 +103,6 @@ void LogWindow::NotBuiltHere(const char* handler) { app::NotBuiltCommand("app", 
 
 void LogWindow::CmNewFile() { NotBuiltHere("CmNewFile"); }
 void LogWindow::CmPlugBack() { NotBuiltHere("CmPlugBack"); }
-void LogWindow::CmOpen() { NotBuiltHere("CmOpen"); }
 void LogWindow::CmArchive() { NotBuiltHere("CmArchive"); }
 void LogWindow::CmRestore() { neighbours_.exchange->CmRestore(state_); }
 void LogWindow::CmSaveAs() { NotBuiltHere("CmSaveAs"); }

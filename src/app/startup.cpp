@@ -1,0 +1,338 @@
+#include "app/startup.h"
+
+#include "app/logstate.h"
+#include "drilling/drilling_services.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/datafile.h"
+#include "wellfile/fileattrs.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/profile.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wellfile/validate.h"
+#include "wellfile/wellpackage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+QString WithSlash(QString folder)
+{
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
+// A sub-folder looked up without regard to letter case (folders copied from Windows stations), made
+// with the given name when there is none. Returns its path with a trailing '/'.
+QString EnsureFolder(const QString& parent, const QString& name)
+{
+    const QString found = platform::FindFileNoCase(parent, name);
+    if (!QFileInfo(found).isDir())
+        QDir().mkpath(found);
+    return WithSlash(found);
+}
+
+bool SameFolder(const QString& a, const QString& b)
+{
+    return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
+}
+
+QString Extension(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
+bool OneOf(const QString& extension, std::initializer_list<const char*> list)
+{
+    return std::any_of(list.begin(), list.end(), [&](const char* e) {
+        return extension.compare(QLatin1String(e), Qt::CaseInsensitive) == 0;
+    });
+}
+
+// "<file> <words> <user> at <depth> ft <time> <date><company>" for the activity log.
+std::string OpenLine(const LogState& s, const char* words)
+{
+    const QDateTime now = platform::LocalTime();
+    const QDate d = now.date();
+    const std::string date = platform::CFormat("%02d-%02d-%02d ", d.month(), d.day(), d.year() - 2000);
+    const std::string time = platform::ToCp1252(FormatTime12(now.time().hour(), now.time().minute())).toStdString();
+    std::string company;
+    if (const auto first = wellfile::ReadFirstRecord(s.well.file.dataFileName))
+        company = platform::FieldText(first->interpretedLith);
+    const QByteArray file = platform::ToCp1252(s.well.file.dataFileName);
+    const QByteArray user = platform::ToCp1252(s.env.userName);
+    return platform::CFormat("%s %s %s at %d ft %s %s%s", file.constData(), words, user.constData(),
+                             s.well.file.fileBottomDepth, time.c_str(), date.c_str(), company.c_str());
+}
+
+// The demo well, and the Open command when there is none.
+void OpenDemo(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
+{
+    wellfile::DemoFileActions actions;
+    actions.openDataFile = [&](const QString& demo) { wellfile::OpenDataFile(s, sv, demo); };
+    actions.openCommand = openCommand;
+    wellfile::OpenDemoFile(s.well.loggerId, actions);
+}
+
+}  // namespace
+
+bool MarkerFileExists(const QString& installFolder, const char* marker)
+{
+    return QFileInfo(platform::FindFileNoCase(installFolder, QString::fromLatin1(marker))).isFile();
+}
+
+void SettleFolders(LogState& s)
+{
+    Environment& env = s.env;
+    wellfile::OpenWell& well = s.well.file;
+    well.currentFolder = WithSlash(QDir::currentPath());
+
+    QString install;
+    if (wellfile::GetInstallDir(install)) {
+        while (install.size() > 1 && install.endsWith(u'/'))
+            install.chop(1);
+        install = WithSlash(install);
+    } else {
+        install = platform::DefaultInstallFolder();
+    }
+    env.installFolder = install;
+    env.documentsFolder = platform::DocumentsFolder();
+
+    // The default install folder keeps the wells itself; any other install (or a documents marker)
+    // keeps them in the user's documents.
+    const QString home = WithSlash(platform::CurrentFolderRoots().home);
+    const bool standardInstall = SameFolder(install, platform::DefaultInstallFolder()) ||
+                                 SameFolder(install, home + QStringLiteral("Strativ/"));
+    env.useDocumentsFolder = !standardInstall || MarkerFileExists(install, kDocumentsMarker);
+
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    env.userName = user.left(128);
+
+    well.dataFolder = env.useDocumentsFolder ? env.documentsFolder : env.installFolder;
+    QDir().mkpath(well.dataFolder);
+    env.chartFolder = well.dataFolder + QStringLiteral("chart/");
+}
+
+int CreateInstanceMap(LogState& s)
+{
+    const QString folder = s.env.documentsFolder.isEmpty() ? platform::DocumentsFolder() : s.env.documentsFolder;
+    auto lock = std::make_unique<platform::InstanceLock>();
+    if (!lock->TryAcquire(platform::JoinPath(folder, QStringLiteral("tempM"))))
+        return 0;
+    s.env.instanceLock = std::move(lock);
+    return 1;
+}
+
+void ReleaseInstanceMap(LogState& s) { s.env.instanceLock.reset(); }
+
+int& CommandLineFilesTaken()
+{
+    static int taken = 0;
+    return taken;
+}
+
+QString FormatTime12(int hour, int minute)
+{
+    const char* suffix = hour >= 12 ? "PM" : "AM";
+    if (hour > 12)
+        hour -= 12;
+    else if (hour == 0)
+        hour = 12;
+    return QString::fromStdString(platform::CFormat("%2d:%02d %s", hour, minute, suffix));
+}
+
+int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path)
+{
+    wellfile::OpenWell& well = s.well.file;
+    const QFileInfo info(path);
+    wellfile::SetNormalAttributes(path);
+    // A browser's download cache: its file is ours to remove once copied.
+    const QString upper = path.toUpper();
+    const bool fromCache = upper.contains(QStringLiteral("TEMPORARY")) || upper.contains(QStringLiteral("INTERNET"));
+
+    const QString extension = Extension(path);
+    if (extension.isEmpty() || OneOf(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
+        return 0;
+    if (OneOf(extension, {".svm"})) {
+        if (!wellfile::OpenDataFile(s, sv, path))
+            return 0;
+        well.viewTopDepth = well.fileBottomDepth - well.viewDepthSpan;
+        return 1;
+    }
+    if (!OneOf(extension, {".zl9", ".sv9", ".sv8", ".zl8", ".TD_", ".sl_", ".cl_", ".cr_", ".zip", ".dl_"}))
+        return 0;
+    if (!info.isFile())
+        return 0;
+
+    // Work on a copy in the data folder; the source is removed only when it sat in a download cache.
+    QString package = path;
+    bool copied = false;
+    if (!SameFolder(info.absolutePath(), well.dataFolder)) {
+        package = platform::JoinPath(well.dataFolder, info.fileName());
+        const QString staging = package + QStringLiteral(".copy");
+        QFile::remove(staging);
+        if (!QFile::copy(path, staging) || (QFile::exists(package) && !QFile::remove(package)) ||
+            !QFile::rename(staging, package)) {
+            QFile::remove(staging);
+            return 0;
+        }
+        wellfile::SetNormalAttributes(package);
+        copied = true;
+        if (fromCache)
+            QFile::remove(path);
+    }
+
+    const wellfile::PackageResult unpacked = wellfile::ExtractPackage(package, well.dataFolder);
+    if (copied)
+        QFile::remove(package);
+    if (!unpacked.ok) {
+        s.env.commandLineFile.clear();
+        s.view.holdRepaint = false;
+        platform::MessageBox(QStringLiteral("Unzip failed on open file ") + path + QStringLiteral("\n") + unpacked.error,
+                             QStringLiteral("ERROR"));
+        return 0;
+    }
+
+    // Browsers number repeated downloads "WELL[1].sv8" or "WELL(1).sv8": the well is "WELL".
+    QString name = info.completeBaseName();
+    const qsizetype mark = name.indexOf(QRegularExpression(QStringLiteral("[\\[(]")));
+    if (mark >= 0)
+        name.truncate(mark);
+    const QString dataFile = platform::FindFileNoCase(well.dataFolder, name + QStringLiteral(".svm"));
+    if (!QFileInfo(dataFile).isFile()) {
+        platform::MessageBox(dataFile, QStringLiteral("SVM File Not found"));
+        return 0;
+    }
+    if (!wellfile::OpenDataFile(s, sv, dataFile))
+        return 0;
+    wellfile::LoadOfc(well.dataFolder, well.wellName, s.well.officeCopy);
+    return 1;
+}
+
+int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
+{
+    Environment& env = s.env;
+    wellfile::OpenWell& well = s.well.file;
+    int& taken = CommandLineFilesTaken();
+    if (taken > 0)
+        env.commandLineFile.clear();
+    env.serverStation = MarkerFileExists(env.installFolder, kServerMarker);
+    env.commandLineStart = false;
+
+    bool opened = false;
+    if (!env.commandLineFile.isEmpty() && taken < 2) {
+        env.commandLineStart = true;
+        ++taken;
+        opened = OpenCommandLineFile(s, sv, env.commandLineFile) == 1;
+        env.commandLineFile.clear();
+        if (opened) {
+            well.viewTopDepth = well.fileBottomDepth - well.viewDepthSpan;
+            if (well.drilling && sv.drilling)
+                sv.drilling->CmDrilling(s);
+            if (!QDir(well.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
+                sv.exchange->ApplyPendingUpdates(s, QStringLiteral("*.5??"));
+            const QString officeFolder = QString::fromStdString(platform::FieldText(s.well.officeCopy.folder));
+            if (!officeFolder.isEmpty() && !well.drilling)
+                sv.exchange->CopyWellFilesLogged(s, well.wellName, officeFolder);
+            const QDate d = platform::LocalTime().date();
+            const QString day = QString::fromStdString(platform::CFormat("@%d-%02d-%02d", d.month(), d.day(), d.year() - 2000));
+            const QString dayFile = platform::JoinPath(well.dataFolder, well.wellName + day);
+            if (QFileInfo::exists(dayFile + QStringLiteral(".cht")))
+                sv.exchange->ArchiveChartFile(s, dayFile + QStringLiteral(".cht"));
+            if (QFileInfo::exists(dayFile + QStringLiteral(".wit")))
+                sv.exchange->ArchiveWitsFile(s, dayFile + QStringLiteral(".wit"));
+            if (env.logOpenLines)
+                wellfile::WriteLogLine(s, OpenLine(s, "Opened By Cmd by"));
+        }
+    }
+
+    if (!opened) {
+        QString last;
+        bool demoOpened = false;
+        const auto openDemo = [&] {
+            OpenDemo(s, sv, openCommand);
+            demoOpened = true;
+        };
+        // With no ini (a first start) the demo well opens, or the Open command when there is none.
+        if (!wellfile::LoadIni(well.dataFolder, last, openDemo))
+            openDemo();
+        if (!last.isEmpty())
+            opened = wellfile::OpenDataFile(s, sv, last) == 1;
+        else if (demoOpened)
+            opened = s.well.fileOpened;
+        if (opened) {
+            env.logOpenLines = true;
+            wellfile::WriteLogLine(s, OpenLine(s, "Opened by"));
+        }
+    }
+
+    sv.window->RebuildMenu(s);
+    if (s.timers) {
+        if (!s.well.writeBottomToFirstRecord)
+            s.timers->SetTimer(3, 10000);
+        if (!well.drilling)
+            s.timers->SetTimer(5, 10000);
+    }
+    if (env.remoteMonitorOn)
+        sv.exchange->PollReceiveDir(s);
+    else
+        sv.exchange->RenameReceivedImage(s);
+    CreateWellFolders(s);
+    sv.exchange->BackupWellFiles(s, 0);
+    if (env.verboseActivityLog)
+        wellfile::WriteLogLine(s, "initilize");
+    return 1;
+}
+
+void CreateWellFolders(LogState& s)
+{
+    const QString data = s.well.file.dataFolder;
+    if (data.isEmpty() || !QFileInfo(data).isDir())
+        return;
+    Environment& env = s.env;
+    env.witsFolder = s.well.sharedFolderWell ? s.well.file.currentFolder : EnsureFolder(data, QStringLiteral("WITS"));
+
+    // The station number names this unit's shared folders; it is a setting of the installation.
+    const int station = platform::ReadSetting(QStringLiteral("STATION/NUMBER"), QStringLiteral("1")).toInt();
+    const QString prefix = wellfile::LoggerFilePrefix(s.well.loggerId);
+    const QString company = prefix.section(u' ', 0, 0);
+    const QString dropbox = platform::FindFileNoCase(data, QStringLiteral("Dropbox"));
+    const bool hasDropbox = QFileInfo(dropbox).isDir();
+    if (hasDropbox) {
+        const QString unit = company + QString::fromStdString(platform::CFormat("%03d", station));
+        env.sharedFolder = EnsureFolder(dropbox, unit);
+        env.sharedChartFolder = EnsureFolder(dropbox, unit + QStringLiteral("_chart"));
+        if (s.well.loggerId == 21 || s.well.loggerId == 86)
+            EnsureFolder(env.sharedFolder, QStringLiteral("backup"));
+        EnsureFolder(data, QStringLiteral("Bitmaps"));
+    } else {
+        env.sharedFolder = data + QStringLiteral("Dropbox/") + company + QString::number(station) + u'/';
+        env.sharedChartFolder = data + QStringLiteral("chart") + QString::number(station) + u'/';
+        EnsureFolder(data, QStringLiteral("remote"));
+    }
+    EnsureFolder(EnsureFolder(data, QStringLiteral("VIEWS")), QStringLiteral("FIT"));
+    EnsureFolder(data, QStringLiteral("chart"));
+    EnsureFolder(data, QStringLiteral("gas"));
+    const QString sendfile = platform::FindFileNoCase(data, QStringLiteral("sendfile"));
+    if (QFileInfo(sendfile).isDir())
+        EnsureFolder(sendfile, QStringLiteral("remote"));
+    else
+        EnsureFolder(data, QStringLiteral("sendfile"));
+    for (const char* name : {"mudloglas", "bitmaps", "archives", "backup"})
+        EnsureFolder(data, QString::fromLatin1(name));
+}
+
+}  // namespace app

@@ -1,0 +1,65 @@
+// The main window's part in opening a data file: the Open command and the window services that the
+// open routine calls back into.
+#include "app/ui/logwindow.h"
+
+#include "platform/services.h"
+#include "wellfile/opendatafile.h"
+
+namespace {
+
+// Menus, repaint and tool windows of one LogWindow.
+class LogWindowServices final : public app::WindowServices {
+public:
+    explicit LogWindowServices(LogWindow& window) : window_(window) {}
+    void AssignMenu(app::LogState&, int resource) override { window_.AssignMenu(resource); }
+    void Invalidate(app::LogState&) override { window_.update(); }
+    void CloseToolWindows(app::LogState&) override
+    {
+        app::ToolWindows& tools = window_.Tools();
+        for (QPointer<QWidget>* w : {&tools.quickBar, &tools.horzView, &tools.gasChart, &tools.witsChart})
+            if (*w)
+                (*w)->close();
+    }
+    void DestroyQuickBar(app::LogState&) override
+    {
+        if (window_.Tools().quickBar)
+            window_.Tools().quickBar->deleteLater();
+    }
+
+private:
+    LogWindow& window_;
+};
+
+}  // namespace
+
+void LogWindow::InstallWellServices()
+{
+    windowServices_ = std::make_shared<LogWindowServices>(*this);
+    wellServices_.window = windowServices_.get();
+    wellServices_.drilling = neighbours_.drilling;
+}
+
+void LogWindow::CmOpen()
+{
+    // Another operation owns the log: the command is refused.
+    const app::InteractionState& in = state_.interaction;
+    if (in.commandLock || in.dataEntryActive || tools_.readoutA || tools_.readoutB) {
+        platform::MessageBeep(0);
+        return;
+    }
+    wellServices_.drilling = neighbours_.drilling;
+    wellServices_.window->CloseToolWindows(state_);
+    wellfile::ChooseAndOpenDataFile(state_, wellServices_);
+}
+
+int LogWindow::OpenDataFile(const QString& path)
+{
+    wellServices_.drilling = neighbours_.drilling;
+    return wellfile::OpenDataFile(state_, wellServices_, path);
+}
+
+int LogWindow::LoadFileSettings()
+{
+    bool viewTopTaken = false;
+    return wellfile::LoadFileSettings(state_, wellServices_, viewTopTaken);
+}

@@ -1,0 +1,41 @@
+// The main window's start-up: what SetupWindow does once the window exists.
+#include "app/ui/logwindow.h"
+
+#include "app/startup.h"
+#include "wellfile/demowell.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+void LogWindow::SetupWindow()
+{
+    app::ApplySetupDefaults(state_);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        state_.env.screenWidth = screen->geometry().width();
+        state_.env.screenHeight = screen->geometry().height();
+    }
+    state_.env.monitorCount = int(QGuiApplication::screens().size());
+    state_.view.holdRepaint = true;
+
+    app::SettleFolders(state_);
+    // A first start has no well to show: the demo well is made in the install folder.
+    wellfile::InstallDemoWell(state_.env.installFolder);
+    state_.env.firstInstance =
+        app::MarkerFileExists(state_.env.installFolder, app::kLiveServerMarker) ? 1 : app::CreateInstanceMap(state_);
+    StartUp();
+    state_.view.holdRepaint = false;
+}
+
+int LogWindow::StartUp()
+{
+    wellServices_.drilling = neighbours_.drilling;
+    return app::StartUp(state_, wellServices_, [this] { CmOpen(); });
+}
+
+int LogWindow::OpenCommandLineFile(const QString& path)
+{
+    wellServices_.drilling = neighbours_.drilling;
+    return app::OpenCommandLineFile(state_, wellServices_, path);
+}
+
+void LogWindow::CreateWellFolders() { app::CreateWellFolders(state_); }

@@ -1,0 +1,59 @@
+#include "app/wellservices.h"
+
+#include "app/notbuilt.h"
+
+namespace app {
+
+void WindowServices::AssignMenu(LogState&, int) { NotBuilt("app", "AssignMenu"); }
+void WindowServices::BuildMenu(LogState&, int) { NotBuilt("app", "BuildMenu"); }
+void WindowServices::RebuildMenu(LogState&) { NotBuilt("app", "RebuildMenu"); }
+void WindowServices::CloseToolWindows(LogState&) { NotBuilt("app", "CloseToolWindows"); }
+void WindowServices::DestroyQuickBar(LogState&) { NotBuilt("app", "DestroyQuickBar"); }
+void WindowServices::Invalidate(LogState&) { NotBuilt("app", "Invalidate"); }
+void WindowServices::DowntimeReport(LogState&) { NotBuilt("app", "DowntimeReport"); }
+
+void ViewServices::SetLogFormat(LogState&, int) { NotBuilt("layout", "SetLogFormat"); }
+void ViewServices::BuildGridBitmaps(LogState&) { NotBuilt("logview", "BuildGridBitmaps"); }
+void ViewServices::ApplyScheme(LogState&, int) { NotBuilt("layout", "ApplyScheme"); }
+void ViewServices::LinkElogToScheme(LogState&, const QString&) { NotBuilt("layout", "LinkElogToScheme"); }
+void ViewServices::LoadCustomTracks(LogState&) { NotBuilt("layout", "LoadCustomTracks"); }
+void ViewServices::LoadMemos(LogState&) { NotBuilt("entry", "LoadMemos"); }
+void ViewServices::LoadElog(LogState&, const QString&) { NotBuilt("elog", "LoadElog"); }
+void ViewServices::CloseElog(LogState&) { NotBuilt("elog", "CloseElog"); }
+void ViewServices::ImportNewImages(LogState&, const QString&) { NotBuilt("elog", "ImportNewImages"); }
+void ViewServices::LoadImageList(LogState&) { NotBuilt("elog", "LoadImageList"); }
+void ViewServices::LoadShortReports(LogState&) { NotBuilt("reports", "LoadShortReports"); }
+void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitle"); }
+
+void ExchangeWellServices::ApplyPendingUpdates(LogState&, const QString&) { NotBuilt("exchange", "ApplyPendingUpdates"); }
+void ExchangeWellServices::CopyWellFiles(LogState&, const QString&, const QString&) { NotBuilt("exchange", "CopyWellFiles"); }
+void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const QString&)
+{
+    NotBuilt("exchange", "CopyWellFilesLogged");
+}
+void ExchangeWellServices::CopyFromFieldFolder(LogState&) { NotBuilt("exchange", "CopyFromFieldFolder"); }
+void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveChartFile"); }
+void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveWitsFile"); }
+void ExchangeWellServices::RenameReceivedImage(LogState&) { NotBuilt("exchange", "RenameReceivedImage"); }
+void ExchangeWellServices::PollReceiveDir(LogState&) { NotBuilt("exchange", "PollReceiveDir"); }
+void ExchangeWellServices::BackupWellFiles(LogState&, int) { NotBuilt("exchange", "BackupWellFiles"); }
+
+WindowServices& DefaultWindowServices()
+{
+    static WindowServices services;
+    return services;
+}
+
+ViewServices& DefaultViewServices()
+{
+    static ViewServices services;
+    return services;
+}
+
+ExchangeWellServices& DefaultExchangeWellServices()
+{
+    static ExchangeWellServices services;
+    return services;
+}
+
+}  // namespace app

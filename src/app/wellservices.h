@@ -1,0 +1,73 @@
+#pragma once
+// What opening a well and starting up ask of the parts of the program that are built elsewhere: the
+// menus and tool windows of the main window, the log layout and view, and the exchange of well files.
+// Each call has a default that says once on stderr that it is not built yet and does nothing, so an
+// open goes on without it; the window (or a test) replaces the services it has.
+#include <QString>
+
+namespace drilling { class DrillingServices; }
+
+namespace app {
+
+struct LogState;
+
+// The main window itself: menus, caption-free window work and the tool windows it owns.
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+    virtual void AssignMenu(LogState& log, int resource);   // 1 office menu, 3 drilling menu
+    virtual void BuildMenu(LogState& log, int mode);        // after a change of file, mode or lists
+    virtual void RebuildMenu(LogState& log);
+    virtual void CloseToolWindows(LogState& log);           // quick bar, horizontal view, charts, log image
+    virtual void DestroyQuickBar(LogState& log);            // keeps its position in the well settings
+    virtual void Invalidate(LogState& log);                 // repaint the log when painting is not held
+    virtual void DowntimeReport(LogState& log);             // rebuilds the downtime depth index
+};
+
+// The log's layout and content loaders of the other subsystems.
+class ViewServices {
+public:
+    virtual ~ViewServices() = default;
+    virtual void SetLogFormat(LogState& log, int profile);
+    virtual void BuildGridBitmaps(LogState& log);
+    virtual void ApplyScheme(LogState& log, int scheme);
+    // The well's ".svc" was found with no scheme naming it: the selected scheme takes it.
+    virtual void LinkElogToScheme(LogState& log, const QString& curveFile);
+    virtual void LoadCustomTracks(LogState& log);
+    virtual void LoadMemos(LogState& log);
+    virtual void LoadElog(LogState& log, const QString& curveFile);
+    virtual void CloseElog(LogState& log);
+    virtual void ImportNewImages(LogState& log, const QString& wellName);
+    virtual void LoadImageList(LogState& log);
+    virtual void LoadShortReports(LogState& log);
+    virtual void LoadWellTitle(LogState& log);
+};
+
+// Copies, archives, backups and the remote monitor.
+class ExchangeWellServices {
+public:
+    virtual ~ExchangeWellServices() = default;
+    virtual void ApplyPendingUpdates(LogState& log, const QString& pattern);
+    virtual void CopyWellFiles(LogState& log, const QString& wellName, const QString& sourceFolder);
+    virtual void CopyWellFilesLogged(LogState& log, const QString& wellName, const QString& sourceFolder);
+    virtual void CopyFromFieldFolder(LogState& log);
+    virtual void ArchiveChartFile(LogState& log, const QString& path);
+    virtual void ArchiveWitsFile(LogState& log, const QString& path);
+    virtual void RenameReceivedImage(LogState& log);
+    virtual void PollReceiveDir(LogState& log);
+    virtual void BackupWellFiles(LogState& log, int flag);
+};
+
+WindowServices& DefaultWindowServices();
+ViewServices& DefaultViewServices();
+ExchangeWellServices& DefaultExchangeWellServices();
+
+// The set an open or a start-up works with. `drilling` switches drilling mode (its command).
+struct WellServices {
+    WindowServices* window = &DefaultWindowServices();
+    ViewServices* view = &DefaultViewServices();
+    ExchangeWellServices* exchange = &DefaultExchangeWellServices();
+    drilling::DrillingServices* drilling = nullptr;
+};
+
+}  // namespace app

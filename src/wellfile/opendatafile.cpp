@@ -1,0 +1,316 @@
+#include "wellfile/opendatafile.h"
+
+#include "app/logstate.h"
+#include "drilling/drilling_services.h"
+#include "layout/custchartcfg.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/activitylog.h"
+#include "wellfile/checkheader.h"
+#include "wellfile/datafile.h"
+#include "wellfile/reportindex.h"
+#include "wellfile/settingsblock.h"
+#include "wellfile/sidefiles_recent.h"
+#include "wellfile/sidefiles_tops.h"
+#include "wellfile/validate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace wellfile {
+
+namespace {
+
+RepairTarget TargetOf(app::LogState& s)
+{
+    return RepairTarget{s.well.file, s.well.loggerId, s.well.repair, s.well.fit, s.well.sharedFolderWell};
+}
+
+// Validation leaves the state as it was when it refuses the file, so a refused file costs nothing.
+bool Validate(app::LogState& s, const QString& path)
+{
+    return !path.isEmpty() && ValidateDataFile(TargetOf(s), path) == 1;
+}
+
+bool CustomTracksAvailable(const app::LogState& s)
+{
+    const std::uint16_t id = s.well.loggerId;
+    return id != 4 && id != 8 && id != 11 && id != 31 && s.env.screenWidth >= 1024;
+}
+
+QString WithSlash(QString folder)
+{
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
+void Verbose(app::LogState& s, const char* text)
+{
+    if (s.env.verboseActivityLog)
+        WriteLogLine(s, text);
+}
+
+}  // namespace
+
+WellPlace PlaceOf(const app::LogState& s)
+{
+    WellPlace place;
+    place.dataFolder = s.well.file.dataFolder;
+    place.currentFolder = s.well.file.currentFolder;
+    place.workingFolder = s.well.file.dataFolder;
+    place.wellName = s.well.file.wellName;
+    place.drilling = s.well.file.drilling;
+    place.sharedFolderWell = s.well.sharedFolderWell;
+    return place;
+}
+
+void WriteLogLine(app::LogState& s, std::string text)
+{
+    ActivityLogContext context;
+    context.dataFolder = s.well.file.dataFolder;
+    context.viewScale = s.view.viewScale;
+    WriteActivityLog(text, context);
+}
+
+int SetFileName(app::LogState& s, const app::WellServices& sv, const QString& path)
+{
+    const QFileInfo info(path);
+    OpenWell& well = s.well.file;
+    well.wellName = info.completeBaseName();
+    well.currentFolder = WithSlash(info.absolutePath());
+    s.well.sharedFolderWell = well.currentFolder.toUpper().contains(QStringLiteral("DROPBOX")) && s.well.loggerId != 66;
+    sv.view->LoadWellTitle(s);
+    // The names of a well's files keep the letter case they have on disk (files from Windows stations).
+    well.dataFileName = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svm"));
+    well.customDataFileName = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));
+    s.well.fit.path = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".fit"));
+    s.well.fitFileName = s.well.fit.path;
+    Verbose(s, "SET File Name");
+    return 1;
+}
+
+int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTopTaken)
+{
+    viewTopTaken = false;
+    OpenWell& well = s.well.file;
+    const WellPlace place = PlaceOf(s);
+
+    s.well.kbElevation = 0;
+    if (ReadHeader(s.well.header, place))
+        s.well.kbElevation = float(std::atof(platform::FieldText(s.well.header.kellyBushing).c_str()));
+
+    if (s.well.sharedFolderWell) {
+        auto block = std::make_unique<SettingsBlock>();
+        if (!LoadDbc(*block, place)) {
+            block->fieldSettings = 1;
+            block->fieldColours = 0;
+            block->timeZoneAdjust = -1;
+            SaveDbc(*block, place);
+        } else if (block->timeZoneAdjust < -24 || block->timeZoneAdjust > 24) {
+            block->timeZoneAdjust = CheckHeader(place);
+        }
+        s.well.timeZoneAdjust = block->timeZoneAdjust;
+        s.well.fieldSettings = block->fieldSettings != 0;
+        sv.exchange->CopyFromFieldFolder(s);
+    }
+
+    WellConfig& config = s.well.config;
+    if (!LoadConfig(config, place, s.well.fieldSettings)) {
+        ConfigDefaults defaults;
+        defaults.loggerId = s.well.loggerId;
+        config = DefaultWellConfig(defaults);
+        config.windowLeft = 10;
+        config.windowTop = 10;
+        config.windowWidth = s.env.screenWidth - 20;
+        config.windowHeight = s.env.screenHeight - 20;
+        config.viewTopDepth = 0;
+        SaveConfig(config, place, s.well.fieldSettings);
+    } else {
+        s.view.rateInMetresPerHour = config.rateUnitPerHour;
+        s.well.customTracksEnabled = CustomTracksAvailable(s) && config.customTracksEnabled != 0;
+        // A well left in drilling mode comes back in it, but only in the copy that may drill and not
+        // for a file given on the command line.
+        if (s.env.firstInstance == 1 && !s.env.commandLineStart && RestartsInDrilling(config, well.wellName))
+            well.drilling = true;
+    }
+
+    if (!well.drilling && !s.env.commandLineStart && config.viewTopDepth > well.fileTopDepth &&
+        config.viewTopDepth < well.fileBottomDepth) {
+        well.viewTopDepth = config.viewTopDepth;
+        viewTopTaken = true;
+    }
+
+    // The curve file of the selected scheme; else the well's own ".svc", which the scheme then takes.
+    const int scheme = std::clamp(std::int32_t{config.currentScheme}, 0, 5);
+    const ElogOffsetEntry entry = config.elogOffsets[scheme];
+    const std::string entryFile = platform::FieldText(entry.fileName);
+    s.well.elogFileName.clear();
+    s.well.elogDepthOffset = 0;
+    if (!entryFile.empty()) {
+        s.well.elogFileName = QString::fromStdString(entryFile);
+        s.well.elogDepthOffset = entry.depthOffset;
+    } else {
+        const QString svc = platform::FindFileNoCase(well.dataFolder, well.wellName + QStringLiteral(".svc"));
+        if (QFileInfo(svc).isFile()) {
+            sv.view->LoadElog(s, svc);
+            sv.view->LinkElogToScheme(s, svc);
+            s.view.redrawPending = true;
+        }
+    }
+    sv.view->ApplyScheme(s, scheme);
+
+    s.well.offsetFileName.clear();
+    for (const OffsetWellEntry& offset : config.offsetWells) {
+        const QString name = QString::fromStdString(platform::FieldText(offset.fileName));
+        if (offset.active && !name.isEmpty() && QFileInfo(name).isFile()) {
+            s.well.offsetFileName = name;
+            ReadDataFileDepthRange(name, well.offsetTopDepth, well.offsetBottomDepth);
+            break;
+        }
+    }
+
+    ListDrives(well);
+    // Always read: a well without tops must not keep the last well's on show.
+    TopsPlace topsPlace;
+    topsPlace.topsInFieldFolder = s.well.fieldSettings;
+    LoadTops(place, topsPlace, s.well.tops);
+    if (!config.hideShortReports)
+        sv.view->LoadShortReports(s);
+
+    const QString drillDemo = platform::FindFileNoCase(well.dataFolder, QStringLiteral("drill-demo.svm"));
+    if (QFileInfo(drillDemo).isFile())
+        QFile::remove(drillDemo);
+    Verbose(s, "SETUP..Init log");
+    return 1;
+}
+
+int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& path)
+{
+    const QString previous = s.well.fileOpened ? s.well.file.dataFileName : QString();
+    const std::uint16_t previousProfile = s.well.loggerId;
+    InstallRepairHooks(TargetOf(s));
+
+    // A refused file leaves the open well as it is: it is opened again, or the demo well when none was.
+    QString chosen = path;
+    if (!Validate(s, chosen)) {
+        platform::MessageBox(chosen, QStringLiteral("Not A Valid StrativM File"));
+        const QString demo = platform::FindFileNoCase(platform::InstallFolder(), QStringLiteral("elogdemo.svm"));
+        if (!previous.isEmpty() && previous != chosen && Validate(s, previous))
+            chosen = previous;
+        else if (demo != chosen && QFileInfo(demo).isFile() && Validate(s, demo))
+            chosen = demo;
+        else
+            return 0;
+    }
+    s.well.fileOpened = true;
+    OpenWell& well = s.well.file;
+
+    SetFileName(s, sv, chosen);
+    sv.view->CloseElog(s);
+    s.well.elogFileName.clear();
+    s.well.offsetFileName.clear();
+    s.now = platform::LocalTime();
+    if (s.well.loggerId != previousProfile)
+        s.view.redrawPending = true;  // the layout follows the profile: SetLogFormat below rebuilds it
+
+    if (!CustomTracksAvailable(s))
+        s.well.customTracksEnabled = false;
+    s.well.scratchWell = well.wellName.startsWith(u'~');
+    if (s.well.scratchWell) {
+        well.drilling = false;
+        s.well.customTracksEnabled = false;
+    }
+    // From now on the bottom depth goes into the first record at exit and while drilling.
+    s.well.writeBottomToFirstRecord = true;
+
+    bool viewTopTaken = false;
+    LoadFileSettings(s, sv, viewTopTaken);
+    sv.view->LoadMemos(s);
+    if (s.well.customTracksEnabled)
+        sv.view->LoadCustomTracks(s);
+    sv.view->SetLogFormat(s, s.well.loggerId);
+    sv.view->BuildGridBitmaps(s);
+
+    sv.window->AssignMenu(s, 1);
+    if (well.drilling && !s.env.commandLineStart && !s.well.scratchWell) {
+        // The well was left while drilling: drilling mode comes back on for it.
+        sv.window->AssignMenu(s, 3);
+        well.drilling = false;
+        if (sv.drilling)
+            sv.drilling->CmDrilling(s);
+    } else if (s.well.scratchWell) {
+        sv.window->AssignMenu(s, 3);
+    }
+    if (!s.well.elogFileName.isEmpty() && QFileInfo(s.well.elogFileName).isFile())
+        sv.view->LoadElog(s, s.well.elogFileName);
+
+    const QString caption = QStringLiteral("StrativM    ") + well.dataFileName;
+    s.well.captionText = caption;
+    if (well.hooks.setCaption)
+        well.hooks.setCaption(caption);
+
+    if (!viewTopTaken)
+        well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);
+    s.view.redrawPending = true;
+    if (!s.view.holdRepaint)
+        sv.window->Invalidate(s);
+
+    if (!QDir(well.dataFolder).entryList({QStringLiteral("*.jpg")}, QDir::Files).isEmpty())
+        sv.view->ImportNewImages(s, well.wellName);
+    if (!s.env.serverStation) {
+        LoadRecent(well.dataFolder, s.env.recentFiles);
+        AddRecent(s.env.recentFiles, well.dataFileName);
+        SaveRecent(well.dataFolder, s.env.recentFiles);
+    }
+
+    const WellPlace place = PlaceOf(s);
+    LoadShowDepthIndex(place, s.well.showDepthIndex);
+    LoadDstDepthIndex(place, s.well.dstDepthIndex);
+    LoadReportDepthIndex(place, s.well.reportDepthIndex);
+    sv.window->DowntimeReport(s);
+    sv.view->LoadImageList(s);
+    sv.window->DestroyQuickBar(s);
+    ReadAllRecords(well);
+    Verbose(s, "Setup Win File");
+    return 1;
+}
+
+int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
+{
+    OpenWell& well = s.well.file;
+    const QString previous = well.dataFileName;
+    s.well.scratchWell = false;
+    s.well.lastModifiedText.clear();
+
+    platform::FileDialogRequest request;
+    request.folder = well.dataFolder;
+    request.filter = QStringLiteral("StrativM Data Files (*.SVM )|*.SVM|");
+    request.defaultExt = QStringLiteral("LOG");
+    const std::optional<QString> chosen = platform::services().prompter->OpenFileName(request);
+    if (!chosen || chosen->isEmpty())
+        return 0;
+
+    s.well.writeBottomToFirstRecord = false;
+    if (s.well.customTracksEnabled) {
+        s.engines.customData.reset();
+        s.well.customTracksEnabled = false;
+    }
+    if (well.drilling && s.engines.driller && sv.drilling)
+        sv.drilling->CmDrilling(s);
+    if (!previous.isEmpty()) {
+        LoadRecent(well.dataFolder, s.env.recentFiles);
+        AddRecent(s.env.recentFiles, previous);
+        SaveRecent(well.dataFolder, s.env.recentFiles);
+    }
+    const int opened = OpenDataFile(s, sv, *chosen);
+    sv.window->BuildMenu(s, -1);
+    return opened;
+}
+
+}  // namespace wellfile

@@ -1,0 +1,46 @@
+#pragma once
+// Opening a data file: the steps that make one well current in the main window's state, free of any
+// window. The window's Open command, start-up, the recent-file commands and the exchange routines all
+// open through OpenDataFile; the window work it needs (menus, tool windows, layout, view) goes through
+// app::WellServices.
+#include "app/wellservices.h"
+#include "wellfile/wellplace.h"
+
+#include <QString>
+
+#include <string>
+
+namespace app {
+struct LogState;
+}
+
+namespace wellfile {
+
+// Where the open well's settings files are, as the settings loaders want it.
+WellPlace PlaceOf(const app::LogState& log);
+
+// One line into the activity log of the data folder (nothing for an empty text).
+void WriteLogLine(app::LogState& log, std::string text);
+
+// Makes the well of `path` current. A file that fails validation is refused with the message box
+// "Not A Valid StrativM File" (its text the path) and the well that was open is opened again; with no
+// usable well open, the demo well of the install folder is opened instead. 1 when a well was opened;
+// 0 when none could be, and then nothing of the state is changed.
+int OpenDataFile(app::LogState& log, const app::WellServices& services, const QString& path);
+
+// Takes the well's names from `path`: wellName, currentFolder, the data, custom-data and fit file
+// names, and whether the well lies in a shared ("DROPBOX") folder. Returns 1.
+int SetFileName(app::LogState& log, const app::WellServices& services, const QString& path);
+
+// Reads the well's settings and side data once its names are set: header, ".dbc" of a shared-folder
+// well, the well configuration (made with defaults and saved when missing), the curve file of the
+// selected scheme, the offset well, tops and short reports. `viewTopTaken` tells whether the saved
+// view top depth was used. Returns 1.
+int LoadFileSettings(app::LogState& log, const app::WellServices& services, bool& viewTopTaken);
+
+// The Open command once the window's tool windows are closed: asks for a data file (starting in the
+// data folder) and opens it. Cancelling changes nothing. Returns what OpenDataFile returned, 0 when
+// cancelled.
+int ChooseAndOpenDataFile(app::LogState& log, const app::WellServices& services);
+
+}  // namespace wellfile
