@@ -1,0 +1,250 @@
+#include "wellfile/opendatafile.h"
+
+#include "app/logstate.h"
+#include "drilling/drilling_services.h"
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "reports/reportrecords.h"
+#include "support/testmain.h"
+#include "wellfile/reportindex.h"
+#include "wellfile/wellconfig.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace wellfile;
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+template <class R>
+void WriteRecords(const QString& path, const std::vector<R>& rows)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(reinterpret_cast<const char*>(rows.data()), qint64(rows.size() * sizeof(R)));
+}
+
+// A well of records first..last in `folder`, its company text naming profile 12.
+QString MakeWell(const QString& folder, const QString& name, int first, int last)
+{
+    QDir().mkpath(folder);
+    std::vector<RECORD> rows;
+    for (int d = first; d <= last; ++d) {
+        RECORD r;
+        r.depth = d;
+        r.rateOdd = r.rateOne = r.rate2Ft = 2.0f;
+        for (float& g : r.testGas)
+            g = 100;
+        r.gasScale = r.minutesScale = r.rateScale = r.temperatureScale = r.chromatographScale = 1;
+        platform::SetFieldText(r.lith, "100SH");
+        rows.push_back(r);
+    }
+    platform::SetFieldText(rows.front().interpretedLith, "PRF12");
+    const QString path = platform::JoinPath(folder, name + ".svm");
+    WriteRecords(path, rows);
+    return path;
+}
+
+struct Recorder final : app::WindowServices, drilling::DrillingServices {
+    QStringList calls;
+    void AssignMenu(app::LogState&, int resource) override { calls << QString("menu %1").arg(resource); }
+    void CmDrilling(app::LogState&) override { calls << "CmDrilling"; }
+    void CmLagTime(app::LogState&) override {}
+    void CmBackupReminder(app::LogState&) override {}
+    void EvTimer(app::LogState&, int) override {}
+    void EvJoyButton(app::LogState&, unsigned) override {}
+};
+
+class OpenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app::ApplySetupDefaults(s);
+        s.env.screenWidth = 1280;
+        s.well.file.dataFolder = TestDir() + "data/";
+        QDir().mkpath(s.well.file.dataFolder);
+        services.window = &recorder;
+        services.drilling = &recorder;
+    }
+    bool Asked(const QString& caption) const
+    {
+        for (const auto& m : doubles().prompter.messages)
+            if (m.caption == caption)
+                return true;
+        return false;
+    }
+    void SaveSettings()
+    {
+        bool field = s.well.fieldSettings;
+        ASSERT_EQ(SaveConfig(s.well.config, PlaceOf(s), field), 1);
+    }
+
+    app::LogState s;
+    Recorder recorder;
+    app::WellServices services;
+};
+
+reports::SHOWREPORT Show(int from, int to)
+{
+    reports::SHOWREPORT r;
+    platform::SetFieldText(r.interval, platform::CFormat(" %5d to %5d", from, to));
+    return r;
+}
+
+}  // namespace
+
+TEST(ShowRecordDepth, ReadsBothDepthsOnlyWhenTheIntervalHasThreeParts)
+{
+    std::int32_t second = -1;
+    reports::SHOWREPORT r;
+    platform::SetFieldText(r.interval, "100 to 120");
+    EXPECT_EQ(ShowRecordDepth(r, second), 100);
+    EXPECT_EQ(second, 120);
+    platform::SetFieldText(r.interval, " 1200 - 1212");
+    EXPECT_EQ(ShowRecordDepth(r, second), 1200);
+    EXPECT_EQ(second, 1212);
+
+    second = -1;
+    platform::SetFieldText(r.interval, "100-120");
+    EXPECT_EQ(ShowRecordDepth(r, second), 0);
+    platform::SetFieldText(r.interval, "100 ");
+    EXPECT_EQ(ShowRecordDepth(r, second), 0);
+    r.interval[0] = 0;
+    EXPECT_EQ(ShowRecordDepth(r, second), 0);
+    EXPECT_EQ(second, -1);
+}
+
+TEST_F(OpenTest, ReportIndexesTakeAsManyRecordsAsTheyHoldAndMissingFilesLeaveZeros)
+{
+    const QString folder = s.well.file.dataFolder;
+    const QString path = MakeWell(folder, "A", 100, 700);
+    std::vector<reports::SHOWREPORT> shows;
+    for (int i = 0; i < 150; ++i)
+        shows.push_back(Show(1000 + i, 1005 + i));
+    WriteRecords(folder + "A.sho", shows);
+    std::vector<reports::DSTREPORT> tests(60);
+    for (int i = 0; i < 60; ++i)
+        platform::SetFieldText(tests[std::size_t(i)].fromDepth, std::to_string(2000 + i));
+    WriteRecords(folder + "A.dst", tests);
+    std::vector<reports::REPORTEX> daily(400);
+    for (int i = 0; i < 400; ++i)
+        daily[std::size_t(i)].depth = 300.9f + float(i);
+    WriteRecords(folder + "A.rpt", daily);
+
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_EQ(s.well.showDepthIndex[0], 1000);
+    EXPECT_EQ(s.well.showDepthIndex[99], 1099);
+    EXPECT_EQ(s.well.dstDepthIndex[0], 2000);
+    EXPECT_EQ(s.well.dstDepthIndex[49], 2049);
+    EXPECT_EQ(s.well.reportDepthIndex[0], 300);  // truncated
+    EXPECT_EQ(s.well.reportDepthIndex[299], 599);
+
+    // An old-layout report file is read in its own layout and left as it is; the other indexes of a
+    // well without those files are empty, not the last well's.
+    const QString b = MakeWell(folder, "B", 100, 300);
+    std::vector<reports::REPORT> old(10);
+    for (int i = 0; i < 10; ++i)
+        old[std::size_t(i)].depth = std::uint16_t(150 + i);
+    WriteRecords(folder + "B.rpt", old);
+    ASSERT_EQ(OpenDataFile(s, services, b), 1);
+    EXPECT_EQ(s.well.reportDepthIndex[9], 159);
+    EXPECT_EQ(s.well.reportDepthIndex[10], 0);
+    EXPECT_EQ(QFileInfo(folder + "B.rpt").size(), 10 * reports::kOldReportSize);
+    EXPECT_EQ(s.well.showDepthIndex[0], 0);
+    EXPECT_EQ(s.well.dstDepthIndex[0], 0);
+}
+
+TEST_F(OpenTest, SavedViewTopIsTakenOnlyStrictlyInsideTheFile)
+{
+    const QString path = MakeWell(s.well.file.dataFolder, "W", 1000, 1500);
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_TRUE(QFile::exists(s.well.file.dataFolder + "W.cfg"));  // made with defaults
+
+    s.well.config.viewTopDepth = 1500;
+    SaveSettings();
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_EQ(s.well.file.viewTopDepth, 1500 - 40);
+
+    s.well.config.viewTopDepth = 1200;
+    SaveSettings();
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_EQ(s.well.file.viewTopDepth, 1200);
+    EXPECT_EQ(s.well.captionText, "StrativM    " + path);
+}
+
+TEST_F(OpenTest, WellLeftDrillingComesBackDrillingButAScratchWellNever)
+{
+    const QString folder = s.well.file.dataFolder;
+    for (const QString name : {"W", "~W"}) {
+        const QString path = MakeWell(folder, name, 1000, 1100);
+        ASSERT_EQ(OpenDataFile(s, services, path), 1);
+        s.well.config.drillingAtExit = 1;
+        SaveSettings();
+    }
+
+    recorder.calls.clear();
+    ASSERT_EQ(OpenDataFile(s, services, folder + "W.svm"), 1);
+    EXPECT_EQ(recorder.calls, QStringList({"menu 1", "menu 3", "CmDrilling"}));
+
+    recorder.calls.clear();
+    ASSERT_EQ(OpenDataFile(s, services, folder + "~W.svm"), 1);
+    EXPECT_TRUE(s.well.scratchWell);
+    EXPECT_FALSE(s.well.file.drilling);
+    EXPECT_EQ(recorder.calls, QStringList({"menu 1", "menu 3"}));
+}
+
+TEST_F(OpenTest, RefusedFileLeavesTheOpenWellOpen)
+{
+    const QString folder = s.well.file.dataFolder;
+    const QString good = MakeWell(folder, "Good", 1000, 1200);
+    // Depths running backwards: not a data file of ours.
+    std::vector<RECORD> bad(2);
+    bad[0].depth = 3000;
+    bad[1].depth = 2990;
+    WriteRecords(folder + "Bad.svm", bad);
+    const QByteArray badBytes = [&] { QFile f(folder + "Bad.svm"); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+    ASSERT_EQ(OpenDataFile(s, services, good), 1);
+    // The Open command with the bad file chosen.
+    doubles().prompter.fileAnswers.push_back(folder + "Bad.svm");
+    EXPECT_EQ(ChooseAndOpenDataFile(s, services), 1);
+    EXPECT_TRUE(Asked("Not A Valid StrativM File"));
+    EXPECT_EQ(doubles().prompter.messages.back().text, folder + "Bad.svm");
+    EXPECT_EQ(s.well.file.dataFileName, good);
+    EXPECT_EQ(s.well.file.fileTopDepth, 1000);
+    EXPECT_EQ(s.well.file.fileBottomDepth, 1200);
+    EXPECT_EQ(s.well.captionText, "StrativM    " + good);
+    QFile f(folder + "Bad.svm");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), badBytes);  // never repaired into something else
+}
+
+TEST_F(OpenTest, RefusedFirstFileWithNoDemoOpensNothing)
+{
+    std::vector<RECORD> bad(2);
+    bad[0].depth = 3000;
+    bad[1].depth = 2990;
+    WriteRecords(s.well.file.dataFolder + "Bad.svm", bad);
+    EXPECT_EQ(OpenDataFile(s, services, s.well.file.dataFolder + "Bad.svm"), 0);
+    EXPECT_TRUE(Asked("Not A Valid StrativM File"));
+    EXPECT_FALSE(s.well.fileOpened);
+    EXPECT_TRUE(s.well.file.dataFileName.isEmpty());
+    EXPECT_TRUE(s.well.captionText.isEmpty());
+}
+
+TEST_F(OpenTest, CancelledOpenCommandChangesNothing)
+{
+    const QString good = MakeWell(s.well.file.dataFolder, "Good", 1000, 1200);
+    ASSERT_EQ(OpenDataFile(s, services, good), 1);
+    doubles().prompter.fileAnswers.push_back(std::nullopt);
+    EXPECT_EQ(ChooseAndOpenDataFile(s, services), 0);
+    EXPECT_EQ(s.well.file.dataFileName, good);
+    ASSERT_EQ(doubles().prompter.fileRequests.size(), 1);
+    EXPECT_EQ(doubles().prompter.fileRequests[0].folder, s.well.file.dataFolder);
+}
