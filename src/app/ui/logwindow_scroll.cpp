@@ -4,6 +4,7 @@
 
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -70,7 +71,8 @@ void LogWindow::PlaceDepthScrollBar(int clientWidth, int clientHeight)
     const int thick = ScrollBarThickness(this);
     const int top = state_.view.logAreaTop;
     depthBar_->setGeometry(clientWidth - thick, ClientTop() + top, thick, std::max(clientHeight - top - thick, thick));
-    depthBar_->setValue(app::DepthBarPosition(state_.well.file.viewTopDepth, RangeOf(state_)));
+    const QSignalBlocker quiet(depthBar_);
+    depthBar_->setSliderPosition(app::DepthBarPosition(state_.well.file.viewTopDepth, RangeOf(state_)));
     depthBar_->show();
 }
 
@@ -102,7 +104,7 @@ void LogWindow::EvSize(int w, int h)
     horzBar_->setFocusPolicy(Qt::NoFocus);
     horzBar_->setGeometry(0, ClientTop() + h - (thick - 1), w - thick, thick);
     horzBar_->setRange(0, std::max(sc.logRightX - w + thick, 0));
-    horzBar_->setValue(sc.horizontalOffset);
+    horzBar_->setSliderPosition(sc.horizontalOffset);
     connect(horzBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
         const int code = CodeOf(action);
         if (code >= 0 && code != app::SB_TOP && code != app::SB_BOTTOM)
@@ -144,8 +146,11 @@ void LogWindow::EvVScroll(int code, int thumb, bool ctrl)
         return;  // the bar keeps its place and nothing is repainted until the thumb is let go
     if (!s.view.holdRepaint)
         update();
-    if (depthBar_)
+    if (depthBar_) {
+        // The bar's own action signal would come back as a thumb move.
+        const QSignalBlocker quiet(depthBar_);
         depthBar_->setSliderPosition(app::DepthBarPosition(s.well.file.viewTopDepth, range));
+    }
 }
 
 void LogWindow::EvHScroll(int code, int thumb)
@@ -169,8 +174,10 @@ void LogWindow::EvHScroll(int code, int thumb)
         return;
     s.scroll.horizontalOffset = *offset;
     update();  // the view copies the rendered log from the new column
-    if (horzBar_)
+    if (horzBar_) {
+        const QSignalBlocker quiet(horzBar_);
         horzBar_->setSliderPosition(app::HorizontalBarPosition(*offset, max));
+    }
 }
 
 int LogWindow::EvMouseWheel(int wheelDelta, bool ctrl)

@@ -1,0 +1,225 @@
+#include "app/dragshift.h"
+#include "app/startupini.h"
+#include "app/ui/logwindow.h"
+#include "platform/folders.h"
+#include "support/testmain.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/wellconfig.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testing_support::doubles;
+using testing_support::TestDir;
+using wellfile::RECORD;
+
+namespace {
+
+class DrillingRecorder final : public drilling::DrillingServices {
+public:
+    QStringList calls;
+    void CmDrilling(app::LogState&) override { calls << "CmDrilling"; }
+    void CmLagTime(app::LogState&) override {}
+    void CmBackupReminder(app::LogState&) override {}
+    void EvTimer(app::LogState&, int) override {}
+    void EvJoyButton(app::LogState&, unsigned) override {}
+};
+
+// A window with a data file of depths first..last whose gas is total gas = depth, C1 = depth + 0.5.
+struct Well {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    DrillingRecorder drilling;
+    QString path = TestDir() + "w.svm";
+
+    Well(int first, int last)
+    {
+        window.Neighbours().drilling = &drilling;
+        std::vector<RECORD> rows(std::size_t(last - first + 1));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            rows[i].depth = first + int(i);
+            rows[i].gas[wellfile::GAS_TG] = float(rows[i].depth);
+            rows[i].gas[wellfile::GAS_C1] = float(rows[i].depth) + 0.5f;
+            rows[i].gas[wellfile::GAS_IC5] = 7;
+        }
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(rows.data()), qint64(rows.size() * sizeof(RECORD)));
+        f.close();
+        wellfile::OpenWell& w = window.State().well.file;
+        w.dataFolder = w.currentFolder = TestDir();
+        w.wellName = "w";
+        w.dataFileName = path;
+        w.fileTopDepth = first;
+        w.fileBottomDepth = last;
+        w.viewTopDepth = first;
+        window.State().view.logAreaBottom = 700;
+    }
+    QByteArray Bytes() const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    RECORD At(int depth)
+    {
+        RECORD r;
+        const QByteArray b = Bytes();
+        std::memcpy(&r, b.constData() + (depth - window.State().well.file.fileTopDepth) * int(sizeof(RECORD)), sizeof r);
+        return r;
+    }
+    // Starts a drag of `length` records at screen row `row`.
+    void StartDrag(int row, int length)
+    {
+        app::InteractionState& i = window.State().interaction;
+        i.dragGasActive = true;
+        i.dragGasStartRow = row;
+        i.dragGasLength = length;
+        i.dragGasRect = {10, row, 40, row + length * window.State().view.pixelsPerStep};
+    }
+};
+
+}  // namespace
+
+TEST(DragGas, UpAndDownKeysStopAtFiftyRowsAndMoveTheColumnARowAtATime)
+{
+    Well w(1000, 1200);
+    w.StartDrag(300, 10);
+    for (int n = 0; n < 60; ++n)
+        w.window.EvKeyDown(Qt::Key_Up);
+    const app::InteractionState& i = w.window.State().interaction;
+    EXPECT_EQ(i.dragGasOffset, -50);
+    EXPECT_EQ(i.dragGasRect.top, 300 - 50 * 10);
+    for (int n = 0; n < 120; ++n)
+        w.window.EvKeyDown(Qt::Key_Down);
+    EXPECT_EQ(i.dragGasOffset, 50);
+    EXPECT_EQ(i.dragGasRect.top, 300 + 50 * 10);
+    EXPECT_TRUE(i.dragGasActive);
+}
+
+TEST(DragGas, EscapeChangesNoRecordAndEnterMovesTheGasByTheOffset)
+{
+    Well w(1000, 1200);
+    const QByteArray before = w.Bytes();
+    w.StartDrag(300, 10);  // row 300 shows depth 1000 + (300 - 160) / 10 = 1014
+    for (int n = 0; n < 5; ++n)
+        w.window.EvKeyDown(Qt::Key_Up);
+    w.window.EvKeyDown(Qt::Key_Escape);
+    EXPECT_EQ(w.Bytes(), before);
+    EXPECT_FALSE(w.window.State().interaction.dragGasActive);
+    EXPECT_EQ(w.window.State().interaction.dragGasOffset, 0);
+
+    w.StartDrag(300, 10);
+    for (int n = 0; n < 3; ++n)
+        w.window.EvKeyDown(Qt::Key_Down);
+    w.window.EvKeyDown(Qt::Key_Return);
+    // 1014..1023 moved to 1017..1026, one record per row; 1014..1016 left empty.
+    for (int d = 1017; d <= 1026; ++d)
+        EXPECT_FLOAT_EQ(w.At(d).gas[wellfile::GAS_TG], float(d - 3)) << d;
+    EXPECT_FLOAT_EQ(w.At(1026).gas[wellfile::GAS_C1], 1023.5f);
+    for (int d = 1014; d <= 1016; ++d)
+        EXPECT_FLOAT_EQ(w.At(d).gas[wellfile::GAS_TG], 0) << d;
+    // Outside the moved run and beyond the six moved values nothing changed.
+    EXPECT_EQ(w.At(1013).gas[wellfile::GAS_TG], 1013.f);
+    EXPECT_EQ(w.At(1027).gas[wellfile::GAS_TG], 1027.f);
+    EXPECT_EQ(w.At(1015).gas[wellfile::GAS_IC5], 7.f);
+    EXPECT_EQ(w.Bytes().left(sizeof(RECORD)), before.left(sizeof(RECORD)));
+    EXPECT_EQ(w.Bytes().size(), before.size());
+}
+
+TEST(DragGas, ADragNearTheBottomOrIntoTheFirstRecordIsKeptInsideTheFile)
+{
+    // Within 10 units of the bottom: nothing to do.
+    app::DragShift d{3, 5, 1195, 1000, 1200, 1};
+    EXPECT_EQ(app::DragSpanOf(d).count, 0);
+    // Upwards from near the top: the first record (it carries the file's data) is never rewritten.
+    d = {-20, 10, 1012, 1000, 1200, 1};
+    const app::DragSpan span = app::DragSpanOf(d);
+    EXPECT_EQ(span.firstIndex, 1);
+    EXPECT_EQ(span.firstIndex + span.count - 1, 12 + 9 + 20);
+}
+
+TEST(Exit, WhileDrillingAsksFirstAndWritesTheBottomDepthIntoTheFirstRecord)
+{
+    Well w(1000, 1200);
+    app::LogState& s = w.window.State();
+    s.well.file.drilling = true;
+    s.well.writeBottomToFirstRecord = true;
+    s.well.file.fileBottomDepth = 1234;
+    const QByteArray before = w.Bytes();
+
+    doubles().prompter.answers = {IDCANCEL};
+    EXPECT_FALSE(w.window.CanClose());
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Are you sure you want to exit StratiM?\nClick OK to Exit");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Close Program");
+    EXPECT_EQ(w.Bytes(), before);
+    EXPECT_TRUE(w.drilling.calls.isEmpty());
+    EXPECT_TRUE(s.view.windowReady);
+
+    doubles().clipboard.text = "copied";
+    doubles().prompter.answers = {IDOK};
+    EXPECT_TRUE(w.window.CanClose());
+    const QByteArray after = w.Bytes();
+    std::int32_t bottom = 0;
+    std::memcpy(&bottom, after.constData() + 280, 4);
+    EXPECT_EQ(bottom, 1234);
+    EXPECT_EQ(after.mid(284), before.mid(284));
+    EXPECT_EQ(after.left(280), before.left(280));
+    EXPECT_EQ(w.drilling.calls, QStringList({"CmDrilling"}));
+    EXPECT_TRUE(doubles().clipboard.text.isEmpty());
+    EXPECT_FALSE(s.view.windowReady);
+}
+
+TEST(Exit, InOfficeModeAsksNothingAndSavesPlacementAndViewSettings)
+{
+    Well w(1000, 1200);
+    app::LogState& s = w.window.State();
+    wellfile::WellConfig cfg{};
+    bool field = false;
+    ASSERT_EQ(wellfile::SaveConfig(cfg, wellfile::PlaceOf(s), field), 1);
+    s.well.file.viewTopDepth = 1100;
+    w.window.setGeometry(100, 120, 800, 600);
+    w.window.SetTimer(5, 10000);
+    w.window.SetTimer(3, 10000);
+
+    // Compressed copies: the one this process made goes, another one stays.
+    for (const char* name : {"mine.sv8", "other.sv8"}) {
+        QFile f(TestDir() + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    s.sessionFiles.compressedCopies = {TestDir() + "mine.sv8"};
+
+    EXPECT_TRUE(w.window.CanClose());
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    EXPECT_FALSE(w.window.TimerRunning(5));
+    EXPECT_FALSE(w.window.TimerRunning(3));
+    EXPECT_FALSE(QFile::exists(TestDir() + "mine.sv8"));
+    EXPECT_TRUE(QFile::exists(TestDir() + "other.sv8"));
+
+    app::StartupPlacement p;
+    ASSERT_TRUE(app::ReadStartupIni(platform::DocumentsFolder(), p));
+    EXPECT_EQ(p.x, 100);
+    EXPECT_EQ(p.y, 120);
+    EXPECT_EQ(p.width, 800);
+    EXPECT_EQ(p.height, 600);
+
+    ASSERT_EQ(wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), false), 1);
+    EXPECT_EQ(cfg.viewTopDepth, 1100);
+    EXPECT_EQ(cfg.windowLeft, 100);
+    EXPECT_EQ(cfg.windowWidth, 800);
+    EXPECT_EQ(cfg.drillingAtExit, 0);
+}
+
+TEST(Exit, TheCloseBoxIsRefusedWhileADataEntryOwnsTheWindow)
+{
+    Well w(1000, 1200);
+    w.window.show();
+    w.window.State().interaction.dataEntryActive = 1;
+    EXPECT_FALSE(w.window.close());
+    EXPECT_EQ(doubles().sounder.beeps, 1);
+    EXPECT_TRUE(w.window.State().view.windowReady);
+    w.window.State().interaction.dataEntryActive = 0;
+    EXPECT_TRUE(w.window.close());
+    EXPECT_FALSE(w.window.State().view.windowReady);
+}

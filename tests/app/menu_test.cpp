@@ -1,0 +1,260 @@
+#include "app/commandids.h"
+#include "app/menus.h"
+#include "app/ui/logwindow.h"
+#include "platform/text.h"
+#include "support/testmain.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+using testing_support::doubles;
+
+namespace {
+
+// Ids of the pop-up at `position`, in order, sub-pop-ups included.
+std::vector<int> IdsIn(const std::vector<app::MenuItem>& items)
+{
+    std::vector<int> ids;
+    for (const app::MenuItem& i : items) {
+        if (i.kind == app::MenuItem::Kind::Command)
+            ids.push_back(i.id);
+        else if (i.kind == app::MenuItem::Kind::Popup)
+            for (int id : IdsIn(i.items))
+                ids.push_back(id);
+    }
+    return ids;
+}
+
+int CountOf(const app::MenuBar& bar, int id)
+{
+    const std::vector<int> ids = IdsIn(bar.popups);
+    return int(std::count(ids.begin(), ids.end(), id));
+}
+
+entry::TOPSEX Top(std::int32_t depth, const char* name)
+{
+    entry::TOPSEX t;
+    t.depth = depth;
+    platform::SetFieldText(t.menuName, name);
+    return t;
+}
+
+// The Qt action of command `id` on the window's menu bar.
+QAction* ActionOf(QMenuBar* bar, int id)
+{
+    for (QAction* a : bar->findChildren<QAction*>())
+        if (a->data().isValid() && a->data().toInt() == id)
+            return a;
+    return nullptr;
+}
+
+class Recorder final : public drilling::DrillingServices {
+public:
+    QStringList calls;
+    void CmDrilling(app::LogState&) override { calls << "CmDrilling"; }
+    void CmLagTime(app::LogState&) override { calls << "CmLagTime"; }
+    void CmBackupReminder(app::LogState&) override {}
+    void EvTimer(app::LogState&, int) override {}
+    void EvJoyButton(app::LogState&, unsigned) override {}
+};
+
+}  // namespace
+
+TEST(Menus, OnlyTheFirstFiftyTopsGetItemsAndSkippedTopsLeaveGaps)
+{
+    std::vector<entry::TOPSEX> tops;
+    for (int i = 0; i < 60; ++i)
+        tops.push_back(Top(1010 + 10 * i, ("Top " + std::to_string(i)).c_str()));
+    tops[3].depth = 1000;  // at the file's first depth
+    tops[5] = Top(1200, "");  // no menu name
+    app::MenuInputs in;
+    in.fileTopDepth = 1000;
+    in.topsLoaded = true;
+    in.tops = &tops;
+
+    for (int resource : {1, 3}) {
+        app::MenuBar bar = app::MenuBar::Resource(resource);
+        app::BuildMenu(bar, in, 5);
+        const int topsPos = resource == 3 ? 5 : 4;
+        std::vector<int> expected;
+        for (int i = 0; i < 50; ++i)
+            if (i != 3 && i != 5)
+                expected.push_back(app::cmd::GotoTopFirst + i);
+        std::vector<int> got = IdsIn(bar.SubMenu(topsPos)->items);
+        got.erase(got.begin());  // the Edit item
+        EXPECT_EQ(got, expected) << resource;
+        EXPECT_EQ(bar.Find(app::cmd::GotoTopFirst + 49)->text, "Top 49");
+
+        // The Tops pop-up is left alone by a build of another part, and a new build does not repeat items.
+        tops[7] = Top(1300, "Moved");
+        app::BuildMenu(bar, in, 6);
+        EXPECT_EQ(bar.Find(app::cmd::GotoTopFirst + 7)->text, "Top 7");
+        app::BuildMenu(bar, in, -1);
+        EXPECT_EQ(bar.Find(app::cmd::GotoTopFirst + 7)->text, "Moved");
+        EXPECT_EQ(CountOf(bar, app::cmd::GotoTopFirst + 7), 1);
+        tops[7] = Top(1070, "Top 7");
+    }
+}
+
+TEST(Menus, EveryNamedSchemeGetsItsItemAndTheCurrentOneIsChecked)
+{
+    app::MenuInputs in;
+    in.schemesLoaded = true;
+    in.schemeNames = {"Mudlog", "Custom", "Gas", "", "Elog", "Default6"};
+    in.currentScheme = 2;
+    app::MenuBar bar = app::MenuBar::Resource(1);
+    app::MenuOutcome out = app::BuildMenu(bar, in, 6);
+    std::vector<int> ids = IdsIn(bar.SubMenu(5)->items);
+    EXPECT_EQ(ids, std::vector<int>({51715, 51716, 51717, 51718, 51720, 51721}));
+    EXPECT_EQ(bar.Find(51720)->text, "Elog");
+    EXPECT_TRUE(bar.Find(51718)->checked);
+    EXPECT_FALSE(bar.Find(51716)->checked);
+    EXPECT_TRUE(bar.Find(51715)->disabled);
+    EXPECT_EQ(out.currentScheme, 2);
+
+    // Schemes that cannot be loaded: no items, scheme 0 current.
+    in.schemesLoaded = false;
+    out = app::BuildMenu(bar, in, -1);
+    EXPECT_EQ(IdsIn(bar.SubMenu(5)->items), std::vector<int>({51715}));
+    EXPECT_EQ(out.currentScheme, 0);
+}
+
+TEST(Menus, EmptyRecentNamesTakeNoIdAndDrillingListsNone)
+{
+    app::MenuInputs in;
+    in.recentLoaded = true;
+    in.recentFiles = {"", "/w/b.svm", "", "/w/d.svm", "/w/e.svm"};
+    app::MenuBar bar = app::MenuBar::Resource(1);
+    app::BuildMenu(bar, in, -1);
+    const app::MenuItem& file = *bar.SubMenu(0);
+    ASSERT_GE(file.items.size(), 3u);
+    const auto last3 = std::vector<app::MenuItem>(file.items.end() - 3, file.items.end());
+    EXPECT_EQ(last3[0].id, 51927);
+    EXPECT_EQ(last3[0].text, "/w/b.svm");
+    EXPECT_EQ(last3[1].id, 51928);
+    EXPECT_EQ(last3[2].id, 51929);
+    EXPECT_EQ(last3[2].text, "/w/e.svm");
+    EXPECT_FALSE(bar.Contains(51930));
+
+    in.drilling = true;
+    app::BuildMenu(bar, in, -1);
+    EXPECT_FALSE(bar.Contains(51927));
+}
+
+TEST(Menus, ProfileRulesForHotwireFlaresAndGasPercent)
+{
+    app::MenuInputs in;
+    in.drilling = true;
+    app::MenuBar bar = app::MenuBar::Resource(3);
+
+    in.loggerId = 12;  // keeps the item, shows the setting, stores nothing while it is off
+    app::MenuOutcome out = app::BuildMenu(bar, in, -1);
+    ASSERT_TRUE(bar.Contains(app::cmd::Hotwire));
+    EXPECT_FALSE(bar.Find(app::cmd::Hotwire)->checked);
+    EXPECT_FALSE(out.storeHotwire);
+    in.hotwire = true;
+    out = app::BuildMenu(bar, in, -1);
+    EXPECT_TRUE(bar.Find(app::cmd::Hotwire)->checked);
+    EXPECT_TRUE(out.storeHotwire);
+
+    bar = app::MenuBar::Resource(3);
+    in.loggerId = 4;  // no hotwire choice: setting on, item gone; no out line, shows or gas percent
+    in.hotwire = false;
+    out = app::BuildMenu(bar, in, -1);
+    EXPECT_TRUE(out.hotwire);
+    for (int id : {app::cmd::Hotwire, app::cmd::OutLine, app::cmd::EnterShows, app::cmd::GasPercent})
+        EXPECT_FALSE(bar.Contains(id)) << id;
+    // Flares come back while drilling, in Enter Data, whatever the profile.
+    EXPECT_TRUE(bar.Contains(3, app::cmd::FlareData));
+    EXPECT_EQ(bar.Find(app::cmd::FlareData)->text, "Flare Data...");
+
+    // No ratio plot: gas as percent is switched off and grayed.
+    bar = app::MenuBar::Resource(1);
+    in = {};
+    in.gasPercent = true;
+    in.gasRatioPlotAllowed = false;
+    out = app::BuildMenu(bar, in, -1);
+    EXPECT_FALSE(out.gasPercent);
+    EXPECT_TRUE(bar.Find(app::cmd::GasPercent)->grayed);
+    EXPECT_FALSE(bar.Find(app::cmd::GasPercent)->checked);
+}
+
+TEST(Menus, SwitchingDrillingTwiceLeavesEachDynamicItemOnce)
+{
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    app::LogState& s = window.State();
+    s.env.serverStation = false;
+    for (int round = 0; round < 2; ++round) {
+        for (bool drilling : {true, false}) {
+            s.well.file.drilling = drilling;
+            window.AssignMenu(drilling ? 3 : 1);
+            window.BuildMenu(-1);
+            window.BuildMenu(-1);  // a second build in the same mode adds nothing
+            const app::MenuBar& bar = window.Menu();
+            EXPECT_EQ(bar.resource, drilling ? 3 : 1);
+            for (int id : {51916, 52801, 52802, 51921, 51924, 51681, 19872})
+                EXPECT_EQ(CountOf(bar, id), 1) << id << " drilling " << drilling;
+            for (int id : {51917, 51698, 51901, 51779, 51777, 51939, 51940, 51945})
+                EXPECT_EQ(CountOf(bar, id), drilling ? 1 : 0) << id << " drilling " << drilling;
+            EXPECT_EQ(bar.Find(51681)->checked, drilling);
+        }
+    }
+    // The Qt menu bar carries the same items, each action with its command id.
+    QAction* drillingItem = ActionOf(window.menuBar(), 51681);
+    ASSERT_NE(drillingItem, nullptr);
+    EXPECT_EQ(drillingItem->text(), "Drilling");
+    EXPECT_FALSE(drillingItem->isChecked());
+    EXPECT_EQ(ActionOf(window.menuBar(), 51715)->isEnabled(), false);
+}
+
+TEST(Menus, ACommandIsHeldBackWhileAnInputFunctionOwnsTheWindow)
+{
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    Recorder recorder;
+    window.Neighbours().drilling = &recorder;
+    window.BuildMenu(-1);
+    QAction* drillingItem = ActionOf(window.menuBar(), 51681);
+    ASSERT_NE(drillingItem, nullptr);
+    app::InteractionState& i = window.State().interaction;
+
+    i.commandLock = true;
+    drillingItem->trigger();
+    i.commandLock = false;
+    i.dataEntryActive = 1;
+    drillingItem->trigger();
+    window.MenuCommand(51692);  // not even Exit
+    EXPECT_EQ(doubles().sounder.beeps, 3);
+    EXPECT_TRUE(recorder.calls.isEmpty());
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    EXPECT_TRUE(window.State().view.windowReady) << "exit ran";
+
+    // During a drag or with the memo box open, the user is told why.
+    i.dataEntryActive = 0;
+    i.dragGasActive = true;
+    window.MenuCommand(51681);
+    i.dragGasActive = false;
+    QWidget memo;
+    window.Tools().memoEdit = &memo;
+    window.MenuCommand(51681);
+    window.Tools().memoEdit = nullptr;
+    ASSERT_EQ(doubles().prompter.messages.size(), 2);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Press enter or escape to terminate drag gas function \nafter closing this dialog ");
+    EXPECT_EQ(doubles().prompter.messages[1].text, "You must close the Memo edit box to proceed");
+    EXPECT_EQ(doubles().prompter.messages[1].caption, "Input Error");
+    EXPECT_TRUE(recorder.calls.isEmpty());
+
+    drillingItem->trigger();
+    EXPECT_EQ(recorder.calls, QStringList({"CmDrilling"}));
+}
+
+TEST(Menus, VersionTextGivesThreeNumbers)
+{
+    const app::VersionNumbers v = app::ParseVersion("Strativ Ver 26.5.31");
+    EXPECT_EQ(v.major, 26);
+    EXPECT_EQ(v.minor, 5);
+    EXPECT_EQ(v.build, 31);
+    EXPECT_EQ(app::ParseVersion("no digits").major, 0);
+}

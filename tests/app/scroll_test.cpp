@@ -1,0 +1,160 @@
+#include "app/scrolling.h"
+#include "app/ui/logwindow.h"
+#include "support/testmain.h"
+
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+using testing_support::doubles;
+
+namespace {
+
+struct Window {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    Window(int first, int last)
+    {
+        wellfile::OpenWell& w = window.State().well.file;
+        w.fileTopDepth = first;
+        w.fileBottomDepth = last;
+        w.viewTopDepth = first;
+    }
+    std::int32_t Top() { return window.State().well.file.viewTopDepth; }
+};
+
+}  // namespace
+
+TEST(Scrolling, ThumbPositionsGiveEvenTopsOfTheFileRange)
+{
+    Window w(1000, 3000);
+    const std::pair<int, int> cases[] = {{37, 1740}, {38, 1760}, {33, 1660}, {0, 1000}};
+    for (auto [thumb, top] : cases) {
+        w.window.EvVScroll(app::SB_THUMBPOSITION, thumb);
+        EXPECT_EQ(w.Top(), top) << thumb;
+    }
+    // While dragging the thumb the view follows, and the bar is left where the user holds it.
+    w.window.EvVScroll(app::SB_THUMBTRACK, 33);
+    EXPECT_EQ(w.Top(), 1660);
+    // An odd range gives an even top below the exact one.
+    EXPECT_EQ(app::ScrollTarget(app::SB_THUMBPOSITION, 50, false, 0, {1001, 1004, 40}), 1002);
+}
+
+TEST(Scrolling, LinesAndPagesWithAndWithoutControlStayInTheFile)
+{
+    Window w(1000, 3000);
+    w.window.EvSize(1000, 700);
+    ASSERT_NE(w.window.DepthScrollBar(), nullptr);
+    w.window.EvVScroll(app::SB_THUMBPOSITION, 50);
+    ASSERT_EQ(w.Top(), 2000);
+    w.window.EvKeyDown(Qt::Key_Down, true);
+    w.window.EvKeyDown(Qt::Key_Down, true);
+    EXPECT_EQ(w.Top(), 2004);
+    w.window.EvKeyDown(Qt::Key_PageUp);
+    EXPECT_EQ(w.Top(), 1954);
+    w.window.EvVScroll(app::SB_PAGEDOWN, 0, true);
+    EXPECT_EQ(w.Top(), 2054);
+    w.window.EvVScroll(app::SB_LINEUP, 0);
+    EXPECT_EQ(w.Top(), 2044);
+
+    w.window.EvKeyDown(Qt::Key_End);
+    EXPECT_EQ(w.Top(), 2960);
+    EXPECT_EQ(w.window.DepthScrollBar()->value(), 100);  // 101 held by the bar's range
+    w.window.EvVScroll(app::SB_PAGEDOWN, 0, true);
+    EXPECT_EQ(w.Top(), 2960);
+    w.window.EvKeyDown(Qt::Key_Home);
+    EXPECT_EQ(w.Top(), 1000);
+    EXPECT_EQ(w.window.DepthScrollBar()->value(), 1);
+    w.window.EvVScroll(app::SB_LINEUP, 0);
+    EXPECT_EQ(w.Top(), 1000);
+    // The bar's own clicks arrive as the same scroll codes.
+    w.window.DepthScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(w.Top(), 1050);
+    EXPECT_EQ(w.window.DepthScrollBar()->value(), 3);
+
+    // A file shorter than one screen keeps its first depth at the top.
+    EXPECT_EQ(app::LimitTop(1030, {1000, 1020, 40}), 1000);
+    EXPECT_EQ(app::DepthBarPosition(1500, {1000, 3000, 40}), 26);
+}
+
+TEST(Scrolling, TheWheelPagesAndBusyOrMemoStateHoldsTheView)
+{
+    Window w(1000, 3000);
+    w.window.EvVScroll(app::SB_THUMBPOSITION, 50);
+    for (int delta : {-120, -535, -536, -600, -32768}) {
+        const std::int32_t before = w.Top();
+        EXPECT_EQ(w.window.EvMouseWheel(delta), 1);
+        EXPECT_EQ(w.Top(), before + 50) << delta;
+    }
+    w.window.EvMouseWheel(120);
+    EXPECT_EQ(w.Top(), 2200);
+
+    const std::int32_t top = w.Top();
+    w.window.State().interaction.commandLock = true;
+    w.window.EvMouseWheel(-120);
+    w.window.State().interaction.commandLock = false;
+    w.window.State().interaction.dataEntryActive = 1;
+    w.window.EvKeyDown(Qt::Key_Down);
+    w.window.State().interaction.dataEntryActive = 0;
+    EXPECT_EQ(doubles().sounder.beeps, 2);
+    QWidget memo;
+    w.window.Tools().memoEdit = &memo;
+    w.window.EvMouseWheel(-120);
+    w.window.EvVScroll(app::SB_PAGEDOWN, 0);
+    EXPECT_EQ(doubles().sounder.beeps, 2);
+    EXPECT_EQ(w.Top(), top);
+}
+
+TEST(Scrolling, ANarrowWindowGetsTheHorizontalBarAndAWideOneLosesIt)
+{
+    Window w(1000, 3000);
+    w.window.State().view.trackUnit = 10;
+    w.window.EvSize(900, 700);
+    ASSERT_NE(w.window.HorizontalScrollBar(), nullptr);
+    EXPECT_EQ(w.window.State().scroll.logRightX, 988);
+    EXPECT_EQ(w.window.HorizontalScrollBar()->objectName(), "1");
+    EXPECT_EQ(w.window.State().scroll.visibleRows, (700 - 160 - 80) / 10);
+
+    w.window.EvHScroll(app::SB_PAGERIGHT, 0);
+    EXPECT_EQ(w.window.State().scroll.horizontalOffset, 50);
+    w.window.EvSize(1000, 700);
+    EXPECT_EQ(w.window.HorizontalScrollBar(), nullptr);
+    EXPECT_EQ(w.window.State().scroll.horizontalOffset, 0);
+}
+
+TEST(Scrolling, HorizontalStepsStopShortOfTheEnd)
+{
+    // max 100, unit 10: page right only while 50 or more remain; a thumb beyond max is ignored.
+    EXPECT_EQ(app::HorizontalTarget(app::SB_PAGERIGHT, 0, 50, 100, 10), 100);
+    EXPECT_EQ(app::HorizontalTarget(app::SB_PAGERIGHT, 0, 51, 100, 10), 51);
+    EXPECT_EQ(app::HorizontalTarget(app::SB_LINERIGHT, 0, 90, 100, 10), 90);
+    EXPECT_EQ(app::HorizontalTarget(app::SB_LINELEFT, 0, 9, 100, 10), 9);
+    EXPECT_EQ(app::HorizontalTarget(app::SB_THUMBTRACK, 120, 30, 100, 10), 30);
+    EXPECT_EQ(app::HorizontalTarget(app::SB_THUMBTRACK, 70, 30, 100, 10), 70);
+    EXPECT_FALSE(app::HorizontalTarget(app::SB_THUMBPOSITION, 70, 30, 100, 10).has_value());
+    EXPECT_EQ(app::HorizontalBarPosition(5, 0), 0);
+}
+
+TEST(Scrolling, DepthAtRowStepsByTheDepthStepAndStaysInTheFile)
+{
+    app::RowGeometry g;
+    g.logAreaBottom = 700;
+    g.viewTopDepth = 1100;
+    g.fileTopDepth = 1000;
+    g.fileBottomDepth = 3000;
+    EXPECT_EQ(app::DepthAtRow(g, 160), 1100);
+    EXPECT_EQ(app::DepthAtRow(g, 179), 1101);
+    g.depthStep = 2;
+    EXPECT_EQ(app::DepthAtRow(g, 190), 1106);
+    g.viewScale = 3;
+    EXPECT_EQ(app::DepthAtRow(g, 190), 1115);
+    g.viewScale = 1;
+    EXPECT_EQ(app::DepthAtRow(g, 159), 3000);  // above the log area
+    EXPECT_EQ(app::DepthAtRow(g, 701), 3000);
+    g.viewTopDepth = 1000;
+    EXPECT_EQ(app::DepthAtRow(g, 160), 1012);
+    g.viewTopDepth = 2990;
+    EXPECT_EQ(app::DepthAtRow(g, 600), 3000);
+    g.fileBottomDepth = 1005;  // shorter than the lower bound: the last depth
+    g.viewTopDepth = 1000;
+    EXPECT_EQ(app::DepthAtRow(g, 160), 1005);
+}
