@@ -249,12 +249,3 @@ TEST(Menus, ACommandIsHeldBackWhileAnInputFunctionOwnsTheWindow)
     drillingItem->trigger();
     EXPECT_EQ(recorder.calls, QStringList({"CmDrilling"}));
 }
-
-TEST(Menus, VersionTextGivesThreeNumbers)
-{
-    const app::VersionNumbers v = app::ParseVersion("Strativ Ver 26.5.31");
-    EXPECT_EQ(v.major, 26);
-    EXPECT_EQ(v.minor, 5);
-    EXPECT_EQ(v.build, 31);
-    EXPECT_EQ(app::ParseVersion("no digits").major, 0);
-}
