@@ -7,7 +7,7 @@
 // Fonts are kept as the 60-byte logical-font records the painters make fonts from (layout/draw turns
 // them into fonts through the platform's face substitution), so this stays free of the GUI.
 #include "layout/trackflags.h"
-#include "platform/draw/gdi.h"
+#include "platform/gdi.h"
 
 #include <QString>
 

@@ -82,7 +82,10 @@ bool LogWindow::HandleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t
 {
     using namespace platform;
     switch (msg) {
-    case WM_COMMAND: return EvCommand(int(wParam & 0xFFFF));
+    case WM_COMMAND:  // posted commands pass the same filter as the menu's
+        if (PreProcessMsg(WM_COMMAND))
+            return true;
+        return EvCommand(int(wParam & 0xFFFF));
     case WM_TIMER: EvTimer(int(wParam)); return true;
     case MM_JOY1BUTTONDOWN:
     case MM_JOY1BUTTONUP: EvJoyButton(unsigned(wParam)); return true;

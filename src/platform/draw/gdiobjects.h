@@ -1,7 +1,7 @@
 #pragma once
 // Pens, brushes and fonts as plain values: selecting one into a Dc copies it, and SelectObject hands back
 // the one it replaced, so "put back the old pen" is an assignment.
-#include "platform/draw/gdi.h"
+#include "platform/gdi.h"
 
 #include <QString>
 

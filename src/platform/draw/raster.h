@@ -2,7 +2,7 @@
 // Rasterisation on RGB32 pixels with GDI's rules, written straight into the image rows: Bresenham lines
 // without their end point, wide strokes as discs swept along segments, centre-sampled polygon and
 // ellipse interiors, the sixteen pen mixes, the hatch patterns and the raster operations of the blits.
-#include "platform/draw/gdi.h"
+#include "platform/gdi.h"
 
 #include <QImage>
 
