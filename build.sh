@@ -51,7 +51,7 @@ case "$cmd" in
     configure build/bench -DCMAKE_BUILD_TYPE=Release -DSTRATIVM_TESTS=OFF -DSTRATIVM_BENCH=ON
     cmake --build build/bench -j "$jobs"
     for b in build/bench/bench/bench_*; do
-      [ -x "$b" ] || continue
+      [ -f "$b" ] && [ -x "$b" ] || continue
       echo "== $(basename "$b")"
       QT_QPA_PLATFORM=offscreen "$b" "${@:2}"
     done
