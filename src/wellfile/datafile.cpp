@@ -303,7 +303,9 @@ int ScanRecords(OpenWell& well)
 {
     const std::int32_t floor = well.fileTopDepth + 20;
     const std::int32_t n = IndexSpan(floor, well.fileBottomDepth, Step(well));
-    well.lagDepth = std::max(well.lagDepth, floor);
+    // The scan starts afresh: a lag depth left from another well or from before a depth correction
+    // must not survive it.
+    well.lagDepth = floor;
     if (n > 0) {
         std::vector<RECORD> buffer(std::size_t(n) + 10);
         const int got = ReadRecords(well, buffer, well.dataFileName, 25, n);

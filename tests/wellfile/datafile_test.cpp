@@ -272,6 +272,12 @@ TEST(Scans, LagDepthFromGas)
     WriteFile(well.dataFileName, rows);
     ScanRecords(well);
     EXPECT_EQ(well.lagDepth, 1060);
+
+    // A deeper lag depth left from the previous well does not survive a scan of a gas-free file.
+    WriteFile(well.dataFileName, Rows(1000, 101));
+    well.lagDepth = 2500;
+    ScanRecords(well);
+    EXPECT_EQ(well.lagDepth, 1020);
 }
 
 TEST(Scans, DirectionalAndSurveyValues)
