@@ -50,8 +50,8 @@ void ApplySetupDefaults(LogState& s)
     s.well.file.drilling = false;
     s.well.loggerId = 0;
     s.well.writeBottomToFirstRecord = false;
-    s.view.pixelsPerStep = 10;
-    s.view.logAreaTop = 16 * s.view.pixelsPerStep;
+    s.layout.format.pixelsPerStep = 10;
+    s.layout.format.logAreaTop = 16 * s.layout.format.pixelsPerStep;
     s.view.viewScale = 1;
     s.view.rateInMetresPerHour = 0;
     s.view.redrawPending = true;
@@ -62,7 +62,7 @@ void ApplySetupDefaults(LogState& s)
     s.engines.wits = nullptr;
     s.engines.custWits = nullptr;
     s.engines.elogCurves = nullptr;
-    s.engines.customData.reset();
+    s.customTracks.data.reset();
     s.now = platform::LocalTime();
 
     for (std::size_t i = 0; i < s.tables.rockAbbreviations.size(); ++i) {

@@ -3,6 +3,10 @@
 // routines of the other subsystems receive the group they work on. Nothing here needs a window, so
 // tests build it on its own.
 #include "entry/topsex.h"
+#include "layout/custchartcfg.h"
+#include "layout/logformat.h"
+#include "layout/pentable.h"
+#include "layout/schemes.h"
 #include "platform/instancelock.h"
 #include "wellfile/openwell.h"
 #include "wellfile/repair.h"
@@ -28,7 +32,6 @@ namespace drilling { class Driller; }
 namespace gasmon { class AutoGas; }
 namespace wits { class Wits; class CUSTWITS; }
 namespace elog { class Curves; }
-namespace layout { class CUSTOMDATA; }
 
 namespace app {
 
@@ -73,7 +76,6 @@ constexpr std::int32_t kUnfilledDepthIndex = 0x30303030;
 // The open well: the data-file state of wellfile, and what the window derives from it.
 struct WellState {
     wellfile::OpenWell file;
-    QString fitFileName;  // currentFolder + wellName + ".fit"
     QString captionText;
     QString lastModifiedText;
     std::uint16_t loggerId = 0;  // the logging-company profile
@@ -99,14 +101,12 @@ struct WellState {
     std::vector<entry::TOPSEX> tops;
     wellfile::OfficeCopyRecord officeCopy;  // read for a well that came as a package
     wellfile::RepairSummary repair;         // what the last repair pass gathered
-    layout::FitFile fit;
+    layout::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
 };
 
-// How the log is shown. The view top and span are the open well's (wellfile::OpenWell).
+// How the log is shown. The view top and span are the open well's (wellfile::OpenWell); the row height,
+// grid unit and log top are the layout's (LogLayoutState::format).
 struct ViewState {
-    std::int32_t pixelsPerStep = 10;  // screen rows per depth step
-    std::int32_t trackUnit = 0;       // horizontal base unit of the layout
-    std::int32_t logAreaTop = 160;    // 16 rows of pixelsPerStep
     std::int32_t logAreaBottom = 0;
     std::int32_t viewScale = 1;       // 1: one record per pixelsPerStep rows; 3: five units per row
     std::int32_t viewScaleCopy = 1;
@@ -147,6 +147,26 @@ struct SetupTables {
     int witsOutTestGasIndex = 0;
 };
 
+// The log's layout: where its columns stand, its pens and the display schemes that decide which tracks
+// it shows. The format is rebuilt by LogWindow::SetLogFormat whenever anything that moves a column
+// changes.
+struct LogLayoutState {
+    layout::LogLayout format;  // grid, column edges, fonts; the single source of row height and grid unit
+    layout::LogPens pens;      // the pen table (".clr") and the pens made from it
+    layout::SchemeState schemes;
+    // The window's side of applying a scheme: its callbacks are set once by the window, its copies of
+    // folders and options are refreshed before each use.
+    layout::SchemeHost schemeHost;
+};
+
+// The custom tracks of the open well.
+struct CustomTracks {
+    // The window's custom-track values (count, total width, title rectangles) and its callbacks; the
+    // copies of geometry and folders are refreshed before each use.
+    layout::CustomTrackHost host;
+    std::unique_ptr<layout::CUSTOMDATA> data;  // while custom tracks are enabled
+};
+
 // The engines and worker threads of the open well.
 struct Engines {
     drilling::Driller* driller = nullptr;  // while drilling mode is on
@@ -154,7 +174,6 @@ struct Engines {
     wits::Wits* wits = nullptr;
     wits::CUSTWITS* custWits = nullptr;
     elog::Curves* elogCurves = nullptr;
-    std::unique_ptr<layout::CUSTOMDATA> customData;  // while custom tracks are enabled
 
     // Worker threads are asked to stop and joined, never killed: a copy or a socket is never cut off
     // mid-write.
@@ -191,7 +210,7 @@ struct EngineStatus {
 struct WellLists {
     bool topsLoaded = false;
     bool hasTvdData = false;
-    std::int32_t currentScheme = 0;
+    // The current scheme is LogLayoutState::schemes.currentScheme.
     // Fills the names of the well's six schemes; false when the schemes cannot be loaded. Set by the
     // schemes code.
     std::function<bool(std::array<QString, 6>& names)> loadSchemeNames;
@@ -199,9 +218,8 @@ struct WellLists {
 
 // What the scrolling and sizing handlers keep between messages.
 struct ScrollState {
-    std::int32_t logRightX = 0;        // full pixel width of the rendered log; 0 until the layout sets it
+    // The log's right end and the visible rows are the layout's (LogLayout::logRight, visibleRows).
     std::int32_t readoutColumn = 0;    // column edge where the thumb read-out is placed
-    std::int32_t visibleRows = 55;
     std::int32_t horizontalOffset = 0; // column of the rendered log at the window's left edge
     std::int32_t windowHeight = 0;     // client height at the last size change
     std::int32_t lastClientWidth = 0;  // client width at the last size change that widened the window
@@ -227,6 +245,8 @@ struct LogState {
     ViewState view;
     InteractionState interaction;
     SetupTables tables;
+    LogLayoutState layout;
+    CustomTracks customTracks;
     Engines engines;
     QDateTime now;
     platform::WindowTimers* timers = nullptr;  // the window's numbered timers, owned by the window

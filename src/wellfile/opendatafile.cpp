@@ -31,10 +31,20 @@ RepairTarget TargetOf(app::LogState& s)
     return RepairTarget{s.well.file, s.well.loggerId, s.well.repair, s.well.fit, s.well.sharedFolderWell};
 }
 
-// Validation leaves the state as it was when it refuses the file, so a refused file costs nothing.
+bool SharedFolderPath(const QString& folder, std::uint16_t loggerId)
+{
+    return folder.toUpper().contains(QStringLiteral("DROPBOX")) && loggerId != 66;
+}
+
+// Validation leaves the state as it was when it refuses the file, so a refused file costs nothing. Its
+// repair pass treats the file as a shared copy by the file's own folder, not by the well open before.
 bool Validate(app::LogState& s, const QString& path)
 {
-    return !path.isEmpty() && ValidateDataFile(TargetOf(s), path) == 1;
+    if (path.isEmpty())
+        return false;
+    RepairTarget target = TargetOf(s);
+    target.sharedCopy = SharedFolderPath(QFileInfo(path).absolutePath() + u'/', s.well.loggerId);
+    return ValidateDataFile(target, path) == 1;
 }
 
 bool CustomTracksAvailable(const app::LogState& s)
@@ -84,13 +94,12 @@ int SetFileName(app::LogState& s, const app::WellServices& sv, const QString& pa
     OpenWell& well = s.well.file;
     well.wellName = info.completeBaseName();
     well.currentFolder = WithSlash(info.absolutePath());
-    s.well.sharedFolderWell = well.currentFolder.toUpper().contains(QStringLiteral("DROPBOX")) && s.well.loggerId != 66;
+    s.well.sharedFolderWell = SharedFolderPath(well.currentFolder, s.well.loggerId);
     sv.view->LoadWellTitle(s);
     // The names of a well's files keep the letter case they have on disk (files from Windows stations).
     well.dataFileName = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svm"));
     well.customDataFileName = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));
     s.well.fit.path = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".fit"));
-    s.well.fitFileName = s.well.fit.path;
     Verbose(s, "SET File Name");
     return 1;
 }
@@ -194,7 +203,6 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
 {
     const QString previous = s.well.fileOpened ? s.well.file.dataFileName : QString();
     const std::uint16_t previousProfile = s.well.loggerId;
-    InstallRepairHooks(TargetOf(s));
 
     // A refused file leaves the open well as it is: it is opened again, or the demo well when none was.
     QString chosen = path;
@@ -212,6 +220,8 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     OpenWell& well = s.well.file;
 
     SetFileName(s, sv, chosen);
+    // The passes run later on this well (depth checks, corrections) know whether it is a shared copy.
+    InstallRepairHooks(TargetOf(s));
     sv.view->CloseElog(s);
     s.well.elogFileName.clear();
     s.well.offsetFileName.clear();
@@ -298,7 +308,7 @@ int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
 
     s.well.writeBottomToFirstRecord = false;
     if (s.well.customTracksEnabled) {
-        s.engines.customData.reset();
+        s.customTracks.data.reset();
         s.well.customTracksEnabled = false;
     }
     if (well.drilling && s.engines.driller && sv.drilling)

@@ -18,6 +18,7 @@ namespace wellfile {
 struct DataFileHooks {
     std::function<void()> loadAndRepairRecords;        // the record repair pass of the open file
     std::function<void()> renumberCustomRecords;       // renumbers the depths of the ".svx" file
+    std::function<void()> repaired;                    // after a repair pass of the data file: redraw owed
     std::function<void(const QString&)> writeActivityLog;  // one line into the activity log
     std::function<void(const QString&)> copyWellFileOut;   // copies the well's file of that extension out
     std::function<void(const QString&)> setCaption;        // the main window's caption text

@@ -210,6 +210,8 @@ int LoadAndRepairRecords(const RepairTarget& target)
 
     if (!well.customDataFileName.isEmpty() && QFileInfo(well.customDataFileName).isFile())
         RenumberCustomRecords(target);
+    if (well.hooks.repaired)
+        well.hooks.repaired();
     return 1;
 }
 

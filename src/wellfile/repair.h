@@ -58,7 +58,7 @@ void RepairRecords(std::vector<RECORD>& records, RepairSummary& summary);
 // well.lastMudWeightOut; takes the profile from the first record's text while it is 0 (an empty text
 // gives the default profile; no other file is opened); rewrites the file through a temporary file only
 // when something changed (a torn record at the end is dropped); then renumbers the custom-data file
-// when there is one. 1 done; 0 when the file is missing or holds no whole record, or after "Memory
+// when there is one, and last calls the well's `repaired` hook. 1 done; 0 when the file is missing or holds no whole record, or after "Memory
 // Allocation Error" or a message naming the file when it cannot be read or written (left unchanged).
 int LoadAndRepairRecords(const RepairTarget& target);
 

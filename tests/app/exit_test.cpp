@@ -75,7 +75,7 @@ struct Well {
         i.dragGasActive = true;
         i.dragGasStartRow = row;
         i.dragGasLength = length;
-        i.dragGasRect = {10, row, 40, row + length * window.State().view.pixelsPerStep};
+        i.dragGasRect = {10, row, 40, row + length * window.State().layout.format.pixelsPerStep};
     }
 };
 

@@ -107,12 +107,12 @@ TEST(Scrolling, TheWheelPagesAndBusyOrMemoStateHoldsTheView)
 TEST(Scrolling, ANarrowWindowGetsTheHorizontalBarAndAWideOneLosesIt)
 {
     Window w(1000, 3000);
-    w.window.State().view.trackUnit = 10;
+    w.window.State().layout.format.trackUnit = 10;
     w.window.EvSize(900, 700);
     ASSERT_NE(w.window.HorizontalScrollBar(), nullptr);
-    EXPECT_EQ(w.window.State().scroll.logRightX, 988);
+    EXPECT_EQ(w.window.State().layout.format.logRight, 988);
     EXPECT_EQ(w.window.HorizontalScrollBar()->objectName(), "1");
-    EXPECT_EQ(w.window.State().scroll.visibleRows, (700 - 160 - 80) / 10);
+    EXPECT_EQ(w.window.State().layout.format.visibleRows, (700 - 160 - 80) / 10);
 
     w.window.EvHScroll(app::SB_PAGERIGHT, 0);
     EXPECT_EQ(w.window.State().scroll.horizontalOffset, 50);

@@ -55,6 +55,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     // The defaults only: the start-up proper (SetupWindow) runs once the application has the window.
     app::ApplySetupDefaults(state_);
     InstallWellServices();
+    InstallLayoutHosts();
 }
 
 LogWindow::~LogWindow()

@@ -148,6 +148,18 @@ public:
     void CmManual();
     void CmNewFeatures();
 
+    // ---- Log layout, pens, schemes and custom tracks (the objects live in state_.layout and
+    // state_.customTracks) ----
+    // Lays the log out again for `profile` (row height `rowHeight` when not 0): columns, fonts, pens and
+    // the depth scroll bar; the depth span shown follows the format.
+    void SetLogFormat(int profile, int rowHeight = 0);
+    // The pen table from the colour file (reset = false) or the defaults (reset = true), and its pens.
+    void SetPens(bool reset);
+    // Makes display scheme `scheme` current; 0 in quick-view mode, else 1.
+    int ApplyScheme(int scheme, bool repaint);
+    // Brings the custom-data file up to the file's depth and counts the custom tracks and their width.
+    void LoadCustomTracks(bool freeObject);
+
     // ---- Menu bar, keys, exit and scrolling ----
     // Brings the menu bar up to date with the mode, profile, engines and lists: -1 everything, 5 also
     // the Tops pop-up, 6 also the Schemes pop-up, other values neither of those two. Returns 1.
@@ -201,12 +213,20 @@ private:
     static void NotBuiltHere(const char* handler);
     // Points wellServices_ at this window's own services and the neighbours'.
     void InstallWellServices();
+    // Sets the callbacks of the scheme and custom-track hosts, the menu's scheme names and the repair
+    // passes of the open well; once, in the constructor.
+    void InstallLayoutHosts();
+    void SelectScheme(int scheme);
+    // A full re-render is owed; the window is invalidated unless painting is held back.
+    void MarkRedraw();
+    int ClientHeight() const;
 
     app::LogState state_;
     app::Neighbours neighbours_;
     app::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;
     std::shared_ptr<app::WindowServices> windowServices_;  // this window's menus and tool windows
+    std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;
 
     // ---- Menu bar, keys, exit and scrolling ----

@@ -137,14 +137,6 @@ void LogWindow::CmAppendFileDepth() { NotBuiltHere("CmAppendFileDepth"); }
 void LogWindow::CmAdjustFileDepth() { NotBuiltHere("CmAdjustFileDepth"); }
 void LogWindow::CmWaterSaturation() { NotBuiltHere("CmWaterSaturation"); }
 void LogWindow::CmLinesAndScales() { NotBuiltHere("CmLinesAndScales"); }
-void LogWindow::CmEditLogColors() { NotBuiltHere("CmEditLogColors"); }
-void LogWindow::CmEditSchemes() { NotBuiltHere("CmEditSchemes"); }
-void LogWindow::CmSelectScheme1() { NotBuiltHere("CmSelectScheme1"); }
-void LogWindow::CmSelectScheme2() { NotBuiltHere("CmSelectScheme2"); }
-void LogWindow::CmSelectScheme3() { NotBuiltHere("CmSelectScheme3"); }
-void LogWindow::CmSelectScheme4() { NotBuiltHere("CmSelectScheme4"); }
-void LogWindow::CmSelectScheme5() { NotBuiltHere("CmSelectScheme5"); }
-void LogWindow::CmSelectScheme6() { NotBuiltHere("CmSelectScheme6"); }
 void LogWindow::CmImportElog() { NotBuiltHere("CmImportElog"); }
 void LogWindow::CmSelectElog() { NotBuiltHere("CmSelectElog"); }
 void LogWindow::CmSelectRop() { NotBuiltHere("CmSelectRop"); }

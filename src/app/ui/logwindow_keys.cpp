@@ -105,8 +105,8 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
         const int step = key == Qt::Key_Up ? -1 : 1;
         if (!app::MoveDragOffset(i.dragGasOffset, step))
             return;
-        i.dragGasRect.top += step * state_.view.pixelsPerStep;
-        i.dragGasRect.bottom += step * state_.view.pixelsPerStep;
+        i.dragGasRect.top += step * state_.layout.format.pixelsPerStep;
+        i.dragGasRect.bottom += step * state_.layout.format.pixelsPerStep;
         update();  // the view draws the column at its new place
         return;
     }
@@ -235,7 +235,7 @@ bool LogWindow::CanClose()
 
     // 6.-8. Settings, custom tracks, worker threads (asked to stop and joined).
     SaveViewSettings();
-    s.engines.customData.reset();
+    s.customTracks.data.reset();
     s.engines.StopWorkers();
 
     // 9.-10. Timers and drilling mode; the bottom depth goes into the first record.
@@ -264,8 +264,8 @@ bool LogWindow::CanClose()
         p.right = g.left() + g.width();
         p.bottom = g.top() + g.height();
         p.maximised = isMaximized();
-        p.unitColumnWidth = s.view.trackUnit;
-        p.rowHeight = s.view.pixelsPerStep;
+        p.unitColumnWidth = s.layout.format.trackUnit;
+        p.rowHeight = s.layout.format.pixelsPerStep;
         if (!wellfile::SaveWindowPos(platform::DocumentsFolder(), p, f.dataFileName, false))
             platform::MessageBox(QStringLiteral("startupM.ini"), QStringLiteral("File Error"), platform::MB_OK);
         wellfile::SaveIni(f.dataFolder, f.dataFileName);

@@ -41,7 +41,7 @@ int LogWindow::BuildMenu(int part)
     in.fileTopDepth = s.well.file.fileTopDepth;
     if (part == 6 || part == -1)
         in.schemesLoaded = s.lists.loadSchemeNames && s.lists.loadSchemeNames(in.schemeNames);
-    in.currentScheme = s.lists.currentScheme;
+    in.currentScheme = s.layout.schemes.currentScheme;
     in.elogLoaded = s.engines.elogCurves != nullptr;
     in.hasTvdData = s.lists.hasTvdData;
     in.realTimeChart = s.options.realTimeChart;
@@ -60,7 +60,7 @@ int LogWindow::BuildMenu(int part)
     s.options.gasPercent = out.gasPercent;
     s.options.realTimeChart = out.realTimeChart;
     if (part == 6 || part == -1)
-        s.lists.currentScheme = out.currentScheme;
+        s.layout.schemes.currentScheme = out.currentScheme;
     if (out.storeHotwire && s.well.config.hotwire != 1) {
         // The check mark shows the setting; the well's record keeps it.
         s.well.config.hotwire = 1;

@@ -2,6 +2,7 @@
 // open routine calls back into.
 #include "app/ui/logwindow.h"
 
+#include "app/layouthosts.h"
 #include "platform/services.h"
 #include "wellfile/opendatafile.h"
 
@@ -12,6 +13,8 @@ class LogWindowServices final : public app::WindowServices {
 public:
     explicit LogWindowServices(LogWindow& window) : window_(window) {}
     void AssignMenu(app::LogState&, int resource) override { window_.AssignMenu(resource); }
+    void BuildMenu(app::LogState&, int mode) override { window_.BuildMenu(mode); }
+    void RebuildMenu(app::LogState&) override { window_.RebuildMenu(); }
     void Invalidate(app::LogState&) override { window_.update(); }
     void CloseToolWindows(app::LogState&) override
     {
@@ -30,12 +33,32 @@ private:
     LogWindow& window_;
 };
 
+// The log's layout, schemes and custom tracks of one LogWindow; grid images, curves, memos and the
+// other loaders keep their not-built defaults until their subsystems are built.
+class LogWindowViewServices final : public app::ViewServices {
+public:
+    explicit LogWindowViewServices(LogWindow& window) : window_(window) {}
+    void SetLogFormat(app::LogState&, int profile) override { window_.SetLogFormat(profile); }
+    void ApplyScheme(app::LogState& log, int scheme) override
+    {
+        // The well's settings record has just been read: the scheme options come from it.
+        app::TakeSchemeOptions(log);
+        window_.ApplyScheme(scheme, false);
+    }
+    void LoadCustomTracks(app::LogState&) override { window_.LoadCustomTracks(false); }
+
+private:
+    LogWindow& window_;
+};
+
 }  // namespace
 
 void LogWindow::InstallWellServices()
 {
     windowServices_ = std::make_shared<LogWindowServices>(*this);
     wellServices_.window = windowServices_.get();
+    viewServices_ = std::make_shared<LogWindowViewServices>(*this);
+    wellServices_.view = viewServices_.get();
     wellServices_.drilling = neighbours_.drilling;
 }
 

@@ -43,9 +43,9 @@ std::int32_t LogWindow::DepthAtRow(int y) const
 {
     const app::LogState& s = state_;
     app::RowGeometry g;
-    g.logAreaTop = s.view.logAreaTop;
+    g.logAreaTop = s.layout.format.logAreaTop;
     g.logAreaBottom = s.view.logAreaBottom;
-    g.pixelsPerStep = s.view.pixelsPerStep;
+    g.pixelsPerStep = s.layout.format.pixelsPerStep;
     g.depthStep = s.well.file.depthStep;
     g.viewScale = s.view.viewScale;
     g.viewTopDepth = s.well.file.viewTopDepth;
@@ -69,7 +69,7 @@ void LogWindow::PlaceDepthScrollBar(int clientWidth, int clientHeight)
                 [this] { EvVScroll(app::SB_THUMBPOSITION, depthBar_->sliderPosition()); });
     }
     const int thick = ScrollBarThickness(this);
-    const int top = state_.view.logAreaTop;
+    const int top = state_.layout.format.logAreaTop;
     depthBar_->setGeometry(clientWidth - thick, ClientTop() + top, thick, std::max(clientHeight - top - thick, thick));
     const QSignalBlocker quiet(depthBar_);
     depthBar_->setSliderPosition(app::DepthBarPosition(state_.well.file.viewTopDepth, RangeOf(state_)));
@@ -81,16 +81,17 @@ void LogWindow::EvSize(int w, int h)
     app::LogState& s = state_;
     app::ScrollState& sc = s.scroll;
     const bool held = s.view.holdRepaint;
-    sc.visibleRows = app::VisibleRows(h, s.view.logAreaTop, s.view.pixelsPerStep);
+    layout::LogLayout& L = s.layout.format;
+    L.visibleRows = app::VisibleRows(h, L.logAreaTop, L.pixelsPerStep);
     PlaceDepthScrollBar(w, h);
     update();
-    if (sc.logRightX == 0)
-        sc.logRightX = 988;
+    if (L.logRight == 0)
+        L.logRight = 988;
 
     delete horzBar_;
     horzBar_ = nullptr;
     sc.windowHeight = h;
-    if (w >= sc.logRightX) {
+    if (w >= L.logRight) {
         sc.horizontalOffset = 0;
         if (!held)
             update();
@@ -103,7 +104,7 @@ void LogWindow::EvSize(int w, int h)
     horzBar_->setObjectName(QStringLiteral("1"));
     horzBar_->setFocusPolicy(Qt::NoFocus);
     horzBar_->setGeometry(0, ClientTop() + h - (thick - 1), w - thick, thick);
-    horzBar_->setRange(0, std::max(sc.logRightX - w + thick, 0));
+    horzBar_->setRange(0, std::max(L.logRight - w + thick, 0));
     horzBar_->setSliderPosition(sc.horizontalOffset);
     connect(horzBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
         const int code = CodeOf(action);
@@ -166,10 +167,10 @@ void LogWindow::EvHScroll(int code, int thumb)
     }
     const int thick = ScrollBarThickness(this);
     const int clientWidth = width();
-    const std::int32_t max = std::max(s.scroll.logRightX - clientWidth + thick, 0);
+    const std::int32_t max = std::max(s.layout.format.logRight - clientWidth + thick, 0);
     if (horzBar_)
         horzBar_->setRange(0, max);
-    const std::optional<std::int32_t> offset = app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.view.trackUnit);
+    const std::optional<std::int32_t> offset = app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.layout.format.trackUnit);
     if (!offset)
         return;
     s.scroll.horizontalOffset = *offset;

@@ -1,6 +1,7 @@
 // The main window's start-up: what SetupWindow does once the window exists.
 #include "app/ui/logwindow.h"
 
+#include "app/layouthosts.h"
 #include "app/startup.h"
 #include "wellfile/demowell.h"
 
@@ -18,6 +19,8 @@ void LogWindow::SetupWindow()
     state_.view.holdRepaint = true;
 
     app::SettleFolders(state_);
+    // The user's settings record says whether the schemes are kept in the data folder.
+    state_.layout.schemes.fieldSchemes = app::LoadFieldSchemesFlag(state_);
     // A first start has no well to show: the demo well is made in the install folder.
     wellfile::InstallDemoWell(state_.env.installFolder);
     state_.env.firstInstance =

@@ -1,0 +1,113 @@
+#include "app/layouthosts.h"
+
+#include "platform/text.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/settingsblock.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+namespace app {
+
+layout::LayoutInputs LayoutInputsOf(const LogState& s, std::int32_t clientBottom)
+{
+    layout::LayoutInputs in;
+    in.trackFlags = s.layout.schemes.trackFlags;
+    // The screen as set up: the system metrics read at start-up.
+    in.screen.width = s.env.screenWidth;
+    in.screen.height = s.env.screenHeight;
+    in.screen.monitors = s.env.monitorCount > 0 ? s.env.monitorCount : 1;
+    in.clientBottom = clientBottom;
+    in.drilling = s.well.file.drilling;
+    in.customTracksOn = s.well.customTracksEnabled;
+    in.customWidth = s.customTracks.host.customTotalWidth;
+    in.descriptionOff = s.customTracks.host.textTrackFlag != 0;  // a text track hides the descriptions
+    in.altSurveyPosition = s.well.config.altSurveyPosition != 0;
+    in.plotInterpretedLith = s.layout.schemes.plotInterpretedLith;
+    in.imageView = s.view.logImageMode;
+    in.renderBusy = s.scroll.renderingImage;
+    return in;
+}
+
+layout::PenOptions PenOptionsOf(const LogState& s)
+{
+    layout::PenOptions o;
+    o.loggerId = s.well.loggerId;
+    o.hotWire = s.options.hotwire;
+    o.quickView = s.layout.schemes.quickView;
+    return o;
+}
+
+void RefreshSchemeHost(LogState& s)
+{
+    layout::SchemeHost& h = s.layout.schemeHost;
+    const wellfile::OpenWell& well = s.well.file;
+    h.files.dataFolder = well.dataFolder;
+    h.files.currentFolder = well.currentFolder;
+    h.files.wellName = well.wellName;
+    h.files.sendOption = well.secondFolderOption;
+    h.files.remoteStation = s.env.remoteMonitorOn;
+    h.files.copyOption = well.copyOut;
+    h.files.copyWellFileOut = well.hooks.copyWellFileOut;
+    h.loggerId = s.well.loggerId;
+    h.customTracksOn = s.well.customTracksEnabled;
+    h.curvesLoaded = s.engines.elogCurves != nullptr;
+}
+
+void RefreshCustomTrackHost(LogState& s)
+{
+    layout::CustomTrackHost& h = s.customTracks.host;
+    const layout::LogLayout& L = s.layout.format;
+    h.well = &s.well.file;
+    h.fit = &s.well.fit;
+    h.config = &s.well.config;
+    h.sharedFolderWell = s.well.sharedFolderWell;
+    h.loggerId = s.well.loggerId;
+    h.logWidth = L.logRight;
+    h.unitColumnWidth = L.trackUnit;
+    h.trackUnitX = L.custom.left;
+    h.logTopMargin = L.logAreaTop;
+    h.rowHeight = L.pixelsPerStep;
+    h.gasTrackRight = L.gasRight;
+    h.horizontalOffset = s.scroll.horizontalOffset;
+}
+
+void TakeSchemeOptions(LogState& s)
+{
+    layout::SchemeState& schemes = s.layout.schemes;
+    schemes.hardnessLabel = s.well.config.useHardnessLabel != 0;
+    schemes.plotInterpretedLith = s.well.config.plotInterpretedLith != 0;
+}
+
+bool LoadSchemeNames(LogState& s, std::array<QString, 6>& names)
+{
+    RefreshSchemeHost(s);
+    const auto set = layout::LoadSchemes(s.layout.schemeHost.files, s.layout.schemes.fieldSchemes);
+    if (!set)
+        return false;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string name = platform::FieldText((*set)[i].name);
+        names[i] = platform::FromCp1252(name.data(), name.size());
+    }
+    return true;
+}
+
+bool SaveFieldSchemesFlag(const LogState& s)
+{
+    // The rest of the user's record is kept as it is on disk; a record that cannot be read is not
+    // written over.
+    auto block = std::make_unique<wellfile::SettingsBlock>();
+    if (!wellfile::LoadUserFile(*block, s.env.userName) && QFileInfo::exists(wellfile::UserFilePath(s.env.userName)))
+        return false;
+    block->fieldSchemes = s.layout.schemes.fieldSchemes ? 1 : 0;
+    return wellfile::SaveUserFile(*block, s.env.userName) == 1;
+}
+
+bool LoadFieldSchemesFlag(const LogState& s)
+{
+    auto block = std::make_unique<wellfile::SettingsBlock>();
+    return wellfile::LoadUserFile(*block, s.env.userName) == 1 && block->fieldSchemes != 0;
+}
+
+}  // namespace app
