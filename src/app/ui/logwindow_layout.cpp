@@ -95,7 +95,8 @@ void LogWindow::InstallLayoutHosts()
 
     s.lists.loadSchemeNames = [this](std::array<QString, 6>& names) { return app::LoadSchemeNames(state_, names); };
 
-    // The passes follow the open well; after each one the log is drawn again.
+    // The passes are ready before any well is open; opening a well installs them again with its own
+    // shared-copy flag. After each pass the log is drawn again.
     wellfile::OpenWell& well = s.well.file;
     well.hooks.repaired = [this] { MarkRedraw(); };
     wellfile::InstallRepairHooks(
