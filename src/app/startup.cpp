@@ -159,9 +159,6 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     wellfile::OpenWell& well = s.well.file;
     const QFileInfo info(path);
     wellfile::SetNormalAttributes(path);
-    // A browser's download cache: its file is ours to remove once copied.
-    const QString upper = path.toUpper();
-    const bool fromCache = upper.contains(QStringLiteral("TEMPORARY")) || upper.contains(QStringLiteral("INTERNET"));
 
     const QString extension = Extension(path);
     if (extension.isEmpty() || OneOf(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
@@ -177,32 +174,13 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     if (!info.isFile())
         return 0;
 
-    // Work on a copy in the data folder; the source is removed only when it sat in a download cache.
-    QString package = path;
-    bool copied = false;
-    if (!SameFolder(info.absolutePath(), well.dataFolder)) {
-        package = platform::JoinPath(well.dataFolder, info.fileName());
-        const QString staging = package + QStringLiteral(".copy");
-        QFile::remove(staging);
-        if (!QFile::copy(path, staging) || (QFile::exists(package) && !QFile::remove(package)) ||
-            !QFile::rename(staging, package)) {
-            QFile::remove(staging);
-            return 0;
-        }
-        wellfile::SetNormalAttributes(package);
-        copied = true;
-        if (fromCache)
-            QFile::remove(path);
-    }
-
-    const wellfile::PackageResult unpacked = wellfile::ExtractPackage(package, well.dataFolder);
-    if (copied)
-        QFile::remove(package);
+    // The package is read where it lies, wherever that is (a browser's download cache too), and left
+    // there: only what the program made itself is ever deleted.
+    const wellfile::PackageResult unpacked = wellfile::ExtractPackage(path, well.dataFolder);
     if (!unpacked.ok) {
         s.env.commandLineFile.clear();
         s.view.holdRepaint = false;
-        platform::MessageBox(QStringLiteral("Unzip failed on open file ") + path + QStringLiteral("\n") + unpacked.error,
-                             QStringLiteral("ERROR"));
+        wellfile::ReportPackageFailure(path, unpacked);
         return 0;
     }
 

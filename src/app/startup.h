@@ -38,7 +38,8 @@ int& CommandLineFilesTaken();
 using OpenCommand = std::function<void()>;
 
 // Opens the file named on the command line: a data file directly, a well package by unpacking it into
-// the data folder and opening the data file of its name. 1 when the data file was opened, else 0.
+// the data folder and opening the data file of its name. The package is left where it was. 1 when the
+// data file was opened, else 0.
 int OpenCommandLineFile(LogState& log, const WellServices& services, const QString& path);
 
 // Chooses and opens the first file, makes the well's folders, writes the activity-log lines and

@@ -1,7 +1,9 @@
 #pragma once
 // Well packages: zip archives of a well's files (".sv8", ".zl9", ".zip"...) that stations send each
-// other. They are unpacked in process into one folder. A package is trusted with nothing but the
-// bytes of its files: every entry must be a bare file name, so nothing lands outside that folder.
+// other. They are unpacked in process. A package is trusted with nothing but the bytes of its files:
+// every entry must be a bare file name, so nothing lands outside the target folder. A package is taken
+// whole or not at all: its entries are unpacked into a staging folder inside the target folder and
+// moved in only when every one of them was read back intact.
 #include <QString>
 #include <QStringList>
 
@@ -10,16 +12,22 @@ namespace wellfile {
 struct PackageResult {
     bool ok = false;
     QStringList written;  // file names written into the folder
-    QString error;        // why the package was refused or failed
+    QString error;        // why the package was refused or failed, one plain sentence
 };
 
 // Whether `name` may be written as given into a folder: not empty, no folder part ('/' or '\'),
 // not "." or "..", no drive letter.
 bool IsBareFileName(const QString& name);
 
-// Unpacks every entry of the package `zipPath` into `folder`, replacing files of the same name. Each
-// file is written through a temporary file and a rename. A package with any entry that is not a bare
-// file name, or that cannot be read, is refused before anything is written.
+// Unpacks every entry of the package `zipPath` into `folder`, replacing the files of the same name
+// (letter case ignored: the file keeps the name it has on disk). A package with any entry that is not a
+// bare file name is refused before anything is written; one with an entry that cannot be read whole
+// (damaged data, a wrong checksum) or written leaves `folder` exactly as it was. The package itself is
+// only read.
 PackageResult ExtractPackage(const QString& zipPath, const QString& folder);
+
+// Tells the user that the package `zipPath` could not be opened and why: the one message for a failed
+// package, wherever a package is opened.
+void ReportPackageFailure(const QString& zipPath, const PackageResult& result);
 
 }  // namespace wellfile

@@ -5,10 +5,12 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "support/testmain.h"
+#include "wellfile/opendatafile.h"
 #include "wellfile/record.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 
@@ -51,9 +53,26 @@ int RunTool(const QString& program, const QStringList& args, const QString& fold
     return p.waitForFinished(30000) ? p.exitCode() : -1;
 }
 
-QStringList Entries(const QString& folder)
+// Every file and folder under `folder` with its bytes, hidden ones included.
+QMap<QString, QByteArray> Snapshot(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    QMap<QString, QByteArray> all;
+    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        all[QDir(folder).relativeFilePath(path)] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<dir>");
+    }
+    return all;
+}
+
+// Writes a package with Debian's Python (its zipfile module), whatever python is first on the PATH.
+void MakePackage(const QString& script, const QString& folder)
+{
+    QDir().mkpath(folder);
+    ASSERT_EQ(RunTool("/usr/bin/python3", {"-c", "import zipfile\n" + script}, folder), 0)
+        << script.toStdString();
 }
 
 class StartupTest : public ::testing::Test {
@@ -65,12 +84,13 @@ protected:
         app::SettleFolders(s);
         data = s.well.file.dataFolder;
     }
-    bool Asked(const QString& caption) const
+    // The text of the message box of that caption; empty when none was shown.
+    QString Asked(const QString& caption) const
     {
         for (const auto& m : doubles().prompter.messages)
             if (m.caption == caption)
-                return true;
-        return false;
+                return m.text;
+        return {};
     }
     app::LogState s;
     app::WellServices services;
@@ -115,8 +135,9 @@ TEST_F(StartupTest, BrowserRepeatPackageIsUnpackedIntoTheDataFolderAndOpened)
     EXPECT_EQ(s.well.file.viewTopDepth, 900 - 40);
     EXPECT_TRUE(s.env.commandLineFile.isEmpty());
     EXPECT_TRUE(QFile::exists(data + "WELL.hdr"));
-    EXPECT_FALSE(QFile::exists(data + "WELL[1].sv8"));   // our copy
-    EXPECT_FALSE(QFile::exists(cache + "WELL[1].sv8"));  // the browser's, taken from its cache
+    EXPECT_FALSE(QFile::exists(data + "WELL[1].sv8"));
+    EXPECT_TRUE(QFile::exists(cache + "WELL[1].sv8"));  // the browser's file is not ours to delete
+    EXPECT_TRUE(QDir(data).entryList({".staging*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
     QFile log(data + "svdata-M.txt");
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_TRUE(log.readAll().contains(" Opened By Cmd by "));
@@ -128,40 +149,82 @@ TEST_F(StartupTest, BrowserRepeatPackageIsUnpackedIntoTheDataFolderAndOpened)
     EXPECT_NE(s.well.file.dataFileName, other);
 }
 
-TEST_F(StartupTest, PackageOutsideACacheKeepsItsSource)
+TEST_F(StartupTest, PackageReplacesTheWellsFilesWhateverTheirLetterCase)
 {
+    // The station has the well as "Well.svm"; the package from a Windows station names it "WELL.SVM".
+    MakeWell(data, "Well.svm", 100, 200);
     const QString folder = TestDir() + "mail/";
-    MakeWell(folder, "W2.svm", 500, 700);
-    ASSERT_EQ(RunTool("zip", {"-1jq", folder + "W2.sv8", folder + "W2.svm"}, folder), 0);
-    ASSERT_EQ(app::OpenCommandLineFile(s, services, folder + "W2.sv8"), 1);
-    EXPECT_EQ(s.well.file.dataFileName, data + "W2.svm");
-    EXPECT_TRUE(QFile::exists(folder + "W2.sv8"));
+    const QString fresh = MakeWell(folder, "WELL.SVM", 500, 700);
+    MakePackage(QString("with zipfile.ZipFile('Well.sv8', 'w', zipfile.ZIP_DEFLATED) as z:\n"
+                        "    z.write('%1', 'WELL.SVM')\n").arg(fresh),
+                folder);
+
+    ASSERT_EQ(app::OpenCommandLineFile(s, services, folder + "Well.sv8"), 1);
+    EXPECT_EQ(s.well.file.dataFileName, data + "Well.svm");
+    EXPECT_EQ(s.well.file.fileBottomDepth, 700);
+    EXPECT_EQ(QDir(data).entryList({"*.svm"}, QDir::Files, QDir::IgnoreCase), QStringList{"Well.svm"});
+    EXPECT_TRUE(QFile::exists(folder + "Well.sv8"));
 }
 
-TEST_F(StartupTest, PackageWithAPathInAnEntryIsRefusedWholeAndWritesNothing)
+TEST_F(StartupTest, PackageWithADamagedEntryLeavesTheDataFolderAsItWas)
+{
+    const QString open = MakeWell(data, "WELL.svm", 100, 200);
+    {
+        QFile hdr(data + "WELL.hdr");
+        ASSERT_TRUE(hdr.open(QIODevice::WriteOnly));
+        hdr.write("the header of the open well");
+    }
+    ASSERT_EQ(wellfile::OpenDataFile(s, services, open), 1);
+    const QString folder = TestDir() + "mail/";
+    const QString fresh = MakeWell(folder + "src/", "WELL.svm", 500, 900);
+
+    // The first entry is whole; one byte in the middle of the second entry's data is changed, which a
+    // stored entry gives away only by its checksum and a deflated one by its stream or checksum.
+    for (const char* method : {"ZIP_STORED", "ZIP_DEFLATED"}) {
+        SCOPED_TRACE(method);
+        MakePackage(QString("with zipfile.ZipFile('WELL.sv8', 'w', zipfile.%1) as z:\n"
+                            "    z.writestr('WELL.hdr', b'the header from the package')\n"
+                            "    z.write('%2', 'WELL.svm')\n"
+                            "    info = z.getinfo('WELL.svm')\n"
+                            "with open('WELL.sv8', 'r+b') as f:\n"
+                            "    f.seek(info.header_offset + 26)\n"
+                            "    n, m = int.from_bytes(f.read(2), 'little'), int.from_bytes(f.read(2), 'little')\n"
+                            "    at = info.header_offset + 30 + n + m + info.compress_size // 2\n"
+                            "    f.seek(at); b = f.read(1); f.seek(at); f.write(bytes([b[0] ^ 0x5A]))\n")
+                        .arg(method, fresh),
+                    folder);
+        const QMap<QString, QByteArray> before = Snapshot(TestDir());
+        doubles().prompter.messages.clear();
+
+        EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "WELL.sv8"), 0);
+        EXPECT_EQ(Snapshot(TestDir()), before);  // nothing new, nothing replaced, no staging left
+        EXPECT_EQ(s.well.file.dataFileName, open);
+        EXPECT_EQ(s.well.file.fileBottomDepth, 200);
+        EXPECT_TRUE(Asked("Well Package").contains(folder + "WELL.sv8"));
+    }
+}
+
+TEST_F(StartupTest, PackageWithAnEntryOutsideItsFolderIsRefusedWhole)
 {
     const QString folder = TestDir() + "mail/";
-    QDir().mkpath(folder);
-    const QString absolute = TestDir() + "abs.txt";
-    const QString script = QString(R"(
-import zipfile
-with zipfile.ZipFile('%1evil.sv8', 'w') as z:
-    z.writestr('EVIL.svm', b'\0' * 616)
-    z.writestr('../x', b'outside')
-    z.writestr('%2', b'absolute')
-)").arg(folder, absolute);
-    ASSERT_EQ(RunTool("python3", {"-c", script}, folder), 0);
-    const QStringList before = Entries(TestDir());
+    // Each package has a good first entry and one bad one: a step up, an absolute path, a sub-folder.
+    for (const QString bad : {QString("../x"), TestDir() + "abs.txt", QString("sub/WELL.svm")}) {
+        SCOPED_TRACE(bad.toStdString());
+        MakePackage(QString("with zipfile.ZipFile('evil.sv8', 'w') as z:\n"
+                            "    z.writestr('EVIL.svm', b'\\0' * 616)\n"
+                            "    z.writestr('%1', b'outside')\n")
+                        .arg(bad),
+                    folder);
+        const QMap<QString, QByteArray> before = Snapshot(TestDir());
+        doubles().prompter.messages.clear();
 
-    EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "evil.sv8"), 0);
-    EXPECT_TRUE(Asked("ERROR"));
-    EXPECT_FALSE(QFile::exists(data + "../x"));
-    EXPECT_FALSE(QFile::exists(absolute));
-    EXPECT_FALSE(QFile::exists(data + "EVIL.svm"));
-    EXPECT_FALSE(QFile::exists(data + "evil.sv8"));
-    EXPECT_TRUE(QFile::exists(folder + "evil.sv8"));  // not ours to delete
-    EXPECT_EQ(Entries(TestDir()), before);
-    EXPECT_FALSE(s.well.fileOpened);
+        EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "evil.sv8"), 0);
+        EXPECT_EQ(Snapshot(TestDir()), before);
+        const QString told = Asked("Well Package");
+        EXPECT_TRUE(told.contains(folder + "evil.sv8")) << told.toStdString();
+        EXPECT_TRUE(told.contains(bad)) << told.toStdString();
+        EXPECT_FALSE(s.well.fileOpened);
+    }
 }
 
 TEST_F(StartupTest, SideFileOnTheCommandLineOpensTheLastFileOfTheIni)
