@@ -47,6 +47,21 @@ bool Validate(app::LogState& s, const QString& path)
     return ValidateDataFile(target, path) == 1;
 }
 
+// The same check made on copies of everything validation sets, so the open well stays exactly as it is
+// whatever the answer.
+bool Acceptable(const app::LogState& s, const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    OpenWell well = s.well.file;
+    std::uint16_t loggerId = s.well.loggerId;
+    RepairSummary summary = s.well.repair;
+    layout::FitFile fit = s.well.fit;
+    const RepairTarget target{well, loggerId, summary, fit,
+                              SharedFolderPath(QFileInfo(path).absolutePath() + u'/', loggerId)};
+    return ValidateDataFile(target, path) == 1;
+}
+
 bool CustomTracksAvailable(const app::LogState& s)
 {
     const std::uint16_t id = s.well.loggerId;
@@ -204,17 +219,19 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     const QString previous = s.well.fileOpened ? s.well.file.dataFileName : QString();
     const std::uint16_t previousProfile = s.well.loggerId;
 
-    // A refused file leaves the open well as it is: it is opened again, or the demo well when none was.
+    // A refused file leaves the open well as it is: it is opened again. Only when that fails too (or no
+    // well was open) is the user told, and the demo well stands in.
     QString chosen = path;
     if (!Validate(s, chosen)) {
-        platform::MessageBox(chosen, QStringLiteral("Not A Valid StrativM File"));
-        const QString demo = platform::FindFileNoCase(platform::InstallFolder(), QStringLiteral("elogdemo.svm"));
-        if (!previous.isEmpty() && previous != chosen && Validate(s, previous))
+        if (!previous.isEmpty() && previous != chosen && Validate(s, previous)) {
             chosen = previous;
-        else if (demo != chosen && QFileInfo(demo).isFile() && Validate(s, demo))
+        } else {
+            platform::MessageBox(path, QStringLiteral("Not A Valid StrativM File"));
+            const QString demo = platform::FindFileNoCase(platform::InstallFolder(), QStringLiteral("elogdemo.svm"));
+            if (demo == path || !QFileInfo(demo).isFile() || !Validate(s, demo))
+                return 0;
             chosen = demo;
-        else
-            return 0;
+        }
     }
     s.well.fileOpened = true;
     OpenWell& well = s.well.file;
@@ -304,6 +321,12 @@ int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
     request.defaultExt = QStringLiteral("LOG");
     const std::optional<QString> chosen = platform::services().prompter->OpenFileName(request);
     if (!chosen || chosen->isEmpty())
+        return 0;
+    // The chosen file is checked before anything of the open well is let go: a refused file leaves that
+    // well open as it was, drilling and all, and the recent list as it was. (Validation has told the
+    // user why.) With no well open the refusal takes the usual way to the demo well; the open well chosen
+    // again is checked by the open itself, once drilling has let go of it.
+    if (s.well.fileOpened && !previous.isEmpty() && *chosen != previous && !Acceptable(s, *chosen))
         return 0;
 
     s.well.writeBottomToFirstRecord = false;

@@ -22,10 +22,10 @@ WellPlace PlaceOf(const app::LogState& log);
 // One line into the activity log of the data folder (nothing for an empty text).
 void WriteLogLine(app::LogState& log, std::string text);
 
-// Makes the well of `path` current. A file that fails validation is refused with the message box
-// "Not A Valid StrativM File" (its text the path) and the well that was open is opened again; with no
-// usable well open, the demo well of the install folder is opened instead. 1 when a well was opened;
-// 0 when none could be, and then nothing of the state is changed.
+// Makes the well of `path` current. A file that fails validation is refused and the well that was open
+// is opened again; only when that fails too (or none was open) is the message box "Not A Valid StrativM
+// File" (its text the path) shown and the demo well of the install folder opened instead. 1 when a
+// well was opened; 0 when none could be, and then nothing of the state is changed.
 int OpenDataFile(app::LogState& log, const app::WellServices& services, const QString& path);
 
 // Takes the well's names from `path`: wellName, currentFolder, the data, custom-data and fit file
@@ -39,8 +39,9 @@ int SetFileName(app::LogState& log, const app::WellServices& services, const QSt
 int LoadFileSettings(app::LogState& log, const app::WellServices& services, bool& viewTopTaken);
 
 // The Open command once the window's tool windows are closed: asks for a data file (starting in the
-// data folder) and opens it. Cancelling changes nothing. Returns what OpenDataFile returned, 0 when
-// cancelled.
+// data folder), checks it, and only when it is accepted lets the open well go (drilling off, custom
+// tracks reset, the well put on the recent list) and opens it. Cancelling, or a refused file while a
+// well is open, changes nothing: 0. Otherwise returns what OpenDataFile returned.
 int ChooseAndOpenDataFile(app::LogState& log, const app::WellServices& services);
 
 }  // namespace wellfile

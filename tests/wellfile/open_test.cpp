@@ -7,6 +7,7 @@
 #include "reports/reportrecords.h"
 #include "support/testmain.h"
 #include "wellfile/reportindex.h"
+#include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
@@ -49,6 +50,22 @@ QString MakeWell(const QString& folder, const QString& name, int first, int last
     const QString path = platform::JoinPath(folder, name + ".svm");
     WriteRecords(path, rows);
     return path;
+}
+
+// Depths running backwards: not a data file of ours. Returns its bytes.
+QByteArray WriteBadWell(const QString& path)
+{
+    std::vector<RECORD> bad(2);
+    bad[0].depth = 3000;
+    bad[1].depth = 2990;
+    WriteRecords(path, bad);
+    return QByteArray(reinterpret_cast<const char*>(bad.data()), qsizetype(bad.size() * sizeof(RECORD)));
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 struct Recorder final : app::WindowServices, drilling::DrillingServices {
@@ -199,38 +216,64 @@ TEST_F(OpenTest, WellLeftDrillingComesBackDrillingButAScratchWellNever)
     EXPECT_EQ(recorder.calls, QStringList({"menu 1", "menu 3"}));
 }
 
-TEST_F(OpenTest, RefusedFileLeavesTheOpenWellOpen)
+TEST_F(OpenTest, RefusedFileChosenWhileDrillingLeavesTheOpenWellAsItWas)
 {
     const QString folder = s.well.file.dataFolder;
     const QString good = MakeWell(folder, "Good", 1000, 1200);
-    // Depths running backwards: not a data file of ours.
-    std::vector<RECORD> bad(2);
-    bad[0].depth = 3000;
-    bad[1].depth = 2990;
-    WriteRecords(folder + "Bad.svm", bad);
-    const QByteArray badBytes = [&] { QFile f(folder + "Bad.svm"); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-
+    const QByteArray badBytes = WriteBadWell(folder + "Bad.svm");
     ASSERT_EQ(OpenDataFile(s, services, good), 1);
-    // The Open command with the bad file chosen.
+
+    // Drilling on the open well, which is not yet on the recent list.
+    s.well.file.drilling = true;
+    alignas(8) static char driller[8];
+    s.engines.driller = reinterpret_cast<drilling::Driller*>(driller);  // only tested for null here
+    s.env.recentFiles = {"/wells/OLD.svm"};
+    ASSERT_EQ(SaveRecent(folder, s.env.recentFiles), 1);
+    const QByteArray recentBytes = ReadAll(folder + "recentM.lst");
+    recorder.calls.clear();
+
     doubles().prompter.fileAnswers.push_back(folder + "Bad.svm");
-    EXPECT_EQ(ChooseAndOpenDataFile(s, services), 1);
-    EXPECT_TRUE(Asked("Not A Valid StrativM File"));
-    EXPECT_EQ(doubles().prompter.messages.back().text, folder + "Bad.svm");
+    EXPECT_EQ(ChooseAndOpenDataFile(s, services), 0);
+    EXPECT_TRUE(Asked("Depth Out Of Range"));  // validation says why
+    EXPECT_FALSE(Asked("Not A Valid StrativM File"));
+    EXPECT_TRUE(s.well.file.drilling);
+    EXPECT_TRUE(recorder.calls.isEmpty()) << recorder.calls.join(", ").toStdString();
+    EXPECT_TRUE(s.well.writeBottomToFirstRecord);
+    EXPECT_EQ(s.env.recentFiles[0], "/wells/OLD.svm");
+    EXPECT_TRUE(s.env.recentFiles[1].isEmpty());
+    EXPECT_EQ(ReadAll(folder + "recentM.lst"), recentBytes);
     EXPECT_EQ(s.well.file.dataFileName, good);
     EXPECT_EQ(s.well.file.fileTopDepth, 1000);
     EXPECT_EQ(s.well.file.fileBottomDepth, 1200);
     EXPECT_EQ(s.well.captionText, "StrativM    " + good);
-    QFile f(folder + "Bad.svm");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), badBytes);  // never repaired into something else
+    EXPECT_EQ(ReadAll(folder + "Bad.svm"), badBytes);  // never repaired into something else
+    s.engines.driller = nullptr;
+}
+
+TEST_F(OpenTest, NotValidMessageOnlyWhenTheOpenWellCannotBeOpenedAgainEither)
+{
+    const QString folder = s.well.file.dataFolder;
+    const QString good = MakeWell(folder, "Good", 1000, 1200);
+    WriteBadWell(folder + "Bad.svm");
+    ASSERT_EQ(OpenDataFile(s, services, good), 1);
+
+    // The open well is opened again, and the user hears only validation's own message.
+    EXPECT_EQ(OpenDataFile(s, services, folder + "Bad.svm"), 1);
+    EXPECT_FALSE(Asked("Not A Valid StrativM File"));
+    EXPECT_EQ(s.well.file.dataFileName, good);
+
+    // With the open well gone from the disk as well, the user is told and the demo well stands in.
+    const QString demo = MakeWell(platform::InstallFolder(), "elogdemo", 1000, 2600);
+    QFile::remove(good);
+    EXPECT_EQ(OpenDataFile(s, services, folder + "Bad.svm"), 1);
+    ASSERT_TRUE(Asked("Not A Valid StrativM File"));
+    EXPECT_EQ(doubles().prompter.messages.back().text, folder + "Bad.svm");
+    EXPECT_EQ(s.well.file.dataFileName, demo);
 }
 
 TEST_F(OpenTest, RefusedFirstFileWithNoDemoOpensNothing)
 {
-    std::vector<RECORD> bad(2);
-    bad[0].depth = 3000;
-    bad[1].depth = 2990;
-    WriteRecords(s.well.file.dataFolder + "Bad.svm", bad);
+    WriteBadWell(s.well.file.dataFolder + "Bad.svm");
     EXPECT_EQ(OpenDataFile(s, services, s.well.file.dataFolder + "Bad.svm"), 0);
     EXPECT_TRUE(Asked("Not A Valid StrativM File"));
     EXPECT_FALSE(s.well.fileOpened);
