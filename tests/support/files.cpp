@@ -1,0 +1,34 @@
+#include "support/files.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray ReadExistingBytes(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.isOpen() ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size()) << path.toStdString();
+}
+
+void WriteBytes(const QString& path, const void* data, qsizetype size)
+{
+    WriteBytes(path, QByteArray(static_cast<const char*>(data), size));
+}
+
+}  // namespace testing_support

@@ -1,0 +1,19 @@
+#pragma once
+// Images to draw on and the extent of what was drawn.
+#include "platform/draw/dc.h"
+
+#include <QImage>
+
+namespace testing_support {
+
+// A w x h RGB32 image filled with `c`.
+QImage Filled(int w, int h, platform::COLORREF c);
+inline QImage White(int w, int h) { return Filled(w, h, platform::RGB(255, 255, 255)); }
+
+// The rectangle [l, r) x [t, b) of the pixels of colour `c`; {w, h, 0, 0} when none.
+platform::RECT Ink(const platform::Dc& dc, int w, int h, platform::COLORREF c);
+
+// The rectangle [l, r) x [t, b) of the pixels that differ from `background`; {w, h, 0, 0} when none.
+platform::RECT Touched(const platform::Dc& dc, int w, int h, platform::COLORREF background);
+
+}  // namespace testing_support

@@ -1,0 +1,49 @@
+#include "support/wells.h"
+
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "support/files.h"
+#include "support/testmain.h"
+
+#include <QDir>
+
+#include <vector>
+
+namespace testing_support {
+
+wellfile::RECORD ValidRecord(int depth, float rate, const char* lith)
+{
+    wellfile::RECORD r;
+    r.depth = depth;
+    r.rateOdd = r.rateOne = r.rate2Ft = rate;
+    for (float& g : r.testGas)
+        g = 100;
+    r.gasScale = r.minutesScale = r.rateScale = r.temperatureScale = r.chromatographScale = 1;
+    platform::SetFieldText(r.lith, lith);
+    return r;
+}
+
+QString MakeWell(const QString& folder, const QString& fileName, int first, int last)
+{
+    QDir().mkpath(folder);
+    std::vector<wellfile::RECORD> rows;
+    for (int d = first; d <= last; ++d)
+        rows.push_back(ValidRecord(d, 2.0f, "100SH"));
+    platform::SetFieldText(rows.front().interpretedLith, "PRF12");
+    const QString path = platform::JoinPath(folder, fileName);
+    WriteRecords(path, rows);
+    return path;
+}
+
+wellfile::WellPlace MakePlace(const QString& wellName)
+{
+    wellfile::WellPlace p;
+    p.dataFolder = TestDir() + QStringLiteral("data/");
+    p.currentFolder = TestDir() + QStringLiteral("local/");
+    p.wellName = wellName;
+    QDir().mkpath(p.dataFolder);
+    QDir().mkpath(p.currentFolder);
+    return p;
+}
+
+}  // namespace testing_support

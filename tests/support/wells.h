@@ -1,0 +1,22 @@
+#pragma once
+// Wells on disk for the tests: valid depth records, data files of them, and a well's folders.
+#include "wellfile/record.h"
+#include "wellfile/wellplace.h"
+
+#include <QString>
+
+namespace testing_support {
+
+// A depth record the checks and the repair pass take as sound: the three rates `rate`, test gas 100,
+// every scale 1, lithology `lith`.
+wellfile::RECORD ValidRecord(int depth, float rate, const char* lith);
+
+// A data file `fileName` in `folder` (made when missing) of sound records first..last, the first
+// one's company text naming profile 12 ("PRF12"). Returns its path.
+QString MakeWell(const QString& folder, const QString& fileName, int first, int last);
+
+// A well named `wellName` with its data folder "data/" and local folder "local/" in the test's folder,
+// both made.
+wellfile::WellPlace MakePlace(const QString& wellName);
+
+}  // namespace testing_support
