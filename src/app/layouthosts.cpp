@@ -14,8 +14,9 @@ layout::LayoutInputs LayoutInputsOf(const LogState& s, std::int32_t clientBottom
 {
     layout::LayoutInputs in;
     in.trackFlags = s.layout.schemes.trackFlags;
-    // The screen as set up: the system metrics read at start-up.
-    in.screen.width = s.env.screenWidth;
+    // The screen as set up: the whole desktop's width (the primary screen's until it is known) and
+    // the number of monitors it is divided among.
+    in.screen.width = s.env.desktopWidth > 0 ? s.env.desktopWidth : s.env.screenWidth;
     in.screen.height = s.env.screenHeight;
     in.screen.monitors = s.env.monitorCount > 0 ? s.env.monitorCount : 1;
     in.clientBottom = clientBottom;

@@ -8,6 +8,7 @@
 #include "layout/pentable.h"
 #include "layout/schemes.h"
 #include "platform/instancelock.h"
+#include "wellfile/activitylog.h"
 #include "wellfile/openwell.h"
 #include "wellfile/repair.h"
 #include "wellfile/sidefiles_settings.h"
@@ -48,9 +49,10 @@ struct Environment {
     QString logLine;                     // the activity-log line being formatted
     std::array<QString, 5> recentFiles;  // the recent-file list
 
-    std::int32_t screenWidth = 0;
+    std::int32_t screenWidth = 0;    // the primary screen
     std::int32_t screenHeight = 0;
     std::int32_t monitorCount = 0;
+    std::int32_t desktopWidth = 0;   // the whole desktop: every screen's width added up
 
     bool serverStation = false;       // the install folder holds "QKRT_Server.cfg"
     bool useDocumentsFolder = false;  // the data folder is the documents folder
@@ -170,6 +172,9 @@ struct CustomTracks {
 // The engines and worker threads of the open well.
 struct Engines {
     drilling::Driller* driller = nullptr;  // while drilling mode is on
+    // The driller's current rate and drilling-time count for the activity log; set by drilling mode
+    // with `driller` (the log writes zeros for them while it is not).
+    std::function<wellfile::DrillingFigures()> drillerFigures;
     gasmon::AutoGas* autoGas = nullptr;
     wits::Wits* wits = nullptr;
     wits::CUSTWITS* custWits = nullptr;

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/activitylines.h"
 #include "app/logstate.h"
 #include "drilling/drilling_services.h"
 #include "platform/folders.h"
@@ -130,10 +131,12 @@ int CreateInstanceMap(LogState& s)
 {
     const QString folder = s.env.documentsFolder.isEmpty() ? platform::DocumentsFolder() : s.env.documentsFolder;
     auto lock = std::make_unique<platform::InstanceLock>();
-    if (!lock->TryAcquire(platform::JoinPath(folder, QStringLiteral("tempM"))))
-        return 0;
-    s.env.instanceLock = std::move(lock);
-    return 1;
+    switch (lock->Acquire(platform::JoinPath(folder, QStringLiteral("tempM")))) {
+    case platform::InstanceLock::Outcome::Acquired: s.env.instanceLock = std::move(lock); return 1;
+    case platform::InstanceLock::Outcome::HeldByOther: return 0;
+    case platform::InstanceLock::Outcome::Unavailable: break;
+    }
+    return 1;  // no lock can be made here: no other copy can hold one either
 }
 
 void ReleaseInstanceMap(LogState& s) { s.env.instanceLock.reset(); }
@@ -216,6 +219,8 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
         ++taken;
         opened = OpenCommandLineFile(s, sv, env.commandLineFile) == 1;
         env.commandLineFile.clear();
+        // A refused file: the start goes on as one without a command line (saved view top, drilling).
+        env.commandLineStart = opened;
         if (opened) {
             well.viewTopDepth = well.fileBottomDepth - well.viewDepthSpan;
             if (well.drilling && sv.drilling)
@@ -233,7 +238,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             if (QFileInfo::exists(dayFile + QStringLiteral(".wit")))
                 sv.exchange->ArchiveWitsFile(s, dayFile + QStringLiteral(".wit"));
             if (env.logOpenLines)
-                wellfile::WriteLogLine(s, OpenLine(s, "Opened By Cmd by"));
+                WriteActivityLine(s, OpenLine(s, "Opened By Cmd by"));
         }
     }
 
@@ -253,7 +258,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             opened = s.well.fileOpened;
         if (opened) {
             env.logOpenLines = true;
-            wellfile::WriteLogLine(s, OpenLine(s, "Opened by"));
+            WriteActivityLine(s, OpenLine(s, "Opened by"));
         }
     }
 
@@ -271,7 +276,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
     CreateWellFolders(s);
     sv.exchange->BackupWellFiles(s, 0);
     if (env.verboseActivityLog)
-        wellfile::WriteLogLine(s, "initilize");
+        WriteActivityLine(s, "initilize");
     return 1;
 }
 

@@ -48,6 +48,9 @@ int NumberAfterEquals(std::string_view line)
         negative = v.front() == '-';
         v.remove_prefix(1);
     }
+    // One sign only: "+-5" and "--5" have no digits where atoi wants them.
+    if (v.empty() || v.front() < '0' || v.front() > '9')
+        return 0;
     long long value = 0;
     const auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), value);
     if (ec == std::errc::result_out_of_range)

@@ -15,20 +15,20 @@ InstanceLock::InstanceLock() = default;
 
 InstanceLock::~InstanceLock() { Release(); }
 
-bool InstanceLock::TryAcquire(const QString& path)
+InstanceLock::Outcome InstanceLock::Acquire(const QString& path)
 {
     if (IsHeld()) {
         if (path == path_)
-            return true;
+            return Outcome::Acquired;
         Release();
     }
     auto lock = std::make_unique<QLockFile>(path);
     lock->setStaleLockTime(kStaleLockMs);
     if (!lock->tryLock(0))
-        return false;
+        return lock->error() == QLockFile::LockFailedError ? Outcome::HeldByOther : Outcome::Unavailable;
     lock_ = std::move(lock);
     path_ = path;
-    return true;
+    return Outcome::Acquired;
 }
 
 void InstanceLock::Release()

@@ -17,9 +17,15 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // Takes the lock file at `path`; false when another live process (or another InstanceLock of this
-    // one) holds it, or the file cannot be made. Taking it again while held at the same path succeeds.
-    bool TryAcquire(const QString& path);
+    enum class Outcome {
+        Acquired,     // this copy holds the lock now
+        HeldByOther,  // another live process (or another InstanceLock of this one) holds it
+        Unavailable,  // the lock file cannot be made at all (folder missing, unwritable...)
+    };
+    // Takes the lock file at `path`. Taking it again while held at the same path gives Acquired.
+    Outcome Acquire(const QString& path);
+    // Acquire, answered as held or not.
+    bool TryAcquire(const QString& path) { return Acquire(path) == Outcome::Acquired; }
     void Release();
     bool IsHeld() const;
 

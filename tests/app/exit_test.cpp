@@ -2,6 +2,8 @@
 #include "app/startupini.h"
 #include "app/ui/logwindow.h"
 #include "platform/folders.h"
+#include "support/files.h"
+#include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/opendatafile.h"
 #include "wellfile/wellconfig.h"
@@ -43,10 +45,7 @@ struct Well {
             rows[i].gas[wellfile::GAS_C1] = float(rows[i].depth) + 0.5f;
             rows[i].gas[wellfile::GAS_IC5] = 7;
         }
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(rows.data()), qint64(rows.size() * sizeof(RECORD)));
-        f.close();
+        testing_support::WriteRecords(path, rows);
         wellfile::OpenWell& w = window.State().well.file;
         w.dataFolder = w.currentFolder = TestDir();
         w.wellName = "w";
@@ -56,11 +55,7 @@ struct Well {
         w.viewTopDepth = first;
         window.State().view.logAreaBottom = 700;
     }
-    QByteArray Bytes() const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray Bytes() const { return testing_support::ReadBytes(path); }
     RECORD At(int depth)
     {
         RECORD r;
@@ -157,9 +152,20 @@ TEST(Exit, WhileDrillingAsksFirstAndWritesTheBottomDepthIntoTheFirstRecord)
     EXPECT_TRUE(w.drilling.calls.isEmpty());
     EXPECT_TRUE(s.view.windowReady);
 
+    // The exit line goes to the activity log with the drilling figures (no driller is dereferenced).
+    s.env.logOpenLines = true;
+    int driller = 0;
+    s.engines.driller = reinterpret_cast<drilling::Driller*>(&driller);
+    s.engines.drillerFigures = [] { return wellfile::DrillingFigures{42, 90.0, 0}; };
+    s.well.repair.maxGasDepth = 1150;
+
     doubles().clipboard.text = "copied";
     doubles().prompter.answers = {IDOK};
     EXPECT_TRUE(w.window.CanClose());
+    s.engines.driller = nullptr;
+    const QByteArray log = testing_support::ReadBytes(TestDir() + "svdata-M.txt");
+    EXPECT_TRUE(log.contains(" CM EXIT ")) << log.constData();
+    EXPECT_TRUE(log.endsWith(" 42 FPH  1.50 MGD=1150 1 Ft\n\r")) << log.constData();
     const QByteArray after = w.Bytes();
     std::int32_t bottom = 0;
     std::memcpy(&bottom, after.constData() + 280, 4);
@@ -209,6 +215,27 @@ TEST(Exit, InOfficeModeAsksNothingAndSavesPlacementAndViewSettings)
     EXPECT_EQ(cfg.windowLeft, 100);
     EXPECT_EQ(cfg.windowWidth, 800);
     EXPECT_EQ(cfg.drillingAtExit, 0);
+}
+
+TEST(Exit, ThePlacementCarriesTheGasTrackEndAndEvenAMinimisedWindowSavesTheLastFile)
+{
+    const QString ini = DocumentsFolder() + "startupM.ini";
+    {
+        Well w(1000, 1200);
+        w.window.State().layout.format.gasRight = 812;
+        w.window.setGeometry(100, 120, 800, 600);
+        EXPECT_TRUE(w.window.CanClose());
+        EXPECT_TRUE(testing_support::ReadBytes(ini).contains("\nEnd=812\n"));
+    }
+    QFile::remove(ini);
+    QFile::remove(TestDir() + "StrativM.ini");
+
+    Well w(1000, 1200);
+    w.window.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(w.window.CanClose());
+    EXPECT_FALSE(QFile::exists(ini));
+    EXPECT_EQ(testing_support::ReadBytes(TestDir() + "StrativM.ini"), QFile::encodeName(w.path) + '\0');
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
 TEST(Exit, TheCloseBoxIsRefusedWhileADataEntryOwnsTheWindow)

@@ -1,11 +1,13 @@
 // The main window with a well open: its layout, pens, display schemes, custom tracks and repair passes
 // as the window wires them, seen through what they leave behind (column edges, flags, menu, files).
+#include "app/layouthosts.h"
 #include "app/ui/logwindow.h"
 #include "layout/customdata.h"
 #include "layout/logcolours.h"
 #include "layout/schemes.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
+#include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/opendatafile.h"
 #include "wellfile/wellconfig.h"
@@ -20,22 +22,12 @@
 #include <vector>
 
 using testing_support::doubles;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
+using testing_support::WriteRecords;
 
 namespace {
-
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const void* data, std::size_t size)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(static_cast<const char*>(data), qint64(size)), qint64(size));
-}
 
 // A window that started up on a fresh user folder: the demo well (profile 12) is open.
 struct DemoWindow {
@@ -77,7 +69,7 @@ TEST(WindowLayout, OpeningTheDemoWellLaysItOutWithItsFirstSchemeAndItsColourFile
     EXPECT_NE(w.window.DepthScrollBar(), nullptr);
 
     // The well's scheme file was made with the defaults, and scheme 0's flags are in force.
-    const QByteArray sch = Bytes(w.File(".sch"));
+    const QByteArray sch = ReadBytes(w.File(".sch"));
     ASSERT_EQ(sch.size(), qsizetype(layout::kSchemeFileSize));
     layout::SchemeSet schemes;
     std::memcpy(schemes.data(), sch.constData(), layout::kSchemeFileSize);
@@ -110,7 +102,7 @@ TEST(WindowLayout, ASchemeChosenFromTheMenuIsShownRememberedAndTakenAgainOnOpen)
     // The third scheme shows the interpreted lithology, which takes a column of its own.
     layout::SchemeSet schemes = layout::DefaultSchemeSet();
     schemes[2].flags[layout::FLAG_INTERPRETED_LITH] = 1;
-    Write(w.File(".sch"), schemes.data(), layout::kSchemeFileSize);
+    WriteBytes(w.File(".sch"), schemes.data(), layout::kSchemeFileSize);
 
     s.view.redrawPending = false;
     ASSERT_TRUE(w.window.EvCommand(51718));
@@ -144,7 +136,7 @@ TEST(WindowLayout, LogColoursCancelledChangeNothingAndSavedAreWrittenAndInForce)
 {
     DemoWindow w;
     app::LogState& s = w.S();
-    const QByteArray before = Bytes(w.File(".clr"));
+    const QByteArray before = ReadBytes(w.File(".clr"));
     ASSERT_EQ(before.size(), qsizetype(layout::kPenTableSize));
 
     platform::Dialog::QueueTestScript([](platform::Dialog& d) {
@@ -152,7 +144,7 @@ TEST(WindowLayout, LogColoursCancelledChangeNothingAndSavedAreWrittenAndInForce)
         d.Click(platform::IDCANCEL);
     });
     ASSERT_TRUE(w.window.EvCommand(51906));
-    EXPECT_EQ(Bytes(w.File(".clr")), before);
+    EXPECT_EQ(ReadBytes(w.File(".clr")), before);
     EXPECT_EQ(s.layout.pens.pens[layout::PEN_TG].style, layout::PS_DASH);
 
     s.view.redrawPending = false;
@@ -162,7 +154,7 @@ TEST(WindowLayout, LogColoursCancelledChangeNothingAndSavedAreWrittenAndInForce)
         d.Click(platform::IDOK);
     });
     ASSERT_TRUE(w.window.EvCommand(51906));
-    const QByteArray after = Bytes(w.File(".clr"));
+    const QByteArray after = ReadBytes(w.File(".clr"));
     ASSERT_EQ(after.size(), qsizetype(layout::kPenTableSize));
     layout::PenEntry tg;
     std::memcpy(&tg, after.constData(), sizeof tg);
@@ -185,6 +177,7 @@ TEST(WindowLayout, CustomTracksOfAWellThatHasThemTakeTheirPlaceInTheLayout)
     bool field = s.well.fieldSettings;
     ASSERT_EQ(wellfile::SaveConfig(config, wellfile::PlaceOf(s), field), 1);
     s.env.screenWidth = 1400;
+    s.env.desktopWidth = 1400;
 
     ASSERT_EQ(w.window.OpenDataFile(w.File(".svm")), 1);
     ASSERT_TRUE(s.well.customTracksEnabled);
@@ -214,13 +207,26 @@ TEST(WindowLayout, RepairPassesOweARedrawAndLeaveASharedCopyOnDisk)
     QDir().mkpath(shared);
     ASSERT_TRUE(QFile::copy(w.File(".svm"), shared + "SHARED.svm"));
     std::vector<layout::CUSTDATAREC> custom(5);  // too short, and numbered from 0
-    Write(shared + "SHARED.svx", custom.data(), custom.size() * sizeof(layout::CUSTDATAREC));
-    const QByteArray svx = Bytes(shared + "SHARED.svx");
+    WriteRecords(shared + "SHARED.svx", custom);
+    const QByteArray svx = ReadBytes(shared + "SHARED.svx");
 
     ASSERT_EQ(w.window.OpenDataFile(shared + "SHARED.svm"), 1);
     ASSERT_TRUE(s.well.sharedFolderWell);
-    EXPECT_EQ(Bytes(shared + "SHARED.svx"), svx);
+    EXPECT_EQ(ReadBytes(shared + "SHARED.svx"), svx);
     s.well.file.hooks.renumberCustomRecords();
-    EXPECT_EQ(Bytes(shared + "SHARED.svx"), svx);
+    EXPECT_EQ(ReadBytes(shared + "SHARED.svx"), svx);
     EXPECT_EQ(s.well.file.customTopDepth, s.well.file.fileTopDepth);
+}
+
+TEST(WindowLayout, TheWholeDesktopIsDividedAmongItsMonitors)
+{
+    // Two monitors of 2560: each shows a screen of 2560, not half of one monitor.
+    app::LogState s;
+    s.env.screenWidth = 2560;
+    s.env.desktopWidth = 5120;
+    s.env.monitorCount = 2;
+    layout::LogLayout L;
+    layout::SetBlockHeight(L, app::LayoutInputsOf(s, 1400));
+    EXPECT_EQ(L.screenWidth, 2560);
+    EXPECT_EQ(L.monitorCount, 2);
 }

@@ -1,8 +1,14 @@
 #include "app/commandids.h"
 #include "app/menus.h"
 #include "app/ui/logwindow.h"
+#include "platform/folders.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/sidefiles_tops.h"
+#include "wellfile/wellconfig.h"
 
 #include <QAction>
 #include <QMenu>
@@ -49,6 +55,32 @@ QAction* ActionOf(QMenuBar* bar, int id)
         if (a->data().isValid() && a->data().toInt() == id)
             return a;
     return nullptr;
+}
+
+// A data file of sound records whose company text names `profile`.
+QString MakeProfileWell(const QString& folder, const QString& name, int profile)
+{
+    const QString path = testing_support::MakeWell(folder, name, 1000, 1400);
+    auto rows = testing_support::FileRecords<wellfile::RECORD>(path);
+    platform::SetFieldText(rows.front().interpretedLith, "PRF" + std::to_string(profile));
+    testing_support::WriteRecords(path, rows);
+    return path;
+}
+
+// The hotwire byte of the open well's settings record on disk.
+int StoredHotwire(const app::LogState& s)
+{
+    wellfile::WellConfig cfg{};
+    return wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings) == 1 ? cfg.hotwire : -1;
+}
+
+void StoreHotwire(const app::LogState& s, int value)
+{
+    wellfile::WellConfig cfg{};
+    ASSERT_EQ(wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings), 1);
+    cfg.hotwire = std::uint8_t(value);
+    bool field = s.well.fieldSettings;
+    ASSERT_EQ(wellfile::SaveConfig(cfg, wellfile::PlaceOf(s), field), 1);
 }
 
 class Recorder final : public drilling::DrillingServices {
@@ -248,4 +280,86 @@ TEST(Menus, ACommandIsHeldBackWhileAnInputFunctionOwnsTheWindow)
 
     drillingItem->trigger();
     EXPECT_EQ(recorder.calls, QStringList({"CmDrilling"}));
+}
+
+TEST(Menus, EachOpenedWellGetsTheWholeMenuItsTopsAndItsOwnHotwireSetting)
+{
+    qputenv("USER", "tester");
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();  // the demo well, profile 12, with its formation tops
+    app::LogState& s = window.State();
+    const app::MenuBar& bar = window.Menu();
+
+    // Its tops are listed; the first lies at the file's first depth and gets none.
+    ASSERT_GT(s.well.tops.size(), 2u);
+    EXPECT_FALSE(bar.Contains(app::cmd::GotoTopFirst));
+    const app::MenuItem* second = bar.Find(app::cmd::GotoTopFirst + 1);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->text.toStdString(), platform::FieldText(s.well.tops[1].menuName));
+
+    const QString data = s.well.file.dataFolder;
+    const QString p12 = MakeProfileWell(data, "P12.svm", 12);
+    const QString p4 = MakeProfileWell(data, "P4.svm", 4);
+    ASSERT_EQ(window.OpenDataFile(p12), 1);
+    StoreHotwire(s, 0);  // saved with hotwire off
+
+    // Profile 4: no gas-as-percent item; hotwire is on for it, in memory only; a well without tops
+    // lists none of the last well's.
+    ASSERT_EQ(window.OpenDataFile(p4), 1);
+    window.RebuildMenu();
+    ASSERT_EQ(s.well.loggerId, 4);
+    EXPECT_FALSE(bar.Contains(app::cmd::GasPercent));
+    EXPECT_TRUE(s.options.hotwire);
+    EXPECT_FALSE(bar.Contains(app::cmd::GotoTopFirst + 1));
+
+    // Profile 12 again: the item is back, and the well's own setting (off) is shown and left as saved.
+    ASSERT_EQ(window.OpenDataFile(p12), 1);
+    window.RebuildMenu();
+    EXPECT_TRUE(bar.Contains(app::cmd::GasPercent));
+    EXPECT_FALSE(s.options.hotwire);
+    EXPECT_EQ(StoredHotwire(s), 0);
+    // In the drilling menu the item shows it too.
+    window.AssignMenu(3);
+    window.BuildMenu(-1);
+    ASSERT_TRUE(bar.Contains(app::cmd::Hotwire));
+    EXPECT_FALSE(bar.Find(app::cmd::Hotwire)->checked);
+    EXPECT_EQ(StoredHotwire(s), 0);
+
+    // Saved with hotwire on: on, checked, and the record keeps it.
+    StoreHotwire(s, 1);
+    ASSERT_EQ(window.OpenDataFile(p12), 1);
+    window.AssignMenu(3);
+    window.BuildMenu(-1);
+    EXPECT_TRUE(s.options.hotwire);
+    EXPECT_TRUE(bar.Find(app::cmd::Hotwire)->checked);
+    EXPECT_EQ(StoredHotwire(s), 1);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+TEST(Menus, CheckMarksShowTheStateAfterEveryCommand)
+{
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    Recorder recorder;  // drilling mode answers without switching
+    window.Neighbours().drilling = &recorder;
+    window.State().well.file.drilling = true;
+    window.AssignMenu(3);
+    window.BuildMenu(-1);
+    auto drillingItem = [&] { return ActionOf(window.menuBar(), app::cmd::Drilling); };
+    ASSERT_NE(drillingItem(), nullptr);
+    ASSERT_TRUE(drillingItem()->isChecked());
+
+    drillingItem()->trigger();  // Qt flips the mark; the command changed nothing
+    EXPECT_EQ(recorder.calls, QStringList({"CmDrilling"}));
+    EXPECT_TRUE(drillingItem()->isChecked());
+
+    window.State().interaction.commandLock = true;  // refused with a beep
+    drillingItem()->trigger();
+    EXPECT_EQ(doubles().sounder.beeps, 1);
+    EXPECT_TRUE(drillingItem()->isChecked());
+
+    // An unchecked item stays unchecked when its command is refused.
+    QAction* offsetRop = ActionOf(window.menuBar(), app::cmd::OffsetRop);
+    ASSERT_NE(offsetRop, nullptr);
+    offsetRop->trigger();
+    EXPECT_FALSE(offsetRop->isChecked());
 }

@@ -2,7 +2,9 @@
 #include "app/ui/logwindow.h"
 #include "support/testmain.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,15 @@ struct Window {
         w.viewTopDepth = first;
     }
     std::int32_t Top() { return window.State().well.file.viewTopDepth; }
+    int BarOfView() { return app::DepthBarPosition(Top(), {1000, 3000, 40}); }
 };
+
+void Wheel(QWidget* target, int delta)
+{
+    QWheelEvent e(QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &e);
+}
 
 }  // namespace
 
@@ -116,9 +126,56 @@ TEST(Scrolling, ANarrowWindowGetsTheHorizontalBarAndAWideOneLosesIt)
 
     w.window.EvHScroll(app::SB_PAGERIGHT, 0);
     EXPECT_EQ(w.window.State().scroll.horizontalOffset, 50);
+    w.window.State().view.redrawPending = true;  // a render is owed
     w.window.EvSize(1000, 700);
     EXPECT_EQ(w.window.HorizontalScrollBar(), nullptr);
     EXPECT_EQ(w.window.State().scroll.horizontalOffset, 0);
+    EXPECT_TRUE(w.window.State().view.redrawPending) << "widening must not drop the owed render";
+}
+
+TEST(Scrolling, TheWheelOverEitherBarPagesTheLogAndTheBarsAlwaysShowTheView)
+{
+    Window w(1000, 3000);
+    w.window.State().layout.format.trackUnit = 10;
+    w.window.EvSize(900, 700);
+    QScrollBar* depth = w.window.DepthScrollBar();
+    QScrollBar* horz = w.window.HorizontalScrollBar();
+    ASSERT_NE(depth, nullptr);
+    ASSERT_NE(horz, nullptr);
+
+    Wheel(depth, -120);
+    EXPECT_EQ(w.Top(), 1050);
+    EXPECT_EQ(depth->value(), w.BarOfView());
+    Wheel(horz, -120);  // pages the log too, and leaves the sideways offset alone
+    EXPECT_EQ(w.Top(), 1100);
+    EXPECT_EQ(w.window.State().scroll.horizontalOffset, 0);
+    EXPECT_EQ(horz->value(), 0);
+    EXPECT_EQ(depth->value(), w.BarOfView());
+
+    // A refused scroll leaves the thumbs where the view is.
+    w.window.State().interaction.commandLock = true;
+    depth->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    horz->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(doubles().sounder.beeps, 2);
+    EXPECT_EQ(w.Top(), 1100);
+    EXPECT_EQ(depth->value(), w.BarOfView());
+    EXPECT_EQ(horz->value(), 0);
+    w.window.State().interaction.commandLock = false;
+
+    QWidget memo;
+    w.window.Tools().memoEdit = &memo;
+    depth->triggerAction(QAbstractSlider::SliderToMaximum);
+    horz->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(w.Top(), 1100);
+    EXPECT_EQ(depth->value(), w.BarOfView());
+    EXPECT_EQ(horz->value(), 0);
+    w.window.Tools().memoEdit = nullptr;
+
+    // Moves that move nothing: the horizontal bar to its end (not a scroll of the log), line left at 0.
+    horz->triggerAction(QAbstractSlider::SliderToMaximum);
+    horz->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(w.window.State().scroll.horizontalOffset, 0);
+    EXPECT_EQ(horz->value(), 0);
 }
 
 TEST(Scrolling, HorizontalStepsStopShortOfTheEnd)
@@ -152,4 +209,22 @@ TEST(Scrolling, DepthAtRowStepsByTheDepthStepAndStaysInTheFile)
     g.fileBottomDepth = 1005;  // shorter than the lower bound: the last depth
     g.viewTopDepth = 1000;
     EXPECT_EQ(app::DepthAtRow(g, 160), 1005);
+}
+
+TEST(Scrolling, DepthAtRowOfTheWindowFollowsTheLogRowsOfItsLayout)
+{
+    qputenv("USER", "tester");
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();  // the demo well, one unit per record, laid out
+    const app::LogState& s = window.State();
+    const int top = s.layout.format.logAreaTop, row = s.layout.format.pixelsPerStep;
+    const std::int32_t viewTop = s.well.file.viewTopDepth;
+    ASSERT_GT(s.view.logAreaBottom, top + 4 * row);
+    ASSERT_LT(viewTop + 12, s.well.file.fileBottomDepth);
+
+    EXPECT_EQ(window.DepthAtRow(top + 3 * row + row / 2), viewTop + 3);
+    EXPECT_EQ(window.DepthAtRow(s.view.logAreaBottom),
+              std::min(viewTop + (s.view.logAreaBottom - top) / row, s.well.file.fileBottomDepth));
+    EXPECT_EQ(window.DepthAtRow(s.view.logAreaBottom + 1), s.well.file.fileBottomDepth);
+    EXPECT_EQ(window.DepthAtRow(top - 1), s.well.file.fileBottomDepth);
 }

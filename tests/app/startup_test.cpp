@@ -4,9 +4,12 @@
 #include "app/ui/logwindow.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wellfile/opendatafile.h"
 #include "wellfile/record.h"
+#include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,31 +22,11 @@
 #include <vector>
 
 using testing_support::doubles;
+using testing_support::MakeWell;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
 
 namespace {
-
-QString MakeWell(const QString& folder, const QString& name, int first, int last)
-{
-    QDir().mkpath(folder);
-    std::vector<wellfile::RECORD> rows;
-    for (int d = first; d <= last; ++d) {
-        wellfile::RECORD r;
-        r.depth = d;
-        r.rateOdd = r.rateOne = r.rate2Ft = 2.0f;
-        for (float& g : r.testGas)
-            g = 100;
-        r.gasScale = r.minutesScale = r.rateScale = r.temperatureScale = r.chromatographScale = 1;
-        platform::SetFieldText(r.lith, "100SH");
-        rows.push_back(r);
-    }
-    platform::SetFieldText(rows.front().interpretedLith, "PRF12");
-    const QString path = platform::JoinPath(folder, name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(reinterpret_cast<const char*>(rows.data()), qint64(rows.size() * sizeof(wellfile::RECORD)));
-    return path;
-}
 
 int RunTool(const QString& program, const QStringList& args, const QString& folder)
 {
@@ -169,11 +152,7 @@ TEST_F(StartupTest, PackageReplacesTheWellsFilesWhateverTheirLetterCase)
 TEST_F(StartupTest, PackageWithADamagedEntryLeavesTheDataFolderAsItWas)
 {
     const QString open = MakeWell(data, "WELL.svm", 100, 200);
-    {
-        QFile hdr(data + "WELL.hdr");
-        ASSERT_TRUE(hdr.open(QIODevice::WriteOnly));
-        hdr.write("the header of the open well");
-    }
+    WriteBytes(data + "WELL.hdr", "the header of the open well");
     ASSERT_EQ(wellfile::OpenDataFile(s, services, open), 1);
     const QString folder = TestDir() + "mail/";
     const QString fresh = MakeWell(folder + "src/", "WELL.svm", 500, 900);
@@ -230,17 +209,45 @@ TEST_F(StartupTest, PackageWithAnEntryOutsideItsFolderIsRefusedWhole)
 TEST_F(StartupTest, SideFileOnTheCommandLineOpensTheLastFileOfTheIni)
 {
     const QString last = MakeWell(data, "LAST.svm", 100, 400);
-    QFile ini(data + "StrativM.ini");
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(QFile::encodeName(last) + '\0');
-    ini.close();
+    WriteBytes(data + "StrativM.ini", QFile::encodeName(last) + '\0');
     QFile(data + "LAST.rpt").open(QIODevice::WriteOnly);
+
+    // The well was left with its view at 250: a refused command line does not stop that coming back.
+    wellfile::WellPlace place;
+    place.dataFolder = place.currentFolder = place.workingFolder = data;
+    place.wellName = "LAST";
+    wellfile::ConfigDefaults defaults;
+    defaults.loggerId = 12;
+    wellfile::WellConfig cfg = wellfile::DefaultWellConfig(defaults);
+    cfg.viewTopDepth = 250;
+    bool field = false;
+    ASSERT_EQ(wellfile::SaveConfig(cfg, place, field), 1);
 
     s.env.commandLineFile = data + "LAST.rpt";
     app::StartUp(s, services, {});
     EXPECT_EQ(s.well.file.dataFileName, last);
     EXPECT_TRUE(s.env.logOpenLines);
-    EXPECT_FALSE(s.env.commandLineStart && s.well.file.dataFileName.isEmpty());
+    EXPECT_FALSE(s.env.commandLineStart);
+    EXPECT_EQ(s.well.file.viewTopDepth, 250);
+}
+
+TEST_F(StartupTest, OnlyALockHeldByAnotherCopyMakesASecondInstance)
+{
+    platform::InstanceLock other;
+    ASSERT_TRUE(other.TryAcquire(platform::JoinPath(s.env.documentsFolder, "tempM")));
+    EXPECT_EQ(app::CreateInstanceMap(s), 0);
+    other.Release();
+    EXPECT_EQ(app::CreateInstanceMap(s), 1);
+    ASSERT_NE(s.env.instanceLock, nullptr);
+    EXPECT_TRUE(s.env.instanceLock->IsHeld());
+    app::ReleaseInstanceMap(s);
+
+    // No lock can be made where the documents folder should be (a file stands there): the lone copy
+    // is the first.
+    WriteBytes(TestDir() + "notafolder", "x");
+    s.env.documentsFolder = TestDir() + "notafolder/StrativM/";
+    EXPECT_EQ(app::CreateInstanceMap(s), 1);
+    EXPECT_EQ(s.env.instanceLock, nullptr);
 }
 
 TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
@@ -267,6 +274,17 @@ TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_EQ(log.readAll(), (install + "elogdemo.svm Opened by tester at 2600 ft  8:30 AM 01-15-26 PRF12 Demo Logging "
                                         "1 Ft\n\r").toLocal8Bit());
+}
+
+TEST(Startup, TheDataFileRoutinesTraceLinesReachTheActivityLog)
+{
+    qputenv("USER", "tester");
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.State().env.verboseActivityLog = true;
+    window.SetupWindow();
+    const QByteArray log = testing_support::ReadBytes(platform::DefaultInstallFolder() + "svdata-M.txt");
+    EXPECT_TRUE(log.contains("Auto Start 1 Ft\n\r")) << log.constData();
+    EXPECT_TRUE(log.contains("initilize 1 Ft\n\r"));
 }
 
 TEST(Startup, DemoWellIsTheSameEveryTime)

@@ -2,6 +2,7 @@
 #include "app/ui/logwindow.h"
 #include "app/ui/tlogapp.h"
 #include "platform/folders.h"
+#include "support/files.h"
 #include "support/testmain.h"
 
 #include <QFile>
@@ -15,9 +16,7 @@ namespace {
 
 void WriteIni(const QString& folder, const QByteArray& text)
 {
-    QFile f(platform::JoinPath(folder, QStringLiteral("startupM.ini")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(text), text.size());
+    testing_support::WriteBytes(platform::JoinPath(folder, QStringLiteral("startupM.ini")), text);
 }
 
 bool Read(const QByteArray& text, StartupPlacement& p)
@@ -67,6 +66,12 @@ TEST(StartupIni, NumbersAreReadAsAtoiReadsThem)
     EXPECT_EQ(p.y, 0);
     EXPECT_FALSE(p.width);
     EXPECT_EQ(p.height, INT_MAX);
+    // One sign only.
+    ASSERT_TRUE(Read("B12.svm\nLeft=+-5\nTop=--5\nWidth=+40\nHeight= - 3\n", p));
+    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(p.y, 0);
+    EXPECT_EQ(p.width, 40);
+    EXPECT_EQ(p.height, 0);
 
     // Lines are cut to 259 characters: an "=" beyond that is not seen.
     StartupPlacement q;

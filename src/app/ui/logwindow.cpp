@@ -1,7 +1,9 @@
 #include "app/ui/logwindow.h"
 
+#include "app/activitylines.h"
 #include "app/commandids.h"
 #include "exchange/copyout.h"
+#include "platform/text.h"
 #include "platform/winapi.h"
 
 #include <QAction>
@@ -50,6 +52,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         state_.well.captionText = caption;
         setWindowTitle(caption);
     };
+    hooks.writeActivityLog = [this](const QString& line) {
+        app::WriteActivityLine(state_, platform::ToCp1252(line).toStdString());
+    };
 
     AssignMenu(1);
     // The defaults only: the start-up proper (SetupWindow) runs once the application has the window.
@@ -64,7 +69,14 @@ LogWindow::~LogWindow()
     state_.engines.StopWorkers();
 }
 
-void LogWindow::AssignMenu(int resource) { state_.view.menuResource = resource; }
+void LogWindow::AssignMenu(int resource)
+{
+    // The resource as it comes, fixed items and all, whatever the last well deleted from it; the caller
+    // builds it for the well next (BuildMenu(-1)).
+    state_.view.menuResource = resource;
+    menu_ = app::MenuBar::Resource(resource);
+    MirrorMenuBar();
+}
 
 bool LogWindow::EvCommand(int id) { return Commands().Dispatch(*this, id); }
 

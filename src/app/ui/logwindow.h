@@ -196,6 +196,7 @@ public:
     QScrollBar* HorizontalScrollBar() const { return horzBar_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
@@ -231,8 +232,17 @@ private:
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();
+    // The check marks of the Qt menu bar set back to the menu's after a command.
+    void SyncMenuChecks();
+    // Keeps the hotwire setting on in the open well's settings record.
+    void StoreHotwireOn();
     void ApplyDragGasShift();
     void PlaceDepthScrollBar(int clientWidth, int clientHeight);
+    // Moves the view for a vertical scroll code; false when it was refused or moves nothing.
+    bool ScrollView(int code, int thumb, bool ctrl);
+    // The bars' thumbs set to the view's position, without a scroll signal.
+    void SyncDepthBar();
+    void SyncHorizontalBar(std::int32_t max);
     int ClientTop() const;  // the client area starts below the menu bar
     app::MenuBar menu_ = app::MenuBar::Resource(1);
     QScrollBar* depthBar_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/ui/logwindow.h"
 
+#include "app/activitylines.h"
 #include "app/dragshift.h"
 #include "app/notbuilt.h"
 #include "app/scrolling.h"
@@ -29,6 +30,7 @@ void LogWindow::MenuCommand(int id)
 {
     if (!PreProcessMsg(platform::WM_COMMAND))
         EvCommand(id);
+    SyncMenuChecks();
 }
 
 bool LogWindow::PreProcessMsg(unsigned msg)
@@ -217,7 +219,7 @@ bool LogWindow::CanClose()
             if (auto first = wellfile::ReadFirstRecord(f.dataFileName))
                 company = QString::fromStdString(platform::FieldText(first->interpretedLith, sizeof first->interpretedLith));
             std::string line = ExitLine(s, company);
-            wellfile::WriteLogLine(s, line);
+            app::WriteActivityLine(s, line);
         }
     }
 
@@ -255,7 +257,7 @@ bool LogWindow::CanClose()
     KillTimer(3);
     s.view.windowReady = false;
 
-    // 12. Window placement and the last file.
+    // 12. Window placement (not of a minimised window) and, always, the last file.
     if (!isMinimized() && !f.dataFileName.isEmpty()) {
         const QRect g = geometry();
         wellfile::WindowPlacement p;
@@ -266,10 +268,12 @@ bool LogWindow::CanClose()
         p.maximised = isMaximized();
         p.unitColumnWidth = s.layout.format.trackUnit;
         p.rowHeight = s.layout.format.pixelsPerStep;
+        p.gasTrackRight = s.layout.format.gasRight;
         if (!wellfile::SaveWindowPos(platform::DocumentsFolder(), p, f.dataFileName, false))
             platform::MessageBox(QStringLiteral("startupM.ini"), QStringLiteral("File Error"), platform::MB_OK);
-        wellfile::SaveIni(f.dataFolder, f.dataFileName);
     }
+    if (!f.dataFileName.isEmpty() && !wellfile::SaveIni(f.dataFolder, f.dataFileName))
+        platform::MessageBox(QStringLiteral("StrativM.ini"), QStringLiteral("File Error"), platform::MB_OK);
 
     // 13. Child windows.
     delete tools_.readoutA;

@@ -2,11 +2,13 @@
 // routines its state groups and answers their callbacks (layout, grid images, menu, repaint).
 #include "app/ui/logwindow.h"
 
+#include "app/activitylines.h"
 #include "app/commandids.h"
 #include "app/layouthosts.h"
 #include "layout/ui/pendialog.h"
 #include "layout/ui/schemedialog.h"
 #include "platform/services.h"
+#include "platform/text.h"
 #include "wellfile/opendatafile.h"
 #include "wellfile/settingsblock.h"
 
@@ -117,12 +119,14 @@ void LogWindow::SetLogFormat(int profile, int rowHeight)
     calls.createDepthScrollBar = [this] { PlaceDepthScrollBar(width(), ClientHeight()); };
     calls.trace = [this](const QString& line) {
         if (state_.env.verboseActivityLog)
-            wellfile::WriteLogLine(state_, line.toStdString());
+            app::WriteActivityLine(state_, platform::ToCp1252(line).toStdString());
     };
     layout::SetLogFormat(L, profile, rowHeight, app::LayoutInputsOf(s, ClientHeight()), calls);
 
     s.options.hotwire = L.hotWire;
     s.well.file.viewDepthSpan = L.viewDepthSpan;
+    // The last screen row of the log: rows below it show no depth of their own (DepthAtRow).
+    s.view.logAreaBottom = L.logArea.bottom;
     app::RefreshCustomTrackHost(s);
 }
 

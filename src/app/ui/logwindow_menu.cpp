@@ -1,6 +1,7 @@
 #include "app/ui/logwindow.h"
 
 #include "app/commandids.h"
+#include "platform/services.h"
 #include "wellfile/opendatafile.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellconfig.h"
@@ -61,14 +62,43 @@ int LogWindow::BuildMenu(int part)
     s.options.realTimeChart = out.realTimeChart;
     if (part == 6 || part == -1)
         s.layout.schemes.currentScheme = out.currentScheme;
-    if (out.storeHotwire && s.well.config.hotwire != 1) {
-        // The check mark shows the setting; the well's record keeps it.
-        s.well.config.hotwire = 1;
-        wellfile::SaveConfig(s.well.config, wellfile::PlaceOf(s), s.well.fieldSettings);
-    }
+    if (out.storeHotwire)
+        StoreHotwireOn();
     s.version = app::ParseVersion(s.env.versionText);
     MirrorMenuBar();
     return 1;
+}
+
+void LogWindow::StoreHotwireOn()
+{
+    // As the Hotwire command stores it: byte 60 of the open well's record on disk, the rest as it is
+    // there. A well without a readable record gets none written over it.
+    app::LogState& s = state_;
+    s.well.config.hotwire = 1;
+    const wellfile::WellPlace place = wellfile::PlaceOf(s);
+    wellfile::WellConfig cfg{};
+    bool fieldSettings = s.well.fieldSettings;
+    if (s.well.file.wellName.isEmpty() || !wellfile::LoadConfig(cfg, place, fieldSettings) || cfg.hotwire == 1)
+        return;
+    cfg.hotwire = 1;
+    if (!wellfile::SaveConfig(cfg, place, fieldSettings))
+        platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
+                             platform::MB_OK);
+}
+
+void LogWindow::SyncMenuChecks()
+{
+    // A checkable action flips its own mark when clicked, even for a command that was refused: the
+    // marks are set back to what the menu says.
+    QMenuBar* bar = menuBar();
+    for (QAction* a : bar->findChildren<QAction*>()) {
+        if (!a->data().isValid())
+            continue;
+        const app::MenuItem* item = menu_.Find(a->data().toInt());
+        const bool checked = item && item->checked;
+        a->setCheckable(checked);
+        a->setChecked(checked);
+    }
 }
 
 void LogWindow::BuildMudlogMenu()

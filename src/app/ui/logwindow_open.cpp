@@ -12,7 +12,13 @@ namespace {
 class LogWindowServices final : public app::WindowServices {
 public:
     explicit LogWindowServices(LogWindow& window) : window_(window) {}
-    void AssignMenu(app::LogState&, int resource) override { window_.AssignMenu(resource); }
+    void AssignMenu(app::LogState& log, int resource) override
+    {
+        // The open has read the well's tops by now: the Tops pop-up lists them when there are any.
+        log.lists.topsLoaded = !log.well.tops.empty();
+        window_.AssignMenu(resource);
+        window_.BuildMenu(-1);
+    }
     void BuildMenu(app::LogState&, int mode) override { window_.BuildMenu(mode); }
     void RebuildMenu(app::LogState&) override { window_.RebuildMenu(); }
     void Invalidate(app::LogState&) override { window_.update(); }
@@ -41,8 +47,10 @@ public:
     void SetLogFormat(app::LogState&, int profile) override { window_.SetLogFormat(profile); }
     void ApplyScheme(app::LogState& log, int scheme) override
     {
-        // The well's settings record has just been read: the scheme options come from it.
+        // The well's settings record has just been read: the scheme options and the hotwire setting
+        // come from it, before the scheme lays the log out.
         app::TakeSchemeOptions(log);
+        log.options.hotwire = log.well.config.hotwire != 0;
         window_.ApplyScheme(scheme, false);
     }
     void LoadCustomTracks(app::LogState&) override { window_.LoadCustomTracks(false); }

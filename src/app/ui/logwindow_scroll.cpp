@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 // Scrolling, sizing and the wheel: these change the view fields and invalidate; painting is the
 // view's.
 
@@ -67,13 +69,41 @@ void LogWindow::PlaceDepthScrollBar(int clientWidth, int clientHeight)
         });
         connect(depthBar_, &QAbstractSlider::sliderReleased, this,
                 [this] { EvVScroll(app::SB_THUMBPOSITION, depthBar_->sliderPosition()); });
+        depthBar_->installEventFilter(this);
     }
     const int thick = ScrollBarThickness(this);
     const int top = state_.layout.format.logAreaTop;
     depthBar_->setGeometry(clientWidth - thick, ClientTop() + top, thick, std::max(clientHeight - top - thick, thick));
+    SyncDepthBar();
+    depthBar_->show();
+}
+
+void LogWindow::SyncDepthBar()
+{
+    if (!depthBar_)
+        return;
+    // Quietly: the bar's own action signal would come back as a thumb move.
     const QSignalBlocker quiet(depthBar_);
     depthBar_->setSliderPosition(app::DepthBarPosition(state_.well.file.viewTopDepth, RangeOf(state_)));
-    depthBar_->show();
+}
+
+void LogWindow::SyncHorizontalBar(std::int32_t max)
+{
+    if (!horzBar_)
+        return;
+    const QSignalBlocker quiet(horzBar_);
+    horzBar_->setSliderPosition(app::HorizontalBarPosition(state_.scroll.horizontalOffset, max));
+}
+
+bool LogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The wheel over either bar pages the log as it does over the window; the bars would otherwise
+    // move themselves and report a thumb move that repaints nothing.
+    if (event->type() == QEvent::Wheel && watched && (watched == depthBar_ || watched == horzBar_)) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void LogWindow::EvSize(int w, int h)
@@ -93,6 +123,8 @@ void LogWindow::EvSize(int w, int h)
     sc.windowHeight = h;
     if (w >= L.logRight) {
         sc.horizontalOffset = 0;
+        // A render still owed (a file just opened, a scheme changed) stays owed: a wider window needs
+        // the log as much as before, so redrawPending is left as it is.
         if (!held)
             update();
         return;
@@ -106,11 +138,13 @@ void LogWindow::EvSize(int w, int h)
     horzBar_->setGeometry(0, ClientTop() + h - (thick - 1), w - thick, thick);
     horzBar_->setRange(0, std::max(L.logRight - w + thick, 0));
     horzBar_->setSliderPosition(sc.horizontalOffset);
+    // To the edges (SB_TOP, SB_BOTTOM) the log does not move: the handler sets the bar back.
     connect(horzBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
         const int code = CodeOf(action);
-        if (code >= 0 && code != app::SB_TOP && code != app::SB_BOTTOM)
+        if (code >= 0)
             EvHScroll(code, horzBar_->sliderPosition());
     });
+    horzBar_->installEventFilter(this);
     horzBar_->show();
     if (w > sc.lastClientWidth && !held)
         update();
@@ -125,12 +159,20 @@ void LogWindow::resizeEvent(QResizeEvent* e)
 
 void LogWindow::EvVScroll(int code, int thumb, bool ctrl)
 {
+    // While the thumb is dragged the bar stays where the user holds it; after anything else it shows
+    // the view, also when the scroll was refused or moved nothing.
+    if (!ScrollView(code, thumb, ctrl) || code != app::SB_THUMBTRACK)
+        SyncDepthBar();
+}
+
+bool LogWindow::ScrollView(int code, int thumb, bool ctrl)
+{
     app::LogState& s = state_;
     if (!tools_.memoEdit.isNull())
-        return;
+        return false;
     if (s.interaction.commandLock || s.interaction.dataEntryActive) {
         platform::MessageBeep(0);
-        return;
+        return false;
     }
     if (tools_.popupBox && tools_.popupBox->isVisible())
         tools_.popupBox->hide();
@@ -138,47 +180,42 @@ void LogWindow::EvVScroll(int code, int thumb, bool ctrl)
     const app::DepthRange range = RangeOf(s);
     const std::optional<std::int32_t> target = app::ScrollTarget(code, thumb, ctrl, s.well.file.viewTopDepth, range);
     if (!target)
-        return;
+        return false;
     if (code == app::SB_BOTTOM)
         s.scroll.notAtBottom = false;
     // Limited while the thumb is dragged too, so the view never points past the file.
     s.well.file.viewTopDepth = app::LimitTop(*target, range);
     if (code == app::SB_THUMBTRACK)
-        return;  // the bar keeps its place and nothing is repainted until the thumb is let go
+        return true;  // nothing is repainted until the thumb is let go
     if (!s.view.holdRepaint)
         update();
-    if (depthBar_) {
-        // The bar's own action signal would come back as a thumb move.
-        const QSignalBlocker quiet(depthBar_);
-        depthBar_->setSliderPosition(app::DepthBarPosition(s.well.file.viewTopDepth, range));
-    }
+    return true;
 }
 
 void LogWindow::EvHScroll(int code, int thumb)
 {
     app::LogState& s = state_;
-    if (!tools_.memoEdit.isNull())
+    const int thick = ScrollBarThickness(this);
+    const std::int32_t max = std::max(s.layout.format.logRight - width() + thick, 0);
+    if (!tools_.memoEdit.isNull()) {
+        SyncHorizontalBar(max);
         return;
+    }
     if (tools_.popupBox && tools_.popupBox->isVisible())
         tools_.popupBox->hide();
     if (s.interaction.commandLock) {
         platform::MessageBeep(0);
+        SyncHorizontalBar(max);
         return;
     }
-    const int thick = ScrollBarThickness(this);
-    const int clientWidth = width();
-    const std::int32_t max = std::max(s.layout.format.logRight - clientWidth + thick, 0);
     if (horzBar_)
         horzBar_->setRange(0, max);
-    const std::optional<std::int32_t> offset = app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.layout.format.trackUnit);
-    if (!offset)
-        return;
-    s.scroll.horizontalOffset = *offset;
-    update();  // the view copies the rendered log from the new column
-    if (horzBar_) {
-        const QSignalBlocker quiet(horzBar_);
-        horzBar_->setSliderPosition(app::HorizontalBarPosition(*offset, max));
+    if (const std::optional<std::int32_t> offset =
+            app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.layout.format.trackUnit)) {
+        s.scroll.horizontalOffset = *offset;
+        update();  // the view copies the rendered log from the new column
     }
+    SyncHorizontalBar(max);
 }
 
 int LogWindow::EvMouseWheel(int wheelDelta, bool ctrl)

@@ -15,8 +15,15 @@ void LogWindow::SetupWindow()
         state_.env.screenWidth = screen->geometry().width();
         state_.env.screenHeight = screen->geometry().height();
     }
-    state_.env.monitorCount = int(QGuiApplication::screens().size());
+    // The layout divides the whole desktop among its monitors.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    state_.env.monitorCount = int(screens.size());
+    state_.env.desktopWidth = 0;
+    for (const QScreen* screen : screens)
+        state_.env.desktopWidth += screen->geometry().width();
     state_.view.holdRepaint = true;
+    // The data-file routines write their "Auto Start" trace when the activity log is verbose.
+    state_.well.file.autoStart = state_.env.verboseActivityLog;
 
     app::SettleFolders(state_);
     // The user's settings record says whether the schemes are kept in the data folder.
