@@ -1,5 +1,6 @@
 // Lines on images: GDI's Bresenham pixels without the end point, pen styles, wide pens and mixes.
 #include "platform/draw/dc.h"
+#include "support/images.h"
 
 #include <QImage>
 
@@ -11,17 +12,11 @@
 #include <utility>
 
 using namespace platform;
+using testing_support::White;
 
 namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
-
-QImage White(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(0xFFFFFFFFu);
-    return img;
-}
 
 Pixels NonWhite(const QImage& img)
 {
@@ -33,32 +28,24 @@ Pixels NonWhite(const QImage& img)
     return out;
 }
 
-// The textbook integer Bresenham, end point left out; on a tie it stays on the start's side.
+// GDI's pixels, end point left out: one pixel per step along the major axis, the minor coordinate the
+// true one rounded to nearest, and where the line passes exactly halfway the smaller minor coordinate.
 Pixels ReferenceLine(int x0, int y0, int x1, int y1)
 {
     Pixels out;
-    const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
-    const int sx = x1 < x0 ? -1 : 1, sy = y1 < y0 ? -1 : 1;
-    if (dx >= dy) {
-        int err = 2 * dy - dx, y = y0;
-        for (int i = 0, x = x0; i < dx; ++i, x += sx) {
-            out.insert({x, y});
-            if (err > 0) {
-                y += sy;
-                err -= 2 * dx;
-            }
-            err += 2 * dy;
-        }
-    } else {
-        int err = 2 * dx - dy, x = x0;
-        for (int i = 0, y = y0; i < dy; ++i, y += sy) {
-            out.insert({x, y});
-            if (err > 0) {
-                x += sx;
-                err -= 2 * dy;
-            }
-            err += 2 * dx;
-        }
+    const long long dx = x1 - x0, dy = y1 - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const long long n = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const long long dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
+    for (long long i = 0; i < n; ++i) {
+        // minor offset = nearest to i * dMinor / n, ties down: ceil((2 * i * dMinor - n) / (2 * n))
+        const long long num = 2 * i * dMinor - n, den = 2 * n;
+        const long long minor = num >= 0 ? (num + den - 1) / den : -((-num) / den);
+        const long long major = dMajor < 0 ? -i : i;
+        if (xMajor)
+            out.insert({int(x0 + major), int(y0 + minor)});
+        else
+            out.insert({int(x0 + minor), int(y0 + major)});
     }
     return out;
 }
@@ -91,6 +78,9 @@ TEST(DcLines, SlopedLinesFollowBresenham)
     EXPECT_EQ(Drawn(10, 10, 0, 0, 5, 2), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}));
     EXPECT_EQ(Drawn(10, 10, 0, 0, 4, 1), (Pixels{{0, 0}, {1, 0}, {2, 0}, {3, 1}}));  // tie at x = 2
     EXPECT_EQ(Drawn(10, 10, 0, 0, 2, 5), (Pixels{{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}}));
+    // Drawn back the tie at x = 2 still takes the upper pixel; a steep tie takes the left one.
+    EXPECT_EQ(Drawn(10, 10, 4, 1, 0, 0), (Pixels{{1, 0}, {2, 0}, {3, 1}, {4, 1}}));
+    EXPECT_EQ(Drawn(10, 10, 1, 4, 0, 0), (Pixels{{0, 1}, {0, 2}, {1, 3}, {1, 4}}));
     // A fan from the centre to every point of a square ring covers all octants, ties and diagonals.
     const int c = 40;
     for (int k = -30; k <= 30; k += 3) {
@@ -98,6 +88,25 @@ TEST(DcLines, SlopedLinesFollowBresenham)
                                      std::pair{c + 30, c + k}}) {
             SCOPED_TRACE(testing::Message() << "to " << ex << "," << ey);
             EXPECT_EQ(Drawn(81, 81, c, c, ex, ey), ReferenceLine(c, c, ex, ey));
+        }
+    }
+}
+
+TEST(DcLines, ALineDrawnBackSetsTheSamePixelsButItsEnds)
+{
+    // XOR there and back: every pixel both passes set goes back; only the two end points stay changed.
+    const int c = 40;
+    for (int k = -30; k <= 30; k += 2) {
+        for (const auto& [ex, ey] : {std::pair{c + k, c - 30}, std::pair{c + k, c + 30}, std::pair{c - 30, c + k},
+                                     std::pair{c + 30, c + k}, std::pair{c + k / 2, c + 7}, std::pair{c + 9, c + k / 3}}) {
+            QImage img = White(81, 81);
+            Dc dc(img);
+            dc.SetROP2(R2_XORPEN);
+            dc.SelectObject(Pen(RGB(255, 255, 255)));
+            dc.MoveTo(c, c);
+            dc.LineTo(ex, ey);
+            dc.LineTo(c, c);
+            EXPECT_EQ(NonWhite(img), (Pixels{{c, c}, {ex, ey}})) << "to " << ex << "," << ey;
         }
     }
 }

@@ -62,6 +62,16 @@ TEST(DcPdf, MaskPenFillAndHatchShowTheirColours)
         dc.SetBkColor(RGB(0, 0, 255));
         dc.SelectObject(Brush::Hatched(HS_BDIAGONAL, RGB(0, 128, 0)));
         dc.Rectangle(140, 100, 205, 165);
+        // A see-through source is drawn opaque, as a GDI bitmap has no alpha; a negative destination
+        // width covers [x + w + 1, x + 1) and mirrors.
+        QImage halves(20, 10, QImage::Format_ARGB32);
+        halves.fill(qRgba(255, 0, 0, 0));
+        for (int y = 0; y < 10; ++y)
+            for (int x = 10; x < 20; ++x)
+                halves.setPixel(x, y, qRgba(0, 0, 255, 0x40));
+        dc.SetROP2(R2_COPYPEN);
+        dc.BitBlt(20, 100, 20, 10, halves, 0, 0, SRCCOPY);
+        dc.StretchBlt(99, 100, -40, 20, halves, 0, 0, 20, 10, SRCCOPY);
         dc.SetROP2(R2_XORPEN);  // a line that needs the band's knowledge of the black band below
         dc.SelectObject(Pen(RGB(255, 255, 255)));
         dc.MoveTo(10, 25);
@@ -77,6 +87,13 @@ TEST(DcPdf, MaskPenFillAndHatchShowTheirColours)
     EXPECT_EQ(At4(page, 110, 45), RGB(255, 255, 255));   // outside everything
     EXPECT_EQ(At4(page, 15, 25), RGB(0, 0, 0));          // XOR white over white
     EXPECT_EQ(At4(page, 60, 25), RGB(255, 255, 255));    // XOR white over black
+
+    EXPECT_EQ(At4(page, 25, 105), RGB(255, 0, 0));
+    EXPECT_EQ(At4(page, 35, 105), RGB(0, 0, 255));
+    EXPECT_EQ(At4(page, 59, 105), RGB(255, 255, 255));   // left of [60, 100)
+    EXPECT_EQ(At4(page, 61, 105), RGB(0, 0, 255));       // mirrored: blue half on the left
+    EXPECT_EQ(At4(page, 98, 118), RGB(255, 0, 0));
+    EXPECT_EQ(At4(page, 100, 105), RGB(255, 255, 255));
 
     int wrong = 0;
     for (int y = 12; y < 72; ++y)

@@ -1,38 +1,23 @@
 // Shapes, brush fills and blits on images.
 #include "platform/draw/dc.h"
 #include "platform/draw/raster.h"
+#include "support/images.h"
+#include "support/testmain.h"
 
 #include <QImage>
+#include <QPdfWriter>
+
+#include <climits>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
+using testing_support::Filled;
+using testing_support::Touched;
 
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0), kGrey = RGB(128, 128, 128);
-
-QImage Filled(int w, int h, COLORREF c)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(raster::ToPixel(c));
-    return img;
-}
-
-// The rectangle [l, r) x [t, b) of pixels that differ from `background`; empty when none.
-RECT Touched(const Dc& dc, int w, int h, COLORREF background)
-{
-    RECT r{w, h, 0, 0};
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (dc.GetPixel(x, y) != background) {
-                r.left = std::min(r.left, x);
-                r.top = std::min(r.top, y);
-                r.right = std::max(r.right, x + 1);
-                r.bottom = std::max(r.bottom, y + 1);
-            }
-    return r;
-}
 
 }  // namespace
 
@@ -267,7 +252,7 @@ TEST(DcBlits, CopiesMixesAndStretches)
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             EXPECT_EQ(dc.GetPixel(x, 12 + y), RGB((x / 2) * 60, (y / 2) * 60, 0x0F));
-    dc.StretchBlt(8, 12, 4, 2, src, 4, 0, -4, 4, SRCCOPY);  // mirrored, halved in height (rows 1 and 3)
+    dc.StretchBlt(8, 12, 4, 2, src, 3, 0, -4, 4, SRCCOPY);  // mirrored, halved in height (rows 1 and 3)
     EXPECT_EQ(dc.GetPixel(8, 12), RGB(180, 60, 0x0F));
     EXPECT_EQ(dc.GetPixel(11, 13), RGB(0, 180, 0x0F));
 
@@ -281,6 +266,59 @@ TEST(DcBlits, CopiesMixesAndStretches)
         EXPECT_EQ(r.GetPixel(1, y), RGB(y - 1, 0, 0));
     r.BitBlt(0, 0, 3, 5, r, 0, 1, SRCINVERT);
     EXPECT_EQ(r.GetPixel(1, 1), RGB(0 ^ 1, 0, 0));
+}
+
+TEST(DcBlits, NegativeExtentsCoverThePixelsBeforeTheEdge)
+{
+    // A negative extent covers [x + w + 1, x + 1) on either side of a blit.
+    QImage row = Filled(7, 1, kBlack);
+    for (int x = 0; x < 7; ++x)
+        row.setPixel(x, 0, raster::ToPixel(RGB(10 * (x + 1), 0, 0)));
+    QImage img = Filled(10, 6, kWhite);
+    Dc dc(img);
+    dc.StretchBlt(7, 0, -7, 1, row, 0, 0, 7, 1, SRCCOPY);  // columns 1..7, mirrored
+    EXPECT_EQ(dc.GetPixel(0, 0), kWhite);
+    for (int x = 1; x <= 7; ++x)
+        EXPECT_EQ(dc.GetPixel(x, 0), RGB(10 * (7 - x + 1), 0, 0)) << x;
+    EXPECT_EQ(dc.GetPixel(8, 0), kWhite);
+    dc.StretchBlt(0, 1, 7, 1, row, 6, 0, -7, 1, SRCCOPY);  // source columns 0..6 read backwards
+    for (int x = 0; x < 7; ++x)
+        EXPECT_EQ(dc.GetPixel(x, 1), RGB(10 * (7 - x), 0, 0)) << x;
+    dc.BitBlt(5, 2, -3, 1, row, 2, 0, SRCCOPY);  // both sides shift alike: source 0..2 onto 3..5
+    EXPECT_EQ(dc.GetPixel(2, 2), kWhite);
+    EXPECT_EQ(dc.GetPixel(3, 2), RGB(10, 0, 0));
+    EXPECT_EQ(dc.GetPixel(5, 2), RGB(30, 0, 0));
+    EXPECT_EQ(dc.GetPixel(6, 2), kWhite);
+    dc.PatBlt(5, 5, -3, -2, BLACKNESS);  // columns 3..5, rows 4..5
+    EXPECT_EQ(dc.GetPixel(3, 4), kBlack);
+    EXPECT_EQ(dc.GetPixel(5, 5), kBlack);
+    EXPECT_EQ(dc.GetPixel(2, 4), kWhite);
+    EXPECT_EQ(dc.GetPixel(6, 5), kWhite);
+    EXPECT_EQ(dc.GetPixel(4, 3), kWhite);
+}
+
+TEST(DcBlits, AnAlphaSourceLeavesTheTargetOpaque)
+{
+    // Alpha is no part of a GDI bitmap: whatever a source's alpha, the RGB32 target stays opaque.
+    QImage src(4, 4, QImage::Format_ARGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            src.setPixel(x, y, qRgba(40 * x, 40 * y, 0x0F, x == 0 ? 0 : 0x40));
+    QImage img = Filled(30, 10, RGB(0xF0, 0xF0, 0xF0));
+    Dc dc(img);
+    for (std::uint32_t rop : {SRCCOPY, SRCAND, SRCPAINT, SRCINVERT, MERGECOPY, SRCERASE}) {
+        dc.BitBlt(0, 0, 4, 4, src, 0, 0, rop);
+        dc.StretchBlt(5, 0, 8, 8, src, 0, 0, 4, 4, rop);
+        dc.StretchBlt(20, 0, -4, 4, src, 0, 0, 4, 4, rop);
+        for (int y = 0; y < img.height(); ++y) {
+            const auto* line = reinterpret_cast<const std::uint32_t*>(img.constScanLine(y));
+            for (int x = 0; x < img.width(); ++x)
+                ASSERT_EQ(line[x] >> 24, 0xFFu) << "rop " << std::hex << rop << std::dec << " at " << x << "," << y;
+        }
+    }
+    dc.BitBlt(0, 5, 4, 4, src, 0, 0, SRCCOPY);
+    EXPECT_EQ(dc.GetPixel(0, 5), RGB(0, 0, 0x0F));  // colour kept, alpha dropped
+    EXPECT_EQ(dc.GetPixel(3, 6), RGB(120, 40, 0x0F));
 }
 
 TEST(DcBlits, MemoryDcStartsBlackAndImagesReport96Dpi)
@@ -301,4 +339,51 @@ TEST(DcBlits, MemoryDcStartsBlackAndImagesReport96Dpi)
     EXPECT_EQ(dc.GetDeviceCaps(VERTRES), 20);
     EXPECT_EQ(dc.GetDeviceCaps(PHYSICALWIDTH), 40);
     EXPECT_EQ(dc.GetDeviceCaps(TECHNOLOGY), DT_RASDISPLAY);
+}
+
+TEST(DcBlits, ExtremeCoordinatesNeitherOverflowNorSpill)
+{
+    // Off-scale values reach the Dc as coordinates at the ends of int, on images and on paper alike.
+    constexpr int kMin = INT_MIN, kMax = INT_MAX;
+    const QImage src = Filled(4, 4, RGB(0, 0, 255));
+    QImage img = Filled(20, 20, kWhite);
+    Dc dc(img);
+    dc.PatBlt(kMin, kMin, -5, -5, BLACKNESS);
+    dc.PatBlt(kMax, kMax, kMin + 1, kMin + 1, BLACKNESS);  // covers [1, INT_MAX + 1): all but column and row 0
+    EXPECT_EQ(dc.GetPixel(0, 0), kWhite);
+    EXPECT_EQ(dc.GetPixel(1, 1), kBlack);
+    EXPECT_EQ(dc.GetPixel(19, 19), kBlack);
+    dc.PatBlt(0, 0, 20, 20, WHITENESS);
+    dc.BitBlt(kMin, kMin, kMax, kMax, src, kMin, kMin, SRCCOPY);
+    dc.StretchBlt(kMin, kMin, kMax, kMax, src, 0, 0, 4, 4, SRCCOPY);
+    dc.StretchBlt(0, 0, 20, 20, src, kMin, kMin, kMax, kMax, SRCCOPY);
+    dc.StretchBlt(0, 0, 20, 20, src, kMax, kMax, kMin, kMin, SRCCOPY);
+    EXPECT_EQ(Touched(dc, 20, 20, kWhite).right, 0);  // none of these reaches a source pixel
+    // [INT_MAX + INT_MIN + 1, INT_MAX + 1) on both sides: the source lands at the origin unscaled.
+    dc.BitBlt(kMax, 0, kMin, 2, src, kMax, 0, SRCCOPY);
+    dc.StretchBlt(kMax, kMax, kMin, kMin, src, kMax, kMax, kMin, kMin, SRCCOPY);
+    const RECT ink = Touched(dc, 20, 20, kWhite);
+    EXPECT_EQ(ink.right, 4);
+    EXPECT_EQ(ink.bottom, 4);
+    dc.StretchBlt(kMin / 2, 0, kMax, 20, src, 0, 0, 4, 4, SRCCOPY);  // one source column spread over the image
+    EXPECT_EQ(dc.GetPixel(0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(dc.GetPixel(19, 19), RGB(0, 0, 255));
+    dc.Rectangle(kMin, kMin, kMax, kMax);
+    dc.RoundRect(kMax, kMax, kMin, kMin, kMax, kMax);
+
+    const QString file = testing_support::TestDir() + "extreme.pdf";
+    QPdfWriter writer(file);
+    writer.setResolution(96);
+    Dc paper(writer);
+    for (int rop2 : {R2_COPYPEN, R2_XORPEN}) {  // plain vectors, then through an image band
+        paper.SetROP2(rop2);
+        paper.Rectangle(kMin, kMin, kMax, kMax);
+        paper.Ellipse(kMax, kMax, kMin, kMin);
+        paper.RoundRect(kMin, 0, kMax, 50, kMax, kMax);
+        paper.MoveTo(kMin, kMin);
+        paper.LineTo(kMax, kMax);
+        paper.PatBlt(kMax, kMax, kMin, kMin, PATINVERT);
+        paper.BitBlt(kMin, kMin, kMax, kMax, src, kMin, kMin, rop2 == R2_COPYPEN ? SRCCOPY : SRCINVERT);
+        paper.StretchBlt(kMax, 0, kMin, 100, src, kMax, 0, kMin, 4, rop2 == R2_COPYPEN ? SRCCOPY : SRCINVERT);
+    }
 }

@@ -29,12 +29,43 @@ raster::Pattern PatternOf(const Brush& brush, COLORREF bk)
     return p;
 }
 
-// The source pixels as RGB32 (alpha, where there is any, is not part of a GDI bitmap).
+// The source pixels as 32-bit words. Alpha is no part of a GDI bitmap: an ARGB32 source is read as it
+// is and the raster operations write every pixel opaque.
 QImage AsRgb32(const QImage& image)
 {
     if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32)
         return image;
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// An RGB32 image of `part` with every pixel opaque, for a device that would blend by alpha.
+QImage Opaque(QImage part)
+{
+    if (part.format() == QImage::Format_RGB32)
+        return part;
+    if (part.format() != QImage::Format_ARGB32)
+        return part.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < part.height(); ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(part.scanLine(y));
+        for (int x = 0; x < part.width(); ++x)
+            row[x] |= 0xFF000000u;
+    }
+    part.reinterpretAsFormat(QImage::Format_RGB32);
+    return part;
+}
+
+// What a GDI extent covers: [x, x + w), or [x + w + 1, x + 1) when w is negative. Kept within
+// +-10^9, far beyond any image or page, so that sums with it stay inside int.
+struct Extent {
+    int lo;
+    int length;
+};
+Extent ExtentOf(int x, int w)
+{
+    constexpr long long kLimit = 1'000'000'000;
+    const long long lo = w < 0 ? (long long)x + w + 1 : x, hi = w < 0 ? (long long)x + 1 : (long long)x + w;
+    const long long l = std::clamp(lo, -kLimit, kLimit), h = std::clamp(hi, -kLimit, kLimit);
+    return {int(l), int(h - l)};
 }
 
 raster::Surface SourceSurface(const QImage& image)
@@ -49,21 +80,15 @@ raster::Surface SourceSurface(const QImage& image)
 
 }  // namespace
 
-bool Dc::PatBlt(int x, int y, int width, int height, std::uint32_t rop)
+bool Dc::PatBlt(int left, int top, int w, int h, std::uint32_t rop)
 {
-    if (width < 0) {
-        x += width;
-        width = -width;
-    }
-    if (height < 0) {
-        y += height;
-        height = -height;
-    }
+    const Extent ex = ExtentOf(left, w), ey = ExtentOf(top, h);
+    const int x = ex.lo, y = ey.lo, width = ex.length, height = ey.length;
     if (width == 0 || height == 0)
         return true;
     if (image_) {
-        raster::Blit(raster::SurfaceOf(*image_, origin_.x(), origin_.y()), x - origin_.x(), y - origin_.y(), width,
-                     height, nullptr, 0, 0, rop, PatternOf(s_.brush, s_.bkColor));
+        raster::Blit(raster::SurfaceOf(*image_, origin_.x(), origin_.y()), (long long)x - origin_.x(),
+                     (long long)y - origin_.y(), width, height, nullptr, 0, 0, rop, PatternOf(s_.brush, s_.bkColor));
         return true;
     }
     const bool solidCopy = rop == PATCOPY && s_.brush.style == BS_SOLID;
@@ -163,25 +188,28 @@ bool Dc::BlitImpl(int x, int y, int w, int h, const QImage& source, int sx, int 
     const bool usesSource = raster::RopUsesSource(rop);
     if (usesSource && source.isNull())
         return false;
-    if (stretch && w == sw && h == sh && w > 0 && h > 0)
+    if (stretch && w == sw && h == sh)
         stretch = false;
     if (image_) {
         const raster::Surface dst = raster::SurfaceOf(*image_, origin_.x(), origin_.y());
         const QImage src = usesSource ? AsRgb32(source) : QImage();
         const raster::Surface from = SourceSurface(src);
         const raster::Pattern pattern = PatternOf(s_.brush, s_.bkColor);
+        const long long dx = (long long)x - origin_.x(), dy = (long long)y - origin_.y();
         if (stretch)
-            raster::StretchBlit(dst, x - origin_.x(), y - origin_.y(), w, h, from, sx, sy, sw, sh, rop, pattern);
+            raster::StretchBlit(dst, dx, dy, w, h, from, sx, sy, sw, sh, rop, pattern);
         else
-            raster::Blit(dst, x - origin_.x(), y - origin_.y(), w, h, usesSource ? &from : nullptr, sx, sy, rop, pattern);
+            raster::Blit(dst, dx, dy, w, h, usesSource ? &from : nullptr, sx, sy, rop, pattern);
         return true;
     }
     // Paper: keep only the part of the source that is drawn, for later bands.
-    const QRect srcRect = QRect(QPoint(std::min(sx, sx + sw), std::min(sy, sy + sh)), QSize(std::abs(sw), std::abs(sh)))
-                              .intersected(source.rect());
-    const QImage part = usesSource ? source.copy(srcRect) : QImage();
+    // (Without stretching the source covers the destination's extents.)
+    const Extent dX = ExtentOf(x, w), dY = ExtentOf(y, h);
+    const Extent sX = ExtentOf(sx, stretch ? sw : w), sY = ExtentOf(sy, stretch ? sh : h);
+    const QRect srcRect = QRect(sX.lo, sY.lo, sX.length, sY.length).intersected(source.rect());
+    const QImage part = usesSource ? Opaque(source.copy(srcRect)) : QImage();
     const int px = sx - srcRect.left(), py = sy - srcRect.top();
-    const QRect bounds = QRect(QPoint(std::min(x, x + w), std::min(y, y + h)), QSize(std::abs(w), std::abs(h)));
+    const QRect bounds(dX.lo, dY.lo, dX.length, dY.length);
     // Past the budget, later bands see white paper under the image instead of the image itself.
     constexpr qsizetype kRecordBudget = qsizetype(256) << 20;
     const Call call = [=](Dc& d) { d.BlitImpl(x, y, w, h, part, px, py, sw, sh, rop, stretch); };
@@ -192,8 +220,13 @@ bool Dc::BlitImpl(int x, int y, int w, int h, const QImage& source, int sx, int 
     return OnDevice(bounds, rop != SRCCOPY, call,
                     [&] {
                         // Nearest pixel, mirrored where the sizes differ in sign.
-                        const QImage img = part.mirrored((w < 0) != (sw < 0), (h < 0) != (sh < 0));
-                        const QRectF from(std::min(px, px + sw), std::min(py, py + sh), std::abs(sw), std::abs(sh));
+                        const bool flipX = (w < 0) != (sw < 0), flipY = (h < 0) != (sh < 0);
+                        const QImage img = part.mirrored(flipX, flipY);
+                        QRectF from(sX.lo - srcRect.left(), sY.lo - srcRect.top(), sX.length, sY.length);
+                        if (flipX)
+                            from.moveLeft(part.width() - from.right());
+                        if (flipY)
+                            from.moveTop(part.height() - from.bottom());
                         painter_->drawImage(QRectF(bounds), img, from);
                     },
                     keep ? nullptr : &forget);

@@ -123,8 +123,7 @@ bool Dc::ShapeImpl(int kind, int left, int top, int right, int bottom, int ew, i
         ImageShape(kind, left, top, right, bottom, ew, eh);
         return true;
     }
-    const int grow = s_.pen.Width() + 1;
-    const QRect bounds(QPoint(left - grow, top - grow), QPoint(right + grow, bottom + grow));
+    const QRect bounds = PointsBounds({{left, top}, {right, bottom}}, s_.pen.Width() + 1);
     return OnDevice(bounds, NeedsBandForPen() || NeedsBandForBrush(),
                     [=](Dc& d) { d.ShapeImpl(kind, left, top, right, bottom, ew, eh); },
                     [&] { VectorShape(kind, left, top, right, bottom, ew, eh); });
@@ -424,15 +423,15 @@ void Dc::VectorShape(int kind, int left, int top, int right, int bottom, int ew,
             return;
         p.setPen(Qt::NoPen);
         ApplyBrush(p);
-        draw(QRectF(left, top, right - left - 1, bottom - top - 1));
+        draw(QRectF(left, top, double(right) - left - 1, double(bottom) - top - 1));
         return;
     }
     const int w = s_.pen.Width();
     double inset = CentreOffset(w);
     if (s_.pen.style == PS_INSIDEFRAME)
         inset = w / 2.0;
-    const QRectF path(left + inset, top + inset, right - left - 1 - 2 * inset + 2 * CentreOffset(w),
-                      bottom - top - 1 - 2 * inset + 2 * CentreOffset(w));
+    const QRectF path(left + inset, top + inset, double(right) - left - 1 - 2 * inset + 2 * CentreOffset(w),
+                      double(bottom) - top - 1 - 2 * inset + 2 * CentreOffset(w));
     if (s_.pen.IsStyled() && s_.bkMode == OPAQUE) {
         ApplyPen(p, true);
         p.setBrush(Qt::NoBrush);

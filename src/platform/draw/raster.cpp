@@ -91,7 +91,8 @@ const std::uint8_t kDot[] = {3, 3};
 const std::uint8_t kDashDot[] = {9, 6, 3, 6};
 const std::uint8_t kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 
-inline long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+// floor(a / b) for b > 0; 128 bits, as the products of two 32-bit spans can pass 2^63.
+inline long long FloorDiv(__int128 a, __int128 b) { return (long long)(a >= 0 ? a / b : -((-a + b - 1) / b)); }
 
 }  // namespace
 
@@ -425,15 +426,31 @@ inline std::uint32_t PatternAt(const Pattern& pat, int x, int y)
     return HatchBit(pat.hatch, x, y) ? pat.fg : pat.bg;
 }
 
+// Source rows may come from an ARGB32 image: alpha is no part of a GDI bitmap, and every pixel written
+// into the RGB32 target is opaque.
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+void CopyRow(std::uint32_t* dst, const std::uint32_t* src, int n)
+{
+    if (dst + n <= src || src + n <= dst) {
+        for (int i = 0; i < n; ++i)
+            dst[i] = src[i] | kOpaque;
+        return;
+    }
+    std::memmove(dst, src, std::size_t(n) * 4);  // a row moved sideways within one image
+    for (int i = 0; i < n; ++i)
+        dst[i] |= kOpaque;
+}
+
 // Runs one row of a raster operation; `srcRow` may be null when the operation needs no source.
 void RopRow(std::uint32_t* dst, const std::uint32_t* srcRow, int n, std::uint32_t rop, const Pattern& pat,
             int pageX, int pageY)
 {
     const unsigned table = (rop >> 16) & 0xFF;
     switch (rop) {
-    case SRCCOPY: std::memmove(dst, srcRow, std::size_t(n) * 4); return;
-    case SRCAND: for (int i = 0; i < n; ++i) dst[i] &= srcRow[i]; return;
-    case SRCPAINT: for (int i = 0; i < n; ++i) dst[i] |= srcRow[i]; return;
+    case SRCCOPY: CopyRow(dst, srcRow, n); return;
+    case SRCAND: for (int i = 0; i < n; ++i) dst[i] = (dst[i] & srcRow[i]) | kOpaque; return;
+    case SRCPAINT: for (int i = 0; i < n; ++i) dst[i] |= srcRow[i] | kOpaque; return;
     case SRCINVERT: for (int i = 0; i < n; ++i) dst[i] = (dst[i] ^ srcRow[i]) | 0xFF000000u; return;
     case BLACKNESS: std::fill(dst, dst + n, 0xFF000000u); return;
     case WHITENESS: std::fill(dst, dst + n, 0xFFFFFFFFu); return;
@@ -450,17 +467,27 @@ void RopRow(std::uint32_t* dst, const std::uint32_t* srcRow, int n, std::uint32_
 
 }  // namespace
 
-void Blit(const Surface& dst, int dx, int dy, int w, int h, const Surface* src, int sx, int sy, std::uint32_t rop,
-          const Pattern& pattern)
+void Blit(const Surface& dst, long long dx, long long dy, long long w, long long h, const Surface* src, long long sx,
+          long long sy, std::uint32_t rop, const Pattern& pattern)
 {
-    if (w <= 0 || h <= 0)
+    if (w < 0) {
+        dx += w + 1;
+        sx += w + 1;
+        w = -w;
+    }
+    if (h < 0) {
+        dy += h + 1;
+        sy += h + 1;
+        h = -h;
+    }
+    if (w == 0 || h == 0)
         return;
     const bool useSrc = src && RopUsesSource(rop);
     if (!useSrc && RopUsesSource(rop))
         return;
     // Clip the destination and, with it, the source.
-    long long x0 = dx, y0 = dy, x1 = (long long)dx + w, y1 = (long long)dy + h;
-    long long offX = (long long)sx - dx, offY = (long long)sy - dy;
+    long long x0 = dx, y0 = dy, x1 = dx + w, y1 = dy + h;
+    const long long offX = sx - dx, offY = sy - dy;
     x0 = std::max<long long>(x0, 0);
     y0 = std::max<long long>(y0, 0);
     x1 = std::min<long long>(x1, dst.width);
@@ -500,33 +527,41 @@ void Blit(const Surface& dst, int dx, int dy, int w, int h, const Surface* src, 
                int(x0) + dst.pageX, int(y) + dst.pageY);
 }
 
-void StretchBlit(const Surface& dst, int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy, int sw, int sh,
-                 std::uint32_t rop, const Pattern& pattern)
+void StretchBlit(const Surface& dst, long long dx, long long dy, int dw, int dh, const Surface& src, long long sx,
+                 long long sy, int sw, int sh, std::uint32_t rop, const Pattern& pattern)
 {
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
         return;
-    // Normalise to a positive destination; a sign difference mirrors.
-    if (dw < 0) {
-        dx += dw;
-        dw = -dw;
-        sx += sw;
-        sw = -sw;
+    // Each side as the edge it starts from and a signed length: a negative extent covers
+    // [x + w + 1, x + 1), so it starts from the edge x + 1. The destination is then turned to run
+    // forwards; a source running backwards mirrors.
+    auto startEdge = [](long long x, int w) { return w < 0 ? x + 1 : x; };
+    long long dStart = startEdge(dx, dw), sStart = startEdge(sx, sw), dLen = dw, sLen = sw;
+    long long tStart = startEdge(dy, dh), rStart = startEdge(sy, sh), tLen = dh, rLen = sh;
+    if (dLen < 0) {
+        dStart += dLen;
+        dLen = -dLen;
+        sStart += sLen;
+        sLen = -sLen;
     }
-    if (dh < 0) {
-        dy += dh;
-        dh = -dh;
-        sy += sh;
-        sh = -sh;
+    if (tLen < 0) {
+        tStart += tLen;
+        tLen = -tLen;
+        rStart += rLen;
+        rLen = -rLen;
     }
-    const int x0 = std::max(dx, 0), x1 = int(std::min<long long>((long long)dx + dw, dst.width));
-    const int y0 = std::max(dy, 0), y1 = int(std::min<long long>((long long)dy + dh, dst.height));
+    const int x0 = int(std::max<long long>(dStart, 0)), x1 = int(std::min<long long>(dStart + dLen, dst.width));
+    const int y0 = int(std::max<long long>(tStart, 0)), y1 = int(std::min<long long>(tStart + tLen, dst.height));
     if (x0 >= x1 || y0 >= y1)
         return;
-    // Source column of each destination column, sampled at pixel centres; -1 outside the source.
+    // The source pixel under the centre of destination pixel i of a run.
+    auto sample = [](long long start, long long len, long long i, long long dLength) {
+        return start + FloorDiv((__int128(2) * i + 1) * len, __int128(2) * dLength);
+    };
+    // Source column of each destination column; -1 outside the source.
     std::vector<int> cols(std::size_t(x1 - x0));
     for (int x = x0; x < x1; ++x) {
-        const long long i = x - dx;
-        const long long c = sx + FloorDiv((2 * i + 1) * sw, 2LL * dw);
+        const long long c = sample(sStart, sLen, x - dStart, dLen);
         cols[std::size_t(x - x0)] = (c >= 0 && c < src.width) ? int(c) : -1;
     }
     const bool same = src.bits == dst.bits;
@@ -541,8 +576,7 @@ void StretchBlit(const Surface& dst, int dx, int dy, int dw, int dh, const Surfa
         from = &copySurface;
     }
     for (int y = y0; y < y1; ++y) {
-        const long long j = y - dy;
-        const long long r = sy + FloorDiv((2 * j + 1) * sh, 2LL * dh);
+        const long long r = sample(rStart, rLen, y - tStart, tLen);
         if (r < 0 || r >= src.height)
             continue;
         const std::uint32_t* srow = from->Row(int(r));

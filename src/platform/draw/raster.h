@@ -77,7 +77,9 @@ void PaintSpans(const Surface& s, const SpanSet& spans, const Fill& fill, int ro
 
 // Calls plot(x, y, i) for the pixels of the line from (x0, y0) towards (x1, y1), end point left out,
 // that fall inside [0, width) x [0, height); i counts pixels from the start (pixels outside count too).
-// The minor coordinate is the true one rounded to nearest, halves rounded back towards the start.
+// The minor coordinate is the true one rounded to nearest; where the line passes halfway between two
+// pixels it takes the one with the smaller minor coordinate (the upper one on a flat line, the left one
+// on a steep line) whichever way the line is drawn, so A->B and B->A differ only at their ends.
 template <class Plot>
 void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, int width, int height, Plot&& plot);
 
@@ -116,12 +118,14 @@ struct Pattern {
 bool RopUsesSource(std::uint32_t rop);
 bool RopUsesPattern(std::uint32_t rop);
 // Destination rectangle (dx, dy, w, h) from source (sx, sy) of `src` (ignored when the operation needs
-// no source). Both clipped; overlapping source and destination in the same image are handled.
-void Blit(const Surface& dst, int dx, int dy, int w, int h, const Surface* src, int sx, int sy, std::uint32_t rop,
-          const Pattern& pattern);
-// Nearest-neighbour stretch of (sx, sy, sw, sh) onto (dx, dy, dw, dh); negative sizes mirror.
-void StretchBlit(const Surface& dst, int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy, int sw, int sh,
-                 std::uint32_t rop, const Pattern& pattern);
+// no source). Both clipped; overlapping source and destination in the same image are handled. As in
+// GDI a negative extent covers [x + w + 1, x + 1), on both sides alike.
+void Blit(const Surface& dst, long long dx, long long dy, long long w, long long h, const Surface* src, long long sx,
+          long long sy, std::uint32_t rop, const Pattern& pattern);
+// Nearest-neighbour stretch of (sx, sy, sw, sh) onto (dx, dy, dw, dh); a negative extent covers
+// [x + w + 1, x + 1), and extents of different signs mirror.
+void StretchBlit(const Surface& dst, long long dx, long long dy, int dw, int dh, const Surface& src, long long sx,
+                 long long sy, int sw, int sh, std::uint32_t rop, const Pattern& pattern);
 
 // ---- template definition
 
@@ -154,11 +158,12 @@ void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, in
         iHi = n;
     if (iLo >= iHi)
         return;
-    // Steps whose minor coordinate is inside: k(i) rises with i.
+    // Halves round down in minor steps when the minor coordinate rises, up when it falls.
+    const int bias = sMin < 0 ? 1 : 0;
+    // Steps whose minor coordinate is inside: k(i) = round(i * dm / n) rises with i.
     // Products of two 32-bit spans need more than 64 bits.
     auto k = [&](long long i) -> long long {
-        const __int128 num = __int128(2) * i * dm - n, den = __int128(2) * n;  // ceil(num / den)
-        return (long long)(num >= 0 ? (num + den - 1) / den : -((-num) / den));
+        return (long long)((__int128(2) * i * dm + n - 1 + bias) / (__int128(2) * n));
     };
     const long long kLo = sMin > 0 ? -min0 : min0 - (minLimit - 1);
     const long long kHi = sMin > 0 ? minLimit - 1 - min0 : min0;
@@ -195,7 +200,7 @@ void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, in
             plot(int(maj), int(mnr), i);
         else
             plot(int(mnr), int(maj), i);
-        if (err > 0) {
+        if (err + bias > 0) {
             ++kk;
             err -= 2 * n;
         }
