@@ -5,9 +5,13 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <mutex>
+
 namespace platform {
 
 namespace {
+// Worker threads read the folders too: the roots are set and read under one lock.
+std::mutex g_rootsMutex;
 FolderRoots g_roots;
 bool g_rootsSet = false;
 
@@ -18,8 +22,9 @@ QString WithSlash(QString p)
     return p;
 }
 
-const FolderRoots& Roots()
+FolderRoots Roots()
 {
+    const std::lock_guard lock(g_rootsMutex);
     if (!g_rootsSet) {
         g_roots.home = QDir::homePath();
         g_roots.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -34,6 +39,7 @@ const FolderRoots& Roots()
 
 void SetFolderRoots(const FolderRoots& roots)
 {
+    const std::lock_guard lock(g_rootsMutex);
     g_roots = roots;
     g_rootsSet = true;
 }

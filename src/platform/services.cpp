@@ -8,11 +8,15 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <QThread>
+
 #include <cstdio>
+#include <mutex>
 
 namespace platform {
 
 namespace {
+std::mutex g_servicesMutex;
 Services g_services;
 
 class SteadyClock final : public Clock {
@@ -37,7 +41,7 @@ public:
             t = new QTimer;
             QObject::connect(t, &QTimer::timeout, [this, id] { fire_(id); });
         }
-        t->start(ms);
+        t->start(TimerPeriod(ms));  // a zero period would fire on every pass of the event loop
     }
     void KillTimer(int id) override
     {
@@ -103,26 +107,54 @@ public:
 };
 }  // namespace
 
-Services& services() { return g_services; }
-void InstallServices(const Services& s) { g_services = s; }
+Services services()
+{
+    const std::lock_guard lock(g_servicesMutex);
+    return g_services;
+}
+
+void InstallServices(const Services& s)
+{
+    const std::lock_guard lock(g_servicesMutex);
+    g_services = s;
+}
+
+void CallOnGuiThread(const std::function<void()>& work)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread()) {
+        work();
+        return;
+    }
+    QMetaObject::invokeMethod(app, work, Qt::BlockingQueuedConnection);
+}
 
 int MessageBox(const QString& text, const QString& caption, unsigned flags)
 {
-    if (!g_services.prompter) {
+    Prompter* prompter = services().prompter;
+    if (!prompter) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
         return IDCANCEL;
     }
-    return g_services.prompter->MessageBox(text, caption, flags);
+    return prompter->MessageBox(text, caption, flags);
 }
 
 void MessageBeep(unsigned type)
 {
-    if (g_services.sounder)
-        g_services.sounder->MessageBeep(type);
+    if (Sounder* sounder = services().sounder)
+        sounder->MessageBeep(type);
 }
 
-std::int64_t SteadyMs() { return (g_services.clock ? *g_services.clock : RealClock()).SteadyMs(); }
-QDateTime LocalTime() { return (g_services.clock ? *g_services.clock : RealClock()).LocalTime(); }
+namespace {
+Clock& ClockInForce()
+{
+    Clock* clock = services().clock;
+    return clock ? *clock : RealClock();
+}
+}  // namespace
+
+std::int64_t SteadyMs() { return ClockInForce().SteadyMs(); }
+QDateTime LocalTime() { return ClockInForce().LocalTime(); }
 
 Clock& RealClock()
 {

@@ -2,6 +2,12 @@
 // Everything the program asks of the user or of the machine that a test must control goes through one
 // of these interfaces. The application installs the real implementations; the test main installs doubles
 // that record what was asked and answer as the test scripts it.
+//
+// Threads: the Prompter, Sounder and Clipboard may be called from any thread. Widgets live on the GUI
+// thread only, so the desktop ones do their work there and a worker waits for the answer (a beep is
+// only posted); the GUI thread must therefore never wait for a worker that may be asking the user
+// something. MessageQueue::Post may be called from any thread. Window timers belong to the GUI thread.
+// Services are installed before worker threads start.
 #include "platform/winapi.h"
 
 #include <QDateTime>
@@ -56,6 +62,7 @@ public:
 
 // Numbered window timers of one window: SetTimer(n, ms) makes `fire(n)` run every ms milliseconds
 // on the GUI thread until KillTimer(n). Setting a running timer again restarts it with the new period.
+// A period under USER_TIMER_MINIMUM runs at that minimum (TimerPeriod), and Period reports it so.
 class WindowTimers {
 public:
     virtual ~WindowTimers() = default;
@@ -64,6 +71,8 @@ public:
     virtual bool IsRunning(int id) const = 0;
     virtual int Period(int id) const = 0;  // 0 when not running
 };
+// The period a timer set to `ms` runs at.
+constexpr int TimerPeriod(int ms) { return ms < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : ms; }
 
 // Work posted to run later on the GUI thread (window messages sent with PostMessage).
 class MessageQueue {
@@ -110,9 +119,14 @@ struct Services {
     Clipboard* clipboard = nullptr;
 };
 
-// The services in force. Installed once by the application or the test main.
-Services& services();
+// The services in force (a copy: installing never tears a read). Installed once by the application,
+// and by the test main between tests.
+Services services();
 void InstallServices(const Services& s);
+
+// Runs `work` on the GUI thread and returns when it has run: at once when called there, else as a
+// blocking queued call (the GUI thread must be free to run it). Without an application it runs here.
+void CallOnGuiThread(const std::function<void()>& work);
 
 // Shorthands for the calls made everywhere.
 int MessageBox(const QString& text, const QString& caption, unsigned flags = MB_OK);

@@ -41,6 +41,9 @@ enum : unsigned {
 };
 enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
 
+// The shortest period a window timer runs at: shorter ones, zero and negative ones included, take it.
+constexpr int USER_TIMER_MINIMUM = 10;
+
 // Window messages that cross the platform boundary.
 enum : unsigned {
     WM_COMMAND = 0x0111,

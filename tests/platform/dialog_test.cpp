@@ -252,3 +252,18 @@ TEST(Dialog, CancelEscapeAndOtherClosingButtonsSkipTheOkHook)
         EXPECT_EQ(dlg.Execute(), IDCANCEL);
     }
 }
+
+// A script a test queues but never uses is dropped when the test ends: the next test must not run it
+// in its own first dialog. (The pair shows it when the test program runs as a whole.)
+TEST(Dialog, ScriptsLeftOverAreDropped_1Leave)
+{
+    Dialog::QueueTestScript([](Dialog& d) { d.Click(IDOK); });
+    EXPECT_EQ(Dialog::PendingTestScripts(), 1);
+}
+
+TEST(Dialog, ScriptsLeftOverAreDropped_2NoneArrive)
+{
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+    FormDlg dlg;
+    EXPECT_EQ(dlg.Execute(), IDCANCEL);
+}

@@ -4,7 +4,7 @@ namespace testing_support {
 
 namespace {
 template <typename T>
-std::optional<T> Take(std::deque<std::optional<T>>& q)
+std::optional<T> Take(std::deque<std::optional<T>>& q)  // under the prompter's lock
 {
     if (q.empty())
         return std::nullopt;
@@ -16,6 +16,7 @@ std::optional<T> Take(std::deque<std::optional<T>>& q)
 
 int FakePrompter::MessageBox(const QString& text, const QString& caption, unsigned flags)
 {
+    const std::lock_guard lock(mutex_);
     messages.append({text, caption, flags});
     if (!answers.empty()) {
         const int a = answers.front();
@@ -27,24 +28,28 @@ int FakePrompter::MessageBox(const QString& text, const QString& caption, unsign
 
 std::optional<QString> FakePrompter::OpenFileName(const platform::FileDialogRequest& r)
 {
+    const std::lock_guard lock(mutex_);
     fileRequests.append(r);
     return Take(fileAnswers);
 }
 
 std::optional<QString> FakePrompter::SaveFileName(const platform::FileDialogRequest& r)
 {
+    const std::lock_guard lock(mutex_);
     fileRequests.append(r);
     return Take(fileAnswers);
 }
 
 std::optional<QString> FakePrompter::InputBox(const QString& prompt, const QString&, const QString&)
 {
+    const std::lock_guard lock(mutex_);
     inputPrompts.append(prompt);
     return Take(inputAnswers);
 }
 
 std::optional<platform::COLORREF> FakePrompter::ChooseColor(platform::COLORREF)
 {
+    const std::lock_guard lock(mutex_);
     return Take(colorAnswers);
 }
 
@@ -58,13 +63,18 @@ std::unique_ptr<platform::WindowTimers> FakeTimerFactory::Create(std::function<v
 int FakeQueue::DeliverAll()
 {
     int n = 0;
-    while (!pending.empty()) {
-        auto work = std::move(pending.front());
-        pending.pop_front();
-        work();
+    for (;;) {
+        std::function<void()> work;
+        {
+            const std::lock_guard lock(mutex_);
+            if (pending.empty())
+                return n;
+            work = std::move(pending.front());
+            pending.pop_front();
+        }
+        work();  // unlocked: the work may post more
         ++n;
     }
-    return n;
 }
 
 void Doubles::Install()

@@ -1,12 +1,14 @@
 #pragma once
 // Test doubles of the platform services: each records what the code under test asked and answers as
-// the test scripted. The test main installs one set of them before every test.
+// the test scripted. The test main installs one set of them before every test. Like the real services
+// they may be called from any thread; a test reads what they recorded once its threads have finished.
 #include "platform/services.h"
 
 #include <QList>
 #include <QMap>
 
 #include <deque>
+#include <mutex>
 
 namespace testing_support {
 
@@ -34,38 +36,62 @@ public:
     std::optional<QString> SaveFileName(const platform::FileDialogRequest& r) override;
     std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) override;
     std::optional<platform::COLORREF> ChooseColor(platform::COLORREF initial) override;
+
+private:
+    std::mutex mutex_;
 };
 
 class FakeSounder final : public platform::Sounder {
 public:
     int beeps = 0;
     QStringList played;
-    void MessageBeep(unsigned) override { ++beeps; }
+    void MessageBeep(unsigned) override
+    {
+        const std::lock_guard lock(mutex_);
+        ++beeps;
+    }
     bool PlaySound(const QString& f) override
     {
+        const std::lock_guard lock(mutex_);
         played << f;
         return true;
     }
+
+private:
+    std::mutex mutex_;
 };
 
 class FakeClock final : public platform::Clock {
 public:
     std::int64_t ms = 0;
     QDateTime now = QDateTime(QDate(2026, 1, 15), QTime(8, 30, 0));
-    std::int64_t SteadyMs() const override { return ms; }
-    QDateTime LocalTime() const override { return now; }
+    std::int64_t SteadyMs() const override
+    {
+        const std::lock_guard lock(mutex_);
+        return ms;
+    }
+    QDateTime LocalTime() const override
+    {
+        const std::lock_guard lock(mutex_);
+        return now;
+    }
     void Advance(std::int64_t delta)
     {
+        const std::lock_guard lock(mutex_);
         ms += delta;
         now = now.addMSecs(delta);
     }
+
+private:
+    mutable std::mutex mutex_;
 };
 
-// Timers that never fire by themselves: a test calls Fire(id).
+// Timers that never fire by themselves: a test calls Fire(id). Periods are kept as the real timers
+// run them (at least USER_TIMER_MINIMUM).
 class FakeTimers final : public platform::WindowTimers {
 public:
     explicit FakeTimers(std::function<void(int)> fire) : fire_(std::move(fire)) {}
-    void SetTimer(int id, int ms) override { periods[id] = ms; }
+    void SetTimer(int id, int ms) override { periods[id] = platform::TimerPeriod(ms); }
     void KillTimer(int id) override { periods.remove(id); }
     bool IsRunning(int id) const override { return periods.contains(id); }
     int Period(int id) const override { return periods.value(id, 0); }
@@ -89,12 +115,19 @@ public:
     FakeTimers* last = nullptr;  // the timers of the window made last
 };
 
-// Posted work waits until the test delivers it.
+// Posted work waits until the test delivers it (on the test's thread, as the GUI thread would).
 class FakeQueue final : public platform::MessageQueue {
 public:
     std::deque<std::function<void()>> pending;
-    void Post(std::function<void()> work) override { pending.push_back(std::move(work)); }
+    void Post(std::function<void()> work) override
+    {
+        const std::lock_guard lock(mutex_);
+        pending.push_back(std::move(work));
+    }
     int DeliverAll();
+
+private:
+    std::mutex mutex_;
 };
 
 struct ProgramCall {
@@ -110,27 +143,48 @@ public:
     int exitCode = 0;
     bool ShellOpen(const QString& path, const QString& verb) override
     {
+        const std::lock_guard lock(mutex_);
         opened.append({path, {verb}});
         return true;
     }
     bool StartProgram(const QString& program, const QStringList& args) override
     {
+        const std::lock_guard lock(mutex_);
         started.append({program, args});
         return true;
     }
     int RunProgram(const QString& program, const QStringList& args, int) override
     {
+        const std::lock_guard lock(mutex_);
         ran.append({program, args});
         return exitCode;
     }
+
+private:
+    std::mutex mutex_;
 };
 
 class FakeClipboard final : public platform::Clipboard {
 public:
     QString text;
-    void SetText(const QString& t) override { text = t; }
-    QString Text() const override { return text; }
-    void Clear() override { text.clear(); }
+    void SetText(const QString& t) override
+    {
+        const std::lock_guard lock(mutex_);
+        text = t;
+    }
+    QString Text() const override
+    {
+        const std::lock_guard lock(mutex_);
+        return text;
+    }
+    void Clear() override
+    {
+        const std::lock_guard lock(mutex_);
+        text.clear();
+    }
+
+private:
+    mutable std::mutex mutex_;
 };
 
 // One set of doubles, installed for the current test.

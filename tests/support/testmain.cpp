@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
 #include "platform/folders.h"
+#include "platform/ui/dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,10 +19,12 @@ namespace {
 std::unique_ptr<Doubles> g_doubles;
 std::unique_ptr<QTemporaryDir> g_dir;
 
-// Gives every test new doubles and a new temporary folder, and removes them after it.
+// Gives every test new doubles, a new temporary folder and no dialog scripts, and removes them after
+// it: nothing one test leaves behind reaches the next.
 class PerTestSetup : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override
     {
+        platform::Dialog::ClearTestScripts();
         g_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/strativm-test-XXXXXX"));
         const QString root = g_dir->path();
         QDir().mkpath(root + QStringLiteral("/home"));
@@ -33,6 +36,7 @@ class PerTestSetup : public ::testing::EmptyTestEventListener {
     }
     void OnTestEnd(const ::testing::TestInfo&) override
     {
+        platform::Dialog::ClearTestScripts();
         platform::InstallServices({});
         g_doubles.reset();
         g_dir.reset();

@@ -31,9 +31,41 @@ QString QtFilter(const QString& windowsFilter)
 
 QWidget* ActiveWindow() { return QApplication::activeWindow(); }
 
+// The answer of `ask`, asked on the GUI thread: widgets may be built there only.
+template <class Ask>
+auto OnGui(Ask&& ask) -> decltype(ask())
+{
+    decltype(ask()) answer{};
+    CallOnGuiThread([&] { answer = ask(); });
+    return answer;
+}
+
+// Each call of the desktop prompter goes to the GUI thread and runs there.
 class DesktopPrompter final : public Prompter {
 public:
     int MessageBox(const QString& text, const QString& caption, unsigned flags) override
+    {
+        return OnGui([&] { return Box(text, caption, flags); });
+    }
+    std::optional<QString> OpenFileName(const FileDialogRequest& r) override
+    {
+        return OnGui([&] { return OpenName(r); });
+    }
+    std::optional<QString> SaveFileName(const FileDialogRequest& r) override
+    {
+        return OnGui([&] { return SaveName(r); });
+    }
+    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) override
+    {
+        return OnGui([&] { return Input(prompt, caption, initial); });
+    }
+    std::optional<COLORREF> ChooseColor(COLORREF initial) override
+    {
+        return OnGui([&] { return Colour(initial); });
+    }
+
+private:
+    static int Box(const QString& text, const QString& caption, unsigned flags)
     {
         QMessageBox box(ActiveWindow());
         box.setWindowTitle(caption);
@@ -70,14 +102,14 @@ public:
         return buttons.size() == 1 ? IDOK : IDCANCEL;
     }
 
-    std::optional<QString> OpenFileName(const FileDialogRequest& r) override
+    static std::optional<QString> OpenName(const FileDialogRequest& r)
     {
         const QString start = r.fileName.isEmpty() ? r.folder : r.folder + u'/' + r.fileName;
         const QString f = QFileDialog::getOpenFileName(ActiveWindow(), r.title, start, QtFilter(r.filter));
         return f.isEmpty() ? std::nullopt : std::optional<QString>(f);
     }
 
-    std::optional<QString> SaveFileName(const FileDialogRequest& r) override
+    static std::optional<QString> SaveName(const FileDialogRequest& r)
     {
         QFileDialog dlg(ActiveWindow(), r.title, r.folder, QtFilter(r.filter));
         dlg.setAcceptMode(QFileDialog::AcceptSave);
@@ -90,14 +122,14 @@ public:
         return dlg.selectedFiles().first();
     }
 
-    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) override
+    static std::optional<QString> Input(const QString& prompt, const QString& caption, const QString& initial)
     {
         bool ok = false;
         const QString t = QInputDialog::getText(ActiveWindow(), caption, prompt, QLineEdit::Normal, initial, &ok);
         return ok ? std::optional<QString>(t) : std::nullopt;
     }
 
-    std::optional<COLORREF> ChooseColor(COLORREF initial) override
+    static std::optional<COLORREF> Colour(COLORREF initial)
     {
         const QColor c = QColorDialog::getColor(QColor(GetRValue(initial), GetGValue(initial), GetBValue(initial)), ActiveWindow());
         if (!c.isValid())
@@ -108,7 +140,11 @@ public:
 
 class DesktopSounder final : public Sounder {
 public:
-    void MessageBeep(unsigned) override { QApplication::beep(); }
+    // Posted to the GUI thread: nobody waits for a beep.
+    void MessageBeep(unsigned) override
+    {
+        QMetaObject::invokeMethod(qApp, [] { QApplication::beep(); }, Qt::AutoConnection);
+    }
     bool PlaySound(const QString& wavFile) override
     {
         // ALSA's player is the plainest way to play a .wav without a media framework.
@@ -117,11 +153,21 @@ public:
     }
 };
 
+// QClipboard may be used on the GUI thread only.
 class DesktopClipboard final : public Clipboard {
 public:
-    void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
-    QString Text() const override { return QGuiApplication::clipboard()->text(); }
-    void Clear() override { QGuiApplication::clipboard()->clear(); }
+    void SetText(const QString& text) override
+    {
+        CallOnGuiThread([&] { QGuiApplication::clipboard()->setText(text); });
+    }
+    QString Text() const override
+    {
+        return OnGui([] { return QGuiApplication::clipboard()->text(); });
+    }
+    void Clear() override
+    {
+        CallOnGuiThread([] { QGuiApplication::clipboard()->clear(); });
+    }
 };
 
 }  // namespace
