@@ -1,5 +1,6 @@
 #include "layout/customdata.h"
 
+#include "support/files.h"
 #include "support/testmain.h"
 
 #include <QFile>
@@ -12,29 +13,11 @@
 
 using namespace layout;
 using testing_support::doubles;
+using testing_support::FileRecords;
 using testing_support::TestDir;
+using testing_support::WriteRecords;
 
 namespace {
-
-template <class R>
-std::vector<R> ReadAll(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray all = f.readAll();
-    std::vector<R> rows(std::size_t(all.size()) / sizeof(R));
-    if (!rows.empty())
-        std::memcpy(static_cast<void*>(rows.data()), all.constData(), rows.size() * sizeof(R));
-    return rows;
-}
-
-template <class R>
-void WriteAll(const QString& path, const std::vector<R>& rows)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(rows.data()), qint64(rows.size() * sizeof(R)));
-}
 
 // A drilling well of depths 1000..1010 with both options on.
 struct Fixture {
@@ -60,8 +43,8 @@ TEST(CustomData, CreatedFilesEndOneStepShortAndRecordTheirTrueRange)
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].caption, "create");
 
-    const auto svx = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
-    const auto fit = ReadAll<EXTRECORD>(fx.fit.path);
+    const auto svx = FileRecords<CUSTDATAREC>(fx.well.customDataFileName);
+    const auto fit = FileRecords<EXTRECORD>(fx.fit.path);
     ASSERT_EQ(svx.size(), 10u);
     ASSERT_EQ(fit.size(), 10u);
     EXPECT_EQ(+svx[0].depth, 1000.0f);
@@ -74,12 +57,12 @@ TEST(CustomData, CreatedFilesEndOneStepShortAndRecordTheirTrueRange)
 
     // The step that reaches 1010 appends its record; ".fit" records are appended blank, only with the option.
     ASSERT_EQ(ExtendCustomDataFile(fx.well, 1010), 1);
-    EXPECT_EQ(ReadAll<CUSTDATAREC>(fx.well.customDataFileName).size(), 11u);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 11u);
     fx.fit.extRecordOption = false;
     EXPECT_EQ(CorrectExtDepth(fx.fit, 1010), 0);
     fx.fit.extRecordOption = true;
     ASSERT_EQ(CorrectExtDepth(fx.fit, 1011), 1);
-    const auto ext = ReadAll<EXTRECORD>(fx.fit.path);
+    const auto ext = FileRecords<EXTRECORD>(fx.fit.path);
     ASSERT_EQ(ext.size(), 12u);
     EXPECT_EQ(+ext[11].depth, 1011.0f);
     EXPECT_EQ(+ext[11].recordLength, kExtRecordSize);
@@ -94,13 +77,13 @@ TEST(CustomData, ExtendCopiesTheLastRecordCutKeepsUpToTheDepth)
         rows[std::size_t(i)].depth = float(1000 + i);
         rows[std::size_t(i)].rpm = float(i);
     }
-    WriteAll(fx.well.customDataFileName, rows);
+    WriteRecords(fx.well.customDataFileName, rows);
     std::vector<QString> copied;
     fx.well.drilling = fx.well.secondFolderOption = fx.well.copyOut = true;
     fx.well.hooks.copyWellFileOut = [&](const QString& ext) { copied.push_back(ext); };
 
     ASSERT_EQ(ExtendCustomDataFile(fx.well, 1012), 1);
-    auto out = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    auto out = FileRecords<CUSTDATAREC>(fx.well.customDataFileName);
     ASSERT_EQ(out.size(), 13u);
     for (int i = 10; i < 13; ++i) {
         EXPECT_EQ(+out[std::size_t(i)].depth, float(1000 + i));
@@ -112,13 +95,13 @@ TEST(CustomData, ExtendCopiesTheLastRecordCutKeepsUpToTheDepth)
     // The cut counts from the file's own first depth, whatever the data file's is.
     fx.well.fileTopDepth = 990;
     ASSERT_EQ(ExtendCustomDataFile(fx.well, 1005), 1);
-    out = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    out = FileRecords<CUSTDATAREC>(fx.well.customDataFileName);
     ASSERT_EQ(out.size(), 6u);
     EXPECT_EQ(+out[5].depth, 1005.0f);
     EXPECT_EQ(fx.well.customTopDepth, 1000);
     EXPECT_EQ(fx.well.customBottomDepth, 1005);
     ASSERT_EQ(ExtendCustomDataFile(fx.well, 900), 1);  // the first record always stays
-    EXPECT_EQ(ReadAll<CUSTDATAREC>(fx.well.customDataFileName).size(), 1u);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 1u);
 
     // Drilling with custom tracks off: no file, no message, nothing made.
     fx.well.customDataFileName = TestDir() + "none.svx";
@@ -135,7 +118,7 @@ TEST(CustomData, RunsAreLimitedToTheFileRange)
     std::vector<CUSTDATAREC> rows(5);
     for (int i = 0; i < 5; ++i)
         rows[std::size_t(i)].depth = float(1000 + i);
-    WriteAll(fx.well.customDataFileName, rows);
+    WriteRecords(fx.well.customDataFileName, rows);
 
     std::vector<CUSTDATAREC> buffer(20);
     buffer[5].depth = 77;
@@ -152,7 +135,7 @@ TEST(CustomData, RunsAreLimitedToTheFileRange)
         changed[i].rpm = 50;
     }
     EXPECT_EQ(WriteCustomRecords(fx.well, changed, fx.well.customDataFileName, 3, 10), 2);
-    const auto written = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    const auto written = FileRecords<CUSTDATAREC>(fx.well.customDataFileName);
     ASSERT_EQ(written.size(), 5u);
     EXPECT_EQ(+written[2].rpm, 0.0f);
     EXPECT_EQ(+written[4].rpm, 50.0f);
@@ -165,7 +148,7 @@ TEST(CustomData, RunsAreLimitedToTheFileRange)
     // The ".fit" read counts the records really there.
     fx.fit.topDepth = 1000;
     fx.fit.bottomDepth = 1009;
-    WriteAll(fx.fit.path, std::vector<EXTRECORD>(3));
+    WriteRecords(fx.fit.path, std::vector<EXTRECORD>(3));
     std::vector<EXTRECORD> ext(12);
     EXPECT_EQ(ReadExtRecords(fx.fit, ext, fx.fit.path, 0, 10), 3);
 

@@ -1,5 +1,6 @@
 #include "layout/custchartcfg.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/openwell.h"
 #include "wellfile/wellconfig.h"
@@ -16,6 +17,7 @@
 using namespace layout;
 using testing_support::TestDir;
 
+using testing_support::ReadBytes;
 namespace {
 
 struct Fixture {
@@ -44,12 +46,6 @@ struct Fixture {
     QString Path() const { return well.currentFolder + well.wellName + ".grdx"; }
 };
 
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void Save(const QString& path, const CUSTCHARTCFGEX& cfg) { ASSERT_TRUE(WriteCustChartFile(path, cfg)); }
 
 // An active track of `blocks` blocks of `width` pixels with one curve from 0 to `maximum`.
@@ -75,7 +71,7 @@ TEST(CustomTracks, WithoutAFileTheDrillingTrackIsWrittenAndLaidOut)
     data.LoadTrackConfig();
 
     ASSERT_EQ(QFileInfo(f.Path()).size(), 16576);
-    EXPECT_EQ(Bytes(f.well.dataFolder + "sendfile/BETA2.grdx"), Bytes(f.Path()));
+    EXPECT_EQ(ReadBytes(f.well.dataFolder + "sendfile/BETA2.grdx"), ReadBytes(f.Path()));
     CUSTCHARTCFGEX saved;
     ASSERT_TRUE(data.LoadConfig(saved));
     const CustomTrackEntry& t = saved.track[0];
@@ -222,7 +218,7 @@ TEST(CustomTracks, MovingPastEitherEndChangesNothing)
     Save(f.Path(), cfg);
     CUSTOMDATA data(&f.host, false);
     data.LoadTrackConfig();
-    const QByteArray before = Bytes(f.Path());
+    const QByteArray before = ReadBytes(f.Path());
     int repaints = 0;
     f.host.repaint = [&] { ++repaints; };
 
@@ -230,7 +226,7 @@ TEST(CustomTracks, MovingPastEitherEndChangesNothing)
     data.MoveTrack(2, 2);
     data.MoveTrack(14, 1);  // beyond the tracks in use
     data.MoveTrack(-1, 2);
-    EXPECT_EQ(Bytes(f.Path()), before);
+    EXPECT_EQ(ReadBytes(f.Path()), before);
     EXPECT_EQ(repaints, 0);
 
     data.MoveTrack(0, 2);
@@ -266,12 +262,12 @@ TEST(CustomTracks, EditRunsTheDialogOnTheTrackUnderTheMouse)
     int layouts = 0;
     f.host.setLogFormat = [&] { ++layouts; };
 
-    const QByteArray before = Bytes(f.Path());
+    const QByteArray before = ReadBytes(f.Path());
     f.host.horizontalOffset = 10;
     EditCustomTracks(f.host, object, secondLeft - 5, 7);  // 5 pixels into the second track
     EXPECT_EQ(askedTrack, 1);
     EXPECT_EQ(askedDepth, 1007);
-    EXPECT_EQ(Bytes(f.Path()), before);  // cancelled
+    EXPECT_EQ(ReadBytes(f.Path()), before);  // cancelled
     EXPECT_EQ(layouts, 0);
 
     accept = true;

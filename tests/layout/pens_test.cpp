@@ -2,6 +2,7 @@
 #include "layout/pentable.h"
 #include "layout/ui/pendialog.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/openwell.h"
 
@@ -16,7 +17,9 @@
 using namespace layout;
 using platform::COLORREF;
 using testing_support::doubles;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
 
 namespace {
 
@@ -33,19 +36,6 @@ wellfile::OpenWell Well()
 
 QString ClrPath(const wellfile::OpenWell& w) { return w.currentFolder + w.wellName + ".clr"; }
 QString LfgFile(const wellfile::OpenWell& w) { return w.currentFolder + w.wellName + ".lfg"; }
-
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 std::string Name(const PenEntry& e) { return platform::FieldText(e.name); }
 
@@ -65,7 +55,7 @@ TEST(Pens, WithoutFilesTheDefaultsAreBuiltAndWritten)
     SetPens(pens, well, PenOptions{10}, false);
 
     EXPECT_EQ(QFileInfo(ClrPath(well)).size(), 8192);
-    const QByteArray lfg = Bytes(LfgFile(well));
+    const QByteArray lfg = ReadBytes(LfgFile(well));
     ASSERT_EQ(lfg.size(), 512);
     EXPECT_EQ(Word(lfg, 0), 0x6464B9u);
     EXPECT_EQ(Word(lfg, 1), 0x0051F9u);
@@ -112,13 +102,13 @@ TEST(Pens, ColourFileOfWrongSizeIsKeptAsideNotRead)
         const auto well = Well();
         QFile::remove(ClrPath(well));
         const QByteArray odd(size, char(0x11));
-        Write(ClrPath(well), odd);
+        WriteBytes(ClrPath(well), odd);
 
         LogPens pens;
         SetPens(pens, well, PenOptions{10}, false);
         EXPECT_EQ(pens.table.entry[PEN_C1].colour, 0x0000FFu) << size;  // defaults, not 0x11111111
         EXPECT_EQ(QFileInfo(ClrPath(well)).size(), 8192) << size;
-        EXPECT_EQ(Bytes(ClrPath(well) + ".bad"), odd) << size;
+        EXPECT_EQ(ReadBytes(ClrPath(well) + ".bad"), odd) << size;
         QFile::remove(ClrPath(well) + ".bad");
     }
 }
@@ -170,10 +160,10 @@ TEST(Pens, ShadesComeFromTheLfgBlockAndAnOversizedBlockIsKeptAside)
     EXPECT_EQ(Name(cust2), " CUST 2 SH ");
 
     const QByteArray big(513, char(1));
-    Write(LfgFile(well), big);
+    WriteBytes(LfgFile(well), big);
     SetPens(pens, well, PenOptions{10}, false);
     EXPECT_EQ(pens.table.entry[PEN_FIRST_CUSTOM_SHADE + 1].colour, 0x828282u);  // the default block again
-    EXPECT_EQ(Bytes(LfgFile(well) + ".bad"), big);
+    EXPECT_EQ(ReadBytes(LfgFile(well) + ".bad"), big);
     EXPECT_EQ(QFileInfo(LfgFile(well)).size(), 512);
 }
 
@@ -184,7 +174,7 @@ TEST(Pens, SharedDefaultColourFileIsUsedOnlyOutOfDrilling)
     SetPens(pens, well, PenOptions{10}, false);  // the well's own file
     PenTable shared = pens.table;
     shared.entry[PEN_C2].colour = 0x00AA00;
-    Write(well.dataFolder + "DEFAULT.CLR", QByteArray(reinterpret_cast<const char*>(&shared), sizeof shared));
+    WriteBytes(well.dataFolder + "DEFAULT.CLR", &shared, sizeof shared);
 
     SetPens(pens, well, PenOptions{10}, false);
     EXPECT_EQ(pens.table.entry[PEN_C2].colour, 0x00AA00u);
@@ -203,8 +193,8 @@ TEST(PenDialog, ListsEntriesUpToTheFirstSpareAndCancelChangesNothing)
     LogPens pens;
     SetPens(pens, well, PenOptions{10}, false);
     const PenTable before = pens.table;
-    const QByteArray fileBefore = Bytes(ClrPath(well));
-    const QByteArray lfgBefore = Bytes(LfgFile(well));
+    const QByteArray fileBefore = ReadBytes(ClrPath(well));
+    const QByteArray lfgBefore = ReadBytes(LfgFile(well));
 
     int listed = 0;
     doubles().prompter.colorAnswers.push_back(0x00ABCDEF);
@@ -220,8 +210,8 @@ TEST(PenDialog, ListsEntriesUpToTheFirstSpareAndCancelChangesNothing)
     EXPECT_FALSE(EditLogColours(nullptr, pens, well, PenOptions{10}));
     EXPECT_EQ(listed, 53);
     EXPECT_EQ(std::memcmp(&before, &pens.table, sizeof before), 0);
-    EXPECT_EQ(Bytes(ClrPath(well)), fileBefore);
-    EXPECT_EQ(Bytes(LfgFile(well)), lfgBefore);
+    EXPECT_EQ(ReadBytes(ClrPath(well)), fileBefore);
+    EXPECT_EQ(ReadBytes(LfgFile(well)), lfgBefore);
 }
 
 TEST(PenDialog, SaveWritesTheColourFileAndTheShadeBlock)

@@ -2,6 +2,7 @@
 #include "layout/schemes.h"
 #include "layout/ui/schemedialog.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/wellconfig.h"
 
@@ -15,8 +16,10 @@
 
 using namespace layout;
 using testing_support::doubles;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
 
+using testing_support::WriteBytes;
 namespace {
 
 SchemeFiles Files()
@@ -39,19 +42,6 @@ T V(T v)
 
 QString SchPath(const SchemeFiles& f) { return f.currentFolder + f.wellName + ".sch"; }
 
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const void* data, qsizetype size)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(static_cast<const char*>(data), size), size);
-}
-
 // Six schemes with distinct flags and thresholds, saved as the well's ".sch".
 SchemeSet WriteSchemes(const SchemeFiles& files)
 {
@@ -62,7 +52,7 @@ SchemeSet WriteSchemes(const SchemeFiles& files)
     set[2].flags[FLAG_SONIC] = 1;
     set[2].flags[3] = 1;
     set[2].flags[FLAG_MEMOS] = 1;
-    Write(SchPath(files), set.data(), kSchemeFileSize);
+    WriteBytes(SchPath(files), set.data(), kSchemeFileSize);
     return set;
 }
 
@@ -106,7 +96,7 @@ TEST(Schemes, OldFileIsConvertedAndOtherSizesAreKeptAside)
         old[std::size_t(i)].reserved184 = 7;
         old[std::size_t(i)].number = std::uint16_t(i);
     }
-    Write(SchPath(files), old.data(), qsizetype(kOldSchemeFileSize));
+    WriteBytes(SchPath(files), old.data(), qsizetype(kOldSchemeFileSize));
 
     auto set = LoadSchemes(files, false);
     ASSERT_TRUE(set);
@@ -121,14 +111,14 @@ TEST(Schemes, OldFileIsConvertedAndOtherSizesAreKeptAside)
         EXPECT_EQ(V(s.number), i);
         EXPECT_EQ(V(s.swThreshold), 0.0f);
     }
-    EXPECT_EQ(std::memcmp(Bytes(SchPath(files)).constData(), set->data(), kSchemeFileSize), 0);
+    EXPECT_EQ(std::memcmp(ReadBytes(SchPath(files)).constData(), set->data(), kSchemeFileSize), 0);
 
     // A damaged file of 1,000 bytes is kept under another name and the defaults take its place.
     const QByteArray damaged(1000, 'x');
-    Write(SchPath(files), damaged.constData(), damaged.size());
+    WriteBytes(SchPath(files), damaged);
     set = LoadSchemes(files, false);
     ASSERT_TRUE(set);
-    EXPECT_EQ(Bytes(SchPath(files) + ".bad"), damaged);
+    EXPECT_EQ(ReadBytes(SchPath(files) + ".bad"), damaged);
     EXPECT_EQ(QFileInfo(SchPath(files)).size(), 1932);
     EXPECT_EQ(platform::FieldText((*set)[0].name), "Mudlog");
     EXPECT_EQ(platform::FieldText((*set)[5].name), "Default6");
@@ -210,7 +200,7 @@ TEST(SchemeDialog, CloseCommitsAndEscapeChangesNothing)
 {
     const SchemeFiles files = Files();
     WriteSchemes(files);
-    const QByteArray before = Bytes(SchPath(files));
+    const QByteArray before = ReadBytes(SchPath(files));
 
     // Escape after editing and "Save": neither the file nor the window changes.
     {
@@ -223,7 +213,7 @@ TEST(SchemeDialog, CloseCommitsAndEscapeChangesNothing)
         });
         const SchemeState original = w.state;
         CmEditSchemes(w.state, w.host, {}, nullptr);
-        EXPECT_EQ(Bytes(SchPath(files)), before);
+        EXPECT_EQ(ReadBytes(SchPath(files)), before);
         EXPECT_EQ(w.state.trackFlags, original.trackFlags);
         EXPECT_EQ(w.configSaves, 0);
         EXPECT_EQ(w.menus, 0);
@@ -250,7 +240,7 @@ TEST(SchemeDialog, CloseCommitsAndEscapeChangesNothing)
     CmEditSchemes(w.state, w.host, {.alternateFormat = false, .notesLoaded = true}, nullptr);
     EXPECT_EQ(shown, QStringLiteral("6"));  // "Previous" on scheme 1 wraps to 6
 
-    const QByteArray after = Bytes(SchPath(files));
+    const QByteArray after = ReadBytes(SchPath(files));
     ASSERT_EQ(after.size(), 1932);
     LOGSCHEME s3;
     std::memcpy(&s3, after.constData() + 2 * kSchemeSize, kSchemeSize);

@@ -1,6 +1,7 @@
 // Text: face substitution, cells, alignment, DrawText and metrics on images.
 #include "platform/draw/dc.h"
 #include "platform/draw/fonts.h"
+#include "support/images.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -8,32 +9,12 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using testing_support::Ink;
+using testing_support::White;
 
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
-
-QImage White(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(0xFFFFFFFFu);
-    return img;
-}
-
-// Bounding rectangle [l, r) x [t, b) of the pixels of colour c.
-RECT Ink(const Dc& dc, int w, int h, COLORREF c)
-{
-    RECT r{w, h, 0, 0};
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (dc.GetPixel(x, y) == c) {
-                r.left = std::min(r.left, x);
-                r.top = std::min(r.top, y);
-                r.right = std::max(r.right, x + 1);
-                r.bottom = std::max(r.bottom, y + 1);
-            }
-    return r;
-}
 
 }  // namespace
 

@@ -1,3 +1,4 @@
+#include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/checkheader.h"
@@ -17,8 +18,7 @@ namespace {
 
 QByteArray LogBytes()
 {
-    QFile f(TestDir() + "svdata-M.txt");
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return testing_support::ReadBytes(TestDir() + "svdata-M.txt");
 }
 
 ActivityLogContext Context(bool drilling)
@@ -101,9 +101,6 @@ TEST(CheckHeader, ReadsTheWellsHeader)
 
     QByteArray header(2052, '\0');
     std::memcpy(header.data() + 220, "Pennsylvania", 12);
-    QFile f(place.currentFolder + "Well1.hdr");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(header);
-    f.close();
+    testing_support::WriteBytes(place.currentFolder + "Well1.hdr", header);
     EXPECT_EQ(CheckHeader(place), 0);
 }

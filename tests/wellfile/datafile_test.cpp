@@ -1,4 +1,5 @@
 #include "wellfile/datafile.h"
+#include "support/files.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -12,7 +13,10 @@
 
 using namespace wellfile;
 using testing_support::doubles;
+using testing_support::FileRecords;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
+using testing_support::WriteRecords;
 
 namespace {
 
@@ -27,25 +31,6 @@ std::vector<RECORD> Rows(int first, int n)
     return rows;
 }
 
-void WriteFile(const QString& path, const std::vector<RECORD>& rows, const QByteArray& tail = {})
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const auto bytes = qint64(rows.size()) * kRecordSize;
-    ASSERT_EQ(f.write(reinterpret_cast<const char*>(rows.data()), bytes), bytes);
-    ASSERT_EQ(f.write(tail), tail.size());
-}
-
-std::vector<RECORD> ReadFile(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray all = f.readAll();
-    std::vector<RECORD> rows(std::size_t(all.size() / kRecordSize));
-    std::memcpy(rows.data(), all.constData(), rows.size() * kRecordSize);
-    return rows;
-}
-
 // An open well over a file of records first..last.
 OpenWell Well(int first, int last)
 {
@@ -54,7 +39,7 @@ OpenWell Well(int first, int last)
     well.customDataFileName = TestDir() + "well.svx";
     well.fileTopDepth = first;
     well.fileBottomDepth = last;
-    WriteFile(well.dataFileName, Rows(first, last - first + 1));
+    WriteRecords(well.dataFileName, Rows(first, last - first + 1));
     return well;
 }
 
@@ -65,7 +50,7 @@ TEST(SaveRecords, CountIsLimitedToTheFileRange)
     OpenWell well = Well(0, 15);
     std::vector<RECORD> buffer = Rows(500, 20);
     EXPECT_EQ(SaveRecords(well, buffer, well.dataFileName, 10, 20), 6);
-    std::vector<RECORD> onDisk = ReadFile(well.dataFileName);
+    std::vector<RECORD> onDisk = FileRecords<RECORD>(well.dataFileName);
     ASSERT_EQ(onDisk.size(), 16u);
     EXPECT_EQ(onDisk[9].depth, 9);
     EXPECT_EQ(onDisk[10].depth, 500);
@@ -130,7 +115,7 @@ TEST(ReadRecords, ShortFilesAreZeroPaddedAndEndMarked)
     EXPECT_EQ(buffer[4].rateOne, 0.0f);
 
     // A torn tail (length not a multiple of the record) is not read as a record.
-    WriteFile(well.dataFileName, Rows(0, 3), QByteArray(100, '\x7F'));
+    WriteRecords(well.dataFileName, Rows(0, 3), QByteArray(100, '\x7F'));
     buffer = Rows(900, 6);
     EXPECT_EQ(ReadRecords(well, buffer, well.dataFileName, 0, 5), 3);
     EXPECT_EQ(buffer[3].depth, 0);
@@ -174,25 +159,25 @@ TEST(FirstAndLastRecord, EndDepthChecksAndTornTails)
     std::vector<RECORD> rows = Rows(10, 5);
     rows[4].depth = 0;
     rows[4].rate2Ft = 1.5f;
-    WriteFile(well.dataFileName, rows);
+    WriteRecords(well.dataFileName, rows);
     EXPECT_EQ(ReadLastRecord(well, well.dataFileName), nullptr);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "0 1.5");
     EXPECT_EQ(doubles().prompter.messages[0].caption, "0 end depth");
 
     rows[4].depth = 9;  // above the file's first depth
-    WriteFile(well.dataFileName, rows);
+    WriteRecords(well.dataFileName, rows);
     EXPECT_EQ(ReadLastRecord(well, well.dataFileName), nullptr);
     EXPECT_EQ(doubles().prompter.messages.size(), 2);
 
     // With a torn tail the last whole record is read and rewritten; its neighbour stays intact.
-    WriteFile(well.dataFileName, Rows(10, 5), QByteArray(300, '\x11'));
+    WriteRecords(well.dataFileName, Rows(10, 5), QByteArray(300, '\x11'));
     auto last = ReadLastRecord(well, well.dataFileName);
     ASSERT_TRUE(last);
     EXPECT_EQ(last->depth, 14);
     last->rateOne = 99.0f;
     ASSERT_EQ(WriteLastRecord(*last, well.dataFileName), 1);
-    std::vector<RECORD> onDisk = ReadFile(well.dataFileName);
+    std::vector<RECORD> onDisk = FileRecords<RECORD>(well.dataFileName);
     EXPECT_EQ(onDisk[3].rateOne, 13.0f);
     EXPECT_EQ(onDisk[4].rateOne, 99.0f);
 
@@ -219,8 +204,8 @@ TEST(DepthRange, NamedFileOpenWellAndCustomData)
     // ".svm" is added only to a name without a dot; a dot in a folder name does not count.
     const QString folder = TestDir() + "site.v2/";
     ASSERT_TRUE(QDir().mkpath(folder));
-    WriteFile(folder + "alpha.svm", Rows(100, 30));
-    WriteFile(folder + "beta.dat", Rows(5, 3));
+    WriteRecords(folder + "alpha.svm", Rows(100, 30));
+    WriteRecords(folder + "beta.dat", Rows(5, 3));
     std::int32_t first = -1, last = -1;
     EXPECT_EQ(ReadDataFileDepthRange(folder + "alpha", first, last), 129);
     EXPECT_EQ(first, 100);
@@ -231,15 +216,13 @@ TEST(DepthRange, NamedFileOpenWellAndCustomData)
     OpenWell well = Well(200, 260);
     std::vector<RECORD> rows = Rows(200, 61);
     rows.back().lagTime = 12.5f;
-    WriteFile(well.dataFileName, rows);
+    WriteRecords(well.dataFileName, rows);
     // A custom-data file whose depths run backwards is renumbered, then read again.
     auto writeCustom = [&](float a, float b) {
         QByteArray bytes(3 * 222, '\0');
         std::memcpy(bytes.data(), &a, 4);
         std::memcpy(bytes.data() + 2 * 222, &b, 4);
-        QFile f(well.customDataFileName);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        WriteBytes(well.customDataFileName, bytes);
     };
     writeCustom(260.7f, 200.0f);
     int renumbered = 0;
@@ -269,12 +252,12 @@ TEST(Scans, LagDepthFromGas)
     rows[40].gas[GAS_TG] = 5.0f;
     rows[60].gas[GAS_TG] = 1.5f;
     rows[70].gas[GAS_TG] = 1.0f;  // not above 1.0
-    WriteFile(well.dataFileName, rows);
+    WriteRecords(well.dataFileName, rows);
     ScanRecords(well);
     EXPECT_EQ(well.lagDepth, 1060);
 
     // A deeper lag depth left from the previous well does not survive a scan of a gas-free file.
-    WriteFile(well.dataFileName, Rows(1000, 101));
+    WriteRecords(well.dataFileName, Rows(1000, 101));
     well.lagDepth = 2500;
     ScanRecords(well);
     EXPECT_EQ(well.lagDepth, 1020);
@@ -293,7 +276,7 @@ TEST(Scans, DirectionalAndSurveyValues)
         rows[150].mudWeightOut = 1.2f;
         rows[200].tvd = 199.0f;  // the last record is outside the scan
         rows[200].inclination = 45.0f;
-        WriteFile(well.dataFileName, rows);
+        WriteRecords(well.dataFileName, rows);
         ReadAllRecords(well);
     };
     scan(5);
@@ -311,7 +294,7 @@ TEST(Scans, DirectionalAndSurveyValues)
 
     std::vector<RECORD> rows = Rows(0, 201);
     rows[120].tvd = 100.0f;  // 20 units above its depth, below first + 50
-    WriteFile(well.dataFileName, rows);
+    WriteRecords(well.dataFileName, rows);
     ReadAllRecords(well);
     EXPECT_TRUE(well.deviated);
     EXPECT_EQ(well.firstTvdOffset, 120);

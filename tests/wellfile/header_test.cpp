@@ -1,5 +1,7 @@
 // The well header with its older layouts, and the lag record with the pump threads it drives.
+#include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/wellheader.h"
 
@@ -15,26 +17,11 @@
 
 using namespace wellfile;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
 
 namespace {
 
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-WellPlace Place()
-{
-    WellPlace p;
-    p.dataFolder = TestDir() + QStringLiteral("data/");
-    p.currentFolder = TestDir() + QStringLiteral("local/");
-    p.wellName = QStringLiteral("north7");
-    QDir().mkpath(p.dataFolder);
-    QDir().mkpath(p.currentFolder);
-    return p;
-}
+WellPlace Place() { return testing_support::MakePlace(QStringLiteral("north7")); }
 
 void Put(QByteArray& bytes, int offset, const char* text) { std::memcpy(bytes.data() + offset, text, std::strlen(text)); }
 

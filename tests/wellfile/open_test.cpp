@@ -5,7 +5,9 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "reports/reportrecords.h"
+#include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellconfig.h"
@@ -18,39 +20,14 @@
 #include <vector>
 
 using namespace wellfile;
+using testing_support::BytesOf;
 using testing_support::doubles;
+using testing_support::MakeWell;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
+using testing_support::WriteRecords;
 
 namespace {
-
-template <class R>
-void WriteRecords(const QString& path, const std::vector<R>& rows)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(reinterpret_cast<const char*>(rows.data()), qint64(rows.size() * sizeof(R)));
-}
-
-// A well of records first..last in `folder`, its company text naming profile 12.
-QString MakeWell(const QString& folder, const QString& name, int first, int last)
-{
-    QDir().mkpath(folder);
-    std::vector<RECORD> rows;
-    for (int d = first; d <= last; ++d) {
-        RECORD r;
-        r.depth = d;
-        r.rateOdd = r.rateOne = r.rate2Ft = 2.0f;
-        for (float& g : r.testGas)
-            g = 100;
-        r.gasScale = r.minutesScale = r.rateScale = r.temperatureScale = r.chromatographScale = 1;
-        platform::SetFieldText(r.lith, "100SH");
-        rows.push_back(r);
-    }
-    platform::SetFieldText(rows.front().interpretedLith, "PRF12");
-    const QString path = platform::JoinPath(folder, name + ".svm");
-    WriteRecords(path, rows);
-    return path;
-}
 
 // Depths running backwards: not a data file of ours. Returns its bytes.
 QByteArray WriteBadWell(const QString& path)
@@ -59,13 +36,7 @@ QByteArray WriteBadWell(const QString& path)
     bad[0].depth = 3000;
     bad[1].depth = 2990;
     WriteRecords(path, bad);
-    return QByteArray(reinterpret_cast<const char*>(bad.data()), qsizetype(bad.size() * sizeof(RECORD)));
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return BytesOf(bad);
 }
 
 struct Recorder final : app::WindowServices, drilling::DrillingServices {
@@ -140,7 +111,7 @@ TEST(ShowRecordDepth, ReadsBothDepthsOnlyWhenTheIntervalHasThreeParts)
 TEST_F(OpenTest, ReportIndexesTakeAsManyRecordsAsTheyHoldAndMissingFilesLeaveZeros)
 {
     const QString folder = s.well.file.dataFolder;
-    const QString path = MakeWell(folder, "A", 100, 700);
+    const QString path = MakeWell(folder, "A.svm", 100, 700);
     std::vector<reports::SHOWREPORT> shows;
     for (int i = 0; i < 150; ++i)
         shows.push_back(Show(1000 + i, 1005 + i));
@@ -164,7 +135,7 @@ TEST_F(OpenTest, ReportIndexesTakeAsManyRecordsAsTheyHoldAndMissingFilesLeaveZer
 
     // An old-layout report file is read in its own layout and left as it is; the other indexes of a
     // well without those files are empty, not the last well's.
-    const QString b = MakeWell(folder, "B", 100, 300);
+    const QString b = MakeWell(folder, "B.svm", 100, 300);
     std::vector<reports::REPORT> old(10);
     for (int i = 0; i < 10; ++i)
         old[std::size_t(i)].depth = std::uint16_t(150 + i);
@@ -179,7 +150,7 @@ TEST_F(OpenTest, ReportIndexesTakeAsManyRecordsAsTheyHoldAndMissingFilesLeaveZer
 
 TEST_F(OpenTest, SavedViewTopIsTakenOnlyStrictlyInsideTheFile)
 {
-    const QString path = MakeWell(s.well.file.dataFolder, "W", 1000, 1500);
+    const QString path = MakeWell(s.well.file.dataFolder, "W.svm", 1000, 1500);
     ASSERT_EQ(OpenDataFile(s, services, path), 1);
     EXPECT_TRUE(QFile::exists(s.well.file.dataFolder + "W.cfg"));  // made with defaults
 
@@ -199,7 +170,7 @@ TEST_F(OpenTest, WellLeftDrillingComesBackDrillingButAScratchWellNever)
 {
     const QString folder = s.well.file.dataFolder;
     for (const QString name : {"W", "~W"}) {
-        const QString path = MakeWell(folder, name, 1000, 1100);
+        const QString path = MakeWell(folder, name + ".svm", 1000, 1100);
         ASSERT_EQ(OpenDataFile(s, services, path), 1);
         s.well.config.drillingAtExit = 1;
         SaveSettings();
@@ -219,7 +190,7 @@ TEST_F(OpenTest, WellLeftDrillingComesBackDrillingButAScratchWellNever)
 TEST_F(OpenTest, RefusedFileChosenWhileDrillingLeavesTheOpenWellAsItWas)
 {
     const QString folder = s.well.file.dataFolder;
-    const QString good = MakeWell(folder, "Good", 1000, 1200);
+    const QString good = MakeWell(folder, "Good.svm", 1000, 1200);
     const QByteArray badBytes = WriteBadWell(folder + "Bad.svm");
     ASSERT_EQ(OpenDataFile(s, services, good), 1);
 
@@ -229,7 +200,7 @@ TEST_F(OpenTest, RefusedFileChosenWhileDrillingLeavesTheOpenWellAsItWas)
     s.engines.driller = reinterpret_cast<drilling::Driller*>(driller);  // only tested for null here
     s.env.recentFiles = {"/wells/OLD.svm"};
     ASSERT_EQ(SaveRecent(folder, s.env.recentFiles), 1);
-    const QByteArray recentBytes = ReadAll(folder + "recentM.lst");
+    const QByteArray recentBytes = ReadBytes(folder + "recentM.lst");
     recorder.calls.clear();
 
     doubles().prompter.fileAnswers.push_back(folder + "Bad.svm");
@@ -241,19 +212,19 @@ TEST_F(OpenTest, RefusedFileChosenWhileDrillingLeavesTheOpenWellAsItWas)
     EXPECT_TRUE(s.well.writeBottomToFirstRecord);
     EXPECT_EQ(s.env.recentFiles[0], "/wells/OLD.svm");
     EXPECT_TRUE(s.env.recentFiles[1].isEmpty());
-    EXPECT_EQ(ReadAll(folder + "recentM.lst"), recentBytes);
+    EXPECT_EQ(ReadBytes(folder + "recentM.lst"), recentBytes);
     EXPECT_EQ(s.well.file.dataFileName, good);
     EXPECT_EQ(s.well.file.fileTopDepth, 1000);
     EXPECT_EQ(s.well.file.fileBottomDepth, 1200);
     EXPECT_EQ(s.well.captionText, "StrativM    " + good);
-    EXPECT_EQ(ReadAll(folder + "Bad.svm"), badBytes);  // never repaired into something else
+    EXPECT_EQ(ReadBytes(folder + "Bad.svm"), badBytes);  // never repaired into something else
     s.engines.driller = nullptr;
 }
 
 TEST_F(OpenTest, NotValidMessageOnlyWhenTheOpenWellCannotBeOpenedAgainEither)
 {
     const QString folder = s.well.file.dataFolder;
-    const QString good = MakeWell(folder, "Good", 1000, 1200);
+    const QString good = MakeWell(folder, "Good.svm", 1000, 1200);
     WriteBadWell(folder + "Bad.svm");
     ASSERT_EQ(OpenDataFile(s, services, good), 1);
 
@@ -263,7 +234,7 @@ TEST_F(OpenTest, NotValidMessageOnlyWhenTheOpenWellCannotBeOpenedAgainEither)
     EXPECT_EQ(s.well.file.dataFileName, good);
 
     // With the open well gone from the disk as well, the user is told and the demo well stands in.
-    const QString demo = MakeWell(platform::InstallFolder(), "elogdemo", 1000, 2600);
+    const QString demo = MakeWell(platform::InstallFolder(), "elogdemo.svm", 1000, 2600);
     QFile::remove(good);
     EXPECT_EQ(OpenDataFile(s, services, folder + "Bad.svm"), 1);
     ASSERT_TRUE(Asked("Not A Valid StrativM File"));
@@ -283,7 +254,7 @@ TEST_F(OpenTest, RefusedFirstFileWithNoDemoOpensNothing)
 
 TEST_F(OpenTest, CancelledOpenCommandChangesNothing)
 {
-    const QString good = MakeWell(s.well.file.dataFolder, "Good", 1000, 1200);
+    const QString good = MakeWell(s.well.file.dataFolder, "Good.svm", 1000, 1200);
     ASSERT_EQ(OpenDataFile(s, services, good), 1);
     doubles().prompter.fileAnswers.push_back(std::nullopt);
     EXPECT_EQ(ChooseAndOpenDataFile(s, services), 0);

@@ -4,6 +4,7 @@
 
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -17,16 +18,10 @@
 using namespace wellfile;
 using testing_support::doubles;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
+using testing_support::WriteRecords;
 
 namespace {
-
-void WriteRecords(const QString& path, const std::vector<RECORD>& rows)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const auto bytes = qint64(rows.size()) * kRecordSize;
-    ASSERT_EQ(f.write(reinterpret_cast<const char*>(rows.data()), bytes), bytes);
-}
 
 std::vector<RECORD> Depths(std::initializer_list<int> depths, const char* company = "")
 {
@@ -38,12 +33,6 @@ std::vector<RECORD> Depths(std::initializer_list<int> depths, const char* compan
     }
     platform::SetFieldText(rows.front().interpretedLith, company);
     return rows;
-}
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The open well of a window that has "old.svm" open with profile 21.
@@ -98,10 +87,8 @@ TEST(Profile, EveryShippedProfileFindsItselfFromItsFilePrefix)
 TEST(Profile, InstallationTableAddsRows)
 {
     QDir().mkpath(platform::InstallFolder());
-    QFile f(platform::InstallFolder() + "PROFILES.TXT");  // as copied from a Windows station
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[patterns]\nSite Logging Co\t139\n[extensions]\n.zz9\t139\n[codes]\n139\tSITE\n21\tOWN21\n");
-    f.close();
+    WriteBytes(platform::InstallFolder() + "PROFILES.TXT",  // as copied from a Windows station
+               "[patterns]\nSite Logging Co\t139\n[extensions]\n.zz9\t139\n[codes]\n139\tSITE\n21\tOWN21\n");
     EXPECT_EQ(ProfileFromText("site logging co ltd"), 139);
     EXPECT_EQ(ProfileFromText("PRF64"), 64);  // the built-in rows stay
     EXPECT_EQ(LoggerFilePrefix(139), "SITE 26.5.31");
@@ -120,9 +107,7 @@ TEST(Profile, LoggerIdFromFileTakesExtensionThenCompanyTextAndEmptyTextOpensTheD
     EXPECT_EQ(id, 64);
     QByteArray other(162, '\0');  // another program's file: the text at byte 62 of a 162-byte record
     other.replace(62, 5, "PRF86");
-    QFile f(TestDir() + "b.dat");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(other) == 162);
-    f.close();
+    WriteBytes(TestDir() + "b.dat", other);
     LoggerIdFromFile(id, TestDir() + "b.dat", nullptr, demo);
     EXPECT_EQ(id, 86);
     LoggerIdFromFile(id, TestDir() + "c.XA1", nullptr, demo);
@@ -148,17 +133,17 @@ TEST(Validate, InvertedRangeIsRefusedAndChangesNothing)
     Window w;
     const QString path = TestDir() + "bad.svm";
     WriteRecords(path, Depths({3000, 2990}, "PRF64"));
-    const QByteArray before = FileBytes(path);
+    const QByteArray before = testing_support::ReadBytes(path);
 
     EXPECT_EQ(ValidateDataFile(w.Target(), path), 0);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text,
               " " + path + " is not a StrativM data file or is corrupted\n 3000  2990");
     EXPECT_EQ(doubles().prompter.messages[0].caption, "Depth Out Of Range");
-    EXPECT_EQ(QString::fromLatin1(FileBytes(TestDir() + "download.txt")),
+    EXPECT_EQ(QString::fromLatin1(testing_support::ReadBytes(TestDir() + "download.txt")),
               " Open Failed RANGE ERROR on     " + path + "  at  8:30 ,  1/15/2026\n");
 
-    EXPECT_EQ(FileBytes(path), before);  // not "repaired" into a file of ours
+    EXPECT_EQ(testing_support::ReadBytes(path), before);  // not "repaired" into a file of ours
     EXPECT_EQ(w.loggerId, 21);
     EXPECT_EQ(w.well.dataFileName, TestDir() + "old.svm");
     EXPECT_EQ(w.well.fileTopDepth, 500);
@@ -170,13 +155,10 @@ TEST(Validate, FileShorterThanOneRecordIsRefused)
     Window w;
     w.loggerId = 0;
     const QString path = TestDir() + "short.svm";
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(100, 'x'));
-    f.close();
+    WriteBytes(path, QByteArray(100, 'x'));
 
     EXPECT_EQ(ValidateDataFile(w.Target(), path), 0);
-    EXPECT_EQ(FileBytes(path), QByteArray(100, 'x'));
+    EXPECT_EQ(testing_support::ReadBytes(path), QByteArray(100, 'x'));
     EXPECT_EQ(w.well.dataFileName, TestDir() + "old.svm");
     EXPECT_EQ(w.loggerId, kDefaultProfile);  // a window with no profile yet gets the default
     EXPECT_EQ(ValidateDataFile(w.Target(), TestDir() + "missing.svm"), 0);
@@ -214,7 +196,7 @@ TEST(DownloadLog, LineWithoutAWord)
 {
     EXPECT_EQ(WriteDownloadLog(TestDir(), "Update file created", "/w/a.sv8", kDownloadNoWord), 1);
     EXPECT_EQ(WriteDownloadLog(TestDir(), "a.svm", "/copy/", kDownloadCopied), 1);
-    EXPECT_EQ(QString::fromLatin1(FileBytes(TestDir() + "download.txt")),
+    EXPECT_EQ(QString::fromLatin1(testing_support::ReadBytes(TestDir() + "download.txt")),
               " Update file created /w/a.sv8  at  8:30 ,  1/15/2026\n"
               " a.svm files copied to  /copy/  at  8:30 ,  1/15/2026\n");
     EXPECT_EQ(WriteDownloadLog(TestDir() + "no/such/folder/", "x", "y", kDownloadBlank), 0);

@@ -1,5 +1,6 @@
 #include "wellfile/datafile.h"
 #include "wellfile/record.h"
+#include "support/files.h"
 #include "support/testmain.h"
 
 #include <QFile>
@@ -46,11 +47,7 @@ TEST(Record, WrittenAndReadBackIsByteIdentical)
     well.dataFileName = testing_support::TestDir() + "w.svm";
     well.fileTopDepth = 100;
     well.fileBottomDepth = 101;
-    {
-        QFile f(well.dataFileName);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(QByteArray(2 * kRecordSize, '\0')), 2 * kRecordSize);
-    }
+    testing_support::WriteBytes(well.dataFileName, QByteArray(2 * kRecordSize, '\0'));
     ASSERT_EQ(SaveRecords(well, rows, well.dataFileName, 0, 2), 2);
     std::vector<RECORD> back(3);
     ASSERT_EQ(ReadRecords(well, back, well.dataFileName, 0, 2), 2);

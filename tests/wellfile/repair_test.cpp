@@ -1,7 +1,9 @@
 #include "wellfile/repair.h"
 
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,46 +19,14 @@ using namespace wellfile;
 using layout::CUSTDATAREC;
 using layout::EXTRECORD;
 using testing_support::doubles;
+using testing_support::FileRecords;
 using testing_support::TestDir;
+using testing_support::WriteRecords;
 
 namespace {
 
 // A valid record of depth d: what the repair pass leaves alone.
-RECORD Valid(int d)
-{
-    RECORD r;
-    r.depth = d;
-    r.rateOdd = r.rateOne = r.rate2Ft = 1.5f;
-    for (float& g : r.testGas)
-        g = 100;
-    r.gasScale = r.minutesScale = r.rateScale = r.temperatureScale = r.chromatographScale = 1;
-    platform::SetFieldText(r.lith, "100BL");
-    return r;
-}
-
-template <class R>
-void WriteAll(const QString& path, const std::vector<R>& rows, const QByteArray& tail = {})
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const auto bytes = qint64(rows.size() * sizeof(R));
-    ASSERT_EQ(f.write(reinterpret_cast<const char*>(rows.data()), bytes), bytes);
-    f.write(tail);
-}
-
-template <class R>
-std::vector<R> ReadAll(const QString& path, qint64* size = nullptr)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray all = f.readAll();
-    if (size)
-        *size = all.size();
-    std::vector<R> rows(std::size_t(all.size()) / sizeof(R));
-    if (!rows.empty())
-        std::memcpy(static_cast<void*>(rows.data()), all.constData(), rows.size() * sizeof(R));
-    return rows;
-}
+RECORD Valid(int d) { return testing_support::ValidRecord(d, 1.5f, "100BL"); }
 
 ino_t Inode(const QString& path)
 {
@@ -104,10 +74,10 @@ TEST(Repair, RenumbersDepthsAndPutsInvalidFieldsBack)
     rows[1].tvd = 103.5f;  // deeper than the record
     rows[2].tvd = 102.9f;
     std::memset(rows[3].lith, 'S', sizeof rows[3].lith);  // no end inside the field
-    WriteAll(fx.well.dataFileName, rows);
+    WriteRecords(fx.well.dataFileName, rows);
 
     ASSERT_EQ(LoadAndRepairRecords(fx.Target()), 1);
-    const auto out = ReadAll<RECORD>(fx.well.dataFileName);
+    const auto out = FileRecords<RECORD>(fx.well.dataFileName);
     ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(+out[0].rateOne, 0.0f);
     for (int i = 0; i < 4; ++i)
@@ -148,7 +118,7 @@ TEST(Repair, GathersWholeFileValues)
     rows[30].mudWeightOut = 1.2f;
     rows[50].fluorColour = 0x0000FF;
     rows[10].gamma[1] = 40;
-    WriteAll(fx.well.dataFileName, rows);
+    WriteRecords(fx.well.dataFileName, rows);
 
     ASSERT_EQ(LoadAndRepairRecords(fx.Target()), 1);
     EXPECT_EQ(fx.summary.maxGasDepth, 140);
@@ -164,34 +134,34 @@ TEST(Repair, GathersWholeFileValues)
 TEST(Repair, SoundFileIsNotRewrittenARepairGoesThroughARename)
 {
     Fixture fx;
-    WriteAll(fx.well.dataFileName, std::vector<RECORD>{Valid(100), Valid(101), Valid(102)});
+    WriteRecords(fx.well.dataFileName, std::vector<RECORD>{Valid(100), Valid(101), Valid(102)});
     const ino_t before = Inode(fx.well.dataFileName);
     ASSERT_EQ(LoadAndRepairRecords(fx.Target()), 1);
     EXPECT_FALSE(fx.summary.rewritten);
     EXPECT_EQ(Inode(fx.well.dataFileName), before);
 
     // A torn record at the end: dropped, through a new file put in place whole.
-    WriteAll(fx.well.dataFileName, std::vector<RECORD>{Valid(100), Valid(101)}, QByteArray(300, 'x'));
+    WriteRecords(fx.well.dataFileName, std::vector<RECORD>{Valid(100), Valid(101)}, QByteArray(300, 'x'));
     const ino_t torn = Inode(fx.well.dataFileName);
     ASSERT_EQ(LoadAndRepairRecords(fx.Target()), 1);
     EXPECT_TRUE(fx.summary.rewritten);
     EXPECT_NE(Inode(fx.well.dataFileName), torn);
     qint64 size = 0;
-    ReadAll<RECORD>(fx.well.dataFileName, &size);
+    FileRecords<RECORD>(fx.well.dataFileName, &size);
     EXPECT_EQ(size, 2 * kRecordSize);
     EXPECT_EQ(QDir(TestDir()).entryList(QDir::Files), QStringList{"w.svm"});  // no temporary file left
 
     // Shorter than a record: nothing to repair, nothing cut.
-    WriteAll(fx.well.dataFileName, std::vector<RECORD>{}, QByteArray(100, 'x'));
+    WriteRecords(fx.well.dataFileName, std::vector<RECORD>{}, QByteArray(100, 'x'));
     EXPECT_EQ(LoadAndRepairRecords(fx.Target()), 0);
-    ReadAll<RECORD>(fx.well.dataFileName, &size);
+    FileRecords<RECORD>(fx.well.dataFileName, &size);
     EXPECT_EQ(size, 100);
 }
 
 TEST(Repair, ProfileComesFromTheTextWithoutOpeningAnything)
 {
     Fixture fx;
-    WriteAll(fx.well.dataFileName, std::vector<RECORD>{Valid(100), Valid(101)});
+    WriteRecords(fx.well.dataFileName, std::vector<RECORD>{Valid(100), Valid(101)});
     ASSERT_EQ(LoadAndRepairRecords(fx.Target()), 1);
     EXPECT_EQ(fx.loggerId, 10);  // empty company text
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
@@ -199,7 +169,7 @@ TEST(Repair, ProfileComesFromTheTextWithoutOpeningAnything)
 
     std::vector<RECORD> rows{Valid(100), Valid(101)};
     platform::SetFieldText(rows[0].interpretedLith, "prf64 logging");
-    WriteAll(fx.well.dataFileName, rows);
+    WriteRecords(fx.well.dataFileName, rows);
     fx.loggerId = 0;
     LoadAndRepairRecords(fx.Target());
     EXPECT_EQ(fx.loggerId, 64);
@@ -214,19 +184,19 @@ TEST(Repair, CustomDataFileIsFittedToTheDataFileRange)
     std::vector<RECORD> rows;
     for (int d = 1000; d < 1010; ++d)
         rows.push_back(Valid(d));
-    WriteAll(fx.well.dataFileName, rows);
+    WriteRecords(fx.well.dataFileName, rows);
     std::vector<CUSTDATAREC> custom(5);
     for (std::size_t i = 0; i < custom.size(); ++i) {
         custom[i].depth = 7;  // out of order
         custom[i].rpm = float(i + 1);
     }
-    WriteAll(fx.well.customDataFileName, custom);
+    WriteRecords(fx.well.customDataFileName, custom);
     std::vector<EXTRECORD> fit(3);
     fit[0].depth = 1000;
-    WriteAll(fx.fit.path, fit, QByteArray(10, 'z'));
+    WriteRecords(fx.fit.path, fit, QByteArray(10, 'z'));
 
     ASSERT_EQ(LoadAndRepairRecords(fx.Target()), 1);  // runs the custom renumber itself
-    auto out = ReadAll<CUSTDATAREC>(fx.well.customDataFileName);
+    auto out = FileRecords<CUSTDATAREC>(fx.well.customDataFileName);
     ASSERT_EQ(out.size(), 10u);
     for (std::size_t i = 0; i < out.size(); ++i)
         EXPECT_EQ(+out[i].depth, 1000.0f + float(i));
@@ -236,18 +206,18 @@ TEST(Repair, CustomDataFileIsFittedToTheDataFileRange)
     EXPECT_EQ(fx.well.customBottomDepth, 1009);
 
     qint64 size = 0;
-    const auto fitOut = ReadAll<EXTRECORD>(fx.fit.path, &size);
+    const auto fitOut = FileRecords<EXTRECORD>(fx.fit.path, &size);
     EXPECT_EQ(size, 3 * layout::kExtRecordSize + 10);  // length unchanged
     EXPECT_EQ(+fitOut[2].depth, 1002.0f);
     EXPECT_EQ(fx.fit.bottomDepth, 1002);
 
     // A longer file is cut; a shared copy is renumbered in memory only unless drilling.
-    WriteAll(fx.well.customDataFileName, std::vector<CUSTDATAREC>(15));
+    WriteRecords(fx.well.customDataFileName, std::vector<CUSTDATAREC>(15));
     fx.shared = true;
     ASSERT_EQ(RenumberCustomRecords(fx.Target()), 1);
-    EXPECT_EQ(ReadAll<CUSTDATAREC>(fx.well.customDataFileName).size(), 15u);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 15u);
     EXPECT_EQ(fx.well.customBottomDepth, 1009);
     fx.well.drilling = true;
     ASSERT_EQ(RenumberCustomRecords(fx.Target()), 1);
-    EXPECT_EQ(ReadAll<CUSTDATAREC>(fx.well.customDataFileName).size(), 10u);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 10u);
 }

@@ -1,6 +1,8 @@
 // The user and well settings blocks and the well configuration: size rules, which file is read, and
 // what saving changes beside the record.
+#include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wellconfig.h"
 
@@ -17,20 +19,14 @@
 
 using namespace wellfile;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 template <typename T>
 void WriteRecord(const QString& path, const T& record)
 {
-    WriteBytes(path, QByteArray(reinterpret_cast<const char*>(&record), sizeof record));
+    WriteBytes(path, &record, sizeof record);
 }
 
 template <typename T>
@@ -53,13 +49,9 @@ WellConfig ConfigMarked(int marker)
 // A data folder, a local folder and a working folder apart from each other.
 WellPlace Place(const QString& well = QStringLiteral("north7"))
 {
-    WellPlace p;
-    p.dataFolder = TestDir() + QStringLiteral("data/");
-    p.currentFolder = TestDir() + QStringLiteral("local/");
+    WellPlace p = testing_support::MakePlace(well);
     p.workingFolder = TestDir() + QStringLiteral("work/");
-    p.wellName = well;
-    for (const QString& f : {p.dataFolder, p.currentFolder, p.workingFolder})
-        QDir().mkpath(f);
+    QDir().mkpath(p.workingFolder);
     return p;
 }
 

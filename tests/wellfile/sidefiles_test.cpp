@@ -1,7 +1,9 @@
 #include "app/startupini.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/sidefiles_reports.h"
@@ -19,40 +21,15 @@ using namespace wellfile;
 using reports::REPORT;
 using reports::REPORTEX;
 using reports::SHOWREPORT;
+using testing_support::BytesOf;
 using testing_support::doubles;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
+using testing_support::WriteBytes;
 
 namespace {
 
-WellPlace Place()
-{
-    WellPlace p;
-    p.dataFolder = TestDir() + "data/";
-    p.currentFolder = TestDir() + "local/";
-    p.wellName = "Well1";
-    QDir().mkpath(p.dataFolder);
-    QDir().mkpath(p.currentFolder);
-    return p;
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-template <class R>
-QByteArray Bytes(const std::vector<R>& records)
-{
-    return QByteArray(reinterpret_cast<const char*>(records.data()), qsizetype(records.size() * sizeof(R)));
-}
+WellPlace Place() { return testing_support::MakePlace("Well1"); }
 
 std::vector<REPORTEX> CurrentReports(int n)
 {
@@ -110,7 +87,7 @@ TEST(ReportFile, OldFilesAreConvertedCurrentAndEmptyFilesReadAsTheyAre)
     const QString rpt = place.currentFolder + "Well1.rpt";
 
     FakeConverter converter;
-    WriteFile(rpt, Bytes(OldReports(3)));
+    WriteBytes(rpt, BytesOf(OldReports(3)));
     auto old = LoadReportsEx(place, converter.Fn());
     ASSERT_TRUE(old);
     EXPECT_EQ(converter.calls, 1);
@@ -121,7 +98,7 @@ TEST(ReportFile, OldFilesAreConvertedCurrentAndEmptyFilesReadAsTheyAre)
     EXPECT_EQ(+old->records[1].depth, 2001.f);
 
     FakeConverter unused;
-    WriteFile(rpt, Bytes(CurrentReports(3)));
+    WriteBytes(rpt, BytesOf(CurrentReports(3)));
     auto current = LoadReportsEx(place, unused.Fn());
     ASSERT_TRUE(current);
     EXPECT_EQ(unused.calls, 0);
@@ -130,12 +107,12 @@ TEST(ReportFile, OldFilesAreConvertedCurrentAndEmptyFilesReadAsTheyAre)
     EXPECT_EQ(+current->records[2].depth, 1020.f);
     EXPECT_EQ(+current->records[3].number, 0);  // the spare record is cleared
 
-    WriteFile(rpt, QByteArray());
+    WriteBytes(rpt, QByteArray());
     auto empty = LoadReportsEx(place, unused.Fn());
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->size, 1600);
     ASSERT_EQ(empty->records.size(), 1u);
-    EXPECT_EQ(Bytes(empty->records), QByteArray(1600, '\0'));
+    EXPECT_EQ(BytesOf(empty->records), QByteArray(1600, '\0'));
 
     QFile::remove(rpt);
     EXPECT_FALSE(LoadReportsEx(place, unused.Fn()));
@@ -146,14 +123,14 @@ TEST(ReportFile, LengthFittingBothLayoutsIsDecidedByItsRecords)
     // 126,400 bytes: 79 current records or 100 old ones.
     const std::vector<REPORTEX> current = CurrentReports(79);
     const std::vector<REPORT> old = OldReports(100);
-    ASSERT_EQ(Bytes(current).size(), Bytes(old).size());
-    EXPECT_FALSE(IsOldReportFile(Bytes(current)));
-    EXPECT_TRUE(IsOldReportFile(Bytes(old)));
+    ASSERT_EQ(BytesOf(current).size(), BytesOf(old).size());
+    EXPECT_FALSE(IsOldReportFile(BytesOf(current)));
+    EXPECT_TRUE(IsOldReportFile(BytesOf(old)));
     // Nothing that makes sense either way stays with the current layout: it is never rewritten.
     EXPECT_FALSE(IsOldReportFile(QByteArray(126400, char(0x01))));
 
     const WellPlace place = Place();
-    WriteFile(place.currentFolder + "Well1.rpt", Bytes(old));
+    WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(old));
     FakeConverter converter;
     auto loaded = LoadReportsEx(place, converter.Fn());
     ASSERT_TRUE(loaded);
@@ -166,30 +143,30 @@ TEST(ReportFile, FailedConversionHandsOutNothingAndLeavesTheFile)
 {
     const WellPlace place = Place();
     const QString rpt = place.currentFolder + "Well1.rpt";
-    const QByteArray bytes = Bytes(OldReports(2));
-    WriteFile(rpt, bytes);
+    const QByteArray bytes = BytesOf(OldReports(2));
+    WriteBytes(rpt, bytes);
     FakeConverter converter;
     converter.fail = true;
     EXPECT_FALSE(LoadReportsEx(place, converter.Fn()));
-    EXPECT_EQ(ReadFile(rpt), bytes);
+    EXPECT_EQ(ReadBytes(rpt), bytes);
 }
 
 TEST(ReportFile, LastRecordAndOldRecordLoaders)
 {
     const WellPlace place = Place();
-    WriteFile(place.currentFolder + "Well1.rpt", Bytes(CurrentReports(2)));
+    WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(CurrentReports(2)));
     REPORTEX last;
     EXPECT_EQ(LoadReport1600(last, place, "Well1"), 1);
     EXPECT_EQ(+last.number, 2);
 
     // Less than one record: nothing is made up from the file's head.
-    WriteFile(place.currentFolder + "Short.rpt", QByteArray(100, 'Z'));
+    WriteBytes(place.currentFolder + "Short.rpt", QByteArray(100, 'Z'));
     last.number = 7;
     EXPECT_EQ(LoadReport1600(last, place, "Short"), 0);
     EXPECT_EQ(+last.number, 0);
 
     EXPECT_FALSE(LoadReports(place, place.currentFolder + "Short"));
-    WriteFile(place.currentFolder + "Old.rpt", Bytes(OldReports(2)));
+    WriteBytes(place.currentFolder + "Old.rpt", BytesOf(OldReports(2)));
     auto old = LoadReports(place, place.currentFolder + "Old");
     ASSERT_TRUE(old);
     EXPECT_EQ(old->size, 2 * 1264);
@@ -210,9 +187,9 @@ TEST(ShowFile, OldFilesConvertPartialRecordsAreKeptAndFailedSavesAreReported)
         std::vector<SHOWREPORT> out(2);
         out[1].number = 2;
         QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(Bytes(out)) == 2 * 1320;
+        return f.open(QIODevice::WriteOnly) && f.write(BytesOf(out)) == 2 * 1320;
     };
-    WriteFile(sho, QByteArray(2 * 1049, 'a'));
+    WriteBytes(sho, QByteArray(2 * 1049, 'a'));
     auto shows = LoadShows(place, convert);
     ASSERT_TRUE(shows);
     EXPECT_EQ(converted, 1);
@@ -220,13 +197,13 @@ TEST(ShowFile, OldFilesConvertPartialRecordsAreKeptAndFailedSavesAreReported)
     EXPECT_EQ(+shows->records[1].number, 2);
 
     // A conversion that fails must not hand out old bytes as current records.
-    WriteFile(sho, QByteArray(1049, 'a'));
+    WriteBytes(sho, QByteArray(1049, 'a'));
     EXPECT_FALSE(LoadShows(place, [](const QString&, const QByteArray&, int) { return false; }));
 
     // A torn last record is kept, padded with zeros, not dropped.
     std::vector<SHOWREPORT> two(2);
     platform::SetFieldText(two[1].interval, " 1200 to  1210");
-    WriteFile(sho, Bytes(two).left(1320 + 200));
+    WriteBytes(sho, BytesOf(two).left(1320 + 200));
     shows = LoadShows(place, nullptr);
     ASSERT_TRUE(shows);
     ASSERT_EQ(shows->records.size(), 3u);
@@ -238,7 +215,7 @@ TEST(ShowFile, OldFilesConvertPartialRecordsAreKeptAndFailedSavesAreReported)
     EXPECT_EQ(shows->size, 1320);
 
     EXPECT_EQ(SaveShows(place, two), 1);
-    EXPECT_EQ(ReadFile(sho), Bytes(two));
+    EXPECT_EQ(ReadBytes(sho), BytesOf(two));
     QFile::remove(sho);
     QDir().mkpath(sho);  // a folder where the file should be
     EXPECT_EQ(SaveShows(place, two), 0);
@@ -266,10 +243,10 @@ TEST(TopsFile, SaveAndLoadInTheRightFolder)
 
     // No tops still leaves one cleared record.
     EXPECT_EQ(SaveTops(place, tops, {}), 1);
-    EXPECT_EQ(ReadFile(place.currentFolder + "Well1.top"), QByteArray(253, '\0'));
+    EXPECT_EQ(ReadBytes(place.currentFolder + "Well1.top"), QByteArray(253, '\0'));
 
     // Less than one record: no tops, and none of the previous well's stay.
-    WriteFile(place.currentFolder + "Well1.top", QByteArray(100, '\0'));
+    WriteBytes(place.currentFolder + "Well1.top", QByteArray(100, '\0'));
     EXPECT_EQ(LoadTops(place, tops, read), 0);
     EXPECT_TRUE(read.empty());
 
@@ -277,7 +254,7 @@ TEST(TopsFile, SaveAndLoadInTheRightFolder)
     place.sharedFolderWell = true;
     EXPECT_EQ(SaveTops(place, tops, list), 1);
     EXPECT_TRUE(tops.topsInFieldFolder);
-    EXPECT_EQ(ReadFile(place.dataFolder + "Well1.top").size(), 2 * 253);
+    EXPECT_EQ(ReadBytes(place.dataFolder + "Well1.top").size(), 2 * 253);
     auto block = std::make_unique<SettingsBlock>();
     ASSERT_EQ(LoadDbc(*block, place), 1);
     EXPECT_EQ(+block->fieldTopsAndPens, 1);
@@ -297,11 +274,11 @@ TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupFolderIsADriveRoot)
     std::vector<entry::TOPSEX> list(1);
     list[0].depth = 900;
     ASSERT_EQ(SaveTops(place, tops, list), 1);
-    EXPECT_EQ(ReadFile(tops.backupFolder + "Well1/Well1.top"), Bytes(list));
+    EXPECT_EQ(ReadBytes(tops.backupFolder + "Well1/Well1.top"), BytesOf(list));
 
     list[0].depth = 950;
     ASSERT_EQ(SaveTops(place, tops, list), 1);
-    EXPECT_EQ(ReadFile(tops.backupFolder + "Well1/Well1.top"), Bytes(list));
+    EXPECT_EQ(ReadBytes(tops.backupFolder + "Well1/Well1.top"), BytesOf(list));
 
     tops.backupFolder = "c:\\";
     EXPECT_EQ(SaveTops(place, tops, list), 1);
@@ -335,10 +312,10 @@ TEST(RecentFiles, FileRoundTripWindowsLineEndsAndOverlongLines)
     const QString data = Place().dataFolder;
     RecentFiles recent{"/w/A.svm", "", "/w/B.svm", "", ""};
     ASSERT_EQ(SaveRecent(data, recent), 1);
-    EXPECT_EQ(ReadFile(data + "recentM.lst"), QByteArray("/w/A.svm\n/w/B.svm\n"));
+    EXPECT_EQ(ReadBytes(data + "recentM.lst"), QByteArray("/w/A.svm\n/w/B.svm\n"));
 
     // A list from a Windows station, with a line no entry can hold.
-    WriteFile(data + "recentM.lst", "C:\\W\\ONE.SVM\r\n" + QByteArray(300, 'x') + "\r\nC:\\W\\TWO.SVM\r\n");
+    WriteBytes(data + "recentM.lst", "C:\\W\\ONE.SVM\r\n" + QByteArray(300, 'x') + "\r\nC:\\W\\TWO.SVM\r\n");
     RecentFiles loaded{"", "", "", "", "/kept.svm"};
     EXPECT_EQ(LoadRecent(data, loaded), 1);
     EXPECT_EQ(loaded[0], "C:\\W\\ONE.SVM");
@@ -354,19 +331,19 @@ TEST(LastFileIni, SavedPathOpensAgainOrFallsBackToTheDemoFile)
 {
     const QString data = Place().dataFolder;
     const QString file = data + "Well1.svm";
-    WriteFile(file, QByteArray(616, '\0'));
+    WriteBytes(file, QByteArray(616, '\0'));
     int demo = 0;
     const auto openDemo = [&] { ++demo; };
 
     EXPECT_EQ(SaveIni(data, ""), 0);
     ASSERT_EQ(SaveIni(data, file), 1);
-    EXPECT_EQ(ReadFile(data + "StrativM.ini"), QFile::encodeName(file) + '\0');
+    EXPECT_EQ(ReadBytes(data + "StrativM.ini"), QFile::encodeName(file) + '\0');
     QString path;
     EXPECT_EQ(LoadIni(data, path, openDemo), 1);
     EXPECT_EQ(path, file);
     EXPECT_EQ(demo, 0);
 
-    WriteFile(data + "StrativM.ini", QByteArray("Well1.svm", 10));  // a bare name lies in the data folder
+    WriteBytes(data + "StrativM.ini", QByteArray("Well1.svm", 10));  // a bare name lies in the data folder
     path.clear();
     EXPECT_EQ(LoadIni(data, path, openDemo), 1);
     EXPECT_EQ(path, file);
@@ -376,9 +353,9 @@ TEST(LastFileIni, SavedPathOpensAgainOrFallsBackToTheDemoFile)
     EXPECT_TRUE(path.isEmpty());
     EXPECT_EQ(demo, 1);
 
-    WriteFile(data + "StrativM.ini", QByteArray("x", 2));
+    WriteBytes(data + "StrativM.ini", QByteArray("x", 2));
     EXPECT_EQ(LoadIni(data, path, openDemo), 0);
-    WriteFile(data + "StrativM.ini", "/" + QByteArray(300, 'a'));
+    WriteBytes(data + "StrativM.ini", "/" + QByteArray(300, 'a'));
     EXPECT_EQ(LoadIni(data, path, openDemo), 0);
     EXPECT_EQ(demo, 1);
 
@@ -390,7 +367,7 @@ TEST(WindowPlacementIni, WrittenAsTheStartupReaderReadsIt)
     const QString folder = platform::DocumentsFolder();
     WindowPlacement p{100, 50, 900, 650, false, 10, 8, 420};
     ASSERT_EQ(SaveWindowPos(folder, p, "/w/Well1.svm", true), 1);
-    EXPECT_EQ(ReadFile(folder + "startupM.ini"),
+    EXPECT_EQ(ReadBytes(folder + "startupM.ini"),
               QByteArray("/w/Well1.svm\nLeft=100\nTop=50\nWidth=800\nHeight=600\nEnd=420\ntrue"));
     app::StartupPlacement read;
     ASSERT_TRUE(app::ReadStartupIni(folder, read));
@@ -406,7 +383,7 @@ TEST(WindowPlacementIni, WrittenAsTheStartupReaderReadsIt)
     EXPECT_EQ(read.y, 66);
     EXPECT_EQ(read.width, 760);
     EXPECT_EQ(read.height, 568);
-    EXPECT_FALSE(ReadFile(folder + "startupM.ini").endsWith("true"));
+    EXPECT_FALSE(ReadBytes(folder + "startupM.ini").endsWith("true"));
 
     EXPECT_EQ(SaveWindowPos(folder, p, "", false), 0);
     EXPECT_EQ(SaveWindowPos(TestDir() + "nowhere/", p, "/w/Well1.svm", false), 0);
@@ -417,17 +394,17 @@ TEST(SettingsFiles, PrintDownloadOfficeCopyAndInstallFolder)
     const QString data = Place().dataFolder;
     print::PRINTCFG pcfg;
     ASSERT_EQ(SavePrintConfig(data, pcfg), 1);
-    EXPECT_EQ(ReadFile(data + "strativ.pfg").size(), 250);
+    EXPECT_EQ(ReadBytes(data + "strativ.pfg").size(), 250);
     QDir().mkpath(data + "sub/strativ.pfg");
     EXPECT_EQ(SavePrintConfig(data + "sub/", pcfg), 0);
 
     exchange::RemoteConfig rc;
     rc.interval = 99;
-    WriteFile(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782));
+    WriteBytes(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782));
     exchange::RemoteConfig loaded;
     EXPECT_EQ(LoadDownloadConfig(data, loaded), 1);
     EXPECT_EQ(+loaded.interval, 99);
-    WriteFile(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782) + "x");
+    WriteBytes(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782) + "x");
     EXPECT_EQ(LoadDownloadConfig(data, loaded), 0);
     EXPECT_EQ(+loaded.interval, 0);
 
@@ -438,7 +415,7 @@ TEST(SettingsFiles, PrintDownloadOfficeCopyAndInstallFolder)
     QByteArray bytes(1036, '\0');
     bytes[0] = 1;
     std::memcpy(bytes.data() + 4, "/office/copy/\0junk", 18);
-    WriteFile(data + "Well1.ofc", bytes);
+    WriteBytes(data + "Well1.ofc", bytes);
     EXPECT_EQ(LoadOfc(data, "Well1", ofc), 1);
     EXPECT_EQ(+ofc.copyFlag, 1);
     EXPECT_EQ(platform::FieldText(ofc.folder), "/office/copy/");
