@@ -13,7 +13,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <new>
 #include <utility>
 
 namespace layout {
@@ -144,13 +146,34 @@ CUSTOMDATA::CUSTOMDATA(CustomTrackHost* owner_, bool printing_) : owner(owner_),
     gridPens.fill(PenSpec{kLightGrey, 1, PS_SOLID});
 }
 
+namespace {
+// A save writes the ".grdx" to the data folder for a shared-folder well that copies to a second folder
+// of its own, else to the current folder.
+bool SavesToDataFolder(const CustomTrackHost& host, const wellfile::OpenWell& well)
+{
+    return host.sharedFolderWell && well.secondFolderOption && !SameFolder(well.dataFolder, well.currentFolder);
+}
+
+QString SaveFolder(const CustomTrackHost& host, const wellfile::OpenWell& well)
+{
+    return SavesToDataFolder(host, well) ? well.dataFolder : well.currentFolder;
+}
+}  // namespace
+
 QString CUSTOMDATA::ConfigPath() const
 {
     const wellfile::OpenWell* well = owner ? owner->well : nullptr;
     if (!well || well->wellName.isEmpty())
         return {};
-    const QString folder = owner->sharedFolderWell && owner->customTrackSource == 1 ? well->dataFolder : well->currentFolder;
-    return platform::FindFileNoCase(folder, well->wellName + QStringLiteral(".grdx"));
+    // Read where saves go, so an edit always comes back; the folder `customTrackSource` names is only
+    // the fall-back while the save folder holds no layout yet.
+    const QString name = well->wellName + QStringLiteral(".grdx");
+    const QString own = platform::FindFileNoCase(SaveFolder(*owner, *well), name);
+    if (QFileInfo(own).isFile())
+        return own;
+    const QString sourceFolder = owner->sharedFolderWell && owner->customTrackSource == 1 ? well->dataFolder : well->currentFolder;
+    const QString source = platform::FindFileNoCase(sourceFolder, name);
+    return QFileInfo(source).isFile() ? source : own;
 }
 
 bool CUSTOMDATA::LoadConfig(CUSTCHARTCFGEX& config) const
@@ -169,9 +192,8 @@ bool CUSTOMDATA::SaveConfig(const CUSTCHARTCFGEX& config)
     if (!well || well->wellName.isEmpty())
         return false;
     const QString name = well->wellName + QStringLiteral(".grdx");
-    QString folder = well->currentFolder;
-    if (owner->sharedFolderWell && well->secondFolderOption && !SameFolder(well->dataFolder, well->currentFolder)) {
-        folder = well->dataFolder;
+    const QString folder = SaveFolder(*owner, *well);
+    if (SavesToDataFolder(*owner, *well)) {
         owner->customTrackSource = 1;
         if (owner->markFieldCustomTracks)
             owner->markFieldCustomTracks();
@@ -251,7 +273,8 @@ void CUSTOMDATA::LoadTrackConfig()
         } else {
             CustomTrackEntry& p = printSet[i];
             const double width = double(screenSet[i].blockWidth) * printFactor;
-            p.blockWidth = ClampToInt(std::int64_t(std::clamp(width, -2.0e9, 2.0e9)));
+            // A scale that is not a number gives the track no room rather than an undefined width.
+            p.blockWidth = std::isfinite(width) ? ClampToInt(std::int64_t(std::clamp(width, -2.0e9, 2.0e9))) : 0;
             printTotal += TrackWidth(p);
             LayOut(p, t == 0 ? printLeft : printSet[i - 1].rightX);
             for (int c = 0; c < kCurvesPerTrack; ++c) {
@@ -289,10 +312,19 @@ void CUSTOMDATA::LoadExtRecords()
     if (!fit)
         return;
     // The range is the first and last depth held, so the file has one record more than their difference.
-    const std::int64_t n = std::int64_t(fit->bottomDepth) - fit->topDepth + 1;
-    if (n <= 0 || n > 10'000'000)  // no records, or a range no well reaches
+    // Only records the file really holds are kept (past its end they would all be zero), and never more
+    // than any well has: a damaged range must not take gigabytes.
+    std::int64_t n = std::int64_t(fit->bottomDepth) - fit->topDepth + 1;
+    const std::int64_t held = QFileInfo(fit->path).size() / std::int64_t(sizeof(EXTRECORD));
+    n = std::min({n, held, kMaxExtRecords});
+    if (n <= 0)
         return;
-    extRecords.assign(std::size_t(n + 10), EXTRECORD{});
+    try {
+        extRecords.assign(std::size_t(n + 10), EXTRECORD{});
+    } catch (const std::bad_alloc&) {
+        extRecords = {};  // no FIT curves rather than a crash
+        return;
+    }
     const int read = ReadExtRecords(*fit, extRecords, fit->path, 0, int(n));
     extCount = std::clamp(read, 0, int(n));
     extLastDepth = fit->bottomDepth;
@@ -350,7 +382,7 @@ void ResetCustomTracks(CustomTrackHost& host, const CUSTOMDATA* object, wellfile
         host.customTrackCount = 0;
         host.customTotalWidth = 0;
         if (config)
-            config->customTrackCount = 0;
+            config->customTracksEnabled = 0;  // the third of the record's custom-track values
     }
     host.textTrackFlag = 0;
 }

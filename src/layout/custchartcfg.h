@@ -29,6 +29,8 @@ constexpr int kCurvesPerTrack = 12;
 constexpr std::size_t kTrackEntrySize = 1024;
 constexpr std::size_t kCustChartCfgSize = 16576;
 constexpr int kTextTrackKind = 13;
+// The most ".fit" records held in memory: a depth range far beyond any well (about 124 MB).
+constexpr std::int64_t kMaxExtRecords = 200'000;
 
 #pragma pack(push, 1)
 struct CustomTrackEntry {
@@ -189,7 +191,9 @@ public:
     std::int32_t trackCount = 0;  // tracks in use
     std::int32_t extCount = 0;
     std::int32_t extLastDepth = 0;
-    std::vector<EXTRECORD> extRecords;  // the ".fit" records; empty without FIT data
+    // The ".fit" records from its first depth, as many as the file holds (at most kMaxExtRecords), then
+    // ten zeroed ones; empty without FIT data. Readers stay within its size.
+    std::vector<EXTRECORD> extRecords;
     TrackSet printSet{};
     TrackSet paintSet{};
     TrackSet screenSet{};
@@ -198,7 +202,9 @@ public:
     std::array<PenSpec, 3> gridPens{};
     wellfile::LagRecord lagSettings{};
 
-    // The well's ".grdx" (the data folder's for a shared-folder well whose tracks live there).
+    // The well's ".grdx": the one in the folder saves go to (the data folder for a shared-folder well
+    // copying to a second folder, else the current folder); while that holds none, the one in the
+    // folder `customTrackSource` names. Saves and reloads thus always meet.
     QString ConfigPath() const;
     // Clears `config` and reads the file; false when there is none.
     bool LoadConfig(CUSTCHARTCFGEX& config) const;
@@ -218,7 +224,8 @@ public:
 // The " DRILLING " layout in the entries of `config` (head and tail untouched), track 0 placed at `leftX`.
 void FillDefaultTracks(CUSTCHARTCFGEX& config, std::int32_t leftX);
 
-// The window's custom-track routines.
+// The window's custom-track routines. Reset clears the window's count and width and the record's
+// custom-tracks-enabled value.
 void ResetCustomTracks(CustomTrackHost& host, const CUSTOMDATA* object, wellfile::WellConfig* config);
 // Creates the ".svx" (and with FIT data the ".fit") when missing, else brings the ".svx" to the file's
 // last depth; counts the tracks and their width, making the object when the window has none; frees it

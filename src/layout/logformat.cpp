@@ -155,9 +155,11 @@ void PlaceColumns(LogLayout& L, int profile, const LayoutInputs& in)
 
     const bool gasFirst = L.family == FormatFamily::Wide || (L.family == FormatFamily::General && L.alternateFormat);
     if (gasFirst) {
-        if (L.family == FormatFamily::General)
-            L.show3.count += 1;  // the third show column takes the room the description leaves
         x = Place(L.show3, x);
+        // The general format leaves one more block of the show cell after the third show column; the
+        // column itself keeps its own blocks.
+        if (L.family == FormatFamily::General)
+            x += L.show3.cell;
         x = Place(L.gas, x);
         x = Place(L.gas2, x);
         L.gasRight = x;
@@ -212,7 +214,7 @@ void SetFormatOptions(LogLayout& L, int profile)
         if (profile == 1)
             L.hotWire = false;
         L.altSurveyOrder = false;
-        L.feetStyle = L.feetStyleSecond = false;
+        L.feetStyleSecond = false;
         if (profile == 10)
             L.pixelsPerStep = Even(L.pixelsPerStep);
         break;
@@ -222,7 +224,7 @@ void SetFormatOptions(LogLayout& L, int profile)
             L.gasSourceType = 11;
         L.hotWire = true;
         L.altSurveyOrder = true;
-        L.feetStyle = true;
+        L.feetStyle = true;  // the only format that sets it
         L.feetStyleSecond = false;
         break;
     case FormatFamily::Wide:
@@ -283,6 +285,7 @@ void SetLogFormat(LogLayout& L, int profile, std::int32_t rowHeight, const Layou
     // A drilling step that is pending is left alone: changing the layout must never drop a drilled unit.
     L.textColumn = {};
     L.altSurveyOrder = false;
+    L.feetStyle = false;
     L.formatSwitches = {0, 0, 1, 1};
 
     if (calls.trace)

@@ -9,6 +9,7 @@
 #include "wellfile/wholefile.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 #include <cstring>
 #include <new>
@@ -57,15 +58,54 @@ bool SendsFromOwnFolder(const SchemeFiles& files)
            files.currentFolder.compare(files.dataFolder, Qt::CaseInsensitive) != 0;
 }
 
-QString SchemeReadPath(const SchemeFiles& files, bool fieldSchemes)
-{
-    return platform::FindFileNoCase(fieldSchemes ? files.dataFolder : files.currentFolder, SchemeName(files));
-}
-
 QString SchemeSavePath(const SchemeFiles& files, bool fieldSchemes)
 {
     const bool field = fieldSchemes && SendsFromOwnFolder(files);
     return platform::FindFileNoCase(field ? files.dataFolder : files.currentFolder, SchemeName(files));
+}
+
+namespace {
+
+// Where the flag alone says the schemes live, whatever a save would pick.
+QString FlagPath(const SchemeFiles& files, bool fieldSchemes)
+{
+    return platform::FindFileNoCase(fieldSchemes ? files.dataFolder : files.currentFolder, SchemeName(files));
+}
+
+// The six old records at `path` in the new layout; null when the file cannot be read as 1,140 bytes.
+std::unique_ptr<SchemeSet> ReadOldSchemes(const QString& path)
+{
+    std::array<OLDLOGSCHEME, kSchemeCount> old;
+    static_assert(sizeof old == kOldSchemeFileSize);
+    if (!wellfile::ReadExactFile(path, old.data(), kOldSchemeFileSize))
+        return nullptr;
+    auto set = NewSet();
+    if (!set)
+        return nullptr;
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        LOGSCHEME& s = (*set)[i];
+        std::memcpy(s.flags, old[i].flags, sizeof s.flags);
+        std::memcpy(s.name, old[i].name, sizeof s.name);
+        s.name[sizeof s.name - 1] = 0;
+        s.densityOnRateGridOff = old[i].densityOnRateGridOff;
+        s.reserved184 = 0;
+        s.number = old[i].number;
+        s.swThreshold = 0;
+    }
+    return set;
+}
+
+}  // namespace
+
+QString SchemeReadPath(const SchemeFiles& files, bool fieldSchemes)
+{
+    // Read where saves go, so an edit always comes back; the flag's folder is only the fall-back for a
+    // well whose own folder has no schemes yet.
+    const QString own = SchemeSavePath(files, fieldSchemes);
+    if (QFileInfo(own).isFile())
+        return own;
+    const QString flagged = FlagPath(files, fieldSchemes);
+    return QFileInfo(flagged).isFile() ? flagged : own;
 }
 
 bool SaveSchemes(const SchemeFiles& files, bool fieldSchemes, const SchemeSet& schemes)
@@ -89,51 +129,56 @@ std::unique_ptr<SchemeSet> DefaultSchemes(const SchemeFiles& files, bool fieldSc
     if (!set)
         return nullptr;
     *set = DefaultSchemeSet();
-    SaveSchemes(files, fieldSchemes, *set);
+    // The user's own schemes are never written over with the defaults.
+    if (!QFileInfo::exists(SchemeSavePath(files, fieldSchemes)))
+        SaveSchemes(files, fieldSchemes, *set);
     return set;
 }
 
 std::unique_ptr<SchemeSet> ConvertOldSchemes(const SchemeFiles& files, bool fieldSchemes, const QString& path)
 {
-    std::array<OLDLOGSCHEME, kSchemeCount> old;
-    static_assert(sizeof old == kOldSchemeFileSize);
-    if (!wellfile::ReadExactFile(path, old.data(), kOldSchemeFileSize))
-        return DefaultSchemes(files, fieldSchemes);
-    auto set = NewSet();
+    auto set = ReadOldSchemes(path);
     if (!set)
-        return nullptr;
-    for (std::size_t i = 0; i < old.size(); ++i) {
-        LOGSCHEME& s = (*set)[i];
-        std::memcpy(s.flags, old[i].flags, sizeof s.flags);
-        std::memcpy(s.name, old[i].name, sizeof s.name);
-        s.name[sizeof s.name - 1] = 0;
-        s.densityOnRateGridOff = old[i].densityOnRateGridOff;
-        s.reserved184 = 0;
-        s.number = old[i].number;
-        s.swThreshold = 0;
-    }
+        return DefaultSchemes(files, fieldSchemes);
     SaveSchemes(files, fieldSchemes, *set);
     return set;
 }
 
-std::unique_ptr<SchemeSet> LoadSchemes(const SchemeFiles& files, bool fieldSchemes)
+std::unique_ptr<SchemeSet> LoadSchemes(const SchemeFiles& files, bool fieldSchemes, bool* defaults)
 {
-    const QString path = SchemeReadPath(files, fieldSchemes);
-    const QFileInfo info(path);
-    if (!files.wellName.isEmpty() && info.isFile()) {
-        wellfile::SetNormalAttributes(path);
-        if (std::size_t(info.size()) == kSchemeFileSize) {
-            auto set = NewSet();
-            if (!set)
-                return nullptr;
-            if (wellfile::ReadExactFile(path, set->data(), kSchemeFileSize))
-                return set;
-        } else if (std::size_t(info.size()) == kOldSchemeFileSize) {
-            return ConvertOldSchemes(files, fieldSchemes, path);
+    if (defaults)
+        *defaults = false;
+    if (!files.wellName.isEmpty()) {
+        const QString own = SchemeSavePath(files, fieldSchemes);
+        const QString flagged = FlagPath(files, fieldSchemes);
+        QStringList paths{own};
+        if (flagged != own)
+            paths << flagged;
+        for (const QString& path : paths) {
+            const QFileInfo info(path);
+            if (!info.isFile())
+                continue;
+            wellfile::SetNormalAttributes(path);
+            if (std::size_t(info.size()) == kSchemeFileSize) {
+                auto set = NewSet();
+                if (!set)
+                    return nullptr;
+                if (wellfile::ReadExactFile(path, set->data(), kSchemeFileSize))
+                    return set;
+            } else if (std::size_t(info.size()) == kOldSchemeFileSize) {
+                if (auto set = ReadOldSchemes(path)) {
+                    SaveSchemes(files, fieldSchemes, *set);
+                    return set;
+                }
+            }
+            // Damaged or unreadable. The defaults go where saves go: a file there is kept for the user
+            // rather than written over; one in the other folder is left where it is.
+            if (path == own)
+                KeepAside(path);
         }
-        // Damaged or unreadable: keep it for the user rather than writing the defaults over it.
-        KeepAside(path);
     }
+    if (defaults)
+        *defaults = true;
     return DefaultSchemes(files, fieldSchemes);
 }
 
@@ -148,7 +193,8 @@ int ApplyScheme(SchemeState& state, SchemeHost& host, int n, bool repaint)
     }
     if (n < 0 || n >= kSchemeCount)
         n = 0;
-    const auto set = LoadSchemes(host.files, state.fieldSchemes);
+    bool defaults = false;
+    const auto set = LoadSchemes(host.files, state.fieldSchemes, &defaults);
     if (!set) {
         f = DefaultTrackFlags();
         if (host.refreshGasDisplay)
@@ -166,6 +212,8 @@ int ApplyScheme(SchemeState& state, SchemeHost& host, int n, bool repaint)
         return 1;
     }
 
+    if (defaults)
+        n = 0;  // the scheme asked for is gone with the file it was in
     const LOGSCHEME& s = (*set)[std::size_t(n)];
     for (int k = 1; k < kTrackFlagCount; ++k)
         f[std::size_t(k)] = s.flags[k];

@@ -84,16 +84,20 @@ struct SchemeFiles {
 
 // The defaults: flags 0 and 16-22 on, numbered 0-5, named "Mudlog", "Custom", ... "Default6".
 SchemeSet DefaultSchemeSet();
-// Reads the well's schemes (data folder with field schemes, else the current folder). A 1,140-byte file
-// is converted and saved; a file of any other size is kept aside under another name and, like a
-// missing file, replaced by the defaults, which are saved. Null after "Memory ALLOCATION FAILED".
-std::unique_ptr<SchemeSet> LoadSchemes(const SchemeFiles& files, bool fieldSchemes);
+// Reads the well's schemes from the folder saves go to (SchemeSavePath), or, while that holds none, from
+// the folder the field-scheme flag names (data folder with field schemes, else the current folder), so
+// an edit always comes back. A 1,140-byte file is converted and saved; a file of any other size in the
+// save folder is kept aside under another name. When nothing can be read the defaults are built and
+// `defaults` (when given) set. Null after "Memory ALLOCATION FAILED".
+std::unique_ptr<SchemeSet> LoadSchemes(const SchemeFiles& files, bool fieldSchemes, bool* defaults = nullptr);
 // Converts the 1,140-byte file at `path` and saves the result; the defaults when it cannot be read.
 std::unique_ptr<SchemeSet> ConvertOldSchemes(const SchemeFiles& files, bool fieldSchemes, const QString& path);
+// The six defaults, saved only where no ".sch" is yet: the user's schemes are never written over.
 std::unique_ptr<SchemeSet> DefaultSchemes(const SchemeFiles& files, bool fieldSchemes);
 // Writes the 1,932 bytes (data folder only for a field-scheme well that sends from a folder of its
 // own); false, after a message, when the write failed.
 bool SaveSchemes(const SchemeFiles& files, bool fieldSchemes, const SchemeSet& schemes);
+// The file LoadSchemes reads first (the save path when no file is found) and the file saves write.
 QString SchemeReadPath(const SchemeFiles& files, bool fieldSchemes);
 QString SchemeSavePath(const SchemeFiles& files, bool fieldSchemes);
 // True when the window sends from a folder of its own, as the field-scheme choice needs.
@@ -127,7 +131,8 @@ struct SchemeHost {
 };
 
 // Makes scheme n current: its flags become the track flags, curves the loaded set lacks are switched
-// off. In quick-view mode a fixed set is shown instead and the result is 0; else 1.
+// off. When the defaults had to replace the file, scheme 0 is made current instead. In quick-view mode
+// a fixed set is shown instead and the result is 0; else 1.
 int ApplyScheme(SchemeState& state, SchemeHost& host, int n, bool repaint);
 // The "scheme s" commands (s = 0-5): the scheme is made current, remembered in the well's
 // configuration and the layout rebuilt.

@@ -12,12 +12,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
+#include <vector>
 
 using namespace layout;
+using testing_support::ReadBytes;
+using testing_support::WriteRecords;
 using testing_support::TestDir;
 
-using testing_support::ReadBytes;
 namespace {
 
 struct Fixture {
@@ -176,6 +179,26 @@ TEST(CustomTracks, HostileSizesNeitherOverflowNorHang)
     data.Load();
     EXPECT_EQ(data.extCount, 0);
     EXPECT_TRUE(data.extRecords.empty());
+
+    // A range of 300,000 depths over a ".fit" of ten records: only what the file holds is kept.
+    std::vector<EXTRECORD> ten(10);
+    for (int i = 0; i < 10; ++i)
+        ten[std::size_t(i)].depth = float(1000 + i);
+    WriteRecords(f.fit.path, ten);
+    f.fit.topDepth = 1000;
+    f.fit.bottomDepth = 1000 + 299'999;
+    data.Load();
+    EXPECT_EQ(data.extCount, 10);
+    EXPECT_EQ(data.extRecords.size(), 20u);
+    EXPECT_FLOAT_EQ(data.extRecords[9].depth, 1009.0f);
+
+    // A print scale that is not a number gives the printed tracks no room.
+    f.host.printerBlockHeight = 20;
+    f.host.printScale = std::numeric_limits<float>::quiet_NaN();
+    CUSTOMDATA print(&f.host, true);
+    print.LoadTrackConfig();
+    EXPECT_EQ(print.printSet[0].blockWidth, 0);
+    EXPECT_EQ(f.host.printTotalWidth, 0);
 }
 
 TEST(CustomTracks, ShortFilesReadAsFarAsTheyGoAndTrailingBytesSurviveASave)
@@ -302,12 +325,14 @@ TEST(CustomTracks, NoFileMeansOneTrackOfRoomAndResetClearsTheCounts)
     auto config = std::make_unique<wellfile::WellConfig>();
     std::memset(config.get(), 0, sizeof *config);
     config->customTrackCount = 3;
+    config->customTracksEnabled = 1;
     f.host.textTrackFlag = 1;
     ResetCustomTracks(f.host, object.get(), config.get());
     EXPECT_EQ(f.host.customTrackCount, 0);
     EXPECT_EQ(f.host.customTotalWidth, 0);
     EXPECT_EQ(f.host.textTrackFlag, 0);
-    EXPECT_EQ(config->customTrackCount, 0);
+    EXPECT_EQ(config->customTracksEnabled, 0);  // switched off in the record
+    EXPECT_EQ(config->customTrackCount, 3);
 }
 
 TEST(CustomTracks, SharedFolderWellsKeepTheirTracksInTheDataFolder)
@@ -328,4 +353,47 @@ TEST(CustomTracks, SharedFolderWellsKeepTheirTracksInTheDataFolder)
     CUSTCHARTCFGEX read;
     ASSERT_TRUE(data.LoadConfig(read));
     EXPECT_EQ(Title(read.track[0]), "FIELD");
+}
+
+// Tracks marked as living in the data folder on a station that does not copy to a second folder: saves
+// go to the current folder, and loading must find them there.
+TEST(CustomTracks, LoadFindsWhatTheLastSaveWrote)
+{
+    Fixture f;
+    f.host.sharedFolderWell = true;
+    f.host.customTrackSource = 1;
+    CUSTCHARTCFGEX mine;
+    Track(mine.track[0], 5, 10, 100, "MINE");
+    Save(f.Path(), mine);
+    const QByteArray before = ReadBytes(f.Path());
+
+    // The data folder has none: the current folder's layout is shown, not replaced by the defaults.
+    CUSTOMDATA data(&f.host, false);
+    data.LoadTrackConfig();
+    EXPECT_EQ(Title(data.screenSet[0]), "MINE");
+    EXPECT_EQ(ReadBytes(f.Path()), before);
+    EXPECT_FALSE(QFileInfo::exists(f.well.dataFolder + "BETA2.grdx"));
+
+    // A field copy in the data folder is shown until the well has a layout of its own; an edit then
+    // comes back and the field copy is left alone.
+    ASSERT_TRUE(QFile::remove(f.Path()));
+    CUSTCHARTCFGEX field;
+    Track(field.track[0], 5, 10, 100, "FIELD");
+    Save(f.well.dataFolder + "BETA2.grdx", field);
+    const QByteArray fieldBytes = ReadBytes(f.well.dataFolder + "BETA2.grdx");
+    CUSTCHARTCFGEX read;
+    ASSERT_TRUE(data.LoadConfig(read));
+    EXPECT_EQ(Title(read.track[0]), "FIELD");
+    platform::SetFieldText(read.track[0].title, "EDITED");
+    ASSERT_TRUE(data.SaveConfig(read));
+    ASSERT_TRUE(data.LoadConfig(read));
+    EXPECT_EQ(Title(read.track[0]), "EDITED");
+    EXPECT_EQ(ReadBytes(f.well.dataFolder + "BETA2.grdx"), fieldBytes);
+
+    // A station that saves to the data folder but has not yet: the current folder's layout is read.
+    f.host.customTrackSource = 0;
+    f.well.secondFolderOption = true;
+    ASSERT_TRUE(QFile::remove(f.well.dataFolder + "BETA2.grdx"));
+    ASSERT_TRUE(data.LoadConfig(read));
+    EXPECT_EQ(Title(read.track[0]), "EDITED");
 }

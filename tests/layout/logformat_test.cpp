@@ -114,6 +114,30 @@ TEST(LogFormat, Profile21ForcesAlternateOffAndMakesLabelFont)
     SetLogFormat(L, 10, 0, Screen1280());
     EXPECT_TRUE(L.labelFont.has_value());
     EXPECT_FALSE(L.feetStyle);
+
+    // Only the 21/86 format has the feet style: a wide format after it has not.
+    SetLogFormat(L, 21, 0, Screen1280());
+    SetLogFormat(L, 23, 0, Screen1280());
+    EXPECT_FALSE(L.feetStyle);
+}
+
+// Profile 10 with the alternate format: the gas comes before the description, one spare block of the
+// show cell after the third show column. By hand (W = 10): show 3 472 .. 499, spare 499 .. 508,
+// gas 35 x 9 508 .. 823, description left 823 + 5 = 828, right 828 + 24 x 10 = 1068, margin -> 1078.
+TEST(LogFormat, GeneralAlternateFormatKeepsTheThirdShowColumnsBlocks)
+{
+    LogLayout L;
+    L.alternateFormat = true;
+    SetLogFormat(L, 10, 0, Screen1280());
+    EXPECT_EQ(L.show3.count, 3);
+    ExpectColumn(L.show3, 472, 499, "show 3");
+    ExpectColumn(L.gas, 508, 823, "gas");
+    EXPECT_EQ(L.description.left, 828);
+    EXPECT_EQ(L.descriptionRight, 1068);
+    EXPECT_EQ(L.logRight, 1078);
+    EXPECT_EQ(L.surveyX, 508);
+    SetLogFormat(L, 10, 0, Screen1280());  // the same on every call
+    EXPECT_EQ(L.gas.left, 508);
 }
 
 // Profile 23, wide format, two gas tracks (alternate off). By hand (W = 10, half block 5, lith cell 8):

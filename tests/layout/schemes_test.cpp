@@ -17,9 +17,10 @@
 using namespace layout;
 using testing_support::doubles;
 using testing_support::ReadBytes;
+using testing_support::FileRecords;
 using testing_support::TestDir;
-
 using testing_support::WriteBytes;
+
 namespace {
 
 SchemeFiles Files()
@@ -258,4 +259,87 @@ TEST(SchemeDialog, CloseCommitsAndEscapeChangesNothing)
     LOGSCHEME s1;
     std::memcpy(&s1, after.constData(), kSchemeSize);
     EXPECT_EQ(platform::FieldText(s1.name), "Mudlog");  // schemes not saved keep what they had
+}
+
+// A well whose schemes flag names the data folder, on a station that does not send from a folder of its
+// own: saves go to the current folder, and loading must find them there. The data folder has none.
+TEST(Schemes, FieldFlagWithoutSendingKeepsTheCurrentFoldersSchemes)
+{
+    SchemeFiles files = Files();
+    const SchemeSet mine = WriteSchemes(files);
+    const QByteArray before = ReadBytes(SchPath(files));
+    for (const bool remote : {false, true}) {
+        files.sendOption = remote;  // a remote station never sends from its own folder
+        files.remoteStation = remote;
+
+        bool defaults = true;
+        auto set = LoadSchemes(files, true, &defaults);
+        ASSERT_TRUE(set);
+        EXPECT_FALSE(defaults);
+        EXPECT_EQ(std::memcmp(set->data(), mine.data(), kSchemeFileSize), 0);
+        EXPECT_EQ(ReadBytes(SchPath(files)), before);  // not written over with the defaults
+        EXPECT_FALSE(QFileInfo::exists(files.dataFolder + "BRAVO2.sch"));
+    }
+
+    // An edit is saved and comes back on the next load.
+    auto set = LoadSchemes(files, true);
+    platform::SetFieldText((*set)[4].name, "Edited");
+    ASSERT_TRUE(SaveSchemes(files, true, *set));
+    set = LoadSchemes(files, true);
+    EXPECT_EQ(platform::FieldText((*set)[4].name), "Edited");
+
+    // A field copy in the data folder is shown until the well has schemes of its own; edits then stay
+    // in the current folder and the field copy is left alone.
+    files.remoteStation = false;
+    files.sendOption = false;
+    QFile::remove(SchPath(files));
+    SchemeSet field = DefaultSchemeSet();
+    platform::SetFieldText(field[0].name, "Field");
+    WriteBytes(files.dataFolder + "BRAVO2.sch", field.data(), kSchemeFileSize);
+    set = LoadSchemes(files, true);
+    EXPECT_EQ(platform::FieldText((*set)[0].name), "Field");
+    platform::SetFieldText((*set)[0].name, "Local");
+    ASSERT_TRUE(SaveSchemes(files, true, *set));
+    EXPECT_EQ(platform::FieldText((*LoadSchemes(files, true))[0].name), "Local");
+    EXPECT_EQ(ReadBytes(files.dataFolder + "BRAVO2.sch"), QByteArray(reinterpret_cast<const char*>(field.data()), kSchemeFileSize));
+}
+
+// Defaults in place of a missing or damaged file make scheme 1 current, whatever was asked for.
+TEST(Schemes, DefaultsMakeTheFirstSchemeCurrent)
+{
+    const SchemeFiles files = Files();
+    Window w(files);
+    w.state.currentScheme = 3;
+    EXPECT_EQ(ApplyScheme(w.state, w.host, 3, false), 1);
+    EXPECT_EQ(w.state.currentScheme, 0);
+    EXPECT_EQ(QFileInfo(SchPath(files)).size(), 1932);
+
+    WriteBytes(SchPath(files), QByteArray(100, 'x'));
+    EXPECT_EQ(ApplyScheme(w.state, w.host, 4, false), 1);
+    EXPECT_EQ(w.state.currentScheme, 0);
+
+    // A readable file keeps the scheme asked for.
+    EXPECT_EQ(ApplyScheme(w.state, w.host, 4, false), 1);
+    EXPECT_EQ(w.state.currentScheme, 4);
+}
+
+// Without notes loaded the "Memo's" box is hidden; saving a scheme keeps the Memo's setting it had.
+TEST(SchemeDialog, HiddenMemosBoxKeepsTheStoredSetting)
+{
+    const SchemeFiles files = Files();
+    WriteSchemes(files);  // scheme 3 (index 2) has Memo's on
+    Window w(files);
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+        d.Click(IDC_NEXT);
+        d.Click(IDC_NEXT);
+        d.SetCheck(kFlagBoxIds[FLAG_LITHOLOGY], 0);
+        d.Click(IDC_SAVE_SCHEME);
+        d.Click(platform::IDOK);
+    });
+    CmEditSchemes(w.state, w.host, {.alternateFormat = false, .notesLoaded = false}, nullptr);
+
+    const auto saved = FileRecords<LOGSCHEME>(SchPath(files));
+    ASSERT_EQ(saved.size(), 6u);
+    EXPECT_EQ(V(saved[2].flags[FLAG_LITHOLOGY]), 0);  // the edit is taken
+    EXPECT_EQ(V(saved[2].flags[FLAG_MEMOS]), 1);      // the hidden box is not
 }

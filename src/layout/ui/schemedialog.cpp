@@ -160,6 +160,9 @@ void SchemeDlg::Save()
     transfer_.linearResScale = GetCheck(IDC_LINEAR_RES) == platform::BST_CHECKED ? 1 : 0;
 
     LOGSCHEME& s = schemes_[std::size_t(scheme)];
+    // Without notes the "Memo's" box is hidden and shows off; the scheme keeps the setting it has.
+    if (!context_.notesLoaded)
+        transfer_.box[FLAG_MEMOS - 1] = s.flags[FLAG_MEMOS];
     StoreScheme(transfer_, s);
     s.swThreshold = ParseSwThreshold(GetText(IDC_SW_THRESHOLD));
     s.reserved184 = 0;
@@ -175,9 +178,12 @@ void SchemeDlg::Save()
 
 void CmEditSchemes(SchemeState& state, SchemeHost& host, const EditSchemesContext& context, QWidget* parent)
 {
-    const auto schemes = LoadSchemes(host.files, state.fieldSchemes);
+    bool defaults = false;
+    const auto schemes = LoadSchemes(host.files, state.fieldSchemes, &defaults);
     if (!schemes)
         return;
+    if (defaults)
+        state.currentScheme = 0;
     const SchemeFiles& files = host.files;
     SchemeDlgContext dc;
     dc.loggerId = host.loggerId;
