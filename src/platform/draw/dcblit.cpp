@@ -75,6 +75,7 @@ raster::Surface SourceSurface(const QImage& image)
     s.stride = image.bytesPerLine() / 4;
     s.width = image.width();
     s.height = image.height();
+    s.opaque = image.format() == QImage::Format_RGB32;
     return s;
 }
 

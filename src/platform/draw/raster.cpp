@@ -427,11 +427,15 @@ inline std::uint32_t PatternAt(const Pattern& pat, int x, int y)
 }
 
 // Source rows may come from an ARGB32 image: alpha is no part of a GDI bitmap, and every pixel written
-// into the RGB32 target is opaque.
+// into the RGB32 target is opaque. An opaque source is copied as it is (one memmove per row).
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
-void CopyRow(std::uint32_t* dst, const std::uint32_t* src, int n)
+void CopyRow(std::uint32_t* dst, const std::uint32_t* src, int n, bool srcOpaque)
 {
+    if (srcOpaque) {
+        std::memmove(dst, src, std::size_t(n) * 4);
+        return;
+    }
     if (dst + n <= src || src + n <= dst) {
         for (int i = 0; i < n; ++i)
             dst[i] = src[i] | kOpaque;
@@ -443,12 +447,12 @@ void CopyRow(std::uint32_t* dst, const std::uint32_t* src, int n)
 }
 
 // Runs one row of a raster operation; `srcRow` may be null when the operation needs no source.
-void RopRow(std::uint32_t* dst, const std::uint32_t* srcRow, int n, std::uint32_t rop, const Pattern& pat,
-            int pageX, int pageY)
+void RopRow(std::uint32_t* dst, const std::uint32_t* srcRow, bool srcOpaque, int n, std::uint32_t rop,
+            const Pattern& pat, int pageX, int pageY)
 {
     const unsigned table = (rop >> 16) & 0xFF;
     switch (rop) {
-    case SRCCOPY: CopyRow(dst, srcRow, n); return;
+    case SRCCOPY: CopyRow(dst, srcRow, n, srcOpaque); return;
     case SRCAND: for (int i = 0; i < n; ++i) dst[i] = (dst[i] & srcRow[i]) | kOpaque; return;
     case SRCPAINT: for (int i = 0; i < n; ++i) dst[i] |= srcRow[i] | kOpaque; return;
     case SRCINVERT: for (int i = 0; i < n; ++i) dst[i] = (dst[i] ^ srcRow[i]) | 0xFF000000u; return;
@@ -518,13 +522,13 @@ void Blit(const Surface& dst, long long dx, long long dy, long long w, long long
         } else if (same && offY < 0) {
             // Copying downwards within one image: bottom row first.
             for (long long y = y1 - 1; y >= y0; --y)
-                RopRow(dst.Row(int(y)) + x0, srcBase + (y - y0) * srcStride, n, rop, pattern, 0, 0);
+                RopRow(dst.Row(int(y)) + x0, srcBase + (y - y0) * srcStride, src->opaque, n, rop, pattern, 0, 0);
             return;
         }
     }
     for (long long y = y0; y < y1; ++y)
-        RopRow(dst.Row(int(y)) + x0, useSrc ? srcBase + (y - y0) * srcStride : nullptr, n, rop, pattern,
-               int(x0) + dst.pageX, int(y) + dst.pageY);
+        RopRow(dst.Row(int(y)) + x0, useSrc ? srcBase + (y - y0) * srcStride : nullptr, useSrc && src->opaque, n,
+               rop, pattern, int(x0) + dst.pageX, int(y) + dst.pageY);
 }
 
 void StretchBlit(const Surface& dst, long long dx, long long dy, int dw, int dh, const Surface& src, long long sx,
@@ -590,7 +594,8 @@ void StretchBlit(const Surface& dst, long long dx, long long dy, int dw, int dh,
                 continue;
             }
             if (run > 0)
-                RopRow(drow + (x - run), line.data(), run, rop, pattern, x - run + dst.pageX, y + dst.pageY);
+                RopRow(drow + (x - run), line.data(), src.opaque, run, rop, pattern, x - run + dst.pageX,
+                       y + dst.pageY);
             run = 0;
         }
     }

@@ -20,6 +20,7 @@ struct Surface {
     int height = 0;
     int pageX = 0;
     int pageY = 0;
+    bool opaque = true;  // every alpha is 0xFF (RGB32); a source read from ARGB32 pixels is not
     std::uint32_t* Row(int y) const { return bits + qsizetype(y) * stride; }
 };
 Surface SurfaceOf(QImage& image, int pageX = 0, int pageY = 0);
