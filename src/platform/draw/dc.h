@@ -86,7 +86,9 @@ public:
     // CLR_INVALID outside the image or on a device that cannot be read.
     COLORREF GetPixel(int x, int y) const;
 
-    // Blits from an image (or an image Dc); stretching takes the nearest pixel.
+    // Blits from an image (or an image Dc); stretching takes the nearest pixel. A negative width or
+    // height covers [x + w + 1, x + 1), and a stretch mirrors where the two sides differ in sign. The
+    // source's alpha, if it has any, is ignored: every pixel written is opaque.
     bool BitBlt(int x, int y, int width, int height, const Dc& source, int sx, int sy, std::uint32_t rop);
     bool BitBlt(int x, int y, int width, int height, const QImage& source, int sx, int sy, std::uint32_t rop);
     bool StretchBlt(int x, int y, int width, int height, const Dc& source, int sx, int sy, int sw, int sh,
