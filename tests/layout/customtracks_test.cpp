@@ -2,6 +2,7 @@
 #include "platform/text.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wellfile/openwell.h"
 #include "wellfile/wellconfig.h"
 
@@ -33,6 +34,8 @@ struct Fixture {
         well.currentFolder = TestDir() + "well/";
         well.wellName = "BETA2";
         well.customDataFileName = well.currentFolder + "BETA2.svx";
+        // The data file of depths 1000 to 1010: the custom-data files never hold more records than it.
+        well.dataFileName = testing_support::MakeWell(well.currentFolder, "BETA2.svm", 1000, 1010);
         well.fileTopDepth = 1000;
         well.fileBottomDepth = 1010;
         fit.path = well.currentFolder + "BETA2.fit";
@@ -320,7 +323,7 @@ TEST(CustomTracks, NoFileMeansOneTrackOfRoomAndResetClearsTheCounts)
     object->Load();
     ASSERT_EQ(object->extCount, 10);  // the FIT records of depths 1000 to 1009 are in memory
     EXPECT_FLOAT_EQ(object->extRecords[9].depth, 1009.0f);
-    EXPECT_EQ(object->extLastDepth, 1009);
+    EXPECT_EQ(object->extLastDepth, f.fit.bottomDepth);  // the last depth of the ".fit" range
 
     auto config = std::make_unique<wellfile::WellConfig>();
     std::memset(config.get(), 0, sizeof *config);
