@@ -1,6 +1,7 @@
 #include "layout/customdata.h"
 
 #include "platform/services.h"
+#include "wellfile/depths.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
 
@@ -81,13 +82,25 @@ int WriteRun(std::span<const R> buffer, const QString& path, int index, int coun
     return count;
 }
 
-// Records start, start + 1 ... for a new file, at least one; each from `blank` with its depth set.
+// The most records a custom-data or ext-record file is made with, or has added at once: as many as the
+// data file holds. Depths read from damaged files must not make either file grow without bound. With no
+// data file on disk the depths were not read from one: the well's depth range stands in.
+std::int64_t RecordLimit(const wellfile::OpenWell& well)
+{
+    const QFileInfo data(well.dataFileName);
+    if (data.isFile())
+        return data.size() / wellfile::kRecordSize;
+    return std::max<std::int64_t>(std::int64_t(well.fileBottomDepth) - well.fileTopDepth + 1, 0);
+}
+
+// Records start, start + 1 ... for a new file, at least one and at most `limit`; each from `blank` with
+// its depth set.
 template <class R>
-bool WriteNewFile(const QString& path, std::int32_t start, std::int32_t to, const R& blank, const QString& failText,
-                  std::int32_t& lastWritten)
+bool WriteNewFile(const QString& path, std::int32_t start, std::int32_t to, std::int64_t limit, const R& blank,
+                  const QString& failText, std::int32_t& lastWritten)
 {
     // The records up to `to` - 1: the step that reaches `to` appends its own record.
-    const std::int64_t n = std::max<std::int64_t>(std::int64_t(to) - start, 1);
+    const std::int64_t n = std::max<std::int64_t>(std::min(std::int64_t(to) - start, limit), 1);
     std::vector<R> records;
     try {
         records.assign(std::size_t(n), blank);
@@ -111,10 +124,12 @@ struct Extended {
     std::int32_t last = 0;
 };
 
-// Cuts the file after `newLast` or appends records up to it, each made by `next` from the one before.
-// Returns the file's new depth range, or nullopt when the file is missing, holds no record or fails.
+// Cuts the file after `newLast` or appends records up to it, each made by `next` from the one before,
+// at most `limit` of them. Returns the file's new depth range, or nullopt when the file is missing,
+// holds no record, has no sound first and last depth (the repair pass renumbers such a file) or fails.
 template <class R, class Next>
-std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, const QString& failText, Next next)
+std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, std::int64_t limit,
+                                   const QString& failText, Next next)
 {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
@@ -135,8 +150,12 @@ std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, co
         ReportWriteFailure(failText);
         return std::nullopt;
     }
-    const auto firstDepth = std::int32_t(first.depth);
-    const auto last = std::int32_t(lastRecord.depth);
+    const std::optional<std::int32_t> storedFirst = wellfile::WholeDepthOf(first.depth);
+    const std::optional<std::int32_t> storedLast = wellfile::WholeDepthOf(lastRecord.depth);
+    if (!storedFirst || !storedLast)
+        return std::nullopt;
+    const std::int32_t firstDepth = *storedFirst;
+    const std::int32_t last = *storedLast;
 
     if (newLast < last) {
         // Cut after newLast, counted from the file's own first depth; the first record always stays.
@@ -145,7 +164,7 @@ std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, co
             ReportWriteFailure(failText);
             return std::nullopt;
         }
-        return Extended{firstDepth, std::int32_t(firstDepth + keep - 1)};
+        return Extended{firstDepth, wellfile::ClampDepth(firstDepth + keep - 1)};
     }
 
     // A torn record at the end goes before anything is appended after the last whole one.
@@ -154,12 +173,15 @@ std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, co
         ReportWriteFailure(failText);
         return std::nullopt;
     }
+    const std::int64_t count = std::min<std::int64_t>(std::int64_t(newLast) - last, limit);
     std::vector<R> added;
-    added.reserve(std::size_t(newLast - last));
     R previous = lastRecord;
-    for (std::int64_t d = std::int64_t(last) + 1; d <= newLast; ++d) {
-        previous = next(previous);
-        added.push_back(previous);
+    if (count > 0) {
+        added.reserve(std::size_t(count));
+        for (std::int64_t i = 0; i < count; ++i) {
+            previous = next(previous);
+            added.push_back(previous);
+        }
     }
     const qint64 bytes = qint64(added.size()) * qint64(sizeof(R));
     if (!f.seek(wholeBytes) || f.write(reinterpret_cast<const char*>(added.data()), bytes) != bytes || !f.flush()) {
@@ -167,7 +189,7 @@ std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, co
         ReportWriteFailure(failText);
         return std::nullopt;
     }
-    return Extended{firstDepth, added.empty() ? last : std::int32_t(previous.depth)};
+    return Extended{firstDepth, added.empty() ? last : wellfile::WholeDepth(previous.depth)};
 }
 
 template <class R>
@@ -224,7 +246,7 @@ int CreateCustomDataFile(wellfile::OpenWell& well, FitFile& fit, std::int32_t fr
     platform::MessageBox(well.customDataFileName, QStringLiteral("create"), platform::MB_OK);
     const std::int32_t start = std::min(from, well.fileTopDepth);
     std::int32_t last = 0;
-    if (!WriteNewFile(well.customDataFileName, start, to, CUSTDATAREC{}, kSvxOpenFailed, last))
+    if (!WriteNewFile(well.customDataFileName, start, to, RecordLimit(well), CUSTDATAREC{}, kSvxOpenFailed, last))
         return 0;
     well.customTopDepth = start;
     well.customBottomDepth = last;
@@ -241,19 +263,22 @@ int CreateExtRecords(const wellfile::OpenWell& well, FitFile& fit, std::int32_t 
     EXTRECORD blank{};
     blank.recordLength = kExtRecordSize;
     std::int32_t last = 0;
-    if (!WriteNewFile(fit.path, start, to, blank, kFitOpenFailed, last))
+    if (!WriteNewFile(fit.path, start, to, RecordLimit(well), blank, kFitOpenFailed, last))
         return 0;
+    // The range runs to `to`, one past the last record written: the FIT values of that depth are
+    // written (appended) at its index as soon as they come.
     fit.topDepth = start;
-    fit.bottomDepth = last;
+    fit.bottomDepth = std::max(to, last);
     return 1;
 }
 
 int ExtendCustomDataFile(wellfile::OpenWell& well, std::int32_t newLast)
 {
-    const auto range = ExtendFile<CUSTDATAREC>(well.customDataFileName, newLast, kSvxOpenFailed, [](CUSTDATAREC r) {
-        r.depth = r.depth + 1.0f;
-        return r;
-    });
+    const auto range = ExtendFile<CUSTDATAREC>(well.customDataFileName, newLast, RecordLimit(well), kSvxOpenFailed,
+                                               [](CUSTDATAREC r) {
+                                                   r.depth = r.depth + 1.0f;
+                                                   return r;
+                                               });
     if (!range)
         return 0;
     well.customTopDepth = range->first;
@@ -263,11 +288,12 @@ int ExtendCustomDataFile(wellfile::OpenWell& well, std::int32_t newLast)
     return 1;
 }
 
-int CorrectExtDepth(FitFile& fit, std::int32_t newLast)
+int CorrectExtDepth(const wellfile::OpenWell& well, FitFile& fit, std::int32_t newLast)
 {
     if (!fit.extRecordOption)
         return 0;
-    const auto range = ExtendFile<EXTRECORD>(fit.path, newLast, kFitOpenFailed, [](const EXTRECORD& previous) {
+    const auto range = ExtendFile<EXTRECORD>(fit.path, newLast, RecordLimit(well), kFitOpenFailed,
+                                             [](const EXTRECORD& previous) {
         EXTRECORD blank{};
         blank.depth = previous.depth + 1.0f;
         blank.recordLength = kExtRecordSize;

@@ -96,21 +96,27 @@ int ReadExtRecords(const FitFile& fit, std::span<EXTRECORD> buffer, const QStrin
 // As WriteCustomRecords over the ".fit" range; the failure message is "File Open Failed" / "ERROR".
 int WriteExtRecords(const FitFile& fit, std::span<const EXTRECORD> buffer, const QString& path, int index, int count);
 
+// Neither file is made with, or extended by, more records than the data file (well.dataFileName) holds
+// (with no data file on disk: than the well's depth range spans), so depths from a damaged file cannot
+// make them grow without bound.
+
 // Makes a new ".svx" of records from min(from, the data file's first depth) up to `to` - 1 (the
 // following step's extension adds `to`), at least one record, and sets the well's custom-data range to
 // what was written. With the FIT data option the ".fit" is made the same way. 1, or 0 after a message.
 int CreateCustomDataFile(wellfile::OpenWell& well, FitFile& fit, std::int32_t from, std::int32_t to);
-// Makes the ".fit" as above when the FIT data option is on: 1 made, 0 not.
+// Makes the ".fit" as above when the FIT data option is on: 1 made, 0 not. Its range runs to `to`, so
+// the record of depth `to` can be written (appended) with WriteExtRecords right away.
 int CreateExtRecords(const wellfile::OpenWell& well, FitFile& fit, std::int32_t from, std::int32_t to);
 
 // Brings the ".svx" to end at `newLast`: cuts it after that depth, or appends copies of its last record
 // with the depth counting up by 1.0. The well's custom-data range becomes the file's. Copies the file out
-// when drilling with the copy-out options on. 1 done, 0 when the file is missing or holds no record, or
-// after "SaveEx File Open Failed " / "ERROR" when it cannot be changed.
+// when drilling with the copy-out options on. 1 done, 0 when the file is missing, holds no record or no
+// sound first and last depth (NaN, out of range: left for the repair pass to renumber), or after
+// "SaveEx File Open Failed " / "ERROR" when it cannot be changed.
 int ExtendCustomDataFile(wellfile::OpenWell& well, std::int32_t newLast);
 // The same on the ".fit" when the ext-record option is on, appending blank records (depth and length
 // word only). The fit range becomes the file's. 1 done, 0 not.
-int CorrectExtDepth(FitFile& fit, std::int32_t newLast);
+int CorrectExtDepth(const wellfile::OpenWell& well, FitFile& fit, std::int32_t newLast);
 
 // The last whole record of the file; null when it holds none or does not open.
 std::unique_ptr<CUSTDATAREC> ReadLastCustomRecord(const QString& path);

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/depths.h"
 #include "wellfile/fileattrs.h"
 
 #include <QDateTime>
@@ -22,11 +23,12 @@ constexpr int kCustomRecordSize = 222;  // one record of the custom-data file, i
 // A step of 0 or less would divide by zero; such a file is read as one record per depth unit.
 std::int32_t Step(const OpenWell& well) { return well.depthStep > 0 ? well.depthStep : 1; }
 
-// Record index of the last depth of a range: (last - first) / step.
-std::int32_t IndexSpan(std::int32_t first, std::int32_t last, std::int32_t step)
-{
-    return std::int32_t((std::int64_t(last) - first) / step);
-}
+// Record index of the last depth of a range: (last - first) / step, in 64 bits so that damaged depths
+// near the ends of the int32 range cannot overflow.
+std::int64_t IndexSpan(std::int64_t first, std::int64_t last, std::int32_t step) { return (last - first) / step; }
+
+// The number of whole records in the file; 0 when it does not exist.
+std::int64_t RecordsInFile(const QString& path) { return QFileInfo(path).size() / kRecordSize; }
 
 char* Bytes(RECORD* r) { return reinterpret_cast<char*>(r); }
 const char* Bytes(const RECORD* r) { return reinterpret_cast<const char*>(r); }
@@ -71,14 +73,6 @@ void ReadDepthRange(const QString& path, std::int32_t& first, std::int32_t& last
         *lastRecord = r;
 }
 
-// A stored float depth as whole units; garbage (NaN, out of range) reads as 0 rather than overflowing.
-std::int32_t WholeDepth(float depth)
-{
-    if (!std::isfinite(depth) || depth >= 2147483520.0f || depth <= -2147483520.0f)
-        return 0;
-    return std::int32_t(depth);
-}
-
 bool ReadCustomDepths(const QString& path, std::int32_t& first, std::int32_t& last)
 {
     first = 0;
@@ -121,15 +115,15 @@ QString CaptionWithModifiedTime(const OpenWell& well, const QString& path)
 
 int SaveRecords(OpenWell& well, std::span<const RECORD> buffer, const QString& path, int index, int count)
 {
-    std::int32_t span = IndexSpan(well.fileTopDepth, well.fileBottomDepth, Step(well));
+    std::int64_t span = IndexSpan(well.fileTopDepth, well.fileBottomDepth, Step(well));
     if (span == 0) {
         span = 1;
         count = 1;
     }
     if (span < count)
-        count = span + 1;
-    if (std::int64_t(span) - index < count)
-        count = int(std::int64_t(span) - index + 1);
+        count = int(span + 1);
+    if (span - index < count)
+        count = int(span - index + 1);
     count = int(std::min<std::size_t>(std::size_t(std::max(count, 0)), buffer.size()));
     if (index < 0 || count <= 0)
         return 0;
@@ -177,7 +171,7 @@ int ReadRecords(OpenWell& well, std::span<RECORD> buffer, const QString& path, i
 
     const std::int32_t first = offsetRange ? well.offsetTopDepth : well.fileTopDepth;
     const std::int32_t last = offsetRange ? well.offsetBottomDepth : well.fileBottomDepth;
-    std::int64_t n = std::int64_t(IndexSpan(first, last, Step(well))) + 1;
+    std::int64_t n = IndexSpan(first, last, Step(well)) + 1;
     if (n <= 0) {
         n = 1;
         count = 1;
@@ -267,7 +261,7 @@ int ReadFileDepthRange(OpenWell& well, std::int32_t& first, std::int32_t& last, 
     well.lagTime = lastRecord.lagTime;
 
     if (well.viewTopDepth < top || well.viewTopDepth > bottom)
-        well.viewTopDepth = bottom - well.viewDepthSpan;
+        well.viewTopDepth = DefaultViewTop(top, bottom, well.viewDepthSpan);
 
     if (well.customTopDepth == 0 || well.customBottomDepth < bottom)
         ReadCustomFileDepthRange(well, well.customTopDepth, well.customBottomDepth);
@@ -299,16 +293,28 @@ int ReadCustomFileDepthRange(OpenWell& well, std::int32_t& first, std::int32_t& 
     return 1;
 }
 
+std::int32_t DefaultViewTop(std::int32_t first, std::int32_t last, std::int32_t span)
+{
+    return ClampDepth(std::max<std::int64_t>(first, std::int64_t(last) - span));
+}
+
+std::int32_t DefaultViewTop(const OpenWell& well)
+{
+    return DefaultViewTop(well.fileTopDepth, well.fileBottomDepth, well.viewDepthSpan);
+}
+
 int ScanRecords(OpenWell& well)
 {
-    const std::int32_t floor = well.fileTopDepth + 20;
-    const std::int32_t n = IndexSpan(floor, well.fileBottomDepth, Step(well));
+    const std::int32_t floor = ClampDepth(std::int64_t(well.fileTopDepth) + 20);
+    // The stored depths only bound the run: a damaged bottom depth must not size the buffer.
+    const std::int64_t n = std::min(IndexSpan(floor, well.fileBottomDepth, Step(well)),
+                                    RecordsInFile(well.dataFileName) - 25);
     // The scan starts afresh: a lag depth left from another well or from before a depth correction
     // must not survive it.
     well.lagDepth = floor;
     if (n > 0) {
         std::vector<RECORD> buffer(std::size_t(n) + 10);
-        const int got = ReadRecords(well, buffer, well.dataFileName, 25, n);
+        const int got = ReadRecords(well, buffer, well.dataFileName, 25, int(n));
         for (int i = 0; i < got; ++i)
             if (buffer[std::size_t(i)].gas[GAS_TG] > 1.0f)
                 well.lagDepth = buffer[std::size_t(i)].depth;
@@ -319,11 +325,13 @@ int ScanRecords(OpenWell& well)
 
 int ReadAllRecords(OpenWell& well)
 {
-    const std::int32_t first = well.fileTopDepth;
-    const std::int32_t last = well.fileBottomDepth;
-    const std::int32_t n = std::max<std::int32_t>(IndexSpan(first, last, Step(well)), 0);
+    const std::int64_t first = well.fileTopDepth;
+    const std::int64_t last = well.fileBottomDepth;
+    // All records but the last; no more than the file holds, whatever its stored depths say.
+    const std::int64_t inFile = std::max<std::int64_t>(RecordsInFile(well.dataFileName) - 1, 0);
+    const std::int64_t n = std::clamp<std::int64_t>(IndexSpan(first, last, Step(well)), 0, inFile);
     well.allRecords.assign(std::size_t(n) + 1, RECORD{});
-    const int got = n > 0 ? ReadRecords(well, well.allRecords, well.dataFileName, 0, n) : 0;
+    const int got = n > 0 ? ReadRecords(well, well.allRecords, well.dataFileName, 0, int(n)) : 0;
     well.allRecords.resize(std::size_t(got) + 1);  // the records read and their end mark
 
     well.directional = false;
@@ -334,17 +342,17 @@ int ReadAllRecords(OpenWell& well)
     int inclined = 0;
     for (int i = 0; i < got; ++i) {
         const RECORD& r = well.allRecords[std::size_t(i)];
-        const std::int32_t depth = r.depth;
+        const std::int64_t depth = r.depth;
         const float mudOut = r.mudWeightOut;
         if (mudOut > 0 && depth > last - 1000) {
             well.lastMudWeightOut = mudOut;
-            well.lastMudWeightOutDepth = depth;
+            well.lastMudWeightOutDepth = std::int32_t(depth);
         }
         const float tvd = r.tvd;
         if (!(tvd > 0))
             continue;
         if (!tvdSeen) {
-            well.firstTvdOffset = depth - first;
+            well.firstTvdOffset = ClampDepth(depth - first);
             tvdSeen = true;
         }
         if (tvd > well.maxTvd && tvd <= float(last))

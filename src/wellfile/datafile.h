@@ -40,19 +40,27 @@ std::unique_ptr<RECORD> ReadLastRecord(const OpenWell& well, const QString& path
 // Rewrites the last whole record; 1, or 0 after the message (path, "File Error In Read Records").
 int WriteLastRecord(const RECORD& record, const QString& path);
 
-// First and last depth of the open data file; sets the lag time from the last record, brings the view
-// top into the range and refreshes the custom-data range when it lags. Runs the repair pass first when
-// `repair`. Returns 1.
+// First and last depth of the open data file; sets the lag time from the last record, brings a view top
+// outside the range back (DefaultViewTop) and refreshes the custom-data range when it lags. Runs the
+// repair pass first when `repair`. Returns 1.
 int ReadFileDepthRange(OpenWell& well, std::int32_t& first, std::int32_t& last, bool repair);
 // First and last depth of any data file (".svm" added to a name without a dot); returns the last.
 std::int32_t ReadDataFileDepthRange(const QString& name, std::int32_t& first, std::int32_t& last);
 // First and last depth of the custom-data file; renumbers it when they are out of order. Returns 1.
 int ReadCustomFileDepthRange(OpenWell& well, std::int32_t& first, std::int32_t& last);
 
+// The view top depth that shows the last `span` units of a file: last - span, but never above the
+// file's first depth (a view starting above the file shows nothing of it).
+std::int32_t DefaultViewTop(std::int32_t first, std::int32_t last, std::int32_t span);
+// The same for the open file: fileTopDepth, fileBottomDepth and viewDepthSpan of `well`.
+std::int32_t DefaultViewTop(const OpenWell& well);
+
 // Sets the lag depth: the deepest record from first + 25 on with total gas above 1.0, at least first + 20.
+// The stored depths bound the scan, but never beyond the records the file really holds.
 int ScanRecords(OpenWell& well);
 // Reads the whole file (less its last record) into well.allRecords and derives the last mud weight out,
-// the TVD values and the directional and deviation flags. Returns 1.
+// the TVD values and the directional and deviation flags. As many records as the depths span, but no
+// more than the file holds. Returns 1.
 int ReadAllRecords(OpenWell& well);
 
 // Fills well.drives with the mounted volumes (at most kMaxDrives) and returns their number.

@@ -1,8 +1,8 @@
 #include "wellfile/lagrecord.h"
 
 #include "drilling/pumpstrokes.h"
-#include "exchange/copyout.h"
 #include "platform/folders.h"
+#include "wellfile/backupdrive.h"
 #include "wellfile/wholefile.h"
 
 namespace wellfile {
@@ -24,7 +24,11 @@ int LoadLag(LagRecord& lag, const WellPlace& place)
     if (place.wellName.isEmpty())
         return 0;
     const QString path = platform::FindFileNoCase(place.dataFolder, place.wellName + QStringLiteral(".lag"));
-    return ReadExactFile(path, &lag, sizeof lag) ? 1 : 0;
+    LagRecord read{};
+    if (ReadFilePrefix(path, &read, sizeof read) < kMinLagFileSize)
+        return 0;
+    lag = read;
+    return 1;
 }
 
 int SaveLag(const LagRecord& lag, const WellPlace& place, const std::string& backupDrive, PumpStrokeState& pumps)
@@ -41,10 +45,9 @@ int SaveLag(const LagRecord& lag, const WellPlace& place, const std::string& bac
         drilling::ApplyLagSettings();
         drilling::ClearStrokeBox();
     }
-    const QString drive = QString::fromStdString(backupDrive);
-    // Drive letters are resolved to mount points by the copy itself.
-    if (place.drilling && !drive.isEmpty() && drive.compare(QStringLiteral("C:\\"), Qt::CaseInsensitive) != 0)
-        exchange::CopyWellFileOut(place.dataFolder, place.wellName, QStringLiteral(".lag"), drive + place.wellName + u'\\');
+    if (place.drilling)
+        CopyToBackupDrive(
+            place.dataFolder, place.wellName, QStringLiteral(".lag"), QString::fromStdString(backupDrive));
     return 1;
 }
 

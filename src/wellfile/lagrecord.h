@@ -105,13 +105,18 @@ std::array<bool, 3> PumpThreadsToToggle(const LagRecord& lag, const std::array<b
 
 QString LagFilePath(const WellPlace& place);
 
-// Reads data folder + well name + ".lag" into `lag`; 1 when read, 0 (record untouched) when the file
-// is missing or not exactly 256 bytes.
+// The shortest ".lag" that is taken: one that reaches the end of the pump settings (byte 177). A
+// shorter file was cut off while being written; taking it would switch every pump's stroke counting off.
+constexpr long long kMinLagFileSize = offsetof(LagRecord, allPumps) + 1;
+
+// Reads the first 256 bytes of data folder + well name + ".lag" into `lag`, zero past the end of a
+// shorter file (a longer one is read as far as the record goes); 1 when read, 0 (record untouched)
+// when the file is missing or shorter than kMinLagFileSize.
 int LoadLag(LagRecord& lag, const WellPlace& place);
 
 // Writes the ".lag" file; 0 when the write fails, and then nothing else is done. Afterwards hands the
 // record to the drilling object, brings the pump-stroke threads in line and, while drilling, copies
-// the file to the backup drive (`backupDrive`, the well configuration's text) unless that is "C:\".
+// the file to the backup drive (`backupDrive`, the well configuration's text; CopyToBackupDrive).
 int SaveLag(const LagRecord& lag, const WellPlace& place, const std::string& backupDrive, PumpStrokeState& pumps);
 
 }  // namespace wellfile

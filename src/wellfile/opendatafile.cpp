@@ -62,10 +62,11 @@ bool Acceptable(const app::LogState& s, const QString& path)
     return ValidateDataFile(target, path) == 1;
 }
 
+// Not for some profiles, narrow screens, or a scratch well ("~..."), whatever its saved settings say.
 bool CustomTracksAvailable(const app::LogState& s)
 {
     const std::uint16_t id = s.well.loggerId;
-    return id != 4 && id != 8 && id != 11 && id != 31 && s.env.screenWidth >= 1024;
+    return id != 4 && id != 8 && id != 11 && id != 31 && s.env.screenWidth >= 1024 && !s.well.scratchWell;
 }
 
 QString WithSlash(QString folder)
@@ -246,13 +247,11 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     if (s.well.loggerId != previousProfile)
         s.view.redrawPending = true;  // the layout follows the profile: SetLogFormat below rebuilds it
 
+    s.well.scratchWell = well.wellName.startsWith(u'~');
+    if (s.well.scratchWell)
+        well.drilling = false;
     if (!CustomTracksAvailable(s))
         s.well.customTracksEnabled = false;
-    s.well.scratchWell = well.wellName.startsWith(u'~');
-    if (s.well.scratchWell) {
-        well.drilling = false;
-        s.well.customTracksEnabled = false;
-    }
     // From now on the bottom depth goes into the first record at exit and while drilling.
     s.well.writeBottomToFirstRecord = true;
 
@@ -283,7 +282,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
         well.hooks.setCaption(caption);
 
     if (!viewTopTaken)
-        well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);
+        well.viewTopDepth = DefaultViewTop(well);
     s.view.redrawPending = true;
     if (!s.view.holdRepaint)
         sv.window->Invalidate(s);

@@ -4,6 +4,7 @@
 // open through OpenDataFile; the window work it needs (menus, tool windows, layout, view) goes through
 // app::WellServices.
 #include "app/wellservices.h"
+#include "wellfile/datafile.h"  // DefaultViewTop: the view top of a freshly opened well
 #include "wellfile/wellplace.h"
 
 #include <QString>

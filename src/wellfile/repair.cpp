@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/depths.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
@@ -219,7 +220,10 @@ int RenumberCustomRecords(const RepairTarget& target)
 {
     OpenWell& well = target.well;
     const QString path = well.customDataFileName;
-    const std::int64_t count = std::int64_t(well.fileBottomDepth) - well.fileTopDepth + 1;
+    // The data file's depth range, but never more records than the data file holds: depths read from a
+    // damaged file must not make the ".svx" grow without bound.
+    const std::int64_t count = std::min<std::int64_t>(std::int64_t(well.fileBottomDepth) - well.fileTopDepth + 1,
+                                                      QFileInfo(well.dataFileName).size() / kRecordSize);
     if (count < 1 || path.isEmpty() || !QFileInfo(path).isFile())
         return 0;
     QByteArray bytes;
@@ -235,12 +239,13 @@ int RenumberCustomRecords(const RepairTarget& target)
     const std::size_t have = std::min(std::size_t(bytes.size()), records.size() * layout::kCustomRecordSize);
     std::memcpy(static_cast<void*>(records.data()), bytes.constData(), have);
 
-    if (well.fileTopDepth > 0)
+    // The file's own first depth stands only when it is a depth at all (not NaN or out of range).
+    if (well.fileTopDepth > 0 || !WholeDepthOf(records.front().depth))
         records.front().depth = float(well.fileTopDepth);
     for (std::size_t i = 1; i < records.size(); ++i)
         records[i].depth = records[i - 1].depth + 1.0f;
-    well.customTopDepth = std::int32_t(records.front().depth);
-    well.customBottomDepth = std::int32_t(records.back().depth);
+    well.customTopDepth = WholeDepth(records.front().depth);
+    well.customBottomDepth = WholeDepth(records.back().depth);
 
     // Another station's shared copy is not rewritten here unless this station is drilling it.
     if (target.sharedCopy && !well.drilling)
@@ -275,8 +280,8 @@ int RenumberFitRecords(layout::FitFile& fit)
         records[i].depth = records[i - 1].depth + 1.0f;
     QByteArray renumbered = bytes;  // trailing bytes of a torn record stay: the length is unchanged
     std::memcpy(renumbered.data(), static_cast<const void*>(records.data()), count * layout::kExtRecordSize);
-    fit.topDepth = std::int32_t(records.front().depth);
-    fit.bottomDepth = std::int32_t(records.back().depth);
+    fit.topDepth = WholeDepth(records.front().depth);
+    fit.bottomDepth = WholeDepth(records.back().depth);
     bool wrote = false;
     return WriteIfChanged(fit.path, bytes, renumbered.constData(), std::size_t(renumbered.size()), wrote) ? 1 : 0;
 }

@@ -110,6 +110,18 @@ bool AllRecords(const QByteArray& bytes, Test test)
     return true;
 }
 
+// Whether the whole current records carry the report numbers 1, 2, 3... as the reports write them.
+bool NumberedInOrder(const QByteArray& bytes)
+{
+    std::int32_t expected = 1;
+    bool any = false;
+    return AllRecords<REPORTEX>(bytes, [&](const REPORTEX& r) {
+               any = true;
+               return r.number == expected++;
+           }) &&
+           any;
+}
+
 }  // namespace
 
 int LoadReport(REPORT& record, const WellPlace& place, const QString& name)
@@ -135,15 +147,19 @@ int LoadShow(SHOWREPORT& record, const WellPlace& place, const QString& name)
 bool IsOldReportFile(const QByteArray& bytes)
 {
     const qsizetype length = bytes.size();
-    if (length % reports::kReportSize != 0)
-        return true;
-    // Multiples of 126,400 bytes fit both layouts: old reports read as current ones put text and binary
-    // fields in each other's places, which the checks below see.
+    // Old files hold whole 1,264-byte records only. Any other length is a current file, perhaps with a
+    // torn last record from a save that was cut short: converting it would scramble every report.
     if (length == 0 || length % reports::kOldReportSize != 0)
         return false;
-    if (AllRecords<REPORTEX>(bytes, PlausibleCurrent))
-        return false;
-    return AllRecords<REPORT>(bytes, PlausibleOld);
+    const bool old = AllRecords<REPORT>(bytes, PlausibleOld);
+    if (length % reports::kReportSize != 0) {
+        // A torn current file can still come out at a multiple of 1,264 bytes. Its whole records give it
+        // away: sound current reports numbered 1, 2, 3... in file order.
+        return old && !(AllRecords<REPORTEX>(bytes, PlausibleCurrent) && NumberedInOrder(bytes));
+    }
+    // Multiples of 126,400 bytes fit both layouts: old reports read as current ones put text and binary
+    // fields in each other's places, which the checks see.
+    return old && !AllRecords<REPORTEX>(bytes, PlausibleCurrent);
 }
 
 std::optional<LoadedRecords<REPORTEX>> LoadReportsEx(const WellPlace& place, const ConvertReportsFn& convert)

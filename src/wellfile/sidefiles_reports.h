@@ -33,13 +33,15 @@ using ConvertReportsFn =
     std::function<std::optional<std::vector<reports::REPORTEX>>(const QString&, std::span<const reports::REPORT>)>;
 using ConvertShowsFn = std::function<bool(const QString&, const QByteArray&, int)>;
 
-// Whether the bytes of a ".rpt" file are old 1,264-byte reports. A length that is no multiple of 1,600
-// is; a length that fits both layouts is decided by which layout its records make sense in, and stays
-// current when neither or both do.
+// Whether the bytes of a ".rpt" file are old 1,264-byte reports: only a whole number of 1,264-byte
+// records whose texts make sense in the old layout can be; any other file is current, a torn last record
+// included. A multiple of 1,264 is still current when its whole 1,600-byte records are sound current
+// reports numbered 1, 2, 3... or, at a length that fits both layouts, when they make sense as current.
 bool IsOldReportFile(const QByteArray& bytes);
 
 // All reports of the well (local folder + well + ".rpt"), in the current layout; old files are
-// converted (and rewritten) by `convert`. nullopt when the file does not open, the conversion fails or
+// converted (and rewritten) by `convert`. A torn last record of a current file is left out (the file
+// itself is not touched). nullopt when the file does not open, the conversion fails or
 // memory runs out ("REPORTEX ALLOCATION FAILED", caption "Report info"). size = records x 1,600,
 // counting the spare record.
 std::optional<LoadedRecords<reports::REPORTEX>> LoadReportsEx(const WellPlace& place,

@@ -2,13 +2,13 @@
 
 #include "exchange/copyout.h"
 #include "platform/folders.h"
+#include "wellfile/backupdrive.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wholefile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QFileInfo>
 
 #include <cstring>
 #include <memory>
@@ -18,25 +18,6 @@ namespace wellfile {
 using entry::TOPSEX;
 
 namespace {
-
-// "C:\" on the stations meant "no backup folder"; the root of this machine stands for it here.
-bool IsDriveRoot(const QString& folder)
-{
-    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]?$"));
-    return folder.isEmpty() || QDir::cleanPath(folder) == QStringLiteral("/") || drive.match(folder).hasMatch();
-}
-
-// Copies through a temporary file so an old backup copy is replaced only by a complete new one.
-bool CopyReplacing(const QString& from, const QString& to)
-{
-    const QString temp = to + QStringLiteral(".tmp");
-    QFile::remove(temp);
-    if (!QFile::copy(from, temp))
-        return false;
-    SetNormalAttributes(to);
-    QFile::remove(to);
-    return QFile::rename(temp, to);
-}
 
 bool UsesFieldFolder(const WellPlace& place, const TopsPlace& tops)
 {
@@ -87,11 +68,7 @@ int SaveTops(const WellPlace& place, TopsPlace& tops, const std::vector<TOPSEX>&
         return 0;
 
     if (place.drilling) {
-        if (!IsDriveRoot(tops.backupFolder)) {
-            const QString folder = platform::JoinPath(tops.backupFolder, place.wellName);
-            QDir().mkpath(folder);
-            CopyReplacing(path, platform::JoinPath(folder, place.wellName + QStringLiteral(".top")));
-        }
+        CopyToBackupDrive(QFileInfo(path).path(), place.wellName, QStringLiteral(".top"), tops.backupFolder);
         if (tops.copyOut)
             exchange::CopyWellFileOut(place.dataFolder, place.wellName, QStringLiteral(".top"));
     }

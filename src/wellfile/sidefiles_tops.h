@@ -14,7 +14,7 @@ namespace wellfile {
 // The window's state that decides where tops go and where copies of them are made.
 struct TopsPlace {
     bool topsInFieldFolder = false;  // the tops field-folder flag of the well's settings
-    QString backupFolder;            // the drilling backup folder; a drive root means none
+    QString backupFolder;            // the backup drive of the well configuration (see HasBackupDrive)
     bool copyOut = false;            // the copy-out flag and the tops copy option, both on
 };
 
@@ -26,8 +26,8 @@ int LoadTops(const WellPlace& place, const TopsPlace& tops, std::vector<entry::T
 
 // Writes `tops` (one cleared record when there are none) to the ".top" file. For a well in a shared
 // folder it first marks the tops as field-folder tops (in `tops` and in the well's ".dbc") and writes to
-// the data folder. While drilling it then copies the file into backup folder + well + "/" and, with
-// copying out on, to the copy-out folder. 1, or 0 when the file could not be written.
+// the data folder. While drilling it then copies the file to the backup drive (CopyToBackupDrive) and,
+// with copying out on, to the copy-out folder. 1, or 0 when the file could not be written.
 int SaveTops(const WellPlace& place, TopsPlace& tops, const std::vector<entry::TOPSEX>& records);
 
 }  // namespace wellfile

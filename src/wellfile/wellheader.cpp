@@ -42,6 +42,17 @@ QString OnDisk(const QString& path)
     const QFileInfo fi(path);
     return platform::FindFileNoCase(fi.path(), fi.fileName());
 }
+
+// Writes the header file at `path` (through a temporary file) and, while drilling with `copyOut` on,
+// copies the well's header out.
+int WriteHeaderFile(const WellHeader& header, const QString& path, const WellPlace& place, bool copyOut)
+{
+    if (!WriteWholeFile(path, &header, sizeof header))
+        return 0;
+    if (place.drilling && copyOut)
+        exchange::CopyWellFileOut(place.dataFolder, place.wellName, kHdr);
+    return 1;
+}
 }  // namespace
 
 WellHeader ConvertOldHeader(const char (&old)[kOldHeaderSize])
@@ -64,7 +75,7 @@ QString HeaderFilePath(const WellPlace& place, const QString& name, bool asGiven
     return platform::JoinPath(place.currentFolder, WithoutExtension(file) + kHdr);
 }
 
-int ReadHeader(WellHeader& header, const WellPlace& place, const QString& name, bool asGiven)
+int ReadHeader(WellHeader& header, const WellPlace& place, const QString& name, bool asGiven, bool copyOut)
 {
     std::memset(&header, 0, sizeof header);
     if (name.isEmpty() && place.wellName.isEmpty())
@@ -75,8 +86,9 @@ int ReadHeader(WellHeader& header, const WellPlace& place, const QString& name, 
         if (!ReadExactFile(path, old, sizeof old))
             return 0;
         header = ConvertOldHeader(old);
-        // Rewrite the very file read, so it is converted once; a failed rewrite leaves it to next time.
-        WriteWholeFile(path, &header, sizeof header);
+        // Saved as any header is, over the very file read, so it is converted once; a failed rewrite
+        // leaves the old file for next time.
+        WriteHeaderFile(header, path, place, copyOut);
         return 1;
     }
     return ReadFilePrefix(path, &header, sizeof header) < 0 ? 0 : 1;
@@ -85,11 +97,10 @@ int ReadHeader(WellHeader& header, const WellPlace& place, const QString& name, 
 int SaveHeader(const WellHeader& header, const WellPlace& place, const QString& name, bool copyOut)
 {
     const QString base = name.isEmpty() ? place.wellName : name;
-    if (base.isEmpty() || !WriteWholeFile(platform::JoinPath(place.currentFolder, base + kHdr), &header, sizeof header))
+    if (base.isEmpty())
         return 0;
-    if (place.drilling && copyOut)
-        exchange::CopyWellFileOut(place.dataFolder, place.wellName, kHdr);
-    return 1;
+    // Over the file as it is spelt on disk: a second file in other letter case would never be read.
+    return WriteHeaderFile(header, OnDisk(platform::JoinPath(place.currentFolder, base + kHdr)), place, copyOut);
 }
 
 int ReadHeaderOld(WellHeader1450& header, const WellPlace& place, const QString& name)

@@ -107,12 +107,15 @@ WellHeader ConvertOldHeader(const char (&old)[kOldHeaderSize]);
 // local folder, or with `asGiven` the name itself, the extension replaced by ".hdr".
 QString HeaderFilePath(const WellPlace& place, const QString& name = {}, bool asGiven = false);
 
-// Clears the header and reads the file: a 1,370-byte file is converted and rewritten at once as a
-// 2,052-byte one; any other file fills the header from its first bytes. 1 when the file opened, else 0.
-int ReadHeader(WellHeader& header, const WellPlace& place, const QString& name = {}, bool asGiven = false);
+// Clears the header and reads the file: a 1,370-byte file is converted and saved at once as a 2,052-byte
+// one, as SaveHeader saves (`copyOut` as there); any other file fills the header from its first bytes.
+// 1 when the file opened, else 0.
+int ReadHeader(WellHeader& header, const WellPlace& place, const QString& name = {}, bool asGiven = false,
+               bool copyOut = false);
 
-// Writes local folder + (name, else the well name) + ".hdr"; 1 when written (the caller then marks the
-// header saved), 0 when the write failed. While drilling with `copyOut` on, the file is copied out.
+// Writes local folder + (name, else the well name) + ".hdr", over a file of that name in other letter
+// case when there is one; 1 when written (the caller then marks the header saved), 0 when the write
+// failed. While drilling with `copyOut` on, the file is copied out.
 int SaveHeader(const WellHeader& header, const WellPlace& place, const QString& name = {}, bool copyOut = false);
 
 // Reads a header file of exactly 1,450 bytes (named as ReadHeader names it); 1 when read, else 0.

@@ -2,29 +2,35 @@
 
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 using namespace layout;
 using testing_support::doubles;
 using testing_support::FileRecords;
+using testing_support::MakeWell;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
 using testing_support::WriteRecords;
 
 namespace {
 
-// A drilling well of depths 1000..1010 with both options on.
+// A drilling well of depths 1000..1010 with both options on; its data file holds 20 records.
 struct Fixture {
     wellfile::OpenWell well;
     FitFile fit;
     Fixture()
     {
+        well.dataFileName = MakeWell(TestDir(), "w.svm", 1000, 1019);
         well.customDataFileName = TestDir() + "w.svx";
         well.fileTopDepth = 1000;
         well.fileBottomDepth = 1010;
@@ -36,7 +42,7 @@ struct Fixture {
 
 }  // namespace
 
-TEST(CustomData, CreatedFilesEndOneStepShortAndRecordTheirTrueRange)
+TEST(CustomData, CreatedFilesEndOneStepShortAndTheFitRangeReachesTheBottom)
 {
     Fixture fx;
     ASSERT_EQ(CreateCustomDataFile(fx.well, fx.fit, 1000, 1010), 1);
@@ -53,17 +59,28 @@ TEST(CustomData, CreatedFilesEndOneStepShortAndRecordTheirTrueRange)
     EXPECT_EQ(+fit[3].recordLength, kExtRecordSize);
     EXPECT_EQ(fx.well.customBottomDepth, 1009);
     EXPECT_EQ(fx.fit.topDepth, 1000);
-    EXPECT_EQ(fx.fit.bottomDepth, 1009);
+    EXPECT_EQ(fx.fit.bottomDepth, 1010);
+
+    // The FIT values of the bottom depth are written right away: appended at its index.
+    std::vector<EXTRECORD> bottom(1);
+    bottom[0].depth = 1010;
+    bottom[0].recordLength = kExtRecordSize;
+    bottom[0].fitA[0] = 4.5f;
+    EXPECT_EQ(WriteExtRecords(fx.fit, bottom, fx.fit.path, 10, 1), 1);
+    auto ext = FileRecords<EXTRECORD>(fx.fit.path);
+    ASSERT_EQ(ext.size(), 11u);
+    EXPECT_EQ(+ext[10].fitA[0], 4.5f);
 
     // The step that reaches 1010 appends its record; ".fit" records are appended blank, only with the option.
     ASSERT_EQ(ExtendCustomDataFile(fx.well, 1010), 1);
     EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 11u);
     fx.fit.extRecordOption = false;
-    EXPECT_EQ(CorrectExtDepth(fx.fit, 1010), 0);
+    EXPECT_EQ(CorrectExtDepth(fx.well, fx.fit, 1011), 0);
     fx.fit.extRecordOption = true;
-    ASSERT_EQ(CorrectExtDepth(fx.fit, 1011), 1);
-    const auto ext = FileRecords<EXTRECORD>(fx.fit.path);
+    ASSERT_EQ(CorrectExtDepth(fx.well, fx.fit, 1011), 1);
+    ext = FileRecords<EXTRECORD>(fx.fit.path);
     ASSERT_EQ(ext.size(), 12u);
+    EXPECT_EQ(+ext[10].fitA[0], 4.5f);
     EXPECT_EQ(+ext[11].depth, 1011.0f);
     EXPECT_EQ(+ext[11].recordLength, kExtRecordSize);
     EXPECT_EQ(fx.fit.bottomDepth, 1011);
@@ -108,6 +125,42 @@ TEST(CustomData, ExtendCopiesTheLastRecordCutKeepsUpToTheDepth)
     EXPECT_EQ(ExtendCustomDataFile(fx.well, 1013), 0);
     EXPECT_FALSE(QFileInfo::exists(fx.well.customDataFileName));
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+TEST(CustomData, DamagedDepthsNeitherCrashNorGrowTheFiles)
+{
+    Fixture fx;
+    // A ".svx" whose last depth is no number, or far out of range: left for the repair pass.
+    for (const float bad : {std::numeric_limits<float>::quiet_NaN(), 1e20f, -1e20f}) {
+        std::vector<CUSTDATAREC> rows(3);
+        rows[0].depth = 1000;
+        rows[1].depth = 1001;
+        rows[2].depth = bad;
+        WriteRecords(fx.well.customDataFileName, rows);
+        const QByteArray before = ReadBytes(fx.well.customDataFileName);
+        EXPECT_EQ(ExtendCustomDataFile(fx.well, 1010), 0);
+        EXPECT_EQ(ReadBytes(fx.well.customDataFileName), before);
+    }
+
+    // A depth that is a number but far from the data file's: no more records are added than the data
+    // file holds.
+    std::vector<CUSTDATAREC> rows(2);
+    rows[0].depth = -2e9f;
+    rows[1].depth = -2e9f + 1;
+    WriteRecords(fx.well.customDataFileName, rows);
+    ASSERT_EQ(ExtendCustomDataFile(fx.well, 1010), 1);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 22u);
+
+    std::vector<EXTRECORD> ext(1);
+    ext[0].depth = -1.5e9f;
+    WriteRecords(fx.fit.path, ext);
+    ASSERT_EQ(CorrectExtDepth(fx.well, fx.fit, 1010), 1);
+    EXPECT_EQ(FileRecords<EXTRECORD>(fx.fit.path).size(), 21u);
+
+    // Nor is a new file made longer than the data file, whatever depths it is asked for.
+    EXPECT_EQ(CreateCustomDataFile(fx.well, fx.fit, std::numeric_limits<std::int32_t>::min(), 1010), 1);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 20u);
+    EXPECT_EQ(FileRecords<EXTRECORD>(fx.fit.path).size(), 20u);
 }
 
 TEST(CustomData, RunsAreLimitedToTheFileRange)

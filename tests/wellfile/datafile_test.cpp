@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <vector>
 
 using namespace wellfile;
@@ -240,6 +241,13 @@ TEST(DepthRange, NamedFileOpenWellAndCustomData)
     EXPECT_EQ(well.customTopDepth, 200);
     EXPECT_EQ(well.customBottomDepth, 260);
     EXPECT_EQ(logged, QStringList{"Auto Start"});
+
+    // A file shorter than the view starts the view at its first depth, not above it.
+    WriteRecords(well.dataFileName, Rows(200, 21));
+    well.viewTopDepth = 900;
+    ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
+    EXPECT_EQ(well.viewTopDepth, 200);
+    EXPECT_EQ(DefaultViewTop(1000, 1500, 40), 1460);
 }
 
 TEST(Scans, LagDepthFromGas)
@@ -298,6 +306,44 @@ TEST(Scans, DirectionalAndSurveyValues)
     ReadAllRecords(well);
     EXPECT_TRUE(well.deviated);
     EXPECT_EQ(well.firstTvdOffset, 120);
+}
+
+TEST(Scans, DamagedDepthsBoundNeitherTheBuffersNorTheArithmetic)
+{
+    // Two records whose stored depths claim two thousand million: only what the file holds is read.
+    OpenWell well = Well(1, 2);
+    std::vector<RECORD> rows = Rows(1, 2);
+    rows[1].depth = 2000000000;
+    WriteRecords(well.dataFileName, rows);
+    well.fileBottomDepth = 2000000000;
+    ScanRecords(well);
+    EXPECT_EQ(well.lagDepth, 21);
+    ReadAllRecords(well);
+    ASSERT_EQ(well.allRecords.size(), 2u);  // the first record and the end mark
+    EXPECT_EQ(well.allRecords[0].depth, 1);
+
+    // Depths at the ends of the int32 range.
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    rows = Rows(0, 3);
+    rows[0].depth = kMin;
+    rows[1].depth = kMax;
+    rows[2].depth = kMax;
+    for (RECORD& r : rows) {
+        r.tvd = 10.0f;
+        r.mudWeightOut = 1.1f;
+    }
+    WriteRecords(well.dataFileName, rows);
+    well.fileTopDepth = kMax - 10;
+    well.fileBottomDepth = kMax;
+    ScanRecords(well);
+    EXPECT_EQ(well.lagDepth, kMax);
+    well.fileTopDepth = kMin;
+    ReadAllRecords(well);
+    EXPECT_EQ(well.allRecords.size(), 3u);
+    EXPECT_EQ(well.firstTvdOffset, 0);
+    EXPECT_EQ(well.lastMudWeightOutDepth, kMax);
+    EXPECT_EQ(DefaultViewTop(kMin, kMin + 5, kMax), kMin);
 }
 
 TEST(Drives, MountPointsStandInForDriveLetters)

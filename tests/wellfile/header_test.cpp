@@ -16,6 +16,7 @@
 #include <cstring>
 
 using namespace wellfile;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
 using testing_support::WriteBytes;
 
@@ -27,16 +28,17 @@ void Put(QByteArray& bytes, int offset, const char* text) { std::memcpy(bytes.da
 
 }  // namespace
 
-TEST(WellHeader, OldLayoutIsConvertedAndRewrittenOnFirstRead)
+TEST(WellHeader, OldLayoutIsConvertedOnFirstReadAndSavesGoToTheFileAsSpeltOnDisk)
 {
     const WellPlace p = Place();
+    const QString onDisk = p.currentFolder + "NORTH7.HDR";  // as a Windows station named it
     QByteArray old(1370, '\0');
     Put(old, 0, "dropped prefix");
     Put(old, 480 + 0, "ACME OIL");
     Put(old, 480 + 80, "NORTH 7-12");
     Put(old, 480 + 540, "1023.5");
     Put(old, 480 + 870, "01234567890123456789");  // fills the geologist field to its end, no NUL
-    WriteBytes(p.currentFolder + "north7.hdr", old);
+    WriteBytes(onDisk, old);
 
     WellHeader h;
     ASSERT_EQ(ReadHeader(h, p), 1);
@@ -45,11 +47,18 @@ TEST(WellHeader, OldLayoutIsConvertedAndRewrittenOnFirstRead)
     EXPECT_EQ(platform::FieldText(h.kellyBushing), "1023.5");
     EXPECT_EQ(platform::FieldText(h.geologist), "0123456789012345678") << "kept terminated within its field";
     EXPECT_EQ(h.fileName[0], 0);
-    EXPECT_EQ(QFileInfo(p.currentFolder + "north7.hdr").size(), 2052);
+    EXPECT_EQ(QFileInfo(onDisk).size(), 2052);
 
     WellHeader again;
     ASSERT_EQ(ReadHeader(again, p), 1);
     EXPECT_EQ(std::memcmp(&again, &h, sizeof h), 0);
+
+    // An edit is saved over that file, not beside it in other letter case, and is read back.
+    platform::SetFieldText(h.company, "ACME OIL & GAS");
+    ASSERT_EQ(SaveHeader(h, p), 1);
+    EXPECT_EQ(QDir(p.currentFolder).entryList({"*.hdr", "*.HDR"}, QDir::Files), QStringList{"NORTH7.HDR"});
+    ASSERT_EQ(ReadHeader(again, p), 1);
+    EXPECT_EQ(platform::FieldText(again.company), "ACME OIL & GAS");
 }
 
 TEST(WellHeader, LayoutOf1450BytesIsTakenAsItIs)
@@ -123,11 +132,57 @@ TEST(LagRecord, SavedRecordReachesTheFileAndTheDrillingObject)
     LagRecord back{};
     ASSERT_EQ(LoadLag(back, p), 1);
     EXPECT_EQ(std::memcmp(&back, &lag, sizeof lag), 0);
+}
 
-    // A file of another size is not taken: the caller keeps what it had.
-    WriteBytes(p.dataFolder + "north7.lag", QByteArray(200, '\x11'));
-    EXPECT_EQ(LoadLag(back, p), 0);
+TEST(LagRecord, FilesOfOtherLengthsAreReadAsFarAsTheyMakeSense)
+{
+    const WellPlace p = Place();
+    const QString path = p.dataFolder + "north7.lag";
+    LagRecord lag{};
+    lag.pump1Output = 0.083f;
+    lag.pumpOnHole[2] = 1;
+    lag.allPumps = 1;
+    const QByteArray record(reinterpret_cast<const char*>(&lag), sizeof lag);
+
+    // A longer file: its first 256 bytes are the record.
+    WriteBytes(path, record + QByteArray(44, '\x7f'));
+    LagRecord back{};
+    ASSERT_EQ(LoadLag(back, p), 1);
+    EXPECT_EQ(std::memcmp(&back, &lag, sizeof lag), 0);
+
+    // A shorter one that still holds every pump setting: the rest is zero.
+    WriteBytes(path, record.left(200));
+    std::memset(&back, 0x55, sizeof back);
+    ASSERT_EQ(LoadLag(back, p), 1);
     EXPECT_EQ(back.pump1Output, 0.083f);
+    EXPECT_EQ(back.allPumps, 1);
+    EXPECT_EQ(back.rest[73], 0);
+
+    // Cut off before the pump settings end, or empty: the caller keeps what it had.
+    for (const int length : {176, 0}) {
+        WriteBytes(path, record.left(length));
+        back.pump1Output = 0.5f;
+        EXPECT_EQ(LoadLag(back, p), 0) << length;
+        EXPECT_EQ(back.pump1Output, 0.5f);
+    }
+}
+
+TEST(LagRecord, DrillingCopiesTheFileToTheBackupDrive)
+{
+    WellPlace p = Place();
+    p.drilling = true;
+    LagRecord lag{};
+    lag.pump2Spm = 88.0f;
+    PumpStrokeState pumps;
+    const QString usb = TestDir() + "usb/";  // a mounted backup drive
+    const QByteArray bytes(reinterpret_cast<const char*>(&lag), sizeof lag);
+    ASSERT_EQ(SaveLag(lag, p, usb.toStdString(), pumps), 1);
+    EXPECT_EQ(ReadBytes(usb + "north7/north7.lag"), bytes);
+
+    p.drilling = false;
+    lag.pump2Spm = 90.0f;
+    ASSERT_EQ(SaveLag(lag, p, usb.toStdString(), pumps), 1);
+    EXPECT_EQ(ReadBytes(usb + "north7/north7.lag"), bytes) << "copies are made only while drilling";
 }
 
 TEST(HeaderAndLag, SaversReportAFailedWrite)

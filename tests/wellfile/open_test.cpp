@@ -164,6 +164,10 @@ TEST_F(OpenTest, SavedViewTopIsTakenOnlyStrictlyInsideTheFile)
     ASSERT_EQ(OpenDataFile(s, services, path), 1);
     EXPECT_EQ(s.well.file.viewTopDepth, 1200);
     EXPECT_EQ(s.well.captionText, "StrativM    " + path);
+
+    // A well shorter than the view is shown from its first depth.
+    ASSERT_EQ(OpenDataFile(s, services, MakeWell(s.well.file.dataFolder, "Short.svm", 1000, 1010)), 1);
+    EXPECT_EQ(s.well.file.viewTopDepth, 1000);
 }
 
 TEST_F(OpenTest, WellLeftDrillingComesBackDrillingButAScratchWellNever)
@@ -173,17 +177,21 @@ TEST_F(OpenTest, WellLeftDrillingComesBackDrillingButAScratchWellNever)
         const QString path = MakeWell(folder, name + ".svm", 1000, 1100);
         ASSERT_EQ(OpenDataFile(s, services, path), 1);
         s.well.config.drillingAtExit = 1;
+        s.well.config.customTracksEnabled = 1;
         SaveSettings();
     }
 
     recorder.calls.clear();
     ASSERT_EQ(OpenDataFile(s, services, folder + "W.svm"), 1);
     EXPECT_EQ(recorder.calls, QStringList({"menu 1", "menu 3", "CmDrilling"}));
+    EXPECT_TRUE(s.well.customTracksEnabled);
 
+    // A scratch well gets neither drilling nor its saved custom tracks back.
     recorder.calls.clear();
     ASSERT_EQ(OpenDataFile(s, services, folder + "~W.svm"), 1);
     EXPECT_TRUE(s.well.scratchWell);
     EXPECT_FALSE(s.well.file.drilling);
+    EXPECT_FALSE(s.well.customTracksEnabled);
     EXPECT_EQ(recorder.calls, QStringList({"menu 1", "menu 3"}));
 }
 

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <limits>
 #include <vector>
 
 using namespace wellfile;
@@ -220,4 +221,30 @@ TEST(Repair, CustomDataFileIsFittedToTheDataFileRange)
     fx.well.drilling = true;
     ASSERT_EQ(RenumberCustomRecords(fx.Target()), 1);
     EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 10u);
+}
+
+TEST(Repair, DamagedDepthsNeverSizeTheCustomDataFile)
+{
+    Fixture fx;
+    WriteRecords(fx.well.dataFileName, std::vector<RECORD>{Valid(0), Valid(1)});
+    std::vector<CUSTDATAREC> custom(2);
+    custom[0].depth = std::numeric_limits<float>::quiet_NaN();
+    WriteRecords(fx.well.customDataFileName, custom);
+    std::vector<EXTRECORD> fit(2);
+    fit[0].depth = 1e20f;
+    WriteRecords(fx.fit.path, fit);
+
+    // Depths from an unrepaired read of a damaged file: no more records than the data file holds, and a
+    // first depth that is no number is replaced by the data file's.
+    fx.well.fileTopDepth = 0;
+    fx.well.fileBottomDepth = 2000000000;
+    ASSERT_EQ(RenumberCustomRecords(fx.Target()), 1);
+    const auto out = FileRecords<CUSTDATAREC>(fx.well.customDataFileName);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(+out[1].depth, 1.0f);
+    EXPECT_EQ(fx.well.customTopDepth, 0);
+    EXPECT_EQ(fx.well.customBottomDepth, 1);
+    // A ".fit" numbered from an out-of-range depth gives a range of 0, not an overflow.
+    EXPECT_EQ(fx.fit.topDepth, 0);
+    EXPECT_EQ(fx.fit.bottomDepth, 0);
 }

@@ -4,6 +4,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/backupdrive.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/sidefiles_reports.h"
@@ -139,6 +140,30 @@ TEST(ReportFile, LengthFittingBothLayoutsIsDecidedByItsRecords)
     EXPECT_EQ(loaded->size, 101 * 1600);
 }
 
+TEST(ReportFile, TornCurrentFileIsReadAsCurrentAndLeftAlone)
+{
+    // A save cut short: three whole reports and the head of a fourth.
+    const WellPlace place = Place();
+    const QString rpt = place.currentFolder + "Well1.rpt";
+    const QByteArray torn = BytesOf(CurrentReports(4)).left(3 * 1600 + 100);
+    WriteBytes(rpt, torn);
+    FakeConverter converter;
+    auto loaded = LoadReportsEx(place, converter.Fn());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(converter.calls, 0);
+    ASSERT_EQ(loaded->records.size(), 4u);  // the whole ones and the spare
+    EXPECT_EQ(loaded->size, 6400);
+    EXPECT_EQ(+loaded->records[2].depth, 1020.f);
+    EXPECT_EQ(+loaded->records[3].number, 0);
+    EXPECT_EQ(ReadBytes(rpt), torn);
+
+    // Torn where the length happens to be a whole number of old records: its reports still show.
+    EXPECT_FALSE(IsOldReportFile(BytesOf(CurrentReports(3)).left(3 * 1264)));
+    // Old-sized bytes that make no sense as old reports are not handed to the converter.
+    EXPECT_FALSE(IsOldReportFile(QByteArray(3 * 1264, char(0x01))));
+    EXPECT_TRUE(IsOldReportFile(BytesOf(OldReports(3))));
+}
+
 TEST(ReportFile, FailedConversionHandsOutNothingAndLeavesTheFile)
 {
     const WellPlace place = Place();
@@ -265,7 +290,7 @@ TEST(TopsFile, SaveAndLoadInTheRightFolder)
     EXPECT_EQ(SaveTops(place, tops, list), 0);
 }
 
-TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupFolderIsADriveRoot)
+TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupDriveIsTheSystemDrive)
 {
     WellPlace place = Place();
     place.drilling = true;
@@ -283,6 +308,14 @@ TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupFolderIsADriveRoot)
     tops.backupFolder = "c:\\";
     EXPECT_EQ(SaveTops(place, tops, list), 1);
     EXPECT_FALSE(QFile::exists(platform::JoinPath("c:\\", "Well1")));
+
+    // Every other drive letter is a backup drive (the usual one is "E:\"); the system drive is not.
+    EXPECT_TRUE(HasBackupDrive("E:\\"));
+    EXPECT_TRUE(HasBackupDrive("d:"));
+    EXPECT_FALSE(HasBackupDrive("C:\\"));
+    EXPECT_FALSE(HasBackupDrive("c:"));
+    EXPECT_FALSE(HasBackupDrive(""));
+    EXPECT_FALSE(HasBackupDrive("/"));
 }
 
 TEST(RecentFiles, AddKeepsFiveDistinctPathsNewestFirst)

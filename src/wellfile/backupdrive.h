@@ -1,0 +1,18 @@
+#pragma once
+// The backup drive of the well configuration ("E:\" and the like): while drilling, the well's side
+// files are copied into backup drive + well name + "\" as they are saved.
+#include <QString>
+
+namespace wellfile {
+
+// Whether `drive` names a backup drive: "C:\" (in any letter case, with or without the backslash) or
+// nothing means none, and so does "/", which stands for "C:\" on this machine.
+bool HasBackupDrive(const QString& drive);
+
+// Copies folder + well name + extension into backup drive + well name + "\" when there is a backup
+// drive. A folder of this machine (a mount point such as "/media/usb/") is written here, replacing the
+// old copy only with a complete new one; a drive letter is handed to the copy-out routine, which knows
+// the mount points (true once handed over). False when there is no backup drive or the copy failed.
+bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QString& extension, const QString& drive);
+
+}  // namespace wellfile
