@@ -169,7 +169,7 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     if (OneOf(extension, {".svm"})) {
         if (!wellfile::OpenDataFile(s, sv, path))
             return 0;
-        well.viewTopDepth = well.fileBottomDepth - well.viewDepthSpan;
+        well.viewTopDepth = wellfile::DefaultViewTop(well);
         return 1;
     }
     if (!OneOf(extension, {".zl9", ".sv9", ".sv8", ".zl8", ".TD_", ".sl_", ".cl_", ".cr_", ".zip", ".dl_"}))
@@ -222,7 +222,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
         // A refused file: the start goes on as one without a command line (saved view top, drilling).
         env.commandLineStart = opened;
         if (opened) {
-            well.viewTopDepth = well.fileBottomDepth - well.viewDepthSpan;
+            well.viewTopDepth = wellfile::DefaultViewTop(well);
             if (well.drilling && sv.drilling)
                 sv.drilling->CmDrilling(s);
             if (!QDir(well.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
