@@ -33,7 +33,9 @@ Engines::~Engines() { StopWorkers(); }
 
 void Engines::StopWorkers()
 {
-    // Ask them all first, so they wind down together, then wait for each.
+    // Ask them all first, so they wind down together, then wait for each. While waiting, a worker's
+    // question to the user is answered as cancelled rather than waiting for this thread.
+    const platform::GuiWaitsForWorkers waiting;
     threadA.request_stop();
     threadB.request_stop();
     for (auto& t : pumpThreads)

@@ -1,10 +1,10 @@
 #include "layout/custchartcfg.h"
 
-#include "exchange/copyout.h"
 #include "layout/layoutfiles.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/backupdrive.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/openwell.h"
 #include "wellfile/wellconfig.h"
@@ -210,8 +210,7 @@ bool CUSTOMDATA::SaveConfig(const CUSTCHARTCFGEX& config)
         well->hooks.copyWellFileOut(QStringLiteral(".grdx"));
     if (well->drilling && owner->config) {
         const QString drive = platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(owner->config->backupDrive)));
-        if (!drive.isEmpty() && drive.compare(QStringLiteral("C:\\"), Qt::CaseInsensitive) != 0)
-            exchange::CopyWellFileOut(folder, well->wellName, QStringLiteral(".grdx"), drive + well->wellName + u'\\');
+        wellfile::CopyToBackupDrive(folder, well->wellName, QStringLiteral(".grdx"), drive);
     }
     return true;
 }

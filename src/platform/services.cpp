@@ -10,6 +10,7 @@
 
 #include <QThread>
 
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 
@@ -119,14 +120,24 @@ void InstallServices(const Services& s)
     g_services = s;
 }
 
-void CallOnGuiThread(const std::function<void()>& work)
+namespace {
+std::atomic<int> g_guiWaitsForWorkers{0};
+}
+
+GuiWaitsForWorkers::GuiWaitsForWorkers() { ++g_guiWaitsForWorkers; }
+GuiWaitsForWorkers::~GuiWaitsForWorkers() { --g_guiWaitsForWorkers; }
+
+bool CallOnGuiThread(const std::function<void()>& work)
 {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() == app->thread()) {
         work();
-        return;
+        return true;
     }
+    if (g_guiWaitsForWorkers.load() > 0)
+        return false;
     QMetaObject::invokeMethod(app, work, Qt::BlockingQueuedConnection);
+    return true;
 }
 
 int MessageBox(const QString& text, const QString& caption, unsigned flags)

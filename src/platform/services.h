@@ -126,7 +126,19 @@ void InstallServices(const Services& s);
 
 // Runs `work` on the GUI thread and returns when it has run: at once when called there, else as a
 // blocking queued call (the GUI thread must be free to run it). Without an application it runs here.
-void CallOnGuiThread(const std::function<void()>& work);
+// Returns false, without running `work`, when a worker calls it while the GUI thread is waiting for the
+// workers to end (see GuiWaitsForWorkers): blocking then would hang both.
+bool CallOnGuiThread(const std::function<void()>& work);
+
+// Held by the GUI thread while it joins worker threads: their questions to the user are then answered
+// at once as cancelled instead of waiting for a GUI thread that is waiting for them.
+class GuiWaitsForWorkers {
+public:
+    GuiWaitsForWorkers();
+    ~GuiWaitsForWorkers();
+    GuiWaitsForWorkers(const GuiWaitsForWorkers&) = delete;
+    GuiWaitsForWorkers& operator=(const GuiWaitsForWorkers&) = delete;
+};
 
 // Shorthands for the calls made everywhere.
 int MessageBox(const QString& text, const QString& caption, unsigned flags = MB_OK);

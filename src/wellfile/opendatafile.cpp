@@ -1,5 +1,6 @@
 #include "wellfile/opendatafile.h"
 
+#include "app/activitylines.h"
 #include "app/logstate.h"
 #include "drilling/drilling_services.h"
 #include "layout/custchartcfg.h"
@@ -96,13 +97,7 @@ WellPlace PlaceOf(const app::LogState& s)
     return place;
 }
 
-void WriteLogLine(app::LogState& s, std::string text)
-{
-    ActivityLogContext context;
-    context.dataFolder = s.well.file.dataFolder;
-    context.viewScale = s.view.viewScale;
-    WriteActivityLog(text, context);
-}
+void WriteLogLine(app::LogState& s, std::string text) { app::WriteActivityLine(s, std::move(text)); }
 
 int SetFileName(app::LogState& s, const app::WellServices& sv, const QString& path)
 {

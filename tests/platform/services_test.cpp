@@ -120,6 +120,26 @@ TEST(Services, WorkerThreadsMayAskAndPost)
     EXPECT_EQ(changedOn, qApp->thread());
 }
 
+TEST(Services, WorkersAskingWhileTheGuiThreadJoinsThemDoNotHang)
+{
+    // The GUI thread joins a worker that wants to ask the user something: the question is answered as
+    // cancelled instead of both threads waiting for each other.
+    InstallRealServices();
+    bool ran = true;
+    int answer = 0;
+    std::thread worker;
+    {
+        const GuiWaitsForWorkers waiting;
+        worker = std::thread([&] {
+            ran = CallOnGuiThread([] {});
+            answer = MessageBox("Pump 1 stopped", "Alarm", MB_OK);
+        });
+        worker.join();
+    }
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(answer, IDCANCEL);
+}
+
 TEST(Services, TimerPeriodsBelowTheMinimumRunAtTheMinimum)
 {
     int fired = 0;

@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -31,11 +33,12 @@ QString QtFilter(const QString& windowsFilter)
 
 QWidget* ActiveWindow() { return QApplication::activeWindow(); }
 
-// The answer of `ask`, asked on the GUI thread: widgets may be built there only.
-template <class Ask>
-auto OnGui(Ask&& ask) -> decltype(ask())
+// The answer of `ask`, asked on the GUI thread: widgets may be built there only. `unanswered` when the
+// GUI thread cannot be asked (it is waiting for the workers to end).
+template <class Ask, class Answer = decltype(std::declval<Ask>()())>
+Answer OnGui(Ask&& ask, Answer unanswered = Answer{})
 {
-    decltype(ask()) answer{};
+    Answer answer = unanswered;
     CallOnGuiThread([&] { answer = ask(); });
     return answer;
 }
@@ -45,7 +48,7 @@ class DesktopPrompter final : public Prompter {
 public:
     int MessageBox(const QString& text, const QString& caption, unsigned flags) override
     {
-        return OnGui([&] { return Box(text, caption, flags); });
+        return OnGui([&] { return Box(text, caption, flags); }, int(IDCANCEL));
     }
     std::optional<QString> OpenFileName(const FileDialogRequest& r) override
     {
