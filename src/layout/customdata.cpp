@@ -1,6 +1,7 @@
 #include "layout/customdata.h"
 
 #include "platform/services.h"
+#include "wellfile/datafile.h"
 #include "wellfile/depths.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
@@ -83,15 +84,8 @@ int WriteRun(std::span<const R> buffer, const QString& path, int index, int coun
 }
 
 // The most records a custom-data or ext-record file is made with, or has added at once: as many as the
-// data file holds. Depths read from damaged files must not make either file grow without bound. With no
-// data file on disk the depths were not read from one: the well's depth range stands in.
-std::int64_t RecordLimit(const wellfile::OpenWell& well)
-{
-    const QFileInfo data(well.dataFileName);
-    if (data.isFile())
-        return data.size() / wellfile::kRecordSize;
-    return std::max<std::int64_t>(std::int64_t(well.fileBottomDepth) - well.fileTopDepth + 1, 0);
-}
+// data file holds. Depths read from damaged files must not make either file grow without bound.
+std::int64_t RecordLimit(const wellfile::OpenWell& well) { return wellfile::RecordsInDataFile(well.dataFileName); }
 
 // Records start, start + 1 ... for a new file, at least one and at most `limit`; each from `blank` with
 // its depth set.

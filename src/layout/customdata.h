@@ -97,8 +97,8 @@ int ReadExtRecords(const FitFile& fit, std::span<EXTRECORD> buffer, const QStrin
 int WriteExtRecords(const FitFile& fit, std::span<const EXTRECORD> buffer, const QString& path, int index, int count);
 
 // Neither file is made with, or extended by, more records than the data file (well.dataFileName) holds
-// (with no data file on disk: than the well's depth range spans), so depths from a damaged file cannot
-// make them grow without bound.
+// (wellfile::RecordsInDataFile; with no data file on disk a new file gets its one record and nothing is
+// added), so depths from a damaged file cannot make them grow without bound.
 
 // Makes a new ".svx" of records from min(from, the data file's first depth) up to `to` - 1 (the
 // following step's extension adds `to`), at least one record, and sets the well's custom-data range to

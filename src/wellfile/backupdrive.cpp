@@ -2,7 +2,7 @@
 
 #include "exchange/copyout.h"
 #include "platform/folders.h"
-#include "wellfile/fileattrs.h"
+#include "wellfile/wholefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,16 +12,17 @@ namespace wellfile {
 
 namespace {
 
-// Copies through a temporary file so an old backup copy is replaced only by a complete new one.
+// Replaces `to` with a copy of `from` in one step: the old backup copy stays until a complete new one
+// takes its place.
 bool CopyReplacing(const QString& from, const QString& to)
 {
-    const QString temp = to + QStringLiteral(".tmp");
-    QFile::remove(temp);
-    if (!QFile::copy(from, temp))
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
         return false;
-    SetNormalAttributes(to);
-    QFile::remove(to);
-    return QFile::rename(temp, to);
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    return WriteWholeFile(to, bytes.constData(), std::size_t(bytes.size()));
 }
 
 }  // namespace
@@ -44,8 +45,10 @@ bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QSt
     const QString target = platform::JoinPath(drive, wellName);
     if (!QDir().mkpath(target))
         return false;
-    return CopyReplacing(
-        platform::JoinPath(folder, wellName + extension), platform::JoinPath(target, wellName + extension));
+    // The file as it is spelt on disk (a well from a Windows station may have "WELL.GRDX"); the backup
+    // copy as it is spelt there, else under the well's own name.
+    const QString name = wellName + extension;
+    return CopyReplacing(platform::FindFileNoCase(folder, name), platform::FindFileNoCase(target, name));
 }
 
 }  // namespace wellfile

@@ -27,9 +27,6 @@ std::int32_t Step(const OpenWell& well) { return well.depthStep > 0 ? well.depth
 // near the ends of the int32 range cannot overflow.
 std::int64_t IndexSpan(std::int64_t first, std::int64_t last, std::int32_t step) { return (last - first) / step; }
 
-// The number of whole records in the file; 0 when it does not exist.
-std::int64_t RecordsInFile(const QString& path) { return QFileInfo(path).size() / kRecordSize; }
-
 char* Bytes(RECORD* r) { return reinterpret_cast<char*>(r); }
 const char* Bytes(const RECORD* r) { return reinterpret_cast<const char*>(r); }
 
@@ -293,6 +290,12 @@ int ReadCustomFileDepthRange(OpenWell& well, std::int32_t& first, std::int32_t& 
     return 1;
 }
 
+std::int64_t RecordsInDataFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() / kRecordSize : 0;
+}
+
 std::int32_t DefaultViewTop(std::int32_t first, std::int32_t last, std::int32_t span)
 {
     return ClampDepth(std::max<std::int64_t>(first, std::int64_t(last) - span));
@@ -308,7 +311,7 @@ int ScanRecords(OpenWell& well)
     const std::int32_t floor = ClampDepth(std::int64_t(well.fileTopDepth) + 20);
     // The stored depths only bound the run: a damaged bottom depth must not size the buffer.
     const std::int64_t n = std::min(IndexSpan(floor, well.fileBottomDepth, Step(well)),
-                                    RecordsInFile(well.dataFileName) - 25);
+                                    RecordsInDataFile(well.dataFileName) - 25);
     // The scan starts afresh: a lag depth left from another well or from before a depth correction
     // must not survive it.
     well.lagDepth = floor;
@@ -328,7 +331,7 @@ int ReadAllRecords(OpenWell& well)
     const std::int64_t first = well.fileTopDepth;
     const std::int64_t last = well.fileBottomDepth;
     // All records but the last; no more than the file holds, whatever its stored depths say.
-    const std::int64_t inFile = std::max<std::int64_t>(RecordsInFile(well.dataFileName) - 1, 0);
+    const std::int64_t inFile = std::max<std::int64_t>(RecordsInDataFile(well.dataFileName) - 1, 0);
     const std::int64_t n = std::clamp<std::int64_t>(IndexSpan(first, last, Step(well)), 0, inFile);
     well.allRecords.assign(std::size_t(n) + 1, RECORD{});
     const int got = n > 0 ? ReadRecords(well, well.allRecords, well.dataFileName, 0, int(n)) : 0;

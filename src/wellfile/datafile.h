@@ -16,6 +16,11 @@
 
 namespace wellfile {
 
+// The whole records the data file `path` holds; 0 when there is none. Every run or file sized from
+// stored depths is bounded by it: a damaged file may hold any depths, and depths with no data file
+// behind them bound nothing.
+std::int64_t RecordsInDataFile(const QString& path);
+
 // Writes `count` records from `buffer` at record `index` of the existing file `path`. The count is
 // limited to the open file's depth range and to the buffer. Returns the number written; 0 (after the
 // message "File Open Failed In Save Records") when the file does not open, 0 after a message when the

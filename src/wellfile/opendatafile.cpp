@@ -49,12 +49,13 @@ bool Validate(app::LogState& s, const QString& path)
 }
 
 // The same check made on copies of everything validation sets, so the open well stays exactly as it is
-// whatever the answer.
-bool Acceptable(const app::LogState& s, const QString& path)
+// whatever the answer. The open validates once more: stopping drilling in between changes the state
+// the copies were made from, so their result cannot simply be taken over.
+bool Acceptable(app::LogState& s, const QString& path)
 {
     if (path.isEmpty())
         return false;
-    OpenWell well = s.well.file;
+    OpenWell well = CopyWithoutRecords(s.well.file);
     std::uint16_t loggerId = s.well.loggerId;
     RepairSummary summary = s.well.repair;
     layout::FitFile fit = s.well.fit;
@@ -122,7 +123,9 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     const WellPlace place = PlaceOf(s);
 
     s.well.kbElevation = 0;
-    if (ReadHeader(s.well.header, place))
+    // A header of the older layout is converted here and saved as any header is: copied out while
+    // drilling with the copy-out options on.
+    if (ReadHeader(s.well.header, place, {}, false, well.secondFolderOption && well.copyOut))
         s.well.kbElevation = float(std::atof(platform::FieldText(s.well.header.kellyBushing).c_str()));
 
     if (s.well.sharedFolderWell) {
@@ -306,8 +309,6 @@ int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
 {
     OpenWell& well = s.well.file;
     const QString previous = well.dataFileName;
-    s.well.scratchWell = false;
-    s.well.lastModifiedText.clear();
 
     platform::FileDialogRequest request;
     request.folder = well.dataFolder;
@@ -323,6 +324,8 @@ int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
     if (s.well.fileOpened && !previous.isEmpty() && *chosen != previous && !Acceptable(s, *chosen))
         return 0;
 
+    s.well.scratchWell = false;
+    s.well.lastModifiedText.clear();
     s.well.writeBottomToFirstRecord = false;
     if (s.well.customTracksEnabled) {
         s.customTracks.data.reset();

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace wellfile {
@@ -68,5 +69,19 @@ struct OpenWell {
 
     DataFileHooks hooks;
 };
+
+// A copy of `well` without its full-file records, which stay with `well`: a check of another file works
+// on such a copy, and neither pays for copying some megabytes nor takes them for that file's records.
+inline OpenWell CopyWithoutRecords(OpenWell& well)
+{
+    std::vector<RECORD> kept = std::move(well.allRecords);
+    well.allRecords.clear();
+    struct PutBack {
+        OpenWell& well;
+        std::vector<RECORD>& records;
+        ~PutBack() { well.allRecords = std::move(records); }
+    } putBack{well, kept};
+    return well;  // copied before `putBack` runs
+}
 
 }  // namespace wellfile

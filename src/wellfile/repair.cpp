@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/datafile.h"
 #include "wellfile/depths.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/profile.h"
@@ -223,7 +224,7 @@ int RenumberCustomRecords(const RepairTarget& target)
     // The data file's depth range, but never more records than the data file holds: depths read from a
     // damaged file must not make the ".svx" grow without bound.
     const std::int64_t count = std::min<std::int64_t>(std::int64_t(well.fileBottomDepth) - well.fileTopDepth + 1,
-                                                      QFileInfo(well.dataFileName).size() / kRecordSize);
+                                                      RecordsInDataFile(well.dataFileName));
     if (count < 1 || path.isEmpty() || !QFileInfo(path).isFile())
         return 0;
     QByteArray bytes;

@@ -64,8 +64,9 @@ int LoadAndRepairRecords(const RepairTarget& target);
 
 // Fits the ".svx" to the data file's depth range (zeroed records added, extra ones cut) and numbers it
 // from the data file's first depth (when above 0, else from its own first record) in steps of 1.0. Sets
-// the custom-data range; then renumbers the ".fit" when it exists. 1; 0 when the file is missing, the
-// data range is empty, or after a message when it cannot be read or written.
+// the custom-data range; then renumbers the ".fit" when it exists. Never more records than the data file
+// holds (RecordsInDataFile). 1; 0 when the file is missing, the data range is empty, the data file holds
+// no record (or is missing), or after a message when it cannot be read or written.
 int RenumberCustomRecords(const RepairTarget& target);
 
 // Numbers the ".fit" in steps of 1.0 from its first record and sets the fit range. 1; 0 when the file is

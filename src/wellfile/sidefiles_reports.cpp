@@ -151,15 +151,16 @@ bool IsOldReportFile(const QByteArray& bytes)
     // torn last record from a save that was cut short: converting it would scramble every report.
     if (length == 0 || length % reports::kOldReportSize != 0)
         return false;
-    const bool old = AllRecords<REPORT>(bytes, PlausibleOld);
     if (length % reports::kReportSize != 0) {
-        // A torn current file can still come out at a multiple of 1,264 bytes. Its whole records give it
-        // away: sound current reports numbered 1, 2, 3... in file order.
-        return old && !(AllRecords<REPORTEX>(bytes, PlausibleCurrent) && NumberedInOrder(bytes));
+        // Only old files come at such lengths, but a torn current file can too. Its whole records give it
+        // away: sound current reports numbered 1, 2, 3... in file order. Old reports are not held to
+        // the checks of text: one odd field (a line break typed into a comment, a date filling its
+        // field) must not leave the whole file to be shown as garbage and overwritten.
+        return !(AllRecords<REPORTEX>(bytes, PlausibleCurrent) && NumberedInOrder(bytes));
     }
     // Multiples of 126,400 bytes fit both layouts: old reports read as current ones put text and binary
     // fields in each other's places, which the checks see.
-    return old && !AllRecords<REPORTEX>(bytes, PlausibleCurrent);
+    return AllRecords<REPORT>(bytes, PlausibleOld) && !AllRecords<REPORTEX>(bytes, PlausibleCurrent);
 }
 
 std::optional<LoadedRecords<REPORTEX>> LoadReportsEx(const WellPlace& place, const ConvertReportsFn& convert)

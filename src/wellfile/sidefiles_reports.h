@@ -34,9 +34,10 @@ using ConvertReportsFn =
 using ConvertShowsFn = std::function<bool(const QString&, const QByteArray&, int)>;
 
 // Whether the bytes of a ".rpt" file are old 1,264-byte reports: only a whole number of 1,264-byte
-// records whose texts make sense in the old layout can be; any other file is current, a torn last record
-// included. A multiple of 1,264 is still current when its whole 1,600-byte records are sound current
-// reports numbered 1, 2, 3... or, at a length that fits both layouts, when they make sense as current.
+// records can be; any other file is current, a torn last record included. A multiple of 1,264 is old
+// unless its whole 1,600-byte records are sound current reports numbered 1, 2, 3... (a torn current
+// file). At a length that fits both layouts it is old only when its texts make sense in the old layout
+// and not in the current one.
 bool IsOldReportFile(const QByteArray& bytes);
 
 // All reports of the well (local folder + well + ".rpt"), in the current layout; old files are

@@ -24,6 +24,11 @@ bool LastRecordDepth(const QString& path, std::int32_t& depth)
            f.read(reinterpret_cast<char*>(&depth), sizeof depth) == qint64(sizeof depth);
 }
 
+bool SameFile(const QString& a, const QString& b)
+{
+    return !a.isEmpty() && !b.isEmpty() && QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+}
+
 int Refuse(const RepairTarget& target, const QString& path, std::int32_t first, std::int32_t last)
 {
     const QByteArray name = platform::ToCp1252(path);
@@ -54,8 +59,12 @@ int ValidateDataFile(const RepairTarget& target, const QString& path)
         return Refuse(target, path, rawFirst, rawLast);
     const std::string companyText = platform::FieldText(firstRecord->interpretedLith);
 
-    // Work on copies: the open well stays as it was until the file is accepted.
-    OpenWell well = target.well;
+    // Work on copies: the open well stays as it was until the file is accepted. The candidate is not
+    // the well being drilled, unless it is that very file: its repair pass must not rewrite another
+    // station's shared copy as if this station were drilling it.
+    OpenWell well = CopyWithoutRecords(target.well);
+    const bool drillingThisFile = well.drilling && SameFile(path, target.well.dataFileName);
+    well.drilling = drillingThisFile;
     std::uint16_t loggerId = target.loggerId;
     RepairSummary summary = target.summary;
     layout::FitFile fit = target.fit;
@@ -84,6 +93,7 @@ int ValidateDataFile(const RepairTarget& target, const QString& path)
         return Refuse(target, path, first, last);
 
     well.hooks = target.well.hooks;
+    well.drilling = target.well.drilling;  // validation leaves the mode as it found it
     target.well = std::move(well);
     target.loggerId = loggerId;
     target.summary = summary;

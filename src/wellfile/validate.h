@@ -11,7 +11,10 @@
 namespace wellfile {
 
 // Checks the data file `path` and, when it is usable, makes it the target's file: its names, its depth
-// range and the values of the repair pass (which runs on it), and its profile. Returns 1.
+// range and the values of the repair pass (which runs on it), and its profile. Returns 1. The pass runs
+// as drilling only when the file is the target's own data file and the target is drilling: another
+// well's shared custom-data file is never rewritten because this station drills a different well. The
+// target's full-file records are not carried over (the file's own are read when it is opened).
 //
 // A file shorter than one record, or whose first depth is negative or above its last, is refused before
 // anything is written to it: the message " %s is not a StrativM data file or is corrupted\n %d  %d"

@@ -64,14 +64,22 @@ private:
 };
 
 // Copies entry `index` into the file `path`. The entry is read to its end, which is where the library
-// checks the entry's length and checksum: a damaged entry fails here, not after it was taken.
-QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const QString& path)
+// checks the entry's length and checksum: a damaged entry fails here, not after it was taken. No more
+// than `room` bytes are taken, whatever the entry claims: `total` counts what all entries unpacked.
+QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const QString& path,
+                  const PackageLimits& limits, zip_uint64_t& total)
 {
     const QString damaged = QStringLiteral("The entry \"%1\" is damaged.").arg(name);
+    const QString tooLarge = QStringLiteral("The entry \"%1\" is too large for a well package.").arg(name);
+    const auto over = [&](zip_uint64_t entryBytes) {
+        return entryBytes > limits.entryBytes || total > limits.totalBytes || entryBytes > limits.totalBytes - total;
+    };
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(archive, index, 0, &st) != 0)
         return damaged;
+    if ((st.valid & ZIP_STAT_SIZE) && over(st.size))
+        return tooLarge;
     std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(archive, index, 0));
     if (!entry)
         return damaged;
@@ -79,21 +87,24 @@ QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const
     if (!out.open(QIODevice::WriteOnly))
         return QStringLiteral("\"%1\" could not be written.").arg(name);
     std::array<char, 64 * 1024> buffer;
-    zip_uint64_t total = 0;
+    zip_uint64_t read = 0;
     for (;;) {
         const zip_int64_t n = zip_fread(entry.get(), buffer.data(), buffer.size());
         if (n < 0)
             return damaged;
         if (n == 0)
             break;
-        total += zip_uint64_t(n);
+        read += zip_uint64_t(n);
+        if (over(read))  // the stored size may lie
+            return tooLarge;
         if (out.write(buffer.data(), n) != n)
             return QStringLiteral("\"%1\" could not be written.").arg(name);
     }
-    if ((st.valid & ZIP_STAT_SIZE) && total != st.size)
+    if ((st.valid & ZIP_STAT_SIZE) && read != st.size)
         return damaged;
     if (!out.commit())
         return QStringLiteral("\"%1\" could not be written.").arg(name);
+    total += read;
     return {};
 }
 
@@ -125,7 +136,7 @@ bool IsBareFileName(const QString& name)
     return !(name.size() >= 2 && name[1] == u':');
 }
 
-PackageResult ExtractPackage(const QString& zipPath, const QString& folder)
+PackageResult ExtractPackage(const QString& zipPath, const QString& folder, const PackageLimits& limits)
 {
     PackageResult result;
     int err = 0;
@@ -173,8 +184,9 @@ PackageResult ExtractPackage(const QString& zipPath, const QString& folder)
     // Staged under their entry numbers: two entries of one name each keep their bytes until the moves,
     // and the later one wins, as it would in any unzip.
     const auto staged = [&](std::size_t i) { return platform::JoinPath(staging.path(), QString::number(i)); };
+    zip_uint64_t unpacked = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const QString failed = CopyEntry(archive.get(), zip_uint64_t(i), names[i], staged(i));
+        const QString failed = CopyEntry(archive.get(), zip_uint64_t(i), names[i], staged(i), limits, unpacked);
         if (!failed.isEmpty()) {
             result.error = failed;
             return result;

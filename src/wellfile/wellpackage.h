@@ -9,6 +9,16 @@
 
 namespace wellfile {
 
+// A well package is a few megabytes. Far larger entries are a damaged or hostile package that would
+// fill the disk: it is refused before that.
+constexpr unsigned long long kMaxPackageEntryBytes = 512ull << 20;  // one entry unpacked
+constexpr unsigned long long kMaxPackageBytes = 1ull << 30;         // all entries together
+
+struct PackageLimits {
+    unsigned long long entryBytes = kMaxPackageEntryBytes;
+    unsigned long long totalBytes = kMaxPackageBytes;
+};
+
 struct PackageResult {
     bool ok = false;
     QStringList written;  // file names written into the folder
@@ -22,9 +32,9 @@ bool IsBareFileName(const QString& name);
 // Unpacks every entry of the package `zipPath` into `folder`, replacing the files of the same name
 // (letter case ignored: the file keeps the name it has on disk). A package with any entry that is not a
 // bare file name is refused before anything is written; one with an entry that cannot be read whole
-// (damaged data, a wrong checksum) or written leaves `folder` exactly as it was. The package itself is
-// only read.
-PackageResult ExtractPackage(const QString& zipPath, const QString& folder);
+// (damaged data, a wrong checksum) or written, or that unpacks to more than `limits` allow, leaves
+// `folder` exactly as it was. The package itself is only read.
+PackageResult ExtractPackage(const QString& zipPath, const QString& folder, const PackageLimits& limits = {});
 
 // Tells the user that the package `zipPath` could not be opened and why: the one message for a failed
 // package, wherever a package is opened.

@@ -161,6 +161,15 @@ TEST(CustomData, DamagedDepthsNeitherCrashNorGrowTheFiles)
     EXPECT_EQ(CreateCustomDataFile(fx.well, fx.fit, std::numeric_limits<std::int32_t>::min(), 1010), 1);
     EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 20u);
     EXPECT_EQ(FileRecords<EXTRECORD>(fx.fit.path).size(), 20u);
+
+    // With no data file on disk the well's depths bound nothing, here as in the repair pass: a new file
+    // gets its one record, an existing one nothing added.
+    QFile::remove(fx.well.dataFileName);
+    fx.well.fileBottomDepth = 5000;
+    EXPECT_EQ(CreateCustomDataFile(fx.well, fx.fit, 1000, fx.well.fileBottomDepth), 1);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 1u);
+    EXPECT_EQ(ExtendCustomDataFile(fx.well, 1010), 1);
+    EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 1u);
 }
 
 TEST(CustomData, RunsAreLimitedToTheFileRange)

@@ -260,13 +260,23 @@ TEST_F(OpenTest, RefusedFirstFileWithNoDemoOpensNothing)
     EXPECT_TRUE(s.well.captionText.isEmpty());
 }
 
-TEST_F(OpenTest, CancelledOpenCommandChangesNothing)
+TEST_F(OpenTest, CancelledOrRefusedOpenCommandLeavesAScratchWellAsItWas)
 {
-    const QString good = MakeWell(s.well.file.dataFolder, "Good.svm", 1000, 1200);
-    ASSERT_EQ(OpenDataFile(s, services, good), 1);
+    const QString folder = s.well.file.dataFolder;
+    const QString scratch = MakeWell(folder, "~Scratch.svm", 1000, 1200);
+    WriteBadWell(folder + "Bad.svm");
+    ASSERT_EQ(OpenDataFile(s, services, scratch), 1);
+    ASSERT_TRUE(s.well.scratchWell);
+    s.well.lastModifiedText = "Last Modified";
+
     doubles().prompter.fileAnswers.push_back(std::nullopt);
-    EXPECT_EQ(ChooseAndOpenDataFile(s, services), 0);
-    EXPECT_EQ(s.well.file.dataFileName, good);
-    ASSERT_EQ(doubles().prompter.fileRequests.size(), 1);
-    EXPECT_EQ(doubles().prompter.fileRequests[0].folder, s.well.file.dataFolder);
+    doubles().prompter.fileAnswers.push_back(folder + "Bad.svm");
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(ChooseAndOpenDataFile(s, services), 0);
+        EXPECT_EQ(s.well.file.dataFileName, scratch);
+        EXPECT_TRUE(s.well.scratchWell) << i;
+        EXPECT_EQ(s.well.lastModifiedText, "Last Modified");
+    }
+    ASSERT_EQ(doubles().prompter.fileRequests.size(), 2);
+    EXPECT_EQ(doubles().prompter.fileRequests[0].folder, folder);
 }

@@ -192,6 +192,32 @@ TEST(Validate, AcceptedFileBecomesTheOpenWellRepaired)
     EXPECT_EQ(hookCalls, 1);
 }
 
+TEST(Validate, AnotherWellsSharedCopyIsNotRewrittenWhileThisStationDrills)
+{
+    // Drilling "old" here; the chosen well lies in a shared folder with a custom-data file that does not
+    // fit its depths.
+    Window w;
+    w.well.drilling = true;
+    w.well.allRecords.assign(50, RECORD{});
+    QDir().mkpath(TestDir() + "Dropbox");
+    const QString path = TestDir() + "Dropbox/B.svm";
+    WriteRecords(path, Depths({1000, 1001, 1002, 1003}, "prf64"));
+    const QString svx = TestDir() + "Dropbox/B.svx";
+    WriteRecords(svx, std::vector<layout::CUSTDATAREC>(2));
+    const QByteArray svxBytes = testing_support::ReadBytes(svx);
+
+    RepairTarget shared{w.well, w.loggerId, w.summary, w.fit, true};
+    ASSERT_EQ(ValidateDataFile(shared, path), 1);
+    EXPECT_EQ(testing_support::ReadBytes(svx), svxBytes);
+    EXPECT_EQ(w.well.customBottomDepth, 1003);  // renumbered in memory only
+    EXPECT_TRUE(w.well.drilling);               // the mode is the window's business
+    EXPECT_TRUE(w.well.allRecords.empty());     // the last well's records are not this file's
+
+    // The well this station drills is its own to rewrite.
+    ASSERT_EQ(ValidateDataFile(shared, path), 1);
+    EXPECT_EQ(testing_support::FileRecords<layout::CUSTDATAREC>(svx).size(), 4u);
+}
+
 TEST(DownloadLog, LineWithoutAWord)
 {
     EXPECT_EQ(WriteDownloadLog(TestDir(), "Update file created", "/w/a.sv8", kDownloadNoWord), 1);

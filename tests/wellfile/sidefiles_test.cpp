@@ -159,9 +159,27 @@ TEST(ReportFile, TornCurrentFileIsReadAsCurrentAndLeftAlone)
 
     // Torn where the length happens to be a whole number of old records: its reports still show.
     EXPECT_FALSE(IsOldReportFile(BytesOf(CurrentReports(3)).left(3 * 1264)));
-    // Old-sized bytes that make no sense as old reports are not handed to the converter.
-    EXPECT_FALSE(IsOldReportFile(QByteArray(3 * 1264, char(0x01))));
+    // Only old files come at that length otherwise, whatever their bytes: no sound current file is there
+    // to keep.
+    EXPECT_TRUE(IsOldReportFile(QByteArray(3 * 1264, char(0x01))));
     EXPECT_TRUE(IsOldReportFile(BytesOf(OldReports(3))));
+}
+
+TEST(ReportFile, OldFileWithOddTextsIsStillConverted)
+{
+    // A line break typed into a comment, and a date that fills its field with no end inside it.
+    std::vector<REPORT> old = OldReports(3);
+    platform::SetFieldText(old[1].presentOperations, "TRIPPING\r\nFOR BIT");
+    std::memset(old[2].date, '6', sizeof old[2].date);
+    const WellPlace place = Place();
+    WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(old));
+
+    FakeConverter converter;
+    const auto loaded = LoadReportsEx(place, converter.Fn());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(converter.calls, 1);
+    ASSERT_EQ(converter.given.size(), 3u);
+    EXPECT_EQ(+loaded->records[2].depth, 2002.f);
 }
 
 TEST(ReportFile, FailedConversionHandsOutNothingAndLeavesTheFile)
@@ -304,6 +322,8 @@ TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupDriveIsTheSystemDrive)
     list[0].depth = 950;
     ASSERT_EQ(SaveTops(place, tops, list), 1);
     EXPECT_EQ(ReadBytes(tops.backupFolder + "Well1/Well1.top"), BytesOf(list));
+    // Replaced whole: nothing of the copy is left beside it.
+    EXPECT_EQ(QDir(tops.backupFolder + "Well1").entryList(QDir::Files), QStringList{"Well1.top"});
 
     tops.backupFolder = "c:\\";
     EXPECT_EQ(SaveTops(place, tops, list), 1);
@@ -316,6 +336,26 @@ TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupDriveIsTheSystemDrive)
     EXPECT_FALSE(HasBackupDrive("c:"));
     EXPECT_FALSE(HasBackupDrive(""));
     EXPECT_FALSE(HasBackupDrive("/"));
+}
+
+TEST(BackupDrive, FilesSpeltOtherwiseOnDiskAreCopiedOverTheOldCopy)
+{
+    // A layout saved by a Windows station as "WELL1.GRDX"; the backup holds an older copy, as spelt there.
+    const QString folder = TestDir() + "local/";
+    const QString backup = TestDir() + "backup/";
+    QDir().mkpath(folder);
+    QDir().mkpath(backup + "Well1");
+    WriteBytes(folder + "WELL1.GRDX", QByteArray("new layout"));
+    WriteBytes(backup + "Well1/well1.grdx", QByteArray("old layout"));
+
+    ASSERT_TRUE(CopyToBackupDrive(folder, "Well1", ".grdx", backup));
+    EXPECT_EQ(QDir(backup + "Well1").entryList(QDir::Files), QStringList{"well1.grdx"});
+    EXPECT_EQ(ReadBytes(backup + "Well1/well1.grdx"), "new layout");
+
+    // A copy that cannot be made leaves the old one as it was.
+    QFile::remove(folder + "WELL1.GRDX");
+    EXPECT_FALSE(CopyToBackupDrive(folder, "Well1", ".grdx", backup));
+    EXPECT_EQ(ReadBytes(backup + "Well1/well1.grdx"), "new layout");
 }
 
 TEST(RecentFiles, AddKeepsFiveDistinctPathsNewestFirst)
