@@ -127,16 +127,38 @@ void SettleFolders(LogState& s)
     env.chartFolder = well.dataFolder + QStringLiteral("chart/");
 }
 
+QString SharedInstanceLockPath(const QString& userName)
+{
+    QString user = userName;
+    user.replace(u'/', u'_');
+    return QDir::tempPath() + QStringLiteral("/strativm-") + user + QStringLiteral("/tempM");
+}
+
 int CreateInstanceMap(LogState& s)
 {
     const QString folder = s.env.documentsFolder.isEmpty() ? platform::DocumentsFolder() : s.env.documentsFolder;
     auto lock = std::make_unique<platform::InstanceLock>();
-    switch (lock->Acquire(platform::JoinPath(folder, QStringLiteral("tempM")))) {
-    case platform::InstanceLock::Outcome::Acquired: s.env.instanceLock = std::move(lock); return 1;
-    case platform::InstanceLock::Outcome::HeldByOther: return 0;
-    case platform::InstanceLock::Outcome::Unavailable: break;
-    }
-    return 1;  // no lock can be made here: no other copy can hold one either
+    const auto take = [&](const QString& path) {
+        switch (lock->Acquire(path)) {
+        case platform::InstanceLock::Outcome::Acquired: s.env.instanceLock = std::move(lock); return 1;
+        case platform::InstanceLock::Outcome::HeldByOther: return 0;
+        case platform::InstanceLock::Outcome::Unavailable: break;
+        }
+        return -1;
+    };
+    int first = take(platform::JoinPath(folder, QStringLiteral("tempM")));
+    if (first >= 0)
+        return first;
+    // The documents folder cannot hold the lock: the temporary folder, which every copy of this user
+    // reaches, holds it instead.
+    const QString fallback = SharedInstanceLockPath(s.env.userName);
+    QDir().mkpath(QFileInfo(fallback).path());
+    first = take(fallback);
+    if (first >= 0)
+        return first;
+    if (!s.well.file.dataFolder.isEmpty())
+        WriteActivityLine(s, "No single-instance lock could be made: this copy counts as the first");
+    return 1;  // no lock can be made anywhere: no other copy can hold one either
 }
 
 void ReleaseInstanceMap(LogState& s) { s.env.instanceLock.reset(); }

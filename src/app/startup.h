@@ -26,9 +26,12 @@ void SettleFolders(LogState& log);
 
 // Takes the single-instance lock ("tempM" in the documents folder, which every copy of this user
 // shares whatever its working folder). 1 for the first copy, 0 when another running copy holds it.
-// A lock that cannot be made at all counts as the first copy: the test exists to stop two copies
-// drilling at once, not to stop a lone copy from drilling.
+// When no lock can be made in the documents folder, the one of SharedInstanceLockPath is taken instead.
+// Only when neither can be made does the copy count as the first (with a line in the activity log): the
+// test exists to stop two copies drilling at once, not to stop a lone copy from drilling.
 int CreateInstanceMap(LogState& log);
+// The second place of the lock: "strativm-<user>/tempM" in the temporary folder.
+QString SharedInstanceLockPath(const QString& userName);
 void ReleaseInstanceMap(LogState& log);
 
 // How many times this process took a command-line file (a second start-up ignores the command line).

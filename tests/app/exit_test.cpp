@@ -3,7 +3,6 @@
 #include "app/ui/logwindow.h"
 #include "platform/folders.h"
 #include "support/files.h"
-#include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/opendatafile.h"
 #include "wellfile/wellconfig.h"

@@ -121,8 +121,9 @@ TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
         EXPECT_TRUE(f.window.EvCommand(id)) << id;
         // Every handler answers: the window's own not-built ones and the other subsystems' not-built
         // ones beep; the recorded subsystems note the call.
-        if (!quiet.contains(id))
+        if (!quiet.contains(id)) {
             EXPECT_EQ((doubles().sounder.beeps - beeps) + (f.recorder.calls.size() - calls), 1) << id;
+        }
     }
 
     // Alt+D's command and the ids just outside the runs reach no handler and change nothing.

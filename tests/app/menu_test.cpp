@@ -7,6 +7,7 @@
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/opendatafile.h"
+#include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_tops.h"
 #include "wellfile/wellconfig.h"
 
@@ -311,6 +312,11 @@ TEST(Menus, EachOpenedWellGetsTheWholeMenuItsTopsAndItsOwnHotwireSetting)
     EXPECT_FALSE(bar.Contains(app::cmd::GasPercent));
     EXPECT_TRUE(s.options.hotwire);
     EXPECT_FALSE(bar.Contains(app::cmd::GotoTopFirst + 1));
+    // Tops entered after the open are listed by the next build of the Tops pop-up.
+    s.well.tops = {Top(1100, "Entered")};
+    window.BuildMenu(5);
+    ASSERT_TRUE(bar.Contains(app::cmd::GotoTopFirst));
+    EXPECT_EQ(bar.Find(app::cmd::GotoTopFirst)->text, "Entered");
 
     // Profile 12 again: the item is back, and the well's own setting (off) is shown and left as saved.
     ASSERT_EQ(window.OpenDataFile(p12), 1);
@@ -336,6 +342,48 @@ TEST(Menus, EachOpenedWellGetsTheWholeMenuItsTopsAndItsOwnHotwireSetting)
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
+TEST(Menus, AHotwireStoredForASharedFolderWellIsWhatTheNextOpenReadsAfterTheExit)
+{
+    qputenv("USER", "tester");
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+
+    // A Dropbox well whose ".dbc" keeps its record beside the data file, saved there with hotwire off.
+    const QString shared = testing_support::TestDir() + "Dropbox/";
+    const QString path = MakeProfileWell(shared, "SH12.svm", 12);
+    wellfile::WellPlace place;
+    place.dataFolder = s.well.file.dataFolder;
+    place.currentFolder = shared;
+    place.workingFolder = place.dataFolder;
+    place.wellName = "SH12";
+    place.sharedFolderWell = true;
+    auto dbc = std::make_unique<wellfile::SettingsBlock>();
+    ASSERT_EQ(wellfile::SaveDbc(*dbc, place), 1);
+    wellfile::WellConfig cfg = wellfile::DefaultWellConfig({});
+    cfg.hotwire = 0;
+    testing_support::WriteBytes(shared + "SH12.cfg", &cfg, sizeof cfg);
+    ASSERT_EQ(window.OpenDataFile(path), 1);
+    ASSERT_TRUE(s.well.sharedFolderWell);
+    ASSERT_FALSE(s.well.fieldSettings);
+    ASSERT_FALSE(s.options.hotwire);
+
+    // Turned on: the menu build stores it, which moves the record to the data folder.
+    s.options.hotwire = true;
+    window.BuildMenu(-1);
+    EXPECT_TRUE(s.well.fieldSettings);
+    EXPECT_EQ(StoredHotwire(s), 1);
+
+    s.well.file.viewTopDepth = 1100;
+    ASSERT_TRUE(window.CanClose());
+    ASSERT_EQ(wellfile::LoadDbc(*dbc, place), 1);
+    ASSERT_EQ(dbc->fieldSettings, 1);
+    ASSERT_EQ(wellfile::LoadConfig(cfg, place, true), 1);
+    EXPECT_EQ(cfg.hotwire, 1);
+    EXPECT_EQ(cfg.viewTopDepth, 1100);  // and the exit's own settings with it
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
 TEST(Menus, CheckMarksShowTheStateAfterEveryCommand)
 {
     LogWindow window(nullptr, QStringLiteral("StrativM"));
@@ -357,9 +405,11 @@ TEST(Menus, CheckMarksShowTheStateAfterEveryCommand)
     EXPECT_EQ(doubles().sounder.beeps, 1);
     EXPECT_TRUE(drillingItem()->isChecked());
 
-    // An unchecked item stays unchecked when its command is refused.
+    // An unchecked item whose action can take a mark stays unchecked when its command is refused.
     QAction* offsetRop = ActionOf(window.menuBar(), app::cmd::OffsetRop);
     ASSERT_NE(offsetRop, nullptr);
-    offsetRop->trigger();
+    ASSERT_FALSE(window.Menu().Find(app::cmd::OffsetRop)->checked);
+    offsetRop->setCheckable(true);
+    offsetRop->trigger();  // Qt marks it
     EXPECT_FALSE(offsetRop->isChecked());
 }

@@ -187,7 +187,7 @@ TEST_F(StartupTest, PackageWithAnEntryOutsideItsFolderIsRefusedWhole)
 {
     const QString folder = TestDir() + "mail/";
     // Each package has a good first entry and one bad one: a step up, an absolute path, a sub-folder.
-    for (const QString bad : {QString("../x"), TestDir() + "abs.txt", QString("sub/WELL.svm")}) {
+    for (const QString& bad : {QString("../x"), TestDir() + "abs.txt", QString("sub/WELL.svm")}) {
         SCOPED_TRACE(bad.toStdString());
         MakePackage(QString("with zipfile.ZipFile('evil.sv8', 'w') as z:\n"
                             "    z.writestr('EVIL.svm', b'\\0' * 616)\n"
@@ -241,13 +241,40 @@ TEST_F(StartupTest, OnlyALockHeldByAnotherCopyMakesASecondInstance)
     ASSERT_NE(s.env.instanceLock, nullptr);
     EXPECT_TRUE(s.env.instanceLock->IsHeld());
     app::ReleaseInstanceMap(s);
+}
 
-    // No lock can be made where the documents folder should be (a file stands there): the lone copy
-    // is the first.
+TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNeitherIsACopyFirst)
+{
+    // The temporary folder of this test; restored when it ends.
+    struct TmpDir {
+        QByteArray saved = qgetenv("TMPDIR");
+        explicit TmpDir(const QString& dir) { qputenv("TMPDIR", QFile::encodeName(dir)); }
+        ~TmpDir() { saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved); }
+    } tmp(TestDir() + "tmp");
+    QDir().mkpath(TestDir() + "tmp");
+    s.env.userName = "tester";
+    const QString fallback = TestDir() + "tmp/strativm-tester/tempM";
+    ASSERT_EQ(app::SharedInstanceLockPath("tester"), fallback);
+
+    // No lock can be made where the documents folder should be (a file stands there).
     WriteBytes(TestDir() + "notafolder", "x");
     s.env.documentsFolder = TestDir() + "notafolder/StrativM/";
+    EXPECT_EQ(app::CreateInstanceMap(s), 1);  // its folder is made
+    ASSERT_NE(s.env.instanceLock, nullptr);
+    EXPECT_TRUE(s.env.instanceLock->IsHeld());
+    app::ReleaseInstanceMap(s);
+
+    platform::InstanceLock other;
+    ASSERT_TRUE(other.TryAcquire(fallback));
+    EXPECT_EQ(app::CreateInstanceMap(s), 0);
+    EXPECT_EQ(s.env.instanceLock, nullptr);
+    other.Release();
+
+    // Neither place can hold one: the lone copy is the first, and says so in the activity log.
+    qputenv("TMPDIR", QFile::encodeName(TestDir() + "notafolder"));
     EXPECT_EQ(app::CreateInstanceMap(s), 1);
     EXPECT_EQ(s.env.instanceLock, nullptr);
+    EXPECT_TRUE(testing_support::ReadBytes(data + "svdata-M.txt").contains("No single-instance lock could be made"));
 }
 
 TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)

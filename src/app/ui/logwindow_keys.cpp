@@ -4,6 +4,7 @@
 #include "app/dragshift.h"
 #include "app/notbuilt.h"
 #include "app/scrolling.h"
+#include "app/wellsettings.h"
 #include "layout/custchartcfg.h"
 #include "platform/folders.h"
 #include "platform/text.h"
@@ -286,41 +287,34 @@ bool LogWindow::CanClose()
 void LogWindow::SaveViewSettings()
 {
     app::LogState& s = state_;
-    const wellfile::WellPlace place = wellfile::PlaceOf(s);
-    wellfile::WellConfig cfg{};
-    if (!wellfile::LoadConfig(cfg, place, s.well.fieldSettings))
-        return;
-    const int profile = s.well.loggerId;
-    if (profile == 4 || profile == 11 || profile == 64)
-        cfg.sandShaleOnly = s.well.config.sandShaleOnly;
-    cfg.viewTopDepth = s.well.file.viewTopDepth;
-    cfg.drillingAtExit = s.well.scratchWell ? 0 : std::uint8_t(s.well.file.drilling);
-    if (s.well.file.drilling)
-        cfg.drillingSetting = s.well.config.drillingSetting;
-    cfg.customTracksEnabled = s.well.customTracksEnabled ? 1 : 0;
-    cfg.rateUnitPerHour = s.view.rateInMetresPerHour;
-    if (!isMinimized()) {
-        const QRect g = geometry();
-        const int screenW = s.env.screenWidth, screenH = s.env.screenHeight;
-        cfg.windowLeft = g.left() < 1 ? 10 : g.left();
-        cfg.windowTop = g.top() < 1 ? 10 : g.top();
-        int w = g.width(), h = g.height();
-        // An unknown screen size (0) gives no upper limit.
-        if (w < 100 || (screenW > 0 && w > screenW - 10))
-            w = screenW > 0 ? screenW - 10 : 100;
-        if (h < 100 || (screenH > 0 && h > screenH - 10))
-            h = screenH > 0 ? screenH - 10 : 100;
-        cfg.windowWidth = w;
-        cfg.windowHeight = h;
-    }
-    bool fieldSettings = s.well.fieldSettings;
-    if (!wellfile::SaveConfig(cfg, place, fieldSettings)) {
-        platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
-                             platform::MB_OK);
-        return;
-    }
-    s.well.fieldSettings = fieldSettings;
-    s.well.config = cfg;
+    const std::optional<wellfile::WellConfig> saved = app::UpdateWellConfig(s, [this, &s](wellfile::WellConfig& cfg) {
+        const int profile = s.well.loggerId;
+        if (profile == 4 || profile == 11 || profile == 64)
+            cfg.sandShaleOnly = s.well.config.sandShaleOnly;
+        cfg.viewTopDepth = s.well.file.viewTopDepth;
+        cfg.drillingAtExit = s.well.scratchWell ? 0 : std::uint8_t(s.well.file.drilling);
+        if (s.well.file.drilling)
+            cfg.drillingSetting = s.well.config.drillingSetting;
+        cfg.customTracksEnabled = s.well.customTracksEnabled ? 1 : 0;
+        cfg.rateUnitPerHour = s.view.rateInMetresPerHour;
+        if (!isMinimized()) {
+            const QRect g = geometry();
+            const int screenW = s.env.screenWidth, screenH = s.env.screenHeight;
+            cfg.windowLeft = g.left() < 1 ? 10 : g.left();
+            cfg.windowTop = g.top() < 1 ? 10 : g.top();
+            int w = g.width(), h = g.height();
+            // An unknown screen size (0) gives no upper limit.
+            if (w < 100 || (screenW > 0 && w > screenW - 10))
+                w = screenW > 0 ? screenW - 10 : 100;
+            if (h < 100 || (screenH > 0 && h > screenH - 10))
+                h = screenH > 0 ? screenH - 10 : 100;
+            cfg.windowWidth = w;
+            cfg.windowHeight = h;
+        }
+        return true;
+    });
+    if (saved)
+        s.well.config = *saved;
 }
 
 void LogWindow::showEvent(QShowEvent* e)

@@ -5,6 +5,7 @@
 #include "app/activitylines.h"
 #include "app/commandids.h"
 #include "app/layouthosts.h"
+#include "app/wellsettings.h"
 #include "layout/ui/pendialog.h"
 #include "layout/ui/schemedialog.h"
 #include "platform/services.h"
@@ -15,24 +16,6 @@
 #include <QFileInfo>
 
 #include <memory>
-
-namespace {
-
-// Reported where the window saves the well's settings record for the layout code.
-bool SaveWellConfig(app::LogState& s, const wellfile::WellConfig& config)
-{
-    bool fieldSettings = s.well.fieldSettings;
-    if (!wellfile::SaveConfig(config, wellfile::PlaceOf(s), fieldSettings)) {
-        platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
-                             platform::MB_OK);
-        return false;
-    }
-    s.well.fieldSettings = fieldSettings;
-    s.well.config = config;
-    return true;
-}
-
-}  // namespace
 
 int LogWindow::ClientHeight() const { return height() - ClientTop(); }
 
@@ -51,7 +34,12 @@ void LogWindow::InstallLayoutHosts()
     sh.loadConfig = [this](wellfile::WellConfig& c) {
         return wellfile::LoadConfig(c, wellfile::PlaceOf(state_), state_.well.fieldSettings) == 1;
     };
-    sh.saveConfig = [this](const wellfile::WellConfig& c) { return SaveWellConfig(state_, c); };
+    sh.saveConfig = [this](const wellfile::WellConfig& c) {
+        if (!app::SaveWellConfig(state_, c))
+            return false;
+        state_.well.config = c;
+        return true;
+    };
     sh.saveFieldSchemesFlag = [this] {
         if (!app::SaveFieldSchemesFlag(state_))
             platform::MessageBox(QStringLiteral("The user settings could not be saved"), QStringLiteral("File Error"),

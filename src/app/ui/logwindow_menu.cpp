@@ -1,10 +1,9 @@
 #include "app/ui/logwindow.h"
 
 #include "app/commandids.h"
+#include "app/wellsettings.h"
 #include "platform/services.h"
-#include "wellfile/opendatafile.h"
 #include "wellfile/sidefiles_recent.h"
-#include "wellfile/wellconfig.h"
 
 #include <QAction>
 #include <QMenu>
@@ -37,6 +36,8 @@ int LogWindow::BuildMenu(int part)
     }
     in.lithLegend = s.options.lithLegend;
     in.hotwire = s.options.hotwire;
+    // Tops added since the well was opened are listed too.
+    s.lists.topsLoaded = !s.well.tops.empty();
     in.topsLoaded = s.lists.topsLoaded;
     in.tops = &s.well.tops;
     in.fileTopDepth = s.well.file.fileTopDepth;
@@ -75,15 +76,12 @@ void LogWindow::StoreHotwireOn()
     // there. A well without a readable record gets none written over it.
     app::LogState& s = state_;
     s.well.config.hotwire = 1;
-    const wellfile::WellPlace place = wellfile::PlaceOf(s);
-    wellfile::WellConfig cfg{};
-    bool fieldSettings = s.well.fieldSettings;
-    if (s.well.file.wellName.isEmpty() || !wellfile::LoadConfig(cfg, place, fieldSettings) || cfg.hotwire == 1)
-        return;
-    cfg.hotwire = 1;
-    if (!wellfile::SaveConfig(cfg, place, fieldSettings))
-        platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
-                             platform::MB_OK);
+    app::UpdateWellConfig(s, [](wellfile::WellConfig& cfg) {
+        if (cfg.hotwire == 1)
+            return false;
+        cfg.hotwire = 1;
+        return true;
+    });
 }
 
 void LogWindow::SyncMenuChecks()

@@ -12,10 +12,8 @@ namespace {
 class LogWindowServices final : public app::WindowServices {
 public:
     explicit LogWindowServices(LogWindow& window) : window_(window) {}
-    void AssignMenu(app::LogState& log, int resource) override
+    void AssignMenu(app::LogState&, int resource) override
     {
-        // The open has read the well's tops by now: the Tops pop-up lists them when there are any.
-        log.lists.topsLoaded = !log.well.tops.empty();
         window_.AssignMenu(resource);
         window_.BuildMenu(-1);
     }

@@ -1,0 +1,32 @@
+#include "app/wellsettings.h"
+
+#include "app/logstate.h"
+#include "platform/services.h"
+#include "wellfile/opendatafile.h"
+
+namespace app {
+
+bool SaveWellConfig(LogState& s, const wellfile::WellConfig& config)
+{
+    bool fieldSettings = s.well.fieldSettings;
+    if (!wellfile::SaveConfig(config, wellfile::PlaceOf(s), fieldSettings)) {
+        platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
+                             platform::MB_OK);
+        return false;
+    }
+    s.well.fieldSettings = fieldSettings;
+    return true;
+}
+
+std::optional<wellfile::WellConfig> UpdateWellConfig(LogState& s,
+                                                     const std::function<bool(wellfile::WellConfig&)>& change)
+{
+    wellfile::WellConfig cfg{};
+    if (!wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings) || !change(cfg))
+        return std::nullopt;
+    if (!SaveWellConfig(s, cfg))
+        return std::nullopt;
+    return cfg;
+}
+
+}  // namespace app
