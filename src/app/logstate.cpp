@@ -33,8 +33,8 @@ Engines::~Engines() { StopWorkers(); }
 
 void Engines::StopWorkers()
 {
-    // Ask them all first, so they wind down together, then wait for each. While waiting, a worker's
-    // question to the user is answered as cancelled rather than waiting for this thread.
+    // Ask them all first, so they wind down together, then wait for each. From here on a worker's
+    // question to the user, one already waiting for this thread included, is answered as cancelled.
     const platform::GuiWaitsForWorkers waiting;
     threadA.request_stop();
     threadB.request_stop();

@@ -10,8 +10,10 @@
 
 #include <QThread>
 
-#include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <list>
+#include <memory>
 #include <mutex>
 
 namespace platform {
@@ -121,11 +123,84 @@ void InstallServices(const Services& s)
 }
 
 namespace {
-std::atomic<int> g_guiWaitsForWorkers{0};
+// A worker's call waiting for the GUI thread. It runs only while still pending; once the GUI thread
+// starts to wait for the workers it is cancelled instead, and its posted call then leaves `work` alone
+// (the worker has returned and what `work` refers to may be gone).
+struct GuiCall {
+    enum class State { Pending, Running, Done, Cancelled };
+    State state = State::Pending;
+    const std::function<void()>* work = nullptr;
+    std::condition_variable finished;
+};
+
+// One mutex over the waiting calls, their states and the guard count, so that a call is either
+// registered before the guard cancels it or sees the guard and never waits.
+std::mutex g_guiCallsMutex;
+std::list<std::shared_ptr<GuiCall>> g_guiCalls;
+int g_guiWaitsForWorkers = 0;
+
+// With g_guiCallsMutex held.
+void CancelIfPending(GuiCall& call)
+{
+    if (call.state == GuiCall::State::Pending) {
+        call.state = GuiCall::State::Cancelled;
+        call.finished.notify_all();
+    }
 }
 
-GuiWaitsForWorkers::GuiWaitsForWorkers() { ++g_guiWaitsForWorkers; }
-GuiWaitsForWorkers::~GuiWaitsForWorkers() { --g_guiWaitsForWorkers; }
+// What is posted to the GUI thread. Qt drops posted calls unrun when the application ends: the worker
+// is then released as cancelled instead of waiting for ever.
+struct PostedGuiCall {
+    explicit PostedGuiCall(std::shared_ptr<GuiCall> c) : call(std::move(c)) {}
+    ~PostedGuiCall()
+    {
+        const std::lock_guard lock(g_guiCallsMutex);
+        CancelIfPending(*call);
+    }
+    PostedGuiCall(const PostedGuiCall&) = delete;
+    PostedGuiCall& operator=(const PostedGuiCall&) = delete;
+    std::shared_ptr<GuiCall> call;
+};
+
+void RunGuiCall(const std::shared_ptr<GuiCall>& call)
+{
+    {
+        const std::lock_guard lock(g_guiCallsMutex);
+        if (call->state != GuiCall::State::Pending)
+            return;
+        call->state = GuiCall::State::Running;
+    }
+    // Marked done even when `work` throws, or its worker would wait for ever.
+    struct Finish {
+        GuiCall& call;
+        ~Finish()
+        {
+            {
+                const std::lock_guard lock(g_guiCallsMutex);
+                call.state = GuiCall::State::Done;
+            }
+            call.finished.notify_all();
+        }
+    } finish{*call};
+    (*call->work)();
+}
+}  // namespace
+
+GuiWaitsForWorkers::GuiWaitsForWorkers()
+{
+    // Calls run on the GUI thread only, and it is here, so what waits is pending (unless this thread is
+    // inside a call's own event loop: that call can only finish).
+    const std::lock_guard lock(g_guiCallsMutex);
+    ++g_guiWaitsForWorkers;
+    for (const std::shared_ptr<GuiCall>& call : g_guiCalls)
+        CancelIfPending(*call);
+}
+
+GuiWaitsForWorkers::~GuiWaitsForWorkers()
+{
+    const std::lock_guard lock(g_guiCallsMutex);
+    --g_guiWaitsForWorkers;
+}
 
 bool CallOnGuiThread(const std::function<void()>& work)
 {
@@ -134,10 +209,25 @@ bool CallOnGuiThread(const std::function<void()>& work)
         work();
         return true;
     }
-    if (g_guiWaitsForWorkers.load() > 0)
-        return false;
-    QMetaObject::invokeMethod(app, work, Qt::BlockingQueuedConnection);
-    return true;
+    auto call = std::make_shared<GuiCall>();
+    call->work = &work;
+    std::list<std::shared_ptr<GuiCall>>::iterator entry;
+    {
+        const std::lock_guard lock(g_guiCallsMutex);
+        if (g_guiWaitsForWorkers > 0)
+            return false;
+        entry = g_guiCalls.insert(g_guiCalls.end(), call);
+    }
+    // Not a blocking queued call: the wait below can be ended by the GUI thread without running it.
+    auto posted = std::make_shared<PostedGuiCall>(call);
+    QMetaObject::invokeMethod(app, [posted] { RunGuiCall(posted->call); }, Qt::QueuedConnection);
+    posted.reset();
+    std::unique_lock lock(g_guiCallsMutex);
+    call->finished.wait(lock, [&] {
+        return call->state == GuiCall::State::Done || call->state == GuiCall::State::Cancelled;
+    });
+    g_guiCalls.erase(entry);
+    return call->state == GuiCall::State::Done;
 }
 
 int MessageBox(const QString& text, const QString& caption, unsigned flags)

@@ -62,7 +62,8 @@ public:
 
 // Numbered window timers of one window: SetTimer(n, ms) makes `fire(n)` run every ms milliseconds
 // on the GUI thread until KillTimer(n). Setting a running timer again restarts it with the new period.
-// A period under USER_TIMER_MINIMUM runs at that minimum (TimerPeriod), and Period reports it so.
+// A period from 0 to under USER_TIMER_MINIMUM runs at that minimum, a negative one at
+// USER_TIMER_MAXIMUM (TimerPeriod), and Period reports it so.
 class WindowTimers {
 public:
     virtual ~WindowTimers() = default;
@@ -72,7 +73,10 @@ public:
     virtual int Period(int id) const = 0;  // 0 when not running
 };
 // The period a timer set to `ms` runs at.
-constexpr int TimerPeriod(int ms) { return ms < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : ms; }
+constexpr int TimerPeriod(int ms)
+{
+    return ms < 0 ? USER_TIMER_MAXIMUM : ms < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : ms;
+}
 
 // Work posted to run later on the GUI thread (window messages sent with PostMessage).
 class MessageQueue {
@@ -124,14 +128,16 @@ struct Services {
 Services services();
 void InstallServices(const Services& s);
 
-// Runs `work` on the GUI thread and returns when it has run: at once when called there, else as a
-// blocking queued call (the GUI thread must be free to run it). Without an application it runs here.
-// Returns false, without running `work`, when a worker calls it while the GUI thread is waiting for the
-// workers to end (see GuiWaitsForWorkers): blocking then would hang both.
+// Runs `work` on the GUI thread and returns when it has run: at once when called there, else it is
+// posted there and the worker waits (the GUI thread must be free to run it). Without an application it
+// runs here. Returns false, without running `work`, when the GUI thread starts waiting for the workers
+// to end (see GuiWaitsForWorkers) before `work` has begun, or was already waiting: waiting on then
+// would hang both.
 bool CallOnGuiThread(const std::function<void()>& work);
 
-// Held by the GUI thread while it joins worker threads: their questions to the user are then answered
-// at once as cancelled instead of waiting for a GUI thread that is waiting for them.
+// Held by the GUI thread while it joins worker threads: their questions to the user, those already
+// waiting for the GUI thread included, are then answered at once as cancelled instead of waiting for a
+// GUI thread that is waiting for them.
 class GuiWaitsForWorkers {
 public:
     GuiWaitsForWorkers();

@@ -41,8 +41,10 @@ enum : unsigned {
 };
 enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
 
-// The shortest period a window timer runs at: shorter ones, zero and negative ones included, take it.
+// The shortest and longest periods a window timer runs at. Periods are unsigned to Windows: a negative
+// one is a huge period and runs at the longest, which in practice never fires.
 constexpr int USER_TIMER_MINIMUM = 10;
+constexpr int USER_TIMER_MAXIMUM = 0x7FFFFFFF;  // about 24.8 days
 
 // Window messages that cross the platform boundary.
 enum : unsigned {

@@ -370,6 +370,14 @@ TEST(DcBlits, ExtremeCoordinatesNeitherOverflowNorSpill)
     EXPECT_EQ(dc.GetPixel(19, 19), RGB(0, 0, 255));
     dc.Rectangle(kMin, kMin, kMax, kMax);
     dc.RoundRect(kMax, kMax, kMin, kMin, kMax, kMax);
+    dc.FillRect({kMin, kMin, kMax, kMax}, Brush(kBlack));
+    EXPECT_EQ(Touched(dc, 20, 20, kBlack).right, 0);  // all of the image
+    dc.FrameRect({kMin, kMin, kMax, kMax}, Brush(kWhite));
+    EXPECT_EQ(Touched(dc, 20, 20, kBlack).right, 0);  // the border lies far outside
+    dc.FrameRect({kMin, 5, kMax, 10}, Brush(kWhite));  // its top and bottom rows cross the image
+    EXPECT_EQ(dc.GetPixel(0, 5), kWhite);
+    EXPECT_EQ(dc.GetPixel(19, 9), kWhite);
+    EXPECT_EQ(dc.GetPixel(10, 7), kBlack);
 
     const QString file = testing_support::TestDir() + "extreme.pdf";
     QPdfWriter writer(file);
@@ -385,5 +393,7 @@ TEST(DcBlits, ExtremeCoordinatesNeitherOverflowNorSpill)
         paper.PatBlt(kMax, kMax, kMin, kMin, PATINVERT);
         paper.BitBlt(kMin, kMin, kMax, kMax, src, kMin, kMin, rop2 == R2_COPYPEN ? SRCCOPY : SRCINVERT);
         paper.StretchBlt(kMax, 0, kMin, 100, src, kMax, 0, kMin, 4, rop2 == R2_COPYPEN ? SRCCOPY : SRCINVERT);
+        paper.FillRect({kMin, kMin, kMax, kMax}, Brush(kGrey));
+        paper.FrameRect({kMin, kMin, kMax, kMax}, Brush(kBlack));
     }
 }

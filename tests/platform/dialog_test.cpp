@@ -254,15 +254,11 @@ TEST(Dialog, CancelEscapeAndOtherClosingButtonsSkipTheOkHook)
 }
 
 // A script a test queues but never uses is dropped when the test ends: the next test must not run it
-// in its own first dialog. (The pair shows it when the test program runs as a whole.)
-TEST(Dialog, ScriptsLeftOverAreDropped_1Leave)
+// in its own first dialog.
+TEST(Dialog, ScriptsLeftOverAreDroppedBetweenTests)
 {
     Dialog::QueueTestScript([](Dialog& d) { d.Click(IDOK); });
-    EXPECT_EQ(Dialog::PendingTestScripts(), 1);
-}
-
-TEST(Dialog, ScriptsLeftOverAreDropped_2NoneArrive)
-{
+    testing_support::ResetBetweenTests();
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);
     FormDlg dlg;
     EXPECT_EQ(dlg.Execute(), IDCANCEL);

@@ -87,7 +87,7 @@ private:
 };
 
 // Timers that never fire by themselves: a test calls Fire(id). Periods are kept as the real timers
-// run them (at least USER_TIMER_MINIMUM).
+// run them (TimerPeriod).
 class FakeTimers final : public platform::WindowTimers {
 public:
     explicit FakeTimers(std::function<void(int)> fire) : fire_(std::move(fire)) {}

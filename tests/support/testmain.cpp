@@ -21,28 +21,38 @@ std::unique_ptr<QTemporaryDir> g_dir;
 
 // Gives every test new doubles, a new temporary folder and no dialog scripts, and removes them after
 // it: nothing one test leaves behind reaches the next.
+void BeginTest()
+{
+    platform::Dialog::ClearTestScripts();
+    g_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/strativm-test-XXXXXX"));
+    const QString root = g_dir->path();
+    QDir().mkpath(root + QStringLiteral("/home"));
+    QDir().mkpath(root + QStringLiteral("/docs"));
+    QDir().mkpath(root + QStringLiteral("/config"));
+    platform::SetFolderRoots({root + QStringLiteral("/docs"), root + QStringLiteral("/config"), root + QStringLiteral("/home")});
+    g_doubles = std::make_unique<Doubles>();
+    g_doubles->Install();
+}
+
+void EndTest()
+{
+    platform::Dialog::ClearTestScripts();
+    platform::InstallServices({});
+    g_doubles.reset();
+    g_dir.reset();
+}
+
 class PerTestSetup : public ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo&) override
-    {
-        platform::Dialog::ClearTestScripts();
-        g_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/strativm-test-XXXXXX"));
-        const QString root = g_dir->path();
-        QDir().mkpath(root + QStringLiteral("/home"));
-        QDir().mkpath(root + QStringLiteral("/docs"));
-        QDir().mkpath(root + QStringLiteral("/config"));
-        platform::SetFolderRoots({root + QStringLiteral("/docs"), root + QStringLiteral("/config"), root + QStringLiteral("/home")});
-        g_doubles = std::make_unique<Doubles>();
-        g_doubles->Install();
-    }
-    void OnTestEnd(const ::testing::TestInfo&) override
-    {
-        platform::Dialog::ClearTestScripts();
-        platform::InstallServices({});
-        g_doubles.reset();
-        g_dir.reset();
-    }
+    void OnTestStart(const ::testing::TestInfo&) override { BeginTest(); }
+    void OnTestEnd(const ::testing::TestInfo&) override { EndTest(); }
 };
 }  // namespace
+
+void ResetBetweenTests()
+{
+    EndTest();
+    BeginTest();
+}
 
 Doubles& doubles() { return *g_doubles; }
 QString TestDir() { return g_dir->path() + u'/'; }

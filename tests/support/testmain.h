@@ -10,4 +10,8 @@ namespace testing_support {
 QString TestDir();
 // The folder holding the test's source data (tests/data).
 QString TestDataDir();
+// Does what the test main does between two tests: what the running test set up (doubles, folder,
+// dialog scripts) is dropped and it goes on as a new test would start. References to the old doubles
+// and paths in the old folder are no longer valid.
+void ResetBetweenTests();
 }  // namespace testing_support

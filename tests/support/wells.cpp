@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 namespace testing_support {
@@ -25,6 +27,10 @@ wellfile::RECORD ValidRecord(int depth, float rate, const char* lith)
 
 QString MakeWell(const QString& folder, const QString& fileName, int first, int last)
 {
+    if (first > last) {
+        ADD_FAILURE() << "MakeWell: a well needs at least one record, got depths " << first << ".." << last;
+        return {};
+    }
     QDir().mkpath(folder);
     std::vector<wellfile::RECORD> rows;
     for (int d = first; d <= last; ++d)

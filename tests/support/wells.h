@@ -12,7 +12,8 @@ namespace testing_support {
 wellfile::RECORD ValidRecord(int depth, float rate, const char* lith);
 
 // A data file `fileName` in `folder` (made when missing) of sound records first..last, the first
-// one's company text naming profile 12 ("PRF12"). Returns its path.
+// one's company text naming profile 12 ("PRF12"). Returns its path; first > last is a failure of the
+// test and returns an empty path.
 QString MakeWell(const QString& folder, const QString& fileName, int first, int last);
 
 // A well named `wellName` with its data folder "data/" and local folder "local/" in the test's folder,

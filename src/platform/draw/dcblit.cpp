@@ -56,16 +56,23 @@ QImage Opaque(QImage part)
 
 // What a GDI extent covers: [x, x + w), or [x + w + 1, x + 1) when w is negative. Kept within
 // +-10^9, far beyond any image or page, so that sums with it stay inside int.
+constexpr long long kLimit = 1'000'000'000;
 struct Extent {
     int lo;
     int length;
 };
 Extent ExtentOf(int x, int w)
 {
-    constexpr long long kLimit = 1'000'000'000;
     const long long lo = w < 0 ? (long long)x + w + 1 : x, hi = w < 0 ? (long long)x + 1 : (long long)x + w;
     const long long l = std::clamp(lo, -kLimit, kLimit), h = std::clamp(hi, -kLimit, kLimit);
     return {int(l), int(h - l)};
+}
+
+// A rectangle with its edges kept within the same bounds, so that its width and height fit in int.
+RECT Bounded(const RECT& r)
+{
+    const auto edge = [](int v) { return int(std::clamp<long long>(v, -kLimit, kLimit)); };
+    return {edge(r.left), edge(r.top), edge(r.right), edge(r.bottom)};
 }
 
 raster::Surface SourceSurface(const QImage& image)
@@ -102,8 +109,9 @@ bool Dc::PatBlt(int left, int top, int w, int h, std::uint32_t rop)
     });
 }
 
-bool Dc::FillRect(const RECT& r, const Brush& brush)
+bool Dc::FillRect(const RECT& rect, const Brush& brush)
 {
+    const RECT r = Bounded(rect);
     if (r.right <= r.left || r.bottom <= r.top)
         return true;
     const Brush old = SelectObject(brush);
@@ -112,8 +120,9 @@ bool Dc::FillRect(const RECT& r, const Brush& brush)
     return ok;
 }
 
-bool Dc::FrameRect(const RECT& r, const Brush& brush)
+bool Dc::FrameRect(const RECT& rect, const Brush& brush)
 {
+    const RECT r = Bounded(rect);
     if (r.right <= r.left || r.bottom <= r.top)
         return true;
     const Brush old = SelectObject(brush);
