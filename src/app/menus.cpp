@@ -218,9 +218,12 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     }
 
     // 6. Formation tops: the id is tied to the top's index, so skipped tops leave gaps.
-    if ((part == 5 || part == -1) && in.topsLoaded && in.tops) {
+    // The old items go on every build of the pop-up, so a list emptied since leaves none behind.
+    if (part == 5 || part == -1) {
         for (int id = GotoTopFirst; id <= GotoTopLast; ++id)
             bar.Delete(tops, id);
+    }
+    if ((part == 5 || part == -1) && in.topsLoaded && in.tops) {
         const int n = std::min<int>(int(in.tops->size()), kMaxTopItems);
         for (int i = 0; i < n; ++i) {
             const entry::TOPSEX& t = (*in.tops)[std::size_t(i)];

@@ -317,6 +317,10 @@ TEST(Menus, EachOpenedWellGetsTheWholeMenuItsTopsAndItsOwnHotwireSetting)
     window.BuildMenu(5);
     ASSERT_TRUE(bar.Contains(app::cmd::GotoTopFirst));
     EXPECT_EQ(bar.Find(app::cmd::GotoTopFirst)->text, "Entered");
+    // Emptying the list takes its items away at the next build.
+    s.well.tops.clear();
+    window.BuildMenu(5);
+    EXPECT_FALSE(bar.Contains(app::cmd::GotoTopFirst));
 
     // Profile 12 again: the item is back, and the well's own setting (off) is shown and left as saved.
     ASSERT_EQ(window.OpenDataFile(p12), 1);
