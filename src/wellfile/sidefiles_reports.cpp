@@ -83,12 +83,17 @@ bool PlausibleText(const char (&field)[N])
     return true;
 }
 
-bool PlausibleCurrent(const REPORTEX& r)
+// The binary fields of a current report hold what the program writes there.
+bool SaneNumbers(const REPORTEX& r)
 {
     const std::int32_t number = r.number;
     const float depth = r.depth;
-    return number >= 0 && number <= 100000 && std::isfinite(depth) && depth > -100000.f && depth < 1000000.f &&
-           PlausibleText(r.date) && PlausibleText(r.time) && PlausibleText(r.presentOperations) &&
+    return number >= 0 && number <= 100000 && std::isfinite(depth) && depth > -100000.f && depth < 1000000.f;
+}
+
+bool PlausibleCurrent(const REPORTEX& r)
+{
+    return SaneNumbers(r) && PlausibleText(r.date) && PlausibleText(r.time) && PlausibleText(r.presentOperations) &&
            PlausibleText(r.formation) && PlausibleText(r.survey);
 }
 
@@ -122,6 +127,24 @@ bool NumberedInOrder(const QByteArray& bytes)
            any;
 }
 
+// Current reports numbered 1, 2, 3... in file order with sane depths. Their texts are not looked at:
+// the user may have typed a line break into any of them.
+bool NumberedCurrentReports(const QByteArray& bytes)
+{
+    return NumberedInOrder(bytes) && AllRecords<REPORTEX>(bytes, SaneNumbers);
+}
+
+// Old reports whose texts read as the old program wrote them, one odd record allowed.
+bool MostlyPlausibleOld(const QByteArray& bytes)
+{
+    int odd = 0;
+    AllRecords<REPORT>(bytes, [&](const REPORT& r) {
+        odd += PlausibleOld(r) ? 0 : 1;
+        return true;
+    });
+    return odd <= 1;
+}
+
 }  // namespace
 
 int LoadReport(REPORT& record, const WellPlace& place, const QString& name)
@@ -151,16 +174,15 @@ bool IsOldReportFile(const QByteArray& bytes)
     // torn last record from a save that was cut short: converting it would scramble every report.
     if (length == 0 || length % reports::kOldReportSize != 0)
         return false;
-    if (length % reports::kReportSize != 0) {
-        // Only old files come at such lengths, but a torn current file can too. Its whole records give it
-        // away: sound current reports numbered 1, 2, 3... in file order. Old reports are not held to
-        // the checks of text: one odd field (a line break typed into a comment, a date filling its
-        // field) must not leave the whole file to be shown as garbage and overwritten.
-        return !(AllRecords<REPORTEX>(bytes, PlausibleCurrent) && NumberedInOrder(bytes));
-    }
+    // A torn current file can come at such a length too; its whole records give it away.
+    if (NumberedCurrentReports(bytes))
+        return false;
+    if (length % reports::kReportSize != 0)
+        return true;  // only old files come at such lengths otherwise
     // Multiples of 126,400 bytes fit both layouts: old reports read as current ones put text and binary
-    // fields in each other's places, which the checks see.
-    return AllRecords<REPORT>(bytes, PlausibleOld) && !AllRecords<REPORTEX>(bytes, PlausibleCurrent);
+    // fields in each other's places, which the checks see. Bytes that make sense neither way stay as
+    // they are: a current file is never rewritten.
+    return MostlyPlausibleOld(bytes) && !AllRecords<REPORTEX>(bytes, PlausibleCurrent);
 }
 
 std::optional<LoadedRecords<REPORTEX>> LoadReportsEx(const WellPlace& place, const ConvertReportsFn& convert)

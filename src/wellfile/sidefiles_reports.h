@@ -35,9 +35,10 @@ using ConvertShowsFn = std::function<bool(const QString&, const QByteArray&, int
 
 // Whether the bytes of a ".rpt" file are old 1,264-byte reports: only a whole number of 1,264-byte
 // records can be; any other file is current, a torn last record included. A multiple of 1,264 is old
-// unless its whole 1,600-byte records are sound current reports numbered 1, 2, 3... (a torn current
-// file). At a length that fits both layouts it is old only when its texts make sense in the old layout
-// and not in the current one.
+// unless its whole 1,600-byte records are current reports numbered 1, 2, 3... with sane depths (a torn
+// current file; their texts may hold anything typed). At a length that fits both layouts the same holds,
+// and otherwise it is old only when its texts make sense in the old layout (one odd record allowed) and
+// not in the current one.
 bool IsOldReportFile(const QByteArray& bytes);
 
 // All reports of the well (local folder + well + ".rpt"), in the current layout; old files are

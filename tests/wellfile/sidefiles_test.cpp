@@ -129,6 +129,13 @@ TEST(ReportFile, LengthFittingBothLayoutsIsDecidedByItsRecords)
     EXPECT_TRUE(IsOldReportFile(BytesOf(old)));
     // Nothing that makes sense either way stays with the current layout: it is never rewritten.
     EXPECT_FALSE(IsOldReportFile(QByteArray(126400, char(0x01))));
+    // One odd text in each layout does not change its reading.
+    std::vector<REPORTEX> typedCurrent = current;
+    platform::SetFieldText(typedCurrent[5].presentOperations, "TRIPPING\r\nFOR BIT");
+    EXPECT_FALSE(IsOldReportFile(BytesOf(typedCurrent)));
+    std::vector<REPORT> typedOld = old;
+    platform::SetFieldText(typedOld[5].presentOperations, "TRIPPING\r\nFOR BIT");
+    EXPECT_TRUE(IsOldReportFile(BytesOf(typedOld)));
 
     const WellPlace place = Place();
     WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(old));
@@ -159,6 +166,17 @@ TEST(ReportFile, TornCurrentFileIsReadAsCurrentAndLeftAlone)
 
     // Torn where the length happens to be a whole number of old records: its reports still show.
     EXPECT_FALSE(IsOldReportFile(BytesOf(CurrentReports(3)).left(3 * 1264)));
+    // Also when its one whole report has a line break typed into it: it is read, not converted.
+    std::vector<REPORTEX> typed = CurrentReports(2);
+    platform::SetFieldText(typed[0].presentOperations, "TRIPPING\r\nFOR BIT");
+    const QByteArray oneAndTorn = BytesOf(typed).left(2 * 1264);
+    WriteBytes(rpt, oneAndTorn);
+    FakeConverter untouched;
+    const auto typedLoaded = LoadReportsEx(place, untouched.Fn());
+    ASSERT_TRUE(typedLoaded);
+    EXPECT_EQ(untouched.calls, 0);
+    EXPECT_EQ(platform::FieldText(typedLoaded->records[0].presentOperations), "TRIPPING\r\nFOR BIT");
+    EXPECT_EQ(ReadBytes(rpt), oneAndTorn);
     // Only old files come at that length otherwise, whatever their bytes: no sound current file is there
     // to keep.
     EXPECT_TRUE(IsOldReportFile(QByteArray(3 * 1264, char(0x01))));
