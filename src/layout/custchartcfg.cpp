@@ -205,7 +205,7 @@ bool CUSTOMDATA::SaveConfig(const CUSTCHARTCFGEX& config)
         return false;
     }
     if (!owner->suppressSendfile)
-        CopyFileOver(path, platform::JoinPath(platform::JoinPath(well->dataFolder, QStringLiteral("sendfile")), name));
+        wellfile::CopyFileReplacing(path, platform::JoinPath(platform::JoinPath(well->dataFolder, QStringLiteral("sendfile")), name));
     if (well->drilling && well->secondFolderOption && well->copyOut && well->hooks.copyWellFileOut)
         well->hooks.copyWellFileOut(QStringLiteral(".grdx"));
     if (well->drilling && owner->config) {

@@ -1,6 +1,5 @@
 #include "layout/layoutfiles.h"
 
-#include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
 
 #include <QFile>
@@ -17,18 +16,6 @@ QString KeepAside(const QString& path)
         return QFile::rename(path, aside) ? aside : QString();
     }
     return {};
-}
-
-bool CopyFileOver(const QString& from, const QString& to)
-{
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return false;
-    wellfile::SetNormalAttributes(to);
-    return wellfile::WriteWholeFile(to, bytes.constData(), std::size_t(bytes.size()));
 }
 
 }  // namespace layout

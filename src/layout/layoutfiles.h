@@ -7,7 +7,5 @@ namespace layout {
 // Renames a file that could not be used to a free name beside it ("x.clr.bad", "x.clr.bad2", ...)
 // so that writing the defaults over it loses nothing. Returns the new path, or empty when it failed.
 QString KeepAside(const QString& path);
-// Copies `from` over `to` through a temporary file; false when it failed (`to` is then untouched).
-bool CopyFileOver(const QString& from, const QString& to);
 
 }  // namespace layout

@@ -10,23 +10,6 @@
 
 namespace wellfile {
 
-namespace {
-
-// Replaces `to` with a copy of `from` in one step: the old backup copy stays until a complete new one
-// takes its place.
-bool CopyReplacing(const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return false;
-    return WriteWholeFile(to, bytes.constData(), std::size_t(bytes.size()));
-}
-
-}  // namespace
-
 bool HasBackupDrive(const QString& drive)
 {
     static const QRegularExpression systemDrive(QStringLiteral("^[Cc]:[\\\\/]?$"));
@@ -48,7 +31,7 @@ bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QSt
     // The file as it is spelt on disk (a well from a Windows station may have "WELL.GRDX"); the backup
     // copy as it is spelt there, else under the well's own name.
     const QString name = wellName + extension;
-    return CopyReplacing(platform::FindFileNoCase(folder, name), platform::FindFileNoCase(target, name));
+    return CopyFileReplacing(platform::FindFileNoCase(folder, name), platform::FindFileNoCase(target, name));
 }
 
 }  // namespace wellfile

@@ -45,4 +45,15 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
     return f.commit();
 }
 
+bool CopyFileReplacing(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    return WriteWholeFile(to, bytes.constData(), std::size_t(bytes.size()));
+}
+
 }  // namespace wellfile

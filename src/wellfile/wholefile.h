@@ -19,4 +19,8 @@ long long ReadFilePrefix(const QString& path, void* buffer, std::size_t size);
 // Replaces `path` with `size` bytes of `data`; false when anything fails (the old file then stays).
 bool WriteWholeFile(const QString& path, const void* data, std::size_t size);
 
+// Replaces `to` with a copy of `from` in one step: the old `to` stays until a complete copy takes its
+// place. False when `from` cannot be read or the write fails (`to` is then untouched).
+bool CopyFileReplacing(const QString& from, const QString& to);
+
 }  // namespace wellfile
