@@ -5,6 +5,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace app {
 
@@ -33,16 +34,22 @@ Engines::~Engines() { StopWorkers(); }
 
 void Engines::StopWorkers()
 {
-    // Ask them all first, so they wind down together, then wait for each. From here on a worker's
-    // question to the user, one already waiting for this thread included, is answered as cancelled.
-    const platform::GuiWaitsForWorkers waiting;
-    threadA.request_stop();
-    threadB.request_stop();
-    for (auto& t : pumpThreads)
-        t.request_stop();
-    for (std::jthread* t : {&threadA, &threadB, &pumpThreads[0], &pumpThreads[1], &pumpThreads[2]})
-        if (t->joinable())
-            t->join();
+    // Ask them all first, so they wind down together, then wait for each. While they are joined a
+    // worker's question to the user, one already waiting for this thread included, is answered as
+    // cancelled. Should this thread be inside a worker's question (its message box's event loop), that
+    // worker waits for the question to return: the threads are then joined once it has.
+    auto threads = std::make_shared<std::array<std::jthread, 5>>();
+    std::jthread* mine[] = {&threadA, &threadB, &pumpThreads[0], &pumpThreads[1], &pumpThreads[2]};
+    for (std::size_t i = 0; i < threads->size(); ++i) {
+        mine[i]->request_stop();
+        (*threads)[i] = std::move(*mine[i]);
+    }
+    platform::WhenNoGuiCallRuns([threads] {
+        const platform::GuiWaitsForWorkers waiting;
+        for (std::jthread& t : *threads)
+            if (t.joinable())
+                t.join();
+    });
 }
 
 void ApplySetupDefaults(LogState& s)

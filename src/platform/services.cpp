@@ -15,6 +15,7 @@
 #include <list>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace platform {
 
@@ -138,6 +139,9 @@ struct GuiCall {
 std::mutex g_guiCallsMutex;
 std::list<std::shared_ptr<GuiCall>> g_guiCalls;
 int g_guiWaitsForWorkers = 0;
+int g_guiCallsRunning = 0;
+// Work put off until no call is running (WhenNoGuiCallRuns).
+std::vector<std::function<void()>> g_afterGuiCalls;
 
 // With g_guiCallsMutex held.
 void CancelIfPending(GuiCall& call)
@@ -169,17 +173,27 @@ void RunGuiCall(const std::shared_ptr<GuiCall>& call)
         if (call->state != GuiCall::State::Pending)
             return;
         call->state = GuiCall::State::Running;
+        ++g_guiCallsRunning;
     }
-    // Marked done even when `work` throws, or its worker would wait for ever.
+    // Marked done even when `work` throws, or its worker would wait for ever. Work put off while it ran
+    // is posted once the last running call has returned; it looks again when it comes to run, since
+    // another call may have begun by then.
     struct Finish {
         GuiCall& call;
         ~Finish()
         {
+            std::vector<std::function<void()>> after;
             {
                 const std::lock_guard lock(g_guiCallsMutex);
                 call.state = GuiCall::State::Done;
+                if (--g_guiCallsRunning == 0)
+                    after.swap(g_afterGuiCalls);
             }
             call.finished.notify_all();
+            for (std::function<void()>& work : after)
+                QMetaObject::invokeMethod(
+                    QCoreApplication::instance(), [w = std::move(work)] { WhenNoGuiCallRuns(w); },
+                    Qt::QueuedConnection);
         }
     } finish{*call};
     (*call->work)();
@@ -188,8 +202,9 @@ void RunGuiCall(const std::shared_ptr<GuiCall>& call)
 
 GuiWaitsForWorkers::GuiWaitsForWorkers()
 {
-    // Calls run on the GUI thread only, and it is here, so what waits is pending (unless this thread is
-    // inside a call's own event loop: that call can only finish).
+    // Calls run on the GUI thread only, and it is here, so what waits is pending. A call running below
+    // this frame (its message box's event loop reached here) is not cancelled: its worker cannot be
+    // joined until it returns, which is why joins go through WhenNoGuiCallRuns.
     const std::lock_guard lock(g_guiCallsMutex);
     ++g_guiWaitsForWorkers;
     for (const std::shared_ptr<GuiCall>& call : g_guiCalls)
@@ -200,6 +215,33 @@ GuiWaitsForWorkers::~GuiWaitsForWorkers()
 {
     const std::lock_guard lock(g_guiCallsMutex);
     --g_guiWaitsForWorkers;
+}
+
+bool GuiCallRunning()
+{
+    const std::lock_guard lock(g_guiCallsMutex);
+    return g_guiCallsRunning > 0;
+}
+
+void WhenNoGuiCallRuns(std::function<void()> work)
+{
+    {
+        const std::lock_guard lock(g_guiCallsMutex);
+        if (g_guiCallsRunning > 0) {
+            g_afterGuiCalls.push_back(std::move(work));
+            return;
+        }
+    }
+    work();
+}
+
+int PendingGuiCallsForTest()
+{
+    const std::lock_guard lock(g_guiCallsMutex);
+    int pending = 0;
+    for (const std::shared_ptr<GuiCall>& call : g_guiCalls)
+        pending += call->state == GuiCall::State::Pending ? 1 : 0;
+    return pending;
 }
 
 bool CallOnGuiThread(const std::function<void()>& work)

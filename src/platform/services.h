@@ -146,6 +146,15 @@ public:
     GuiWaitsForWorkers& operator=(const GuiWaitsForWorkers&) = delete;
 };
 
+// Whether a worker's call is running on the GUI thread. Called there, true means this thread is inside
+// that call (a message box's event loop), whose worker waits for it to return: joining that worker now
+// would hang both.
+bool GuiCallRunning();
+
+// Runs `work`, on the GUI thread, at once when no worker's call is running there, else once the running
+// calls have returned (posted to the event loop). Joins of worker threads go through it.
+void WhenNoGuiCallRuns(std::function<void()> work);
+
 // Shorthands for the calls made everywhere.
 int MessageBox(const QString& text, const QString& caption, unsigned flags = MB_OK);
 void MessageBeep(unsigned type = 0);
@@ -158,5 +167,9 @@ Clock& RealClock();
 TimerFactory& RealTimerFactory();
 MessageQueue& RealMessageQueue();
 Shell& RealShell();
+
+// ---- For tests only ----
+// The number of workers' calls registered and still waiting to run on the GUI thread.
+int PendingGuiCallsForTest();
 
 }  // namespace platform

@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <set>
+#include <thread>
 
 using namespace platform;
 using testing_support::doubles;
@@ -241,6 +245,42 @@ TEST(LogWindow, ClosingStopsAndJoinsTheWorkerThreads)
         ended = true;
     });
     f.reset();
+    EXPECT_TRUE(ended);
+}
+
+TEST(LogWindow, WorkersStoppedFromInsideAWorkersQuestionAreJoinedOnceItReturns)
+{
+    // The workers are stopped while the GUI thread shows one worker's question (the exit reached from
+    // its message box): that worker waits for the question to return, so joining it there would hang.
+    auto engines = std::make_unique<app::Engines>();
+    app::Engines* e = engines.get();
+    std::atomic<bool> stopCalled = false, ended = false, finished = false;
+    e->threadA = std::jthread([&, e](std::stop_token stop) {
+        platform::CallOnGuiThread([&] {
+            e->StopWorkers();
+            stopCalled = true;
+        });
+        while (!stop.stop_requested())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ended = true;
+    });
+    std::thread watchdog([&] {
+        for (int i = 0; i < 2000 && !finished; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!finished) {
+            std::fprintf(stderr, "the GUI thread joins a worker waiting for its question\n");
+            std::abort();  // the frames the threads use cannot be left behind
+        }
+    });
+    const std::int64_t deadline = platform::RealClock().SteadyMs() + 10000;
+    while (!ended && platform::RealClock().SteadyMs() < deadline)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);  // the join put off till now
+    engines.reset();
+    finished = true;
+    watchdog.join();
+    EXPECT_TRUE(stopCalled);
     EXPECT_TRUE(ended);
 }
 

@@ -257,6 +257,9 @@ TEST(Dialog, CancelEscapeAndOtherClosingButtonsSkipTheOkHook)
 // in its own first dialog.
 TEST(Dialog, ScriptsLeftOverAreDroppedBetweenTests)
 {
+    // The test main's listener set this test up, as it does every test, with no scripts queued.
+    EXPECT_EQ(testing_support::TestSetUpByListener(), "Dialog.ScriptsLeftOverAreDroppedBetweenTests");
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
     Dialog::QueueTestScript([](Dialog& d) { d.Click(IDOK); });
     testing_support::ResetBetweenTests();
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);

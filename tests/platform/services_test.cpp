@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <future>
 #include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -154,20 +155,20 @@ TEST(Services, WorkersAskingWhileTheGuiThreadJoinsThemDoNotHang)
     // as cancelled instead of both threads waiting for each other, whether a worker asked before the GUI
     // thread began to wait or after.
     InstallRealServices();
-    std::atomic<int> asking = 0, ranOnGui = 0;
+    std::atomic<int> ranOnGui = 0;
     int earlyAnswer = 0;
     bool earlyRan = true;
     std::thread early([&] {
-        ++asking;
         earlyAnswer = MessageBox("Pump 1 stopped", "Alarm", MB_OK);
     });
     std::thread earlyCall([&] {
-        ++asking;
         earlyRan = CallOnGuiThread([&] { ++ranOnGui; });
     });
-    while (asking < 2)
+    // Both now wait for this thread.
+    const std::int64_t deadline = RealClock().SteadyMs() + 10000;
+    while (PendingGuiCallsForTest() < 2 && RealClock().SteadyMs() < deadline)
         std::this_thread::yield();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // both now wait for this thread
+    ASSERT_EQ(PendingGuiCallsForTest(), 2) << "the workers' calls never reached the GUI thread";
 
     // Should a box come up after all, it is dismissed rather than left waiting for an answer.
     int boxes = 0;
@@ -212,6 +213,31 @@ TEST(Services, WorkersAskingWhileTheGuiThreadJoinsThemDoNotHang)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     EXPECT_EQ(ranOnGui, 0);
     EXPECT_EQ(boxes, 0);
+}
+
+TEST(Services, WorkPutOffWhileAWorkersCallRunsWaitsForItToReturn)
+{
+    // The GUI thread, inside a worker's call (as in its message box), is asked to do what must wait
+    // until that call has returned: joining the worker, say.
+    std::vector<std::string> order;
+    bool runningInside = false;
+    OnWorkers(1, [&](int) {
+        CallOnGuiThread([&] {
+            runningInside = GuiCallRunning();
+            WhenNoGuiCallRuns([&] { order.push_back("put off"); });
+            order.push_back("call returns");
+        });
+    });
+    EXPECT_TRUE(runningInside);
+    EXPECT_FALSE(GuiCallRunning());
+    const std::int64_t deadline = RealClock().SteadyMs() + 5000;
+    while (order.size() < 2 && RealClock().SteadyMs() < deadline)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(order, (std::vector<std::string>{"call returns", "put off"}));
+
+    // With no call running it runs at once.
+    WhenNoGuiCallRuns([&] { order.push_back("at once"); });
+    EXPECT_EQ(order.back(), "at once");
 }
 
 TEST(Services, TimerPeriodsAreKeptWithinTheirLimits)

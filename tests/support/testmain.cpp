@@ -18,6 +18,7 @@ namespace testing_support {
 namespace {
 std::unique_ptr<Doubles> g_doubles;
 std::unique_ptr<QTemporaryDir> g_dir;
+std::string g_setUpByListener;
 
 // Gives every test new doubles, a new temporary folder and no dialog scripts, and removes them after
 // it: nothing one test leaves behind reaches the next.
@@ -43,7 +44,11 @@ void EndTest()
 }
 
 class PerTestSetup : public ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo&) override { BeginTest(); }
+    void OnTestStart(const ::testing::TestInfo& test) override
+    {
+        g_setUpByListener = std::string(test.test_suite_name()) + '.' + test.name();
+        BeginTest();
+    }
     void OnTestEnd(const ::testing::TestInfo&) override { EndTest(); }
 };
 }  // namespace
@@ -53,6 +58,8 @@ void ResetBetweenTests()
     EndTest();
     BeginTest();
 }
+
+std::string TestSetUpByListener() { return g_setUpByListener; }
 
 Doubles& doubles() { return *g_doubles; }
 QString TestDir() { return g_dir->path() + u'/'; }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace testing_support {
 // The temporary folder of the running test, with a trailing '/'.
 QString TestDir();
@@ -14,4 +16,7 @@ QString TestDataDir();
 // dialog scripts) is dropped and it goes on as a new test would start. References to the old doubles
 // and paths in the old folder are no longer valid.
 void ResetBetweenTests();
+// "Suite.Name" of the test the test main's per-test listener last set up: a test can check that the
+// listener, not only ResetBetweenTests, runs before it.
+std::string TestSetUpByListener();
 }  // namespace testing_support
