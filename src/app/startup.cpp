@@ -18,8 +18,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <algorithm>
+
+#include <unistd.h>
 
 namespace app {
 
@@ -131,8 +134,28 @@ QString SharedInstanceLockPath(const QString& userName)
 {
     QString user = userName;
     user.replace(u'/', u'_');
-    return QDir::tempPath() + QStringLiteral("/strativm-") + user + QStringLiteral("/tempM");
+    // The user's runtime folder is theirs alone; the temporary folder is shared with every local user.
+    QString base;
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty())
+        base = QDir::tempPath();
+    return base + QStringLiteral("/strativm-") + user + QStringLiteral("/tempM");
 }
+
+namespace {
+// Makes `folder` when missing and keeps it to this user. False when it cannot be made or belongs to
+// someone else: another user who made it first could hold the lock there and keep every copy out.
+bool MakeOwnFolder(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    const QFileInfo info(folder);
+    if (info.isSymLink() || !info.isDir() || info.ownerId() != ::getuid())
+        return false;
+    return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+}  // namespace
 
 int CreateInstanceMap(LogState& s)
 {
@@ -152,10 +175,11 @@ int CreateInstanceMap(LogState& s)
     // The documents folder cannot hold the lock: the temporary folder, which every copy of this user
     // reaches, holds it instead.
     const QString fallback = SharedInstanceLockPath(s.env.userName);
-    QDir().mkpath(QFileInfo(fallback).path());
-    first = take(fallback);
-    if (first >= 0)
-        return first;
+    if (MakeOwnFolder(QFileInfo(fallback).path())) {
+        first = take(fallback);
+        if (first >= 0)
+            return first;
+    }
     if (!s.well.file.dataFolder.isEmpty())
         WriteActivityLine(s, "No single-instance lock could be made: this copy counts as the first");
     return 1;  // no lock can be made anywhere: no other copy can hold one either

@@ -30,7 +30,9 @@ void SettleFolders(LogState& log);
 // Only when neither can be made does the copy count as the first (with a line in the activity log): the
 // test exists to stop two copies drilling at once, not to stop a lone copy from drilling.
 int CreateInstanceMap(LogState& log);
-// The second place of the lock: "strativm-<user>/tempM" in the temporary folder.
+// The second place of the lock: "strativm-<user>/tempM" in the user's runtime folder (XDG_RUNTIME_DIR),
+// else in the temporary folder. Its folder must belong to this user (it is made owner-only); one made
+// by anyone else cannot hold the lock.
 QString SharedInstanceLockPath(const QString& userName);
 void ReleaseInstanceMap(LogState& log);
 

@@ -21,6 +21,8 @@
 
 #include <vector>
 
+#include <unistd.h>
+
 using testing_support::doubles;
 using testing_support::MakeWell;
 using testing_support::TestDir;
@@ -245,12 +247,16 @@ TEST_F(StartupTest, OnlyALockHeldByAnotherCopyMakesASecondInstance)
 
 TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNeitherIsACopyFirst)
 {
-    // The temporary folder of this test; restored when it ends.
-    struct TmpDir {
-        QByteArray saved = qgetenv("TMPDIR");
-        explicit TmpDir(const QString& dir) { qputenv("TMPDIR", QFile::encodeName(dir)); }
-        ~TmpDir() { saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved); }
-    } tmp(TestDir() + "tmp");
+    // The temporary folder of this test and no runtime folder; restored when it ends.
+    struct EnvVar {
+        const char* name;
+        QByteArray saved = qgetenv(name);
+        EnvVar(const char* n, const QString& value) : name(n)
+        {
+            value.isNull() ? qunsetenv(name) : qputenv(name, QFile::encodeName(value));
+        }
+        ~EnvVar() { saved.isNull() ? qunsetenv(name) : qputenv(name, saved); }
+    } tmp("TMPDIR", TestDir() + "tmp"), runtime("XDG_RUNTIME_DIR", QString());
     QDir().mkpath(TestDir() + "tmp");
     s.env.userName = "tester";
     const QString fallback = TestDir() + "tmp/strativm-tester/tempM";
@@ -263,6 +269,11 @@ TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNei
     ASSERT_NE(s.env.instanceLock, nullptr);
     EXPECT_TRUE(s.env.instanceLock->IsHeld());
     app::ReleaseInstanceMap(s);
+    // The shared temporary folder's one is kept to this user.
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+    EXPECT_FALSE(QFileInfo(TestDir() + "tmp/strativm-tester").permissions() & others);
 
     platform::InstanceLock other;
     ASSERT_TRUE(other.TryAcquire(fallback));
@@ -270,11 +281,32 @@ TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNei
     EXPECT_EQ(s.env.instanceLock, nullptr);
     other.Release();
 
+    // The user's runtime folder, when there is one, holds it instead.
+    QDir().mkpath(TestDir() + "run");
+    QFile::setPermissions(TestDir() + "run", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(TestDir() + "run"));
+    EXPECT_EQ(app::SharedInstanceLockPath("tester"), TestDir() + "run/strativm-tester/tempM");
+    EXPECT_EQ(app::CreateInstanceMap(s), 1);
+    EXPECT_TRUE(QFileInfo::exists(TestDir() + "run/strativm-tester/tempM"));
+    app::ReleaseInstanceMap(s);
+    qunsetenv("XDG_RUNTIME_DIR");
+
     // Neither place can hold one: the lone copy is the first, and says so in the activity log.
     qputenv("TMPDIR", QFile::encodeName(TestDir() + "notafolder"));
     EXPECT_EQ(app::CreateInstanceMap(s), 1);
     EXPECT_EQ(s.env.instanceLock, nullptr);
     EXPECT_TRUE(testing_support::ReadBytes(data + "svdata-M.txt").contains("No single-instance lock could be made"));
+
+    // Nor can a folder there that another user made first (and could hold the lock in).
+    if (::geteuid() == 0) {
+        const QString foreign = TestDir() + "tmp2/strativm-tester";
+        QDir().mkpath(foreign);
+        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 12345, 12345), 0);
+        qputenv("TMPDIR", QFile::encodeName(TestDir() + "tmp2"));
+        EXPECT_EQ(app::CreateInstanceMap(s), 1);
+        EXPECT_EQ(s.env.instanceLock, nullptr);
+        EXPECT_FALSE(QFileInfo::exists(foreign + "/tempM"));
+    }
 }
 
 TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
