@@ -7,6 +7,8 @@
 #include "wellfile/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -28,18 +30,31 @@ public:
     void EvJoyButton(app::LogState&, unsigned) override {}
 };
 
-// A window with a data file of depths first..last whose gas is total gas = depth, C1 = depth + 0.5.
+// Counts the renders of the off-screen log.
+class RenderCounter final : public logview::LogViewServices {
+public:
+    int renders = 0;
+    void EvLButtonDown(app::LogState&, int, int, unsigned) override {}
+    void EvMouseMove(app::LogState&, int, int, unsigned) override {}
+    void EvLButtonUp(app::LogState&, int, int, unsigned) override {}
+    void EvLButtonDblClk(app::LogState&, int, int, unsigned) override {}
+    void EvRButtonDown(app::LogState&, int, int, unsigned) override {}
+    void RenderLog(app::LogState&) override { ++renders; }
+};
+
+// A window with a data file of depths first..last, `step` units apart, whose gas is total gas = depth,
+// C1 = depth + 0.5.
 struct Well {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     DrillingRecorder drilling;
     QString path = TestDir() + "w.svm";
 
-    Well(int first, int last)
+    Well(int first, int last, int step = 1)
     {
         window.Neighbours().drilling = &drilling;
-        std::vector<RECORD> rows(std::size_t(last - first + 1));
+        std::vector<RECORD> rows(std::size_t((last - first) / step + 1));
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            rows[i].depth = first + int(i);
+            rows[i].depth = first + int(i) * step;
             rows[i].gas[wellfile::GAS_TG] = float(rows[i].depth);
             rows[i].gas[wellfile::GAS_C1] = float(rows[i].depth) + 0.5f;
             rows[i].gas[wellfile::GAS_IC5] = 7;
@@ -51,6 +66,7 @@ struct Well {
         w.dataFileName = path;
         w.fileTopDepth = first;
         w.fileBottomDepth = last;
+        w.depthStep = step;
         w.viewTopDepth = first;
         window.State().view.logAreaBottom = 700;
     }
@@ -59,7 +75,8 @@ struct Well {
     {
         RECORD r;
         const QByteArray b = Bytes();
-        std::memcpy(&r, b.constData() + (depth - window.State().well.file.fileTopDepth) * int(sizeof(RECORD)), sizeof r);
+        const wellfile::OpenWell& f = window.State().well.file;
+        std::memcpy(&r, b.constData() + (depth - f.fileTopDepth) / f.depthStep * int(sizeof(RECORD)), sizeof r);
         return r;
     }
     // Starts a drag of `length` records at screen row `row`.
@@ -121,6 +138,29 @@ TEST(DragGas, EscapeChangesNoRecordAndEnterMovesTheGasByTheOffset)
     EXPECT_EQ(w.Bytes().size(), before.size());
 }
 
+TEST(DragGas, AtTwoUnitsPerRecordEachRowMovesTheGasOneRecordOfTwoUnits)
+{
+    // An even first depth seen from an odd view top, and an odd first depth: the drag starts at the
+    // record shown on its row either way.
+    for (const int first : {1000, 1001}) {
+        SCOPED_TRACE(first);
+        Well w(first, first + 400, 2);
+        w.window.State().well.file.viewTopDepth = 1001;
+        const int start = first + 28;  // row 300 is the 14th row, 1001 + 28 = 1029: the record at or above it
+        w.StartDrag(300, 10);
+        for (int n = 0; n < 3; ++n)
+            w.window.EvKeyDown(Qt::Key_Down);
+        w.window.EvKeyDown(Qt::Key_Return);
+        // start..start+18 moved to start+6..start+24; start..start+4 left empty.
+        for (int d = start + 6; d <= start + 24; d += 2)
+            EXPECT_FLOAT_EQ(w.At(d).gas[wellfile::GAS_TG], float(d - 6)) << d;
+        for (int d = start; d <= start + 4; d += 2)
+            EXPECT_FLOAT_EQ(w.At(d).gas[wellfile::GAS_TG], 0) << d;
+        EXPECT_EQ(w.At(start - 2).gas[wellfile::GAS_TG], float(start - 2));
+        EXPECT_EQ(w.At(start + 26).gas[wellfile::GAS_TG], float(start + 26));
+    }
+}
+
 TEST(DragGas, ADragNearTheBottomOrIntoTheFirstRecordIsKeptInsideTheFile)
 {
     // Within 10 units of the bottom: nothing to do.
@@ -131,6 +171,58 @@ TEST(DragGas, ADragNearTheBottomOrIntoTheFirstRecordIsKeptInsideTheFile)
     const app::DragSpan span = app::DragSpanOf(d);
     EXPECT_EQ(span.firstIndex, 1);
     EXPECT_EQ(span.firstIndex + span.count - 1, 12 + 9 + 20);
+}
+
+TEST(IdleRender, AnOwedRedrawRendersTheLogOnceAndNothingWhileHeldBack)
+{
+    Well w(1000, 1200);
+    RenderCounter view;
+    w.window.Neighbours().logview = &view;
+    app::LogState& s = w.window.State();
+
+    // Several changes before the window is idle: one render, however many idle passes follow.
+    s.view.redrawPending = false;
+    EXPECT_FALSE(w.window.IdleAction(0));
+    s.well.file.hooks.repaired();
+    s.well.file.hooks.repaired();
+    EXPECT_TRUE(w.window.IdleAction(0));
+    EXPECT_FALSE(w.window.IdleAction(1));
+    EXPECT_FALSE(w.window.IdleAction(2));
+    EXPECT_EQ(view.renders, 1);
+    EXPECT_FALSE(s.view.redrawPending);
+
+    // An image or print render, a data entry, a command under way, a closed window: the render waits
+    // and is still owed afterwards.
+    bool* holds[] = {&s.scroll.renderingImage, &s.interaction.commandLock};
+    for (bool* hold : holds) {
+        s.well.file.hooks.repaired();
+        *hold = true;
+        EXPECT_FALSE(w.window.IdleAction(0));
+        *hold = false;
+    }
+    s.interaction.dataEntryActive = 1;
+    EXPECT_FALSE(w.window.IdleAction(0));
+    s.interaction.dataEntryActive = 0;
+    s.view.windowReady = false;
+    EXPECT_FALSE(w.window.IdleAction(0));
+    s.view.windowReady = true;
+    EXPECT_EQ(view.renders, 1);
+    EXPECT_TRUE(s.view.redrawPending);
+    EXPECT_TRUE(w.window.IdleAction(0));
+    EXPECT_EQ(view.renders, 2);
+
+    // Shown, the window renders an owed redraw by itself when the event loop is idle, once.
+    w.window.show();
+    s.well.file.hooks.repaired();
+    QElapsedTimer t;
+    t.start();
+    while (view.renders < 3 && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const qint64 until = t.elapsed() + 150;
+    while (t.elapsed() < until)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(view.renders, 3);
+    w.window.Neighbours().logview = &logview::DefaultLogViewServices();
 }
 
 TEST(Exit, WhileDrillingAsksFirstAndWritesTheBottomDepthIntoTheFirstRecord)
