@@ -38,40 +38,29 @@ void FrameFromStrips(benchmark::State& state)
 }
 BENCHMARK(FrameFromStrips)->Unit(benchmark::kMillisecond);
 
-void Polyline2px(benchmark::State& state)
+// A log curve of 2,000 segments: down the screen, wandering across a track, drawn with a pen of `width`.
+void DrawCurve(benchmark::State& state, int width)
 {
     QImage frame(kWidth, kHeight, QImage::Format_RGB32);
     frame.fill(0xFFFFFFFFu);
     std::mt19937 rng(1);
     std::vector<POINT> curve;
-    // A log curve: down the screen, wandering across a track.
     for (int i = 0; i <= 2000; ++i)
         curve.push_back({200 + int(rng() % 600), i * kHeight / 2000});
     Dc dc(frame);
-    dc.SelectObject(Pen(RGB(255, 0, 0), 2));
+    if (width > 1)
+        dc.SelectObject(Pen(RGB(255, 0, 0), width));
     for (auto _ : state) {
         dc.Polyline(curve.data(), int(curve.size()));
         benchmark::DoNotOptimize(frame.constBits());
     }
     state.SetItemsProcessed(state.iterations() * 2000);
 }
+
+void Polyline2px(benchmark::State& state) { DrawCurve(state, 2); }
 BENCHMARK(Polyline2px)->Unit(benchmark::kMillisecond);
 
-void Polyline1px(benchmark::State& state)
-{
-    QImage frame(kWidth, kHeight, QImage::Format_RGB32);
-    frame.fill(0xFFFFFFFFu);
-    std::mt19937 rng(1);
-    std::vector<POINT> curve;
-    for (int i = 0; i <= 2000; ++i)
-        curve.push_back({200 + int(rng() % 600), i * kHeight / 2000});
-    Dc dc(frame);
-    for (auto _ : state) {
-        dc.Polyline(curve.data(), int(curve.size()));
-        benchmark::DoNotOptimize(frame.constBits());
-    }
-    state.SetItemsProcessed(state.iterations() * 2000);
-}
+void Polyline1px(benchmark::State& state) { DrawCurve(state, 1); }
 BENCHMARK(Polyline1px)->Unit(benchmark::kMillisecond);
 
 }  // namespace
