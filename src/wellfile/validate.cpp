@@ -24,6 +24,15 @@ bool LastRecordDepth(const QString& path, std::int32_t& depth)
            f.read(reinterpret_cast<char*>(&depth), sizeof depth) == qint64(sizeof depth);
 }
 
+// The depth of the second record; false when the file holds fewer than two whole records.
+bool SecondRecordDepth(const QString& path, std::int32_t& depth)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 2 * kRecordSize)
+        return false;
+    return f.seek(kRecordSize) && f.read(reinterpret_cast<char*>(&depth), sizeof depth) == qint64(sizeof depth);
+}
+
 bool SameFile(const QString& a, const QString& b)
 {
     return !a.isEmpty() && !b.isEmpty() && QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
@@ -49,14 +58,18 @@ int Refuse(const RepairTarget& target, const QString& path, std::int32_t first, 
 int ValidateDataFile(const RepairTarget& target, const QString& path)
 {
     // Look at the file as it is before the repair pass may rewrite it: a file that is not ours is
-    // refused untouched.
+    // refused untouched. Only its head decides: a last record cut short or zeroed by a crash while the
+    // file grew is what the repair pass renumbers.
     const std::unique_ptr<RECORD> firstRecord = ReadFirstRecord(path);
-    std::int32_t rawLast = 0;
-    if (!firstRecord || !LastRecordDepth(path, rawLast))
+    if (!firstRecord)
         return Refuse(target, path, 0, 0);
     const std::int32_t rawFirst = firstRecord->depth;
-    if (rawLast < rawFirst || rawFirst < 0)
+    std::int32_t rawSecond = rawFirst;
+    if (rawFirst < 0 || (SecondRecordDepth(path, rawSecond) && rawSecond < rawFirst)) {
+        std::int32_t rawLast = rawFirst;
+        LastRecordDepth(path, rawLast);
         return Refuse(target, path, rawFirst, rawLast);
+    }
     const std::string companyText = platform::FieldText(firstRecord->interpretedLith);
 
     // Work on copies: the open well stays as it was until the file is accepted. The candidate is not

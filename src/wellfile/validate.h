@@ -16,11 +16,13 @@ namespace wellfile {
 // well's shared custom-data file is never rewritten because this station drills a different well. The
 // target's full-file records are not carried over (the file's own are read when it is opened).
 //
-// A file shorter than one record, or whose first depth is negative or above its last, is refused before
-// anything is written to it: the message " %s is not a StrativM data file or is corrupted\n %d  %d"
+// A file shorter than one record, whose first depth is negative or whose first two depths run backwards
+// is refused before anything is written to it: the message
+// " %s is not a StrativM data file or is corrupted\n %d  %d" (path, first and last depth as stored)
 // captioned "Depth Out Of Range", the line "Open Failed RANGE ERROR on " + path in the download log of
 // the data folder, and 0. A refused file changes nothing of the target, except that a profile still 0
-// becomes kDefaultProfile.
+// becomes kDefaultProfile. Any other damage (a last record zeroed or shallower than the first, as a
+// crash while the file grew leaves it) is mended by the repair pass, and the file opens.
 int ValidateDataFile(const RepairTarget& target, const QString& path);
 
 // Opens the demo file "elogdemo.svm" of the install folder with profile kDemoProfile: 1. When there is

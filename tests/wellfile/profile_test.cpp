@@ -150,6 +150,28 @@ TEST(Validate, InvertedRangeIsRefusedAndChangesNothing)
     EXPECT_EQ(w.well.depthStep, 2);
 }
 
+TEST(Validate, DamagedLastRecordIsRepairedNotRefused)
+{
+    // A crash while the file grew leaves a zeroed last record, or one with a stale shallow depth.
+    for (const int badLast : {0, 500}) {
+        Window w;
+        const QString path = TestDir() + "grew.svm";
+        WriteRecords(path, Depths({1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, badLast}, "PRF64"));
+        EXPECT_EQ(ValidateDataFile(w.Target(), path), 1) << badLast;
+        EXPECT_TRUE(doubles().prompter.messages.isEmpty()) << badLast;
+        EXPECT_EQ(w.well.fileTopDepth, 1000);
+        EXPECT_EQ(w.well.fileBottomDepth, 1009);
+        EXPECT_EQ(testing_support::FileRecords<RECORD>(path).back().depth, 1009);
+    }
+
+    // A negative first depth is refused, however the rest runs.
+    Window w;
+    const QString path = TestDir() + "neg.svm";
+    WriteRecords(path, Depths({-5, -4, -3}, "PRF64"));
+    EXPECT_EQ(ValidateDataFile(w.Target(), path), 0);
+    EXPECT_EQ(testing_support::FileRecords<RECORD>(path).back().depth, -3);
+}
+
 TEST(Validate, FileShorterThanOneRecordIsRefused)
 {
     Window w;
