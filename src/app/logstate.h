@@ -92,6 +92,7 @@ struct WellState {
 
     bool fileOpened = false;        // a data file has been opened in this process
     bool fieldSettings = false;     // the well's ".cfg" lives in the data folder (its ".dbc" says)
+    bool topsInFieldFolder = false; // the well's ".top" lives in the data folder (its ".dbc" says)
     bool customTracksEnabled = false;
     std::int32_t timeZoneAdjust = -1;  // hours; from the ".dbc" of a shared-folder well
     wellfile::WellConfig config{};     // the well's settings record as the open read or made it

@@ -131,8 +131,10 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     if (s.well.sharedFolderWell) {
         auto block = std::make_unique<SettingsBlock>();
         if (!LoadDbc(*block, place)) {
-            block->fieldSettings = 1;
-            block->fieldColours = 0;
+            // A well received in a shared folder reads its own settings and tops beside its
+            // data file: every field-folder flag stays 0 until a setup saves into the data folder.
+            block->flagPair[0] = 1;
+            block->flagPair[1] = 0;
             block->timeZoneAdjust = -1;
             SaveDbc(*block, place);
         } else if (block->timeZoneAdjust < -24 || block->timeZoneAdjust > 24) {
@@ -140,11 +142,18 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
         }
         s.well.timeZoneAdjust = block->timeZoneAdjust;
         s.well.fieldSettings = block->fieldSettings != 0;
+        s.well.topsInFieldFolder = block->fieldTopsAndPens != 0;
         sv.exchange->CopyFromFieldFolder(s);
     }
 
     WellConfig& config = s.well.config;
     if (!LoadConfig(config, place, s.well.fieldSettings)) {
+        // Settings the program cannot read are kept for the user, never overwritten by the defaults.
+        const QString aside = KeepBadConfigAside(place, s.well.fieldSettings);
+        if (!aside.isEmpty())
+            platform::MessageBox(QStringLiteral("The well settings file has the wrong size and was kept as\n") + aside +
+                                     QStringLiteral("\nDefault settings are used."),
+                                 QStringLiteral("Well Settings"));
         ConfigDefaults defaults;
         defaults.loggerId = s.well.loggerId;
         config = DefaultWellConfig(defaults);
@@ -201,7 +210,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     ListDrives(well);
     // Always read: a well without tops must not keep the last well's on show.
     TopsPlace topsPlace;
-    topsPlace.topsInFieldFolder = s.well.fieldSettings;
+    topsPlace.topsInFieldFolder = s.well.sharedFolderWell && s.well.topsInFieldFolder;
     LoadTops(place, topsPlace, s.well.tops);
     if (!config.hideShortReports)
         sv.view->LoadShortReports(s);

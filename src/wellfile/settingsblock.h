@@ -22,7 +22,8 @@ struct SettingsBlock {
     std::int32_t fieldSchemes;       // 13388
     std::int32_t fieldTopsAndPens;   // 13392
     std::int32_t customTrackSource;  // 13396, custom tracks from the field folder
-    std::uint8_t gap13400[24];
+    std::int32_t moreFieldFlags[4];  // 13400..13412, the last four of the nine field-folder flags
+    std::int32_t flagPair[2];        // 13416, 13420: 1 and 0 in a ".dbc" the open makes
     std::int32_t timeZoneAdjust;     // 13424, hours
     std::int32_t fileCount;          // 13428, entries of fileList in use
     std::uint8_t gap13432[64];
@@ -41,6 +42,7 @@ static_assert(offsetof(SettingsBlock, fieldColours) == 13384);
 static_assert(offsetof(SettingsBlock, fieldSchemes) == 13388);
 static_assert(offsetof(SettingsBlock, fieldTopsAndPens) == 13392);
 static_assert(offsetof(SettingsBlock, customTrackSource) == 13396);
+static_assert(offsetof(SettingsBlock, flagPair) == 13416);
 static_assert(offsetof(SettingsBlock, timeZoneAdjust) == 13424);
 static_assert(offsetof(SettingsBlock, fileCount) == 13428);
 static_assert(offsetof(SettingsBlock, allowGasChartViewing) == 13496);

@@ -1,6 +1,7 @@
 #include "wellfile/wellconfig.h"
 
 #include "exchange/copyout.h"
+#include "layout/layoutfiles.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/settingsblock.h"
@@ -51,12 +52,17 @@ WellConfig DefaultWellConfig(const ConfigDefaults& window)
     return c;
 }
 
+QString OwnConfigPath(const WellPlace& place, bool fieldSettings)
+{
+    const QString& folder = (place.sharedFolderWell && fieldSettings) ? place.dataFolder : place.currentFolder;
+    return platform::FindFileNoCase(folder, place.wellName + kCfg);
+}
+
 QString ConfigReadPath(const WellPlace& place, bool fieldSettings)
 {
     if (!place.drilling && QFileInfo::exists(platform::FindFileNoCase(place.workingFolder, kDefaultCfg)))
         return platform::FindFileNoCase(place.dataFolder, kDefaultCfg);
-    const QString& folder = (place.sharedFolderWell && fieldSettings) ? place.dataFolder : place.currentFolder;
-    return platform::FindFileNoCase(folder, place.wellName + kCfg);
+    return OwnConfigPath(place, fieldSettings);
 }
 
 int LoadConfig(WellConfig& config, const WellPlace& place, bool fieldSettings)
@@ -64,7 +70,22 @@ int LoadConfig(WellConfig& config, const WellPlace& place, bool fieldSettings)
     std::memset(&config, 0, sizeof config);
     if (place.wellName.isEmpty())
         return 0;
-    return ReadExactFile(ConfigReadPath(place, fieldSettings), &config, sizeof config) ? 1 : 0;
+    const QString path = ConfigReadPath(place, fieldSettings);
+    if (ReadExactFile(path, &config, sizeof config))
+        return 1;
+    // A "default.cfg" that cannot be read stands in for nothing: the well's own settings are read.
+    const QString own = OwnConfigPath(place, fieldSettings);
+    return own != path && ReadExactFile(own, &config, sizeof config) ? 1 : 0;
+}
+
+QString KeepBadConfigAside(const WellPlace& place, bool fieldSettings)
+{
+    if (place.wellName.isEmpty())
+        return {};
+    const QFileInfo own(OwnConfigPath(place, fieldSettings));
+    if (!own.isFile() || own.size() == qint64(sizeof(WellConfig)))
+        return {};
+    return layout::KeepAside(own.filePath());
 }
 
 int SaveConfig(const WellConfig& config, const WellPlace& place, bool& fieldSettings)

@@ -284,13 +284,21 @@ struct ConfigDefaults {
 // The record the open routine builds and saves when no ".cfg" could be read.
 WellConfig DefaultWellConfig(const ConfigDefaults& window);
 
+// The well's own ".cfg": in the data folder for a shared-folder well with field settings, else in the
+// local folder.
+QString OwnConfigPath(const WellPlace& place, bool fieldSettings);
+
 // The file LoadConfig reads: the data folder's "default.cfg" while drilling is off and the working
-// folder holds a "default.cfg"; else the well's ".cfg" in the data folder (shared-folder well with field
-// settings) or in the local folder.
+// folder holds a "default.cfg"; else the well's own ".cfg" (OwnConfigPath).
 QString ConfigReadPath(const WellPlace& place, bool fieldSettings);
 
-// Clears `config` and fills it from a file of exactly 5,268 bytes: 1 when read, else 0.
+// Clears `config` and fills it from a file of exactly 5,268 bytes: 1 when read, else 0. When the
+// "default.cfg" that ConfigReadPath chose cannot be read, the well's own ".cfg" is read instead.
 int LoadConfig(WellConfig& config, const WellPlace& place, bool fieldSettings);
+
+// Renames the well's own ".cfg" to a free ".cfg.bad" name when it exists with the wrong size, so that
+// the defaults written in its place lose nothing. Returns the new name; empty when nothing was moved.
+QString KeepBadConfigAside(const WellPlace& place, bool fieldSettings);
 
 // Writes the well's ".cfg": for a shared-folder well into the data folder, after marking field
 // settings in the well's ".dbc" (and in `fieldSettings`); else into the local folder. A scratch well

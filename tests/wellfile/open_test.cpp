@@ -9,11 +9,13 @@
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/reportindex.h"
+#include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -279,4 +281,81 @@ TEST_F(OpenTest, CancelledOrRefusedOpenCommandLeavesAScratchWellAsItWas)
     }
     ASSERT_EQ(doubles().prompter.fileRequests.size(), 2);
     EXPECT_EQ(doubles().prompter.fileRequests[0].folder, folder);
+}
+
+namespace {
+
+// A sound settings record of the well: scheme `scheme`, view top `viewTop`.
+WellConfig Settings(int scheme, int viewTop)
+{
+    WellConfig c = DefaultWellConfig({});
+    c.currentScheme = scheme;
+    c.viewTopDepth = viewTop;
+    return c;
+}
+
+}  // namespace
+
+TEST_F(OpenTest, UnreadableSettingsFilesNeverCostTheWellItsOwn)
+{
+    const QString folder = s.well.file.dataFolder;
+    const QString path = MakeWell(folder, "W.svm", 1000, 1500);
+    const WellConfig own = Settings(4, 1200);
+    testing_support::WriteBytes(folder + "W.cfg", &own, sizeof own);
+
+    // An empty "default.cfg" stands in for nothing: the well's own settings are read and kept.
+    testing_support::WriteBytes(folder + "default.cfg", QByteArray());
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_EQ(int(s.well.config.currentScheme), 4);
+    EXPECT_EQ(s.well.file.viewTopDepth, 1200);
+    EXPECT_EQ(ReadBytes(folder + "W.cfg"), QByteArray(reinterpret_cast<const char*>(&own), sizeof own));
+    QFile::remove(folder + "default.cfg");
+
+    // The well's own file at a wrong size is kept aside before the defaults take its place, and the
+    // user is told once.
+    testing_support::WriteBytes(folder + "W.cfg", QByteArray(5267, '\x05'));
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_EQ(ReadBytes(folder + "W.cfg.bad"), QByteArray(5267, '\x05'));
+    EXPECT_EQ(QFileInfo(folder + "W.cfg").size(), qint64(sizeof(WellConfig)));
+    EXPECT_EQ(int(s.well.config.currentScheme), 0);
+    ASSERT_TRUE(Asked("Well Settings"));
+    doubles().prompter.messages.clear();
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_FALSE(Asked("Well Settings"));
+}
+
+TEST_F(OpenTest, WellReceivedInASharedFolderReadsItsOwnSettingsAndTops)
+{
+    const QString shared = TestDir() + "Dropbox/";
+    const QString path = MakeWell(shared, "R.svm", 1000, 1500);
+    const WellConfig own = Settings(3, 1100);
+    testing_support::WriteBytes(shared + "R.cfg", &own, sizeof own);
+    std::vector<entry::TOPSEX> tops(2);
+    WriteRecords(shared + "R.top", tops);
+    // A stale copy of the settings in the data folder must not be taken for the well's own.
+    const WellConfig stale = Settings(1, 1300);
+    testing_support::WriteBytes(s.well.file.dataFolder + "R.cfg", &stale, sizeof stale);
+
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    ASSERT_TRUE(s.well.sharedFolderWell);
+    EXPECT_EQ(int(s.well.config.currentScheme), 3);
+    EXPECT_EQ(s.well.file.viewTopDepth, 1100);
+    EXPECT_EQ(s.well.tops.size(), 2u);
+
+    // The ".dbc" made for it: no field-folder flag set, the pair after them 1 and 0, time zone -1.
+    SettingsBlock dbc{};
+    ASSERT_EQ(LoadDbc(dbc, PlaceOf(s)), 1);
+    const QByteArray bytes(reinterpret_cast<const char*>(&dbc), sizeof dbc);
+    EXPECT_EQ(bytes.mid(13380, 36), QByteArray(36, '\0'));
+    EXPECT_EQ(int(dbc.flagPair[0]), 1);
+    EXPECT_EQ(int(dbc.flagPair[1]), 0);
+    EXPECT_EQ(int(dbc.timeZoneAdjust), -1);
+
+    // The tops flag alone sends the tops to the data folder, whatever the settings flag says.
+    WriteRecords(s.well.file.dataFolder + "R.top", std::vector<entry::TOPSEX>(5));
+    dbc.fieldTopsAndPens = 1;
+    ASSERT_EQ(SaveDbc(dbc, PlaceOf(s)), 1);
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_EQ(s.well.tops.size(), 5u);
+    EXPECT_EQ(int(s.well.config.currentScheme), 3);
 }
