@@ -6,6 +6,7 @@
 #include "wellfile/wholefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cmath>
 #include <cstring>
@@ -20,9 +21,11 @@ using reports::SHOWREPORT;
 
 namespace {
 
+// The file as it is spelt on disk (files from Windows stations come in any letter case), so that loads
+// find it and saves write over it.
 QString LocalPath(const WellPlace& place, const QString& name, const char* extension)
 {
-    return platform::JoinPath(place.currentFolder, name + QLatin1String(extension));
+    return platform::FindFileNoCase(place.currentFolder, name + QLatin1String(extension));
 }
 
 // The whole file; nullopt when it does not open or cannot be read to its end.
@@ -217,7 +220,9 @@ std::optional<LoadedRecords<REPORTEX>> LoadReportsEx(const WellPlace& place, con
 
 std::optional<LoadedRecords<REPORT>> LoadReports(const WellPlace& place, const QString& name)
 {
-    const QString path = name.isEmpty() ? LocalPath(place, place.wellName, ".rpt") : name + QStringLiteral(".rpt");
+    const QFileInfo named(name + QStringLiteral(".rpt"));
+    const QString path = name.isEmpty() ? LocalPath(place, place.wellName, ".rpt")
+                                        : platform::FindFileNoCase(named.path(), named.fileName());
     SetNormalAttributes(path);
     try {
         const std::optional<QByteArray> bytes = ReadAll(path);

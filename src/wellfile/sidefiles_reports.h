@@ -1,6 +1,7 @@
 #pragma once
 // The report side files of a well in its local (current) folder: daily reports ".rpt", show reports
 // ".sho" and drill-stem tests ".dst". Records are moved whole; their fields belong to the reports.
+// The files are found in any letter case, and saved over the file as it is spelt on disk.
 #include "reports/conversion.h"
 #include "reports/reportrecords.h"
 #include "wellfile/wellplace.h"

@@ -29,7 +29,7 @@ bool UsesFieldFolder(const WellPlace& place, const TopsPlace& tops)
 QString TopsFilePath(const WellPlace& place, const TopsPlace& tops)
 {
     const QString& folder = UsesFieldFolder(place, tops) ? place.dataFolder : place.currentFolder;
-    return platform::JoinPath(folder, place.wellName + QStringLiteral(".top"));
+    return platform::FindFileNoCase(folder, place.wellName + QStringLiteral(".top"));
 }
 
 int LoadTops(const WellPlace& place, const TopsPlace& tops, std::vector<TOPSEX>& out)

@@ -18,6 +18,7 @@ struct TopsPlace {
     bool copyOut = false;            // the copy-out flag and the tops copy option, both on
 };
 
+// The ".top" as it is spelt on disk in its folder (any letter case), else well name + ".top".
 QString TopsFilePath(const WellPlace& place, const TopsPlace& tops);
 
 // Replaces `tops` with the records of the ".top" file. 1 when read; 0 (tops emptied, so no other

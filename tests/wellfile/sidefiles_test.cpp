@@ -326,6 +326,49 @@ TEST(TopsFile, SaveAndLoadInTheRightFolder)
     EXPECT_EQ(SaveTops(place, tops, list), 0);
 }
 
+TEST(SideFiles, FoundInAnyLetterCaseAndSavedOverAsSpeltOnDisk)
+{
+    // Files from a Windows station: "WELL1.TOP" and the rest in upper case.
+    const WellPlace place = Place();
+    const QString folder = place.currentFolder;
+    std::vector<entry::TOPSEX> tops(3);
+    WriteBytes(folder + "WELL1.TOP", BytesOf(tops));
+    WriteBytes(folder + "WELL1.RPT", BytesOf(CurrentReports(2)));
+    std::vector<SHOWREPORT> shows(2);
+    shows[1].number = 2;
+    WriteBytes(folder + "WELL1.SHO", BytesOf(shows));
+    std::vector<reports::DSTREPORT> dsts(2);
+    platform::SetFieldText(dsts[1].fromDepth, "1234");
+    WriteBytes(folder + "WELL1.DST", BytesOf(dsts));
+    WriteBytes(folder + "OLD.RPT", BytesOf(OldReports(2)));
+
+    std::vector<entry::TOPSEX> read;
+    TopsPlace topsPlace;
+    EXPECT_EQ(LoadTops(place, topsPlace, read), 1);
+    EXPECT_EQ(read.size(), 3u);
+    REPORTEX report;
+    EXPECT_EQ(LoadReport1600(report, place, "Well1"), 1);
+    EXPECT_EQ(+report.number, 2);
+    auto all = LoadReportsEx(place, nullptr);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->records.size(), 3u);
+    SHOWREPORT show;
+    EXPECT_EQ(LoadShow(show, place, "Well1"), 1);
+    EXPECT_EQ(+show.number, 2);
+    reports::DSTREPORT dst;
+    EXPECT_EQ(LoadDst(dst, place, "Well1"), 1);
+    EXPECT_EQ(platform::FieldText(dst.fromDepth), "1234");
+    EXPECT_TRUE(LoadReports(place, folder + "Old"));
+
+    // Saves replace the file as spelt: no second file beside it.
+    EXPECT_EQ(SaveTops(place, topsPlace, std::vector<entry::TOPSEX>(1)), 1);
+    EXPECT_EQ(SaveShows(place, std::vector<SHOWREPORT>(1)), 1);
+    EXPECT_EQ(ReadBytes(folder + "WELL1.TOP").size(), 253);
+    EXPECT_EQ(ReadBytes(folder + "WELL1.SHO").size(), 1320);
+    EXPECT_EQ(QDir(folder).entryList({"*.top", "*.sho"}, QDir::Files, QDir::Name),
+              QStringList({"WELL1.SHO", "WELL1.TOP"}));
+}
+
 TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupDriveIsTheSystemDrive)
 {
     WellPlace place = Place();
