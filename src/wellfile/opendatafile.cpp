@@ -239,6 +239,8 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
             if (demo == path || !QFileInfo(demo).isFile() || !Validate(s, demo))
                 return 0;
             chosen = demo;
+            // The stand-in is laid out with the default profile, whatever company its file names.
+            s.well.loggerId = kDefaultProfile;
         }
     }
     s.well.fileOpened = true;
@@ -309,6 +311,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     sv.window->DowntimeReport(s);
     sv.view->LoadImageList(s);
     sv.window->DestroyQuickBar(s);
+    ScanRecords(well);  // the lag depth of this well, not the last one's
     ReadAllRecords(well);
     Verbose(s, "Setup Win File");
     return 1;

@@ -8,6 +8,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/profile.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
@@ -250,6 +251,7 @@ TEST_F(OpenTest, NotValidMessageOnlyWhenTheOpenWellCannotBeOpenedAgainEither)
     ASSERT_TRUE(Asked("Not A Valid StrativM File"));
     EXPECT_EQ(doubles().prompter.messages.back().text, folder + "Bad.svm");
     EXPECT_EQ(s.well.file.dataFileName, demo);
+    EXPECT_EQ(s.well.loggerId, kDefaultProfile);  // not the profile its company text names
 }
 
 TEST_F(OpenTest, RefusedFirstFileWithNoDemoOpensNothing)
@@ -358,4 +360,20 @@ TEST_F(OpenTest, WellReceivedInASharedFolderReadsItsOwnSettingsAndTops)
     ASSERT_EQ(OpenDataFile(s, services, path), 1);
     EXPECT_EQ(s.well.tops.size(), 5u);
     EXPECT_EQ(int(s.well.config.currentScheme), 3);
+}
+
+TEST_F(OpenTest, OpenSetsTheLagDepthFromTheDeepestGas)
+{
+    const QString folder = s.well.file.dataFolder;
+    const QString gassy = MakeWell(folder, "G.svm", 1000, 1100);
+    std::vector<RECORD> rows = testing_support::FileRecords<RECORD>(gassy);
+    rows[40].gas[GAS_TG] = 5.0f;
+    rows[60].gas[GAS_TG] = 1.5f;
+    WriteRecords(gassy, rows);
+    ASSERT_EQ(OpenDataFile(s, services, gassy), 1);
+    EXPECT_EQ(s.well.file.lagDepth, 1060);
+
+    // A well without gas above 1 unit: its first depth + 20, not the last well's lag depth.
+    ASSERT_EQ(OpenDataFile(s, services, MakeWell(folder, "N.svm", 2000, 2100)), 1);
+    EXPECT_EQ(s.well.file.lagDepth, 2020);
 }
