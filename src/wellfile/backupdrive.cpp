@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace wellfile {
@@ -32,6 +33,31 @@ bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QSt
     // copy as it is spelt there, else under the well's own name.
     const QString name = wellName + extension;
     return CopyFileReplacing(platform::FindFileNoCase(folder, name), platform::FindFileNoCase(target, name));
+}
+
+namespace {
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}  // namespace
+
+bool CopyFileToBackupDrive(const QString& path, const QString& drive)
+{
+    if (!HasBackupDrive(drive))
+        return false;
+    const QFileInfo file(path);
+    if (!QDir::isAbsolutePath(drive) || drive.startsWith(u'\\')) {
+        exchange::CopyWellFileOut(file.absolutePath() + u'/', file.completeBaseName(),
+                                  u'.' + file.suffix(), drive);
+        return true;
+    }
+    const QString target = platform::FindFileNoCase(drive, file.fileName());
+    const QByteArray bytes = FileBytes(path);
+    if (QFileInfo(target).isFile() && FileBytes(target) == bytes)
+        return true;
+    return CopyFileReplacing(path, target);
 }
 
 }  // namespace wellfile

@@ -15,4 +15,9 @@ bool HasBackupDrive(const QString& drive);
 // the mount points (true once handed over). False when there is no backup drive or the copy failed.
 bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QString& extension, const QString& drive);
 
+// Copies the file `path` into the backup drive's root under its own name when there is a backup drive,
+// by the same rules, leaving a copy there alone when it already holds the same bytes. False when there
+// is no backup drive or the copy failed.
+bool CopyFileToBackupDrive(const QString& path, const QString& drive);
+
 }  // namespace wellfile
