@@ -6,6 +6,7 @@
 #include "layout/custchartcfg.h"
 #include "layout/logformat.h"
 #include "layout/pentable.h"
+#include "layout/printlayout.h"
 #include "layout/schemes.h"
 #include "platform/instancelock.h"
 #include "wellfile/activitylog.h"
@@ -160,6 +161,11 @@ struct LogLayoutState {
     // The window's side of applying a scheme: its callbacks are set once by the window, its copies of
     // folders and options are refreshed before each use.
     layout::SchemeHost schemeHost;
+    // The printed log: the print options and the page set-up's print unit it is laid out with, and the
+    // last print layout (its print-scale factor carries over to the next one).
+    layout::PrintOptions printOptions;
+    std::int32_t printUnit = 0;
+    layout::PrintLayout print;
 };
 
 // The custom tracks of the open well.
@@ -168,6 +174,7 @@ struct CustomTracks {
     // copies of geometry and folders are refreshed before each use.
     layout::CustomTrackHost host;
     std::unique_ptr<layout::CUSTOMDATA> data;  // while custom tracks are enabled
+    std::unique_ptr<layout::CUSTOMDATA> printData;  // the print copy, made again by every print layout
 };
 
 // The engines and worker threads of the open well.

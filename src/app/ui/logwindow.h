@@ -159,6 +159,9 @@ public:
     int ApplyScheme(int scheme, bool repaint);
     // Brings the custom-data file up to the file's depth and counts the custom tracks and their width.
     void LoadCustomTracks(bool freeObject);
+    // The printed log's columns for print block `b` (printer units), from the screen format in force;
+    // remade with the print copy of the custom tracks on every call.
+    const layout::PrintLayout& LayoutTracks(float b);
 
     // ---- Menu bar, keys, exit and scrolling ----
     // Brings the menu bar up to date with the mode, profile, engines and lists: -1 everything, 5 also

@@ -5,6 +5,7 @@
 #include "app/activitylines.h"
 #include "app/commandids.h"
 #include "app/layouthosts.h"
+#include "app/printtracks.h"
 #include "app/wellsettings.h"
 #include "layout/ui/pendialog.h"
 #include "layout/ui/schemedialog.h"
@@ -143,6 +144,8 @@ void LogWindow::LoadCustomTracks(bool freeObject)
     }
     layout::LoadCustomTracks(host, s.customTracks.data, freeObject);
 }
+
+const layout::PrintLayout& LogWindow::LayoutTracks(float b) { return app::LayoutPrintTracks(state_, b); }
 
 void LogWindow::SelectScheme(int scheme)
 {
