@@ -69,6 +69,21 @@ void PlaceDescriptionFirst(PrintLayout& p, const Counts& c, float b)
     p.gasRight = p.gasLeft + c.gas * p.gasCell;
 }
 
+// The compact and quick-view printouts: no shows or outlines; rate, lithology, the descriptions
+// `lithologyRoom` after the lithology's left, then gas.
+void PlaceNarrow(PrintLayout& p, const Counts& c, float b, double lithologyRoom)
+{
+    p.showCell = 0;
+    p.rateLeft = Whole(p.margin + c.left * double(b));
+    p.rateRight = p.rateLeft + 25 * p.rateCell;
+    p.lithologyLeft = Whole(p.rateRight + 2 * double(b));
+    p.lithologyRight = p.lithologyLeft + 10 * p.lithologyCell;
+    p.descriptionLeft = Whole(p.lithologyLeft + lithologyRoom);
+    p.gasLeft = Whole(p.descriptionLeft + 2 + (p.descriptionCount + 1) * double(b));
+    p.gasSplit = p.gasLeft;
+    p.gasRight = p.gasLeft + c.gas * p.gasCell;
+}
+
 // The compact printout: rate, lithology, descriptions and gas only.
 void PlaceCompact(PrintLayout& p, const Counts& c, const PrintInputs& in, float b)
 {
@@ -86,15 +101,7 @@ void PlaceCompact(PrintLayout& p, const Counts& c, const PrintInputs& in, float 
         p.lithologyCell = 5 * u / 10;
         p.descriptionCount = 18;
     }
-    p.showCell = 0;
-    p.rateLeft = Whole(p.margin + c.left * double(b));
-    p.rateRight = p.rateLeft + 25 * p.rateCell;
-    p.lithologyLeft = Whole(p.rateRight + 2 * double(b));
-    p.lithologyRight = p.lithologyLeft + 10 * p.lithologyCell;
-    p.descriptionLeft = p.lithologyLeft + 10 * p.lithologyCell;
-    p.gasLeft = Whole(p.descriptionLeft + 2 + (p.descriptionCount + 1) * double(b));
-    p.gasSplit = p.gasLeft;
-    p.gasRight = p.gasLeft + c.gas * p.gasCell;
+    PlaceNarrow(p, c, b, 10.0 * p.lithologyCell);
 }
 
 // The quick-view printout: rate, lithology, descriptions, gas and a wide text column.
@@ -103,15 +110,7 @@ void PlaceQuickView(PrintLayout& p, const Counts& c, float b)
     p.gasCell = p.rateCell = p.lithologyCell = Whole(b);
     p.textCell = Whole(2.5 * double(b));
     p.descriptionCount = 24;
-    p.showCell = 0;
-    p.rateLeft = Whole(p.margin + c.left * double(b));
-    p.rateRight = p.rateLeft + 25 * p.rateCell;
-    p.lithologyLeft = Whole(p.rateRight + 2 * double(b));
-    p.lithologyRight = p.lithologyLeft + 10 * p.lithologyCell;
-    p.descriptionLeft = Whole(p.lithologyLeft + 10.5 * double(b));
-    p.gasLeft = Whole(p.descriptionLeft + 2 + (p.descriptionCount + 1) * double(b));
-    p.gasSplit = p.gasLeft;
-    p.gasRight = p.gasLeft + c.gas * p.gasCell;
+    PlaceNarrow(p, c, b, 10.5 * double(b));
     p.descriptionRight = Whole(20 * p.textCell + double(b) + Whole(p.gasRight + double(b)));
 }
 
