@@ -34,6 +34,7 @@ namespace drilling { class Driller; }
 namespace gasmon { class AutoGas; }
 namespace wits { class Wits; class CUSTWITS; }
 namespace elog { class Curves; }
+namespace logview { class ViewBitmaps; }
 
 namespace app {
 
@@ -109,10 +110,13 @@ struct WellState {
 };
 
 // How the log is shown. The view top and span are the open well's (wellfile::OpenWell); the row height,
-// grid unit and log top are the layout's (LogLayoutState::format).
+// grid unit and log top are the layout's (LogLayoutState::format). The painters read these through
+// logview::GeometryOf, never from here.
 struct ViewState {
+    // Log bottom y: visible rows x row height + top margin, written when the depth scroll bar is made;
+    // the row loop of a paint stops there and DepthAtRow reads it.
     std::int32_t logAreaBottom = 0;
-    std::int32_t viewScale = 1;       // 1: one record per pixelsPerStep rows; 3: five units per row
+    std::int32_t viewScale = 1;       // scale index: 0-2 one record per row; 3 and up five records per row
     std::int32_t viewScaleCopy = 1;
     std::int32_t rateInMetresPerHour = 0;
     int menuResource = 1;  // 1 office menu, 3 drilling menu
@@ -120,6 +124,29 @@ struct ViewState {
     bool windowReady = true;
     bool logImageMode = false;
     bool holdRepaint = false;  // set while starting: the window is not painted yet
+
+    // The row loop of the last paint.
+    std::int32_t originX = 0, originY = 0;  // the log origin: rows start at originY + top margin
+    std::int32_t currentRowY = 0;           // y of the row being drawn
+    std::int32_t rowCounter = 0;            // rows drawn so far in this pass
+    std::int32_t lastRowY = 0;              // the current row y when the row loop ended
+    std::int32_t lineEndX = 0;              // right end of the log's bottom closing line
+    bool painting = false;                  // a direct paint runs
+    bool firstPaint = true;                 // cleared by the first paint
+    bool elogShown = false;                 // a shown e-log curve is loaded: chooses the gas-track strip
+    // The records read by the last paint, for the mouse handlers: 2 x visible rows + 20 records, made by
+    // the first paint while drilling mode is off and kept for the life of the window.
+    std::vector<wellfile::RECORD> recordCache;
+
+    // The log image beside the log.
+    bool imageBuild = false;          // the log image is being built
+    float imagePixelsPerUnit = 0;     // the log image's pixels per depth unit
+    std::int32_t imageY = 0;          // the view top's y in the log image
+
+    // The view's images, owned by the window (null in a state without one).
+    logview::ViewBitmaps* bitmaps = nullptr;
+    // Invalidates the whole window with erasing, so the next paint redraws the log; set by the window.
+    std::function<void()> invalidate;
 };
 
 // A log rectangle as the mouse code keeps it.
@@ -236,8 +263,9 @@ struct ScrollState {
     std::int32_t horizontalOffset = 0; // column of the rendered log at the window's left edge
     std::int32_t windowHeight = 0;     // client height at the last size change
     std::int32_t lastClientWidth = 0;  // client width at the last size change that widened the window
-    bool notAtBottom = false;          // the view does not reach the file's last depth
-    bool renderingImage = false;       // an image or print render is under way
+    bool notAtBottom = false;          // more below: the view does not reach the file's last depth
+    bool renderingImage = false;       // busy: a log image export runs; paint and the idle render wait
+    bool imageRender = false;          // the image export is drawing the log into an image
 };
 
 // Files this process made that exit removes; nothing else is deleted at exit.

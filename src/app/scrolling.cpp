@@ -94,6 +94,26 @@ std::optional<int> WheelScrollCode(int wheelDelta)
     return std::nullopt;
 }
 
+int DepthBarCreatePosition(std::int32_t top, const DepthRange& r)
+{
+    const double span = std::max<double>(double(r.last) - double(r.first), 1.0);
+    const float percent = float((double(top) - double(r.first)) / span * 100.0);
+    return int(percent);
+}
+
+DepthBarPlace PlaceDepthBar(const DepthBarInputs& in)
+{
+    DepthBarPlace p;
+    p.x = in.logWidth + (in.customTracks ? 2 : 1) * in.unitWidth;
+    if (in.clientRight < in.logWidth)
+        p.x = in.clientRight - in.barWidth - 16;
+    p.logBottomY = in.visibleRows * in.rowHeight + in.topMargin;
+    p.top = in.topMargin;
+    p.width = in.barWidth;
+    p.height = p.logBottomY - in.topMargin;
+    return p;
+}
+
 std::int32_t DepthAtRow(const RowGeometry& g, int y)
 {
     if (y < g.logAreaTop || y > g.logAreaBottom || g.pixelsPerStep <= 0)

@@ -38,6 +38,27 @@ std::int32_t LimitTop(std::int32_t top, const DepthRange& range);
 // 100 by the bar) at the bottom limit.
 int DepthBarPosition(std::int32_t top, const DepthRange& range);
 
+// The position the depth scroll bar is made with: the percentage of the well's depth range above the
+// view top, ((top - first) / span) x 100 kept as a float and truncated; a span below 1 counts as 1.
+int DepthBarCreatePosition(std::int32_t top, const DepthRange& range);
+
+// Where the depth scroll bar stands beside the log, and the log bottom y it fixes.
+struct DepthBarInputs {
+    std::int32_t logWidth = 0;     // right edge of the log's columns
+    std::int32_t unitWidth = 10;
+    bool customTracks = false;     // the custom tracks take one more unit
+    std::int32_t clientRight = 0;  // the client rectangle's right edge
+    std::int32_t barWidth = 0;
+    std::int32_t topMargin = 160;
+    std::int32_t visibleRows = 0;
+    std::int32_t rowHeight = 10;
+};
+struct DepthBarPlace {
+    std::int32_t x = 0, top = 0, width = 0, height = 0;
+    std::int32_t logBottomY = 0;  // visible rows x row height + top margin
+};
+DepthBarPlace PlaceDepthBar(const DepthBarInputs& in);
+
 // Rows of the log that fit a client area of `clientHeight`.
 std::int32_t VisibleRows(int clientHeight, int logAreaTop, int rowHeight);
 

@@ -228,3 +228,38 @@ TEST(Scrolling, DepthAtRowOfTheWindowFollowsTheLogRowsOfItsLayout)
     EXPECT_EQ(window.DepthAtRow(s.view.logAreaBottom + 1), s.well.file.fileBottomDepth);
     EXPECT_EQ(window.DepthAtRow(top - 1), s.well.file.fileBottomDepth);
 }
+
+TEST(Scrolling, TheDepthBarIsMadeAtThePercentageOfTheWellAboveTheViewTop)
+{
+    const app::DepthRange well{1000, 3000, 40};
+    EXPECT_EQ(app::DepthBarCreatePosition(1000, well), 0);
+    EXPECT_EQ(app::DepthBarCreatePosition(1500, well), 25);
+    EXPECT_EQ(app::DepthBarCreatePosition(1999, well), 49);  // 49.95 truncated
+    EXPECT_EQ(app::DepthBarCreatePosition(3000, well), 100);
+    // A well of one record has no span: it counts as 1, never as a division by zero.
+    EXPECT_EQ(app::DepthBarCreatePosition(1000, {1000, 1000, 40}), 0);
+    EXPECT_EQ(app::DepthBarCreatePosition(1000, {1000, 990, 40}), 0);
+}
+
+TEST(Scrolling, TheDepthBarStandsBesideTheLogOrInsideANarrowWindow)
+{
+    app::DepthBarInputs in;
+    in.logWidth = 1064;
+    in.unitWidth = 10;
+    in.clientRight = 1920;
+    in.barWidth = 17;
+    in.topMargin = 160;
+    in.visibleRows = 72;
+    in.rowHeight = 10;
+    app::DepthBarPlace p = app::PlaceDepthBar(in);
+    EXPECT_EQ(p.x, 1074);
+    EXPECT_EQ(p.top, 160);
+    EXPECT_EQ(p.width, 17);
+    EXPECT_EQ(p.logBottomY, 880);
+    EXPECT_EQ(p.height, 720);
+
+    in.customTracks = true;
+    EXPECT_EQ(app::PlaceDepthBar(in).x, 1084);
+    in.clientRight = 900;  // narrower than the log
+    EXPECT_EQ(app::PlaceDepthBar(in).x, 900 - 17 - 16);
+}

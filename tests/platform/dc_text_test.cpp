@@ -181,3 +181,45 @@ TEST(DcText, DrawTextWrapsPlacesAndClips)
     dc2.DrawText("A&&B", -1, amp, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_EQ(amp.right, dc2.GetTextExtent("A&B").cx);
 }
+
+TEST(DcText, TheTextRecordHoldsWhatWasAskedWhileItIsOn)
+{
+    QImage img = White(200, 100);
+    Dc dc(img);
+    dc.TextOut(1, 1, "before");  // not recorded: the record is off
+    dc.RecordText(true);
+    const Font font("Arial", -12, FW_BOLD);
+    dc.SelectObject(font);
+    dc.SetTextAlign(TA_CENTER | TA_BASELINE);
+    dc.SetTextColor(RGB(255, 0, 0));
+    dc.SetBkColor(RGB(0, 0, 255));
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(50, 40, "S\xB0", -1);
+    RECT measure{0, 0, 100, 20};
+    dc.DrawText("measured only", -1, measure, DT_CALCRECT);
+    RECT box{10, 60, 150, 90};
+    dc.DrawText(QStringLiteral("&Box"), box, DT_CENTER | DT_SINGLELINE);
+
+    const std::vector<DcText>& r = dc.TextRecord();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].at, (POINT{50, 40}));
+    EXPECT_EQ(r[0].text, QString::fromUtf8("S\u00B0"));
+    EXPECT_EQ(r[0].align, unsigned(TA_CENTER | TA_BASELINE));
+    EXPECT_EQ(r[0].textColor, RGB(255, 0, 0));
+    EXPECT_EQ(r[0].bkColor, RGB(0, 0, 255));
+    EXPECT_EQ(r[0].bkMode, TRANSPARENT);
+    EXPECT_EQ(r[0].font, font);
+    EXPECT_FALSE(r[0].drawText);
+    EXPECT_TRUE(r[1].drawText);
+    EXPECT_EQ(r[1].text, QStringLiteral("&Box"));
+    EXPECT_EQ(r[1].rect, box);
+    EXPECT_EQ(r[1].align, unsigned(DT_CENTER | DT_SINGLELINE));
+    // The glyphs are still drawn.
+    EXPECT_NE(Ink(dc, 200, 100, RGB(255, 0, 0)).right, 0);
+
+    dc.RecordText(false);
+    dc.TextOut(1, 1, "after");
+    EXPECT_EQ(dc.TextRecord().size(), 2u);
+    dc.RecordText(true);
+    EXPECT_TRUE(dc.TextRecord().empty());
+}

@@ -3,6 +3,7 @@
 #include "app/activitylines.h"
 #include "app/commandids.h"
 #include "exchange/copyout.h"
+#include "logview/draw/viewbitmaps.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
 
@@ -54,6 +55,13 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     hooks.writeActivityLog = [this](const QString& line) {
         app::WriteActivityLine(state_, platform::ToCp1252(line).toStdString());
+    };
+
+    bitmaps_ = std::make_unique<logview::ViewBitmaps>();
+    state_.view.bitmaps = bitmaps_.get();
+    state_.view.invalidate = [this] {
+        if (!state_.view.holdRepaint)
+            update();
     };
 
     AssignMenu(1);

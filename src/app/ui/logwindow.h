@@ -16,6 +16,7 @@
 #include <memory>
 
 class QScrollBar;
+namespace logview { class ViewBitmaps; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -226,6 +227,7 @@ private:
     int ClientHeight() const;
 
     app::LogState state_;
+    std::unique_ptr<logview::ViewBitmaps> bitmaps_;  // the view's images; state_.view points at them
     app::Neighbours neighbours_;
     app::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;

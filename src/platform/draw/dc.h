@@ -21,6 +21,19 @@ class QPaintDevice;
 
 namespace platform {
 
+// One TextOut or DrawText as it was asked for: tests check text through this record, not glyph pixels.
+struct DcText {
+    POINT at;                  // TextOut's reference point; DrawText's rectangle's top left
+    QString text;
+    unsigned align = 0;        // TextOut: the text alignment in force; DrawText: its format
+    COLORREF textColor = 0;
+    COLORREF bkColor = 0;
+    int bkMode = 0;
+    Font font;
+    bool drawText = false;     // from DrawText (then `rect` is its rectangle)
+    RECT rect;
+};
+
 class Dc {
 public:
     // Draws into `image`, which outlives the Dc; an image that is not RGB32 is converted first.
@@ -107,6 +120,11 @@ public:
 
     int GetDeviceCaps(int index) const;
 
+    // The text record: while it is on, every TextOut and every DrawText that draws (not DT_CALCRECT)
+    // is added to it. Turning it on empties it.
+    void RecordText(bool on);
+    const std::vector<DcText>& TextRecord() const { return textRecord_; }
+
 protected:
     struct State {
         Pen pen;
@@ -174,6 +192,9 @@ private:
     QPoint origin_;                       // band path: the page point of image pixel (0,0)
     std::vector<Recorded> page_;          // device path: what this page holds so far
     qsizetype recordedImageBytes_ = 0;    // image copies held by page_
+    bool recordingText_ = false;
+    std::vector<DcText> textRecord_;
+    void AddTextRecord(int x, int y, const QString& text, unsigned align, bool drawText, const RECT& rect);
 };
 
 // A Dc over a bitmap of its own (a memory DC with a compatible bitmap selected), black at the start.

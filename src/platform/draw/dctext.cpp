@@ -136,8 +136,22 @@ TEXTMETRIC Dc::GetTextMetrics() const
 
 bool Dc::TextOut(int x, int y, const char* text, int length) { return TextOut(x, y, Decode(text, length)); }
 
+void Dc::RecordText(bool on)
+{
+    recordingText_ = on;
+    if (on)
+        textRecord_.clear();
+}
+
+void Dc::AddTextRecord(int x, int y, const QString& text, unsigned align, bool drawText, const RECT& rect)
+{
+    if (recordingText_)
+        textRecord_.push_back({POINT{x, y}, text, align, s_.textColor, s_.bkColor, s_.bkMode, s_.font, drawText, rect});
+}
+
 bool Dc::TextOut(int x, int y, const QString& text)
 {
+    AddTextRecord(x, y, text, s_.textAlign, false, {});
     return TextImpl(x, y, text, s_.textAlign, s_.font.escapement, nullptr, -1);
 }
 
@@ -211,6 +225,8 @@ int Dc::DrawText(const char* text, int length, RECT& rect, unsigned format)
 
 int Dc::DrawText(const QString& input, RECT& rect, unsigned format)
 {
+    if (!(format & DT_CALCRECT))
+        AddTextRecord(rect.left, rect.top, input, format, true, rect);
     int underline = -1;
     QString text = (format & DT_NOPREFIX) ? input : StripPrefixes(input, underline);
     const QFontMetrics fm = MetricsOn(DeviceFont(), device_);

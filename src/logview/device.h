@@ -1,0 +1,80 @@
+#pragma once
+// What a painter draws on: the screen (or an off-screen image of it), or paper. A painter that the
+// printout also calls takes the view's geometry and a Device, and chooses the printer's measures when
+// `printing` is set; there is never a second painter for paper. The printout fills the printer part
+// from its print layout; the screen and image callers pass Device::Screen().
+#include "layout/pentable.h"
+#include "platform/gdi.h"
+
+#include <array>
+#include <cstdint>
+
+namespace logview {
+
+// The printer's column edges and measures, in device units of the page.
+struct PrinterGeometry {
+    std::int32_t rowHeight = 0;  // device units per 0.1 inch: dots per inch / 10
+    std::int32_t unitWidth = 0;
+    std::int32_t rateLeft = 0;   // the rate track
+    std::int32_t rateRight = 0;
+    std::int32_t rateCellWidth = 0;
+    std::int32_t rateCellCount = 0;
+    std::int32_t lithologyLeft = 0;
+    std::int32_t lithologyCellWidth = 0;
+    std::int32_t depthLeft = 0;  // the depth column
+    std::int32_t depthRight = 0;
+    std::int32_t nextColumnEdge = 0;
+    std::int32_t gasLeft = 0;
+    std::int32_t gasRight = 0;
+    std::int32_t gasCellWidth = 0;
+    std::int32_t extraLeft = 0;  // the extra (show) columns
+    std::int32_t extraCellCount = 0;
+    std::int32_t extraCellWidth = 0;
+    std::int32_t descriptionCellCount = 0;
+    std::int32_t logRight = 0;
+    std::int32_t logUnit = 0;
+    std::int32_t surveyX = 0;
+    std::int32_t elogLabelX = 0;
+    std::int32_t firstGasWidth = 0;   // widths of the print gas line
+    std::int32_t secondGasWidth = 0;
+    std::int32_t pitch = 0;
+    bool labelAdjust = false;
+    std::int32_t leftOffset = 0;      // 0 until a printout sets it
+};
+
+// Entries of the print pen array that the view draws with.
+enum PrintPen : int {
+    PRINT_PEN_RATE = 9,        // the rate curve and the left edge line of the log grid
+    PRINT_PEN_THIN_GRID = 10,
+    PRINT_PEN_HEAVY_GRID = 11, // heavy grid lines and the ten-unit depth lines
+    PRINT_PEN_FIRST_GRID = 15, // first grid line, fifty-unit depth lines, survey marker, vertical tick
+};
+constexpr int kPrintPenCount = 16;
+
+// The print fonts as logical-font records, made for the printer's resolution.
+struct PrintFonts {
+    platform::LOGFONTA text{};            // the print font
+    platform::LOGFONTA alternateDepth{};
+    platform::LOGFONTA survey{};
+    platform::LOGFONTA surveyBlock{};
+    platform::LOGFONTA scale{};
+    platform::LOGFONTA feetStyle{};
+    platform::LOGFONTA label{};
+};
+
+struct Device {
+    bool printing = false;        // draw with the printer's geometry
+    bool headerOnly = false;      // only the printed header is made
+    bool colourPrinting = false;  // clear: monochrome fills
+    bool rowStep = false;         // on paper every fifth row is moved up by 4 device units
+    bool gridStep = false;        // printed grids of minutes codes 2 and 3 get the cell corrections
+    bool wideDepth = false;       // five-digit depths get a box 6.5 instead of 5.5 units wide
+    bool descriptionsOnOneInch = false;  // "Print descriptions on 1 in. log"
+    PrinterGeometry printer;
+    std::array<layout::PenSpec, kPrintPenCount> printPens{};
+    PrintFonts printFonts;
+
+    static Device Screen() { return {}; }
+};
+
+}  // namespace logview

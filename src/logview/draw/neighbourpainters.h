@@ -1,0 +1,85 @@
+#pragma once
+// The view's drawing calls into other subsystems: the track painters and the lithology column, the
+// memos and flares, the short reports and the pictures. The view draws through one NeighbourPainters;
+// each subsystem plugs its routines in by overriding the calls it draws (the base draws nothing), and
+// a test passes a recording set. Every call draws through the Dc it is given, with the view's geometry
+// and the device (screen or paper), and puts the Dc's objects and modes back before it returns.
+//
+// Arguments keep the order and meaning of the painters they stand for: per-row painters take one
+// record and the row's y; whole-log painters take the first of `count` records (a span), the row height
+// and the top y.
+#include "logview/device.h"
+#include "logview/viewgeometry.h"
+#include "wellfile/record.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <span>
+
+namespace platform {
+class Dc;
+}
+
+namespace logview {
+
+using Records = std::span<const wellfile::RECORD>;
+
+// Everything a neighbour painter is handed besides its own arguments.
+struct PaintTarget {
+    platform::Dc& dc;
+    const ViewGeometry& geometry;
+    const Device& device;
+};
+
+class NeighbourPainters {
+public:
+    virtual ~NeighbourPainters() = default;
+
+    // ---- Track painters and the lithology column ----
+    virtual void DrawTextColumn(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight) {}
+    // selector 0: the lithology text, 1: the interpreted lithology.
+    virtual void DrawLithology(const PaintTarget&, const wellfile::RECORD&, int rowHeight, int y, int mode, int selector) {}
+    // Starts its curves afresh when rowCounter is 0.
+    virtual void DrawGasCurves(const PaintTarget&, const wellfile::RECORD&, int y, int rowCounter, bool percent) {}
+    virtual int DrawGasScaleHeader(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight, int flag) { return 1; }
+    virtual void DrawMudInOut(const PaintTarget&, const wellfile::RECORD&, int rowHeight, int y) {}
+    virtual void DrawAveragedCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawDataCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawRecordCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawLinearCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawChromatographTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawTopsColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawRatingColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawBoxColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawPorosityColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawBarColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawBarColumn2(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawTrackScaleHeader(const PaintTarget&, int y, int rowHeight, int flag) {}
+    virtual void DrawTrackScaleHeader2(const PaintTarget&, int y, int rowHeight) {}
+    // The custom tracks; `customRecords` are the 222-byte custom-data records of the same depths.
+    virtual void PaintCustomTracks(const PaintTarget&, Records, const void* customRecords, int topY, int rowHeight,
+                                   std::int32_t bottomDepth) {}
+
+    // ---- Memos and flares ----
+    virtual void DrawMemos(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY) {}
+    virtual void DrawFlarePolygon(const PaintTarget&, Records, int rowHeight, int topY, int x, int width, float scale) {}
+    virtual void DrawFlareTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawFlareTrackLines(const PaintTarget&, Records, int rowHeight, int topY) {}
+
+    // ---- Short reports ----
+    virtual void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY) {}
+
+    // ---- Pictures and e-log curves ----
+    // The next picture after `start` whose depth is `depth`, or -1.
+    virtual int FindNextImageAtDepth(std::int32_t depth, int start) { return -1; }
+    virtual void DrawImage(const PaintTarget&, int picture, int y) {}
+    virtual void DrawImageMarkers(const PaintTarget&) {}
+    // 0 on failure.
+    virtual int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) { return 1; }
+};
+
+// The set that draws nothing, in force until the subsystems plug theirs in.
+NeighbourPainters& NoNeighbourPainters();
+
+}  // namespace logview

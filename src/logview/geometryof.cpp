@@ -1,0 +1,65 @@
+#include "logview/geometryof.h"
+
+#include "app/logstate.h"
+
+namespace logview {
+
+ViewGeometry GeometryOf(const app::LogState& s)
+{
+    const layout::LogLayout& L = s.layout.format;
+    const wellfile::OpenWell& well = s.well.file;
+    const wellfile::WellConfig& cfg = s.well.config;
+    ViewGeometry g;
+
+    g.rowHeight = L.pixelsPerStep;
+    g.unitWidth = L.trackUnit;
+    g.topMargin = L.logAreaTop;
+    g.visibleRows = L.visibleRows;
+    g.logBottomY = s.view.logAreaBottom;
+    g.clientHeight = s.scroll.windowHeight;
+    g.origin = {s.view.originX, s.view.originY};
+    g.horizontalScroll = s.scroll.horizontalOffset;
+
+    g.viewTopDepth = well.viewTopDepth;
+    g.fileFirstDepth = well.fileTopDepth;
+    g.fileLastDepth = well.fileBottomDepth;
+    g.depthStep = well.depthStep;
+    g.depthSpan = well.viewDepthSpan;
+    g.scaleIndex = s.view.viewScale;
+    g.profile = s.well.loggerId;
+
+    g.rate = L.rate;
+    g.sideLithology = L.textColumn;
+    g.porosity = L.show1;
+    g.lithology = L.lithology;
+    g.hardness = L.interpreted;
+    g.fluorescence = L.show2;
+    g.cut = L.show3;
+    g.description = L.description;
+    g.gas = L.gas;
+    g.gas2 = L.gas2;
+    g.gasMiddleX = L.gasSplitX;
+    g.gasRight = L.gasRight;
+    g.logWidth = L.logRight;
+    g.markOffset = L.trackUnit;
+    g.splitGas = L.twoGasTracks;
+    g.customTracks = s.customTracks.data != nullptr;
+
+    g.trackFlags = s.layout.schemes.trackFlags;
+    g.options.logGasScale = cfg.logGasScale != 0;
+    g.options.logRateScale = cfg.logRateScale != 0;
+    g.options.gasPercent = cfg.gasPercentMode;
+    g.options.reverseRop = cfg.reverseRop != 0;
+    g.options.rateLineStyle = cfg.rateLineStyle;
+    g.options.highlightBelow = cfg.highlightRatesBelow;
+    g.options.ratePerHour = s.view.rateInMetresPerHour != 0;
+    g.options.sandShaleOnly = cfg.sandShaleOnly != 0;
+
+    g.pens.table = s.layout.pens.pens;
+    g.fonts = ViewFontsFor(g.rowHeight, g.unitWidth);
+    g.fonts.smallLog = L.logFont;
+    g.fonts.title = L.titleFont;
+    return g;
+}
+
+}  // namespace logview

@@ -1,0 +1,133 @@
+#include "support/recordingpainters.h"
+
+namespace testing_support {
+
+std::vector<PainterCall> RecordingPainters::Named(const std::string& name) const
+{
+    std::vector<PainterCall> out;
+    for (const PainterCall& c : calls)
+        if (c.name == name)
+            out.push_back(c);
+    return out;
+}
+
+void RecordingPainters::Add(const char* name, std::vector<long long> args, Records records)
+{
+    PainterCall c{name, std::move(args), {}};
+    for (const Record& r : records)
+        c.depths.push_back(r.depth);
+    calls.push_back(std::move(c));
+}
+
+void RecordingPainters::DrawTextColumn(const Target&, const Record& r, int y, int rowHeight)
+{
+    Add("DrawTextColumn", {y, rowHeight}, {&r, 1});
+}
+void RecordingPainters::DrawLithology(const Target&, const Record& r, int rowHeight, int y, int mode, int selector)
+{
+    Add("DrawLithology", {rowHeight, y, mode, selector}, {&r, 1});
+}
+void RecordingPainters::DrawGasCurves(const Target&, const Record& r, int y, int rowCounter, bool percent)
+{
+    Add("DrawGasCurves", {y, rowCounter, percent}, {&r, 1});
+}
+int RecordingPainters::DrawGasScaleHeader(const Target&, const Record& r, int y, int rowHeight, int flag)
+{
+    Add("DrawGasScaleHeader", {y, rowHeight, flag}, {&r, 1});
+    return 1;
+}
+void RecordingPainters::DrawMudInOut(const Target&, const Record& r, int rowHeight, int y)
+{
+    Add("DrawMudInOut", {rowHeight, y}, {&r, 1});
+}
+void RecordingPainters::DrawAveragedCurve(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawAveragedCurve", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawDataCurve(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawDataCurve", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawRecordCurve(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawRecordCurve", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawLinearCurve(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawLinearCurve", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawChromatographTrack(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawChromatographTrack", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawTopsColumn(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawTopsColumn", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawRatingColumn(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawRatingColumn", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawBoxColumn(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawBoxColumn", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawPorosityColumn(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawPorosityColumn", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawBarColumn(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawBarColumn", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawBarColumn2(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawBarColumn2", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawTrackScaleHeader(const Target&, int y, int rowHeight, int flag)
+{
+    Add("DrawTrackScaleHeader", {y, rowHeight, flag});
+}
+void RecordingPainters::DrawTrackScaleHeader2(const Target&, int y, int rowHeight)
+{
+    Add("DrawTrackScaleHeader2", {y, rowHeight});
+}
+void RecordingPainters::PaintCustomTracks(const Target&, Records r, const void*, int topY, int rowHeight,
+                                          std::int32_t bottomDepth)
+{
+    Add("PaintCustomTracks", {topY, rowHeight, bottomDepth}, r);
+}
+void RecordingPainters::DrawMemos(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY)
+{
+    Add("DrawMemos", {from, to, rowHeight, topY});
+}
+void RecordingPainters::DrawFlarePolygon(const Target&, Records r, int rowHeight, int topY, int x, int width, float)
+{
+    Add("DrawFlarePolygon", {rowHeight, topY, x, width}, r);
+}
+void RecordingPainters::DrawFlareTrack(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawFlareTrack", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawFlareTrackLines(const Target&, Records r, int rowHeight, int topY)
+{
+    Add("DrawFlareTrackLines", {rowHeight, topY}, r);
+}
+void RecordingPainters::DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY)
+{
+    Add("DrawShortReports", {from, to, rowHeight, topY});
+}
+int RecordingPainters::FindNextImageAtDepth(std::int32_t depth, int start)
+{
+    Add("FindNextImageAtDepth", {depth, start});
+    return -1;
+}
+void RecordingPainters::DrawImage(const Target&, int picture, int y) { Add("DrawImage", {picture, y}); }
+void RecordingPainters::DrawImageMarkers(const Target&) { Add("DrawImageMarkers", {}); }
+int RecordingPainters::DrawCurveLines(const Target&, int rows, std::int32_t topDepth)
+{
+    Add("DrawCurveLines", {rows, topDepth});
+    return 1;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,62 @@
+#pragma once
+// A neighbour-painter set that draws nothing and records every call: its name, its numbers and the
+// depths of the records it was given, so a test of a view painter sees what it asked of the track
+// painters, memos, short reports and pictures.
+#include "logview/draw/neighbourpainters.h"
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct PainterCall {
+    std::string name;
+    std::vector<long long> args;        // the call's numbers, in order
+    std::vector<std::int32_t> depths;   // the depths of the records passed (one for a per-row painter)
+};
+
+class RecordingPainters : public logview::NeighbourPainters {
+public:
+    std::vector<PainterCall> calls;
+    // The calls of that name.
+    std::vector<PainterCall> Named(const std::string& name) const;
+
+    using Target = logview::PaintTarget;
+    using Record = wellfile::RECORD;
+    using Records = logview::Records;
+
+    void DrawTextColumn(const Target&, const Record& r, int y, int rowHeight) override;
+    void DrawLithology(const Target&, const Record& r, int rowHeight, int y, int mode, int selector) override;
+    void DrawGasCurves(const Target&, const Record& r, int y, int rowCounter, bool percent) override;
+    int DrawGasScaleHeader(const Target&, const Record& r, int y, int rowHeight, int flag) override;
+    void DrawMudInOut(const Target&, const Record& r, int rowHeight, int y) override;
+    void DrawAveragedCurve(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawDataCurve(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawRecordCurve(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawLinearCurve(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawChromatographTrack(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawTopsColumn(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawRatingColumn(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawBoxColumn(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawPorosityColumn(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawBarColumn(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawBarColumn2(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawTrackScaleHeader(const Target&, int y, int rowHeight, int flag) override;
+    void DrawTrackScaleHeader2(const Target&, int y, int rowHeight) override;
+    void PaintCustomTracks(const Target&, Records r, const void* customRecords, int topY, int rowHeight,
+                           std::int32_t bottomDepth) override;
+    void DrawMemos(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY) override;
+    void DrawFlarePolygon(const Target&, Records r, int rowHeight, int topY, int x, int width, float scale) override;
+    void DrawFlareTrack(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawFlareTrackLines(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY) override;
+    int FindNextImageAtDepth(std::int32_t depth, int start) override;
+    void DrawImage(const Target&, int picture, int y) override;
+    void DrawImageMarkers(const Target&) override;
+    int DrawCurveLines(const Target&, int rows, std::int32_t topDepth) override;
+
+private:
+    void Add(const char* name, std::vector<long long> args, Records records = {});
+};
+
+}  // namespace testing_support

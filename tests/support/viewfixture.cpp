@@ -1,0 +1,61 @@
+#include "support/viewfixture.h"
+
+#include "app/layouthosts.h"
+#include "app/scrolling.h"
+#include "app/startup.h"
+#include "app/wellservices.h"
+#include "layout/logformat.h"
+#include "layout/pentable.h"
+#include "logview/geometryof.h"
+#include "support/testmain.h"
+#include "wellfile/demowell.h"
+#include "wellfile/opendatafile.h"
+
+namespace testing_support {
+
+namespace {
+constexpr int kProfile = 12;
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1080;
+}  // namespace
+
+bool OpenDemoView(app::LogState& s)
+{
+    app::ApplySetupDefaults(s);
+    app::SettleFolders(s);
+    const QString folder = TestDir() + "demo/";
+    if (!wellfile::MakeDemoWell(folder)) {
+        ADD_FAILURE() << "the demo well could not be made";
+        return false;
+    }
+    const app::WellServices services;
+    if (wellfile::OpenDataFile(s, services, folder + wellfile::kDemoWellName + ".svm") != 1) {
+        ADD_FAILURE() << "the demo well could not be opened";
+        return false;
+    }
+    s.env.screenWidth = s.env.desktopWidth = kScreenWidth;
+    s.env.screenHeight = kScreenHeight;
+    s.env.monitorCount = 1;
+    s.well.loggerId = kProfile;
+    s.scroll.windowHeight = kScreenHeight;
+
+    layout::LogLayout& L = s.layout.format;
+    layout::SetLogFormat(L, kProfile, 0, app::LayoutInputsOf(s, kScreenHeight));
+    layout::SetPens(s.layout.pens, s.well.file, app::PenOptionsOf(s), false);
+    s.well.file.viewDepthSpan = L.viewDepthSpan;
+    // What making the depth scroll bar writes.
+    app::DepthBarInputs bar;
+    bar.topMargin = L.logAreaTop;
+    bar.visibleRows = L.visibleRows;
+    bar.rowHeight = L.pixelsPerStep;
+    s.view.logAreaBottom = app::PlaceDepthBar(bar).logBottomY;
+    return true;
+}
+
+void ViewTest::SetUp() { ASSERT_TRUE(OpenDemoView(s)); }
+
+logview::ViewGeometry ViewTest::Geometry() const { return logview::GeometryOf(s); }
+
+void ViewTest::SetViewTop(std::int32_t depth) { s.well.file.viewTopDepth = depth; }
+
+}  // namespace testing_support

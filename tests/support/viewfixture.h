@@ -1,0 +1,35 @@
+#pragma once
+// The fixture of the view's tests: the demo well made in the test's folder and opened on a bare
+// LogState, laid out for profile 12 on a 1920 x 1080 screen (client bottom 1080) with its pens.
+//
+// What that gives (R row height, U unit width, T top margin):
+//   R = U = 10, T = 160, 72 visible rows, log bottom y 880 (72 x 10 + 160)
+//   rate track 9-259 (25 cells of 10), porosity 319-346, lithology 346-446 (10 cells of 10),
+//   fluorescence 446-482, cut 482-509, gas track 739-1054 (35 cells of 9), log width 1064
+//   demo well 1000-2600, show reports at 1604, 1972 and 2220
+#include "app/logstate.h"
+#include "logview/device.h"
+#include "logview/viewgeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace testing_support {
+
+// Opens the demo well on `state` as described above; false (with a test failure) when it could not.
+bool OpenDemoView(app::LogState& state);
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // The geometry of the state as it stands.
+    logview::ViewGeometry Geometry() const;
+    // The view top at `depth`.
+    void SetViewTop(std::int32_t depth);
+
+    std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
+    app::LogState& s = *state;
+};
+
+}  // namespace testing_support
