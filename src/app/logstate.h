@@ -32,7 +32,7 @@ class WindowTimers;
 // Engines owned by their subsystems while they run; the main window only keeps the pointer.
 namespace drilling { class Driller; }
 namespace gasmon { class AutoGas; }
-namespace wits { class Wits; class CUSTWITS; }
+namespace wits { class Wits; class CUSTWITS; class WitsAlarms; class AlarmPopup; }
 namespace elog { class Curves; }
 namespace logview { class ViewBitmaps; }
 
@@ -214,6 +214,13 @@ struct Engines {
     wits::Wits* wits = nullptr;
     wits::CUSTWITS* custWits = nullptr;
     elog::Curves* elogCurves = nullptr;
+
+    // What the WITS alarm tables ask of the window and the engines (wits::MakeWitsAlarmHost): the
+    // pop-up maker (the window's, parent of the pop-up), the reload of the WITS engine's own table (set
+    // by the engine while it runs) and the depth box's recapture (set by drilling mode).
+    std::function<wits::AlarmPopup*(wits::WitsAlarms& table, int channel, const QString& text)> makeWitsAlarmPopup;
+    std::function<void()> reloadWitsAlarms;
+    std::function<void()> recaptureDepthBox;
 
     // Worker threads are asked to stop and joined, never killed: a copy or a socket is never cut off
     // mid-write.

@@ -12,6 +12,7 @@ public:
     void CmWitsSetup(app::LogState&) override { app::NotBuiltCommand("wits", "CmWitsSetup"); }
     void CmCustomWits(app::LogState&) override { app::NotBuiltCommand("wits", "CmCustomWits"); }
     void CmCustomWitsSetup(app::LogState&) override { app::NotBuiltCommand("wits", "CmCustomWitsSetup"); }
+    void CmWitsAlarms(app::LogState&) override { app::NotBuiltCommand("wits", "CmWitsAlarms"); }
     void CmWitsChart(app::LogState&) override { app::NotBuiltCommand("wits", "CmWitsChart"); }
     void EvWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("wits", "EvWitsData"); }
     void EvCustWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("wits", "EvCustWitsData"); }

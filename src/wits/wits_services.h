@@ -20,6 +20,8 @@ public:
     virtual void CmCustomWits(app::LogState& log) = 0;
     // Command 51940: custom WITS link set-up.
     virtual void CmCustomWitsSetup(app::LogState& log) = 0;
+    // Command 51938: the WITS alarm limits.
+    virtual void CmWitsAlarms(app::LogState& log) = 0;
     // Command 51921: the WITS chart.
     virtual void CmWitsChart(app::LogState& log) = 0;
     // WM_USER+3: WITS data waiting.

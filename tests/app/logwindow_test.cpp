@@ -43,6 +43,7 @@ public:
     void CmWitsSetup(app::LogState&) override { Say("CmWitsSetup"); }
     void CmCustomWits(app::LogState&) override { Say("CmCustomWits"); }
     void CmCustomWitsSetup(app::LogState&) override { Say("CmCustomWitsSetup"); }
+    void CmWitsAlarms(app::LogState&) override { Say("CmWitsAlarms"); }
     void CmWitsChart(app::LogState&) override { Say("CmWitsChart"); }
     void EvWitsData(app::LogState&, std::uintptr_t w, std::intptr_t l) override { Say(QString("EvWitsData %1 %2").arg(w).arg(l)); }
     void EvCustWitsData(app::LogState&, std::uintptr_t w, std::intptr_t l) override { Say(QString("EvCustWitsData %1 %2").arg(w).arg(l)); }

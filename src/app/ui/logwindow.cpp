@@ -6,6 +6,7 @@
 #include "logview/draw/viewbitmaps.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "wits/ui/witswindowservices.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -63,6 +64,10 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         if (!state_.view.holdRepaint)
             update();
     };
+
+    witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);
+    witsWindows_->Install(state_);
+    neighbours_.wits = witsWindows_.get();
 
     AssignMenu(1);
     // The defaults only: the start-up proper (SetupWindow) runs once the application has the window.

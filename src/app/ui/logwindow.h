@@ -17,6 +17,7 @@
 
 class QScrollBar;
 namespace logview { class ViewBitmaps; }
+namespace wits { class WitsWindowServices; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -234,6 +235,7 @@ private:
     std::shared_ptr<app::WindowServices> windowServices_;  // this window's menus and tool windows
     std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;
+    std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();

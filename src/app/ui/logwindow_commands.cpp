@@ -156,7 +156,7 @@ void LogWindow::CmDrilling() { neighbours_.drilling->CmDrilling(state_); }
 void LogWindow::CmLagTime() { neighbours_.drilling->CmLagTime(state_); }
 void LogWindow::CmBackupReminder() { neighbours_.drilling->CmBackupReminder(state_); }
 void LogWindow::CmAlarms() { NotBuiltHere("CmAlarms"); }
-void LogWindow::CmWitsAlarms() { NotBuiltHere("CmWitsAlarms"); }
+void LogWindow::CmWitsAlarms() { neighbours_.wits->CmWitsAlarms(state_); }
 void LogWindow::CmTestGasValues() { NotBuiltHere("CmTestGasValues"); }
 void LogWindow::CmLagCalculator() { NotBuiltHere("CmLagCalculator"); }
 void LogWindow::CmGasMonitor() { neighbours_.gasmon->CmGasMonitor(state_); }

@@ -1,0 +1,38 @@
+#pragma once
+// The WITS services of a main window: the ones that open windows (the alarm limits dialog, the alarm
+// pop-up, whose parent is the window) are answered here, the rest by the services they are built on.
+#include "wits/wits_services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace wits {
+
+class AlarmPopup;
+class WitsAlarms;
+
+class WitsWindowServices final : public WitsServices {
+public:
+    WitsWindowServices(QWidget* window, WitsServices& rest);
+
+    // Sets the window's pop-up maker in the state, for the alarm tables made with it.
+    void Install(app::LogState& log);
+    AlarmPopup* MakeAlarmPopup(WitsAlarms& table, int channel, const QString& text);
+
+    // Runs the "Wits Alarms" dialog.
+    void CmWitsAlarms(app::LogState& log) override;
+
+    void CmWits(app::LogState& log) override { rest_.CmWits(log); }
+    void CmWitsSetup(app::LogState& log) override { rest_.CmWitsSetup(log); }
+    void CmCustomWits(app::LogState& log) override { rest_.CmCustomWits(log); }
+    void CmCustomWitsSetup(app::LogState& log) override { rest_.CmCustomWitsSetup(log); }
+    void CmWitsChart(app::LogState& log) override { rest_.CmWitsChart(log); }
+    void EvWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvWitsData(log, w, l); }
+    void EvCustWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvCustWitsData(log, w, l); }
+
+private:
+    QPointer<QWidget> window_;
+    WitsServices& rest_;
+};
+
+}  // namespace wits
