@@ -38,8 +38,8 @@ void Engines::StopWorkers()
     // worker's question to the user, one already waiting for this thread included, is answered as
     // cancelled. Should this thread be inside a worker's question (its message box's event loop), that
     // worker waits for the question to return: the threads are then joined once it has.
-    auto threads = std::make_shared<std::array<std::jthread, 5>>();
-    std::jthread* mine[] = {&threadA, &threadB, &pumpThreads[0], &pumpThreads[1], &pumpThreads[2]};
+    auto threads = std::make_shared<std::array<std::jthread, 6>>();
+    std::jthread* mine[] = {&threadA, &threadB, &witsCopyThread, &pumpThreads[0], &pumpThreads[1], &pumpThreads[2]};
     for (std::size_t i = 0; i < threads->size(); ++i) {
         mine[i]->request_stop();
         (*threads)[i] = std::move(*mine[i]);

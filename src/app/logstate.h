@@ -20,6 +20,7 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -226,7 +227,11 @@ struct Engines {
     // mid-write.
     std::jthread threadA;  // file copy
     std::jthread threadB;  // WITS server
+    std::jthread witsCopyThread;  // the WITS block's copy to the monitoring station
     std::array<std::jthread, 3> pumpThreads;
+    // Set by the copy thread of that kind once its copy succeeded; cleared when the next one starts.
+    std::shared_ptr<std::atomic<bool>> fileCopyDone = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<std::atomic<bool>> witsCopyDone = std::make_shared<std::atomic<bool>>(false);
     void StopWorkers();
 
     Engines();
@@ -275,6 +280,13 @@ struct ScrollState {
     bool imageRender = false;          // the image export is drawing the log into an image
 };
 
+// Copies of the daily WITS file for a monitoring station, made at each write of the file.
+struct WitsCopyOptions {
+    bool remoteCopy = false;             // copy the daily WITS file on after each write
+    bool alternateRemoteFolder = false;  // into `remoteFolder` rather than data folder + "remote/"
+    QString remoteFolder;
+};
+
 // Files this process made that exit removes; nothing else is deleted at exit.
 struct SessionFiles {
     std::vector<QString> compressedCopies;  // ".sv8" copies made by the exchange code
@@ -306,6 +318,7 @@ struct LogState {
     ScrollState scroll;
     SessionFiles sessionFiles;
     VersionNumbers version;
+    WitsCopyOptions witsCopy;
 };
 
 // The defaults of set-up, before any file is read.

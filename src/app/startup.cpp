@@ -3,6 +3,7 @@
 #include "app/activitylines.h"
 #include "app/logstate.h"
 #include "drilling/drilling_services.h"
+#include "exchange/datesuffix.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -276,8 +277,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             const QString officeFolder = QString::fromStdString(platform::FieldText(s.well.officeCopy.folder));
             if (!officeFolder.isEmpty() && !well.drilling)
                 sv.exchange->CopyWellFilesLogged(s, well.wellName, officeFolder);
-            const QDate d = platform::LocalTime().date();
-            const QString day = QString::fromStdString(platform::CFormat("@%d-%02d-%02d", d.month(), d.day(), d.year() - 2000));
+            const QString day = exchange::DateSuffix(platform::LocalTime().date());
             const QString dayFile = platform::JoinPath(well.dataFolder, well.wellName + day);
             if (QFileInfo::exists(dayFile + QStringLiteral(".cht")))
                 sv.exchange->ArchiveChartFile(s, dayFile + QStringLiteral(".cht"));

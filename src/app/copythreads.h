@@ -1,0 +1,18 @@
+#pragma once
+// The main window's two file-copy threads: the WITS copy, which carries the last block of WITS samples
+// (the ".zl8" transfer file) to a monitoring station, and the file copy, which carries the packages the
+// exchange code makes. Each runs in its own Engines slot, copies its source over its target in one
+// step, deletes the source only after a good copy and then sets its done flag.
+#include <QString>
+
+namespace app {
+
+struct LogState;
+
+enum class CopyKind { File, Wits };
+
+// Starts the copy of `source` to `target` on the thread of `kind`, after the previous copy of that kind
+// has ended. A thread that cannot be started is reported and gives false.
+bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target);
+
+}  // namespace app

@@ -1,0 +1,136 @@
+#include "wits/dailyfile.h"
+
+#include "exchange/datesuffix.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "wellfile/fileattrs.h"
+#include "wellfile/wholefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+#include <unistd.h>
+
+namespace wits {
+
+namespace {
+
+constexpr QFile::Permissions kNewFilePermissions =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+
+enum class Made { Made, AlreadyThere, Failed };
+
+// Writes the preset day into a temporary file beside `path` and moves it into place only when whole.
+Made MakeDailyFile(const QString& path, const QDate& date)
+{
+    std::vector<WITSRECORD> day(kSlotsPerDay);
+    for (int r = 0; r < kSlotsPerDay; ++r)
+        day[std::size_t(r)] = PresetRecord(date, r);
+    QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
+    if (!temp.open())
+        return Made::Failed;
+    const bool written = temp.write(reinterpret_cast<const char*>(day.data()), kDailyFileSize) == kDailyFileSize
+                         && temp.flush() && ::fsync(temp.handle()) == 0;
+    if (!written)
+        return Made::Failed;
+    if (temp.rename(path)) {  // never over a file: one made meanwhile is kept
+        temp.setAutoRemove(false);
+        QFile::setPermissions(path, kNewFilePermissions);
+        return Made::Made;
+    }
+    return QFileInfo::exists(path) ? Made::AlreadyThere : Made::Failed;
+}
+
+}  // namespace
+
+QString DailyWitsFileName(const QString& witsFolder, const QString& wellName, const QDate& date)
+{
+    return platform::JoinPath(witsFolder, wellName + exchange::DateSuffix(date) + QStringLiteral(".wit"));
+}
+
+WITSRECORD PresetRecord(const QDate& date, int r)
+{
+    WITSRECORD rec;
+    rec.day = std::uint16_t(date.day());
+    rec.month = std::uint16_t(date.month());
+    rec.year = std::uint16_t(date.year() - 2000);
+    rec.hour = std::uint16_t(r / 600);
+    rec.minute = std::uint16_t(r / 10 % 60);
+    rec.second = std::uint16_t(6 * (r % 10 + 1));
+    return rec;
+}
+
+int RecordOfSlot(int slot)
+{
+    if (slot < 0 || slot >= kSlotsPerDay)
+        return -1;
+    return slot == 0 ? 0 : slot - 1;
+}
+
+void FillSingleGaps(WITSRECORD* samples, int count, bool skipSlotZero)
+{
+    for (int i = 1; i < count - 1; ++i) {
+        WITSRECORD& s = samples[i];
+        if (skipSlotZero && s.slot == 0)
+            continue;
+        if (s.holeDepth == 0 && samples[i - 1].holeDepth > 0 && samples[i + 1].holeDepth > 0) {
+            s = samples[i - 1];
+            s.slot = std::uint16_t(s.slot + 1);
+        }
+    }
+}
+
+bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD* samples, int count)
+{
+    if (!QFileInfo::exists(path) && MakeDailyFile(path, date) == Made::Failed) {
+        platform::MessageBox(QStringLiteral("Wits File Create Failed"), QStringLiteral("ERROR"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        platform::MessageBox(QStringLiteral("Wits File Open Failed (in Data)"), QStringLiteral("ERROR"));
+        return false;
+    }
+    std::vector<WITSRECORD> batch(samples, samples + std::max(count, 0));
+    FillSingleGaps(batch.data(), int(batch.size()), true);
+    // One write per whole record, each at its own slot: a write cut short by the end of the process
+    // never leaves a record half old and half new.
+    bool written = true;
+    for (const WITSRECORD& s : batch) {
+        const int r = RecordOfSlot(s.slot);
+        if (r < 0)
+            continue;
+        written = file.seek(qint64(r) * kWitsRecordSize)
+                  && file.write(reinterpret_cast<const char*>(&s), kWitsRecordSize) == kWitsRecordSize && written;
+    }
+    return written;
+}
+
+std::optional<std::vector<WITSRECORD>> ReadDailyFile(const QString& path)
+{
+    wellfile::SetNormalAttributes(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 records = std::min<qint64>(file.size() / kWitsRecordSize, kSlotsPerDay);
+    std::vector<WITSRECORD> day(static_cast<std::size_t>(records));
+    const qint64 read = file.read(reinterpret_cast<char*>(day.data()), records * kWitsRecordSize);
+    day.resize(std::size_t(std::max<qint64>(read, 0) / kWitsRecordSize));
+    return day;
+}
+
+bool CopyDailyFile(const QString& path, const QString& folder, const QString& fileName)
+{
+    const QString target = platform::JoinPath(folder, fileName);
+    wellfile::SetNormalAttributes(target);
+    if (!wellfile::CopyFileReplacing(path, target))
+        return false;
+    QFile::setPermissions(target, QFile::permissions(target) & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                                   QFile::WriteGroup | QFile::WriteOther));
+    return true;
+}
+
+}  // namespace wits

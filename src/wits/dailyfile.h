@@ -1,0 +1,44 @@
+#pragma once
+// The daily WITS file: WITS folder + well name + date suffix + ".wit", exactly 14,400 WITSRECORDs, one
+// per 6-second slot of the day, no header. A new file holds the preset records (date, hour, minute and
+// the second that ends the slot, everything else 0), so a slot that never received a sample reads as
+// zeros; samples are then written over the records of their slots.
+#include "wits/witsrecord.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace wits {
+
+QString DailyWitsFileName(const QString& witsFolder, const QString& wellName, const QDate& date);
+
+// Record r of a new file of `date`: hour r / 600, minute (r / 10) mod 60, second 6 x (r mod 10 + 1).
+WITSRECORD PresetRecord(const QDate& date, int r);
+
+// The record a sample of `slot` is stored on: the one whose preset time begins the slot (slot - 1), the
+// first slot of the day on record 0. -1 for a slot outside the day.
+int RecordOfSlot(int slot);
+
+// Fills single gaps of a run of samples: a sample with no hole depth between two with one becomes a copy
+// of the one before it, one slot later. With `skipSlotZero` a sample of slot 0 is left as it is.
+void FillSingleGaps(WITSRECORD* samples, int count, bool skipSlotZero);
+
+// Writes `count` samples into the daily file at `path` of `date`, each on the record of its own slot
+// (the last of a slot wins; a sample of no slot of the day is left out), after filling single gaps.
+// A missing file is made whole first, through a temporary file, so it is never seen short. Failures
+// are reported ("Wits File Create Failed", "Wits File Open Failed (in Data)", caption "ERROR") and
+// give false with the file as it was.
+bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD* samples, int count);
+
+// The records of a daily file (a day's worth at most; a torn last record left out); nothing when the
+// file does not open.
+std::optional<std::vector<WITSRECORD>> ReadDailyFile(const QString& path);
+
+// Puts a copy of the daily file at `path` into `folder` under `fileName` for a monitoring station,
+// replacing the old copy in one step and leaving the new one read-only. False when the copy failed.
+bool CopyDailyFile(const QString& path, const QString& folder, const QString& fileName);
+
+}  // namespace wits

@@ -1,0 +1,30 @@
+#pragma once
+// The main window's side of the daily WITS file: the file of today (or one named), written and read
+// with the window's folders, well name and clock, and copied on for a monitoring station.
+#include "wits/witsrecord.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace app {
+struct LogState;
+}
+
+namespace wits {
+
+// Writes `count` samples into the daily file `path`, or into today's daily file of the open well when
+// `path` is empty (see WriteDailyRecords). The window's clock is refreshed. With a data file open and
+// the remote copy on, the file is then copied to the remote folder. False when the write failed (it
+// was reported).
+bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QString& path, int count);
+
+// The samples of the daily file `path`, or of today's daily file of the open well when `path` is
+// empty; nothing when the file does not open.
+std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QString& path = {});
+
+// Today's daily file name of the open well (the window's clock is refreshed).
+QString TodaysWitsFile(app::LogState& log);
+
+}  // namespace wits
