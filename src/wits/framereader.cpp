@@ -1,15 +1,32 @@
 #include "wits/framereader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace wits {
 
 namespace {
 
-inline bool IsDigit(unsigned char c) { return unsigned(c - '0') < 10u; }
-inline bool IsLineEnd(unsigned char c) { return c == '\r' || c == '\n'; }
-inline bool EndsValue(unsigned char c) { return c == '\r' || c == '\n' || c == '!' || c == '&' || c == 0; }
+// What each byte is to the reader, looked up once per byte.
+enum : unsigned char { kOther = 0, kDigit = 1, kValueEnd = 2, kLineEnd = 2 | 4 };
+
+constexpr std::array<unsigned char, 256> MakeKinds()
+{
+    std::array<unsigned char, 256> kinds{};
+    for (int c = '0'; c <= '9'; ++c)
+        kinds[std::size_t(c)] = kDigit;
+    for (unsigned char c : {'!', '&', '\0'})
+        kinds[c] = kValueEnd;
+    kinds['\r'] = kinds['\n'] = kLineEnd;
+    return kinds;
+}
+constexpr std::array<unsigned char, 256> kKinds = MakeKinds();
+
+inline unsigned char KindOf(char c) { return kKinds[static_cast<unsigned char>(c)]; }
+inline bool IsDigit(char c) { return KindOf(c) == kDigit; }
+inline bool IsLineEnd(char c) { return KindOf(c) == kLineEnd; }
+inline bool EndsValue(char c) { return (KindOf(c) & kValueEnd) != 0; }
 
 }  // namespace
 
@@ -25,10 +42,10 @@ void FrameReader::Reset()
 const char* FrameReader::Between(const char* p, const char* end)
 {
     for (; p < end; ++p) {
-        const auto c = static_cast<unsigned char>(*p);
+        const char c = *p;
         if (IsDigit(c)) {
             bangs_ = 0;
-            code_[0] = char(c);
+            code_[0] = c;
             codeLength_ = 1;
             pending_ = 1;
             state_ = State::Code;
@@ -51,7 +68,7 @@ const char* FrameReader::Value(const char* p, const char* end)
     const std::size_t room = kCarryLimit - pending_;
     const char* stop = end - p > std::ptrdiff_t(room) ? p + room : end;
     const char* q = p;
-    while (q < stop && !EndsValue(static_cast<unsigned char>(*q)))
+    while (q < stop && !EndsValue(*q))
         ++q;
     const std::size_t taken = std::size_t(q - p);
     const std::size_t kept = std::min(taken, kMaxValueLength - valueLength_);
@@ -63,7 +80,7 @@ const char* FrameReader::Value(const char* p, const char* end)
             state_ = State::DropLine;  // no line end in sight: junk
         return q;
     }
-    if (IsLineEnd(static_cast<unsigned char>(*q)))
+    if (IsLineEnd(*q))
         sink_.Item({std::string_view(code_, 4), std::string_view(value_, valueLength_), marked_});
     // An item ended by "!", "&" or NUL is dropped. The character that ended it is read as between items.
     state_ = State::Between;
@@ -81,29 +98,28 @@ void FrameReader::Feed(const char* data, std::size_t length)
             p = Between(p, end);
             break;
         case State::Code: {
-            const auto c = static_cast<unsigned char>(*p);
-            if (!IsDigit(c)) {  // a code needs four digits; this character is read as between items
+            // A code needs four digits; the first other character is read as between items.
+            while (p < end && codeLength_ < 4 && IsDigit(*p)) {
+                code_[codeLength_++] = *p++;
+                ++pending_;
+            }
+            if (p == end && codeLength_ < 4)
+                break;
+            if (codeLength_ < 4) {
                 state_ = State::Between;
                 pending_ = 0;
-                break;
-            }
-            code_[codeLength_++] = char(c);
-            ++pending_;
-            ++p;
-            if (codeLength_ == 4) {
-                if (std::memcmp(code_, "1984", 4) == 0) {
-                    marked_ = true;
-                    state_ = State::After1984;
-                } else {
-                    valueLength_ = 0;
-                    state_ = State::Value;
-                }
+            } else if (std::memcmp(code_, "1984", 4) == 0) {
+                marked_ = true;
+                state_ = State::After1984;
+            } else {
+                valueLength_ = 0;
+                state_ = State::Value;
             }
             break;
         }
         case State::After1984:
             // Handed on only when the line ends right after the code; either way the mark holds.
-            if (IsLineEnd(static_cast<unsigned char>(*p)))
+            if (IsLineEnd(*p))
                 sink_.Item({std::string_view(code_, 4), std::string_view("0", 1), true});
             state_ = State::Between;
             pending_ = 0;
@@ -113,7 +129,7 @@ void FrameReader::Feed(const char* data, std::size_t length)
             break;
         case State::DropLine: {
             const char* q = p;
-            while (q < end && !IsLineEnd(static_cast<unsigned char>(*q))) {
+            while (q < end && !IsLineEnd(*q)) {
                 if (*q == '!')
                     marked_ = false;
                 ++q;

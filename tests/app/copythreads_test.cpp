@@ -43,13 +43,7 @@ TEST(CopyThreads, CopyThenDeleteOnlyAfterAGoodCopy)
     // No target folder: the source stays for the next try and the done flag stays clear.
     WriteBytes(dir + "c.sv8", "package");
     ASSERT_TRUE(app::StartCopyThread(*log, app::CopyKind::File, dir + "c.sv8", dir + "missing/c.sv8"));
-    log.reset();
+    log->engines.StopWorkers();
+    EXPECT_FALSE(log->engines.fileCopyDone->load());
     EXPECT_TRUE(ReadBytes(dir + "c.sv8") == "package");
-
-    auto again = std::make_unique<app::LogState>();
-    ASSERT_TRUE(app::StartCopyThread(*again, app::CopyKind::File, dir + "c.sv8", dir + "missing/c.sv8"));
-    again->engines.StopWorkers();
-    EXPECT_FALSE(again->engines.fileCopyDone->load());
-    EXPECT_FALSE(again->engines.witsCopyDone->load());
-    EXPECT_TRUE(QFileInfo::exists(dir + "c.sv8"));
 }

@@ -1,8 +1,8 @@
 #include "platform/folders.h"
 #include "platform/instancelock.h"
+#include "support/helperprocess.h"
 #include "support/testmain.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QProcess>
@@ -53,13 +53,8 @@ TEST(InstanceLock, KilledHolderIsTakenOver)
 {
     const QString path = platform::JoinPath(testing_support::TestDir(), "tempM");
     QProcess holder;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("STRATIVM_LOCK_HOLDER", path);
-    holder.setProcessEnvironment(env);
-    holder.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=InstanceLock.HolderProcess"});
-    QByteArray out;
-    while (!out.contains("LOCK ") && holder.waitForReadyRead(30000))
-        out += holder.readAllStandardOutput();
+    const QByteArray out = testing_support::StartHelperProcess(holder, "InstanceLock.HolderProcess",
+                                                               "STRATIVM_LOCK_HOLDER", path, "LOCK ");
     ASSERT_TRUE(out.contains("LOCK HELD")) << out.constData();
 
     InstanceLock second;

@@ -1,10 +1,10 @@
 #include "app/logstate.h"
 #include "support/files.h"
+#include "support/helperprocess.h"
 #include "support/testmain.h"
 #include "wits/dailyfile.h"
 #include "wits/witswindow.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,17 +45,24 @@ struct WitsWell {
     QString Today() const { return data + QStringLiteral("wits/ALPHA@1-15-26.wit"); }
 };
 
+// A record of 15 January 2026 holding only its time.
+WITSRECORD Dated(int hour, int minute, int second)
+{
+    WITSRECORD r;
+    r.day = 15;
+    r.month = 1;
+    r.year = 26;
+    r.hour = std::uint16_t(hour);
+    r.minute = std::uint16_t(minute);
+    r.second = std::uint16_t(second);
+    return r;
+}
+
 // A sample as the end of a frame stamps it, with `marker` in every value field so that a record can
 // be told whole or torn.
 WITSRECORD Sample(int hour, int minute, int second, int slot, int marker)
 {
-    WITSRECORD s;
-    s.day = 15;
-    s.month = 1;
-    s.year = 26;
-    s.hour = std::uint16_t(hour);
-    s.minute = std::uint16_t(minute);
-    s.second = std::uint16_t(second - second % 6);
+    WITSRECORD s = Dated(hour, minute, second - second % 6);
     s.slot = std::uint16_t(slot);
     s.holeDepth = float(marker);
     s.bitDepth = float(marker);
@@ -70,17 +77,7 @@ WITSRECORD Sample(int hour, int minute, int second, int slot, int marker)
 bool SameBytes(const WITSRECORD& a, const WITSRECORD& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Whether the record holds its day's preset time and nothing else.
-bool IsPreset(const WITSRECORD& r, int hour, int minute, int second)
-{
-    WITSRECORD expected;
-    expected.day = 15;
-    expected.month = 1;
-    expected.year = 26;
-    expected.hour = std::uint16_t(hour);
-    expected.minute = std::uint16_t(minute);
-    expected.second = std::uint16_t(second);
-    return SameBytes(r, expected);
-}
+bool IsPreset(const WITSRECORD& r, int hour, int minute, int second) { return SameBytes(r, Dated(hour, minute, second)); }
 
 }  // namespace
 
@@ -252,13 +249,8 @@ TEST(DailyWitsFile, KilledWriterLeavesWholeRecords)
         if (round % 2 == 0)
             QFile::remove(path);  // half the kills may fall while the file is made
         QProcess writer;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("STRATIVM_WITS_WRITER", path);
-        writer.setProcessEnvironment(env);
-        writer.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=DailyWitsFile.WriterProcess"});
-        QByteArray out;
-        while (!out.contains("GO") && writer.waitForReadyRead(30000))
-            out += writer.readAllStandardOutput();
+        const QByteArray out = testing_support::StartHelperProcess(writer, "DailyWitsFile.WriterProcess",
+                                                                   "STRATIVM_WITS_WRITER", path, "GO");
         ASSERT_TRUE(out.contains("GO")) << out.constData();
         QThread::usleep(random() % 40000);
         writer.kill();

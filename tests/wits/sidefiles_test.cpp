@@ -115,7 +115,7 @@ TEST(WitsRemoteBlock, FillsSingleGapsFromTheSampleBefore)
     EXPECT_EQ(std::memcmp(bytes.constData() + 384, &samples[3], 128), 0);
     EXPECT_EQ(samples[2].holeDepth, 0.0f);  // the caller's block is left as it was
 
-    // Two gaps in a row, or one at the end, are not filled.
+    // Two gaps in a row are not filled.
     samples[3].holeDepth = 0;
     ASSERT_TRUE(wits::WriteRemoteBlock(path, samples, 5));
     EXPECT_EQ(At<wits::WITSRECORD>(ReadExistingBytes(path), 256).holeDepth, 0.0f);
