@@ -1,6 +1,7 @@
 #include "gasmon/gasrecord.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wits/sidefiles.h"
 
 #include <QDir>
@@ -17,12 +18,7 @@ using testing_support::TestDir;
 
 namespace {
 
-QString DataFolder()
-{
-    const QString data = TestDir() + QStringLiteral("data/");
-    QDir().mkpath(data);
-    return data;
-}
+QString DataFolder() { return testing_support::MakePlace(QStringLiteral("ALPHA")).dataFolder; }
 
 template <class T>
 T At(const QByteArray& bytes, qsizetype offset)
