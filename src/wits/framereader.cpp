@@ -30,14 +30,6 @@ inline bool EndsValue(char c) { return (KindOf(c) & kValueEnd) != 0; }
 
 }  // namespace
 
-void FrameReader::Reset()
-{
-    state_ = State::Between;
-    marked_ = false;
-    bangs_ = 0;
-    pending_ = codeLength_ = valueLength_ = 0;
-}
-
 // Skips to the next digit. Each "!" clears the mark; the second in a row ends a frame.
 const char* FrameReader::Between(const char* p, const char* end)
 {

@@ -51,8 +51,6 @@ public:
     std::size_t CarriedBytes() const { return state_ == State::Code || state_ == State::Value ? pending_ : 0; }
     // Whether a 1984 mark is in force.
     bool Marked() const { return marked_; }
-    // Forgets the unended item and the mark, as a new link starts.
-    void Reset();
 
 private:
     enum class State { Between, Code, After1984, Value, DropLine };
