@@ -19,6 +19,7 @@ ViewGeometry GeometryOf(const app::LogState& s)
     g.clientHeight = s.scroll.windowHeight;
     g.origin = {s.view.originX, s.view.originY};
     g.horizontalScroll = s.scroll.horizontalOffset;
+    g.screenWidth = L.screenWidth;
 
     g.viewTopDepth = well.viewTopDepth;
     g.fileFirstDepth = well.fileTopDepth;

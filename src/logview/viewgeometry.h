@@ -66,6 +66,7 @@ struct ViewGeometry {
     std::int32_t clientHeight = 0;  // the grid strips stop there
     platform::POINT origin;         // rows start at origin y + top margin, strips at origin x
     std::int32_t horizontalScroll = 0;  // pixels the log is scrolled to the left
+    std::int32_t screenWidth = 0;   // the screen one monitor shows: the grid strips correct for 800 and 1024+
 
     // Depths.
     std::int32_t viewTopDepth = 0;
@@ -95,6 +96,9 @@ struct ViewGeometry {
     std::int32_t elogCells = 0;    // no e-log column yet
     std::int32_t elogCellWidth = 0;
     bool extraGasScale = false;    // no extra gas scale yet
+    std::int32_t extraGasBaseX = 0;                 // the extra gas scale's base x, its two cell counts
+    std::array<std::int32_t, 2> extraGasCells{};    // and its cell width
+    std::int32_t extraGasCellWidth = 0;
     bool splitGas = false;         // the gas track has two parts
     bool SingleGas() const { return gas2.count == 0; }
     bool customTracks = false;     // a custom-track object is present: one more unit beside the log

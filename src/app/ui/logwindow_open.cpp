@@ -2,7 +2,10 @@
 // open routine calls back into.
 #include "app/ui/logwindow.h"
 
+#include "app/activitylines.h"
 #include "app/layouthosts.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
 #include "platform/services.h"
 #include "wellfile/opendatafile.h"
 
@@ -37,7 +40,7 @@ private:
     LogWindow& window_;
 };
 
-// The log's layout, schemes and custom tracks of one LogWindow; grid images, curves, memos and the
+// The log's layout, schemes, grid strips and custom tracks of one LogWindow; curves, memos and the
 // other loaders keep their not-built defaults until their subsystems are built.
 class LogWindowViewServices final : public app::ViewServices {
 public:
@@ -52,6 +55,15 @@ public:
         window_.ApplyScheme(scheme, false);
     }
     void LoadCustomTracks(app::LogState&) override { window_.LoadCustomTracks(false); }
+    void BuildGridBitmaps(app::LogState& log) override
+    {
+        if (!log.view.bitmaps)
+            return;
+        logview::BuildGridBitmaps(log.view.bitmaps->grid, logview::GeometryOf(log));
+        log.view.currentRowY = 0;
+        if (log.env.verboseActivityLog)
+            app::WriteActivityLine(log, "Grid Mapping Done");
+    }
 
 private:
     LogWindow& window_;
