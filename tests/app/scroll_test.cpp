@@ -240,26 +240,3 @@ TEST(Scrolling, TheDepthBarIsMadeAtThePercentageOfTheWellAboveTheViewTop)
     EXPECT_EQ(app::DepthBarCreatePosition(1000, {1000, 1000, 40}), 0);
     EXPECT_EQ(app::DepthBarCreatePosition(1000, {1000, 990, 40}), 0);
 }
-
-TEST(Scrolling, TheDepthBarStandsBesideTheLogOrInsideANarrowWindow)
-{
-    app::DepthBarInputs in;
-    in.logWidth = 1064;
-    in.unitWidth = 10;
-    in.clientRight = 1920;
-    in.barWidth = 17;
-    in.topMargin = 160;
-    in.visibleRows = 72;
-    in.rowHeight = 10;
-    app::DepthBarPlace p = app::PlaceDepthBar(in);
-    EXPECT_EQ(p.x, 1074);
-    EXPECT_EQ(p.top, 160);
-    EXPECT_EQ(p.width, 17);
-    EXPECT_EQ(p.logBottomY, 880);
-    EXPECT_EQ(p.height, 720);
-
-    in.customTracks = true;
-    EXPECT_EQ(app::PlaceDepthBar(in).x, 1084);
-    in.clientRight = 900;  // narrower than the log
-    EXPECT_EQ(app::PlaceDepthBar(in).x, 900 - 17 - 16);
-}

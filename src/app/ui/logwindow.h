@@ -197,6 +197,9 @@ public:
     void EvHScroll(int code, int thumb);
     void EvSize(int clientWidth, int clientHeight);
     int EvMouseWheel(int wheelDelta, bool ctrl = false);
+    // (Re)makes the depth scroll bar beside the log, at the view's percentage of the well, and sets the
+    // log bottom y from the visible rows.
+    void CreateDepthScrollBar();
     QScrollBar* DepthScrollBar() const { return depthBar_; }
     QScrollBar* HorizontalScrollBar() const { return horzBar_; }
 
@@ -244,7 +247,8 @@ private:
     // Keeps the hotwire setting on in the open well's settings record.
     void StoreHotwireOn();
     void ApplyDragGasShift();
-    void PlaceDepthScrollBar(int clientWidth, int clientHeight);
+    // The depth scroll bar for a client area whose right edge is `clientRight`.
+    void CreateDepthScrollBar(int clientRight);
     // Moves the view for a vertical scroll code; false when it was refused or moves nothing.
     bool ScrollView(int code, int thumb, bool ctrl);
     // The bars' thumbs set to the view's position, without a scroll signal.

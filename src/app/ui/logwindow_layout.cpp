@@ -105,7 +105,7 @@ void LogWindow::SetLogFormat(int profile, int rowHeight)
 
     layout::LayoutCalls calls;
     calls.setPens = [this] { SetPens(false); };
-    calls.createDepthScrollBar = [this] { PlaceDepthScrollBar(width(), ClientHeight()); };
+    calls.createDepthScrollBar = [this] { CreateDepthScrollBar(); };
     calls.trace = [this](const QString& line) {
         if (state_.env.verboseActivityLog)
             app::WriteActivityLine(state_, platform::ToCp1252(line).toStdString());
@@ -114,8 +114,6 @@ void LogWindow::SetLogFormat(int profile, int rowHeight)
 
     s.options.hotwire = L.hotWire;
     s.well.file.viewDepthSpan = L.viewDepthSpan;
-    // The last screen row of the log: rows below it show no depth of their own (DepthAtRow).
-    s.view.logAreaBottom = L.logArea.bottom;
     app::RefreshCustomTrackHost(s);
 }
 

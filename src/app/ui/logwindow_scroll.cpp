@@ -56,25 +56,42 @@ std::int32_t LogWindow::DepthAtRow(int y) const
     return app::DepthAtRow(g, y);
 }
 
-void LogWindow::PlaceDepthScrollBar(int clientWidth, int clientHeight)
+void LogWindow::CreateDepthScrollBar() { CreateDepthScrollBar(width()); }
+
+void LogWindow::CreateDepthScrollBar(int clientRight)
 {
-    if (!depthBar_) {
-        depthBar_ = new QScrollBar(Qt::Vertical, this);
-        depthBar_->setRange(0, 100);
-        depthBar_->setFocusPolicy(Qt::NoFocus);
-        connect(depthBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
-            const int code = CodeOf(action);
-            if (code >= 0)
-                EvVScroll(code, depthBar_->sliderPosition());
-        });
-        connect(depthBar_, &QAbstractSlider::sliderReleased, this,
-                [this] { EvVScroll(app::SB_THUMBPOSITION, depthBar_->sliderPosition()); });
-        depthBar_->installEventFilter(this);
-    }
-    const int thick = ScrollBarThickness(this);
-    const int top = state_.layout.format.logAreaTop;
-    depthBar_->setGeometry(clientWidth - thick, ClientTop() + top, thick, std::max(clientHeight - top - thick, thick));
-    SyncDepthBar();
+    app::LogState& s = state_;
+    const layout::LogLayout& L = s.layout.format;
+    // Made afresh each time, so a resize or a new layout never leaves a second bar behind.
+    delete depthBar_;
+    depthBar_ = nullptr;
+
+    app::DepthBarInputs in;
+    in.logWidth = L.logRight;
+    in.unitWidth = L.trackUnit;
+    in.customTracks = s.customTracks.data != nullptr;
+    in.clientRight = clientRight;
+    in.barWidth = ScrollBarThickness(this);
+    in.topMargin = L.logAreaTop;
+    in.visibleRows = L.visibleRows;
+    in.rowHeight = L.pixelsPerStep;
+    const app::DepthBarPlace place = app::PlaceDepthBar(in);
+    s.view.logAreaBottom = place.logBottomY;
+
+    depthBar_ = new QScrollBar(Qt::Vertical, this);
+    depthBar_->setObjectName(QStringLiteral("1"));
+    depthBar_->setFocusPolicy(Qt::NoFocus);  // no tab stop
+    depthBar_->setRange(0, 100);
+    depthBar_->setSliderPosition(app::DepthBarCreatePosition(s.well.file.viewTopDepth, RangeOf(s)));
+    connect(depthBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        const int code = CodeOf(action);
+        if (code >= 0)
+            EvVScroll(code, depthBar_->sliderPosition());
+    });
+    connect(depthBar_, &QAbstractSlider::sliderReleased, this,
+            [this] { EvVScroll(app::SB_THUMBPOSITION, depthBar_->sliderPosition()); });
+    depthBar_->installEventFilter(this);
+    depthBar_->setGeometry(place.x, ClientTop() + place.top, place.width, std::max(place.height, 0));
     depthBar_->show();
 }
 
@@ -113,7 +130,7 @@ void LogWindow::EvSize(int w, int h)
     const bool held = s.view.holdRepaint;
     layout::LogLayout& L = s.layout.format;
     L.visibleRows = app::VisibleRows(h, L.logAreaTop, L.pixelsPerStep);
-    PlaceDepthScrollBar(w, h);
+    CreateDepthScrollBar(w);
     update();
     if (L.logRight == 0)
         L.logRight = 988;

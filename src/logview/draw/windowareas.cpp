@@ -1,0 +1,32 @@
+#include "logview/draw/windowareas.h"
+
+#include "app/logstate.h"
+#include "platform/draw/dc.h"
+
+namespace logview {
+
+int SaveWindowArea(const platform::Dc& dc, QImage& area, const platform::RECT& r)
+{
+    if (area.isNull())
+        return 1;  // nothing to fill
+    platform::Dc memory(area);
+    memory.BitBlt(0, 0, area.width(), area.height(), dc, r.left, r.top, platform::SRCCOPY);
+    return 1;
+}
+
+bool CopyWindowAreaBack(platform::Dc& dc, const QImage& area, const platform::RECT& r)
+{
+    return dc.BitBlt(r.left, r.top, area.width(), area.height(), area, 0, 0, platform::SRCCOPY);
+}
+
+int RestoreWindowArea(app::LogState& log, platform::Dc& dc, const QImage& area, const platform::RECT& r)
+{
+    if (CopyWindowAreaBack(dc, area, r))
+        return 1;
+    log.view.redrawPending = true;
+    if (log.view.invalidate)
+        log.view.invalidate();
+    return 0;
+}
+
+}  // namespace logview
