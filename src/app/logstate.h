@@ -35,7 +35,7 @@ namespace drilling { class Driller; }
 namespace gasmon { class AutoGas; }
 namespace wits { class Wits; class CUSTWITS; class WitsAlarms; class AlarmPopup; }
 namespace elog { class Curves; }
-namespace logview { class ViewBitmaps; }
+namespace logview { class ViewBitmaps; class NeighbourPainters; }
 
 namespace app {
 
@@ -144,8 +144,10 @@ struct ViewState {
     float imagePixelsPerUnit = 0;     // the log image's pixels per depth unit
     std::int32_t imageY = 0;          // the view top's y in the log image
 
-    // The view's images, owned by the window (null in a state without one).
+    // The view's images and the painters of the other subsystems it draws with, owned by the window
+    // (null in a state without one).
     logview::ViewBitmaps* bitmaps = nullptr;
+    logview::NeighbourPainters* painters = nullptr;
     // Invalidates the whole window with erasing, so the next paint redraws the log; set by the window.
     std::function<void()> invalidate;
 };

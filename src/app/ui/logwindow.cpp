@@ -4,6 +4,7 @@
 #include "app/commandids.h"
 #include "exchange/copyout.h"
 #include "logview/draw/viewbitmaps.h"
+#include "logview/draw/viewpainters.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "wits/ui/witswindowservices.h"
@@ -60,6 +61,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
     bitmaps_ = std::make_unique<logview::ViewBitmaps>();
     state_.view.bitmaps = bitmaps_.get();
+    painters_ = std::make_unique<logview::ViewPainters>();
+    state_.view.painters = painters_.get();
     state_.view.invalidate = [this] {
         if (!state_.view.holdRepaint)
             update();

@@ -16,7 +16,7 @@
 #include <memory>
 
 class QScrollBar;
-namespace logview { class ViewBitmaps; }
+namespace logview { class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; }
 
 class LogWindow : public QMainWindow {
@@ -232,6 +232,7 @@ private:
 
     app::LogState state_;
     std::unique_ptr<logview::ViewBitmaps> bitmaps_;  // the view's images; state_.view points at them
+    std::unique_ptr<logview::ViewPainters> painters_;  // the neighbour painters; state_.view points at them
     app::Neighbours neighbours_;
     app::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;
