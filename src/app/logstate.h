@@ -312,6 +312,7 @@ struct LogState {
     Engines engines;
     QDateTime now;
     platform::WindowTimers* timers = nullptr;  // the window's numbered timers, owned by the window
+    std::uint32_t window = 0;  // the window's handle for the messages of the communication library
 
     // Menu bar, keys, exit and scrolling.
     OptionSettings options;

@@ -1,5 +1,6 @@
 #include "app/ui/logwindow.h"
 #include "app/ui/tlogapp.h"
+#include "platform/messagewindows.h"
 #include "platform/winapi.h"
 #include "support/testmain.h"
 
@@ -184,11 +185,13 @@ TEST(LogWindow, PostedMessagesReachTheirHandlersWhenDelivered)
     f.window.PostMessage(MM_JOY1BUTTONUP, JOY_BUTTON4CHG);
     f.window.PostMessage(WM_TIMER, 2);
     f.window.PostMessage(WM_COMMAND, 51681);
+    // The communication library posts to the window's handle.
+    platform::PostWindowMessage(f.window.State().window, WM_USER + 1, 9, 0);
     EXPECT_TRUE(f.recorder.calls.isEmpty()) << "nothing runs before the queue delivers";
 
-    EXPECT_EQ(doubles().queue.DeliverAll(), 8);
+    EXPECT_EQ(doubles().queue.DeliverAll(), 9);
     EXPECT_EQ(f.recorder.calls, QStringList({"EvGasResponse 7 8", "EvWitsData 1 2", "EvCustWitsData 3 4", "EvJoyButton 101",
-                                             "EvJoyButton 800", "EvTimer 2", "CmDrilling"}));
+                                             "EvJoyButton 800", "EvTimer 2", "CmDrilling", "EvGasResponse 9 0"}));
     EXPECT_TRUE(f.window.HandleMessage(WM_USER + 5, 0, 0));
     EXPECT_FALSE(f.window.HandleMessage(WM_USER + 2, 0, 0));
 }
@@ -199,8 +202,9 @@ TEST(LogWindow, MessagesPostedToAClosedWindowAreDropped)
     auto window = std::make_unique<LogWindow>(nullptr, QStringLiteral("StrativM"));
     window->Neighbours().wits = &recorder;
     window->PostMessage(WM_USER + 3, 1, 2);
+    platform::PostWindowMessage(window->State().window, WM_USER + 3, 3, 4);
     window.reset();
-    EXPECT_EQ(doubles().queue.DeliverAll(), 1);  // runs, finds no window
+    EXPECT_EQ(doubles().queue.DeliverAll(), 2);  // runs, finds no window
     EXPECT_TRUE(recorder.calls.isEmpty());
 }
 

@@ -5,6 +5,7 @@
 #include "exchange/copyout.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
+#include "platform/messagewindows.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "wits/ui/witswindowservices.h"
@@ -40,6 +41,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     // The timers are the window's: they die with it, so their callback never outlives `this`.
     timers_ = platform::services().timers->Create([this](int id) { EvTimer(id); });
     state_.timers = timers_.get();
+    // The communication library's notices (gas monitor answers, WITS text) arrive as posted messages.
+    state_.window = platform::RegisterMessageWindow(
+        [this](unsigned msg, std::uintptr_t w, std::intptr_t l) { HandleMessage(msg, w, l); });
 
     // Accelerator table 1: Alt+D sends its command, which no table answers.
     auto* altD = new QAction(this);
@@ -81,6 +85,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
 LogWindow::~LogWindow()
 {
+    platform::UnregisterMessageWindow(state_.window);
     timers_.reset();
     state_.engines.StopWorkers();
 }
