@@ -273,7 +273,7 @@ TEST_F(Modbus, ASlaveThatNeverAnswersTimesOutWhileTheTimersTick)
     Child peer;
     StartPeer(peer, {QStringLiteral("--tcp"), QString::number(port)});
     RedirectModbusTcpPortForTest(port);
-    const std::int32_t handle = ConnectTCP2(kLoopback, 502, TcpBlock(window, 600));
+    const std::int32_t handle = ConnectTCP2(kLoopback, 502, TcpBlock(window, 400));
     ASSERT_GT(handle, 0);
     ASSERT_EQ(PollAndWait(handle, window, {1, 3, 41434, 1}), 0);
 
@@ -287,9 +287,10 @@ TEST_F(Modbus, ASlaveThatNeverAnswersTimesOutWhileTheTimersTick)
     const qint64 waited = clock.elapsed();
     EXPECT_EQ(code, MBUS_TIMEOUT);
     EXPECT_EQ(ModbusErrorName(code), QStringLiteral("MBUS_TIMEOUT"));
-    EXPECT_GE(waited, 550) << "the block's time-out";
-    EXPECT_LT(waited, 1400) << "no retries";
-    EXPECT_GE(ticks, 20) << "the GUI thread went on while the answer was awaited";
+    EXPECT_GE(waited, 370);
+    EXPECT_LT(waited, 1200) << "the block's time-out, not the default of 1500 ms";
+    // A blocked thread would see one late tick at most.
+    EXPECT_GE(ticks, 3) << "the GUI thread went on while the answer was awaited";
     EXPECT_TRUE(PeerLogText().count(QStringLiteral("9 3 41434 1")) == 0) << "pymodbus drops unknown slaves";
 
     // Closed while an answer is awaited: nothing reaches the window afterwards.
@@ -351,6 +352,9 @@ TEST_F(Modbus, RtuOverASerialLine)
     const std::uint32_t handle = ConnectRTU(3, 350, GasSerialBlock());
     ASSERT_NE(handle, 0u);
     ASSERT_EQ(HookRspNotification(handle, window.hwnd, kResponse, 0), 0);
+    const std::uint32_t second = ConnectRTU(3, 350, GasSerialBlock());
+    EXPECT_NE(HookRspNotification(second, window.hwnd, kResponse, 0), 0) << "the port is busy";
+    CloseConnection(second);
 
     const ModbusRequest gas{247, 4, 3, 12};
     ASSERT_EQ(PollAndWait(handle, window, gas), 0);
@@ -369,10 +373,7 @@ TEST_F(Modbus, RtuOverASerialLine)
     EXPECT_TRUE(PeerLogText().contains(QStringLiteral("247 coils 1 1,0,1,0\n"))) << PeerLogText().toStdString();
 
     EXPECT_EQ(PollAndWait(handle, window, {247, 4, 500, 2}), MBUS_INVALIDADDR);
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_EQ(PollAndWait(handle, window, {17, 4, 3, 12}), MBUS_TIMEOUT);
-    EXPECT_LT(clock.elapsed(), 1500) << "the 350 ms time-out, no retries";
     EXPECT_EQ(PollAndWait(handle, window, gas), 0) << "the line is still good after a time-out";
 }
 
@@ -394,7 +395,7 @@ TEST_F(Modbus, BrokenAnswersOnTheLineAreErrorsWithoutRegisters)
         EXPECT_NE(MODBUSResponse(handle, request, regs.data(), 4), 0);
         EXPECT_EQ(regs[0], 0xBEEF);
         EXPECT_EQ(regs[1], 0xBEEF);
-        EXPECT_TRUE(PeerLogText().contains(QStringLiteral("247 4 raw 8"))) << PeerLogText().toStdString();
+        EXPECT_EQ(PeerLogText().count(QStringLiteral("247 4 raw 8")), 1) << "sent once: no retries";
         CloseConnection(handle);
     }
     CloseAllConnectionsForTest();  // the port is free again for the next responder
