@@ -262,7 +262,6 @@ TEST_F(Modbus, TcpPeerAnswersReadsWritesAndErrors)
     for (int i = 0; i < 5 && code != MBUS_NOTCONNECTED; ++i)
         code = PollAndWait(handle, window, gas);
     EXPECT_EQ(code, MBUS_NOTCONNECTED);
-    EXPECT_EQ(ModbusErrorName(code), QStringLiteral("MBUS_NOTCONNECTED"));
     CloseConnection(std::uint32_t(handle));
     EXPECT_EQ(PollMODBUS(handle, gas), MBUS_INVALID_HANDLE);
 }
@@ -382,28 +381,24 @@ TEST_F(Modbus, BrokenAnswersOnTheLineAreErrorsWithoutRegisters)
     PtyPair line;
     ASSERT_TRUE(line.Start()) << "socat pty pair";
     WriteSetting(QStringLiteral("Serial/COM3"), line.a);
+    const ModbusRequest request{247, 4, 3, 2};
 
-    {
+    for (const char* answer : {"badcrc", "exception1"}) {
+        SCOPED_TRACE(answer);
         Child responder;
-        StartPeer(responder, {QStringLiteral("--raw"), line.b, QStringLiteral("--answer"), QStringLiteral("badcrc")});
+        StartPeer(responder, {QStringLiteral("--raw"), line.b, QStringLiteral("--answer"), QString::fromLatin1(answer)});
         const std::uint32_t handle = ConnectRTU(3, 350, GasSerialBlock());
         ASSERT_EQ(HookRspNotification(handle, window.hwnd, kResponse, 0), 0);
-        const ModbusRequest request{247, 4, 3, 2};
         const int code = PollAndWait(handle, window, request);
-        EXPECT_EQ(code, MBUS_CHECKSUM) << ModbusErrorName(code).toStdString();
         std::vector<std::uint16_t> regs(2, 0xBEEF);
-        EXPECT_NE(MODBUSResponse(handle, request, regs.data(), 4), 0);
-        EXPECT_EQ(regs[0], 0xBEEF);
-        EXPECT_EQ(regs[1], 0xBEEF);
+        EXPECT_EQ(MODBUSResponse(handle, request, regs.data(), 4), code);
+        EXPECT_EQ(regs, std::vector<std::uint16_t>(2, 0xBEEF)) << "no registers with an error";
         EXPECT_EQ(PeerLogText().count(QStringLiteral("247 4 raw 8")), 1) << "sent once: no retries";
+        if (QByteArray(answer) == "badcrc")
+            EXPECT_EQ(code, MBUS_CHECKSUM) << ModbusErrorName(code).toStdString();
+        else
+            EXPECT_EQ(code, MBUS_INVALIDCMD) << "exception 1";
         CloseConnection(handle);
-    }
-    CloseAllConnectionsForTest();  // the port is free again for the next responder
-    {
-        Child responder;
-        StartPeer(responder, {QStringLiteral("--raw"), line.b, QStringLiteral("--answer"), QStringLiteral("exception1")});
-        const std::uint32_t handle = ConnectRTU(3, 350, GasSerialBlock());
-        ASSERT_EQ(HookRspNotification(handle, window.hwnd, kResponse, 0), 0);
-        EXPECT_EQ(PollAndWait(handle, window, {247, 4, 3, 2}), MBUS_INVALIDCMD) << "exception 1";
+        CloseAllConnectionsForTest();  // the port is free again for the next responder
     }
 }
