@@ -9,6 +9,7 @@
 #include "layout/printlayout.h"
 #include "layout/schemes.h"
 #include "platform/instancelock.h"
+#include "print/printstate.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/openwell.h"
 #include "wellfile/repair.h"
@@ -322,6 +323,7 @@ struct LogState {
     SessionFiles sessionFiles;
     VersionNumbers version;
     WitsCopyOptions witsCopy;
+    print::PrintState print;  // the printer, the print geometry, fonts and pens
 };
 
 // The defaults of set-up, before any file is read.

@@ -1,9 +1,7 @@
 // The screen fonts and log titles of the log formats.
 #include "layout/logformat.h"
 
-#include "platform/text.h"
-
-#include <cstring>
+#include "platform/logfont.h"
 
 namespace layout {
 
@@ -13,15 +11,7 @@ constexpr std::uint8_t kFixedModern = platform::FIXED_PITCH | platform::FF_MODER
 
 platform::LOGFONTA MakeFont(const char* face, std::int32_t height, std::int32_t width, std::uint8_t pitchAndFamily = 0)
 {
-    platform::LOGFONTA lf;
-    std::memset(&lf, 0, sizeof lf);
-    lf.lfHeight = height;
-    lf.lfWidth = width;
-    lf.lfWeight = platform::FW_NORMAL;
-    lf.lfCharSet = platform::DEFAULT_CHARSET;
-    lf.lfPitchAndFamily = pitchAndFamily;
-    platform::SetFieldText(lf.lfFaceName, face);
-    return lf;
+    return platform::MakeLogFont(face, height, width, pitchAndFamily);
 }
 
 bool WideTextProfile(int profile) { return profile == 23 || profile == 110 || profile == 134; }

@@ -21,6 +21,8 @@
 
 namespace platform {
 
+class Printers;  // platform/printer.h
+
 // What a file dialog is asked: the folder it starts in, the title, and Windows-style filters
 // ("Data Files (*.svm)|*.svm|All Files (*.*)|*.*").
 struct FileDialogRequest {
@@ -121,6 +123,7 @@ struct Services {
     MessageQueue* queue = nullptr;
     Shell* shell = nullptr;
     Clipboard* clipboard = nullptr;
+    Printers* printers = nullptr;
 };
 
 // The services in force (a copy: installing never tears a read). Installed once by the application,

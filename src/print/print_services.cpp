@@ -1,6 +1,8 @@
 #include "print/print_services.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "print/printer_commands.h"
 
 namespace print {
 
@@ -8,8 +10,12 @@ namespace {
 
 class NotBuilt final : public PrintServices {
 public:
-    void CmPrint(app::LogState&) override { app::NotBuiltCommand("print", "CmPrint"); }
-    void CmPageSetup(app::LogState&) override { app::NotBuiltCommand("print", "CmPageSetup"); }
+    void CmPrint(app::LogState& log) override
+    {
+        if (PrinterForRun(log.print))
+            app::NotBuiltCommand("print", "CmPrint");
+    }
+    void CmPageSetup(app::LogState& log) override { print::CmPageSetup(log); }
     void CmHeader(app::LogState&) override { app::NotBuiltCommand("print", "CmHeader"); }
 };
 }  // namespace

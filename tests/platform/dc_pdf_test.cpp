@@ -2,30 +2,19 @@
 // is rasterised with pdftoppm and probed.
 #include "platform/draw/dc.h"
 #include "platform/draw/raster.h"
+#include "support/pdfpages.h"
 #include "support/testmain.h"
 
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace {
-
-// Renders page 1 of `pdf` at `dpi` into an image.
-QImage Rasterise(const QString& pdf, int dpi)
-{
-    const QString base = testing_support::TestDir() + "page";
-    QProcess p;
-    p.start("pdftoppm", {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png", "-singlefile", "-f", "1", "-l", "1", pdf, base});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QImage(base + ".png").convertToFormat(QImage::Format_RGB32);
-}
 
 COLORREF At(const QImage& img, int x, int y) { return raster::ToColorRef(img.pixel(x, y)); }
 
@@ -77,7 +66,7 @@ TEST(DcPdf, MaskPenFillAndHatchShowTheirColours)
         dc.MoveTo(10, 25);
         dc.LineTo(130, 25);
     }
-    const QImage page = Rasterise(file, 384);
+    const QImage page = testing_support::RasterisePdf(file, 384);
     ASSERT_FALSE(page.isNull()) << "pdftoppm failed";
 
     EXPECT_EQ(At4(page, 30, 22), RGB(0, 0, 0));          // black band outside the mask fill
@@ -131,7 +120,7 @@ TEST(DcPdf, TextAndLinesReachThePage)
         EXPECT_TRUE(dc.NewPage());
         dc.TextOut(0, 100, "Page 2");
     }
-    const QImage page = Rasterise(file, 300);
+    const QImage page = testing_support::RasterisePdf(file, 300);
     ASSERT_FALSE(page.isNull());
     EXPECT_EQ(At(page, 42 + 300, 42), RGB(0, 0, 255));
     EXPECT_EQ(At(page, 42 + 5, 42 + 100 + 3), RGB(255, 255, 0));  // the opaque cell, left of the first glyph

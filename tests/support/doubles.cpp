@@ -87,6 +87,7 @@ void Doubles::Install()
     s.queue = &queue;
     s.shell = &shell;
     s.clipboard = &clipboard;
+    s.printers = &printers;
     platform::InstallServices(s);
 }
 

@@ -3,6 +3,7 @@
 // the test scripted. The test main installs one set of them before every test. Like the real services
 // they may be called from any thread; a test reads what they recorded once its threads have finished.
 #include "platform/services.h"
+#include "support/printers.h"
 
 #include <QList>
 #include <QMap>
@@ -196,6 +197,7 @@ struct Doubles {
     FakeQueue queue;
     FakeShell shell;
     FakeClipboard clipboard;
+    FakePrinters printers;
     void Install();
 };
 

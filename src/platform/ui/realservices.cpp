@@ -1,6 +1,7 @@
 #include "platform/ui/realservices.h"
 
 #include "platform/services.h"
+#include "platform/ui/cupsprinter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -188,6 +189,7 @@ void InstallRealServices()
     s.timers = &RealTimerFactory();
     s.queue = &RealMessageQueue();
     s.shell = &RealShell();
+    s.printers = &RealPrinters();
     InstallServices(s);
 }
 

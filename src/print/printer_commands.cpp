@@ -1,0 +1,52 @@
+#include "print/printer_commands.h"
+
+#include "app/logstate.h"
+#include "platform/services.h"
+#include "print/printcheck.h"
+#include "print/printfonts.h"
+#include "print/printpens.h"
+
+namespace print {
+
+platform::Printer* EnsurePrinter(PrintState& state)
+{
+    if (!state.printer) {
+        platform::Printers* printers = platform::services().printers;
+        if (printers)
+            state.printer = printers->DefaultPrinter();
+    }
+    // Every later step divides by the row height, which such a printer would make 0.
+    if (state.printer && !HasUsableResolution(state.printer->Info()))
+        state.printer.reset();
+    return state.printer.get();
+}
+
+platform::Printer* PrinterForRun(PrintState& state)
+{
+    platform::Printer* printer = EnsurePrinter(state);
+    if (!printer)
+        platform::MessageBox(QStringLiteral(" Error Communicating With Printer"), QStringLiteral("Printer Error"));
+    return printer;
+}
+
+std::uint8_t CheckPrinter(app::LogState& log)
+{
+    platform::Printer* printer = EnsurePrinter(log.print);
+    return printer ? CheckPrinter(printer->Info(), log.print) : 0;
+}
+
+void SetPrintFonts(app::LogState& log) { SetPrintFonts(log.print, log.well.loggerId); }
+
+void MakePrintPens(app::LogState& log, int flag)
+{
+    MakePrintPens(log.print, log.layout.pens.table, log.well.loggerId, flag);
+}
+
+void CmPageSetup(app::LogState& log)
+{
+    platform::Printer* printer = PrinterForRun(log.print);
+    if (printer)
+        platform::services().printers->PageSetupDialog(*printer);
+}
+
+}  // namespace print

@@ -1,0 +1,34 @@
+#pragma once
+// The window's printer object and the print preparations, as the window's commands and the report
+// printouts call them.
+#include <cstdint>
+
+namespace app {
+struct LogState;
+}
+namespace platform {
+class Printer;
+}
+
+namespace print {
+
+struct PrintState;
+
+// The window's printer, made from the default printer on first use and kept. nullptr when none can be
+// made; one that reports under 10 dpi is no printer and is dropped.
+platform::Printer* EnsurePrinter(PrintState& state);
+// The printer of a print run: as EnsurePrinter, and when there is none the user is told
+// " Error Communicating With Printer" ("Printer Error").
+platform::Printer* PrinterForRun(PrintState& state);
+
+// The printer check on the window's printer (made when there is none); 0 without a printer.
+std::uint8_t CheckPrinter(app::LogState& log);
+// The print fonts for the open well's profile.
+void SetPrintFonts(app::LogState& log);
+// flag 0 makes the print pens from the window's pen table, 1 drops them.
+void MakePrintPens(app::LogState& log, int flag);
+
+// "Page Setup...": the page set-up dialog over the window's printer, made when there is none.
+void CmPageSetup(app::LogState& log);
+
+}  // namespace print

@@ -1,0 +1,59 @@
+#pragma once
+// What the main window keeps for printing: the printer object (made on first use and kept), the print
+// geometry and flags the printer check sets, and the fonts and pens of a print run. Fonts are kept as
+// logical-font records and pens as pen descriptions, as the screen layout keeps its own; the painters
+// make them into fonts and pens on the device.
+#include "layout/pentable.h"
+#include "platform/gdi.h"
+#include "platform/printer.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace print {
+
+// The four font slots of a print run.
+enum PrintFontSlot : int { FONT_TITLE = 0, FONT_BODY = 1, FONT_SMALL = 2, FONT_HEADER = 3, kPrintFontSlots = 4 };
+
+constexpr int kPrintPenSlots = 22;
+
+// Options of the logging-company profile that the print fonts read. The log format decides them per
+// profile; all are off until it does.
+struct ProfilePrintOptions {
+    bool alternateHeader = false;  // the printed header makes its own header font
+    bool copperplateText = false;  // the log body is written in Copperplate
+    bool condensed = false;        // narrow text is squeezed further
+};
+
+struct PrintState {
+    std::unique_ptr<platform::Printer> printer;
+
+    // Print geometry in printer pixels: the height of one 0.1-inch row and the width unit.
+    std::int32_t rowHeight = 0;
+    std::int32_t columnUnit = 0;
+
+    // Set by the printer check.
+    bool colourPrinter = false;
+    bool printInColour = false;  // cleared for a monochrome printer
+    bool tractorFeed = false;
+    bool pdfPrinter = false;
+    bool v305LexPrinter = false;
+    bool pageClass = false;      // the page is 3072 or 6144 pixels
+    bool faxPrinter = false;
+
+    // Read by the print fonts.
+    bool largePrint = false;
+    bool twoAndHalfInch = false;
+    bool narrowFormat = false;
+    ProfilePrintOptions profileOptions;
+
+    // On paper every fifth row moves up by 4 device units; set at start-up.
+    bool rowStep = true;
+
+    std::array<std::optional<platform::LOGFONTA>, kPrintFontSlots> fonts;
+    std::array<std::optional<layout::PenSpec>, kPrintPenSlots> pens;
+};
+
+}  // namespace print

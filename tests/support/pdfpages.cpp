@@ -1,0 +1,56 @@
+#include "support/pdfpages.h"
+
+#include "support/testmain.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace testing_support {
+
+namespace {
+
+// The standard output of a poppler tool, or nothing when it failed.
+std::optional<QByteArray> Run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        p.kill();
+        p.waitForFinished(5000);
+        return std::nullopt;
+    }
+    return p.readAllStandardOutput();
+}
+
+}  // namespace
+
+QImage RasterisePdf(const QString& pdf, int dpi, int page)
+{
+    const QString base = TestDir() + QStringLiteral("page");
+    const QString n = QString::number(page);
+    if (!Run(QStringLiteral("pdftoppm"), {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png",
+                                          "-singlefile", "-f", n, "-l", n, pdf, base}))
+        return {};
+    return QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+int PdfPageCount(const QString& pdf)
+{
+    const auto out = Run(QStringLiteral("pdfinfo"), {pdf});
+    if (!out)
+        return -1;
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                                         QRegularExpression::MultilineOption)
+                                          .match(QString::fromUtf8(*out));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString PdfText(const QString& pdf)
+{
+    const auto out = Run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    return out ? QString::fromUtf8(*out) : QString();
+}
+
+}  // namespace testing_support

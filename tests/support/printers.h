@@ -1,0 +1,35 @@
+#pragma once
+// The printers double: printers the test describes (any name, port, resolution, paper, margins, colour,
+// paper source), whose pages go to real PDF files, and scripted answers of the print and page set-up
+// dialogs.
+#include "platform/draw/pdfprinter.h"
+
+#include <deque>
+#include <optional>
+
+namespace testing_support {
+
+class FakePrinters final : public platform::Printers {
+public:
+    // What the next DefaultPrinter() makes; nullopt: no printer can be made. At first the desktop's
+    // PDF printer, which writes where the job says.
+    std::optional<platform::PrinterDescription> defaultPrinter = platform::PdfPrinterDescription();
+    // Page set-up answers in order: a page is OK with that paper, nullopt is Cancel; none left: Cancel.
+    std::deque<std::optional<platform::PageSetup>> pageSetupAnswers;
+    // Print dialog answers in order: a description is OK with that printer chosen, nullopt is Cancel.
+    std::deque<std::optional<platform::PrinterDescription>> printDialogAnswers;
+
+    int made = 0;  // printers made by DefaultPrinter
+    int pageSetups = 0;
+    int printDialogs = 0;
+
+    std::unique_ptr<platform::Printer> DefaultPrinter() override;
+    bool PrintDialog(std::unique_ptr<platform::Printer>& printer) override;
+    bool PageSetupDialog(platform::Printer& printer) override;
+};
+
+// A printer of `dpi` on paper of `inches`, no unprintable edge, colour, whose jobs all go to
+// TestDir() + "printed.pdf".
+platform::PrinterDescription TestPrinter(const QString& name, const QString& port, int dpi, QSizeF inches);
+
+}  // namespace testing_support
