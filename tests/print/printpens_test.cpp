@@ -1,6 +1,8 @@
 // The 22 print pens at width unit 30 (a 300-dpi printer), from a pen table.
 #include "print/printpens.h"
 
+#include "print/printdevice.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -109,4 +111,20 @@ TEST(PrintPens, Flag1EmptiesEverySlot)
     MakePrintPens(s, t, 10, 1);
     for (const auto& pen : s.pens)
         EXPECT_FALSE(pen.has_value());
+}
+
+TEST(PrintPens, PaperDeviceTakesThePrintGeometryPensAndFlags)
+{
+    layout::PenTable t = Table();
+    PrintState s = At30(true);
+    MakePrintPens(s, t, 10, 0);
+    logview::Device paper;
+    FillPaperDevice(s, paper);
+    EXPECT_TRUE(paper.printing);
+    EXPECT_TRUE(paper.colourPrinting);
+    EXPECT_TRUE(paper.rowStep);  // set from start-up
+    EXPECT_EQ(paper.printer.rowHeight, 24);
+    EXPECT_EQ(paper.printer.unitWidth, 30);
+    EXPECT_EQ(paper.printPens[logview::PRINT_PEN_THIN_GRID], (PenSpec{RGB(128, 128, 128), 1, 0}));
+    EXPECT_EQ(paper.printPens[logview::PRINT_PEN_FIRST_GRID], (PenSpec{kBlack, 6, 0}));
 }

@@ -1,0 +1,14 @@
+#pragma once
+// The paper device the view's painters draw a printout with, filled from the window's print state, so
+// that every painter gets the printer's row height, width unit, pens and flags.
+#include "logview/device.h"
+#include "print/printstate.h"
+
+namespace print {
+
+// The paper device: printing set, the print geometry, the print pens the view draws with (slots 0-15;
+// a slot not made is left as it is), the colour and row-step flags. The column edges are the print
+// layout's.
+void FillPaperDevice(const PrintState& state, logview::Device& device);
+
+}  // namespace print
