@@ -29,6 +29,16 @@ platform::Printer* PrinterForRun(PrintState& state)
     return printer;
 }
 
+bool PrintDialog(PrintState& state)
+{
+    if (!EnsurePrinter(state))
+        return false;
+    const bool chosen = platform::services().printers->PrintDialog(state.printer);
+    if (state.printer && !HasUsableResolution(state.printer->Info()))
+        state.printer.reset();  // the next print makes the default printer again
+    return chosen && state.printer;
+}
+
 std::uint8_t CheckPrinter(app::LogState& log)
 {
     platform::Printer* printer = EnsurePrinter(log.print);

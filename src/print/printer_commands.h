@@ -21,6 +21,10 @@ platform::Printer* EnsurePrinter(PrintState& state);
 // " Error Communicating With Printer" ("Printer Error").
 platform::Printer* PrinterForRun(PrintState& state);
 
+// The print dialog over the window's printer (made when there is none), where the user may choose
+// another printer; false when cancelled, or when the printer chosen is unusable (it is dropped).
+bool PrintDialog(PrintState& state);
+
 // The printer check on the window's printer (made when there is none); 0 without a printer.
 std::uint8_t CheckPrinter(app::LogState& log);
 // The print fonts for the open well's profile.

@@ -145,3 +145,22 @@ TEST(PrinterObject, RealPrintQueueIsRead)
     print::CheckPrinter(info, s);
     EXPECT_EQ(s.columnUnit, info.DeviceCaps(LOGPIXELSY) / 10);
 }
+
+TEST(PrinterObject, PrintDialogMayChooseAnotherPrinter)
+{
+    app::LogState log;
+    auto& printers = doubles().printers;
+    printers.defaultPrinter = testing_support::TestPrinter("Office", "LPT2", 300, {8.5, 11});
+    printers.printDialogAnswers = {std::nullopt, testing_support::TestPrinter("EPSON Stylus 1000 ESC/P 2", "LPT1", 180, {15, 11}),
+                                   testing_support::TestPrinter("Broken", "LPT1", 4, {15, 11})};
+
+    EXPECT_FALSE(print::PrintDialog(log.print));  // cancelled: the printer stays
+    EXPECT_EQ(log.print.printer->Info().deviceName, "Office");
+    EXPECT_TRUE(print::PrintDialog(log.print));
+    EXPECT_EQ(print::CheckPrinter(log), 1);
+    EXPECT_EQ(log.print.columnUnit, 18);
+    EXPECT_FALSE(print::PrintDialog(log.print));  // a printer under 10 dpi is none
+    EXPECT_EQ(log.print.printer, nullptr);
+    EXPECT_EQ(printers.printDialogs, 3);
+    EXPECT_EQ(printers.made, 1);
+}

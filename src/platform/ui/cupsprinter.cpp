@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <optional>
+
 namespace platform {
 
 namespace {
@@ -115,7 +117,10 @@ public:
         const QPrinterInfo queue = QPrinterInfo::defaultPrinter();
         if (!queue.isNull())
             return std::make_unique<CupsPrinter>(queue);
-        return std::make_unique<PdfPrinter>();
+        auto pdf = std::make_unique<PdfPrinter>();
+        if (pdfPage_)
+            pdf->SetPage(*pdfPage_);
+        return pdf;
     }
 
     bool PrintDialog(std::unique_ptr<Printer>& printer) override
@@ -140,6 +145,7 @@ public:
         } else {
             printer->SetPage(FromPageLayout(chosen.pageLayout()));
             printer->SetCopies(chosen.copyCount());
+            pdfPage_ = printer->Page();
         }
         return true;
     }
@@ -157,8 +163,14 @@ public:
         if (dialog.exec() != QDialog::Accepted)
             return false;
         printer.SetPage(FromPageLayout(page.pageLayout()));
+        pdfPage_ = printer.Page();
         return true;
     }
+
+private:
+    // The PDF printer's paper as last set up: a PDF printer made again (after a header-only print)
+    // keeps it for as long as the program runs.
+    std::optional<PageSetup> pdfPage_;
 };
 
 }  // namespace
