@@ -167,6 +167,9 @@ struct InteractionState {
     std::int32_t dragGasLength = 0;
     std::int32_t dragGasStartRow = 0;
     std::int32_t dataEntryActive = 0;  // data entry by depth is under way: view commands beep
+    // While a data-entry command runs, the records being typed in (110): the paint draws these instead of
+    // reading the file (from element 5 on the compressed scales) and leaves them alone.
+    std::vector<wellfile::RECORD> dataEntryRecords;
     bool commandLock = false;          // a view function is under way: the same commands beep
 
     // Hit areas of the log rows and columns.

@@ -78,7 +78,7 @@ TEST_F(Markers, EachKindHasItsOwnDepthWindow)
     EXPECT_TRUE(Texts().empty());  // a show at the view top or at `to` is not marked
 
     logview::DrawDstMarkers(dc, g, atTopAndBottom, from, to);
-    EXPECT_EQ(Texts(), std::vector<QString>{"D"});  // at the view top yes; at bottom + 4 no
+    EXPECT_EQ(Texts(), std::vector<QString>{"D"});  // at the view top yes; at to + 2 no
     dc.RecordText(true);
     logview::DrawDstMarkers(dc, g, std::array<std::int32_t, 2>{from - 2, to + 1}, from, to);
     EXPECT_EQ(Texts(), std::vector<QString>{"D"});
