@@ -293,6 +293,13 @@ struct WitsCopyOptions {
     QString remoteFolder;
 };
 
+// Options of the "Lines and Scales" dialog that the well's settings record does not keep.
+struct SetupOptions {
+    bool storeAllWits = false;     // every WITS reading is stored
+    bool sendAllPictures = false;
+    bool sendChartFile = false;
+};
+
 // Files this process made that exit removes; nothing else is deleted at exit.
 struct SessionFiles {
     std::vector<QString> compressedCopies;  // ".sv8" copies made by the exchange code
@@ -327,6 +334,7 @@ struct LogState {
     VersionNumbers version;
     WitsCopyOptions witsCopy;
     print::PrintState print;  // the printer, the print geometry, fonts and pens
+    SetupOptions setupOptions;
 };
 
 // The defaults of set-up, before any file is read.

@@ -4,6 +4,10 @@
 #include "platform/services.h"
 #include "wellfile/opendatafile.h"
 
+#include <QFileInfo>
+
+#include <memory>
+
 namespace app {
 
 bool SaveWellConfig(LogState& s, const wellfile::WellConfig& config)
@@ -27,6 +31,24 @@ std::optional<wellfile::WellConfig> UpdateWellConfig(LogState& s,
     if (!SaveWellConfig(s, cfg))
         return std::nullopt;
     return cfg;
+}
+
+bool UpdateDbc(const LogState& s, const std::function<void(wellfile::SettingsBlock&)>& change)
+{
+    const wellfile::WellPlace place = wellfile::PlaceOf(s);
+    const QString path = wellfile::DbcFilePath(place);
+    auto block = std::make_unique<wellfile::SettingsBlock>();
+    if (!wellfile::LoadDbc(*block, place) && QFileInfo::exists(path)) {
+        platform::MessageBox(path + QStringLiteral(" cannot be read and was left as it is"), QStringLiteral("File Error"),
+                             platform::MB_OK);
+        return false;
+    }
+    change(*block);
+    if (!wellfile::SaveDbc(*block, place)) {
+        platform::MessageBox(path, QStringLiteral("File Error"), platform::MB_OK);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace app

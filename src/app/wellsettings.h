@@ -3,6 +3,7 @@
 // record lives: a shared-folder well's record moves to the data folder and its ".dbc" says so. The window's
 // field-settings flag follows that, so every later load (and the save at exit) reads the record just
 // written instead of a stale local copy.
+#include "wellfile/settingsblock.h"
 #include "wellfile/wellconfig.h"
 
 #include <functional>
@@ -22,5 +23,10 @@ bool SaveWellConfig(LogState& log, const wellfile::WellConfig& config);
 // returns false. Gives the record written, or nothing.
 std::optional<wellfile::WellConfig> UpdateWellConfig(LogState& log,
                                                      const std::function<bool(wellfile::WellConfig&)>& change);
+
+// Loads the well's ".dbc", lets `change` alter it and writes it back; a missing ".dbc" is made from a
+// cleared block. One that exists but cannot be read is never written over: that, like a failed write, is
+// reported with the file's path ("File Error") and gives false.
+bool UpdateDbc(const LogState& log, const std::function<void(wellfile::SettingsBlock&)>& change);
 
 }  // namespace app

@@ -5,7 +5,19 @@ namespace app {
 struct LogState;
 }
 
+#include <cstdint>
+
 namespace drilling {
+
+// The drilling object's settings that the "Lines and Scales" dialog shows and sets.
+struct DrillerSettings {
+    std::int32_t delay = 2;      // anti-bounce delay, at least 2
+    bool markLagDepth = false;   // the lag depth is marked on the log
+    bool autoDrill = false;
+    float autoDrillRate = 0;     // minutes per unit
+    bool autoSlideOff = false;
+    int onBottomMode = 0;        // 0 open on bottom, 1 closed on bottom, 2 disabled
+};
 
 class DrillingServices {
 public:
@@ -20,6 +32,21 @@ public:
     virtual void EvTimer(app::LogState& log, int id) = 0;
     // A game-port button state (MM_JOY1BUTTONDOWN and MM_JOY1BUTTONUP).
     virtual void EvJoyButton(app::LogState& log, unsigned buttons) = 0;
+
+    // The drilling object's settings while drilling mode is on (the defaults until it is built).
+    virtual DrillerSettings Settings(app::LogState& log);
+    // Takes the settings stored by "Save and Close" of the Lines and Scales dialog.
+    virtual void ApplySettings(app::LogState& log, const DrillerSettings& settings);
+    // The anti-bounce delay, set at once by the dialog's spin.
+    virtual void SetDelay(app::LogState& log, std::int32_t delay);
+    // The on-bottom mode (0 open, 1 closed, 2 disabled): the bit goes on bottom again and the switch
+    // state of the depth interface is taken again.
+    virtual void SetOnBottomMode(app::LogState& log, int mode);
+    // The drilling status box: shown (made when absent) or destroyed.
+    virtual void ShowStatusBox(app::LogState& log, bool show);
+    // Puts a scale code into the 16-bit field at `recordByte` of both working depth records, so that
+    // the records still to be drilled carry it.
+    virtual void SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code);
 };
 
 // The services in force for this subsystem.

@@ -64,13 +64,6 @@ bool Acceptable(app::LogState& s, const QString& path)
     return ValidateDataFile(target, path) == 1;
 }
 
-// Not for some profiles, narrow screens, or a scratch well ("~..."), whatever its saved settings say.
-bool CustomTracksAvailable(const app::LogState& s)
-{
-    const std::uint16_t id = s.well.loggerId;
-    return id != 4 && id != 8 && id != 11 && id != 31 && s.env.screenWidth >= 1024 && !s.well.scratchWell;
-}
-
 QString WithSlash(QString folder)
 {
     if (!folder.isEmpty() && !folder.endsWith(u'/'))
@@ -85,6 +78,12 @@ void Verbose(app::LogState& s, const char* text)
 }
 
 }  // namespace
+
+bool CustomTracksAvailable(const app::LogState& s)
+{
+    const std::uint16_t id = s.well.loggerId;
+    return id != 4 && id != 8 && id != 11 && id != 31 && s.env.screenWidth >= 1024 && !s.well.scratchWell;
+}
 
 WellPlace PlaceOf(const app::LogState& s)
 {

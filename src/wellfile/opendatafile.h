@@ -20,6 +20,10 @@ namespace wellfile {
 // Where the open well's settings files are, as the settings loaders want it.
 WellPlace PlaceOf(const app::LogState& log);
 
+// Whether the well may have custom tracks: not for some profiles, narrow screens, or a scratch well
+// ("~..."), whatever its saved settings say.
+bool CustomTracksAvailable(const app::LogState& log);
+
 // One line into the activity log of the data folder (nothing for an empty text).
 void WriteLogLine(app::LogState& log, std::string text);
 

@@ -1,6 +1,7 @@
 #include "platform/services.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/svedit.h"
+#include "platform/ui/updown.h"
 #include "support/testmain.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace platform;
 using testing_support::doubles;
@@ -251,6 +254,50 @@ TEST(Dialog, CancelEscapeAndOtherClosingButtonsSkipTheOkHook)
         Dialog::QueueTestScript([](Dialog&) {});
         EXPECT_EQ(dlg.Execute(), IDCANCEL);
     }
+}
+
+// An up-down control reports each arrow's step and leaves its edit alone; the position follows the step
+// unless the handler took it over, and stays within the range.
+TEST(Dialog, UpDownArrowsReportTheirStepAndTheHandlerMayTakeThePositionOver)
+{
+    class SpinDlg : public Dialog {
+    public:
+        SpinDlg() : Dialog(nullptr, QStringLiteral("Spin"))
+        {
+            AddEdit(101, 10);
+            backwards = AddUpDown(102);      // the default range, 100 down to 0
+            forwards = AddUpDown(103, 2, 5);
+            On(102, UDN_DELTAPOS, [this] { steps.push_back(UpDownDelta()); });
+            On(103, UDN_DELTAPOS, [this] {
+                steps.push_back(UpDownDelta());
+                if (GetUpDownPos(103) + UpDownDelta() > 5)
+                    SetUpDownPos(103, 2);  // wraps round instead of stopping
+            });
+        }
+        UpDown* backwards;
+        UpDown* forwards;
+        std::vector<int> steps;
+    };
+    SpinDlg dlg;
+    dlg.show();
+    dlg.SetText(101, QStringLiteral("typed"));
+    dlg.backwards->PressUp();
+    dlg.backwards->PressDown();
+    dlg.backwards->PressDown();
+    EXPECT_EQ(dlg.steps, (std::vector<int>{-1, 1, 1}));
+    EXPECT_EQ(dlg.GetUpDownPos(102), 2);
+    EXPECT_EQ(dlg.GetText(101), "typed");
+    dlg.steps.clear();
+    dlg.SetUpDownPos(103, 4);
+    dlg.forwards->PressUp();
+    dlg.forwards->PressUp();
+    EXPECT_EQ(dlg.steps, (std::vector<int>{1, 1}));
+    EXPECT_EQ(dlg.GetUpDownPos(103), 2);
+    dlg.forwards->PressDown();
+    EXPECT_EQ(dlg.GetUpDownPos(103), 2) << "held at the bottom of its range";
+    dlg.Enable(103, false);
+    dlg.forwards->PressUp();
+    EXPECT_EQ(dlg.steps.size(), 3u);
 }
 
 // A script a test queues but never uses is dropped when the test ends: the next test must not run it

@@ -136,7 +136,6 @@ void LogWindow::CmCreateLasFile() { neighbours_.elog->CreateLasFile(state_); }
 void LogWindow::CmAppendFileDepth() { NotBuiltHere("CmAppendFileDepth"); }
 void LogWindow::CmAdjustFileDepth() { NotBuiltHere("CmAdjustFileDepth"); }
 void LogWindow::CmWaterSaturation() { NotBuiltHere("CmWaterSaturation"); }
-void LogWindow::CmLinesAndScales() { NotBuiltHere("CmLinesAndScales"); }
 void LogWindow::CmImportElog() { NotBuiltHere("CmImportElog"); }
 void LogWindow::CmSelectElog() { NotBuiltHere("CmSelectElog"); }
 void LogWindow::CmSelectRop() { NotBuiltHere("CmSelectRop"); }

@@ -14,8 +14,6 @@
 #include "wellfile/opendatafile.h"
 #include "wellfile/settingsblock.h"
 
-#include <QFileInfo>
-
 #include <memory>
 
 int LogWindow::ClientHeight() const { return height() - ClientTop(); }
@@ -71,13 +69,7 @@ void LogWindow::InstallLayoutHosts()
 
     layout::CustomTrackHost& ch = s.customTracks.host;
     ch.markFieldCustomTracks = [this] {
-        const wellfile::WellPlace place = wellfile::PlaceOf(state_);
-        auto block = std::make_unique<wellfile::SettingsBlock>();
-        if (!wellfile::LoadDbc(*block, place) && QFileInfo::exists(wellfile::DbcFilePath(place)))
-            return;  // a record that cannot be read is not written over
-        block->customTrackSource = 1;
-        if (!wellfile::SaveDbc(*block, place))
-            platform::MessageBox(wellfile::DbcFilePath(place), QStringLiteral("File Error"), platform::MB_OK);
+        app::UpdateDbc(state_, [](wellfile::SettingsBlock& block) { block.customTrackSource = 1; });
     };
     ch.depthAtRow = [this](int row) { return DepthAtRow(row); };
     ch.setLogFormat = [this] { SetLogFormat(state_.well.loggerId); };

@@ -1,5 +1,7 @@
 #include "platform/ui/controls.h"
 
+#include "platform/ui/updown.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -34,6 +36,7 @@ QString ControlText(ControlKind kind, const QWidget* w)
     }
     case ControlKind::Spin: return As<QSpinBox>(w)->text();
     case ControlKind::Group: return As<QGroupBox>(w)->title();
+    case ControlKind::UpDown: return QString::number(As<UpDown>(w)->Position());
     }
     return {};
 }
@@ -64,6 +67,13 @@ void SetControlText(ControlKind kind, QWidget* w, const QString& text)
         break;
     }
     case ControlKind::Group: As<QGroupBox>(w)->setTitle(text); break;
+    case ControlKind::UpDown: {
+        bool ok = false;
+        const int v = text.trimmed().toInt(&ok);
+        if (ok)
+            As<UpDown>(w)->SetPosition(v);
+        break;
+    }
     }
 }
 

@@ -24,11 +24,12 @@ enum : int {
     CBN_EDITCHANGE = 5,
     EN_KILLFOCUS = 0x200,
     EN_CHANGE = 0x300,
+    UDN_DELTAPOS = -722,  // an up-down arrow asks for a step (Dialog::UpDownDelta)
 };
 enum : int { BST_UNCHECKED = 0, BST_CHECKED = 1, BST_INDETERMINATE = 2 };
 enum : int { CB_ERR = -1, LB_ERR = -1 };
 
-enum class ControlKind { Static, Edit, Check, Radio, Button, Combo, List, Spin, Group };
+enum class ControlKind { Static, Edit, Check, Radio, Button, Combo, List, Spin, Group, UpDown };
 
 QString ControlText(ControlKind kind, const QWidget* w);
 void SetControlText(ControlKind kind, QWidget* w, const QString& text);

@@ -1,6 +1,7 @@
 #include "platform/ui/dialog.h"
 
 #include "platform/ui/svedit.h"
+#include "platform/ui/updown.h"
 #include "platform/winapi.h"
 
 #include <QApplication>
@@ -298,6 +299,26 @@ QString Dialog::GetString(int id, int index) const
     return e ? ControlString(e->kind, e->widget, index) : QString();
 }
 
+int Dialog::GetUpDownPos(int id) const
+{
+    const auto* u = qobject_cast<const UpDown*>(Control(id));
+    return u ? u->Position() : 0;
+}
+
+void Dialog::SetUpDownPos(int id, int position)
+{
+    if (auto* u = qobject_cast<UpDown*>(Control(id))) {
+        u->SetPosition(position);
+        upDownPosSet_ = true;
+    }
+}
+
+void Dialog::SetUpDownRange(int id, int lower, int upper)
+{
+    if (auto* u = qobject_cast<UpDown*>(Control(id)))
+        u->SetRange(lower, upper);
+}
+
 void Dialog::Enable(int id, bool enable)
 {
     if (QWidget* w = Control(id))
@@ -439,6 +460,24 @@ QSpinBox* Dialog::AddSpin(int id, int minimum, int maximum)
     s->setRange(minimum, maximum);
     connect(s, &QSpinBox::valueChanged, router_.get(), [this, id] { Notify(id, EN_CHANGE); });
     return s;
+}
+
+UpDown* Dialog::AddUpDown(int id, int lower, int upper)
+{
+    auto* u = Add(id, ControlKind::UpDown, new UpDown(CurrentOwner()));
+    u->SetRange(lower, upper);
+    connect(u, &UpDown::stepRequested, router_.get(), [this, id, u](int delta) {
+        const int outerDelta = upDownDelta_;
+        const bool outerSet = upDownPosSet_;
+        upDownDelta_ = delta;
+        upDownPosSet_ = false;
+        Notify(id, UDN_DELTAPOS);
+        if (!upDownPosSet_)
+            u->SetPosition(u->Position() + delta);
+        upDownDelta_ = outerDelta;
+        upDownPosSet_ = outerSet;
+    });
+    return u;
 }
 
 QGroupBox* Dialog::BeginGroup(int id, const QString& title)

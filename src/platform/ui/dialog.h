@@ -54,6 +54,7 @@ class QVBoxLayout;
 namespace platform {
 
 class SVEdit;
+class UpDown;
 
 class Dialog : public QDialog {
     Q_OBJECT
@@ -98,6 +99,14 @@ public:
     int GetCount(int id) const;
     QString GetString(int id, int index) const;
 
+    // Up-down controls (AddUpDown): the position, kept within the range, and the range.
+    int GetUpDownPos(int id) const;
+    void SetUpDownPos(int id, int position);
+    void SetUpDownRange(int id, int lower, int upper);
+    // While a UDN_DELTAPOS handler runs: the step asked for (+1 or -1); 0 otherwise. A handler that sets
+    // the position itself (SetUpDownPos) keeps the control from taking the step.
+    int UpDownDelta() const { return upDownDelta_; }
+
     void Enable(int id, bool enable = true);
     bool IsEnabled(int id) const;
     void Show(int id, bool show = true);
@@ -137,6 +146,9 @@ protected:
     QComboBox* AddCombo(int id, bool editable = false);
     QListWidget* AddList(int id);
     QSpinBox* AddSpin(int id, int minimum, int maximum);
+    // Arrow buttons beside an edit, which they leave alone: each press notifies UDN_DELTAPOS and then,
+    // unless the handler set the position, moves the position by the step within the range.
+    UpDown* AddUpDown(int id, int lower = 100, int upper = 0);
     QGroupBox* BeginGroup(int id, const QString& title);
     void EndGroup();
     void BeginGrid(int columns);
@@ -184,6 +196,8 @@ private:
     std::vector<Container> containers_;
     QButtonGroup* radioGroup_ = nullptr;
     int quiet_ = 0;          // > 0 while the program itself changes a control
+    int upDownDelta_ = 0;    // the step of the UDN_DELTAPOS being handled
+    bool upDownPosSet_ = false;  // its handler set the position
     bool inKillFocus_ = false;
     bool prepared_ = false;
     int result_ = 2;  // IDCANCEL

@@ -1,0 +1,480 @@
+// The "Lines and Scales" command on an open well, driven through dialog scripts: the scale lists it
+// offers, what "Save and Close" leaves in the settings files and the window, what Cancel leaves alone,
+// and the scale changes over depth intervals that stay whatever the end.
+#include "app/ui/logwindow.h"
+#include "app/wellsettings.h"
+#include "layout/linesandscales.h"
+#include "platform/text.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/updown.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/settingsblock.h"
+#include "wellfile/wellheader.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+using platform::Dialog;
+using testing_support::doubles;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+namespace id = layout::setupid;
+
+namespace {
+
+constexpr int kCancel = 2;
+
+// What the Lines and Scales command asks of the drilling object.
+class DrillerDouble final : public drilling::DrillingServices {
+public:
+    drilling::DrillerSettings settings;
+    std::vector<std::int32_t> delays;
+    std::vector<int> onBottomModes;
+    std::vector<std::pair<int, std::uint16_t>> workingScales;
+    int applied = 0;
+    void CmDrilling(app::LogState&) override {}
+    void CmLagTime(app::LogState&) override {}
+    void CmBackupReminder(app::LogState&) override {}
+    void EvTimer(app::LogState&, int) override {}
+    void EvJoyButton(app::LogState&, unsigned) override {}
+    drilling::DrillerSettings Settings(app::LogState&) override { return settings; }
+    void ApplySettings(app::LogState&, const drilling::DrillerSettings& s) override
+    {
+        settings = s;
+        ++applied;
+    }
+    void SetDelay(app::LogState&, std::int32_t delay) override { delays.push_back(delay); }
+    void SetOnBottomMode(app::LogState&, int mode) override { onBottomModes.push_back(mode); }
+    void ShowStatusBox(app::LogState&, bool) override {}
+    void SetWorkingRecordsScale(app::LogState&, int byte, std::uint16_t code) override
+    {
+        workingScales.emplace_back(byte, code);
+    }
+};
+
+// The window with a well of depths 1000..1100 of profile `profile` open; its last record has code 3 at
+// byte 258 and code 5 at byte 322, and every record temperature code 3.
+struct SetupFixture {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString path;
+    alignas(8) char drillerObject[8] = {};
+
+    explicit SetupFixture(int profile)
+    {
+        qputenv("USER", "tester");
+        window.SetupWindow();
+        const QString folder = S().well.file.dataFolder;
+        path = testing_support::MakeWell(folder, "LS.svm", 1000, 1100);
+        auto rows = testing_support::FileRecords<wellfile::RECORD>(path);
+        platform::SetFieldText(rows.front().interpretedLith, "PRF" + std::to_string(profile));
+        for (wellfile::RECORD& r : rows)
+            r.temperatureScale = 3;
+        rows.back().rateScale = 3;
+        rows.back().minutesScale = 5;
+        testing_support::WriteRecords(path, rows);
+        EXPECT_EQ(window.OpenDataFile(path), 1);
+        EXPECT_EQ(S().well.loggerId, profile);
+        doubles().prompter.messages.clear();
+    }
+    app::LogState& S() { return window.State(); }
+    QString CfgPath() { return wellfile::ConfigReadPath(wellfile::PlaceOf(S()), S().well.fieldSettings); }
+    QString DbcPath() { return wellfile::DbcFilePath(wellfile::PlaceOf(S())); }
+    wellfile::WellConfig StoredConfig()
+    {
+        wellfile::WellConfig c{};
+        EXPECT_EQ(wellfile::LoadConfig(c, wellfile::PlaceOf(S()), S().well.fieldSettings), 1);
+        return c;
+    }
+    void StartDrilling(DrillerDouble& d)
+    {
+        S().engines.driller = reinterpret_cast<drilling::Driller*>(drillerObject);
+        window.Neighbours().drilling = &d;
+    }
+    ~SetupFixture() { S().engines.driller = nullptr; }
+    void Run(std::function<void(Dialog&)> script)
+    {
+        Dialog::QueueTestScript(std::move(script));
+        window.EvCommand(51683);
+    }
+};
+
+// A selection as the user makes it: the list notifies its handler.
+void Choose(Dialog& d, int list, int index) { d.ControlAs<QComboBox>(list)->setCurrentIndex(index); }
+
+// The interval dialog's answer.
+void QueueInterval(const char* from, const char* to)
+{
+    Dialog::QueueTestScript([from, to](Dialog& r) {
+        r.SetText(101, from);
+        r.SetText(102, to);
+        r.Click(platform::IDOK);
+    });
+}
+
+std::uint16_t Code(const QByteArray& file, int depth, int byte)
+{
+    std::uint16_t v = 0;
+    std::memcpy(&v, file.constData() + qsizetype(depth - 1000) * wellfile::kRecordSize + byte, sizeof v);
+    return v;
+}
+
+std::vector<qsizetype> ChangedBytes(const QByteArray& a, const QByteArray& b)
+{
+    std::vector<qsizetype> out;
+    for (qsizetype k = 0; k < std::min(a.size(), b.size()); ++k)
+        if (a[k] != b[k])
+            out.push_back(k);
+    return out;
+}
+
+}  // namespace
+
+TEST(LinesAndScales, TheListsShowTheScalesOfTheLastRecord)
+{
+    SetupFixture f(12);
+    f.S().view.rateInMetresPerHour = 1;
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetCount(id::RateScales), 7);
+        EXPECT_EQ(d.GetSelIndex(id::RateScales), 2);
+        EXPECT_EQ(d.GetString(id::RateScales, 2), "50 to 450");
+        EXPECT_EQ(d.GetCheck(id::MetresPerHour), 1);
+        EXPECT_EQ(d.GetCount(id::GasScales), 8);
+        EXPECT_EQ(d.GetSelIndex(id::GasScales), 0);
+        // Not a percent-gas profile: the gas-percent list stays empty and disabled; with neither the
+        // temperature nor the CO2 track the temperature list is hidden.
+        EXPECT_EQ(d.GetCount(id::GasPercentScale), 0);
+        EXPECT_FALSE(d.IsEnabled(id::GasPercentScale));
+        EXPECT_TRUE(d.Control(id::TemperatureScale)->isHidden());
+        EXPECT_TRUE(d.Control(id::Highlight)->isHidden());
+    });
+    f.S().view.rateInMetresPerHour = 0;
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetCount(id::RateScales), 8);
+        EXPECT_EQ(d.GetSelIndex(id::RateScales), 4);
+        EXPECT_EQ(d.GetString(id::RateScales, 4), "1 to 50");
+    });
+    // A data file without a last record selects the first entry everywhere.
+    ASSERT_TRUE(QFile::remove(f.path));
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetSelIndex(id::RateScales), 0);
+        EXPECT_EQ(d.GetSelIndex(id::GasScales), 0);
+    });
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+}
+
+TEST(LinesAndScales, PercentGasProfilesGetTheGasPercentAndTemperatureLists)
+{
+    SetupFixture f(17);
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetCount(id::GasScales), 7);
+        EXPECT_EQ(d.GetString(id::GasScales, 6), "1000 to 4000");
+        EXPECT_EQ(d.GetCount(id::GasPercentScale), 4);
+        EXPECT_TRUE(d.IsEnabled(id::GasPercentScale));
+        EXPECT_EQ(d.GetCount(id::TemperatureScale), 5);
+        EXPECT_EQ(d.GetCheck(id::Percent), 1);
+        EXPECT_FALSE(d.IsEnabled(id::Percent));
+    });
+}
+
+TEST(LinesAndScales, Profile134KeepsPercentGasOnLogarithmicScalesAndNeverStoresTheSurveyBox)
+{
+    SetupFixture f(134);
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetCheck(id::LogGas), 1);
+        EXPECT_FALSE(d.IsEnabled(id::LogGas));
+        EXPECT_EQ(d.GetCheck(id::AlternateFormat), 1);
+        EXPECT_FALSE(d.IsEnabled(id::AlternateFormat));
+        EXPECT_TRUE(d.Control(id::AlternateFormat)->isHidden());
+        d.SetCheck(id::SurveyData, 1);
+        d.Click(platform::IDOK);
+        EXPECT_FALSE(d.isVisible());
+    });
+    const wellfile::WellConfig cfg = f.StoredConfig();
+    EXPECT_EQ(+cfg.alternateFormat, 1);
+    EXPECT_EQ(+cfg.logGasScale, 1);
+    EXPECT_EQ(+cfg.gasPercentMode, 1);
+    EXPECT_EQ(+cfg.showSurveyData, 0);
+    EXPECT_EQ(+cfg.linesAndScalesSet, 1);
+    EXPECT_EQ(std::memcmp(&cfg, &f.S().well.config, sizeof cfg), 0) << "the saved record is the window's";
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+TEST(LinesAndScales, AlternateFormatSwitchesPercentGasForProfile17)
+{
+    SetupFixture f(17);
+    for (int on : {1, 0}) {
+        f.Run([on](Dialog& d) {
+            if (d.GetCheck(id::AlternateFormat) != on)
+                d.Click(id::AlternateFormat);
+            EXPECT_EQ(d.GetCheck(id::LogGas), on);
+            EXPECT_EQ(d.GetCheck(id::Percent), 1);
+            d.Click(platform::IDOK);
+        });
+        const wellfile::WellConfig cfg = f.StoredConfig();
+        EXPECT_EQ(+cfg.alternateFormat, on);
+        EXPECT_EQ(+cfg.logGasScale, on);
+        EXPECT_EQ(+cfg.gasPercentMode, on);
+        EXPECT_EQ(+f.S().well.config.alternateFormat, on);
+    }
+}
+
+TEST(LinesAndScales, IntervalsRewriteTheirRecordsOnlyAndStayWhenTheDialogIsCancelled)
+{
+    SetupFixture f(12);
+    app::LogState& s = f.S();
+    s.view.rateInMetresPerHour = 0;
+    s.well.config.logRateScale = 1;
+    const QByteArray cfg = ReadBytes(f.CfgPath());
+    const QByteArray dbc = ReadBytes(f.DbcPath());
+    const QByteArray original = ReadBytes(f.path);
+
+    // From = To: byte 322 of record 50 and nothing else.
+    f.Run([](Dialog& d) {
+        QueueInterval("1050", "1050");
+        Choose(d, id::RateScales, 1);
+        d.Click(kCancel);
+    });
+    QByteArray now = ReadBytes(f.path);
+    ASSERT_EQ(ChangedBytes(original, now), std::vector<qsizetype>{50 * wellfile::kRecordSize + 322});
+    EXPECT_EQ(Code(now, 1050, 322), 2);
+    EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
+    EXPECT_EQ(ReadBytes(f.DbcPath()), dbc);
+    EXPECT_EQ(+s.well.config.logRateScale, 0) << "a rate choice clears the logarithmic rate scale at once";
+
+    // To above From's reach: From to the last depth. A rate per hour goes to byte 258.
+    s.view.rateInMetresPerHour = 1;
+    f.Run([](Dialog& d) {
+        QueueInterval("1050", "1040");
+        Choose(d, id::RateScales, 6);
+        d.Click(kCancel);
+    });
+    now = ReadBytes(f.path);
+    EXPECT_EQ(Code(now, 1049, 258), 1);
+    EXPECT_EQ(Code(now, 1050, 258), 7);
+    EXPECT_EQ(Code(now, 1100, 258), 7);
+    EXPECT_EQ(Code(now, 1051, 322), 1);
+    EXPECT_EQ(Code(now, 1100, 322), 5);
+
+    // A cancelled interval changes no record but still clears the logarithmic rate scale.
+    s.well.config.logRateScale = 1;
+    const QByteArray before = ReadBytes(f.path);
+    f.Run([](Dialog& d) {
+        Dialog::QueueTestScript([](Dialog& r) { r.Click(kCancel); });
+        Choose(d, id::RateScales, 3);
+        EXPECT_TRUE(d.isVisible());
+        d.Click(kCancel);
+    });
+    EXPECT_EQ(ReadBytes(f.path), before);
+    EXPECT_EQ(+s.well.config.logRateScale, 0);
+    EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+}
+
+TEST(LinesAndScales, TemperatureEntriesGoToTheRecordsAndCo2EntriesToTheWholeLog)
+{
+    SetupFixture f(12);
+    app::LogState& s = f.S();
+    s.layout.schemes.trackFlags[28] = 1;
+    f.Run([](Dialog& d) {
+        QueueInterval("1060", "1061");
+        EXPECT_EQ(d.GetString(id::TemperatureScale, 4), "140 to 220");
+        Choose(d, id::TemperatureScale, 4);  // the fifth entry is drawn as the default
+        d.Click(kCancel);
+    });
+    QByteArray now = ReadBytes(f.path);
+    EXPECT_EQ(Code(now, 1059, 260), 3);
+    EXPECT_EQ(Code(now, 1060, 260), 1);
+    EXPECT_EQ(Code(now, 1061, 260), 1);
+    EXPECT_EQ(Code(now, 1062, 260), 3);
+
+    // With the CO2 track shown the list holds the CO2 scales; a choice changes no record.
+    s.layout.schemes.trackFlags[28] = 0;
+    s.layout.schemes.trackFlags[31] = 1;
+    s.well.config.co2ScaleCode = 2;
+    const QByteArray before = ReadBytes(f.path);
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetText(id::TemperatureLabel), "CO2 Scale");
+        EXPECT_EQ(d.GetSelIndex(id::TemperatureScale), 1);
+        Choose(d, id::TemperatureScale, 3);
+        d.Click(kCancel);
+    });
+    EXPECT_EQ(ReadBytes(f.path), before);
+    EXPECT_EQ(+s.well.config.co2ScaleCode, 4);
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+}
+
+TEST(LinesAndScales, PercentGasProfilesCountCo2CodesFromTheFirstCo2Entry)
+{
+    SetupFixture f(4);
+    app::LogState& s = f.S();
+    s.layout.schemes.trackFlags[31] = 1;
+    s.well.config.co2ScaleCode = 1;
+    f.Run([](Dialog& d) {
+        ASSERT_EQ(d.GetCount(id::TemperatureScale), 10);
+        EXPECT_EQ(d.GetString(id::TemperatureScale, d.GetSelIndex(id::TemperatureScale)), "0 to 3.5 %");
+        Choose(d, id::TemperatureScale, 8);  // "0 to 35 %"
+        d.Click(kCancel);
+    });
+    EXPECT_EQ(+s.well.config.co2ScaleCode, 4);
+}
+
+TEST(LinesAndScales, UseFieldSettingsFlipsTheFlagReloadsAndStoresNothingElse)
+{
+    SetupFixture f(12);
+    app::LogState& s = f.S();
+    ASSERT_FALSE(s.well.fieldSettings);
+    const QByteArray cfg = ReadBytes(f.CfgPath());
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetText(id::FieldSettings), "Use Local Settings");
+        d.Click(id::TopsLine);
+        d.Click(id::FieldSettings);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.Result(), kCancel);
+    });
+    EXPECT_TRUE(s.well.fieldSettings);
+    EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
+    wellfile::SettingsBlock block;
+    ASSERT_EQ(wellfile::LoadDbc(block, wellfile::PlaceOf(s)), 1);
+    EXPECT_EQ(block.fieldSettings, 1);
+
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetText(id::FieldSettings), "Use Field Settings");
+        d.Click(id::FieldSettings);
+    });
+    ASSERT_EQ(wellfile::LoadDbc(block, wellfile::PlaceOf(s)), 1);
+    EXPECT_EQ(block.fieldSettings, 0);
+    EXPECT_FALSE(s.well.fieldSettings);
+}
+
+TEST(LinesAndScales, ATimeZoneBeyondTenHoursBecomesTheRegionOfTheWellsState)
+{
+    SetupFixture f(12);
+    app::LogState& s = f.S();
+    wellfile::WellHeader header{};
+    platform::SetFieldText(header.state, "Colorado");
+    ASSERT_EQ(wellfile::SaveHeader(header, wellfile::PlaceOf(s)), 1);
+    f.Run([](Dialog& d) {
+        d.SetText(id::TimeZone, "15");
+        d.Click(platform::IDOK);
+    });
+    wellfile::SettingsBlock block;
+    ASSERT_EQ(wellfile::LoadDbc(block, wellfile::PlaceOf(s)), 1);
+    EXPECT_EQ(block.timeZoneAdjust, 0);
+    EXPECT_EQ(block.fieldSettings, 1);
+    EXPECT_EQ(s.well.timeZoneAdjust, 0);
+    EXPECT_TRUE(s.well.fieldSettings);
+}
+
+TEST(LinesAndScales, SpinsWrapTheHighlightAndWhileDrillingSetTheDelayAtOnce)
+{
+    SetupFixture f(12);
+    app::LogState& s = f.S();
+    s.view.rateInMetresPerHour = 0;
+    s.well.config.highlightRatesBelow = 0;
+    ASSERT_TRUE(app::UpdateWellConfig(s, [](wellfile::WellConfig& c) {
+        c.highlightRatesBelow = 0;
+        c.antiBounceDelay = 5;
+        return true;
+    }));
+    s.well.config.antiBounceDelay = 5;
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetText(id::Highlight), "0.0");
+        auto* spin = d.ControlAs<platform::UpDown>(id::HighlightSpin);
+        ASSERT_NE(spin, nullptr);
+        spin->PressDown();
+        EXPECT_EQ(d.GetText(id::Highlight), "10.0");
+        spin->PressUp();
+        spin->PressUp();
+        EXPECT_EQ(d.GetText(id::Highlight), "0.1");
+        // The delay is shown only while drilling.
+        EXPECT_TRUE(d.Control(id::Delay)->isHidden());
+    });
+
+    DrillerDouble driller;
+    driller.settings.onBottomMode = 1;
+    f.StartDrilling(driller);
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetText(id::Delay), "5");
+        EXPECT_EQ(d.GetCheck(id::ClosedOnBottom), 1);
+        d.ControlAs<platform::UpDown>(id::DelaySpin)->PressUp();
+        EXPECT_EQ(d.GetText(id::Delay), "6");
+        d.Click(id::OnBottomDisabled);
+        d.Click(kCancel);
+    });
+    // Cancelled, but the delay and the on-bottom mode were taken at once.
+    EXPECT_EQ(driller.delays, std::vector<std::int32_t>{6});
+    EXPECT_EQ(driller.onBottomModes, std::vector<int>{2});
+    EXPECT_EQ(+s.well.config.antiBounceDelay, 6);
+    EXPECT_EQ(+f.StoredConfig().antiBounceDelay, 5);
+
+    f.Run([](Dialog& d) {
+        EXPECT_EQ(d.GetText(id::Delay), "6");
+        d.SetText(id::Delay, "1");
+        d.Click(platform::IDOK);
+    });
+    EXPECT_EQ(+f.StoredConfig().antiBounceDelay, 2);
+    EXPECT_EQ(driller.settings.delay, 2);
+    EXPECT_EQ(driller.applied, 1);
+
+    // An interval reaching the bottom goes into the records still to be drilled.
+    f.Run([](Dialog& d) {
+        QueueInterval("1090", "1100");
+        Choose(d, id::GasScales, 2);
+        d.Click(kCancel);
+    });
+    ASSERT_EQ(driller.workingScales.size(), 1u);
+    EXPECT_EQ(driller.workingScales[0], std::make_pair(100, std::uint16_t(3)));
+}
+
+TEST(LinesAndScales, BadNumbersAndUnwritableFilesKeepTheDialogOpenWithNothingWritten)
+{
+    SetupFixture f(12);
+    app::LogState& s = f.S();
+    const QByteArray cfg = ReadBytes(f.CfgPath());
+    for (int field : {id::Highlight, id::RtResLag, id::TimeZone}) {
+        f.Run([field](Dialog& d) {
+            d.SetText(field, field == id::TimeZone ? "" : "1.x");
+            d.Click(platform::IDOK);
+            EXPECT_TRUE(d.isVisible());
+        });
+        ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+        EXPECT_EQ(doubles().prompter.messages.back().caption, "Input Error");
+        EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
+        EXPECT_FALSE(QFile::exists(f.DbcPath()));
+    }
+    EXPECT_TRUE(doubles().prompter.messages.back().text.contains("Time Zone Adjust"));
+
+    // A ".dbc" of another size is never written over; the record is saved all the same.
+    WriteBytes(f.DbcPath(), QByteArray(100, 'x'));
+    f.Run([](Dialog& d) {
+        d.Click(id::TopsLine);
+        d.Click(platform::IDOK);
+    });
+    EXPECT_EQ(ReadBytes(f.DbcPath()), QByteArray(100, 'x'));
+    EXPECT_NE(ReadBytes(f.CfgPath()), cfg);
+    EXPECT_EQ(doubles().prompter.messages.back().caption, "File Error");
+
+    // A ".cfg" that cannot be written: the dialog stays open and the window's record is unchanged.
+    const wellfile::WellConfig windowBefore = s.well.config;
+    const QString cfgPath = f.CfgPath();
+    ASSERT_TRUE(QFile::remove(cfgPath));
+    ASSERT_TRUE(QDir().mkdir(cfgPath));
+    doubles().prompter.messages.clear();
+    f.Run([](Dialog& d) {
+        d.Click(id::TopsLine);
+        d.Click(platform::IDOK);
+        EXPECT_TRUE(d.isVisible());
+    });
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "The settings of the well could not be saved");
+    EXPECT_EQ(std::memcmp(&windowBefore, &s.well.config, sizeof windowBefore), 0);
+}
