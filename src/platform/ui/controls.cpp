@@ -59,21 +59,17 @@ void SetControlText(ControlKind kind, QWidget* w, const QString& text)
         break;
     }
     case ControlKind::List: break;
-    case ControlKind::Spin: {
-        bool ok = false;
-        const int v = text.trimmed().toInt(&ok);
-        if (ok)
-            As<QSpinBox>(w)->setValue(v);
-        break;
-    }
-    case ControlKind::Group: As<QGroupBox>(w)->setTitle(text); break;
+    case ControlKind::Spin:
     case ControlKind::UpDown: {
         bool ok = false;
         const int v = text.trimmed().toInt(&ok);
-        if (ok)
+        if (ok && kind == ControlKind::Spin)
+            As<QSpinBox>(w)->setValue(v);
+        else if (ok)
             As<UpDown>(w)->SetPosition(v);
         break;
     }
+    case ControlKind::Group: As<QGroupBox>(w)->setTitle(text); break;
     }
 }
 
