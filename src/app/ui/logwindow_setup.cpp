@@ -197,7 +197,7 @@ void LogWindow::CmLinesAndScales()
             LoadFileSettings();
         }
         MarkRedraw();
-        PlaceDepthScrollBar(width(), ClientHeight());
+        CreateDepthScrollBar();
     }
     BuildMenu(-1);
     if (!s.well.config.hideShortReports)
