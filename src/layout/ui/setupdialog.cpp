@@ -117,6 +117,7 @@ void SetupDlg::BuildControls()
     AddStatic(id::TemperatureLabel, QStringLiteral("Temperature Scale"));
     AddCombo(id::TemperatureScale);
     EndGrid();
+    NewRow();
 
     BeginGrid(6);
     AddStatic(id::HighlightLabel, QStringLiteral("High light rates below (x min/M)"));
@@ -143,6 +144,7 @@ void SetupDlg::BuildControls()
     AddStatic(IDC_STATIC, QStringLiteral("Number of Monitors"));
     AddEdit(id::Monitors, 11, 8);
     EndGrid();
+    NewRow();
 
     BeginGrid(3);
     AddCheck(id::TopsLine, QStringLiteral("Draw Tops Line"));
