@@ -62,10 +62,14 @@ std::int32_t TrackWidth(const CustomTrackEntry& e)
     return TrackActive(e) ? ClampToInt(std::int64_t(e.blockWidth) * e.blockCount) : 0;
 }
 
+namespace {
+bool TrackShown(const CustomTrackEntry& e) { return TrackActive(e) && TrackWidth(e) <= kMaxTrackWidth; }
+}  // namespace
+
 int ActiveTrackCount(const CustomTrackEntry (&tracks)[kCustomTrackCount])
 {
     int n = 0;
-    while (n < kCustomTrackCount && TrackActive(tracks[n]))
+    while (n < kCustomTrackCount && TrackShown(tracks[n]))
         ++n;
     return n;
 }
@@ -73,7 +77,7 @@ int ActiveTrackCount(const CustomTrackEntry (&tracks)[kCustomTrackCount])
 int ActiveTrackCount(const TrackSet& tracks)
 {
     int n = 0;
-    while (n < kCustomTrackCount && TrackActive(tracks[std::size_t(n)]))
+    while (n < kCustomTrackCount && TrackShown(tracks[std::size_t(n)]))
         ++n;
     return n;
 }

@@ -109,9 +109,12 @@ using TrackPens = std::array<std::array<PenSpec, kCurvesPerTrack>, kCustomTrackC
 
 // A track is drawn when its block width and block count are both above 0.
 bool TrackActive(const CustomTrackEntry& e);
+// The widest custom track shown, in screen pixels: no screen shows a wider one, and with it the log's
+// column edges stay far inside int range. A stored track wider than this counts as a gap.
+constexpr std::int32_t kMaxTrackWidth = 16384;
 // Width in pixels (block width x blocks), 0 for an inactive track; kept within int range.
 std::int32_t TrackWidth(const CustomTrackEntry& e);
-// Tracks in use: those before the first inactive one (a gap hides every track after it).
+// Tracks in use: those before the first inactive or over-wide one (a gap hides every track after it).
 int ActiveTrackCount(const CustomTrackEntry (&tracks)[kCustomTrackCount]);
 int ActiveTrackCount(const TrackSet& tracks);
 // (right x - left x) / (maximum - minimum), or 1.0 when the maximum is not above the minimum.

@@ -1,5 +1,7 @@
 #include "layout/logformat.h"
 
+#include "layout/custchartcfg.h"
+
 #include <algorithm>
 
 namespace layout {
@@ -134,7 +136,9 @@ void AdjustForCustomTracks(LogLayout& L, const LayoutInputs& in)
 void PlaceColumns(LogLayout& L, int profile, const LayoutInputs& in)
 {
     const std::int32_t W = L.trackUnit;
-    const std::int32_t customWidth = in.customTracksOn ? in.customWidth : 0;
+    // However wide the stored tracks claim to be, the edges summed below stay inside int range.
+    const std::int32_t customWidth =
+        in.customTracksOn ? std::clamp<std::int32_t>(in.customWidth, 0, kCustomTrackCount * kMaxTrackWidth) : 0;
     L.custom = {0, customWidth > 0 ? 1 : 0, customWidth};
     L.rightMargin = {0, 1, W};
 

@@ -2,6 +2,7 @@
 // as the window wires them, seen through what they leave behind (column edges, flags, menu, files).
 #include "app/layouthosts.h"
 #include "app/ui/logwindow.h"
+#include "layout/custchartcfg.h"
 #include "layout/customdata.h"
 #include "layout/logcolours.h"
 #include "layout/schemes.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -191,6 +193,21 @@ TEST(WindowLayout, CustomTracksOfAWellThatHasThemTakeTheirPlaceInTheLayout)
     // The custom-data file covers the file's depths.
     EXPECT_EQ(QFileInfo(w.File(".svx")).size(),
               qint64(s.well.file.fileBottomDepth - s.well.file.fileTopDepth) * layout::kCustomRecordSize);
+
+    // A layout from elsewhere with absurd sizes: the log keeps a sane right edge and its horizontal bar.
+    layout::CUSTCHARTCFGEX huge;
+    huge.track[0].blockWidth = 6;
+    huge.track[0].blockCount = 10;
+    huge.track[1].blockWidth = 100000;
+    huge.track[1].blockCount = 100000;
+    ASSERT_TRUE(layout::WriteCustChartFile(w.File(".grdx"), huge));
+    ASSERT_EQ(w.window.OpenDataFile(w.File(".svm")), 1);
+    EXPECT_EQ(s.customTracks.host.customTotalWidth, 60);
+    EXPECT_EQ(s.layout.format.logRight, s.layout.format.custom.left + 60 + s.layout.format.rightMargin.Width());
+    w.window.EvSize(s.layout.format.logRight - 200, 500);
+    ASSERT_NE(w.window.HorizontalScrollBar(), nullptr);
+    EXPECT_GT(w.window.HorizontalScrollBar()->maximum(), 0);
+    EXPECT_LT(w.window.HorizontalScrollBar()->maximum(), s.layout.format.logRight);
 }
 
 TEST(WindowLayout, RepairPassesOweARedrawAndLeaveASharedCopyOnDisk)

@@ -165,16 +165,27 @@ TEST(CustomTracks, HostileSizesNeitherOverflowNorHang)
 {
     Fixture f;
     CUSTCHARTCFGEX cfg;
-    Track(cfg.track[0], 0x7FFFFFFF, 0x7FFFFFFF, 1, "HUGE");
-    Track(cfg.track[1], 0x7FFFFFFF, 3, 1, "HUGE2");
+    // A track wider than any screen is a gap: it and the tracks after it are not shown.
+    Track(cfg.track[0], 10, 5, 1, "SANE");
+    Track(cfg.track[1], 100000, 100000, 1, "HUGE");
+    Track(cfg.track[2], 10, 3, 1, "AFTER");
     Save(f.Path(), cfg);
     CUSTOMDATA data(&f.host, false);
     data.LoadTrackConfig();
-    EXPECT_EQ(data.trackCount, 2);
-    EXPECT_EQ(data.screenSet[1].rightX, 0x7FFFFFFF);
+    EXPECT_EQ(data.trackCount, 1);
     std::unique_ptr<CUSTOMDATA> object;
     LoadCustomTracks(f.host, object, false);
-    EXPECT_EQ(f.host.customTotalWidth, 0x7FFFFFFF);
+    EXPECT_EQ(f.host.customTrackCount, 1);
+    EXPECT_EQ(f.host.customTotalWidth, 50);
+    Track(cfg.track[0], 0x7FFFFFFF, 3, 1, "HUGE2");
+    Track(cfg.track[1], kMaxTrackWidth, 1, 1, "WIDEST");  // as wide as a track may be
+    Save(f.Path(), cfg);
+    LoadCustomTracks(f.host, object, false);
+    EXPECT_EQ(f.host.customTotalWidth, 120);  // no track shown: the room of one default track
+    Track(cfg.track[0], kMaxTrackWidth, 1, 1, "WIDEST");
+    Save(f.Path(), cfg);
+    LoadCustomTracks(f.host, object, false);
+    EXPECT_EQ(f.host.customTotalWidth, kMaxTrackWidth + kMaxTrackWidth + 30);
 
     f.fit.dataEnabled = true;
     f.fit.topDepth = 0;
