@@ -138,26 +138,39 @@ TEST(DcShapes, PolygonFillsHalfOpenAndOutlineCoversTheVertices)
 
 TEST(DcShapes, HatchesLineUpWithTheDeviceAndOpaqueFillsTheirGaps)
 {
-    QImage img = Filled(64, 32, kGrey);
-    Dc dc(img);
-    dc.SetBkColor(RGB(0, 0, 255));
-    dc.SetBkMode(TRANSPARENT);
-    dc.FillRect({0, 0, 32, 16}, Brush::Hatched(HS_HORIZONTAL, kBlack));
-    dc.FillRect({35, 3, 64, 16}, Brush::Hatched(HS_HORIZONTAL, kBlack));  // another origin, same rows
-    int hatchRow = -1;
-    for (int y = 0; y < 8; ++y)
-        if (dc.GetPixel(5, y) == kBlack)
-            hatchRow = y;
-    ASSERT_GE(hatchRow, 0);
-    for (int y = 0; y < 16; ++y)
-        for (int x : {0, 7, 31, 40, 63}) {
-            const bool set = (y & 7) == hatchRow;
-            if (x >= 35 && y < 3)
-                continue;
-            EXPECT_EQ(dc.GetPixel(x, y), set ? kBlack : RGB(0, 0, 255)) << x << "," << y;  // blits fill gaps
-        }
+    // Fills and pattern blits: the gaps take the background colour only in OPAQUE mode.
+    for (int mode : {TRANSPARENT, OPAQUE}) {
+        QImage img = Filled(64, 32, kGrey);
+        Dc dc(img);
+        dc.SetBkColor(RGB(0, 0, 255));
+        dc.SetBkMode(mode);
+        dc.FillRect({0, 0, 32, 16}, Brush::Hatched(HS_HORIZONTAL, kBlack));
+        dc.FillRect({35, 3, 64, 16}, Brush::Hatched(HS_HORIZONTAL, kBlack));  // another origin, same rows
+        int hatchRow = -1;
+        for (int y = 0; y < 8; ++y)
+            if (dc.GetPixel(5, y) == kBlack)
+                hatchRow = y;
+        ASSERT_GE(hatchRow, 0);
+        const COLORREF gap = mode == OPAQUE ? RGB(0, 0, 255) : kGrey;
+        for (int y = 0; y < 16; ++y)
+            for (int x : {0, 7, 31, 40, 63}) {
+                const bool set = (y & 7) == hatchRow;
+                if (x >= 35 && y < 3)
+                    continue;
+                EXPECT_EQ(dc.GetPixel(x, y), set ? kBlack : gap) << mode << ": " << x << "," << y;
+            }
+        dc.SelectObject(Brush::Hatched(HS_VERTICAL, RGB(255, 0, 0)));
+        dc.PatBlt(0, 20, 64, 12, PATCOPY);
+        int redColumn = -1;
+        for (int x = 0; x < 8; ++x)
+            if (dc.GetPixel(x, 25) == RGB(255, 0, 0))
+                redColumn = x;
+        ASSERT_GE(redColumn, 0);
+        EXPECT_EQ(dc.GetPixel((redColumn + 1) % 8, 25), gap);
+        EXPECT_EQ(dc.GetPixel(redColumn + 8, 31), RGB(255, 0, 0));
+    }
 
-    // Shapes: the gaps take the background colour only in OPAQUE mode.
+    // Shapes: likewise.
     for (int mode : {TRANSPARENT, OPAQUE}) {
         QImage im = Filled(24, 24, kGrey);
         Dc d(im);

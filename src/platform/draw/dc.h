@@ -90,7 +90,8 @@ public:
     bool Polygon(const POINT* points, int count);
 
     // Brush fills that ignore the pen and the mix: FillRect covers [left, right) x [top, bottom),
-    // FrameRect its one-pixel border.
+    // FrameRect its one-pixel border. A hatched brush fills its gaps with the background colour in
+    // OPAQUE mode and leaves them alone in TRANSPARENT mode, here and in the blits that use the brush.
     bool FillRect(const RECT& r, const Brush& brush);
     bool FrameRect(const RECT& r, const Brush& brush);
     bool PatBlt(int x, int y, int width, int height, std::uint32_t rop);

@@ -18,9 +18,11 @@ QColor QColorOf(COLORREF c)
     return QColor(GetRValue(r), GetGValue(r), GetBValue(r));
 }
 
-raster::Pattern PatternOf(const Brush& brush, COLORREF bk)
+// A hatch's gaps take the background colour in OPAQUE mode and are left alone in TRANSPARENT mode.
+raster::Pattern PatternOf(const Brush& brush, COLORREF bk, int bkMode)
 {
     raster::Pattern p;
+    p.opaqueGaps = bkMode == OPAQUE;
     p.none = brush.IsNull();
     p.hatched = brush.style == BS_HATCHED;
     p.hatch = brush.hatch;
@@ -96,7 +98,8 @@ bool Dc::PatBlt(int left, int top, int w, int h, std::uint32_t rop)
         return true;
     if (image_) {
         raster::Blit(raster::SurfaceOf(*image_, origin_.x(), origin_.y()), (long long)x - origin_.x(),
-                     (long long)y - origin_.y(), width, height, nullptr, 0, 0, rop, PatternOf(s_.brush, s_.bkColor));
+                     (long long)y - origin_.y(), width, height, nullptr, 0, 0, rop,
+                     PatternOf(s_.brush, s_.bkColor, s_.bkMode));
         return true;
     }
     const bool solidCopy = rop == PATCOPY && s_.brush.style == BS_SOLID;
@@ -204,7 +207,7 @@ bool Dc::BlitImpl(int x, int y, int w, int h, const QImage& source, int sx, int 
         const raster::Surface dst = raster::SurfaceOf(*image_, origin_.x(), origin_.y());
         const QImage src = usesSource ? AsRgb32(source) : QImage();
         const raster::Surface from = SourceSurface(src);
-        const raster::Pattern pattern = PatternOf(s_.brush, s_.bkColor);
+        const raster::Pattern pattern = PatternOf(s_.brush, s_.bkColor, s_.bkMode);
         const long long dx = (long long)x - origin_.x(), dy = (long long)y - origin_.y();
         if (stretch)
             raster::StretchBlit(dst, dx, dy, w, h, from, sx, sy, sw, sh, rop, pattern);

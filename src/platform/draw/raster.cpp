@@ -463,7 +463,10 @@ void RopRow(std::uint32_t* dst, const std::uint32_t* srcRow, bool srcOpaque, int
     }
     if (pat.none && RopUsesPattern(rop))
         return;
+    const bool skipGaps = pat.hatched && !pat.opaqueGaps && RopUsesPattern(rop);
     for (int i = 0; i < n; ++i) {
+        if (skipGaps && !HatchBit(pat.hatch, pageX + i, pageY))
+            continue;
         const std::uint32_t p = PatternAt(pat, pageX + i, pageY);
         dst[i] = Rop3(table, p, srcRow ? srcRow[i] : 0, dst[i]);
     }

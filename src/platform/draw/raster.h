@@ -115,6 +115,7 @@ struct Pattern {
     int hatch = 0;
     std::uint32_t fg = 0xFF000000u;
     std::uint32_t bg = 0xFFFFFFFFu;
+    bool opaqueGaps = true;  // false (TRANSPARENT mode): a hatch's gaps leave the destination alone
 };
 bool RopUsesSource(std::uint32_t rop);
 bool RopUsesPattern(std::uint32_t rop);
