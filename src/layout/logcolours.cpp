@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace layout {
 
 QString LfgPath(const wellfile::OpenWell& well)
@@ -22,13 +24,16 @@ void FillDefaultLfg(LfgBlock& block)
 {
     block = LfgBlock{};
     // Red, orange and green shades, then light grey, dark grey, pale yellow and light grey for the
-    // rest and the spare word. Older blocks carry an eleventh light grey word at bytes 40-43; it is left
-    // out, as it would set the "Draw As Clay" flags of the first shades.
+    // rest, the spare word and an eleventh word at bytes 40-43, as every station writes a new block.
+    // The pens never take the "Draw As Clay" bytes from the block, so the eleventh word changes none.
     constexpr platform::COLORREF kColours[kShadeCount] = {0x6464B9, 0x0051F9, 0xB7B700, 0xC0C0C0, 0x828282,
                                                           0xC0FFFF, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0};
     for (int i = 0; i < kShadeCount; ++i)
         block.colour[i] = kColours[i];
     block.spareColour = 0xC0C0C0;
+    const platform::COLORREF eleventh = 0xC0C0C0;
+    static_assert(sizeof eleventh == 4 && kShadeCount >= 4);
+    std::memcpy(block.drawAsClay, &eleventh, sizeof eleventh);
 }
 
 bool DefaultLfg(const wellfile::OpenWell& well, LfgBlock& block)
