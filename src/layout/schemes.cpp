@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <cmath>
 #include <cstring>
 #include <new>
 
@@ -298,16 +299,38 @@ void StoreScheme(const SchemeTransfer& transfer, LOGSCHEME& scheme)
     scheme.flags[FLAG_ALWAYS_ON] = 1;
 }
 
-float ParseSwThreshold(const QString& text)
+namespace {
+// The number typed; nullopt unless the whole text is one finite number (the C locale's form).
+std::optional<double> FiniteNumber(const QString& text)
 {
-    double v = text.trimmed().toDouble();  // C locale; not a number reads as 0
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+}  // namespace
+
+std::optional<float> ParseSwThreshold(const QString& text)
+{
+    std::optional<double> v = FiniteNumber(text);
+    if (!v || *v < 0 || *v > 100)
+        return std::nullopt;
     // A whole percentage becomes a fraction; a single figure counts tens of percent. Only one of the
     // two applies, so 100 stays the whole range (1.0) instead of shrinking to 0.1.
-    if (v >= 10)
-        v *= 0.01;
-    else if (v >= 1)
-        v *= 0.1;
-    return float(v);
+    if (*v >= 10)
+        *v *= 0.01;
+    else if (*v >= 1)
+        *v *= 0.1;
+    return float(*v);
+}
+
+std::optional<float> ParseGammaLag(const QString& text)
+{
+    const std::optional<double> v = FiniteNumber(text);
+    if (!v || *v < 0 || *v > kMaxGammaLag)
+        return std::nullopt;
+    return float(*v);
 }
 
 }  // namespace layout

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace wellfile {
 struct WellConfig;
@@ -157,7 +158,11 @@ void ShowScheme(LOGSCHEME& scheme, SchemeTransfer& transfer);
 // Takes the transfer back into the scheme.
 void StoreScheme(const SchemeTransfer& transfer, LOGSCHEME& scheme);
 // The highlight threshold as typed: a whole percentage (35 -> 0.35), tens of percent (5 -> 0.5) or a
-// fraction (0.4).
-float ParseSwThreshold(const QString& text);
+// fraction (0.4). Nullopt for text that is not one finite number from 0 to 100.
+std::optional<float> ParseSwThreshold(const QString& text);
+// The gamma lag as typed, depth units from the bit to the gamma sensor. Nullopt for text that is not one
+// finite number from 0 to kMaxGammaLag.
+constexpr double kMaxGammaLag = 1000;
+std::optional<float> ParseGammaLag(const QString& text);
 
 }  // namespace layout

@@ -127,13 +127,19 @@ TEST(Schemes, OldFileIsConvertedAndOtherSizesAreKeptAside)
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
-TEST(Schemes, ThresholdAsTyped)
+TEST(Schemes, NumbersAsTyped)
 {
-    EXPECT_FLOAT_EQ(ParseSwThreshold(" 35 "), 0.35f);
-    EXPECT_FLOAT_EQ(ParseSwThreshold("5"), 0.5f);
-    EXPECT_FLOAT_EQ(ParseSwThreshold("0.4"), 0.4f);
-    EXPECT_FLOAT_EQ(ParseSwThreshold("100"), 1.0f);  // all of it, not a tenth
-    EXPECT_FLOAT_EQ(ParseSwThreshold("abc"), 0.0f);
+    EXPECT_FLOAT_EQ(ParseSwThreshold(" 35 ").value_or(-1), 0.35f);
+    EXPECT_FLOAT_EQ(ParseSwThreshold("5").value_or(-1), 0.5f);
+    EXPECT_FLOAT_EQ(ParseSwThreshold("0.4").value_or(-1), 0.4f);
+    EXPECT_FLOAT_EQ(ParseSwThreshold("100").value_or(-1), 1.0f);  // all of it, not a tenth
+    EXPECT_FLOAT_EQ(ParseSwThreshold("0").value_or(-1), 0.0f);
+    EXPECT_FLOAT_EQ(ParseGammaLag(" 12.5").value_or(-1), 12.5f);
+    EXPECT_FLOAT_EQ(ParseGammaLag("0").value_or(-1), 0.0f);
+    for (const char* bad : {"abc", "", "nan", "NaN", "inf", "-inf", "-0.5", "100.5", "1e300", "3 4"})
+        EXPECT_FALSE(ParseSwThreshold(bad)) << bad;
+    for (const char* bad : {"abc", "nan", "inf", "-1", "1e300", "1001"})
+        EXPECT_FALSE(ParseGammaLag(bad)) << bad;
 }
 
 TEST(Schemes, ApplyTakesFlagsAndDropsCurvesTheSetLacks)
@@ -259,6 +265,39 @@ TEST(SchemeDialog, CloseCommitsAndEscapeChangesNothing)
     LOGSCHEME s1;
     std::memcpy(&s1, after.constData(), kSchemeSize);
     EXPECT_EQ(platform::FieldText(s1.name), "Mudlog");  // schemes not saved keep what they had
+}
+
+TEST(SchemeDialog, NumbersThatAreNoneAreRefusedAndTheOldValuesKept)
+{
+    const SchemeFiles files = Files();
+    WriteSchemes(files);
+    Window w(files);
+    w.state.gammaLag = 7.0f;
+    QStringList shown;
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        d.SetText(IDC_SCHEME_NAME, "Renamed");
+        d.SetText(IDC_SW_THRESHOLD, "nan");
+        d.Click(IDC_SAVE_SCHEME);
+        shown << d.GetText(IDC_SW_THRESHOLD);
+        d.SetText(IDC_SW_THRESHOLD, "40");
+        d.SetText(IDC_GAMMA_LAG, "-inf");
+        d.Click(IDC_SAVE_SCHEME);
+        shown << d.GetText(IDC_GAMMA_LAG);
+        d.Click(platform::IDOK);
+    });
+    CmEditSchemes(w.state, w.host, {}, nullptr);
+
+    ASSERT_EQ(doubles().prompter.messages.size(), 2);
+    EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Highlight Sw below"));
+    EXPECT_TRUE(doubles().prompter.messages[1].text.startsWith("Gamma Lag"));
+    EXPECT_EQ(shown, QStringList({"0.00", "7.00"}));
+    // Neither press stored anything: the scheme keeps its name and threshold, the window its lag.
+    LOGSCHEME s1;
+    std::memcpy(&s1, ReadBytes(SchPath(files)).constData(), kSchemeSize);
+    EXPECT_EQ(platform::FieldText(s1.name), "Mudlog");
+    EXPECT_FLOAT_EQ(V(s1.swThreshold), 0.0f);
+    EXPECT_FLOAT_EQ(w.state.gammaLag, 7.0f);
+    EXPECT_EQ(w.configSaves, 0);
 }
 
 // A well whose schemes flag names the data folder, on a station that does not send from a folder of its

@@ -1,6 +1,7 @@
 #include "layout/ui/schemedialog.h"
 
 #include "platform/folders.h"
+#include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "wellfile/wellconfig.h"
@@ -152,8 +153,30 @@ void SchemeDlg::ShowCurrent()
     ApplyBoxRules();
 }
 
+bool SchemeDlg::NumbersValid()
+{
+    // Nothing is stored while either number is wrong: the user is told and the field shows its old
+    // value again.
+    if (!ParseSwThreshold(GetText(IDC_SW_THRESHOLD))) {
+        platform::MessageBox(QStringLiteral("Highlight Sw below must be a percentage from 0 to 100 (35 or 0.35)."),
+                             QStringLiteral("Edit Log Schemes"));
+        SetText(IDC_SW_THRESHOLD, Fixed2(schemes_[std::size_t(scheme)].swThreshold));
+        return false;
+    }
+    if (!ParseGammaLag(GetText(IDC_GAMMA_LAG))) {
+        platform::MessageBox(QStringLiteral("Gamma Lag must be a distance from the bit from 0 to %1.")
+                                 .arg(kMaxGammaLag, 0, 'f', 0),
+                             QStringLiteral("Edit Log Schemes"));
+        SetText(IDC_GAMMA_LAG, Fixed2(gammaLag));
+        return false;
+    }
+    return true;
+}
+
 void SchemeDlg::Save()
 {
+    if (!NumbersValid())
+        return;
     GetField(IDC_SCHEME_NAME, transfer_.name);
     for (int k = 1; k < kTrackFlagCount; ++k)
         transfer_.box[k - 1] = GetCheck(Box(k)) == platform::BST_CHECKED ? 1 : 0;
@@ -164,9 +187,9 @@ void SchemeDlg::Save()
     if (!context_.notesLoaded)
         transfer_.box[FLAG_MEMOS - 1] = s.flags[FLAG_MEMOS];
     StoreScheme(transfer_, s);
-    s.swThreshold = ParseSwThreshold(GetText(IDC_SW_THRESHOLD));
+    s.swThreshold = *ParseSwThreshold(GetText(IDC_SW_THRESHOLD));
     s.reserved184 = 0;
-    gammaLag = float(GetText(IDC_GAMMA_LAG).trimmed().toDouble());
+    gammaLag = *ParseGammaLag(GetText(IDC_GAMMA_LAG));
     hardnessLabel = transfer_.box[FLAG_HARDNESS_LABEL - 1] != 0;
     plotInterpretedLith = transfer_.box[FLAG_INTERPRETED_LITH - 1] != 0;
     saved = true;

@@ -50,6 +50,7 @@ protected:
 private:
     void ShowCurrent();
     void ApplyBoxRules();
+    bool NumbersValid();
     void Save();
 
     SchemeSet& schemes_;
