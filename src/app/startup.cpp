@@ -274,7 +274,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
                 sv.drilling->CmDrilling(s);
             if (!QDir(well.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
                 sv.exchange->ApplyPendingUpdates(s, QStringLiteral("*.5??"));
-            const QString officeFolder = QString::fromStdString(platform::FieldText(s.well.officeCopy.folder));
+            const QString officeFolder = platform::FieldString(s.well.officeCopy.folder);
             if (!officeFolder.isEmpty() && !well.drilling)
                 sv.exchange->CopyWellFilesLogged(s, well.wellName, officeFolder);
             const QString day = exchange::DateSuffix(platform::LocalTime().date());

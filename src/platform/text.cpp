@@ -58,6 +58,12 @@ std::string FieldText(const char* field, std::size_t width)
     return std::string(field, n);
 }
 
+QString FieldString(const char* field, std::size_t width)
+{
+    const std::string text = FieldText(field, width);
+    return FromCp1252(text.data(), text.size());
+}
+
 void SetFieldText(char* field, std::size_t width, const std::string& text)
 {
     if (width == 0)

@@ -18,6 +18,10 @@ QByteArray ToCp1252(const QString& text);
 std::string FieldText(const char* field, std::size_t width);
 template <std::size_t N>
 std::string FieldText(const char (&field)[N]) { return FieldText(field, N); }
+// The same field decoded from Windows-1252 (record text is never UTF-8).
+QString FieldString(const char* field, std::size_t width);
+template <std::size_t N>
+QString FieldString(const char (&field)[N]) { return FieldString(field, N); }
 // Writes `text` into a field of `width` bytes: cut to width-1 bytes and NUL-terminated, the rest zeroed.
 void SetFieldText(char* field, std::size_t width, const std::string& text);
 template <std::size_t N>

@@ -198,7 +198,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
 
     s.well.offsetFileName.clear();
     for (const OffsetWellEntry& offset : config.offsetWells) {
-        const QString name = QString::fromStdString(platform::FieldText(offset.fileName));
+        const QString name = platform::FieldString(offset.fileName);
         if (offset.active && !name.isEmpty() && QFileInfo(name).isFile()) {
             s.well.offsetFileName = name;
             ReadDataFileDepthRange(name, well.offsetTopDepth, well.offsetBottomDepth);

@@ -243,7 +243,11 @@ TEST(Exit, WhileDrillingAsksFirstAndWritesTheBottomDepthIntoTheFirstRecord)
     EXPECT_TRUE(w.drilling.calls.isEmpty());
     EXPECT_TRUE(s.view.windowReady);
 
-    // The exit line goes to the activity log with the drilling figures (no driller is dereferenced).
+    // The exit line goes to the activity log with the drilling figures (no driller is dereferenced),
+    // and the company text as its Windows-1252 bytes.
+    QByteArray named = w.Bytes();
+    named.replace(138, 12, QByteArray("G\xE9o Logging", 12));
+    testing_support::WriteBytes(w.path, named);
     s.env.logOpenLines = true;
     int driller = 0;
     s.engines.driller = reinterpret_cast<drilling::Driller*>(&driller);
@@ -256,13 +260,14 @@ TEST(Exit, WhileDrillingAsksFirstAndWritesTheBottomDepthIntoTheFirstRecord)
     s.engines.driller = nullptr;
     const QByteArray log = testing_support::ReadBytes(TestDir() + "svdata-M.txt");
     EXPECT_TRUE(log.contains(" CM EXIT ")) << log.constData();
+    EXPECT_TRUE(log.contains(QByteArray(" G\xE9O LOGGING"))) << log.constData();  // the log is upper case
     EXPECT_TRUE(log.endsWith(" 42 FPH  1.50 MGD=1150 1 Ft\n\r")) << log.constData();
     const QByteArray after = w.Bytes();
     std::int32_t bottom = 0;
     std::memcpy(&bottom, after.constData() + 280, 4);
     EXPECT_EQ(bottom, 1234);
-    EXPECT_EQ(after.mid(284), before.mid(284));
-    EXPECT_EQ(after.left(280), before.left(280));
+    EXPECT_EQ(after.mid(284), named.mid(284));
+    EXPECT_EQ(after.left(280), named.left(280));
     EXPECT_EQ(w.drilling.calls, QStringList({"CmDrilling"}));
     EXPECT_TRUE(doubles().clipboard.text.isEmpty());
     EXPECT_FALSE(s.view.windowReady);

@@ -218,7 +218,7 @@ bool LogWindow::CanClose()
         if (s.env.logOpenLines) {
             QString company;
             if (auto first = wellfile::ReadFirstRecord(f.dataFileName))
-                company = QString::fromStdString(platform::FieldText(first->interpretedLith, sizeof first->interpretedLith));
+                company = platform::FieldString(first->interpretedLith);
             std::string line = ExitLine(s, company);
             app::WriteActivityLine(s, line);
         }
