@@ -1,5 +1,6 @@
 #include "app/ui/logwindow.h"
 #include "app/ui/tlogapp.h"
+#include "app/viewcommands.h"
 #include "platform/messagewindows.h"
 #include "platform/winapi.h"
 #include "support/testmain.h"
@@ -151,6 +152,35 @@ TEST(LogWindow, SubsystemCommandsReachTheirSubsystem)
                            "CmWitsSetup", "CmCustomWits", "CmCustomWitsSetup", "CmWitsChart", "CmRestore", "CmSendFile",
                            "CmRemoteSetup", "CmRemoteSetup", "CmLiveUpdateConfig"}));
     EXPECT_EQ(doubles().sounder.beeps, 0);
+}
+
+TEST(LogWindow, AViewFunctionUnderWayHoldsBackOnlyTheViewCommands)
+{
+    WindowWithRecorder f;
+    f.window.State().interaction.commandLock = true;
+
+    // Instruments, charts and set-ups run; the same posted.
+    f.window.MenuCommand(51777);  // WITS
+    f.window.PostMessage(WM_COMMAND, 51921);  // WITS chart
+    doubles().queue.DeliverAll();
+    EXPECT_EQ(f.recorder.calls, QStringList({"CmWits", "CmWitsChart"}));
+    EXPECT_EQ(doubles().sounder.beeps, 0);
+    for (int id : {52698, 51927, 51931, 51692, 51690})  // About, the recent files, Exit, Print
+        EXPECT_EQ(app::WhileViewBusy(id), app::ViewBusyAnswer::Runs) << id;
+
+    // What would change the view under it: drilling mode, a restore, a scheme, a top, the Lines and
+    // Scales; a new well or Save As does nothing at all.
+    for (int id : {51681, 51934, 51716, 18873, 51683})
+        f.window.MenuCommand(id);
+    EXPECT_EQ(doubles().sounder.beeps, 5);
+    f.window.MenuCommand(51696);
+    f.window.MenuCommand(51682);
+    EXPECT_EQ(doubles().sounder.beeps, 5);
+    EXPECT_EQ(f.recorder.calls.size(), 2);
+
+    // The close box still closes the window.
+    EXPECT_TRUE(f.window.close());
+    EXPECT_FALSE(f.window.State().view.windowReady);
 }
 
 TEST(LogWindow, TimersOneToNineReachEvTimer)

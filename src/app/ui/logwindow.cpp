@@ -2,6 +2,7 @@
 
 #include "app/activitylines.h"
 #include "app/commandids.h"
+#include "app/viewcommands.h"
 #include "exchange/copyout.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
@@ -99,7 +100,18 @@ void LogWindow::AssignMenu(int resource)
     MirrorMenuBar();
 }
 
-bool LogWindow::EvCommand(int id) { return Commands().Dispatch(*this, id); }
+bool LogWindow::EvCommand(int id)
+{
+    // A view function under way holds back only the commands that would change the view under it.
+    if (state_.interaction.commandLock) {
+        switch (app::WhileViewBusy(id)) {
+        case app::ViewBusyAnswer::Beeps: platform::MessageBeep(0); return true;
+        case app::ViewBusyAnswer::Silent: return true;
+        case app::ViewBusyAnswer::Runs: break;
+        }
+    }
+    return Commands().Dispatch(*this, id);
+}
 
 void LogWindow::PostMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
 {

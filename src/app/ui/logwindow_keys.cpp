@@ -38,8 +38,9 @@ bool LogWindow::PreProcessMsg(unsigned msg)
 {
     const app::InteractionState& i = state_.interaction;
     const bool memo = !tools_.memoEdit.isNull();
-    // A view function under way owns the window as a data entry does.
-    if (!i.dataEntryActive && !i.dragGasActive && !memo && !i.commandLock)
+    // A view function under way (commandLock) is no input function: its commands are sorted out by
+    // EvCommand, and exit, help and the close box still work.
+    if (!i.dataEntryActive && !i.dragGasActive && !memo)
         return false;
     if (msg == platform::WM_COMMAND && i.dragGasActive) {
         platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog "),
