@@ -135,7 +135,9 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
             block->flagPair[0] = 1;
             block->flagPair[1] = 0;
             block->timeZoneAdjust = -1;
-            SaveDbc(*block, place);
+            // Only a missing record is made; one that exists but cannot be read is left for the user.
+            if (!QFileInfo::exists(DbcFilePath(place)))
+                SaveDbc(*block, place);
         } else if (block->timeZoneAdjust < -24 || block->timeZoneAdjust > 24) {
             block->timeZoneAdjust = CheckHeader(place);
         }

@@ -360,6 +360,12 @@ TEST_F(OpenTest, WellReceivedInASharedFolderReadsItsOwnSettingsAndTops)
     ASSERT_EQ(OpenDataFile(s, services, path), 1);
     EXPECT_EQ(s.well.tops.size(), 5u);
     EXPECT_EQ(int(s.well.config.currentScheme), 3);
+
+    // A ".dbc" that cannot be read is not written over: the well opens on its own files.
+    testing_support::WriteBytes(DbcFilePath(PlaceOf(s)), QByteArray(100, '\x01'));
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_EQ(ReadBytes(DbcFilePath(PlaceOf(s))), QByteArray(100, '\x01'));
+    EXPECT_EQ(s.well.tops.size(), 2u);
 }
 
 TEST_F(OpenTest, OpenSetsTheLagDepthFromTheDeepestGas)
