@@ -8,6 +8,7 @@
 #include "layout/pentable.h"
 #include "layout/printlayout.h"
 #include "layout/schemes.h"
+#include "logview/rateplot.h"
 #include "platform/instancelock.h"
 #include "print/printstate.h"
 #include "wellfile/activitylog.h"
@@ -121,6 +122,13 @@ struct ViewState {
     std::int32_t viewScale = 1;       // scale index: 0-2 one record per row; 3 and up five records per row
     std::int32_t viewScaleCopy = 1;
     std::int32_t rateInMetresPerHour = 0;
+    // The fixed rate scale (logview::FixedRateScale): the index comes from the well's settings.
+    bool fixedRateScale = false;
+    std::array<std::int32_t, 4> fixedRateTable{6, 4, 5, 2};
+    std::int32_t fixedRateIndex = 0;
+    // What the rate curve keeps between draws: the last rate x (drilling joins each new step to it) and
+    // the last offset-well curve drawn outside a drag (the mouse handlers read it).
+    logview::RateCurveMemory rateCurve;
     int menuResource = 1;  // 1 office menu, 3 drilling menu
     bool redrawPending = true;
     bool windowReady = true;

@@ -55,8 +55,12 @@ ViewGeometry GeometryOf(const app::LogState& s)
     g.options.highlightBelow = cfg.highlightRatesBelow;
     g.options.ratePerHour = s.view.rateInMetresPerHour != 0;
     g.options.sandShaleOnly = cfg.sandShaleOnly != 0;
+    g.fixedRate = {s.view.fixedRateScale, s.view.fixedRateTable, s.view.fixedRateIndex};
+    g.rateShown = L.rateTrack.enabled != 0;
 
     g.pens.table = s.layout.pens.pens;
+    g.pens.rateWidth = s.layout.pens.table.entry[layout::PEN_RATES].width;
+    g.pens.rateRepeat = s.layout.pens.table.entry[layout::PEN_RATES].repeat;
     g.fonts = ViewFontsFor(g.rowHeight, g.unitWidth);
     g.fonts.smallLog = L.logFont;
     g.fonts.title = L.titleFont;

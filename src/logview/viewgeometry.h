@@ -30,6 +30,14 @@ struct LinesAndScales {
     bool sandShaleOnly = false;     // "Sand and Shale Only"
 };
 
+// The fixed rate scale: while `on`, the rate track is drawn on the minutes code table[index] whatever
+// code each record holds.
+struct FixedRateScale {
+    bool on = false;
+    std::array<std::int32_t, 4> table{6, 4, 5, 2};
+    std::int32_t index = 0;
+};
+
 // The view's pens: the pen table as made by the layout, and the entries the view uses by role.
 struct ViewPens {
     std::array<layout::PenSpec, layout::kPenCount> table{};
@@ -38,6 +46,10 @@ struct ViewPens {
     const layout::PenSpec& Grid50() const { return table[layout::PEN_HEAVY_BORDER]; }  // the fifty-unit lines
     const layout::PenSpec& SurveyMarker() const { return table[layout::PEN_SURVEY]; }
     platform::COLORREF SlideColour() const { return table[layout::PEN_SLIDE].colour; }
+    // The " RATES " entry as stored: a styled pen is made 1 wide, so its width is kept here; it is the
+    // number of side-by-side lines of a styled rate curve on screen, `rateRepeat` on paper.
+    std::int32_t rateWidth = 1;
+    std::int32_t rateRepeat = 0;
 };
 
 // The view's screen fonts as logical-font records. The small log font and the title font are the
@@ -106,6 +118,8 @@ struct ViewGeometry {
     layout::TrackFlags trackFlags = layout::DefaultTrackFlags();
     bool Flag(int n) const { return layout::On(trackFlags, n); }
     LinesAndScales options;
+    FixedRateScale fixedRate;
+    bool rateShown = true;         // the rate track's show flag: clear, the printout draws no rate curve
     ViewPens pens;
     ViewFonts fonts;
 
