@@ -3,10 +3,9 @@
 #include "logview/draw/curveplotter.h"
 
 #include "logview/draw/curveplotter_pass.h"
+#include "logview/gridlines.h"
 #include "platform/draw/dc.h"
 
-#include <array>
-#include <cmath>
 
 namespace logview {
 
@@ -98,18 +97,15 @@ void PrintRateLogGrid(platform::Dc& dc, const ViewGeometry& g, const Device& dev
     const PrinterGeometry& P = device.printer;
     const platform::Pen oldPen = dc.CurrentPen();
     const auto& pens = device.printPens;
-    // Three decades over the track: the lines of a decade stand at t(k) = ln k / ln 1000 x width.
-    const int W = P.rateRight - P.rateLeft;
-    std::array<int, 11> t{};
-    for (int k = 1; k <= 10; ++k)
-        t[std::size_t(k)] = int(std::trunc(std::log(double(k)) / std::log(1000.0) * W));
+    // Three decades over the track, 0.1 to 100: nine steps a decade.
+    const auto t = DecadeOffsets(0.1, 100, P.rateRight - P.rateLeft);
     int y = topY;
     for (int row = 0, rows = GridRows(g, count); row < rows; ++row) {
         VerticalLine(dc, pens[PRINT_PEN_RATE], P.rateLeft, y, rowHeight);
         int x = P.rateLeft;
         for (int decade = 0; decade < 3; ++decade) {
             for (int k = 1; k <= 9; ++k) {
-                x += t[std::size_t(k) + 1] - t[std::size_t(k)];
+                x += t[std::size_t(k)] - t[std::size_t(k) - 1];
                 VerticalLine(dc, pens[k < 9 ? PRINT_PEN_THIN_GRID : PRINT_PEN_HEAVY_GRID], x, y, rowHeight);
             }
         }
