@@ -97,7 +97,8 @@ TEST_F(CurvePlotterTest, OffsetCurveOnADragTakesItselfOffAndLeavesTheSavedPoints
     const QImage before = image;
     options.memory = &memory;
     memory.offsetPoints = {{1, 2}};
-    const auto recs = Rates({1, 2, 4, 3, 1});
+    // The third rate is off scale: its wrap fill goes under XOR too.
+    const auto recs = Rates({1, 2, 6, 3, 1});
     {
         platform::Dc dc(image);
         dc.SetROP2(platform::R2_XORPEN);
@@ -115,8 +116,20 @@ TEST_F(CurvePlotterTest, OffsetCurveOnADragTakesItselfOffAndLeavesTheSavedPoints
     platform::Dc dc(image);
     options.onDragDc = false;
     Draw(dc, recs, 1, 4, kTop, true);
-    EXPECT_EQ(dc.GetPixel(209, kTop + 20), kRed);
-    EXPECT_EQ(memory.offsetPoints, (std::vector<platform::POINT>{{59, 160}, {109, 170}, {209, 180}, {159, 190}, {59, 200}}));
+    EXPECT_EQ(dc.GetPixel(200, kTop + 10), kRed);
+    EXPECT_EQ(memory.offsetPoints, (std::vector<platform::POINT>{{59, 160}, {109, 170}, {309, 180}, {159, 190}, {59, 200}}));
+}
+
+TEST_F(CurvePlotterTest, AStyledRatesPenDrawsSideBySideLines)
+{
+    // A styled " RATES " entry 3 wide: each steep segment three times, a pixel further right each time.
+    g.pens.table[layout::PEN_RATES] = {kCurve, 1, layout::PS_DASH};
+    g.pens.rateWidth = 3;
+    platform::Dc dc(image);
+    Draw(dc, Rates({2, 2, 2}), 1, 2);
+    const platform::RECT ink = Ink(dc, 400, 400, kCurve);
+    EXPECT_EQ(ink.left, 109);
+    EXPECT_EQ(ink.right, 112);
 }
 
 TEST_F(CurvePlotterTest, WhileDrillingANewStepJoinsTheLastScreenDraw)
