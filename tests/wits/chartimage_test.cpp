@@ -75,7 +75,8 @@ TEST(WitsChartImage, GridLinesAndBlockTicks)
         EXPECT_EQ(dc.GetPixel(b.left + 3, 14390), kGrey);
         EXPECT_EQ(dc.GetPixel(b.left + 3, 15), kWhite);  // between minute lines and block ticks
         for (int block = 0; block <= 20; ++block)
-            EXPECT_EQ(dc.GetPixel(b.left + block * kRow, 15), block % 5 == 0 ? kBlue : kGrey) << block;
+            for (const int y : {15, 7777, 14399})
+                EXPECT_EQ(dc.GetPixel(b.left + block * kRow, y), block % 5 == 0 ? kBlue : kGrey) << block << " " << y;
     }
     EXPECT_EQ(dc.GetPixel(215, 10), kWhite);  // the gap between two charts
     EXPECT_EQ(dc.GetPixel(5, 10), kWhite);

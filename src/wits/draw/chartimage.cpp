@@ -65,27 +65,54 @@ QImage MakeChartImage(const ChartBlocks& blocks)
     return image;
 }
 
-void DrawGrid(platform::Dc& dc, const ChartBlocks& blocks)
+namespace {
+
+constexpr int kGridPeriod = 100;  // rows from one major minute line to the next
+
+// The minute lines of rows [from, to) with their block ticks: each minute line has a tick 20 rows long
+// at every block, drawn over it, so that together the ticks make one line from `from` down.
+void DrawGridRows(platform::Dc& dc, const ChartBlocks& blocks, int from, int to)
 {
     const platform::Pen minor(kMinorGrid), major(kMajorGrid);
-    for (int y = kChartFirstRow; y < kChartImageRows; y += 10) {
-        const bool majorRow = (y - kChartFirstRow) % 100 == 0;
-        for (const WitsChartBlock& b : blocks) {
-            dc.SelectObject(majorRow ? major : minor);
+    for (const WitsChartBlock& b : blocks) {
+        for (int y = from; y < to; y += 10) {
+            dc.SelectObject((y - kChartFirstRow) % kGridPeriod == 0 ? major : minor);
             dc.MoveTo(b.left, y);
             dc.LineTo(b.right, y);
-            const int count = std::clamp(int(b.blockCount), 0, kMaxChartBlocks);
-            const double width = b.blockWidth;
-            for (int block = 0; block <= count; ++block) {
-                // The chart's right border takes the major pen even when the count is no multiple of 5.
-                dc.SelectObject(block % 5 == 0 || block == count ? major : minor);
-                const int x = WholePixel(b.left + block * width);
-                dc.MoveTo(x, y);
-                dc.LineTo(x, y + 20);
-            }
+        }
+        const int count = std::clamp(int(b.blockCount), 0, kMaxChartBlocks);
+        const double width = b.blockWidth;
+        for (int block = 0; block <= count; ++block) {
+            // The chart's right border takes the major pen even when the count is no multiple of 5.
+            dc.SelectObject(block % 5 == 0 || block == count ? major : minor);
+            const int x = WholePixel(b.left + block * width);
+            dc.MoveTo(x, from);
+            dc.LineTo(x, to);
         }
     }
-    dc.RestorePen();
+}
+
+}  // namespace
+
+void DrawGrid(platform::Dc& dc, const ChartBlocks& blocks)
+{
+    const platform::Pen oldPen = dc.CurrentPen();
+    QImage* image = dc.Image();
+    if (!image) {
+        DrawGridRows(dc, blocks, kChartFirstRow, kChartImageRows);
+        dc.SelectObject(oldPen);
+        return;
+    }
+    // The grid repeats every 100 rows: draw the first period and copy it down the charts, which is
+    // far quicker than drawing a day of lines into a tall image.
+    const int firstEnd = std::min(kChartFirstRow + kGridPeriod, kChartImageRows);
+    DrawGridRows(dc, blocks, kChartFirstRow, firstEnd);
+    dc.SelectObject(oldPen);
+    const QImage period = image->copy(0, kChartFirstRow, image->width(), firstEnd - kChartFirstRow);
+    for (int y = firstEnd; y < kChartImageRows; y += kGridPeriod)
+        for (const WitsChartBlock& b : blocks)
+            dc.BitBlt(b.left, y, b.right - b.left + 1, std::min(kGridPeriod, kChartImageRows - y), period, b.left, 0,
+                      platform::SRCCOPY);
 }
 
 LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const WITSRECORD* samples, int count,
@@ -95,77 +122,90 @@ LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const W
     count = std::min(count, kSlotsPerDay);
     if (!samples || count <= 10)
         return range;
-    const int last = count - 11;  // the last sample drawn
+    const int drawn = count - 10;  // samples 0 to count - 11
 
+    const platform::Pen oldPen = dc.CurrentPen();
     const platform::Font oldFont = dc.SelectObject(ChartFont(rowHeight));
     const int oldBkMode = dc.SetBkMode(platform::TRANSPARENT);
     const platform::COLORREF oldTextColour = dc.GetTextColor();
     const platform::Pen tickPen(kBlack);
+    std::vector<platform::POINT> points(std::size_t(drawn) + 1), line;
+    line.reserve(points.size());
 
     for (int k = 0; k < kChartCount; ++k) {
         const WitsChartBlock& b = blocks[k];
-        const bool firstChart = k == 0;
-        const bool lastChart = k == kChartCount - 1;
         for (int c = 0; c < 2; ++c) {
-            const std::vector<float> values = CurveValues(samples, count, b.dataIndex[c], b.minimum[c]);
-            const platform::Pen pen(kCurveColour[c]);
+            const std::vector<float> values = CurveValues(samples, drawn, b.dataIndex[c], b.minimum[c]);
             const bool reversed = Reversed(b, c);
             const double scale = b.scale[c];
-            const std::string label = platform::FieldText(b.label[c]);
-            // Time, depth and lag labels go with the first curve only, so each is drawn once.
-            const bool marks = c == 0;
-            int lastMinute = -1, lastDepth = -1, lastLag = -1;
-            platform::POINT previous{b.left, kChartFirstRow};
-            for (int i = 0; i <= last; ++i) {
-                const WITSRECORD s = samples[i];
+            // The curve starts at the chart's left column, row 10; sample i lies on row 10 + i + 1.
+            points[0] = {b.left, kChartFirstRow};
+            for (int i = 0; i < drawn; ++i) {
                 const double v = values[std::size_t(i)];
                 int x = WholePixel(reversed ? b.right - scale * v : b.left + scale * v);
                 if (x < b.left)
                     x = b.left + 1;
                 else if (x > b.right)
                     x = b.right - 1;
-                const int y = kChartFirstRow + i + 1;
-                dc.SelectObject(pen);
-                dc.MoveTo(previous.x, previous.y);
-                dc.LineTo(x, y);
-                previous = {x, y};
+                points[std::size_t(i) + 1] = {x, kChartFirstRow + i + 1};
+            }
+            // A run of samples on one column is one vertical line: the same pixels, far fewer lines.
+            line.clear();
+            for (const platform::POINT& p : points) {
+                const std::size_t n = line.size();
+                if (n >= 2 && line[n - 1].x == p.x && line[n - 2].x == p.x)
+                    line[n - 1].y = p.y;
+                else
+                    line.push_back(p);
+            }
+            dc.SelectObject(platform::Pen(kCurveColour[c]));
+            dc.Polyline(line.data(), int(line.size()));
 
-                if (i % kLabelEvery[c] == 0 && x > b.left + 2 && !label.empty())
-                    Text(dc, x, y, kCurveColour[c], label);
-                if (!marks)
-                    continue;
-                if (firstChart) {
-                    const int minuteOfDay = s.hour * 60 + s.minute;
-                    if (s.minute % 30 == 0 && minuteOfDay != lastMinute) {
-                        lastMinute = minuteOfDay;
-                        Text(dc, 15, y - 10, kBlack, platform::CFormat("%02d:%02d", int(s.hour), int(s.minute)));
-                    }
-                    const int depth = WholeDepth(s.holeDepth);
-                    if (depth > 0) {
-                        if (range.least == 0)
-                            range.least = depth;
-                        range.greatest = std::max(range.greatest, depth);
-                    }
-                    if (depth > 0 && depth != lastDepth) {
-                        lastDepth = depth;
-                        dc.SelectObject(tickPen);
-                        dc.MoveTo(b.right - 2 * rowHeight, y);
-                        dc.LineTo(b.right, y);
-                        if (depth % 10 == 0)
-                            Text(dc, b.right - 7 * rowHeight, y, kBlack, platform::CFormat("%d", depth));
-                    }
+            const std::string label = platform::FieldText(b.label[c]);
+            if (!label.empty())
+                for (int i = 0; i < drawn; i += kLabelEvery[c])
+                    if (points[std::size_t(i) + 1].x > b.left + 2)
+                        Text(dc, points[std::size_t(i) + 1].x, points[std::size_t(i) + 1].y, kCurveColour[c], label);
+        }
+
+        // Time and hole depth go down the first chart, lag depth down the fourth.
+        if (k == 0) {
+            int lastMinute = -1, lastDepth = -1;
+            for (int i = 0; i < drawn; ++i) {
+                const WITSRECORD s = samples[i];
+                const int y = kChartFirstRow + i + 1;
+                const int minuteOfDay = s.hour * 60 + s.minute;
+                if (s.minute % 30 == 0 && minuteOfDay != lastMinute) {
+                    lastMinute = minuteOfDay;
+                    Text(dc, 15, y - 10, kBlack, platform::CFormat("%02d:%02d", int(s.hour), int(s.minute)));
                 }
-                if (lastChart && i >= 1) {
-                    const int lag = s.lagDepth;
-                    if (lag > 0 && lag % 10 == 0 && lag != lastLag) {
-                        lastLag = lag;
-                        Text(dc, b.right - 5 * rowHeight, y, kLagColour, platform::CFormat("%d", lag));
-                    }
+                const int depth = WholeDepth(s.holeDepth);
+                if (depth <= 0)
+                    continue;
+                if (range.least == 0)
+                    range.least = depth;
+                range.greatest = std::max(range.greatest, depth);
+                if (depth == lastDepth)
+                    continue;
+                lastDepth = depth;
+                dc.SelectObject(tickPen);
+                dc.MoveTo(b.right - 2 * rowHeight, y);
+                dc.LineTo(b.right, y);
+                if (depth % 10 == 0)
+                    Text(dc, b.right - 7 * rowHeight, y, kBlack, platform::CFormat("%d", depth));
+            }
+        } else if (k == kChartCount - 1) {
+            int lastLag = -1;
+            for (int i = 1; i < drawn; ++i) {
+                const int lag = samples[i].lagDepth;
+                if (lag > 0 && lag % 10 == 0 && lag != lastLag) {
+                    lastLag = lag;
+                    Text(dc, b.right - 5 * rowHeight, kChartFirstRow + i + 1, kLagColour, platform::CFormat("%d", lag));
                 }
             }
         }
     }
-    dc.RestorePen();
+    dc.SelectObject(oldPen);
     dc.SelectObject(oldFont);
     dc.SetBkMode(oldBkMode);
     dc.SetTextColor(oldTextColour);
