@@ -149,6 +149,33 @@ bool LoadSettings(const QString& path, int rowHeight, const platform::RECT& main
     return true;
 }
 
+int ChartAt(const ChartBlocks& blocks, int x)
+{
+    for (int k = 0; k < kChartCount; ++k)
+        if (blocks[k].left < x && x < blocks[k].right)
+            return k;
+    return 0;
+}
+
+void StoreWorkingBlocks(const ChartBlocks& blocks, WITSCHARTCFG& record)
+{
+    for (int k = 0; k < kChartCount; ++k) {
+        const WitsChartBlock& from = blocks[k];
+        WitsChartBlock& to = record.chart[k];
+        to.blockCount = from.blockCount;
+        to.blockWidth = from.blockWidth;
+        for (int c = 0; c < 2; ++c) {
+            to.minimum[c] = from.minimum[c];
+            to.maximum[c] = from.maximum[c];
+            to.dataIndex[c] = from.dataIndex[c];
+            to.direction[c] = from.direction[c];
+            std::memcpy(to.label[c], from.label[c], sizeof to.label[c]);
+            to.label[c][sizeof to.label[c] - 1] = '\0';
+            to.scale[c] = CurveScale(from, c);
+        }
+    }
+}
+
 QString CurveLabel(const WitsChartBlock& block, int curve)
 {
     return platform::FieldString(block.label[curve]);

@@ -117,6 +117,15 @@ void DefaultSettings(const QString& path, int rowHeight, const platform::RECT& m
 bool LoadSettings(const QString& path, int rowHeight, const platform::RECT& mainClient, WITSCHARTCFG& record,
                   ChartBlocks& blocks);
 
+// The chart under client column `x`: the first whose left column < x < its right column; chart 0 when
+// none is.
+int ChartAt(const ChartBlocks& blocks, int x);
+
+// Keeps what the settings dialog changed in the working blocks: each chart's block count and width and
+// each curve's minimum, maximum, data index, direction and label go into the record, with the scales the
+// block's current columns give. The record's columns stay as they were.
+void StoreWorkingBlocks(const ChartBlocks& blocks, WITSCHARTCFG& record);
+
 // The curve's label (at most 19 characters).
 QString CurveLabel(const WitsChartBlock& block, int curve);
 
