@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -103,6 +104,7 @@ struct WellState {
     wellfile::WellConfig config{};     // the well's settings record as the open read or made it
     wellfile::WellHeader header{};
     float kbElevation = 0;             // from the header's KB text
+    std::string wellTitle;             // the title row's well title (Windows-1252), filled by LoadWellTitle
     QString elogFileName;              // the curve file of the selected scheme; empty when none
     std::int32_t elogDepthOffset = 0;
     QString offsetFileName;            // the offset well drawn beside the log; empty when none
@@ -147,6 +149,9 @@ struct ViewState {
     // The records read by the last paint, for the mouse handlers: 2 x visible rows + 20 records, made by
     // the first paint while drilling mode is off and kept for the life of the window.
     std::vector<wellfile::RECORD> recordCache;
+
+    // The title band as last drawn (the header page's frame while an image is rendered).
+    platform::RECT titleRect;
 
     // The log image beside the log.
     bool imageBuild = false;          // the log image is being built

@@ -173,6 +173,8 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
             well.drilling = true;
     }
 
+    s.options.lithLegend = config.lithLegend != 0;
+
     if (!well.drilling && !s.env.commandLineStart && config.viewTopDepth > well.fileTopDepth &&
         config.viewTopDepth < well.fileBottomDepth) {
         well.viewTopDepth = config.viewTopDepth;

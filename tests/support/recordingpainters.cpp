@@ -92,6 +92,11 @@ void RecordingPainters::DrawTrackScaleHeader2(const Target&, int y, int rowHeigh
 {
     Add("DrawTrackScaleHeader2", {y, rowHeight});
 }
+void RecordingPainters::DrawVerticalText(const Target&, const std::string& text, int x, int y, int step)
+{
+    Add("DrawVerticalText", {x, y, step});
+    calls.back().text = text;
+}
 void RecordingPainters::PaintCustomTracks(const Target&, Records r, const void*, int topY, int rowHeight,
                                           std::int32_t bottomDepth)
 {
@@ -129,5 +134,6 @@ int RecordingPainters::DrawCurveLines(const Target&, int rows, std::int32_t topD
     Add("DrawCurveLines", {rows, topDepth});
     return 1;
 }
+void RecordingPainters::DrawDrillingStatus(const Target&) { Add("DrawDrillingStatus", {}); }
 
 }  // namespace testing_support

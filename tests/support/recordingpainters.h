@@ -13,6 +13,7 @@ struct PainterCall {
     std::string name;
     std::vector<long long> args;        // the call's numbers, in order
     std::vector<std::int32_t> depths;   // the depths of the records passed (one for a per-row painter)
+    std::string text;                   // the text of a text painter
 };
 
 class RecordingPainters : public logview::NeighbourPainters {
@@ -43,6 +44,7 @@ public:
     void DrawBarColumn2(const Target&, Records r, int rowHeight, int topY) override;
     void DrawTrackScaleHeader(const Target&, int y, int rowHeight, int flag) override;
     void DrawTrackScaleHeader2(const Target&, int y, int rowHeight) override;
+    void DrawVerticalText(const Target&, const std::string& text, int x, int y, int step) override;
     void PaintCustomTracks(const Target&, Records r, const void* customRecords, int topY, int rowHeight,
                            std::int32_t bottomDepth) override;
     void DrawMemos(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY) override;
@@ -54,6 +56,7 @@ public:
     void DrawImage(const Target&, int picture, int y) override;
     void DrawImageMarkers(const Target&) override;
     int DrawCurveLines(const Target&, int rows, std::int32_t topDepth) override;
+    void DrawDrillingStatus(const Target&) override;
 
 private:
     void Add(const char* name, std::vector<long long> args, Records records = {});

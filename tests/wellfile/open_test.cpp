@@ -173,6 +173,21 @@ TEST_F(OpenTest, SavedViewTopIsTakenOnlyStrictlyInsideTheFile)
     EXPECT_EQ(s.well.file.viewTopDepth, 1000);
 }
 
+TEST_F(OpenTest, LithLegendSwitchComesFromTheWellSettings)
+{
+    const QString path = MakeWell(s.well.file.dataFolder, "W.svm", 1000, 1500);
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_FALSE(s.options.lithLegend);
+    s.well.config.lithLegend = 1;
+    SaveSettings();
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_TRUE(s.options.lithLegend);
+    s.well.config.lithLegend = 0;
+    SaveSettings();
+    ASSERT_EQ(OpenDataFile(s, services, path), 1);
+    EXPECT_FALSE(s.options.lithLegend);
+}
+
 TEST_F(OpenTest, WellLeftDrillingComesBackDrillingButAScratchWellNever)
 {
     const QString folder = s.well.file.dataFolder;

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace platform {
 class Dc;
@@ -57,6 +58,8 @@ public:
     virtual void DrawBarColumn2(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawTrackScaleHeader(const PaintTarget&, int y, int rowHeight, int flag) {}
     virtual void DrawTrackScaleHeader2(const PaintTarget&, int y, int rowHeight) {}
+    // Writes the Windows-1252 `text` downwards, one character a line centred at x, each `step` lower.
+    virtual void DrawVerticalText(const PaintTarget&, const std::string& text, int x, int y, int step) {}
     // The custom tracks; `customRecords` are the 222-byte custom-data records of the same depths.
     virtual void PaintCustomTracks(const PaintTarget&, Records, const void* customRecords, int topY, int rowHeight,
                                    std::int32_t bottomDepth) {}
@@ -77,6 +80,10 @@ public:
     virtual void DrawImageMarkers(const PaintTarget&) {}
     // 0 on failure.
     virtual int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) { return 1; }
+
+    // ---- Drilling mode ----
+    // The drilling status display, which takes the title band over while drilling mode is on.
+    virtual void DrawDrillingStatus(const PaintTarget&) {}
 };
 
 // The set that draws nothing, in force until the subsystems plug theirs in.

@@ -1,0 +1,48 @@
+#include "logview/ui/titlerowpaint.h"
+
+#include "app/logstate.h"
+#include "logview/geometryof.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/wellheader.h"
+
+namespace logview {
+
+TitleRow TitleRowOf(const app::LogState& s, int clientWidth)
+{
+    TitleRow in;
+    in.imageRender = s.scroll.imageRender;
+    in.drilling = s.well.file.drilling;
+    in.customTracksShown = s.well.customTracksEnabled;
+    in.lithLegend = s.options.lithLegend;
+    in.hardnessLabel = s.layout.schemes.hardnessLabel;
+    in.remoteMonitor = s.env.remoteMonitorOn;
+    in.clientWidth = clientWidth;
+    in.wellName = s.well.file.wellName;
+    in.wellTitle = s.well.wellTitle;
+    in.kb = s.well.kbElevation;
+
+    HeaderPage& page = in.headerPage;
+    page.clientRight = clientWidth;
+    page.headerRows = s.layout.format.imageHeaderRows;
+    page.logTitle = s.layout.format.title;
+    page.customTracksOn = s.well.customTracksEnabled;
+    page.gammaScaleIndex = s.well.config.curveSetting;
+    page.hardnessSwitch = s.layout.schemes.hardnessLabel;
+    page.legend.imageRender = in.imageRender;
+    page.legend.customTracksShown = in.customTracksShown;
+    return in;
+}
+
+void PaintTrackTitles(app::LogState& s, platform::Dc& dc, int clientWidth, NeighbourPainters& painters)
+{
+    TitleRow in = TitleRowOf(s, clientWidth);
+    wellfile::WellHeader header{};
+    if (in.imageRender) {
+        // The page shows the header file as it is now; a missing file leaves every field empty.
+        wellfile::ReadHeader(header, wellfile::PlaceOf(s));
+        in.headerPage.header = &header;
+    }
+    DrawTrackTitles(dc, GeometryOf(s), s.layout.pens, in, painters, s.view.titleRect);
+}
+
+}  // namespace logview

@@ -1,0 +1,179 @@
+// The title band on the demo well's layout (R = U = 10, T = 160, log width 1064): the panel by pixels,
+// the texts through the Dc's text record, the header page and drilling's display through their callers.
+#include "logview/draw/titlerow.h"
+#include "logview/ui/titlerowpaint.h"
+#include "platform/draw/dc.h"
+#include "support/images.h"
+#include "support/recordingpainters.h"
+#include "support/viewfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace platform;
+using testing_support::Ink;
+using testing_support::White;
+
+namespace {
+
+constexpr COLORREF kPanel = RGB(220, 220, 220);
+
+class TitleRowTest : public testing_support::ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        dc.RecordText(true);
+    }
+    void Paint(int clientWidth = 1920)
+    {
+        dc.RecordText(true);
+        logview::PaintTrackTitles(s, dc, clientWidth, painters);
+    }
+    std::map<QString, const DcText*> Texts() const
+    {
+        std::map<QString, const DcText*> out;
+        for (const DcText& t : dc.TextRecord())
+            out[t.text] = &t;
+        return out;
+    }
+    POINT At(const QString& text) const
+    {
+        const auto texts = Texts();
+        const auto it = texts.find(text);
+        if (it == texts.end()) {
+            ADD_FAILURE() << "no " << text.toStdString();
+            return {-1, -1};
+        }
+        return it->second->at;
+    }
+
+    QImage image = White(1920, 600);
+    Dc dc{image};
+    testing_support::RecordingPainters painters;
+};
+
+}  // namespace
+
+TEST_F(TitleRowTest, PanelAndFileLinesWithoutACurveSet)
+{
+    dc.SelectObject(Brush(RGB(1, 2, 3)));
+    Paint();
+    // The panel spans the client area, its outline in the Dc's pen.
+    EXPECT_EQ(s.view.titleRect, (RECT{1, 0, 1919, 160}));
+    EXPECT_EQ(Ink(dc, 1920, 600, kPanel), (RECT{2, 1, 1918, 159}));
+    EXPECT_EQ(dc.GetPixel(1, 80), RGB(0, 0, 0));
+
+    EXPECT_EQ(At(" FILE: ELOGDEMO.SVM  "), (POINT{14, 10}));
+    EXPECT_EQ(At(" FROM 1000  TO 2600  KB=820.5 "), (POINT{14, 30}));
+    int fileLines = 0;
+    for (const DcText& t : dc.TextRecord())
+        fileLines += t.at.x == 14;
+    EXPECT_EQ(fileLines, 2);
+    const DcText& file = *Texts().at(" FILE: ELOGDEMO.SVM  ");
+    EXPECT_EQ(file.align, unsigned(TA_LEFT | TA_TOP));
+    EXPECT_EQ(file.textColor, s.layout.pens.table.entry[layout::PEN_HEADER_TEXT].colour);
+    EXPECT_EQ(file.bkMode, TRANSPARENT);  // the header text entry is transparent
+
+    // The Dc is given back as it was.
+    EXPECT_EQ(dc.CurrentBrush(), Brush(RGB(1, 2, 3)));
+    EXPECT_EQ(dc.GetTextAlign(), unsigned(TA_LEFT | TA_TOP));
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+
+    // A client area narrower than the log: the panel still spans the log.
+    Paint(800);
+    EXPECT_EQ(s.view.titleRect, (RECT{1, 0, 1063, 160}));
+}
+
+TEST_F(TitleRowTest, CurveSetAddsTwoLinesAndTheTitleSitsOnTheLog)
+{
+    s.well.wellTitle = "Demo 7-21 \xB0";
+    logview::TitleRow in = logview::TitleRowOf(s, 1920);
+    in.curves = logview::TitleCurveSet{"/data/wells/elogdemo.svc", 990, 2610, 821.25f};
+    logview::DrawTrackTitles(dc, Geometry(), s.layout.pens, in, painters, s.view.titleRect);
+    EXPECT_EQ(At(" CURVE FILE: ELOGDEMO.SVC "), (POINT{14, 50}));
+    EXPECT_EQ(At(" FROM 990  TO 2610  Kb=821.2"), (POINT{14, 70}));
+    EXPECT_EQ(At("Demo 7-21 \u00B0"), (POINT{532, 20}));
+    EXPECT_EQ(Texts().at("Demo 7-21 \u00B0")->align, unsigned(TA_CENTER | TA_BASELINE));
+
+    // Imported curves shown: no curve-file lines.
+    dc.RecordText(true);
+    in.importedCurves = true;
+    logview::DrawTrackTitles(dc, Geometry(), s.layout.pens, in, painters, s.view.titleRect);
+    EXPECT_EQ(Texts().count(" CURVE FILE: ELOGDEMO.SVC "), 0u);
+}
+
+TEST_F(TitleRowTest, ColumnTitles)
+{
+    Paint();
+    const int y = 155;  // half a row above the first row
+    EXPECT_EQ(At(" ROP MIN/M "), (POINT{134, y}));
+    EXPECT_EQ(At(" LITHOLOGY "), (POINT{391, y}));
+    EXPECT_EQ(At(" POR "), (POINT{324, y}));
+    EXPECT_EQ(At(" FLU "), (POINT{461, y}));
+    EXPECT_EQ(At(" CUT "), (POINT{497, y}));
+    EXPECT_EQ(At(" GAS UNITS "), (POINT{896, y}));
+
+    s.view.viewScale = 3;
+    Paint();
+    EXPECT_EQ(At(" ROP MIN/5 M "), (POINT{134, y}));
+    s.view.rateInMetresPerHour = 1;  // per hour wins over the five-unit title
+    Paint();
+    EXPECT_EQ(At(" ROP M/HR "), (POINT{134, y}));
+
+    // Shows off, and the show titles go; the profiles without show titles never have them.
+    s.layout.schemes.trackFlags[layout::FLAG_SHOWS] = 0;
+    Paint();
+    EXPECT_EQ(Texts().count(" POR "), 0u);
+    s.layout.schemes.trackFlags[layout::FLAG_SHOWS] = 1;
+    s.well.loggerId = 20;
+    Paint();
+    EXPECT_EQ(Texts().count(" CUT "), 0u);
+}
+
+TEST_F(TitleRowTest, LithLegendFollowsItsSwitchAndTheLithologyFlag)
+{
+    Paint();
+    EXPECT_EQ(Texts().count("ACCESSORIES"), 0u);
+    s.options.lithLegend = true;
+    Paint();
+    const logview::ViewGeometry g = Geometry();
+    // At the descriptions column's left edge, two rows down; the caller's origin puts the accessories
+    // ten and a half rows below that.
+    EXPECT_EQ(At("ACCESSORIES"), (POINT{g.description.left + 120, 125}));
+    s.layout.schemes.trackFlags[layout::FLAG_LITHOLOGY] = 0;
+    Paint();
+    EXPECT_EQ(Texts().count("ACCESSORIES"), 0u);
+}
+
+TEST_F(TitleRowTest, DrillingAndImageRenderTakeTheBandOver)
+{
+    s.view.titleRect = {7, 7, 7, 7};
+    s.well.file.drilling = true;
+    Paint();
+    EXPECT_EQ(painters.Named("DrawDrillingStatus").size(), 1u);
+    EXPECT_TRUE(dc.TextRecord().empty());
+    EXPECT_EQ(Ink(dc, 1920, 600, kPanel).right, 0);
+    EXPECT_EQ(s.view.titleRect, (RECT{7, 7, 7, 7}));
+
+    s.well.file.drilling = false;
+    s.scroll.imageRender = true;
+    Paint();
+    EXPECT_EQ(painters.Named("DrawDrillingStatus").size(), 1u);
+    EXPECT_EQ(At("COMPANY:").x, 110);
+    EXPECT_EQ(At("Demo Petroleum Ltd.").x, 250);  // read from the well's header file
+    EXPECT_EQ(Texts().count(" FILE: ELOGDEMO.SVM  "), 0u);
+    EXPECT_EQ(s.view.titleRect, (RECT{3, 3, 1912, 780}));  // the page frame: 62 rows + T
+}
+
+TEST_F(TitleRowTest, RemoteMonitorNotice)
+{
+    s.env.remoteMonitorOn = true;
+    Paint();
+    const DcText& t = *Texts().at(" Remote Monitor Running ");
+    EXPECT_EQ(t.at, (POINT{532, 120}));
+    EXPECT_EQ(t.textColor, RGB(255, 0, 0));
+    EXPECT_EQ(t.align, unsigned(TA_CENTER | TA_BASELINE));
+}
