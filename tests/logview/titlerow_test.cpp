@@ -5,6 +5,7 @@
 #include "platform/draw/dc.h"
 #include "support/images.h"
 #include "support/recordingpainters.h"
+#include "support/textrecord.h"
 #include "support/viewfixture.h"
 
 #include <gtest/gtest.h>
@@ -31,23 +32,8 @@ protected:
         dc.RecordText(true);
         logview::PaintTrackTitles(s, dc, clientWidth, painters);
     }
-    std::map<QString, const DcText*> Texts() const
-    {
-        std::map<QString, const DcText*> out;
-        for (const DcText& t : dc.TextRecord())
-            out[t.text] = &t;
-        return out;
-    }
-    POINT At(const QString& text) const
-    {
-        const auto texts = Texts();
-        const auto it = texts.find(text);
-        if (it == texts.end()) {
-            ADD_FAILURE() << "no " << text.toStdString();
-            return {-1, -1};
-        }
-        return it->second->at;
-    }
+    std::map<QString, const DcText*> Texts() const { return testing_support::TextsByContent(dc); }
+    POINT At(const QString& text) const { return testing_support::TextAt(dc, text); }
 
     QImage image = White(1920, 600);
     Dc dc{image};

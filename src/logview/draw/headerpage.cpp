@@ -139,6 +139,19 @@ struct Page {
         return y;
     }
 
+    // Two columns of legend lines, each next line 0.6 of a line step lower; returns the last line's y.
+    template <std::size_t N>
+    int Rows(const std::array<std::array<const char*, 2>, N>& rows, int y, int leftX, int rightX)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (i > 0)
+                y = Trunc(y + 0.6 * L);
+            Text(rows[i][0], legend, leftX, y);
+            Text(rows[i][1], legend, rightX, y);
+        }
+        return y;
+    }
+
     int Legends(int y)
     {
         y = Trunc(y + 1.5 * L);
@@ -155,12 +168,7 @@ struct Page {
              {"WOB...Wt on Bit", "PP...Pump Pressure"},
              {"RPM...Rev/Min", "SPM...Strokes/Min"},
              {"SG...Survey Gas", "DTG...Down Time Gas"}}};
-        for (std::size_t i = 0; i < kAbbreviations.size(); ++i) {
-            if (i > 0)
-                y = Trunc(y + 0.6 * L);
-            Text(kAbbreviations[i][0], legend, X0 - 5 * U, y);
-            Text(kAbbreviations[i][1], legend, X0 + 9 * U, y);
-        }
+        y = Rows(kAbbreviations, y, X0 - 5 * U, X0 + 9 * U);
         y += L;
 
         const int ym = y + L / 2;
@@ -172,12 +180,7 @@ struct Page {
                                                                               {"PH..Acidity", "F..Filtrate"},
                                                                               {"CHL..Chlorides", "SC..Solids Content"},
                                                                               {"PV..Plastic Viscosity", "YP..Yield Point"}}};
-        for (std::size_t i = 0; i < kMudData.size(); ++i) {
-            if (i > 0)
-                y = Trunc(y + 0.6 * L);
-            Text(kMudData[i][0], legend, 6 * U, y);
-            Text(kMudData[i][1], legend, 21 * U, y);
-        }
+        y = Rows(kMudData, y, 6 * U, 21 * U);
         return y + 2 * L;
     }
 
@@ -229,27 +232,22 @@ struct Page {
                 }
             }
         }
-        if (porosity)
-            Text("Vis", small, Centre(g.porosity), y);
-        if (oil)
-            Text("%", small, Centre(g.fluorescence), y);
+        // One row of the show columns' titles; null leaves a column out.
+        auto showRow = [&](const char* por, const char* oilText, const char* cutText) {
+            if (porosity && por)
+                Text(por, small, Centre(g.porosity), y);
+            if (oil && oilText)
+                Text(oilText, small, Centre(g.fluorescence), y);
+            if (cut && cutText)
+                Text(cutText, small, Centre(g.cut), y);
+        };
+        showRow("Vis", "%", nullptr);
         y += L;
-        if (porosity)
-            Text("Por", small, Centre(g.porosity), y);
-        if (oil)
-            Text("Oil", small, Centre(g.fluorescence), y);
-        if (cut)
-            Text("Cut", small, Centre(g.cut), y);
+        showRow("Por", "Oil", "Cut");
         y = Trunc(y + 0.6 * L);
-        if (oil)
-            Text("Flu", small, Centre(g.fluorescence), y);
+        showRow(nullptr, "Flu", nullptr);
         y = Trunc(y + 0.6 * L);
-        if (porosity)
-            Text("Tr /", small, Centre(g.porosity), y);
-        if (oil)
-            Text("Tr /", small, Centre(g.fluorescence), y);
-        if (cut)
-            Text("Tr /", small, Centre(g.cut), y);
+        showRow("Tr /", "Tr /", "Tr /");
         const int rateCentre = (g.rate.left + g.rate.Right()) / 2;
         if (rateShown)
             Text("Drilling Rate", value, rateCentre, y + R);
