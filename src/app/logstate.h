@@ -134,7 +134,10 @@ struct ViewState {
     int menuResource = 1;  // 1 office menu, 3 drilling menu
     bool redrawPending = true;
     bool windowReady = true;
-    bool logImageMode = false;
+    bool logImageMode = false;  // the image view (command 9, the quick bar's zoom)
+    bool surveyShown = false;   // survey values are shown on the log
+    bool picturesPresent = false;
+    bool picturesShown = false;
     bool holdRepaint = false;  // set while starting: the window is not painted yet
 
     // The row loop of the last paint.
@@ -267,6 +270,7 @@ struct OptionSettings {
     bool gasPercent = false;           // gas as percent of total
     bool gasRatioPlotAllowed = true;   // the gas display allows a ratio plot
     bool customTracksView = false;     // the quick view bar shows the custom tracks
+    bool schemeLinkedCustomTracks = false;  // the quick bar's custom tracks switch schemes 1 and 2
     bool realTimeChart = false;        // the user's real-time gas chart setting
 };
 

@@ -8,6 +8,7 @@
 #include "gasmon/gasmon_services.h"
 #include "logview/logview_services.h"
 #include "print/print_services.h"
+#include "reports/reports_services.h"
 #include "wits/wits_services.h"
 
 namespace app {
@@ -21,6 +22,7 @@ struct Neighbours {
     print::PrintServices* print = &print::DefaultPrintServices();
     elog::ElogServices* elog = &elog::DefaultElogServices();
     exchange::ExchangeServices* exchange = &exchange::DefaultExchangeServices();
+    reports::ReportServices* reports = &reports::DefaultReportServices();
 };
 
 }  // namespace app

@@ -24,6 +24,8 @@ void ViewServices::ImportNewImages(LogState&, const QString&) { NotBuilt("elog",
 void ViewServices::LoadImageList(LogState&) { NotBuilt("elog", "LoadImageList"); }
 void ViewServices::LoadShortReports(LogState&) { NotBuilt("reports", "LoadShortReports"); }
 void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitle"); }
+void ViewServices::CreateLogImage(LogState&) { NotBuilt("logview", "CreateLogImage"); }
+void ViewServices::FreeLogImage(LogState&) { NotBuilt("logview", "FreeLogImage"); }
 
 void ExchangeWellServices::ApplyPendingUpdates(LogState&, const QString&) { NotBuilt("exchange", "ApplyPendingUpdates"); }
 void ExchangeWellServices::CopyWellFiles(LogState&, const QString&, const QString&) { NotBuilt("exchange", "CopyWellFiles"); }

@@ -41,6 +41,10 @@ public:
     virtual void LoadImageList(LogState& log);
     virtual void LoadShortReports(LogState& log);
     virtual void LoadWellTitle(LogState& log);
+    // The image of the whole log the image view draws from: made when there is none (and none is being
+    // made), and freed.
+    virtual void CreateLogImage(LogState& log);
+    virtual void FreeLogImage(LogState& log);
 };
 
 // Copies, archives, backups and the remote monitor.

@@ -12,6 +12,7 @@ public:
     void CmSendFile(app::LogState&) override { app::NotBuiltCommand("exchange", "CmSendFile"); }
     void CmRemoteSetup(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRemoteSetup"); }
     void CmLiveUpdateConfig(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUpdateConfig"); }
+    void CmLiveUsers(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUsers"); }
 };
 }  // namespace
 

@@ -18,6 +18,8 @@ public:
     virtual void CmRemoteSetup(app::LogState& log) = 0;
     // Command 51944: live-update set-up.
     virtual void CmLiveUpdateConfig(app::LogState& log) = 0;
+    // Command 51946: the live-user dialog, run modally.
+    virtual void CmLiveUsers(app::LogState& log) = 0;
 };
 
 // The services in force for this subsystem.

@@ -41,8 +41,10 @@ public:
     virtual int MessageBox(const QString& text, const QString& caption, unsigned flags) = 0;
     virtual std::optional<QString> OpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFileName(const FileDialogRequest& request) = 0;
-    // A one-line text input; nullopt when cancelled.
-    virtual std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) = 0;
+    // A one-line text input; nullopt when cancelled. `size`, when above 0, is the size of the buffer the
+    // answer goes to: at most size - 1 characters can be typed or are returned.
+    virtual std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial,
+                                            int size = 0) = 0;
     virtual std::optional<COLORREF> ChooseColor(COLORREF initial) = 0;
 };
 

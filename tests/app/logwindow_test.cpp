@@ -54,6 +54,7 @@ public:
     void CmSendFile(app::LogState&) override { Say("CmSendFile"); }
     void CmRemoteSetup(app::LogState&) override { Say("CmRemoteSetup"); }
     void CmLiveUpdateConfig(app::LogState&) override { Say("CmLiveUpdateConfig"); }
+    void CmLiveUsers(app::LogState&) override { Say("CmLiveUsers"); }
 };
 
 struct WindowWithRecorder {
@@ -120,8 +121,10 @@ TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
     // Built handlers of the window that answer without a beep here: Exit closes a window that asks
     // nothing out of drilling mode; Open asks for a file, which the test dialog cancels; the scheme and
     // colour editors, the page set-up and Lines and Scales are cancelled; the schemes are selected among
-    // the defaults. They have tests of their own.
-    const std::set<int> quiet = {51692, 51689, 51906, 51715, 51716, 51717, 51718, 51719, 51720, 51721, 51695, 51683};
+    // the defaults. They have tests of their own. The downtime report's input box is cancelled, the view
+    // toggle and About need nothing.
+    const std::set<int> quiet = {51692, 51689, 51906, 51715, 51716, 51717, 51718, 51719, 51720, 51721, 51695, 51683,
+                                 52802, 9,     52698};
     for (int id : expected) {
         const int beeps = doubles().sounder.beeps;
         const qsizetype calls = f.recorder.calls.size();
@@ -145,12 +148,13 @@ TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
 TEST(LogWindow, SubsystemCommandsReachTheirSubsystem)
 {
     WindowWithRecorder f;
-    for (int id : {51681, 51698, 111, 51779, 51800, 51777, 51945, 51939, 51940, 51921, 51934, 51707, 51701, 51901, 51944})
+    for (int id : {51681, 51698, 111, 51779, 51800, 51777, 51945, 51939, 51940, 51921, 51934, 51707, 51701, 51901, 51944,
+                   51946})
         f.window.EvCommand(id);
     EXPECT_EQ(f.recorder.calls,
               QStringList({"CmDrilling", "CmLagTime", "CmBackupReminder", "CmGasMonitor", "CmGasMonitorSetup", "CmWits",
                            "CmWitsSetup", "CmCustomWits", "CmCustomWitsSetup", "CmWitsChart", "CmRestore", "CmSendFile",
-                           "CmRemoteSetup", "CmRemoteSetup", "CmLiveUpdateConfig"}));
+                           "CmRemoteSetup", "CmRemoteSetup", "CmLiveUpdateConfig", "CmLiveUsers"}));
     EXPECT_EQ(doubles().sounder.beeps, 0);
 }
 

@@ -40,11 +40,17 @@ std::optional<QString> FakePrompter::SaveFileName(const platform::FileDialogRequ
     return Take(fileAnswers);
 }
 
-std::optional<QString> FakePrompter::InputBox(const QString& prompt, const QString&, const QString&)
+std::optional<QString> FakePrompter::InputBox(const QString& prompt, const QString& caption, const QString& initial,
+                                              int size)
 {
     const std::lock_guard lock(mutex_);
     inputPrompts.append(prompt);
-    return Take(inputAnswers);
+    inputCaptions.append(caption);
+    inputInitials.append(initial);
+    std::optional<QString> answer = Take(inputAnswers);
+    if (answer && size > 0)
+        *answer = answer->left(size - 1);
+    return answer;
 }
 
 std::optional<platform::COLORREF> FakePrompter::ChooseColor(platform::COLORREF)

@@ -31,11 +31,15 @@ public:
     QList<AskedMessage> messages;
     QList<platform::FileDialogRequest> fileRequests;
     QList<QString> inputPrompts;
+    QList<QString> inputCaptions;
+    QList<QString> inputInitials;  // the text each input box proposed
 
     int MessageBox(const QString& text, const QString& caption, unsigned flags) override;
     std::optional<QString> OpenFileName(const platform::FileDialogRequest& r) override;
     std::optional<QString> SaveFileName(const platform::FileDialogRequest& r) override;
-    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) override;
+    // The scripted answer, cut to the buffer as the desktop box's field would take it.
+    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial,
+                                    int size) override;
     std::optional<platform::COLORREF> ChooseColor(platform::COLORREF initial) override;
 
 private:

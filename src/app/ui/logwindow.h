@@ -192,6 +192,19 @@ public:
     // The depth shown at screen row `y`.
     std::int32_t DepthAtRow(int y) const;
 
+    // ---- Small shell commands ----
+    // A centred one-line input box proposing `buffer`: 1 on OK with the answer (at most size - 1
+    // characters) in `buffer`, else 0 with `buffer` emptied.
+    int AskInput(const QString& title, const QString& prompt, QString& buffer, int size);
+    // Rebuilds the downtime depth index from the open well's notes; returns 1.
+    int DowntimeReport();
+    // The normal vertical scale: one record per row height.
+    void SetViewMode1();
+    // The quick view bar: made (with the vertical scale index as `mode`) when there is none; destroyed
+    // with its position saved first.
+    void EnsureQuickBar(int mode = 0);
+    void DestroyQuickBar();
+
     // Scrolling and sizing (scroll codes as the Windows scroll bars send them).
     void EvVScroll(int code, int thumb, bool ctrl = false);
     void EvHScroll(int code, int thumb);
@@ -218,6 +231,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    friend class QBTNDLG;  // the quick view bar switches the window's display modes
+    // The DST (true) or show report dialog, after the guards and the file test.
+    void RunReportDialog(bool dst);
     // A command of this window whose work is not built yet.
     static void NotBuiltHere(const char* handler);
     // Points wellServices_ at this window's own services and the neighbours'.

@@ -36,7 +36,7 @@ const app::CommandTable<LogWindow>& LogWindow::Commands()
             .On(HorizontalView, &LogWindow::CmHorizontalView)
             .On(HorizontalOptions, &LogWindow::CmHorizontalOptions)
             .On(TvdLog, &LogWindow::CmBuildTvdLog)
-            .On(DowntimeReport, &LogWindow::CmDowntimeReport)
+            .On(app::cmd::DowntimeReport, &LogWindow::CmDowntimeReport)
             .On(ToggleView, &LogWindow::CmToggleView9)
             .On(OffsetRop, &LogWindow::CmOffsetRop)
             .On(GasPercent, &LogWindow::CmGasPercent)
@@ -116,15 +116,11 @@ void LogWindow::CmGasChart() { NotBuiltHere("CmGasChart"); }
 void LogWindow::CmMorningReport() { NotBuiltHere("CmMorningReport"); }
 void LogWindow::CmShortReport() { NotBuiltHere("CmShortReport"); }
 void LogWindow::CmHeader() { neighbours_.print->CmHeader(state_); }
-void LogWindow::CmShowReport() { NotBuiltHere("CmShowReport"); }
-void LogWindow::CmDst() { NotBuiltHere("CmDst"); }
 void LogWindow::CmLithLegend() { NotBuiltHere("CmLithLegend"); }
 void LogWindow::CmDataAsText() { NotBuiltHere("CmDataAsText"); }
 void LogWindow::CmHorizontalView() { NotBuiltHere("CmHorizontalView"); }
 void LogWindow::CmHorizontalOptions() { NotBuiltHere("CmHorizontalOptions"); }
 void LogWindow::CmBuildTvdLog() { NotBuiltHere("CmBuildTvdLog"); }
-void LogWindow::CmDowntimeReport() { NotBuiltHere("CmDowntimeReport"); }
-void LogWindow::CmToggleView9() { NotBuiltHere("CmToggleView9"); }
 void LogWindow::CmOffsetRop() { NotBuiltHere("CmOffsetRop"); }
 void LogWindow::CmGasPercent() { NotBuiltHere("CmGasPercent"); }
 void LogWindow::CmHotwire() { NotBuiltHere("CmHotwire"); }
@@ -167,7 +163,5 @@ void LogWindow::CmCustomWitsSetup() { neighbours_.wits->CmCustomWitsSetup(state_
 void LogWindow::CmRemoteMonitor() { NotBuiltHere("CmRemoteMonitor"); }
 void LogWindow::CmRemoteSetup() { neighbours_.exchange->CmRemoteSetup(state_); }
 void LogWindow::CmLiveUpdateConfig() { neighbours_.exchange->CmLiveUpdateConfig(state_); }
-void LogWindow::CmLiveUsers() { NotBuiltHere("CmLiveUsers"); }
-void LogWindow::CmAbout() { NotBuiltHere("CmAbout"); }
 void LogWindow::CmManual() { NotBuiltHere("CmManual"); }
 void LogWindow::CmNewFeatures() { NotBuiltHere("CmNewFeatures"); }

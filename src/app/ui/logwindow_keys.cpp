@@ -233,7 +233,7 @@ bool LogWindow::CanClose()
     s.sessionFiles.compressedCopies.clear();
 
     // 5. Tool windows.
-    delete tools_.quickBar;
+    DestroyQuickBar();
     delete tools_.gasChart;
     delete tools_.witsChart;
 

@@ -4,6 +4,7 @@
 
 #include "app/activitylines.h"
 #include "app/layouthosts.h"
+#include "app/ui/qbtndlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "platform/services.h"
@@ -25,16 +26,14 @@ public:
     void Invalidate(app::LogState&) override { window_.update(); }
     void CloseToolWindows(app::LogState&) override
     {
+        window_.DestroyQuickBar();
         app::ToolWindows& tools = window_.Tools();
-        for (QPointer<QWidget>* w : {&tools.quickBar, &tools.horzView, &tools.gasChart, &tools.witsChart})
+        for (QPointer<QWidget>* w : {&tools.horzView, &tools.gasChart, &tools.witsChart})
             if (*w)
                 (*w)->close();
     }
-    void DestroyQuickBar(app::LogState&) override
-    {
-        if (window_.Tools().quickBar)
-            window_.Tools().quickBar->deleteLater();
-    }
+    void DestroyQuickBar(app::LogState&) override { window_.DestroyQuickBar(); }
+    void DowntimeReport(app::LogState&) override { window_.DowntimeReport(); }
 
 private:
     LogWindow& window_;
@@ -95,6 +94,8 @@ void LogWindow::CmOpen()
 
 int LogWindow::OpenDataFile(const QString& path)
 {
+    // The bar's position belongs to the well open now.
+    DestroyQuickBar();
     wellServices_.drilling = neighbours_.drilling;
     return wellfile::OpenDataFile(state_, wellServices_, path);
 }
@@ -103,4 +104,24 @@ int LogWindow::LoadFileSettings()
 {
     bool viewTopTaken = false;
     return wellfile::LoadFileSettings(state_, wellServices_, viewTopTaken);
+}
+
+void LogWindow::EnsureQuickBar(int mode)
+{
+    if (tools_.quickBar)
+        return;
+    auto* bar = new QBTNDLG(*this, mode);
+    bar->setAttribute(Qt::WA_DeleteOnClose);
+    tools_.quickBar = bar;
+    bar->Create();
+    // The bar never keeps the focus: keys go on reaching the log.
+    activateWindow();
+    setFocus();
+}
+
+void LogWindow::DestroyQuickBar()
+{
+    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
+        bar->SavePosition();
+    delete tools_.quickBar;
 }

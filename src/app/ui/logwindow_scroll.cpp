@@ -1,6 +1,7 @@
 #include "app/ui/logwindow.h"
 
 #include "app/scrolling.h"
+#include "app/ui/qbtndlg.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -166,6 +167,8 @@ void LogWindow::EvSize(int w, int h)
     if (w > sc.lastClientWidth && !held)
         update();
     sc.lastClientWidth = w;
+    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()); bar && !held && !isMinimized())
+        bar->Place();
 }
 
 void LogWindow::resizeEvent(QResizeEvent* e)

@@ -8,10 +8,12 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -59,9 +61,10 @@ public:
     {
         return OnGui([&] { return SaveName(r); });
     }
-    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial) override
+    std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial,
+                                    int size) override
     {
-        return OnGui([&] { return Input(prompt, caption, initial); });
+        return OnGui([&] { return Input(prompt, caption, initial, size); });
     }
     std::optional<COLORREF> ChooseColor(COLORREF initial) override
     {
@@ -126,11 +129,22 @@ private:
         return dlg.selectedFiles().first();
     }
 
-    static std::optional<QString> Input(const QString& prompt, const QString& caption, const QString& initial)
+    // Centred on the active window; with a buffer size the field stops taking characters at size - 1.
+    static std::optional<QString> Input(const QString& prompt, const QString& caption, const QString& initial, int size)
     {
-        bool ok = false;
-        const QString t = QInputDialog::getText(ActiveWindow(), caption, prompt, QLineEdit::Normal, initial, &ok);
-        return ok ? std::optional<QString>(t) : std::nullopt;
+        QInputDialog box(ActiveWindow());
+        box.setWindowTitle(caption);
+        box.setLabelText(prompt);
+        box.setInputMode(QInputDialog::TextInput);
+        const int limit = size > 0 ? size - 1 : 0;
+        box.setTextValue(limit > 0 ? initial.left(limit) : initial);
+        if (limit > 0)
+            if (auto* edit = box.findChild<QLineEdit*>())
+                edit->setMaxLength(limit);
+        if (box.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const QString t = box.textValue();
+        return size > 0 ? t.left(std::max(limit, 0)) : t;
     }
 
     static std::optional<COLORREF> Colour(COLORREF initial)

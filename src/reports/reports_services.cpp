@@ -1,0 +1,22 @@
+#include "reports/reports_services.h"
+
+#include "app/notbuilt.h"
+
+namespace reports {
+
+namespace {
+
+class NotBuilt final : public ReportServices {
+public:
+    void RunDstDialog(app::LogState&, int, const QString&) override { app::NotBuiltCommand("reports", "dstDlg"); }
+    void RunShowDialog(app::LogState&, int, const QString&) override { app::NotBuiltCommand("reports", "showDlg"); }
+};
+}  // namespace
+
+ReportServices& DefaultReportServices()
+{
+    static NotBuilt services;
+    return services;
+}
+
+}  // namespace reports

@@ -1,0 +1,28 @@
+#pragma once
+// Daily, short, show and DST reports. What the main window asks of this subsystem.
+// Until the subsystem is built, the default services say so on stderr (commands also beep).
+#include <QString>
+
+namespace app {
+struct LogState;
+}
+
+namespace reports {
+
+// The dialog kinds the report dialogs are made with.
+constexpr int kShowDialogKind = 6;
+constexpr int kDstDialogKind = 7;
+
+class ReportServices {
+public:
+    virtual ~ReportServices() = default;
+    // Command 51688: the DST report dialog of well `wellName`, run modally.
+    virtual void RunDstDialog(app::LogState& log, int kind, const QString& wellName) = 0;
+    // Command 51693: the show report dialog of well `wellName`, run modally.
+    virtual void RunShowDialog(app::LogState& log, int kind, const QString& wellName) = 0;
+};
+
+// The services in force for this subsystem.
+ReportServices& DefaultReportServices();
+
+}  // namespace reports

@@ -1,0 +1,218 @@
+// The quick view bar: where it goes, what its buttons switch, and its position kept in the well's
+// settings record when it goes.
+#include "app/quickbar.h"
+#include "app/ui/logwindow.h"
+#include "app/ui/qbtndlg.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/opendatafile.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+struct DemoWindow {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    DemoWindow()
+    {
+        qputenv("USER", "tester");
+        window.SetupWindow();
+        window.setGeometry(0, 0, 600, 400);
+    }
+    app::LogState& S() { return window.State(); }
+    QBTNDLG* Bar() { return qobject_cast<QBTNDLG*>(window.Tools().quickBar.data()); }
+    // The bar's left and top as the well's settings record on disk holds them; -1 when unreadable.
+    std::pair<int, int> StoredPosition()
+    {
+        wellfile::WellConfig cfg{};
+        if (wellfile::LoadConfig(cfg, wellfile::PlaceOf(S()), S().well.fieldSettings) != 1)
+            return {-1, -1};
+        return {int(cfg.quickBarLeft), int(cfg.quickBarTop)};
+    }
+};
+
+// Profile 12's columns at a unit of 10: the lithology starts at 346, the rate track ends at 259.
+app::QuickBarInputs Window(int left, int right)
+{
+    app::QuickBarInputs in;
+    in.left = left;
+    in.right = right;
+    in.edgeA = 346;
+    in.edgeB = 259;
+    return in;
+}
+
+}  // namespace
+
+TEST(QuickBar, PlacedRightOfTheMenusAndInsideTheWindow)
+{
+    // 600 pixels wide: the bar may not start left of 450, so it shrinks to end at the window's edge.
+    app::QuickBarPlace p = app::PlaceQuickBar(Window(0, 600));
+    EXPECT_EQ(p.x, 450);
+    EXPECT_EQ(p.width, 150);
+
+    // A wide window: edge A + 5 units (396) and edge B + 12 rows (379) are both left of the floor.
+    p = app::PlaceQuickBar(Window(100, 2000));
+    EXPECT_EQ(p.x, 550);
+    EXPECT_EQ(p.width, 240);
+    // Further right edges move it: edge A, then edge B + 20 rows while drilling.
+    app::QuickBarInputs in = Window(0, 2000);
+    in.edgeA = 500;
+    EXPECT_EQ(app::PlaceQuickBar(in).x, 550);
+    in.drilling = true;
+    in.edgeB = 400;
+    EXPECT_EQ(app::PlaceQuickBar(in).x, 600);
+
+    // Widths: pictures add their button; a scale mode without pictures is 360 wide, with them 405.
+    in = Window(0, 2000);
+    in.pictures = true;
+    EXPECT_EQ(app::PlaceQuickBar(in).width, 300);
+    in.mode = 2;
+    EXPECT_EQ(app::PlaceQuickBar(in).width, 405);
+    in.pictures = false;
+    EXPECT_EQ(app::PlaceQuickBar(in).width, 360);
+    // The first placement starts at edge A itself and is 250 wide in the plain mode.
+    in = Window(200, 2000);
+    in.atCreation = true;
+    p = app::PlaceQuickBar(in);
+    EXPECT_EQ(p.x, 650);
+    EXPECT_EQ(p.width, 250);
+    // A window narrower than the menus leaves the bar no width at all.
+    EXPECT_EQ(app::PlaceQuickBar(Window(0, 400)).width, 0);
+}
+
+TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
+{
+    DemoWindow w;
+    w.window.EnsureQuickBar();
+    QBTNDLG* bar = w.Bar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->windowTitle(), "Quick View");
+    EXPECT_EQ(bar->geometry().x(), 450);
+    EXPECT_EQ(bar->geometry().width(), 150);
+    EXPECT_FALSE(bar->Control(QBTNDLG::ID_1INCH)->isVisible());
+    EXPECT_FALSE(bar->Control(QBTNDLG::ID_5INCH)->isVisible());
+    EXPECT_FALSE(bar->Control(QBTNDLG::ID_HORZ)->isVisible());
+    EXPECT_FALSE(bar->Control(QBTNDLG::ID_PICTURES)->isVisible());
+    w.window.EnsureQuickBar();
+    EXPECT_EQ(w.Bar(), bar);
+
+    // The window moves and narrows below the log's width: the bar follows.
+    w.window.setGeometry(100, 0, 1000, 400);
+    ASSERT_LT(1000, w.S().layout.format.logRight);
+    w.window.EvSize(1000, 380);
+    EXPECT_EQ(bar->geometry().x(), w.window.frameGeometry().left() + 450);
+    EXPECT_EQ(bar->geometry().width(), 240);
+}
+
+TEST(QuickBar, ZoomOnlyForWellsUpToTenThousandUnits)
+{
+    DemoWindow w;
+    wellfile::OpenWell& f = w.S().well.file;
+    f.fileTopDepth = 1000;
+    f.fileBottomDepth = 11000;
+    w.window.EnsureQuickBar();
+    EXPECT_TRUE(w.Bar()->IsEnabled(QBTNDLG::ID_ZOOM));
+    w.window.DestroyQuickBar();
+    f.fileBottomDepth = 11001;
+    w.window.EnsureQuickBar();
+    EXPECT_FALSE(w.Bar()->IsEnabled(QBTNDLG::ID_ZOOM));
+}
+
+TEST(QuickBar, ButtonsSwitchTheDisplayModes)
+{
+    DemoWindow w;
+    app::LogState& s = w.S();
+    w.window.EnsureQuickBar();
+    QBTNDLG* bar = w.Bar();
+
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_SURVEY), "View Svy");
+    bar->Command(QBTNDLG::ID_SURVEY);
+    EXPECT_TRUE(s.view.surveyShown);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_SURVEY), "Hide Svy");
+
+    bar->Command(QBTNDLG::ID_ZOOM);
+    EXPECT_TRUE(s.view.logImageMode);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_ZOOM), "Zoom Off");
+    bar->Command(QBTNDLG::ID_ZOOM);
+    EXPECT_FALSE(s.view.logImageMode);
+
+    bar->Command(QBTNDLG::ID_PICTURES);
+    EXPECT_TRUE(s.view.picturesShown);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_PICTURES), "Pics Off");
+
+    // The custom tracks: one track of 120 pixels (the well has no layout of its own) after the gas
+    // track, and one more description block, widen the log; switching them off takes both away.
+    ASSERT_FALSE(s.well.customTracksEnabled);
+    const int right = s.layout.format.logRight;
+    bar->Command(QBTNDLG::ID_CUSTOM);
+    EXPECT_TRUE(s.options.customTracksView);
+    EXPECT_TRUE(s.well.customTracksEnabled);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), "Hide C/T");
+    EXPECT_EQ(s.layout.format.custom.Width(), 120);
+    EXPECT_EQ(s.layout.format.logRight, right + 120 + 10);
+    bar->Command(QBTNDLG::ID_CUSTOM);
+    EXPECT_FALSE(s.options.customTracksView);
+    EXPECT_EQ(s.customTracks.data, nullptr);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), "Show C/T");
+    EXPECT_EQ(s.layout.format.logRight, right);
+    // The one message is the custom-data file being made for the first time.
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "create");
+}
+
+TEST(QuickBar, NoCustomTracksInAScratchWell)
+{
+    DemoWindow w;
+    app::LogState& s = w.S();
+    s.well.scratchWell = true;
+    w.window.EnsureQuickBar();
+    QBTNDLG* bar = w.Bar();
+    EXPECT_FALSE(bar->IsEnabled(QBTNDLG::ID_CUSTOM));
+    bar->Command(QBTNDLG::ID_CUSTOM);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Custom Tracks Not Available wit Air Format");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "");
+    EXPECT_FALSE(s.well.customTracksEnabled);
+}
+
+// Opening another well and exiting keep the bar's left and top in the settings of the well it was
+// shown with.
+TEST(QuickBar, PositionIsSavedWhenTheBarGoes)
+{
+    DemoWindow w;
+    app::LogState& s = w.S();
+    const wellfile::WellPlace demo = wellfile::PlaceOf(s);
+    w.window.EnsureQuickBar();
+    w.Bar()->move(123, 45);
+    const QString other = testing_support::MakeWell(TestDir() + "wells/", "OTHER.svm", 1000, 1100);
+    ASSERT_EQ(w.window.OpenDataFile(other), 1);
+    EXPECT_EQ(w.Bar(), nullptr);
+    wellfile::WellConfig cfg{};
+    ASSERT_EQ(wellfile::LoadConfig(cfg, demo, false), 1);
+    EXPECT_EQ(int(cfg.quickBarLeft), 123);
+    EXPECT_EQ(int(cfg.quickBarTop), 45);
+
+    w.window.EnsureQuickBar();
+    w.Bar()->move(321, 54);
+    ASSERT_TRUE(w.window.CanClose());
+    EXPECT_EQ(w.StoredPosition(), std::make_pair(321, 54));
+}
+
+// A settings record that cannot be read is not written over with a record of two fields.
+TEST(QuickBar, UnreadableSettingsAreLeftAlone)
+{
+    DemoWindow w;
+    const QString cfg = wellfile::OwnConfigPath(wellfile::PlaceOf(w.S()), w.S().well.fieldSettings);
+    ASSERT_TRUE(QFileInfo::exists(cfg));
+    testing_support::WriteBytes(cfg, QByteArray(100, 'x'));
+    w.window.EnsureQuickBar();
+    w.Bar()->SavePosition();
+    EXPECT_EQ(testing_support::ReadBytes(cfg), QByteArray(100, 'x'));
+}
