@@ -69,14 +69,6 @@ TEST(QuickBar, PlacedRightOfTheMenusAndInsideTheWindow)
     in.edgeB = 400;
     EXPECT_EQ(app::PlaceQuickBar(in).x, 600);
 
-    // Widths: pictures add their button; a scale mode without pictures is 360 wide, with them 405.
-    in = Window(0, 2000);
-    in.pictures = true;
-    EXPECT_EQ(app::PlaceQuickBar(in).width, 300);
-    in.mode = 2;
-    EXPECT_EQ(app::PlaceQuickBar(in).width, 405);
-    in.pictures = false;
-    EXPECT_EQ(app::PlaceQuickBar(in).width, 360);
     // The first placement starts at edge A itself and is 250 wide in the plain mode.
     in = Window(200, 2000);
     in.atCreation = true;
