@@ -8,6 +8,7 @@
 #include "layout/pentable.h"
 #include "layout/printlayout.h"
 #include "layout/schemes.h"
+#include "logview/depthcolumnoptions.h"
 #include "logview/rateplot.h"
 #include "platform/instancelock.h"
 #include "print/printstate.h"
@@ -139,6 +140,7 @@ struct ViewState {
     bool picturesPresent = false;
     bool picturesShown = false;
     bool holdRepaint = false;  // set while starting: the window is not painted yet
+    logview::DepthColumnSwitches depthColumn;  // how the depth column writes depths and surveys
 
     // The row loop of the last paint.
     std::int32_t originX = 0, originY = 0;  // the log origin: rows start at originY + top margin

@@ -24,6 +24,7 @@ enum TrackFlag : int {
     FLAG_ROP = 22,
     FLAG_DENSITY_ON_RATE_GRID = 23,
     FLAG_WRAP = 25,
+    FLAG_LAG_TIME = 26,
     FLAG_MEMOS = 33,
     FLAG_INTERPRETED_LITH = 38,
     FLAG_HARDNESS_LABEL = 39,

@@ -30,6 +30,7 @@ struct PrinterGeometry {
     std::int32_t extraLeft = 0;  // the extra (show) columns
     std::int32_t extraCellCount = 0;
     std::int32_t extraCellWidth = 0;
+    std::int32_t descriptionLeft = 0;
     std::int32_t descriptionCellCount = 0;
     std::int32_t logRight = 0;
     std::int32_t logUnit = 0;

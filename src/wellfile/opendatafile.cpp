@@ -147,6 +147,10 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
         sv.exchange->CopyFromFieldFolder(s);
     }
 
+    // This profile's logs always show surveys as the five-line block.
+    if (s.well.loggerId == 134)
+        s.view.depthColumn.fiveLineSurvey = true;
+
     WellConfig& config = s.well.config;
     if (!LoadConfig(config, place, s.well.fieldSettings)) {
         // Settings the program cannot read are kept for the user, never overwritten by the defaults.

@@ -1,0 +1,54 @@
+#pragma once
+// What the depth column reads besides the geometry and the device: the view's own switches of the
+// column, the survey colours of the pen table, and the layout's words that choose the variants.
+// DepthColumnOptionsOf takes them from the window's state right before a paint.
+#include "platform/gdi.h"
+
+#include <array>
+#include <cstdint>
+
+namespace app {
+struct LogState;
+}
+
+namespace logview {
+
+class NeighbourPainters;
+
+// The view's switches of the depth column; all off until something sets them.
+struct DepthColumnSwitches {
+    bool surveyText = false;              // surveys as text; off: a survey marker instead
+    bool fiveLineSurvey = false;          // surveys as the five-line block (always on for profile 134)
+    bool compressedSurveyColumn = false;  // compressed scales: survey text in the description column
+    bool verticalNumbers = false;         // depth numbers written downwards
+    bool rightEdgeDepth = false;          // a second depth number at the log's right edge
+    bool noDepthBox = false;
+    bool alternateDepthStyle = false;     // other fonts, no depth box, surveys always as the block
+};
+
+struct DepthColumnOptions {
+    DepthColumnSwitches switches;
+    bool inclFirst = false;  // survey lines in the INCL-first order
+    bool tvdFile = false;    // a true-vertical-depth file: " TVD" after every depth number
+    // Survey text: colour, transparent background, a frame around it.
+    platform::COLORREF surveyColour = 0;
+    bool surveyTransparent = false;
+    bool surveyFramed = false;
+    std::int32_t surveyX = 0;  // where the survey text starts on the screen
+    // The two alternate-format flags of the log setup: the first keeps the gas scale head from
+    // repeating at a change of the gas scale; either one chooses the second gas width on paper.
+    std::array<bool, 2> alternateFormat{};
+    // The layout's words that choose the printed gas-track line.
+    bool flareColumn = false;
+    bool descriptionLayout = false;
+    bool showColumn = false;         // also keeps the first extra column's line off the screen
+    bool gasDescription = false;
+    bool narrowGas = false;
+    // The gas and rate scale heads and the vertical text are the track painters'; null draws none.
+    NeighbourPainters* painters = nullptr;
+};
+
+// The options of the window's state as they stand.
+DepthColumnOptions DepthColumnOptionsOf(const app::LogState& s);
+
+}  // namespace logview

@@ -1,0 +1,37 @@
+#pragma once
+// The depth column of the log. DrawSurveyColumn draws all of it for a run of consecutive records, not
+// only the surveys: the depth numbers and their boxes, the ten-unit depth lines across the rate and gas
+// tracks, the rate and gas scale heads repeated down the log, the lag time every hundred units and the
+// survey of each station (a line of text, a five-line block or a small marker). The window paint, the
+// compressed body, the image export, drilling's new depth step and the printout all call it, the
+// printout with the printer's row height, unit and page y and a paper Device.
+#include "logview/depthcolumnoptions.h"
+#include "logview/device.h"
+#include "logview/draw/scalelabels.h"
+#include "logview/viewgeometry.h"
+#include "wellfile/record.h"
+
+#include <cstddef>
+#include <span>
+
+namespace platform {
+class Dc;
+}
+
+namespace logview {
+
+// Walks `count` records of `records` from index `first` (scale index 3: five records a row, so the
+// caller passes five times its rows), the first row's top at `topY`, each next row `rowHeight` lower.
+// The walk stops at a record of depth 0, past the file's last depth or at the end of `records`; records
+// before `first` are read only to compare scale codes and to find a recent survey, never past the
+// span's start. Puts back the Dc's objects, colours, alignment and background mode. Returns 1.
+int DrawSurveyColumn(platform::Dc& dc, const ViewGeometry& g, const Device& device, const DepthColumnOptions& options,
+                     std::span<const wellfile::RECORD> records, std::size_t first, int count, int rowHeight,
+                     int unitWidth, int topY, const ElogRateScale& elog = {});
+
+// The survey marker at depth line `y`: a black triangle `height` high and one lithology cell wide, two
+// cells left of the lithology column, with a flag line rising from it (paper: the printer's lithology
+// column and print pen 15). Returns 1.
+int DrawSurveyMarker(platform::Dc& dc, const ViewGeometry& g, const Device& device, int y, int height);
+
+}  // namespace logview

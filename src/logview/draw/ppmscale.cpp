@@ -1,0 +1,65 @@
+#include "logview/draw/ppmscale.h"
+
+#include "platform/draw/dc.h"
+#include "platform/text.h"
+
+namespace logview {
+
+int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens& pens, const PpmScaleFlags& flags,
+                 int x, int y)
+{
+    const int R = g.rowHeight, U = g.unitWidth;
+    int atX = g.gasRight - 15 * U - R;
+    int atY = 2 * R;
+    int sample = 4 * U;
+    if (flags.imageRender) {
+        atY = 50 * R;
+        atX = g.gasRight - 10 * U + 2 * R;
+        sample = 10 * U;
+    }
+    if (y > 0)
+        atY = y;
+    if (x > 0)
+        atX = x + 2 * R;
+    if (flags.drilling && !flags.imageRender) {
+        atX += 100;
+        atY += 220;
+    }
+
+    const int step = R + 5;
+    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_BOTTOM);
+    const int oldBk = dc.SetBkMode(platform::TRANSPARENT);
+    const platform::COLORREF oldColour = dc.GetTextColor();
+    const platform::Pen oldPen = dc.CurrentPen();
+    for (int i = layout::PEN_TG; i <= layout::PEN_NC5; ++i) {
+        const layout::PenEntry& e = pens.table.entry[i];
+        dc.SetTextColor(e.colour);
+        const std::string text = platform::FieldText(e.name) + (i == layout::PEN_TG ? " % " : " ppm ");
+        dc.TextOut(atX, atY, text.c_str(), int(text.size()));
+
+        const int lineY = atY + step, from = atX + 8 * U;
+        if (e.style == 0) {
+            const layout::PenSpec& p = pens.pens[std::size_t(i)];
+            dc.SelectObject(platform::Pen(p.colour, p.width, p.style));
+            dc.MoveTo(from, lineY);
+            dc.LineTo(from + sample, lineY);
+        } else {
+            // A styled pen is one pixel wide: its width is drawn as that many lines, one below the other,
+            // never more than the entry's own row holds (a damaged colour file may hold any width).
+            dc.SelectObject(platform::Pen(e.colour, 1, e.style));
+            const int lines = e.width < step ? e.width : step;
+            for (int k = 0; k < lines; ++k) {
+                dc.MoveTo(from, lineY + k);
+                dc.LineTo(from + sample, lineY + k);
+            }
+        }
+        atY += step;
+    }
+    dc.SelectObject(oldPen);
+    dc.SetTextColor(oldColour);
+    dc.SetBkMode(oldBk);
+    dc.SetTextAlign(oldAlign);
+    return 1;
+}
+
+}  // namespace logview
