@@ -147,9 +147,8 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
         sv.exchange->CopyFromFieldFolder(s);
     }
 
-    // This profile's logs always show surveys as the five-line block.
-    if (s.well.loggerId == 134)
-        s.view.depthColumn.fiveLineSurvey = true;
+    // This profile's logs always show surveys as the five-line block; no other well keeps it from the last.
+    s.view.depthColumn.fiveLineSurvey = s.well.loggerId == 134;
 
     WellConfig& config = s.well.config;
     if (!LoadConfig(config, place, s.well.fieldSettings)) {

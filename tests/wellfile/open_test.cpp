@@ -398,3 +398,20 @@ TEST_F(OpenTest, OpenSetsTheLagDepthFromTheDeepestGas)
     ASSERT_EQ(OpenDataFile(s, services, MakeWell(folder, "N.svm", 2000, 2100)), 1);
     EXPECT_EQ(s.well.file.lagDepth, 2020);
 }
+
+TEST_F(OpenTest, FiveLineSurveysForTheProfileThatAlwaysShowsThem)
+{
+    const QString folder = s.well.file.dataFolder;
+    std::vector<RECORD> rows;
+    for (int d = 1000; d <= 1100; ++d)
+        rows.push_back(testing_support::ValidRecord(d, 2.0f, "100SH"));
+    platform::SetFieldText(rows.front().interpretedLith, "PRF134");
+    WriteRecords(folder + "P.svm", rows);
+
+    ASSERT_EQ(OpenDataFile(s, services, folder + "P.svm"), 1);
+    ASSERT_EQ(s.well.loggerId, 134);
+    EXPECT_TRUE(s.view.depthColumn.fiveLineSurvey);
+    // The next well of another profile writes its surveys as it always did.
+    ASSERT_EQ(OpenDataFile(s, services, MakeWell(folder, "W.svm", 1000, 1100)), 1);
+    EXPECT_FALSE(s.view.depthColumn.fiveLineSurvey);
+}
