@@ -45,74 +45,58 @@ TEST_F(PpmScale, EightEntriesFromThePenTable)
 
     const std::vector<DcText>& t = dc.TextRecord();
     ASSERT_EQ(t.size(), 8u);
-    const auto name = [&](int i) { return QString::fromStdString(platform::FieldText(pens.table.entry[i].name)); };
-    EXPECT_EQ(t[0].text, name(0) + " % ");
-    EXPECT_EQ(t[1].text, name(1) + " ppm ");
-    EXPECT_EQ(t[7].text, name(7) + " ppm ");
+    EXPECT_EQ(t[0].text, QString::fromStdString(platform::FieldText(pens.table.entry[0].name)) + " % ");
     EXPECT_EQ(t[3].text, " PROPANE  ppm ");
     for (int i = 0; i < 8; ++i) {
         // Default place: gas right - 15 U - R, from 2 R down, one row height + 5 apart.
-        EXPECT_EQ(t[std::size_t(i)].at.x, 1054 - 150 - 10) << i;
-        EXPECT_EQ(t[std::size_t(i)].at.y, 20 + 15 * i) << i;
+        EXPECT_EQ(t[std::size_t(i)].at, (POINT{1054 - 150 - 10, 20 + 15 * i})) << i;
         EXPECT_EQ(t[std::size_t(i)].textColor, pens.table.entry[i].colour) << i;
-        EXPECT_EQ(t[std::size_t(i)].align, unsigned(TA_LEFT | TA_BOTTOM));
-        EXPECT_EQ(t[std::size_t(i)].bkMode, TRANSPARENT);
     }
+    EXPECT_EQ(t[0].align, unsigned(TA_LEFT | TA_BOTTOM));
+    EXPECT_EQ(t[0].bkMode, TRANSPARENT);
     // Each sample lies 8 units right of its text, 4 units long, one step below the text's baseline.
-    const int x = 894 + 80;
-    EXPECT_EQ(dc.GetPixel(x + 20, 35), pens.table.entry[0].colour);
-    EXPECT_EQ(dc.GetPixel(x + 20, 50), pens.table.entry[1].colour);
-    EXPECT_EQ(dc.GetPixel(x + 45, 35), RGB(255, 255, 255));
-    // The Dc is left as it was.
+    EXPECT_EQ(dc.GetPixel(974 + 20, 35), pens.table.entry[0].colour);
+    EXPECT_EQ(dc.GetPixel(974 + 20, 50), pens.table.entry[1].colour);
+    EXPECT_EQ(dc.GetPixel(974 + 45, 35), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3));
     EXPECT_EQ(dc.GetBkMode(), OPAQUE);
-    EXPECT_EQ(dc.GetTextAlign(), unsigned(TA_LEFT | TA_TOP));
-}
 
-TEST_F(PpmScale, PlaceByArgumentsAndFlags)
-{
+    // A positive x places the text 2 R right of it. The image: low on the header, gas right - 10 U
+    // + 2 R, samples 10 units long, never moved for drilling. Drilling otherwise moves it clear of the
+    // status display.
+    dc.RecordText(true);
     logview::DrawPpmScale(dc, g, pens, {}, 100, 300);
-    EXPECT_EQ(At(0).x, 120);  // 2 R right of the argument
-    EXPECT_EQ(At(0).y, 300);
-
-    // The image: low on the header, gas right - 10 U + 2 R, samples 10 units long.
+    EXPECT_EQ(At(0), (POINT{120, 300}));
     dc.RecordText(true);
     logview::DrawPpmScale(dc, g, pens, {.imageRender = true, .drilling = true}, 0, 0);
-    EXPECT_EQ(At(0).x, 1054 - 100 + 20);
-    EXPECT_EQ(At(0).y, 500);
+    EXPECT_EQ(At(0), (POINT{1054 - 100 + 20, 500}));
     EXPECT_EQ(dc.GetPixel(974 + 80 + 95, 515), pens.table.entry[0].colour);
     EXPECT_EQ(dc.GetPixel(974 + 80 + 105, 515), RGB(255, 255, 255));
-
-    // Drilling moves it clear of the status display.
     dc.RecordText(true);
     logview::DrawPpmScale(dc, g, pens, {.drilling = true}, 0, 0);
-    EXPECT_EQ(At(0).x, 894 + 100);
-    EXPECT_EQ(At(0).y, 20 + 220);
+    EXPECT_EQ(At(0), (POINT{894 + 100, 20 + 220}));
 }
 
 TEST_F(PpmScale, StyledEntryDrawsItsWidthAsOnePixelLines)
 {
     layout::PenEntry& e = pens.table.entry[2];
     e.style = layout::PS_DASH;
-    e.width = 3;
-    logview::DrawPpmScale(dc, g, pens, {}, 0, 0);
-    // Entry 2's sample from y 20 + 3 x 15 down, dashed.
     auto inked = [&](int y) {
         for (int x = 974; x < 1014; ++x)
             if (dc.GetPixel(x, y) == e.colour)
                 return true;
         return false;
     };
-    EXPECT_TRUE(inked(65));
-    EXPECT_TRUE(inked(66));
-    EXPECT_TRUE(inked(67));
-    EXPECT_FALSE(inked(68));
-    EXPECT_FALSE(inked(64));
-
-    // A damaged width draws no more lines than the entry's row holds.
-    e.width = 2000000000;
-    image.fill(Qt::white);
-    logview::DrawPpmScale(dc, g, pens, {}, 0, 0);
-    EXPECT_TRUE(inked(65 + 14));
-    EXPECT_FALSE(inked(65 + 15));
+    // Entry 2's sample from y 20 + 3 x 15 down, dashed; a damaged width draws no more lines than the
+    // entry's row holds.
+    for (int width : {3, 2000000000}) {
+        e.width = width;
+        const int lines = width == 3 ? 3 : 15;
+        image.fill(Qt::white);
+        logview::DrawPpmScale(dc, g, pens, {}, 0, 0);
+        EXPECT_FALSE(inked(64)) << width;
+        EXPECT_TRUE(inked(65)) << width;
+        EXPECT_TRUE(inked(65 + lines - 1)) << width;
+        EXPECT_FALSE(inked(65 + lines)) << width;
+    }
 }

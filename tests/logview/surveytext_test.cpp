@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cmath>
 #include <limits>
 
 using logview::SurveyOrder;
@@ -36,21 +34,4 @@ TEST(SurveyText, DamagedValuesAreWrittenWhole)
     EXPECT_EQ(block[1].substr(0, 6), "TVD 30");
     EXPECT_EQ(block[2], "INC 4.00\xB0");
     EXPECT_GT(block[4].size(), 30u);
-}
-
-TEST(SurveyText, OrdersAndTheDegreeByte)
-{
-    wellfile::RECORD r;
-    r.tvd = 1234.9f;
-    r.azimuth = 45.5f;
-    r.inclination = 1.25f;
-    r.verticalSection = 7.0f;
-    EXPECT_EQ(logview::SurveyLine(SurveyOrder::TvdFirst, r), " 1234' 45.50\xB0 1.25\xB0 7.00' ");
-    EXPECT_EQ(logview::SurveyLine(SurveyOrder::InclFirst, r), "1.25\xB0 45.50\xB0  1234' 7.00' ");
-    EXPECT_EQ(logview::SurveyHeader(SurveyOrder::InclFirst), "INCL    AZM     TVD    VS");
-
-    // Without an inclination the block stops after MD and TVD.
-    r.inclination = 0;
-    EXPECT_EQ(logview::SurveyBlock(r).size(), 2u);
-    EXPECT_EQ(logview::LagTimeText(15.24f), "Lag Time 15.2");
 }
