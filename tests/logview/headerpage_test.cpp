@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 
 using namespace platform;
@@ -119,6 +120,16 @@ TEST_F(HeaderPageTest, WithoutAHeaderOnlyTheLabelsStand)
     EXPECT_EQ(BlackRows(860, 211, 245), 0);
     for (const DcText& t : dc->TextRecord())
         EXPECT_FALSE(t.text.isEmpty());
+}
+
+TEST_F(HeaderPageTest, FieldsWithoutTheirEndStopAtTheirSlot)
+{
+    std::memset(header.field, 'F', sizeof header.field);  // runs on into the county
+    std::memset(header.geologist, 'G', sizeof header.geologist);  // and into the file name
+    Draw();
+    EXPECT_EQ(Texts().count(QString(30, 'F')), 1u);
+    EXPECT_EQ(Texts().count(QString(20, 'G')), 1u);
+    EXPECT_EQ(Texts().count("elogdemo.svm"), 1u);
 }
 
 TEST_F(HeaderPageTest, RateSwitchDecidesTitleBoxAndLowerBand)

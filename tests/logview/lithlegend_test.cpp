@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <vector>
 
@@ -196,9 +197,14 @@ TEST_F(LithLegendTest, CustomRowLabelsAndWashShifts)
 
     dc.RecordText(true);
     SetCustom(1, false, false, true, "Wash1");  // not custom: "CUST1", and no wash shift
+    SetCustom(6, false, true, false, "");
+    layout::PenEntry& six = pens().table.entry[layout::PEN_LAST_SHADE];
+    std::memset(six.lithLabel, 'Z', sizeof six.lithLabel);  // a label without its end stops at its slot
+    six.unused66 = 'Q';
     Draw();
     EXPECT_EQ(Labels().at("CUST1"), (POINT{319, T}));
     EXPECT_EQ(Labels().at("Cust 2"), (POINT{364, T}));
+    EXPECT_EQ(Labels().count(QString(20, 'Z')), 1u);
 }
 
 TEST_F(LithLegendTest, SymbolKinds)
