@@ -200,6 +200,26 @@ TEST_F(HeaderPageTest, LowerBandFollowsCustomTracksAndTheGammaScale)
     EXPECT_EQ(gammaTexts().front(), (std::pair<QString, POINT>{"150", {239, 730}}));
 }
 
+TEST_F(HeaderPageTest, PpmScaleFollowsTheGasSwitch)
+{
+    auto ppmAt = [&] {
+        for (const DcText& t : dc->TextRecord())
+            if (t.text.endsWith(" % "))
+                return t.at;
+        return POINT{-1, -1};
+    };
+    Draw();
+    EXPECT_EQ(ppmAt(), (POINT{974, 510}));  // gas right - 10 U + 2 R, 51 rows
+    // The gas switch is read as it is, custom tracks or not.
+    in.switches.gas = false;
+    Draw();
+    EXPECT_EQ(ppmAt(), (POINT{-1, -1}));
+    in.switches.gas = true;
+    g.profile = 126;
+    Draw();
+    EXPECT_EQ(ppmAt(), (POINT{-1, -1}));
+}
+
 TEST_F(HeaderPageTest, LithologyLegendPlace)
 {
     Draw();

@@ -154,6 +154,27 @@ TEST_F(TitleRowTest, DrillingAndImageRenderTakeTheBandOver)
     EXPECT_EQ(s.view.titleRect, (RECT{3, 3, 1912, 780}));  // the page frame: 62 rows + T
 }
 
+TEST_F(TitleRowTest, PpmScaleWithGasExceptForTwoProfiles)
+{
+    auto ppmLines = [&] {
+        int n = 0;
+        for (const DcText& t : dc.TextRecord())
+            n += t.text.endsWith(" ppm ") || t.text.endsWith(" % ");
+        return n;
+    };
+    Paint();
+    EXPECT_EQ(ppmLines(), 8);
+    for (const int profile : {131, 126}) {
+        s.well.loggerId = std::uint16_t(profile);
+        Paint();
+        EXPECT_EQ(ppmLines(), 0) << profile;
+    }
+    s.well.loggerId = 12;
+    s.layout.schemes.trackFlags[layout::FLAG_GAS] = 0;
+    Paint();
+    EXPECT_EQ(ppmLines(), 0);
+}
+
 TEST_F(TitleRowTest, RemoteMonitorNotice)
 {
     s.env.remoteMonitorOn = true;

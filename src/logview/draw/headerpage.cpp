@@ -1,6 +1,7 @@
 #include "logview/draw/headerpage.h"
 
 #include "logview/draw/neighbourpainters.h"
+#include "logview/draw/ppmscale.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/text.h"
@@ -387,6 +388,11 @@ platform::RECT DrawLogHeaderPage(platform::Dc& dc, const ViewGeometry& g, const 
         page.ColumnTitles(y);
     page.LowerBand();
 
+    if (in.switches.gas && !in.importedCurves && g.profile != 126) {
+        PpmScaleFlags ppm;
+        ppm.imageRender = in.legend.imageRender;
+        DrawPpmScale(dc, g, pens, ppm, g.gasRight - 10 * U, 51 * R);
+    }
     DrawLithLegend(dc, g, pens, in.legend, in.switches.lithology ? g.lithology.left + 5 * U : (P - 8) / 2, 51 * R);
 
     dc.SelectObject(callerFont);

@@ -1,6 +1,7 @@
 #include "logview/draw/titlerow.h"
 
 #include "logview/draw/neighbourpainters.h"
+#include "logview/draw/ppmscale.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/text.h"
@@ -167,6 +168,8 @@ void DrawTrackTitles(platform::Dc& dc, const ViewGeometry& g, const layout::LogP
     dc.TextOut(band.WellTitleX(), in.tallTitle ? 8 * R : 2 * R, title.c_str(), int(title.size()));
     band.ColumnTitles();
 
+    if (g.Flag(layout::FLAG_GAS) && !in.importedCurves && g.profile != 131 && g.profile != 126)
+        DrawPpmScale(dc, g, pens, PpmScaleFlags{}, 0, 0);
     if (g.Flag(layout::FLAG_LITHOLOGY) && in.lithLegend) {
         LithLegendFlags legend;
         legend.oneBitImage = in.oneBitImage;
