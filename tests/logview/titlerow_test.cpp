@@ -174,13 +174,3 @@ TEST_F(TitleRowTest, PpmScaleWithGasExceptForTwoProfiles)
     Paint();
     EXPECT_EQ(ppmLines(), 0);
 }
-
-TEST_F(TitleRowTest, RemoteMonitorNotice)
-{
-    s.env.remoteMonitorOn = true;
-    Paint();
-    const DcText& t = *Texts().at(" Remote Monitor Running ");
-    EXPECT_EQ(t.at, (POINT{532, 120}));
-    EXPECT_EQ(t.textColor, RGB(255, 0, 0));
-    EXPECT_EQ(t.align, unsigned(TA_CENTER | TA_BASELINE));
-}
