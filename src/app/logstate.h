@@ -12,6 +12,7 @@
 #include "logview/rateplot.h"
 #include "platform/instancelock.h"
 #include "print/printstate.h"
+#include "tracks/painterstate.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/openwell.h"
 #include "wellfile/repair.h"
@@ -342,6 +343,7 @@ struct LogState {
     Engines engines;
     QDateTime now;
     platform::WindowTimers* timers = nullptr;  // the window's numbered timers, owned by the window
+    tracks::PainterState trackPainters;  // what the track painters keep between calls, for the whole run
     std::uint32_t window = 0;  // the window's handle for the messages of the communication library
 
     // Menu bar, keys, exit and scrolling.

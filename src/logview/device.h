@@ -25,8 +25,17 @@ struct PrinterGeometry {
     std::int32_t depthRight = 0;
     std::int32_t nextColumnEdge = 0;
     std::int32_t gasLeft = 0;
+    std::int32_t gas2Left = 0;   // the second gas track; the gas left with one track
     std::int32_t gasRight = 0;
     std::int32_t gasCellWidth = 0;
+    std::int32_t gasUnits = 0;   // widths in units of the two gas tracks
+    std::int32_t gas2Units = 0;
+    std::int32_t ratioLeft = 0;  // the printed gas ratio column
+    std::int32_t ratioUnits = 0;
+    std::int32_t curveLeft = 0;  // the printed curve track (gamma, weight on bit)
+    std::int32_t curveRight = 0;
+    std::int32_t lineHeight = 0;
+    std::int32_t lineThickness = 0;  // 20 or less, 21-40, 41-80, above 80 choose the line thickness tables
     std::int32_t extraLeft = 0;  // the extra (show) columns
     std::int32_t extraCellCount = 0;
     std::int32_t extraCellWidth = 0;
@@ -43,14 +52,14 @@ struct PrinterGeometry {
     std::int32_t leftOffset = 0;      // 0 until a printout sets it
 };
 
-// Entries of the print pen array that the view draws with.
+// Entries of the print pen array: 0-7 the gas curves, 8-18 grid and curve lines.
 enum PrintPen : int {
     PRINT_PEN_RATE = 9,        // the rate curve and the left edge line of the log grid
     PRINT_PEN_THIN_GRID = 10,
     PRINT_PEN_HEAVY_GRID = 11, // heavy grid lines and the ten-unit depth lines
     PRINT_PEN_FIRST_GRID = 15, // first grid line, fifty-unit depth lines, survey marker, vertical tick
 };
-constexpr int kPrintPenCount = 16;
+constexpr int kPrintPenCount = 19;
 
 // The print fonts as logical-font records, made for the printer's resolution.
 struct PrintFonts {
@@ -71,6 +80,14 @@ struct Device {
     bool gridStep = false;        // printed grids of minutes codes 2 and 3 get the cell corrections
     bool wideDepth = false;       // five-digit depths get a box 6.5 instead of 5.5 units wide
     bool descriptionsOnOneInch = false;  // "Print descriptions on 1 in. log"
+    bool pdfPrinter = false;      // the page goes to the PDF printer
+    // Modes of the screen's renderers. Off the screen proper (image export, off-screen render) the
+    // column painters draw every row they are given instead of stopping at the log's bottom.
+    bool imageExport = false;     // a log image is rendered
+    bool offScreen = false;       // the screen log is rendered off screen
+    bool imageTotalOnly = false;  // a log image is built: the chromatograph track draws only TG
+    bool monochrome = false;      // a 1-bit log image: no background fills in the lithology rows
+    bool colourOnly = false;      // the compressed scales' off-screen image: lithology fills only
     PrinterGeometry printer;
     std::array<layout::PenSpec, kPrintPenCount> printPens{};
     PrintFonts printFonts;

@@ -44,6 +44,8 @@ ViewGeometry GeometryOf(const app::LogState& s)
     g.logWidth = L.logRight;
     g.markOffset = L.trackUnit;
     g.splitGas = L.twoGasTracks;
+    g.gasSecondLeft = g.splitGas ? L.gas2.left : L.gas.left;
+    g.ratio = {L.description.left, g.gasPercentCells, L.gas.cell};
     g.customTracks = s.customTracks.data != nullptr;
 
     g.trackFlags = s.layout.schemes.trackFlags;

@@ -101,10 +101,12 @@ struct ViewGeometry {
     layout::Column gas;            // the gas track, or its part 1 when split
     layout::Column gas2;           // part 2 of a split gas track; count 0 with the single-gas option
     std::int32_t gasMiddleX = 0;   // end of gas part 1 (the gas left x with one part)
+    std::int32_t gasSecondLeft = 0;  // where the components start: gas2's left x, the gas left x with one part
     std::int32_t gasRight = 0;
     std::int32_t logWidth = 0;     // x of the log's right edge
     std::int32_t markOffset = 10;  // x offset of the compressed show, DST and report marks
     std::int32_t gasPercentCells = 20;
+    layout::Column ratio;          // the gas ratio (percent) column: at the description, gasPercentCells gas units
     std::int32_t elogCells = 0;    // no e-log column yet
     std::int32_t elogCellWidth = 0;
     bool extraGasScale = false;    // no extra gas scale yet

@@ -14,15 +14,8 @@
 
 using namespace platform;
 
-namespace {
-
-COLORREF At(const QImage& img, int x, int y) { return raster::ToColorRef(img.pixel(x, y)); }
-
-// Poppler smooths images it draws at less than four times their size: the 96-dpi page is read at
-// 384 dpi, and page pixel (x, y) is the centre of a 4 x 4 block.
-COLORREF At4(const QImage& img, int x, int y) { return At(img, 4 * x + 2, 4 * y + 2); }
-
-}  // namespace
+using testing_support::At;
+using testing_support::At4;
 
 TEST(DcPdf, MaskPenFillAndHatchShowTheirColours)
 {

@@ -1,5 +1,6 @@
 #include "support/pdfpages.h"
 
+#include "platform/draw/raster.h"
 #include "support/testmain.h"
 
 #include <QProcess>
@@ -25,6 +26,10 @@ std::optional<QByteArray> Run(const QString& program, const QStringList& args)
 }
 
 }  // namespace
+
+platform::COLORREF At(const QImage& img, int x, int y) { return platform::raster::ToColorRef(img.pixel(x, y)); }
+
+platform::COLORREF At4(const QImage& img, int x, int y) { return At(img, 4 * x + 2, 4 * y + 2); }
 
 QImage RasterisePdf(const QString& pdf, int dpi, int page)
 {

@@ -1,5 +1,7 @@
 #pragma once
 // What a PDF file holds, read with poppler's tools: a page as an image, the page count, the text.
+#include "platform/gdi.h"
+
 #include <QImage>
 #include <QString>
 
@@ -7,6 +9,11 @@ namespace testing_support {
 
 // Page `page` (from 1) of `pdf` rasterised at `dpi` without smoothing; a null image when it cannot be read.
 QImage RasterisePdf(const QString& pdf, int dpi, int page = 1);
+// The colour of pixel (x, y) of a page image.
+platform::COLORREF At(const QImage& img, int x, int y);
+// Poppler smooths images it draws at less than four times their size: a 96-dpi page is read at 384 dpi,
+// and page pixel (x, y) is the centre of a 4 x 4 block.
+platform::COLORREF At4(const QImage& img, int x, int y);
 // The number of pages; -1 when the file is no PDF.
 int PdfPageCount(const QString& pdf);
 // The text of every page, in reading order.

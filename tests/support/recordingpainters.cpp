@@ -27,9 +27,10 @@ void RecordingPainters::DrawLithology(const Target&, const Record& r, int rowHei
 {
     Add("DrawLithology", {rowHeight, y, mode, selector}, {&r, 1});
 }
-void RecordingPainters::DrawGasCurves(const Target&, const Record& r, int y, int rowCounter, bool percent)
+void RecordingPainters::DrawGasCurves(const Target&, Records r, std::size_t index, int y, int rowCounter,
+                                      bool percent, bool previous)
 {
-    Add("DrawGasCurves", {y, rowCounter, percent}, {&r, 1});
+    Add("DrawGasCurves", {y, rowCounter, percent, previous}, index < r.size() ? r.subspan(index, 1) : Records{});
 }
 int RecordingPainters::DrawGasScaleHeader(const Target&, const Record& r, int y, int rowHeight, int flag)
 {

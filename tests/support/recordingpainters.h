@@ -28,7 +28,8 @@ public:
 
     void DrawTextColumn(const Target&, const Record& r, int y, int rowHeight) override;
     void DrawLithology(const Target&, const Record& r, int rowHeight, int y, int mode, int selector) override;
-    void DrawGasCurves(const Target&, const Record& r, int y, int rowCounter, bool percent) override;
+    void DrawGasCurves(const Target&, Records r, std::size_t index, int y, int rowCounter, bool percent,
+                       bool previous) override;
     int DrawGasScaleHeader(const Target&, const Record& r, int y, int rowHeight, int flag) override;
     void DrawMudInOut(const Target&, const Record& r, int rowHeight, int y) override;
     void DrawAveragedCurve(const Target&, Records r, int rowHeight, int topY) override;

@@ -9,6 +9,7 @@
 #include "platform/messagewindows.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "tracks/tracksettingsof.h"
 #include "wits/ui/witswindowservices.h"
 
 #include <QAction>
@@ -68,6 +69,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.view.bitmaps = bitmaps_.get();
     painters_ = std::make_unique<logview::ViewPainters>();
     state_.view.painters = painters_.get();
+    painters_->trackSettings = [this] { return tracks::TrackSettingsOf(state_); };
+    painters_->trackState = &state_.trackPainters;
     state_.view.invalidate = [this] {
         if (!state_.view.holdRepaint)
             update();

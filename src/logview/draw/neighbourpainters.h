@@ -14,6 +14,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -41,8 +42,10 @@ public:
     virtual void DrawTextColumn(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight) {}
     // selector 0: the lithology text, 1: the interpreted lithology.
     virtual void DrawLithology(const PaintTarget&, const wellfile::RECORD&, int rowHeight, int y, int mode, int selector) {}
-    // Starts its curves afresh when rowCounter is 0.
-    virtual void DrawGasCurves(const PaintTarget&, const wellfile::RECORD&, int y, int rowCounter, bool percent) {}
+    // The gas curves of records[index]'s row (the records after it give the compressed scales' maxima).
+    // Starts its curves afresh when rowCounter is 0; `previous` joins the row to records[index - 1].
+    virtual void DrawGasCurves(const PaintTarget&, Records records, std::size_t index, int y, int rowCounter,
+                               bool percent, bool previous) {}
     virtual int DrawGasScaleHeader(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight, int flag) { return 1; }
     virtual void DrawMudInOut(const PaintTarget&, const wellfile::RECORD&, int rowHeight, int y) {}
     virtual void DrawAveragedCurve(const PaintTarget&, Records, int rowHeight, int topY) {}

@@ -2,13 +2,34 @@
 // The neighbour painters the window draws with: each subsystem plugs its routines in here by
 // overriding the calls it draws and forwarding them to its own painters (the track painters of
 // src/tracks/, the memos and flares of src/entry/, the short reports of src/reports/, the pictures and
-// e-log lines of src/elog/). Calls not overridden draw nothing.
+// e-log lines of src/elog/). Calls not overridden draw nothing. Each subsystem defines its overrides in
+// a file of its own draw folder.
 #include "logview/draw/neighbourpainters.h"
+#include "tracks/painterstate.h"
+#include "tracks/tracksettings.h"
+
+#include <functional>
 
 namespace logview {
 
 class ViewPainters final : public NeighbourPainters {
 public:
+    // ---- Track painters (tracks/draw/viewtrackpainters.cpp) ----
+    // The window's settings for the track painters, asked for at each call; defaults when unset.
+    std::function<tracks::TrackSettings()> trackSettings;
+    // What they keep between calls: the window's for the whole run; a state of the set's own when unset.
+    tracks::PainterState* trackState = nullptr;
+
+    void DrawGasCurves(const PaintTarget&, Records records, std::size_t index, int y, int rowCounter, bool percent,
+                       bool previous) override;
+    int DrawGasScaleHeader(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight, int flag) override;
+    void DrawTrackScaleHeader(const PaintTarget&, int y, int rowHeight, int flag) override;
+    void DrawTrackScaleHeader2(const PaintTarget&, int y, int rowHeight) override;
+
+private:
+    tracks::TrackSettings TrackSettingsNow() const { return trackSettings ? trackSettings() : tracks::TrackSettings{}; }
+    tracks::PainterState& TrackState() { return trackState ? *trackState : ownTrackState_; }
+    tracks::PainterState ownTrackState_;
 };
 
 }  // namespace logview

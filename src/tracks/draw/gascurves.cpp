@@ -1,0 +1,182 @@
+#include "tracks/draw/gascurves.h"
+
+#include "logview/averages.h"
+#include "platform/draw/dc.h"
+#include "tracks/draw/trackpens.h"
+#include "tracks/gasscale.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace tracks {
+
+namespace {
+
+// A styled entry is laid as one stroke per unit of its width; the pen dialog offers widths up to 4, so
+// a colour file asking for more cannot stall a paint.
+constexpr std::int32_t kMaxStrokes = 4;
+
+struct Span {
+    std::int32_t left;
+    std::int32_t right;
+};
+
+// Draws one half row of curve i from its last x to `nx` between yt and yb, and moves its last x there.
+void DrawHalf(platform::Dc& dc, const logview::ViewGeometry& g, const TrackSettings& s, Span track, std::size_t i,
+              std::int32_t& last, std::int32_t nx, int yt, int yb)
+{
+    std::int32_t lx = std::max(last, track.left);
+    nx = std::max(nx, track.left);
+    if (lx == track.left && nx == track.left)
+        return;
+    lx = std::min(lx, track.right);
+    nx = std::min(nx, track.right);
+    const layout::PenSpec& spec = g.pens.table[i];
+    dc.SelectObject(PenOf(spec));
+    if (spec.style == layout::PS_SOLID) {
+        dc.MoveTo(lx + 1, yt);
+        if (!s.gasPointToPoint)
+            dc.LineTo(nx + 1, yt);
+        dc.LineTo(nx + 1, yb);
+    } else {
+        const int strokes = std::clamp(s.gasStrokes[i], 1, kMaxStrokes);
+        const bool steep = std::abs(std::int64_t(nx) - lx) < g.gas.cell;
+        for (int k = 0; k < strokes; ++k) {
+            if (!s.gasPointToPoint) {
+                dc.MoveTo(lx, yt + k);
+                dc.LineTo(nx, yt + k);
+                dc.LineTo(nx + k, yb);
+            } else if (!steep) {
+                dc.MoveTo(lx, yt + k);
+                dc.LineTo(nx, yb + k);
+            } else {
+                dc.MoveTo(lx + k, yt);
+                dc.LineTo(nx + k, yb);
+            }
+        }
+    }
+    last = nx;
+}
+
+GasValues Magnitudes(GasValues v)
+{
+    for (float& x : v)
+        x = std::abs(x);
+    return v;
+}
+
+}  // namespace
+
+int DrawGasCurves(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
+                  const TrackSettings& s, PainterState& state, std::span<const wellfile::RECORD> records,
+                  std::size_t index, int y, bool ratio, bool previous)
+{
+    if (index >= records.size())
+        return 0;
+    const wellfile::RECORD& rec = records[index];
+    const GasValues full = FullStepGas(rec);
+    if (full[wellfile::GAS_TG] == 0.0f && full[wellfile::GAS_C1] == 0.0f)
+        return 0;
+
+    const std::int32_t unit = g.gas.cell;
+    const Span track = ratio ? Span{g.ratio.left + unit, g.ratio.left + unit + g.ratio.count * unit}
+                             : Span{g.gas.left, g.gasRight};
+    const Span labels{g.gas.left, g.gasRight - 2 * unit};
+    const GasAxis axis = GasAxisOf(g, logview::Device::Screen(), state);
+    std::array<std::int32_t, 8>& join = ratio ? state.ratioJoin : state.gasJoin;
+
+    // A join to the record before needs that record in the span; without it the row starts afresh.
+    const bool firstRow = state.rowCounter == 0 || (previous && index == 0);
+    std::array<std::int32_t, 8> last = join;
+    for (std::int32_t& x : last)
+        if (x < track.left || firstRow)
+            x = track.left;
+    if (previous && index > 0) {
+        // Mapped as the row itself is mapped, so a ratio row joins the ratio column's own positions.
+        GasValues before = Magnitudes(FullStepGas(records[index - 1]));
+        last = GasValuesToX(axis, s, g.profile, records[index - 1], before, unit, ratio);
+    }
+
+    const bool compressed = g.scaleIndex >= 3;
+    GasValues maxima{};
+    if (compressed)
+        logview::MaxGasComponents(records.subspan(index), maxima);
+
+    GasValues half;
+    float totalMean = 0;
+    if (compressed) {
+        half = maxima;
+    } else {
+        half = FirstHalfGas(rec);
+        // A small total is the mean of the two halves, on both halves of the row.
+        if (half[wellfile::GAS_TG] < 5.0f || full[wellfile::GAS_TG] < 5.0f) {
+            half[wellfile::GAS_TG] = (half[wellfile::GAS_TG] + full[wellfile::GAS_TG]) * 0.5f;
+            totalMean = half[wellfile::GAS_TG];
+        }
+        half = Magnitudes(half);
+    }
+
+    std::array<bool, 8> flagged{};
+    for (std::size_t i = 0; i < 8; ++i)
+        flagged[i] = full[i] < 0.0f;
+
+    const std::array<std::int32_t, 8> first = GasValuesToX(axis, s, g.profile, rec, half, unit, ratio);
+    if (firstRow)
+        last = first;
+
+    const std::size_t count = s.totalOnly || (device.imageExport && g.profile != 2) ? 1 : 8;
+    const int h = int(g.rowHeight * 0.5);
+    const platform::Pen oldPen = dc.CurrentPen();
+    for (std::size_t i = 0; i < count; ++i)
+        DrawHalf(dc, g, s, track, i, last[i], first[i], y, y + h);
+
+    GasValues second = compressed ? maxima : full;
+    if (!compressed) {
+        if (totalMean > 0)
+            second[wellfile::GAS_TG] = totalMean;
+        second = Magnitudes(second);
+    }
+    const std::array<std::int32_t, 8> xs = GasValuesToX(axis, s, g.profile, rec, second, unit, ratio);
+    for (std::size_t i = 0; i < count; ++i)
+        DrawHalf(dc, g, s, track, i, last[i], xs[i], y + h, y + 2 * h);
+
+    for (std::size_t i = 0; i < count; ++i)
+        if (flagged[i] && last[i] > labels.left && last[i] < labels.right)
+            DrawGasLegend(dc, g, device, s, last[i], y + h, int(i));
+
+    join = last;
+    dc.SelectObject(oldPen);
+    return 1;
+}
+
+void DrawGasLegend(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
+                   const TrackSettings& s, int x, int y, int curve)
+{
+    if (curve < 0 || curve > 7)
+        return;
+    std::array<const char*, 8> names{"_TOT", "_C1", "_C2", "_C3", "_IC4", "_NC4", "_C5", "_NC5"};
+    if (g.profile == 2 || g.profile == 60 || g.profile == 91 || g.profile == 92)
+        names[6] = "_IC5";
+    if (s.hotwire)
+        names[0] = "_HW";
+    if (s.combineIc4Nc4)
+        names[4] = "_C4";
+
+    const platform::Font oldFont =
+        dc.SelectObject(platform::Font::FromLogFont(device.printing ? device.printFonts.label : g.fonts.smallLog));
+    if (device.printing)
+        y = int(y - 0.5 * device.printer.rowHeight);
+    const int oldBk = dc.SetBkMode(platform::TRANSPARENT);
+    const platform::COLORREF oldColour = dc.GetTextColor();
+    if (!device.printing || device.colourPrinting)
+        dc.SetTextColor(g.pens.table[std::size_t(curve)].colour);
+    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.TextOut(x, y, names[std::size_t(curve)]);
+    dc.SetTextAlign(oldAlign);
+    dc.SetTextColor(oldColour);
+    dc.SetBkMode(oldBk);
+    dc.SelectObject(oldFont);
+}
+
+}  // namespace tracks

@@ -1,0 +1,177 @@
+#include "tracks/draw/gasheads.h"
+
+#include "platform/draw/dc.h"
+#include "tracks/draw/trackpens.h"
+#include "tracks/gasscale.h"
+
+#include <array>
+#include <cmath>
+
+namespace tracks {
+
+namespace {
+
+// The gamma head's left, middle and right labels by gamma scale number 1-16.
+const std::array<std::array<const char*, 3>, 16> kGammaLabels{{
+    {"0", "", "25"}, {"0", "", "50"}, {"0", "", "100"}, {"0", "", "150"}, {"0", "", "200"}, {"0", "", "300"},
+    {"0", "", "500"}, {"0", "", "800"}, {"0", "", "1500"}, {".3", "", "-.1"}, {".3", "", "-.1"}, {".2", "", ""},
+    {"0", "", "10"}, {"0", "150", ""}, {"0", "", "100"}, {"0", "250", "500"},
+}};
+
+void Text(platform::Dc& dc, int x, int y, const char* text)
+{
+    if (*text)
+        dc.TextOut(x, y, text);
+}
+
+// The three labels of a curve-track head in the colour of `colourEntry` and, when `rule`, the line under
+// them with the pen of `penEntry`. `rightLabelX` is where the right label stands.
+void CurveHead(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device, int penEntry,
+               int colourEntry, int y, int rowHeight, int left, int right, int rightLabelX, const std::array<const char*, 3>* labels,
+               bool rule)
+{
+    const platform::Font oldFont =
+        dc.SelectObject(platform::Font::FromLogFont(device.printing ? device.printFonts.text : g.fonts.scale));
+    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
+    const layout::PenSpec& pen = g.pens.table[std::size_t(penEntry)];
+    const platform::Pen oldPen = dc.SelectObject(PenOf(pen));
+    const platform::COLORREF oldColour = dc.SetTextColor(g.pens.table[std::size_t(colourEntry)].colour);
+    if (labels) {
+        Text(dc, left, y + rowHeight, (*labels)[0]);
+        Text(dc, left + (right - rowHeight - left) / 2, y + rowHeight, (*labels)[1]);
+        Text(dc, rightLabelX, y + rowHeight, (*labels)[2]);
+    }
+    dc.SetTextColor(oldColour);
+    if (rule) {
+        dc.MoveTo(left, y + rowHeight);
+        dc.LineTo(right, y + rowHeight);
+    }
+    dc.SelectObject(oldPen);
+    dc.SetTextAlign(oldAlign);
+    dc.SelectObject(oldFont);
+}
+
+}  // namespace
+
+int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
+                       const TrackSettings& s, const wellfile::RECORD& rec, int y, int h, int inBody)
+{
+    const bool paper = device.printing;
+    const logview::PrinterGeometry& pr = device.printer;
+    double p = g.gas.cell;
+    double labelUnit = g.splitGas ? 5 : p;
+    if (paper) {
+        const std::int32_t units = pr.gasUnits + pr.gas2Units;
+        // A page laid out without gas units keeps the gas cell rather than dividing by nothing.
+        p = labelUnit = units > 0 ? (pr.gasRight - pr.gasLeft) / units : pr.gasCellWidth;
+    }
+    const platform::Font oldFont =
+        dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.text : g.fonts.scale));
+    const platform::Pen oldPen = dc.CurrentPen();
+
+    const int ytop = int(y - 1.4 * h);
+    const int ylab = ytop + 3 * h;
+    const int code = rec.gasScale;
+    // These profiles always show the PPM labels; the saved "Draw PPM Scale" setting is left as it is.
+    const bool ppm = s.drawPpmScale || g.profile == 134 || g.profile == 138;
+    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
+    const bool unitLabels = g.profile != 134;
+
+    if ((s.logGasScale || g.profile == 134) && inBody == 0) {
+        if (paper) {
+            const double step = (g.splitGas ? 4 : 7) * p;
+            double x = pr.gasLeft + step;
+            for (std::size_t i = 0; i < 6; ++i, x += step) {
+                if (s.gasPercent || g.profile == 134)
+                    Text(dc, int(x), ylab - 2, kGasPercentLabels[i]);
+                if (ppm)
+                    Text(dc, int(x - (pr.gas2Left - pr.gasLeft)), ylab + 3 * h, kGasPpmLabels[i]);
+                if (unitLabels)
+                    Text(dc, int(x - 7 * p), ylab + 3 * h, kGasUnitLabels[i]);
+            }
+        } else if (s.logGasScale) {
+            double x = std::trunc(g.gas.left + 7 * labelUnit);
+            for (std::size_t i = 0; i < 6; ++i, x += 7 * labelUnit) {
+                if (s.gasPercent || g.profile == 134 || g.profile == 138)
+                    Text(dc, int(x), ylab, g.profile == 138 ? kGasUnitLabels[i] : kGasPercentLabels[i]);
+                if (ppm)
+                    Text(dc, int(x + (g.gasSecondLeft - g.gas.left)), ylab + 25, kGasPpmLabels[i]);
+                if (unitLabels)
+                    Text(dc, int(x - 7 * labelUnit), ylab - 3 * h, kGasUnitLabels[i]);
+            }
+        }
+    }
+    if (!s.logGasScale) {
+        const std::int32_t left = paper ? pr.gasLeft : g.gas.left;
+        const double unit = paper ? pr.unitWidth : g.gas.cell;
+        const auto& labels = CompressedLabels(code);
+        for (int j = 1; j <= 7; ++j)
+            Text(dc, int(left + 5 * unit * j), ytop, labels[std::size_t(j - 1)]);
+    }
+    dc.SetTextAlign(oldAlign);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldFont);
+    return 1;
+}
+
+int DrawTrackScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
+                         const TrackSettings& s, int printY, int rowHeight, bool altColour)
+{
+    const bool paper = device.printing;
+    const int y = paper ? printY : g.logBottomY + rowHeight;
+    const int left = paper ? device.printer.curveLeft : g.rate.left;
+    const int right = paper ? device.printer.curveRight : g.rate.Right();
+    // A gamma scale number without a row of labels draws the rule alone.
+    const bool known = s.gammaScale >= 1 && s.gammaScale <= int(kGammaLabels.size());
+    CurveHead(dc, g, device, layout::PEN_GAMMA, altColour ? layout::PEN_RT_GAMMA : layout::PEN_GAMMA, y, rowHeight,
+              left, right, right - rowHeight, known ? &kGammaLabels[std::size_t(s.gammaScale - 1)] : nullptr, true);
+    return 1;
+}
+
+int DrawTrackScaleHeader2(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
+                          int printY, int rowHeight)
+{
+    static const std::array<const char*, 3> kLabels{"0", "", "60"};
+    const bool paper = device.printing;
+    const int y = paper ? printY : g.logBottomY + 3 * rowHeight;
+    const int left = paper ? device.printer.curveLeft : g.rate.left;
+    const int right = paper ? device.printer.curveRight : g.rate.Right();
+    CurveHead(dc, g, device, layout::PEN_WOB, layout::PEN_WOB, y, rowHeight, left, right,
+              paper ? right - 2 * rowHeight : right - rowHeight, &kLabels, !paper);
+    return 1;
+}
+
+int PrintGasLogGrid(platform::Dc& dc, const logview::Device& device, PainterState& state, int rowHeight, int y,
+                    int rows, int x0)
+{
+    const std::int32_t width = device.printer.gasUnits * device.printer.unitWidth;
+    std::array<std::int32_t, 11> offset{};
+    for (int k = 2; k <= 10; ++k)
+        offset[std::size_t(k)] = DecadeLineOffset(k, width);
+    const auto pen = [&](int entry) { return PenOf(device.printPens[std::size_t(entry)]); };
+
+    const platform::Pen oldPen = dc.CurrentPen();
+    // With no row drawn the edge is still where the grid ends: five decades from x0.
+    std::int32_t x = x0 + 5 * offset[10];
+    for (int row = 0; row < rows; ++row, y += rowHeight) {
+        x = x0;
+        dc.SelectObject(pen(logview::PRINT_PEN_RATE));
+        dc.MoveTo(x, y);
+        dc.LineTo(x, y + rowHeight);
+        for (int decade = 0; decade < 5; ++decade) {
+            dc.SelectObject(pen(logview::PRINT_PEN_THIN_GRID));
+            for (int k = 2; k <= 10; ++k) {
+                x += offset[std::size_t(k)] - offset[std::size_t(k - 1)];
+                dc.MoveTo(x, y);
+                dc.LineTo(x, y + rowHeight);
+                if (k == 9)
+                    dc.SelectObject(pen(logview::PRINT_PEN_HEAVY_GRID));
+            }
+        }
+    }
+    state.printedGridRight = x;
+    dc.SelectObject(oldPen);
+    return 1;
+}
+
+}  // namespace tracks

@@ -1,0 +1,31 @@
+// The track painters as the view's neighbour painters: the window's set forwards its calls here.
+#include "logview/draw/viewpainters.h"
+#include "tracks/draw/gascurves.h"
+#include "tracks/draw/gasheads.h"
+
+namespace logview {
+
+void ViewPainters::DrawGasCurves(const PaintTarget& t, Records records, std::size_t index, int y, int rowCounter,
+                                 bool percent, bool previous)
+{
+    tracks::PainterState& state = TrackState();
+    state.rowCounter = rowCounter;
+    tracks::DrawGasCurves(t.dc, t.geometry, t.device, TrackSettingsNow(), state, records, index, y, percent, previous);
+}
+
+int ViewPainters::DrawGasScaleHeader(const PaintTarget& t, const wellfile::RECORD& rec, int y, int rowHeight, int flag)
+{
+    return tracks::DrawGasScaleHeader(t.dc, t.geometry, t.device, TrackSettingsNow(), rec, y, rowHeight, flag);
+}
+
+void ViewPainters::DrawTrackScaleHeader(const PaintTarget& t, int y, int rowHeight, int flag)
+{
+    tracks::DrawTrackScaleHeader(t.dc, t.geometry, t.device, TrackSettingsNow(), y, rowHeight, flag != 0);
+}
+
+void ViewPainters::DrawTrackScaleHeader2(const PaintTarget& t, int y, int rowHeight)
+{
+    tracks::DrawTrackScaleHeader2(t.dc, t.geometry, t.device, y, rowHeight);
+}
+
+}  // namespace logview

@@ -1,0 +1,29 @@
+#include "tracks/tracksettingsof.h"
+
+#include "app/logstate.h"
+
+namespace tracks {
+
+TrackSettings TrackSettingsOf(const app::LogState& s)
+{
+    const wellfile::WellConfig& cfg = s.well.config;
+    TrackSettings t;
+    t.logGasScale = cfg.logGasScale != 0;
+    t.linearGasScale = cfg.linearGasScale != 0;
+    t.gasPercent = cfg.gasPercentMode != 0;
+    t.drawPpmScale = cfg.drawPpmScale != 0;
+    t.combineIc4Nc4 = cfg.combineIc4Nc4 != 0;
+    t.hotwire = s.options.hotwire;
+    t.gasPointToPoint = cfg.gasLineStyle == 1;
+    for (std::size_t i = 0; i < t.gasStrokes.size(); ++i)
+        t.gasStrokes[i] = s.layout.pens.table.entry[i].width;
+
+    t.gammaScale = cfg.curveSetting;
+    t.co2Scale = cfg.co2ScaleCode;
+    t.reverseCo2 = cfg.reverseCo2 != 0;
+
+    t.interpretedLith = cfg.plotInterpretedLith != 0;
+    return t;
+}
+
+}  // namespace tracks
