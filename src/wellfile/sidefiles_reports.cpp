@@ -170,6 +170,18 @@ int LoadShow(SHOWREPORT& record, const WellPlace& place, const QString& name)
     return LoadLastRecord(record, LocalPath(place, name, ".sho"));
 }
 
+std::optional<LoadedRecords<DSTREPORT>> LoadDsts(const WellPlace& place)
+{
+    const std::optional<QByteArray> bytes = ReadAll(LocalPath(place, place.wellName, ".dst"));
+    if (!bytes)
+        return std::nullopt;
+    LoadedRecords<DSTREPORT> out;
+    out.size = bytes->size();
+    if (!bytes->isEmpty())
+        out.records = Records<DSTREPORT>(*bytes, true, 1);
+    return out;
+}
+
 bool IsOldReportFile(const QByteArray& bytes)
 {
     const qsizetype length = bytes.size();

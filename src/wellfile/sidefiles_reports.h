@@ -30,6 +30,11 @@ int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QStr
 int LoadDst(reports::DSTREPORT& record, const WellPlace& place, const QString& name);
 int LoadShow(reports::SHOWREPORT& record, const WellPlace& place, const QString& name);
 
+// Every drill-stem test of the well (local folder + well + ".dst"), followed by one zeroed record whose
+// empty from-depth ends the list; a torn last record is kept, zero-padded. size = the file length.
+// nullopt when the file is missing; no records when it is empty.
+std::optional<LoadedRecords<reports::DSTREPORT>> LoadDsts(const WellPlace& place);
+
 using ConvertReportsFn =
     std::function<std::optional<std::vector<reports::REPORTEX>>(const QString&, std::span<const reports::REPORT>)>;
 using ConvertShowsFn = std::function<bool(const QString&, const QByteArray&, int)>;

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 using namespace wellfile;
@@ -233,6 +234,32 @@ TEST(ReportFile, LastRecordAndOldRecordLoaders)
     EXPECT_EQ(old->size, 2 * 1264);
     ASSERT_EQ(old->records.size(), 3u);
     EXPECT_EQ(+old->records[1].depth, 2001);
+}
+
+TEST(DstFile, AllTestsEndWithAZeroedRecord)
+{
+    const WellPlace place = Place();
+    EXPECT_FALSE(LoadDsts(place));
+
+    std::vector<reports::DSTREPORT> tests(3);
+    for (int i = 0; i < 3; ++i)
+        std::snprintf(tests[std::size_t(i)].fromDepth, sizeof tests[0].fromDepth, "%d", 1000 + 100 * i);
+    QByteArray bytes = BytesOf(tests);
+    bytes.append(QByteArray(10, 'x'));  // a torn last record is kept
+    WriteBytes(place.currentFolder + "Well1.dst", bytes);
+    auto all = LoadDsts(place);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size, 3 * 1688 + 10);
+    ASSERT_EQ(all->records.size(), 5u);
+    EXPECT_STREQ(all->records[2].fromDepth, "1200");
+    EXPECT_EQ(reinterpret_cast<const char*>(&all->records[3])[0], 'x');
+    EXPECT_EQ(all->records[4].fromDepth[0], 0);
+
+    WriteBytes(place.currentFolder + "Well1.dst", QByteArray());
+    all = LoadDsts(place);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size, 0);
+    EXPECT_TRUE(all->records.empty());
 }
 
 TEST(ShowFile, OldFilesConvertPartialRecordsAreKeptAndFailedSavesAreReported)
