@@ -1,0 +1,43 @@
+#pragma once
+// A printout, in place of the class library's TPrintout: what a print job draws, page by page, on the
+// printer's device. The print loop (platform/ui/printloop.h) drives it.
+#include "platform/draw/dc.h"
+#include "platform/gdi.h"
+
+#include <QString>
+
+namespace platform {
+
+class Printout {
+public:
+    explicit Printout(QString title) : title_(std::move(title)) {}
+    virtual ~Printout() = default;
+    Printout(const Printout&) = delete;
+    Printout& operator=(const Printout&) = delete;
+
+    const QString& Title() const { return title_; }
+
+    // Before the job opens, with the printable page in device pixels.
+    virtual void BeginPrinting(int /*cx*/, int /*cy*/) {}
+    // The file a printer that writes files is to write; empty: the printer's own choice.
+    virtual QString OutputFile() const { return {}; }
+    virtual bool HasPage(int page) = 0;
+    // Draws page `page` (from 1) on `dc` within `rect`. Pages are drawn whole: `flags` is always 0.
+    virtual void PrintPage(Dc& dc, int page, const RECT& rect, unsigned flags) = 0;
+    // After the last page, also when the job could not be opened or was cancelled.
+    virtual void EndPrinting() {}
+
+    // The user's Cancel in the abort dialog: no further page is started.
+    bool Cancelled() const { return cancelled_; }
+    void Cancel() { cancelled_ = true; }
+
+    // Banding is accepted and ignored.
+    bool banding = false;
+    bool forceAllBands = false;
+
+private:
+    QString title_;
+    bool cancelled_ = false;
+};
+
+}  // namespace platform
