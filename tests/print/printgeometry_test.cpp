@@ -13,46 +13,18 @@ namespace {
 constexpr int kCx = 4500, kCy = 3300, kRow = 24;
 constexpr int kFirst = 1000, kLast = 2600;
 
-// Pages of a log run asked for `start`-`end`, worked out as the printout does.
-int Pages(int start, int end, int scaleKind, bool fullHeader, int dstCount = 0, bool dataAsText = false)
-{
-    const float page = PageLength(kCy, kRow);
-    const int units = UnitsPerLength(scaleKind, dataAsText);
-    const DepthRange r = PrintedRange({start, PrintEndDepth(end, start, kLast)}, kFirst, kLast, scaleKind);
-    return PageCount(LogLength(r, units, fullHeader, 0, DstPages(dstCount)), page, false);
-}
-
 }  // namespace
 
-TEST(PrintGeometry, PageSizeAndRowsPerPage)
+TEST(PrintGeometry, PageLengthFallsBackForAnEmptyPage)
 {
-    EXPECT_FLOAT_EQ(PageLength(kCy, kRow), 13.75f);
-    EXPECT_FLOAT_EQ(PageLength(kCx, kRow), 18.75f);
     EXPECT_FLOAT_EQ(PageLength(0, kRow), 11.0f);
     EXPECT_FLOAT_EQ(PageLength(-5, kRow), 11.0f);
-    // The 2.5-inch run halves the row height but measures the page with twice it: the same length.
-    EXPECT_FLOAT_EQ(PageLength(kCy, kRow / 2 * 2), 13.75f);
-
-    const float page = PageLength(kCy, kRow);
-    EXPECT_EQ(RowsPerPage(UnitsPerLength(1, false), page, 1), 136);
-    EXPECT_EQ(RowsPerPage(UnitsPerLength(3, false), page, 3), 137);
-    EXPECT_EQ(RowsPerPage(UnitsPerLength(1, true), page, 1), 164);
 }
 
-TEST(PrintGeometry, PageCountsOfLogRuns)
+TEST(PrintGeometry, PageCountRoundsUpOnlyPastAWholePage)
 {
-    EXPECT_EQ(Pages(1000, 2000, 1, true), 8);
-    EXPECT_EQ(Pages(1000, 2000, 1, true, 3), 10);
-    EXPECT_EQ(Pages(1000, 2000, 1, true, 0, true), 7);
-    EXPECT_EQ(Pages(1000, 2100, 1, false), 8);
-    EXPECT_EQ(Pages(1000, 2100, 1, true), 9);
-    EXPECT_EQ(Pages(1003, 1997, 3, true), 3);
-    EXPECT_EQ(Pages(1003, 1997, 3, false), 2);
-
-    // A log exactly a whole number of page lengths long takes no extra page.
     EXPECT_EQ(PageCount(110.0f, 13.75f, false), 8);
     EXPECT_EQ(PageCount(110.01f, 13.75f, false), 9);
-    // A tiny range still prints a page; a failed run none.
     EXPECT_EQ(PageCount(0.0f, 13.75f, false), 1);
     EXPECT_EQ(PageCount(50.0f, 13.75f, true), 0);
 }

@@ -63,6 +63,15 @@ TEST(PrintRun, LogRunOnTheTestPage)
     EXPECT_EQ(k3.rowsPerPage, 137);
     EXPECT_EQ(k3.pages, 3);
     EXPECT_EQ(k3.pdfName, "/data/sendfile/W1@1990-1inch.pdf");
+    tenFoot.fullHeader = false;
+    EXPECT_EQ(PlanPrintRun(tenFoot).pages, 2);
+
+    // 1000-2100 fills 8 pages less the two units below the first depth: no ninth page without the header.
+    PrintRunInput longer = LogRun(calls);
+    longer.range = {1000, 2100};
+    EXPECT_EQ(PlanPrintRun(longer).pages, 9);
+    longer.fullHeader = false;
+    EXPECT_EQ(PlanPrintRun(longer).pages, 8);
 
     PrintRunInput text = LogRun(calls);
     text.dataAsText = true;
