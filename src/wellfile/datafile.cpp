@@ -155,6 +155,32 @@ int SaveRecords(OpenWell& well, std::span<const RECORD> buffer, const QString& p
     return count;
 }
 
+bool WriteRecordAt(const QString& path, std::int64_t index, const void* bytes, int size)
+{
+    if (index < 0 || size <= 0)
+        return false;
+    SetNormalAttributes(path);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return false;
+    const qint64 oldSize = f.size();
+    const qint64 pos = index * size;
+    if (pos > oldSize / size * size)
+        return false;
+    if (f.seek(pos) && f.write(static_cast<const char*>(bytes), size) == size)
+        return true;
+    // Never leave part of a record behind the whole ones.
+    if (f.size() > std::max(oldSize, pos))
+        f.resize(std::max(oldSize, pos));
+    return false;
+}
+
+bool WriteRecordAtDepth(const OpenWell& well, const RECORD& record, const QString& path)
+{
+    const std::int64_t index = IndexSpan(well.fileTopDepth, record.depth, Step(well));
+    return WriteRecordAt(path, index, &record, kRecordSize);
+}
+
 int ReadRecords(OpenWell& well, std::span<RECORD> buffer, const QString& path, int index, int count,
                 bool offsetRange)
 {

@@ -31,14 +31,14 @@ WellConfig DefaultWellConfig(const ConfigDefaults& window)
     c.setting16 = 1;
     c.maxGasEntries = 8;
     c.hotwire = 1;
-    c.setting70 = 10;
+    c.lagAlarmInterval = 10;
     c.topsLine = 1;
-    c.antiBounceDelay = 4;
+    c.minSecondsPerUnit = 4;
     c.tenFootRatesFromFive = 1;
     c.curveSetting = 4;
     c.logBodySetting = 1;
     platform::SetFieldText(c.backupDrive, "C:\\");
-    c.setting3655 = 2;
+    c.switchPolarity = 2;
     c.gasInstrumentType = -1;
     c.linesAndScalesSet = 1;
     c.sendTopsFile = 1;

@@ -61,11 +61,11 @@ struct WellConfig {
     std::uint8_t drillingAtExit;      // 61: always 0 for a scratch ('~') well
     std::uint8_t gap62[4];
     std::int32_t drillingSetting;     // 66
-    std::int32_t setting70;           // 70
+    std::int32_t lagAlarmInterval;    // 70: depth units between lag alarm sounds
     std::uint8_t gap74[4];
     std::int32_t topsLine;            // 78
     std::int32_t offsetRopShown;      // 82
-    std::int32_t antiBounceDelay;     // 86: 2 to 300
+    std::int32_t minSecondsPerUnit;   // 86: 0 to 99, else 4
     char transferScript[30];          // 90
     ElogOffsetEntry elogOffsets[6];   // 120
     OffsetWellEntry offsetWells[6];   // 1734
@@ -81,7 +81,7 @@ struct WellConfig {
     std::int32_t logBodySetting;      // 3390
     std::uint8_t gap3394[251];
     char backupDrive[10];             // 3645: a root such as "C:\"
-    std::int32_t setting3655;         // 3655
+    std::int32_t switchPolarity;      // 3655: how the on/off-bottom switch reads
     std::int32_t markLagDepth;        // 3659
     std::int32_t witsComPort;         // 3663
     std::int32_t witsLinkOn;          // 3667
@@ -106,7 +106,7 @@ struct WellConfig {
     std::uint8_t logDrawingSetting;   // 3970
     std::uint8_t gap3971[5];
     std::uint8_t linesAndScalesSet;   // 3976
-    std::uint8_t useWitsGas;          // 3977
+    std::uint8_t witsDepthCompanion;  // 3977: companion flag of depth from WITS
     std::int32_t linearGasScale;      // 3978
     std::int32_t co2ScaleCode;        // 3982: 1 to 5
     char chartFolder[256];            // 3986
@@ -168,7 +168,7 @@ struct WellConfig {
     std::uint8_t gap4780;
     float elogLithThresholds[55];     // 4781
     std::uint8_t gap5001;
-    std::int32_t pumpsOnSwitch;       // 5002
+    std::int32_t lagByStrokesFromWits;  // 5002: lag by pump strokes from WITS
     std::uint8_t plotInterpretedLith;  // 5006
     std::uint8_t rest[261];
 };
@@ -189,10 +189,10 @@ static_assert(offsetof(WellConfig, gasPercentMode) == 56);
 static_assert(offsetof(WellConfig, hotwire) == 60);
 static_assert(offsetof(WellConfig, drillingAtExit) == 61);
 static_assert(offsetof(WellConfig, drillingSetting) == 66);
-static_assert(offsetof(WellConfig, setting70) == 70);
+static_assert(offsetof(WellConfig, lagAlarmInterval) == 70);
 static_assert(offsetof(WellConfig, topsLine) == 78);
 static_assert(offsetof(WellConfig, offsetRopShown) == 82);
-static_assert(offsetof(WellConfig, antiBounceDelay) == 86);
+static_assert(offsetof(WellConfig, minSecondsPerUnit) == 86);
 static_assert(offsetof(WellConfig, transferScript) == 90);
 static_assert(offsetof(WellConfig, elogOffsets) == 120);
 static_assert(offsetof(WellConfig, elogOffsets) + offsetof(ElogOffsetEntry, depthOffset) == 124);
@@ -208,7 +208,7 @@ static_assert(offsetof(WellConfig, curveSetting) == 3382);
 static_assert(offsetof(WellConfig, gasMonitorOn) == 3386);
 static_assert(offsetof(WellConfig, logBodySetting) == 3390);
 static_assert(offsetof(WellConfig, backupDrive) == 3645);
-static_assert(offsetof(WellConfig, setting3655) == 3655);
+static_assert(offsetof(WellConfig, switchPolarity) == 3655);
 static_assert(offsetof(WellConfig, markLagDepth) == 3659);
 static_assert(offsetof(WellConfig, witsComPort) == 3663);
 static_assert(offsetof(WellConfig, witsLinkOn) == 3667);
@@ -227,7 +227,7 @@ static_assert(offsetof(WellConfig, witsUpdate) == 3963);
 static_assert(offsetof(WellConfig, combineIc4Nc4) == 3964);
 static_assert(offsetof(WellConfig, logDrawingSetting) == 3970);
 static_assert(offsetof(WellConfig, linesAndScalesSet) == 3976);
-static_assert(offsetof(WellConfig, useWitsGas) == 3977);
+static_assert(offsetof(WellConfig, witsDepthCompanion) == 3977);
 static_assert(offsetof(WellConfig, linearGasScale) == 3978);
 static_assert(offsetof(WellConfig, co2ScaleCode) == 3982);
 static_assert(offsetof(WellConfig, chartFolder) == 3986);
@@ -270,7 +270,7 @@ static_assert(offsetof(WellConfig, lithLegend) == 4770);
 static_assert(offsetof(WellConfig, setting4776) == 4776);
 static_assert(offsetof(WellConfig, setting4779) == 4779);
 static_assert(offsetof(WellConfig, elogLithThresholds) == 4781);
-static_assert(offsetof(WellConfig, pumpsOnSwitch) == 5002);
+static_assert(offsetof(WellConfig, lagByStrokesFromWits) == 5002);
 static_assert(offsetof(WellConfig, plotInterpretedLith) == 5006);
 
 // The window values that the default record takes over.

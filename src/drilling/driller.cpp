@@ -1,0 +1,181 @@
+#include "drilling/driller.h"
+
+#include "drilling/logalarm.h"
+#include "drilling/logtime.h"
+#include "platform/services.h"
+#include "wellfile/datafile.h"
+
+#include <cstring>
+
+namespace drilling {
+
+namespace {
+
+bool IsWellScratch(const QString& wellName) { return wellName.startsWith(u'~'); }
+
+}  // namespace
+
+Driller::Driller(DrillingWindow& window, wits::WitsAlarmHost alarmHost)
+    : witsAlarms(std::make_unique<wits::WitsAlarms>(std::move(alarmHost))), window_(window)
+{
+    startDepth = Well().fileBottomDepth;
+}
+
+Driller::~Driller() = default;
+
+void Driller::RefreshWindow()
+{
+    if (window_.refresh)
+        window_.refresh(window_);
+}
+
+wellfile::OpenWell& Driller::Well() { return *window_.well; }
+
+DrillingLinks& Driller::Links()
+{
+    static DrillingLinks notBuilt;
+    return window_.links ? *window_.links : notBuilt;
+}
+
+StatusCanvas& Driller::Canvas() { return window_.canvas ? *window_.canvas : NullCanvas(); }
+
+int Driller::Start(const wellfile::WellConfig& config)
+{
+    RefreshWindow();
+    wellfile::OpenWell& well = Well();
+    if (!alarms)
+        alarms = std::make_unique<LogAlarm>(well.dataFolder);
+    alarms->Load(alarms->settings);
+    time = std::make_unique<LogTime>(*this, well.lagTime);
+
+    wellfile::WellPlace place{well.dataFolder, well.currentFolder, well.dataFolder, well.wellName, true, false};
+    if (!wellfile::LoadLag(lag, place))
+        lag = config.lagSettings;
+    lag.allPumps = 0;
+
+    LoadLastRecord();
+    CarryRecordCodes();
+    stepIndex = 0;
+
+    optionWord = config.drillingSetting3370;
+    lagMarks = config.markLagDepth != 0;
+    depthFromWits = config.useWitsDepth != 0;
+    depthFromWitsCompanion = config.witsDepthCompanion != 0;
+    if (window_.gasInstrumentType == 10 || window_.gasInstrumentType == 11)
+        depthFromWits = depthFromWitsCompanion = 1;
+    waitingForWitsDepth = depthFromWits;
+    lagByStrokesFromWits = config.lagByStrokesFromWits != 0;
+    noSlideMarking = config.disableAutoSlide;
+
+    switchPolarity = window_.profile == 21 || window_.profile == 86 ? 2 : config.switchPolarity;
+    minSecondsPerUnit = config.minSecondsPerUnit >= 0 && config.minSecondsPerUnit <= 99 ? config.minSecondsPerUnit : 4;
+    firstStep = 1;
+    lagAlarmInterval = config.lagAlarmInterval > 0 ? std::int32_t(config.lagAlarmInterval) : 0;
+    lagAlarmOn = lagAlarmInterval != 0;
+
+    LoadLagRecords(0);
+
+    statusBox = !(depthFromWits && !config.witsDepthOption);
+    if (statusBox)
+        Links().ShowStatus(time->offBottom != 0, time->circulating != 0, switchPolarity);
+    Links().GiveFocusBack();
+    return 1;
+}
+
+void Driller::MarkStep(StepSource from)
+{
+    stepPending = 1;
+    source = from;
+    if (from == StepSource::Keyboard)
+        keyboardStep = 1;
+    if (from == StepSource::Polled)
+        halfStepToggle = 0;
+}
+
+void Driller::MarkHalfStep()
+{
+    halfStepPending = 1;
+    halfStepToggle = 1;
+}
+
+void Driller::LoadLastRecord()
+{
+    wellfile::OpenWell& well = Well();
+    const std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(well, well.dataFileName);
+    if (!last)
+        return;
+    recordWindow[0] = *last;
+    interfaceSteps = last->interfaceSteps;
+    if (time)
+        time->lagTime = last->lagTime;
+    for (wellfile::RECORD* r : {&previous, &working}) {
+        r->depth = well.fileBottomDepth;
+        r->rateOdd = last->rateOdd;
+        r->rateOne = last->rateOne;
+        r->rate2Ft = last->rate2Ft;
+        std::memset(reinterpret_cast<char*>(r) + 16, 0, 12);
+        std::memset(r->lith, 0, sizeof r->lith);
+        std::memcpy(r->lith, "100bl", 5);
+        std::memset(r->interpretedLith, 0, sizeof r->interpretedLith);
+        for (int g = 0; g < wellfile::TEST_COUNT; ++g) {
+            r->gas[g] = 0;
+            const float test = last->testGas[g];
+            r->testGas[g] = test > 0 ? test : 1.0f;
+        }
+        r->indexWord = -1;
+        r->temperatureScale = last->temperatureScale;
+        r->chromatographScale = last->temperatureScale;
+        r->minutesScale = last->minutesScale;
+        r->gasScale = last->gasScale;
+        r->word340 = last->word340;
+        std::memcpy(reinterpret_cast<char*>(r) + 458, reinterpret_cast<const char*>(last.get()) + 458, 32);
+    }
+}
+
+int Driller::CarryRecordCodes()
+{
+    wellfile::OpenWell& well = Well();
+    if (!wellfile::ReadFirstRecord(well.dataFileName))
+        return 1;
+    const std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(well, well.dataFileName);
+    if (!last)
+        return 1;
+    for (wellfile::RECORD* r : {&previous, &working}) {
+        r->minutesScale = last->minutesScale;
+        r->gasScale = last->gasScale;
+        r->rateScale = last->rateScale != 0 ? last->rateScale : 1;
+    }
+    return 1;
+}
+
+float Driller::SumStepTimes(const std::array<float, kStepTableSize>& table, int count, int start) const
+{
+    const wellfile::OpenWell& well = *window_.well;
+    const bool wraps = well.fileBottomDepth - well.fileTopDepth > kStepSlots;
+    float sum = 0;
+    int slot = std::clamp(start, 0, kStepSlots - 1);
+    for (int n = 0; n < count; ++n) {
+        sum += table[std::size_t(slot)];
+        if (--slot < 0) {
+            if (!wraps)
+                break;
+            slot = kStepSlots - 1;
+        }
+    }
+    return sum;
+}
+
+void Driller::ClearStepTables()
+{
+    tables = StepTables{};
+}
+
+wellfile::DrillingFigures Driller::Figures() const
+{
+    wellfile::DrillingFigures f;
+    f.rate = rate;
+    f.timeCount = time ? time->unitSeconds : 0;
+    return f;
+}
+
+}  // namespace drilling

@@ -1,0 +1,172 @@
+#pragma once
+// Drilling mode's state: the Driller exists only while drilling mode is on and turns depth steps into
+// depth records. A depth source marks a step pending; the next drilling tick's Update times it,
+// advances the bottom depth by one unit, fills the working record and custom record from the live
+// WITS values and the pump settings, writes both, draws the new line and makes the periodic copies.
+// It also keeps the per-step rings from which the lag depth is found.
+//
+// Everything runs on the GUI thread.
+#include "drilling/drillinghost.h"
+#include "layout/customdata.h"
+#include "wellfile/activitylog.h"
+#include "wellfile/lagrecord.h"
+#include "wellfile/record.h"
+#include "wellfile/wellconfig.h"
+#include "wits/witsalarms.h"
+#include "wits/witsrecord.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace drilling {
+
+class LogTime;
+class LogAlarm;
+
+constexpr int kStepSlots = 1200;      // slots of the step rings in use
+constexpr int kStepTableSize = 1210;  // floats allocated (and cleared) per ring
+
+// Where a pending step came from. Only the polled box's pulses are half units, whose seconds count
+// double; every other source is timed as measured.
+enum class StepSource : std::uint8_t { Polled, WholeUnitBox, Keyboard, Automatic, Wits };
+
+// The five parallel rings of the steps, indexed by the step index.
+struct StepTables {
+    std::array<float, kStepTableSize> minutes{};      // minutes per unit measured by the step
+    std::array<float, kStepTableSize> clock{};        // lag clock (time) or pumped volume (strokes)
+    std::array<float, kStepTableSize> volume{};       // annular volume to the step's depth (strokes)
+    std::array<float, kStepTableSize> lagTime{};      // lag time in force (time)
+    std::array<float, kStepTableSize> depth{};        // bottom depth reached; + 0.5 for a half step
+};
+
+// The values one step changes; kept apart so that a step whose record could not be written is undone
+// whole and tried again at the next tick.
+struct DrillerValues {
+    std::int32_t stepIndex = 0;  // slot the next step writes, 0..1199
+    wellfile::RECORD previous{};  // the record of the line drawn last
+    wellfile::RECORD working{};   // the record being built for the next depth unit
+    layout::CUSTDATAREC previousCustom{};
+    layout::CUSTDATAREC workingCustom{};
+    std::array<wellfile::RECORD, 5> recordWindow{};  // 0 previous line, 1 new line, for the custom tracks
+
+    std::uint8_t firstStep = 0;      // the first whole step copies its own time into the first half
+    std::uint8_t keyboardStep = 0;   // the pending step came from Ctrl+F
+    std::uint8_t rebuilding = 1;     // the rings are being rebuilt from the file
+    std::uint8_t halfStepPending = 0;
+    std::uint8_t stepPending = 0;
+    StepSource source = StepSource::WholeUnitBox;
+    std::uint8_t lagMarks = 0;           // mark the lag depth with the bottom depth every 10 units
+    std::uint8_t automaticDrilling = 0;  // a step each time the unit reaches autoMinutesPerUnit
+    std::int32_t lagTextX = 0;
+    std::int32_t customRowIndex = 0;     // bottom - first: row of the new custom record
+    std::int32_t pumpStrokePending[2] = {};
+    std::int32_t connectionMarker = 0;   // 2: off bottom without circulation for more than 10 s
+    std::int32_t connectionMarkerLimit = 0;
+    std::int32_t updatePackageInterval = 0;  // depth units between update packages; 0 none
+    std::int32_t depthUnitsToSend = 0;
+    std::int32_t startDepth = 0;             // the bottom depth when drilling mode started
+    std::int32_t minSecondsPerUnit = 4;      // a unit timed shorter is dropped while on bottom
+    std::int32_t tickCount = 0;              // drilling ticks 1..10,000
+    float keptLagTime = 0;                   // lag time at the last whole step
+    float lagClock = 0;                      // running minutes of drilling time
+    float autoMinutesPerUnit = 0;
+    StepTables tables;
+    float meanStepMinutes = 0;
+    float flow = 0;
+    std::int32_t switchPolarity = 0;   // 0, 1 or 2
+    std::int32_t rate = 0;             // units per hour
+    std::int32_t lagAlarmInterval = 10;
+    float lagDepth = 0;
+    std::uint8_t lagAlarmOn = 1;
+    std::uint8_t offBottom = 0;        // the on/off-bottom switch reads off bottom
+    std::uint8_t noSlideMarking = 1;
+    std::uint8_t lagAlarmArmed = 1;
+    float firstHalfMinutes = 0;        // the first half's minutes, carried to the whole step
+
+    // Kept for the main window while drilling.
+    float lastStepMinutes = 0;
+    std::int32_t interfaceSteps = 0;   // steps of the depth interface
+    std::int32_t drilledDepth = 0;
+    std::int32_t newUnits = 0;
+    std::uint8_t halfStepToggle = 0;   // the polled box is between the two pulses of a unit
+    std::int32_t optionWord = 0;       // well configuration int at 3370
+    std::int32_t newLineY = 0;         // y of the new line drawn last
+    std::int32_t lastFullBackupDepth = 0;
+    std::int32_t customGrowthDepth = 0;
+
+    // Set by the WITS links and the dialogs.
+    std::uint8_t waitingForWitsDepth = 0;
+    std::int32_t witsDepthWait = 0;
+    float item0142[2] = {};
+    float item0145[2] = {};
+    float gammaSlots[5] = {};
+    float gammaStep = 0.2f;
+    std::uint8_t depthFromWits = 0;          // the main window's flag: depth comes from WITS
+    std::uint8_t depthFromWitsCompanion = 0; // well configuration byte 3977
+    std::uint8_t lagByStrokesFromWits = 0;  // well configuration int at 5002
+    std::uint8_t backupSkip[2] = {};        // the dated backup copy is skipped while either is set
+};
+
+class Driller : public DrillerValues {
+public:
+    // `window` outlives the object; `alarmHost` makes its WITS alarm table.
+    Driller(DrillingWindow& window, wits::WitsAlarmHost alarmHost);
+    ~Driller();
+    Driller(const Driller&) = delete;
+    Driller& operator=(const Driller&) = delete;
+
+    // Loads the alarms, the lag settings and the last record and takes the drilling settings of
+    // `config`. Returns 1.
+    int Start(const wellfile::WellConfig& config);
+
+    // Marks a whole unit pending from `from`; a half unit of the polled box.
+    void MarkStep(StepSource from);
+    void MarkHalfStep();
+
+    // The step work of one tick with a step or a half step pending.
+    void Update();
+    // The float sum of `count` entries of `table` walking back from `start`: round to slot 1,199 past
+    // slot 0 only when the file holds more than 1,200 units.
+    float SumStepTimes(const std::array<float, kStepTableSize>& table, int count, int start) const;
+    // Seeds the working records from the data file's last record.
+    void LoadLastRecord();
+    // Copies the scale codes of the last record into both working records; 1.
+    int CarryRecordCodes();
+    // Rebuilds the rings from the records between the lag depth and the bottom (built with the lag).
+    int LoadLagRecords(int quiet);
+    // Empties the step rings (a plug back).
+    void ClearStepTables();
+
+    // The activity log's figures: rate and unit seconds.
+    wellfile::DrillingFigures Figures() const;
+
+    // Brings the window's values up to date (each drilling call starts with it).
+    void RefreshWindow();
+    DrillingWindow& Window() { return window_; }
+    wellfile::OpenWell& Well();
+    DrillingLinks& Links();
+    StatusCanvas& Canvas();
+
+    std::unique_ptr<LogTime> time;
+    std::unique_ptr<LogAlarm> alarms;
+    std::unique_ptr<wits::WitsAlarms> witsAlarms;
+    wits::WITSRECORD live{};        // kept current by the WITS link
+    wellfile::LagRecord lag{};      // the lag settings
+    bool statusBox = false;         // the status box is shown
+
+private:
+    void StepDepth();
+    bool AppendRecord();
+    void AppendCustomRecord(const layout::CUSTDATAREC& record);
+    void FillCustomFromWits();
+    void GrowCustomRows();
+    void DrawNewLine();
+    void PeriodicWork();
+
+    DrillingWindow& window_;
+    bool writeFailing_ = false;  // the data file could not be written: said once per spell
+    bool customFailing_ = false;
+};
+
+}  // namespace drilling

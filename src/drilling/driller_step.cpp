@@ -1,0 +1,362 @@
+// The depth step: Update times the pending step, writes the new records and then does the work that
+// follows a new depth (drawing, copies, packages, backups, the depth alarm).
+#include "drilling/driller.h"
+
+#include "drilling/logalarm.h"
+#include "drilling/logtime.h"
+#include "layout/customdata.h"
+#include "platform/services.h"
+#include "wellfile/datafile.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace drilling {
+
+namespace {
+
+template <typename T>
+void PutAt(layout::CUSTDATAREC& r, int offset, T value)
+{
+    std::memcpy(reinterpret_cast<char*>(&r) + offset, &value, sizeof value);
+}
+
+void CopyBytes(layout::CUSTDATAREC& r, int offset, const void* from)
+{
+    std::memcpy(reinterpret_cast<char*>(&r) + offset, from, 4);
+}
+
+}  // namespace
+
+void Driller::Update()
+{
+    RefreshWindow();
+    if (!time)
+        return;
+    wellfile::OpenWell& well = Well();
+    LogTime& t = *time;
+    if (t.unitSeconds < 1)
+        t.unitSeconds = 1;
+    if (well.fileBottomDepth == well.fileTopDepth + 20 && t.unitSeconds > 600)
+        t.unitSeconds = 60;
+    // A bounce of the switch: a pulse sooner than the shortest unit is dropped while drilling.
+    if (well.wellName.startsWith(u'~') || (t.unitSeconds < minSecondsPerUnit && !t.offBottom)) {
+        stepPending = 0;
+        halfStepPending = 0;
+        return;
+    }
+
+    // Everything a step changes is kept, so that a step whose record cannot be written is undone and
+    // tried again at the next tick: the file never misses a depth the program counts as drilled.
+    const DrillerValues saved = *this;
+    const LogTimeValues savedTime = t;
+    const std::int32_t savedBottom = well.fileBottomDepth;
+    const AlarmSettings savedAlarm = alarms ? alarms->settings : AlarmSettings{};
+    const auto savedFlags = alarms ? alarms->flags : std::array<std::int32_t, kAlarmFlagCount>{};
+
+    const bool whole = stepPending != 0;
+    StepDepth();
+    if (window_.startingUp)
+        return;
+    stepIndex = (stepIndex + 1) % kStepSlots;
+    if (!whole)
+        return;
+
+    if (!(window_.profile == 17 && keptLagTime != 0 && t.strokes))
+        keptLagTime = t.lagTime;
+
+    previous.slide = working.slide = 0;
+    if ((keyboardStep || source == StepSource::Automatic) && window_.witsLinkOn)
+        Links().ClearWitsNewData();
+    keyboardStep = 0;
+    if (window_.witsLinkOn && window_.witsNewData) {
+        if (live.rpm < 5 && !noSlideMarking)
+            previous.slide = working.slide = 1;
+        Links().ClearWitsNewData();
+    }
+
+    const std::int32_t bottom = well.fileBottomDepth;
+    customRowIndex = bottom - well.fileTopDepth;
+    workingCustom.depth = float(bottom);
+    if (window_.witsLinkOn)
+        FillCustomFromWits();
+    recordWindow[1] = working;
+
+    if (!AppendRecord()) {
+        static_cast<DrillerValues&>(*this) = saved;
+        static_cast<LogTimeValues&>(t) = savedTime;
+        well.fileBottomDepth = savedBottom;
+        if (alarms) {
+            alarms->settings = savedAlarm;
+            alarms->flags = savedFlags;
+        }
+        if (!writeFailing_)
+            platform::MessageBox(QStringLiteral("Unable to open file"), QStringLiteral("File Error"));
+        writeFailing_ = true;
+        return;
+    }
+    writeFailing_ = false;
+    if (window_.witsLinkOn)
+        live.casingPressure = 0;  // taken by this step
+    if (window_.customDataInUse) {
+        GrowCustomRows();
+        if (window_.customRows && customRowIndex >= 0 && std::size_t(customRowIndex) < window_.customRows->size())
+            (*window_.customRows)[std::size_t(customRowIndex)] = workingCustom;
+        AppendCustomRecord(workingCustom);
+    }
+
+    DrawNewLine();
+    PeriodicWork();
+    if (statusBox)
+        Links().ShowStatus(t.offBottom != 0, t.circulating != 0, switchPolarity);
+    if (alarms)
+        alarms->flags[kAlarmDepth] = bottom == alarms->settings.alarmDepth ? 1 : 0;
+}
+
+void Driller::StepDepth()
+{
+    if (window_.startingUp) {
+        stepPending = 0;
+        halfStepPending = 0;
+        return;
+    }
+    wellfile::OpenWell& well = Well();
+    LogTime& t = *time;
+    if (!keyboardStep && source != StepSource::Automatic)
+        ++interfaceSteps;
+    if (t.offBottom)
+        t.GoOnBottom();
+
+    // The polled box pulses every half unit: its seconds count double to give minutes per unit. Every
+    // other source measures the whole unit.
+    const bool halfUnits = halfStepPending || source == StepSource::Polled;
+    const float minutes = float(t.unitSeconds) * (halfUnits ? 2.0f : 1.0f) / 60.0f;
+    const auto slot = std::size_t(stepIndex);
+    tables.minutes[slot] = minutes;
+    lastStepMinutes = minutes;
+
+    // The lag clock runs in real drilling minutes, whatever the source.
+    lagClock += float(t.unitSeconds) / 60.0f;
+    if (!t.strokes) {
+        lagClock += float(t.lagCorrectionSeconds) / 60.0f;
+        tables.clock[slot] = lagClock;
+        tables.lagTime[slot] = t.lagTime;
+    }
+
+    if (halfStepPending) {
+        firstHalfMinutes = minutes;
+        working.torqueAvg[0] = live.torque;
+        working.torqueMax[0] = live.item0119;
+        working.pumpPressureAvg[0] = live.pumpPressure;
+        working.weightOnBit[0] = float(live.wob);
+        PutAt(workingCustom, 4, float(live.pumpPressure));
+        PutAt(workingCustom, 24, live.torque);
+        PutAt(workingCustom, 36, live.item0119);
+        Links().ShowDepthStatus();
+        halfStepPending = 0;
+        tables.depth[slot] = float(well.fileBottomDepth);
+        t.RestartUnitClock();
+    }
+    if (stepPending) {
+        const std::int32_t bottom = ++well.fileBottomDepth;
+        t.lagTime += t.lagTime / float(bottom);
+        drilledDepth = bottom;
+        Links().ShowDepthStatus();
+        ++newUnits;
+        working.depth = bottom;
+        tables.depth[slot] = float(bottom);
+        if (firstStep) {
+            firstHalfMinutes = minutes;
+            firstStep = 0;
+        }
+        working.rateOne = minutes;
+        working.rateOdd = firstHalfMinutes;
+        working.rate2Ft = (working.rateOdd + working.rateOne) * 0.5f;
+        firstHalfMinutes = 0;
+        meanStepMinutes = 0.1f * SumStepTimes(tables.minutes, 10, stepIndex);
+        t.RestartUnitClock();
+        if (meanStepMinutes > 0)
+            rate = int(60.0f / meanStepMinutes);
+    }
+    if (halfStepToggle)
+        tables.depth[slot] += 0.5f;
+    working.lagTime = t.lagTime;
+
+    if (alarms) {
+        AlarmSettings& a = alarms->settings;
+        if (a.breakMinutes > 0 && a.breakCount > 0) {
+            if (minutes >= a.breakMinutes) {
+                a.breakRun = 0;
+                alarms->flags[kAlarmDrillingBreak] = 0;
+            } else {
+                ++a.breakRun;
+            }
+            alarms->flags[kAlarmDrillingBreak] = a.breakRun >= a.breakCount ? 1 : 0;
+        }
+    }
+}
+
+void Driller::FillCustomFromWits()
+{
+    layout::CUSTDATAREC& c = workingCustom;
+    PutAt(c, 4, float(live.pumpPressure));
+    CopyBytes(c, 8, reinterpret_cast<const char*>(&live) + 50);
+    PutAt(c, 26, live.torque);
+    working.torqueAvg[1] = live.torque;
+    c.las28 = float(live.wob);
+    working.weightOnBit[1] = float(live.wob);
+    float rpm = float(live.rpm);
+    if (lag.motorRevsPerGallon > 0)
+        rpm += Links().ComputePumpOutput(lag, live);
+    c.rpm = rpm;
+    PutAt(c, 38, live.item0119);
+    working.torqueMax[1] = live.item0119;
+    CopyBytes(c, 52, reinterpret_cast<const char*>(&lag) + 24);
+    PutAt(c, 56, lag.motorRevsPerGallon);
+    c.casingPressure = live.casingPressure;
+    c.flow = float(live.flow);
+    c.totalMud = live.pitVolume;
+    c.gainLoss = live.gainLoss;
+    c.downholePressure = float(live.downholePressure);
+    c.downholeTemperature = float(live.downholeTemperature);
+    c.las202 = live.item0130;
+
+    // The pump block: the pumps counted are those on the hole (or all with the pumps-on byte) that
+    // run. Outputs are fractions of a barrel: they are summed as floats, and the mean stays a float.
+    const std::uint16_t spm[3] = {live.spm1, live.spm2, live.spm3};
+    const float output[3] = {lag.pump1Output, lag.pump2Output, lag.pump3Output};
+    float spmSum = 0;
+    float outputSum = 0;
+    int counted = 0;
+    for (int p = 0; p < 3; ++p) {
+        if ((lag.pumpOnHole[p] == 0 && !lag.allPumps) || spm[p] == 0)
+            continue;
+        spmSum += float(spm[p]);
+        lag.spmSum = lag.spmSum + float(spm[p]);
+        outputSum += output[p] * lag.pumpEfficiency[p];
+        ++counted;
+    }
+    c.spm = spmSum;
+    PutAt(c, 182, counted ? outputSum / float(counted) : 0.0f);
+
+    float pressure = 0;
+    std::memcpy(&pressure, reinterpret_cast<const char*>(&c) + 4, 4);
+    working.pumpPressureAvg[1] = std::uint16_t(pressure);
+}
+
+void Driller::GrowCustomRows()
+{
+    std::vector<layout::CUSTDATAREC>* rows = window_.customRows;
+    if (!rows || customRowIndex < 0)
+        return;
+    // Grown whenever the new row would not fit, whatever feeds the custom data.
+    if (std::size_t(customRowIndex) >= rows->size()) {
+        rows->resize(std::size_t(customRowIndex) + 510);
+        customGrowthDepth = Well().fileBottomDepth;
+    }
+}
+
+bool Driller::AppendRecord()
+{
+    stepPending = 0;
+    wellfile::OpenWell& well = Well();
+    if (working.depth >= well.fileTopDepth) {
+        if (!(working.rateOne > 0))
+            working.rateOne = 0.1f;
+        if (working.rateOdd <= 0.1f)
+            working.rateOdd = working.rateOne <= 0.1f ? 0.1f : working.rateOne;
+    }
+    if (!wellfile::WriteRecordAtDepth(well, working, well.dataFileName))
+        return false;
+    const std::int32_t bottom = well.fileBottomDepth;
+    if (window_.bottomToFirstRecord && bottom % 10 == 0) {
+        if (std::unique_ptr<wellfile::RECORD> first = wellfile::ReadFirstRecord(well.dataFileName)) {
+            first->bottomDepth = bottom;
+            wellfile::WriteFirstRecord(*first, well.dataFileName);
+        }
+    }
+    return true;
+}
+
+void Driller::AppendCustomRecord(const layout::CUSTDATAREC& record)
+{
+    wellfile::OpenWell& well = Well();
+    const std::int32_t depth = std::int32_t(record.depth);
+    if (well.customDataFileName.isEmpty() || !QFileInfo::exists(well.customDataFileName)) {
+        if (well.customDataFileName.isEmpty())
+            well.customDataFileName = well.currentFolder + well.wellName + QStringLiteral(".svx");
+        layout::FitFile noFit;
+        layout::CreateCustomDataFile(well, window_.fit ? *window_.fit : noFit, well.fileTopDepth, depth);
+    }
+    const std::int32_t step = well.depthStep > 0 ? well.depthStep : 1;
+    const std::int64_t index = (std::int64_t(depth) - well.fileTopDepth) / step;
+    // A file one short (a stop between the two writes) is filled up to the new record first.
+    if (QFileInfo(well.customDataFileName).size() / layout::kCustomRecordSize < index)
+        layout::ExtendCustomDataFile(well, depth - 1);
+    if (wellfile::WriteRecordAt(well.customDataFileName, index, &record, layout::kCustomRecordSize)) {
+        customFailing_ = false;
+        if (well.customBottomDepth < depth)
+            well.customBottomDepth = depth;
+        return;
+    }
+    if (!customFailing_)
+        platform::MessageBox(QStringLiteral("Save Extended Data Failed"), QString());
+    customFailing_ = true;
+}
+
+void Driller::DrawNewLine()
+{
+    wellfile::OpenWell& well = Well();
+    const DrillingWindow& w = window_;
+    const std::int32_t bottom = well.fileBottomDepth;
+    newLineY = (bottom - 1 - well.viewTopDepth) * w.rowHeight + w.topMargin;
+    const bool normal = !w.busy && !w.printing && w.viewScale < 3;
+    if (!normal)
+        return;
+    if (w.bottomInView && newLineY >= w.logBottomY) {
+        well.viewTopDepth = bottom - well.viewDepthSpan;
+        if (w.invalidate)
+            w.invalidate();
+        return;
+    }
+    Links().DrawNewLine(recordWindow[0], recordWindow[1], newLineY, bottom % 10 == 0);
+    recordWindow[0] = recordWindow[1];
+    if (working.slide)
+        Canvas().Fill(w.firstColumnX + 3, newLineY, w.firstColumnX + 9, newLineY + w.rowHeight, w.slideColour);
+    if (lagMarks && bottom % 10 == 0) {
+        const int y = newLineY - int(float(bottom - lagDepth) * float(w.rowHeight));
+        Canvas().Text(w.secondColumnX + 2, y, QString::asprintf("< %-2d", bottom), TextAlign::TopLeft, FontRole::Log, kRed);
+    }
+    previous = working;
+}
+
+void Driller::PeriodicWork()
+{
+    const wellfile::OpenWell& well = Well();
+    const DrillingWindow& w = window_;
+    const std::int32_t bottom = well.fileBottomDepth;
+    if (w.copyOut && w.copyOutInterval > 1 && bottom % w.copyOutInterval == 0) {
+        Links().CopyWellFileOut(QStringLiteral(".svm"));
+        if (w.witsLinkOn && w.witsCustomCopy)
+            Links().CopyWellFileOut(QStringLiteral(".svx"));
+    }
+    if (w.updatePackage && updatePackageInterval > 0 && bottom % updatePackageInterval == 0) {
+        Links().BuildUpdatePackage();
+        if (w.customLas)
+            Links().ExportCustomLas(well.fileTopDepth, bottom);
+    }
+    if (bottom % 100 == 0 && !halfStepToggle && lastFullBackupDepth < bottom) {
+        if (Links().BackupData())
+            lastFullBackupDepth = bottom;
+        else
+            Links().ShowBackupReminder(QStringLiteral("Last Full Back Up = %1").arg(lastFullBackupDepth));
+        return;
+    }
+    // Reminded from the last full backup of this run (or the start) on, not from the start for ever.
+    const std::int32_t since = std::max(startDepth, lastFullBackupDepth);
+    if (bottom > since + 500)
+        Links().ShowBackupReminder(QStringLiteral("Last Full Back Up = %1").arg(since));
+}
+
+}  // namespace drilling

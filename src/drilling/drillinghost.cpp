@@ -1,0 +1,51 @@
+#include "drilling/drillinghost.h"
+
+#include "app/notbuilt.h"
+
+namespace drilling {
+
+namespace {
+
+class Nothing final : public StatusCanvas {
+public:
+    void Text(int, int, const QString&, TextAlign, FontRole, platform::COLORREF) override {}
+    void Fill(int, int, int, int, std::optional<platform::COLORREF>) override {}
+};
+
+}  // namespace
+
+StatusCanvas& NullCanvas()
+{
+    static Nothing canvas;
+    return canvas;
+}
+
+void DrillingLinks::CopyWellFileOut(const QString&) { app::NotBuilt("exchange", "CopyWellFileOut while drilling"); }
+void DrillingLinks::BuildUpdatePackage() { app::NotBuilt("exchange", "BuildUpdatePackage"); }
+bool DrillingLinks::BackupData()
+{
+    app::NotBuilt("exchange", "BackupData");
+    return false;
+}
+void DrillingLinks::ExportCustomLas(std::int32_t, std::int32_t) { app::NotBuilt("elog", "ExportCustomLas"); }
+float DrillingLinks::ComputePumpOutput(const wellfile::LagRecord&, const wits::WITSRECORD&)
+{
+    app::NotBuilt("reports", "ComputePumpOutput");
+    return 0;
+}
+void DrillingLinks::AddMemo(const QString&, int, std::int32_t) { app::NotBuilt("entry", "AddMemo"); }
+void DrillingLinks::WitsLagDepth(float, int, bool, bool) { app::NotBuilt("wits", "the lag depth hand-over"); }
+void DrillingLinks::CustomLinkLagDepth(float, int, std::int32_t) { app::NotBuilt("wits", "the custom link's lag steps"); }
+void DrillingLinks::ClearWitsNewData() { app::NotBuilt("wits", "the new-data flag"); }
+void DrillingLinks::DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD&, int, bool)
+{
+    app::NotBuilt("drilling", "the new depth line");
+}
+void DrillingLinks::ShowBackupReminder(const QString&) { app::NotBuilt("drilling", "ShowBackupReminder"); }
+void DrillingLinks::HideBackupReminder() { app::NotBuilt("drilling", "HideBackupReminder"); }
+void DrillingLinks::ShowStatus(bool, bool, int) { app::NotBuilt("drilling", "TOOLBAR::ShowStatus"); }
+void DrillingLinks::ShowDepthStatus() { app::NotBuilt("drilling", "ShowDepthStatus"); }
+void DrillingLinks::ShowLagStatus(std::int32_t) { app::NotBuilt("drilling", "ShowLagStatus"); }
+void DrillingLinks::GiveFocusBack() {}
+
+}  // namespace drilling

@@ -1,0 +1,132 @@
+#pragma once
+// What drilling mode needs of the main window and of the other subsystems, kept apart from the
+// window's state so that the drilling objects run (and are tested) without one:
+// - StatusCanvas: the status band and the log, as text at a point and filled rectangles;
+// - DrillingLinks: the work of other subsystems (copies, packages, backups, memos, the WITS links),
+//   whose defaults say once that they are not built yet;
+// - DrillingWindow: the window's values, brought up to date by `refresh` before each drilling call.
+#include "platform/winapi.h"
+#include "wellfile/lagrecord.h"
+#include "wellfile/record.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace wellfile {
+struct OpenWell;
+}
+namespace layout {
+struct CUSTDATAREC;
+struct FitFile;
+}
+namespace wits {
+struct WITSRECORD;
+}
+
+namespace drilling {
+
+enum class TextAlign { TopLeft, Centre };
+enum class FontRole { Status, Log };
+
+constexpr platform::COLORREF kBlack = platform::RGB(0, 0, 0);
+constexpr platform::COLORREF kRed = platform::RGB(255, 0, 0);
+constexpr platform::COLORREF kGreen = platform::RGB(0, 255, 0);
+
+// A GUI-free drawing surface: the window draws onto its client area, tests record the calls.
+class StatusCanvas {
+public:
+    virtual ~StatusCanvas() = default;
+    // `text` with its top-left (or its centre, for Centre) at (x, y); a transparent background.
+    virtual void Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour) = 0;
+    // Fills left..right x top..bottom with `colour`, or with the window's background when none.
+    virtual void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) = 0;
+};
+
+// A canvas that draws nothing.
+StatusCanvas& NullCanvas();
+
+// The work of other subsystems that drilling mode starts. The defaults say once on stderr that the
+// work is not built yet and do nothing.
+class DrillingLinks {
+public:
+    virtual ~DrillingLinks() = default;
+    virtual void CopyWellFileOut(const QString& extension);
+    virtual void BuildUpdatePackage();
+    // Copies the data and custom-data files into "backup/" under dated names; false on failure.
+    virtual bool BackupData();
+    virtual void ExportCustomLas(std::int32_t first, std::int32_t last);
+    // The pump-based term added to the rotary speed of the custom record.
+    virtual float ComputePumpOutput(const wellfile::LagRecord& lag, const wits::WITSRECORD& live);
+    // Adds (or updates) the memo `text` at `depth`, at x pixels in the log.
+    virtual void AddMemo(const QString& text, int x, std::int32_t depth);
+    // The lag depth is now `lagDepth`; `digit` is the tenths digit it had before the walk. The WITS link
+    // books its halves and, on a new whole depth, its step (no new-step flag with the companion flag
+    // of depth from WITS and a digit above 0); the custom link its steps.
+    virtual void WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth);
+    virtual void CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth);
+    // The WITS link's new-data flag is cleared by a step.
+    virtual void ClearWitsNewData();
+    // Draws the depth-track curves, the linear and data curves, the survey column and the custom tracks
+    // of the new line at y (the record window's slots 0 and 1: previous and new record).
+    virtual void DrawNewLine(const wellfile::RECORD& previous, const wellfile::RECORD& added, int y, bool survey);
+    // The backup reminder button with `text`; hidden (and deleted) by HideBackupReminder.
+    virtual void ShowBackupReminder(const QString& text);
+    virtual void HideBackupReminder();
+    // The status box's on/off-bottom and pump texts; the depth and lag parts of the status line.
+    virtual void ShowStatus(bool offBottom, bool circulating, int polarity);
+    virtual void ShowDepthStatus();
+    virtual void ShowLagStatus(std::int32_t lagDepth);
+    // Gives the depth box on the game port back to the main window.
+    virtual void GiveFocusBack();
+};
+
+// The main window's values that the drilling objects read, and the few they set. `refresh` (may be
+// empty) fills them from the window right before each drilling call.
+struct DrillingWindow {
+    std::function<void(DrillingWindow&)> refresh;
+
+    wellfile::OpenWell* well = nullptr;  // the open well: names, depth range, view top (always set)
+    layout::FitFile* fit = nullptr;      // for a custom-data file made on the way
+    std::vector<layout::CUSTDATAREC>* customRows = nullptr;  // the window's custom rows by depth - first
+    StatusCanvas* canvas = nullptr;      // none: NullCanvas
+    DrillingLinks* links = nullptr;      // none: the not-built defaults
+    std::function<void()> invalidate;    // the log area, erased
+
+    int profile = 0;                 // logging-company profile
+    bool startingUp = false;         // until the first data file is open
+    bool customDataInUse = false;
+    bool witsLinkOn = false;
+    bool witsNewData = false;        // the WITS link's new-data flag (cleared by a step)
+    bool witsCustomCopy = false;     // the WITS link's option to copy the ".svx" out too
+    bool customLinkOn = false;
+    bool copyOut = false;
+    std::int32_t copyOutInterval = 0;
+    bool updatePackage = false;
+    bool customLas = false;
+    bool bottomToFirstRecord = false;
+    std::int32_t gasInstrumentType = -1;
+    float gasConnTimeOutMinutes = 0;  // the gas monitor's "Conn Time Out"; 0 when it does not run
+    bool memosShown = false;
+    bool busy = false;               // a log image export or an image render runs
+    bool printing = false;
+    std::int32_t viewScale = 1;
+    bool bottomInView = false;       // the bottom line was in view at the last paint
+    bool altLayout = false;          // the log's alternate layout option
+    platform::COLORREF slideColour = kRed;  // the pen of sliding records
+
+    // Layout measures, pixels.
+    int unitWidth = 10;      // w
+    int rowHeight = 10;      // h
+    int topMargin = 0;
+    int logWidth = 0;
+    int logBottomY = 0;
+    int firstColumnX = 0;    // left edge of the log's first column
+    int secondColumnX = 0;   // left edge of the second
+    int firstTrackUnits = 0; // the first track's width in units
+};
+
+}  // namespace drilling

@@ -1,0 +1,375 @@
+#include "drilling/logtime.h"
+
+#include "drilling/driller.h"
+#include "drilling/logalarm.h"
+#include "platform/services.h"
+#include "wellfile/datafile.h"
+#include "wits/tenthsdigit.h"
+
+#include <array>
+
+namespace drilling {
+
+namespace {
+
+// Whole seconds between two steady-clock readings.
+std::int32_t SecondsBetween(std::int64_t from, std::int64_t to) { return std::int32_t(double(to - from) * 0.001); }
+
+QString Hms(const char* format, std::int32_t seconds)
+{
+    const int hours = seconds / 3600;
+    return QString::asprintf(format, hours, seconds / 60 - hours * 60, seconds % 60);
+}
+
+}  // namespace
+
+LogTime::LogTime(Driller& owner, float lagTimeMinutes) : owner_(owner)
+{
+    lagTime = lagTimeMinutes;
+    unitClock = platform::SteadyMs();
+    const QDateTime now = platform::LocalTime();
+    day = std::uint16_t(now.date().day());
+    hour = now.time().hour();
+    minute = now.time().minute();
+    const DrillingWindow& w = owner_.Window();
+    halfLogWidth = statusCentreX = w.logWidth / 2;
+    const int p = w.profile;
+    if (p == 4 || p == 11 || p == 78 || ((p == 17 || p == 88) && !w.altLayout))
+        statusCentreX = int(w.unitWidth * 10.5 + halfLogWidth);
+}
+
+int LogTime::Tick()
+{
+    owner_.RefreshWindow();
+    if (!offBottom) {
+        if (!owner_.Window().startingUp)
+            OnBottomTick();
+    } else {
+        GoOffBottom();
+    }
+    return 1;
+}
+
+void LogTime::ReadTime(bool offBottomPass)
+{
+    const QDateTime now = platform::LocalTime();
+    hour = now.time().hour();
+    minute = now.time().minute();
+    const auto today = std::uint16_t(now.date().day());
+    if (offBottomPass && day == 0) {
+        day = today;
+    } else if (today != day) {
+        day = today;
+        DayChangeMemo(now.date());
+    }
+}
+
+void LogTime::OnBottomTick()
+{
+    Driller& d = owner_;
+    ReadTime(false);
+    AlarmSettings* a = d.alarms ? &d.alarms->settings : nullptr;
+    if (a && a->alarmHour == hour)
+        d.alarms->flags[kAlarmTime] = a->alarmMinute == minute ? 1 : 0;
+
+    const std::int64_t now = platform::SteadyMs();
+    unitSeconds = SecondsBetween(unitClock, now) - downSeconds;
+    if (unitSeconds < 0) {  // the clock went back
+        unitSeconds = 1;
+        unitClock = now;
+        downSeconds = 0;
+    }
+    const float unitMinutes = float(unitSeconds) * (1.0f / 60.0f);
+    if ((d.automaticDrilling || d.autoMinutesPerUnit > 0) && unitMinutes >= d.autoMinutesPerUnit) {
+        d.MarkStep(StepSource::Automatic);
+        return;
+    }
+    // The gas monitor's connection time-out puts the bit off bottom once, at that whole second.
+    const DrillingWindow& w = d.Window();
+    if (w.gasConnTimeOutMinutes > 0 && !d.depthFromWits && unitSeconds == int(w.gasConnTimeOutMinutes * 60.0f + 0.5f))
+        GoOffBottom();
+
+    unitMinutesPart = unitSeconds / 60;
+    unitSecondsPart = unitSeconds % 60;
+    if (unitSecondsPart != lastSecondShown) {
+        QString text = QString::asprintf("Rate: %2d:%02d    LM: %4.2f ", unitMinutesPart, unitSecondsPart, double(d.lastStepMinutes));
+        if (d.automaticDrilling)
+            text += QStringLiteral("  Auto Drilling On:");
+        d.Canvas().Text(int(w.unitWidth * 1.4), 3 * w.rowHeight, text, TextAlign::TopLeft, FontRole::Status, kBlack);
+        if (a && a->longUnitMinutes > 0)
+            d.alarms->flags[kAlarmLongUnit] = unitMinutes > a->longUnitMinutes ? 1 : 0;
+        RaiseOnBottomAlarms();
+        if (w.witsLinkOn)
+            RaiseWitsAlarms();
+        lastSecondShown = unitSecondsPart;
+        if (unitSecondsPart > 0 && unitSecondsPart % 4 == 0 && lagStepArmed) {
+            if (!strokes && lagTime != 0)
+                UpdateLagDepth(false);
+            lagStepArmed = 0;
+        }
+    }
+    if (unitSecondsPart % 4 != 0)
+        lagStepArmed = 1;
+}
+
+void LogTime::RaiseOnBottomAlarms()
+{
+    LogAlarm* alarms = owner_.alarms.get();
+    if (!alarms)
+        return;
+    const auto& f = alarms->flags;
+    if (f[kAlarmDrillingBreak])
+        alarms->Raise(kAlarmDrillingBreak, QStringLiteral("Drilling Break"));
+    if (f[kAlarmBottomsUp])
+        alarms->Raise(kAlarmBottomsUp, QStringLiteral("Bottoms Up"));
+    if (f[kAlarmTime])
+        alarms->Raise(kAlarmTime, QString::asprintf("Alarm time %d : %d", hour, minute));
+    if (f[kAlarmLongUnit])
+        alarms->Raise(kAlarmLongUnit, QStringLiteral("Long Foot"));
+    else if (f[kAlarmDepth])
+        alarms->Raise(kAlarmDepth, QStringLiteral("Alarm Depth"));
+    RaiseGasAlarms();
+}
+
+void LogTime::RaiseGasAlarms()
+{
+    LogAlarm* alarms = owner_.alarms.get();
+    if (alarms->flags[kAlarmHighGas]) {
+        alarms->Raise(kAlarmHighGas, QStringLiteral("Alarm High Gas"));
+    } else if (alarms->flags[kAlarmLowGas]) {
+        ++lowGasSeconds;
+        if (lowGasSeconds / 60 >= alarms->settings.lowGasMinutes)
+            alarms->Raise(kAlarmLowGas, QStringLiteral("Alarm Low Gas"));
+    } else {
+        lowGasSeconds = 0;
+    }
+}
+
+void LogTime::RaiseWitsAlarms()
+{
+    LogAlarm* alarms = owner_.alarms.get();
+    if (!alarms)
+        return;
+    const wits::WITSRECORD& live = owner_.live;
+    const AlarmSettings& a = alarms->settings;
+    struct Watch {
+        int kind;
+        std::int32_t* seconds;
+        std::int32_t minutes;
+        QString text;
+    };
+    const std::array<Watch, 4> watches{{
+        {kAlarmWitsPercent, &witsPercentSeconds, a.witsPercentMinutes, QString::asprintf("Wits Percent = %.1f ", double(live.witsPercent))},
+        {kAlarmFlow, &flowSeconds, a.flowMinutes, QString::asprintf("FLOW = %d ", int(live.flow))},
+        {kAlarmCasing, &casingSeconds, a.casingMinutes, QString::asprintf("Casing Psi = %d ", int(live.casingPressure))},
+        {kAlarmPitVolume, &pitVolumeSeconds, a.pitVolumeMinutes, QString::asprintf("Pit Volume = %d ", int(live.pitVolume))},
+    }};
+    for (const Watch& w : watches) {
+        if (!alarms->flags[std::size_t(w.kind)]) {
+            *w.seconds = 0;
+            continue;
+        }
+        ++*w.seconds;
+        if (*w.seconds / 60 >= w.minutes)
+            alarms->Raise(w.kind, w.text);
+    }
+}
+
+void LogTime::GoOffBottom()
+{
+    Driller& d = owner_;
+    const DrillingWindow& w = d.Window();
+    ReadTime(true);
+    if (d.alarms && d.alarms->settings.alarmHour == hour)
+        d.alarms->flags[kAlarmTime] = minute < d.alarms->settings.alarmMinute ? 0 : 1;
+    const std::int64_t now = platform::SteadyMs();
+    if (!offBottom) {
+        offBottomClock = now;
+        offBottom = 1;
+    }
+    if (downSeconds > 10 && !circulating)
+        d.connectionMarker = 2;
+    downSeconds = SecondsBetween(offBottomClock, now) + carriedDownSeconds;
+    const int s = downSeconds % 60;
+    if (s != lastOffSecond) {
+        const int cx = statusCentreX;
+        const int u = w.unitWidth;
+        StatusCanvas& canvas = d.Canvas();
+        canvas.Fill(cx - 9 * u, 4 * u, cx + 9 * u, 6 * u, kRed);
+        canvas.Text(cx - 8 * u, 4 * u, Hms("Down time: %02d: %02d: %02d  ", downSeconds), TextAlign::TopLeft, FontRole::Status, kBlack);
+        if (circulating) {
+            ++lagCorrectionSeconds;
+            canvas.Text(cx - 8 * u, 6 * u, Hms("Circ time : %02d: %02d: %02d ", lagCorrectionSeconds), TextAlign::TopLeft,
+                        FontRole::Status, kBlack);
+            const int c = lagCorrectionSeconds % 60;
+            if ((lagTime > 0 || strokes) && c > 0 && c % 4 == 0 && lagStepArmed && d.lagDepth < float(d.Well().fileBottomDepth)) {
+                if (!strokes)
+                    UpdateLagDepth(false);
+                lagStepArmed = 0;
+            }
+        }
+        if (LogAlarm* alarms = d.alarms.get()) {
+            if (alarms->flags[kAlarmBottomsUp])
+                alarms->Raise(kAlarmBottomsUp, QStringLiteral("Bottoms Up"));
+            if (alarms->flags[kAlarmTime])
+                alarms->Raise(kAlarmTime, QString::asprintf("Alarm time %d : %d", hour, minute));
+            RaiseGasAlarms();
+        }
+    }
+    if (s % 4 != 0)
+        lagStepArmed = 1;
+    lastOffSecond = s;
+}
+
+void LogTime::GoOnBottom()
+{
+    carriedDownSeconds = downSeconds;
+    if (circulating)
+        ClearCirculating();
+    offBottom = 0;
+    const int cx = statusCentreX;
+    const int u = owner_.Window().unitWidth;
+    StatusCanvas& canvas = owner_.Canvas();
+    canvas.Fill(cx - 9 * u, 4 * u, cx + 9 * u, 6 * u, kGreen);
+    const QString blanks(10, u' ');
+    canvas.Text(cx, 4 * u, blanks + QStringLiteral("DRILLING") + blanks, TextAlign::Centre, FontRole::Status, kBlack);
+}
+
+void LogTime::ClearCirculating()
+{
+    circulating = 0;
+    const int cx = statusCentreX;
+    const int u = owner_.Window().unitWidth;
+    owner_.Canvas().Fill(cx - 8 * u, 6 * u, cx + 20 * u, 8 * u, std::nullopt);
+}
+
+int LogTime::RestartUnitClock()
+{
+    unitClock = platform::SteadyMs();
+    offBottomClock = 0;
+    unitSeconds = 0;
+    carriedDownSeconds = 0;
+    downSeconds = 0;
+    lagCorrectionSeconds = 0;
+    offBottom = 0;
+    circulating = 0;
+    return 1;
+}
+
+int LogTime::KeyDown(int key, bool ctrl)
+{
+    Driller& d = owner_;
+    d.RefreshWindow();
+    if (key == 'F' || key == 'f')
+        platform::MessageBeep(0);
+    if (ctrl) {
+        switch (key) {
+        case 'F':
+        case 'f': d.MarkStep(StepSource::Keyboard); break;
+        case 'D':
+        case 'd':
+            if (offBottom)
+                GoOnBottom();
+            else
+                GoOffBottom();
+            break;
+        case 'C':
+        case 'c':
+            if (!offBottom)
+                GoOffBottom();
+            if (!circulating)
+                circulating = 1;
+            else
+                ClearCirculating();
+            break;
+        default: break;
+        }
+    }
+    if (d.statusBox)
+        d.Links().ShowStatus(offBottom != 0, circulating != 0, d.switchPolarity);
+    return 1;
+}
+
+void LogTime::UpdateLagDepth(bool quiet)
+{
+    Driller& d = owner_;
+    wellfile::OpenWell& well = d.Well();
+    const int digit = wits::TenthsDigit(d.lagDepth);
+    const bool wraps = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1;
+    int slot = d.stepIndex - 1;
+    if (slot < 0)
+        slot = wraps ? kStepSlots - 1 : 0;
+    const StepTables& t = d.tables;
+    const float now = float(unitSeconds) * (1.0f / 60.0f) + t.clock[std::size_t(slot)] +
+                      float(lagCorrectionSeconds) * (1.0f / 60.0f);
+    for (int n = 0; n < kStepSlots; ++n) {
+        const auto i = std::size_t(slot);
+        if (now - t.lagTime[i] < t.clock[i]) {  // the returns of this step are not up yet
+            if (--slot < 0) {
+                if (!wraps)
+                    break;
+                slot = kStepSlots - 1;
+            }
+            continue;
+        }
+        if (t.depth[i] > 0)
+            d.lagDepth = t.depth[i];
+        break;
+    }
+    if (quiet)
+        return;
+
+    const DrillingWindow& w = d.Window();
+    if (w.witsLinkOn) {
+        const bool newWhole = int(d.lagDepth) != lastLagHanded;
+        d.Links().WitsLagDepth(d.lagDepth, digit, newWhole, d.depthFromWitsCompanion && digit > 0);
+        if (newWhole)
+            lastLagHanded = int(d.lagDepth);
+    }
+    if (w.customLinkOn)
+        d.Links().CustomLinkLagDepth(d.lagDepth, digit, well.fileBottomDepth);
+    if (float(well.fileBottomDepth) <= d.lagDepth) {  // bottoms up
+        d.lagDepth = float(well.fileBottomDepth);
+        d.ClearStepTables();
+        d.stepIndex = 0;
+        ClearCirculating();
+        lagCorrectionSeconds = 0;
+    }
+    d.Links().ShowLagStatus(int(d.lagDepth));
+    const int n = d.lagAlarmInterval;
+    if (n > 0) {
+        if (int(d.lagDepth) % n == 0) {
+            if (d.lagAlarmArmed) {
+                d.lagAlarmArmed = 0;
+                platform::services().sounder->PlaySound(well.dataFolder + QStringLiteral("Lag Alarm.wav"));
+            }
+        } else {
+            d.lagAlarmArmed = 1;
+        }
+    } else {
+        d.lagAlarmArmed = 0;
+    }
+}
+
+void LogTime::DayChangeMemo(const QDate& date)
+{
+    Driller& d = owner_;
+    wellfile::OpenWell& well = d.Well();
+    const std::int32_t step = well.depthStep > 0 ? well.depthStep : 1;
+    const int index = (well.fileBottomDepth - well.fileTopDepth) / step - 1;
+    if (index < 0)
+        return;
+    std::array<wellfile::RECORD, 2> buffer{};
+    if (wellfile::ReadRecords(well, buffer, well.dataFileName, index, 1) < 1)
+        return;
+    const QString text = QString::asprintf("%2d/%02d/%4d", date.day(), date.month(), date.year());
+    const DrillingWindow& w = d.Window();
+    const int x = w.firstColumnX + (w.firstTrackUnits > 1 ? 5 : 2);
+    if (w.memosShown) {
+        d.Links().AddMemo(text, x, buffer[0].depth);
+        if (!w.busy && w.invalidate)
+            w.invalidate();
+    }
+}
+
+}  // namespace drilling

@@ -1,0 +1,249 @@
+// The depth step: timing of the units, the records written, the step rings and the failures of the
+// data file.
+#include "drillingfixture.h"
+
+#include "support/files.h"
+#include "support/testmain.h"
+#include "wellfile/datafile.h"
+
+#include <QFile>
+
+#include <cstring>
+
+using namespace drilling;
+using namespace drilling_testing;
+using testing_support::doubles;
+
+namespace {
+
+float CustomFloat(const layout::CUSTDATAREC& r, int offset)
+{
+    float v = 0;
+    std::memcpy(&v, reinterpret_cast<const char*>(&r) + offset, 4);
+    return v;
+}
+
+class DrillerTest : public DrillingTest {};
+
+TEST_F(DrillerTest, UnitsAreTimedFromTheFirstStepAndThePolledHalves)
+{
+    MakeWellOnDisk(900, 1000);
+    window.customDataInUse = true;
+    StartDriller();
+    qint64 size = 0;
+    Records(&size);
+
+    Run(60);
+    Pulse();
+    qint64 afterFirst = 0;
+    auto records = Records(&afterFirst);
+    ASSERT_EQ(afterFirst, size + 616);
+    EXPECT_EQ(records.back().depth, 1001);
+    EXPECT_FLOAT_EQ(records.back().rateOne, 1.0f);
+    EXPECT_FLOAT_EQ(records.back().rateOdd, records.back().rateOne);
+    const qint64 customAfterFirst = CustomFileSize();
+    EXPECT_EQ(customAfterFirst, 102 * 222);  // made for 900..1000, then the new depth
+
+    Run(30);
+    HalfPulse();
+    EXPECT_EQ(Records().size(), records.size());  // half a unit writes nothing
+    Run(40);
+    Pulse(StepSource::Polled);
+    qint64 afterSecond = 0;
+    records = Records(&afterSecond);
+    EXPECT_EQ(afterSecond, afterFirst + 616);
+    EXPECT_EQ(CustomFileSize(), customAfterFirst + 222);
+    const wellfile::RECORD& r = records.back();
+    EXPECT_EQ(r.depth, 1002);
+    EXPECT_FLOAT_EQ(r.rateOdd, 1.0f);
+    EXPECT_NEAR(r.rateOne, 1.3333f, 1e-4);
+    EXPECT_NEAR(r.rate2Ft, 1.1667f, 1e-4);
+    EXPECT_EQ(well.fileBottomDepth, 1002);
+    const auto custom = testing_support::FileRecords<layout::CUSTDATAREC>(well.customDataFileName);
+    EXPECT_FLOAT_EQ(custom.back().depth, 1002.0f);
+    EXPECT_FLOAT_EQ(customRows.at(102).depth, 1002.0f);
+}
+
+TEST_F(DrillerTest, ShortUnitsAreDroppedOnBottomOnlyAndLongUnitsNearTheTopAreCapped)
+{
+    MakeWellOnDisk(1000, 1020);
+    StartDriller();
+    Run(700);
+    Pulse();
+    EXPECT_FLOAT_EQ(Records().back().rateOne, 1.0f);  // 700 s at first + 20 counts as 60 s
+
+    const QByteArray before = testing_support::ReadBytes(well.dataFileName);
+    Run(3);
+    driller->time->KeyDown('F', true);
+    Run(0.2);
+    EXPECT_EQ(testing_support::ReadBytes(well.dataFileName), before);
+    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(well.fileBottomDepth, 1021);
+
+    driller->time->KeyDown('D', true);  // off bottom: the same short unit steps
+    driller->time->KeyDown('F', true);
+    Run(0.2);
+    EXPECT_EQ(well.fileBottomDepth, 1022);
+    EXPECT_EQ(Records().back().depth, 1022);
+    EXPECT_EQ(Time().offBottom, 0);
+}
+
+TEST_F(DrillerTest, WholeUnitSourcesAreTimedAsMeasuredAndTheDownTimeIsLeftOut)
+{
+    MakeWellOnDisk(900, 1000);
+    StartDriller();
+    Run(60);
+    Pulse();
+    Run(60);
+    driller->time->KeyDown('F', true);
+    Run(0.2);
+    EXPECT_FLOAT_EQ(Records().back().rateOne, 1.0f);  // Ctrl+F 60 s on: one minute, not two
+
+    Run(20);
+    driller->time->KeyDown('D', true);
+    Run(90);
+    driller->time->KeyDown('D', true);
+    Run(20);
+    Pulse(StepSource::Polled);
+    EXPECT_NEAR(Records().back().rateOne, 1.3333f, 1e-4);
+
+    // The clock going back restarts the unit at one second.
+    Clock().ms -= 30'000;
+    driller->time->Tick();
+    EXPECT_EQ(Time().unitSeconds, 1);
+}
+
+TEST_F(DrillerTest, LagTimeGrowsWithTheHole)
+{
+    MakeWellOnDisk(900, 1000);
+    auto last = wellfile::ReadLastRecord(well, well.dataFileName);
+    last->lagTime = 30.0f;
+    ASSERT_EQ(wellfile::WriteLastRecord(*last, well.dataFileName), 1);
+    StartDriller();
+    Run(60);
+    Pulse();
+    EXPECT_NEAR(Records().back().lagTime, 30.03f, 1e-4);
+}
+
+TEST_F(DrillerTest, RateIsSixtyOverTheMeanOfTenSlots)
+{
+    MakeWellOnDisk(900, 1000);
+    StartDriller();
+    Run(120);
+    Pulse();
+    Run(120);
+    Pulse();
+    EXPECT_FLOAT_EQ(driller->meanStepMinutes, 0.4f);
+    EXPECT_EQ(driller->rate, 150);
+    EXPECT_EQ(driller->stepIndex, 2);
+
+    driller->stepIndex = kStepSlots - 1;
+    Run(5);
+    Pulse();
+    EXPECT_EQ(driller->stepIndex, 0);
+}
+
+TEST_F(DrillerTest, TheBackwardSumWrapsOnlyOnLongFiles)
+{
+    MakeWellOnDisk(900, 2000);
+    StartDriller();
+    std::array<float, kStepTableSize> table{};
+    table[0] = 1;
+    table[1] = 2;
+    table[kStepSlots - 1] = 4;
+    table[kStepSlots] = 100;  // beyond the ring: never read
+    well.fileBottomDepth = well.fileTopDepth + 1200;
+    EXPECT_FLOAT_EQ(driller->SumStepTimes(table, 10, 1), 3.0f);
+    well.fileBottomDepth = well.fileTopDepth + 1201;
+    EXPECT_FLOAT_EQ(driller->SumStepTimes(table, 10, 1), 7.0f);
+}
+
+TEST_F(DrillerTest, TheFirstRecordTakesTheBottomEveryTenUnits)
+{
+    MakeWellOnDisk(990, 1005);
+    window.bottomToFirstRecord = true;
+    StartDriller();
+    QList<int> changes;
+    std::int32_t kept = wellfile::ReadFirstRecord(well.dataFileName)->bottomDepth;
+    for (int i = 0; i < 17; ++i) {
+        Run(5);
+        Pulse();
+        const std::int32_t now = wellfile::ReadFirstRecord(well.dataFileName)->bottomDepth;
+        if (now != kept)
+            changes << now;
+        kept = now;
+    }
+    EXPECT_EQ(changes, (QList<int>{1010, 1020}));
+}
+
+TEST_F(DrillerTest, AnUnwritableDataFileKeepsTheStepForTheNextTick)
+{
+    MakeWellOnDisk(900, 1000);
+    StartDriller();
+    Run(60);
+    Pulse();
+    const QString aside = well.dataFileName + ".aside";
+    ASSERT_TRUE(QFile::rename(well.dataFileName, aside));
+    Run(60);
+    Pulse();
+    Run(1);
+    EXPECT_EQ(well.fileBottomDepth, 1001);
+    EXPECT_EQ(driller->stepPending, 1);
+    EXPECT_EQ(driller->stepIndex, 1);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);  // once for the whole spell
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Unable to open file");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "File Error");
+
+    ASSERT_TRUE(QFile::rename(aside, well.dataFileName));
+    Run(0.2);
+    const auto records = Records();
+    EXPECT_EQ(well.fileBottomDepth, 1002);
+    EXPECT_EQ(records.back().depth, 1002);
+    EXPECT_EQ(records[records.size() - 2].depth, 1001);
+    EXPECT_NEAR(records.back().rateOne, 61.4f / 60, 0.02);  // the whole unit up to the write
+    EXPECT_EQ(driller->stepIndex, 2);
+}
+
+TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
+{
+    MakeWellOnDisk(900, 1000);
+    window.customDataInUse = true;
+    window.witsLinkOn = true;
+    StartDriller();
+    driller->lag.pumpOnHole[0] = 1;
+    driller->lag.pumpOnHole[1] = 1;
+    driller->lag.pump1Output = 0.1f;
+    driller->lag.pump2Output = 0.12f;
+    driller->lag.pumpEfficiency[0] = 0.95f;
+    driller->lag.pumpEfficiency[1] = 0.9f;
+    driller->live.spm1 = 60;
+    driller->live.spm2 = 50;
+    driller->live.spm3 = 70;  // not on the hole
+    driller->live.casingPressure = 350;
+    driller->live.rpm = 120;
+    Run(60);
+    Pulse();
+    const auto custom = testing_support::FileRecords<layout::CUSTDATAREC>(well.customDataFileName);
+    const layout::CUSTDATAREC& c = custom.back();
+    EXPECT_FLOAT_EQ(c.spm, 110.0f);
+    EXPECT_NEAR(CustomFloat(c, 182), (0.1f * 0.95f + 0.12f * 0.9f) / 2, 1e-6);
+    EXPECT_FLOAT_EQ(c.casingPressure, 350.0f);
+    EXPECT_FLOAT_EQ(c.rpm, 120.0f);
+    EXPECT_FLOAT_EQ(driller->live.casingPressure, 0.0f);  // taken by the step
+}
+
+TEST_F(DrillerTest, BackupsEveryHundredUnitsAndTheReminderOnFailure)
+{
+    MakeWellOnDisk(900, 998);
+    StartDriller();
+    links.backupResult = false;
+    Run(5);
+    Pulse();
+    Run(5);
+    Pulse();
+    EXPECT_EQ(links.backups.size(), 1);
+    EXPECT_EQ(links.reminders, QStringList{"Last Full Back Up = 0"});
+    EXPECT_EQ(driller->lastFullBackupDepth, 0);
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include "drillingfixture.h"
+
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/datafile.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace drilling_testing {
+
+using testing_support::TestDir;
+
+QList<CanvasCall> RecordingCanvas::Texts(const QString& prefix) const
+{
+    QList<CanvasCall> found;
+    for (const CanvasCall& c : calls)
+        if (!c.isFill && c.text.startsWith(prefix))
+            found << c;
+    return found;
+}
+
+testing_support::FakeClock& DrillingTest::Clock() { return testing_support::doubles().clock; }
+
+void DrillingTest::MakeWellOnDisk(int first, int last)
+{
+    const QString folder = TestDir();
+    ASSERT_FALSE(testing_support::MakeWell(folder, "ALPHA.svm", first, last).isEmpty());
+    well.dataFolder = folder;
+    well.currentFolder = folder;
+    well.wellName = "ALPHA";
+    well.dataFileName = folder + "ALPHA.svm";
+    well.customDataFileName = folder + "ALPHA.svx";
+    well.fileTopDepth = first;
+    well.fileBottomDepth = last;
+    well.depthStep = 1;
+    well.viewDepthSpan = 40;
+    well.viewTopDepth = std::max(first, last - 60);  // the bottom far below the view: lines are not drawn in place
+    well.drilling = true;
+    window.well = &well;
+    window.fit = &fit;
+    window.customRows = &customRows;
+    window.canvas = &canvas;
+    window.links = &links;
+    window.profile = 12;
+    window.logWidth = 800;
+    window.logBottomY = 1000;
+}
+
+void DrillingTest::StartDriller()
+{
+    config.minSecondsPerUnit = 4;
+    driller = std::make_unique<drilling::Driller>(window, wits::WitsAlarmHost{});
+    driller->Start(config);
+    driller->alarms->raiseHook = [this](int kind, const QString& text) { raised.append({kind, text}); };
+}
+
+void DrillingTest::Run(double seconds)
+{
+    const int ticks = int(std::lround(seconds * 5));
+    for (int i = 0; i < ticks; ++i) {
+        Clock().Advance(200);
+        driller->time->Tick();
+        if (driller->stepPending || driller->halfStepPending)
+            driller->Update();
+    }
+}
+
+void DrillingTest::Pulse(drilling::StepSource from)
+{
+    driller->MarkStep(from);
+    Run(0.2);
+}
+
+void DrillingTest::HalfPulse()
+{
+    driller->MarkHalfStep();
+    Run(0.2);
+}
+
+std::vector<wellfile::RECORD> DrillingTest::Records(qint64* size) const
+{
+    return testing_support::FileRecords<wellfile::RECORD>(well.dataFileName, size);
+}
+
+qint64 DrillingTest::CustomFileSize() const { return QFileInfo(well.customDataFileName).size(); }
+
+}  // namespace drilling_testing

@@ -1,0 +1,123 @@
+#pragma once
+// A well on disk in drilling mode: the driller started on it with recording canvas and links, and the
+// drilling tick driven by the test clock.
+#include "drilling/driller.h"
+#include "drilling/logalarm.h"
+#include "drilling/logtime.h"
+#include "support/doubles.h"
+#include "wellfile/openwell.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace drilling_testing {
+
+// One call of the canvas: a text, or a fill (text empty).
+struct CanvasCall {
+    int x = 0, y = 0;
+    QString text;
+    drilling::TextAlign align = drilling::TextAlign::TopLeft;
+    drilling::FontRole font = drilling::FontRole::Status;
+    platform::COLORREF colour = 0;
+    int right = 0, bottom = 0;
+    std::optional<platform::COLORREF> fill;
+    bool isFill = false;
+};
+
+class RecordingCanvas final : public drilling::StatusCanvas {
+public:
+    QList<CanvasCall> calls;
+    void Text(int x, int y, const QString& text, drilling::TextAlign align, drilling::FontRole font,
+              platform::COLORREF colour) override
+    {
+        calls.append({x, y, text, align, font, colour});
+    }
+    void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) override
+    {
+        CanvasCall c;
+        c.x = left, c.y = top, c.right = right, c.bottom = bottom, c.fill = colour, c.isFill = true;
+        calls.append(c);
+    }
+    // The texts drawn that start with `prefix`.
+    QList<CanvasCall> Texts(const QString& prefix) const;
+};
+
+struct Memo {
+    QString text;
+    int x = 0;
+    std::int32_t depth = 0;
+};
+
+class RecordingLinks final : public drilling::DrillingLinks {
+public:
+    QStringList copies;
+    int packages = 0;
+    bool backupResult = true;
+    QList<std::int32_t> backups;
+    QStringList reminders;
+    QList<Memo> memos;
+    int newLines = 0;
+    float pumpTerm = 0;
+    void CopyWellFileOut(const QString& extension) override { copies << extension; }
+    void BuildUpdatePackage() override { ++packages; }
+    bool BackupData() override
+    {
+        backups << 0;
+        return backupResult;
+    }
+    void ExportCustomLas(std::int32_t, std::int32_t) override {}
+    float ComputePumpOutput(const wellfile::LagRecord&, const wits::WITSRECORD&) override { return pumpTerm; }
+    void AddMemo(const QString& text, int x, std::int32_t depth) override { memos.append({text, x, depth}); }
+    void WitsLagDepth(float, int, bool, bool) override {}
+    void CustomLinkLagDepth(float, int, std::int32_t) override {}
+    void ClearWitsNewData() override {}
+    void DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD&, int, bool) override { ++newLines; }
+    void ShowBackupReminder(const QString& text) override { reminders << text; }
+    void HideBackupReminder() override {}
+    void ShowStatus(bool, bool, int) override {}
+    void ShowDepthStatus() override {}
+    void ShowLagStatus(std::int32_t) override {}
+};
+
+struct Raised {
+    int kind = 0;
+    QString text;
+};
+
+class DrillingTest : public ::testing::Test {
+protected:
+    // Makes the well "ALPHA" of records first..last in the test's folder; the window's values point at it.
+    void MakeWellOnDisk(int first, int last);
+    // Makes and starts the driller (the well's configuration: 4 minimum seconds per unit) and records
+    // the alarms it raises.
+    void StartDriller();
+    // The drilling tick every 200 ms for `seconds`: the clock, then a pending step.
+    void Run(double seconds);
+    // One tick after marking a whole unit from `from`, or half a unit of the polled box.
+    void Pulse(drilling::StepSource from = drilling::StepSource::WholeUnitBox);
+    void HalfPulse();
+    // The data file's records and its length.
+    std::vector<wellfile::RECORD> Records(qint64* size = nullptr) const;
+    qint64 CustomFileSize() const;
+
+    testing_support::FakeClock& Clock();
+    drilling::LogTime& Time() { return *driller->time; }
+
+    wellfile::OpenWell well;
+    layout::FitFile fit;
+    std::vector<layout::CUSTDATAREC> customRows;
+    RecordingCanvas canvas;
+    RecordingLinks links;
+    drilling::DrillingWindow window;
+    wellfile::WellConfig config{};
+    std::unique_ptr<drilling::Driller> driller;
+    QList<Raised> raised;
+};
+
+}  // namespace drilling_testing
