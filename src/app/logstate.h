@@ -228,6 +228,8 @@ struct CustomTracks {
     layout::CustomTrackHost host;
     std::unique_ptr<layout::CUSTOMDATA> data;  // while custom tracks are enabled
     std::unique_ptr<layout::CUSTOMDATA> printData;  // the print copy, made again by every print layout
+    // The custom-data rows by depth - first depth, kept up to date by the depth step while drilling.
+    std::vector<layout::CUSTDATAREC> rows;
 };
 
 // The engines and worker threads of the open well.

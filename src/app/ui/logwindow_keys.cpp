@@ -5,6 +5,8 @@
 #include "app/notbuilt.h"
 #include "app/scrolling.h"
 #include "app/wellsettings.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
 #include "layout/custchartcfg.h"
 #include "platform/folders.h"
 #include "platform/text.h"
@@ -81,8 +83,8 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
             if (!i.commandLock && !i.dataEntryActive)
                 update();
         }
-        if (state_.well.file.drilling && state_.engines.driller && ctrl)
-            app::NotBuilt("drilling", "LogTime::KeyDown");
+        if (state_.well.file.drilling && state_.engines.driller && state_.engines.driller->time && ctrl)
+            state_.engines.driller->time->KeyDown(key, true);
         switch (key) {
         case Qt::Key_PageUp: EvVScroll(app::SB_PAGEUP, 0, ctrl); break;
         case Qt::Key_PageDown: EvVScroll(app::SB_PAGEDOWN, 0, ctrl); break;
@@ -118,10 +120,11 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
     }
 }
 
-void LogWindow::EvChar(int)
+void LogWindow::EvChar(int c)
 {
-    if (state_.well.file.drilling && state_.engines.driller)
-        app::NotBuilt("drilling", "LogTime::KeyDown");
+    // Control characters never come here: the drilling keys with Control went through EvKeyDown.
+    if (state_.well.file.drilling && state_.engines.driller && state_.engines.driller->time)
+        state_.engines.driller->time->KeyDown(c, false);
 }
 
 void LogWindow::keyPressEvent(QKeyEvent* e)

@@ -1,0 +1,59 @@
+#include "drilling/drillingstate.h"
+
+#include "app/logstate.h"
+#include "drilling/driller.h"
+
+namespace drilling {
+
+void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
+{
+    const layout::LogLayout& L = log.layout.format;
+    w.well = &log.well.file;
+    w.fit = &log.well.fit;
+    w.customRows = &log.customTracks.rows;
+    w.profile = log.well.loggerId;
+    w.startingUp = !log.well.fileOpened;
+    w.customDataInUse = log.well.customTracksEnabled && log.customTracks.data != nullptr;
+    w.witsLinkOn = log.engines.wits != nullptr;
+    w.customLinkOn = log.engines.custWits != nullptr;
+    w.copyOut = log.well.file.copyOut;
+    w.copyOutInterval = log.well.config.copyOptions.liveUpdateInterval;
+    w.customLas = log.well.config.autoCreateLas != 0;
+    w.bottomToFirstRecord = log.well.writeBottomToFirstRecord;
+    w.gasInstrumentType = log.engineStatus.gasInstrumentType;
+    w.busy = log.scroll.renderingImage || log.scroll.imageRender;
+    w.viewScale = log.view.viewScale;
+    w.bottomInView = !log.scroll.notAtBottom;
+    w.altLayout = L.alternateFormat;
+    w.unitWidth = L.trackUnit;
+    w.rowHeight = L.pixelsPerStep;
+    w.topMargin = L.logAreaTop;
+    w.logWidth = L.logRight;
+    w.logBottomY = log.view.logAreaBottom;
+    w.firstColumnX = L.rate.left;
+    w.secondColumnX = L.textColumn.count > 0 ? L.textColumn.left : L.outline.left;
+    w.firstTrackUnits = L.rate.count;
+    w.invalidate = log.view.invalidate;
+    if (log.layout.pens.pens.size() > 17)
+        w.slideColour = log.layout.pens.pens[17].colour;  // " Slide "
+}
+
+DrillingWindow MakeDrillingWindow(app::LogState& log)
+{
+    DrillingWindow w;
+    w.refresh = [&log](DrillingWindow& self) { RefreshDrillingWindow(self, log); };
+    RefreshDrillingWindow(w, log);
+    return w;
+}
+
+void AttachDriller(app::LogState& log, Driller* driller)
+{
+    log.engines.driller = driller;
+    log.customTracks.host.drillerLag = driller ? &driller->lag : nullptr;
+    if (driller)
+        log.engines.drillerFigures = [driller] { return driller->Figures(); };
+    else
+        log.engines.drillerFigures = nullptr;
+}
+
+}  // namespace drilling

@@ -1,0 +1,24 @@
+#pragma once
+// The main window's side of drilling mode: the window values the drilling objects read, taken from the
+// window's state at each drilling call, and the state's pointers to the driller.
+#include "drilling/drillinghost.h"
+
+namespace app {
+struct LogState;
+}
+
+namespace drilling {
+
+class Driller;
+
+// A window whose `refresh` fills it from `log` (which must outlive it); canvas, links and invalidate
+// are the caller's to set.
+DrillingWindow MakeDrillingWindow(app::LogState& log);
+// Fills `w` from `log` now.
+void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log);
+
+// Makes `driller` the state's driller (null: none): the engines' pointer, the activity log's figures
+// and the custom tracks' copy of its lag settings.
+void AttachDriller(app::LogState& log, Driller* driller);
+
+}  // namespace drilling

@@ -1,0 +1,53 @@
+// The main window with a driller: its keys reach the drilling clock and the activity log reads the
+// driller's figures.
+#include "app/ui/logwindow.h"
+#include "drilling/driller.h"
+#include "drilling/drillingstate.h"
+#include "drilling/logtime.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wits/witsalarmhost.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::doubles;
+using testing_support::TestDir;
+
+namespace {
+
+TEST(DrillingWindow, KeysReachTheDrillingClockAndTheLogReadsTheFigures)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    app::LogState& s = window.State();
+    ASSERT_FALSE(testing_support::MakeWell(TestDir(), "ALPHA.svm", 900, 1000).isEmpty());
+    s.well.file.dataFolder = s.well.file.currentFolder = TestDir();
+    s.well.file.wellName = "ALPHA";
+    s.well.file.dataFileName = TestDir() + "ALPHA.svm";
+    s.well.file.fileTopDepth = 900;
+    s.well.file.fileBottomDepth = 1000;
+    s.well.file.drilling = true;
+    s.well.fileOpened = true;
+
+    drilling::DrillingWindow facts = drilling::MakeDrillingWindow(s);
+    drilling::Driller driller(facts, wits::MakeWitsAlarmHost(s));
+    driller.Start(s.well.config);
+    drilling::AttachDriller(s, &driller);
+
+    window.EvKeyDown(Qt::Key_D, true);
+    EXPECT_EQ(driller.time->offBottom, 1);
+    window.EvChar('d');  // without Control: nothing
+    EXPECT_EQ(driller.time->offBottom, 1);
+    window.EvChar('f');
+    EXPECT_EQ(doubles().sounder.beeps, 1);
+    EXPECT_EQ(driller.stepPending, 0);
+
+    driller.rate = 42;
+    ASSERT_TRUE(s.engines.drillerFigures);
+    EXPECT_EQ(s.engines.drillerFigures().rate, 42);
+    EXPECT_EQ(s.customTracks.host.drillerLag, &driller.lag);
+    drilling::AttachDriller(s, nullptr);
+    EXPECT_FALSE(s.engines.drillerFigures);
+    EXPECT_EQ(s.engines.driller, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// A drilling program killed at any moment leaves whole records: the data file a run of whole records
+// with consecutive depths, the custom-data file never ahead of it.
+#include "drillingfixture.h"
+
+#include "support/files.h"
+#include "support/helperprocess.h"
+#include "support/testmain.h"
+#include "wellfile/datafile.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+#include <cstdio>
+#include <random>
+
+using namespace drilling;
+using namespace drilling_testing;
+
+namespace {
+
+class KilledDriller : public DrillingTest {};
+
+// Run by the next test in a process of its own: drills the well of the folder it is given flat out
+// until it is killed.
+TEST_F(KilledDriller, DrillerProcess)
+{
+    const QString folder = qEnvironmentVariable("STRATIVM_DRILLER_WELL");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "runs only as the helper process of KilledDrillingLeavesWholeRecords";
+    MakeWellOnDisk(900, 901);  // the window's values; the well itself is the one in `folder`
+    well.dataFolder = well.currentFolder = folder;
+    well.dataFileName = folder + "ALPHA.svm";
+    well.customDataFileName = folder + "ALPHA.svx";
+    wellfile::ReadDataFileDepthRange(well.dataFileName, well.fileTopDepth, well.fileBottomDepth);
+    window.customDataInUse = true;
+    StartDriller();
+    std::printf("GO\n");
+    std::fflush(stdout);
+    for (int step = 0; step < 200000; ++step) {  // ends by itself should the test die first
+        Clock().Advance(5000);
+        driller->MarkStep(StepSource::WholeUnitBox);
+        driller->time->Tick();
+        driller->Update();
+    }
+}
+
+TEST_F(KilledDriller, KilledDrillingLeavesWholeRecords)
+{
+    MakeWellOnDisk(900, 1000);
+    std::mt19937 random(4400);
+    std::int32_t lastBottom = 1000;
+    for (int round = 0; round < 20; ++round) {
+        QProcess child;
+        const QByteArray out = testing_support::StartHelperProcess(child, "KilledDriller.DrillerProcess",
+                                                                   "STRATIVM_DRILLER_WELL", well.dataFolder, "GO");
+        ASSERT_TRUE(out.contains("GO")) << out.constData();
+        QThread::usleep(random() % 30000);
+        child.kill();
+        ASSERT_TRUE(child.waitForFinished(30000));
+
+        qint64 size = 0;
+        const auto records = testing_support::FileRecords<wellfile::RECORD>(well.dataFileName, &size);
+        ASSERT_EQ(size % wellfile::kRecordSize, 0) << "round " << round;
+        for (std::size_t i = 0; i < records.size(); ++i)
+            ASSERT_EQ(records[i].depth, 900 + std::int32_t(i)) << "round " << round;
+        const qint64 custom = QFileInfo(well.customDataFileName).size();
+        ASSERT_EQ(custom % layout::kCustomRecordSize, 0) << "round " << round;
+        ASSERT_LE(custom / layout::kCustomRecordSize, qint64(records.size())) << "round " << round;
+        ASSERT_GE(records.back().depth, lastBottom);
+        lastBottom = records.back().depth;
+    }
+    EXPECT_GT(lastBottom, 1000);  // the kills came while it drilled
+}
+
+}  // namespace
