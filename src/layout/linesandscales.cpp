@@ -200,15 +200,15 @@ QString StoreSetup(const SetupForm& form, const SetupEnvironment& env, WellConfi
 
     if (drilling) {
         driller->delay = std::max(n.delay, 2);
-        cfg.antiBounceDelay = driller->delay;
+        cfg.minSecondsPerUnit = driller->delay;
         driller->markLagDepth = form.Checked(id::MarkLagDepth);
         cfg.markLagDepth = driller->markLagDepth;
         if (!env.witsLink) {
             cfg.useWitsDepth = 0;
-            cfg.useWitsGas = 0;
+            cfg.witsDepthCompanion = 0;
         } else {
             cfg.useWitsDepth = form.Checked(id::UseWitsDepth);
-            cfg.useWitsGas = Byte(form.Checked(id::UseWitsGas));
+            cfg.witsDepthCompanion = Byte(form.Checked(id::UseWitsGas));
             cfg.sendGasViaWits = Byte(!(p == 134 || InstrumentWithOwnGasFeed(env.gasInstrumentType)));
             cfg.witsMirror = 0;
         }

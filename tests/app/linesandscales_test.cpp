@@ -382,10 +382,10 @@ TEST(LinesAndScales, SpinsWrapTheHighlightAndWhileDrillingSetTheDelayAtOnce)
     s.well.config.highlightRatesBelow = 0;
     ASSERT_TRUE(app::UpdateWellConfig(s, [](wellfile::WellConfig& c) {
         c.highlightRatesBelow = 0;
-        c.antiBounceDelay = 5;
+        c.minSecondsPerUnit = 5;
         return true;
     }));
-    s.well.config.antiBounceDelay = 5;
+    s.well.config.minSecondsPerUnit = 5;
     f.Run([](Dialog& d) {
         EXPECT_EQ(d.GetText(id::Highlight), "0.0");
         auto* spin = d.ControlAs<platform::UpDown>(id::HighlightSpin);
@@ -413,15 +413,15 @@ TEST(LinesAndScales, SpinsWrapTheHighlightAndWhileDrillingSetTheDelayAtOnce)
     // Cancelled, but the delay and the on-bottom mode were taken at once.
     EXPECT_EQ(driller.delays, std::vector<std::int32_t>{6});
     EXPECT_EQ(driller.onBottomModes, std::vector<int>{2});
-    EXPECT_EQ(+s.well.config.antiBounceDelay, 6);
-    EXPECT_EQ(+f.StoredConfig().antiBounceDelay, 5);
+    EXPECT_EQ(+s.well.config.minSecondsPerUnit, 6);
+    EXPECT_EQ(+f.StoredConfig().minSecondsPerUnit, 5);
 
     f.Run([](Dialog& d) {
         EXPECT_EQ(d.GetText(id::Delay), "6");
         d.SetText(id::Delay, "1");
         d.Click(platform::IDOK);
     });
-    EXPECT_EQ(+f.StoredConfig().antiBounceDelay, 2);
+    EXPECT_EQ(+f.StoredConfig().minSecondsPerUnit, 2);
     EXPECT_EQ(driller.settings.delay, 2);
     EXPECT_EQ(driller.applied, 1);
 

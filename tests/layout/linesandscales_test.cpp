@@ -162,7 +162,7 @@ TEST(SetupStore, EachBoxLandsAtItsOwnFieldAndNowhereElse)
     ASSERT_TRUE(StoreSetup(NumbersOnly(), env, base, baseOutside, &baseDriller).isEmpty());
     EXPECT_EQ(+base.linesAndScalesSet, 1);
     EXPECT_EQ(+base.sendGasViaWits, 1);
-    EXPECT_EQ(+base.antiBounceDelay, 4);
+    EXPECT_EQ(+base.minSecondsPerUnit, 4);
     EXPECT_EQ(+base.showSurveyData, 0);
 
     for (const Case& c : cases) {
@@ -236,16 +236,16 @@ TEST(SetupStore, ProfileAndLinkRulesDecideWhatIsKept)
     cfg = {};
     ASSERT_TRUE(StoreSetup(form, env, cfg, outside, &driller).isEmpty());
     EXPECT_EQ(+cfg.useWitsDepth, 0);
-    EXPECT_EQ(+cfg.useWitsGas, 0);
+    EXPECT_EQ(+cfg.witsDepthCompanion, 0);
     EXPECT_TRUE(driller.autoDrill);
 
     // Not drilling: the drilling fields stay as they were.
     env.drilling = false;
     cfg = {};
-    cfg.antiBounceDelay = 7;
+    cfg.minSecondsPerUnit = 7;
     form.checked = {id::MarkLagDepth, id::Unmanned};
     ASSERT_TRUE(StoreSetup(form, env, cfg, outside, nullptr).isEmpty());
-    EXPECT_EQ(+cfg.antiBounceDelay, 7);
+    EXPECT_EQ(+cfg.minSecondsPerUnit, 7);
     EXPECT_EQ(+cfg.markLagDepth, 0);
     EXPECT_EQ(+cfg.unmannedUnit, 0);
 
@@ -298,7 +298,7 @@ TEST(SetupStore, NumbersAreCheckedBeforeAnythingIsStoredAndKeptInTheirBounds)
     drilling::DrillerSettings driller;
     form.delay = "1";
     EXPECT_TRUE(StoreSetup(form, env, cfg, outside, &driller).isEmpty());
-    EXPECT_EQ(+cfg.antiBounceDelay, 2);
+    EXPECT_EQ(+cfg.minSecondsPerUnit, 2);
     EXPECT_EQ(driller.delay, 2);
 
     // A time zone beyond ten hours is replaced by the header's region code.

@@ -57,7 +57,7 @@ void LogWindow::CmLinesAndScales()
     config.logRateScale = s.well.config.logRateScale;
     config.co2ScaleCode = s.well.config.co2ScaleCode;
     if (drilling)
-        config.antiBounceDelay = s.well.config.antiBounceDelay;
+        config.minSecondsPerUnit = s.well.config.minSecondsPerUnit;
 
     layout::OutsideSettings outside;
     outside.rateInMetresPerHour = s.view.rateInMetresPerHour;
@@ -100,7 +100,7 @@ void LogWindow::CmLinesAndScales()
         MarkRedraw();
     };
     host.setDelay = [this](std::int32_t delay) {
-        state_.well.config.antiBounceDelay = delay;
+        state_.well.config.minSecondsPerUnit = delay;
         neighbours_.drilling->SetDelay(state_, delay);
     };
     host.setOnBottomMode = [this](int mode) { neighbours_.drilling->SetOnBottomMode(state_, mode); };

@@ -387,7 +387,7 @@ void SetupDlg::SetupWindow()
             Show(id::UseWitsDepth);
             CheckBox(id::UseWitsDepth, c.useWitsDepth != 0);
             Show(id::UseWitsGas);
-            CheckBox(id::UseWitsGas, c.useWitsGas != 0);
+            CheckBox(id::UseWitsGas, c.witsDepthCompanion != 0);
             Show(id::GasViaWits);
             const int type = env.gasInstrumentType;
             if (p == 134 || InstrumentWithOwnGasFeed(type) || type == 13) {
@@ -405,7 +405,7 @@ void SetupDlg::SetupWindow()
                 CheckBox(id::WitsDepthOption, c.witsDepthOption != 0);
             }
         }
-        if (c.useWitsGas)
+        if (c.witsDepthCompanion)
             c.sendGasViaWits = 0;
         if (!withWits) {
             CheckBox(id::Unmanned, false);
@@ -420,8 +420,8 @@ void SetupDlg::SetupWindow()
         for (int shown : {id::DelayLabel, id::Delay, id::DelaySpin})
             Show(shown);
         SetUpDownRange(id::DelaySpin, 2, 300);
-        SetUpDownPos(id::DelaySpin, c.antiBounceDelay);
-        SetText(id::Delay, QString::number(c.antiBounceDelay));
+        SetUpDownPos(id::DelaySpin, c.minSecondsPerUnit);
+        SetText(id::Delay, QString::number(c.minSecondsPerUnit));
 
         Show(id::OnBottomGroup);
         if (withWits && c.useWitsDepth)
@@ -595,7 +595,7 @@ void SetupDlg::EvDelaySpin()
     SetInt(id::Delay, position);
     if (context_.env.drilling) {
         driller_.delay = position;
-        config_.antiBounceDelay = position;
+        config_.minSecondsPerUnit = position;
         if (host_.setDelay)
             host_.setDelay(position);
     }
