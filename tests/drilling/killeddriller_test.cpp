@@ -1,5 +1,7 @@
 // A drilling program killed at any moment leaves whole records: the data file a run of whole records
-// with consecutive depths, the custom-data file never ahead of it.
+// with consecutive depths, the custom-data file never ahead of it. Linux may stop a write that spans
+// two pages of the file when the process is killed, so the last record can be torn: the next step of
+// the next run writes over it.
 #include "drillingfixture.h"
 
 #include "support/files.h"
@@ -48,8 +50,10 @@ TEST_F(KilledDriller, DrillerProcess)
 TEST_F(KilledDriller, KilledDrillingLeavesWholeRecords)
 {
     MakeWellOnDisk(900, 1000);
+    // The well starts with a torn tail, as a kill at the wrong moment leaves it.
+    testing_support::WriteBytes(well.dataFileName, testing_support::ReadExistingBytes(well.dataFileName) + QByteArray(300, 'x'));
     std::mt19937 random(4400);
-    std::int32_t lastBottom = 1000;
+    std::int32_t lastBottom = 0;
     for (int round = 0; round < 20; ++round) {
         QProcess child;
         const QByteArray out = testing_support::StartHelperProcess(child, "KilledDriller.DrillerProcess",
@@ -61,16 +65,16 @@ TEST_F(KilledDriller, KilledDrillingLeavesWholeRecords)
 
         qint64 size = 0;
         const auto records = testing_support::FileRecords<wellfile::RECORD>(well.dataFileName, &size);
-        ASSERT_EQ(size % wellfile::kRecordSize, 0) << "round " << round;
+        ASSERT_FALSE(records.empty());
+        // A torn tail is never followed by another record: the next run writes over it.
         for (std::size_t i = 0; i < records.size(); ++i)
             ASSERT_EQ(records[i].depth, 900 + std::int32_t(i)) << "round " << round;
+        ASSERT_GE(records.back().depth, lastBottom) << "round " << round;
         const qint64 custom = QFileInfo(well.customDataFileName).size();
-        ASSERT_EQ(custom % layout::kCustomRecordSize, 0) << "round " << round;
         ASSERT_LE(custom / layout::kCustomRecordSize, qint64(records.size())) << "round " << round;
-        ASSERT_GE(records.back().depth, lastBottom);
         lastBottom = records.back().depth;
     }
-    EXPECT_GT(lastBottom, 1000);  // the kills came while it drilled
+    EXPECT_GT(lastBottom, 1020);  // the kills came while it drilled
 }
 
 }  // namespace
