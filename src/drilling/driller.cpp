@@ -3,7 +3,9 @@
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "platform/services.h"
+#include "exchange/remoteconfig.h"
 #include "wellfile/datafile.h"
+#include "wellfile/sidefiles_settings.h"
 
 #include <cstring>
 
@@ -52,6 +54,13 @@ int Driller::Start(const wellfile::WellConfig& config)
     if (!wellfile::LoadLag(lag, place))
         lag = config.lagSettings;
     lag.allPumps = 0;
+
+    exchange::RemoteConfig remote;
+    if (wellfile::LoadDownloadConfig(well.dataFolder, remote)) {
+        updatePackageOn = remote.updatePackage != 0;
+        updatePackageInterval = remote.interval;
+        depthUnitsToSend = remote.depthUnitsToSend < 2 ? 100 : std::int32_t(remote.depthUnitsToSend);
+    }
 
     LoadLastRecord();
     CarryRecordCodes();

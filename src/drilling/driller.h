@@ -63,6 +63,7 @@ struct DrillerValues {
     std::int32_t pumpStrokePending[2] = {};
     std::int32_t connectionMarker = 0;   // 2: off bottom without circulation for more than 10 s
     std::int32_t connectionMarkerLimit = 0;
+    std::uint8_t updatePackageOn = 0;        // the remote settings make update packages
     std::int32_t updatePackageInterval = 0;  // depth units between update packages; 0 none
     std::int32_t depthUnitsToSend = 0;
     std::int32_t startDepth = 0;             // the bottom depth when drilling mode started

@@ -341,7 +341,7 @@ void Driller::PeriodicWork()
         if (w.witsLinkOn && w.witsCustomCopy)
             Links().CopyWellFileOut(QStringLiteral(".svx"));
     }
-    if (w.updatePackage && updatePackageInterval > 0 && bottom % updatePackageInterval == 0) {
+    if (updatePackageOn && updatePackageInterval > 0 && bottom % updatePackageInterval == 0) {
         Links().BuildUpdatePackage();
         if (w.customLas)
             Links().ExportCustomLas(well.fileTopDepth, bottom);

@@ -105,7 +105,6 @@ struct DrillingWindow {
     bool customLinkOn = false;
     bool copyOut = false;
     std::int32_t copyOutInterval = 0;
-    bool updatePackage = false;
     bool customLas = false;
     bool bottomToFirstRecord = false;
     std::int32_t gasInstrumentType = -1;

@@ -2,6 +2,7 @@
 // data file.
 #include "drillingfixture.h"
 
+#include "exchange/remoteconfig.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/datafile.h"
@@ -230,6 +231,22 @@ TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
     EXPECT_FLOAT_EQ(c.casingPressure, 350.0f);
     EXPECT_FLOAT_EQ(c.rpm, 120.0f);
     EXPECT_FLOAT_EQ(driller->live.casingPressure, 0.0f);  // taken by the step
+}
+
+TEST_F(DrillerTest, UpdatePackagesAtTheIntervalOfTheRemoteSettings)
+{
+    MakeWellOnDisk(900, 1000);
+    exchange::RemoteConfig remote;
+    remote.updatePackage = 1;
+    remote.interval = 5;
+    testing_support::WriteBytes(well.dataFolder + "svdlcfg.cfg", &remote, sizeof remote);
+    StartDriller();
+    for (int i = 0; i < 6; ++i) {
+        Run(5);
+        Pulse();
+    }
+    EXPECT_EQ(links.packages, 1);  // at 1005 only
+    EXPECT_EQ(driller->depthUnitsToSend, 100);
 }
 
 TEST_F(DrillerTest, BackupsEveryHundredUnitsAndTheReminderOnFailure)
