@@ -73,6 +73,25 @@ TEST_F(LogTimeTest, NoLagTimeNoWalkAndBottomsUpClearsTheRings)
     EXPECT_EQ(driller->tables.clock[19], 0.0f);
 }
 
+TEST_F(LogTimeTest, LagAlarmSoundsOncePerMultipleOfItsInterval)
+{
+    MakeWellOnDisk(900, 1300);
+    StartDriller();
+    driller->lagAlarmInterval = 10;
+    driller->stepIndex = 1;
+    const auto walkTo = [this](float depth) {
+        driller->tables.depth[0] = depth;  // slot 0: up at once
+        Time().UpdateLagDepth(false);
+    };
+    walkTo(1229);
+    walkTo(1230);
+    walkTo(1230.5f);
+    EXPECT_EQ(doubles().sounder.played, QStringList{well.dataFolder + "Lag Alarm.wav"});
+    walkTo(1231);
+    walkTo(1240);
+    EXPECT_EQ(doubles().sounder.played.size(), 2);
+}
+
 TEST_F(LogTimeTest, TimeAlarmHoldsThroughTheAlarmHourOnly)
 {
     MakeWellOnDisk(900, 1000);
