@@ -322,6 +322,19 @@ struct SetupOptions {
     bool sendChartFile = false;
 };
 
+// What the main window keeps for the WITS history chart.
+struct WitsChartLink {
+    // Set at start-up while this station shows the wells of other stations: the chart then hides its
+    // file and print controls and leaves some messages out.
+    std::array<bool, 3> viewingStation{};
+    QString currentWitsFile;   // the daily file shown; the live refresh names today's here
+    QDateTime lastWitsWrite;   // today's file's last-write time at the last live refresh (none before it)
+    bool settingsKept = false; // set when a data file opens and when the chart's settings dialog is done
+    // Emptied, and set, each time the chart is closed for another well.
+    std::array<QString, 4> titles;
+    std::array<bool, 2> firstDraw{true, true};
+};
+
 // Files this process made that exit removes; nothing else is deleted at exit.
 struct SessionFiles {
     std::vector<QString> compressedCopies;  // ".sv8" copies made by the exchange code
@@ -358,6 +371,7 @@ struct LogState {
     WitsCopyOptions witsCopy;
     print::PrintState print;  // the printer, the print geometry, fonts and pens
     SetupOptions setupOptions;
+    WitsChartLink witsChart;
 };
 
 // The defaults of set-up, before any file is read.

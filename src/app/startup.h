@@ -57,5 +57,8 @@ void CreateWellFolders(LogState& log);
 
 // The 12-hour time "%2d:%02d %s" of the open line.
 QString FormatTime12(int hour, int minute);
+// The same with seconds (" 1:05:07 PM") when `second` is 1 or more; hour -1 takes the clock's hour and
+// minute.
+QString FormatTime12(int hour, int minute, int second);
 
 }  // namespace app

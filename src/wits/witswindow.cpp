@@ -5,6 +5,8 @@
 #include "platform/folders.h"
 #include "wits/dailyfile.h"
 
+#include <QFileInfo>
+
 namespace wits {
 
 QString TodaysWitsFile(app::LogState& log)
@@ -35,6 +37,25 @@ bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QStrin
 std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QString& path)
 {
     return ReadDailyFile(path.isEmpty() ? TodaysWitsFile(log) : path);
+}
+
+bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<WITSRECORD>&)>& updateLive)
+{
+    app::WitsChartLink& link = log.witsChart;
+    link.currentWitsFile = TodaysWitsFile(log);
+    const QFileInfo info(link.currentWitsFile);
+    if (!info.exists())
+        return false;
+    const QDateTime written = info.lastModified();
+    const bool changed = link.lastWitsWrite.isValid() && written != link.lastWitsWrite;
+    link.lastWitsWrite = written;
+    if (!changed)
+        return false;
+    std::optional<std::vector<WITSRECORD>> samples = ReadDailyFile(link.currentWitsFile);
+    if (!samples)
+        return false;
+    updateLive(*samples);
+    return true;
 }
 
 }  // namespace wits

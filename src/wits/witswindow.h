@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,5 +27,10 @@ std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QS
 
 // Today's daily file name of the open well (the window's clock is refreshed).
 QString TodaysWitsFile(app::LogState& log);
+
+// The chart's live refresh: names today's file as the current WITS file and, when its last-write time
+// changed since the last call (not on the first), reads it whole and hands its samples to `updateLive`.
+// A missing file does nothing. True when the samples were handed on.
+bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<WITSRECORD>&)>& updateLive);
 
 }  // namespace wits

@@ -173,6 +173,7 @@ public:
     void BuildMudlogMenu();
     // The menu bar as it stands (the Qt menu bar mirrors it).
     const app::MenuBar& Menu() const { return menu_; }
+    void CheckMenuItem(int id, bool checked);
     // A menu command, as the menu bar and posted WM_COMMAND messages deliver it: held back by the
     // message filter while an input function owns the window, else dispatched.
     void MenuCommand(int id);

@@ -66,8 +66,15 @@ int LogWindow::BuildMenu(int part)
     if (out.storeHotwire)
         StoreHotwireOn();
     s.version = app::ParseVersion(s.env.versionText);
+    menu_.Check(app::cmd::WitsChart, tools_.witsChart != nullptr);
     MirrorMenuBar();
     return 1;
+}
+
+void LogWindow::CheckMenuItem(int id, bool checked)
+{
+    menu_.Check(id, checked);
+    MirrorMenuBar();
 }
 
 void LogWindow::StoreHotwireOn()

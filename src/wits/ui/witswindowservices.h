@@ -1,6 +1,7 @@
 #pragma once
 // The WITS services of a main window: the ones that open windows (the alarm limits dialog, the alarm
-// pop-up, whose parent is the window) are answered here, the rest by the services they are built on.
+// pop-up and the history chart, whose parent is the window) are answered here, the rest by the services
+// they are built on.
 #include "wits/wits_services.h"
 
 #include <QPointer>
@@ -26,7 +27,8 @@ public:
     void CmWitsSetup(app::LogState& log) override { rest_.CmWitsSetup(log); }
     void CmCustomWits(app::LogState& log) override { rest_.CmCustomWits(log); }
     void CmCustomWitsSetup(app::LogState& log) override { rest_.CmCustomWitsSetup(log); }
-    void CmWitsChart(app::LogState& log) override { rest_.CmWitsChart(log); }
+    // Opens the WITS chart, or closes it when it is open.
+    void CmWitsChart(app::LogState& log) override;
     void EvWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvWitsData(log, w, l); }
     void EvCustWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvCustWitsData(log, w, l); }
 
