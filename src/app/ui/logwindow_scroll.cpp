@@ -1,6 +1,7 @@
 #include "app/ui/logwindow.h"
 
 #include "app/scrolling.h"
+#include "app/ui/scrollcodes.h"
 #include "app/ui/qbtndlg.h"
 
 #include <QResizeEvent>
@@ -17,21 +18,6 @@
 namespace {
 
 int ScrollBarThickness(const QWidget* w) { return w->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w); }
-
-// The Windows scroll code of a slider action; -1 for none.
-int CodeOf(int action)
-{
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: return app::SB_LINEUP;
-    case QAbstractSlider::SliderSingleStepAdd: return app::SB_LINEDOWN;
-    case QAbstractSlider::SliderPageStepSub: return app::SB_PAGEUP;
-    case QAbstractSlider::SliderPageStepAdd: return app::SB_PAGEDOWN;
-    case QAbstractSlider::SliderToMinimum: return app::SB_TOP;
-    case QAbstractSlider::SliderToMaximum: return app::SB_BOTTOM;
-    case QAbstractSlider::SliderMove: return app::SB_THUMBTRACK;
-    default: return -1;
-    }
-}
 
 app::DepthRange RangeOf(const app::LogState& s)
 {
@@ -85,7 +71,7 @@ void LogWindow::CreateDepthScrollBar(int clientRight)
     depthBar_->setRange(0, 100);
     depthBar_->setSliderPosition(app::DepthBarCreatePosition(s.well.file.viewTopDepth, RangeOf(s)));
     connect(depthBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
-        const int code = CodeOf(action);
+        const int code = app::ScrollCodeOf(action);
         if (code >= 0)
             EvVScroll(code, depthBar_->sliderPosition());
     });
@@ -158,7 +144,7 @@ void LogWindow::EvSize(int w, int h)
     horzBar_->setSliderPosition(sc.horizontalOffset);
     // To the edges (SB_TOP, SB_BOTTOM) the log does not move: the handler sets the bar back.
     connect(horzBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
-        const int code = CodeOf(action);
+        const int code = app::ScrollCodeOf(action);
         if (code >= 0)
             EvHScroll(code, horzBar_->sliderPosition());
     });

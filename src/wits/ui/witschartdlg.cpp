@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/scrolling.h"
 #include "app/startup.h"
+#include "app/ui/scrollcodes.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/printer.h"
@@ -65,21 +66,6 @@ const Readout kReadouts[] = {
     {kTotGasEdit, "TOT GAS", [](const WITSRECORD& s) { return platform::CFormat("%5.0f", double(s.totalGas)); }},
     {kPitVolEdit, "PIT VOL", [](const WITSRECORD& s) { return platform::CFormat("%5.0f", double(s.pitVolume)); }},
 };
-
-// The Windows scroll code of a slider action; -1 for none.
-int ScrollCodeOf(int action)
-{
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: return app::SB_LINEUP;
-    case QAbstractSlider::SliderSingleStepAdd: return app::SB_LINEDOWN;
-    case QAbstractSlider::SliderPageStepSub: return app::SB_PAGEUP;
-    case QAbstractSlider::SliderPageStepAdd: return app::SB_PAGEDOWN;
-    case QAbstractSlider::SliderToMinimum: return app::SB_TOP;
-    case QAbstractSlider::SliderToMaximum: return app::SB_BOTTOM;
-    case QAbstractSlider::SliderMove: return app::SB_THUMBTRACK;
-    default: return -1;
-    }
-}
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -251,7 +237,7 @@ void WitsChartDlg::FirstLoad()
         UpdateLive(samples_, viewIndex_, true);
 }
 
-bool WitsChartDlg::ReadDayFile()
+bool WitsChartDlg::ReadDayFile(const QString& emptyText)
 {
     if (!QFileInfo::exists(filePath_)) {
         if (!Viewing())
@@ -264,7 +250,9 @@ bool WitsChartDlg::ReadDayFile()
         samples_ = std::move(*read);
     imageDirty_ = true;
     const auto& v = log_.witsChart.viewingStation;
-    if (samples_.empty() && !v[1] && !v[2])
+    if (samples_.empty() && !emptyText.isEmpty())
+        platform::MessageBox(emptyText, QString());
+    else if (samples_.empty() && !v[1] && !v[2])
         platform::MessageBox(QStringLiteral("File Read Failed NO DATA"), QString());
     return !samples_.empty();
 }
@@ -308,33 +296,21 @@ void WitsChartDlg::CmCurrentDay()
     }
 }
 
-void WitsChartDlg::CmNextDay()
-{
-    shownDay_ = StepDay(shownDay_, +1);
-    EnableNextDay();
-    const QString path = DayFile(shownDay_);
-    if (!QFileInfo::exists(path)) {
-        platform::MessageBox(path, QStringLiteral("File not found next"));
-        return;
-    }
-    filePath_ = path;
-    if (!ReadDayFile())
-        return;
-    UpdateLive(samples_, viewIndex_, true);
-    Redraw();
-}
+void WitsChartDlg::CmNextDay() { StepShownDay(+1); }
 
-void WitsChartDlg::CmPrevDay()
+void WitsChartDlg::CmPrevDay() { StepShownDay(-1); }
+
+void WitsChartDlg::StepShownDay(int step)
 {
-    shownDay_ = StepDay(shownDay_, -1);
+    shownDay_ = StepDay(shownDay_, step);
     EnableNextDay();
     const QString path = DayFile(shownDay_);
     if (!QFileInfo::exists(path)) {
-        platform::MessageBox(path, QStringLiteral("Wits File not found prev"));
+        platform::MessageBox(path, step > 0 ? QStringLiteral("File not found next") : QStringLiteral("Wits File not found prev"));
         return;
     }
     filePath_ = path;
-    if (!ReadDayFile())
+    if (!ReadDayFile(step > 0 ? QStringLiteral("NO WITS DATA AVAILABLE") : QStringLiteral("NO DATA")))
         return;
     UpdateLive(samples_, viewIndex_, true);
     Redraw();
@@ -602,7 +578,7 @@ void WitsChartDlg::EvSize()
     scrollBar_->setValue(viewIndex_);
     scrollBar_->setVisible(tableHidden_);
     connect(scrollBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
-        const int code = ScrollCodeOf(action);
+        const int code = app::ScrollCodeOf(action);
         if (code >= 0)
             EvVScroll(code, scrollBar_->sliderPosition(),
                       QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier));

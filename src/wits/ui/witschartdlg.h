@@ -113,7 +113,10 @@ private:
     QString DayFile(const ChartDay& d) const;
     ChartDay Today() const;
     void EnableNextDay();
-    bool ReadDayFile();
+    void StepShownDay(int step);
+    // Loads the file path; a file that gives no sample shows `emptyText`, or by default "File Read
+    // Failed NO DATA" (not on a viewing station of the second or third kind).
+    bool ReadDayFile(const QString& emptyText = {});
     void ShowImageAt(bool repaint);
     void DrawBottomBox(const WITSRECORD& s, BottomState state, const QString& time);
     void TimeZoneInfo();
