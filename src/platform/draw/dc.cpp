@@ -112,6 +112,7 @@ int Dc::SetBkMode(int mode)
 COLORREF Dc::SetBkColor(COLORREF c) { return std::exchange(s_.bkColor, c); }
 COLORREF Dc::SetTextColor(COLORREF c) { return std::exchange(s_.textColor, c); }
 unsigned Dc::SetTextAlign(unsigned align) { return std::exchange(s_.textAlign, align); }
+POINT Dc::SetViewportOrg(int x, int y) { return std::exchange(s_.viewport, POINT{x, y}); }
 
 // ---- device capabilities
 
@@ -160,11 +161,20 @@ bool Dc::NeedsBandForBrush() const
 bool Dc::OnDevice(const QRect& bounds, bool needsBand, const Call& call, const std::function<void()>& vector,
                   const Call* replay)
 {
-    if (needsBand)
-        ComposeBand(bounds, call);
-    else
+    // Bounds go onto the page where the viewport puts them; a band replays the call with its viewport.
+    const QPoint shift(s_.viewport.x, s_.viewport.y);
+    const QRect page = bounds.translated(shift);
+    if (needsBand) {
+        ComposeBand(page, call);
+    } else if (shift.isNull()) {
         vector();
-    page_.push_back({bounds, s_, replay ? *replay : call});
+    } else {
+        painter_->save();
+        painter_->translate(shift);
+        vector();
+        painter_->restore();
+    }
+    page_.push_back({page, s_, replay ? *replay : call});
     return true;
 }
 

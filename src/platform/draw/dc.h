@@ -75,6 +75,12 @@ public:
     unsigned SetTextAlign(unsigned align);
     unsigned GetTextAlign() const { return s_.textAlign; }
 
+    // The viewport origin, as GDI's: it is added to every coordinate drawn or read (lines, shapes, text,
+    // blits, pixels); the current position and the text record keep the coordinates as given. Returns the
+    // previous origin.
+    POINT SetViewportOrg(int x, int y);
+    POINT GetViewportOrg() const { return s_.viewport; }
+
     // Lines: the end point is left out; the dash pattern runs on from one LineTo to the next.
     POINT MoveTo(int x, int y);
     POINT GetCurrentPosition() const { return s_.position; }
@@ -138,6 +144,7 @@ protected:
         unsigned textAlign = TA_LEFT | TA_TOP;
         POINT position;
         long long stylePos = 0;  // pixels of the dash pattern used since the last MoveTo
+        POINT viewport;          // added to every coordinate
     };
 
 private:
@@ -191,6 +198,8 @@ private:
     QPaintDevice* device_ = nullptr;
     std::unique_ptr<QPainter> painter_;  // device path only
     QPoint origin_;                       // band path: the page point of image pixel (0,0)
+    // The point drawn at image pixel (0,0): the band's origin less the viewport origin.
+    QPoint Shift() const { return origin_ - QPoint(s_.viewport.x, s_.viewport.y); }
     std::vector<Recorded> page_;          // device path: what this page holds so far
     qsizetype recordedImageBytes_ = 0;    // image copies held by page_
     bool recordingText_ = false;

@@ -97,8 +97,8 @@ bool Dc::PatBlt(int left, int top, int w, int h, std::uint32_t rop)
     if (width == 0 || height == 0)
         return true;
     if (image_) {
-        raster::Blit(raster::SurfaceOf(*image_, origin_.x(), origin_.y()), (long long)x - origin_.x(),
-                     (long long)y - origin_.y(), width, height, nullptr, 0, 0, rop,
+        raster::Blit(raster::SurfaceOf(*image_, origin_.x(), origin_.y()), (long long)x - Shift().x(),
+                     (long long)y - Shift().y(), width, height, nullptr, 0, 0, rop,
                      PatternOf(s_.brush, s_.bkColor, s_.bkMode));
         return true;
     }
@@ -146,7 +146,7 @@ COLORREF Dc::SetPixel(int x, int y, COLORREF color)
 {
     const COLORREF c = ResolveColor(color);
     if (image_) {
-        const int px = x - origin_.x(), py = y - origin_.y();
+        const int px = x - Shift().x(), py = y - Shift().y();
         if (px < 0 || py < 0 || px >= image_->width() || py >= image_->height())
             return CLR_INVALID;
         reinterpret_cast<std::uint32_t*>(image_->scanLine(py))[px] = raster::ToPixel(c);
@@ -161,7 +161,7 @@ COLORREF Dc::GetPixel(int x, int y) const
 {
     if (!image_)
         return CLR_INVALID;
-    const int px = x - origin_.x(), py = y - origin_.y();
+    const int px = x - Shift().x(), py = y - Shift().y();
     if (px < 0 || py < 0 || px >= image_->width() || py >= image_->height())
         return CLR_INVALID;
     return raster::ToColorRef(reinterpret_cast<const std::uint32_t*>(image_->constScanLine(py))[px]);
@@ -171,7 +171,7 @@ bool Dc::BitBlt(int x, int y, int width, int height, const Dc& source, int sx, i
 {
     if (!source.image_)
         return !raster::RopUsesSource(rop) && PatBlt(x, y, width, height, rop);
-    return BlitImpl(x, y, width, height, *source.image_, sx - source.origin_.x(), sy - source.origin_.y(), width,
+    return BlitImpl(x, y, width, height, *source.image_, sx - source.Shift().x(), sy - source.Shift().y(), width,
                     height, rop, false);
 }
 
@@ -185,7 +185,7 @@ bool Dc::StretchBlt(int x, int y, int width, int height, const Dc& source, int s
 {
     if (!source.image_)
         return false;
-    return BlitImpl(x, y, width, height, *source.image_, sx - source.origin_.x(), sy - source.origin_.y(), sw, sh,
+    return BlitImpl(x, y, width, height, *source.image_, sx - source.Shift().x(), sy - source.Shift().y(), sw, sh,
                     rop, true);
 }
 
@@ -208,7 +208,7 @@ bool Dc::BlitImpl(int x, int y, int w, int h, const QImage& source, int sx, int 
         const QImage src = usesSource ? AsRgb32(source) : QImage();
         const raster::Surface from = SourceSurface(src);
         const raster::Pattern pattern = PatternOf(s_.brush, s_.bkColor, s_.bkMode);
-        const long long dx = (long long)x - origin_.x(), dy = (long long)y - origin_.y();
+        const long long dx = (long long)x - Shift().x(), dy = (long long)y - Shift().y();
         if (stretch)
             raster::StretchBlit(dst, dx, dy, w, h, from, sx, sy, sw, sh, rop, pattern);
         else

@@ -148,7 +148,7 @@ void Dc::ImageLine(long long x0, long long y0, long long x1, long long y1)
 {
     const raster::Surface surf = raster::SurfaceOf(*image_, origin_.x(), origin_.y());
     const raster::Dashes dashes = s_.pen.IsStyled() ? raster::DashesOf(s_.pen.style) : raster::Dashes{};
-    raster::DrawThinLine(surf, x0 - origin_.x(), y0 - origin_.y(), x1 - origin_.x(), y1 - origin_.y(),
+    raster::DrawThinLine(surf, x0 - Shift().x(), y0 - Shift().y(), x1 - Shift().x(), y1 - Shift().y(),
                          PixelOf(s_.pen.color), dashes, s_.bkMode == OPAQUE, PixelOf(s_.bkColor), s_.rop2,
                          s_.stylePos);
 }
@@ -157,7 +157,7 @@ void Dc::ImageWideLines(const std::vector<POINT>& pts, bool closed)
 {
     const int w = s_.pen.Width();
     const double off = CentreOffset(w), radius = StrokeRadius(w);
-    const double ox = origin_.x(), oy = origin_.y();
+    const double ox = Shift().x(), oy = Shift().y();
     raster::SpanSet spans(0, 0, image_->width(), image_->height());
     const std::size_t n = pts.size();
     const std::size_t segments = closed ? n : n - 1;
@@ -212,8 +212,8 @@ std::vector<QPoint> OrderedBorder(const raster::SpanSet& border, double cx, doub
 void Dc::ImageShape(int kind, int left, int top, int right, int bottom, int ew, int eh)
 {
     const raster::Surface surf = raster::SurfaceOf(*image_, origin_.x(), origin_.y());
-    const double l = double(left) - origin_.x(), t = double(top) - origin_.y();
-    const double r = double(right) - origin_.x(), b = double(bottom) - origin_.y();
+    const double l = double(left) - Shift().x(), t = double(top) - Shift().y();
+    const double r = double(right) - Shift().x(), b = double(bottom) - Shift().y();
     auto region = [&](raster::SpanSet& set, double L, double T, double R, double B) {
         if (kind == kRectangle)
             raster::AddRoundRect(set, L, T, R, B, 0, 0);
@@ -312,8 +312,8 @@ void Dc::ImagePolygon(const std::vector<POINT>& input)
 {
     std::vector<POINT> pts(input);
     for (POINT& p : pts) {
-        p.x = int(std::clamp<long long>((long long)p.x - origin_.x(), INT32_MIN / 2, INT32_MAX / 2));
-        p.y = int(std::clamp<long long>((long long)p.y - origin_.y(), INT32_MIN / 2, INT32_MAX / 2));
+        p.x = int(std::clamp<long long>((long long)p.x - Shift().x(), INT32_MIN / 2, INT32_MAX / 2));
+        p.y = int(std::clamp<long long>((long long)p.y - Shift().y(), INT32_MIN / 2, INT32_MAX / 2));
     }
     const raster::Surface surf = raster::SurfaceOf(*image_, origin_.x(), origin_.y());
     raster::SpanSet fill(0, 0, surf.width, surf.height), outline(0, 0, surf.width, surf.height);

@@ -175,7 +175,7 @@ bool Dc::TextImpl(int x, int y, const QString& text, unsigned align, int escapem
     if (image_) {
         QPainter p(image_);
         p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.translate(-origin_);
+        p.translate(-Shift());
         PaintText(p, x, y, text, align, escapement, clip, underlineIndex);
         return true;
     }
