@@ -142,6 +142,7 @@ struct ViewState {
     bool picturesShown = false;
     bool holdRepaint = false;  // set while starting: the window is not painted yet
     logview::DepthColumnSwitches depthColumn;  // how the depth column writes depths and surveys
+    bool liveView = false;     // the live view is on: the paint shows its live bar
 
     // The row loop of the last paint.
     std::int32_t originX = 0, originY = 0;  // the log origin: rows start at originY + top margin
@@ -153,7 +154,8 @@ struct ViewState {
     bool firstPaint = true;                 // cleared by the first paint
     bool elogShown = false;                 // a shown e-log curve is loaded: chooses the gas-track strip
     // The records read by the last paint, for the mouse handlers: 2 x visible rows + 20 records, made by
-    // the first paint while drilling mode is off and kept for the life of the window.
+    // the first paint while drilling mode is off, kept for the life of the window and grown by a paint
+    // after the window has grown; readers stay within its size.
     std::vector<wellfile::RECORD> recordCache;
 
     // The title band as last drawn (the header page's frame while an image is rendered).
@@ -168,8 +170,16 @@ struct ViewState {
     // (null in a state without one).
     logview::ViewBitmaps* bitmaps = nullptr;
     logview::NeighbourPainters* painters = nullptr;
-    // Invalidates the whole window with erasing, so the next paint redraws the log; set by the window.
+    // The log changed: the window paints it again (one paint for any number of calls, none while
+    // repainting is held); set by the window.
     std::function<void()> invalidate;
+    // Shows the rectangle [left, right) x [top, bottom) of the backing store on the window (after a
+    // drawing outside a paint); set by the window.
+    std::function<void(int left, int top, int right, int bottom)> updateArea;
+    // What the last paint could not do ("NO Data File", "Memory Allocation Error"): the window shows it
+    // once the paint is over, never during it, and clears it.
+    QString paintFailure;
+    std::int32_t bottomDepth = 0;  // depth of the record the last paint's row loop stopped at
 };
 
 // A log rectangle as the mouse code keeps it.
@@ -228,8 +238,11 @@ struct CustomTracks {
     layout::CustomTrackHost host;
     std::unique_ptr<layout::CUSTOMDATA> data;  // while custom tracks are enabled
     std::unique_ptr<layout::CUSTOMDATA> printData;  // the print copy, made again by every print layout
-    // The custom-data rows by depth - first depth, kept up to date by the depth step while drilling.
+    // The custom-data rows by depth - first depth, kept up to date by the depth step while drilling; made
+    // by the first paint that shows custom tracks, (last - first + 510) of them. `sizeMark` is the file's
+    // last depth when they were sized; drilling grows them once the well is 100 units deeper.
     std::vector<layout::CUSTDATAREC> rows;
+    std::int32_t sizeMark = 0;
 };
 
 // The engines and worker threads of the open well.
@@ -304,6 +317,7 @@ struct ScrollState {
     std::int32_t windowHeight = 0;     // client height at the last size change
     std::int32_t lastClientWidth = 0;  // client width at the last size change that widened the window
     bool notAtBottom = false;          // more below: the view does not reach the file's last depth
+    bool horizontalBar = false;        // the horizontal scroll bar is shown (the window is narrower than the log)
     bool renderingImage = false;       // busy: a log image export runs; paint and the idle render wait
     bool imageRender = false;          // the image export is drawing the log into an image
 };

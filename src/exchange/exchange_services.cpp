@@ -16,6 +16,8 @@ public:
 };
 }  // namespace
 
+void ExchangeServices::RefreshRemoteFile(app::LogState&) { app::NotBuilt("exchange", "RefreshRemoteFile"); }
+
 ExchangeServices& DefaultExchangeServices()
 {
     static NotBuilt services;

@@ -20,6 +20,9 @@ public:
     virtual void CmLiveUpdateConfig(app::LogState& log) = 0;
     // Command 51946: the live-user dialog, run modally.
     virtual void CmLiveUsers(app::LogState& log) = 0;
+    // Reloads a data file that was updated elsewhere (records, memos, pictures, caption); the window's
+    // first paint asks for it once.
+    virtual void RefreshRemoteFile(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -4,23 +4,21 @@
 
 namespace logview {
 
-namespace {
-
-class NotBuilt final : public LogViewServices {
-public:
-    void EvLButtonDown(app::LogState&, int, int, unsigned) override { app::NotBuilt("logview", "EvLButtonDown"); }
-    void EvMouseMove(app::LogState&, int, int, unsigned) override { app::NotBuilt("logview", "EvMouseMove"); }
-    void EvLButtonUp(app::LogState&, int, int, unsigned) override { app::NotBuilt("logview", "EvLButtonUp"); }
-    void EvLButtonDblClk(app::LogState&, int, int, unsigned) override { app::NotBuilt("logview", "EvLButtonDblClk"); }
-    void EvRButtonDown(app::LogState&, int, int, unsigned) override { app::NotBuilt("logview", "EvRButtonDown"); }
-};
-}  // namespace
-
+void LogViewServices::Paint(app::LogState&, platform::Dc&) { app::NotBuilt("logview", "Paint"); }
+void LogViewServices::RepaintRows(app::LogState&, std::int32_t, int, unsigned, int)
+{
+    app::NotBuilt("logview", "RepaintRows");
+}
+void LogViewServices::EvLButtonDown(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvLButtonDown"); }
+void LogViewServices::EvMouseMove(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvMouseMove"); }
+void LogViewServices::EvLButtonUp(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvLButtonUp"); }
+void LogViewServices::EvLButtonDblClk(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvLButtonDblClk"); }
+void LogViewServices::EvRButtonDown(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvRButtonDown"); }
 void LogViewServices::RenderLog(app::LogState&) { app::NotBuilt("logview", "RenderLog"); }
 
 LogViewServices& DefaultLogViewServices()
 {
-    static NotBuilt services;
+    static LogViewServices services;
     return services;
 }
 

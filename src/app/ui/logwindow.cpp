@@ -6,6 +6,7 @@
 #include "exchange/copyout.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
+#include "logview/ui/logview.h"
 #include "platform/messagewindows.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
@@ -71,10 +72,12 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.view.painters = painters_.get();
     painters_->trackSettings = [this] { return tracks::TrackSettingsOf(state_); };
     painters_->trackState = &state_.trackPainters;
-    state_.view.invalidate = [this] {
-        if (!state_.view.holdRepaint)
-            update();
+    state_.view.invalidate = [this] { InvalidateLog(); };
+    state_.view.updateArea = [this](int left, int top, int right, int bottom) {
+        update(left, ClientTop() + top, right - left, bottom - top);
     };
+    logView_ = std::make_unique<logview::LogView>();
+    neighbours_.logview = logView_.get();
 
     witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);
     witsWindows_->Install(state_);
@@ -158,7 +161,7 @@ void LogWindow::EvCustWitsData(std::uintptr_t w, std::intptr_t l) { neighbours_.
 
 void LogWindow::mousePressEvent(QMouseEvent* e)
 {
-    const QPoint p = e->position().toPoint();
+    const QPoint p = e->position().toPoint() - QPoint(0, ClientTop());
     if (e->button() == Qt::LeftButton)
         neighbours_.logview->EvLButtonDown(state_, p.x(), p.y(), MouseKeys(e));
     else if (e->button() == Qt::RightButton)
@@ -169,7 +172,7 @@ void LogWindow::mousePressEvent(QMouseEvent* e)
 
 void LogWindow::mouseReleaseEvent(QMouseEvent* e)
 {
-    const QPoint p = e->position().toPoint();
+    const QPoint p = e->position().toPoint() - QPoint(0, ClientTop());
     if (e->button() == Qt::LeftButton)
         neighbours_.logview->EvLButtonUp(state_, p.x(), p.y(), MouseKeys(e));
     else
@@ -178,13 +181,13 @@ void LogWindow::mouseReleaseEvent(QMouseEvent* e)
 
 void LogWindow::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint p = e->position().toPoint();
+    const QPoint p = e->position().toPoint() - QPoint(0, ClientTop());
     neighbours_.logview->EvMouseMove(state_, p.x(), p.y(), MouseKeys(e));
 }
 
 void LogWindow::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    const QPoint p = e->position().toPoint();
+    const QPoint p = e->position().toPoint() - QPoint(0, ClientTop());
     if (e->button() == Qt::LeftButton)
         neighbours_.logview->EvLButtonDblClk(state_, p.x(), p.y(), MouseKeys(e));
     else

@@ -16,7 +16,7 @@
 #include <memory>
 
 class QScrollBar;
-namespace logview { class ViewBitmaps; class ViewPainters; }
+namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; }
 
 class LogWindow : public QMainWindow {
@@ -215,6 +215,19 @@ public:
     // log bottom y from the visible rows.
     void CreateDepthScrollBar();
     QScrollBar* DepthScrollBar() const { return depthBar_; }
+
+    // ---- Painting the log ----
+    // The log changed: posts one paint of the log into the backing store, which then shows on the
+    // window. Any number of calls before it runs make one paint; nothing is posted while repainting is
+    // held.
+    void InvalidateLog();
+    bool LogPaintPosted() const { return paintPosted_; }
+    // The posted paint, also run at once by tests: the first paint's placement, the view's paint into the
+    // backing store and the window's update; then what the paint could not say during it (its failure
+    // message, once), the quick view bar when there is none, and the live bar.
+    void PaintLog();
+    // The client area as last painted (the menu bar not included).
+    const QImage& BackingStore() const;
     QScrollBar* HorizontalScrollBar() const { return horzBar_; }
 
 protected:
@@ -224,6 +237,7 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
 
     void mousePressEvent(QMouseEvent* e) override;
@@ -246,10 +260,16 @@ private:
     // A full re-render is owed; the window is invalidated unless painting is held back.
     void MarkRedraw();
     int ClientHeight() const;
+    // The first paint after start-up: the window's placement and the refresh of a file updated elsewhere.
+    void FirstPaint();
+    // The new top depth beside the depth bar while its thumb is dragged, into the backing store.
+    void DrawThumbReadout(std::int32_t top);
 
     app::LogState state_;
     std::unique_ptr<logview::ViewBitmaps> bitmaps_;  // the view's images; state_.view points at them
     std::unique_ptr<logview::ViewPainters> painters_;  // the neighbour painters; state_.view points at them
+    std::unique_ptr<logview::LogView> logView_;        // the view's paint; neighbours_.logview points at it
+    bool paintPosted_ = false;
     app::Neighbours neighbours_;
     app::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;

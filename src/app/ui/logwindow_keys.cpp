@@ -102,7 +102,6 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
     case Qt::Key_Escape:
         i.dragGasOffset = 0;
         ApplyDragGas();
-        update();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter: ApplyDragGas(); return;
@@ -113,7 +112,7 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
             return;
         i.dragGasRect.top += step * state_.layout.format.pixelsPerStep;
         i.dragGasRect.bottom += step * state_.layout.format.pixelsPerStep;
-        update();  // the view draws the column at its new place
+        InvalidateLog();  // the view draws the column at its new place
         return;
     }
     default: return;
@@ -143,7 +142,7 @@ void LogWindow::ApplyDragGas()
         ApplyDragGasShift();
     i.dragGasLength = 0;
     i.dragGasOffset = 0;
-    update();
+    InvalidateLog();
 }
 
 void LogWindow::ApplyDragGasShift()

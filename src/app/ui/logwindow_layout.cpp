@@ -21,8 +21,7 @@ int LogWindow::ClientHeight() const { return height() - ClientTop(); }
 void LogWindow::MarkRedraw()
 {
     state_.view.redrawPending = true;
-    if (!state_.view.holdRepaint)
-        update();
+    InvalidateLog();
 }
 
 void LogWindow::InstallLayoutHosts()
@@ -61,10 +60,7 @@ void LogWindow::InstallLayoutHosts()
         MirrorMenuBar();
     };
     sh.markRedraw = [this] { state_.view.redrawPending = true; };
-    sh.invalidate = [this] {
-        if (!state_.view.holdRepaint)
-            update();
-    };
+    sh.invalidate = [this] { InvalidateLog(); };
     // The gas display and the e-log curves answer these once their subsystems are built.
 
     layout::CustomTrackHost& ch = s.customTracks.host;

@@ -23,7 +23,7 @@ public:
     }
     void BuildMenu(app::LogState&, int mode) override { window_.BuildMenu(mode); }
     void RebuildMenu(app::LogState&) override { window_.RebuildMenu(); }
-    void Invalidate(app::LogState&) override { window_.update(); }
+    void Invalidate(app::LogState&) override { window_.InvalidateLog(); }
     void CloseToolWindows(app::LogState&) override
     {
         window_.DestroyQuickBar();

@@ -3,6 +3,7 @@
 #include "app/scrolling.h"
 #include "app/ui/scrollcodes.h"
 #include "app/ui/qbtndlg.h"
+#include "logview/draw/viewbitmaps.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -118,19 +119,21 @@ void LogWindow::EvSize(int w, int h)
     layout::LogLayout& L = s.layout.format;
     L.visibleRows = app::VisibleRows(h, L.logAreaTop, L.pixelsPerStep);
     CreateDepthScrollBar(w);
-    update();
+    bitmaps_->ResizeBackingStore(w, h);
+    InvalidateLog();
     if (L.logRight == 0)
         L.logRight = 988;
 
     delete horzBar_;
     horzBar_ = nullptr;
+    sc.horizontalBar = false;
     sc.windowHeight = h;
     if (w >= L.logRight) {
         sc.horizontalOffset = 0;
         // A render still owed (a file just opened, a scheme changed) stays owed: a wider window needs
         // the log as much as before, so redrawPending is left as it is.
         if (!held)
-            update();
+            InvalidateLog();
         return;
     }
 
@@ -150,8 +153,9 @@ void LogWindow::EvSize(int w, int h)
     });
     horzBar_->installEventFilter(this);
     horzBar_->show();
+    sc.horizontalBar = true;
     if (w > sc.lastClientWidth && !held)
-        update();
+        InvalidateLog();
     sc.lastClientWidth = w;
     if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()); bar && !held && !isMinimized())
         bar->Place();
@@ -191,10 +195,12 @@ bool LogWindow::ScrollView(int code, int thumb, bool ctrl)
         s.scroll.notAtBottom = false;
     // Limited while the thumb is dragged too, so the view never points past the file.
     s.well.file.viewTopDepth = app::LimitTop(*target, range);
-    if (code == app::SB_THUMBTRACK)
-        return true;  // nothing is repainted until the thumb is let go
-    if (!s.view.holdRepaint)
-        update();
+    if (code == app::SB_THUMBTRACK) {
+        // Nothing is repainted until the thumb is let go; the box says where the view will go.
+        DrawThumbReadout(s.well.file.viewTopDepth);
+        return true;
+    }
+    InvalidateLog();
     return true;
 }
 
@@ -219,7 +225,7 @@ void LogWindow::EvHScroll(int code, int thumb)
     if (const std::optional<std::int32_t> offset =
             app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.layout.format.trackUnit)) {
         s.scroll.horizontalOffset = *offset;
-        update();  // the view copies the rendered log from the new column
+        InvalidateLog();  // the log is painted again from the new column
     }
     SyncHorizontalBar(max);
 }

@@ -34,6 +34,7 @@ void LogWindow::SetupWindow()
         app::MarkerFileExists(state_.env.installFolder, app::kLiveServerMarker) ? 1 : app::CreateInstanceMap(state_);
     StartUp();
     state_.view.holdRepaint = false;
+    InvalidateLog();
 }
 
 int LogWindow::StartUp()

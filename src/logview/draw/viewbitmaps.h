@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <array>
 
 namespace logview {
@@ -16,6 +17,20 @@ public:
     std::array<QImage, 2> savedAreas;
     // The one-row grid strips, rebuilt after every change of the layout (BuildGridBitmaps).
     GridStrips grid;
+    // The log window's client area as painted (RGB32, device pixel ratio 1): the paint and every drawing
+    // outside a paint go here, and the window only copies it to the screen. Sized by the window.
+    QImage backingStore;
+
+    // Makes the backing store `width` x `height` (at least 1 x 1), white; nothing when it has that size.
+    void ResizeBackingStore(int width, int height)
+    {
+        const QSize size(std::max(width, 1), std::max(height, 1));
+        if (backingStore.size() == size)
+            return;
+        backingStore = QImage(size, QImage::Format_RGB32);
+        backingStore.setDevicePixelRatio(1);
+        backingStore.fill(Qt::white);
+    }
 };
 
 }  // namespace logview

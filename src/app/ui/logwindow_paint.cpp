@@ -1,0 +1,109 @@
+// The main window's side of painting the log: the view paints into the backing store, and the window
+// only copies that to the screen. One paint is posted for any number of "the log changed" calls.
+#include "app/ui/logwindow.h"
+
+#include "app/firstpaint.h"
+#include "app/notbuilt.h"
+#include "logview/draw/viewbitmaps.h"
+#include "platform/draw/dc.h"
+#include "platform/services.h"
+
+#include <QMetaObject>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <utility>
+
+void LogWindow::InvalidateLog()
+{
+    if (state_.view.holdRepaint || paintPosted_)
+        return;
+    paintPosted_ = true;
+    QMetaObject::invokeMethod(this, [this] { PaintLog(); }, Qt::QueuedConnection);
+}
+
+void LogWindow::PaintLog()
+{
+    paintPosted_ = false;
+    app::LogState& s = state_;
+    if (s.view.holdRepaint)
+        return;
+    if (s.view.firstPaint)
+        FirstPaint();
+    if (bitmaps_->backingStore.isNull())
+        bitmaps_->ResizeBackingStore(width(), ClientHeight());
+    {
+        platform::Dc dc(bitmaps_->backingStore);
+        neighbours_.logview->Paint(s, dc);
+    }
+    update();
+    // What the paint could not do is said once it is over, never from inside it.
+    if (!s.view.paintFailure.isEmpty()) {
+        const QString text = std::exchange(s.view.paintFailure, QString());
+        platform::MessageBox(text, QStringLiteral("ERROR"), platform::MB_OK);
+        return;
+    }
+    if (!tools_.quickBar)
+        EnsureQuickBar();
+    if (s.view.liveView)
+        app::NotBuilt("app", "SV_LIVEDLG");
+}
+
+void LogWindow::FirstPaint()
+{
+    app::LogState& s = state_;
+    const layout::LogLayout& L = s.layout.format;
+    // The drilling code grows the custom buffer once the well is 100 units past this mark.
+    s.customTracks.sizeMark = s.well.file.fileBottomDepth;
+    app::FirstPaintInputs in;
+    in.commandLine = s.env.commandLineStart;
+    in.imageView = s.view.logImageMode;
+    in.tvdFile = s.well.scratchWell;
+    in.logWidth = L.logRight;
+    in.unitWidth = L.trackUnit;
+    in.topMargin = L.logAreaTop;
+    in.screenWidth = s.env.screenWidth;
+    in.screenHeight = s.env.screenHeight;
+    if (const std::optional<app::WindowPlace> place = app::FirstPaintPlace(in)) {
+        move(place->x, place->y);
+        resize(place->width, place->height);
+        if (!s.well.file.drilling)
+            neighbours_.exchange->RefreshRemoteFile(s);
+    }
+    s.view.firstPaint = false;
+    s.env.commandLineStart = false;
+}
+
+const QImage& LogWindow::BackingStore() const { return bitmaps_->backingStore; }
+
+void LogWindow::paintEvent(QPaintEvent*)
+{
+    const QImage& store = bitmaps_->backingStore;
+    if (store.isNull())
+        return;
+    QPainter p(this);
+    p.drawImage(0, ClientTop(), store);
+}
+
+void LogWindow::DrawThumbReadout(std::int32_t top)
+{
+    const app::LogState& s = state_;
+    const layout::LogLayout& L = s.layout.format;
+    QImage& store = bitmaps_->backingStore;
+    if (store.isNull())
+        return;
+    const int U = L.trackUnit, R = L.pixelsPerStep;
+    // Until the layout names its read-out column, the box stands at the log's right end.
+    const int column = s.scroll.readoutColumn > 0 ? s.scroll.readoutColumn : L.logRight;
+    int x = column - 2 * U;
+    if (width() < column)
+        x = width() - 2 * U;
+    x = std::min(x, L.logRight);
+    const int m = s.env.screenHeight / 2;
+    const platform::RECT box{x - 6 * U, m, x + U, m + int(R * 2.6)};
+    platform::Dc dc(store);
+    dc.Rectangle(box);
+    dc.TextOut(x - 5 * U, m + R / 4, QStringLiteral(" %1 ").arg(top));
+    update(box.left, ClientTop() + box.top, box.right - box.left, box.bottom - box.top);
+}

@@ -1,0 +1,355 @@
+#include "logview/draw/logpaint.h"
+
+#include "platform/draw/dc.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace logview {
+
+namespace {
+
+using platform::Dc;
+using wellfile::RECORD;
+
+bool OneOf(int profile, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), profile) != list.end(); }
+
+// Copies a grid strip, its whole width at most, to (x, y).
+void Strip(Dc& dc, const QImage& strip, int x, int y)
+{
+    if (!strip.isNull())
+        dc.BitBlt(x, y, strip.width(), strip.height(), strip, 0, 0, platform::SRCCOPY);
+}
+
+void Line(Dc& dc, int x0, int y0, int x1, int y1)
+{
+    dc.MoveTo(x0, y0);
+    dc.LineTo(x1, y1);
+}
+
+// Everything a step of the paint works with.
+struct Painting {
+    Dc& dc;
+    const PaintFrame& f;
+    ViewGeometry g;  // the frame's geometry with the log bottom y of this paint's strips
+    PaintTarget target;
+    PaintResult out;
+    int percentLineEndX = 0;
+
+    Painting(Dc& d, const PaintFrame& frame) : dc(d), f(frame), g(frame.geometry), target{d, g, frame.device} {}
+
+    // The whole-log painters' records: from buffered record 1, `n` of them at most, never past the buffer.
+    Records From1(int n) const
+    {
+        if (f.records.size() < 2 || n <= 0)
+            return {};
+        return f.records.subspan(1, std::min<std::size_t>(std::size_t(n), f.records.size() - 1));
+    }
+    Records From0(int n) const
+    {
+        return n <= 0 ? Records{} : f.records.first(std::min<std::size_t>(std::size_t(n), f.records.size()));
+    }
+
+    void LayStrips();
+    void ClosingLines(int y);
+    void RowLoop();
+    void Row(const RECORD& rec, const RECORD* previous, int row, int y);
+    void ConnectionMarks(const RECORD& rec, int y);
+    void PercentLine(const RECORD& rec, int y);
+    void InterpretedLithology();
+    void BelowTheLastRecord();
+    void WholeLog();
+};
+
+void Painting::LayStrips()
+{
+    const GridStrips& s = f.strips;
+    const int R = g.rowHeight, T = g.topMargin;
+    int y = g.origin.y + T;
+    for (int i = 0; i <= g.visibleRows && y < g.clientHeight; ++i, y += R)
+        Strip(dc, s.main, g.origin.x, y);
+    g.logBottomY = y;
+    int closingY = y;
+
+    out.lineEndX = g.gasRight;
+    if (f.elogShown || (g.Flag(17) && (g.options.logGasScale || g.options.gasPercent != 0))) {
+        const QImage& strip = f.elogShown ? s.elogGas : s.logGas;
+        out.lineEndX = g.gas.left + (f.elogShown ? s.elogGasExtent : s.logGasExtent);
+        int gy = T;
+        for (int i = 0; i <= g.visibleRows; ++i, gy += R) {
+            Strip(dc, strip, g.gas.left, gy);
+            if (g.splitGas)
+                Strip(dc, strip, g.gasMiddleX + 1, gy);
+        }
+        if (g.splitGas)
+            out.lineEndX = g.gas.left + 2 * s.logGasExtent;
+        closingY = gy;
+    }
+    if (g.options.logRateScale) {
+        int ry = T;
+        for (int i = 0; i < g.visibleRows; ++i, ry += R)
+            Strip(dc, s.logRate, g.rate.left, ry);
+        closingY = ry;
+    }
+    if (f.gasPercentOfTotal) {
+        int py = T;
+        for (int i = 0; i < g.visibleRows; ++i, py += R)
+            Strip(dc, s.gasPercent, g.origin.x + g.description.left + g.unitWidth, py);
+        closingY = py;
+    }
+    ClosingLines(closingY);
+}
+
+void Painting::ClosingLines(int y)
+{
+    const int U = g.unitWidth, T = g.topMargin;
+    Line(dc, g.rate.left, y, g.rate.Right(), y);
+    Line(dc, g.lithology.left, y, g.lithology.left + 10 * g.lithology.cell, y);
+    if (g.cut.left > 0)
+        Line(dc, g.cut.left, y, g.gas.left, y);
+    Line(dc, g.gas.left, y, f.flareMode == 0 ? out.lineEndX : g.logWidth + U, y);
+    if (f.gasPercentOfTotal) {
+        const int left = g.description.left + U;
+        const int bottom = T + g.visibleRows * g.rowHeight;
+        Line(dc, left, y, percentLineEndX - 1, y);
+        Line(dc, left - 1, T, left - 1, bottom);
+        // The edge at the gas track's left stands upright, beside its companion.
+        Line(dc, g.gas.left - 1, T, g.gas.left - 1, bottom);
+    }
+}
+
+void Painting::ConnectionMarks(const RECORD& rec, int y)
+{
+    const int R = g.rowHeight, code = rec.tripCode;
+    if (code == 3) {
+        DrawDepthMarkers(dc, g, f.device, y + R, R);
+        return;
+    }
+    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(g.fonts.annotation));
+    if (BoxedConnectionMarks(g.profile)) {
+        const int right = code > 3 ? g.gas.left + 3 * R : g.gas.left + int(2.5 * R);
+        dc.Rectangle(g.gas.left, y + int(0.25 * R), right, y + int(2.25 * R));
+        dc.TextOut(g.gas.left + 2, y + R - 6, code > 3 ? "TRIP" : "KD");
+    } else {
+        const int x = g.rate.Right() + 5 * g.unitWidth;
+        switch (code) {
+        case 1: dc.TextOut(x + 4, y + 2, "_c"); break;
+        case 2: dc.TextOut(x + 4, y - 3, "_c"); break;
+        case 4: dc.TextOut(x + 2, y + 2, "_TRIP"); break;
+        case 5: dc.TextOut(x + 2, y - 3, "_TRIP"); break;
+        default: break;
+        }
+    }
+    dc.SelectObject(oldFont);
+}
+
+void Painting::PercentLine(const RECORD& rec, int y)
+{
+    const int depth = rec.depth;
+    if ((depth - 2) % 100 == 20 && y > g.topMargin)
+        f.painters.DrawGasScaleHeader(target, rec, y, g.rowHeight, 1);
+    if ((depth - 2) % 10 != 0 || g.profile == 16)
+        return;
+    const layout::PenSpec* spec = OneOf(g.profile, {25, 47, 58}) ? &g.pens.Grid10Alt() : &g.pens.Grid10();
+    int lineY = y;
+    if (OneOf(g.profile, {2, 91, 92, 12}) && (depth - 2) % 50 == 0) {
+        spec = &g.pens.Grid50();
+        lineY = y + 1;
+    }
+    const platform::Pen old = dc.SelectObject(platform::Pen(spec->colour, spec->width, spec->style));
+    const int from = g.gas.left + g.unitWidth + 1;
+    if (f.singleGas) {
+        Line(dc, from, lineY, g.gasRight, lineY);
+        Line(dc, g.gasRight + 2 * g.unitWidth, lineY, percentLineEndX, lineY);
+    } else {
+        Line(dc, from, lineY, percentLineEndX, lineY);
+    }
+    dc.SelectObject(old);
+}
+
+void Painting::Row(const RECORD& rec, const RECORD* previous, int row, int y)
+{
+    const int R = g.rowHeight, p = g.profile;
+    NeighbourPainters& n = f.painters;
+    if (!g.options.logRateScale && !g.options.ratePerHour && (rec.minutesScale == 2 || rec.minutesScale == 3))
+        Strip(dc, f.strips.alternateRate, g.origin.x, y);
+    if (p == 16 && !g.options.logGasScale && (rec.gasScale == 9 || rec.gasScale == 10))
+        Strip(dc, f.strips.gasShow, g.gas.left, y);
+    if (g.Flag(21))
+        n.DrawTextColumn(target, rec, y, R);
+    if (g.Flag(16) && !g.options.sandShaleOnly)
+        n.DrawLithology(target, rec, R, y, 0, 0);
+    if (g.Flag(17) && !OneOf(p, {17, 88, 78, 4, 64, 11, 20}))
+        n.DrawGasCurves(target, rec, y, out.rowCounter, false);
+    if (OneOf(p, {17, 88}) && f.singleGas)
+        n.DrawGasCurves(target, rec, y, out.rowCounter, false);
+    if (f.gasPercentOfTotal) {
+        n.DrawGasCurves(target, rec, y, out.rowCounter, true);
+        PercentLine(rec, y);
+    }
+    if (g.Flag(22) && rec.tripCode != 0 && row > 0)
+        ConnectionMarks(rec, y);
+    if (g.Flag(22)) {
+        const bool slide = rec.slide == 1, slideBefore = previous && previous->slide == 1;
+        const int barX = g.rate.left + 3, textX = g.rate.left + g.unitWidth;
+        if (slide && row > 0) {
+            const platform::Pen oldPen = dc.SelectObject(platform::Pen(g.pens.SlideColour(), 8, platform::PS_INSIDEFRAME));
+            Line(dc, barX, y, barX, y + R);
+            if (!slideBefore)
+                dc.TextOut(textX, y - int(1.5 * R), "S");
+            dc.SelectObject(oldPen);
+        } else if (!slide && slideBefore) {
+            dc.TextOut(textX, y - int(0.5 * R), "R");
+        }
+    }
+    if (g.Flag(29) && (rec.mudWeightOut > 0 || rec.mudWeightIn > 0) && y > g.topMargin + R)
+        n.DrawMudInOut(target, rec, R, y + R);
+}
+
+bool PastTheLog(const RECORD& rec, const ViewGeometry& g) { return rec.depth == 0 || rec.depth >= g.fileLastDepth; }
+
+void Painting::RowLoop()
+{
+    const int R = g.rowHeight;
+    const Records recs = f.records;
+    int y = g.origin.y + g.topMargin;
+    int index = 1;
+    out.rowCounter = 0;
+    for (int row = 0; row < f.count && std::size_t(index) < recs.size(); ++row) {
+        Row(recs[index], &recs[index - 1], row, y);
+        if (PastTheLog(recs[index], g))
+            break;
+        ++out.rowCounter;
+        ++index;
+        y += R;
+        if (y >= g.logBottomY || row + 1 >= f.count)
+            break;
+    }
+    out.stopIndex = std::min<int>(index, int(recs.size()) - 1);
+    out.lastRowY = y;
+}
+
+void Painting::InterpretedLithology()
+{
+    const Records recs = f.records;
+    int y = g.topMargin;
+    int index = 1;
+    out.rowCounter = 0;
+    while (std::size_t(index) < recs.size()) {
+        f.painters.DrawLithology(target, recs[index], g.rowHeight, y, 0, 1);
+        y += g.rowHeight;
+        if (PastTheLog(recs[index], g))
+            break;
+        ++index;
+        ++out.rowCounter;
+        if (y >= g.logBottomY || out.rowCounter >= f.count)
+            break;
+    }
+    out.stopIndex = std::min<int>(index, int(recs.size()) - 1);
+    out.lastRowY = y;
+}
+
+void Painting::BelowTheLastRecord()
+{
+    const Records recs = f.records;
+    const RECORD& rec = recs[out.stopIndex];
+    out.bottomDepth = rec.depth;
+    out.moreBelow = out.stopIndex > 0 && (long long)recs[out.stopIndex - 1].depth < (long long)g.fileLastDepth - 1;
+    const bool alternate = !g.options.ratePerHour && (rec.minutesScale == 2 || rec.minutesScale == 3);
+    for (int y = out.lastRowY; y < g.logBottomY; y += g.rowHeight) {
+        if (g.options.logRateScale)
+            Strip(dc, f.strips.logRate, g.rate.left, y);
+        else if (alternate)
+            Strip(dc, f.strips.alternateRate, g.origin.x, y);
+    }
+}
+
+void Painting::WholeLog()
+{
+    NeighbourPainters& n = f.painters;
+    const int R = g.rowHeight, T = g.topMargin, p = g.profile, rows = out.rows;
+    const Records curveRecords = From1(rows + 1);
+
+    if (g.Flag(31) && p != 60)
+        n.DrawAveragedCurve(target, curveRecords, R, T);
+    if (g.Flag(37) && f.records.size() > 1 && double(g.fileFirstDepth) + f.gammaLag + 20.0 < double(f.records[1].depth))
+        n.DrawDataCurve(target, curveRecords, R, T);
+    if (g.Flag(1))
+        n.DrawRecordCurve(target, curveRecords, R, T);
+    if (g.Flag(27))
+        n.DrawLinearCurve(target, curveRecords, R, T);
+    if (g.Flag(17) && (OneOf(p, {4, 64, 11, 20, 78}) || (OneOf(p, {17, 88}) && !f.singleGas)))
+        n.DrawChromatographTrack(target, curveRecords, R, T);
+    n.DrawTopsColumn(target, From1(rows), R, T);
+    if (g.Flag(19) && !OneOf(p, {4, 64})) {
+        if (g.porosity.left > 0)
+            n.DrawRatingColumn(target, From1(rows), R, T);
+        if (g.fluorescence.left > 0)
+            n.DrawBoxColumn(target, From1(rows), R, T);
+        if (g.cut.left > 0)
+            n.DrawPorosityColumn(target, From1(rows), R, T);
+    }
+    if (p == 115 || (g.Flag(38) && g.hardness.count > 0))
+        n.DrawBarColumn(target, From1(rows), R, T);
+    const int flareWidth = 10 * g.gas.cell;
+    if (g.Flag(36) && f.flareMode == 0)
+        n.DrawFlarePolygon(target, From0(rows), R, T, g.gasRight - flareWidth, flareWidth, 0.01f * float(flareWidth));
+    else if (f.flareMode != 0)
+        n.DrawFlareTrack(target, From0(rows), R, T);
+
+    const std::int32_t top = g.viewTopDepth, to = out.bottomDepth + 2;
+    DrawShowMarkers(dc, g, f.shows, top, to);
+    DrawDstMarkers(dc, g, f.dsts, top, to);
+    DrawReportMarkers(dc, g, f.reports, top, to);
+    DrawDowntimeMarkers(dc, g, f.downtime, top, to);
+    if (f.shortReports)
+        n.DrawShortReports(target, top, out.bottomDepth, R, T - R);
+    if (f.pictures) {
+        int y = T, picture = 0;
+        for (std::size_t i = 1; i < f.records.size() && y <= g.logBottomY - 5 * R; ++i, y += R) {
+            picture = n.FindNextImageAtDepth(f.records[i].depth, picture);
+            if (picture >= 0)
+                n.DrawImage(target, picture, y);
+        }
+    }
+    out.redrawPending = f.horizontalBar && !f.dragEntry;
+    if (f.imageMarkers)
+        n.DrawImageMarkers(target);
+    if (f.customRecords && (long long)g.fileFirstDepth + 20 < g.fileLastDepth && rows > 1)
+        n.PaintCustomTracks(target, From0(rows + 1), f.customRecords, T, R, out.bottomDepth);
+    if (f.memos && !f.gasPercentOfTotal)
+        n.DrawMemos(target, top, out.bottomDepth, R, T - R);
+    if (g.Flag(1))
+        n.DrawTrackScaleHeader(target, g.logBottomY, R, g.Flag(37) ? 1 : 0);
+    if (g.Flag(27))
+        n.DrawTrackScaleHeader2(target, g.logBottomY, R);
+}
+
+}  // namespace
+
+bool BoxedConnectionMarks(int profile) { return OneOf(profile, {25, 47, 4, 64, 17, 78, 88, 20, 58, 11, 12, 120}); }
+
+PaintResult PaintLog(Dc& dc, const PaintFrame& frame)
+{
+    const platform::POINT oldOrigin = dc.SetViewportOrg(-frame.geometry.horizontalScroll, 0);
+    Painting p(dc, frame);
+    p.percentLineEndX = p.g.description.left + p.g.unitWidth + 20 * p.g.gas.cell;
+    p.LayStrips();
+    p.out.logBottomY = p.g.logBottomY;
+    if (!frame.dataFile || frame.records.empty()) {
+        p.out.noDataFile = !frame.dataFile;
+        p.out.lastRowY = p.g.topMargin;
+        dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
+        return p.out;
+    }
+    p.RowLoop();
+    if (p.g.Flag(16))
+        p.InterpretedLithology();
+    p.out.rows = p.out.rowCounter;
+    p.BelowTheLastRecord();
+    p.WholeLog();
+    dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
+    return p.out;
+}
+
+}  // namespace logview

@@ -1,0 +1,246 @@
+#include "logview/ui/logview.h"
+
+#include "app/layouthosts.h"
+#include "app/logstate.h"
+#include "layout/customdata.h"
+#include "logview/draw/logpaint.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
+#include "logview/paintrows.h"
+#include "platform/draw/dc.h"
+#include "wellfile/datafile.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace logview {
+
+namespace {
+
+const QString kError = QStringLiteral("ERROR");
+
+// The custom-data records of the whole file, read again unless drilling keeps them up to date; null
+// when custom tracks are not painted this time. A read that gets nothing frees the buffer and makes the
+// custom-track object afresh, so the next paint reads again.
+const layout::CUSTDATAREC* CustomRecords(app::LogState& s)
+{
+    app::CustomTracks& c = s.customTracks;
+    const wellfile::OpenWell& well = s.well.file;
+    if (!s.well.customTracksEnabled || !c.data)
+        return nullptr;
+    const long long span = (long long)well.fileBottomDepth - well.fileTopDepth;
+    if (span < 0)
+        return nullptr;
+    bool fresh = false;
+    if (c.rows.empty()) {
+        // Never more than the data file holds: a damaged range must not size the buffer.
+        const long long want = std::min<long long>(span + 510, wellfile::RecordsInDataFile(well.dataFileName) + 510);
+        c.rows.assign(std::size_t(want), layout::CUSTDATAREC{});
+        c.sizeMark = well.fileBottomDepth;
+        fresh = true;
+    }
+    if (fresh || !well.drilling) {
+        const int count = int(std::min<long long>(span + 500, (long long)c.rows.size() - 1));
+        if (layout::ReadCustomRecords(well, c.rows, well.customDataFileName, 0, count) == 0) {
+            c.rows.clear();
+            c.rows.shrink_to_fit();
+            c.data.reset();
+            app::RefreshCustomTrackHost(s);
+            layout::LoadCustomTracks(c.host, c.data, false);
+            return nullptr;
+        }
+    }
+    const long long index = (long long)well.viewTopDepth - well.fileTopDepth + 1;
+    if (index < 0 || index >= (long long)c.rows.size())
+        return nullptr;
+    return &c.rows[std::size_t(index)];
+}
+
+// The offset well's records for the view, from the one above its first row; empty when none is drawn.
+std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
+{
+    wellfile::OpenWell& well = s.well.file;
+    const std::int32_t top = well.viewTopDepth;
+    if (!s.options.offsetRop || s.well.offsetFileName.isEmpty() || top < well.offsetTopDepth ||
+        top >= well.offsetBottomDepth)
+        return {};
+    const std::int32_t k = (top - well.offsetTopDepth) / 2;
+    if (k < 0)
+        return {};
+    std::vector<wellfile::RECORD> buffer(std::size_t(2 * visibleRows + 20));
+    if (wellfile::ReadRecords(well, buffer, s.well.offsetFileName, k, 2 * visibleRows + 10, true) == 0)
+        return {};
+    return buffer;
+}
+
+// The e-log gas strip is used while a shown e-log curve (track flags 8-13) is loaded; until the curve
+// set can say which of its curves are loaded, none is.
+bool ElogShown(const app::LogState&) { return false; }
+
+bool ChromatographProfile(int profile, bool singleGas)
+{
+    switch (profile) {
+    case 4: case 11: case 64: case 78: return true;
+    case 17: case 88: return !singleGas;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void LogView::Paint(app::LogState& s, platform::Dc& dc)
+{
+    if (s.scroll.renderingImage) {
+        s.view.painting = false;
+        return;
+    }
+    s.view.painting = true;
+    // The compressed scales draw one record per row too until their own body is built.
+    wellfile::OpenWell& well = s.well.file;
+    well.viewTopDepth = PaintTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth, well.viewDepthSpan);
+    const int step = well.depthStep > 0 ? well.depthStep : 1;
+    const int recordIndex = (well.viewTopDepth - well.fileTopDepth) / step;
+    const int visibleRows = std::max(s.layout.format.visibleRows, 0);
+    const int readCount = PaintReadCount(visibleRows);
+    const std::size_t bufferSize = std::size_t(PaintBufferSize(visibleRows));
+    const bool dragEntry = s.interaction.dataEntryActive != 0;
+
+    std::vector<wellfile::RECORD> own;
+    Records records;
+    try {
+        if (!well.drilling && s.view.recordCache.size() < bufferSize)
+            s.view.recordCache.resize(bufferSize);  // made by the first paint, grown with the window
+        if (dragEntry) {
+            // The entry's records, grown with the window (the new ones blank): it is never read past.
+            if (s.interaction.dataEntryRecords.size() < bufferSize)
+                s.interaction.dataEntryRecords.resize(bufferSize);
+            records = s.interaction.dataEntryRecords;
+        } else {
+            own.assign(bufferSize, wellfile::RECORD{});
+            records = own;
+        }
+    } catch (const std::bad_alloc&) {
+        s.view.paintFailure = QStringLiteral("Memory Allocation Error");
+        s.view.painting = false;
+        return;
+    }
+
+    const ViewGeometry g = GeometryOf(s);
+    const Device device = Device::Screen();
+    static const GridStrips noStrips;
+    static NeighbourPainters& none = NoNeighbourPainters();
+    PaintFrame frame{g, device, s.view.bitmaps ? s.view.bitmaps->grid : noStrips, s.view.painters ? *s.view.painters : none};
+    frame.dataFile = !well.dataFileName.isEmpty();
+    frame.dragEntry = dragEntry;
+    frame.count = readCount;
+    std::vector<wellfile::RECORD> offset;
+    if (frame.dataFile && !dragEntry) {
+        frame.count = wellfile::ReadRecords(well, own, well.dataFileName, recordIndex, readCount);
+        offset = OffsetRecords(s, visibleRows);
+    }
+    frame.count = std::min<int>(frame.count, int(records.size()) - 1);
+    if (frame.dataFile && !dragEntry && !well.drilling)
+        std::copy_n(records.begin(), std::min<std::size_t>(std::size_t(std::max(frame.count, 0)), s.view.recordCache.size()),
+                    s.view.recordCache.begin());
+    frame.records = records;
+    frame.offsetRecords = offset.empty() ? Records{} : Records(offset).subspan(1);
+    frame.gasPercentOfTotal = s.options.gasPercent;
+    frame.singleGas = !s.layout.format.twoGasTracks;
+    frame.elogShown = s.view.elogShown = ElogShown(s);
+    frame.gammaLag = s.layout.schemes.gammaLag;
+    frame.horizontalBar = s.scroll.horizontalBar;
+    frame.shows = s.well.showDepthIndex;
+    frame.dsts = s.well.dstDepthIndex;
+    frame.reports = s.well.reportDepthIndex;
+    frame.downtime = s.well.downtimeDepthIndex;
+    frame.customRecords = frame.dataFile ? CustomRecords(s) : nullptr;
+
+    const PaintResult r = PaintLog(dc, frame);
+    s.view.logAreaBottom = r.logBottomY;
+    s.view.lastRowY = s.view.currentRowY = r.lastRowY;
+    s.view.rowCounter = r.rowCounter;
+    s.view.lineEndX = r.lineEndX;
+    if (r.noDataFile) {
+        s.view.paintFailure = QStringLiteral("NO Data File");
+    } else {
+        s.view.bottomDepth = r.bottomDepth;
+        s.scroll.notAtBottom = r.moreBelow;
+        if (r.redrawPending)
+            s.view.redrawPending = true;
+    }
+    s.view.painting = false;
+}
+
+void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, unsigned parts, int customMode)
+{
+    (void)customMode;  // the custom tracks' own modes come with their painter
+    if (!s.view.bitmaps || s.view.bitmaps->backingStore.isNull() || rows <= 0)
+        return;
+    wellfile::OpenWell& well = s.well.file;
+    const ViewGeometry g = GeometryOf(s);
+    const int step = std::max(well.depthStep, 1), R = g.rowHeight;
+    const long long rowsDown = ((long long)firstDepth - g.viewTopDepth) / step - 1;  // row of firstDepth
+    rows = int(std::min<long long>(rows, std::max<long long>(g.visibleRows + 1, 0)));
+
+    // The records of the rows, with the one above them first: the running entry's, or the file's.
+    std::vector<wellfile::RECORD> buffer(std::size_t(rows) + 2);
+    int have = 0;
+    if (s.interaction.dataEntryActive) {
+        const std::vector<wellfile::RECORD>& entry = s.interaction.dataEntryRecords;
+        for (long long i = 0; i < rows + 1; ++i) {
+            const long long at = rowsDown + i;  // entry record 0 is the view top's
+            if (at < 0 || at >= (long long)entry.size())
+                break;
+            buffer[std::size_t(i)] = entry[std::size_t(at)];
+            have = int(i) + 1;
+        }
+    } else if (!well.dataFileName.isEmpty()) {
+        const long long index = ((long long)firstDepth - well.fileTopDepth) / step - 1;
+        if (index >= 0)
+            have = wellfile::ReadRecords(well, buffer, well.dataFileName, int(index), rows + 1);
+    }
+    if (have < 2)
+        return;
+
+    QImage& store = s.view.bitmaps->backingStore;
+    platform::Dc dc(store);
+    dc.SetViewportOrg(-g.horizontalScroll, 0);
+    const Device device = Device::Screen();
+    NeighbourPainters& painters = s.view.painters ? *s.view.painters : NoNeighbourPainters();
+    const PaintTarget target{dc, g, device};
+    const GridStrips& strips = s.view.bitmaps->grid;
+    const bool singleGas = !s.layout.format.twoGasTracks;
+    const std::vector<layout::CUSTDATAREC>& custom = s.customTracks.rows;
+    int top = -1, bottom = -1;
+    for (int i = 0; i + 1 < have && i < rows; ++i) {
+        const int y = int(g.topMargin + (rowsDown + i) * R);
+        if (y < g.topMargin || y >= g.logBottomY)
+            continue;
+        const wellfile::RECORD& rec = buffer[std::size_t(i) + 1];
+        if (parts & ROW_RATE)
+            BlitColumn(dc, strips, g, COLUMN_RATE, y);
+        if (parts & ROW_GAS) {
+            BlitColumn(dc, strips, g, COLUMN_GAS, y);
+            if (ChromatographProfile(g.profile, singleGas))
+                painters.DrawChromatographTrack(target, Records(buffer).subspan(std::size_t(i) + 1, 1), R, y);
+            else
+                painters.DrawGasCurves(target, rec, y, i + 1, false);
+        }
+        if ((parts & ROW_CUSTOM) && s.customTracks.data) {
+            const long long at = (long long)rec.depth - well.fileTopDepth;
+            if (at >= 0 && at < (long long)custom.size())
+                painters.PaintCustomTracks(target, Records(buffer).subspan(std::size_t(i), 2), &custom[std::size_t(at)], y,
+                                           R, rec.depth);
+        }
+        if (top < 0)
+            top = y;
+        bottom = y + R;
+    }
+    if (top >= 0 && s.view.updateArea)
+        s.view.updateArea(0, top, store.width(), bottom);
+}
+
+}  // namespace logview
