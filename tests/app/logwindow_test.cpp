@@ -343,17 +343,22 @@ void SendMouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button,
 }
 }  // namespace
 
-TEST(LogWindow, MouseOverTheLogReachesTheViewWithWindowsKeyFlags)
+TEST(LogWindow, MouseOverTheLogReachesTheViewInClientCoordinatesWithWindowsKeyFlags)
 {
     LogWindow window(nullptr, QStringLiteral("StrativM"));
     MouseRecorder mouse;
     window.Neighbours().logview = &mouse;
+    window.show();
+    const int top = window.menuWidget() ? window.menuWidget()->height() : 0;
+    ASSERT_GT(top, 0);  // the menu bar is above the client area
     SendMouse(window, QEvent::MouseButtonPress, {30, 200}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
     SendMouse(window, QEvent::MouseMove, {31, 210}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
     SendMouse(window, QEvent::MouseButtonRelease, {32, 220}, Qt::LeftButton, Qt::NoButton);
     SendMouse(window, QEvent::MouseButtonDblClick, {33, 230}, Qt::LeftButton, Qt::LeftButton);
     SendMouse(window, QEvent::MouseButtonPress, {34, 240}, Qt::RightButton, Qt::RightButton);
-    EXPECT_EQ(mouse.calls, QStringList({"down 30,200 9", "move 31,210 5", "up 32,220 0", "dblclk 33,230 1", "rdown 34,240 2"}));
+    auto at = [&](const char* what, int x, int y, int keys) { return QString("%1 %2,%3 %4").arg(what).arg(x).arg(y - top).arg(keys); };
+    EXPECT_EQ(mouse.calls, QStringList({at("down", 30, 200, 9), at("move", 31, 210, 5), at("up", 32, 220, 0),
+                                        at("dblclk", 33, 230, 1), at("rdown", 34, 240, 2)}));
 }
 
 TEST(LogWindow, AltDReachesNoHandler)
