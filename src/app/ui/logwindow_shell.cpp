@@ -42,7 +42,7 @@ void LogWindow::CmDowntimeReport()
         return;
     }
     DowntimeReport();
-    update();
+    InvalidateLog();  // the new note's marker
     platform::services().shell->ShellOpen(*note, QStringLiteral("open"));
 }
 

@@ -110,7 +110,7 @@ void QBTNDLG::UpdateViewButtons(int mode)
         SetText(ID_HORZ, QStringLiteral("Hide Horz"));
         SetText(ID_SURVEY, QStringLiteral("View Svy"));
     }
-    owner_.update();
+    owner_.InvalidateLog();
 }
 
 void QBTNDLG::SavePosition()
