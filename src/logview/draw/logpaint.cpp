@@ -53,7 +53,7 @@ struct Painting {
     void LayStrips();
     void ClosingLines(int y);
     void RowLoop();
-    void Row(const RECORD& rec, const RECORD* previous, int row, int y);
+    void Row(int index, int row, int y);
     void ConnectionMarks(const RECORD& rec, int y);
     void PercentLine(const RECORD& rec, int y);
     void InterpretedLithology();
@@ -167,8 +167,10 @@ void Painting::PercentLine(const RECORD& rec, int y)
     dc.SelectObject(old);
 }
 
-void Painting::Row(const RECORD& rec, const RECORD* previous, int row, int y)
+void Painting::Row(int index, int row, int y)
 {
+    const RECORD& rec = f.records[std::size_t(index)];
+    const RECORD* previous = index > 0 ? &f.records[std::size_t(index) - 1] : nullptr;
     const int R = g.rowHeight, p = g.profile;
     NeighbourPainters& n = f.painters;
     if (!g.options.logRateScale && !g.options.ratePerHour && (rec.minutesScale == 2 || rec.minutesScale == 3))
@@ -180,11 +182,11 @@ void Painting::Row(const RECORD& rec, const RECORD* previous, int row, int y)
     if (g.Flag(16) && !g.options.sandShaleOnly)
         n.DrawLithology(target, rec, R, y, 0, 0);
     if (g.Flag(17) && !OneOf(p, {17, 88, 78, 4, 64, 11, 20}))
-        n.DrawGasCurves(target, rec, y, out.rowCounter, false);
+        n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, false, false);
     if (OneOf(p, {17, 88}) && f.singleGas)
-        n.DrawGasCurves(target, rec, y, out.rowCounter, false);
+        n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, false, false);
     if (f.gasPercentOfTotal) {
-        n.DrawGasCurves(target, rec, y, out.rowCounter, true);
+        n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, true, false);
         PercentLine(rec, y);
     }
     if (g.Flag(22) && rec.tripCode != 0 && row > 0)
@@ -216,7 +218,7 @@ void Painting::RowLoop()
     int index = 1;
     out.rowCounter = 0;
     for (int row = 0; row < f.count && std::size_t(index) < recs.size(); ++row) {
-        Row(recs[index], &recs[index - 1], row, y);
+        Row(index, row, y);
         if (PastTheLog(recs[index], g))
             break;
         ++out.rowCounter;

@@ -227,7 +227,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             if (ChromatographProfile(g.profile, singleGas))
                 painters.DrawChromatographTrack(target, Records(buffer).subspan(std::size_t(i) + 1, 1), R, y);
             else
-                painters.DrawGasCurves(target, rec, y, i + 1, false);
+                painters.DrawGasCurves(target, buffer, std::size_t(i) + 1, y, i + 1, false, true);  // joined to the row above
         }
         if ((parts & ROW_CUSTOM) && s.customTracks.data) {
             const long long at = (long long)rec.depth - well.fileTopDepth;
