@@ -1,5 +1,6 @@
 #include "logview/draw/logpaint.h"
 
+#include "logview/draw/depthcolumn.h"
 #include "platform/draw/dc.h"
 
 #include <algorithm>
@@ -272,6 +273,8 @@ void Painting::WholeLog()
     const int R = g.rowHeight, T = g.topMargin, p = g.profile, rows = out.rows;
     const Records curveRecords = From1(rows + 1);
 
+    if (g.Flag(22) && f.records.size() > 1)
+        DrawCurve(dc, g, f.device, f.curve, f.records, 1, std::min<int>(rows + 1, int(f.records.size()) - 1), R, T, false);
     if (g.Flag(31) && p != 60)
         n.DrawAveragedCurve(target, curveRecords, R, T);
     if (g.Flag(37) && f.records.size() > 1 && double(g.fileFirstDepth) + f.gammaLag + 20.0 < double(f.records[1].depth))
@@ -282,6 +285,9 @@ void Painting::WholeLog()
         n.DrawLinearCurve(target, curveRecords, R, T);
     if (g.Flag(17) && (OneOf(p, {4, 64, 11, 20, 78}) || (OneOf(p, {17, 88}) && !f.singleGas)))
         n.DrawChromatographTrack(target, curveRecords, R, T);
+    if (g.Flag(22) && f.records.size() > 1)
+        DrawSurveyColumn(dc, g, f.device, f.depthColumn, f.records, 1, std::min<int>(rows, int(f.records.size()) - 1), R,
+                         g.unitWidth, T);
     n.DrawTopsColumn(target, From1(rows), R, T);
     if (g.Flag(19) && !OneOf(p, {4, 64})) {
         if (g.porosity.left > 0)
@@ -298,6 +304,10 @@ void Painting::WholeLog()
         n.DrawFlarePolygon(target, From0(rows), R, T, g.gasRight - flareWidth, flareWidth, 0.01f * float(flareWidth));
     else if (f.flareMode != 0)
         n.DrawFlareTrack(target, From0(rows), R, T);
+
+    if (f.offsetRecords.size() > 1 && !f.dragEntry)
+        DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1,
+                  std::min<int>(g.visibleRows, int(f.offsetRecords.size()) - 1), R, T, true);
 
     const std::int32_t top = g.viewTopDepth, to = out.bottomDepth + 2;
     DrawShowMarkers(dc, g, f.shows, top, to);
@@ -317,6 +327,8 @@ void Painting::WholeLog()
     out.redrawPending = f.horizontalBar && !f.dragEntry;
     if (f.imageMarkers)
         n.DrawImageMarkers(target);
+    if (f.trackTitles)
+        f.trackTitles(dc);
     if (f.customRecords && (long long)g.fileFirstDepth + 20 < g.fileLastDepth && rows > 1)
         n.PaintCustomTracks(target, From0(rows + 1), f.customRecords, T, R, out.bottomDepth);
     if (f.memos && !f.gasPercentOfTotal)

@@ -4,7 +4,9 @@
 // whole-log curves and columns, the report markers, short reports, pictures, track titles, custom tracks,
 // memos and scale heads. The view's services gather a PaintFrame from the window's state (reading the
 // records first) and write the PaintResult back; this draws and never sees the state.
+#include "logview/depthcolumnoptions.h"
 #include "logview/device.h"
+#include "logview/draw/curveplotter.h"
 #include "logview/draw/gridstrips.h"
 #include "logview/draw/markers.h"
 #include "logview/draw/neighbourpainters.h"
@@ -12,6 +14,7 @@
 #include "wellfile/record.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 class Dc;
@@ -47,6 +50,10 @@ struct PaintFrame {
     const void* customRecords = nullptr;
     // The offset well's records from the one above its first row; empty when no offset curve is drawn.
     Records offsetRecords;
+    CurveOptions curve;               // the rate curve's memory and mode
+    DepthColumnOptions depthColumn;   // what the depth column reads besides the geometry
+    // Draws the title band (the Dc's viewport origin is the log's); empty: no band.
+    std::function<void(platform::Dc&)> trackTitles;
 };
 
 struct PaintResult {

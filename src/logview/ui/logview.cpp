@@ -3,10 +3,14 @@
 #include "app/layouthosts.h"
 #include "app/logstate.h"
 #include "layout/customdata.h"
+#include "logview/depthcolumnoptions.h"
+#include "logview/draw/curveplotter.h"
+#include "logview/draw/depthcolumn.h"
 #include "logview/draw/logpaint.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/paintrows.h"
+#include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "wellfile/datafile.h"
 
@@ -146,7 +150,13 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
         std::copy_n(records.begin(), std::min<std::size_t>(std::size_t(std::max(frame.count, 0)), s.view.recordCache.size()),
                     s.view.recordCache.begin());
     frame.records = records;
-    frame.offsetRecords = offset.empty() ? Records{} : Records(offset).subspan(1);
+    frame.offsetRecords = offset;
+    frame.curve.drilling = well.drilling;
+    frame.curve.memory = &s.view.rateCurve;
+    frame.depthColumn = DepthColumnOptionsOf(s);
+    frame.trackTitles = [&s, &frame](platform::Dc& d) {
+        PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
+    };
     frame.gasPercentOfTotal = s.options.gasPercent;
     frame.singleGas = !s.layout.format.twoGasTracks;
     frame.elogShown = s.view.elogShown = ElogShown(s);
@@ -214,14 +224,23 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     const GridStrips& strips = s.view.bitmaps->grid;
     const bool singleGas = !s.layout.format.twoGasTracks;
     const std::vector<layout::CUSTDATAREC>& custom = s.customTracks.rows;
+    CurveOptions curve;
+    curve.drilling = true;  // the rate curve goes on from the last rate x
+    curve.memory = &s.view.rateCurve;
+    const DepthColumnOptions depthColumn = DepthColumnOptionsOf(s);
     int top = -1, bottom = -1;
     for (int i = 0; i + 1 < have && i < rows; ++i) {
         const int y = int(g.topMargin + (rowsDown + i) * R);
         if (y < g.topMargin || y >= g.logBottomY)
             continue;
         const wellfile::RECORD& rec = buffer[std::size_t(i) + 1];
-        if (parts & ROW_RATE)
+        if (parts & ROW_RATE) {
             BlitColumn(dc, strips, g, COLUMN_RATE, y);
+            if (g.Flag(22))
+                DrawCurve(dc, g, device, curve, buffer, std::size_t(i) + 1, 1, R, y, false);
+        }
+        if ((parts & ROW_DEPTH) && rec.depth % 10 == 0)
+            DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
         if (parts & ROW_GAS) {
             BlitColumn(dc, strips, g, COLUMN_GAS, y);
             if (ChromatographProfile(g.profile, singleGas))
