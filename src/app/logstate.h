@@ -83,6 +83,16 @@ struct Environment {
 // "0000", a depth no file reaches.
 constexpr std::int32_t kUnfilledDepthIndex = 0x30303030;
 
+// The offset (comparison) well whose rate curve is drawn beside the log. Its depth range stays with
+// the data-file state (wellfile::OpenWell::offsetTopDepth, offsetBottomDepth), which bounds its reads.
+struct OffsetWell {
+    QString file;                    // full path of its data file; empty when none
+    std::int32_t shift = 0;          // depth shift set by the depth-match drag
+    float kbElevation = 0;
+    std::int32_t viewTop = 0;        // view top + shift when the records were loaded
+    std::vector<wellfile::RECORD> records;  // its records, zero beyond those read
+};
+
 // The open well: the data-file state of wellfile, and what the window derives from it.
 struct WellState {
     wellfile::OpenWell file;
@@ -109,7 +119,7 @@ struct WellState {
     std::string wellTitle;             // the title row's well title (Windows-1252), filled by LoadWellTitle
     QString elogFileName;              // the curve file of the selected scheme; empty when none
     std::int32_t elogDepthOffset = 0;
-    QString offsetFileName;            // the offset well drawn beside the log; empty when none
+    OffsetWell offset;
     std::vector<entry::TOPSEX> tops;
     wellfile::OfficeCopyRecord officeCopy;  // read for a well that came as a package
     wellfile::RepairSummary repair;         // what the last repair pass gathered

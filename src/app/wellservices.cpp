@@ -1,5 +1,6 @@
 #include "app/wellservices.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
 
 namespace app {
@@ -11,6 +12,7 @@ void WindowServices::CloseToolWindows(LogState&) { NotBuilt("app", "CloseToolWin
 void WindowServices::DestroyQuickBar(LogState&) { NotBuilt("app", "DestroyQuickBar"); }
 void WindowServices::Invalidate(LogState&) { NotBuilt("app", "Invalidate"); }
 void WindowServices::DowntimeReport(LogState&) { NotBuilt("app", "DowntimeReport"); }
+bool WindowServices::DataFileBusy(LogState& log) { return log.interaction.dataEntryActive != 0; }
 
 void ViewServices::SetLogFormat(LogState&, int) { NotBuilt("layout", "SetLogFormat"); }
 void ViewServices::BuildGridBitmaps(LogState&) { NotBuilt("logview", "BuildGridBitmaps"); }
@@ -39,6 +41,7 @@ void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt
 void ExchangeWellServices::RenameReceivedImage(LogState&) { NotBuilt("exchange", "RenameReceivedImage"); }
 void ExchangeWellServices::PollReceiveDir(LogState&) { NotBuilt("exchange", "PollReceiveDir"); }
 void ExchangeWellServices::BackupWellFiles(LogState&, int) { NotBuilt("exchange", "BackupWellFiles"); }
+void ExchangeWellServices::BackupData(LogState&, int) { NotBuilt("exchange", "BackupData"); }
 
 WindowServices& DefaultWindowServices()
 {

@@ -22,6 +22,9 @@ public:
     virtual void DestroyQuickBar(LogState& log);            // keeps its position in the well settings
     virtual void Invalidate(LogState& log);                 // repaint the log when painting is not held
     virtual void DowntimeReport(LogState& log);             // rebuilds the downtime depth index
+    // A window that shows the data file's records as text (data, e-log, lag list) is open or data entry
+    // is under way: commands that rewrite the data file beep instead.
+    virtual bool DataFileBusy(LogState& log);
 };
 
 // The log's layout and content loaders of the other subsystems.
@@ -60,6 +63,8 @@ public:
     virtual void RenameReceivedImage(LogState& log);
     virtual void PollReceiveDir(LogState& log);
     virtual void BackupWellFiles(LogState& log, int flag);
+    // The dated copies of the data and custom-data files in the data folder's "backup/".
+    virtual void BackupData(LogState& log, int flag);
 };
 
 WindowServices& DefaultWindowServices();

@@ -29,6 +29,8 @@ void DrillingServices::SetWorkingRecordsScale(app::LogState&, int, std::uint16_t
 {
     app::NotBuilt("drilling", "SetWorkingRecordsScale");
 }
+void DrillingServices::PendOneUnitStep(app::LogState&) { app::NotBuilt("drilling", "PendOneUnitStep"); }
+void DrillingServices::FileDepthChanged(app::LogState&, bool) { app::NotBuilt("drilling", "FileDepthChanged"); }
 
 DrillingServices& DefaultDrillingServices()
 {

@@ -47,6 +47,11 @@ public:
     // Puts a scale code into the 16-bit field at `recordByte` of both working depth records, so that
     // the records still to be drilled carry it.
     virtual void SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code);
+    // The file's last depth is to move down one unit: the next drilling tick completes the step.
+    virtual void PendOneUnitStep(app::LogState& log);
+    // The data file was appended to (`appended`) or cut below its last depth: the current rates are
+    // set again and the lag tables reloaded from the records.
+    virtual void FileDepthChanged(app::LogState& log, bool appended);
 };
 
 // The services in force for this subsystem.

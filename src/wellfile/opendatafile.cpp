@@ -10,6 +10,7 @@
 #include "wellfile/activitylog.h"
 #include "wellfile/checkheader.h"
 #include "wellfile/datafile.h"
+#include "wellfile/depthcorrection.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
@@ -125,7 +126,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     // A header of the older layout is converted here and saved as any header is: copied out while
     // drilling with the copy-out options on.
     if (ReadHeader(s.well.header, place, {}, false, well.secondFolderOption && well.copyOut))
-        s.well.kbElevation = float(std::atof(platform::FieldText(s.well.header.kellyBushing).c_str()));
+        s.well.kbElevation = KbElevationFromText(s.well.header.kellyBushing, sizeof s.well.header.kellyBushing);
 
     if (s.well.sharedFolderWell) {
         auto block = std::make_unique<SettingsBlock>();
@@ -203,12 +204,14 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     }
     sv.view->ApplyScheme(s, scheme);
 
-    s.well.offsetFileName.clear();
+    s.well.offset = {};
     for (const OffsetWellEntry& offset : config.offsetWells) {
         const QString name = platform::FieldString(offset.fileName);
         if (offset.active && !name.isEmpty() && QFileInfo(name).isFile()) {
-            s.well.offsetFileName = name;
+            s.well.offset.file = name;
+            s.well.offset.shift = offset.depthShift;
             ReadDataFileDepthRange(name, well.offsetTopDepth, well.offsetBottomDepth);
+            s.well.offset.kbElevation = GetKbElevation(place, name);
             break;
         }
     }
@@ -257,7 +260,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     InstallRepairHooks(TargetOf(s));
     sv.view->CloseElog(s);
     s.well.elogFileName.clear();
-    s.well.offsetFileName.clear();
+    s.well.offset = {};
     s.now = platform::LocalTime();
     if (s.well.loggerId != previousProfile)
         s.view.redrawPending = true;  // the layout follows the profile: SetLogFormat below rebuilds it

@@ -28,6 +28,9 @@ public:
     app::LogState& State() { return state_; }
     app::Neighbours& Neighbours() { return neighbours_; }
     app::ToolWindows& Tools() { return tools_; }
+    // A text view of the data file's records is open or data entry is under way: commands that
+    // rewrite or reread the data file beep instead.
+    bool DataFileBusy() const;
 
     // Start-up once the window exists: folders, single-instance test, the first file (StartUp).
     void SetupWindow();

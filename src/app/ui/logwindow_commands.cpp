@@ -1,7 +1,9 @@
 #include "app/ui/logwindow.h"
 
 #include "app/commandids.h"
+#include "app/depthcorrection.h"
 #include "app/notbuilt.h"
+#include "platform/services.h"
 
 // The command table of the main window. Commands whose work belongs to another subsystem hand over to
 // its services; the window's own commands that are not built yet beep.
@@ -129,8 +131,28 @@ void LogWindow::CmEditTops() { NotBuiltHere("CmEditTops"); }
 void LogWindow::CmGotoTop(int) { NotBuiltHere("CmGotoTop"); }
 void LogWindow::CmSaveReportsText() { NotBuiltHere("CmSaveReportsText"); }
 void LogWindow::CmCreateLasFile() { neighbours_.elog->CreateLasFile(state_); }
-void LogWindow::CmAppendFileDepth() { NotBuiltHere("CmAppendFileDepth"); }
-void LogWindow::CmAdjustFileDepth() { NotBuiltHere("CmAdjustFileDepth"); }
+void LogWindow::CmAppendFileDepth()
+{
+    if (DataFileBusy()) {
+        platform::MessageBeep(0);
+        return;
+    }
+    app::CorrectFileDepth(state_, wellServices_, 0, 0);
+}
+
+void LogWindow::CmAdjustFileDepth()
+{
+    if (state_.interaction.commandLock || DataFileBusy()) {
+        platform::MessageBeep(0);
+        return;
+    }
+    app::AdjustFileDepth(state_, wellServices_);
+}
+
+bool LogWindow::DataFileBusy() const
+{
+    return tools_.dataAsText || tools_.elogAsText || tools_.lagList || state_.interaction.dataEntryActive;
+}
 void LogWindow::CmWaterSaturation() { NotBuiltHere("CmWaterSaturation"); }
 void LogWindow::CmImportElog() { NotBuiltHere("CmImportElog"); }
 void LogWindow::CmSelectElog() { NotBuiltHere("CmSelectElog"); }

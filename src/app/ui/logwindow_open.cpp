@@ -34,6 +34,7 @@ public:
     }
     void DestroyQuickBar(app::LogState&) override { window_.DestroyQuickBar(); }
     void DowntimeReport(app::LogState&) override { window_.DowntimeReport(); }
+    bool DataFileBusy(app::LogState&) override { return window_.DataFileBusy(); }
 
 private:
     LogWindow& window_;

@@ -17,6 +17,9 @@ struct ToolWindows {
     QPointer<QWidget> popupBox;        // the value or depth-match pop-up of the log
     QPointer<QWidget> depthScrollBar;
     QPointer<QWidget> memoEdit;        // the open memo edit box
+    QPointer<QWidget> dataAsText;      // the data file, the e-log and the lag list shown as text
+    QPointer<QWidget> elogAsText;
+    QPointer<QWidget> lagList;
 };
 
 }  // namespace app

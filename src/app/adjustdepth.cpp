@@ -1,0 +1,216 @@
+// Adjust File Depth: every depth of the well moves by a whole number of units. The data file and the
+// side files that hold depths (".svx", ".fit", ".mem", ".hxt") are all written before any of them
+// replaces its file, so a failure leaves the well as it was.
+#include "app/depthcorrection.h"
+
+#include "app/elogoffset.h"
+#include "app/logstate.h"
+#include "app/wellservices.h"
+#include "entry/memorecords.h"
+#include "layout/customdata.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "platform/winapi.h"
+#include "wellfile/datafile.h"
+#include "wellfile/depthcorrection.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/sidefiles_reports.h"
+#include "wellfile/sidefiles_tops.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+constexpr std::int32_t kMaxShift = 500;
+
+template <class Record>
+std::vector<Record> ReadWholeRecords(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = f.readAll();
+    std::vector<Record> out(std::size_t(bytes.size()) / sizeof(Record));
+    std::memcpy(out.data(), bytes.constData(), out.size() * sizeof(Record));
+    return out;
+}
+
+template <class Record>
+QByteArray BytesOf(const std::vector<Record>& records)
+{
+    return QByteArray(reinterpret_cast<const char*>(records.data()), qsizetype(records.size() * sizeof(Record)));
+}
+
+// Each record's depth moves by d; a trailing partial record is kept as it was.
+template <class Record>
+std::optional<QByteArray> ShiftedEach(const QString& path, std::int32_t d)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = f.readAll();
+    for (qsizetype at = 0; at + qsizetype(sizeof(Record)) <= bytes.size(); at += sizeof(Record)) {
+        Record r;
+        std::memcpy(&r, bytes.constData() + at, sizeof r);
+        r.depth = decltype(r.depth)(r.depth + d);
+        std::memcpy(bytes.data() + at, &r, sizeof r);
+    }
+    return bytes;
+}
+
+// Asks for the shift until it is a whole number within the limits; nothing on Cancel.
+std::optional<std::int32_t> AskShift(std::int32_t firstDepth)
+{
+    for (;;) {
+        const std::optional<QString> text = platform::services().prompter->InputBox(
+            QStringLiteral("Enter number of meters to adjust depth"), QStringLiteral("Adjust File Depth"), QString(), 6);
+        if (!text)
+            return std::nullopt;
+        const std::optional<std::int32_t> d = ParseDepthShift(text->left(5));
+        if (!d) {
+            platform::MessageBox(QStringLiteral("Enter a whole number of meters"), QStringLiteral("Invalid Entry"),
+                                 platform::MB_OK);
+            continue;
+        }
+        if (*d < -kMaxShift || *d > kMaxShift) {
+            platform::MessageBox(QStringLiteral("Correction max is -500 to +500 m"), QStringLiteral("Invalid Entry"),
+                                 platform::MB_OKCANCEL);
+            continue;
+        }
+        if (firstDepth + *d < 20) {
+            platform::MessageBox(QStringLiteral("Can not adust file  to less than 20 m"), QStringLiteral("Invalid Entry"),
+                                 platform::MB_OKCANCEL);
+            continue;
+        }
+        return d;
+    }
+}
+
+void ShiftShows(const LogState& s, std::int32_t d)
+{
+    const wellfile::WellPlace place = wellfile::PlaceOf(s);
+    if (!QFileInfo(platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"))).isFile())
+        return;
+    std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> shows = wellfile::LoadShows(place);
+    if (!shows || shows->records.empty())
+        return;
+    // The last record is the spare one the show dialog fills next.
+    for (std::size_t i = 0; i + 1 < shows->records.size(); ++i) {
+        reports::SHOWREPORT& r = shows->records[i];
+        int top = 0, bottom = 0;
+        const std::string interval = platform::FieldText(r.interval);
+        if (std::sscanf(interval.c_str(), "%d to %d", &top, &bottom) != 2)
+            continue;
+        platform::SetFieldText(r.interval, platform::CFormat("%d to %d", top + d, bottom + d));
+    }
+    wellfile::SaveShows(place, shows->records);
+}
+
+void ShiftTops(LogState& s, const WellServices& sv, std::int32_t d)
+{
+    for (entry::TOPSEX& t : s.well.tops)
+        if (t.depth > 0)
+            t.depth += d;
+    wellfile::TopsPlace topsPlace;
+    topsPlace.topsInFieldFolder = s.well.sharedFolderWell && s.well.topsInFieldFolder;
+    wellfile::SaveTops(wellfile::PlaceOf(s), topsPlace, s.well.tops);
+    s.well.topsInFieldFolder = topsPlace.topsInFieldFolder;
+    sv.window->BuildMenu(s, 5);
+}
+
+}  // namespace
+
+QByteArray ShiftCustomDataDepths(const QByteArray& svx, std::int32_t d)
+{
+    QByteArray out = svx;
+    float previous = 0;
+    for (qsizetype at = 0; at + layout::kCustomRecordSize <= out.size(); at += layout::kCustomRecordSize) {
+        layout::CUSTDATAREC r;
+        std::memcpy(&r, out.constData() + at, sizeof r);
+        r.depth = at == 0 ? r.depth + float(d) : previous + 1.0f;
+        previous = r.depth;
+        std::memcpy(out.data() + at, &r, sizeof r);
+    }
+    return out;
+}
+
+void AdjustFileDepth(LogState& s, const WellServices& sv)
+{
+    wellfile::OpenWell& f = s.well.file;
+    if (f.drilling) {
+        platform::MessageBox(QStringLiteral("Please exit drilling mode to use this function"),
+                             QStringLiteral("Adjust file depths"), platform::MB_OK);
+        return;
+    }
+    if (sv.window->DataFileBusy(s)) {
+        platform::MessageBeep(0);
+        return;
+    }
+    const std::optional<std::int32_t> d = AskShift(f.fileTopDepth);
+    if (!d)
+        return;
+    if (*d == 0) {
+        if (f.hooks.loadAndRepairRecords)
+            f.hooks.loadAndRepairRecords();
+        return;
+    }
+    std::vector<wellfile::RECORD> records = ReadWholeRecords<wellfile::RECORD>(f.dataFileName);
+    if (records.empty()) {
+        platform::MessageBox(f.dataFileName, QStringLiteral("File Error"), platform::MB_OK);
+        return;
+    }
+    wellfile::ShiftRecordDepths(records, *d);
+    if (records.empty())
+        return;
+
+    std::vector<wellfile::FileImage> images{{f.dataFileName, BytesOf(records)}};
+    if (QFileInfo(f.customDataFileName).isFile()) {
+        QFile svx(f.customDataFileName);
+        if (svx.open(QIODevice::ReadOnly))
+            images.push_back({f.customDataFileName, ShiftCustomDataDepths(svx.readAll(), *d)});
+    }
+    const QString mem = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
+    const QString hxt = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
+    if (auto b = ShiftedEach<layout::EXTRECORD>(s.well.fit.path, *d))
+        images.push_back({s.well.fit.path, *b});
+    if (auto b = ShiftedEach<entry::SVMEMO>(mem, *d))
+        images.push_back({mem, *b});
+    if (auto b = ShiftedEach<entry::HTEXTEX>(hxt, *d))
+        images.push_back({hxt, *b});
+
+    const bool hadCurves = s.engines.elogCurves != nullptr;
+    const QString failed = wellfile::ReplaceFilesTogether(images);
+    if (!failed.isEmpty()) {
+        platform::MessageBox(failed + QStringLiteral("\nThe depths could not be adjusted; no file was changed"),
+                             QStringLiteral("File Error"), platform::MB_OK);
+        return;
+    }
+    if (hadCurves)
+        sv.view->CloseElog(s);
+    f.fileTopDepth = records.front().depth;
+    f.fileBottomDepth = records.back().depth;
+    if (QFileInfo(f.customDataFileName).isFile())
+        wellfile::ReadCustomFileDepthRange(f, f.customTopDepth, f.customBottomDepth);
+    s.view.redrawPending = true;
+
+    ShiftTops(s, sv, *d);
+    ShiftShows(s, *d);
+    if (hadCurves) {
+        sv.view->LoadElog(s, s.well.elogFileName);
+        s.well.elogDepthOffset += *d;
+        SaveElogOffset(s, s.well.elogFileName);
+    }
+    sv.window->Invalidate(s);
+}
+
+}  // namespace app
