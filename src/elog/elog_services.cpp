@@ -13,6 +13,40 @@ public:
 };
 }  // namespace
 
+void ElogServices::EnsureCurves(app::LogState&) { app::NotBuilt("elog", "EnsureCurves"); }
+void ElogServices::DeleteCurves(app::LogState&) { app::NotBuilt("elog", "DeleteCurves"); }
+void ElogServices::FreeCurveData(app::LogState&) {}
+int ElogServices::ReadLasHeader(app::LogState&, const QString&, LasHeader&, float&)
+{
+    app::NotBuilt("elog", "ReadLasHeader");
+    return kLasNotBuilt;
+}
+int ElogServices::ReadLasData(app::LogState&, const QString&)
+{
+    app::NotBuilt("elog", "ReadLasData");
+    return 0;
+}
+int ElogServices::RunImportDialog(app::LogState&, const QString&, const QString&, LasHeader&, std::span<std::byte>, int)
+{
+    app::NotBuilt("elog", "ImportDlg");
+    return 2;  // IDCANCEL
+}
+void ElogServices::ImportLas(app::LogState&, const QString&, const QString&, const LasHeader&, std::span<const std::byte>,
+                             float)
+{
+    app::NotBuilt("elog", "ImportLas");
+}
+void ElogServices::MergeLas(app::LogState&, const QString&, const QString&, const LasHeader&, std::span<const std::byte>,
+                            float)
+{
+    app::NotBuilt("elog", "MergeLas");
+}
+void ElogServices::ImportAscii(app::LogState&, const QString&, const LasHeader&, std::span<const std::byte>)
+{
+    app::NotBuilt("elog", "ImportAscii");
+}
+void ElogServices::SetCurvesKb(app::LogState&, float) {}
+
 ElogServices& DefaultElogServices()
 {
     static NotBuilt services;

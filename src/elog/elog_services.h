@@ -1,11 +1,42 @@
 #pragma once
 // E-log curves, LAS export and log images. What the main window asks of this subsystem.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
 namespace app {
 struct LogState;
 }
 
 namespace elog {
+
+#pragma pack(push, 1)
+// The header items of a LAS file as the reader fills them (826 bytes).
+struct LasHeader {
+    std::int32_t start = 0;  //   0 STRT, fraction dropped
+    std::int32_t stop = 0;   //   4 STOP, fraction dropped
+    float step = 0;          //   8 STEP
+    float ekb = 0;           //  12 EKB, the e-log's KB elevation
+    float nullValue = 0;     //  16 NULL
+    char texts[10][80] = {}; //  20 COMP, WELL, FLD, LOC, CNTY, STAT, SRV, DAT, API, UWI
+    std::uint8_t spare[6] = {};
+};
+#pragma pack(pop)
+static_assert(sizeof(LasHeader) == 826);
+
+// What the LAS reader answers: the reader itself reported the file, the header is unusable, or read.
+// kLasNotBuilt is the answer while the reader is not built.
+constexpr int kLasNotBuilt = -2;
+constexpr int kLasReported = -1;
+constexpr int kLasRefused = 0;
+constexpr int kLasRead = 1;
+
+// The import dialog's target: e-log curves or the depth records.
+constexpr int kImportCurves = 0;
+constexpr int kImportRecords = 1;
 
 class ElogServices {
 public:
@@ -14,6 +45,28 @@ public:
     virtual void CmSaveAsImage(app::LogState& log) = 0;
     // Command 51684: LAS export.
     virtual void CreateLasFile(app::LogState& log) = 0;
+
+    // The curve set of the window (engines.elogCurves): made when there is none, deleted, and its data
+    // buffer freed.
+    virtual void EnsureCurves(app::LogState& log);
+    virtual void DeleteCurves(app::LogState& log);
+    virtual void FreeCurveData(app::LogState& log);
+    // Reads the header of `lasPath` (kLas* answers) and the bit size item; then its data (0 when the
+    // memory is not available).
+    virtual int ReadLasHeader(app::LogState& log, const QString& lasPath, LasHeader& header, float& bitSize);
+    virtual int ReadLasData(app::LogState& log, const QString& lasPath);
+    // The import dialog: chooses the columns into `columnMap`; IDOK or IDCANCEL.
+    virtual int RunImportDialog(app::LogState& log, const QString& lasPath, const QString& destination,
+                                LasHeader& header, std::span<std::byte> columnMap, int mode);
+    // Writes a new curve file, merges into an existing one, or writes the columns into the depth records.
+    virtual void ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile,
+                           const LasHeader& header, std::span<const std::byte> columnMap, float bitSize);
+    virtual void MergeLas(app::LogState& log, const QString& lasPath, const QString& curveFile,
+                          const LasHeader& header, std::span<const std::byte> columnMap, float bitSize);
+    virtual void ImportAscii(app::LogState& log, const QString& lasPath, const LasHeader& header,
+                             std::span<const std::byte> columnMap);
+    // The KB elevation the curve set draws with.
+    virtual void SetCurvesKb(app::LogState& log, float kb);
 };
 
 // The services in force for this subsystem.

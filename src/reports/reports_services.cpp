@@ -13,6 +13,9 @@ public:
 };
 }  // namespace
 
+void ReportServices::RunShortReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "QREPORTDLG"); }
+void ReportServices::RunDailyReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "ReportDlgEx"); }
+
 ReportServices& DefaultReportServices()
 {
     static NotBuilt services;

@@ -20,6 +20,11 @@ public:
     virtual void RunDstDialog(app::LogState& log, int kind, const QString& wellName) = 0;
     // Command 51693: the show report dialog of well `wellName`, run modally.
     virtual void RunShowDialog(app::LogState& log, int kind, const QString& wellName) = 0;
+    // Command 51937: the short report dialog, starting at `reportIndex` (-1: the first short report at
+    // or below the top of the view), run modally.
+    virtual void RunShortReportDialog(app::LogState& log, int reportIndex);
+    // Command 51687: the daily report dialog in edit mode (-1: a new report), run modally.
+    virtual void RunDailyReportDialog(app::LogState& log, int reportNumber);
 };
 
 // The services in force for this subsystem.

@@ -66,11 +66,11 @@ public:
 };
 
 struct DepthFixture {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
-    QString path;
-    Calls calls;
+    Calls calls;  // the doubles outlive the window that calls them
     DrillerDouble driller{calls};
     ExchangeDouble exchange{calls};
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString path;
 
     DepthFixture(int first, int last, int profile = 12)
     {

@@ -31,6 +31,8 @@ public:
     // A text view of the data file's records is open or data entry is under way: commands that
     // rewrite or reread the data file beep instead.
     bool DataFileBusy() const;
+    // The guard of the report and import commands: beeps and gives true while the data file is busy.
+    bool CommandGuardFails();
 
     // Start-up once the window exists: folders, single-instance test, the first file (StartUp).
     void SetupWindow();

@@ -115,8 +115,6 @@ void LogWindow::CmPrint() { neighbours_.print->CmPrint(state_); }
 void LogWindow::CmOpenRecent(int) { NotBuiltHere("CmOpenRecent"); }
 void LogWindow::CmWitsChart() { neighbours_.wits->CmWitsChart(state_); }
 void LogWindow::CmGasChart() { NotBuiltHere("CmGasChart"); }
-void LogWindow::CmMorningReport() { NotBuiltHere("CmMorningReport"); }
-void LogWindow::CmShortReport() { NotBuiltHere("CmShortReport"); }
 void LogWindow::CmHeader() { neighbours_.print->CmHeader(state_); }
 void LogWindow::CmLithLegend() { NotBuiltHere("CmLithLegend"); }
 void LogWindow::CmDataAsText() { NotBuiltHere("CmDataAsText"); }
@@ -154,11 +152,7 @@ bool LogWindow::DataFileBusy() const
     return tools_.dataAsText || tools_.elogAsText || tools_.lagList || state_.interaction.dataEntryActive;
 }
 void LogWindow::CmWaterSaturation() { NotBuiltHere("CmWaterSaturation"); }
-void LogWindow::CmImportElog() { NotBuiltHere("CmImportElog"); }
-void LogWindow::CmSelectElog() { NotBuiltHere("CmSelectElog"); }
-void LogWindow::CmSelectRop() { NotBuiltHere("CmSelectRop"); }
 void LogWindow::CmImportTargetData() { NotBuiltHere("CmImportTargetData"); }
-void LogWindow::CmImportMudlog() { NotBuiltHere("CmImportMudlog"); }
 void LogWindow::CmCheckFileDepths() { NotBuiltHere("CmCheckFileDepths"); }
 void LogWindow::CmInsertDelete() { NotBuiltHere("CmInsertDelete"); }
 void LogWindow::CmEnterRates() { neighbours_.entry->CmEnterRates(state_); }
