@@ -68,14 +68,14 @@ std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
 {
     wellfile::OpenWell& well = s.well.file;
     const std::int32_t top = well.viewTopDepth;
-    if (!s.options.offsetRop || s.well.offsetFileName.isEmpty() || top < well.offsetTopDepth ||
+    if (!s.options.offsetRop || s.well.offset.file.isEmpty() || top < well.offsetTopDepth ||
         top >= well.offsetBottomDepth)
         return {};
     const std::int32_t k = (top - well.offsetTopDepth) / 2;
     if (k < 0)
         return {};
     std::vector<wellfile::RECORD> buffer(std::size_t(2 * visibleRows + 20));
-    if (wellfile::ReadRecords(well, buffer, s.well.offsetFileName, k, 2 * visibleRows + 10, true) == 0)
+    if (wellfile::ReadRecords(well, buffer, s.well.offset.file, k, 2 * visibleRows + 10, true) == 0)
         return {};
     return buffer;
 }
