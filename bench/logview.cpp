@@ -12,7 +12,7 @@
 #include "logview/geometryof.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
-#include "tracks/tracksettingsof.h"
+#include "app/tracksettingsof.h"
 #include "wellfile/demowell.h"
 #include "wellfile/opendatafile.h"
 

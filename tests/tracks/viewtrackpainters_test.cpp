@@ -5,7 +5,7 @@
 #include "platform/draw/dc.h"
 #include "support/images.h"
 #include "support/viewfixture.h"
-#include "tracks/tracksettingsof.h"
+#include "app/tracksettingsof.h"
 
 #include <gtest/gtest.h>
 

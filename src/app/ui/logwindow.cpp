@@ -10,7 +10,7 @@
 #include "platform/messagewindows.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
-#include "tracks/tracksettingsof.h"
+#include "app/tracksettingsof.h"
 #include "wits/ui/witswindowservices.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "tracks/tracksettingsof.h"
+#include "app/tracksettingsof.h"
 
 #include "app/logstate.h"
 
