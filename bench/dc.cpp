@@ -1,5 +1,6 @@
 // Drawing speed of the Dc on the screen's backing store: a frame composed from one-row strips, and a
 // long curve drawn with a 2-px pen.
+#include "guimain.h"
 #include "platform/draw/dc.h"
 
 #include <QGuiApplication>
@@ -65,13 +66,4 @@ BENCHMARK(Polyline1px)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    // The hatch tables and fonts need a GUI application; no display is used.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

@@ -1,6 +1,7 @@
 // The log window's paint on the demo well into a 1920 x 1080 backing store, at scale indexes 1, 2 and
 // 3 with the window's neighbour painters (every track painter plugged in so far), beside a plain copy
 // of a frame of the same size.
+#include "guimain.h"
 #include "app/layouthosts.h"
 #include "app/scrolling.h"
 #include "app/startup.h"
@@ -103,12 +104,4 @@ BENCHMARK(BM_FrameCopy)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

@@ -1,5 +1,6 @@
 // The WITS history chart's day: read a full daily WITS file (14,400 samples) and draw the whole chart
 // image (grid, eight curves and their labels) with the default settings.
+#include "guimain.h"
 #include "platform/draw/dc.h"
 #include "wits/chartsettings.h"
 #include "wits/dailyfile.h"
@@ -69,13 +70,4 @@ BENCHMARK(BM_ReadAndDrawDay)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    // Fonts need a GUI application; no display is used.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

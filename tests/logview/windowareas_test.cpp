@@ -48,7 +48,7 @@ TEST(WindowAreas, SaveThenRestoreGivesTheSameBytesBack)
 
     auto state = std::make_unique<app::LogState>();
     state->view.redrawPending = false;
-    EXPECT_EQ(logview::RestoreWindowArea(*state, dc, area, r), 1);
+    EXPECT_EQ(logview::RestoreWindowArea(dc, area, r, state->view.redrawPending, state->view.invalidate), 1);
     EXPECT_EQ(Bytes(window, r), before);
     EXPECT_FALSE(state->view.redrawPending);
 }
@@ -63,7 +63,8 @@ TEST(WindowAreas, AFailedRestoreAsksForARedrawInsteadOfAMessage)
     state->view.invalidate = [&] { ++invalidated; };
 
     const QImage neverSaved;
-    EXPECT_EQ(logview::RestoreWindowArea(*state, dc, neverSaved, RECT{10, 10, 50, 50}), 0);
+    EXPECT_EQ(logview::RestoreWindowArea(dc, neverSaved, RECT{10, 10, 50, 50}, state->view.redrawPending,
+                                         state->view.invalidate), 0);
     EXPECT_TRUE(state->view.redrawPending);
     EXPECT_EQ(invalidated, 1);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());

@@ -1,6 +1,5 @@
 #include "logview/draw/windowareas.h"
 
-#include "app/logstate.h"
 #include "platform/draw/dc.h"
 
 namespace logview {
@@ -19,13 +18,14 @@ bool CopyWindowAreaBack(platform::Dc& dc, const QImage& area, const platform::RE
     return dc.BitBlt(r.left, r.top, area.width(), area.height(), area, 0, 0, platform::SRCCOPY);
 }
 
-int RestoreWindowArea(app::LogState& log, platform::Dc& dc, const QImage& area, const platform::RECT& r)
+int RestoreWindowArea(platform::Dc& dc, const QImage& area, const platform::RECT& r, bool& redrawPending,
+                      const std::function<void()>& invalidate)
 {
     if (CopyWindowAreaBack(dc, area, r))
         return 1;
-    log.view.redrawPending = true;
-    if (log.view.invalidate)
-        log.view.invalidate();
+    redrawPending = true;
+    if (invalidate)
+        invalidate();
     return 0;
 }
 

@@ -5,9 +5,8 @@
 
 #include <QImage>
 
-namespace app {
-struct LogState;
-}
+#include <functional>
+
 namespace platform {
 class Dc;
 }
@@ -25,6 +24,7 @@ bool CopyWindowAreaBack(platform::Dc& dc, const QImage& area, const platform::RE
 // The window's restore: 1 when the area was put back. When it cannot be, no message is shown (it would
 // come up on every mouse move of a drag): the log is marked for a full redraw and the window is
 // invalidated, so the next paint draws it again; 0.
-int RestoreWindowArea(app::LogState& log, platform::Dc& dc, const QImage& area, const platform::RECT& r);
+int RestoreWindowArea(platform::Dc& dc, const QImage& area, const platform::RECT& r, bool& redrawPending,
+                      const std::function<void()>& invalidate);
 
 }  // namespace logview
