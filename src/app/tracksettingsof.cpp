@@ -23,6 +23,9 @@ TrackSettings TrackSettingsOf(const app::LogState& s)
     t.reverseCo2 = cfg.reverseCo2 != 0;
 
     t.interpretedLith = cfg.plotInterpretedLith != 0;
+    t.shaleOnLeft = cfg.shaleOnLeft != 0 && s.well.loggerId != 2;
+    // The horizontal-well view's text-order switch stays off until that view is built.
+    t.lithTextOrder = false;
     return t;
 }
 

@@ -8,6 +8,16 @@
 
 namespace tracks {
 
+// The lithology column's row state, shared by the column and its pattern painters.
+struct LithRowState {
+    std::int32_t shareUsed = 0;  // percent of the current row already painted; 0 at the start of a row
+    std::int32_t nextType = 0;   // the type painted after the current one in the row (0 none): joins
+    std::array<std::int32_t, 10> currentCells{};   // the type painted in each 10 % cell of the row
+    std::array<std::int32_t, 10> previousCells{};  // the same for the row above: boundaries
+    std::int32_t rowCounter = 0;  // rows drawn in split mode or in a custom lithology track
+    std::int32_t customTrackX = 0;  // left edge of the custom lithology track being drawn, else 0
+};
+
 struct PainterState {
     // Rows drawn so far in the current pass; the renderer sets it to 0 before the first row, so the
     // curves of a pass never join a row of an earlier pass.
@@ -20,6 +30,8 @@ struct PainterState {
 
     // The x of the last line of the printed gas grid drawn last; none before the first grid of the run.
     std::optional<std::int32_t> printedGridRight;
+
+    LithRowState lith;
 };
 
 }  // namespace tracks

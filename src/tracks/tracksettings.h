@@ -30,6 +30,9 @@ struct TrackSettings {
     // ---- Lithology ----
     bool interpretedLith = true;       // the interpreted-lithology column is drawn
     std::int32_t lithCells = 10;       // cells of 10 % in a lithology row
+    bool shaleOnLeft = false;          // "Shale On Left": shales first in every row
+    // The horizontal-well view is open and its setup asks for lithology items in the order written.
+    bool lithTextOrder = false;
 };
 
 }  // namespace tracks

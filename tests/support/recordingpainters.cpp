@@ -23,9 +23,11 @@ void RecordingPainters::DrawTextColumn(const Target&, const Record& r, int y, in
 {
     Add("DrawTextColumn", {y, rowHeight}, {&r, 1});
 }
-void RecordingPainters::DrawLithology(const Target&, const Record& r, int rowHeight, int y, int mode, int selector)
+int RecordingPainters::DrawLithology(const Target&, Records r, std::size_t index, int rowHeight, int y, int split,
+                                     int interpreted)
 {
-    Add("DrawLithology", {rowHeight, y, mode, selector}, {&r, 1});
+    Add("DrawLithology", {rowHeight, y, split, interpreted}, index < r.size() ? r.subspan(index, 1) : Records{});
+    return 0;
 }
 void RecordingPainters::DrawGasCurves(const Target&, Records r, std::size_t index, int y, int rowCounter,
                                       bool percent, bool previous)

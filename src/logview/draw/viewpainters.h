@@ -5,6 +5,7 @@
 // e-log lines of src/elog/). Calls not overridden draw nothing. Each subsystem defines its overrides in
 // a file of its own draw folder.
 #include "logview/draw/neighbourpainters.h"
+#include "tracks/lithrowplan.h"
 #include "tracks/painterstate.h"
 #include "tracks/tracksettings.h"
 
@@ -19,6 +20,11 @@ public:
     std::function<tracks::TrackSettings()> trackSettings;
     // What they keep between calls: the window's for the whole run; a state of the set's own when unset.
     tracks::PainterState* trackState = nullptr;
+    // The e-log classifier of automatic lithology; unset until the e-log curves are drawn.
+    tracks::AutomaticLith automaticLith;
+
+    int DrawLithology(const PaintTarget&, Records records, std::size_t index, int rowHeight, int y, int split,
+                      int interpreted) override;
 
     void DrawGasCurves(const PaintTarget&, Records records, std::size_t index, int y, int rowCounter, bool percent,
                        bool previous) override;

@@ -2,6 +2,7 @@
 #include "logview/draw/viewpainters.h"
 #include "tracks/draw/gascurves.h"
 #include "tracks/draw/gasheads.h"
+#include "tracks/draw/lithology.h"
 
 namespace logview {
 
@@ -11,6 +12,15 @@ void ViewPainters::DrawGasCurves(const PaintTarget& t, Records records, std::siz
     tracks::PainterState& state = TrackState();
     state.rowCounter = rowCounter;
     tracks::DrawGasCurves(t.dc, t.geometry, t.device, TrackSettingsNow(), state, records, index, y, percent, previous);
+}
+
+int ViewPainters::DrawLithology(const PaintTarget& t, Records records, std::size_t index, int rowHeight, int y,
+                                int split, int interpreted)
+{
+    tracks::LithHooks hooks;
+    hooks.automaticLith = automaticLith;
+    return tracks::DrawLithology(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), records, index, rowHeight,
+                                 y, split != 0, interpreted != 0, hooks);
 }
 
 int ViewPainters::DrawGasScaleHeader(const PaintTarget& t, const wellfile::RECORD& rec, int y, int rowHeight, int flag)

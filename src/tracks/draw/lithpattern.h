@@ -1,0 +1,41 @@
+#pragma once
+// The pattern painters of the lithology column: one rock type with its share, drawn into the cells of
+// one row. DrawLithPattern draws on the screen and into log images, PrintLithPattern on paper; both keep
+// the row state of PainterState::lith (the share used, the cells, the joins by next type).
+#include "logview/device.h"
+#include "logview/viewgeometry.h"
+#include "tracks/lithrowplan.h"
+#include "tracks/painterstate.h"
+#include "tracks/tracksettings.h"
+
+namespace platform {
+class Dc;
+}
+
+namespace tracks {
+
+// What a pattern painter draws with, besides the pattern.
+struct LithPatternTarget {
+    platform::Dc& dc;
+    const logview::ViewGeometry& g;
+    const logview::Device& device;
+    const TrackSettings& settings;
+    PainterState& state;
+};
+
+// The screen and image painter. In split mode `p.x` is where the item starts; otherwise it is unused.
+void DrawLithPattern(const LithPatternTarget& t, const LithPattern& p);
+
+// The printer's painter: the pattern on paper in printer units. It ignores the split flag.
+void PrintLithPattern(const LithPatternTarget& t, const LithPattern& p);
+
+// The one interface the column paints its patterns through: the real painters by default; a test
+// overrides them to see which is called with what.
+class LithPatternPainters {
+public:
+    virtual ~LithPatternPainters() = default;
+    virtual void Screen(const LithPatternTarget& t, const LithPattern& p) { DrawLithPattern(t, p); }
+    virtual void Printer(const LithPatternTarget& t, const LithPattern& p) { PrintLithPattern(t, p); }
+};
+
+}  // namespace tracks
