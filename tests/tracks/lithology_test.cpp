@@ -3,6 +3,7 @@
 #include "tracks/draw/lithology.h"
 #include "tracks/lithtypes.h"
 
+#include "logview/draw/viewpainters.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
 #include "support/images.h"
@@ -161,4 +162,22 @@ TEST_F(LithologyColumn, AutomaticLithologyDrawsTheClassifiersTextOnACopy)
     Draw(recs, 0);
     EXPECT_EQ(patterns.calls.at(0).pattern.type, LITH_SHALE);
     EXPECT_EQ(asked, 2);
+}
+
+TEST_F(LithologyColumn, TheWindowsPainterSetDrawsTheRowOnItsState)
+{
+    logview::ViewPainters window;
+    window.trackState = &state;
+    window.automaticLith = [](const RECORD&) { return std::optional<std::string>("100SH"); };
+    const std::vector<RECORD> recs{Rec(1000, "80ls,20sh"), Rec(1001, "100ls")};
+    state.lith.previousCells.fill(4);
+    state.lith.nextType = 3;
+    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 1, 10, 200, 0, 1), 0);
+    EXPECT_EQ(state.lith.previousCells, (std::array<std::int32_t, 10>{}));  // the interpreted single item
+    EXPECT_EQ(state.lith.nextType, 0);
+    EXPECT_EQ(state.lith.rowCounter, 0);
+    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 0, 10, 200, 1, 0), 0);
+    EXPECT_EQ(state.lith.rowCounter, 1);  // split mode counts its rows
+    g.scaleIndex = 3;
+    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 0, 10, 200, 0, 0), 1);
 }

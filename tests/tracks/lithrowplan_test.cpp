@@ -183,6 +183,19 @@ TEST(LithRowPlan, CompressedRowsAverageFiveRecords)
     EXPECT_EQ(Painted(PlanLithologyCompressed(Row(two), s)), (Shares{{LITH_LIMESTONE, 40}}));
 }
 
+TEST(LithRowPlan, RoundingNeverHandsThePainterANegativeShare)
+{
+    // Five small types among blank records: each 2 % rounds up to 10, the excess of 30 comes off the
+    // first later type (anhydrite), which is left at -20 and is not painted.
+    LithRowSettings s;
+    s.scaleIndex = 3;
+    s.fileLastDepth = 2600;
+    const std::vector<RECORD> recs = Recs(1000, {"10d,10a,10l,10ch,10sh", "100bl", "100bl", "100bl", "100bl"});
+    const LithRowPlan plan = PlanLithologyCompressed(Row(recs), s);
+    EXPECT_EQ(Painted(plan), (Shares{{LITH_CHERT, 10}, {LITH_DOLOMITE, 10}, {LITH_LIMESTONE, 10}, {LITH_SHALE, 10},
+                                     {0, 80}}));
+}
+
 TEST(LithRowPlan, ABlankGroupAtTheBottomOfTheFileIsNotDrawn)
 {
     LithRowSettings s;
