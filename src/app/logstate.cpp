@@ -59,6 +59,7 @@ void ApplySetupDefaults(LogState& s)
     s.well.file.drilling = false;
     s.well.loggerId = 0;
     s.well.writeBottomToFirstRecord = false;
+    s.drilling.polledKind = false;
     s.layout.format.pixelsPerStep = 10;
     s.layout.format.logAreaTop = 16 * s.layout.format.pixelsPerStep;
     s.view.viewScale = 1;

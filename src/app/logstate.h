@@ -102,6 +102,7 @@ struct WellState {
     bool scratchWell = false;    // the well name begins with "~"
     bool sharedFolderWell = false;
     bool writeBottomToFirstRecord = false;
+    bool tvdFile = false;        // the open file is a true-vertical-depth log: it is never drilled
 
     std::array<std::int32_t, 100> showDepthIndex{};
     std::array<std::int32_t, 50> dstDepthIndex{};
@@ -362,6 +363,38 @@ struct WitsChartLink {
 // Files this process made that exit removes; nothing else is deleted at exit.
 struct SessionFiles {
     std::vector<QString> compressedCopies;  // ".sv8" copies made by the exchange code
+    // PDFs of the log written into the data folder for the hand-over ("StrativM.pdf" and the second
+    // PDF), listed by their writer: while drilling only these are removed when no hand-over asks for them.
+    std::vector<QString> handOverPdfs;
+};
+
+// What the main window keeps of drilling mode besides the driller: it outlives the driller, so a stop
+// and a new start of drilling mode find it as it was.
+struct DrillingShell {
+    bool holdButtons = false;    // while set, the depth box's button messages are ignored
+    // The depth box's kind: polled (two button-1 pulses per unit, button 5 the on/off-bottom switch) or,
+    // when clear, the whole-unit kind (one pulse per unit, button 4 the switch). The drilling command
+    // sets it; set-up and a change of log format clear it.
+    bool polledKind = false;
+    bool halfStepToggle = false;  // polled kind: between the first and the second pulse of a unit
+    std::uint32_t joystickButtons = 0;  // the buttons word last read from the game port
+    bool layoutReset = false;     // the log format is to be applied again when drilling starts
+
+    // Taken from the well's settings when drilling starts and written back when it stops.
+    std::int32_t lastFullBackupDepth = 0;
+    std::int32_t backupStartDepth = 0;   // the bottom depth when drilling started
+    std::int32_t optionWord = 0;
+    std::uint16_t counter4690 = 0;
+    std::int32_t updatePackageOption = 0;
+    // The timed copies out of the data file (and of the custom data) every 30th tick of timer 3.
+    bool timedCopy = false;
+    bool timedCustomCopy = false;
+
+    // The PDF hand-over: set by the code that writes the PDF, which also names the target.
+    bool pdfHandOver = false;
+    QString pdfTarget;            // where data folder + "StrativM.pdf" is moved
+    bool secondPdfHandOver = false;
+    QString secondPdfName;        // without ".pdf": data folder + name goes to install folder + "sendfile/"
 };
 
 // The three numbers of the version text.
@@ -396,6 +429,7 @@ struct LogState {
     print::PrintState print;  // the printer, the print geometry, fonts and pens
     SetupOptions setupOptions;
     WitsChartLink witsChart;
+    DrillingShell drilling;
 };
 
 // The defaults of set-up, before any file is read.

@@ -319,8 +319,8 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
 
     sv.window->RebuildMenu(s);
     if (s.timers) {
-        if (!s.well.writeBottomToFirstRecord)
-            s.timers->SetTimer(3, 10000);
+        // Timer 3 runs for the window's life; its work waits for drilling mode.
+        s.timers->SetTimer(3, 10000);
         if (!well.drilling)
             s.timers->SetTimer(5, 10000);
     }

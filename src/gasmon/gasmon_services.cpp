@@ -1,5 +1,6 @@
 #include "gasmon/gasmon_services.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
 
 namespace gasmon {
@@ -13,6 +14,11 @@ public:
     void EvGasResponse(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("gasmon", "EvGasResponse"); }
 };
 }  // namespace
+
+bool GasMonitorServices::MonitorRunning(const app::LogState& log) { return log.engines.autoGas != nullptr; }
+void GasMonitorServices::Poll(app::LogState&) { app::NotBuilt("gasmon", "Poll"); }
+void GasMonitorServices::StartCycle(app::LogState&) { app::NotBuilt("gasmon", "StartCycle"); }
+void GasMonitorServices::StopMonitor(app::LogState&) { app::NotBuilt("gasmon", "StopMonitor"); }
 
 GasMonitorServices& DefaultGasMonitorServices()
 {

@@ -18,6 +18,17 @@ public:
     virtual void CmGasMonitorSetup(app::LogState& log) = 0;
     // WM_USER+1: the gas instrument answered.
     virtual void EvGasResponse(app::LogState& log, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+
+    // What drilling mode asks of the gas monitor (the defaults until the engine is built):
+    // whether the monitor runs (its engine exists);
+    virtual bool MonitorRunning(const app::LogState& log);
+    // timer 1: the poll of the instrument;
+    virtual void Poll(app::LogState& log);
+    // the depth box's chromatograph trigger: the coming cycle is a calibration cycle when one was
+    // requested (the request is then cleared), else a normal one, and a new cycle starts;
+    virtual void StartCycle(app::LogState& log);
+    // drilling stops: the monitor is disconnected and deleted (the caller has killed timer 1).
+    virtual void StopMonitor(app::LogState& log);
 };
 
 // The services in force for this subsystem.

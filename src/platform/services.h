@@ -22,6 +22,7 @@
 namespace platform {
 
 class Printers;  // platform/printer.h
+class GamePort;  // platform/gameport.h
 
 // What a file dialog is asked: the folder it starts in, the title, and Windows-style filters
 // ("Data Files (*.svm)|*.svm|All Files (*.*)|*.*").
@@ -126,6 +127,7 @@ struct Services {
     Shell* shell = nullptr;
     Clipboard* clipboard = nullptr;
     Printers* printers = nullptr;
+    GamePort* gamePort = nullptr;
 };
 
 // The services in force (a copy: installing never tears a read). Installed once by the application,

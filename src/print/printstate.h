@@ -29,6 +29,7 @@ struct ProfilePrintOptions {
 
 struct PrintState {
     std::unique_ptr<platform::Printer> printer;
+    bool printingLog = false;  // a printout of the log is being drawn: the timers' file work waits
 
     // Print geometry in printer pixels: the height of one 0.1-inch row and the width unit.
     std::int32_t rowHeight = 0;

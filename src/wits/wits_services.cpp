@@ -1,5 +1,6 @@
 #include "wits/wits_services.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
 
 namespace wits {
@@ -18,6 +19,13 @@ public:
     void EvCustWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("wits", "EvCustWitsData"); }
 };
 }  // namespace
+
+bool WitsServices::LinkRunning(const app::LogState& log) { return log.engines.wits != nullptr; }
+bool WitsServices::CustomLinkRunning(const app::LogState& log) { return log.engines.custWits != nullptr; }
+void WitsServices::LinkTimer(app::LogState&) { app::NotBuilt("wits", "the link's timer work"); }
+void WitsServices::CustomLinkOutput(app::LogState&) { app::NotBuilt("wits", "the custom link's output"); }
+void WitsServices::StopLink(app::LogState&) { app::NotBuilt("wits", "StopLink"); }
+void WitsServices::StopCustomLink(app::LogState&) { app::NotBuilt("wits", "StopCustomLink"); }
 
 WitsServices& DefaultWitsServices()
 {

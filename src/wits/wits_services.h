@@ -28,6 +28,16 @@ public:
     virtual void EvWitsData(app::LogState& log, std::uintptr_t wParam, std::intptr_t lParam) = 0;
     // WM_USER+4: custom WITS data waiting.
     virtual void EvCustWitsData(app::LogState& log, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+
+    // What drilling mode asks of the links (the defaults until the links are built): whether each runs
+    // (its engine exists), the WITS link's timer-4 work, the custom link's timer-8 output, and each
+    // link disconnected and deleted when drilling stops.
+    virtual bool LinkRunning(const app::LogState& log);
+    virtual bool CustomLinkRunning(const app::LogState& log);
+    virtual void LinkTimer(app::LogState& log);
+    virtual void CustomLinkOutput(app::LogState& log);
+    virtual void StopLink(app::LogState& log);
+    virtual void StopCustomLink(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -1,5 +1,7 @@
 #include "support/doubles.h"
 
+#include "platform/messagewindows.h"
+
 namespace testing_support {
 
 namespace {
@@ -94,7 +96,16 @@ void Doubles::Install()
     s.shell = &shell;
     s.clipboard = &clipboard;
     s.printers = &printers;
+    s.gamePort = &gamePort;
     platform::InstallServices(s);
+}
+
+bool FakeGamePort::Deliver(bool down, std::uint32_t word)
+{
+    if (!window)
+        return false;
+    platform::PostWindowMessage(window, down ? platform::MM_JOY1BUTTONDOWN : platform::MM_JOY1BUTTONUP, word, 0);
+    return true;
 }
 
 }  // namespace testing_support

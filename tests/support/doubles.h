@@ -2,6 +2,7 @@
 // Test doubles of the platform services: each records what the code under test asked and answers as
 // the test scripted. The test main installs one set of them before every test. Like the real services
 // they may be called from any thread; a test reads what they recorded once its threads have finished.
+#include "platform/gameport.h"
 #include "platform/services.h"
 #include "support/printers.h"
 
@@ -192,6 +193,43 @@ private:
     mutable std::mutex mutex_;
 };
 
+// The depth box on the game port: records captures and releases, answers readings with `buttons`, and
+// delivers button messages to the window that holds the capture as the port would post them.
+class FakeGamePort final : public platform::GamePort {
+public:
+    bool present = true;       // a capture succeeds
+    bool readFails = false;    // a reading fails as a lost device's would
+    std::uint32_t buttons = 0;  // the state a reading gives
+    int captures = 0;
+    int releases = 0;
+    int reads = 0;
+    platform::HWND window = 0;  // the window that holds the capture; 0 none
+    bool SetCapture(platform::HWND w) override
+    {
+        ++captures;
+        if (!present)
+            return false;
+        window = w;
+        return true;
+    }
+    void ReleaseCapture() override
+    {
+        ++releases;
+        window = 0;
+    }
+    bool ReadButtons(std::uint32_t& word) override
+    {
+        ++reads;
+        if (readFails || !window)
+            return false;
+        word = buttons;
+        return true;
+    }
+    // Posts MM_JOY1BUTTONDOWN (`down`) or MM_JOY1BUTTONUP with `word` to the capturing window; false
+    // when no window holds the capture.
+    bool Deliver(bool down, std::uint32_t word);
+};
+
 // One set of doubles, installed for the current test.
 struct Doubles {
     FakePrompter prompter;
@@ -202,6 +240,7 @@ struct Doubles {
     FakeShell shell;
     FakeClipboard clipboard;
     FakePrinters printers;
+    FakeGamePort gamePort;
     void Install();
 };
 

@@ -3,6 +3,7 @@
 #include "app/activitylines.h"
 #include "app/commandids.h"
 #include "app/viewcommands.h"
+#include "drilling/drillingcommands.h"
 #include "exchange/copyout.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
@@ -83,6 +84,13 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     witsWindows_->Install(state_);
     neighbours_.wits = witsWindows_.get();
 
+    drilling_ = std::make_unique<drilling::DrillingCommands>(neighbours_, wellServices_);
+    drilling_->closeGasChart = [this](app::LogState&) {
+        if (tools_.gasChart)
+            CmGasChart();
+    };
+    neighbours_.drilling = drilling_.get();
+
     AssignMenu(1);
     // The defaults only: the start-up proper (SetupWindow) runs once the application has the window.
     app::ApplySetupDefaults(state_);
@@ -155,6 +163,7 @@ bool LogWindow::TimerRunning(int id) const { return timers_->IsRunning(id); }
 
 void LogWindow::EvTimer(int id) { neighbours_.drilling->EvTimer(state_, id); }
 void LogWindow::EvJoyButton(unsigned buttons) { neighbours_.drilling->EvJoyButton(state_, buttons); }
+int LogWindow::BackupGasMonitorConfig() { return drilling::BackupGasMonitorConfig(state_); }
 void LogWindow::EvGasResponse(std::uintptr_t w, std::intptr_t l) { neighbours_.gasmon->EvGasResponse(state_, w, l); }
 void LogWindow::EvWitsData(std::uintptr_t w, std::intptr_t l) { neighbours_.wits->EvWitsData(state_, w, l); }
 void LogWindow::EvCustWitsData(std::uintptr_t w, std::intptr_t l) { neighbours_.wits->EvCustWitsData(state_, w, l); }

@@ -18,6 +18,7 @@
 class QScrollBar;
 namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; }
+namespace drilling { class DrillingCommands; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -63,6 +64,8 @@ public:
 
     void EvTimer(int id);
     void EvJoyButton(unsigned buttons);
+    // Copies the open well's gas monitor settings into the data folder's "backup/"; returns 1.
+    int BackupGasMonitorConfig();
     void EvGasResponse(std::uintptr_t wParam, std::intptr_t lParam);
     void EvWitsData(std::uintptr_t wParam, std::intptr_t lParam);
     void EvCustWitsData(std::uintptr_t wParam, std::intptr_t lParam);
@@ -282,6 +285,7 @@ private:
     std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;
     std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
+    std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();

@@ -1,5 +1,6 @@
 #include "platform/ui/realservices.h"
 
+#include "platform/gameport.h"
 #include "platform/services.h"
 #include "platform/ui/cupsprinter.h"
 
@@ -204,6 +205,7 @@ void InstallRealServices()
     s.queue = &RealMessageQueue();
     s.shell = &RealShell();
     s.printers = &RealPrinters();
+    s.gamePort = &RealGamePort();
     InstallServices(s);
 }
 

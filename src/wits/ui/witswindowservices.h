@@ -31,6 +31,12 @@ public:
     void CmWitsChart(app::LogState& log) override;
     void EvWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvWitsData(log, w, l); }
     void EvCustWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvCustWitsData(log, w, l); }
+    bool LinkRunning(const app::LogState& log) override { return rest_.LinkRunning(log); }
+    bool CustomLinkRunning(const app::LogState& log) override { return rest_.CustomLinkRunning(log); }
+    void LinkTimer(app::LogState& log) override { rest_.LinkTimer(log); }
+    void CustomLinkOutput(app::LogState& log) override { rest_.CustomLinkOutput(log); }
+    void StopLink(app::LogState& log) override { rest_.StopLink(log); }
+    void StopCustomLink(app::LogState& log) override { rest_.StopCustomLink(log); }
 
 private:
     QPointer<QWidget> window_;

@@ -1,0 +1,126 @@
+// The depth box on the game port: button messages and the poll of the on/off-bottom switch turned into
+// pending depth steps, pump strokes, on/off-bottom changes and chromatograph cycles.
+#include "app/logstate.h"
+#include "app/neighbours.h"
+#include "drilling/driller.h"
+#include "drilling/drillingcommands.h"
+#include "drilling/logtime.h"
+#include "platform/gameport.h"
+#include "platform/services.h"
+
+namespace drilling {
+
+namespace {
+
+// A pulse: the button is down and this message reports its change.
+bool Pulse(std::uint32_t buttons, std::uint32_t down, std::uint32_t changed)
+{
+    return (buttons & down) && (buttons & changed);
+}
+
+bool OnBottom(const Driller& d) { return !d.time || !d.time->offBottom; }
+
+}  // namespace
+
+void DrillingCommands::EvJoyButton(app::LogState& log, unsigned buttons) { JoyButton(log, buttons); }
+
+int DrillingCommands::JoyButton(app::LogState& log, std::uint32_t buttons)
+{
+    Driller* d = log.engines.driller;
+    if (!log.well.file.drilling || !d || log.drilling.holdButtons)
+        return 0;
+    d->RefreshWindow();
+    if (log.drilling.polledKind) {
+        EvJoyButtonPolled(log, buttons);
+        return 1;
+    }
+    ChromatographTrigger(log, buttons);
+    if (!d->lagByStrokesFromWits && d->time && d->time->strokes && Pulse(buttons, kButton3, kButton3Changed))
+        d->pumpStrokePending[0] = 1;
+    if (!neighbours_.wits->LinkRunning(log) || !d->depthFromWits) {
+        ApplySwitch(log, *d, (buttons & kButton4) != 0);
+        if (!d->stepPending && OnBottom(*d) && Pulse(buttons, kButton1, kButton1Changed))
+            d->MarkStep(StepSource::WholeUnitBox);
+    }
+    return 0;
+}
+
+void DrillingCommands::EvJoyButtonPolled(app::LogState& log, std::uint32_t buttons)
+{
+    Driller* d = log.engines.driller;
+    if (!d)
+        return;
+    ChromatographTrigger(log, buttons);
+    if (!d->lagByStrokesFromWits && d->time && d->time->strokes) {
+        const bool allPumps = d->lag.allPumps != 0;
+        if (Pulse(buttons, kButton3, kButton3Changed) && (d->lag.pumpOnHole[0] || allPumps))
+            d->pumpStrokePending[0] = 1;
+        if (Pulse(buttons, kButton4, kButton4Changed) && (d->lag.pumpOnHole[1] || allPumps))
+            d->pumpStrokePending[1] = 1;
+    }
+    if (neighbours_.wits->LinkRunning(log) && d->depthFromWits)
+        return;  // the bit depth comes from WITS: the box's switch and pulses are not read
+    ApplySwitch(log, *d, (buttons & kButton5) != 0);
+    // A pulse never queues: one that comes while a whole step waits, or off bottom, is lost (two pulses
+    // within one tick are a bounce of the contact, not drilling).
+    if (d->stepPending || !OnBottom(*d) || !Pulse(buttons, kButton1, kButton1Changed))
+        return;
+    d->automaticDrilling = 0;
+    d->autoMinutesPerUnit = 0;
+    if (!log.drilling.halfStepToggle)
+        d->MarkHalfStep();
+    else
+        d->MarkStep(StepSource::Polled);
+    log.drilling.halfStepToggle = d->halfStepToggle != 0;
+}
+
+std::uint32_t DrillingCommands::ReadJoystickButtons(app::LogState& log)
+{
+    platform::GamePort* port = platform::services().gamePort;
+    std::uint32_t word = 0;
+    if (port && port->ReadButtons(word))
+        log.drilling.joystickButtons = word;
+    else if (port)
+        port->SetCapture(log.window);  // a lost box is opened again; this reading keeps the last word
+    return log.drilling.joystickButtons;
+}
+
+void DrillingCommands::JoyButtonsToBottom(app::LogState& log, std::uint32_t polled)
+{
+    if (Driller* d = log.engines.driller) {
+        d->RefreshWindow();
+        ApplySwitch(log, *d, (polled & kButton5) != 0);
+    }
+}
+
+void DrillingCommands::ApplySwitch(app::LogState&, Driller& d, bool switchDown)
+{
+    // Polarity 0: open on bottom; 1: closed on bottom; anything else: the switch is not read.
+    if (d.switchPolarity == 0 || d.switchPolarity == 1) {
+        const bool offBottom = d.switchPolarity == 0 ? switchDown : !switchDown;
+        if (offBottom) {
+            d.offBottom = 1;
+            if (d.time)
+                d.time->GoOffBottom();
+        } else {
+            if (d.time && d.time->offBottom)
+                d.time->GoOnBottom();
+            d.offBottom = 0;
+        }
+    }
+    if (d.statusBox && d.time)
+        d.Links().ShowStatus(d.time->offBottom != 0, d.time->circulating != 0, d.switchPolarity);
+}
+
+void DrillingCommands::ChromatographTrigger(app::LogState& log, std::uint32_t buttons)
+{
+    if (!(buttons & (kButton2 | kButton2Changed)) || !neighbours_.gasmon->MonitorRunning(log))
+        return;
+    // Instrument type 0 starts a cycle on each change of its contact, the others on a closing only.
+    const bool changed = (buttons & kButton2Changed) != 0;
+    const bool starts = log.engineStatus.gasInstrumentType == 0 ? changed : changed && (buttons & kButton2);
+    if (starts)
+        neighbours_.gasmon->StartCycle(log);
+}
+
+}  // namespace drilling

@@ -1,0 +1,287 @@
+// The drilling command: its checks, switching drilling mode on and off, and the save of the well's
+// settings that ends both ways.
+#include "drilling/drillingcommands.h"
+
+#include "app/logstate.h"
+#include "app/neighbours.h"
+#include "app/notbuilt.h"
+#include "app/wellservices.h"
+#include "app/wellsettings.h"
+#include "drilling/driller.h"
+#include "drilling/drillingstate.h"
+#include "drilling/logalarm.h"
+#include "drilling/logtime.h"
+#include "gasmon/gasmoncfg.h"
+#include "platform/folders.h"
+#include "platform/gameport.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/wholefile.h"
+#include "wits/witsalarmhost.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace drilling {
+
+namespace {
+
+const QString kTvdRefusal = QStringLiteral("Drilling can not be enabled in a TVD file");
+const QString kOutsideDataFolder =
+    QStringLiteral(" is located outside the StrativM directory.\n\r Drilling can not be enabled for this file.\n\r "
+                   "Select FILE..OPEN and open file from the StrativM\n\r directory");
+const QString kSecondCopy = QStringLiteral(
+    "One or more copies of StrativM is already running.\nOnly the FIRST COPY OPENED will allow drilling to be \n"
+    "enabled. Close all StrativM programs now running, then\nstart StrativM again and drilling mode will be "
+    "available\n");
+
+// A log image being rendered or built holds the window.
+bool Busy(const app::LogState& log)
+{
+    return log.scroll.renderingImage || log.scroll.imageRender || log.view.imageBuild;
+}
+
+// The last full backup depth must lie within the file: else it is the bottom depth.
+std::int32_t ClampedBackupDepth(std::int32_t depth, const wellfile::OpenWell& f)
+{
+    return depth > f.fileBottomDepth || depth < f.fileTopDepth ? f.fileBottomDepth : depth;
+}
+
+// The profiles that keep their own display option at byte 60; every other one shows it.
+bool KeepsDisplayOption(int profile) { return profile == 12 || profile == 1 || profile == 80; }
+
+platform::GamePort* Port() { return platform::services().gamePort; }
+
+}  // namespace
+
+DrillingCommands::DrillingCommands(const app::Neighbours& neighbours, const app::WellServices& wellServices)
+    : neighbours_(neighbours), wellServices_(wellServices)
+{
+}
+
+DrillingCommands::~DrillingCommands() = default;
+
+void DrillingCommands::CmLagTime(app::LogState&) { app::NotBuiltCommand("drilling", "CmLagTime"); }
+void DrillingCommands::CmBackupReminder(app::LogState&) { app::NotBuiltCommand("drilling", "CmBackupReminder"); }
+
+void DrillingCommands::CmDrilling(app::LogState& log)
+{
+    wellfile::OpenWell& f = log.well.file;
+    if (f.wellName.startsWith(u'~')) {
+        platform::MessageBox(kTvdRefusal, QStringLiteral("Mode Error"));
+        return;
+    }
+    if (QString::compare(f.currentFolder, f.dataFolder, Qt::CaseInsensitive) != 0) {
+        platform::MessageBox(f.dataFileName + u' ' + kOutsideDataFolder, QStringLiteral("Invalid file location"));
+        return;
+    }
+    if (Busy(log)) {
+        platform::MessageBeep(0);
+        return;
+    }
+    if (log.well.tvdFile) {
+        platform::MessageBox(kTvdRefusal, QString());
+        // A flag left set without a driller is cleared; a running driller is never cut off half-way.
+        if (!log.engines.driller)
+            f.drilling = false;
+        return;
+    }
+    if (log.env.firstInstance != 1) {
+        platform::MessageBox(kSecondCopy, QString());
+        return;
+    }
+
+    wellfile::WellConfig config{};
+    wellfile::LoadConfig(config, wellfile::PlaceOf(log), log.well.fieldSettings);
+    if (config.gasInstrumentType >= 0)
+        log.engineStatus.gasInstrumentType = config.gasInstrumentType;
+
+    if (!f.drilling)
+        SwitchOn(log, config);
+    else
+        SwitchOff(log, config);
+
+    if (log.well.fileOpened) {
+        log.view.redrawPending = true;
+        wellServices_.window->Invalidate(log);
+    }
+    log.drilling.lastFullBackupDepth = ClampedBackupDepth(log.drilling.lastFullBackupDepth, f);
+    config.drillingSetting = log.drilling.lastFullBackupDepth;
+    config.drillingSetting3370 = log.drilling.optionWord;
+    if (app::SaveWellConfig(log, config))
+        log.well.config = config;
+}
+
+void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config)
+{
+    wellfile::OpenWell& f = log.well.file;
+    // A box that cannot be captured leaves drilling on without depth pulses (WITS, keys, automatic).
+    if (platform::GamePort* port = Port())
+        port->SetCapture(log.window);
+
+    if (log.drilling.layoutReset) {
+        log.drilling.layoutReset = false;
+        wellServices_.view->SetLogFormat(log, log.well.loggerId);
+        wellServices_.view->BuildGridBitmaps(log);
+        if (!log.well.elogFileName.isEmpty())
+            wellServices_.view->LoadElog(log, log.well.elogFileName);
+        wellServices_.view->ApplyScheme(log, log.layout.schemes.currentScheme);
+    }
+
+    if (!log.engines.driller) {
+        window_ = std::make_unique<DrillingWindow>(MakeDrillingWindow(log));
+        window_->canvas = canvas;
+        window_->links = links;
+        driller_ = std::make_unique<Driller>(*window_, wits::MakeWitsAlarmHost(log));
+        AttachDriller(log, driller_.get());
+    }
+    Driller& d = *log.engines.driller;
+    d.halfStepToggle = log.drilling.halfStepToggle;
+    d.Start(config);
+
+    f.drilling = true;
+    log.drilling.polledKind = true;
+
+    log.options.hotwire = KeepsDisplayOption(log.well.loggerId) ? config.hotwire != 0 : true;
+    log.drilling.counter4690 = config.drillingSetting4690;
+    log.drilling.backupStartDepth = f.fileBottomDepth;
+    log.drilling.lastFullBackupDepth = ClampedBackupDepth(config.drillingSetting, f);
+    d.lastFullBackupDepth = log.drilling.lastFullBackupDepth;
+    log.drilling.optionWord = config.drillingSetting3370;
+    log.drilling.updatePackageOption = config.remoteSetting;
+    d.noSlideMarking = config.disableAutoSlide;
+    if (config.gasInstrumentType >= 0)
+        log.engineStatus.gasInstrumentType = config.gasInstrumentType;
+
+    // The links that were on when drilling last stopped come back (a running one is left running).
+    if (config.gasMonitorOn && !neighbours_.gasmon->MonitorRunning(log))
+        neighbours_.gasmon->CmGasMonitor(log);
+    if (config.witsLinkOn && !neighbours_.wits->LinkRunning(log))
+        neighbours_.wits->CmWits(log);
+    if (config.customWitsOn && !neighbours_.wits->CustomLinkRunning(log))
+        neighbours_.wits->CmCustomWits(log);
+
+    if (log.well.fileOpened) {
+        log.env.remoteMonitorOn = false;
+        wellServices_.window->AssignMenu(log, 3);
+        wellServices_.window->BuildMenu(log, -1);
+    }
+    if (log.timers) {
+        log.timers->KillTimer(5);
+        log.timers->SetTimer(2, 200);
+        log.timers->SetTimer(9, 10000);
+    }
+    if (!d.depthFromWits)
+        JoyButtonsToBottom(log, ReadJoystickButtons(log));
+}
+
+void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& config)
+{
+    wellfile::OpenWell& f = log.well.file;
+    if (platform::GamePort* port = Port())
+        port->ReleaseCapture();
+    if (log.timers) {
+        log.timers->KillTimer(2);
+        log.timers->KillTimer(9);
+    }
+    Driller* d = log.engines.driller;
+    if (d) {
+        wellfile::PumpStrokeState pumps;
+        const wellfile::WellPlace place = wellfile::PlaceOf(log);
+        if (!wellfile::SaveLag(d->lag, place, platform::FieldText(config.backupDrive), pumps))
+            platform::MessageBox(wellfile::LagFilePath(place), QStringLiteral("File Error"));
+    }
+    BackupGasMonitorConfig(log);
+    if (d)
+        d->statusBox = false;
+    if (closeGasChart)
+        closeGasChart(log);
+
+    const bool witsOn = neighbours_.wits->LinkRunning(log);
+    const bool customOn = neighbours_.wits->CustomLinkRunning(log);
+    if (d && witsOn) {
+        const int strokes = d->live.spm1 + d->live.spm2 + d->live.spm3;
+        if (strokes < 11)
+            d->lagByStrokesFromWits = 0;  // pumps that stood still: the next start counts by time
+        config.lagByStrokesFromWits = d->lagByStrokesFromWits;
+    }
+
+    // What must outlive drilling mode.
+    config.hotwire = log.options.hotwire ? 1 : 0;
+    config.drillingSetting3370 = log.drilling.optionWord;
+    config.witsLinkOn = witsOn ? 1 : 0;
+    config.remoteSetting = log.drilling.updatePackageOption;
+    config.sendGasViaWits = log.well.config.sendGasViaWits;
+    config.customWitsOn = customOn ? 1 : 0;
+    if (d) {
+        log.drilling.lastFullBackupDepth = d->lastFullBackupDepth;
+        config.lagAlarmInterval = d->lagAlarmInterval;
+        config.minSecondsPerUnit = d->minSecondsPerUnit;
+        config.switchPolarity = d->switchPolarity;
+        config.markLagDepth = d->lagMarks;
+        config.useWitsDepth = d->depthFromWits;
+        config.witsDepthCompanion = d->depthFromWitsCompanion;
+
+        d->Links().HideBackupReminder();
+        d->time.reset();
+        d->alarms.reset();
+    }
+
+    if (neighbours_.gasmon->MonitorRunning(log)) {
+        if (log.timers)
+            log.timers->KillTimer(1);
+        neighbours_.gasmon->StopMonitor(log);
+    }
+    if (customOn)
+        neighbours_.wits->StopCustomLink(log);
+    if (witsOn) {
+        neighbours_.wits->StopLink(log);
+        if (d && log.engineStatus.gasInstrumentType != 9)
+            d->depthFromWits = d->depthFromWitsCompanion = 0;
+    }
+
+    if (d)
+        log.drilling.halfStepToggle = d->halfStepToggle != 0;
+    AttachDriller(log, nullptr);
+    driller_.reset();
+    window_.reset();
+    f.drilling = false;
+
+    wellServices_.window->AssignMenu(log, 1);
+    wellServices_.window->BuildMenu(log, -1);
+    if (log.timers)
+        log.timers->SetTimer(5, 10000);
+}
+
+void DrillingCommands::PendOneUnitStep(app::LogState& log)
+{
+    if (Driller* d = log.engines.driller)
+        d->MarkStep(StepSource::Keyboard);
+}
+
+void DrillingCommands::FileDepthChanged(app::LogState& log, bool appended)
+{
+    Driller* d = log.engines.driller;
+    if (!d)
+        return;
+    const float minutes = appended ? 0.1f : d->lastStepMinutes;
+    d->working.rateOdd = minutes;
+    d->working.rateOne = minutes;
+    d->LoadLagRecords(1);
+}
+
+int BackupGasMonitorConfig(const app::LogState& log)
+{
+    // The monitor's settings are the open well's (drilling runs only on wells in the data folder).
+    const QString source = gasmon::GasmonCfgPath(log.well.file.currentFolder);
+    if (!QFileInfo(source).isFile())
+        return 1;
+    const QString backup = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("backup"));
+    QDir().mkpath(backup);
+    if (!wellfile::CopyFileReplacing(source, platform::JoinPath(backup, QStringLiteral("gasmon.cfg"))))
+        platform::MessageBox(backup + QStringLiteral("/gasmon.cfg"), QStringLiteral("File Error"));
+    return 1;
+}
+
+}  // namespace drilling
