@@ -102,7 +102,7 @@ void Doubles::Install()
 
 bool FakeGamePort::Deliver(bool down, std::uint32_t word)
 {
-    if (!window)
+    if (!captured)
         return false;
     platform::PostWindowMessage(window, down ? platform::MM_JOY1BUTTONDOWN : platform::MM_JOY1BUTTONUP, word, 0);
     return true;

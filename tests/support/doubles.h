@@ -203,30 +203,33 @@ public:
     int captures = 0;
     int releases = 0;
     int reads = 0;
-    platform::HWND window = 0;  // the window that holds the capture; 0 none
+    bool captured = false;
+    platform::HWND window = 0;  // the window that holds the capture
     bool SetCapture(platform::HWND w) override
     {
         ++captures;
         if (!present)
             return false;
+        captured = true;
         window = w;
         return true;
     }
     void ReleaseCapture() override
     {
         ++releases;
+        captured = false;
         window = 0;
     }
     bool ReadButtons(std::uint32_t& word) override
     {
         ++reads;
-        if (readFails || !window)
+        if (readFails || !captured)
             return false;
         word = buttons;
         return true;
     }
     // Posts MM_JOY1BUTTONDOWN (`down`) or MM_JOY1BUTTONUP with `word` to the capturing window; false
-    // when no window holds the capture.
+    // when the port is not captured.
     bool Deliver(bool down, std::uint32_t word);
 };
 
