@@ -3,6 +3,7 @@
 #include "platform/folders.h"
 #include "platform/winapi.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <linux/joystick.h>
@@ -26,7 +27,13 @@ std::uint32_t ChangeWord(std::uint32_t state, int number) { return state | (0x10
 
 class JoystickPort final : public GamePort {
 public:
-    ~JoystickPort() override { Close(); }
+    ~JoystickPort() override
+    {
+        // The process's port may outlive the application: its notifier then goes with the process.
+        if (!QCoreApplication::instance())
+            (void)notifier_.release();
+        Close();
+    }
 
     bool SetCapture(HWND window) override
     {

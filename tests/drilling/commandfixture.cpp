@@ -17,10 +17,8 @@ DrillingCommandTest::DrillingCommandTest()
 {
     neighbours.gasmon = &gas;
     neighbours.wits = &wits;
-    neighbours.exchange = &exchange;
     wellServices.window = &window;
     wellServices.view = &view;
-    wellServices.exchange = &exchangeWell;
     commands.canvas = &canvas;
     commands.links = &links;
 

@@ -74,18 +74,7 @@ public:
     }
 };
 
-class ExchangeDouble final : public exchange::ExchangeServices {
-public:
-    int refreshes = 0;
-    void CmRestore(app::LogState&) override {}
-    void CmSendFile(app::LogState&) override {}
-    void CmRemoteSetup(app::LogState&) override {}
-    void CmLiveUpdateConfig(app::LogState&) override {}
-    void CmLiveUsers(app::LogState&) override {}
-    void RefreshRemoteFile(app::LogState&) override { ++refreshes; }
-};
-
-// The window's menus, the view's loaders and the exchange of well files, recorded.
+// The window's menus and the view's picture loaders, recorded.
 class WindowDouble final : public app::WindowServices {
 public:
     QList<int> menus;  // resources assigned
@@ -101,12 +90,6 @@ public:
     QStringList calls;
     void ImportNewImages(app::LogState&, const QString& wellName) override { calls << "ImportNewImages " + wellName; }
     void LoadImageList(app::LogState&) override { calls << "LoadImageList"; }
-};
-
-class ExchangeWellDouble final : public app::ExchangeWellServices {
-public:
-    int receivePolls = 0;
-    void PollReceiveDir(app::LogState&) override { ++receivePolls; }
 };
 
 class DrillingCommandTest : public ::testing::Test {
@@ -131,10 +114,8 @@ protected:
     app::LogState log;
     GasDouble gas;
     WitsDouble wits;
-    ExchangeDouble exchange;
     WindowDouble window;
     ViewDouble view;
-    ExchangeWellDouble exchangeWell;
     app::Neighbours neighbours;
     app::WellServices wellServices;
     RecordingCanvas canvas;

@@ -55,6 +55,17 @@ TEST_F(DepthBox, PolledPulsesGiveHalfAndWholeStepsAndAPulseNeverQueues)
     EXPECT_FALSE(log.drilling.halfStepToggle);
     Tick(0.2);
     EXPECT_EQ(RecordCount(), before + 3);
+
+    // The toggle outlives a stop: the pulse after a restart completes the unit begun before it.
+    Tick(5);
+    Press(kButton1);
+    Tick(0.2);
+    Toggle();
+    Toggle();
+    EXPECT_TRUE(log.drilling.halfStepToggle);
+    Tick(5);
+    Press(kButton1);
+    EXPECT_EQ(Driller().stepPending, 1);
 }
 
 TEST_F(DepthBox, TheSwitchRuleByPolarityAndProfile)
@@ -146,17 +157,6 @@ TEST_F(DepthBox, WitsDepthTakesOverTheSwitchAndPulsesButNotTheTrigger)
     EXPECT_TRUE(OffBottom());
 }
 
-TEST_F(DepthBox, HoldFlagAndDrillingOffIgnoreTheBox)
-{
-    Start();
-    log.drilling.holdButtons = true;
-    Press(kButton1);
-    EXPECT_EQ(Driller().halfStepPending, 0);
-    log.drilling.holdButtons = false;
-    Toggle();
-    EXPECT_EQ(commands.JoyButton(log, kButton1 | kButton1Changed), 0);
-}
-
 TEST_F(DepthBox, CaptureAtStartRecaptureEvery50TicksReleaseAtStop)
 {
     testing_support::FakeGamePort& port = doubles().gamePort;
@@ -204,6 +204,9 @@ TEST(DepthBoxWindow, PostedButtonMessagesReachTheDriller)
     ASSERT_TRUE(port.Deliver(true, kButton1 | kButton1Changed));
     doubles().queue.DeliverAll();
     EXPECT_EQ(s.engines.driller->halfStepPending, 1);
+    // A new log format while drilling leaves the box's kind: half pulses never turn into whole units.
+    window.SetLogFormat(12);
+    EXPECT_TRUE(s.drilling.polledKind);
     window.CmDrilling();
     EXPECT_EQ(s.engines.driller, nullptr);
 }

@@ -215,41 +215,6 @@ TEST_F(DrillingCommand, Timer2DoesNothingWithoutADrillerOrWhileStartingUp)
     EXPECT_EQ(RecordCount(), records + 1);
 }
 
-TEST_F(DrillingCommand, TimerDispatch)
-{
-    commands.EvTimer(log, 1);
-    EXPECT_EQ(exchangeWell.receivePolls, 0);
-    log.env.remoteMonitorOn = true;
-    commands.EvTimer(log, 1);
-    EXPECT_EQ(exchangeWell.receivePolls, 1);
-    gas.running = true;
-    commands.EvTimer(log, 1);
-    EXPECT_EQ(gas.calls, QStringList{"Poll"});
-    EXPECT_EQ(exchangeWell.receivePolls, 1);
-
-    commands.EvTimer(log, 4);
-    commands.EvTimer(log, 8);
-    EXPECT_TRUE(wits.calls.isEmpty());
-    wits.link = wits.custom = true;
-    commands.EvTimer(log, 4);
-    commands.EvTimer(log, 8);
-    commands.EvTimer(log, 7);
-    EXPECT_EQ(wits.calls, QStringList({"LinkTimer", "CustomLinkOutput"}));
-
-    commands.EvTimer(log, 5);
-    EXPECT_EQ(exchange.refreshes, 1);
-    log.print.printingLog = true;
-    commands.EvTimer(log, 5);
-    EXPECT_EQ(exchange.refreshes, 1);
-    log.print.printingLog = false;
-
-    log.well.fileOpened = false;  // starting up: nothing
-    commands.EvTimer(log, 5);
-    commands.EvTimer(log, 1);
-    EXPECT_EQ(exchange.refreshes, 1);
-    EXPECT_EQ(gas.calls.size(), 1);
-}
-
 TEST_F(DrillingCommand, Timer9HandsPdfsOverAndRemovesOnlyItsOwn)
 {
     Toggle();
@@ -298,18 +263,6 @@ TEST_F(DrillingCommand, GasMonitorSettingsBackupTakesTheWellsFile)
     Toggle();
     Toggle();  // the stop backs it up
     EXPECT_EQ(ReadBytes(TestDir() + "backup/gasmon.cfg"), QByteArray("well"));
-}
-
-TEST_F(DrillingCommand, CorrectionsWhileDrilling)
-{
-    Toggle();
-    commands.PendOneUnitStep(log);
-    EXPECT_EQ(Driller().stepPending, 1);
-    Driller().lastStepMinutes = 2.5f;
-    commands.FileDepthChanged(log, true);
-    EXPECT_FLOAT_EQ(float(Driller().working.rateOne), 0.1f);
-    commands.FileDepthChanged(log, false);
-    EXPECT_FLOAT_EQ(float(Driller().working.rateOdd), 2.5f);
 }
 
 }  // namespace
