@@ -23,6 +23,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace drilling {
 
 namespace {
@@ -252,6 +254,74 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     wellServices_.window->BuildMenu(log, -1);
     if (log.timers)
         log.timers->SetTimer(5, 10000);
+}
+
+DrillerSettings DrillingCommands::Settings(app::LogState& log)
+{
+    DrillerSettings out;
+    if (const Driller* d = log.engines.driller) {
+        out.delay = d->minSecondsPerUnit;
+        out.markLagDepth = d->lagMarks != 0;
+        out.autoDrill = d->automaticDrilling != 0;
+        out.autoDrillRate = d->autoMinutesPerUnit;
+        out.autoSlideOff = d->noSlideMarking != 0;
+        out.onBottomMode = d->switchPolarity;
+    }
+    return out;
+}
+
+void DrillingCommands::ApplySettings(app::LogState& log, const DrillerSettings& settings)
+{
+    Driller* d = log.engines.driller;
+    if (!d)
+        return;
+    d->minSecondsPerUnit = settings.delay;
+    d->lagMarks = settings.markLagDepth ? 1 : 0;
+    d->automaticDrilling = settings.autoDrill ? 1 : 0;
+    d->autoMinutesPerUnit = settings.autoDrill ? settings.autoDrillRate : 0;
+    d->noSlideMarking = settings.autoSlideOff ? 1 : 0;
+    if (settings.onBottomMode != d->switchPolarity)
+        SetOnBottomMode(log, settings.onBottomMode);
+}
+
+void DrillingCommands::SetDelay(app::LogState& log, std::int32_t delay)
+{
+    if (Driller* d = log.engines.driller)
+        d->minSecondsPerUnit = delay;
+}
+
+void DrillingCommands::SetOnBottomMode(app::LogState& log, int mode)
+{
+    Driller* d = log.engines.driller;
+    if (!d)
+        return;
+    d->RefreshWindow();
+    d->switchPolarity = mode;
+    if (d->time && d->time->offBottom)
+        d->time->GoOnBottom();
+    d->offBottom = 0;
+    log.drilling.polledKind = true;
+    if (!d->depthFromWits)
+        JoyButtonsToBottom(log, ReadJoystickButtons(log));
+}
+
+void DrillingCommands::ShowStatusBox(app::LogState& log, bool show)
+{
+    Driller* d = log.engines.driller;
+    if (!d)
+        return;
+    d->statusBox = show;
+    if (show && d->time)
+        d->Links().ShowStatus(d->time->offBottom != 0, d->time->circulating != 0, d->switchPolarity);
+}
+
+void DrillingCommands::SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code)
+{
+    Driller* d = log.engines.driller;
+    if (!d || recordByte < 0 || recordByte + int(sizeof code) > int(sizeof(wellfile::RECORD)))
+        return;
+    for (wellfile::RECORD* r : {&d->previous, &d->working})
+        std::memcpy(reinterpret_cast<char*>(r) + recordByte, &code, sizeof code);
 }
 
 void DrillingCommands::PendOneUnitStep(app::LogState& log)

@@ -47,6 +47,15 @@ public:
     void EvJoyButton(app::LogState& log, unsigned buttons) override;
     int JoyButton(app::LogState& log, std::uint32_t buttons);
 
+    // The driller's settings of the "Lines and Scales" dialog (the defaults while there is no driller).
+    DrillerSettings Settings(app::LogState& log) override;
+    void ApplySettings(app::LogState& log, const DrillerSettings& settings) override;
+    void SetDelay(app::LogState& log, std::int32_t delay) override;
+    // A new mode for the switch: the bit goes on bottom, then the box's switch is read again.
+    void SetOnBottomMode(app::LogState& log, int mode) override;
+    void ShowStatusBox(app::LogState& log, bool show) override;
+    void SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code) override;
+
     // A correction of one unit while drilling: the next tick completes the step.
     void PendOneUnitStep(app::LogState& log) override;
     // After an append the working rates become 0.1, after a cut the last step's minutes; the lag tables

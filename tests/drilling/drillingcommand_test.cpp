@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+
 using namespace drilling;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -263,6 +265,33 @@ TEST_F(DrillingCommand, GasMonitorSettingsBackupTakesTheWellsFile)
     Toggle();
     Toggle();  // the stop backs it up
     EXPECT_EQ(ReadBytes(TestDir() + "backup/gasmon.cfg"), QByteArray("well"));
+}
+
+TEST_F(DrillingCommand, LinesAndScalesSettingsWhileDrilling)
+{
+    EXPECT_EQ(commands.Settings(log).delay, 2);  // no driller: the defaults
+    Toggle();
+    DrillerSettings set = commands.Settings(log);
+    EXPECT_EQ(set.delay, 4);
+    set.delay = 7;
+    set.autoDrill = true;
+    set.autoDrillRate = 1.5f;
+    set.onBottomMode = 1;  // closed on bottom with the switch open: off bottom at once
+    commands.ApplySettings(log, set);
+    EXPECT_EQ(Driller().minSecondsPerUnit, 7);
+    EXPECT_EQ(Driller().autoMinutesPerUnit, 1.5f);
+    EXPECT_TRUE(Driller().time->offBottom);
+    doubles().gamePort.buttons = kButton5;
+    commands.SetOnBottomMode(log, 1);
+    EXPECT_FALSE(Driller().time->offBottom);
+
+    commands.SetWorkingRecordsScale(log, 322, 3);
+    commands.SetWorkingRecordsScale(log, 615, 9);  // past the record: refused
+    std::uint16_t previous = 0, working = 0;
+    std::memcpy(&previous, reinterpret_cast<const char*>(&Driller().previous) + 322, 2);
+    std::memcpy(&working, reinterpret_cast<const char*>(&Driller().working) + 322, 2);
+    EXPECT_EQ(previous, 3);
+    EXPECT_EQ(working, 3);
 }
 
 }  // namespace
