@@ -328,6 +328,10 @@ TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
         EXPECT_TRUE(QFileInfo(install + folder).isDir()) << folder;
     EXPECT_GT(s.well.showDepthIndex[0], 1000);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    // Timer 3 runs for the window's life although the open has set the first-record flag.
+    ASSERT_TRUE(s.well.writeBottomToFirstRecord);
+    EXPECT_EQ(doubles().timers.last->Period(3), 10000);
+    EXPECT_EQ(doubles().timers.last->Period(5), 10000);
 
     QFile log(install + "svdata-M.txt");
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
