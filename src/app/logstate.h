@@ -2,6 +2,7 @@
 // The state of the main window, grouped by role. LogWindow owns one LogState; the engines and the
 // routines of the other subsystems receive the group they work on. Nothing here needs a window, so
 // tests build it on its own.
+#include "entry/entrystate.h"
 #include "entry/topsex.h"
 #include "layout/custchartcfg.h"
 #include "layout/logformat.h"
@@ -198,6 +199,16 @@ struct RowRect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// A double-click on a log column asks the matching entry command to start at the clicked depth; the
+// command reads the request and clears it.
+struct MouseEntryRequest {
+    bool set = false;              // the mouse-entry flag
+    std::int32_t rateDepth = 0;
+    std::int32_t gasDepth = 0;     // also where the gas entry goes on next time, which its dialog keeps
+    std::int32_t lithologyDepth = 0;
+    bool interpreted = false;      // the interpreted-lithology column was clicked
+};
+
 // What the user is doing over the log right now.
 struct InteractionState {
     bool dragGasActive = false;
@@ -210,6 +221,7 @@ struct InteractionState {
     // While a data-entry command runs, the records being typed in (110): the paint draws these instead of
     // reading the file (from element 5 on the compressed scales) and leaves them alone.
     std::vector<wellfile::RECORD> dataEntryRecords;
+    MouseEntryRequest mouseEntry;
     bool commandLock = false;          // a view function is under way: the same commands beep
 
     // Hit areas of the log rows and columns.
@@ -262,6 +274,9 @@ struct Engines {
     // The driller's current rate and drilling-time count for the activity log; set by drilling mode
     // with `driller` (the log writes zeros for them while it is not).
     std::function<wellfile::DrillingFigures()> drillerFigures;
+    // The drilling keys (Ctrl+F a manual step, Ctrl+D on or off bottom, Ctrl+C circulating) as the
+    // entry boxes hand them on while drilling; set by drilling mode with `driller`.
+    std::function<void(int key)> drillingKeys;
     gasmon::AutoGas* autoGas = nullptr;
     wits::Wits* wits = nullptr;
     wits::CUSTWITS* custWits = nullptr;
@@ -409,6 +424,7 @@ struct LogState {
     WellState well;
     ViewState view;
     InteractionState interaction;
+    entry::EntryState entry;  // manual data entry by depth
     SetupTables tables;
     LogLayoutState layout;
     CustomTracks customTracks;

@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "drilling/driller.h"
+#include "drilling/logtime.h"
 
 namespace drilling {
 
@@ -50,10 +51,17 @@ void AttachDriller(app::LogState& log, Driller* driller)
 {
     log.engines.driller = driller;
     log.customTracks.host.drillerLag = driller ? &driller->lag : nullptr;
-    if (driller)
+    if (driller) {
         log.engines.drillerFigures = [driller] { return driller->Figures(); };
-    else
+        // The entry boxes hand their Ctrl keys to the drilling keys while the time panel exists.
+        log.engines.drillingKeys = [driller](int key) {
+            if (driller->time)
+                driller->time->KeyDown(key, true);
+        };
+    } else {
         log.engines.drillerFigures = nullptr;
+        log.engines.drillingKeys = nullptr;
+    }
 }
 
 }  // namespace drilling

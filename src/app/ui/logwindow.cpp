@@ -12,6 +12,7 @@
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "app/tracksettingsof.h"
+#include "entry/ui/entrywindowservices.h"
 #include "wits/ui/witswindowservices.h"
 
 #include <QAction>
@@ -83,6 +84,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);
     witsWindows_->Install(state_);
     neighbours_.wits = witsWindows_.get();
+    entryWindows_ = std::make_unique<entry::EntryWindowServices>(this, *neighbours_.entry);
+    neighbours_.entry = entryWindows_.get();
 
     drilling_ = std::make_unique<drilling::DrillingCommands>(neighbours_, wellServices_);
     drilling_->closeGasChart = [this](app::LogState&) {

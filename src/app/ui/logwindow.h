@@ -19,6 +19,7 @@ class QScrollBar;
 namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; }
 namespace drilling { class DrillingCommands; }
+namespace entry { class EntryWindowServices; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -286,6 +287,7 @@ private:
     app::WellServices wellServices_;
     std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
+    std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();

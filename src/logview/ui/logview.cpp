@@ -6,6 +6,7 @@
 #include "logview/depthcolumnoptions.h"
 #include "logview/draw/curveplotter.h"
 #include "logview/draw/depthcolumn.h"
+#include "logview/draw/entryrows.h"
 #include "logview/draw/logpaint.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
@@ -192,7 +193,17 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     wellfile::OpenWell& well = s.well.file;
     const ViewGeometry g = GeometryOf(s);
     const int step = std::max(well.depthStep, 1), R = g.rowHeight;
-    const long long rowsDown = ((long long)firstDepth - g.viewTopDepth) / step - 1;  // row of firstDepth
+    long long rowsDown = ((long long)firstDepth - g.viewTopDepth) / step - 1;  // row of firstDepth
+    if (s.interaction.dataEntryActive) {
+        // A running entry's rows are its records' (record 0 above the first row), whatever the paint made
+        // of the view top.
+        const std::vector<wellfile::RECORD>& entry = s.interaction.dataEntryRecords;
+        const auto at = std::find_if(entry.begin() + std::min<std::ptrdiff_t>(1, std::ptrdiff_t(entry.size())), entry.end(),
+                                     [firstDepth](const wellfile::RECORD& r) { return r.depth == firstDepth || r.depth == 0; });
+        if (at == entry.end() || at->depth == 0)
+            return;
+        rowsDown = (at - entry.begin()) - 1;
+    }
     rows = int(std::min<long long>(rows, std::max<long long>(g.visibleRows + 1, 0)));
 
     // The records of the rows, with the one above them first: the running entry's, or the file's.
@@ -234,7 +245,17 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
         if (y < g.topMargin || y >= g.logBottomY)
             continue;
         const wellfile::RECORD& rec = buffer[std::size_t(i) + 1];
-        if (parts & ROW_RATE) {
+        if ((parts & ROW_RATE) && s.interaction.dataEntryActive) {
+            // A running entry's typed row, with the rows beside it that its curve reaches, as a paint
+            // of the entry's records draws them.
+            const long long row = rowsDown + i;
+            const auto [from, to] = RedrawEntryRateRows(store, g, strips, depthColumn, s.interaction.dataEntryRecords,
+                                                        int(row - 1), int(row + 1));
+            if (from < to) {
+                top = top < 0 ? from : std::min(top, from);
+                bottom = std::max(bottom, to);
+            }
+        } else if (parts & ROW_RATE) {
             BlitColumn(dc, strips, g, COLUMN_RATE, y);
             if (g.Flag(22))
                 DrawCurve(dc, g, device, curve, buffer, std::size_t(i) + 1, 1, R, y, false);
@@ -254,9 +275,9 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.PaintCustomTracks(target, Records(buffer).subspan(std::size_t(i), 2), &custom[std::size_t(at)], y,
                                            R, rec.depth);
         }
-        if (top < 0)
+        if (top < 0 || y < top)
             top = y;
-        bottom = y + R;
+        bottom = std::max(bottom, y + R);
     }
     if (top >= 0 && s.view.updateArea)
         s.view.updateArea(0, top, store.width(), bottom);

@@ -1,0 +1,164 @@
+#include "entry/entrycommand.h"
+
+#include "app/logstate.h"
+#include "app/wellsettings.h"
+#include "platform/services.h"
+#include "platform/winapi.h"
+#include "wellfile/datafile.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace entry {
+
+namespace {
+
+bool Inside(std::int32_t depth, std::int32_t from, std::int32_t below) { return depth >= from && depth < below; }
+
+// The start depth a double-click (or the gas and lithology entries' resume depths) give without asking,
+// and the text the box proposes otherwise.
+std::optional<std::int32_t> PresetStart(const app::LogState& log, EntryKind kind, QString& proposed)
+{
+    const app::MouseEntryRequest& r = log.interaction.mouseEntry;
+    const std::int32_t first = log.well.file.fileTopDepth, last = log.well.file.fileBottomDepth;
+    switch (kind) {
+    case EntryKind::Rates:
+        if (r.set && Inside(r.rateDepth, first, last))
+            return r.rateDepth;
+        break;
+    case EntryKind::Gas:
+        if (r.set && Inside(r.gasDepth, first, last))
+            return r.gasDepth;
+        if (r.gasDepth > first)
+            proposed = QString::number(r.gasDepth);
+        break;
+    case EntryKind::Lithology: {
+        const std::int32_t resume = log.entry.lithologyResumeDepth;
+        if (r.set && Inside(resume, first + 10, last))
+            return r.lithologyDepth > 0 ? r.lithologyDepth : resume;
+        if (resume > first + 10)
+            proposed = QString::number(resume);
+        break;
+    }
+    case EntryKind::Shows: break;
+    }
+    return std::nullopt;
+}
+
+// The request is used up by the command, whatever became of it.
+void ClearRequest(app::LogState& log, EntryKind kind)
+{
+    app::MouseEntryRequest& r = log.interaction.mouseEntry;
+    r.set = false;
+    if (kind == EntryKind::Lithology) {
+        r.lithologyDepth = 0;
+        r.interpreted = false;
+    }
+}
+
+void Invalidate(app::LogState& log)
+{
+    if (log.view.invalidate)
+        log.view.invalidate();
+}
+
+}  // namespace
+
+QString StartDepthPrompt(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::Rates: return QStringLiteral("Enter Depth to start rates");
+    case EntryKind::Shows: return QStringLiteral("Enter Depth to start shows");
+    case EntryKind::Gas: return QStringLiteral("Enter Depth to start gas");
+    case EntryKind::Lithology: return QStringLiteral("Enter Depth to start lithology");
+    }
+    return {};
+}
+
+std::optional<std::int32_t> ReadStartDepth(const QString& text, std::int32_t firstDepth, std::int32_t lastDepth)
+{
+    bool ok = false;
+    const int depth = text.trimmed().toInt(&ok);
+    if (!ok || (long long)depth < (long long)firstDepth + 10 || depth > lastDepth)
+        return std::nullopt;
+    return depth;
+}
+
+void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
+{
+    app::InteractionState& in = log.interaction;
+    const bool dataText = host.dataTextOpen && host.dataTextOpen();
+    const bool elogText = host.elogTextOpen && host.elogTextOpen();
+    if (in.dataEntryActive || elogText || (dataText && kind != EntryKind::Rates)) {
+        platform::MessageBeep(0);
+        return;
+    }
+    if (in.dragGasActive) {
+        platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog"),
+                             QStringLiteral("Input Error"), platform::MB_OK);
+        return;
+    }
+    wellfile::OpenWell& well = log.well.file;
+    const std::int32_t savedTop = well.viewTopDepth;
+    const std::int32_t savedScale = log.view.viewScale;
+    // The gas dialog keeps its "Max Entries" count in the well's settings record.
+    wellfile::WellConfig config = log.well.config;
+
+    QString proposed;
+    std::optional<std::int32_t> start = PresetStart(log, kind, proposed);
+    while (!start) {
+        QString text = proposed;
+        if (!host.askInput || !host.askInput(QStringLiteral("StartDepth"), StartDepthPrompt(kind), text, 6)) {
+            ClearRequest(log, kind);
+            return;
+        }
+        start = ReadStartDepth(text, well.fileTopDepth, well.fileBottomDepth);
+        if (!start) {
+            platform::MessageBox(QStringLiteral("Depth Out Of Range"), QStringLiteral("ERROR"), platform::MB_OK);
+            proposed = text;
+        }
+    }
+    // A double-click may ask for a depth nearer the top than ten rows.
+    const std::int32_t startDepth = std::max<std::int32_t>(*start, well.fileTopDepth + kRowsAboveStart);
+    well.viewTopDepth = startDepth - kRowsAboveStart;
+    const int index = EntryRecordIndex(startDepth, well.fileTopDepth, well.depthStep);
+    in.mouseEntry.set = false;
+
+    std::vector<wellfile::RECORD>& buffer = in.dataEntryRecords;
+    entry::EntryState& e = log.entry;
+    e.count = ReadEntryRecords(well, buffer, BufferRecords(kind), index, ReadCount(kind));
+    e.recordIndex = index;
+    e.snapshot = buffer;
+
+    log.view.viewScale = kind == EntryKind::Rates ? 1 : std::min<std::int32_t>(savedScale, 2);
+    in.dataEntryActive = 1;
+    e.gasEntry = kind == EntryKind::Gas;
+    if (host.paintNow)
+        host.paintNow();
+    else
+        Invalidate(log);
+
+    const int result = host.runDialog ? host.runDialog(log, kind, kind == EntryKind::Gas ? &config : nullptr)
+                                      : platform::IDCANCEL;
+    if (result == platform::IDOK)
+        WriteBackEntry(well, well.dataFileName, index, e.count, e.snapshot, buffer, FieldsOf(kind));
+    if (kind == EntryKind::Gas) {
+        wellfile::ScanRecords(well);  // the lag depth follows the gas typed in
+        if (std::memcmp(&config, &log.well.config, sizeof config) != 0 && app::SaveWellConfig(log, config))
+            log.well.config = config;
+    }
+
+    buffer.clear();
+    buffer.shrink_to_fit();
+    e.snapshot.clear();
+    e.snapshot.shrink_to_fit();
+    e.count = 0;
+    in.dataEntryActive = 0;
+    e.gasEntry = false;
+    log.view.viewScale = savedScale;
+    well.viewTopDepth = savedTop;
+    ClearRequest(log, kind);
+    Invalidate(log);
+}
+
+}  // namespace entry

@@ -1,0 +1,24 @@
+#pragma once
+// What the main window keeps for manual data entry by depth. The entry-open flag and the records being
+// typed in are the view's (app::InteractionState::dataEntryActive and dataEntryRecords), which the paint
+// reads while an entry runs; the double-click's request to start at a depth is the interaction state's
+// mouse-entry request.
+#include "wellfile/record.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace entry {
+
+struct EntryState {
+    // The records as they were read for the running entry: "Done" puts back only the fields the dialog
+    // changed against these, so values other writers booked meanwhile are kept.
+    std::vector<wellfile::RECORD> snapshot;
+    int recordIndex = 0;  // the record index the entry was read from
+    int count = 0;        // records read (0 after a failed read: nothing is written)
+    bool gasEntry = false;  // the gas entry runs
+    // Where the lithology entry goes on: the deepest depth typed so far (its dialog keeps it).
+    std::int32_t lithologyResumeDepth = 0;
+};
+
+}  // namespace entry

@@ -1,0 +1,107 @@
+#include "entry/ui/enterrate.h"
+
+#include "app/logstate.h"
+#include "entry/entrykeys.h"
+#include "entry/entryrow.h"
+#include "entry/ui/entryedit.h"
+#include "platform/services.h"
+#include "platform/ui/svedit.h"
+
+#include <QLabel>
+
+namespace entry {
+
+EnterRate::EnterRate(QWidget* parent, app::LogState& log, std::function<void(std::int32_t)> repaintRow)
+    : Dialog(parent, QStringLiteral("Enter Rates")),
+      log_(log),
+      repaintRow_(std::move(repaintRow)),
+      entry_(log.interaction.dataEntryRecords, log.view.rateInMetresPerHour != 0, log.well.file.fileBottomDepth,
+             log.well.file.depthStep,
+             FirstEntryRowY(log.layout.format.logAreaTop, log.layout.format.pixelsPerStep),
+             log.layout.format.pixelsPerStep, log.view.rowCounter)
+{
+    QLabel* prompt = AddStatic(IDC_PROMPT, QString());
+    prompt->setMinimumWidth(prompt->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 72);
+    NewRow();
+    AddStatic(IDC_PREVIOUS, QString());
+    NewRow();
+    platform::SVEdit* box = AddEdit(IDC_VALUE, 80, 12);
+    AddStretch();
+    NewRow();
+    QLabel* listCaption = AddStatic(platform::IDC_STATIC, QStringLiteral("Previous Rates"));
+    AddList(IDC_PREVIOUS_LIST);
+    listCaption->hide();
+    NewRow();
+    AddStretch();
+    AddButton(platform::IDOK, QStringLiteral("Done"));
+    AddButton(platform::IDCANCEL, QStringLiteral("Cancel"));
+    edit_ = std::make_unique<EntryEdit>(box, EntryBox::Rate,
+                                        [this](const std::optional<QString>& text, int key, bool ctrl) {
+                                            KeyFromEdit(text, key, ctrl);
+                                        });
+}
+
+EnterRate::~EnterRate() = default;
+
+void EnterRate::SetupWindow()
+{
+    Show(IDC_PREVIOUS_LIST, false);
+    ShowPrompt();
+}
+
+void EnterRate::ShowPrompt()
+{
+    entry_.ShowPrompt();
+    SetText(IDC_PROMPT, entry_.Prompt());
+    SetText(IDC_PREVIOUS, entry_.PreviousRates());
+    SetText(IDC_VALUE, QString());
+    SetFocusTo(IDC_VALUE);
+}
+
+void EnterRate::KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl)
+{
+    if (ctrl) {
+        SendDrillingKey(log_, key);  // dropped while drilling mode is off
+        return;
+    }
+    EnterKey(text, key);
+}
+
+void EnterRate::EnterKey(const std::optional<QString>& text, int key)
+{
+    RateKeyResult r;
+    switch (key) {
+    case KEY_RETURN: r = entry_.Enter(text.value_or(QString())); break;
+    case KEY_UP: r = entry_.Up(); break;
+    case KEY_DOWN: r = entry_.Down(); break;
+    default: return;
+    }
+    switch (r.outcome) {
+    case RateOutcome::Refused: platform::MessageBeep(0); return;
+    case RateOutcome::OutOfRange:
+        platform::MessageBox(QStringLiteral("Value out of range"), QStringLiteral("Input Error"), platform::MB_OK);
+        SetText(IDC_VALUE, QString());
+        SetFocusTo(IDC_VALUE);
+        return;
+    case RateOutcome::FirstHalf:
+        SetText(IDC_PROMPT, entry_.Prompt());
+        SetText(IDC_VALUE, QString());
+        return;
+    case RateOutcome::StepDone: {
+        const std::vector<wellfile::RECORD>& records = log_.interaction.dataEntryRecords;
+        if (repaintRow_ && std::size_t(r.index) < records.size())
+            repaintRow_(records[std::size_t(r.index)].depth);
+        ShowPrompt();
+        return;
+    }
+    case RateOutcome::Moved: ShowPrompt(); return;
+    }
+}
+
+bool EnterRate::CanClose()
+{
+    ShowPrompt();
+    return true;
+}
+
+}  // namespace entry

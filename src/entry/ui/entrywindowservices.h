@@ -1,0 +1,32 @@
+#pragma once
+// The entry services of a main window: the four entry commands run their one command path
+// (entry/entrycommand.h) with this window's text views, input box and paint, and open their dialogs with
+// the window as parent. The rate dialog is built; the other three say so and close at once. Flares are
+// left to the services these are built on.
+#include "entry/entry_services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace entry {
+
+enum class EntryKind;
+
+class EntryWindowServices final : public EntryServices {
+public:
+    EntryWindowServices(QWidget* window, EntryServices& rest);
+
+    void CmEnterRates(app::LogState& log) override;
+    void CmEnterLithology(app::LogState& log) override;
+    void CmEnterGas(app::LogState& log) override;
+    void CmEnterShows(app::LogState& log) override;
+    void CmFlareData(app::LogState& log) override { rest_.CmFlareData(log); }
+
+private:
+    void Run(app::LogState& log, EntryKind kind);
+
+    QPointer<QWidget> window_;
+    EntryServices& rest_;
+};
+
+}  // namespace entry

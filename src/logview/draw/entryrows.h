@@ -1,0 +1,27 @@
+#pragma once
+// The rate track of a running data entry, drawn again for a few rows exactly as a paint of the entry's
+// records would draw it. The curve and the depth column's marks over it are drawn over all the entry's
+// rows on a copy of the log, and only the rows asked for are taken from it: a curve drawn only down to
+// the typed row would end (and wrap off scale) differently from the whole one.
+#include "logview/depthcolumnoptions.h"
+#include "logview/draw/gridstrips.h"
+#include "logview/viewgeometry.h"
+#include "wellfile/record.h"
+
+#include <QImage>
+
+#include <span>
+
+namespace logview {
+
+// The rows a paint of `records` (record 0 above the first row) draws before its last: it stops at the
+// file's last depth, a record of depth 0, the log's bottom or `count` rows.
+int PaintedRows(const ViewGeometry& g, std::span<const wellfile::RECORD> records, int count);
+
+// Rows `firstRow` to `lastRow` (0 = the first row under the top margin) of the rate track in `store`.
+// Returns the y range drawn as [top, bottom); empty when none of the rows is on the log.
+std::pair<int, int> RedrawEntryRateRows(QImage& store, const ViewGeometry& g, const GridStrips& strips,
+                                        const DepthColumnOptions& depthColumn,
+                                        std::span<const wellfile::RECORD> records, int firstRow, int lastRow);
+
+}  // namespace logview

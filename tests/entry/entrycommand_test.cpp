@@ -1,0 +1,260 @@
+// The entry commands' one path on a bare window state: refusals, the start depth (asked, or given by a
+// double-click's request), the view set for the entry and put back, and what "Done" and "Cancel" leave
+// in the data file.
+#include "app/logstate.h"
+#include "entry/entrycommand.h"
+#include "platform/winapi.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <deque>
+#include <optional>
+#include <vector>
+
+using entry::EntryKind;
+using testing_support::doubles;
+
+namespace {
+
+constexpr EntryKind kAll[] = {EntryKind::Rates, EntryKind::Shows, EntryKind::Gas, EntryKind::Lithology};
+
+// What the dialog found when it ran.
+struct Seen {
+    EntryKind kind;
+    std::int32_t viewTop;
+    std::int32_t scale;
+    std::int32_t entryOpen;
+    std::int32_t startRecord;  // depth of buffer record 10
+    std::size_t bufferSize;
+    int count;
+    bool gasEntry;
+    bool config;
+};
+
+struct Command {
+    app::LogState s;
+    QString path;
+    bool dataText = false, elogText = false;
+    std::deque<std::optional<QString>> answers;
+    QStringList prompts, titles, proposed;
+    std::vector<Seen> seen;
+    std::function<int(app::LogState&)> dialog = [](app::LogState&) { return int(platform::IDCANCEL); };
+
+    Command()
+    {
+        path = testing_support::MakeWell(testing_support::TestDir() + "w/", "w.svm", 1000, 1500);
+        wellfile::OpenWell& w = s.well.file;
+        w.dataFileName = path;
+        w.fileTopDepth = 1000;
+        w.fileBottomDepth = 1500;
+        w.viewTopDepth = 1200;
+        s.view.viewScale = 3;
+    }
+    entry::EntryHost Host()
+    {
+        entry::EntryHost h;
+        h.dataTextOpen = [this] { return dataText; };
+        h.elogTextOpen = [this] { return elogText; };
+        h.askInput = [this](const QString& title, const QString& prompt, QString& buffer, int size) {
+            titles << title;
+            prompts << prompt;
+            proposed << buffer;
+            EXPECT_EQ(size, 6);
+            if (answers.empty() || !answers.front()) {
+                if (!answers.empty())
+                    answers.pop_front();
+                buffer.clear();
+                return 0;
+            }
+            buffer = *answers.front();
+            answers.pop_front();
+            return 1;
+        };
+        h.runDialog = [this](app::LogState& log, EntryKind kind, wellfile::WellConfig* config) {
+            const auto& b = log.interaction.dataEntryRecords;
+            seen.push_back({kind, log.well.file.viewTopDepth, log.view.viewScale, log.interaction.dataEntryActive,
+                            b.size() > 10 ? b[10].depth : -1, b.size(), log.entry.count, log.entry.gasEntry,
+                            config != nullptr});
+            return dialog(log);
+        };
+        return h;
+    }
+    void Run(EntryKind kind) { entry::RunEntryCommand(s, kind, Host()); }
+    void ExpectViewPutBack()
+    {
+        EXPECT_EQ(s.well.file.viewTopDepth, 1200);
+        EXPECT_EQ(s.view.viewScale, 3);
+        EXPECT_EQ(s.interaction.dataEntryActive, 0);
+        EXPECT_TRUE(s.interaction.dataEntryRecords.empty());
+        EXPECT_FALSE(s.entry.gasEntry);
+        EXPECT_FALSE(s.interaction.mouseEntry.set);
+    }
+};
+
+}  // namespace
+
+TEST(EntryCommand, TheStartDepthIsAskedUntilItLiesInTheFileAndTheViewIsPutBackAfterwards)
+{
+    for (EntryKind kind : kAll) {
+        Command c;
+        c.answers = {QString("1009"), QString("12a"), QString("1500")};
+        c.Run(kind);
+        ASSERT_EQ(c.prompts.size(), 3);
+        EXPECT_EQ(c.titles[0], "StartDepth");
+        EXPECT_EQ(c.prompts[0], entry::StartDepthPrompt(kind));
+        EXPECT_EQ(c.proposed[1], "1009");  // the box shows what was typed
+        ASSERT_EQ(doubles().prompter.messages.size(), 2);
+        EXPECT_EQ(doubles().prompter.messages[0].text, "Depth Out Of Range");
+        EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
+        doubles().prompter.messages.clear();
+
+        ASSERT_EQ(c.seen.size(), 1u);
+        const Seen& d = c.seen[0];
+        EXPECT_EQ(d.viewTop, 1490);
+        EXPECT_EQ(d.startRecord, 1500);
+        EXPECT_EQ(d.count, 11);
+        EXPECT_EQ(d.entryOpen, 1);
+        EXPECT_EQ(d.scale, kind == EntryKind::Rates ? 1 : 2);
+        EXPECT_EQ(d.bufferSize, kind == EntryKind::Lithology ? 210u : 110u);
+        EXPECT_EQ(d.gasEntry, kind == EntryKind::Gas);
+        EXPECT_EQ(d.config, kind == EntryKind::Gas);
+        c.ExpectViewPutBack();
+    }
+    EXPECT_EQ(doubles().sounder.beeps, 0);
+}
+
+TEST(EntryCommand, CancellingThePromptLeavesViewScaleAndSettingsAsTheyWere)
+{
+    for (EntryKind kind : kAll) {
+        Command c;
+        c.s.interaction.mouseEntry.set = true;  // a request outside the file is asked for, and dropped
+        c.s.interaction.mouseEntry.rateDepth = 9000;
+        const wellfile::WellConfig before = c.s.well.config;
+        c.answers = {std::nullopt};
+        c.Run(kind);
+        EXPECT_TRUE(c.seen.empty());
+        c.ExpectViewPutBack();
+        EXPECT_EQ(std::memcmp(&before, &c.s.well.config, sizeof before), 0);
+    }
+}
+
+TEST(EntryCommand, RefusalsBeepAndChangeNothing)
+{
+    for (EntryKind kind : kAll) {
+        Command open;
+        open.s.interaction.dataEntryActive = 1;
+        open.Run(kind);
+        Command elog;
+        elog.elogText = true;
+        elog.Run(kind);
+        EXPECT_TRUE(open.prompts.isEmpty());
+        EXPECT_TRUE(elog.prompts.isEmpty());
+        EXPECT_EQ(open.s.interaction.dataEntryActive, 1);
+    }
+    EXPECT_EQ(doubles().sounder.beeps, 8);
+
+    // With the records shown as text only the rates still open.
+    for (EntryKind kind : kAll) {
+        Command text;
+        text.dataText = true;
+        text.answers = {std::nullopt};
+        text.Run(kind);
+        EXPECT_EQ(text.prompts.size(), kind == EntryKind::Rates ? 1 : 0);
+    }
+    EXPECT_EQ(doubles().sounder.beeps, 11);
+
+    Command drag;
+    drag.s.interaction.dragGasActive = true;
+    drag.Run(EntryKind::Gas);
+    EXPECT_TRUE(drag.prompts.isEmpty());
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              "Press enter or escape to terminate drag gas function \nafter closing this dialog");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Input Error");
+}
+
+TEST(EntryCommand, ADoubleClicksRequestStartsWithoutAskingWhileItLiesInTheFile)
+{
+    Command rates;
+    rates.s.interaction.mouseEntry = {true, 1300, 0, 0, false};
+    rates.Run(EntryKind::Rates);
+    EXPECT_TRUE(rates.prompts.isEmpty());
+    ASSERT_EQ(rates.seen.size(), 1u);
+    EXPECT_EQ(rates.seen[0].startRecord, 1300);
+    EXPECT_FALSE(rates.s.interaction.mouseEntry.set);
+
+    // Near the top it is lowered to ten below the first depth; at the last depth it is asked for.
+    Command top;
+    top.s.interaction.mouseEntry = {true, 1003, 0, 0, false};
+    top.Run(EntryKind::Rates);
+    ASSERT_EQ(top.seen.size(), 1u);
+    EXPECT_EQ(top.seen[0].viewTop, 1000);
+    EXPECT_EQ(top.seen[0].startRecord, 1010);
+    Command last;
+    last.s.interaction.mouseEntry = {true, 1500, 0, 0, false};
+    last.answers = {std::nullopt};
+    last.Run(EntryKind::Rates);
+    EXPECT_EQ(last.prompts.size(), 1);
+
+    // Gas: the resume depth starts it with the flag, else the box proposes it.
+    Command gas;
+    gas.s.interaction.mouseEntry = {false, 0, 1250, 0, false};
+    gas.answers = {std::nullopt};
+    gas.Run(EntryKind::Gas);
+    EXPECT_EQ(gas.proposed, QStringList{"1250"});
+    gas.s.interaction.mouseEntry.set = true;
+    gas.Run(EntryKind::Gas);
+    ASSERT_EQ(gas.seen.size(), 1u);
+    EXPECT_EQ(gas.seen[0].startRecord, 1250);
+
+    // Lithology: the flag counts only while the resume depth lies in the file; the clicked depth wins
+    // over the resume depth; the request and its interpreted flag are used up.
+    Command lith;
+    lith.s.entry.lithologyResumeDepth = 1100;
+    lith.s.interaction.mouseEntry = {true, 0, 0, 1200, true};
+    lith.Run(EntryKind::Lithology);
+    lith.s.interaction.mouseEntry = {true, 0, 0, 0, false};
+    lith.Run(EntryKind::Lithology);
+    ASSERT_EQ(lith.seen.size(), 2u);
+    EXPECT_EQ(lith.seen[0].startRecord, 1200);
+    EXPECT_EQ(lith.seen[1].startRecord, 1100);
+    EXPECT_EQ(lith.s.interaction.mouseEntry.lithologyDepth, 0);
+    EXPECT_FALSE(lith.s.interaction.mouseEntry.interpreted);
+    lith.s.entry.lithologyResumeDepth = 1005;
+    lith.s.interaction.mouseEntry = {true, 0, 0, 1200, false};
+    lith.answers = {std::nullopt};
+    lith.Run(EntryKind::Lithology);
+    EXPECT_EQ(lith.proposed, QStringList{""});
+    EXPECT_EQ(lith.seen.size(), 2u);
+}
+
+TEST(EntryCommand, DoneMergesTheTypedRatesAndCancelLeavesTheFileAsItWas)
+{
+    Command c;
+    const QByteArray before = testing_support::ReadBytes(c.path);
+    c.dialog = [](app::LogState& log) {
+        auto& b = log.interaction.dataEntryRecords;
+        for (std::size_t k = 11; k < 60; ++k)
+            b[k].rateOdd = 9;
+        return int(platform::IDCANCEL);
+    };
+    c.answers = {QString("1300")};
+    c.Run(EntryKind::Rates);
+    EXPECT_EQ(testing_support::ReadBytes(c.path), before);
+
+    c.dialog = [](app::LogState& log) {
+        log.interaction.dataEntryRecords[11].rateOdd = 9;
+        log.interaction.dataEntryRecords[11].gas[0] = 55;  // not a rate field: the rate entry never writes it
+        return int(platform::IDOK);
+    };
+    c.answers = {QString("1300")};
+    c.Run(EntryKind::Rates);
+    const auto rows = testing_support::FileRecords<wellfile::RECORD>(c.path);
+    EXPECT_FLOAT_EQ(rows[301].rateOdd, 9);
+    EXPECT_FLOAT_EQ(rows[301].gas[0], 0);
+    c.ExpectViewPutBack();
+}
