@@ -28,9 +28,11 @@ EnterRate::EnterRate(QWidget* parent, app::LogState& log, std::function<void(std
     platform::SVEdit* box = AddEdit(IDC_VALUE, 80, 12);
     AddStretch();
     NewRow();
+    // The previous-rates list is never shown.
     QLabel* listCaption = AddStatic(platform::IDC_STATIC, QStringLiteral("Previous Rates"));
     AddList(IDC_PREVIOUS_LIST);
     listCaption->hide();
+    Show(IDC_PREVIOUS_LIST, false);
     NewRow();
     AddStretch();
     AddButton(platform::IDOK, QStringLiteral("Done"));

@@ -8,7 +8,32 @@
 #include "logview/logview_services.h"
 #include "platform/winapi.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 namespace entry {
+
+namespace {
+
+// An entry dialog stands beside the log, so that the rows being typed stay in sight: right of the
+// window when the screen has room there, else over the window's right part, level with the log's top.
+void PlaceBesideLog(QWidget& dialog, LogWindow& main)
+{
+    dialog.adjustSize();
+    const QSize size = dialog.size();
+    const QPoint topLeft = main.mapToGlobal(QPoint(0, 0));
+    const QRect screen = main.screen() ? main.screen()->availableGeometry() : QRect();
+    int x = topLeft.x() + main.width() + 4;
+    if (!screen.isEmpty() && x + size.width() > screen.right())
+        x = std::max(screen.left(), screen.right() - size.width());
+    int y = topLeft.y() + main.State().layout.format.logAreaTop;
+    if (!screen.isEmpty())
+        y = std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
+    dialog.move(x, y);
+}
+
+}  // namespace
 
 EntryWindowServices::EntryWindowServices(QWidget* window, EntryServices& rest) : window_(window), rest_(rest) {}
 
@@ -35,6 +60,7 @@ void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
             EnterRate dialog(main, s, [main, &s](std::int32_t depth) {
                 main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_RATE);
             });
+            PlaceBesideLog(dialog, *main);
             return dialog.Execute();
         }
         case EntryKind::Shows: app::NotBuilt("entry", "EnterShow"); break;
