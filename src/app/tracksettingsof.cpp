@@ -21,6 +21,8 @@ TrackSettings TrackSettingsOf(const app::LogState& s)
     t.gammaScale = cfg.curveSetting;
     t.co2Scale = cfg.co2ScaleCode;
     t.reverseCo2 = cfg.reverseCo2 != 0;
+    t.rtGammaOffset = s.layout.schemes.gammaLag;
+    t.customTracksEnabled = s.well.customTracksEnabled;
 
     t.interpretedLith = cfg.plotInterpretedLith != 0;
     t.shaleOnLeft = cfg.shaleOnLeft != 0 && s.well.loggerId != 2;

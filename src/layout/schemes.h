@@ -69,7 +69,8 @@ struct SchemeState {
     // Options the scheme dialog edits beside the schemes.
     bool hardnessLabel = false;       // "Use Hardness Label"
     bool plotInterpretedLith = false; // "Plot Interpreted Lith"
-    float gammaLag = 0;               // depth units
+    // Depth units the real-time gamma is drawn above its records; a lag of 0 is kept as 12.
+    float gammaLag = 12.0f;
 };
 
 // Where the ".sch" lives and what a save must do besides writing it.

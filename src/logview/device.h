@@ -34,8 +34,16 @@ struct PrinterGeometry {
     std::int32_t ratioUnits = 0;
     std::int32_t curveLeft = 0;  // the printed curve track (gamma, weight on bit)
     std::int32_t curveRight = 0;
-    std::int32_t lineHeight = 0;
+    std::int32_t lineHeight = 0;     // the chromatograph track's step on paper
     std::int32_t lineThickness = 0;  // 20 or less, 21-40, 41-80, above 80 choose the line thickness tables
+    std::int32_t gasComponentWidth = 0;  // the chromatograph component width on paper
+    bool rowCorrection = false;      // the fixed per-row corrections of the printed curves
+    bool fullRatioUnit = false;      // profiles 2, 91 and 92 keep the full unit in the ratio column
+    // The extra printed curve column of the ten-foot page.
+    bool extraCurve = false;
+    std::int32_t extraCurveLeft = 0;
+    std::int32_t extraCurveUnitWidth = 0;
+    std::int32_t extraCurveUnits = 0;
     std::int32_t extraLeft = 0;  // the extra (show) columns
     std::int32_t extraCellCount = 0;
     std::int32_t extraCellWidth = 0;

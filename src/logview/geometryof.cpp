@@ -45,6 +45,7 @@ ViewGeometry GeometryOf(const app::LogState& s)
     g.markOffset = L.trackUnit;
     g.splitGas = L.twoGasTracks;
     g.gasSecondLeft = g.splitGas ? L.gas2.left : L.gas.left;
+    g.gasComponentWidth = 5 * (g.splitGas ? L.gas2.cell : L.gas.cell);
     g.ratio = {L.description.left, g.gasPercentCells, L.gas.cell};
     g.customTracks = s.customTracks.data != nullptr;
 

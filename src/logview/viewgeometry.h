@@ -102,6 +102,9 @@ struct ViewGeometry {
     layout::Column gas2;           // part 2 of a split gas track; count 0 with the single-gas option
     std::int32_t gasMiddleX = 0;   // end of gas part 1 (the gas left x with one part)
     std::int32_t gasSecondLeft = 0;  // where the components start: gas2's left x, the gas left x with one part
+    // Where a chromatograph component at its test gas stands right of the components' origin on the
+    // chromatograph scale of code 2: five units of the second gas track, one label step.
+    std::int32_t gasComponentWidth = 0;
     std::int32_t gasRight = 0;
     std::int32_t logWidth = 0;     // x of the log's right edge
     std::int32_t markOffset = 10;  // x offset of the compressed show, DST and report marks

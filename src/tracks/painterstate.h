@@ -31,6 +31,18 @@ struct PainterState {
     // The x of the last line of the printed gas grid drawn last; none before the first grid of the run.
     std::optional<std::int32_t> printedGridRight;
 
+    // The width of the printed four-decade grid drawn last (its last line less the track's left).
+    std::int32_t printedGridWidth = 0;
+
+    // Where each curve of the chromatograph track ended, and the printed gas tracks' working x: the
+    // starting point of the next call.
+    std::array<std::int32_t, 8> chromatographX{};
+    // Where each printed gas curve ended: on the printed gas track and in the printed ratio column.
+    std::array<std::int32_t, 8> printGasJoin{};
+    std::array<std::int32_t, 8> printRatioJoin{};
+    // Rows printed so far in the current printing pass (0 on the first printed row).
+    std::int32_t printRowCounter = 0;
+
     LithRowState lith;
 };
 

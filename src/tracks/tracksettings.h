@@ -18,6 +18,7 @@ struct TrackSettings {
     bool componentsInPercent = false;  // the instrument gives the components in percent already
     bool gasPointToPoint = false;      // "Gas Line Style": "Point to Point"; clear is "Blocked"
     bool totalOnly = false;            // the gas painters draw only the total-gas curve
+    bool customTracksEnabled = false;  // "Enable Custom Tracks": the gas track's own show flag then counts
     // The width field of the eight gas-curve pen entries: a styled pen, drawn one pixel wide, is laid
     // as that many strokes side by side.
     std::array<std::int32_t, 8> gasStrokes{1, 1, 1, 1, 1, 1, 1, 1};
@@ -26,6 +27,9 @@ struct TrackSettings {
     std::int32_t gammaScale = 1;       // 1-16: the gamma head's row; 1-9 the gamma scales
     std::int32_t co2Scale = 1;         // 1-5
     bool reverseCo2 = false;           // "Reverse Co2 Curve"
+    float rtGammaOffset = 12.0f;       // depth units the real-time gamma is drawn above its records
+    // E-log curves shown on the printed gas track (six show flags of the window).
+    std::array<bool, 6> elogOnGasTrack{};
 
     // ---- Lithology ----
     bool interpretedLith = true;       // the interpreted-lithology column is drawn

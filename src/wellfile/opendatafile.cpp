@@ -178,6 +178,9 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     }
 
     s.options.lithLegend = config.lithLegend != 0;
+    // The CO2 curve has five scales; a number outside them is taken as the first.
+    if (config.co2ScaleCode < 1 || config.co2ScaleCode > 5)
+        config.co2ScaleCode = 1;
 
     if (!well.drilling && !s.env.commandLineStart && config.viewTopDepth > well.fileTopDepth &&
         config.viewTopDepth < well.fileBottomDepth) {

@@ -1,5 +1,7 @@
 #include "support/recordingpainters.h"
 
+#include <algorithm>
+
 namespace testing_support {
 
 std::vector<PainterCall> RecordingPainters::Named(const std::string& name) const
@@ -10,6 +12,18 @@ std::vector<PainterCall> RecordingPainters::Named(const std::string& name) const
             out.push_back(c);
     return out;
 }
+
+namespace {
+
+// The `count` records from `first`, as far as there are any.
+logview::Records Rows(logview::Records r, std::size_t first, int count)
+{
+    if (first >= r.size() || count <= 0)
+        return {};
+    return r.subspan(first, std::min(r.size() - first, std::size_t(count)));
+}
+
+}  // namespace
 
 void RecordingPainters::Add(const char* name, std::vector<long long> args, Records records)
 {
@@ -43,25 +57,30 @@ void RecordingPainters::DrawMudInOut(const Target&, const Record& r, int rowHeig
 {
     Add("DrawMudInOut", {rowHeight, y}, {&r, 1});
 }
-void RecordingPainters::DrawAveragedCurve(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawAveragedCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                                     bool continued)
 {
-    Add("DrawAveragedCurve", {rowHeight, topY}, r);
+    Add("DrawAveragedCurve", {rowHeight, topY, continued}, Rows(r, first, count));
 }
-void RecordingPainters::DrawDataCurve(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawDataCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                                     bool continued)
 {
-    Add("DrawDataCurve", {rowHeight, topY}, r);
+    Add("DrawDataCurve", {rowHeight, topY, continued}, Rows(r, first, count));
 }
-void RecordingPainters::DrawRecordCurve(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawRecordCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                                     bool continued)
 {
-    Add("DrawRecordCurve", {rowHeight, topY}, r);
+    Add("DrawRecordCurve", {rowHeight, topY, continued}, Rows(r, first, count));
 }
-void RecordingPainters::DrawLinearCurve(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawLinearCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                                     bool continued)
 {
-    Add("DrawLinearCurve", {rowHeight, topY}, r);
+    Add("DrawLinearCurve", {rowHeight, topY, continued}, Rows(r, first, count));
 }
-void RecordingPainters::DrawChromatographTrack(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawChromatographTrack(const Target&, Records r, std::size_t first, int count, int rowHeight,
+                                               int topY)
 {
-    Add("DrawChromatographTrack", {rowHeight, topY}, r);
+    Add("DrawChromatographTrack", {rowHeight, topY}, Rows(r, first, count));
 }
 void RecordingPainters::DrawTopsColumn(const Target&, Records r, int rowHeight, int topY)
 {

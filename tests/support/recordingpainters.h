@@ -32,11 +32,17 @@ public:
                        bool previous) override;
     int DrawGasScaleHeader(const Target&, const Record& r, int y, int rowHeight, int flag) override;
     void DrawMudInOut(const Target&, const Record& r, int rowHeight, int y) override;
-    void DrawAveragedCurve(const Target&, Records r, int rowHeight, int topY) override;
-    void DrawDataCurve(const Target&, Records r, int rowHeight, int topY) override;
-    void DrawRecordCurve(const Target&, Records r, int rowHeight, int topY) override;
-    void DrawLinearCurve(const Target&, Records r, int rowHeight, int topY) override;
-    void DrawChromatographTrack(const Target&, Records r, int rowHeight, int topY) override;
+    // The record curves and the chromatograph track record the depths of their rows (records[first] on).
+    void DrawAveragedCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                           bool continued) override;
+    void DrawDataCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                       bool continued) override;
+    void DrawRecordCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                         bool continued) override;
+    void DrawLinearCurve(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY,
+                         bool continued) override;
+    void DrawChromatographTrack(const Target&, Records r, std::size_t first, int count, int rowHeight,
+                                int topY) override;
     void DrawTopsColumn(const Target&, Records r, int rowHeight, int topY) override;
     void DrawRatingColumn(const Target&, Records r, int rowHeight, int topY) override;
     void DrawBoxColumn(const Target&, Records r, int rowHeight, int topY) override;

@@ -232,7 +232,7 @@ void CmEditSchemes(SchemeState& state, SchemeHost& host, const EditSchemesContex
         if (dlg.saved) {
             state.hardnessLabel = dlg.hardnessLabel;
             state.plotInterpretedLith = dlg.plotInterpretedLith;
-            state.gammaLag = dlg.gammaLag;
+            state.gammaLag = dlg.gammaLag == 0.0f ? 12.0f : dlg.gammaLag;
             if (host.loadConfig && host.saveConfig) {
                 auto config = std::make_unique<wellfile::WellConfig>();
                 if (host.loadConfig(*config)) {

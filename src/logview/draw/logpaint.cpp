@@ -271,20 +271,22 @@ void Painting::WholeLog()
 {
     NeighbourPainters& n = f.painters;
     const int R = g.rowHeight, T = g.topMargin, p = g.profile, rows = out.rows;
-    const Records curveRecords = From1(rows + 1);
+    // The whole-log curves: rows + 1 from buffered record 1; record 0 is the one above the first row.
+    const Records buffer = f.records;
+    const int curves = int(From1(rows + 1).size());
 
     if (g.Flag(22) && f.records.size() > 1)
         DrawCurve(dc, g, f.device, f.curve, f.records, 1, std::min<int>(rows + 1, int(f.records.size()) - 1), R, T, false);
     if (g.Flag(31) && p != 60)
-        n.DrawAveragedCurve(target, curveRecords, R, T);
+        n.DrawAveragedCurve(target, buffer, 1, curves, R, T, false);
     if (g.Flag(37) && f.records.size() > 1 && double(g.fileFirstDepth) + f.gammaLag + 20.0 < double(f.records[1].depth))
-        n.DrawDataCurve(target, curveRecords, R, T);
+        n.DrawDataCurve(target, buffer, 1, curves, R, T, false);
     if (g.Flag(1))
-        n.DrawRecordCurve(target, curveRecords, R, T);
+        n.DrawRecordCurve(target, buffer, 1, curves, R, T, false);
     if (g.Flag(27))
-        n.DrawLinearCurve(target, curveRecords, R, T);
+        n.DrawLinearCurve(target, buffer, 1, curves, R, T, false);
     if (g.Flag(17) && (OneOf(p, {4, 64, 11, 20, 78}) || (OneOf(p, {17, 88}) && !f.singleGas)))
-        n.DrawChromatographTrack(target, curveRecords, R, T);
+        n.DrawChromatographTrack(target, buffer, 1, curves, R, T);
     if (g.Flag(22) && f.records.size() > 1)
         DrawSurveyColumn(dc, g, f.device, f.depthColumn, f.records, 1, std::min<int>(rows, int(f.records.size()) - 1), R,
                          g.unitWidth, T);

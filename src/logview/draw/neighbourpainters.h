@@ -51,11 +51,20 @@ public:
                                bool percent, bool previous) {}
     virtual int DrawGasScaleHeader(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight, int flag) { return 1; }
     virtual void DrawMudInOut(const PaintTarget&, const wellfile::RECORD&, int rowHeight, int y) {}
-    virtual void DrawAveragedCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
-    virtual void DrawDataCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
-    virtual void DrawRecordCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
-    virtual void DrawLinearCurve(const PaintTarget&, Records, int rowHeight, int topY) {}
-    virtual void DrawChromatographTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
+    // The record curves and the chromatograph track: `count` rows from records[first], the first with its
+    // top at topY. They read the record before records[first] for their starting point (the curves only
+    // when `continued` joins a one-row repaint to the row above), and the records after the rows on the
+    // compressed scales.
+    virtual void DrawAveragedCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                                   int topY, bool continued) {}
+    virtual void DrawDataCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                               int topY, bool continued) {}
+    virtual void DrawRecordCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                                 int topY, bool continued) {}
+    virtual void DrawLinearCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                                 int topY, bool continued) {}
+    virtual void DrawChromatographTrack(const PaintTarget&, Records records, std::size_t first, int count,
+                                        int rowHeight, int topY) {}
     virtual void DrawTopsColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawRatingColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawBoxColumn(const PaintTarget&, Records, int rowHeight, int topY) {}

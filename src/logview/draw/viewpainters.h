@@ -31,6 +31,16 @@ public:
     int DrawGasScaleHeader(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight, int flag) override;
     void DrawTrackScaleHeader(const PaintTarget&, int y, int rowHeight, int flag) override;
     void DrawTrackScaleHeader2(const PaintTarget&, int y, int rowHeight) override;
+    void DrawAveragedCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight, int topY,
+                           bool continued) override;
+    void DrawDataCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight, int topY,
+                       bool continued) override;
+    void DrawRecordCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight, int topY,
+                         bool continued) override;
+    void DrawLinearCurve(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight, int topY,
+                         bool continued) override;
+    void DrawChromatographTrack(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                                int topY) override;
 
 private:
     tracks::TrackSettings TrackSettingsNow() const { return trackSettings ? trackSettings() : tracks::TrackSettings{}; }

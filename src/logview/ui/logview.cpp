@@ -265,7 +265,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
         if (parts & ROW_GAS) {
             BlitColumn(dc, strips, g, COLUMN_GAS, y);
             if (ChromatographProfile(g.profile, singleGas))
-                painters.DrawChromatographTrack(target, Records(buffer).subspan(std::size_t(i) + 1, 1), R, y);
+                painters.DrawChromatographTrack(target, buffer, std::size_t(i) + 1, 1, R, y);  // from the row above
             else
                 painters.DrawGasCurves(target, buffer, std::size_t(i) + 1, y, i + 1, false, true);  // joined to the row above
         }

@@ -1,8 +1,10 @@
 // The track painters as the view's neighbour painters: the window's set forwards its calls here.
 #include "logview/draw/viewpainters.h"
+#include "tracks/draw/chromatograph.h"
 #include "tracks/draw/gascurves.h"
 #include "tracks/draw/gasheads.h"
 #include "tracks/draw/lithology.h"
+#include "tracks/draw/recordcurves.h"
 
 namespace logview {
 
@@ -36,6 +38,40 @@ void ViewPainters::DrawTrackScaleHeader(const PaintTarget& t, int y, int rowHeig
 void ViewPainters::DrawTrackScaleHeader2(const PaintTarget& t, int y, int rowHeight)
 {
     tracks::DrawTrackScaleHeader2(t.dc, t.geometry, t.device, y, rowHeight);
+}
+
+void ViewPainters::DrawAveragedCurve(const PaintTarget& t, Records records, std::size_t first, int count, int rowHeight,
+                                     int topY, bool continued)
+{
+    tracks::DrawAveragedCurve(t.dc, t.geometry, t.device, TrackSettingsNow(), records, first, count, rowHeight, topY,
+                              continued);
+}
+
+void ViewPainters::DrawDataCurve(const PaintTarget& t, Records records, std::size_t first, int count, int rowHeight,
+                                 int topY, bool continued)
+{
+    tracks::DrawDataCurve(t.dc, t.geometry, t.device, TrackSettingsNow(), records, first, count, rowHeight, topY,
+                          continued);
+}
+
+void ViewPainters::DrawRecordCurve(const PaintTarget& t, Records records, std::size_t first, int count, int rowHeight,
+                                   int topY, bool continued)
+{
+    tracks::DrawRecordCurve(t.dc, t.geometry, t.device, TrackSettingsNow(), records, first, count, rowHeight, topY,
+                            continued);
+}
+
+void ViewPainters::DrawLinearCurve(const PaintTarget& t, Records records, std::size_t first, int count, int rowHeight,
+                                   int topY, bool continued)
+{
+    tracks::DrawLinearCurve(t.dc, t.geometry, t.device, records, first, count, rowHeight, topY, continued);
+}
+
+void ViewPainters::DrawChromatographTrack(const PaintTarget& t, Records records, std::size_t first, int count,
+                                          int rowHeight, int topY)
+{
+    tracks::DrawChromatographTrack(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), records, first,
+                                   rowHeight, topY, count);
 }
 
 }  // namespace logview
