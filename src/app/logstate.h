@@ -150,6 +150,7 @@ struct ViewState {
     bool windowReady = true;
     bool logImageMode = false;  // the image view (command 9, the quick bar's zoom)
     bool surveyShown = false;   // survey values are shown on the log
+    bool topsShown = true;      // the formation tops are drawn on the screen log
     bool picturesPresent = false;
     bool picturesShown = false;
     bool holdRepaint = false;  // set while starting: the window is not painted yet

@@ -1,6 +1,7 @@
 #include "app/tracksettingsof.h"
 
 #include "app/logstate.h"
+#include "drilling/driller.h"
 
 namespace tracks {
 
@@ -29,6 +30,17 @@ TrackSettings TrackSettingsOf(const app::LogState& s)
     // The horizontal-well view's text-order switch stays off until that view is built.
     t.lithTextOrder = false;
     return t;
+}
+
+TopsView TopsViewOf(const app::LogState& s)
+{
+    TopsView v;
+    v.tops = s.well.tops;
+    v.kbElevation = s.well.kbElevation;
+    v.screenShown = s.view.topsShown;
+    v.printShown = s.print.topsPrinted;
+    v.drillingMarker = s.engines.driller != nullptr && s.engines.driller->depthMarker != 0;
+    return v;
 }
 
 }  // namespace tracks

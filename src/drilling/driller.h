@@ -57,6 +57,7 @@ struct DrillerValues {
     std::uint8_t stepPending = 0;
     StepSource source = StepSource::WholeUnitBox;
     std::uint8_t lagMarks = 0;           // mark the lag depth with the bottom depth every 10 units
+    std::uint8_t depthMarker = 0;        // the log writes the depth markers of the records; off until set
     std::uint8_t automaticDrilling = 0;  // a step each time the unit reaches autoMinutesPerUnit
     std::int32_t lagTextX = 0;
     std::int32_t customRowIndex = 0;     // bottom - first: row of the new custom record

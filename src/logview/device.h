@@ -58,6 +58,23 @@ struct PrinterGeometry {
     std::int32_t pitch = 0;
     bool labelAdjust = false;
     std::int32_t leftOffset = 0;      // 0 until a printout sets it
+    // The show columns on paper: their left x, 0 when a column is not printed. Their widths in units
+    // are the screen's.
+    std::int32_t porosityLeft = 0;
+    std::int32_t cutLeft = 0;
+    std::int32_t fluorescenceLeft = 0;
+    std::int32_t hardnessLeft = 0;
+    // Where the tops line runs on paper: the alternate layout ends its second span at its own line end;
+    // the ten-foot page's extra curve column moves the ends of both spans.
+    bool alternateLayout = false;
+    std::int32_t alternateLineEnd = 0;
+    bool extraCurveColumn = false;
+    std::int32_t extraCurveLeft = 0;
+    std::int32_t extraCurveUnit = 0;
+    std::int32_t extraCurveUnits = 0;
+    // The print-scale option and its factor (1.0 unless the print setup sets it).
+    bool scaling = false;
+    float scaleFactor = 1.0f;
 };
 
 // Entries of the print pen array: 0-7 the gas curves, 8-18 grid and curve lines.
@@ -65,6 +82,8 @@ enum PrintPen : int {
     PRINT_PEN_RATE = 9,        // the rate curve and the left edge line of the log grid
     PRINT_PEN_THIN_GRID = 10,
     PRINT_PEN_HEAVY_GRID = 11, // heavy grid lines and the ten-unit depth lines
+    PRINT_PEN_TOPS = 12,       // selected while the tops are drawn
+    PRINT_PEN_SHOW_BORDER = 14,  // the show columns' border
     PRINT_PEN_FIRST_GRID = 15, // first grid line, fifty-unit depth lines, survey marker, vertical tick
 };
 constexpr int kPrintPenCount = 19;

@@ -48,6 +48,7 @@ ViewGeometry GeometryOf(const app::LogState& s)
     g.gasComponentWidth = 5 * (g.splitGas ? L.gas2.cell : L.gas.cell);
     g.ratio = {L.description.left, g.gasPercentCells, L.gas.cell};
     g.customTracks = s.customTracks.data != nullptr;
+    g.customLeft = g.customTracks ? L.custom.left : 0;
 
     g.trackFlags = s.layout.schemes.trackFlags;
     g.options.logGasScale = cfg.logGasScale != 0;

@@ -119,6 +119,8 @@ struct ViewGeometry {
     bool splitGas = false;         // the gas track has two parts
     bool SingleGas() const { return gas2.count == 0; }
     bool customTracks = false;     // a custom-track object is present: one more unit beside the log
+    std::int32_t customLeft = 0;   // the custom tracks' left x (0 without them)
+    std::int32_t outlineOffsetUnits = 0;  // profile 134: the interval outlines' offset past the curve track
 
     layout::TrackFlags trackFlags = layout::DefaultTrackFlags();
     bool Flag(int n) const { return layout::On(trackFlags, n); }

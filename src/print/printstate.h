@@ -52,6 +52,7 @@ struct PrintState {
 
     // On paper every fifth row moves up by 4 device units; set at start-up.
     bool rowStep = true;
+    bool topsPrinted = true;  // the formation tops are printed
 
     std::array<std::optional<platform::LOGFONTA>, kPrintFontSlots> fonts;
     std::array<std::optional<layout::PenSpec>, kPrintPenSlots> pens;

@@ -42,3 +42,39 @@ TEST_F(ViewTest, GasCurvesDrawThroughTheWindowsPainterSet)
     EXPECT_GE(ink.left, 865);
     EXPECT_LE(ink.right, 867);
 }
+
+TEST_F(ViewTest, TopsAndShowColumnsDrawThroughTheWindowsPainterSet)
+{
+    logview::ViewPainters painters;
+    painters.tops = [this] { return tracks::TopsViewOf(s); };
+    const logview::ViewGeometry g = Geometry();  // rate track from 9, porosity 319-346
+    ASSERT_EQ(g.porosity.Right(), 346);
+
+    // The demo well's top "Upper Sand" at 1180, drawn in its stored colour on the rows 1181 and 1182.
+    std::vector<wellfile::RECORD> records(30);
+    for (int i = 0; i < 30; ++i)
+        records[std::size_t(i)].depth = 1170 + i;
+    records[5].porosity = 'g';  // 1175
+    QImage image = testing_support::White(1200, 600);
+    platform::Dc dc(image);
+    dc.RecordText(true);
+    const logview::Device device = logview::Device::Screen();
+    const logview::PaintTarget target{dc, g, device};
+    painters.DrawTopsColumn(target, records, g.rowHeight, 160);
+    painters.DrawRatingColumn(target, records, g.rowHeight, 160);
+    const platform::COLORREF upperSand = platform::RGB(0xFF, 0xC0, 0x00);
+    EXPECT_EQ(dc.GetPixel(100, 270), upperSand);  // the depth line of 1180
+    ASSERT_EQ(dc.TextRecord().size(), 2u);
+    EXPECT_EQ(dc.TextRecord()[0].text, "Upper Sand");
+    EXPECT_EQ(dc.TextRecord()[0].textColor, upperSand);
+    EXPECT_EQ(dc.GetPixel(325, 215), platform::RGB(0, 0, 0));  // 'g': three units of 7 left of 346
+    EXPECT_EQ(dc.GetPixel(324, 215), platform::RGB(255, 255, 255));
+
+    // The screen's tops switch off: the tops are not drawn.
+    image.fill(Qt::white);
+    dc.RecordText(true);
+    s.view.topsShown = false;
+    painters.DrawTopsColumn(target, records, g.rowHeight, 160);
+    EXPECT_TRUE(dc.TextRecord().empty());
+    EXPECT_EQ(dc.GetPixel(100, 270), platform::RGB(255, 255, 255));
+}

@@ -7,6 +7,7 @@
 #include "logview/draw/neighbourpainters.h"
 #include "tracks/lithrowplan.h"
 #include "tracks/painterstate.h"
+#include "tracks/tops.h"
 #include "tracks/tracksettings.h"
 
 #include <functional>
@@ -22,6 +23,9 @@ public:
     tracks::PainterState* trackState = nullptr;
     // The e-log classifier of automatic lithology; unset until the e-log curves are drawn.
     tracks::AutomaticLith automaticLith;
+    // The well's tops, KB elevation, tops switches and drilling marker, asked for at each call; no tops
+    // when unset.
+    std::function<tracks::TopsView()> tops;
 
     int DrawLithology(const PaintTarget&, Records records, std::size_t index, int rowHeight, int y, int split,
                       int interpreted) override;
@@ -41,6 +45,14 @@ public:
                          bool continued) override;
     void DrawChromatographTrack(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
                                 int topY) override;
+    void DrawTextColumn(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight) override;
+    void DrawMudInOut(const PaintTarget&, const wellfile::RECORD&, int rowHeight, int y) override;
+    void DrawTopsColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
+    void DrawRatingColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
+    void DrawBoxColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
+    void DrawPorosityColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
+    void DrawBarColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
+    void DrawBarColumn2(const PaintTarget&, Records, int rowHeight, int topY) override;
 
 private:
     tracks::TrackSettings TrackSettingsNow() const { return trackSettings ? trackSettings() : tracks::TrackSettings{}; }

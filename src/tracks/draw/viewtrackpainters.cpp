@@ -4,7 +4,10 @@
 #include "tracks/draw/gascurves.h"
 #include "tracks/draw/gasheads.h"
 #include "tracks/draw/lithology.h"
+#include "tracks/draw/mudoutline.h"
 #include "tracks/draw/recordcurves.h"
+#include "tracks/draw/showcolumns.h"
+#include "tracks/draw/topscolumn.h"
 
 namespace logview {
 
@@ -72,6 +75,47 @@ void ViewPainters::DrawChromatographTrack(const PaintTarget& t, Records records,
 {
     tracks::DrawChromatographTrack(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), records, first,
                                    rowHeight, topY, count);
+void ViewPainters::DrawTextColumn(const PaintTarget& t, const wellfile::RECORD& rec, int y, int rowHeight)
+{
+    tracks::DrawTextColumn(t.dc, t.geometry, t.device, rec, y, rowHeight);
+}
+
+void ViewPainters::DrawMudInOut(const PaintTarget& t, const wellfile::RECORD& rec, int rowHeight, int y)
+{
+    tracks::DrawMudInOut(t.dc, t.geometry, t.device, rec, 0, rowHeight, y, 0);
+}
+
+// The whole-log columns: `records` are the rows' records, the first at topY.
+void ViewPainters::DrawTopsColumn(const PaintTarget& t, Records records, int rowHeight, int topY)
+{
+    const tracks::TopsView view = tops ? tops() : tracks::TopsView{};
+    tracks::DrawTopsColumn(t.dc, t.geometry, t.device, view, records, 0, int(records.size()) - 1, rowHeight, topY);
+}
+
+void ViewPainters::DrawRatingColumn(const PaintTarget& t, Records records, int rowHeight, int topY)
+{
+    tracks::DrawRatingColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()) - 1, topY);
+}
+
+void ViewPainters::DrawBoxColumn(const PaintTarget& t, Records records, int rowHeight, int topY)
+{
+    tracks::DrawBoxColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()), topY, {});
+}
+
+// The cut rating column.
+void ViewPainters::DrawPorosityColumn(const PaintTarget& t, Records records, int rowHeight, int topY)
+{
+    tracks::DrawCutColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()) - 1, topY, {});
+}
+
+void ViewPainters::DrawBarColumn(const PaintTarget& t, Records records, int rowHeight, int topY)
+{
+    tracks::DrawBarColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()) - 1, topY);
+}
+
+void ViewPainters::DrawBarColumn2(const PaintTarget& t, Records records, int rowHeight, int topY)
+{
+    tracks::DrawBarColumn2(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()), topY, {});
 }
 
 }  // namespace logview
