@@ -37,6 +37,18 @@ platform::RECT Ink(const platform::Dc& dc, int w, int h, platform::COLORREF c)
     return Bounds(dc, w, h, [c](platform::COLORREF p) { return p == c; });
 }
 
+std::pair<int, int> InkColumns(const platform::Dc& dc, int w, int top, int bottom, platform::COLORREF c)
+{
+    int left = w, right = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < w; ++x)
+            if (dc.GetPixel(x, y) == c) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+            }
+    return {left, right};
+}
+
 platform::RECT Touched(const platform::Dc& dc, int w, int h, platform::COLORREF background)
 {
     return Bounds(dc, w, h, [background](platform::COLORREF p) { return p != background; });

@@ -52,14 +52,7 @@ protected:
     // Column range [left, right) inked in colour c within rows [top, bottom).
     std::pair<int, int> Columns(platform::COLORREF c, int top, int bottom) const
     {
-        int l = kW, r = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < kW; ++x)
-                if (dc.GetPixel(x, y) == c) {
-                    l = std::min(l, x);
-                    r = std::max(r, x + 1);
-                }
-        return {l, r};
+        return testing_support::InkColumns(dc, kW, top, bottom, c);
     }
     std::vector<QString> Texts() const
     {

@@ -29,16 +29,7 @@ protected:
         dc.RecordText(true);
     }
     // The x range [left, right) of colour c on row y.
-    std::pair<int, int> Row(COLORREF c, int y) const
-    {
-        int l = kW, r = 0;
-        for (int x = 0; x < kW; ++x)
-            if (dc.GetPixel(x, y) == c) {
-                l = std::min(l, x);
-                r = std::max(r, x + 1);
-            }
-        return {l, r};
-    }
+    std::pair<int, int> Row(COLORREF c, int y) const { return testing_support::InkColumns(dc, kW, y, y + 1, c); }
     std::vector<std::pair<platform::POINT, QString>> Texts() const
     {
         std::vector<std::pair<platform::POINT, QString>> out;

@@ -49,14 +49,7 @@ protected:
     // The columns [left, right) inked in colour c within rows [top, bottom); {kW, 0} when none.
     std::pair<int, int> Inked(COLORREF c, int top, int bottom) const
     {
-        int l = kW, r = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < kW; ++x)
-                if (dc.GetPixel(x, y) == c) {
-                    l = std::min(l, x);
-                    r = std::max(r, x + 1);
-                }
-        return {l, r};
+        return testing_support::InkColumns(dc, kW, top, bottom, c);
     }
     bool AnyInk(int top, int bottom) const
     {
