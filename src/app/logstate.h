@@ -71,6 +71,7 @@ struct Environment {
     bool verboseActivityLog = false;
     bool commandLineStart = false;    // the first file of this start came from the command line
     bool remoteMonitorOn = false;
+    QString remoteReceiveFolder;      // the folder the remote monitor polls; the data folder when none is set
 
     // The shared-folder ("Dropbox") paths of this station; made only when a "Dropbox" folder exists.
     QString sharedFolder;
@@ -123,6 +124,7 @@ struct WellState {
     std::int32_t elogDepthOffset = 0;
     OffsetWell offset;
     std::vector<entry::TOPSEX> tops;
+    bool topsChanged = false;               // the tops were edited since the well was opened
     wellfile::OfficeCopyRecord officeCopy;  // read for a well that came as a package
     wellfile::RepairSummary repair;         // what the last repair pass gathered
     layout::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
@@ -224,6 +226,7 @@ struct InteractionState {
     std::vector<wellfile::RECORD> dataEntryRecords;
     MouseEntryRequest mouseEntry;
     bool commandLock = false;          // a view function is under way: the same commands beep
+    bool dialogOpen = false;           // the lag calculator runs
 
     // Hit areas of the log rows and columns.
     std::array<std::array<RowRect, 200>, 5> rowRects{};

@@ -22,7 +22,7 @@ public:
     virtual void DestroyQuickBar(LogState& log);            // keeps its position in the well settings
     virtual void Invalidate(LogState& log);                 // repaint the log when painting is not held
     virtual void DowntimeReport(LogState& log);             // rebuilds the downtime depth index
-    // A window that shows the data file's records as text (data, e-log, lag list) is open or data entry
+    // A window that shows the data file's records or the e-log curves as text is open or data entry
     // is under way: commands that rewrite the data file beep instead.
     virtual bool DataFileBusy(LogState& log);
 };

@@ -1,6 +1,9 @@
 #include "drilling/drilling_services.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
 
 namespace drilling {
 
@@ -31,6 +34,22 @@ void DrillingServices::SetWorkingRecordsScale(app::LogState&, int, std::uint16_t
 }
 void DrillingServices::PendOneUnitStep(app::LogState&) { app::NotBuilt("drilling", "PendOneUnitStep"); }
 void DrillingServices::FileDepthChanged(app::LogState&, bool) { app::NotBuilt("drilling", "FileDepthChanged"); }
+
+void DrillingServices::RunLagCalculator(app::LogState&) { app::NotBuiltCommand("drilling", "LagCalcDlg"); }
+
+std::vector<LagEntry> DrillingServices::LagEntries(app::LogState& log)
+{
+    std::vector<LagEntry> entries;
+    const Driller* d = log.engines.driller;
+    if (!d)
+        return entries;
+    const bool strokes = d->time && d->time->strokes;
+    const StepTables& t = d->tables;
+    entries.reserve(kStepSlots);
+    for (std::size_t i = 0; i < std::size_t(kStepSlots); ++i)
+        entries.push_back({t.depth[i], t.clock[i], strokes ? t.volume[i] : t.lagTime[i]});
+    return entries;
+}
 
 DrillingServices& DefaultDrillingServices()
 {

@@ -6,6 +6,7 @@ struct LogState;
 }
 
 #include <cstdint>
+#include <vector>
 
 namespace drilling {
 
@@ -17,6 +18,15 @@ struct DrillerSettings {
     float autoDrillRate = 0;     // minutes per unit
     bool autoSlideOff = false;
     int onBottomMode = 0;        // 0 open on bottom, 1 closed on bottom, 2 disabled
+};
+
+// One slot of the drilling object's lag tables: the depth reached, the lag clock (or the pumped volume
+// when lag is counted by pump strokes) and the lag value of that count (the annular volume by strokes,
+// else the lag time).
+struct LagEntry {
+    float depth = 0;
+    float clock = 0;
+    float lag = 0;
 };
 
 class DrillingServices {
@@ -52,6 +62,10 @@ public:
     // The data file was appended to (`appended`) or cut below its last depth: the current rates are
     // set again and the lag tables reloaded from the records.
     virtual void FileDepthChanged(app::LogState& log, bool appended);
+    // The lag calculator dialog, run modally.
+    virtual void RunLagCalculator(app::LogState& log);
+    // The lag tables of the drilling object, one entry per slot; empty while drilling mode is off.
+    virtual std::vector<LagEntry> LagEntries(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -46,6 +46,12 @@ void ElogServices::ImportAscii(app::LogState&, const QString&, const LasHeader&,
     app::NotBuilt("elog", "ImportAscii");
 }
 void ElogServices::SetCurvesKb(app::LogState&, float) {}
+CurveRows ElogServices::CurveData(app::LogState&) { return {}; }
+void ElogServices::RunWaterSaturation(app::LogState&, std::int32_t) { app::NotBuiltCommand("elog", "SWDlg"); }
+void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const QString&)
+{
+    app::NotBuilt("elog", "ImportImagesFromFolder");
+}
 
 ElogServices& DefaultElogServices()
 {

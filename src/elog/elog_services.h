@@ -1,6 +1,8 @@
 #pragma once
 // E-log curves, LAS export and log images. What the main window asks of this subsystem.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
+#include "elog/curverecord.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -67,6 +69,12 @@ public:
                              std::span<const std::byte> columnMap);
     // The KB elevation the curve set draws with.
     virtual void SetCurvesKb(app::LogState& log, float kb);
+    // The rows of the loaded curve set (empty while none is loaded).
+    virtual CurveRows CurveData(app::LogState& log);
+    // The water saturation dialog on the curve set from depth `viewTop`, run modally.
+    virtual void RunWaterSaturation(app::LogState& log, std::int32_t viewTop);
+    // Copies the pictures of `folder` into the data folder's "bitmaps/" under the well name `wellName`.
+    virtual void ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName);
 };
 
 // The services in force for this subsystem.

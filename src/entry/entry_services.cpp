@@ -16,6 +16,13 @@ public:
 };
 }  // namespace
 
+int EntryServices::RunTopsDialog(app::LogState&)
+{
+    app::NotBuiltCommand("entry", "TopsDlg");
+    return 2;  // IDCANCEL
+}
+void EntryServices::RunTestGasDialog(app::LogState&, wellfile::RECORD&) { app::NotBuiltCommand("entry", "TestGasDlg"); }
+
 EntryServices& DefaultEntryServices()
 {
     static NotBuilt services;

@@ -4,6 +4,9 @@
 namespace app {
 struct LogState;
 }
+namespace wellfile {
+struct RECORD;
+}
 
 namespace entry {
 
@@ -20,6 +23,10 @@ public:
     virtual void CmEnterShows(app::LogState& log) = 0;
     // Command 51923: flares.
     virtual void CmFlareData(app::LogState& log) = 0;
+    // The tops dialog on the well's tops, run modally: IDOK when the tops were changed and saved.
+    virtual int RunTopsDialog(app::LogState& log);
+    // The "Gas Percent Values" dialog on `last`, the data file's last record, run modally.
+    virtual void RunTestGasDialog(app::LogState& log, wellfile::RECORD& last);
 };
 
 // The services in force for this subsystem.

@@ -17,6 +17,11 @@ public:
 }  // namespace
 
 void ExchangeServices::RefreshRemoteFile(app::LogState&) { app::NotBuilt("exchange", "RefreshRemoteFile"); }
+int ExchangeServices::BackupToDrive(app::LogState&, int)
+{
+    app::NotBuiltCommand("exchange", "BackupToDrive");
+    return 0;
+}
 
 ExchangeServices& DefaultExchangeServices()
 {

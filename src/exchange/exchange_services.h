@@ -23,6 +23,9 @@ public:
     // Reloads a data file that was updated elsewhere (records, memos, pictures, caption); the window's
     // first paint asks for it once.
     virtual void RefreshRemoteFile(app::LogState& log);
+    // Backs the data file up to a drive the user chooses (the backup command of drilling mode); non-zero
+    // when a backup was made.
+    virtual int BackupToDrive(app::LogState& log, int flag);
 };
 
 // The services in force for this subsystem.

@@ -15,6 +15,7 @@ public:
 
 void ReportServices::RunShortReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "QREPORTDLG"); }
 void ReportServices::RunDailyReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "ReportDlgEx"); }
+void ReportServices::SaveReportsAsText(app::LogState&, const QString&) { app::NotBuiltCommand("reports", "SaveReportsAsText"); }
 
 ReportServices& DefaultReportServices()
 {

@@ -25,6 +25,8 @@ public:
     virtual void RunShortReportDialog(app::LogState& log, int reportIndex);
     // Command 51687: the daily report dialog in edit mode (-1: a new report), run modally.
     virtual void RunDailyReportDialog(app::LogState& log, int reportNumber);
+    // Command 51691: the well's reports written as text files.
+    virtual void SaveReportsAsText(app::LogState& log, const QString& wellName);
 };
 
 // The services in force for this subsystem.

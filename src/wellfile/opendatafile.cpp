@@ -329,25 +329,22 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     return 1;
 }
 
-int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
+int OpenCheckedDataFile(app::LogState& s, const app::WellServices& sv, const QString& chosen,
+                        const std::function<void()>& letGo)
 {
     OpenWell& well = s.well.file;
     const QString previous = well.dataFileName;
-
-    platform::FileDialogRequest request;
-    request.folder = well.dataFolder;
-    request.filter = QStringLiteral("StrativM Data Files (*.SVM )|*.SVM|");
-    request.defaultExt = QStringLiteral("LOG");
-    const std::optional<QString> chosen = platform::services().prompter->OpenFileName(request);
-    if (!chosen || chosen->isEmpty())
+    if (chosen.isEmpty())
         return 0;
     // The chosen file is checked before anything of the open well is let go: a refused file leaves that
     // well open as it was, drilling and all, and the recent list as it was. (Validation has told the
     // user why.) With no well open the refusal takes the usual way to the demo well; the open well chosen
     // again is checked by the open itself, once drilling has let go of it.
-    if (s.well.fileOpened && !previous.isEmpty() && *chosen != previous && !Acceptable(s, *chosen))
+    if (s.well.fileOpened && !previous.isEmpty() && chosen != previous && !Acceptable(s, chosen))
         return 0;
 
+    if (letGo)
+        letGo();
     s.well.scratchWell = false;
     s.well.lastModifiedText.clear();
     s.well.writeBottomToFirstRecord = false;
@@ -362,9 +359,21 @@ int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
         AddRecent(s.env.recentFiles, previous);
         SaveRecent(well.dataFolder, s.env.recentFiles);
     }
-    const int opened = OpenDataFile(s, sv, *chosen);
+    const int opened = OpenDataFile(s, sv, chosen);
     sv.window->BuildMenu(s, -1);
     return opened;
+}
+
+int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
+{
+    platform::FileDialogRequest request;
+    request.folder = s.well.file.dataFolder;
+    request.filter = QStringLiteral("StrativM Data Files (*.SVM )|*.SVM|");
+    request.defaultExt = QStringLiteral("LOG");
+    const std::optional<QString> chosen = platform::services().prompter->OpenFileName(request);
+    if (!chosen)
+        return 0;
+    return OpenCheckedDataFile(s, sv, *chosen);
 }
 
 }  // namespace wellfile

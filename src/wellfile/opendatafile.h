@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace app {
@@ -42,6 +43,14 @@ int SetFileName(app::LogState& log, const app::WellServices& services, const QSt
 // selected scheme, the offset well, tops and short reports. `viewTopTaken` tells whether the saved
 // view top depth was used. Returns 1.
 int LoadFileSettings(app::LogState& log, const app::WellServices& services, bool& viewTopTaken);
+
+// Opens `path` in place of the open well, checked first: only when the file is accepted does `letGo`
+// run (the window lets go of what it shows of the open well) and the open well go (drilling off, custom
+// tracks reset, the well put on the recent list) before the file is opened and the menu rebuilt. An
+// empty path, or a refused file while a well is open, changes nothing: 0. Otherwise returns what
+// OpenDataFile returned.
+int OpenCheckedDataFile(app::LogState& log, const app::WellServices& services, const QString& path,
+                        const std::function<void()>& letGo = {});
 
 // The Open command once the window's tool windows are closed: asks for a data file (starting in the
 // data folder), checks it, and only when it is accepted lets the open well go (drilling off, custom

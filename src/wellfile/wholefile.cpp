@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -45,15 +46,25 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
     return f.commit();
 }
 
-bool CopyFileReplacing(const QString& from, const QString& to)
+bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber)
 {
+    // errno is read right after the call that failed, before anything else can change it.
+    auto fail = [errorNumber] {
+        if (errorNumber)
+            *errorNumber = errno != 0 ? errno : EIO;
+        return false;
+    };
+    errno = 0;
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return false;
+        return fail();
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError)
-        return false;
-    return WriteWholeFile(to, bytes.constData(), std::size_t(bytes.size()));
+        return fail();
+    errno = 0;
+    if (!WriteWholeFile(to, bytes.constData(), std::size_t(bytes.size())))
+        return fail();
+    return true;
 }
 
 }  // namespace wellfile

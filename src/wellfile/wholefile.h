@@ -20,7 +20,8 @@ long long ReadFilePrefix(const QString& path, void* buffer, std::size_t size);
 bool WriteWholeFile(const QString& path, const void* data, std::size_t size);
 
 // Replaces `to` with a copy of `from` in one step: the old `to` stays until a complete copy takes its
-// place. False when `from` cannot be read or the write fails (`to` is then untouched).
-bool CopyFileReplacing(const QString& from, const QString& to);
+// place. False when `from` cannot be read or the write fails (`to` is then untouched); `errorNumber`,
+// when given, then gets the system's error number of the step that failed (EIO when it gave none).
+bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber = nullptr);
 
 }  // namespace wellfile

@@ -30,10 +30,11 @@ public:
     app::LogState& State() { return state_; }
     app::Neighbours& Neighbours() { return neighbours_; }
     app::ToolWindows& Tools() { return tools_; }
-    // A text view of the data file's records is open or data entry is under way: commands that
-    // rewrite or reread the data file beep instead.
+    // A text view of the data file's records or of the e-log curves is open or data entry is under way:
+    // commands that rewrite or reread the data file beep instead.
     bool DataFileBusy() const;
-    // The guard of the report and import commands: beeps and gives true while the data file is busy.
+    // The guard of the file, report, import and text-view commands: beeps and gives true while the data
+    // file is busy.
     bool CommandGuardFails();
 
     // Start-up once the window exists: folders, single-instance test, the first file (StartUp).
@@ -84,6 +85,9 @@ public:
     void CmPrint();
     void CmExit();
     void CmOpenRecent(int id);
+    // Data As Text with the Control key as given: while drilling, or with the lag list open, it toggles
+    // the lag list; otherwise it opens the text view of the records from the view top.
+    void ShowDataAsText(bool control);
     // View
     void CmWitsChart();
     void CmGasChart();
@@ -219,6 +223,8 @@ public:
     void EvVScroll(int code, int thumb, bool ctrl = false);
     void EvHScroll(int code, int thumb);
     void EvSize(int clientWidth, int clientHeight);
+    // The window moved: the quick view bar follows it (not while minimised or not painted).
+    void EvMove();
     int EvMouseWheel(int wheelDelta, bool ctrl = false);
     // (Re)makes the depth scroll bar beside the log, at the view's percentage of the well, and sets the
     // log bottom y from the visible rows.
@@ -243,6 +249,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -258,6 +265,11 @@ private:
     friend class QBTNDLG;  // the quick view bar switches the window's display modes
     // The DST (true) or show report dialog, after the guards and the file test.
     void RunReportDialog(bool dst);
+    // The list of the drilling object's lag tables beside the log: made, or destroyed when it exists.
+    void ToggleLagList();
+    // Writes the window placement ("startupM.ini") unless the window is minimised, and the last file
+    // ("StrativM.ini"); each failure is said.
+    void SaveWindowPlacement();
     // A command of this window whose work is not built yet.
     static void NotBuiltHere(const char* handler);
     // Points wellServices_ at this window's own services and the neighbours'.
@@ -293,8 +305,10 @@ private:
     void MirrorMenuBar();
     // The check marks of the Qt menu bar set back to the menu's after a command.
     void SyncMenuChecks();
-    // Keeps the hotwire setting on in the open well's settings record.
-    void StoreHotwireOn();
+    // Keeps the hotwire setting in the open well's settings record (byte 60).
+    void StoreHotwire(bool on);
+    // " Remote Monitor Running " above the log, into the backing store.
+    void DrawRemoteMonitorNotice();
     void ApplyDragGasShift();
     // The depth scroll bar for a client area whose right edge is `clientRight`.
     void CreateDepthScrollBar(int clientRight);

@@ -2,8 +2,25 @@
 
 #include "app/commandids.h"
 #include "app/depthcorrection.h"
+#include "app/elogoffset.h"
+#include "app/importcommands.h"
 #include "app/notbuilt.h"
+#include "app/ui/qbtndlg.h"
+#include "app/wellsettings.h"
+#include "layout/custchartcfg.h"
+#include "logview/draw/viewbitmaps.h"
+#include "platform/draw/dc.h"
 #include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/datafile.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/sidefiles_settings.h"
+
+#include <QFileInfo>
+#include <QMoveEvent>
+
+#include <algorithm>
+#include <limits>
 
 // The command table of the main window. Commands whose work belongs to another subsystem hand over to
 // its services; the window's own commands that are not built yet beep.
@@ -107,27 +124,17 @@ void LogWindow::CmNewFile() { NotBuiltHere("CmNewFile"); }
 void LogWindow::CmPlugBack() { NotBuiltHere("CmPlugBack"); }
 void LogWindow::CmArchive() { NotBuiltHere("CmArchive"); }
 void LogWindow::CmRestore() { neighbours_.exchange->CmRestore(state_); }
-void LogWindow::CmSaveAs() { NotBuiltHere("CmSaveAs"); }
 void LogWindow::CmSaveAsImage() { neighbours_.elog->CmSaveAsImage(state_); }
 void LogWindow::CmSendFile() { neighbours_.exchange->CmSendFile(state_); }
 void LogWindow::CmPageSetup() { neighbours_.print->CmPageSetup(state_); }
 void LogWindow::CmPrint() { neighbours_.print->CmPrint(state_); }
-void LogWindow::CmOpenRecent(int) { NotBuiltHere("CmOpenRecent"); }
 void LogWindow::CmWitsChart() { neighbours_.wits->CmWitsChart(state_); }
 void LogWindow::CmGasChart() { NotBuiltHere("CmGasChart"); }
 void LogWindow::CmHeader() { neighbours_.print->CmHeader(state_); }
 void LogWindow::CmLithLegend() { NotBuiltHere("CmLithLegend"); }
-void LogWindow::CmDataAsText() { NotBuiltHere("CmDataAsText"); }
 void LogWindow::CmHorizontalView() { NotBuiltHere("CmHorizontalView"); }
 void LogWindow::CmHorizontalOptions() { NotBuiltHere("CmHorizontalOptions"); }
 void LogWindow::CmBuildTvdLog() { NotBuiltHere("CmBuildTvdLog"); }
-void LogWindow::CmOffsetRop() { NotBuiltHere("CmOffsetRop"); }
-void LogWindow::CmGasPercent() { NotBuiltHere("CmGasPercent"); }
-void LogWindow::CmHotwire() { NotBuiltHere("CmHotwire"); }
-void LogWindow::CmElogAsText() { NotBuiltHere("CmElogAsText"); }
-void LogWindow::CmEditTops() { NotBuiltHere("CmEditTops"); }
-void LogWindow::CmGotoTop(int) { NotBuiltHere("CmGotoTop"); }
-void LogWindow::CmSaveReportsText() { NotBuiltHere("CmSaveReportsText"); }
 void LogWindow::CmCreateLasFile() { neighbours_.elog->CreateLasFile(state_); }
 void LogWindow::CmAppendFileDepth()
 {
@@ -149,9 +156,8 @@ void LogWindow::CmAdjustFileDepth()
 
 bool LogWindow::DataFileBusy() const
 {
-    return tools_.dataAsText || tools_.elogAsText || tools_.lagList || state_.interaction.dataEntryActive;
+    return tools_.dataAsText || tools_.elogAsText || state_.interaction.dataEntryActive;
 }
-void LogWindow::CmWaterSaturation() { NotBuiltHere("CmWaterSaturation"); }
 void LogWindow::CmImportTargetData() { NotBuiltHere("CmImportTargetData"); }
 void LogWindow::CmCheckFileDepths() { NotBuiltHere("CmCheckFileDepths"); }
 void LogWindow::CmInsertDelete() { NotBuiltHere("CmInsertDelete"); }
@@ -168,16 +174,259 @@ void LogWindow::CmLagTime() { neighbours_.drilling->CmLagTime(state_); }
 void LogWindow::CmBackupReminder() { neighbours_.drilling->CmBackupReminder(state_); }
 void LogWindow::CmAlarms() { NotBuiltHere("CmAlarms"); }
 void LogWindow::CmWitsAlarms() { neighbours_.wits->CmWitsAlarms(state_); }
-void LogWindow::CmTestGasValues() { NotBuiltHere("CmTestGasValues"); }
-void LogWindow::CmLagCalculator() { NotBuiltHere("CmLagCalculator"); }
 void LogWindow::CmGasMonitor() { neighbours_.gasmon->CmGasMonitor(state_); }
 void LogWindow::CmGasMonitorSetup() { neighbours_.gasmon->CmGasMonitorSetup(state_); }
 void LogWindow::CmWits() { neighbours_.wits->CmWits(state_); }
 void LogWindow::CmWitsSetup() { neighbours_.wits->CmWitsSetup(state_); }
 void LogWindow::CmCustomWits() { neighbours_.wits->CmCustomWits(state_); }
 void LogWindow::CmCustomWitsSetup() { neighbours_.wits->CmCustomWitsSetup(state_); }
-void LogWindow::CmRemoteMonitor() { NotBuiltHere("CmRemoteMonitor"); }
 void LogWindow::CmRemoteSetup() { neighbours_.exchange->CmRemoteSetup(state_); }
 void LogWindow::CmLiveUpdateConfig() { neighbours_.exchange->CmLiveUpdateConfig(state_); }
 void LogWindow::CmManual() { NotBuiltHere("CmManual"); }
 void LogWindow::CmNewFeatures() { NotBuiltHere("CmNewFeatures"); }
+
+// ---- Recent files and formation tops ----
+
+void LogWindow::CmOpenRecent(int id)
+{
+    app::LogState& s = state_;
+    const int entry = id - app::cmd::RecentFirst;
+    if (entry < 0 || entry >= int(s.env.recentFiles.size()))
+        return;
+    const QString name = s.env.recentFiles[std::size_t(entry)];
+    if (name.isEmpty() || !QFileInfo(name).isFile())
+        return;  // a file that has gone is passed over
+    wellServices_.drilling = neighbours_.drilling;
+    // What the window shows of the open well goes only once the chosen file is accepted.
+    wellfile::OpenCheckedDataFile(s, wellServices_, name, [this, &s] {
+        if (tools_.popupBox && tools_.popupBox->isVisible())
+            tools_.popupBox->hide();
+        if (s.options.gasPercent) {
+            s.options.gasPercent = false;
+            CheckMenuItem(app::cmd::GasPercent, false);
+        }
+        s.options.schemeLinkedCustomTracks = false;
+        if (s.customTracks.data) {
+            layout::ResetCustomTracks(s.customTracks.host, s.customTracks.data.get(), &s.well.config);
+            s.customTracks.data.reset();
+            s.options.customTracksView = false;
+        }
+        DestroyQuickBar();  // its position is the open well's
+        if (s.view.logImageMode) {
+            wellServices_.view->FreeLogImage(s);
+            s.view.logImageMode = false;
+        }
+        if (tools_.horzView) {
+            delete tools_.horzView;
+            CheckMenuItem(app::cmd::HorizontalView, false);
+        }
+        s.well.file.customDataFileName.clear();
+    });
+}
+
+void LogWindow::CmGotoTop(int id)
+{
+    app::LogState& s = state_;
+    const int i = id - app::cmd::GotoTopFirst;
+    if (i < 0 || i >= int(s.well.tops.size()))
+        return;
+    const std::int32_t depth = s.well.tops[std::size_t(i)].depth;
+    wellfile::OpenWell& f = s.well.file;
+    if (depth > f.fileBottomDepth) {
+        platform::MessageBox(QStringLiteral("Top depth is greater than maximum file depth"), QStringLiteral("Error"),
+                             platform::MB_OK);
+        return;
+    }
+    if (depth < f.fileTopDepth) {
+        platform::MessageBox(QStringLiteral("Top depth is less than minimum file depth"), QStringLiteral("Error"),
+                             platform::MB_OK);
+        return;
+    }
+    f.viewTopDepth = depth - (s.view.viewScale > 2 ? 50 : 10);
+    MarkRedraw();
+    SyncDepthBar();
+}
+
+void LogWindow::CmEditTops()
+{
+    if (CommandGuardFails())
+        return;
+    app::LogState& s = state_;
+    if (tools_.horzView) {
+        delete tools_.horzView;
+        CheckMenuItem(app::cmd::HorizontalView, false);
+    }
+    if (neighbours_.entry->RunTopsDialog(s) != platform::IDOK)
+        return;
+    BuildMenu(-1);
+    MarkRedraw();
+    s.well.topsChanged = true;
+    if (s.well.file.drilling && s.well.file.copyOut && s.well.file.hooks.copyWellFileOut)
+        s.well.file.hooks.copyWellFileOut(QStringLiteral(".top"));
+}
+
+// ---- Display toggles ----
+
+void LogWindow::CmGasPercent()
+{
+    if (CommandGuardFails())
+        return;
+    app::LogState& s = state_;
+    const int p = s.well.loggerId;
+    const bool available = p != 4 && p != 64 && p != 11 &&
+                           (!(p == 17 || p == 88) || s.well.config.alternateFormat != 0) &&
+                           s.options.gasRatioPlotAllowed;
+    if (!available) {
+        platform::MessageBox(QStringLiteral("Ratio Plot Not Available"), QStringLiteral("Info"), platform::MB_OK);
+        s.options.gasPercent = false;
+        CheckMenuItem(app::cmd::GasPercent, false);
+        return;
+    }
+    s.options.gasPercent = !s.options.gasPercent;
+    CheckMenuItem(app::cmd::GasPercent, s.options.gasPercent);
+    MarkRedraw();
+}
+
+void LogWindow::CmOffsetRop()
+{
+    if (CommandGuardFails())
+        return;
+    app::LogState& s = state_;
+    if (s.options.offsetRop) {
+        s.options.offsetRop = false;
+        CheckMenuItem(app::cmd::OffsetRop, false);
+    } else {
+        if (s.well.offset.file.isEmpty())
+            app::SelectRop(s, wellServices_);
+        if (s.well.offset.file.isEmpty())
+            return;
+        s.options.offsetRop = true;
+        CheckMenuItem(app::cmd::OffsetRop, true);
+        app::LoadOffsetRecords(s);
+    }
+    MarkRedraw();
+}
+
+void LogWindow::CmHotwire()
+{
+    const bool on = !state_.options.hotwire;
+    state_.options.hotwire = on;
+    CheckMenuItem(app::cmd::Hotwire, on);
+    StoreHotwire(on);
+}
+
+void LogWindow::StoreHotwire(bool on)
+{
+    // Byte 60 of the open well's record on disk, the rest as it is there. A well without a readable
+    // record gets none written over it.
+    app::LogState& s = state_;
+    const std::uint8_t value = on ? 1 : 0;
+    s.well.config.hotwire = value;
+    app::UpdateWellConfig(s, [value](wellfile::WellConfig& cfg) {
+        if (cfg.hotwire == value)
+            return false;
+        cfg.hotwire = value;
+        return true;
+    });
+}
+
+// ---- Dialogs of other subsystems behind the busy rule ----
+
+void LogWindow::CmWaterSaturation()
+{
+    if (CommandGuardFails())
+        return;
+    app::LogState& s = state_;
+    if (!s.engines.elogCurves || neighbours_.elog->CurveData(s).rows.empty()) {
+        platform::MessageBox(QStringLiteral("No curve data available"), QString(), platform::MB_OK);
+        return;
+    }
+    neighbours_.elog->RunWaterSaturation(s, s.well.file.viewTopDepth);
+}
+
+void LogWindow::CmSaveReportsText()
+{
+    if (!CommandGuardFails())
+        neighbours_.reports->SaveReportsAsText(state_, state_.well.file.wellName);
+}
+
+void LogWindow::CmLagCalculator()
+{
+    app::LogState& s = state_;
+    s.interaction.dialogOpen = true;
+    neighbours_.drilling->RunLagCalculator(s);
+    s.interaction.dialogOpen = false;
+}
+
+void LogWindow::CmTestGasValues()
+{
+    app::LogState& s = state_;
+    const std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(s.well.file, s.well.file.dataFileName);
+    if (last)
+        neighbours_.entry->RunTestGasDialog(s, *last);
+}
+
+// ---- Remote monitor ----
+
+void LogWindow::CmRemoteMonitor()
+{
+    app::LogState& s = state_;
+    exchange::RemoteConfig cfg;
+    wellfile::LoadDownloadConfig(s.well.file.dataFolder, cfg);
+    const QString folder = platform::FieldString(cfg.receiveFolder);
+    s.env.remoteReceiveFolder =
+        folder.isEmpty() || folder == QStringLiteral("Not Selected\\") ? s.well.file.dataFolder : folder;
+
+    if (!s.env.remoteMonitorOn && s.env.serverStation && s.env.firstInstance) {
+        CheckMenuItem(app::cmd::RemoteMonitor, true);
+        s.env.remoteMonitorOn = true;
+        // Seconds from the record; a period no timer holds runs at the longest.
+        const std::int64_t ms = std::int64_t(cfg.interval) * 1000;
+        SetTimer(1, int(std::min<std::int64_t>(ms, std::numeric_limits<int>::max())));
+        DrawRemoteMonitorNotice();
+        return;
+    }
+    if (!s.env.firstInstance && !s.view.holdRepaint)
+        platform::MessageBox(QStringLiteral("Remote Monitor can only be enabled with the\nfirst instance of StrativM"),
+                             QStringLiteral("ERROR"), platform::MB_OK);
+    CheckMenuItem(app::cmd::RemoteMonitor, false);
+    s.env.remoteMonitorOn = false;
+    KillTimer(1);
+    MarkRedraw();  // the title band without the notice
+}
+
+void LogWindow::DrawRemoteMonitorNotice()
+{
+    const app::LogState& s = state_;
+    QImage& store = bitmaps_->backingStore;
+    if (store.isNull())
+        return;
+    const layout::LogLayout& L = s.layout.format;
+    const int x = s.env.screenWidth > 1280 ? s.env.screenWidth / 4 : s.env.screenWidth / 2;
+    const int y = L.logAreaTop - 4 * L.pixelsPerStep;
+    const QString text = QStringLiteral(" Remote Monitor Running ");
+    platform::Dc dc(store);
+    dc.SelectObject(platform::Font(QStringLiteral("Arial"), -L.pixelsPerStep, platform::FW_BOLD));
+    dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+    dc.SetTextColor(platform::RGB(255, 0, 0));
+    dc.TextOut(x, y, text);
+    const platform::SIZE size = dc.GetTextExtent(text);
+    update(x - size.cx / 2 - 1, ClientTop() + y, size.cx + 2, size.cy + 1);
+}
+
+// ---- Moving the window ----
+
+void LogWindow::moveEvent(QMoveEvent* e)
+{
+    QMainWindow::moveEvent(e);
+    EvMove();
+}
+
+void LogWindow::EvMove()
+{
+    if (state_.view.holdRepaint || isMinimized())
+        return;
+    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
+        bar->Place();
+    // The remote viewer box of shared wells follows once it is built (SV_LIVEDLG).
+}

@@ -262,6 +262,20 @@ bool LogWindow::CanClose()
     s.view.windowReady = false;
 
     // 12. Window placement (not of a minimised window) and, always, the last file.
+    SaveWindowPlacement();
+
+    // 13. Child windows.
+    delete tools_.readoutA;
+    delete tools_.readoutB;
+    delete tools_.elogReadout;
+    delete tools_.horzView;
+    return true;
+}
+
+void LogWindow::SaveWindowPlacement()
+{
+    const wellfile::OpenWell& f = state_.well.file;
+    const app::LogState& s = state_;
     if (!isMinimized() && !f.dataFileName.isEmpty()) {
         const QRect g = geometry();
         wellfile::WindowPlacement p;
@@ -278,13 +292,6 @@ bool LogWindow::CanClose()
     }
     if (!f.dataFileName.isEmpty() && !wellfile::SaveIni(f.dataFolder, f.dataFileName))
         platform::MessageBox(QStringLiteral("StrativM.ini"), QStringLiteral("File Error"), platform::MB_OK);
-
-    // 13. Child windows.
-    delete tools_.readoutA;
-    delete tools_.readoutB;
-    delete tools_.elogReadout;
-    delete tools_.horzView;
-    return true;
 }
 
 void LogWindow::SaveViewSettings()

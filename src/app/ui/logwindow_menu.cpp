@@ -64,7 +64,7 @@ int LogWindow::BuildMenu(int part)
     if (part == 6 || part == -1)
         s.layout.schemes.currentScheme = out.currentScheme;
     if (out.storeHotwire)
-        StoreHotwireOn();
+        StoreHotwire(true);
     s.version = app::ParseVersion(s.env.versionText);
     menu_.Check(app::cmd::WitsChart, tools_.witsChart != nullptr);
     MirrorMenuBar();
@@ -75,20 +75,6 @@ void LogWindow::CheckMenuItem(int id, bool checked)
 {
     menu_.Check(id, checked);
     MirrorMenuBar();
-}
-
-void LogWindow::StoreHotwireOn()
-{
-    // As the Hotwire command stores it: byte 60 of the open well's record on disk, the rest as it is
-    // there. A well without a readable record gets none written over it.
-    app::LogState& s = state_;
-    s.well.config.hotwire = 1;
-    app::UpdateWellConfig(s, [](wellfile::WellConfig& cfg) {
-        if (cfg.hotwire == 1)
-            return false;
-        cfg.hotwire = 1;
-        return true;
-    });
 }
 
 void LogWindow::SyncMenuChecks()

@@ -1,8 +1,12 @@
 #pragma once
 // The tool windows and child windows of the main window. Each is null while it is closed; the guarded
 // pointers clear themselves when a window goes away on its own.
+#include "wellfile/record.h"
+
 #include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 namespace app {
 
@@ -20,6 +24,8 @@ struct ToolWindows {
     QPointer<QWidget> dataAsText;      // the data file, the e-log and the lag list shown as text
     QPointer<QWidget> elogAsText;
     QPointer<QWidget> lagList;
+    // The records the data-as-text window was opened on (room for 101); freed when the text windows close.
+    std::vector<wellfile::RECORD> textRecords;
 };
 
 }  // namespace app

@@ -1,0 +1,38 @@
+#pragma once
+// TextDlg: a stretch of the well's data as a fixed-pitch text table beside the log, either the e-log
+// curve rows or the depth records. Modeless; the main window keeps one of each kind
+// (ToolWindows::elogAsText, dataAsText), and CLOSE in either closes both and frees the records the
+// data window was opened on.
+#include "platform/ui/dialog.h"
+
+#include <string>
+#include <vector>
+
+class LogWindow;
+
+class TextDlg : public platform::Dialog {
+    Q_OBJECT
+public:
+    enum : int { ID_LIST = 101, ID_CLOSE = 102 };
+    enum : int { kElog = 1, kMudlog = 2 };
+
+    // `lines`: the table's heading and rows as app/textlines.h makes them.
+    TextDlg(LogWindow& owner, int kind, std::vector<std::string> lines);
+
+    // Shows other rows of the same kind.
+    void Refill(std::vector<std::string> lines);
+    int Kind() const { return kind_; }
+    // Closes both text windows of the owner and frees the data window's records.
+    void CmClose();
+
+protected:
+    void SetupWindow() override;
+    void reject() override;  // Escape and the close box close as CLOSE does
+
+private:
+    void FillTables();
+
+    LogWindow& owner_;
+    int kind_;
+    std::vector<std::string> lines_;
+};

@@ -1,0 +1,44 @@
+#include "wellfile/wellnames.h"
+
+#include <algorithm>
+
+namespace wellfile {
+
+namespace {
+
+qsizetype NameStart(const QString& path) { return std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\')) + 1; }
+
+bool IsJoiner(QChar c) { return c == u'_' || c == u'-'; }
+
+}  // namespace
+
+QString FileNameOf(const QString& path) { return path.mid(NameStart(path)); }
+
+QString CleanFileName(const QString& path)
+{
+    const qsizetype start = NameStart(path);
+    const QString folder = path.left(start);
+    QString name = path.mid(start);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0)
+        name.truncate(dot);  // the extension
+    if (name.contains(QStringLiteral(".SVM"), Qt::CaseInsensitive))
+        name.truncate(name.indexOf(u'.'));
+
+    for (QChar& c : name) {
+        if (c == u'#')
+            c = u'-';
+        else if (QStringLiteral(" \\/~,[(])\"&").contains(c))
+            c = u'_';
+    }
+    QString cleaned;
+    cleaned.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        cleaned += name[i];
+        if (IsJoiner(name[i]) && i + 1 < name.size() && IsJoiner(name[i + 1]))
+            ++i;
+    }
+    return folder + cleaned + QStringLiteral(".SVM");
+}
+
+}  // namespace wellfile
