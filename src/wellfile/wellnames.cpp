@@ -16,7 +16,8 @@ QString FileNameOf(const QString& path) { return path.mid(NameStart(path)); }
 
 QString CleanFileName(const QString& path)
 {
-    const qsizetype start = NameStart(path);
+    // The path comes from this machine's file dialog: only '/' separates; a '\' belongs to the name.
+    const qsizetype start = path.lastIndexOf(u'/') + 1;
     const QString folder = path.left(start);
     QString name = path.mid(start);
     const qsizetype dot = name.lastIndexOf(u'.');

@@ -8,7 +8,7 @@ namespace wellfile {
 // The file-name part (name and extension) of `path`, after its last '/' or '\'.
 QString FileNameOf(const QString& path);
 
-// The data file path for a name the user chose: the folder kept; the name cut at its first '.' when it
+// The data file path for a name the user chose on this machine: the folder (up to the last '/') kept; the name cut at its first '.' when it
 // holds ".SVM" (in any letter case); each of space, '\', '#', '/', '~', ',', '[', '(', ']', ')', '"' and
 // '&' replaced, '#' by '-' and the others by '_'; of two neighbouring '_' or '-' the second dropped (a
 // pair becomes one, three become two); then ".SVM" in place of any extension.

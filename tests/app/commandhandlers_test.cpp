@@ -43,6 +43,20 @@ public:
     }
 };
 
+// A curve set of rows 0..2999, row i at depth i.
+class CurveSet final : public elog::ElogServices {
+public:
+    std::vector<elog::CurveRecord> rows = std::vector<elog::CurveRecord>(3000);
+    CurveSet()
+    {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i].values[0] = float(i);
+    }
+    void CmSaveAsImage(app::LogState&) override {}
+    void CreateLasFile(app::LogState&) override {}
+    elog::CurveRows CurveData(app::LogState&) override { return {rows, 0, 2999}; }
+};
+
 struct WindowOnWell {
     LagTables lag;  // outlives the window that calls it
     LogWindow window{nullptr, QStringLiteral("StrativM")};
@@ -310,4 +324,37 @@ TEST(CommandHandlers, TheQuickBarFollowsTheWindowUnlessItIsMinimised)
     f.window.move(f.window.pos() + QPoint(40, 30));
     f.window.EvMove();
     EXPECT_EQ(bar->frameGeometry().topLeft(), placed);
+}
+
+TEST(CommandHandlers, ElogAsTextShowsTheCurveRowsFromTheViewTopOrSaysWhyNot)
+{
+    WindowOnWell f;
+    f.window.EvCommand(app::cmd::ElogAsText);
+    EXPECT_EQ(f.LastMessage(), "No curves | ");
+
+    CurveSet curves;
+    f.window.Neighbours().elog = &curves;
+    f.S().well.file.viewTopDepth = 1500;
+    f.window.EvCommand(app::cmd::ElogAsText);
+    auto* text = qobject_cast<TextDlg*>(f.window.Tools().elogAsText.data());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->windowTitle(), "Elog data ");
+    QStringList lines = Items(text->ControlAs<QListWidget>(TextDlg::ID_LIST));
+    ASSERT_EQ(lines.size(), 101);
+    EXPECT_TRUE(lines[1].startsWith(" 1500 "));
+
+    // Opened again it follows the view top; rows past the curves' last depth are not there to show.
+    text->Click(TextDlg::ID_CLOSE);
+    f.S().well.file.viewTopDepth = 1950;
+    f.window.EvCommand(app::cmd::ElogAsText);
+    text = qobject_cast<TextDlg*>(f.window.Tools().elogAsText.data());
+    ASSERT_NE(text, nullptr);
+    lines = Items(text->ControlAs<QListWidget>(TextDlg::ID_LIST));
+    EXPECT_TRUE(lines[1].startsWith(" 1950 "));
+    EXPECT_TRUE(lines.back().startsWith(" 2000 "));  // the data file's last depth ends it
+    text->Click(TextDlg::ID_CLOSE);
+    f.S().well.file.viewTopDepth = 3000;
+    f.window.EvCommand(app::cmd::ElogAsText);
+    EXPECT_EQ(f.LastMessage(), "Data not available at this depth | Error");
+    EXPECT_FALSE(f.window.Tools().elogAsText);
 }
