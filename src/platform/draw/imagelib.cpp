@@ -1,0 +1,297 @@
+#include "platform/draw/imagelib.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+bool SizeOk(int width, int height)
+{
+    return width >= 1 && height >= 1 && width <= kMaxImageSide && height <= kMaxImageSide;
+}
+
+QImage::Format FormatFor(int bitsPerPixel)
+{
+    switch (bitsPerPixel) {
+    case 24: return QImage::Format_RGB32;
+    case 8: return QImage::Format_Indexed8;
+    case 1: return QImage::Format_Mono;
+    default: return QImage::Format_Invalid;
+    }
+}
+
+// `image` in the depth of `bitsPerPixel`, keeping its colours as far as the depth allows.
+QImage InDepth(const QImage& image, int bitsPerPixel)
+{
+    const QImage::Format f = FormatFor(bitsPerPixel);
+    return image.format() == f ? image : image.convertToFormat(f, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+// Writes `image` through a save file, so that the target appears only when it was written in full.
+template <typename Write>
+int SaveThrough(const QString& fileName, Write write)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return IMAGE_CANT_OPEN;
+    if (!write(file)) {
+        file.cancelWriting();
+        return IMAGE_CANT_WRITE;
+    }
+    return file.commit() ? IMAGE_OK : IMAGE_CANT_WRITE;
+}
+
+int SaveWithQt(const QString& fileName, const ImageDescriptor& image, const char* format, int quality, int compression)
+{
+    if (image.Empty())
+        return IMAGE_NO_IMAGE;
+    return SaveThrough(fileName, [&](QSaveFile& file) {
+        QImageWriter writer(&file, format);
+        if (quality >= 0)
+            writer.setQuality(quality);
+        if (compression >= 0)
+            writer.setCompression(compression);
+        return writer.write(image.image);
+    });
+}
+
+// The palette of an image with no more than `limit` colours, and each pixel's index; empty when it has more.
+bool ExactPalette(const QImage& rgb, int limit, QList<QRgb>& palette, QImage& indexed)
+{
+    std::unordered_map<QRgb, int> index;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb c = line[x] | 0xFF000000u;
+            auto it = index.find(c);
+            if (it == index.end()) {
+                if (int(index.size()) >= limit)
+                    return false;
+                it = index.emplace(c, int(palette.size())).first;
+                palette.push_back(c);
+            }
+            out[x] = uchar(it->second);
+        }
+    }
+    return true;
+}
+
+// The nearest colours of an even cube of `levels` steps a channel.
+void CubePalette(const QImage& rgb, int levels, QList<QRgb>& palette, QImage& indexed)
+{
+    palette.clear();
+    const auto level = [levels](int i) { return levels > 1 ? i * 255 / (levels - 1) : 0; };
+    for (int r = 0; r < levels; ++r)
+        for (int g = 0; g < levels; ++g)
+            for (int b = 0; b < levels; ++b)
+                palette.push_back(qRgb(level(r), level(g), level(b)));
+    const auto nearest = [levels](int v) { return levels > 1 ? (v * (levels - 1) + 127) / 255 : 0; };
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x)
+            out[x] = uchar((nearest(qRed(line[x])) * levels + nearest(qGreen(line[x]))) * levels + nearest(qBlue(line[x])));
+    }
+}
+
+int GifWrite(GifFileType* gif, const GifByteType* bytes, int length)
+{
+    auto* file = static_cast<QSaveFile*>(gif->UserData);
+    return int(file->write(reinterpret_cast<const char*>(bytes), length));
+}
+
+// Writes an 8-bit image as a GIF (the colour map padded to a power of two, as the format needs).
+bool WriteGif(QSaveFile& file, const QImage& indexed)
+{
+    int error = 0;
+    GifFileType* gif = EGifOpen(&file, GifWrite, &error);
+    if (!gif)
+        return false;
+    QList<QRgb> table = indexed.colorTable();
+    int mapSize = 2;
+    while (mapSize < int(table.size()))
+        mapSize *= 2;
+    std::vector<GifColorType> colours(std::size_t(mapSize), GifColorType{0, 0, 0});
+    for (int i = 0; i < int(table.size()); ++i)
+        colours[std::size_t(i)] = {GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])), GifByteType(qBlue(table[i]))};
+    ColorMapObject* map = GifMakeMapObject(mapSize, colours.data());
+    bool ok = map != nullptr;
+    if (ok)
+        ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map) == GIF_OK &&
+             EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
+    std::vector<GifPixelType> line(std::size_t(indexed.width()));
+    for (int y = 0; ok && y < indexed.height(); ++y) {
+        std::copy_n(indexed.constScanLine(y), line.size(), line.begin());
+        ok = EGifPutLine(gif, line.data(), indexed.width()) == GIF_OK;
+    }
+    if (map)
+        GifFreeMapObject(map);
+    const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
+    return ok && closed;
+}
+
+}  // namespace
+
+int allocimage(ImageDescriptor& image, int width, int height, int bitsPerPixel)
+{
+    const QImage::Format format = FormatFor(bitsPerPixel);
+    if (format == QImage::Format_Invalid)
+        return IMAGE_BAD_BITS;
+    if (!SizeOk(width, height))
+        return IMAGE_BAD_SIZE;
+    QImage made(width, height, format);
+    if (made.isNull())
+        return IMAGE_NO_MEMORY;
+    if (bitsPerPixel == 8) {
+        QList<QRgb> grey;
+        for (int i = 0; i < 256; ++i)
+            grey.push_back(qRgb(i, i, i));
+        made.setColorTable(grey);
+        made.fill(0);
+    } else if (bitsPerPixel == 1) {
+        made.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        made.fill(0);
+    } else {
+        made.fill(Qt::white);
+    }
+    made.setDevicePixelRatio(1);
+    image.image = std::move(made);
+    image.bitsPerPixel = bitsPerPixel;
+    return IMAGE_OK;
+}
+
+void freeimage(ImageDescriptor& image)
+{
+    image.image = QImage();
+    image.bitsPerPixel = 0;
+}
+
+int jpeginfo(const QString& fileName, JpegInfo& info)
+{
+    if (!QFile::exists(fileName))
+        return IMAGE_CANT_OPEN;
+    QImageReader reader(fileName, "jpeg");
+    const QSize size = reader.size();
+    if (!reader.canRead() || !size.isValid())
+        return IMAGE_NOT_JPEG;
+    info.width = size.width();
+    info.height = size.height();
+    return IMAGE_OK;
+}
+
+int loadjpg(const QString& fileName, ImageDescriptor& image)
+{
+    if (!QFile::exists(fileName))
+        return IMAGE_CANT_OPEN;
+    QImageReader reader(fileName, "jpeg");
+    QImage read;
+    if (!reader.read(&read))
+        return IMAGE_NOT_JPEG;
+    image.image = read.convertToFormat(QImage::Format_RGB32);
+    if (image.image.isNull())
+        return IMAGE_NO_MEMORY;
+    image.bitsPerPixel = 24;
+    return IMAGE_OK;
+}
+
+int resizeex(const ImageDescriptor& source, ImageDescriptor& destination, int mode)
+{
+    if (source.Empty() || destination.Empty())
+        return IMAGE_NO_IMAGE;
+    const QImage scaled = source.image.convertToFormat(QImage::Format_RGB32)
+                              .scaled(destination.image.size(), Qt::IgnoreAspectRatio,
+                                      mode == 1 ? Qt::SmoothTransformation : Qt::FastTransformation);
+    if (scaled.isNull())
+        return IMAGE_NO_MEMORY;
+    destination.image = InDepth(scaled, destination.bitsPerPixel);
+    return IMAGE_OK;
+}
+
+int viewimageex(Dc& dc, const ImageDescriptor& image, int x, int y)
+{
+    if (image.Empty())
+        return IMAGE_NO_IMAGE;
+    return dc.BitBlt(x, y, image.Width(), image.Height(), image.image, 0, 0, SRCCOPY) ? IMAGE_OK : IMAGE_CANT_WRITE;
+}
+
+int copyimagebits(const ImageDescriptor& source, ImageDescriptor& destination)
+{
+    if (source.Empty() || destination.Empty())
+        return IMAGE_NO_IMAGE;
+    if (source.image.size() != destination.image.size())
+        return IMAGE_SIZE_MISMATCH;
+    destination.image = InDepth(source.image, destination.bitsPerPixel);
+    return destination.image.isNull() ? IMAGE_NO_MEMORY : IMAGE_OK;
+}
+
+int convertrgbtopal(int colours, const ImageDescriptor& source, ImageDescriptor& destination)
+{
+    if (colours < 2 || colours > 256 || destination.bitsPerPixel != 8)
+        return IMAGE_BAD_COLOURS;
+    if (source.Empty() || destination.Empty())
+        return IMAGE_NO_IMAGE;
+    if (source.image.size() != destination.image.size())
+        return IMAGE_SIZE_MISMATCH;
+    const QImage rgb = source.image.convertToFormat(QImage::Format_RGB32);
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    if (rgb.isNull() || indexed.isNull())
+        return IMAGE_NO_MEMORY;
+    QList<QRgb> palette;
+    if (!ExactPalette(rgb, colours, palette, indexed))
+        CubePalette(rgb, int(std::floor(std::cbrt(double(colours)) + 1e-9)), palette, indexed);
+    indexed.setColorTable(palette);
+    destination.image = std::move(indexed);
+    return IMAGE_OK;
+}
+
+int savebmp(const QString& fileName, const ImageDescriptor& image, int) { return SaveWithQt(fileName, image, "bmp", -1, -1); }
+
+int savejpg(const QString& fileName, const ImageDescriptor& image, int quality)
+{
+    return SaveWithQt(fileName, image, "jpeg", std::clamp(quality, 0, 100), -1);
+}
+
+int savetif(const QString& fileName, const ImageDescriptor& image, int option)
+{
+    return SaveWithQt(fileName, image, "tiff", -1, option != 0 ? 1 : 0);
+}
+
+int savepng(const QString& fileName, const ImageDescriptor& image, int) { return SaveWithQt(fileName, image, "png", -1, -1); }
+
+int savegif(const QString& fileName, const ImageDescriptor& image)
+{
+    if (image.Empty())
+        return IMAGE_NO_IMAGE;
+    ImageDescriptor reduced;
+    const QImage* indexed = &image.image;
+    if (image.image.format() != QImage::Format_Indexed8) {
+        const int made = allocimage(reduced, image.Width(), image.Height(), 8);
+        if (made != IMAGE_OK)
+            return made;
+        const int converted = convertrgbtopal(256, image, reduced);
+        if (converted != IMAGE_OK)
+            return converted;
+        indexed = &reduced.image;
+    }
+    return SaveThrough(fileName, [&](QSaveFile& file) { return WriteGif(file, *indexed); });
+}
+
+QString SaveFailedText(int code, const QString& fileName)
+{
+    return QStringLiteral("Error code= %1, file save failed on\n%2").arg(code).arg(fileName);
+}
+
+}  // namespace platform
