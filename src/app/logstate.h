@@ -10,6 +10,7 @@
 #include "layout/printlayout.h"
 #include "layout/schemes.h"
 #include "logview/depthcolumnoptions.h"
+#include "logview/logimagegeometry.h"
 #include "logview/rateplot.h"
 #include "platform/instancelock.h"
 #include "print/printstate.h"
@@ -176,10 +177,13 @@ struct ViewState {
     // The title band as last drawn (the header page's frame while an image is rendered).
     platform::RECT titleRect;
 
-    // The log image beside the log.
+    // The log image beside the log (the image itself is ViewBitmaps::logImage).
     bool imageBuild = false;          // the log image is being built
     float imagePixelsPerUnit = 0;     // the log image's pixels per depth unit
     std::int32_t imageY = 0;          // the view top's y in the log image
+    logview::LogImageStrip imageStrip;  // where the image is shown
+    std::int32_t scrollBarWidth = 16;   // the depth scroll bar's width, set when the bar is made
+    bool markFont = false;              // the compressed show, DST and report marks use the mark font
 
     // The view's images and the painters of the other subsystems it draws with, owned by the window
     // (null in a state without one).
@@ -194,6 +198,9 @@ struct ViewState {
     // What the last paint could not do ("NO Data File", "Memory Allocation Error"): the window shows it
     // once the paint is over, never during it, and clears it.
     QString paintFailure;
+    bool paintFailureUncaptioned = false;  // shown without the "ERROR" caption
+    // The compressed body found no data file: the window runs the Open command once the paint is over.
+    bool openPending = false;
     std::int32_t bottomDepth = 0;  // depth of the record the last paint's row loop stopped at
 };
 

@@ -7,6 +7,7 @@
 #include "app/ui/qbtndlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
+#include "logview/ui/logimage.h"
 #include "platform/services.h"
 #include "wellfile/opendatafile.h"
 
@@ -64,6 +65,8 @@ public:
         if (log.env.verboseActivityLog)
             app::WriteActivityLine(log, "Grid Mapping Done");
     }
+    void CreateLogImage(app::LogState& log) override { logview::CreateLogImage(log); }
+    void FreeLogImage(app::LogState& log) override { logview::FreeLogImage(log); }
 
 private:
     LogWindow& window_;

@@ -3,6 +3,7 @@
 #include "app/ui/logwindow.h"
 
 #include "app/firstpaint.h"
+#include "app/commandids.h"
 #include "app/notbuilt.h"
 #include "logview/draw/viewbitmaps.h"
 #include "platform/draw/dc.h"
@@ -38,10 +39,14 @@ void LogWindow::PaintLog()
         neighbours_.logview->Paint(s, dc);
     }
     update();
+    // The compressed log asks for a data file when none is open; the file dialog comes after the paint.
+    if (std::exchange(s.view.openPending, false))
+        PostMessage(platform::WM_COMMAND, app::cmd::Open, 0);
     // What the paint could not do is said once it is over, never from inside it.
     if (!s.view.paintFailure.isEmpty()) {
         const QString text = std::exchange(s.view.paintFailure, QString());
-        platform::MessageBox(text, QStringLiteral("ERROR"), platform::MB_OK);
+        const bool captioned = !std::exchange(s.view.paintFailureUncaptioned, false);
+        platform::MessageBox(text, captioned ? QStringLiteral("ERROR") : QString(), platform::MB_OK);
         return;
     }
     if (!tools_.quickBar)

@@ -59,7 +59,7 @@ void LogWindow::CreateDepthScrollBar(int clientRight)
     in.unitWidth = L.trackUnit;
     in.customTracks = s.customTracks.data != nullptr;
     in.clientRight = clientRight;
-    in.barWidth = ScrollBarThickness(this);
+    in.barWidth = s.view.scrollBarWidth = ScrollBarThickness(this);
     in.topMargin = L.logAreaTop;
     in.visibleRows = L.visibleRows;
     in.rowHeight = L.pixelsPerStep;

@@ -2,6 +2,7 @@
 // The view's images, which the window's state cannot hold (it is free of the GUI): the main window
 // owns one ViewBitmaps and the view state points at it. Each image is sized by the code that fills it.
 #include "logview/draw/gridstrips.h"
+#include "platform/draw/imagelib.h"
 
 #include <QImage>
 
@@ -20,6 +21,8 @@ public:
     // The log window's client area as painted (RGB32, device pixel ratio 1): the paint and every drawing
     // outside a paint go here, and the window only copies it to the screen. Sized by the window.
     QImage backingStore;
+    // The log image of the whole well beside the log; empty when there is none.
+    platform::ImageDescriptor logImage;
 
     // Makes the backing store `width` x `height` (at least 1 x 1), white; nothing when it has that size.
     void ResizeBackingStore(int width, int height)

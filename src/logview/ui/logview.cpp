@@ -11,6 +11,9 @@
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/paintrows.h"
+#include "logview/ui/logbodypaint.h"
+#include "logview/ui/logimage.h"
+#include "logview/ui/paintinputs.h"
 #include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "wellfile/datafile.h"
@@ -26,43 +29,6 @@ namespace logview {
 namespace {
 
 const QString kError = QStringLiteral("ERROR");
-
-// The custom-data records of the whole file, read again unless drilling keeps them up to date; null
-// when custom tracks are not painted this time. A read that gets nothing frees the buffer and makes the
-// custom-track object afresh, so the next paint reads again.
-const layout::CUSTDATAREC* CustomRecords(app::LogState& s)
-{
-    app::CustomTracks& c = s.customTracks;
-    const wellfile::OpenWell& well = s.well.file;
-    if (!s.well.customTracksEnabled || !c.data)
-        return nullptr;
-    const long long span = (long long)well.fileBottomDepth - well.fileTopDepth;
-    if (span < 0)
-        return nullptr;
-    bool fresh = false;
-    if (c.rows.empty()) {
-        // Never more than the data file holds: a damaged range must not size the buffer.
-        const long long want = std::min<long long>(span + 510, wellfile::RecordsInDataFile(well.dataFileName) + 510);
-        c.rows.assign(std::size_t(want), layout::CUSTDATAREC{});
-        c.sizeMark = well.fileBottomDepth;
-        fresh = true;
-    }
-    if (fresh || !well.drilling) {
-        const int count = int(std::min<long long>(span + 500, (long long)c.rows.size() - 1));
-        if (layout::ReadCustomRecords(well, c.rows, well.customDataFileName, 0, count) == 0) {
-            c.rows.clear();
-            c.rows.shrink_to_fit();
-            c.data.reset();
-            app::RefreshCustomTrackHost(s);
-            layout::LoadCustomTracks(c.host, c.data, false);
-            return nullptr;
-        }
-    }
-    const long long index = (long long)well.viewTopDepth - well.fileTopDepth + 1;
-    if (index < 0 || index >= (long long)c.rows.size())
-        return nullptr;
-    return &c.rows[std::size_t(index)];
-}
 
 // The offset well's records for the view, from the one above its first row; empty when none is drawn.
 std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
@@ -80,10 +46,6 @@ std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
         return {};
     return buffer;
 }
-
-// The e-log gas strip is used while a shown e-log curve (track flags 8-13) is loaded; until the curve
-// set can say which of its curves are loaded, none is.
-bool ElogShown(const app::LogState&) { return false; }
 
 bool ChromatographProfile(int profile, bool singleGas)
 {
@@ -103,7 +65,10 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
         return;
     }
     s.view.painting = true;
-    // The compressed scales draw one record per row too until their own body is built.
+    if (s.view.viewScale >= 3 && DrawLogBody(s, dc)) {
+        s.view.painting = false;
+        return;
+    }
     wellfile::OpenWell& well = s.well.file;
     well.viewTopDepth = PaintTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth, well.viewDepthSpan);
     const int step = well.depthStep > 0 ? well.depthStep : 1;
@@ -167,7 +132,7 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
     frame.dsts = s.well.dstDepthIndex;
     frame.reports = s.well.reportDepthIndex;
     frame.downtime = s.well.downtimeDepthIndex;
-    frame.customRecords = frame.dataFile ? CustomRecords(s) : nullptr;
+    frame.customRecords = frame.dataFile ? CustomRecordsAt(s, 1) : nullptr;
 
     const PaintResult r = PaintLog(dc, frame);
     s.view.logAreaBottom = r.logBottomY;
@@ -183,6 +148,7 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
             s.view.redrawPending = true;
     }
     s.view.painting = false;
+    PaintLogImage(s, dc);
 }
 
 void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, unsigned parts, int customMode)

@@ -1,0 +1,344 @@
+#include "logview/draw/logbody.h"
+
+#include "logview/compressedrows.h"
+#include "logview/draw/depthcolumn.h"
+#include "logview/draw/logpaint.h"
+#include "platform/draw/dc.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace logview {
+
+namespace {
+
+using platform::Dc;
+using wellfile::RECORD;
+
+bool OneOf(int profile, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), profile) != list.end(); }
+
+void Strip(Dc& dc, const QImage& strip, int x, int y)
+{
+    if (!strip.isNull())
+        dc.BitBlt(x, y, strip.width(), strip.height(), strip, 0, 0, platform::SRCCOPY);
+}
+
+void Line(Dc& dc, int x0, int y0, int x1, int y1)
+{
+    dc.MoveTo(x0, y0);
+    dc.LineTo(x1, y1);
+}
+
+bool AlternateRateCode(int code) { return code == 2 || code == 3; }
+
+struct Body {
+    Dc& dc;
+    const BodyFrame& f;
+    ViewGeometry g;
+    PaintTarget target;
+    BodyResult out;
+    RowWalk walk;
+
+    Body(Dc& d, const BodyFrame& frame) : dc(d), f(frame), g(frame.geometry), target{d, g, frame.device} {}
+
+    // `count` records of the buffer from the first row's, never past its end.
+    Records Run(long long count) const
+    {
+        const long long first = f.firstElement, size = (long long)f.records.size();
+        if (count <= 0 || first >= size)
+            return {};
+        return f.records.subspan(std::size_t(first), std::size_t(std::min(count, size - first)));
+    }
+    int RateCode(const RECORD& r) const
+    {
+        return g.fixedRate.on ? g.fixedRate.table[std::size_t(std::clamp(g.fixedRate.index, 0, 3))] : r.minutesScale;
+    }
+
+    void LayStrips();
+    void Rows();
+    void Row(int r, int element, int y);
+    bool MudWeightNear(int element) const;
+    void BelowTheRows();
+    void ColumnPainters();
+    void Marks();
+};
+
+void Body::LayStrips()
+{
+    const GridStrips& s = f.strips;
+    const int R = g.rowHeight, T = g.topMargin, rows = std::max(g.visibleRows - 1, 0);
+    int y = g.origin.y + T;
+    if (!f.device.printing)
+        for (int i = 0; i < rows; ++i, y += R)
+            Strip(dc, s.main, g.origin.x, y);
+    out.lineEndX = g.gasRight;
+    if (f.elogShown || (g.Flag(17) && (g.options.logGasScale || g.options.gasPercent != 0))) {
+        const QImage& strip = f.elogShown ? s.elogGas : s.logGas;
+        out.lineEndX = g.gas.left + (f.elogShown ? s.elogGasExtent : s.logGasExtent);
+        y = T;
+        for (int i = 0; i < rows; ++i, y += R) {
+            Strip(dc, strip, g.gas.left, y);
+            if (g.splitGas)
+                Strip(dc, strip, g.gasMiddleX, y);
+        }
+        if (g.splitGas)
+            out.lineEndX = g.gas.left + 2 * s.logGasExtent;
+    }
+    if (g.options.logRateScale) {
+        y = T;
+        for (int i = 0; i < rows; ++i, y += R) {
+            Strip(dc, s.logRate, g.rate.left, y);
+            Strip(dc, s.logRate, g.gasMiddleX + 1, y);
+        }
+    }
+    g.logBottomY = out.logBottomY = y;
+    Line(dc, g.rate.left, y, g.rate.Right(), y);
+    Line(dc, g.lithology.left, y, g.fluorescence.left > 0 ? g.fluorescence.left : g.lithology.Right(), y);
+    if (g.cut.left > 0)
+        Line(dc, g.cut.left, y, g.cut.Right(), y);
+    Line(dc, g.gas.left, y, out.lineEndX, y);
+}
+
+bool Body::MudWeightNear(int element) const
+{
+    // The record passed is the first of the row two rows up; any record of that row with a weight counts.
+    for (int i = element - 10; i < element - 5; ++i)
+        if (i >= 0 && std::size_t(i) < f.records.size() &&
+            (f.records[std::size_t(i)].mudWeightIn > 0 || f.records[std::size_t(i)].mudWeightOut > 0))
+            return true;
+    return false;
+}
+
+void Body::Row(int r, int element, int y)
+{
+    const RECORD& rec = f.records[std::size_t(element)];
+    const int R = g.rowHeight, p = g.profile;
+    NeighbourPainters& n = f.painters;
+    if (!g.options.logRateScale && !g.options.ratePerHour && AlternateRateCode(RateCode(rec)))
+        Strip(dc, f.strips.alternateRate, g.origin.x, y);
+    if (g.Flag(16) && !g.options.sandShaleOnly)
+        n.DrawLithology(target, rec, R, y + R, 0, 0);
+    const bool gasRow = OneOf(p, {17, 88}) ? !g.splitGas : !OneOf(p, {4, 11, 20, 64, 78});
+    if (g.Flag(17) && gasRow)
+        n.DrawGasCurves(target, f.records, std::size_t(element), y, out.rowCounter, false, false);
+    if (r == 0)
+        return;
+    DrawMarkerLines(dc, g, f.device, f.records.subspan(std::size_t(element)), g.visibleRows, R, g.unitWidth, y);
+    DrawConnectionTripMarks(dc, g, f.device, f.records, std::size_t(element), R, g.unitWidth, y);
+    if (g.Flag(29) && element >= 10 && MudWeightNear(element))
+        n.DrawMudInOut(target, f.records[std::size_t(element) - 10], R, y);
+}
+
+void Body::Rows()
+{
+    walk = WalkCompressedRows(f.records, f.firstElement, g.visibleRows, kRecordsPerCompressedRow,
+                              g.origin.y + g.topMargin, g.rowHeight, g.logBottomY, g.fileLastDepth);
+    int y = g.origin.y + g.topMargin;
+    for (std::size_t r = 0; r < walk.elements.size(); ++r, y += g.rowHeight) {
+        out.rowCounter = int(r);  // the gas curves start afresh on the first row
+        Row(int(r), walk.elements[r], y);
+    }
+    out.rowCounter = walk.rowCounter;
+    out.currentRowY = walk.endY;
+    out.n = walk.n;
+    out.bottomDepth = walk.bottomDepth;
+}
+
+void Body::BelowTheRows()
+{
+    if (f.records.size() <= std::size_t(f.firstElement))
+        return;
+    const RECORD& first = f.records[std::size_t(f.firstElement)];
+    const bool alternate = !g.options.ratePerHour && AlternateRateCode(RateCode(first));
+    if (!g.options.logRateScale && !alternate)
+        return;
+    for (int y = out.currentRowY; y < g.logBottomY; y += g.rowHeight)
+        Strip(dc, g.options.logRateScale ? f.strips.logRate : f.strips.alternateRate, g.origin.x, y);
+}
+
+void Body::ColumnPainters()
+{
+    NeighbourPainters& n = f.painters;
+    const int R = g.rowHeight, T = g.topMargin, p = g.profile, rows = out.n;
+    const long long rowRecords = (long long)(rows + 1) * kRecordsPerCompressedRow;
+    if (g.Flag(22) && std::size_t(f.firstElement) < f.records.size())
+        DrawCurve(dc, g, f.device, f.curve, f.records, std::size_t(f.firstElement), (rows + 1) * 2, R, T, false);
+    if (g.Flag(37))
+        n.DrawDataCurve(target, Run(rowRecords), R, T);
+    const Records first = Run(1);
+    if (g.Flag(1) && !first.empty() &&
+        double(g.fileFirstDepth) + double(f.recordCurveOffset) + 20.0 < double(first.front().depth))
+        n.DrawRecordCurve(target, Run(rowRecords), R, T);
+    if (g.Flag(27))
+        n.DrawLinearCurve(target, Run(rowRecords), R, T);
+    if (g.Flag(31))
+        n.DrawAveragedCurve(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
+    if (g.Flag(19) && !OneOf(p, {4, 64})) {
+        if (g.fluorescence.left > 0)
+            n.DrawBarColumn2(target, Run(rowRecords), R, T);
+        if (g.cut.left > 0)
+            n.DrawPorosityColumn(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
+        if (g.porosity.left > 0)
+            n.DrawRatingColumn(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
+    }
+    if (p == 115 || (g.Flag(38) && g.hardness.count > 0))
+        n.DrawBarColumn(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
+    const int flareWidth = 10 * g.gas.cell;
+    if (g.Flag(36) && f.flareMode == 0)
+        n.DrawFlarePolygon(target, Run(rowRecords), R, T, g.gasRight - flareWidth, flareWidth, 0.01f * float(flareWidth));
+    if (f.flareMode != 0)
+        n.DrawFlareTrackLines(target, Run(rowRecords), R, T);
+    if (g.Flag(22) && f.offsetRecords.size() > 1 && !f.dragEntry)
+        DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1, OffsetCurveHalfRows(f.offsetKept, g.visibleRows), R, T,
+                  true);
+}
+
+void Body::Marks()
+{
+    const std::int32_t top = g.viewTopDepth, bottom = out.bottomDepth;
+    DrawCompressedShowMarks(dc, g, f.shows, top, bottom, f.markFont);
+    DrawCompressedDstMarks(dc, g, f.dsts, top, bottom, f.markFont);
+    DrawCompressedReportMarks(dc, g, f.reports, top, bottom, f.markFont);
+}
+
+// One kind of compressed mark.
+struct MarkKind {
+    platform::COLORREF colour;
+    bool wideRange;  // from - 2 < d < to + 2, else from < d < to
+};
+
+template <typename Draw>
+void DrawMarks(Dc& dc, const ViewGeometry& g, DepthTable table, std::int32_t from, std::int32_t to, bool markFont,
+               MarkKind kind, Draw draw)
+{
+    const platform::Pen oldPen = dc.SelectObject(platform::Pen(kind.colour, 1, platform::PS_SOLID));
+    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(kind.colour));
+    const platform::Font oldFont = markFont ? dc.SelectObject(platform::Font::FromLogFont(g.fonts.mark)) : dc.CurrentFont();
+    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+    const long long lo = kind.wideRange ? (long long)from - 2 : from, hi = kind.wideRange ? (long long)to + 2 : to;
+    for (const std::int32_t d : table) {
+        if (d == 0)
+            break;
+        if (d > lo && d < hi)
+            draw(CompressedMarkY(d, g.viewTopDepth, g.rowHeight, g.topMargin));
+    }
+    dc.SetBkMode(oldMode);
+    dc.SetTextAlign(oldAlign);
+    if (markFont)
+        dc.SelectObject(oldFont);
+    dc.SelectObject(oldBrush);
+    dc.SelectObject(oldPen);
+}
+
+}  // namespace
+
+void DrawCompressedShowMarks(Dc& dc, const ViewGeometry& g, DepthTable shows, std::int32_t from, std::int32_t to,
+                             bool markFont)
+{
+    const int xr = g.rate.Right(), xo = g.markOffset, R = g.rowHeight;
+    DrawMarks(dc, g, shows, from, to, markFont, {platform::RGB(255, 0, 0), false}, [&](int y) {
+        dc.Rectangle(xr - 2 * xo, y - R, xr, y);
+        if (markFont)
+            dc.TextOut(xr - xo, y - R, "S");
+        else
+            dc.TextOut(xr - xo, int(y - 1.5 * R), "s");
+    });
+}
+
+void DrawCompressedDstMarks(Dc& dc, const ViewGeometry& g, DepthTable dsts, std::int32_t from, std::int32_t to,
+                            bool markFont)
+{
+    const int xr = g.rate.Right(), xo = g.markOffset, R = g.rowHeight;
+    DrawMarks(dc, g, dsts, from, to, markFont, {platform::RGB(0, 255, 0), false}, [&](int y) {
+        dc.Rectangle(xr - 2 * xo, y - R - 1, xr, y);
+        dc.TextOut(xr - xo, int(y + 0.4 * R), "D");
+    });
+}
+
+void DrawCompressedReportMarks(Dc& dc, const ViewGeometry& g, DepthTable reports, std::int32_t from, std::int32_t to,
+                               bool markFont)
+{
+    const int xr = g.rate.Right(), xo = g.markOffset, R = g.rowHeight, U = g.unitWidth;
+    DrawMarks(dc, g, reports, from, to, markFont, {platform::RGB(255, 255, 0), true}, [&](int y) {
+        dc.Rectangle(xr - 2 * U, y - 2 * R, xr, y);
+        dc.TextOut(xr - xo, y - 2 * R, "R");
+    });
+}
+
+int DrawConnectionTripMarks(Dc& dc, const ViewGeometry& g, const Device& device, Records records, std::size_t rowElement,
+                            int rowHeight, int unitWidth, int y)
+{
+    const TripMark mark = FirstTripMark(records, rowElement);
+    const int h = rowHeight, y1 = int(y - 1.5 * h);
+    const bool paper = device.printing;
+    const platform::LOGFONTA& labelFont = paper ? device.printFonts.label : g.fonts.annotation;
+
+    if (BoxedConnectionMarks(g.profile)) {
+        if (mark.code == 0)
+            return 0;
+        const int x0 = paper ? device.printer.gasLeft : g.gas.left;
+        if (mark.code == 3) {
+            DrawDepthMarkers(dc, g, device, paper ? int(y1 + 1.5 * h) : y1 + 2 * h, unitWidth);
+            return 1;
+        }
+        const bool trip = mark.code >= 4;
+        const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(labelFont));
+        const int oldMode = dc.SetBkMode(platform::OPAQUE);
+        const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+        if (paper) {
+            dc.Rectangle(x0 - 1, y - h, int(x0 + (trip ? 2.75 : 1.75) * h), int(y - h + 1.85 * h));
+            dc.TextOut(x0 + 5, y - h, trip ? "TRIP" : "KD");
+        } else {
+            dc.Rectangle(x0 - 1, y - h, x0 + (trip ? 3 : 2) * h, y + h);
+            dc.TextOut(x0 + 1, y - h + 1, trip ? "Trip" : "KD");
+        }
+        dc.SetTextAlign(oldAlign);
+        dc.SetBkMode(oldMode);
+        dc.SelectObject(oldFont);
+        return 1;
+    }
+
+    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(labelFont));
+    const int x0 = (paper ? device.printer.rateRight : g.rate.Right()) + 1;
+    const int step = paper ? h / 5 : 2;
+    if (mark.code == 3)
+        DrawDepthMarkers(dc, g, device, y1 + h, unitWidth);
+    else if (mark.code == 1 || mark.code == 2)
+        dc.TextOut(x0 + 2, y1 + mark.position * step, "_c");
+    else if (mark.code >= 4)
+        dc.TextOut(x0, y1 + mark.position * step, "TRIP");
+    dc.SelectObject(oldFont);
+    return 1;
+}
+
+BodyResult PaintLogBody(Dc& dc, const BodyFrame& frame)
+{
+    // The body draws where the direct path would: a log scrolled sideways stays scrolled.
+    const platform::POINT oldOrigin = dc.SetViewportOrg(-frame.geometry.horizontalScroll, 0);
+    Body b(dc, frame);
+    b.LayStrips();
+    b.Rows();
+    if (b.g.Flag(22) && std::size_t(frame.firstElement) < frame.records.size())
+        DrawSurveyColumn(dc, b.g, frame.device, frame.depthColumn, frame.records, std::size_t(frame.firstElement),
+                         b.out.n * kRecordsPerCompressedRow, b.g.rowHeight, b.g.unitWidth, b.g.topMargin);
+    b.BelowTheRows();
+    b.ColumnPainters();
+    b.Marks();
+    if (frame.trackTitles)
+        frame.trackTitles(dc);
+    const ViewGeometry& g = b.g;
+    const std::int32_t top = g.viewTopDepth, bottom = b.out.bottomDepth;
+    if (frame.customRecords && (long long)g.fileFirstDepth + 20 < g.fileLastDepth)
+        frame.painters.PaintCustomTracks(b.target, b.Run((long long)(b.out.n + 1) * kRecordsPerCompressedRow),
+                                         frame.customRecords, g.topMargin, g.rowHeight, bottom);
+    if (frame.shortReports)
+        frame.painters.DrawShortReports(b.target, top, bottom, g.rowHeight, g.topMargin);
+    if (frame.memos)
+        frame.painters.DrawMemos(b.target, top, bottom, g.rowHeight, g.topMargin);
+    b.out.redrawPending = frame.horizontalBar && !frame.dragEntry;
+    dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
+    return b.out;
+}
+
+}  // namespace logview

@@ -1,0 +1,123 @@
+#include "logview/ui/logbodypaint.h"
+
+#include "app/logstate.h"
+#include "logview/compressedrows.h"
+#include "logview/depthcolumnoptions.h"
+#include "logview/draw/logbody.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
+#include "logview/ui/logimage.h"
+#include "logview/ui/paintinputs.h"
+#include "logview/ui/titlerowpaint.h"
+#include "platform/draw/dc.h"
+#include "wellfile/datafile.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace logview {
+
+namespace {
+
+// The offset well's records from its index for the view top, and how many its curve keeps; empty when
+// none is drawn.
+std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, std::size_t size, int readCount, int& kept)
+{
+    wellfile::OpenWell& well = s.well.file;
+    const std::int32_t top = well.viewTopDepth;
+    kept = readCount;
+    if (!s.options.offsetRop || s.well.offset.file.isEmpty() || top < well.offsetTopDepth ||
+        top >= well.offsetBottomDepth)
+        return {};
+    const int index = CompressedOffsetIndex(top, well.offsetTopDepth, s.view.viewScale);
+    if (index < 0)
+        return {};  // nothing read: no curve over blank records
+    std::vector<wellfile::RECORD> buffer;
+    try {
+        buffer.assign(size, wellfile::RECORD{});
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    kept = wellfile::ReadRecords(well, buffer, s.well.offset.file, index, readCount, true);
+    if (kept == 0)
+        return {};
+    return buffer;
+}
+
+}  // namespace
+
+int DrawLogBody(app::LogState& s, platform::Dc& dc)
+{
+    wellfile::OpenWell& well = s.well.file;
+    if (well.dataFileName.isEmpty()) {
+        // No file dialog from inside a paint: the window asks for a file once the paint is over.
+        s.view.openPending = true;
+        return 0;
+    }
+    well.viewTopDepth = CompressedTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth);
+    const BodyStart start = CompressedStart(well.viewTopDepth, well.fileTopDepth, well.depthStep);
+    const int visibleRows = std::max(s.layout.format.visibleRows, 0);
+    const int readCount = visibleRows * 20;
+    const std::size_t bufferSize = std::size_t(readCount) + 10;
+    const bool dragEntry = s.interaction.dataEntryActive != 0;
+
+    std::vector<wellfile::RECORD> own;
+    Records records;
+    try {
+        if (dragEntry) {
+            if (s.interaction.dataEntryRecords.size() < bufferSize)
+                s.interaction.dataEntryRecords.resize(bufferSize);
+            records = s.interaction.dataEntryRecords;
+        } else {
+            own.assign(bufferSize, wellfile::RECORD{});
+            records = own;
+        }
+    } catch (const std::bad_alloc&) {
+        s.view.paintFailure = QStringLiteral("Not enough memory to draw log");
+        s.view.paintFailureUncaptioned = false;
+        return 0;
+    }
+
+    const ViewGeometry g = GeometryOf(s);
+    const Device device = Device::Screen();
+    static const GridStrips noStrips;
+    static NeighbourPainters& none = NoNeighbourPainters();
+    BodyFrame frame{g, device, s.view.bitmaps ? s.view.bitmaps->grid : noStrips, s.view.painters ? *s.view.painters : none};
+    std::vector<wellfile::RECORD> offset;
+    if (!dragEntry) {
+        wellfile::ReadRecords(well, own, well.dataFileName, start.readIndex, readCount);
+        offset = OffsetRecords(s, bufferSize, readCount, frame.offsetKept);
+    }
+    frame.records = records;
+    frame.firstElement = dragEntry ? kRecordsPerCompressedRow : start.firstElement;
+    frame.dragEntry = dragEntry;
+    frame.elogShown = s.view.elogShown = ElogShown(s);
+    frame.recordCurveOffset = s.layout.schemes.gammaLag;
+    frame.horizontalBar = s.scroll.horizontalBar;
+    frame.markFont = s.view.markFont;
+    frame.shows = s.well.showDepthIndex;
+    frame.dsts = s.well.dstDepthIndex;
+    frame.reports = s.well.reportDepthIndex;
+    frame.customRecords = CustomRecordsAt(s, 0);
+    frame.offsetRecords = offset;
+    frame.curve.drilling = well.drilling;
+    frame.curve.memory = &s.view.rateCurve;
+    frame.depthColumn = DepthColumnOptionsOf(s);
+    frame.trackTitles = [&s, &frame](platform::Dc& d) {
+        PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
+    };
+
+    const BodyResult r = PaintLogBody(dc, frame);
+    s.view.logAreaBottom = r.logBottomY;
+    s.view.currentRowY = s.view.lastRowY = r.currentRowY;
+    s.view.rowCounter = r.rowCounter;
+    s.view.lineEndX = r.lineEndX;
+    s.view.bottomDepth = r.bottomDepth;
+    PaintLogImage(s, dc);
+    if (r.redrawPending)
+        s.view.redrawPending = true;
+    return 1;
+}
+
+}  // namespace logview

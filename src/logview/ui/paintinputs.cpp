@@ -1,0 +1,47 @@
+#include "logview/ui/paintinputs.h"
+
+#include "app/layouthosts.h"
+#include "app/logstate.h"
+#include "wellfile/datafile.h"
+
+#include <algorithm>
+
+namespace logview {
+
+const layout::CUSTDATAREC* CustomRecordsAt(app::LogState& s, long long offset)
+{
+    app::CustomTracks& c = s.customTracks;
+    const wellfile::OpenWell& well = s.well.file;
+    if (!s.well.customTracksEnabled || !c.data)
+        return nullptr;
+    const long long span = (long long)well.fileBottomDepth - well.fileTopDepth;
+    if (span < 0)
+        return nullptr;
+    bool fresh = false;
+    if (c.rows.empty()) {
+        // Never more than the data file holds: a damaged range must not size the buffer.
+        const long long want = std::min<long long>(span + 510, wellfile::RecordsInDataFile(well.dataFileName) + 510);
+        c.rows.assign(std::size_t(want), layout::CUSTDATAREC{});
+        c.sizeMark = well.fileBottomDepth;
+        fresh = true;
+    }
+    if (fresh || !well.drilling) {
+        const int count = int(std::min<long long>(span + 500, (long long)c.rows.size() - 1));
+        if (layout::ReadCustomRecords(well, c.rows, well.customDataFileName, 0, count) == 0) {
+            c.rows.clear();
+            c.rows.shrink_to_fit();
+            c.data.reset();
+            app::RefreshCustomTrackHost(s);
+            layout::LoadCustomTracks(c.host, c.data, false);
+            return nullptr;
+        }
+    }
+    const long long index = (long long)well.viewTopDepth - well.fileTopDepth + offset;
+    if (index < 0 || index >= (long long)c.rows.size())
+        return nullptr;
+    return &c.rows[std::size_t(index)];
+}
+
+bool ElogShown(const app::LogState&) { return false; }
+
+}  // namespace logview
