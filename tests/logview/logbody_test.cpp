@@ -41,10 +41,11 @@ bool DrewText(const Dc& dc, const QString& text, POINT at)
 class OriginPainters : public testing_support::RecordingPainters {
 public:
     std::vector<int> originX;
-    void DrawLithology(const Target& t, const Record& r, int rowHeight, int y, int mode, int selector) override
+    int DrawLithology(const Target& t, Records r, std::size_t index, int rowHeight, int y, int split,
+                      int interpreted) override
     {
         originX.push_back(t.dc.GetViewportOrg().x);
-        RecordingPainters::DrawLithology(t, r, rowHeight, y, mode, selector);
+        return RecordingPainters::DrawLithology(t, r, index, rowHeight, y, split, interpreted);
     }
 };
 

@@ -19,11 +19,12 @@ namespace {
 class GeometryPainters : public testing_support::RecordingPainters {
 public:
     int scaleIndex = -1, gasLeft = -1;
-    void DrawLithology(const Target& t, const Record& r, int rowHeight, int y, int mode, int selector) override
+    int DrawLithology(const Target& t, Records r, std::size_t index, int rowHeight, int y, int split,
+                      int interpreted) override
     {
         scaleIndex = t.geometry.scaleIndex;
         gasLeft = t.geometry.gas.left;
-        RecordingPainters::DrawLithology(t, r, rowHeight, y, mode, selector);
+        return RecordingPainters::DrawLithology(t, r, index, rowHeight, y, split, interpreted);
     }
 };
 
