@@ -54,10 +54,7 @@ protected:
     void SetUp() override
     {
         ViewTest::SetUp();
-        s.view.bitmaps = &bitmaps;
-        s.view.painters = &painters;
-        logview::BuildGridBitmaps(bitmaps.grid, Geometry());
-        bitmaps.ResizeBackingStore(1920, 1080);
+        AttachImages(bitmaps, painters);
         s.view.viewScale = 3;
     }
     void Paint()

@@ -33,10 +33,7 @@ protected:
     void SetUp() override
     {
         ViewTest::SetUp();
-        s.view.bitmaps = &bitmaps;
-        s.view.painters = &painters;
-        logview::BuildGridBitmaps(bitmaps.grid, Geometry());
-        bitmaps.ResizeBackingStore(1920, 1080);
+        AttachImages(bitmaps, painters);
         SetViewTop(1600);
     }
     logview::ViewBitmaps bitmaps;

@@ -28,10 +28,7 @@ protected:
     void SetUp() override
     {
         ViewTest::SetUp();
-        s.view.bitmaps = &bitmaps;
-        s.view.painters = &painters;
-        logview::BuildGridBitmaps(bitmaps.grid, Geometry());
-        bitmaps.ResizeBackingStore(1920, 1080);
+        AttachImages(bitmaps, painters);
         SetViewTop(1590);
     }
     // Paints afresh (a black store first, so that what the paint leaves out shows) with the text record on.

@@ -58,4 +58,12 @@ logview::ViewGeometry ViewTest::Geometry() const { return logview::GeometryOf(s)
 
 void ViewTest::SetViewTop(std::int32_t depth) { s.well.file.viewTopDepth = depth; }
 
+void ViewTest::AttachImages(logview::ViewBitmaps& bitmaps, logview::NeighbourPainters& painters)
+{
+    s.view.bitmaps = &bitmaps;
+    s.view.painters = &painters;
+    logview::BuildGridBitmaps(bitmaps.grid, Geometry());
+    bitmaps.ResizeBackingStore(kScreenWidth, kScreenHeight);
+}
+
 }  // namespace testing_support

@@ -9,6 +9,8 @@
 //   demo well 1000-2600, show reports at 1604, 1972 and 2220
 #include "app/logstate.h"
 #include "logview/device.h"
+#include "logview/draw/neighbourpainters.h"
+#include "logview/draw/viewbitmaps.h"
 #include "logview/viewgeometry.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +29,9 @@ protected:
     logview::ViewGeometry Geometry() const;
     // The view top at `depth`.
     void SetViewTop(std::int32_t depth);
+    // Gives the state the view's images and painters: the grid strips built for its geometry and a
+    // white 1920 x 1080 backing store.
+    void AttachImages(logview::ViewBitmaps& bitmaps, logview::NeighbourPainters& painters);
 
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     app::LogState& s = *state;

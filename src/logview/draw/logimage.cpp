@@ -2,6 +2,7 @@
 
 #include "logview/compressedrows.h"
 #include "logview/draw/markers.h"
+#include "logview/draw/paintsteps.h"
 #include "platform/draw/dc.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 constexpr int kImageRecordsPerRow = 10;
 constexpr int kFirstImageElement = 10;
 
-bool OneOf(int profile, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), profile) != list.end(); }
+using paint::OneOf;
 
 }  // namespace
 

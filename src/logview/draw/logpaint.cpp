@@ -1,6 +1,7 @@
 #include "logview/draw/logpaint.h"
 
 #include "logview/draw/depthcolumn.h"
+#include "logview/draw/paintsteps.h"
 #include "platform/draw/dc.h"
 
 #include <algorithm>
@@ -13,20 +14,9 @@ namespace {
 using platform::Dc;
 using wellfile::RECORD;
 
-bool OneOf(int profile, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), profile) != list.end(); }
-
-// Copies a grid strip, its whole width at most, to (x, y).
-void Strip(Dc& dc, const QImage& strip, int x, int y)
-{
-    if (!strip.isNull())
-        dc.BitBlt(x, y, strip.width(), strip.height(), strip, 0, 0, platform::SRCCOPY);
-}
-
-void Line(Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
+using paint::Line;
+using paint::OneOf;
+using paint::Strip;
 
 // Everything a step of the paint works with.
 struct Painting {

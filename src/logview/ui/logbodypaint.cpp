@@ -64,16 +64,7 @@ int DrawLogBody(app::LogState& s, platform::Dc& dc)
 
     std::vector<wellfile::RECORD> own;
     Records records;
-    try {
-        if (dragEntry) {
-            if (s.interaction.dataEntryRecords.size() < bufferSize)
-                s.interaction.dataEntryRecords.resize(bufferSize);
-            records = s.interaction.dataEntryRecords;
-        } else {
-            own.assign(bufferSize, wellfile::RECORD{});
-            records = own;
-        }
-    } catch (const std::bad_alloc&) {
+    if (!PaintBuffer(s, bufferSize, own, records)) {
         s.view.paintFailure = QStringLiteral("Not enough memory to draw log");
         s.view.paintFailureUncaptioned = false;
         return 0;
@@ -81,9 +72,7 @@ int DrawLogBody(app::LogState& s, platform::Dc& dc)
 
     const ViewGeometry g = GeometryOf(s);
     const Device device = Device::Screen();
-    static const GridStrips noStrips;
-    static NeighbourPainters& none = NoNeighbourPainters();
-    BodyFrame frame{g, device, s.view.bitmaps ? s.view.bitmaps->grid : noStrips, s.view.painters ? *s.view.painters : none};
+    BodyFrame frame{g, device, StripsOf(s), PaintersOf(s)};
     std::vector<wellfile::RECORD> offset;
     if (!dragEntry) {
         wellfile::ReadRecords(well, own, well.dataFileName, start.readIndex, readCount);

@@ -4,6 +4,7 @@
 #include "logview/draw/logimage.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
+#include "logview/ui/paintinputs.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/imagelib.h"
 #include "wellfile/datafile.h"
@@ -77,8 +78,7 @@ void CreateLogImage(app::LogState& s, platform::Dc* window)
     {
         Device device = Device::Screen();
         device.imageTotalOnly = true;
-        static NeighbourPainters& none = NoNeighbourPainters();
-        LogImageFrame frame{build, device, s.view.painters ? *s.view.painters : none, records, rows, width, height, {}};
+        LogImageFrame frame{build, device, PaintersOf(s), records, rows, width, height, {}};
         platform::Dc dc(image.image);
         DrawLogImage(dc, frame);
     }

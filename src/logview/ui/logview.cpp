@@ -80,19 +80,14 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
 
     std::vector<wellfile::RECORD> own;
     Records records;
+    bool made = PaintBuffer(s, bufferSize, own, records);
     try {
-        if (!well.drilling && s.view.recordCache.size() < bufferSize)
+        if (made && !well.drilling && s.view.recordCache.size() < bufferSize)
             s.view.recordCache.resize(bufferSize);  // made by the first paint, grown with the window
-        if (dragEntry) {
-            // The entry's records, grown with the window (the new ones blank): it is never read past.
-            if (s.interaction.dataEntryRecords.size() < bufferSize)
-                s.interaction.dataEntryRecords.resize(bufferSize);
-            records = s.interaction.dataEntryRecords;
-        } else {
-            own.assign(bufferSize, wellfile::RECORD{});
-            records = own;
-        }
     } catch (const std::bad_alloc&) {
+        made = false;
+    }
+    if (!made) {
         s.view.paintFailure = QStringLiteral("Memory Allocation Error");
         s.view.painting = false;
         return;
@@ -100,9 +95,7 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
 
     const ViewGeometry g = GeometryOf(s);
     const Device device = Device::Screen();
-    static const GridStrips noStrips;
-    static NeighbourPainters& none = NoNeighbourPainters();
-    PaintFrame frame{g, device, s.view.bitmaps ? s.view.bitmaps->grid : noStrips, s.view.painters ? *s.view.painters : none};
+    PaintFrame frame{g, device, StripsOf(s), PaintersOf(s)};
     frame.dataFile = !well.dataFileName.isEmpty();
     frame.dragEntry = dragEntry;
     frame.count = readCount;

@@ -2,9 +2,11 @@
 
 #include "app/layouthosts.h"
 #include "app/logstate.h"
+#include "logview/draw/viewbitmaps.h"
 #include "wellfile/datafile.h"
 
 #include <algorithm>
+#include <new>
 
 namespace logview {
 
@@ -41,6 +43,32 @@ const layout::CUSTDATAREC* CustomRecordsAt(app::LogState& s, long long offset)
         return nullptr;
     return &c.rows[std::size_t(index)];
 }
+
+bool PaintBuffer(app::LogState& s, std::size_t size, std::vector<wellfile::RECORD>& own, Records& records)
+{
+    try {
+        if (s.interaction.dataEntryActive != 0) {
+            // The entry's records, grown with the window (the new ones blank): it is never read past.
+            if (s.interaction.dataEntryRecords.size() < size)
+                s.interaction.dataEntryRecords.resize(size);
+            records = s.interaction.dataEntryRecords;
+        } else {
+            own.assign(size, wellfile::RECORD{});
+            records = own;
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+const GridStrips& StripsOf(const app::LogState& s)
+{
+    static const GridStrips none;
+    return s.view.bitmaps ? s.view.bitmaps->grid : none;
+}
+
+NeighbourPainters& PaintersOf(const app::LogState& s) { return s.view.painters ? *s.view.painters : NoNeighbourPainters(); }
 
 bool ElogShown(const app::LogState&) { return false; }
 

@@ -2,6 +2,12 @@
 // What both paint paths (one record a row, and the compressed body) take from the window's state
 // besides the records: the custom-data records and whether a shown e-log curve is loaded.
 #include "layout/customdata.h"
+#include "logview/draw/gridstrips.h"
+#include "logview/draw/neighbourpainters.h"
+#include "wellfile/record.h"
+
+#include <cstddef>
+#include <vector>
 
 namespace app {
 struct LogState;
@@ -14,6 +20,14 @@ namespace logview {
 // that gets nothing frees the buffer and makes the custom-track object afresh, so the next paint reads
 // again.
 const layout::CUSTDATAREC* CustomRecordsAt(app::LogState& s, long long offset);
+
+// The record buffer of a paint: a running data entry's records (grown to `size`, the new ones blank),
+// else `own` made `size` blank records. False when there is no memory for it.
+bool PaintBuffer(app::LogState& s, std::size_t size, std::vector<wellfile::RECORD>& own, Records& records);
+
+// The window's grid strips and neighbour painters, or empty ones and the set that draws nothing.
+const GridStrips& StripsOf(const app::LogState& s);
+NeighbourPainters& PaintersOf(const app::LogState& s);
 
 // The e-log gas strip is used while a shown e-log curve (track flags 8-13) is loaded; until the curve
 // set can say which of its curves are loaded, none is.
