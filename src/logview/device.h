@@ -68,10 +68,8 @@ struct PrinterGeometry {
     // the ten-foot page's extra curve column moves the ends of both spans.
     bool alternateLayout = false;
     std::int32_t alternateLineEnd = 0;
-    bool extraCurveColumn = false;
-    std::int32_t extraCurveLeft = 0;
+    bool extraCurveColumn = false;   // the extra curve column above (its left x and units)
     std::int32_t extraCurveUnit = 0;
-    std::int32_t extraCurveUnits = 0;
     // The print-scale option and its factor (1.0 unless the print setup sets it).
     bool scaling = false;
     float scaleFactor = 1.0f;
