@@ -154,16 +154,17 @@ void Body::ColumnPainters()
     const long long rowRecords = (long long)(rows + 1) * kRecordsPerCompressedRow;
     if (g.Flag(22) && std::size_t(f.firstElement) < f.records.size())
         DrawCurve(dc, g, f.device, f.curve, f.records, std::size_t(f.firstElement), (rows + 1) * 2, R, T, false);
-    if (g.Flag(37))
-        n.DrawDataCurve(target, Run(rowRecords), R, T);
-    const Records first = Run(1);
-    if (g.Flag(1) && !first.empty() &&
-        double(g.fileFirstDepth) + double(f.recordCurveOffset) + 20.0 < double(first.front().depth))
-        n.DrawRecordCurve(target, Run(rowRecords), R, T);
-    if (g.Flag(27))
-        n.DrawLinearCurve(target, Run(rowRecords), R, T);
-    if (g.Flag(31))
-        n.DrawAveragedCurve(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
+    const std::size_t at = std::size_t(f.firstElement);
+    const bool haveRows = at < f.records.size();
+    if (g.Flag(37) && haveRows)
+        n.DrawDataCurve(target, f.records, at, rows + 1, R, T, false);
+    if (g.Flag(1) && haveRows &&
+        double(g.fileFirstDepth) + double(f.recordCurveOffset) + 20.0 < double(f.records[at].depth))
+        n.DrawRecordCurve(target, f.records, at, rows + 1, R, T, false);
+    if (g.Flag(27) && haveRows)
+        n.DrawLinearCurve(target, f.records, at, rows + 1, R, T, false);
+    if (g.Flag(31) && haveRows)
+        n.DrawAveragedCurve(target, f.records, at, rows, R, T, false);
     if (g.Flag(19) && !OneOf(p, {4, 64})) {
         if (g.fluorescence.left > 0)
             n.DrawBarColumn2(target, Run(rowRecords), R, T);

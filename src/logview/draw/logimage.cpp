@@ -62,7 +62,7 @@ int DrawLogImage(platform::Dc& dc, const LogImageFrame& f)
     const int last = walk.n;
     DrawCurve(dc, g, f.device, f.curve, f.records, kFirstImageElement, (last + 1) * 2, R, 0, false);
     if (OneOf(p, {4, 64, 11, 78}) || (OneOf(p, {17, 88}) && g.splitGas))
-        n.DrawChromatographTrack(target, run(last + 1), R, 0);
+        n.DrawChromatographTrack(target, f.records, kFirstImageElement, last + 1, R, 0);
     if (g.fluorescence.left > 0)
         n.DrawBarColumn2(target, run(last + 1), R, 0);
     if (g.cut.count > 0)

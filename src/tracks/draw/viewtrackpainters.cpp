@@ -75,6 +75,8 @@ void ViewPainters::DrawChromatographTrack(const PaintTarget& t, Records records,
 {
     tracks::DrawChromatographTrack(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), records, first,
                                    rowHeight, topY, count);
+}
+
 void ViewPainters::DrawTextColumn(const PaintTarget& t, const wellfile::RECORD& rec, int y, int rowHeight)
 {
     tracks::DrawTextColumn(t.dc, t.geometry, t.device, rec, y, rowHeight);
