@@ -57,6 +57,31 @@ public:
     elog::CurveRows CurveData(app::LogState&) override { return {rows, 0, 2999}; }
 };
 
+// The dialogs of other subsystems, recording what they were handed.
+class Dialogs final : public entry::EntryServices, public reports::ReportServices {
+public:
+    QStringList calls;
+    int topsAnswer = platform::IDOK;
+    void CmEnterRates(app::LogState&) override {}
+    void CmEnterLithology(app::LogState&) override {}
+    void CmEnterGas(app::LogState&) override {}
+    void CmEnterShows(app::LogState&) override {}
+    void CmFlareData(app::LogState&) override {}
+    int RunTopsDialog(app::LogState& s) override
+    {
+        entry::TOPSEX top;
+        top.depth = 1200;
+        platform::SetFieldText(top.menuName, "Chalk");
+        s.well.tops.push_back(top);
+        calls << "tops";
+        return topsAnswer;
+    }
+    void RunTestGasDialog(app::LogState&, wellfile::RECORD& last) override { calls << QString("test gas %1").arg(last.depth); }
+    void RunDstDialog(app::LogState&, int, const QString&) override {}
+    void RunShowDialog(app::LogState&, int, const QString&) override {}
+    void SaveReportsAsText(app::LogState&, const QString& well) override { calls << "reports " + well; }
+};
+
 struct WindowOnWell {
     LagTables lag;  // outlives the window that calls it
     LogWindow window{nullptr, QStringLiteral("StrativM")};
@@ -357,4 +382,39 @@ TEST(CommandHandlers, ElogAsTextShowsTheCurveRowsFromTheViewTopOrSaysWhyNot)
     f.window.EvCommand(app::cmd::ElogAsText);
     EXPECT_EQ(f.LastMessage(), "Data not available at this depth | Error");
     EXPECT_FALSE(f.window.Tools().elogAsText);
+}
+
+TEST(CommandHandlers, DialogsOfOtherSubsystemsGetWhatTheyWorkOn)
+{
+    WindowOnWell f;
+    Dialogs dialogs;
+    f.window.Neighbours().entry = &dialogs;
+    f.window.Neighbours().reports = &dialogs;
+    f.window.EvCommand(app::cmd::TestGasValues);
+    f.window.EvCommand(app::cmd::SaveReportsText);
+
+    // A top added in the editor gets its menu item at once.
+    f.window.EvCommand(app::cmd::EditTops);
+    EXPECT_TRUE(f.S().well.topsChanged);
+    const app::MenuItem* item = f.window.Menu().Find(app::cmd::GotoTopFirst);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->text.contains("Chalk"));
+    EXPECT_EQ(dialogs.calls, QStringList({"test gas 2000", "reports A", "tops"}));
+
+    // The lag calculator runs with the dialog flag set, and only then.
+    class Calculator final : public drilling::DrillingServices {
+    public:
+        bool flagSeen = false;
+        void CmDrilling(app::LogState&) override {}
+        void CmLagTime(app::LogState&) override {}
+        void CmBackupReminder(app::LogState&) override {}
+        void EvTimer(app::LogState&, int) override {}
+        void EvJoyButton(app::LogState&, unsigned) override {}
+        void RunLagCalculator(app::LogState& s) override { flagSeen = s.interaction.dialogOpen; }
+    } calculator;
+    f.window.Neighbours().drilling = &calculator;
+    f.window.EvCommand(app::cmd::LagCalculator);
+    EXPECT_TRUE(calculator.flagSeen);
+    EXPECT_FALSE(f.S().interaction.dialogOpen);
+    f.window.Neighbours().drilling = &f.lag;
 }
