@@ -113,3 +113,31 @@ TEST(WindowPaint, DraggingTheThumbShowsTheNewTopAndTheViewFollowsOnRelease)
     QCoreApplication::processEvents();
     EXPECT_EQ(s.well.file.viewTopDepth, 1656);
 }
+
+TEST(WindowPaint, TheCompressedLogAsksForAFileAfterThePaintAndImageFailuresHaveNoCaption)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    PaintCounter counter;
+    counter.failure = QStringLiteral("Zoom Image Failed ");
+    struct AskOpen final : logview::LogViewServices {
+        PaintCounter& inner;
+        explicit AskOpen(PaintCounter& c) : inner(c) {}
+        void Paint(app::LogState& log, platform::Dc& dc) override
+        {
+            inner.Paint(log, dc);
+            log.view.paintFailureUncaptioned = true;
+            log.view.openPending = true;
+        }
+    } asking(counter);
+    window.Neighbours().logview = &asking;
+    window.PaintLog();
+    EXPECT_EQ(counter.messagesDuringPaint, 0);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, QString());
+    EXPECT_FALSE(window.State().view.paintFailureUncaptioned);
+    // The Open command waits in the queue until the paint is over; then it asks for a file.
+    EXPECT_TRUE(doubles().prompter.fileRequests.isEmpty());
+    EXPECT_FALSE(window.State().view.openPending);
+    EXPECT_EQ(doubles().queue.DeliverAll(), 1);
+    EXPECT_EQ(doubles().prompter.fileRequests.size(), 1);
+}
