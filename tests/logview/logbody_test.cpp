@@ -246,8 +246,13 @@ TEST_F(LogBody, RowsGetEveryFifthRecordFromTheRoundedTopAndTheBodyFollowsTheScro
 TEST_F(LogBody, NearTheBottomRowsStopAtTheLastTensAndMarksThereAreDrawn)
 {
     SetViewTop(2590);  // demo well 1000-2600: the top goes to 2400
+    s.well.showDepthIndex = {};
+    s.well.showDepthIndex[0] = 2590;
     Paint();
     EXPECT_EQ(s.well.file.viewTopDepth, 2400);
+    // The last row runs past the file's end; the show ten units above the end is still marked, red at
+    // y = 160 + 2 + 190 beside the rate track's right edge (259).
+    EXPECT_EQ(bitmaps.backingStore.pixel(241, 350), qRgb(255, 0, 0));
     const std::vector<PainterCall> lith = painters.Named("DrawLithology");
     ASSERT_FALSE(lith.empty());
     EXPECT_EQ(lith.back().depths.at(0), 2600);
