@@ -19,6 +19,7 @@ bool GasMonitorServices::MonitorRunning(const app::LogState& log) { return log.e
 void GasMonitorServices::Poll(app::LogState&) { app::NotBuilt("gasmon", "Poll"); }
 void GasMonitorServices::StartCycle(app::LogState&) { app::NotBuilt("gasmon", "StartCycle"); }
 void GasMonitorServices::StopMonitor(app::LogState&) { app::NotBuilt("gasmon", "StopMonitor"); }
+void GasMonitorServices::RefreshGasDisplay(app::LogState&) {}
 
 GasMonitorServices& DefaultGasMonitorServices()
 {

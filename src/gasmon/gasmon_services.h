@@ -29,6 +29,8 @@ public:
     virtual void StartCycle(app::LogState& log);
     // drilling stops: the monitor is disconnected and deleted (the caller has killed timer 1).
     virtual void StopMonitor(app::LogState& log);
+    // The display scheme changed: the running monitor makes its live window again (nothing otherwise).
+    virtual void RefreshGasDisplay(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -115,7 +115,7 @@ public:
     {
         if (outstanding_)
             return MBUS_INPROGRESS;
-        if (result_ == 0 && buffer)
+        if (result_ == 0 && buffer && !registers_.empty())
             std::memcpy(buffer, registers_.data(), std::min<std::size_t>(registers_.size() * 2, bufferBytes));
         return result_;
     }

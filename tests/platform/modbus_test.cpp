@@ -3,54 +3,24 @@
 #include "platform/folders.h"
 #include "platform/modbus.h"
 #include "platform/winapi.h"
+#include "support/modbuspeer.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTcpServer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <sys/prctl.h>
-
-#include <csignal>
-#include <functional>
 #include <memory>
 #include <vector>
 
 using namespace platform;
-using testing_support::TestDir;
+using namespace testing_support;
 
 namespace {
 
-const QString kPython = QStringLiteral("/usr/bin/python3");
-const QString kPeer = QStringLiteral(STRATIVM_TEST_DATA_DIR "/../platform/modbuspeer.py");
 constexpr unsigned kResponse = WM_USER + 1;
-
-bool PymodbusInstalled()
-{
-    QProcess p;
-    p.start(kPython, {QStringLiteral("-c"), QStringLiteral("import pymodbus")});
-    return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// Runs the event loop and the test's message queue until `done` holds or `ms` have passed.
-bool Spin(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        testing_support::doubles().queue.DeliverAll();
-    }
-    return true;
-}
 
 // A window that notes the messages it gets.
 struct RecordingWindow {
@@ -67,74 +37,6 @@ struct RecordingWindow {
         return Spin([&] { return got->size() > seen; }, ms);
     }
 };
-
-// A process of the test, stopped with it.
-class Child {
-public:
-    bool Start(const QString& program, const QStringList& args)
-    {
-        process_.setProgram(program);
-        process_.setArguments(args);
-        // A test that crashes takes its peers with it.
-        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        process_.start();
-        return process_.waitForStarted(10000);
-    }
-    // Waits for a line of standard output or error matching `pattern`; the whole output so far.
-    QString WaitForOutput(const QRegularExpression& pattern, int ms = 20000)
-    {
-        Spin([&] {
-            process_.waitForReadyRead(5);
-            output_ += QString::fromLocal8Bit(process_.readAllStandardOutput() + process_.readAllStandardError());
-            return pattern.match(output_).hasMatch() || process_.state() == QProcess::NotRunning;
-        }, ms);
-        return output_;
-    }
-    void Stop()
-    {
-        if (process_.state() == QProcess::NotRunning)
-            return;
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    ~Child() { Stop(); }
-
-private:
-    QProcess process_;
-    QString output_;
-};
-
-QString PeerLog() { return TestDir() + QStringLiteral("peer.log"); }
-
-QString PeerLogText()
-{
-    QFile f(PeerLog());
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
-}
-
-// Starts the peer script with `args`; fails the test when it does not come up.
-void StartPeer(Child& peer, QStringList args)
-{
-    args.prepend(PeerLog());
-    args.prepend(QStringLiteral("--log"));
-    args.prepend(kPeer);
-    ASSERT_TRUE(peer.Start(kPython, args));
-    const QString out = peer.WaitForOutput(QRegularExpression(QStringLiteral("^ready$"), QRegularExpression::MultilineOption));
-    ASSERT_TRUE(out.contains(QStringLiteral("ready"))) << out.toStdString();
-}
-
-int FreeTcpPort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return probe.serverPort();
-}
-
-constexpr std::uint32_t kLoopback = 0x0100007F;  // 127.0.0.1, first octet in the lowest byte
 
 TcpSettings TcpBlock(const RecordingWindow& window, std::uint32_t timeoutMs = 1500)
 {
@@ -172,26 +74,6 @@ int PollAndWait(std::uint32_t handle, const RecordingWindow& window, ModbusReque
     return MODBUSResponse(handle, request, nullptr, 0);
 }
 
-// A socat pty pair: two device paths whose bytes cross over.
-struct PtyPair {
-    Child socat;
-    QString a, b;
-    bool Start()
-    {
-        if (!socat.Start(QStringLiteral("socat"), {QStringLiteral("-d"), QStringLiteral("-d"),
-                                                   QStringLiteral("pty,raw,echo=0"), QStringLiteral("pty,raw,echo=0")}))
-            return false;
-        static const QRegularExpression pty(QStringLiteral("PTY is (\\S+)"));
-        static const QRegularExpression started(QStringLiteral("starting data transfer loop"));
-        const QString out = socat.WaitForOutput(started, 10000);
-        auto it = pty.globalMatch(out);
-        if (it.hasNext())
-            a = it.next().captured(1);
-        if (it.hasNext())
-            b = it.next().captured(1);
-        return !a.isEmpty() && !b.isEmpty();
-    }
-};
 
 class Modbus : public ::testing::Test {
 protected:

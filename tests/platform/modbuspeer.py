@@ -4,9 +4,10 @@
   modbuspeer.py --log FILE --tcp PORT [--slaves 1,247]
   modbuspeer.py --log FILE --rtu DEVICE [--baud 9600] [--stopbits 2] [--slaves 1,247]
   modbuspeer.py --log FILE --raw DEVICE --answer badcrc|exception1
+  --ir ADDRESS=VALUE (repeatable) sets one input register
 
 The pymodbus server (zero_mode: addresses are taken as they are sent) holds, for every slave:
-  holding registers 41434..41457 = 1000..1023
+  holding registers 41434..41457 = 1000..1023, and 0..19 = 200..219
   input registers   0..19        = 100..119
   coils             0..9         = off
 It writes each request to the log as "slave function address count", and after a write the coils
@@ -58,7 +59,8 @@ def run_raw(device, answer, logpath):
 
 
 def run_pymodbus(args):
-    from pymodbus.datastore import ModbusSequentialDataBlock, ModbusServerContext, ModbusSlaveContext
+    from pymodbus.datastore import (ModbusSequentialDataBlock, ModbusServerContext, ModbusSlaveContext,
+                                    ModbusSparseDataBlock)
     from pymodbus.framer.rtu_framer import ModbusRtuFramer
     from pymodbus.framer.socket_framer import ModbusSocketFramer
     from pymodbus.server import StartAsyncSerialServer, StartAsyncTcpServer
@@ -78,12 +80,17 @@ def run_pymodbus(args):
                 back = self.getValues(1, address, len(values))
                 log_line(args.log, f"{self.slave} coils {address} " + ",".join(str(int(v)) for v in back))
 
+    inputs = [100 + i for i in range(20)]
+    for item in args.ir:
+        address, value = (int(v) for v in item.split("="))
+        inputs[address] = value
+
     def slave(number):
         return LoggedSlave(
             number,
             zero_mode=True,
-            hr=ModbusSequentialDataBlock(41434, [1000 + i for i in range(24)]),
-            ir=ModbusSequentialDataBlock(0, [100 + i for i in range(20)]),
+            hr=ModbusSparseDataBlock({**{41434 + i: 1000 + i for i in range(24)}, **{i: 200 + i for i in range(20)}}),
+            ir=ModbusSequentialDataBlock(0, list(inputs)),
             co=ModbusSequentialDataBlock(0, [False] * 10),
             di=ModbusSequentialDataBlock(0, [False] * 10),
         )
@@ -123,6 +130,7 @@ def main():
     parser.add_argument("--stopbits", type=int, default=2)
     parser.add_argument("--slaves", default="1,247")
     parser.add_argument("--lifetime", type=float, default=120.0)
+    parser.add_argument("--ir", action="append", default=[])
     args = parser.parse_args()
     open(args.log, "w").close()
     # Never outlives a test that forgot it.

@@ -5,6 +5,8 @@
 #include "app/viewcommands.h"
 #include "drilling/drillingcommands.h"
 #include "exchange/copyout.h"
+#include "gasmon/gasmonitor.h"
+#include "gasmon/ui/gasdisplaydlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/ui/logview.h"
@@ -87,6 +89,21 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.wits = witsWindows_.get();
     entryWindows_ = std::make_unique<entry::EntryWindowServices>(this, *neighbours_.entry);
     neighbours_.entry = entryWindows_.get();
+
+    gasmon::GasMonitorWindow gasWindow;
+    gasWindow.buildMenu = [this](app::LogState&, int part) { BuildMenu(part); };
+    gasWindow.buildMudlogMenu = [this](app::LogState&) { BuildMudlogMenu(); };
+    gasWindow.checkMenuItem = [this](app::LogState&, int id, bool checked) { CheckMenuItem(id, checked); };
+    gasWindow.appendMenuItem = [this](app::LogState&, int position, int id, const QString& text) {
+        if (menu_.AppendIfAbsent(position, id, text))
+            MirrorMenuBar();
+    };
+    gasWindow.gasChartOpen = [this](app::LogState&) { return !tools_.gasChart.isNull(); };
+    gasWindow.closeGasChart = [this](app::LogState&) { CmGasChart(); };
+    gasWindow.makeDisplay = [this](app::LogState&, const QString& heading) { return gasmon::MakeGasDisplay(this, heading); };
+    gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(std::move(gasWindow));
+    neighbours_.gasmon = gasMonitor_.get();
+    state_.engineStatus.gasMonitorRunning = false;
 
     drilling_ = std::make_unique<drilling::DrillingCommands>(neighbours_, wellServices_);
     drilling_->closeGasChart = [this](app::LogState&) {

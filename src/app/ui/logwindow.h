@@ -20,6 +20,7 @@ namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; }
 namespace drilling { class DrillingCommands; }
 namespace entry { class EntryWindowServices; }
+namespace gasmon { class GasMonitorCommands; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -186,6 +187,7 @@ public:
     void BuildMudlogMenu();
     // The menu bar as it stands (the Qt menu bar mirrors it).
     const app::MenuBar& Menu() const { return menu_; }
+    gasmon::GasMonitorCommands& GasMonitorService() { return *gasMonitor_; }
     void CheckMenuItem(int id, bool checked);
     // A menu command, as the menu bar and posted WM_COMMAND messages deliver it: held back by the
     // message filter while an input function owns the window, else dispatched.
@@ -298,6 +300,7 @@ private:
     std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;
     std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
+    std::unique_ptr<gasmon::GasMonitorCommands> gasMonitor_;  // the gas monitor command and its engine
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
 

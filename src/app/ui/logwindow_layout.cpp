@@ -61,7 +61,8 @@ void LogWindow::InstallLayoutHosts()
     };
     sh.markRedraw = [this] { state_.view.redrawPending = true; };
     sh.invalidate = [this] { InvalidateLog(); };
-    // The gas display and the e-log curves answer these once their subsystems are built.
+    sh.refreshGasDisplay = [this] { neighbours_.gasmon->RefreshGasDisplay(state_); };
+    // The e-log curves answer theirs once their subsystem is built.
 
     layout::CustomTrackHost& ch = s.customTracks.host;
     ch.markFieldCustomTracks = [this] {

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -531,6 +532,42 @@ void Dialog::SkipCell()
 {
     if (containers_.back().grid)
         ++containers_.back().cell;
+}
+
+namespace {
+
+// Takes `w` out of `layout` or of a layout nested in it; true when it was there.
+bool TakeOutOfLayout(QLayout* layout, QWidget* w)
+{
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == w) {
+            delete layout->takeAt(i);
+            return true;
+        }
+        if (TakeOutOfLayout(item->layout(), w))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void Dialog::PlaceAt(int id, int x, int y, int width, int height)
+{
+    QWidget* w = Control(id);
+    if (!w)
+        return;
+    TakeOutOfLayout(layout(), w);
+    const QFontMetrics m = fontMetrics();
+    const int bx = m.averageCharWidth(), by = m.height();
+    w->setGeometry(x * bx / 4, y * by / 8, width * bx / 4, height * by / 8);
+}
+
+void Dialog::SetDialogUnitSize(int width, int height)
+{
+    const QFontMetrics m = fontMetrics();
+    setFixedSize(width * m.averageCharWidth() / 4, height * m.height() / 8);
 }
 
 void Dialog::AddStretch()

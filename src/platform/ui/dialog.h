@@ -156,6 +156,12 @@ protected:
     void NewRow();
     void SkipCell();
     void AddStretch();
+    // Puts control `id` at the place its dialog resource gives, in dialog units of the dialog's font
+    // (x and width in quarters of the average character width, y and height in eighths of the line
+    // height), out of the rows. For dialogs whose controls stand at fixed places.
+    void PlaceAt(int id, int x, int y, int width, int height);
+    // Fixes the dialog's inner size in dialog units.
+    void SetDialogUnitSize(int width, int height);
     // A row of its own with "OK" (the default button) and "Cancel" at its right.
     void AddOkCancel();
     // Makes button `id` close the dialog; with `check`, after CanClose() and TransferOut() as IDOK does.

@@ -1,0 +1,185 @@
+#pragma once
+// AutoGas: the gas monitor engine. One exists while the gas monitor is on; it links the program to one
+// gas instrument (a hot-wire detector, a chromatograph or the program's own interface box), sends one
+// MODBUS read per tick of window timer 1, takes the answers, follows the chromatograph cycle and runs
+// the coils of the interface box. Everything runs on the GUI thread and nothing waits: answers come as
+// notices (WM_USER+1) and the pauses between coil writes are single-shot timers.
+//
+// The fields are public as the other subsystems (the WITS links, the set-up dialog) read and set them.
+#include "gasmon/coilwriter.h"
+#include "gasmon/gashost.h"
+#include "gasmon/gasrecord.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace gasmon {
+
+// Seconds into the cycle past which the cycle starts over.
+constexpr int kLongestCycleSeconds = 1000;
+// Full-scale count of the instruments' analogue inputs.
+constexpr float kFullScaleCount = 20000.0f;
+// Gain ranges selected by the code in register 2 (types 0, 2, 3, 4, 8, 12).
+constexpr std::array<float, 8> kGainRanges = {10000, 5000, 2500, 1250, 625, 313, 156, 78};
+// The instruments' IPv4 address when none is set.
+constexpr std::array<std::uint8_t, 4> kDefaultAddress = {192, 168, 1, 222};
+
+// The text of a MODBUS error number ("MBUS_TIMEOUT"; "Unknown Error" for a number not in the table).
+QString ErrorName(int code);
+
+// The shift point of the chromatograph's sample valve, seconds into the cycle, by profile and type.
+int DefaultShiftPoint(int profile, int instrumentType);
+
+class AutoGas {
+public:
+    // The engine of instrument `type` answering as slave `slave` (0: the type's default). `host` belongs
+    // to the caller and outlives the engine.
+    AutoGas(GasHost& host, int type, int slave);
+    ~AutoGas();
+    AutoGas(const AutoGas&) = delete;
+    AutoGas& operator=(const AutoGas&) = delete;
+
+    // Starts the engine: a new cycle, the settings read and applied, the link opened. 0 (after the
+    // message that says why, and with the link closed again) when it could not be opened.
+    int Start();
+    // Takes the settings of the set-up dialog while running (the NO RATIO mode is questioned).
+    void ApplySettings(const GASMONCFG& cfg);
+    // Opens the instrument's link: 1, or 0 after a message.
+    int Connect();
+    // One tick of timer 1.
+    void Poll();
+    // An answer of the link is waiting (WM_USER+1 with its two parameters).
+    void EvResponse(std::uintptr_t wParam, std::intptr_t lParam);
+    // A new chromatograph cycle starts now.
+    void StartCycle();
+    // Ends the link: the settings keep the component fractions and the live window's place, the box's
+    // coils are switched off (after the answers they wait for) and the link is closed after them.
+    void Disconnect();
+    // (Re)creates the live window at its saved place and shows it.
+    void OpenGasDisplay();
+    // The cycle's coils of the interface box, tested in order on each tick.
+    void CoilCycle();
+    // Toggles coil 2, the chromatograph's sample block (closing it needs the cycle well under way).
+    void ToggleSampleBlockCoil();
+
+    bool HasLink() const { return handle != 0; }
+    GasDisplay* display() const { return display_.get(); }
+
+    // ---- Settings and set-up ----
+    GasHost& host;
+    int instrumentType;
+    int slaveAddress;
+    std::uint16_t registerCount = 12;       // 24 for types 6 and 7
+    std::uint8_t functionCode = 3;          // 4 for most types
+    std::uint16_t firstRegister = 1;
+    std::uint16_t normalFirstRegister = 1;
+    int comPort = 1;
+    std::array<std::uint8_t, 4> address = kDefaultAddress;
+    bool ratioSetting = false;              // "Use Total Chromat To Calulate Ratios"
+    bool testGasPercent = false;            // the window's setting, taken at construction
+    bool storeCalibration = false;
+    bool autoTc = false;
+    bool customOnChannel3 = false;
+    bool ownControl = false;                // "Strativ Control"
+    bool engineOption = false;              // coil 3 is switched off at start
+    bool baselineFid = false;
+    bool type2Mode = false;
+    bool baselineMode = false;              // the BASELINE integrator mode
+    std::int32_t sriMode = 0;               // the SRI integrator mode; non-zero = on
+    std::int32_t isoInterval = 0;           // "Auto ISO Interval ( 0 to disable)"
+    std::int32_t hwDelay = 0;
+    std::int32_t plotMethane = 0;
+    float connectionTimeout = 0;            // minutes ("Conn Time Out")
+    float calibrationThreshold = 25.0f;
+    std::array<float, 20> correctionFactors{};
+    std::array<std::int32_t, 8> elutionTimes{};     // per component 1-7
+    std::array<std::int32_t, 8> windowStart{};      // seconds before the elution time
+    std::array<std::int32_t, 8> windowEnd{};        // seconds after it
+    std::array<float, 8> componentOffsets{};
+    std::int32_t baselineSecond = 0;        // "Chrom Zero"
+    std::int32_t cycleTime = 300;
+    std::int32_t shiftPoint = 6;
+    std::int32_t components = 5;            // the number of components, 5 or 6
+    std::array<float, 4> effectiveFactors{1, 1, 1, 1};  // HW, CH, channel 3, channel 4
+    std::array<float, 5> zeros{};           // total-gas zero, running baseline, kept baseline, channel 3, 4
+    int windowLeft = 0, windowTop = 0;      // the live window's place
+
+    // ---- Cycle ----
+    std::int64_t cycleStartMs = 0;
+    std::int32_t cycleSeconds = 0;
+    std::int32_t componentIndex = 1;
+    bool startPending = false;
+    bool cycleEnded = false;
+    bool newCycle = false;
+    std::int32_t sampleTimeCount = 0;
+    std::array<std::int32_t, 8> peakEndSeconds{};
+
+    // ---- Requests of the set-up dialog ----
+    bool startRequest = false;              // "Sample Now"
+    bool sampleBlockRequest = false;
+    bool calibrationRequest = false;
+    bool calibrationCycle = false;
+    bool autoSpanRequest = false;
+    bool spanAdjustment = false;
+
+    // ---- Coils of the interface box ----
+    bool coil1 = false, coil3 = false, coil4 = false;
+    bool sampleBlockClosed = false;
+    std::int32_t closingSecond = 0;
+
+    // ---- Answers ----
+    std::uint32_t handle = 0;               // the link, 0 = none
+    bool requestOutstanding = false;
+    float gainRange = -1.0f;                // until register 2 is read
+    std::int32_t goodAnswers = 0;           // 0 to 5000
+    alignas(4) GASRECORD record{};          // the current step (its numbers aligned, though packed)
+    std::array<float, 10> values{};         // total gas, C1-NC5, CO2 maximum, extra value
+    std::array<float, 10> testGasReferences{};  // total gas and components
+    std::array<float, 8> bookedGas{};       // total gas, C1 to nC5 of the last booking
+    std::array<float, 7> witsComponents{};  // the components the WITS link sends
+    float currentTotalGas = 0;
+    float secondReading = 0;
+    float currentChromat = 0;
+    bool gasFromWits = false;
+    bool drivesDrillingStatus = true;       // cleared by the WITS link when it drives the status
+    std::int32_t lastChartSecond = -1;
+    float lagDepthDecimal = 0;
+    bool bookingAttempted = false;
+    bool halfUnitBooked = false;
+    QString gasFileName;
+    // The live window's lines as the last answer left them: line 1 to line 4.
+    std::array<QString, 4> lines;
+
+    // The communication library's calls; a test may replace them before Start.
+    ModbusCalls calls;
+
+private:
+    // Takes the settings of `cfg` as the engine works with them.
+    void TakeSettings(const GASMONCFG& cfg);
+    bool TypeReadsGainRange() const;
+    bool RunsCoilCycle() const;
+    // Sends the next coil write, or the read of this tick; nothing while the link is busy.
+    void SendRequest();
+    void QueueCoils(int delayMs = 0);
+    void ToggleCoil1();
+    void SwitchCoil1Off();
+    void TakeTestGasReferences();
+    void UpdateDisplayLines(int result);
+    void AdvanceComponent();
+    // The work of later parts of the engine, where the poll places it.
+    void BookAtLagDepth() {}
+    void FillChartSample() {}
+    void ReadIntegratorFile() {}
+    void DecodeUdp() {}
+    void EndCycle() {}
+
+    std::unique_ptr<GasDisplay> display_;
+    CoilWriter coils_;
+    platform::ModbusRequest coilRequest_{};
+    platform::ModbusRequest lastRequest_{};  // the request whose answer is awaited
+};
+
+}  // namespace gasmon

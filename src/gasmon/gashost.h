@@ -1,0 +1,81 @@
+#pragma once
+// What the gas monitor engine needs of the main window and of the other subsystems, kept apart from the
+// window's state so that the engine runs (and is tested) without one:
+// - GasDisplay: the live gas window, as its creator sees it (the window itself is a dialog of the ui
+//   library; the engine only writes its lines);
+// - ModbusCalls: the communication library's calls, which a test may replace to record a link;
+// - GasHost: the window's values, brought up to date by `refresh` before each engine call.
+#include "gasmon/gasmoncfg.h"
+#include "platform/messagewindows.h"
+#include "platform/modbus.h"
+#include "wellfile/record.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace drilling {
+class Driller;
+}
+
+namespace gasmon {
+
+// The live gas window: a heading over four text lines.
+class GasDisplay {
+public:
+    virtual ~GasDisplay() = default;
+    // Each line given replaces its line; a null one leaves its line as it is. Lines 2, 3 and 4 are
+    // written before line 1.
+    virtual void SetLines(const QString* line1, const QString* line2, const QString* line3, const QString* line4) = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    virtual void SetHeading(const QString& heading) = 0;
+    // Places the window's top-left corner on the screen (kept inside it) and shows it.
+    virtual void ShowAt(int left, int top) = 0;
+    // Where the window's top-left corner is now.
+    virtual int Left() const = 0;
+    virtual int Top() const = 0;
+};
+
+// The calls of the communication library the engine makes; by default the platform's.
+struct ModbusCalls {
+    std::function<std::uint32_t(int comPort, int timeoutMs, const platform::SerialSettings&)> connectRtu =
+        platform::ConnectRTU;
+    std::function<std::int32_t(std::uint32_t address, int port, const platform::TcpSettings&)> connectTcp =
+        platform::ConnectTCP2;
+    std::function<int(std::uint32_t, platform::HWND, unsigned, int)> hook = platform::HookRspNotification;
+    std::function<int(std::uint32_t, const platform::ModbusRequest&)> poll = platform::PollMODBUS;
+    std::function<int(std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&)> write =
+        platform::WriteMODBUS;
+    std::function<int(std::uint32_t, const platform::ModbusRequest&, std::uint16_t*, std::uint16_t)> response =
+        platform::MODBUSResponse;
+    std::function<void(std::uint32_t)> close = platform::CloseConnection;
+};
+
+// The main window's values the engine reads, and the work of others it asks for. Callbacks may be left
+// empty: the engine then goes without.
+struct GasHost {
+    std::function<void(GasHost&)> refresh;
+
+    platform::HWND window = 0;       // where the link's answers go (WM_USER+1)
+    QString dataFolder;              // ends with '/'
+    QString wellName;
+    int profile = 0;                 // logging-company profile
+    bool testGasPercent = false;     // the window's test-gas percent setting
+    bool witsLinkOn = false;
+    drilling::Driller* driller = nullptr;  // while drilling mode is on
+
+    // "gasmon.cfg": 1 when read (see gasmon::ReadGasmonCfg), and the write (0 when it failed).
+    std::function<int(GASMONCFG&)> readConfig;
+    std::function<int(const GASMONCFG&)> writeConfig;
+    // The last depth record of the data file; none when there is none.
+    std::function<std::optional<wellfile::RECORD>()> readLastRecord;
+    // A new live gas window (the engine owns it); none when windows cannot be made.
+    std::function<std::unique_ptr<GasDisplay>()> makeDisplay;
+    // The menu is built again (after the gain range is known).
+    std::function<void()> rebuildMenu;
+};
+
+}  // namespace gasmon

@@ -1,0 +1,167 @@
+#include "gasmon/gasmonitor.h"
+
+#include "app/commandids.h"
+#include "app/logstate.h"
+#include "app/notbuilt.h"
+#include "app/wellsettings.h"
+#include "gasmon/gasdisplayheading.h"
+#include "gasmon/gasmoncfg_window.h"
+#include "platform/services.h"
+#include "wellfile/datafile.h"
+#include "wellfile/opendatafile.h"
+
+namespace gasmon {
+
+namespace {
+
+// The fifth pop-up of the menu bar, where the monitor's set-up goes while it runs.
+constexpr int kSetupPopup = 4;
+constexpr int kPollMs = 300;
+
+}  // namespace
+
+GasMonitorCommands::GasMonitorCommands(GasMonitorWindow window) : window_(std::move(window)) {}
+
+GasMonitorCommands::~GasMonitorCommands() = default;
+
+void GasMonitorCommands::FillHost(app::LogState& log)
+{
+    app::LogState* s = &log;
+    host_.refresh = [s, this](GasHost& h) {
+        h.window = s->window;
+        h.dataFolder = s->well.file.dataFolder;
+        h.wellName = s->well.file.wellName;
+        h.profile = s->well.loggerId;
+        h.witsLinkOn = s->engineStatus.witsRunning;
+        h.driller = s->engines.driller;
+        h.readConfig = [s](GASMONCFG& cfg) { return ReadGasmonCfg(*s, cfg); };
+        h.writeConfig = [s](const GASMONCFG& cfg) { return WriteGasmonCfg(*s, cfg); };
+        h.readLastRecord = [s]() -> std::optional<wellfile::RECORD> {
+            const std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(s->well.file, s->well.file.dataFileName);
+            if (!last)
+                return std::nullopt;
+            return *last;
+        };
+        h.makeDisplay = [s, this]() -> std::unique_ptr<GasDisplay> {
+            if (!window_.makeDisplay)
+                return nullptr;
+            HeadingInputs in;
+            in.instrumentType = s->engineStatus.gasInstrumentType;
+            in.profile = s->well.loggerId;
+            if (engine_) {
+                in.instrumentType = engine_->instrumentType;
+                in.type2Mode = engine_->type2Mode;
+                in.outsideFileMode = engine_->sriMode != 0 || engine_->baselineMode;
+            }
+            return window_.makeDisplay(*s, GasDisplayHeading(in));
+        };
+        h.rebuildMenu = [s, this] {
+            if (window_.buildMenu)
+                window_.buildMenu(*s, -1);
+        };
+    };
+    host_.refresh(host_);
+}
+
+void GasMonitorCommands::DeleteEngine(app::LogState& log)
+{
+    if (engine_)
+        engine_->Disconnect();
+    engine_.reset();
+    log.engines.autoGas = nullptr;
+}
+
+void GasMonitorCommands::CmGasMonitor(app::LogState& log)
+{
+    if (log.well.tvdFile) {
+        platform::MessageBox(QStringLiteral("Can Not enable gas monitor in a TVD file"), QStringLiteral("StrativM"),
+                             platform::MB_OK);
+        return;
+    }
+    wellfile::WellConfig config{};
+    wellfile::LoadConfig(config, wellfile::PlaceOf(log), log.well.fieldSettings);
+    bool& running = log.engineStatus.gasMonitorRunning;
+
+    if (running) {
+        running = false;
+        if (log.timers)
+            log.timers->KillTimer(1);
+        if (window_.checkMenuItem)
+            window_.checkMenuItem(log, app::cmd::GasMonitor, false);
+        if (engine_) {
+            DeleteEngine(log);
+            if (window_.gasChartOpen && window_.gasChartOpen(log) && window_.closeGasChart)
+                window_.closeGasChart(log);
+            if (window_.buildMudlogMenu)
+                window_.buildMudlogMenu(log);
+        }
+    } else if (!engine_) {
+        int type = log.engineStatus.gasInstrumentType;
+        if (type < 0)
+            type = config.gasInstrumentType >= 0 ? config.gasInstrumentType : 0;
+        FillHost(log);
+        engine_ = std::make_unique<AutoGas>(host_, type, 0);
+        log.engines.autoGas = engine_.get();
+        if (engineMade)
+            engineMade(*engine_);
+        if (!engine_->Start()) {
+            engine_.reset();
+            log.engines.autoGas = nullptr;
+            config.gasMonitorOn = 0;
+            if (app::SaveWellConfig(log, config))
+                log.well.config = config;
+            if (window_.buildMenu)
+                window_.buildMenu(log, -1);
+            return;
+        }
+        if (log.timers)
+            log.timers->SetTimer(1, kPollMs);
+        running = true;
+        if (window_.buildMudlogMenu)
+            window_.buildMudlogMenu(log);
+        if (window_.checkMenuItem)
+            window_.checkMenuItem(log, app::cmd::GasMonitor, true);
+        if (window_.appendMenuItem)
+            window_.appendMenuItem(log, kSetupPopup, app::cmd::GasMonitorSetup, QStringLiteral("Gas Monitor Setup"));
+    }
+    config.gasMonitorOn = running ? 1 : 0;
+    if (app::SaveWellConfig(log, config))
+        log.well.config = config;
+}
+
+void GasMonitorCommands::CmGasMonitorSetup(app::LogState&) { app::NotBuiltCommand("gasmon", "CmGasMonitorSetup"); }
+
+void GasMonitorCommands::EvGasResponse(app::LogState&, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (engine_)
+        engine_->EvResponse(wParam, lParam);
+}
+
+void GasMonitorCommands::Poll(app::LogState&)
+{
+    if (engine_)
+        engine_->Poll();
+}
+
+void GasMonitorCommands::StartCycle(app::LogState&)
+{
+    if (!engine_)
+        return;
+    engine_->calibrationCycle = engine_->calibrationRequest;
+    engine_->calibrationRequest = false;
+    engine_->StartCycle();
+}
+
+void GasMonitorCommands::StopMonitor(app::LogState& log)
+{
+    DeleteEngine(log);
+    log.engineStatus.gasMonitorRunning = false;
+}
+
+void GasMonitorCommands::RefreshGasDisplay(app::LogState&)
+{
+    if (engine_)
+        engine_->OpenGasDisplay();
+}
+
+}  // namespace gasmon

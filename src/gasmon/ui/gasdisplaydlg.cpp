@@ -1,0 +1,120 @@
+#include "gasmon/ui/gasdisplaydlg.h"
+
+#include "platform/draw/fonts.h"
+#include "platform/ui/svedit.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace gasmon {
+
+namespace {
+
+constexpr int kTextLimit = 256;
+
+// The window's place on the screen: where it was left, pulled back inside the screen.
+QPoint InsideScreen(const QWidget& w, int left, int top)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {left, top};
+    const QRect area = screen->availableGeometry();
+    const int x = std::clamp(left, area.left(), std::max(area.left(), area.right() - w.width()));
+    const int y = std::clamp(top, area.top(), std::max(area.top(), area.bottom() - w.height()));
+    return {x, y};
+}
+
+class DisplayWindow final : public GasDisplay {
+public:
+    DisplayWindow(QWidget* parent, const QString& heading) : dlg_(new GasDisplayDlg(parent))
+    {
+        dlg_->setAttribute(Qt::WA_DeleteOnClose, false);
+        dlg_->SetHeading(heading);
+    }
+    ~DisplayWindow() override { delete dlg_.data(); }
+
+    void SetLines(const QString* l1, const QString* l2, const QString* l3, const QString* l4) override
+    {
+        if (dlg_)
+            dlg_->SetLines(l1, l2, l3, l4);
+    }
+    void SetCaption(const QString& caption) override
+    {
+        if (dlg_)
+            dlg_->setWindowTitle(caption);
+    }
+    void SetHeading(const QString& heading) override
+    {
+        if (dlg_)
+            dlg_->SetHeading(heading);
+    }
+    void ShowAt(int left, int top) override
+    {
+        if (!dlg_)
+            return;
+        dlg_->Create();
+        dlg_->move(InsideScreen(*dlg_, left, top));
+    }
+    int Left() const override { return dlg_ ? dlg_->x() : 0; }
+    int Top() const override { return dlg_ ? dlg_->y() : 0; }
+
+private:
+    QPointer<GasDisplayDlg> dlg_;
+};
+
+}  // namespace
+
+GasDisplayDlg::GasDisplayDlg(QWidget* parent, const QString& caption) : Dialog(parent, caption)
+{
+    // A pop-up with a caption and no system menu, in the platform's stand-in for "Fixedsys".
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QFont font(platform::SubstituteFace(QStringLiteral("Fixedsys")).family);
+    font.setPixelSize(15);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
+
+    AddStatic(kHeading, heading_);
+    for (int id : {kLine1, kLine2, kLine3, kLine4})
+        AddEdit(id, kTextLimit)->setReadOnly(true);
+    PlaceAt(kHeading, 2, 0, 250, 10);
+    PlaceAt(kLine1, 0, 8, 250, 11);
+    PlaceAt(kLine2, 0, 20, 250, 11);
+    PlaceAt(kLine3, 0, 32, 250, 12);
+    PlaceAt(kLine4, 0, 46, 250, 12);
+    SetDialogUnitSize(273, 59);
+}
+
+void GasDisplayDlg::SetupWindow()
+{
+    setUp_ = true;
+    SetText(kHeading, heading_);
+}
+
+void GasDisplayDlg::SetHeading(const QString& heading)
+{
+    heading_ = heading;
+    if (setUp_)
+        SetText(kHeading, heading_);
+}
+
+void GasDisplayDlg::SetLines(const QString* line1, const QString* line2, const QString* line3, const QString* line4)
+{
+    if (line2)
+        SetText(kLine2, *line2);
+    if (line3)
+        SetText(kLine3, *line3);
+    if (line4)
+        SetText(kLine4, *line4);
+    if (line1)
+        SetText(kLine1, *line1);
+}
+
+std::unique_ptr<GasDisplay> MakeGasDisplay(QWidget* parent, const QString& heading)
+{
+    return std::make_unique<DisplayWindow>(parent, heading);
+}
+
+}  // namespace gasmon

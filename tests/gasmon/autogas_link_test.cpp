@@ -1,0 +1,231 @@
+// The engine against a real MODBUS instrument (pymodbus) on a pty pair and on loopback TCP, and against
+// a line nobody answers. Timer 1 is fired by hand; answers are awaited on the event loop with a deadline.
+#include "enginefixture.h"
+
+#include "platform/commlinks.h"
+#include "platform/folders.h"
+#include "support/doubles.h"
+#include "support/testmain.h"
+
+#include <QTimer>
+
+#include <cstring>
+
+using namespace testing_support;
+using gasmon_testing::EngineTest;
+
+namespace {
+
+class EngineLink : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        if (!PymodbusInstalled())
+            GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+    }
+    // The instrument on the far end of a pty pair, the near end being com port 3.
+    void SerialPeer(QStringList args)
+    {
+        ASSERT_TRUE(line.Start()) << "socat pty pair";
+        platform::WriteSetting(QStringLiteral("Serial/COM3"), line.a);
+        if (args.isEmpty())
+            return;  // nobody answers on the line
+        args.prepend(line.b);
+        args.prepend(QStringLiteral("--rtu"));
+        StartPeer(peer, args);
+    }
+    void TcpPeer()
+    {
+        const int port = FreeTcpPort();
+        ASSERT_GT(port, 0);
+        StartPeer(peer, {QStringLiteral("--tcp"), QString::number(port)});
+        platform::RedirectModbusTcpPortForTest(port);
+        cfg.ipAddress[0] = 127, cfg.ipAddress[1] = 0, cfg.ipAddress[2] = 0, cfg.ipAddress[3] = 1;
+    }
+    PtyPair line;
+    Child peer;
+};
+
+TEST_F(EngineLink, TheOtherTypeReadsItsGainRangeFirstThenOneBlockPerAnsweredTick)
+{
+    SerialPeer({QStringLiteral("--ir"), QStringLiteral("2=3")});
+    WriteCfg();
+    gasmon::AutoGas& e = Make(3);
+    ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_TRUE(PeerLogText().startsWith(QStringLiteral("247 4 2 1\n"))) << PeerLogText().toStdString();
+    EXPECT_EQ(e.gainRange, 1250.0f);
+
+    // Ticks come faster than answers: the link carries one request at a time.
+    for (int i = 0; i < 10; ++i)
+        e.Poll();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(PeerLines(QStringLiteral("247 4 3 12")), 1) << PeerLogText().toStdString();
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(PeerLines(QStringLiteral("247 4 3 12")), 2);
+    EXPECT_EQ(e.record.modbusResult, 0);
+    EXPECT_EQ(e.record.errorCount, 0);
+    ASSERT_NE(display, nullptr) << "the first answer opened the live window";
+    EXPECT_EQ(display->lines[0], QStringLiteral("0    0     0    0     0    0   0    1     0 ")) << "values, index, second";
+}
+
+TEST_F(EngineLink, TheSeriesTwoThousandReadsHoldingRegistersOfSlaveOneWithOneStopBit)
+{
+    SerialPeer({QStringLiteral("--stopbits"), QStringLiteral("1")});
+    WriteCfg();
+    gasmon::AutoGas& e = Make(1);
+    ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(TickAndWait());
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(PeerLines(QStringLiteral("1 3 1 12")), 2) << PeerLogText().toStdString();
+    EXPECT_EQ(e.record.errorCount, 0) << "the peer reads one stop bit";
+}
+
+TEST_F(EngineLink, TcpInstrumentsAskTheirOwnBlocks)
+{
+    TcpPeer();
+    WriteCfg();
+    Make(7);
+    ASSERT_EQ(engine->Start(), 1);
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(PeerLines(QStringLiteral("1 3 41434 24")), 1) << PeerLogText().toStdString();
+    EXPECT_EQ(engine->record.modbusResult, 0);
+
+    engine.reset();
+    Make(5);
+    ASSERT_EQ(engine->Start(), 1);
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(PeerLines(QStringLiteral("247 4 10 12")), 1) << PeerLogText().toStdString();
+}
+
+TEST_F(EngineLink, ASilentOrRefusingInstrumentIsShownByNameAndPollingGoesOn)
+{
+    SerialPeer({});  // the far end of the line is never read
+    WriteCfg();
+    gasmon::AutoGas& e = Make(1);
+    ASSERT_EQ(e.Start(), 1);
+    for (int i = 1; i <= 7; ++i) {
+        ASSERT_TRUE(TickAndWait()) << "tick " << i;
+        EXPECT_EQ(e.record.modbusResult, platform::MBUS_TIMEOUT);
+        EXPECT_EQ(e.record.errorCount, i);
+        ASSERT_NE(display, nullptr);
+        if (i < 6)
+            EXPECT_FALSE(display->lines[0].startsWith(QStringLiteral("MBUS_"))) << i;
+        else
+            EXPECT_EQ(display->lines[0], QStringLiteral("MBUS_TIMEOUT  %1").arg(e.cycleSeconds)) << i;
+    }
+    doubles().clock.Advance(7000);
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(display->lines[0], QStringLiteral("MBUS_TIMEOUT  7"));
+
+    // A TCP instrument that refuses the connection: not connected, at every tick.
+    engine.reset();
+    display = nullptr;
+    platform::RedirectModbusTcpPortForTest(FreeTcpPort());
+    cfg.ipAddress[0] = 127, cfg.ipAddress[3] = 1;
+    WriteCfg();
+    Make(7);
+    ASSERT_EQ(engine->Start(), 1) << "connecting starts; the refusal comes with the answers";
+    for (int i = 0; i < 6; ++i)
+        ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(engine->record.modbusResult, platform::MBUS_NOTCONNECTED);
+    ASSERT_NE(display, nullptr);
+    EXPECT_TRUE(display->lines[0].startsWith(QStringLiteral("MBUS_NOTCONNECTED  "))) << display->lines[0].toStdString();
+}
+
+TEST_F(EngineLink, AnExceptionAnswerIsShownByItsName)
+{
+    ASSERT_TRUE(line.Start());
+    platform::WriteSetting(QStringLiteral("Serial/COM3"), line.a);
+    StartPeer(peer, {QStringLiteral("--raw"), line.b, QStringLiteral("--answer"), QStringLiteral("exception1")});
+    WriteCfg();
+    gasmon::AutoGas& e = Make(1);
+    ASSERT_EQ(e.Start(), 1);
+    for (int i = 0; i < 6; ++i)
+        ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(e.record.errorCount, 6);
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->lines[0], QStringLiteral("MBUS_INVALIDCMD  0"));
+}
+
+TEST_F(EngineLink, TheInterfaceBoxValveOpensOnASampleRequestAndClosesAtTheShiftPoint)
+{
+    SerialPeer({QStringLiteral("--ir"), QStringLiteral("2=0")});
+    WriteCfg();
+    gasmon::AutoGas& e = Make(8);
+    EXPECT_EQ(e.shiftPoint, 6);
+    ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(PeerLines(QStringLiteral("247 coils 1 0,0,0,0")), 1) << "the valve is closed at start";
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(e.gainRange, 10000.0f);
+
+    doubles().clock.Advance(10000);
+    e.startRequest = true;
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_EQ(PeerLines(QStringLiteral("247 coils 1 1,0,0,0")), 1) << PeerLogText().toStdString();
+    EXPECT_FALSE(e.startRequest);
+    EXPECT_EQ(e.componentIndex, 1);
+    EXPECT_EQ(e.cycleSeconds, 0) << "a new cycle started";
+
+    doubles().clock.Advance(5000);
+    ASSERT_TRUE(TickAndWait());
+    EXPECT_TRUE(e.coil1) << "before the shift point";
+    doubles().clock.Advance(1000);
+    e.Poll();
+    EXPECT_FALSE(e.coil1);
+    // Off, and off again 100 ms later.
+    ASSERT_TRUE(Spin([] { return PeerLogText().count(QStringLiteral("247 coils 1 0,0,0,0")) == 3; }, 3000))
+        << PeerLogText().toStdString();
+    const QString log = PeerLogText();
+    EXPECT_GT(log.lastIndexOf(QStringLiteral("247 coils 1 0,0,0,0")), log.indexOf(QStringLiteral("247 coils 1 1,0,0,0")));
+}
+
+TEST_F(EngineLink, DisconnectSavesTheFractionsAndClosesTheValveBeforeTheLinkWhileTimersRun)
+{
+    SerialPeer({QStringLiteral("--ir"), QStringLiteral("2=0")});
+    cfg.gasWindowLeft = 40;
+    cfg.gasWindowTop = 50;
+    WriteCfg();
+    gasmon::AutoGas& e = Make(8);
+    ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(TickAndWait());
+    ASSERT_TRUE(TickAndWait());
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->left, 40);
+    display->left = 70, display->top = 80;  // the operator moved it
+    for (int k = 0; k < 7; ++k)
+        e.record.fractions[k] = 0.1f * float(k + 1);
+    e.coil1 = true;
+    e.coil3 = true;
+    const std::uint32_t handle = e.handle;
+
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    e.Disconnect();
+    EXPECT_EQ(e.handle, 0u);
+    EXPECT_EQ(e.display(), nullptr) << "the live window is closed";
+    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000)) << "the link is closed";
+    EXPECT_GE(ticks, 100) << "the GUI thread ran on during the 1.6 s of waits";
+
+    const QString log = PeerLogText();
+    const qsizetype valveOff = log.indexOf(QStringLiteral("247 coils 1 0,0,1,0\n"));
+    const qsizetype optionsOff = log.indexOf(QStringLiteral("247 coils 1 0,0,0,0\n"), valveOff);
+    EXPECT_GE(valveOff, 0) << log.toStdString();
+    EXPECT_GT(optionsOff, valveOff) << "coil 1 off, then coil 3 off";
+
+    const gasmon::GASMONCFG saved = SavedCfg();
+    for (int k = 0; k < 7; ++k)
+        EXPECT_FLOAT_EQ(float(saved.ratios[k]), 0.1f * float(k + 1)) << k;
+    EXPECT_EQ(int(saved.gasWindowLeft), 70);
+    EXPECT_EQ(int(saved.gasWindowTop), 80);
+
+    // An answer that comes after the link went is not the engine's.
+    const gasmon::GASRECORD before = e.record;
+    e.EvResponse(handle, 0);
+    EXPECT_EQ(std::memcmp(&before, &e.record, sizeof before), 0);
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// A MODBUS instrument for the tests: the pymodbus server of tests/platform/modbuspeer.py on loopback
+// TCP or on one end of a socat pty pair, with its request log, and the event loop run with a deadline.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+namespace testing_support {
+
+// Runs the event loop and the test's message queue until `done` holds or `ms` have passed.
+bool Spin(const std::function<bool()>& done, int ms);
+
+bool PymodbusInstalled();
+
+// A process of the test, stopped with it (and killed should the test crash).
+class Child {
+public:
+    bool Start(const QString& program, const QStringList& args);
+    // Waits for standard output or error to match `pattern`; the whole output so far.
+    QString WaitForOutput(const QRegularExpression& pattern, int ms = 20000);
+    void Stop();
+    ~Child() { Stop(); }
+
+private:
+    QProcess process_;
+    QString output_;
+};
+
+// The peer's request log in the test's folder: a line "slave function address count" per request and
+// "slave coils address v,v,..." after each coil write.
+QString PeerLog();
+QString PeerLogText();
+
+// Starts the peer script with `args` (its log is PeerLog()); fails the test when it does not come up.
+void StartPeer(Child& peer, QStringList args);
+
+// A TCP port nobody listens on now.
+int FreeTcpPort();
+
+constexpr std::uint32_t kLoopback = 0x0100007F;  // 127.0.0.1, first octet in the lowest byte
+
+// A socat pty pair: two device paths whose bytes cross over.
+struct PtyPair {
+    Child socat;
+    QString a, b;
+    bool Start();
+};
+
+}  // namespace testing_support
