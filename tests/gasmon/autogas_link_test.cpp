@@ -208,7 +208,7 @@ TEST_F(EngineLink, DisconnectSavesTheFractionsAndClosesTheValveBeforeTheLinkWhil
     EXPECT_EQ(e.handle, 0u);
     EXPECT_EQ(e.display(), nullptr) << "the live window is closed";
     ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000)) << "the link is closed";
-    EXPECT_GE(ticks, 100) << "the GUI thread ran on during the 1.6 s of waits";
+    EXPECT_GE(ticks, 10) << "the GUI thread ran on during the 1.6 s of waits (a blocked one sees one late tick)";
 
     const QString log = PeerLogText();
     const qsizetype valveOff = log.indexOf(QStringLiteral("247 coils 1 0,0,1,0\n"));
