@@ -345,7 +345,10 @@ void AutoGas::Disconnect()
         coil3 = false;
         writes.push_back({{{0, std::uint16_t(sampleBlockClosed), 0, std::uint16_t(coil4)}}, delay});
     }
-    CloseLinkAfterWrites(calls, handle, coilRequest_, requestOutstanding, writes, writes.empty() ? 0 : 1000);
+    if (writes.empty())
+        calls.close(handle);  // at once, so the port is free for a monitor switched on again
+    else
+        CloseLinkAfterWrites(calls, handle, coilRequest_, requestOutstanding, writes, 1000);
     handle = 0;
     requestOutstanding = false;
 }

@@ -67,6 +67,12 @@ TEST_F(EngineLink, TheOtherTypeReadsItsGainRangeFirstThenOneBlockPerAnsweredTick
     EXPECT_EQ(e.record.errorCount, 0);
     ASSERT_NE(display, nullptr) << "the first answer opened the live window";
     EXPECT_EQ(display->lines[0], QStringLiteral("0    0     0    0     0    0   0    1     0 ")) << "values, index, second";
+
+    // Switched off and on again at once: the port is free for the new engine.
+    e.Disconnect();
+    engine.reset();
+    ASSERT_EQ(Make(3).Start(), 1);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
 TEST_F(EngineLink, TheSeriesTwoThousandReadsHoldingRegistersOfSlaveOneWithOneStopBit)

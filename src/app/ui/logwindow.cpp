@@ -103,7 +103,6 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     gasWindow.makeDisplay = [this](app::LogState&, const QString& heading) { return gasmon::MakeGasDisplay(this, heading); };
     gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(std::move(gasWindow));
     neighbours_.gasmon = gasMonitor_.get();
-    state_.engineStatus.gasMonitorRunning = false;
 
     drilling_ = std::make_unique<drilling::DrillingCommands>(neighbours_, wellServices_);
     drilling_->closeGasChart = [this](app::LogState&) {
