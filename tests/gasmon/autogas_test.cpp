@@ -61,24 +61,6 @@ TEST_F(EngineTest, TheCycleSecondsAreTheClocksWhateverTheTicksAndTheCycleStartsO
     EXPECT_EQ(raised.size(), 2) << "only profile 12 raises the alarm";
 }
 
-TEST_F(EngineTest, ShiftPointsAndPeakWindowsByProfileAndType)
-{
-    EXPECT_EQ(gasmon::DefaultShiftPoint(12, 8), 6);
-    EXPECT_EQ(gasmon::DefaultShiftPoint(37, 8), 15);
-    EXPECT_EQ(gasmon::DefaultShiftPoint(62, 3), 8);
-    EXPECT_EQ(gasmon::DefaultShiftPoint(109, 3), 5);
-    EXPECT_EQ(gasmon::DefaultShiftPoint(23, 12), 1);
-    gasmon::AutoGas& seven = Make(7);
-    EXPECT_EQ(seven.windowStart[1], 2);
-    EXPECT_EQ(seven.windowEnd[6], 5);
-    EXPECT_EQ(seven.registerCount, 24);
-    gasmon::AutoGas& other = Make(3);
-    EXPECT_EQ(other.windowEnd[6], 10);
-    EXPECT_EQ(other.windowStart[7], 0);
-    EXPECT_EQ(other.calibrationThreshold, 25.0f);
-    EXPECT_EQ(Make(8).calibrationThreshold, 15.0f);
-}
-
 TEST_F(EngineTest, TheSampleBlockClosesOnlyWellInsideTheCycle)
 {
     host.profile = 2;
@@ -161,20 +143,6 @@ TEST_F(EngineTest, OnlyAnUnsetAddressTakesTheDefaultAndAComPortOfNoneIsTheFirst)
     ASSERT_EQ(engine->Connect(), 1);
     EXPECT_EQ(r.serial[1].stopBits, 0);
     EXPECT_EQ(engine->slaveAddress, 1);
-}
-
-TEST_F(EngineTest, AComPortThatCannotBeOpenedIsReportedAndLeavesNoLink)
-{
-    cfg.gasComPort = 4;
-    WriteCfg();
-    platform::WriteSetting(QStringLiteral("Serial/COM4"), TestDir() + QStringLiteral("no-such-tty"));
-    gasmon::AutoGas& e = Make(3);
-    EXPECT_EQ(e.Start(), 0);
-    EXPECT_FALSE(e.HasLink());
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith(
-        QStringLiteral("Unable to connect to Com 4 \n\rCom 4 may be in use, or may not exist\n\ron this computer.")))
-        << doubles().prompter.messages[0].text.toStdString();
 }
 
 TEST_F(EngineTest, TestGasReferencesComeFromTheLastRecord)
