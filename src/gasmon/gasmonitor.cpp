@@ -99,6 +99,7 @@ void GasMonitorCommands::CmGasMonitor(app::LogState& log)
         int type = log.engineStatus.gasInstrumentType;
         if (type < 0)
             type = config.gasInstrumentType >= 0 ? config.gasInstrumentType : 0;
+        log.engineStatus.gasInstrumentType = type;
         FillHost(log);
         engine_ = std::make_unique<AutoGas>(host_, type, 0);
         log.engines.autoGas = engine_.get();
