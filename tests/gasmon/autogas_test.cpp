@@ -176,4 +176,37 @@ TEST_F(EngineTest, TestGasReferencesComeFromTheLastRecord)
     EXPECT_EQ(engine->testGasReferences[3], 1.0f) << "no last record: all 1.0";
 }
 
+TEST_F(EngineTest, OnlyAGoodAnswerSetsTheGainRange)
+{
+    WriteCfg();
+    RecordedLink r;
+    gasmon::AutoGas& e = Make(3);
+    e.calls = Recording(r);
+    QList<platform::ModbusRequest> sent;
+    int result = platform::MBUS_TIMEOUT;
+    std::uint16_t code = 0;
+    e.calls.poll = [&](std::uint32_t, const platform::ModbusRequest& q) {
+        sent << q;
+        return 0;
+    };
+    e.calls.response = [&](std::uint32_t, const platform::ModbusRequest&, std::uint16_t* regs, std::uint16_t) {
+        regs[0] = code;
+        return result;
+    };
+    ASSERT_EQ(e.Start(), 1);
+    e.Poll();
+    e.EvResponse(e.handle, 0);
+    EXPECT_EQ(e.gainRange, -1.0f) << "a failed answer's zeroed registers are no range";
+    e.Poll();
+    result = 0;
+    code = 9;
+    e.EvResponse(e.handle, 0);
+    EXPECT_EQ(e.gainRange, 0.0f) << "a code past the table: no millivolts, but the gas is read";
+    e.Poll();
+    ASSERT_EQ(sent.size(), 3);
+    EXPECT_EQ(sent[1].first, 2) << "asked again";
+    EXPECT_EQ(sent[2].first, 3);
+    EXPECT_EQ(sent[2].count, 12);
+}
+
 }  // namespace
