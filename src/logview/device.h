@@ -64,12 +64,10 @@ struct PrinterGeometry {
     std::int32_t cutLeft = 0;
     std::int32_t fluorescenceLeft = 0;
     std::int32_t hardnessLeft = 0;
-    // Where the tops line runs on paper: the alternate layout ends its second span at its own line end;
-    // the ten-foot page's extra curve column moves the ends of both spans.
+    // Where the tops line runs on paper: the alternate layout ends its second span at its own line end
+    // (the extra curve column moves the ends of both spans).
     bool alternateLayout = false;
     std::int32_t alternateLineEnd = 0;
-    bool extraCurveColumn = false;   // the extra curve column above (its left x and units)
-    std::int32_t extraCurveUnit = 0;
     // The print-scale option and its factor (1.0 unless the print setup sets it).
     bool scaling = false;
     float scaleFactor = 1.0f;

@@ -80,12 +80,12 @@ void TopsPass::TopLine(int y)
     } else if (P.alternateLayout) {
         Line(dc, 10, y, P.curveRight);
         Line(dc, P.gasLeft, y, P.alternateLineEnd);
-    } else if (!P.extraCurveColumn) {
+    } else if (!P.extraCurve) {
         Line(dc, P.curveLeft, y, P.cutLeft + g.cut.count * P.unitWidth);
         Line(dc, P.gasLeft, y, P.gasRight);
     } else {
         Line(dc, P.curveLeft, y, P.ratioLeft);
-        Line(dc, P.gasLeft, y, P.extraCurveLeft + P.extraCurveUnits * P.extraCurveUnit);
+        Line(dc, P.gasLeft, y, P.extraCurveLeft + P.extraCurveUnits * P.extraCurveUnitWidth);
     }
 }
 
