@@ -65,6 +65,9 @@ AutoGas::AutoGas(GasHost& h, int type, int slave)
     testGasReferences.fill(1.0f);
     calibrationThreshold = type == 8 ? 15.0f : 25.0f;
     shiftPoint = DefaultShiftPoint(host.profile, type);
+    // Only the analogue inputs of the RTU modules have a gain range; type 15's is never known.
+    if (!TypeReadsGainRange() && type != 15)
+        gainRange = 0.0f;
     // Seconds before and after the elution time, components 1 to 6; component 7 has none.
     if (type == 7) {
         windowStart = {0, 2, 3, 5, 5, 5, 5, 0};
@@ -138,6 +141,11 @@ void AutoGas::TakeSettings(const GASMONCFG& cfg)
     isoInterval = cfg.autoIsoInterval;
     plotMethane = cfg.plotMethane;
     connectionTimeout = cfg.connectionTimeout;
+    depthOnModule = cfg.depthOnModule != 0;
+    depthChannel = cfg.depthChannel == 4 ? 4 : 3;
+    // Without a settings file (or with no threshold in it) the module's pulses are 25 mV.
+    voltageThreshold = cfg.voltageThreshold > 0 ? cfg.voltageThreshold : 25.0f;
+    pulseThreshold = 0.8f * voltageThreshold;
 
     // The integrator modes read an outside program's results as the "OTHER" type with six components.
     sriMode = cfg.sriIntegrator;

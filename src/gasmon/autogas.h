@@ -6,6 +6,7 @@
 // notices (WM_USER+1) and the pauses between coil writes are single-shot timers.
 //
 // The fields are public as the other subsystems (the WITS links, the set-up dialog) read and set them.
+#include "gasmon/channels.h"
 #include "gasmon/coilwriter.h"
 #include "gasmon/gashost.h"
 #include "gasmon/gasrecord.h"
@@ -53,8 +54,19 @@ public:
     void Poll();
     // An answer of the link is waiting (WM_USER+1 with its two parameters).
     void EvResponse(std::uintptr_t wParam, std::intptr_t lParam);
+    // Decodes the registers of one read answer with its result (what the answer's notice does once the
+    // link has handed them over): channels, total gas, alarms, depth pulses, peaks and the live lines.
+    void TakeAnswer(const std::uint16_t* registers, int result);
     // A new chromatograph cycle starts now.
     void StartCycle();
+    // The cycle's components become the gas of the step.
+    void EndCycle();
+    // One answer of a calibration cycle: learns the elution times from the test gas's peaks.
+    void CalibrationResponse(float ch, float hw);
+    // Sets the hot-wire span so that the test gas's raw reading `rawHw` reads 100 units.
+    void AutoSpanHotWire(float rawHw);
+    // Writes the live window's lines from the values of the last answer (`result` its error, 0 none).
+    void UpdateDisplayLines(int result);
     // Ends the link: the settings keep the component fractions and the live window's place, the box's
     // coils are switched off (after the answers they wait for) and the link is closed after them.
     void Disconnect();
@@ -107,6 +119,16 @@ public:
     std::array<float, 5> zeros{};           // total-gas zero, running baseline, kept baseline, channel 3, 4
     int windowLeft = 0, windowTop = 0;      // the live window's place
 
+    // ---- Depth pulses of the analogue module and the TCP chromatograph ----
+    bool depthOnModule = false;             // "Depth On Acromag"
+    std::int32_t depthChannel = 3;          // module channel 3 or 4
+    float voltageThreshold = 25.0f;         // "Voltage Threshold"
+    float pulseThreshold = 20.0f;           // 0.8 of it: millivolts above mark a step
+    bool pulseArmed = true;
+    std::int32_t injectionCounter = 0, lastCounter = 0;  // type 7
+    std::int32_t status = 0;                // type 7 status register
+    bool statusArmed = true;
+
     // ---- Cycle ----
     std::int64_t cycleStartMs = 0;
     std::int32_t cycleSeconds = 0;
@@ -116,6 +138,20 @@ public:
     bool newCycle = false;
     std::int32_t sampleTimeCount = 0;
     std::array<std::int32_t, 8> peakEndSeconds{};
+    float baselineSum = 0;
+    std::int32_t baselineCount = 0;
+    std::array<float, 2> chartBaselines{};
+    float sampleTimeSum = 1.0f;
+    float sampleTimeTotalGas = 0;
+    float componentSum = 0;
+    // Calibration cycle: the test gas's peaks (total gas, then components), the value before.
+    std::array<float, 8> calibrationPeaks{};
+    bool calibrationStarted = false;
+    float lastCalibrationValue = 0;
+    float calibrationBaselineSum = 0;
+    std::int32_t calibrationBaselineCount = 0;
+    float calibrationBaseline = 0;
+    bool filamentWarned = false;
 
     // ---- Requests of the set-up dialog ----
     bool startRequest = false;              // "Sample Now"
@@ -141,6 +177,12 @@ public:
     std::array<float, 8> bookedGas{};       // total gas, C1 to nC5 of the last booking
     std::array<float, 7> witsComponents{};  // the components the WITS link sends
     float currentTotalGas = 0;
+    // HW, CH, channel 3, channel 4, CO2 percent, channel 4 for the chart, then the millivolts of the four.
+    std::array<float, 10> channels{};
+    std::array<float, 2> chartMaxima{};     // largest raw HW and CH since the last chart sample
+    SriCorrection correction;               // of the last answer
+    std::int32_t correctionBand = 0;        // BASELINE FID
+    std::int32_t highGasCount = 0;
     float secondReading = 0;
     float currentChromat = 0;
     bool gasFromWits = false;
@@ -167,14 +209,22 @@ private:
     void ToggleCoil1();
     void SwitchCoil1Off();
     void TakeTestGasReferences();
-    void UpdateDisplayLines(int result);
+    void UpdateChannelLines();
+    float MillivoltRange() const;
+    float TotalGasReference() const;
+    // Steps of an answer outside a calibration cycle.
+    void TakeChannelValues(const AnswerChannels& c);
+    void WatchGasAlarms();
+    void WatchDepthPulses(const AnswerChannels& c);
+    void TrackPeak(float ch);
+    void FinishCalibration();
+    void ShowCalibrationLine(float hw, float ch);
     void AdvanceComponent();
     // The work of later parts of the engine, where the poll places it.
     void BookAtLagDepth() {}
     void FillChartSample() {}
     void ReadIntegratorFile() {}
     void DecodeUdp() {}
-    void EndCycle() {}
 
     std::unique_ptr<GasDisplay> display_;
     CoilWriter coils_;

@@ -4,6 +4,7 @@
 
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
+#include "drilling/logtime.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wits/tenthsdigit.h"
@@ -16,10 +17,6 @@ namespace gasmon {
 namespace {
 
 bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
-
-QString Text(const std::string& s) { return QString::fromLatin1(s.c_str()); }
-
-int Int(float v) { return std::isfinite(v) ? int(v) : 0; }
 
 }  // namespace
 
@@ -119,6 +116,17 @@ void AutoGas::StartCycle()
             EndCycle();
         for (int k = 1; k <= 7; ++k)
             values[std::size_t(k)] = 0;
+    }
+    // Each cycle after a connection counts the connection marker down, unless the pumps are still off
+    // with the bit off bottom; a marker past its limit is a stale one.
+    if (drilling::Driller* d = host.driller) {
+        const bool stillOff = d->time && d->time->offBottom && !d->time->circulating;
+        if (!stillOff) {
+            d->connectionMarker = std::max(d->connectionMarker - 1, 0);
+            const int limit = baselineFid ? 3 : d->connectionMarkerLimit;
+            if (d->connectionMarker > limit)
+                d->connectionMarker = 0;
+        }
     }
     startPending = false;
     for (int k = 0; k < 4; ++k)
@@ -253,43 +261,17 @@ void AutoGas::EvResponse(std::uintptr_t wParam, std::intptr_t)
     }
     if (lastRequest_.first == 2 && lastRequest_.count == 1) {
         // The gain range: only a good answer sets it (a failed one is asked again at the next tick). A
-        // code past the table is a range nobody knows: the millivolt values then read 0.
+        // code past the table takes the table's nearest range.
         if (result == 0) {
-            const std::uint16_t code = registers[0];
-            gainRange = code < kGainRanges.size() ? kGainRanges[code] : 0.0f;
+            gainRange = GainRangeOf(std::int16_t(registers[0]));
             if (host.rebuildMenu)
                 host.rebuildMenu();
         }
         coils_.Next();
         return;
     }
-    UpdateDisplayLines(result);
-    if (display_)
-        display_->SetLines(&lines[0], &lines[1], &lines[2], &lines[3]);
+    TakeAnswer(registers.data(), result);
     coils_.Next();
-}
-
-void AutoGas::UpdateDisplayLines(int result)
-{
-    using platform::CFormat;
-    const int profile = host.profile;
-    if (result == 0 || record.errorCount < 6) {
-        const auto v = [this](int i) { return Int(values[std::size_t(i)]); };
-        if (sriMode != 0 || baselineMode)
-            lines[0] = Text(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d %-4d %-4d %-2d ", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    v(6), v(7), cycleSeconds));
-        else if (profile == 2 && instrumentType == 2)
-            lines[0] = Text(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d %-4d  %-4d %-2.3f", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    v(6), v(9), double(values[8])));
-        else if (profile == 2)
-            lines[0] = Text(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d  %-d      %-2d  ", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    componentIndex, cycleSeconds));
-        else
-            lines[0] = Text(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d%-4d %-d    %2d ", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    v(6), componentIndex, cycleSeconds));
-    } else {
-        lines[0] = ErrorName(result) + Text(CFormat("  %-d", cycleSeconds));
-    }
 }
 
 }  // namespace gasmon

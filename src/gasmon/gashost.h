@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -66,6 +67,9 @@ struct GasHost {
     bool testGasPercent = false;     // the window's test-gas percent setting
     bool witsLinkOn = false;
     drilling::Driller* driller = nullptr;  // while drilling mode is on
+    bool co2Track = false;           // the log shows a CO2 track
+    bool temperatureSetting = false; // channel 4 reads the mud temperature
+    bool takeLarger = false;         // "Auto TC ": the larger of total gas and channel 4 is taken
 
     // "gasmon.cfg": 1 when read (see gasmon::ReadGasmonCfg), and the write (0 when it failed).
     std::function<int(GASMONCFG&)> readConfig;
@@ -76,6 +80,12 @@ struct GasHost {
     std::function<std::unique_ptr<GasDisplay>()> makeDisplay;
     // The menu is built again (after the gain range is known).
     std::function<void()> rebuildMenu;
+    // Rewrites the last depth record of the data file in its place; false when it could not be written.
+    std::function<bool(const wellfile::RECORD&)> writeLastRecord;
+    // The open real-time chart shows the seconds at which each component's peak ended (none open: empty).
+    std::function<void(const std::array<std::int32_t, 8>&)> showRetentionTimes;
+    // The WITS link's live gas value `index` (1 = C1).
+    std::function<void(int index, float value)> setWitsLiveGas;
 };
 
 }  // namespace gasmon

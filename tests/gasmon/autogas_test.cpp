@@ -201,7 +201,7 @@ TEST_F(EngineTest, OnlyAGoodAnswerSetsTheGainRange)
     result = 0;
     code = 9;
     e.EvResponse(e.handle, 0);
-    EXPECT_EQ(e.gainRange, 0.0f) << "a code past the table: no millivolts, but the gas is read";
+    EXPECT_EQ(e.gainRange, 78.0f) << "a code past the table takes its last range";
     e.Poll();
     ASSERT_EQ(sent.size(), 3);
     EXPECT_EQ(sent[1].first, 2) << "asked again";

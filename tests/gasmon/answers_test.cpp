@@ -1,0 +1,323 @@
+// An instrument's answers as register blocks: the channels of each type, the total gas corrections, the
+// gas alarms, the depth pulses and the live window's lines.
+#include "enginefixture.h"
+
+#include "drilling/driller.h"
+#include "drilling/drillinghost.h"
+#include "drilling/logalarm.h"
+#include "gasmon/channels.h"
+#include "support/doubles.h"
+#include "support/testmain.h"
+#include "wellfile/openwell.h"
+
+#include <array>
+
+using namespace testing_support;
+using gasmon_testing::EngineTest;
+
+namespace {
+
+using Block = std::array<std::uint16_t, 25>;
+
+class Answers : public EngineTest {
+protected:
+    // A driller with its alarms, for the flags and steps an answer sets.
+    void WithDriller()
+    {
+        well.dataFolder = TestDir();
+        facts.well = &well;
+        driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
+        driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
+        host.driller = driller.get();
+    }
+    wellfile::OpenWell well;
+    drilling::DrillingWindow facts;
+    std::unique_ptr<drilling::Driller> driller;
+};
+
+TEST(AnswerChannels, CountsAtFullScaleAreNegativeAndEachTypeReadsItsOwnRegisters)
+{
+    EXPECT_EQ(gasmon::SignedCount(19999), 19999.0f);
+    EXPECT_EQ(gasmon::SignedCount(20000), -45535.0f);
+    EXPECT_EQ(gasmon::SignedCount(65535), 0.0f);
+
+    Block r{};
+    for (std::size_t i = 0; i < r.size(); ++i)
+        r[i] = std::uint16_t(100 + i);
+    gasmon::AnswerChannels c = gasmon::TakeChannels(3, r.data());
+    EXPECT_EQ(c.hw, 100);
+    EXPECT_EQ(c.ch, 102);
+    EXPECT_EQ(c.ch3, 104);
+    EXPECT_EQ(c.ch4, 106);
+    c = gasmon::TakeChannels(1, r.data());
+    EXPECT_EQ(c.ch, 101);
+    EXPECT_EQ(c.co2, 104);
+
+    r[0] = 60000;  // not a reading of the TCP chromatograph, and not wrapped either
+    r[3] = 50000;
+    r[6] = 7;
+    r[12] = 5;
+    c = gasmon::TakeChannels(7, r.data());
+    EXPECT_EQ(c.hw, 0);
+    EXPECT_EQ(c.ch, 50000);
+    EXPECT_EQ(c.status, 0) << "a status other than 0 or 1 is 0";
+    EXPECT_EQ(c.injection, 5);
+
+    EXPECT_EQ(gasmon::GainRangeOf(3), 1250.0f);
+    EXPECT_EQ(gasmon::GainRangeOf(8), 78.0f);
+    EXPECT_EQ(gasmon::GainRangeOf(-1), 10000.0f);
+}
+
+TEST_F(Answers, ChannelsAreScaledByTypeAndAFailedAnswerReadsAsZeros)
+{
+    cfg.hotWireSpan = 200;
+    cfg.channel3Span = 2;
+    WriteCfg();
+    gasmon::AutoGas& e = Make(7);
+    e.Start();
+    // Type 7: the CO2 is hundredths of a percent times channel 3's factor; no millivolts.
+    Block r{};
+    r[0] = 1000;
+    r[9] = 250;
+    e.TakeAnswer(r.data(), 0);
+    EXPECT_FLOAT_EQ(e.channels[4], 5.0f);
+    EXPECT_FLOAT_EQ(e.currentTotalGas, 1000 * 0.1f) << "the TCP chromatograph's span is a fraction";
+    EXPECT_EQ(e.channels[6], 0.0f);
+    r[9] = 10100;
+    e.TakeAnswer(r.data(), 0);
+    EXPECT_EQ(e.channels[4], 0.0f) << "above 100 percent";
+
+    // The gain range sets the millivolts; the hot wire reads span x attenuator over full scale.
+    cfg.hotWireZero = 10;
+    WriteCfg();
+    e.Disconnect();
+    gasmon::AutoGas& o = Make(3);
+    bool answered = false;
+    Block sent{};
+    sent[0] = 8000;
+    int result = 0;
+    o.calls.connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(9); };
+    o.calls.hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
+    o.calls.close = [](std::uint32_t) {};
+    o.calls.poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
+    o.calls.response = [&](std::uint32_t, const platform::ModbusRequest&, std::uint16_t* regs, std::uint16_t size) {
+        answered = true;
+        EXPECT_EQ(size, 26) << "the count asked and one more word";
+        for (int i = 0; i < 13 && result == 0; ++i)
+            regs[i] = sent[std::size_t(i)];
+        return result;
+    };
+    ASSERT_EQ(o.Start(), 1);
+    o.gainRange = gasmon::GainRangeOf(3);
+    o.Poll();
+    o.EvResponse(o.handle, 0);
+    ASSERT_TRUE(answered);
+    EXPECT_FLOAT_EQ(o.channels[6], 8000 * 1250 / 20000.0f);
+    EXPECT_FLOAT_EQ(o.currentTotalGas, 8000 * 200 / 20000.0f - 10);
+    EXPECT_EQ(o.record.lastRawTotalGas, 8000.0f);
+
+    result = platform::MBUS_TIMEOUT;
+    o.Poll();
+    o.EvResponse(o.handle, 0);
+    EXPECT_EQ(o.record.errorCount, 1);
+    EXPECT_EQ(o.record.lastRawTotalGas, 0.0f) << "a failed answer decodes as zeros, not as the last";
+    EXPECT_FALSE(o.requestOutstanding);
+}
+
+TEST(TotalGasCorrection, TheSriDetectorIsCorrectedByItsSpansUpToTenAndAHalfTimesTheReference)
+{
+    gasmon::SriCorrection k;
+    EXPECT_NEAR(gasmon::CorrectSriTotalGas(525, 50, 3, 0.5f, k), 247.9f, 0.05f);
+    EXPECT_NEAR(k.g, 0.4722f, 0.0001f);
+    EXPECT_EQ(gasmon::CorrectSriTotalGas(530, 50, 3, 0.5f, k), 530.0f) << "A of 3 leaves it";
+    EXPECT_NEAR(gasmon::CorrectSriTotalGas(530, 50, 0.5f, 0.5f, k), 264.3f, 0.05f);
+    EXPECT_NEAR(k.g, 0.49875f, 0.00001f);
+    EXPECT_EQ(gasmon::CorrectSriTotalGas(40, 50, 0.5f, 0.5f, k), 40.0f) << "below the reference";
+    EXPECT_EQ(gasmon::CorrectSriTotalGas(525, 50, 3, 2.5f, k), 525.0f) << "B outside (0, 2]";
+    EXPECT_EQ(gasmon::CorrectionBand(3.7f), 3);
+    EXPECT_EQ(gasmon::CorrectionBand(45), 19);
+    EXPECT_EQ(gasmon::CorrectionBand(-2), 0);
+}
+
+TEST_F(Answers, TheBaselineFidTakesTheFactorOfItsBandAndTheSriModeItsCorrection)
+{
+    cfg.hotWireSpan = 20000;  // one unit per count
+    cfg.baselineFid = 1;
+    cfg.channel4Span = 0.5f;
+    cfg.correctionFactors[3] = 2.0f;
+    cfg.correctionFactors[4] = 0;  // counts as 1.0
+    WriteCfg();
+    gasmon::AutoGas& e = Make(3);
+    e.Start();
+    e.gainRange = 1250;
+    Block r{};
+    r[0] = 185;  // 3.7 times the reference of 50
+    e.TakeAnswer(r.data(), 0);
+    EXPECT_FLOAT_EQ(e.currentTotalGas, 185 * 2.0f * 0.5f);
+    EXPECT_EQ(e.lines[1], QStringLiteral("TGAmV=11.56  TGA %=370.00 CF=2.00  P=3 "));
+    r[0] = 210;
+    e.TakeAnswer(r.data(), 0);
+    EXPECT_FLOAT_EQ(e.currentTotalGas, 210 * 1.0f * 0.5f);
+
+    cfg.baselineFid = 0;
+    cfg.sriIntegrator = 1;
+    cfg.channel3Span = 3;
+    WriteCfg();
+    gasmon::AutoGas& s = Make(3);
+    s.Start();
+    r[0] = 525;
+    s.TakeAnswer(r.data(), 0);
+    EXPECT_NEAR(s.currentTotalGas, 247.9f, 0.05f);
+    EXPECT_NEAR(s.record.totalGas, 247.9f, 0.05f);
+}
+
+TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachAnswer)
+{
+    WithDriller();
+    drilling::AlarmSettings& s = driller->alarms->settings;
+    s.highGasUnits = 100;
+    s.lowGasUnits = 20;
+    s.lowGasMinutes = 5;
+    cfg.hotWireSpan = 20000;
+    WriteCfg();
+    gasmon::AutoGas& e = Make(3);
+    e.Start();
+    Block r{};
+    r[0] = 150;
+    auto& flags = driller->alarms->flags;
+    for (int i = 1; i <= 30; ++i)
+        e.TakeAnswer(r.data(), 0);
+    EXPECT_EQ(flags[drilling::kAlarmHighGas], 0);
+    e.TakeAnswer(r.data(), 0);
+    EXPECT_EQ(flags[drilling::kAlarmHighGas], 1);
+    EXPECT_EQ(e.highGasCount, 0) << "the count starts over";
+    EXPECT_EQ(flags[drilling::kAlarmLowGas], 0);
+    r[0] = 20;
+    e.TakeAnswer(r.data(), 0);
+    EXPECT_EQ(flags[drilling::kAlarmLowGas], 1);
+
+    flags.fill(0);
+    host.profile = 19;
+    gasmon::AutoGas& p = Make(3);
+    p.Start();
+    r[0] = 150;
+    p.TakeAnswer(r.data(), 0);
+    EXPECT_EQ(flags[drilling::kAlarmHighGas], 0);
+    p.TakeAnswer(r.data(), 0);
+    EXPECT_EQ(flags[drilling::kAlarmHighGas], 1) << "the second answer in profile 19";
+}
+
+TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
+{
+    WithDriller();
+    gasmon::AutoGas& e = Make(3);
+    e.Start();  // no settings file: 25 mV
+    e.depthOnModule = true;
+    e.depthChannel = 4;
+    e.gainRange = 10000;
+    EXPECT_FLOAT_EQ(e.pulseThreshold, 20.0f);
+    Block r{};
+    const auto answer = [&](int mv10) {
+        r[6] = std::uint16_t(mv10 * 20000 / 100000);  // tenths of a millivolt at 10,000 mV full scale
+        e.TakeAnswer(r.data(), 0);
+        const bool step = driller->stepPending != 0;
+        driller->stepPending = 0;
+        return step;
+    };
+    EXPECT_FALSE(answer(200)) << "20 mV is not above";
+    EXPECT_TRUE(answer(250));
+    EXPECT_FALSE(answer(300)) << "still above";
+    EXPECT_FALSE(answer(200)) << "re-armed";
+    EXPECT_TRUE(answer(250));
+
+    gasmon::AutoGas& t = Make(7);
+    t.Start();
+    Block s{};
+    const auto status = [&](int v, int counter) {
+        s[6] = std::uint16_t(v);
+        s[12] = std::uint16_t(counter);
+        t.TakeAnswer(s.data(), 0);
+        const bool step = driller->stepPending != 0;
+        driller->stepPending = 0;
+        return step;
+    };
+    EXPECT_TRUE(status(1, 5));
+    EXPECT_FALSE(status(1, 5));
+    EXPECT_FALSE(status(0, 5));
+    t.calibrationRequest = true;
+    doubles().clock.Advance(40000);
+    t.Poll();
+    ASSERT_EQ(t.cycleSeconds, 40);
+    EXPECT_TRUE(status(1, 0)) << "rises again";
+    EXPECT_EQ(t.cycleSeconds, 0) << "the injection starts a cycle";
+    EXPECT_TRUE(t.calibrationCycle);
+    EXPECT_FALSE(t.calibrationRequest);
+}
+
+TEST_F(Answers, TheLiveLinesFollowTheirFormats)
+{
+    gasmon::AutoGas& e = Make(3);
+    e.values = {123, 45, 6, 7, 8, 9, 10, 11, 2.5f, 12};
+    e.componentIndex = 2;
+    e.cycleSeconds = 37;
+    e.record.chromatAttenuator = 2;
+    e.record.hotWireAttenuator = 4;
+    e.channels[6] = 12.345f;
+    e.channels[7] = 6.5f;
+    const auto lines = [&](int result = 0) {
+        e.lines = {};
+        e.UpdateDisplayLines(result);
+        return e.lines;
+    };
+    auto l = lines();
+    EXPECT_EQ(l[0], QStringLiteral("123  45    6    7     8    9   10   2    37 "));
+    EXPECT_EQ(l[1], QStringLiteral("Chrom=X 2.0, HW=X 4.0  HWmV=12.35  CHmV=6.50 "));
+    host.profile = 2;
+    EXPECT_EQ(lines()[0], QStringLiteral("123  45    6    7     8    9     2      37  "));
+    e.instrumentType = 2;
+    EXPECT_EQ(lines()[0], QStringLiteral("123  45    6    7     8    9    10    12   2.500"));
+    e.instrumentType = 3;
+    e.sriMode = 1;
+    EXPECT_EQ(lines()[0], QStringLiteral("123   45    6     7     8    9    10   11   37 "));
+    e.sriMode = 0;
+    e.record.errorCount = 6;
+    EXPECT_EQ(lines(platform::MBUS_TIMEOUT)[0], gasmon::ErrorName(platform::MBUS_TIMEOUT) + QStringLiteral("  37"));
+    e.record.errorCount = 0;
+
+    e.instrumentType = 7;
+    e.injectionCounter = 4;
+    EXPECT_EQ(lines()[1], QStringLiteral("Chrom=X 2.0, HW=X 4.0  INJ=4 "));
+    e.instrumentType = 3;
+    // Auto TC with the CO2 track: three lines, and the custom channel goes to line 4.
+    e.autoTc = true;
+    host.co2Track = true;
+    e.customOnChannel3 = true;
+    e.record.channel3Attenuator = 1;
+    e.record.channel4Attenuator = 3;
+    e.channels[0] = 99.7f;
+    e.channels[2] = 1.25f;
+    e.channels[3] = 7.9f;
+    e.channels[4] = 3.5f;
+    e.channels[8] = 0.5f;
+    e.channels[9] = 1.5f;
+    l = lines();
+    EXPECT_EQ(l[1], QStringLiteral("Chrom= X 2.0  HW= X 4.0  CO2= X 1.0  TC= X 3.0"));
+    EXPECT_EQ(l[2], QStringLiteral("CO2mV=0.50 CO2=3.50 "));
+    EXPECT_EQ(l[3], QStringLiteral("CH3 MV= 0.50  CH3 Val= 1.25"));
+    e.customOnChannel3 = false;
+    EXPECT_EQ(lines()[3], QStringLiteral("HWmV=12.35 HWVal=99 CHmV=6.50  TCmV=1.50 TCVal=7 "));
+    host.co2Track = false;
+    l = lines();
+    EXPECT_EQ(l[1], QStringLiteral("Chrom= X 2.0  HW= X 4.0  TC= X 3.0       "));
+    EXPECT_EQ(l[2], QStringLiteral("HWmV=12.35 HWVal=99  CHmV=6.50 TCmV=1.50 TCVal=7.90 "));
+    e.autoTc = false;
+    host.co2Track = true;
+    l = lines();
+    EXPECT_EQ(l[1], QStringLiteral("Chrom =X 2.0  HW =X 4.0  CO2= X 1.0 "));
+    EXPECT_EQ(l[2], QStringLiteral("HWmV=12.35 CHmV=6.50 CO2mV=0.50 CO2=3.50 "));
+    host.profile = 64;
+    host.temperatureSetting = true;
+    EXPECT_EQ(lines()[1], QStringLiteral("Chrom = X 2.0,  HW= X 4.0   Temp= 7.90 ")) << "temperature before CO2";
+}
+
+}  // namespace
