@@ -190,10 +190,6 @@ void AutoGas::CalibrationResponse(float ch, float hw)
     const int n = instrumentType == 4 ? 6 : 5;
     chartMaxima[0] = std::max(chartMaxima[0], hw);
     chartMaxima[1] = std::max(chartMaxima[1], ch);
-    if (instrumentType != 7) {
-        ch = SignedCount(ch);
-        hw = SignedCount(hw);
-    }
     channels[6] = hw / kFullScaleCount * MillivoltRange();
     channels[7] = ch / kFullScaleCount * MillivoltRange();
 

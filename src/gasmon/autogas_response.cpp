@@ -50,12 +50,13 @@ void AutoGas::TakeAnswer(const std::uint16_t* registers, int result)
         c.co2 *= effectiveFactors[2] / kFullScaleCount;
     }
 
-    if (calibrationCycle)
+    // The calibration path writes its own lines.
+    if (calibrationCycle) {
         CalibrationResponse(c.ch, c.hw);
-    else
+    } else {
         TakeChannelValues(c);
-
-    UpdateDisplayLines(result);
+        UpdateDisplayLines(result);
+    }
     if (display_)
         display_->SetLines(&lines[0], &lines[1], &lines[2], &lines[3]);
 }

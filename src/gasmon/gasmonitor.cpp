@@ -42,6 +42,9 @@ void GasMonitorCommands::FillHost(app::LogState& log)
                 return std::nullopt;
             return *last;
         };
+        h.writeLastRecord = [s](const wellfile::RECORD& r) {
+            return wellfile::WriteLastRecord(r, s->well.file.dataFileName) == 1;
+        };
         h.makeDisplay = [s, this]() -> std::unique_ptr<GasDisplay> {
             if (!window_.makeDisplay)
                 return nullptr;

@@ -73,8 +73,7 @@ TEST_F(Answers, ChannelsAreScaledByTypeAndAFailedAnswerReadsAsZeros)
     cfg.hotWireSpan = 200;
     cfg.channel3Span = 2;
     WriteCfg();
-    gasmon::AutoGas& e = Make(7);
-    e.Start();
+    gasmon::AutoGas& e = StartOffline(7);
     // Type 7: the CO2 is hundredths of a percent times channel 3's factor; no millivolts.
     Block r{};
     r[0] = 1000;
@@ -147,8 +146,7 @@ TEST_F(Answers, TheBaselineFidTakesTheFactorOfItsBandAndTheSriModeItsCorrection)
     cfg.correctionFactors[3] = 2.0f;
     cfg.correctionFactors[4] = 0;  // counts as 1.0
     WriteCfg();
-    gasmon::AutoGas& e = Make(3);
-    e.Start();
+    gasmon::AutoGas& e = StartOffline(3);
     e.gainRange = 1250;
     Block r{};
     r[0] = 185;  // 3.7 times the reference of 50
@@ -163,8 +161,7 @@ TEST_F(Answers, TheBaselineFidTakesTheFactorOfItsBandAndTheSriModeItsCorrection)
     cfg.sriIntegrator = 1;
     cfg.channel3Span = 3;
     WriteCfg();
-    gasmon::AutoGas& s = Make(3);
-    s.Start();
+    gasmon::AutoGas& s = StartOffline(3);
     r[0] = 525;
     s.TakeAnswer(r.data(), 0);
     EXPECT_NEAR(s.currentTotalGas, 247.9f, 0.05f);
@@ -180,8 +177,7 @@ TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachA
     s.lowGasMinutes = 5;
     cfg.hotWireSpan = 20000;
     WriteCfg();
-    gasmon::AutoGas& e = Make(3);
-    e.Start();
+    gasmon::AutoGas& e = StartOffline(3);
     Block r{};
     r[0] = 150;
     auto& flags = driller->alarms->flags;
@@ -198,8 +194,7 @@ TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachA
 
     flags.fill(0);
     host.profile = 19;
-    gasmon::AutoGas& p = Make(3);
-    p.Start();
+    gasmon::AutoGas& p = StartOffline(3);
     r[0] = 150;
     p.TakeAnswer(r.data(), 0);
     EXPECT_EQ(flags[drilling::kAlarmHighGas], 0);
@@ -210,8 +205,7 @@ TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachA
 TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
 {
     WithDriller();
-    gasmon::AutoGas& e = Make(3);
-    e.Start();  // no settings file: 25 mV
+    gasmon::AutoGas& e = StartOffline(3);  // no settings file: 25 mV
     e.depthOnModule = true;
     e.depthChannel = 4;
     e.gainRange = 10000;
@@ -230,8 +224,7 @@ TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
     EXPECT_FALSE(answer(200)) << "re-armed";
     EXPECT_TRUE(answer(250));
 
-    gasmon::AutoGas& t = Make(7);
-    t.Start();
+    gasmon::AutoGas& t = StartOffline(7);
     Block s{};
     const auto status = [&](int v, int counter) {
         s[6] = std::uint16_t(v);

@@ -62,6 +62,19 @@ gasmon::AutoGas& EngineTest::Make(int type)
     return *engine;
 }
 
+gasmon::AutoGas& EngineTest::StartOffline(int type)
+{
+    gasmon::AutoGas& e = Make(type);
+    e.calls.connectTcp = [](std::uint32_t, int, const platform::TcpSettings&) { return std::int32_t(91); };
+    e.calls.connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(91); };
+    e.calls.hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
+    e.calls.poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
+    e.calls.write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
+    e.calls.close = [](std::uint32_t) {};
+    EXPECT_EQ(e.Start(), 1);
+    return e;
+}
+
 bool EngineTest::WaitIdle(int ms)
 {
     return testing_support::Spin([this] { return !engine->requestOutstanding; }, ms);

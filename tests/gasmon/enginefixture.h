@@ -43,6 +43,9 @@ protected:
     gasmon::GASMONCFG SavedCfg() const;
     // Makes the engine of `type` (not started).
     gasmon::AutoGas& Make(int type);
+    // Makes and starts the engine of `type` on a link that takes every request and never answers: the
+    // test hands it the answers itself.
+    gasmon::AutoGas& StartOffline(int type);
     // One tick of timer 1, then the event loop until the request it sent is answered (at most `ms`).
     bool TickAndWait(int ms = 3000);
     // The event loop until the link is free again.
