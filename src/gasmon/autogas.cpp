@@ -1,5 +1,6 @@
 // The engine's life: construction defaults, the settings, opening and ending the link, the live window.
 #include "gasmon/autogas.h"
+#include "gasmon/enginehelpers.h"
 
 #include "drilling/driller.h"
 #include "gasmon/gasfile.h"
@@ -13,8 +14,6 @@
 namespace gasmon {
 
 namespace {
-
-bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
 
 // Not above 0 (or not a number): 1.0.
 float PositiveOrOne(float v) { return v > 0 ? v : 1.0f; }

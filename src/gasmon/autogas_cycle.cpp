@@ -2,6 +2,7 @@
 // that turns the components into the gas of the step, the calibration cycle that learns the elution
 // times from a test gas, and the hot-wire span set from a test gas.
 #include "gasmon/autogas.h"
+#include "gasmon/enginehelpers.h"
 
 #include "drilling/driller.h"
 #include "platform/services.h"
@@ -13,14 +14,6 @@
 namespace gasmon {
 
 namespace {
-
-bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
-
-QString Text(const std::string& s) { return QString::fromLatin1(s.c_str()); }
-
-int Int(float v) { return std::isfinite(v) ? int(v) : 0; }
-
-bool ScalesCounts(int type) { return (type >= 0 && type <= 5) || type == 8 || type == 12 || type == 15; }
 
 // A calibration cycle that never sees its peaks ends here, seconds into the cycle.
 constexpr int kLongestCalibration = 600;
@@ -143,7 +136,7 @@ void AutoGas::EndCycle()
             record.fractions[0] = 0.95f;
         if (integrator) {
             record.fractions[6] = values[7] / denominator;
-            lines[3] = Text(platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", Int(currentTotalGas),
+            lines[3] = LineText(platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", ShownInt(currentTotalGas),
                                               double(record.fractions[0]), double(record.fractions[1]),
                                               double(record.fractions[2]), double(record.fractions[3]),
                                               double(record.fractions[4]), double(record.fractions[5]),
@@ -174,10 +167,10 @@ void AutoGas::EndCycle()
 
 void AutoGas::ShowCalibrationLine(float hw, float ch)
 {
-    const auto v = [this](int i) { return Int(calibrationPeaks[std::size_t(i)]); };
-    lines[0] = Text(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", Int(hw), v(1), v(2), v(3), v(4), v(5),
+    const auto v = [this](int i) { return ShownInt(calibrationPeaks[std::size_t(i)]); };
+    lines[0] = LineText(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", ShownInt(hw), v(1), v(2), v(3), v(4), v(5),
                                       componentIndex, cycleSeconds));
-    lines[1] = Text(platform::CFormat("      %-4d %-4d %-4d %-4d  ", elutionTimes[1], elutionTimes[2], elutionTimes[3],
+    lines[1] = LineText(platform::CFormat("      %-4d %-4d %-4d %-4d  ", elutionTimes[1], elutionTimes[2], elutionTimes[3],
                                       elutionTimes[4]));
     (void)ch;
 }
@@ -300,7 +293,7 @@ void AutoGas::FinishCalibration()
         host.writeLastRecord(*last);
 
     lines[0] = QStringLiteral("Calibrate Done");
-    lines[1] = Text(platform::CFormat("%-4d %-4d%-4d %-4d %-4d ", elutionTimes[1], elutionTimes[2], elutionTimes[3],
+    lines[1] = LineText(platform::CFormat("%-4d %-4d%-4d %-4d %-4d ", elutionTimes[1], elutionTimes[2], elutionTimes[3],
                                       elutionTimes[4], elutionTimes[5]));
     if (display_)
         display_->SetCaption(QStringLiteral("StrativM Gas Monitor"));

@@ -1,6 +1,7 @@
 // The engine's ticks and answers: the poll of timer 1, the cycle, the coils of the interface box and
 // what an answer does before its values are decoded.
 #include "gasmon/autogas.h"
+#include "gasmon/enginehelpers.h"
 
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
@@ -13,12 +14,6 @@
 #include <vector>
 
 namespace gasmon {
-
-namespace {
-
-bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
-
-}  // namespace
 
 bool AutoGas::TypeReadsGainRange() const { return OneOf(instrumentType, {0, 2, 3, 4, 8, 12}); }
 

@@ -2,6 +2,7 @@
 // is corrected and watched for the gas alarms, the analogue module's depth pulses are counted, the
 // chromatograph's peaks are tracked and the live window's lines are written.
 #include "gasmon/autogas.h"
+#include "gasmon/enginehelpers.h"
 
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
@@ -13,15 +14,6 @@
 namespace gasmon {
 
 namespace {
-
-bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
-
-QString Text(const std::string& s) { return QString::fromLatin1(s.c_str()); }
-
-int Int(float v) { return std::isfinite(v) ? int(v) : 0; }
-
-// The types whose counts are scaled by span and attenuator over the full-scale count.
-bool ScalesCounts(int type) { return (type >= 0 && type <= 5) || type == 8 || type == 12 || type == 15; }
 
 // Answers above the high-gas units before the alarm is set.
 int HighGasAnswers(int profile) { return profile == 19 ? 1 : 30; }
@@ -195,21 +187,21 @@ void AutoGas::UpdateDisplayLines(int result)
     using platform::CFormat;
     const int profile = host.profile;
     if (result == 0 || record.errorCount < 6) {
-        const auto v = [this](int i) { return Int(values[std::size_t(i)]); };
+        const auto v = [this](int i) { return ShownInt(values[std::size_t(i)]); };
         if (sriMode != 0 || baselineMode)
-            lines[0] = Text(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d %-4d %-4d %-2d ", v(0), v(1), v(2), v(3), v(4), v(5),
+            lines[0] = LineText(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d %-4d %-4d %-2d ", v(0), v(1), v(2), v(3), v(4), v(5),
                                     v(6), v(7), cycleSeconds));
         else if (profile == 2 && instrumentType == 2)
-            lines[0] = Text(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d %-4d  %-4d %-2.3f", v(0), v(1), v(2), v(3), v(4), v(5),
+            lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d %-4d  %-4d %-2.3f", v(0), v(1), v(2), v(3), v(4), v(5),
                                     v(6), v(9), double(values[8])));
         else if (profile == 2)
-            lines[0] = Text(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d  %-d      %-2d  ", v(0), v(1), v(2), v(3), v(4), v(5),
+            lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d  %-d      %-2d  ", v(0), v(1), v(2), v(3), v(4), v(5),
                                     componentIndex, cycleSeconds));
         else
-            lines[0] = Text(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d%-4d %-d    %2d ", v(0), v(1), v(2), v(3), v(4), v(5),
+            lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d%-4d %-d    %2d ", v(0), v(1), v(2), v(3), v(4), v(5),
                                     v(6), componentIndex, cycleSeconds));
     } else {
-        lines[0] = ErrorName(result) + Text(CFormat("  %-d", cycleSeconds));
+        lines[0] = ErrorName(result) + LineText(CFormat("  %-d", cycleSeconds));
     }
     if (!calibrationCycle)
         UpdateChannelLines();
@@ -225,38 +217,38 @@ void AutoGas::UpdateChannelLines()
     const bool co2Track = host.co2Track;
 
     if (ScalesCounts(instrumentType))
-        lines[1] = Text(CFormat("Chrom=X %.1f, HW=X %.1f  HWmV=%3.2f  CHmV=%3.2f ", chX, hwX, hwMv, chMv));
+        lines[1] = LineText(CFormat("Chrom=X %.1f, HW=X %.1f  HWmV=%3.2f  CHmV=%3.2f ", chX, hwX, hwMv, chMv));
     else
-        lines[1] = Text(CFormat("Chrom=X %.1f, HW=X %.1f  INJ=%d ", chX, hwX, injectionCounter));
+        lines[1] = LineText(CFormat("Chrom=X %.1f, HW=X %.1f  INJ=%d ", chX, hwX, injectionCounter));
 
     if (baselineFid) {
-        lines[1] = Text(CFormat("TGAmV=%5.2f  TGA %%=%5.2f CF=%.2f  P=%d ", hwMv, percent,
+        lines[1] = LineText(CFormat("TGAmV=%5.2f  TGA %%=%5.2f CF=%.2f  P=%d ", hwMv, percent,
                                 double(correctionFactors[std::size_t(correctionBand)]), correctionBand));
     } else if (sriMode != 0 && !autoTc) {
         const float b = record.channel4Span;
         if (b > 0 && b <= 2)
-            lines[1] = Text(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f %.3f", chX, hwX, hwMv, percent,
+            lines[1] = LineText(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f %.3f", chX, hwX, hwMv, percent,
                                     double(correction.g)));
         else
-            lines[1] = Text(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f ", chX, hwX, hwMv, percent));
+            lines[1] = LineText(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f ", chX, hwX, hwMv, percent));
     } else if ((host.profile == 4 || host.profile == 64) && host.temperatureSetting) {
-        lines[1] = Text(CFormat("Chrom = X %.1f,  HW= X %.1f   Temp= %2.2f ", chX, hwX, double(channels[3])));
+        lines[1] = LineText(CFormat("Chrom = X %.1f,  HW= X %.1f   Temp= %2.2f ", chX, hwX, double(channels[3])));
     } else if (!autoTc && co2Track) {
         if (OneOf(instrumentType, {0, 1, 2, 3, 4, 5, 8}))
-            lines[2] = Text(CFormat("HWmV=%3.2f CHmV=%3.2f CO2mV=%3.2f CO2=%2.2f ", hwMv, chMv, ch3Mv, double(channels[4])));
-        lines[1] = Text(CFormat("Chrom =X %.1f  HW =X %.1f  CO2= X %.1f ", chX, hwX, ch3X));
+            lines[2] = LineText(CFormat("HWmV=%3.2f CHmV=%3.2f CO2mV=%3.2f CO2=%2.2f ", hwMv, chMv, ch3Mv, double(channels[4])));
+        lines[1] = LineText(CFormat("Chrom =X %.1f  HW =X %.1f  CO2= X %.1f ", chX, hwX, ch3X));
     } else if (autoTc && !co2Track) {
-        lines[1] = Text(CFormat("Chrom= X %.1f  HW= X %.1f  TC= X %.1f       ", chX, hwX, ch4X));
-        lines[2] = Text(CFormat("HWmV=%3.2f HWVal=%d  CHmV=%3.2f TCmV=%3.2f TCVal=%.2f ", hwMv, Int(channels[0]), chMv,
+        lines[1] = LineText(CFormat("Chrom= X %.1f  HW= X %.1f  TC= X %.1f       ", chX, hwX, ch4X));
+        lines[2] = LineText(CFormat("HWmV=%3.2f HWVal=%d  CHmV=%3.2f TCmV=%3.2f TCVal=%.2f ", hwMv, ShownInt(channels[0]), chMv,
                                 ch4Mv, double(channels[3])));
     } else if (autoTc && co2Track) {
-        lines[3] = Text(CFormat("HWmV=%3.2f HWVal=%d CHmV=%3.2f  TCmV=%3.2f TCVal=%d ", hwMv, Int(channels[0]), chMv,
-                                ch4Mv, Int(channels[3])));
-        lines[2] = Text(CFormat("CO2mV=%3.2f CO2=%2.2f ", ch3Mv, double(channels[4])));
-        lines[1] = Text(CFormat("Chrom= X %.1f  HW= X %.1f  CO2= X %.1f  TC= X %.1f", chX, hwX, ch3X, ch4X));
+        lines[3] = LineText(CFormat("HWmV=%3.2f HWVal=%d CHmV=%3.2f  TCmV=%3.2f TCVal=%d ", hwMv, ShownInt(channels[0]), chMv,
+                                ch4Mv, ShownInt(channels[3])));
+        lines[2] = LineText(CFormat("CO2mV=%3.2f CO2=%2.2f ", ch3Mv, double(channels[4])));
+        lines[1] = LineText(CFormat("Chrom= X %.1f  HW= X %.1f  CO2= X %.1f  TC= X %.1f", chX, hwX, ch3X, ch4X));
     }
     if (customOnChannel3)
-        lines[autoTc ? 3 : 2] = Text(CFormat("CH3 MV= %.2f  CH3 Val= %.2f", ch3Mv, double(channels[2])));
+        lines[autoTc ? 3 : 2] = LineText(CFormat("CH3 MV= %.2f  CH3 Val= %.2f", ch3Mv, double(channels[2])));
 }
 
 }  // namespace gasmon

@@ -19,21 +19,7 @@ namespace {
 
 using Block = std::array<std::uint16_t, 25>;
 
-class Answers : public EngineTest {
-protected:
-    // A driller with its alarms, for the flags and steps an answer sets.
-    void WithDriller()
-    {
-        well.dataFolder = TestDir();
-        facts.well = &well;
-        driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-        driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
-        host.driller = driller.get();
-    }
-    wellfile::OpenWell well;
-    drilling::DrillingWindow facts;
-    std::unique_ptr<drilling::Driller> driller;
-};
+using Answers = EngineTest;
 
 TEST(AnswerChannels, CountsAtFullScaleAreNegativeAndEachTypeReadsItsOwnRegisters)
 {

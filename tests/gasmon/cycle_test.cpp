@@ -26,13 +26,6 @@ using Block = std::array<std::uint16_t, 25>;
 
 class Cycle : public EngineTest {
 protected:
-    void WithDriller()
-    {
-        well.dataFolder = TestDir();
-        facts.well = &well;
-        driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-        host.driller = driller.get();
-    }
     // The chromatograph reading `ch` (and hot wire `hw`) answered `t` seconds into the cycle.
     void At(gasmon::AutoGas& e, int t, int ch, int hw = 0)
     {
@@ -44,9 +37,6 @@ protected:
         e.TakeAnswer(r.data(), 0);
     }
     std::int64_t start = 0;
-    wellfile::OpenWell well;
-    drilling::DrillingWindow facts;
-    std::unique_ptr<drilling::Driller> driller;
 };
 
 TEST_F(Cycle, EachComponentTakesItsPeakOverTheBaselineInsideItsWindow)

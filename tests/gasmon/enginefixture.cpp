@@ -1,5 +1,6 @@
 #include "enginefixture.h"
 
+#include "drilling/logalarm.h"
 #include "platform/commlinks.h"
 #include "platform/modbus.h"
 #include "support/doubles.h"
@@ -39,6 +40,8 @@ EngineTest::EngineTest()
 EngineTest::~EngineTest()
 {
     engine.reset();
+    host.driller = nullptr;
+    driller.reset();
     platform::UnregisterMessageWindow(window);
     platform::RedirectModbusTcpPortForTest(0);
     platform::CloseAllConnectionsForTest();
@@ -73,6 +76,15 @@ gasmon::AutoGas& EngineTest::StartOffline(int type)
     e.calls.close = [](std::uint32_t) {};
     EXPECT_EQ(e.Start(), 1);
     return e;
+}
+
+void EngineTest::WithDriller()
+{
+    well.dataFolder = TestDir();
+    facts.well = &well;
+    driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
+    driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
+    host.driller = driller.get();
 }
 
 bool EngineTest::WaitIdle(int ms)

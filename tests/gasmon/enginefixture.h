@@ -2,9 +2,12 @@
 // The gas monitor engine on its own: a host over the test's folder ("gasmon.cfg" there), a live window
 // that records its lines, and a message window that hands the link's notices to the engine as the main
 // window does.
+#include "drilling/driller.h"
+#include "drilling/drillinghost.h"
 #include "gasmon/autogas.h"
 #include "platform/messagewindows.h"
 #include "support/modbuspeer.h"
+#include "wellfile/openwell.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +53,8 @@ protected:
     bool TickAndWait(int ms = 3000);
     // The event loop until the link is free again.
     bool WaitIdle(int ms = 3000);
+    // A driller with its alarms in the test's folder, for the flags and steps the answers set.
+    void WithDriller();
     // Lines of the peer's log that contain `text`.
     int PeerLines(const QString& text) const;
 
@@ -59,6 +64,9 @@ protected:
     RecordingDisplay* display = nullptr;  // the engine's, once it made one
     std::unique_ptr<gasmon::AutoGas> engine;
     platform::HWND window = 0;
+    wellfile::OpenWell well;
+    drilling::DrillingWindow facts;
+    std::unique_ptr<drilling::Driller> driller;
 };
 
 }  // namespace gasmon_testing

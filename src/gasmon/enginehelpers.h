@@ -1,0 +1,23 @@
+#pragma once
+// Small helpers the engine's files share.
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+namespace gasmon {
+
+inline bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
+
+// A formatted line of the live window.
+inline QString LineText(const std::string& s) { return QString::fromLatin1(s.c_str()); }
+
+// A value shown as an integer; not a number shows 0.
+inline int ShownInt(float v) { return std::isfinite(v) ? int(v) : 0; }
+
+// The types whose counts are scaled by span and attenuator over the full-scale count.
+inline bool ScalesCounts(int type) { return (type >= 0 && type <= 5) || type == 8 || type == 12 || type == 15; }
+
+}  // namespace gasmon
