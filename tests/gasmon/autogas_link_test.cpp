@@ -7,6 +7,7 @@
 #include "support/doubles.h"
 #include "support/testmain.h"
 
+#include <QFile>
 #include <QTimer>
 
 #include <cstring>
@@ -232,6 +233,63 @@ TEST_F(EngineLink, DisconnectSavesTheFractionsAndClosesTheValveBeforeTheLinkWhil
     const gasmon::GASRECORD before = e.record;
     e.EvResponse(handle, 0);
     EXPECT_EQ(std::memcmp(&before, &e.record, sizeof before), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EngineLink, AWholeChromatographCycleComesOverTheLink)
+{
+    // Second t of the cycle is the (t - 2)-th block read: the first tick reads the gain range.
+    const int peaks[5] = {20, 30, 40, 50, 60};
+    const int heights[5] = {1000, 500, 250, 125, 60};
+    QString table;
+    for (int t = 2; t <= 85; ++t) {
+        QList<int> row(20, 0);
+        // The block starts at register 3: the hot wire, then the chromatograph two further on.
+        row[3] = 4000;
+        row[5] = 100;
+        for (int k = 0; k < 5; ++k)
+            if (t == peaks[k])
+                row[5] += heights[k];
+        for (int v : row)
+            table += QString::number(v) + QLatin1Char(' ');
+        table += QLatin1Char('\n');
+    }
+    const QString tablePath = TestDir() + QStringLiteral("cycle.txt");
+    {
+        QFile f(tablePath);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(table.toLatin1());
+    }
+    SerialPeer({QStringLiteral("--ir"), QStringLiteral("2=3"), QStringLiteral("--table"), tablePath});
+    cfg.hotWireSpan = 200;
+    cfg.chromatSpan = 2000;
+    cfg.totalChromatRatios = 1;
+    for (int k = 0; k < 5; ++k)
+        cfg.elutionTime[k] = peaks[k];
+    cfg.chromatZero = 16;
+    WriteCfg();
+    std::array<std::int32_t, 8> retention{};
+    host.showRetentionTimes = [&](const std::array<std::int32_t, 8>& t) { retention = t; };
+    gasmon::AutoGas& e = Make(3);
+    ASSERT_EQ(e.Start(), 1);
+    for (int t = 1; t <= 80 && !e.cycleEnded; ++t) {
+        doubles().clock.Advance(1000);
+        ASSERT_TRUE(TickAndWait()) << "second " << t;
+    }
+    ASSERT_TRUE(e.cycleEnded);
+    EXPECT_EQ(e.gainRange, 1250.0f);
+    EXPECT_FLOAT_EQ(e.record.totalGas, 40.0f);
+    const float expected[5] = {100, 50, 25, 12.5f, 6};
+    for (int k = 0; k < 5; ++k)
+        EXPECT_FLOAT_EQ(e.record.components[k], expected[k]) << "C" << k + 1;
+    EXPECT_FLOAT_EQ(e.record.fractions[0], 100 / 193.5f);
+    EXPECT_EQ(retention[1], 21);
+    EXPECT_EQ(retention[3], 41);
+    ASSERT_NE(display, nullptr);
+    EXPECT_TRUE(display->lines[1].startsWith(QStringLiteral("Chrom=X 1.0, HW=X 1.0  HWmV=250.00"))) << display->lines[1].toStdString();
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
   modbuspeer.py --log FILE --rtu DEVICE [--baud 9600] [--stopbits 2] [--slaves 1,247]
   modbuspeer.py --log FILE --raw DEVICE --answer badcrc|exception1
   --ir ADDRESS=VALUE (repeatable) sets one input register
+  --table FILE answers the n-th block read of input registers with the file's n-th line (registers
+    from address 0, whitespace-separated)
 
 The pymodbus server (zero_mode: addresses are taken as they are sent) holds, for every slave:
   holding registers 41434..41457 = 1000..1023, and 0..19 = 200..219
@@ -69,16 +71,31 @@ def run_pymodbus(args):
         def __init__(self, slave, **kwargs):
             super().__init__(**kwargs)
             self.slave = slave
+            self.reads = 0
 
         def validate(self, fc_as_hex, address, count=1):
             log_line(args.log, f"{self.slave} {fc_as_hex} {address} {count}")
             return super().validate(fc_as_hex, address, count)
+
+        def getValues(self, fc_as_hex, address, count=1):
+            # A scripted instrument: the n-th block read of input registers answers the table's n-th
+            # row (the last row once the table is used up); single-register reads are not counted.
+            if table and fc_as_hex == 4 and count > 1:
+                row = table[min(self.reads, len(table) - 1)]
+                self.reads += 1
+                return [row[address + i] if address + i < len(row) else 0 for i in range(count)]
+            return super().getValues(fc_as_hex, address, count)
 
         def setValues(self, fc_as_hex, address, values):
             super().setValues(fc_as_hex, address, values)
             if fc_as_hex in (5, 15):
                 back = self.getValues(1, address, len(values))
                 log_line(args.log, f"{self.slave} coils {address} " + ",".join(str(int(v)) for v in back))
+
+    table = []
+    if args.table:
+        with open(args.table) as rows:
+            table = [[int(v) for v in line.split()] for line in rows if line.strip()]
 
     inputs = [100 + i for i in range(20)]
     for item in args.ir:
@@ -131,6 +148,7 @@ def main():
     parser.add_argument("--slaves", default="1,247")
     parser.add_argument("--lifetime", type=float, default=120.0)
     parser.add_argument("--ir", action="append", default=[])
+    parser.add_argument("--table", help="input registers from address 0, one row per block read")
     args = parser.parse_args()
     open(args.log, "w").close()
     # Never outlives a test that forgot it.
