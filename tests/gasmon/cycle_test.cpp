@@ -224,6 +224,32 @@ TEST_F(Cycle, ACalibrationLearnsTheElutionTimesAndStoresTheTestGas)
     EXPECT_FLOAT_EQ(driller->working.testGas[wellfile::TEST_C3], 220.0f);
 }
 
+TEST_F(Cycle, SomeProfilesTakeTheElutionTimeWhereTheSignalStopsFallingAndShiftIt)
+{
+    host.profile = 2;
+    cfg.chromatSpan = 20000;
+    WriteCfg();
+    gasmon::AutoGas& e = StartOffline(3);
+    start = doubles().clock.ms;
+    e.calibrationCycle = true;
+    const int peaks[5] = {30, 50, 70, 90, 110};
+    for (int t = 1; t <= 200 && e.calibrationCycle; ++t) {
+        int above = t < 29 ? 0 : 60;  // between the peaks the signal stays above the threshold
+        for (int p : peaks) {
+            const int d = t - p;
+            if (d >= -1 && d <= 3)
+                above = d == -1 ? 100 : d == 0 ? 200 : d == 1 ? 120 : 70;
+        }
+        At(e, t, 100 + above);
+    }
+    ASSERT_FALSE(e.calibrationCycle);
+    // Where the signal stops falling (3 s after each peak), then 2 s more for C1-C3 and 3 s for iC4, nC4.
+    const int expected[7] = {0, 35, 55, 75, 96, 116, 133};
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(e.elutionTimes[std::size_t(k)], expected[k]) << k;
+    EXPECT_EQ(e.baselineSecond, 28);
+}
+
 TEST_F(Cycle, ACalibrationWithoutPeaksEndsAtTenMinutesEvenWhenTheClockJumps)
 {
     cfg.chromatSpan = 20000;
