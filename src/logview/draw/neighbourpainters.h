@@ -65,6 +65,12 @@ public:
                                  int topY, bool continued) {}
     virtual void DrawChromatographTrack(const PaintTarget&, Records records, std::size_t first, int count,
                                         int rowHeight, int topY) {}
+    // The printed gas track (paper only): the row of records[index] with its top at y, or `count` records
+    // from records[first] in one call; `ratio` draws the gas ratio column. 0 when nothing may be drawn.
+    virtual int PrintCurveTrack(const PaintTarget&, Records records, std::size_t index, int rowHeight, bool ratio,
+                                int y) { return 1; }
+    virtual int PrintCurveTrack2(const PaintTarget&, Records records, std::size_t first, int rowHeight, int count,
+                                 bool ratio, int y) { return 1; }
     virtual void DrawTopsColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawRatingColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawBoxColumn(const PaintTarget&, Records, int rowHeight, int topY) {}

@@ -6,6 +6,7 @@
 // a file of its own draw folder.
 #include "logview/draw/neighbourpainters.h"
 #include "tracks/lithrowplan.h"
+#include "tracks/elogview.h"
 #include "tracks/painterstate.h"
 #include "tracks/tops.h"
 #include "tracks/tracksettings.h"
@@ -53,6 +54,12 @@ public:
     void DrawPorosityColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
     void DrawBarColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
     void DrawBarColumn2(const PaintTarget&, Records, int rowHeight, int topY) override;
+    int PrintCurveTrack(const PaintTarget&, Records records, std::size_t index, int rowHeight, bool ratio,
+                        int y) override;
+    int PrintCurveTrack2(const PaintTarget&, Records records, std::size_t first, int rowHeight, int count, bool ratio,
+                         int y) override;
+    // The well's e-log curves for the printed gas track; null while none are loaded.
+    const tracks::ElogView* elogView = nullptr;
 
 private:
     tracks::TrackSettings TrackSettingsNow() const { return trackSettings ? trackSettings() : tracks::TrackSettings{}; }

@@ -85,7 +85,7 @@ void DrawChromatographTrack(platform::Dc& dc, const logview::ViewGeometry& g, co
                             const TrackSettings& s, PainterState& state, std::span<const wellfile::RECORD> records,
                             std::size_t first, int rowHeight, int y, int count)
 {
-    if (s.customTracksEnabled && !g.Flag(17))
+    if (s.customTracksEnabled && !g.Flag(layout::FLAG_GAS))
         return;
     if (first >= records.size() || count <= 0)
         return;

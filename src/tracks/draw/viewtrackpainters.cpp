@@ -5,6 +5,7 @@
 #include "tracks/draw/gasheads.h"
 #include "tracks/draw/lithology.h"
 #include "tracks/draw/mudoutline.h"
+#include "tracks/draw/printedgas.h"
 #include "tracks/draw/recordcurves.h"
 #include "tracks/draw/showcolumns.h"
 #include "tracks/draw/topscolumn.h"
@@ -118,6 +119,20 @@ void ViewPainters::DrawBarColumn(const PaintTarget& t, Records records, int rowH
 void ViewPainters::DrawBarColumn2(const PaintTarget& t, Records records, int rowHeight, int topY)
 {
     tracks::DrawBarColumn2(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()), topY, {});
+}
+
+int ViewPainters::PrintCurveTrack(const PaintTarget& t, Records records, std::size_t index, int rowHeight, bool ratio,
+                                  int y)
+{
+    return tracks::PrintCurveTrack(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), elogView, records,
+                                   index, rowHeight, ratio, y);
+}
+
+int ViewPainters::PrintCurveTrack2(const PaintTarget& t, Records records, std::size_t first, int rowHeight, int count,
+                                   bool ratio, int y)
+{
+    return tracks::PrintCurveTrack2(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), elogView, records,
+                                    first, rowHeight, count, ratio, y);
 }
 
 }  // namespace logview
