@@ -35,6 +35,13 @@ void DrillingServices::SetWorkingRecordsScale(app::LogState&, int, std::uint16_t
 void DrillingServices::PendOneUnitStep(app::LogState&) { app::NotBuilt("drilling", "PendOneUnitStep"); }
 void DrillingServices::FileDepthChanged(app::LogState&, bool) { app::NotBuilt("drilling", "FileDepthChanged"); }
 
+void DrillingServices::LoadLagRecords(app::LogState& log, std::int32_t depth)
+{
+    Driller* d = log.engines.driller;
+    if (d && log.well.file.drilling && float(depth) > d->lagDepth)
+        d->LoadLagRecords(0);
+}
+
 void DrillingServices::RunLagCalculator(app::LogState&) { app::NotBuiltCommand("drilling", "LagCalcDlg"); }
 
 std::vector<LagEntry> DrillingServices::LagEntries(app::LogState& log)

@@ -62,6 +62,9 @@ public:
     // The data file was appended to (`appended`) or cut below its last depth: the current rates are
     // set again and the lag tables reloaded from the records.
     virtual void FileDepthChanged(app::LogState& log, bool appended);
+    // Records were inserted or deleted at `depth`: while drilling, when that lies below the lag depth,
+    // the drilling object rebuilds its lag tables from the records (quietly).
+    virtual void LoadLagRecords(app::LogState& log, std::int32_t depth);
     // The lag calculator dialog, run modally.
     virtual void RunLagCalculator(app::LogState& log);
     // The lag tables of the drilling object, one entry per slot; empty while drilling mode is off.

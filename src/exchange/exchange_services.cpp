@@ -1,6 +1,7 @@
 #include "exchange/exchange_services.h"
 
 #include "app/notbuilt.h"
+#include "exchange/wellcreation.h"
 
 namespace exchange {
 
@@ -21,6 +22,18 @@ int ExchangeServices::BackupToDrive(app::LogState&, int)
 {
     app::NotBuiltCommand("exchange", "BackupToDrive");
     return 0;
+}
+
+int ExchangeServices::ArchiveFiles(app::LogState& log, const app::WellServices& services,
+                                   const wellfile::NewFileInfo& info, const wellfile::WellConfig& config)
+{
+    return CreateNewWell(log, services, info, config);
+}
+
+int ExchangeServices::OpenWellFiles(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
+                                    const wellfile::NewFileInfo& info, const wellfile::WellConfig& config)
+{
+    return CreatePlugBackWell(log, services, elog, info, config);
 }
 
 ExchangeServices& DefaultExchangeServices()

@@ -3,6 +3,12 @@
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
 namespace app {
 struct LogState;
+struct WellServices;
+}
+namespace elog { class ElogServices; }
+namespace wellfile {
+struct NewFileInfo;
+struct WellConfig;
 }
 
 namespace exchange {
@@ -26,6 +32,16 @@ public:
     // Backs the data file up to a drive the user chooses (the backup command of drilling mode); non-zero
     // when a backup was made.
     virtual int BackupToDrive(app::LogState& log, int flag);
+
+    // A new well from the new-file dialog: writes its data file and settings and makes it the open well,
+    // in drilling mode. 1 done; 0 after a message, with the open well kept. (The archive of the old
+    // well is not built yet: its files stay where they are.)
+    virtual int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
+                             const wellfile::WellConfig& config);
+    // The plug-back well: the open well's file set copied to the new name, cut at the kick-off depth and
+    // opened in drilling mode; the open well's files stay as they are. 1 done; 0 after a message.
+    virtual int OpenWellFiles(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
+                              const wellfile::NewFileInfo& info, const wellfile::WellConfig& config);
 };
 
 // The services in force for this subsystem.

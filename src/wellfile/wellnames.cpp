@@ -10,6 +10,17 @@ qsizetype NameStart(const QString& path) { return std::max(path.lastIndexOf(u'/'
 
 bool IsJoiner(QChar c) { return c == u'_' || c == u'-'; }
 
+// The characters a typed name may not keep: '#' becomes '-', the others '_'.
+void ReplaceUnsafe(QString& name)
+{
+    for (QChar& c : name) {
+        if (c == u'#')
+            c = u'-';
+        else if (QStringLiteral(" \\/~,[(])\"&").contains(c))
+            c = u'_';
+    }
+}
+
 }  // namespace
 
 QString FileNameOf(const QString& path) { return path.mid(NameStart(path)); }
@@ -26,12 +37,7 @@ QString CleanFileName(const QString& path)
     if (name.contains(QStringLiteral(".SVM"), Qt::CaseInsensitive))
         name.truncate(name.indexOf(u'.'));
 
-    for (QChar& c : name) {
-        if (c == u'#')
-            c = u'-';
-        else if (QStringLiteral(" \\/~,[(])\"&").contains(c))
-            c = u'_';
-    }
+    ReplaceUnsafe(name);
     QString cleaned;
     cleaned.reserve(name.size());
     for (qsizetype i = 0; i < name.size(); ++i) {
@@ -40,6 +46,25 @@ QString CleanFileName(const QString& path)
             ++i;
     }
     return folder + cleaned + QStringLiteral(".SVM");
+}
+
+QString NewWellFileName(const QString& dataFolder, const QString& typed)
+{
+    QString name = typed.left(50);
+    ReplaceUnsafe(name);
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] != u'.')
+            continue;
+        if (name.size() == i + 4) {  // a three-character extension ends the name
+            name.truncate(i);
+            break;
+        }
+        name[i] = u'-';
+    }
+    name = FileNameOf(name).toUpper();
+    if (name.isEmpty())
+        return {};
+    return dataFolder + name + QStringLiteral(".svm");
 }
 
 }  // namespace wellfile

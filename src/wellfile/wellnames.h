@@ -14,4 +14,11 @@ QString FileNameOf(const QString& path);
 // pair becomes one, three become two); then ".SVM" in place of any extension.
 QString CleanFileName(const QString& path);
 
+// The data file path of a new well typed into the new-file dialog: the typed text cut to 50
+// characters; each of the characters above replaced as CleanFileName does (no pairs dropped); at the
+// first '.' followed by exactly three characters at the end the name ends, every earlier '.' becomes
+// '-'; the name part upper-cased and put into `dataFolder` (kept as it is) with ".svm". Empty when
+// nothing of the name is left.
+QString NewWellFileName(const QString& dataFolder, const QString& typed);
+
 }  // namespace wellfile

@@ -21,6 +21,7 @@ namespace wits { class WitsWindowServices; }
 namespace drilling { class DrillingCommands; }
 namespace entry { class EntryWindowServices; }
 namespace gasmon { class GasMonitorCommands; }
+namespace wellfile { struct WellConfig; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -272,6 +273,11 @@ private:
     // Writes the window placement ("startupM.ini") unless the window is minimised, and the last file
     // ("StrativM.ini"); each failure is said.
     void SaveWindowPlacement();
+    // New (false) or Plug Back (true): the shut-down of the open well, then the new-file dialog.
+    void RunNewFileDialog(bool plugBack);
+    // The shut-down before the new-file dialog: custom tracks, log image, tool windows and, while
+    // drilling, the engines; `config` gets the open well's settings. False when the command is refused.
+    bool ShutDownForNewFile(bool plugBack, wellfile::WellConfig& config);
     // A command of this window whose work is not built yet.
     static void NotBuiltHere(const char* handler);
     // Points wellServices_ at this window's own services and the neighbours'.

@@ -120,8 +120,6 @@ const app::CommandTable<LogWindow>& LogWindow::Commands()
 
 void LogWindow::NotBuiltHere(const char* handler) { app::NotBuiltCommand("app", handler); }
 
-void LogWindow::CmNewFile() { NotBuiltHere("CmNewFile"); }
-void LogWindow::CmPlugBack() { NotBuiltHere("CmPlugBack"); }
 void LogWindow::CmArchive() { NotBuiltHere("CmArchive"); }
 void LogWindow::CmRestore() { neighbours_.exchange->CmRestore(state_); }
 void LogWindow::CmSaveAsImage() { neighbours_.elog->CmSaveAsImage(state_); }

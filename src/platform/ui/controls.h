@@ -22,6 +22,7 @@ enum : int {
     LBN_SELCHANGE = 1,
     LBN_DBLCLK = 2,
     CBN_EDITCHANGE = 5,
+    EN_SETFOCUS = 0x100,
     EN_KILLFOCUS = 0x200,
     EN_CHANGE = 0x300,
     UDN_DELTAPOS = -722,  // an up-down arrow asks for a step (Dialog::UpDownDelta)

@@ -408,6 +408,7 @@ SVEdit* Dialog::AddEdit(int id, int textLimit, int widthChars)
         e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthChars + 8);
     connect(e, &QLineEdit::textEdited, router_.get(), [this, id] { Notify(id, EN_CHANGE); });
     connect(e, &SVEdit::focusLost, router_.get(), [this, id] { Notify(id, EN_KILLFOCUS); });
+    connect(e, &SVEdit::focusGained, router_.get(), [this, id] { Notify(id, EN_SETFOCUS); });
     return e;
 }
 

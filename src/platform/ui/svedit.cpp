@@ -38,4 +38,13 @@ void SVEdit::focusOutEvent(QFocusEvent* event)
         emit focusLost();
 }
 
+void SVEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // The window coming back to the front (a message box closed) hands the focus back; the user did
+    // not move into the field.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit focusGained();
+}
+
 }  // namespace platform

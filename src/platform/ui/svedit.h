@@ -18,10 +18,13 @@ public:
 signals:
     // The focus left the edit for another control of the same window (EN_KILLFOCUS).
     void focusLost();
+    // The focus came into the edit from another control of the same window (EN_SETFOCUS).
+    void focusGained();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 }  // namespace platform

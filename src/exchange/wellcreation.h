@@ -1,0 +1,28 @@
+#pragma once
+// Starting a well from the new-file dialog: a new data file after the old well, or a plug-back file cut
+// from the open one at the kick-off depth. The archive of the old well, the clearing of the working
+// folders and the adjustment of the plug back's reports, shows and curves are not built yet.
+#include "wellfile/newfile.h"
+
+namespace app {
+struct LogState;
+struct WellServices;
+}
+namespace elog { class ElogServices; }
+
+namespace exchange {
+
+// Writes the new data file of `info` (its blank records, the open well's company text in the first),
+// saves the settings of `config` as NewWellConfig makes them under the new name, opens the file and
+// switches drilling mode on. 1; 0 after a message when the file cannot be written or opened.
+int CreateNewWell(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
+                  const wellfile::WellConfig& config);
+
+// Copies the open well's file set to the name of `info`, cuts the copy at the kick-off depth (records
+// appended when it lies below the last depth), saves `config` under the new name, opens the copy,
+// brings its ".svx" to the same last depth and switches drilling mode on. The open well's files are
+// not changed. 1; 0 after a message when the copy, the cut or the open fails.
+int CreatePlugBackWell(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
+                       const wellfile::NewFileInfo& info, const wellfile::WellConfig& config);
+
+}  // namespace exchange

@@ -1,0 +1,70 @@
+#pragma once
+// Inserting blank records into the data file at a depth, deleting records at a depth, and checking that
+// the depths run without gaps. The custom-data file (".svx"), when there is one, is shifted the same
+// way. Both files are changed in memory and replaced together through temporary files, so a failed
+// write leaves both as they were; a torn record at the end of the data file is dropped.
+#include "wellfile/record.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace wellfile {
+
+// The dialog's operations, as its radio buttons give them.
+enum class RecordOperation { Check = 1, Delete = 2, Insert = 3 };
+
+// A refusal of the typed depth or count, with the message box's text and caption.
+struct EntryRefusal {
+    QString text;
+    QString caption;
+};
+
+// Checks the typed depth and count of an insert or delete against the file's depth range (`first` to
+// `last`, `step` units a record): the depth from first + 10 to last - 10 (a delete from first + 20, as
+// nothing above that is ever deleted), at least one record, and a delete of no more records than lie at
+// and below the depth. No value: the entry is accepted.
+std::optional<EntryRefusal> RefuseRecordEntry(RecordOperation op, std::int32_t first, std::int32_t last,
+                                              std::int32_t step, std::optional<int> depth, std::optional<int> count);
+
+// The files an insert or delete works on; `customFile` may be empty or missing.
+struct RecordFiles {
+    QString dataFile;
+    QString customFile;
+    std::int32_t step = 1;  // depth units per record
+};
+
+struct RecordShift {
+    enum Status { Done, Refused, ReadFailed, WriteFailed } status = Refused;
+    QString path;                 // the file that could not be read or written
+    std::int32_t lastDepth = 0;   // the data file's last depth afterwards
+    bool customChanged = false;   // the ".svx" was shifted too
+    std::int32_t customFirst = 0;  // its depth range afterwards
+    std::int32_t customLast = 0;
+};
+
+// The record an insert repeats, made from the file's last record: rates 0.1, lithology "100bl", no
+// interpreted lithology or flare text, outline, show, slide, hardness and trip fields, gas, index word,
+// survey, marker depth, mud weight out and weight on bit cleared; test gas, scale codes, colours and
+// the rest kept.
+RECORD InsertTemplate(const RECORD& last);
+
+// Inserts `count` records at `depth`: they take the depths from `depth` on, the records from `depth`
+// down move `count` steps deeper. The ".svx" gets count x step zeroed records at the same depth.
+// Refused when the depth does not lie within the file.
+RecordShift InsertRecords(const RecordFiles& files, std::int32_t depth, int count);
+
+// Deletes `count` records from `depth` on; the records below move up. Refused when the depth is the
+// first one or not within the file, or when fewer than `count` records lie at and below it.
+RecordShift DeleteRecords(const RecordFiles& files, std::int32_t depth, int count);
+
+// The data file's depths checked record by record: `gapAfter` is the depth of the last record before
+// the first one that is not `step` below it.
+struct DepthCheck {
+    bool readable = false;
+    std::optional<std::int32_t> gapAfter;
+};
+DepthCheck CheckDepths(const QString& dataFile, std::int32_t step);
+
+}  // namespace wellfile
