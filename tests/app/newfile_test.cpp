@@ -1,0 +1,286 @@
+// New and Plug Back driven through the new-file dialog, and the Insert Delete dialog on the open well:
+// what is written, what is opened, and what a refused entry or Cancel leaves alone.
+#include "app/commandids.h"
+#include "app/ui/logwindow.h"
+#include "platform/ui/dialog.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/ui/insertdeletedlg.h"
+#include "wellfile/wellconfig.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using platform::Dialog;
+using testing_support::doubles;
+using testing_support::FileRecords;
+using testing_support::ReadBytes;
+using wellfile::RECORD;
+
+namespace {
+
+// Records what the commands ask of drilling, the gas monitor and the WITS link.
+class Engines final : public drilling::DrillingServices, public gasmon::GasMonitorServices, public wits::WitsServices {
+public:
+    QStringList calls;
+    void CmDrilling(app::LogState&) override { calls << "drilling"; }
+    void CmLagTime(app::LogState&) override {}
+    void CmBackupReminder(app::LogState&) override {}
+    void EvTimer(app::LogState&, int) override {}
+    void EvJoyButton(app::LogState&, unsigned) override {}
+    void CmGasMonitor(app::LogState&) override { calls << "gas"; }
+    void CmGasMonitorSetup(app::LogState&) override {}
+    void EvGasResponse(app::LogState&, std::uintptr_t, std::intptr_t) override {}
+    void CmWits(app::LogState&) override { calls << "wits"; }
+    void CmWitsSetup(app::LogState&) override {}
+    void CmCustomWits(app::LogState&) override { calls << "custom wits"; }
+    void CmCustomWitsSetup(app::LogState&) override {}
+    void CmWitsAlarms(app::LogState&) override {}
+    void CmWitsChart(app::LogState&) override {}
+    void EvWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override {}
+    void EvCustWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override {}
+};
+
+struct Fixture {
+    Engines engines;  // outlives the window
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString folder;
+    QString path;
+
+    explicit Fixture(int first = 1000)
+    {
+        qputenv("USER", "tester");
+        window.SetupWindow();
+        folder = S().well.file.dataFolder;
+        path = testing_support::MakeWell(folder, "A.svm", first, 1200);
+        EXPECT_EQ(window.OpenDataFile(path), 1);
+        window.Neighbours().drilling = &engines;
+        window.Neighbours().gasmon = &engines;
+        window.Neighbours().wits = &engines;
+        doubles().prompter.messages.clear();
+    }
+    app::LogState& S() { return window.State(); }
+    QStringList Messages() const
+    {
+        QStringList out;
+        for (const auto& m : doubles().prompter.messages)
+            out << m.text + " / " + m.caption;
+        return out;
+    }
+    QStringList DataFiles() const { return QDir(folder).entryList({"*.svm", "*.SVM"}, QDir::Files); }
+    // Runs the command with a script that fills the dialog and presses Create.
+    void Create(int command, const QString& name, const QString& depth, std::function<void(Dialog&)> more = {})
+    {
+        Dialog::QueueTestScript([=](Dialog& d) {
+            if (more)
+                more(d);
+            if (!name.isNull())
+                d.SetText(101, name);
+            if (!depth.isNull())
+                d.SetText(102, depth);
+            d.Click(platform::IDOK);
+        });
+        window.EvCommand(command);
+    }
+};
+
+}  // namespace
+
+TEST(NewFile, WritesTheNewWellFromTwentyAboveTheStartDepthAndOpensItInDrilling)
+{
+    Fixture f;
+    f.Create(app::cmd::New, "my well#2.svm", "15", [](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "STRATIV..New Well File");
+        EXPECT_EQ(d.GetCount(105), 8);
+        EXPECT_EQ(d.GetSelIndex(106), 2);
+        d.SetSelIndex(105, 3);
+        d.SetSelIndex(106, 5);
+    });
+    EXPECT_TRUE(f.Messages().isEmpty()) << f.Messages().join('\n').toStdString();
+    const QString made = f.folder + "MY_WELL-2.svm";
+    ASSERT_TRUE(QFileInfo(made).isFile());
+    EXPECT_TRUE(f.DataFiles().contains("MY_WELL-2.svm"));
+    EXPECT_EQ(QFileInfo(made).size(), 21 * 616);
+    const auto rows = FileRecords<RECORD>(made);
+    EXPECT_EQ(rows.front().depth, 40);
+    EXPECT_EQ(rows.back().depth, 60);
+    EXPECT_STREQ(rows.front().interpretedLith, "PRF12");
+    EXPECT_EQ(rows[5].minutesScale, 4);
+    EXPECT_EQ(rows[5].gasScale, 6);
+
+    const app::LogState& s = f.S();
+    EXPECT_EQ(s.well.file.dataFileName, made);
+    EXPECT_EQ(s.well.file.fileTopDepth, 40);
+    EXPECT_EQ(s.well.file.fileBottomDepth, 60);
+    EXPECT_EQ(s.well.loggerId, 12);  // the old well's profile
+    EXPECT_EQ(f.engines.calls, QStringList{"drilling"});
+    EXPECT_TRUE(QFileInfo(f.folder + "MY_WELL-2.cfg").isFile());
+    EXPECT_TRUE(QFileInfo(f.path).isFile());  // the old well stays where it was
+}
+
+TEST(NewFile, RefusedEntriesKeepTheDialogOpenAndCancelWritesNothing)
+{
+    Fixture f;
+    const QStringList before = f.DataFiles();
+    const QString open = f.S().well.file.dataFileName;
+    f.Create(app::cmd::New, "a.svm", "2000");    // A.svm exists
+    f.Create(app::cmd::New, "b.svm", "deep");
+    f.Create(app::cmd::New, ".svm", "2000");
+    EXPECT_EQ(f.Messages(), (QStringList{"File already exists, select another name / ERROR",
+                                         "The start depth must be a whole number / Invalid Entry",
+                                         "Enter a name for the new file / ERROR"}));
+    EXPECT_EQ(f.DataFiles(), before);
+
+    // Cancel after the shut-down: the engines that ran are off, nothing is written.
+    f.S().well.file.drilling = true;
+    f.S().engineStatus.gasMonitorRunning = true;
+    f.S().engineStatus.witsRunning = true;
+    Dialog::QueueTestScript([](Dialog& d) {
+        d.SetText(101, "c");
+        d.Click(platform::IDCANCEL);
+    });
+    f.window.EvCommand(app::cmd::New);
+    f.S().well.file.drilling = false;
+    EXPECT_EQ(f.engines.calls, (QStringList{"gas", "wits"}));
+    EXPECT_EQ(f.DataFiles(), before);
+    EXPECT_EQ(f.S().well.file.dataFileName, open);
+}
+
+TEST(PlugBack, ProposesTheNameAndDepthAndRefusesADepthAboveTheFile)
+{
+    Fixture f;
+    testing_support::WriteBytes(f.folder + "B-H.SVM", QByteArray(616, 0));
+    const QStringList before = f.DataFiles();
+    f.Create(app::cmd::PlugBack, QString(), "999", [](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "StrativM...Create New Horizontal File");
+        EXPECT_EQ(d.GetText(101), "A-H.svm");
+        EXPECT_EQ(d.GetText(102), "1200");
+        EXPECT_EQ(d.GetText(108), "Kick Off Point");
+        EXPECT_FALSE(d.IsEnabled(105));
+        EXPECT_FALSE(d.IsEnabled(106));
+    });
+    f.Create(app::cmd::PlugBack, "b-h.svm", "1100");
+    EXPECT_EQ(f.Messages(), (QStringList{
+                                "Plug back depth ( 999 )  must be greater than start depth of file ( 1000 ) / Depth out of range",
+                                "File already exists, select another name / ERROR"}));
+    EXPECT_EQ(f.DataFiles(), before);
+    EXPECT_TRUE(f.engines.calls.isEmpty());
+}
+
+TEST(PlugBack, CopiesTheWellCutAtTheKickOffDepthAndLeavesTheOriginal)
+{
+    Fixture f(600);
+    std::vector<layout::CUSTDATAREC> custom(601);
+    for (std::size_t i = 0; i < custom.size(); ++i)
+        custom[i].depth = 600.0f + float(i);
+    testing_support::WriteRecords(f.folder + "A.svx", custom);
+    testing_support::WriteBytes(f.folder + "A.hdr", QByteArray(2052, 'h'));
+    const QByteArray svm = ReadBytes(f.path);
+    const QByteArray svx = ReadBytes(f.folder + "A.svx");
+
+    f.Create(app::cmd::PlugBack, QString(), "900");  // 300 units above the bottom
+    EXPECT_TRUE(f.Messages().isEmpty()) << f.Messages().join('\n').toStdString();
+    const app::LogState& s = f.S();
+    EXPECT_EQ(QFileInfo(s.well.file.dataFileName).fileName().toUpper(), "A-H.SVM");
+    EXPECT_EQ(s.well.file.fileTopDepth, 600);
+    EXPECT_EQ(s.well.file.fileBottomDepth, 900);
+    const auto rows = FileRecords<RECORD>(s.well.file.dataFileName);
+    ASSERT_EQ(rows.size(), 301u);
+    EXPECT_EQ(rows.back().depth, 900);
+    EXPECT_EQ(float(FileRecords<layout::CUSTDATAREC>(s.well.file.customDataFileName).back().depth), 900.0f);
+    EXPECT_EQ(ReadBytes(f.folder + "A-H.hdr"), ReadBytes(f.folder + "A.hdr"));
+    EXPECT_EQ(ReadBytes(f.path), svm);
+    EXPECT_EQ(ReadBytes(f.folder + "A.svx"), svx);
+    EXPECT_EQ(f.engines.calls, QStringList{"drilling"});
+
+    // A kick-off at the first depth of the file passes.
+    f.Create(app::cmd::PlugBack, "A-ST", "600");
+    EXPECT_TRUE(f.Messages().isEmpty()) << f.Messages().join('\n').toStdString();
+    EXPECT_EQ(QFileInfo(s.well.file.dataFileName).fileName().toUpper(), "A-ST.SVM");
+}
+
+TEST(InsertDeleteDialog, ConfirmsOnLeavingTheCountThenInsertsAndDeletes)
+{
+    Fixture f;
+    app::LogState& s = f.S();
+    const auto before = FileRecords<RECORD>(f.path);
+    QStringList lines;
+    Dialog::QueueTestScript([&lines](Dialog& d) {
+        EXPECT_FALSE(d.IsEnabled(105));
+        d.Click(102);
+        EXPECT_TRUE(d.IsEnabled(105));
+        d.SetText(105, "1050");
+        d.SetText(106, "3");
+        d.Command(106, platform::EN_KILLFOCUS);
+        lines << d.GetText(107);
+        EXPECT_TRUE(d.IsEnabled(108));
+        d.SetFocusTo(105);  // back into a field: the entry must be confirmed again
+        EXPECT_FALSE(d.IsEnabled(108));
+        d.SetFocusTo(106);
+        d.Command(106, platform::EN_KILLFOCUS);
+        d.Click(108);
+        lines << d.GetText(107);
+        EXPECT_EQ(d.GetText(105), "");
+
+        d.Click(103);
+        d.SetText(105, "1015");  // near the top a delete would change nothing
+        d.SetText(106, "3");
+        d.Command(106, platform::EN_KILLFOCUS);
+        EXPECT_FALSE(d.IsEnabled(108));
+        d.SetText(105, "1050");
+        d.SetText(106, "abc");
+        d.Command(106, platform::EN_KILLFOCUS);
+        d.SetText(106, "2");
+        d.Command(106, platform::EN_KILLFOCUS);
+        d.Click(108);
+        lines << d.GetText(107);
+        d.Click(platform::IDOK);
+    });
+    wellfile::InsertDelete dialog(&f.window, s, f.window.WellServices(), true);
+    EXPECT_EQ(dialog.Execute(), platform::IDOK);
+    EXPECT_EQ(lines, (QStringList{
+                         " Inserting 3 records at 1050, click continue to proceed, or cancel to return unchanged ",
+                         "Insert Done", "Delete Done"}));
+    EXPECT_EQ(f.Messages(), (QStringList{"Depth out of Range / Range Error",
+                                         "Number of records must be greater than 0 / Invalid Entry"}));
+    const auto rows = FileRecords<RECORD>(f.path);
+    ASSERT_EQ(rows.size(), 202u);
+    EXPECT_EQ(s.well.file.fileBottomDepth, 1201);
+    EXPECT_STREQ(rows[50].lith, "100bl");  // the third inserted record is left
+    EXPECT_EQ(rows[51].rateOne, before[50].rateOne);
+    EXPECT_EQ(rows[51].depth, 1051);
+}
+
+TEST(InsertDeleteDialog, CheckFindsAGapAndTheRepairPassRenumbers)
+{
+    Fixture f;
+    auto rows = FileRecords<RECORD>(f.path);
+    for (std::size_t i = 11; i < rows.size(); ++i)
+        rows[i].depth += 7;
+    testing_support::WriteRecords(f.path, rows);
+
+    for (int pass = 0; pass < 2; ++pass) {
+        QString line;
+        Dialog::QueueTestScript([&line](Dialog& d) {
+            EXPECT_EQ(d.windowTitle(), "Check File Depths");
+            EXPECT_FALSE(d.IsEnabled(102));
+            d.Click(108);
+            line = d.GetText(107);
+            d.Click(platform::IDOK);
+        });
+        wellfile::InsertDelete dialog(&f.window, f.S(), f.window.WellServices(), false);
+        dialog.Execute();
+        if (pass == 0) {
+            EXPECT_EQ(f.Messages(), QStringList{"File error corrected at 1010  / File Error"});
+            EXPECT_EQ(line, "");
+        } else {
+            EXPECT_EQ(line, "No Errors Found");
+        }
+    }
+    rows = FileRecords<RECORD>(f.path);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        ASSERT_EQ(rows[i].depth, 1000 + int(i));
+}
