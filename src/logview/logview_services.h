@@ -21,6 +21,8 @@ enum RowPart : unsigned {
     ROW_DEPTH = 0x2,   // the depth column, at depths that are multiples of 10
     ROW_GAS = 0x4,     // the gas curves, or the chromatograph track by profile
     ROW_CUSTOM = 0x8,  // the custom tracks
+    ROW_SHOWS = 0x10,  // the porosity, fluorescence, cut and hardness columns
+    ROW_MUD = 0x20,    // the mud weights over the gas track (with ROW_GAS the old bars go first)
 };
 
 class LogViewServices {

@@ -242,6 +242,30 @@ TEST_F(LogPaint, ARowRepaintChangesOnlyItsRow)
     EXPECT_EQ(gas[0].depths.at(0), 1600);
 }
 
+TEST_F(LogPaint, ShowAndMudEntriesRepaintTheirRow)
+{
+    s.layout.schemes.trackFlags[29] = 1;  // mud weights shown
+    Paint();
+    int area[4] = {-1, -1, -1, -1};
+    s.view.updateArea = [&](int l, int t, int r, int b) { area[0] = l, area[1] = t, area[2] = r, area[3] = b; };
+    store().fill(Qt::black);
+    painters.calls.clear();
+    view.RepaintRows(s, 1600, 1, logview::ROW_SHOWS | logview::ROW_MUD);
+    // Row 9 (y 250-260): the porosity, fluorescence and cut columns are restored and drawn for 1600 alone.
+    for (const char* column : {"DrawRatingColumn", "DrawBoxColumn", "DrawPorosityColumn", "DrawMudInOut"}) {
+        const std::vector<PainterCall> calls = painters.Named(column);
+        ASSERT_EQ(calls.size(), 1u) << column;
+        EXPECT_EQ(calls[0].depths, std::vector<std::int32_t>{1600}) << column;
+    }
+    EXPECT_EQ(painters.Named("DrawMudInOut")[0].args, (std::vector<long long>{10, 260}));
+    EXPECT_NE(store().pixel(330, 255), kBlack);  // porosity 319-346
+    EXPECT_NE(store().pixel(490, 255), kBlack);  // cut 482-509
+    EXPECT_EQ(store().pixel(14, 255), kBlack);   // the rate track stays
+    // The mud weights' values reach a row above the row, their "out" bar its bottom line.
+    EXPECT_EQ(area[1], 240);
+    EXPECT_EQ(area[3], 261);
+}
+
 TEST_F(LogPaint, AShortDataFileDrawsWhatWasReadAndNothingPastIt)
 {
     // The file ends 12 records after the view top, although its depths say 2600.

@@ -228,6 +228,24 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             else
                 painters.DrawGasCurves(target, buffer, std::size_t(i) + 1, y, i + 1, false, true);  // joined to the row above
         }
+        if ((parts & ROW_SHOWS) && g.Flag(19) && g.profile != 4 && g.profile != 64) {
+            const Records row = Records(buffer).subspan(std::size_t(i) + 1, 1);
+            if (g.porosity.left > 0 && BlitColumn(dc, strips, g, COLUMN_POROSITY, y))
+                painters.DrawRatingColumn(target, row, R, y);
+            if (g.fluorescence.left > 0 && BlitColumn(dc, strips, g, COLUMN_FLUORESCENCE, y))
+                painters.DrawBoxColumn(target, row, R, y);
+            if (g.cut.left > 0 && BlitColumn(dc, strips, g, COLUMN_CUT, y))
+                painters.DrawPorosityColumn(target, row, R, y);
+        }
+        if ((parts & ROW_SHOWS) && (g.profile == 115 || (g.Flag(38) && g.hardness.count > 0)) &&
+            BlitColumn(dc, strips, g, COLUMN_HARDNESS, y))
+            painters.DrawBarColumn(target, Records(buffer).subspan(std::size_t(i) + 1, 1), R, y);
+        if ((parts & ROW_MUD) && g.Flag(29) && (rec.mudWeightOut > 0 || rec.mudWeightIn > 0)) {
+            // The weights stand on the row's lines, their values up to a row above it.
+            painters.DrawMudInOut(target, rec, R, y + R);
+            top = top < 0 ? y - R : std::min(top, y - R);
+            bottom = std::max(bottom, y + R + 1);
+        }
         if ((parts & ROW_CUSTOM) && s.customTracks.data) {
             const long long at = (long long)rec.depth - well.fileTopDepth;
             if (at >= 0 && at < (long long)custom.size())
