@@ -14,6 +14,7 @@ namespace logview {
 // The printer's column edges and measures, in device units of the page.
 struct PrinterGeometry {
     std::int32_t rowHeight = 0;  // device units per 0.1 inch: dots per inch / 10
+    std::int32_t rowSize = 0;    // a second row size the print layout sets, usually the row height
     std::int32_t unitWidth = 0;
     std::int32_t rateLeft = 0;   // the rate track
     std::int32_t rateRight = 0;

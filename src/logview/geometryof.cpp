@@ -4,6 +4,23 @@
 
 namespace logview {
 
+namespace {
+
+// The left x of the first column with width that starts at or right of `c`'s right edge; 0 when none
+// or when `c` itself has none.
+std::int32_t ColumnAfter(const layout::LogLayout& L, const layout::Column& c)
+{
+    if (c.Width() <= 0)
+        return 0;
+    std::int32_t best = 0;
+    for (const layout::Column* next : {&L.interpreted, &L.show2, &L.show3, &L.gas, &L.gas2, &L.description, &L.custom})
+        if (next->Width() > 0 && next->left >= c.Right() && (best == 0 || next->left < best))
+            best = next->left;
+    return best;
+}
+
+}  // namespace
+
 ViewGeometry GeometryOf(const app::LogState& s)
 {
     const layout::LogLayout& L = s.layout.format;
@@ -34,6 +51,7 @@ ViewGeometry GeometryOf(const app::LogState& s)
     g.porosity = L.show1;
     g.lithology = L.lithology;
     g.hardness = L.interpreted;
+    g.afterLithologyX = ColumnAfter(L, L.lithology);
     g.fluorescence = L.show2;
     g.cut = L.show3;
     g.description = L.description;
@@ -65,6 +83,10 @@ ViewGeometry GeometryOf(const app::LogState& s)
     g.pens.table = s.layout.pens.pens;
     g.pens.rateWidth = s.layout.pens.table.entry[layout::PEN_RATES].width;
     g.pens.rateRepeat = s.layout.pens.table.entry[layout::PEN_RATES].repeat;
+    for (std::size_t i = 0; i < g.pens.lith.size(); ++i) {
+        const layout::PenEntry& e = s.layout.pens.table.entry[i];
+        g.pens.lith[i] = {e.transparent != 0, e.lithCustom != 0, e.lithWash != 0};
+    }
     g.fonts = ViewFontsFor(g.rowHeight, g.unitWidth);
     g.fonts.smallLog = L.logFont;
     g.fonts.title = L.titleFont;

@@ -50,6 +50,14 @@ struct ViewPens {
     // number of side-by-side lines of a styled rate curve on screen, `rateRepeat` on paper.
     std::int32_t rateWidth = 1;
     std::int32_t rateRepeat = 0;
+    // Bytes 43-45 of every entry. For a rock type's entry (type + 17) they are the dash, brick and
+    // symbol switches of its pattern.
+    struct LithSwitches {
+        bool dash = false;
+        bool brick = false;
+        bool symbol = false;
+    };
+    std::array<LithSwitches, layout::kPenCount> lith{};
 };
 
 // The view's screen fonts as logical-font records. The small log font and the title font are the
@@ -95,6 +103,11 @@ struct ViewGeometry {
     layout::Column porosity;
     layout::Column lithology;      // ten cells, or none when the column is off
     layout::Column hardness;       // hardness/calcimeter: three cells with track flag 38
+    // The interpreted lithology column is the hardness column's room; a cell is a tenth of it, so that
+    // 100 % fills it.
+    const layout::Column& Interpreted() const { return hardness; }
+    std::int32_t InterpretedCell() const { return hardness.Width() / 10; }
+    std::int32_t afterLithologyX = 0;  // left x of the next column with width after the lithology, else 0
     layout::Column fluorescence;   // the second extra column
     layout::Column cut;            // the first extra column
     layout::Column description;

@@ -6,6 +6,7 @@ void FillPaperDevice(const PrintState& state, logview::Device& device)
 {
     device.printing = true;
     device.printer.rowHeight = state.rowHeight;
+    device.printer.rowSize = state.rowHeight;
     device.printer.unitWidth = state.columnUnit;
     device.colourPrinting = state.printInColour;
     device.rowStep = state.rowStep;

@@ -14,8 +14,16 @@ struct LithRowState {
     std::int32_t nextType = 0;   // the type painted after the current one in the row (0 none): joins
     std::array<std::int32_t, 10> currentCells{};   // the type painted in each 10 % cell of the row
     std::array<std::int32_t, 10> previousCells{};  // the same for the row above: boundaries
-    std::int32_t rowCounter = 0;  // rows drawn in split mode or in a custom lithology track
+    // Rows drawn: its parity staggers the patterns. The column counts rows in split mode and in a custom
+    // lithology track; otherwise it is the view's row counter of the pass.
+    std::int32_t rowCounter = 0;
     std::int32_t customTrackX = 0;  // left edge of the custom lithology track being drawn, else 0
+    std::int32_t cellX = 0;      // left x of the next cell the pattern painter fills
+    std::int32_t cellIndex = 0;  // that cell's index in the row, 0-9
+    bool divider = false;        // the next item that leaves the row unfinished ends in a divider
+    // The row counter at which a blank item was last drawn in the current row: a second blank item of
+    // the same row draws nothing. Forgotten when a row starts.
+    std::optional<std::int32_t> lastBlankRow;
 };
 
 struct PainterState {

@@ -37,6 +37,11 @@ struct TrackSettings {
     bool shaleOnLeft = false;          // "Shale On Left": shales first in every row
     // The horizontal-well view is open and its setup asks for lithology items in the order written.
     bool lithTextOrder = false;
+    bool dolomiteColour = false;       // dolomite drawn in (255, 0, 248) instead of (0, 192, 248)
+    // The custom-track layout flag and size value: split-mode items of a custom-track layout are one
+    // unit plus 1 pixel wide, plus 2 above a size of 600.
+    bool customTrackLayout = false;
+    std::int32_t customTrackSize = 120;
 };
 
 }  // namespace tracks

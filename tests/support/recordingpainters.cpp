@@ -37,10 +37,10 @@ void RecordingPainters::DrawTextColumn(const Target&, const Record& r, int y, in
 {
     Add("DrawTextColumn", {y, rowHeight}, {&r, 1});
 }
-int RecordingPainters::DrawLithology(const Target&, Records r, std::size_t index, int rowHeight, int y, int split,
-                                     int interpreted)
+int RecordingPainters::DrawLithology(const Target&, Records r, std::size_t index, int rowHeight, int y, int rowCounter,
+                                     int split, int interpreted)
 {
-    Add("DrawLithology", {rowHeight, y, split, interpreted}, index < r.size() ? r.subspan(index, 1) : Records{});
+    Add("DrawLithology", {rowHeight, y, rowCounter, split, interpreted}, index < r.size() ? r.subspan(index, 1) : Records{});
     return 0;
 }
 void RecordingPainters::DrawGasCurves(const Target&, Records r, std::size_t index, int y, int rowCounter,

@@ -27,7 +27,8 @@ public:
     using Records = logview::Records;
 
     void DrawTextColumn(const Target&, const Record& r, int y, int rowHeight) override;
-    int DrawLithology(const Target&, Records r, std::size_t index, int rowHeight, int y, int split, int interpreted) override;
+    int DrawLithology(const Target&, Records r, std::size_t index, int rowHeight, int y, int rowCounter, int split,
+                      int interpreted) override;
     void DrawGasCurves(const Target&, Records r, std::size_t index, int y, int rowCounter, bool percent,
                        bool previous) override;
     int DrawGasScaleHeader(const Target&, const Record& r, int y, int rowHeight, int flag) override;

@@ -135,10 +135,10 @@ TEST_F(LithologyColumn, TheWindowsPainterSetDrawsOnItsKeptState)
     window.trackState = &state;
     const std::vector<RECORD> recs{Rec(1000, "80ls,20sh"), Rec(1001, "100ls")};
     state.lith.previousCells.fill(4);
-    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 1, 10, 200, 0, 1), 0);
+    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 1, 10, 200, 0, 0, 1), 0);
     EXPECT_EQ(state.lith.previousCells, Cells{});
-    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 0, 10, 200, 1, 0), 0);
+    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 0, 10, 200, 0, 1, 0), 0);
     EXPECT_EQ(state.lith.rowCounter, 1);  // split mode counts its rows
     g.scaleIndex = 3;
-    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 0, 10, 200, 0, 0), 1);
+    EXPECT_EQ(window.DrawLithology({dc, g, device}, recs, 0, 10, 200, 0, 0, 0), 1);
 }

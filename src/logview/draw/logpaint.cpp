@@ -171,7 +171,7 @@ void Painting::Row(int index, int row, int y)
     if (g.Flag(21))
         n.DrawTextColumn(target, rec, y, R);
     if (g.Flag(16) && !g.options.sandShaleOnly)
-        n.DrawLithology(target, f.records, std::size_t(index), R, y, 0, 0);
+        n.DrawLithology(target, f.records, std::size_t(index), R, y, out.rowCounter, 0, 0);
     if (g.Flag(17) && !OneOf(p, {17, 88, 78, 4, 64, 11, 20}))
         n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, false, false);
     if (OneOf(p, {17, 88}) && f.singleGas)
@@ -229,7 +229,7 @@ void Painting::InterpretedLithology()
     int index = 1;
     out.rowCounter = 0;
     while (std::size_t(index) < recs.size()) {
-        f.painters.DrawLithology(target, recs, std::size_t(index), g.rowHeight, y, 0, 1);
+        f.painters.DrawLithology(target, recs, std::size_t(index), g.rowHeight, y, out.rowCounter, 0, 1);
         y += g.rowHeight;
         if (PastTheLog(recs[index], g))
             break;

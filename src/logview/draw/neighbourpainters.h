@@ -42,9 +42,10 @@ public:
     virtual void DrawTextColumn(const PaintTarget&, const wellfile::RECORD&, int y, int rowHeight) {}
     // The lithology row of records[index] (on the compressed scales, of the five records from it);
     // `interpreted` 0: the lithology text, 1: the interpreted lithology. `split` stacks the items
-    // downwards from x = rowHeight. Returns 1 for a compressed row or a row in text order, else 0.
-    virtual int DrawLithology(const PaintTarget&, Records records, std::size_t index, int rowHeight, int y, int split,
-                              int interpreted) { return 0; }
+    // downwards from x = rowHeight. `rowCounter` is the pass's row: its parity staggers the patterns.
+    // Returns 1 for a compressed row or a row in text order, else 0.
+    virtual int DrawLithology(const PaintTarget&, Records records, std::size_t index, int rowHeight, int y,
+                              int rowCounter, int split, int interpreted) { return 0; }
     // The gas curves of records[index]'s row (the records after it give the compressed scales' maxima).
     // Starts its curves afresh when rowCounter is 0; `previous` joins the row to records[index - 1].
     virtual void DrawGasCurves(const PaintTarget&, Records records, std::size_t index, int y, int rowCounter,

@@ -28,8 +28,8 @@ public:
     // when unset.
     std::function<tracks::TopsView()> tops;
 
-    int DrawLithology(const PaintTarget&, Records records, std::size_t index, int rowHeight, int y, int split,
-                      int interpreted) override;
+    int DrawLithology(const PaintTarget&, Records records, std::size_t index, int rowHeight, int y, int rowCounter,
+                      int split, int interpreted) override;
 
     void DrawGasCurves(const PaintTarget&, Records records, std::size_t index, int y, int rowCounter, bool percent,
                        bool previous) override;

@@ -23,7 +23,11 @@ struct LithPatternTarget {
     PainterState& state;
 };
 
-// The screen and image painter. In split mode `p.x` is where the item starts; otherwise it is unused.
+// The screen and image painter: the item's fill in its rock's colour over share / 10 cells from the
+// row's next cell, its figures, accessory symbols and record marks (tracks/lithstyles.h says which go
+// where), boundary lines against the row above and a divider before the next item. In split mode `p.x`
+// is where the item starts and its cells are stacked downwards; otherwise it is unused. The brush the
+// caller leaves in the device context fills blank items, anhydrite, salt and the figures' dots.
 void DrawLithPattern(const LithPatternTarget& t, const LithPattern& p);
 
 // The printer's painter: the pattern on paper in printer units. It ignores the split flag.

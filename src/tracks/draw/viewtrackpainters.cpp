@@ -21,11 +21,15 @@ void ViewPainters::DrawGasCurves(const PaintTarget& t, Records records, std::siz
 }
 
 int ViewPainters::DrawLithology(const PaintTarget& t, Records records, std::size_t index, int rowHeight, int y,
-                                int split, int interpreted)
+                                int rowCounter, int split, int interpreted)
 {
     tracks::LithHooks hooks;
     hooks.automaticLith = automaticLith;
-    return tracks::DrawLithology(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), records, index, rowHeight,
+    tracks::PainterState& state = TrackState();
+    // Split rows and custom lithology tracks count their own rows; the view's rows follow its pass.
+    if (split == 0 && state.lith.customTrackX == 0)
+        state.lith.rowCounter = rowCounter;
+    return tracks::DrawLithology(t.dc, t.geometry, t.device, TrackSettingsNow(), state, records, index, rowHeight,
                                  y, split != 0, interpreted != 0, hooks);
 }
 
