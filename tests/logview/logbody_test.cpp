@@ -41,11 +41,11 @@ bool DrewText(const Dc& dc, const QString& text, POINT at)
 class OriginPainters : public testing_support::RecordingPainters {
 public:
     std::vector<int> originX;
-    int DrawLithology(const Target& t, Records r, std::size_t index, int rowHeight, int y, int split,
+    int DrawLithology(const Target& t, Records r, std::size_t index, int rowHeight, int y, int rowCounter, int split,
                       int interpreted) override
     {
         originX.push_back(t.dc.GetViewportOrg().x);
-        return RecordingPainters::DrawLithology(t, r, index, rowHeight, y, split, interpreted);
+        return RecordingPainters::DrawLithology(t, r, index, rowHeight, y, rowCounter, split, interpreted);
     }
 };
 

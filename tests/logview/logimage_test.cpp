@@ -19,12 +19,12 @@ namespace {
 class GeometryPainters : public testing_support::RecordingPainters {
 public:
     int scaleIndex = -1, gasLeft = -1;
-    int DrawLithology(const Target& t, Records r, std::size_t index, int rowHeight, int y, int split,
+    int DrawLithology(const Target& t, Records r, std::size_t index, int rowHeight, int y, int rowCounter, int split,
                       int interpreted) override
     {
         scaleIndex = t.geometry.scaleIndex;
         gasLeft = t.geometry.gas.left;
-        return RecordingPainters::DrawLithology(t, r, index, rowHeight, y, split, interpreted);
+        return RecordingPainters::DrawLithology(t, r, index, rowHeight, y, rowCounter, split, interpreted);
     }
 };
 

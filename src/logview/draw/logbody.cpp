@@ -108,7 +108,7 @@ void Body::Row(int r, int element, int y)
     if (!g.options.logRateScale && !g.options.ratePerHour && AlternateRateCode(RateCode(rec)))
         Strip(dc, f.strips.alternateRate, g.origin.x, y);
     if (g.Flag(16) && !g.options.sandShaleOnly)
-        n.DrawLithology(target, f.records, std::size_t(element), R, y + R, 0, 0);
+        n.DrawLithology(target, f.records, std::size_t(element), R, y + R, out.rowCounter, 0, 0);
     const bool gasRow = OneOf(p, {17, 88}) ? !g.splitGas : !OneOf(p, {4, 11, 20, 64, 78});
     if (g.Flag(17) && gasRow)
         n.DrawGasCurves(target, f.records, std::size_t(element), y, out.rowCounter, false, false);

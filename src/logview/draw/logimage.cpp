@@ -47,7 +47,7 @@ int DrawLogImage(platform::Dc& dc, const LogImageFrame& f)
     int y = 0;
     for (std::size_t r = 0; r < walk.elements.size(); ++r, y += R) {
         const std::size_t at = std::size_t(walk.elements[r]);
-        n.DrawLithology(target, f.records, at, R, y, 0, 0);
+        n.DrawLithology(target, f.records, at, R, y, int(r), 0, 0);
         n.DrawGasCurves(target, f.records, at, y, int(r), false, false);
         if (r > 0)
             DrawMarkerLines(dc, g, f.device, f.records.subspan(at), f.rows, R, g.unitWidth, y);
