@@ -17,8 +17,12 @@ struct PrintRecords {
     std::int32_t printBottomDepth;  // the depth the run prints to: the file's last, or the end when deeper
 };
 
+// More records than any well's range holds (over a gigabyte): such a buffer is not asked for.
+constexpr int kMaxPrintRecords = 1 << 21;
+
 // Reads the records of `range` (already rounded for `scaleKind`). When the buffer cannot be had the user
-// is told "Memory allocation error" ("Printing Failure") and nothing is returned: the run prints nothing.
+// (or would exceed kMaxPrintRecords) the user is told "Memory allocation error" ("Printing Failure") and
+// nothing is returned: the run prints nothing.
 std::optional<PrintRecords> ReadPrintRecords(wellfile::OpenWell& well, DepthRange range, int scaleKind);
 
 }  // namespace print

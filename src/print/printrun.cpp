@@ -79,7 +79,12 @@ PrintRunPlan PlanPrintRun(const PrintRunInput& in)
 
     p.range = PrintedRange(in.range, in.firstDepth, in.lastDepth, p.scaleKind);
     p.logLength = LogLength(p.range, p.unitsPerLength, p.fullHeader, 0, p.dstPages);
-    p.pages = PageCount(p.logLength, p.pageLength, p.failure != PrintRunFailure::None);
+    // The DST pages come after the log whole: counting them in page lengths of 11 would take the log's
+    // last pages on any longer paper.
+    const bool failed = p.failure != PrintRunFailure::None;
+    p.pages = PageCount(LogLength(p.range, p.unitsPerLength, p.fullHeader, 0, 0), p.pageLength, failed);
+    if (!failed)
+        p.pages += p.dstPages;
     p.pdfName = PrintPdfName(in.dataFolder, in.wellName, p.range.end, p.scaleKind);
     return p;
 }

@@ -79,6 +79,9 @@ TEST(PrintRun, LogRunOnTheTestPage)
     PrintRunInput dst = LogRun(calls);
     dst.dstCount = 3;
     EXPECT_EQ(PlanPrintRun(dst).pages, 10);
+    // Without the header the log still needs its 8 pages: the two report pages come on top.
+    dst.fullHeader = false;
+    EXPECT_EQ(PlanPrintRun(dst).pages, 10);
 }
 
 TEST(PrintRun, TwoAndAHalfInchHalvesTheRowsButKeepsThePageLength)

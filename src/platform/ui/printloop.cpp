@@ -40,6 +40,11 @@ bool PrintJobWithAbortDialog(Printer& printer, Printout& printout, QWidget* pare
     const PrinterInfo info = printer.Info();
     const int cx = info.printableWidth, cy = info.printableHeight;
     printout.BeginPrinting(cx, cy);
+    // A printout with nothing to print opens no job: no empty page, no empty file.
+    if (!printout.HasPage(1)) {
+        printout.EndPrinting();
+        return true;
+    }
 
     QPaintDevice* device = printer.BeginJob({printout.Title(), printout.OutputFile(), folder});
     if (!device) {
