@@ -54,6 +54,11 @@ void MakePrintPens(app::LogState& log, int flag)
 
 void CmPageSetup(app::LogState& log)
 {
+    // The printer is not changed under a running print.
+    if (log.print.printing) {
+        platform::MessageBeep(0);
+        return;
+    }
     platform::Printer* printer = PrinterForRun(log.print);
     if (printer)
         platform::services().printers->PageSetupDialog(*printer);

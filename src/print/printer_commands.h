@@ -32,7 +32,8 @@ void SetPrintFonts(app::LogState& log);
 // flag 0 makes the print pens from the window's pen table, 1 drops them.
 void MakePrintPens(app::LogState& log, int flag);
 
-// "Page Setup...": the page set-up dialog over the window's printer, made when there is none.
+// "Page Setup...": the page set-up dialog over the window's printer, made when there is none; only a
+// beep while a print runs.
 void CmPageSetup(app::LogState& log);
 
 }  // namespace print

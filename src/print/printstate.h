@@ -5,12 +5,15 @@
 // make them into fonts and pens on the device.
 #include "layout/pentable.h"
 #include "platform/gdi.h"
+#include "print/printgeometry.h"
 #include "platform/printer.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+
+#include <QString>
 
 namespace print {
 
@@ -56,6 +59,36 @@ struct PrintState {
 
     std::array<std::optional<platform::LOGFONTA>, kPrintFontSlots> fonts;
     std::array<std::optional<layout::PenSpec>, kPrintPenSlots> pens;
+
+    // The window's print settings, which the print set-up takes and gives back.
+    std::int32_t scaleKind = 1;      // 1 "1 to 500", 2 two-foot, 3 ten-foot; every well opens at 1
+    bool dataAsText = false;         // "Data As Text": the data table instead of the log
+    bool dstPages = false;           // "Print DST's at end of log"
+    bool printDescriptions = false;  // "Print descriptions on 1 in. log"
+    bool compression = false;        // custom tracks are squeezed onto narrower paper
+    bool banding = false;            // header-only pages are banded (accepted, pages are drawn whole)
+
+    // What kind of run the next print is. The header dialog and the tops list set their flag before
+    // they call the print command; the horizontal run waits for the horizontal-well view.
+    bool headerOnly = false;
+    bool topsPage = false;
+    bool horizontalPrint = false;
+
+    // The run in hand, one at a time: set only around the print job itself.
+    bool printing = false;
+    std::int32_t printBottomDepth = 0;  // the depth the run prints to: the file's last, or deeper
+    std::int32_t printedRows = 0;       // rows the page painters have drawn
+    QString pdfName;                    // the file a PDF printer writes
+    // Shared by the pages of a run: the margin tables page-class pages step through, the depth of the
+    // last record printed, the header page still to come, and the paper over the layout's width.
+    MarginTables margins;
+    int marginIndex = 0;
+    std::int32_t lastPrintedDepth = 0;
+    bool headerPage = false;
+    float scaleFactor = 1.0f;
+    int layoutWidth = 0;
+    // Three per-column tables of the printed log, reset by each print.
+    std::array<std::array<std::uint8_t, 40>, 3> columnTables{};
 };
 
 }  // namespace print

@@ -21,16 +21,21 @@ constexpr int kScreenHeight = 1080;
 
 bool OpenDemoView(app::LogState& s)
 {
-    app::ApplySetupDefaults(s);
-    app::SettleFolders(s);
     const QString folder = TestDir() + "demo/";
     if (!wellfile::MakeDemoWell(folder)) {
         ADD_FAILURE() << "the demo well could not be made";
         return false;
     }
+    return OpenView(s, folder + wellfile::kDemoWellName + ".svm");
+}
+
+bool OpenView(app::LogState& s, const QString& dataFile)
+{
+    app::ApplySetupDefaults(s);
+    app::SettleFolders(s);
     const app::WellServices services;
-    if (wellfile::OpenDataFile(s, services, folder + wellfile::kDemoWellName + ".svm") != 1) {
-        ADD_FAILURE() << "the demo well could not be opened";
+    if (wellfile::OpenDataFile(s, services, dataFile) != 1) {
+        ADD_FAILURE() << dataFile.toStdString() << " could not be opened";
         return false;
     }
     s.env.screenWidth = s.env.desktopWidth = kScreenWidth;

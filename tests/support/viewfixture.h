@@ -21,6 +21,8 @@ namespace testing_support {
 
 // Opens the demo well on `state` as described above; false (with a test failure) when it could not.
 bool OpenDemoView(app::LogState& state);
+// Opens the data file `dataFile` on `state` and lays it out the same way.
+bool OpenView(app::LogState& state, const QString& dataFile);
 
 class ViewTest : public ::testing::Test {
 protected:

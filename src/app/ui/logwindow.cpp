@@ -15,6 +15,7 @@
 #include "platform/winapi.h"
 #include "app/tracksettingsof.h"
 #include "entry/ui/entrywindowservices.h"
+#include "print/ui/printwindowservices.h"
 #include "wits/ui/witswindowservices.h"
 
 #include <QAction>
@@ -89,6 +90,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.wits = witsWindows_.get();
     entryWindows_ = std::make_unique<entry::EntryWindowServices>(this, *neighbours_.entry);
     neighbours_.entry = entryWindows_.get();
+    printWindows_ = std::make_unique<print::PrintWindowServices>(this, *neighbours_.print);
+    printWindows_->reloadMemos = [this](app::LogState& log) { wellServices_.view->LoadMemos(log); };
+    neighbours_.print = printWindows_.get();
 
     gasmon::GasMonitorWindow gasWindow;
     gasWindow.buildMenu = [this](app::LogState&, int part) { BuildMenu(part); };

@@ -22,6 +22,7 @@ namespace drilling { class DrillingCommands; }
 namespace entry { class EntryWindowServices; }
 namespace gasmon { class GasMonitorCommands; }
 namespace wellfile { struct WellConfig; }
+namespace print { class PrintWindowServices; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -309,6 +310,7 @@ private:
     std::unique_ptr<gasmon::GasMonitorCommands> gasMonitor_;  // the gas monitor command and its engine
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
+    std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();

@@ -1,0 +1,224 @@
+#include "print/ui/logprintout.h"
+
+#include "app/logstate.h"
+#include "app/printtracks.h"
+#include "platform/services.h"
+#include "print/printfonts.h"
+#include "wellfile/opendatafile.h"
+#include "wellfile/sidefiles_reports.h"
+
+#include <algorithm>
+
+namespace print {
+
+PrintPagePainters BlankPagePainters()
+{
+    PrintPagePainters p;
+    p.logPage = [](platform::Dc&, const LogPage& page) { return page.rowsPerPage; };
+    p.dstPage = [](platform::Dc&, std::span<const reports::DSTREPORT>, int) {};
+    p.topsPage = [](platform::Dc&) {};
+    return p;
+}
+
+LogPrintout::LogPrintout(const QString& title, app::LogState& log, PrintRunKind kind, DepthRange range,
+                         PRINTCFG& settings, PrintPagePainters painters)
+    : Printout(title), log_(log), kind_(kind), range_(range), settings_(settings), painters_(std::move(painters))
+{
+}
+
+void LogPrintout::BeginPrinting(int cx, int cy)
+{
+    PlanRun(cx, cy);
+    if (kind_ == PrintRunKind::Log && pagesLeft_ > 0)
+        ReadRecords();
+}
+
+void LogPrintout::PlanRun(int cx, int cy)
+{
+    PrintState& ps = log_.print;
+    const wellfile::OpenWell& file = log_.well.file;
+    checkedRowHeight_ = ps.rowHeight;
+    checkedColumnUnit_ = ps.columnUnit;
+    ps.scaleFactor = 1.0f;
+    ps.headerPage = true;
+    ps.lastPrintedDepth = 0;
+    ps.marginIndex = 0;
+    pagesLeft_ = 0;
+
+    if (kind_ == PrintRunKind::Log && ps.dstPages) {
+        if (auto dsts = wellfile::LoadDsts(wellfile::PlaceOf(log_))) {
+            dstCount_ = int(dsts->size / reports::kDstSize);
+            dsts_ = std::move(dsts->records);
+        }
+    }
+
+    PrintRunInput in;
+    in.kind = kind_;
+    in.cx = cx;
+    in.cy = cy;
+    in.rowHeight = ps.rowHeight;
+    in.columnUnit = ps.columnUnit;
+    in.scaleKind = ps.scaleKind;
+    in.twoAndHalfInch = ps.twoAndHalfInch;
+    in.narrowFormat = ps.narrowFormat;
+    in.dataAsText = ps.dataAsText;
+    in.fullHeader = settings_.fullHeader != 0;
+    in.customTracks = log_.well.customTracksEnabled;
+    in.compression = ps.compression;
+    in.range = range_;
+    in.firstDepth = file.fileTopDepth;
+    in.lastDepth = file.fileBottomDepth;
+    in.dstCount = dstCount_;
+    in.dataFolder = file.dataFolder;
+    in.wellName = file.wellName;
+    // The printed columns are laid out in blocks of the column unit; the print unit is the printer's
+    // tenth of an inch.
+    log_.layout.printUnit = ps.columnUnit;
+    in.layoutWidth = layoutWidth ? layoutWidth : [this](int, int columnUnit) {
+        return app::LayoutPrintTracks(log_, float(columnUnit)).rightEnd;
+    };
+    plan_ = PlanPrintRun(in);
+
+    ps.margins = plan_.margins;
+    ps.pageClass = plan_.margins.pageClass;
+    if (ps.pageClass)
+        settings_.fullHeader = 1;
+    dstPages_ = plan_.dstPages;
+    settings_.pageLength = PageLength(cy, ps.rowHeight);
+    settings_.pageWidth = plan_.pageWidth;
+    settings_.rowHeight = ps.rowHeight;
+    settings_.columnUnit = ps.columnUnit;
+
+    if (kind_ == PrintRunKind::Tops) {
+        pagesLeft_ = 1;
+        return;
+    }
+    const int profile = log_.well.loggerId;
+    if (kind_ == PrintRunKind::HeaderOnly) {
+        pagesLeft_ = 1;
+        ps.columnUnit = plan_.columnUnit;
+        SetPrintFonts(ps, profile);
+        return;
+    }
+
+    ps.narrowFormat = plan_.narrowFormat;
+    ps.rowHeight = plan_.rowHeight;
+    ps.columnUnit = plan_.columnUnit;
+    ps.scaleKind = plan_.scaleKind;
+    if (plan_.failure == PrintRunFailure::WidthCalculation)
+        platform::MessageBox(QStringLiteral("Width calculation error"), QStringLiteral("Print Error"));
+    if (plan_.failure == PrintRunFailure::TooWide)
+        platform::MessageBox(QStringLiteral("Print out is too wide to fit on this paperTry removing one or more grids, "
+                                            "or use a wider paper"),
+                             QStringLiteral("Print Compression Warning"));
+    ps.scaleFactor = plan_.scaleFactor;
+    ps.layoutWidth = plan_.layoutWidth;
+    SetPrintFonts(ps, profile);
+    range_ = plan_.range;
+    pagesLeft_ = plan_.pages;
+    if (ps.pdfPrinter)
+        ps.pdfName = plan_.pdfName;
+}
+
+void LogPrintout::ReadRecords()
+{
+    records_ = ReadPrintRecords(log_.well.file, range_, plan_.scaleKind);
+    if (!records_) {
+        pagesLeft_ = 0;  // no records: the run ends before its first page
+        return;
+    }
+    log_.print.printBottomDepth = records_->printBottomDepth;
+    current_ = records_->current;
+}
+
+QString LogPrintout::OutputFile() const
+{
+    return kind_ == PrintRunKind::Log && log_.print.pdfPrinter ? log_.print.pdfName : QString();
+}
+
+bool LogPrintout::HasPage(int) { return pagesLeft_ != 0; }
+
+void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, unsigned)
+{
+    if (kind_ == PrintRunKind::Tops) {
+        pagesLeft_ = 1;
+        if (painters_.topsPage)
+            painters_.topsPage(dc);
+        pagesLeft_ = 0;
+        return;
+    }
+    if (kind_ == PrintRunKind::HeaderOnly) {
+        settings_.fullHeader = 1;
+        LogPage header;
+        header.page = page;
+        header.headerOnly = true;
+        header.scaleKind = log_.print.scaleKind;
+        header.settings = &settings_;
+        if (painters_.logPage)
+            painters_.logPage(dc, header);
+        settings_.fullHeader = 0;
+        settings_.shortHeader = 0;
+        pagesLeft_ = 0;
+        if (log_.view.invalidate)
+            log_.view.invalidate();
+        return;
+    }
+    if (dstPages_ > 0 && dstPages_ >= pagesLeft_) {
+        if (painters_.dstPage)
+            painters_.dstPage(dc, dsts_, dstIndex_);
+        dstIndex_ += 2;
+        --pagesLeft_;
+        if (dstIndex_ >= dstCount_)
+            pagesLeft_ = 0;
+        return;
+    }
+    if (page != 0 && range_.start < range_.end && records_) {
+        if (Cancelled()) {
+            pagesLeft_ = 0;
+            return;
+        }
+        PrintLogPage(dc, page);
+        return;
+    }
+    // No kind of page is left to draw: the run ends here rather than being asked for this page forever.
+    pagesLeft_ = 0;
+}
+
+void LogPrintout::PrintLogPage(platform::Dc& dc, int page)
+{
+    const std::vector<wellfile::RECORD>& buffer = records_->buffer;
+    LogPage p;
+    p.page = page;
+    p.records = buffer.data() + current_;
+    p.available = buffer.size() - current_;
+    p.rowsPerPage = plan_.rowsPerPage;
+    p.endDepth = range_.end;
+    p.scaleKind = plan_.scaleKind;
+    p.settings = &settings_;
+    const int consumed = painters_.logPage ? painters_.logPage(dc, p) : 0;
+    // The next page starts within the buffer, with the record before its first row in it too.
+    const auto next = std::int64_t(current_) + consumed;
+    current_ = std::size_t(std::clamp<std::int64_t>(next, 1, std::int64_t(buffer.size()) - 1));
+    --pagesLeft_;
+    settings_.fullHeader = 0;
+    settings_.shortHeader = 0;
+}
+
+void LogPrintout::EndPrinting()
+{
+    PrintState& ps = log_.print;
+    ps.printBottomDepth = log_.well.file.fileBottomDepth;
+    if (kind_ == PrintRunKind::Log) {
+        ReleasePrintFonts(ps);
+        records_.reset();
+        dsts_.clear();
+        log_.customTracks.printData.reset();
+        ps.twoAndHalfInch = false;
+        if (reloadMemos)
+            reloadMemos();
+    }
+    ps.rowHeight = checkedRowHeight_;
+    ps.columnUnit = checkedColumnUnit_;
+}
+
+}  // namespace print

@@ -1,0 +1,60 @@
+#include "print/ui/printwindowservices.h"
+
+#include "app/logstate.h"
+#include "platform/services.h"
+#include "platform/ui/printloop.h"
+#include "print/printcommand.h"
+#include "print/printer_commands.h"
+
+#include <QDir>
+
+namespace print {
+
+PrintWindowServices::PrintWindowServices(QWidget* window, PrintServices& rest) : window_(window), rest_(rest) {}
+
+void PrintWindowServices::CmPageSetup(app::LogState& log) { print::CmPageSetup(log); }
+
+void PrintWindowServices::CmPrint(app::LogState& log)
+{
+    PrintState& ps = log.print;
+    if (ps.printing) {
+        platform::MessageBeep(0);
+        return;
+    }
+    platform::Printer* printer = PrinterForRun(ps);
+    if (!printer)
+        return;
+    std::optional<PrintCommandRun> run = PreparePrintCommand(log, runPrintSetup);
+    if (!run)
+        return;
+
+    const QString dataFolder = log.well.file.dataFolder;
+    if (ps.pdfPrinter)
+        QDir(dataFolder).mkpath(QStringLiteral("sendfile"));
+    const bool logRun = run->kind == PrintRunKind::Log;
+    if (!logRun) {
+        run->cfg.fullHeader = 1;
+        run->cfg.profile = log.well.loggerId;
+    }
+    MakePrintPens(log, 0);
+    bool printed = false;
+    {
+        LogPrintout printout(QStringLiteral("StrativM"), log, run->kind, run->range, run->cfg, painters);
+        printout.banding = logRun || ps.banding;
+        if (reloadMemos)
+            printout.reloadMemos = [this, &log] { reloadMemos(log); };
+        ps.printing = true;
+        printed = platform::PrintJobWithAbortDialog(*printer, printout, window_, dataFolder);
+        ps.printing = false;
+    }
+    MakePrintPens(log, 1);
+    FinishPrintCommand(log, *run, printed);
+    if (!logRun) {
+        run->cfg.fullHeader = 0;
+        ps.headerOnly = false;
+        ps.topsPage = false;
+        ps.printer.reset();
+    }
+}
+
+}  // namespace print

@@ -1,0 +1,37 @@
+#pragma once
+// The print services of a main window: "&Print..." runs its print job here, with the abort dialog
+// parented to the window; the rest is answered by the services they are built on.
+#include "print/print_services.h"
+#include "print/printsetup.h"
+#include "print/ui/logprintout.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace print {
+
+class PrintWindowServices final : public PrintServices {
+public:
+    PrintWindowServices(QWidget* window, PrintServices& rest);
+
+    // Prints the log, the header alone or the tops list, as the window's flags ask. One print at a
+    // time: while a job runs this only beeps.
+    void CmPrint(app::LogState& log) override;
+    void CmPageSetup(app::LogState& log) override;
+    void CmHeader(app::LogState& log) override { rest_.CmHeader(log); }
+
+    // The set-up asked before a log run.
+    RunPrintSetupFn runPrintSetup = RunPrintSetup;
+    // What draws the pages.
+    PrintPagePainters painters = BlankPagePainters();
+    // Reads the well's memo list again after a log run.
+    std::function<void(app::LogState&)> reloadMemos;
+
+private:
+    QPointer<QWidget> window_;
+    PrintServices& rest_;
+};
+
+}  // namespace print
