@@ -28,6 +28,7 @@ std::optional<PrintCommandRun> PreparePrintCommand(app::LogState& log, const Run
     run.keptScaleKind = ps.scaleKind;
     run.keptRateLineStyle = log.well.config.rateLineStyle;
     run.keptGasLineStyle = log.well.config.gasLineStyle;
+    run.keptRatePerHour = log.view.rateInMetresPerHour;
     ps.printedRows = 0;
 
     PRINTCFG& cfg = run.cfg;
@@ -68,6 +69,8 @@ void FinishPrintCommand(app::LogState& log, const PrintCommandRun& run, bool pri
     log.print.scaleKind = run.keptScaleKind;
     log.well.config.rateLineStyle = run.keptRateLineStyle;
     log.well.config.gasLineStyle = run.keptGasLineStyle;
+    if (run.kind != PrintRunKind::Log)
+        log.view.rateInMetresPerHour = run.keptRatePerHour;
     log.print.printedRows = 0;
 }
 

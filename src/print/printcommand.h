@@ -23,6 +23,7 @@ struct PrintCommandRun {
     std::int32_t keptScaleKind = 1;
     std::int32_t keptRateLineStyle = 1;
     std::int32_t keptGasLineStyle = 1;
+    std::int32_t keptRatePerHour = 0;
 };
 
 // The kind of run the window's flags ask for.
@@ -34,7 +35,8 @@ std::optional<PrintCommandRun> PreparePrintCommand(app::LogState& log, const Run
 
 // After the job: a printed log run leaves the last described depth in the well's ".cfg" and its settings
 // in "strativ.pfg"; every run gives the window its scale kind and line styles back (a header or tops
-// page would otherwise leave the screen's curves blocked).
+// page would otherwise leave the screen's curves blocked), and a header or tops page its rate units
+// too (a log run keeps the set-up's choice).
 void FinishPrintCommand(app::LogState& log, const PrintCommandRun& run, bool printed);
 
 }  // namespace print

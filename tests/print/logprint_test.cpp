@@ -389,6 +389,25 @@ TEST_F(LogPrint, RunPastTheLastDepthPrintsBlankRowsAndGivesTheBottomBack)
     }
 }
 
+TEST_F(LogPrint, PdfIsNamedAfterTheWellItsEndAndItsScale)
+{
+    ASSERT_TRUE(OpenWell("W1", 1000, 4000));
+    // A wide continuous-paper printer that writes PDF files.
+    doubles().printers.defaultPrinter = PdfTestPrinter(300, {15, 11});
+    doubles().printers.defaultPrinter->deviceName = "EPSON Stylus 1000 ESC/P 2 pdf";
+    doubles().printers.defaultPrinter->port = "LPT1";
+    Ask(3000, 4000, 2);
+    EXPECT_EQ(PrintedPages(SendFolder() + "W1@4000-5inch.pdf"), 8);
+    Ask(3000, 4000, 3);
+    EXPECT_GT(PrintedPages(SendFolder() + "W1@4000-1inch.pdf"), 0);
+    EXPECT_EQ(QDir(SendFolder()).entryList({"*.pdf"}, QDir::Files),
+              (QStringList{"W1@4000-1inch.pdf", "W1@4000-5inch.pdf"}));
+    const QByteArray pfg = testing_support::ReadBytes(s.well.file.dataFolder + "strativ.pfg");
+    ASSERT_EQ(pfg.size(), 250);
+    EXPECT_EQ(Int32At(pfg, 88), 3);
+    EXPECT_EQ(Int32At(pfg, 132), 1);
+}
+
 TEST_F(LogPrint, CancelKeepsThePagesPrintedAndEndsTheRun)
 {
     ASSERT_TRUE(OpenDemo());
@@ -419,8 +438,17 @@ TEST_F(LogPrint, HeaderAndTopsRunsPrintOnePageAndReleaseThePrinter)
         return 0;
     };
 
+    // The window's scale, line styles and rate units stay the screen's.
+    s.print.scaleKind = 2;
+    s.well.config.rateLineStyle = 1;
+    s.well.config.gasLineStyle = 1;
+    s.view.rateInMetresPerHour = 1;
     s.print.headerOnly = true;
     EXPECT_EQ(PrintedPages(file), 1);
+    EXPECT_EQ(s.print.scaleKind, 2);
+    EXPECT_EQ(s.well.config.rateLineStyle, 1);
+    EXPECT_EQ(s.well.config.gasLineStyle, 1);
+    EXPECT_EQ(s.view.rateInMetresPerHour, 1);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(pages[0].headerOnly);
     EXPECT_TRUE(pages[0].fullHeader);
