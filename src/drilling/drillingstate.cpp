@@ -23,6 +23,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.bottomToFirstRecord = log.well.writeBottomToFirstRecord;
     w.gasInstrumentType = log.engineStatus.gasInstrumentType;
     w.busy = log.scroll.renderingImage || log.scroll.imageRender;
+    w.printing = log.print.printingLog;
     w.viewScale = log.view.viewScale;
     w.bottomInView = !log.scroll.notAtBottom;
     w.altLayout = L.alternateFormat;

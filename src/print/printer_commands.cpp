@@ -55,7 +55,7 @@ void MakePrintPens(app::LogState& log, int flag)
 void CmPageSetup(app::LogState& log)
 {
     // The printer is not changed under a running print.
-    if (log.print.printing) {
+    if (log.print.printingLog) {
         platform::MessageBeep(0);
         return;
     }

@@ -74,8 +74,7 @@ struct PrintState {
     bool topsPage = false;
     bool horizontalPrint = false;
 
-    // The run in hand, one at a time: set only around the print job itself.
-    bool printing = false;
+    // The run in hand, one at a time (printingLog is set only around the print job itself).
     std::int32_t printBottomDepth = 0;  // the depth the run prints to: the file's last, or deeper
     std::int32_t printedRows = 0;       // rows the page painters have drawn
     QString pdfName;                    // the file a PDF printer writes

@@ -199,7 +199,7 @@ TEST_F(LogPrint, LogRunWritesItsPdfSettingsAndLastDescribedDepth)
 
     // The printer is kept for the next print; the window has its values back.
     EXPECT_NE(s.print.printer, nullptr);
-    EXPECT_FALSE(s.print.printing);
+    EXPECT_FALSE(s.print.printingLog);
     EXPECT_EQ(s.print.rowHeight, 24);
     EXPECT_EQ(s.print.columnUnit, 30);
     EXPECT_EQ(s.print.printBottomDepth, 2600);
@@ -418,7 +418,7 @@ TEST_F(LogPrint, CancelKeepsThePagesPrintedAndEndsTheRun)
     };
     EXPECT_EQ(PrintedPages(Pdf(2000)), 2);
     EXPECT_EQ(pages.size(), 2u);
-    EXPECT_FALSE(s.print.printing);
+    EXPECT_FALSE(s.print.printingLog);
     EXPECT_EQ(s.print.printBottomDepth, 2600);
     for (const auto& font : s.print.fonts)
         EXPECT_FALSE(font.has_value());
@@ -559,5 +559,5 @@ TEST_F(LogPrint, PdfThatCannotBeMadeLeavesTheSettingsFilesAlone)
     EXPECT_TRUE(doubles().prompter.messages[0].text.contains("sendfile/elogdemo@2000-5inch.pdf"));
     EXPECT_EQ(testing_support::ReadBytes(ConfigPath()), configBefore);
     EXPECT_FALSE(QFile::exists(s.well.file.dataFolder + "strativ.pfg"));
-    EXPECT_FALSE(s.print.printing);
+    EXPECT_FALSE(s.print.printingLog);
 }

@@ -17,7 +17,7 @@ void PrintWindowServices::CmPageSetup(app::LogState& log) { print::CmPageSetup(l
 void PrintWindowServices::CmPrint(app::LogState& log)
 {
     PrintState& ps = log.print;
-    if (ps.printing) {
+    if (ps.printingLog) {
         platform::MessageBeep(0);
         return;
     }
@@ -43,9 +43,9 @@ void PrintWindowServices::CmPrint(app::LogState& log)
         printout.banding = logRun || ps.banding;
         if (reloadMemos)
             printout.reloadMemos = [this, &log] { reloadMemos(log); };
-        ps.printing = true;
+        ps.printingLog = true;
         printed = platform::PrintJobWithAbortDialog(*printer, printout, window_, dataFolder);
-        ps.printing = false;
+        ps.printingLog = false;
     }
     MakePrintPens(log, 1);
     FinishPrintCommand(log, *run, printed);
