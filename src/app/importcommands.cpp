@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <array>
 #include <cstddef>
@@ -115,6 +116,9 @@ void ImportElog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
     const std::optional<QString> las = OpenFile(QStringLiteral("LAS Files (*.las)|*.las|"), f.dataFolder, QStringLiteral("LAS"));
     if (!las)
         return;
+    // The import's dialogs run event loops of their own: the off-screen log waits until it is over.
+    s.view.elogImport = true;
+    const auto importOver = qScopeGuard([&s] { s.view.elogImport = false; });
     s.well.elogFileName = f.dataFolder + f.wellName + QStringLiteral(".svc");
     std::array<std::byte, 72> columnMap{};
     elog::LasHeader header;

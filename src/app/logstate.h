@@ -168,6 +168,7 @@ struct ViewState {
     std::int32_t lineEndX = 0;              // right end of the log's bottom closing line
     bool painting = false;                  // a direct paint runs
     bool firstPaint = true;                 // cleared by the first paint
+    bool elogImport = false;                // an e-log file is being imported: no off-screen render
     bool elogShown = false;                 // a shown e-log curve is loaded: chooses the gas-track strip
     // The records read by the last paint, for the mouse handlers: 2 x visible rows + 20 records, made by
     // the first paint while drilling mode is off, kept for the life of the window and grown by a paint

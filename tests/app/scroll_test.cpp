@@ -1,5 +1,6 @@
 #include "app/scrolling.h"
 #include "app/ui/logwindow.h"
+#include "logview/draw/viewbitmaps.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,15 @@ struct Window {
         w.viewTopDepth = first;
     }
     std::int32_t Top() { return window.State().well.file.viewTopDepth; }
+    // An off-screen log as a render leaves it, each column its own shade: column x is RGB(x % 256, x / 256, 7).
+    void GiveOffScreenLog(int width, int height)
+    {
+        QImage log(width, height, QImage::Format_RGB32);
+        for (int x = 0; x < width; ++x)
+            for (int y = 0; y < height; ++y)
+                log.setPixel(x, y, qRgb(x % 256, x / 256, 7));
+        window.State().view.bitmaps->offScreenLog = log;
+    }
     int BarOfView() { return app::DepthBarPosition(Top(), {1000, 3000, 40}); }
 };
 
@@ -124,6 +134,7 @@ TEST(Scrolling, ANarrowWindowGetsTheHorizontalBarAndAWideOneLosesIt)
     EXPECT_EQ(w.window.HorizontalScrollBar()->objectName(), "1");
     EXPECT_EQ(w.window.State().layout.format.visibleRows, (700 - 160 - 80) / 10);
 
+    w.GiveOffScreenLog(988, 700);
     w.window.EvHScroll(app::SB_PAGERIGHT, 0);
     EXPECT_EQ(w.window.State().scroll.horizontalOffset, 50);
     w.window.State().view.redrawPending = true;  // a render is owed
@@ -138,6 +149,7 @@ TEST(Scrolling, TheWheelOverEitherBarPagesTheLogAndTheBarsAlwaysShowTheView)
     Window w(1000, 3000);
     w.window.State().layout.format.trackUnit = 10;
     w.window.EvSize(900, 700);
+    w.GiveOffScreenLog(988, 700);
     QScrollBar* depth = w.window.DepthScrollBar();
     QScrollBar* horz = w.window.HorizontalScrollBar();
     ASSERT_NE(depth, nullptr);
@@ -176,6 +188,37 @@ TEST(Scrolling, TheWheelOverEitherBarPagesTheLogAndTheBarsAlwaysShowTheView)
     horz->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(w.window.State().scroll.horizontalOffset, 0);
     EXPECT_EQ(horz->value(), 0);
+}
+
+TEST(Scrolling, SidewaysTheLogIsCopiedFromItsRenderAndNothingMovesBeforeThereIsOne)
+{
+    Window w(1000, 3000);
+    w.window.State().layout.format.trackUnit = 10;
+    w.window.resize(900, 700);
+    w.window.EvSize(900, 700);
+    ASSERT_NE(w.window.HorizontalScrollBar(), nullptr);
+    const QImage before = w.window.BackingStore().copy();
+    w.window.EvHScroll(app::SB_LINERIGHT, 0);
+    w.window.EvHScroll(app::SB_THUMBTRACK, 40);
+    EXPECT_EQ(w.window.State().scroll.horizontalOffset, 0);
+    EXPECT_EQ(w.window.BackingStore(), before);
+
+    // A log 988 wide and shorter than the window: the block left of the bars comes from column
+    // `offset` on; past the render's right end and bottom the window keeps what it showed.
+    w.GiveOffScreenLog(988, 600);
+    const int thick = 900 - w.window.HorizontalScrollBar()->width();
+    w.window.EvHScroll(app::SB_LINERIGHT, 0);
+    ASSERT_EQ(w.window.State().scroll.horizontalOffset, 10);
+    const QImage& store = w.window.BackingStore();
+    EXPECT_EQ(store.pixel(0, 0), qRgb(10, 0, 7));
+    EXPECT_EQ(store.pixel(300, 599), qRgb(54, 1, 7));  // column 310
+    EXPECT_EQ(store.pixel(300, 600), before.pixel(300, 600));
+    EXPECT_EQ(store.pixel(900 - thick, 10), qRgb((910 - thick) % 256, (910 - thick) / 256, 7));
+    EXPECT_EQ(store.pixel(900 - thick + 1, 10), before.pixel(900 - thick + 1, 10));
+
+    // At the far end the last column copied is the render's last.
+    w.window.EvHScroll(app::SB_THUMBTRACK, 988 - 900 + thick);
+    EXPECT_EQ(store.pixel(899 - thick, 0), qRgb(987 % 256, 987 / 256, 7));
 }
 
 TEST(Scrolling, HorizontalStepsStopShortOfTheEnd)

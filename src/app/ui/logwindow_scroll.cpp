@@ -4,6 +4,7 @@
 #include "app/ui/scrollcodes.h"
 #include "app/ui/qbtndlg.h"
 #include "logview/draw/viewbitmaps.h"
+#include "platform/draw/dc.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -215,6 +216,13 @@ void LogWindow::EvHScroll(int code, int thumb)
     }
     if (tools_.popupBox && tools_.popupBox->isVisible())
         tools_.popupBox->hide();
+    // Sideways the log is only ever copied from its off-screen render; before the first one the screen
+    // stays as it is.
+    const QImage& log = bitmaps_->offScreenLog;
+    if (log.isNull()) {
+        SyncHorizontalBar(max);
+        return;
+    }
     if (s.interaction.commandLock) {
         platform::MessageBeep(0);
         SyncHorizontalBar(max);
@@ -222,10 +230,21 @@ void LogWindow::EvHScroll(int code, int thumb)
     }
     if (horzBar_)
         horzBar_->setRange(0, max);
-    if (const std::optional<std::int32_t> offset =
-            app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.layout.format.trackUnit)) {
-        s.scroll.horizontalOffset = *offset;
-        InvalidateLog();  // the log is painted again from the new column
+    const std::optional<std::int32_t> offset =
+        app::HorizontalTarget(code, thumb, s.scroll.horizontalOffset, max, s.layout.format.trackUnit);
+    if (!offset) {
+        SyncHorizontalBar(max);
+        return;
+    }
+    s.scroll.horizontalOffset = *offset;
+    // The block left of the bars, from column `offset` of the render; nothing is copied from beyond it.
+    QImage& store = bitmaps_->backingStore;
+    const int w = std::min(width() - thick + 1, log.width() - *offset);
+    const int h = std::min(ClientHeight() - thick + 1, log.height());
+    if (!store.isNull() && w > 0 && h > 0) {
+        platform::Dc dc(store);
+        dc.BitBlt(0, 0, w, h, log, *offset, 0, platform::SRCCOPY);
+        update();
     }
     SyncHorizontalBar(max);
 }

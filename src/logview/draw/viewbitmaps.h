@@ -21,6 +21,10 @@ public:
     // The log window's client area as painted (RGB32, device pixel ratio 1): the paint and every drawing
     // outside a paint go here, and the window only copies it to the screen. Sized by the window.
     QImage backingStore;
+    // The off-screen log: the whole width of the log as the window paints it, rendered at idle time so
+    // that a horizontal scroll is one copy from it (RenderLog). Null until the first render; each render
+    // replaces it, a failed one keeps the last.
+    QImage offScreenLog;
     // The log image of the whole well beside the log; empty when there is none.
     platform::ImageDescriptor logImage;
 

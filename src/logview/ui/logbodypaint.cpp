@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <vector>
 
 namespace logview {
@@ -47,30 +48,21 @@ std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, std::size_t size, 
 
 }  // namespace
 
-int DrawLogBody(app::LogState& s, platform::Dc& dc)
+std::optional<BodyResult> DrawCompressedBody(app::LogState& s, platform::Dc& dc, const ViewGeometry& g, bool offScreen)
 {
     wellfile::OpenWell& well = s.well.file;
-    if (well.dataFileName.isEmpty()) {
-        // No file dialog from inside a paint: the window asks for a file once the paint is over.
-        s.view.openPending = true;
-        return 0;
-    }
-    well.viewTopDepth = CompressedTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth);
     const BodyStart start = CompressedStart(well.viewTopDepth, well.fileTopDepth, well.depthStep);
     const int visibleRows = std::max(s.layout.format.visibleRows, 0);
-    const int readCount = visibleRows * 20;
+    // Twenty records a visible row; enough for every row of a taller geometry too.
+    const int readCount = std::max(visibleRows * 20, (std::max(g.visibleRows, 0) + 2) * kRecordsPerCompressedRow);
     const std::size_t bufferSize = std::size_t(readCount) + 10;
     const bool dragEntry = s.interaction.dataEntryActive != 0;
 
     std::vector<wellfile::RECORD> own;
     Records records;
-    if (!PaintBuffer(s, bufferSize, own, records)) {
-        s.view.paintFailure = QStringLiteral("Not enough memory to draw log");
-        s.view.paintFailureUncaptioned = false;
-        return 0;
-    }
+    if (!PaintBuffer(s, bufferSize, own, records))
+        return std::nullopt;
 
-    const ViewGeometry g = GeometryOf(s);
     const Device device = Device::Screen();
     BodyFrame frame{g, device, StripsOf(s), PaintersOf(s)};
     std::vector<wellfile::RECORD> offset;
@@ -81,7 +73,7 @@ int DrawLogBody(app::LogState& s, platform::Dc& dc)
     frame.records = records;
     frame.firstElement = dragEntry ? kRecordsPerCompressedRow : start.firstElement;
     frame.dragEntry = dragEntry;
-    frame.elogShown = s.view.elogShown = ElogShown(s);
+    frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = ElogShown(s));
     frame.recordCurveOffset = s.layout.schemes.gammaLag;
     frame.horizontalBar = s.scroll.horizontalBar;
     frame.markFont = s.view.markFont;
@@ -90,14 +82,33 @@ int DrawLogBody(app::LogState& s, platform::Dc& dc)
     frame.reports = s.well.reportDepthIndex;
     frame.customRecords = CustomRecordsAt(s, 0);
     frame.offsetRecords = offset;
+    // Off the screen the curve draws with a copy of the memory: the window's stays the screen's.
+    RateCurveMemory memoryCopy = s.view.rateCurve;
     frame.curve.drilling = well.drilling;
-    frame.curve.memory = &s.view.rateCurve;
+    frame.curve.memory = offScreen ? &memoryCopy : &s.view.rateCurve;
     frame.depthColumn = DepthColumnOptionsOf(s);
     frame.trackTitles = [&s, &frame](platform::Dc& d) {
         PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
     };
+    return PaintLogBody(dc, frame);
+}
 
-    const BodyResult r = PaintLogBody(dc, frame);
+int DrawLogBody(app::LogState& s, platform::Dc& dc)
+{
+    wellfile::OpenWell& well = s.well.file;
+    if (well.dataFileName.isEmpty()) {
+        // No file dialog from inside a paint: the window asks for a file once the paint is over.
+        s.view.openPending = true;
+        return 0;
+    }
+    well.viewTopDepth = CompressedTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth);
+    const std::optional<BodyResult> painted = DrawCompressedBody(s, dc, GeometryOf(s), false);
+    if (!painted) {
+        s.view.paintFailure = QStringLiteral("Not enough memory to draw log");
+        s.view.paintFailureUncaptioned = false;
+        return 0;
+    }
+    const BodyResult& r = *painted;
     s.view.logAreaBottom = r.logBottomY;
     s.view.currentRowY = s.view.lastRowY = r.currentRowY;
     s.view.rowCounter = r.rowCounter;

@@ -11,9 +11,11 @@
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/paintrows.h"
+#include "logview/ui/directpaint.h"
 #include "logview/ui/logbodypaint.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/paintinputs.h"
+#include "logview/ui/renderlog.h"
 #include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "wellfile/datafile.h"
@@ -22,6 +24,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <vector>
 
 namespace logview {
@@ -29,23 +32,6 @@ namespace logview {
 namespace {
 
 const QString kError = QStringLiteral("ERROR");
-
-// The offset well's records for the view, from the one above its first row; empty when none is drawn.
-std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
-{
-    wellfile::OpenWell& well = s.well.file;
-    const std::int32_t top = well.viewTopDepth;
-    if (!s.options.offsetRop || s.well.offset.file.isEmpty() || top < well.offsetTopDepth ||
-        top >= well.offsetBottomDepth)
-        return {};
-    const std::int32_t k = (top - well.offsetTopDepth) / 2;
-    if (k < 0)
-        return {};
-    std::vector<wellfile::RECORD> buffer(std::size_t(2 * visibleRows + 20));
-    if (wellfile::ReadRecords(well, buffer, s.well.offset.file, k, 2 * visibleRows + 10, true) == 0)
-        return {};
-    return buffer;
-}
 
 bool ChromatographProfile(int profile, bool singleGas)
 {
@@ -71,63 +57,13 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
     }
     wellfile::OpenWell& well = s.well.file;
     well.viewTopDepth = PaintTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth, well.viewDepthSpan);
-    const int step = well.depthStep > 0 ? well.depthStep : 1;
-    const int recordIndex = (well.viewTopDepth - well.fileTopDepth) / step;
-    const int visibleRows = std::max(s.layout.format.visibleRows, 0);
-    const int readCount = PaintReadCount(visibleRows);
-    const std::size_t bufferSize = std::size_t(PaintBufferSize(visibleRows));
-    const bool dragEntry = s.interaction.dataEntryActive != 0;
-
-    std::vector<wellfile::RECORD> own;
-    Records records;
-    bool made = PaintBuffer(s, bufferSize, own, records);
-    try {
-        if (made && !well.drilling && s.view.recordCache.size() < bufferSize)
-            s.view.recordCache.resize(bufferSize);  // made by the first paint, grown with the window
-    } catch (const std::bad_alloc&) {
-        made = false;
-    }
-    if (!made) {
+    const std::optional<PaintResult> painted = DrawDirectLog(s, dc, GeometryOf(s), false);
+    if (!painted) {
         s.view.paintFailure = QStringLiteral("Memory Allocation Error");
         s.view.painting = false;
         return;
     }
-
-    const ViewGeometry g = GeometryOf(s);
-    const Device device = Device::Screen();
-    PaintFrame frame{g, device, StripsOf(s), PaintersOf(s)};
-    frame.dataFile = !well.dataFileName.isEmpty();
-    frame.dragEntry = dragEntry;
-    frame.count = readCount;
-    std::vector<wellfile::RECORD> offset;
-    if (frame.dataFile && !dragEntry) {
-        frame.count = wellfile::ReadRecords(well, own, well.dataFileName, recordIndex, readCount);
-        offset = OffsetRecords(s, visibleRows);
-    }
-    frame.count = std::min<int>(frame.count, int(records.size()) - 1);
-    if (frame.dataFile && !dragEntry && !well.drilling)
-        std::copy_n(records.begin(), std::min<std::size_t>(std::size_t(std::max(frame.count, 0)), s.view.recordCache.size()),
-                    s.view.recordCache.begin());
-    frame.records = records;
-    frame.offsetRecords = offset;
-    frame.curve.drilling = well.drilling;
-    frame.curve.memory = &s.view.rateCurve;
-    frame.depthColumn = DepthColumnOptionsOf(s);
-    frame.trackTitles = [&s, &frame](platform::Dc& d) {
-        PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
-    };
-    frame.gasPercentOfTotal = s.options.gasPercent;
-    frame.singleGas = !s.layout.format.twoGasTracks;
-    frame.elogShown = s.view.elogShown = ElogShown(s);
-    frame.gammaLag = s.layout.schemes.gammaLag;
-    frame.horizontalBar = s.scroll.horizontalBar;
-    frame.shows = s.well.showDepthIndex;
-    frame.dsts = s.well.dstDepthIndex;
-    frame.reports = s.well.reportDepthIndex;
-    frame.downtime = s.well.downtimeDepthIndex;
-    frame.customRecords = frame.dataFile ? CustomRecordsAt(s, 1) : nullptr;
-
-    const PaintResult r = PaintLog(dc, frame);
+    const PaintResult& r = *painted;
     s.view.logAreaBottom = r.logBottomY;
     s.view.lastRowY = s.view.currentRowY = r.lastRowY;
     s.view.rowCounter = r.rowCounter;
@@ -259,5 +195,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     if (top >= 0 && s.view.updateArea)
         s.view.updateArea(0, top, store.width(), bottom);
 }
+
+void LogView::RenderLog(app::LogState& s) { logview::RenderLog(s); }
 
 }  // namespace logview

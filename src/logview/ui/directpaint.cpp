@@ -1,0 +1,99 @@
+#include "logview/ui/directpaint.h"
+
+#include "app/logstate.h"
+#include "logview/depthcolumnoptions.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/paintrows.h"
+#include "logview/ui/paintinputs.h"
+#include "logview/ui/titlerowpaint.h"
+#include "platform/draw/dc.h"
+#include "wellfile/datafile.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace logview {
+
+namespace {
+
+// The offset well's records for the view, from the one above its first row; empty when none is drawn.
+std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
+{
+    wellfile::OpenWell& well = s.well.file;
+    const std::int32_t top = well.viewTopDepth;
+    if (!s.options.offsetRop || s.well.offset.file.isEmpty() || top < well.offsetTopDepth ||
+        top >= well.offsetBottomDepth)
+        return {};
+    const std::int32_t k = (top - well.offsetTopDepth) / 2;
+    if (k < 0)
+        return {};
+    std::vector<wellfile::RECORD> buffer(std::size_t(2 * visibleRows + 20));
+    if (wellfile::ReadRecords(well, buffer, s.well.offset.file, k, 2 * visibleRows + 10, true) == 0)
+        return {};
+    return buffer;
+}
+
+}  // namespace
+
+std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, const ViewGeometry& g, bool offScreen)
+{
+    wellfile::OpenWell& well = s.well.file;
+    const int step = well.depthStep > 0 ? well.depthStep : 1;
+    const int recordIndex = (well.viewTopDepth - well.fileTopDepth) / step;
+    const int visibleRows = std::max(s.layout.format.visibleRows, 0);
+    const int readCount = PaintReadCount(visibleRows);
+    const std::size_t bufferSize = std::size_t(PaintBufferSize(visibleRows));
+    const bool dragEntry = s.interaction.dataEntryActive != 0;
+    const bool fillCache = !offScreen && !well.drilling;
+
+    std::vector<wellfile::RECORD> own;
+    Records records;
+    if (!PaintBuffer(s, bufferSize, own, records))
+        return std::nullopt;
+    try {
+        if (fillCache && s.view.recordCache.size() < bufferSize)
+            s.view.recordCache.resize(bufferSize);  // made by the first paint, grown with the window
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+
+    const Device device = Device::Screen();
+    PaintFrame frame{g, device, StripsOf(s), PaintersOf(s)};
+    frame.dataFile = !well.dataFileName.isEmpty();
+    frame.dragEntry = dragEntry;
+    frame.count = readCount;
+    std::vector<wellfile::RECORD> offset;
+    if (frame.dataFile && !dragEntry) {
+        frame.count = wellfile::ReadRecords(well, own, well.dataFileName, recordIndex, readCount);
+        offset = OffsetRecords(s, visibleRows);
+    }
+    frame.count = std::min<int>(frame.count, int(records.size()) - 1);
+    if (frame.dataFile && !dragEntry && fillCache)
+        std::copy_n(records.begin(), std::min<std::size_t>(std::size_t(std::max(frame.count, 0)), s.view.recordCache.size()),
+                    s.view.recordCache.begin());
+    frame.records = records;
+    frame.offsetRecords = offset;
+    // Off the screen the curve draws with a copy of the memory: the window's last rate x and offset curve
+    // stay those of the screen.
+    RateCurveMemory memoryCopy = s.view.rateCurve;
+    frame.curve.drilling = well.drilling;
+    frame.curve.memory = offScreen ? &memoryCopy : &s.view.rateCurve;
+    frame.depthColumn = DepthColumnOptionsOf(s);
+    frame.trackTitles = [&s, &frame](platform::Dc& d) {
+        PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
+    };
+    frame.gasPercentOfTotal = s.options.gasPercent;
+    frame.singleGas = !s.layout.format.twoGasTracks;
+    frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = ElogShown(s));
+    frame.gammaLag = s.layout.schemes.gammaLag;
+    frame.horizontalBar = s.scroll.horizontalBar;
+    frame.shows = s.well.showDepthIndex;
+    frame.dsts = s.well.dstDepthIndex;
+    frame.reports = s.well.reportDepthIndex;
+    frame.downtime = s.well.downtimeDepthIndex;
+    frame.customRecords = frame.dataFile ? CustomRecordsAt(s, 1) : nullptr;
+    return PaintLog(dc, frame);
+}
+
+}  // namespace logview
