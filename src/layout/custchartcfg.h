@@ -193,7 +193,10 @@ public:
     FontSpec titleFont;
     std::int32_t trackCount = 0;  // tracks in use
     std::int32_t extCount = 0;
-    std::int32_t extLastDepth = 0;
+    std::int32_t extLastDepth = 0;    // the custom data end depth: a FIT value stops at a record of it
+    // The mud-motor factor of a custom record whose own is 0 or less; no setting sets it, so the
+    // record's factor decides.
+    float defaultMotorFactor = 0.0f;
     // The ".fit" records from its first depth, as many as the file holds (at most kMaxExtRecords), then
     // ten zeroed ones; empty without FIT data. Readers stay within its size.
     std::vector<EXTRECORD> extRecords;

@@ -32,14 +32,14 @@ struct CUSTDATAREC {
     float rpm = 0;                    //  32 "RPM"
     std::uint8_t values36[16] = {};   //  36
     float caliper = 0;                //  52 "CALIPER"
-    std::uint8_t values56[4] = {};    //  56
+    float motorFactor = 0;            //  56 mud-motor factor
     float spm = 0;                    //  60 "SPM"
     float custom[6] = {};             //  64 "Custom 3", 68 "Custom 4", then four more custom values
     std::uint8_t values88[82] = {};   //  88
     float casingPressure = 0;         // 170 "CASING PSI"
     float flow = 0;                   // 174 "FLOW"
     float totalMud = 0;               // 178 "TOT MUD (PVT)"
-    std::uint8_t values182[4] = {};   // 182
+    float pumpOutput = 0;             // 182 pump output per stroke
     float gainLoss = 0;               // 186 "GAIN OR LOSS"
     float downholePressure = 0;       // 190 "DH PRESS"
     float downholeTemperature = 0;    // 194 "DH TEMP"
@@ -67,6 +67,8 @@ static_assert(offsetof(CUSTDATAREC, casingPressure) == 170 && offsetof(CUSTDATAR
 static_assert(offsetof(CUSTDATAREC, totalMud) == 178 && offsetof(CUSTDATAREC, gainLoss) == 186);
 static_assert(offsetof(CUSTDATAREC, downholePressure) == 190 && offsetof(CUSTDATAREC, downholeTemperature) == 194);
 static_assert(offsetof(CUSTDATAREC, las202) == 202);
+static_assert(offsetof(CUSTDATAREC, las28) == 28 && offsetof(CUSTDATAREC, motorFactor) == 56);
+static_assert(offsetof(CUSTDATAREC, pumpOutput) == 182);
 static_assert(offsetof(EXTRECORD, fitA) == 8 && offsetof(EXTRECORD, recordLength) == 172);
 static_assert(offsetof(EXTRECORD, fitB) == 174 && offsetof(EXTRECORD, fitB[71]) == 458);
 

@@ -52,6 +52,13 @@ struct PainterState {
     std::int32_t printRowCounter = 0;
 
     LithRowState lith;
+
+    // The curve values' remembered mud weights: the last accepted mud weight out and in, which the custom
+    // curve painter sets before the curves of a paint and a missing value repeats; and the last mud
+    // weight out above 2 that the drilling exponent used, kept for the whole run.
+    float rememberedMudOut = 0.0f;
+    float rememberedMudIn = 0.0f;
+    float drillingMudWeight = 0.0f;
 };
 
 }  // namespace tracks

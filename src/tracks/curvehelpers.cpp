@@ -1,0 +1,40 @@
+#include "tracks/curvehelpers.h"
+
+#include <cmath>
+
+namespace tracks {
+
+namespace {
+constexpr double kReferenceMudWeight = 8.661;
+constexpr float kGallonsPerBarrel = 42.0f;
+}  // namespace
+
+double CalcDExponent(double rate, double rotary, double weight, double mudWeight, double size)
+{
+    const double divisor = std::log10(weight / size);
+    if (divisor == 0.0 || !std::isfinite(divisor))
+        return 0.0;
+    const double exponent = std::log10(rate / rotary) / divisor * kReferenceMudWeight / mudWeight;
+    return std::isfinite(exponent) ? exponent : 0.0;
+}
+
+float CalcPumpVolume(const wellfile::LagRecord& lag, float factor, std::int32_t strokeRate, float pumpOutput)
+{
+    if (pumpOutput == 0.0f) {
+        const float outputs[2] = {lag.pump1Output, lag.pump2Output};
+        float sum = 0.0f;
+        int counted = 0;
+        for (int p = 0; p < 2; ++p) {
+            if (lag.pumpOnHole[p] == 0)
+                continue;
+            sum += outputs[p] * lag.pumpEfficiency[p];
+            // A pump on hole without an output adds nothing but is not counted in the mean either.
+            if (outputs[p] > 0.0f)
+                ++counted;
+        }
+        pumpOutput = counted > 0 ? sum / float(counted) : sum;
+    }
+    return factor * kGallonsPerBarrel * pumpOutput * float(strokeRate);
+}
+
+}  // namespace tracks
