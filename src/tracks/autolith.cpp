@@ -101,11 +101,11 @@ ElogLithThresholds ElogLithThresholdsOf(const wellfile::WellConfig& config)
     return t;
 }
 
-std::string AutoLithFromElog(const elog::CurveRecord& row, const ElogLithThresholds& thresholds)
+std::string AutoLithFromElog(const ElogRow& row, const ElogLithThresholds& thresholds)
 {
-    const float g = row.values[kGammaCurve];
-    const float pe = row.values[kPeCurve];
-    float s = row.values[kNeutronPorosityCurve] - row.values[kDensityPorosityCurve];
+    const float g = row[kGammaCurve];
+    const float pe = row[kPeCurve];
+    float s = row[kNeutronPorosityCurve] - row[kDensityPorosityCurve];
     // Porosities given as fractions: a separation whose whole part is 0 is taken in percent.
     if (std::trunc(s) == 0.0f)
         s *= 100.0f;
@@ -117,14 +117,13 @@ std::string AutoLithFromElog(const elog::CurveRecord& row, const ElogLithThresho
     return Clean(limits, g, pe, s);
 }
 
-AutomaticLith MakeAutomaticLith(const elog::CurveView* curves, std::int32_t offset, std::int32_t firstDepth,
-                                const ElogLithThresholds& thresholds)
+AutomaticLith MakeAutomaticLith(const ElogView* curves, std::int32_t firstDepth, const ElogLithThresholds& thresholds)
 {
-    if (!curves || curves->rows.empty() || curves->present[kPeCurve] == 0)
+    if (!curves || curves->rows.empty() || !curves->present[kPeCurve])
         return {};
-    return [curves, offset, firstDepth, thresholds](const wellfile::RECORD& rec) -> std::optional<std::string> {
-        const elog::CurveRecord* row = curves->RowOf(rec.depth, offset);
-        if (!row || !(float(firstDepth) < row->values[0]))
+    return [curves, firstDepth, thresholds](const wellfile::RECORD& rec) -> std::optional<std::string> {
+        const ElogRow* row = curves->RowAt(rec.depth);
+        if (!row || !(float(firstDepth) < (*row)[0]))
             return std::nullopt;
         return AutoLithFromElog(*row, thresholds);
     };

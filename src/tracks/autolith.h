@@ -3,7 +3,7 @@
 // porosity separation and the photoelectric factor) against the well's e-log lithology thresholds. The
 // result is a lithology text of one item of 100 %, which the lithology column draws in place of the
 // record's own; the record itself is never written.
-#include "elog/curveview.h"
+#include "tracks/elogview.h"
 #include "tracks/lithrowplan.h"
 #include "wellfile/wellconfig.h"
 
@@ -29,12 +29,10 @@ ElogLithThresholds ElogLithThresholdsOf(const wellfile::WellConfig& config);
 
 // The lithology text of the curve row `row` (gamma at 1, density porosity at 2, neutron porosity at 3,
 // PE at 7); "100bl" when no rock matches.
-std::string AutoLithFromElog(const elog::CurveRecord& row, const ElogLithThresholds& thresholds);
+std::string AutoLithFromElog(const ElogRow& row, const ElogLithThresholds& thresholds);
 
-// The lithology column's hook: for a record whose curve row (under the e-log depth `offset`) lies below
-// the file's `firstDepth`, the classifier's text. Unset when there are no curves or no PE curve. `curves`
-// must outlive the hook.
-AutomaticLith MakeAutomaticLith(const elog::CurveView* curves, std::int32_t offset, std::int32_t firstDepth,
-                                const ElogLithThresholds& thresholds);
+// The lithology column's hook: for a record whose curve row lies below the file's `firstDepth`, the
+// classifier's text. Unset when there are no curves or no PE curve. `curves` must outlive the hook.
+AutomaticLith MakeAutomaticLith(const ElogView* curves, std::int32_t firstDepth, const ElogLithThresholds& thresholds);
 
 }  // namespace tracks

@@ -354,21 +354,21 @@ void WalkCustom(const Ctx& c, SingleFn fn, int count, std::span<float> out)
 // curve file or above the data file's first depth + 20.
 void WalkElog(const Ctx& c, int count, std::span<float> out)
 {
-    const elog::CurveView* view = c.in.elog;
+    const ElogView* view = c.in.elog;
     if (!view || view->rows.empty() || c.in.records.empty())
         return;
     const std::size_t curve = std::size_t(c.code - 31);
-    const std::int64_t first = std::int64_t(c.in.records[0].depth) + c.s.elogDepthOffset - 1;
+    const std::int64_t first = std::int64_t(c.in.records[0].depth) + view->depthOffset - 1;
     const double rowCount = double(view->rows.size());
     for (std::int64_t i = 0; i < count; ++i) {
         const std::int64_t row = first + i;
         if (row < 0 || row >= std::int64_t(view->rows.size()))
             break;
-        const elog::CurveRecord& r = view->rows[std::size_t(row)];
-        const float depth = r.values[0];
+        const ElogRow& r = view->rows[std::size_t(row)];
+        const float depth = r[0];
         if (!(double(depth) < rowCount - 1.0) || double(depth) < double(c.s.firstDepth) + 20.0)
             break;
-        Put(out, i, r.values[curve] - c.minimum);
+        Put(out, i, r[curve] - c.minimum);
     }
 }
 

@@ -8,8 +8,8 @@
 // 2k+1 with its full-step sample. Slots of the custom-data, FIT and e-log codes are one per record.
 // Slots a code does not write keep what the caller put there. Walks over 2 x count records write up to
 // 2 x count slots: callers size the slots 2 x count + 10.
-#include "elog/curveview.h"
 #include "layout/customdata.h"
+#include "tracks/elogview.h"
 #include "tracks/painterstate.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/record.h"
@@ -25,7 +25,7 @@ struct CurveRecords {
     std::span<const wellfile::RECORD> records;
     std::span<const layout::CUSTDATAREC> custom;
     std::span<const layout::EXTRECORD> ext;
-    const elog::CurveView* elog = nullptr;
+    const ElogView* elog = nullptr;
 };
 
 // The window's and the custom-track object's settings the values read.
@@ -33,7 +33,6 @@ struct CurveValueSettings {
     std::int32_t profile = 0;           // the logging-company profile: 134 keeps its gas in other units
     bool testGas = false;               // components are divided by their test-gas values
     bool fitData = false;               // the FIT data option
-    std::int32_t elogDepthOffset = 0;
     float realTimeDepthMargin = 0.0f;   // the real-time resistivity stops this far above the last depth
     std::int32_t firstDepth = 0;        // the data file's first and last depth
     std::int32_t lastDepth = 0;

@@ -14,14 +14,14 @@ using namespace tracks;
 namespace {
 
 // A curve row of gamma `g`, PE `pe` and the porosities giving separation neutron - density.
-elog::CurveRecord Row(float g, float pe, float neutron, float density = 0.0f, float depth = 1000.0f)
+ElogRow Row(float g, float pe, float neutron, float density = 0.0f, float depth = 1000.0f)
 {
-    elog::CurveRecord r;
-    r.values[0] = depth;
-    r.values[1] = g;
-    r.values[2] = density;
-    r.values[3] = neutron;
-    r.values[7] = pe;
+    ElogRow r{};
+    r[0] = depth;
+    r[1] = g;
+    r[2] = density;
+    r[3] = neutron;
+    r[7] = pe;
     return r;
 }
 
@@ -104,15 +104,16 @@ TEST(AutomaticLithology, AnhydriteNeedsItsOwnLimits)
 TEST(AutomaticLithology, TheColumnsHookReadsTheRowOfTheRecordsDepth)
 {
     // Rows 0..99 hold depths 1..100: clean limestone down to 50, coal below.
-    std::vector<elog::CurveRecord> rows(100);
+    std::vector<ElogRow> rows(100);
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i] = i < 50 ? Row(20, 5.0f, 2, 0, float(i + 1)) : Row(20, 0.5f, 2, 0, float(i + 1));
-    elog::CurveView view{rows};
+    ElogView view{rows};
+    view.depthOffset = 5;
     const ElogLithThresholds t = DefaultElogLithThresholds();
-    EXPECT_FALSE(MakeAutomaticLith(nullptr, 0, 10, t));
-    EXPECT_FALSE(MakeAutomaticLith(&view, 0, 10, t));  // no PE curve
-    view.present[7] = 1;
-    const AutomaticLith hook = MakeAutomaticLith(&view, 5, 10, t);
+    EXPECT_FALSE(MakeAutomaticLith(nullptr, 10, t));
+    EXPECT_FALSE(MakeAutomaticLith(&view, 10, t));  // no PE curve
+    view.present[7] = true;
+    const AutomaticLith hook = MakeAutomaticLith(&view, 10, t);
     ASSERT_TRUE(hook);
 
     wellfile::RECORD rec;

@@ -315,19 +315,19 @@ TEST(CurveValues, DrillingExponentWithMotorAndRememberedMudWeight)
 TEST(CurveValues, ElogRowsByDepthWithinTheCurveFile)
 {
     // Rows 0..99 hold depths 1..100; curve 1 (gamma) is 10 x the depth.
-    std::vector<elog::CurveRecord> rows(100);
+    std::vector<ElogRow> rows(100);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].values[0] = float(i + 1);
-        rows[i].values[1] = float(10 * (i + 1));
+        rows[i][0] = float(i + 1);
+        rows[i][1] = float(10 * (i + 1));
     }
-    elog::CurveView view{rows};
+    ElogView view{rows};
     std::vector<RECORD> recs(4, KnownRecord());
     for (std::size_t i = 0; i < recs.size(); ++i)
         recs[i].depth = std::int32_t(50 + i);
     CurveRecords in{recs, {}, {}, &view};
     CurveValueSettings s = Settings();
     s.firstDepth = 10;
-    s.elogDepthOffset = 2;  // depth 50 reads the row of depth 52
+    view.depthOffset = 2;  // depth 50 reads the row of depth 52
     PainterState state;
     std::vector<float> out = Plot(32, 1.0f, in, 4, s, state);
     EXPECT_FLOAT_EQ(out[0], 519.0f);
@@ -336,7 +336,7 @@ TEST(CurveValues, ElogRowsByDepthWithinTheCurveFile)
 
     // The walk stops at the file's last row (depth 99 = rows - 1) and above the first depth + 20.
     recs[0].depth = 97;
-    s.elogDepthOffset = 0;
+    view.depthOffset = 0;
     out = Plot(32, 0.0f, in, 4, s, state);
     EXPECT_FLOAT_EQ(out[0], 970.0f);
     EXPECT_FLOAT_EQ(out[1], 980.0f);
