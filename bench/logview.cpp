@@ -15,7 +15,7 @@
 #include "platform/draw/dc.h"
 #include "app/tracksettingsof.h"
 #include "wellfile/demowell.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -48,7 +48,7 @@ struct DemoView {
         const QString folder = dir.path() + "/demo/";
         const app::WellServices services;
         if (!wellfile::MakeDemoWell(folder) ||
-            wellfile::OpenDataFile(s, services, folder + wellfile::kDemoWellName + ".svm") != 1)
+            app::OpenDataFile(s, services, folder + wellfile::kDemoWellName + ".svm") != 1)
             return false;
         s.env.screenWidth = s.env.desktopWidth = kWidth;
         s.env.screenHeight = kHeight;

@@ -4,7 +4,7 @@
 #include "platform/text.h"
 #include "reports/reportrecords.h"
 #include "wellfile/demowell.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -59,7 +59,7 @@ void BM_OpenDataFile(benchmark::State& state)
     const app::WellServices services;
     const QString path = dir.filePath(QStringLiteral("elogdemo.svm"));
     for (auto _ : state) {
-        if (!wellfile::OpenDataFile(s, services, path)) {
+        if (!app::OpenDataFile(s, services, path)) {
             state.SkipWithError("the well did not open");
             return;
         }

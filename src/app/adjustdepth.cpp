@@ -14,7 +14,7 @@
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/sidefiles_tops.h"
 
@@ -98,7 +98,7 @@ std::optional<std::int32_t> AskShift(std::int32_t firstDepth)
 
 void ShiftShows(const LogState& s, std::int32_t d)
 {
-    const wellfile::WellPlace place = wellfile::PlaceOf(s);
+    const wellfile::WellPlace place = app::PlaceOf(s);
     if (!QFileInfo(platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"))).isFile())
         return;
     std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> shows = wellfile::LoadShows(place);
@@ -123,7 +123,7 @@ void ShiftTops(LogState& s, const WellServices& sv, std::int32_t d)
             t.depth += d;
     wellfile::TopsPlace topsPlace;
     topsPlace.topsInFieldFolder = s.well.sharedFolderWell && s.well.topsInFieldFolder;
-    wellfile::SaveTops(wellfile::PlaceOf(s), topsPlace, s.well.tops);
+    wellfile::SaveTops(app::PlaceOf(s), topsPlace, s.well.tops);
     s.well.topsInFieldFolder = topsPlace.topsInFieldFolder;
     sv.window->BuildMenu(s, 5);
 }

@@ -12,7 +12,7 @@
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/sidefiles_tops.h"
 

@@ -5,7 +5,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <algorithm>
 
@@ -56,7 +56,7 @@ int LoadElogOffset(LogState& s, const QString& elogFile)
     if (!s.engines.elogCurves)
         return 0;
     wellfile::WellConfig cfg{};
-    if (!wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings)) {
+    if (!wellfile::LoadConfig(cfg, app::PlaceOf(s), s.well.fieldSettings)) {
         s.well.elogDepthOffset = 0;
         return 1;
     }

@@ -12,7 +12,7 @@
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wholefile.h"
 
 #include <QDir>
@@ -88,7 +88,7 @@ void SelectRop(LogState& s, const WellServices& sv)
     offset.shift = 0;
     offset.file = *path;
     wellfile::ReadDataFileDepthRange(*path, f.offsetTopDepth, f.offsetBottomDepth);
-    offset.kbElevation = wellfile::GetKbElevation(wellfile::PlaceOf(s), *path);
+    offset.kbElevation = wellfile::GetKbElevation(app::PlaceOf(s), *path);
     SaveOffsetEntry(s);
     LoadOffsetRecords(s);
     sv.window->Invalidate(s);

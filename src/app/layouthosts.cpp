@@ -1,7 +1,7 @@
 #include "app/layouthosts.h"
 
 #include "platform/text.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/settingsblock.h"
 
 #include <QFileInfo>

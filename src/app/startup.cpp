@@ -9,7 +9,7 @@
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 #include "wellfile/fileattrs.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/validate.h"
@@ -85,7 +85,7 @@ std::string OpenLine(const LogState& s, const char* words)
 void OpenDemo(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
 {
     wellfile::DemoFileActions actions;
-    actions.openDataFile = [&](const QString& demo) { wellfile::OpenDataFile(s, sv, demo); };
+    actions.openDataFile = [&](const QString& demo) { app::OpenDataFile(s, sv, demo); };
     actions.openCommand = openCommand;
     wellfile::OpenDemoFile(s.well.loggerId, actions);
 }
@@ -223,7 +223,7 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     if (extension.isEmpty() || OneOf(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
         return 0;
     if (OneOf(extension, {".svm"})) {
-        if (!wellfile::OpenDataFile(s, sv, path))
+        if (!app::OpenDataFile(s, sv, path))
             return 0;
         well.viewTopDepth = wellfile::DefaultViewTop(well);
         return 1;
@@ -253,7 +253,7 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
         platform::MessageBox(dataFile, QStringLiteral("SVM File Not found"));
         return 0;
     }
-    if (!wellfile::OpenDataFile(s, sv, dataFile))
+    if (!app::OpenDataFile(s, sv, dataFile))
         return 0;
     wellfile::LoadOfc(well.dataFolder, well.wellName, s.well.officeCopy);
     return 1;
@@ -308,7 +308,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
         if (!wellfile::LoadIni(well.dataFolder, last, openDemo))
             openDemo();
         if (!last.isEmpty())
-            opened = wellfile::OpenDataFile(s, sv, last) == 1;
+            opened = app::OpenDataFile(s, sv, last) == 1;
         else if (demoOpened)
             opened = s.well.fileOpened;
         if (opened) {

@@ -2,7 +2,7 @@
 
 #include "app/logstate.h"
 #include "platform/services.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <QFileInfo>
 
@@ -13,7 +13,7 @@ namespace app {
 bool SaveWellConfig(LogState& s, const wellfile::WellConfig& config)
 {
     bool fieldSettings = s.well.fieldSettings;
-    if (!wellfile::SaveConfig(config, wellfile::PlaceOf(s), fieldSettings)) {
+    if (!wellfile::SaveConfig(config, app::PlaceOf(s), fieldSettings)) {
         platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
                              platform::MB_OK);
         return false;
@@ -26,7 +26,7 @@ std::optional<wellfile::WellConfig> UpdateWellConfig(LogState& s,
                                                      const std::function<bool(wellfile::WellConfig&)>& change)
 {
     wellfile::WellConfig cfg{};
-    if (!wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings) || !change(cfg))
+    if (!wellfile::LoadConfig(cfg, app::PlaceOf(s), s.well.fieldSettings) || !change(cfg))
         return std::nullopt;
     if (!SaveWellConfig(s, cfg))
         return std::nullopt;
@@ -35,7 +35,7 @@ std::optional<wellfile::WellConfig> UpdateWellConfig(LogState& s,
 
 bool UpdateDbc(const LogState& s, const std::function<void(wellfile::SettingsBlock&)>& change)
 {
-    const wellfile::WellPlace place = wellfile::PlaceOf(s);
+    const wellfile::WellPlace place = app::PlaceOf(s);
     const QString path = wellfile::DbcFilePath(place);
     auto block = std::make_unique<wellfile::SettingsBlock>();
     if (!wellfile::LoadDbc(*block, place) && QFileInfo::exists(path)) {

@@ -16,7 +16,7 @@
 #include "platform/gameport.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wholefile.h"
 #include "wits/witsalarmhost.h"
 
@@ -95,7 +95,7 @@ void DrillingCommands::CmDrilling(app::LogState& log)
     }
 
     wellfile::WellConfig config{};
-    wellfile::LoadConfig(config, wellfile::PlaceOf(log), log.well.fieldSettings);
+    wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
     if (config.gasInstrumentType >= 0)
         log.engineStatus.gasInstrumentType = config.gasInstrumentType;
 
@@ -190,7 +190,7 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     Driller* d = log.engines.driller;
     if (d) {
         wellfile::PumpStrokeState pumps;
-        const wellfile::WellPlace place = wellfile::PlaceOf(log);
+        const wellfile::WellPlace place = app::PlaceOf(log);
         if (!wellfile::SaveLag(d->lag, place, platform::FieldText(config.backupDrive), pumps))
             platform::MessageBox(wellfile::LagFilePath(place), QStringLiteral("File Error"));
     }

@@ -8,7 +8,7 @@
 #include "platform/services.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/profile.h"
 #include "wellfile/wellnames.h"
 #include "wellfile/wholefile.h"
@@ -80,7 +80,7 @@ int CreateNewWell(app::LogState& log, const app::WellServices& services, const w
     }
     if (!SaveNewWellConfig(log, info.path, wellfile::NewWellConfig(config)))
         platform::MessageBox(info.path + QStringLiteral("\nThe settings of the new well could not be saved"), kFileError);
-    if (!wellfile::OpenCheckedDataFile(log, services, info.path))
+    if (!app::OpenCheckedDataFile(log, services, info.path))
         return 0;
     SwitchDrillingOn(log, services);
     return 1;
@@ -111,7 +111,7 @@ int CreatePlugBackWell(app::LogState& log, const app::WellServices& services, el
     }
     if (!SaveNewWellConfig(log, to, config))
         platform::MessageBox(to + QStringLiteral("\nThe settings of the new well could not be saved"), kFileError);
-    if (!wellfile::OpenCheckedDataFile(log, services, to))
+    if (!app::OpenCheckedDataFile(log, services, to))
         return 0;
     wellfile::OpenWell& opened = log.well.file;
     if (QFileInfo(opened.customDataFileName).isFile())

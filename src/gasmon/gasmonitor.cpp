@@ -8,7 +8,7 @@
 #include "gasmon/gasmoncfg_window.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 namespace gasmon {
 
@@ -82,7 +82,7 @@ void GasMonitorCommands::CmGasMonitor(app::LogState& log)
         return;
     }
     wellfile::WellConfig config{};
-    wellfile::LoadConfig(config, wellfile::PlaceOf(log), log.well.fieldSettings);
+    wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
     bool& running = log.engineStatus.gasMonitorRunning;
 
     if (running) {

@@ -4,7 +4,7 @@
 #include "print/printer_commands.h"
 #include "print/printgeometry.h"
 #include "print/printrunfiles.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellconfig.h"
 
@@ -36,7 +36,7 @@ std::optional<PrintCommandRun> PreparePrintCommand(app::LogState& log, const Run
 
     if (run.kind == PrintRunKind::Log) {
         wellfile::WellConfig config{};
-        wellfile::LoadConfig(config, wellfile::PlaceOf(log), log.well.fieldSettings);
+        wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
         cfg.startDepth = DefaultPrintStart(file.viewTopDepth, config.lastPrintedDepth, file.fileTopDepth,
                                            file.fileBottomDepth);
         cfg.endDepth = file.fileBottomDepth;
@@ -63,7 +63,7 @@ std::optional<PrintCommandRun> PreparePrintCommand(app::LogState& log, const Run
 void FinishPrintCommand(app::LogState& log, const PrintCommandRun& run, bool printed)
 {
     if (printed && run.kind == PrintRunKind::Log) {
-        SaveLastPrintedDepth(wellfile::PlaceOf(log), log.well.fieldSettings, run.cfg.lastDescribedDepth);
+        SaveLastPrintedDepth(app::PlaceOf(log), log.well.fieldSettings, run.cfg.lastDescribedDepth);
         wellfile::SavePrintConfig(log.well.file.dataFolder, run.cfg);
     }
     log.print.scaleKind = run.keptScaleKind;

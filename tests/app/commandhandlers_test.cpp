@@ -8,7 +8,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QFileInfo>
@@ -98,7 +98,7 @@ struct WindowOnWell {
         doubles().sounder.beeps = 0;
     }
     app::LogState& S() { return window.State(); }
-    QString CfgPath() { return wellfile::ConfigReadPath(wellfile::PlaceOf(S()), S().well.fieldSettings); }
+    QString CfgPath() { return wellfile::ConfigReadPath(app::PlaceOf(S()), S().well.fieldSettings); }
     bool Checked(int id) const
     {
         const app::MenuItem* item = window.Menu().Find(id);

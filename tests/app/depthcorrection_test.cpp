@@ -13,7 +13,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellconfig.h"
 
@@ -228,7 +228,7 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     WriteDepths<entry::HTEXTEX>(base + ".hxt", {1030});
     std::vector<reports::SHOWREPORT> shows(2);
     platform::SetFieldText(shows[0].interval, " 1050 to  1060");
-    ASSERT_EQ(wellfile::SaveShows(wellfile::PlaceOf(s), shows), 1);
+    ASSERT_EQ(wellfile::SaveShows(app::PlaceOf(s), shows), 1);
     s.well.tops.resize(2);
     s.well.tops[0].depth = 1050;
     s.well.tops[1].depth = 0;
@@ -248,7 +248,7 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     EXPECT_EQ(int(memos[0].depth), 1030);
     EXPECT_EQ(int(memos[1].depth), 1090);
     EXPECT_EQ(int(FileRecords<entry::HTEXTEX>(base + ".hxt")[0].depth), 1040);
-    const auto stored = wellfile::LoadShows(wellfile::PlaceOf(s));
+    const auto stored = wellfile::LoadShows(app::PlaceOf(s));
     ASSERT_TRUE(stored);
     EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1060 to 1070");
     EXPECT_EQ(int(s.well.tops[0].depth), 1060);
@@ -291,7 +291,7 @@ TEST(AdjustFileDepth, RefusedWhileDrillingAndUnchangedOnCancel)
 wellfile::WellConfig Stored(app::LogState& s)
 {
     wellfile::WellConfig c{};
-    EXPECT_EQ(wellfile::LoadConfig(c, wellfile::PlaceOf(s), s.well.fieldSettings), 1);
+    EXPECT_EQ(wellfile::LoadConfig(c, app::PlaceOf(s), s.well.fieldSettings), 1);
     return c;
 }
 

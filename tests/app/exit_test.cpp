@@ -4,7 +4,7 @@
 #include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
@@ -279,7 +279,7 @@ TEST(Exit, InOfficeModeAsksNothingAndSavesPlacementAndViewSettings)
     app::LogState& s = w.window.State();
     wellfile::WellConfig cfg{};
     bool field = false;
-    ASSERT_EQ(wellfile::SaveConfig(cfg, wellfile::PlaceOf(s), field), 1);
+    ASSERT_EQ(wellfile::SaveConfig(cfg, app::PlaceOf(s), field), 1);
     s.well.file.viewTopDepth = 1100;
     w.window.setGeometry(100, 120, 800, 600);
     w.window.SetTimer(5, 10000);
@@ -306,7 +306,7 @@ TEST(Exit, InOfficeModeAsksNothingAndSavesPlacementAndViewSettings)
     EXPECT_EQ(p.width, 800);
     EXPECT_EQ(p.height, 600);
 
-    ASSERT_EQ(wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), false), 1);
+    ASSERT_EQ(wellfile::LoadConfig(cfg, app::PlaceOf(s), false), 1);
     EXPECT_EQ(cfg.viewTopDepth, 1100);
     EXPECT_EQ(cfg.windowLeft, 100);
     EXPECT_EQ(cfg.windowWidth, 800);

@@ -9,7 +9,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellheader.h"
 
@@ -174,7 +174,7 @@ TEST(ReportCommands, RefuseWhatCannotBeShown)
 TEST(SelectRop, TakesTheOffsetWellsRangeKbAndRecords)
 {
     ImportFixture f;
-    const wellfile::WellPlace place = wellfile::PlaceOf(f.S());
+    const wellfile::WellPlace place = app::PlaceOf(f.S());
     const QString offset = testing_support::MakeWell(f.Data(), "Offset.svm", 900, 1050);
     wellfile::WellHeader h{};
     platform::SetFieldText(h.kellyBushing, "KB 912.5");

@@ -10,7 +10,7 @@
 #include "platform/ui/dialog.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
@@ -117,7 +117,7 @@ TEST(WindowLayout, ASchemeChosenFromTheMenuIsShownRememberedAndTakenAgainOnOpen)
     EXPECT_TRUE(s.view.redrawPending);
 
     wellfile::WellConfig config{};
-    ASSERT_EQ(wellfile::LoadConfig(config, wellfile::PlaceOf(s), s.well.fieldSettings), 1);
+    ASSERT_EQ(wellfile::LoadConfig(config, app::PlaceOf(s), s.well.fieldSettings), 1);
     const std::int32_t remembered = config.currentScheme;
     EXPECT_EQ(remembered, 2);
 
@@ -174,10 +174,10 @@ TEST(WindowLayout, CustomTracksOfAWellThatHasThemTakeTheirPlaceInTheLayout)
     ASSERT_FALSE(s.well.customTracksEnabled) << "the test screen is too narrow for them";
 
     wellfile::WellConfig config{};
-    ASSERT_EQ(wellfile::LoadConfig(config, wellfile::PlaceOf(s), s.well.fieldSettings), 1);
+    ASSERT_EQ(wellfile::LoadConfig(config, app::PlaceOf(s), s.well.fieldSettings), 1);
     config.customTracksEnabled = 1;
     bool field = s.well.fieldSettings;
-    ASSERT_EQ(wellfile::SaveConfig(config, wellfile::PlaceOf(s), field), 1);
+    ASSERT_EQ(wellfile::SaveConfig(config, app::PlaceOf(s), field), 1);
     s.env.screenWidth = 1400;
     s.env.desktopWidth = 1400;
 

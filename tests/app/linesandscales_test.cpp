@@ -10,7 +10,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wellheader.h"
 
@@ -86,12 +86,12 @@ struct SetupFixture {
         doubles().prompter.messages.clear();
     }
     app::LogState& S() { return window.State(); }
-    QString CfgPath() { return wellfile::ConfigReadPath(wellfile::PlaceOf(S()), S().well.fieldSettings); }
-    QString DbcPath() { return wellfile::DbcFilePath(wellfile::PlaceOf(S())); }
+    QString CfgPath() { return wellfile::ConfigReadPath(app::PlaceOf(S()), S().well.fieldSettings); }
+    QString DbcPath() { return wellfile::DbcFilePath(app::PlaceOf(S())); }
     wellfile::WellConfig StoredConfig()
     {
         wellfile::WellConfig c{};
-        EXPECT_EQ(wellfile::LoadConfig(c, wellfile::PlaceOf(S()), S().well.fieldSettings), 1);
+        EXPECT_EQ(wellfile::LoadConfig(c, app::PlaceOf(S()), S().well.fieldSettings), 1);
         return c;
     }
     void StartDrilling(DrillerDouble& d)
@@ -343,14 +343,14 @@ TEST(LinesAndScales, UseFieldSettingsFlipsTheFlagReloadsAndStoresNothingElse)
     EXPECT_TRUE(s.well.fieldSettings);
     EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
     wellfile::SettingsBlock block;
-    ASSERT_EQ(wellfile::LoadDbc(block, wellfile::PlaceOf(s)), 1);
+    ASSERT_EQ(wellfile::LoadDbc(block, app::PlaceOf(s)), 1);
     EXPECT_EQ(block.fieldSettings, 1);
 
     f.Run([](Dialog& d) {
         EXPECT_EQ(d.GetText(id::FieldSettings), "Use Field Settings");
         d.Click(id::FieldSettings);
     });
-    ASSERT_EQ(wellfile::LoadDbc(block, wellfile::PlaceOf(s)), 1);
+    ASSERT_EQ(wellfile::LoadDbc(block, app::PlaceOf(s)), 1);
     EXPECT_EQ(block.fieldSettings, 0);
     EXPECT_FALSE(s.well.fieldSettings);
 }
@@ -361,13 +361,13 @@ TEST(LinesAndScales, ATimeZoneBeyondTenHoursBecomesTheRegionOfTheWellsState)
     app::LogState& s = f.S();
     wellfile::WellHeader header{};
     platform::SetFieldText(header.state, "Colorado");
-    ASSERT_EQ(wellfile::SaveHeader(header, wellfile::PlaceOf(s)), 1);
+    ASSERT_EQ(wellfile::SaveHeader(header, app::PlaceOf(s)), 1);
     f.Run([](Dialog& d) {
         d.SetText(id::TimeZone, "15");
         d.Click(platform::IDOK);
     });
     wellfile::SettingsBlock block;
-    ASSERT_EQ(wellfile::LoadDbc(block, wellfile::PlaceOf(s)), 1);
+    ASSERT_EQ(wellfile::LoadDbc(block, app::PlaceOf(s)), 1);
     EXPECT_EQ(block.timeZoneAdjust, 0);
     EXPECT_EQ(block.fieldSettings, 1);
     EXPECT_EQ(s.well.timeZoneAdjust, 0);

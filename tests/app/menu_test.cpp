@@ -6,7 +6,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_tops.h"
 #include "wellfile/wellconfig.h"
@@ -72,16 +72,16 @@ QString MakeProfileWell(const QString& folder, const QString& name, int profile)
 int StoredHotwire(const app::LogState& s)
 {
     wellfile::WellConfig cfg{};
-    return wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings) == 1 ? cfg.hotwire : -1;
+    return wellfile::LoadConfig(cfg, app::PlaceOf(s), s.well.fieldSettings) == 1 ? cfg.hotwire : -1;
 }
 
 void StoreHotwire(const app::LogState& s, int value)
 {
     wellfile::WellConfig cfg{};
-    ASSERT_EQ(wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings), 1);
+    ASSERT_EQ(wellfile::LoadConfig(cfg, app::PlaceOf(s), s.well.fieldSettings), 1);
     cfg.hotwire = std::uint8_t(value);
     bool field = s.well.fieldSettings;
-    ASSERT_EQ(wellfile::SaveConfig(cfg, wellfile::PlaceOf(s), field), 1);
+    ASSERT_EQ(wellfile::SaveConfig(cfg, app::PlaceOf(s), field), 1);
 }
 
 class Recorder final : public drilling::DrillingServices {

@@ -6,7 +6,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/ui/insertdeletedlg.h"
+#include "app/ui/insertdeletedlg.h"
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
@@ -239,7 +239,7 @@ TEST(InsertDeleteDialog, ConfirmsOnLeavingTheCountThenInsertsAndDeletes)
         lines << d.GetText(107);
         d.Click(platform::IDOK);
     });
-    wellfile::InsertDelete dialog(&f.window, s, f.window.WellServices(), true);
+    app::InsertDelete dialog(&f.window, s, f.window.WellServices(), true);
     EXPECT_EQ(dialog.Execute(), platform::IDOK);
     EXPECT_EQ(lines, (QStringList{
                          " Inserting 3 records at 1050, click continue to proceed, or cancel to return unchanged ",
@@ -271,7 +271,7 @@ TEST(InsertDeleteDialog, CheckFindsAGapAndTheRepairPassRenumbers)
             line = d.GetText(107);
             d.Click(platform::IDOK);
         });
-        wellfile::InsertDelete dialog(&f.window, f.S(), f.window.WellServices(), false);
+        app::InsertDelete dialog(&f.window, f.S(), f.window.WellServices(), false);
         dialog.Execute();
         if (pass == 0) {
             EXPECT_EQ(f.Messages(), QStringList{"File error corrected at 1010  / File Error"});

@@ -6,7 +6,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <QFileInfo>
 
@@ -31,7 +31,7 @@ struct DemoWindow {
     std::pair<int, int> StoredPosition()
     {
         wellfile::WellConfig cfg{};
-        if (wellfile::LoadConfig(cfg, wellfile::PlaceOf(S()), S().well.fieldSettings) != 1)
+        if (wellfile::LoadConfig(cfg, app::PlaceOf(S()), S().well.fieldSettings) != 1)
             return {-1, -1};
         return {int(cfg.quickBarLeft), int(cfg.quickBarTop)};
     }
@@ -180,7 +180,7 @@ TEST(QuickBar, PositionIsSavedWhenTheBarGoes)
 {
     DemoWindow w;
     app::LogState& s = w.S();
-    const wellfile::WellPlace demo = wellfile::PlaceOf(s);
+    const wellfile::WellPlace demo = app::PlaceOf(s);
     w.window.EnsureQuickBar();
     w.Bar()->move(123, 45);
     const QString other = testing_support::MakeWell(TestDir() + "wells/", "OTHER.svm", 1000, 1100);
@@ -201,7 +201,7 @@ TEST(QuickBar, PositionIsSavedWhenTheBarGoes)
 TEST(QuickBar, UnreadableSettingsAreLeftAlone)
 {
     DemoWindow w;
-    const QString cfg = wellfile::OwnConfigPath(wellfile::PlaceOf(w.S()), w.S().well.fieldSettings);
+    const QString cfg = wellfile::OwnConfigPath(app::PlaceOf(w.S()), w.S().well.fieldSettings);
     ASSERT_TRUE(QFileInfo::exists(cfg));
     testing_support::WriteBytes(cfg, QByteArray(100, 'x'));
     w.window.EnsureQuickBar();

@@ -5,7 +5,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellnames.h"
@@ -222,7 +222,7 @@ TEST(SaveAs, WhileDrillingItBacksUpToADriveAndKeepsTheDrillingSetting)
     EXPECT_EQ(f.neighbours.calls, QStringList({"backup 0"}));
     EXPECT_TRUE(doubles().prompter.fileRequests.isEmpty());
     wellfile::WellConfig cfg{};
-    ASSERT_EQ(wellfile::LoadConfig(cfg, wellfile::PlaceOf(s), s.well.fieldSettings), 1);
+    ASSERT_EQ(wellfile::LoadConfig(cfg, app::PlaceOf(s), s.well.fieldSettings), 1);
     const int setting = cfg.drillingSetting;
     EXPECT_EQ(setting, 7);
 

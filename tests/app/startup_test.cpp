@@ -7,7 +7,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
 
@@ -155,7 +155,7 @@ TEST_F(StartupTest, PackageWithADamagedEntryLeavesTheDataFolderAsItWas)
 {
     const QString open = MakeWell(data, "WELL.svm", 100, 200);
     WriteBytes(data + "WELL.hdr", "the header of the open well");
-    ASSERT_EQ(wellfile::OpenDataFile(s, services, open), 1);
+    ASSERT_EQ(app::OpenDataFile(s, services, open), 1);
     const QString folder = TestDir() + "mail/";
     const QString fresh = MakeWell(folder + "src/", "WELL.svm", 500, 900);
 

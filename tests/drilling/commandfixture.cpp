@@ -3,7 +3,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <QFileInfo>
 
@@ -50,10 +50,10 @@ DrillingCommandTest::DrillingCommandTest()
 void DrillingCommandTest::WriteConfig()
 {
     bool field = false;
-    ASSERT_TRUE(wellfile::SaveConfig(config, wellfile::PlaceOf(log), field));
+    ASSERT_TRUE(wellfile::SaveConfig(config, app::PlaceOf(log), field));
 }
 
-QString DrillingCommandTest::ConfigPath() const { return wellfile::OwnConfigPath(wellfile::PlaceOf(log), false); }
+QString DrillingCommandTest::ConfigPath() const { return wellfile::OwnConfigPath(app::PlaceOf(log), false); }
 
 QByteArray DrillingCommandTest::ConfigBytes() const { return testing_support::ReadBytes(ConfigPath()); }
 

@@ -9,7 +9,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/lagrecord.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <QDir>
 #include <QFile>
@@ -158,7 +158,7 @@ TEST_F(DrillingCommand, SwitchingOffSavesWhatOutlivesDrillingAndStopsTheLinks)
     EXPECT_EQ(int(saved.lagByStrokesFromWits), 0);
 
     wellfile::LagRecord lag{};
-    ASSERT_EQ(wellfile::LoadLag(lag, wellfile::PlaceOf(log)), 1);
+    ASSERT_EQ(wellfile::LoadLag(lag, app::PlaceOf(log)), 1);
     EXPECT_EQ(float(lag.mudWeight), 11.5f);
 
     // 11 strokes a minute keep lag by strokes from WITS for the next start.

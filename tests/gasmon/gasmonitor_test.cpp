@@ -11,7 +11,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QLabel>
@@ -43,13 +43,13 @@ protected:
         s.engineStatus.gasInstrumentType = 9;
         config = wellfile::DefaultWellConfig({});
         bool field = false;
-        EXPECT_TRUE(wellfile::SaveConfig(config, wellfile::PlaceOf(s), field));
+        EXPECT_TRUE(wellfile::SaveConfig(config, app::PlaceOf(s), field));
         timers = doubles().timers.last;
     }
     std::int32_t SavedFlag()
     {
         wellfile::WellConfig c{};
-        const QByteArray bytes = testing_support::ReadBytes(wellfile::OwnConfigPath(wellfile::PlaceOf(window.State()), false));
+        const QByteArray bytes = testing_support::ReadBytes(wellfile::OwnConfigPath(app::PlaceOf(window.State()), false));
         if (bytes.size() != qsizetype(sizeof c))
             return -1;
         std::memcpy(&c, bytes.constData(), sizeof c);
@@ -112,7 +112,7 @@ TEST_F(GasMonitorCommand, AComPortThatCannotBeOpenedLeavesTheMonitorOffAndSaysSo
     platform::WriteSetting(QStringLiteral("Serial/COM4"), TestDir() + QStringLiteral("missing-tty"));
     config.gasMonitorOn = 1;
     bool field = false;
-    ASSERT_TRUE(wellfile::SaveConfig(config, wellfile::PlaceOf(s), field));
+    ASSERT_TRUE(wellfile::SaveConfig(config, app::PlaceOf(s), field));
 
     Command();
     EXPECT_EQ(s.engines.autoGas, nullptr);

@@ -7,7 +7,7 @@
 #include "support/recordingpainters.h"
 #include "support/textrecord.h"
 #include "support/viewfixture.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ protected:
     {
         ViewTest::SetUp();
         g = Geometry();
-        ASSERT_EQ(wellfile::ReadHeader(header, wellfile::PlaceOf(s)), 1);
+        ASSERT_EQ(wellfile::ReadHeader(header, app::PlaceOf(s)), 1);
         in.header = &header;
         in.clientRight = 1200;
         in.logTitle = "STRATIV MUD LOG";

@@ -14,7 +14,7 @@
 #include "support/viewfixture.h"
 #include "support/wells.h"
 #include "wellfile/demowell.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QApplication>
@@ -121,7 +121,7 @@ protected:
         services.CmPrint(s);
         return QFile::exists(pdf) ? testing_support::PdfPageCount(pdf) : -1;
     }
-    QString ConfigPath() const { return wellfile::OwnConfigPath(wellfile::PlaceOf(s), s.well.fieldSettings); }
+    QString ConfigPath() const { return wellfile::OwnConfigPath(app::PlaceOf(s), s.well.fieldSettings); }
 
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     app::LogState& s = *state;
@@ -192,9 +192,11 @@ TEST_F(LogPrint, LogRunWritesItsPdfSettingsAndLastDescribedDepth)
 
     const QByteArray configAfter = testing_support::ReadBytes(ConfigPath());
     ASSERT_EQ(configAfter.size(), configBefore.size());
-    for (int i = 0; i < configAfter.size(); ++i)
-        if (i < 3378 || i > 3381)
+    for (int i = 0; i < configAfter.size(); ++i) {
+        if (i < 3378 || i > 3381) {
             ASSERT_EQ(configAfter[i], configBefore[i]) << "byte " << i;
+        }
+    }
     EXPECT_EQ(Int32At(configAfter, 3378), 1990);
 
     // The printer is kept for the next print; the window has its values back.

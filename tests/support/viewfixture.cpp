@@ -9,7 +9,7 @@
 #include "logview/geometryof.h"
 #include "support/testmain.h"
 #include "wellfile/demowell.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 namespace testing_support {
 
@@ -34,7 +34,7 @@ bool OpenView(app::LogState& s, const QString& dataFile)
     app::ApplySetupDefaults(s);
     app::SettleFolders(s);
     const app::WellServices services;
-    if (wellfile::OpenDataFile(s, services, dataFile) != 1) {
+    if (app::OpenDataFile(s, services, dataFile) != 1) {
         ADD_FAILURE() << dataFile.toStdString() << " could not be opened";
         return false;
     }

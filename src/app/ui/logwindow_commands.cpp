@@ -13,7 +13,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <QFileInfo>
@@ -196,7 +196,7 @@ void LogWindow::CmOpenRecent(int id)
         return;  // a file that has gone is passed over
     wellServices_.drilling = neighbours_.drilling;
     // What the window shows of the open well goes only once the chosen file is accepted.
-    wellfile::OpenCheckedDataFile(s, wellServices_, name, [this, &s] {
+    app::OpenCheckedDataFile(s, wellServices_, name, [this, &s] {
         if (tools_.popupBox && tools_.popupBox->isVisible())
             tools_.popupBox->hide();
         if (s.options.gasPercent) {

@@ -12,7 +12,7 @@
 #include "platform/text.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/datafile.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellconfig.h"
 

@@ -11,7 +11,7 @@
 #include "layout/ui/schemedialog.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/settingsblock.h"
 
 #include <memory>
@@ -30,7 +30,7 @@ void LogWindow::InstallLayoutHosts()
 
     layout::SchemeHost& sh = s.layout.schemeHost;
     sh.loadConfig = [this](wellfile::WellConfig& c) {
-        return wellfile::LoadConfig(c, wellfile::PlaceOf(state_), state_.well.fieldSettings) == 1;
+        return wellfile::LoadConfig(c, app::PlaceOf(state_), state_.well.fieldSettings) == 1;
     };
     sh.saveConfig = [this](const wellfile::WellConfig& c) {
         if (!app::SaveWellConfig(state_, c))
@@ -126,7 +126,7 @@ void LogWindow::LoadCustomTracks(bool freeObject)
     host.customTrackSource = 0;
     if (s.well.sharedFolderWell) {
         auto block = std::make_unique<wellfile::SettingsBlock>();
-        if (wellfile::LoadDbc(*block, wellfile::PlaceOf(s)))
+        if (wellfile::LoadDbc(*block, app::PlaceOf(s)))
             host.customTrackSource = block->customTrackSource;
     }
     layout::LoadCustomTracks(host, s.customTracks.data, freeObject);

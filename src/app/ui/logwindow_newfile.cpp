@@ -4,7 +4,7 @@
 
 #include "layout/custchartcfg.h"
 #include "platform/services.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/ui/newfiledlg.h"
 #include "wellfile/wellconfig.h"
 
@@ -16,7 +16,7 @@ namespace {
 std::unique_ptr<wellfile::WellConfig> ReadOpenWellConfig(const app::LogState& s)
 {
     auto config = std::make_unique<wellfile::WellConfig>();
-    wellfile::LoadConfig(*config, wellfile::PlaceOf(s), s.well.fieldSettings);
+    wellfile::LoadConfig(*config, app::PlaceOf(s), s.well.fieldSettings);
     return config;
 }
 
@@ -74,7 +74,7 @@ void LogWindow::RunNewFileDialog(bool plugBack)
         return;
     wellServices_.drilling = neighbours_.drilling;
     const wellfile::WellConfig& handed = *config;
-    wellfile::NewFileDlg dialog(this, s, handed, plugBack, [this, &s, &handed, plugBack](const wellfile::NewFileInfo& info) {
+    wellfile::NewFileDlg dialog(this, s.well.file, s.well.loggerId, handed, plugBack, [this, &s, &handed, plugBack](const wellfile::NewFileInfo& info) {
         return plugBack ? neighbours_.exchange->OpenWellFiles(s, wellServices_, *neighbours_.elog, info, handed)
                         : neighbours_.exchange->ArchiveFiles(s, wellServices_, info, handed);
     });

@@ -9,7 +9,7 @@
 #include "logview/geometryof.h"
 #include "logview/ui/logimage.h"
 #include "platform/services.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ void LogWindow::CmOpen()
     }
     wellServices_.drilling = neighbours_.drilling;
     wellServices_.window->CloseToolWindows(state_);
-    wellfile::ChooseAndOpenDataFile(state_, wellServices_);
+    app::ChooseAndOpenDataFile(state_, wellServices_);
 }
 
 int LogWindow::OpenDataFile(const QString& path)
@@ -101,13 +101,13 @@ int LogWindow::OpenDataFile(const QString& path)
     // The bar's position belongs to the well open now.
     DestroyQuickBar();
     wellServices_.drilling = neighbours_.drilling;
-    return wellfile::OpenDataFile(state_, wellServices_, path);
+    return app::OpenDataFile(state_, wellServices_, path);
 }
 
 int LogWindow::LoadFileSettings()
 {
     bool viewTopTaken = false;
-    return wellfile::LoadFileSettings(state_, wellServices_, viewTopTaken);
+    return app::LoadFileSettings(state_, wellServices_, viewTopTaken);
 }
 
 void LogWindow::EnsureQuickBar(int mode)

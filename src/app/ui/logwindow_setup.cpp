@@ -11,7 +11,7 @@
 #include "platform/winapi.h"
 #include "wellfile/checkheader.h"
 #include "wellfile/datafile.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include <QFileInfo>
 
@@ -28,8 +28,8 @@ layout::SetupEnvironment SetupEnvironmentOf(const app::LogState& s)
     env.customWitsLink = s.engines.custWits != nullptr;
     env.gasInstrumentType = s.engineStatus.gasInstrumentType;
     env.scratchWell = s.well.scratchWell;
-    env.customTracksAvailable = wellfile::CustomTracksAvailable(s);
-    const wellfile::WellPlace place = wellfile::PlaceOf(s);
+    env.customTracksAvailable = app::CustomTracksAvailable(s);
+    const wellfile::WellPlace place = app::PlaceOf(s);
     env.regionCode = [place] { return wellfile::CheckHeader(place); };
     return env;
 }
@@ -52,7 +52,7 @@ void LogWindow::CmLinesAndScales()
     // The record as stored; the window's own changes since the last save, which a Cancel keeps, are
     // taken over.
     wellfile::WellConfig config{};
-    if (!wellfile::LoadConfig(config, wellfile::PlaceOf(s), s.well.fieldSettings))
+    if (!wellfile::LoadConfig(config, app::PlaceOf(s), s.well.fieldSettings))
         config = s.well.config;
     config.logRateScale = s.well.config.logRateScale;
     config.co2ScaleCode = s.well.config.co2ScaleCode;
@@ -166,7 +166,7 @@ void LogWindow::CmLinesAndScales()
         const bool airChanged = s.well.config.airFormat != airBefore;
         const bool alternateChanged = s.well.config.alternateFormat != alternateBefore;
         if (customChanged || airChanged || alternateChanged) {
-            if (wellfile::CustomTracksAvailable(s) && profile != 16 && customChanged) {
+            if (app::CustomTracksAvailable(s) && profile != 16 && customChanged) {
                 if (s.well.customTracksEnabled)
                     LoadCustomTracks(false);
                 else

@@ -1,11 +1,9 @@
 #include "logview/ui/directpaint.h"
 
 #include "app/logstate.h"
-#include "logview/depthcolumnoptions.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/paintrows.h"
 #include "logview/ui/paintinputs.h"
-#include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "wellfile/datafile.h"
 
@@ -22,8 +20,7 @@ std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
 {
     wellfile::OpenWell& well = s.well.file;
     const std::int32_t top = well.viewTopDepth;
-    if (!s.options.offsetRop || s.well.offset.file.isEmpty() || top < well.offsetTopDepth ||
-        top >= well.offsetBottomDepth)
+    if (!OffsetShown(s))
         return {};
     const std::int32_t k = (top - well.offsetTopDepth) / 2;
     if (k < 0)
@@ -74,23 +71,11 @@ std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, con
                     s.view.recordCache.begin());
     frame.records = records;
     frame.offsetRecords = offset;
-    // Off the screen the curve draws with a copy of the memory: the window's last rate x and offset curve
-    // stay those of the screen.
-    RateCurveMemory memoryCopy = s.view.rateCurve;
-    frame.curve.drilling = well.drilling;
-    frame.curve.memory = offScreen ? &memoryCopy : &s.view.rateCurve;
-    frame.depthColumn = DepthColumnOptionsOf(s);
-    frame.trackTitles = [&s, &frame](platform::Dc& d) {
-        PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
-    };
+    RateCurveMemory memoryCopy;
+    FillSharedFrame(s, frame, offScreen, memoryCopy);
     frame.gasPercentOfTotal = s.options.gasPercent;
     frame.singleGas = !s.layout.format.twoGasTracks;
-    frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = ElogShown(s));
     frame.gammaLag = s.layout.schemes.gammaLag;
-    frame.horizontalBar = s.scroll.horizontalBar;
-    frame.shows = s.well.showDepthIndex;
-    frame.dsts = s.well.dstDepthIndex;
-    frame.reports = s.well.reportDepthIndex;
     frame.downtime = s.well.downtimeDepthIndex;
     frame.customRecords = frame.dataFile ? CustomRecordsAt(s, 1) : nullptr;
     return PaintLog(dc, frame);

@@ -2,13 +2,11 @@
 
 #include "app/logstate.h"
 #include "logview/compressedrows.h"
-#include "logview/depthcolumnoptions.h"
 #include "logview/draw/logbody.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/paintinputs.h"
-#include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "wellfile/datafile.h"
 
@@ -28,8 +26,7 @@ std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, std::size_t size, 
     wellfile::OpenWell& well = s.well.file;
     const std::int32_t top = well.viewTopDepth;
     kept = readCount;
-    if (!s.options.offsetRop || s.well.offset.file.isEmpty() || top < well.offsetTopDepth ||
-        top >= well.offsetBottomDepth)
+    if (!OffsetShown(s))
         return {};
     const int index = CompressedOffsetIndex(top, well.offsetTopDepth, s.view.viewScale);
     if (index < 0)
@@ -73,23 +70,12 @@ std::optional<BodyResult> DrawCompressedBody(app::LogState& s, platform::Dc& dc,
     frame.records = records;
     frame.firstElement = dragEntry ? kRecordsPerCompressedRow : start.firstElement;
     frame.dragEntry = dragEntry;
-    frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = ElogShown(s));
     frame.recordCurveOffset = s.layout.schemes.gammaLag;
-    frame.horizontalBar = s.scroll.horizontalBar;
     frame.markFont = s.view.markFont;
-    frame.shows = s.well.showDepthIndex;
-    frame.dsts = s.well.dstDepthIndex;
-    frame.reports = s.well.reportDepthIndex;
     frame.customRecords = CustomRecordsAt(s, 0);
     frame.offsetRecords = offset;
-    // Off the screen the curve draws with a copy of the memory: the window's stays the screen's.
-    RateCurveMemory memoryCopy = s.view.rateCurve;
-    frame.curve.drilling = well.drilling;
-    frame.curve.memory = offScreen ? &memoryCopy : &s.view.rateCurve;
-    frame.depthColumn = DepthColumnOptionsOf(s);
-    frame.trackTitles = [&s, &frame](platform::Dc& d) {
-        PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
-    };
+    RateCurveMemory memoryCopy;
+    FillSharedFrame(s, frame, offScreen, memoryCopy);
     return PaintLogBody(dc, frame);
 }
 

@@ -2,7 +2,11 @@
 
 #include "app/layouthosts.h"
 #include "app/logstate.h"
+#include "logview/depthcolumnoptions.h"
+#include "logview/draw/logbody.h"
+#include "logview/draw/logpaint.h"
 #include "logview/draw/viewbitmaps.h"
+#include "logview/ui/titlerowpaint.h"
 #include "wellfile/datafile.h"
 
 #include <algorithm>
@@ -71,5 +75,33 @@ const GridStrips& StripsOf(const app::LogState& s)
 NeighbourPainters& PaintersOf(const app::LogState& s) { return s.view.painters ? *s.view.painters : NoNeighbourPainters(); }
 
 bool ElogShown(const app::LogState&) { return false; }
+
+bool OffsetShown(const app::LogState& s)
+{
+    const wellfile::OpenWell& well = s.well.file;
+    const std::int32_t top = well.viewTopDepth;
+    return s.options.offsetRop && !s.well.offset.file.isEmpty() && top >= well.offsetTopDepth &&
+           top < well.offsetBottomDepth;
+}
+
+template <class Frame>
+void FillSharedFrame(app::LogState& s, Frame& frame, bool offScreen, RateCurveMemory& memoryCopy)
+{
+    frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = ElogShown(s));
+    frame.horizontalBar = s.scroll.horizontalBar;
+    frame.shows = s.well.showDepthIndex;
+    frame.dsts = s.well.dstDepthIndex;
+    frame.reports = s.well.reportDepthIndex;
+    memoryCopy = s.view.rateCurve;
+    frame.curve.drilling = s.well.file.drilling;
+    frame.curve.memory = offScreen ? &memoryCopy : &s.view.rateCurve;
+    frame.depthColumn = DepthColumnOptionsOf(s);
+    frame.trackTitles = [&s, &frame](platform::Dc& d) {
+        PaintTrackTitles(s, d, d.Image() ? d.Image()->width() : 0, frame.painters);
+    };
+}
+
+template void FillSharedFrame<PaintFrame>(app::LogState&, PaintFrame&, bool, RateCurveMemory&);
+template void FillSharedFrame<BodyFrame>(app::LogState&, BodyFrame&, bool, RateCurveMemory&);
 
 }  // namespace logview

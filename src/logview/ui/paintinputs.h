@@ -4,6 +4,7 @@
 #include "layout/customdata.h"
 #include "logview/draw/gridstrips.h"
 #include "logview/draw/neighbourpainters.h"
+#include "logview/rateplot.h"
 #include "wellfile/record.h"
 
 #include <cstddef>
@@ -32,5 +33,16 @@ NeighbourPainters& PaintersOf(const app::LogState& s);
 // The e-log gas strip is used while a shown e-log curve (track flags 8-13) is loaded; until the curve
 // set can say which of its curves are loaded, none is.
 bool ElogShown(const app::LogState& s);
+
+// Whether the offset well's rate curve is drawn for the view top: switched on, a file named, and the
+// view top inside the depths the offset well holds.
+bool OffsetShown(const app::LogState& s);
+
+// What both paint paths set alike in their frame (PaintFrame or BodyFrame): the e-log strip, the scroll
+// bar, the depth tables, the depth column, the title band and the rate curve's memory. Off the screen
+// the curve draws with `memoryCopy`, so the window's last rate x and offset curve stay the screen's;
+// `memoryCopy` must live as long as the paint.
+template <class Frame>
+void FillSharedFrame(app::LogState& s, Frame& frame, bool offScreen, RateCurveMemory& memoryCopy);
 
 }  // namespace logview

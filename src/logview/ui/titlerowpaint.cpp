@@ -2,7 +2,7 @@
 
 #include "app/logstate.h"
 #include "logview/geometryof.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/wellheader.h"
 
 namespace logview {
@@ -39,7 +39,7 @@ void PaintTrackTitles(app::LogState& s, platform::Dc& dc, int clientWidth, Neigh
     wellfile::WellHeader header{};
     if (in.imageRender) {
         // The page shows the header file as it is now; a missing file leaves every field empty.
-        wellfile::ReadHeader(header, wellfile::PlaceOf(s));
+        wellfile::ReadHeader(header, app::PlaceOf(s));
         in.headerPage.header = &header;
     }
     DrawTrackTitles(dc, GeometryOf(s), s.layout.pens, in, painters, s.view.titleRect);

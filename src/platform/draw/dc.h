@@ -207,6 +207,25 @@ private:
     void AddTextRecord(int x, int y, const QString& text, unsigned align, bool drawText, const RECT& rect);
 };
 
+// Puts the pen and brush that were selected when it was made back into the Dc when it goes, so a
+// figure can select its own without leaving them behind for the next.
+class KeepPenAndBrush {
+public:
+    explicit KeepPenAndBrush(Dc& dc) : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()) {}
+    ~KeepPenAndBrush()
+    {
+        dc_.SelectObject(pen_);
+        dc_.SelectObject(brush_);
+    }
+    KeepPenAndBrush(const KeepPenAndBrush&) = delete;
+    KeepPenAndBrush& operator=(const KeepPenAndBrush&) = delete;
+
+private:
+    Dc& dc_;
+    Pen pen_;
+    Brush brush_;
+};
+
 // A Dc over a bitmap of its own (a memory DC with a compatible bitmap selected), black at the start.
 struct DcBitmap {
     QImage bitmap;

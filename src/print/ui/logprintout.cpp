@@ -4,7 +4,7 @@
 #include "app/printtracks.h"
 #include "platform/services.h"
 #include "print/printfonts.h"
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
 
 #include <algorithm>
@@ -46,7 +46,7 @@ void LogPrintout::PlanRun(int cx, int cy)
     pagesLeft_ = 0;
 
     if (kind_ == PrintRunKind::Log && ps.dstPages) {
-        if (auto dsts = wellfile::LoadDsts(wellfile::PlaceOf(log_))) {
+        if (auto dsts = wellfile::LoadDsts(app::PlaceOf(log_))) {
             dstCount_ = int(dsts->size / reports::kDstSize);
             dsts_ = std::move(dsts->records);
         }

@@ -34,23 +34,6 @@ void Polygon(platform::Dc& dc, const std::array<POINT, N>& p)
 }
 
 // Puts back the pen and brush the device context held when it was made.
-class KeepObjects {
-public:
-    explicit KeepObjects(platform::Dc& dc) : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()) {}
-    ~KeepObjects()
-    {
-        dc_.SelectObject(pen_);
-        dc_.SelectObject(brush_);
-    }
-    KeepObjects(const KeepObjects&) = delete;
-    KeepObjects& operator=(const KeepObjects&) = delete;
-
-private:
-    platform::Dc& dc_;
-    platform::Pen pen_;
-    platform::Brush brush_;
-};
-
 bool EvenRow(std::int32_t counter) { return (counter & 1) == 0; }
 
 // The figures that look alike on the screen and on paper, each with its own box w x h.
@@ -94,7 +77,7 @@ void DrawLithMark(const LithPatternTarget& t, int x, int y, int mark, bool split
     const int right = col.left + t.settings.lithCells * col.cell;
     // A custom lithology track draws in a column of its own: the lithology column's edge does not hold.
     const bool keepInside = !split && t.state.lith.customTrackX == 0;
-    KeepObjects keep(dc);
+    platform::KeepPenAndBrush keep(dc);
     if (mark == 1) {
         dc.SelectObject(platform::Pen(kRed, 1));
         dc.SelectObject(platform::Brush(kRed));
@@ -126,7 +109,7 @@ void PrintLithMark(const LithPatternTarget& t, int size, int x, int y, int mark)
     if (x > p.lithologyLeft + (t.settings.lithCells - 1) * size)
         return;
     platform::Dc& dc = t.dc;
-    KeepObjects keep(dc);
+    platform::KeepPenAndBrush keep(dc);
     const int top = y + size / 8 + 1;
     if (mark == 1) {
         if (t.device.colourPrinting) {
@@ -170,7 +153,7 @@ void DrawAccessorySymbol(const LithPatternTarget& t, int accessory, int x, int y
     }
 
     platform::Dc& dc = t.dc;
-    KeepObjects keep(dc);
+    platform::KeepPenAndBrush keep(dc);
     const int cx = x + w / 2 + 2, cy = y + h / 2, q = w / 5, r = (w / 2) / 2;
     const auto X = [&](double f) { return int(x + f * w); };
     if (DrawCommonAccessory(dc, accessory, x, y, w, h))

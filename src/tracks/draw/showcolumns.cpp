@@ -40,23 +40,6 @@ void Line(Dc& dc, int x0, int y0, int x1, int y1)
 }
 
 // Puts back the pen and brush a painter found.
-class KeepObjects {
-public:
-    explicit KeepObjects(Dc& dc) : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()) {}
-    ~KeepObjects()
-    {
-        dc_.SelectObject(pen_);
-        dc_.SelectObject(brush_);
-    }
-    KeepObjects(const KeepObjects&) = delete;
-    KeepObjects& operator=(const KeepObjects&) = delete;
-
-private:
-    Dc& dc_;
-    platform::Pen pen_;
-    platform::Brush brush_;
-};
-
 // Units of a rating box: 'p' 1, 'f' 2, 'g' 3 (and their capitals where allowed); 0 for anything else.
 int BoxUnits(std::uint16_t letter, bool capitals)
 {
@@ -131,7 +114,7 @@ int DrawRatings(Dc& dc, const logview::ViewGeometry& g, const logview::Device& d
     if (x <= 0 || unit <= 0)
         return 1;
 
-    const KeepObjects keep(dc);
+    const platform::KeepPenAndBrush keep(dc);
     const bool blackAndWhite = BlackAndWhite(device);
     if (kind == Rating::Porosity)
         dc.SelectObject(PenOf(paper ? device.printPens[logview::PRINT_PEN_SHOW_BORDER] : g.pens.table[layout::PEN_BORDER]));
@@ -220,7 +203,7 @@ int DrawBoxColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
     const auto [x, unit] = FluorescencePlace(g, device, cell);
     if (x <= 0 || unit <= 0)
         return 1;
-    const KeepObjects keep(dc);
+    const platform::KeepPenAndBrush keep(dc);
     const double s = g.fluorescence.count * unit * 0.01;
     const int maxWidth = 3 * unit;
     const bool blackAndWhite = BlackAndWhite(device);
@@ -278,7 +261,7 @@ int DrawBarColumn2(Dc& dc, const logview::ViewGeometry& g, const logview::Device
     const auto [x, unit] = FluorescencePlace(g, device, cell);
     if (x <= 0 || unit <= 0)
         return 1;
-    const KeepObjects keep(dc);
+    const platform::KeepPenAndBrush keep(dc);
     const double s = 4 * unit * 0.01;
     const int maxWidth = 4 * unit;
     const bool blackAndWhite = BlackAndWhite(device);
@@ -330,7 +313,7 @@ int DrawBarColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
     const int unit = paper ? device.printer.unitWidth : g.hardness.cell;
     if (x <= 0 || unit <= 0)
         return 1;
-    const KeepObjects keep(dc);
+    const platform::KeepPenAndBrush keep(dc);
     const double s = unit * g.hardness.count * 0.01;
     const int maxWidth = 3 * unit;
     const bool blackAndWhite = BlackAndWhite(device);

@@ -1,6 +1,5 @@
 #include "wellfile/ui/newfiledlg.h"
 
-#include "app/logstate.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -53,10 +52,11 @@ bool FileTaken(const QString& path)
 
 }  // namespace
 
-NewFileDlg::NewFileDlg(QWidget* parent, const app::LogState& log, const WellConfig& config, bool plugBack,
-                       HandOff handOff)
+NewFileDlg::NewFileDlg(QWidget* parent, const OpenWell& well, std::uint16_t loggerId, const WellConfig& config,
+                       bool plugBack, HandOff handOff)
     : Dialog(parent, QStringLiteral("STRATIV..New Well File")),
-      log_(log),
+      well_(well),
+      loggerId_(loggerId),
       config_(config),
       plugBack_(plugBack),
       handOff_(std::move(handOff))
@@ -91,8 +91,8 @@ NewFileDlg::NewFileDlg(QWidget* parent, const app::LogState& log, const WellConf
 
 void NewFileDlg::SetupWindow()
 {
-    const int p = log_.well.loggerId;
-    const OpenWell& f = log_.well.file;
+    const int p = loggerId_;
+    const OpenWell& f = well_;
     SetText(kRules, QString::fromLatin1(kRulesText));
     if (p == 21 || p == 86) {
         Enable(kKeepCopy, false);
@@ -118,7 +118,7 @@ void NewFileDlg::SetupWindow()
 
 void NewFileDlg::FillRateScales()
 {
-    const int p = log_.well.loggerId;
+    const int p = loggerId_;
     const bool metric = OneOf(p, {4, 64}) || (p == 11 && config_.rateUnitPerHour != 0);
     const QStringList entries =
         metric ? QStringList{"25 to 100", "25 to 150", "50 to 150", "50 to 200", "10 to 80"}
@@ -130,7 +130,7 @@ void NewFileDlg::FillRateScales()
 
 void NewFileDlg::FillGasScales()
 {
-    const int p = log_.well.loggerId;
+    const int p = loggerId_;
     QStringList entries;
     int selected = 0;
     if (OneOf(p, {2, 91, 92})) {
@@ -153,7 +153,7 @@ void NewFileDlg::FillGasScales()
 
 int NewFileDlg::CheckAndCreate()
 {
-    const OpenWell& f = log_.well.file;
+    const OpenWell& f = well_;
     const QString path = NewWellFileName(f.dataFolder, GetText(kName).trimmed());
     if (path.isEmpty()) {
         MessageBox(QStringLiteral("Enter a name for the new file"), QStringLiteral("ERROR"));

@@ -5,11 +5,10 @@
 #include "platform/ui/dialog.h"
 #include "wellfile/newfile.h"
 
-#include <functional>
+#include "wellfile/openwell.h"
 
-namespace app {
-struct LogState;
-}
+#include <cstdint>
+#include <functional>
 
 namespace wellfile {
 
@@ -18,8 +17,10 @@ public:
     // Makes the new well (or the plug-back well) of the checked entry; 1 when it was made.
     using HandOff = std::function<int(const NewFileInfo&)>;
 
-    // `config` is the open well's settings record, used for its rate unit; `plugBack` 0 or 1.
-    NewFileDlg(QWidget* parent, const app::LogState& log, const WellConfig& config, bool plugBack, HandOff handOff);
+    // `well` and `config` are the open well and its settings record (its names, depths and rate unit);
+    // `loggerId` the logging-company profile; `plugBack` 0 or 1.
+    NewFileDlg(QWidget* parent, const OpenWell& well, std::uint16_t loggerId, const WellConfig& config, bool plugBack,
+               HandOff handOff);
 
     // Reads and checks the entry and hands it on: 1 when the file was made, 0 to stay open.
     int CheckAndCreate();
@@ -33,7 +34,8 @@ private:
     void FillRateScales();
     void FillGasScales();
 
-    const app::LogState& log_;
+    const OpenWell& well_;
+    std::uint16_t loggerId_;
     const WellConfig& config_;
     bool plugBack_;
     HandOff handOff_;

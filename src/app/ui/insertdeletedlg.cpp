@@ -1,4 +1,4 @@
-#include "wellfile/ui/insertdeletedlg.h"
+#include "app/ui/insertdeletedlg.h"
 
 #include "app/logstate.h"
 #include "app/wellservices.h"
@@ -6,7 +6,9 @@
 #include "platform/services.h"
 #include "platform/text.h"
 
-namespace wellfile {
+namespace app {
+
+using namespace wellfile;  // the record operations this dialog runs
 
 namespace {
 
@@ -218,4 +220,4 @@ int InsertDelete::CheckDepths()
     return 1;
 }
 
-}  // namespace wellfile
+}  // namespace app

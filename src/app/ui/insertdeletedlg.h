@@ -10,14 +10,11 @@
 namespace app {
 struct LogState;
 struct WellServices;
-}
-
-namespace wellfile {
 
 class InsertDelete : public platform::Dialog {
 public:
     // `fullMode` 1 offers all three operations, 0 the check only.
-    InsertDelete(QWidget* parent, app::LogState& log, const app::WellServices& services, bool fullMode);
+    InsertDelete(QWidget* parent, LogState& log, const WellServices& services, bool fullMode);
 
     // The operations on the open well's files: 1 done (no gap), 0 refused or failed (a gap).
     int InsertRecords();
@@ -28,19 +25,19 @@ protected:
     void SetupWindow() override;
 
 private:
-    RecordOperation Operation() const;
+    wellfile::RecordOperation Operation() const;
     void EnableEntry();
     void SelectCheck();
     void Confirm();
     void CmContinue();
     // Takes the outcome of an insert or delete into the open well; 1 when it was done.
-    int TakeShift(const RecordShift& shift);
+    int TakeShift(const wellfile::RecordShift& shift);
 
-    app::LogState& log_;
-    const app::WellServices& services_;
+    LogState& log_;
+    const WellServices& services_;
     bool fullMode_;
     std::int32_t depth_ = 0;
     int count_ = 0;
 };
 
-}  // namespace wellfile
+}  // namespace app

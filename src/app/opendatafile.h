@@ -14,12 +14,9 @@
 
 namespace app {
 struct LogState;
-}
-
-namespace wellfile {
 
 // Where the open well's settings files are, as the settings loaders want it.
-WellPlace PlaceOf(const app::LogState& log);
+wellfile::WellPlace PlaceOf(const app::LogState& log);
 
 // Whether the well may have custom tracks: not for some profiles, narrow screens, or a scratch well
 // ("~..."), whatever its saved settings say.
@@ -58,4 +55,4 @@ int OpenCheckedDataFile(app::LogState& log, const app::WellServices& services, c
 // well is open, changes nothing: 0. Otherwise returns what OpenDataFile returned.
 int ChooseAndOpenDataFile(app::LogState& log, const app::WellServices& services);
 
-}  // namespace wellfile
+}  // namespace app

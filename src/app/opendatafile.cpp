@@ -1,4 +1,4 @@
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include "app/activitylines.h"
 #include "app/logstate.h"
@@ -24,7 +24,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace wellfile {
+namespace app {
+
+using namespace wellfile;  // opening strings the data-file routines together
 
 namespace {
 
@@ -376,4 +378,4 @@ int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
     return OpenCheckedDataFile(s, sv, *chosen);
 }
 
-}  // namespace wellfile
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "wellfile/opendatafile.h"
+#include "app/opendatafile.h"
 
 #include "app/logstate.h"
 #include "drilling/drilling_services.h"
