@@ -43,4 +43,20 @@ TopsView TopsViewOf(const app::LogState& s)
     return v;
 }
 
+CurveValueSettings CurveValueSettingsOf(const app::LogState& s)
+{
+    CurveValueSettings v;
+    v.profile = s.well.loggerId;
+    v.fitData = s.well.fit.dataEnabled;
+    v.realTimeDepthMargin = s.well.config.rtResLag;
+    v.firstDepth = s.well.file.fileTopDepth;
+    v.lastDepth = s.well.file.fileBottomDepth;
+    if (const layout::CUSTOMDATA* data = s.customTracks.data.get()) {
+        v.customDataEndDepth = data->extLastDepth;
+        v.defaultMotorFactor = data->defaultMotorFactor;
+        v.lag = data->lagSettings;
+    }
+    return v;
+}
+
 }  // namespace tracks

@@ -1,5 +1,6 @@
 #pragma once
 // The one place that reads the window's state for the track painters' settings, right before a pass.
+#include "tracks/curvevalues.h"
 #include "tracks/tops.h"
 #include "tracks/tracksettings.h"
 
@@ -12,5 +13,9 @@ namespace tracks {
 TrackSettings TrackSettingsOf(const app::LogState& s);
 // The well's tops as the tops painter reads them; the span stays valid while the tops are not changed.
 TopsView TopsViewOf(const app::LogState& s);
+// The window's settings of the custom curve values, with the screen custom-track object's end depth,
+// motor factor and lag settings when there is one. The window keeps no test-gas switch yet: the
+// components are never divided by their test gas.
+CurveValueSettings CurveValueSettingsOf(const app::LogState& s);
 
 }  // namespace tracks

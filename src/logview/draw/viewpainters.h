@@ -58,6 +58,7 @@ public:
                         int y) override;
     int PrintCurveTrack2(const PaintTarget&, Records records, std::size_t first, int rowHeight, int count, bool ratio,
                          int y) override;
+    void DrawVerticalText(const PaintTarget&, const std::string& text, int x, int y, int step) override;
     // The well's e-log curves for the printed gas track; null while none are loaded.
     const tracks::ElogView* elogView = nullptr;
 

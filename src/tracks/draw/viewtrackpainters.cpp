@@ -9,6 +9,7 @@
 #include "tracks/draw/recordcurves.h"
 #include "tracks/draw/showcolumns.h"
 #include "tracks/draw/topscolumn.h"
+#include "tracks/draw/verticaltext.h"
 
 namespace logview {
 
@@ -137,6 +138,11 @@ int ViewPainters::PrintCurveTrack2(const PaintTarget& t, Records records, std::s
 {
     return tracks::PrintCurveTrack2(t.dc, t.geometry, t.device, TrackSettingsNow(), TrackState(), elogView, records,
                                     first, rowHeight, count, ratio, y);
+}
+
+void ViewPainters::DrawVerticalText(const PaintTarget& t, const std::string& text, int x, int y, int step)
+{
+    tracks::DrawVerticalText(t.dc, text, x, y, step);
 }
 
 }  // namespace logview
