@@ -59,6 +59,20 @@ struct TextState {
     }
 };
 
+// Calls `draw` (entry, title box, title) for every track to paint that has a title, in the title font,
+// centred and black.
+template <typename Draw>
+void EachTitle(platform::Dc& dc, layout::CUSTOMDATA& data, Draw draw)
+{
+    TextState text(dc, FontOf(data.titleFont));
+    for (int t = 0; t < TracksToPaint(data); ++t) {
+        layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
+        const std::string title = TitleOf(e);
+        if (!title.empty())
+            draw(e, TitleBox(data, t), title);
+    }
+}
+
 }  // namespace
 
 void DrawTrackTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::ViewGeometry& g,
@@ -70,32 +84,23 @@ void DrawTrackTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::
         return;
     }
     const int top = LogTopY(g);
-    {
-        TextState text(dc, FontOf(data.titleFont));
-        for (int t = 0; t < TracksToPaint(data); ++t) {
-            layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
-            const std::string title = TitleOf(e);
-            if (title.empty())
-                continue;
-            const layout::TitleRect box = TitleBox(data, t);
-            const bool down = e.verticalLabel != 0;
-            if (!image) {
-                dc.Rectangle(box.left, box.top, box.right, box.bottom);
-                if (down)
-                    DrawVerticalText(dc, title, DownX(e), top - DownwardTitleHeight(title.size(), R, true),
-                                     LetterStep(R));
-                else
-                    WriteAcross(dc, CentreX(e), Trunc(top - 15.0 * R), title);
-            } else {
-                const int titleY = Trunc(top + 52.0 * R);
-                dc.Rectangle(box.left, Trunc(box.top + 67.0 * R), box.right, Trunc(box.bottom + 70.0 * R));
-                if (down)
-                    DrawVerticalText(dc, title, DownX(e), titleY, LetterStep(R));
-                else
-                    WriteAcross(dc, CentreX(e), titleY, title);
-            }
+    EachTitle(dc, data, [&](const layout::CustomTrackEntry& e, const layout::TitleRect& box, const std::string& title) {
+        const bool down = e.verticalLabel != 0;
+        if (!image) {
+            dc.Rectangle(box.left, box.top, box.right, box.bottom);
+            if (down)
+                DrawVerticalText(dc, title, DownX(e), top - DownwardTitleHeight(title.size(), R, true), LetterStep(R));
+            else
+                WriteAcross(dc, CentreX(e), Trunc(top - 15.0 * R), title);
+        } else {
+            const int titleY = Trunc(top + 52.0 * R);
+            dc.Rectangle(box.left, Trunc(box.top + 67.0 * R), box.right, Trunc(box.bottom + 70.0 * R));
+            if (down)
+                DrawVerticalText(dc, title, DownX(e), titleY, LetterStep(R));
+            else
+                WriteAcross(dc, CentreX(e), titleY, title);
         }
-    }
+    });
     const int labelsY = image ? Trunc(top + 56.0 * R) : Trunc(top - 12.0 * R);
     DrawTitleScaleLabels(dc, data, g, device, records, labelsY, top, R);
 }
@@ -103,13 +108,7 @@ void DrawTrackTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::
 void DrawCompactTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::ViewGeometry& g, int R)
 {
     const int top = LogTopY(g);
-    TextState text(dc, FontOf(data.titleFont));
-    for (int t = 0; t < TracksToPaint(data); ++t) {
-        layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
-        const std::string title = TitleOf(e);
-        if (title.empty())
-            continue;
-        const layout::TitleRect box = TitleBox(data, t);
+    EachTitle(dc, data, [&](const layout::CustomTrackEntry& e, const layout::TitleRect& box, const std::string& title) {
         if (e.verticalLabel != 0) {
             const int h = DownwardTitleHeight(title.size(), R, true);
             dc.Rectangle(box.left, top - h, box.right, top);
@@ -118,7 +117,7 @@ void DrawCompactTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview
             dc.Rectangle(box.left, Trunc(top - 3.0 * R), box.right, top);
             WriteAcross(dc, CentreX(e), Trunc(top - 2.0 * R), title);
         }
-    }
+    });
 }
 
 void DrawPrintedTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::ViewGeometry& g,
