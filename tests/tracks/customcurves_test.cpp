@@ -256,6 +256,30 @@ TEST_F(CustomCurvesTest, ThePorosityCrossoverIsRedWhereTheFirstCurveLiesLeftOfTh
     EXPECT_EQ(At(120, 60), RGB(176, 255, 176));
 }
 
+TEST_F(CustomCurvesTest, TheRatioBandFillsBetweenTheRatiosOnlyWhenTheWetnessRatioComesFirst)
+{
+    // Wetness 30 and balance 4, less their minimum 1, on 1-100 over 200 pixels: 246 and 147, inside the
+    // band 200 +- 80. The band runs to the last sample walked.
+    for (auto& r : records) {
+        r.gas[1] = r.halfGas[1] = 70;
+        r.gas[2] = r.halfGas[2] = 10;
+        r.gas[3] = r.halfGas[3] = 20;
+    }
+    Track().kind = 3;
+    Track().logarithmic = 1;
+    Curve(0, 25, 1, 100);
+    Curve(1, 26, 1, 100);
+    Paint();
+    EXPECT_EQ(At(200, 100), RGB(176, 255, 176));  // the balance ratio left of the wetness ratio
+    EXPECT_EQ(At(130, 100), RGB(255, 255, 255));
+
+    image.fill(Qt::white);
+    Curve(0, 26, 1, 100);
+    Curve(1, 25, 1, 100);
+    Paint();
+    EXPECT_EQ(At(200, 100), RGB(255, 255, 255));
+}
+
 TEST_F(CustomCurvesTest, OnlyTheScreenCutsCurvesAtTheLogsBottom)
 {
     Curve(0, 13, 0, 100);

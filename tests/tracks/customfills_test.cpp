@@ -108,6 +108,21 @@ TEST_F(CustomFillsTest, EmptyShortAndNeverCrossingListsDrawNothingBeyondWhatThey
     EXPECT_LE(touched.bottom, 51);
 }
 
+TEST_F(CustomFillsTest, AStretchThatRunsOutOfSamplesIsClosedAlongTheSecondCurve)
+{
+    // A left of B from sample 12 to the last one the curves reached (15); the rest never written.
+    for (int i = 0; i <= kCount; ++i) {
+        a[std::size_t(i)] = i < 12 ? POINT{200, 10 * (i + 1)} : i < 16 ? POINT{50, 10 * (i + 1)} : POINT{};
+        b[std::size_t(i)] = i < 12 ? POINT{100, 10 * (i + 1)} : i < 16 ? POINT{152, 10 * (i + 1)} : POINT{};
+    }
+    Fill(dc);
+    EXPECT_EQ(dc.GetPixel(100, 145), RGB(176, 0, 0));
+    // The same at the end of the lists.
+    image.fill(QColor(176, 255, 176));
+    FillCrossover(dc, g, device, a, b, 16, 0, 20, kRed);
+    EXPECT_EQ(dc.GetPixel(100, 145), RGB(176, 0, 0));
+}
+
 TEST_F(CustomFillsTest, TheHorizontalFillComparesDownTheImage)
 {
     // A above B (smaller y) on samples 3-9.

@@ -78,3 +78,31 @@ TEST_F(ViewTest, TopsAndShowColumnsDrawThroughTheWindowsPainterSet)
     EXPECT_TRUE(dc.TextRecord().empty());
     EXPECT_EQ(dc.GetPixel(100, 270), platform::RGB(255, 255, 255));
 }
+
+TEST_F(ViewTest, TheCustomCurveValuesTakeTheOpenWellsSettingsAndTheViewWritesDownwardText)
+{
+    s.well.fit.dataEnabled = true;
+    s.well.config.rtResLag = 12.5f;
+    s.customTracks.data = std::make_unique<layout::CUSTOMDATA>(&s.customTracks.host, false);
+    s.customTracks.data->extLastDepth = 1190;
+    s.customTracks.data->defaultMotorFactor = 0.2f;
+    const tracks::CurveValueSettings v = tracks::CurveValueSettingsOf(s);
+    EXPECT_EQ(v.profile, s.well.loggerId);
+    EXPECT_TRUE(v.fitData);
+    EXPECT_FLOAT_EQ(v.realTimeDepthMargin, 12.5f);
+    EXPECT_EQ(v.firstDepth, s.well.file.fileTopDepth);
+    EXPECT_EQ(v.lastDepth, s.well.file.fileBottomDepth);
+    EXPECT_EQ(v.customDataEndDepth, 1190);
+    EXPECT_FLOAT_EQ(v.defaultMotorFactor, 0.2f);
+
+    logview::ViewPainters painters;
+    const logview::ViewGeometry g = Geometry();
+    QImage image = testing_support::White(200, 200);
+    platform::Dc dc(image);
+    dc.RecordText(true);
+    const logview::Device device = logview::Device::Screen();
+    painters.DrawVerticalText({dc, g, device}, "\xb0" "C", 50, 20, 11);
+    ASSERT_EQ(dc.TextRecord().size(), 2u);
+    EXPECT_EQ(dc.TextRecord()[0].text, QString(QChar(0xb0)));
+    EXPECT_EQ(dc.TextRecord()[1].at.y, 31);
+}

@@ -78,6 +78,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     painters_->trackSettings = [this] { return tracks::TrackSettingsOf(state_); };
     painters_->trackState = &state_.trackPainters;
     painters_->tops = [this] { return tracks::TopsViewOf(state_); };
+    painters_->curveValueSettings = [this] { return tracks::CurveValueSettingsOf(state_); };
     state_.view.invalidate = [this] { InvalidateLog(); };
     state_.view.updateArea = [this](int left, int top, int right, int bottom) {
         update(left, ClientTop() + top, right - left, bottom - top);

@@ -6,6 +6,7 @@
 // a file of its own draw folder.
 #include "logview/draw/neighbourpainters.h"
 #include "tracks/lithrowplan.h"
+#include "tracks/curvevalues.h"
 #include "tracks/elogview.h"
 #include "tracks/painterstate.h"
 #include "tracks/tops.h"
@@ -24,6 +25,9 @@ public:
     tracks::PainterState* trackState = nullptr;
     // The e-log classifier of automatic lithology; unset until the e-log curves are drawn.
     tracks::AutomaticLith automaticLith;
+    // The window's settings of the custom curve values, asked for at each custom-track paint; defaults
+    // when unset.
+    std::function<tracks::CurveValueSettings()> curveValueSettings;
     // The well's tops, KB elevation, tops switches and drilling marker, asked for at each call; no tops
     // when unset.
     std::function<tracks::TopsView()> tops;

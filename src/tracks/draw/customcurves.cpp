@@ -282,6 +282,7 @@ void FillTrack(Paint& p, const layout::CustomTrackEntry& e)
     PointLists::Clear(l.firstCross);
     PointLists::Clear(l.secondCross);
     if (IsRatioKind(e.kind)) {
+
         FillRatioCrossover(p.dc, p.g, p.device, l.balance, l.wetness, 2 * rows, p.in.topY, e.leftX, kLightGreen);
         FillRatioCrossover(p.dc, p.g, p.device, l.wetness, l.balance, 2 * rows, p.in.topY, e.leftX, kLightCyan);
     }

@@ -50,12 +50,17 @@ void Fill(platform::Dc& dc, PointList a, PointList b, int count, int leftX, plat
             ++i;
         if (i >= n)
             break;
+        const int start = i;
         while (i < n && key(a, i) > 0 && nearSide(i) && (!rules.bottomY || a[std::size_t(i)].y < *rules.bottomY)) {
             add(a[std::size_t(i)].x, a[std::size_t(i)].y);
             ++i;
         }
         const int next = i + 1;
-        for (int j = i; j >= 0;) {
+        // A stretch that ends at a crossing goes back from the crossing's sample; one that ran out of
+        // samples (the end of the lists, or samples no curve reached) goes back from its own last sample,
+        // so it is closed along B rather than left as a line down A.
+        const bool ranOut = i > start && (i >= n || !(key(a, i) > 0));
+        for (int j = ranOut ? i - 1 : i; j >= 0;) {
             const POINT& p = b[std::size_t(j)];
             if (p.y <= rules.backStopY)
                 break;

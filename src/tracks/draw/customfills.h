@@ -4,7 +4,8 @@
 // the point lists it built while walking the curves: index i of both lists is sample i.
 //
 // One polygon a stretch: down along A from the first sample where A lies on the near side of B to the
-// last, then back up along B to the first. A sample of A at 0 or less ends a stretch, so lists of zeros
+// last, then back up along B to the first, from the sample of the crossing that ended the stretch or,
+// when it ran to the end of the samples the curves reached, from its own last sample. A sample of A at 0 or less ends a stretch, so lists of zeros
 // draw nothing. The lists must hold count + 1 points (the fills read the point at index count as the
 // end); a shorter list is read only within its size. The fills are mixed with R2_MASKPEN: the colour is
 // ANDed with what is already drawn. A fill whose working list cannot be made draws nothing.
