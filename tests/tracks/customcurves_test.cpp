@@ -94,40 +94,30 @@ protected:
     platform::Dc dc{image};
 };
 
-TEST_F(CustomCurvesTest, LinearValuesStandOnTheirScaleAndBeyondItOneUnitInsideTheEdge)
+TEST_F(CustomCurvesTest, ValuesStandOnLinearAndLogarithmicScalesAndBeyondThemOneUnitInside)
 {
-    Curve(0, 13, 0, 100);  // RPM, one value a row
+    Curve(0, 13, 0, 100);  // RPM, one value a row: 50 of 0-100 across 200 pixels
     Rpm(50);
     Paint();
-    EXPECT_EQ(At(200, 150), kBlue);  // 50 of 0-100 across 200 pixels
     EXPECT_EQ(Ink(kBlue).left, 200);
-
+    for (const bool fromLeft : {true, false}) {
+        image.fill(Qt::white);
+        Curve(0, 13, 0, 100, fromLeft);
+        Rpm(150);
+        Paint();
+        EXPECT_EQ(At(fromLeft ? 299 : 101, 150), kBlue);
+    }
+    // 0.1 to 10000 for a minimum of 0 and a negative maximum: five decades; the entry keeps its values.
     image.fill(Qt::white);
-    Rpm(150);
-    Paint();
-    EXPECT_EQ(At(299, 150), kBlue);
-
-    image.fill(Qt::white);
-    Curve(0, 13, 0, 100, false);
-    Paint();
-    EXPECT_EQ(At(101, 150), kBlue);
-    EXPECT_EQ(Ink(kBlue).right, 102);
-}
-
-TEST_F(CustomCurvesTest, LogarithmicScalesTakeTheirDefaultEndsAndKeepLowValuesOnTheBaseEdge)
-{
     Track().logarithmic = 1;
-    Curve(0, 13, 0, -5);  // 0.1 to 10000: five decades over 200 pixels
+    Curve(0, 13, 0, -5);
     Rpm(20);
     Paint();
     EXPECT_EQ(At(192, 150), kBlue);  // ln(200) of ln(100000) across 200 pixels
-    EXPECT_EQ(Track().minimum[0], 0.0f);
     EXPECT_EQ(Track().maximum[0], -5.0f);
-
     image.fill(Qt::white);
-    Rpm(0);
+    Rpm(0);  // at the minimum: on the base edge
     Paint();
-    EXPECT_EQ(At(100, 150), kBlue);
     EXPECT_EQ(Ink(kBlue).right, 101);
 }
 
@@ -228,34 +218,6 @@ TEST_F(CustomCurvesTest, TheWetnessRatioIsTaggedEveryHundredUnitsAndOnlyUnderIts
     EXPECT_EQ(TextCount("WRAT"), 0);
 }
 
-TEST_F(CustomCurvesTest, ThePorosityCrossoverIsRedWhereTheFirstCurveLiesLeftOfTheSecond)
-{
-    // Density porosity (code 33, e-log curve 2) 20 and neutron porosity (34, curve 3) 60 down to depth
-    // 215, the other way round below it: 140 and 220 (the second kept 2 to the right) above.
-    std::vector<ElogRow> curveRows(3000);
-    for (std::size_t i = 0; i < curveRows.size(); ++i) {
-        curveRows[i][0] = float(i + 1);
-        curveRows[i][2] = i + 1 < 215 ? 20.0f : 60.0f;
-        curveRows[i][3] = i + 1 < 215 ? 60.0f : 20.0f;
-    }
-    // E-log values start 20 units below the file's first depth.
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].depth = std::int32_t(200 + i);
-    rows.stopDepth = 2000;
-    ElogView view;
-    view.rows = curveRows;
-    elog = &view;
-    Track().kind = 6;
-    Curve(0, 33, 0, 100);
-    Curve(1, 34, 0, 100);
-    image.fill(QColor(176, 255, 176));
-    Paint();
-    EXPECT_EQ(At(180, 60), RGB(176, 0, 0));  // between the curves above 215
-    EXPECT_EQ(At(180, 250), RGB(176, 255, 176));
-    EXPECT_EQ(At(250, 60), RGB(176, 255, 176));
-    EXPECT_EQ(At(120, 60), RGB(176, 255, 176));
-}
-
 TEST_F(CustomCurvesTest, TheRatioBandFillsBetweenTheRatiosOnlyWhenTheWetnessRatioComesFirst)
 {
     // Wetness 30 and balance 4, less their minimum 1, on 1-100 over 200 pixels: 246 and 147, inside the
@@ -341,7 +303,7 @@ protected:
     std::vector<wellfile::RECORD> file;
 };
 
-TEST_F(MudWeightsTest, TheLastWeightsAboveFiveAreFoundAndNothingElseIsTaken)
+TEST_F(MudWeightsTest, TheLastWeightsAboveFiveAreFoundWithinTheFileAndSoundSteps)
 {
     WriteWell(100, 1500);
     At(200).mudWeightOut = 9.5f;
@@ -349,33 +311,22 @@ TEST_F(MudWeightsTest, TheLastWeightsAboveFiveAreFoundAndNothingElseIsTaken)
     At(300).mudWeightOut = 10.5f;
     At(400).mudWeightOut = 5.0f;  // never taken
     At(400).mudWeightIn = 5.0f;
+    At(600).depth = 0;            // ends the scan
+    At(700).mudWeightOut = 12.0f;
     Save();
     float in = -1;
-    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 500), 10.5f);
+    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 900), 10.5f);
     EXPECT_FLOAT_EQ(in, 9.4f);
     in = -1;
     EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 350, 500), 0.0f);
     EXPECT_FLOAT_EQ(in, -1.0f);  // left alone
-    // A record of depth 0 ends the scan; the end depth bounds it.
-    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 250), 9.5f);
-    At(250).depth = 0;
-    Save();
-    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 500), 9.5f);
-}
-
-TEST_F(MudWeightsTest, BadStepsAndRangesBeyondTheFileReadNoMoreThanItHolds)
-{
-    WriteWell(100, 300);
-    At(290).mudWeightOut = 11.0f;
-    Save();
-    float in = 0;
-    // The stored depths claim far more than the file holds.
+    // Stored depths that claim far more than the file holds; steps and ranges that give nothing.
     well.fileBottomDepth = 2'000'000'000;
-    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 2'000'000'000), 11.0f);
-    well.depthStep = 0;
-    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 500), 0.0f);
-    well.depthStep = -1;
-    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 500), 0.0f);
+    EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 650, 2'000'000'000), 12.0f);
+    for (const int step : {0, -1}) {
+        well.depthStep = step;
+        EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 150, 500), 0.0f);
+    }
     well.depthStep = 1;
     EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 50, 500), 0.0f);  // starts above the file
     EXPECT_FLOAT_EQ(FindLastMudWeights(well, in, 500, 150), 0.0f);

@@ -71,17 +71,6 @@ protected:
     platform::Dc dc{image};
 };
 
-TEST_F(CustomTitlesTest, ScaleLabelTextsShowFractionsOnlyInWideTracks)
-{
-    EXPECT_EQ(ScaleLabelText(0.5f, 40, true), "<0");
-    EXPECT_EQ(ScaleLabelText(0.5f, 60, true), "<0.50");
-    EXPECT_EQ(ScaleLabelText(0.5f, 60, false), "0.50>");
-    EXPECT_EQ(ScaleLabelText(100.7f, 60, false), "100>");
-    EXPECT_EQ(ScaleLabelText(-2.5f, 60, true), "<-2");
-    EXPECT_EQ(ScaleLabelText(std::nanf(""), 60, true), "<0");
-    EXPECT_EQ(ScaleLabelText(1e20f, 60, false), "2147483647>");
-}
-
 TEST_F(CustomTitlesTest, CurveLabelsStandAtTheEdgesOneCurveUnderTheOther)
 {
     Curve(Track(0, 100, 40), 0, 13, 0.5f, 10, true, "NARROW");
@@ -108,6 +97,9 @@ TEST_F(CustomTitlesTest, CurveLabelsStandAtTheEdgesOneCurveUnderTheOther)
     EXPECT_EQ(At("0>").x, 198);
     EXPECT_EQ(At("REV").y, 20 + 19 - 15);
     EXPECT_EQ(testing_support::TextsByContent(dc).at("REV")->textColor, RGB(0, 0, 0));
+    // A damaged scale's value is written as a whole number an int holds.
+    EXPECT_EQ(ScaleLabelText(std::nanf(""), 60, true), "<0");
+    EXPECT_EQ(ScaleLabelText(1e20f, 60, false), "2147483647>");
 }
 
 TEST_F(CustomTitlesTest, GasMaximaComeFromOneRecordPerCurveAndSomeTracksGetNoLabels)
@@ -179,8 +171,6 @@ TEST_F(CustomTitlesTest, DownwardTitlesAreCappedAtFifteenRowsAndTheirLettersStep
     EXPECT_EQ(dc.TextRecord()[19].at.y, kTop - 150 + 19 * 12);
     EXPECT_EQ(dc.TextRecord()[0].align, unsigned(platform::TA_CENTER));
     EXPECT_EQ(dc.TextRecord()[0].bkMode, platform::TRANSPARENT);
-    EXPECT_EQ(DownwardTitleHeight(4, kR, true), 60);
-    EXPECT_EQ(DownwardTitleHeight(20, kR, false), 300);
 
     // The text's own routine puts back what it changed.
     dc.SetTextAlign(platform::TA_RIGHT);
