@@ -431,6 +431,13 @@ struct VersionNumbers {
     int build = 0;
 };
 
+// What the help, information and view commands mark while their work runs.
+struct CommandMarks {
+    std::int32_t tvdBuild = 0;  // 1 while a TVD dialog reads or rebuilds the records
+    bool tvdViewed = false;     // a TVD log file has been handed to the shell
+    bool archiving = false;     // the send-file routine runs on behalf of Archive
+};
+
 struct LogState {
     Environment env;
     WellState well;
@@ -458,6 +465,7 @@ struct LogState {
     SetupOptions setupOptions;
     WitsChartLink witsChart;
     DrillingShell drilling;
+    CommandMarks marks;
 };
 
 // The defaults of set-up, before any file is read.

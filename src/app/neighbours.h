@@ -6,6 +6,7 @@
 #include "entry/entry_services.h"
 #include "exchange/exchange_services.h"
 #include "gasmon/gasmon_services.h"
+#include "horizontal/horizontal_services.h"
 #include "logview/logview_services.h"
 #include "print/print_services.h"
 #include "reports/reports_services.h"
@@ -23,6 +24,7 @@ struct Neighbours {
     elog::ElogServices* elog = &elog::DefaultElogServices();
     exchange::ExchangeServices* exchange = &exchange::DefaultExchangeServices();
     reports::ReportServices* reports = &reports::DefaultReportServices();
+    horizontal::HorizontalServices* horizontal = &horizontal::DefaultHorizontalServices();
 };
 
 }  // namespace app

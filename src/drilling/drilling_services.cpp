@@ -43,6 +43,7 @@ void DrillingServices::LoadLagRecords(app::LogState& log, std::int32_t depth)
 }
 
 void DrillingServices::RunLagCalculator(app::LogState&) { app::NotBuiltCommand("drilling", "LagCalcDlg"); }
+void DrillingServices::RunAlarmSetup(app::LogState&) { app::NotBuiltCommand("drilling", "AlarmSetupDlg"); }
 
 std::vector<LagEntry> DrillingServices::LagEntries(app::LogState& log)
 {

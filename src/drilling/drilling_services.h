@@ -67,6 +67,9 @@ public:
     virtual void LoadLagRecords(app::LogState& log, std::int32_t depth);
     // The lag calculator dialog, run modally.
     virtual void RunLagCalculator(app::LogState& log);
+    // The alarm setup of the drilling object's alarms (LogAlarm::Setup): settings loaded, the dialog
+    // run modally, the settings saved.
+    virtual void RunAlarmSetup(app::LogState& log);
     // The lag tables of the drilling object, one entry per slot; empty while drilling mode is off.
     virtual std::vector<LagEntry> LagEntries(app::LogState& log);
 };

@@ -53,6 +53,17 @@ void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const 
     app::NotBuilt("elog", "ImportImagesFromFolder");
 }
 
+void ElogServices::RunTvdDialog(app::LogState&, std::span<wellfile::RECORD>, int)
+{
+    app::NotBuiltCommand("elog", "TvdDlg");
+}
+bool ElogServices::CreateTvdLog(app::LogState&, std::span<wellfile::RECORD>)
+{
+    app::NotBuiltCommand("elog", "CreateTvdLog");
+    return false;
+}
+void ElogServices::ImportTargetData(app::LogState&, const QString&) { app::NotBuiltCommand("elog", "ImportTargetData"); }
+
 ElogServices& DefaultElogServices()
 {
     static NotBuilt services;

@@ -2,6 +2,7 @@
 // E-log curves, LAS export and log images. What the main window asks of this subsystem.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
 #include "elog/curverecord.h"
+#include "wellfile/record.h"
 
 #include <QString>
 
@@ -75,6 +76,15 @@ public:
     virtual void RunWaterSaturation(app::LogState& log, std::int32_t viewTop);
     // Copies the pictures of `folder` into the data folder's "bitmaps/" under the well name `wellName`.
     virtual void ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName);
+
+    // The "TVD WELL DATA" dialog (TvdDlg, dialog 24) with its TVD file object, run modally on `records`:
+    // every record of the open file and ten zeroed ones after them. Mode 0 TVD data, 1 survey data.
+    virtual void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode);
+    // The same dialog in survey mode building the TVD log file at once instead of running; true when it
+    // built the file.
+    virtual bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records);
+    // Reads the horizontal target data of the text file `path` and stores it; says itself how it went.
+    virtual void ImportTargetData(app::LogState& log, const QString& path);
 };
 
 // The services in force for this subsystem.

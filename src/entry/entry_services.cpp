@@ -23,6 +23,8 @@ int EntryServices::RunTopsDialog(app::LogState&)
 }
 void EntryServices::RunTestGasDialog(app::LogState&, wellfile::RECORD&) { app::NotBuiltCommand("entry", "TestGasDlg"); }
 
+void EntryServices::RunOutLineDialog(app::LogState&) { app::NotBuiltCommand("entry", "OutLineDlg"); }
+
 EntryServices& DefaultEntryServices()
 {
     static NotBuilt services;

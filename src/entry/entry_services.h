@@ -27,6 +27,9 @@ public:
     virtual int RunTopsDialog(app::LogState& log);
     // The "Gas Percent Values" dialog on `last`, the data file's last record, run modally.
     virtual void RunTestGasDialog(app::LogState& log, wellfile::RECORD& last);
+    // The "Interval Outline" dialog (OutLineDlg, dialog 27), run modally; it reads the view's scale
+    // index, which the caller keeps at 2 or below while it runs.
+    virtual void RunOutLineDialog(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -18,6 +18,7 @@ public:
 }  // namespace
 
 void ExchangeServices::RefreshRemoteFile(app::LogState&) { app::NotBuilt("exchange", "RefreshRemoteFile"); }
+void ExchangeServices::ArchiveHText(app::LogState&) { app::NotBuilt("exchange", "ArchiveHText"); }
 int ExchangeServices::BackupToDrive(app::LogState&, int)
 {
     app::NotBuiltCommand("exchange", "BackupToDrive");

@@ -32,6 +32,9 @@ public:
     // Backs the data file up to a drive the user chooses (the backup command of drilling mode); non-zero
     // when a backup was made.
     virtual int BackupToDrive(app::LogState& log, int flag);
+    // Archives the well's depth-note file (".hxt"); the Archive command calls it after the send-file
+    // routine has packed the well.
+    virtual void ArchiveHText(app::LogState& log);
 
     // A new well from the new-file dialog: writes its data file and settings and makes it the open well,
     // in drilling mode. 1 done; 0 after a message, with the open well kept. (The archive of the old

@@ -21,6 +21,20 @@ void GasMonitorServices::StartCycle(app::LogState&) { app::NotBuilt("gasmon", "S
 void GasMonitorServices::StopMonitor(app::LogState&) { app::NotBuilt("gasmon", "StopMonitor"); }
 void GasMonitorServices::RefreshGasDisplay(app::LogState&) {}
 
+QWidget* GasMonitorServices::CreateChart(app::LogState&, QWidget*)
+{
+    app::NotBuiltCommand("gasmon", "ChartDlg");
+    return nullptr;
+}
+int GasMonitorServices::ReadChartCfg(app::LogState&, QWidget*, ChartCfgRecord& settings)
+{
+    settings.fill(0);
+    return 0;
+}
+void GasMonitorServices::SetChartValue(QWidget*, std::int32_t) {}
+int GasMonitorServices::RedrawChart(app::LogState&, QWidget*) { return 0; }
+void GasMonitorServices::CloseChart(app::LogState&, QWidget*) {}
+
 GasMonitorServices& DefaultGasMonitorServices()
 {
     static NotBuilt services;

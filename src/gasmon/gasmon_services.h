@@ -1,7 +1,10 @@
 #pragma once
 // The gas monitor. What the main window asks of this subsystem.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
+#include <array>
 #include <cstdint>
+
+class QWidget;
 
 namespace app {
 struct LogState;
@@ -31,6 +34,20 @@ public:
     virtual void StopMonitor(app::LogState& log);
     // The display scheme changed: the running monitor makes its live window again (nothing otherwise).
     virtual void RefreshGasDisplay(app::LogState& log);
+
+    // The real-time gas chart (ChartDlg, dialog 49), as the gas chart command drives it. CreateChart makes
+    // it a modeless child of `parent` with its window created (null while the chart is not built).
+    // ReadChartCfg fills the 1,024-byte chart settings record (zeroed first) and gives non-zero when the
+    // settings file was read; a file longer than the record is not read. The caller uses the first five
+    // values: the chart value handed to SetChartValue, then top, left, width and height of the window.
+    // RedrawChart draws the whole chart (0 when it cannot); CloseChart saves the settings and lets go of
+    // the chart's own windows before the caller deletes it.
+    using ChartCfgRecord = std::array<std::int32_t, 256>;
+    virtual QWidget* CreateChart(app::LogState& log, QWidget* parent);
+    virtual int ReadChartCfg(app::LogState& log, QWidget* chart, ChartCfgRecord& settings);
+    virtual void SetChartValue(QWidget* chart, std::int32_t value);
+    virtual int RedrawChart(app::LogState& log, QWidget* chart);
+    virtual void CloseChart(app::LogState& log, QWidget* chart);
 };
 
 // The services in force for this subsystem.

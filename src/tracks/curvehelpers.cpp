@@ -5,7 +5,6 @@
 namespace tracks {
 
 namespace {
-constexpr double kReferenceMudWeight = 8.661;
 constexpr float kGallonsPerBarrel = 42.0f;
 }  // namespace
 

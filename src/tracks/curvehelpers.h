@@ -7,6 +7,9 @@
 
 namespace tracks {
 
+// The mud weight the corrected exponent is referred to: with it the correction factor is 1.
+constexpr double kReferenceMudWeight = 8.661;
+
 // The corrected drilling exponent log10(rate / rotary) / log10(weight / size) x 8.661 / mud weight.
 // Callers pass the rate in units per hour, 60 x the rotary speed, 12000 x the weight on bit and
 // 1000000 x the hole size. 0 where the exponent has no value: a weight equal to the size (a zero

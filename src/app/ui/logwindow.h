@@ -13,7 +13,9 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 
 class QScrollBar;
 namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
@@ -165,6 +167,11 @@ public:
     void CmAbout();
     void CmManual();
     void CmNewFeatures();
+    // Opens `path` with the program associated with it (show: 1 normal); 1 when it could be started,
+    // else 0. Says nothing of its own.
+    int ShellOpen(const QString& path, int show = 1);
+    // The gas-label dialog on the record at `depth`: the record is written back after Save.
+    void LabelGasesAt(std::int32_t depth);
 
     // ---- Log layout, pens, schemes and custom tracks (the objects live in state_.layout and
     // state_.customTracks) ----
@@ -279,8 +286,11 @@ private:
     // The shut-down before the new-file dialog: custom tracks, log image, tool windows and, while
     // drilling, the engines; `config` gets the open well's settings. False when the command is refused.
     bool ShutDownForNewFile(bool plugBack, wellfile::WellConfig& config);
-    // A command of this window whose work is not built yet.
-    static void NotBuiltHere(const char* handler);
+    // Saves and closes the horizontal view when it is open; its menu item loses the check mark.
+    void CloseHorizontalView();
+    // Runs `dialog` on a fresh buffer of the open file's records (ReadTvdBuffer), then reads every record
+    // of the file again; the TVD-build mark is set throughout.
+    void WithTvdBuffer(const std::function<void(std::span<wellfile::RECORD>)>& dialog);
     // Points wellServices_ at this window's own services and the neighbours'.
     void InstallWellServices();
     // Sets the callbacks of the scheme and custom-track hosts, the menu's scheme names and the repair

@@ -4,7 +4,6 @@
 #include "app/depthcorrection.h"
 #include "app/elogoffset.h"
 #include "app/importcommands.h"
-#include "app/notbuilt.h"
 #include "app/ui/qbtndlg.h"
 #include "app/wellsettings.h"
 #include "layout/custchartcfg.h"
@@ -23,7 +22,7 @@
 #include <limits>
 
 // The command table of the main window. Commands whose work belongs to another subsystem hand over to
-// its services; the window's own commands that are not built yet beep.
+// its services.
 
 const app::CommandTable<LogWindow>& LogWindow::Commands()
 {
@@ -118,21 +117,13 @@ const app::CommandTable<LogWindow>& LogWindow::Commands()
     return table;
 }
 
-void LogWindow::NotBuiltHere(const char* handler) { app::NotBuiltCommand("app", handler); }
-
-void LogWindow::CmArchive() { NotBuiltHere("CmArchive"); }
 void LogWindow::CmRestore() { neighbours_.exchange->CmRestore(state_); }
 void LogWindow::CmSaveAsImage() { neighbours_.elog->CmSaveAsImage(state_); }
 void LogWindow::CmSendFile() { neighbours_.exchange->CmSendFile(state_); }
 void LogWindow::CmPageSetup() { neighbours_.print->CmPageSetup(state_); }
 void LogWindow::CmPrint() { neighbours_.print->CmPrint(state_); }
 void LogWindow::CmWitsChart() { neighbours_.wits->CmWitsChart(state_); }
-void LogWindow::CmGasChart() { NotBuiltHere("CmGasChart"); }
 void LogWindow::CmHeader() { neighbours_.print->CmHeader(state_); }
-void LogWindow::CmLithLegend() { NotBuiltHere("CmLithLegend"); }
-void LogWindow::CmHorizontalView() { NotBuiltHere("CmHorizontalView"); }
-void LogWindow::CmHorizontalOptions() { NotBuiltHere("CmHorizontalOptions"); }
-void LogWindow::CmBuildTvdLog() { NotBuiltHere("CmBuildTvdLog"); }
 void LogWindow::CmCreateLasFile() { neighbours_.elog->CreateLasFile(state_); }
 void LogWindow::CmAppendFileDepth()
 {
@@ -156,21 +147,14 @@ bool LogWindow::DataFileBusy() const
 {
     return tools_.dataAsText || tools_.elogAsText || state_.interaction.dataEntryActive;
 }
-void LogWindow::CmImportTargetData() { NotBuiltHere("CmImportTargetData"); }
-void LogWindow::CmCheckFileDepths() { NotBuiltHere("CmCheckFileDepths"); }
-void LogWindow::CmInsertDelete() { NotBuiltHere("CmInsertDelete"); }
 void LogWindow::CmEnterRates() { neighbours_.entry->CmEnterRates(state_); }
 void LogWindow::CmEnterLithology() { neighbours_.entry->CmEnterLithology(state_); }
 void LogWindow::CmEnterGas() { neighbours_.entry->CmEnterGas(state_); }
 void LogWindow::CmEnterShows() { neighbours_.entry->CmEnterShows(state_); }
 void LogWindow::CmFlareData() { neighbours_.entry->CmFlareData(state_); }
-void LogWindow::CmOutLine() { NotBuiltHere("CmOutLine"); }
-void LogWindow::CmTvdFileData() { NotBuiltHere("CmTvdFileData"); }
-void LogWindow::CmSurveyData() { NotBuiltHere("CmSurveyData"); }
 void LogWindow::CmDrilling() { neighbours_.drilling->CmDrilling(state_); }
 void LogWindow::CmLagTime() { neighbours_.drilling->CmLagTime(state_); }
 void LogWindow::CmBackupReminder() { neighbours_.drilling->CmBackupReminder(state_); }
-void LogWindow::CmAlarms() { NotBuiltHere("CmAlarms"); }
 void LogWindow::CmWitsAlarms() { neighbours_.wits->CmWitsAlarms(state_); }
 void LogWindow::CmGasMonitor() { neighbours_.gasmon->CmGasMonitor(state_); }
 void LogWindow::CmGasMonitorSetup() { neighbours_.gasmon->CmGasMonitorSetup(state_); }
@@ -180,8 +164,6 @@ void LogWindow::CmCustomWits() { neighbours_.wits->CmCustomWits(state_); }
 void LogWindow::CmCustomWitsSetup() { neighbours_.wits->CmCustomWitsSetup(state_); }
 void LogWindow::CmRemoteSetup() { neighbours_.exchange->CmRemoteSetup(state_); }
 void LogWindow::CmLiveUpdateConfig() { neighbours_.exchange->CmLiveUpdateConfig(state_); }
-void LogWindow::CmManual() { NotBuiltHere("CmManual"); }
-void LogWindow::CmNewFeatures() { NotBuiltHere("CmNewFeatures"); }
 
 // ---- Recent files and formation tops ----
 
@@ -214,10 +196,7 @@ void LogWindow::CmOpenRecent(int id)
             wellServices_.view->FreeLogImage(s);
             s.view.logImageMode = false;
         }
-        if (tools_.horzView) {
-            delete tools_.horzView;
-            CheckMenuItem(app::cmd::HorizontalView, false);
-        }
+        CloseHorizontalView();
         s.well.file.customDataFileName.clear();
     });
 }
@@ -250,10 +229,7 @@ void LogWindow::CmEditTops()
     if (CommandGuardFails())
         return;
     app::LogState& s = state_;
-    if (tools_.horzView) {
-        delete tools_.horzView;
-        CheckMenuItem(app::cmd::HorizontalView, false);
-    }
+    CloseHorizontalView();
     if (neighbours_.entry->RunTopsDialog(s) != platform::IDOK)
         return;
     BuildMenu(-1);

@@ -67,6 +67,8 @@ int LogWindow::BuildMenu(int part)
         StoreHotwire(true);
     s.version = app::ParseVersion(s.env.versionText);
     menu_.Check(app::cmd::WitsChart, tools_.witsChart != nullptr);
+    menu_.Check(app::cmd::GasChart, tools_.gasChart != nullptr);
+    menu_.Check(app::cmd::HorizontalView, tools_.horzView != nullptr);
     MirrorMenuBar();
     return 1;
 }

@@ -1,6 +1,7 @@
 // The main window's start-up: what SetupWindow does once the window exists.
 #include "app/ui/logwindow.h"
 
+#include "app/infocommands.h"
 #include "app/layouthosts.h"
 #include "app/startup.h"
 #include "wellfile/demowell.h"
@@ -28,8 +29,10 @@ void LogWindow::SetupWindow()
     app::SettleFolders(state_);
     // The user's settings record says whether the schemes are kept in the data folder.
     state_.layout.schemes.fieldSchemes = app::LoadFieldSchemesFlag(state_);
-    // A first start has no well to show: the demo well is made in the install folder.
+    // A first start has no well to show: the demo well is made in the install folder, with the release
+    // notes that New Features opens.
     wellfile::InstallDemoWell(state_.env.installFolder);
+    app::InstallFeaturesText(state_.env.installFolder);
     state_.env.firstInstance =
         app::MarkerFileExists(state_.env.installFolder, app::kLiveServerMarker) ? 1 : app::CreateInstanceMap(state_);
     StartUp();

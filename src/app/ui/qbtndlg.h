@@ -20,6 +20,7 @@ public:
     void Place();
     // The horizontal-view and survey buttons as the views stand.
     void UpdateViewButtons(int mode);
+    int Mode() const { return mode_; }
     // Writes the bar's left and top into the well's settings record.
     void SavePosition();
 

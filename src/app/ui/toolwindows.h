@@ -24,6 +24,7 @@ struct ToolWindows {
     QPointer<QWidget> dataAsText;      // the data file, the e-log and the lag list shown as text
     QPointer<QWidget> elogAsText;
     QPointer<QWidget> lagList;
+    QPointer<QWidget> helpWindow;  // the open help text window (HelpDlg), shared by its openers
     // The records the data-as-text window was opened on (room for 101); freed when the text windows close.
     std::vector<wellfile::RECORD> textRecords;
 };

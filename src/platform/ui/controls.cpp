@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 
 namespace platform {
@@ -26,6 +27,7 @@ QString ControlText(ControlKind kind, const QWidget* w)
     switch (kind) {
     case ControlKind::Static: return As<QLabel>(w)->text();
     case ControlKind::Edit: return As<QLineEdit>(w)->text();
+    case ControlKind::MultiLineEdit: return As<QPlainTextEdit>(w)->toPlainText();
     case ControlKind::Check:
     case ControlKind::Radio:
     case ControlKind::Button: return As<QAbstractButton>(w)->text();
@@ -46,6 +48,7 @@ void SetControlText(ControlKind kind, QWidget* w, const QString& text)
     switch (kind) {
     case ControlKind::Static: As<QLabel>(w)->setText(text); break;
     case ControlKind::Edit: As<QLineEdit>(w)->setText(text); break;
+    case ControlKind::MultiLineEdit: As<QPlainTextEdit>(w)->setPlainText(text); break;
     case ControlKind::Check:
     case ControlKind::Radio:
     case ControlKind::Button: As<QAbstractButton>(w)->setText(text); break;

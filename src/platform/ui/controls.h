@@ -30,7 +30,7 @@ enum : int {
 enum : int { BST_UNCHECKED = 0, BST_CHECKED = 1, BST_INDETERMINATE = 2 };
 enum : int { CB_ERR = -1, LB_ERR = -1 };
 
-enum class ControlKind { Static, Edit, Check, Radio, Button, Combo, List, Spin, Group, UpDown };
+enum class ControlKind { Static, Edit, MultiLineEdit, Check, Radio, Button, Combo, List, Spin, Group, UpDown };
 
 QString ControlText(ControlKind kind, const QWidget* w);
 void SetControlText(ControlKind kind, QWidget* w, const QString& text);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -409,6 +410,13 @@ SVEdit* Dialog::AddEdit(int id, int textLimit, int widthChars)
     connect(e, &QLineEdit::textEdited, router_.get(), [this, id] { Notify(id, EN_CHANGE); });
     connect(e, &SVEdit::focusLost, router_.get(), [this, id] { Notify(id, EN_KILLFOCUS); });
     connect(e, &SVEdit::focusGained, router_.get(), [this, id] { Notify(id, EN_SETFOCUS); });
+    return e;
+}
+
+QPlainTextEdit* Dialog::AddMultiLineEdit(int id, bool readOnly)
+{
+    auto* e = Add(id, ControlKind::MultiLineEdit, new QPlainTextEdit(CurrentOwner()));
+    e->setReadOnly(readOnly);
     return e;
 }
 

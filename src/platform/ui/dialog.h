@@ -46,6 +46,7 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -140,6 +141,8 @@ protected:
     // Building (see the header comment). `id` may be IDC_STATIC for controls never addressed.
     QLabel* AddStatic(int id, const QString& text);
     SVEdit* AddEdit(int id, int textLimit, int widthChars = 0);
+    // A multi-line edit (Enter starts a new line), read-only when `readOnly`; no notifications.
+    QPlainTextEdit* AddMultiLineEdit(int id, bool readOnly);
     QCheckBox* AddCheck(int id, const QString& text);
     QRadioButton* AddRadio(int id, const QString& text, bool newGroup = false);
     QPushButton* AddButton(int id, const QString& text, bool isDefault = false);

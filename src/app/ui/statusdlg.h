@@ -1,0 +1,19 @@
+#pragma once
+// STATUSDLG: a small window of two status lines for long operations. No operation of the program makes
+// one yet; callers test that one exists before they set its lines.
+#include "platform/ui/dialog.h"
+
+#include <optional>
+
+class STATUSDLG : public platform::Dialog {
+    Q_OBJECT
+public:
+    enum : int { ID_LINE1 = 101, ID_LINE2 = 102 };
+    static constexpr int kLineLength = 255;  // characters a line holds
+
+    explicit STATUSDLG(QWidget* owner);
+
+    // With `hide` false: sets the lines given (a line not given stays) and shows the window; with `hide`
+    // true: hides it.
+    void SetStatus(const std::optional<QString>& line1, const std::optional<QString>& line2, bool hide);
+};
