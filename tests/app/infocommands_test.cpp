@@ -300,6 +300,27 @@ TEST(InfoCommands, HorizontalViewIsPlacedByTheScreenAndRefusedWithoutData)
     EXPECT_EQ(f.others.calls, QStringList({"load 1", "load 1", "view closed"}));
 }
 
+TEST(InfoCommands, OpeningAnotherWellClosesTheChartAndTheViewThroughTheirOwners)
+{
+    WindowOnWell f;
+    f.S().well.file.drilling = true;
+    f.window.EvCommand(app::cmd::GasChart);
+    f.S().well.file.drilling = false;
+    f.window.EvCommand(app::cmd::HorizontalView);
+    ASSERT_FALSE(f.window.Tools().gasChart.isNull());
+    ASSERT_FALSE(f.window.Tools().horzView.isNull());
+    f.others.calls.clear();
+
+    const QString other = testing_support::MakeWell(f.S().well.file.dataFolder, "B.svm", 1000, 1100);
+    doubles().prompter.fileAnswers = {other};
+    f.window.EvCommand(app::cmd::Open);
+    ASSERT_EQ(f.S().well.file.wellName, "B");
+    EXPECT_EQ(f.others.calls, QStringList({"view closed", "chart closed"}));
+    EXPECT_TRUE(f.window.Tools().gasChart.isNull());
+    EXPECT_TRUE(f.window.Tools().horzView.isNull());
+    EXPECT_FALSE(f.Checked(app::cmd::HorizontalView));
+}
+
 TEST(InfoCommands, TvdDialogsWorkOnEveryRecordAndTenSpareOnes)
 {
     WindowOnWell f;

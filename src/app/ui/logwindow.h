@@ -172,6 +172,10 @@ public:
     int ShellOpen(const QString& path, int show = 1);
     // The gas-label dialog on the record at `depth`: the record is written back after Save.
     void LabelGasesAt(std::int32_t depth);
+    // Close the gas chart (its settings saved) and the horizontal view (its set-up saved) when open;
+    // their menu items lose the check mark.
+    void CloseGasChart();
+    void CloseHorizontalView();
 
     // ---- Log layout, pens, schemes and custom tracks (the objects live in state_.layout and
     // state_.customTracks) ----
@@ -286,8 +290,6 @@ private:
     // The shut-down before the new-file dialog: custom tracks, log image, tool windows and, while
     // drilling, the engines; `config` gets the open well's settings. False when the command is refused.
     bool ShutDownForNewFile(bool plugBack, wellfile::WellConfig& config);
-    // Saves and closes the horizontal view when it is open; its menu item loses the check mark.
-    void CloseHorizontalView();
     // Runs `dialog` on a fresh buffer of the open file's records (ReadTvdBuffer), then reads every record
     // of the file again; the TVD-build mark is set throughout.
     void WithTvdBuffer(const std::function<void(std::span<wellfile::RECORD>)>& dialog);

@@ -47,11 +47,8 @@ void LogWindow::CmGasChart()
 {
     app::LogState& s = state_;
     gasmon::GasMonitorServices& gas = *neighbours_.gasmon;
-    if (QWidget* open = tools_.gasChart) {
-        gas.CloseChart(s, open);
-        tools_.gasChart = nullptr;
-        delete open;
-        CheckMenuItem(app::cmd::GasChart, false);
+    if (tools_.gasChart) {
+        CloseGasChart();
         InvalidateLog();
         return;
     }
@@ -75,6 +72,17 @@ void LogWindow::CmGasChart()
         return;
     }
     CheckMenuItem(app::cmd::GasChart, true);
+}
+
+void LogWindow::CloseGasChart()
+{
+    QWidget* chart = tools_.gasChart;
+    if (!chart)
+        return;
+    neighbours_.gasmon->CloseChart(state_, chart);
+    tools_.gasChart = nullptr;
+    delete chart;
+    CheckMenuItem(app::cmd::GasChart, false);
 }
 
 void LogWindow::CloseHorizontalView()

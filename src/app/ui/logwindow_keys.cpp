@@ -236,7 +236,7 @@ bool LogWindow::CanClose()
 
     // 5. Tool windows.
     DestroyQuickBar();
-    delete tools_.gasChart;
+    CloseGasChart();
     delete tools_.witsChart;
 
     // 6.-8. Settings, custom tracks, worker threads (asked to stop and joined).
@@ -268,7 +268,7 @@ bool LogWindow::CanClose()
     delete tools_.readoutA;
     delete tools_.readoutB;
     delete tools_.elogReadout;
-    delete tools_.horzView;
+    CloseHorizontalView();
     return true;
 }
 

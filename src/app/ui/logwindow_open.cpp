@@ -29,9 +29,10 @@ public:
     {
         window_.DestroyQuickBar();
         app::ToolWindows& tools = window_.Tools();
-        for (QPointer<QWidget>* w : {&tools.horzView, &tools.gasChart, &tools.witsChart})
-            if (*w)
-                (*w)->close();
+        window_.CloseHorizontalView();
+        window_.CloseGasChart();
+        if (tools.witsChart)
+            tools.witsChart->close();
     }
     void DestroyQuickBar(app::LogState&) override { window_.DestroyQuickBar(); }
     void DowntimeReport(app::LogState&) override { window_.DowntimeReport(); }
