@@ -3,6 +3,7 @@
 // routines of the other subsystems receive the group they work on. Nothing here needs a window, so
 // tests build it on its own.
 #include "entry/entrystate.h"
+#include "entry/memorecords.h"
 #include "entry/topsex.h"
 #include "layout/custchartcfg.h"
 #include "layout/logformat.h"
@@ -30,6 +31,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -45,6 +47,8 @@ namespace elog { class Curves; }
 namespace logview { class ViewBitmaps; class NeighbourPainters; }
 
 namespace app {
+
+class NoteEditHost;
 
 // Where the program runs: folders, user, station and the activity-log switches. The data folder
 // itself is the open well's (wellfile::OpenWell::dataFolder).
@@ -93,6 +97,7 @@ struct OffsetWell {
     std::int32_t shift = 0;          // depth shift set by the depth-match drag
     float kbElevation = 0;
     std::int32_t viewTop = 0;        // view top + shift when the records were loaded
+    std::int32_t firstIndex = 0;     // index of the record drawn at the top of the log by a drag
     std::vector<wellfile::RECORD> records;  // its records, zero beyond those read
 };
 
@@ -239,6 +244,46 @@ struct InteractionState {
     // Hit areas of the log rows and columns.
     std::array<std::array<RowRect, 200>, 5> rowRects{};
     std::array<RowRect, 38> columnRects{};
+};
+
+// The drags that match the log against another depth reference: the offset well's rate curve, the
+// e-log curves and the horizontal drag line of a formation top. The mouse handler sets the start values
+// when a drag begins; the last line row and the last first index live on from one drag to the next.
+struct DepthMatchState {
+    std::int32_t dragStartRow = 0;
+    std::int32_t shiftAtDragStart = 0;
+    bool nothingDrawn = true;          // no offset curve on the screen yet: the next step erases nothing
+    std::int32_t lastFirstIndex = 0;   // the offset first index last drawn
+    std::int32_t dragOriginRow = 0;    // where a drag line starts before the first one was ever drawn
+    std::optional<std::int32_t> lastLineRow;  // the row of the last drag line drawn
+    float elogKbElevation = 0;         // the EKB of the loaded curve set, kept by the curve loader
+    bool secondTitleRow = false;       // the title has a second row: the e-log text stands lower
+};
+
+// The memos of the well and the note being placed or edited over the log.
+struct NoteState {
+    std::vector<entry::SVMEMO> memos;  // `memoCount` memos, then zeroed spares
+    std::int32_t memoCount = 0;
+    std::int32_t currentMemo = -1;     // the memo being edited, -1 when none
+    std::int32_t editMode = 0;         // 1 while an existing memo is edited or moved
+    bool firstColumnNote = false;      // the note takes the first memo column (a description)
+    bool upperCase = false;            // with a first-column note the edit takes capitals only
+    bool tvdMemoMark = false;          // set while the TVD dialog saves a survey
+    // The style memos (flag bytes 656 and 657 of the file) as the loader found them.
+    std::optional<entry::SVMEMO> styleMemo;
+    std::optional<entry::SVMEMO> styleDescription;
+    // The text of the memo being edited as it was, line breaks included; empty when none.
+    std::string noteBuffer;
+    platform::RECT editRect;           // where the edit lies
+    platform::RECT frameRect;          // the frame last drawn by a note drag
+    platform::POINT frameAnchor;       // top-left corner of the frame being dragged
+    bool frameStarting = false;        // until the first drag step
+    platform::RECT gasFrameRect;       // the drag-gas rubber band last drawn
+    bool gasFrameStarting = true;      // set at start and whenever the drag-gas function ends
+    platform::LOGFONTA defaultFont{};  // the font of new memos
+    NoteEditHost* edit = nullptr;      // the window's note edit; null in a state without a window
+    // True while the horizontal view is open (depth notes cannot be written then); set by the window.
+    std::function<bool()> horizontalViewOpen;
 };
 
 // Tables filled once at set-up.
@@ -443,6 +488,8 @@ struct LogState {
     WellState well;
     ViewState view;
     InteractionState interaction;
+    DepthMatchState depthMatch;
+    NoteState notes;
     entry::EntryState entry;  // manual data entry by depth
     SetupTables tables;
     LogLayoutState layout;

@@ -1,5 +1,7 @@
 #include "app/scrolling.h"
 
+#include "app/logstate.h"
+
 #include <algorithm>
 
 namespace app {
@@ -123,6 +125,20 @@ std::int32_t DepthAtRow(const RowGeometry& g, int y)
     depth = std::min(depth, g.fileBottomDepth);
     // The lower bound never lies past the last depth: a short file gives its last depth.
     return std::max(depth, std::min(g.fileTopDepth + 12, g.fileBottomDepth));
+}
+
+RowGeometry RowGeometryOf(const LogState& s)
+{
+    RowGeometry g;
+    g.logAreaTop = s.layout.format.logAreaTop;
+    g.logAreaBottom = s.view.logAreaBottom;
+    g.pixelsPerStep = s.layout.format.pixelsPerStep;
+    g.depthStep = s.well.file.depthStep;
+    g.viewScale = s.view.viewScale;
+    g.viewTopDepth = s.well.file.viewTopDepth;
+    g.fileTopDepth = s.well.file.fileTopDepth;
+    g.fileBottomDepth = s.well.file.fileBottomDepth;
+    return g;
 }
 
 }  // namespace app

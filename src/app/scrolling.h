@@ -7,6 +7,8 @@
 
 namespace app {
 
+struct LogState;
+
 enum ScrollCode : int {
     SB_LINEUP = 0,
     SB_LINEDOWN = 1,
@@ -85,5 +87,7 @@ struct RowGeometry {
 // The depth shown at screen row `y`: within the log area the row's depth, kept between the file's
 // first depth + 12 and its last depth; outside it the last depth.
 std::int32_t DepthAtRow(const RowGeometry& g, int y);
+// The row geometry of the window's state as it stands.
+RowGeometry RowGeometryOf(const LogState& log);
 
 }  // namespace app

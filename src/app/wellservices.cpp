@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "app/notes.h"
 
 namespace app {
 
@@ -19,7 +20,7 @@ void ViewServices::BuildGridBitmaps(LogState&) { NotBuilt("logview", "BuildGridB
 void ViewServices::ApplyScheme(LogState&, int) { NotBuilt("layout", "ApplyScheme"); }
 void ViewServices::LinkElogToScheme(LogState&, const QString&) { NotBuilt("layout", "LinkElogToScheme"); }
 void ViewServices::LoadCustomTracks(LogState&) { NotBuilt("layout", "LoadCustomTracks"); }
-void ViewServices::LoadMemos(LogState&) { NotBuilt("entry", "LoadMemos"); }
+void ViewServices::LoadMemos(LogState& log) { app::LoadMemos(log); }
 void ViewServices::LoadElog(LogState&, const QString&) { NotBuilt("elog", "LoadElog"); }
 void ViewServices::CloseElog(LogState&) { NotBuilt("elog", "CloseElog"); }
 void ViewServices::ImportNewImages(LogState&, const QString&) { NotBuilt("elog", "ImportNewImages"); }

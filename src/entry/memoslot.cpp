@@ -58,4 +58,18 @@ std::int32_t MemoSlotToX(const MemoSlotLayout& l, std::int32_t slot)
     return l.rightLeft + (k - 19) * 4 * l.unitCell;
 }
 
+SlotPlace XToMemoSlot(const MemoSlotLayout& l, std::int32_t x)
+{
+    if (x <= l.rateLeft)
+        return {0, 10};
+    std::int32_t left = l.rightLeft, width = l.unitCell, perSlot = 4, first = 19;
+    if (x <= l.gasLeft) {
+        left = l.rateLeft, width = l.rateCell, perSlot = 5, first = 0;
+    } else if (x <= l.rightLeft) {
+        left = l.gasLeft, width = l.GasCell(), perSlot = 5, first = 11;
+    }
+    const std::int32_t cell = width > 0 ? std::max((x - left) / width, 0) : 0;
+    return {std::min(first + cell / perSlot, 24), cell % perSlot * width};
+}
+
 }  // namespace entry

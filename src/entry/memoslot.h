@@ -38,4 +38,12 @@ int NormalMemoSlot(std::int32_t slot);
 // The x of `slot` (any number; see NormalMemoSlot).
 std::int32_t MemoSlotToX(const MemoSlotLayout& layout, std::int32_t slot);
 
+// The slot under `x` (0-24) and the x offset of its cell within the slot: slot 0 with offset 10 at or
+// left of the rate column; else five rate cells, five gas cells or four unit cells a slot.
+struct SlotPlace {
+    std::int32_t slot = 0;
+    std::int32_t offset = 0;
+};
+SlotPlace XToMemoSlot(const MemoSlotLayout& layout, std::int32_t x);
+
 }  // namespace entry

@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "app/tracksettingsof.h"
+#include "app/ui/vertnoteedit.h"
 #include "entry/ui/entrywindowservices.h"
 #include "print/ui/printwindowservices.h"
 #include "wits/ui/witswindowservices.h"
@@ -83,6 +84,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.view.updateArea = [this](int left, int top, int right, int bottom) {
         update(left, ClientTop() + top, right - left, bottom - top);
     };
+    noteEdit_ = std::make_unique<NoteEditWindow>(this, state_, tools_.memoEdit, [this] { return ClientTop(); });
+    state_.notes.edit = noteEdit_.get();
+    state_.notes.horizontalViewOpen = [this] { return !tools_.horzView.isNull(); };
     logView_ = std::make_unique<logview::LogView>();
     neighbours_.logview = logView_.get();
 

@@ -18,6 +18,7 @@
 #include <span>
 
 class QScrollBar;
+class NoteEditWindow;
 namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; }
 namespace drilling { class DrillingCommands; }
@@ -323,6 +324,7 @@ private:
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
+    std::unique_ptr<NoteEditWindow> noteEdit_;  // the note edit over the log; state_.notes points at it
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();

@@ -32,17 +32,7 @@ int LogWindow::ClientTop() const { return menuWidget() && menuWidget()->isVisibl
 
 std::int32_t LogWindow::DepthAtRow(int y) const
 {
-    const app::LogState& s = state_;
-    app::RowGeometry g;
-    g.logAreaTop = s.layout.format.logAreaTop;
-    g.logAreaBottom = s.view.logAreaBottom;
-    g.pixelsPerStep = s.layout.format.pixelsPerStep;
-    g.depthStep = s.well.file.depthStep;
-    g.viewScale = s.view.viewScale;
-    g.viewTopDepth = s.well.file.viewTopDepth;
-    g.fileTopDepth = s.well.file.fileTopDepth;
-    g.fileBottomDepth = s.well.file.fileBottomDepth;
-    return app::DepthAtRow(g, y);
+    return app::DepthAtRow(app::RowGeometryOf(state_), y);
 }
 
 void LogWindow::CreateDepthScrollBar() { CreateDepthScrollBar(width()); }

@@ -1,0 +1,27 @@
+#pragma once
+// The drawing of the depth-match drags over the log, called by the mouse handlers while a drag Dc
+// exists: the offset well's rate curve moved with the mouse, the two comparison texts and the
+// horizontal drag line of a formation top. The Dc is the handler's, on the window's backing store in
+// the XOR mix, so a figure drawn again takes itself off; its viewport origin carries the horizontal
+// scroll. Each call shows what it drew on the window (ViewState::updateArea).
+#include "platform/gdi.h"
+
+namespace platform {
+class Dc;
+}
+
+namespace app {
+
+struct LogState;
+
+// One drag step of the offset curve to row `y`: the offset shift follows the rows dragged from the drag
+// start. A step that would leave the offset well's records beeps, and the curve stays where it is.
+void DragDepthMatch(LogState& log, platform::Dc& dc, int y);
+// The offset comparison text for the depth at row `y`, below the log.
+void DepthMatchStatus(LogState& log, platform::Dc& dc, int y);
+// The e-log comparison text for the depth at the cursor's row, below the log.
+void DrawDepthMatchText(LogState& log, platform::Dc& dc, platform::POINT cursor);
+// The drag line at row `y`, the previous one taken off; false (a beep) for a row outside the log.
+bool DrawTopDragLine(LogState& log, platform::Dc& dc, int y);
+
+}  // namespace app

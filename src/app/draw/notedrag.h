@@ -1,0 +1,19 @@
+#pragma once
+// The rubber-band frames dragged over the log: the drag-gas function's and the frame of a memo being
+// placed, with the note edit following it. Drawn as the depth-match drags are (app/draw/depthmatchdrag.h):
+// on the handler's XOR Dc, each step taking the last frame off first.
+namespace platform {
+class Dc;
+}
+
+namespace app {
+
+struct LogState;
+
+// The drag-gas frame from the gas track's left edge at the starting row to (x, y).
+void DrawDragGasFrame(LogState& log, platform::Dc& dc, int x, int y);
+// One step of a memo's frame from the anchor to (x, y). A point above or left of the anchor cancels
+// the placement.
+void DragNote(LogState& log, platform::Dc& dc, int x, int y);
+
+}  // namespace app

@@ -1,0 +1,247 @@
+#include "app/notes.h"
+
+#include "app/logstate.h"
+#include "app/scrolling.h"
+#include "entry/memofiles.h"
+#include "entry/memoslot.h"
+#include "logview/geometryof.h"
+#include "platform/services.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace app {
+
+namespace {
+
+constexpr platform::COLORREF kWhite = platform::RGB(255, 255, 255);
+
+QString MemoPath(const LogState& s)
+{
+    return entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName);
+}
+
+// The memo at `index`, or null.
+entry::SVMEMO* MemoAt(LogState& s, std::int32_t index)
+{
+    NoteState& n = s.notes;
+    if (index < 0 || index >= n.memoCount || std::size_t(index) >= n.memos.size())
+        return nullptr;
+    return &n.memos[std::size_t(index)];
+}
+
+// Puts `text` into a memo's text field, cut to what it holds, the rest of the field zeroed.
+void SetMemoText(entry::SVMEMO& m, QByteArray text)
+{
+    text.truncate(entry::kMemoTextMax);
+    std::memset(m.text, 0, sizeof m.text);
+    std::memcpy(m.text, text.constData(), std::size_t(text.size()));
+}
+
+// A new memo at the end of the array (room for it is made when the spares are used up).
+entry::SVMEMO& AppendMemo(NoteState& n)
+{
+    n.memoCount = std::max(n.memoCount, 0);
+    if (n.memos.size() <= std::size_t(n.memoCount))
+        n.memos.resize(std::size_t(n.memoCount) + entry::kMemoSpares);
+    entry::SVMEMO& m = n.memos[std::size_t(n.memoCount)];
+    m = entry::SVMEMO{};
+    ++n.memoCount;
+    return m;
+}
+
+void FillNewMemo(LogState& s, entry::SVMEMO& m, int x)
+{
+    NoteState& n = s.notes;
+    const entry::MemoSlotLayout layout = entry::ScreenMemoSlots(logview::GeometryOf(s));
+    const entry::SlotPlace place = entry::XToMemoSlot(layout, n.firstColumnNote ? layout.rightLeft : x);
+    m.slot = place.slot;
+    m.slotOffset = place.offset;
+    m.drawRectangle = 1;
+    m.shown = 1;
+    m.transparent = 1;
+    m.frameColour = kWhite;
+    m.font = DefaultNoteFont(s);
+    const std::int32_t index = n.memoCount - 1;
+    if (index > 0) {
+        const entry::SVMEMO& before = n.memos[std::size_t(index - 1)];
+        m.textColour = before.textColour;
+        m.frameColour = before.frameColour != 0 ? before.frameColour : kWhite;
+    }
+    if (n.firstColumnNote) {
+        m.description = 1;
+        m.drawRectangle = 0;
+    }
+    if (const std::optional<entry::SVMEMO>& style = n.firstColumnNote ? n.styleDescription : n.styleMemo) {
+        m.textColour = style->textColour;
+        m.frameColour = style->frameColour;
+        m.font = style->font;
+        m.fontSize = style->fontSize;
+        m.drawRectangle = style->drawRectangle;
+        m.transparent = style->transparent;
+    }
+}
+
+}  // namespace
+
+bool LoadMemos(LogState& s)
+{
+    NoteState& n = s.notes;
+    std::optional<entry::MemoArray> a = entry::LoadMemoFile(MemoPath(s));
+    n.styleMemo.reset();
+    n.styleDescription.reset();
+    if (!a) {
+        n.memos.clear();
+        n.memoCount = 0;
+        return false;
+    }
+    n.memos = std::move(a->memos);
+    n.memoCount = a->count;
+    for (std::int32_t i = 0; i < n.memoCount; ++i) {
+        const entry::SVMEMO& m = n.memos[std::size_t(i)];
+        if (m.defaultDescription)
+            n.styleDescription = m;
+        if (m.defaultMemo)
+            n.styleMemo = m;
+    }
+    return true;
+}
+
+bool SaveMemos(LogState& s)
+{
+    const wellfile::OpenWell& f = s.well.file;
+    const QString path = MemoPath(s);
+    const entry::MemoSave r =
+        entry::SaveMemoFile(path, s.notes.memos, s.notes.memoCount, f.fileTopDepth, f.fileBottomDepth);
+    if (r == entry::MemoSave::Failed)
+        return false;
+    if (r == entry::MemoSave::Saved && f.drilling && f.copyOut && f.hooks.copyWellFileOut)
+        f.hooks.copyWellFileOut(QStringLiteral(".mem"));
+    return true;
+}
+
+platform::LOGFONTA DefaultNoteFont(const LogState& s)
+{
+    const platform::LOGFONTA& own = s.notes.defaultFont;
+    return own.lfFaceName[0] != '\0' ? own : s.layout.format.logFont;
+}
+
+void StripSeparators(LogState& s)
+{
+    entry::SVMEMO* m = MemoAt(s, s.notes.currentMemo);
+    if (!m)
+        return;
+    const std::size_t length = strnlen(m->text, sizeof m->text - 1);
+    s.notes.noteBuffer.assign(m->text, length);
+    char* end = std::remove_if(m->text, m->text + length, [](char c) { return c == '\r' || c == '\n'; });
+    std::fill(end, m->text + sizeof m->text, '\0');
+}
+
+void OpenNoteEdit(LogState& s, const platform::RECT& rect, const QByteArray& text)
+{
+    if (s.notes.edit)
+        s.notes.edit->Open(rect, text);
+}
+
+void CancelNoteEdit(LogState& s)
+{
+    NoteState& n = s.notes;
+    if (!n.noteBuffer.empty()) {
+        if (entry::SVMEMO* m = MemoAt(s, n.currentMemo))
+            SetMemoText(*m, QByteArray::fromStdString(n.noteBuffer));
+        n.noteBuffer.clear();
+    }
+    n.frameRect = {};
+    n.gasFrameRect = {};
+    n.editMode = 0;
+    n.firstColumnNote = false;
+    n.frameStarting = false;
+    n.editRect = {};
+    n.currentMemo = -1;
+    if (n.edit)
+        n.edit->Destroy();
+}
+
+bool AddMemo(LogState& s, const QByteArray& given, int x, int y, std::int32_t depth, bool marked)
+{
+    NoteState& n = s.notes;
+    const wellfile::OpenWell& f = s.well.file;
+    if (depth == 0)
+        depth = DepthAtRow(RowGeometryOf(s), y);
+    depth = std::min(std::max(depth, f.fileTopDepth + 12), f.fileBottomDepth);
+
+    // Work on a copy: a memo file that cannot be written leaves the memos as they were.
+    const std::vector<entry::SVMEMO> before = n.memos;
+    const std::int32_t countBefore = n.memoCount;
+    entry::SVMEMO* m = MemoAt(s, n.currentMemo);
+    if (!m) {
+        m = &AppendMemo(n);
+        m->depth = depth;
+        FillNewMemo(s, *m, x);
+    }
+    QByteArray text = given.left(entry::kMemoTextMax);
+    bool copyToNotes = false;
+    if (text.startsWith('~')) {
+        text.remove(0, 1);
+        copyToNotes = !m->copiedToHorz;
+        m->copiedToHorz = 1;
+    } else if (text.startsWith('>')) {
+        text.remove(0, 1);
+        m->oneInch = 1;
+    }
+    SetMemoText(*m, text);
+    if (marked) {
+        m->oneInch = 1;
+        m->drawRectangle = 1;
+        m->fontSize = 2;
+    }
+    if (n.tvdMemoMark) {
+        m->drawRectangle = 1;
+        m->description = 1;
+    }
+    const std::int32_t memoDepth = m->depth;
+
+    if (!SaveMemos(s)) {
+        n.memos = before;
+        n.memoCount = countBefore;
+        return false;
+    }
+    // The notes are written once the memo that records the copy is safely stored.
+    if (copyToNotes)
+        AddHTextNote(s, text, memoDepth);
+    LoadMemos(s);
+    n.noteBuffer.clear();
+    n.firstColumnNote = false;
+    return true;
+}
+
+bool AddHTextNote(LogState& s, const QByteArray& given, std::int32_t depth)
+{
+    if (s.notes.horizontalViewOpen && s.notes.horizontalViewOpen()) {
+        platform::MessageBox(QStringLiteral("You must close the horizontal view to save reports to the Horizontal"),
+                             QString(), platform::MB_OK);
+        return false;
+    }
+    const QString path = entry::HTextFilePath(s.well.file.currentFolder, s.well.file.wellName);
+    std::optional<entry::HTextArray> a = entry::LoadHText(path);
+    if (!a)
+        return false;
+    std::vector<entry::HTEXTEX>& notes = a->notes;
+    auto slot = std::find_if(notes.begin(), notes.end(), [](const entry::HTEXTEX& h) { return h.depth <= 0; });
+    // Every slot holds a note: the array grows rather than give up one of them.
+    entry::HTEXTEX& h = slot != notes.end() ? *slot : notes.emplace_back();
+    h = entry::HTEXTEX{};
+    QByteArray text = given.startsWith('~') ? given.mid(1) : given;
+    text.truncate(entry::kHTextCopyMax);
+    std::memcpy(h.text, text.constData(), std::size_t(text.size()));
+    h.depth = depth;
+    h.textTrack = 1;
+    h.drawRectangle = 1;
+    h.transparent = 1;
+    const bool saved = entry::SaveHText(path, notes).has_value();
+    if (saved && s.well.file.drilling && s.well.file.copyOut && s.well.file.hooks.copyWellFileOut)
+        s.well.file.hooks.copyWellFileOut(QStringLiteral(".hxt"));
+    return saved;
+}
+
+}  // namespace app

@@ -1,0 +1,170 @@
+#include "app/ui/vertnoteedit.h"
+
+#include "app/logstate.h"
+#include "platform/draw/fonts.h"
+#include "platform/services.h"
+#include "platform/text.h"
+
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+QFont NoteFont(const app::LogState& s)
+{
+    const app::NoteState& n = s.notes;
+    const bool editing = n.currentMemo >= 0 && n.currentMemo < n.memoCount && std::size_t(n.currentMemo) < n.memos.size();
+    const platform::LOGFONTA lf = editing ? n.memos[std::size_t(n.currentMemo)].font : app::DefaultNoteFont(s);
+    return platform::MakeQFont(platform::Font::FromLogFont(lf), 96);
+}
+
+}  // namespace
+
+VertNoteEdit::VertNoteEdit(QWidget* parent, app::LogState& log, const QByteArray& text, const platform::RECT& rect,
+                           int clientTop)
+    : QPlainTextEdit(parent), log_(log)
+{
+    setObjectName(QStringLiteral("VertNoteEdit"));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(true);
+    setFont(NoteFont(log));
+    setPlainText(DisplayText(text));
+    if (!text.isEmpty())
+        selectAll();
+    PlaceOn(rect, clientTop);
+}
+
+QString VertNoteEdit::DisplayText(const QByteArray& stored)
+{
+    QByteArray b = stored;
+    b.replace("\r\r\n", "");
+    b.replace("\r\n", "\n");
+    b.replace('\r', "");
+    return platform::FromCp1252(b);
+}
+
+void VertNoteEdit::PlaceOn(const platform::RECT& rect, int clientTop)
+{
+    rect_ = rect;
+    setGeometry(rect.left, clientTop + rect.top, std::max(rect.Width(), 1), std::max(rect.Height(), 1));
+}
+
+QByteArray VertNoteEdit::StoredText(int limit) const
+{
+    // The lines as the box wraps them: its own width less the document's margins.
+    const qreal width = std::max<qreal>(viewport()->width() - 2 * document()->documentMargin(), 1);
+    QTextOption option;
+    option.setWrapMode(wordWrapMode());
+    QString all;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin())
+            all += QStringLiteral("\r\n");
+        const QString text = block.text();
+        QTextLayout layout(text, font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width);
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            if (i > 0)
+                all += QStringLiteral("\r\r\n");
+            all += text.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength());
+        }
+    }
+    return platform::ToCp1252(all).left(limit);
+}
+
+void VertNoteEdit::keyPressEvent(QKeyEvent* e)
+{
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (e->key() == Qt::Key_Escape) {
+        Abandon();
+        return;
+    }
+    if (enter && (e->modifiers() & Qt::ControlModifier)) {
+        Store();
+        return;
+    }
+    const bool inserts = !e->text().isEmpty() && e->text().at(0).isPrint();
+    if (inserts && !textCursor().hasSelection() && toPlainText().size() >= kTextLimit - 1) {
+        platform::MessageBeep(0);
+        return;
+    }
+    if (inserts && log_.notes.upperCase && log_.notes.firstColumnNote && e->text() != e->text().toUpper()) {
+        QKeyEvent upper(e->type(), e->key(), e->modifiers(), e->text().toUpper(), e->isAutoRepeat(), ushort(e->count()));
+        QPlainTextEdit::keyPressEvent(&upper);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void VertNoteEdit::Store()
+{
+    app::LogState& s = log_;
+    const QByteArray text = StoredText(VertNoteEdit::kTextLimit - 1);
+    // A memo file that cannot be written keeps the box open with its text.
+    if (!app::AddMemo(s, text, rect_.left, rect_.top, 0, false))
+        return;
+    app::CancelNoteEdit(s);
+    s.interaction.dataEntryActive = 0;
+    if (s.view.invalidate)
+        s.view.invalidate();
+}
+
+void VertNoteEdit::Abandon()
+{
+    app::LogState& s = log_;
+    app::CancelNoteEdit(s);  // puts the memo's text back from the note buffer
+    s.interaction.dataEntryActive = 0;
+    if (s.view.invalidate)
+        s.view.invalidate();
+}
+
+NoteEditWindow::NoteEditWindow(QWidget* parent, app::LogState& log, QPointer<QWidget>& slot,
+                               std::function<int()> clientTop)
+    : parent_(parent), log_(log), slot_(slot), clientTop_(std::move(clientTop))
+{
+}
+
+VertNoteEdit* NoteEditWindow::Edit() const { return static_cast<VertNoteEdit*>(slot_.data()); }
+
+void NoteEditWindow::Open(const platform::RECT& rect, const QByteArray& text)
+{
+    Destroy();
+    auto* edit = new VertNoteEdit(parent_, log_, text, rect, clientTop_ ? clientTop_() : 0);
+    slot_ = edit;
+    edit->show();
+    edit->setFocus();
+}
+
+void NoteEditWindow::Place(const platform::RECT& rect, const QByteArray& text)
+{
+    VertNoteEdit* edit = Edit();
+    if (!edit)
+        return;
+    edit->PlaceOn(rect, clientTop_ ? clientTop_() : 0);
+    edit->setPlainText(VertNoteEdit::DisplayText(text));
+    edit->show();
+}
+
+void NoteEditWindow::Hide()
+{
+    if (VertNoteEdit* edit = Edit())
+        edit->hide();
+}
+
+void NoteEditWindow::Destroy()
+{
+    QWidget* edit = slot_.data();
+    slot_ = nullptr;
+    if (!edit)
+        return;
+    // The box may be destroyed from its own key handler: it goes once the event is done.
+    edit->hide();
+    edit->deleteLater();
+}

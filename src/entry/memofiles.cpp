@@ -1,0 +1,141 @@
+#include "entry/memofiles.h"
+
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "wellfile/wholefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace entry {
+
+namespace {
+
+bool HasText(const char* text) { return text[0] != '\0'; }
+
+// Every whole record of `path` into `rows` (resized to at least `minRows` + `spares`, zero beyond the
+// file); -1 when the file does not open, else the number of whole records read. Throws bad_alloc.
+template <class R>
+long long ReadRecordsInto(const QString& path, std::vector<R>& rows, long long minRows, long long spares)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const long long whole = file.size() / qint64(sizeof(R));
+    rows.assign(std::size_t(std::max(whole, minRows) + spares), R{});
+    const qint64 bytes = whole * qint64(sizeof(R));
+    const qint64 got = bytes > 0 ? file.read(reinterpret_cast<char*>(rows.data()), bytes) : 0;
+    // A read cut short leaves the records it did not reach zeroed.
+    return std::max<qint64>(got, 0) / qint64(sizeof(R));
+}
+
+// Stable by depth with the unused records (depth below 1) behind the rest, then numbered 1, 2, ...
+template <class R>
+void SortByDepth(std::span<R> rows, int count)
+{
+    const auto end = rows.begin() + std::clamp<std::ptrdiff_t>(count, 0, std::ptrdiff_t(rows.size()));
+    const auto used = std::stable_partition(rows.begin(), end, [](const R& r) { return r.depth >= 1; });
+    std::stable_sort(rows.begin(), used, [](const R& a, const R& b) { return a.depth < b.depth; });
+    std::int32_t n = 1;
+    for (auto it = rows.begin(); it != end; ++it)
+        it->number = n++;
+}
+
+}  // namespace
+
+QString MemoFilePath(const QString& folder, const QString& wellName)
+{
+    return platform::FindFileNoCase(folder, wellName + QStringLiteral(".mem"));
+}
+
+QString HTextFilePath(const QString& folder, const QString& wellName)
+{
+    return platform::FindFileNoCase(folder, wellName + QStringLiteral(".hxt"));
+}
+
+std::optional<MemoArray> LoadMemoFile(const QString& path)
+{
+    MemoArray a;
+    try {
+        const long long read = ReadRecordsInto(path, a.memos, 0, kMemoSpares);
+        if (read < 0)
+            a.memos.assign(kMemoSpares, SVMEMO{});
+        a.count = int(std::max<long long>(read, 0));
+    } catch (const std::bad_alloc&) {
+        platform::MessageBox(QStringLiteral("SVMEMO ALLOCATION FAILED"), QStringLiteral("Report info"), platform::MB_OK);
+        return std::nullopt;
+    }
+    return a;
+}
+
+void SortMemos(std::span<SVMEMO> memos, int count)
+{
+    SortByDepth(memos, count);
+}
+
+MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int count, std::int32_t firstDepth,
+                      std::int32_t lastDepth)
+{
+    std::vector<SVMEMO> kept;
+    const std::size_t n = std::min<std::size_t>(std::size_t(std::max(count, 0)), memos.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const SVMEMO& m = memos[i];
+        if (m.depth > firstDepth && m.depth <= lastDepth && HasText(m.text))
+            kept.push_back(m);
+    }
+    if (kept.empty())
+        return MemoSave::NothingKept;
+    SortMemos(kept, int(kept.size()));
+    const bool existed = QFileInfo::exists(path);
+    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(SVMEMO))) {
+        platform::MessageBox(existed ? QStringLiteral("Memo Write File") : QStringLiteral("Memo Create File"),
+                             QStringLiteral("File Error"), platform::MB_OK);
+        return MemoSave::Failed;
+    }
+    return MemoSave::Saved;
+}
+
+std::optional<HTextArray> LoadHText(const QString& path)
+{
+    HTextArray a;
+    try {
+        const long long read = ReadRecordsInto(path, a.notes, kHTextSlots, kHTextSpares);
+        if (read < 0) {
+            a.notes.assign(2, HTEXTEX{});
+            a.count = 1;
+            return a;
+        }
+    } catch (const std::bad_alloc&) {
+        platform::MessageBox(QStringLiteral("HTEXTEX ALLOCATION FAILED"), QStringLiteral("Report info"), platform::MB_OK);
+        return std::nullopt;
+    }
+    a.count = int(std::count_if(a.notes.begin(), a.notes.end(),
+                                [](const HTEXTEX& h) { return h.depth > 0 && HasText(h.text); }));
+    return a;
+}
+
+void SortHText(std::span<HTEXTEX> notes, int count)
+{
+    SortByDepth(notes, count);
+}
+
+std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes)
+{
+    // A note past an unused slot is still a note: close the holes rather than write a count from the
+    // front of the array.
+    const auto used = std::stable_partition(notes.begin(), notes.end(), [](const HTEXTEX& h) { return h.depth > 0; });
+    const int count = int(used - notes.begin());
+    if (count > 2)
+        SortHText(notes, count);
+    if (!wellfile::WriteWholeFile(path, notes.data(), std::size_t(count) * sizeof(HTEXTEX))) {
+        platform::MessageBox(QStringLiteral("File Error"), QStringLiteral("Report"), platform::MB_OK);
+        return std::nullopt;
+    }
+    return count;
+}
+
+}  // namespace entry

@@ -1,0 +1,71 @@
+#pragma once
+// The well's memo file (".mem", SVMEMO records) and depth-note file (".hxt", HTEXTEX records): bare
+// arrays of packed records in the open data file's folder. These routines read, sort and write them;
+// the main window, the note edit on the log and the memo and note dialogs all go through them.
+//
+// A file whose length is not a whole number of records is read up to its last whole record; the torn
+// tail goes when the file is next written. Files are replaced whole, so a failed write leaves the old
+// file as it was.
+#include "entry/memorecords.h"
+
+#include <QString>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace entry {
+
+constexpr int kMemoSpares = 5;       // zeroed records after the memos of a loaded array
+constexpr int kHTextSlots = 450;     // a loaded note array has at least this many slots
+constexpr int kHTextSpares = 2;      // and two zeroed records after them
+constexpr int kMemoTextMax = 499;    // characters a memo text holds
+constexpr int kHTextCopyMax = 498;   // characters a memo copied to the notes keeps
+
+// `folder` + `wellName` + extension; an existing file whose name differs only in letter case (one that
+// came from a Windows station) is taken instead.
+QString MemoFilePath(const QString& folder, const QString& wellName);
+QString HTextFilePath(const QString& folder, const QString& wellName);
+
+// A loaded memo array: `count` memos, then kMemoSpares zeroed records (a zero depth ends a scan).
+struct MemoArray {
+    std::vector<SVMEMO> memos;
+    int count = 0;
+};
+// Reads every whole record of `path`; a missing file gives no memos. Without memory for the array it
+// says "SVMEMO ALLOCATION FAILED" and gives nothing.
+std::optional<MemoArray> LoadMemoFile(const QString& path);
+
+// Sorts the first `count` records by depth, keeping records of equal depth in their order and records
+// of depth below 1 behind the others; then numbers them 1, 2, ... in that order.
+void SortMemos(std::span<SVMEMO> memos, int count);
+
+enum class MemoSave {
+    Saved,
+    NothingKept,  // no memo in range with text: the file was not touched
+    Failed,       // said as "Memo Create File" or "Memo Write File" with "File Error"
+};
+// Writes those of the first `count` memos that lie deeper than `firstDepth` and not deeper than
+// `lastDepth` and have text, sorted by depth.
+MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int count, std::int32_t firstDepth,
+                      std::int32_t lastDepth);
+
+// A loaded note array: the slots (at least kHTextSlots) and kHTextSpares zeroed records; `count` is the
+// number of records holding a note (a depth above 0 and text). A missing file gives two zeroed records
+// and a count of 1, as the horizontal view expects.
+struct HTextArray {
+    std::vector<HTEXTEX> notes;
+    int count = 0;
+};
+// Without memory for the array it says "HTEXTEX ALLOCATION FAILED" and gives nothing.
+std::optional<HTextArray> LoadHText(const QString& path);
+
+// The depth notes' sort: as SortMemos, numbering field 540.
+void SortHText(std::span<HTEXTEX> notes, int count);
+
+// Writes every record of `notes` with a depth above 0 (the holes of unused slots closed, the array
+// compacted in place), sorted by depth when there are more than two. "File Error" titled "Report" and
+// false when the file cannot be written. Returns the number of notes written, or nullopt on failure.
+std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes);
+
+}  // namespace entry

@@ -1,0 +1,125 @@
+// The note edit over the log: the keys that store and abandon a memo, the soft line breaks of the
+// stored text, its length, and a memo file that cannot be written.
+#include "app/notes.h"
+#include "app/ui/vertnoteedit.h"
+#include "entry/memofiles.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/viewfixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+class NoteEdit : public ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        parent.resize(1200, 900);
+        parent.show();
+        s.notes.edit = &host;
+        s.interaction.dataEntryActive = 1;
+        s.view.invalidate = [this] { ++repaints; };
+        doubles().clipboard.text = "kept";
+        ASSERT_TRUE(app::LoadMemos(s));
+    }
+    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
+    {
+        ASSERT_TRUE(host.Edit());
+        QKeyEvent e(QEvent::KeyPress, key, mods, text);
+        QCoreApplication::sendEvent(host.Edit(), &e);
+    }
+    void Type(const QString& text)
+    {
+        for (const QChar c : text)
+            Key(0, Qt::NoModifier, QString(c));
+    }
+    QString MemPath() const { return s.well.file.currentFolder + s.well.file.wellName + ".mem"; }
+
+    QWidget parent;
+    QPointer<QWidget> slot;
+    NoteEditWindow host{&parent, s, slot, [] { return 0; }};
+    int repaints = 0;
+};
+
+}  // namespace
+
+TEST_F(NoteEdit, EnterAddsALineAndCtrlEnterStoresTheMemo)
+{
+    app::OpenNoteEdit(s, {300, 400, 700, 500});
+    ASSERT_TRUE(slot);
+    Type("first");
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(slot);
+    Type("second");
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_FALSE(slot);
+    EXPECT_EQ(s.interaction.dataEntryActive, 0);
+    EXPECT_EQ(repaints, 1);
+    const auto memos = FileRecords<entry::SVMEMO>(MemPath());
+    ASSERT_EQ(memos.size(), 1u);
+    EXPECT_STREQ(memos[0].text, "first\r\nsecond");
+    // The depth under the box's top row.
+    EXPECT_EQ(int(memos[0].depth), s.well.file.viewTopDepth + (400 - s.layout.format.logAreaTop) / s.layout.format.pixelsPerStep);
+    EXPECT_EQ(doubles().clipboard.text, "kept");
+}
+
+TEST_F(NoteEdit, TheBoxesLineWrapsAreStoredAsSoftBreaksAndTheTextIsCut)
+{
+    app::OpenNoteEdit(s, {300, 400, 420, 600});
+    host.Edit()->setPlainText(QString(60, u'a') + " " + QString(540, u'b'));
+    const QByteArray stored = host.Edit()->StoredText(499);
+    EXPECT_EQ(stored.size(), 499);
+    EXPECT_TRUE(stored.contains("\r\r\n"));
+    EXPECT_FALSE(stored.contains("\r\r\r"));
+    Key(Qt::Key_Enter, Qt::ControlModifier);
+    const auto memos = FileRecords<entry::SVMEMO>(MemPath());
+    ASSERT_EQ(memos.size(), 1u);
+    EXPECT_EQ(QByteArray(memos[0].text), stored);
+
+    // The stored breaks open as the text they came from.
+    EXPECT_EQ(VertNoteEdit::DisplayText("aa \r\r\nbb\r\ncc"), "aa bb\ncc");
+}
+
+TEST_F(NoteEdit, EscapeLeavesTheMemoAndItsFileAsTheyWere)
+{
+    ASSERT_TRUE(app::AddMemo(s, "line one\r\nline two", 300, 0, 1500, false));
+    const QByteArray file = ReadBytes(MemPath());
+    s.notes.currentMemo = 0;
+    s.notes.editMode = 1;
+    app::StripSeparators(s);
+    app::OpenNoteEdit(s, {300, 400, 700, 500}, "line oneline two");
+    Type("changed");
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(slot);
+    EXPECT_STREQ(s.notes.memos[0].text, "line one\r\nline two");
+    EXPECT_EQ(ReadBytes(MemPath()), file);
+    EXPECT_EQ(s.interaction.dataEntryActive, 0);
+    EXPECT_EQ(repaints, 1);
+}
+
+TEST_F(NoteEdit, AMemoFileThatCannotBeWrittenKeepsTheBoxOpenWithItsText)
+{
+    ASSERT_TRUE(QDir().mkpath(MemPath()));
+    app::OpenNoteEdit(s, {300, 400, 700, 500});
+    Type("do not lose me");
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_TRUE(slot);
+    EXPECT_EQ(host.Edit()->toPlainText(), "do not lose me");
+    EXPECT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(s.notes.memoCount, 0);
+
+    // Once the file can be written the same keys store it.
+    ASSERT_TRUE(QDir().rmdir(MemPath()));
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_FALSE(slot);
+    ASSERT_EQ(FileRecords<entry::SVMEMO>(MemPath()).size(), 1u);
+}
