@@ -192,3 +192,21 @@ TEST_F(Notes, TheFrameFollowsTheMouseAndCancelsAboveOrLeftOfItsAnchor)
     EXPECT_EQ(s.notes.currentMemo, -1);
     EXPECT_STREQ(s.notes.memos[0].text, "an old\r\nmemo");
 }
+
+TEST_F(Notes, TheDragGasFrameStartsAtTheGasTrackAndTakesTheLastOneOff)
+{
+    logview::ViewBitmaps bitmaps;
+    logview::NeighbourPainters painters;
+    AttachImages(bitmaps, painters);
+    QImage& store = bitmaps.backingStore;
+    platform::Dc dc(store);
+    dc.SetROP2(platform::R2_XORPEN);
+    dc.SelectObject(platform::StockPen(platform::WHITE_PEN));
+    const int gasLeft = s.layout.format.gas.left;
+    app::DrawDragGasFrame(s, dc, gasLeft + 100, 400);  // the first step: its top is this row
+    app::DrawDragGasFrame(s, dc, gasLeft + 150, 450);
+    EXPECT_EQ(store.pixel(gasLeft, 420), 0xFF000000u);
+    EXPECT_EQ(store.pixel(gasLeft + 149, 420), 0xFF000000u);
+    EXPECT_EQ(store.pixel(gasLeft + 99, 399), 0xFFFFFFFFu);  // nothing of the first band is left
+    EXPECT_EQ(store.pixel(gasLeft + 120, 449), 0xFF000000u);
+}
