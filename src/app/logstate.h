@@ -2,6 +2,7 @@
 // The state of the main window, grouped by role. LogWindow owns one LogState; the engines and the
 // routines of the other subsystems receive the group they work on. Nothing here needs a window, so
 // tests build it on its own.
+#include "drilling/pumpthreads.h"
 #include "entry/entrystate.h"
 #include "entry/memorecords.h"
 #include "entry/topsex.h"
@@ -352,6 +353,9 @@ struct Engines {
     std::jthread threadB;  // WITS server
     std::jthread witsCopyThread;  // the WITS block's copy to the monitoring station
     std::array<std::jthread, 3> pumpThreads;
+    // The pump intervals and stroke counts the pump threads share with the WITS links and the drilling
+    // tick; the threads hold it too.
+    std::shared_ptr<drilling::PumpStrokes> pumpStrokes = std::make_shared<drilling::PumpStrokes>();
     // Set by the copy thread of that kind once its copy succeeded; cleared when the next one starts.
     std::shared_ptr<std::atomic<bool>> fileCopyDone = std::make_shared<std::atomic<bool>>(false);
     std::shared_ptr<std::atomic<bool>> witsCopyDone = std::make_shared<std::atomic<bool>>(false);

@@ -1,10 +1,29 @@
 #include "drilling/pumpstrokes.h"
 
+#include "app/logstate.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
+#include "drilling/pumpthreads.h"
+
 #include <cstdio>
 
 namespace drilling {
 
-void TogglePumpThread(int) { std::fputs("TogglePumpThread: not built yet\n", stderr); }
+namespace {
+
+PumpThreadSet ThreadsOf(app::LogState& log) { return {log.engines.pumpThreads, log.engines.pumpStrokes}; }
+
+}  // namespace
+
+int StartPumpThread(app::LogState& log, int number) { return StartPumpThread(ThreadsOf(log), number); }
+
+int TogglePumpThread(app::LogState& log, int pump)
+{
+    const Driller* d = log.engines.driller;
+    const bool strokesCounted = d && d->time && d->time->strokes;
+    return TogglePumpThread(ThreadsOf(log), pump, strokesCounted, d ? d->lag : wellfile::LagRecord{});
+}
+
 void ApplyLagSettings() { std::fputs("ApplyLagSettings: not built yet\n", stderr); }
 void ClearStrokeBox() { std::fputs("ClearStrokeBox: not built yet\n", stderr); }
 

@@ -1,10 +1,18 @@
 #pragma once
-// The pump-stroke side of drilling mode that saving the lag settings drives.
+// The pump-stroke side of drilling mode that the lag settings and the WITS links drive.
+
+namespace app {
+struct LogState;
+}
 
 namespace drilling {
 
-// Stops the stroke thread of `pump` (0 to 2) when it runs, else starts it.
-void TogglePumpThread(int pump);
+// Starts the stroke thread of pump `number` (1 to 3) in the window's thread slots: 1 when it runs, 0 for
+// another number, -1 when it could not be started (reported).
+int StartPumpThread(app::LogState& log, int number);
+// Stops and joins the stroke thread of `pump` (0 to 2) when it runs, else starts it while pump strokes
+// are counted and the pump is on hole. 0 when a thread could not be started, else 1.
+int TogglePumpThread(app::LogState& log, int pump);
 // Lets the stroke counter take the drilling object's new lag settings.
 void ApplyLagSettings();
 // Erases the strokes text box.

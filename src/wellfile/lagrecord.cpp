@@ -40,8 +40,8 @@ int SaveLag(const LagRecord& lag, const WellPlace& place, const std::string& bac
     if (pumps.strokeCounting && pumps.strokeSourceConfigured) {
         const std::array<bool, 3> toggle = PumpThreadsToToggle(lag, pumps.threadRunning);
         for (int i = 0; i < 3; ++i)
-            if (toggle[i])
-                drilling::TogglePumpThread(i);
+            if (toggle[i] && pumps.togglePump)
+                pumps.togglePump(i);
         drilling::ApplyLagSettings();
         drilling::ClearStrokeBox();
     }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace wellfile {
@@ -97,6 +98,8 @@ struct PumpStrokeState {
     bool strokeCounting = false;      // lag by pump strokes is on
     bool strokeSourceConfigured = false;
     std::array<bool, 3> threadRunning{};  // stroke thread of pumps 1 to 3
+    // Starts or stops the stroke thread of pump 0 to 2 (drilling's TogglePumpThread); none: nothing.
+    std::function<int(int pump)> togglePump;
 };
 
 // The pumps whose stroke thread must be toggled so that exactly the pumps on hole (every pump when
