@@ -23,6 +23,7 @@
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellheader.h"
+#include "wits/witslink.h"
 
 #include <QDateTime>
 #include <QString>
@@ -507,6 +508,7 @@ struct LogState {
     // Menu bar, keys, exit and scrolling.
     OptionSettings options;
     EngineStatus engineStatus;
+    wits::WitsLinkState witsLink;  // the WITS values the window keeps across links
     WellLists lists;
     ScrollState scroll;
     SessionFiles sessionFiles;

@@ -1,0 +1,141 @@
+#pragma once
+// Wits: the engine of the standard WITS link, one object while the link is on. It takes every item the
+// frame reader cuts out of the received text (DispatchItem): the value goes into the current sample,
+// the drilling object's live record and the alarm table, and some items act on drilling: the hole depth
+// marks new depth steps, the bit depth half steps, the pump rates set the stroke threads' intervals,
+// item 0139 the lag depth; the gas items feed the gas monitor or the engine's own gas values, which the
+// booking puts into the depth records at the lag depth.
+//
+// Everything runs on the GUI thread. What the engine works on is handed to it in a WitsHost.
+#include "gasmon/gasrecord.h"
+#include "wits/itemtable.h"
+#include "wits/witsalarms.h"
+#include "wits/witslink.h"
+#include "wits/witsrecord.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace wits {
+
+constexpr int kSampleSlots = 20;
+constexpr int kHoldBufferSize = 500;
+constexpr int kComponentCount = 7;     // C1, C2, C3, iC4, nC4, iC5, nC5
+constexpr float kSlotFraction = 0.2f;  // the float after the five sub-step slots
+
+class Wits {
+public:
+    // `host` belongs to the caller and outlives the engine; `alarmHost` serves the engine's alarm table.
+    // Every pump stands and no stroke is waiting; the gas tables are empty, the window's total-gas
+    // maximum reads -1 (no WITS value yet) and the first share is 1.
+    Wits(WitsHost& host, WitsAlarmHost alarmHost);
+    ~Wits();
+    Wits(const Wits&) = delete;
+    Wits& operator=(const Wits&) = delete;
+
+    // Applies one item: the four-digit code text, the value text and the reader's 1984 mark.
+    void DispatchItem(std::string_view code, std::string_view value, bool marked);
+    // The share of each component in the sum of the components (after each frame).
+    void ComputeGasShares();
+    // The MWD values by sub-step into the record of `mwdDepth`: slots A at bytes 212 to 235, slots B at
+    // 284 to 307. A depth outside the file writes nothing. False when nothing was written.
+    bool WriteMwdSlots(std::int32_t mwdDepth);
+
+    WITSRECORD& Sample() { return samples[std::size_t(sampleIndex)]; }
+    WitsAlarms& Alarms() { return *alarms_; }
+    // Loads the alarm table anew in place (after the limits changed): its pop-up stays valid.
+    void NewAlarms();
+
+    WitsHost& host;
+
+    // ---- Samples and the data window ----
+    std::array<WITSRECORD, kSampleSlots> samples{};
+    std::int32_t sampleIndex = 0;
+    std::array<std::string, kDisplayLines> displayLines;
+
+    // ---- Frames ----
+    float frameCount = 0;          // timer ticks, in windows of 50
+    float goodFrameCount = 0;      // ticks that brought a good frame
+    bool frameCounted = false;     // the current frame counted as good already
+    bool firstFrame = true;        // until the end of the first parsed frame
+
+    // ---- Depth tracking ----
+    std::int32_t trackedDepth = 0;  // whole unit reached by the hole as WITS tracking sees it
+    std::int32_t tenthsDigit = 0;   // first decimal of the last bit depth that reached it
+    std::int32_t gammaSlot = 0;     // sub-step of the unit now drilled, 0 to 4
+    std::int32_t mwdSlot = 0;
+
+    // ---- Pumps ----
+    std::int32_t pumpRateSum = 10;  // pumps on hole, or 10 until a pump rate came
+    bool pumpRateSeen = false;
+    bool rpmSeen = false;
+
+    // ---- Gas ----
+    bool gasFromMonitor = false;     // this item's gas feeds the gas monitor
+    std::array<float, kGasValueCount> gasValues{};  // 0 total gas, 1 to 7 C1 to nC5
+    std::array<float, kGasValueCount> gasShares{};  // 0 is 1, i: component i / component sum
+    std::int32_t componentCount = kComponentCount;
+    float componentSum = 1;
+    std::int32_t shareComputations = 0;
+    std::array<float, 8> firstHalf{};   // filled by the drilling object before a booking
+    std::array<float, 8> secondHalf{};
+    bool ratiosOn = false;             // components are booked as shares of the total gas
+    bool chromatographSwitch = false;  // components arrive in ppm
+    std::int32_t pasonFeed = 0;        // 1: total gas and components are scaled
+    std::array<float, 3> gasScale{1, 1, 1};
+    std::array<float, 8> testGas{};    // total gas, C1 to nC5 of the last record at connect
+    float profileGasMultiplier = 100;
+    bool fileInputMode = false;        // the gas items of the gas monitor are not taken
+    std::int32_t item0101 = 1;
+    float co2Maximum = 0;              // largest CO2 since the last booking
+    gasmon::GASRECORD gasRecord{};
+
+    // Total gas held back while the pumps stand, delivered when they run again.
+    float holdLength = 0;
+    std::array<float, kHoldBufferSize> holdBuffer{};
+    std::int32_t holdCount = 0;
+    std::int32_t holdNext = 0;
+    bool holding = false;
+
+    // ---- MWD and gamma ----
+    std::int32_t mwdDepth = 0;
+    float gammaDepth = 0;
+    float gamma = 0;
+    float mwdValueA = 0;
+    float mwdValueB = 0;
+    std::array<float, 6> mwdSlotsA{};  // five sub-steps and the fraction
+    std::array<float, 6> mwdSlotsB{};
+    bool gammaSeen = false;
+    bool mwdASeen = false;
+    bool mwdBSeen = false;
+
+private:
+    void Refresh();
+    void CountGoodFrame();
+    float WitsPercent() const;
+    void SetLine(int line, std::string text);
+    void FeedAlarm(int channel, double value);
+
+    // Stage 1: the effects of the rows beyond storing.
+    void ApplyEffect(const ItemRow& row, double value);
+    void MarkHalfStep(float bitDepth);
+    void TrackDepth(float holeDepth);
+    void SetPumpRate(int pump, double rate);
+    void SetLagDepth(double value);
+    void SetDrillingAlarmFlag(Effect effect);
+    void SetMwdValue(bool slotsA, double value);
+    void SetGamma(double value);
+
+    // Stage 2: the gas items.
+    void FeedGasMonitor(int item, float value, bool marked);
+    void TakeLinkGas(int item, std::string_view text, bool marked);
+    float HoldTotalGas(float value);
+    void SetTotalGasMaximum(float totalGas, bool always);
+
+    std::unique_ptr<WitsAlarms> alarms_;
+};
+
+}  // namespace wits
