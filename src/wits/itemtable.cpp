@@ -100,7 +100,8 @@ double ParseFloat(std::string_view text)
     double v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     (void)end;
-    if (ec != std::errc() || !std::isfinite(v))
+    // Every value lands in a float or a whole number: one a float cannot hold is no number either.
+    if (ec != std::errc() || !std::isfinite(v) || std::fabs(v) > double(std::numeric_limits<float>::max()))
         return 0;
     return v;
 }

@@ -75,8 +75,8 @@ std::span<const ItemRow> StandardItems();
 // The row of `code`, or none for an item the link does not take.
 const ItemRow* FindItem(int code);
 
-// The value text read as a float (C locale; "1.5", " -2e3", "+4"); 0 when it is no number or not
-// finite.
+// The value text read as a float (C locale; "1.5", " -2e3", "+4"); 0 when it is no number, not
+// finite or beyond what a float holds.
 double ParseFloat(std::string_view text);
 // The value text read as a whole number: leading blanks, a sign and digits, the rest ignored ("12.9"
 // gives 12); 0 when there are none. Held to the 32-bit range.

@@ -36,17 +36,6 @@ TEST(PumpStrokeInterval, OneStrokeEverySixtyThousandOverTheRateMilliseconds)
     EXPECT_EQ(StrokeInterval(0), kPumpStands);
     EXPECT_EQ(StrokeInterval(-3), kPumpStands);
     EXPECT_EQ(StrokeInterval(1e-9f), 2147483647);
-
-    PumpStrokes p;
-    for (int i = 0; i < kPumpCount; ++i)
-        EXPECT_EQ(p.interval[std::size_t(i)].load(), kPumpStands);
-    p.SetRate(2, 60);
-    p.strokes[2] = 3;
-    EXPECT_EQ(p.interval[2].load(), 1000);
-    EXPECT_EQ(p.TakeStrokes(2), 3);
-    EXPECT_EQ(p.TakeStrokes(2), 0);
-    p.Reset();
-    EXPECT_EQ(p.interval[2].load(), kPumpStands);
 }
 
 TEST_F(PumpThreadsTest, CountsEveryStrokeOfTheIntervalAndKeepsThoseNotYetTaken)

@@ -20,7 +20,7 @@ public:
     void Advance(std::int64_t ms);
     // True once every waiter made is blocked on a wait that ends after now, or its thread has ended;
     // false when that did not come about within `limit`.
-    bool Settle(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+    bool Settle(std::chrono::milliseconds limit = std::chrono::seconds(60)) const;
     // Waiters made so far whose thread still runs.
     int Running() const;
 
