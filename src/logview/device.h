@@ -22,6 +22,8 @@ struct PrinterGeometry {
     std::int32_t rateCellCount = 0;
     std::int32_t lithologyLeft = 0;
     std::int32_t lithologyCellWidth = 0;
+    std::int32_t interpretedLeft = 0;       // the interpreted lithology column and its cell width
+    std::int32_t interpretedCellWidth = 0;
     std::int32_t depthLeft = 0;  // the depth column
     std::int32_t depthRight = 0;
     std::int32_t nextColumnEdge = 0;
@@ -105,6 +107,7 @@ struct Device {
     bool wideDepth = false;       // five-digit depths get a box 6.5 instead of 5.5 units wide
     bool descriptionsOnOneInch = false;  // "Print descriptions on 1 in. log"
     bool pdfPrinter = false;      // the page goes to the PDF printer
+    bool narrowFormat = false;    // the narrow printed format: the lithology boundaries stay 4 units thick
     // Modes of the screen's renderers. Off the screen proper (image export, off-screen render) the
     // column painters draw every row they are given instead of stopping at the log's bottom.
     bool imageExport = false;     // a log image is rendered

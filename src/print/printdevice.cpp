@@ -9,6 +9,7 @@ void FillPaperDevice(const PrintState& state, logview::Device& device)
     device.printer.rowSize = state.rowHeight;
     device.printer.unitWidth = state.columnUnit;
     device.colourPrinting = state.printInColour;
+    device.narrowFormat = state.narrowFormat;
     device.rowStep = state.rowStep;
     for (std::size_t i = 0; i < device.printPens.size(); ++i)
         if (state.pens[i])

@@ -24,6 +24,9 @@ struct LithRowState {
     // The row counter at which a blank item was last drawn in the current row: a second blank item of
     // the same row draws nothing. Forgotten when a row starts.
     std::optional<std::int32_t> lastBlankRow;
+    // The printed row counter at which the printer's painter last booked a blank item's cells: a blank
+    // item of the same printed row books nothing. A printing pass forgets it as it starts.
+    std::optional<std::int32_t> printBlankRow;
 };
 
 struct PainterState {
@@ -48,7 +51,8 @@ struct PainterState {
     // Where each printed gas curve ended: on the printed gas track and in the printed ratio column.
     std::array<std::int32_t, 8> printGasJoin{};
     std::array<std::int32_t, 8> printRatioJoin{};
-    // Rows printed so far in the current printing pass (0 on the first printed row).
+    // Rows printed so far in the current printing pass (0 on the first printed row); its parity
+    // staggers the printed lithology patterns.
     std::int32_t printRowCounter = 0;
 
     LithRowState lith;
@@ -59,6 +63,13 @@ struct PainterState {
     float rememberedMudOut = 0.0f;
     float rememberedMudIn = 0.0f;
     float drillingMudWeight = 0.0f;
+
+    // A printing pass starts: its rows count from 0 and nothing of an earlier pass's rows is kept.
+    void StartPrintingPass()
+    {
+        printRowCounter = 0;
+        lith.printBlankRow.reset();
+    }
 };
 
 }  // namespace tracks

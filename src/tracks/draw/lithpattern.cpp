@@ -492,7 +492,4 @@ private:
 
 void DrawLithPattern(const LithPatternTarget& t, const LithPattern& p) { ItemPainter(t, p).Draw(); }
 
-// The printed patterns come with the printed log.
-void PrintLithPattern(const LithPatternTarget&, const LithPattern&) {}
-
 }  // namespace tracks

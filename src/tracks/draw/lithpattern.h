@@ -30,7 +30,10 @@ struct LithPatternTarget {
 // caller leaves in the device context fills blank items, anhydrite, salt and the figures' dots.
 void DrawLithPattern(const LithPatternTarget& t, const LithPattern& p);
 
-// The printer's painter: the pattern on paper in printer units. It ignores the split flag.
+// The printer's painter (tracks/draw/printlithitem.h): the pattern on paper in printer units, the
+// printed cell width from `t.device.printer`, the row height in `p.x`; even and odd rows by the
+// printed row counter. It ignores the split flag. The device context's pen and brush are the
+// caller's again when it returns.
 void PrintLithPattern(const LithPatternTarget& t, const LithPattern& p);
 
 // The one interface the column paints its patterns through: the real painters by default; a test
