@@ -214,6 +214,13 @@ TEST_F(PrintedLithology, CoalIsBlackOverTheWholeItemWithOrWithoutColour)
         EXPECT_EQ(At(page, 760, 140), kBlack) << colour;
         EXPECT_EQ(At(page, 645, 140), colour ? kAzure : kWhite);
     }
+    // Its record mark stands where the other patterns put theirs, over the black.
+    state = {};
+    device.colourPrinting = true;
+    const QImage page = Rows({"100~co"});
+    EXPECT_EQ(At(page, 645, 119), kRed);
+    EXPECT_EQ(At(page, 825, 119), kRed);
+    EXPECT_EQ(At(page, 705, 119), kBlack);
 }
 
 TEST_F(PrintedLithology, ShaleDashesRunFromHalfACellInOnEvenRowsAndStopHalfACellShortOnOddRows)
@@ -229,7 +236,7 @@ TEST_F(PrintedLithology, ShaleDashesRunFromHalfACellInOnEvenRowsAndStopHalfACell
 
 TEST_F(PrintedLithology, BlankDrawsNothingAndEndsTheRow)
 {
-    const QImage page = Rows({"100bl", "100ss"});
+    QImage page = Rows({"100bl", "100ss"});
     for (int x = 596; x < 904; ++x)
         for (int y = 96; y < 121; ++y)
             ASSERT_EQ(At(page, x, y), kWhite) << x << "," << y;
@@ -238,6 +245,13 @@ TEST_F(PrintedLithology, BlankDrawsNothingAndEndsTheRow)
     EXPECT_EQ(At(page, 597, 136), kWhite);
     EXPECT_EQ(At(page, 645, 124), kBlack);
     EXPECT_EQ(state.lith.previousCells, (std::array<std::int32_t, 10>{2, 2, 2, 2, 2, 2, 2, 2, 2, 2}));
+
+    // Under a rock, each blank cell gets its own top edge, though the cursor stays.
+    state = {};
+    page = Rows({"100ls", "100bl"});
+    for (int x : {605, 645, 825, 895})
+        EXPECT_EQ(At(page, x, 124), kBlack) << x;
+    EXPECT_EQ(At(page, 645, 130), kWhite);
 }
 
 TEST_F(PrintedLithology, RecordMarksStandInTheItemsCellsOneAndSevenOrThree)
