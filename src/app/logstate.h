@@ -113,6 +113,7 @@ struct WellState {
     bool sharedFolderWell = false;
     bool writeBottomToFirstRecord = false;
     bool tvdFile = false;        // the open file is a true-vertical-depth log: it is never drilled
+    std::int32_t lastBookedDepth = 0;  // the depth the gas monitor or a WITS link booked last; 0 for a new file
 
     std::array<std::int32_t, 100> showDepthIndex{};
     std::array<std::int32_t, 50> dstDepthIndex{};

@@ -108,6 +108,7 @@ int SetFileName(app::LogState& s, const app::WellServices& sv, const QString& pa
     OpenWell& well = s.well.file;
     well.wellName = info.completeBaseName();
     well.currentFolder = WithSlash(info.absolutePath());
+    s.well.lastBookedDepth = 0;  // bookings of the well open before do not hold this one's back
     s.well.sharedFolderWell = SharedFolderPath(well.currentFolder, s.well.loggerId);
     sv.view->LoadWellTitle(s);
     // The names of a well's files keep the letter case they have on disk (files from Windows stations).

@@ -320,6 +320,7 @@ void AutoGas::Disconnect()
 {
     if (host.refresh)
         host.refresh(host);
+    WriteChartBatch();  // the last samples are not lost with the engine
     // The settings keep this step's fractions and the live window's place for the next start.
     if (display_) {
         windowLeft = display_->Left();

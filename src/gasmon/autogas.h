@@ -7,15 +7,19 @@
 //
 // The fields are public as the other subsystems (the WITS links, the set-up dialog) read and set them.
 #include "gasmon/channels.h"
+#include "gasmon/chartrecord.h"
 #include "gasmon/coilwriter.h"
+#include "gasmon/failurespell.h"
 #include "gasmon/gashost.h"
 #include "gasmon/gasrecord.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace gasmon {
 
@@ -25,6 +29,13 @@ constexpr int kLongestCycleSeconds = 1000;
 constexpr float kFullScaleCount = 20000.0f;
 // Gain ranges selected by the code in register 2 (types 0, 2, 3, 4, 8, 12).
 constexpr std::array<float, 8> kGainRanges = {10000, 5000, 2500, 1250, 625, 313, 156, 78};
+// Chart samples written to the day file at a time.
+constexpr int kChartBatch = 10;
+// A booking needs the lag depth this far below the file's first depth.
+constexpr int kFirstBookedUnits = 20;
+// A depth record whose total gas is above this is booked already.
+constexpr float kBookedTotalGas = 5.0f;
+
 // The instruments' IPv4 address when none is set.
 constexpr std::array<std::uint8_t, 4> kDefaultAddress = {192, 168, 1, 222};
 
@@ -68,8 +79,17 @@ public:
     // Writes the live window's lines from the values of the last answer (`result` its error, 0 none).
     void UpdateDisplayLines(int result);
     // Ends the link: the settings keep the component fractions and the live window's place, the box's
-    // coils are switched off (after the answers they wait for) and the link is closed after them.
+    // coils are switched off (after the answers they wait for) and the link is closed after them. The
+    // chart samples not yet written are written.
     void Disconnect();
+    // Books the step's gas at the lag depth: into the depth record there (unless it holds gas already),
+    // the records in memory, the log and the gas file; then the step starts afresh.
+    void BookAtLagDepth();
+    // Forms the chart sample of `now` (an even second), hands it to an open chart and writes the samples
+    // by tens, each day's into its own file.
+    void FillChartSample(const QDateTime& now);
+    // Writes the chart samples formed and not yet written.
+    void WriteChartBatch();
     // (Re)creates the live window at its saved place and shows it.
     void OpenGasDisplay();
     // The cycle's coils of the interface box, tested in order on each tick.
@@ -187,7 +207,12 @@ public:
     float currentChromat = 0;
     bool gasFromWits = false;
     bool drivesDrillingStatus = true;       // cleared by the WITS link when it drives the status
-    std::int32_t lastChartSecond = -1;
+    std::int64_t lastChartKey = -1;         // day and slot of the last chart sample
+    std::vector<CHARTRECORD> chartBatch;    // samples of `chartBatchDay` not yet written
+    QDate chartBatchDay;
+    CHARTRECORD lastChartSample{};
+    float lastBookedTotalGas = 0;           // for the BASELINE integrator mode
+    FailureSpell gasFileSpell, chartFileSpell;
     float lagDepthDecimal = 0;
     bool bookingAttempted = false;
     bool halfUnitBooked = false;
@@ -220,9 +245,9 @@ private:
     void FinishCalibration();
     void ShowCalibrationLine(float hw, float ch);
     void AdvanceComponent();
+    // The step's values are cleared after a booking (or a depth found booked already).
+    void ResetStep();
     // The work of later parts of the engine, where the poll places it.
-    void BookAtLagDepth() {}
-    void FillChartSample() {}
     void ReadIntegratorFile() {}
     void DecodeUdp() {}
 

@@ -68,10 +68,12 @@ void AutoGas::Poll()
     if (!calibrationCycle)
         AdvanceComponent();
 
-    const int second = platform::LocalTime().time().second();
-    if (second % 2 == 0 && second != lastChartSecond) {
-        lastChartSecond = second;
-        FillChartSample();
+    // The sample's slot is the clock's, whatever the ticks: a late tick misses a slot, never shifts one.
+    const QDateTime local = platform::LocalTime();
+    const std::int64_t key = local.date().toJulianDay() * kChartSlotsPerDay + ChartSlot(local.time());
+    if (local.time().second() % 2 == 0 && key != lastChartKey) {
+        lastChartKey = key;
+        FillChartSample(local);
     }
 }
 

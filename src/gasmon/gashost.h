@@ -5,11 +5,14 @@
 //   library; the engine only writes its lines);
 // - ModbusCalls: the communication library's calls, which a test may replace to record a link;
 // - GasHost: the window's values, brought up to date by `refresh` before each engine call.
+#include "gasmon/chartrecord.h"
+#include "gasmon/failurespell.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/messagewindows.h"
 #include "platform/modbus.h"
 #include "wellfile/record.h"
 
+#include <QDate>
 #include <QString>
 
 #include <array>
@@ -20,6 +23,9 @@
 
 namespace drilling {
 class Driller;
+}
+namespace wellfile {
+struct OpenWell;
 }
 
 namespace gasmon {
@@ -86,6 +92,22 @@ struct GasHost {
     std::function<void(const std::array<std::int32_t, 8>&)> showRetentionTimes;
     // The WITS link's live gas value `index` (1 = C1).
     std::function<void(int index, float value)> setWitsLiveGas;
+
+    // ---- Booking ----
+    wellfile::OpenWell* well = nullptr;      // the open well: file, depth range, view, records in memory
+    std::int32_t* lastBookedDepth = nullptr; // the window's, shared with the WITS links
+    bool busy = false;                       // a dialog or another operation is busy: nothing is drawn
+    // Draws `rows` rows of the log from the one of `depth` again (the booked step).
+    std::function<void(std::int32_t depth, int rows)> repaintRows;
+    // Copies the well's file of that extension out (the data file after a booking off bottom).
+    std::function<void(const QString& extension)> copyWellFileOut;
+
+    // ---- Chart ----
+    // Writes samples of one day into that day's chart file; false when they could not be written (a
+    // failure to make the file is said once per `spell`).
+    std::function<bool(const CHARTRECORD* samples, int count, const QDate& day, FailureSpell& spell)> writeChart;
+    // The open real-time chart takes a new sample at once (none open: empty).
+    std::function<void(const CHARTRECORD& sample)> addChartSample;
 };
 
 }  // namespace gasmon

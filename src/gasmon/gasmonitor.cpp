@@ -4,6 +4,7 @@
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "app/wellsettings.h"
+#include "gasmon/chartwindow.h"
 #include "gasmon/gasdisplayheading.h"
 #include "gasmon/gasmoncfg_window.h"
 #include "platform/services.h"
@@ -57,6 +58,24 @@ void GasMonitorCommands::FillHost(app::LogState& log)
                 in.outsideFileMode = engine_->sriMode != 0 || engine_->baselineMode;
             }
             return window_.makeDisplay(*s, GasDisplayHeading(in));
+        };
+        h.well = &s->well.file;
+        h.lastBookedDepth = &s->well.lastBookedDepth;
+        h.busy = s->interaction.dialogOpen || s->interaction.dataEntryActive || s->interaction.commandLock ||
+                 s->scroll.renderingImage || s->scroll.imageRender || s->print.printingLog;
+        h.repaintRows = [s, this](std::int32_t depth, int rows) {
+            if (window_.repaintGasRows)
+                window_.repaintGasRows(*s, depth, rows);
+        };
+        h.copyWellFileOut = s->well.file.hooks.copyWellFileOut;
+        h.writeChart = [s](const CHARTRECORD* samples, int count, const QDate& day, FailureSpell& spell) {
+            const ChartPlace place = ChartPlaceOf(*s);
+            return WriteChartRecords(place, samples, count, ChartFileName(place.chartFolder, place.wellName, day),
+                                     &spell) == 1;
+        };
+        h.addChartSample = [s, this](const CHARTRECORD& sample) {
+            if (window_.addChartSample)
+                window_.addChartSample(*s, sample);
         };
         h.rebuildMenu = [s, this] {
             if (window_.buildMenu)

@@ -22,6 +22,10 @@ struct GasMonitorWindow {
     std::function<bool(app::LogState&)> gasChartOpen;
     std::function<void(app::LogState&)> closeGasChart;  // the gas chart command, which closes an open chart
     std::function<std::unique_ptr<GasDisplay>(app::LogState&, const QString& heading)> makeDisplay;
+    // Draws the gas and custom tracks of `rows` rows from the one of `depth` again (a booked step).
+    std::function<void(app::LogState&, std::int32_t depth, int rows)> repaintGasRows;
+    // The open real-time chart takes a new sample (none open: nothing).
+    std::function<void(app::LogState&, const CHARTRECORD&)> addChartSample;
 };
 
 class GasMonitorCommands final : public GasMonitorServices {

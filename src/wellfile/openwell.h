@@ -62,6 +62,7 @@ struct OpenWell {
     bool drilling = false;
     bool secondFolderOption = false;
     bool copyOut = false;
+    QString copyOutFolder;     // where copies of the well's day files go with both copy switches on; empty: none
     bool captionFlag = false;  // show the file's last-modified time in the caption
     bool autoStart = false;
 

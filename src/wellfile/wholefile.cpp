@@ -67,4 +67,14 @@ bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber)
     return true;
 }
 
+bool CopyFileLeavingReadOnly(const QString& from, const QString& to)
+{
+    SetNormalAttributes(to);
+    if (!CopyFileReplacing(from, to))
+        return false;
+    QFile::setPermissions(to, QFile::permissions(to) & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup |
+                                                         QFile::WriteOther));
+    return true;
+}
+
 }  // namespace wellfile

@@ -24,4 +24,8 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size);
 // when given, then gets the system's error number of the step that failed (EIO when it gave none).
 bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber = nullptr);
 
+// The copy a monitoring station picks up: `to` replaced by a copy of `from` as CopyFileReplacing does
+// (a read-only old copy is replaced too), the new copy left read-only. False when the copy failed.
+bool CopyFileLeavingReadOnly(const QString& from, const QString& to);
+
 }  // namespace wellfile

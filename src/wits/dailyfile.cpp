@@ -124,13 +124,7 @@ std::optional<std::vector<WITSRECORD>> ReadDailyFile(const QString& path)
 
 bool CopyDailyFile(const QString& path, const QString& folder, const QString& fileName)
 {
-    const QString target = platform::JoinPath(folder, fileName);
-    wellfile::SetNormalAttributes(target);
-    if (!wellfile::CopyFileReplacing(path, target))
-        return false;
-    QFile::setPermissions(target, QFile::permissions(target) & ~(QFile::WriteOwner | QFile::WriteUser |
-                                                                   QFile::WriteGroup | QFile::WriteOther));
-    return true;
+    return wellfile::CopyFileLeavingReadOnly(path, platform::JoinPath(folder, fileName));
 }
 
 }  // namespace wits

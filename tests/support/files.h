@@ -18,6 +18,16 @@ QByteArray ReadExistingBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 void WriteBytes(const QString& path, const void* data, qsizetype size);
 
+// The value of type T at byte `offset` of `bytes` (which must hold it).
+template <class T>
+T At(const QByteArray& bytes, qsizetype offset)
+{
+    T v{};
+    if (offset >= 0 && offset + qsizetype(sizeof v) <= bytes.size())
+        std::memcpy(&v, bytes.constData() + offset, sizeof v);
+    return v;
+}
+
 // The byte image of packed records.
 template <class R>
 QByteArray BytesOf(const std::vector<R>& rows)

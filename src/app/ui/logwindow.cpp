@@ -40,6 +40,9 @@ unsigned MouseKeys(const QMouseEvent* e)
     return keys;
 }
 
+// The custom tracks' repaint mode of a step the gas monitor booked.
+constexpr int kGasBookingRepaint = 2;
+
 }  // namespace
 
 LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent)
@@ -110,6 +113,11 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     gasWindow.gasChartOpen = [this](app::LogState&) { return !tools_.gasChart.isNull(); };
     gasWindow.closeGasChart = [this](app::LogState&) { CmGasChart(); };
     gasWindow.makeDisplay = [this](app::LogState&, const QString& heading) { return gasmon::MakeGasDisplay(this, heading); };
+    // A booked step: its gas curves or chromatograph and its custom tracks, with the row after it that
+    // joins to it.
+    gasWindow.repaintGasRows = [this](app::LogState& s, std::int32_t depth, int rows) {
+        neighbours_.logview->RepaintRows(s, depth, rows, logview::ROW_GAS | logview::ROW_CUSTOM, kGasBookingRepaint);
+    };
     gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(std::move(gasWindow));
     neighbours_.gasmon = gasMonitor_.get();
 
