@@ -33,13 +33,7 @@ QString CfgFile() { return WellFolder() + QStringLiteral("gasmon.cfg"); }
 
 GasmonCfgPlace Place(const QString& backupDrive = QStringLiteral("C:\\")) { return {WellFolder(), backupDrive}; }
 
-template <typename T>
-T At(const QByteArray& bytes, int offset)
-{
-    T v{};
-    std::memcpy(&v, bytes.constData() + offset, sizeof v);
-    return v;
-}
+using testing_support::At;
 
 template <typename T>
 void Put(QByteArray& bytes, int offset, T v)

@@ -201,3 +201,37 @@ TEST(GasDisplay, LinesAreReplacedOnlyWhereGivenAndControlsStandInTheirRows)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GasMonitorChart, TheRunningMonitorWritesItsSamplesIntoTheOpenWellsChartFolder)
+{
+    app::LogState log;
+    wellfile::OpenWell& f = log.well.file;
+    f.dataFolder = TestDir() + "data/";
+    f.currentFolder = TestDir();
+    f.wellName = "ALPHA";
+    f.dataFileName = testing_support::MakeWell(TestDir(), "ALPHA.svm", 1000, 1100);
+    f.fileTopDepth = 1000;
+    f.fileBottomDepth = 1100;
+    log.engineStatus.gasInstrumentType = 9;
+    gasmon::GasMonitorCommands commands{gasmon::GasMonitorWindow{}};
+    commands.CmGasMonitor(log);
+    ASSERT_NE(commands.engine(), nullptr);
+    for (int i = 0; i < 70; ++i) {  // 21 s of ticks: eleven samples, ten of them written
+        doubles().clock.Advance(300);
+        commands.Poll(log);
+    }
+    const QByteArray day = testing_support::ReadExistingBytes(TestDir() + "chart/ALPHA@1-15-26.cht");
+    ASSERT_EQ(day.size(), 2419200);
+    const int slot = 8 * 1800 + 30 * 30;  // 08:30:00
+    EXPECT_EQ(+testing_support::At<gasmon::CHARTRECORD>(day, qsizetype(slot + 9) * 56).depth, 1100);
+    EXPECT_EQ(+testing_support::At<gasmon::CHARTRECORD>(day, qsizetype(slot + 10) * 56).depth, 0);
+    commands.CmGasMonitor(log);  // off: the last sample is written too
+    EXPECT_EQ(+testing_support::At<gasmon::CHARTRECORD>(
+                   testing_support::ReadExistingBytes(TestDir() + "chart/ALPHA@1-15-26.cht"), qsizetype(slot + 10) * 56)
+                   .depth,
+              1100);
+}
+
+}  // namespace

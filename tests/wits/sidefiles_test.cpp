@@ -20,13 +20,7 @@ namespace {
 
 QString DataFolder() { return testing_support::MakePlace(QStringLiteral("ALPHA")).dataFolder; }
 
-template <class T>
-T At(const QByteArray& bytes, qsizetype offset)
-{
-    T value;
-    std::memcpy(&value, bytes.constData() + offset, sizeof value);
-    return value;
-}
+using testing_support::At;
 
 }  // namespace
 
