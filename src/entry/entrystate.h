@@ -10,6 +10,14 @@
 
 namespace entry {
 
+// The colours of the show entry's fluorescence, cut and calcimeter boxes: the last ones an entry stored,
+// which the next show entry starts with. 32-bit colour values as the records keep them.
+struct ShowColours {
+    std::uint32_t fluorescence = 0;
+    std::uint32_t cut = 0;
+    std::uint32_t calcimeter = 0;
+};
+
 struct EntryState {
     // The records as they were read for the running entry: "Done" puts back only the fields the dialog
     // changed against these, so values other writers booked meanwhile are kept.
@@ -19,6 +27,8 @@ struct EntryState {
     bool gasEntry = false;  // the gas entry runs
     // Where the lithology entry goes on: the deepest depth typed so far (its dialog keeps it).
     std::int32_t lithologyResumeDepth = 0;
+    ShowColours showColours;
+    bool showColourOption = true;  // the show entry offers its "Color" button
 };
 
 }  // namespace entry

@@ -23,6 +23,7 @@ enum RowPart : unsigned {
     ROW_CUSTOM = 0x8,  // the custom tracks
     ROW_SHOWS = 0x10,  // the porosity, fluorescence, cut and hardness columns
     ROW_MUD = 0x20,    // the mud weights over the gas track (with ROW_GAS the old bars go first)
+    ROW_LITHOLOGY = 0x40,  // the lithology and interpreted-lithology columns (while an entry runs)
 };
 
 class LogViewServices {

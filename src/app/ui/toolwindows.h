@@ -25,6 +25,7 @@ struct ToolWindows {
     QPointer<QWidget> elogAsText;
     QPointer<QWidget> lagList;
     QPointer<QWidget> helpWindow;  // the open help text window (HelpDlg), shared by its openers
+    QPointer<QWidget> lithologyHelp;  // the lithology entry's help window, left open by the entry
     // The records the data-as-text window was opened on (room for 101); freed when the text windows close.
     std::vector<wellfile::RECORD> textRecords;
 };

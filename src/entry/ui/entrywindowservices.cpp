@@ -4,7 +4,9 @@
 #include "app/notbuilt.h"
 #include "app/ui/logwindow.h"
 #include "entry/entrycommand.h"
+#include "entry/ui/enterlithdlg.h"
 #include "entry/ui/enterrate.h"
+#include "entry/ui/entershow.h"
 #include "logview/logview_services.h"
 #include "platform/winapi.h"
 
@@ -63,9 +65,21 @@ void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
             PlaceBesideLog(dialog, *main);
             return dialog.Execute();
         }
-        case EntryKind::Shows: app::NotBuilt("entry", "EnterShow"); break;
+        case EntryKind::Shows: {
+            EnterShow dialog(main, s, [main, &s](std::int32_t depth, int rows) {
+                main->Neighbours().logview->RepaintRows(s, depth, rows, logview::ROW_SHOWS);
+            });
+            PlaceBesideLog(dialog, *main);
+            return dialog.Execute();
+        }
+        case EntryKind::Lithology: {
+            EnterLithDlg dialog(main, s, main, main->Tools().lithologyHelp, [main, &s](std::int32_t depth) {
+                main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_LITHOLOGY);
+            });
+            PlaceBesideLog(dialog, *main);
+            return dialog.Execute();
+        }
         case EntryKind::Gas: app::NotBuilt("entry", "LogGasInput"); break;
-        case EntryKind::Lithology: app::NotBuilt("entry", "EnterLithDlg"); break;
         }
         return int(platform::IDCANCEL);
     };

@@ -5,6 +5,7 @@
 // the typed row would end (and wrap off scale) differently from the whole one.
 #include "logview/depthcolumnoptions.h"
 #include "logview/draw/gridstrips.h"
+#include "logview/draw/neighbourpainters.h"
 #include "logview/viewgeometry.h"
 #include "wellfile/record.h"
 
@@ -23,5 +24,15 @@ int PaintedRows(const ViewGeometry& g, std::span<const wellfile::RECORD> records
 std::pair<int, int> RedrawEntryRateRows(QImage& store, const ViewGeometry& g, const GridStrips& strips,
                                         const DepthColumnOptions& depthColumn,
                                         std::span<const wellfile::RECORD> records, int firstRow, int lastRow);
+
+// Rows `firstRow` to `lastRow` of the lithology, interpreted-lithology, show and hardness columns in
+// `store`, as a paint of `records` draws them: each column is drawn over all the entry's rows on a copy
+// of the log, from the grid strip and in the paint's order (with the lines and marks that the depth
+// column and the record curves draw across them), and only the rows asked for are taken from
+// it. A lithology row draws its boundaries against the row above, and a fluorescence row starts from
+// the percent above it and reaches into the row above. Returns the y range drawn as [top, bottom).
+std::pair<int, int> RedrawEntryRecordColumns(QImage& store, const ViewGeometry& g, const GridStrips& strips,
+                                             NeighbourPainters& painters, const DepthColumnOptions& depthColumn,
+                                             std::span<const wellfile::RECORD> records, int firstRow, int lastRow);
 
 }  // namespace logview

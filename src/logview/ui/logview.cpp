@@ -135,6 +135,18 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     curve.memory = &s.view.rateCurve;
     const DepthColumnOptions depthColumn = DepthColumnOptionsOf(s);
     int top = -1, bottom = -1;
+    const bool entryColumns = s.interaction.dataEntryActive && (parts & (ROW_SHOWS | ROW_LITHOLOGY));
+    if (entryColumns) {
+        // A running entry's record columns, with the rows above and below that a change reaches, as a
+        // paint of the entry's records draws them.
+        const auto [from, to] = RedrawEntryRecordColumns(store, g, strips, painters, depthColumn,
+                                                         s.interaction.dataEntryRecords, int(rowsDown - 1),
+                                                         int(rowsDown + rows));
+        if (from < to) {
+            top = from;
+            bottom = to;
+        }
+    }
     for (int i = 0; i + 1 < have && i < rows; ++i) {
         const int y = int(g.topMargin + (rowsDown + i) * R);
         if (y < g.topMargin || y >= g.logBottomY)
@@ -164,7 +176,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             else
                 painters.DrawGasCurves(target, buffer, std::size_t(i) + 1, y, i + 1, false, true);  // joined to the row above
         }
-        if ((parts & ROW_SHOWS) && g.Flag(19) && g.profile != 4 && g.profile != 64) {
+        if ((parts & ROW_SHOWS) && !entryColumns && g.Flag(19) && g.profile != 4 && g.profile != 64) {
             const Records row = Records(buffer).subspan(std::size_t(i) + 1, 1);
             if (g.porosity.left > 0 && BlitColumn(dc, strips, g, COLUMN_POROSITY, y))
                 painters.DrawRatingColumn(target, row, R, y);
@@ -173,7 +185,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             if (g.cut.left > 0 && BlitColumn(dc, strips, g, COLUMN_CUT, y))
                 painters.DrawPorosityColumn(target, row, R, y);
         }
-        if ((parts & ROW_SHOWS) && (g.profile == 115 || (g.Flag(38) && g.hardness.count > 0)) &&
+        if ((parts & ROW_SHOWS) && !entryColumns && (g.profile == 115 || (g.Flag(38) && g.hardness.count > 0)) &&
             BlitColumn(dc, strips, g, COLUMN_HARDNESS, y))
             painters.DrawBarColumn(target, Records(buffer).subspan(std::size_t(i) + 1, 1), R, y);
         if ((parts & ROW_MUD) && g.Flag(29) && (rec.mudWeightOut > 0 || rec.mudWeightIn > 0)) {

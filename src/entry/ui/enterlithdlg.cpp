@@ -1,0 +1,162 @@
+#include "entry/ui/enterlithdlg.h"
+
+#include "app/logstate.h"
+#include "app/ui/helpdlg.h"
+#include "entry/entrykeys.h"
+#include "entry/entryrow.h"
+#include "entry/lithhelp.h"
+#include "entry/ui/entryedit.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "platform/ui/svedit.h"
+
+#include <QLabel>
+
+namespace entry {
+
+namespace {
+
+// The help text's lines end in CR LF; a text control ends them at LF, and a heading has none.
+QString ControlLines(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return lines;
+}
+
+QString HeadingLine(const QString& text)
+{
+    QString line = ControlLines(text);
+    if (line.endsWith(QLatin1Char('\n')))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+EnterLithDlg::EnterLithDlg(QWidget* parent, app::LogState& log, QWidget* helpOwner, QPointer<QWidget>& helpWindow,
+    std::function<void(std::int32_t)> repaintRow)
+    : Dialog(parent, QStringLiteral("Enter Lithology"))
+    , log_(log)
+    , helpOwner_(helpOwner)
+    , helpWindow_(helpWindow)
+    , repaintRow_(std::move(repaintRow))
+    , entry_(log.interaction.dataEntryRecords, log.well.file.fileBottomDepth, log.interaction.mouseEntry.interpreted,
+          FirstEntryRowY(log.layout.format.logAreaTop, log.layout.format.pixelsPerStep),
+          log.layout.format.pixelsPerStep, log.view.rowCounter)
+{
+    QLabel* prompt = AddStatic(IDC_PROMPT, QString());
+    prompt->setMinimumWidth(prompt->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 40);
+    NewRow();
+    AddStatic(IDC_PREVIOUS, QString());
+    NewRow();
+    platform::SVEdit* box = AddEdit(IDC_VALUE, kLithTextChars + 1, 30);
+    AddCheck(IDC_INTRP, QStringLiteral("Intrp Lith"));
+    NewRow();
+    AddButton(IDC_HELP, QStringLiteral("Help"));
+    AddStretch();
+    AddButton(platform::IDOK, QStringLiteral("Done"));
+    AddButton(platform::IDCANCEL, QStringLiteral("Cancel"));
+    On(IDC_INTRP, platform::BN_CLICKED, [this] { CmIntrpLith(); });
+    On(IDC_HELP, platform::BN_CLICKED, [this] { CmHelp(); });
+    edit_ = std::make_unique<EntryEdit>(box, EntryBox::Lithology,
+        [this](const std::optional<QString>& text, int key, bool ctrl) { KeyFromEdit(text, key, ctrl); });
+}
+
+EnterLithDlg::~EnterLithDlg() = default;
+
+void EnterLithDlg::SetupWindow()
+{
+    SetCheck(IDC_INTRP, entry_.Interpreted() ? platform::BST_CHECKED : platform::BST_UNCHECKED);
+    SetText(IDC_PROMPT, LithPrompt(LithPromptKind::Setup, entry_.Interpreted(), entry_.Depth()));
+    SetTextA(IDC_PREVIOUS, entry_.Previous());
+    SetFocusTo(IDC_VALUE);
+}
+
+void EnterLithDlg::ShowPrompt()
+{
+    SetText(IDC_PROMPT, LithPrompt(LithPromptKind::Step, entry_.Interpreted(), entry_.Depth()));
+    SetTextA(IDC_PREVIOUS, entry_.Previous());
+    SetText(IDC_VALUE, QString());
+    SetFocusTo(IDC_VALUE);
+}
+
+void EnterLithDlg::CmIntrpLith()
+{
+    entry_.SetInterpreted(GetCheck(IDC_INTRP) == platform::BST_CHECKED);
+    SetText(IDC_PROMPT, LithPrompt(LithPromptKind::ModeChanged, entry_.Interpreted(), entry_.Depth()));
+    SetText(IDC_VALUE, QString());
+    SetFocusTo(IDC_VALUE);
+}
+
+void EnterLithDlg::CmHelp()
+{
+    if (helpWindow_.isNull()) {
+        auto* help = new HelpDlg(helpOwner_, ControlLines(LithHelpText()), HeadingLine(LithHelpHeader()), 1);
+        help->setWindowTitle(QStringLiteral("Lithology Help"));
+        help->Create();
+        helpWindow_ = help;
+    } else {
+        QWidget* help = helpWindow_;
+        helpWindow_ = nullptr;
+        help->hide();
+        delete help;
+    }
+    SetFocusTo(IDC_VALUE);
+}
+
+void EnterLithDlg::KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl)
+{
+    // Without drilling mode a Ctrl key is a plain key here.
+    if (ctrl && SendDrillingKey(log_, key))
+        return;
+    EnterKey(text, key);
+}
+
+void EnterLithDlg::EnterKey(const std::optional<QString>& text, int key)
+{
+    LithKeyResult r;
+    switch (key) {
+    case KEY_RETURN:
+        r = entry_.Enter(platform::ToCp1252(text.value_or(QString())).toStdString());
+        break;
+    case KEY_UP:
+        r = entry_.Up();
+        break;
+    case KEY_DOWN:
+        r = entry_.Down();
+        break;
+    default:
+        r = entry_.OtherKey();
+        break;
+    }
+    switch (r.outcome) {
+    case LithOutcome::Refused:
+        platform::MessageBeep(0);
+        return;
+    case LithOutcome::Invalid:
+        platform::MessageBox(QStringLiteral("You have entered more or\nless than 100 percent"),
+            QStringLiteral("INVALID DATA"), platform::MB_OK);
+        SetFocusTo(IDC_VALUE);
+        return;
+    case LithOutcome::Stored: {
+        const std::vector<wellfile::RECORD>& records = log_.interaction.dataEntryRecords;
+        if (repaintRow_ && std::size_t(r.index) < records.size())
+            repaintRow_(records[std::size_t(r.index)].depth);
+        ShowPrompt();
+        return;
+    }
+    case LithOutcome::Moved:
+        ShowPrompt();
+        return;
+    }
+}
+
+bool EnterLithDlg::CanClose()
+{
+    log_.entry.lithologyResumeDepth = entry_.ResumeDepthAfter(log_.entry.lithologyResumeDepth);
+    log_.interaction.mouseEntry.interpreted = false;
+    return true;
+}
+
+} // namespace entry
