@@ -33,7 +33,7 @@ char At(std::string_view s, std::size_t i)
     return i < s.size() ? s[i] : '\0';
 }
 
-} // namespace
+}  // namespace
 
 bool CheckPercent(std::string_view text)
 {
@@ -188,4 +188,4 @@ std::int32_t LithEntry::ResumeDepthAfter(std::int32_t resume) const
     return !interpreted_ && depth > resume ? depth - 1 : resume;
 }
 
-} // namespace entry
+}  // namespace entry

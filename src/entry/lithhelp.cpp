@@ -75,7 +75,7 @@ constexpr const char* kRules[] = {
     "Volcanics default to white.",
 };
 
-} // namespace
+}  // namespace
 
 QString LithHelpHeader()
 {
@@ -94,4 +94,4 @@ QString LithHelpText()
     return QString::fromStdString(text);
 }
 
-} // namespace entry
+}  // namespace entry

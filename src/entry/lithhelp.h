@@ -11,4 +11,4 @@ QString LithHelpHeader();
 // CR LF.
 QString LithHelpText();
 
-} // namespace entry
+}  // namespace entry

@@ -54,7 +54,7 @@ LetterResult Letter(LetterCheck check, const QString& message = {})
     return { check, message, message.isEmpty() ? QString() : QStringLiteral("StrativM") };
 }
 
-} // namespace
+}  // namespace
 
 LetterResult CheckShowLetter(char letter, int profile, ShowColumn column)
 {
@@ -298,4 +298,4 @@ ShowKeyResult ShowEntry::Down()
     return Outcome(ShowOutcome::Moved);
 }
 
-} // namespace entry
+}  // namespace entry

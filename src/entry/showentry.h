@@ -123,4 +123,4 @@ private:
     std::int32_t startDepth_ = 0;
 };
 
-} // namespace entry
+}  // namespace entry

@@ -22,4 +22,4 @@ int LeadingNumber(std::string_view text, std::size_t n)
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : int(value);
 }
 
-} // namespace entry
+}  // namespace entry

@@ -9,4 +9,4 @@ namespace entry {
 // 0 when there is none. Numbers beyond the range of int stop at its ends.
 int LeadingNumber(std::string_view text, std::size_t n = std::string_view::npos);
 
-} // namespace entry
+}  // namespace entry

@@ -1,16 +1,12 @@
 // "&Lithology..." on the main window: the dialog driven through its controls, what "Done" and "Cancel"
 // leave in the data file, the help window, the resume depth, and the rows drawn while typing.
-#include "app/ui/logwindow.h"
 #include "entry/ui/enterlithdlg.h"
 #include "logview/geometryof.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "support/entrywindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
-
-#include <QApplication>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -21,41 +17,18 @@ using wellfile::RECORD;
 
 namespace {
 
-struct LithWindow {
-    LogWindow window { nullptr, QStringLiteral("StrativM") };
-    QString path;
-    LithWindow()
-    {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        path = testing_support::MakeWell(testing_support::TestDir() + "wells/", "lith.svm", 980, 1500);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
-        app::LogState& s = window.State();
-        s.view.firstPaint = false;
-        s.view.holdRepaint = false;
-        s.well.file.viewTopDepth = 990;
-        s.view.viewScale = 1;
-        window.resize(1300, 1000);
-        window.EvSize(1300, 1000);
-        window.PaintLog();
-    }
-    app::LogState& S() { return window.State(); }
-    RECORD At(int depth) { return testing_support::FileRecords<RECORD>(path).at(std::size_t(depth - 980)); }
+struct LithWindow : testing_support::EntryWindow {
+    LithWindow() : EntryWindow(QStringLiteral("lith.svm")) {}
 };
 
 void Key(Dialog& d, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
-    QKeyEvent press(QEvent::KeyPress, key, mods);
-    QApplication::sendEvent(d.Control(EnterLithDlg::IDC_VALUE), &press);
+    testing_support::PressKey(d, EnterLithDlg::IDC_VALUE, key, mods);
 }
 
-void EnterValue(Dialog& d, const QString& text)
-{
-    d.SetText(EnterLithDlg::IDC_VALUE, text);
-    Key(d, Qt::Key_Return);
-}
+void EnterValue(Dialog& d, const QString& text) { testing_support::EnterValue(d, EnterLithDlg::IDC_VALUE, text); }
 
-} // namespace
+}  // namespace
 
 TEST(EnterLithWindow, TextsTypedInTheBoxAreStoredOnDone)
 {
@@ -169,14 +142,8 @@ TEST(EnterLithWindow, TheRowsDrawnWhileTypingAreTheRowsTheLogShowsAfterDone)
     w.window.PaintLog();
     const QImage after = w.window.BackingStore();
     const int top = T + 10 * R, bottom = T + (10 + rows + 1) * R;
-    int differing = 0, typed = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < g.logWidth; ++x) {
-            differing += during.pixel(x, y) != after.pixel(x, y);
-            typed += during.pixel(x, y) != before.pixel(x, y);
-        }
-    EXPECT_EQ(differing, 0);
-    EXPECT_GT(typed, 200);
+    EXPECT_EQ(testing_support::DifferingPixels(during, after, top, bottom, g.logWidth), 0);
+    EXPECT_GT(testing_support::DifferingPixels(during, before, top, bottom, g.logWidth), 200);
     EXPECT_EQ(platform::FieldText(w.At(1006).lith), "100ls");
 }
 

@@ -1,15 +1,11 @@
 // "&Rates..." on the main window: the dialog driven through its controls, what "Done" and "Cancel"
 // leave in the data file, the rows drawn while typing, and the drilling keys from the value box.
-#include "app/ui/logwindow.h"
 #include "entry/ui/enterrate.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"
+#include "support/entrywindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
-
-#include <QApplication>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -22,44 +18,16 @@ using wellfile::RECORD;
 
 namespace {
 
-struct RateWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
-    QString path;
-    RateWindow()
-    {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        path = testing_support::MakeWell(testing_support::TestDir() + "wells/", "rates.svm", 980, 1500);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
-        app::LogState& s = window.State();
-        s.view.firstPaint = false;
-        s.view.holdRepaint = false;
-        s.well.file.viewTopDepth = 990;
-        s.view.viewScale = 1;
-        window.resize(1300, 1000);
-        window.EvSize(1300, 1000);
-        window.PaintLog();
-    }
-    app::LogState& S() { return window.State(); }
-    RECORD At(int depth)
-    {
-        return testing_support::FileRecords<RECORD>(path).at(std::size_t(depth - 980));
-    }
+struct RateWindow : testing_support::EntryWindow {
+    RateWindow() : EntryWindow(QStringLiteral("rates.svm")) {}
 };
 
-void Key(Dialog& d, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
+void Key(Dialog& d, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
-    QWidget* box = d.Control(EnterRate::IDC_VALUE);
-    QKeyEvent press(QEvent::KeyPress, key, mods, text);
-    QApplication::sendEvent(box, &press);
+    testing_support::PressKey(d, EnterRate::IDC_VALUE, key, mods);
 }
 
-// Types `text` into the value box and presses Enter.
-void EnterValue(Dialog& d, const QString& text)
-{
-    d.SetText(EnterRate::IDC_VALUE, text);
-    Key(d, Qt::Key_Return);
-}
+void EnterValue(Dialog& d, const QString& text) { testing_support::EnterValue(d, EnterRate::IDC_VALUE, text); }
 
 }  // namespace
 
@@ -138,14 +106,8 @@ TEST(EnterRateWindow, TheRowsDrawnWhileTypingAreTheRowsTheLogShowsAfterDone)
     const QImage after = w.window.BackingStore();
     // The rows of 1001 ... 1008, ten rows below the top.
     const int top = T + 10 * R, bottom = T + (10 + rows) * R;
-    int differing = 0, typed = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < g.logWidth; ++x) {
-            differing += during.pixel(x, y) != after.pixel(x, y);
-            typed += during.pixel(x, y) != before.pixel(x, y);
-        }
-    EXPECT_EQ(differing, 0);
-    EXPECT_GT(typed, 500);  // the rows did change from the stored 2-minute curve
+    EXPECT_EQ(testing_support::DifferingPixels(during, after, top, bottom, g.logWidth), 0);
+    EXPECT_GT(testing_support::DifferingPixels(during, before, top, bottom, g.logWidth), 500);
     EXPECT_FLOAT_EQ(w.At(1003).rateOdd, 0.5f);
 }
 

@@ -1,17 +1,13 @@
 // "&Shows..." on the main window: the four columns driven through the dialog's controls, what "Done"
 // and "Cancel" leave in the data file, the colours, and the rows drawn while typing.
-#include "app/ui/logwindow.h"
 #include "entry/showentry.h"
 #include "entry/ui/entershow.h"
 #include "layout/trackflags.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"
+#include "support/entrywindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
-
-#include <QApplication>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -22,39 +18,20 @@ using wellfile::RECORD;
 
 namespace {
 
-struct ShowWindow {
-    LogWindow window { nullptr, QStringLiteral("StrativM") };
-    QString path;
-    ShowWindow()
+// A window whose log shows the calcimeter column.
+struct ShowWindow : testing_support::EntryWindow {
+    ShowWindow() : EntryWindow(QStringLiteral("shows.svm"))
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        path = testing_support::MakeWell(testing_support::TestDir() + "wells/", "shows.svm", 980, 1500);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
-        app::LogState& s = window.State();
-        s.view.firstPaint = false;
-        s.view.holdRepaint = false;
-        s.well.file.viewTopDepth = 990;
-        s.view.viewScale = 1;
-        // The log shows the calcimeter column.
-        s.layout.schemes.trackFlags[layout::FLAG_INTERPRETED_LITH] = 1;
-        window.SetLogFormat(s.well.loggerId);
-        window.resize(1300, 1000);
+        S().layout.schemes.trackFlags[layout::FLAG_INTERPRETED_LITH] = 1;
+        window.SetLogFormat(S().well.loggerId);
         window.EvSize(1300, 1000);
         window.PaintLog();
     }
-    app::LogState& S() { return window.State(); }
-    RECORD At(int depth) { return testing_support::FileRecords<RECORD>(path).at(std::size_t(depth - 980)); }
 };
 
-void EnterValue(Dialog& d, const QString& text)
-{
-    d.SetText(EnterShow::IDC_VALUE, text);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(d.Control(EnterShow::IDC_VALUE), &press);
-}
+void EnterValue(Dialog& d, const QString& text) { testing_support::EnterValue(d, EnterShow::IDC_VALUE, text); }
 
-} // namespace
+}  // namespace
 
 TEST(EnterShowWindow, TheFourColumnsStoreTheirValuesOnDone)
 {
@@ -183,14 +160,8 @@ TEST(EnterShowWindow, TheRowsDrawnWhileTypingAreTheRowsTheLogShowsAfterDone)
     w.window.PaintLog();
     const QImage after = w.window.BackingStore();
     const int top = T + 10 * R, bottom = T + (10 + rows + 1) * R;
-    int differing = 0, typed = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < g.logWidth; ++x) {
-            differing += during.pixel(x, y) != after.pixel(x, y);
-            typed += during.pixel(x, y) != before.pixel(x, y);
-        }
-    EXPECT_EQ(differing, 0);
-    EXPECT_GT(typed, 200);
+    EXPECT_EQ(testing_support::DifferingPixels(during, after, top, bottom, g.logWidth), 0);
+    EXPECT_GT(testing_support::DifferingPixels(during, before, top, bottom, g.logWidth), 200);
 }
 
 TEST(EnterShowWindow, CancelLeavesTheFileAsItWas)

@@ -5,7 +5,7 @@
 #include "entry/lithentry.h"
 #include "entry/lithhelp.h"
 #include "platform/text.h"
-#include "support/wells.h"
+#include "support/entrywindow.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +21,9 @@ namespace {
 // Record 0 is `top`; `count` records, then the end mark, 210 in all.
 std::vector<RECORD> Buffer(int top, int count)
 {
-    std::vector<RECORD> b(entry::kLithologyBufferRecords);
-    for (int k = 0; k < count; ++k) {
-        b[std::size_t(k)] = testing_support::ValidRecord(top + k, 2.0f, "100sh");
-        platform::SetFieldText(b[std::size_t(k)].interpretedLith, "100sh");
-    }
+    std::vector<RECORD> b = testing_support::EntryBuffer(top, count, entry::kLithologyBufferRecords);
+    for (int k = 0; k < count; ++k)
+        platform::SetFieldText(b[std::size_t(k)].interpretedLith, "100SH");
     return b;
 }
 
@@ -42,7 +40,7 @@ struct Lith {
     std::string Interpreted(int index) const { return platform::FieldText(buffer[std::size_t(index)].interpretedLith); }
 };
 
-} // namespace
+}  // namespace
 
 TEST(LithPercent, TextsThatTotalAHundredPassAndGiveTheirFirstRockAtAHundred)
 {
@@ -91,7 +89,7 @@ TEST(LithEntry, EnterStoresTheTextAndItsInterpretationThenStepsDown)
 
     // A text that does not total 100 stores nothing and stays.
     EXPECT_EQ(l.entry.Enter("60ls,30sh").outcome, LithOutcome::Invalid);
-    EXPECT_EQ(l.Text(12), "100sh");
+    EXPECT_EQ(l.Text(12), "100SH");
     EXPECT_EQ(l.entry.Row().index, 12);
 
     // An empty box copies both texts of the record above.
@@ -112,10 +110,10 @@ TEST(LithEntry, InterpretedModeWritesAndCopiesOnlyTheInterpretedText)
     platform::SetFieldText(l.buffer[10].lith, "70ss,30sh");
     platform::SetFieldText(l.buffer[10].interpretedLith, "100ss");
     EXPECT_EQ(l.entry.Enter("").outcome, LithOutcome::Stored);
-    EXPECT_EQ(l.Text(11), "100sh");
+    EXPECT_EQ(l.Text(11), "100SH");
     EXPECT_EQ(l.Interpreted(11), "100ss");
     EXPECT_EQ(l.entry.Enter("108ls").outcome, LithOutcome::Stored);
-    EXPECT_EQ(l.Text(12), "100sh");
+    EXPECT_EQ(l.Text(12), "100SH");
     EXPECT_EQ(l.Interpreted(12), "108ls");
     EXPECT_EQ(l.entry.Enter("50ls").outcome, LithOutcome::Invalid);
     // The resume depth is left alone by an interpreted entry.
@@ -139,7 +137,7 @@ TEST(LithEntry, StepsStayWithinTheStartTheLastDepthAndTheRecordsRead)
     EXPECT_EQ(l.entry.Depth(), 0);
     EXPECT_EQ(l.entry.OtherKey().outcome, LithOutcome::Refused);
     EXPECT_EQ(l.entry.Enter("100ls").outcome, LithOutcome::Refused);
-    EXPECT_EQ(l.Text(14), "100sh");
+    EXPECT_EQ(l.Text(14), "100SH");
 
     // At the buffer's very end nothing reads past it.
     std::vector<RECORD> full = Buffer(990, entry::kLithologyBufferRecords);

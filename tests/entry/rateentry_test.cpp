@@ -2,7 +2,7 @@
 // limits of both units, the prompts, and where the entry stops (a gap, the end of what was read).
 #include "entry/entrybuffer.h"
 #include "entry/rates.h"
-#include "support/wells.h"
+#include "support/entrywindow.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,10 @@ using wellfile::RECORD;
 
 namespace {
 
-// An entry buffer as the command reads it: record 0 is `top`, `count` records of consecutive depths,
-// then the end mark; 110 records in all.
+// An entry buffer of 110 records: record 0 is `top`, `count` records, then the end mark.
 std::vector<RECORD> Buffer(int top, int count)
 {
-    std::vector<RECORD> b(entry::kEntryBufferRecords);
-    for (int k = 0; k < count; ++k)
-        b[std::size_t(k)] = testing_support::ValidRecord(top + k, 2.0f, "100SH");
-    return b;
+    return testing_support::EntryBuffer(top, count, entry::kEntryBufferRecords);
 }
 
 struct Rates {

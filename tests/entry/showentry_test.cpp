@@ -2,7 +2,7 @@
 // stores with its colour, the refusals that change nothing, and the four cursors.
 #include "entry/entrybuffer.h"
 #include "entry/showentry.h"
-#include "support/wells.h"
+#include "support/entrywindow.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +16,10 @@ using namespace entry;
 
 namespace {
 
+// An entry buffer of 110 records: record 0 is `top`, `count` records, then the end mark.
 std::vector<RECORD> Buffer(int top, int count)
 {
-    std::vector<RECORD> b(entry::kEntryBufferRecords);
-    for (int k = 0; k < count; ++k)
-        b[std::size_t(k)] = testing_support::ValidRecord(top + k, 2.0f, "100sh");
-    return b;
+    return testing_support::EntryBuffer(top, count, entry::kEntryBufferRecords);
 }
 
 struct Shows {
@@ -37,7 +35,7 @@ struct Shows {
     RECORD& At(int index) { return buffer[std::size_t(index)]; }
 };
 
-} // namespace
+}  // namespace
 
 TEST(ShowLetters, TheLettersEachProfileTakes)
 {

@@ -32,7 +32,7 @@ QString HeadingLine(const QString& text)
     return line;
 }
 
-} // namespace
+}  // namespace
 
 EnterLithDlg::EnterLithDlg(QWidget* parent, app::LogState& log, QWidget* helpOwner, QPointer<QWidget>& helpWindow,
     std::function<void(std::int32_t)> repaintRow)
@@ -159,4 +159,4 @@ bool EnterLithDlg::CanClose()
     return true;
 }
 
-} // namespace entry
+}  // namespace entry

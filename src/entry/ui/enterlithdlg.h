@@ -56,4 +56,4 @@ private:
     std::unique_ptr<EntryEdit> edit_;
 };
 
-} // namespace entry
+}  // namespace entry

@@ -18,7 +18,7 @@ namespace {
 constexpr int kRadio[kShowColumns]
     = { EnterShow::IDC_POROSITY, EnterShow::IDC_FLUORESCENCE, EnterShow::IDC_CUT, EnterShow::IDC_CALCIMETER };
 
-} // namespace
+}  // namespace
 
 ShowOptions ShowOptionsOf(const app::LogState& log)
 {
@@ -183,4 +183,4 @@ void EnterShow::EnterKey(const std::optional<QString>& text, int key)
     }
 }
 
-} // namespace entry
+}  // namespace entry

@@ -68,4 +68,4 @@ private:
     std::unique_ptr<EntryEdit> edit_;
 };
 
-} // namespace entry
+}  // namespace entry
