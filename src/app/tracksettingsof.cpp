@@ -59,4 +59,16 @@ CurveValueSettings CurveValueSettingsOf(const app::LogState& s)
     return v;
 }
 
+CustomTrackWindow CustomTrackWindowOf(app::LogState& s)
+{
+    CustomTrackWindow w;
+    w.screen = s.customTracks.data.get();
+    w.printer = s.customTracks.printData.get();
+    w.drilling = s.well.file.drilling;
+    w.pictureList = s.view.picturesPresent;
+    w.surveyDisplay = s.view.surveyShown;
+    w.drillingRowY = s.well.file.drilling ? s.view.currentRowY : 0;
+    return w;
+}
+
 }  // namespace tracks

@@ -1,6 +1,7 @@
 #pragma once
 // The one place that reads the window's state for the track painters' settings, right before a pass.
 #include "tracks/curvevalues.h"
+#include "tracks/customtrackwindow.h"
 #include "tracks/tops.h"
 #include "tracks/tracksettings.h"
 
@@ -17,5 +18,8 @@ TopsView TopsViewOf(const app::LogState& s);
 // motor factor and lag settings when there is one. The window keeps no test-gas switch yet: the
 // components are never divided by their test gas.
 CurveValueSettings CurveValueSettingsOf(const app::LogState& s);
+// The window's custom-track objects and mode flags; the window itself says whether it is minimised and
+// hands its grid strips.
+CustomTrackWindow CustomTrackWindowOf(app::LogState& s);
 
 }  // namespace tracks

@@ -192,6 +192,8 @@ public:
     FontSpec labelFont;
     FontSpec titleFont;
     std::int32_t trackCount = 0;  // tracks in use
+    // Tracks the last paint walked: the tracks in use, at most 10 while drilling; -1 before the first.
+    std::int32_t tracksToPaint = -1;
     std::int32_t extCount = 0;
     std::int32_t extLastDepth = 0;    // the custom data end depth: a FIT value stops at a record of it
     // The mud-motor factor of a custom record whose own is 0 or less; no setting sets it, so the

@@ -29,6 +29,16 @@ struct LithRowState {
     std::optional<std::int32_t> printBlankRow;
 };
 
+// What a printed page leaves to the next one in the custom cell tracks: the short reports, the memo and
+// the picture cut at its bottom. The first 'G', 'N' or 'M' track that draws one forgets it.
+struct PendingCells {
+    std::array<std::int32_t, 2> shortReports{-1, -1};  // report indexes, -1 none
+    std::int32_t memo = -1;
+    std::int32_t picture = -1;
+    std::int32_t pictureRemaining = 0;  // height still to draw
+    std::int32_t pageBottomY = 0;       // the printed page's bottom y, 0 none
+};
+
 struct PainterState {
     // Rows drawn so far in the current pass; the renderer sets it to 0 before the first row, so the
     // curves of a pass never join a row of an earlier pass.
@@ -56,6 +66,7 @@ struct PainterState {
     std::int32_t printRowCounter = 0;
 
     LithRowState lith;
+    PendingCells pending;
 
     // The curve values' remembered mud weights: the last accepted mud weight out and in, which the custom
     // curve painter sets before the curves of a paint and a missing value repeats; and the last mud

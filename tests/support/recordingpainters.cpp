@@ -119,10 +119,32 @@ void RecordingPainters::DrawVerticalText(const Target&, const std::string& text,
     Add("DrawVerticalText", {x, y, step});
     calls.back().text = text;
 }
-void RecordingPainters::PaintCustomTracks(const Target&, Records r, const void*, int topY, int rowHeight,
-                                          std::int32_t bottomDepth)
+void RecordingPainters::PaintCustomTracks(const Target&, Records r, logview::CustomRecords custom, int topY, int rows,
+                                          int rowHeight, std::int32_t stopDepth, int instantMode)
 {
-    Add("PaintCustomTracks", {topY, rowHeight, bottomDepth}, r);
+    Add("PaintCustomTracks", {topY, rows, rowHeight, stopDepth, instantMode, (long long)custom.first}, r);
+}
+void RecordingPainters::DrawMemosAt(const Target&, std::int32_t firstDepth, int height, int rowHeight, int y, int x)
+{
+    Add("DrawMemosAt", {firstDepth, height, rowHeight, y, x});
+}
+void RecordingPainters::DrawMemoBox(const Target&, int memo, int rowHeight, int y, int x)
+{
+    Add("DrawMemoBox", {memo, rowHeight, y, x});
+}
+void RecordingPainters::DrawShortReportsAt(const Target&, std::int32_t firstDepth, int height, int rowHeight, int y,
+                                           int x)
+{
+    Add("DrawShortReportsAt", {firstDepth, height, rowHeight, y, x});
+}
+void RecordingPainters::DrawShortReportsCompact(const Target&, int report, int rowHeight, int y, int x)
+{
+    Add("DrawShortReportsCompact", {report, rowHeight, y, x});
+}
+void RecordingPainters::DrawImageAt(const Target&, int picture, int y, int x, int width, bool actualSize,
+                                    bool continuation)
+{
+    Add("DrawImageAt", {picture, y, x, width, actualSize, continuation});
 }
 void RecordingPainters::DrawMemos(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY)
 {
@@ -147,6 +169,9 @@ void RecordingPainters::DrawShortReports(const Target&, std::int32_t from, std::
 int RecordingPainters::FindNextImageAtDepth(std::int32_t depth, int start)
 {
     Add("FindNextImageAtDepth", {depth, start});
+    for (std::size_t i = std::size_t(std::max(start + 1, 0)); i < pictureDepths.size(); ++i)
+        if (pictureDepths[i] == depth)
+            return int(i);
     return -1;
 }
 void RecordingPainters::DrawImage(const Target&, int picture, int y) { Add("DrawImage", {picture, y}); }

@@ -19,6 +19,8 @@ struct PainterCall {
 class RecordingPainters : public logview::NeighbourPainters {
 public:
     std::vector<PainterCall> calls;
+    // The picture table's depths FindNextImageAtDepth searches; none unless a test sets them.
+    std::vector<std::int32_t> pictureDepths;
     // The calls of that name.
     std::vector<PainterCall> Named(const std::string& name) const;
 
@@ -53,8 +55,14 @@ public:
     void DrawTrackScaleHeader(const Target&, int y, int rowHeight, int flag) override;
     void DrawTrackScaleHeader2(const Target&, int y, int rowHeight) override;
     void DrawVerticalText(const Target&, const std::string& text, int x, int y, int step) override;
-    void PaintCustomTracks(const Target&, Records r, const void* customRecords, int topY, int rowHeight,
-                           std::int32_t bottomDepth) override;
+    // Records topY, rows, rowHeight, stopDepth, instantMode and the first custom record's index.
+    void PaintCustomTracks(const Target&, Records r, logview::CustomRecords custom, int topY, int rows, int rowHeight,
+                           std::int32_t stopDepth, int instantMode) override;
+    void DrawMemosAt(const Target&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) override;
+    void DrawMemoBox(const Target&, int memo, int rowHeight, int y, int x) override;
+    void DrawShortReportsAt(const Target&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) override;
+    void DrawShortReportsCompact(const Target&, int report, int rowHeight, int y, int x) override;
+    void DrawImageAt(const Target&, int picture, int y, int x, int width, bool actualSize, bool continuation) override;
     void DrawMemos(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY) override;
     void DrawFlarePolygon(const Target&, Records r, int rowHeight, int topY, int x, int width, float scale) override;
     void DrawFlareTrack(const Target&, Records r, int rowHeight, int topY) override;

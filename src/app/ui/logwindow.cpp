@@ -83,6 +83,12 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     painters_->trackState = &state_.trackPainters;
     painters_->tops = [this] { return tracks::TopsViewOf(state_); };
     painters_->curveValueSettings = [this] { return tracks::CurveValueSettingsOf(state_); };
+    painters_->customTrackWindow = [this] {
+        tracks::CustomTrackWindow w = tracks::CustomTrackWindowOf(state_);
+        w.iconic = isMinimized();
+        w.strips = &bitmaps_->grid;
+        return w;
+    };
     state_.view.invalidate = [this] { InvalidateLog(); };
     state_.view.updateArea = [this](int left, int top, int right, int bottom) {
         update(left, ClientTop() + top, right - left, bottom - top);

@@ -321,9 +321,10 @@ BodyResult PaintLogBody(Dc& dc, const BodyFrame& frame)
         frame.trackTitles(dc);
     const ViewGeometry& g = b.g;
     const std::int32_t top = g.viewTopDepth, bottom = b.out.bottomDepth;
-    if (frame.customRecords && (long long)g.fileFirstDepth + 20 < g.fileLastDepth)
-        frame.painters.PaintCustomTracks(b.target, b.Run((long long)(b.out.n + 1) * kRecordsPerCompressedRow),
-                                         frame.customRecords, g.topMargin, g.rowHeight, bottom);
+    if (frame.custom.Present()) {
+        const Records run = b.Run((long long)(b.out.n + 1) * kRecordsPerCompressedRow);
+        frame.painters.PaintCustomTracks(b.target, run, frame.custom, g.topMargin, int(run.size()), g.rowHeight, bottom, 0);
+    }
     if (frame.shortReports)
         frame.painters.DrawShortReports(b.target, top, bottom, g.rowHeight, g.topMargin);
     if (frame.memos)

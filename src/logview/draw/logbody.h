@@ -41,8 +41,8 @@ struct BodyFrame {
     DepthTable shows, dsts, reports;
     bool shortReports = false;
     bool memos = false;
-    // The custom-data record of the view top's depth, or null: no custom tracks this paint.
-    const void* customRecords = nullptr;
+    // The custom-data records, the view top's first; absent: no custom tracks this paint.
+    CustomRecords custom;
     // The offset well's records and how many were kept for its curve; empty when none is drawn.
     Records offsetRecords;
     int offsetKept = 0;

@@ -321,8 +321,9 @@ void Painting::WholeLog()
         n.DrawImageMarkers(target);
     if (f.trackTitles)
         f.trackTitles(dc);
-    if (f.customRecords && (long long)g.fileFirstDepth + 20 < g.fileLastDepth && rows > 1)
-        n.PaintCustomTracks(target, From0(rows + 1), f.customRecords, T, R, out.bottomDepth);
+    // The rows of the view and one more; a short file still gets its grids and cells.
+    if (f.custom.Present() && rows > 1)
+        n.PaintCustomTracks(target, From0(rows + 1), f.custom, T, rows + 1, R, out.bottomDepth, 0);
     if (f.memos && !f.gasPercentOfTotal)
         n.DrawMemos(target, top, out.bottomDepth, R, T - R);
     if (g.Flag(1))

@@ -46,8 +46,8 @@ struct PaintFrame {
     bool pictures = false;
     bool imageMarkers = false;
     bool memos = false;              // the well has memos
-    // The custom-data record of the depth below the view top, or null: no custom tracks this paint.
-    const void* customRecords = nullptr;
+    // The custom-data records, row 0's first; absent: no custom tracks this paint.
+    CustomRecords custom;
     // The offset well's records from the one above its first row; empty when no offset curve is drawn.
     Records offsetRecords;
     CurveOptions curve;               // the rate curve's memory and mode

@@ -8,6 +8,7 @@
 // Arguments keep the order and meaning of the painters they stand for: per-row painters take one
 // record and the row's y; whole-log painters take the first of `count` records (a span), the row height
 // and the top y.
+#include "layout/customdata.h"
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
 #include "wellfile/record.h"
@@ -26,6 +27,14 @@ class Dc;
 namespace logview {
 
 using Records = std::span<const wellfile::RECORD>;
+
+// The custom-data records of a paint: the whole buffer and the index of the first row's record (the top
+// line's is the one before it). Absent when the index lies outside the buffer.
+struct CustomRecords {
+    std::span<const layout::CUSTDATAREC> all;
+    std::size_t first = 0;
+    bool Present() const { return first < all.size(); }
+};
 
 // Everything a neighbour painter is handed besides its own arguments.
 struct PaintTarget {
@@ -82,9 +91,10 @@ public:
     virtual void DrawTrackScaleHeader2(const PaintTarget&, int y, int rowHeight) {}
     // Writes the Windows-1252 `text` downwards, one character a line centred at x, each `step` lower.
     virtual void DrawVerticalText(const PaintTarget&, const std::string& text, int x, int y, int step) {}
-    // The custom tracks; `customRecords` are the 222-byte custom-data records of the same depths.
-    virtual void PaintCustomTracks(const PaintTarget&, Records, const void* customRecords, int topY, int rowHeight,
-                                   std::int32_t bottomDepth) {}
+    // The custom tracks: `rows` rows from the record of the top line at topY (records[0]), down to
+    // `stopDepth`. `instantMode` 0 is a paint, 1 a drilling step's row and 2 a WITS step's.
+    virtual void PaintCustomTracks(const PaintTarget&, Records records, CustomRecords custom, int topY, int rows,
+                                   int rowHeight, std::int32_t stopDepth, int instantMode) {}
 
     // ---- Memos and flares ----
     virtual void DrawMemos(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY) {}
@@ -92,13 +102,27 @@ public:
     virtual void DrawFlareTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawFlareTrackLines(const PaintTarget&, Records, int rowHeight, int topY) {}
 
+    // The memo boxes inside a custom track at x: those from `firstDepth` on within `height` below y;
+    // and one memo (a printed page's pending one) by its index.
+    virtual void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) {}
+    virtual void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) {}
+
     // ---- Short reports ----
     virtual void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY) {}
+    // The short-report boxes inside a custom track at x (as DrawMemosAt), and one report in the compact
+    // layout by its index.
+    virtual void DrawShortReportsAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y,
+                                    int x) {}
+    virtual void DrawShortReportsCompact(const PaintTarget&, int report, int rowHeight, int y, int x) {}
 
     // ---- Pictures and e-log curves ----
     // The next picture after `start` whose depth is `depth`, or -1.
     virtual int FindNextImageAtDepth(std::int32_t depth, int start) { return -1; }
     virtual void DrawImage(const PaintTarget&, int picture, int y) {}
+    // A picture in a custom track: at x with its top at y, scaled to `width` (its own size with
+    // `actualSize`, not on paper); `continuation` draws the rest of the picture cut at the last page.
+    virtual void DrawImageAt(const PaintTarget&, int picture, int y, int x, int width, bool actualSize,
+                             bool continuation) {}
     virtual void DrawImageMarkers(const PaintTarget&) {}
     // 0 on failure.
     virtual int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) { return 1; }

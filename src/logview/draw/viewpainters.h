@@ -7,6 +7,7 @@
 #include "logview/draw/neighbourpainters.h"
 #include "tracks/lithrowplan.h"
 #include "tracks/curvevalues.h"
+#include "tracks/customtrackwindow.h"
 #include "tracks/elogview.h"
 #include "tracks/painterstate.h"
 #include "tracks/tops.h"
@@ -28,6 +29,9 @@ public:
     // The window's settings of the custom curve values, asked for at each custom-track paint; defaults
     // when unset.
     std::function<tracks::CurveValueSettings()> curveValueSettings;
+    // The window's custom-track objects and flags, asked for at each custom-track paint; no custom
+    // tracks are painted when unset.
+    std::function<tracks::CustomTrackWindow()> customTrackWindow;
     // The well's tops, KB elevation, tops switches and drilling marker, asked for at each call; no tops
     // when unset.
     std::function<tracks::TopsView()> tops;
@@ -63,6 +67,9 @@ public:
     int PrintCurveTrack2(const PaintTarget&, Records records, std::size_t first, int rowHeight, int count, bool ratio,
                          int y) override;
     void DrawVerticalText(const PaintTarget&, const std::string& text, int x, int y, int step) override;
+    // The custom tracks through the screen object, or the printer object on paper.
+    void PaintCustomTracks(const PaintTarget&, Records records, CustomRecords custom, int topY, int rows,
+                           int rowHeight, std::int32_t stopDepth, int instantMode) override;
     // The well's e-log curves for the printed gas track; null while none are loaded.
     const tracks::ElogView* elogView = nullptr;
 

@@ -77,7 +77,8 @@ std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, con
     frame.singleGas = !s.layout.format.twoGasTracks;
     frame.gammaLag = s.layout.schemes.gammaLag;
     frame.downtime = s.well.downtimeDepthIndex;
-    frame.customRecords = frame.dataFile ? CustomRecordsAt(s, 1) : nullptr;
+    if (frame.dataFile)
+        frame.custom = CustomRecordsAt(s, 1);
     return PaintLog(dc, frame);
 }
 

@@ -72,7 +72,7 @@ std::optional<BodyResult> DrawCompressedBody(app::LogState& s, platform::Dc& dc,
     frame.dragEntry = dragEntry;
     frame.recordCurveOffset = s.layout.schemes.gammaLag;
     frame.markFont = s.view.markFont;
-    frame.customRecords = CustomRecordsAt(s, 0);
+    frame.custom = CustomRecordsAt(s, 0);
     frame.offsetRecords = offset;
     RateCurveMemory memoryCopy;
     FillSharedFrame(s, frame, offScreen, memoryCopy);

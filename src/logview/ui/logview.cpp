@@ -82,7 +82,6 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
 
 void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, unsigned parts, int customMode)
 {
-    (void)customMode;  // the custom tracks' own modes come with their painter
     if (!s.view.bitmaps || s.view.bitmaps->backingStore.isNull() || rows <= 0)
         return;
     wellfile::OpenWell& well = s.well.file;
@@ -196,9 +195,11 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
         }
         if ((parts & ROW_CUSTOM) && s.customTracks.data) {
             const long long at = (long long)rec.depth - well.fileTopDepth;
+            // Two rows from the line above the row, down to the file's last depth.
             if (at >= 0 && at < (long long)custom.size())
-                painters.PaintCustomTracks(target, Records(buffer).subspan(std::size_t(i), 2), &custom[std::size_t(at)], y,
-                                           R, rec.depth);
+                painters.PaintCustomTracks(target, Records(buffer).subspan(std::size_t(i), 2),
+                                           CustomRecords{custom, std::size_t(at)}, y, 2, R, well.fileBottomDepth,
+                                           customMode);
         }
         if (top < 0 || y < top)
             top = y;

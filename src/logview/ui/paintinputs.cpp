@@ -14,15 +14,15 @@
 
 namespace logview {
 
-const layout::CUSTDATAREC* CustomRecordsAt(app::LogState& s, long long offset)
+CustomRecords CustomRecordsAt(app::LogState& s, long long offset)
 {
     app::CustomTracks& c = s.customTracks;
     const wellfile::OpenWell& well = s.well.file;
     if (!s.well.customTracksEnabled || !c.data)
-        return nullptr;
+        return {};
     const long long span = (long long)well.fileBottomDepth - well.fileTopDepth;
     if (span < 0)
-        return nullptr;
+        return {};
     bool fresh = false;
     if (c.rows.empty()) {
         // Never more than the data file holds: a damaged range must not size the buffer.
@@ -39,13 +39,13 @@ const layout::CUSTDATAREC* CustomRecordsAt(app::LogState& s, long long offset)
             c.data.reset();
             app::RefreshCustomTrackHost(s);
             layout::LoadCustomTracks(c.host, c.data, false);
-            return nullptr;
+            return {};
         }
     }
     const long long index = (long long)well.viewTopDepth - well.fileTopDepth + offset;
     if (index < 0 || index >= (long long)c.rows.size())
-        return nullptr;
-    return &c.rows[std::size_t(index)];
+        return {};
+    return CustomRecords{c.rows, std::size_t(index)};
 }
 
 bool PaintBuffer(app::LogState& s, std::size_t size, std::vector<wellfile::RECORD>& own, Records& records)

@@ -16,11 +16,11 @@ struct LogState;
 
 namespace logview {
 
-// The custom-data records of the whole file, read again unless drilling keeps them up to date, and the
-// one `offset` records below the view top's; null when custom tracks are not painted this time. A read
-// that gets nothing frees the buffer and makes the custom-track object afresh, so the next paint reads
-// again.
-const layout::CUSTDATAREC* CustomRecordsAt(app::LogState& s, long long offset);
+// The custom-data records of the whole file, read again unless drilling keeps them up to date, with the
+// index of the one `offset` records below the view top's; absent when custom tracks are not painted this
+// time. A read that gets nothing frees the buffer and makes the custom-track object afresh, so the next
+// paint reads again.
+CustomRecords CustomRecordsAt(app::LogState& s, long long offset);
 
 // The record buffer of a paint: a running data entry's records (grown to `size`, the new ones blank),
 // else `own` made `size` blank records. False when there is no memory for it.

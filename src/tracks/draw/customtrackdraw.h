@@ -10,10 +10,12 @@
 
 namespace tracks {
 
-// The tracks to paint, never more than the working set holds.
+// The tracks to paint (as the last track walk set them, else the tracks in use), never more than the
+// working set holds.
 inline int TracksToPaint(const layout::CUSTOMDATA& data)
 {
-    return std::clamp<int>(data.trackCount, 0, layout::kCustomTrackCount);
+    const int n = data.tracksToPaint >= 0 ? std::min(data.tracksToPaint, data.trackCount) : data.trackCount;
+    return std::clamp<int>(n, 0, layout::kCustomTrackCount);
 }
 
 // The working curve pens: the printer's on the printer object, else the screen's.

@@ -1,6 +1,7 @@
 // The track painters as the view's neighbour painters: the window's set forwards its calls here.
 #include "logview/draw/viewpainters.h"
 #include "tracks/draw/chromatograph.h"
+#include "tracks/draw/customtracks.h"
 #include "tracks/draw/gascurves.h"
 #include "tracks/draw/gasheads.h"
 #include "tracks/draw/lithology.h"
@@ -143,6 +144,29 @@ int ViewPainters::PrintCurveTrack2(const PaintTarget& t, Records records, std::s
 void ViewPainters::DrawVerticalText(const PaintTarget& t, const std::string& text, int x, int y, int step)
 {
     tracks::DrawVerticalText(t.dc, text, x, y, step);
+}
+
+void ViewPainters::PaintCustomTracks(const PaintTarget& t, Records records, CustomRecords custom, int topY, int rows,
+                                     int rowHeight, std::int32_t stopDepth, int instantMode)
+{
+    if (!customTrackWindow)
+        return;
+    const tracks::CustomTrackWindow window = customTrackWindow();
+    layout::CUSTOMDATA* data = t.device.printing ? window.printer : window.screen;
+    if (!data)
+        return;
+    const tracks::TrackSettings settings = TrackSettingsNow();
+    const tracks::CurveValueSettings values = curveValueSettings ? curveValueSettings() : tracks::CurveValueSettings{};
+    tracks::CustomPass pass{t.dc, t.geometry, t.device, settings, TrackState(), *this, values, elogView, window,
+                            tracks::LithHooks{nullptr, automaticLith}, {}, instantMode};
+    pass.rows.records = records;
+    pass.rows.custom = custom.all;
+    pass.rows.first = custom.first;
+    pass.rows.topY = topY;
+    pass.rows.rows = rows;
+    pass.rows.rowHeight = rowHeight;
+    pass.rows.stopDepth = stopDepth;
+    tracks::PaintLogBody(*data, pass);
 }
 
 }  // namespace logview
