@@ -23,4 +23,13 @@ platform::POINT TextAt(const platform::Dc& dc, const QString& text)
     return it->second->at;
 }
 
+std::vector<platform::DcText> TextsSaying(const platform::Dc& dc, const QString& text)
+{
+    std::vector<platform::DcText> out;
+    for (const platform::DcText& t : dc.TextRecord())
+        if (t.text == text)
+            out.push_back(t);
+    return out;
+}
+
 }  // namespace testing_support

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <map>
+#include <vector>
 
 namespace testing_support {
 
@@ -12,5 +13,7 @@ namespace testing_support {
 std::map<QString, const platform::DcText*> TextsByContent(const platform::Dc& dc);
 // Where `text` was written; a test failure and (-1, -1) when it was not.
 platform::POINT TextAt(const platform::Dc& dc, const QString& text);
+// Every record of `text`, in the order written.
+std::vector<platform::DcText> TextsSaying(const platform::Dc& dc, const QString& text);
 
 }  // namespace testing_support

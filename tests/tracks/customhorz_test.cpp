@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "support/images.h"
 #include "support/testmain.h"
+#include "support/textrecord.h"
 #include "tracks/draw/customtracks.h"
 
 #include <QDir>
@@ -81,14 +82,7 @@ protected:
     }
     void Paint() { PaintCustomTracks(dc, data, sources, range); }
     platform::COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
-    std::vector<platform::DcText> Texts(const QString& text) const
-    {
-        std::vector<platform::DcText> out;
-        for (const auto& t : dc.TextRecord())
-            if (t.text == text)
-                out.push_back(t);
-        return out;
-    }
+    std::vector<platform::DcText> Texts(const QString& text) const { return testing_support::TextsSaying(dc, text); }
     void ClearText()
     {
         dc.RecordText(false);

@@ -11,6 +11,7 @@
 #include "support/pdfpages.h"
 #include "support/recordingpainters.h"
 #include "support/testmain.h"
+#include "support/textrecord.h"
 
 #include <QPdfWriter>
 #include <gtest/gtest.h>
@@ -96,14 +97,7 @@ protected:
         return PaintLogBody(data, pass);
     }
     platform::COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
-    std::vector<platform::DcText> Texts(const QString& text) const
-    {
-        std::vector<platform::DcText> out;
-        for (const auto& t : dc.TextRecord())
-            if (t.text == text)
-                out.push_back(t);
-        return out;
-    }
+    std::vector<platform::DcText> Texts(const QString& text) const { return testing_support::TextsSaying(dc, text); }
     // Runs of pixels other than white along row y from x0 to x1, and how many of them are blue.
     std::pair<int, int> Runs(int y, int x0, int x1) const
     {
