@@ -457,6 +457,7 @@ struct DrillingShell {
     bool halfStepToggle = false;  // polled kind: between the first and the second pulse of a unit
     std::uint32_t joystickButtons = 0;  // the buttons word last read from the game port
     bool layoutReset = false;     // the log format is to be applied again when drilling starts
+    std::int32_t correctLagDepth = 0;  // the depth the lag depth was last corrected to
 
     // Taken from the well's settings when drilling starts and written back when it stops.
     std::int32_t lastFullBackupDepth = 0;

@@ -35,8 +35,9 @@ int DrillingCommands::JoyButton(app::LogState& log, std::uint32_t buttons)
         return 1;
     }
     ChromatographTrigger(log, buttons);
+    // Strokes are counted, not flagged: two contacts before a tick are two strokes.
     if (!d->lagByStrokesFromWits && d->time && d->time->strokes && Pulse(buttons, kButton3, kButton3Changed))
-        d->pumpStrokePending[0] = 1;
+        ++d->pumpStrokePending[0];
     if (!neighbours_.wits->LinkRunning(log) || !d->depthFromWits) {
         ApplySwitch(log, *d, (buttons & kButton4) != 0);
         if (!d->stepPending && OnBottom(*d) && Pulse(buttons, kButton1, kButton1Changed))
@@ -54,9 +55,9 @@ void DrillingCommands::EvJoyButtonPolled(app::LogState& log, std::uint32_t butto
     if (!d->lagByStrokesFromWits && d->time && d->time->strokes) {
         const bool allPumps = d->lag.allPumps != 0;
         if (Pulse(buttons, kButton3, kButton3Changed) && (d->lag.pumpOnHole[0] || allPumps))
-            d->pumpStrokePending[0] = 1;
+            ++d->pumpStrokePending[0];
         if (Pulse(buttons, kButton4, kButton4Changed) && (d->lag.pumpOnHole[1] || allPumps))
-            d->pumpStrokePending[1] = 1;
+            ++d->pumpStrokePending[1];
     }
     if (neighbours_.wits->LinkRunning(log) && d->depthFromWits)
         return;  // the bit depth comes from WITS: the box's switch and pulses are not read

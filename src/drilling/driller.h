@@ -7,6 +7,7 @@
 //
 // Everything runs on the GUI thread.
 #include "drilling/drillinghost.h"
+#include "drilling/pumpthreads.h"
 #include "layout/customdata.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/lagrecord.h"
@@ -17,12 +18,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace drilling {
 
 class LogTime;
 class LogAlarm;
+class STROKES;
 
 constexpr int kStepSlots = 1200;      // slots of the step rings in use
 constexpr int kStepTableSize = 1210;  // floats allocated (and cleared) per ring
@@ -61,7 +64,7 @@ struct DrillerValues {
     std::uint8_t automaticDrilling = 0;  // a step each time the unit reaches autoMinutesPerUnit
     std::int32_t lagTextX = 0;
     std::int32_t customRowIndex = 0;     // bottom - first: row of the new custom record
-    std::int32_t pumpStrokePending[2] = {};
+    std::int32_t pumpStrokePending[kPumpCount] = {};  // strokes of pumps 1 to 3 not counted yet
     std::int32_t connectionMarker = 0;   // 2: off bottom without circulation for more than 10 s
     std::int32_t connectionMarkerLimit = 0;
     std::uint8_t updatePackageOn = 0;        // the remote settings make update packages
@@ -83,7 +86,8 @@ struct DrillerValues {
     std::uint8_t lagAlarmOn = 1;
     std::uint8_t offBottom = 0;        // the on/off-bottom switch reads off bottom
     std::uint8_t noSlideMarking = 1;
-    std::uint8_t lagAlarmArmed = 1;
+    std::uint8_t lagAlarmArmed = 1;         // the lag alarm by time may sound again
+    std::uint8_t strokesLagAlarmArmed = 1;  // the same for the lag by strokes
     float firstHalfMinutes = 0;        // the first half's minutes, carried to the whole step
 
     // Kept for the main window while drilling.
@@ -135,8 +139,33 @@ public:
     void LoadLastRecord();
     // Copies the scale codes of the last record into both working records; 1.
     int CarryRecordCodes();
-    // Rebuilds the rings from the records between the lag depth and the bottom (built with the lag).
-    int LoadLagRecords(int quiet);
+    // The annular volume from surface to `depth` by the lag settings `lag` (whose volume fields it
+    // writes); unless `volumeOnly`, also the lag time and, while strokes are counted, the lag strokes at
+    // the rate of the pumps counted, and the flow.
+    float LagVolume(wellfile::LagRecord& lag, float depth, bool volumeOnly);
+    // Rebuilds the rings from the file's last records; `startClock` of 0 or more restarts the lag clock
+    // there. 0 when the records could not be read or have a gap (the rings are then empty), else 1.
+    int LoadLagRecords(float startClock);
+    // Moves the lag depth down to the window's kept correct lag depth, or with `ask` to one the user
+    // enters.
+    void CorrectLagDepth(bool ask);
+    // A new lag time in minutes: taken, shown and written into the data file's last record; from a lag
+    // time of 0 the rings are rebuilt.
+    void ChangeLagTime(float minutes);
+    // Draws the lag text of the status row (the stroke counter's lag line while strokes are counted).
+    int ShowLagStatus();
+    // The lag depth's hand-over to the WITS and custom links after a walk that started at tenths digit
+    // `digit`; `lastHanded` is the whole lag depth handed last.
+    void HandLagDepthToLinks(int digit, std::int32_t& lastHanded);
+    // Plays "Lag Alarm.wav" when the lag depth reaches a multiple of the lag alarm interval and `armed`;
+    // a depth off the multiples arms it again.
+    void SoundLagAlarm(std::uint8_t& armed);
+    // Walks the rings back from the slot before the step index while `notUpYet(slot)`, round past slot 0
+    // only when the file holds more than 1,199 units, at most 1,200 slots; the first slot that is up
+    // gives the lag depth (when its depth is above 0).
+    void WalkLag(const std::function<bool(std::size_t slot)>& notUpYet);
+    // The stroke counter while the lag follows pump strokes, else none.
+    STROKES* Strokes() const;
     // Empties the step rings (a plug back).
     void ClearStepTables();
 

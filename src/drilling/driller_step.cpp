@@ -4,6 +4,7 @@
 
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
+#include "drilling/strokes.h"
 #include "layout/customdata.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
@@ -138,7 +139,12 @@ void Driller::StepDepth()
 
     // The lag clock runs in real drilling minutes, whatever the source.
     lagClock += float(t.unitSeconds) / 60.0f;
-    if (!t.strokes) {
+    if (STROKES* strokes = Strokes()) {
+        // The step is up once the mud pumped since has filled the annulus to it.
+        tables.clock[slot] = strokes->pumpedVolume;
+        tables.volume[slot] = LagVolume(lag, float(well.fileBottomDepth) + 0.5f, false);
+        strokes->lagBarrels = tables.volume[slot];
+    } else {
         lagClock += float(t.lagCorrectionSeconds) / 60.0f;
         tables.clock[slot] = lagClock;
         tables.lagTime[slot] = t.lagTime;
@@ -235,6 +241,8 @@ void Driller::FillCustomFromWits()
         spmSum += float(spm[p]);
         lag.spmSum = lag.spmSum + float(spm[p]);
         outputSum += output[p] * lag.pumpEfficiency[p];
+        if (STROKES* strokes = Strokes())
+            strokes->outputPerStroke[std::size_t(p)] = output[p] * lag.pumpEfficiency[p];
         ++counted;
     }
     c.spm = spmSum;

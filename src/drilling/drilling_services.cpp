@@ -42,6 +42,8 @@ void DrillingServices::LoadLagRecords(app::LogState& log, std::int32_t depth)
         d->LoadLagRecords(0);
 }
 
+void DrillingServices::PumpsOn(app::LogState&) { app::NotBuiltCommand("drilling", "PumpsOn"); }
+
 void DrillingServices::RunLagCalculator(app::LogState&) { app::NotBuiltCommand("drilling", "LagCalcDlg"); }
 void DrillingServices::RunAlarmSetup(app::LogState&) { app::NotBuiltCommand("drilling", "AlarmSetupDlg"); }
 

@@ -65,6 +65,8 @@ public:
     // Records were inserted or deleted at `depth`: while drilling, when that lies below the lag depth,
     // the drilling object rebuilds its lag tables from the records (quietly).
     virtual void LoadLagRecords(app::LogState& log, std::int32_t depth);
+    // Lag by pump strokes on or off (the lag calculator and the WITS links call it too).
+    virtual void PumpsOn(app::LogState& log);
     // The lag calculator dialog, run modally.
     virtual void RunLagCalculator(app::LogState& log);
     // The alarm setup of the drilling object's alarms (LogAlarm::Setup): settings loaded, the dialog

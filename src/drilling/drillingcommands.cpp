@@ -11,6 +11,8 @@
 #include "drilling/drillingstate.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
+#include "drilling/pumpstrokes.h"
+#include "drilling/strokes.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/folders.h"
 #include "platform/gameport.h"
@@ -18,10 +20,12 @@
 #include "platform/text.h"
 #include "app/opendatafile.h"
 #include "wellfile/wholefile.h"
+#include "wits/wits_services.h"
 #include "wits/witsalarmhost.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstring>
 
@@ -37,6 +41,10 @@ const QString kSecondCopy = QStringLiteral(
     "One or more copies of StrativM is already running.\nOnly the FIRST COPY OPENED will allow drilling to be \n"
     "enabled. Close all StrativM programs now running, then\nstart StrativM again and drilling mode will be "
     "available\n");
+
+const QString kLagByStrokes =
+    QStringLiteral("Setup Lag data in Lag Calculator when Using Strokes\nSETUP...LAG CALCULATOR");
+constexpr double kMaxLagMinutes = 500;
 
 // A log image being rendered or built holds the window.
 bool Busy(const app::LogState& log)
@@ -64,7 +72,85 @@ DrillingCommands::DrillingCommands(const app::Neighbours& neighbours, const app:
 
 DrillingCommands::~DrillingCommands() = default;
 
-void DrillingCommands::CmLagTime(app::LogState&) { app::NotBuiltCommand("drilling", "CmLagTime"); }
+void DrillingCommands::CmLagTime(app::LogState& log)
+{
+    Driller* d = log.engines.driller;
+    if (!d || !d->time)
+        return;
+    if (Busy(log)) {
+        platform::MessageBeep(0);
+        return;
+    }
+    if (d->time->strokes) {
+        platform::MessageBox(kLagByStrokes, QString());
+        return;
+    }
+    for (;;) {
+        const std::optional<QString> answer = platform::services().prompter->InputBox(
+            QStringLiteral("Enter new lag time"), QStringLiteral("Lag Time"), QString(), 10);
+        if (!answer)
+            return;
+        bool number = false;
+        const double minutes = QLocale::c().toDouble(answer->trimmed(), &number);
+        if (number && minutes >= 0 && minutes <= kMaxLagMinutes) {  // a text that is no number is refused
+            d->ChangeLagTime(float(minutes));
+            return;
+        }
+        platform::MessageBox(QStringLiteral("Value Out Of Range (Max=500 Min.)"), QStringLiteral("ERROR"));
+    }
+}
+
+void DrillingCommands::PumpsOn(app::LogState& log)
+{
+    Driller* d = log.engines.driller;
+    if (Busy(log) || !d || !d->time) {
+        platform::MessageBeep(0);
+        return;
+    }
+    d->RefreshWindow();
+    d->lag.allPumps = 1;
+    const bool link = neighbours_.wits->LinkRunning(log);
+    const auto running = [&log](int p) { return log.engines.pumpThreads[std::size_t(p)].joinable(); };
+    if (!d->time->strokes) {
+        // With a link the pump threads count the strokes; without one the depth box's contacts do.
+        d->lagByStrokesFromWits = link || neighbours_.wits->CustomLinkRunning(log) ? 1 : 0;
+        d->time->SetStrokes(true);
+        if (link)
+            for (int p = 0; p < kPumpCount; ++p)
+                if (!running(p))
+                    TogglePumpThread(log, p);
+        d->time->strokes->ClearBox();
+    } else {
+        if (d->lagByStrokesFromWits && link)
+            for (int p = 0; p < kPumpCount; ++p)
+                if (running(p))
+                    TogglePumpThread(log, p);
+        d->time->SetStrokes(false);
+        d->LoadLagRecords(0);
+    }
+    wellServices_.window->Invalidate(log);
+}
+
+wellfile::PumpStrokeState DrillingCommands::PumpStrokeStateOf(app::LogState& log)
+{
+    wellfile::PumpStrokeState pumps;
+    Driller* d = log.engines.driller;
+    if (!d)
+        return pumps;
+    pumps.drillerLag = &d->lag;
+    STROKES* strokes = d->time ? d->time->strokes.get() : nullptr;
+    pumps.strokeCounting = strokes != nullptr;
+    pumps.strokeSourceConfigured = d->lagByStrokesFromWits != 0 && neighbours_.wits->LinkRunning(log);
+    for (std::size_t p = 0; p < std::size_t(kPumpCount); ++p)
+        pumps.threadRunning[p] = log.engines.pumpThreads[p].joinable();
+    pumps.togglePump = [&log](int pump) { return TogglePumpThread(log, pump); };
+    if (strokes)
+        pumps.strokesTakeSettings = [strokes] {
+            strokes->ApplyLagSettings();
+            strokes->ClearBox();
+        };
+    return pumps;
+}
 void DrillingCommands::CmBackupReminder(app::LogState&) { app::NotBuiltCommand("drilling", "CmBackupReminder"); }
 
 void DrillingCommands::CmDrilling(app::LogState& log)
@@ -189,7 +275,7 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     }
     Driller* d = log.engines.driller;
     if (d) {
-        wellfile::PumpStrokeState pumps;
+        wellfile::PumpStrokeState pumps = PumpStrokeStateOf(log);
         const wellfile::WellPlace place = app::PlaceOf(log);
         if (!wellfile::SaveLag(d->lag, place, platform::FieldText(config.backupDrive), pumps))
             platform::MessageBox(wellfile::LagFilePath(place), QStringLiteral("File Error"));
@@ -338,7 +424,7 @@ void DrillingCommands::FileDepthChanged(app::LogState& log, bool appended)
     const float minutes = appended ? 0.1f : d->lastStepMinutes;
     d->working.rateOdd = minutes;
     d->working.rateOne = minutes;
-    d->LoadLagRecords(1);
+    d->LoadLagRecords(0);
 }
 
 int BackupGasMonitorConfig(const app::LogState& log)

@@ -19,6 +19,7 @@ struct WellServices;
 }
 namespace wellfile {
 struct WellConfig;
+struct PumpStrokeState;
 }
 
 namespace drilling {
@@ -55,6 +56,12 @@ public:
     void SetOnBottomMode(app::LogState& log, int mode) override;
     void ShowStatusBox(app::LogState& log, bool show) override;
     void SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code) override;
+
+    // Lag by pump strokes on or off: the stroke counter made or deleted, the pump threads of a WITS link
+    // started or stopped; off, the rings are rebuilt by time.
+    void PumpsOn(app::LogState& log) override;
+    // What saving the lag settings hands to the pump threads and the stroke counter.
+    wellfile::PumpStrokeState PumpStrokeStateOf(app::LogState& log);
 
     // A correction of one unit while drilling: the next tick completes the step.
     void PendOneUnitStep(app::LogState& log) override;

@@ -8,7 +8,7 @@ namespace {
 
 class Nothing final : public StatusCanvas {
 public:
-    void Text(int, int, const QString&, TextAlign, FontRole, platform::COLORREF) override {}
+    void Text(int, int, const QString&, TextAlign, FontRole, platform::COLORREF, std::optional<platform::COLORREF>) override {}
     void Fill(int, int, int, int, std::optional<platform::COLORREF>) override {}
 };
 
@@ -45,7 +45,6 @@ void DrillingLinks::ShowBackupReminder(const QString&) { app::NotBuilt("drilling
 void DrillingLinks::HideBackupReminder() { app::NotBuilt("drilling", "HideBackupReminder"); }
 void DrillingLinks::ShowStatus(bool, bool, int) { app::NotBuilt("drilling", "TOOLBAR::ShowStatus"); }
 void DrillingLinks::ShowDepthStatus() { app::NotBuilt("drilling", "ShowDepthStatus"); }
-void DrillingLinks::ShowLagStatus(std::int32_t) { app::NotBuilt("drilling", "ShowLagStatus"); }
 void DrillingLinks::GiveFocusBack() {}
 
 }  // namespace drilling

@@ -29,8 +29,12 @@ struct WITSRECORD;
 
 namespace drilling {
 
-enum class TextAlign { TopLeft, Centre };
-enum class FontRole { Status, Log };
+struct PumpStrokes;
+
+enum class TextAlign { TopLeft, Centre, BottomLeft };
+// The status font, the log's text font, and the stroke counter's ("Arial Bold", row height + 6, weight
+// 400).
+enum class FontRole { Status, Log, Strokes };
 
 constexpr platform::COLORREF kBlack = platform::RGB(0, 0, 0);
 constexpr platform::COLORREF kRed = platform::RGB(255, 0, 0);
@@ -40,8 +44,10 @@ constexpr platform::COLORREF kGreen = platform::RGB(0, 255, 0);
 class StatusCanvas {
 public:
     virtual ~StatusCanvas() = default;
-    // `text` with its top-left (or its centre, for Centre) at (x, y); a transparent background.
-    virtual void Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour) = 0;
+    // `text` with its top-left (its top centre for Centre, its bottom-left for BottomLeft) at (x, y);
+    // a transparent background, or the text's cells filled with `background` when one is given.
+    virtual void Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour,
+                      std::optional<platform::COLORREF> background = std::nullopt) = 0;
     // Fills left..right x top..bottom with `colour`, or with the window's background when none.
     virtual void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) = 0;
 };
@@ -79,7 +85,6 @@ public:
     // The status box's on/off-bottom and pump texts; the depth and lag parts of the status line.
     virtual void ShowStatus(bool offBottom, bool circulating, int polarity);
     virtual void ShowDepthStatus();
-    virtual void ShowLagStatus(std::int32_t lagDepth);
     // Gives the depth box on the game port back to the main window.
     virtual void GiveFocusBack();
 };
@@ -116,6 +121,14 @@ struct DrillingWindow {
     bool bottomInView = false;       // the bottom line was in view at the last paint
     bool altLayout = false;          // the log's alternate layout option
     platform::COLORREF slideColour = kRed;  // the pen of sliding records
+    bool metric = false;             // depths in metres: lengths are turned into feet for the volumes
+    bool lagDepthFromWits = false;   // the WITS link supplies the lag depth
+    // The depth the lag depth was last corrected to (the window's; none: no correction is kept).
+    std::int32_t* keptCorrectLagDepth = nullptr;
+    // The pump threads' stroke counts (the window's engines'; none: no threads count).
+    PumpStrokes* pumpStrokes = nullptr;
+    platform::COLORREF logTextColour = kBlack;
+    std::optional<platform::COLORREF> customBackground;  // the log's own background, when chosen
 
     // Layout measures, pixels.
     int unitWidth = 10;      // w
@@ -126,6 +139,11 @@ struct DrillingWindow {
     int firstColumnX = 0;    // left edge of the log's first column
     int secondColumnX = 0;   // left edge of the second
     int firstTrackUnits = 0; // the first track's width in units
+    int gasLeftX = 0;        // the gas track's left and right edges
+    int gasRightX = 0;
+    int gasSplitX = 0;       // the column after the gas track's first part (its left edge with one part)
+    int descriptionX = 0;    // the description column's left edge
+    int charWidth = 8;       // the window's character width
 };
 
 }  // namespace drilling

@@ -35,6 +35,12 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.firstColumnX = L.rate.left;
     w.secondColumnX = L.textColumn.count > 0 ? L.textColumn.left : L.outline.left;
     w.firstTrackUnits = L.rate.count;
+    w.gasLeftX = L.gas.left;
+    w.gasRightX = L.gasRight;
+    w.gasSplitX = L.gasSplitX;
+    w.descriptionX = L.description.left;
+    w.keptCorrectLagDepth = &log.drilling.correctLagDepth;
+    w.pumpStrokes = log.engines.pumpStrokes.get();
     w.invalidate = log.view.invalidate;
     if (log.layout.pens.pens.size() > 17)
         w.slideColour = log.layout.pens.pens[17].colour;  // " Slide "

@@ -7,6 +7,7 @@
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
 #include "drilling/logtime.h"
+#include "drilling/strokes.h"
 #include "platform/folders.h"
 #include "platform/gameport.h"
 #include "platform/services.h"
@@ -102,7 +103,8 @@ void DrillingCommands::DrillingTick(app::LogState& log, Driller& d)
 {
     if (++d.tickCount > kTickWrap)
         d.tickCount = 1;
-    // The pump-stroke counter's tick comes first once lag by strokes is built.
+    if (d.time && d.time->strokes)
+        d.time->strokes->Tick();
     if (log.drilling.polledKind && !d.depthFromWits && d.tickCount % kSwitchPollTicks == 0)
         JoyButtonsToBottom(log, ReadJoystickButtons(log));
     // A box unplugged and plugged back is opened again.

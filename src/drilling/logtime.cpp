@@ -2,6 +2,7 @@
 
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
+#include "drilling/strokes.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
 #include "wits/tenthsdigit.h"
@@ -36,6 +37,24 @@ LogTime::LogTime(Driller& owner, float lagTimeMinutes) : owner_(owner)
     const int p = w.profile;
     if (p == 4 || p == 11 || p == 78 || ((p == 17 || p == 88) && !w.altLayout))
         statusCentreX = int(w.unitWidth * 10.5 + halfLogWidth);
+}
+
+LogTime::~LogTime()
+{
+    if (strokes)
+        SetStrokes(false);
+}
+
+int LogTime::SetStrokes(bool on)
+{
+    if (strokes) {
+        strokes->Start(false);
+        strokes.reset();
+    }
+    if (!on)
+        return 1;
+    strokes = std::make_unique<STROKES>(owner_);
+    return strokes->Start(true);
 }
 
 int LogTime::Tick()
@@ -103,7 +122,9 @@ void LogTime::OnBottomTick()
             RaiseWitsAlarms();
         lastSecondShown = unitSecondsPart;
         if (unitSecondsPart > 0 && unitSecondsPart % 4 == 0 && lagStepArmed) {
-            if (!strokes && lagTime != 0)
+            if (strokes)
+                strokes->CheckLagAlarm(false);
+            else if (lagTime != 0)
                 UpdateLagDepth(false);
             lagStepArmed = 0;
         }
@@ -203,7 +224,9 @@ void LogTime::GoOffBottom()
                         FontRole::Status, kBlack);
             const int c = lagCorrectionSeconds % 60;
             if ((lagTime > 0 || strokes) && c > 0 && c % 4 == 0 && lagStepArmed && d.lagDepth < float(d.Well().fileBottomDepth)) {
-                if (!strokes)
+                if (strokes)
+                    strokes->CheckLagAlarm(false);
+                else
                     UpdateLagDepth(false);
                 lagStepArmed = 0;
             }
@@ -219,6 +242,12 @@ void LogTime::GoOffBottom()
     if (s % 4 != 0)
         lagStepArmed = 1;
     lastOffSecond = s;
+    if (strokes) {  // the mud circulates while a pump on the hole runs
+        circulating = 0;
+        for (int p = 0; p < kPumpCount; ++p)
+            if (d.lag.pumpOnHole[std::size_t(p)] != 0 && strokes->spm[std::size_t(p)] > 0)
+                circulating = 1;
+    }
 }
 
 void LogTime::GoOnBottom()
@@ -295,39 +324,18 @@ void LogTime::UpdateLagDepth(bool quiet)
     Driller& d = owner_;
     wellfile::OpenWell& well = d.Well();
     const int digit = wits::TenthsDigit(d.lagDepth);
-    const bool wraps = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1;
+    const StepTables& t = d.tables;
     int slot = d.stepIndex - 1;
     if (slot < 0)
-        slot = wraps ? kStepSlots - 1 : 0;
-    const StepTables& t = d.tables;
+        slot = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1 ? kStepSlots - 1 : 0;
     const float now = float(unitSeconds) * (1.0f / 60.0f) + t.clock[std::size_t(slot)] +
                       float(lagCorrectionSeconds) * (1.0f / 60.0f);
-    for (int n = 0; n < kStepSlots; ++n) {
-        const auto i = std::size_t(slot);
-        if (now - t.lagTime[i] < t.clock[i]) {  // the returns of this step are not up yet
-            if (--slot < 0) {
-                if (!wraps)
-                    break;
-                slot = kStepSlots - 1;
-            }
-            continue;
-        }
-        if (t.depth[i] > 0)
-            d.lagDepth = t.depth[i];
-        break;
-    }
+    // The returns of a step are not up yet while its lag time has not passed since it was drilled.
+    d.WalkLag([&](std::size_t i) { return now - t.lagTime[i] < t.clock[i]; });
     if (quiet)
         return;
 
-    const DrillingWindow& w = d.Window();
-    if (w.witsLinkOn) {
-        const bool newWhole = int(d.lagDepth) != lastLagHanded;
-        d.Links().WitsLagDepth(d.lagDepth, digit, newWhole, d.depthFromWitsCompanion && digit > 0);
-        if (newWhole)
-            lastLagHanded = int(d.lagDepth);
-    }
-    if (w.customLinkOn)
-        d.Links().CustomLinkLagDepth(d.lagDepth, digit, well.fileBottomDepth);
+    d.HandLagDepthToLinks(digit, lastLagHanded);
     if (float(well.fileBottomDepth) <= d.lagDepth) {  // bottoms up
         d.lagDepth = float(well.fileBottomDepth);
         d.ClearStepTables();
@@ -335,20 +343,8 @@ void LogTime::UpdateLagDepth(bool quiet)
         ClearCirculating();
         lagCorrectionSeconds = 0;
     }
-    d.Links().ShowLagStatus(int(d.lagDepth));
-    const int n = d.lagAlarmInterval;
-    if (n > 0) {
-        if (int(d.lagDepth) % n == 0) {
-            if (d.lagAlarmArmed) {
-                d.lagAlarmArmed = 0;
-                platform::services().sounder->PlaySound(well.dataFolder + QStringLiteral("Lag Alarm.wav"));
-            }
-        } else {
-            d.lagAlarmArmed = 1;
-        }
-    } else {
-        d.lagAlarmArmed = 0;
-    }
+    d.ShowLagStatus();
+    d.SoundLagAlarm(d.lagAlarmArmed);
 }
 
 void LogTime::DayChangeMemo(const QDate& date)

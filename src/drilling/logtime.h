@@ -7,6 +7,7 @@
 #include <QDate>
 
 #include <cstdint>
+#include <memory>
 
 namespace drilling {
 
@@ -45,6 +46,10 @@ struct LogTimeValues {
 class LogTime : public LogTimeValues {
 public:
     LogTime(Driller& owner, float lagTimeMinutes);
+    // Stops and deletes the stroke counter first.
+    ~LogTime();
+    LogTime(const LogTime&) = delete;
+    LogTime& operator=(const LogTime&) = delete;
 
     // One drilling tick: on bottom (unless the window is starting up) or off bottom. Returns 1.
     int Tick();
@@ -61,7 +66,10 @@ public:
     // Puts the date memo at the last record when the day changes.
     void DayChangeMemo(const QDate& date);
 
-    STROKES* strokes = nullptr;  // while the lag follows pump strokes (built with them)
+    // On: a new stroke counter, started (its start's result). Off: the counter stopped and deleted; 1.
+    int SetStrokes(bool on);
+
+    std::unique_ptr<STROKES> strokes;  // while the lag follows pump strokes
 
 private:
     void ReadTime(bool offBottomPass);

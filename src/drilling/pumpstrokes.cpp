@@ -5,8 +5,6 @@
 #include "drilling/logtime.h"
 #include "drilling/pumpthreads.h"
 
-#include <cstdio>
-
 namespace drilling {
 
 namespace {
@@ -23,8 +21,5 @@ int TogglePumpThread(app::LogState& log, int pump)
     const bool strokesCounted = d && d->time && d->time->strokes;
     return TogglePumpThread(ThreadsOf(log), pump, strokesCounted, d ? d->lag : wellfile::LagRecord{});
 }
-
-void ApplyLagSettings() { std::fputs("ApplyLagSettings: not built yet\n", stderr); }
-void ClearStrokeBox() { std::fputs("ClearStrokeBox: not built yet\n", stderr); }
 
 }  // namespace drilling

@@ -1,5 +1,6 @@
 #pragma once
-// The pump-stroke side of drilling mode that the lag settings and the WITS links drive.
+// The pump-stroke threads as the main window holds them, started and toggled by the lag settings, the
+// stroke counter's switch and the WITS links.
 
 namespace app {
 struct LogState;
@@ -13,9 +14,5 @@ int StartPumpThread(app::LogState& log, int number);
 // Stops and joins the stroke thread of `pump` (0 to 2) when it runs, else starts it while pump strokes
 // are counted and the pump is on hole. 0 when a thread could not be started, else 1.
 int TogglePumpThread(app::LogState& log, int pump);
-// Lets the stroke counter take the drilling object's new lag settings.
-void ApplyLagSettings();
-// Erases the strokes text box.
-void ClearStrokeBox();
 
 }  // namespace drilling

@@ -1,6 +1,5 @@
 #include "wellfile/lagrecord.h"
 
-#include "drilling/pumpstrokes.h"
 #include "platform/folders.h"
 #include "wellfile/backupdrive.h"
 #include "wellfile/wholefile.h"
@@ -37,13 +36,16 @@ int SaveLag(const LagRecord& lag, const WellPlace& place, const std::string& bac
         return 0;
     if (pumps.drillerLag)
         *pumps.drillerLag = lag;
-    if (pumps.strokeCounting && pumps.strokeSourceConfigured) {
-        const std::array<bool, 3> toggle = PumpThreadsToToggle(lag, pumps.threadRunning);
-        for (int i = 0; i < 3; ++i)
-            if (toggle[i] && pumps.togglePump)
-                pumps.togglePump(i);
-        drilling::ApplyLagSettings();
-        drilling::ClearStrokeBox();
+    if (pumps.strokeCounting) {
+        if (pumps.strokeSourceConfigured && pumps.togglePump) {
+            const std::array<bool, 3> toggle = PumpThreadsToToggle(lag, pumps.threadRunning);
+            for (int i = 0; i < 3; ++i)
+                if (toggle[i])
+                    pumps.togglePump(i);
+        }
+        // The counter takes new outputs and lag strokes whatever counts the strokes.
+        if (pumps.strokesTakeSettings)
+            pumps.strokesTakeSettings();
     }
     if (place.drilling)
         CopyToBackupDrive(

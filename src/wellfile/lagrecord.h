@@ -100,6 +100,8 @@ struct PumpStrokeState {
     std::array<bool, 3> threadRunning{};  // stroke thread of pumps 1 to 3
     // Starts or stops the stroke thread of pump 0 to 2 (drilling's TogglePumpThread); none: nothing.
     std::function<int(int pump)> togglePump;
+    // Hands the new settings to the stroke counter and erases its box; set while strokes are counted.
+    std::function<void()> strokesTakeSettings;
 };
 
 // The pumps whose stroke thread must be toggled so that exactly the pumps on hole (every pump when

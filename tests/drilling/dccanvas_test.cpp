@@ -41,6 +41,20 @@ TEST(DcCanvas, FillsAndTextsLeaveTheDcAsTheyFoundIt)
     EXPECT_EQ(mark.font.height, -10);
     EXPECT_EQ(dc.GetTextAlign(), unsigned(platform::TA_LEFT | platform::TA_TOP));
     EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+
+    // The stroke counter's lines: bottom-aligned, their cells filled, the Dc's background kept.
+    dc.SetBkColor(RGB(1, 2, 3));
+    DcCanvas strokes(dc, status, status, StrokesFont(10));
+    strokes.Text(5, 90, QStringLiteral("Pump 1 Total:"), TextAlign::BottomLeft, FontRole::Strokes, kBlack, RGB(255, 255, 255));
+    const platform::DcText& line = dc.TextRecord().back();
+    EXPECT_EQ(line.align, unsigned(platform::TA_LEFT | platform::TA_BOTTOM));
+    EXPECT_EQ(line.bkMode, platform::OPAQUE);
+    EXPECT_EQ(line.bkColor, RGB(255, 255, 255));
+    EXPECT_EQ(line.font.face, "Arial Bold");
+    EXPECT_EQ(line.font.height, 16);
+    EXPECT_EQ(line.font.weight, 400);
+    EXPECT_EQ(dc.GetBkColor(), RGB(1, 2, 3));
+    EXPECT_EQ(dc.GetBkMode(), platform::OPAQUE);
 }
 
 }  // namespace

@@ -130,6 +130,7 @@ TEST_F(DrillerTest, RateIsSixtyOverTheMeanOfTenSlots)
 {
     MakeWellOnDisk(900, 1000);
     StartDriller();
+    EmptyRings();
     Run(120);
     Pulse();
     Run(120);
@@ -181,6 +182,7 @@ TEST_F(DrillerTest, AnUnwritableDataFileKeepsTheStepForTheNextTick)
 {
     MakeWellOnDisk(900, 1000);
     StartDriller();
+    EmptyRings();
     Run(60);
     Pulse();
     const QString aside = well.dataFileName + ".aside";

@@ -57,6 +57,12 @@ void DrillingTest::StartDriller()
     driller->alarms->raiseHook = [this](int kind, const QString& text) { raised.append({kind, text}); };
 }
 
+void DrillingTest::EmptyRings()
+{
+    driller->ClearStepTables();
+    driller->stepIndex = 0;
+}
+
 void DrillingTest::Run(double seconds)
 {
     const int ticks = int(std::lround(seconds * 5));

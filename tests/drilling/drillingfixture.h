@@ -34,9 +34,11 @@ class RecordingCanvas final : public drilling::StatusCanvas {
 public:
     QList<CanvasCall> calls;
     void Text(int x, int y, const QString& text, drilling::TextAlign align, drilling::FontRole font,
-              platform::COLORREF colour) override
+              platform::COLORREF colour, std::optional<platform::COLORREF> background = std::nullopt) override
     {
-        calls.append({x, y, text, align, font, colour});
+        CanvasCall c;
+        c.x = x, c.y = y, c.text = text, c.align = align, c.font = font, c.colour = colour, c.fill = background;
+        calls.append(c);
     }
     void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) override
     {
@@ -82,7 +84,6 @@ public:
     void HideBackupReminder() override {}
     void ShowStatus(bool, bool, int) override {}
     void ShowDepthStatus() override {}
-    void ShowLagStatus(std::int32_t) override {}
 };
 
 struct Raised {
@@ -97,6 +98,8 @@ protected:
     // Makes and starts the driller (the well's configuration: 4 minimum seconds per unit) and records
     // the alarms it raises.
     void StartDriller();
+    // Empties the rings the start rebuilt from the file, for steps counted from slot 0.
+    void EmptyRings();
     // The drilling tick every 200 ms for `seconds`: the clock, then a pending step.
     void Run(double seconds);
     // One tick after marking a whole unit from `from`, or half a unit of the polled box.

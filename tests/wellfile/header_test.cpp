@@ -134,6 +134,40 @@ TEST(LagRecord, SavedRecordReachesTheFileAndTheDrillingObject)
     EXPECT_EQ(std::memcmp(&back, &lag, sizeof lag), 0);
 }
 
+TEST(LagRecord, SavingHandsTheSettingsToTheStrokeCounterAndThePumpThreads)
+{
+    const WellPlace p = Place();
+    LagRecord lag{};
+    lag.pumpOnHole[0] = lag.pumpOnHole[2] = 1;
+    PumpStrokeState pumps;
+    QList<int> toggled;
+    int taken = 0;
+    pumps.togglePump = [&](int pump) {
+        toggled << pump;
+        return 1;
+    };
+    pumps.strokesTakeSettings = [&] { ++taken; };
+    pumps.threadRunning = {false, true, true};
+
+    // Counting by the depth box's contacts: the counter takes the settings, no thread is touched.
+    pumps.strokeCounting = true;
+    ASSERT_EQ(SaveLag(lag, p, "C:\\", pumps), 1);
+    EXPECT_EQ(taken, 1);
+    EXPECT_TRUE(toggled.isEmpty());
+
+    // Counting by the pump threads: exactly the pumps on the hole get one.
+    pumps.strokeSourceConfigured = true;
+    ASSERT_EQ(SaveLag(lag, p, "C:\\", pumps), 1);
+    EXPECT_EQ(taken, 2);
+    EXPECT_EQ(toggled, (QList<int>{0, 1}));
+
+    // Not counting: neither.
+    pumps.strokeCounting = false;
+    ASSERT_EQ(SaveLag(lag, p, "C:\\", pumps), 1);
+    EXPECT_EQ(taken, 2);
+    EXPECT_EQ(toggled.size(), 2);
+}
+
 TEST(LagRecord, FilesOfOtherLengthsAreReadAsFarAsTheyMakeSense)
 {
     const WellPlace p = Place();

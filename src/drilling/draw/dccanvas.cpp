@@ -2,21 +2,40 @@
 
 namespace drilling {
 
-DcCanvas::DcCanvas(platform::Dc& dc, platform::Font statusFont, platform::Font logFont)
-    : dc_(dc), statusFont_(std::move(statusFont)), logFont_(std::move(logFont))
+namespace {
+
+unsigned AlignFlags(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Centre: return platform::TA_CENTER | platform::TA_TOP;
+    case TextAlign::BottomLeft: return platform::TA_LEFT | platform::TA_BOTTOM;
+    case TextAlign::TopLeft: break;
+    }
+    return platform::TA_LEFT | platform::TA_TOP;
+}
+
+}  // namespace
+
+DcCanvas::DcCanvas(platform::Dc& dc, platform::Font statusFont, platform::Font logFont, platform::Font strokesFont)
+    : dc_(dc), statusFont_(std::move(statusFont)), logFont_(std::move(logFont)), strokesFont_(std::move(strokesFont))
 {
 }
 
-void DcCanvas::Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour)
+platform::Font StrokesFont(int rowHeight) { return platform::Font(QStringLiteral("Arial Bold"), rowHeight + 6, 400); }
+
+void DcCanvas::Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour,
+                    std::optional<platform::COLORREF> background)
 {
-    const unsigned oldAlign = dc_.SetTextAlign(align == TextAlign::Centre ? platform::TA_CENTER | platform::TA_TOP
-                                                                          : platform::TA_LEFT | platform::TA_TOP);
-    const int oldMode = dc_.SetBkMode(platform::TRANSPARENT);
+    const unsigned oldAlign = dc_.SetTextAlign(AlignFlags(align));
+    const int oldMode = dc_.SetBkMode(background ? platform::OPAQUE : platform::TRANSPARENT);
+    const platform::COLORREF oldBackground = dc_.SetBkColor(background.value_or(dc_.GetBkColor()));
     const platform::COLORREF oldColour = dc_.SetTextColor(colour);
-    const platform::Font oldFont = dc_.SelectObject(font == FontRole::Status ? statusFont_ : logFont_);
+    const platform::Font& chosen = font == FontRole::Status ? statusFont_ : font == FontRole::Log ? logFont_ : strokesFont_;
+    const platform::Font oldFont = dc_.SelectObject(chosen);
     dc_.TextOut(x, y, text);
     dc_.SelectObject(oldFont);
     dc_.SetTextColor(oldColour);
+    dc_.SetBkColor(oldBackground);
     dc_.SetBkMode(oldMode);
     dc_.SetTextAlign(oldAlign);
 }

@@ -1,0 +1,189 @@
+// The lag depth: the walk back through the rings, its hand-over to the links, the lag alarm, the lag
+// text of the status row, the correction of the lag depth and a new lag time.
+#include "drilling/driller.h"
+
+#include "drilling/logtime.h"
+#include "drilling/strokes.h"
+#include "platform/services.h"
+#include "wellfile/datafile.h"
+#include "wits/tenthsdigit.h"
+
+#include <algorithm>
+
+namespace drilling {
+
+namespace {
+
+// A correction pass that cannot end by itself (no step is ever passed) stops here.
+constexpr int kMaxCorrectionPasses = 100000;
+constexpr int kCorrectionSeconds = 10;   // a pass of the correction by time
+constexpr float kCorrectionVolume = 0.2f;  // a pass of the correction by strokes, barrels
+
+// The profiles whose status band is laid out compactly.
+bool CompactProfile(int p) { return p == 4 || p == 64 || p == 17 || p == 88 || p == 11 || p == 78; }
+
+}  // namespace
+
+STROKES* Driller::Strokes() const { return time ? time->strokes.get() : nullptr; }
+
+void Driller::WalkLag(const std::function<bool(std::size_t slot)>& notUpYet)
+{
+    const wellfile::OpenWell& well = Well();
+    const bool wraps = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1;
+    int slot = stepIndex - 1;
+    if (slot < 0)
+        slot = wraps ? kStepSlots - 1 : 0;
+    for (int n = 0; n < kStepSlots; ++n) {
+        const auto i = std::size_t(slot);
+        if (!notUpYet(i)) {
+            if (tables.depth[i] > 0)
+                lagDepth = tables.depth[i];
+            return;
+        }
+        if (--slot < 0) {
+            if (!wraps)
+                return;
+            slot = kStepSlots - 1;
+        }
+    }
+}
+
+void Driller::HandLagDepthToLinks(int digit, std::int32_t& lastHanded)
+{
+    const DrillingWindow& w = window_;
+    if (w.witsLinkOn) {
+        const bool newWhole = int(lagDepth) != lastHanded;
+        Links().WitsLagDepth(lagDepth, digit, newWhole, depthFromWitsCompanion && digit > 0);
+        if (newWhole)
+            lastHanded = int(lagDepth);
+    }
+    if (w.customLinkOn)
+        Links().CustomLinkLagDepth(lagDepth, digit, Well().fileBottomDepth);
+}
+
+void Driller::SoundLagAlarm(std::uint8_t& armed)
+{
+    const int n = lagAlarmInterval;
+    if (n <= 0) {
+        armed = 0;
+        return;
+    }
+    if (int(lagDepth) % n != 0) {
+        armed = 1;
+        return;
+    }
+    if (!armed)
+        return;
+    armed = 0;
+    if (platform::Sounder* sounder = platform::services().sounder)
+        sounder->PlaySound(Well().dataFolder + QStringLiteral("Lag Alarm.wav"));
+}
+
+int Driller::ShowLagStatus()
+{
+    RefreshWindow();
+    const DrillingWindow& w = window_;
+    int x = w.gasLeftX + 28 * w.charWidth;
+    if (w.gasLeftX < w.gasSplitX)
+        x = (w.gasSplitX + w.gasRightX) / 2;
+    if (!w.customDataInUse) {
+        if (CompactProfile(w.profile))
+            x = w.descriptionX - 5 * w.rowHeight;
+    } else if (w.profile == 17 || w.profile == 88 || w.profile == 11) {
+        x = (w.gasSplitX + w.logWidth) / 2;
+    } else {
+        x = (w.gasLeftX + w.logWidth) / 2;
+    }
+    lagTextX = x;
+    if (STROKES* strokes = Strokes()) {
+        strokes->DrawLagLine();
+        return 1;
+    }
+    const float lagTime = time ? time->lagTime : 0.0f;
+    const QString text = w.lagDepthFromWits ? QString::asprintf("Lagdepth: %5d  From Wits", int(lagDepth))
+                                            : QString::asprintf("Lagdepth: %7.1f    Lagtime: %2.2f  %d", double(lagDepth),
+                                                                double(lagTime), wits::TenthsDigit(lagDepth));
+    Canvas().Text(x, 3 * w.rowHeight, text, TextAlign::BottomLeft, FontRole::Status, kBlack);
+    return 1;
+}
+
+void Driller::CorrectLagDepth(bool ask)
+{
+    RefreshWindow();
+    const DrillingWindow& w = window_;
+    if ((w.lagDepthFromWits && w.witsLinkOn) || !time)
+        return;
+    if (lagDepth == 0) {
+        ClearStepTables();
+        stepIndex = 0;
+        return;
+    }
+    wellfile::OpenWell& well = Well();
+    const std::int32_t bottom = well.fileBottomDepth;
+    std::int32_t target = w.keptCorrectLagDepth ? *w.keptCorrectLagDepth : 0;
+    while (ask) {
+        const std::optional<QString> answer = platform::services().prompter->InputBox(
+            QStringLiteral("Enter Correct Lag Depth"), QStringLiteral("Lag Depth"), QString::number(target), 6);
+        if (!answer)
+            return;
+        bool number = false;
+        target = answer->trimmed().toInt(&number);
+        if (!number || target < well.fileTopDepth + 20 || target > bottom)
+            platform::MessageBox(QStringLiteral("Depth Out Of Range"), QStringLiteral("ERROR"));
+        else if (float(target) < lagDepth)
+            platform::MessageBox(QStringLiteral("New Lag Depth must be deeper than current Lag Depth"), QStringLiteral("ERROR"));
+        else
+            break;
+    }
+    if (ask && w.keptCorrectLagDepth)
+        *w.keptCorrectLagDepth = target;
+
+    LogTime& t = *time;
+    if (target == bottom) {
+        lagDepth = float(bottom);
+        ClearStepTables();
+        stepIndex = 0;
+        t.ClearCirculating();
+        t.lagCorrectionSeconds = 0;
+        ShowLagStatus();
+        return;
+    }
+    const auto shortOfTarget = [&] { return lagDepth < float(target) && lagDepth < float(bottom); };
+    if (STROKES* strokes = Strokes()) {
+        // Pumped volume beyond every step's volume to the surface brings up no further step.
+        float reach = 0;
+        for (std::size_t i = 0; i < std::size_t(kStepSlots); ++i)
+            reach = std::max(reach, tables.clock[i] + tables.volume[i]);
+        for (int pass = 0; pass < kMaxCorrectionPasses && shortOfTarget() && strokes->pumpedVolume <= reach; ++pass) {
+            strokes->pumpedVolume += kCorrectionVolume;
+            strokes->CheckLagAlarm(false);
+        }
+        return;
+    }
+    // Circulation time brings the returns up, until its minutes reach the lag time.
+    for (int pass = 0; pass < kMaxCorrectionPasses && shortOfTarget(); ++pass) {
+        if (float(t.lagCorrectionSeconds) / 60.0f >= t.lagTime)
+            break;
+        t.lagCorrectionSeconds += kCorrectionSeconds;
+        t.UpdateLagDepth(false);
+    }
+    t.UpdateLagDepth(false);
+}
+
+void Driller::ChangeLagTime(float minutes)
+{
+    if (!time)
+        return;
+    const float before = time->lagTime;
+    time->lagTime = minutes;
+    ShowLagStatus();
+    wellfile::OpenWell& well = Well();
+    if (std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(well, well.dataFileName)) {
+        last->lagTime = minutes;
+        wellfile::WriteLastRecord(*last, well.dataFileName);
+    }
+    if (before == 0)
+        LoadLagRecords(0);
+}
+
+}  // namespace drilling

@@ -1,0 +1,270 @@
+// Lag by pump strokes: rates from the depth box's contacts, strokes from the pump threads' counters,
+// the text box and the bottoms-up count, the pump-rate alarms, the lag walk by volume and the switch.
+#include "commandfixture.h"
+#include "drillingfixture.h"
+
+#include "drilling/strokes.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wits/witsalarms.h"
+
+#include <atomic>
+#include <thread>
+
+using namespace drilling;
+using namespace drilling_testing;
+using testing_support::doubles;
+
+namespace {
+
+class StrokesTest : public DrillingTest {
+protected:
+    // Drilling on the well 1000..1100 with pump 1 on the hole (`output` barrels a stroke at 100 a
+    // minute), lag strokes and barrels known, and the stroke counter started.
+    void StartCounting(float output = 0.1f, float lagStrokes = 2000, float lagBarrels = 200)
+    {
+        MakeWellOnDisk(1000, 1100);
+        window.rowHeight = 10;
+        StartDriller();
+        wellfile::LagRecord& lag = driller->lag;
+        lag.pump1Output = output;
+        lag.pump1Spm = 100;
+        lag.pumpEfficiency[0] = 1;
+        lag.pumpOnHole[0] = 1;
+        lag.lagStrokes = lagStrokes;
+        lag.annularVolume = lagBarrels;
+        Time().SetStrokes(true);
+    }
+    STROKES& Strokes() { return *Time().strokes; }
+    // One stroke of pump 1 from the depth box, `seconds` after the last tick, and the tick.
+    void StrokeAfter(double seconds, int strokes = 1)
+    {
+        Clock().Advance(std::int64_t(seconds * 1000));
+        driller->pumpStrokePending[0] += strokes;
+        Strokes().Tick();
+    }
+    QString LastLine(const QString& prefix) const
+    {
+        const auto found = canvas.Texts(prefix);
+        return found.isEmpty() ? QString() : found.back().text;
+    }
+};
+
+TEST_F(StrokesTest, RatesFollowTheContactsOfThePump)
+{
+    StartCounting();
+    QList<int> rates;
+    for (int i = 0; i < 7; ++i) {
+        StrokeAfter(2);
+        rates << Strokes().spm[0];
+    }
+    // The previous rate weighs as one sample of six: a steady 30 settles on 29.
+    EXPECT_EQ(rates, (QList<int>{5, 10, 16, 22, 28, 29, 29}));
+    EXPECT_EQ(Strokes().pumpStrokes[0], 7);
+    EXPECT_NEAR(Strokes().pumpVolume[0], 0.7, 1e-5);
+
+    // Three strokes within one tick are three strokes, and one sample of their mean rate.
+    StrokeAfter(2, 3);
+    EXPECT_EQ(Strokes().pumpStrokes[0], 10);
+    EXPECT_NEAR(Strokes().pumpVolume[0], 1.0, 1e-5);
+    EXPECT_EQ(Strokes().spmRing[0][2], 90);
+
+    // More than 10 s without a stroke: the pump stands.
+    Clock().Advance(10200);
+    Strokes().Tick();
+    EXPECT_EQ(Strokes().spm[0], 0);
+    EXPECT_EQ(LastLine("PUMPS"), "PUMPS NOT RUNNING                              ");
+}
+
+TEST_F(StrokesTest, BoxShowsTotalsAndTheLagTimeAtThePresentRate)
+{
+    StartCounting(0.1f, 2000);
+    driller->lagByStrokesFromWits = 1;  // the rates of the WITS record
+    driller->live.spm1 = 100;
+    StrokeAfter(0.2);
+    EXPECT_EQ(LastLine("LAG TIME"), "LAG TIME NOW AT:   100 SPM = 20.0 MIN.    ");
+    EXPECT_EQ(LastLine("Pump 1"), "Pump 1 Total:        1     SPM: 100      BBLS=0.10   ");
+    EXPECT_EQ(LastLine("Total"), "Total Strokes:        1     SPM: 100      BBLS= 0.10  ");
+    const CanvasCall line = canvas.Texts("Pump 1").back();
+    EXPECT_EQ(line.y, 65);
+    EXPECT_EQ(line.font, FontRole::Strokes);
+    EXPECT_EQ(line.align, TextAlign::BottomLeft);
+    EXPECT_EQ(line.fill, platform::RGB(255, 255, 255));
+
+    // Any volume draws; the line is formatted, not copied into a fixed buffer.
+    Strokes().pumpVolume[0] = 1e30f;
+    Strokes().DrawBox();
+    EXPECT_TRUE(LastLine("Pump 1").contains("BBLS=1000000015047466219876688855040.00"));
+}
+
+TEST_F(StrokesTest, BottomsUpCountsToTheLagStrokes)
+{
+    StartCounting(0.1f, 3);
+    Strokes().ToggleBottomsUp();
+    const auto& flag = driller->alarms->flags[kAlarmBottomsUp];
+    StrokeAfter(2);
+    EXPECT_EQ(LastLine("Count"), "Count     1       2 STBU  199.90 BTBU");
+    EXPECT_EQ(flag, 0);
+    StrokeAfter(2);
+    StrokeAfter(2);
+    EXPECT_EQ(flag, 1);
+    EXPECT_TRUE(LastLine("    3   Bottoms up at").startsWith("    3   Bottoms up at  8:30 AM"));
+    StrokeAfter(2);
+    EXPECT_EQ(flag, 0);
+}
+
+TEST_F(StrokesTest, MissingLagDataWarnsOnceAndBottomsUpAtOnce)
+{
+    StartCounting(0.1f, 0, 0);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              "Data must be enteered in the Lag calculator\nfor strokes to work properly (SETUP...Lag Calculator)\n");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Error");
+    Strokes().ToggleBottomsUp();
+    StrokeAfter(0.2, 0);
+    EXPECT_TRUE(LastLine("    0   Bottoms up at").startsWith("    0   Bottoms up at"));
+    EXPECT_EQ(driller->alarms->flags[kAlarmBottomsUp], 1);
+}
+
+TEST_F(StrokesTest, NoStrokeOfAPumpThreadIsLost)
+{
+    StartCounting(0.5f);
+    window.canvas = nullptr;  // the box of every tick is not kept
+    driller->lagByStrokesFromWits = 1;
+    window.witsLinkOn = true;
+    PumpStrokes counters;
+    window.pumpStrokes = &counters;
+    constexpr int kStrokes = 100000;
+    std::atomic<bool> done = false;
+    std::thread pump([&] {
+        for (int i = 0; i < kStrokes; ++i)
+            ++counters.strokes[0];
+        done = true;
+    });
+    for (int ticks = 0; !done && ticks < 1000000; ++ticks)
+        Strokes().Tick();
+    pump.join();
+    Strokes().Tick();
+    EXPECT_EQ(Strokes().pumpStrokes[0], kStrokes);
+    EXPECT_EQ(Strokes().pumpVolume[0], kStrokes * 0.5f);
+    EXPECT_EQ(Strokes().pumpedVolume - Strokes().volumeBase, kStrokes * 0.5f);
+}
+
+TEST_F(StrokesTest, PumpRateAlarmWithoutAWitsLink)
+{
+    StartCounting();
+    wits::WitsAlarmEntry& entry = driller->witsAlarms->Entry(wits::kSpm1Channel);
+    entry.Enabled = 1;
+    entry.Low = 50;
+    entry.Delay = 1.5f;
+    driller->lagByStrokesFromWits = 1;
+    driller->live.spm1 = 30;
+    Clock().Advance(1000);
+    for (int minute = 0; minute < 3; ++minute) {
+        Strokes().Tick();
+        if (minute < 2)
+            Clock().Advance(60000);
+    }
+    EXPECT_EQ(entry.Value, 30.0f);
+    EXPECT_FLOAT_EQ(entry.MinutesOut, 2.0f);
+    EXPECT_EQ(doubles().sounder.played.size(), 1);  // out of range longer than its time: checked and raised
+
+    // With a WITS link its own feed checks the rates.
+    window.witsLinkOn = true;
+    entry.Value = 0;
+    Strokes().Tick();
+    EXPECT_EQ(entry.Value, 0.0f);
+}
+
+TEST_F(StrokesTest, LagDepthByPumpedVolume)
+{
+    // The well's hole: casing 9.625 in to 1,000 ft, open hole 8.5 in, pipe 4.5 / 3.826 in.
+    MakeWellOnDisk(1000, 1100);
+    StartDriller();
+    wellfile::LagRecord& lag = driller->lag;
+    lag.casingId = 9.625f;
+    lag.casingLength = 1000;
+    lag.openHoleDiameter = 8.5f;
+    lag.pipe1Od = 4.5f;
+    lag.pipe1Id = 3.826f;
+    lag.pipe1Length = 1100;
+    lag.pump1Output = 0.1f;
+    lag.pump1Spm = 100;
+    lag.pumpEfficiency[0] = 1;
+    lag.pumpOnHole[0] = 1;
+    lag.lagStrokes = 1000;
+    lag.annularVolume = 80;
+    Time().SetStrokes(true);
+    // Each half unit of the file took a minute at 100 strokes: 10 barrels. The step of 1,081 was drilled
+    // at 610 barrels and its annulus holds 74.38, that of 1,081.5 at 620 with 74.41: with 690 barrels
+    // pumped the returns of 1,081 are up, those of 1,081.5 are not.
+    Strokes().pumpedVolume = 690;
+    Strokes().CheckLagAlarm(false);
+    EXPECT_EQ(driller->lagDepth, 1081.0f);
+
+    // Bottoms up: the rings are emptied, circulation goes on.
+    Time().circulating = 1;
+    Strokes().pumpedVolume = 1e6f;
+    Strokes().CheckLagAlarm(false);
+    EXPECT_EQ(driller->lagDepth, 1100.0f);
+    EXPECT_EQ(driller->stepIndex, 0);
+    EXPECT_EQ(driller->tables.volume[0], 0.0f);
+    EXPECT_EQ(Time().circulating, 1);
+}
+
+TEST_F(StrokesTest, LagAlarmsByTimeAndByStrokesKeepTheirOwnArming)
+{
+    StartCounting();
+    driller->lagAlarmInterval = 10;
+    driller->ClearStepTables();
+    driller->stepIndex = 1;
+    driller->tables.volume[0] = -1;  // up at once by time and by volume
+    const auto walkBoth = [this](float depth) {
+        driller->tables.depth[0] = depth;
+        Time().UpdateLagDepth(false);
+        Strokes().CheckLagAlarm(false);
+    };
+    walkBoth(1029);
+    walkBoth(1030);
+    Strokes().CheckLagAlarm(false);
+    const QString sound = well.dataFolder + "Lag Alarm.wav";
+    EXPECT_EQ(doubles().sounder.played, (QStringList{sound, sound}));
+    driller->tables.depth[0] = 1031;
+    Strokes().CheckLagAlarm(false);
+    driller->tables.depth[0] = 1040;
+    Strokes().CheckLagAlarm(false);
+    EXPECT_EQ(doubles().sounder.played.size(), 3);
+}
+
+class PumpsOnTest : public DrillingCommandTest {};
+
+TEST_F(PumpsOnTest, SwitchesCountingAndThePumpThreadsOnAndOff)
+{
+    commands.PumpsOn(log);  // no drilling: a beep
+    EXPECT_EQ(doubles().sounder.beeps, 1);
+
+    Toggle();
+    wits.link = true;
+    Driller().lag.lagStrokes = 1000;
+    Driller().lag.annularVolume = 100;
+    commands.PumpsOn(log);
+    ASSERT_TRUE(Driller().time->strokes);
+    EXPECT_EQ(Driller().lagByStrokesFromWits, 1);
+    EXPECT_EQ(Driller().lag.allPumps, 1);
+    for (const std::jthread& t : log.engines.pumpThreads)
+        EXPECT_TRUE(t.joinable());
+    // The tick takes the strokes before the drilling time's tick, and the pumps-on byte serves the start only.
+    Tick(0.2);
+    EXPECT_EQ(Driller().lag.allPumps, 0);
+
+    Driller().tables = {};
+    commands.PumpsOn(log);
+    EXPECT_FALSE(Driller().time->strokes);
+    for (const std::jthread& t : log.engines.pumpThreads)
+        EXPECT_FALSE(t.joinable());
+    EXPECT_EQ(Driller().tables.depth[0], 951.0f);  // rebuilt by time
+    EXPECT_EQ(doubles().sounder.beeps, 1);
+}
+
+}  // namespace
