@@ -14,6 +14,8 @@ public:
 
 }  // namespace
 
+bool CompactStatusProfile(int p) { return p == 4 || p == 11 || p == 17 || p == 64 || p == 78 || p == 88; }
+
 StatusCanvas& NullCanvas()
 {
     static Nothing canvas;

@@ -40,6 +40,10 @@ constexpr platform::COLORREF kBlack = platform::RGB(0, 0, 0);
 constexpr platform::COLORREF kRed = platform::RGB(255, 0, 0);
 constexpr platform::COLORREF kGreen = platform::RGB(0, 255, 0);
 
+// The logging-company profiles whose status band is laid out compactly (4, 11, 17, 64, 78, 88): the
+// lag text and the stroke counter's box sit left of the description column.
+bool CompactStatusProfile(int profile);
+
 // A GUI-free drawing surface: the window draws onto its client area, tests record the calls.
 class StatusCanvas {
 public:

@@ -19,9 +19,6 @@ constexpr int kMaxCorrectionPasses = 100000;
 constexpr int kCorrectionSeconds = 10;   // a pass of the correction by time
 constexpr float kCorrectionVolume = 0.2f;  // a pass of the correction by strokes, barrels
 
-// The profiles whose status band is laid out compactly.
-bool CompactProfile(int p) { return p == 4 || p == 64 || p == 17 || p == 88 || p == 11 || p == 78; }
-
 }  // namespace
 
 STROKES* Driller::Strokes() const { return time ? time->strokes.get() : nullptr; }
@@ -87,7 +84,7 @@ int Driller::ShowLagStatus()
     if (w.gasLeftX < w.gasSplitX)
         x = (w.gasSplitX + w.gasRightX) / 2;
     if (!w.customDataInUse) {
-        if (CompactProfile(w.profile))
+        if (CompactStatusProfile(w.profile))
             x = w.descriptionX - 5 * w.rowHeight;
     } else if (w.profile == 17 || w.profile == 88 || w.profile == 11) {
         x = (w.gasSplitX + w.logWidth) / 2;

@@ -20,9 +20,6 @@ const QString kLagDataMissing = QStringLiteral(
 constexpr int kBoxWidth = 450;
 constexpr int kBoxHeight = 100;
 
-// The profiles whose status band is laid out compactly; their box sits left of a further column.
-bool CompactProfile(int p) { return p == 4 || p == 11 || p == 17 || p == 64 || p == 78 || p == 88; }
-
 }  // namespace
 
 STROKES::STROKES(Driller& owner) : owner_(owner) { rowHeight = owner.Window().rowHeight; }
@@ -82,7 +79,7 @@ int STROKES::Start(bool on)
     tickNow.fill(now);
 
     boxX = w.gasLeftX;
-    if (CompactProfile(w.profile))
+    if (CompactStatusProfile(w.profile))
         boxX = w.descriptionX - 5 * rowHeight;
     if (w.altLayout)
         boxX = w.descriptionX;

@@ -22,6 +22,22 @@ QList<CanvasCall> RecordingCanvas::Texts(const QString& prefix) const
     return found;
 }
 
+wellfile::LagRecord ExampleHole(float pipeLength)
+{
+    wellfile::LagRecord lag{};
+    lag.casingId = 9.625f;
+    lag.casingLength = 1000;
+    lag.openHoleDiameter = 8.5f;
+    lag.pipe1Od = 4.5f;
+    lag.pipe1Id = 3.826f;
+    lag.pipe1Length = pipeLength;
+    lag.pump1Output = 0.1f;
+    lag.pump1Spm = 100;
+    lag.pumpEfficiency[0] = 1;
+    lag.pumpOnHole[0] = 1;
+    return lag;
+}
+
 testing_support::FakeClock& DrillingTest::Clock() { return testing_support::doubles().clock; }
 
 void DrillingTest::MakeWellOnDisk(int first, int last)

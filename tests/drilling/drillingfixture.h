@@ -86,6 +86,10 @@ public:
     void ShowDepthStatus() override {}
 };
 
+// Casing 9.625 in to 1,000 ft, open hole 8.5 in, drill pipe 4.5 / 3.826 in `pipeLength` long, one pump
+// on the hole of 0.1 bbl a stroke at 100 strokes a minute.
+wellfile::LagRecord ExampleHole(float pipeLength);
+
 struct Raised {
     int kind = 0;
     QString text;

@@ -17,24 +17,6 @@ using testing_support::doubles;
 
 namespace {
 
-// Casing 9.625 in to 1,000 ft, open hole 8.5 in, drill pipe 4.5 / 3.826 in to the bottom, one pump of
-// 0.1 bbl a stroke at 100 strokes a minute.
-wellfile::LagRecord ExampleHole(float depth)
-{
-    wellfile::LagRecord lag{};
-    lag.casingId = 9.625f;
-    lag.casingLength = 1000;
-    lag.openHoleDiameter = 8.5f;
-    lag.pipe1Od = 4.5f;
-    lag.pipe1Id = 3.826f;
-    lag.pipe1Length = depth;
-    lag.pump1Output = 0.1f;
-    lag.pump1Spm = 100;
-    lag.pumpEfficiency[0] = 1;
-    lag.pumpOnHole[0] = 1;
-    return lag;
-}
-
 class LagTest : public DrillingTest {
 protected:
     // The well "ALPHA" of records first..last whose rates are all `rate`; record `gapAt` (when given)
@@ -46,6 +28,17 @@ protected:
         for (int d = first; d <= last; ++d)
             rows.push_back(testing_support::ValidRecord(d == gapAt ? d + 1 : d, rate, "100SH"));
         testing_support::WriteRecords(well.dataFileName, rows);
+    }
+    // The well 1000..1100 with rates of a minute a unit and a lag time of 30 minutes, drilling started
+    // with `keptDepth` as the window's kept correct lag depth (0: none kept).
+    void StartOnThirtyMinuteLag(std::int32_t keptDepth)
+    {
+        MakeWellOfRates(1000, 1100, 1.0f);
+        SetLastLagTime(30);
+        kept = keptDepth;
+        if (keptDepth)
+            window.keptCorrectLagDepth = &kept;
+        StartDriller();
     }
     void SetLastLagTime(float minutes)
     {
@@ -130,11 +123,7 @@ TEST_F(LagTest, AGapInTheDepthsLeavesTheRingsEmpty)
 
 TEST_F(LagTest, TheRebuildCorrectsALagDepthShortOfTheKeptOne)
 {
-    MakeWellOfRates(1000, 1100, 1.0f);
-    SetLastLagTime(30);
-    kept = 1090;
-    window.keptCorrectLagDepth = &kept;
-    StartDriller();
+    StartOnThirtyMinuteLag(1090);
     // Circulation minutes were added until the returns of the kept depth came up.
     EXPECT_GE(driller->lagDepth, 1090.0f);
     EXPECT_LT(driller->lagDepth, 1092.0f);
@@ -152,11 +141,7 @@ TEST_F(LagTest, TheRebuildCorrectsALagDepthShortOfTheKeptOne)
 
 TEST_F(LagTest, TheUserCorrectsTheLagDepthWithinTheFile)
 {
-    MakeWellOfRates(1000, 1100, 1.0f);
-    SetLastLagTime(30);
-    kept = 1090;
-    window.keptCorrectLagDepth = &kept;
-    StartDriller();
+    StartOnThirtyMinuteLag(1090);
     driller->lagDepth = 1073;
     auto& prompter = doubles().prompter;
     prompter.inputAnswers = {QString("1010"), QString("1200"), QString("1050"), QString("1100")};
@@ -183,9 +168,7 @@ TEST_F(LagTest, TheUserCorrectsTheLagDepthWithinTheFile)
 
 TEST_F(LagTest, ACorrectionThatCannotReachItsDepthEnds)
 {
-    MakeWellOfRates(1000, 1100, 1.0f);
-    SetLastLagTime(30);
-    StartDriller();
+    StartOnThirtyMinuteLag(0);
     const float before = driller->lagDepth;
     ASSERT_LT(before, 1080.0f);
     // Half a minute of circulation brings up nothing of a 30-minute lag.

@@ -179,20 +179,10 @@ TEST_F(StrokesTest, PumpRateAlarmWithoutAWitsLink)
 
 TEST_F(StrokesTest, LagDepthByPumpedVolume)
 {
-    // The well's hole: casing 9.625 in to 1,000 ft, open hole 8.5 in, pipe 4.5 / 3.826 in.
     MakeWellOnDisk(1000, 1100);
     StartDriller();
     wellfile::LagRecord& lag = driller->lag;
-    lag.casingId = 9.625f;
-    lag.casingLength = 1000;
-    lag.openHoleDiameter = 8.5f;
-    lag.pipe1Od = 4.5f;
-    lag.pipe1Id = 3.826f;
-    lag.pipe1Length = 1100;
-    lag.pump1Output = 0.1f;
-    lag.pump1Spm = 100;
-    lag.pumpEfficiency[0] = 1;
-    lag.pumpOnHole[0] = 1;
+    lag = ExampleHole(1100);
     lag.lagStrokes = 1000;
     lag.annularVolume = 80;
     Time().SetStrokes(true);
