@@ -40,6 +40,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.gasSplitX = L.gasSplitX;
     w.descriptionX = L.description.left;
     w.keptCorrectLagDepth = &log.drilling.correctLagDepth;
+    w.lagDepthFromWits = log.witsLink.lagFromWits;
     w.pumpStrokes = log.engines.pumpStrokes.get();
     w.invalidate = log.view.invalidate;
     if (log.layout.pens.pens.size() > 17)

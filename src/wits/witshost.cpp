@@ -29,9 +29,10 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
         if (drilling::Driller* d = log.engines.driller)
             d->Links().ShowDepthStatus();
     };
-    host.showLagStatus = [&log](std::int32_t lagDepth) {
+    // The driller draws its own lag depth, just set.
+    host.showLagStatus = [&log](std::int32_t) {
         if (drilling::Driller* d = log.engines.driller)
-            d->Links().ShowLagStatus(lagDepth);
+            d->ShowLagStatus();
     };
     host.refresh(host);
     return host;
