@@ -275,6 +275,11 @@ struct NoteState {
     // The style memos (flag bytes 656 and 657 of the file) as the loader found them.
     std::optional<entry::SVMEMO> styleMemo;
     std::optional<entry::SVMEMO> styleDescription;
+    // The horizontal view's templates of new notes and new description notes (flag bytes 556 and 557).
+    std::optional<entry::HTEXTEX> styleNote;
+    std::optional<entry::HTEXTEX> styleDescriptionNote;
+    // Set by the load when a description is also drawn on the compressed scales.
+    bool oneInchDescriptions = false;
     // The text of the memo being edited as it was, line breaks included; empty when none.
     std::string noteBuffer;
     platform::RECT editRect;           // where the edit lies
@@ -287,6 +292,9 @@ struct NoteState {
     NoteEditHost* edit = nullptr;      // the window's note edit; null in a state without a window
     // True while the horizontal view is open (depth notes cannot be written then); set by the window.
     std::function<bool()> horizontalViewOpen;
+    // Writes the numbers of the text-position slots over the log (the memo dialog shows them while it
+    // is open); none while the memo drawing has not set it.
+    std::function<void()> drawSlotLabels;
 };
 
 // Tables filled once at set-up.

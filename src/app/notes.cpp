@@ -2,10 +2,13 @@
 
 #include "app/logstate.h"
 #include "app/scrolling.h"
+#include "entry/memobook.h"
 #include "entry/memofiles.h"
 #include "entry/memoslot.h"
 #include "logview/geometryof.h"
 #include "platform/services.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -15,11 +18,6 @@ namespace app {
 namespace {
 
 constexpr platform::COLORREF kWhite = platform::RGB(255, 255, 255);
-
-QString MemoPath(const LogState& s)
-{
-    return entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName);
-}
 
 // The memo at `index`, or null.
 entry::SVMEMO* MemoAt(LogState& s, std::int32_t index)
@@ -31,11 +29,9 @@ entry::SVMEMO* MemoAt(LogState& s, std::int32_t index)
 }
 
 // Puts `text` into a memo's text field, cut to what it holds, the rest of the field zeroed.
-void SetMemoText(entry::SVMEMO& m, QByteArray text)
+void SetMemoText(entry::SVMEMO& m, const QByteArray& text)
 {
-    text.truncate(entry::kMemoTextMax);
-    std::memset(m.text, 0, sizeof m.text);
-    std::memcpy(m.text, text.constData(), std::size_t(text.size()));
+    entry::SetRecordText(m.text, sizeof m.text, text, entry::kMemoTextMax);
 }
 
 // A new memo at the end of the array (room for it is made when the spares are used up).
@@ -84,12 +80,39 @@ void FillNewMemo(LogState& s, entry::SVMEMO& m, int x)
 
 }  // namespace
 
+QString MemoPath(const LogState& s)
+{
+    return entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName);
+}
+
 bool LoadMemos(LogState& s)
 {
     NoteState& n = s.notes;
-    std::optional<entry::MemoArray> a = entry::LoadMemoFile(MemoPath(s));
-    n.styleMemo.reset();
-    n.styleDescription.reset();
+    const wellfile::OpenWell& f = s.well.file;
+    const QString path = MemoPath(s);
+    // The style memos stay the window's until a memo of the file marks others.
+    n.oneInchDescriptions = false;
+    if (!QFileInfo::exists(path)) {
+        // A well without memos starts with the date memo, written at once (when it lies in the file).
+        n.memos.assign(3, entry::SVMEMO{});
+        n.memoCount = 1;
+        entry::SVMEMO& m = n.memos[0];
+        m.depth = f.fileTopDepth + 50;
+        m.number = 1;
+        m.slot = 1;
+        m.drawRectangle = 1;
+        m.frameColour = kWhite;
+        m.font = DefaultNoteFont(s);
+        const QDate today = platform::LocalTime().date();
+        SetMemoText(m, QStringLiteral("%1-%2-%3")
+                           .arg(today.month())
+                           .arg(today.day(), 2, 10, QLatin1Char('0'))
+                           .arg(today.year(), 2, 10, QLatin1Char('0'))
+                           .toLatin1());
+        SaveMemos(s);
+        return true;
+    }
+    std::optional<entry::MemoArray> a = entry::LoadMemoFile(path);
     if (!a) {
         n.memos.clear();
         n.memoCount = 0;
@@ -99,6 +122,8 @@ bool LoadMemos(LogState& s)
     n.memoCount = a->count;
     for (std::int32_t i = 0; i < n.memoCount; ++i) {
         const entry::SVMEMO& m = n.memos[std::size_t(i)];
+        if (m.oneInch && m.description && m.depth > f.fileTopDepth + 50)
+            n.oneInchDescriptions = true;
         if (m.defaultDescription)
             n.styleDescription = m;
         if (m.defaultMemo)
@@ -215,33 +240,43 @@ bool AddMemo(LogState& s, const QByteArray& given, int x, int y, std::int32_t de
     return true;
 }
 
-bool AddHTextNote(LogState& s, const QByteArray& given, std::int32_t depth)
+namespace {
+
+// Stores a depth note through `store` unless the horizontal view is open (said to the user); copies
+// the written file out while drilling.
+entry::NoteCopy StoreDepthNote(LogState& s, const std::function<entry::NoteCopy(const QString&)>& store)
 {
     if (s.notes.horizontalViewOpen && s.notes.horizontalViewOpen()) {
         platform::MessageBox(QStringLiteral("You must close the horizontal view to save reports to the Horizontal"),
                              QString(), platform::MB_OK);
-        return false;
+        return entry::NoteCopy::Failed;
     }
-    const QString path = entry::HTextFilePath(s.well.file.currentFolder, s.well.file.wellName);
-    std::optional<entry::HTextArray> a = entry::LoadHText(path);
-    if (!a)
-        return false;
-    std::vector<entry::HTEXTEX>& notes = a->notes;
-    auto slot = std::find_if(notes.begin(), notes.end(), [](const entry::HTEXTEX& h) { return h.depth <= 0; });
-    // Every slot holds a note: the array grows rather than give up one of them.
-    entry::HTEXTEX& h = slot != notes.end() ? *slot : notes.emplace_back();
-    h = entry::HTEXTEX{};
-    QByteArray text = given.startsWith('~') ? given.mid(1) : given;
-    text.truncate(entry::kHTextCopyMax);
-    std::memcpy(h.text, text.constData(), std::size_t(text.size()));
-    h.depth = depth;
-    h.textTrack = 1;
-    h.drawRectangle = 1;
-    h.transparent = 1;
-    const bool saved = entry::SaveHText(path, notes).has_value();
-    if (saved && s.well.file.drilling && s.well.file.copyOut && s.well.file.hooks.copyWellFileOut)
+    const entry::NoteCopy r = store(HTextPath(s));
+    if (r == entry::NoteCopy::Copied && s.well.file.drilling && s.well.file.copyOut &&
+        s.well.file.hooks.copyWellFileOut)
         s.well.file.hooks.copyWellFileOut(QStringLiteral(".hxt"));
-    return saved;
+    return r;
+}
+
+}  // namespace
+
+bool AddHTextNote(LogState& s, const QByteArray& given, std::int32_t depth)
+{
+    const entry::HTEXTEX note = entry::MakeDepthNote(depth, given);
+    return StoreDepthNote(s, [&](const QString& path) { return entry::AddDepthNote(path, note, false); }) ==
+           entry::NoteCopy::Copied;
+}
+
+entry::NoteCopy CopyMemoToHorzNotes(LogState& s, const entry::SVMEMO& memo)
+{
+    if (memo.text[0] == '\0')
+        return entry::NoteCopy::Exists;
+    return StoreDepthNote(s, [&](const QString& path) { return entry::CopyMemoToNotes(path, memo); });
+}
+
+QString HTextPath(const LogState& s)
+{
+    return entry::HTextFilePath(s.well.file.currentFolder, s.well.file.wellName);
 }
 
 }  // namespace app

@@ -3,7 +3,10 @@
 // note edit over the log (or from drilling mode's day-change memo and the TVD dialog), a "~" memo copied
 // to the depth notes of the horizontal view, and the end of a placement. The user's clipboard is never
 // touched here.
+#include "entry/memobook.h"
 #include "platform/gdi.h"
+
+#include <QString>
 
 #include <QByteArray>
 
@@ -57,5 +60,13 @@ bool AddMemo(LogState& log, const QByteArray& text, int x, int y, std::int32_t d
 // Appends a depth note of the horizontal view (the text without a leading "~"). While the view is
 // open it says so and stores nothing. False when nothing was stored.
 bool AddHTextNote(LogState& log, const QByteArray& text, std::int32_t depth);
+
+// The memo dialog's copy of `memo` to the depth notes: once per depth, with the memo's description
+// flag and colours; refused while the horizontal view is open. An empty memo is not copied.
+entry::NoteCopy CopyMemoToHorzNotes(LogState& log, const entry::SVMEMO& memo);
+
+// The well's memo file and depth-note file.
+QString MemoPath(const LogState& log);
+QString HTextPath(const LogState& log);
 
 }  // namespace app

@@ -25,6 +25,18 @@ void EntryServices::RunTestGasDialog(app::LogState&, wellfile::RECORD&) { app::N
 
 void EntryServices::RunOutLineDialog(app::LogState&) { app::NotBuiltCommand("entry", "OutLineDlg"); }
 
+int EntryServices::RunMemoDialog(app::LogState&, int)
+{
+    app::NotBuilt("entry", "MEMODLG");
+    return 2;  // IDCANCEL
+}
+
+int EntryServices::RunNoteDialog(app::LogState&, std::vector<HTEXTEX>&, int, int&)
+{
+    app::NotBuilt("entry", "HTEXTDLG");
+    return 2;  // IDCANCEL
+}
+
 EntryServices& DefaultEntryServices()
 {
     static NotBuilt services;

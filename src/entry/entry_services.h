@@ -1,6 +1,8 @@
 #pragma once
 // Manual data entry by depth. What the main window asks of this subsystem.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
+#include <vector>
+
 namespace app {
 struct LogState;
 }
@@ -9,6 +11,8 @@ struct RECORD;
 }
 
 namespace entry {
+
+struct HTEXTEX;
 
 class EntryServices {
 public:
@@ -30,6 +34,12 @@ public:
     // The "Interval Outline" dialog (OutLineDlg, dialog 27), run modally; it reads the view's scale
     // index, which the caller keeps at 2 or below while it runs.
     virtual void RunOutLineDialog(app::LogState& log);
+    // The memo dialog on memo `index` of the well's memo file (below 0: the last), run modally; the
+    // window's memos are loaded again and the log repainted afterwards.
+    virtual int RunMemoDialog(app::LogState& log, int index);
+    // The note dialog on the horizontal view's `notes` (`count` of them, kept up to date), showing note
+    // `index`, run modally. Result 1 (CLOSE): the view reads its notes again.
+    virtual int RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count);
 };
 
 // The services in force for this subsystem.

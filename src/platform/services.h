@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -34,6 +36,9 @@ struct FileDialogRequest {
     QString defaultExt;  // without the dot
 };
 
+// The 16 custom colours of a colour chooser.
+using CustomColours = std::array<COLORREF, 16>;
+
 // Message boxes, questions, file dialogs, the input box and the colour chooser.
 class Prompter {
 public:
@@ -46,7 +51,9 @@ public:
     // answer goes to: at most size - 1 characters can be typed or are returned.
     virtual std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial,
                                             int size = 0) = 0;
-    virtual std::optional<COLORREF> ChooseColor(COLORREF initial) = 0;
+    // The colour chooser opened on `initial`; `custom`, when given, is the chooser's table of custom
+    // colours, shown and kept back as the user left it.
+    virtual std::optional<COLORREF> ChooseColor(COLORREF initial, CustomColours* custom) = 0;
 };
 
 // Beeps and sound files.

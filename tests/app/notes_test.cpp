@@ -39,6 +39,8 @@ protected:
         ViewTest::SetUp();
         s.notes.edit = &edit;
         doubles().clipboard.text = "the user's clipboard";
+        // A memo file without memos: the well starts with none (no date memo).
+        WriteBytes(app::MemoPath(s), QByteArray());
         ASSERT_TRUE(app::LoadMemos(s));
     }
     QString MemPath() const { return s.well.file.currentFolder + s.well.file.wellName + ".mem"; }
@@ -209,4 +211,30 @@ TEST_F(Notes, TheDragGasFrameStartsAtTheGasTrackAndTakesTheLastOneOff)
     EXPECT_EQ(store.pixel(gasLeft + 149, 420), 0xFF000000u);
     EXPECT_EQ(store.pixel(gasLeft + 99, 399), 0xFFFFFFFFu);  // nothing of the first band is left
     EXPECT_EQ(store.pixel(gasLeft + 120, 449), 0xFF000000u);
+}
+
+TEST_F(Notes, LoadingPicksTheTemplatesAndTheOneInchDescriptionFlag)
+{
+    const std::int32_t first = s.well.file.fileTopDepth;
+    std::vector<entry::SVMEMO> memos(3);
+    memos[0].depth = first + 50;  // a one-inch description not below first + 50 does not count
+    memos[0].oneInch = memos[0].description = 1;
+    std::strcpy(memos[0].text, "at the top");
+    memos[1].depth = first + 100;
+    memos[1].defaultMemo = 1;
+    std::strcpy(memos[1].text, "template");
+    memos[2].depth = first + 200;
+    memos[2].defaultDescription = 1;
+    std::strcpy(memos[2].text, "description template");
+    WriteRecords(MemPath(), memos);
+    ASSERT_TRUE(app::LoadMemos(s));
+    EXPECT_FALSE(s.notes.oneInchDescriptions);
+    ASSERT_TRUE(s.notes.styleMemo && s.notes.styleDescription);
+    EXPECT_STREQ(s.notes.styleMemo->text, "template");
+    EXPECT_STREQ(s.notes.styleDescription->text, "description template");
+
+    memos[0].depth = first + 51;
+    WriteRecords(MemPath(), memos);
+    ASSERT_TRUE(app::LoadMemos(s));
+    EXPECT_TRUE(s.notes.oneInchDescriptions);
 }

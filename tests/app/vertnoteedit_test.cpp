@@ -29,6 +29,8 @@ protected:
         s.interaction.dataEntryActive = 1;
         s.view.invalidate = [this] { ++repaints; };
         doubles().clipboard.text = "kept";
+        // A memo file without memos: the well starts with none (no date memo).
+        WriteBytes(app::MemoPath(s), QByteArray());
         ASSERT_TRUE(app::LoadMemos(s));
     }
     void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
@@ -108,6 +110,7 @@ TEST_F(NoteEdit, EscapeLeavesTheMemoAndItsFileAsTheyWere)
 
 TEST_F(NoteEdit, AMemoFileThatCannotBeWrittenKeepsTheBoxOpenWithItsText)
 {
+    ASSERT_TRUE(QFile::remove(MemPath()));
     ASSERT_TRUE(QDir().mkpath(MemPath()));
     app::OpenNoteEdit(s, {300, 400, 700, 500});
     Type("do not lose me");

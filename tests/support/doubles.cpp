@@ -55,9 +55,12 @@ std::optional<QString> FakePrompter::InputBox(const QString& prompt, const QStri
     return answer;
 }
 
-std::optional<platform::COLORREF> FakePrompter::ChooseColor(platform::COLORREF)
+std::optional<platform::COLORREF> FakePrompter::ChooseColor(platform::COLORREF initial,
+                                                             platform::CustomColours* custom)
 {
     const std::lock_guard lock(mutex_);
+    colorInitials.append(initial);
+    colorTables.append(custom);
     return Take(colorAnswers);
 }
 

@@ -41,7 +41,10 @@ public:
     // The scripted answer, cut to the buffer as the desktop box's field would take it.
     std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial,
                                     int size) override;
-    std::optional<platform::COLORREF> ChooseColor(platform::COLORREF initial) override;
+    // Records the colour each chooser opened on and its custom-colour table (null when none).
+    QList<platform::COLORREF> colorInitials;
+    QList<const platform::CustomColours*> colorTables;
+    std::optional<platform::COLORREF> ChooseColor(platform::COLORREF initial, platform::CustomColours* custom) override;
 
 private:
     std::mutex mutex_;

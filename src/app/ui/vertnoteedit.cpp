@@ -53,18 +53,21 @@ void VertNoteEdit::PlaceOn(const platform::RECT& rect, int clientTop)
     setGeometry(rect.left, clientTop + rect.top, std::max(rect.Width(), 1), std::max(rect.Height(), 1));
 }
 
-QByteArray VertNoteEdit::StoredText(int limit) const
+QByteArray VertNoteEdit::StoredText(int limit) const { return WrappedEditText(*this, limit); }
+
+QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit)
 {
     // The lines as the box wraps them: its own width less the document's margins.
-    const qreal width = std::max<qreal>(viewport()->width() - 2 * document()->documentMargin(), 1);
+    const QTextDocument* document = edit.document();
+    const qreal width = std::max<qreal>(edit.viewport()->width() - 2 * document->documentMargin(), 1);
     QTextOption option;
-    option.setWrapMode(wordWrapMode());
+    option.setWrapMode(edit.wordWrapMode());
     QString all;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin())
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block != document->begin())
             all += QStringLiteral("\r\n");
         const QString text = block.text();
-        QTextLayout layout(text, font());
+        QTextLayout layout(text, edit.font());
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())

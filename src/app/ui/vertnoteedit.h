@@ -45,6 +45,10 @@ private:
     platform::RECT rect_;
 };
 
+// The text of a multi-line edit as a memo stores it: the edit's soft line breaks (where its own width
+// wraps the lines) as "\r\r\n", hard ones as "\r\n", Windows-1252, at most `limit` bytes.
+QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit);
+
 // The window's note edit as the note code drives it: made, moved, hidden and destroyed in
 // ToolWindows::memoEdit.
 class NoteEditWindow final : public app::NoteEditHost {

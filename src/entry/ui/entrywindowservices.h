@@ -21,6 +21,9 @@ public:
     void CmEnterGas(app::LogState& log) override;
     void CmEnterShows(app::LogState& log) override;
     void CmFlareData(app::LogState& log) override { rest_.CmFlareData(log); }
+    // The memo and note dialogs (notedialogservices.cpp).
+    int RunMemoDialog(app::LogState& log, int index) override;
+    int RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count) override;
 
 private:
     void Run(app::LogState& log, EntryKind kind);

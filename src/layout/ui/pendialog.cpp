@@ -190,7 +190,7 @@ void PenColorDlg::ChooseColour()
     Prompter* prompter = services().prompter;
     if (i < 0 || !prompter)
         return;
-    if (const auto chosen = prompter->ChooseColor(ResolveColor(work_.entry[i].colour))) {
+    if (const auto chosen = prompter->ChooseColor(ResolveColor(work_.entry[i].colour), nullptr)) {
         work_.entry[i].colour = *chosen;
         ShowEntry(i);
     }

@@ -67,9 +67,9 @@ public:
     {
         return OnGui([&] { return Input(prompt, caption, initial, size); });
     }
-    std::optional<COLORREF> ChooseColor(COLORREF initial) override
+    std::optional<COLORREF> ChooseColor(COLORREF initial, CustomColours* custom) override
     {
-        return OnGui([&] { return Colour(initial); });
+        return OnGui([&] { return Colour(initial, custom); });
     }
 
 private:
@@ -148,9 +148,21 @@ private:
         return size > 0 ? t.left(std::max(limit, 0)) : t;
     }
 
-    static std::optional<COLORREF> Colour(COLORREF initial)
+    static std::optional<COLORREF> Colour(COLORREF initial, CustomColours* custom)
     {
+        // The chooser's custom colours are the application's: each caller's own table is put in for
+        // the time the chooser is open and taken back afterwards.
+        if (custom)
+            for (int i = 0; i < int(custom->size()); ++i) {
+                const COLORREF k = (*custom)[std::size_t(i)];
+                QColorDialog::setCustomColor(i, QColor(GetRValue(k), GetGValue(k), GetBValue(k)));
+            }
         const QColor c = QColorDialog::getColor(QColor(GetRValue(initial), GetGValue(initial), GetBValue(initial)), ActiveWindow());
+        if (custom)
+            for (int i = 0; i < int(custom->size()); ++i) {
+                const QColor k = QColorDialog::customColor(i);
+                (*custom)[std::size_t(i)] = RGB(k.red(), k.green(), k.blue());
+            }
         if (!c.isValid())
             return std::nullopt;
         return RGB(c.red(), c.green(), c.blue());

@@ -1,0 +1,50 @@
+#pragma once
+// The note dialog (dialog resource 69): the horizontal view's depth notes one at a time, edited in the
+// view's own array. SAVE and DELETE write the note file at once; CLOSE (result 1) tells the view to
+// read the notes again, so edits not saved are dropped.
+#include "entry/memorecords.h"
+#include "entry/ui/notedialog.h"
+
+#include <vector>
+
+namespace app {
+struct LogState;
+}
+
+namespace entry {
+
+class HTEXTDLG final : public NoteDialog {
+    Q_OBJECT
+public:
+    // On the view's `notes`, showing note `index`; `count` is the view's note count, kept up to date.
+    HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& notes, int index, int* count);
+
+    void CmPrevious(bool ctrl);
+    void CmNext(bool ctrl);
+    int Shown() const { return index_; }
+    int Count() const { return count_; }
+
+protected:
+    void SetupWindow() override;
+
+private:
+    void TransferNote(bool toControls);
+    void CmSave();
+    void CmNew();
+    void CmDelete();
+    void CmTextColor();
+    void CmBackgroundColor();
+    void CmSetAsDefault();
+    bool SaveNotes();
+    void SetCount(int count);
+    HTEXTEX* Note();
+
+    app::LogState& log_;
+    std::vector<HTEXTEX>& notes_;
+    int* viewCount_;
+    int count_;
+    int index_;
+    bool adding_ = false;
+};
+
+}  // namespace entry

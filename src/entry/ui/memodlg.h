@@ -1,0 +1,45 @@
+#pragma once
+// The memo dialog (dialog resource 14): the well's memos one at a time, browsed, added, deleted and
+// saved on a working copy of the memo file; the window's memos are loaded again after each save and
+// when the dialog has closed. CLOSE ends it without writing.
+#include "entry/memobook.h"
+#include "entry/ui/notedialog.h"
+
+#include <functional>
+
+namespace app {
+struct LogState;
+}
+
+namespace entry {
+
+class MEMODLG final : public NoteDialog {
+    Q_OBJECT
+public:
+    // Shows memo `index` of the file (below 0: the last); `repaint` draws the log again after a save.
+    MEMODLG(QWidget* parent, app::LogState& log, int index, std::function<void()> repaint = {});
+
+    void CmPrevious(bool ctrl);
+    void CmNext(bool ctrl);
+    const MemoBook& Book() const { return book_; }
+
+protected:
+    void SetupWindow() override;
+
+private:
+    void TransferMemo(bool toControls);
+    void CmSave();
+    void CmNew();
+    void CmDelete();
+    void CmTextColor();
+    void CmBackgroundColor();
+    void CmSetAsDefault();
+
+    app::LogState& log_;
+    int requested_;
+    std::function<void()> repaint_;
+    MemoBook book_;
+    std::int32_t shownSlot_ = 0;  // the text position when the memo was shown
+};
+
+}  // namespace entry

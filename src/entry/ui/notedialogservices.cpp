@@ -1,0 +1,33 @@
+// The memo and note dialogs as the main window's entry services open them.
+#include "app/logstate.h"
+#include "app/notes.h"
+#include "app/ui/logwindow.h"
+#include "entry/ui/entrywindowservices.h"
+#include "entry/ui/htextdlg.h"
+#include "entry/ui/memodlg.h"
+#include "platform/winapi.h"
+
+namespace entry {
+
+int EntryWindowServices::RunMemoDialog(app::LogState& log, int index)
+{
+    auto* main = qobject_cast<LogWindow*>(window_.data());
+    if (!main)
+        return int(platform::IDCANCEL);
+    int result = int(platform::IDCANCEL);
+    {
+        MEMODLG dialog(main, log, index, [main] { main->InvalidateLog(); });
+        result = dialog.Execute();
+    }
+    app::LoadMemos(log);
+    main->InvalidateLog();
+    return result;
+}
+
+int EntryWindowServices::RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count)
+{
+    HTEXTDLG dialog(window_.data(), log, notes, index, &count);
+    return dialog.Execute();
+}
+
+}  // namespace entry
