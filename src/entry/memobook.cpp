@@ -95,7 +95,11 @@ bool LoadMemoBook(const QString& path, MemoBook& book)
     book.memos.clear();
     book.count = 0;
     book.noFile = false;
-    if (QFileInfo::exists(path)) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        // A file that is there but cannot be read must not be replaced by what is typed here.
+        if (!info.isReadable())
+            return false;
         std::optional<MemoArray> a = LoadMemoFile(path);
         if (!a)
             return false;

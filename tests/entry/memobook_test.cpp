@@ -1,6 +1,6 @@
-// What the memo and note dialogs do to their records: browsing with Ctrl, the depth checks, adding and
-// removing records with room to spare, the templates, the bytes no routine reads carried through a
-// save, and the copy of a memo to the depth notes.
+// What the memo and note dialogs do to their records: browsing with Ctrl, adding and removing records
+// with room to spare, the templates, the bytes no routine reads carried through a save, and the copy of
+// a long memo to the depth notes.
 #include "entry/memobook.h"
 #include "entry/memofiles.h"
 #include "support/files.h"
@@ -42,24 +42,6 @@ TEST(MemoBook, CtrlMovesFiveOnlyWhileMoreThanFiveLieThatWay)
     EXPECT_EQ(entry::BrowseStep(0, 12, false, true), std::nullopt);
     EXPECT_EQ(entry::BrowseStep(11, 12, true, false), std::nullopt);
     EXPECT_EQ(entry::BrowseStep(0, 1, true, false), std::nullopt);
-}
-
-TEST(MemoBook, DepthChecksOfTheTwoDialogs)
-{
-    EXPECT_FALSE(entry::MemoDepthAllowed(1009, 1000, 1500));
-    EXPECT_TRUE(entry::MemoDepthAllowed(1010, 1000, 1500));
-    EXPECT_TRUE(entry::MemoDepthAllowed(1550, 1000, 1500));
-    EXPECT_FALSE(entry::MemoDepthAllowed(1551, 1000, 1500));
-    // Notes are checked at the next even depth and not past the last depth.
-    EXPECT_TRUE(entry::NoteDepthAllowed(99, 90, 1500));
-    EXPECT_FALSE(entry::NoteDepthAllowed(98, 90, 1500));
-    EXPECT_TRUE(entry::NoteDepthAllowed(1500, 90, 1500));
-    EXPECT_FALSE(entry::NoteDepthAllowed(1499, 90, 1499));
-    EXPECT_EQ(entry::ShownDepth(1005, 1000, 1500), 1010);
-    EXPECT_EQ(entry::ShownDepth(1501, 1000, 1500), 1480);
-    EXPECT_EQ(entry::ColourText(platform::RGB(255, 0, 0)), "RD=255  GN=0 BL=0");
-    EXPECT_EQ(entry::MemoFontHeight(3), -16);
-    EXPECT_EQ(entry::MemoFontHeight(9), -12);
 }
 
 TEST(MemoBook, NewCopiesTheMemoShownAndRemovalShowsTheRightNeighbour)
@@ -197,37 +179,14 @@ TEST(NoteBook, NewGrowsAFullArrayAndRemovalZeroesTheVacatedRecord)
     EXPECT_EQ(saved[1].unused28[7], 0x44);
 }
 
-TEST(NoteBook, AMemoIsCopiedToTheNotesOncePerDepth)
+TEST(NoteBook, ALongMemoKeeps498CharactersInItsNote)
 {
     const QString path = TestDir() + "w.hxt";
-    entry::SVMEMO m = Memo(1234, "~sand at the bit");
-    m.description = 1;
-    m.textColour = platform::RGB(255, 0, 0);
-    m.frameColour = platform::RGB(0, 0, 255);
-    EXPECT_EQ(entry::CopyMemoToNotes(path, m), entry::NoteCopy::Copied);
-    qint64 size = 0;
-    auto notes = FileRecords<entry::HTEXTEX>(path, &size);
-    ASSERT_EQ(size, entry::kHorzTextSize);
-    const entry::HTEXTEX& h = notes[0];
-    EXPECT_EQ(int(h.depth), 1234);
-    EXPECT_STREQ(h.text, "sand at the bit");
-    EXPECT_EQ(h.textTrack, 1);
-    EXPECT_EQ(h.drawRectangle, 1);
-    EXPECT_EQ(h.transparent, 1);
-    EXPECT_EQ(h.onTextTrack, 1);
-    EXPECT_EQ(unsigned(h.textColour), platform::RGB(255, 0, 0));
-    EXPECT_EQ(unsigned(h.background), platform::RGB(0, 0, 255));
-
-    std::strcpy(m.text, "another text, same depth");
-    EXPECT_EQ(entry::CopyMemoToNotes(path, m), entry::NoteCopy::Exists);
-    notes = FileRecords<entry::HTEXTEX>(path, &size);
-    EXPECT_EQ(size, entry::kHorzTextSize);
-
-    // A long memo keeps 498 characters in the note.
-    std::memset(m.text, 'x', sizeof m.text - 1);
+    entry::SVMEMO m;
     m.depth = 1300;
+    std::memset(m.text, 'x', sizeof m.text - 1);
     EXPECT_EQ(entry::CopyMemoToNotes(path, m), entry::NoteCopy::Copied);
-    notes = FileRecords<entry::HTEXTEX>(path);
-    ASSERT_EQ(notes.size(), 2u);
-    EXPECT_EQ(std::strlen(notes[1].text), std::size_t(entry::kHTextCopyMax));
+    const auto notes = FileRecords<entry::HTEXTEX>(path);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(std::strlen(notes[0].text), std::size_t(entry::kHTextCopyMax));
 }
