@@ -4,6 +4,7 @@
 #include "entry/memobook.h"
 #include "entry/memofiles.h"
 #include "support/files.h"
+#include "support/memos.h"
 #include "support/testmain.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +15,8 @@ using namespace testing_support;
 
 namespace {
 
-entry::SVMEMO Memo(std::int32_t depth, const char* text)
-{
-    entry::SVMEMO m;
-    m.depth = depth;
-    std::strncpy(m.text, text, sizeof m.text - 1);
-    return m;
-}
-
-entry::HTEXTEX Note(std::int32_t depth, const char* text)
-{
-    entry::HTEXTEX h;
-    h.depth = depth;
-    std::strncpy(h.text, text, sizeof h.text - 1);
-    return h;
-}
+entry::SVMEMO Memo(std::int32_t depth, const char* text) { return MakeMemo(depth, text); }
+entry::HTEXTEX Note(std::int32_t depth, const char* text) { return MakeNote(depth, text); }
 
 }  // namespace
 

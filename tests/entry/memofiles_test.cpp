@@ -3,6 +3,7 @@
 #include "entry/memofiles.h"
 #include "entry/memoslot.h"
 #include "support/files.h"
+#include "support/memos.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -15,21 +16,8 @@ using namespace testing_support;
 
 namespace {
 
-entry::SVMEMO Memo(std::int32_t depth, const char* text)
-{
-    entry::SVMEMO m;
-    m.depth = depth;
-    std::strncpy(m.text, text, sizeof m.text - 1);
-    return m;
-}
-
-entry::HTEXTEX Note(std::int32_t depth, const char* text)
-{
-    entry::HTEXTEX h;
-    h.depth = depth;
-    std::strncpy(h.text, text, sizeof h.text - 1);
-    return h;
-}
+entry::SVMEMO Memo(std::int32_t depth, const char* text) { return MakeMemo(depth, text); }
+entry::HTEXTEX Note(std::int32_t depth, const char* text) { return MakeNote(depth, text); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "entry/ui/memodlg.h"
 #include "platform/ui/dialog.h"
 #include "support/files.h"
+#include "support/memos.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 
@@ -53,22 +54,15 @@ struct NoteWindow {
     }
 };
 
+// A memo as the user saved it: shown.
 entry::SVMEMO Memo(std::int32_t depth, const char* text)
 {
-    entry::SVMEMO m;
-    m.depth = depth;
+    entry::SVMEMO m = testing_support::MakeMemo(depth, text);
     m.shown = 1;
-    std::strncpy(m.text, text, sizeof m.text - 1);
     return m;
 }
 
-entry::HTEXTEX Note(std::int32_t depth, const char* text)
-{
-    entry::HTEXTEX h;
-    h.depth = depth;
-    std::strncpy(h.text, text, sizeof h.text - 1);
-    return h;
-}
+entry::HTEXTEX Note(std::int32_t depth, const char* text) { return testing_support::MakeNote(depth, text); }
 
 void Type(Dialog& d, const QString& text) { d.ControlAs<QPlainTextEdit>(MEMODLG::IDC_TEXT)->setPlainText(text); }
 

@@ -15,17 +15,6 @@ namespace {
 
 constexpr int kNoteTextMax = 499;
 
-platform::CustomColours& TextColours()
-{
-    static platform::CustomColours table{};
-    return table;
-}
-platform::CustomColours& BackgroundColours()
-{
-    static platform::CustomColours table{};
-    return table;
-}
-
 }  // namespace
 
 HTEXTDLG::HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& notes, int index, int* count)
@@ -166,22 +155,14 @@ void HTEXTDLG::CmNew()
 
 void HTEXTDLG::CmPrevious(bool ctrl)
 {
-    if (const std::optional<int> to = BrowseStep(index_, count_, false, ctrl)) {
-        index_ = *to;
+    if (Browse(index_, count_, false, ctrl))
         TransferNote(true);
-    } else {
-        platform::MessageBeep(0xFFFFFFFFu);
-    }
 }
 
 void HTEXTDLG::CmNext(bool ctrl)
 {
-    if (const std::optional<int> to = BrowseStep(index_, count_, true, ctrl)) {
-        index_ = *to;
+    if (Browse(index_, count_, true, ctrl))
         TransferNote(true);
-    } else {
-        platform::MessageBeep(0xFFFFFFFFu);
-    }
 }
 
 void HTEXTDLG::CmDelete()
@@ -209,7 +190,7 @@ void HTEXTDLG::CmTextColor()
 {
     if (HTEXTEX* h = Note()) {
         std::uint32_t c = h->textColour;
-        ChooseColour(c, TextColours(), IDC_TEXT_COLOR_SHOWN);
+        ChooseColour(c, Chooser::NoteText, IDC_TEXT_COLOR_SHOWN);
         h->textColour = c;
     }
 }
@@ -218,7 +199,7 @@ void HTEXTDLG::CmBackgroundColor()
 {
     if (HTEXTEX* h = Note()) {
         std::uint32_t c = h->background;
-        ChooseColour(c, BackgroundColours(), IDC_BACK_COLOR_SHOWN);
+        ChooseColour(c, Chooser::NoteBackground, IDC_BACK_COLOR_SHOWN);
         h->background = c;
     }
 }

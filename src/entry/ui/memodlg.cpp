@@ -19,18 +19,6 @@ namespace {
 constexpr std::int32_t kSavedMark = 200;
 constexpr std::uint32_t kNoFileBackground = 0x01000000;
 
-// The custom colours of the text and background choosers, kept while the program runs.
-platform::CustomColours& TextColours()
-{
-    static platform::CustomColours table{};
-    return table;
-}
-platform::CustomColours& BackgroundColours()
-{
-    static platform::CustomColours table{};
-    return table;
-}
-
 bool White(std::uint32_t c)
 {
     return platform::GetRValue(c) == 255 && platform::GetGValue(c) == 255 && platform::GetBValue(c) == 255;
@@ -205,22 +193,14 @@ void MEMODLG::CmNew()
 
 void MEMODLG::CmPrevious(bool ctrl)
 {
-    if (const std::optional<int> to = BrowseStep(book_.shown, book_.count, false, ctrl)) {
-        book_.shown = *to;
+    if (Browse(book_.shown, book_.count, false, ctrl))
         TransferMemo(true);
-    } else {
-        platform::MessageBeep(0xFFFFFFFFu);
-    }
 }
 
 void MEMODLG::CmNext(bool ctrl)
 {
-    if (const std::optional<int> to = BrowseStep(book_.shown, book_.count, true, ctrl)) {
-        book_.shown = *to;
+    if (Browse(book_.shown, book_.count, true, ctrl))
         TransferMemo(true);
-    } else {
-        platform::MessageBeep(0xFFFFFFFFu);
-    }
 }
 
 void MEMODLG::CmDelete()
@@ -251,7 +231,7 @@ void MEMODLG::CmTextColor()
     if (book_.count <= 0)
         return;
     std::uint32_t c = book_.Shown().textColour;
-    ChooseColour(c, TextColours(), IDC_TEXT_COLOR_SHOWN);
+    ChooseColour(c, Chooser::MemoText, IDC_TEXT_COLOR_SHOWN);
     book_.Shown().textColour = c;
 }
 
@@ -260,7 +240,7 @@ void MEMODLG::CmBackgroundColor()
     if (book_.count <= 0)
         return;
     std::uint32_t c = book_.Shown().frameColour;
-    ChooseColour(c, BackgroundColours(), IDC_BACK_COLOR_SHOWN);
+    ChooseColour(c, Chooser::MemoBackground, IDC_BACK_COLOR_SHOWN);
     book_.Shown().frameColour = c;
 }
 

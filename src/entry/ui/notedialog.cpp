@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 
+#include <array>
 #include <cstring>
 
 namespace entry {
@@ -104,8 +105,10 @@ void NoteDialog::ClearSizeChoice()
         SetCheck(id, platform::BST_UNCHECKED);
 }
 
-void NoteDialog::ChooseColour(std::uint32_t& colour, platform::CustomColours& table, int shownId)
+void NoteDialog::ChooseColour(std::uint32_t& colour, Chooser chooser, int shownId)
 {
+    static std::array<platform::CustomColours, 4> tables{};
+    platform::CustomColours& table = tables[std::size_t(chooser)];
     platform::Prompter* prompter = platform::services().prompter;
     if (!prompter)
         return;
@@ -117,6 +120,17 @@ void NoteDialog::ChooseColour(std::uint32_t& colour, platform::CustomColours& ta
 }
 
 void NoteDialog::ShowColour(int shownId, std::uint32_t colour) { SetText(shownId, ColourText(colour)); }
+
+bool NoteDialog::Browse(int& index, int count, bool forward, bool ctrl)
+{
+    const std::optional<int> to = BrowseStep(index, count, forward, ctrl);
+    if (!to) {
+        platform::MessageBeep(0xFFFFFFFFu);
+        return false;
+    }
+    index = *to;
+    return true;
+}
 
 void NoteDialog::EnableBrowsing(bool enable)
 {

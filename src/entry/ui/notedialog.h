@@ -73,10 +73,16 @@ protected:
     void SetSizeChoice(std::int32_t choice);
     void ClearSizeChoice();
 
-    // The colour chooser on `colour` with `table`; on OK the colour is stored and shown in `shownId`.
-    void ChooseColour(std::uint32_t& colour, platform::CustomColours& table, int shownId);
+    // The custom colours of each colour chooser, kept while the program runs.
+    enum class Chooser { MemoText, MemoBackground, NoteText, NoteBackground };
+    // The colour chooser on `colour` with its own custom colours; on OK the colour is stored and shown
+    // in `shownId`.
+    void ChooseColour(std::uint32_t& colour, Chooser chooser, int shownId);
     void ShowColour(int shownId, std::uint32_t colour);
 
+    // PREVIOUS (`forward` false) or NEXT: moves `index` among `count` records and says true, or beeps
+    // at the first or last record.
+    static bool Browse(int& index, int count, bool forward, bool ctrl);
     // The four browsing buttons, on or off together.
     void EnableBrowsing(bool enable);
     // The depth edit enabled, its text selected, the focus on it.

@@ -1,0 +1,25 @@
+#pragma once
+// Memo and depth-note records for tests: a depth and a text, everything else zero.
+#include "entry/memorecords.h"
+
+#include <cstring>
+
+namespace testing_support {
+
+inline entry::SVMEMO MakeMemo(std::int32_t depth, const char* text)
+{
+    entry::SVMEMO m;
+    m.depth = depth;
+    std::strncpy(m.text, text, sizeof m.text - 1);
+    return m;
+}
+
+inline entry::HTEXTEX MakeNote(std::int32_t depth, const char* text)
+{
+    entry::HTEXTEX h;
+    h.depth = depth;
+    std::strncpy(h.text, text, sizeof h.text - 1);
+    return h;
+}
+
+}  // namespace testing_support
