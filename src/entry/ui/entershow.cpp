@@ -121,7 +121,7 @@ void EnterShow::CmColor()
     platform::Prompter* prompter = platform::services().prompter;
     if (!prompter)
         return;
-    if (const std::optional<platform::COLORREF> chosen = prompter->ChooseColor(0))
+    if (const std::optional<platform::COLORREF> chosen = prompter->ChooseColor(0, nullptr))
         entry_.SetColour(*chosen);
     SetFocusTo(IDC_VALUE);
 }
