@@ -63,13 +63,14 @@ struct GASMONCFG {
     std::uint8_t depthOnModuleSaved;  // 328: set whenever depth on the module is saved on
     float voltageThreshold;        // 329: "Voltage Threshold"
     std::uint8_t ownControl;       // 333: "Strativ Control"
-    std::uint8_t unused334[4];
+    std::int32_t witsMaxChars;     // 334: characters of one read of the WITS link
     std::int32_t witsTimeout;      // 338: "WTO", 2000 when below 1000
     std::uint8_t unused342[4];
     std::int32_t witsInterval;     // 346: seconds, 4 when outside 1 to 10
     std::int32_t serialSpeed;      // 350: "BPS", 9600 when below 9600
     std::uint8_t ppm;              // 354: "PPM" (types 6 and 10)
-    std::uint8_t unused355[4];
+    std::uint8_t witsCharTimeout;  // 355: the WITS link's character time-out
+    std::uint8_t unused356[3];
     std::int32_t gasWindowLeft;    // 359: the gas monitor's text window
     std::int32_t gasWindowTop;     // 363
     std::int32_t witsWindowLeft;   // 367: the WITS data window
@@ -147,6 +148,12 @@ static_assert(offsetof(GASMONCFG, correctionFactors) == 650);
 static_assert(offsetof(GASMONCFG, engineOption) == 730);
 static_assert(offsetof(GASMONCFG, autoIsoInterval) == 731);
 static_assert(offsetof(GASMONCFG, customOnChannel3) == 735);
+static_assert(offsetof(GASMONCFG, witsMaxChars) == 334);
+static_assert(offsetof(GASMONCFG, witsTimeout) == 338);
+static_assert(offsetof(GASMONCFG, witsInterval) == 346);
+static_assert(offsetof(GASMONCFG, serialSpeed) == 350);
+static_assert(offsetof(GASMONCFG, witsCharTimeout) == 355);
+static_assert(offsetof(GASMONCFG, witsGasWindowLeft) == 375);
 static_assert(offsetof(GASMONCFG, surfaceLagTime) == 736);
 static_assert(offsetof(GASMONCFG, unused740) == 740);
 

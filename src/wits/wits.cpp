@@ -5,6 +5,7 @@
 #include "drilling/logtime.h"
 #include "drilling/pumpthreads.h"
 #include "gasmon/autogas.h"
+#include "gasmon/gashost.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
@@ -31,8 +32,10 @@ Wits::Wits(WitsHost& h, WitsAlarmHost alarmHost) : host(h)
     if (host.link) {
         host.link->gasMaxima.fill(0);
         host.link->gasMaxima[0] = -1.0f;
+        host.link->liveValues2.fill(0);
     }
     gasShares[0] = 1.0f;
+    SetMaxChars(maxChars);
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
 }
 

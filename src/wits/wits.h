@@ -8,6 +8,8 @@
 //
 // Everything runs on the GUI thread. What the engine works on is handed to it in a WitsHost.
 #include "gasmon/gasrecord.h"
+#include "wits/framereader.h"
+#include "wits/witsdisplay.h"
 #include "wits/itemtable.h"
 #include "wits/witsalarms.h"
 #include "wits/witslink.h"
@@ -18,6 +20,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+namespace gasmon {
+class GasDisplay;
+}
 
 namespace wits {
 
@@ -25,14 +32,16 @@ constexpr int kSampleSlots = 20;
 constexpr int kHoldBufferSize = 500;
 constexpr int kComponentCount = 7;     // C1, C2, C3, iC4, nC4, iC5, nC5
 constexpr float kSlotFraction = 0.2f;  // the float after the five sub-step slots
+constexpr int kBlockSize = 5;          // closed samples per write of the daily file
+constexpr int kByteCountWrap = 50000;  // the byte counts start again at 0 above this
 
-class Wits {
+class Wits final : public FrameSink {
 public:
     // `host` belongs to the caller and outlives the engine; `alarmHost` serves the engine's alarm table.
     // Every pump stands and no stroke is waiting; the gas tables are empty, the window's total-gas
     // maximum reads -1 (no WITS value yet) and the first share is 1.
     Wits(WitsHost& host, WitsAlarmHost alarmHost);
-    ~Wits();
+    ~Wits() override;
     Wits(const Wits&) = delete;
     Wits& operator=(const Wits&) = delete;
 
@@ -44,12 +53,52 @@ public:
     // 284 to 307. A depth outside the file writes nothing. False when nothing was written.
     bool WriteMwdSlots(std::int32_t mwdDepth);
 
+    // ---- The link ----
+    // Text is waiting (WM_USER+3): reads at most the maximum characters, counts them, hands them to the
+    // reader (items to DispatchItem, each frame end to FinishFrame), refreshes the data window and lets
+    // the next tick send.
+    void ReadInput(std::uintptr_t wParam, std::intptr_t lParam);
+    // What follows the items of one frame: the live gas, shares, component sum, the gas window's lines,
+    // the MWD slots, the sample closed (EndFrame) and the pumps switched on when asked.
+    void FinishFrame();
+    // Closes the current sample: drilling status from its depths, stamps, slot; every fifth sample the
+    // block goes to the daily file (and to the monitoring station).
+    void EndFrame();
+    // Timer 4.
+    void EvTimer();
+    // The remote transfer file: the block with single gaps filled; false when it could not be written.
+    bool WriteRemoteBlock(const WITSRECORD* block, int count);
+    // Deletes every "*.wit" in "remote" below the well's folder.
+    void CleanRemoteWitsFiles();
+    // The read buffer for `maxChars` characters (made again when the maximum changes).
+    void SetMaxChars(int maxChars);
+
     WITSRECORD& Sample() { return samples[std::size_t(sampleIndex)]; }
     WitsAlarms& Alarms() { return *alarms_; }
     // Loads the alarm table anew in place (after the limits changed): its pop-up stays valid.
     void NewAlarms();
 
     WitsHost& host;
+
+    // ---- Connection ----
+    std::uint32_t linkHandle = 0;  // 0 while closed
+    int comPort = 1;
+    int maxChars = 500;
+    int replyTimeoutMs = 2000;
+    int timerInterval = 2000;      // ms of timer 4
+    bool customTiming = false;     // "witsedit.cfg" was found
+    bool waitingForReply = false;  // a frame went out and no text came back yet
+    std::int32_t bytesIn = 0;
+    std::int32_t bytesOut = 0;
+    std::int32_t bottomDepthAtConnect = 0;
+    std::array<int, 4> windowPositions{};  // data window left, top; gas window left, top
+    bool tcpOn = false;
+    bool tcpServer = false;
+    bool remoteCopyPending = false;
+    QString remoteFile;   // the remote transfer file (".zl8")
+    QString remoteFile2;  // its second copy's name
+    std::unique_ptr<WitsDisplay> dataWindow;
+    std::unique_ptr<gasmon::GasDisplay> gasWindow;
 
     // ---- Samples and the data window ----
     std::array<WITSRECORD, kSampleSlots> samples{};
@@ -61,6 +110,12 @@ public:
     float goodFrameCount = 0;      // ticks that brought a good frame
     bool frameCounted = false;     // the current frame counted as good already
     bool firstFrame = true;        // until the end of the first parsed frame
+    bool frameEndSeen = false;     // the peer ends its frames with "!!"
+    float lastPublishedC1 = 0;     // C1 when the live gas table was last filled
+    float lastC1Seen = 0;
+    std::int32_t cycleCount = 0;   // chromatograph cycles: new C1 values
+    std::int32_t lastMwdDepthWritten = 0;
+    std::int32_t componentTotal = 0;  // the gas window's component sum
 
     // ---- Depth tracking ----
     std::int32_t trackedDepth = 0;  // whole unit reached by the hole as WITS tracking sees it
@@ -113,6 +168,15 @@ public:
     bool mwdBSeen = false;
 
 private:
+    void Item(const WitsItem& item) override;
+    void FrameEnd() override;
+    void DriveDrillingStatus(const WITSRECORD& s);
+    void UpdateGasWindow();
+
+    FrameReader reader_{*this};
+    std::vector<char> input_;
+    bool itemsThisRead_ = false;
+
     void Refresh();
     void CountGoodFrame();
     float WitsPercent() const;

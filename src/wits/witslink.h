@@ -4,6 +4,10 @@
 // - WitsLinkState: the main window's WITS values, which the window keeps across links (LogState::witsLink);
 // - WitsHost: the groups the engine works on, handed to it and brought up to date by `refresh` before
 //   each engine call, and the work of others it asks for.
+#include "wits/witsrecord.h"
+
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -41,6 +45,20 @@ struct WitsLinkState {
     // Depth units behind the bit of the gamma and the MWD sensors; 0 or less: none.
     float gammaSensorOffset = 0;
     float mwdSensorOffset = 0;
+
+    // ---- The link itself ----
+    bool drivesDrillingStatus = false;  // the WITS depths set on and off bottom and circulating
+    bool gasFromWits = false;           // the link brings the gas values
+    bool windowsOpen = false;           // the data window (and the gas window) are shown
+    bool tcpOption = false;             // the TCP WITS option: the link settings may put the link on TCP
+    bool trafficLog = false;            // every text received and sent goes to the traffic log
+    bool fitMode = false;               // the component sum leaves out iC5 and nC5
+    bool holdHoleDepth = false;         // the hole depth does not follow a deeper bit
+    bool pumpsOnSwitch = false;         // the pumps are switched on at each frame while no strokes are counted
+    std::int32_t curveSetting = 0;      // taken from the well's settings at connect
+    float resistivityLag = 0;           // taken from the well's settings at connect
+    // The second live table (the first is gasMaxima).
+    std::array<float, kGasValueCount> liveValues2{};
 };
 
 struct WitsHost {
@@ -55,12 +73,20 @@ struct WitsHost {
     int gasMonitorType = -1;                 // the gas instrument type; 10 and 11 bring gas over WITS
     bool unmannedUnit = false;               // the drilling set-up's "Unmanned  Unit"
     bool strokesCounted = false;             // the drilling object counts pump strokes
+    bool bottomSwitchKept = false;           // the drilling set-up keeps the WITS depths from setting on/off bottom
+    bool remoteCopy = false;                 // the WITS blocks go on to a monitoring station
 
     // Corrects the data file's bottom depth to `depth` without asking: non-zero when done.
     std::function<int(std::int32_t depth)> correctFileDepth;
     // The depth and the lag parts of the drilling status line.
     std::function<void()> showDepthStatus;
     std::function<void(std::int32_t lagDepth)> showLagStatus;
+    // Writes a block of closed samples into today's daily WITS file.
+    std::function<void(const WITSRECORD* samples, int count)> writeBlock;
+    // Carries the remote transfer file `path` to the monitoring station on the WITS copy thread.
+    std::function<void(const QString& path)> startRemoteCopy;
+    // Switches the pumps on (marked on in the lag settings, stroke counter and threads made).
+    std::function<void()> pumpsOn;
 };
 
 }  // namespace wits

@@ -6,6 +6,7 @@
 #include "drilling/drillingcommands.h"
 #include "exchange/copyout.h"
 #include "gasmon/gasmonitor.h"
+#include "wits/witscommands.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
@@ -99,6 +100,17 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     logView_ = std::make_unique<logview::LogView>();
     neighbours_.logview = logView_.get();
 
+    wits::WitsLinkWindow witsWindow;
+    witsWindow.checkMenuItem = [this](app::LogState&, int id, bool checked) { CheckMenuItem(id, checked); };
+    witsWindow.buildMenu = [this](app::LogState&) { BuildMenu(-1); };
+    witsWindow.makeGasWindow = [this](app::LogState&, const QString& caption) {
+        std::unique_ptr<gasmon::GasDisplay> display = gasmon::MakeGasDisplay(this, QString());
+        if (display)
+            display->SetCaption(caption);
+        return display;
+    };
+    witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, std::move(witsWindow));
+    neighbours_.wits = witsLink_.get();
     witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);
     witsWindows_->Install(state_);
     neighbours_.wits = witsWindows_.get();
@@ -143,6 +155,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
 LogWindow::~LogWindow()
 {
+    if (witsLink_ && witsLink_->engine())
+        witsLink_->StopLink(state_);
     platform::UnregisterMessageWindow(state_.window);
     timers_.reset();
     state_.engines.StopWorkers();

@@ -20,7 +20,7 @@
 class QScrollBar;
 class NoteEditWindow;
 namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
-namespace wits { class WitsWindowServices; }
+namespace wits { class WitsWindowServices; class WitsCommands; }
 namespace drilling { class DrillingCommands; }
 namespace entry { class EntryWindowServices; }
 namespace gasmon { class GasMonitorCommands; }
@@ -319,6 +319,7 @@ private:
     std::shared_ptr<app::WindowServices> windowServices_;  // this window's menus and tool windows
     std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;
+    std::unique_ptr<wits::WitsCommands> witsLink_;  // the WITS link command and its engine
     std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
     std::unique_ptr<gasmon::GasMonitorCommands> gasMonitor_;  // the gas monitor command and its engine
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box

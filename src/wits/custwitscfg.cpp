@@ -1,0 +1,69 @@
+#include "wits/custwitscfg.h"
+
+#include "platform/folders.h"
+#include "wellfile/fileattrs.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace wits {
+
+namespace {
+
+QString CfgPath(const QString& dataFolder)
+{
+    return platform::FindFileNoCase(dataFolder, QStringLiteral("custwits.cfg"));
+}
+
+}  // namespace
+
+void DefaultCustWitsConfig(CUSTWITSCFG& cfg)
+{
+    std::memset(&cfg, 0, sizeof cfg);
+    cfg.comPort = 1;
+    cfg.trackDepth = 1;
+    cfg.sendTotalGas = 1;
+    cfg.baudIndex = 2;
+    cfg.replyTimeoutMs = 2500;
+    cfg.intervalSeconds = 4.0f;
+    cfg.unused48 = 1;
+    cfg.hotWireAttenuator = 1.0f;
+    cfg.chromatAttenuator = 1.0f;
+    cfg.thirdFactor = 1.0f;
+}
+
+int ReadCustWitsConfig(const QString& dataFolder, CUSTWITSCFG& cfg)
+{
+    const QString path = CfgPath(dataFolder);
+    wellfile::SetNormalAttributes(path);
+    std::memset(&cfg, 0, sizeof cfg);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(sizeof cfg)) {
+        DefaultCustWitsConfig(cfg);
+        return 1;
+    }
+    const qint64 got = file.read(reinterpret_cast<char*>(&cfg), qint64(sizeof cfg));
+    if (got < 0)
+        DefaultCustWitsConfig(cfg);
+    return 1;
+}
+
+int WriteCustWitsConfig(const QString& dataFolder, const QString& wellName, const CUSTWITSCFG& cfg)
+{
+    if (wellName.isEmpty())
+        return 0;
+    const QString path = CfgPath(dataFolder);
+    wellfile::SetNormalAttributes(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return 0;
+    if (file.write(reinterpret_cast<const char*>(&cfg), qint64(sizeof cfg)) != qint64(sizeof cfg)) {
+        file.cancelWriting();
+        return 0;
+    }
+    return file.commit() ? 1 : 0;
+}
+
+}  // namespace wits

@@ -1,0 +1,278 @@
+// The standard WITS link's reading side: the text read from the library, the frame's end, the sample
+// closed and the blocks written.
+#include "wits/wits.h"
+
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
+#include "gasmon/autogas.h"
+#include "gasmon/gashost.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/textlink.h"
+#include "wellfile/openwell.h"
+#include "wits/sidefiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace wits {
+
+namespace {
+
+constexpr std::size_t kTrafficCopy = 4000;
+constexpr int kPumps = 3;
+
+std::string Format(const char* format, auto... values)
+{
+    char text[256];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+int WholePart(float v) { return int(v); }
+
+}  // namespace
+
+void Wits::SetMaxChars(int chars)
+{
+    maxChars = std::clamp(chars, 1, 0xFFFF);
+    input_.assign(std::size_t(maxChars) + 10, '\0');
+}
+
+void Wits::ReadInput(std::uintptr_t, std::intptr_t lParam)
+{
+    Refresh();
+    if (input_.size() < std::size_t(maxChars) + 10)
+        SetMaxChars(maxChars);
+    std::fill(input_.begin(), input_.end(), '\0');
+    const auto length = std::uint16_t(lParam & 0xFFFF);
+    const int n = std::clamp(platform::ReadTransparentResponse(linkHandle, length, input_.data(), std::size_t(maxChars)),
+                             0, maxChars);
+    const std::string_view text(input_.data(), std::size_t(n));
+
+    if (bytesIn > kByteCountWrap)
+        bytesIn = 0;
+    bytesIn += n;
+    SetLine(15, Format("%d", bytesIn));
+
+    pumpRateSum = 10;
+    if (pumpRateSeen) {
+        pumpRateSum = 0;
+        if (const drilling::Driller* d = host.driller) {
+            const std::uint16_t spm[kPumps] = {d->live.spm1, d->live.spm2, d->live.spm3};
+            for (int i = 0; i < kPumps; ++i)
+                if (d->lag.pumpOnHole[i])
+                    pumpRateSum += spm[i];
+        }
+    }
+
+    // Reads cut the text anywhere: every piece goes to the reader, which keeps an unended item for the
+    // next one. A peer that never ends its frames with "!!" has its frame closed at the end of a read
+    // that took all the text waiting and ended on a whole line.
+    itemsThisRead_ = false;
+    reader_.Feed(text);
+    if (!frameEndSeen && itemsThisRead_ && reader_.CarriedBytes() == 0 && n >= length)
+        FinishFrame();
+
+    if (dataWindow)
+        dataWindow->UpdateValues(displayLines, true);
+    if (host.link->trafficLog && n > 0)
+        LogTraffic(host.well->dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
+    waitingForReply = false;
+}
+
+void Wits::Item(const WitsItem& item)
+{
+    itemsThisRead_ = true;
+    DispatchItem(item.code, item.value, item.marked);
+}
+
+void Wits::FrameEnd()
+{
+    frameEndSeen = true;
+    FinishFrame();
+}
+
+void Wits::FinishFrame()
+{
+    Refresh();
+    WitsLinkState& link = *host.link;
+    const float c1 = gasValues[1];
+    if (WholePart(c1) > WholePart(lastPublishedC1)) {
+        std::copy_n(gasValues.begin(), 8, link.gasMaxima.begin());
+        lastPublishedC1 = c1;
+    }
+    if (ratiosOn && !fileInputMode && ((link.gasMaxima[1] != c1 && c1 > 0) || firstFrame))
+        ComputeGasShares();
+
+    const float gasFactor = host.profile == 134 ? 0.01f : 1.0f;
+    const float sum5 = gasValues[1] + gasValues[2] + gasValues[3] + gasValues[4] + gasValues[5];
+    componentTotal = int(sum5);
+    if (!link.fitMode)
+        componentTotal = int(float(componentTotal) + gasValues[6] + gasValues[7]);
+    if (c1 != lastC1Seen && c1 > 0) {
+        ++cycleCount;
+        lastC1Seen = c1;
+    }
+    if (gasWindow) {
+        const std::string line1 =
+            Format("%-3.2f  %-6d  %-6d %-6d  %-5d %-5d  %-5d %-5d   %d", double(gasValues[0] * gasFactor),
+                   WholePart(gasValues[1]), WholePart(gasValues[2]), WholePart(gasValues[3]), WholePart(gasValues[4]),
+                   WholePart(gasValues[5]), WholePart(gasValues[6]), WholePart(gasValues[7]), cycleCount);
+        std::string line2 = Format("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f %.2f  %.2f", componentTotal, double(gasShares[1]),
+                                   double(gasShares[2]), double(gasShares[3]), double(gasShares[4]),
+                                   double(gasShares[5]), double(gasShares[6]), double(gasShares[7]));
+        // Element i - 1 of the hold buffer; 0 outside it.
+        const auto held = [this](int i) {
+            return i >= 1 && i <= kHoldBufferSize ? double(holdBuffer[std::size_t(i - 1)]) : 0.0;
+        };
+        if (holdCount > 0 && holdNext == 0)
+            line2 = Format("%2.1f %d", held(holdCount), holdCount);
+        else if (holdNext > 0)
+            line2 = Format("%2.1f %d %d %2.1f", held(holdCount), holdCount, holdNext, held(holdNext));
+        const QString heading = QString::fromLatin1(line1);
+        const QString first = QString::fromLatin1(line2);
+        gasWindow->SetHeading(heading);
+        gasWindow->SetLines(&first, nullptr, nullptr, nullptr);
+    }
+    if ((mwdASeen || mwdBSeen) && mwdDepth > lastMwdDepthWritten) {
+        WriteMwdSlots(mwdDepth);
+        lastMwdDepthWritten = mwdDepth;
+    }
+    EndFrame();
+    const drilling::Driller* d = host.driller;
+    if (link.pumpsOnSwitch && d && d->time && !d->time->strokes && host.pumpsOn) {
+        link.pumpsOnSwitch = false;
+        host.pumpsOn();
+        link.pumpsOnSwitch = true;
+    }
+    firstFrame = false;
+    frameCounted = false;
+}
+
+void Wits::DriveDrillingStatus(const WITSRECORD& s)
+{
+    drilling::Driller* d = host.driller;
+    if (!d)
+        return;
+    const float bit = s.bitDepth;
+    const float hole = s.holeDepth;
+    drilling::LogTime* time = d->time.get();
+    if (bit >= hole - 0.15f) {
+        d->offBottom = 0;
+        if (time && time->offBottom)
+            time->GoOnBottom();
+        return;
+    }
+    if (bit >= hole - 0.5f)
+        return;  // between the two: as it was
+    d->offBottom = 1;
+    if (!time)
+        return;
+    time->GoOffBottom();
+    if (time->strokes)
+        return;
+    const int pressure = s.pumpPressure;
+    if (pressure >= 300 || s.spm1 >= 20 || s.spm2 >= 20) {
+        time->circulating = 1;
+    } else if (pressure < 280 && s.spm1 < 20 && s.spm2 < 20) {
+        if (time->circulating)
+            time->ClearCirculating();
+        time->circulating = 0;
+    }
+}
+
+void Wits::EndFrame()
+{
+    Refresh();
+    WITSRECORD& s = Sample();
+    if (host.link->drivesDrillingStatus && s.bitDepth > 0 && s.holeDepth > 0 && !host.bottomSwitchKept)
+        DriveDrillingStatus(s);
+
+    const QDateTime now = platform::LocalTime();
+    if (frameCount > 0)
+        s.witsPercent = goodFrameCount / frameCount * 100.0f;
+    if (const drilling::Driller* d = host.driller) {
+        s.rop = float(d->rate);
+        s.lagDepth = std::int32_t(std::int32_t(d->lagDepth) & 0xFFFF);
+    }
+    const QDate date = now.date();
+    const QTime clock = now.time();
+    s.month = std::uint16_t(date.month());
+    s.day = std::uint16_t(date.day());
+    s.year = std::uint16_t(date.year() - 2000);
+    s.hour = std::uint16_t(clock.hour());
+    s.minute = std::uint16_t(clock.minute());
+    s.second = std::uint16_t(clock.second() - clock.second() % 6);
+    s.slot = std::uint16_t(clock.second() / 6 + clock.hour() * 600 + clock.minute() * 10);
+    if (const gasmon::AutoGas* gas = host.gas) {
+        s.totalGas = gas->currentTotalGas;
+        s.gasMonitorValue = std::uint16_t(gas->secondReading);
+    }
+    const float bit = s.bitDepth;
+    if (!host.link->holdHoleDepth && bit > 0 && s.holeDepth < bit && bit >= float(bottomDepthAtConnect))
+        s.holeDepth = bit;
+    if (host.remoteCopy && clock.hour() == 0 && clock.minute() == 10 && clock.second() >= 1 && clock.second() <= 6 &&
+        host.profile != 26 && host.profile != 12 && host.profile != 37)
+        CleanRemoteWitsFiles();
+
+    if (++sampleIndex < kBlockSize)
+        return;
+    if (host.writeBlock)
+        host.writeBlock(samples.data(), kBlockSize);
+    sampleIndex = 0;
+    const WITSRECORD& last = samples[kBlockSize - 1];
+    if (host.remoteCopy && (last.holeDepth > 0 || last.bitDepth > 0) && WriteRemoteBlock(samples.data(), kBlockSize)) {
+        remoteCopyPending = false;
+        if (host.startRemoteCopy)
+            host.startRemoteCopy(remoteFile);
+    }
+    samples.fill(WITSRECORD{});
+}
+
+bool Wits::WriteRemoteBlock(const WITSRECORD* block, int count)
+{
+    if (remoteFile.isEmpty())
+        return false;
+    return wits::WriteRemoteBlock(remoteFile, block, count);
+}
+
+void Wits::CleanRemoteWitsFiles()
+{
+    const QString folder = platform::FindFileNoCase(host.well->currentFolder, QStringLiteral("remote"));
+    QDir dir(folder);
+    if (!dir.exists())
+        return;
+    for (const QString& name : dir.entryList({QStringLiteral("*.wit"), QStringLiteral("*.WIT")}, QDir::Files))
+        QFile::remove(dir.filePath(name));
+}
+
+void Wits::EvTimer()
+{
+    // The outgoing frame and the percentage alarm come with the link's output side; here the tick keeps
+    // the WITS percentage over windows of 50 ticks.
+    if (waitingForReply)
+        return;
+    Refresh();
+    if (frameCount > 0) {
+        const float percent = goodFrameCount / frameCount * 100.0f;
+        if (drilling::Driller* d = host.driller)
+            d->live.witsPercent = percent;
+        SetLine(7, Format("%2.1f", double(percent)));
+        if (dataWindow)
+            dataWindow->UpdateValues(displayLines, true);
+    }
+    if (frameCount == 50) {
+        frameCount = 1;
+        goodFrameCount = 0;
+    } else {
+        frameCount += 1;
+    }
+}
+
+}  // namespace wits

@@ -1,0 +1,381 @@
+#include "wits/witscommands.h"
+
+#include "app/commandids.h"
+#include "app/copythreads.h"
+#include "app/logstate.h"
+#include "app/notbuilt.h"
+#include "app/opendatafile.h"
+#include "app/wellservices.h"
+#include "app/wellsettings.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
+#include "gasmon/autogas.h"
+#include "gasmon/gashost.h"
+#include "gasmon/gasmoncfg_window.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/textlink.h"
+#include "wellfile/datafile.h"
+#include "wits/witsalarmhost.h"
+#include "wits/witshost.h"
+#include "wits/witswindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+
+namespace wits {
+
+namespace {
+
+constexpr unsigned kWitsDataMessage = 1027;  // WM_USER+3
+constexpr int kLinkTimer = 4;
+constexpr int kDefaultIntervalMs = 2000;
+constexpr int kDefaultTimeoutMs = 2000;
+
+bool BringsGas(int type) { return type == 6 || type == 10 || type == 13 || type == 14; }
+
+// A window corner that is off the screen goes near the log column that belongs to its window.
+void Clamp(const app::LogState& log, int& left, int& top, int columnLeft)
+{
+    int width = log.env.screenWidth;
+    if (log.env.monitorCount > 1 && width < 2000)
+        width *= 2;
+    if (left < 10 || left > width)
+        left = columnLeft + 20;
+    if (top < 10 || top > log.env.screenHeight)
+        top = log.env.screenHeight - 200;
+}
+
+}  // namespace
+
+WitsCommands::WitsCommands(WitsServices& rest, const app::WellServices& services, WitsLinkWindow window)
+    : rest_(rest), services_(services), window_(std::move(window))
+{
+}
+
+WitsCommands::~WitsCommands() = default;
+
+bool WitsCommands::LinkRunning(const app::LogState&) { return engine_ != nullptr; }
+
+void WitsCommands::DeleteEngine(app::LogState& log)
+{
+    engine_.reset();
+    log.engines.wits = nullptr;
+    log.engines.reloadWitsAlarms = nullptr;
+}
+
+void WitsCommands::CmWits(app::LogState& log)
+{
+    wellfile::WellConfig config{};
+    wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
+    WitsLinkState& link = log.witsLink;
+
+    if (log.engineStatus.witsRunning || engine_) {
+        if (window_.checkMenuItem)
+            window_.checkMenuItem(log, app::cmd::Wits, false);
+        if (engine_) {
+            Disconnect(log, *engine_);
+            link.drivesDrillingStatus = false;
+            const drilling::Driller* d = log.engines.driller;
+            if (d && d->time && d->time->strokes && window_.startPumpThreads)
+                window_.startPumpThreads(log);
+            if (log.engines.driller && window_.statusBoxExists && !window_.statusBoxExists(log) && window_.showStatusBox)
+                window_.showStatusBox(log);
+            DeleteEngine(log);
+        }
+        log.engineStatus.witsRunning = false;
+        wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
+        config.witsLinkOn = 0;
+        if (app::SaveWellConfig(log, config))
+            log.well.config = config;
+        if (window_.drawLinkStatus)
+            window_.drawLinkStatus(log);
+    } else {
+        host_ = MakeWitsHost(log, services_);
+        const auto base = host_.refresh;
+        host_.refresh = [base, &log, this](WitsHost& h) {
+            base(h);
+            h.bottomSwitchKept = log.well.config.witsDepthOption != 0;
+            h.remoteCopy = log.witsCopy.remoteCopy;
+        };
+        host_.writeBlock = [&log](const WITSRECORD* samples, int count) { WriteWitsRecord(log, samples, {}, count); };
+        host_.startRemoteCopy = [&log](const QString& path) {
+            const QString target = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("sendfile/")) +
+                                   QFileInfo(path).fileName();
+            app::StartCopyThread(log, app::CopyKind::Wits, path, target);
+        };
+        host_.pumpsOn = [&log, this] {
+            if (window_.pumpsOn)
+                window_.pumpsOn(log);
+        };
+        host_.refresh(host_);
+        engine_ = std::make_unique<Wits>(host_, MakeWitsAlarmHost(log));
+        log.engines.wits = engine_.get();
+        log.engines.reloadWitsAlarms = [this] {
+            if (engine_)
+                engine_->NewAlarms();
+        };
+        // The engine stays the command's own: a failed connect leaves it to be deleted here, once.
+        if (Connect(log, *engine_)) {
+            log.engineStatus.witsRunning = true;
+            wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
+            if (link.drivesDrillingStatus && config.witsDepthOption == 0 && window_.statusBoxExists &&
+                window_.statusBoxExists(log) && window_.removeStatusBox)
+                window_.removeStatusBox(log);
+            config.witsLinkOn = 1;
+            if (app::SaveWellConfig(log, config))
+                log.well.config = config;
+            if (window_.checkMenuItem)
+                window_.checkMenuItem(log, app::cmd::Wits, true);
+        } else {
+            DeleteEngine(log);
+            log.engineStatus.witsRunning = false;
+            link.drivesDrillingStatus = false;
+            link.holeDepth = 0;
+            wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
+            config.witsLinkOn = 0;
+            config.useWitsDepth = 0;
+            if (app::SaveWellConfig(log, config))
+                log.well.config = config;
+        }
+    }
+    if (window_.buildMenu)
+        window_.buildMenu(log);
+}
+
+int WitsCommands::Connect(app::LogState& log, Wits& w)
+{
+    WitsLinkState& link = log.witsLink;
+    w.firstHalf.fill(0);
+    w.secondHalf.fill(0);
+    w.customTiming = false;
+    wellfile::WellConfig config{};
+    wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
+    link.pumpsOnSwitch = config.lagByStrokesFromWits != 0;
+    link.resistivityLag = config.rtResLag;
+    link.curveSetting = config.witsCurveSetting;
+
+    gasmon::GASMONCFG gas{};
+    const bool gasRead = gasmon::ReadGasmonCfg(log, gas) == 1;
+    if (gasRead) {
+        w.holdLength = log.engines.autoGas ? 0.0f : float(gas.surfaceLagTime);
+        w.ratiosOn = gas.ratioMode == 1;
+        if (w.ratiosOn && log.well.loggerId == 134)
+            platform::MessageBox(QStringLiteral("ratios on"), QString());
+        else if (!w.ratiosOn)
+            platform::MessageBox(QStringLiteral("ratios off"), QString());
+        w.windowPositions = {gas.witsWindowLeft, gas.witsWindowTop, gas.witsGasWindowLeft, gas.witsGasWindowTop};
+        if (log.engineStatus.gasInstrumentType == 14)
+            w.fileInputMode = gas.sriIntegrator != 0;
+    } else {
+        w.windowPositions = {0, 0, 0, 0};
+    }
+    link.fitMode = false;
+    const layout::LogLayout& format = log.layout.format;
+    Clamp(log, w.windowPositions[0], w.windowPositions[1], format.rate.left);
+    Clamp(log, w.windowPositions[2], w.windowPositions[3], format.gas.left);
+    w.comPort = std::max(int(gas.witsComPort), 1);
+    w.chromatographSwitch = gas.ppm != 0;
+
+    w.bottomDepthAtConnect = log.well.file.fileBottomDepth;
+    w.pasonFeed = config.pasonFeed;
+    platform::SerialSettings serial{};
+    serial.baudRate = 9600;
+    serial.dataBits = 8;
+    w.replyTimeoutMs = kDefaultTimeoutMs;
+    w.customTiming = QFileInfo::exists(platform::FindFileNoCase(log.well.file.currentFolder, QStringLiteral("witsedit.cfg")));
+
+    const int type = log.engineStatus.gasInstrumentType;
+    if (BringsGas(type)) {
+        w.timerInterval = kDefaultIntervalMs;
+        w.SetMaxChars(500);
+        link.drivesDrillingStatus = true;
+        link.gasFromWits = true;
+        config.witsDepthCompanion = 1;
+    } else if (type == 11) {
+        w.timerInterval = kDefaultIntervalMs;
+        w.SetMaxChars(1000);
+        w.pasonFeed = 0;
+        config.pasonFeed = 0;
+        w.chromatographSwitch = false;
+        serial.baudRate = 115200;
+        w.replyTimeoutMs = 3000;
+        link.drivesDrillingStatus = true;
+        link.gasFromWits = true;
+    } else {
+        link.drivesDrillingStatus = true;
+        config.useWitsDepth = 1;
+    }
+
+    gasmon::AutoGas* monitor = log.engines.autoGas;
+    const int profile = log.well.loggerId;
+    w.gasFromMonitor = false;
+    if (monitor && (profile == 2 || (w.pasonFeed == 1 && type != 10))) {
+        w.gasFromMonitor = monitor->gasFromWits;
+        w.SetMaxChars(1000);
+    }
+    if (w.gasFromMonitor) {
+        w.timerInterval = kDefaultIntervalMs;
+        w.replyTimeoutMs = kDefaultTimeoutMs;
+        w.pasonFeed = 0;
+    }
+    if (const std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(log.well.file, log.well.file.dataFileName))
+        std::copy(std::begin(last->testGas), std::end(last->testGas), w.testGas.begin());
+
+    if (app::SaveWellConfig(log, config))
+        log.well.config = config;
+    gasmon::WriteGasmonCfg(log, gas);
+
+    if (!w.customTiming) {
+        gas.witsTimeout = w.replyTimeoutMs;
+        gas.witsInterval = w.timerInterval / 1000;
+        gas.serialSpeed = std::int32_t(serial.baudRate);
+        gas.witsMaxChars = w.maxChars;
+        gasmon::WriteGasmonCfg(log, gas);
+    } else {
+        const int storedTimeout = gas.witsTimeout;
+        const int storedSeconds = gas.witsInterval;
+        w.replyTimeoutMs = storedTimeout >= 500 ? storedTimeout : kDefaultTimeoutMs;
+        w.timerInterval = storedSeconds >= 1 && storedSeconds <= 10 ? storedSeconds * 1000 : kDefaultIntervalMs;
+        w.SetMaxChars(500);
+        platform::MessageBox(QString::asprintf("Interval=%d\n WTO=%d\n Max Char=%d\n  Char TO=%d", w.timerInterval,
+                                               w.replyTimeoutMs, w.maxChars, int(gas.witsCharTimeout)),
+                             QStringLiteral("Using Custom Wits Settings"));
+    }
+
+    CUSTWITSCFG settings{};
+    ReadCustWitsConfig(log.well.file.dataFolder, settings);
+    w.tcpOn = link.tcpOption && settings.witsOnTcp != 0;
+    w.tcpServer = settings.tcpServer != 0 || profile == 23;
+
+    if (w.tcpOn) {
+        app::NotBuilt("wits", "the link over TCP");
+        return 0;
+    }
+    const bool plain = type == 11 || ((type == 10 || type == 14) && w.pasonFeed != 1) || w.pasonFeed == 0 || type == 6;
+    std::uint32_t handle = 0;
+    if (plain) {
+        w.SetMaxChars(1000);
+        handle = platform::ConnectASCII(w.comPort, w.replyTimeoutMs, serial);
+    } else {
+        w.timerInterval = kDefaultIntervalMs;
+        w.SetMaxChars(type == 14 ? 500 : 1000);
+        handle = platform::ConnectPasonASCII(w.comPort, platform::kFramedReplyTimeoutMs, serial);
+    }
+    if (handle == 0 || handle == 0xFFFFFFFFu) {
+        platform::MessageBox(
+            QStringLiteral("Connection to Com %1 failed\nPort May be in use by another process").arg(w.comPort),
+            QStringLiteral("Wits Connect failed "));
+        w.linkHandle = 0;
+        return 0;
+    }
+    if (const int error = platform::HookRspNotification(handle, log.window, kWitsDataMessage, 0)) {
+        platform::MessageBox(QStringLiteral("Error %1 Wits hook failed").arg(error), QString());
+        platform::CloseConnection(handle);
+        w.linkHandle = 0;
+        return 0;
+    }
+    w.linkHandle = handle;
+
+    w.remoteCopyPending = true;
+    w.remoteFile = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("sendfile/remote/")) +
+                   log.well.file.wellName + QStringLiteral(".zl8");
+    w.remoteFile2 = log.well.file.currentFolder + log.well.file.wellName + QStringLiteral(".zl8");
+
+    if (window_.makeDataWindow) {
+        w.dataWindow = window_.makeDataWindow(log, w.tcpOn ? 1 : 2, settings);
+        if (w.dataWindow)
+            w.dataWindow->ShowAt(w.windowPositions[0], w.windowPositions[1]);
+    }
+    link.windowsOpen = true;
+    if (QFileInfo::exists(w.remoteFile))
+        QFile::remove(w.remoteFile);
+    if (log.timers)
+        log.timers->SetTimer(kLinkTimer, w.timerInterval);
+    if (link.gasFromWits && (type == 10 || type == 11 || type == 6 || type == 13 || type == 14) && !w.gasWindow) {
+        if (window_.makeGasWindow) {
+            w.gasWindow = window_.makeGasWindow(log, QStringLiteral("Strativ Wits Gas Monitor"));
+            if (w.gasWindow)
+                w.gasWindow->ShowAt(w.windowPositions[2], w.windowPositions[3]);
+        }
+        const float factors[3] = {gas.hotWireAttenuator, gas.chromatAttenuator, gas.channel3Attenuator};
+        for (int i = 0; i < 3; ++i)
+            w.gasScale[std::size_t(i)] = factors[i] > 0 ? factors[i] : 1.0f;
+    }
+    if (link.gasFromWits)
+        w.gasScale[0] = gas.hotWireAttenuator > 0 ? gas.hotWireAttenuator : 1.0f;
+    w.EvTimer();
+    return 1;
+}
+
+int WitsCommands::Disconnect(app::LogState& log, Wits& w)
+{
+    if (log.timers)
+        log.timers->KillTimer(kLinkTimer);
+    log.witsLink.trafficLog = false;
+    if (log.engines.witsCopyThread.joinable()) {
+        log.engines.witsCopyThread.request_stop();
+        log.engines.witsCopyThread.join();
+    }
+    if (!w.remoteFile.isEmpty() && QFileInfo::exists(w.remoteFile))
+        QFile::remove(w.remoteFile);
+
+    gasmon::GASMONCFG gas{};
+    gasmon::ReadGasmonCfg(log, gas);
+    gas.witsComPort = w.comPort;
+    if (w.dataWindow) {
+        w.windowPositions[0] = w.dataWindow->Left();
+        w.windowPositions[1] = w.dataWindow->Top();
+    }
+    if (w.gasWindow) {
+        w.windowPositions[2] = w.gasWindow->Left();
+        w.windowPositions[3] = w.gasWindow->Top();
+    }
+    gas.witsWindowLeft = w.windowPositions[0];
+    gas.witsWindowTop = w.windowPositions[1];
+    gas.witsGasWindowLeft = w.windowPositions[2];
+    gas.witsGasWindowTop = w.windowPositions[3];
+    gasmon::WriteGasmonCfg(log, gas);
+    w.gasWindow.reset();
+
+    w.gasValues.fill(0);
+    w.gasShares.fill(0);
+    log.witsLink.gasMaxima.fill(0);
+    log.witsLink.liveValues2.fill(0);
+    w.gasScale = {1, 1, 1};
+    log.witsLink.gasMaxima[0] = -1.0f;
+    w.gasShares[0] = 1.0f;
+
+    if (w.linkHandle)
+        platform::CloseConnection(w.linkHandle);
+    w.linkHandle = 0;
+    w.dataWindow.reset();
+    log.witsLink.windowsOpen = false;
+    log.witsLink.drivesDrillingStatus = false;
+    return 1;
+}
+
+void WitsCommands::EvWitsData(app::LogState&, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (engine_)
+        engine_->ReadInput(wParam, lParam);
+}
+
+void WitsCommands::LinkTimer(app::LogState&)
+{
+    if (engine_)
+        engine_->EvTimer();
+}
+
+void WitsCommands::StopLink(app::LogState& log)
+{
+    if (engine_)
+        Disconnect(log, *engine_);
+    DeleteEngine(log);
+    log.engineStatus.witsRunning = false;
+}
+
+}  // namespace wits

@@ -1,0 +1,86 @@
+#pragma once
+// The standard WITS link's services of a main window: the "Wits Monitor" command (51777) that makes,
+// connects and starts the engine or disconnects and deletes it, the waiting text (WM_USER+3), timer 4
+// and what drilling mode asks. The link's state is LogState::witsLink; whether it runs is
+// LogState::engineStatus.witsRunning.
+#include "wits/custwitscfg.h"
+#include "wits/wits.h"
+#include "wits/wits_services.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace gasmon {
+class GasDisplay;
+}
+namespace app {
+struct WellServices;
+}
+
+namespace wits {
+
+// What the link needs of the window besides its state. Any may be left empty: the link goes without.
+struct WitsLinkWindow {
+    std::function<void(app::LogState&, int id, bool checked)> checkMenuItem;
+    std::function<void(app::LogState&)> buildMenu;
+    // The data window: `linkKind` 1 for TCP, 2 for serial; the caption follows `settings`.
+    std::function<std::unique_ptr<WitsDisplay>(app::LogState&, int linkKind, const CUSTWITSCFG& settings)> makeDataWindow;
+    // The gas text window with `caption`.
+    std::function<std::unique_ptr<gasmon::GasDisplay>(app::LogState&, const QString& caption)> makeGasWindow;
+    // The drilling object's "Drilling Status" box: whether it exists, taken away while the link drives
+    // the drilling status, made and shown again when the link goes off.
+    std::function<bool(app::LogState&)> statusBoxExists;
+    std::function<void(app::LogState&)> removeStatusBox;
+    std::function<void(app::LogState&)> showStatusBox;
+    // The pump-stroke threads of the pumps on the hole are started (the link goes off while strokes
+    // are counted).
+    std::function<void(app::LogState&)> startPumpThreads;
+    // The pumps are switched on (lag by pump strokes).
+    std::function<void(app::LogState&)> pumpsOn;
+    // The link part of the status area is drawn again.
+    std::function<void(app::LogState&)> drawLinkStatus;
+};
+
+class WitsCommands final : public WitsServices {
+public:
+    // `services` outlive the commands (the engine's depth correction goes through them).
+    WitsCommands(WitsServices& rest, const app::WellServices& services, WitsLinkWindow window);
+    ~WitsCommands() override;
+
+    void CmWits(app::LogState& log) override;
+    void CmWitsSetup(app::LogState& log) override { rest_.CmWitsSetup(log); }
+    void CmCustomWits(app::LogState& log) override { rest_.CmCustomWits(log); }
+    void CmCustomWitsSetup(app::LogState& log) override { rest_.CmCustomWitsSetup(log); }
+    void CmWitsAlarms(app::LogState& log) override { rest_.CmWitsAlarms(log); }
+    void CmWitsChart(app::LogState& log) override { rest_.CmWitsChart(log); }
+    void EvWitsData(app::LogState& log, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void EvCustWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvCustWitsData(log, w, l); }
+    bool LinkRunning(const app::LogState& log) override;
+    bool CustomLinkRunning(const app::LogState& log) override { return rest_.CustomLinkRunning(log); }
+    void LinkTimer(app::LogState& log) override;
+    void CustomLinkOutput(app::LogState& log) override { rest_.CustomLinkOutput(log); }
+    void StopLink(app::LogState& log) override;
+    void StopCustomLink(app::LogState& log) override { rest_.StopCustomLink(log); }
+
+    // Opens the link for the engine: 1 when it is up, 0 after a failure that was reported (the engine
+    // is then the caller's to delete; nothing of the link is left open).
+    int Connect(app::LogState& log, Wits& engine);
+    // Stops timer 4, closes the link, keeps the com port and the windows' places in the gas monitor
+    // settings and takes the windows away.
+    int Disconnect(app::LogState& log, Wits& engine);
+
+    Wits* engine() const { return engine_.get(); }
+
+private:
+    void DeleteEngine(app::LogState& log);
+
+    WitsServices& rest_;
+    const app::WellServices& services_;
+    WitsLinkWindow window_;
+    WitsHost host_;
+    std::unique_ptr<Wits> engine_;
+};
+
+}  // namespace wits
