@@ -22,6 +22,7 @@ struct PrinterGeometry {
     std::int32_t rateCellCount = 0;
     std::int32_t lithologyLeft = 0;
     std::int32_t lithologyCellWidth = 0;
+    std::int32_t lithologyRight = 0;  // the column's right edge as the print layout placed it; 0: after its cells
     std::int32_t interpretedLeft = 0;       // the interpreted lithology column and its cell width
     std::int32_t interpretedCellWidth = 0;
     std::int32_t depthLeft = 0;  // the depth column

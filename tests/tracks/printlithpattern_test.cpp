@@ -365,3 +365,106 @@ TEST_F(PrintedLithology, RowsOverAHundredPercentAndUnknownTypesStayInsideTheRowT
         EXPECT_EQ(state.lith.previousCells, (std::array<std::int32_t, 10>{})) << type;
     }
 }
+
+TEST_F(PrintedLithology, GlauconiticAndOoliticDolomiteJoinTheDolomites)
+{
+    // No separator before a following dolomite, fossiliferous or oolitic dolomite; one before limestone.
+    for (const char* text : {"50gd,50d", "50gd,50od", "50od,50gd"}) {
+        state = {};
+        EXPECT_EQ(At(Rows({text}), 749, 112), kDolomite) << text;
+    }
+    state = {};
+    EXPECT_EQ(At(Rows({"50gd,50ls"}), 749, 112), kBlack);
+
+    // Oolites 0.75 of a cell wide on even rows (cells 3 and 7), 0.65 on odd rows (cells 1 and 5); the
+    // outline in the mid pen, its outer edges measured.
+    state = {};
+    device.colourPrinting = false;
+    const QImage page = Rows({"100od", "100od"});
+    const auto outerWidth = [&](int cellLeft, int y) {
+        int first = -1, last = -1;
+        for (int x = cellLeft - 2; x < cellLeft + 28; ++x)
+            if (At(page, x, y) == kBlack) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        return last - first + 1 - 3;
+    };
+    EXPECT_NEAR(outerWidth(690, 112), 22, 1);
+    EXPECT_NEAR(outerWidth(810, 112), 22, 1);
+    EXPECT_NEAR(outerWidth(630, 136), 19, 1);
+    EXPECT_NEAR(outerWidth(750, 136), 19, 1);
+}
+
+TEST_F(PrintedLithology, GlauconiticDolomiteMeetsOtherRocksAboveInTheMidPen)
+{
+    Resolution(600);  // mid pen 9, thick pen 12
+    // Cell 3 of an odd row carries no figure: only the top line and any edge against the row above.
+    for (const char* above : {"100d", "100fd", "100od", "100ls"}) {
+        state = {};
+        EXPECT_NEAR(RunDown(Rows({above, "100gd"}), 1410, 248), 9, 1) << above;
+    }
+    state = {};
+    EXPECT_NEAR(RunDown(Rows({"100ls", "100d"}), 1410, 248), 12, 1);  // plain dolomite's thick edge
+}
+
+TEST_F(PrintedLithology, WashesAlternateTrianglesWithSquaresReachingIntoTheNextCell)
+{
+    // Even row: a triangle in the item's first cell, its apex on the row top at 615 and its base half a
+    // cell down; odd row: in its second cell.
+    QImage page = Rows({"100gw", "100gw"});
+    EXPECT_EQ(At(page, 611, 108), kBlack);
+    EXPECT_EQ(At(page, 615, 115), kBlack);
+    EXPECT_EQ(At(page, 615, 108), kRed);
+    EXPECT_EQ(At(page, 645, 108), kRed);
+    EXPECT_EQ(At(page, 645, 139), kBlack);
+    EXPECT_EQ(At(page, 615, 139), kRed);
+
+    // A one-cell wash on an odd row draws nothing of its own.
+    state = {};
+    state.printRowCounter = 1;
+    page = Rows({"10gw,90sh"});
+    for (int x = 602; x < 626; ++x)
+        for (int y = 104; y < 124; ++y)
+            ASSERT_EQ(At(page, x, y), kRed) << x << "," << y;
+
+    // On an even row the square of a one-cell quartz or carbonate wash reaches 9 px into the shale.
+    device.colourPrinting = false;
+    for (const char* text : {"10q,90sh", "10cw,90sh"}) {
+        state = {};
+        page = Rows({text});
+        EXPECT_EQ(At(page, 638, 122), kBlack) << text;
+        EXPECT_EQ(At(page, 634, 129), kBlack) << text;
+        EXPECT_EQ(At(page, 634, 122), kWhite) << text;
+        EXPECT_EQ(At(page, 642, 122), kWhite) << text;
+    }
+
+    // Granite wash leaves out a square that would start within 0.8 of a cell of the column's edge.
+    device.printer.lithologyRight = 860;
+    state = {};
+    page = Rows({"100gw"});
+    EXPECT_EQ(At(page, 810, 129), kBlack);  // cell 6
+    EXPECT_EQ(At(page, 870, 129), kWhite);  // cell 8
+    state = {};
+    page = Rows({"100q"});
+    EXPECT_EQ(At(page, 870, 129), kBlack);
+}
+
+TEST_F(PrintedLithology, CementShowsNeitherAccessoryNorMarkAndJoinsTheSandsAbove)
+{
+    const QImage plain = Rows({"100cm"});
+    state = {};
+    const QImage marked = Rows({"105~cm"});
+    EXPECT_EQ(plain, marked);
+    // Circles in the alternate cells.
+    EXPECT_EQ(At(plain, 640, 112), kBlack);
+    EXPECT_EQ(At(plain, 610, 112), kGrey);
+
+    for (const char* above : {"100xs", "100gs"}) {
+        state = {};
+        EXPECT_EQ(At(Rows({above, "100cm"}), 615, 124), kGrey) << above;
+    }
+    state = {};
+    EXPECT_EQ(At(Rows({"100ss", "100cm"}), 615, 124), kBlack);
+}

@@ -67,6 +67,8 @@ PrintItem::PrintItem(const LithPatternTarget& t, const LithPattern& p)
     if (row_.customTrackX != 0)
         XL_ = row_.customTrackX;
     E_ = XL_ + t.settings.lithCells * U_;
+    if (!interpreted_ && row_.customTrackX == 0 && paper_.lithologyRight > 0)
+        E_ = paper_.lithologyRight;
     if (interpreted_ || row_.shareUsed == 0)
         row_.cellX = XL_;
     // A row starts at its first cell, also after a row that ended below 100 %.
@@ -103,7 +105,7 @@ void PrintItem::Draw()
     EndItem();
 }
 
-// One case per rock type; the types without a printed pattern of their own keep their cells.
+// One case per rock type.
 void PrintItem::Pattern()
 {
     switch (type_) {
@@ -131,8 +133,25 @@ void PrintItem::Pattern()
         return LimestoneWithFigures();
     case 16: return Bentonite();
     case LITH_GLAUC_SAND: return GlauconiticSand();
-    case 18: return FossiliferousDolomite();
-    default: return PlainCells();
+    case 18:  // fossiliferous, glauconitic and oolitic dolomite
+    case 19:
+    case 20:
+        return DolomiteWithFigures();
+    case 21: return FracturedSand();
+    case 23:  // granite, quartz and carbonate wash
+    case LITH_QUARTZ_WASH:
+    case 26:
+        return Wash();
+    case 25: return Cement();
+    case 30:  // the six custom types
+    case 31:
+    case 32:
+    case 33:
+    case 34:
+    case 35:
+        return CustomClay();
+    case LITH_VOLCANICS: return Volcanics();
+    default: return Blank();
     }
 }
 
@@ -192,8 +211,9 @@ bool PrintItem::Alternate(int c) const { return (c % 2 == 1) == even_; }
 void PrintItem::CommonSteps(const CellSteps& steps, int k)
 {
     Accessory(steps.accessory);
-    if (steps.marks)
-        Mark(k);
+    if (steps.midAfterAccessory && accessory_ != 0)
+        Select(mid_);
+    Mark(steps.marks, k);
     Boundary(steps);
 }
 
@@ -205,12 +225,22 @@ void PrintItem::Accessory(const LithAccessoryPlace& place)
     DrawAccessorySymbol(t_, accessory_, X() + dx, Y0_ + place.dy, false, interpreted_);
 }
 
-void PrintItem::Mark(int k)
+void PrintItem::Mark(Marks marks, int k)
 {
-    if (mark_ == 0 || !(even_ ? (k == 1 || k == 7) : k == 3))
+    switch (marks) {
+    case Marks::ItemCells:
+        if (mark_ == 0 || !(even_ ? (k == 1 || k == 7) : k == 3))
+            return;
+        PrintLithMark(t_, U_, X(), Y0_, mark_);
+        Select(mid_);
         return;
-    PrintLithMark(t_, U_, X(), Y0_, mark_);
-    Select(mid_);
+    case Marks::RowCells:
+        if (Cell() == (even_ ? 3 : 7))
+            PrintLithMark(t_, U_, X(), Y0_, mark_);
+        return;
+    case Marks::None:
+        return;
+    }
 }
 
 void PrintItem::Boundary(const CellSteps& steps)

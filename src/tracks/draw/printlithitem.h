@@ -35,10 +35,18 @@ enum class Edge {
     None,
 };
 
+// Where a pattern puts the record mark.
+enum class Marks {
+    ItemCells,  // the item's cells 1 and 7 on even rows, 3 on odd rows; then the mid pen again
+    RowCells,   // the row's cell 3 on even rows, 7 on odd rows; the item goes on in the pen it leaves
+    None,
+};
+
 // How a pattern's cells take the steps every pattern shares.
 struct CellSteps {
     LithAccessoryPlace accessory;  // its cells and its corner from the cell's top left; no cells: none
-    bool marks = true;             // the record mark in the item's cells 1 and 7 (even rows) or 3 (odd)
+    bool midAfterAccessory = false;  // the mid pen selected after each cell's accessory step
+    Marks marks = Marks::ItemCells;
     Edge edge = Edge::Thick;
     Family family;                 // no boundary under these, no separator before them
 };
@@ -98,7 +106,7 @@ private:
     }
     void CommonSteps(const CellSteps& steps, int k);
     void Accessory(const LithAccessoryPlace& place);
-    void Mark(int k);
+    void Mark(Marks marks, int k);
     // Books the cell's type and draws its top edge where the row above held another type.
     void Boundary(const CellSteps& steps);
     void NextCell();
@@ -119,12 +127,18 @@ private:
     void LimestoneWithFigures();
     void Bentonite();
     void GlauconiticSand();
-    void FossiliferousDolomite();
-    void PlainCells();
+    void DolomiteWithFigures();
+    void FracturedSand();
+    void Wash();
+    void Cement();
+    void CustomClay();
+    void Volcanics();
     // Figures shared by several patterns, at the cell's top left (x, y).
     void DolomiteDiagonal(int x);
     void GlauconiteStroke(int x);
     void FossilOutline(int x);
+    void Oolite(int x, double width);  // `width` in cells
+    void SandCircle(int x);
 
     const LithPatternTarget& t_;
     platform::Dc& dc_;
@@ -150,7 +164,8 @@ private:
     const platform::Pen window2_{platform::RGB(0, 0, 0), 2};
     COLORREF typeColour_ = 0;
     COLORREF dolomite_ = 0;
-    // The cell width in force and the column's left and right edges.
+    // The cell width in force and the column's left and right edges; the right edge is the printed
+    // column's own where the print layout sets one.
     int U_ = 0, XL_ = 0, E_ = 0;
 };
 

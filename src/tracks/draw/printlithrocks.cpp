@@ -79,6 +79,17 @@ void PrintItem::FossilOutline(int x)
     Select(mid_);
 }
 
+void PrintItem::Oolite(int x, double width)
+{
+    dc_.Ellipse(x, Trunc(Y0_ + 0.3 * H_), Trunc(x + width * U_), Trunc(Y0_ + 0.75 * H_));
+}
+
+void PrintItem::SandCircle(int x)
+{
+    const int r = U3_ / 2, cx = x + U_ / 2;
+    dc_.Ellipse(cx - r, Ym_ - r, cx + r, Ym_ + r);
+}
+
 void PrintItem::Dolomite()
 {
     Fill(dolomite_);
@@ -95,13 +106,11 @@ void PrintItem::Sand()
     Select(window1_);
     CellSteps steps = StandardSteps({17, 21});
     steps.accessory.cells = {(1u << 2) | (1u << 6), (1u << 1) | (1u << 5) | (1u << 9)};
-    const int r = U3_ / 2;
     EachCell(steps, [&](int, int c) {
         if (!Alternate(c))
             return;
         Select(mid_);
-        const int cx = X() + U_ / 2;
-        dc_.Ellipse(cx - r, Ym_ - r, cx + r, Ym_ + r);
+        SandCircle(X());
     });
 }
 
@@ -122,7 +131,7 @@ void PrintItem::Anhydrite()
         return;
     }
     CellSteps steps = StandardSteps();
-    steps.marks = false;
+    steps.marks = Marks::None;
     if (profile == 116) {
         const int oldMode = dc_.SetBkMode(platform::TRANSPARENT);
         EachCell(steps, [&](int, int c) {
@@ -269,7 +278,7 @@ void PrintItem::LimestoneWithFigures()
             Line(x + U_ / 2, Y0_, x + U_ / 2, Y0_ + H_);
         } else if (kFigureCells.Has(even_, c)) {
             if (type_ == 13)
-                dc_.Ellipse(x, Trunc(Y0_ + 0.3 * H_), Trunc(x + 0.65 * U_), Trunc(Y0_ + 0.75 * H_));
+                Oolite(x, 0.65);
             else if (type_ == 14)
                 GlauconiteStroke(x);
             else
@@ -321,24 +330,129 @@ void PrintItem::GlauconiticSand()
     });
 }
 
-void PrintItem::FossiliferousDolomite()
+// Fossiliferous (18), glauconitic (19) and oolitic (20) dolomite: the dolomite's diagonals with the
+// type's figure between them. Each meets a different rock above in its own edge.
+void PrintItem::DolomiteWithFigures()
 {
     Fill(dolomite_);
     TopLine();
-    EachCell(WithEdge(StandardSteps({1, 19, 20}), Edge::ThickShort), [&](int, int c) {
+    const Family family = type_ == 18 ? Family{1, 19, 20} : type_ == 19 ? Family{1, 18, 20} : Family{1, 18, 19};
+    const Edge edge = type_ == 18 ? Edge::ThickShort : type_ == 19 ? Edge::SingleMid : Edge::DoubleMid;
+    EachCell(WithEdge(StandardSteps(family), edge), [&](int, int c) {
+        const int x = X();
         if (EveryFourth(c))
-            DolomiteDiagonal(X());
-        else if (kFigureCells.Has(even_, c))
-            FossilOutline(X());
+            DolomiteDiagonal(x);
+        else if (!kFigureCells.Has(even_, c))
+            return;
+        else if (type_ == 18)
+            FossilOutline(x);
+        else if (type_ == 19)
+            GlauconiteStroke(x);
+        else
+            Oolite(x, even_ ? 0.75 : 0.65);
     });
 }
 
-// A rock type without a printed figure of its own: its cells, edges and joins only, so the items
-// after it stay in place.
-void PrintItem::PlainCells()
+// The "xs" sand: dots or squares in the alternate cells. Its record mark stands in one cell of the
+// row whatever the item, and the rest of the item is drawn in the pen the mark leaves.
+void PrintItem::FracturedSand()
 {
+    Fill(kYellow);
     Select(mid_);
-    EachCell(StandardSteps(), [](int, int) {});
+    CellSteps steps = WithEdge(StandardSteps({LITH_SAND}), Edge::DoubleCurrent);
+    steps.marks = Marks::RowCells;
+    EachCell(steps, [&](int, int c) {
+        if (!Alternate(c))
+            return;
+        const int x = X(), y = Y0_;
+        if (even_)
+            dc_.Ellipse(x + 10, y + 10, x + 15, y + 15);
+        else
+            dc_.Rectangle(x + 10, y + 10, x + 15, y + 15);
+    });
+}
+
+// Granite (23), quartz (24) and carbonate (26) wash: a triangle on the row top in every other cell of
+// the item and a square below its right corner that reaches 0.3 of a cell into the next one. On odd
+// rows the item's last cell takes no square; on even rows granite wash's square stays clear of the
+// column's right edge.
+void PrintItem::Wash()
+{
+    Fill(type_ == 23 ? kRed : type_ == LITH_QUARTZ_WASH ? kYellow : kAzure);
+    Select(mid_);
+    EachCell(WithEdge(StandardSteps(), Edge::DoubleMid), [&](int i, int) {
+        if ((i % 2 == 0) != even_)
+            return;
+        const int x = X(), y = Y0_;
+        const int base = Trunc(y + 0.5 * U_), left = Trunc(x + 0.25 * U_);
+        Polyline({{left, base}, {Trunc(x + 0.5 * U_), y}, {Trunc(x + 0.75 * U_), base}, {left, base}});
+        const bool square = even_ ? type_ != 23 || x < E_ - 0.8 * U_ : i < n_ - 1;
+        if (square)
+            dc_.Rectangle(Trunc(x + 0.8 * U_), base, Trunc(x + 1.3 * U_), y + U_);
+    });
+}
+
+// Cement: sand's circles in the alternate cells, no accessory and no mark; it joins the sands.
+void PrintItem::Cement()
+{
+    Fill(typeColour_);
+    Select(window1_);
+    CellSteps steps;
+    steps.marks = Marks::None;
+    steps.family = {LITH_GLAUC_SAND, 21};
+    EachCell(steps, [&](int, int c) {
+        if (!Alternate(c))
+            return;
+        Select(mid_);
+        SandCircle(X());
+    });
+}
+
+// The six custom types, by their pen entry's "Draw As Clay" and "Lith is Custom" switches: crosses
+// (custom), bold dashes (clay only) or one shale dash over the item (neither). The crosses and the
+// dashes measure the printed cell even in the narrower interpreted column.
+void PrintItem::CustomClay()
+{
+    Fill(typeColour_);
+    const auto& entry = t_.g.pens.lith[std::size_t(type_ + 17)];
+    const bool clay = entry.dash, custom = entry.brick;
+    const int x1 = X(), right = ItemRight();
+    Select(mid_);
+    if (!clay && !custom) {
+        const double s = share_ == 10 ? 0.5 * U_ : 0.75 * U_;
+        if (even_)
+            Line(Trunc(x1 + s), Ym_, right, Ym_);
+        else
+            Line(x1, Ym_, Trunc(right - s), Ym_);
+    }
+    CellSteps steps = StandardSteps();
+    steps.midAfterAccessory = true;
+    constexpr LithCells kCrossCells{(1u << 1) | (1u << 4) | (1u << 7), (1u << 2) | (1u << 5) | (1u << 8)};
+    EachCell(steps, [&](int, int c) {
+        if (!(clay || custom) || !kCrossCells.Has(even_, c))
+            return;
+        const int x = X();
+        if (custom) {
+            Select(mid_);
+            Line(x, Ym_, x + U0_, Ym_);
+            const int xc = Trunc(x + 0.5 * U0_);
+            Line(xc, Y0_, xc, Y0_ + H_);
+        } else {
+            Select(rowPen_);
+            Line(x, Ym_, x + Trunc(1.5 * U0_), Ym_);
+        }
+    });
+}
+
+// Volcanics: a V in every fourth cell, in the last custom type's colour.
+void PrintItem::Volcanics()
+{
+    Fill(typeColour_);
+    TopLine();
+    EachCell(StandardSteps(), [&](int, int c) {
+        if (EveryFourth(c))
+            Polyline({{X(), Y0_}, {X() + U_ / 2, Y0_ + H_}, {X() + U_, Y0_}});
+    });
 }
 
 }  // namespace tracks::printlith
