@@ -7,6 +7,7 @@
 #include "platform/draw/dc.h"
 #include "tracks/draw/lithpattern.h"
 #include "tracks/lithtypes.h"
+#include "lithsamples.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -14,14 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr const char* kNames[tracks::kLithTypes] = {
-    "blank", "dolomite", "sandstone", "anhydrite", "limestone", "chert", "silt", "silt (7)", "shale", "coal",
-    "salt", "granite", "conglomerate", "oolitic ls", "glauc. ls", "fossil. ls", "bentonite",
-    "glauconitic ss", "fossil. dol", "glauc. dol", "oolitic dol", "fractured", "carb. shale",
-    "granite wash", "quartz wash", "cement", "carbonate wash", "red shale", "orange shale", "green shale",
-    "Cust 1", "Cust 2", "Cust 3", "Cust 4", "Cust 5", "Cust 6", "Chalk", "Volcanics",
-};
 
 constexpr int kColumns = 6, kCellW = 12, kRowH = 12, kBlockW = 10 * kCellW + 30, kBlockH = 7 * kRowH + 26;
 
@@ -32,22 +25,13 @@ void Block(platform::Dc& dc, int type, int left, int top)
     g.rowHeight = kRowH;
     g.unitWidth = kCellW;
     g.afterLithologyX = left + 10 * kCellW + 10;
-    // The coloured shales and the custom clays take their colours from the pen table.
-    const platform::COLORREF shades[] = {platform::RGB(200, 60, 40), platform::RGB(230, 140, 40),
-                                         platform::RGB(60, 160, 60), platform::RGB(150, 110, 80),
-                                         platform::RGB(120, 120, 200), platform::RGB(200, 200, 120),
-                                         platform::RGB(170, 90, 160), platform::RGB(90, 170, 170),
-                                         platform::RGB(210, 170, 150)};
-    for (int i = 0; i < 9; ++i)
-        g.pens.table[std::size_t(44 + i)].colour = shades[i];
-    g.pens.lith[33 + 17] = {false, true, false};  // Cust 4 as bricks
-    g.pens.lith[34 + 17] = {true, false, false};  // Cust 5 as bold dashes
+    tools::SetSampleLithColours(g);
     const logview::Device device;
     const tracks::TrackSettings settings;
     tracks::PainterState state;
     const tracks::LithPatternTarget t{dc, g, device, settings, state};
 
-    dc.TextOut(left, top, (std::to_string(type) + " " + kNames[type]).c_str());
+    dc.TextOut(left, top, (std::to_string(type) + " " + tools::kLithSampleNames[type]).c_str());
     int y = top + 18;
     const auto item = [&](int rockType, int pct, int nextType, int accessory, int mark) {
         state.lith.nextType = nextType;

@@ -468,3 +468,123 @@ TEST_F(PrintedLithology, CementShowsNeitherAccessoryNorMarkAndJoinsTheSandsAbove
     state = {};
     EXPECT_EQ(At(Rows({"100ss", "100cm"}), 615, 124), kBlack);
 }
+
+TEST_F(PrintedLithology, TheXsSandsMarkStandsInCellThreeOrSevenOfTheRowAndLeavesItsPen)
+{
+    // The diamond's middle is half a cell right and 19 units down from the cell's corner.
+    QImage page = Rows({"100~xs", "100~xs"});
+    EXPECT_EQ(At(page, 705, 119), kRed);
+    EXPECT_NE(At(page, 645, 119), kRed);
+    EXPECT_NE(At(page, 825, 119), kRed);
+    EXPECT_EQ(At(page, 825, 143), kRed);
+    EXPECT_NE(At(page, 705, 143), kRed);
+    // The cells are the row's, not the item's: an item from cell 5 has none on even rows.
+    state = {};
+    page = Rows({"50ss,50~xs", "50ss,50~xs"});
+    for (int x : {765, 795, 825, 855})
+        EXPECT_NE(At(page, x, 119), kRed) << x;
+    EXPECT_EQ(At(page, 825, 143), kRed);
+    EXPECT_NE(At(page, 855, 143), kRed);
+
+    // After the diamond the edges against the row above go on in the pen it leaves: the mid pen.
+    Resolution(600);
+    state = {};
+    page = Rows({"100~xs"});
+    const int before = RunDown(page, 1290, 200), after = RunDown(page, 1530, 200);
+    EXPECT_NEAR(before, 10, 1);
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(PrintedLithology, CustomTypesDrawCrossesBoldDashesOrOneShaleDashByTheirPenEntry)
+{
+    g.pens.table[47].colour = kGreen;  // "Cust 1"
+    // Both switches: crosses in cells 1, 4 and 7 of even rows, 2, 5 and 8 of odd rows.
+    g.pens.lith[47] = {true, true, false};
+    QImage page = Rows({"100c1", "100c1"});
+    for (int x : {645, 735, 825})
+        EXPECT_EQ(At(page, x, 106), kBlack) << x;
+    EXPECT_EQ(At(page, 675, 106), kGreen);
+    for (int x : {675, 765, 855})
+        EXPECT_EQ(At(page, x, 130), kBlack) << x;
+    EXPECT_EQ(At(page, 645, 130), kGreen);
+
+    // Neither: one dash, 22 units short at the left on even rows and at the right on odd rows; 15 for
+    // a one-cell item.
+    g.pens.lith[47] = {};
+    state = {};
+    page = Rows({"100c1", "100c1", "90ls,10c1", "90ls,10c1"});
+    EXPECT_EQ(At(page, 619, 112), kGreen);
+    EXPECT_EQ(At(page, 625, 112), kBlack);
+    EXPECT_EQ(At(page, 897, 112), kBlack);
+    EXPECT_EQ(At(page, 603, 136), kBlack);
+    EXPECT_EQ(At(page, 875, 136), kBlack);
+    EXPECT_EQ(At(page, 881, 136), kGreen);
+    EXPECT_EQ(At(page, 882, 160), kGreen);
+    EXPECT_EQ(At(page, 888, 160), kBlack);
+    EXPECT_EQ(At(page, 882, 184), kBlack);
+    EXPECT_EQ(At(page, 888, 184), kGreen);
+
+    // "Draw As Clay" alone: a dash of the row pen, a cell and a half long (its round ends add the pen's
+    // width of 4).
+    g.pens.lith[47] = {true, false, false};
+    state = {};
+    page = Rows({"100c1"});
+    EXPECT_NEAR(RunDown(page, 650, 112), 4, 1);
+    EXPECT_NEAR(RunAcross(page, 650, 112), 45 + 4, 1);
+
+    // In the interpreted column's narrower cells the dash and the cross keep the printed cell's size.
+    device.printer.interpretedLeft = 400;
+    device.printer.interpretedCellWidth = 24;
+    state = {};
+    page = Rows({"100c1"}, true);
+    EXPECT_NEAR(RunAcross(page, 440, 112), 45 + 4, 1);
+    g.pens.lith[47] = {false, true, false};
+    state = {};
+    page = Rows({"100c1"}, true);
+    EXPECT_NEAR(RunAcross(page, 432, 112), 30 + 4, 1);
+}
+
+TEST_F(PrintedLithology, VolcanicsShareTheLastCustomTypesColourWithVeesInEveryFourthCell)
+{
+    const COLORREF shade = RGB(170, 90, 160);
+    g.pens.table[52].colour = shade;  // "Cust 6"
+    const QImage page = Rows({"100VO", "100VO", "100c6"});
+    EXPECT_EQ(At(page, 645, 106), shade);
+    EXPECT_EQ(At(page, 645, 154), shade);
+    // The V of a cell runs from its top corners to the middle of its bottom: its arms cross the row's
+    // middle a quarter of a cell in from each side.
+    for (int x : {607, 622, 727, 742, 847, 862})
+        EXPECT_EQ(At(page, x, 112), kBlack) << x;
+    EXPECT_EQ(At(page, 615, 112), shade);
+    EXPECT_EQ(At(page, 667, 112), shade);
+    for (int x : {667, 682, 787, 802})
+        EXPECT_EQ(At(page, x, 136), kBlack) << x;
+    EXPECT_EQ(At(page, 607, 136), shade);
+}
+
+TEST_F(PrintedLithology, EveryRockTypePrintsItsPatternOnEvenAndOddRows)
+{
+    device.colourPrinting = false;
+    static constexpr const char* kCodes[] = {
+        "d",  "ss", "a",  "l",  "ch", "sl", "sh", "co", "sa",  "gr",  "cg",  "ol", "gl", "fl", "be", "gs", "fd",
+        "gd", "od", "xs", "cs", "gw", "q",  "cm", "cw", "rsh", "osh", "gsh", "c1", "c2", "c3", "c4", "c5", "c6",
+        "ck", "VO"};
+    // Four types a page (the test page holds eight rows), each on an even and an odd row.
+    for (std::size_t first = 0; first < std::size(kCodes); first += 4) {
+        std::vector<std::string> texts;
+        for (std::size_t i = first; i < first + 4 && i < std::size(kCodes); ++i) {
+            texts.push_back(std::string("100") + kCodes[i]);
+            texts.push_back(texts.back());
+        }
+        state = {};
+        const QImage page = Rows(texts);
+        for (std::size_t row = 0; row < texts.size(); ++row) {
+            const int top = RowTop(int(row));
+            bool drawn = false;
+            for (int y = top + 4; y < top + 20 && !drawn; ++y)
+                for (int x = 600; x < 900 && !drawn; ++x)
+                    drawn = At(page, x, y) == kBlack;
+            EXPECT_TRUE(drawn) << texts[row] << " on row " << row;
+        }
+    }
+}
