@@ -358,6 +358,16 @@ int WitsCommands::Disconnect(app::LogState& log, Wits& w)
     return 1;
 }
 
+void WitsCommands::MoveWindowsHome(int dataLeft, int gasLeft, int top)
+{
+    if (!engine_)
+        return;
+    if (engine_->dataWindow)
+        engine_->dataWindow->ShowAt(dataLeft, top);
+    if (engine_->gasWindow)
+        engine_->gasWindow->ShowAt(gasLeft, top);
+}
+
 void WitsCommands::EvWitsData(app::LogState&, std::uintptr_t wParam, std::intptr_t lParam)
 {
     if (engine_)

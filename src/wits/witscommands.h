@@ -71,6 +71,10 @@ public:
     // settings and takes the windows away.
     int Disconnect(app::LogState& log, Wits& engine);
 
+    // "Reset Dialogs": the data window to (`dataLeft`, `top`) and the gas window to (`gasLeft`, `top`),
+    // screen places, when the link runs.
+    void MoveWindowsHome(int dataLeft, int gasLeft, int top);
+
     Wits* engine() const { return engine_.get(); }
 
 private:

@@ -278,6 +278,11 @@ TEST_F(WitsLink, FramesFromThePeerReachTheLinkTheSamplesAndTheDailyFile)
         EXPECT_EQ(r.lagDepth, 1150) << i;
     }
 
+    // "Reset Dialogs" brings both windows back.
+    Commands().MoveWindowsHome(30, 400, 900);
+    EXPECT_EQ(shown.dataPlaces.back(), QPoint(30, 900));
+    EXPECT_EQ(shown.gasPlaces.back(), QPoint(400, 900));
+
     // Off: timer, windows and places, the live table.
     Commands().CmWits(log);
     EXPECT_EQ(Commands().engine(), nullptr);
@@ -380,8 +385,9 @@ TEST_F(WitsLink, TimingComesFromTheGasMonitorSettingsOnlyWithTheMarkerFile)
         ASSERT_FALSE(doubles().prompter.messages.isEmpty());
         const testing_support::AskedMessage& m = doubles().prompter.messages.back();
         EXPECT_EQ(m.caption, "Using Custom Wits Settings");
-        if (c.seconds == 0)
+        if (c.seconds == 0) {
             EXPECT_EQ(m.text, "Interval=2000\n WTO=2000\n Max Char=500\n  Char TO=0");
+        }
         Commands().CmWits(log);
     }
 }

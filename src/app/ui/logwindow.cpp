@@ -7,6 +7,9 @@
 #include "exchange/copyout.h"
 #include "gasmon/gasmonitor.h"
 #include "wits/witscommands.h"
+#include "wits/ui/witsdisplaydlg.h"
+#include "drilling/driller.h"
+#include "drilling/pumpstrokes.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
@@ -109,6 +112,22 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
             display->SetCaption(caption);
         return display;
     };
+    witsWindow.makeDataWindow = [this](app::LogState&, int linkKind, const wits::CUSTWITSCFG& settings) {
+        return wits::MakeWitsDisplay(this, linkKind, settings, [this] { return state_.witsLink.mwdDisplay; });
+    };
+    // The drilling status box goes through the drilling services, which make and destroy it.
+    witsWindow.statusBoxExists = [](app::LogState& log) {
+        return log.engines.driller && log.engines.driller->statusBox;
+    };
+    witsWindow.removeStatusBox = [this](app::LogState& log) { neighbours_.drilling->ShowStatusBox(log, false); };
+    witsWindow.showStatusBox = [this](app::LogState& log) { neighbours_.drilling->ShowStatusBox(log, true); };
+    witsWindow.startPumpThreads = [](app::LogState& log) {
+        const drilling::Driller* d = log.engines.driller;
+        for (int pump = 0; d && pump < 3; ++pump)
+            if (d->lag.pumpOnHole[pump])
+                drilling::StartPumpThread(log, pump + 1);
+    };
+    witsWindow.pumpsOn = [this](app::LogState& log) { neighbours_.drilling->PumpsOn(log); };
     witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, std::move(witsWindow));
     neighbours_.wits = witsLink_.get();
     witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);

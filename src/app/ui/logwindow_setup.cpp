@@ -4,6 +4,8 @@
 #include "app/ui/logwindow.h"
 
 #include "app/wellsettings.h"
+#include "gasmon/autogas.h"
+#include "gasmon/gashost.h"
 #include "layout/scaleinterval.h"
 #include "layout/ui/setupdialog.h"
 #include "platform/folders.h"
@@ -11,6 +13,7 @@
 #include "platform/winapi.h"
 #include "wellfile/checkheader.h"
 #include "wellfile/datafile.h"
+#include "wits/witscommands.h"
 #include "app/opendatafile.h"
 
 #include <QFileInfo>
@@ -110,6 +113,15 @@ void LogWindow::CmLinesAndScales()
             bar->move(mapToGlobal(QPoint(state_.layout.format.logArea.left, state_.layout.format.logArea.top)));
             bar->show();
         }
+        // The live gas windows to the gas track and the WITS data window to the log's left edge, all at
+        // the bottom of the log area.
+        const layout::LogLayout& format = state_.layout.format;
+        const int bottom = ClientTop() + format.logArea.bottom;
+        const QPoint dataHome = mapToGlobal(QPoint(format.logArea.left, bottom));
+        const QPoint gasHome = mapToGlobal(QPoint(format.gas.left, bottom));
+        if (const gasmon::AutoGas* monitor = state_.engines.autoGas; monitor && monitor->display())
+            monitor->display()->ShowAt(gasHome.x(), gasHome.y());
+        witsLink_->MoveWindowsHome(dataHome.x(), gasHome.x(), dataHome.y());
     };
     host.toggleFieldSettings = [this] {
         app::LogState& st = state_;

@@ -1,31 +1,16 @@
 #include "gasmon/ui/gasdisplaydlg.h"
 
 #include "platform/draw/fonts.h"
+#include "platform/ui/screenplace.h"
 #include "platform/ui/svedit.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace gasmon {
 
 namespace {
 
 constexpr int kTextLimit = 256;
-
-// The window's place on the screen: where it was left, pulled back inside the screen.
-QPoint InsideScreen(const QWidget& w, int left, int top)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {left, top};
-    const QRect area = screen->availableGeometry();
-    const int x = std::clamp(left, area.left(), std::max(area.left(), area.right() - w.width()));
-    const int y = std::clamp(top, area.top(), std::max(area.top(), area.bottom() - w.height()));
-    return {x, y};
-}
 
 class DisplayWindow final : public GasDisplay {
 public:
@@ -56,7 +41,7 @@ public:
         if (!dlg_)
             return;
         dlg_->Create();
-        dlg_->move(InsideScreen(*dlg_, left, top));
+        dlg_->move(platform::InsideScreen(*dlg_, left, top));
     }
     int Left() const override { return dlg_ ? dlg_->x() : 0; }
     int Top() const override { return dlg_ ? dlg_->y() : 0; }
