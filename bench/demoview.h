@@ -1,0 +1,70 @@
+#pragma once
+// The demo well opened and laid out as the view's tests have it (profile 12 on a 1920 x 1080 screen),
+// with the window's neighbour painters and a backing store: what the benchmarks that draw the log share.
+#include "app/layouthosts.h"
+#include "app/logstate.h"
+#include "app/opendatafile.h"
+#include "app/scrolling.h"
+#include "app/startup.h"
+#include "app/tracksettingsof.h"
+#include "app/wellservices.h"
+#include "layout/logformat.h"
+#include "layout/pentable.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/draw/viewpainters.h"
+#include "logview/geometryof.h"
+#include "logview/ui/logview.h"
+#include "wellfile/demowell.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace bench_support {
+
+constexpr int kWidth = 1920, kHeight = 1080, kProfile = 12;
+
+struct DemoView {
+    QTemporaryDir dir;
+    std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
+    logview::ViewBitmaps bitmaps;
+    logview::ViewPainters painters;
+    logview::LogView view;
+
+    bool Open()
+    {
+        app::LogState& s = *state;
+        qputenv("HOME", dir.path().toLocal8Bit());
+        app::ApplySetupDefaults(s);
+        app::SettleFolders(s);
+        const QString folder = dir.path() + "/demo/";
+        const app::WellServices services;
+        if (!wellfile::MakeDemoWell(folder) ||
+            app::OpenDataFile(s, services, folder + wellfile::kDemoWellName + ".svm") != 1)
+            return false;
+        s.env.screenWidth = s.env.desktopWidth = kWidth;
+        s.env.screenHeight = kHeight;
+        s.env.monitorCount = 1;
+        s.well.loggerId = kProfile;
+        s.scroll.windowHeight = kHeight;
+        layout::LogLayout& L = s.layout.format;
+        layout::SetLogFormat(L, kProfile, 0, app::LayoutInputsOf(s, kHeight));
+        layout::SetPens(s.layout.pens, s.well.file, app::PenOptionsOf(s), false);
+        s.well.file.viewDepthSpan = L.viewDepthSpan;
+        app::DepthBarInputs bar;
+        bar.topMargin = L.logAreaTop;
+        bar.visibleRows = L.visibleRows;
+        bar.rowHeight = L.pixelsPerStep;
+        s.view.logAreaBottom = app::PlaceDepthBar(bar).logBottomY;
+        s.view.bitmaps = &bitmaps;
+        s.view.painters = &painters;
+        painters.trackSettings = [this] { return tracks::TrackSettingsOf(*state); };
+        painters.trackState = &s.trackPainters;
+        s.well.file.viewTopDepth = 1590;
+        logview::BuildGridBitmaps(bitmaps.grid, logview::GeometryOf(s));
+        bitmaps.ResizeBackingStore(kWidth, kHeight);
+        return true;
+    }
+};
+
+}  // namespace bench_support

@@ -1,0 +1,117 @@
+// A WITS frame one unit deeper than the data file, from the text read to the record appended and its
+// row drawn: the frame's items go through the reader to the link's engine, whose hole depth marks the
+// step; the drilling step writes the record and draws its row into the log's backing store. The demo
+// well, laid out as the view's benchmark has it, with drilling mode and the WITS link on.
+#include "guimain.h"
+#include "demoview.h"
+#include "drilling/driller.h"
+#include "drilling/drillingstate.h"
+#include "drilling/logtime.h"
+#include "logview/logview_services.h"
+#include "wits/framereader.h"
+#include "wits/wits.h"
+#include "wits/witsalarmhost.h"
+#include "wits/witshost.h"
+#include "wits/witswindow.h"
+#include "platform/folders.h"
+
+#include <QDir>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+using bench_support::DemoView;
+
+// The window's side of a step: the new row drawn in the backing store; copies and packages are not
+// asked for.
+class RowLinks final : public drilling::DrillingLinks {
+public:
+    explicit RowLinks(DemoView& demo) : demo_(demo) {}
+    void CopyWellFileOut(const QString&) override {}
+    void BuildUpdatePackage() override {}
+    bool BackupData() override { return true; }
+    void WitsLagDepth(float, int, bool, bool) override {}
+    void ClearWitsNewData() override {}
+    void ShowStatus(bool, bool, int) override {}
+    void ShowDepthStatus() override {}
+    void DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD& added, int, bool) override
+    {
+        demo_.view.RepaintRows(*demo_.state, added.depth, 1, logview::ROW_RATE | logview::ROW_DEPTH | logview::ROW_GAS);
+        ++rows;
+    }
+    long long rows = 0;
+
+private:
+    DemoView& demo_;
+};
+
+std::string FrameAt(int depth)
+{
+    const std::string d = std::to_string(depth) + ".00";
+    return "&&\r\n0108" + d + "\r\n0110" + d + "\r\n0113125.5\r\n0121310\r\n0123120\r\n!!\r\n";
+}
+
+void BM_WitsFrameToDrawnRow(benchmark::State& st)
+{
+    DemoView demo;
+    if (!demo.dir.isValid() || !demo.Open()) {
+        st.SkipWithError("the demo well could not be opened");
+        return;
+    }
+    app::LogState& s = *demo.state;
+    wellfile::OpenWell& well = s.well.file;
+    well.drilling = true;
+    RowLinks links(demo);
+    drilling::DrillingWindow window = drilling::MakeDrillingWindow(s);
+    window.links = &links;
+    auto driller = std::make_unique<drilling::Driller>(window, wits::MakeWitsAlarmHost(s));
+    driller->Start(s.well.config);
+    drilling::AttachDriller(s, driller.get());
+    s.witsLink.drivesDrillingStatus = true;
+    s.witsLink.depthTracking = true;
+
+    const app::WellServices services;
+    wits::WitsHost host = wits::MakeWitsHost(s, services);
+    host.writeBlock = [&s](const wits::WITSRECORD* samples, int count) { wits::WriteWitsRecord(s, samples, {}, count); };
+    host.refresh(host);
+    wits::Wits engine(host, wits::MakeWitsAlarmHost(s));
+    engine.firstFrame = false;
+    engine.trackedDepth = well.fileBottomDepth;
+    wits::FrameReader reader(engine);
+    QDir().mkpath(platform::JoinPath(well.dataFolder, QStringLiteral("wits")));
+
+    // One frame: true when it appended the next depth.
+    const auto step = [&] {
+        const int next = well.fileBottomDepth + 1;
+        well.viewTopDepth = next - 20;  // the new row in view, as the window scrolls to follow the bottom
+        reader.Feed(FrameAt(next));
+        driller->time->unitSeconds = 60;  // the unit took a minute
+        if (driller->stepPending)
+            driller->Update();
+        return well.fileBottomDepth == next;
+    };
+    // The first step draws: the backing store changes.
+    const QImage before = demo.bitmaps.backingStore.copy();
+    if (!step() || demo.bitmaps.backingStore == before) {
+        st.SkipWithError("the first frame did not draw a new row");
+        return;
+    }
+    for (auto _ : st) {
+        if (!step()) {
+            st.SkipWithError("the frame did not make a step");
+            break;
+        }
+    }
+    st.counters["rows"] = double(links.rows);
+    drilling::AttachDriller(s, nullptr);
+}
+BENCHMARK(BM_WitsFrameToDrawnRow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }
