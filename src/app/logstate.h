@@ -4,6 +4,7 @@
 // tests build it on its own.
 #include "drilling/pumpthreads.h"
 #include "entry/entrystate.h"
+#include "entry/memodrawing.h"
 #include "entry/memorecords.h"
 #include "entry/topsex.h"
 #include "layout/custchartcfg.h"
@@ -292,9 +293,10 @@ struct NoteState {
     NoteEditHost* edit = nullptr;      // the window's note edit; null in a state without a window
     // True while the horizontal view is open (depth notes cannot be written then); set by the window.
     std::function<bool()> horizontalViewOpen;
-    // Writes the numbers of the text-position slots over the log (the memo dialog shows them while it
-    // is open); none while the memo drawing has not set it.
-    std::function<void()> drawSlotLabels;
+    // What the memo drawing keeps: the boxes of the last screen drawing and the memos a printed page cut off.
+    entry::MemoDrawState drawing;
+    bool allCapsDescriptions = false;  // descriptions are drawn in capitals
+    bool pageReserve = false;          // the larger reserve at a printed page's bottom
 };
 
 // Tables filled once at set-up.

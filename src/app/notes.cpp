@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace app {
 
@@ -85,6 +86,20 @@ QString MemoPath(const LogState& s)
     return entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName);
 }
 
+entry::MemoSource MemoSourceOf(LogState& s)
+{
+    NoteState& n = s.notes;
+    const std::size_t count = std::min(std::size_t(std::max(n.memoCount, 0)), n.memos.size());
+    entry::MemoSource source;
+    source.memos = std::span<entry::SVMEMO>(n.memos.data(), count);
+    source.state = &n.drawing;
+    source.options.drilling = s.well.file.drilling;
+    source.options.customTracks = s.well.customTracksEnabled && s.customTracks.data != nullptr;
+    source.options.allCaps = n.allCapsDescriptions;
+    source.options.pageReserve = n.pageReserve;
+    return source;
+}
+
 bool LoadMemos(LogState& s)
 {
     NoteState& n = s.notes;
@@ -92,6 +107,8 @@ bool LoadMemos(LogState& s)
     const QString path = MemoPath(s);
     // The style memos stay the window's until a memo of the file marks others.
     n.oneInchDescriptions = false;
+    // The boxes and pending memos of the last drawings belong to the array being replaced.
+    n.drawing = entry::MemoDrawState{};
     if (!QFileInfo::exists(path)) {
         // A well without memos starts with the date memo, written at once (when it lies in the file).
         n.memos.assign(3, entry::SVMEMO{});

@@ -4,6 +4,7 @@
 // to the depth notes of the horizontal view, and the end of a placement. The user's clipboard is never
 // touched here.
 #include "entry/memobook.h"
+#include "entry/memodrawing.h"
 #include "platform/gdi.h"
 
 #include <QString>
@@ -36,6 +37,10 @@ bool LoadMemos(LogState& log);
 // Writes the window's memos (in the file's range, with text, sorted) and, while drilling with copies
 // out, copies the file out. False when the file could not be written (said to the user).
 bool SaveMemos(LogState& log);
+
+// The window's memos as the memo drawing takes them: the memos loaded, their drawing state and the
+// window's options (drilling, custom tracks on, capitals for descriptions, the page reserve).
+entry::MemoSource MemoSourceOf(LogState& log);
 
 // The font new memos take: the window's default note font, or the log font while it has none.
 platform::LOGFONTA DefaultNoteFont(const LogState& log);

@@ -17,6 +17,7 @@
 #include "platform/messagewindows.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "app/notes.h"
 #include "app/tracksettingsof.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/ui/entrywindowservices.h"
@@ -86,6 +87,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     painters_->trackSettings = [this] { return tracks::TrackSettingsOf(state_); };
     painters_->trackState = &state_.trackPainters;
     painters_->tops = [this] { return tracks::TopsViewOf(state_); };
+    painters_->memos = [this] { return app::MemoSourceOf(state_); };
     painters_->curveValueSettings = [this] { return tracks::CurveValueSettingsOf(state_); };
     painters_->customTrackWindow = [this] {
         tracks::CustomTrackWindow w = tracks::CustomTrackWindowOf(state_);

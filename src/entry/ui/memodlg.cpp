@@ -2,9 +2,12 @@
 
 #include "app/logstate.h"
 #include "app/notes.h"
+#include "entry/draw/memos.h"
 #include "entry/memofiles.h"
 #include "entry/memoslot.h"
+#include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
+#include "platform/draw/dc.h"
 #include "platform/services.h"
 
 #include <QFile>
@@ -25,6 +28,21 @@ bool White(std::uint32_t c)
 }
 
 }  // namespace
+
+void WriteMemoLabels(app::LogState& log, bool erase)
+{
+    if (!log.view.bitmaps || log.view.bitmaps->backingStore.isNull())
+        return;
+    QImage& store = log.view.bitmaps->backingStore;
+    const logview::ViewGeometry g = logview::GeometryOf(log);
+    {
+        platform::Dc dc(store);
+        dc.SetViewportOrg(-g.horizontalScroll, 0);
+        DrawMemoLabel(dc, g, erase);
+    }
+    if (log.view.updateArea)
+        log.view.updateArea(0, 0, store.width(), store.height());
+}
 
 MEMODLG::MEMODLG(QWidget* parent, app::LogState& log, int index, std::function<void()> repaint)
     : NoteDialog(parent), log_(log), requested_(index), repaint_(std::move(repaint))
@@ -64,8 +82,7 @@ void MEMODLG::SetupWindow()
         return;
     }
     OpenMemoBook(book_, requested_);
-    if (log_.notes.drawSlotLabels)
-        log_.notes.drawSlotLabels();
+    WriteMemoLabels(log_, false);
     TransferMemo(true);
 }
 

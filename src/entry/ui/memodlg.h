@@ -13,6 +13,10 @@ struct LogState;
 
 namespace entry {
 
+// Writes the memo slot numbers over the window's log (the backing store), or with `erase` takes them off
+// in the background colour; they stay until the log is painted again. Nothing without a backing store.
+void WriteMemoLabels(app::LogState& log, bool erase);
+
 class MEMODLG final : public NoteDialog {
     Q_OBJECT
 public:

@@ -97,15 +97,21 @@ public:
                                    int rowHeight, std::int32_t stopDepth, int instantMode) {}
 
     // ---- Memos and flares ----
-    virtual void DrawMemos(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY) {}
+    // The memos from `topDepth` down, the first row at topY. On paper the drawing ends at the page's bottom
+    // `pageBottomY`, and a memo that reaches the page's bottom reserve is left to the next page
+    // (PendingMemo); the screen's drawing ends at the log's bottom and ignores it.
+    virtual void DrawMemos(const PaintTarget&, std::int32_t topDepth, int pageBottomY, int rowHeight, int topY) {}
     virtual void DrawFlarePolygon(const PaintTarget&, Records, int rowHeight, int topY, int x, int width, float scale) {}
     virtual void DrawFlareTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawFlareTrackLines(const PaintTarget&, Records, int rowHeight, int topY) {}
 
-    // The memo boxes inside a custom track at x: those from `firstDepth` on within `height` below y;
-    // and one memo (a printed page's pending one) by its index.
+    // The memo boxes inside a custom track at x: the descriptions from `firstDepth` on within `height`
+    // below y; and the rest of one memo that the last printed page cut off, by its index, at the top of
+    // the next page (at x, or at its own slot with x 0). Drawing it forgets it.
     virtual void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) {}
     virtual void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) {}
+    // The memo that the last printed page's DrawMemos cut off, -1 none.
+    virtual int PendingMemo() const { return -1; }
 
     // ---- Short reports ----
     virtual void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY) {}

@@ -4,6 +4,7 @@
 // src/tracks/, the memos and flares of src/entry/, the short reports of src/reports/, the pictures and
 // e-log lines of src/elog/). Calls not overridden draw nothing. Each subsystem defines its overrides in
 // a file of its own draw folder.
+#include "entry/memodrawing.h"
 #include "logview/draw/neighbourpainters.h"
 #include "tracks/lithrowplan.h"
 #include "tracks/curvevalues.h"
@@ -70,6 +71,15 @@ public:
     // The custom tracks through the screen object, or the printer object on paper.
     void PaintCustomTracks(const PaintTarget&, Records records, CustomRecords custom, int topY, int rows,
                            int rowHeight, std::int32_t stopDepth, int instantMode) override;
+    // ---- Memos (entry/draw/viewmemopainters.cpp) ----
+    // The window's memos, the state their drawing keeps and its options, asked for at each call; no memos
+    // are drawn when unset.
+    std::function<entry::MemoSource()> memos;
+    void DrawMemos(const PaintTarget&, std::int32_t topDepth, int pageBottomY, int rowHeight, int topY) override;
+    void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) override;
+    void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) override;
+    int PendingMemo() const override;
+
     // The well's e-log curves for the printed gas track; null while none are loaded.
     const tracks::ElogView* elogView = nullptr;
 

@@ -1,0 +1,324 @@
+#include "entry/draw/memos.h"
+
+#include "entry/memoslot.h"
+#include "layout/trackflags.h"
+#include "platform/draw/dc.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+namespace entry {
+
+namespace {
+
+using platform::COLORREF;
+using platform::RECT;
+
+constexpr COLORREF kBlack = platform::RGB(0, 0, 0);
+constexpr COLORREF kRed = platform::RGB(255, 0, 0);
+
+// Puts back everything a memo drawing changes in the Dc.
+class KeepDcState {
+public:
+    explicit KeepDcState(platform::Dc& dc)
+        : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
+          textColour_(dc.GetTextColor()), align_(dc.GetTextAlign()), bkMode_(dc.GetBkMode())
+    {
+    }
+    ~KeepDcState()
+    {
+        dc_.SelectObject(pen_);
+        dc_.SelectObject(brush_);
+        dc_.SelectObject(font_);
+        dc_.SetTextColor(textColour_);
+        dc_.SetTextAlign(align_);
+        dc_.SetBkMode(bkMode_);
+    }
+    KeepDcState(const KeepDcState&) = delete;
+    KeepDcState& operator=(const KeepDcState&) = delete;
+
+private:
+    platform::Dc& dc_;
+    platform::Pen pen_;
+    platform::Brush brush_;
+    platform::Font font_;
+    COLORREF textColour_;
+    unsigned align_;
+    int bkMode_;
+};
+
+float PrintFactor(const logview::PrinterGeometry& p) { return std::min(p.scaleFactor, 1.0f); }
+
+// Screen offsets inside a slot grow with the printed row height on paper, and shrink on the narrow log.
+double OffsetScale(const logview::Device& d)
+{
+    const double paper = d.printing ? double(d.printer.rowHeight / 10) * PrintFactor(d.printer) : 1.0;
+    return paper * (d.narrowFormat ? 0.88 : 1.0);
+}
+
+platform::Font MemoFont(const SVMEMO& m, const logview::Device& d)
+{
+    const platform::LOGFONTA font = m.font;
+    return platform::Font::FromLogFont(d.printing ? MemoPrintFont(font, d.printer) : font);
+}
+
+// The x of a memo's slot: descriptions stand at the printed right-hand region on paper.
+std::int32_t SlotX(const SVMEMO& m, const MemoSlotLayout& slotLayout, const logview::Device& d)
+{
+    return d.printing && m.description ? d.printer.descriptionLeft : MemoSlotToX(slotLayout, m.slot);
+}
+
+// The width of the widest line and the height of the last one measured.
+struct Extent {
+    int widest = 0;
+    int lineHeight = 0;
+};
+Extent MeasureLines(const platform::Dc& dc, const MemoLines& lines)
+{
+    Extent e;
+    for (int k = 0; k < lines.count; ++k) {
+        const platform::SIZE s = dc.GetTextExtent(lines.text[std::size_t(k)].data(), lines.length[std::size_t(k)]);
+        e.widest = std::max(e.widest, int(s.cx));
+        e.lineHeight = int(s.cy);
+    }
+    return e;
+}
+
+// The frame of a box, filled with the memo's background colour when it has one.
+void DrawFrame(platform::Dc& dc, const SVMEMO& m, const RECT& box)
+{
+    const platform::Brush old = dc.CurrentBrush();
+    const COLORREF background = m.frameColour;
+    if (background != 0)
+        dc.SelectObject(platform::Brush(background));
+    dc.Rectangle(box);
+    dc.SelectObject(old);
+}
+
+// Stores a rectangle in the record's four int32 at `offset` (the record is packed: no reference to its fields).
+void StoreRect(SVMEMO& m, std::size_t offset, std::int32_t left, std::int32_t top, std::int32_t right,
+               std::int32_t bottom)
+{
+    const std::int32_t v[4] = {left, top, right, bottom};
+    std::memcpy(reinterpret_cast<char*>(&m) + offset, v, sizeof v);
+}
+
+// The drawing of DrawMemos, one memo at a time.
+class MemoDrawing {
+public:
+    MemoDrawing(MemoPass& p, std::int32_t topDepth, int pageBottomY, int rowHeight, int yOrigin, int mode)
+        : p_(p), g_(p.g), d_(p.device), top_(topDepth), pageBottom_(pageBottomY), R_(rowHeight), yOrigin_(yOrigin),
+          mode_(mode), paper_(d_.printing), screen_(!d_.printing && !d_.imageExport && !d_.offScreen),
+          slots_(MemoSlotsOf(g_, d_)), screenSlots_(ScreenMemoSlots(g_)), offsetScale_(OffsetScale(d_))
+    {
+    }
+
+    void Run()
+    {
+        platform::Dc& dc = p_.dc;
+        dc.SelectObject(platform::Pen(kBlack, paper_ ? 4 : 1));
+        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+        dc.SetBkMode(platform::TRANSPARENT);
+        if (paper_)
+            p_.continuation.Clear();
+        if (screen_)
+            p_.state.hits.Clear();
+        std::size_t i = 0;
+        const std::size_t n = p_.memos.size();
+        for (; i < n && p_.memos[i].depth > 0 && p_.memos[i].depth < top_; ++i)
+            StoreRect(p_.memos[i], offsetof(SVMEMO, box), 0, 0, 0, 0);
+        if (screen_)
+            p_.state.hits.firstMemo = std::int32_t(i);
+        for (; i < n && p_.memos[i].depth != 0; ++i)
+            if (!Memo(std::int32_t(i)))
+                break;
+    }
+
+private:
+    // False when the page is full and the whole drawing ends.
+    bool Memo(std::int32_t index)
+    {
+        SVMEMO& m = p_.memos[std::size_t(index)];
+        const MemoOptions& o = p_.options;
+        const bool compressed = g_.scaleIndex > 2;
+        if (o.customTracks && mode_ == 0 && m.description)
+            return true;
+        if (m.depth % 2 != 0)
+            m.depth = m.depth + m.depth % 2;
+        if (mode_ > 0 && !m.description)
+            return true;
+        if (!g_.Flag(m.description ? layout::FLAG_DESCRIPTIONS : layout::FLAG_MEMOS))
+            return true;
+        if (compressed && (!m.oneInch || (paper_ && !d_.descriptionsOnOneInch)))
+            return true;
+        if (m.shown == 0)
+            m.text[0] = '\0';
+        if (!compressed && m.oneInchOnly)
+            return true;
+        // Memos outside the file's depths are left out; the memo dialog accepts memos from the first depth
+        // + 10, so the ones just below it are skipped rather than ending the drawing.
+        if (m.depth < g_.fileFirstDepth + 12 || m.depth > g_.fileLastDepth || m.depth < top_)
+            return true;
+
+        platform::Dc& dc = p_.dc;
+        dc.SetBkMode(m.transparent ? platform::TRANSPARENT : platform::OPAQUE);
+        const int recordsPerRow = g_.scaleIndex == 3 ? 5 : 1;
+        int y = int(yOrigin_ + 1 - 0.5 * R_ + double((m.depth - top_) * R_ / recordsPerRow));
+        if (paper_)
+            y = int(y - 0.7 * (m.depth - top_));
+        if (m.description) {
+            const SlotPlace place = XToMemoSlot(screenSlots_, int(screenSlots_.rightLeft + 0.5 * R_));
+            m.slot = place.slot;
+            m.slotOffset = place.offset;
+        }
+        int x = int(SlotX(m, slots_, d_) + m.slotOffset * offsetScale_ + 2.0);
+        if (x > (paper_ ? d_.printer.logRight : g_.logWidth))
+            return true;
+        if (mode_ > 0)
+            x = mode_;
+        x = std::max(x, 2);
+        // A page ends at its bottom: a memo that starts below it belongs to the next page.
+        if (paper_ && y >= pageBottom_)
+            return false;
+
+        char text[sizeof m.text];
+        MemoDrawnText(m, o, text, sizeof text);
+        SplitMemoLines(text, sizeof text, kMaxMemoLinesDrawn, lines_);
+        const platform::Font oldFont = dc.SelectObject(MemoFont(m, d_));
+        const COLORREF oldColour = dc.SetTextColor(MemoTextColour(m));
+        const bool more = Box(m, index, x, y);
+        dc.SetTextColor(oldColour);
+        dc.SelectObject(oldFont);
+        return more;
+    }
+
+    // The box and the lines of a memo whose text is laid out in lines_; false when the page is full.
+    bool Box(SVMEMO& m, std::int32_t index, int x, int y)
+    {
+        platform::Dc& dc = p_.dc;
+        const Extent e = MeasureLines(dc, lines_);
+        const int step = int(e.lineHeight * 0.9);
+        if (screen_ && y >= g_.logBottomY - R_)
+            return true;
+        RECT box{x, y, int(x + e.widest + 0.25 * R_) + R_,
+                 lines_.count == 1 ? int(y + 2 * step * 0.75) : int(y + (lines_.count + 1) * step * 0.95)};
+        if (screen_ && p_.state.hits.Add(box, index)) {
+            const int r = g_.rowHeight;
+            StoreRect(m, offsetof(SVMEMO, topStrip), box.left, box.top, box.right, box.top + 2 * r);
+            StoreRect(m, offsetof(SVMEMO, cornerSquare), box.right - 4 * r, box.bottom - 4 * r, box.right, box.bottom);
+            StoreRect(m, offsetof(SVMEMO, box), box.left, box.top, box.right, box.bottom);
+        }
+        if (screen_)
+            box.bottom = std::min<int>(box.bottom, g_.logBottomY);
+        if (m.drawRectangle && mode_ == 0 && m.shown && (!screen_ || box.top < g_.logBottomY))
+            DrawFrame(dc, m, box);
+
+        const int reserve = int(step * (p_.options.pageReserve ? 1.6 : 1.2));
+        const int minTextY = paper_ ? 0 : g_.topMargin - g_.rowHeight;
+        const int inset = int(0.25 * R_);
+        for (int k = 0; k < lines_.count; ++k) {
+            if (paper_ && !p_.continuation.Pending() && pageBottom_ - reserve < y && y < pageBottom_) {
+                p_.continuation = {index, k};
+                return true;
+            }
+            if (y > minTextY)
+                dc.TextOut(x + inset, y + inset, lines_.text[std::size_t(k)].data(), lines_.length[std::size_t(k)]);
+            y += step;
+            if (paper_ && y >= pageBottom_)
+                return false;
+            if (screen_ && y >= g_.logBottomY - R_)
+                return true;
+        }
+        return true;
+    }
+
+    MemoPass& p_;
+    const logview::ViewGeometry& g_;
+    const logview::Device& d_;
+    const std::int32_t top_;
+    const int pageBottom_, R_, yOrigin_, mode_;
+    const bool paper_, screen_;
+    const MemoSlotLayout slots_, screenSlots_;
+    const double offsetScale_;
+    MemoLines lines_;
+};
+
+}  // namespace
+
+void DrawMemos(MemoPass& pass, std::int32_t topDepth, int pageBottomY, int rowHeight, int yOrigin, int mode)
+{
+    KeepDcState keep(pass.dc);
+    MemoDrawing(pass, topDepth, pageBottomY, rowHeight, yOrigin, mode).Run();
+}
+
+int DrawMemoBox(MemoPass& pass, std::int32_t memo, std::int32_t firstLine, int rowHeight, int yTop, int x)
+{
+    if (memo < 0 || std::size_t(memo) >= pass.memos.size() || pass.memos[std::size_t(memo)].depth == 0)
+        return yTop;
+    const SVMEMO& m = pass.memos[std::size_t(memo)];
+    const logview::Device& d = pass.device;
+    platform::Dc& dc = pass.dc;
+    KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.SetBkMode(m.transparent ? platform::TRANSPARENT : platform::OPAQUE);
+    dc.SelectObject(MemoFont(m, d));
+    dc.SetTextColor(MemoTextColour(m));
+    dc.SelectObject(platform::Pen(kBlack, d.printing ? 4 : 1));
+    const int R = rowHeight;
+    double y = yTop + (pass.options.pageReserve ? int(0.5 * R) : 0);
+    const int left = x > 0 ? x : std::max(int(SlotX(m, MemoSlotsOf(pass.g, d), d) + m.slotOffset * OffsetScale(d)), 2);
+
+    char text[sizeof m.text];
+    MemoDrawnText(m, pass.options, text, sizeof text);
+    MemoLines lines;
+    SplitMemoLines(text, sizeof text, kMaxMemoLinesDrawn, lines);
+    const Extent e = MeasureLines(dc, lines);
+    const double step = e.lineHeight * 0.95;
+    const int first = std::clamp<int>(firstLine, 0, lines.count);
+    const int top = int(y - 0.5 * R);
+    const RECT box{left, top, left + e.widest + 2 * R, int(top + (lines.count - first) * step * 0.95) + R};
+    if (m.drawRectangle && x <= 0)
+        DrawFrame(dc, m, box);
+    for (int k = first; k < lines.count; ++k) {
+        dc.TextOut(int(left + 0.25 * R), int(y), lines.text[std::size_t(k)].data(), lines.length[std::size_t(k)]);
+        y = int(y + step);
+    }
+    return int(y);
+}
+
+void DrawMemoLabel(platform::Dc& dc, const logview::ViewGeometry& g, bool erase)
+{
+    KeepDcState keep(dc);
+    dc.SetTextColor(erase ? dc.GetBkColor() : kRed);
+    dc.SetTextAlign(platform::TA_BASELINE | platform::TA_CENTER);
+    dc.SetBkMode(platform::TRANSPARENT);
+    const MemoSlotLayout slotLayout = ScreenMemoSlots(g);
+    const std::int32_t gasCell = slotLayout.GasCell();
+    const std::int32_t gasStep = 5 * gasCell - (slotLayout.noGasAdjust ? 0 : gasCell - 2);
+    const int y = g.topMargin + 2 * g.rowHeight;
+    int x = g.rate.left;
+    for (int label = 0; label <= 24; ++label) {
+        dc.TextOut(x, y, QString::number(label));
+        if (label == 10)
+            x = g.gas.left;
+        else if (label >= 12 && label <= 19)
+            x += gasStep;
+        else
+            x += 5 * g.rate.cell;
+    }
+}
+
+platform::LOGFONTA MemoPrintFont(const platform::LOGFONTA& memoFont, const logview::PrinterGeometry& printer)
+{
+    platform::LOGFONTA font = memoFont;
+    const double height = double(printer.rowHeight / 10) * memoFont.lfHeight * 1.1 * PrintFactor(printer);
+    font.lfHeight = std::int32_t(height);
+    font.lfWidth = 0;
+    font.lfWeight = memoFont.lfWeight + 100;
+    return font;
+}
+
+}  // namespace entry

@@ -1,0 +1,51 @@
+#pragma once
+// The memo boxes over the depth log, on the screen's backing store, in log images and on paper alike:
+// the memos from a top depth down (DrawMemos), the rest of a memo that a printed page cut off
+// (DrawMemoBox), the red slot numbers written over the log while the memo dialog is open
+// (DrawMemoLabel) and a memo's printer font (MemoPrintFont). They draw through the Dc they are given
+// with the view's geometry; paper is told by the Device, whose printer part gives the printed layout.
+#include "entry/memodrawing.h"
+#include "entry/memorecords.h"
+#include "logview/device.h"
+#include "logview/viewgeometry.h"
+#include "platform/gdi.h"
+
+#include <cstdint>
+#include <span>
+
+namespace platform {
+class Dc;
+}
+
+namespace entry {
+
+// One drawing of memos: where, what, and the window's state it reads and keeps.
+struct MemoPass {
+    platform::Dc& dc;
+    const logview::ViewGeometry& g;   // the screen's layout: row height, top margin, log bottom, slots
+    const logview::Device& device;    // paper: the printed layout, row height and scale factor
+    std::span<SVMEMO> memos;          // in depth order; a memo of depth 0 ends them
+    MemoDrawState& state;             // the hit boxes of a screen drawing
+    MemoContinuation& continuation;   // what a printed page leaves to the next
+    MemoOptions options;
+};
+
+// Draws the memos from `topDepth` down with their first row at `yOrigin`. Mode 0 draws memos and
+// descriptions at their slots; a mode above 0 draws only the descriptions, every box at x = mode. On
+// paper, `pageBottomY` ends the drawing and a memo that reaches the page's bottom reserve is left to
+// the next page (`continuation`). A screen drawing rebuilds the hit boxes. A memo at an odd depth is
+// moved to the next even depth in the array, and one whose shown flag is 0 has its text emptied there.
+void DrawMemos(MemoPass& pass, std::int32_t topDepth, int pageBottomY, int rowHeight, int yOrigin, int mode);
+
+// Draws memo `memo` from line `firstLine` at the top of a page (y = yTop), at its slot or, with x above
+// 0, at x; returns the y below its last line. Nothing (yTop returned) for a memo that is not there.
+int DrawMemoBox(MemoPass& pass, std::int32_t memo, std::int32_t firstLine, int rowHeight, int yTop, int x);
+
+// Writes the slot numbers 0-24 over the log in red (or, with `erase`, in the Dc's background colour).
+void DrawMemoLabel(platform::Dc& dc, const logview::ViewGeometry& g, bool erase);
+
+// A memo's font on paper, from its own: scaled by the printed row height (per tenth of an inch) and the
+// print scale factor (at most 1.0), 10 % larger and 100 heavier.
+platform::LOGFONTA MemoPrintFont(const platform::LOGFONTA& memoFont, const logview::PrinterGeometry& printer);
+
+}  // namespace entry
