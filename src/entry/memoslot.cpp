@@ -62,14 +62,24 @@ SlotPlace XToMemoSlot(const MemoSlotLayout& l, std::int32_t x)
 {
     if (x <= l.rateLeft)
         return {0, 10};
-    std::int32_t left = l.rightLeft, width = l.unitCell, perSlot = 4, first = 19;
-    if (x <= l.gasLeft) {
-        left = l.rateLeft, width = l.rateCell, perSlot = 5, first = 0;
-    } else if (x <= l.rightLeft) {
-        left = l.gasLeft, width = l.GasCell(), perSlot = 5, first = 11;
-    }
-    const std::int32_t cell = width > 0 ? std::max((x - left) / width, 0) : 0;
-    return {std::min(first + cell / perSlot, 24), cell % perSlot * width};
+    // The regions in the order the layout puts them: x belongs to the one whose left edge it is beyond
+    // last (the gas track stands right of the description column in some layouts).
+    struct Region {
+        std::int32_t left, width, perSlot, first, last;
+    };
+    const Region regions[3] = {{l.rateLeft, l.rateCell, 5, 0, 10},
+                               {l.gasLeft, l.GasCell(), 5, 11, 18},
+                               {l.rightLeft, l.unitCell, 4, 19, 24}};
+    const Region* r = &regions[0];
+    for (const Region& candidate : regions)
+        if (x > candidate.left && candidate.left >= r->left)
+            r = &candidate;
+    if (r->width <= 0)
+        return {r->first, 0};
+    const std::int32_t cell = std::max((x - r->left) / r->width, 0);
+    // Past the region's last slot the offset keeps growing, so the place stays on the cell under x.
+    const std::int32_t k = std::min(cell / r->perSlot, r->last - r->first);
+    return {r->first + k, (cell - k * r->perSlot) * r->width};
 }
 
 }  // namespace entry

@@ -39,7 +39,9 @@ int NormalMemoSlot(std::int32_t slot);
 std::int32_t MemoSlotToX(const MemoSlotLayout& layout, std::int32_t slot);
 
 // The slot under `x` (0-24) and the x offset of its cell within the slot: slot 0 with offset 10 at or
-// left of the rate column; else five rate cells, five gas cells or four unit cells a slot.
+// left of the rate column; else five rate cells (slots 0-10), five gas cells (11-18) or four unit cells
+// (19-24) a slot, in the region whose left edge x lies beyond last. Past a region's last slot the
+// offset grows, so that the slot's x plus the offset is always the left edge of the cell under x.
 struct SlotPlace {
     std::int32_t slot = 0;
     std::int32_t offset = 0;
