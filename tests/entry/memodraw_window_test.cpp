@@ -1,0 +1,77 @@
+// Memos on the demo well's log as the window paints it: a memo placed with the mouse is drawn on the
+// cell it was placed on and found again in the hit table; the slot numbers go over the painted log and
+// come off again.
+#include "app/notes.h"
+#include "entry/ui/memodlg.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/draw/viewpainters.h"
+#include "logview/ui/logview.h"
+#include "platform/draw/dc.h"
+#include "support/viewfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class MemoWindow : public testing_support::ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        painters.memos = [this] { return app::MemoSourceOf(s); };
+        AttachImages(bitmaps, painters);
+        SetViewTop(1590);
+        s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
+    }
+    int RedPixels(int top, int bottom) const
+    {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < bitmaps.backingStore.width(); ++x)
+                n += bitmaps.backingStore.pixel(x, y) == qRgb(255, 0, 0);
+        return n;
+    }
+
+    logview::ViewBitmaps bitmaps;
+    logview::ViewPainters painters;
+    logview::LogView view;
+};
+
+}  // namespace
+
+TEST_F(MemoWindow, APlacedMemoIsPaintedWhereItWasPlacedAndFoundByItsBox)
+{
+    // Placed at x 527 (the description column's cell 519-529) at an odd depth.
+    ASSERT_TRUE(app::AddMemo(s, "Sandstone, fine", 527, 0, 1601, false));
+    const auto it = std::find_if(s.notes.memos.begin(), s.notes.memos.begin() + s.notes.memoCount,
+                                 [](const entry::SVMEMO& m) { return m.depth == 1601; });
+    ASSERT_NE(it, s.notes.memos.begin() + s.notes.memoCount);
+    const int index = int(it - s.notes.memos.begin());
+
+    platform::Dc dc(bitmaps.backingStore);
+    dc.RecordText(true);
+    view.Paint(s, dc);
+    const std::vector<platform::DcText>& texts = dc.TextRecord();
+    const auto drawn = std::find_if(texts.begin(), texts.end(),
+                                    [](const platform::DcText& t) { return t.text == "Sandstone, fine"; });
+    ASSERT_NE(drawn, texts.end());
+    // Two pixels into the cell, and a quarter row inside the box; the row of 1602, where it now stands.
+    EXPECT_EQ(drawn->at.x, 519 + 2 + 2);
+    EXPECT_EQ(drawn->at.y, 160 - 10 + 1 - 5 + 12 * 10 + 2);
+    EXPECT_EQ(std::int32_t(s.notes.memos[std::size_t(index)].depth), 1602);
+    const entry::MemoHits& hits = s.notes.drawing.hits;
+    ASSERT_EQ(hits.count, 1);
+    EXPECT_EQ(hits.firstMemo + 0, index);
+    EXPECT_EQ(hits.memo[0], index);
+    EXPECT_EQ(hits.boxes[0].left, 521);
+
+    // The memo dialog's slot numbers over the painted log, and off again.
+    const int labelRow = 160 + 2 * 10;
+    const int before = RedPixels(labelRow - 15, labelRow + 4);  // the title band has red of its own
+    entry::WriteMemoLabels(s, false);
+    EXPECT_GT(RedPixels(labelRow - 15, labelRow + 4), before + 25);
+    entry::WriteMemoLabels(s, true);
+    EXPECT_LE(RedPixels(labelRow - 15, labelRow + 4), before);
+}
