@@ -162,18 +162,6 @@ TEST(MemoSlots, APlacedMemoLandsOnTheCellUnderTheMouse)
         EXPECT_EQ(MemoSlotToX(screen, slot), MemoSlotToX(screen, 24));
 }
 
-TEST_F(MemoDrawing, AMemoPlacedWithTheMouseIsDrawnTwoPixelsIntoItsCell)
-{
-    SVMEMO m = Memo(1100, "Tight streak");
-    const SlotPlace p = XToMemoSlot(ScreenMemoSlots(g), 527);  // description column, cell 519-529
-    m.slot = p.slot;
-    m.slotOffset = p.offset;
-    memos = {m};
-    Draw();
-    EXPECT_EQ(BoxOf(memos[0])[0], 521);
-    EXPECT_EQ(Only().at.x, 521 + kR / 4);
-}
-
 TEST_F(MemoDrawing, BoxRecordAndHitTableOfAOneLineMemoAtAnOddDepth)
 {
     memos = {Memo(1101, "Gas peak")};
@@ -185,20 +173,16 @@ TEST_F(MemoDrawing, BoxRecordAndHitTableOfAOneLineMemoAtAnOddDepth)
     const platform::DcText& t = Only();
     EXPECT_EQ(t.text, "Gas peak");
     EXPECT_EQ(t.textColor, kBlue);
-    EXPECT_EQ(t.at.y, y + kR / 4);
     const int left = 9 + 50 + 2;  // slot 1
-    EXPECT_EQ(t.at.x, left + kR / 4);
-    EXPECT_EQ(BoxOf(m)[0], left);
-    EXPECT_EQ(BoxOf(m)[1], y);
-    EXPECT_EQ(BoxOf(m)[3] - BoxOf(m)[1], int(2 * step * 0.75));
-    EXPECT_EQ(StripOf(m)[1], y);
-    EXPECT_EQ(StripOf(m)[3], y + 2 * kR);
-    EXPECT_EQ(CornerOf(m)[0], BoxOf(m)[2] - 4 * kR);
-    EXPECT_EQ(CornerOf(m)[3], BoxOf(m)[3]);
+    EXPECT_EQ(t.at, (platform::POINT{left + kR / 4, y + kR / 4}));
+    const std::array<std::int32_t, 4> box = BoxOf(m);
+    EXPECT_EQ(box[0], left);
+    EXPECT_EQ(box[1], y);
+    EXPECT_EQ(box[3] - y, int(2 * step * 0.75));
+    EXPECT_EQ(StripOf(m), (std::array<std::int32_t, 4>{left, y, box[2], y + 2 * kR}));
+    EXPECT_EQ(CornerOf(m), (std::array<std::int32_t, 4>{box[2] - 4 * kR, box[3] - 4 * kR, box[2], box[3]}));
     ASSERT_EQ(state.hits.count, 1);
-    EXPECT_EQ(state.hits.firstMemo, 0);
-    EXPECT_EQ(state.hits.boxes[0].left, BoxOf(m)[0]);
-    EXPECT_EQ(state.hits.boxes[0].bottom, BoxOf(m)[3]);
+    EXPECT_EQ(state.hits.boxes[0], (platform::RECT{box[0], box[1], box[2], box[3]}));
     EXPECT_EQ(state.hits.memo[0], 0);
 
     // With the frame on, the box is outlined in black on the screen.
@@ -347,22 +331,15 @@ TEST(MemoLabels, SlotNumbersOverTheLog)
     DrawMemoLabel(dc, g, false);
     const std::vector<platform::DcText>& t = dc.TextRecord();
     ASSERT_EQ(t.size(), 25u);
-    std::vector<int> xs;
-    for (int k = 0; k < 25; ++k) {
-        EXPECT_EQ(t[std::size_t(k)].text, QString::number(k));
-        EXPECT_EQ(t[std::size_t(k)].at.y, kT + 2 * kR);
-        EXPECT_EQ(t[std::size_t(k)].textColor, kRed);
-        EXPECT_EQ(t[std::size_t(k)].align, unsigned(platform::TA_BASELINE | platform::TA_CENTER));
-        xs.push_back(t[std::size_t(k)].at.x);
-    }
     // 5 rate cells of 10 a label; "11" at the gas track; after "12" to "19" 5 gas cells of 9 less 7.
-    EXPECT_EQ(xs[10], 9 + 500);
-    EXPECT_EQ(xs[11], 739);
-    EXPECT_EQ(xs[12], 789);
-    EXPECT_EQ(xs[13], 789 + 38);
-    EXPECT_EQ(xs[20], 789 + 8 * 38);
-    EXPECT_EQ(xs[24], 789 + 8 * 38 + 4 * 50);
-    EXPECT_NE(testing_support::Ink(dc, 1400, 400, kRed).right, 0);
+    for (int k = 0; k < 25; ++k) {
+        const platform::DcText& label = t[std::size_t(k)];
+        const int x = k <= 10 ? 9 + 50 * k : k == 11 ? 739 : 789 + 38 * std::min(k - 12, 8) + 50 * std::max(k - 20, 0);
+        EXPECT_EQ(label.text, QString::number(k));
+        EXPECT_EQ(label.at, (platform::POINT{x, kT + 2 * kR})) << k;
+        EXPECT_EQ(label.textColor, kRed);
+        EXPECT_EQ(label.align, unsigned(platform::TA_BASELINE | platform::TA_CENTER));
+    }
 
     dc.SetBkColor(RGB(240, 240, 240));
     dc.RecordText(true);
