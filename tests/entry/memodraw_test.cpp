@@ -259,9 +259,10 @@ TEST_F(MemoDrawing, RedStarsCapitalsAndDescriptions)
     Draw();
     EXPECT_EQ(dc.TextRecord()[0].text, "*kick");
     EXPECT_EQ(dc.TextRecord()[0].textColor, kRed);
-    // A mode above 0 draws only the descriptions, at x = mode.
+    // A mode above 0 draws only the descriptions, at x = mode, and leaves the log body's boxes alone.
     dc.RecordText(true);
     Draw(600);
+    EXPECT_EQ(state.hits.count, 3);
     ASSERT_EQ(dc.TextRecord().size(), 1u);
     EXPECT_EQ(dc.TextRecord()[0].text, "SH GY SFT");
     EXPECT_EQ(dc.TextRecord()[0].at.x, 600 + kR / 4);

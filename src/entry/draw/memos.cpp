@@ -112,6 +112,7 @@ public:
     MemoDrawing(MemoPass& p, std::int32_t topDepth, int pageBottomY, int rowHeight, int yOrigin, int mode)
         : p_(p), g_(p.g), d_(p.device), top_(topDepth), pageBottom_(pageBottomY), R_(rowHeight), yOrigin_(yOrigin),
           mode_(mode), paper_(d_.printing), screen_(!d_.printing && !d_.imageExport && !d_.offScreen),
+          hits_(screen_ && mode == 0),
           slots_(MemoSlotsOf(g_, d_)), screenSlots_(ScreenMemoSlots(g_)), offsetScale_(OffsetScale(d_))
     {
     }
@@ -124,13 +125,13 @@ public:
         dc.SetBkMode(platform::TRANSPARENT);
         if (paper_)
             p_.continuation.Clear();
-        if (screen_)
+        if (hits_)
             p_.state.hits.Clear();
         std::size_t i = 0;
         const std::size_t n = p_.memos.size();
         for (; i < n && p_.memos[i].depth > 0 && p_.memos[i].depth < top_; ++i)
             StoreRect(p_.memos[i], offsetof(SVMEMO, box), 0, 0, 0, 0);
-        if (screen_)
+        if (hits_)
             p_.state.hits.firstMemo = std::int32_t(i);
         for (; i < n && p_.memos[i].depth != 0; ++i)
             if (!Memo(std::int32_t(i)))
@@ -205,7 +206,7 @@ private:
             return true;
         RECT box{x, y, int(x + e.widest + 0.25 * R_) + R_,
                  lines_.count == 1 ? int(y + 2 * step * 0.75) : int(y + (lines_.count + 1) * step * 0.95)};
-        if (screen_ && p_.state.hits.Add(box, index)) {
+        if (hits_ && p_.state.hits.Add(box, index)) {
             const int r = g_.rowHeight;
             StoreRect(m, offsetof(SVMEMO, topStrip), box.left, box.top, box.right, box.top + 2 * r);
             StoreRect(m, offsetof(SVMEMO, cornerSquare), box.right - 4 * r, box.bottom - 4 * r, box.right, box.bottom);
@@ -241,6 +242,9 @@ private:
     const std::int32_t top_;
     const int pageBottom_, R_, yOrigin_, mode_;
     const bool paper_, screen_;
+    // The log body's own drawing on the window keeps the boxes the mouse finds memos by; a custom
+    // track's column (a mode above 0) leaves them alone.
+    const bool hits_;
     const MemoSlotLayout slots_, screenSlots_;
     const double offsetScale_;
     MemoLines lines_;
