@@ -144,6 +144,12 @@ public:
     std::array<float, 8> testGas{};    // total gas, C1 to nC5 of the last record at connect
     float profileGasMultiplier = 100;
     bool fileInputMode = false;        // the gas items of the gas monitor are not taken
+    // A chromatograph's result files (type 14), from the gas monitor settings at connect; the gas
+    // monitor's setup also sets the delay and the file while the link runs.
+    bool chromatRatioSwitch = false;   // "Use Total Chromat To Calulate Ratios"
+    std::int32_t hotWireDelay = 0;     // seconds
+    QString chromatographFile;         // the integrator's file
+    QString resultFile;                // its drive and folder, then "Strativ_TGA.res"
     std::int32_t item0101 = 1;
     float co2Maximum = 0;              // largest CO2 since the last booking
     gasmon::GASRECORD gasRecord{};

@@ -14,6 +14,7 @@
 #include "gasmon/gasmoncfg_window.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "platform/text.h"
 #include "platform/textlink.h"
 #include "wellfile/datafile.h"
 #include "wits/witsalarmhost.h"
@@ -168,8 +169,15 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
         else if (!w.ratiosOn)
             platform::MessageBox(QStringLiteral("ratios off"), QString());
         w.windowPositions = {gas.witsWindowLeft, gas.witsWindowTop, gas.witsGasWindowLeft, gas.witsGasWindowTop};
-        if (log.engineStatus.gasInstrumentType == 14)
+        if (log.engineStatus.gasInstrumentType == 14) {
+            w.chromatRatioSwitch = gas.totalChromatRatios != 0;
             w.fileInputMode = gas.sriIntegrator != 0;
+            w.hotWireDelay = gas.hotWireDelay;
+            w.chromatographFile = platform::FieldString(gas.integratorFile);
+            const QString& file = w.chromatographFile;
+            const qsizetype folderEnd = std::max(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\')) + 1;
+            w.resultFile = file.left(folderEnd) + QStringLiteral("Strativ_TGA.res");
+        }
     } else {
         w.windowPositions = {0, 0, 0, 0};
     }

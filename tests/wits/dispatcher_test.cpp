@@ -170,10 +170,12 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
         const double stored = FieldAt(engine->Sample(), r.offset, r.kind);
         EXPECT_FLOAT_EQ(float(stored), float(r.stored));
         EXPECT_FLOAT_EQ(float(FieldAt(driller->live, r.offset, r.kind)), r.live ? float(r.stored) : 0.0f);
-        if (r.line >= 0)
+        if (r.line >= 0) {
             EXPECT_EQ(engine->displayLines[std::size_t(r.line)], r.shown);
-        if (r.channel >= 0)
+        }
+        if (r.channel >= 0) {
             EXPECT_FLOAT_EQ(engine->Alarms().Entry(r.channel).Value, float(r.stored));
+        }
     }
 
     // The live casing pressure keeps the largest value; 1984 and unknown items change nothing.

@@ -10,6 +10,7 @@
 #include "platform/commlinks.h"
 #include "platform/folders.h"
 #include "platform/messagewindows.h"
+#include "platform/text.h"
 #include "platform/textlink.h"
 #include "support/doubles.h"
 #include "support/files.h"
@@ -335,10 +336,15 @@ TEST_F(WitsLink, ConnectChoosesTheTextModeBaudAndTimeOutByInstrumentAndFeed)
         {10, 0, platform::TextMode::Plain, 2000, 9600, 1000},
         {10, 1, platform::TextMode::Framed, 1500, 9600, 1000},
         {6, 1, platform::TextMode::Plain, 2000, 9600, 1000},
+        {14, 1, platform::TextMode::Framed, 1500, 9600, 500},
         {11, 1, platform::TextMode::Plain, 3000, 115200, 1000},
     };
     for (const Case& c : cases) {
-        SaveGasmon([](gasmon::GASMONCFG&) {});
+        SaveGasmon([](gasmon::GASMONCFG& g) {
+            platform::SetFieldText(g.integratorFile, "/srv/sri/run 7.chr");
+            g.sriIntegrator = 1;
+            g.hotWireDelay = 12;
+        });
         SaveConfig([&](wellfile::WellConfig& cfg) { cfg.pasonFeed = c.feed; });
         log.engineStatus.gasInstrumentType = c.type;
         Commands().CmWits(log);
@@ -349,6 +355,11 @@ TEST_F(WitsLink, ConnectChoosesTheTextModeBaudAndTimeOutByInstrumentAndFeed)
         EXPECT_EQ(f.baudRate, c.baud) << c.type;
         EXPECT_EQ(f.comPort, 2);
         EXPECT_EQ(Commands().engine()->maxChars, c.maxChars) << c.type;
+        // Only the chromatograph's own type takes its result files.
+        const Wits& w = *Commands().engine();
+        EXPECT_EQ(w.resultFile, c.type == 14 ? "/srv/sri/Strativ_TGA.res" : "") << c.type;
+        EXPECT_EQ(w.fileInputMode, c.type == 14) << c.type;
+        EXPECT_EQ(w.hotWireDelay, c.type == 14 ? 12 : 0) << c.type;
         Commands().CmWits(log);
         ASSERT_EQ(Commands().engine(), nullptr);
     }
