@@ -1,5 +1,6 @@
 #include "support/wells.h"
 
+#include "app/logstate.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "support/files.h"
@@ -23,6 +24,21 @@ wellfile::RECORD ValidRecord(int depth, float rate, const char* lith)
     r.gasScale = r.minutesScale = r.rateScale = r.temperatureScale = r.chromatographScale = 1;
     platform::SetFieldText(r.lith, lith);
     return r;
+}
+
+bool PointAtNewWell(app::LogState& s, const QString& wellName, int first, int last)
+{
+    const QString folder = TestDir();
+    if (MakeWell(folder, wellName + QStringLiteral(".svm"), first, last).isEmpty())
+        return false;
+    wellfile::OpenWell& f = s.well.file;
+    f.dataFolder = f.currentFolder = folder;
+    f.wellName = wellName;
+    f.dataFileName = folder + wellName + QStringLiteral(".svm");
+    f.fileTopDepth = first;
+    f.fileBottomDepth = last;
+    s.well.fileOpened = true;
+    return true;
 }
 
 QString MakeWell(const QString& folder, const QString& fileName, int first, int last)

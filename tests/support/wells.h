@@ -5,6 +5,10 @@
 
 #include <QString>
 
+namespace app {
+struct LogState;
+}
+
 namespace testing_support {
 
 // A depth record the checks and the repair pass take as sound: the three rates `rate`, test gas 100,
@@ -15,6 +19,11 @@ wellfile::RECORD ValidRecord(int depth, float rate, const char* lith);
 // one's company text naming profile 12 ("PRF12"). Returns its path; first > last is a failure of the
 // test and returns an empty path.
 QString MakeWell(const QString& folder, const QString& fileName, int first, int last);
+
+// Makes the well `wellName` (records first..last) in the test's folder and opens it on `s` as far as
+// the links need: the data and current folders, the names and the depth range. False when it could
+// not be made.
+bool PointAtNewWell(app::LogState& s, const QString& wellName, int first, int last);
 
 // A well named `wellName` with its data folder "data/" and local folder "local/" in the test's folder,
 // both made.

@@ -98,14 +98,7 @@ class WitsLink : public ::testing::Test {
 protected:
     WitsLink()
     {
-        EXPECT_FALSE(testing_support::MakeWell(TestDir(), "W.svm", 1000, 1200).isEmpty());
-        wellfile::OpenWell& f = log.well.file;
-        f.dataFolder = f.currentFolder = TestDir();
-        f.wellName = "W";
-        f.dataFileName = TestDir() + "W.svm";
-        f.fileTopDepth = 1000;
-        f.fileBottomDepth = 1200;
-        log.well.fileOpened = true;
+        EXPECT_TRUE(testing_support::PointAtNewWell(log, "W", 1000, 1200));
         log.engineStatus.gasInstrumentType = 10;
         log.env.screenWidth = 1920;
         log.env.screenHeight = 1080;

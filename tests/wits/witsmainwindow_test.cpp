@@ -38,14 +38,7 @@ TEST(WitsMainWindow, TheLinkShowsItsWindowsWhichResetDialogsBringsBackAndOffTake
 
     LogWindow window(nullptr, QStringLiteral("StrativM"));
     app::LogState& s = window.State();
-    ASSERT_FALSE(testing_support::MakeWell(TestDir(), "W.svm", 1000, 1200).isEmpty());
-    wellfile::OpenWell& f = s.well.file;
-    f.dataFolder = f.currentFolder = TestDir();
-    f.wellName = "W";
-    f.dataFileName = TestDir() + "W.svm";
-    f.fileTopDepth = 1000;
-    f.fileBottomDepth = 1200;
-    s.well.fileOpened = true;
+    ASSERT_TRUE(testing_support::PointAtNewWell(s, "W", 1000, 1200));
     s.engineStatus.gasInstrumentType = 10;
     s.env.screenWidth = 1920;
     s.env.screenHeight = 1080;
