@@ -33,7 +33,6 @@ public:
     void UpdateValues(const DisplayLines& lines, bool paintPercent);
 
     PercentBox* Box() const { return box_; }
-    int LastPercent() const { return lastPercent_; }
 
     void reject() override {}  // Escape does not close it: closing is left to the link
 
