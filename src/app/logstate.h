@@ -448,6 +448,13 @@ struct WitsChartLink {
     std::array<bool, 2> firstDraw{true, true};
 };
 
+// What the main window keeps for the real-time gas chart: the day file it shows, and that file's
+// last-write time as the file-changed test saw it last (none since the file was set).
+struct GasChartLink {
+    QString currentChartFile;
+    QDateTime lastChartWrite;
+};
+
 // Files this process made that exit removes; nothing else is deleted at exit.
 struct SessionFiles {
     std::vector<QString> compressedCopies;  // ".sv8" copies made by the exchange code
@@ -529,6 +536,7 @@ struct LogState {
     print::PrintState print;  // the printer, the print geometry, fonts and pens
     SetupOptions setupOptions;
     WitsChartLink witsChart;
+    GasChartLink gasChart;
     DrillingShell drilling;
     CommandMarks marks;
 };

@@ -31,4 +31,11 @@ int ReadChartCfg(const app::LogState& log, ChartSettings& settings);
 // `chartFile` in the well's settings record (empty while drilling). 1 when both were written.
 int SaveChartCfg(app::LogState& log, const ChartSettings& settings, const QString& chartFile);
 
+// The chart's day file becomes the main window's current chart file; a new one starts the file-changed
+// test afresh.
+void KeepCurrentChartFile(app::LogState& log, const QString& path);
+// True when `path` is the current chart file (whatever its letter case) and its last-write time differs
+// from the one kept at the previous call; the first call after the file was set only keeps the time.
+bool ChartFileChanged(app::LogState& log, const QString& path);
+
 }  // namespace gasmon

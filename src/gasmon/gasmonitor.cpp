@@ -77,6 +77,10 @@ void GasMonitorCommands::FillHost(app::LogState& log)
             if (window_.addChartSample)
                 window_.addChartSample(*s, sample);
         };
+        h.showRetentionTimes = [s, this](const std::array<std::int32_t, 8>& times) {
+            if (window_.showRetentionTimes)
+                window_.showRetentionTimes(*s, times);
+        };
         h.rebuildMenu = [s, this] {
             if (window_.buildMenu)
                 window_.buildMenu(*s, -1);

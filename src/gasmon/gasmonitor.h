@@ -26,6 +26,8 @@ struct GasMonitorWindow {
     std::function<void(app::LogState&, std::int32_t depth, int rows)> repaintGasRows;
     // The open real-time chart takes a new sample (none open: nothing).
     std::function<void(app::LogState&, const CHARTRECORD&)> addChartSample;
+    // The open real-time chart shows the seconds at which each component's peak ended (none open: nothing).
+    std::function<void(app::LogState&, const std::array<std::int32_t, 8>&)> showRetentionTimes;
 };
 
 class GasMonitorCommands final : public GasMonitorServices {

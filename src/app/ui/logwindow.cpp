@@ -10,6 +10,7 @@
 #include "wits/ui/witsdisplaydlg.h"
 #include "drilling/driller.h"
 #include "drilling/pumpstrokes.h"
+#include "gasmon/ui/chartwindowservices.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
@@ -157,8 +158,15 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     gasWindow.repaintGasRows = [this](app::LogState& s, std::int32_t depth, int rows) {
         neighbours_.logview->RepaintRows(s, depth, rows, logview::ROW_GAS | logview::ROW_CUSTOM, kGasBookingRepaint);
     };
+    gasWindow.addChartSample = [this](app::LogState&, const gasmon::CHARTRECORD& sample) {
+        gasmon::ChartWindowServices::AddSample(tools_.gasChart, sample);
+    };
+    gasWindow.showRetentionTimes = [this](app::LogState&, const std::array<std::int32_t, 8>& times) {
+        gasmon::ChartWindowServices::ShowRetentionTimes(tools_.gasChart, times);
+    };
     gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(std::move(gasWindow));
-    neighbours_.gasmon = gasMonitor_.get();
+    gasWindows_ = std::make_unique<gasmon::ChartWindowServices>(this, *gasMonitor_);
+    neighbours_.gasmon = gasWindows_.get();
 
     drilling_ = std::make_unique<drilling::DrillingCommands>(neighbours_, wellServices_);
     drilling_->closeGasChart = [this](app::LogState&) {
@@ -176,6 +184,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
 LogWindow::~LogWindow()
 {
+    CloseGasChart();  // the chart saves its settings from the window's state, which goes with the window
     if (witsLink_ && witsLink_->engine())
         witsLink_->StopLink(state_);
     platform::UnregisterMessageWindow(state_.window);

@@ -23,7 +23,7 @@ namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; class WitsCommands; }
 namespace drilling { class DrillingCommands; }
 namespace entry { class EntryWindowServices; }
-namespace gasmon { class GasMonitorCommands; }
+namespace gasmon { class GasMonitorCommands; class ChartWindowServices; }
 namespace wellfile { struct WellConfig; }
 namespace print { class PrintWindowServices; }
 
@@ -322,6 +322,7 @@ private:
     std::unique_ptr<wits::WitsCommands> witsLink_;  // the WITS link command and its engine
     std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
     std::unique_ptr<gasmon::GasMonitorCommands> gasMonitor_;  // the gas monitor command and its engine
+    std::unique_ptr<gasmon::ChartWindowServices> gasWindows_;  // the gas chart window; neighbours_.gasmon
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
