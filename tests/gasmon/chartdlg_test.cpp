@@ -102,6 +102,33 @@ TEST_F(GasChartWindow, OpensOnTodaysFileWithNowOnTheTopRow)
     EXPECT_FALSE(chart->Control(kGoToButton)->isVisibleTo(chart.get()));
 }
 
+TEST_F(GasChartWindow, AShortDayShowsWhatItHoldsAndATornOneNothing)
+{
+    std::vector<CHARTRECORD> part(100);
+    for (int i = 0; i < 100; ++i) {
+        part[std::size_t(i)] = PresetChartRecord(kToday, i);
+        part[std::size_t(i)].depth = 1500;
+    }
+    QDir().mkpath(TestDir() + "chart");
+    QFile f(DayPath(kToday));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(part.data()), qint64(part.size() * sizeof(CHARTRECORD)));
+    f.close();
+    auto chart = Open();
+    EXPECT_EQ(chart->RecordsLoaded(), 100);
+    EXPECT_EQ(+chart->Day()[99].depth, 1500);
+    EXPECT_EQ(+chart->Day()[100].depth, 0);
+
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("x", 1);
+    f.close();
+    chart->CmCurrentView();
+    EXPECT_EQ(chart->RecordsLoaded(), 0);
+    EXPECT_TRUE(QFile::exists(TestDir() + "chart/ALPHA@1-15-26.old"));
+    EXPECT_EQ(chart->DrawnTexts().size(), 2u) << "only the scale band's labels";
+    EXPECT_EQ(chart->GetText(kDepthIntervalEdit), "From 0 To 0 ");
+}
+
 TEST_F(GasChartWindow, DaysStepByTheCalendarAndAMissingDayKeepsTheDayShown)
 {
     SetClock(QDate(2024, 3, 1), QTime(10, 0, 0));

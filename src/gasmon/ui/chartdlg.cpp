@@ -175,6 +175,8 @@ void ChartDlg::SetCaption()
 
 void ChartDlg::LoadDay()
 {
+    // A day that cannot be read leaves nothing of the one before in the depth range or the text view.
+    std::fill(day_.begin(), day_.end(), CHARTRECORD{});
     recordsLoaded_ = ReadChartFile(log_, day_, 0, kChartSlotsPerDay, path_);
 }
 
