@@ -353,6 +353,8 @@ TEST_F(GasChartWindow, TheGasChartCommandOpensAndClosesTheWindow)
     ASSERT_TRUE(window.EvCommand(app::cmd::GasChart));
     QPointer<QWidget> chart = window.Tools().gasChart;
     ASSERT_TRUE(qobject_cast<ChartDlg*>(chart.data()));
+    EXPECT_GT(chart->width(), 550) << "without settings, the size of its dialog resource";
+    EXPECT_GT(chart->height(), 500);
     ASSERT_TRUE(window.EvCommand(app::cmd::GasChart));
     EXPECT_FALSE(chart);
     EXPECT_FALSE(checked());

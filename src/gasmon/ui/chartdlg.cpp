@@ -96,6 +96,9 @@ ChartDlg::ChartDlg(QWidget* owner, app::LogState& log, std::function<void()> clo
     Show(kTextViewList, false);
     Show(kTextViewHeading, false);
     Show(kSampleNowButton, false);
+    // The resource's size (378 x 313 dialog units) until the settings give the window's own.
+    const QFontMetrics m = fontMetrics();
+    resize(378 * m.averageCharWidth() / 4, 313 * m.height() / 8);
     Show(kCloseBlockButton, false);
 
     On(kPreviousDayButton, BN_CLICKED, [this] { CmPreviousDay(); });
