@@ -1,0 +1,68 @@
+#include "wellfile/demomemos.h"
+
+#include "entry/memofiles.h"
+#include "platform/folders.h"
+#include "platform/logfont.h"
+#include "platform/text.h"
+
+namespace wellfile {
+
+namespace {
+
+constexpr std::int32_t kSavedMark = 200;  // what the memo dialog writes at 512 and 516
+constexpr std::int32_t kMediumSize = 2;   // "MEDIUM ": height -12
+
+struct DemoMemo {
+    std::int32_t below;  // units below the first depth
+    const char* text;
+    std::int32_t slot;
+    bool description;
+    bool oneInch;
+    platform::COLORREF colour;
+};
+
+}  // namespace
+
+std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape)
+{
+    const DemoMemo table[] = {
+        {60, "Mud changed to KCl polymer\r\nMW 1.12 sg", 1, false, false, platform::RGB(0, 0, 0)},
+        {184, "SS: lt gy, f-m gr, sbrnd, mod srt,\r\ncalc cmt, gd vis por, brt yel flor,\r\nfast strmg cut", 19,
+         true, false, platform::RGB(0, 0, 0)},
+        {300, "*Connection gas 45 units", 12, false, false, platform::RGB(0, 0, 0)},
+        {1000, "Casing point 9 5/8 in.", 2, false, true, platform::RGB(0, 0, 160)},
+        {1450, "SH: med-dk gy, sft-frm, sbblky, calc", 19, true, false, platform::RGB(0, 0, 0)},
+    };
+    std::vector<entry::SVMEMO> memos;
+    for (const DemoMemo& d : table) {
+        if (shape.firstDepth + d.below > shape.lastDepth)
+            continue;
+        entry::SVMEMO m;
+        m.depth = shape.firstDepth + d.below;
+        platform::SetFieldText(m.text, d.text);
+        m.slot = d.slot;
+        m.field512 = m.field516 = kSavedMark;
+        m.oneInch = d.oneInch;
+        m.drawRectangle = d.description ? 0 : 1;
+        m.textColour = d.colour;
+        m.frameColour = platform::RGB(255, 255, 255);
+        m.number = std::int32_t(memos.size() + 1);
+        m.shown = 1;
+        m.description = d.description;
+        m.font = platform::MakeLogFont("Arial", -12);
+        m.fontSize = kMediumSize;
+        m.transparent = 1;
+        memos.push_back(m);
+    }
+    return memos;
+}
+
+bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape)
+{
+    const std::vector<entry::SVMEMO> memos = DemoMemos(shape);
+    const QString path = entry::MemoFilePath(platform::JoinPath(folder, QString()), QString::fromLatin1(kDemoWellName));
+    return entry::SaveMemoFile(path, memos, int(memos.size()), shape.firstDepth, shape.lastDepth) ==
+           entry::MemoSave::Saved;
+}
+
+}  // namespace wellfile
