@@ -21,6 +21,27 @@ bool MemoHits::Add(const platform::RECT& box, std::int32_t memoIndex)
     return true;
 }
 
+void PendingMemos::Add(std::int32_t memo, std::int32_t firstLine)
+{
+    if (count < 0 || Full())
+        return;
+    memos[std::size_t(count++)] = {memo, firstLine};
+}
+
+std::int32_t PendingMemos::Take(std::int32_t memo)
+{
+    for (int i = 0; i < count; ++i) {
+        if (memos[std::size_t(i)].memo != memo)
+            continue;
+        const std::int32_t firstLine = memos[std::size_t(i)].firstLine;
+        for (int k = i + 1; k < count; ++k)
+            memos[std::size_t(k - 1)] = memos[std::size_t(k)];
+        --count;
+        return firstLine;
+    }
+    return -1;
+}
+
 void SplitMemoLines(const char* text, std::size_t size, int maxLines, MemoLines& out)
 {
     out.count = 0;

@@ -33,15 +33,29 @@ struct MemoHits {
 struct MemoContinuation {
     std::int32_t memo = -1;
     std::int32_t firstLine = -1;
+};
 
-    bool Pending() const { return memo >= 0; }
-    void Clear() { *this = MemoContinuation{}; }
+// The memos a printed page cut off, in the order they were cut: memos side by side may reach the page's
+// bottom together, and each goes on at the top of the next page.
+constexpr int kMaxPendingMemos = 16;
+struct PendingMemos {
+    std::array<MemoContinuation, kMaxPendingMemos> memos{};
+    int count = 0;
+
+    bool Full() const { return count >= kMaxPendingMemos; }
+    bool Pending() const { return count > 0; }
+    std::int32_t First() const { return count > 0 ? memos[0].memo : -1; }
+    void Clear() { count = 0; }
+    // Nothing when full.
+    void Add(std::int32_t memo, std::int32_t firstLine);
+    // Takes `memo` off the list: its first line not drawn, or -1 when it was not pending.
+    std::int32_t Take(std::int32_t memo);
 };
 
 struct MemoDrawState {
     MemoHits hits;
-    MemoContinuation page;         // the log body's memos
-    MemoContinuation customTrack;  // the descriptions of a custom track's memo column
+    PendingMemos page;         // the log body's memos
+    PendingMemos customTrack;  // the descriptions of a custom track's memo column
 };
 
 // The window's options the drawing follows besides the layout.

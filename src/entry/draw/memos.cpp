@@ -124,7 +124,7 @@ public:
         dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
         dc.SetBkMode(platform::TRANSPARENT);
         if (paper_)
-            p_.continuation.Clear();
+            p_.pending.Clear();
         if (hits_)
             p_.state.hits.Clear();
         std::size_t i = 0;
@@ -221,8 +221,8 @@ private:
         const int minTextY = paper_ ? 0 : g_.topMargin - g_.rowHeight;
         const int inset = int(0.25 * R_);
         for (int k = 0; k < lines_.count; ++k) {
-            if (paper_ && !p_.continuation.Pending() && pageBottom_ - reserve < y && y < pageBottom_) {
-                p_.continuation = {index, k};
+            if (paper_ && !p_.pending.Full() && pageBottom_ - reserve < y && y < pageBottom_) {
+                p_.pending.Add(index, k);
                 return true;
             }
             if (y > minTextY)

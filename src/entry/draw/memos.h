@@ -26,14 +26,14 @@ struct MemoPass {
     const logview::Device& device;    // paper: the printed layout, row height and scale factor
     std::span<SVMEMO> memos;          // in depth order; a memo of depth 0 ends them
     MemoDrawState& state;             // the hit boxes of a screen drawing
-    MemoContinuation& continuation;   // what a printed page leaves to the next
+    PendingMemos& pending;            // what a printed page leaves to the next
     MemoOptions options;
 };
 
 // Draws the memos from `topDepth` down with their first row at `yOrigin`. Mode 0 draws memos and
 // descriptions at their slots; a mode above 0 draws only the descriptions, every box at x = mode. On
-// paper, `pageBottomY` ends the drawing and a memo that reaches the page's bottom reserve is left to
-// the next page (`continuation`). A screen drawing rebuilds the hit boxes. A memo at an odd depth is
+// paper, a memo that reaches the page's bottom reserve is left to the next page (`pending`, emptied
+// first); `pageBottomY` ends the drawing only once that list is full. A screen drawing rebuilds the hit boxes. A memo at an odd depth is
 // moved to the next even depth in the array, and one whose shown flag is 0 has its text emptied there.
 void DrawMemos(MemoPass& pass, std::int32_t topDepth, int pageBottomY, int rowHeight, int yOrigin, int mode);
 

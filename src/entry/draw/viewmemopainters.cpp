@@ -11,11 +11,9 @@ namespace logview {
 
 namespace {
 
-void Draw(const PaintTarget& t, entry::MemoSource& source, entry::MemoContinuation& continuation, std::int32_t topDepth,
-          int pageBottomY, int rowHeight, int topY, int mode)
+entry::MemoPass Pass(const PaintTarget& t, entry::MemoSource& source, entry::PendingMemos& pending)
 {
-    entry::MemoPass pass{t.dc, t.geometry, t.device, source.memos, *source.state, continuation, source.options};
-    entry::DrawMemos(pass, topDepth, pageBottomY, rowHeight, topY, mode);
+    return entry::MemoPass{t.dc, t.geometry, t.device, source.memos, *source.state, pending, source.options};
 }
 
 }  // namespace
@@ -25,7 +23,8 @@ void ViewPainters::DrawMemos(const PaintTarget& t, std::int32_t topDepth, int pa
     entry::MemoSource source = memos ? memos() : entry::MemoSource{};
     if (!source.state)
         return;
-    Draw(t, source, source.state->page, topDepth, pageBottomY, rowHeight, topY, 0);
+    entry::MemoPass pass = Pass(t, source, source.state->page);
+    entry::DrawMemos(pass, topDepth, pageBottomY, rowHeight, topY, 0);
 }
 
 void ViewPainters::DrawMemosAt(const PaintTarget& t, std::int32_t firstDepth, int height, int rowHeight, int y, int x)
@@ -33,10 +32,11 @@ void ViewPainters::DrawMemosAt(const PaintTarget& t, std::int32_t firstDepth, in
     entry::MemoSource source = memos ? memos() : entry::MemoSource{};
     if (!source.state)
         return;
-    entry::MemoContinuation& cut = source.state->customTrack;
-    Draw(t, source, cut, firstDepth, y + height, rowHeight, y, std::max(x, 1));
+    entry::PendingMemos& cut = source.state->customTrack;
+    entry::MemoPass pass = Pass(t, source, cut);
+    entry::DrawMemos(pass, firstDepth, y + height, rowHeight, y, std::max(x, 1));
     if (t.device.printing && cut.Pending())
-        TrackState().pending.memo = cut.memo;
+        TrackState().pending.memo = cut.First();
 }
 
 void ViewPainters::DrawMemoBox(const PaintTarget& t, int memo, int rowHeight, int y, int x)
@@ -44,22 +44,23 @@ void ViewPainters::DrawMemoBox(const PaintTarget& t, int memo, int rowHeight, in
     entry::MemoSource source = memos ? memos() : entry::MemoSource{};
     if (!source.state)
         return;
-    // The line to go on from is the one its page left; the custom track's first when it asks.
-    entry::MemoContinuation* cut = nullptr;
-    for (entry::MemoContinuation* c : {&source.state->customTrack, &source.state->page})
-        if (!cut && c->memo == memo && (x > 0 || c == &source.state->page))
-            cut = c;
-    const std::int32_t firstLine = cut ? cut->firstLine : 0;
-    if (cut)
-        cut->Clear();
-    entry::MemoPass pass{t.dc, t.geometry, t.device, source.memos, *source.state, source.state->page, source.options};
-    entry::DrawMemoBox(pass, memo, firstLine, rowHeight, y, x);
+    // A custom track's column (x above 0) goes on with the descriptions it cut, one below the other, as
+    // they stand at the same x; the log body's memos each at their own slot.
+    entry::PendingMemos& list = x > 0 ? source.state->customTrack : source.state->page;
+    entry::MemoPass pass = Pass(t, source, list);
+    const std::int32_t firstLine = list.Take(memo);
+    int below = entry::DrawMemoBox(pass, memo, std::max(firstLine, 0), rowHeight, y, x);
+    while (x > 0 && list.Pending()) {
+        const std::int32_t next = list.First();
+        const std::int32_t line = list.Take(next);
+        below = entry::DrawMemoBox(pass, next, std::max(line, 0), rowHeight, below + rowHeight, x);
+    }
 }
 
 int ViewPainters::PendingMemo() const
 {
     const entry::MemoSource source = memos ? memos() : entry::MemoSource{};
-    return source.state ? source.state->page.memo : -1;
+    return source.state ? source.state->page.First() : -1;
 }
 
 }  // namespace logview

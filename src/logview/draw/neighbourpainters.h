@@ -97,9 +97,9 @@ public:
                                    int rowHeight, std::int32_t stopDepth, int instantMode) {}
 
     // ---- Memos and flares ----
-    // The memos from `topDepth` down, the first row at topY. On paper the drawing ends at the page's bottom
-    // `pageBottomY`, and a memo that reaches the page's bottom reserve is left to the next page
-    // (PendingMemo); the screen's drawing ends at the log's bottom and ignores it.
+    // The memos from `topDepth` down, the first row at topY. On paper a memo that reaches the bottom
+    // reserve of the page ending at `pageBottomY` is left to the next page (PendingMemo); the screen's
+    // drawing ends at the log's bottom and ignores it.
     virtual void DrawMemos(const PaintTarget&, std::int32_t topDepth, int pageBottomY, int rowHeight, int topY) {}
     virtual void DrawFlarePolygon(const PaintTarget&, Records, int rowHeight, int topY, int x, int width, float scale) {}
     virtual void DrawFlareTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
@@ -110,7 +110,8 @@ public:
     // the next page (at x, or at its own slot with x 0). Drawing it forgets it.
     virtual void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) {}
     virtual void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) {}
-    // The memo that the last printed page's DrawMemos cut off, -1 none.
+    // A memo that the last printed page's DrawMemos cut off, -1 none: the next page draws each with
+    // DrawMemoBox (x 0) until none is left.
     virtual int PendingMemo() const { return -1; }
 
     // ---- Short reports ----
