@@ -29,7 +29,7 @@ std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape)
         {60, "Mud changed to KCl polymer\r\nMW 1.12 sg", 1, false, false, platform::RGB(0, 0, 0)},
         {184, "SS: lt gy, f-m gr, sbrnd, mod srt,\r\ncalc cmt, gd vis por, brt yel flor,\r\nfast strmg cut", 19,
          true, false, platform::RGB(0, 0, 0)},
-        {300, "*Connection gas 45 units", 12, false, false, platform::RGB(0, 0, 0)},
+        {220, "*Connection gas 45 units", 12, false, false, platform::RGB(0, 0, 0)},
         {1000, "Casing point 9 5/8 in.", 2, false, true, platform::RGB(0, 0, 160)},
         {1450, "SH: med-dk gy, sft-frm, sbblky, calc", 19, true, false, platform::RGB(0, 0, 0)},
     };

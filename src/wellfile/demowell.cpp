@@ -1,4 +1,5 @@
 #include "wellfile/demowell.h"
+#include "wellfile/demomemos.h"
 
 #include "platform/folders.h"
 #include "platform/text.h"
@@ -198,6 +199,8 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     place.wellName = QString::fromLatin1(kDemoWellName);
 
     if (!SaveHeader(DemoHeader(shape), place))
+        return false;
+    if (!SaveDemoMemos(folder, shape))
         return false;
     TopsPlace topsPlace;
     if (!SaveTops(place, topsPlace, tops))

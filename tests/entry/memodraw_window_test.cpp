@@ -75,3 +75,25 @@ TEST_F(MemoWindow, APlacedMemoIsPaintedWhereItWasPlacedAndFoundByItsBox)
     entry::WriteMemoLabels(s, true);
     EXPECT_LE(RedPixels(labelRow - 15, labelRow + 4), before);
 }
+
+TEST_F(MemoWindow, TheDemoWellsMemosAndDescriptionsAreOnItsLog)
+{
+    // The demo's description of the upper sand (1184) and its red connection-gas memo (1220).
+    SetViewTop(1170);
+    s.layout.schemes.trackFlags[layout::FLAG_DESCRIPTIONS] = 1;
+    platform::Dc dc(bitmaps.backingStore);
+    dc.RecordText(true);
+    view.Paint(s, dc);
+    const std::vector<platform::DcText>& texts = dc.TextRecord();
+    const auto said = [&](const QString& text) {
+        return std::find_if(texts.begin(), texts.end(), [&](const platform::DcText& t) { return t.text == text; });
+    };
+    const auto sand = said("SS: lt gy, f-m gr, sbrnd, mod srt,");
+    ASSERT_NE(sand, texts.end());
+    EXPECT_EQ(sand->at.x, 509 + 2 + 2);  // the right-hand region
+    ASSERT_NE(said("fast strmg cut"), texts.end());
+    const auto gas = said("Connection gas 45 units");
+    ASSERT_NE(gas, texts.end());
+    EXPECT_EQ(gas->textColor, platform::RGB(255, 0, 0));
+    EXPECT_GE(s.notes.drawing.hits.count, 2);
+}
