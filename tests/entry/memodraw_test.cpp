@@ -392,11 +392,14 @@ TEST(MemoPaper, AMemoCutByThePageGoesOnAtTheTopOfTheNext)
                                          QMarginsF(0, 0, 0, 0)));
         platform::Dc dc(writer);
         const logview::PaintTarget target{dc, g, device};
-        painters.DrawMemos(target, 1000, kPageBottom, kPR, 0);
+        painters.DrawMemos(target, 1000, logview::PageBottomY{kPageBottom}, kPR, 0);
         ASSERT_EQ(state.page.count, 2);
         dc.NewPage();
-        for (int n = 0; n < 3 && painters.PendingMemo() >= 0; ++n)
-            painters.DrawMemoBox(target, painters.PendingMemo(), kPR, 0, 0);
+        // The first cut memo drawn on its own; a memo that was not cut draws nothing that way; the next
+        // page's memos (from 1037) come after the rest of the other cut one.
+        painters.DrawMemoBox(target, painters.PendingMemo(), kPR, 0, 0);
+        painters.DrawMemoBox(target, 2, kPR, 0, 0);
+        painters.DrawMemos(target, 1037, logview::PageBottomY{kPageBottom}, kPR, 0);
         EXPECT_EQ(painters.PendingMemo(), -1);
     }
     ASSERT_EQ(testing_support::PdfPageCount(file), 2);
@@ -419,6 +422,7 @@ TEST(MemoPaper, AMemoCutByThePageGoesOnAtTheTopOfTheNext)
     }
     // A memo that starts below the page's rows is left for the next page.
     EXPECT_FALSE(pages[0].contains("DEEPER"));
+    EXPECT_EQ(pages[1].count("DEEPER"), 1);
 }
 
 TEST(MemoPaper, TheCustomTrackKeepsItsOwnCutDescription)
@@ -443,7 +447,7 @@ TEST(MemoPaper, TheCustomTrackKeepsItsOwnCutDescription)
     EXPECT_EQ(trackState.pending.memo, 0);
     EXPECT_FALSE(state.page.Pending());
     // The log body's own drawing on the same page leaves the track's pending memo alone.
-    painters.DrawMemos(target, 1000, 1100, 30, 0);
+    painters.DrawMemos(target, 1000, logview::PageBottomY{1100}, 30, 0);
     EXPECT_TRUE(state.customTrack.Pending());
     dc.RecordText(true);
     painters.DrawMemoBox(target, 0, 30, 0, 400);

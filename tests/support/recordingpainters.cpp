@@ -146,9 +146,10 @@ void RecordingPainters::DrawImageAt(const Target&, int picture, int y, int x, in
 {
     Add("DrawImageAt", {picture, y, x, width, actualSize, continuation});
 }
-void RecordingPainters::DrawMemos(const Target&, std::int32_t topDepth, int pageBottomY, int rowHeight, int topY)
+void RecordingPainters::DrawMemos(const Target&, std::int32_t topDepth, logview::PageBottomY pageBottom, int rowHeight,
+                                  int topY)
 {
-    Add("DrawMemos", {topDepth, pageBottomY, rowHeight, topY});
+    Add("DrawMemos", {topDepth, pageBottom.y, rowHeight, topY});
 }
 void RecordingPainters::DrawFlarePolygon(const Target&, Records r, int rowHeight, int topY, int x, int width, float)
 {

@@ -63,7 +63,7 @@ public:
     void DrawShortReportsAt(const Target&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) override;
     void DrawShortReportsCompact(const Target&, int report, int rowHeight, int y, int x) override;
     void DrawImageAt(const Target&, int picture, int y, int x, int width, bool actualSize, bool continuation) override;
-    void DrawMemos(const Target&, std::int32_t topDepth, int pageBottomY, int rowHeight, int topY) override;
+    void DrawMemos(const Target&, std::int32_t topDepth, logview::PageBottomY pageBottom, int rowHeight, int topY) override;
     void DrawFlarePolygon(const Target&, Records r, int rowHeight, int topY, int x, int width, float scale) override;
     void DrawFlareTrack(const Target&, Records r, int rowHeight, int topY) override;
     void DrawFlareTrackLines(const Target&, Records r, int rowHeight, int topY) override;

@@ -328,7 +328,7 @@ BodyResult PaintLogBody(Dc& dc, const BodyFrame& frame)
     if (frame.shortReports)
         frame.painters.DrawShortReports(b.target, top, bottom, g.rowHeight, g.topMargin);
     if (frame.memos)
-        frame.painters.DrawMemos(b.target, top, g.logBottomY, g.rowHeight, g.topMargin);
+        frame.painters.DrawMemos(b.target, top, PageBottomY{g.logBottomY}, g.rowHeight, g.topMargin);
     b.out.redrawPending = frame.horizontalBar && !frame.dragEntry;
     dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
     return b.out;

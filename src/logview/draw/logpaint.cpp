@@ -325,7 +325,7 @@ void Painting::WholeLog()
     if (f.custom.Present() && rows > 1)
         n.PaintCustomTracks(target, From0(rows + 1), f.custom, T, rows + 1, R, out.bottomDepth, 0);
     if (f.memos && !f.gasPercentOfTotal)
-        n.DrawMemos(target, top, g.logBottomY, R, T - R);
+        n.DrawMemos(target, top, PageBottomY{g.logBottomY}, R, T - R);
     if (g.Flag(1))
         n.DrawTrackScaleHeader(target, g.logBottomY, R, g.Flag(37) ? 1 : 0);
     if (g.Flag(27))

@@ -36,6 +36,11 @@ struct CustomRecords {
     bool Present() const { return first < all.size(); }
 };
 
+// The y where a printed page's rows end: a y on the page, never a depth.
+struct PageBottomY {
+    int y = 0;
+};
+
 // Everything a neighbour painter is handed besides its own arguments.
 struct PaintTarget {
     platform::Dc& dc;
@@ -97,17 +102,19 @@ public:
                                    int rowHeight, std::int32_t stopDepth, int instantMode) {}
 
     // ---- Memos and flares ----
-    // The memos from `topDepth` down, the first row at topY. On paper a memo that reaches the bottom
-    // reserve of the page ending at `pageBottomY` is left to the next page (PendingMemo); the screen's
-    // drawing ends at the log's bottom and ignores it.
-    virtual void DrawMemos(const PaintTarget&, std::int32_t topDepth, int pageBottomY, int rowHeight, int topY) {}
+    // The memos from `topDepth` down, the first row at topY. On paper the rest of the memos the last page
+    // cut off comes first (unless DrawMemoBox drew it already), and a memo that reaches the bottom reserve
+    // of this page, whose rows end at `pageBottom`, is left to the next (PendingMemo); the screen's drawing
+    // ends at the log's bottom and ignores it.
+    virtual void DrawMemos(const PaintTarget&, std::int32_t topDepth, PageBottomY pageBottom, int rowHeight, int topY) {}
     virtual void DrawFlarePolygon(const PaintTarget&, Records, int rowHeight, int topY, int x, int width, float scale) {}
     virtual void DrawFlareTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawFlareTrackLines(const PaintTarget&, Records, int rowHeight, int topY) {}
 
     // The memo boxes inside a custom track at x: the descriptions from `firstDepth` on within `height`
-    // below y; and the rest of one memo that the last printed page cut off, by its index, at the top of
-    // the next page (at x, or at its own slot with x 0). Drawing it forgets it.
+    // below y (on paper after the rest of those the last page cut off); and the rest of one memo that
+    // the last printed page cut off, by its index, at the top of the next page (at x, or at its own slot
+    // with x 0). Drawing it forgets it; a memo that was not cut off draws nothing.
     virtual void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) {}
     virtual void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) {}
     // A memo that the last printed page's DrawMemos cut off, -1 none: the next page draws each with

@@ -75,7 +75,7 @@ public:
     // The window's memos, the state their drawing keeps and its options, asked for at each call; no memos
     // are drawn when unset.
     std::function<entry::MemoSource()> memos;
-    void DrawMemos(const PaintTarget&, std::int32_t topDepth, int pageBottomY, int rowHeight, int topY) override;
+    void DrawMemos(const PaintTarget&, std::int32_t topDepth, PageBottomY pageBottom, int rowHeight, int topY) override;
     void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) override;
     void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) override;
     int PendingMemo() const override;
