@@ -42,6 +42,9 @@ struct AlarmSettings {
 };
 #pragma pack(pop)
 
+// The logging-company profiles whose alarms may go to the external mailer instead (notifyByMail).
+constexpr bool MailsAlarms(int profile) { return profile == 12 || profile == 2; }
+
 static_assert(sizeof(AlarmSettings) == kAlarmSettingsSize);
 static_assert(std::is_trivially_copyable_v<AlarmSettings> && std::is_standard_layout_v<AlarmSettings>);
 #define STRATIVM_ALARM_AT(field, offset) static_assert(offsetof(AlarmSettings, field) == (offset), #field)

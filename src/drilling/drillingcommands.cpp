@@ -227,6 +227,8 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     Driller& d = *log.engines.driller;
     d.halfStepToggle = log.drilling.halfStepToggle;
     d.Start(config);
+    if (d.alarms)
+        d.alarms->host = AlarmHostOf(log);
 
     f.drilling = true;
     log.drilling.polledKind = true;

@@ -7,7 +7,9 @@
 // the other subsystems goes through the window's neighbours and well services, read at each call so
 // that a test may point them at doubles.
 #include "drilling/drilling_services.h"
+#include "drilling/alarmform.h"
 #include "drilling/drillinghost.h"
+#include "drilling/logalarm.h"
 
 #include <cstdint>
 #include <functional>
@@ -83,6 +85,16 @@ public:
     DrillingLinks* links = nullptr;
     // Closes the real-time gas chart when it is open (the window's).
     std::function<void(app::LogState&)> closeGasChart;
+
+    // The alarm windows, given by the window layer: the "Alarm Status" window's maker and the modal
+    // alarm setup dialog (true when it ended with SAVE). None: alarms show no window and the setup
+    // says that it is not built.
+    std::function<AlarmStatusWindow*(LogAlarm& alarms, const QString& firstText)> makeAlarmWindow;
+    std::function<bool(const AlarmSetupView& view, AlarmSettings& settings, std::int32_t& lagAlarmInterval)> runAlarmDialog;
+    // "&Alarms...": the setup of the driller's alarms.
+    void RunAlarmSetup(app::LogState& log) override;
+    // What the driller's alarms need of the window, read from `log` at each call.
+    AlarmHost AlarmHostOf(app::LogState& log);
 
     int timer3Count() const { return timer3Count_; }
 

@@ -10,6 +10,7 @@
 #include "wits/ui/witsdisplaydlg.h"
 #include "drilling/driller.h"
 #include "drilling/pumpstrokes.h"
+#include "drilling/ui/alarmwindows.h"
 #include "gasmon/ui/chartwindowservices.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "logview/draw/viewbitmaps.h"
@@ -173,6 +174,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         if (tools_.gasChart)
             CmGasChart();
     };
+    drilling::InstallAlarmWindows(*drilling_, this);
     neighbours_.drilling = drilling_.get();
 
     AssignMenu(1);
