@@ -161,17 +161,6 @@ TEST(LogAlarm, RaiseSoundsAndShowsUntilTheWindowGoes)
     EXPECT_EQ(doubles().sounder.played.size(), 4);
 }
 
-TEST(LogAlarm, GoingAwayLetsTheWindowGo)
-{
-    WindowDouble window;
-    {
-        LogAlarm alarm(TestDir());
-        alarm.host.makeStatusWindow = [&](LogAlarm&, const QString&) -> AlarmStatusWindow* { return &window; };
-        alarm.Raise(kAlarmHighGas, "Alarm High Gas");
-    }
-    EXPECT_TRUE(window.alarmsGone);
-}
-
 TEST(LogAlarm, MailedAlarmsStartTheMailerInsteadAndAreAcknowledged)
 {
     Alarms a(12);

@@ -6,7 +6,6 @@
 #include "platform/ui/updown.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QPointer>
 
 #include <cstring>
@@ -19,15 +18,8 @@ using namespace alarmid;
 // ---- the status window --------------------------------------------------------------------------------
 
 AlarmDisplay::AlarmDisplay(QWidget* owner, LogAlarm* alarms, const QString& firstText)
-    : Dialog(owner, QStringLiteral("Alarm Status")), alarms_(alarms), firstText_(firstText)
+    : AlarmStatusDialog(owner, false), alarms_(alarms), firstText_(firstText)
 {
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Alarm Status"))->hide();
-    NewRow();
-    AddStatic(105, QString());
-    NewRow();
-    AddButton(127, QStringLiteral("Disable"));
-    AddStretch();
-    AddButton(102, QStringLiteral("Close"), true);
     On(102, platform::BN_CLICKED, [this] { CmClose(); });
     On(127, platform::BN_CLICKED, [this] { CmClose(); });
 }

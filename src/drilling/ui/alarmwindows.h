@@ -4,6 +4,7 @@
 #include "drilling/alarmform.h"
 #include "drilling/logalarm.h"
 #include "platform/ui/dialog.h"
+#include "wits/ui/alarmstatusdialog.h"
 
 #include <QStringList>
 
@@ -14,7 +15,7 @@ class DrillingCommands;
 // Dialog 32, modeless, a child of the main window: the alarm text (105) and "Close" (102), which
 // acknowledges the alarm raised last and hides the window; "Disable" (127) is hidden. It lives until its
 // parent goes, or until its alarms go (it is then closed and never calls them again).
-class AlarmDisplay final : public platform::Dialog, public AlarmStatusWindow {
+class AlarmDisplay final : public wits::AlarmStatusDialog, public AlarmStatusWindow {
     Q_OBJECT
 public:
     AlarmDisplay(QWidget* owner, LogAlarm* alarms, const QString& firstText);

@@ -35,15 +35,8 @@ void ReportNotSaved()
 // ---- the pop-up ---------------------------------------------------------------------------------------
 
 WitsAlarmDisplay::WitsAlarmDisplay(QWidget* owner, WitsAlarms* table, int channel, const QString& text)
-    : Dialog(owner, QStringLiteral("Alarm Status")), table_(table), channel_(channel), text_(text.left(259))
+    : AlarmStatusDialog(owner, true), table_(table), channel_(channel), text_(text.left(259))
 {
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Alarm Status"));
-    NewRow();
-    AddStatic(105, QString());
-    NewRow();
-    AddButton(127, QStringLiteral("Disable"));
-    AddStretch();
-    AddButton(102, QStringLiteral("Close"), true);
     On(102, platform::BN_CLICKED, [this] { hide(); });
     On(127, platform::BN_CLICKED, [this] { Disable(); });
 }

@@ -2,6 +2,7 @@
 // The windows of the WITS alarm table: the "Alarm Status" pop-up that an alarm shows, and the "Wits
 // Alarms" dialog in which the user sets the limits of each channel in "wits.alm".
 #include "platform/ui/dialog.h"
+#include "wits/ui/alarmstatusdialog.h"
 #include "wits/witsalarms.h"
 
 namespace wits {
@@ -9,7 +10,7 @@ namespace wits {
 // Dialog 32, modeless, a child of the main window: the alarm message (105), "Close" (102) hides it and
 // "Disable" (127) clears the alarm of its channel. It lives until its parent goes, or until its table
 // goes (it is then closed and never calls the table again).
-class WitsAlarmDisplay final : public platform::Dialog, public AlarmPopup {
+class WitsAlarmDisplay final : public AlarmStatusDialog, public AlarmPopup {
     Q_OBJECT
 public:
     WitsAlarmDisplay(QWidget* owner, WitsAlarms* table, int channel, const QString& text);
