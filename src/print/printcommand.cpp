@@ -29,7 +29,7 @@ std::optional<PrintCommandRun> PreparePrintCommand(app::LogState& log, const Run
     run.keptRateLineStyle = log.well.config.rateLineStyle;
     run.keptGasLineStyle = log.well.config.gasLineStyle;
     run.keptRatePerHour = log.view.rateInMetresPerHour;
-    ps.printedRows = 0;
+    log.trackPainters.StartPrintingPass();
 
     PRINTCFG& cfg = run.cfg;
     cfg.continuousPaper = CheckPrinter(log);
@@ -71,7 +71,7 @@ void FinishPrintCommand(app::LogState& log, const PrintCommandRun& run, bool pri
     log.well.config.gasLineStyle = run.keptGasLineStyle;
     if (run.kind != PrintRunKind::Log)
         log.view.rateInMetresPerHour = run.keptRatePerHour;
-    log.print.printedRows = 0;
+    log.trackPainters.StartPrintingPass();
 }
 
 }  // namespace print

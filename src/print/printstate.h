@@ -76,7 +76,6 @@ struct PrintState {
 
     // The run in hand, one at a time (printingLog is set only around the print job itself).
     std::int32_t printBottomDepth = 0;  // the depth the run prints to: the file's last, or deeper
-    std::int32_t printedRows = 0;       // rows the page painters have drawn
     QString pdfName;                    // the file a PDF printer writes
     // Shared by the pages of a run: the margin tables page-class pages step through, the depth of the
     // last record printed, the header page still to come, and the paper over the layout's width.

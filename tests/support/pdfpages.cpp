@@ -58,4 +58,26 @@ QString PdfText(const QString& pdf)
     return out ? QString::fromUtf8(*out) : QString();
 }
 
+std::vector<PdfWord> PdfWords(const QString& pdf)
+{
+    std::vector<PdfWord> words;
+    const auto out = Run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    if (!out)
+        return words;
+    const QString html = QString::fromUtf8(*out);
+    const QRegularExpression tag(QStringLiteral(
+        R"re(<page |<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"));
+    int page = 0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        words.push_back({page, m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                         m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return words;
+}
+
 }  // namespace testing_support

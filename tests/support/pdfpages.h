@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 namespace testing_support {
 
 // Page `page` (from 1) of `pdf` rasterised at `dpi` without smoothing; a null image when it cannot be read.
@@ -18,5 +20,13 @@ platform::COLORREF At4(const QImage& img, int x, int y);
 int PdfPageCount(const QString& pdf);
 // The text of every page, in reading order.
 QString PdfText(const QString& pdf);
+
+// A word of a page as pdftotext -bbox places it, in points from the page's top left.
+struct PdfWord {
+    int page = 0;  // from 1
+    QString text;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+std::vector<PdfWord> PdfWords(const QString& pdf);
 
 }  // namespace testing_support

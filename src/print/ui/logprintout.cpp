@@ -14,9 +14,16 @@ namespace print {
 PrintPagePainters BlankPagePainters()
 {
     PrintPagePainters p;
-    p.logPage = [](platform::Dc&, const LogPage& page) { return page.rowsPerPage; };
+    p.logPage = [](platform::Dc&, const LogPage& page) { return page.rowsPerPage * (page.scaleKind == 3 ? 5 : 1); };
     p.dstPage = [](platform::Dc&, std::span<const reports::DSTREPORT>, int) {};
     p.topsPage = [](platform::Dc&) {};
+    return p;
+}
+
+PrintPagePainters ReportPagePainters()
+{
+    PrintPagePainters p = BlankPagePainters();
+    p.logPage = nullptr;
     return p;
 }
 
@@ -163,7 +170,8 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
             log_.view.invalidate();
         return;
     }
-    if (dstPages_ > 0 && dstPages_ >= pagesLeft_) {
+    // The DST reports follow the log's last record, however short the page estimate was.
+    if (dstPages_ > 0 && dstPages_ >= pagesLeft_ && LogPrinted()) {
         if (painters_.dstPage)
             painters_.dstPage(dc, dsts_, dstIndex_);
         dstIndex_ += 2;
@@ -191,6 +199,7 @@ void LogPrintout::PrintLogPage(platform::Dc& dc, int page)
     p.page = page;
     p.records = buffer.data() + current_;
     p.available = buffer.size() - current_;
+    p.preceding = current_;
     p.rowsPerPage = plan_.rowsPerPage;
     p.endDepth = range_.end;
     p.scaleKind = plan_.scaleKind;
@@ -200,8 +209,24 @@ void LogPrintout::PrintLogPage(platform::Dc& dc, int page)
     const auto next = std::int64_t(current_) + consumed;
     current_ = std::size_t(std::clamp<std::int64_t>(next, 1, std::int64_t(buffer.size()) - 1));
     --pagesLeft_;
+    // The page count is an estimate (a tall header, the rows before the start): while records remain,
+    // one more log page comes before the DST pages or the end of the run.
+    const int dstPagesToCome = std::max(0, dstPages_ - dstIndex_ / 2);
+    if (consumed > 0 && pagesLeft_ <= dstPagesToCome && !LogPrinted())
+        ++pagesLeft_;
     settings_.fullHeader = 0;
     settings_.shortHeader = 0;
+}
+
+bool LogPrintout::LogPrinted() const
+{
+    if (!records_)
+        return true;
+    const std::vector<wellfile::RECORD>& buffer = records_->buffer;
+    if (current_ >= buffer.size())
+        return true;
+    const std::int32_t depth = buffer[current_].depth;
+    return depth < 1 || depth > range_.end || depth > log_.print.printBottomDepth;
 }
 
 void LogPrintout::EndPrinting()

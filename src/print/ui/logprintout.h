@@ -25,6 +25,7 @@ struct LogPage {
     // The record of the first row; the record before it is always in the buffer (records[-1]).
     const wellfile::RECORD* records = nullptr;
     std::size_t available = 0;  // records from `records` to the end of the buffer
+    std::size_t preceding = 0;  // records of the buffer before `records`
     int rowsPerPage = 0;
     int endDepth = 0;
     int scaleKind = 1;
@@ -42,6 +43,8 @@ struct PrintPagePainters {
 
 // Painters that draw nothing; a log page consumes a page's worth of rows.
 PrintPagePainters BlankPagePainters();
+// The DST and tops pages draw nothing; no log page painter is set.
+PrintPagePainters ReportPagePainters();
 
 class LogPrintout final : public platform::Printout {
 public:
@@ -69,6 +72,8 @@ private:
     void PlanRun(int cx, int cy);
     void ReadRecords();
     void PrintLogPage(platform::Dc& dc, int page);
+    // No record of the range is left to print.
+    bool LogPrinted() const;
 
     app::LogState& log_;
     PrintRunKind kind_;

@@ -5,6 +5,7 @@
 #include "platform/ui/printloop.h"
 #include "print/printcommand.h"
 #include "print/printer_commands.h"
+#include "print/ui/logpages.h"
 
 #include <QDir>
 
@@ -39,7 +40,10 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     MakePrintPens(log, 0);
     bool printed = false;
     {
-        LogPrintout printout(QStringLiteral("StrativM"), log, run->kind, run->range, run->cfg, painters);
+        PrintPagePainters pages = painters;
+        if (!pages.logPage)
+            pages.logPage = LogPagePainter(log, printHeader, dataTable);
+        LogPrintout printout(QStringLiteral("StrativM"), log, run->kind, run->range, run->cfg, std::move(pages));
         printout.banding = logRun || ps.banding;
         if (reloadMemos)
             printout.reloadMemos = [this, &log] { reloadMemos(log); };

@@ -2,6 +2,7 @@
 // The print services of a main window: "&Print..." runs its print job here, with the abort dialog
 // parented to the window; the rest is answered by the services they are built on.
 #include "print/print_services.h"
+#include "print/draw/logpage.h"
 #include "print/printsetup.h"
 #include "print/ui/logprintout.h"
 
@@ -24,8 +25,11 @@ public:
 
     // The set-up asked before a log run.
     RunPrintSetupFn runPrintSetup = RunPrintSetup;
-    // What draws the pages.
-    PrintPagePainters painters = BlankPagePainters();
+    // What draws the pages; a log page left empty is drawn by the window's log page painters.
+    PrintPagePainters painters = ReportPagePainters();
+    // The printed header and the data table of the log pages; empty: no header, no table.
+    PrintHeaderFn printHeader;
+    DataTableFn dataTable;
     // Reads the well's memo list again after a log run.
     std::function<void(app::LogState&)> reloadMemos;
 

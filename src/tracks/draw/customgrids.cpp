@@ -244,6 +244,13 @@ int PaintLithologyTrack(layout::CUSTOMDATA& data, CustomPass& p, int track, bool
     LithRowState& lith = p.state.lith;
     lith.customTrackX = e.leftX;
     lith.rowCounter = 0;  // the track staggers its own rows
+    // On paper the printed patterns stagger by the printed rows: the track counts its rows there too,
+    // and gives the page its own count back afterwards.
+    const bool paper = p.device.printing;
+    const std::int32_t pageRows = p.state.printRowCounter;
+    const std::optional<std::int32_t> pageBlankRow = lith.printBlankRow;
+    if (paper)
+        p.state.StartPrintingPass();
     LithHooks hooks = p.lith;
     if (!interpreted)
         hooks.automaticLith = {};
@@ -260,6 +267,12 @@ int PaintLithologyTrack(layout::CUSTOMDATA& data, CustomPass& p, int track, bool
             break;
         index += RecordStep(p.g);
         ++lith.rowCounter;
+        if (paper)
+            ++p.state.printRowCounter;
+    }
+    if (paper) {
+        p.state.printRowCounter = pageRows;
+        lith.printBlankRow = pageBlankRow;
     }
     TrackBorders(p, e, p.rows.rows);
     lith.rowCounter = 0;

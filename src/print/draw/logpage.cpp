@@ -1,0 +1,274 @@
+#include "print/draw/logpage.h"
+
+#include "logview/draw/depthcolumn.h"
+#include "logview/draw/markers.h"
+#include "print/draw/logpagesteps.h"
+#include "platform/draw/dc.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace print {
+
+using logview::paint::OneOf;
+using wellfile::RECORD;
+
+PageEdges PageEdgesOf(const logview::PrinterGeometry& p)
+{
+    PageEdges e;
+    e.slideX = p.rateLeft;
+    e.marksX = p.rateRight;
+    e.lithMarksX = p.lithologyLeft;
+    e.rightEdge = p.logRight;
+    e.pair1Left = p.lithologyLeft;
+    e.pair1Right = p.lithologyLeft + 10 * p.lithologyCellWidth;
+    if (p.interpretedLeft > 0 && p.interpretedCellWidth > 0) {
+        e.pair2Left = p.interpretedLeft;
+        e.pair2Right = p.interpretedLeft + 10 * p.interpretedCellWidth;
+    } else {
+        e.pair2Left = e.pair1Left;
+        e.pair2Right = e.pair1Right;
+    }
+    e.profileSeparator1 = p.gasLeft;
+    e.profileSeparator2 = p.gas2Left;
+    return e;
+}
+
+int ExtraPageRows(float pageLength, bool fullHeader, bool metric)
+{
+    double k = 0.8 / 11.0 * double(pageLength) * 0.5;
+    if (!fullHeader)
+        k += 0.5;
+    k = std::max(k, 1.0);
+    if (!metric)
+        return 0;
+    // A page factor a rounding hair above 1 is still 1.
+    return int(4.0 * k + 1e-9) + (k > 1.0 + 1e-6 ? 1 : 0);
+}
+
+namespace {
+
+// The profiles whose connections are boxed beside the lithology column rather than written.
+bool BoxedMarks(int p) { return OneOf(p, {25, 58, 47, 4, 64, 17, 88, 78, 11, 12}); }
+
+struct Page : PageSteps {
+    using PageSteps::PageSteps;
+
+    std::vector<int> rowY;  // the y of each row drawn
+    int rowsDrawn = 0;
+
+    void Row(int r, int y);
+    void ConnectionMarks(const RECORD& rec, int y);
+    void SlideMarks(int r, const RECORD& rec, const RECORD& before, int y);
+    void BoxedConnection(const RECORD& before, int y);
+    void RowLoop(int rows, int y);
+    void SecondLithologyPass();
+    void WholePage(int topY, int y);
+};
+
+void Page::ConnectionMarks(const RECORD& rec, int y)
+{
+    const int R = Rh();
+    if (rec.tripCode == 3) {
+        logview::DrawDepthMarkers(dc, g, f.device, y + R, R);
+        return;
+    }
+    if (rec.tripCode != 1 && rec.tripCode != 2)
+        return;
+    const platform::Font old = dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.text));
+    dc.TextOut(edges.marksX + 1, rec.tripCode == 1 ? y + int(0.4 * R) : y - 2, "_c");
+    dc.SelectObject(old);
+}
+
+void Page::SlideMarks(int r, const RECORD& rec, const RECORD& before, int y)
+{
+    const int R = Rh();
+    const bool slide = rec.slide == 1, slideBefore = before.slide == 1;
+    const char* letter = nullptr;
+    int letterY = 0;
+    if (slide && r > 0) {
+        const platform::Pen old = dc.SelectObject(PrintPenOf(16));
+        Line(edges.slideX + 2, y, edges.slideX + 2, y + R);
+        dc.SelectObject(old);
+        if (!slideBefore) {
+            letter = "S";
+            letterY = y - int(1.5 * R);
+        }
+    } else if (!slide && slideBefore) {
+        letter = "R";
+        letterY = y - int(0.5 * R);
+    }
+    if (!letter)
+        return;
+    const platform::COLORREF oldColour = dc.GetTextColor();
+    if (f.device.colourPrinting)
+        dc.SetTextColor(platform::RGB(0, 0, 255));
+    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.text));
+    dc.TextOut(edges.slideX + R, letterY, letter);
+    dc.SelectObject(oldFont);
+    dc.SetTextColor(oldColour);
+}
+
+void Page::BoxedConnection(const RECORD& before, int y)
+{
+    const int R = Rh();
+    if (before.tripCode == 3) {
+        logview::DrawDepthMarkers(dc, g, f.device, y + R, f.device.printer.unitWidth);
+        return;
+    }
+    if (before.tripCode != 1 && before.tripCode != 2)
+        return;
+    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.label));
+    const int oldMode = dc.SetBkMode(platform::OPAQUE);
+    const int x = edges.lithMarksX;
+    dc.Rectangle(x - 1, y - R, x + int(1.75 * R), y - R + int(1.85 * R));
+    dc.TextOut(x + 5, y - R, "KD");
+    dc.SetBkMode(oldMode);
+    dc.SelectObject(oldFont);
+}
+
+void Page::Row(int r, int y)
+{
+    const std::size_t i = f.first + std::size_t(r);
+    const RECORD& rec = f.records[i];
+    const RECORD& before = f.records[i - 1];
+    const int R = Rh(), p = g.profile;
+    const bool marks = g.Flag(layout::FLAG_ROP);
+    logview::NeighbourPainters& n = f.painters;
+
+    if (marks && rec.tripCode != 0 && !BoxedMarks(p))
+        ConnectionMarks(rec, y);
+    if (marks)
+        SlideMarks(r, rec, before, y);
+    if (ProfileSeparatorRow())
+        SeparatorLine(edges.profileSeparator1 + 1, y, 11);
+    if (OneOf(p, {17, 78}))
+        SeparatorLine(edges.profileSeparator2 + 1, y, 11);
+    if (g.Flag(layout::FLAG_OUTLINES))
+        n.DrawTextColumn(target, rec, y, R);
+    const logview::Records one = f.records.subspan(i, 1);
+    if (g.Flag(layout::FLAG_SHOWS) && f.device.printer.porosityLeft > 0)
+        n.DrawRatingColumn(target, one, R, y);
+    if (!(g.customTracks && !g.Flag(layout::FLAG_LITHOLOGY))) {
+        SeparatorLine(edges.pair1Left, y, 11);
+        SeparatorLine(edges.pair2Right, y, 11);
+    }
+    if (g.Flag(kFlagMudWeights) && rec.mudWeightOut > 0)
+        n.DrawMudInOut(target, rec, R, y);
+    if (Lithology())
+        n.DrawLithology(target, f.records, i, R, y, f.tracks.printRowCounter, 0, 0);
+    SeparatorLine(edges.pair1Right, y, 11);
+    if (g.Flag(layout::FLAG_SHOWS)) {
+        n.DrawBoxColumn(target, one, R, y);
+        n.DrawPorosityColumn(target, one, R, y);
+    }
+    if (RateCurveRow())
+        n.PrintCurveTrack(target, f.records, i, R, false, y);
+    if (marks && BoxedMarks(p))
+        BoxedConnection(before, y);
+    if (!f.print.pageClass && g.Flag(layout::FLAG_GAS) && f.settings.scaleKind < 3) {
+        n.PrintCurveTrack(target, f.records, i, R, true, y);
+        if ((rec.depth - 2) % 200 == 20)
+            n.DrawGasScaleHeader(target, rec, y, R, 1);
+    }
+    SeparatorLine(edges.rightEdge, y, 11);
+    if (p == 88 && f.options.alternateLayout)
+        SeparatorLine(2, y, 11);
+}
+
+void Page::RowLoop(int rows, int y)
+{
+    const int R = Rh();
+    for (int r = 0; r < rows; ++r) {
+        const std::size_t i = f.first + std::size_t(r);
+        if (i >= f.records.size())
+            break;
+        rowY.push_back(y);
+        Row(r, y);
+        rowsDrawn = r + 1;
+        const RECORD* next = i + 1 < f.records.size() ? &f.records[i + 1] : nullptr;
+        if (next && Described(*next))
+            f.settings.lastDescribedDepth = next->depth;
+        if (!next || Stops(*next))
+            break;
+        f.print.lastPrintedDepth = next->depth;
+        ++f.tracks.printRowCounter;
+        y += R;
+        if (Metric() && r % 5 == 0)
+            y -= 4;
+    }
+}
+
+void Page::SecondLithologyPass()
+{
+    f.tracks.StartPrintingPass();
+    for (int r = 0; r < rowsDrawn; ++r) {
+        const std::size_t i = f.first + std::size_t(r);
+        f.painters.DrawLithology(target, f.records, i, Rh(), rowY[std::size_t(r)], f.tracks.printRowCounter, 0, 1);
+        if (i + 1 >= f.records.size() || Stops(f.records[i + 1]))
+            break;
+        ++f.tracks.printRowCounter;
+    }
+}
+
+void Page::WholePage(int topY, int y)
+{
+    logview::NeighbourPainters& n = f.painters;
+    const int R = Rh(), U = f.device.printer.unitWidth, rows = rowsDrawn;
+    const std::size_t first = f.first;
+    const logview::Records rowRecords = Run(first, rows);
+
+    if (g.Flag(layout::FLAG_ROP) && rows > 0)
+        logview::DrawCurve(dc, g, f.device, CurveOptions(), f.records, first, rows, R, topY, false);
+    if (f.print.pageClass && g.Flag(layout::FLAG_GAS))
+        n.PrintCurveTrack2(target, f.records, first, R, rows, false, topY);
+    if (ChromatographProfile())
+        n.DrawChromatographTrack(target, f.records, first, int(Run(first, rows + 1).size()), R, topY);
+    if (g.Flag(layout::FLAG_ROP) && rows > 0)
+        logview::DrawSurveyColumn(dc, g, f.device, f.depthColumn, f.records, first, rows, R, U, topY);
+    if (!rowRecords.empty())
+        n.DrawTopsColumn(target, rowRecords, R, topY);
+    WholePageColumns(rowRecords, first, rows, topY);
+    f.tracks.pending.pageBottomY = y + 10 * R;
+    if (g.Flag(layout::FLAG_FIRST_CURVE))
+        n.DrawRecordCurve(target, f.records, first, int(Run(first, 2 * rows).size()), R, topY, false);
+    // From the record before the first row, whose custom-data record is the top line's.
+    if (first < f.records.size())
+        CustomTracks(Run(first - 1, rows + 1), f.records[first].depth, rows + 1, topY);
+}
+
+}  // namespace
+
+int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
+{
+    const logview::ViewGeometry& g = f.geometry;
+    Page page(dc, f);
+    const KeepDcObjects kept(dc);
+    page.ClipRightEdge();
+    if (f.options.dataAsText) {
+        f.settings.fullHeader = 0;
+        f.settings.shortHeader = 0;
+        return page.DataTable();
+    }
+    int rows = f.rows;
+    int y = page.Header(rows, false);
+    if (f.options.headerOnlyRun)
+        return 0;
+    const bool fullHeader = f.settings.fullHeader != 0;
+    y = page.PageClassMargins(y, rows, 1);
+    rows += ExtraPageRows(f.settings.pageLength, fullHeader, page.Metric());
+
+    const int topY = y;
+    page.RowLoop(rows, y);
+    if (g.Flag(layout::FLAG_LITHOLOGY))
+        page.SecondLithologyPass();
+    const int lastY = page.rowY.empty() ? topY : page.rowY.back() + page.Rh();
+    page.WholePage(topY, lastY);
+    page.ShortReportsAndMemos(topY);
+    page.Pictures(page.rowY);
+    const int reduction = page.NextMargin(1);
+    f.print.headerPage = false;
+    return page.rowsDrawn - reduction;
+}
+
+}  // namespace print

@@ -1,0 +1,220 @@
+#include "print/draw/logpagesteps.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+
+namespace print {
+
+using logview::paint::OneOf;
+using wellfile::RECORD;
+
+bool Described(const RECORD& rec)
+{
+    const QByteArray text(rec.lith, int(qstrnlen(rec.lith, sizeof rec.lith)));
+    return !text.isEmpty() && text.compare("100bl", Qt::CaseInsensitive) != 0;
+}
+
+KeepDcObjects::KeepDcObjects(platform::Dc& dc)
+    : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
+      bkMode_(dc.SetBkMode(platform::TRANSPARENT)), textColour_(dc.GetTextColor())
+{
+}
+
+KeepDcObjects::~KeepDcObjects()
+{
+    dc_.SelectObject(pen_);
+    dc_.SelectObject(brush_);
+    dc_.SelectObject(font_);
+    dc_.SetBkMode(bkMode_);
+    dc_.SetTextColor(textColour_);
+}
+
+PageSteps::PageSteps(platform::Dc& d, LogPageFrame& frame)
+    : dc(d), f(frame), g(frame.geometry), edges(PageEdgesOf(frame.device.printer)),
+      target{d, frame.geometry, frame.device}
+{
+}
+
+bool PageSteps::ProfileSeparatorRow() const
+{
+    const int p = g.profile;
+    return OneOf(p, {4, 64, 11, 61, 52, 78}) || (OneOf(p, {17, 88}) && !f.options.alternateLayout) ||
+           f.options.alternateHeader || f.options.pdfPrinter;
+}
+
+bool PageSteps::RateCurveRow() const
+{
+    const int p = g.profile;
+    if (f.print.pageClass || OneOf(p, {4, 64, 78, 11}))
+        return false;
+    return !OneOf(p, {17, 88}) || f.options.alternateLayout;
+}
+
+bool PageSteps::ChromatographProfile() const
+{
+    const int p = g.profile;
+    return OneOf(p, {4, 64, 11, 78}) || (OneOf(p, {17, 88}) && !f.options.alternateLayout);
+}
+
+bool PageSteps::Stops(const RECORD& rec) const
+{
+    return rec.depth < 1 || rec.depth > f.print.printBottomDepth || (f.endDepth > 0 && rec.depth > f.endDepth);
+}
+
+logview::Records PageSteps::Run(std::size_t first, int n) const
+{
+    if (n <= 0 || first >= f.records.size())
+        return {};
+    return f.records.subspan(first, std::min<std::size_t>(std::size_t(n), f.records.size() - first));
+}
+
+platform::Pen PageSteps::PrintPenOf(int slot) const
+{
+    const std::optional<layout::PenSpec>& spec = f.print.pens[std::size_t(slot)];
+    if (!spec)
+        return platform::Pen(platform::RGB(0, 0, 0), 1);
+    return platform::Pen(spec->colour, spec->width, spec->style);
+}
+
+logview::CurveOptions PageSteps::CurveOptions()
+{
+    logview::CurveOptions o;
+    o.memory = f.curveMemory ? f.curveMemory : &ownMemory;
+    return o;
+}
+
+void PageSteps::SeparatorLine(int x, int y, int slot)
+{
+    const platform::Pen old = dc.SelectObject(PrintPenOf(slot));
+    Line(x, y, x, y + Rh());
+    dc.SelectObject(old);
+}
+
+void PageSteps::ClipRightEdge()
+{
+    const double paper = 10.0 * Rh() * double(f.settings.pageWidth);
+    if (paper < edges.rightEdge)
+        edges.rightEdge = int(paper - 5);
+}
+
+int PageSteps::DataTable()
+{
+    if (!f.dataTable)
+        return f.rows;
+    return f.dataTable(dc, f.records, f.first, f.rows);
+}
+
+int PageSteps::Header(int& rows, bool tenFoot)
+{
+    const int R = Rh();
+    int y = 0;
+    auto header = [&](int topY) { return f.header ? std::max(0, f.header(dc, f.settings, topY)) : 0; };
+    if (f.settings.fullHeader) {
+        y = header(0);
+        if (tenFoot && OneOf(g.profile, {21, 86}))
+            y += 2 * R;
+        rows -= R > 0 ? y / R : 0;
+    } else if (f.settings.shortHeader && !f.options.alternateHeader) {
+        const int height = header(y);
+        if (tenFoot) {
+            y = height;
+            rows -= R > 0 ? y / R : 0;
+        } else {
+            y = int(14.3 * R);
+            rows -= 15;
+        }
+    }
+    return y;
+}
+
+int PageSteps::PageClassMargins(int y, int& rows, int recordsPerBack)
+{
+    if (!f.print.pageClass)
+        return y;
+    const int m = std::clamp(f.print.marginIndex, 0, 4);
+    const MarginTables& t = f.print.margins;
+    // The record before the first row must stay in the buffer.
+    const std::size_t back = std::min<std::size_t>(std::size_t(t.recordsBack[std::size_t(m)] * recordsPerBack),
+                                                   f.first > 0 ? f.first - 1 : 0);
+    f.first -= back;
+    rows += t.extraRows[std::size_t(m)];
+    return y - t.yOffsets[std::size_t(m)];
+}
+
+void PageSteps::WholePageColumns(logview::Records rowRecords, std::size_t first, int rows, int topY)
+{
+    logview::NeighbourPainters& n = f.painters;
+    const int R = Rh();
+    const logview::PrinterGeometry& p = f.device.printer;
+    if (g.Flag(kFlagFlarePolygon) && !f.options.flareTrack) {
+        // The flare column stands at the gas track's right end, ten gas cells wide.
+        const int unit = p.gasCellWidth;
+        n.DrawFlarePolygon(target, rowRecords, R, topY, p.gasRight - 10 * unit, 10 * unit, 0.01f * float(10 * unit));
+    }
+    if (f.options.flareTrack)
+        n.DrawFlareTrack(target, rowRecords, R, topY);
+    if (g.Flag(kFlagAveragedCurve))
+        n.DrawAveragedCurve(target, f.records, first, rows, R, topY, true);
+    if (g.Flag(kFlagLinearCurve))
+        n.DrawLinearCurve(target, f.records, first, rows, R, topY, false);
+    if (g.Flag(kFlagBarColumn))
+        n.DrawBarColumn(target, rowRecords, R, topY);
+}
+
+void PageSteps::CustomTracks(logview::Records run, std::int32_t depth, int rows, int topY)
+{
+    if (!g.customTracks || f.custom.all.empty() || run.empty())
+        return;
+    // The custom-data records follow the depth; none is read before the file's first.
+    const std::int64_t index = (std::int64_t(depth) - f.fileFirstDepth) / std::max<std::int32_t>(f.depthStep, 1);
+    if (index < 1)
+        return;
+    logview::CustomRecords custom = f.custom;
+    custom.first = std::size_t(index);
+    if (custom.Present())
+        f.painters.PaintCustomTracks(target, run, custom, topY, rows, Rh(), f.print.printBottomDepth, 0);
+}
+
+void PageSteps::ShortReportsAndMemos(int topY)
+{
+    logview::NeighbourPainters& n = f.painters;
+    tracks::PendingCells& pending = f.tracks.pending;
+    const int R = Rh();
+    const std::int32_t firstDepth = f.first < f.records.size() ? f.records[f.first].depth : 0;
+    for (std::int32_t& report : pending.shortReports) {
+        if (report >= 0 && f.options.shortReports)
+            n.DrawShortReportsCompact(target, report, R, topY, 0);
+        report = -1;
+    }
+    if (f.options.shortReports)
+        n.DrawShortReports(target, firstDepth, f.print.lastPrintedDepth, R, topY);
+    if (pending.memo >= 0)
+        n.DrawMemoBox(target, pending.memo, R, topY, 0);
+    pending.memo = -1;
+    if (f.options.memos)
+        n.DrawMemos(target, firstDepth, f.print.lastPrintedDepth, R, topY);
+}
+
+void PageSteps::Pictures(const std::vector<int>& rowY)
+{
+    if (f.settings.pictures == 0)
+        return;
+    int picture = 0;
+    for (std::size_t r = 0; r < rowY.size() && f.first + r < f.records.size(); ++r) {
+        picture = f.painters.FindNextImageAtDepth(f.records[f.first + r].depth, picture);
+        if (picture >= 0)
+            f.painters.DrawImage(target, picture, rowY[r]);
+    }
+}
+
+int PageSteps::NextMargin(int recordsPerIndex)
+{
+    if (!f.print.pageClass)
+        return 0;
+    const int before = f.print.marginIndex;
+    f.print.marginIndex = (before + 1) % 5;
+    return f.print.marginIndex == 0 ? before * recordsPerIndex : 0;
+}
+
+}  // namespace print

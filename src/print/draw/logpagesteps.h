@@ -1,0 +1,88 @@
+#pragma once
+// The steps the two log page painters share: the header, the page-class margins, separators and the
+// stop rule of the row loops, the whole-page columns, custom tracks, short reports, memos and pictures.
+#include "logview/draw/paintsteps.h"
+#include "platform/draw/dc.h"
+#include "print/draw/logpage.h"
+
+#include <vector>
+
+namespace print {
+
+// Track flags the page painters test besides the named ones.
+constexpr int kFlagLinearCurve = 27;
+constexpr int kFlagMudWeights = 29;
+constexpr int kFlagAveragedCurve = 31;
+constexpr int kFlagFlarePolygon = 36;
+constexpr int kFlagBarColumn = 38;
+
+// True when the record's lithology is described: not empty and not "100bl" (in any case).
+bool Described(const wellfile::RECORD& rec);
+
+// Gives the Dc its pen, brush, font, background mode and text colour back when the page is done.
+class KeepDcObjects {
+public:
+    explicit KeepDcObjects(platform::Dc& dc);
+    ~KeepDcObjects();
+    KeepDcObjects(const KeepDcObjects&) = delete;
+    KeepDcObjects& operator=(const KeepDcObjects&) = delete;
+
+private:
+    platform::Dc& dc_;
+    platform::Pen pen_;
+    platform::Brush brush_;
+    platform::Font font_;
+    int bkMode_;
+    platform::COLORREF textColour_;
+};
+
+struct PageSteps {
+    PageSteps(platform::Dc& d, LogPageFrame& frame);
+
+    platform::Dc& dc;
+    LogPageFrame& f;
+    const logview::ViewGeometry& g;
+    PageEdges edges;
+    logview::PaintTarget target;
+    logview::RateCurveMemory ownMemory;
+
+    int Rh() const { return f.device.printer.rowHeight; }
+    bool Metric() const { return f.device.rowStep; }
+    bool Lithology() const { return g.Flag(layout::FLAG_LITHOLOGY) && !g.options.sandShaleOnly; }
+    // The first profile separator is drawn on every row.
+    bool ProfileSeparatorRow() const;
+    // The printed gas track beside each row (the page's "rate curve" call).
+    bool RateCurveRow() const;
+    // The chromatograph track over the whole page.
+    bool ChromatographProfile() const;
+    // The row loop ends before a record of depth below 1, beyond the print bottom depth or past the
+    // range's end (the buffer holds the records around a ten-foot range).
+    bool Stops(const wellfile::RECORD& rec) const;
+    // Up to `n` records from records[first], never past the buffer.
+    logview::Records Run(std::size_t first, int n) const;
+    platform::Pen PrintPenOf(int slot) const;
+    logview::CurveOptions CurveOptions();
+
+    void Line(int x0, int y0, int x1, int y1) { logview::paint::Line(dc, x0, y0, x1, y1); }
+    // A vertical line across the row at y in print pen `slot`.
+    void SeparatorLine(int x, int y, int slot);
+
+    // The right edge is kept on the paper.
+    void ClipRightEdge();
+    int DataTable();
+    // Draws the full or short header; returns the y of the first row and takes the header's rows off.
+    int Header(int& rows, bool tenFoot);
+    // Page-class pages: the margin tables' y offset, records back (times `recordsPerBack`) and extra rows.
+    int PageClassMargins(int y, int& rows, int recordsPerBack);
+    // The flare polygon or track, the averaged and linear curves and the bar column over the page.
+    void WholePageColumns(logview::Records rowRecords, std::size_t first, int rows, int topY);
+    // The custom tracks over `run`, their custom-data records from the one of `depth`.
+    void CustomTracks(logview::Records run, std::int32_t depth, int rows, int topY);
+    void ShortReportsAndMemos(int topY);
+    // The pictures at the depths of the rows drawn, at their rows' y.
+    void Pictures(const std::vector<int>& rowY);
+    // Page-class pages step the margin index; returns the count the page gives back on the wrap.
+    int NextMargin(int recordsPerIndex);
+};
+
+}  // namespace print
