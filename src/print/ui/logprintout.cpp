@@ -172,6 +172,7 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
     }
     // The DST reports follow the log's last record, however short the page estimate was.
     if (dstPages_ > 0 && dstPages_ >= pagesLeft_ && LogPrinted()) {
+        log_.trackPainters.pending.pageBottomY = 0;
         if (painters_.dstPage)
             painters_.dstPage(dc, dsts_, dstIndex_);
         dstIndex_ += 2;
