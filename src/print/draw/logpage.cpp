@@ -56,6 +56,7 @@ struct Page : PageSteps {
 
     std::vector<int> rowY;  // the y of each row drawn
     int rowsDrawn = 0;
+    int endY = 0;  // the row loop's y where it ended
 
     void Row(int r, int y);
     void ConnectionMarks(const RECORD& rec, int y);
@@ -197,6 +198,7 @@ void Page::RowLoop(int rows, int y)
         if (Metric() && r % 5 == 0)
             y -= 4;
     }
+    endY = y;
 }
 
 void Page::SecondLithologyPass()
@@ -262,8 +264,7 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     page.RowLoop(rows, y);
     if (g.Flag(layout::FLAG_LITHOLOGY))
         page.SecondLithologyPass();
-    const int lastY = page.rowY.empty() ? topY : page.rowY.back() + page.Rh();
-    page.WholePage(topY, lastY);
+    page.WholePage(topY, page.endY);
     page.ShortReportsAndMemos(topY);
     page.Pictures(page.rowY);
     const int reduction = page.NextMargin(1);

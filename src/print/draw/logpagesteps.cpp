@@ -9,6 +9,10 @@ namespace print {
 using logview::paint::OneOf;
 using wellfile::RECORD;
 
+namespace {
+constexpr int kMaxPendingMemos = 1000;
+}
+
 bool Described(const RECORD& rec)
 {
     const QByteArray text(rec.lith, int(qstrnlen(rec.lith, sizeof rec.lith)));
@@ -189,11 +193,12 @@ void PageSteps::ShortReportsAndMemos(int topY)
     }
     if (f.options.shortReports)
         n.DrawShortReports(target, firstDepth, f.print.lastPrintedDepth, R, topY);
-    if (pending.memo >= 0)
-        n.DrawMemoBox(target, pending.memo, R, topY, 0);
-    pending.memo = -1;
+    // The memos the last page cut off go on at the top of this one; each drawn is forgotten, and a
+    // painter that keeps one cannot hold the page.
+    for (int k = 0, memo = n.PendingMemo(); memo >= 0 && k < kMaxPendingMemos; ++k, memo = n.PendingMemo())
+        n.DrawMemoBox(target, memo, R, topY, 0);
     if (f.options.memos)
-        n.DrawMemos(target, firstDepth, f.print.lastPrintedDepth, R, topY);
+        n.DrawMemos(target, firstDepth, pending.pageBottomY, R, topY);
 }
 
 void PageSteps::Pictures(const std::vector<int>& rowY)

@@ -115,6 +115,7 @@ void TenFootPage::WholePage(int topY)
         n.DrawFlarePolygon(target, Run(first + kGroup, (rows + 1) * kGroup), R, topY,
                            f.device.printer.gasRight - 10 * unit, 10 * unit, 0.01f * float(10 * unit));
     }
+    f.tracks.pending.pageBottomY = topY + (rows + 10) * R;
     if (first < f.records.size()) {
         const logview::Records run = Run(first, (rows + 1) * kGroup);
         CustomTracks(run, f.records[first].depth, int(run.size()), topY);
