@@ -403,11 +403,12 @@ TEST_F(LogPageFrameTest, RowLoopStopsAtTheBufferEndTheZeroMarkAndTheBottomDepth)
     options.memos = true;
     EXPECT_EQ(Draw(), 9);  // 1001-1009: no record after the buffer is read
     EXPECT_EQ(Rows(), 9u);
-    // The memos from the first row's depth, the page's bottom ten rows below the last row.
+    // The memos from the first row's depth on a page whose rows end below the last row; the page-bottom
+    // mark stands ten rows below the last row's top.
     const auto memos = painters.Named("DrawMemos");
     ASSERT_EQ(memos.size(), 1u);
     EXPECT_EQ(memos[0].args[0], 1001);
-    EXPECT_EQ(memos[0].args[1], 8 * 24 + 10 * 24);
+    EXPECT_EQ(memos[0].args[1], 9 * 24);
     EXPECT_EQ(tracks.pending.pageBottomY, 8 * 24 + 10 * 24);
     EXPECT_EQ(print.lastPrintedDepth, 1009);
     EXPECT_EQ(tracks.printRowCounter, 8);  // the second pass counted its rows again

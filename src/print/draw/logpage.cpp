@@ -265,7 +265,7 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     if (g.Flag(layout::FLAG_LITHOLOGY))
         page.SecondLithologyPass();
     page.WholePage(topY, page.endY);
-    page.ShortReportsAndMemos(topY);
+    page.ShortReportsAndMemos(topY, page.rowY.empty() ? topY : page.rowY.back() + page.Rh());
     page.Pictures(page.rowY);
     const int reduction = page.NextMargin(1);
     f.print.headerPage = false;

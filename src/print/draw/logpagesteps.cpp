@@ -180,7 +180,7 @@ void PageSteps::CustomTracks(logview::Records run, std::int32_t depth, int rows,
         f.painters.PaintCustomTracks(target, run, custom, topY, rows, Rh(), f.print.printBottomDepth, 0);
 }
 
-void PageSteps::ShortReportsAndMemos(int topY)
+void PageSteps::ShortReportsAndMemos(int topY, int rowsEndY)
 {
     logview::NeighbourPainters& n = f.painters;
     tracks::PendingCells& pending = f.tracks.pending;
@@ -198,7 +198,7 @@ void PageSteps::ShortReportsAndMemos(int topY)
     for (int k = 0, memo = n.PendingMemo(); memo >= 0 && k < kMaxPendingMemos; ++k, memo = n.PendingMemo())
         n.DrawMemoBox(target, memo, R, topY, 0);
     if (f.options.memos)
-        n.DrawMemos(target, firstDepth, pending.pageBottomY, R, topY);
+        n.DrawMemos(target, firstDepth, logview::PageBottomY{rowsEndY}, R, topY);
 }
 
 void PageSteps::Pictures(const std::vector<int>& rowY)

@@ -78,7 +78,8 @@ struct PageSteps {
     void WholePageColumns(logview::Records rowRecords, std::size_t first, int rows, int topY);
     // The custom tracks over `run`, their custom-data records from the one of `depth`.
     void CustomTracks(logview::Records run, std::int32_t depth, int rows, int topY);
-    void ShortReportsAndMemos(int topY);
+    // The short reports and memos of the page, whose rows end at `rowsEndY`.
+    void ShortReportsAndMemos(int topY, int rowsEndY);
     // The pictures at the depths of the rows drawn, at their rows' y.
     void Pictures(const std::vector<int>& rowY);
     // Page-class pages step the margin index; returns the count the page gives back on the wrap.

@@ -140,7 +140,7 @@ int PrintLogPageTenFoot(platform::Dc& dc, LogPageFrame& f)
     const int topY = y;
     page.RowLoop(rows, y);
     page.WholePage(topY);
-    page.ShortReportsAndMemos(topY);
+    page.ShortReportsAndMemos(topY, topY + page.rowsDrawn * page.Rh());
     const int reduction = page.NextMargin(back);
     f.print.headerPage = false;
     return page.rowsDrawn * kGroup - reduction;
