@@ -331,6 +331,7 @@ struct CustomTracks {
     layout::CustomTrackHost host;
     std::unique_ptr<layout::CUSTOMDATA> data;  // while custom tracks are enabled
     std::unique_ptr<layout::CUSTOMDATA> printData;  // the print copy, made again by every print layout
+    std::uint8_t useCustomScheme = 0;  // "Use Custom Scheme" of the custom-track setup
     // The custom-data rows by depth - first depth, kept up to date by the depth step while drilling; made
     // by the first paint that shows custom tracks, (last - first + 510) of them. `sizeMark` is the file's
     // last depth when they were sized; drilling grows them once the well is 100 units deeper.

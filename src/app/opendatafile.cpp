@@ -241,6 +241,10 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
 {
     const QString previous = s.well.fileOpened ? s.well.file.dataFileName : QString();
     const std::uint16_t previousProfile = s.well.loggerId;
+    // The FIT data option and the ext-record option are settings of the installation: FIT data off and
+    // the ext-record option (the predefined tracks and views of the custom-track setup) on unless set.
+    s.well.fit.dataEnabled = platform::ReadSetting(QStringLiteral("FIT/DATA"), QStringLiteral("0")).toInt() != 0;
+    s.well.fit.extRecordOption = platform::ReadSetting(QStringLiteral("FIT/EXTRECORDS"), QStringLiteral("1")).toInt() != 0;
 
     // A refused file leaves the open well as it is: it is opened again. Only when that fails too (or no
     // well was open) is the user told, and the demo well stands in.

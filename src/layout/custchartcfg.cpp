@@ -432,12 +432,13 @@ void EditCustomTracks(CustomTrackHost& host, std::unique_ptr<CUSTOMDATA>& object
     const std::int32_t depth = host.depthAtRow ? host.depthAtRow(mouseY) : 0;
     if (!host.custCfgDlg(*config, depth, track))
         return;
+    // The edits reach the sets only once they are on disk: a failed save leaves the layout shown.
+    if (!object->SaveConfig(*config))
+        return;
     for (int t = 0; t < kCustomTrackCount; ++t) {
         object->paintSet[std::size_t(t)] = config->track[t];
         object->screenSet[std::size_t(t)] = config->track[t];
     }
-    if (!object->SaveConfig(*config))
-        return;
     LoadCustomTracks(host, object, false);
     if (host.setLogFormat)
         host.setLogFormat();

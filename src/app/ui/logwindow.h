@@ -299,6 +299,8 @@ private:
     // Sets the callbacks of the scheme and custom-track hosts, the menu's scheme names and the repair
     // passes of the open well; once, in the constructor.
     void InstallLayoutHosts();
+    // The custom-track setup on the working copy `config` with `track` shown; true when closed with DONE.
+    bool RunCustomTrackDialog(layout::CUSTCHARTCFGEX& config, int track);
     void SelectScheme(int scheme);
     // A full re-render is owed; the window is invalidated unless painting is held back.
     void MarkRedraw();

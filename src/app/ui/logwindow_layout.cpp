@@ -69,6 +69,9 @@ void LogWindow::InstallLayoutHosts()
         app::UpdateDbc(state_, [](wellfile::SettingsBlock& block) { block.customTrackSource = 1; });
     };
     ch.depthAtRow = [this](int row) { return DepthAtRow(row); };
+    ch.custCfgDlg = [this](layout::CUSTCHARTCFGEX& config, std::int32_t, int track) {
+        return RunCustomTrackDialog(config, track);
+    };
     ch.setLogFormat = [this] { SetLogFormat(state_.well.loggerId); };
     ch.buildGridBitmaps = [this] { wellServices_.view->BuildGridBitmaps(state_); };
     ch.repaint = [this] { MarkRedraw(); };

@@ -1,6 +1,7 @@
 #include "layout/ui/setupdialog.h"
 
 #include "elog/ui/rangedialog.h"
+#include "layout/ui/intervaldialog.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
@@ -707,36 +708,13 @@ void SetupDlg::SetScale4Interval()
 
 void SetupDlg::AskInterval(ScaleField field, std::uint16_t code)
 {
-    if (rangeDialog_)
-        delete rangeDialog_.data();
-    QString from = QString::number(context_.viewTopDepth);
-    QString to = QString::number(context_.fileBottomDepth);
-    std::int32_t lasVersion3 = 0, tab = 0, ppm = 0;
-    elog::RangeRequest request;
-    request.caption = QStringLiteral("Enter Interval");
-    request.startLabel = QStringLiteral("From");
-    request.toLabel = QString();
-    request.stopLabel = QStringLiteral("To");
-    request.lowest = context_.fileTopDepth;
-    request.highest = context_.fileBottomDepth;
-    request.loggerId = context_.env.loggerId;
-    request.lasVersion3 = &lasVersion3;
-    request.tabDelimiter = &tab;
-    request.ppm = &ppm;
     // The interval dialog is modal over this one, which takes no input meanwhile.
-    auto range = std::make_unique<elog::RangeDlg>(this, from, to, request);
-    rangeDialog_ = range.get();
-    const int result = range->Execute();
-    range.reset();
+    const auto interval = AskDepthInterval(this, rangeDialog_,
+                                           {context_.viewTopDepth, context_.fileTopDepth, context_.fileBottomDepth,
+                                            context_.env.loggerId});
     activateWindow();
-    if (result != platform::IDOK)
-        return;
-    const std::int32_t start = from.trimmed().toInt();
-    std::int32_t stop = to.trimmed().toInt();
-    if (stop < start)
-        stop = context_.fileBottomDepth;
-    if (host_.writeInterval)
-        host_.writeInterval(field, code, start, stop);
+    if (interval && host_.writeInterval)
+        host_.writeInterval(field, code, interval->first, interval->second);
 }
 
 }  // namespace layout
