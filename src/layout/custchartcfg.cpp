@@ -44,6 +44,8 @@ void LayOut(CustomTrackEntry& e, std::int32_t left)
 
 PenSpec CurvePen(COLORREF colour, std::int32_t width) { return {colour, width > 0 ? int(width) : 1, PS_SOLID}; }
 
+}  // namespace
+
 bool SameFolder(const QString& a, const QString& b)
 {
     auto norm = [](QString s) {
@@ -53,7 +55,6 @@ bool SameFolder(const QString& a, const QString& b)
     };
     return norm(a).compare(norm(b), Qt::CaseInsensitive) == 0;
 }
-}  // namespace
 
 bool TrackActive(const CustomTrackEntry& e) { return e.blockWidth > 0 && e.blockCount > 0; }
 

@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "trackentries.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/openwell.h"
@@ -22,6 +23,8 @@
 #include <memory>
 
 using namespace layout;
+using layout_tests::Title;
+using layout_tests::Track;
 using namespace platform;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -32,20 +35,6 @@ namespace id = custid;
 
 namespace {
 
-// An active track of `blocks` blocks of `width` pixels with one curve from 0 to `maximum`.
-void Track(CustomTrackEntry& e, int width, int blocks, float maximum, const char* title)
-{
-    e = CustomTrackEntry{};
-    e.blockWidth = width;
-    e.blockCount = blocks;
-    e.maximum[0] = maximum;
-    e.colour[0] = 0x0000FF;
-    e.lineWidth[0] = 2;
-    e.direction[0] = 1;
-    platform::SetFieldText(e.title, title);
-}
-
-std::string Title(const CustomTrackEntry& e) { return platform::FieldText(e.title); }
 
 struct Editor {
     CUSTCHARTCFGEX cfg;

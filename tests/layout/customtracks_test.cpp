@@ -1,6 +1,7 @@
 #include "layout/custchartcfg.h"
 #include "platform/text.h"
 #include "support/files.h"
+#include "trackentries.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/openwell.h"
@@ -18,6 +19,8 @@
 #include <vector>
 
 using namespace layout;
+using layout_tests::Title;
+using layout_tests::Track;
 using testing_support::ReadBytes;
 using testing_support::WriteRecords;
 using testing_support::TestDir;
@@ -54,19 +57,6 @@ struct Fixture {
 
 void Save(const QString& path, const CUSTCHARTCFGEX& cfg) { ASSERT_TRUE(WriteCustChartFile(path, cfg)); }
 
-// An active track of `blocks` blocks of `width` pixels with one curve from 0 to `maximum`.
-void Track(CustomTrackEntry& e, int width, int blocks, float maximum, const char* title)
-{
-    e = CustomTrackEntry{};
-    e.blockWidth = width;
-    e.blockCount = blocks;
-    e.maximum[0] = maximum;
-    e.colour[0] = 0x0000FF;
-    e.lineWidth[0] = 2;
-    platform::SetFieldText(e.title, title);
-}
-
-std::string Title(const CustomTrackEntry& e) { return platform::FieldText(e.title); }
 
 }  // namespace
 

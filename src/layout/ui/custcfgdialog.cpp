@@ -42,16 +42,6 @@ bool CountedTrack(const CustomTrackEntry& e)
     return e.blockCount >= 1 && e.blockCount <= kMaxTrackBlocks && e.blockWidth >= 1 && e.blockWidth <= kMaxTrackBlocks;
 }
 
-bool SameFolder(const QString& a, const QString& b)
-{
-    auto norm = [](QString s) {
-        while (s.endsWith(u'/'))
-            s.chop(1);
-        return s;
-    };
-    return norm(a).compare(norm(b), Qt::CaseInsensitive) == 0;
-}
-
 std::optional<float> ReadFloat(const QString& text)
 {
     bool ok = false;
