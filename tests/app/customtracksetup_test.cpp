@@ -1,0 +1,132 @@
+// The custom-track setup from the main window: the FIT options a well opens with, the e-log lithology
+// table saved into the well's settings, and the settings button on a ".dbc" that cannot be read.
+#include "app/opendatafile.h"
+#include "app/ui/logwindow.h"
+#include "layout/ui/custcfgdialog.h"
+#include "layout/ui/eloglithdialog.h"
+#include "platform/folders.h"
+#include "platform/ui/dialog.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/settingsblock.h"
+#include "wellfile/wellconfig.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+using platform::Dialog;
+using testing_support::doubles;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+namespace id = layout::custid;
+
+namespace {
+
+struct Window {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+
+    Window()
+    {
+        qputenv("USER", "tester");
+        window.SetupWindow();
+        const QString path = testing_support::MakeWell(S().well.file.dataFolder, "CT.svm", 1000, 1050);
+        EXPECT_EQ(window.OpenDataFile(path), 1);
+        window.LoadCustomTracks(false);
+        S().customTracks.data->LoadTrackConfig();  // writes the first layout
+        doubles().prompter.messages.clear();
+    }
+    app::LogState& S() { return window.State(); }
+    // Runs the setup on the window's layout as the right mouse button on the tracks does.
+    // `inner` answers a dialog the setup opens.
+    bool Edit(std::function<void(Dialog&)> script, std::function<void(Dialog&)> inner = {})
+    {
+        Dialog::QueueTestScript(std::move(script));
+        if (inner)
+            Dialog::QueueTestScript(std::move(inner));
+        auto config = std::make_unique<layout::CUSTCHARTCFGEX>();
+        S().customTracks.data->LoadConfig(*config);
+        return S().customTracks.host.custCfgDlg(*config, 1000, 0);
+    }
+};
+
+}  // namespace
+
+TEST(CustomTrackSetupWindow, FitOptionsComeFromTheSettingsStore)
+{
+    {
+        Window w;
+        EXPECT_FALSE(w.S().well.fit.dataEnabled);
+        EXPECT_TRUE(w.S().well.fit.extRecordOption);
+        w.Edit([](Dialog& d) {
+            EXPECT_EQ(d.GetCount(id::Data), 82);
+            EXPECT_EQ(d.GetCount(id::Predefined), 16);
+        });
+    }
+    platform::WriteSetting(QStringLiteral("FIT/DATA"), QStringLiteral("1"));
+    platform::WriteSetting(QStringLiteral("FIT/EXTRECORDS"), QStringLiteral("0"));
+    Window w;
+    EXPECT_TRUE(w.S().well.fit.dataEnabled);
+    EXPECT_FALSE(w.S().well.fit.extRecordOption);
+    w.Edit([](Dialog& d) {
+        EXPECT_EQ(d.GetCount(id::Data), 204);
+        EXPECT_TRUE(d.Control(id::Predefined)->isHidden());
+    });
+}
+
+TEST(CustomTrackSetupWindow, TheLithologyTableIsSavedIntoTheWellsSettingsAndTheWindow)
+{
+    Window w;
+    // Closed without SAVE: nothing written.
+    const QString cfg = wellfile::ConfigReadPath(app::PlaceOf(w.S()), w.S().well.fieldSettings);
+    const QByteArray before = ReadBytes(cfg);
+    EXPECT_FALSE(w.Edit([](Dialog& d) { d.Command(id::Advanced); }, [](Dialog& lith) { lith.Click(1); }));
+    EXPECT_EQ(ReadBytes(cfg), before);
+
+    EXPECT_TRUE(w.Edit(
+        [](Dialog& d) {
+            d.Command(id::Advanced);
+            d.Click(id::Done);
+        },
+        [](Dialog& lith) {
+            lith.SetText(102, "4.75");  // LIME MIN PE
+            lith.SetText(139, "2.5");   // CHERT MAX SEP
+            lith.Click(layout::elogid::Save);
+            EXPECT_TRUE(lith.isVisible());
+            lith.Click(1);
+        }));
+    const QByteArray now = ReadBytes(cfg);
+    ASSERT_EQ(now.size(), qsizetype(sizeof(wellfile::WellConfig)));
+    float lime = 0, chert = 0;
+    std::int32_t mark = 0;
+    std::memcpy(&lime, now.constData() + 4781 + 4, sizeof lime);
+    std::memcpy(&chert, now.constData() + 4781 + 4 * 46, sizeof chert);
+    std::memcpy(&mark, now.constData() + 4781 + 196, sizeof mark);
+    EXPECT_FLOAT_EQ(lime, 4.75f);
+    EXPECT_FLOAT_EQ(chert, 2.5f);
+    EXPECT_EQ(mark, 1);
+    EXPECT_FLOAT_EQ(w.S().well.config.elogLithThresholds[1], 4.75f);  // what the painters read
+}
+
+TEST(CustomTrackSetupWindow, TheSettingsButtonLeavesADbcItCannotReadAlone)
+{
+    Window w;
+    const QString dbc = wellfile::DbcFilePath(app::PlaceOf(w.S()));
+    WriteBytes(dbc, QByteArray(100, '\7'));  // not a settings block
+    const QByteArray layout = ReadBytes(w.S().customTracks.data->ConfigPath());
+    ASSERT_FALSE(layout.isEmpty());
+    EXPECT_TRUE(w.Edit([](Dialog& d) {
+        ASSERT_FALSE(d.Control(id::SettingsSource)->isHidden());
+        d.Click(id::SettingsSource);
+        EXPECT_TRUE(d.isVisible());
+        d.Click(id::Done);
+    }));
+    EXPECT_EQ(ReadBytes(dbc), QByteArray(100, '\7'));
+    EXPECT_EQ(w.S().customTracks.host.customTrackSource, 0);
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    EXPECT_TRUE(doubles().prompter.messages[0].text.endsWith("cannot be read and was left as it is"));
+}
