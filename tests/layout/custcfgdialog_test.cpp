@@ -488,3 +488,26 @@ TEST(CustomTrackSetup, OnlyDoneWritesTheLayoutAndAFailedWriteKeepsTheOneShown)
     EXPECT_EQ(saved.track[0].blockCount, 30);
     EXPECT_EQ(object->paintSet[0].blockCount, 30);
 }
+
+TEST(CustomTrackSetup, PenColourIsStoredAtOnceAndTheCustomColoursLastTheRun)
+{
+    Editor s;
+    doubles().prompter.colorAnswers = {platform::COLORREF(0x00AB12), std::nullopt};
+    s.cfg.track[0].colour[1] = 0x01000000;  // no colour of its own
+    s.Run(0, [&s](CustCfgDlg& d) {
+        d.Click(id::Curve2);
+        d.Click(id::PenColor);
+        EXPECT_EQ(s.cfg.track[0].colour[1], 0x00AB12u);
+        EXPECT_EQ(d.GetText(id::ColourText), "RD=18  GN=171 BL=0");
+        d.Click(id::PenColor);  // cancelled: kept
+        EXPECT_EQ(s.cfg.track[0].colour[1], 0x00AB12u);
+        d.Click(id::Done);
+    });
+    s.Run(0, [](CustCfgDlg& d) { d.Click(id::PenColor); });
+    const auto& prompter = doubles().prompter;
+    ASSERT_EQ(prompter.colorInitials.size(), 3);
+    EXPECT_EQ(prompter.colorInitials[0], 0u);
+    EXPECT_EQ(prompter.colorInitials[1], 0x00AB12u);
+    ASSERT_NE(prompter.colorTables[0], nullptr);
+    EXPECT_EQ(prompter.colorTables[2], prompter.colorTables[0]);
+}
