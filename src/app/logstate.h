@@ -130,6 +130,8 @@ struct WellState {
     wellfile::WellHeader header{};
     float kbElevation = 0;             // from the header's KB text
     std::string wellTitle;             // the title row's well title (Windows-1252), filled by LoadWellTitle
+    std::string wellCompany;           // the header's company (Windows-1252), filled by LoadWellTitle
+    bool companyFlag = false;          // the company text names the flagged customer
     QString elogFileName;              // the curve file of the selected scheme; empty when none
     std::int32_t elogDepthOffset = 0;
     OffsetWell offset;

@@ -86,7 +86,7 @@ int Driller::Start(const wellfile::WellConfig& config)
 
     statusBox = !(depthFromWits && !config.witsDepthOption);
     if (statusBox)
-        Links().ShowStatus(time->offBottom != 0, time->circulating != 0, switchPolarity);
+        Links().MakeStatusBox();
     Links().GiveFocusBack();
     return 1;
 }

@@ -154,6 +154,9 @@ public:
     void ChangeLagTime(float minutes);
     // Draws the lag text of the status row (the stroke counter's lag line while strokes are counted).
     int ShowLagStatus();
+    // Draws the depth text (with the WITS or UDP hole depth while that drives the depth) and the rate of
+    // penetration in the status band.
+    void ShowDepthStatus();
     // The lag depth's hand-over to the WITS and custom links after a walk that started at tenths digit
     // `digit`; `lastHanded` is the whole lag depth handed last.
     void HandLagDepthToLinks(int digit, std::int32_t& lastHanded);

@@ -159,7 +159,7 @@ void Driller::StepDepth()
         PutAt(workingCustom, 4, float(live.pumpPressure));
         PutAt(workingCustom, 24, live.torque);
         PutAt(workingCustom, 36, live.item0119);
-        Links().ShowDepthStatus();
+        ShowDepthStatus();
         halfStepPending = 0;
         tables.depth[slot] = float(well.fileBottomDepth);
         t.RestartUnitClock();
@@ -168,7 +168,7 @@ void Driller::StepDepth()
         const std::int32_t bottom = ++well.fileBottomDepth;
         t.lagTime += t.lagTime / float(bottom);
         drilledDepth = bottom;
-        Links().ShowDepthStatus();
+        ShowDepthStatus();
         ++newUnits;
         working.depth = bottom;
         tables.depth[slot] = float(bottom);
@@ -358,13 +358,13 @@ void Driller::PeriodicWork()
         if (Links().BackupData())
             lastFullBackupDepth = bottom;
         else
-            Links().ShowBackupReminder(QStringLiteral("Last Full Back Up = %1").arg(lastFullBackupDepth));
+            Links().ShowBackupReminder(lastFullBackupDepth);
         return;
     }
     // Reminded from the last full backup of this run (or the start) on, not from the start for ever.
     const std::int32_t since = std::max(startDepth, lastFullBackupDepth);
     if (bottom > since + 500)
-        Links().ShowBackupReminder(QStringLiteral("Last Full Back Up = %1").arg(since));
+        Links().ShowBackupReminder(since);
 }
 
 }  // namespace drilling

@@ -283,8 +283,10 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
             platform::MessageBox(wellfile::LagFilePath(place), QStringLiteral("File Error"));
     }
     BackupGasMonitorConfig(log);
-    if (d)
+    if (d) {
         d->statusBox = false;
+        d->Links().DestroyStatusBox();
+    }
     if (closeGasChart)
         closeGasChart(log);
 
@@ -399,8 +401,10 @@ void DrillingCommands::ShowStatusBox(app::LogState& log, bool show)
     if (!d)
         return;
     d->statusBox = show;
-    if (show && d->time)
-        d->Links().ShowStatus(d->time->offBottom != 0, d->time->circulating != 0, d->switchPolarity);
+    if (show)
+        d->Links().MakeStatusBox();
+    else
+        d->Links().DestroyStatusBox();
 }
 
 void DrillingCommands::SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code)

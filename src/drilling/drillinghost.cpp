@@ -43,10 +43,11 @@ void DrillingLinks::DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD&
 {
     app::NotBuilt("drilling", "the new depth line");
 }
-void DrillingLinks::ShowBackupReminder(const QString&) { app::NotBuilt("drilling", "ShowBackupReminder"); }
+void DrillingLinks::ShowBackupReminder(std::int32_t, const QString&) { app::NotBuilt("drilling", "ShowBackupReminder"); }
 void DrillingLinks::HideBackupReminder() { app::NotBuilt("drilling", "HideBackupReminder"); }
+void DrillingLinks::MakeStatusBox() { app::NotBuilt("drilling", "the status box"); }
+void DrillingLinks::DestroyStatusBox() {}
 void DrillingLinks::ShowStatus(bool, bool, int) { app::NotBuilt("drilling", "TOOLBAR::ShowStatus"); }
-void DrillingLinks::ShowDepthStatus() { app::NotBuilt("drilling", "ShowDepthStatus"); }
 void DrillingLinks::GiveFocusBack() {}
 
 }  // namespace drilling

@@ -39,6 +39,8 @@ enum class FontRole { Status, Log, Strokes };
 constexpr platform::COLORREF kBlack = platform::RGB(0, 0, 0);
 constexpr platform::COLORREF kRed = platform::RGB(255, 0, 0);
 constexpr platform::COLORREF kGreen = platform::RGB(0, 255, 0);
+// The status band's own background: texts redrawn in place are drawn on it, so that the old digits go.
+constexpr platform::COLORREF kWhite = platform::RGB(255, 255, 255);
 
 // The logging-company profiles whose status band is laid out compactly (4, 11, 17, 64, 78, 88): the
 // lag text and the stroke counter's box sit left of the description column.
@@ -83,12 +85,15 @@ public:
     // Draws the depth-track curves, the linear and data curves, the survey column and the custom tracks
     // of the new line at y (the record window's slots 0 and 1: previous and new record).
     virtual void DrawNewLine(const wellfile::RECORD& previous, const wellfile::RECORD& added, int y, bool survey);
-    // The backup reminder button with `text`; hidden (and deleted) by HideBackupReminder.
-    virtual void ShowBackupReminder(const QString& text);
+    // The backup reminder button: `text` when given and shorter than 40 characters, else the last full
+    // backup `depth`; hidden (and deleted) by HideBackupReminder.
+    virtual void ShowBackupReminder(std::int32_t depth, const QString& text = {});
     virtual void HideBackupReminder();
-    // The status box's on/off-bottom and pump texts; the depth and lag parts of the status line.
+    // The "Drilling Status" box: made anew (an old one deleted first) and shown; deleted.
+    virtual void MakeStatusBox();
+    virtual void DestroyStatusBox();
+    // The status box's on/off-bottom and pump texts.
     virtual void ShowStatus(bool offBottom, bool circulating, int polarity);
-    virtual void ShowDepthStatus();
     // Gives the depth box on the game port back to the main window.
     virtual void GiveFocusBack();
 };
@@ -126,6 +131,8 @@ struct DrillingWindow {
     bool altLayout = false;          // the log's alternate layout option
     platform::COLORREF slideColour = kRed;  // the pen of sliding records
     bool metric = false;             // depths in metres: lengths are turned into feet for the volumes
+    bool unmanned = false;           // the drilling set-up's unmanned option
+    float witsHoleDepth = 0;         // the hole depth received last over WITS (or the UDP gas interface)
     bool lagDepthFromWits = false;   // the WITS link supplies the lag depth
     // The depth the lag depth was last corrected to (the window's; none: no correction is kept).
     std::int32_t* keptCorrectLagDepth = nullptr;

@@ -3,6 +3,10 @@
 #include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
+#include "drilling/welltitle.h"
+#include "app/opendatafile.h"
+
+#include <QString>
 
 namespace drilling {
 
@@ -53,6 +57,25 @@ DrillingWindow MakeDrillingWindow(app::LogState& log)
     w.refresh = [&log](DrillingWindow& self) { RefreshDrillingWindow(self, log); };
     RefreshDrillingWindow(w, log);
     return w;
+}
+
+int LoadWellTitle(app::LogState& log)
+{
+    const WellTitle t = ReadWellTitle(app::PlaceOf(log), log.well.loggerId);
+    log.well.wellTitle = t.title;
+    log.well.wellCompany = t.company;
+    log.well.companyFlag = t.companyFlag;
+    log.well.kbElevation = t.kb;
+    return 1;
+}
+
+void LoadWellTitleWhenMissing(app::LogState& log)
+{
+    const std::string& title = log.well.wellTitle;
+    if (title.empty() || QString::fromLatin1(title.data(), qsizetype(title.size()))
+                                 .compare(QLatin1String(kNoHeaderTitle.data(), qsizetype(kNoHeaderTitle.size())),
+                                          Qt::CaseInsensitive) == 0)
+        LoadWellTitle(log);
 }
 
 void AttachDriller(app::LogState& log, Driller* driller)

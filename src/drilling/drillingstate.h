@@ -17,6 +17,12 @@ DrillingWindow MakeDrillingWindow(app::LogState& log);
 // Fills `w` from `log` now.
 void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log);
 
+// Reads the well's title, company, company flag and KB elevation from its header into the state.
+// Returns 1.
+int LoadWellTitle(app::LogState& log);
+// The same when the title is empty or reads "No header file" in any letter case.
+void LoadWellTitleWhenMissing(app::LogState& log);
+
 // Makes `driller` the state's driller (null: none): the engines' pointer, the activity log's figures
 // and the custom tracks' copy of its lag settings.
 void AttachDriller(app::LogState& log, Driller* driller);

@@ -100,7 +100,7 @@ int Driller::ShowLagStatus()
     const QString text = w.lagDepthFromWits ? QString::asprintf("Lagdepth: %5d  From Wits", int(lagDepth))
                                             : QString::asprintf("Lagdepth: %7.1f    Lagtime: %2.2f  %d", double(lagDepth),
                                                                 double(lagTime), wits::TenthsDigit(lagDepth));
-    Canvas().Text(x, 3 * w.rowHeight, text, TextAlign::BottomLeft, FontRole::Status, kBlack);
+    Canvas().Text(x, 3 * w.rowHeight, text, TextAlign::BottomLeft, FontRole::Status, kBlack, kWhite);
     return 1;
 }
 

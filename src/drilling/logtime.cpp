@@ -114,7 +114,7 @@ void LogTime::OnBottomTick()
         QString text = QString::asprintf("Rate: %2d:%02d    LM: %4.2f ", unitMinutesPart, unitSecondsPart, double(d.lastStepMinutes));
         if (d.automaticDrilling)
             text += QStringLiteral("  Auto Drilling On:");
-        d.Canvas().Text(int(w.unitWidth * 1.4), 3 * w.rowHeight, text, TextAlign::TopLeft, FontRole::Status, kBlack);
+        d.Canvas().Text(int(w.unitWidth * 1.4), 3 * w.rowHeight, text, TextAlign::TopLeft, FontRole::Status, kBlack, kWhite);
         if (a && a->longUnitMinutes > 0)
             d.alarms->flags[kAlarmLongUnit] = unitMinutes > a->longUnitMinutes ? 1 : 0;
         RaiseOnBottomAlarms();
@@ -221,7 +221,7 @@ void LogTime::GoOffBottom()
         if (circulating) {
             ++lagCorrectionSeconds;
             canvas.Text(cx - 8 * u, 6 * u, Hms("Circ time : %02d: %02d: %02d ", lagCorrectionSeconds), TextAlign::TopLeft,
-                        FontRole::Status, kBlack);
+                        FontRole::Status, kBlack, kWhite);
             const int c = lagCorrectionSeconds % 60;
             if ((lagTime > 0 || strokes) && c > 0 && c % 4 == 0 && lagStepArmed && d.lagDepth < float(d.Well().fileBottomDepth)) {
                 if (strokes)

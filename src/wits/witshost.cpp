@@ -27,7 +27,7 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
     };
     host.showDepthStatus = [&log] {
         if (drilling::Driller* d = log.engines.driller)
-            d->Links().ShowDepthStatus();
+            d->ShowDepthStatus();
     };
     // The driller draws its own lag depth, just set.
     host.showLagStatus = [&log](std::int32_t) {

@@ -4,6 +4,7 @@
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
+#include "drilling/welltitle.h"
 #include "support/doubles.h"
 #include "wellfile/openwell.h"
 
@@ -65,6 +66,7 @@ public:
     QStringList reminders;
     QList<Memo> memos;
     int newLines = 0;
+    int statusBoxesMade = 0;
     float pumpTerm = 0;
     void CopyWellFileOut(const QString& extension) override { copies << extension; }
     void BuildUpdatePackage() override { ++packages; }
@@ -80,10 +82,14 @@ public:
     void CustomLinkLagDepth(float, int, std::int32_t) override {}
     void ClearWitsNewData() override {}
     void DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD&, int, bool) override { ++newLines; }
-    void ShowBackupReminder(const QString& text) override { reminders << text; }
+    void ShowBackupReminder(std::int32_t depth, const QString& text) override
+    {
+        reminders << drilling::BackupReminderText(depth, text);
+    }
+    void MakeStatusBox() override { ++statusBoxesMade; }
+    void DestroyStatusBox() override {}
     void HideBackupReminder() override {}
     void ShowStatus(bool, bool, int) override {}
-    void ShowDepthStatus() override {}
 };
 
 // Casing 9.625 in to 1,000 ft, open hole 8.5 in, drill pipe 4.5 / 3.826 in `pipeLength` long, one pump

@@ -4,6 +4,7 @@
 #include "app/commandids.h"
 #include "app/viewcommands.h"
 #include "drilling/drillingcommands.h"
+#include "drilling/ui/statuswindow.h"
 #include "exchange/copyout.h"
 #include "gasmon/gasmonitor.h"
 #include "wits/witscommands.h"
@@ -132,6 +133,10 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
                 drilling::StartPumpThread(log, pump + 1);
     };
     witsWindow.pumpsOn = [this](app::LogState& log) { neighbours_.drilling->PumpsOn(log); };
+    witsWindow.drawLinkStatus = [this](app::LogState& s) {
+        if (drillingStatus_ && s.well.file.drilling)
+            drillingStatus_->DrawLinkStatus(false);
+    };
     witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, std::move(witsWindow));
     neighbours_.wits = witsLink_.get();
     witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);
@@ -176,6 +181,14 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     drilling::InstallAlarmWindows(*drilling_, this);
     neighbours_.drilling = drilling_.get();
+    drillingStatus_ = std::make_unique<drilling::DrillingStatusWindow>(
+        *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); },
+        [this](std::int32_t depth, int rows, unsigned parts, int mode) {
+            neighbours_.logview->RepaintRows(state_, depth, rows, parts, mode);
+        });
+    drilling_->canvas = drillingStatus_.get();
+    drilling_->links = drillingStatus_.get();
+    painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };
 
     AssignMenu(1);
     // The defaults only: the start-up proper (SetupWindow) runs once the application has the window.

@@ -21,7 +21,7 @@ class QScrollBar;
 class NoteEditWindow;
 namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
 namespace wits { class WitsWindowServices; class WitsCommands; }
-namespace drilling { class DrillingCommands; }
+namespace drilling { class DrillingCommands; class DrillingStatusWindow; }
 namespace entry { class EntryWindowServices; }
 namespace gasmon { class GasMonitorCommands; class ChartWindowServices; }
 namespace wellfile { struct WellConfig; }
@@ -202,6 +202,7 @@ public:
     // The menu bar as it stands (the Qt menu bar mirrors it).
     const app::MenuBar& Menu() const { return menu_; }
     gasmon::GasMonitorCommands& GasMonitorService() { return *gasMonitor_; }
+    drilling::DrillingStatusWindow& DrillingStatus() { return *drillingStatus_; }
     void CheckMenuItem(int id, bool checked);
     // A menu command, as the menu bar and posted WM_COMMAND messages deliver it: held back by the
     // message filter while an input function owns the window, else dispatched.
@@ -325,6 +326,8 @@ private:
     std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
     std::unique_ptr<gasmon::GasMonitorCommands> gasMonitor_;  // the gas monitor command and its engine
     std::unique_ptr<gasmon::ChartWindowServices> gasWindows_;  // the gas chart window; neighbours_.gasmon
+    // The drilling status band, new lines, status box and backup reminder; outlives the driller.
+    std::unique_ptr<drilling::DrillingStatusWindow> drillingStatus_;
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog

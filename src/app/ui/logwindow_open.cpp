@@ -5,6 +5,7 @@
 #include "app/activitylines.h"
 #include "app/layouthosts.h"
 #include "app/ui/qbtndlg.h"
+#include "drilling/drillingstate.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/ui/logimage.h"
@@ -66,6 +67,7 @@ public:
         if (log.env.verboseActivityLog)
             app::WriteActivityLine(log, "Grid Mapping Done");
     }
+    void LoadWellTitle(app::LogState& log) override { drilling::LoadWellTitle(log); }
     void CreateLogImage(app::LogState& log) override { logview::CreateLogImage(log); }
     void FreeLogImage(app::LogState& log) override { logview::FreeLogImage(log); }
 

@@ -83,6 +83,11 @@ public:
     // The well's e-log curves for the printed gas track; null while none are loaded.
     const tracks::ElogView* elogView = nullptr;
 
+    // ---- Drilling mode (drilling/draw/viewdrillingpainters.cpp) ----
+    // The window's drawing of the drilling status band; nothing while unset.
+    std::function<void(const PaintTarget&)> drillingStatus;
+    void DrawDrillingStatus(const PaintTarget&) override;
+
 private:
     tracks::TrackSettings TrackSettingsNow() const { return trackSettings ? trackSettings() : tracks::TrackSettings{}; }
     tracks::PainterState& TrackState() { return trackState ? *trackState : ownTrackState_; }

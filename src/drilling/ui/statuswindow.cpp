@@ -1,0 +1,247 @@
+#include "drilling/ui/statuswindow.h"
+
+#include "app/commandids.h"
+#include "app/logstate.h"
+#include "drilling/draw/dccanvas.h"
+#include "drilling/driller.h"
+#include "drilling/drillingstate.h"
+#include "drilling/logtime.h"
+#include "drilling/strokes.h"
+#include "drilling/ui/toolbar.h"
+#include "drilling/welltitle.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
+#include "logview/logview_services.h"
+#include "platform/draw/dc.h"
+#include "wits/wits.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace drilling {
+
+namespace {
+
+constexpr int kReminderWidth = 180, kReminderHeight = 30;
+
+platform::Font LogFontOf(const app::LogState& log) { return platform::Font::FromLogFont(log.layout.format.logFont); }
+
+}  // namespace
+
+BoxPlace StatusBoxPlace(const DrillingWindow& w) { return {w.secondColumnX, w.topMargin + 10}; }
+
+DrillingStatusWindow::DrillingStatusWindow(QWidget& window, app::LogState& log, std::function<int()> clientTop,
+                                           std::function<void(int)> command, RepaintRows repaintRows)
+    : window_(window), log_(log), clientTop_(std::move(clientTop)), command_(std::move(command)),
+      repaintRows_(std::move(repaintRows))
+{
+}
+
+DrillingStatusWindow::~DrillingStatusWindow()
+{
+    delete box_;
+    delete reminder_;
+}
+
+bool DrillingStatusWindow::Draw(const std::function<void(platform::Dc&)>& draw)
+{
+    if (paintDc_) {
+        draw(*paintDc_);
+        return true;
+    }
+    const app::LogState& s = log_;
+    if (s.view.holdRepaint || s.scroll.imageRender || s.scroll.renderingImage || !s.view.bitmaps ||
+        s.view.bitmaps->backingStore.isNull())
+        return false;
+    platform::Dc dc(s.view.bitmaps->backingStore);
+    dc.SetViewportOrg(-logview::GeometryOf(s).horizontalScroll, 0);
+    draw(dc);
+    return true;
+}
+
+void DrillingStatusWindow::Show(int left, int top, int right, int bottom)
+{
+    if (paintDc_ || !log_.view.updateArea)
+        return;
+    const int shift = logview::GeometryOf(log_).horizontalScroll;
+    log_.view.updateArea(left - shift, std::max(top, 0), right - shift, bottom);
+}
+
+void DrillingStatusWindow::Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour,
+                                std::optional<platform::COLORREF> background)
+{
+    const int R = log_.layout.format.pixelsPerStep;
+    const StatusFonts fonts = StatusFontsFor(R);
+    platform::SIZE size{};
+    const bool drawn = Draw([&](platform::Dc& dc) {
+        DcCanvas canvas(dc, fonts.status, LogFontOf(log_), StrokesFont(R));
+        canvas.Text(x, y, text, align, font, colour, background);
+        const platform::Font before = dc.SelectObject(font == FontRole::Status  ? fonts.status
+                                                      : font == FontRole::Log ? LogFontOf(log_)
+                                                                              : StrokesFont(R));
+        size = dc.GetTextExtent(text);
+        dc.SelectObject(before);
+    });
+    if (!drawn)
+        return;
+    int left = x, top = y;
+    if (align == TextAlign::Centre)
+        left = x - size.cx / 2 - 1;
+    if (align == TextAlign::BottomLeft)
+        top = y - size.cy;
+    Show(left - 1, top - 1, left + size.cx + 2, top + size.cy + 1);
+}
+
+void DrillingStatusWindow::Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour)
+{
+    const int R = log_.layout.format.pixelsPerStep;
+    const bool drawn = Draw([&](platform::Dc& dc) {
+        const StatusFonts fonts = StatusFontsFor(R);
+        DcCanvas(dc, fonts.status, LogFontOf(log_)).Fill(left, top, right, bottom, colour);
+    });
+    if (drawn)
+        Show(left, top, right, bottom);
+}
+
+void DrillingStatusWindow::DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD& added, int, bool)
+{
+    if (!repaintRows_)
+        return;
+    const Driller* d = log_.engines.driller;
+    unsigned parts = logview::ROW_RATE | logview::ROW_DEPTH;
+    // The custom tracks of the last two rows, on even depths while a link brings their values.
+    const bool linkOn = log_.engines.wits || log_.engines.custWits;
+    if (d && log_.well.customTracksEnabled && log_.customTracks.data && linkOn && added.depth % 2 == 0)
+        parts |= logview::ROW_CUSTOM;
+    repaintRows_(added.depth, 2, parts, 1);
+}
+
+void DrillingStatusWindow::ShowBackupReminder(std::int32_t depth, const QString& text)
+{
+    if (!reminder_) {
+        reminder_ = new QPushButton(&window_);
+        reminder_->setObjectName(QStringLiteral("BackupReminder"));
+        reminder_->setProperty("controlId", app::cmd::BackupReminder);
+        QObject::connect(reminder_.data(), &QPushButton::clicked, &window_, [this] {
+            if (command_)
+                command_(app::cmd::BackupReminder);
+        });
+        const layout::LogLayout& L = log_.layout.format;
+        const int x = L.textColumn.count > 0 ? L.textColumn.left : L.outline.left;
+        const int top = clientTop_ ? clientTop_() : 0;
+        reminder_->setGeometry(x, top + L.logAreaTop - 5 * L.pixelsPerStep, kReminderWidth, kReminderHeight);
+    }
+    reminder_->setText(BackupReminderText(depth, text));
+    if (reminder_->isHidden())
+        reminder_->show();
+}
+
+void DrillingStatusWindow::HideBackupReminder()
+{
+    if (reminder_) {
+        reminder_->hide();
+        delete reminder_;
+    }
+    GiveFocusBack();
+}
+
+void DrillingStatusWindow::MakeStatusBox()
+{
+    DestroyStatusBox();
+    Driller* d = log_.engines.driller;
+    if (!d)
+        return;
+    d->RefreshWindow();
+    auto* box = new TOOLBAR(&window_, log_, [this] { GiveFocusBack(); });
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box_ = box;
+    const BoxPlace place = StatusBoxPlace(d->Window());
+    const int top = clientTop_ ? clientTop_() : 0;
+    box->resize(TOOLBAR::kWidth, TOOLBAR::kHeight);
+    box->move(window_.mapToGlobal(QPoint(place.x, top + place.y)));
+    box->Create();
+    d->statusBox = true;
+    GiveFocusBack();
+}
+
+void DrillingStatusWindow::DestroyStatusBox()
+{
+    delete box_;
+    if (Driller* d = log_.engines.driller)
+        d->statusBox = false;
+}
+
+void DrillingStatusWindow::ShowStatus(bool offBottom, bool circulating, int polarity)
+{
+    if (box_)
+        box_->ShowStatus(offBottom, circulating, polarity);
+}
+
+void DrillingStatusWindow::GiveFocusBack()
+{
+    window_.activateWindow();
+    window_.setFocus();
+}
+
+bool DrillingStatusWindow::StatusBoxExists() const { return !box_.isNull(); }
+TOOLBAR* DrillingStatusWindow::StatusBox() const { return box_.data(); }
+QPushButton* DrillingStatusWindow::BackupReminderButton() const { return reminder_.data(); }
+
+StatusBand DrillingStatusWindow::BandOf(const logview::ViewGeometry& g) const
+{
+    const app::LogState& s = log_;
+    StatusBand band;
+    band.clientWidth = s.view.bitmaps ? s.view.bitmaps->backingStore.width() : window_.width();
+    band.wellName = s.well.file.wellName;
+    band.wellTitle = s.well.wellTitle;
+    band.logTitle = s.layout.format.title;
+    band.screenWidth = g.screenWidth;
+    band.pens = &s.layout.pens;
+    if (const Driller* d = s.engines.driller) {
+        band.rate = d->rate;
+        band.strokes = d->time && d->time->strokes;
+    }
+    if (const wits::Wits* link = s.engines.wits) {
+        band.witsLinkOn = true;
+        band.link.kind = !link->tcpOn ? LinkKind::Serial : link->tcpServer ? LinkKind::TcpServer : LinkKind::TcpClient;
+        band.link.port = link->tcpOn ? 0 : link->comPort;
+    }
+    return band;
+}
+
+void DrillingStatusWindow::DrawBand(platform::Dc& dc, const logview::ViewGeometry& g)
+{
+    LoadWellTitleWhenMissing(log_);
+    Driller* d = log_.engines.driller;
+    StatusBand band = BandOf(g);
+    if (d) {
+        band.depthStatus = [d] { d->ShowDepthStatus(); };
+        band.lagStatus = [d] { d->ShowLagStatus(); };
+    }
+    platform::Dc* outer = paintDc_;
+    paintDc_ = &dc;
+    DrawDrillingStatus(dc, g, band, StatusFontsFor(g.rowHeight));
+    paintDc_ = outer;
+}
+
+int DrillingStatusWindow::DrawLinkStatus(bool highlight)
+{
+    const logview::ViewGeometry g = logview::GeometryOf(log_);
+    const StatusBand band = BandOf(g);
+    int result = 0;
+    if (Draw([&](platform::Dc& dc) { result = drilling::DrawLinkStatus(dc, g, band.link, false, highlight, StatusFontsFor(g.rowHeight)); }))
+        Show(g.gas.left, g.topMargin - 4 * g.rowHeight, BandRight(g, band), g.topMargin);
+    return result;
+}
+
+int DrillingStatusWindow::DrawRemoteUpdate(bool highlight)
+{
+    const logview::ViewGeometry g = logview::GeometryOf(log_);
+    if (Draw([&](platform::Dc& dc) { drilling::DrawRemoteUpdate(dc, g, g.screenWidth, highlight, StatusFontsFor(g.rowHeight)); }))
+        Show(0, g.topMargin - 4 * g.rowHeight, BandRight(g, BandOf(g)), g.topMargin);
+    return 1;
+}
+
+}  // namespace drilling
