@@ -1,0 +1,281 @@
+// Drilling mode on a window: the driller started on the demo well of the view fixture with the window's
+// status object as its canvas and links, drawing into the backing store; the status box and the new
+// depth line of each step.
+#include "drilling/driller.h"
+#include "drilling/drillingstate.h"
+#include "drilling/logtime.h"
+#include "drilling/strokes.h"
+#include "drilling/ui/statuswindow.h"
+#include "drilling/ui/toolbar.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/ui/logview.h"
+#include "support/doubles.h"
+#include "support/viewfixture.h"
+#include "wellfile/demowell.h"
+#include "wits/witsalarms.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace drilling;
+
+namespace {
+
+struct Area {
+    int left, top, right, bottom;
+};
+
+class StatusWindowTest : public testing_support::ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        AttachImages(bitmaps, painters);
+        s.view.updateArea = [this](int l, int t, int r, int b) { updates.push_back({l, t, r, b}); };
+        s.view.invalidate = [this] { ++invalidations; };
+        s.well.file.drilling = true;
+        status = std::make_unique<DrillingStatusWindow>(
+            main, s, [] { return 0; }, [this](int id) { commands.push_back(id); },
+            [this](std::int32_t depth, int rows, unsigned parts, int mode) { view.RepaintRows(s, depth, rows, parts, mode); });
+        window = std::make_unique<DrillingWindow>(MakeDrillingWindow(s));
+        window->canvas = status.get();
+        window->links = status.get();
+    }
+    void TearDown() override
+    {
+        AttachDriller(s, nullptr);
+        driller.reset();
+        status.reset();
+    }
+    void Start(int polarity = 0)
+    {
+        wellfile::WellConfig config{};
+        config.minSecondsPerUnit = 4;
+        config.switchPolarity = polarity;
+        driller = std::make_unique<Driller>(*window, wits::WitsAlarmHost{});
+        AttachDriller(s, driller.get());
+        driller->Start(config);
+        driller->time->lagTime = 0;  // the lag depth stays where a test puts it
+    }
+    testing_support::FakeClock& Clock() { return testing_support::doubles().clock; }
+    // A unit of `seconds` on bottom, then the step at the next tick.
+    void Step(int seconds = 30)
+    {
+        for (int i = 0; i < seconds * 5; ++i) {
+            Clock().Advance(200);
+            driller->time->Tick();
+        }
+        driller->MarkStep(StepSource::Keyboard);
+        Clock().Advance(200);
+        driller->time->Tick();
+        driller->Update();
+    }
+    QRgb At(int x, int y) const { return bitmaps.backingStore.pixel(x, y) & 0xFFFFFF; }
+    // The rows of the log (below the band) that differ from `before`: [first, last], or {-1, -1}.
+    std::pair<int, int> ChangedLogRows(const QImage& before) const
+    {
+        int first = -1, last = -1;
+        const QImage& now = bitmaps.backingStore;
+        for (int y = 160; y < now.height(); ++y)
+            for (int x = 0; x < now.width(); ++x)
+                if (now.pixel(x, y) != before.pixel(x, y)) {
+                    first = first < 0 ? y : first;
+                    last = y;
+                    break;
+                }
+        return {first, last};
+    }
+
+    logview::ViewBitmaps bitmaps;
+    logview::NeighbourPainters painters;
+    logview::LogView view;
+    QWidget main;
+    std::vector<Area> updates;
+    std::vector<int> commands;
+    int invalidations = 0;
+    std::unique_ptr<DrillingStatusWindow> status;
+    std::unique_ptr<DrillingWindow> window;
+    std::unique_ptr<Driller> driller;
+};
+
+TEST_F(StatusWindowTest, StatusDrawsIntoTheBackingStoreAndShowsWhatItDrew)
+{
+    Start();
+    LogTime& t = *driller->time;
+    updates.clear();
+    // Off bottom for 90 s: the banner's place in pure red, shown through an update over it.
+    t.GoOffBottom();
+    for (int i = 0; i < 450; ++i) {
+        Clock().Advance(200);
+        t.Tick();
+    }
+    EXPECT_EQ(t.downSeconds, 90);
+    EXPECT_EQ(At(442, 40), 0xFF0000u);
+    EXPECT_EQ(At(621, 59), 0xFF0000u);
+    EXPECT_EQ(At(622, 59), 0xFFFFFFu);
+    ASSERT_FALSE(updates.empty());
+    bool shown = false;
+    for (const Area& a : updates)
+        shown = shown || (a.left <= 442 && a.top <= 40 && a.right >= 622 && a.bottom >= 60);
+    EXPECT_TRUE(shown);
+
+    // Circulating: its line below the banner, then wiped with the band's white.
+    t.circulating = 1;
+    for (int i = 0; i < 5; ++i) {
+        Clock().Advance(200);
+        t.Tick();
+    }
+    bool text = false;
+    for (int y = 60; y < 80 && !text; ++y)
+        for (int x = 452; x < 600 && !text; ++x)
+            text = At(x, y) == 0x000000u;
+    EXPECT_TRUE(text);
+    t.ClearCirculating();
+    for (int y = 60; y < 80; ++y)
+        for (int x = 452; x < 732; ++x)
+            ASSERT_EQ(At(x, y), 0xFFFFFFu) << x << "," << y;
+
+    // Back on bottom: green.
+    t.GoOnBottom();
+    EXPECT_EQ(At(445, 45), 0x00FF00u);
+
+    // Nothing reaches the store while painting is held back or an image of the log is made.
+    const QImage before = bitmaps.backingStore.copy();
+    updates.clear();
+    s.view.holdRepaint = true;
+    t.GoOffBottom();
+    driller->ShowDepthStatus();
+    s.view.holdRepaint = false;
+    s.scroll.imageRender = true;
+    t.GoOnBottom();
+    s.scroll.imageRender = false;
+    EXPECT_EQ(bitmaps.backingStore, before);
+    EXPECT_TRUE(updates.empty());
+}
+
+TEST_F(StatusWindowTest, StatusBoxShowsAndSetsTheSwitchByPolarity)
+{
+    Start(0);
+    TOOLBAR* box = status->StatusBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), "Drilling Status");
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "On Bottom");
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump On");
+    EXPECT_FALSE(box->IsEnabled(TOOLBAR::ID_BOTTOM));
+    EXPECT_FALSE(box->IsEnabled(TOOLBAR::ID_PUMP));
+
+    // Off bottom the pump button may start circulation.
+    driller->time->KeyDown('D', true);
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "Off Bottom");
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump Off");
+    EXPECT_FALSE(box->IsEnabled(TOOLBAR::ID_BOTTOM));
+    ASSERT_TRUE(box->IsEnabled(TOOLBAR::ID_PUMP));
+    box->Click(TOOLBAR::ID_PUMP);
+    EXPECT_EQ(driller->time->circulating, 1);
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump On");
+
+    // Taken away and made again (the WITS link does so): a new box, on bottom again with polarity 2.
+    status->DestroyStatusBox();
+    EXPECT_FALSE(status->StatusBoxExists());
+    EXPECT_FALSE(driller->statusBox);
+    driller->time->GoOnBottom();
+    driller->switchPolarity = 2;
+    status->MakeStatusBox();
+    box = status->StatusBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->IsEnabled(TOOLBAR::ID_BOTTOM));
+    EXPECT_TRUE(box->IsEnabled(TOOLBAR::ID_PUMP));
+
+    // The pump button on bottom: off bottom and circulating in one press; again, circulation ends.
+    box->Click(TOOLBAR::ID_PUMP);
+    EXPECT_EQ(driller->time->offBottom, 1);
+    EXPECT_EQ(driller->time->circulating, 1);
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "Off Bottom");
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump On");
+    box->Click(TOOLBAR::ID_PUMP);
+    EXPECT_EQ(driller->time->circulating, 0);
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump Off");
+
+    // While pump strokes are counted the strokes say whether the mud circulates: the button leaves it.
+    driller->time->circulating = 1;
+    driller->time->strokes = std::make_unique<STROKES>(*driller);
+    box->Click(TOOLBAR::ID_PUMP);
+    EXPECT_EQ(driller->time->circulating, 1);
+    driller->time->strokes.reset();
+
+    box->Click(TOOLBAR::ID_BOTTOM);
+    EXPECT_EQ(driller->time->offBottom, 0);
+    EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "On Bottom");
+}
+
+TEST_F(StatusWindowTest, AStepDrawsOnlyItsNewRowOrScrollsAtTheLogBottom)
+{
+    SetViewTop(2540);  // the bottom (2600) 60 rows down: y 760 for the next line
+    s.scroll.notAtBottom = false;
+    Start();
+    driller->lagMarks = 1;
+    const QImage before = bitmaps.backingStore.copy();
+    Step();
+    ASSERT_EQ(s.well.file.fileBottomDepth, 2601);
+    EXPECT_EQ(driller->newLineY, 760);
+    const auto [first, last] = ChangedLogRows(before);
+    // The row [760, 770); the rate curve joins the rows through their shared edges.
+    EXPECT_GE(first, 759);
+    EXPECT_LE(last, 770);
+    EXPECT_NE(first, -1);  // the row's rate track was drawn
+
+    // Nine more: at 2,610 the lag depth (2,606) is marked with the bottom depth in red, 4 rows up.
+    for (int i = 0; i < 8; ++i)
+        Step();
+    driller->lagDepth = 2606;
+    Step();
+    ASSERT_EQ(s.well.file.fileBottomDepth, 2610);
+    const int y = driller->newLineY - 40;
+    const int x = s.layout.format.textColumn.count > 0 ? s.layout.format.textColumn.left : s.layout.format.outline.left;
+    int red = 0;
+    for (int yy = y; yy < y + 12; ++yy)
+        for (int xx = x + 2; xx < x + 60; ++xx)
+            red += At(xx, yy) == 0xFF0000u;
+    EXPECT_GT(red, 10);
+
+    // While an image of the log is made the step is written and nothing is drawn until the next paint.
+    const QImage quiet = bitmaps.backingStore.copy();
+    const qint64 size = QFileInfo(s.well.file.dataFileName).size();
+    s.scroll.imageRender = true;
+    Step();
+    s.scroll.imageRender = false;
+    EXPECT_EQ(QFileInfo(s.well.file.dataFileName).size(), size + 616);
+    EXPECT_EQ(bitmaps.backingStore, quiet);
+
+    // The line reaching the log bottom moves the view and invalidates the log.
+    SetViewTop(s.well.file.fileBottomDepth - 72);  // the next line at y 880, the log bottom
+    invalidations = 0;
+    Step();
+    EXPECT_EQ(invalidations, 1);
+    EXPECT_EQ(s.well.file.viewTopDepth, s.well.file.fileBottomDepth - s.well.file.viewDepthSpan);
+}
+
+TEST_F(StatusWindowTest, BackupReminderIsOneButtonSendingItsCommand)
+{
+    status->ShowBackupReminder(2500);
+    QPushButton* button = status->BackupReminderButton();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "Last Full Back Up = 2500");
+    EXPECT_EQ(button->geometry(), QRect(s.layout.format.textColumn.count > 0 ? s.layout.format.textColumn.left
+                                                                             : s.layout.format.outline.left,
+                                        160 - 50, 180, 30));
+    button->hide();
+    status->ShowBackupReminder(2600, "Backup failed");
+    EXPECT_EQ(status->BackupReminderButton(), button);  // made once, shown again
+    EXPECT_FALSE(button->isHidden());
+    EXPECT_EQ(button->text(), "Backup failed");
+    button->click();
+    EXPECT_EQ(commands, std::vector<int>{111});
+    status->HideBackupReminder();
+    EXPECT_EQ(status->BackupReminderButton(), nullptr);
+}
+
+}  // namespace
