@@ -156,6 +156,20 @@ TEST_F(StatusWindowTest, StatusDrawsIntoTheBackingStoreAndShowsWhatItDrew)
     EXPECT_TRUE(updates.empty());
 }
 
+TEST_F(StatusWindowTest, TextsRedrawnInPlaceLeaveNoOldDigits)
+{
+    Start();
+    const QRect depthText(0, 10, 300, 22);  // "Depth: ..." ends at y 30, at x 14
+    s.well.file.fileBottomDepth = 2888;
+    driller->ShowDepthStatus();
+    s.well.file.fileBottomDepth = 2611;
+    driller->ShowDepthStatus();
+    const QImage over = bitmaps.backingStore.copy(depthText);
+    bitmaps.backingStore.fill(Qt::white);
+    driller->ShowDepthStatus();
+    EXPECT_EQ(over, bitmaps.backingStore.copy(depthText));
+}
+
 TEST_F(StatusWindowTest, StatusBoxShowsAndSetsTheSwitchByPolarity)
 {
     Start(0);
