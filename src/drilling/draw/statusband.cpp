@@ -12,37 +12,6 @@ namespace {
 
 using platform::Dc;
 
-// Keeps the Dc's objects, modes and colours for the length of one drawing.
-class KeepDc {
-public:
-    explicit KeepDc(Dc& dc)
-        : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()), align_(dc.GetTextAlign()),
-          mode_(dc.GetBkMode()), background_(dc.GetBkColor()), colour_(dc.GetTextColor())
-    {
-    }
-    ~KeepDc()
-    {
-        dc_.SelectObject(pen_);
-        dc_.SelectObject(brush_);
-        dc_.SelectObject(font_);
-        dc_.SetTextAlign(align_);
-        dc_.SetBkMode(mode_);
-        dc_.SetBkColor(background_);
-        dc_.SetTextColor(colour_);
-    }
-    KeepDc(const KeepDc&) = delete;
-    KeepDc& operator=(const KeepDc&) = delete;
-
-private:
-    Dc& dc_;
-    platform::Pen pen_;
-    platform::Brush brush_;
-    platform::Font font_;
-    unsigned align_;
-    int mode_;
-    platform::COLORREF background_;
-    platform::COLORREF colour_;
-};
 
 // The view top lies within the first 100 units: the ppm scale stands below the band.
 void PpmScale(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band)
@@ -120,7 +89,7 @@ void LinkLines(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, c
 // A line in red, or in the Dc's background colour to blink it off.
 void LinkText(Dc& dc, int x, int y, const QString& text, bool highlight, const StatusFonts& fonts, unsigned align)
 {
-    KeepDc keep(dc);
+    platform::KeepDcState keep(dc);
     dc.SelectObject(fonts.link);
     dc.SetBkMode(platform::OPAQUE);  // a shorter line covers the longer one it replaces
     dc.SetTextAlign(align | platform::TA_BASELINE);
@@ -161,7 +130,7 @@ int DrawDrillingStatus(Dc& dc, const logview::ViewGeometry& g, const StatusBand&
         return DrawDrillingStatusCompact(dc, g, band, fonts);
     int bannerEnd = 0;
     {
-        KeepDc keep(dc);
+        platform::KeepDcState keep(dc);
         ClearBand(dc, g, band);
         StatusText(dc, fonts, int(g.rowHeight * 1.5), int(g.rowHeight * 7.6), QString::asprintf("M / Hr: %3d ", band.rate));
         FileLine(dc, g, band, fonts, g.rate.left);
@@ -180,7 +149,7 @@ int DrawDrillingStatusCompact(Dc& dc, const logview::ViewGeometry& g, const Stat
 {
     int bannerEnd = 0;
     {
-        KeepDc keep(dc);
+        platform::KeepDcState keep(dc);
         ClearBand(dc, g, band);
         StatusText(dc, fonts, int(g.unitWidth * 1.4), 3 * g.rowHeight, QString::asprintf("Depth: %5d ", g.fileLastDepth));
         StatusText(dc, fonts, int(g.rowHeight * 1.5), int(g.rowHeight * 7.6), QString::asprintf("M / Hr: %3d  ", band.rate));

@@ -20,35 +20,7 @@ using platform::RECT;
 constexpr COLORREF kBlack = platform::RGB(0, 0, 0);
 constexpr COLORREF kRed = platform::RGB(255, 0, 0);
 
-// Puts back everything a memo drawing changes in the Dc.
-class KeepDcState {
-public:
-    explicit KeepDcState(platform::Dc& dc)
-        : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
-          textColour_(dc.GetTextColor()), align_(dc.GetTextAlign()), bkMode_(dc.GetBkMode())
-    {
-    }
-    ~KeepDcState()
-    {
-        dc_.SelectObject(pen_);
-        dc_.SelectObject(brush_);
-        dc_.SelectObject(font_);
-        dc_.SetTextColor(textColour_);
-        dc_.SetTextAlign(align_);
-        dc_.SetBkMode(bkMode_);
-    }
-    KeepDcState(const KeepDcState&) = delete;
-    KeepDcState& operator=(const KeepDcState&) = delete;
-
-private:
-    platform::Dc& dc_;
-    platform::Pen pen_;
-    platform::Brush brush_;
-    platform::Font font_;
-    COLORREF textColour_;
-    unsigned align_;
-    int bkMode_;
-};
+using platform::KeepDcState;
 
 float PrintFactor(const logview::PrinterGeometry& p) { return std::min(p.scaleFactor, 1.0f); }
 

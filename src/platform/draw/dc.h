@@ -226,6 +226,39 @@ private:
     Brush brush_;
 };
 
+// Puts back the objects, colours, alignment and background mode the Dc had when it was made, so a
+// drawing can set its own without leaving them behind for the next.
+class KeepDcState {
+public:
+    explicit KeepDcState(Dc& dc)
+        : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
+          textColour_(dc.GetTextColor()), bkColour_(dc.GetBkColor()), align_(dc.GetTextAlign()), bkMode_(dc.GetBkMode())
+    {
+    }
+    ~KeepDcState()
+    {
+        dc_.SelectObject(pen_);
+        dc_.SelectObject(brush_);
+        dc_.SelectObject(font_);
+        dc_.SetTextColor(textColour_);
+        dc_.SetBkColor(bkColour_);
+        dc_.SetTextAlign(align_);
+        dc_.SetBkMode(bkMode_);
+    }
+    KeepDcState(const KeepDcState&) = delete;
+    KeepDcState& operator=(const KeepDcState&) = delete;
+
+private:
+    Dc& dc_;
+    Pen pen_;
+    Brush brush_;
+    Font font_;
+    COLORREF textColour_;
+    COLORREF bkColour_;
+    unsigned align_;
+    int bkMode_;
+};
+
 // A Dc over a bitmap of its own (a memory DC with a compatible bitmap selected), black at the start.
 struct DcBitmap {
     QImage bitmap;
