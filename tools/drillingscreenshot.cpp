@@ -14,6 +14,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
     QTimer clock;
     QObject::connect(&clock, &QTimer::timeout, [&] {
         ++seconds;
+        if (seconds == 1)
+            window->setGeometry(0, 0, 1600, 900);  // the whole log in the picture
         if (seconds == 2)
             window->CmDrilling();
         // A unit every 5 s (the shortest the driller takes is 4 s).
@@ -45,12 +48,14 @@ int main(int argc, char* argv[])
         if (seconds == 28) {
             if (QScreen* screen = QGuiApplication::primaryScreen())
                 result = screen->grabWindow(0).save(out) ? 0 : 1;
-            QApplication::quit();
+            if (result != 0)
+                std::fprintf(stderr, "no picture saved to %s\n", argv[1]);
+            // The picture is all this run is for: no exit dialog, no settings saved for the throw-away home.
+            std::fflush(stderr);
+            std::_Exit(result);
         }
     });
     clock.start(1000);
     logApp.Run();
-    if (result != 0)
-        std::fprintf(stderr, "no picture saved to %s\n", argv[1]);
     return result;
 }

@@ -12,7 +12,6 @@ namespace {
 
 using platform::Dc;
 
-
 // The view top lies within the first 100 units: the ppm scale stands below the band.
 void PpmScale(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band)
 {
