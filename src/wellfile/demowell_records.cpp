@@ -241,7 +241,7 @@ DemoData MakeDemoData(const DemoWellShape& shape)
         r.rateOdd = float(std::round(rate * rnd.Uniform(0.9, 1.1) * 100.0) / 100.0);
         r.rate2Ft = float(std::round(rate * rnd.Uniform(0.93, 1.07) * 100.0) / 100.0);
 
-        const double total = inShow ? f.background * rnd.Uniform(8.0, 25.0) * (showCore ? 1.3 : 1.0)
+        const double total = inShow ? f.background * rnd.Uniform(4.0, 9.0) * (showCore ? 1.25 : 1.0)
                                     : f.background * rnd.Uniform(0.7, 1.4);
         FillGas(r.gas, total, inShow ? kShowMix : kBackgroundMix, rnd);
         FillGas(r.halfGas, total * rnd.Uniform(0.9, 1.1), inShow ? kShowMix : kBackgroundMix, rnd);

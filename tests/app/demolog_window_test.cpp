@@ -65,13 +65,15 @@ protected:
         s.env.screenWidth = s.env.desktopWidth = 1920;
         s.env.screenHeight = 1080;
         s.env.monitorCount = 1;
-        ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
         window.resize(1920, 1080);
+        window.show();  // the size reaches the window's size handler
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
         QCoreApplication::processEvents();
     }
 
     // The record of `depth` as the data file holds it.
-    RECORD At(std::int32_t depth) const
+    RECORD At(std::int32_t depth)
     {
         const auto records = testing_support::FileRecords<RECORD>(window.State().well.file.dataFileName);
         return records.at(std::size_t(depth - records.front().depth));
@@ -106,7 +108,8 @@ TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
             EXPECT_GT(CountColour(image, inside(L.rate), pen(entry)), 20) << "rate track, pen " << entry;
         // The show's outline, its porosity boxes, the rock patterns, the calcimeter bars, the
         // fluorescence and the cut in their record colours.
-        EXPECT_GT(CountColour(image, inside(L.outline), qRgb(0, 0, 0)), 20) << "outline";
+        if (scale < 3)  // the compressed rows draw no outlines
+            EXPECT_GT(CountColour(image, inside(L.outline), qRgb(0, 0, 0)), 20) << "outline";
         EXPECT_GT(CountColour(image, inside(L.show1), qRgb(0, 0, 0)), 20) << "porosity";
         EXPECT_GT(CountDrawn(image, inside(L.lithology), grid), 20 * L.lithology.Width()) << "lithology";
         EXPECT_GT(CountColour(image, inside(L.interpreted), Rgb(show.hardnessColour)), 20) << "hardness";
@@ -146,27 +149,31 @@ TEST_F(DemoLog, TheRecordsReadAsALoggedWell)
     for (std::size_t i = 0; i < records.size(); ++i) {
         const RECORD& r = records[i];
         SCOPED_TRACE(r.depth);
-        EXPECT_EQ(custom[i].depth, float(r.depth));
+        const float customDepth = custom[i].depth, rpm = custom[i].rpm;
+        EXPECT_EQ(customDepth, float(r.depth));
         // A natural gas: each component less than the one before.
-        for (int c = wellfile::GAS_C2; c <= wellfile::GAS_NC5; ++c)
-            ASSERT_LT(r.gas[c], r.gas[c - 1]);
-        if (r.mudWeightIn > 0) {
-            EXPECT_GE(r.mudWeightIn, lastMud);  // weighted up, never down
-            lastMud = r.mudWeightIn;
-            mudWeights.insert(r.mudWeightIn);
+        for (int c = wellfile::GAS_C2; c <= wellfile::GAS_NC5; ++c) {
+            const float component = r.gas[c], above = r.gas[c - 1];
+            ASSERT_LT(component, above);
+        }
+        const float mud = r.mudWeightIn, inclination = r.inclination;
+        if (mud > 0) {
+            EXPECT_GE(mud, lastMud);  // weighted up, never down
+            lastMud = mud;
+            mudWeights.insert(mud);
         }
         connections += r.tripCode == 2 ? 1 : 0;
         trips += r.tripCode == 4 ? 1 : 0;
         if (r.tvd > 0 && r.depth >= 1800) {
-            EXPECT_GE(r.inclination, lastInclination);  // building angle
-            lastInclination = r.inclination;
+            EXPECT_GE(inclination, lastInclination);  // building angle
+            lastInclination = inclination;
             ++stationsBelowKickOff;
         } else if (r.tvd > 0) {
-            EXPECT_LT(r.inclination, 1.0f);  // vertical above the kick-off
+            EXPECT_LT(inclination, 1.0f);  // vertical above the kick-off
         }
         // While sliding on the motor the rotary table stands still.
         if (r.slide == 1)
-            EXPECT_EQ(custom[i].rpm, 0.0f);
+            EXPECT_EQ(rpm, 0.0f);
     }
     EXPECT_EQ(mudWeights.size(), 3u);
     EXPECT_EQ(connections, 53);  // every 30 units from 1020 to 2580
