@@ -298,6 +298,7 @@ bool CUSTOMDATA::Load()
     if (owner && owner->fit && owner->fit->dataEnabled)
         LoadExtRecords();
     LoadTrackConfig();
+    loaded = true;
     if (!printing && owner) {
         const bool drilling = owner->well && owner->well->drilling;
         if (drilling && owner->drillerLag)

@@ -198,6 +198,7 @@ public:
     std::int32_t trackCount = 0;  // tracks in use
     // Tracks the last paint walked: the tracks in use, at most 10 while drilling; -1 before the first.
     std::int32_t tracksToPaint = -1;
+    bool loaded = false;  // Load has laid the tracks out; the paint prepares an object that has not been
     std::int32_t extCount = 0;
     std::int32_t extLastDepth = 0;    // the custom data end depth: a FIT value stops at a record of it
     // The mud-motor factor of a custom record whose own is 0 or less; no setting sets it, so the

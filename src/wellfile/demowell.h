@@ -10,6 +10,7 @@ namespace wellfile {
 
 constexpr char kDemoWellName[] = "elogdemo";
 constexpr std::uint32_t kDemoSeed = 20260115;
+constexpr std::uint16_t kDemoProfile = 12;  // the logging-company profile its company text gives
 
 struct DemoWellShape {
     std::int32_t firstDepth = 1000;
@@ -18,9 +19,10 @@ struct DemoWellShape {
 };
 
 // Writes the demo well into `folder` through the program's own savers: the header (".hdr"), the
-// formation tops (".top"), two show reports (".sho") and last the data file ("elogdemo.svm", put in
-// place by a rename, so a data file present is a whole one). Returns false when any file could not be
-// written.
+// formation tops (".top"), the show reports (".sho"), the well's settings with the custom tracks on
+// (".cfg"), its display schemes (".sch"), the downtime notes, the custom-data file of the custom tracks
+// (".svx") and last the data file ("elogdemo.svm", put in place by a rename, so a data file present
+// is a whole one). Returns false when any file could not be written.
 bool MakeDemoWell(const QString& folder, const DemoWellShape& shape = {});
 
 // Writes the demo well into `folder` unless an "elogdemo.svm" is there already (any letter case).

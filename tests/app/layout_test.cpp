@@ -55,6 +55,8 @@ struct DemoWindow {
 // 6 x 10, first show 3 x 9, lithology 10 x 10, second show 4 x 9, third show 3 x 9, description
 // 23 x 10, gas 35 x 9, right margin 10.
 constexpr int kProfile12Right = 9 + 250 + 60 + 27 + 100 + 36 + 27 + 230 + 315 + 10;
+// The demo well's first scheme also shows the interpreted lithology: 3 x 9.
+constexpr int kDemoRight = kProfile12Right + 27;
 
 }  // namespace
 
@@ -64,7 +66,7 @@ TEST(WindowLayout, OpeningTheDemoWellLaysItOutWithItsFirstSchemeAndItsColourFile
     const app::LogState& s = w.S();
     ASSERT_EQ(s.well.loggerId, 12);
 
-    EXPECT_EQ(s.layout.format.logRight, kProfile12Right);
+    EXPECT_EQ(s.layout.format.logRight, kDemoRight);
     EXPECT_EQ(s.layout.format.trackUnit, 10);
     EXPECT_EQ(s.layout.format.title, layout::ProfileTitle(12));
     EXPECT_EQ(s.well.file.viewDepthSpan, 40);
@@ -190,9 +192,9 @@ TEST(WindowLayout, CustomTracksOfAWellThatHasThemTakeTheirPlaceInTheLayout)
     EXPECT_EQ(s.layout.format.custom.left, s.layout.format.gasRight);
     EXPECT_EQ(s.layout.format.logAreaTop, 18 * 10);
     EXPECT_EQ(s.customTracks.host.logWidth, s.layout.format.logRight);
-    // The custom-data file covers the file's depths.
+    // The custom-data file covers the file's depths, one record a depth.
     EXPECT_EQ(QFileInfo(w.File(".svx")).size(),
-              qint64(s.well.file.fileBottomDepth - s.well.file.fileTopDepth) * layout::kCustomRecordSize);
+              qint64(s.well.file.fileBottomDepth - s.well.file.fileTopDepth + 1) * layout::kCustomRecordSize);
 
     // A layout from elsewhere with absurd sizes: the log keeps a sane right edge and its horizontal bar.
     layout::CUSTCHARTCFGEX huge;
@@ -257,7 +259,7 @@ TEST(PrintTracks, CustomTracksGetAPrintCopyThatEndsThePrintedLog)
     ASSERT_EQ(s.well.loggerId, 12);
 
     const layout::PrintLayout& plain = w.window.LayoutTracks(20.0f);
-    EXPECT_EQ(plain.descriptionRight, 2150);
+    EXPECT_EQ(plain.descriptionRight, 2143);  // with the interpreted lithology of the demo's first scheme
     EXPECT_EQ(s.customTracks.printData, nullptr);
 
     // The screen object writes the default layout (one track of 25 blocks of 5 pixels), then the

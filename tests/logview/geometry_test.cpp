@@ -61,5 +61,5 @@ TEST_F(ViewGeometryTest, DemoWellOnAFullHdScreenGivesTheFixturesColumns)
     // The demo well's show reports.
     const auto& shows = s.well.showDepthIndex;
     EXPECT_EQ(std::vector<std::int32_t>(shows.begin(), std::find(shows.begin(), shows.end(), 0)),
-              (std::vector<std::int32_t>{1604, 1972, 2220}));
+              (std::vector<std::int32_t>{1236, 1604, 1972, 2220}));
 }

@@ -250,20 +250,20 @@ TEST_F(LogPaint, ShowAndMudEntriesRepaintTheirRow)
     s.view.updateArea = [&](int l, int t, int r, int b) { area[0] = l, area[1] = t, area[2] = r, area[3] = b; };
     store().fill(Qt::black);
     painters.calls.clear();
-    view.RepaintRows(s, 1600, 1, logview::ROW_SHOWS | logview::ROW_MUD);
-    // Row 9 (y 250-260): the porosity, fluorescence and cut columns are restored and drawn for 1600 alone.
+    view.RepaintRows(s, 1605, 1, logview::ROW_SHOWS | logview::ROW_MUD);  // a mud check's depth
+    // Row 14 (y 300-310): the porosity, fluorescence and cut columns are restored and drawn for 1605 alone.
     for (const char* column : {"DrawRatingColumn", "DrawBoxColumn", "DrawPorosityColumn", "DrawMudInOut"}) {
         const std::vector<PainterCall> calls = painters.Named(column);
         ASSERT_EQ(calls.size(), 1u) << column;
-        EXPECT_EQ(calls[0].depths, std::vector<std::int32_t>{1600}) << column;
+        EXPECT_EQ(calls[0].depths, std::vector<std::int32_t>{1605}) << column;
     }
-    EXPECT_EQ(painters.Named("DrawMudInOut")[0].args, (std::vector<long long>{10, 260}));
-    EXPECT_NE(store().pixel(330, 255), kBlack);  // porosity 319-346
-    EXPECT_NE(store().pixel(490, 255), kBlack);  // cut 482-509
-    EXPECT_EQ(store().pixel(14, 255), kBlack);   // the rate track stays
+    EXPECT_EQ(painters.Named("DrawMudInOut")[0].args, (std::vector<long long>{10, 310}));
+    EXPECT_NE(store().pixel(330, 305), kBlack);  // porosity 319-346
+    EXPECT_NE(store().pixel(490, 305), kBlack);  // cut 482-509
+    EXPECT_EQ(store().pixel(14, 305), kBlack);   // the rate track stays
     // The mud weights' values reach a row above the row, their "out" bar its bottom line.
-    EXPECT_EQ(area[1], 240);
-    EXPECT_EQ(area[3], 261);
+    EXPECT_EQ(area[1], 290);
+    EXPECT_EQ(area[3], 311);
 }
 
 TEST_F(LogPaint, AShortDataFileDrawsWhatWasReadAndNothingPastIt)

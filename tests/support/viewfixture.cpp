@@ -38,6 +38,8 @@ bool OpenView(app::LogState& s, const QString& dataFile)
         ADD_FAILURE() << dataFile.toStdString() << " could not be opened";
         return false;
     }
+    // The view's tests lay the log out without the custom tracks the demo well's settings switch on.
+    s.well.customTracksEnabled = false;
     s.env.screenWidth = s.env.desktopWidth = kScreenWidth;
     s.env.screenHeight = kScreenHeight;
     s.env.monitorCount = 1;

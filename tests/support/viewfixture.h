@@ -6,7 +6,7 @@
 //   R = U = 10, T = 160, 72 visible rows, log bottom y 880 (72 x 10 + 160)
 //   rate track 9-259 (25 cells of 10), porosity 319-346, lithology 346-446 (10 cells of 10),
 //   fluorescence 446-482, cut 482-509, gas track 739-1054 (35 cells of 9), log width 1064
-//   demo well 1000-2600, show reports at 1604, 1972 and 2220
+//   demo well 1000-2600, show reports at 1236, 1604, 1972 and 2220
 #include "app/logstate.h"
 #include "logview/device.h"
 #include "logview/draw/neighbourpainters.h"

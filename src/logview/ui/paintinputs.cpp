@@ -42,6 +42,12 @@ CustomRecords CustomRecordsAt(app::LogState& s, long long offset)
             return {};
         }
     }
+    // An object made when the tracks were switched on or the well opened is prepared before its first
+    // paint: without its track layout it would paint nothing.
+    if (!c.data->loaded) {
+        app::RefreshCustomTrackHost(s);
+        c.data->Load();
+    }
     const long long index = (long long)well.viewTopDepth - well.fileTopDepth + offset;
     if (index < 0 || index >= (long long)c.rows.size())
         return {};

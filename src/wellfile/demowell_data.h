@@ -1,0 +1,26 @@
+#pragma once
+// What the demo well is made of, before any of it is written: the depth records, the custom-data
+// records of the custom tracks, the formation tops, the show intervals and the depths of the downtime
+// notes. One seed gives the same well every time.
+#include "entry/topsex.h"
+#include "layout/customdata.h"
+#include "wellfile/demowell.h"
+#include "wellfile/record.h"
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace wellfile::demo {
+
+struct DemoData {
+    std::vector<RECORD> records;                 // one per depth unit, first to last depth
+    std::vector<layout::CUSTDATAREC> custom;     // the same depths
+    std::vector<entry::TOPSEX> tops;
+    std::vector<std::pair<std::int32_t, std::int32_t>> shows;  // first and last depth of each show
+    std::vector<std::int32_t> downtime;          // depths of the downtime notes
+};
+
+DemoData MakeDemoData(const DemoWellShape& shape);
+
+}  // namespace wellfile::demo

@@ -1,0 +1,195 @@
+// The demo well as a first start shows it: every column of the log holds what its painter draws from the
+// demo's records, at each view scale, and the records themselves read as a well a geologist would log.
+#include "app/ui/logwindow.h"
+#include "layout/custchartcfg.h"
+#include "layout/pentable.h"
+#include "logview/geometryof.h"
+#include "platform/draw/syscolors.h"
+#include "platform/text.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "wellfile/demowell.h"
+#include "wellfile/record.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using testing_support::TestDir;
+using wellfile::RECORD;
+
+namespace {
+
+QRgb Rgb(platform::COLORREF c)
+{
+    c = platform::ResolveColor(c);
+    return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+struct Box {
+    int left, right, top, bottom;  // inside the column's edges and the log's rows
+};
+
+int CountColour(const QImage& image, const Box& b, QRgb colour)
+{
+    int n = 0;
+    for (int y = b.top; y < b.bottom; ++y)
+        for (int x = b.left; x < b.right; ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
+    return n;
+}
+
+// Pixels of any colour but the background's and the grid's: what a painter put there.
+int CountDrawn(const QImage& image, const Box& b, const std::set<QRgb>& grid)
+{
+    int n = 0;
+    for (int y = b.top; y < b.bottom; ++y)
+        for (int x = b.left; x < b.right; ++x)
+            n += grid.count(image.pixel(x, y) & 0xFFFFFF) == 0 ? 1 : 0;
+    return n;
+}
+
+class DemoLog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("USER", "tester");
+        window.SetupWindow();  // a first start: the demo well is made and opened
+        // Laid out again for a 1920 x 1080 screen.
+        app::LogState& s = window.State();
+        s.env.screenWidth = s.env.desktopWidth = 1920;
+        s.env.screenHeight = 1080;
+        s.env.monitorCount = 1;
+        window.resize(1920, 1080);
+        window.show();  // the size reaches the window's size handler
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
+        QCoreApplication::processEvents();
+    }
+
+    // The record of `depth` as the data file holds it.
+    RECORD At(std::int32_t depth)
+    {
+        const auto records = testing_support::FileRecords<RECORD>(window.State().well.file.dataFileName);
+        return records.at(std::size_t(depth - records.front().depth));
+    }
+
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+};
+
+TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
+{
+    app::LogState& s = window.State();
+    ASSERT_TRUE(s.well.customTracksEnabled);
+    const layout::LogLayout& L = s.layout.format;
+    const RECORD show = At(1620);  // the middle of the reef limestone's show
+    for (int scale : {1, 2, 3}) {
+        SCOPED_TRACE(scale);
+        s.view.viewScale = scale;
+        s.well.file.viewTopDepth = 1590;
+        window.PaintLog();
+        const QImage& image = window.BackingStore();
+        ASSERT_GE(image.height(), s.view.logAreaBottom);
+        const logview::ViewGeometry g = logview::GeometryOf(s);
+        auto pen = [&](int entry) { return Rgb(g.pens.table[std::size_t(entry)].colour); };
+        const std::set<QRgb> grid = {qRgb(255, 255, 255) & 0xFFFFFF, qRgb(0, 0, 0) & 0xFFFFFF,
+                                     pen(layout::PEN_GRID) & 0xFFFFFF, pen(layout::PEN_HEAVY_GRID) & 0xFFFFFF,
+                                     pen(layout::PEN_BORDER) & 0xFFFFFF, pen(layout::PEN_HEAVY_BORDER) & 0xFFFFFF};
+        const int top = L.logAreaTop + 1, bottom = s.view.logAreaBottom - 1;
+        auto inside = [&](const layout::Column& c) { return Box{c.left + 1, c.Right() - 1, top, bottom}; };
+
+        // Rate, gamma and weight on bit across the rate track.
+        for (int entry : {layout::PEN_RATES, layout::PEN_GAMMA, layout::PEN_WOB})
+            EXPECT_GT(CountColour(image, inside(L.rate), pen(entry)), 20) << "rate track, pen " << entry;
+        // The show's outline, its porosity boxes, the rock patterns, the calcimeter bars, the
+        // fluorescence and the cut in their record colours.
+        if (scale < 3)  // the compressed rows draw no outlines
+            EXPECT_GT(CountColour(image, inside(L.outline), qRgb(0, 0, 0)), 20) << "outline";
+        EXPECT_GT(CountColour(image, inside(L.show1), qRgb(0, 0, 0)), 20) << "porosity";
+        EXPECT_GT(CountDrawn(image, inside(L.lithology), grid), 20 * L.lithology.Width()) << "lithology";
+        EXPECT_GT(CountColour(image, inside(L.interpreted), Rgb(show.hardnessColour)), 20) << "hardness";
+        EXPECT_GT(CountColour(image, inside(L.show2), Rgb(show.fluorColour)), 20) << "fluorescence";
+        EXPECT_GT(CountColour(image, inside(L.show3), Rgb(show.ratingColour)), 20) << "cut";
+        // The gas track: total gas, every component, CO2 and the mud weights' bars.
+        for (int entry = layout::PEN_TG; entry <= layout::PEN_NC5; ++entry)
+            EXPECT_GT(CountColour(image, inside(L.gas), pen(entry)), 10) << "gas, pen " << entry;
+        EXPECT_GT(CountColour(image, inside(L.gas), pen(layout::PEN_CO2)), 20) << "CO2";
+        // The custom tracks: each curve of each track in its own colour.
+        const layout::CUSTOMDATA* custom = s.customTracks.data.get();
+        ASSERT_NE(custom, nullptr);
+        ASSERT_GT(custom->trackCount, 0);
+        for (int t = 0; t < custom->trackCount; ++t) {
+            const layout::CustomTrackEntry& e = custom->screenSet[std::size_t(t)];
+            ASSERT_GT(e.rightX, e.leftX);
+            EXPECT_LE(e.rightX, image.width());
+            for (int c = 0; c < layout::kCurvesPerTrack; ++c)
+                if (e.dataCode[c] != 0)
+                    EXPECT_GT(CountColour(image, {e.leftX + 1, e.rightX - 1, top, bottom}, Rgb(e.colour[c])), 20)
+                        << "custom track " << t << ", " << e.label[c];
+        }
+    }
+}
+
+TEST_F(DemoLog, TheRecordsReadAsALoggedWell)
+{
+    const wellfile::OpenWell& well = window.State().well.file;
+    const auto records = testing_support::FileRecords<RECORD>(well.dataFileName);
+    ASSERT_EQ(records.size(), 1601u);
+    const auto custom = testing_support::FileRecords<layout::CUSTDATAREC>(well.currentFolder + "elogdemo.svx");
+    ASSERT_EQ(custom.size(), records.size());
+
+    std::set<float> mudWeights;
+    float lastMud = 0, lastInclination = 0;
+    int connections = 0, trips = 0, stationsBelowKickOff = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const RECORD& r = records[i];
+        SCOPED_TRACE(r.depth);
+        const float customDepth = custom[i].depth, rpm = custom[i].rpm;
+        EXPECT_EQ(customDepth, float(r.depth));
+        // A natural gas: each component less than the one before.
+        for (int c = wellfile::GAS_C2; c <= wellfile::GAS_NC5; ++c) {
+            const float component = r.gas[c], above = r.gas[c - 1];
+            ASSERT_LT(component, above);
+        }
+        const float mud = r.mudWeightIn, inclination = r.inclination;
+        if (mud > 0) {
+            EXPECT_GE(mud, lastMud);  // weighted up, never down
+            lastMud = mud;
+            mudWeights.insert(mud);
+        }
+        connections += r.tripCode == 2 ? 1 : 0;
+        trips += r.tripCode == 4 ? 1 : 0;
+        if (r.tvd > 0 && r.depth >= 1800) {
+            EXPECT_GE(inclination, lastInclination);  // building angle
+            lastInclination = inclination;
+            ++stationsBelowKickOff;
+        } else if (r.tvd > 0) {
+            EXPECT_LT(inclination, 1.0f);  // vertical above the kick-off
+        }
+        // While sliding on the motor the rotary table stands still.
+        if (r.slide == 1)
+            EXPECT_EQ(rpm, 0.0f);
+    }
+    EXPECT_EQ(mudWeights.size(), 3u);
+    EXPECT_EQ(connections, 53);  // every 30 units from 1020 to 2580
+    EXPECT_EQ(trips, 2);
+    EXPECT_GT(lastInclination, 30.0f);
+    EXPECT_GT(stationsBelowKickOff, 20);
+
+    // The gas shows lie over the two sand bodies besides the carbonates, each with its outline.
+    int sandShows = 0;
+    for (const RECORD& r : records) {
+        if (r.outlineNarrow == 2 && platform::FieldText(r.interpretedLith) == "100SS")
+            ++sandShows;
+    }
+    EXPECT_EQ(sandShows, 2);
+    // Three downtime notes beside the well.
+    EXPECT_EQ(QDir(well.currentFolder).entryList({"elogdemo-DT@*.txt"}, QDir::Files).size(), 3);
+}
+
+}  // namespace
