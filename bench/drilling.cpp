@@ -8,6 +8,8 @@
 #include "drilling/logtime.h"
 #include "drilling/ui/statuswindow.h"
 
+#include "guimain.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -82,12 +84,4 @@ BENCHMARK(BM_DepthStep)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetit
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui<QApplication>(argc, argv); }

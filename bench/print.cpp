@@ -6,6 +6,8 @@
 #include "print/print_services.h"
 #include "print/ui/printwindowservices.h"
 
+#include "guimain.h"
+
 #include <QApplication>
 #include <QFile>
 
@@ -47,13 +49,4 @@ BENCHMARK(BM_PrintDemoLog)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    // The print loop's abort dialog is a widget.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui<QApplication>(argc, argv); }
