@@ -51,7 +51,8 @@ int Driller::Start(const wellfile::WellConfig& config)
     time = std::make_unique<LogTime>(*this, well.lagTime);
 
     wellfile::WellPlace place{well.dataFolder, well.currentFolder, well.dataFolder, well.wellName, true, false};
-    if (!wellfile::LoadLag(lag, place))
+    lagCurrent = wellfile::LoadLag(lag, place) != 0;
+    if (!lagCurrent)
         lag = config.lagSettings;
     lag.allPumps = 0;
 

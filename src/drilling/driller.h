@@ -187,6 +187,7 @@ public:
     std::unique_ptr<wits::WitsAlarms> witsAlarms;
     wits::WITSRECORD live{};        // kept current by the WITS link
     wellfile::LagRecord lag{};      // the lag settings
+    bool lagCurrent = false;        // the lag settings are the ".lag" file's (read at the start or saved since)
     bool statusBox = false;         // the status box is shown
 
 private:

@@ -14,6 +14,7 @@
 #include "drilling/pumpstrokes.h"
 #include "drilling/strokes.h"
 #include "gasmon/gasmoncfg.h"
+#include "layout/custchartcfg.h"
 #include "platform/folders.h"
 #include "platform/gameport.h"
 #include "platform/services.h"
@@ -151,6 +152,48 @@ wellfile::PumpStrokeState DrillingCommands::PumpStrokeStateOf(app::LogState& log
         };
     return pumps;
 }
+LagCalcHost DrillingCommands::LagCalcHostOf(app::LogState& log)
+{
+    LagCalcHost host;
+    Driller* d = log.engines.driller;
+    if (!d)
+        return host;
+    d->RefreshWindow();
+    host.driller = d;
+    host.profile = log.well.loggerId;
+    host.metric = d->Window().metric;
+    host.bottomDepth = log.well.file.fileBottomDepth;
+    host.witsLinkRunning = neighbours_.wits->LinkRunning(log);
+    host.customLinkRunning = neighbours_.wits->CustomLinkRunning(log);
+    // The custom WITS link keeps no pump-strokes setting yet: its strokes are not taken.
+    host.customLinkPumps = false;
+    if (log.well.customTracksEnabled && log.customTracks.data)
+        host.customLag = &log.customTracks.data->lagSettings;
+    const wellfile::WellPlace place = app::PlaceOf(log);
+    host.lagPath = wellfile::LagFilePath(place);
+    host.loadLag = [place](wellfile::LagRecord& lag) { return wellfile::LoadLag(lag, place) != 0; };
+    host.saveLag = [this, &log, place](const wellfile::LagRecord& lag) {
+        wellfile::PumpStrokeState pumps = PumpStrokeStateOf(log);
+        return wellfile::SaveLag(lag, place, platform::FieldText(log.well.config.backupDrive), pumps) != 0;
+    };
+    host.pumpsOn = [this, &log] { PumpsOn(log); };
+    return host;
+}
+
+void DrillingCommands::RunLagCalculator(app::LogState& log)
+{
+    Driller* d = log.engines.driller;
+    if (!d || !d->time || Busy(log)) {
+        platform::MessageBeep(0);
+        return;
+    }
+    if (!runLagCalculator) {
+        app::NotBuiltCommand("drilling", "LagCalcDlg");
+        return;
+    }
+    runLagCalculator(LagCalcHostOf(log));
+}
+
 void DrillingCommands::CmBackupReminder(app::LogState&) { app::NotBuiltCommand("drilling", "CmBackupReminder"); }
 
 void DrillingCommands::CmDrilling(app::LogState& log)

@@ -9,6 +9,7 @@
 #include "drilling/drilling_services.h"
 #include "drilling/alarmform.h"
 #include "drilling/drillinghost.h"
+#include "drilling/lagcalculator.h"
 #include "drilling/logalarm.h"
 
 #include <cstdint>
@@ -95,6 +96,14 @@ public:
     void RunAlarmSetup(app::LogState& log) override;
     // What the driller's alarms need of the window, read from `log` at each call.
     AlarmHost AlarmHostOf(app::LogState& log);
+
+    // "Lag &Calculator": the lag calculator on the driller's lag settings (a beep without a driller).
+    void RunLagCalculator(app::LogState& log) override;
+    // What the lag calculator needs of the window, read from `log`.
+    LagCalcHost LagCalcHostOf(app::LogState& log);
+    // The modal lag calculator dialog, given by the window layer; none: the command says that it is
+    // not built.
+    std::function<void(const LagCalcHost& host)> runLagCalculator;
 
     int timer3Count() const { return timer3Count_; }
 

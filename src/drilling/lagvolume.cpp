@@ -1,15 +1,13 @@
 // The annular volume from the lag settings, and the lag time and lag strokes at the pumps' rate.
 #include "drilling/driller.h"
 
+#include "drilling/lagcalc.h"
 #include "drilling/logtime.h"
 #include "drilling/strokes.h"
 
 namespace drilling {
 
 namespace {
-
-constexpr float kBarrelsPerFootSquareInch = 0.000971f;
-constexpr float kFeetPerMetre = 3.281f;
 
 float Sq(float v) { return v * v; }
 

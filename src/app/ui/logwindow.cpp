@@ -12,6 +12,7 @@
 #include "drilling/driller.h"
 #include "drilling/pumpstrokes.h"
 #include "drilling/ui/alarmwindows.h"
+#include "drilling/ui/lagcalcdlg.h"
 #include "gasmon/ui/chartwindowservices.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "logview/draw/viewbitmaps.h"
@@ -180,6 +181,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
             CmGasChart();
     };
     drilling::InstallAlarmWindows(*drilling_, this);
+    drilling::InstallLagCalculator(*drilling_, this);
     neighbours_.drilling = drilling_.get();
     drillingStatus_ = std::make_unique<drilling::DrillingStatusWindow>(
         *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); },
