@@ -194,13 +194,7 @@ void LagCalculator::SetupWindow()
             e = 1.0f;
         SetNumber(kEfficiencyIds[p], "%2.3f", e);
     }
-    SetNumber(Washout, "%2.2f", r.washout);
-    SetNumber(Annular, "%2.2f", r.annularVolume);
-    SetNumber(Displacement, "%2.2f", r.stringDisplacement);
-    SetNumber(InsideVolume, "%2.2f", r.stringVolume);
-    SetNumber(LagStrokes, "%2.2f", r.lagStrokes);
-    SetNumber(TotalHoleVolume, "%2.2f", r.totalHoleVolume);
-    SetNumber(LagMinutes, "%2.2f", r.lagMinutes);
+    ShowFigures();
 
     const float opened = Measured();
     writeOnClose = opened == 0;
@@ -289,12 +283,7 @@ void LagCalculator::Compute()
                   Measured() > 0 ? QString::number(WholeNumber(double(Measured()) * double(f.pumps.spm))) : QString());
     form_.Enable(MeasuredStrokes, false);
 
-    SetNumber(LagStrokes, "%2.2f", f.lagStrokes);
-    SetNumber(Annular, "%2.2f", f.annularVolume);
-    SetNumber(Displacement, "%2.2f", f.displacement);
-    SetNumber(Washout, "%2.2f", r.washout);
-    SetNumber(TotalHoleVolume, "%2.2f", f.totalHoleVolume);
-    SetNumber(InsideVolume, "%2.2f", f.insideVolume);
+    ShowFigures();
 
     if (f.pumps.spm > 0)
         form_.SetText(SurfaceToBit, QString::fromStdString(platform::CFormat(
@@ -320,6 +309,16 @@ void LagCalculator::Compute()
     }
     ShowLagNow();
     washoutEdited = false;
+}
+
+void LagCalculator::ShowFigures()
+{
+    const wellfile::LagRecord& r = record;
+    for (const auto& [id, value] : {std::pair{Washout, r.washout}, {Annular, r.annularVolume},
+                                    {Displacement, r.stringDisplacement}, {InsideVolume, r.stringVolume},
+                                    {LagStrokes, r.lagStrokes}, {TotalHoleVolume, r.totalHoleVolume},
+                                    {LagMinutes, r.lagMinutes}})
+        SetNumber(id, "%2.2f", value);
 }
 
 void LagCalculator::ShowPressures(float depth)

@@ -106,6 +106,8 @@ private:
     void SetMeasured(float minutes, const char* format = "%.2f");
     void SetNumber(int id, const char* format, double value);
     float Number(int id) const { return InputNumber(form_.Text(id)); }
+    // The washout and the record's volumes and calculated lag.
+    void ShowFigures();
     void ShowPressures(float depth);
     void ShowLagNow();
     void SaveRecord();
