@@ -4,6 +4,7 @@
 
 #include "drilling/lagcalculator.h"
 #include "drilling/logtime.h"
+#include "drilling/strokes.h"
 #include "support/testmain.h"
 #include "wellfile/datafile.h"
 
@@ -335,6 +336,37 @@ TEST_F(LagCalcTest, CloseWritesTheMeasuredLagIntoTheLastRecord)
     EXPECT_TRUE(Calc().CanClose());
     EXPECT_FLOAT_EQ(wellfile::ReadLastRecord(well, well.dataFileName)->lagTime, 14.5f);
     EXPECT_GT(driller->tables.depth[0], 0);  // the lag tables rebuilt from the records
+}
+
+TEST_F(LagCalcTest, ResetWitsStrokesAndTheBottomsUpCounter)
+{
+    // Reset: no washout, and the measured lag is the calculated one again.
+    TypeExampleHole("15.0");
+    form.texts[Washout] = "0.2";
+    Calc().settingsComplete = true;
+    Calc().ResetToCalculated();
+    EXPECT_EQ(Shown(Washout), "0.00");
+    EXPECT_EQ(Shown(MeasuredLag), "12.08");
+    EXPECT_NEAR(saved.back().lagMinutes, 12.08, 0.005);
+
+    // "Use Wits Strokes" sets the driller's flag and saves.
+    const std::size_t saves = saved.size();
+    form.checks[UseWitsStrokes] = true;
+    Calc().UseWitsStrokes();
+    EXPECT_EQ(driller->lagByStrokesFromWits, 1);
+    EXPECT_GT(saved.size(), saves);
+
+    // The counter button starts and stops the bottoms-up count while strokes are counted.
+    Calc().ToggleCounter();  // no lag by strokes: nothing
+    EXPECT_EQ(Shown(StartCounter), "");
+    driller->lag = saved.back();
+    Time().SetStrokes(true);
+    Calc().ToggleCounter();
+    EXPECT_TRUE(Time().strokes->bottomsUpCounting);
+    EXPECT_EQ(Shown(StartCounter), "Stop Counter");
+    Calc().ToggleCounter();
+    EXPECT_FALSE(Time().strokes->bottomsUpCounting);
+    EXPECT_EQ(Shown(StartCounter), "Start Counter");
 }
 
 }  // namespace
