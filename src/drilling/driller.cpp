@@ -7,6 +7,7 @@
 #include "wellfile/datafile.h"
 #include "wellfile/sidefiles_settings.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace drilling {
@@ -100,6 +101,16 @@ void Driller::MarkStep(StepSource from)
         keyboardStep = 1;
     if (from == StepSource::Polled)
         halfStepToggle = 0;
+}
+
+void Driller::MarkSteps(StepSource from, int units)
+{
+    if (units > 1 || riseUnits > 0) {
+        if (riseUnits == 0 && stepPending)
+            riseUnits = 1;  // the unit pending already is one of them
+        riseUnits += std::max(units, 1);
+    }
+    MarkStep(from);
 }
 
 void Driller::MarkHalfStep()

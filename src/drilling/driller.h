@@ -59,6 +59,11 @@ struct DrillerValues {
     std::uint8_t halfStepPending = 0;
     std::uint8_t stepPending = 0;
     StepSource source = StepSource::WholeUnitBox;
+    // A depth that rose by several whole units at once (a link that was silent for a while): the units
+    // still to step, the pending one included, and the seconds left to share among them (-1 until the
+    // first of them is stepped).
+    std::int32_t riseUnits = 0;
+    std::int32_t riseSeconds = -1;
     std::uint8_t lagMarks = 0;           // mark the lag depth with the bottom depth every 10 units
     std::uint8_t depthMarker = 0;        // the log writes the depth markers of the records; off until set
     std::uint8_t automaticDrilling = 0;  // a step each time the unit reaches autoMinutesPerUnit
@@ -129,6 +134,9 @@ public:
     // Marks a whole unit pending from `from`; a half unit of the polled box.
     void MarkStep(StepSource from);
     void MarkHalfStep();
+    // Marks `units` whole units from `from` at once: one is stepped per tick, each timed as its share of
+    // the rise's unit time and none dropped as too fast, so that no depth record is lost.
+    void MarkSteps(StepSource from, int units);
 
     // The step work of one tick with a step or a half step pending.
     void Update();

@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace drilling {
@@ -41,10 +42,20 @@ void Driller::Update()
         t.unitSeconds = 1;
     if (well.fileBottomDepth == well.fileTopDepth + 20 && t.unitSeconds > 600)
         t.unitSeconds = 60;
+    // The units of a rise share its time; they are drilled depth, never a bounce.
+    const bool rise = stepPending && riseUnits > 0;
+    if (rise) {
+        if (riseSeconds < 0)
+            riseSeconds = t.unitSeconds;
+        t.unitSeconds = std::max(riseSeconds / riseUnits, 1);
+    }
+    const std::int32_t riseShare = t.unitSeconds;
     // A bounce of the switch: a pulse sooner than the shortest unit is dropped while drilling.
-    if (well.wellName.startsWith(u'~') || (t.unitSeconds < minSecondsPerUnit && !t.offBottom)) {
+    if (well.wellName.startsWith(u'~') || (!rise && t.unitSeconds < minSecondsPerUnit && !t.offBottom)) {
         stepPending = 0;
         halfStepPending = 0;
+        riseUnits = 0;
+        riseSeconds = -1;
         return;
     }
 
@@ -98,6 +109,13 @@ void Driller::Update()
         return;
     }
     writeFailing_ = false;
+    if (rise) {
+        riseSeconds = std::max(riseSeconds - riseShare, 0);
+        if (--riseUnits > 0)
+            stepPending = 1;  // the next unit of the rise at the next tick
+        else
+            riseSeconds = -1;
+    }
     if (window_.witsLinkOn)
         live.casingPressure = 0;  // taken by this step
     if (window_.customDataInUse) {
@@ -120,6 +138,8 @@ void Driller::StepDepth()
     if (window_.startingUp) {
         stepPending = 0;
         halfStepPending = 0;
+        riseUnits = 0;
+        riseSeconds = -1;
         return;
     }
     wellfile::OpenWell& well = Well();

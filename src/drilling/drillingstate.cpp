@@ -45,6 +45,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.descriptionX = L.description.left;
     w.keptCorrectLagDepth = &log.drilling.correctLagDepth;
     w.lagDepthFromWits = log.witsLink.lagFromWits;
+    w.witsHoleDepth = log.witsLink.holeDepth;
     w.pumpStrokes = log.engines.pumpStrokes.get();
     w.invalidate = log.view.invalidate;
     if (log.layout.pens.pens.size() > 17)

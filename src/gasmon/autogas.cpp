@@ -123,6 +123,7 @@ void AutoGas::TakeSettings(const GASMONCFG& cfg)
     for (int k = 0; k < 7; ++k)
         record.fractions[k] = cfg.ratios[k];
     baselineSecond = cfg.chromatZero;
+    c4ZeroSecond = cfg.c4ZeroTime;
     hwDelay = cfg.hotWireDelay;
     zeros[0] = cfg.hotWireZero;
     zeros[3] = cfg.channel3Zero;
@@ -160,6 +161,15 @@ void AutoGas::TakeSettings(const GASMONCFG& cfg)
     record.ratioMode = cfg.ratioMode;
     if (record.ratioMode != 0 && record.ratioMode != 1 && !testGasPercent)
         record.ratioMode = 1;
+}
+
+void AutoGas::TakeAddress(const GASMONCFG& cfg)
+{
+    for (int i = 0; i < 4; ++i)
+        address[std::size_t(i)] = std::uint8_t(cfg.ipAddress[i]);
+    // Only an address that was never set takes the default: 10.x.x.x or 127.0.0.1 are addresses too.
+    if (address[0] == 0)
+        address = kDefaultAddress;
 }
 
 void AutoGas::ApplySettings(const GASMONCFG& cfg)
@@ -206,6 +216,16 @@ int AutoGas::Start()
             baselineSecond = e1 - 6;
     }
 
+    if (sriMode != 0 || baselineMode) {
+        integratorFile = platform::FieldString(cfg.integratorFile);
+        if (baselineMode)
+            UpdateExportName();
+    }
+    if (instrumentType == 9) {
+        TakeAddress(cfg);
+        StartUdp();
+    }
+
     if (!Connect()) {
         Disconnect();
         return 0;
@@ -245,11 +265,7 @@ int AutoGas::Connect()
     comPort = cfg.gasComPort >= 1 && cfg.gasComPort <= 9 ? cfg.gasComPort : 1;
     windowLeft = cfg.gasWindowLeft;
     windowTop = cfg.gasWindowTop;
-    for (int i = 0; i < 4; ++i)
-        address[std::size_t(i)] = std::uint8_t(cfg.ipAddress[i]);
-    // Only an address that was never set takes the default: 10.x.x.x or 127.0.0.1 are addresses too.
-    if (address[0] == 0)
-        address = kDefaultAddress;
+    TakeAddress(cfg);
 
     platform::SerialSettings serial{};
     serial.baudRate = 9600;
@@ -321,6 +337,10 @@ void AutoGas::Disconnect()
     if (host.refresh)
         host.refresh(host);
     WriteChartBatch();  // the last samples are not lost with the engine
+    if (instrumentType == 9) {
+        StopUdp();
+        return;
+    }
     // The settings keep this step's fractions and the live window's place for the next start.
     if (display_) {
         windowLeft = display_->Left();

@@ -12,6 +12,8 @@
 #include "gasmon/failurespell.h"
 #include "gasmon/gashost.h"
 #include "gasmon/gasrecord.h"
+#include "gasmon/outsidefiles.h"
+#include "gasmon/udplink.h"
 
 #include <QDateTime>
 #include <QString>
@@ -97,6 +99,28 @@ public:
     // Toggles coil 2, the chromatograph's sample block (closing it needs the cycle well under way).
     void ToggleSampleBlockCoil();
 
+    // ---- The UDP gas interface (type 9) ----
+    // Makes the socket and sends the start token (a failure shows as the status on line 2) and sets
+    // timer 7. Returns 1.
+    int StartUdp();
+    // Closes the socket, kills timer 7, keeps the live window's place in the settings and removes the
+    // window. Returns 1.
+    int StopUdp();
+    // One tick: the latest packet's depths drive drilling mode (unless the WITS link brings the depth),
+    // its gas values the peaks, alarms and the live window's lines.
+    void DecodeUdpPacket();
+
+    // ---- Outside chromatograph files (the SRI and BASELINE integrator modes) ----
+    // Puts today's date into the integrator file's name and stores the name in the settings.
+    void UpdateExportName();
+    // Takes the integrator file when it exists (BASELINE mode first) and starts the cycle's seconds
+    // again.
+    void ReadOutsideFile();
+    void ReadSriFile();
+    void ReadBaselineFile();
+    void LogSriLine(const std::string& resultText);
+    void LogBaselineLine(const QByteArray& fileText);
+
     bool HasLink() const { return handle != 0; }
     GasDisplay* display() const { return display_.get(); }
 
@@ -132,6 +156,7 @@ public:
     std::array<std::int32_t, 8> windowEnd{};        // seconds after it
     std::array<float, 8> componentOffsets{};
     std::int32_t baselineSecond = 0;        // "Chrom Zero"
+    std::int32_t c4ZeroSecond = 0;          // the kept baseline is taken here when above 0 (type 9)
     std::int32_t cycleTime = 300;
     std::int32_t shiftPoint = 6;
     std::int32_t components = 5;            // the number of components, 5 or 6
@@ -217,6 +242,15 @@ public:
     bool bookingAttempted = false;
     bool halfUnitBooked = false;
     QString gasFileName;
+    // The UDP gas interface: its socket and the packet state of the ticks.
+    UdpGasLink udp;
+    std::int32_t lastCycleFlag = 0;         // the cycle flag of the packet decoded last
+    std::int32_t previousWholeHoleDepth = 0;
+    float keptBaselineSum = 0;
+    std::int32_t keptBaselineCount = 0;
+    // The integrator file looked for, and the day of the month its name was made for.
+    QString integratorFile;
+    std::int32_t exportDay = 0;
     // The live window's lines as the last answer left them: line 1 to line 4.
     std::array<QString, 4> lines;
 
@@ -226,6 +260,8 @@ public:
 private:
     // Takes the settings of `cfg` as the engine works with them.
     void TakeSettings(const GASMONCFG& cfg);
+    // The instruments' address of the settings (the default when none was set).
+    void TakeAddress(const GASMONCFG& cfg);
     bool TypeReadsGainRange() const;
     bool RunsCoilCycle() const;
     // Sends the next coil write, or the read of this tick; nothing while the link is busy.
@@ -239,7 +275,18 @@ private:
     float TotalGasReference() const;
     // Steps of an answer outside a calibration cycle.
     void TakeChannelValues(const AnswerChannels& c);
-    void WatchGasAlarms();
+    // The gas alarms on the current total gas: the high-gas flag once it was above the units on more
+    // than `answersAbove` answers.
+    void WatchGasAlarms(int answersAbove);
+    // The step the drilling object's connection marker makes after a cycle of an outside file.
+    void CountConnectionMarkerDown();
+    // The UDP packet's depths into drilling mode.
+    void TrackUdpDepth(const UdpPacket& p);
+    // The chromatograph windows of the cycle on one UDP value.
+    void TrackUdpPeak(float ch);
+    void ShowUdpLines(const UdpPacket& p);
+    // The values of an outside file become the cycle's.
+    void TakeIntegratorValues(const IntegratorValues& v);
     void WatchDepthPulses(const AnswerChannels& c);
     void TrackPeak(float ch);
     void FinishCalibration();
@@ -247,9 +294,6 @@ private:
     void AdvanceComponent();
     // The step's values are cleared after a booking (or a depth found booked already).
     void ResetStep();
-    // The work of later parts of the engine, where the poll places it.
-    void ReadIntegratorFile() {}
-    void DecodeUdp() {}
 
     std::unique_ptr<GasDisplay> display_;
     CoilWriter coils_;

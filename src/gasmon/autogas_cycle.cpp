@@ -135,7 +135,7 @@ void AutoGas::EndCycle()
         if (ratioSetting && record.fractions[0] > 0.95f)
             record.fractions[0] = 0.95f;
         if (integrator) {
-            record.fractions[6] = values[7] / denominator;
+            record.fractions[6] = values[9] / denominator;
             lines[3] = LineText(platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", ShownInt(currentTotalGas),
                                               double(record.fractions[0]), double(record.fractions[1]),
                                               double(record.fractions[2]), double(record.fractions[3]),

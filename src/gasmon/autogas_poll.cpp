@@ -28,8 +28,11 @@ void AutoGas::Poll()
     cycleSeconds = std::int32_t((now - cycleStartMs) / 1000);
 
     if (sriMode != 0 || baselineMode) {
+        // A new day's results have a new name; an earlier day's file is no longer looked for.
+        if (platform::LocalTime().date().day() != exportDay)
+            UpdateExportName();
         if (cycleSeconds % (sriMode != 0 ? 2 : 5) == 0)
-            ReadIntegratorFile();
+            ReadOutsideFile();
     }
     if (cycleSeconds > kLongestCycleSeconds) {
         cycleStartMs = now;
@@ -39,7 +42,7 @@ void AutoGas::Poll()
     }
 
     if (instrumentType == 9)
-        DecodeUdp();
+        DecodeUdpPacket();
     else if (RunsCoilCycle() && shiftPoint < cycleTime)
         CoilCycle();
 

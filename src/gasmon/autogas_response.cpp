@@ -116,7 +116,7 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
         sampleTimeTotalGas = sampleTimeSum / float(std::max(sampleTimeCount, 1));
     }
 
-    WatchGasAlarms();
+    WatchGasAlarms(HighGasAnswers(host.profile));
     WatchDepthPulses(c);
 
     const bool integrator = sriMode != 0 || baselineMode;
@@ -149,7 +149,7 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
     }
 }
 
-void AutoGas::WatchGasAlarms()
+void AutoGas::WatchGasAlarms(int answersAbove)
 {
     drilling::Driller* d = host.driller;
     if (!d || !d->alarms)
@@ -157,7 +157,7 @@ void AutoGas::WatchGasAlarms()
     drilling::LogAlarm& alarms = *d->alarms;
     const drilling::AlarmSettings& s = alarms.settings;
     if (s.highGasUnits > 0 && currentTotalGas > float(s.highGasUnits)) {
-        if (++highGasCount > HighGasAnswers(host.profile)) {
+        if (++highGasCount > answersAbove) {
             alarms.flags[drilling::kAlarmHighGas] = 1;
             highGasCount = 0;
         }

@@ -92,6 +92,13 @@ struct GasHost {
     std::function<void(const std::array<std::int32_t, 8>&)> showRetentionTimes;
     // The WITS link's live gas value `index` (1 = C1).
     std::function<void(int index, float value)> setWitsLiveGas;
+    // Window timer `id` set to `periodMs`, and killed.
+    std::function<void(int id, int periodMs)> setTimer;
+    std::function<void(int id)> killTimer;
+
+    // ---- Outside gas sources ----
+    QString installFolder;                   // ends with '/'
+    float* outsideHoleDepth = nullptr;       // the window's hole depth of the status line ("UDP:")
 
     // ---- Booking ----
     wellfile::OpenWell* well = nullptr;      // the open well: file, depth range, view, records in memory

@@ -81,6 +81,16 @@ void GasMonitorCommands::FillHost(app::LogState& log)
             if (window_.showRetentionTimes)
                 window_.showRetentionTimes(*s, times);
         };
+        h.setTimer = [s](int id, int ms) {
+            if (s->timers)
+                s->timers->SetTimer(id, ms);
+        };
+        h.killTimer = [s](int id) {
+            if (s->timers)
+                s->timers->KillTimer(id);
+        };
+        h.installFolder = s->env.installFolder;
+        h.outsideHoleDepth = &s->witsLink.holeDepth;
         h.rebuildMenu = [s, this] {
             if (window_.buildMenu)
                 window_.buildMenu(*s, -1);

@@ -250,8 +250,7 @@ std::uint32_t ConnectRTU(int comPort, int timeoutMs, const SerialSettings& setti
 
 std::int32_t ConnectTCP2(std::uint32_t address, int port, const TcpSettings& settings)
 {
-    if (port == 502 && g_tcpPortRedirect > 0)
-        port = g_tcpPortRedirect;
+    port = InstrumentPort(port);
     // The first octet is the lowest byte; QHostAddress wants it highest.
     const quint32 hostOrder = ((address & 0xFF) << 24) | ((address & 0xFF00) << 8) | ((address >> 8) & 0xFF00) |
                               (address >> 24);
@@ -287,5 +286,7 @@ int MODBUSResponse(std::uint32_t handle, const ModbusRequest&, std::uint16_t* bu
 }
 
 void RedirectModbusTcpPortForTest(int port) { g_tcpPortRedirect = port; }
+
+int InstrumentPort(int port) { return (port == 502 || port == 5002) && g_tcpPortRedirect > 0 ? g_tcpPortRedirect : port; }
 
 }  // namespace platform

@@ -101,7 +101,10 @@ int WriteMODBUS(std::uint32_t handle, const ModbusRequest& request, const CoilVa
 int MODBUSResponse(std::uint32_t handle, const ModbusRequest& request, std::uint16_t* buffer, std::uint16_t bufferBytes);
 
 // ---- For tests only ----
-// Requests for TCP port 502 go to `port` on the same address instead; 0 ends the redirect.
+// Requests for TCP port 502, and the UDP gas interface's datagrams to port 5002, go to `port` on the
+// same address instead; 0 ends the redirect.
 void RedirectModbusTcpPortForTest(int port);
+// The port a link for `port` uses: the test's redirect for 502 and 5002, else `port` itself.
+int InstrumentPort(int port);
 
 }  // namespace platform

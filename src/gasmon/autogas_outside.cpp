@@ -1,0 +1,114 @@
+// The integrator modes: an outside program analyses the chromatograph's samples and writes each result
+// as a small file. The engine looks for today's file, takes it once (it is consumed), ends the cycle
+// with its values and keeps a line of each result in the well's text log.
+#include "gasmon/autogas.h"
+#include "gasmon/enginehelpers.h"
+
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/openwell.h"
+#include "wits/itemtable.h"
+
+#include <QFileInfo>
+
+namespace gasmon {
+
+void AutoGas::UpdateExportName()
+{
+    const QDate today = platform::LocalTime().date();
+    integratorFile = ExportFileName(integratorFile, host.installFolder, today);
+    exportDay = today.day();
+    GASMONCFG cfg{};
+    if (host.readConfig && host.readConfig(cfg) == 1) {
+        platform::SetFieldText(cfg.integratorFile, platform::ToCp1252(integratorFile).toStdString());
+        if (host.writeConfig)
+            host.writeConfig(cfg);
+    }
+}
+
+void AutoGas::ReadOutsideFile()
+{
+    if (integratorFile.isEmpty() || !QFileInfo::exists(integratorFile))
+        return;
+    if (baselineMode)
+        ReadBaselineFile();
+    else if (sriMode != 0)
+        ReadSriFile();
+    // Whatever the file held, the next result is waited for from now.
+    cycleStartMs = platform::SteadyMs();
+    cycleSeconds = 0;
+}
+
+void AutoGas::TakeIntegratorValues(const IntegratorValues& v)
+{
+    for (std::size_t k = 1; k <= 8; ++k)
+        values[k] = v.peaks[k];
+    values[9] = v.extra;
+}
+
+void AutoGas::ReadSriFile()
+{
+    const OutsideFile file = TakeOutsideFile(integratorFile, kSriFileLimit);
+    if (file.state != OutsideFileState::Read)
+        return;
+    IntegratorValues kept;
+    for (std::size_t k = 1; k <= 8; ++k)
+        kept.peaks[k] = values[k];
+    kept.extra = values[9];
+    const SriResult result = ReadSriText(file.text, kept);
+    TakeIntegratorValues(result.values);
+    if (!result.hasRun)
+        return;
+    if (record.chromatAttenuator == 0)
+        record.chromatAttenuator = 1.0f;
+    EndCycle();
+    LogSriLine(result.text);
+    CountConnectionMarkerDown();
+}
+
+void AutoGas::ReadBaselineFile()
+{
+    const OutsideFile file = TakeOutsideFile(integratorFile, kBaselineFileLimit);
+    if (file.state != OutsideFileState::Read)
+        return;
+    IntegratorValues kept;
+    for (std::size_t k = 1; k <= 8; ++k)
+        kept.peaks[k] = values[k];
+    kept.extra = values[9];
+    const BaselineResult result = ReadBaselineText(file.text, kept, record.chromatAttenuator);
+    if (!result.hasLine)
+        return;
+    TakeIntegratorValues(result.values);
+    EndCycle();
+    LogBaselineLine(file.text);
+    CountConnectionMarkerDown();
+}
+
+void AutoGas::LogSriLine(const std::string& resultText)
+{
+    AppendToLog(host.dataFolder + host.wellName + QStringLiteral("-sri.txt"), SriLogLine(resultText, platform::LocalTime()));
+}
+
+void AutoGas::LogBaselineLine(const QByteArray& fileText)
+{
+    const drilling::Driller* d = host.driller;
+    const int lag = d ? wits::TruncInt(d->lagDepth) : record.lagDepth;
+    const int bottom = host.well ? host.well->fileBottomDepth : 0;
+    AppendToLog(host.dataFolder + host.wellName + QStringLiteral("-BL.txt"),
+                BaselineLogLine(fileText, ShownInt(sampleTimeTotalGas), lag, bottom));
+}
+
+void AutoGas::CountConnectionMarkerDown()
+{
+    drilling::Driller* d = host.driller;
+    if (!d || !d->time || (d->time->offBottom && !d->time->circulating))
+        return;
+    if (d->connectionMarker > 0)
+        --d->connectionMarker;
+    if (d->connectionMarker > d->connectionMarkerLimit)
+        d->connectionMarker = 0;
+}
+
+}  // namespace gasmon

@@ -1,0 +1,50 @@
+#include "gasmon/parsecolumn.h"
+
+#include "wits/itemtable.h"
+
+#include <limits>
+
+namespace gasmon {
+
+namespace {
+
+bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+float ParseColumn(std::string_view line, int column, float maximum, float minimum)
+{
+    std::size_t at = 0;
+    for (int n = 1; at < line.size(); ++n) {
+        while (at < line.size() && IsSeparator(line[at]))
+            ++at;
+        if (at == line.size())
+            break;
+        std::size_t end = at;
+        while (end < line.size() && !IsSeparator(line[end]))
+            ++end;
+        if (n == column) {
+            const float v = float(wits::ParseFloat(line.substr(at, end - at)));
+            return v >= minimum && v <= maximum ? v : 0.0f;
+        }
+        at = end;
+    }
+    return 0.0f;
+}
+
+float ReadScaledDigits(std::string_view field)
+{
+    std::size_t at = 0;
+    while (at < field.size() && !IsDigit(field[at]))
+        ++at;
+    double v = 0;
+    for (; at < field.size() && IsDigit(field[at]); ++at)
+        v = v * 10 + (field[at] - '0');
+    v *= 0.0001;
+    // A run too long for a float is no reading.
+    return v <= double(std::numeric_limits<float>::max()) ? float(v) : 0.0f;
+}
+
+}  // namespace gasmon
