@@ -89,6 +89,45 @@ TEST_F(DrillerTest, ShortUnitsAreDroppedOnBottomOnlyAndLongUnitsNearTheTopAreCap
     EXPECT_EQ(Time().offBottom, 0);
 }
 
+// A depth source silent while several units were drilled: every unit gets its record and its share of
+// the time, however short that share is.
+TEST_F(DrillerTest, ARiseOfSeveralUnitsStepsEachOfThemWithItsShareOfTheTime)
+{
+    MakeWellOnDisk(1000, 1030);
+    StartDriller();
+    Run(10);
+    driller->MarkSteps(StepSource::WholeUnitBox, 3);
+    Run(1);
+    auto records = Records();
+    ASSERT_EQ(records.size(), 34u);
+    EXPECT_EQ(well.fileBottomDepth, 1033);
+    const float minutes[3] = {records[31].rateOne, records[32].rateOne, records[33].rateOne};
+    EXPECT_FLOAT_EQ(minutes[0], 3 / 60.0f) << "3 s, below the shortest unit, and kept";
+    EXPECT_FLOAT_EQ(minutes[1], 3 / 60.0f);
+    EXPECT_FLOAT_EQ(minutes[2], 4 / 60.0f) << "the shares add up to the rise's 10 s";
+    EXPECT_EQ(driller->riseUnits, 0);
+    EXPECT_EQ(driller->stepPending, 0);
+
+    // A rise while one unit is pending already counts that unit too.
+    Run(8);
+    driller->MarkStep(StepSource::WholeUnitBox);
+    driller->MarkSteps(StepSource::WholeUnitBox, 2);
+    Run(1);
+    EXPECT_EQ(well.fileBottomDepth, 1036);
+
+    // The records of a rise that cannot be written are tried again: none is lost.
+    Run(8);
+    const QString aside = well.dataFileName + ".aside";
+    ASSERT_TRUE(QFile::rename(well.dataFileName, aside));
+    driller->MarkSteps(StepSource::WholeUnitBox, 2);
+    Run(0.4);
+    EXPECT_EQ(well.fileBottomDepth, 1036);
+    ASSERT_TRUE(QFile::rename(aside, well.dataFileName));
+    Run(1);
+    EXPECT_EQ(well.fileBottomDepth, 1038);
+    EXPECT_EQ(Records().back().depth, 1038);
+}
+
 TEST_F(DrillerTest, WholeUnitSourcesAreTimedAsMeasuredAndTheDownTimeIsLeftOut)
 {
     MakeWellOnDisk(900, 1000);
