@@ -285,7 +285,8 @@ private:
     // The chromatograph windows of the cycle on one UDP value.
     void TrackUdpPeak(float ch);
     void ShowUdpLines(const UdpPacket& p);
-    // The values of an outside file become the cycle's.
+    // The cycle's values as an outside file's reader keeps or replaces them, and back.
+    IntegratorValues HeldIntegratorValues() const;
     void TakeIntegratorValues(const IntegratorValues& v);
     void WatchDepthPulses(const AnswerChannels& c);
     void TrackPeak(float ch);

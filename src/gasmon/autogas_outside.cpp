@@ -41,6 +41,15 @@ void AutoGas::ReadOutsideFile()
     cycleSeconds = 0;
 }
 
+IntegratorValues AutoGas::HeldIntegratorValues() const
+{
+    IntegratorValues v;
+    for (std::size_t k = 1; k <= 8; ++k)
+        v.peaks[k] = values[k];
+    v.extra = values[9];
+    return v;
+}
+
 void AutoGas::TakeIntegratorValues(const IntegratorValues& v)
 {
     for (std::size_t k = 1; k <= 8; ++k)
@@ -53,11 +62,7 @@ void AutoGas::ReadSriFile()
     const OutsideFile file = TakeOutsideFile(integratorFile, kSriFileLimit);
     if (file.state != OutsideFileState::Read)
         return;
-    IntegratorValues kept;
-    for (std::size_t k = 1; k <= 8; ++k)
-        kept.peaks[k] = values[k];
-    kept.extra = values[9];
-    const SriResult result = ReadSriText(file.text, kept);
+    const SriResult result = ReadSriText(file.text, HeldIntegratorValues());
     TakeIntegratorValues(result.values);
     if (!result.hasRun)
         return;
@@ -73,11 +78,7 @@ void AutoGas::ReadBaselineFile()
     const OutsideFile file = TakeOutsideFile(integratorFile, kBaselineFileLimit);
     if (file.state != OutsideFileState::Read)
         return;
-    IntegratorValues kept;
-    for (std::size_t k = 1; k <= 8; ++k)
-        kept.peaks[k] = values[k];
-    kept.extra = values[9];
-    const BaselineResult result = ReadBaselineText(file.text, kept, record.chromatAttenuator);
+    const BaselineResult result = ReadBaselineText(file.text, HeldIntegratorValues(), record.chromatAttenuator);
     if (!result.hasLine)
         return;
     TakeIntegratorValues(result.values);
