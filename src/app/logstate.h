@@ -14,6 +14,7 @@
 #include "layout/schemes.h"
 #include "logview/depthcolumnoptions.h"
 #include "logview/logimagegeometry.h"
+#include "logview/mousestate.h"
 #include "logview/rateplot.h"
 #include "platform/instancelock.h"
 #include "print/printstate.h"
@@ -246,6 +247,7 @@ struct InteractionState {
     MouseEntryRequest mouseEntry;
     bool commandLock = false;          // a view function is under way: the same commands beep
     bool dialogOpen = false;           // the lag calculator runs
+    logview::MouseState mouse;         // the drags of the mouse over the log
 
     // Hit areas of the log rows and columns.
     std::array<std::array<RowRect, 200>, 5> rowRects{};

@@ -15,6 +15,9 @@ public:
 
 void ReportServices::RunShortReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "QREPORTDLG"); }
 void ReportServices::RunDailyReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "ReportDlgEx"); }
+void ReportServices::OpenShowReport(app::LogState&, int, const QString&) { app::NotBuiltCommand("reports", "showDlg"); }
+void ReportServices::OpenDstReport(app::LogState&, int, const QString&) { app::NotBuiltCommand("reports", "dstDlg"); }
+void ReportServices::OpenDailyReport(app::LogState&, int) { app::NotBuiltCommand("reports", "ReportDlgEx"); }
 void ReportServices::SaveReportsAsText(app::LogState&, const QString&) { app::NotBuiltCommand("reports", "SaveReportsAsText"); }
 
 ReportServices& DefaultReportServices()

@@ -25,6 +25,12 @@ public:
     virtual void RunShortReportDialog(app::LogState& log, int reportIndex);
     // Command 51687: the daily report dialog in edit mode (-1: a new report), run modally.
     virtual void RunDailyReportDialog(app::LogState& log, int reportNumber);
+    // A click on a report marker of the log: the show report `number` (from 1) of well `wellName`, run
+    // modally; the DST report `number`, run modally; the daily report `number` for editing, made as a
+    // modeless window in place of one that is open.
+    virtual void OpenShowReport(app::LogState& log, int number, const QString& wellName);
+    virtual void OpenDstReport(app::LogState& log, int number, const QString& wellName);
+    virtual void OpenDailyReport(app::LogState& log, int number);
     // Command 51691: the well's reports written as text files.
     virtual void SaveReportsAsText(app::LogState& log, const QString& wellName);
 };

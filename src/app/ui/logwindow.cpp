@@ -108,6 +108,13 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.notes.horizontalViewOpen = [this] { return !tools_.horzView.isNull(); };
     logView_ = std::make_unique<logview::LogView>();
     neighbours_.logview = logView_.get();
+    logview::MouseWindow mouse;
+    mouse.window = this;
+    mouse.clientTop = [this] { return ClientTop(); };
+    mouse.verticalScroll = [this](int code) { EvVScroll(code, 0); };
+    mouse.reports = [this] { return neighbours_.reports; };
+    mouse.shellOpen = [this](const QString& path) { return ShellOpen(path); };
+    logView_->SetMouseWindow(std::move(mouse));
 
     wits::WitsLinkWindow witsWindow;
     witsWindow.checkMenuItem = [this](app::LogState&, int id, bool checked) { CheckMenuItem(id, checked); };

@@ -13,6 +13,7 @@
 #include "logview/paintrows.h"
 #include "logview/ui/directpaint.h"
 #include "logview/ui/logbodypaint.h"
+#include "logview/ui/leftbutton.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/paintinputs.h"
 #include "logview/ui/renderlog.h"
@@ -210,5 +211,10 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
 }
 
 void LogView::RenderLog(app::LogState& s) { logview::RenderLog(s); }
+
+void LogView::EvLButtonDown(app::LogState& s, int x, int y, unsigned keys)
+{
+    LeftButtonDown(s, MouseContext{mouseWindow_, readout_}, x, y, keys);
+}
 
 }  // namespace logview

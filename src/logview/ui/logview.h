@@ -1,8 +1,12 @@
 #pragma once
 // The view's services as the main window runs them: the paint of the log into the window's backing
 // store, the repaint of single rows for the code that draws outside a paint and the off-screen log
-// rendered at idle time. The mouse handlers keep their defaults until they are built.
+// rendered at idle time, and the mouse over the log. The handlers not built yet keep their defaults.
 #include "logview/logview_services.h"
+#include "logview/ui/mousewindow.h"
+#include "logview/ui/readoutbox.h"
+
+#include <utility>
 
 namespace logview {
 
@@ -11,6 +15,15 @@ public:
     void Paint(app::LogState& log, platform::Dc& dc) override;
     void RepaintRows(app::LogState& log, std::int32_t firstDepth, int rows, unsigned parts, int customMode = 0) override;
     void RenderLog(app::LogState& log) override;
+    void EvLButtonDown(app::LogState& log, int x, int y, unsigned keys) override;
+
+    // The window's side of the mouse handlers; set once by the window.
+    void SetMouseWindow(MouseWindow window) { mouseWindow_ = std::move(window); }
+    const ReadoutBox& Readout() const { return readout_; }
+
+private:
+    MouseWindow mouseWindow_;
+    ReadoutBox readout_;  // made by the first click that reaches the read-outs
 };
 
 }  // namespace logview
