@@ -274,7 +274,8 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
 
     m.readout.Prepare(m.window.window);
     const bool customShown = s.well.customTracksEnabled && s.customTracks.data;
-    if (!s.well.file.drilling && customShown && c.inRows && c.logX > g.gasRight) {
+    // The custom tracks end at the log's right edge: the log-image strip beyond it keeps its clicks.
+    if (!s.well.file.drilling && customShown && c.inRows && c.logX > g.gasRight && c.logX < g.logWidth) {
         ShowValueBox(s, m, c.depth, x, y);
         return;
     }
