@@ -1,5 +1,6 @@
 #include "logview/readouts.h"
 
+#include "entry/typednumber.h"
 #include "platform/text.h"
 #include "tracks/lithtypes.h"
 
@@ -26,21 +27,10 @@ constexpr std::array<const char*, 10> kAccessoryWords = {
 const char* RockName(int type) { return type >= 0 && type < int(kRockNames.size()) ? kRockNames[std::size_t(type)] : ""; }
 const char* AccessoryWord(int digit) { return digit > 0 && digit <= 9 ? kAccessoryWords[std::size_t(digit)] : ""; }
 
-// The number at the start of a field of `width` characters, as the C library reads one: blanks, a sign,
-// then digits; 0 when none.
+// The number at the start of a field of `width` characters, as the C library reads one.
 int NumberAt(std::string_view text, std::size_t at, std::size_t width)
 {
-    const std::string_view field = at < text.size() ? text.substr(at, width) : std::string_view();
-    std::size_t i = 0;
-    while (i < field.size() && (field[i] == ' ' || field[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < field.size() && (field[i] == '-' || field[i] == '+'))
-        negative = field[i++] == '-';
-    int n = 0;
-    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
-        n = n * 10 + (field[i] - '0');
-    return negative ? -n : n;
+    return at < text.size() ? entry::LeadingNumber(text.substr(at), width) : 0;
 }
 
 int TypeAt(std::string_view text, std::size_t at, int& mark)

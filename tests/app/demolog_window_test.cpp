@@ -6,6 +6,7 @@
 #include "logview/geometryof.h"
 #include "platform/draw/syscolors.h"
 #include "platform/text.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/demowell.h"
@@ -56,21 +57,7 @@ int CountDrawn(const QImage& image, const Box& b, const std::set<QRgb>& grid)
 
 class DemoLog : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        qputenv("USER", "tester");
-        window.SetupWindow();  // a first start: the demo well is made and opened
-        // Laid out again for a 1920 x 1080 screen.
-        app::LogState& s = window.State();
-        s.env.screenWidth = s.env.desktopWidth = 1920;
-        s.env.screenHeight = 1080;
-        s.env.monitorCount = 1;
-        window.resize(1920, 1080);
-        window.show();  // the size reaches the window's size handler
-        QCoreApplication::processEvents();
-        ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
-        QCoreApplication::processEvents();
-    }
+    void SetUp() override { ASSERT_TRUE(testing_support::ShowDemoWindow(window)); }
 
     // The record of `depth` as the data file holds it.
     RECORD At(std::int32_t depth)

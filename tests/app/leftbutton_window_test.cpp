@@ -11,6 +11,7 @@
 #include "logview/ui/logview.h"
 #include "reports/reports_services.h"
 #include "platform/text.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/wells.h"
 #include "support/testmain.h"
@@ -44,17 +45,8 @@ class LeftButton : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();  // a first start: the demo well is made and opened
+        ASSERT_TRUE(testing_support::ShowDemoWindow(window));
         app::LogState& s = window.State();
-        s.env.screenWidth = s.env.desktopWidth = 1920;
-        s.env.screenHeight = 1080;
-        s.env.monitorCount = 1;
-        window.resize(1920, 1080);
-        window.show();
-        QCoreApplication::processEvents();
-        ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
-        QCoreApplication::processEvents();
         window.Neighbours().reports = &reports;
         const logview::ViewGeometry g = logview::GeometryOf(s);
         // The numbers the clicks below are placed by.
@@ -183,9 +175,12 @@ TEST_F(LeftButton, CtrlTogglesTripAndConnectionMarksInTheFile)
     EXPECT_EQ(CodeAt(after, 1050), 0);
     EXPECT_EQ(Changed(before, after), (std::vector<qsizetype>{50 * 616 + 364}));
 
-    // Without Ctrl nothing is written.
+    // Without Ctrl nothing is written, nor with Ctrl above or below the rows (where the click's depth is
+    // the file's last).
     before = DataFile();
     Click(G.gas.left + 10, RowY(1050));
+    Click(314, T - 5, Qt::ControlModifier);
+    Click(314, S().view.logAreaBottom + 5, Qt::ControlModifier);
     EXPECT_EQ(DataFile(), before);
 }
 

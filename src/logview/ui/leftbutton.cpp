@@ -80,11 +80,14 @@ bool NoteEditOrDragTakesClick(app::LogState& s)
     return false;
 }
 
-// Test 4: Ctrl on the trip or connection area toggles the mark and repaints.
+// Test 4: Ctrl on the trip or connection area toggles the mark and repaints. Only on the rows: above
+// or below them the depth of the click is the file's last, which nobody pointed at.
 bool RecordMarkClick(app::LogState& s, const ViewGeometry& g, const Click& c)
 {
     const int U = g.unitWidth, rateRight = g.rate.Right();
     std::optional<MarkToggle> toggled;
+    if (!c.inRows)
+        return false;
     if (g.gas.left < c.logX && c.logX <= g.gas.left + 2 * U)
         toggled = ToggleTripMark(s.well.file, c.depth);
     else if (rateRight + 5 * U < c.logX && c.logX < rateRight + 6 * U)
