@@ -197,17 +197,6 @@ TEST_F(LeftButton, ColumnsAreFoundInLogCoordinatesWhenScrolled)
     EXPECT_EQ(CodeAt(DataFile(), 1061), 0);
 }
 
-TEST_F(LeftButton, AMarkToggleAtTheLastDepthReadsNothingAndWritesNothing)
-{
-    OpenShortWell();
-    const QByteArray before = DataFile();
-    // The row of the last depth: its trip mark would be the record after the file's end.
-    Click(G.gas.left + 10, RowInside(1030), Qt::ControlModifier);
-    EXPECT_EQ(DataFile(), before);
-    Click(314, RowInside(1030), Qt::ControlModifier);  // the last record's own connection mark
-    EXPECT_EQ(CodeAt(DataFile(), 1030), 2);
-}
-
 TEST_F(LeftButton, ReportMarkersOpenTheirReportsAndDowntimeNotesTheirFiles)
 {
     app::LogState& s = S();
@@ -351,12 +340,17 @@ TEST_F(LeftButton, ReadoutsOfTheClickedRowInOneBox)
     EXPECT_EQ(Boxes().size(), 1);
 }
 
-TEST_F(LeftButton, ReadoutsStopAtTheFilesLastRecord)
+TEST_F(LeftButton, NothingIsReadOrWrittenPastTheFilesLastRecord)
 {
     OpenShortWell();
     app::LogState& s = S();
     const int y = RowInside(1030);
-    // The row below the last record holds nothing, whatever the cache kept there.
+    const QByteArray before = DataFile();
+    // The trip mark of the last row would be the record after the file's end.
+    Click(G.gas.left + 10, y, Qt::ControlModifier);
+    EXPECT_EQ(DataFile(), before);
+
+    // The lithology of the row below the last record is not read, whatever the cache kept there.
     const std::size_t r = std::size_t((y - T) / 10);
     ASSERT_LT(r + 1, s.view.recordCache.size());
     s.view.recordCache[r + 1] = s.view.recordCache[r];
