@@ -166,7 +166,27 @@ void GasMonitorCommands::CmGasMonitor(app::LogState& log)
         log.well.config = config;
 }
 
-void GasMonitorCommands::CmGasMonitorSetup(app::LogState&) { app::NotBuiltCommand("gasmon", "CmGasMonitorSetup"); }
+void GasMonitorCommands::CmGasMonitorSetup(app::LogState& log)
+{
+    if (!window_.runSetupDialog) {
+        app::NotBuiltCommand("gasmon", "CmGasMonitorSetup");
+        return;
+    }
+    // The dialog edits its own copy; only its Save writes the file.
+    GASMONCFG cfg = OpenSetupRecord(log, engine_.get(), SetupInstrumentType(log));
+    GasSetupHooks hooks;
+    app::LogState* s = &log;
+    hooks.rebuildMenu = [s, this] {
+        if (window_.buildMenu)
+            window_.buildMenu(*s, -1);
+    };
+    hooks.handToWitsLink = [s, this](const wits::GasSetupValues& v) {
+        if (window_.handToWitsLink)
+            window_.handToWitsLink(*s, v);
+    };
+    GasSetupSession session(log, engine_.get(), cfg, std::move(hooks));
+    window_.runSetupDialog(log, session);
+}
 
 void GasMonitorCommands::EvGasResponse(app::LogState&, std::uintptr_t wParam, std::intptr_t lParam)
 {

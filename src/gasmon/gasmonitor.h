@@ -4,6 +4,7 @@
 // drilling mode asks. The engine's state for the menu is kept in LogState::engineStatus.
 #include "gasmon/autogas.h"
 #include "gasmon/gasmon_services.h"
+#include "gasmon/gasmonsetup_session.h"
 
 #include <QString>
 
@@ -28,6 +29,10 @@ struct GasMonitorWindow {
     std::function<void(app::LogState&, const CHARTRECORD&)> addChartSample;
     // The open real-time chart shows the seconds at which each component's peak ended (none open: nothing).
     std::function<void(app::LogState&, const std::array<std::int32_t, 8>&)> showRetentionTimes;
+    // Runs the set-up dialog (40) modally over the command's session (none: the command beeps).
+    std::function<void(app::LogState&, GasSetupSession&)> runSetupDialog;
+    // Hands the saved settings to the running WITS link through the WITS services.
+    std::function<void(app::LogState&, const wits::GasSetupValues&)> handToWitsLink;
 };
 
 class GasMonitorCommands final : public GasMonitorServices {

@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "wits/wits.h"
 
 namespace wits {
 
@@ -26,6 +27,22 @@ void WitsServices::LinkTimer(app::LogState&) { app::NotBuilt("wits", "the link's
 void WitsServices::CustomLinkOutput(app::LogState&) { app::NotBuilt("wits", "the custom link's output"); }
 void WitsServices::StopLink(app::LogState&) { app::NotBuilt("wits", "StopLink"); }
 void WitsServices::StopCustomLink(app::LogState&) { app::NotBuilt("wits", "StopCustomLink"); }
+
+void WitsServices::TakeGasSetup(app::LogState& log, const GasSetupValues& v)
+{
+    Wits* w = log.engines.wits;
+    if (!w)
+        return;
+    if (v.hotWireAttenuator)
+        w->gasScale[0] = *v.hotWireAttenuator;
+    if (v.hotWireDelay)
+        w->hotWireDelay = *v.hotWireDelay;
+    // The total gas held back while the pumps stand covers the surface lag time.
+    if (v.surfaceLagTime)
+        w->holdLength = *v.surfaceLagTime;
+    if (v.integratorFile)
+        w->chromatographFile = *v.integratorFile;
+}
 
 WitsServices& DefaultWitsServices()
 {

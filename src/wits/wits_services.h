@@ -1,13 +1,24 @@
 #pragma once
 // The WITS link and the custom WITS link. What the main window asks of this subsystem.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
+#include <QString>
+
 #include <cstdint>
+#include <optional>
 
 namespace app {
 struct LogState;
 }
 
 namespace wits {
+
+// What the gas monitor's set-up hands a running link when it is saved: only the values given.
+struct GasSetupValues {
+    std::optional<float> hotWireAttenuator;  // instrument types 10 and 11
+    std::optional<int> hotWireDelay;         // type 14, seconds
+    std::optional<float> surfaceLagTime;     // types 10 and 6, seconds
+    std::optional<QString> integratorFile;   // type 3
+};
 
 class WitsServices {
 public:
@@ -38,6 +49,8 @@ public:
     virtual void CustomLinkOutput(app::LogState& log);
     virtual void StopLink(app::LogState& log);
     virtual void StopCustomLink(app::LogState& log);
+    // The running link takes the gas monitor's saved settings (nothing while it is off).
+    virtual void TakeGasSetup(app::LogState& log, const GasSetupValues& values);
 };
 
 // The services in force for this subsystem.

@@ -15,6 +15,7 @@
 #include "drilling/ui/lagcalcdlg.h"
 #include "gasmon/ui/chartwindowservices.h"
 #include "gasmon/ui/gasdisplaydlg.h"
+#include "gasmon/ui/autogasdlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/ui/logview.h"
@@ -177,6 +178,12 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     gasWindow.showRetentionTimes = [this](app::LogState&, const std::array<std::int32_t, 8>& times) {
         gasmon::ChartWindowServices::ShowRetentionTimes(tools_.gasChart, times);
+    };
+    gasWindow.runSetupDialog = [this](app::LogState&, gasmon::GasSetupSession& session) {
+        gasmon::RunAutoGasDlg(this, session);
+    };
+    gasWindow.handToWitsLink = [this](app::LogState& s, const wits::GasSetupValues& v) {
+        neighbours_.wits->TakeGasSetup(s, v);
     };
     gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(std::move(gasWindow));
     gasWindows_ = std::make_unique<gasmon::ChartWindowServices>(this, *gasMonitor_);

@@ -1,0 +1,412 @@
+#include "gasmon/ui/autogasdlg.h"
+
+#include "gasmon/enginehelpers.h"
+#include "platform/draw/fonts.h"
+#include "platform/text.h"
+#include "platform/ui/svedit.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace gasmon {
+
+namespace {
+
+enum class Kind { Static, Edit, Check, Radio, FirstRadio, Button, Combo, List };
+
+// One control of the resource: its place in dialog units; `limit` the characters an edit takes.
+struct Item {
+    Kind kind;
+    int id;
+    const char* text;
+    int x, y, w, h;
+    int limit = 10;
+};
+
+// Labels the rules never address.
+constexpr int kPlain = 2000;
+
+constexpr int kWidth = 671, kHeight = 302;
+constexpr int kAdvancedPixels = 100;
+
+// The resource's controls in tab order.
+const Item kItems[] = {
+    {Kind::Static, kPlain + 1, "Elution Times", 30, 4, 40, 9},
+    {Kind::Static, kPlain + 2, "Drift", 72, 4, 30, 9},
+    {Kind::Static, kPlain + 3, "Ratio's", 112, 4, 30, 9},
+    {Kind::Static, kC1RowLabel, "C1", 5, 17, 22, 9},
+    {Kind::Edit, kElutionC1, "", 30, 15, 36, 12},
+    {Kind::Edit, kDriftC1, "", 70, 15, 36, 12},
+    {Kind::Edit, kRatioC1, "", 110, 15, 36, 12},
+    {Kind::Static, kPlain + 4, "C2", 5, 31, 22, 9},
+    {Kind::Edit, kElutionC2, "", 30, 29, 36, 12},
+    {Kind::Edit, kDriftC2, "", 70, 29, 36, 12},
+    {Kind::Edit, kRatioC2, "", 110, 29, 36, 12},
+    {Kind::Static, kPlain + 5, "C3", 5, 45, 22, 9},
+    {Kind::Edit, kElutionC3, "", 30, 43, 36, 12},
+    {Kind::Edit, kDriftC3, "", 70, 43, 36, 12},
+    {Kind::Edit, kRatioC3, "", 110, 43, 36, 12},
+    {Kind::Static, kPlain + 6, "IC4", 5, 59, 22, 9},
+    {Kind::Edit, kElutionIC4, "", 30, 57, 36, 12},
+    {Kind::Edit, kDriftIC4, "", 70, 57, 36, 12},
+    {Kind::Edit, kRatioIC4, "", 110, 57, 36, 12},
+    {Kind::Static, kPlain + 7, "NC4", 5, 73, 22, 9},
+    {Kind::Edit, kElutionNC4, "", 30, 71, 36, 12},
+    {Kind::Edit, kDriftNC4, "", 70, 71, 36, 12},
+    {Kind::Edit, kRatioNC4, "", 110, 71, 36, 12},
+    {Kind::Static, kC5RowLabel, "C5", 5, 87, 22, 9},
+    {Kind::Edit, kElutionC5, "", 30, 85, 36, 12},
+    {Kind::Edit, kDriftC5, "", 70, 85, 36, 12},
+    {Kind::Edit, kRatioC5, "", 110, 85, 36, 12},
+    {Kind::Static, kPlain + 8, "Chrom Zero", 5, 103, 40, 9},
+    {Kind::Edit, kChromZero, "", 48, 101, 30, 12},
+    {Kind::Static, kPlain + 9, "(Seconds)", 80, 103, 34, 9},
+    {Kind::Static, kC4ZeroLabel, "C4 Zero", 5, 117, 30, 9},
+    {Kind::Edit, kC4Zero, "", 48, 115, 30, 12},
+    {Kind::Static, kPlain + 10, "Ratio Mode", 5, 120, 50, 9},
+    {Kind::FirstRadio, kRatioCalculated, "Calculated Ratio's", 5, 131, 75, 10},
+    {Kind::Radio, kRatioNone, "No Ratio's", 5, 143, 75, 10},
+    {Kind::Button, kClearRatios, "Clear Ratio's", 90, 131, 55, 14},
+    {Kind::Check, kTotalChromat, "Use Total Chromat To Calulate Ratios", 5, 157, 145, 10},
+    {Kind::Static, kMethaneFrame, "Methane Mode", 5, 171, 60, 9},
+    {Kind::FirstRadio, kPlotMethane, "Plot Methane", 5, 182, 65, 10},
+    {Kind::Radio, kPlotSummary, "Plot Summary", 75, 182, 65, 10},
+    {Kind::Static, kDataHeading, "", 5, 200, 385, 10},
+    {Kind::List, kDataList, "", 5, 211, 385, 86},
+
+    {Kind::Static, kPlain + 11, "Span", 217, 4, 30, 9},
+    {Kind::Static, kPlain + 12, "Attenuator", 255, 4, 38, 9},
+    {Kind::Static, kPlain + 13, "Zero", 297, 4, 30, 9},
+    {Kind::Static, kPlain + 14, "Conn Time Out", 335, 4, 52, 9},
+    {Kind::Static, kPlain + 15, "Hotwire ", 155, 17, 58, 9},
+    {Kind::Edit, kHwSpan, "", 215, 15, 36, 12},
+    {Kind::Edit, kHwAttenuator, "", 255, 15, 36, 12},
+    {Kind::Edit, kHwZero, "", 295, 15, 36, 12},
+    {Kind::Edit, kConnTimeOut, "", 335, 15, 36, 12},
+    {Kind::Static, kPlain + 16, "Chromatograph ", 155, 31, 58, 9},
+    {Kind::Edit, kChSpan, "", 215, 29, 36, 12},
+    {Kind::Edit, kChAttenuator, "", 255, 29, 36, 12},
+    {Kind::Static, kCh3Label, "Channel 3", 155, 45, 58, 9},
+    {Kind::Edit, kCh3Span, "", 215, 43, 36, 12},
+    {Kind::Edit, kCh3Attenuator, "", 255, 43, 36, 12},
+    {Kind::Edit, kCh3Zero, "", 295, 43, 36, 12},
+    {Kind::Static, kCh4Label, "Channel 4", 155, 59, 58, 9},
+    {Kind::Edit, kCh4Span, "", 215, 57, 36, 12},
+    {Kind::Edit, kCh4Attenuator, "", 255, 57, 36, 12},
+    {Kind::Edit, kCh4Zero, "", 295, 57, 36, 12},
+    {Kind::Static, kReadingsLabel, "Max Readings", 335, 31, 50, 9},
+    {Kind::Edit, kReadings, "", 335, 43, 36, 12},
+    {Kind::Static, kPlain + 17, "HW Delay", 155, 77, 58, 9},
+    {Kind::Edit, kHwDelay, "", 215, 75, 36, 12},
+    {Kind::Static, kPlain + 18, "Gas Com Port", 255, 77, 50, 9},
+    {Kind::Edit, kGasComPort, "", 310, 75, 25, 12},
+    {Kind::Static, kWitsComPortLabel, "Wits Com Port", 155, 91, 58, 9},
+    {Kind::Edit, kWitsComPort, "", 215, 89, 25, 12},
+    {Kind::Static, kIpLabel, "IP Address", 255, 91, 42, 9},
+    {Kind::Edit, kIp1, "", 300, 89, 22, 12},
+    {Kind::Edit, kIp2, "", 324, 89, 22, 12},
+    {Kind::Edit, kIp3, "", 348, 89, 22, 12},
+    {Kind::Edit, kIp4, "", 372, 89, 22, 12},
+    {Kind::Static, kPlain + 19, "Calibrated at (PSI)", 155, 105, 70, 9},
+    {Kind::Edit, kPressure, "", 228, 103, 36, 12},
+    {Kind::Static, kPlain + 20, "DATE", 270, 105, 22, 9},
+    {Kind::Edit, kDate, "", 295, 103, 80, 12, 18},
+    {Kind::Static, kCycleTimeLabel, "Cycle Time", 155, 119, 58, 9},
+    {Kind::Edit, kCycleTime, "", 215, 117, 36, 12, 20},
+    {Kind::Static, kMvRangeLabel, "MV Range", 255, 119, 40, 9},
+    {Kind::Edit, kMvRange, "", 300, 117, 36, 12},
+    {Kind::Static, kThresholdLabel, "Voltage Threshold", 155, 133, 70, 9},
+    {Kind::Edit, kThreshold, "", 228, 131, 36, 12, 20},
+    {Kind::Static, kWitsIntervalLabel, "Wits Interval (sec)", 155, 147, 75, 9},
+    {Kind::Edit, kWitsInterval, "", 232, 145, 30, 12},
+    {Kind::Static, kWtoLabel, "WTO", 270, 147, 22, 9},
+    {Kind::Edit, kWto, "", 295, 145, 36, 12},
+    {Kind::Static, kMaxCharLabel, "Max Char", 337, 147, 34, 9},
+    {Kind::Edit, kMaxChar, "", 372, 145, 22, 12},
+    {Kind::Static, kBpsLabel, "BPS", 155, 161, 22, 9},
+    {Kind::Edit, kBps, "", 180, 159, 40, 12},
+    {Kind::Static, kChTimeOutLabel, "CH T.O.", 228, 161, 30, 9},
+    {Kind::Edit, kChTimeOut, "", 262, 159, 30, 12},
+    {Kind::Static, kIsoLabel, "Auto ISO Interval ( 0 to disable)", 155, 175, 110, 9},
+    {Kind::Edit, kIsoInterval, "", 268, 173, 28, 12},
+    {Kind::Static, kPlain + 21, "Surface Lag Time", 300, 175, 62, 9},
+    {Kind::Edit, kSurfaceLag, "", 365, 173, 30, 12},
+    {Kind::Static, kIntegratorLabel, "Integrator File", 155, 189, 58, 9},
+    {Kind::Edit, kIntegratorFile, "", 215, 187, 130, 12, 259},
+    {Kind::Button, kBrowse, "Browse", 350, 186, 40, 14},
+    {Kind::Static, kWitsModeFrame, "Wits Mode", 155, 205, 40, 9},
+    {Kind::FirstRadio, kPason, "Pason", 200, 204, 45, 10},
+    {Kind::Radio, kOther, "Other", 250, 204, 45, 10},
+    {Kind::Edit, kSpanInfo, "", 155, 220, 235, 12, 1024},
+
+    {Kind::Static, kDepthFrame, "Depth", 400, 4, 60, 9},
+    {Kind::Check, kDepthOnModule, "Depth On Acromag", 400, 15, 110, 10},
+    {Kind::Check, kOffBottomOnModule, "Off Bottom on Acromag", 400, 27, 110, 10},
+    {Kind::Check, kTriggerOnHigh, "Trigger On High", 400, 39, 110, 10},
+    {Kind::FirstRadio, kDepthCh3, "Depth on CH 3", 400, 51, 55, 10},
+    {Kind::Radio, kDepthCh4, "Depth on CH 4", 458, 51, 55, 10},
+    {Kind::Static, kOffBottomFrame, "Off Bottom", 400, 63, 60, 9},
+    {Kind::FirstRadio, kOffBotCh3, "Off Bot on CH 3", 400, 73, 55, 10},
+    {Kind::Radio, kOffBotCh4, "Off Bot on CH 4", 458, 73, 55, 10},
+    {Kind::Check, kStoreCalibration, "Store Calibration", 400, 87, 110, 10},
+    {Kind::Check, kAutoTc, "Auto TC ", 400, 99, 110, 10},
+    {Kind::Check, kCustomOnCh3, "Custom On CH 3", 400, 111, 110, 10},
+    {Kind::Check, kOwnControl, "Strativ Control", 400, 123, 110, 10},
+    {Kind::Check, kPpm, "PPM", 400, 135, 110, 10},
+    {Kind::Check, kSri, "SRI Intergrator", 400, 147, 110, 10},
+    {Kind::Check, kBaselineIntegrator, "BASELINE Intergrator", 400, 159, 110, 10},
+    {Kind::Check, kBaselineFid, "BASELINE FID", 400, 171, 110, 10},
+    {Kind::Check, kDisplayOn, "Display On", 400, 183, 110, 10},
+    {Kind::Check, kFitChromat, "FIT Chomatograph", 400, 195, 110, 10},
+    {Kind::Check, kUseTcHigh, "Use TC When High", 400, 207, 75, 10},
+    {Kind::Edit, kTcHighField, "", 478, 206, 30, 12},
+    {Kind::Check, kAutoBypass, "Auto Bypass on Connections", 400, 219, 115, 10},
+
+    {Kind::Static, kPlain + 22, "Instrument Type", 520, 4, 80, 9},
+    {Kind::Combo, kInstrumentList, "", 520, 14, 146, 12},
+    {Kind::Button, kSave, "Save", 520, 32, 70, 14},
+    {Kind::Button, kClose, "Close", 596, 32, 70, 14},
+    {Kind::Button, kViewGas, "View Gas Data", 520, 50, 70, 14},
+    {Kind::Button, kViewChart, "View Chart Data", 596, 50, 70, 14},
+    {Kind::Button, kSaveToFile, "Save To File", 520, 68, 70, 14},
+    {Kind::Button, kSetElution, "Set Elution Times", 520, 86, 70, 14},
+    {Kind::Button, kSetSpan, "Set Chrom Span", 596, 86, 70, 14},
+    {Kind::Button, kSampleNow, "Sample Now", 520, 104, 70, 14},
+    {Kind::Button, kCloseBlock, "Close Block", 596, 104, 70, 14},
+    {Kind::Button, kIsoSampleNow, "ISO SAMPLE NOW", 520, 122, 70, 14},
+    {Kind::Button, kOpenClear, "Open Clear", 596, 122, 70, 14},
+    {Kind::Button, kHelp, "Help", 520, 140, 70, 14},
+    {Kind::Button, kAdvanced, "Advanced", 596, 140, 70, 14},
+
+    // The correction factors lie beyond the right edge until "Advanced" widens the window.
+    {Kind::Static, kTgaLabel, "TGA Correction", 676, 4, 60, 9},
+};
+
+}  // namespace
+
+AutoGasDlg::AutoGasDlg(QWidget* parent, GasSetupSession& session)
+    : Dialog(parent, QStringLiteral("STRATIV GAS MONITOR SETUP")), session_(session)
+{
+    Build();
+    setMouseTracking(true);
+    On(kSave, platform::BN_CLICKED, [this] { CmSave(); });
+    On(kInstrumentList, platform::CBN_SELCHANGE, [this] { EvTypeChange(); });
+    On(kSri, platform::BN_CLICKED, [this] { EvSri(); });
+    On(kBaselineIntegrator, platform::BN_CLICKED, [this] { EvBaselineIntegrator(); });
+    On(kDepthOnModule, platform::BN_CLICKED, [this] { EvDepthOnModule(); });
+    On(kPlotMethane, platform::BN_CLICKED, [this] { EvMethaneMode(); });
+    On(kPlotSummary, platform::BN_CLICKED, [this] { EvMethaneMode(); });
+    On(kOwnControl, platform::BN_CLICKED, [this] { EvOwnControl(); });
+    On(kUseTcHigh, platform::BN_CLICKED, [this] { Enable(kTcHighField, GetCheck(kUseTcHigh) != platform::BST_CHECKED); });
+    On(kAdvanced, platform::BN_CLICKED, [this] { CmAdvanced(); });
+    On(kClearRatios, platform::BN_CLICKED, [this] { CmClearRatios(); });
+}
+
+void AutoGasDlg::Build()
+{
+    for (const Item& c : kItems) {
+        const QString text = QString::fromLatin1(c.text);
+        switch (c.kind) {
+        case Kind::Static: AddStatic(c.id, text); break;
+        case Kind::Edit: AddEdit(c.id, c.limit + 1); break;
+        case Kind::Check: AddCheck(c.id, text); break;
+        case Kind::Radio: AddRadio(c.id, text); break;
+        case Kind::FirstRadio: AddRadio(c.id, text, true); break;
+        case Kind::Button: AddButton(c.id, text); break;
+        case Kind::Combo: AddCombo(c.id); break;
+        case Kind::List: AddList(c.id); break;
+        }
+        PlaceAt(c.id, c.x, c.y, c.w, c.h);
+    }
+    for (int i = 0; i < 19; ++i) {
+        const int y = 15 + 14 * i;
+        const int label = kPlain + 100 + i;
+        AddStatic(label, QStringLiteral("P%1").arg(i));
+        PlaceAt(label, 676, y + 2, 14, 9);
+        AddEdit(kCorrectionIds[i], 11);
+        PlaceAt(kCorrectionIds[i], 692, y, 36, 12);
+    }
+    SetDialogUnitSize(kWidth, kHeight);
+}
+
+void AutoGasDlg::SetupWindow()
+{
+    const QFont listFont = platform::MakeQFont(platform::Font::FromLogFont(session_.ListFont()), 96);
+    for (int id : {kDataList, kDataHeading})
+        if (QWidget* w = Control(id))
+            w->setFont(listFont);
+    const SetupView view = session_.OpenView();
+    ClearStrings(kInstrumentList);
+    for (const QString& text : view.typeList)
+        AddString(kInstrumentList, text);
+    SetSelIndex(kInstrumentList, view.selectedType);
+    shownType_ = view.selectedType;
+    Apply(view);
+}
+
+void AutoGasDlg::Apply(const SetupView& view)
+{
+    for (const auto& [id, state] : view.controls) {
+        if (state.text)
+            SetText(id, *state.text);
+        if (state.checked)
+            SetCheck(id, *state.checked ? platform::BST_CHECKED : platform::BST_UNCHECKED);
+        if (state.enabled)
+            Enable(id, *state.enabled);
+        if (state.shown)
+            Show(id, *state.shown);
+    }
+}
+
+void AutoGasDlg::EvTypeChange()
+{
+    const int type = GetSelIndex(kInstrumentList);
+    if (type < 0 || type == shownType_)
+        return;
+    const std::optional<SetupView> view = session_.ChangeType(type);
+    if (!view) {
+        SetSelIndex(kInstrumentList, shownType_);
+        return;
+    }
+    shownType_ = type;
+    Apply(*view);
+}
+
+namespace {
+
+class DialogForm final : public SetupForm {
+public:
+    explicit DialogForm(const platform::Dialog& d) : d_(d) {}
+    QString Text(int id) const override { return d_.GetText(id); }
+    bool Checked(int id) const override { return d_.GetCheck(id) == platform::BST_CHECKED; }
+    bool Shown(int id) const override
+    {
+        const QWidget* w = d_.Control(id);
+        return w && !w->isHidden();
+    }
+
+private:
+    const platform::Dialog& d_;
+};
+
+}  // namespace
+
+void AutoGasDlg::CmSave() { session_.Save(DialogForm(*this)); }
+
+void AutoGasDlg::EvSri()
+{
+    const SetupInputs in = session_.Inputs();
+    const GASMONCFG& cfg = session_.Record();
+    Show(kCh3Label, false);
+    Show(kCh4Label, false);
+    if (GetCheck(kSri) == platform::BST_CHECKED && in.profile != 35) {
+        SetText(kCh3Label, QStringLiteral("10% Factor"));
+        SetText(kCh4Label, QStringLiteral("50% Factor"));
+        SetCheck(kAutoTc, platform::BST_UNCHECKED);
+        Enable(kAutoTc, false);
+    } else if (cfg.autoTc == 0) {
+        const int T = in.instrumentType;
+        const bool tcTypes = (T < 5 && T != 1 && in.profile != 88 && in.profile != 23) || OneOf(T, {12, 8, 15});
+        SetText(kCh3Label, tcTypes ? QStringLiteral(" TC on Ch4") : QStringLiteral("Channel 3"));
+        SetText(kCh4Label, QStringLiteral("Channel 4"));
+        for (int id : {kAutoTc, kCustomOnCh3}) {
+            Show(id, tcTypes);
+            Enable(id, tcTypes);
+        }
+    } else {
+        SetText(kCh3Label, QStringLiteral("TC on Ch4"));
+        SetText(kCh4Label, QStringLiteral("Channel 4"));
+        SetCheck(kAutoTc, platform::BST_CHECKED);
+        Enable(kAutoTc, true);
+    }
+    Show(kCh3Label, true);
+    Show(kCh4Label, true);
+}
+
+void AutoGasDlg::EvBaselineIntegrator()
+{
+    // The two integrators exclude each other while the engine runs on one of them.
+    const SetupInputs in = session_.Inputs();
+    if (!in.engineRunning || !OneOf(in.profile, {17, 88, 23, 37}))
+        return;
+    if (GetCheck(kSri) == platform::BST_CHECKED)
+        SetCheck(kBaselineIntegrator, platform::BST_UNCHECKED);
+    else if (GetCheck(kBaselineIntegrator) == platform::BST_CHECKED)
+        SetCheck(kSri, platform::BST_UNCHECKED);
+}
+
+void AutoGasDlg::EvDepthOnModule()
+{
+    const GASMONCFG& cfg = session_.Record();
+    const bool on = GetCheck(kDepthOnModule) == platform::BST_CHECKED;
+    for (int id : {kDepthCh3, kDepthCh4, kThreshold})
+        Enable(id, on);
+    Enable(kTriggerOnHigh, false);
+    if (on) {
+        SetCheck(cfg.depthChannel == 3 ? kDepthCh3 : kDepthCh4, platform::BST_CHECKED);
+        SetText(kThreshold, QString::number(ShownInt(cfg.voltageThreshold)));
+        SetCheck(kTriggerOnHigh, platform::BST_CHECKED);
+    } else {
+        SetText(kThreshold, QString());
+    }
+}
+
+void AutoGasDlg::EvMethaneMode()
+{
+    const bool methane = GetCheck(kPlotMethane) == platform::BST_CHECKED;
+    if (methane)
+        SetText(kReadings, QStringLiteral("5"));
+    SetText(kC1RowLabel, methane ? QStringLiteral("SUM") : QStringLiteral("C1"));
+    SetText(kC5RowLabel, methane ? QStringLiteral("METH") : QStringLiteral("C5"));
+}
+
+void AutoGasDlg::EvOwnControl()
+{
+    const bool on = GetCheck(kOwnControl) == platform::BST_CHECKED;
+    if (on) {
+        SetText(kCycleTime, QString::number(session_.Record().cycleTime));
+        for (int id : {kCycleTime, kCycleTimeLabel}) {
+            Show(id, true);
+            Enable(id, true);
+        }
+        // The engine's buttons stay hidden without an engine to act on.
+        Show(kSampleNow, session_.Inputs().engineRunning);
+        Enable(kSampleNow, true);
+    } else {
+        for (int id : {kCycleTime, kCycleTimeLabel, kSampleNow, kCloseBlock}) {
+            Show(id, false);
+            Enable(id, false);
+        }
+    }
+}
+
+void AutoGasDlg::CmAdvanced()
+{
+    setFixedSize(width() + kAdvancedPixels, height());
+    Enable(kAdvanced, false);
+}
+
+void AutoGasDlg::CmClearRatios()
+{
+    GASMONCFG& cfg = session_.Record();
+    for (int i = 0; i < 6; ++i) {
+        cfg.ratios[i] = 0.0f;
+        SetText(kRatioIds[i], QString::fromStdString(platform::CFormat("%2.2f", double(cfg.ratios[i]))));
+    }
+}
+
+void AutoGasDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    const SetupInputs in = session_.Inputs();
+    if (!(ChromZeroEditable(in.instrumentType, in.profile) && in.profile != 114))
+        SetText(kChromZero, QString::number(ChromZeroFromC1(FieldInt(GetText(kElutionC1)))));
+    Dialog::mouseMoveEvent(event);
+}
+
+void RunAutoGasDlg(QWidget* parent, GasSetupSession& session)
+{
+    AutoGasDlg dlg(parent, session);
+    dlg.Execute();
+}
+
+}  // namespace gasmon
