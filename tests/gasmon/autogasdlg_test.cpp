@@ -5,14 +5,18 @@
 #include "app/ui/logwindow.h"
 #include "gasmon/gasmonsetup.h"
 #include "gasmon/gasmonitor.h"
+#include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/wellconfig.h"
+#include "wits/wits.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -271,4 +275,44 @@ TEST_F(GasSetupDialog, SmallButtonsAndThePreviewOfTheZero)
     EXPECT_FLOAT_EQ(+saved.ratios[5], 0.0f);
     EXPECT_EQ(+saved.baselineFid, 0);
     EXPECT_EQ(+saved.chromatZero, 40);
+}
+
+TEST_F(GasSetupDialog, TheRunningWitsLinkKeepsItsFieldsAndTakesTheSavedValues)
+{
+    testing_support::PtyPair line;
+    ASSERT_TRUE(line.Start());
+    platform::WriteSetting(QStringLiteral("Serial/COM2"), line.a);
+    app::LogState& s = window.State();
+    s.engineStatus.gasInstrumentType = 10;
+    GASMONCFG cfg{};
+    ApplyFirstSetupDefaults(cfg, 10);
+    cfg.witsComPort = 2;
+    WriteCfg(cfg);
+    window.EvCommand(app::cmd::Wits);
+    ASSERT_TRUE(s.engineStatus.witsRunning);
+    ASSERT_NE(s.engines.wits, nullptr);
+    doubles().prompter.messages.clear();
+
+    RunSetup([](platform::Dialog& d) {
+        EXPECT_FALSE(d.IsEnabled(kWitsComPort));
+        EXPECT_FALSE(d.IsEnabled(kInstrumentList)) << "type 10 takes its gas over the link";
+        EXPECT_FALSE(d.IsEnabled(kGasComPort));
+        d.SetText(kSurfaceLag, "120");
+        d.SetText(kHwAttenuator, "2.5");
+        d.Click(kSave);
+    });
+    EXPECT_FLOAT_EQ(s.engines.wits->gasScale[0], 2.5f);
+    EXPECT_FLOAT_EQ(s.engines.wits->holdLength, 120.0f);
+    EXPECT_EQ(+StoredCfg().surfaceLagTime, 120);
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join("|").toStdString();
+    window.EvCommand(app::cmd::Wits);
+}
+
+TEST_F(GasSetupDialog, ASettingsFileThatCannotBeWrittenIsReported)
+{
+    ASSERT_TRUE(QDir().mkpath(CfgPath()));
+    RunSetup([](platform::Dialog& d) { d.Click(kSave); });
+    ASSERT_EQ(Messages().size(), 1);
+    EXPECT_TRUE(Messages()[0].endsWith("gasmon.cfg could not be written")) << Messages()[0].toStdString();
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "File Error");
 }

