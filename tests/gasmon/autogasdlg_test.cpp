@@ -36,14 +36,7 @@ protected:
     GasSetupDialog()
     {
         app::LogState& s = window.State();
-        EXPECT_FALSE(testing_support::MakeWell(TestDir(), "ALPHA.svm", 900, 1000).isEmpty());
-        wellfile::OpenWell& f = s.well.file;
-        f.dataFolder = f.currentFolder = TestDir();
-        f.wellName = "ALPHA";
-        f.dataFileName = TestDir() + "ALPHA.svm";
-        f.fileTopDepth = 900;
-        f.fileBottomDepth = 1000;
-        s.well.fileOpened = true;
+        EXPECT_TRUE(testing_support::PointAtNewWell(s, "ALPHA", 900, 1000));
         s.well.loggerId = 1;
         s.engineStatus.gasInstrumentType = 0;
         config = wellfile::DefaultWellConfig({});
