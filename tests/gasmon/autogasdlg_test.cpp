@@ -152,6 +152,8 @@ TEST_F(GasSetupDialog, AnotherTypeReachesTheConfigurationAtOnceAndCloseWritesNot
         EXPECT_FALSE(Hidden(d, kPlotMethane));
         d.Click(kPlotMethane);
         EXPECT_EQ(d.GetText(kReadings), "5");
+        EXPECT_EQ(d.GetText(kC1RowLabel), "SUM");
+        EXPECT_EQ(d.GetText(kC5RowLabel), "METH");
         ChooseType(d, 11);
         EXPECT_EQ(d.GetText(kOther), "IBALL");
         EXPECT_FALSE(d.IsEnabled(kPason));
