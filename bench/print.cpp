@@ -2,7 +2,8 @@
 // print command to a PDF file through the PDF printer (15 x 11 in, 300 dpi), with the window's painters.
 #include "demoview.h"
 #include "platform/draw/pdfprinter.h"
-#include "print/printsetup.h"
+#include "platform/ui/dialog.h"
+#include "print/ui/printsetupdlg.h"
 #include "print/print_services.h"
 #include "print/ui/printwindowservices.h"
 
@@ -29,11 +30,12 @@ void BM_PrintDemoLog(benchmark::State& st)
     s.print.printer = std::make_unique<platform::PdfPrinter>();
     print::PrintWindowServices services{nullptr, print::DefaultPrintServices()};
     services.runPrintSetup = [](app::LogState& log, print::PRINTCFG& cfg) {
-        const int go = print::RunPrintSetup(log, cfg);
-        cfg.startDepth = 1000;
-        cfg.endDepth = 2000;
-        cfg.fullHeader = 1;
-        return go;
+        platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+            d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
+            d.SetText(print::setupid::EndDepth, QStringLiteral("2000"));
+            d.Click(platform::IDOK);
+        });
+        return print::RunPrintSetup(log, cfg);
     };
     const QString pdf = s.well.file.dataFolder + "sendfile/" + s.well.file.wellName + "@2000-5inch.pdf";
     for (auto _ : st) {

@@ -85,7 +85,7 @@ public:
     virtual ~Printers() = default;
     // The default printer; nullptr when none can be made.
     virtual std::unique_ptr<Printer> DefaultPrinter() = 0;
-    // The print dialog (TPrintDialog) over `printer`, which it may replace by another printer the user
+    // The print dialog (TPrintDialog, without the selection choice) over `printer`, which it may replace by another printer the user
     // chose; false when cancelled.
     virtual bool PrintDialog(std::unique_ptr<Printer>& printer) = 0;
     // The page set-up dialog (TPrinter::Setup); false when cancelled.

@@ -1,104 +1,135 @@
 #include "print/printsetup.h"
 
 #include "app/logstate.h"
+#include "app/wellsettings.h"
 #include "platform/services.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace print {
 
-namespace {
+std::int32_t DepthOfText(const char* text, std::size_t size)
+{
+    std::size_t i = 0;
+    while (i < size && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < size && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    std::int64_t value = 0;
+    // The edits hold five characters; the bound keeps any longer text from overflowing.
+    for (; i < size && text[i] >= '0' && text[i] <= '9' && value < 100000000; ++i)
+        value = value * 10 + (text[i] - '0');
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
 
-// The choices of the set-up as the user leaves them.
-struct SetupChoices {
-    int start = 0, end = 0;
-    bool ratePointToPoint = false, gasPointToPoint = false;
-    bool ratePerHour = false, twoAndHalfInch = false;
-    bool fullHeader = true, shortHeader = false;
-    bool colour = false, narrowFormat = false;
-    bool dataAsText = false, topsLine = false, descriptions = false;
-};
+int EstimatedLength(std::int32_t start, std::int32_t end, int inchesPer100, bool fullHeader)
+{
+    const double inches = (double(end) - double(start)) / 100.0 * inchesPer100;
+    return static_cast<int>(std::trunc(inches)) + (fullHeader ? 12 : 0);
+}
+
+QString ResolutionText(std::int32_t columnUnit, std::int32_t rowHeight)
+{
+    // A 585-dpi printer's unit of 58 stands for its nominal 600.
+    const int across = columnUnit == 58 ? 600 : columnUnit * 10;
+    return QStringLiteral("%1 X %2").arg(across).arg(rowHeight * 10);
+}
 
 bool AlwaysNarrowProfile(int profile) { return profile == 21 || profile == 86; }
 
-SetupChoices Offered(const app::LogState& log, const PRINTCFG& cfg)
+bool DescriptionsProfile(int profile)
 {
-    const wellfile::OpenWell& file = log.well.file;
-    const PrintState& ps = log.print;
-    const int profile = log.well.loggerId;
-    const bool alternateHeader = ps.profileOptions.alternateHeader;
-    SetupChoices c;
-
-    const bool offeredStart = cfg.startDepth > file.fileTopDepth && cfg.startDepth < file.fileBottomDepth - 100;
-    c.start = std::max(offeredStart ? cfg.startDepth : file.viewTopDepth - 100, file.fileTopDepth + 2);
-    c.end = file.fileBottomDepth / 2 * 2;
-
-    c.ratePointToPoint = log.well.config.rateLineStyle == 1;
-    c.gasPointToPoint = log.well.config.gasLineStyle == 1;
-    c.ratePerHour = log.view.rateInMetresPerHour != 0;
-    c.twoAndHalfInch = ps.twoAndHalfInch;
-    c.colour = ps.colourPrinter;
-    c.topsLine = log.well.config.topsLine != 0;
-    if (alternateHeader && ps.scaleKind > 2)
-        c.descriptions = true;
     for (int p : {17, 88, 78, 11, 4, 64})
-        if (profile == p && ps.scaleKind > 2)
-            c.descriptions = true;
-    if (!alternateHeader || AlwaysNarrowProfile(profile))
-        c.narrowFormat = !(cfg.continuousPaper && ps.tractorFeed);
-
-    if (log.well.config.printAll) {
-        c.start = file.fileTopDepth + 2;
-        c.end = file.fileBottomDepth / 2 * 2;
-        c.fullHeader = true;
-    }
-    if (ps.pageClass) {
-        c.fullHeader = true;
-        c.shortHeader = false;
-    }
-    return c;
+        if (profile == p)
+            return true;
+    return false;
 }
 
-}  // namespace
+std::int32_t OfferedStartDepth(std::int32_t cfgStart, std::int32_t viewTop, std::int32_t first, std::int32_t last)
+{
+    const std::int32_t start = cfgStart > first && cfgStart < last - 100 ? cfgStart : viewTop - 100;
+    return std::max(start, first + 2);
+}
 
-int RunPrintSetup(app::LogState& log, PRINTCFG& cfg)
+HorizontalViewFacts HorizontalViewOf(const app::LogState& log)
+{
+    HorizontalViewFacts facts;
+    if (log.print.horizontalView)
+        facts = log.print.horizontalView();
+    facts.open = log.notes.horizontalViewOpen && log.notes.horizontalViewOpen();
+    return facts;
+}
+
+void SetScaleRadios(PrintSetupTransfer& t, std::int32_t scaleKind)
+{
+    t.oneTo500 = scaleKind == 1;
+    t.twoFoot = scaleKind == 2;
+    t.tenFoot = scaleKind == 3;
+    t.tenFootFiveRates = 0;
+    t.fiveFoot = 0;
+}
+
+std::int32_t ScaleKindOf(const PrintSetupTransfer& t)
+{
+    if (t.oneTo500)
+        return 1;
+    if (t.twoFoot)
+        return 2;
+    if (t.tenFoot || t.tenFootFiveRates)
+        return 3;
+    return 0;
+}
+
+int TakePrintSetup(app::LogState& log, PRINTCFG& cfg, const PrintSetupTransfer& t)
 {
     PrintState& ps = log.print;
-    ps.printBottomDepth = log.well.file.fileBottomDepth;
-    ps.largePrint = false;
-    cfg.pictures = 0;
-    const SetupChoices c = Offered(log, cfg);
-
-    cfg.startDepth = std::max(c.start, log.well.file.fileTopDepth + 2);
-    cfg.endDepth = c.end;
+    cfg.startDepth = std::max(DepthOfText(t.startDepth), log.well.file.fileTopDepth + 2);
+    cfg.endDepth = DepthOfText(t.endDepth);
     if (cfg.endDepth < cfg.startDepth) {
         platform::MessageBox(QStringLiteral("Start depth greater than end depth"), QStringLiteral("Input Error"));
         return 0;
     }
-    // A window scale of no kind the set-up offers leaves the field as it is: printed one record a row.
-    if (ps.scaleKind >= 1 && ps.scaleKind <= 3)
-        cfg.scaleKind = ps.scaleKind;
-    cfg.ratePointToPoint = c.ratePointToPoint;
-    cfg.gasPointToPoint = c.gasPointToPoint;
-    cfg.rateInMetresPerHour = c.ratePerHour;
-    cfg.twoAndHalfInch = c.twoAndHalfInch;
-    cfg.fullHeader = c.fullHeader;
-    cfg.shortHeader = c.shortHeader;
-    cfg.colour = c.colour;
+    // No scale radio ticked (a window scale of no kind the set-up offers): the field keeps its value and
+    // the log prints one record a row.
+    if (const std::int32_t kind = ScaleKindOf(t))
+        cfg.scaleKind = kind;
+    cfg.ratePointToPoint = t.ratePointToPoint;
+    cfg.gasPointToPoint = t.gasPointToPoint;
+    cfg.rateInMetresPerHour = t.ratePerHour;
+    cfg.twoAndHalfInch = t.twoAndHalfInch;
+    cfg.fullHeader = t.fullHeader;
+    cfg.shortHeader = t.shortHeader;
+    cfg.colour = t.colour;
 
     if (!ps.profileOptions.alternateHeader || AlwaysNarrowProfile(log.well.loggerId)) {
-        ps.narrowFormat = c.narrowFormat;
+        ps.narrowFormat = t.narrowFormat != 0;
     } else {
+        // The alternate header always prints narrow; the box is kept for the header's own use.
         ps.narrowFormat = true;
-        cfg.narrowFormat = c.narrowFormat;
+        cfg.narrowFormat = t.narrowFormat;
     }
-    log.well.config.topsLine = c.topsLine;
-    ps.printDescriptions = c.descriptions;
-    ps.horizontalPrint = false;
-    if (c.twoAndHalfInch)
+    log.well.config.topsLine = t.topsLine;
+    ps.printDescriptions = t.descriptions != 0;
+    ps.horizontalPrint = HorizontalViewOf(log).open && t.horizontal != 0;
+    if (t.twoAndHalfInch)
         ps.narrowFormat = false;
-    ps.dataAsText = c.dataAsText;
+    ps.dataAsText = t.dataAsText != 0;
     return 1;
+}
+
+bool SavePrintAll(app::LogState& log, bool printAll)
+{
+    const auto flag = static_cast<std::uint8_t>(printAll ? 1 : 0);
+    const auto saved = app::UpdateWellConfig(log, [flag](wellfile::WellConfig& config) {
+        config.printAll = flag;
+        return true;
+    });
+    if (!saved)
+        return false;
+    log.well.config.printAll = flag;
+    return true;
 }
 
 }  // namespace print

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,13 @@ struct ProfilePrintOptions {
     bool alternateHeader = false;  // the printed header makes its own header font
     bool copperplateText = false;  // the log body is written in Copperplate
     bool condensed = false;        // narrow text is squeezed further
+};
+
+// What the print set-up reads of the open horizontal-well view.
+struct HorizontalViewFacts {
+    bool open = false;
+    std::int32_t startDepth = 0;
+    bool fullHeader = false;  // the view's header flag
 };
 
 struct PrintState {
@@ -73,6 +81,8 @@ struct PrintState {
     bool headerOnly = false;
     bool topsPage = false;
     bool horizontalPrint = false;
+    // The open horizontal view's start depth and header flag; unset while that view gives none.
+    std::function<HorizontalViewFacts()> horizontalView;
 
     // The run in hand, one at a time (printingLog is set only around the print job itself).
     std::int32_t printBottomDepth = 0;  // the depth the run prints to: the file's last, or deeper

@@ -11,6 +11,7 @@
 #include "support/files.h"
 #include "support/pdfpages.h"
 #include "support/printers.h"
+#include "platform/ui/dialog.h"
 #include "support/recordingpainters.h"
 #include "support/testmain.h"
 #include "support/viewfixture.h"
@@ -84,12 +85,15 @@ protected:
         return true;
     }
 
+    // What the user does in the print set-up before pressing "Print".
+    std::function<void(platform::Dialog&)> inSetup;
+
     // The user asks for start-end at scale kind `kind`, printed in black.
     void Ask(int start, int end, int kind = 1, bool fullHeader = false)
     {
         s.print.scaleKind = kind;
-        services.runPrintSetup = [=](app::LogState& log, PRINTCFG& cfg) {
-            const int go = RunPrintSetup(log, cfg);
+        services.runPrintSetup = [=, this](app::LogState& log, PRINTCFG& cfg) {
+            const int go = testing_support::PressPrintInSetup(log, cfg, inSetup);
             cfg.startDepth = start;
             cfg.endDepth = end;
             cfg.fullHeader = fullHeader;
@@ -327,7 +331,7 @@ TEST_F(LogPages, TallHeaderNeverDropsTheLastRecordsBeforeTheDstPages)
     testing_support::WriteRecords(s.well.file.currentFolder + "W1.dst", dsts);
     headerHeight = 100 * 24;
     Ask(1000, 2000, 1, true);
-    s.print.dstPages = true;
+    inSetup = [](platform::Dialog& d) { d.Click(setupid::PrintDsts); };
     std::vector<std::string> order;
     auto logPages = LogPagePainter(s, services.printHeader, {});
     services.painters.logPage = [&](platform::Dc& dc, const LogPage& page) {

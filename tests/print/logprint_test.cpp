@@ -10,6 +10,7 @@
 #include "print/printrecords.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
+#include "support/printers.h"
 #include "support/testmain.h"
 #include "support/viewfixture.h"
 #include "support/wells.h"
@@ -99,8 +100,8 @@ protected:
     void Ask(int start, int end, int kind = 1, bool fullHeader = true)
     {
         s.print.scaleKind = kind;
-        services.runPrintSetup = [=](app::LogState& log, PRINTCFG& cfg) {
-            const int go = RunPrintSetup(log, cfg);
+        services.runPrintSetup = [=, this](app::LogState& log, PRINTCFG& cfg) {
+            const int go = testing_support::PressPrintInSetup(log, cfg, inSetup);
             cfg.startDepth = start;
             cfg.endDepth = end;
             cfg.fullHeader = fullHeader;
@@ -128,6 +129,8 @@ protected:
     PrintWindowServices services{nullptr, DefaultPrintServices()};
     std::vector<SeenPage> pages;
     std::function<void(const LogPage&)> onPage;
+    // What the user does in the print set-up before pressing "Print".
+    std::function<void(platform::Dialog&)> inSetup;
 };
 
 // Presses Cancel in the abort dialog, as the user would.
@@ -210,7 +213,7 @@ TEST_F(LogPrint, LogRunWritesItsPdfSettingsAndLastDescribedDepth)
     s.print.scaleKind = 1;
     services.runPrintSetup = [](app::LogState& log, PRINTCFG& cfg) {
         EXPECT_EQ(cfg.startDepth, 1990);
-        return RunPrintSetup(log, cfg);
+        return testing_support::PressPrintInSetup(log, cfg);
     };
     EXPECT_EQ(PrintedPages(Pdf(2600)), 6);
     EXPECT_EQ(pages[0].depthBefore, 1990);
@@ -249,7 +252,7 @@ TEST_F(LogPrint, PageCountsFollowTheRangeHeaderScaleAndExtraPages)
     // With the DST option the reports follow the log, two a page.
     WriteDsts(s.well.file.currentFolder + "elogdemo.dst", 3);
     Ask(1000, 2000);
-    s.print.dstPages = true;
+    inSetup = [](platform::Dialog& d) { d.Click(setupid::PrintDsts); };
     std::vector<int> dstFirsts;
     services.painters.dstPage = [&dstFirsts](platform::Dc&, std::span<const reports::DSTREPORT> reports, int first) {
         EXPECT_EQ(reports.size(), 4u);  // the file and a zeroed record ending the list
@@ -273,7 +276,7 @@ TEST_F(LogPrint, DstReportsMakeAPageForEveryTwo)
         else
             WriteDsts(dst, reports);
         Ask(1000, 2000, 1, false);
-        s.print.dstPages = true;
+        inSetup = [](platform::Dialog& d) { d.Click(setupid::PrintDsts); };
         dstPages = 0;
         // The log keeps all its pages whatever the reports add.
         EXPECT_EQ(PrintedPages(Pdf(2000)), 8 + expected) << reports;

@@ -2,6 +2,9 @@
 
 #include "support/testmain.h"
 
+#include "platform/ui/dialog.h"
+#include "print/ui/printsetupdlg.h"
+
 namespace testing_support {
 
 namespace {
@@ -54,6 +57,16 @@ platform::PrinterDescription TestPrinter(const QString& name, const QString& por
     d.page.paper = inches * platform::kPointsPerInch;
     d.outputFile = TestDir() + QStringLiteral("printed.pdf");
     return d;
+}
+
+int PressPrintInSetup(app::LogState& log, print::PRINTCFG& cfg, const std::function<void(platform::Dialog&)>& change)
+{
+    platform::Dialog::QueueTestScript([change](platform::Dialog& d) {
+        if (change)
+            change(d);
+        d.Click(platform::IDOK);
+    });
+    return print::RunPrintSetup(log, cfg);
 }
 
 }  // namespace testing_support

@@ -5,7 +5,18 @@
 #include "platform/draw/pdfprinter.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
+
+namespace app {
+struct LogState;
+}
+namespace platform {
+class Dialog;
+}
+namespace print {
+struct PRINTCFG;
+}
 
 namespace testing_support {
 
@@ -31,5 +42,8 @@ public:
 // A printer of `dpi` on paper of `inches`, no unprintable edge, colour, whose jobs all go to
 // TestDir() + "printed.pdf".
 platform::PrinterDescription TestPrinter(const QString& name, const QString& port, int dpi, QSizeF inches);
+
+// The print set-up dialog answered by a user who changes only what `change` does and presses "Print".
+int PressPrintInSetup(app::LogState& log, print::PRINTCFG& cfg, const std::function<void(platform::Dialog&)>& change = {});
 
 }  // namespace testing_support

@@ -127,6 +127,7 @@ public:
     {
         if (auto* queue = dynamic_cast<CupsPrinter*>(printer.get())) {
             QPrintDialog dialog(&queue->Device(), ActiveWindow());
+            dialog.setOption(QAbstractPrintDialog::PrintSelection, false);  // the log has no selection to print
             return dialog.exec() == QDialog::Accepted;
         }
         // The PDF printer: the dialog works on a printer of its own, and a queue chosen there replaces it.
@@ -135,6 +136,7 @@ public:
         chosen.setPageLayout(ToPageLayout(printer->Page()));
         chosen.setCopyCount(printer->Info().copies);
         QPrintDialog dialog(&chosen, ActiveWindow());
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
         if (dialog.exec() != QDialog::Accepted)
             return false;
         if (!ToFile(chosen) && !chosen.printerName().isEmpty()) {

@@ -6,12 +6,16 @@
 #include "print/printcommand.h"
 #include "print/printer_commands.h"
 #include "print/ui/logpages.h"
+#include "print/ui/printsetupdlg.h"
 
 #include <QDir>
 
 namespace print {
 
-PrintWindowServices::PrintWindowServices(QWidget* window, PrintServices& rest) : window_(window), rest_(rest) {}
+PrintWindowServices::PrintWindowServices(QWidget* window, PrintServices& rest) : window_(window), rest_(rest)
+{
+    runPrintSetup = [this](app::LogState& log, PRINTCFG& cfg) { return RunPrintSetup(log, cfg, window_); };
+}
 
 void PrintWindowServices::CmPageSetup(app::LogState& log) { print::CmPageSetup(log); }
 
@@ -28,6 +32,12 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     std::optional<PrintCommandRun> run = PreparePrintCommand(log, runPrintSetup);
     if (!run)
         return;
+    // The set-up may have chosen another printer in place of the one in hand.
+    printer = PrinterForRun(ps);
+    if (!printer) {
+        FinishPrintCommand(log, *run, false);
+        return;
+    }
 
     const QString dataFolder = log.well.file.dataFolder;
     if (ps.pdfPrinter)

@@ -23,8 +23,8 @@ public:
     void CmPageSetup(app::LogState& log) override;
     void CmHeader(app::LogState& log) override { rest_.CmHeader(log); }
 
-    // The set-up asked before a log run.
-    RunPrintSetupFn runPrintSetup = RunPrintSetup;
+    // The set-up asked before a log run: the print set-up dialog, parented to the window.
+    RunPrintSetupFn runPrintSetup;
     // What draws the pages; a log page left empty is drawn by the window's log page painters.
     PrintPagePainters painters = ReportPagePainters();
     // The printed header and the data table of the log pages; empty: no header, no table.
