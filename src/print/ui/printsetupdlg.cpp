@@ -176,8 +176,7 @@ void printSetupDlg::SetupWindow()
 
     if (!horizontal.open) {
         transfer_.horizontal = 0;
-        startDepth_ = cfg_.startDepth > first && cfg_.startDepth < last - 100 ? cfg_.startDepth
-                                                                               : file.viewTopDepth - 100;
+        startDepth_ = OfferedStartDepth(cfg_.startDepth, file.viewTopDepth, first, last);
     } else {
         transfer_.horizontal = 1;
         for (int id : {OneTo500, TwoFoot, TenFoot, TenFootFiveRates, FiveFoot, RatePointToPoint, RateBlocked,
