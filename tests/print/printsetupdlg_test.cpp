@@ -15,7 +15,6 @@
 #include "support/viewfixture.h"
 #include "wellfile/wellconfig.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -27,7 +26,6 @@ using namespace print;
 using namespace print::setupid;
 using platform::Dialog;
 using testing_support::doubles;
-using testing_support::TestDir;
 
 namespace {
 
@@ -78,30 +76,39 @@ protected:
         s.print.printer.reset();
     }
 
-    // The set-up as the print command runs it: the printer checked, the offered range in `cfg`.
-    int Setup(std::function<void(Dialog&)> script)
+    // The set-up as the print command runs it (the printer checked, the offered range in `cfg`): `script`
+    // and then the button `close`.
+    int Setup(std::function<void(Dialog&)> script, int close = platform::IDCANCEL)
     {
         cfg = PRINTCFG{};
         cfg.continuousPaper = CheckPrinter(s);
         cfg.endDepth = s.well.file.fileBottomDepth;
-        Dialog::QueueTestScript(std::move(script));
+        Queue(std::move(script), close);
         return RunPrintSetup(s, cfg);
     }
 
-    // "&Print..." with `script` in the set-up; gives the log PDF for `end` when one was written.
-    QString Print(std::function<void(Dialog&)> script, int end)
+    // "&Print..." with `script` and then "Print" in the set-up; the log PDF for `end`, empty when none.
+    QString Print(std::function<void(Dialog&)> script, int end, int close = platform::IDOK)
     {
         const QString pdf = s.well.file.dataFolder + "sendfile/" + s.well.file.wellName +
                             QStringLiteral("@%1-5inch.pdf").arg(end);
         QFile::remove(pdf);
         dstPages = 0;
-        Dialog::QueueTestScript(std::move(script));
+        Queue(std::move(script), close);
         services.CmPrint(s);
         return QFile::exists(pdf) ? pdf : QString();
     }
 
+    static void Queue(std::function<void(Dialog&)> script, int close)
+    {
+        Dialog::QueueTestScript([script = std::move(script), close](Dialog& d) {
+            script(d);
+            d.Click(close);
+        });
+    }
+
     QString ConfigPath() const { return wellfile::OwnConfigPath(app::PlaceOf(s), s.well.fieldSettings); }
-    QString DstPath() const { return s.well.file.currentFolder + s.well.file.wellName + ".dst"; }
+    QByteArray Pfg() const { return testing_support::ReadBytes(s.well.file.dataFolder + "strativ.pfg"); }
 
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     app::LogState& s = *state;
@@ -125,112 +132,75 @@ TEST_F(PrintSetupDialog, LengthEstimateFollowsTheRangeTheHeaderAndTheScale)
         EXPECT_EQ(d.GetText(Length), "62 inches");  // only leaving the edit recomputes it
         d.Command(StartDepth, platform::EN_KILLFOCUS);
         EXPECT_EQ(d.GetText(Length), "37 inches");
-        d.Click(platform::IDCANCEL);
     });
     s.print.scaleKind = 3;
     Setup([](Dialog& d) {
         SetRange(d, "1000", "2000");
         EXPECT_EQ(d.GetText(Length), "22 inches");
-        d.Click(platform::IDCANCEL);
     });
 }
 
 TEST_F(PrintSetupDialog, ResolutionIsThatOfThePrinterCheckedAndSetupPrinterChecksTheNewOne)
 {
-    UsePrinter(Printer("Test PDF", "FILE:", 300, {15, 11}, platform::DMCOLOR_MONOCHROME));
-    Setup([](Dialog& d) {
-        EXPECT_EQ(d.GetText(Resolution), "300 X 240");
-        EXPECT_FALSE(Checked(d, Colour));
-        EXPECT_FALSE(d.IsEnabled(Colour));
-        d.Click(platform::IDCANCEL);
-    });
     UsePrinter(Printer("Test PDF", "FILE:", 585, {15, 11}));
-    Setup([](Dialog& d) {
-        EXPECT_EQ(d.GetText(Resolution), "600 X 470");
-        EXPECT_TRUE(Checked(d, Colour));
-        d.Click(platform::IDCANCEL);
-    });
+    Setup([](Dialog& d) { EXPECT_EQ(d.GetText(Resolution), "600 X 470"); });
 
-    // A monochrome printer changed for the wide Epson in colour on the first parallel port.
+    // A monochrome printer changed for the wide Epson, in colour, on the first parallel port.
     UsePrinter(Printer("Test PDF", "FILE:", 300, {15, 11}, platform::DMCOLOR_MONOCHROME));
     platform::PrinterDescription epson = EpsonOnLpt1();
     epson.dpi = 600;
     doubles().printers.printDialogAnswers = {epson};
-    EXPECT_EQ(Setup([](Dialog& d) {
-                  d.Click(SetupPrinter);
-                  EXPECT_EQ(d.GetText(Resolution), "600 X 480");
-                  EXPECT_TRUE(d.IsEnabled(Colour));
-                  EXPECT_TRUE(Checked(d, Colour));
-                  d.Click(platform::IDOK);
-              }),
-              1);
-    EXPECT_EQ(doubles().printers.printDialogs, 1);
+    const int go = Setup(
+        [](Dialog& d) {
+            EXPECT_EQ(d.GetText(Resolution), "300 X 240");
+            EXPECT_FALSE(Checked(d, Colour) || d.IsEnabled(Colour));
+            d.Click(SetupPrinter);
+            EXPECT_EQ(d.GetText(Resolution), "600 X 480");
+            EXPECT_TRUE(d.IsEnabled(Colour) && Checked(d, Colour));
+        },
+        platform::IDOK);
+    EXPECT_EQ(go, 1);
     EXPECT_EQ(int(cfg.continuousPaper), 1);
     EXPECT_EQ(int(cfg.colour), 1);
     EXPECT_EQ(s.print.printer->Info().deviceName, "EPSON Stylus 1000 ESC/P 2");
-
-    // Cancelled, the print dialog changes nothing.
-    Setup([](Dialog& d) {
-        d.Click(SetupPrinter);
-        EXPECT_EQ(d.GetText(Resolution), "600 X 480");
-        d.Click(platform::IDCANCEL);
-    });
-    EXPECT_EQ(s.print.printer->Info().deviceName, "EPSON Stylus 1000 ESC/P 2");
 }
 
-TEST_F(PrintSetupDialog, ThePrintGoesToThePrinterChosenInTheSetup)
+TEST_F(PrintSetupDialog, PrintWritesTheRangeAskedOnThePrinterChosen)
 {
-    platform::PrinterDescription chosen = testing_support::TestPrinter("Other PDF", "FILE:", 600, {15, 11});
+    Print([](Dialog& d) { SetRange(d, "1200", "1400"); }, 1400);
+    QByteArray pfg = Pfg();
+    ASSERT_EQ(pfg.size(), 250);
+    EXPECT_EQ(Int32At(pfg, 80), 1200);
+    EXPECT_EQ(Int32At(pfg, 84), 1400);
+    EXPECT_EQ(Int32At(pfg, 236), 24);
+
+    // The printer chosen in the set-up replaces the one the command started with.
+    const platform::PrinterDescription chosen = testing_support::TestPrinter("Other PDF", "FILE:", 600, {15, 11});
     doubles().printers.printDialogAnswers = {chosen};
     QFile::remove(chosen.outputFile);
     Print(
         [](Dialog& d) {
             d.Click(SetupPrinter);
             SetRange(d, "1200", "1400");
-            d.Click(platform::IDOK);
         },
         1400);
-    ASSERT_TRUE(QFile::exists(chosen.outputFile));
-    const QByteArray pfg = testing_support::ReadBytes(s.well.file.dataFolder + "strativ.pfg");
+    EXPECT_TRUE(QFile::exists(chosen.outputFile));
+    pfg = Pfg();
     ASSERT_EQ(pfg.size(), 250);
-    EXPECT_EQ(Int32At(pfg, 236), 48);  // the row height of the printer chosen
+    EXPECT_EQ(Int32At(pfg, 236), 48);
 }
 
-TEST_F(PrintSetupDialog, PrintWritesTheRangeAskedAndABadRangePrintsNothing)
+TEST_F(PrintSetupDialog, BadRangesPrintNothing)
 {
-    const QString pdf = Print(
-        [](Dialog& d) {
-            SetRange(d, "1200", "1400");
-            d.Click(platform::IDOK);
-        },
-        1400);
-    EXPECT_TRUE(pdf.endsWith("sendfile/elogdemo@1400-5inch.pdf")) << pdf.toStdString();
-    const QByteArray pfg = testing_support::ReadBytes(s.well.file.dataFolder + "strativ.pfg");
-    ASSERT_EQ(pfg.size(), 250);
-    EXPECT_EQ(Int32At(pfg, 80), 1200);
-    EXPECT_EQ(Int32At(pfg, 84), 1400);
-
     // A start typed above the file is raised to its first depth + 2 and then found below the end.
-    QFile::remove(s.well.file.dataFolder + "strativ.pfg");
-    EXPECT_TRUE(Print(
-                    [](Dialog& d) {
-                        SetRange(d, "500", "1001");
-                        d.Click(platform::IDOK);
-                    },
-                    1001)
-                    .isEmpty());
+    EXPECT_TRUE(Print([](Dialog& d) { SetRange(d, "500", "1001"); }, 1001).isEmpty());
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Start depth greater than end depth");
     EXPECT_EQ(doubles().prompter.messages[0].caption, "Input Error");
     EXPECT_FALSE(QFile::exists(s.well.file.dataFolder + "strativ.pfg"));
-    EXPECT_TRUE(QDir(s.well.file.dataFolder + "sendfile").entryList({"*1001*"}, QDir::Files).isEmpty());
 
     // Text that is no number reads as its leading number, else 0.
-    EXPECT_EQ(Setup([](Dialog& d) {
-                  SetRange(d, "abc", "1500z");
-                  d.Click(platform::IDOK);
-              }),
-              1);
+    EXPECT_EQ(Setup([](Dialog& d) { SetRange(d, "abc", "1500z"); }, platform::IDOK), 1);
     EXPECT_EQ(int(cfg.startDepth), 1002);
     EXPECT_EQ(int(cfg.endDepth), 1500);
 }
@@ -240,8 +210,7 @@ TEST_F(PrintSetupDialog, PrintAllIsRememberedInTheWellSettingsAndCancelChangesNo
     const QByteArray before = testing_support::ReadBytes(ConfigPath());
     ASSERT_EQ(before.size(), int(sizeof(wellfile::WellConfig)));
     ASSERT_EQ(before[3955], 0);
-
-    EXPECT_EQ(Print([](Dialog& d) { d.Click(platform::IDCANCEL); }, 2600), QString());
+    EXPECT_TRUE(Print([](Dialog&) {}, 2600, platform::IDCANCEL).isEmpty());
     EXPECT_EQ(testing_support::ReadBytes(ConfigPath()), before);
 
     Setup([](Dialog& d) {
@@ -250,31 +219,23 @@ TEST_F(PrintSetupDialog, PrintAllIsRememberedInTheWellSettingsAndCancelChangesNo
         EXPECT_EQ(d.GetText(StartDepth), "1000");
         EXPECT_EQ(d.GetText(EndDepth), "2606");
         EXPECT_TRUE(Checked(d, FullHeader));
-        d.Click(platform::IDCANCEL);
     });
     QByteArray expected = before;
     expected[3955] = 1;
     EXPECT_EQ(testing_support::ReadBytes(ConfigPath()), expected);
-    EXPECT_EQ(s.well.config.printAll, 1);
 
     Setup([](Dialog& d) {
         EXPECT_TRUE(Checked(d, PrintAll));
         EXPECT_EQ(d.GetText(StartDepth), "1002");
         EXPECT_EQ(d.GetText(EndDepth), "2600");
-        EXPECT_TRUE(Checked(d, FullHeader));
         d.Click(PrintAll);
-        d.Click(platform::IDCANCEL);
     });
     EXPECT_EQ(testing_support::ReadBytes(ConfigPath()), before);
 
     // A settings file that cannot be read is never written over with a blank record.
     const QByteArray broken(100, 'x');
     testing_support::WriteBytes(ConfigPath(), broken);
-    Setup([](Dialog& d) {
-        EXPECT_FALSE(Checked(d, PrintAll));
-        d.Click(PrintAll);
-        d.Click(platform::IDCANCEL);
-    });
+    Setup([](Dialog& d) { d.Click(PrintAll); });
     EXPECT_EQ(testing_support::ReadBytes(ConfigPath()), broken);
 }
 
@@ -282,54 +243,33 @@ TEST_F(PrintSetupDialog, HeaderBoxesExcludeEachOtherAndPageClassPrintersForceThe
 {
     s.print.largePrint = true;
     Setup([](Dialog& d) {
-        EXPECT_TRUE(Checked(d, FullHeader));
-        EXPECT_FALSE(Checked(d, ShortHeader));
+        EXPECT_TRUE(Checked(d, FullHeader) && !Checked(d, ShortHeader));
         d.Click(ShortHeader);
-        EXPECT_FALSE(Checked(d, FullHeader));
-        EXPECT_TRUE(Checked(d, ShortHeader));
+        EXPECT_TRUE(!Checked(d, FullHeader) && Checked(d, ShortHeader));
         d.Click(FullHeader);
-        EXPECT_TRUE(Checked(d, FullHeader));
-        EXPECT_FALSE(Checked(d, ShortHeader));
-        d.Click(FullHeader);
-        EXPECT_FALSE(Checked(d, FullHeader));
-        EXPECT_FALSE(Checked(d, ShortHeader));
-        d.Click(platform::IDCANCEL);
+        EXPECT_TRUE(Checked(d, FullHeader) && !Checked(d, ShortHeader));
     });
     EXPECT_FALSE(s.print.largePrint);
 
     UsePrinter(Printer("Test PDF", "FILE:", 96, {15, 32}));  // 3072 px
-    EXPECT_EQ(Setup([](Dialog& d) {
-                  EXPECT_TRUE(Checked(d, FullHeader));
-                  EXPECT_FALSE(d.IsEnabled(FullHeader));
-                  EXPECT_FALSE(Checked(d, ShortHeader));
-                  EXPECT_FALSE(d.IsEnabled(ShortHeader));
-                  d.Click(platform::IDOK);
-              }),
-              1);
-    EXPECT_EQ(int(cfg.fullHeader), 1);
-    EXPECT_EQ(int(cfg.shortHeader), 0);
+    Setup([](Dialog& d) {
+        EXPECT_TRUE(Checked(d, FullHeader) && !d.IsEnabled(FullHeader));
+        EXPECT_TRUE(!Checked(d, ShortHeader) && !d.IsEnabled(ShortHeader));
+    });
 }
 
 TEST_F(PrintSetupDialog, DescriptionsBoxFollowsTheScaleAndTheProfile)
 {
     for (int kind : {1, 2}) {
         s.print.scaleKind = kind;
-        Setup([](Dialog& d) {
-            EXPECT_FALSE(d.IsEnabled(Descriptions));
-            EXPECT_FALSE(Checked(d, Descriptions));
-            d.Click(platform::IDCANCEL);
-        });
+        Setup([](Dialog& d) { EXPECT_FALSE(d.IsEnabled(Descriptions) || Checked(d, Descriptions)); });
         EXPECT_FALSE(s.print.printDescriptions);
     }
     s.print.scaleKind = 3;
     s.well.loggerId = 17;
-    EXPECT_EQ(Setup([](Dialog& d) {
-                  EXPECT_TRUE(d.IsEnabled(Descriptions));
-                  EXPECT_TRUE(Checked(d, Descriptions));
-                  d.Click(Descriptions);
-                  d.Click(platform::IDOK);
-              }),
-              1);
+    Setup([](Dialog& d) { EXPECT_TRUE(d.IsEnabled(Descriptions) && Checked(d, Descriptions)); });
+    EXPECT_TRUE(s.print.printDescriptions);
+    EXPECT_EQ(Setup([](Dialog& d) { d.Click(Descriptions); }, platform::IDOK), 1);
     EXPECT_FALSE(s.print.printDescriptions);
     EXPECT_EQ(int(cfg.scaleKind), 3);
 }
@@ -339,28 +279,23 @@ TEST_F(PrintSetupDialog, DstBoxNeedsTheWellsDstFileAndAddsItsPages)
     Setup([](Dialog& d) {
         EXPECT_EQ(d.GetText(PrintDsts), " Print DST's at end of log");
         EXPECT_FALSE(d.IsEnabled(PrintDsts));
-        d.Click(platform::IDCANCEL);
     });
 
-    testing_support::WriteBytes(DstPath(), QByteArray(3 * reports::kDstSize, '\0'));
-    const auto range = [](Dialog& d) { SetRange(d, "1000", "2000"); };
+    testing_support::WriteBytes(s.well.file.currentFolder + "elogdemo.dst", QByteArray(3 * reports::kDstSize, '\0'));
     // An earlier print's choice does not carry over: the box opens cleared and the option follows it.
     s.print.dstPages = true;
     EXPECT_FALSE(Print(
-                     [&](Dialog& d) {
-                         EXPECT_TRUE(d.IsEnabled(PrintDsts));
-                         EXPECT_FALSE(Checked(d, PrintDsts));
-                         range(d);
-                         d.Click(platform::IDOK);
+                     [](Dialog& d) {
+                         EXPECT_TRUE(d.IsEnabled(PrintDsts) && !Checked(d, PrintDsts));
+                         SetRange(d, "1000", "2000");
                      },
                      2000)
                      .isEmpty());
     EXPECT_EQ(dstPages, 0);
     const QString pdf = Print(
-        [&](Dialog& d) {
-            range(d);
+        [](Dialog& d) {
+            SetRange(d, "1000", "2000");
             d.Click(PrintDsts);
-            d.Click(platform::IDOK);
         },
         2000);
     ASSERT_FALSE(pdf.isEmpty());
@@ -371,25 +306,19 @@ TEST_F(PrintSetupDialog, DstBoxNeedsTheWellsDstFileAndAddsItsPages)
 TEST_F(PrintSetupDialog, NarrowFormatFollowsThePrinterAndTheProfilesHeader)
 {
     s.well.loggerId = 10;
-    Setup([](Dialog& d) {
-        EXPECT_TRUE(Checked(d, NarrowFormat));
-        d.Click(platform::IDCANCEL);
-    });
+    Setup([](Dialog& d) { EXPECT_TRUE(Checked(d, NarrowFormat)); });
     UsePrinter(EpsonOnLpt1());
-    EXPECT_EQ(Setup([](Dialog& d) {
-                  EXPECT_FALSE(Checked(d, NarrowFormat));
-                  d.Click(platform::IDOK);
-              }),
-              1);
+    EXPECT_EQ(Setup([](Dialog& d) { EXPECT_FALSE(Checked(d, NarrowFormat)); }, platform::IDOK), 1);
     EXPECT_FALSE(s.print.narrowFormat);
 
     // The alternate header always prints narrow; the box is kept in the settings.
     s.print.profileOptions.alternateHeader = true;
-    EXPECT_EQ(Setup([](Dialog& d) {
-                  EXPECT_FALSE(Checked(d, NarrowFormat));
-                  d.Click(NarrowFormat);
-                  d.Click(platform::IDOK);
-              }),
+    EXPECT_EQ(Setup(
+                  [](Dialog& d) {
+                      EXPECT_FALSE(Checked(d, NarrowFormat));
+                      d.Click(NarrowFormat);
+                  },
+                  platform::IDOK),
               1);
     EXPECT_EQ(int(cfg.narrowFormat), 1);
     EXPECT_TRUE(s.print.narrowFormat);
@@ -403,16 +332,16 @@ TEST_F(PrintSetupDialog, ChoicesReachTheSettingsAndTheWindow)
     s.well.config.topsLine = 0;
     s.view.picturesPresent = true;
     s.print.narrowFormat = true;
-    EXPECT_EQ(Setup([](Dialog& d) {
-                  EXPECT_TRUE(Checked(d, RateBlocked));
-                  EXPECT_TRUE(Checked(d, GasBlocked));
-                  EXPECT_FALSE(d.IsEnabled(Horizontal));
-                  for (int id : {RatePointToPoint, GasPointToPoint, RatePerHour, TwoAndHalfInch, ShortHeader,
-                                 DataAsText, TopsLine, Pictures})
-                      EXPECT_TRUE(d.Click(id)) << id;
-                  d.Click(platform::IDOK);
-              }),
-              1);
+    const int go = Setup(
+        [](Dialog& d) {
+            EXPECT_TRUE(Checked(d, RateBlocked) && Checked(d, GasBlocked));
+            EXPECT_FALSE(d.IsEnabled(Horizontal));
+            for (int id : {RatePointToPoint, GasPointToPoint, RatePerHour, TwoAndHalfInch, ShortHeader, DataAsText,
+                           TopsLine, Pictures})
+                EXPECT_TRUE(d.Click(id)) << id;
+        },
+        platform::IDOK);
+    EXPECT_EQ(go, 1);
     EXPECT_EQ(int(cfg.scaleKind), 2);
     EXPECT_EQ(int(cfg.ratePointToPoint), 1);
     EXPECT_EQ(int(cfg.gasPointToPoint), 1);
@@ -425,16 +354,9 @@ TEST_F(PrintSetupDialog, ChoicesReachTheSettingsAndTheWindow)
     EXPECT_FALSE(s.print.narrowFormat);  // cleared by the two-and-a-half-inch box
     EXPECT_TRUE(s.print.dataAsText);
     EXPECT_EQ(int(s.well.config.topsLine), 1);
-    EXPECT_FALSE(s.print.horizontalPrint);
 
-    // At the ten-foot scale the pictures box is off; a scale of no kind offered ticks no radio.
-    s.print.scaleKind = 3;
-    Setup([](Dialog& d) {
-        EXPECT_FALSE(d.IsEnabled(Pictures));
-        d.Click(platform::IDOK);
-    });
-    EXPECT_EQ(int(cfg.pictures), 0);
+    // A window scale of no kind the set-up offers ticks no scale radio: the settings keep theirs.
     s.print.scaleKind = 5;
-    EXPECT_EQ(Setup([](Dialog& d) { d.Click(platform::IDOK); }), 1);
+    EXPECT_EQ(Setup([](Dialog&) {}, platform::IDOK), 1);
     EXPECT_EQ(int(cfg.scaleKind), 0);
 }
