@@ -4,7 +4,6 @@
 #include "platform/text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string>
 
 namespace entry {
@@ -21,19 +20,6 @@ constexpr int kFirstIndex = kRowsAboveStart + 1;
 }  // namespace
 
 float RateLimit(bool perHour) { return perHour ? 600.0f : 100.0f; }
-
-double ReadTypedNumber(const QString& text)
-{
-    const std::string s = text.toLatin1().toStdString();
-    std::size_t i = s.find_first_not_of(" \t");
-    if (i == std::string::npos)
-        return 0;
-    if (s[i] == '+')
-        ++i;
-    double value = 0;
-    const std::from_chars_result r = std::from_chars(s.data() + i, s.data() + s.size(), value);
-    return r.ec == std::errc() ? value : 0;
-}
 
 std::optional<float> TypedRate(const QString& text, bool perHour)
 {

@@ -7,6 +7,7 @@
 // with their mean, and moves one record down. It stores and steps; drawing and messages are the
 // dialog's, which it tells through the outcome of each key.
 #include "entry/entryrow.h"
+#include "entry/typednumber.h"
 #include "wellfile/record.h"
 
 #include <QString>
@@ -20,9 +21,6 @@ namespace entry {
 
 // The largest rate that may be typed: 100 minutes per unit, or 600 metres per hour.
 float RateLimit(bool perHour);
-// A typed value read as a number is read (leading blanks, sign, decimals, exponent; what follows the
-// number is ignored); 0 for text that does not begin with one.
-double ReadTypedNumber(const QString& text);
 // The typed rate in minutes per unit; none when it is 0 or less or above the limit.
 std::optional<float> TypedRate(const QString& text, bool perHour);
 // A stored rate as shown: per hour 60 / rate, 600 for a rate of 0 or less.

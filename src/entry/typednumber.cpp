@@ -1,6 +1,9 @@
 #include "entry/typednumber.h"
 
+#include <charconv>
+#include <cmath>
 #include <climits>
+#include <string>
 
 namespace entry {
 
@@ -20,6 +23,20 @@ int LeadingNumber(std::string_view text, std::size_t n)
     if (negative)
         value = -value;
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : int(value);
+}
+
+double ReadTypedNumber(const QString& text)
+{
+    const std::string s = text.toLatin1().toStdString();
+    std::size_t i = s.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return 0;
+    if (s[i] == '+')
+        ++i;
+    double value = 0;
+    const std::from_chars_result r = std::from_chars(s.data() + i, s.data() + s.size(), value);
+    // "inf" and "nan" are no values anyone logs.
+    return r.ec == std::errc() && std::isfinite(value) ? value : 0;
 }
 
 }  // namespace entry
