@@ -7,7 +7,6 @@
 #include "wellfile/datafile.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace entry {
 
@@ -144,8 +143,11 @@ void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
         WriteBackEntry(well, well.dataFileName, index, e.count, e.snapshot, buffer, FieldsOf(kind));
     if (kind == EntryKind::Gas) {
         wellfile::ScanRecords(well);  // the lag depth follows the gas typed in
-        if (std::memcmp(&config, &log.well.config, sizeof config) != 0 && app::SaveWellConfig(log, config))
-            log.well.config = config;
+        // Only the dialog's count goes back: the window's record may have changed while the dialog ran.
+        wellfile::WellConfig updated = log.well.config;
+        updated.maxGasEntries = config.maxGasEntries;
+        if (updated.maxGasEntries != log.well.config.maxGasEntries && app::SaveWellConfig(log, updated))
+            log.well.config = updated;
     }
 
     buffer.clear();

@@ -27,6 +27,11 @@ struct EntryState {
     bool gasEntry = false;  // the gas entry runs
     // Where the lithology entry goes on: the deepest depth typed so far (its dialog keeps it).
     std::int32_t lithologyResumeDepth = 0;
+    // The gas entry's options: each pass begins at total gas (clear: at C1); it offers "Use Ratios" and
+    // the "CO2" box.
+    bool gasTotalFirst = true;
+    bool gasRatios = true;
+    bool gasCo2 = true;
     ShowColours showColours;
     bool showColourOption = true;  // the show entry offers its "Color" button
 };

@@ -24,6 +24,7 @@ enum RowPart : unsigned {
     ROW_SHOWS = 0x10,  // the porosity, fluorescence, cut and hardness columns
     ROW_MUD = 0x20,    // the mud weights over the gas track (with ROW_GAS the old bars go first)
     ROW_LITHOLOGY = 0x40,  // the lithology and interpreted-lithology columns (while an entry runs)
+    ROW_CO2 = 0x80,    // the CO2 curve over the gas track, joined to the row above
 };
 
 class LogViewServices {

@@ -1,13 +1,17 @@
 #include "entry/ui/entrywindowservices.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
 #include "app/ui/logwindow.h"
+#include "entry/draw/depthlines.h"
 #include "entry/entrycommand.h"
 #include "entry/ui/enterlithdlg.h"
 #include "entry/ui/enterrate.h"
 #include "entry/ui/entershow.h"
+#include "entry/ui/loggasinput.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
 #include "logview/logview_services.h"
+#include "platform/draw/dc.h"
 #include "platform/winapi.h"
 
 #include <QScreen>
@@ -35,6 +39,21 @@ void PlaceBesideLog(QWidget& dialog, LogWindow& main)
     dialog.move(x, y);
 }
 
+// The gas entry's row marker, XOR-drawn over the log's backing store and shown at once.
+void ToggleRowMarker(app::LogState& s, int y, bool up, bool single)
+{
+    if (!s.view.bitmaps || s.view.bitmaps->backingStore.isNull())
+        return;
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    {
+        platform::Dc dc(s.view.bitmaps->backingStore);
+        dc.SetViewportOrg(-g.horizontalScroll, 0);
+        DrawDepthLines(dc, g, y, up, single);
+    }
+    if (s.view.updateArea)
+        s.view.updateArea(0, y - g.rowHeight, s.view.bitmaps->backingStore.width(), y + 2 * g.rowHeight + 1);
+}
+
 }  // namespace
 
 EntryWindowServices::EntryWindowServices(QWidget* window, EntryServices& rest) : window_(window), rest_(rest) {}
@@ -56,7 +75,7 @@ void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
         return main->AskInput(title, prompt, buffer, size);
     };
     host.paintNow = [main] { main->PaintLog(); };
-    host.runDialog = [main](app::LogState& s, EntryKind k, wellfile::WellConfig*) {
+    host.runDialog = [main](app::LogState& s, EntryKind k, wellfile::WellConfig* config) {
         switch (k) {
         case EntryKind::Rates: {
             EnterRate dialog(main, s, [main, &s](std::int32_t depth) {
@@ -79,7 +98,20 @@ void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
             PlaceBesideLog(dialog, *main);
             return dialog.Execute();
         }
-        case EntryKind::Gas: app::NotBuilt("entry", "LogGasInput"); break;
+        case EntryKind::Gas: {
+            if (!config)
+                break;
+            // A stored row: the gas track restored with its curves, the CO2 curve and the mud weights.
+            LogGasInput::LogDrawing drawing;
+            drawing.repaintRow = [main, &s](std::int32_t depth) {
+                main->Neighbours().logview->RepaintRows(s, depth, 1,
+                                                        logview::ROW_GAS | logview::ROW_CO2 | logview::ROW_MUD);
+            };
+            drawing.marker = [&s](int y, bool up, bool single) { ToggleRowMarker(s, y, up, single); };
+            LogGasInput dialog(main, s, *config, std::move(drawing));
+            PlaceBesideLog(dialog, *main);
+            return dialog.Execute();
+        }
         }
         return int(platform::IDCANCEL);
     };

@@ -1,8 +1,7 @@
 #pragma once
 // The entry services of a main window: the four entry commands run their one command path
 // (entry/entrycommand.h) with this window's text views, input box and paint, and open their dialogs with
-// the window as parent. The gas dialog is not built yet: it says so and closes at once. Flares are
-// left to the services these are built on.
+// the window as parent. Flares are left to the services these are built on.
 #include "entry/entry_services.h"
 
 #include <QPointer>

@@ -194,6 +194,8 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             top = top < 0 ? y - R : std::min(top, y - R);
             bottom = std::max(bottom, y + R + 1);
         }
+        if ((parts & ROW_CO2) && g.Flag(31) && g.profile != 60)
+            painters.DrawAveragedCurve(target, buffer, std::size_t(i) + 1, 1, R, y, true);  // from the row above
         if ((parts & ROW_CUSTOM) && s.customTracks.data) {
             const long long at = (long long)rec.depth - well.fileTopDepth;
             // Two rows from the line above the row, down to the file's last depth.
