@@ -3,8 +3,10 @@
 // "Done" and "Cancel" leave in the data file.
 #include "app/opendatafile.h"
 #include "entry/ui/loggasinput.h"
+#include "layout/trackflags.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"
+#include "platform/winapi.h"
 #include "platform/ui/updown.h"
 #include "support/entrywindow.h"
 #include "support/files.h"
@@ -168,11 +170,28 @@ TEST(LogGasInputWindow, ModeBoxesTakeOneValueAStepAndTheMarkerFollowsTheRow)
     GasWindow w;
     w.S().well.file.lastMudWeightOut = 0;
     w.S().well.file.lastMudWeightOutDepth = 0;
+    w.S().layout.schemes.trackFlags[layout::FLAG_CO2] = 1;
+    w.S().layout.schemes.trackFlags[layout::FLAG_MUD_WEIGHTS] = 1;
+    auto rows = testing_support::FileRecords<RECORD>(w.path);
+    for (int depth : {1001, 1002, 1003})
+        rows.at(std::size_t(depth - 980)).gas[wellfile::GAS_NINTH] = 1.5f;
+    testing_support::WriteRecords(w.path, rows);
+    w.window.PaintLog();
     const logview::ViewGeometry g = logview::GeometryOf(w.S());
     const int R = g.rowHeight, T = g.topMargin;
     const int x = (g.rate.left + g.gas.left) / 2;  // on the marker line, between the rate and gas tracks
     QImage clean;
     std::vector<int> markedRows;
+    const platform::COLORREF pen = g.pens.table[layout::PEN_CO2].colour;
+    const QRgb co2Colour = qRgb(platform::GetRValue(pen), platform::GetGValue(pen), platform::GetBValue(pen));
+    const auto colourInRow = [&](QRgb colour, int row) {
+        int n = 0;
+        const QImage& store = w.window.BackingStore();
+        for (int y = T + row * R; y < T + (row + 1) * R; ++y)
+            for (int x = g.gas.left + 1; x < g.gas.Right() - 2; ++x)  // inside the track's edges
+                n += store.pixel(x, y) == colour;
+        return n;
+    };
     const auto marked = [&](int row) { return w.window.BackingStore().pixel(x, T + row * R) != clean.pixel(x, T + row * R); };
     Dialog::QueueTestScript([&](Dialog& d) {
         // The marker stands on the first row: a line the log did not have.
@@ -187,13 +206,23 @@ TEST(LogGasInputWindow, ModeBoxesTakeOneValueAStepAndTheMarkerFollowsTheRow)
         EnterValue(d, "1.25");
         EXPECT_EQ(d.GetText(LogGasInput::IDC_PROMPT), "Enter CO2 for  1002");
         EXPECT_EQ(d.GetText(LogGasInput::IDC_PREVIOUS), "1.25");
+        // The row is drawn again with the CO2 curve the log shows there (the one the gas monitor books):
+        // the track's background comes back, and the curve's stroke down the row with it.
+        EnterValue(d, "");
+        EXPECT_GE(colourInRow(co2Colour, 11), R);
 
         d.Click(LogGasInput::IDC_MUD_OUT);
         EXPECT_EQ(d.GetCheck(LogGasInput::IDC_CO2), 0);
         EXPECT_EQ(d.GetText(LogGasInput::IDC_LABEL), "Mud Wt Out");
-        EXPECT_EQ(d.GetText(LogGasInput::IDC_PROMPT), "Enter WT for  1002");
+        EXPECT_EQ(d.GetText(LogGasInput::IDC_PROMPT), "Enter WT for  1003");
+        const QImage beforeMud = w.window.BackingStore().copy();
         EnterValue(d, "10.4");
         EXPECT_EQ(d.GetText(LogGasInput::IDC_LABEL), "Mud WT Out");
+        // The weight is written over the gas track about the typed row.
+        EXPECT_GT(testing_support::DifferingPixels(w.window.BackingStore().copy(g.gas.left, T + 11 * R, g.gas.Width(), 3 * R),
+                                                   beforeMud.copy(g.gas.left, T + 11 * R, g.gas.Width(), 3 * R), 0, 3 * R,
+                                                   g.gas.Width()),
+                  20);
         d.Click(LogGasInput::IDC_MUD_IN);
         EnterValue(d, "10.2");
         d.Click(LogGasInput::IDC_CUSTOM);
@@ -208,20 +237,22 @@ TEST(LogGasInputWindow, ModeBoxesTakeOneValueAStepAndTheMarkerFollowsTheRow)
         EXPECT_EQ(d.GetText(LogGasInput::IDC_LABEL), "TG");
         EXPECT_EQ(d.GetText(LogGasInput::IDC_MAX_ENTRIES), "3");
         EXPECT_TRUE(d.IsEnabled(LogGasInput::IDC_MAX_ENTRIES));
-        EXPECT_EQ(d.GetText(LogGasInput::IDC_PROMPT), "Enter gas  for 1005.5  ");
+        EXPECT_EQ(d.GetText(LogGasInput::IDC_PROMPT), "Enter gas  for 1006.5  ");
         d.Click(platform::IDOK);
     });
     clean = w.window.BackingStore().copy();
     w.window.CmEnterGas();
     EXPECT_FLOAT_EQ(w.At(1001).co2, 1.25f);
-    EXPECT_FLOAT_EQ(w.At(1002).mudWeightOut, 10.4f);
-    EXPECT_FLOAT_EQ(w.At(1003).mudWeightIn, 10.2f);
-    EXPECT_FLOAT_EQ(w.At(1004).custom1, 3.5f);
-    EXPECT_FLOAT_EQ(w.At(1005).custom2, 4.5f);
+    EXPECT_FLOAT_EQ(w.At(1002).co2, 1.25f);
+    EXPECT_FLOAT_EQ(w.At(1003).mudWeightOut, 10.4f);
+    EXPECT_FLOAT_EQ(w.At(1004).mudWeightIn, 10.2f);
+    EXPECT_FLOAT_EQ(w.At(1005).custom1, 3.5f);
+    EXPECT_FLOAT_EQ(w.At(1006).custom2, 4.5f);
+    EXPECT_FLOAT_EQ(w.At(1003).gas[wellfile::GAS_NINTH], 1.5f);
     EXPECT_FLOAT_EQ(w.S().well.file.lastMudWeightOut, 10.4f);
-    EXPECT_EQ(w.S().well.file.lastMudWeightOutDepth, 1002);
-    // One marker line, on the row of the record the entry stands on (1006), whatever the modes did.
-    EXPECT_EQ(markedRows, (std::vector<int>{15}));
+    EXPECT_EQ(w.S().well.file.lastMudWeightOutDepth, 1003);
+    // One marker line, on the row of the record the entry stands on (1007), whatever the modes did.
+    EXPECT_EQ(markedRows, (std::vector<int>{16}));
 }
 
 TEST(LogGasInputWindow, RatiosNeedAFirstComponentAboveAndKeysBeepAtTheLimits)
