@@ -14,14 +14,17 @@
 #include "wits/witshost.h"
 #include "wits/witswindow.h"
 #include "platform/folders.h"
+#include "wellfile/datafile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -111,6 +114,69 @@ void BM_WitsFrameToDrawnRow(benchmark::State& st)
     drilling::AttachDriller(s, nullptr);
 }
 BENCHMARK(BM_WitsFrameToDrawnRow)->Unit(benchmark::kMillisecond);
+
+// One step of WITS gas booked at the lag depth of a 10,000-record well: ten records read and written
+// back, the records in memory brought up to date, a gas record appended and the row drawn into the
+// backing store. The demo well's layout, its data file grown to 10,000 records without gas past the
+// demo's own.
+void BM_BookWitsStep(benchmark::State& st)
+{
+    constexpr int kRecords = 10000;
+    DemoView demo;
+    if (!demo.dir.isValid() || !demo.Open()) {
+        st.SkipWithError("the demo well could not be opened");
+        return;
+    }
+    app::LogState& s = *demo.state;
+    wellfile::OpenWell& well = s.well.file;
+    std::vector<wellfile::RECORD> rows(std::size_t(kRecords) + 1);
+    const int have = wellfile::ReadRecords(well, rows, well.dataFileName, 0, kRecords);
+    for (int i = have; i < kRecords; ++i) {
+        wellfile::RECORD r = rows[std::size_t(have - 1)];
+        r.depth = well.fileTopDepth + i;
+        std::fill(std::begin(r.gas), std::end(r.gas), 0.0f);
+        std::fill(std::begin(r.halfGas), std::end(r.halfGas), 0.0f);
+        rows[std::size_t(i)] = r;
+    }
+    QFile file(well.dataFileName);
+    const qint64 bytes = qint64(kRecords) * wellfile::kRecordSize;
+    if (have < 1 || !file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(rows.data()), bytes) != bytes) {
+        st.SkipWithError("the data file could not be grown");
+        return;
+    }
+    file.close();
+    well.fileBottomDepth = well.fileTopDepth + kRecords - 1;
+    wellfile::ReadAllRecords(well);
+    QDir().mkpath(platform::JoinPath(well.dataFolder, QStringLiteral("gas")));
+    s.well.lastBookedDepth = 0;
+
+    const app::WellServices services;
+    wits::WitsHost host = wits::MakeWitsHost(s, services);
+    host.repaintRow = [&demo](std::int32_t depth, unsigned parts) { wits::RepaintBookedRow(demo.view, *demo.state, depth, parts); };
+    wits::Wits engine(host, wits::MakeWitsAlarmHost(s));
+    engine.firstHalf = {0, 40, 10, 5, 2, 1};
+    engine.secondHalf = {0, 60, 15, 8, 3, 2};
+
+    std::int32_t lag = well.fileTopDepth + have + 10;
+    const auto book = [&] {
+        well.viewTopDepth = lag - 30;  // the row in view
+        s.witsLink.gasMaxima[0] = 120;
+        s.witsLink.co2Maximum = 2;
+        return engine.StoreDepthStep(float(lag++) + 0.4f);
+    };
+    const QImage before = demo.bitmaps.backingStore.copy();
+    if (!book() || demo.bitmaps.backingStore == before) {
+        st.SkipWithError("the first booking did not draw its row");
+        return;
+    }
+    for (auto _ : st) {
+        if (lag >= well.fileBottomDepth || !book()) {
+            st.SkipWithError("the step was not booked");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_BookWitsStep)->Unit(benchmark::kMillisecond)->Iterations(2000);
 
 }  // namespace
 

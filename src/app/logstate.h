@@ -169,6 +169,7 @@ struct ViewState {
     bool picturesPresent = false;
     bool picturesShown = false;
     bool holdRepaint = false;  // set while starting: the window is not painted yet
+    bool repaintLater = false; // the log is painted whole later: a booked step only invalidates the window
     logview::DepthColumnSwitches depthColumn;  // how the depth column writes depths and surveys
     bool liveView = false;     // the live view is on: the paint shows its live bar
 

@@ -57,6 +57,7 @@ struct OpenWell {
     bool directional = false;  // five or more records inclined 10 degrees or more
     bool deviated = false;     // a survey whose TVD lies well above its depth
     std::vector<RECORD> allRecords;  // the full-file copy made by ReadAllRecords, ended by a depth-0 record
+    bool allRecordsKept = false;     // allRecords stay as read: the WITS booking does not bring them up to date
 
     // Mode flags the record routines test.
     bool drilling = false;

@@ -49,6 +49,17 @@ public:
     void DispatchItem(std::string_view code, std::string_view value, bool marked);
     // The share of each component in the sum of the components (after each frame).
     void ComputeGasShares();
+    // The lag depth moved (the drilling object's hand-over): the gas values become the first-half
+    // values while the tenths `digit` is below 5, else the second-half values; a new whole depth books
+    // the step (StoreDepthStep). The new-step flag is set, or cleared with `companionDepth`.
+    void TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth);
+    // Books the gas of the step into the depth record of `lagDepth`: the total-gas and CO2 maxima, the
+    // components by half step (or as shares of the total gas with ratios on). The ten records around it
+    // are written back in one write, the records in memory brought up to date, the row drawn and one gas
+    // record appended to the gas file. A depth that moved back, lies in the file's first 20 units or past
+    // the records read, or a record that holds a total gas already, books nothing. Every attempt clears
+    // the maxima and sets the new-step flag. True when the step was booked.
+    bool StoreDepthStep(float lagDepth);
     // The MWD values by sub-step into the record of `mwdDepth`: slots A at bytes 212 to 235, slots B at
     // 284 to 307. A depth outside the file writes nothing. False when nothing was written.
     bool WriteMwdSlots(std::int32_t mwdDepth);
@@ -137,6 +148,7 @@ public:
     std::int32_t shareComputations = 0;
     std::array<float, 8> firstHalf{};   // filled by the drilling object before a booking
     std::array<float, 8> secondHalf{};
+    bool newStep = false;              // set by each booking attempt; the drilling object clears it
     bool ratiosOn = false;             // components are booked as shares of the total gas
     bool chromatographSwitch = false;  // components arrive in ppm
     std::int32_t pasonFeed = 0;        // 1: total gas and components are scaled
@@ -204,6 +216,8 @@ private:
     void TakeLinkGas(int item, std::string_view text, bool marked);
     float HoldTotalGas(float value);
     void SetTotalGasMaximum(float totalGas, bool always);
+    void EndBookingAttempt();
+    void DrawBookedRow(float lagDepth, std::int32_t depth);
 
     std::unique_ptr<WitsAlarms> alarms_;
 };

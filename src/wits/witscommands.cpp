@@ -112,6 +112,10 @@ void WitsCommands::CmWits(app::LogState& log)
             if (window_.pumpsOn)
                 window_.pumpsOn(log);
         };
+        host_.repaintRow = [&log, this](std::int32_t depth, unsigned parts) {
+            if (window_.repaintBookedRow)
+                window_.repaintBookedRow(log, depth, parts);
+        };
         host_.refresh(host_);
         engine_ = std::make_unique<Wits>(host_, MakeWitsAlarmHost(log));
         log.engines.wits = engine_.get();

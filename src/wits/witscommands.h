@@ -41,6 +41,8 @@ struct WitsLinkWindow {
     std::function<void(app::LogState&)> pumpsOn;
     // The link part of the status area is drawn again.
     std::function<void(app::LogState&)> drawLinkStatus;
+    // The row of a booked step is drawn again (the view's row parts, logview::RowPart).
+    std::function<void(app::LogState&, std::int32_t depth, unsigned parts)> repaintBookedRow;
 };
 
 class WitsCommands final : public WitsServices {

@@ -4,8 +4,24 @@
 #include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
+#include "logview/logview_services.h"
 
 namespace wits {
+
+namespace {
+
+constexpr int kWitsStepRepaint = 2;  // the custom tracks' mode of a WITS step
+
+// Custom tracks are drawn with a booked row on a plain log that shows them with data, once the file is
+// longer than 20 units.
+bool CustomTracksDrawn(const app::LogState& log)
+{
+    const wellfile::OpenWell& well = log.well.file;
+    return log.well.customTracksEnabled && log.customTracks.data && !log.customTracks.rows.empty() &&
+           well.fileBottomDepth - well.fileTopDepth > 20 && !log.view.logImageMode;
+}
+
+}  // namespace
 
 WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
 {
@@ -21,6 +37,17 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
         h.unmannedUnit = log.well.config.unmannedUnit != 0;
         const drilling::Driller* d = log.engines.driller;
         h.strokesCounted = d && d->time && d->time->strokes;
+
+        h.lastBookedDepth = &log.well.lastBookedDepth;
+        h.keepRecordsInMemory = log.well.file.allRecordsKept;
+        h.viewScale = log.view.viewScale;
+        h.rowHeight = log.layout.format.pixelsPerStep;
+        h.topMargin = log.layout.format.logAreaTop;
+        h.logBottom = log.view.logAreaBottom;
+        h.repaintLater = log.view.repaintLater;
+        h.drawingHeld = log.view.painting || log.view.holdRepaint || log.scroll.renderingImage ||
+                        log.scroll.imageRender || log.print.printingLog;
+        h.customTracksDrawn = CustomTracksDrawn(log);
     };
     host.correctFileDepth = [&log, &services](std::int32_t depth) {
         return app::CorrectFileDepth(log, services, float(depth), 1);
@@ -34,8 +61,17 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
         if (drilling::Driller* d = log.engines.driller)
             d->ShowLagStatus();
     };
+    host.invalidate = [&log] {
+        if (log.view.invalidate)
+            log.view.invalidate();
+    };
     host.refresh(host);
     return host;
+}
+
+void RepaintBookedRow(logview::LogViewServices& view, app::LogState& log, std::int32_t depth, unsigned parts)
+{
+    view.RepaintRows(log, depth, 2, parts, kWitsStepRepaint);
 }
 
 }  // namespace wits

@@ -42,6 +42,7 @@ struct WitsLinkState {
     // the last C1 above 1.
     std::array<float, kGasValueCount> gasMaxima{};
     float co2Maximum = 0;             // largest CO2 since the last booking
+    std::uint16_t bookingCounter = 0; // grows by 2 with each step of gas booked into the depth records
     // Depth units behind the bit of the gamma and the MWD sensors; 0 or less: none.
     float gammaSensorOffset = 0;
     float mwdSensorOffset = 0;
@@ -87,6 +88,23 @@ struct WitsHost {
     std::function<void(const QString& path)> startRemoteCopy;
     // Switches the pumps on (marked on in the lag settings, stroke counter and threads made).
     std::function<void()> pumpsOn;
+
+    // ---- The booking of a step's gas at the lag depth ----
+    std::int32_t* lastBookedDepth = nullptr;  // the window's, shared with the gas monitor; none: 0
+    bool keepRecordsInMemory = false;  // the records held in memory are not to be brought up to date
+    // Where the booked row is drawn: the log's scale index, row height, top margin and bottom y.
+    int viewScale = 0;
+    int rowHeight = 10;
+    int topMargin = 0;
+    int logBottom = 0;
+    bool repaintLater = false;     // the window is repainted whole later: a booking only invalidates it
+    bool drawingHeld = false;      // a paint, image or print runs: a booking only invalidates the window
+    bool customTracksDrawn = false;  // a plain log shows custom tracks with data on a file over 20 units
+    // Draws the row of `depth` again in the window's backing store and shows it; `parts` are the view's
+    // row parts (logview::RowPart).
+    std::function<void(std::int32_t depth, unsigned parts)> repaintRow;
+    // The whole window is painted again.
+    std::function<void()> invalidate;
 };
 
 }  // namespace wits

@@ -8,6 +8,7 @@
 #include "exchange/copyout.h"
 #include "gasmon/gasmonitor.h"
 #include "wits/witscommands.h"
+#include "wits/witshost.h"
 #include "wits/ui/witsdisplaydlg.h"
 #include "drilling/driller.h"
 #include "drilling/pumpstrokes.h"
@@ -145,6 +146,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     witsWindow.drawLinkStatus = [this](app::LogState& s) {
         if (drillingStatus_ && s.well.file.drilling)
             drillingStatus_->DrawLinkStatus(false);
+    };
+    witsWindow.repaintBookedRow = [this](app::LogState& s, std::int32_t depth, unsigned parts) {
+        wits::RepaintBookedRow(*neighbours_.logview, s, depth, parts);
     };
     witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, std::move(witsWindow));
     neighbours_.wits = witsLink_.get();

@@ -118,6 +118,12 @@ void DrillingStatusWindow::DrawNewLine(const wellfile::RECORD&, const wellfile::
     repaintRows_(added.depth, 2, parts, 1);
 }
 
+void DrillingStatusWindow::WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)
+{
+    if (wits::Wits* link = log_.engines.wits)
+        link->TakeLagDepth(lagDepth, digit, newWholeDepth, companionDepth);
+}
+
 void DrillingStatusWindow::ShowBackupReminder(std::int32_t depth, const QString& text)
 {
     if (!reminder_) {

@@ -61,6 +61,8 @@ public:
     void DestroyStatusBox() override;
     void ShowStatus(bool offBottom, bool circulating, int polarity) override;
     void GiveFocusBack() override;
+    // The WITS link's half-step gas and, on a new whole depth, its booking.
+    void WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth) override;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).

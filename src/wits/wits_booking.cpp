@@ -1,0 +1,165 @@
+// The gas of a depth step booked at the lag depth, the depth whose returns reach the surface now: the
+// step's total-gas and CO2 maxima and its components by half step go into the depth record there, the
+// records held in memory and the log on screen, and one gas record goes to the well's gas file.
+#include "wits/wits.h"
+
+#include "logview/logview_services.h"
+#include "wellfile/datafile.h"
+#include "wits/sidefiles.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+
+namespace wits {
+
+namespace {
+
+using wellfile::RECORD;
+
+constexpr int kRecordsRead = 10;
+constexpr int kLagRecordInRun = 5;     // the lag depth's record is the sixth of the ten read
+constexpr int kFirstUnitsUnbooked = 20;  // the file's first units never get gas from the link
+constexpr float kPpmFactor = 0.01f;    // components that arrive in ppm
+constexpr int kProfilePpm = 134;
+constexpr int kBookedFloats = wellfile::GAS_NINTH + 1;  // total gas, C1 to nC5 and the CO2
+constexpr int kCompressedScale = 3;    // from this scale index on a row holds five records
+
+// The record of `r`'s depth among the records held in memory gets its gas of both half steps, when it
+// lies in the run of consecutive depths that starts at the first of them.
+void UpdateRecordsInMemory(std::vector<RECORD>& all, const RECORD& r, int step)
+{
+    if (all.empty() || all[0].depth == 0 || r.depth < all[0].depth)
+        return;
+    std::size_t end = 1;
+    while (end < all.size() && all[end].depth == all[end - 1].depth + step)
+        ++end;
+    const auto k = std::size_t((std::int64_t(r.depth) - all[0].depth) / step);
+    if (k >= end || all[k].depth != r.depth)
+        return;
+    std::copy_n(r.gas, kBookedFloats, all[k].gas);
+    std::copy_n(r.halfGas, kBookedFloats, all[k].halfGas);
+}
+
+}  // namespace
+
+void Wits::TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)
+{
+    std::array<float, 8>& half = digit < 5 ? firstHalf : secondHalf;
+    std::copy_n(gasValues.begin(), half.size(), half.begin());
+    if (newWholeDepth) {
+        StoreDepthStep(lagDepth);
+        newStep = true;
+    }
+    if (companionDepth)
+        newStep = false;
+}
+
+void Wits::EndBookingAttempt()
+{
+    WitsLinkState& link = *host.link;
+    const int n = std::clamp(componentCount, 1, kComponentCount);
+    std::fill_n(link.gasMaxima.begin(), n, 0.0f);
+    co2Maximum = 0;
+    link.co2Maximum = 0;
+    newStep = true;
+}
+
+bool Wits::StoreDepthStep(float lagDepth)
+{
+    Refresh();
+    wellfile::OpenWell& well = *host.well;
+    WitsLinkState& link = *host.link;
+    const int n = std::clamp(componentCount, 0, kComponentCount);
+    const int step = std::max(well.depthStep, 1);
+    const float maximum = link.gasMaxima[0];
+    const std::int32_t lastBooked = host.lastBookedDepth ? *host.lastBookedDepth : 0;
+
+    // A lag depth that moved back (or is no number), no WITS total gas yet, or the file's first units.
+    const double lag = lagDepth;
+    if (!(lag >= lastBooked) || maximum < 0 || lag < double(well.fileTopDepth) + kFirstUnitsUnbooked ||
+        lag > 2e9 || well.dataFileName.isEmpty()) {
+        EndBookingAttempt();
+        return false;
+    }
+    // The lag depth's record stands sixth of the ten read. Where it would not (index 5 or less), the
+    // record read there is another depth's: nothing is booked.
+    const std::int64_t lagIndex = std::int64_t((lag - well.fileTopDepth) / step);
+    if (lagIndex <= kLagRecordInRun) {
+        EndBookingAttempt();
+        return false;
+    }
+    const int index = int(lagIndex - kLagRecordInRun);
+    std::array<RECORD, 2 * kRecordsRead> buffer{};
+    const int have = wellfile::ReadRecords(well, buffer, well.dataFileName, index, kRecordsRead);
+    RECORD& r = buffer[kLagRecordInRun];
+    // Near the bottom of a short file the lag depth's record may not have been read.
+    if (have <= kLagRecordInRun || r.depth == 0) {
+        EndBookingAttempt();
+        return false;
+    }
+    // Gas from another source is never overwritten.
+    if (r.gas[wellfile::GAS_TG] != 0 || (maximum == 0 && ratiosOn)) {
+        gasRecord.totalGas = maximum;
+        EndBookingAttempt();
+        return false;
+    }
+
+    r.gas[wellfile::GAS_TG] = maximum;
+    r.gas[wellfile::GAS_NINTH] = link.co2Maximum;
+    const float factor = chromatographSwitch || host.profile == kProfilePpm ? kPpmFactor : 1.0f;
+    const float firstHalfTotal = firstHalf[0] == 0 ? maximum : firstHalf[0];
+    for (int i = 1; i <= n; ++i) {
+        const auto k = std::size_t(i);
+        if (ratiosOn) {
+            r.halfGas[i] = firstHalfTotal * gasShares[k];
+            r.gas[i] = maximum * gasShares[k];
+        } else {
+            r.halfGas[i] = firstHalf[k] * factor;
+            r.gas[i] = secondHalf[k] * factor;
+        }
+    }
+    r.halfGas[wellfile::GAS_TG] = firstHalfTotal;
+
+    // The records go back in one write, before the row is drawn from the file.
+    const int written =
+        wellfile::SaveRecords(well, std::span<const RECORD>(buffer.data(), std::size_t(have)), well.dataFileName, index, have);
+    const bool booked = written > kLagRecordInRun;
+    if (booked) {
+        if (host.lastBookedDepth)
+            *host.lastBookedDepth = r.depth;
+        if (!host.keepRecordsInMemory)
+            UpdateRecordsInMemory(well.allRecords, r, step);
+        DrawBookedRow(lagDepth, r.depth);
+        link.bookingCounter = std::uint16_t(link.bookingCounter + 2);
+    }
+
+    gasRecord.totalGas = maximum;
+    gasRecord.sampleTotalGas = 1.0f;
+    AppendGasRecord(well.dataFolder, well.wellName, gasRecord, lag, well.fileBottomDepth);
+    std::fill_n(gasValues.begin(), n, 0.0f);
+    EndBookingAttempt();
+    return booked;
+}
+
+// The row of the lag depth, when the log shows one record a row and the row lies in the log area:
+// drawn at once into the backing store, or left to the whole repaint the window owes.
+void Wits::DrawBookedRow(float lagDepth, std::int32_t depth)
+{
+    if (host.viewScale >= kCompressedScale)
+        return;
+    const int step = std::max(host.well->depthStep, 1);
+    const double y = std::trunc((double(lagDepth) - 1.0 - host.well->viewTopDepth) / step * host.rowHeight + host.topMargin);
+    if (y < host.topMargin || y >= host.logBottom)
+        return;
+    if (host.repaintLater || host.drawingHeld) {
+        if (host.invalidate)
+            host.invalidate();
+        return;
+    }
+    if (host.repaintRow)
+        host.repaintRow(depth, logview::ROW_GAS | (host.customTracksDrawn ? logview::ROW_CUSTOM : 0u));
+}
+
+}  // namespace wits
