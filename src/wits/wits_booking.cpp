@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <span>
 
 namespace wits {
@@ -79,18 +80,18 @@ bool Wits::StoreDepthStep(float lagDepth)
     // A lag depth that moved back (or is no number), no WITS total gas yet, or the file's first units.
     const double lag = lagDepth;
     if (!(lag >= lastBooked) || maximum < 0 || lag < double(well.fileTopDepth) + kFirstUnitsUnbooked ||
-        lag > 2e9 || well.dataFileName.isEmpty()) {
+        well.dataFileName.isEmpty()) {
         EndBookingAttempt();
         return false;
     }
     // The lag depth's record stands sixth of the ten read. Where it would not (index 5 or less), the
     // record read there is another depth's: nothing is booked.
-    const std::int64_t lagIndex = std::int64_t((lag - well.fileTopDepth) / step);
-    if (lagIndex <= kLagRecordInRun) {
+    const double lagIndex = std::trunc((lag - well.fileTopDepth) / step);
+    if (!(lagIndex > kLagRecordInRun && lagIndex <= std::numeric_limits<int>::max())) {
         EndBookingAttempt();
         return false;
     }
-    const int index = int(lagIndex - kLagRecordInRun);
+    const int index = int(lagIndex) - kLagRecordInRun;
     std::array<RECORD, 2 * kRecordsRead> buffer{};
     const int have = wellfile::ReadRecords(well, buffer, well.dataFileName, index, kRecordsRead);
     RECORD& r = buffer[kLagRecordInRun];
