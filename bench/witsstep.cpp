@@ -41,7 +41,6 @@ public:
     void WitsLagDepth(float, int, bool, bool) override {}
     void ClearWitsNewData() override {}
     void ShowStatus(bool, bool, int) override {}
-    void ShowDepthStatus() override {}
     void DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD& added, int, bool) override
     {
         demo_.view.RepaintRows(*demo_.state, added.depth, 1, logview::ROW_RATE | logview::ROW_DEPTH | logview::ROW_GAS);
