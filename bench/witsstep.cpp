@@ -58,13 +58,20 @@ std::string FrameAt(int depth)
     return "&&\r\n0108" + d + "\r\n0110" + d + "\r\n0113125.5\r\n0121310\r\n0123120\r\n!!\r\n";
 }
 
+// Opens the demo well; false, with the benchmark skipped, when it could not be.
+bool OpenDemo(DemoView& demo, benchmark::State& st)
+{
+    if (demo.dir.isValid() && demo.Open())
+        return true;
+    st.SkipWithError("the demo well could not be opened");
+    return false;
+}
+
 void BM_WitsFrameToDrawnRow(benchmark::State& st)
 {
     DemoView demo;
-    if (!demo.dir.isValid() || !demo.Open()) {
-        st.SkipWithError("the demo well could not be opened");
+    if (!OpenDemo(demo, st))
         return;
-    }
     app::LogState& s = *demo.state;
     wellfile::OpenWell& well = s.well.file;
     well.drilling = true;
@@ -122,10 +129,8 @@ void BM_BookWitsStep(benchmark::State& st)
 {
     constexpr int kRecords = 10000;
     DemoView demo;
-    if (!demo.dir.isValid() || !demo.Open()) {
-        st.SkipWithError("the demo well could not be opened");
+    if (!OpenDemo(demo, st))
         return;
-    }
     app::LogState& s = *demo.state;
     wellfile::OpenWell& well = s.well.file;
     std::vector<wellfile::RECORD> rows(std::size_t(kRecords) + 1);
