@@ -24,28 +24,9 @@ constexpr std::size_t kBaselineValueColumn = 68;
 
 constexpr float kSriMaximum = 1000000.0f;
 
-// The text up to its first NUL (the files are read as C strings), upper-cased.
-std::string UpperText(const QByteArray& file)
+std::string UpperFileText(const QByteArray& file)
 {
-    std::string s(file.constData(), std::size_t(std::find(file.begin(), file.end(), '\0') - file.begin()));
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return s;
-}
-
-// The non-empty lines of `text`, split at CR and LF.
-std::vector<std::string_view> Lines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        if (end > at)
-            lines.push_back(text.substr(at, end - at));
-        at = end + 1;
-    }
-    return lines;
+    return gasmon::UpperText(std::string_view(file.constData(), std::size_t(file.size())));
 }
 
 void ClearComponents(IntegratorValues& v)
@@ -86,7 +67,7 @@ QString ExportFileName(const QString& current, const QString& installFolder, con
     return folder + base + suffix + QStringLiteral(".txt");
 }
 
-OutsideFile TakeOutsideFile(const QString& path, qint64 limit)
+OutsideFile TakeOutsideFile(const QString& path, qint64 limit, Oversized oversized)
 {
     OutsideFile result;
     QFile file(path);
@@ -101,9 +82,13 @@ OutsideFile TakeOutsideFile(const QString& path, qint64 limit)
     }
     if (result.text.size() > limit) {
         result.text.clear();
-        const QString aside = path + QStringLiteral(".rej");
-        exchange::DeleteFiles(aside);
-        QFile::rename(path, aside);
+        if (oversized == Oversized::Delete) {
+            exchange::DeleteFiles(path);
+        } else {
+            const QString aside = path + QStringLiteral(".rej");
+            exchange::DeleteFiles(aside);
+            QFile::rename(path, aside);
+        }
         result.state = OutsideFileState::Oversized;
         return result;
     }
@@ -117,12 +102,12 @@ SriResult ReadSriText(const QByteArray& file, const IntegratorValues& kept)
     SriResult r;
     r.values = kept;
     ClearComponents(r.values);
-    const std::string text = UpperText(file);
+    const std::string text = UpperFileText(file);
     const std::size_t run = text.find("RUN");
     if (run == std::string::npos)
         return r;
     r.hasRun = true;
-    const std::vector<std::string_view> lines = Lines(std::string_view(text).substr(run));
+    const std::vector<std::string_view> lines = TextLines(std::string_view(text).substr(run));
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const float value = ParseColumn(line, 3, kSriMaximum, 0.0f);
@@ -149,7 +134,7 @@ BaselineResult ReadBaselineText(const QByteArray& file, const IntegratorValues& 
 {
     BaselineResult r;
     r.values = kept;
-    const std::string text = UpperText(file);
+    const std::string text = UpperFileText(file);
     const std::size_t first = text.find_first_not_of('\n');
     if (first == std::string::npos)
         return r;

@@ -30,11 +30,14 @@ struct OutsideFile {
     QByteArray text;  // when read
 };
 
+// What becomes of a file larger than its limit: moved aside unread to its path + ".rej" (an older one
+// there is replaced), so that an integrator's result is never destroyed unseen, or deleted.
+enum class Oversized { MoveAside, Delete };
+
 // Takes the file at `path`: at most `limit` + 1 bytes are read whatever its size becomes meanwhile. A
-// file read whole is deleted; an empty one too; a larger one is moved aside unread to `path` + ".rej"
-// (an older one there is replaced), so that an integrator's result is never destroyed unseen. A file
-// that cannot be opened is Missing and left alone.
-OutsideFile TakeOutsideFile(const QString& path, qint64 limit);
+// file read whole is deleted; an empty one too; a larger one as `oversized` says. A file that cannot
+// be opened is Missing and left alone.
+OutsideFile TakeOutsideFile(const QString& path, qint64 limit, Oversized oversized = Oversized::MoveAside);
 
 // Component values of a result: peaks[k] for components k = 1 (C1) to 7 (NC5) and 8 (the extra
 // channel); `extra` feeds the seventh fraction.

@@ -2,6 +2,7 @@
 
 #include "wits/itemtable.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace gasmon {
@@ -45,6 +46,28 @@ float ReadScaledDigits(std::string_view field)
     v *= 0.0001;
     // A run too long for a float is no reading.
     return v <= double(std::numeric_limits<float>::max()) ? float(v) : 0.0f;
+}
+
+std::string UpperText(std::string_view text)
+{
+    std::string s(text.substr(0, std::min(text.find('\0'), text.size())));
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return s;
+}
+
+std::vector<std::string_view> TextLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+        if (end > at)
+            lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
 }
 
 }  // namespace gasmon

@@ -75,8 +75,24 @@ public:
     // Closes the current sample: drilling status from its depths, stamps, slot; every fifth sample the
     // block goes to the daily file (and to the monitoring station).
     void EndFrame();
-    // Timer 4.
+    // Timer 4: takes a chromatograph's result files in file-input mode and sends the outgoing frame.
+    // After a send the ticks wait for the reply, but never longer than the reply time-out: a silent
+    // rig then counts a frame without a good one, so its percentage falls and its alarm can fire.
     void EvTimer();
+    // The WITS percentage of the counted ticks: the live record, the "WITS PERCENT" alarm, the drilling
+    // alarm's WITS-low flag and data window line 7. Nothing before the first counted tick.
+    void KeepWitsPercent();
+    // One more counted tick, in windows of 50: the 50th starts the counts again at 1 and 0.
+    void CountFrame();
+    // The frame to send: the idle frame, or the lag depth and total gas (and for one profile the bit
+    // depth and the components); also to the traffic log when that is on.
+    std::string BuildOutputFrame();
+    // File-input mode: the result file's total gas, then the chromatograph file.
+    void ReadTgaResultFile();
+    // The chromatograph file's components; a new value is logged in the lag log.
+    void ReadChromatographFile();
+    // Appends the total gas, `text`, the time and the lag depth to the well's "-sri.txt".
+    void AppendLagLog(std::string_view text);
     // The remote transfer file: the block with single gaps filled; false when it could not be written.
     bool WriteRemoteBlock(const WITSRECORD* block, int count);
     // Deletes every "*.wit" in "remote" below the well's folder.
@@ -99,6 +115,7 @@ public:
     int timerInterval = 2000;      // ms of timer 4
     bool customTiming = false;     // "witsedit.cfg" was found
     bool waitingForReply = false;  // a frame went out and no text came back yet
+    std::int64_t sentAtMs = 0;     // steady clock of the last send
     std::int32_t bytesIn = 0;
     std::int32_t bytesOut = 0;
     std::int32_t bottomDepthAtConnect = 0;
@@ -156,6 +173,8 @@ public:
     std::array<float, 8> testGas{};    // total gas, C1 to nC5 of the last record at connect
     float profileGasMultiplier = 100;
     bool fileInputMode = false;        // the gas items of the gas monitor are not taken
+    // The components the output frame sends (C1 to nC5): the gas monitor's, or the file-input mode's.
+    std::array<float, kComponentCount> componentsToSend{};
     // A chromatograph's result files (type 14), from the gas monitor settings at connect; the gas
     // monitor's setup also sets the delay and the file while the link runs.
     bool chromatRatioSwitch = false;   // "Use Total Chromat To Calulate Ratios"
@@ -196,6 +215,7 @@ private:
     bool itemsThisRead_ = false;
 
     void Refresh();
+    void SendSerialFrame(std::int64_t now);
     void CountGoodFrame();
     float WitsPercent() const;
     void SetLine(int line, std::string text);

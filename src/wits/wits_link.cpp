@@ -151,8 +151,8 @@ void Wits::FinishFrame()
         host.pumpsOn();
         link.pumpsOnSwitch = true;
     }
+    // The frame-counted flag stays until the tick's next exchange: pieces of one reply count once.
     firstFrame = false;
-    frameCounted = false;
 }
 
 void Wits::DriveDrillingStatus(const WITSRECORD& s)
@@ -250,29 +250,6 @@ void Wits::CleanRemoteWitsFiles()
         return;
     for (const QString& name : dir.entryList({QStringLiteral("*.wit"), QStringLiteral("*.WIT")}, QDir::Files))
         QFile::remove(dir.filePath(name));
-}
-
-void Wits::EvTimer()
-{
-    // The outgoing frame and the percentage alarm come with the link's output side; here the tick keeps
-    // the WITS percentage over windows of 50 ticks.
-    if (waitingForReply)
-        return;
-    Refresh();
-    if (frameCount > 0) {
-        const float percent = goodFrameCount / frameCount * 100.0f;
-        if (drilling::Driller* d = host.driller)
-            d->live.witsPercent = percent;
-        SetLine(7, Format("%2.1f", double(percent)));
-        if (dataWindow)
-            dataWindow->UpdateValues(displayLines, true);
-    }
-    if (frameCount == 50) {
-        frameCount = 1;
-        goodFrameCount = 0;
-    } else {
-        frameCount += 1;
-    }
 }
 
 }  // namespace wits

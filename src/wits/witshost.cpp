@@ -35,6 +35,7 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
         h.profile = int(log.well.loggerId);
         h.gasMonitorType = log.engineStatus.gasInstrumentType;
         h.unmannedUnit = log.well.config.unmannedUnit != 0;
+        h.sendGas = log.well.config.sendGasViaWits != 0;
         const drilling::Driller* d = log.engines.driller;
         h.strokesCounted = d && d->time && d->time->strokes;
 

@@ -76,6 +76,10 @@ struct WitsHost {
     bool strokesCounted = false;             // the drilling object counts pump strokes
     bool bottomSwitchKept = false;           // the drilling set-up keeps the WITS depths from setting on/off bottom
     bool remoteCopy = false;                 // the WITS blocks go on to a monitoring station
+    bool sendGas = false;                    // the well's "send gas via WITS": the output frame carries gas
+    // The custom link's total gas, when that link runs in its WITS-gas mode: the output frame sends it.
+    bool customLinkGas = false;
+    float customLinkTotalGas = 0;
 
     // Corrects the data file's bottom depth to `depth` without asking: non-zero when done.
     std::function<int(std::int32_t depth)> correctFileDepth;

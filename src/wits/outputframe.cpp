@@ -1,0 +1,72 @@
+// The frame the station sends back to the rig: the lag depth and the total gas the mud logger measures,
+// for one logging company also the bit depth and the chromatograph components.
+#include "wits/wits.h"
+
+#include "drilling/driller.h"
+#include "gasmon/autogas.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/openwell.h"
+#include "wits/sidefiles.h"
+
+namespace wits {
+
+namespace {
+
+constexpr int kGasAlwaysProfile = 88;
+constexpr int kFullFrameProfile = 134;
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Scale mode 1 takes gas in hundredths.
+double Scaled(float gas, bool scaled) { return scaled ? double(gas * 0.01f) : double(gas); }
+
+}  // namespace
+
+std::string Wits::BuildOutputFrame()
+{
+    Refresh();
+    const bool scaled = pasonFeed == 1;
+    const bool trafficLog = host.link && host.link->trafficLog;
+    std::string frame = "&&\r\n";
+    if (!host.sendGas && host.profile != kGasAlwaysProfile) {
+        frame += "12120\r\n!!\r\n";
+        if (trafficLog)
+            LogTraffic(host.well->dataFolder, platform::LocalTime(), frame + "-OUT-Not sending gas int this mode", true);
+        return frame;
+    }
+
+    const float lagDepth = host.driller ? host.driller->lagDepth : 0.0f;
+    frame += platform::CFormat("0139%4.2f", double(lagDepth));
+    frame += kLineEnd;
+    std::string totalGas;
+    if (host.customLinkGas)
+        totalGas = platform::CFormat("%.2f", Scaled(host.customLinkTotalGas, scaled));
+    else if (host.gas)
+        totalGas = scaled ? platform::CFormat("%.2f", Scaled(host.gas->currentTotalGas, true))
+                          : platform::CFormat("%d", TruncInt(host.gas->currentTotalGas));
+    else if (host.gasMonitorType == 10 || host.gasMonitorType == 11)
+        totalGas = platform::CFormat("%.2f", Scaled(gasValues[0], scaled));
+    else
+        totalGas = "1";
+    frame += "0140" + totalGas;
+    frame += kLineEnd;
+
+    if (host.profile == kFullFrameProfile) {
+        if (host.gas)
+            componentsToSend = host.gas->witsComponents;
+        frame += platform::CFormat("0108%d", host.well->fileBottomDepth);
+        frame += kLineEnd;
+        frame += platform::CFormat("0139%d", TruncInt(lagDepth));
+        frame += kLineEnd;
+        for (int i = 0; i < kComponentCount; ++i) {
+            frame += platform::CFormat("%d%d", 1212 + i, TruncInt(componentsToSend[std::size_t(i)]));
+            frame += kLineEnd;
+        }
+    }
+    frame += "!!\r\n";
+    if (trafficLog)
+        LogTraffic(host.well->dataFolder, platform::LocalTime(), frame + "-OUT-", true);
+    return frame;
+}
+
+}  // namespace wits

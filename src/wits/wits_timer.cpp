@@ -1,0 +1,90 @@
+// Timer 4 of the standard WITS link: the result files of file-input mode, the outgoing frame on the
+// serial link and the WITS percentage with its alarms.
+#include "wits/wits.h"
+
+#include "drilling/driller.h"
+#include "drilling/logalarm.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "platform/textlink.h"
+
+#include <QFileInfo>
+
+namespace wits {
+
+namespace {
+
+constexpr int kPercentWindow = 50;
+constexpr int kStartTokenType = 11;  // this instrument is asked for its data with a start token
+
+}  // namespace
+
+void Wits::EvTimer()
+{
+    Refresh();
+    const std::int64_t now = platform::SteadyMs();
+    if (waitingForReply) {
+        if (now - sentAtMs < std::int64_t(replyTimeoutMs))
+            return;
+        waitingForReply = false;  // no reply in time: this tick counts a frame without a good one
+    }
+    if (fileInputMode) {
+        if (QFileInfo::exists(resultFile))
+            ReadTgaResultFile();
+        else if (QFileInfo::exists(chromatographFile))
+            ReadChromatographFile();
+    }
+    // The exchange of the link over TCP takes the place of the serial send here once it exists.
+    SendSerialFrame(now);
+}
+
+void Wits::SendSerialFrame(std::int64_t now)
+{
+    std::string text = BuildOutputFrame();
+    KeepWitsPercent();
+    CountFrame();
+    if (host.gasMonitorType == kStartTokenType)
+        text = "svstart\r\n";
+    if (bytesOut > kByteCountWrap)
+        bytesOut = 0;
+    bytesOut += std::int32_t(text.size());
+    SetLine(16, platform::CFormat("%d", bytesOut));
+    if (dataWindow)
+        dataWindow->UpdateValues(displayLines, true);
+
+    // A new exchange: the reply to this frame may count as good once, however it is cut.
+    frameCounted = false;
+    waitingForReply = true;
+    sentAtMs = now;
+    platform::WriteTransparentString(linkHandle, std::uint16_t(text.size()), text.data());
+}
+
+void Wits::KeepWitsPercent()
+{
+    if (frameCount <= 0)
+        return;
+    const float percent = goodFrameCount / frameCount * 100.0f;
+    drilling::Driller* d = host.driller;
+    if (d)
+        d->live.witsPercent = percent;
+    // A percentage on its low limit is low already.
+    alarms_->Feed(kWitsPercentChannel, percent, WitsLimits::Inclusive);
+    if (d && d->alarms) {
+        const std::int32_t minimum = d->alarms->settings.witsPercentLimit;
+        if (minimum != 0)
+            d->alarms->flags[drilling::kAlarmWitsPercent] = percent < float(minimum) ? 1 : 0;
+    }
+    SetLine(7, platform::CFormat("%2.1f", double(percent)));
+}
+
+void Wits::CountFrame()
+{
+    if (frameCount == kPercentWindow) {
+        frameCount = 1;
+        goodFrameCount = 0;
+    } else {
+        frameCount += 1;
+    }
+}
+
+}  // namespace wits
