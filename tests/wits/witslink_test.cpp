@@ -5,6 +5,7 @@
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
 #include "drilling/driller.h"
+#include "drilling/logalarm.h"
 #include "gasmon/gashost.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/commlinks.h"
@@ -199,6 +200,23 @@ protected:
         platform::TextLinkFacts facts;
         EXPECT_TRUE(Commands().engine() && platform::TextLinkInfo(Commands().engine()->linkHandle, facts));
         return facts;
+    }
+
+    // What the link sent since the last call, once `count` bytes came (or the wait ended).
+    QByteArray Received(int count)
+    {
+        QByteArray got;
+        Spin([&] {
+            got += peer.readAll();
+            return got.size() >= count;
+        }, 5000);
+        return got;
+    }
+    // The peer stays silent for a moment: nothing more was sent.
+    bool NothingSent()
+    {
+        Spin([] { return false; }, 200);
+        return peer.readAll().isEmpty();
     }
 
     app::LogState log;
@@ -459,6 +477,121 @@ TEST_F(WitsLink, AFailedHookClosesTheLinkAndTheCommandDeletesTheEngineOnce)
     log.window = platform::RegisterMessageWindow([](unsigned, std::uintptr_t, std::intptr_t) {});
     Commands().CmWits(log);
     EXPECT_NE(Commands().engine(), nullptr);
+}
+
+TEST_F(WitsLink, EachFrameWaitsForTheRigsReplyOrItsTimeOutAndTheRepliesKeepThePercentage)
+{
+    ASSERT_TRUE(StartLine());
+    SaveGasmon([](gasmon::GASMONCFG&) {});
+    SaveConfig([](wellfile::WellConfig& c) { c.sendGasViaWits = 0; });
+    Commands().CmWits(log);  // the first tick runs at once
+    Wits* w = Commands().engine();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Received(15), "&&\r\n12120\r\n!!\r\n");
+    EXPECT_EQ(w->displayLines[16], "15");
+    timers.Fire(4);
+    EXPECT_TRUE(NothingSent());
+
+    ASSERT_TRUE(Send(Frame("1201.00", "1201.00")));
+    timers.Fire(4);
+    EXPECT_EQ(Received(15), "&&\r\n12120\r\n!!\r\n");
+    EXPECT_EQ(w->displayLines[16], "30");
+    EXPECT_EQ(shown.lastLines[16], "30");
+
+    // A reply in three reads, then two frames in one read: one good frame per tick each time.
+    const QByteArray frame = Frame("1202.00", "1202.00");
+    ASSERT_TRUE(Send(frame.left(6)));
+    ASSERT_TRUE(Send(frame.mid(6, 10)));
+    ASSERT_TRUE(Send(frame.mid(16)));
+    timers.Fire(4);
+    Received(15);
+    ASSERT_TRUE(Send(frame + frame));
+    EXPECT_FLOAT_EQ(w->goodFrameCount, w->frameCount);
+    // A reply to every frame keeps the percentage at 100 through the window of 50.
+    for (int tick = 4; tick <= 50; ++tick) {
+        timers.Fire(4);
+        EXPECT_EQ(w->displayLines[7], "100.0") << tick;
+        Received(15);
+        ASSERT_TRUE(Send(frame));
+    }
+    EXPECT_FLOAT_EQ(w->frameCount, 50.0f);
+    timers.Fire(4);
+    EXPECT_FLOAT_EQ(w->frameCount, 1.0f);
+    EXPECT_FLOAT_EQ(w->goodFrameCount, 0.0f);
+    EXPECT_EQ(w->displayLines[7], "100.0");
+}
+
+TEST_F(WitsLink, ASilentRigLowersThePercentageUntilItsAlarmsFire)
+{
+    ASSERT_TRUE(StartLine());
+    SaveGasmon([](gasmon::GASMONCFG&) {});
+    WitsAlarmBlock block{};
+    block[kWitsPercentChannel].Low = 60;
+    block[kWitsPercentChannel].Delay = 0.05f;
+    block[kWitsPercentChannel].Enabled = 1;
+    testing_support::WriteBytes(TestDir() + "wits.alm", block.data(), sizeof block);
+    drilling::DrillingWindow facts;
+    facts.well = &log.well.file;
+    drilling::Driller driller(facts, WitsAlarmHost{});
+    driller.alarms = std::make_unique<drilling::LogAlarm>(TestDir());
+    driller.alarms->settings.witsPercentLimit = 90;
+    log.engines.driller = &driller;
+    Commands().CmWits(log);
+    Wits* w = Commands().engine();
+    ASSERT_NE(w, nullptr);
+    for (int i = 0; i < 10; ++i) {
+        Received(15);
+        ASSERT_TRUE(Send(Frame("1201.00", "1201.00")));
+        timers.Fire(4);
+    }
+    EXPECT_EQ(w->displayLines[7], "100.0");
+    Received(15);
+    timers.Fire(4);  // within the reply time-out: waits
+    EXPECT_TRUE(NothingSent());
+    for (int i = 0; i < 10; ++i) {
+        doubles().clock.Advance(2000);
+        timers.Fire(4);
+        EXPECT_FALSE(Received(15).isEmpty()) << i;
+    }
+    EXPECT_EQ(w->displayLines[7], "50.0");  // 10 good frames of 20
+    EXPECT_EQ(driller.alarms->flags[drilling::kAlarmWitsPercent], 1);
+    EXPECT_EQ(doubles().sounder.played, QStringList({WitsAlarmSound(log.well.file.dataFolder)}));
+    log.engines.driller = nullptr;
+}
+
+TEST_F(WitsLink, TheOlderInstrumentIsAskedWithItsStartTokenOncePerReply)
+{
+    ASSERT_TRUE(StartLine());
+    SaveGasmon([](gasmon::GASMONCFG&) {});
+    log.engineStatus.gasInstrumentType = 11;
+    Commands().CmWits(log);
+    ASSERT_NE(Commands().engine(), nullptr);
+    EXPECT_EQ(Received(9), "svstart\r\n");
+    timers.Fire(4);
+    EXPECT_TRUE(NothingSent());
+    ASSERT_TRUE(Send(Frame("1201.00", "1201.00")));
+    timers.Fire(4);
+    EXPECT_EQ(Received(9), "svstart\r\n");
+}
+
+TEST_F(WitsLink, TheByteCountsStartAgainPastFiftyThousand)
+{
+    ASSERT_TRUE(StartLine());
+    SaveGasmon([](gasmon::GASMONCFG&) {});
+    SaveConfig([](wellfile::WellConfig& c) { c.sendGasViaWits = 0; });
+    Commands().CmWits(log);
+    Wits* w = Commands().engine();
+    ASSERT_NE(w, nullptr);
+    Received(15);
+    w->bytesOut = 50001;
+    w->bytesIn = 50001;
+    const QByteArray frame = Frame("1201.00", "1201.00");
+    peer.write(frame);
+    peer.flush();
+    EXPECT_TRUE(Spin([&] { return w->bytesIn == frame.size(); }, 5000));
+    timers.Fire(4);
+    EXPECT_EQ(w->bytesOut, 15);
+    EXPECT_EQ(w->displayLines[16], "15");
 }
 
 }  // namespace
