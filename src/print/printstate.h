@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include <QString>
 
@@ -97,6 +98,8 @@ struct PrintState {
     int layoutWidth = 0;
     // Three per-column tables of the printed log, reset by each print.
     std::array<std::array<std::uint8_t, 40>, 3> columnTables{};
+    // The client title the track title strip prints, set by the printed header from the well header.
+    std::string clientTitle;
 };
 
 }  // namespace print

@@ -7,6 +7,7 @@
 #include "print/printer_commands.h"
 #include "print/ui/logpages.h"
 #include "print/ui/printsetupdlg.h"
+#include "print/ui/printheaderof.h"
 
 #include <QDir>
 
@@ -52,7 +53,7 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     {
         PrintPagePainters pages = painters;
         if (!pages.logPage)
-            pages.logPage = LogPagePainter(log, printHeader, dataTable);
+            pages.logPage = LogPagePainter(log, printHeader ? printHeader : PrintHeaderOf(log), dataTable);
         LogPrintout printout(QStringLiteral("StrativM"), log, run->kind, run->range, run->cfg, std::move(pages));
         printout.banding = logRun || ps.banding;
         if (reloadMemos)

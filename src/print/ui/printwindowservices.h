@@ -27,7 +27,7 @@ public:
     RunPrintSetupFn runPrintSetup;
     // What draws the pages; a log page left empty is drawn by the window's log page painters.
     PrintPagePainters painters = ReportPagePainters();
-    // The printed header and the data table of the log pages; empty: no header, no table.
+    // The printed header of the log pages (empty: the window's) and their data table (empty: none).
     PrintHeaderFn printHeader;
     DataTableFn dataTable;
     // Reads the well's memo list again after a log run.

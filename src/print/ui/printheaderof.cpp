@@ -1,0 +1,62 @@
+#include "print/ui/printheaderof.h"
+
+#include "app/activitylines.h"
+#include "app/logstate.h"
+#include "app/opendatafile.h"
+#include "platform/text.h"
+#include "print/ui/logpages.h"
+
+namespace print {
+
+PrintHeaderInput PrintHeaderInputOf(app::LogState& log)
+{
+    const PrintState& ps = log.print;
+    const layout::LogLayout& format = log.layout.format;
+    const layout::PrintLayout& p = log.layout.print;
+    const layout::TrackFlags& flags = log.layout.schemes.trackFlags;
+    PrintHeaderInput in;
+    in.profile = log.well.loggerId;
+    in.rowHeight = ps.rowHeight;
+    in.columnUnit = ps.columnUnit;
+    in.leftMargin = p.margin;
+    in.logWidth = p.rightEnd;
+    in.columns = PaperDeviceOf(log).printer;
+    in.porosityColumns = format.show1.count;
+    in.oilColumns = format.show2.count;
+    in.cutColumns = format.show3.count;
+    in.extraColumns = format.interpreted.count;
+    in.columnPixels = p.showCell;
+    in.descriptionOffset = format.alternateFormat;
+    in.interpretedLithology = in.columns.interpretedLeft > 0;
+    in.customTracksObject = log.customTracks.data != nullptr;
+    in.customTracksOn = log.well.customTracksEnabled;
+    in.kept.chromatograph = layout::On(flags, layout::FLAG_GAS);
+    in.kept.descriptions = layout::On(flags, layout::FLAG_DESCRIPTIONS) || layout::On(flags, layout::FLAG_MEMOS);
+    in.kept.lithology = layout::On(flags, layout::FLAG_LITHOLOGY);
+    in.kept.shows = layout::On(flags, layout::FLAG_SHOWS);
+    in.kept.rate = layout::On(flags, layout::FLAG_ROP);
+    in.scaleKind = ps.scaleKind;
+    in.ratePerHour = log.view.rateInMetresPerHour != 0;
+    in.colourPrint = ps.printInColour;
+    in.customerFlag = log.well.companyFlag;
+    in.twoAndHalfInch = ps.twoAndHalfInch;
+    in.printDescriptions = ps.printDescriptions;
+    in.gammaScale = log.well.config.curveSetting;
+    in.pens = &log.layout.pens;
+    in.dataFolder = log.well.file.dataFolder;
+    in.place = app::PlaceOf(log);
+    if (log.env.verboseActivityLog)
+        in.trace = [&log](const QString& line) {
+            app::WriteActivityLine(log, platform::ToCp1252(line).toStdString());
+        };
+    return in;
+}
+
+PrintHeaderFn PrintHeaderOf(app::LogState& log)
+{
+    return [&log](platform::Dc& dc, PRINTCFG& settings, int) {
+        return DrawPrintHeader(dc, PrintHeaderInputOf(log), &settings, log.print.clientTitle);
+    };
+}
+
+}  // namespace print

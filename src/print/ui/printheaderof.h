@@ -1,0 +1,19 @@
+#pragma once
+// The printed header of the window's log pages: its input taken from the window's state at each call,
+// so that the header shows the well header file, the pens and the print layout as they are then.
+#include "print/draw/logpage.h"
+#include "print/draw/printheader.h"
+
+namespace app {
+struct LogState;
+}
+
+namespace print {
+
+// What the header reads of `log` for one call.
+PrintHeaderInput PrintHeaderInputOf(app::LogState& log);
+
+// The header painter of the window's log pages; it keeps the client title in the print state.
+PrintHeaderFn PrintHeaderOf(app::LogState& log);
+
+}  // namespace print
