@@ -21,7 +21,7 @@ bool Described(const RECORD& rec)
 
 KeepDcObjects::KeepDcObjects(platform::Dc& dc)
     : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
-      bkMode_(dc.SetBkMode(platform::TRANSPARENT)), textColour_(dc.GetTextColor())
+      align_(dc.GetTextAlign()), bkMode_(dc.SetBkMode(platform::TRANSPARENT)), textColour_(dc.GetTextColor())
 {
 }
 
@@ -30,6 +30,7 @@ KeepDcObjects::~KeepDcObjects()
     dc_.SelectObject(pen_);
     dc_.SelectObject(brush_);
     dc_.SelectObject(font_);
+    dc_.SetTextAlign(align_);
     dc_.SetBkMode(bkMode_);
     dc_.SetTextColor(textColour_);
 }

@@ -19,7 +19,8 @@ constexpr int kFlagBarColumn = 38;
 // True when the record's lithology is described: not empty and not "100bl" (in any case).
 bool Described(const wellfile::RECORD& rec);
 
-// Gives the Dc its pen, brush, font, background mode and text colour back when the page is done.
+// Gives the Dc its pen, brush, font, text alignment, background mode and text colour back when the page
+// (or the header) is done; text is written transparent until then.
 class KeepDcObjects {
 public:
     explicit KeepDcObjects(platform::Dc& dc);
@@ -32,6 +33,7 @@ private:
     platform::Pen pen_;
     platform::Brush brush_;
     platform::Font font_;
+    unsigned align_;
     int bkMode_;
     platform::COLORREF textColour_;
 };

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "print/draw/headerlogo.h"
+#include "print/draw/logpagesteps.h"
 #include "tracks/draw/verticaltext.h"
 
 #include <QFile>
@@ -27,36 +28,6 @@ using platform::RGB;
 int Trunc(double v) { return static_cast<int>(v); }
 
 Font HeaderFont(int height) { return Font(QStringLiteral("Arial Bold"), height, platform::FW_NORMAL); }
-
-// Puts back the Dc's objects, alignment, colours and background mode however the header returns.
-class KeepDcState {
-public:
-    explicit KeepDcState(platform::Dc& dc)
-        : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
-          align_(dc.GetTextAlign()), bkMode_(dc.GetBkMode()), textColour_(dc.GetTextColor())
-    {
-    }
-    ~KeepDcState()
-    {
-        dc_.SelectObject(pen_);
-        dc_.SelectObject(brush_);
-        dc_.SelectObject(font_);
-        dc_.SetTextAlign(align_);
-        dc_.SetBkMode(bkMode_);
-        dc_.SetTextColor(textColour_);
-    }
-    KeepDcState(const KeepDcState&) = delete;
-    KeepDcState& operator=(const KeepDcState&) = delete;
-
-private:
-    platform::Dc& dc_;
-    Pen pen_;
-    Brush brush_;
-    Font font_;
-    unsigned align_;
-    int bkMode_;
-    COLORREF textColour_;
-};
 
 // A swatch of the lithology legend: its kind, name and fill.
 enum class Fill { None, Colour, Always, PenEntry };
@@ -537,7 +508,7 @@ int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG
     if (units.R <= 0 || units.u <= 0)
         return 0;
 
-    KeepDcState keep(dc);
+    const KeepDcObjects keep(dc);
     if (settings && settings->shortHeader) {
         // The strip is drawn with the column unit of the call.
         HeaderUnits strip = units;
