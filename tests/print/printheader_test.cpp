@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <sys/resource.h>
 #include <functional>
 #include <memory>
@@ -359,6 +360,20 @@ TEST_F(PrintHeader, Profile134PrintsItsLogoAndTheWellFields)
     EXPECT_FALSE(underlined(479, 616));
     EXPECT_TRUE(underlined(s.layout.print.rightEnd - 10, 616));
     EXPECT_FALSE(underlined(700, 720));
+}
+
+TEST_F(PrintHeader, HeaderTextsStayWithinTheirFields)
+{
+    // Full fields without their NUL run on into the next field in the file.
+    ASSERT_TRUE(Open(134, [](wellfile::WellHeader& h) {
+        std::memset(h.company, 'C', sizeof h.company);
+        std::memset(h.field, 'F', sizeof h.field);
+    }));
+    WriteJpeg(s.well.file.dataFolder + "bitmaps/QKRT_logo.jpg", 10, 4, Qt::green);
+    EXPECT_GT(Draw(), 0);
+    EXPECT_TRUE(Drawn(QString(80, 'C')));
+    EXPECT_TRUE(Drawn(QString(30, 'F')));
+    EXPECT_TRUE(Drawn("Test 1"));
 }
 
 TEST_F(PrintHeader, MissingLogoOrHeaderLeavesThePageWithoutHeader)
