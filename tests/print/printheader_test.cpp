@@ -87,7 +87,7 @@ protected:
     {
         s.print.scaleKind = kind;
         services.runPrintSetup = [=](app::LogState& log, PRINTCFG& cfg) {
-            const int go = RunPrintSetup(log, cfg);
+            const int go = testing_support::PressPrintInSetup(log, cfg);
             cfg.startDepth = 1000;
             cfg.endDepth = 1200;
             cfg.fullHeader = !shortHeader;
