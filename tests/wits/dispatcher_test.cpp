@@ -1,6 +1,7 @@
 // The WITS item dispatcher: each item into the sample, the live record, the data window and the alarm
 // table; depth tracking, half steps, the pumps, the lag depth, the gas items and the hold buffer.
 #include "alarmfiles.h"
+#include "linkwell.h"
 
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
@@ -24,22 +25,10 @@ using testing_support::TestDir;
 
 namespace {
 
-class DispatcherTest : public ::testing::Test {
+class DispatcherTest : public ::testing::Test, protected LinkWell {
 protected:
     DispatcherTest()
     {
-        well.dataFolder = TestDir();
-        well.currentFolder = TestDir();
-        well.wellName = "W";
-        well.dataFileName = testing_support::MakeWell(TestDir(), "W.svm", 1000, 1200);
-        well.fileTopDepth = 1000;
-        well.fileBottomDepth = 1200;
-        facts.well = &well;
-        driller = std::make_unique<drilling::Driller>(facts, WitsAlarmHost{});
-        driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
-        host.well = &well;
-        host.link = &link;
-        host.driller = driller.get();
         host.pumps = pumps.get();
         host.correctFileDepth = [this](std::int32_t d) {
             corrections << d;
@@ -68,12 +57,7 @@ protected:
         return QString::fromLatin1(testing_support::ReadBytes(UnmannedFileName(TestDir(), doubles().clock.now.date())));
     }
 
-    wellfile::OpenWell well;
-    drilling::DrillingWindow facts;
-    std::unique_ptr<drilling::Driller> driller;
-    WitsLinkState link;
     std::shared_ptr<drilling::PumpStrokes> pumps = std::make_shared<drilling::PumpStrokes>();
-    WitsHost host;
     std::unique_ptr<Wits> engine;
     QList<std::int32_t> corrections;
     int correctionResult = 1;

@@ -1,6 +1,7 @@
 // The WITS timer tick without a line: the frame it builds, the WITS percentage with its alarms, and the
 // result files of a chromatograph in file-input mode.
 #include "alarmfiles.h"
+#include "linkwell.h"
 
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
@@ -24,24 +25,9 @@ using testing_support::TestDir;
 
 namespace {
 
-class WitsTick : public ::testing::Test {
+class WitsTick : public ::testing::Test, protected LinkWell {
 protected:
-    WitsTick()
-    {
-        well.dataFolder = TestDir();
-        well.currentFolder = TestDir();
-        well.wellName = "W";
-        well.dataFileName = testing_support::MakeWell(TestDir(), "W.svm", 1000, 1200);
-        well.fileTopDepth = 1000;
-        well.fileBottomDepth = 1200;
-        facts.well = &well;
-        driller = std::make_unique<drilling::Driller>(facts, WitsAlarmHost{});
-        driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
-        host.well = &well;
-        host.link = &link;
-        host.driller = driller.get();
-        host.gasMonitorType = 10;
-    }
+    WitsTick() { host.gasMonitorType = 10; }
     void Start()
     {
         WitsAlarmHost alarmHost;
@@ -59,11 +45,6 @@ protected:
     }
     QByteArray LagLog() const { return testing_support::ReadBytes(TestDir() + "W-sri.txt"); }
 
-    wellfile::OpenWell well;
-    drilling::DrillingWindow facts;
-    std::unique_ptr<drilling::Driller> driller;
-    WitsLinkState link;
-    WitsHost host;
     std::unique_ptr<Wits> engine;
 };
 

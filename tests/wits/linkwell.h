@@ -1,0 +1,39 @@
+#pragma once
+// A short well of the test's folder with its drilling object and alarm table, and the WITS host that
+// points at them: what the link's tests start from.
+#include "drilling/driller.h"
+#include "drilling/logalarm.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wits/witslink.h"
+
+#include <memory>
+
+namespace wits_testing {
+
+struct LinkWell {
+    LinkWell()
+    {
+        using testing_support::TestDir;
+        well.dataFolder = TestDir();
+        well.currentFolder = TestDir();
+        well.wellName = "W";
+        well.dataFileName = testing_support::MakeWell(TestDir(), "W.svm", 1000, 1200);
+        well.fileTopDepth = 1000;
+        well.fileBottomDepth = 1200;
+        facts.well = &well;
+        driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
+        driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
+        host.well = &well;
+        host.link = &link;
+        host.driller = driller.get();
+    }
+
+    wellfile::OpenWell well;
+    drilling::DrillingWindow facts;
+    std::unique_ptr<drilling::Driller> driller;
+    wits::WitsLinkState link;
+    wits::WitsHost host;
+};
+
+}  // namespace wits_testing
