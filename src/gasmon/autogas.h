@@ -200,11 +200,17 @@ public:
 
     // ---- Requests of the set-up dialog ----
     bool startRequest = false;              // "Sample Now"
-    bool sampleBlockRequest = false;
+    bool sampleBlockRequest = false;        // "Close Block"
+    bool isoSampleRequest = false;          // "ISO SAMPLE NOW"
+    // "Set Elution Times": the next cycle learns the elution times. The dialog sets and clears both
+    // flags together.
     bool calibrationRequest = false;
+    bool elutionSetupRequest = false;
     bool calibrationCycle = false;
-    bool autoSpanRequest = false;
-    bool spanAdjustment = false;
+    bool autoSpanRequest = false;           // the hot-wire span is set from a test gas
+    bool spanAdjustment = false;            // "Set Chrom Span": the operator sets the span by eye
+    bool spanAdjustmentEnded = false;       // set when the operator ends a span adjustment
+    bool flowOn = false;                    // the sample flow ("Open Clear" reads "Flow Off" while set)
 
     // ---- Coils of the interface box ----
     bool coil1 = false, coil3 = false, coil4 = false;

@@ -184,6 +184,11 @@ void GasMonitorCommands::CmGasMonitorSetup(app::LogState& log)
         if (window_.handToWitsLink)
             window_.handToWitsLink(*s, v);
     };
+    hooks.gasChartOpen = [s, this] { return window_.gasChartOpen && window_.gasChartOpen(*s); };
+    hooks.closeGasChart = [s, this] {
+        if (window_.closeGasChart)
+            window_.closeGasChart(*s);
+    };
     GasSetupSession session(log, engine_.get(), cfg, std::move(hooks));
     window_.runSetupDialog(log, session);
 }

@@ -184,7 +184,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         gasmon::ChartWindowServices::ShowRetentionTimes(tools_.gasChart, times);
     };
     gasWindow.runSetupDialog = [this](app::LogState&, gasmon::GasSetupSession& session) {
-        gasmon::RunAutoGasDlg(this, session);
+        gasmon::RunAutoGasDlg(this, session, tools_.helpWindow);
     };
     gasWindow.handToWitsLink = [this](app::LogState& s, const wits::GasSetupValues& v) {
         neighbours_.wits->TakeGasSetup(s, v);

@@ -184,8 +184,9 @@ const Item kItems[] = {
 
 }  // namespace
 
-AutoGasDlg::AutoGasDlg(QWidget* parent, GasSetupSession& session)
-    : Dialog(parent, QStringLiteral("STRATIV GAS MONITOR SETUP")), session_(session)
+AutoGasDlg::AutoGasDlg(QWidget* parent, GasSetupSession& session, QPointer<QWidget>& helpWindow)
+    : Dialog(parent, QStringLiteral("STRATIV GAS MONITOR SETUP")), session_(session), helpOwner_(parent),
+      helpWindow_(helpWindow)
 {
     Build();
     setMouseTracking(true);
@@ -200,6 +201,7 @@ AutoGasDlg::AutoGasDlg(QWidget* parent, GasSetupSession& session)
     On(kUseTcHigh, platform::BN_CLICKED, [this] { Enable(kTcHighField, GetCheck(kUseTcHigh) != platform::BST_CHECKED); });
     On(kAdvanced, platform::BN_CLICKED, [this] { CmAdvanced(); });
     On(kClearRatios, platform::BN_CLICKED, [this] { CmClearRatios(); });
+    ConnectEngineButtons();
 }
 
 void AutoGasDlg::Build()
@@ -242,6 +244,7 @@ void AutoGasDlg::SetupWindow()
     SetSelIndex(kInstrumentList, view.selectedType);
     shownType_ = view.selectedType;
     Apply(view);
+    CmOpenClear();
 }
 
 void AutoGasDlg::Apply(const SetupView& view)
@@ -291,7 +294,13 @@ private:
 
 }  // namespace
 
-void AutoGasDlg::CmSave() { session_.Save(DialogForm(*this)); }
+void AutoGasDlg::CmSave()
+{
+    // The views' buffers go with a saved record; the view goes with them, so "Save To File" never writes
+    // an empty buffer.
+    if (session_.Save(DialogForm(*this)))
+        CloseDataView();
+}
 
 void AutoGasDlg::EvSri()
 {
@@ -325,7 +334,8 @@ void AutoGasDlg::EvSri()
 
 void AutoGasDlg::EvBaselineIntegrator()
 {
-    // The two integrators exclude each other while the engine runs on one of them.
+    // The two integrators exclude each other while the engine runs on one of them, and the engine runs the
+    // one left checked.
     const SetupInputs in = session_.Inputs();
     if (!in.engineRunning || !OneOf(in.profile, {17, 88, 23, 37}))
         return;
@@ -333,6 +343,8 @@ void AutoGasDlg::EvBaselineIntegrator()
         SetCheck(kBaselineIntegrator, platform::BST_UNCHECKED);
     else if (GetCheck(kBaselineIntegrator) == platform::BST_CHECKED)
         SetCheck(kSri, platform::BST_UNCHECKED);
+    session_.TakeIntegratorChoice(GetCheck(kSri) == platform::BST_CHECKED,
+                                  GetCheck(kBaselineIntegrator) == platform::BST_CHECKED);
 }
 
 void AutoGasDlg::EvDepthOnModule()
@@ -403,9 +415,9 @@ void AutoGasDlg::mouseMoveEvent(QMouseEvent* event)
     Dialog::mouseMoveEvent(event);
 }
 
-void RunAutoGasDlg(QWidget* parent, GasSetupSession& session)
+void RunAutoGasDlg(QWidget* parent, GasSetupSession& session, QPointer<QWidget>& helpWindow)
 {
-    AutoGasDlg dlg(parent, session);
+    AutoGasDlg dlg(parent, session, helpWindow);
     dlg.Execute();
 }
 
