@@ -1,6 +1,5 @@
 // The set-up dialog's data views and exports without the dialog: the lines of real gas and chart
-// records, the export texts, buffers bounded by the files' own lengths and an export that cannot be
-// written.
+// records, the export texts and buffers bounded by the files' own lengths.
 #include "gasmon/chartfile.h"
 #include "gasmon/gasdataviews.h"
 #include "gasmon/gasfile.h"
@@ -9,11 +8,9 @@
 #include "support/testmain.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 using namespace gasmon;
@@ -140,19 +137,4 @@ TEST(GasDataViews, TheBuffersFollowTheFilesOwnLengths)
     testing_support::WriteRecords(today, std::vector<CHARTRECORD>{SampleChart(), SampleChart(), SampleChart()});
     EXPECT_EQ(ReadChartViewRecords(place).size(), 3u);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
-}
-
-TEST(GasDataViews, AnExportThatCannotBeWrittenIsReportedAndAnOldOneKept)
-{
-    const QString path = TestDir() + "gasmon.txt";
-    testing_support::WriteBytes(path, QByteArray("old"));
-    EXPECT_TRUE(WriteExportFile(path, "new\r\n"));
-    EXPECT_EQ(testing_support::ReadBytes(path), "new\r\n");
-
-    const QString blocked = TestDir() + "chart.txt";
-    ASSERT_TRUE(QDir().mkpath(blocked));
-    EXPECT_FALSE(WriteExportFile(blocked, "text"));
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "File Error");
-    EXPECT_TRUE(QFileInfo(blocked).isDir());
 }

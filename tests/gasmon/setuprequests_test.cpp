@@ -215,25 +215,6 @@ TEST_F(SetupRequests, TheSpanButtonTogglesTheAdjustmentAndProfile37AsksForTheHot
     EXPECT_TRUE(e.spanAdjustment);
 }
 
-TEST_F(SetupRequests, SampleBlockAndIsoRequestsReachTheEngineAndOpenClearFollowsTheFlow)
-{
-    AutoGas& e = Engine(8);
-    Profile(2);
-    RunDialog([&e](platform::Dialog& d) {
-        EXPECT_EQ(d.GetText(kOpenClear), "Flow On");
-        EXPECT_TRUE(Hidden(d, kOpenClear));
-        EXPECT_TRUE(d.Click(kSampleNow));
-        EXPECT_TRUE(d.Click(kCloseBlock));
-        EXPECT_TRUE(d.Click(kIsoSampleNow));
-        e.flowOn = true;
-        d.Command(kOpenClear);
-        EXPECT_EQ(d.GetText(kOpenClear), "Flow Off");
-    });
-    EXPECT_TRUE(e.startRequest);
-    EXPECT_TRUE(e.sampleBlockRequest);
-    EXPECT_TRUE(e.isoSampleRequest);
-}
-
 TEST_F(SetupRequests, TheHelpWindowTogglesStaysWithTheMainWindowAndGoesWithTheDialog)
 {
     QPointer<QWidget>& help = window.Tools().helpWindow;
@@ -298,13 +279,6 @@ TEST_F(SetupRequests, TheViewsListEveryRecordAndReplaceEachOtherWithoutAnEngine)
         EXPECT_TRUE(Hidden(d, kDataList));
     });
     EXPECT_EQ(window.State().engines.autoGas, nullptr);
-
-    // A record of an earlier file, above this one's first depth, ends the list.
-    WriteGas({1001, 990, 1003});
-    RunDialog([](platform::Dialog& d) {
-        d.Command(kViewGas);
-        EXPECT_EQ(d.GetCount(kDataList), 1);
-    });
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
