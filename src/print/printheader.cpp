@@ -42,6 +42,31 @@ const char* RateUnitText(bool perHour, int scaleKind)
     return scaleKind == 3 ? "AVG MIN/5 M" : "MIN/M";
 }
 
+int TrackTitleLayout(int profile)
+{
+    // Inclusive profile ranges of each layout.
+    struct Span {
+        int from, to, layout;
+    };
+    static constexpr std::array<Span, 31> kSpans{{
+        {1, 1, 1},     {3, 3, 1},     {5, 5, 1},     {9, 10, 1},    {12, 13, 1},   {15, 16, 1},
+        {18, 19, 1},   {21, 21, 1},   {23, 31, 1},   {33, 34, 1},   {36, 36, 1},   {38, 43, 1},
+        {45, 56, 1},   {58, 62, 1},   {65, 65, 1},   {69, 77, 1},   {79, 87, 1},   {90, 90, 1},
+        {93, 100, 1},  {102, 110, 1}, {134, 134, 1}, {138, 138, 1}, {2, 2, 2},     {91, 92, 2},
+        {4, 4, 3},     {11, 11, 3},   {17, 17, 3},   {64, 64, 3},   {78, 78, 3},   {88, 88, 3},
+        {8, 8, 4},
+    }};
+    for (const Span& s : kSpans)
+        if (profile >= s.from && profile <= s.to)
+            return s.layout;
+    return 0;
+}
+
+std::string TrackTitleDate(const QDate& date)
+{
+    return platform::CFormat("%d-%02d-%02d", date.month(), date.day(), date.year() - 2000);
+}
+
 std::string ShadeName(const layout::PenTable& table, int entry)
 {
     static constexpr std::array<const char*, 3> kFixed{"Red Sh", " Org Sh", "Green Sh"};

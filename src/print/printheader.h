@@ -4,6 +4,7 @@
 // logging companies that print one.
 #include "layout/pentable.h"
 
+#include <QDate>
 #include <QString>
 
 #include <cstdint>
@@ -40,6 +41,13 @@ std::string ClientTitleFor(std::int32_t operatorCode);
 
 // The rate unit under "Drilling Rate".
 const char* RateUnitText(bool perHour, int scaleKind);
+
+// The caption layout of the short header's track title strip for a logging-company profile: 1 to 4, or
+// 0 for the profiles whose strip has no captions.
+int TrackTitleLayout(int profile);
+
+// The strip's print date: month, day and the year's last two digits, "3-19-16".
+std::string TrackTitleDate(const QDate& date);
 
 // The name of shale swatch `entry` (44-52): the user name of a custom shade, or "Cust Sh1" .. "Cust Sh6"
 // when it is empty; the three fixed shades have their own names.

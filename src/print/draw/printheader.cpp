@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "print/draw/headerlogo.h"
 #include "print/draw/logpagesteps.h"
+#include "print/draw/printheadertitles.h"
 #include "tracks/draw/verticaltext.h"
 
 #include <QFile>
@@ -56,14 +57,16 @@ struct Header {
     HeaderUnits h;
     HeaderTracks shown;
 
+    const HeaderTools& tools;
+
     int R = h.R, u = h.u, t = h.t, s = h.s, M = h.M, L = h.L, W = h.W;
-    Font legend = HeaderFont(Trunc(1.5 * h.f));
-    Font label = HeaderFont(Trunc(2.4 * h.f));
-    Font value = HeaderFont(Trunc(2.0 * h.f));
-    Font caption = HeaderFont(Trunc(1.6 * h.f));
-    Pen framePen{kBlack, Trunc(0.25 * h.u)};
-    Pen symbolPen{kBlack, Trunc(0.15 * h.u)};
-    Pen thinPen{kBlack, Trunc(0.10 * h.u)};
+    const Font& legend = tools.legend;
+    const Font& label = tools.label;
+    const Font& value = tools.value;
+    const Font& caption = tools.caption;
+    const Pen& framePen = tools.frame;
+    const Pen& symbolPen = tools.symbol;
+    const Pen& thinPen = tools.thin;
     const logview::PrinterGeometry& c = in.columns;
 
     void Text(const std::string& text, const Font& font, int x, int y)
@@ -180,11 +183,12 @@ struct Header {
         if (filled)
             dc.SelectObject(Brush(colour));
         dc.Rectangle(left, y, left + 5 * t, y + R);
-        dc.SelectObject(before);
+        // The symbol's closed figures take the swatch's fill.
         if (sw.kind >= 0 && in.legendSymbol) {
             dc.SelectObject(symbolPen);
             in.legendSymbol(dc, sw.kind, left + t, y, t);
         }
+        dc.SelectObject(before);
         const std::string name = sw.name ? std::string(sw.name) : ShadeName(in.pens->table, sw.entry);
         Text(name, legend, M + (x + 6) * t, y);
     }
@@ -256,7 +260,9 @@ struct Header {
         }
         if (in.legendSymbol) {
             dc.SelectObject(symbolPen);
+            const Font before = dc.SelectObject(legend);  // pyrite's letters
             in.legendSymbol(dc, kind, symbolX == 1 ? left + t : left + Trunc(0.5 * t), y, t);
+            dc.SelectObject(before);
         }
         Text(name, legend, left + 5 * t, y);
     }
@@ -450,6 +456,13 @@ struct Header {
 
 }  // namespace
 
+HeaderTools HeaderToolsFor(const HeaderUnits& h)
+{
+    return {HeaderFont(Trunc(1.5 * h.f)), HeaderFont(Trunc(2.4 * h.f)), HeaderFont(Trunc(2.0 * h.f)),
+            HeaderFont(Trunc(1.6 * h.f)), Pen(kBlack, Trunc(0.25 * h.u)), Pen(kBlack, Trunc(0.15 * h.u)),
+            Pen(kBlack, Trunc(0.10 * h.u))};
+}
+
 void DrawPpmLabel(platform::Dc& dc, const layout::LogPens& pens, int x, int y, int t, int step)
 {
     const platform::Pen oldPen = dc.CurrentPen();
@@ -509,23 +522,23 @@ int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG
         return 0;
 
     const KeepDcObjects keep(dc);
+    const HeaderTools tools = HeaderToolsFor(units);
     if (settings && settings->shortHeader) {
         // The strip is drawn with the column unit of the call.
         HeaderUnits strip = units;
         strip.u = in.columnUnit;
-        const int result = in.trackTitles ? in.trackTitles(dc, 0, *well, strip) : 1;
+        const int result = in.trackTitles
+                               ? in.trackTitles(dc, 0, TrackTitleStrip{in, *well, strip, tools, shown, clientTitle})
+                               : 1;
         return in.scaleKind >= 3 ? 14 * units.R : result;
     }
 
-    Header hd{dc, in, *well, units, shown};
+    Header hd{dc, in, *well, units, shown, tools};
     const int R = units.R;
-    dc.SelectObject(hd.framePen);
-    dc.Rectangle(units.M + 2, R, units.W + units.u - 1, 5 * R + (in.profile == 23 ? 70 : 55) * R);
+    const bool logo = in.profile == 23 || in.profile == 134;
     int y = 5 * R;
-    if (in.profile == 23 || in.profile == 134) {
-        if (!hd.LogoAndFields(y))
-            return 0;
-    }
+    if (logo && !hd.LogoAndFields(y))
+        return 0;
     hd.Headings(y);
     const int row8 = hd.LegendRows(y);
     const int pvLine = hd.MudDataAndAccessories(row8);
@@ -533,7 +546,12 @@ int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG
     const int T = hd.CaptionFrame(pvLine, bottom);
     y = hd.TrackCaptions(T);
     y = hd.LowerCaptions(y, T, bottom);
-    return y + int(2.4 * R);
+    // The outer frame holds the logo and the well fields; without them it closes with the caption
+    // frame, and the page's rows start below all the header drew.
+    dc.SelectObject(hd.framePen);
+    dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
+    dc.Rectangle(units.M + 2, R, units.W + units.u - 1, logo ? 5 * R + (in.profile == 23 ? 70 : 55) * R : bottom);
+    return std::max(int(y + 2.4 * R), bottom);
 }
 
 }  // namespace print

@@ -6,6 +6,7 @@
 // header asked for it draws only the track title strip.
 #include "layout/pentable.h"
 #include "logview/device.h"
+#include "platform/draw/gdiobjects.h"
 #include "print/printcfg.h"
 #include "print/printheader.h"
 #include "wellfile/wellheader.h"
@@ -30,6 +31,15 @@ struct HeaderTracks {
     bool shows = true;
     bool rate = true;
 };
+
+// The fonts and pens one header call makes from its units; the track title strip draws with them.
+struct HeaderTools {
+    platform::Font legend, label, value, caption;
+    platform::Pen frame, symbol, thin;
+};
+HeaderTools HeaderToolsFor(const HeaderUnits& units);
+
+struct TrackTitleStrip;  // print/draw/printheadertitles.h
 
 struct PrintHeaderInput {
     int profile = 0;
@@ -58,9 +68,9 @@ struct PrintHeaderInput {
     wellfile::WellPlace place;  // whose ".hdr" is read at each call
     // A trace line for the activity log; called only when its verbose switch is on (may be empty).
     std::function<void(const QString&)> trace;
-    // The short header's track title strip with its top at y; returns its result. Empty: nothing is
-    // drawn and the result is 1.
-    std::function<int(platform::Dc&, int y, const wellfile::WellHeader&, const HeaderUnits&)> trackTitles;
+    // The short header's track title strip with its top at y, drawn with the call's units, well header,
+    // fonts and pens; returns its result. Empty: nothing is drawn and the result is 1.
+    std::function<int(platform::Dc&, int y, const TrackTitleStrip&)> trackTitles;
     // The symbol of a legend kind in the cell at (x, y), one row tall, w the text unit. Empty: none.
     std::function<void(platform::Dc&, int kind, int x, int y, int w)> legendSymbol;
 };

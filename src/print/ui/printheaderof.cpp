@@ -3,7 +3,10 @@
 #include "app/activitylines.h"
 #include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "platform/services.h"
 #include "platform/text.h"
+#include "print/draw/printheadersymbols.h"
+#include "print/draw/printheadertitles.h"
 #include "print/ui/logpages.h"
 
 namespace print {
@@ -45,6 +48,12 @@ PrintHeaderInput PrintHeaderInputOf(app::LogState& log)
     in.pens = &log.layout.pens;
     in.dataFolder = log.well.file.dataFolder;
     in.place = app::PlaceOf(log);
+    in.trackTitles = [&log](platform::Dc& dc, int y, const TrackTitleStrip& strip) {
+        log.now = platform::LocalTime();
+        return DrawPrintTrackTitles(dc, y, strip, log.now.date());
+    };
+    in.legendSymbol = [style = LegendSymbolStyle{in.rowHeight, in.profile, in.colourPrint, &log.layout.pens.table}](
+                          platform::Dc& dc, int kind, int x, int y, int w) { DrawLegendSymbol(dc, style, kind, x, y, w); };
     if (log.env.verboseActivityLog)
         in.trace = [&log](const QString& line) {
             app::WriteActivityLine(log, platform::ToCp1252(line).toStdString());

@@ -1,0 +1,270 @@
+#include "print/draw/printheadertitles.h"
+
+#include "logview/draw/headerpage.h"
+#include "platform/draw/dc.h"
+#include "platform/text.h"
+
+#include <initializer_list>
+
+namespace print {
+
+namespace {
+
+using platform::Font;
+
+int Trunc(double v) { return static_cast<int>(v); }
+
+bool OneOf(int v, std::initializer_list<int> set)
+{
+    for (const int s : set)
+        if (v == s)
+            return true;
+    return false;
+}
+
+struct Strip {
+    platform::Dc& dc;
+    const TrackTitleStrip& st;
+    const PrintHeaderInput& in = st.in;
+    const logview::PrinterGeometry& c = in.columns;
+    const HeaderTools& tools = st.tools;
+    int R = st.units.R, u = st.units.u, s = st.units.s, M = st.units.M;
+    int W = in.logWidth;
+
+    // A show column is present when it has a width and stands on the paper.
+    bool porosity = in.porosityColumns > 0 && c.porosityLeft > 0;
+    bool oil = in.oilColumns > 0 && c.fluorescenceLeft > 0;
+    bool cut = in.cutColumns > 0 && c.cutLeft > 0;
+    bool descriptionsPrinted = in.scaleKind == 1 || in.scaleKind == 2 || in.printDescriptions;
+
+    int lith = c.lithologyLeft;
+    int oilX = c.fluorescenceLeft;
+    int cutX = c.cutLeft;
+    int rateCentre = (M + c.rateRight) / 2;
+
+    void Text(const std::string& text, const Font& font, int x, int y)
+    {
+        logview::DrawLabelText(dc, text, font, x, y, false, 0);
+    }
+    void Line(int x0, int y0, int x1, int y1)
+    {
+        dc.MoveTo(x0, y0);
+        dc.LineTo(x1, y1);
+    }
+    // A box `width` wide standing left of `right`, from `top` down 0.4 s.
+    void BoxLeftOf(int right, double width, int top) { dc.Rectangle(right - Trunc(width * u), top, right, top + Trunc(0.4 * s)); }
+
+    void Rules(int top)
+    {
+        auto rule = [&](int x) {
+            if (x > 0)
+                Line(x, top + 2 * R, x, top + 12 * R);
+        };
+        rule(c.rateRight);
+        rule(lith);
+        rule(oilX);
+        rule(cutX);
+        if (descriptionsPrinted)
+            rule(in.descriptionOffset ? c.descriptionLeft - u : c.descriptionLeft);
+        rule(c.gasLeft);
+    }
+
+    // "Total Gas/Chromatograph", red for profile 25 in colour with the text black after it.
+    void GasCaption(int x, int y)
+    {
+        if (!st.shown.chromatograph)
+            return;
+        const bool red = in.profile == 25 && in.colourPrint;
+        if (red)
+            dc.SetTextColor(platform::RGB(255, 0, 0));
+        Text("Total Gas/Chromatograph", tools.value, x, y);
+        if (red)
+            dc.SetTextColor(platform::RGB(0, 0, 0));
+    }
+    bool DescriptionCaption() const { return descriptionsPrinted && st.shown.descriptions; }
+
+    // The track captions of layouts 2 to 4, centred on `y`, and the rate unit a line step lower.
+    void CentredCaptions(int y)
+    {
+        dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+        Text("Drilling Rate", tools.value, rateCentre, y);
+        Text("Lithology", tools.value, (lith + oilX) / 2, y);
+        if (DescriptionCaption())
+            Text("Descriptions/Remarks", tools.value, c.descriptionLeft + c.descriptionCellCount * u / 2, y);
+        GasCaption(c.gasLeft + c.gasUnits * c.gasCellWidth / 2, y);
+        Text(RateUnitText(in.ratePerHour, 1), tools.legend, rateCentre, y + s);
+        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    }
+
+    // The oil column's scale on the "g" line: a rule, a tick and its slant, and a box to the cut column.
+    void OilScale(int line, int drop)
+    {
+        if (!oil)
+            return;
+        Line(oilX, line - 1, oilX + 3 * u, line - 1);
+        Line(oilX + u, line + R - drop, oilX + u, line);
+        Line(oilX + u, line + R - drop, oilX + 2 * u, line);
+        // The box reaches the cut column: without one right of it there is nothing to reach.
+        if (cut && cutX > oilX + 2 * u)
+            dc.Rectangle(oilX + 2 * u, line, cutX, line + Trunc(0.4 * s));
+    }
+
+    // The p, f and g marks left of the lithology column with their boxes, from `line` down, the letters
+    // `offsets` units left of the column; the oil scale on the "g" line.
+    void PorosityScale(int line, std::initializer_list<double> offsets, double pfgShift, double cutShift, int drop)
+    {
+        const platform::Brush before = dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
+        const int step = Trunc(0.4 * s);
+        const double* at = offsets.begin();
+        if (porosity) {
+            Text("p", tools.legend, Trunc(lith - at[0] * u), line - Trunc(0.5 * R));
+            BoxLeftOf(lith, 0.75, line);
+        }
+        if (oil)
+            Text("p  f  g", tools.caption, Trunc(oilX + pfgShift * u), line);
+        if (cut)
+            Text("p f g", tools.caption, Trunc(cutX + cutShift * u), line);
+        line += step;
+        if (porosity) {
+            Text("f", tools.legend, Trunc(lith - at[1] * u), line - Trunc(0.4 * R));
+            BoxLeftOf(lith, 1.5, line);
+        }
+        line += step;
+        if (porosity) {
+            Text("g", tools.legend, Trunc(lith - at[2] * u), line - Trunc(0.5 * R));
+            BoxLeftOf(lith, 2.25, line);
+        }
+        OilScale(line, drop);
+        dc.SelectObject(before);
+    }
+
+    void Layout1(int y1, int step)
+    {
+        const int y4 = y1 + 3 * step;
+        const bool shows = !OneOf(in.profile, {4, 11, 17, 52, 64, 78, 88});
+        if (shows) {
+            if (porosity) {
+                Text("Vis", tools.caption, 29 * u, y1);
+                Text("%", tools.caption, oilX + u, y1);
+                Text("Por", tools.caption, 29 * u, y1 + step);
+                Text("Tr/", tools.caption, 29 * u, y4);
+            }
+            if (oil) {
+                Text("Oil", tools.caption, Trunc(oilX + 0.8 * u), y1 + step);
+                Text("Flu", tools.caption, Trunc(oilX + 0.8 * u), y1 + 2 * step);
+                Text("Tr/", tools.caption, Trunc(oilX + 0.8 * u), y4);
+            }
+            if (cut) {
+                Text("Cut", tools.caption, Trunc(cutX + 0.4 * u), y1 + step);
+                Text("Tr/", tools.caption, Trunc(cutX + 0.3 * u), y4);
+            }
+        }
+        dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+        Text("Drilling Rate", tools.value, rateCentre, y4);
+        if (DescriptionCaption())
+            Text("Descriptions/Remarks", tools.value, (c.descriptionLeft + c.gasLeft) / 2, y4);
+        GasCaption(c.gasLeft + (c.gasUnits + c.gas2Units) * c.gasCellWidth / 2, y4);
+        const int y5 = y4 + s;
+        Text(RateUnitText(in.ratePerHour, 1), tools.legend, rateCentre, y5);
+        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+        if (shows)
+            PorosityScale(y5, {2, 3, 4}, 0, 0, 6);
+    }
+
+    void Layout2(int y1, int step)
+    {
+        const int y4 = y1 + 3 * step;
+        const int left = Trunc(c.rateRight + 1.9 * u);
+        if (porosity) {
+            Text("Vis", tools.caption, left, y1);
+            Text("%", tools.caption, Trunc(oilX + 0.8 * u), y1);
+            Text("Por", tools.caption, left, y1 + step);
+        }
+        if (oil) {
+            Text("Oil", tools.caption, Trunc(oilX + 0.8 * u), y1 + step);
+            Text("Flu", tools.caption, Trunc(oilX + 0.8 * u), y1 + 2 * step);
+            Text("Tr/", tools.caption, Trunc(oilX + 0.8 * u), y4);
+        }
+        if (cut) {
+            Text("Cut", tools.caption, Trunc(cutX + 0.2 * u), y1 + step);
+            Text("Tr/", tools.caption, Trunc(cutX + 0.25 * u), y4);
+        }
+        CentredCaptions(y4);
+        PorosityScale(y4 + s, {1.9, 2.5, 3.1}, 0.1, 0.1, 5);
+    }
+
+    void Layout4(int y1, int step)
+    {
+        const int y4 = y1 + 3 * step;
+        if (porosity) {
+            Text("Vis", tools.caption, 29 * u, y1);
+            Text("%", tools.caption, Trunc(oilX + 1.5 * u), y1);
+            Text("Por", tools.caption, 29 * u, y1 + step);
+        }
+        if (oil) {
+            Text("Oil", tools.caption, Trunc(oilX + 1.4 * u), y1 + step);
+            Text("Flu", tools.caption, Trunc(oilX + 1.4 * u), y1 + 2 * step);
+        }
+        if (cut)
+            Text("Cut", tools.caption, Trunc(cutX + 0.6 * u), y1 + step);
+        CentredCaptions(y4);
+        // The porosity scale of this company: 1 to 10, and a per cent range.
+        const int y5 = y4 + s;
+        if (porosity) {
+            Text("1", tools.legend, lith - 2 * u, y5 - Trunc(0.5 * R));
+            Text("10", tools.legend, lith - 3 * u, y5 + Trunc(0.4 * s) - Trunc(0.4 * R));
+        }
+        if (oil)
+            Text("0-100%", tools.caption, Trunc(oilX + 0.2 * u), y5);
+        if (cut)
+            Text("to", tools.caption, Trunc(cutX + 0.6 * u), y5);
+    }
+
+    void Draw(int y, const QDate& today)
+    {
+        const int top = y + s;
+        dc.SelectObject(tools.frame);
+        const platform::Brush before = dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
+        dc.Rectangle(M + 2, top + 2 * R, W, top + 12 * R);
+        dc.SelectObject(before);
+        dc.SelectObject(tools.symbol);
+        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+        Text(TrackTitleDate(today), tools.value, 2 * u, top - 2 * R);
+        Text(st.clientTitle, tools.value, 2 * u, top);
+        dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+        Text(platform::FieldText(st.well.company), tools.value, W / 2, top);
+        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+        Text(platform::FieldText(st.well.well), tools.value, 80 * u, top);
+        Rules(top);
+
+        const int y1 = top + Trunc(1.5 * s);
+        const int step = Trunc(0.6 * s);
+        switch (TrackTitleLayout(in.profile)) {
+        case 1: Layout1(y1, step); break;
+        case 2: Layout2(y1, step); break;
+        case 3: CentredCaptions(y1); break;
+        case 4: Layout4(y1, step); break;
+        default: break;
+        }
+    }
+};
+
+}  // namespace
+
+int DrawPrintTrackTitles(platform::Dc& dc, int y, const TrackTitleStrip& strip, const QDate& today)
+{
+    const platform::Font font = dc.CurrentFont();
+    const platform::Pen pen = dc.CurrentPen();
+    const platform::Brush brush = dc.CurrentBrush();
+    const unsigned align = dc.GetTextAlign();
+    const platform::COLORREF colour = dc.GetTextColor();
+    Strip{dc, strip}.Draw(y, today);
+    dc.SetTextColor(colour);
+    dc.SetTextAlign(align);
+    dc.SelectObject(brush);
+    dc.SelectObject(pen);
+    dc.SelectObject(font);
+    return 1;
+}
+
+}  // namespace print
