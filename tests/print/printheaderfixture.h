@@ -42,6 +42,7 @@ constexpr platform::COLORREF kWhite = platform::RGB(255, 255, 255);
 struct Word {
     QString text;
     double x = 0, y = 0;
+    double right = 0;
 };
 
 class PrintHeader : public ::testing::Test {
@@ -120,7 +121,7 @@ protected:
         std::vector<Word> words;
         for (const testing_support::PdfWord& w : testing_support::PdfWords(pdf))
             if (w.page == page)
-                words.push_back({w.text, w.xMin * 300 / 72, w.yMin * 300 / 72});
+                words.push_back({w.text, w.xMin * 300 / 72, w.yMin * 300 / 72, w.xMax * 300 / 72});
         return words;
     }
 
@@ -136,6 +137,14 @@ protected:
         page.fill(Qt::white);
         dc.RecordText(true);
         return DrawPrintHeader(dc, in, settings, s.print.clientTitle);
+    }
+    // The first recorded text equal to `text`; null when none.
+    const platform::DcText* Recorded(const QString& text) const
+    {
+        for (const platform::DcText& t : dc.TextRecord())
+            if (t.text == text)
+                return &t;
+        return nullptr;
     }
     bool Drawn(const QString& text) const
     {
