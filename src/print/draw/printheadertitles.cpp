@@ -4,6 +4,7 @@
 #include "platform/draw/dc.h"
 #include "platform/text.h"
 
+#include <array>
 #include <initializer_list>
 
 namespace print {
@@ -52,7 +53,10 @@ struct Strip {
         dc.LineTo(x1, y1);
     }
     // A box `width` wide standing left of `right`, from `top` down 0.4 s.
-    void BoxLeftOf(int right, double width, int top) { dc.Rectangle(right - Trunc(width * u), top, right, top + Trunc(0.4 * s)); }
+    void BoxLeftOf(int right, double width, int top)
+    {
+        dc.Rectangle(right - Trunc(width * u), top, right, top + Trunc(0.4 * s));
+    }
 
     void Rules(int top)
     {
@@ -111,11 +115,10 @@ struct Strip {
 
     // The p, f and g marks left of the lithology column with their boxes, from `line` down, the letters
     // `offsets` units left of the column; the oil scale on the "g" line.
-    void PorosityScale(int line, std::initializer_list<double> offsets, double pfgShift, double cutShift, int drop)
+    void PorosityScale(int line, const std::array<double, 3>& at, double pfgShift, double cutShift, int drop)
     {
         const platform::Brush before = dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
         const int step = Trunc(0.4 * s);
-        const double* at = offsets.begin();
         if (porosity) {
             Text("p", tools.legend, Trunc(lith - at[0] * u), line - Trunc(0.5 * R));
             BoxLeftOf(lith, 0.75, line);

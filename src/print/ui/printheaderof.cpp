@@ -52,8 +52,10 @@ PrintHeaderInput PrintHeaderInputOf(app::LogState& log)
         log.now = platform::LocalTime();
         return DrawPrintTrackTitles(dc, y, strip, log.now.date());
     };
-    in.legendSymbol = [style = LegendSymbolStyle{in.rowHeight, in.profile, in.colourPrint, &log.layout.pens.table}](
-                          platform::Dc& dc, int kind, int x, int y, int w) { DrawLegendSymbol(dc, style, kind, x, y, w); };
+    const LegendSymbolStyle symbols{in.rowHeight, in.profile, in.colourPrint, &log.layout.pens.table};
+    in.legendSymbol = [symbols](platform::Dc& dc, int kind, int x, int y, int w) {
+        DrawLegendSymbol(dc, symbols, kind, x, y, w);
+    };
     if (log.env.verboseActivityLog)
         in.trace = [&log](const QString& line) {
             app::WriteActivityLine(log, platform::ToCp1252(line).toStdString());
