@@ -23,6 +23,48 @@ bool OneOf(int v, std::initializer_list<int> set)
     return false;
 }
 
+// A show-column caption: printed when its column is present, at its anchor plus `offset` column units,
+// on caption line `line` (0 the first).
+enum class Anchor { Page, RateTrack, Oil, Cut };
+enum class Needs { Porosity, Oil, Cut };
+struct ShowCaption {
+    const char* text;
+    Needs needs;
+    Anchor anchor;
+    double offset;
+    int line;
+};
+
+constexpr std::array<ShowCaption, 9> kLayout1Captions{{
+    {"Vis", Needs::Porosity, Anchor::Page, 29, 0},
+    {"%", Needs::Porosity, Anchor::Oil, 1, 0},
+    {"Por", Needs::Porosity, Anchor::Page, 29, 1},
+    {"Tr/", Needs::Porosity, Anchor::Page, 29, 3},
+    {"Oil", Needs::Oil, Anchor::Oil, 0.8, 1},
+    {"Flu", Needs::Oil, Anchor::Oil, 0.8, 2},
+    {"Tr/", Needs::Oil, Anchor::Oil, 0.8, 3},
+    {"Cut", Needs::Cut, Anchor::Cut, 0.4, 1},
+    {"Tr/", Needs::Cut, Anchor::Cut, 0.3, 3},
+}};
+constexpr std::array<ShowCaption, 8> kLayout2Captions{{
+    {"Vis", Needs::Porosity, Anchor::RateTrack, 1.9, 0},
+    {"%", Needs::Porosity, Anchor::Oil, 0.8, 0},
+    {"Por", Needs::Porosity, Anchor::RateTrack, 1.9, 1},
+    {"Oil", Needs::Oil, Anchor::Oil, 0.8, 1},
+    {"Flu", Needs::Oil, Anchor::Oil, 0.8, 2},
+    {"Tr/", Needs::Oil, Anchor::Oil, 0.8, 3},
+    {"Cut", Needs::Cut, Anchor::Cut, 0.2, 1},
+    {"Tr/", Needs::Cut, Anchor::Cut, 0.25, 3},
+}};
+constexpr std::array<ShowCaption, 6> kLayout4Captions{{
+    {"Vis", Needs::Porosity, Anchor::Page, 29, 0},
+    {"%", Needs::Porosity, Anchor::Oil, 1.5, 0},
+    {"Por", Needs::Porosity, Anchor::Page, 29, 1},
+    {"Oil", Needs::Oil, Anchor::Oil, 1.4, 1},
+    {"Flu", Needs::Oil, Anchor::Oil, 1.4, 2},
+    {"Cut", Needs::Cut, Anchor::Cut, 0.6, 1},
+}};
+
 struct Strip {
     platform::Dc& dc;
     const TrackTitleStrip& st;
@@ -141,27 +183,27 @@ struct Strip {
         dc.SelectObject(before);
     }
 
+    template <std::size_t N>
+    void ShowCaptions(const std::array<ShowCaption, N>& captions, int y1, int step)
+    {
+        for (const ShowCaption& k : captions) {
+            const bool present = k.needs == Needs::Porosity ? porosity : k.needs == Needs::Oil ? oil : cut;
+            if (!present)
+                continue;
+            const int anchor = k.anchor == Anchor::Page ? 0
+                               : k.anchor == Anchor::RateTrack ? c.rateRight
+                               : k.anchor == Anchor::Oil      ? oilX
+                                                              : cutX;
+            Text(k.text, tools.caption, Trunc(anchor + k.offset * u), y1 + k.line * step);
+        }
+    }
+
     void Layout1(int y1, int step)
     {
         const int y4 = y1 + 3 * step;
         const bool shows = !OneOf(in.profile, {4, 11, 17, 52, 64, 78, 88});
-        if (shows) {
-            if (porosity) {
-                Text("Vis", tools.caption, 29 * u, y1);
-                Text("%", tools.caption, oilX + u, y1);
-                Text("Por", tools.caption, 29 * u, y1 + step);
-                Text("Tr/", tools.caption, 29 * u, y4);
-            }
-            if (oil) {
-                Text("Oil", tools.caption, Trunc(oilX + 0.8 * u), y1 + step);
-                Text("Flu", tools.caption, Trunc(oilX + 0.8 * u), y1 + 2 * step);
-                Text("Tr/", tools.caption, Trunc(oilX + 0.8 * u), y4);
-            }
-            if (cut) {
-                Text("Cut", tools.caption, Trunc(cutX + 0.4 * u), y1 + step);
-                Text("Tr/", tools.caption, Trunc(cutX + 0.3 * u), y4);
-            }
-        }
+        if (shows)
+            ShowCaptions(kLayout1Captions, y1, step);
         dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
         Text("Drilling Rate", tools.value, rateCentre, y4);
         if (DescriptionCaption())
@@ -176,40 +218,15 @@ struct Strip {
 
     void Layout2(int y1, int step)
     {
-        const int y4 = y1 + 3 * step;
-        const int left = Trunc(c.rateRight + 1.9 * u);
-        if (porosity) {
-            Text("Vis", tools.caption, left, y1);
-            Text("%", tools.caption, Trunc(oilX + 0.8 * u), y1);
-            Text("Por", tools.caption, left, y1 + step);
-        }
-        if (oil) {
-            Text("Oil", tools.caption, Trunc(oilX + 0.8 * u), y1 + step);
-            Text("Flu", tools.caption, Trunc(oilX + 0.8 * u), y1 + 2 * step);
-            Text("Tr/", tools.caption, Trunc(oilX + 0.8 * u), y4);
-        }
-        if (cut) {
-            Text("Cut", tools.caption, Trunc(cutX + 0.2 * u), y1 + step);
-            Text("Tr/", tools.caption, Trunc(cutX + 0.25 * u), y4);
-        }
-        CentredCaptions(y4);
-        PorosityScale(y4 + s, {1.9, 2.5, 3.1}, 0.1, 0.1, 5);
+        ShowCaptions(kLayout2Captions, y1, step);
+        CentredCaptions(y1 + 3 * step);
+        PorosityScale(y1 + 3 * step + s, {1.9, 2.5, 3.1}, 0.1, 0.1, 5);
     }
 
     void Layout4(int y1, int step)
     {
+        ShowCaptions(kLayout4Captions, y1, step);
         const int y4 = y1 + 3 * step;
-        if (porosity) {
-            Text("Vis", tools.caption, 29 * u, y1);
-            Text("%", tools.caption, Trunc(oilX + 1.5 * u), y1);
-            Text("Por", tools.caption, 29 * u, y1 + step);
-        }
-        if (oil) {
-            Text("Oil", tools.caption, Trunc(oilX + 1.4 * u), y1 + step);
-            Text("Flu", tools.caption, Trunc(oilX + 1.4 * u), y1 + 2 * step);
-        }
-        if (cut)
-            Text("Cut", tools.caption, Trunc(cutX + 0.6 * u), y1 + step);
         CentredCaptions(y4);
         // The porosity scale of this company: 1 to 10, and a per cent range.
         const int y5 = y4 + s;
