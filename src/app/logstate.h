@@ -248,6 +248,7 @@ struct InteractionState {
     MouseEntryRequest mouseEntry;
     bool commandLock = false;          // a view function is under way: the same commands beep
     bool dialogOpen = false;           // the lag calculator runs
+    bool fixedOutlinePosition = false; // interval outlines always take the narrow position
     logview::MouseState mouse;         // the drags of the mouse over the log
 
     // Hit areas of the log rows and columns.

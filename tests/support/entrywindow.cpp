@@ -20,16 +20,16 @@ std::vector<wellfile::RECORD> EntryBuffer(int top, int count, std::size_t size)
     return b;
 }
 
-EntryWindow::EntryWindow(const QString& fileName)
+EntryWindow::EntryWindow(const QString& fileName, int firstDepth, int lastDepth) : first(firstDepth)
 {
     qputenv("USER", "tester");
     window.SetupWindow();
-    path = MakeWell(TestDir() + "wells/", fileName, 980, 1500);
+    path = MakeWell(TestDir() + "wells/", fileName, firstDepth, lastDepth);
     EXPECT_EQ(window.OpenDataFile(path), 1);
     app::LogState& s = window.State();
     s.view.firstPaint = false;
     s.view.holdRepaint = false;
-    s.well.file.viewTopDepth = 990;
+    s.well.file.viewTopDepth = firstDepth + 10;
     s.view.viewScale = 1;
     window.resize(1300, 1000);
     window.EvSize(1300, 1000);
@@ -38,7 +38,7 @@ EntryWindow::EntryWindow(const QString& fileName)
 
 wellfile::RECORD EntryWindow::At(int depth) const
 {
-    return FileRecords<wellfile::RECORD>(path).at(std::size_t(depth - 980));
+    return FileRecords<wellfile::RECORD>(path).at(std::size_t(depth - first));
 }
 
 void PressKey(platform::Dialog& d, int box, int key, Qt::KeyboardModifiers mods)

@@ -20,12 +20,13 @@ namespace testing_support {
 // consecutive depths (lithology "100SH"), then zeroed records up to `size`.
 std::vector<wellfile::RECORD> EntryBuffer(int top, int count, std::size_t size);
 
-// A main window with the well `fileName` (depths 980 to 1500) open, 1300 x 1000, its view top at 990
-// on scale 1, painted once.
+// A main window with the well `fileName` (depths `first` to `last`, by default 980 to 1500) open,
+// 1300 x 1000, its view top at first + 10 on scale 1, painted once.
 struct EntryWindow {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path;
-    explicit EntryWindow(const QString& fileName);
+    int first = 980;
+    explicit EntryWindow(const QString& fileName, int firstDepth = 980, int lastDepth = 1500);
     app::LogState& S() { return window.State(); }
     // The data file's record of `depth`, as it is on disk now.
     wellfile::RECORD At(int depth) const;

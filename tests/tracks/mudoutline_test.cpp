@@ -114,4 +114,12 @@ TEST_F(OneRecordPainters, OutlineBracketsAndCharacters)
     DrawTextColumn(dc, g, device, rec, 100, 10);
     EXPECT_EQ(Texts(), (TextList{{{273, 100}, "B "}}));
     EXPECT_EQ(dc.GetPixel(268, 105), kWhite);
+
+    // A character from 0x80 on is stored sign-extended and drawn as itself.
+    image.fill(Qt::white);
+    dc.RecordText(true);
+    rec.outlineNarrow = 0xFFE9;
+    rec.outlineWide = 0xFF7F;  // no sign-extended byte
+    DrawTextColumn(dc, g, device, rec, 100, 10);
+    EXPECT_EQ(Texts(), (TextList{{{264, 100}, QString::fromUtf8("\u00e9 ")}}));
 }

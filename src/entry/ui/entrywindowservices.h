@@ -20,6 +20,9 @@ public:
     void CmEnterGas(app::LogState& log) override;
     void CmEnterShows(app::LogState& log) override;
     void CmFlareData(app::LogState& log) override { rest_.CmFlareData(log); }
+    // The test-gas and outline dialogs (valuedialogservices.cpp).
+    void RunTestGasDialog(app::LogState& log, wellfile::RECORD& last) override;
+    void RunOutLineDialog(app::LogState& log) override;
     // The memo and note dialogs (notedialogservices.cpp).
     int RunMemoDialog(app::LogState& log, int index) override;
     int RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count) override;

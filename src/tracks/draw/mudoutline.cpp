@@ -38,8 +38,9 @@ void Outline(Dc& dc, std::uint16_t code, int x0, int x1, int charX, int y, int r
         dc.LineTo(x0, y + rowHeight);
         return;
     default:
-        // The outline dialog writes one byte of the text per record; a wider code is not a character.
-        if (code > 255)
+        // The outline dialog writes one byte of the text per record, a byte from 0x80 on sign-extended
+        // (0xFF80..0xFFFF); any other wider code is not a character.
+        if (code > 255 && code < 0xFF80)
             return;
         const char text[2] = {char(code), ' '};
         dc.TextOut(charX, y, text, 2);
