@@ -48,7 +48,7 @@ int WriteOutline(wellfile::OpenWell& well, const QString& path, std::int32_t top
     if (wanted <= 0 || index < 0 || index > INT32_MAX)
         return 0;
     const int count = int(std::min(wanted, span));
-    std::vector<wellfile::RECORD> records(std::size_t(count) + 1); // one more takes the end mark
+    std::vector<wellfile::RECORD> records(std::size_t(count) + 1);  // one more takes the end mark
     const int read = wellfile::ReadRecords(well, records, path, int(index), count);
     if (read <= 0)
         return 0;
@@ -65,4 +65,4 @@ int WriteOutline(wellfile::OpenWell& well, const QString& path, std::int32_t top
         well, std::span<const wellfile::RECORD>(records.data(), std::size_t(read)), path, int(index), read);
 }
 
-} // namespace entry
+}  // namespace entry

@@ -20,12 +20,12 @@ enum class OutlinePosition { Narrow = 0, Wide = 1 };
 // Why an interval is refused.
 enum class OutlineRefusal {
     None,
-    OutOfRange, // the top above the first depth or below last depth - 6, the bottom above the top or past the end
-    TooShort, // less than 6 units
+    OutOfRange,  // the top above the first depth or below last depth - 6, the bottom above the top or past the end
+    TooShort,  // less than 6 units
 };
 
 constexpr int kOutlineMinimum = 6;
-constexpr int kOutlineTextMax = 98; // characters of the text read
+constexpr int kOutlineTextMax = 98;  // characters of the text read
 
 OutlineRefusal CheckOutlineInterval(const wellfile::OpenWell& well, std::int32_t top, std::int32_t bottom);
 
@@ -43,4 +43,4 @@ std::vector<std::uint16_t> OutlineCodes(int records, std::string_view text);
 int WriteOutline(wellfile::OpenWell& well, const QString& path, std::int32_t top, std::int32_t bottom,
     OutlinePosition position, std::string_view text, bool erase);
 
-} // namespace entry
+}  // namespace entry

@@ -18,11 +18,11 @@ std::int32_t Step(const wellfile::OpenWell& well)
     return std::max(well.depthStep, 1);
 }
 
-} // namespace
+}  // namespace
 
 std::int32_t EvenDepth(std::int64_t depth)
 {
-    const std::int64_t even = depth - ((depth % 2) + 2) % 2; // down, below 0 too
+    const std::int64_t even = depth - ((depth % 2) + 2) % 2;  // down, below 0 too
     return std::int32_t(std::clamp<std::int64_t>(even, INT32_MIN, INT32_MAX - 1));
 }
 
@@ -33,7 +33,7 @@ bool TakesHotWireTestGas(std::uint16_t profile)
 
 TestGasInterval FirstTestGasInterval(const wellfile::OpenWell& well)
 {
-    return { well.viewTopDepth, EvenDepth(well.fileBottomDepth) };
+    return {well.viewTopDepth, EvenDepth(well.fileBottomDepth)};
 }
 
 std::optional<TestGasRun> PlanTestGasRun(const wellfile::OpenWell& well, std::int32_t typedFrom, std::int32_t typedTo)
@@ -47,7 +47,7 @@ std::optional<TestGasRun> PlanTestGasRun(const wellfile::OpenWell& well, std::in
     const std::int64_t index = std::max<std::int64_t>((from - well.fileTopDepth) / step, 10);
     if (index > INT32_MAX || count > INT32_MAX)
         return std::nullopt;
-    return TestGasRun { std::int32_t(from), std::int32_t(to), int(index), int(count) };
+    return TestGasRun{std::int32_t(from), std::int32_t(to), int(index), int(count)};
 }
 
 TestGasInterval NextTestGasInterval(const wellfile::OpenWell& well, std::int32_t to)
@@ -57,7 +57,7 @@ TestGasInterval NextTestGasInterval(const wellfile::OpenWell& well, std::int32_t
     if (std::int64_t(from) > std::int64_t(last) - 2)
         from = last;
     const std::int32_t next = std::min(EvenDepth(std::int64_t(from) + 100), EvenDepth(last));
-    return { from, next };
+    return {from, next};
 }
 
 float TypedTestGas(const QString& text)
@@ -73,7 +73,7 @@ float HotWireTestGas(float typed)
 
 TestGasValues TestGasInForce(const TestGasValues& typed)
 {
-    TestGasValues v {};
+    TestGasValues v{};
     for (std::size_t i = 0; i < v.size(); ++i)
         v[i] = typed[i] > 0 ? typed[i] : 1.0f;
     return v;
@@ -111,4 +111,4 @@ void SetDrillerTestGas(drilling::DrillerValues& driller, const TestGasValues& va
     }
 }
 
-} // namespace entry
+}  // namespace entry

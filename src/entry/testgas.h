@@ -17,7 +17,7 @@ struct DrillerValues;
 
 namespace entry {
 
-using TestGasValues = std::array<float, wellfile::TEST_COUNT>; // hot wire, C1, C2, C3, iC4, nC4, iC5, nC5
+using TestGasValues = std::array<float, wellfile::TEST_COUNT>;  // hot wire, C1, C2, C3, iC4, nC4, iC5, nC5
 
 struct TestGasInterval {
     std::int32_t from = 0;
@@ -28,8 +28,8 @@ struct TestGasInterval {
 struct TestGasRun {
     std::int32_t from = 0;
     std::int32_t to = 0;
-    int index = 0; // record index of the first
-    int count = 0; // records from there on
+    int index = 0;  // record index of the first
+    int count = 0;  // records from there on
 };
 
 // `depth` rounded down to an even number.
@@ -72,4 +72,4 @@ bool TestGasReachesBottom(const wellfile::OpenWell& well, std::int32_t to);
 // carry them into the next depth steps.
 void SetDrillerTestGas(drilling::DrillerValues& driller, const TestGasValues& values);
 
-} // namespace entry
+}  // namespace entry

@@ -13,9 +13,10 @@ namespace entry {
 namespace {
 
 // The boxes of the eight values, in the order of the record's test-gas block.
-constexpr int kValueBoxes[wellfile::TEST_COUNT] = { GasPercDlg::IDC_HW, GasPercDlg::IDC_C1, GasPercDlg::IDC_C2,
-    GasPercDlg::IDC_C3, GasPercDlg::IDC_IC4, GasPercDlg::IDC_NC4, GasPercDlg::IDC_IC5, GasPercDlg::IDC_NC5 };
-constexpr const char* kValueNames[wellfile::TEST_COUNT] = { "HW", "C1", "C2", "C3", "IC4", "NC4", "IC5", "NC5" };
+constexpr int kValueBoxes[wellfile::TEST_COUNT] = {GasPercDlg::IDC_HW,  GasPercDlg::IDC_C1,  GasPercDlg::IDC_C2,
+                                                   GasPercDlg::IDC_C3,  GasPercDlg::IDC_IC4, GasPercDlg::IDC_NC4,
+                                                   GasPercDlg::IDC_IC5, GasPercDlg::IDC_NC5};
+constexpr const char* kValueNames[wellfile::TEST_COUNT] = {"HW", "C1", "C2", "C3", "IC4", "NC4", "IC5", "NC5"};
 constexpr int kValueChars = 10;
 
 // A stored value as a whole number; a damaged one (not finite) shows as 0.
@@ -25,16 +26,13 @@ QString Whole(float v)
     return QString::number(qint64(std::clamp(d, -1e15, 1e15)));
 }
 
-} // namespace
+}  // namespace
 
 GasPercDlg::GasPercDlg(QWidget* parent, app::LogState& log, const wellfile::RECORD& last)
-    : Dialog(parent, QStringLiteral("Gas Percent Values"))
-    , log_(log)
-    , last_(last)
+    : Dialog(parent, QStringLiteral("Gas Percent Values")), log_(log), last_(last)
 {
-    AddStatic(platform::IDC_STATIC,
-        QStringLiteral("Enter test gas values for 1% for each gas. These values will be "
-                       "used to calculate gases as percent."));
+    AddStatic(platform::IDC_STATIC, QStringLiteral("Enter test gas values for 1% for each gas. These values will be "
+                                                   "used to calculate gases as percent."));
     NewRow();
     BeginGrid(4);
     for (int g = wellfile::TEST_C1; g <= wellfile::TEST_NC5; ++g) {
@@ -45,10 +43,9 @@ GasPercDlg::GasPercDlg(QWidget* parent, app::LogState& log, const wellfile::RECO
     AddEdit(IDC_HW, kValueChars, 10);
     EndGrid();
     NewRow();
-    AddStatic(platform::IDC_STATIC,
-        QStringLiteral("If you want to change these values at a specific depth, enter the "
-                       "depth interval. Otherwise they will be used  through out the "
-                       "whole file"));
+    AddStatic(platform::IDC_STATIC, QStringLiteral("If you want to change these values at a specific depth, enter the "
+                                                   "depth interval. Otherwise they will be used  through out the "
+                                                   "whole file"));
     NewRow();
     BeginGrid(4);
     AddStatic(platform::IDC_STATIC, QStringLiteral("From"));
@@ -83,7 +80,7 @@ void GasPercDlg::CmSave()
     wellfile::OpenWell& well = log_.well.file;
     const std::optional<TestGasRun> run
         = PlanTestGasRun(well, LeadingNumber(GetTextA(IDC_FROM)), LeadingNumber(GetTextA(IDC_TO)));
-    if (!run) { // from below to: no record to write
+    if (!run) {  // from below to: no record to write
         platform::MessageBeep(0);
         return;
     }
@@ -94,7 +91,7 @@ void GasPercDlg::CmSave()
         values_[wellfile::TEST_TG] = HotWireTestGas(TypedTestGas(GetText(IDC_HW)));
 
     if (WriteTestGas(well, well.dataFileName, *run, values_) <= 0) {
-        platform::MessageBeep(0); // the interval stays for another try
+        platform::MessageBeep(0);  // the interval stays for another try
         return;
     }
     if (well.drilling && log_.engines.driller && TestGasReachesBottom(well, run->to))
@@ -105,4 +102,4 @@ void GasPercDlg::CmSave()
     SetInt(IDC_TO, interval_.to);
 }
 
-} // namespace entry
+}  // namespace entry

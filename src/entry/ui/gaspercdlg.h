@@ -42,7 +42,7 @@ private:
     app::LogState& log_;
     wellfile::RECORD last_;
     TestGasInterval interval_;
-    TestGasValues values_ {};
+    TestGasValues values_{};
 };
 
-} // namespace entry
+}  // namespace entry

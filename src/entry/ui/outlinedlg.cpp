@@ -18,12 +18,10 @@ bool IsEraseWord(const std::string& text)
     return QString::fromLatin1(text).compare("ERASE", Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
+}  // namespace
 
 OutLineDlg::OutLineDlg(QWidget* parent, app::LogState& log, std::function<void()> repaint)
-    : Dialog(parent, QStringLiteral("Interval Outline"))
-    , log_(log)
-    , repaint_(std::move(repaint))
+    : Dialog(parent, QStringLiteral("Interval Outline")), log_(log), repaint_(std::move(repaint))
 {
     BeginGrid(2);
     AddStatic(platform::IDC_STATIC, QStringLiteral("Top of Interval"));
@@ -83,7 +81,7 @@ void OutLineDlg::Store(bool erase)
     }
 
     std::string text = GetTextA(IDC_TEXT).substr(0, kOutlineTextMax);
-    const std::size_t room = std::size_t(bottom - top); // at least 6 here
+    const std::size_t room = std::size_t(bottom - top);  // at least 6 here
     if (!erase && text.size() > room && !IsEraseWord(text)) {
         const int answer = platform::MessageBox(
             QStringLiteral("Text is to long to fit in outline interval\ntext will be truncated.\nOK to continue,cancel "
@@ -95,7 +93,7 @@ void OutLineDlg::Store(bool erase)
     }
     const bool wide = !log_.interaction.fixedOutlinePosition && GetCheck(IDC_NARROW) != platform::BST_CHECKED;
     if (WriteOutline(top, bottom, wide ? OutlinePosition::Wide : OutlinePosition::Narrow, text, erase) <= 0) {
-        platform::MessageBeep(0); // nothing could be read: the boxes stay for another try
+        platform::MessageBeep(0);  // nothing could be read: the boxes stay for another try
         return;
     }
     ClearBoxes();
@@ -111,4 +109,4 @@ int OutLineDlg::WriteOutline(
     return entry::WriteOutline(well, well.dataFileName, top, bottom, position, text, erase);
 }
 
-} // namespace entry
+}  // namespace entry

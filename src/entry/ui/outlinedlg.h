@@ -48,4 +48,4 @@ private:
     std::function<void()> repaint_;
 };
 
-} // namespace entry
+}  // namespace entry

@@ -22,4 +22,4 @@ void EntryWindowServices::RunOutLineDialog(app::LogState& log)
     dialog.Execute();
 }
 
-} // namespace entry
+}  // namespace entry
