@@ -20,11 +20,6 @@ void Line(platform::Dc& dc, const Pen& pen, int x0, int y0, int x1, int y1)
     dc.LineTo(x1, y1);
 }
 
-const Pen& TracePen(const ChartPens& pens, int index)
-{
-    return pens.trace[std::size_t(std::clamp(index, 0, int(pens.trace.size()) - 1))];
-}
-
 // The band above the plot that holds the scale labels.
 void ScaleFrame(platform::Dc& dc, const ChartGeometry& g)
 {
@@ -34,6 +29,11 @@ void ScaleFrame(platform::Dc& dc, const ChartGeometry& g)
 }
 
 }  // namespace
+
+const Pen& TracePen(const ChartPens& pens, int index)
+{
+    return pens.trace[std::size_t(std::clamp(index, 0, int(pens.trace.size()) - 1))];
+}
 
 ChartPens MakeChartPens(const layout::PenTable& table, int profile)
 {
@@ -88,6 +88,27 @@ void DrawLogGrid(platform::Dc& dc, const ChartGeometry& g, const ChartPens& pens
     Line(dc, pens.dark, 1, kChartPlotTop, start, kChartPlotTop);
 }
 
+platform::RECT DrawChartNote(platform::Dc& dc, int x, int y, int height, const QByteArray& text, int margin)
+{
+    const QString shown = platform::FromCp1252(text);
+    const platform::RECT box{x, y, x + dc.GetTextExtent(shown).cx + margin, y + height};
+    dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
+    dc.SelectObject(platform::Brush(platform::RGB(255, 255, 255)));
+    dc.Rectangle(box);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetTextColor(platform::RGB(0, 0, 0));
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.TextOut(x + 2, y + 2, shown);
+    return box;
+}
+
+void DrawNoteOutline(platform::Dc& dc, const platform::RECT& box)
+{
+    dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
+    dc.SelectStockObject(platform::NULL_BRUSH);
+    dc.Rectangle(box);
+}
+
 void DrawThumbDepth(platform::Dc& dc, const ChartGeometry& g, int depth)
 {
     dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
@@ -109,6 +130,8 @@ ChartDrawn PaintChart(platform::Dc& dc, const ChartFrame& f, const ChartPens& pe
     const int s = drawn.viewStart;
     const int p = std::max(1, f.pixelsPerSample);
     auto x = [&](double v) { return ValueX(g, v, f.scaleIndex, f.logScale); };
+    // Notes stand at their level on the linear scale whichever scale is shown.
+    const double notePixelsPerUnit = LinearPixelsPerUnit(g, f.scaleIndex);
 
     dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
     dc.SelectObject(platform::Brush(platform::RGB(255, 255, 255)));
@@ -140,6 +163,11 @@ ChartDrawn PaintChart(platform::Dc& dc, const ChartFrame& f, const ChartPens& pe
         const int y = rowY(i);
         if (i == newest)
             drawn.top = r;
+        if (r.note[0] != 0) {
+            const platform::RECT box =
+                DrawChartNote(dc, NoteX(r.noteLevel, notePixelsPerUnit), y, kChartNoteBoxHeight, NoteText(r), f.noteMargin);
+            drawn.notes.push_back({box, i});
+        }
         const int lowerX = x(older.hotWire);
         Line(dc, pens.trace[0], x(r.hotWire), y, lowerX, y + p);
         channel4 = channel4 || r.channel4 != 0;

@@ -1,12 +1,13 @@
 #include "gasmon/ui/chartdlg.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
 #include "app/scrolling.h"
 #include "app/ui/scrollcodes.h"
 #include "gasmon/autogas.h"
 #include "gasmon/chartwindow.h"
+#include "gasmon/ui/chartnoteedit.h"
 #include "platform/draw/syscolors.h"
+#include "platform/printer.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -108,7 +109,7 @@ ChartDlg::ChartDlg(QWidget* owner, app::LogState& log, std::function<void()> clo
     On(kViewDataButton, BN_CLICKED, [this] { CmViewData(); });
     On(kZoomButton, BN_CLICKED, [this] { CmZoom(); });
     On(kBrowseButton, BN_CLICKED, [this] { CmBrowse(); });
-    On(kPrintButton, BN_CLICKED, [] { app::NotBuiltCommand("gasmon", "ChartDlg::CmPrint"); });
+    On(kPrintButton, BN_CLICKED, [this] { CmPrint(); });
     On(kLogScaleCheck, BN_CLICKED, [this] { ToggleLogScale(); });
     On(kSampleNowButton, BN_CLICKED, [this] {
         if (log_.engines.autoGas)
@@ -345,8 +346,13 @@ void ChartDlg::Redraw()
 
 void ChartDlg::DrawChartOn(platform::Dc& dc)
 {
-    const ChartFrame frame{day_, recordsLoaded_, viewStart_, pixelsPerSample_, scaleIndex_, logScale_, drawnOnce_, geometry_};
-    const ChartDrawn drawn = gasmon::PaintChart(dc, frame, pens_);
+    // A drawing ends the typing and the drag of a note: the boxes they refer to are drawn afresh.
+    CloseNoteEdit();
+    noteEditOpen = false;
+    dragging_ = false;
+    dragBase_ = QImage();
+    ChartDrawn drawn = gasmon::PaintChart(dc, Frame(), pens_);
+    notes_ = std::move(drawn.notes);
     viewStart_ = drawn.viewStart;
     if (recordsLoaded_ > 0)
         drawnOnce_ = true;

@@ -3,16 +3,21 @@
 // file as a vertical strip chart (newest at the top, p pixels per 2-second sample), following the gas
 // monitor's new samples while it shows today. Day steps, "Current View", "Browse", scrolling, zoom, the
 // logarithmic scale and the samples as text; its window timer 10 moves it to the new day just after
-// midnight and reloads today's file when another station rewrote it.
+// midnight and reloads today's file when another station rewrote it. Notes are typed onto samples with
+// a double click, dragged with the left button and edited with the right one, each change written to the
+// day file at once; "Print" puts the chart on one page of the default printer.
+#include "gasmon/chartnotes.h"
 #include "gasmon/chartrecord.h"
 #include "gasmon/chartview.h"
 #include "gasmon/draw/gaschart.h"
+#include "gasmon/ui/chartnoteedit.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
 #include "platform/ui/dialog.h"
 
 #include <QDate>
 #include <QImage>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -24,6 +29,9 @@ class QWidget;
 
 namespace app {
 struct LogState;
+}
+namespace platform {
+class Printer;
 }
 
 namespace gasmon {
@@ -74,6 +82,22 @@ public:
     // and lets go of the scroll bar and the backing image. Runs once.
     void CloseChart();
 
+    // Notes, at window points.
+    void EvLButtonDown(int x, int y);
+    void EvMouseMove(int x, int y);
+    void EvLButtonUp(int x, int y);
+    void EvRButtonDown(int x, int y);
+    void EvLButtonDblClk(int x, int y);
+    // Stores `text` (Windows-1252) as the note of the sample on the row at y, its level from x, and writes
+    // the slots around it to the day file. No text at (0, 0) only ends the typing.
+    void PlaceNote(const QByteArray& text, int x, int y);
+    // The sample on the row at y (x is not used).
+    int SampleAt(int x, int y) const;
+    // Prints the chart on the default printer, without the print dialog.
+    void CmPrint();
+    // Draws the printed page.
+    void PrintChart(platform::Dc& dc);
+
     // What the window shows and holds, for its owner and the tests.
     const QImage& WindowImage() const { return window_; }
     const std::vector<platform::DcText>& DrawnTexts() const { return texts_; }
@@ -92,6 +116,9 @@ public:
     QScrollBar* ScrollBar() const { return scrollBar_; }
     platform::WindowTimers* Timers() const { return timers_.get(); }
     bool TextViewShown() const { return textViewShown_; }
+    const std::vector<ChartNoteBox>& Notes() const { return notes_; }
+    ChartNoteEdit* NoteEdit() const { return noteEdit_.data(); }
+    bool Dragging() const { return dragging_; }
 
     // Set while a note is being typed on the chart: new samples then leave the drawing alone.
     bool noteEditOpen = false;
@@ -102,6 +129,10 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     QDate Today() const;
@@ -115,6 +146,14 @@ private:
     void FaceImage();
     // Draws the chart with the window's state and fills the top sample's read-outs.
     void DrawChartOn(platform::Dc& dc);
+    ChartFrame Frame() const;
+    double NotePixelsPerUnit() const;
+    // Opens the note edit at (x, y) holding `text`; an edit already open goes first.
+    void OpenNoteEdit(int x, int y, const QByteArray& text);
+    void CloseNoteEdit();
+    // Writes `count` slots of the day array from `first` into the shown day file.
+    void WriteNoteSlots(int first, int count);
+    void DrawOutline(const platform::RECT& box);
 
     app::LogState& log_;
     std::function<void()> closed_;
@@ -140,6 +179,13 @@ private:
     bool drawnOnce_ = false;
     bool textViewShown_ = false;
     bool closedChart_ = false;
+    std::vector<ChartNoteBox> notes_;  // the notes of the last drawing
+    QPointer<ChartNoteEdit> noteEdit_;
+    bool dragging_ = false;
+    int dragNote_ = 0;
+    platform::RECT dragBox_;
+    QImage dragBase_;  // the chart under the dragged box
+    std::unique_ptr<platform::Printer> printer_;
 };
 
 }  // namespace gasmon
