@@ -94,14 +94,6 @@ protected:
     static void RightClick(ChartDlg& chart, QPoint at) { Mouse(chart, QEvent::MouseButtonPress, Qt::RightButton, at); }
     static void DoubleClick(ChartDlg& chart, QPoint at) { QTest::mouseDClick(&chart, Qt::LeftButton, {}, at); }
 
-    static int Messages(const QString& caption)
-    {
-        int n = 0;
-        for (const auto& m : doubles().prompter.messages)
-            n += m.caption == caption;
-        return n;
-    }
-
     app::LogState log;
 };
 
@@ -317,7 +309,9 @@ TEST_F(ChartNotes, ANoteWithoutItsNulIsReadWithinItsFieldAndAFailedWriteIsReport
     ASSERT_TRUE(QFile::remove(Path()));
     ASSERT_TRUE(QDir().mkpath(Path()));
     chart->PlaceNote("KEPT", 300, 400);
-    EXPECT_EQ(Messages("Chart File Write Error"), 1);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Chart File Write Error");
+    EXPECT_EQ(doubles().prompter.messages[0].text, Path());
     EXPECT_STREQ(chart->Day()[std::size_t(chart->SampleAt(300, 400))].note, "KEPT");
     EXPECT_EQ(chart->Notes().size(), 2u);
 }

@@ -186,6 +186,7 @@ private:
     platform::RECT dragBox_;
     QImage dragBase_;  // the chart under the dragged box
     std::unique_ptr<platform::Printer> printer_;
+    bool printing_ = false;
 };
 
 }  // namespace gasmon

@@ -203,6 +203,11 @@ void ChartDlg::PrintChart(platform::Dc& dc)
 
 void ChartDlg::CmPrint()
 {
+    // The print loop keeps events flowing between pages: a second Print then only beeps.
+    if (printing_) {
+        platform::MessageBeep(0);
+        return;
+    }
     if (!printer_ && platform::services().printers)
         printer_ = platform::services().printers->DefaultPrinter();
     if (printer_ && !print::HasUsableResolution(printer_->Info()))
@@ -212,7 +217,9 @@ void ChartDlg::CmPrint()
         return;
     }
     ChartPrintout printout([this](platform::Dc& dc) { PrintChart(dc); });
+    printing_ = true;
     platform::PrintJobWithAbortDialog(*printer_, printout, this, log_.well.file.dataFolder);
+    printing_ = false;
 }
 
 }  // namespace gasmon
