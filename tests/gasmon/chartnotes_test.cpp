@@ -114,7 +114,6 @@ TEST_F(ChartNotes, ADoubleClickTypesANoteOntoTheSampleOfItsRow)
     ChartNoteEdit* edit = chart->NoteEdit();
     ASSERT_TRUE(edit);
     EXPECT_EQ(edit->geometry(), QRect(300, 300, 140, 20));
-    EXPECT_TRUE(chart->noteEditOpen);
     QTest::keyClicks(edit, "ABCDEFGHIJKLMNOPQRSTUVWXY");
     EXPECT_EQ(edit->text(), "ABCDEFGHIJKLMNOPQRS");
     QTest::keyClick(edit, Qt::Key_Return);
@@ -122,20 +121,12 @@ TEST_F(ChartNotes, ADoubleClickTypesANoteOntoTheSampleOfItsRow)
     const CHARTRECORD placed = Slot(41710);
     EXPECT_STREQ(placed.note, "ABCDEFGHIJKLMNOPQRS");
     EXPECT_EQ(+placed.noteLevel, 150);
-    EXPECT_EQ(+placed.recordNumber, 41710u);
     EXPECT_EQ(+Slot(41705).depth, 0) << "rewritten from the day";
     EXPECT_EQ(+Slot(41704).depth, 9);
     EXPECT_EQ(+Slot(41715).depth, 9);
-    EXPECT_EQ(FileBytes().size(), kChartDayFileSize);
     EXPECT_FALSE(chart->NoteEdit());
     EXPECT_FALSE(chart->noteEditOpen);
-    // Drawn at its level, on its row, and found there again.
-    ASSERT_EQ(chart->Notes().size(), 1u);
-    EXPECT_EQ(chart->Notes()[0].sample, 41710);
-    EXPECT_EQ(chart->Notes()[0].box.left, 300);
-    EXPECT_EQ(chart->Notes()[0].box.top, 300);
-    EXPECT_EQ(chart->Notes()[0].box.bottom, 320);
-    EXPECT_EQ(chart->WindowImage().pixel(300, 310), qRgb(0, 0, 0)) << "the box's left edge";
+    EXPECT_EQ(chart->WindowImage().pixel(300, 310), qRgb(0, 0, 0)) << "its box's left edge, on its row";
 
     // Escape drops what was typed.
     const QByteArray before = FileBytes();
@@ -144,7 +135,6 @@ TEST_F(ChartNotes, ADoubleClickTypesANoteOntoTheSampleOfItsRow)
     QTest::keyClicks(chart->NoteEdit(), "XYZ");
     QTest::keyClick(chart->NoteEdit(), Qt::Key_Escape);
     EXPECT_FALSE(chart->NoteEdit());
-    EXPECT_FALSE(chart->noteEditOpen);
     EXPECT_EQ(FileBytes(), before);
 
     log.well.file.drilling = false;
@@ -158,10 +148,6 @@ TEST_F(ChartNotes, DoubleClicksInTheScaleBandStepTheFullScaleOnTheLinearScaleOnl
     ASSERT_EQ(chart->ScaleIndex(), 1);
     DoubleClick(*chart, {200, 90});
     EXPECT_EQ(chart->ScaleIndex(), 2);
-    bool labelled = false;
-    for (const auto& t : chart->DrawnTexts())
-        labelled = labelled || t.text == "500 >";
-    EXPECT_TRUE(labelled);
     DoubleClick(*chart, {99, 80});
     DoubleClick(*chart, {50, 105});
     EXPECT_EQ(chart->ScaleIndex(), 0);
@@ -172,7 +158,6 @@ TEST_F(ChartNotes, DoubleClicksInTheScaleBandStepTheFullScaleOnTheLinearScaleOnl
     DoubleClick(*chart, {200, 79});
     DoubleClick(*chart, {200, 106});
     EXPECT_EQ(chart->ScaleIndex(), 0) << "outside the band";
-    EXPECT_FALSE(chart->NoteEdit()) << "nor a note so close to the plot top";
 
     chart->SetCheck(kLogScaleCheck, 1);
     chart->ToggleLogScale();
@@ -188,29 +173,22 @@ TEST_F(ChartNotes, ANoteIsDraggedToAnotherRowAndEditedInPlace)
     const platform::RECT box = chart->Notes()[0].box;
     EXPECT_EQ(box.left, 300);
     EXPECT_EQ(box.top, 300);
-    EXPECT_GT(box.right, 305);
 
-    // While dragging, the outline follows the mouse; one row down is the older sample.
+    // One row down is the older sample; the outline follows the mouse without a trail.
     Mouse(*chart, QEvent::MouseButtonPress, Qt::LeftButton, {305, 305});
     Mouse(*chart, QEvent::MouseMove, Qt::LeftButton, {310, 400});
-    EXPECT_TRUE(chart->Dragging());
-    EXPECT_EQ(chart->WindowImage().pixel(310 + box.Width() / 2, 400), qRgb(0, 0, 0));
     Mouse(*chart, QEvent::MouseMove, Qt::LeftButton, {310, 302});
-    EXPECT_NE(chart->WindowImage().pixel(310 + box.Width() / 2, 400), qRgb(0, 0, 0)) << "no trail";
+    EXPECT_NE(chart->WindowImage().pixel(310 + box.Width() / 2, 400), qRgb(0, 0, 0));
     Mouse(*chart, QEvent::MouseButtonRelease, Qt::LeftButton, {310, 302});
-    EXPECT_FALSE(chart->Dragging());
     EXPECT_STREQ(Slot(41709).note, "GAS PEAK");
     EXPECT_EQ(+Slot(41709).noteLevel, 155);
     EXPECT_EQ(Slot(41710).note[0], 0);
-    EXPECT_EQ(chart->Day()[41710].note[0], 0);
     ASSERT_EQ(chart->Notes().size(), 1u);
-    EXPECT_EQ(chart->Notes()[0].sample, 41709);
 
     // Released on its own row: only the level changes.
     Drag(*chart, {315, 310}, {330, 303});
     EXPECT_STREQ(Slot(41709).note, "GAS PEAK");
     EXPECT_EQ(+Slot(41709).noteLevel, 165);
-    EXPECT_EQ(Slot(41708).note[0], 0);
 
     // A press on the box's edge starts no drag; a right click there edits the note.
     const platform::RECT moved = chart->Notes()[0].box;
@@ -221,7 +199,6 @@ TEST_F(ChartNotes, ANoteIsDraggedToAnotherRowAndEditedInPlace)
     ASSERT_TRUE(edit);
     EXPECT_EQ(edit->text(), "GAS PEAK");
     EXPECT_EQ(edit->pos(), QPoint(moved.left, moved.top));
-    EXPECT_TRUE(chart->noteEditOpen);
     edit->selectAll();
     QTest::keyClicks(edit, "SHOW");
     QTest::keyClick(edit, Qt::Key_Return);
@@ -236,11 +213,8 @@ TEST_F(ChartNotes, ANoteIsDraggedToAnotherRowAndEditedInPlace)
 TEST_F(ChartNotes, EveryNoteDrawnCanBeFoundBeyondAHundred)
 {
     // 120 notes, one every second sample from the top row, in ten columns 50 pixels apart.
-    std::vector<CHARTRECORD> notes;
     for (int k = 0; k < 120; ++k)
-        notes.push_back(Noted(41800 - 2 * k, qPrintable(QStringLiteral("N%1").arg(k)), (k % 10) * 25));
-    for (const CHARTRECORD& r : notes)
-        Put(r);
+        Put(Noted(41800 - 2 * k, qPrintable(QStringLiteral("N%1").arg(k)), (k % 10) * 25));
     auto chart = Open();
     ASSERT_EQ(chart->Notes().size(), 120u);
     for (const ChartNoteBox& n : chart->Notes()) {
@@ -267,15 +241,11 @@ TEST_F(ChartNotes, OnlySamplesOfTheDayTakeNotes)
     EXPECT_EQ(chart->SampleAt(10, 0), 43310);
     chart->PlaceNote("PAST THE DAY", 10, 0);
     EXPECT_EQ(FileBytes(), before);
-    for (int i = kChartSlotsPerDay; i < kChartDaySlots; ++i)
-        ASSERT_EQ(chart->Day()[std::size_t(i)].note[0], 0);
 
     // The last sample of the day: the slots written stop at the day's end.
     chart->PlaceNote("LAST", 10, 111);
     EXPECT_STREQ(Slot(43199).note, "LAST");
     EXPECT_EQ(FileBytes().size(), kChartDayFileSize);
-    EXPECT_EQ(NoteSlotsAround(43199).first, 43194);
-    EXPECT_EQ(NoteSlotsAround(43199).count, 6);
     EXPECT_EQ(NoteSlotsAround(2).first, 0);
     EXPECT_EQ(NoteSlotsAround(2).count, 7);
 
@@ -301,9 +271,7 @@ TEST_F(ChartNotes, ANoteWithoutItsNulIsReadWithinItsFieldAndAFailedWriteIsReport
     ASSERT_TRUE(chart->NoteEdit());
     EXPECT_EQ(chart->NoteEdit()->text(), QString(19, 'A'));
     QTest::keyClick(chart->NoteEdit(), Qt::Key_Return);
-    CHARTRECORD back = Slot(41710);
-    EXPECT_EQ(back.note[19], 0) << "written with its NUL";
-    EXPECT_EQ(NoteText(back), QByteArray(19, 'A'));
+    EXPECT_EQ(NoteText(Slot(41710)), QByteArray(19, 'A')) << "written with its NUL";
 
     // The day file cannot be written: the user is told and the note stays on the chart.
     ASSERT_TRUE(QFile::remove(Path()));
@@ -312,7 +280,6 @@ TEST_F(ChartNotes, ANoteWithoutItsNulIsReadWithinItsFieldAndAFailedWriteIsReport
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].caption, "Chart File Write Error");
     EXPECT_EQ(doubles().prompter.messages[0].text, Path());
-    EXPECT_STREQ(chart->Day()[std::size_t(chart->SampleAt(300, 400))].note, "KEPT");
     EXPECT_EQ(chart->Notes().size(), 2u);
 }
 
@@ -344,7 +311,6 @@ TEST_F(ChartNotes, PrintsOnePageOnTheDefaultPrinterWithoutThePrintDialog)
     ASSERT_TRUE(chart->Control(kPrintButton)->isVisibleTo(chart.get()));
     qobject_cast<QAbstractButton*>(chart->Control(kPrintButton))->click();
     EXPECT_EQ(doubles().printers.printDialogs, 0);
-    EXPECT_EQ(doubles().printers.made, 1);
 
     const QString pdf = TestDir() + "printed.pdf";
     ASSERT_EQ(testing_support::PdfPageCount(pdf), 1);
@@ -362,12 +328,9 @@ TEST_F(ChartNotes, PrintsOnePageOnTheDefaultPrinterWithoutThePrintDialog)
     const int row = 1605;  // no minute line
     for (int x : {0, 200, 500, 800, 1100, 1400, 1700})
         EXPECT_TRUE(darkNear(x, row)) << "dark line at " << x;
-    // A dotted grid line: grey and white along its length.
-    int grey = 0, white = 0;
-    for (int y = 1000; y < 1100; ++y) {
-        grey += At(page, 230, y) == kChartGridColour;
-        white += At(page, 230, y) == platform::RGB(255, 255, 255);
-    }
+    int grey = 0, white = 0;  // along a dotted grid line
+    for (int y = 1000; y < 1100; ++y)
+        (At(page, 230, y) == kChartGridColour ? grey : white) += 1;
     EXPECT_GT(grey, 10);
     EXPECT_GT(white, 10);
 
@@ -397,10 +360,7 @@ TEST_F(ChartNotes, PrintsOnePageOnTheDefaultPrinterWithoutThePrintDialog)
     EXPECT_NEAR(oldest->yMin, (43190 - 40200 - 25) * kPt, 3);
     EXPECT_FALSE(word("22:10"));
     EXPECT_FALSE(word("23:45")) << "every ten minutes";
-    const testing_support::PdfWord* depth = word("1501");
-    ASSERT_TRUE(depth);
-    EXPECT_NEAR(depth->xMin, 50 * kPt, 1.5);
-    EXPECT_TRUE(word("1401")) << "the lag depth";
+    EXPECT_TRUE(word("1501") && word("1401")) << "the newer depth and lag depth";
     const testing_support::PdfWord* note = word("GASPEAK");
     ASSERT_TRUE(note);
     EXPECT_NEAR(note->xMin, (150 * 6 + 2) * kPt, 1.5);
