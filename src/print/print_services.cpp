@@ -26,4 +26,19 @@ PrintServices& DefaultPrintServices()
     return services;
 }
 
+void PrintHeaderOnly(PrintServices& services, app::LogState& log)
+{
+    log.print.headerOnly = true;
+    services.CmPrint(log);
+    // Cleared however the command ended (no printer, say), so that the next "&Print..." prints the log.
+    log.print.headerOnly = false;
+}
+
+void PrintTopsList(PrintServices& services, app::LogState& log)
+{
+    log.print.topsPage = true;
+    services.CmPrint(log);
+    log.print.topsPage = false;
+}
+
 }  // namespace print

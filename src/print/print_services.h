@@ -21,4 +21,9 @@ public:
 // The services in force for this subsystem.
 PrintServices& DefaultPrintServices();
 
+// The header dialog's "PRINT": the printed header alone, on one page, through the print command.
+void PrintHeaderOnly(PrintServices& services, app::LogState& log);
+// The tops editor's print: the list of the well's formation tops, on one page, through the print command.
+void PrintTopsList(PrintServices& services, app::LogState& log);
+
 }  // namespace print

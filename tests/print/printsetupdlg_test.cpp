@@ -21,6 +21,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 using namespace print;
 using namespace print::setupid;
@@ -281,7 +282,10 @@ TEST_F(PrintSetupDialog, DstBoxNeedsTheWellsDstFileAndAddsItsPages)
         EXPECT_FALSE(d.IsEnabled(PrintDsts));
     });
 
-    testing_support::WriteBytes(s.well.file.currentFolder + "elogdemo.dst", QByteArray(3 * reports::kDstSize, '\0'));
+    std::vector<reports::DSTREPORT> tests(3);
+    for (reports::DSTREPORT& t : tests)
+        std::strcpy(t.fromDepth, "1500");
+    testing_support::WriteRecords(s.well.file.currentFolder + "elogdemo.dst", tests);
     // An earlier print's choice does not carry over: the box opens cleared and the option follows it.
     s.print.dstPages = true;
     EXPECT_FALSE(Print(

@@ -20,12 +20,23 @@ PrintPagePainters BlankPagePainters()
     return p;
 }
 
-PrintPagePainters ReportPagePainters()
+namespace {
+
+// Keeps the reports a run prints: the whole records of a file of `fileSize` bytes up to the first whose
+// from-depth is empty (it ends the list), then one zeroed record. A torn record at the end of the file
+// is no report. Returns their count.
+int ListedDsts(std::vector<reports::DSTREPORT>& dsts, qint64 fileSize)
 {
-    PrintPagePainters p = BlankPagePainters();
-    p.logPage = nullptr;
-    return p;
+    const auto whole = std::size_t(std::max<qint64>(0, fileSize / reports::kDstSize));
+    std::size_t count = 0;
+    while (count < whole && count < dsts.size() && dsts[count].fromDepth[0] != '\0')
+        ++count;
+    dsts.resize(count + 1);
+    dsts[count] = {};
+    return int(count);
 }
+
+}  // namespace
 
 LogPrintout::LogPrintout(const QString& title, app::LogState& log, PrintRunKind kind, DepthRange range,
                          PRINTCFG& settings, PrintPagePainters painters)
@@ -54,7 +65,7 @@ void LogPrintout::PlanRun(int cx, int cy)
 
     if (kind_ == PrintRunKind::Log && ps.dstPages) {
         if (auto dsts = wellfile::LoadDsts(app::PlaceOf(log_))) {
-            dstCount_ = int(dsts->size / reports::kDstSize);
+            dstCount_ = ListedDsts(dsts->records, dsts->size);
             dsts_ = std::move(dsts->records);
         }
     }

@@ -43,8 +43,6 @@ struct PrintPagePainters {
 
 // Painters that draw nothing; a log page consumes a page's worth of rows.
 PrintPagePainters BlankPagePainters();
-// The DST and tops pages draw nothing; no log page painter is set.
-PrintPagePainters ReportPagePainters();
 
 class LogPrintout final : public platform::Printout {
 public:

@@ -5,6 +5,7 @@
 #include "platform/ui/printloop.h"
 #include "print/printcommand.h"
 #include "print/printer_commands.h"
+#include "print/ui/listpagesof.h"
 #include "print/ui/logpages.h"
 #include "print/ui/printsetupdlg.h"
 #include "print/ui/printheaderof.h"
@@ -53,7 +54,9 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     {
         PrintPagePainters pages = painters;
         if (!pages.logPage)
-            pages.logPage = LogPagePainter(log, printHeader ? printHeader : PrintHeaderOf(log), dataTable);
+            pages.logPage = LogPagePainter(log, printHeader ? printHeader : PrintHeaderOf(log),
+                                           dataTable ? dataTable : DataTableOf(log));
+        FillListPagePainters(log, pages);
         LogPrintout printout(QStringLiteral("StrativM"), log, run->kind, run->range, run->cfg, std::move(pages));
         printout.banding = logRun || ps.banding;
         if (reloadMemos)

@@ -25,9 +25,9 @@ public:
 
     // The set-up asked before a log run: the print set-up dialog, parented to the window.
     RunPrintSetupFn runPrintSetup;
-    // What draws the pages; a log page left empty is drawn by the window's log page painters.
-    PrintPagePainters painters = ReportPagePainters();
-    // The printed header of the log pages (empty: the window's) and their data table (empty: none).
+    // What draws the pages; a painter left empty is the window's.
+    PrintPagePainters painters;
+    // The printed header of the log pages and their data table (empty: the window's).
     PrintHeaderFn printHeader;
     DataTableFn dataTable;
     // Reads the well's memo list again after a log run.

@@ -1,0 +1,108 @@
+#include "print/draw/datatablepage.h"
+
+#include "platform/draw/dc.h"
+#include "platform/text.h"
+#include "print/draw/logpagesteps.h"
+
+#include <cmath>
+#include <limits>
+
+namespace print {
+
+namespace {
+
+constexpr const char* kHeading = "Depth      2Ft     Odd M    One M       C1        C2        C3        IC4         NC4"
+                                 "         H.W.       Lithology ";
+
+// A gas value as a whole number: truncated, held within int (the record may hold anything).
+int WholeGas(float v)
+{
+    if (!std::isfinite(v))
+        return 0;
+    const double d = std::trunc(double(v));
+    if (d >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (d <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return int(d);
+}
+
+double ShownRate(float rate, bool ratesPerHour)
+{
+    return ratesPerHour && rate > 0 ? 60.0 / double(rate) : double(rate);
+}
+
+// Selects the table's font, black text aligned left and top on a transparent background.
+void SelectTableText(platform::Dc& dc, int rowHeight)
+{
+    dc.SelectObject(DataTableFont(rowHeight));
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetTextColor(platform::RGB(0, 0, 0));
+}
+
+} // namespace
+
+platform::Font DataTableFont(int rowHeight)
+{
+    platform::Font f(QStringLiteral("Courier New Bold"), -int(1.4 * rowHeight), platform::FW_NORMAL);
+    f.width = -int(0.7 * rowHeight);
+    f.pitchAndFamily = platform::FIXED_PITCH;
+    return f;
+}
+
+std::string DataTableLine(const wellfile::RECORD& r, bool ratesPerHour)
+{
+    const std::string lith = platform::FieldText(r.lith);
+    return platform::CFormat("%-5d     %-5.1f     %-5.1f      %-5.1f      %-5d     %-5d     %-5d      %-5d       %-5d"
+                             "       %-5d       %-30s",
+        int(r.depth), ShownRate(r.rate2Ft, ratesPerHour), ShownRate(r.rateOdd, ratesPerHour),
+        ShownRate(r.rateOne, ratesPerHour), WholeGas(r.gas[1]), WholeGas(r.gas[2]), WholeGas(r.gas[3]),
+        WholeGas(r.gas[4]), WholeGas(r.gas[5]), WholeGas(r.gas[0]), lith.c_str());
+}
+
+int PrintDataTablePage(
+    platform::Dc& dc, logview::Records records, std::size_t first, int rows, int rowHeight, bool ratesPerHour)
+{
+    const KeepDcObjects kept(dc);
+    const int h = rowHeight;
+    const int s = int(1.5 * h), x = int(0.1 * h);
+    SelectTableText(dc, h);
+    int y = 2 * h;
+    dc.TextOut(x, y, kHeading);
+    dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0)));
+    dc.MoveTo(h, y + s);
+    dc.LineTo(80 * h, y + s);
+    y = int(y + 1.5 * s);
+
+    int written = 0;
+    for (std::size_t i = first; written < rows && i < records.size(); ++i) {
+        const wellfile::RECORD& r = records[i];
+        if (r.depth == 0)
+            break;
+        dc.TextOut(x, y, DataTableLine(r, ratesPerHour).c_str());
+        y += s;
+        ++written;
+    }
+    return written;
+}
+
+void DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight)
+{
+    const KeepDcObjects kept(dc);
+    const int h = rowHeight;
+    const int L = int(1.5 * h), x = int(0.1 * h);
+    SelectTableText(dc, h);
+    int y = 2 * h;
+    dc.TextOut(x, y, QStringLiteral("Tops for ") + wellName);
+    y += 3 * L;
+    dc.TextOut(x, y, platform::CFormat("%s %s         %s ", " Number ", " Depth ", " Text ").c_str());
+    for (const entry::TOPSEX& top : tops) {
+        y = int(y + 1.5 * L);
+        const std::string text = platform::FieldText(top.text);
+        dc.TextOut(x, y,
+            platform::CFormat("     %-3d        %-6d   %s ", int(top.number), int(top.depth), text.c_str()).c_str());
+    }
+}
+
+} // namespace print
