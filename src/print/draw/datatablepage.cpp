@@ -75,10 +75,14 @@ int PrintDataTablePage(
     dc.LineTo(80 * h, y + s);
     y = int(y + 1.5 * s);
 
+    // A page holds fewer lines a step apart than it has rows: the lines stop at the page's foot and
+    // the next page goes on from the first record not written.
+    const int foot = dc.GetDeviceCaps(platform::VERTRES);
+    const int lineHeight = dc.GetTextMetrics().tmHeight;
     int written = 0;
     for (std::size_t i = first; written < rows && i < records.size(); ++i) {
         const wellfile::RECORD& r = records[i];
-        if (r.depth == 0)
+        if (r.depth == 0 || y + lineHeight > foot)
             break;
         dc.TextOut(x, y, DataTableLine(r, ratesPerHour).c_str());
         y += s;

@@ -28,7 +28,7 @@ platform::Font DataTableFont(int rowHeight);
 std::string DataTableLine(const wellfile::RECORD& record, bool ratesPerHour);
 
 // The table of up to `rows` records from records[first]: its heading, a rule and one line per record,
-// ending early at a record of depth 0. Returns the records written.
+// ending early at a record of depth 0 or at the foot of the page. Returns the records written.
 int PrintDataTablePage(
     platform::Dc& dc, logview::Records records, std::size_t first, int rows, int rowHeight, bool ratesPerHour);
 
