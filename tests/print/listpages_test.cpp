@@ -6,6 +6,7 @@
 #include "print/draw/dstpage.h"
 
 #include "app/logstate.h"
+#include "app/opendatafile.h"
 #include "platform/draw/dc.h"
 #include "platform/ui/dialog.h"
 #include "print/print_services.h"
@@ -19,6 +20,7 @@
 #include "support/testmain.h"
 #include "support/viewfixture.h"
 #include "support/wells.h"
+#include "wellfile/wellheader.h"
 
 #include <QDir>
 #include <QFile>
@@ -459,7 +461,9 @@ TEST_F(ListPagePrint, HeaderOnlyPageHasNoRowsForAWellOfAnyLength)
 {
     for (int last : { 1020, 9000 }) {
         ASSERT_TRUE(Open(1000, last));
+        // Profile 12 with a well header: the header draws its legend.
         s.well.loggerId = 12;
+        ASSERT_EQ(wellfile::SaveHeader(wellfile::WellHeader{}, app::PlaceOf(s)), 1);
         QFile::remove(OnePage());
         PrintHeaderOnly(services, s);
         ASSERT_EQ(testing_support::PdfPageCount(OnePage()), 1) << last;

@@ -34,6 +34,18 @@ struct ReportLines {
         At(X + 35 * h, FieldText(time));
     }
 
+    // A recovery's label `before` units down, then its two lines.
+    template <std::size_t N>
+    void Recovery(double before, const char* label, const char (&line1)[N], const char (&line2)[N])
+    {
+        Step(before);
+        At(X, label);
+        Step(1.25);
+        At(X, FieldText(line1));
+        Step(1.3);
+        At(X, FieldText(line2));
+    }
+
     void Report(const DSTREPORT& r, const platform::Font& underlined, const platform::Font& plain);
 };
 
@@ -60,18 +72,8 @@ void ReportLines::Report(const DSTREPORT& r, const platform::Font& underlined, c
     Step(1.3);
     At(X, "FINAL HYD:");
     At(X + 14 * h, FieldText(r.finalHydrostatic));
-    Step(1.5);
-    At(X, "DRILL PIPE RECOVERY:");
-    Step(1.25);
-    At(X, FieldText(r.drillPipeRecovery1));
-    Step(1.3);
-    At(X, FieldText(r.drillPipeRecovery2));
-    Step(1.25);
-    At(X, "SAMPLER RECOVERY:");
-    Step(1.25);
-    At(X, FieldText(r.samplerRecovery1));
-    Step(1.3);
-    At(X, FieldText(r.samplerRecovery2));
+    Recovery(1.5, "DRILL PIPE RECOVERY:", r.drillPipeRecovery1, r.drillPipeRecovery2);
+    Recovery(1.25, "SAMPLER RECOVERY:", r.samplerRecovery1, r.samplerRecovery2);
     Step(1.0);
     At(X, "COMMENTS:");
     for (const std::string& line : { FieldText(r.comment1), FieldText(r.comment2), FieldText(r.comment3) }) {
