@@ -18,6 +18,7 @@
 #include "logview/rateplot.h"
 #include "platform/instancelock.h"
 #include "print/printstate.h"
+#include "reports/shortreports.h"
 #include "tracks/painterstate.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/openwell.h"
@@ -521,6 +522,7 @@ struct LogState {
     InteractionState interaction;
     DepthMatchState depthMatch;
     NoteState notes;
+    reports::ShortReportState shortReports;  // the well's short reports and their boxes on the log
     entry::EntryState entry;  // manual data entry by depth
     SetupTables tables;
     LogLayoutState layout;

@@ -200,6 +200,8 @@ void CancelNoteEdit(LogState& s)
     n.frameStarting = false;
     n.editRect = {};
     n.currentMemo = -1;
+    // The drags of memos, note frames and short-report boxes end with the placement.
+    s.interaction.mouse.EndNoteDrags();
     if (n.edit)
         n.edit->Destroy();
 }

@@ -52,7 +52,7 @@ void StripSeparators(LogState& log);
 void OpenNoteEdit(LogState& log, const platform::RECT& rect, const QByteArray& text = {});
 
 // Ends a placement without storing: the memo's text back from the note buffer, the edit destroyed and
-// the placement state cleared.
+// the placement state cleared, with the mouse drags of memos, note frames and short-report boxes.
 void CancelNoteEdit(LogState& log);
 
 // Adds a memo at `depth` (0: the depth of row `y`) in the memo column under `x`, or, while a memo is

@@ -227,6 +227,8 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     TopsPlace topsPlace;
     topsPlace.topsInFieldFolder = s.well.sharedFolderWell && s.well.topsInFieldFolder;
     LoadTops(place, topsPlace, s.well.tops);
+    // Nor the last well's short reports and their boxes, which a drag would write into this well's file.
+    s.shortReports = reports::ShortReportState{};
     if (!config.hideShortReports)
         sv.view->LoadShortReports(s);
 

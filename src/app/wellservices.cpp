@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "app/notes.h"
+#include "reports/shortreports.h"
 
 namespace app {
 
@@ -25,7 +26,7 @@ void ViewServices::LoadElog(LogState&, const QString&) { NotBuilt("elog", "LoadE
 void ViewServices::CloseElog(LogState&) { NotBuilt("elog", "CloseElog"); }
 void ViewServices::ImportNewImages(LogState&, const QString&) { NotBuilt("elog", "ImportNewImages"); }
 void ViewServices::LoadImageList(LogState&) { NotBuilt("elog", "LoadImageList"); }
-void ViewServices::LoadShortReports(LogState&) { NotBuilt("reports", "LoadShortReports"); }
+void ViewServices::LoadShortReports(LogState& log) { reports::LoadShortReports(log); }
 void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitle"); }
 void ViewServices::CreateLogImage(LogState&) { NotBuilt("logview", "CreateLogImage"); }
 void ViewServices::FreeLogImage(LogState&) { NotBuilt("logview", "FreeLogImage"); }

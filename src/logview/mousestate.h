@@ -2,16 +2,37 @@
 // What the mouse handlers of the log keep between messages: the drags a button press starts and the
 // move and button-up handlers carry on and end. While one of these drags runs, a new click only closes
 // the note edit.
+#include "platform/gdi.h"
+
 #include <cstdint>
 
 namespace logview {
 
+// A box moved with the mouse (a memo's or a short report's), or the memo whose frame is drawn out.
+struct BoxDrag {
+    std::int32_t index = -1;      // the memo, or the box in its table of the last paint
+    std::int32_t visible = -1;    // a memo's box among the boxes of the last paint
+    std::int32_t report = -1;     // the short report the box stands for
+    std::int32_t grabOffset = 0;  // the press x less the box's left edge
+    platform::RECT rect{};        // where the box stands now, client coordinates
+};
+
 struct MouseState {
+    bool memoMove = false;            // a memo's box is being moved
     bool memoFrame = false;           // a memo's frame is being dragged
     bool noteFrame = false;           // a note frame, a memo's or a new one, is being drawn
     bool shortReportDrilling = false;  // a short report's drilling-parameter box is being moved
     bool shortReportMud = false;       // a short report's mud box is being moved
+    BoxDrag box;
     std::int32_t imageStripClickY = 0;  // y of the last click in the log-image strip
+
+    bool BoxMoving() const { return memoMove || shortReportDrilling || shortReportMud; }
+    // What closing the note edit ends: the box drags and the note frames, with what they keep.
+    void EndNoteDrags()
+    {
+        memoMove = memoFrame = noteFrame = shortReportDrilling = shortReportMud = false;
+        box = BoxDrag{};
+    }
 };
 
 }  // namespace logview

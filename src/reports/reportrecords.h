@@ -3,6 +3,7 @@
 //  ".rpt"  daily drilling reports: REPORTEX (1,600 bytes); older files hold REPORT (1,264 bytes)
 //  ".sho"  show reports: SHOWREPORT (1,320 bytes); older files hold 1,049-byte records
 //  ".dst"  drill-stem tests: DSTREPORT (1,688 bytes)
+//  ".qpt"  short reports: QREPORT (512 bytes)
 // Packed little-endian byte images; text fields are Windows-1252, NUL-terminated within their width.
 // Bytes no routine interprets are kept as arrays and written back unchanged.
 // Packed members: read and assign them by value, never bind a reference or pointer to one.
@@ -17,6 +18,7 @@ constexpr int kOldReportSize = 1264;
 constexpr int kShowSize = 1320;
 constexpr int kOldShowSize = 1049;
 constexpr int kDstSize = 1688;
+constexpr int kShortReportSize = 512;
 
 #pragma pack(push, 1)
 // One daily drilling report.
@@ -172,16 +174,64 @@ struct DSTREPORT {
     char comment2[81] = {};             // 1526
     char comment3[81] = {};             // 1607
 };
+// One short report: drilling (mechanical) and mud values tied to one depth, which the log shows as up to
+// two boxes beside the tracks. Value fields hold what was typed (at most width - 1 characters).
+struct QREPORT {
+    std::int32_t number = 0;            //   0 1-based place in the file after every save
+    std::int32_t depth = 0;             //   4 report depth
+    std::int32_t type = 0;              //   8 0 mechanical and mud, 1 mud only, 2 mechanical only
+    char wob[10] = {};                  //  12
+    char rpm[10] = {};                  //  22
+    char pumpPressure[10] = {};         //  32
+    char spm[10] = {};                  //  42
+    char weightOut[10] = {};            //  52
+    char vis[10] = {};                  //  62
+    char ph[10] = {};                   //  72
+    char filtrate[10] = {};             //  82
+    char chlorides[10] = {};            //  92
+    char solids[10] = {};               // 102
+    char filterCake[10] = {};           // 112
+    char yp[10] = {};                   // 122
+    char pv[10] = {};                   // 132
+    char mudCustom1[20] = {};           // 142
+    char mudCustom2[20] = {};           // 162
+    std::int32_t mechanicalSlot = 0;    // 182 memo column slot of the mechanical box, 0 the log's left edge
+    std::int32_t mudSlot = 0;           // 186 memo column slot of the mud box
+    std::uint32_t mechanicalText = 0;   // 190 COLORREF
+    std::uint32_t mudText = 0;          // 194 COLORREF
+    std::int32_t reserved198 = 0;       // 198 written as 1 by the dialog
+    std::int32_t reserved202 = 0;       // 202 written as 1 by the dialog
+    std::uint8_t mechanicalFrame = 0;   // 206 a rectangle around the mechanical box
+    std::uint8_t mudFrame = 0;          // 207
+    std::uint8_t mechanicalOneInch = 0;  // 208 drawn on the one-inch log
+    std::uint8_t mudOneInch = 0;        // 209
+    char mmrpm[12] = {};                // 210 shown as "MRPM"
+    char mudCustom3[20] = {};           // 222
+    char mudCustom4[20] = {};           // 242
+    std::uint8_t mechanicalToHorz = 0;  // 262 sent to the horizontal view on save
+    std::uint8_t mudToHorz = 0;         // 263
+    char weightIn[10] = {};             // 264
+    std::int32_t mechanicalOffset = 0;  // 274 x of the mechanical box within its slot, screen pixels
+    std::int32_t mudOffset = 0;         // 278
+    char mechanicalCustom1[20] = {};    // 282
+    char mechanicalCustom2[20] = {};    // 302
+    std::uint32_t mechanicalBack = 0;   // 322 COLORREF, 0 none
+    std::uint32_t mudBack = 0;          // 326
+    std::uint8_t slotsConverted = 0;    // 330 the slot numbers have been converted once
+    std::uint8_t reserved331[181] = {};  // 331
+};
 #pragma pack(pop)
 
 static_assert(sizeof(REPORTEX) == kReportSize);
 static_assert(sizeof(REPORT) == kOldReportSize);
 static_assert(sizeof(SHOWREPORT) == kShowSize);
 static_assert(sizeof(DSTREPORT) == kDstSize);
+static_assert(sizeof(QREPORT) == kShortReportSize);
 static_assert(std::is_trivially_copyable_v<REPORTEX> && std::is_standard_layout_v<REPORTEX>);
 static_assert(std::is_trivially_copyable_v<REPORT> && std::is_standard_layout_v<REPORT>);
 static_assert(std::is_trivially_copyable_v<SHOWREPORT> && std::is_standard_layout_v<SHOWREPORT>);
 static_assert(std::is_trivially_copyable_v<DSTREPORT> && std::is_standard_layout_v<DSTREPORT>);
+static_assert(std::is_trivially_copyable_v<QREPORT> && std::is_standard_layout_v<QREPORT>);
 
 #define STRATIVM_AT(type, field, offset) static_assert(offsetof(type, field) == (offset), #type "." #field)
 STRATIVM_AT(REPORTEX, date, 4);
@@ -297,6 +347,19 @@ STRATIVM_AT(DSTREPORT, samplerRecovery2, 1365);
 STRATIVM_AT(DSTREPORT, comment1, 1446);
 STRATIVM_AT(DSTREPORT, comment2, 1526);
 STRATIVM_AT(DSTREPORT, comment3, 1607);
+STRATIVM_AT(QREPORT, number, 0);
+STRATIVM_AT(QREPORT, depth, 4);
+STRATIVM_AT(QREPORT, type, 8);
+STRATIVM_AT(QREPORT, mudCustom2, 162);
+STRATIVM_AT(QREPORT, mechanicalSlot, 182);
+STRATIVM_AT(QREPORT, mudSlot, 186);
+STRATIVM_AT(QREPORT, mechanicalFrame, 206);
+STRATIVM_AT(QREPORT, mmrpm, 210);
+STRATIVM_AT(QREPORT, weightIn, 264);
+STRATIVM_AT(QREPORT, mechanicalOffset, 274);
+STRATIVM_AT(QREPORT, mudOffset, 278);
+STRATIVM_AT(QREPORT, mechanicalBack, 322);
+STRATIVM_AT(QREPORT, slotsConverted, 330);
 #undef STRATIVM_AT
 
 }  // namespace reports

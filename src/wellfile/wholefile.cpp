@@ -37,7 +37,9 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
 {
     SetNormalAttributes(path);  // a read-only file from another station is still ours to replace
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered: a write the disk cuts short is seen here. Through the buffer, the flush in commit()
+    // would take the short count as done and put the shortened file in place of the old one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (f.write(static_cast<const char*>(data), qint64(size)) != qint64(size)) {
         f.cancelWriting();

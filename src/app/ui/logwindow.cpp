@@ -116,6 +116,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     mouse.verticalScroll = [this](int code) { EvVScroll(code, 0); };
     mouse.reports = [this] { return neighbours_.reports; };
     mouse.shellOpen = [this](const QString& path) { return ShellOpen(path); };
+    mouse.capture = [this](bool on) { on ? grabMouse() : releaseMouse(); };
     logView_->SetMouseWindow(std::move(mouse));
 
     wits::WitsLinkWindow witsWindow;

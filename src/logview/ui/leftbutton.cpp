@@ -14,6 +14,7 @@
 #include "logview/logview_services.h"
 #include "logview/readouts.h"
 #include "logview/recordmarks.h"
+#include "logview/ui/boxdrags.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/mousewindow.h"
 #include "logview/ui/readoutbox.h"
@@ -264,15 +265,20 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
     Click c;
     c.x = x;
     c.y = y;
-    c.logX = int(std::clamp<long long>((long long)x + g.horizontalScroll, -0x40000000LL, 0x40000000LL));
+    c.logX = PointOf(g, x, y).logX;
     c.depth = app::DepthAtRow(app::RowGeometryOf(s), y);
     c.ctrl = (keys & MK_CONTROL) != 0;
     c.inRows = g.topMargin < y && y < s.view.logAreaBottom;
 
     if (NoteEditOrDragTakesClick(s))
         return;
-    // The slide-interval, memo and short-report drags start here once their move handlers exist.
+    // The slide-interval drag starts here once its move handler exists.
     if (g.scaleIndex < 3 && c.ctrl && RecordMarkClick(s, g, c))
+        return;
+    const MouseState& drags = s.interaction.mouse;
+    const MousePoint point = PointOf(g, x, y);
+    if (g.scaleIndex < 3 && c.inRows && c.ctrl && !drags.BoxMoving() && !drags.memoFrame &&
+        StartBoxDrag(s, m, g, point, c.depth))
         return;
 
     m.readout.Prepare(m.window.window);
@@ -292,8 +298,11 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
         return;
     if (DowntimeClick(s, m, g, c))
         return;
-    // The drag-gas, new memo frame, offset-well match and formation-top drags start here once their move
-    // handlers exist.
+    // The drag-gas drag starts here once its move handler exists.
+    if (!drags.shortReportDrilling && !drags.shortReportMud && !drags.memoFrame && c.ctrl &&
+        g.Flag(layout::FLAG_MEMOS) && g.scaleIndex < 3 && s.notes.memoCount > 0 && StartNewMemoFrame(s, m, point))
+        return;
+    // The offset-well match and formation-top drags start here once their move handlers exist.
     if (m.window.verticalScroll) {
         if (y < g.topMargin)
             m.window.verticalScroll(app::SB_PAGEUP);

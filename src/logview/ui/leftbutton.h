@@ -13,14 +13,7 @@ struct LogState;
 
 namespace logview {
 
-class ReadoutBox;
-struct MouseWindow;
-
-// The window's side of the mouse handlers.
-struct MouseContext {
-    const MouseWindow& window;
-    ReadoutBox& readout;
-};
+struct MouseContext;
 
 // `x`, `y` are client coordinates (the menu bar not included); `keys` the MK_ flags of the event, Ctrl
 // as it was when the event was made.

@@ -13,7 +13,9 @@
 #include "logview/paintrows.h"
 #include "logview/ui/directpaint.h"
 #include "logview/ui/logbodypaint.h"
+#include "logview/ui/buttonup.h"
 #include "logview/ui/leftbutton.h"
+#include "logview/ui/mousemove.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/paintinputs.h"
 #include "logview/ui/renderlog.h"
@@ -216,7 +218,17 @@ void LogView::RenderLog(app::LogState& s) { logview::RenderLog(s); }
 
 void LogView::EvLButtonDown(app::LogState& s, int x, int y, unsigned keys)
 {
-    LeftButtonDown(s, MouseContext{mouseWindow_, readout_}, x, y, keys);
+    LeftButtonDown(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
+}
+
+void LogView::EvMouseMove(app::LogState& s, int x, int y, unsigned keys)
+{
+    MouseMove(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
+}
+
+void LogView::EvLButtonUp(app::LogState& s, int x, int y, unsigned keys)
+{
+    LeftButtonUp(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
 }
 
 }  // namespace logview

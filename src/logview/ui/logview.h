@@ -3,6 +3,7 @@
 // store, the repaint of single rows for the code that draws outside a paint and the off-screen log
 // rendered at idle time, and the mouse over the log. The handlers not built yet keep their defaults.
 #include "logview/logview_services.h"
+#include "logview/ui/dragdcs.h"
 #include "logview/ui/mousewindow.h"
 #include "logview/ui/readoutbox.h"
 
@@ -16,6 +17,8 @@ public:
     void RepaintRows(app::LogState& log, std::int32_t firstDepth, int rows, unsigned parts, int customMode = 0) override;
     void RenderLog(app::LogState& log) override;
     void EvLButtonDown(app::LogState& log, int x, int y, unsigned keys) override;
+    void EvMouseMove(app::LogState& log, int x, int y, unsigned keys) override;
+    void EvLButtonUp(app::LogState& log, int x, int y, unsigned keys) override;
 
     // The window's side of the mouse handlers; set once by the window.
     void SetMouseWindow(MouseWindow window) { mouseWindow_ = std::move(window); }
@@ -24,6 +27,7 @@ public:
 private:
     MouseWindow mouseWindow_;
     ReadoutBox readout_;  // made by the first click that reaches the read-outs
+    DragDcs drags_;       // the device contexts of the drag under way
 };
 
 }  // namespace logview

@@ -13,12 +13,23 @@ class ReportServices;
 
 namespace logview {
 
+class ReadoutBox;
+struct DragDcs;
+
 struct MouseWindow {
     QWidget* window = nullptr;          // parent of the read-out box
     std::function<int()> clientTop;     // y of the client area in the window: the menu bar's height
     std::function<void(int code)> verticalScroll;     // the depth scroll bar's code (app::SB_PAGEUP ...)
     std::function<reports::ReportServices*()> reports;  // the report dialogs in force
     std::function<int(const QString& path)> shellOpen;  // opens a file with its program; 1 when started
+    std::function<void(bool on)> capture;  // takes every mouse event to the window (on) or lets go (off)
+};
+
+// The window's side of the mouse handlers, as each message gets it.
+struct MouseContext {
+    const MouseWindow& window;
+    ReadoutBox& readout;
+    DragDcs* drags = nullptr;  // the drags' device contexts; none: no drag starts
 };
 
 }  // namespace logview

@@ -1,0 +1,89 @@
+#include "reports/shortreports.h"
+
+#include "app/logstate.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "wellfile/wholefile.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <new>
+
+namespace reports {
+
+bool ShortReportBoxes::Add(const platform::RECT& boxRect, const platform::RECT& grabStrip)
+{
+    if (count < 0 || count >= kMaxShortReportBoxes)
+        return false;
+    box[std::size_t(count)] = boxRect;
+    grab[std::size_t(count)] = grabStrip;
+    ++count;
+    return true;
+}
+
+QString ShortReportFilePath(const QString& folder, const QString& wellName)
+{
+    return platform::FindFileNoCase(folder, wellName + QStringLiteral(".qpt"));
+}
+
+std::optional<std::vector<QREPORT>> ReadShortReportFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    try {
+        std::vector<QREPORT> reports(std::size_t(f.size() / kShortReportSize));
+        const qint64 wanted = qint64(reports.size()) * kShortReportSize;
+        const qint64 got = wanted > 0 ? f.read(reinterpret_cast<char*>(reports.data()), wanted) : 0;
+        // A read cut short keeps the records it brought whole.
+        reports.resize(std::size_t(std::max<qint64>(got, 0) / kShortReportSize));
+        return reports;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+void SortShortReports(std::span<QREPORT> reports)
+{
+    std::stable_sort(reports.begin(), reports.end(),
+                     [](const QREPORT& a, const QREPORT& b) { return a.depth < b.depth; });
+    for (std::size_t i = 0; i < reports.size(); ++i)
+        reports[i].number = std::int32_t(i + 1);
+}
+
+bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports)
+{
+    return wellfile::WriteWholeFile(path, reports.data(), reports.size_bytes());
+}
+
+namespace {
+
+QString PathOf(const app::LogState& s)
+{
+    return ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
+}
+
+}  // namespace
+
+void LoadShortReports(app::LogState& s)
+{
+    std::optional<std::vector<QREPORT>> read = ReadShortReportFile(PathOf(s));
+    s.shortReports.reports = read ? std::move(*read) : std::vector<QREPORT>{};
+}
+
+bool SaveShortReports(app::LogState& s)
+{
+    std::vector<QREPORT>& reports = s.shortReports.reports;
+    SortShortReports(reports);
+    if (!WriteShortReportFile(PathOf(s), reports)) {
+        platform::MessageBox(QStringLiteral("File Save Error"), QStringLiteral(" Short Report"));
+        return false;
+    }
+    const wellfile::OpenWell& f = s.well.file;
+    if (f.drilling && f.copyOut && f.hooks.copyWellFileOut)
+        f.hooks.copyWellFileOut(QStringLiteral(".qpt"));
+    return true;
+}
+
+}  // namespace reports

@@ -1,0 +1,60 @@
+#pragma once
+// The well's short reports: the ".qpt" file, a bare array of QREPORT records (no header; a torn tail is
+// not read and goes with the next save), and the window's copy of it with the boxes its painter last
+// drew on the screen, by which the mouse finds and moves them.
+#include "platform/gdi.h"
+#include "reports/reportrecords.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace app {
+struct LogState;
+}
+
+namespace reports {
+
+constexpr int kMaxShortReportBoxes = 200;
+
+// The boxes of one kind as the last screen paint drew them, in log coordinates: each box and its grab
+// strip (the box's top band, two rows high). The painter empties the table before it draws.
+struct ShortReportBoxes {
+    std::array<platform::RECT, kMaxShortReportBoxes> box{};
+    std::array<platform::RECT, kMaxShortReportBoxes> grab{};
+    int count = 0;
+
+    void Clear() { count = 0; }
+    // False (nothing stored) once the table is full.
+    bool Add(const platform::RECT& boxRect, const platform::RECT& grabStrip);
+};
+
+// The window's short reports: the records in depth order and the two box tables.
+struct ShortReportState {
+    std::vector<QREPORT> reports;
+    ShortReportBoxes mechanical;  // the drilling-parameter boxes
+    ShortReportBoxes mud;
+};
+
+// `folder` + `wellName` + ".qpt" (an existing file whose name differs only in letter case is taken).
+QString ShortReportFilePath(const QString& folder, const QString& wellName);
+
+// Every whole record of `path`; nullopt when the file does not open or the records cannot be had.
+std::optional<std::vector<QREPORT>> ReadShortReportFile(const QString& path);
+
+// Ascending by depth, reports of equal depth keeping their order; then numbered 1, 2, ... in that order.
+void SortShortReports(std::span<QREPORT> reports);
+
+// Replaces `path` with the records, whole or not at all: false leaves the old file as it was.
+bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports);
+
+// The window's array read again from the well's ".qpt"; empty when there is none.
+void LoadShortReports(app::LogState& log);
+// Sorts the window's array and writes it as the well's ".qpt". A file that cannot be written is said
+// ("File Save Error", " Short Report") and left as it was; false then.
+bool SaveShortReports(app::LogState& log);
+
+}  // namespace reports
