@@ -71,18 +71,25 @@ std::optional<int> MemoUnder(const app::NoteState& n, std::size_t rectOffset, co
     return std::nullopt;
 }
 
+// Keeps the memo of box `k` of the last paint as the one dragged; its box.
+platform::RECT TakeMemo(app::LogState& s, int k)
+{
+    const entry::MemoHits& hits = s.notes.drawing.hits;
+    BoxDrag& drag = s.interaction.mouse.box;
+    drag.index = hits.memo[std::size_t(k)];
+    drag.visible = k;
+    return hits.boxes[std::size_t(k)];
+}
+
 bool StartMemoMove(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const MousePoint& p,
                    std::int32_t depth)
 {
     const std::optional<int> k = MemoUnder(s.notes, offsetof(entry::SVMEMO, topStrip), p, depth);
     if (!k)
         return false;
-    const entry::MemoHits& hits = s.notes.drawing.hits;
-    const platform::RECT box = hits.boxes[std::size_t(*k)];
+    const platform::RECT box = TakeMemo(s, *k);
     MouseState& ms = s.interaction.mouse;
     ms.memoMove = true;
-    ms.box.index = hits.memo[std::size_t(*k)];
-    ms.box.visible = *k;
     ms.box.grabOffset = p.logX - box.left;
     ms.box.rect = Shifted(box, -g.horizontalScroll);
     SaveBoxImage(s, *m.drags, ms.box.rect);
@@ -94,12 +101,9 @@ bool StartMemoFrame(app::LogState& s, const MouseContext& m, const MousePoint& p
     const std::optional<int> k = MemoUnder(s.notes, offsetof(entry::SVMEMO, cornerSquare), p, depth);
     if (!k || !XorDragDc(s, *m.drags, platform::Pen(kFrameGrey, 1, platform::PS_DASH)))
         return false;
-    const entry::MemoHits& hits = s.notes.drawing.hits;
-    const platform::RECT box = hits.boxes[std::size_t(*k)];
+    const platform::RECT box = TakeMemo(s, *k);
     MouseState& ms = s.interaction.mouse;
     ms.memoFrame = true;
-    ms.box.index = hits.memo[std::size_t(*k)];
-    ms.box.visible = *k;
     CaptureMouse(m);
     app::NoteState& n = s.notes;
     n.frameAnchor = {box.left, box.top};

@@ -15,6 +15,7 @@
 #include "logview/readouts.h"
 #include "logview/recordmarks.h"
 #include "logview/ui/boxdrags.h"
+#include "logview/ui/dragdcs.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/mousewindow.h"
 #include "logview/ui/readoutbox.h"
@@ -270,8 +271,11 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
     c.ctrl = (keys & MK_CONTROL) != 0;
     c.inRows = g.topMargin < y && y < s.view.logAreaBottom;
 
-    if (NoteEditOrDragTakesClick(s))
+    if (NoteEditOrDragTakesClick(s)) {
+        if (m.drags)
+            ReleaseBoxDc(s, *m.drags);  // a box drag it ended lets go of its image
         return;
+    }
     // The slide-interval drag starts here once its move handler exists.
     if (g.scaleIndex < 3 && c.ctrl && RecordMarkClick(s, g, c))
         return;
