@@ -32,6 +32,12 @@ QString TopsFilePath(const WellPlace& place, const TopsPlace& tops)
     return platform::FindFileNoCase(folder, place.wellName + QStringLiteral(".top"));
 }
 
+QString TopsxFilePath(const WellPlace& place, const TopsPlace& tops)
+{
+    const QString& folder = UsesFieldFolder(place, tops) ? place.dataFolder : place.currentFolder;
+    return platform::FindFileNoCase(folder, place.wellName + QStringLiteral(".topx"));
+}
+
 int LoadTops(const WellPlace& place, const TopsPlace& tops, std::vector<TOPSEX>& out)
 {
     out.clear();
@@ -62,8 +68,13 @@ int SaveTops(const WellPlace& place, TopsPlace& tops, const std::vector<TOPSEX>&
     }
     const QString path = TopsFilePath(place, tops);
     SetNormalAttributes(path);
-    const TOPSEX empty{};
     const bool none = records.empty();
+    const QString topsx = TopsxFilePath(place, tops);
+    SetNormalAttributes(topsx);
+    if (none ? QFile::exists(topsx) && !QFile::remove(topsx)
+             : !WriteWholeFile(topsx, records.data(), records.size() * sizeof(TOPSEX)))
+        return 0;
+    const TOPSEX empty{};
     if (!WriteWholeFile(path, none ? &empty : records.data(), none ? sizeof(TOPSEX) : records.size() * sizeof(TOPSEX)))
         return 0;
 

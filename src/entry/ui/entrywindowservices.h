@@ -26,6 +26,8 @@ public:
     // The memo and note dialogs (notedialogservices.cpp).
     int RunMemoDialog(app::LogState& log, int index) override;
     int RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count) override;
+    // The tops editor (topsdialogservices.cpp): IDOK when it wrote tops or was closed with Close.
+    int RunTopsDialog(app::LogState& log) override;
 
 private:
     void Run(app::LogState& log, EntryKind kind);
