@@ -57,7 +57,7 @@ bool InstallFeaturesText(const QString& installFolder)
     if (IsFile(path))
         return true;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a short write is seen
         return false;
     const qint64 size = qint64(sizeof kFeaturesText - 1);
     return file.write(kFeaturesText, size) == size && file.commit();

@@ -44,7 +44,7 @@ std::optional<QString> WriteDowntimeNote(const QString& folder, const QString& w
 {
     const QString path = QDir(folder).filePath(DowntimeNoteName(wellName, depth));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a short write is seen
         return std::nullopt;
     const QByteArray line = DowntimeLine(depth, now).toLatin1();
     if (file.write(line) != line.size() || !file.commit())

@@ -118,7 +118,7 @@ QByteArray ChartExportText(std::span<const CHARTRECORD> records)
 bool WriteExportFile(const QString& path, const QByteArray& text)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {  // a short write is seen
         platform::MessageBox(QStringLiteral("Unable to open file"), QStringLiteral("File Error"));
         return false;
     }

@@ -84,7 +84,7 @@ QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const
     if (!entry)
         return damaged;
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a short write is seen
         return QStringLiteral("\"%1\" could not be written.").arg(name);
     std::array<char, 64 * 1024> buffer;
     zip_uint64_t read = 0;

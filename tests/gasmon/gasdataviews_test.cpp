@@ -138,3 +138,19 @@ TEST(GasDataViews, TheBuffersFollowTheFilesOwnLengths)
     EXPECT_EQ(ReadChartViewRecords(place).size(), 3u);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
+
+TEST(GasDataViews, AnExportTheDiskCutsShortIsSaidAndKeepsTheOldFile)
+{
+    const QString path = TestDir() + "gasmon.txt";
+    testing_support::WriteBytes(path, QByteArray("old export\r\n"));
+    {
+        testing_support::FileSizeLimit limit(64);
+        EXPECT_FALSE(WriteExportFile(path, QByteArray(4096, 'x')));
+    }
+    const auto& m = doubles().prompter.messages;
+    ASSERT_EQ(m.size(), 1);
+    EXPECT_EQ(m[0].text, "Unable to write file\n" + path);
+    EXPECT_EQ(m[0].caption, "File Error");
+    EXPECT_EQ(testing_support::ReadBytes(path), QByteArray("old export\r\n"));
+    EXPECT_EQ(QDir(TestDir()).entryList(QDir::Files), QStringList{"gasmon.txt"});
+}

@@ -195,4 +195,13 @@ TEST(ImageLibrary, FailedSavesReturnTheirCodeAndLeaveNothing)
     // No temporary is left; the callers' message names the code and the file.
     EXPECT_EQ(SaveFailedText(7, "C:/logs/well.png"), "Error code= 7, file save failed on\nC:/logs/well.png");
     EXPECT_EQ(QDir(TestDir()).entryList(QDir::Files), QStringList{"old.bmp"});
+
+    // A disk that fills up during the write: the code, and the old file as it was.
+    {
+        testing_support::FileSizeLimit limit(64);
+        EXPECT_EQ(savepng(old, d, 0), IMAGE_CANT_WRITE);
+        EXPECT_EQ(savegif(old, d), IMAGE_CANT_WRITE);
+    }
+    EXPECT_EQ(testing_support::ReadBytes(old), QByteArray("old picture"));
+    EXPECT_EQ(QDir(TestDir()).entryList(QDir::Files), QStringList{"old.bmp"});
 }

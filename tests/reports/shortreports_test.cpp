@@ -10,12 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 using reports::QREPORT;
 using testing_support::doubles;
+using testing_support::FileSizeLimit;
 using testing_support::ReadBytes;
 using testing_support::TestDir;
 
@@ -28,23 +27,6 @@ QREPORT Report(std::int32_t depth, const char* wob)
     std::strcpy(r.wob, wob);
     return r;
 }
-
-// Files of the process may grow to `bytes` at most while it lives: a longer write fails as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limited = old_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-private:
-    rlimit old_{};
-};
 
 }  // namespace
 

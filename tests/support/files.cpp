@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace testing_support {
 
 QByteArray ReadBytes(const QString& path)
@@ -29,6 +31,21 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
 void WriteBytes(const QString& path, const void* data, qsizetype size)
 {
     WriteBytes(path, QByteArray(static_cast<const char*>(data), size));
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limited = old_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
 }
 
 }  // namespace testing_support

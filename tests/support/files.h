@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace testing_support {
 
 // The file's bytes; empty when it does not open.
@@ -54,5 +56,19 @@ std::vector<R> FileRecords(const QString& path, qint64* size = nullptr)
         std::memcpy(static_cast<void*>(rows.data()), all.constData(), rows.size() * sizeof(R));
     return rows;
 }
+
+// While it lives, files of the process may grow to `bytes` at most: a longer write fails as on a full disk
+// (the signal such a write raises is ignored).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
 
 }  // namespace testing_support

@@ -13,9 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 using namespace wellfile;
 using testing_support::FileRecords;
@@ -82,15 +80,11 @@ TEST(AppendDepthRecords, AFailedWriteLeavesTheFileAsItWas)
     const QString path = WellWithDrilledLastRecord();
     const QByteArray before = ReadBytes(path);
     // A disk that fills up after three more records.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = rlim_t(before.size() + 3 * kRecordSize);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool appended = AppendDepthRecords(path, 200, 1);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool appended = true;
+    {
+        testing_support::FileSizeLimit limit(rlim_t(before.size() + 3 * kRecordSize));
+        appended = AppendDepthRecords(path, 200, 1);
+    }
 
     EXPECT_FALSE(appended);
     EXPECT_EQ(ReadBytes(path), before);

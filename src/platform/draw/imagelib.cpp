@@ -1,5 +1,6 @@
 #include "platform/draw/imagelib.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
@@ -44,7 +45,8 @@ template <typename Write>
 int SaveThrough(const QString& fileName, Write write)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write the disk cuts short is seen here, not taken as done by the flush in commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return IMAGE_CANT_OPEN;
     if (!write(file)) {
         file.cancelWriting();
@@ -57,14 +59,18 @@ int SaveWithQt(const QString& fileName, const ImageDescriptor& image, const char
 {
     if (image.Empty())
         return IMAGE_NO_IMAGE;
-    return SaveThrough(fileName, [&](QSaveFile& file) {
-        QImageWriter writer(&file, format);
-        if (quality >= 0)
-            writer.setQuality(quality);
-        if (compression >= 0)
-            writer.setCompression(compression);
-        return writer.write(image.image);
-    });
+    // Encoded in memory first: Qt's writers do not clean up after a device that refuses a write.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (quality >= 0)
+        writer.setQuality(quality);
+    if (compression >= 0)
+        writer.setCompression(compression);
+    if (!writer.write(image.image))
+        return IMAGE_CANT_WRITE;
+    return SaveThrough(fileName, [&](QSaveFile& file) { return file.write(encoded) == encoded.size(); });
 }
 
 // The palette of an image with no more than `limit` colours, and each pixel's index; empty when it has more.
