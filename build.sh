@@ -4,6 +4,9 @@
 #   ./build.sh test    install what is missing, build with AddressSanitizer + UBSan, run every test
 #   ./build.sh bench   build the benchmarks (Release) and run them
 #   ./build.sh build   build (Release) only
+#   ./build.sh fuzz [target|all] [seconds]
+#                      build the fuzz targets (clang-15, libFuzzer, ASan + UBSan) and run each over its seeds
+#                      and past faults, then on fresh inputs for the seconds given (20 by default)
 set -euo pipefail
 cd "$(dirname "$0")"
 here=$(pwd)
@@ -56,8 +59,15 @@ case "$cmd" in
       QT_QPA_PLATFORM=offscreen "$b" "${@:2}"
     done
     ;;
+  fuzz)
+    bash scripts/install-deps.sh
+    configure build/fuzz -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=-O1" -DCMAKE_CXX_COMPILER=clang++-15 \
+      -DSTRATIVM_FUZZ=ON -DSTRATIVM_TESTS=OFF
+    cmake --build build/fuzz -j "$jobs" --target fuzz_all
+    exec bash scripts/fuzz.sh build/fuzz/fuzz "${2:-all}" "${3:-20}"
+    ;;
   *)
-    echo "usage: $0 run|test|bench|build" >&2
+    echo "usage: $0 run|test|bench|build|fuzz" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,8 @@
 // The demo well "elogdemo": a made-up but plausible well that the program opens when it has nothing
 // else to show. It is generated, not shipped: the same seed gives the same well byte for byte, so the
 // tool tools/makedemowell and the first start of the program write identical files.
+#include "wellfile/profile.h"  // kDemoProfile: the profile its company text gives
+
 #include <QString>
 
 #include <cstdint>
@@ -10,7 +12,6 @@ namespace wellfile {
 
 constexpr char kDemoWellName[] = "elogdemo";
 constexpr std::uint32_t kDemoSeed = 20260115;
-constexpr std::uint16_t kDemoProfile = 12;  // the logging-company profile its company text gives
 
 struct DemoWellShape {
     std::int32_t firstDepth = 1000;

@@ -12,6 +12,8 @@
 
 #include <zip.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <atomic>
 #include <cstdio>
@@ -125,6 +127,17 @@ void Undo(const std::vector<Placed>& placed)
     }
 }
 
+// Whether entry `index` was stored as a symbolic link (by a Unix zip): its bytes are the link's target,
+// which a well package never holds.
+bool IsLinkEntry(zip_t* archive, zip_uint64_t index)
+{
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0)
+        return false;
+    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+}
+
 }  // namespace
 
 bool IsBareFileName(const QString& name)
@@ -147,6 +160,10 @@ PackageResult ExtractPackage(const QString& zipPath, const QString& folder, cons
         return result;
     }
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count > limits.entries) {
+        result.error = QStringLiteral("The package holds %1 entries, more than a well package has.").arg(count);
+        return result;
+    }
 
     // Look at every name first: a package with one bad entry writes nothing at all.
     std::vector<QString> names;
@@ -155,6 +172,10 @@ PackageResult ExtractPackage(const QString& zipPath, const QString& folder, cons
         const QString name = raw ? QString::fromUtf8(raw) : QString();
         if (!IsBareFileName(name)) {
             result.error = QStringLiteral("The entry \"%1\" is not a plain file name.").arg(name);
+            return result;
+        }
+        if (IsLinkEntry(archive.get(), zip_uint64_t(i))) {
+            result.error = QStringLiteral("The entry \"%1\" is a link, not a file.").arg(name);
             return result;
         }
         names.push_back(name);

@@ -13,10 +13,13 @@ namespace wellfile {
 // fill the disk: it is refused before that.
 constexpr unsigned long long kMaxPackageEntryBytes = 512ull << 20;  // one entry unpacked
 constexpr unsigned long long kMaxPackageBytes = 1ull << 30;         // all entries together
+// A well's files with years of day files stay well below this many.
+constexpr long long kMaxPackageEntries = 4096;
 
 struct PackageLimits {
     unsigned long long entryBytes = kMaxPackageEntryBytes;
     unsigned long long totalBytes = kMaxPackageBytes;
+    long long entries = kMaxPackageEntries;
 };
 
 struct PackageResult {
@@ -30,8 +33,9 @@ struct PackageResult {
 bool IsBareFileName(const QString& name);
 
 // Unpacks every entry of the package `zipPath` into `folder`, replacing the files of the same name
-// (letter case ignored: the file keeps the name it has on disk). A package with any entry that is not a
-// bare file name is refused before anything is written; one with an entry that cannot be read whole
+// (letter case ignored: the file keeps the name it has on disk). A package with more entries than
+// `limits` allow, or with any entry that is not a bare file name or is stored as a link, is refused
+// before anything is written; one with an entry that cannot be read whole
 // (damaged data, a wrong checksum) or written, or that unpacks to more than `limits` allow, leaves
 // `folder` exactly as it was. The package itself is only read.
 PackageResult ExtractPackage(const QString& zipPath, const QString& folder, const PackageLimits& limits = {});

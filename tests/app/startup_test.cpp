@@ -186,27 +186,63 @@ TEST_F(StartupTest, PackageWithADamagedEntryLeavesTheDataFolderAsItWas)
     }
 }
 
-TEST_F(StartupTest, PackageWithAnEntryOutsideItsFolderIsRefusedWhole)
+TEST_F(StartupTest, HostilePackagesAreRefusedWithTheOneMessageAndLeaveEveryFolderAsItWas)
 {
+    const QString open = MakeWell(data, "WELL.svm", 100, 200);
+    WriteBytes(data + "WELL.hdr", "the header of the open well");
+    ASSERT_EQ(app::OpenDataFile(s, services, open), 1);
     const QString folder = TestDir() + "mail/";
-    // Each package has a good first entry and one bad one: a step up, an absolute path, a sub-folder.
-    for (const QString& bad : {QString("../x"), TestDir() + "abs.txt", QString("sub/WELL.svm")}) {
-        SCOPED_TRACE(bad.toStdString());
-        MakePackage(QString("with zipfile.ZipFile('evil.sv8', 'w') as z:\n"
-                            "    z.writestr('EVIL.svm', b'\\0' * 616)\n"
-                            "    z.writestr('%1', b'outside')\n")
-                        .arg(bad),
-                    folder);
+    // Each package has a good first entry and one hostile part.
+    const QString good = "    z.writestr('EVIL.svm', b'\\0' * 616)\n";
+    const struct {
+        const char* what;
+        QString script;
+        QString named;  // in the message
+    } packages[] = {
+        {"a step up", good + "    z.writestr('../x', b'outside')\n", "../x"},
+        {"an absolute path", good + QString("    z.writestr('%1', b'outside')\n").arg(TestDir() + "abs.txt"),
+         TestDir() + "abs.txt"},
+        {"a sub-folder", good + "    z.writestr('sub/WELL.svm', b'x')\n", "sub/WELL.svm"},
+        {"a link", good + "    i = zipfile.ZipInfo('WELL.hdr'); i.create_system = 3; i.external_attr = 0o120777 << 16\n"
+                          "    z.writestr(i, '/etc/passwd')\n",
+         "WELL.hdr"},
+        {"10,000 entries", "    for i in range(10000): z.writestr('W%d.txt' % i, b'x')\n", "10000 entries"},
+    };
+    for (const auto& p : packages) {
+        SCOPED_TRACE(p.what);
+        MakePackage("with zipfile.ZipFile('evil.sv8', 'w') as z:\n" + p.script, folder);
         const QMap<QString, QByteArray> before = Snapshot(TestDir());
         doubles().prompter.messages.clear();
 
         EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "evil.sv8"), 0);
         EXPECT_EQ(Snapshot(TestDir()), before);
+        ASSERT_EQ(doubles().prompter.messages.size(), 1);
         const QString told = Asked("Well Package");
-        EXPECT_TRUE(told.contains(folder + "evil.sv8")) << told.toStdString();
-        EXPECT_TRUE(told.contains(bad)) << told.toStdString();
-        EXPECT_FALSE(s.well.fileOpened);
+        EXPECT_TRUE(told.startsWith("The well package " + folder + "evil.sv8 could not be opened. Nothing was taken from it.\n"))
+            << told.toStdString();
+        EXPECT_TRUE(told.contains(p.named)) << told.toStdString();
+        EXPECT_EQ(s.well.file.dataFileName, open);
     }
+
+    // An entry that says it unpacks to 4 GiB (a zip64 size; three bytes are stored), written by hand.
+    MakePackage("import struct, zlib\n"
+                "name, body = b'WELL.svm', b'abc'\n"
+                "crc, size = zlib.crc32(body), 4 << 30\n"
+                "extra = struct.pack('<HHQQ', 1, 16, size, len(body))\n"
+                "local = struct.pack('<IHHHHHIIIHH', 0x04034b50, 45, 0, 0, 0, 0x21, crc, 0xFFFFFFFF, 0xFFFFFFFF,\n"
+                "                    len(name), len(extra)) + name + extra + body\n"
+                "central = struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 45, 45, 0, 0, 0, 0x21, crc, 0xFFFFFFFF,\n"
+                "                      0xFFFFFFFF, len(name), len(extra), 0, 0, 0, 0, 0) + name + extra\n"
+                "end = struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 1, 1, len(central), len(local), 0)\n"
+                "open('huge.sv8', 'wb').write(local + central + end)\n",
+                folder);
+    const QMap<QString, QByteArray> before = Snapshot(TestDir());
+    doubles().prompter.messages.clear();
+    EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "huge.sv8"), 0);
+    EXPECT_EQ(Snapshot(TestDir()), before);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_TRUE(Asked("Well Package").endsWith("The entry \"WELL.svm\" is too large for a well package."))
+        << Asked("Well Package").toStdString();
 }
 
 TEST_F(StartupTest, SideFileOnTheCommandLineOpensTheLastFileOfTheIni)

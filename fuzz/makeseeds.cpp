@@ -1,0 +1,271 @@
+// Writes the fuzz targets' seeds with the program's own writers: fuzzseeds <corpus folder>. The seeds
+// are kept small (a short cut of the demo well) so that the corpus stays in git and a run over it takes
+// seconds.
+#include "fuzzhost.h"
+
+#include "gasmon/chartfile.h"
+#include "gasmon/gasfile.h"
+#include "gasmon/gasmoncfg.h"
+#include "gasmon/udplink.h"
+#include "layout/custchartcfg.h"
+#include "layout/logcolours.h"
+#include "layout/pentable.h"
+#include "platform/folders.h"
+#include "wellfile/demowell.h"
+#include "wellfile/lagrecord.h"
+#include "wellfile/openwell.h"
+#include "wellfile/profile.h"
+#include "wellfile/record.h"
+#include "wellfile/settingsblock.h"
+#include "wellfile/sidefiles_recent.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wits/chartsettings.h"
+#include "wits/custwitscfg.h"
+#include "wits/dailyfile.h"
+
+#include <QApplication>
+#include <QtEndian>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <zip.h>
+
+#include <array>
+#include <clocale>
+#include <cstring>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString g_out;
+
+QByteArray Read(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Seed(const QString& target, const QString& name, const QByteArray& bytes)
+{
+    QDir().mkpath(g_out + target);
+    QFile f(g_out + target + u'/' + name);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        std::fprintf(stderr, "cannot write seed %s/%s\n", qPrintable(target), qPrintable(name));
+}
+
+// Side files of a well, as the well-open target names them.
+const char* const kSideFiles[] = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc",
+                                  ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem"};
+
+// The demo well cut to `records` records, with the side files the program's savers write for it.
+std::vector<std::pair<QString, QByteArray>> DemoFiles(const QString& folder, int records)
+{
+    QDir().mkpath(folder);
+    wellfile::MakeDemoWell(folder);
+    wellfile::OpenWell well;
+    well.dataFolder = well.currentFolder = folder;
+    well.wellName = QString::fromLatin1(wellfile::kDemoWellName);
+    layout::LfgBlock lfg{};
+    layout::FillDefaultLfg(lfg);
+    layout::SaveLfg(well, lfg);
+    layout::PenTable pens = layout::DefaultPenTable({}, lfg);
+    layout::SaveColours(well, pens);
+    auto chart = std::make_unique<layout::CUSTCHARTCFGEX>();
+    layout::WriteCustChartFile(folder + well.wellName + ".grdx", *chart);
+    wellfile::LagRecord lag{};
+    QFile lagFile(folder + well.wellName + ".lag");
+    if (lagFile.open(QIODevice::WriteOnly))
+        lagFile.write(reinterpret_cast<const char*>(&lag), sizeof lag);
+    lagFile.close();
+
+    std::vector<std::pair<QString, QByteArray>> files;
+    files.push_back({".svm", Read(folder + well.wellName + ".svm").left(records * wellfile::kRecordSize)});
+    for (const char* ext : kSideFiles) {
+        QByteArray bytes = Read(platform::FindFileNoCase(folder, well.wellName + ext));
+        if (bytes.isEmpty())
+            continue;
+        if (QByteArray(ext) == ".svx")
+            bytes = bytes.left(bytes.size() / 1600 * records);  // the same depths as the data file
+        files.push_back({ext, bytes.left(16 * 1024)});
+    }
+    return files;
+}
+
+void WellOpenSeeds(const QString& work)
+{
+    const auto files = DemoFiles(work + "demo/", 12);
+    std::vector<std::pair<int, QByteArray>> parts;
+    for (std::size_t i = 1; i < files.size(); ++i)
+        for (int k = 0; k < int(std::size(kSideFiles)); ++k)
+            if (files[i].first == kSideFiles[k])
+                parts.push_back({k, files[i].second});
+    Seed("wellopen", "demo-all-side-files", fuzzing::JoinParts(files[0].second, parts));
+    Seed("wellopen", "demo-data-file-only", files[0].second);
+    // A crash while the file grew: a torn last record.
+    Seed("wellopen", "demo-torn-tail", files[0].second.left(5 * wellfile::kRecordSize + 100));
+    for (const auto& [kind, bytes] : parts)
+        Seed("wellopen", QStringLiteral("demo-with%1").arg(kSideFiles[kind]).replace('.', '-'),
+             fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{kind, bytes}}));
+}
+
+QByteArray Zip(const QString& path, const std::vector<std::pair<QString, QByteArray>>& entries, bool deflate)
+{
+    int err = 0;
+    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    if (!z)
+        return {};
+    for (const auto& [name, bytes] : entries) {
+        zip_source_t* src = zip_source_buffer(z, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+        const zip_int64_t i = zip_file_add(z, name.toUtf8().constData(), src, ZIP_FL_ENC_UTF_8);
+        zip_set_file_compression(z, zip_uint64_t(i), deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+    }
+    zip_close(z);
+    return Read(path);
+}
+
+void PackageSeeds(const QString& work)
+{
+    const auto files = DemoFiles(work + "pkg/", 6);
+    std::vector<std::pair<QString, QByteArray>> entries;
+    for (const auto& [ext, bytes] : files)
+        entries.push_back({"FZ" + ext, ext == ".svm" || ext == ".hdr" || ext == ".cfg" ? bytes : bytes.left(600)});
+    Seed("package", "well-deflated", Zip(work + "a.zip", {entries.begin(), entries.begin() + 4}, true));
+    Seed("package", "well-stored", Zip(work + "b.zip", {entries.begin(), entries.begin() + 2}, false));
+    Seed("package", "well-upper-case", Zip(work + "c.zip", {{"fz.SVM", entries[0].second}}, true));
+}
+
+void IniSeeds(const QString& work)
+{
+    const QString folder = work + "ini/";
+    QDir().mkpath(folder);
+    wellfile::SaveIni(folder, "/home/logger/StrativM/WELL-7.svm");
+    wellfile::WindowPlacement placement{10, 20, 1290, 1000, false, 18};
+    wellfile::SaveWindowPos(folder, placement, "Window", true);
+    wellfile::RecentFiles recent;
+    recent[0] = "/home/logger/StrativM/WELL-7.svm";
+    recent[1] = "/media/usb/OFFSET.svm";
+    wellfile::SaveRecent(folder, recent);
+    const QByteArray store = "[INSTDIR]\nINSTALL%20DIR=/home/logger/StrativM\n[FIT]\nDATA=false\nEXTRECORDS=true\n"
+                             "[Serial]\nCOM1=/dev/ttyUSB0\n";
+    const QByteArray profiles = QByteArray(wellfile::kBuiltInProfileTable).left(1500);
+    const QByteArray download(sizeof(exchange::RemoteConfig), '\0');
+    Seed("inifiles", "station",
+         fuzzing::JoinParts(store, {{0, Read(folder + "startupM.ini")},
+                                    {1, Read(folder + "StrativM.ini")},
+                                    {2, Read(folder + "recentM.lst")},
+                                    {3, profiles},
+                                    {4, download}}));
+    Seed("inifiles", "store-only", store);
+}
+
+void WitsSeeds(const QString& work)
+{
+    const QString folder = work + "wits/";
+    QDir().mkpath(folder);
+    // Frames as rigs send them: depths, pump pressure and gas, one marked by 1984, one without its lines.
+    QByteArray frames;
+    for (int i = 0; i < 6; ++i)
+        frames += QStringLiteral("&&\r\n0108%1.%2\r\n0110%1.%2\r\n0121310\r\n0140%3\r\n!!\r\n")
+                      .arg(1010 + i)
+                      .arg(i * 2)
+                      .arg(12.5 + i)
+                      .toLatin1();
+    frames += "&&\r\n1984\r\n0108101.0\r\n!!\r\n0108102.0\r\n0110102.0\r\n";
+    wits::CUSTWITSCFG cfg{};
+    wits::DefaultCustWitsConfig(cfg);
+    wits::WriteCustWitsConfig(folder, "W", cfg);
+    wits::WITSCHARTCFG chart{};
+    wits::WriteConfig(folder + "W.wfg", chart);
+    const QDate day(2026, 1, 15);
+    std::vector<wits::WITSRECORD> samples(20);
+    wits::WriteDailyRecords(folder + "daily.wit", day, samples.data(), int(samples.size()));
+    Seed("wits", "frames", frames);
+    Seed("wits", "frames-and-files",
+         fuzzing::JoinParts(frames.left(120), {{0, "RUN\n1 2 3 400\n"},
+                                               {1, "RUN\nC1 x 1500\nC2 x 300\nNC5 x 9\n"},
+                                               {2, Read(platform::FindFileNoCase(folder, "custwits.cfg"))},
+                                               {4, Read(folder + "W.wfg")},
+                                               {5, Read(folder + "daily.wit").left(40 * 1024)}}));
+}
+
+QByteArray UdpPacket(float hole, float bit, float gas, std::int32_t flag)
+{
+    QByteArray b(gasmon::kUdpPacketSize, '\0');
+    std::memcpy(b.data(), "StrativM", 8);
+    const auto put = [&](int at, auto v) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &v, 4);
+        qToLittleEndian<quint32>(bits, b.data() + at);
+    };
+    put(8, hole);
+    put(12, bit);
+    put(32, gas);
+    put(36, flag);
+    return b;
+}
+
+void GasSeeds(const QString& work)
+{
+    const QString folder = work + "gas/";
+    QDir().mkpath(folder);
+    // Answers of a type 3 instrument: register blocks with the hot wire and chromatograph counts.
+    QByteArray answers(1, char(2));
+    for (int i = 0; i < 4; ++i) {
+        std::array<std::uint16_t, 25> r{};
+        r[0] = std::uint16_t(1000 + 100 * i);
+        r[2] = std::uint16_t(500 + 50 * i);
+        r[4] = 250;
+        answers += QByteArray(reinterpret_cast<const char*>(r.data()), int(sizeof r));
+    }
+    gasmon::GASMONCFG cfg{};
+    gasmon::ApplyFirstSetupDefaults(cfg, 3);
+    gasmon::WriteGasmonCfg(cfg, {folder, {}});
+    const QDate day(2026, 1, 15);
+    gasmon::ChartPlace place{folder + "chart/", "ALPHA"};
+    QDir().mkpath(place.chartFolder);
+    std::vector<gasmon::CHARTRECORD> chart(10);
+    for (int i = 0; i < 10; ++i)
+        chart[std::size_t(i)] = gasmon::PresetChartRecord(day, 100 + i);
+    const QString dayFile = gasmon::ChartFileName(place.chartFolder, "ALPHA", day);
+    gasmon::WriteChartRecords(place, chart.data(), int(chart.size()), dayFile);
+    const QString gasFile = folder + "ALPHA.gas";
+    for (int i = 0; i < 5; ++i) {
+        gasmon::GASRECORD g{};
+        gasmon::AppendGasRecord(gasFile, g);
+    }
+    Seed("gasmon", "answers", answers);
+    Seed("gasmon", "answers-and-files",
+         fuzzing::JoinParts(answers, {{0, Read(platform::FindFileNoCase(folder, "gasmon.cfg"))},
+                                      {1, UdpPacket(1020, 1020, 15, 1)},
+                                      {1, UdpPacket(1021, 1021, 25, 0).left(30)},
+                                      {1, UdpPacket(1021, 1021, 25, 0).mid(30)},
+                                      {2, "RUN 12\r\nC1, 12 34.5\r\nIC4 x 7.25\r\nNC4 x 3\r\nAIR 1 3.5\r\n"},
+                                      {3, "12.5 3.25 1.5 0.75 0.5 0.25 0.125 0.0625\r\n"},
+                                      {4, Read(dayFile).left(16 * 1024)},
+                                      {5, Read(gasFile)}}));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fuzzseeds <corpus folder>\n");
+        return 2;
+    }
+    g_out = QFile::decodeName(argv[1]) + u'/';
+    QTemporaryDir work;
+    platform::SetFolderRoots({work.path() + "/docs", work.path() + "/config", work.path() + "/home"});
+    WellOpenSeeds(work.path() + u'/');
+    PackageSeeds(work.path() + u'/');
+    IniSeeds(work.path() + u'/');
+    WitsSeeds(work.path() + u'/');
+    GasSeeds(work.path() + u'/');
+    return 0;
+}

@@ -1,0 +1,59 @@
+// Opening a well whose data file and side files are the input: the check, the repair pass and the open
+// of the data file, then the readers of the side files the window loads for its layout.
+#include "fuzzhost.h"
+
+#include "app/logstate.h"
+#include "app/opendatafile.h"
+#include "layout/custchartcfg.h"
+#include "layout/customdata.h"
+#include "layout/logcolours.h"
+#include "layout/pentable.h"
+#include "layout/schemes.h"
+#include "wellfile/lagrecord.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace {
+// The side files, in the order of the byte that names one.
+constexpr std::array<const char*, 17> kSideFiles = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc",
+                                                    ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem"};
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzzing::Box box;
+    const QString folder = box.data();
+    for (const fuzzing::Part& part : fuzzing::SplitParts(data, size, int(kSideFiles.size())))
+        fuzzing::Box::Write(folder + QStringLiteral("FZ") + (part.kind < 0 ? ".svm" : kSideFiles[std::size_t(part.kind)]),
+                            part.bytes);
+
+    auto s = std::make_unique<app::LogState>();
+    app::ApplySetupDefaults(*s);
+    s->env.screenWidth = 1280;
+    s->well.file.dataFolder = folder;
+    app::WellServices services;
+    if (app::OpenDataFile(*s, services, folder + QStringLiteral("FZ.svm")) != 1)
+        return 0;
+
+    wellfile::OpenWell& well = s->well.file;
+    layout::PenTable pens{};
+    layout::LoadColours(well, pens);
+    layout::LfgBlock lfg{};
+    layout::LoadLfg(well, lfg);
+    layout::SchemeFiles schemes;
+    schemes.dataFolder = well.dataFolder;
+    schemes.currentFolder = well.currentFolder;
+    schemes.wellName = well.wellName;
+    layout::LoadSchemes(schemes, false);
+    auto chart = std::make_unique<layout::CUSTCHARTCFGEX>();
+    layout::ReadCustChartFile(folder + QStringLiteral("FZ.grdx"), *chart);
+    wellfile::LagRecord lag{};
+    wellfile::LoadLag(lag, app::PlaceOf(*s));
+    std::vector<layout::CUSTDATAREC> custom(64);
+    layout::ReadCustomRecords(well, custom, well.customDataFileName, 0, 63);
+    std::vector<layout::EXTRECORD> ext(64);
+    layout::ReadExtRecords(s->well.fit, ext, s->well.fit.path, 0, 63);
+    return 0;
+}
