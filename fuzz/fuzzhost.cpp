@@ -51,6 +51,10 @@ QTemporaryDir& Process()
     return dir;
 }
 
+// Far more than any input's files unpacked or repaired: a reader that writes this much from a small input
+// would fill a station's disk.
+constexpr qint64 kMostBytesWritten = 256ll << 20;
+
 [[noreturn]] void Escaped(const QString& path)
 {
     std::fprintf(stderr, "fuzz: the reader wrote outside its folders: %s\n", qPrintable(path));
@@ -83,8 +87,14 @@ Box::~Box()
     const QString run = Process().path() + QStringLiteral("/");
     QDirIterator it(run, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
+    qint64 written = 0;
     while (it.hasNext()) {
         const QString path = it.next();
+        written += it.fileInfo().isFile() ? it.fileInfo().size() : 0;
+        if (written > kMostBytesWritten) {
+            std::fprintf(stderr, "fuzz: the reader wrote more than %lld bytes\n", kMostBytesWritten);
+            std::abort();
+        }
         const QString inRun = path.mid(run.size());
         if (inRun == u"run" || inRun == u"run/box")
             continue;

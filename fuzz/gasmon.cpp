@@ -93,7 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gasmon::ReadGasmonCfg(cfg, {folder, {}});
     gasmon::ChartSettings chart{};
     gasmon::ReadChartCfg(folder, chart);
-    gasmon::ChartPlace place{folder + QStringLiteral("chart/"), QStringLiteral("ALPHA")};
+    gasmon::ChartPlace place;
+    place.chartFolder = folder + QStringLiteral("chart/");
+    place.wellName = QStringLiteral("ALPHA");
     std::vector<gasmon::CHARTRECORD> records(200);
     gasmon::ReadChartFile(place, records, 0, -1, chartDay);
     gasmon::ReadChartFile(place, records, 100, 150, chartDay);

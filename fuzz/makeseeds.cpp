@@ -224,7 +224,9 @@ void GasSeeds(const QString& work)
     gasmon::ApplyFirstSetupDefaults(cfg, 3);
     gasmon::WriteGasmonCfg(cfg, {folder, {}});
     const QDate day(2026, 1, 15);
-    gasmon::ChartPlace place{folder + "chart/", "ALPHA"};
+    gasmon::ChartPlace place;
+    place.chartFolder = folder + "chart/";
+    place.wellName = "ALPHA";
     QDir().mkpath(place.chartFolder);
     std::vector<gasmon::CHARTRECORD> chart(10);
     for (int i = 0; i < 10; ++i)

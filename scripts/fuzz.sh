@@ -10,6 +10,8 @@ which=${2:-all}
 seconds=${3:-20}
 root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
+# Every input makes and removes a folder tree of files: in memory that is ten times faster than on disk.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/scripts/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
@@ -17,7 +19,7 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 status=0
 ran=0
 for prog in "$bin"/fuzz_*; do
-  [ -x "$prog" ] || continue
+  [ -f "$prog" ] && [ -x "$prog" ] || continue
   t=${prog##*/fuzz_}
   [ "$which" = all ] || [ "$which" = "$t" ] || continue
   ran=$((ran + 1))
