@@ -68,7 +68,7 @@ int CorrectionBand(float ratio)
 {
     if (!std::isfinite(ratio) || ratio < 0)
         return 0;
-    return std::min(int(ratio), 19);
+    return ratio >= 19 ? 19 : int(ratio);  // compared first: a ratio past the range of int has no int value
 }
 
 }  // namespace gasmon

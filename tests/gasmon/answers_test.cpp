@@ -121,6 +121,7 @@ TEST(TotalGasCorrection, TheSriDetectorIsCorrectedByItsSpansUpToTenAndAHalfTimes
     EXPECT_EQ(gasmon::CorrectSriTotalGas(525, 50, 3, 2.5f, k), 525.0f) << "B outside (0, 2]";
     EXPECT_EQ(gasmon::CorrectionBand(3.7f), 3);
     EXPECT_EQ(gasmon::CorrectionBand(45), 19);
+    EXPECT_EQ(gasmon::CorrectionBand(1.0e10f), 19) << "a reading of a reference near zero";
     EXPECT_EQ(gasmon::CorrectionBand(-2), 0);
 }
 
