@@ -66,4 +66,13 @@ int WriteCustWitsConfig(const QString& dataFolder, const QString& wellName, cons
     return file.commit() ? 1 : 0;
 }
 
+QString CheckFieldRange(const QString& field, const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (ok && value >= low && value <= high)
+        return {};
+    return QStringLiteral("%1 must be a whole number from %2 to %3").arg(field).arg(low).arg(high);
+}
+
 }  // namespace wits

@@ -51,6 +51,11 @@ static_assert(offsetof(CUSTWITSCFG, tcpServer) == 94);
 static_assert(offsetof(CUSTWITSCFG, lithologyAddress) == 96);
 static_assert(offsetof(CUSTWITSCFG, lithologyPort) == 120);
 
+// The two forms of the settings dialog: the custom link's serial settings and options, and the
+// standard link's TCP settings.
+constexpr int kCustomLinkForm = 0;
+constexpr int kStandardLinkForm = 1;
+
 // The record of a station that never saved one.
 void DefaultCustWitsConfig(CUSTWITSCFG& cfg);
 
@@ -63,5 +68,9 @@ int ReadCustWitsConfig(const QString& dataFolder, CUSTWITSCFG& cfg);
 // when written, 0 when no well is open (`wellName` empty) or the file could not be written (the old
 // one then stays).
 int WriteCustWitsConfig(const QString& dataFolder, const QString& wellName, const CUSTWITSCFG& cfg);
+
+// Checks one number typed for a field: empty when `text` is a whole number from `low` to `high`, else
+// the message that names the field.
+QString CheckFieldRange(const QString& field, const QString& text, int low, int high);
 
 }  // namespace wits

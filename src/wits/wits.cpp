@@ -11,6 +11,7 @@
 #include "wellfile/datafile.h"
 #include "wits/sidefiles.h"
 #include "wits/tenthsdigit.h"
+#include "wits/witsserver.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +40,11 @@ Wits::Wits(WitsHost& h, WitsAlarmHost alarmHost) : host(h)
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
 }
 
-Wits::~Wits() = default;
+Wits::~Wits()
+{
+    CloseTcpClient();
+    StopWitsServer();
+}
 
 void Wits::NewAlarms() { alarms_->Reload(); }
 

@@ -22,11 +22,15 @@
 #include <string_view>
 #include <vector>
 
+class QTcpSocket;
+
 namespace gasmon {
 class GasDisplay;
 }
 
 namespace wits {
+
+class WitsServer;
 
 constexpr int kSampleSlots = 20;
 constexpr int kHoldBufferSize = 500;
@@ -75,7 +79,8 @@ public:
     // Closes the current sample: drilling status from its depths, stamps, slot; every fifth sample the
     // block goes to the daily file (and to the monitoring station).
     void EndFrame();
-    // Timer 4: takes a chromatograph's result files in file-input mode and sends the outgoing frame.
+    // Timer 4: takes a chromatograph's result files in file-input mode, then sends the outgoing frame
+    // on the serial link, runs one exchange of the TCP client, or parses what the TCP server received.
     // After a send the ticks wait for the reply, but never longer than the reply time-out: a silent
     // rig then counts a frame without a good one, so its percentage falls and its alarm can fire.
     void EvTimer();
@@ -100,6 +105,30 @@ public:
     // The read buffer for `maxChars` characters (made again when the maximum changes).
     void SetMaxChars(int maxChars);
 
+    // ---- The link over TCP (wits_tcp.cpp), all on the GUI thread ----
+    // Connects the client socket to the WITS server; 1 when connected, else 0 after the message.
+    int ConnectTcpClient();
+    // Connects the second client, to the lithology receiver (nothing is ever sent on it); 1 when
+    // connected, else 0; both shown in a message.
+    int ConnectLithClient();
+    // Closes both client sockets. Returns 1.
+    int CloseTcpClient();
+    // Sends `text` on the client socket: the bytes taken, -1 on a failure, 0 without a client socket.
+    std::int64_t SendTcp(std::string_view text);
+    // One client exchange per tick: the frame (or the start token) is sent and the percentage kept;
+    // the reply is parsed whenever it comes, so a server that never answers stops nothing.
+    void PollTcpClient();
+    // Listens for one client at the server port (the settings store's "Wits/ServerAddress", any IPv4
+    // address when it is empty); 1 when listening, else 0.
+    int StartWitsServer();
+    // Closes the server's client and its listening socket. Returns 1.
+    int StopWitsServer();
+    bool TcpClientOpen() const { return tcpClient_ != nullptr; }
+    bool LithClientOpen() const { return lithClient_ != nullptr; }
+    // 0 or 1 while serving; 0 otherwise.
+    int ServerClientCount() const;
+    WitsServer* Server() const { return server_.get(); }
+
     WITSRECORD& Sample() { return samples[std::size_t(sampleIndex)]; }
     WitsAlarms& Alarms() { return *alarms_; }
     // Loads the alarm table anew in place (after the limits changed): its pop-up stays valid.
@@ -122,6 +151,14 @@ public:
     std::array<int, 4> windowPositions{};  // data window left, top; gas window left, top
     bool tcpOn = false;
     bool tcpServer = false;
+    bool lithologyClient = false;  // a second connection goes to a lithology receiver
+    // Where the TCP link connects or listens, and the lithology receiver (from the link settings).
+    struct TcpPeer {
+        std::uint16_t port = 0;
+        std::array<std::uint8_t, 4> address{};
+    };
+    TcpPeer tcpPeer;
+    TcpPeer lithPeer;
     bool remoteCopyPending = false;
     QString remoteFile;   // the remote transfer file (".zl8")
     QString remoteFile2;  // its second copy's name
@@ -215,7 +252,12 @@ private:
     bool itemsThisRead_ = false;
 
     void Refresh();
+    // Feeds text read from the link to the reader; `allTaken`: nothing more is waiting, so a peer
+    // that never ends its frames has its frame closed here.
+    void ParseText(std::string_view text, bool allTaken);
     void SendSerialFrame(std::int64_t now);
+    void TcpReplyArrived();
+    void ServeTick();
     void CountGoodFrame();
     float WitsPercent() const;
     void SetLine(int line, std::string text);
@@ -240,6 +282,10 @@ private:
     void DrawBookedRow(float lagDepth, std::int32_t depth);
 
     std::unique_ptr<WitsAlarms> alarms_;
+
+    QTcpSocket* tcpClient_ = nullptr;
+    QTcpSocket* lithClient_ = nullptr;
+    std::unique_ptr<WitsServer> server_;
 };
 
 }  // namespace wits

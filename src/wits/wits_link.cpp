@@ -59,7 +59,17 @@ void Wits::ReadInput(std::uintptr_t, std::intptr_t lParam)
         bytesIn = 0;
     bytesIn += n;
     SetLine(15, Format("%d", bytesIn));
+    ParseText(text, n >= length);
 
+    if (dataWindow)
+        dataWindow->UpdateValues(displayLines, true);
+    if (host.link->trafficLog && n > 0)
+        LogTraffic(host.well->dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
+    waitingForReply = false;
+}
+
+void Wits::ParseText(std::string_view text, bool allTaken)
+{
     pumpRateSum = 10;
     if (pumpRateSeen) {
         pumpRateSum = 0;
@@ -76,14 +86,8 @@ void Wits::ReadInput(std::uintptr_t, std::intptr_t lParam)
     // that took all the text waiting and ended on a whole line.
     itemsThisRead_ = false;
     reader_.Feed(text);
-    if (!frameEndSeen && itemsThisRead_ && reader_.CarriedBytes() == 0 && n >= length)
+    if (!frameEndSeen && itemsThisRead_ && reader_.CarriedBytes() == 0 && allTaken)
         FinishFrame();
-
-    if (dataWindow)
-        dataWindow->UpdateValues(displayLines, true);
-    if (host.link->trafficLog && n > 0)
-        LogTraffic(host.well->dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
-    waitingForReply = false;
 }
 
 void Wits::Item(const WitsItem& item)

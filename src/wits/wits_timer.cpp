@@ -1,5 +1,5 @@
 // Timer 4 of the standard WITS link: the result files of file-input mode, the outgoing frame on the
-// serial link and the WITS percentage with its alarms.
+// serial link or the exchange over TCP, and the WITS percentage with its alarms.
 #include "wits/wits.h"
 
 #include "drilling/driller.h"
@@ -34,7 +34,14 @@ void Wits::EvTimer()
         else if (QFileInfo::exists(chromatographFile))
             ReadChromatographFile();
     }
-    // The exchange of the link over TCP takes the place of the serial send here once it exists.
+    if (tcpOn && tcpServer) {
+        ServeTick();  // the server sends no frame: it parses what its client sent
+        return;
+    }
+    if (tcpOn && tcpClient_) {
+        PollTcpClient();
+        return;
+    }
     SendSerialFrame(now);
 }
 

@@ -3,7 +3,6 @@
 #include "app/commandids.h"
 #include "app/copythreads.h"
 #include "app/logstate.h"
-#include "app/notbuilt.h"
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
 #include "app/wellsettings.h"
@@ -53,7 +52,10 @@ void Clamp(const app::LogState& log, int& left, int& top, int columnLeft)
 }  // namespace
 
 WitsCommands::WitsCommands(WitsServices& rest, const app::WellServices& services, WitsLinkWindow window)
-    : rest_(rest), services_(services), window_(std::move(window))
+    : rest_(rest), services_(services), window_(std::move(window)), reconnect_([this](bool wait) {
+          if (window_.waitCursor)
+              window_.waitCursor(wait);
+      })
 {
 }
 
@@ -63,6 +65,7 @@ bool WitsCommands::LinkRunning(const app::LogState&) { return engine_ != nullptr
 
 void WitsCommands::DeleteEngine(app::LogState& log)
 {
+    reconnect_.Cancel();
     engine_.reset();
     log.engines.wits = nullptr;
     log.engines.reloadWitsAlarms = nullptr;
@@ -116,6 +119,10 @@ void WitsCommands::CmWits(app::LogState& log)
             if (window_.repaintBookedRow)
                 window_.repaintBookedRow(log, depth, parts);
         };
+        host_.drawLinkStatus = [&log, this] {
+            if (window_.drawLinkStatus)
+                window_.drawLinkStatus(log);
+        };
         host_.refresh(host_);
         engine_ = std::make_unique<Wits>(host_, MakeWitsAlarmHost(log));
         log.engines.wits = engine_.get();
@@ -136,19 +143,83 @@ void WitsCommands::CmWits(app::LogState& log)
             if (window_.checkMenuItem)
                 window_.checkMenuItem(log, app::cmd::Wits, true);
         } else {
-            DeleteEngine(log);
-            log.engineStatus.witsRunning = false;
-            link.drivesDrillingStatus = false;
-            link.holeDepth = 0;
-            wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
-            config.witsLinkOn = 0;
-            config.useWitsDepth = 0;
-            if (app::SaveWellConfig(log, config))
-                log.well.config = config;
+            LinkFailed(log);
         }
     }
     if (window_.buildMenu)
         window_.buildMenu(log);
+}
+
+void WitsCommands::LinkFailed(app::LogState& log)
+{
+    DeleteEngine(log);
+    log.engineStatus.witsRunning = false;
+    log.witsLink.drivesDrillingStatus = false;
+    log.witsLink.holeDepth = 0;
+    wellfile::WellConfig config{};
+    wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
+    config.witsLinkOn = 0;
+    config.useWitsDepth = 0;
+    if (app::SaveWellConfig(log, config))
+        log.well.config = config;
+}
+
+bool WitsCommands::EditLinkSettings(app::LogState& log, int form)
+{
+    CUSTWITSCFG settings{};
+    ReadCustWitsConfig(log.well.file.dataFolder, settings);
+    if (!window_.runLinkSettings || !window_.runLinkSettings(log, form, settings))
+        return false;
+    if (log.well.file.wellName.isEmpty())
+        return false;  // no well open: nothing is written
+    if (!WriteCustWitsConfig(log.well.file.dataFolder, log.well.file.wellName, settings)) {
+        platform::MessageBox(QStringLiteral("The link settings could not be written to\n%1")
+                                 .arg(platform::JoinPath(log.well.file.dataFolder, QStringLiteral("custwits.cfg"))),
+                             QStringLiteral("ERROR"));
+        return false;
+    }
+    return true;
+}
+
+void WitsCommands::CmWitsSetup(app::LogState& log)
+{
+    if (!EditLinkSettings(log, kStandardLinkForm) || !engine_)
+        return;
+    LinkCalls calls;
+    calls.disconnect = [this](app::LogState& l) {
+        if (engine_)
+            Disconnect(l, *engine_);
+    };
+    calls.connect = [this](app::LogState& l) { return engine_ && Connect(l, *engine_) == 1; };
+    // A link that does not come back is switched off as a failed switch-on is: no half-connected link
+    // stays behind a checked menu item.
+    calls.failed = [this](app::LogState& l) {
+        if (window_.checkMenuItem)
+            window_.checkMenuItem(l, app::cmd::Wits, false);
+        LinkFailed(l);
+        if (window_.drawLinkStatus)
+            window_.drawLinkStatus(l);
+        if (window_.buildMenu)
+            window_.buildMenu(l);
+    };
+    Reconnect(log, calls);
+}
+
+void WitsCommands::CmCustomWitsSetup(app::LogState& log)
+{
+    if (!EditLinkSettings(log, kCustomLinkForm) || !rest_.CustomLinkRunning(log))
+        return;
+    if (customLink.disconnect && customLink.connect)
+        Reconnect(log, customLink);
+}
+
+void WitsCommands::Reconnect(app::LogState& log, const LinkCalls& calls)
+{
+    reconnect_.Start([&log, calls] { calls.disconnect(log); },
+                     [&log, calls] {
+                         if (!calls.connect(log) && calls.failed)
+                             calls.failed(log);
+                     });
 }
 
 int WitsCommands::Connect(app::LogState& log, Wits& w)
@@ -264,33 +335,11 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     w.tcpServer = settings.tcpServer != 0 || profile == 23;
 
     if (w.tcpOn) {
-        app::NotBuilt("wits", "the link over TCP");
+        if (!ConnectTcp(log, w, settings))
+            return 0;
+    } else if (!ConnectSerial(log, w, serial)) {
         return 0;
     }
-    const bool plain = type == 11 || ((type == 10 || type == 14) && w.pasonFeed != 1) || w.pasonFeed == 0 || type == 6;
-    std::uint32_t handle = 0;
-    if (plain) {
-        w.SetMaxChars(1000);
-        handle = platform::ConnectASCII(w.comPort, w.replyTimeoutMs, serial);
-    } else {
-        w.timerInterval = kDefaultIntervalMs;
-        w.SetMaxChars(type == 14 ? 500 : 1000);
-        handle = platform::ConnectPasonASCII(w.comPort, platform::kFramedReplyTimeoutMs, serial);
-    }
-    if (handle == 0 || handle == 0xFFFFFFFFu) {
-        platform::MessageBox(
-            QStringLiteral("Connection to Com %1 failed\nPort May be in use by another process").arg(w.comPort),
-            QStringLiteral("Wits Connect failed "));
-        w.linkHandle = 0;
-        return 0;
-    }
-    if (const int error = platform::HookRspNotification(handle, log.window, kWitsDataMessage, 0)) {
-        platform::MessageBox(QStringLiteral("Error %1 Wits hook failed").arg(error), QString());
-        platform::CloseConnection(handle);
-        w.linkHandle = 0;
-        return 0;
-    }
-    w.linkHandle = handle;
 
     w.remoteCopyPending = true;
     w.remoteFile = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("sendfile/remote/")) +
@@ -320,6 +369,69 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     if (link.gasFromWits)
         w.gasScale[0] = gas.hotWireAttenuator > 0 ? gas.hotWireAttenuator : 1.0f;
     w.EvTimer();
+    return 1;
+}
+
+// The serial link: the plain text mode, or the vendor's framed mode, and the notice of waiting text.
+int WitsCommands::ConnectSerial(app::LogState& log, Wits& w, const platform::SerialSettings& serial)
+{
+    const int type = log.engineStatus.gasInstrumentType;
+    const bool plain = type == 11 || ((type == 10 || type == 14) && w.pasonFeed != 1) || w.pasonFeed == 0 || type == 6;
+    std::uint32_t handle = 0;
+    if (plain) {
+        w.SetMaxChars(1000);
+        handle = platform::ConnectASCII(w.comPort, w.replyTimeoutMs, serial);
+    } else {
+        w.timerInterval = kDefaultIntervalMs;
+        w.SetMaxChars(type == 14 ? 500 : 1000);
+        handle = platform::ConnectPasonASCII(w.comPort, platform::kFramedReplyTimeoutMs, serial);
+    }
+    if (handle == 0 || handle == 0xFFFFFFFFu) {
+        platform::MessageBox(
+            QStringLiteral("Connection to Com %1 failed\nPort May be in use by another process").arg(w.comPort),
+            QStringLiteral("Wits Connect failed "));
+        w.linkHandle = 0;
+        return 0;
+    }
+    if (const int error = platform::HookRspNotification(handle, log.window, kWitsDataMessage, 0)) {
+        platform::MessageBox(QStringLiteral("Error %1 Wits hook failed").arg(error), QString());
+        platform::CloseConnection(handle);
+        w.linkHandle = 0;
+        return 0;
+    }
+    w.linkHandle = handle;
+    return 1;
+}
+
+// The link over TCP: the one-client server, or the client with its lithology receiver for profile 2.
+int WitsCommands::ConnectTcp(app::LogState& log, Wits& w, const CUSTWITSCFG& settings)
+{
+    w.lithologyClient = log.well.loggerId == 2 && settings.lithologyUpdate != 0;
+    w.tcpPeer.port = std::uint16_t(settings.tcpPort & 0xFFFF);
+    w.lithPeer.port = std::uint16_t(settings.lithologyPort & 0xFFFF);
+    for (std::size_t i = 0; i < 4; ++i) {
+        w.tcpPeer.address[i] = std::uint8_t(settings.serverAddress[i] & 0xFF);
+        w.lithPeer.address[i] = std::uint8_t(settings.lithologyAddress[i] & 0xFF);
+    }
+    // The custom interval holds unless the lithology receiver is served too.
+    if (!w.customTiming || w.lithologyClient)
+        w.timerInterval = kDefaultIntervalMs;
+
+    if (w.tcpServer) {
+        if (!w.StartWitsServer()) {
+            platform::MessageBox(QStringLiteral("Wits server failed"), QString());
+            return 0;
+        }
+        platform::MessageBox(QStringLiteral("Wits server On TCP"), QString());
+        return 1;
+    }
+    if (!w.ConnectTcpClient()) {
+        platform::MessageBox(QStringLiteral("Winsock connection Failed"), QString());
+        w.lithologyClient = false;
+        return 0;
+    }
+    if (w.lithologyClient && w.lithPeer.port != 0 && !w.ConnectLithClient())
+        platform::MessageBox(QStringLiteral("Winsock Lith Connection Failed"), QString());  // the link goes on
     return 1;
 }
 
@@ -361,6 +473,9 @@ int WitsCommands::Disconnect(app::LogState& log, Wits& w)
     log.witsLink.gasMaxima[0] = -1.0f;
     w.gasShares[0] = 1.0f;
 
+    if (w.TcpClientOpen() || w.LithClientOpen())
+        w.CloseTcpClient();
+    w.StopWitsServer();
     if (w.linkHandle)
         platform::CloseConnection(w.linkHandle);
     w.linkHandle = 0;

@@ -3,7 +3,9 @@
 // connects and starts the engine or disconnects and deletes it, the waiting text (WM_USER+3), timer 4
 // and what drilling mode asks. The link's state is LogState::witsLink; whether it runs is
 // LogState::engineStatus.witsRunning.
+#include "platform/textlink.h"
 #include "wits/custwitscfg.h"
+#include "wits/linkreconnect.h"
 #include "wits/wits.h"
 #include "wits/wits_services.h"
 
@@ -43,6 +45,18 @@ struct WitsLinkWindow {
     std::function<void(app::LogState&)> drawLinkStatus;
     // The row of a booked step is drawn again (the view's row parts, logview::RowPart).
     std::function<void(app::LogState&, std::int32_t depth, unsigned parts)> repaintBookedRow;
+    // Runs the link settings dialog in `form` (kStandardLinkForm or kCustomLinkForm) over `settings`,
+    // which it edits in place; true when closed with "Save and Close".
+    std::function<bool(app::LogState&, int form, CUSTWITSCFG& settings)> runLinkSettings;
+    // Shows the wait cursor (true) or puts the arrow back (false).
+    std::function<void(bool wait)> waitCursor;
+};
+
+// How a link is taken down and brought up again when its settings change.
+struct LinkCalls {
+    std::function<void(app::LogState&)> disconnect;
+    std::function<bool(app::LogState&)> connect;  // false after a failure that was reported
+    std::function<void(app::LogState&)> failed;  // switches the link off after a failed connect
 };
 
 class WitsCommands final : public WitsServices {
@@ -52,9 +66,12 @@ public:
     ~WitsCommands() override;
 
     void CmWits(app::LogState& log) override;
-    void CmWitsSetup(app::LogState& log) override { rest_.CmWitsSetup(log); }
+    // Command 51945: the standard link's TCP settings; saved, a running link is reconnected.
+    void CmWitsSetup(app::LogState& log) override;
     void CmCustomWits(app::LogState& log) override { rest_.CmCustomWits(log); }
-    void CmCustomWitsSetup(app::LogState& log) override { rest_.CmCustomWitsSetup(log); }
+    // Command 51940: the custom link's settings; saved, a running custom link is reconnected through
+    // `customLink`.
+    void CmCustomWitsSetup(app::LogState& log) override;
     void CmWitsAlarms(app::LogState& log) override { rest_.CmWitsAlarms(log); }
     void CmWitsChart(app::LogState& log) override { rest_.CmWitsChart(log); }
     void EvWitsData(app::LogState& log, std::uintptr_t wParam, std::intptr_t lParam) override;
@@ -73,20 +90,36 @@ public:
     // settings and takes the windows away.
     int Disconnect(app::LogState& log, Wits& engine);
 
+    // Disconnects a running link now and connects it again after the pause, with the wait cursor
+    // shown; a connect that fails runs `calls.failed`.
+    void Reconnect(app::LogState& log, const LinkCalls& calls);
+
     // "Reset Dialogs": the data window to (`dataLeft`, `top`) and the gas window to (`gasLeft`, `top`),
     // screen places, when the link runs.
     void MoveWindowsHome(int dataLeft, int gasLeft, int top);
 
     Wits* engine() const { return engine_.get(); }
+    LinkReconnect& reconnect() { return reconnect_; }
+
+    // The custom link's own disconnect and connect, set by the custom link when it exists.
+    LinkCalls customLink;
 
 private:
     void DeleteEngine(app::LogState& log);
+    // What a failed switch-on leaves: no engine, the link marked off in the window and the settings.
+    void LinkFailed(app::LogState& log);
+    // Reads the settings record, runs the dialog in `form` and writes the record when it was saved;
+    // true when written.
+    bool EditLinkSettings(app::LogState& log, int form);
+    int ConnectSerial(app::LogState& log, Wits& engine, const platform::SerialSettings& serial);
+    int ConnectTcp(app::LogState& log, Wits& engine, const CUSTWITSCFG& settings);
 
     WitsServices& rest_;
     const app::WellServices& services_;
     WitsLinkWindow window_;
     WitsHost host_;
     std::unique_ptr<Wits> engine_;
+    LinkReconnect reconnect_;
 };
 
 }  // namespace wits

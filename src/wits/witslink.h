@@ -51,7 +51,7 @@ struct WitsLinkState {
     bool drivesDrillingStatus = false;  // the WITS depths set on and off bottom and circulating
     bool gasFromWits = false;           // the link brings the gas values
     bool windowsOpen = false;           // the data window (and the gas window) are shown
-    bool tcpOption = false;             // the TCP WITS option: the link settings may put the link on TCP
+    bool tcpOption = true;              // the TCP WITS option: the link settings may put the link on TCP
     bool trafficLog = false;            // every text received and sent goes to the traffic log
     bool fitMode = false;               // the component sum leaves out iC5 and nC5
     bool holdHoleDepth = false;         // the hole depth does not follow a deeper bit
@@ -92,6 +92,8 @@ struct WitsHost {
     std::function<void(const QString& path)> startRemoteCopy;
     // Switches the pumps on (marked on in the lag settings, stroke counter and threads made).
     std::function<void()> pumpsOn;
+    // The link part of the status band is drawn again (the server's client count changed).
+    std::function<void()> drawLinkStatus;
 
     // ---- The booking of a step's gas at the lag depth ----
     std::int32_t* lastBookedDepth = nullptr;  // the window's, shared with the gas monitor; none: 0

@@ -9,6 +9,7 @@
 #include "gasmon/gasmonitor.h"
 #include "wits/witscommands.h"
 #include "wits/witshost.h"
+#include "wits/ui/custwitscfgdlg.h"
 #include "wits/ui/witsdisplaydlg.h"
 #include "drilling/driller.h"
 #include "drilling/pumpstrokes.h"
@@ -31,6 +32,7 @@
 #include "wits/ui/witswindowservices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPointer>
@@ -150,6 +152,15 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     witsWindow.repaintBookedRow = [this](app::LogState& s, std::int32_t depth, unsigned parts) {
         wits::RepaintBookedRow(*neighbours_.logview, s, depth, parts);
+    };
+    witsWindow.runLinkSettings = [this](app::LogState& s, int form, wits::CUSTWITSCFG& settings) {
+        return wits::RunCustWitsCfgDlg(this, s.well.loggerId, form, settings);
+    };
+    witsWindow.waitCursor = [](bool wait) {
+        if (wait)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
     };
     witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, std::move(witsWindow));
     neighbours_.wits = witsLink_.get();

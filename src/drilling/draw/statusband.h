@@ -32,7 +32,7 @@ StatusFonts StatusFontsFor(int rowHeight);
 enum class LinkKind { None, Serial, TcpClient, TcpServer };
 struct LinkLine {
     LinkKind kind = LinkKind::None;
-    int port = 0;  // the serial port number, or the server's TCP port
+    int port = 0;  // the serial port number, or the server's client count
 };
 // " Wits " followed by the link's state.
 QString LinkStatusText(const LinkLine& link);

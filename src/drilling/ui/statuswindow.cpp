@@ -212,7 +212,8 @@ StatusBand DrillingStatusWindow::BandOf(const logview::ViewGeometry& g) const
     if (const wits::Wits* link = s.engines.wits) {
         band.witsLinkOn = true;
         band.link.kind = !link->tcpOn ? LinkKind::Serial : link->tcpServer ? LinkKind::TcpServer : LinkKind::TcpClient;
-        band.link.port = link->tcpOn ? 0 : link->comPort;
+        // A server shows its client count, a serial link its port.
+        band.link.port = !link->tcpOn ? link->comPort : link->tcpServer ? link->ServerClientCount() : 0;
     }
     return band;
 }
