@@ -18,6 +18,7 @@
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "noservices.h"
 #include "wellfile/wellconfig.h"
 #include "wits/dailyfile.h"
 #include "wits/witscommands.h"
@@ -31,6 +32,7 @@
 #include <memory>
 
 using namespace wits;
+using wits_testing::NoServices;
 using testing_support::doubles;
 using testing_support::PtyPair;
 using testing_support::Spin;
@@ -81,18 +83,6 @@ public:
 
 private:
     Shown& s_;
-};
-
-class NoServices final : public WitsServices {
-public:
-    void CmWits(app::LogState&) override {}
-    void CmWitsSetup(app::LogState&) override {}
-    void CmCustomWits(app::LogState&) override {}
-    void CmCustomWitsSetup(app::LogState&) override {}
-    void CmWitsAlarms(app::LogState&) override {}
-    void CmWitsChart(app::LogState&) override {}
-    void EvWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override {}
-    void EvCustWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override {}
 };
 
 class WitsLink : public ::testing::Test {

@@ -12,6 +12,7 @@
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "noservices.h"
 #include "wellfile/wellconfig.h"
 #include "app/opendatafile.h"
 #include "wits/witscommands.h"
@@ -27,23 +28,12 @@
 #include <memory>
 
 using namespace wits;
+using wits_testing::NoServices;
 using testing_support::doubles;
 using testing_support::Spin;
 using testing_support::TestDir;
 
 namespace {
-
-class NoServices final : public WitsServices {
-public:
-    void CmWits(app::LogState&) override {}
-    void CmWitsSetup(app::LogState&) override {}
-    void CmCustomWits(app::LogState&) override {}
-    void CmCustomWitsSetup(app::LogState&) override {}
-    void CmWitsAlarms(app::LogState&) override {}
-    void CmWitsChart(app::LogState&) override {}
-    void EvWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override {}
-    void EvCustWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override {}
-};
 
 // A port nobody listens on: one the system gave a server that is closed again.
 std::uint16_t ClosedPort()
@@ -127,6 +117,16 @@ protected:
         ASSERT_EQ(WriteCustWitsConfig(TestDir(), "W", s), 1);
     }
     Wits* Engine() const { return commands->engine(); }
+    // The link as the server at `port`.
+    bool StartServer(std::uint16_t port)
+    {
+        Settings([&](CUSTWITSCFG& s) {
+            s.tcpServer = 1;
+            s.tcpPort = port;
+        });
+        commands->CmWits(log);
+        return Engine() != nullptr;
+    }
     QStringList Messages() const
     {
         QStringList texts;
@@ -202,6 +202,9 @@ TEST_F(WitsTcp, TheClientSendsItsFrameOnEveryTickAndParsesTheRigsReplyWheneverIt
 
 TEST_F(WitsTcp, ARefusedServerLeavesNoLinkAndAFailedLithologyReceiverLetsTheLinkGoOn)
 {
+    // The servers listen first, so that the closed port can be none of theirs.
+    Rig rig;
+    Rig receiver;
     const std::uint16_t closed = ClosedPort();
     Settings([&](CUSTWITSCFG& s) { s.tcpPort = closed; });
     commands->CmWits(log);
@@ -215,8 +218,6 @@ TEST_F(WitsTcp, ARefusedServerLeavesNoLinkAndAFailedLithologyReceiverLetsTheLink
     // Profile 2 opens a second connection, to the lithology receiver, and never sends on it.
     doubles().prompter.messages.clear();
     log.well.loggerId = 2;
-    Rig rig;
-    Rig receiver;
     Settings([&](CUSTWITSCFG& s) {
         s.tcpPort = rig.Port();
         s.lithologyUpdate = 1;
@@ -254,12 +255,7 @@ TEST_F(WitsTcp, ARefusedServerLeavesNoLinkAndAFailedLithologyReceiverLetsTheLink
 TEST_F(WitsTcp, TheServerAnswersEveryPieceServesOneClientAndLeavesTheTextToTheTick)
 {
     const std::uint16_t port = ClosedPort();
-    Settings([&](CUSTWITSCFG& s) {
-        s.tcpServer = 1;
-        s.tcpPort = port;
-    });
-    commands->CmWits(log);
-    ASSERT_NE(Engine(), nullptr);
+    ASSERT_TRUE(StartServer(port));
     Wits& w = *Engine();
     EXPECT_EQ(Messages(), QStringList({QStringLiteral("Wits server On TCP | ")}));
 
@@ -308,12 +304,7 @@ TEST_F(WitsTcp, TheServerAnswersEveryPieceServesOneClientAndLeavesTheTextToTheTi
 TEST_F(WitsTcp, AFloodOfTextAndClientsLeavesTheWaitingTextBoundedAndTheServerAnswering)
 {
     const std::uint16_t port = ClosedPort();
-    Settings([&](CUSTWITSCFG& s) {
-        s.tcpServer = 1;
-        s.tcpPort = port;
-    });
-    commands->CmWits(log);
-    ASSERT_NE(Engine(), nullptr);
+    ASSERT_TRUE(StartServer(port));
     Wits& w = *Engine();
     const WitsServer& server = *w.Server();
 
