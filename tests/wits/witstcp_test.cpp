@@ -19,6 +19,7 @@
 #include "wits/witsserver.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -393,6 +394,7 @@ TEST_F(WitsTcp, SavedSettingsReconnectARunningLinkAfterThePauseAndAFailedReconne
     CUSTWITSCFG stored{};
     ReadCustWitsConfig(TestDir(), stored);
     EXPECT_EQ(+stored.tcpPort, closed);
+    EXPECT_EQ(QFileInfo(TestDir() + "custwits.cfg").size(), 180);
     editSettings = [](CUSTWITSCFG& s) { s.tcpPort = 7; };
     log.well.file.wellName.clear();
     commands->CmWitsSetup(log);
