@@ -117,6 +117,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     mouse.clientTop = [this] { return ClientTop(); };
     mouse.verticalScroll = [this](int code) { EvVScroll(code, 0); };
     mouse.reports = [this] { return neighbours_.reports; };
+    mouse.entry = [this] { return neighbours_.entry; };
+    mouse.textViewsOpen = [this] { return !tools_.dataAsText.isNull() || !tools_.elogAsText.isNull(); };
     mouse.shellOpen = [this](const QString& path) { return ShellOpen(path); };
     mouse.capture = [this](bool on) { on ? grabMouse() : releaseMouse(); };
     logView_->SetMouseWindow(std::move(mouse));

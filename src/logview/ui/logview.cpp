@@ -14,6 +14,7 @@
 #include "logview/ui/directpaint.h"
 #include "logview/ui/logbodypaint.h"
 #include "logview/ui/buttonup.h"
+#include "logview/ui/doubleclick.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/mousemove.h"
 #include "logview/ui/logimage.h"
@@ -229,6 +230,11 @@ void LogView::EvMouseMove(app::LogState& s, int x, int y, unsigned keys)
 void LogView::EvLButtonUp(app::LogState& s, int x, int y, unsigned keys)
 {
     LeftButtonUp(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
+}
+
+void LogView::EvLButtonDblClk(app::LogState& s, int x, int y, unsigned keys)
+{
+    LeftButtonDoubleClick(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
 }
 
 }  // namespace logview

@@ -10,6 +10,9 @@ class QWidget;
 namespace reports {
 class ReportServices;
 }
+namespace entry {
+class EntryServices;
+}
 
 namespace logview {
 
@@ -21,6 +24,8 @@ struct MouseWindow {
     std::function<int()> clientTop;     // y of the client area in the window: the menu bar's height
     std::function<void(int code)> verticalScroll;     // the depth scroll bar's code (app::SB_PAGEUP ...)
     std::function<reports::ReportServices*()> reports;  // the report dialogs in force
+    std::function<entry::EntryServices*()> entry;       // the entry commands in force
+    std::function<bool()> textViewsOpen;  // the data-as-text or curve-data window is open
     std::function<int(const QString& path)> shellOpen;  // opens a file with its program; 1 when started
     std::function<void(bool on)> capture;  // takes every mouse event to the window (on) or lets go (off)
 };
