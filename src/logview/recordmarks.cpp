@@ -43,6 +43,8 @@ std::uint16_t ToggledTripCode(std::uint16_t code, std::int32_t d) { return code 
 
 std::uint16_t ToggledConnectionCode(std::uint16_t code, std::int32_t d) { return code != 0 ? 0 : Even(d) ? 2 : 1; }
 
+std::uint16_t ToggledCasingCode(std::uint16_t code, std::int32_t) { return code == 3 ? 0 : 3; }
+
 std::optional<MarkToggle> ToggleTripMark(wellfile::OpenWell& well, std::int32_t d)
 {
     return Toggle(well, IndexOf(well, d) + 1, d, ToggledTripCode);
@@ -51,6 +53,11 @@ std::optional<MarkToggle> ToggleTripMark(wellfile::OpenWell& well, std::int32_t 
 std::optional<MarkToggle> ToggleConnectionMark(wellfile::OpenWell& well, std::int32_t d)
 {
     return Toggle(well, IndexOf(well, d), d, ToggledConnectionCode);
+}
+
+std::optional<MarkToggle> ToggleCasingMark(wellfile::OpenWell& well, std::int32_t d)
+{
+    return Toggle(well, IndexOf(well, d) + 1, d, ToggledCasingCode);
 }
 
 }  // namespace logview

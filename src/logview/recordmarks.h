@@ -17,6 +17,9 @@ std::uint16_t ToggledTripCode(std::uint16_t code, std::int32_t d);
 // any mark is cleared.
 std::uint16_t ToggledConnectionCode(std::uint16_t code, std::int32_t d);
 
+// The casing-point code after a toggle: a casing point (3) is cleared, any other code becomes 3.
+std::uint16_t ToggledCasingCode(std::uint16_t code, std::int32_t d);
+
 // What a toggle wrote: the record's code before and after.
 struct MarkToggle {
     std::uint16_t before = 0;
@@ -28,5 +31,7 @@ struct MarkToggle {
 std::optional<MarkToggle> ToggleTripMark(wellfile::OpenWell& well, std::int32_t d);
 // Toggles the connection mark of the record of depth `d`.
 std::optional<MarkToggle> ToggleConnectionMark(wellfile::OpenWell& well, std::int32_t d);
+// Toggles the casing-point mark of the row of depth `d`, on the record one step below it.
+std::optional<MarkToggle> ToggleCasingMark(wellfile::OpenWell& well, std::int32_t d);
 
 }  // namespace logview

@@ -36,6 +36,7 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScrollBar>
 
 namespace {
 
@@ -119,6 +120,13 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     mouse.reports = [this] { return neighbours_.reports; };
     mouse.entry = [this] { return neighbours_.entry; };
     mouse.textViewsOpen = [this] { return !tools_.dataAsText.isNull() || !tools_.elogAsText.isNull(); };
+    mouse.labelGases = [this](std::int32_t depth) { LabelGasesAt(depth); };
+    mouse.depthBarPosition = [this](int position) {
+        if (depthBar_) {
+            const QSignalBlocker quiet(depthBar_);
+            depthBar_->setSliderPosition(position);
+        }
+    };
     mouse.shellOpen = [this](const QString& path) { return ShellOpen(path); };
     mouse.capture = [this](bool on) { on ? grabMouse() : releaseMouse(); };
     logView_->SetMouseWindow(std::move(mouse));

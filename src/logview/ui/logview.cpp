@@ -20,6 +20,7 @@
 #include "logview/ui/logimage.h"
 #include "logview/ui/paintinputs.h"
 #include "logview/ui/renderlog.h"
+#include "logview/ui/rightbutton.h"
 #include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "wellfile/datafile.h"
@@ -235,6 +236,11 @@ void LogView::EvLButtonUp(app::LogState& s, int x, int y, unsigned keys)
 void LogView::EvLButtonDblClk(app::LogState& s, int x, int y, unsigned keys)
 {
     LeftButtonDoubleClick(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
+}
+
+void LogView::EvRButtonDown(app::LogState& s, int x, int y, unsigned keys)
+{
+    RightButtonDown(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
 }
 
 }  // namespace logview

@@ -20,6 +20,7 @@ public:
     void EvMouseMove(app::LogState& log, int x, int y, unsigned keys) override;
     void EvLButtonUp(app::LogState& log, int x, int y, unsigned keys) override;
     void EvLButtonDblClk(app::LogState& log, int x, int y, unsigned keys) override;
+    void EvRButtonDown(app::LogState& log, int x, int y, unsigned keys) override;
 
     // The window's side of the mouse handlers; set once by the window.
     void SetMouseWindow(MouseWindow window) { mouseWindow_ = std::move(window); }

@@ -4,6 +4,7 @@
 // whose call is left empty does without it.
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -26,6 +27,8 @@ struct MouseWindow {
     std::function<reports::ReportServices*()> reports;  // the report dialogs in force
     std::function<entry::EntryServices*()> entry;       // the entry commands in force
     std::function<bool()> textViewsOpen;  // the data-as-text or curve-data window is open
+    std::function<void(std::int32_t depth)> labelGases;  // the gas-label dialog on the record of a depth
+    std::function<void(int position)> depthBarPosition;  // puts the depth scroll bar's thumb there (0-100)
     std::function<int(const QString& path)> shellOpen;  // opens a file with its program; 1 when started
     std::function<void(bool on)> capture;  // takes every mouse event to the window (on) or lets go (off)
 };
