@@ -83,12 +83,7 @@ protected:
     }
     int RowY(std::int32_t d) { return T + (d - S().well.file.viewTopDepth) * 10 + 5; }
     qint64 At(std::int32_t depth, int offset) { return qint64(depth - S().well.file.fileTopDepth) * wellfile::kRecordSize + offset; }
-    std::uint16_t CodeAt(const QByteArray& file, std::int32_t depth)
-    {
-        std::uint16_t code = 0;
-        std::memcpy(&code, file.constData() + At(depth, 364), 2);
-        return code;
-    }
+    std::uint16_t CodeAt(const QByteArray& file, std::int32_t depth) { return testing_support::At<std::uint16_t>(file, At(depth, 364)); }
     void Write(std::int32_t depth, int offset, const void* bytes, int size)
     {
         QFile f(S().well.file.dataFileName);
@@ -97,14 +92,6 @@ protected:
         ASSERT_EQ(f.write(static_cast<const char*>(bytes), size), size);
     }
     QByteArray DataFile() { return ReadBytes(S().well.file.dataFileName); }
-    std::vector<qsizetype> Changed(const QByteArray& a, const QByteArray& b)
-    {
-        std::vector<qsizetype> at;
-        for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
-            if (a[i] != b[i])
-                at.push_back(i);
-        return at;
-    }
     QRgb Pixel(int x, int y) { return window.BackingStore().pixel(x, y) & 0xFFFFFF; }
     bool AnyPixel(QRgb rgb, int x0, int x1, int y0, int y1)
     {
@@ -186,7 +173,7 @@ TEST_F(RightButton, CasingPointMarkTogglesTheRecordBelowTheRow)
     Click(ctrlX, RowY(1100), Qt::ControlModifier);
     QByteArray after = DataFile();
     EXPECT_EQ(CodeAt(after, 1101), 0);
-    EXPECT_EQ(Changed(before, after), (std::vector<qsizetype>{At(1101, 364)}));
+    EXPECT_EQ(testing_support::DifferingBytes(before, after), (std::vector<qsizetype>{At(1101, 364)}));
 
     for (std::uint16_t code : {0, 2, 4, 5}) {
         Write(1101, 364, &code, 2);
@@ -194,7 +181,7 @@ TEST_F(RightButton, CasingPointMarkTogglesTheRecordBelowTheRow)
         Click(plainX, RowY(1100));
         after = DataFile();
         EXPECT_EQ(CodeAt(after, 1101), 3) << code;
-        const std::vector<qsizetype> changed = Changed(before, after);
+        const std::vector<qsizetype> changed = testing_support::DifferingBytes(before, after);
         ASSERT_FALSE(changed.empty());
         EXPECT_TRUE(changed.front() >= At(1101, 364) && changed.back() <= At(1101, 365));
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 
 namespace testing_support {
@@ -19,6 +20,15 @@ QByteArray ReadExistingBytes(const QString& path)
     QFile f(path);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
     return f.isOpen() ? f.readAll() : QByteArray();
+}
+
+std::vector<qsizetype> DifferingBytes(const QByteArray& a, const QByteArray& b)
+{
+    std::vector<qsizetype> at;
+    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i] != b[i])
+            at.push_back(i);
+    return at;
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)

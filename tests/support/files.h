@@ -20,6 +20,9 @@ QByteArray ReadExistingBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 void WriteBytes(const QString& path, const void* data, qsizetype size);
 
+// The offsets at which two copies of a file differ, over the length of the shorter.
+std::vector<qsizetype> DifferingBytes(const QByteArray& a, const QByteArray& b);
+
 // The value of type T at byte `offset` of `bytes` (which must hold it).
 template <class T>
 T At(const QByteArray& bytes, qsizetype offset)
