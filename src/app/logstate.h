@@ -321,6 +321,8 @@ struct LogLayoutState {
     layout::LogLayout format;  // grid, column edges, fonts; the single source of row height and grid unit
     layout::LogPens pens;      // the pen table (".clr") and the pens made from it
     layout::SchemeState schemes;
+    // The flare-track option: 0 draws the flares in the gas track, else in a flare track of their own.
+    std::uint16_t flareTrack = 0;
     // The window's side of applying a scheme: its callbacks are set once by the window, its copies of
     // folders and options are refreshed before each use.
     layout::SchemeHost schemeHost;

@@ -19,7 +19,7 @@ enum : int {
 };
 
 // The value box of each entry dialog.
-enum class EntryBox { Gas, Lithology, Show, Rate };
+enum class EntryBox { Gas, Lithology, Show, Rate, Flare };
 
 enum class KeyRoute {
     Edit,        // edited as in any edit

@@ -34,6 +34,9 @@ struct EntryState {
     bool gasCo2 = true;
     ShowColours showColours;
     bool showColourOption = true;  // the show entry offers its "Color" button
+    // The flare entry starts at `flareStartDepth` without asking once while `flareContinue` is set.
+    std::int32_t flareStartDepth = 0;
+    bool flareContinue = false;
 };
 
 }  // namespace entry

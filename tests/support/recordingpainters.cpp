@@ -151,17 +151,19 @@ void RecordingPainters::DrawMemos(const Target&, std::int32_t topDepth, logview:
 {
     Add("DrawMemos", {topDepth, pageBottom.y, rowHeight, topY});
 }
-void RecordingPainters::DrawFlarePolygon(const Target&, Records r, int rowHeight, int topY, int x, int width, float)
+void RecordingPainters::DrawFlarePolygon(const Target&, Records r, std::size_t first, int count, int rowHeight,
+                                         int topY, int x, int width, float)
 {
-    Add("DrawFlarePolygon", {rowHeight, topY, x, width}, r);
+    Add("DrawFlarePolygon", {rowHeight, topY, x, width}, Rows(r, first, count));
 }
-void RecordingPainters::DrawFlareTrack(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawFlareTrack(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY)
 {
-    Add("DrawFlareTrack", {rowHeight, topY}, r);
+    Add("DrawFlareTrack", {rowHeight, topY}, Rows(r, first, count));
 }
-void RecordingPainters::DrawFlareTrackLines(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawFlareTrackLines(const Target&, Records r, std::size_t first, int count, int rowHeight,
+                                            int topY)
 {
-    Add("DrawFlareTrackLines", {rowHeight, topY}, r);
+    Add("DrawFlareTrackLines", {rowHeight, topY}, Rows(r, first, count));
 }
 void RecordingPainters::DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY)
 {

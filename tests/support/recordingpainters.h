@@ -64,9 +64,10 @@ public:
     void DrawShortReportsCompact(const Target&, int report, int rowHeight, int y, int x) override;
     void DrawImageAt(const Target&, int picture, int y, int x, int width, bool actualSize, bool continuation) override;
     void DrawMemos(const Target&, std::int32_t topDepth, logview::PageBottomY pageBottom, int rowHeight, int topY) override;
-    void DrawFlarePolygon(const Target&, Records r, int rowHeight, int topY, int x, int width, float scale) override;
-    void DrawFlareTrack(const Target&, Records r, int rowHeight, int topY) override;
-    void DrawFlareTrackLines(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawFlarePolygon(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY, int x,
+                          int width, float scale) override;
+    void DrawFlareTrack(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY) override;
+    void DrawFlareTrackLines(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY) override;
     void DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY) override;
     int FindNextImageAtDepth(std::int32_t depth, int start) override;
     void DrawImage(const Target&, int picture, int y) override;

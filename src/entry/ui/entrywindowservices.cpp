@@ -3,7 +3,10 @@
 #include "app/logstate.h"
 #include "app/ui/logwindow.h"
 #include "entry/draw/depthlines.h"
+#include "entry/draw/flares.h"
 #include "entry/entrycommand.h"
+#include "entry/flarecommand.h"
+#include "entry/ui/enterflaredlg.h"
 #include "entry/ui/enterlithdlg.h"
 #include "entry/ui/enterrate.h"
 #include "entry/ui/entershow.h"
@@ -52,6 +55,24 @@ void ToggleRowMarker(app::LogState& s, int y, bool up, bool single)
     }
     if (s.view.updateArea)
         s.view.updateArea(0, y - g.rowHeight, s.view.bitmaps->backingStore.width(), y + 2 * g.rowHeight + 1);
+}
+
+// A stored flare step, drawn on the log's backing store and shown at once.
+void DrawFlareEntryRows(app::LogState& s, int index, int y)
+{
+    if (!s.view.bitmaps || s.view.bitmaps->backingStore.isNull())
+        return;
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    const logview::Device screen = logview::Device::Screen();
+    FlareRows rows;
+    {
+        platform::Dc dc(s.view.bitmaps->backingStore);
+        dc.SetViewportOrg(-g.horizontalScroll, 0);
+        rows = DrawFlareEntryStep(logview::PaintTarget{dc, g, screen}, s.view.bitmaps->grid,
+                                  s.interaction.dataEntryRecords, index, y, s.layout.flareTrack != 0);
+    }
+    if (s.view.updateArea && rows.bottom > rows.top)
+        s.view.updateArea(0, rows.top, s.view.bitmaps->backingStore.width(), rows.bottom);
 }
 
 }  // namespace
@@ -116,6 +137,24 @@ void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
         return int(platform::IDCANCEL);
     };
     RunEntryCommand(log, kind, host);
+}
+
+void EntryWindowServices::CmFlareData(app::LogState& log)
+{
+    auto* main = qobject_cast<LogWindow*>(window_.data());
+    if (!main)
+        return;
+    FlareHost host;
+    host.askInput = [main](const QString& title, const QString& prompt, QString& buffer, int size) {
+        return main->AskInput(title, prompt, buffer, size);
+    };
+    host.paintNow = [main] { main->PaintLog(); };
+    host.runDialog = [main](app::LogState& s) {
+        EnterFlareDlg dialog(main, s, [&s](int index, int y) { DrawFlareEntryRows(s, index, y); });
+        PlaceBesideLog(dialog, *main);
+        return dialog.Execute();
+    };
+    RunFlareCommand(log, host);
 }
 
 }  // namespace entry

@@ -1,7 +1,7 @@
 #pragma once
 // The entry services of a main window: the four entry commands run their one command path
 // (entry/entrycommand.h) with this window's text views, input box and paint, and open their dialogs with
-// the window as parent. Flares are left to the services these are built on.
+// the window as parent; the flare command likewise with its own dialog.
 #include "entry/entry_services.h"
 
 #include <QPointer>
@@ -19,7 +19,7 @@ public:
     void CmEnterLithology(app::LogState& log) override;
     void CmEnterGas(app::LogState& log) override;
     void CmEnterShows(app::LogState& log) override;
-    void CmFlareData(app::LogState& log) override { rest_.CmFlareData(log); }
+    void CmFlareData(app::LogState& log) override;
     // The test-gas and outline dialogs (valuedialogservices.cpp).
     void RunTestGasDialog(app::LogState& log, wellfile::RECORD& last) override;
     void RunOutLineDialog(app::LogState& log) override;

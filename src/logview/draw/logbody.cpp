@@ -177,9 +177,10 @@ void Body::ColumnPainters()
         n.DrawBarColumn(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
     const int flareWidth = 10 * g.gas.cell;
     if (g.Flag(36) && f.flareMode == 0)
-        n.DrawFlarePolygon(target, Run(rowRecords), R, T, g.gasRight - flareWidth, flareWidth, 0.01f * float(flareWidth));
+        n.DrawFlarePolygon(target, f.records, at, int(Run(rowRecords).size()), R, T, g.gasRight - flareWidth, flareWidth,
+                           0.01f * float(flareWidth));
     if (f.flareMode != 0)
-        n.DrawFlareTrackLines(target, Run(rowRecords), R, T);
+        n.DrawFlareTrackLines(target, f.records, at, int(Run(rowRecords).size()), R, T);
     if (g.Flag(22) && f.offsetRecords.size() > 1 && !f.dragEntry)
         DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1, OffsetCurveHalfRows(f.offsetKept, g.visibleRows), R, T,
                   true);

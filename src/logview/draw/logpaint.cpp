@@ -293,9 +293,10 @@ void Painting::WholeLog()
         n.DrawBarColumn(target, From1(rows), R, T);
     const int flareWidth = 10 * g.gas.cell;
     if (g.Flag(36) && f.flareMode == 0)
-        n.DrawFlarePolygon(target, From0(rows), R, T, g.gasRight - flareWidth, flareWidth, 0.01f * float(flareWidth));
+        n.DrawFlarePolygon(target, buffer, 0, int(From0(rows).size()), R, T, g.gasRight - flareWidth, flareWidth,
+                           0.01f * float(flareWidth));
     else if (f.flareMode != 0)
-        n.DrawFlareTrack(target, From0(rows), R, T);
+        n.DrawFlareTrack(target, buffer, 0, int(From0(rows).size()), R, T);
 
     if (f.offsetRecords.size() > 1 && !f.dragEntry)
         DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1,

@@ -107,9 +107,14 @@ public:
     // of this page, whose rows end at `pageBottom`, is left to the next (PendingMemo); the screen's drawing
     // ends at the log's bottom and ignores it.
     virtual void DrawMemos(const PaintTarget&, std::int32_t topDepth, PageBottomY pageBottom, int rowHeight, int topY) {}
-    virtual void DrawFlarePolygon(const PaintTarget&, Records, int rowHeight, int topY, int x, int width, float scale) {}
-    virtual void DrawFlareTrack(const PaintTarget&, Records, int rowHeight, int topY) {}
-    virtual void DrawFlareTrackLines(const PaintTarget&, Records, int rowHeight, int topY) {}
+    // The flares of `count` records from records[first], the first with its point at topY. The profile
+    // starts from the record before records[first] (its own value when it is the buffer's first).
+    virtual void DrawFlarePolygon(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                                  int topY, int x, int width, float scale) {}
+    virtual void DrawFlareTrack(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                                int topY) {}
+    virtual void DrawFlareTrackLines(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                                     int topY) {}
 
     // The memo boxes inside a custom track at x: the descriptions from `firstDepth` on within `height`
     // below y (on paper after the rest of those the last page cut off); and the rest of one memo that

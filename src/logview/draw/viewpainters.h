@@ -79,6 +79,13 @@ public:
     void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) override;
     void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) override;
     int PendingMemo() const override;
+    // ---- Flares (entry/draw/viewflarepainters.cpp) ----
+    void DrawFlarePolygon(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight, int topY,
+                          int x, int width, float scale) override;
+    void DrawFlareTrack(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                        int topY) override;
+    void DrawFlareTrackLines(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                             int topY) override;
 
     // The well's e-log curves for the printed gas track; null while none are loaded.
     const tracks::ElogView* elogView = nullptr;

@@ -95,6 +95,7 @@ void FillSharedFrame(app::LogState& s, Frame& frame, bool offScreen, RateCurveMe
 {
     frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = ElogShown(s));
     frame.horizontalBar = s.scroll.horizontalBar;
+    frame.flareMode = s.layout.flareTrack;
     frame.memos = s.notes.memoCount > 0;
     frame.shows = s.well.showDepthIndex;
     frame.dsts = s.well.dstDepthIndex;

@@ -1,6 +1,7 @@
 #include "logview/ui/titlerowpaint.h"
 
 #include "app/logstate.h"
+#include "entry/flarepoints.h"
 #include "logview/geometryof.h"
 #include "app/opendatafile.h"
 #include "wellfile/wellheader.h"
@@ -20,6 +21,11 @@ TitleRow TitleRowOf(const app::LogState& s, int clientWidth)
     in.wellName = s.well.file.wellName;
     in.wellTitle = s.well.wellTitle;
     in.kb = s.well.kbElevation;
+    if (s.layout.flareTrack != 0) {
+        const ViewGeometry g = GeometryOf(s);
+        in.flareScale = true;
+        in.flareLeft = entry::FlareTrackAt(g.gasRight, g.gas.cell).left;
+    }
 
     HeaderPage& page = in.headerPage;
     page.clientRight = clientWidth;

@@ -155,10 +155,11 @@ void PageSteps::WholePageColumns(logview::Records rowRecords, std::size_t first,
     if (g.Flag(kFlagFlarePolygon) && !f.options.flareTrack) {
         // The flare column stands at the gas track's right end, ten gas cells wide.
         const int unit = p.gasCellWidth;
-        n.DrawFlarePolygon(target, rowRecords, R, topY, p.gasRight - 10 * unit, 10 * unit, 0.01f * float(10 * unit));
+        n.DrawFlarePolygon(target, f.records, first, int(rowRecords.size()), R, topY, p.gasRight - 10 * unit, 10 * unit,
+                           0.01f * float(10 * unit));
     }
     if (f.options.flareTrack)
-        n.DrawFlareTrack(target, rowRecords, R, topY);
+        n.DrawFlareTrack(target, f.records, first, int(rowRecords.size()), R, topY);
     if (g.Flag(kFlagAveragedCurve))
         n.DrawAveragedCurve(target, f.records, first, rows, R, topY, true);
     if (g.Flag(kFlagLinearCurve))

@@ -112,8 +112,8 @@ void TenFootPage::WholePage(int topY)
         n.DrawBarColumn(target, rowRecords, R, topY);
     if (g.Flag(kFlagFlarePolygon) && !f.options.flareTrack) {
         const int unit = f.device.printer.gasCellWidth;
-        n.DrawFlarePolygon(target, Run(first + kGroup, (rows + 1) * kGroup), R, topY,
-                           f.device.printer.gasRight - 10 * unit, 10 * unit, 0.01f * float(10 * unit));
+        n.DrawFlarePolygon(target, f.records, first + kGroup, int(Run(first + kGroup, (rows + 1) * kGroup).size()), R,
+                           topY, f.device.printer.gasRight - 10 * unit, 10 * unit, 0.01f * float(10 * unit));
     }
     f.tracks.pending.pageBottomY = topY + (rows + 10) * R;
     if (first < f.records.size()) {
