@@ -113,14 +113,16 @@ TEST_F(FlareDraw, StepIsARedLineToTheNextRecordWithItsText)
 {
     std::vector<RECORD> b = Flares(1000, 3, 10);
     b[1].flareLength = 20;
-    std::snprintf(b[1].shortText, sizeof b[1].shortText, "%s", "BIG FLARE");
     platform::Dc dc(img);
     dc.RecordText(true);
     entry::DrawFlareStep({dc, g, screen}, b, 0, 10, 100);
-    // From 400 + 10 x 4 at y 100 to 400 + 20 x 4 a row lower, 2 pixels wide.
+    // From 400 + 10 x 4 at y 100 to 400 + 20 x 4 a row lower, 2 pixels wide; no text for the next.
     EXPECT_EQ(Pixel(img, 440, 100), kRed);
     EXPECT_EQ(Pixel(img, 460, 105), kRed);
     EXPECT_EQ(Pixel(img, 460, 108), kGrey);
+    EXPECT_TRUE(dc.TextRecord().empty());
+    std::snprintf(b[1].shortText, sizeof b[1].shortText, "%s", "BIG FLARE");
+    entry::DrawFlareStep({dc, g, screen}, b, 0, 10, 100);
     ASSERT_EQ(dc.TextRecord().size(), 1u);
     EXPECT_EQ(dc.TextRecord()[0].text, "BIG FLARE");
     EXPECT_EQ(dc.TextRecord()[0].at, (platform::POINT{440, 100}));
