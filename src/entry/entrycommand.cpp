@@ -83,6 +83,40 @@ std::optional<std::int32_t> ReadStartDepth(const QString& text, std::int32_t fir
     return depth;
 }
 
+bool DragGasRefusesEntry(const app::LogState& log)
+{
+    if (!log.interaction.dragGasActive)
+        return false;
+    platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog"),
+                         QStringLiteral("Input Error"), platform::MB_OK);
+    return true;
+}
+
+void OpenEntryBuffer(app::LogState& log, int size, int index, int count)
+{
+    EntryState& e = log.entry;
+    e.count = ReadEntryRecords(log.well.file, log.interaction.dataEntryRecords, size, index, count);
+    e.recordIndex = index;
+    e.snapshot = log.interaction.dataEntryRecords;
+    log.interaction.dataEntryActive = 1;
+}
+
+void CloseEntry(app::LogState& log, std::int32_t viewTop, std::int32_t scale)
+{
+    std::vector<wellfile::RECORD>& buffer = log.interaction.dataEntryRecords;
+    EntryState& e = log.entry;
+    buffer.clear();
+    buffer.shrink_to_fit();
+    e.snapshot.clear();
+    e.snapshot.shrink_to_fit();
+    e.count = 0;
+    e.gasEntry = false;
+    log.interaction.dataEntryActive = 0;
+    log.view.viewScale = scale;
+    log.well.file.viewTopDepth = viewTop;
+    Invalidate(log);
+}
+
 void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
 {
     app::InteractionState& in = log.interaction;
@@ -92,11 +126,8 @@ void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
         platform::MessageBeep(0);
         return;
     }
-    if (in.dragGasActive) {
-        platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog"),
-                             QStringLiteral("Input Error"), platform::MB_OK);
+    if (DragGasRefusesEntry(log))
         return;
-    }
     wellfile::OpenWell& well = log.well.file;
     const std::int32_t savedTop = well.viewTopDepth;
     const std::int32_t savedScale = log.view.viewScale;
@@ -125,12 +156,8 @@ void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
 
     std::vector<wellfile::RECORD>& buffer = in.dataEntryRecords;
     entry::EntryState& e = log.entry;
-    e.count = ReadEntryRecords(well, buffer, BufferRecords(kind), index, ReadCount(kind));
-    e.recordIndex = index;
-    e.snapshot = buffer;
-
+    OpenEntryBuffer(log, BufferRecords(kind), index, ReadCount(kind));
     log.view.viewScale = kind == EntryKind::Rates ? 1 : std::min<std::int32_t>(savedScale, 2);
-    in.dataEntryActive = 1;
     e.gasEntry = kind == EntryKind::Gas;
     if (host.paintNow)
         host.paintNow();
@@ -150,17 +177,8 @@ void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
             log.well.config = updated;
     }
 
-    buffer.clear();
-    buffer.shrink_to_fit();
-    e.snapshot.clear();
-    e.snapshot.shrink_to_fit();
-    e.count = 0;
-    in.dataEntryActive = 0;
-    e.gasEntry = false;
-    log.view.viewScale = savedScale;
-    well.viewTopDepth = savedTop;
     ClearRequest(log, kind);
-    Invalidate(log);
+    CloseEntry(log, savedTop, savedScale);
 }
 
 }  // namespace entry

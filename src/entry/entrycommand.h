@@ -36,6 +36,15 @@ QString StartDepthPrompt(EntryKind kind);
 // A typed start depth: a whole number from first depth + 10 to the last depth; none otherwise.
 std::optional<std::int32_t> ReadStartDepth(const QString& text, std::int32_t firstDepth, std::int32_t lastDepth);
 
+// While the drag-gas function runs no entry may start: says so and returns true.
+bool DragGasRefusesEntry(const app::LogState& log);
+// Opens an entry: up to `count` records from `index` of the data file read into the view's entry buffer
+// of `size` records and kept as read; the entry-open flag set.
+void OpenEntryBuffer(app::LogState& log, int size, int index, int count);
+// Closes an entry: the buffer and what was read released, the entry flags cleared, the view top and
+// scale index put back and the log repainted.
+void CloseEntry(app::LogState& log, std::int32_t viewTop, std::int32_t scale);
+
 // Runs the entry command of `kind`.
 void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host);
 

@@ -51,11 +51,8 @@ void RunFlareCommand(app::LogState& log, const FlareHost& host)
         platform::MessageBeep(0);
         return;
     }
-    if (in.dragGasActive) {
-        platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog"),
-                             QStringLiteral("Input Error"), platform::MB_OK);
+    if (DragGasRefusesEntry(log))
         return;
-    }
     wellfile::OpenWell& well = log.well.file;
     const std::int32_t savedTop = well.viewTopDepth;
     const std::int32_t savedScale = log.view.viewScale;
@@ -67,30 +64,17 @@ void RunFlareCommand(app::LogState& log, const FlareHost& host)
     log.view.viewScale = std::min<std::int32_t>(savedScale, 2);
     const int index = int(((long long)well.viewTopDepth - well.fileTopDepth) / std::max(well.depthStep, 1));
 
-    std::vector<wellfile::RECORD>& buffer = in.dataEntryRecords;
-    EntryState& e = log.entry;
-    e.count = ReadEntryRecords(well, buffer, kFlareBufferRecords, index, FlareReadCount(log.well.loggerId));
-    e.recordIndex = index;
-    e.snapshot = buffer;
-    in.dataEntryActive = 1;
+    OpenEntryBuffer(log, kFlareBufferRecords, index, FlareReadCount(log.well.loggerId));
     if (host.paintNow)
         host.paintNow();
     else
         Invalidate(log);
 
     const int result = host.runDialog ? host.runDialog(log) : platform::IDCANCEL;
+    const EntryState& e = log.entry;
     if (result == platform::IDOK)
-        WriteBackEntry(well, well.dataFileName, index, e.count, e.snapshot, buffer, FlareFields());
-
-    buffer.clear();
-    buffer.shrink_to_fit();
-    e.snapshot.clear();
-    e.snapshot.shrink_to_fit();
-    e.count = 0;
-    in.dataEntryActive = 0;
-    log.view.viewScale = savedScale;
-    well.viewTopDepth = savedTop;
-    Invalidate(log);
+        WriteBackEntry(well, well.dataFileName, index, e.count, e.snapshot, in.dataEntryRecords, FlareFields());
+    CloseEntry(log, savedTop, savedScale);
 }
 
 }  // namespace entry

@@ -29,6 +29,7 @@ enum TrackFlag : int {
     FLAG_MUD_WEIGHTS = 29,
     FLAG_CO2 = 31,
     FLAG_MEMOS = 33,
+    FLAG_FLARES = 36,  // the flare polygon in the gas track
     FLAG_INTERPRETED_LITH = 38,
     FLAG_HARDNESS_LABEL = 39,
 };

@@ -69,12 +69,12 @@ bool SaveDemoConfig(const WellPlace& place)
 
 // The display schemes: the first ("Mudlog") shows every track the records feed besides the mud log
 // columns: gamma and weight on bit over the rate track, CO2 and the mud weights over the gas track, the
-// lag time in the depth column, the interpreted lithology with the calcimeter, and the memos.
+// lag time in the depth column, the interpreted lithology with the calcimeter, the memos and the flares.
 bool SaveDemoSchemes(const WellPlace& place)
 {
     layout::SchemeSet set = layout::DefaultSchemeSet();
     for (int flag : {layout::FLAG_FIRST_CURVE, layout::FLAG_LAG_TIME, layout::FLAG_WEIGHT_ON_BIT, layout::FLAG_MUD_WEIGHTS,
-                     layout::FLAG_CO2, layout::FLAG_INTERPRETED_LITH, layout::FLAG_MEMOS})
+                     layout::FLAG_CO2, layout::FLAG_INTERPRETED_LITH, layout::FLAG_MEMOS, layout::FLAG_FLARES})
         set[0].flags[flag] = 1;
     layout::SchemeFiles files;
     files.dataFolder = place.dataFolder;

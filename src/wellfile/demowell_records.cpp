@@ -319,6 +319,14 @@ DemoData MakeDemoData(const DemoWellShape& shape)
                 r.outlineWide = std::uint16_t(static_cast<unsigned char>(kOutlineText[letter]));
         }
 
+        // The gas flared at the flare line while the show cores were drilled, longest in their middle.
+        if (showCore) {
+            const double t = double(into - showFrom) / double(showTo - showFrom);
+            r.flareLength = std::uint16_t(std::lround(70.0 * std::sin(std::numbers::pi * t)));
+            if (i > 0 && d.records[std::size_t(i - 1)].flareLength == 0)
+                platform::SetFieldText(r.shortText, "GAS FLARE");
+        }
+
         r.gasScale = 1;
         r.rateScale = 1;
         r.minutesScale = 1;
