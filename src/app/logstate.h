@@ -112,6 +112,8 @@ struct WellState {
     QString captionText;
     QString lastModifiedText;
     std::uint16_t loggerId = 0;  // the logging-company profile
+    std::uint16_t secondProfile = 0;  // a second profile number; 11 gives the header its engineer
+    QString uniqueWellId;        // shown by the header dialog
     bool scratchWell = false;    // the well name begins with "~"
     bool sharedFolderWell = false;
     bool writeBottomToFirstRecord = false;

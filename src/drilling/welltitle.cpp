@@ -11,6 +11,13 @@ namespace drilling {
 
 bool OldHeaderFormat(int logFormat) { return logFormat == 3 || logFormat == 7; }
 
+bool FlaggedCompany(std::string_view company)
+{
+    std::string upper(company);
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    return upper.find(kFlaggedCustomer) != std::string::npos;
+}
+
 WellTitle ReadWellTitle(const wellfile::WellPlace& place, int logFormat)
 {
     WellTitle t;
@@ -37,9 +44,7 @@ WellTitle ReadWellTitle(const wellfile::WellPlace& place, int logFormat)
         t.title = t.company = std::string(kNoHeaderTitle);
         return t;
     }
-    std::string upper = t.company;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    t.companyFlag = upper.find(kFlaggedCustomer) != std::string::npos;
+    t.companyFlag = FlaggedCompany(t.company);
     t.kb = kb;
     return t;
 }

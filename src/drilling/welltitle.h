@@ -14,6 +14,9 @@ namespace drilling {
 // The one customer name whose appearance in the upper-cased company text sets the company flag.
 inline constexpr std::string_view kFlaggedCustomer = "CUSTOMER ONE";
 
+// Whether a company text names the flagged customer (compared in upper case).
+bool FlaggedCompany(std::string_view company);
+
 // What a header missing altogether gives for both texts.
 inline constexpr std::string_view kNoHeaderTitle = "No Header File";
 

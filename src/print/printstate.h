@@ -82,6 +82,9 @@ struct PrintState {
     bool headerOnly = false;
     bool topsPage = false;
     bool horizontalPrint = false;
+    // While drilling, the header's end depth and date are stamped and the header copied to "sendfile/"
+    // before it is edited or printed (the header dialog's box sets it).
+    bool updateHeader = false;
     // The open horizontal view's start depth and header flag; unset while that view gives none.
     std::function<HorizontalViewFacts()> horizontalView;
 

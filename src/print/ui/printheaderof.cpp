@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "print/draw/printheadersymbols.h"
 #include "print/draw/printheadertitles.h"
+#include "print/sendheadercopy.h"
 #include "print/ui/logpages.h"
 
 namespace print {
@@ -66,6 +67,8 @@ PrintHeaderInput PrintHeaderInputOf(app::LogState& log)
 PrintHeaderFn PrintHeaderOf(app::LogState& log)
 {
     return [&log](platform::Dc& dc, PRINTCFG& settings, int) {
+        // A drilling station stamps and sends the header it prints.
+        SendHeaderCopy(log);
         return DrawPrintHeader(dc, PrintHeaderInputOf(log), &settings, log.print.clientTitle);
     };
 }

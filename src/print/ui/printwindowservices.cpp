@@ -5,6 +5,7 @@
 #include "platform/ui/printloop.h"
 #include "print/printcommand.h"
 #include "print/printer_commands.h"
+#include "print/ui/headerdlg.h"
 #include "print/ui/listpagesof.h"
 #include "print/ui/logpages.h"
 #include "print/ui/printsetupdlg.h"
@@ -20,6 +21,8 @@ PrintWindowServices::PrintWindowServices(QWidget* window, PrintServices& rest) :
 }
 
 void PrintWindowServices::CmPageSetup(app::LogState& log) { print::CmPageSetup(log); }
+
+void PrintWindowServices::CmHeader(app::LogState& log) { print::CmHeader(log, *this, window_); }
 
 void PrintWindowServices::CmPrint(app::LogState& log)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The print services of a main window: "&Print..." runs its print job here, with the abort dialog
-// parented to the window; the rest is answered by the services they are built on.
+// parented to the window, and "&Header..." its dialog; `rest` is what they are built on.
 #include "print/print_services.h"
 #include "print/draw/logpage.h"
 #include "print/printsetup.h"
@@ -21,7 +21,8 @@ public:
     // time: while a job runs this only beeps.
     void CmPrint(app::LogState& log) override;
     void CmPageSetup(app::LogState& log) override;
-    void CmHeader(app::LogState& log) override { rest_.CmHeader(log); }
+    // The header dialog, parented to the window; its "PRINT" goes through CmPrint.
+    void CmHeader(app::LogState& log) override;
 
     // The set-up asked before a log run: the print set-up dialog, parented to the window.
     RunPrintSetupFn runPrintSetup;

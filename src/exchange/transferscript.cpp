@@ -1,0 +1,32 @@
+#include "exchange/transferscript.h"
+
+#include "app/logstate.h"
+#include "app/wellsettings.h"
+#include "platform/text.h"
+
+#include <algorithm>
+
+namespace exchange {
+
+std::string TransferScriptName(std::string_view text)
+{
+    const std::string_view word = text.substr(0, std::min(text.find(' '), std::string_view::size_type(5)));
+    return word.empty() ? std::string() : std::string(word) + ".jfw";
+}
+
+bool SetTransferScript(app::LogState& log, std::string_view text)
+{
+    const std::string name = TransferScriptName(text);
+    if (name.empty())
+        return false;
+    const auto saved = app::UpdateWellConfig(log, [&name](wellfile::WellConfig& config) {
+        platform::SetFieldText(config.transferScript, name);
+        return true;
+    });
+    if (!saved)
+        return false;
+    platform::SetFieldText(log.well.config.transferScript, name);
+    return true;
+}
+
+}  // namespace exchange
