@@ -6,6 +6,7 @@
 #include "app/elogoffset.h"
 #include "app/logstate.h"
 #include "app/wellservices.h"
+#include "app/welltops.h"
 #include "entry/memorecords.h"
 #include "layout/customdata.h"
 #include "platform/folders.h"
@@ -16,7 +17,6 @@
 #include "wellfile/depthcorrection.h"
 #include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
-#include "wellfile/sidefiles_tops.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -121,10 +121,7 @@ void ShiftTops(LogState& s, const WellServices& sv, std::int32_t d)
     for (entry::TOPSEX& t : s.well.tops)
         if (t.depth > 0)
             t.depth += d;
-    wellfile::TopsPlace topsPlace;
-    topsPlace.topsInFieldFolder = s.well.sharedFolderWell && s.well.topsInFieldFolder;
-    wellfile::SaveTops(app::PlaceOf(s), topsPlace, s.well.tops);
-    s.well.topsInFieldFolder = topsPlace.topsInFieldFolder;
+    SaveWellTops(s);
     sv.window->BuildMenu(s, 5);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/activitylines.h"
 #include "app/logstate.h"
+#include "app/welltops.h"
 #include "drilling/drilling_services.h"
 #include "layout/custchartcfg.h"
 #include "platform/folders.h"
@@ -224,9 +225,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
 
     ListDrives(well);
     // Always read: a well without tops must not keep the last well's on show.
-    TopsPlace topsPlace;
-    topsPlace.topsInFieldFolder = s.well.sharedFolderWell && s.well.topsInFieldFolder;
-    LoadTops(place, topsPlace, s.well.tops);
+    LoadTops(place, TopsPlaceOf(s), s.well.tops);
     // Nor the last well's short reports and their boxes, which a drag would write into this well's file.
     s.shortReports = reports::ShortReportState{};
     if (!config.hideShortReports)

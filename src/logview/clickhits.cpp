@@ -49,7 +49,8 @@ bool HitElogCurve(std::span<const platform::POINT> points, int x, int y, int top
 bool HitOffsetCurve(std::span<const platform::POINT> points, int x, int y, int logBottomY)
 {
     std::size_t i = 0;
-    while (i < points.size() && i < 30 && 0 < points[i].y && points[i].y < y && points[i].y < logBottomY)
+    // Every point is walked, so the whole curve can be taken, not only its top.
+    while (i < points.size() && 0 < points[i].y && points[i].y < y && points[i].y < logBottomY)
         ++i;
     return NearPoint(points, (long long)i, [x](const platform::POINT& p) { return (long long)p.x - 4 < x && x < (long long)p.x + 4; });
 }

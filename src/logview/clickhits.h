@@ -21,8 +21,8 @@ std::optional<std::int32_t> FindDowntimeNote(std::span<const std::int32_t> table
 // The e-log curve keeps two screen points per row. A click hits it when p.x - 3 < x < p.x + 5 for one
 // of the points 2 x row - 1, 2 x row and 2 x row + 1 of the clicked row (those that exist).
 bool HitElogCurve(std::span<const platform::POINT> points, int x, int y, int topMargin, int rowHeight);
-// The offset-well curve's points are walked from the first while 0 < p.y < y, p.y is above the log
-// bottom and fewer than 30 were passed; a click hits when p.x - 4 < x < p.x + 4 for the point where the
+// The offset-well curve's points are walked from the first while 0 < p.y < y and p.y is above the log
+// bottom; a click hits when p.x - 4 < x < p.x + 4 for the point where the
 // walk stopped or one of its neighbours (those that exist).
 bool HitOffsetCurve(std::span<const platform::POINT> points, int x, int y, int logBottomY);
 

@@ -12,6 +12,7 @@ void LogViewServices::RepaintRows(app::LogState&, std::int32_t, int, unsigned, i
 void LogViewServices::EvLButtonDown(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvLButtonDown"); }
 void LogViewServices::EvMouseMove(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvMouseMove"); }
 void LogViewServices::EvLButtonUp(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvLButtonUp"); }
+void LogViewServices::EvCancelMode(app::LogState&) { app::NotBuilt("logview", "EvCancelMode"); }
 void LogViewServices::EvLButtonDblClk(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvLButtonDblClk"); }
 void LogViewServices::EvRButtonDown(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvRButtonDown"); }
 void LogViewServices::RenderLog(app::LogState&) { app::NotBuilt("logview", "RenderLog"); }

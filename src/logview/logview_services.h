@@ -46,6 +46,9 @@ public:
     virtual void EvMouseMove(app::LogState& log, int x, int y, unsigned keys);
     // Left button up: ends a drag and stores what it changed.
     virtual void EvLButtonUp(app::LogState& log, int x, int y, unsigned keys);
+    // The window lost the mouse (another window took it) in the middle of a drag: the drag is dropped,
+    // nothing stored, the mouse let go.
+    virtual void EvCancelMode(app::LogState& log);
     // Double click on the log.
     virtual void EvLButtonDblClk(app::LogState& log, int x, int y, unsigned keys);
     // Right click: custom track set-up or gas labels.

@@ -17,6 +17,19 @@ struct BoxDrag {
     platform::RECT rect{};        // where the box stands now, client coordinates
 };
 
+// The slide interval marked with Ctrl in the rate track's first block: its line grows from the press.
+struct SlideDrag {
+    std::int32_t startDepth = 0;  // the interval's first depth, even
+    std::int32_t startY = 0;
+};
+
+// A formation top dragged to another depth.
+struct TopDrag {
+    std::int32_t depth = 0;   // the depth of the row pressed on
+    std::int32_t index = -1;  // the top among the well's tops
+    std::int32_t startY = 0;
+};
+
 struct MouseState {
     bool memoMove = false;            // a memo's box is being moved
     bool memoFrame = false;           // a memo's frame is being dragged
@@ -24,7 +37,15 @@ struct MouseState {
     bool shortReportDrilling = false;  // a short report's drilling-parameter box is being moved
     bool shortReportMud = false;       // a short report's mud box is being moved
     BoxDrag box;
+    bool slideInterval = false;  // a slide interval is being marked
+    SlideDrag slide;
+    bool topDrag = false;        // a formation top is being moved
+    TopDrag top;
+    bool offsetDrag = false;     // the offset well's curve is being matched in depth
+    bool dragGasBand = false;    // the drag-gas band is chosen: the keys move it from here on
     std::int32_t imageStripClickY = 0;  // y of the last click in the log-image strip
+    bool stripLabel = false;            // a depth is written over the log-image strip
+    platform::POINT lastMouse{};        // the last move over the log no drag took
 
     bool BoxMoving() const { return memoMove || shortReportDrilling || shortReportMud; }
     // What closing the note edit ends: the box drags and the note frames, with what they keep.

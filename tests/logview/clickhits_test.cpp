@@ -63,9 +63,12 @@ TEST(ClickHits, OffsetCurveWhereTheWalkStops)
     EXPECT_TRUE(logview::HitOffsetCurve(points, 283, 195, 880));   // point 4 at 280
     EXPECT_FALSE(logview::HitOffsetCurve(points, 284, 195, 880));
     EXPECT_FALSE(logview::HitOffsetCurve(points, 216, 195, 880));  // point 1 is not a neighbour
-    // At most 30 points are walked: a click far down tests points 29 to 31.
-    EXPECT_TRUE(logview::HitOffsetCurve(points, 200 + 20 * 31, 2000, 5000));
-    EXPECT_FALSE(logview::HitOffsetCurve(points, 200 + 20 * 32, 2000, 5000));
+    // Every point is walked: a click far down the curve tests the points there (35 to 37 at y = 530).
+    EXPECT_TRUE(logview::HitOffsetCurve(points, 200 + 20 * 36, 530, 5000));
+    EXPECT_TRUE(logview::HitOffsetCurve(points, 200 + 20 * 35 + 3, 530, 5000));
+    EXPECT_FALSE(logview::HitOffsetCurve(points, 200 + 20 * 34, 530, 5000));
+    // Past the last point the walk tests the last one.
+    EXPECT_TRUE(logview::HitOffsetCurve(points, 200 + 20 * 39, 2000, 5000));
     // A walk that passes the whole short list tests its last point only.
     const std::vector<POINT> two = {{100, 170}, {110, 180}};
     EXPECT_TRUE(logview::HitOffsetCurve(two, 112, 300, 880));

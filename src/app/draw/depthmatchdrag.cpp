@@ -1,6 +1,7 @@
 #include "app/draw/depthmatchdrag.h"
 
 #include "app/depthmatch.h"
+#include "app/elogoffset.h"
 #include "app/logstate.h"
 #include "app/scrolling.h"
 #include "logview/device.h"
@@ -45,6 +46,36 @@ void DrawOffsetCurve(LogState& s, platform::Dc& dc, const logview::ViewGeometry&
 }
 
 }  // namespace
+
+bool StartDepthMatchDrag(LogState& s, platform::Dc& dc, int y)
+{
+    DepthMatchState& m = s.depthMatch;
+    OffsetWell& offset = s.well.offset;
+    const wellfile::OpenWell& f = s.well.file;
+    const std::int32_t step = f.depthStep > 0 ? f.depthStep : 1;
+    // The index each drag step works out, so that the first step takes off what is drawn here.
+    const long long index = ((long long)f.viewTopDepth - f.offsetTopDepth) / step + offset.shift / step;
+    if (index < 0) {
+        platform::MessageBeep(0);
+        return false;
+    }
+    m.dragStartRow = y;
+    m.shiftAtDragStart = offset.shift;
+    m.nothingDrawn = true;
+    if (offset.records.empty())
+        LoadOffsetRecords(s);
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    // The curve starts from the record before its first: never from the first record of all.
+    const std::int32_t first = std::int32_t(std::clamp<long long>(index, 1, 0x7FFFFFFF));
+    if (first < OffsetRecordCount(s)) {
+        offset.firstIndex = first;
+        DrawOffsetCurve(s, dc, g, first);
+        m.nothingDrawn = false;
+        m.lastFirstIndex = first;
+    }
+    DepthMatchStatus(s, dc, y);
+    return true;
+}
 
 void DragDepthMatch(LogState& s, platform::Dc& dc, int y)
 {
@@ -96,6 +127,13 @@ void DrawDepthMatchText(LogState& s, platform::Dc& dc, platform::POINT cursor)
     dc.TextOut(g.rate.left, y, text);
     const platform::SIZE size = dc.GetTextExtent(text);
     Show(s, dc, g.rate.left, y, g.rate.left + size.cx + 1, y + size.cy + 1);
+}
+
+void StartTopDragLine(LogState& s, int y)
+{
+    // A line of an earlier drag went with the paint that followed it.
+    s.depthMatch.dragOriginRow = y;
+    s.depthMatch.lastLineRow.reset();
 }
 
 bool DrawTopDragLine(LogState& s, platform::Dc& dc, int y)

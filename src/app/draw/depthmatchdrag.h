@@ -14,6 +14,11 @@ namespace app {
 
 struct LogState;
 
+// The start of an offset-curve drag at row `y`: the first index for the view top and the current shift
+// (never below 1), the offset well's records loaded when none are, the curve drawn once there and the
+// comparison text shown. False (a beep, nothing drawn) when the index falls before the offset well's
+// first record.
+bool StartDepthMatchDrag(LogState& log, platform::Dc& dc, int y);
 // One drag step of the offset curve to row `y`: the offset shift follows the rows dragged from the drag
 // start. A step that would leave the offset well's records beeps, and the curve stays where it is.
 void DragDepthMatch(LogState& log, platform::Dc& dc, int y);
@@ -21,6 +26,8 @@ void DragDepthMatch(LogState& log, platform::Dc& dc, int y);
 void DepthMatchStatus(LogState& log, platform::Dc& dc, int y);
 // The e-log comparison text for the depth at the cursor's row, below the log.
 void DrawDepthMatchText(LogState& log, platform::Dc& dc, platform::POINT cursor);
+// The start of a drag line at row `y`: the first step draws a line there and one at its own row.
+void StartTopDragLine(LogState& log, int y);
 // The drag line at row `y`, the previous one taken off; false (a beep) for a row outside the log.
 bool DrawTopDragLine(LogState& log, platform::Dc& dc, int y);
 

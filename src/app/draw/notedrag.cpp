@@ -55,6 +55,14 @@ void DrawDragGasFrame(LogState& s, platform::Dc& dc, int x, int y)
     n.gasFrameStarting = false;
 }
 
+void EraseDragGasFrame(LogState& s, platform::Dc& dc)
+{
+    if (!s.notes.gasFrameStarting)
+        DrawFrame(s, dc, s.notes.gasFrameRect);
+}
+
+void DrawDragGasBand(LogState& s, platform::Dc& dc, const platform::RECT& band) { DrawFrame(s, dc, band); }
+
 void DragNote(LogState& s, platform::Dc& dc, int x, int y)
 {
     NoteState& n = s.notes;

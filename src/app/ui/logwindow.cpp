@@ -129,6 +129,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     mouse.shellOpen = [this](const QString& path) { return ShellOpen(path); };
     mouse.capture = [this](bool on) { on ? grabMouse() : releaseMouse(); };
+    mouse.applyDragGas = [this] { ApplyDragGas(); };
     logView_->SetMouseWindow(std::move(mouse));
 
     wits::WitsLinkWindow witsWindow;
@@ -336,6 +337,14 @@ void LogWindow::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint() - QPoint(0, ClientTop());
     neighbours_.logview->EvMouseMove(state_, p.x(), p.y(), MouseKeys(e));
+}
+
+bool LogWindow::event(QEvent* e)
+{
+    // Another window took the mouse in the middle of a drag: its button-up will not come here.
+    if (e->type() == QEvent::WindowDeactivate)
+        neighbours_.logview->EvCancelMode(state_);
+    return QMainWindow::event(e);
 }
 
 void LogWindow::mouseDoubleClickEvent(QMouseEvent* e)

@@ -273,6 +273,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
 
+    bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;

@@ -8,6 +8,7 @@
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "layout/custchartcfg.h"
+#include "logview/draw/viewbitmaps.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/activitylog.h"
@@ -138,6 +139,9 @@ void LogWindow::ApplyDragGas()
     app::InteractionState& i = state_.interaction;
     i.dragGasActive = false;
     i.dragGasRect = {};
+    i.mouse.dragGasBand = false;
+    state_.notes.gasFrameStarting = true;  // the next drag-gas frame starts afresh
+    bitmaps_->savedAreas[1] = QImage();    // the band's saved screen area
     if (i.dragGasOffset != 0)
         ApplyDragGasShift();
     i.dragGasLength = 0;

@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "app/welltops.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -32,7 +33,7 @@ TopsFiles TopsFilesOf(const app::LogState& log)
 {
     TopsFiles files;
     files.place = app::PlaceOf(log);
-    files.tops.topsInFieldFolder = log.well.sharedFolderWell && log.well.topsInFieldFolder;
+    files.tops = app::TopsPlaceOf(log);
     files.copyTopsOut = log.well.file.copyOut && log.well.config.sendTopsFile != 0;
     files.sendOption = log.well.file.secondFolderOption;
     files.copyWellFileOut = log.well.file.hooks.copyWellFileOut;

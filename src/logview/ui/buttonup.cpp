@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "logview/geometryof.h"
 #include "logview/ui/boxdrags.h"
+#include "logview/ui/depthdrags.h"
 #include "logview/ui/dragdcs.h"
 #include "logview/ui/mousewindow.h"
 
@@ -19,7 +20,6 @@ void CommonEnd(app::LogState&, const MouseContext& m)
         return;
     ReleaseCapture(m);
     ReleaseXorDc(*m.drags);
-    // The depth drags store what they moved here.
 }
 
 }  // namespace
@@ -27,10 +27,11 @@ void CommonEnd(app::LogState&, const MouseContext& m)
 void LeftButtonUp(app::LogState& s, const MouseContext& m, int x, int y, unsigned)
 {
     const MousePoint p = PointOf(GeometryOf(s), std::max(x, 0), y);
-    if (DropShortReportBox(s, m, p) || DropMemo(s, m, p) || EndNoteFrame(s, m))
+    if (DropShortReportBox(s, m, p) || DropMemo(s, m, p) || EndNoteFrame(s, m) || DropSlideInterval(s, m, p) ||
+        EndDragGasBand(s, m, p))
         return;
-    // The slide interval and the drag-gas band end here, before the common end.
     CommonEnd(s, m);
+    EndDepthDrags(s, m, p);  // the offset well's entry or the moved top stored
 }
 
 }  // namespace logview

@@ -33,6 +33,19 @@ void ReleaseXorDc(DragDcs& dcs)
     dcs.xorDc.reset();
 }
 
+platform::Dc* SlideDragDc(app::LogState& s, DragDcs& dcs, const platform::Pen& pen)
+{
+    if (!dcs.slideDc) {
+        if (!s.view.bitmaps)
+            return nullptr;
+        dcs.slideDc = std::make_unique<platform::Dc>(s.view.bitmaps->backingStore);
+    }
+    platform::Dc& dc = *dcs.slideDc;
+    dc.SetViewportOrg(-s.scroll.horizontalOffset, 0);
+    dc.SelectObject(pen);
+    return &dc;
+}
+
 platform::Dc* BoxDragDc(app::LogState& s, DragDcs& dcs)
 {
     if (!dcs.boxDc) {

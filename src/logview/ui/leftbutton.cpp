@@ -15,6 +15,7 @@
 #include "logview/readouts.h"
 #include "logview/recordmarks.h"
 #include "logview/ui/boxdrags.h"
+#include "logview/ui/depthdrags.h"
 #include "logview/ui/dragdcs.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/mousewindow.h"
@@ -82,9 +83,10 @@ bool NoteEditOrDragTakesClick(app::LogState& s)
     return false;
 }
 
-// Test 4: Ctrl on the trip or connection area toggles the mark and repaints. Only on the rows: above
-// or below them the depth of the click is the file's last, which nobody pointed at.
-bool RecordMarkClick(app::LogState& s, const ViewGeometry& g, const Click& c)
+// Test 4: Ctrl on the trip or connection area toggles the mark and repaints; in the rate track's first
+// block it starts a slide interval. Only on the rows: above or below them the depth of the click is the
+// file's last, which nobody pointed at.
+bool RecordMarkClick(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const Click& c)
 {
     const int U = g.unitWidth, rateRight = g.rate.Right();
     std::optional<MarkToggle> toggled;
@@ -95,7 +97,7 @@ bool RecordMarkClick(app::LogState& s, const ViewGeometry& g, const Click& c)
     else if (rateRight + 5 * U < c.logX && c.logX < rateRight + 6 * U)
         toggled = ToggleConnectionMark(s.well.file, c.depth);
     else
-        return false;
+        return StartSlideInterval(s, m, g, PointOf(g, c.x, c.y), c.depth);
     if (toggled)
         Invalidate(s);
     return true;
@@ -276,8 +278,7 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
             ReleaseBoxDc(s, *m.drags);  // a box drag it ended lets go of its image
         return;
     }
-    // The slide-interval drag starts here once its move handler exists.
-    if (g.scaleIndex < 3 && c.ctrl && RecordMarkClick(s, g, c))
+    if (g.scaleIndex < 3 && c.ctrl && RecordMarkClick(s, m, g, c))
         return;
     const MouseState& drags = s.interaction.mouse;
     const MousePoint point = PointOf(g, x, y);
@@ -302,11 +303,14 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
         return;
     if (DowntimeClick(s, m, g, c))
         return;
-    // The drag-gas drag starts here once its move handler exists.
+    if (!c.ctrl && s.well.file.drilling && g.gas.left < c.logX && c.logX < g.gas.left + g.unitWidth &&
+        StartDragGas(s, m, point))
+        return;
     if (!drags.shortReportDrilling && !drags.shortReportMud && !drags.memoFrame && c.ctrl &&
         g.Flag(layout::FLAG_MEMOS) && g.scaleIndex < 3 && s.notes.memoCount > 0 && StartNewMemoFrame(s, m, point))
         return;
-    // The offset-well match and formation-top drags start here once their move handlers exist.
+    if (StartOffsetMatch(s, m, g, point) || StartTopDrag(s, m, g, point, c.depth))
+        return;
     if (m.window.verticalScroll) {
         if (y < g.topMargin)
             m.window.verticalScroll(app::SB_PAGEUP);

@@ -14,6 +14,7 @@
 #include "logview/ui/directpaint.h"
 #include "logview/ui/logbodypaint.h"
 #include "logview/ui/buttonup.h"
+#include "logview/ui/depthdrags.h"
 #include "logview/ui/doubleclick.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/mousemove.h"
@@ -232,6 +233,8 @@ void LogView::EvLButtonUp(app::LogState& s, int x, int y, unsigned keys)
 {
     LeftButtonUp(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
 }
+
+void LogView::EvCancelMode(app::LogState& s) { CancelDrags(s, MouseContext{mouseWindow_, readout_, &drags_}); }
 
 void LogView::EvLButtonDblClk(app::LogState& s, int x, int y, unsigned keys)
 {

@@ -19,6 +19,7 @@ public:
     void EvLButtonDown(app::LogState& log, int x, int y, unsigned keys) override;
     void EvMouseMove(app::LogState& log, int x, int y, unsigned keys) override;
     void EvLButtonUp(app::LogState& log, int x, int y, unsigned keys) override;
+    void EvCancelMode(app::LogState& log) override;
     void EvLButtonDblClk(app::LogState& log, int x, int y, unsigned keys) override;
     void EvRButtonDown(app::LogState& log, int x, int y, unsigned keys) override;
 

@@ -4,6 +4,7 @@
 #include "logview/geometryof.h"
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/buttonup.h"
+#include "logview/ui/depthdrags.h"
 
 namespace logview {
 
@@ -33,10 +34,9 @@ void MouseMove(app::LogState& s, const MouseContext& m, int x, int y, unsigned k
 {
     const ViewGeometry g = GeometryOf(s);
     const MousePoint p = PointOf(g, x, y);
-    if (LeaveLogDuringDrag(s, m, g, p, keys) || MoveBox(s, m, p) || MoveNoteFrame(s, m, p))
+    if (LeaveLogDuringDrag(s, m, g, p, keys) || MoveBox(s, m, p) || MoveNoteFrame(s, m, p) || MoveSlideLine(s, m, p))
         return;
-    // The slide interval, the last mouse position with the log-image strip's depth label, and the
-    // depth drags on the XOR Dc go on from here.
+    MoveOverLog(s, m, p);
 }
 
 }  // namespace logview

@@ -31,6 +31,7 @@ struct MouseWindow {
     std::function<void(int position)> depthBarPosition;  // puts the depth scroll bar's thumb there (0-100)
     std::function<int(const QString& path)> shellOpen;  // opens a file with its program; 1 when started
     std::function<void(bool on)> capture;  // takes every mouse event to the window (on) or lets go (off)
+    std::function<void()> applyDragGas;    // ends the drag-gas function, shifting the gas by its offset
 };
 
 // The window's side of the mouse handlers, as each message gets it.
