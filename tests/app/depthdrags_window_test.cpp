@@ -185,6 +185,13 @@ TEST_F(DepthDrags, ASlideIntervalWritesNothingWhereItHasNoRecordsToMark)
     EXPECT_FALSE(S().interaction.mouse.slideInterval);
     Move(x, S().view.logAreaBottom - 2);
     Release(x, S().view.logAreaBottom - 2, Qt::ControlModifier);
+    // Nor does a drop on a row past the file's last depth.
+    const int pastTheFile = G().topMargin + (1310 - 1250) * R() + R() / 2;
+    ASSERT_LT(pastTheFile, S().view.logAreaBottom);
+    Press(x, RowY(1280), Qt::ControlModifier);
+    EXPECT_TRUE(S().interaction.mouse.slideInterval);
+    Move(x, pastTheFile);
+    Release(x, pastTheFile, Qt::ControlModifier);
     EXPECT_EQ(DataFile(), before);
 }
 
