@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdlib>
@@ -192,8 +191,8 @@ TopsListResult PrintToFile(const QString& topsxPath, const QString& textPath, in
     const std::optional<std::vector<TOPSEX>> tops = ReadTops(topsxPath);
     if (!tops)
         return TopsListResult::NoTops;
-    QSaveFile f(textPath);
-    if (!f.open(QIODevice::WriteOnly) || f.write(TopsListText(*tops, profile, header)) < 0 || !f.commit()) {
+    const QByteArray text = TopsListText(*tops, profile, header);
+    if (!wellfile::WriteWholeFile(textPath, text.constData(), std::size_t(text.size()))) {
         platform::MessageBox(QStringLiteral("FILE OPEN FAILED"), QStringLiteral("ERROR"), platform::MB_OK);
         return TopsListResult::OpenFailed;
     }

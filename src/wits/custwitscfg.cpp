@@ -2,9 +2,9 @@
 
 #include "platform/folders.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/wholefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -56,14 +56,7 @@ int WriteCustWitsConfig(const QString& dataFolder, const QString& wellName, cons
         return 0;
     const QString path = CfgPath(dataFolder);
     wellfile::SetNormalAttributes(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return 0;
-    if (file.write(reinterpret_cast<const char*>(&cfg), qint64(sizeof cfg)) != qint64(sizeof cfg)) {
-        file.cancelWriting();
-        return 0;
-    }
-    return file.commit() ? 1 : 0;
+    return wellfile::WriteWholeFile(path, &cfg, sizeof cfg) ? 1 : 0;
 }
 
 QString CheckFieldRange(const QString& field, const QString& text, int low, int high)

@@ -2,6 +2,7 @@
 // and the report commands' guards, and the helpers behind them.
 #include "app/shellcommands.h"
 #include "app/ui/logwindow.h"
+#include "platform/inputbox.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -136,9 +137,9 @@ TEST(ShellCommands, DowntimeReportWritesTheNoteAsksAgainOutOfRangeAndOpensIt)
     // The box takes at most five characters.
     prompter.inputAnswers = {QString("1020999")};
     QString buffer = "1100";
-    EXPECT_EQ(w.window.AskInput("T", "P", buffer, 6), 1);
+    EXPECT_EQ(platform::AskInput("T", "P", buffer, 6), 1);
     EXPECT_EQ(buffer, "10209");
-    EXPECT_EQ(w.window.AskInput("T", "P", buffer, 6), 0);
+    EXPECT_EQ(platform::AskInput("T", "P", buffer, 6), 0);
     EXPECT_EQ(buffer, "");
 }
 

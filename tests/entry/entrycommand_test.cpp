@@ -2,6 +2,7 @@
 // double-click's request), and the view set for the entry and put back.
 #include "app/logstate.h"
 #include "entry/entrycommand.h"
+#include "platform/inputbox.h"
 #include "platform/winapi.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -37,8 +38,11 @@ struct Command {
     app::LogState s;
     QString path;
     bool dataText = false, elogText = false;
-    std::deque<std::optional<QString>> answers;
-    QStringList prompts, titles, proposed;
+    // The input box's scripted answers (nullopt cancels) and what it was asked and proposed.
+    std::deque<std::optional<QString>>& answers = doubles().prompter.inputAnswers;
+    QStringList& prompts = doubles().prompter.inputPrompts;
+    QStringList& titles = doubles().prompter.inputCaptions;
+    QStringList& proposed = doubles().prompter.inputInitials;
     std::vector<Seen> seen;
     std::function<int(app::LogState&)> dialog = [](app::LogState&) { return int(platform::IDCANCEL); };
 
@@ -57,20 +61,9 @@ struct Command {
         entry::EntryHost h;
         h.dataTextOpen = [this] { return dataText; };
         h.elogTextOpen = [this] { return elogText; };
-        h.askInput = [this](const QString& title, const QString& prompt, QString& buffer, int size) {
-            titles << title;
-            prompts << prompt;
-            proposed << buffer;
+        h.askInput = [](const QString& title, const QString& prompt, QString& buffer, int size) {
             EXPECT_EQ(size, 6);
-            if (answers.empty() || !answers.front()) {
-                if (!answers.empty())
-                    answers.pop_front();
-                buffer.clear();
-                return 0;
-            }
-            buffer = *answers.front();
-            answers.pop_front();
-            return 1;
+            return platform::AskInput(title, prompt, buffer, size);
         };
         h.runDialog = [this](app::LogState& log, EntryKind kind, wellfile::WellConfig* config) {
             const auto& b = log.interaction.dataEntryRecords;

@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "entry/flarecommand.h"
 #include "entry/flareentry.h"
+#include "platform/inputbox.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "support/files.h"
@@ -36,8 +37,11 @@ struct Seen {
 struct Command {
     app::LogState s;
     QString path;
-    std::deque<std::optional<QString>> answers;
-    QStringList prompts, titles, proposed;
+    // The input box's scripted answers (nullopt cancels) and what it was asked and proposed.
+    std::deque<std::optional<QString>>& answers = doubles().prompter.inputAnswers;
+    QStringList& prompts = doubles().prompter.inputPrompts;
+    QStringList& titles = doubles().prompter.inputCaptions;
+    QStringList& proposed = doubles().prompter.inputInitials;
     std::vector<Seen> seen;
     std::function<int(app::LogState&)> dialog = [](app::LogState&) { return int(platform::IDCANCEL); };
 
@@ -55,19 +59,9 @@ struct Command {
     entry::FlareHost Host()
     {
         entry::FlareHost h;
-        h.askInput = [this](const QString& title, const QString& prompt, QString& buffer, int size) {
-            titles << title;
-            prompts << prompt;
-            proposed << buffer;
+        h.askInput = [](const QString& title, const QString& prompt, QString& buffer, int size) {
             EXPECT_EQ(size, 6);
-            if (answers.empty() || !answers.front()) {
-                if (!answers.empty())
-                    answers.pop_front();
-                return 0;
-            }
-            buffer = *answers.front();
-            answers.pop_front();
-            return 1;
+            return platform::AskInput(title, prompt, buffer, size);
         };
         h.runDialog = [this](app::LogState& log) {
             const auto& b = log.interaction.dataEntryRecords;

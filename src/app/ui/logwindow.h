@@ -224,9 +224,6 @@ public:
     std::int32_t DepthAtRow(int y) const;
 
     // ---- Small shell commands ----
-    // A centred one-line input box proposing `buffer`: 1 on OK with the answer (at most size - 1
-    // characters) in `buffer`, else 0 with `buffer` emptied.
-    int AskInput(const QString& title, const QString& prompt, QString& buffer, int size);
     // Rebuilds the downtime depth index from the open well's notes; returns 1.
     int DowntimeReport();
     // The normal vertical scale: one record per row height.

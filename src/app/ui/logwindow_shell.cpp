@@ -1,25 +1,15 @@
-// The main window's small commands: the input box, the downtime notes, About, the image view toggle and
+// The main window's small commands: the downtime notes, About, the image view toggle and
 // the commands that open the report dialogs and the live-user list.
 #include "app/ui/logwindow.h"
 
 #include "app/shellcommands.h"
 #include "platform/folders.h"
+#include "platform/inputbox.h"
 #include "platform/services.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
-
-int LogWindow::AskInput(const QString& title, const QString& prompt, QString& buffer, int size)
-{
-    const std::optional<QString> answer = platform::services().prompter->InputBox(prompt, title, buffer, size);
-    if (!answer) {
-        buffer.clear();
-        return 0;
-    }
-    buffer = size > 0 ? answer->left(size - 1) : *answer;
-    return 1;
-}
 
 void LogWindow::CmDowntimeReport()
 {
@@ -29,7 +19,8 @@ void LogWindow::CmDowntimeReport()
     std::optional<std::int32_t> depth;
     // Asked until the depth lies within the well or the user cancels.
     for (;;) {
-        if (!AskInput(QStringLiteral("Start Depth"), QStringLiteral("Enter Depth for Downtime Report"), text, 6))
+        if (!platform::AskInput(QStringLiteral("Start Depth"), QStringLiteral("Enter Depth for Downtime Report"),
+                                text, 6))
             return;
         depth = app::DowntimeDepth(text, f.fileTopDepth, f.fileBottomDepth);
         if (depth)

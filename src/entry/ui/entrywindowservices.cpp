@@ -15,6 +15,7 @@
 #include "logview/geometryof.h"
 #include "logview/logview_services.h"
 #include "platform/draw/dc.h"
+#include "platform/inputbox.h"
 #include "platform/winapi.h"
 
 #include <QScreen>
@@ -92,9 +93,7 @@ void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
     EntryHost host;
     host.dataTextOpen = [main] { return !main->Tools().dataAsText.isNull(); };
     host.elogTextOpen = [main] { return !main->Tools().elogAsText.isNull(); };
-    host.askInput = [main](const QString& title, const QString& prompt, QString& buffer, int size) {
-        return main->AskInput(title, prompt, buffer, size);
-    };
+    host.askInput = platform::AskInput;
     host.paintNow = [main] { main->PaintLog(); };
     host.runDialog = [main](app::LogState& s, EntryKind k, wellfile::WellConfig* config) {
         switch (k) {
@@ -145,9 +144,7 @@ void EntryWindowServices::CmFlareData(app::LogState& log)
     if (!main)
         return;
     FlareHost host;
-    host.askInput = [main](const QString& title, const QString& prompt, QString& buffer, int size) {
-        return main->AskInput(title, prompt, buffer, size);
-    };
+    host.askInput = platform::AskInput;
     host.paintNow = [main] { main->PaintLog(); };
     host.runDialog = [main](app::LogState& s) {
         EnterFlareDlg dialog(main, s, [&s](int index, int y) { DrawFlareEntryRows(s, index, y); });
