@@ -7,8 +7,16 @@ namespace platform {
 int AskInput(const QString& title, const QString& prompt, QString& buffer, int size)
 {
     Prompter* prompter = services().prompter;
-    const std::optional<QString> answer =
-        prompter ? prompter->InputBox(prompt, title, buffer, size) : std::optional<QString>();
+    if (!prompter) {
+        buffer.clear();
+        return 0;
+    }
+    return AskInput(*prompter, title, prompt, buffer, size);
+}
+
+int AskInput(Prompter& prompter, const QString& title, const QString& prompt, QString& buffer, int size)
+{
+    const std::optional<QString> answer = prompter.InputBox(prompt, title, buffer, size);
     if (!answer) {
         buffer.clear();
         return 0;

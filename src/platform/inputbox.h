@@ -4,8 +4,12 @@
 
 namespace platform {
 
+class Prompter;
+
 // Proposes `buffer`: 1 on OK with the answer in `buffer` (at most size - 1 characters), 0 on Cancel
 // with `buffer` emptied.
 int AskInput(const QString& title, const QString& prompt, QString& buffer, int size);
+// The same through `prompter` rather than the platform's.
+int AskInput(Prompter& prompter, const QString& title, const QString& prompt, QString& buffer, int size);
 
 }  // namespace platform

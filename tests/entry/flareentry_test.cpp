@@ -6,6 +6,7 @@
 #include "platform/inputbox.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -37,11 +38,12 @@ struct Seen {
 struct Command {
     app::LogState s;
     QString path;
-    // The input box's scripted answers (nullopt cancels) and what it was asked and proposed.
-    std::deque<std::optional<QString>>& answers = doubles().prompter.inputAnswers;
-    QStringList& prompts = doubles().prompter.inputPrompts;
-    QStringList& titles = doubles().prompter.inputCaptions;
-    QStringList& proposed = doubles().prompter.inputInitials;
+    // The command's own input box: its scripted answers (nullopt cancels), what it asked and proposed.
+    testing_support::FakePrompter input;
+    std::deque<std::optional<QString>>& answers = input.inputAnswers;
+    QStringList& prompts = input.inputPrompts;
+    QStringList& titles = input.inputCaptions;
+    QStringList& proposed = input.inputInitials;
     std::vector<Seen> seen;
     std::function<int(app::LogState&)> dialog = [](app::LogState&) { return int(platform::IDCANCEL); };
 
@@ -59,9 +61,9 @@ struct Command {
     entry::FlareHost Host()
     {
         entry::FlareHost h;
-        h.askInput = [](const QString& title, const QString& prompt, QString& buffer, int size) {
+        h.askInput = [this](const QString& title, const QString& prompt, QString& buffer, int size) {
             EXPECT_EQ(size, 6);
-            return platform::AskInput(title, prompt, buffer, size);
+            return platform::AskInput(input, title, prompt, buffer, size);
         };
         h.runDialog = [this](app::LogState& log) {
             const auto& b = log.interaction.dataEntryRecords;
