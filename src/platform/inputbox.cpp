@@ -11,10 +11,10 @@ int AskInput(const QString& title, const QString& prompt, QString& buffer, int s
         buffer.clear();
         return 0;
     }
-    return AskInput(*prompter, title, prompt, buffer, size);
+    return AskInputWith(*prompter, title, prompt, buffer, size);
 }
 
-int AskInput(Prompter& prompter, const QString& title, const QString& prompt, QString& buffer, int size)
+int AskInputWith(Prompter& prompter, const QString& title, const QString& prompt, QString& buffer, int size)
 {
     const std::optional<QString> answer = prompter.InputBox(prompt, title, buffer, size);
     if (!answer) {

@@ -10,6 +10,6 @@ class Prompter;
 // with `buffer` emptied.
 int AskInput(const QString& title, const QString& prompt, QString& buffer, int size);
 // The same through `prompter` rather than the platform's.
-int AskInput(Prompter& prompter, const QString& title, const QString& prompt, QString& buffer, int size);
+int AskInputWith(Prompter& prompter, const QString& title, const QString& prompt, QString& buffer, int size);
 
 }  // namespace platform

@@ -65,7 +65,7 @@ struct Command {
         h.elogTextOpen = [this] { return elogText; };
         h.askInput = [this](const QString& title, const QString& prompt, QString& buffer, int size) {
             EXPECT_EQ(size, 6);
-            return platform::AskInput(input, title, prompt, buffer, size);
+            return platform::AskInputWith(input, title, prompt, buffer, size);
         };
         h.runDialog = [this](app::LogState& log, EntryKind kind, wellfile::WellConfig* config) {
             const auto& b = log.interaction.dataEntryRecords;
