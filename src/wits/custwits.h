@@ -132,9 +132,6 @@ public:
     std::int32_t patternIndex = 0;
     std::int32_t patternCalls = 0;
     std::array<float, 8> patternValues{};  // total gas, C1, C2, C3, iC4, nC4, two zeros
-    // The last bit and hole depths received (items 0108 and 0110).
-    float lastBitDepth = 0;
-    float lastHoleDepth = 0;
 
     // ---- Samples and the data window ----
     std::array<WITSRECORD, kCustSampleSlots> samples{};
@@ -177,9 +174,12 @@ private:
     void SetLine(int line, std::string text);
     void FeedAlarm(int channel, double value);
     void CountGoodPoll();
-    void KeepPercent(std::int64_t now);
+    void KeepPercent();
     void DriveDrillingStatus(const WITSRECORD& s);
-    // Stage 1: the hole depth's percent and depth tracking.
+    // Stage 1: the row as this link takes it, its effects, and the hole depth's percent and tracking.
+    void StageOne(int item, std::string_view value);
+    void ApplyEffect(int item, const ItemRow& row, double value);
+    void SetGamma(double value);
     void TrackDepth(float holeDepth);
 
     FrameReader reader_{*this};

@@ -46,6 +46,19 @@ Made MakeDailyFile(const QString& path, const QDate& date)
 
 }  // namespace
 
+void StampSample(WITSRECORD& s, const QDateTime& now)
+{
+    const QDate date = now.date();
+    const QTime clock = now.time();
+    s.month = std::uint16_t(date.month());
+    s.day = std::uint16_t(date.day());
+    s.year = std::uint16_t(date.year() - 2000);
+    s.hour = std::uint16_t(clock.hour());
+    s.minute = std::uint16_t(clock.minute());
+    s.second = std::uint16_t(clock.second() - clock.second() % 6);
+    s.slot = std::uint16_t(SlotOfDay(clock.hour(), clock.minute(), clock.second()));
+}
+
 QString DailyWitsFileName(const QString& witsFolder, const QString& wellName, const QDate& date)
 {
     return platform::JoinPath(witsFolder, wellName + exchange::DateSuffix(date) + QStringLiteral(".wit"));

@@ -6,12 +6,17 @@
 #include "wits/witsrecord.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
 #include <vector>
 
 namespace wits {
+
+// Stamps a closed sample with the time `now`: date, hour, minute, the second rounded down to its slot's
+// start and the slot of the day.
+void StampSample(WITSRECORD& s, const QDateTime& now);
 
 QString DailyWitsFileName(const QString& witsFolder, const QString& wellName, const QDate& date);
 

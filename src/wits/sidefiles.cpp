@@ -25,6 +25,16 @@ void AppendText(const QString& path, const QByteArray& entry)
         file.write(entry);
 }
 
+// The text, the time and its length, then the line end.
+QByteArray TrafficEntry(const QDateTime& now, std::string_view text)
+{
+    const QTime t = now.time();
+    QByteArray entry(text.data(), qsizetype(text.size()));
+    entry += platform::CFormat(" at %2d:%02d:%02d  len=%d", t.hour(), t.minute(), t.second(), int(text.size())).c_str();
+    entry += QByteArray(kLineEnd.data(), qsizetype(kLineEnd.size()));
+    return entry;
+}
+
 }  // namespace
 
 QString TrafficLogName(const QString& dataFolder, const QDate& date, bool outgoing)
@@ -38,13 +48,19 @@ QString UnmannedFileName(const QString& dataFolder, const QDate& date)
     return platform::JoinPath(dataFolder, QStringLiteral("unmanned") + exchange::DateSuffix(date) + QStringLiteral(".txt"));
 }
 
+QString CustomTrafficLogName(const QString& dataFolder, const QDate& date)
+{
+    return platform::JoinPath(dataFolder, QStringLiteral("custWitsData-IN-") + exchange::DateSuffix(date) + QStringLiteral(".txt"));
+}
+
 void LogTraffic(const QString& dataFolder, const QDateTime& now, std::string_view text, bool outgoing)
 {
-    const QTime t = now.time();
-    QByteArray entry(text.data(), qsizetype(text.size()));
-    entry += platform::CFormat(" at %2d:%02d:%02d  len=%d", t.hour(), t.minute(), t.second(), int(text.size())).c_str();
-    entry += QByteArray(kLineEnd.data(), qsizetype(kLineEnd.size()));
-    AppendText(TrafficLogName(dataFolder, now.date(), outgoing), entry);
+    AppendText(TrafficLogName(dataFolder, now.date(), outgoing), TrafficEntry(now, text));
+}
+
+void LogCustomTraffic(const QString& dataFolder, const QDateTime& now, std::string_view text)
+{
+    AppendText(CustomTrafficLogName(dataFolder, now.date()), TrafficEntry(now, text));
 }
 
 void WriteUnmannedText(const QString& dataFolder, const QDate& date, std::string_view text)

@@ -15,6 +15,8 @@ namespace wits {
 
 // "witsData-IN" or "witsData-OUT" + date suffix + ".txt" in the data folder.
 QString TrafficLogName(const QString& dataFolder, const QDate& date, bool outgoing);
+// "custWitsData-IN-" + date suffix + ".txt" in the data folder: the custom link's traffic log.
+QString CustomTrafficLogName(const QString& dataFolder, const QDate& date);
 // "unmanned" + date suffix + ".txt" in the data folder.
 QString UnmannedFileName(const QString& dataFolder, const QDate& date);
 
@@ -22,6 +24,9 @@ QString UnmannedFileName(const QString& dataFolder, const QDate& date);
 // " at %2d:%02d:%02d  len=%d" (the time of `now`, the text's length). A log that cannot be opened is
 // passed over in silence: the link goes on.
 void LogTraffic(const QString& dataFolder, const QDateTime& now, std::string_view text, bool outgoing);
+
+// The same entry in the custom link's traffic log of `now`'s day.
+void LogCustomTraffic(const QString& dataFolder, const QDateTime& now, std::string_view text);
 
 // Appends `text` as one line to the unmanned text file of `date`; silent when it cannot be opened.
 void WriteUnmannedText(const QString& dataFolder, const QDate& date, std::string_view text);

@@ -121,9 +121,11 @@ void Wits::ApplyEffect(const ItemRow& row, double value)
     drilling::Driller* d = host.driller;
     switch (row.effect) {
     case Effect::HalfStep:
+        host.link->lastBitDepth = float(value);
         MarkHalfStep(float(value));
         break;
     case Effect::Tracking:
+        host.link->lastHoleDepth = float(value);
         TrackDepth(float(value));
         break;
     case Effect::RpmSeen:
@@ -132,7 +134,7 @@ void Wits::ApplyEffect(const ItemRow& row, double value)
     case Effect::CasingFlag:
     case Effect::PitVolumeFlag:
     case Effect::FlowFlag:
-        SetDrillingAlarmFlag(row.effect);
+        SetDrillingAlarmFlag(host.driller, row.effect);
         break;
     case Effect::PumpRate:
         SetPumpRate(row.pump, value);
@@ -279,9 +281,8 @@ void Wits::SetLagDepth(double value)
 
 // A limit of 0 is not set. Only the limits set are tested: a pit volume or a flow with only its low
 // limit set is out of range below it, never above an unset high limit.
-void Wits::SetDrillingAlarmFlag(Effect effect)
+void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect)
 {
-    drilling::Driller* d = host.driller;
     if (!d || !d->alarms)
         return;
     const drilling::AlarmSettings& s = d->alarms->settings;

@@ -27,10 +27,17 @@ class QTcpSocket;
 namespace gasmon {
 class GasDisplay;
 }
+namespace drilling {
+class Driller;
+}
 
 namespace wits {
 
 class WitsServer;
+
+// The drilling alarm's flag of a casing-pressure, pit-volume or flow item from the driller's live record
+// and its alarm limits (both links).
+void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect);
 
 constexpr int kSampleSlots = 20;
 constexpr int kHoldBufferSize = 500;
@@ -269,7 +276,6 @@ private:
     void TrackDepth(float holeDepth);
     void SetPumpRate(int pump, double rate);
     void SetLagDepth(double value);
-    void SetDrillingAlarmFlag(Effect effect);
     void SetMwdValue(bool slotsA, double value);
     void SetGamma(double value);
 

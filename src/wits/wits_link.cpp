@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/textlink.h"
 #include "wellfile/openwell.h"
+#include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
 
 #include <QDir>
@@ -205,15 +206,8 @@ void Wits::EndFrame()
         s.rop = float(d->rate);
         s.lagDepth = std::int32_t(std::int32_t(d->lagDepth) & 0xFFFF);
     }
-    const QDate date = now.date();
+    StampSample(s, now);
     const QTime clock = now.time();
-    s.month = std::uint16_t(date.month());
-    s.day = std::uint16_t(date.day());
-    s.year = std::uint16_t(date.year() - 2000);
-    s.hour = std::uint16_t(clock.hour());
-    s.minute = std::uint16_t(clock.minute());
-    s.second = std::uint16_t(clock.second() - clock.second() % 6);
-    s.slot = std::uint16_t(clock.second() / 6 + clock.hour() * 600 + clock.minute() * 10);
     if (const gasmon::AutoGas* gas = host.gas) {
         s.totalGas = gas->currentTotalGas;
         s.gasMonitorValue = std::uint16_t(gas->secondReading);

@@ -16,6 +16,7 @@
 #include "platform/text.h"
 #include "platform/textlink.h"
 #include "wellfile/datafile.h"
+#include "wits/custwitscommands.h"
 #include "wits/witsalarmhost.h"
 #include "wits/witshost.h"
 #include "wits/witswindow.h"
@@ -55,7 +56,8 @@ WitsCommands::WitsCommands(WitsServices& rest, const app::WellServices& services
     : rest_(rest), services_(services), window_(std::move(window)), reconnect_([this](bool wait) {
           if (window_.waitCursor)
               window_.waitCursor(wait);
-      })
+      }),
+      custom_(std::make_unique<CustWitsCommands>(services, window_))
 {
 }
 
@@ -207,11 +209,23 @@ void WitsCommands::CmWitsSetup(app::LogState& log)
 
 void WitsCommands::CmCustomWitsSetup(app::LogState& log)
 {
-    if (!EditLinkSettings(log, kCustomLinkForm) || !rest_.CustomLinkRunning(log))
+    if (!EditLinkSettings(log, kCustomLinkForm) || !custom_->Running())
         return;
-    if (customLink.disconnect && customLink.connect)
-        Reconnect(log, customLink);
+    custom_->Reconnect(log);
 }
+
+void WitsCommands::CmCustomWits(app::LogState& log) { custom_->CmCustomWits(log); }
+
+void WitsCommands::EvCustWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l)
+{
+    custom_->EvCustWitsData(log, w, l);
+}
+
+bool WitsCommands::CustomLinkRunning(const app::LogState&) { return custom_->Running(); }
+
+void WitsCommands::CustomLinkOutput(app::LogState& log) { custom_->Output(log); }
+
+void WitsCommands::StopCustomLink(app::LogState& log) { custom_->Stop(log); }
 
 void WitsCommands::Reconnect(app::LogState& log, const LinkCalls& calls)
 {

@@ -23,6 +23,8 @@ struct WellServices;
 
 namespace wits {
 
+class CustWitsCommands;
+
 // What the link needs of the window besides its state. Any may be left empty: the link goes without.
 struct WitsLinkWindow {
     std::function<void(app::LogState&, int id, bool checked)> checkMenuItem;
@@ -68,20 +70,20 @@ public:
     void CmWits(app::LogState& log) override;
     // Command 51945: the standard link's TCP settings; saved, a running link is reconnected.
     void CmWitsSetup(app::LogState& log) override;
-    void CmCustomWits(app::LogState& log) override { rest_.CmCustomWits(log); }
-    // Command 51940: the custom link's settings; saved, a running custom link is reconnected through
-    // `customLink`.
+    // Command 51939: the custom link on or off (custwitscommands.h).
+    void CmCustomWits(app::LogState& log) override;
+    // Command 51940: the custom link's settings; saved, a running custom link is reconnected.
     void CmCustomWitsSetup(app::LogState& log) override;
     void CmWitsAlarms(app::LogState& log) override { rest_.CmWitsAlarms(log); }
     void CmWitsChart(app::LogState& log) override { rest_.CmWitsChart(log); }
     void EvWitsData(app::LogState& log, std::uintptr_t wParam, std::intptr_t lParam) override;
-    void EvCustWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override { rest_.EvCustWitsData(log, w, l); }
+    void EvCustWitsData(app::LogState& log, std::uintptr_t w, std::intptr_t l) override;
     bool LinkRunning(const app::LogState& log) override;
-    bool CustomLinkRunning(const app::LogState& log) override { return rest_.CustomLinkRunning(log); }
+    bool CustomLinkRunning(const app::LogState& log) override;
     void LinkTimer(app::LogState& log) override;
-    void CustomLinkOutput(app::LogState& log) override { rest_.CustomLinkOutput(log); }
+    void CustomLinkOutput(app::LogState& log) override;
     void StopLink(app::LogState& log) override;
-    void StopCustomLink(app::LogState& log) override { rest_.StopCustomLink(log); }
+    void StopCustomLink(app::LogState& log) override;
 
     // Opens the link for the engine: 1 when it is up, 0 after a failure that was reported (the engine
     // is then the caller's to delete; nothing of the link is left open).
@@ -99,10 +101,9 @@ public:
     void MoveWindowsHome(int dataLeft, int gasLeft, int top);
 
     Wits* engine() const { return engine_.get(); }
+    CustWitsCommands& custom() { return *custom_; }
     LinkReconnect& reconnect() { return reconnect_; }
 
-    // The custom link's own disconnect and connect, set by the custom link when it exists.
-    LinkCalls customLink;
 
 private:
     void DeleteEngine(app::LogState& log);
@@ -120,6 +121,7 @@ private:
     WitsHost host_;
     std::unique_ptr<Wits> engine_;
     LinkReconnect reconnect_;
+    std::unique_ptr<CustWitsCommands> custom_;
 };
 
 }  // namespace wits

@@ -5,6 +5,7 @@
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "logview/logview_services.h"
+#include "wits/custwits.h"
 
 namespace wits {
 
@@ -49,6 +50,9 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
         h.drawingHeld = log.view.painting || log.view.holdRepaint || log.scroll.renderingImage ||
                         log.scroll.imageRender || log.print.printingLog;
         h.customTracksDrawn = CustomTracksDrawn(log);
+        const CUSTWITS* custom = log.engines.custWits;
+        h.customLinkGas = custom && custom->Mode() == CustWitsMode::Gas;
+        h.customLinkTotalGas = log.witsLink.customLinkTotalGas;
     };
     host.correctFileDepth = [&log, &services](std::int32_t depth) {
         return app::CorrectFileDepth(log, services, float(depth), 1);

@@ -60,6 +60,15 @@ struct WitsLinkState {
     float resistivityLag = 0;           // taken from the well's settings at connect
     // The second live table (the first is gasMaxima).
     std::array<float, kGasValueCount> liveValues2{};
+
+    // ---- Shared by both links ----
+    // The last bit and hole depths either link received (items 0108 and 0110): the custom link's
+    // "Wits Out" passes on the standard link's depths.
+    float lastBitDepth = 0;
+    float lastHoleDepth = 0;
+    // The custom link's total gas in its WITS-gas mode while a gas monitor runs; the standard link's
+    // output frame sends it.
+    float customLinkTotalGas = 0;
 };
 
 struct WitsHost {

@@ -121,6 +121,9 @@ TEST_F(WitsDisplayTest, TheCaptionNamesTheLinkAndTheWindowCannotBeClosedByTheUse
     settings.witsOnTcp = 1;
     EXPECT_EQ(Open(1).windowTitle(), "StrativM Wits On TCP");
     EXPECT_EQ(Open(0).windowTitle(), "StrativM Custom Wits ");
+    settings.connectionMode = 4;  // the custom link's "Wits Out"
+    EXPECT_EQ(Open(0).windowTitle(), "StrativM Custom Wits Out");
+    EXPECT_EQ(Open(1).windowTitle(), "StrativM Wits On TCP");
 
     dlg->reject();  // Escape
     EXPECT_TRUE(dlg->isVisible());

@@ -245,6 +245,8 @@ LogWindow::~LogWindow()
     CloseGasChart();  // the chart saves its settings from the window's state, which goes with the window
     if (witsLink_ && witsLink_->engine())
         witsLink_->StopLink(state_);
+    if (witsLink_)
+        witsLink_->StopCustomLink(state_);
     platform::UnregisterMessageWindow(state_.window);
     timers_.reset();
     state_.engines.StopWorkers();

@@ -72,6 +72,7 @@ WitsDisplayDlg::WitsDisplayDlg(QWidget* parent, int linkKind, const CUSTWITSCFG&
     : Dialog(parent, QStringLiteral("Strativ Wits Feed Data")),
       linkKind_(linkKind),
       onTcp_(settings.witsOnTcp != 0),
+      witsOut_(settings.connectionMode == 4),
       mwdShown_(std::move(mwdShown))
 {
     // A tool window with a caption and no buttons.
@@ -110,7 +111,9 @@ void WitsDisplayDlg::SetupWindow()
         const QRect r = field->geometry();
         box_->setGeometry(r.x() - 1, r.y() - 1, r.width() + 1, r.height() + 1);
     }
-    if (linkKind_ == 0)
+    if (linkKind_ == 0 && witsOut_)
+        setWindowTitle(QStringLiteral("StrativM Custom Wits Out"));
+    else if (linkKind_ == 0)
         setWindowTitle(QStringLiteral("StrativM Custom Wits "));
     else if (onTcp_)
         setWindowTitle(QStringLiteral("StrativM Wits On TCP"));

@@ -26,7 +26,8 @@ public:
     static constexpr int kMwdA = 117, kMwdB = 118;
 
     // `linkKind` 0 for the custom link, 1 (TCP) or 2 (serial) for the standard one; `settings` chooses
-    // the caption; `mwdShown` tells at each update whether the MWD fields are shown.
+    // the caption (TCP, and the custom link's "Wits Out" mode); `mwdShown` tells at each update whether
+    // the MWD fields are shown.
     WitsDisplayDlg(QWidget* parent, int linkKind, const CUSTWITSCFG& settings, std::function<bool()> mwdShown);
 
     // Texts 0 to 16 into their fields; with `paintPercent` the percent box is painted again from text 7.
@@ -42,6 +43,7 @@ protected:
 private:
     int linkKind_;
     bool onTcp_;
+    bool witsOut_;  // the custom link in "Wits Out"
     std::function<bool()> mwdShown_;
     int lastPercent_ = 0;
     PercentBox* box_ = nullptr;

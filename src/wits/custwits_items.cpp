@@ -1,0 +1,275 @@
+// The custom link's items, stage 1: the standard link's rows (itemtable.h) with this link's differences,
+// the percent of polls answered with a hole depth, and the depth tracking.
+#include "wits/custwits.h"
+
+#include "drilling/driller.h"
+#include "drilling/logalarm.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/openwell.h"
+#include "wits/sidefiles.h"
+#include "wits/wits.h"
+
+#include <algorithm>
+
+namespace wits {
+
+namespace {
+
+constexpr int kCorrectionProfile = 79;  // the unmanned unit corrects the file's depth to the bit's
+constexpr int kTorqueItem = 118;
+constexpr int kPumpPressureItem = 121;
+constexpr double kPumpPressureMaximum = 10000;
+constexpr float kGammaStep = 0.2f;
+
+// Item 1821, gamma, which the standard link does not take.
+constexpr ItemRow kGamma1821{1821, Conversion::Low16, int(offsetof(WITSRECORD, gamma)), FieldType::U16, Live::No,
+                             20, -1, Shown::None, "", Effect::None, 0};
+
+// Items that change nothing here.
+bool NoEffect(int item)
+{
+    switch (item) {
+    case 115:
+    case 130:
+    case 813:
+    case 816:
+    case 820:
+    case 835:
+    case 913:
+    case 936:
+    case 1984:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Items read as whole numbers of which the field keeps the low 16 bits, with no range check.
+bool Low16Item(int item)
+{
+    switch (item) {
+    case 112:
+    case 116:
+    case 117:
+    case 118:
+    case 119:
+    case 120:
+    case 121:
+    case 123:
+    case 124:
+    case 125:
+    case 128:
+    case 1818:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void CUSTWITS::FeedAlarm(int channel, double value)
+{
+    const WitsLimits limits =
+        channel == kHoleDepthChannel || channel == kBitDepthChannel ? WitsLimits::Inclusive : WitsLimits::Strict;
+    alarms_->Feed(channel, float(value), limits);
+}
+
+void CUSTWITS::ProcessItem(std::string_view code, std::string_view value)
+{
+    Refresh();
+    const int item = int(ParseInteger(code));
+    componentUpdate = false;
+    StageOne(item, value);
+    ProcessGasItem(item, value);
+}
+
+void CUSTWITS::StageOne(int item, std::string_view value)
+{
+    if (NoEffect(item))
+        return;
+    if ((item == 108 || item == 110) && !trackDepth)
+        return;
+    if (item == 125 && host.link->gasOverWits)
+        return;
+
+    ItemRow row;
+    if (item == 1821) {
+        row = kGamma1821;
+    } else if (const ItemRow* standard = FindItem(item == 119 ? kTorqueItem : item)) {
+        row = *standard;
+    } else {
+        return;
+    }
+    switch (item) {
+    case 118:
+    case 119:
+    case 1818:
+    case 1819:
+        row.live = Live::No;  // torque and the downhole values stay out of the live record
+        break;
+    case 120:
+        row.effect = Effect::None;  // no RPM-received flag
+        break;
+    case 824:
+        row.alarmChannel = -1;
+        break;
+    default:
+        break;
+    }
+
+    double v = 0;
+    if (Low16Item(item)) {
+        v = double(std::uint16_t(ParseInteger(value) & 0xFFFF));
+        if (item == kPumpPressureItem && v > kPumpPressureMaximum)
+            v = 0;
+    } else if (item == 824) {
+        v = std::max(double(ParseInteger(value)), 0.0);
+    } else {
+        v = ConvertValue(row, value);
+    }
+    if (item == 110)
+        v = std::max(v, double(PreviousSample().holeDepth));  // a hole depth never falls back within a block
+
+    StoreField(row, Sample(), v);
+    const double stored = row.sampleOffset >= 0 ? ReadField(row, Sample()) : v;
+    if (drilling::Driller* d = host.driller) {
+        if (row.live == Live::Same)
+            StoreField(row, d->live, stored);
+        else if (row.live == Live::Larger)
+            StoreField(row, d->live, std::max(stored, ReadField(row, d->live)));
+    }
+    if (std::optional<std::string> text = DisplayText(row, stored))
+        SetLine(row.displayLine, std::move(*text));
+    ApplyEffect(item, row, item == 824 ? v : stored);
+    if (row.alarmChannel >= 0)
+        FeedAlarm(row.alarmChannel, stored);
+}
+
+void CUSTWITS::ApplyEffect(int item, const ItemRow& row, double value)
+{
+    drilling::Driller* d = host.driller;
+    WitsLinkState& link = *host.link;
+    if (item == 118 || item == 119) {
+        torqueMaximum = std::max(torqueMaximum, TruncInt(value));
+        return;
+    }
+    switch (row.effect) {
+    case Effect::HalfStep:
+        link.lastBitDepth = float(value);
+        break;
+    case Effect::Tracking:
+        link.lastHoleDepth = float(value);
+        TrackDepth(float(value));
+        break;
+    case Effect::CasingFlag:
+    case Effect::PitVolumeFlag:
+    case Effect::FlowFlag:
+        SetDrillingAlarmFlag(d, row.effect);
+        break;
+    case Effect::PumpRate:
+        // No rate into the lag settings: only the stroke threads' interval follows the pump.
+        if (host.strokesCounted && link.pumpRatesFromWits && host.pumps)
+            host.pumps->SetRate(row.pump, float(value));
+        break;
+    case Effect::Item0142:
+        if (d)
+            d->item0142[0] = d->item0142[1] = float(value);
+        break;
+    case Effect::Item0145:
+        if (d)
+            d->item0145[0] = d->item0145[1] = float(value);
+        break;
+    case Effect::GammaDepth:
+        gammaPending = false;
+        if (link.gammaSensorOffset <= 0) {
+            gammaDepth = float(value);
+            if (link.mwdDisplay)
+                SetLine(14, platform::CFormat("%-.1f", double(gammaDepth)));
+            CountGoodPoll();
+        }
+        break;
+    case Effect::Gamma:
+        SetGamma(value);
+        break;
+    default:
+        break;  // 0139's lag depth and the gas rows are the gas items' (ProcessGasItem)
+    }
+}
+
+void CUSTWITS::SetGamma(double value)
+{
+    const WitsLinkState& link = *host.link;
+    gammaValue = float(value);
+    gammaSeen = gammaSeen || gammaValue > 0;
+    gammaPending = false;
+    if (link.mwdDisplay)
+        SetLine(13, platform::CFormat("%-5d", int(Sample().gamma)));
+    if (link.gammaSensorOffset > 0) {
+        gammaDepth = float(host.well->fileBottomDepth) - link.gammaSensorOffset;
+        if (link.mwdDisplay)
+            SetLine(14, platform::CFormat("%-.1f", double(gammaDepth)));
+        if (drilling::Driller* d = host.driller) {
+            d->gammaSlots[0] = gammaValue;
+            d->gammaStep = kGammaStep;
+        }
+        CountGoodPoll();
+    }
+}
+
+void CUSTWITS::TrackDepth(float holeDepth)
+{
+    drilling::Driller* d = host.driller;
+    WitsLinkState& link = *host.link;
+    const wellfile::OpenWell& well = *host.well;
+
+    if (holeDepth > 0)
+        CountGoodPoll();
+    polls = std::max(polls, 1.0f);
+    const float percent = WitsPercent();
+    if (d)
+        d->live.witsPercent = percent;
+    SetLine(7, platform::CFormat("%2.1f", double(percent)));
+    if (d && d->alarms) {
+        const std::int32_t minimum = d->alarms->settings.witsPercentLimit;
+        if (minimum != 0)
+            d->alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > d->live.witsPercent ? 1 : 0;
+    }
+    link.holeDepth = holeDepth;
+    const std::int32_t hole = TruncInt(link.holeDepth);
+    // Downward the tracked depth follows at once; upward only through the steps below.
+    if (!host.unmannedUnit && link.holeDepth > 0 && (float(trackedDepth) > link.holeDepth || trackedDepth == 0))
+        trackedDepth = hole;
+
+    const float bitDepth = Sample().bitDepth;
+    if (host.unmannedUnit && host.profile == kCorrectionProfile && bitDepth > 0 && bitDepth == holeDepth) {
+        // The bit on bottom: the next unit is a step, any other change corrects the file's depth.
+        const std::int32_t depth = TruncInt(holeDepth);
+        if (depth != trackedDepth) {
+            if (depth == trackedDepth + 1) {
+                if (d)
+                    d->MarkStep(drilling::StepSource::Wits);
+                // The step is owed already: the next answer at this depth marks none.
+                trackedDepth = depth;
+            } else {
+                if (host.correctFileDepth)
+                    host.correctFileDepth(depth);
+                const QDateTime now = platform::LocalTime();
+                WriteUnmannedText(well.dataFolder, now.date(),
+                                  platform::CFormat(" Depth Correction from %d to %d at %02d:%02d", trackedDepth, depth,
+                                                    now.time().hour(), now.time().minute()));
+                trackedDepth = well.fileBottomDepth;
+            }
+        }
+    } else if (hole > trackedDepth) {
+        // A jump of several units marks one step: a single bad sample never appends many records.
+        if (d)
+            d->MarkStep(drilling::StepSource::Wits);
+        trackedDepth = hole;
+    }
+    if (host.showDepthStatus)
+        host.showDepthStatus();
+}
+
+}  // namespace wits
