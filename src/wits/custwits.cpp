@@ -3,7 +3,6 @@
 #include "wits/custwits.h"
 
 #include "drilling/driller.h"
-#include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
@@ -13,6 +12,7 @@
 #include "wellfile/openwell.h"
 #include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
+#include "wits/wits.h"
 
 #include <algorithm>
 
@@ -175,16 +175,7 @@ void CUSTWITS::KeepPercent()
 {
     // The percent of this window's polls, answered or not: a silent device lowers it.
     const float percent = WitsPercent();
-    drilling::Driller* d = host.driller;
-    if (d)
-        d->live.witsPercent = percent;
-    // A percentage on its low limit is low already.
-    alarms_->Feed(kWitsPercentChannel, percent, WitsLimits::Inclusive);
-    if (d && d->alarms) {
-        const std::int32_t minimum = d->alarms->settings.witsPercentLimit;
-        if (minimum != 0)
-            d->alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > percent ? 1 : 0;
-    }
+    PublishWitsPercent(percent, host.driller, *alarms_);
     SetLine(7, platform::CFormat("%2.1f", double(percent)));
 }
 

@@ -3,7 +3,6 @@
 #include "wits/custwits.h"
 
 #include "drilling/driller.h"
-#include "drilling/logalarm.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/openwell.h"
@@ -231,11 +230,8 @@ void CUSTWITS::TrackDepth(float holeDepth)
     if (d)
         d->live.witsPercent = percent;
     SetLine(7, platform::CFormat("%2.1f", double(percent)));
-    if (d && d->alarms) {
-        const std::int32_t minimum = d->alarms->settings.witsPercentLimit;
-        if (minimum != 0)
-            d->alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > d->live.witsPercent ? 1 : 0;
-    }
+    if (d)
+        SetWitsPercentFlag(*d, d->live.witsPercent);
     link.holeDepth = holeDepth;
     const std::int32_t hole = TruncInt(link.holeDepth);
     // Downward the tracked depth follows at once; upward only through the steps below.

@@ -204,11 +204,8 @@ void Wits::TrackDepth(float holeDepth)
             d->live.witsPercent = percent;
         SetLine(7, platform::CFormat("%2.1f", double(percent)));
     }
-    if (d && d->alarms) {
-        const std::int32_t minimum = d->alarms->settings.witsPercentLimit;
-        if (minimum != 0)
-            d->alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > d->live.witsPercent ? 1 : 0;
-    }
+    if (d)
+        SetWitsPercentFlag(*d, d->live.witsPercent);
     link.holeDepth = holeDepth;
     const std::int32_t hole = TruncInt(link.holeDepth);
     if (d && d->waitingForWitsDepth && !firstFrame && hole > trackedDepth) {
@@ -281,6 +278,24 @@ void Wits::SetLagDepth(double value)
 
 // A limit of 0 is not set. Only the limits set are tested: a pit volume or a flow with only its low
 // limit set is out of range below it, never above an unset high limit.
+void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms)
+{
+    if (d)
+        d->live.witsPercent = percent;
+    alarms.Feed(kWitsPercentChannel, percent, WitsLimits::Inclusive);
+    if (d)
+        SetWitsPercentFlag(*d, percent);
+}
+
+void SetWitsPercentFlag(drilling::Driller& d, float percent)
+{
+    if (!d.alarms)
+        return;
+    const std::int32_t minimum = d.alarms->settings.witsPercentLimit;
+    if (minimum != 0)
+        d.alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > percent ? 1 : 0;
+}
+
 void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect)
 {
     if (!d || !d->alarms)

@@ -35,6 +35,13 @@ namespace wits {
 
 class WitsServer;
 
+// The drilling alarm's WITS-percent flag: set while `percent` is below the alarm settings' minimum (a
+// minimum of 0 leaves it as it is).
+void SetWitsPercentFlag(drilling::Driller& d, float percent);
+// A link's WITS percent of its counted frames or polls: into the driller's live record, the "WITS
+// PERCENT" channel of the link's `alarms` (a percent on its low limit is low already) and the drilling
+// alarm's flag.
+void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms);
 // The drilling alarm's flag of a casing-pressure, pit-volume or flow item from the driller's live record
 // and its alarm limits (both links).
 void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect);

@@ -3,7 +3,6 @@
 #include "wits/wits.h"
 
 #include "drilling/driller.h"
-#include "drilling/logalarm.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/textlink.h"
@@ -71,16 +70,7 @@ void Wits::KeepWitsPercent()
     if (frameCount <= 0)
         return;
     const float percent = goodFrameCount / frameCount * 100.0f;
-    drilling::Driller* d = host.driller;
-    if (d)
-        d->live.witsPercent = percent;
-    // A percentage on its low limit is low already.
-    alarms_->Feed(kWitsPercentChannel, percent, WitsLimits::Inclusive);
-    if (d && d->alarms) {
-        const std::int32_t minimum = d->alarms->settings.witsPercentLimit;
-        if (minimum != 0)
-            d->alarms->flags[drilling::kAlarmWitsPercent] = percent < float(minimum) ? 1 : 0;
-    }
+    PublishWitsPercent(percent, host.driller, *alarms_);
     SetLine(7, platform::CFormat("%2.1f", double(percent)));
 }
 

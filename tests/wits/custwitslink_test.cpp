@@ -15,7 +15,9 @@
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "linkconfig.h"
 #include "noservices.h"
+#include "peerreads.h"
 #include "wellfile/wellconfig.h"
 #include "wits/custwitscommands.h"
 #include "wits/sidefiles.h"
@@ -108,19 +110,9 @@ protected:
         platform::CloseAllConnectionsForTest();
     }
 
-    void SaveConfig(const std::function<void(wellfile::WellConfig&)>& change)
-    {
-        wellfile::WellConfig c = wellfile::DefaultWellConfig({});
-        change(c);
-        bool field = false;
-        EXPECT_TRUE(wellfile::SaveConfig(c, app::PlaceOf(log), field));
-        log.well.config = c;
-    }
-    int SavedCustomWitsOn() const
-    {
-        const QByteArray bytes = testing_support::ReadBytes(wellfile::OwnConfigPath(app::PlaceOf(log), false));
-        return bytes.size() == qsizetype(sizeof(wellfile::WellConfig)) ? int(std::uint8_t(bytes[4569])) : -1;
-    }
+    void SaveConfig(const std::function<void(wellfile::WellConfig&)>& change) { wits_testing::SaveLinkConfig(log, change); }
+    // Byte 4569 of the record on disk.
+    int SavedCustomWitsOn() const { return wits_testing::SavedLinkConfig(log).customWitsOn; }
     void Settings(const std::function<void(CUSTWITSCFG&)>& change)
     {
         CUSTWITSCFG s{};
@@ -147,20 +139,8 @@ protected:
         return Spin([&] { return Link() && Link()->bytesIn >= written; }, 5000);
     }
     // What the device received until `count` bytes came (or the wait ended).
-    QByteArray Received(int count)
-    {
-        QByteArray got;
-        Spin([&] {
-            got += peer.readAll();
-            return got.size() >= count;
-        }, 5000);
-        return got;
-    }
-    bool NothingSent()
-    {
-        Spin([] { return false; }, 200);
-        return peer.readAll().isEmpty();
-    }
+    QByteArray Received(int count) { return wits_testing::ReceivedBy(peer, count); }
+    bool NothingSent() { return wits_testing::NothingReached(peer); }
     QStringList Messages() const
     {
         QStringList texts;

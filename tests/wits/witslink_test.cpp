@@ -18,7 +18,9 @@
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "linkconfig.h"
 #include "noservices.h"
+#include "peerreads.h"
 #include "wellfile/wellconfig.h"
 #include "wits/dailyfile.h"
 #include "wits/witscommands.h"
@@ -128,23 +130,8 @@ protected:
         platform::CloseAllConnectionsForTest();
     }
 
-    void SaveConfig(const std::function<void(wellfile::WellConfig&)>& change)
-    {
-        wellfile::WellConfig c = wellfile::DefaultWellConfig({});
-        change(c);
-        bool field = false;
-        EXPECT_TRUE(wellfile::SaveConfig(c, app::PlaceOf(log), field));
-        log.well.config = c;
-    }
-    wellfile::WellConfig SavedConfig() const
-    {
-        wellfile::WellConfig c{};
-        const QByteArray bytes = testing_support::ReadBytes(wellfile::OwnConfigPath(app::PlaceOf(log), false));
-        EXPECT_EQ(bytes.size(), qsizetype(sizeof c));
-        if (bytes.size() == qsizetype(sizeof c))
-            std::memcpy(&c, bytes.constData(), sizeof c);
-        return c;
-    }
+    void SaveConfig(const std::function<void(wellfile::WellConfig&)>& change) { wits_testing::SaveLinkConfig(log, change); }
+    wellfile::WellConfig SavedConfig() const { return wits_testing::SavedLinkConfig(log); }
     void SaveGasmon(const std::function<void(gasmon::GASMONCFG&)>& change)
     {
         gasmon::GASMONCFG g{};
@@ -193,21 +180,9 @@ protected:
     }
 
     // What the link sent since the last call, once `count` bytes came (or the wait ended).
-    QByteArray Received(int count)
-    {
-        QByteArray got;
-        Spin([&] {
-            got += peer.readAll();
-            return got.size() >= count;
-        }, 5000);
-        return got;
-    }
+    QByteArray Received(int count) { return wits_testing::ReceivedBy(peer, count); }
     // The peer stays silent for a moment: nothing more was sent.
-    bool NothingSent()
-    {
-        Spin([] { return false; }, 200);
-        return peer.readAll().isEmpty();
-    }
+    bool NothingSent() { return wits_testing::NothingReached(peer); }
 
     app::LogState log;
     testing_support::FakeTimers timers{[this](int id) {
