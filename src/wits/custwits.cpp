@@ -78,7 +78,7 @@ void CUSTWITS::ReadResponse(std::uintptr_t, std::intptr_t lParam)
                              0, kCustReceiveSize - 1);
     const std::string_view text(receive.data(), std::size_t(n));
 
-    bytesIn += n;
+    bytesIn = std::int32_t(std::uint32_t(bytesIn) + std::uint32_t(n));  // wraps after 2 GB, never overflows
     SetLine(15, platform::CFormat("%d", bytesIn));
     if (n > 0)
         LogTraffic(text);
@@ -200,7 +200,7 @@ void CUSTWITS::SendOutput()
     }
     if (Mode() == CustWitsMode::Bloodhound)
         text = kStartToken;
-    bytesOut += std::int32_t(text.size());
+    bytesOut = std::int32_t(std::uint32_t(bytesOut) + std::uint32_t(text.size()));
     SetLine(16, platform::CFormat("%d", bytesOut));
     if (dataWindow)
         dataWindow->UpdateValues(displayLines, percentKept);

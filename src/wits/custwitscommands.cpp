@@ -134,7 +134,9 @@ int CustWitsCommands::Connect(app::LogState& log, CUSTWITS& link)
 
     link.hwAttenuator = settings.hotWireAttenuator;
     link.thirdFactor = settings.thirdFactor;
-    link.mode = std::clamp(settings.connectionMode, 0, kLastMode);
+    // A mode off the list (a record from elsewhere) polls as "Standard Wits Other".
+    const std::int32_t mode = settings.connectionMode;
+    link.mode = mode >= 0 && mode <= kLastMode ? mode : std::int32_t(CustWitsMode::Other);
     link.trackDepth = settings.trackDepth != 0;
     link.trackChromat = settings.trackChromat != 0;
     link.gasMonitorFirst = settings.gasMonitorFirst != 0;

@@ -182,7 +182,7 @@ TEST_F(CustWitsLink, EachModeOpensItsTextModeAtTheBaudRateWithItsTimer)
         int period;
     };
     for (const Case c : {Case{0, 0.0f, 4000}, Case{1, -1.0f, 4000}, Case{2, 2.5f, 2500}, Case{3, 4.0f, 4000},
-                         Case{4, 1.0f, 1000}}) {
+                         Case{4, 1.0f, 1000}, Case{7, 4.0f, 4000}}) {
         Settings([&](CUSTWITSCFG& s) {
             s.connectionMode = c.mode;
             s.baudIndex = 3;
@@ -197,13 +197,14 @@ TEST_F(CustWitsLink, EachModeOpensItsTextModeAtTheBaudRateWithItsTimer)
         EXPECT_EQ(facts.baudRate, 38400) << c.mode;
         EXPECT_EQ(facts.replyTimeoutMs, 2500);
         EXPECT_EQ(timers.Period(8), c.period) << c.mode;
+        EXPECT_EQ(Link()->mode, c.mode == 7 ? 1 : c.mode);  // off the list: "Standard Wits Other"
         EXPECT_EQ(dataWindowModes.back(), c.mode);
         commands->CmCustomWits(log);
         EXPECT_EQ(Link(), nullptr);
         EXPECT_FALSE(timers.IsRunning(8));
         peer.readAll();
     }
-    EXPECT_EQ(dataWindowKinds, QList<int>({0, 0, 0, 0, 0}));
+    EXPECT_EQ(dataWindowKinds, QList<int>({0, 0, 0, 0, 0, 0}));
     // The gas window in the gas modes only (without "Track Chromat"), dropped 30 below where it was made.
     EXPECT_EQ(gasCaptions, QStringList({"StrativM CUSTWITS Gas Monitor", "StrativM CUSTWITS Gas Monitor"}));
     EXPECT_EQ(gasPlaces, QList<QPoint>({QPoint(400, 530), QPoint(400, 530)}));
