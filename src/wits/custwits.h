@@ -12,6 +12,7 @@
 // up to date before each call; the link's commands (custwitscommands.h) make, connect and own it.
 #include "gasmon/gasrecord.h"
 #include "platform/modbus.h"
+#include "wits/custwits_gas.h"
 #include "wits/framereader.h"
 #include "wits/itemtable.h"
 #include "wits/witsalarms.h"
@@ -91,8 +92,19 @@ public:
     // The gas rows of stage 1 (0139's booking for its profile, 0140 in the gas mode), stage 2 in modes 2
     // and 3 and the gas window's lines; called after stage 1 of every item.
     void ProcessGasItem(int item, std::string_view value);
-    // Books the step's gas at the drilling object's lag depth; true when booked.
+    // Books the step's gas at the drilling object's lag depth (nothing without one): the total-gas
+    // maximum and the components by ratio into the depth record, the running entry's copy of it (but
+    // the gas entry's), the log's row, and one gas record appended. A lag depth above the gas start
+    // depth books nothing and keeps the step's gas. True when the depth record was written.
     bool StoreDepthStep();
+    // The drilling object's lag depth moved (its tenths `digit`, the file's `bottomDepth`): in the first
+    // half of a unit the step is booked once; the second half arms the next booking.
+    void TakeLagDepth(float lagDepth, int digit, std::int32_t bottomDepth);
+    // Appends the gas record to the well's gas file with the lag depth, the bottom depth and no error
+    // count (shared with the standard link); reported when the file cannot be written.
+    bool AppendGasRecord(float lagDepth);
+    // The gas window's lines of the mode (empty outside the gas modes).
+    CustGasLines GasWindowLines() const;
 
     CustWitsMode Mode() const { return CustWitsMode(mode); }
     bool GasMode() const { return mode == 2 || mode == 3; }
@@ -181,6 +193,12 @@ private:
     void ApplyEffect(int item, const ItemRow& row, double value);
     void SetGamma(double value);
     void TrackDepth(float holeDepth);
+    // The gas items (custwits_gas.cpp).
+    void TotalGasFirstPass(std::string_view text);
+    void LagDepthItem(std::int32_t lagDepth);
+    void GasItem(int item, std::string_view text);
+    void UpdateComponentRatios();
+    void ShowGasLines();
 
     FrameReader reader_{*this};
     bool frameOpen_ = false;  // items came since the last closed sample

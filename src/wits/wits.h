@@ -292,7 +292,6 @@ private:
     float HoldTotalGas(float value);
     void SetTotalGasMaximum(float totalGas, bool always);
     void EndBookingAttempt();
-    void DrawBookedRow(float lagDepth, std::int32_t depth);
 
     std::unique_ptr<WitsAlarms> alarms_;
 

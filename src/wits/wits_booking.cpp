@@ -132,7 +132,7 @@ bool Wits::StoreDepthStep(float lagDepth)
             *host.lastBookedDepth = r.depth;
         if (!host.keepRecordsInMemory)
             UpdateRecordsInMemory(well.allRecords, r, step);
-        DrawBookedRow(lagDepth, r.depth);
+        DrawBookedRow(host, lagDepth, r.depth, logview::ROW_GAS | (host.customTracksDrawn ? logview::ROW_CUSTOM : 0u));
         link.bookingCounter = std::uint16_t(link.bookingCounter + 2);
     }
 
@@ -144,9 +144,7 @@ bool Wits::StoreDepthStep(float lagDepth)
     return booked;
 }
 
-// The row of the lag depth, when the log shows one record a row and the row lies in the log area:
-// drawn at once into the backing store, or left to the whole repaint the window owes.
-void Wits::DrawBookedRow(float lagDepth, std::int32_t depth)
+void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, unsigned parts)
 {
     if (host.viewScale >= kCompressedScale)
         return;
@@ -160,7 +158,7 @@ void Wits::DrawBookedRow(float lagDepth, std::int32_t depth)
         return;
     }
     if (host.repaintRow)
-        host.repaintRow(depth, logview::ROW_GAS | (host.customTracksDrawn ? logview::ROW_CUSTOM : 0u));
+        host.repaintRow(depth, parts);
 }
 
 }  // namespace wits

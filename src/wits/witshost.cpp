@@ -53,6 +53,8 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
         const CUSTWITS* custom = log.engines.custWits;
         h.customLinkGas = custom && custom->Mode() == CustWitsMode::Gas;
         h.customLinkTotalGas = log.witsLink.customLinkTotalGas;
+        h.entryRecords = log.interaction.dataEntryActive ? &log.interaction.dataEntryRecords : nullptr;
+        h.gasEntryOpen = log.entry.gasEntry;
     };
     host.correctFileDepth = [&log, &services](std::int32_t depth) {
         return app::CorrectFileDepth(log, services, float(depth), 1);

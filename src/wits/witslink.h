@@ -11,9 +11,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace wellfile {
 struct OpenWell;
+struct RECORD;
 }
 namespace drilling {
 class Driller;
@@ -120,6 +122,15 @@ struct WitsHost {
     std::function<void(std::int32_t depth, unsigned parts)> repaintRow;
     // The whole window is painted again.
     std::function<void()> invalidate;
+    // While an entry dialog is open: the records it types into (none otherwise), and whether it is the
+    // gas entry.
+    std::vector<wellfile::RECORD>* entryRecords = nullptr;
+    bool gasEntryOpen = false;
 };
+
+// The row of a booked step's `depth` (its lag depth `lagDepth`), when the log shows one record a row and
+// the row lies in the log area: drawn at once with `parts` (logview::RowPart), or left to the whole
+// repaint the window owes.
+void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, unsigned parts);
 
 }  // namespace wits

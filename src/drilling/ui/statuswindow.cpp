@@ -13,6 +13,7 @@
 #include "logview/geometryof.h"
 #include "logview/logview_services.h"
 #include "platform/draw/dc.h"
+#include "wits/custwits.h"
 #include "wits/wits.h"
 
 #include <QPushButton>
@@ -122,6 +123,12 @@ void DrillingStatusWindow::WitsLagDepth(float lagDepth, int digit, bool newWhole
 {
     if (wits::Wits* link = log_.engines.wits)
         link->TakeLagDepth(lagDepth, digit, newWholeDepth, companionDepth);
+}
+
+void DrillingStatusWindow::CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth)
+{
+    if (wits::CUSTWITS* link = log_.engines.custWits; link && link->linkHandle != 0)
+        link->TakeLagDepth(lagDepth, digit, bottomDepth);
 }
 
 void DrillingStatusWindow::ShowBackupReminder(std::int32_t depth, const QString& text)

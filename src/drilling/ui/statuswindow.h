@@ -63,6 +63,8 @@ public:
     void GiveFocusBack() override;
     // The WITS link's half-step gas and, on a new whole depth, its booking.
     void WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth) override;
+    // The custom link's booking of the step's gas, while the link runs.
+    void CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth) override;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).
