@@ -191,6 +191,29 @@ void WitsSeeds(const QString& work)
                                                {5, Read(folder + "daily.wit").left(40 * 1024)}}));
 }
 
+// A polled device's answers: depths climbing through whole units, pump pressure, total gas and the
+// components of the gas modes, one answer without its frame lines. The first byte is the link's mode
+// and settings (mode in the low two bits, 0x04 tracks depth).
+void CustWitsSeeds()
+{
+    QByteArray answers;
+    for (int i = 0; i < 8; ++i)
+        answers += QStringLiteral("&&\r\n0108%1.%2\r\n0110%1.%2\r\n0121510\r\n0140%3\r\n1212%4\r\n1213%5\r\n"
+                                  "1214%6\r\n1215 5\r\n1216 5\r\n1217 1\r\n!!\r\n")
+                       .arg(1040 + i / 2)
+                       .arg(i * 3 % 10)
+                       .arg(100 + 5 * i)
+                       .arg(50 + i)
+                       .arg(20 + i)
+                       .arg(10)
+                       .toLatin1();
+    answers += "0108103.0\r\n0110103.0\r\n0139 1045\r\n";
+    Seed("custwits", "depths", QByteArray(1, char(0x04 | 1)) + answers);
+    Seed("custwits", "gas-mode", QByteArray(1, char(0x04 | 0x10 | 2)) + answers);
+    Seed("custwits", "bloodhound-profile23", QByteArray(1, char(0x40 | 0x08 | 3)) + answers);
+    Seed("custwits", "vendor-unmanned", QByteArray(1, char(0x20 | 0x04 | 0)) + answers.left(300));
+}
+
 QByteArray UdpPacket(float hole, float bit, float gas, std::int32_t flag)
 {
     QByteArray b(gasmon::kUdpPacketSize, '\0');
@@ -269,5 +292,6 @@ int main(int argc, char** argv)
     IniSeeds(work.path() + u'/');
     WitsSeeds(work.path() + u'/');
     GasSeeds(work.path() + u'/');
+    CustWitsSeeds();
     return 0;
 }

@@ -243,7 +243,7 @@ void CUSTWITS::TrackDepth(float holeDepth)
         // The bit on bottom: the next unit is a step, any other change corrects the file's depth.
         const std::int32_t depth = TruncInt(holeDepth);
         if (depth != trackedDepth) {
-            if (depth == trackedDepth + 1) {
+            if (std::int64_t(depth) == std::int64_t(trackedDepth) + 1) {
                 if (d)
                     d->MarkStep(drilling::StepSource::Wits);
                 // The step is owed already: the next answer at this depth marks none.

@@ -1,0 +1,75 @@
+// The custom WITS link's inputs: a polled device's answers, read in pieces cut anywhere (never more than
+// one read of the port takes), in each mode that parses them, with the link's depth tracking on or off;
+// after each read the link builds its next poll and books its step gas at the lag depth into a short
+// well. The first byte picks the mode and the settings; the rest is the device's text.
+#include "fuzzhost.h"
+
+#include "drilling/driller.h"
+#include "drilling/logalarm.h"
+#include "drilling/logtime.h"
+#include "support/wells.h"
+#include "wits/custwits.h"
+#include "wits/dailyfile.h"
+#include "wits/witsalarms.h"
+#include "wits/witslink.h"
+
+#include <algorithm>
+#include <memory>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    fuzzing::Box box;
+    const QString folder = box.data();
+    const std::uint8_t settings = data[0];
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    wellfile::OpenWell well;
+    well.dataFolder = well.currentFolder = folder;
+    well.wellName = QStringLiteral("W");
+    well.dataFileName = testing_support::MakeWell(folder, QStringLiteral("W.svm"), 1000, 1060);
+    well.fileTopDepth = 1000;
+    well.fileBottomDepth = 1060;
+    drilling::DrillingWindow facts;
+    facts.well = &well;
+    auto driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
+    driller->alarms = std::make_unique<drilling::LogAlarm>(folder);
+    driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
+    wits::WitsLinkState link;
+    wits::CustWitsHost host;
+    host.well = &well;
+    host.link = &link;
+    host.driller = driller.get();
+    host.profile = (settings & 0x40) != 0 ? 23 : 79;
+    host.unmannedUnit = (settings & 0x20) != 0;
+    host.correctFileDepth = [&well](std::int32_t depth) {
+        well.fileBottomDepth = std::clamp(depth, well.fileTopDepth, 1060);
+        return 1;
+    };
+    host.writeBlock = [&](const wits::WITSRECORD* samples, int count) {
+        const QDate day(2026, 1, 15);
+        wits::WriteDailyRecords(wits::DailyWitsFileName(folder, well.wellName, day), day, samples, count);
+    };
+    wits::WitsAlarmHost alarmHost;
+    alarmHost.dataFolder = [folder] { return folder; };
+    wits::CUSTWITS custom(host, alarmHost);
+    custom.mode = settings % 4;  // the modes that parse answers
+    custom.trackDepth = (settings & 0x04) != 0;
+    custom.gasMonitorFirst = (settings & 0x08) != 0;
+    custom.hwAttenuator = (settings & 0x10) != 0 ? 2.0f : 1.0f;
+    custom.trackedDepth = 1040;
+
+    // Reads of 1 to 999 characters, the lengths following the text's own bytes.
+    for (std::size_t at = 0, i = 0; at < text.size(); ++i) {
+        const std::size_t n =
+            std::min(text.size() - at, std::size_t(1 + static_cast<unsigned char>(text[i % text.size()]) * 4 % 999));
+        custom.ParseItems(text.substr(at, n));
+        at += n;
+        (void)custom.BuildOutputFrame();
+        custom.StoreDepthStep();
+    }
+    custom.EndFrame();
+    (void)custom.BuildWitsOutFrame();
+    return 0;
+}
