@@ -12,12 +12,6 @@
 
 namespace drilling {
 
-namespace {
-
-bool IsWellScratch(const QString& wellName) { return wellName.startsWith(u'~'); }
-
-}  // namespace
-
 Driller::Driller(DrillingWindow& window, wits::WitsAlarmHost alarmHost)
     : witsAlarms(std::make_unique<wits::WitsAlarms>(std::move(alarmHost))), window_(window)
 {

@@ -253,9 +253,11 @@ TEST_F(GasChartWindow, ScrollingRedrawsButTheThumbsTrackOnlyShowsTheDepth)
     EXPECT_EQ(chart->DrawnTexts()[0].at.y, 145);
     const QRect box(g.plotRight - 70, 144, 60, 18);
     for (int y = 100; y < before.height(); y += 7)
-        for (int x = 0; x < g.plotRight; x += 5)
-            if (!box.contains(x, y))
+        for (int x = 0; x < g.plotRight; x += 5) {
+            if (!box.contains(x, y)) {
                 ASSERT_EQ(chart->WindowImage().pixel(x, y), before.pixel(x, y)) << x << "," << y;
+            }
+        }
 }
 
 TEST_F(GasChartWindow, TheTextViewListsAHundredSamplesAndZoomCycles)

@@ -100,8 +100,9 @@ TEST_F(LegendSymbols, MotifsStandTwiceTwoUnitsApartUnlessDrawnOnce)
     EXPECT_GT(Ink(carb, 0, 600), Ink(clay, 0, 600));
     for (int y = 0; y < clay.height(); ++y)
         for (int x = 0; x < clay.width(); ++x) {
-            if (testing_support::At(clay, x, y) != kWhite)
+            if (testing_support::At(clay, x, y) != kWhite) {
                 ASSERT_NE(testing_support::At(carb, x, y), kWhite) << x << "," << y;
+            }
         }
     // Salt: one line across and four strokes down, one unit apart.
     const QImage salt = Symbol(10);
