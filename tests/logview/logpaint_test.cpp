@@ -302,3 +302,18 @@ TEST_F(LogPaint, TheRateFlagDrawsTheCurveAndTheDepthColumnAndTheBandIsAboveTheRo
             differing += with.pixel(x, y) != without.pixel(x, y);
     EXPECT_GT(differing, 500);
 }
+
+TEST_F(LogPaint, ARowRepaintKeepsTheTenUnitLineAboveIt)
+{
+    // The line under 1600 is the top pixel row of 1601's row (y 260): repainting 1601, the row that
+    // takes a new gas booking after 1600, leaves it as the full paint drew it.
+    Paint();
+    const QImage full = store().copy();
+    view.RepaintRows(s, 1601, 1, logview::ROW_RATE | logview::ROW_GAS);
+    for (int x = 0; x < 1920; ++x)
+        ASSERT_EQ(store().pixel(x, 260), full.pixel(x, 260)) << x;
+    // A line under a depth that is not a tenth one stays the row line the grid draws.
+    view.RepaintRows(s, 1602, 1, logview::ROW_RATE | logview::ROW_GAS);
+    for (int x = 0; x < 1920; ++x)
+        ASSERT_EQ(store().pixel(x, 270), full.pixel(x, 270)) << x;
+}

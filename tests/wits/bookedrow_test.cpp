@@ -101,6 +101,34 @@ TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     EXPECT_EQ(booked, row());
 }
 
+TEST_F(BookedRow, ABookingUnderATenthDepthKeepsItsDepthLine)
+{
+    logview::ViewPainters painters;
+    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
+    painters.trackState = &s.trackPainters;
+    AttachImages(bitmaps, painters);
+    // 1620's line lies on the top pixel row of 1621's row, y 460, across the gas track.
+    constexpr int kLineY = kRowY - 4 * kRowHeight;
+    ASSERT_TRUE(Book(1621));
+    store().fill(Qt::black);
+    {
+        platform::Dc dc(store());
+        view.Paint(s, dc);
+    }
+    const QImage full = store().copy();
+    const QRgb line = full.pixel(kGasLeft + 3, kLineY);
+    ASSERT_NE(line, full.pixel(kGasLeft + 3, kLineY + kRowHeight));  // not the plain row line below
+    ASSERT_TRUE(Book(1621));
+    int linePixels = 0;
+    for (int x = kGasLeft + 1; x < kGasRight; ++x) {
+        if (full.pixel(x, kLineY) != line)
+            continue;  // a curve over the line
+        ++linePixels;
+        ASSERT_EQ(store().pixel(x, kLineY), line) << x;
+    }
+    EXPECT_GT(linePixels, (kGasRight - kGasLeft) / 2);
+}
+
 TEST_F(BookedRow, ChromatographProfilesDrawTheirTrackAndRowsThatMayNotBeDrawnAreNot)
 {
     testing_support::RecordingPainters painters;

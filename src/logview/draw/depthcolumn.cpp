@@ -186,19 +186,7 @@ void Column::DepthNumber(const RECORD& rec, int y) const
 void Column::DepthLines(int depth, int y) const
 {
     if (!device.printing) {
-        const bool fifty = depth % 50 == 0 && !AnyOf(g.profile, {134, 138, 23});
-        dc.SelectObject(PenOf(fifty ? g.pens.Grid50() : g.pens.Grid10()));
-        const int ly = y + R + (fifty ? 1 : 0);
-        auto line = [&](int from, int to) {
-            dc.MoveTo(from, ly);
-            dc.LineTo(to, ly);
-        };
-        line(g.rate.left, g.rate.Right());
-        if (g.cut.left > 0 && !o.showColumn)
-            line(g.cut.left + 1, g.cut.left + 1 + g.cut.Width());
-        if (g.fluorescence.left > 0 && !o.showColumn && AnyOf(g.profile, {115, 116}))
-            line(g.fluorescence.left + 1, g.fluorescence.left + 1 + g.fluorescence.Width());
-        line(g.gas.left + 1, g.gasRight);
+        DrawScreenDepthLine(dc, g, o, depth, y, R);
         return;
     }
     const PrinterGeometry& pr = device.printer;
@@ -215,6 +203,31 @@ void Column::DepthLines(int depth, int y) const
         line(pr.extraLeft + 1, pr.extraLeft + 1 + pr.extraCellCount * pr.extraCellWidth);
     PrintedGasLine(ly);
 }
+
+}  // namespace
+
+void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthColumnOptions& o, std::int32_t depth,
+                         int y, int rowHeight, unsigned parts)
+{
+    const bool fifty = depth % 50 == 0 && !AnyOf(g.profile, {134, 138, 23});
+    const platform::Pen old = dc.SelectObject(PenOf(fifty ? g.pens.Grid50() : g.pens.Grid10()));
+    const int ly = y + rowHeight + (fifty ? 1 : 0);
+    auto line = [&](int from, int to) {
+        dc.MoveTo(from, ly);
+        dc.LineTo(to, ly);
+    };
+    if (parts & DEPTH_LINE_RATE)
+        line(g.rate.left, g.rate.Right());
+    if ((parts & DEPTH_LINE_CUT) && g.cut.left > 0 && !o.showColumn)
+        line(g.cut.left + 1, g.cut.left + 1 + g.cut.Width());
+    if ((parts & DEPTH_LINE_FLUORESCENCE) && g.fluorescence.left > 0 && !o.showColumn && AnyOf(g.profile, {115, 116}))
+        line(g.fluorescence.left + 1, g.fluorescence.left + 1 + g.fluorescence.Width());
+    if (parts & DEPTH_LINE_GAS)
+        line(g.gas.left + 1, g.gasRight);
+    dc.SelectObject(old);
+}
+
+namespace {
 
 // The printed gas-track line, in the variant the layout's words choose.
 void Column::PrintedGasLine(int ly) const

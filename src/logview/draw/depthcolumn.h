@@ -29,6 +29,23 @@ int DrawSurveyColumn(platform::Dc& dc, const ViewGeometry& g, const Device& devi
                      std::span<const wellfile::RECORD> records, std::size_t first, int count, int rowHeight,
                      int unitWidth, int topY, const ElogRateScale& elog = {});
 
+// Which lengths of the screen's ten-unit depth line DrawScreenDepthLine draws.
+enum DepthLineParts : unsigned {
+    DEPTH_LINE_RATE = 1,
+    DEPTH_LINE_CUT = 2,
+    DEPTH_LINE_FLUORESCENCE = 4,
+    DEPTH_LINE_GAS = 8,
+    DEPTH_LINE_ALL = 15,
+};
+
+// The screen's depth line under `depth` (a multiple of the tick step), whose row of `rowHeight` starts
+// at `y`: across
+// the rate track, the cut and fluorescence columns where the layout draws it there, and the gas track;
+// under a fiftieth depth a heavier line one pixel lower. A row repaint draws again the lengths whose
+// background it restored. Puts back the Dc's pen.
+void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthColumnOptions& options,
+                         std::int32_t depth, int y, int rowHeight, unsigned parts = DEPTH_LINE_ALL);
+
 // The survey marker at depth line `y`: a black triangle `height` high and one lithology cell wide, two
 // cells left of the lithology column, with a flag line rising from it (paper: the printer's lithology
 // column and print pen 15). Returns 1.

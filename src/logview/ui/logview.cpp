@@ -157,6 +157,15 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
         if (y < g.topMargin || y >= g.logBottomY)
             continue;
         const wellfile::RECORD& rec = buffer[std::size_t(i) + 1];
+        // The ten-unit line under the record above lies on this row's top pixels: what the row restores
+        // of it is drawn again, over the row's curves as the full paint draws it.
+        const std::int32_t above = buffer[std::size_t(i)].depth;
+        const bool lineAbove = g.Flag(22) && g.scaleIndex < 3 && y - R >= g.topMargin && above != 0 && above % 10 == 0;
+        unsigned lineParts = 0;
+        auto drawLineAbove = [&](unsigned part) {
+            if (lineAbove)
+                DrawScreenDepthLine(dc, g, depthColumn, above, y - R, R, part);
+        };
         if ((parts & ROW_RATE) && s.interaction.dataEntryActive) {
             // A running entry's typed row, with the rows beside it that its curve reaches, as a paint
             // of the entry's records draws them.
@@ -171,6 +180,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             BlitColumn(dc, strips, g, COLUMN_RATE, y);
             if (g.Flag(22))
                 DrawCurve(dc, g, device, curve, buffer, std::size_t(i) + 1, 1, R, y, false);
+            lineParts |= DEPTH_LINE_RATE;
         }
         if ((parts & ROW_DEPTH) && rec.depth % 10 == 0)
             DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
@@ -180,15 +190,20 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawChromatographTrack(target, buffer, std::size_t(i) + 1, 1, R, y);  // from the row above
             else
                 painters.DrawGasCurves(target, buffer, std::size_t(i) + 1, y, i + 1, false, true);  // joined to the row above
+            lineParts |= DEPTH_LINE_GAS;
         }
         if ((parts & ROW_SHOWS) && !entryColumns && g.Flag(19) && g.profile != 4 && g.profile != 64) {
             const Records row = Records(buffer).subspan(std::size_t(i) + 1, 1);
             if (g.porosity.left > 0 && BlitColumn(dc, strips, g, COLUMN_POROSITY, y))
                 painters.DrawRatingColumn(target, row, R, y);
-            if (g.fluorescence.left > 0 && BlitColumn(dc, strips, g, COLUMN_FLUORESCENCE, y))
+            if (g.fluorescence.left > 0 && BlitColumn(dc, strips, g, COLUMN_FLUORESCENCE, y)) {
+                drawLineAbove(DEPTH_LINE_FLUORESCENCE);  // under the column, which the full paint draws later
                 painters.DrawBoxColumn(target, row, R, y);
-            if (g.cut.left > 0 && BlitColumn(dc, strips, g, COLUMN_CUT, y))
+            }
+            if (g.cut.left > 0 && BlitColumn(dc, strips, g, COLUMN_CUT, y)) {
+                drawLineAbove(DEPTH_LINE_CUT);
                 painters.DrawPorosityColumn(target, row, R, y);
+            }
         }
         if ((parts & ROW_SHOWS) && !entryColumns && (g.profile == 115 || (g.Flag(38) && g.hardness.count > 0)) &&
             BlitColumn(dc, strips, g, COLUMN_HARDNESS, y))
@@ -201,6 +216,8 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
         }
         if ((parts & ROW_CO2) && g.Flag(31) && g.profile != 60)
             painters.DrawAveragedCurve(target, buffer, std::size_t(i) + 1, 1, R, y, true);  // from the row above
+        if (lineParts)
+            drawLineAbove(lineParts);
         if ((parts & ROW_CUSTOM) && s.customTracks.data) {
             const long long at = (long long)rec.depth - well.fileTopDepth;
             // Two rows from the line above the row, down to the file's last depth.
