@@ -399,6 +399,32 @@ TEST_F(ListPagePrint, TopsListPrintsTheTopFileOnOnePage)
     EXPECT_TRUE(Words(OnePage(), 1).empty());
 }
 
+TEST_F(ListPagePrint, ATopsListLongerThanAPageGoesOnOnTheNextPages)
+{
+    ASSERT_TRUE(Open(1000, 2600));
+    std::vector<entry::TOPSEX> tops;
+    for (int i = 1; i <= 150; ++i)
+        tops.push_back(Top(i, 1000 + 10 * i, QStringLiteral("Z%1").arg(i, 3, 10, QChar('0')).toLatin1().constData()));
+    testing_support::WriteRecords(Local(".top"), tops, {});
+    PrintTopsList(services, s);
+    const int pages = testing_support::PdfPageCount(OnePage());
+    ASSERT_GE(pages, 2);
+    // Every top once, in file order, each page starting with its title and heading.
+    int next = 1;
+    for (int page = 1; page <= pages; ++page) {
+        const auto words = Words(OnePage(), page);
+        ASSERT_NE(Find(words, "Tops"), nullptr) << page;
+        ASSERT_NE(Find(words, "Number"), nullptr) << page;
+        for (const testing_support::PdfWord& w : words) {
+            ASSERT_LE(w.yMin, 3300) << w.text.toStdString();
+            if (w.text.startsWith('Z'))
+                ASSERT_EQ(w.text, QStringLiteral("Z%1").arg(next++, 3, 10, QChar('0'))) << page;
+        }
+    }
+    EXPECT_EQ(next, 151);
+    EXPECT_FALSE(s.print.topsPage);
+}
+
 TEST_F(ListPagePrint, DstReportsFollowTheLogTwoAPage)
 {
     ASSERT_TRUE(Open(1000, 2600));

@@ -438,7 +438,10 @@ TEST_F(LogPrint, HeaderAndTopsRunsPrintOnePageAndReleaseThePrinter)
     ASSERT_TRUE(OpenDemo());
     const QString file = s.well.file.dataFolder + "StrativM.pdf";
     int tops = 0;
-    services.painters.topsPage = [&tops](platform::Dc&) { ++tops; };
+    services.painters.topsPage = [&tops](platform::Dc&, std::size_t) {
+        ++tops;
+        return std::size_t(0);
+    };
     services.runPrintSetup = [](app::LogState&, PRINTCFG&) {
         ADD_FAILURE() << "no set-up for a header or tops page";
         return 0;

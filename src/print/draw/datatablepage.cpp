@@ -91,7 +91,8 @@ int PrintDataTablePage(
     return written;
 }
 
-void DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight)
+int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight,
+                 std::size_t first)
 {
     const KeepDcObjects kept(dc);
     const int h = rowHeight;
@@ -101,12 +102,21 @@ void DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const ent
     dc.TextOut(x, y, QStringLiteral("Tops for ") + wellName);
     y += 3 * L;
     dc.TextOut(x, y, platform::CFormat("%s %s         %s ", " Number ", " Depth ", " Text ").c_str());
-    for (const entry::TOPSEX& top : tops) {
+    // A list longer than the page stops at its foot; the next page goes on from the first top not written.
+    const int foot = dc.GetDeviceCaps(platform::VERTRES);
+    const int lineHeight = dc.GetTextMetrics().tmHeight;
+    int written = 0;
+    for (std::size_t i = first; i < tops.size(); ++i) {
         y = int(y + 1.5 * L);
+        if (y + lineHeight > foot)
+            break;
+        const entry::TOPSEX& top = tops[i];
         const std::string text = platform::FieldText(top.text);
         dc.TextOut(x, y,
             platform::CFormat("     %-3d        %-6d   %s ", int(top.number), int(top.depth), text.c_str()).c_str());
+        ++written;
     }
+    return written;
 }
 
 } // namespace print

@@ -32,7 +32,9 @@ std::string DataTableLine(const wellfile::RECORD& record, bool ratesPerHour);
 int PrintDataTablePage(
     platform::Dc& dc, logview::Records records, std::size_t first, int rows, int rowHeight, bool ratesPerHour);
 
-// The tops of the well `wellName` in the order given: a title, a heading and one line per top.
-void DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight);
+// The tops of the well `wellName` from tops[first] in the order given: a title, a heading and one line
+// per top, ending at the foot of the page. Returns the tops written.
+int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight,
+                 std::size_t first = 0);
 
 } // namespace print

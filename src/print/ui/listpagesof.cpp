@@ -19,7 +19,7 @@ DataTableFn DataTableOf(app::LogState& log)
     };
 }
 
-int PrintTopsPage(app::LogState& log, platform::Dc& dc)
+std::size_t PrintTopsPage(app::LogState& log, platform::Dc& dc, std::size_t first)
 {
     const wellfile::WellPlace place = app::PlaceOf(log);
     wellfile::TopsPlace topsPlace;
@@ -29,14 +29,16 @@ int PrintTopsPage(app::LogState& log, platform::Dc& dc)
         return 0;
     std::vector<entry::TOPSEX> tops;
     wellfile::LoadTops(place, topsPlace, tops);
-    DrawTopsList(dc, log.well.file.wellName, tops, log.print.rowHeight);
-    return 1;
+    const int written = DrawTopsList(dc, log.well.file.wellName, tops, log.print.rowHeight, first);
+    const std::size_t next = first + std::size_t(written);
+    // A page that takes no top ends the list too, so that a page too short never prints blank pages on.
+    return next > first && next < tops.size() ? next : 0;
 }
 
 void FillListPagePainters(app::LogState& log, PrintPagePainters& painters)
 {
     if (!painters.topsPage)
-        painters.topsPage = [&log](platform::Dc& dc) { PrintTopsPage(log, dc); };
+        painters.topsPage = [&log](platform::Dc& dc, std::size_t first) { return PrintTopsPage(log, dc, first); };
     if (!painters.dstPage)
         painters.dstPage = [&log](platform::Dc& dc, std::span<const reports::DSTREPORT> reports, int first) {
             PrintDstPage(dc, reports, first, log.print.rowHeight);

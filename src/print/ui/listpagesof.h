@@ -13,9 +13,10 @@ namespace print {
 // The data table of `log`'s run, its rates per hour when the window shows them so.
 DataTableFn DataTableOf(app::LogState& log);
 
-// The tops list of `log`'s well, read again from its ".top". 1, or 0 (the page left blank) when the
-// file cannot be read.
-int PrintTopsPage(app::LogState& log, platform::Dc& dc);
+// The page of the tops list of `log`'s well from its top `first`, read again from its ".top". Returns the
+// top the next page starts with, or 0 when the list is done (or the file cannot be read: the page is
+// left blank).
+std::size_t PrintTopsPage(app::LogState& log, platform::Dc& dc, std::size_t first);
 
 // Fills the tops and DST page painters of `painters` that are unset with the window's.
 void FillListPagePainters(app::LogState& log, PrintPagePainters& painters);

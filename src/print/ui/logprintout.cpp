@@ -16,7 +16,7 @@ PrintPagePainters BlankPagePainters()
     PrintPagePainters p;
     p.logPage = [](platform::Dc&, const LogPage& page) { return page.rowsPerPage * (page.scaleKind == 3 ? 5 : 1); };
     p.dstPage = [](platform::Dc&, std::span<const reports::DSTREPORT>, int) {};
-    p.topsPage = [](platform::Dc&) {};
+    p.topsPage = [](platform::Dc&, std::size_t) { return std::size_t(0); };
     return p;
 }
 
@@ -160,9 +160,9 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
 {
     if (kind_ == PrintRunKind::Tops) {
         pagesLeft_ = 1;
-        if (painters_.topsPage)
-            painters_.topsPage(dc);
-        pagesLeft_ = 0;
+        const std::size_t next = painters_.topsPage ? painters_.topsPage(dc, topsNext_) : 0;
+        pagesLeft_ = next > topsNext_ ? 1 : 0;
+        topsNext_ = next;
         return;
     }
     if (kind_ == PrintRunKind::HeaderOnly) {

@@ -8,6 +8,7 @@
 #include "print/printrun.h"
 #include "reports/reportrecords.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <span>
@@ -38,7 +39,8 @@ struct PrintPagePainters {
     std::function<int(platform::Dc&, const LogPage&)> logPage;
     // The report at `first` and the one after it (a report with an empty from-depth ends the list).
     std::function<void(platform::Dc&, std::span<const reports::DSTREPORT> reports, int first)> dstPage;
-    std::function<void(platform::Dc&)> topsPage;
+    // The tops from `first`; returns the top the next page starts with, 0 when the list is done.
+    std::function<std::size_t(platform::Dc&, std::size_t first)> topsPage;
 };
 
 // Painters that draw nothing; a log page consumes a page's worth of rows.
@@ -85,6 +87,7 @@ private:
     std::size_t current_ = 0;
     std::vector<reports::DSTREPORT> dsts_;
     int dstCount_ = 0, dstPages_ = 0, dstIndex_ = 0;
+    std::size_t topsNext_ = 0;  // the first top of the tops list's next page
     // The print geometry of the printer check, given back at the end.
     int checkedRowHeight_ = 0, checkedColumnUnit_ = 0;
 };
