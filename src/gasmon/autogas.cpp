@@ -22,6 +22,7 @@ float PositiveOrOne(float v) { return v > 0 ? v : 1.0f; }
 constexpr int kRtuTimeoutMs = 350;
 constexpr int kTcpTimeoutMs = 1500;
 constexpr int kModbusTcpPort = 502;
+constexpr std::int32_t kLongestSetting = 1000000;  // seconds, the bound of a time setting
 
 const char* const kNoRatioText =
     " You have selected NO RATIO mode. Unless you are\n\r drilling very slow, your chromatograph readings will "
@@ -116,14 +117,17 @@ void AutoGas::TakeSettings(const GASMONCFG& cfg)
     effectiveFactors[3] = record.channel4Span * record.channel4Attenuator;
 
     cycleTime = cfg.cycleTime < 1 ? 300 : cfg.cycleTime;
+    // Times in seconds from the settings file, kept within a range the cycle's arithmetic cannot overflow
+    // (far beyond any real cycle).
+    const auto seconds = [](std::int32_t v) { return std::clamp<std::int32_t>(v, -kLongestSetting, kLongestSetting); };
     for (int k = 1; k <= 6; ++k) {
-        elutionTimes[std::size_t(k)] = cfg.elutionTime[k - 1];
+        elutionTimes[std::size_t(k)] = seconds(cfg.elutionTime[k - 1]);
         componentOffsets[std::size_t(k)] = cfg.drift[k - 1];
     }
     for (int k = 0; k < 7; ++k)
         record.fractions[k] = cfg.ratios[k];
-    baselineSecond = cfg.chromatZero;
-    c4ZeroSecond = cfg.c4ZeroTime;
+    baselineSecond = seconds(cfg.chromatZero);
+    c4ZeroSecond = seconds(cfg.c4ZeroTime);
     hwDelay = cfg.hotWireDelay;
     zeros[0] = cfg.hotWireZero;
     zeros[3] = cfg.channel3Zero;
