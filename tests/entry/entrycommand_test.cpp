@@ -2,8 +2,8 @@
 // double-click's request), and the view set for the entry and put back.
 #include "app/logstate.h"
 #include "entry/entrycommand.h"
-#include "platform/inputbox.h"
 #include "platform/winapi.h"
+#include "support/commandwell.h"
 #include "support/doubles.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -35,37 +35,19 @@ struct Seen {
     bool config;
 };
 
-struct Command {
-    app::LogState s;
-    QString path;
+struct Command : testing_support::CommandWell {
     bool dataText = false, elogText = false;
-    // The command's own input box: its scripted answers (nullopt cancels), what it asked and proposed.
-    testing_support::FakePrompter input;
-    std::deque<std::optional<QString>>& answers = input.inputAnswers;
-    QStringList& prompts = input.inputPrompts;
-    QStringList& titles = input.inputCaptions;
-    QStringList& proposed = input.inputInitials;
     std::vector<Seen> seen;
     std::function<int(app::LogState&)> dialog = [](app::LogState&) { return int(platform::IDCANCEL); };
 
-    Command()
-    {
-        path = testing_support::MakeWell(testing_support::TestDir() + "w/", "w.svm", 1000, 1500);
-        wellfile::OpenWell& w = s.well.file;
-        w.dataFileName = path;
-        w.fileTopDepth = 1000;
-        w.fileBottomDepth = 1500;
-        w.viewTopDepth = 1200;
-        s.view.viewScale = 3;
-    }
+    Command() : CommandWell("w/", "w.svm", 1000, 1500) {}
     entry::EntryHost Host()
     {
         entry::EntryHost h;
         h.dataTextOpen = [this] { return dataText; };
         h.elogTextOpen = [this] { return elogText; };
         h.askInput = [this](const QString& title, const QString& prompt, QString& buffer, int size) {
-            EXPECT_EQ(size, 6);
-            return platform::AskInputWith(input, title, prompt, buffer, size);
+            return AskInput(title, prompt, buffer, size);
         };
         h.runDialog = [this](app::LogState& log, EntryKind kind, wellfile::WellConfig* config) {
             const auto& b = log.interaction.dataEntryRecords;

@@ -3,9 +3,9 @@
 #include "app/logstate.h"
 #include "entry/flarecommand.h"
 #include "entry/flareentry.h"
-#include "platform/inputbox.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "support/commandwell.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -35,35 +35,16 @@ struct Seen {
 };
 
 // A well of depths 1000 to 2000, shown from 1200 on scale 3.
-struct Command {
-    app::LogState s;
-    QString path;
-    // The command's own input box: its scripted answers (nullopt cancels), what it asked and proposed.
-    testing_support::FakePrompter input;
-    std::deque<std::optional<QString>>& answers = input.inputAnswers;
-    QStringList& prompts = input.inputPrompts;
-    QStringList& titles = input.inputCaptions;
-    QStringList& proposed = input.inputInitials;
+struct Command : testing_support::CommandWell {
     std::vector<Seen> seen;
     std::function<int(app::LogState&)> dialog = [](app::LogState&) { return int(platform::IDCANCEL); };
 
-    Command()
-    {
-        path = testing_support::MakeWell(testing_support::TestDir() + "f/", "f.svm", 1000, 2000);
-        wellfile::OpenWell& w = s.well.file;
-        w.dataFileName = path;
-        w.fileTopDepth = 1000;
-        w.fileBottomDepth = 2000;
-        w.viewTopDepth = 1200;
-        s.view.viewScale = 3;
-        s.layout.flareTrack = 1;
-    }
+    Command() : CommandWell("f/", "f.svm", 1000, 2000) { s.layout.flareTrack = 1; }
     entry::FlareHost Host()
     {
         entry::FlareHost h;
         h.askInput = [this](const QString& title, const QString& prompt, QString& buffer, int size) {
-            EXPECT_EQ(size, 6);
-            return platform::AskInputWith(input, title, prompt, buffer, size);
+            return AskInput(title, prompt, buffer, size);
         };
         h.runDialog = [this](app::LogState& log) {
             const auto& b = log.interaction.dataEntryRecords;
