@@ -11,6 +11,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 here=$(pwd)
 jobs=$(nproc)
+# ccache keys on paths relative to this folder, so another clone of the repository (CI's, a second work
+# tree) reuses what this one compiled.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$here}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 
 generator=()
 if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
