@@ -49,23 +49,27 @@ QByteArray BytesOf(const std::vector<Record>& records)
     return QByteArray(reinterpret_cast<const char*>(records.data()), qsizetype(records.size() * sizeof(Record)));
 }
 
-// Each record's depth moves by d; a trailing partial record is kept as it was.
+// Each record's depth moves by d; a trailing partial record is kept as it was. Nothing when there is
+// no such file; the path when it exists but cannot be read.
 template <class Record>
-std::optional<QByteArray> ShiftedEach(const QString& path, std::int32_t d)
+bool ShiftedEach(const QString& path, std::int32_t d, std::vector<wellfile::FileImage>& images)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        return std::nullopt;
+        return true;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return false;
     QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return false;
     for (qsizetype at = 0; at + qsizetype(sizeof(Record)) <= bytes.size(); at += sizeof(Record)) {
         Record r;
         std::memcpy(&r, bytes.constData() + at, sizeof r);
         r.depth = decltype(r.depth)(r.depth + d);
         std::memcpy(bytes.data() + at, &r, sizeof r);
     }
-    return bytes;
+    images.push_back({path, bytes});
+    return true;
 }
 
 // Asks for the shift until it is a whole number within the limits; nothing on Cancel.
@@ -96,14 +100,30 @@ std::optional<std::int32_t> AskShift(std::int32_t firstDepth)
     }
 }
 
-void ShiftShows(const LogState& s, std::int32_t d)
+}  // namespace
+
+void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<std::int32_t(std::int32_t)>& move)
 {
+    bool topMoved = false;
+    for (entry::TOPSEX& t : s.well.tops) {
+        if (t.depth <= 0)
+            continue;
+        const std::int32_t to = move(t.depth);
+        topMoved = topMoved || to != t.depth;
+        t.depth = to;
+    }
+    if (topMoved) {
+        SaveWellTops(s);
+        sv.window->BuildMenu(s, 5);
+    }
+
     const wellfile::WellPlace place = app::PlaceOf(s);
     if (!QFileInfo(platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"))).isFile())
         return;
     std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> shows = wellfile::LoadShows(place);
     if (!shows || shows->records.empty())
         return;
+    bool showMoved = false;
     // The last record is the spare one the show dialog fills next.
     for (std::size_t i = 0; i + 1 < shows->records.size(); ++i) {
         reports::SHOWREPORT& r = shows->records[i];
@@ -111,21 +131,15 @@ void ShiftShows(const LogState& s, std::int32_t d)
         const std::string interval = platform::FieldText(r.interval);
         if (std::sscanf(interval.c_str(), "%d to %d", &top, &bottom) != 2)
             continue;
-        platform::SetFieldText(r.interval, platform::CFormat("%d to %d", top + d, bottom + d));
+        const int newTop = move(top), newBottom = move(bottom);
+        if (newTop == top && newBottom == bottom)
+            continue;
+        platform::SetFieldText(r.interval, platform::CFormat("%d to %d", newTop, newBottom));
+        showMoved = true;
     }
-    wellfile::SaveShows(place, shows->records);
+    if (showMoved)
+        wellfile::SaveShows(place, shows->records);
 }
-
-void ShiftTops(LogState& s, const WellServices& sv, std::int32_t d)
-{
-    for (entry::TOPSEX& t : s.well.tops)
-        if (t.depth > 0)
-            t.depth += d;
-    SaveWellTops(s);
-    sv.window->BuildMenu(s, 5);
-}
-
-}  // namespace
 
 QByteArray ShiftCustomDataDepths(const QByteArray& svx, std::int32_t d)
 {
@@ -170,20 +184,34 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
     if (records.empty())
         return;
 
-    std::vector<wellfile::FileImage> images{{f.dataFileName, BytesOf(records)}};
+    // Every side file is read before anything is replaced: one that cannot be read stops the whole
+    // adjustment. The data file goes in last.
+    std::vector<wellfile::FileImage> images;
+    QString unread;
     if (QFileInfo(f.customDataFileName).isFile()) {
         QFile svx(f.customDataFileName);
+        QByteArray bytes;
         if (svx.open(QIODevice::ReadOnly))
-            images.push_back({f.customDataFileName, ShiftCustomDataDepths(svx.readAll(), *d)});
+            bytes = svx.readAll();
+        if (!svx.isOpen() || svx.error() != QFileDevice::NoError)
+            unread = f.customDataFileName;
+        else
+            images.push_back({f.customDataFileName, ShiftCustomDataDepths(bytes, *d)});
     }
     const QString mem = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
     const QString hxt = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
-    if (auto b = ShiftedEach<layout::EXTRECORD>(s.well.fit.path, *d))
-        images.push_back({s.well.fit.path, *b});
-    if (auto b = ShiftedEach<entry::SVMEMO>(mem, *d))
-        images.push_back({mem, *b});
-    if (auto b = ShiftedEach<entry::HTEXTEX>(hxt, *d))
-        images.push_back({hxt, *b});
+    if (unread.isEmpty() && !ShiftedEach<layout::EXTRECORD>(s.well.fit.path, *d, images))
+        unread = s.well.fit.path;
+    if (unread.isEmpty() && !ShiftedEach<entry::SVMEMO>(mem, *d, images))
+        unread = mem;
+    if (unread.isEmpty() && !ShiftedEach<entry::HTEXTEX>(hxt, *d, images))
+        unread = hxt;
+    if (!unread.isEmpty()) {
+        platform::MessageBox(unread + QStringLiteral(" cannot be read\nThe depths could not be adjusted; no file was changed"),
+                             QStringLiteral("File Error"), platform::MB_OK);
+        return;
+    }
+    images.push_back({f.dataFileName, BytesOf(records)});
 
     const bool hadCurves = s.engines.elogCurves != nullptr;
     const QString failed = wellfile::ReplaceFilesTogether(images);
@@ -200,8 +228,8 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
         wellfile::ReadCustomFileDepthRange(f, f.customTopDepth, f.customBottomDepth);
     s.view.redrawPending = true;
 
-    ShiftTops(s, sv, *d);
-    ShiftShows(s, *d);
+    sv.view->LoadMemos(s);
+    MoveTopsAndShows(s, sv, [d](std::int32_t depth) { return depth + *d; });
     if (hadCurves) {
         sv.view->LoadElog(s, s.well.elogFileName);
         s.well.elogDepthOffset += *d;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace app {
@@ -33,6 +34,11 @@ void AdjustFileDepth(LogState& log, const WellServices& services);
 // The ".svx" image with its depths shifted by d: the first record's depth moves by d, every later one
 // is one deeper than the one before.
 QByteArray ShiftCustomDataDepths(const QByteArray& svx, std::int32_t d);
+
+// Moves the well's tops (saved, Tops menu rebuilt) and its show intervals (saved when one moved) by
+// `move`, which maps a depth to its new depth; an unused top (depth 0) stays.
+void MoveTopsAndShows(LogState& log, const WellServices& services,
+                      const std::function<std::int32_t(std::int32_t)>& move);
 
 // The shift typed into Adjust File Depth: a whole number, else nothing.
 std::optional<std::int32_t> ParseDepthShift(const QString& text);

@@ -234,17 +234,17 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
         }
     }
 
-    // 7. Schemes: every named scheme gets its item, so all six can be chosen from the menu.
+    // 7. Schemes: the first two schemes get items; schemes 3 to 6 keep their commands without one.
     if (part == 6 || part == -1) {
         for (int id = SchemeFirst; id <= SchemeLast; ++id)
             bar.Delete(schemes, id);
         if (!in.schemesLoaded) {
             out.currentScheme = 0;
         } else {
-            for (int s = 0; s < 6; ++s)
+            for (int s = 0; s < 2; ++s)
                 if (!in.schemeNames[std::size_t(s)].isEmpty())
                     bar.AppendIfAbsent(schemes, SchemeFirst + s, in.schemeNames[std::size_t(s)]);
-            if (in.currentScheme >= 0 && in.currentScheme < 6)
+            if (in.currentScheme >= 0 && in.currentScheme < 2)
                 bar.Check(SchemeFirst + in.currentScheme, true);
         }
     }

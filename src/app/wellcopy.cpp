@@ -7,8 +7,14 @@
 #include "wellfile/wellnames.h"
 #include "wellfile/wholefile.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <utility>
+#include <vector>
 
 namespace app {
 
@@ -36,6 +42,44 @@ QString WellFile(const WellPath& p, const QString& extension)
 }
 
 }  // namespace
+
+QString MoveWellSetAside(const QString& path, const QString& dataFolder, const QDate& date)
+{
+    const WellPath p = Split(path);
+    std::vector<QString> found;
+    for (const QString& ext : wellfile::WellSetExtensions()) {
+        const QString file = WellFile(p, ext);
+        if (QFileInfo(file).isFile())
+            found.push_back(file);
+    }
+    if (found.empty())
+        return {};
+    const QString backup = platform::JoinPath(dataFolder, QStringLiteral("backup"));
+    if (!QDir().mkpath(backup))
+        return backup;
+    // One free stem for the whole set, so its files stay together: name@date, then name@date-2 ...
+    const QString dated = p.name + u'@' + date.toString(QStringLiteral("yyyy-MM-dd"));
+    QString stem = dated;
+    const auto taken = [&](const QString& candidate) {
+        for (const QString& file : found)
+            if (QFileInfo::exists(platform::JoinPath(backup, candidate + wellfile::FileNameOf(file).mid(p.name.size()))))
+                return true;
+        return false;
+    };
+    for (int n = 2; taken(stem); ++n)
+        stem = dated + QStringLiteral("-%1").arg(n);
+    std::vector<std::pair<QString, QString>> moved;
+    for (const QString& file : found) {
+        const QString to = platform::JoinPath(backup, stem + wellfile::FileNameOf(file).mid(p.name.size()));
+        if (!QFile::rename(file, to)) {
+            for (const auto& [from, at] : moved)
+                QFile::rename(at, from);
+            return file;
+        }
+        moved.emplace_back(file, to);
+    }
+    return {};
+}
 
 bool SameDataFile(const QString& openFile, const QString& path)
 {

@@ -3,7 +3,9 @@
 // the exchange code.
 #include <QString>
 
-#include <array>
+class QDate;
+
+#include "wellfile/wellnames.h"
 
 namespace elog { class ElogServices; }
 
@@ -11,14 +13,17 @@ namespace app {
 
 struct LogState;
 
-// The side files of a well that follow its data file, in the order they are copied.
-inline constexpr std::array<const char*, 17> kWellSideFiles = {
-    ".hdr", ".rpt", ".sho", ".dst", ".top", ".svc", ".hor", ".qpt", ".svx",
-    ".mem", ".hxt", ".fit", ".grdx", ".cfg", ".lfg", ".lag", ".sch"};
+using wellfile::kWellSideFiles;
 
 // True when both paths name the same existing file; the second is looked up without regard to letter
 // case, as the well's names are.
 bool SameDataFile(const QString& openFile, const QString& path);
+
+// Moves every file of the well set of `path` (its data file and side files) that exists into the data
+// folder's "backup/", named after the well and `date` ("name@yyyy-MM-dd.ext"; "-2", "-3" ... added when
+// that name is taken), so a copy written over that well finds none of its files. Nothing is deleted.
+// Gives the file that could not be moved (those moved before it are put back), or an empty text.
+QString MoveWellSetAside(const QString& path, const QString& dataFolder, const QDate& date);
 
 // Copies the well of `fromPath` to the name of `toPath`; both are rewritten as folder + name + ".SVM".
 // The data file must copy: when it does not, "Copy Failed..." (the system's error number, both paths)

@@ -4,6 +4,9 @@
 #include "wellfile/wellheader.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -115,12 +118,36 @@ std::size_t ShiftRecordDepths(std::vector<RECORD>& records, std::int32_t d)
     return dropped;
 }
 
+namespace {
+
+// Keeps the file at `path` under `kept` (a second link to it, or a copy where the folder allows no
+// links) so that it can be put back; false when that cannot be done.
+bool KeepAside(const QString& path, const QString& kept)
+{
+    QFile::remove(kept);
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0)
+        return true;
+    return QFile::copy(path, kept);
+}
+
+bool RenameOver(const QString& from, const QString& to)
+{
+    // rename(2) replaces the old file in one step.
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+}  // namespace
+
 QString ReplaceFilesTogether(const std::vector<FileImage>& files)
 {
     std::vector<QString> temps;
+    std::vector<QString> kept(files.size());
     const auto dropTemps = [&] {
         for (const QString& t : temps)
             QFile::remove(t);
+        for (const QString& k : kept)
+            if (!k.isEmpty())
+                QFile::remove(k);
     };
     for (const FileImage& image : files) {
         const QString temp = image.path + QStringLiteral(".adj~");
@@ -133,13 +160,35 @@ QString ReplaceFilesTogether(const std::vector<FileImage>& files)
             return image.path;
         }
     }
+    // The old files stay until every new one is in place.
     for (std::size_t i = 0; i < files.size(); ++i) {
-        // rename(2) replaces the old file in one step.
-        if (std::rename(QFile::encodeName(temps[i]).constData(), QFile::encodeName(files[i].path).constData()) != 0) {
+        if (!QFileInfo(files[i].path).isFile())
+            continue;
+        kept[i] = files[i].path + QStringLiteral(".old~");
+        if (!KeepAside(files[i].path, kept[i])) {
+            kept[i].clear();
             dropTemps();
             return files[i].path;
         }
     }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (RenameOver(temps[i], files[i].path))
+            continue;
+        // Put back what was replaced, in the same order, so the data file (given last) is the last to return.
+        // An old file that cannot go back stays under its kept name (it is not removed below).
+        for (std::size_t b = 0; b < i; ++b) {
+            if (kept[b].isEmpty())
+                QFile::remove(files[b].path);
+            else
+                RenameOver(kept[b], files[b].path);
+            kept[b].clear();
+        }
+        dropTemps();
+        return files[i].path;
+    }
+    for (QString& k : kept)
+        if (!k.isEmpty())
+            QFile::remove(k);
     return {};
 }
 

@@ -37,9 +37,10 @@ struct FileImage {
     QString path;
     QByteArray bytes;
 };
-// Writes every image to a temporary file beside its file and renames them into place only once all were
-// written, so a failure changes none of them. Gives the path of the file that could not be written, or
-// an empty text when all are in place.
+// Writes every image to a temporary file beside its file, keeps the old files aside and renames the new
+// ones into place in the order given (the data file last); when one cannot be put in place, those
+// already replaced get their old files back, so a failure changes none of them. Gives the path of the
+// file that could not be written or replaced, or an empty text when all are in place.
 QString ReplaceFilesTogether(const std::vector<FileImage>& files);
 
 // The KB elevation of a header's KB text (`width` bytes, NUL-ended or full): its digits and points in

@@ -1,5 +1,6 @@
 #include "wellfile/insertdelete.h"
 
+#include "entry/memorecords.h"
 #include "layout/customdata.h"
 #include "platform/text.h"
 #include "wellfile/depthcorrection.h"
@@ -40,13 +41,14 @@ QByteArray BytesOf(const std::vector<R>& rows)
     return QByteArray(reinterpret_cast<const char*>(rows.data()), qsizetype(rows.size() * sizeof(R)));
 }
 
-bool HasCustomFile(const RecordFiles& files)
+bool IsFile(const QString& path)
 {
-    return !files.customFile.isEmpty() && QFileInfo(files.customFile).isFile();
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-// Reads the ".svx" and finds the index of `depth` in it; nothing when it holds no such depth.
-std::optional<std::size_t> CustomIndex(const std::vector<layout::CUSTDATAREC>& rows, std::int32_t depth)
+// Finds the index of `depth` in a per-depth side file; nothing when it holds no such depth.
+template <class R>
+std::optional<std::size_t> DepthIndex(const std::vector<R>& rows, std::int32_t depth)
 {
     if (rows.empty())
         return std::nullopt;
@@ -59,20 +61,107 @@ std::optional<std::size_t> CustomIndex(const std::vector<layout::CUSTDATAREC>& r
     return std::size_t(j);
 }
 
-void NumberFrom(std::vector<layout::CUSTDATAREC>& rows, std::size_t from, float depth)
+template <class R>
+void NumberFrom(std::vector<R>& rows, std::size_t from, float depth)
 {
     for (std::size_t i = from; i < rows.size(); ++i, depth += 1.0f)
         rows[i].depth = depth;
 }
 
-// Writes the shifted files together, the ".svx" first, and fills the outcome.
-RecordShift Replace(const RecordFiles& files, const std::vector<RECORD>& records,
-                    const std::vector<layout::CUSTDATAREC>* custom)
+// A per-depth side file (one record a depth unit, its depth a float) with `m` blank records put in
+// (m above 0) or taken out (below 0) at `depth`. `blank` is the record put in, but for its depth.
+template <class R>
+struct SideShift {
+    std::vector<R> rows;
+    bool changed = false;
+};
+
+template <class R>
+bool ShiftSide(const QString& path, std::int32_t depth, std::int64_t m, const R& blank, SideShift<R>& out)
+{
+    if (!IsFile(path))
+        return true;
+    if (!ReadWholeRecords(path, out.rows))
+        return false;
+    const auto j = DepthIndex(out.rows, depth);
+    if (!j)
+        return true;
+    if (m > 0) {
+        out.rows.insert(out.rows.begin() + std::ptrdiff_t(*j), std::size_t(m), blank);
+    } else {
+        const std::size_t n = std::size_t(-m);
+        if (*j == 0 || *j + n > out.rows.size())
+            return true;
+        out.rows.erase(out.rows.begin() + std::ptrdiff_t(*j), out.rows.begin() + std::ptrdiff_t(*j + n));
+    }
+    NumberFrom(out.rows, *j, float(depth));
+    out.changed = true;
+    return true;
+}
+
+// A list file of records whose int32 depth leads (memos, depth notes) with its depths moved; nothing
+// when no depth moved. A trailing partial record is carried unchanged.
+template <class R>
+bool MoveListDepths(const QString& path, std::int32_t point, std::int32_t delta, std::optional<QByteArray>& out)
+{
+    if (!IsFile(path))
+        return true;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return false;
+    bool moved = false;
+    for (qsizetype at = 0; at + qsizetype(sizeof(R)) <= bytes.size(); at += sizeof(R)) {
+        std::int32_t d = 0;
+        std::memcpy(&d, bytes.constData() + at, sizeof d);
+        const std::int32_t to = MovedDepth(d, point, delta);
+        moved = moved || to != d;
+        std::memcpy(bytes.data() + at, &to, sizeof to);
+    }
+    if (moved)
+        out = std::move(bytes);
+    return true;
+}
+
+// The side files of an insert (m above 0) or delete (m below 0) of m depth units at `depth`, read and
+// shifted in memory. On a file that cannot be read, its path.
+struct SideFiles {
+    SideShift<layout::CUSTDATAREC> custom;
+    SideShift<layout::EXTRECORD> fit;
+    std::optional<QByteArray> memos;
+    std::optional<QByteArray> notes;
+};
+
+std::optional<QString> ShiftSideFiles(const RecordFiles& files, std::int32_t depth, std::int64_t m, SideFiles& out)
+{
+    layout::EXTRECORD blankFit{};
+    blankFit.recordLength = layout::kExtRecordSize;
+    if (!ShiftSide(files.customFile, depth, m, layout::CUSTDATAREC{}, out.custom))
+        return files.customFile;
+    if (!ShiftSide(files.fitFile, depth, m, blankFit, out.fit))
+        return files.fitFile;
+    if (!MoveListDepths<entry::SVMEMO>(files.memoFile, depth, std::int32_t(m), out.memos))
+        return files.memoFile;
+    if (!MoveListDepths<entry::HTEXTEX>(files.noteFile, depth, std::int32_t(m), out.notes))
+        return files.noteFile;
+    return std::nullopt;
+}
+
+// Writes the shifted files together, the data file last, and fills the outcome.
+RecordShift Replace(const RecordFiles& files, const std::vector<RECORD>& records, const SideFiles& side)
 {
     RecordShift out;
     std::vector<FileImage> images;
-    if (custom)
-        images.push_back({files.customFile, BytesOf(*custom)});
+    if (side.custom.changed)
+        images.push_back({files.customFile, BytesOf(side.custom.rows)});
+    if (side.fit.changed)
+        images.push_back({files.fitFile, BytesOf(side.fit.rows)});
+    if (side.memos)
+        images.push_back({files.memoFile, *side.memos});
+    if (side.notes)
+        images.push_back({files.noteFile, *side.notes});
     images.push_back({files.dataFile, BytesOf(records)});
     out.path = ReplaceFilesTogether(images);
     if (!out.path.isEmpty()) {
@@ -81,10 +170,15 @@ RecordShift Replace(const RecordFiles& files, const std::vector<RECORD>& records
     }
     out.status = RecordShift::Done;
     out.lastDepth = records.back().depth;
-    if (custom && !custom->empty()) {
+    if (side.custom.changed && !side.custom.rows.empty()) {
         out.customChanged = true;
-        out.customFirst = std::int32_t(custom->front().depth);
-        out.customLast = std::int32_t(custom->back().depth);
+        out.customFirst = std::int32_t(side.custom.rows.front().depth);
+        out.customLast = std::int32_t(side.custom.rows.back().depth);
+    }
+    if (side.fit.changed && !side.fit.rows.empty()) {
+        out.fitChanged = true;
+        out.fitFirst = std::int32_t(side.fit.rows.front().depth);
+        out.fitLast = std::int32_t(side.fit.rows.back().depth);
     }
     return out;
 }
@@ -98,6 +192,15 @@ RecordShift Failed(RecordShift::Status status, const QString& path)
 }
 
 }  // namespace
+
+std::int32_t MovedDepth(std::int32_t depth, std::int32_t point, std::int32_t delta)
+{
+    if (depth == 0 || depth < point)
+        return depth;
+    if (delta < 0 && std::int64_t(depth) < std::int64_t(point) - delta)
+        return point;
+    return depth + delta;
+}
 
 std::optional<EntryRefusal> RefuseRecordEntry(RecordOperation op, std::int32_t first, std::int32_t last,
                                               std::int32_t step, std::optional<int> depth, std::optional<int> count)
@@ -156,19 +259,10 @@ RecordShift InsertRecords(const RecordFiles& files, std::int32_t depth, int coun
         records[t].depth = next;
     records.insert(records.begin() + std::ptrdiff_t(i), added.begin(), added.end());
 
-    std::vector<layout::CUSTDATAREC> custom;
-    bool shiftCustom = false;
-    if (HasCustomFile(files)) {
-        if (!ReadWholeRecords(files.customFile, custom))
-            return Failed(RecordShift::ReadFailed, files.customFile);
-        if (const auto j = CustomIndex(custom, depth)) {
-            const std::size_t m = std::size_t(count) * std::size_t(step);
-            custom.insert(custom.begin() + std::ptrdiff_t(*j), m, layout::CUSTDATAREC{});
-            NumberFrom(custom, *j, float(depth));
-            shiftCustom = true;
-        }
-    }
-    return Replace(files, records, shiftCustom ? &custom : nullptr);
+    SideFiles side;
+    if (const auto unread = ShiftSideFiles(files, depth, std::int64_t(count) * step, side))
+        return Failed(RecordShift::ReadFailed, *unread);
+    return Replace(files, records, side);
 }
 
 RecordShift DeleteRecords(const RecordFiles& files, std::int32_t depth, int count)
@@ -190,22 +284,13 @@ RecordShift DeleteRecords(const RecordFiles& files, std::int32_t depth, int coun
             records[t].depth = records[t - 1].depth + step;
     }
 
-    std::vector<layout::CUSTDATAREC> custom;
-    bool shiftCustom = false;
-    if (HasCustomFile(files)) {
-        if (!ReadWholeRecords(files.customFile, custom))
-            return Failed(RecordShift::ReadFailed, files.customFile);
-        const std::size_t m = std::size_t(count) * std::size_t(step);
-        if (const auto j = CustomIndex(custom, depth); j && *j > 0 && *j + m <= custom.size()) {
-            custom.erase(custom.begin() + std::ptrdiff_t(*j), custom.begin() + std::ptrdiff_t(*j + m));
-            NumberFrom(custom, *j, float(depth));
-            shiftCustom = true;
-        }
-    }
-    return Replace(files, records, shiftCustom ? &custom : nullptr);
+    SideFiles side;
+    if (const auto unread = ShiftSideFiles(files, depth, -std::int64_t(count) * step, side))
+        return Failed(RecordShift::ReadFailed, *unread);
+    return Replace(files, records, side);
 }
 
-DepthCheck CheckDepths(const QString& dataFile, std::int32_t step)
+DepthCheck CheckDepths(const QString& dataFile, std::int32_t step, const std::function<void(std::int32_t)>& checked)
 {
     DepthCheck out;
     std::vector<RECORD> records;
@@ -217,6 +302,8 @@ DepthCheck CheckDepths(const QString& dataFile, std::int32_t step)
             out.gapAfter = records[i - 1].depth;
             break;
         }
+        if (checked)
+            checked(records[i].depth);
     }
     return out;
 }

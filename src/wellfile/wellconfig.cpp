@@ -4,12 +4,15 @@
 #include "layout/layoutfiles.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "wellfile/activitylog.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wholefile.h"
 
 #include <QFileInfo>
 
 #include <cstring>
+#include <memory>
+#include <string>
 
 namespace wellfile {
 
@@ -95,12 +98,18 @@ int SaveConfig(const WellConfig& config, const WellPlace& place, bool& fieldSett
     bool ok = true;
     QString folder = place.currentFolder;
     if (place.sharedFolderWell) {
-        SettingsBlock dbc;
-        LoadDbc(dbc, place);
+        auto dbc = std::make_unique<SettingsBlock>();
         fieldSettings = true;
-        dbc.fieldSettings = 1;
-        ok = SaveDbc(dbc, place) == 1;
         folder = place.dataFolder;
+        const QString dbcPath = DbcFilePath(place);
+        if (!LoadDbc(*dbc, place) && QFileInfo::exists(dbcPath)) {
+            // Written over, it would lose the well's time zone, folder flags and track source.
+            std::string line = platform::ToCp1252(dbcPath + QStringLiteral(" cannot be read and was left as it is")).toStdString();
+            WriteActivityLog(line, ActivityLogContext{place.dataFolder, std::nullopt, 1});
+        } else {
+            dbc->fieldSettings = 1;
+            ok = SaveDbc(*dbc, place) == 1;
+        }
     }
     WellConfig out = config;
     if (IsScratchWell(place.wellName))

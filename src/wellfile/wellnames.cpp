@@ -1,5 +1,9 @@
 #include "wellfile/wellnames.h"
 
+#include "platform/folders.h"
+
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace wellfile {
@@ -65,6 +69,30 @@ QString NewWellFileName(const QString& dataFolder, const QString& typed)
     if (name.isEmpty())
         return {};
     return dataFolder + name + QStringLiteral(".svm");
+}
+
+std::vector<QString> WellSetExtensions()
+{
+    std::vector<QString> out{QStringLiteral(".SVM")};
+    for (const char* ext : kWellSideFiles)
+        out.push_back(QString::fromLatin1(ext));
+    out.push_back(QStringLiteral(".topx"));
+    out.push_back(QStringLiteral(".dbc"));
+    return out;
+}
+
+QString ExistingWellFile(const QString& path)
+{
+    const QString file = FileNameOf(path);
+    const QString folder = path.left(path.size() - file.size());
+    const qsizetype dot = file.lastIndexOf(u'.');
+    const QString name = dot >= 0 ? file.left(dot) : file;
+    for (const QString& ext : WellSetExtensions()) {
+        const QString found = platform::FindFileNoCase(folder.isEmpty() ? QStringLiteral("./") : folder, name + ext);
+        if (QFileInfo::exists(found))
+            return found;
+    }
+    return {};
 }
 
 }  // namespace wellfile

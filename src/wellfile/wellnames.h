@@ -3,7 +3,23 @@
 // makes a typed name a data file name every station can keep.
 #include <QString>
 
+#include <array>
+#include <vector>
+
 namespace wellfile {
+
+// The side files of a well that follow its data file, in the order they are copied.
+inline constexpr std::array<const char*, 17> kWellSideFiles = {
+    ".hdr", ".rpt", ".sho", ".dst", ".top", ".svc", ".hor", ".qpt", ".svx",
+    ".mem", ".hxt", ".fit", ".grdx", ".cfg", ".lfg", ".lag", ".sch"};
+
+// The extensions of every file that belongs to a well by its name: the data file (".SVM"), the side
+// files above, the tops list (".topx") and the well's settings block (".dbc").
+std::vector<QString> WellSetExtensions();
+
+// The first file of the well set of the data file `path` that exists beside it (in any letter case);
+// empty when there is none.
+QString ExistingWellFile(const QString& path);
 
 // The file-name part (name and extension) of `path`, after its last '/' or '\'.
 QString FileNameOf(const QString& path);

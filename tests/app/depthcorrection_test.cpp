@@ -18,6 +18,7 @@
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -254,6 +255,29 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     EXPECT_EQ(int(s.well.tops[0].depth), 1060);
     EXPECT_EQ(int(s.well.tops[1].depth), 0);
     EXPECT_TRUE(QDir(s.well.file.currentFolder).entryList({"*~"}, QDir::Files).isEmpty());
+}
+
+TEST(AdjustFileDepth, ASideFileThatCannotBeReadStopsItBeforeAnyFileChanges)
+{
+    DepthFixture f(1000, 1100);
+    app::LogState& s = f.S();
+    const QString base = s.well.file.currentFolder + "D";
+    WriteDepths<entry::SVMEMO>(base + ".mem", {1020});
+    const QByteArray svm = testing_support::ReadBytes(f.path), mem = testing_support::ReadBytes(base + ".mem");
+    // A ".svx" that is there but gives an error on reading.
+    QFile::remove(s.well.file.customDataFileName);
+    ASSERT_TRUE(QFile::link("/proc/self/mem", s.well.file.customDataFileName));
+    s.well.tops.assign(1, entry::TOPSEX{});
+    s.well.tops[0].depth = 1050;
+
+    f.Inputs({"+10"});
+    f.window.EvCommand(kAdjust);
+    EXPECT_EQ(f.Texts(), QStringList{s.well.file.customDataFileName +
+                                     " cannot be read\nThe depths could not be adjusted; no file was changed"});
+    EXPECT_EQ(testing_support::ReadBytes(f.path), svm);
+    EXPECT_EQ(testing_support::ReadBytes(base + ".mem"), mem);
+    EXPECT_EQ(s.well.file.fileTopDepth, 1000);
+    EXPECT_EQ(int(s.well.tops[0].depth), 1050);
 }
 
 TEST(AdjustFileDepth, AsksAgainUntilTheShiftIsWithinTheLimits)

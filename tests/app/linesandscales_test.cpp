@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -477,4 +478,32 @@ TEST(LinesAndScales, BadNumbersAndUnwritableFilesKeepTheDialogOpenWithNothingWri
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "The settings of the well could not be saved");
     EXPECT_EQ(std::memcmp(&windowBefore, &s.well.config, sizeof windowBefore), 0);
+}
+
+TEST(LinesAndScales, ASharedFolderWellsDbcThatCannotBeReadIsLeftAndTheSaveGoesOn)
+{
+    SetupFixture f(12);
+    app::LogState& s = f.S();
+    const QString folder = s.well.file.dataFolder + "DROPBOX/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString shared = testing_support::MakeWell(folder, "SH.svm", 1000, 1100);
+    ASSERT_EQ(f.window.OpenDataFile(shared), 1);
+    ASSERT_TRUE(s.well.sharedFolderWell);
+    WriteBytes(f.DbcPath(), QByteArray(100, 'x'));
+    doubles().prompter.messages.clear();
+    const QString cfg = s.well.file.dataFolder + "SH.cfg";
+    const QByteArray cfgBefore = ReadBytes(cfg);
+
+    f.Run([](Dialog& d) {
+        d.Click(id::TopsLine);
+        d.Click(platform::IDOK);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(ReadBytes(f.DbcPath()), QByteArray(100, 'x'));
+    // The record goes to the data folder, as every save of a shared well's settings does.
+    EXPECT_EQ(QFileInfo(cfg).size(), qint64(sizeof(wellfile::WellConfig)));
+    EXPECT_NE(ReadBytes(cfg), cfgBefore);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    EXPECT_TRUE(s.well.fieldSettings);
+    EXPECT_TRUE(ReadBytes(s.well.file.dataFolder + "svdata-M.txt").contains("SH.dbc cannot be read and was left as it is"));
 }

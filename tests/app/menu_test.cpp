@@ -132,7 +132,7 @@ TEST(Menus, OnlyTheFirstFiftyTopsGetItemsAndSkippedTopsLeaveGaps)
     }
 }
 
-TEST(Menus, EveryNamedSchemeGetsItsItemAndTheCurrentOneIsChecked)
+TEST(Menus, TheFirstTwoSchemesGetItemsAndTheCurrentOneIsChecked)
 {
     app::MenuInputs in;
     in.schemesLoaded = true;
@@ -140,13 +140,18 @@ TEST(Menus, EveryNamedSchemeGetsItsItemAndTheCurrentOneIsChecked)
     in.currentScheme = 2;
     app::MenuBar bar = app::MenuBar::Resource(1);
     app::MenuOutcome out = app::BuildMenu(bar, in, 6);
-    std::vector<int> ids = IdsIn(bar.SubMenu(5)->items);
-    EXPECT_EQ(ids, std::vector<int>({51715, 51716, 51717, 51718, 51720, 51721}));
-    EXPECT_EQ(bar.Find(51720)->text, "Elog");
-    EXPECT_TRUE(bar.Find(51718)->checked);
+    // Schemes 3 to 6 keep their commands but get no item; the current one (scheme 3) is not shown checked.
+    EXPECT_EQ(IdsIn(bar.SubMenu(5)->items), std::vector<int>({51715, 51716, 51717}));
+    EXPECT_EQ(bar.Find(51717)->text, "Custom");
+    EXPECT_EQ(bar.Find(51720), nullptr);
     EXPECT_FALSE(bar.Find(51716)->checked);
+    EXPECT_FALSE(bar.Find(51717)->checked);
     EXPECT_TRUE(bar.Find(51715)->disabled);
     EXPECT_EQ(out.currentScheme, 2);
+    in.currentScheme = 1;
+    app::BuildMenu(bar, in, 6);
+    EXPECT_TRUE(bar.Find(51717)->checked);
+    EXPECT_FALSE(bar.Find(51716)->checked);
 
     // Schemes that cannot be loaded: no items, scheme 0 current.
     in.schemesLoaded = false;

@@ -7,6 +7,12 @@
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "app/ui/insertdeletedlg.h"
+#include "app/notes.h"
+#include "app/opendatafile.h"
+#include "app/welltops.h"
+#include "platform/text.h"
+#include "reports/reportrecords.h"
+#include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
@@ -129,10 +135,18 @@ TEST(NewFile, RefusedEntriesKeepTheDialogOpenAndCancelWritesNothing)
     f.Create(app::cmd::New, "a.svm", "2000");    // A.svm exists
     f.Create(app::cmd::New, "b.svm", "deep");
     f.Create(app::cmd::New, ".svm", "2000");
+    // Files left by an earlier well of the name (here only its memos and tops) make it an existing well.
+    testing_support::WriteBytes(f.folder + "OLD.mem", "memos");
+    testing_support::WriteBytes(f.folder + "old2.topx", "tops");
+    f.Create(app::cmd::New, "old", "2000");
+    f.Create(app::cmd::New, "OLD2", "2000");
     EXPECT_EQ(f.Messages(), (QStringList{"File already exists, select another name / ERROR",
                                          "The start depth must be a whole number / Invalid Entry",
-                                         "Enter a name for the new file / ERROR"}));
+                                         "Enter a name for the new file / ERROR",
+                                         "File already exists, select another name / ERROR",
+                                         "File already exists, select another name / ERROR"}));
     EXPECT_EQ(f.DataFiles(), before);
+    EXPECT_EQ(testing_support::ReadBytes(f.folder + "OLD.mem"), "memos");
 
     // Cancel after the shut-down: the engines that ran are off, nothing is written.
     f.S().well.file.drilling = true;
@@ -275,7 +289,7 @@ TEST(InsertDeleteDialog, CheckFindsAGapAndTheRepairPassRenumbers)
         dialog.Execute();
         if (pass == 0) {
             EXPECT_EQ(f.Messages(), QStringList{"File error corrected at 1010  / File Error"});
-            EXPECT_EQ(line, "");
+            EXPECT_EQ(line, "Checking file at 1010 ");  // the last record found in its place
         } else {
             EXPECT_EQ(line, "No Errors Found");
         }
@@ -283,4 +297,53 @@ TEST(InsertDeleteDialog, CheckFindsAGapAndTheRepairPassRenumbers)
     rows = FileRecords<RECORD>(f.path);
     for (std::size_t i = 0; i < rows.size(); ++i)
         ASSERT_EQ(rows[i].depth, 1000 + int(i));
+}
+
+TEST(InsertDeleteDialog, MemosTopsAndShowsAtOrBelowThePointMoveWithTheRecords)
+{
+    Fixture f;
+    app::LogState& s = f.S();
+    ASSERT_TRUE(app::AddMemo(s, "above", 300, 0, 1040, false));
+    ASSERT_TRUE(app::AddMemo(s, "below", 300, 0, 1060, false));
+    s.well.tops.assign(2, entry::TOPSEX{});
+    s.well.tops[0].depth = 1030;
+    s.well.tops[1].depth = 1070;
+    platform::SetFieldText(s.well.tops[1].menuName, "Deep");
+    ASSERT_EQ(app::SaveWellTops(s), 1);
+    std::vector<reports::SHOWREPORT> shows(2);
+    platform::SetFieldText(shows[0].interval, " 1080 to  1090");
+    ASSERT_EQ(wellfile::SaveShows(app::PlaceOf(s), shows), 1);
+
+    const auto run = [&](int radio, const char* count) {
+        Dialog::QueueTestScript([=](Dialog& d) {
+            d.Click(radio);
+            d.SetText(105, "1050");
+            d.SetText(106, count);
+            d.Command(106, platform::EN_KILLFOCUS);
+            d.Click(108);
+            d.Click(platform::IDOK);
+        });
+        app::InsertDelete dialog(&f.window, s, f.window.WellServices(), true);
+        dialog.Execute();
+    };
+    const auto memoDepths = [&] {
+        std::vector<int> out;
+        for (int i = 0; i < s.notes.memoCount; ++i)
+            out.push_back(s.notes.memos[std::size_t(i)].depth);
+        return out;
+    };
+    run(102, "5");
+    EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1065}));
+    EXPECT_EQ(s.well.tops[0].depth, 1030);
+    EXPECT_EQ(s.well.tops[1].depth, 1075);
+    auto stored = wellfile::LoadShows(app::PlaceOf(s));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1085 to 1095");
+
+    run(103, "5");
+    EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1060}));
+    EXPECT_EQ(s.well.tops[1].depth, 1070);
+    stored = wellfile::LoadShows(app::PlaceOf(s));
+    EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1080 to 1090");
+    EXPECT_TRUE(f.Messages().isEmpty()) << f.Messages().join('\n').toStdString();
 }

@@ -187,6 +187,31 @@ TEST(SaveAs, SideFilesThatFailAreNamedAndTheCopyStillOffered)
     EXPECT_EQ(ReadBytes(f.targetFolder + "F.hdr"), ReadBytes(f.folder + "A.hdr"));
 }
 
+TEST(SaveAs, OntoAnExistingWellItsFilesGoToTheBackupFolderFirst)
+{
+    SaveAsFixture f;
+    f.WriteSideFiles({".hdr"});
+    // The well written over has files the open well lacks: they must not stand beside the copy.
+    const QString old = f.targetFolder + "G";
+    WriteBytes(old + ".SVM", "old data");
+    WriteBytes(old + ".top", "old tops");
+    WriteBytes(old + ".mem", "old memos");
+    f.SaveAs(f.targetFolder + "G.svm");
+    const QString backup =
+        f.folder + "backup/G@" + doubles().clock.LocalTime().date().toString(QStringLiteral("yyyy-MM-dd"));
+    EXPECT_EQ(ReadBytes(backup + ".SVM"), "old data");
+    EXPECT_EQ(ReadBytes(backup + ".top"), "old tops");
+    EXPECT_EQ(ReadBytes(backup + ".mem"), "old memos");
+    EXPECT_EQ(QDir(f.targetFolder).entryList(QDir::Files, QDir::Name), QStringList({"G.SVM", "G.hdr"}));
+    EXPECT_EQ(ReadBytes(old + ".SVM"), ReadBytes(f.path));
+
+    // Written over again the same day: the first backup stays, the second takes the next name.
+    f.SaveAs(f.targetFolder + "G.svm");
+    EXPECT_EQ(ReadBytes(backup + ".SVM"), "old data");
+    EXPECT_EQ(ReadBytes(backup + "-2.SVM"), ReadBytes(f.path));
+    EXPECT_EQ(ReadBytes(backup + "-2.hdr"), ReadBytes(f.folder + "A.hdr"));
+}
+
 TEST(SaveAs, RefusedForTheOpenWellItselfATvdWellAndACancelledDialog)
 {
     SaveAsFixture f;

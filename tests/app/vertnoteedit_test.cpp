@@ -126,3 +126,32 @@ TEST_F(NoteEdit, AMemoFileThatCannotBeWrittenKeepsTheBoxOpenWithItsText)
     EXPECT_FALSE(slot);
     ASSERT_EQ(FileRecords<entry::SVMEMO>(MemPath()).size(), 1u);
 }
+
+TEST_F(NoteEdit, KeysBeyondWhatAMemoHoldsBeepAndWhatTheBoxTookIsStoredWhole)
+{
+    // A narrow box wraps often: its soft breaks count, so typing stops before the memo would be cut.
+    app::OpenNoteEdit(s, {300, 400, 420, 600});
+    QString typed;
+    for (int i = 0; i < 403; ++i)
+        typed += QChar(u'a' + i % 7) + QString(i % 6 == 5 ? " " : "");
+    const int beepsBefore = doubles().sounder.beeps;
+    Type(typed.left(403));
+    const QString shown = host.Edit()->toPlainText();
+    EXPECT_EQ(shown, typed.left(shown.size()));
+    const int refused = 403 - int(shown.size());
+    EXPECT_EQ(doubles().sounder.beeps - beepsBefore, refused);
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    auto memos = FileRecords<entry::SVMEMO>(MemPath());
+    ASSERT_EQ(memos.size(), 1u);
+    EXPECT_TRUE(QByteArray(memos[0].text).contains("\r\r\n"));
+    EXPECT_EQ(VertNoteEdit::DisplayText(memos[0].text), shown);
+
+    // A box wide enough to wrap nothing: 520 keys keep the first 499, the 500th beeps.
+    app::OpenNoteEdit(s, {0, 400, 8000, 500});
+    const int beeps = doubles().sounder.beeps;
+    Type(QString(499, u'n'));
+    EXPECT_EQ(doubles().sounder.beeps, beeps);
+    Type(QString(21, u'x'));
+    EXPECT_EQ(doubles().sounder.beeps, beeps + 21);
+    EXPECT_EQ(host.Edit()->toPlainText(), QString(499, u'n'));
+}

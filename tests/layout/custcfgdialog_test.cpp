@@ -386,6 +386,25 @@ TEST(CustomTrackSetup, ViewsAreWholeLayoutsSavedAndTakenBack)
     EXPECT_EQ(s.reloads, 0);
     EXPECT_EQ(Messages().last(), views + "short.grdx is not a custom track view");
 
+    // "default" has no file: choosing it does nothing, without a word; nor does a copy that fails.
+    const int messages = int(Messages().size());
+    end = s.Run(0, [](CustCfgDlg& d) {
+        Pick(d, id::View, 0);
+        EXPECT_TRUE(d.isVisible());
+        d.Click(id::Done);
+    });
+    const QString configPath = s.context.configPath;
+    s.context.configPath = s.context.dataFolder + "nofolder/W.grdx";
+    s.Run(0, [](CustCfgDlg& d) {
+        Pick(d, id::View, 2);
+        EXPECT_TRUE(d.isVisible());
+        d.Click(id::Done);
+    });
+    s.context.configPath = configPath;
+    EXPECT_EQ(int(Messages().size()), messages);
+    EXPECT_EQ(s.reloads, 0);
+    EXPECT_EQ(ReadBytes(s.context.configPath), layout);
+
     // Select View copies the view over the layout, reloads and ends the dialog as 2.
     end = s.Run(0, [](CustCfgDlg& d) { Pick(d, id::View, 2); });
     EXPECT_EQ(end, 2);

@@ -148,6 +148,28 @@ TEST(ReplaceFilesTogether, AFailureChangesNoFile)
     EXPECT_EQ(ReadBytes(b), QByteArray("new b"));
 }
 
+TEST(ReplaceFilesTogether, OneThatCannotBePutInPlaceGivesTheOthersTheirOldFilesBack)
+{
+    const QString folder = TestDir() + "together/";
+    ASSERT_TRUE(QDir().mkpath(folder + "W.svm/inside"));  // a folder in the way of the data file
+    testing_support::WriteBytes(folder + "W.svx", "old svx");
+    testing_support::WriteBytes(folder + "W.fit", "old fit");
+    const std::vector<FileImage> images{{folder + "W.svx", "new svx"}, {folder + "W.fit", "new fit"},
+                                        {folder + "W.mem", "new memos"}, {folder + "W.svm", "new data"}};
+    EXPECT_EQ(ReplaceFilesTogether(images), folder + "W.svm");
+    EXPECT_EQ(ReadBytes(folder + "W.svx"), "old svx");
+    EXPECT_EQ(ReadBytes(folder + "W.fit"), "old fit");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"W.fit", "W.svm", "W.svx"}));  // no new file, temporary or kept copy is left
+
+    ASSERT_TRUE(QDir(folder + "W.svm").removeRecursively());
+    testing_support::WriteBytes(folder + "W.svm", "old data");
+    EXPECT_TRUE(ReplaceFilesTogether(images).isEmpty());
+    EXPECT_EQ(ReadBytes(folder + "W.svm"), "new data");
+    EXPECT_EQ(ReadBytes(folder + "W.mem"), "new memos");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 4);
+}
+
 TEST(KbElevation, ReadsTheNumberOfTheFieldOnly)
 {
     const char text[30] = "KB abc 123.4 ft";

@@ -2,6 +2,7 @@
 // checked against the file, the depth check, and rewrites that fail leaving both files as they were.
 #include "wellfile/insertdelete.h"
 
+#include "entry/memorecords.h"
 #include "layout/customdata.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <unistd.h>
 
 using namespace wellfile;
@@ -223,4 +226,73 @@ TEST(InsertRecords, AFolderThatCannotBeWrittenLeavesBothFilesAsTheyWere)
     EXPECT_EQ(r.status, RecordShift::WriteFailed);
     EXPECT_EQ(ReadBytes(w.svm), svm);
     EXPECT_EQ(ReadBytes(w.svx), svx);
+}
+
+// The well with every file that holds depths: a ".fit" of its own values, memos and depth notes.
+TEST(InsertRecords, EverySideFileMovesWithTheRecordsAndDeletingThemAgainGivesEachFileBack)
+{
+    Well w;
+    const QString base = w.svm.chopped(4);
+    std::vector<layout::EXTRECORD> fit(101);
+    for (std::size_t i = 0; i < fit.size(); ++i) {
+        fit[i].depth = 1000.0f + float(i);
+        fit[i].recordLength = layout::kExtRecordSize;
+        fit[i].fitA[0] = 5.0f + float(i);
+    }
+    WriteRecords(base + ".fit", fit);
+    std::vector<entry::SVMEMO> memos(4);
+    const int memoDepths[] = {1040, 1050, 1070, 0};  // the last slot unused
+    for (std::size_t i = 0; i < memos.size(); ++i) {
+        memos[i].depth = memoDepths[i];
+        std::snprintf(memos[i].text, sizeof memos[i].text, "memo %d", int(i));
+    }
+    WriteRecords(base + ".mem", memos);
+    std::vector<entry::HTEXTEX> notes(2);
+    notes[0].depth = 1049;
+    notes[1].depth = 1060;
+    WriteRecords(base + ".hxt", notes);
+    w.files.fitFile = base + ".fit";
+    w.files.memoFile = base + ".mem";
+    w.files.noteFile = base + ".hxt";
+    std::map<QString, QByteArray> before;
+    for (const char* ext : {".svm", ".svx", ".fit", ".mem", ".hxt"})
+        before[ext] = ReadBytes(base + ext);
+
+    RecordShift r = InsertRecords(w.files, 1050, 3);
+    ASSERT_EQ(r.status, RecordShift::Done);
+    EXPECT_TRUE(r.fitChanged);
+    EXPECT_EQ(r.fitLast, 1103);
+    const auto fitAfter = FileRecords<layout::EXTRECORD>(base + ".fit");
+    ASSERT_EQ(fitAfter.size(), 104u);
+    EXPECT_EQ(fitAfter[63].depth, 1063.0f);
+    EXPECT_EQ(fitAfter[63].fitA[0], fit[60].fitA[0]);  // the old 1060's record
+    EXPECT_EQ(fitAfter[51].fitA[0], 0.0f);
+    EXPECT_EQ(fitAfter[51].recordLength, layout::kExtRecordSize);
+    EXPECT_EQ(fitAfter[49].fitA[0], fit[49].fitA[0]);
+    const auto memosAfter = FileRecords<entry::SVMEMO>(base + ".mem");
+    EXPECT_EQ((std::vector<int>{memosAfter[0].depth, memosAfter[1].depth, memosAfter[2].depth, memosAfter[3].depth}),
+              (std::vector<int>{1040, 1053, 1073, 0}));
+    const auto notesAfter = FileRecords<entry::HTEXTEX>(base + ".hxt");
+    EXPECT_EQ(notesAfter[0].depth, 1049);
+    EXPECT_EQ(notesAfter[1].depth, 1063);
+
+    r = DeleteRecords(w.files, 1050, 3);
+    ASSERT_EQ(r.status, RecordShift::Done);
+    for (const auto& [ext, bytes] : before)
+        EXPECT_EQ(ReadBytes(base + ext), bytes) << ext.toStdString();
+
+    // What lay in a deleted span stays at the point; what lay above it never moves.
+    EXPECT_EQ(MovedDepth(1051, 1050, -3), 1050);
+    EXPECT_EQ(MovedDepth(1053, 1050, -3), 1050);
+    EXPECT_EQ(MovedDepth(1049, 1050, -3), 1049);
+    EXPECT_EQ(MovedDepth(0, 0, 3), 0);
+
+    // A side file that is there but cannot be read stops the insert before any file changes.
+    QFile::remove(base + ".hxt");
+    ASSERT_TRUE(QFile::link("/proc/self/mem", base + ".hxt"));
+    r = InsertRecords(w.files, 1050, 3);
+    EXPECT_EQ(r.status, RecordShift::ReadFailed);
+    EXPECT_EQ(r.path, base + ".hxt");
+    for (const char* ext : {".svm", ".svx", ".fit", ".mem"})
+        EXPECT_EQ(ReadBytes(base + ext), before[ext]) << ext;
 }

@@ -1,8 +1,10 @@
 #include "app/ui/insertdeletedlg.h"
 
+#include "app/depthcorrection.h"
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "drilling/drilling_services.h"
+#include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
 
@@ -16,6 +18,17 @@ using namespace platform;
 
 constexpr int kGroup = 101, kInsert = 102, kDelete = 103, kCheck = 104, kDepth = 105, kCount = 106, kMessage = 107,
               kContinue = 108;
+
+// The files an insert or delete shifts: the data file and every side file that holds depths by record.
+RecordFiles FilesOf(const app::LogState& log)
+{
+    const OpenWell& f = log.well.file;
+    RecordFiles files{f.dataFileName, f.customDataFileName, f.depthStep};
+    files.fitFile = log.well.fit.path;
+    files.memoFile = FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
+    files.noteFile = FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
+    return files;
+}
 
 std::optional<int> IntOf(const Dialog& d, int id)
 {
@@ -151,7 +164,7 @@ void InsertDelete::CmContinue()
     SetText(kCount, QString());
 }
 
-int InsertDelete::TakeShift(const RecordShift& shift)
+int InsertDelete::TakeShift(RecordOperation op, const RecordShift& shift)
 {
     OpenWell& f = log_.well.file;
     switch (shift.status) {
@@ -173,6 +186,15 @@ int InsertDelete::TakeShift(const RecordShift& shift)
         f.customTopDepth = shift.customFirst;
         f.customBottomDepth = shift.customLast;
     }
+    if (shift.fitChanged) {
+        log_.well.fit.topDepth = shift.fitFirst;
+        log_.well.fit.bottomDepth = shift.fitLast;
+    }
+    // Memos, depth notes, tops and shows at or below the point moved with the records.
+    const std::int32_t point = depth_;
+    const std::int32_t delta = (op == RecordOperation::Delete ? -1 : 1) * count_ * std::max(f.depthStep, 1);
+    services_.view->LoadMemos(log_);
+    MoveTopsAndShows(log_, services_, [point, delta](std::int32_t d) { return MovedDepth(d, point, delta); });
     if (f.drilling && count_ > 1 && services_.drilling)
         services_.drilling->LoadLagRecords(log_, depth_);
     log_.view.redrawPending = true;
@@ -187,7 +209,7 @@ int InsertDelete::InsertRecords()
         MessageBox(QStringLiteral("Invalid Starting Depth"), QStringLiteral("Range Error"));
         return 0;
     }
-    return TakeShift(wellfile::InsertRecords({f.dataFileName, f.customDataFileName, f.depthStep}, depth_, count_));
+    return TakeShift(RecordOperation::Insert, wellfile::InsertRecords(FilesOf(log_), depth_, count_));
 }
 
 int InsertDelete::DeleteRecords()
@@ -198,13 +220,15 @@ int InsertDelete::DeleteRecords()
         MessageBox(refusal->text, refusal->caption);
         return 0;
     }
-    return TakeShift(wellfile::DeleteRecords({f.dataFileName, f.customDataFileName, f.depthStep}, depth_, count_));
+    return TakeShift(RecordOperation::Delete, wellfile::DeleteRecords(FilesOf(log_), depth_, count_));
 }
 
 int InsertDelete::CheckDepths()
 {
     OpenWell& f = log_.well.file;
-    const DepthCheck check = wellfile::CheckDepths(f.dataFileName, f.depthStep > 0 ? f.depthStep : 1);
+    const DepthCheck check = wellfile::CheckDepths(f.dataFileName, f.depthStep > 0 ? f.depthStep : 1, [this](std::int32_t d) {
+        SetText(kMessage, QString::fromStdString(CFormat("Checking file at %d ", int(d))));
+    });
     if (!check.readable) {
         MessageBox(f.dataFileName, QStringLiteral("File Error In Read Records"));
         return 0;

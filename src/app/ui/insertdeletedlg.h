@@ -31,7 +31,7 @@ private:
     void Confirm();
     void CmContinue();
     // Takes the outcome of an insert or delete into the open well; 1 when it was done.
-    int TakeShift(const wellfile::RecordShift& shift);
+    int TakeShift(wellfile::RecordOperation op, const wellfile::RecordShift& shift);
 
     LogState& log_;
     const WellServices& services_;

@@ -11,6 +11,7 @@
 #include "wellfile/wellnames.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFileInfo>
 
 void LogWindow::CmSaveAs()
@@ -44,6 +45,14 @@ void LogWindow::CmSaveAs()
     // A copy onto the open well itself would read and write the same files.
     if (app::SameDataFile(f.dataFileName, target)) {
         platform::MessageBox(target + QStringLiteral("\nis the well open now. Save it under another name."),
+                             QStringLiteral("File Copy Error "), platform::MB_OK);
+        return;
+    }
+
+    // The well written over keeps none of its own files beside the copy: they go to "backup/".
+    if (const QString stuck = app::MoveWellSetAside(target, f.dataFolder, platform::services().clock->LocalTime().date());
+        !stuck.isEmpty()) {
+        platform::MessageBox(stuck + QStringLiteral("\ncould not be moved to the backup folder; nothing was copied"),
                              QStringLiteral("File Copy Error "), platform::MB_OK);
         return;
     }

@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <limits>
+
 namespace {
 
 QFont NoteFont(const app::LogState& s)
@@ -94,16 +96,23 @@ void VertNoteEdit::keyPressEvent(QKeyEvent* e)
         return;
     }
     const bool inserts = !e->text().isEmpty() && e->text().at(0).isPrint();
-    if (inserts && !textCursor().hasSelection() && toPlainText().size() >= kTextLimit - 1) {
-        platform::MessageBeep(0);
-        return;
-    }
+    const QString before = toPlainText();
+    const int cursorAt = textCursor().position();
     if (inserts && log_.notes.upperCase && log_.notes.firstColumnNote && e->text() != e->text().toUpper()) {
         QKeyEvent upper(e->type(), e->key(), e->modifiers(), e->text().toUpper(), e->isAutoRepeat(), ushort(e->count()));
         QPlainTextEdit::keyPressEvent(&upper);
-        return;
+    } else {
+        QPlainTextEdit::keyPressEvent(e);
     }
-    QPlainTextEdit::keyPressEvent(e);
+    // The memo keeps the text as stored, soft line breaks included: a key that would make it longer than
+    // that is refused, so nothing typed is cut off unseen when the memo is stored.
+    if (toPlainText().size() > before.size() && StoredText(std::numeric_limits<int>::max()).size() > kTextLimit - 1) {
+        setPlainText(before);
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(std::min(cursorAt, int(before.size())));
+        setTextCursor(cursor);
+        platform::MessageBeep(0);
+    }
 }
 
 void VertNoteEdit::Store()

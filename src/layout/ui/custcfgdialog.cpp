@@ -580,17 +580,17 @@ void CustCfgDlg::SelectView()
     if (index < 0 || context_.configPath.isEmpty())
         return;
     const QString view = ViewsFolder(context_.dataFolder) + GetString(id::View, index);
-    // Only a whole layout replaces the well's.
+    // A view that is not there ("default" has no file of its own) or does not copy changes nothing,
+    // without a word; one that is there but is no whole layout is not taken over the well's.
     const QFileInfo info(view);
-    if (!info.isFile() || info.size() != qint64(kCustChartCfgSize)) {
+    if (!info.isFile())
+        return;
+    if (info.size() != qint64(kCustChartCfgSize)) {
         MessageBox(QStringLiteral("%1 is not a custom track view").arg(view), QStringLiteral("Select View"), MB_OK);
         return;
     }
-    if (!wellfile::CopyFileReplacing(view, context_.configPath)) {
-        MessageBox(QStringLiteral("The view could not be copied to %1").arg(context_.configPath),
-                   QStringLiteral("Select View"), MB_OK);
+    if (!wellfile::CopyFileReplacing(view, context_.configPath))
         return;
-    }
     ReloadAndEnd();
 }
 

@@ -42,14 +42,6 @@ bool OneOf(int p, std::initializer_list<int> profiles)
     return false;
 }
 
-// An existing file of that name, in any letter case.
-bool FileTaken(const QString& path)
-{
-    const QString name = FileNameOf(path);
-    const QString folder = path.left(path.size() - name.size());
-    return QFileInfo(FindFileNoCase(folder.isEmpty() ? QStringLiteral("./") : folder, name)).exists();
-}
-
 }  // namespace
 
 NewFileDlg::NewFileDlg(QWidget* parent, const OpenWell& well, std::uint16_t loggerId, const WellConfig& config,
@@ -160,7 +152,8 @@ int NewFileDlg::CheckAndCreate()
         SetFocusTo(kName);
         return 0;
     }
-    if (FileTaken(path)) {
+    // Any file of that well's set (a memo or tops list left by an earlier well) makes it an existing well.
+    if (!ExistingWellFile(path).isEmpty()) {
         MessageBox(QStringLiteral("File already exists, select another name"), QStringLiteral("ERROR"));
         return 0;
     }
