@@ -54,7 +54,9 @@ struct Well {
         }
         svx = folder + "W.svx";
         WriteRecords(svx, custom);
-        files = {svm, svx, 1};
+        files.dataFile = svm;
+        files.customFile = svx;
+        files.step = 1;
     }
 };
 

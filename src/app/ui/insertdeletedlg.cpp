@@ -23,7 +23,10 @@ constexpr int kGroup = 101, kInsert = 102, kDelete = 103, kCheck = 104, kDepth =
 RecordFiles FilesOf(const app::LogState& log)
 {
     const OpenWell& f = log.well.file;
-    RecordFiles files{f.dataFileName, f.customDataFileName, f.depthStep};
+    RecordFiles files;
+    files.dataFile = f.dataFileName;
+    files.customFile = f.customDataFileName;
+    files.step = f.depthStep;
     files.fitFile = log.well.fit.path;
     files.memoFile = FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
     files.noteFile = FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
