@@ -207,8 +207,9 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
     if (unread.isEmpty() && !ShiftedEach<entry::HTEXTEX>(hxt, *d, images))
         unread = hxt;
     if (!unread.isEmpty()) {
-        platform::MessageBox(unread + QStringLiteral(" cannot be read\nThe depths could not be adjusted; no file was changed"),
-                             QStringLiteral("File Error"), platform::MB_OK);
+        platform::MessageBox(
+            unread + QStringLiteral(" cannot be read\nThe depths could not be adjusted; no file was changed"),
+            QStringLiteral("File Error"), platform::MB_OK);
         return;
     }
     images.push_back({f.dataFileName, BytesOf(records)});

@@ -60,9 +60,13 @@ QString MoveWellSetAside(const QString& path, const QString& dataFolder, const Q
     // One free stem for the whole set, so its files stay together: name@date, then name@date-2 ...
     const QString dated = p.name + u'@' + date.toString(QStringLiteral("yyyy-MM-dd"));
     QString stem = dated;
+    // The name of `file` in the backup folder under `candidate`, its extension kept as it is on disk.
+    const auto backupName = [&](const QString& candidate, const QString& file) {
+        return platform::JoinPath(backup, candidate + wellfile::FileNameOf(file).mid(p.name.size()));
+    };
     const auto taken = [&](const QString& candidate) {
         for (const QString& file : found)
-            if (QFileInfo::exists(platform::JoinPath(backup, candidate + wellfile::FileNameOf(file).mid(p.name.size()))))
+            if (QFileInfo::exists(backupName(candidate, file)))
                 return true;
         return false;
     };
@@ -70,7 +74,7 @@ QString MoveWellSetAside(const QString& path, const QString& dataFolder, const Q
         stem = dated + QStringLiteral("-%1").arg(n);
     std::vector<std::pair<QString, QString>> moved;
     for (const QString& file : found) {
-        const QString to = platform::JoinPath(backup, stem + wellfile::FileNameOf(file).mid(p.name.size()));
+        const QString to = backupName(stem, file);
         if (!QFile::rename(file, to)) {
             for (const auto& [from, at] : moved)
                 QFile::rename(at, from);

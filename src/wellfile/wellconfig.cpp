@@ -104,7 +104,8 @@ int SaveConfig(const WellConfig& config, const WellPlace& place, bool& fieldSett
         const QString dbcPath = DbcFilePath(place);
         if (!LoadDbc(*dbc, place) && QFileInfo::exists(dbcPath)) {
             // Written over, it would lose the well's time zone, folder flags and track source.
-            std::string line = platform::ToCp1252(dbcPath + QStringLiteral(" cannot be read and was left as it is")).toStdString();
+            const QString text = dbcPath + QStringLiteral(" cannot be read and was left as it is");
+            std::string line = platform::ToCp1252(text).toStdString();
             WriteActivityLog(line, ActivityLogContext{place.dataFolder, std::nullopt, 1});
         } else {
             dbc->fieldSettings = 1;

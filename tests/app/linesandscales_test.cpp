@@ -505,5 +505,6 @@ TEST(LinesAndScales, ASharedFolderWellsDbcThatCannotBeReadIsLeftAndTheSaveGoesOn
     EXPECT_NE(ReadBytes(cfg), cfgBefore);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     EXPECT_TRUE(s.well.fieldSettings);
-    EXPECT_TRUE(ReadBytes(s.well.file.dataFolder + "svdata-M.txt").contains("SH.dbc cannot be read and was left as it is"));
+    const QByteArray activity = ReadBytes(s.well.file.dataFolder + "svdata-M.txt");
+    EXPECT_TRUE(activity.contains("SH.dbc cannot be read and was left as it is"));
 }

@@ -229,9 +229,10 @@ int InsertDelete::DeleteRecords()
 int InsertDelete::CheckDepths()
 {
     OpenWell& f = log_.well.file;
-    const DepthCheck check = wellfile::CheckDepths(f.dataFileName, f.depthStep > 0 ? f.depthStep : 1, [this](std::int32_t d) {
+    const auto progress = [this](std::int32_t d) {
         SetText(kMessage, QString::fromStdString(CFormat("Checking file at %d ", int(d))));
-    });
+    };
+    const DepthCheck check = wellfile::CheckDepths(f.dataFileName, f.depthStep > 0 ? f.depthStep : 1, progress);
     if (!check.readable) {
         MessageBox(f.dataFileName, QStringLiteral("File Error In Read Records"));
         return 0;

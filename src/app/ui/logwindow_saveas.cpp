@@ -50,8 +50,8 @@ void LogWindow::CmSaveAs()
     }
 
     // The well written over keeps none of its own files beside the copy: they go to "backup/".
-    if (const QString stuck = app::MoveWellSetAside(target, f.dataFolder, platform::services().clock->LocalTime().date());
-        !stuck.isEmpty()) {
+    const QDate today = platform::services().clock->LocalTime().date();
+    if (const QString stuck = app::MoveWellSetAside(target, f.dataFolder, today); !stuck.isEmpty()) {
         platform::MessageBox(stuck + QStringLiteral("\ncould not be moved to the backup folder; nothing was copied"),
                              QStringLiteral("File Copy Error "), platform::MB_OK);
         return;
