@@ -102,7 +102,7 @@ int SaveConfig(const WellConfig& config, const WellPlace& place, bool& fieldSett
         fieldSettings = true;
         folder = place.dataFolder;
         const QString dbcPath = DbcFilePath(place);
-        if (!LoadDbc(*dbc, place) && QFileInfo::exists(dbcPath)) {
+        if (!LoadDbc(*dbc, place) && QFileInfo(dbcPath).isFile()) {
             // Written over, it would lose the well's time zone, folder flags and track source.
             const QString text = dbcPath + QStringLiteral(" cannot be read and was left as it is");
             std::string line = platform::ToCp1252(text).toStdString();

@@ -114,8 +114,10 @@ TEST(WindowLayout, ASchemeChosenFromTheMenuIsShownRememberedAndTakenAgainOnOpen)
     EXPECT_EQ(s.layout.schemes.trackFlags[layout::FLAG_INTERPRETED_LITH], 1);
     EXPECT_EQ(s.layout.format.interpreted.Width(), 3 * 9);
     EXPECT_EQ(s.layout.format.logRight, kProfile12Right + 3 * 9);
-    EXPECT_TRUE(w.Checked(51718));
+    // The third scheme has its command but no item: neither listed scheme is checked.
+    EXPECT_FALSE(w.Checked(51718));
     EXPECT_FALSE(w.Checked(51716));
+    EXPECT_FALSE(w.Checked(51717));
     EXPECT_TRUE(s.view.redrawPending);
 
     wellfile::WellConfig config{};

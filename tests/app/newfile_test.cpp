@@ -332,17 +332,18 @@ TEST(InsertDeleteDialog, MemosTopsAndShowsAtOrBelowThePointMoveWithTheRecords)
             out.push_back(s.notes.memos[std::size_t(i)].depth);
         return out;
     };
+    // The well's own memo at 1050 stands at the point: it moves too.
     run(102, "5");
-    EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1065}));
-    EXPECT_EQ(s.well.tops[0].depth, 1030);
-    EXPECT_EQ(s.well.tops[1].depth, 1075);
+    EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1055, 1065}));
+    EXPECT_EQ(int(s.well.tops[0].depth), 1030);
+    EXPECT_EQ(int(s.well.tops[1].depth), 1075);
     auto stored = wellfile::LoadShows(app::PlaceOf(s));
     ASSERT_TRUE(stored);
     EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1085 to 1095");
 
     run(103, "5");
-    EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1060}));
-    EXPECT_EQ(s.well.tops[1].depth, 1070);
+    EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1050, 1060}));
+    EXPECT_EQ(int(s.well.tops[1].depth), 1070);
     stored = wellfile::LoadShows(app::PlaceOf(s));
     EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1080 to 1090");
     EXPECT_TRUE(f.Messages().isEmpty()) << f.Messages().join('\n').toStdString();

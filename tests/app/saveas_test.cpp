@@ -202,7 +202,8 @@ TEST(SaveAs, OntoAnExistingWellItsFilesGoToTheBackupFolderFirst)
     EXPECT_EQ(ReadBytes(backup + ".SVM"), "old data");
     EXPECT_EQ(ReadBytes(backup + ".top"), "old tops");
     EXPECT_EQ(ReadBytes(backup + ".mem"), "old memos");
-    EXPECT_EQ(QDir(f.targetFolder).entryList(QDir::Files, QDir::Name), QStringList({"G.SVM", "G.hdr"}));
+    EXPECT_FALSE(QFileInfo::exists(old + ".top"));
+    EXPECT_EQ(ReadBytes(old + ".mem"), ReadBytes(f.folder + "A.mem"));  // the open well's own memos
     EXPECT_EQ(ReadBytes(old + ".SVM"), ReadBytes(f.path));
 
     // Written over again the same day: the first backup stays, the second takes the next name.

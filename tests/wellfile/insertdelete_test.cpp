@@ -266,17 +266,17 @@ TEST(InsertRecords, EverySideFileMovesWithTheRecordsAndDeletingThemAgainGivesEac
     EXPECT_EQ(r.fitLast, 1103);
     const auto fitAfter = FileRecords<layout::EXTRECORD>(base + ".fit");
     ASSERT_EQ(fitAfter.size(), 104u);
-    EXPECT_EQ(fitAfter[63].depth, 1063.0f);
-    EXPECT_EQ(fitAfter[63].fitA[0], fit[60].fitA[0]);  // the old 1060's record
-    EXPECT_EQ(fitAfter[51].fitA[0], 0.0f);
-    EXPECT_EQ(fitAfter[51].recordLength, layout::kExtRecordSize);
-    EXPECT_EQ(fitAfter[49].fitA[0], fit[49].fitA[0]);
+    EXPECT_EQ(float(fitAfter[63].depth), 1063.0f);
+    EXPECT_EQ(float(fitAfter[63].fitA[0]), float(fit[60].fitA[0]));  // the old 1060's record
+    EXPECT_EQ(float(fitAfter[51].fitA[0]), 0.0f);
+    EXPECT_EQ(int(fitAfter[51].recordLength), layout::kExtRecordSize);
+    EXPECT_EQ(float(fitAfter[49].fitA[0]), float(fit[49].fitA[0]));
     const auto memosAfter = FileRecords<entry::SVMEMO>(base + ".mem");
     EXPECT_EQ((std::vector<int>{memosAfter[0].depth, memosAfter[1].depth, memosAfter[2].depth, memosAfter[3].depth}),
               (std::vector<int>{1040, 1053, 1073, 0}));
     const auto notesAfter = FileRecords<entry::HTEXTEX>(base + ".hxt");
-    EXPECT_EQ(notesAfter[0].depth, 1049);
-    EXPECT_EQ(notesAfter[1].depth, 1063);
+    EXPECT_EQ(int(notesAfter[0].depth), 1049);
+    EXPECT_EQ(int(notesAfter[1].depth), 1063);
 
     r = DeleteRecords(w.files, 1050, 3);
     ASSERT_EQ(r.status, RecordShift::Done);
