@@ -15,4 +15,7 @@ enum class CopyKind { File, Wits };
 // has ended. A thread that cannot be started is reported and gives false.
 bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target);
 
+// Waits until the copy of `kind` under way (if any) has ended.
+void WaitForCopyThread(LogState& log, CopyKind kind);
+
 }  // namespace app

@@ -376,6 +376,9 @@ struct Engines {
     std::jthread threadA;  // file copy
     std::jthread threadB;  // WITS server
     std::jthread witsCopyThread;  // the WITS block's copy to the monitoring station
+    // Run on the WITS copy thread with its source just before it copies (none in the program; a test
+    // holds a copy back with it).
+    std::function<void(const QString& source)> witsCopyStarts;
     std::array<std::jthread, 3> pumpThreads;
     // The pump intervals and stroke counts the pump threads share with the WITS links and the drilling
     // tick; the threads hold it too.

@@ -78,6 +78,14 @@ QString InstallFolder()
 
 void SetInstallFolder(const QString& folder) { WriteSetting(QStringLiteral("INSTDIR/INSTALL DIR"), folder); }
 
+QString SecondDataFolder()
+{
+    const QString folder = ReadSetting(QStringLiteral("SecondDataFolder")).trimmed();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return {};
+    return folder.endsWith('/') ? folder : folder + '/';
+}
+
 QString JoinPath(const QString& folder, const QString& name)
 {
     if (folder.isEmpty())

@@ -26,6 +26,9 @@ void SetInstallFolder(const QString& folder);
 QString ReadSetting(const QString& key, const QString& fallback = {});
 void WriteSetting(const QString& key, const QString& value);
 QString SettingsFile();
+// The second data folder: the settings value "SecondDataFolder" when it names an existing folder
+// (ending with '/'), else empty (no second folder).
+QString SecondDataFolder();
 
 // Joins a folder and a name with exactly one '/' between them.
 QString JoinPath(const QString& folder, const QString& name);

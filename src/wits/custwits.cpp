@@ -36,9 +36,14 @@ CUSTWITS::CUSTWITS(CustWitsHost& h, WitsAlarmHost alarmHost) : host(h)
         host.link->lastHoleDepth = 0;
     }
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
+    samples_.SetFinish([this](WITSRECORD& s) { FinishSample(s); });
+    samples_.SetWriter([this](const WITSRECORD* block, int count) {
+        if ((Mode() == CustWitsMode::Pason || Mode() == CustWitsMode::Other) && host.writeBlock)
+            host.writeBlock(block, count);
+    });
 }
 
-CUSTWITS::~CUSTWITS() = default;
+CUSTWITS::~CUSTWITS() { FlushSamples(); }
 
 void CUSTWITS::Refresh()
 {
@@ -46,11 +51,7 @@ void CUSTWITS::Refresh()
         host.refresh(host);
 }
 
-WITSRECORD& CUSTWITS::PreviousSample()
-{
-    const int previous = sampleIndex > 0 ? sampleIndex - 1 : samplesPerBlock - 1;
-    return samples[std::size_t(std::clamp(previous, 0, kCustSampleSlots - 1))];
-}
+WITSRECORD& CUSTWITS::Sample() { return samples_.Fill(platform::LocalTime()); }
 
 float CUSTWITS::WitsPercent() const { return goodPolls / std::max(polls, 1.0f) * 100.0f; }
 
@@ -87,7 +88,7 @@ void CUSTWITS::ReadResponse(std::uintptr_t, std::intptr_t lParam)
         if (dataWindow)
             dataWindow->UpdateValues(displayLines, false);
     }
-    awaitingReply = false;
+    reply_.Replied();
 }
 
 void CUSTWITS::ParseItems(std::string_view text)
@@ -95,65 +96,46 @@ void CUSTWITS::ParseItems(std::string_view text)
     reader_.Feed(text);
     // A device that does not end its answers with "!!" has its sample closed at the end of a read that
     // ended on a whole line.
-    if (frameOpen_ && reader_.CarriedBytes() == 0)
+    if (itemsSinceFrameEnd_ && reader_.CarriedBytes() == 0)
         EndFrame();
 }
 
 void CUSTWITS::Item(const WitsItem& item)
 {
-    frameOpen_ = true;
+    itemsSinceFrameEnd_ = true;
     ProcessItem(item.code, item.value);
 }
 
 void CUSTWITS::FrameEnd()
 {
-    if (frameOpen_)
-        EndFrame();
+    if (itemsSinceFrameEnd_)
+        DriveStatus();
 }
 
-void CUSTWITS::DriveDrillingStatus(const WITSRECORD& s)
+void CUSTWITS::DriveStatus()
 {
-    drilling::Driller* d = host.driller;
-    if (!d)
-        return;
-    drilling::LogTime* time = d->time.get();
-    if (s.holeDepth - kOffBottomGap <= s.bitDepth) {
-        d->offBottom = 0;
-        if (time && time->offBottom)
-            time->GoOnBottom();
-        return;
-    }
-    d->offBottom = 1;
-    if (!time)
-        return;
-    time->GoOffBottom();
-    if (time->strokes)
-        return;
-    if (s.pumpPressure > kCirculatingPressure) {
-        time->circulating = 1;
-    } else {
-        if (time->circulating)
-            time->ClearCirculating();
-        time->circulating = 0;
-    }
+    Refresh();
+    itemsSinceFrameEnd_ = false;
+    const WITSRECORD& s = samples_.Current();
+    if (samples_.Open() && trackDepth && s.bitDepth > 0)
+        DriveDrillingStatus(host.driller, s, kCustomBottomRule);
 }
 
 void CUSTWITS::EndFrame()
 {
-    Refresh();
-    frameOpen_ = false;
-    WITSRECORD& s = Sample();
-    if (trackDepth && s.bitDepth > 0)
-        DriveDrillingStatus(s);
+    DriveStatus();
+    samples_.Close();
+}
 
-    const QDateTime now = platform::LocalTime();
+void CUSTWITS::FinishSample(WITSRECORD& s)
+{
+    Refresh();
     if (polls > 0)
         s.witsPercent = goodPolls / polls * 100.0f;
     if (const drilling::Driller* d = host.driller) {
         s.rop = float(d->rate);
         s.lagDepth = std::int32_t(TruncInt(d->lagDepth) & 0xFFFF);
     }
-    StampSample(s, now);
     if (const gasmon::AutoGas* gas = host.gas) {
         s.totalGas = gas->currentTotalGas;
         s.gasMonitorValue = std::uint16_t(TruncInt(gas->secondReading));
@@ -162,13 +144,6 @@ void CUSTWITS::EndFrame()
     const bool followBit = (!host.unmannedUnit && Mode() == CustWitsMode::Pason) || Mode() == CustWitsMode::Other;
     if (followBit && bit > 0 && s.holeDepth < bit && float(trackedDepth) <= bit)
         s.holeDepth = bit;
-
-    if (++sampleIndex < samplesPerBlock)
-        return;
-    if ((Mode() == CustWitsMode::Pason || Mode() == CustWitsMode::Other) && host.writeBlock)
-        host.writeBlock(samples.data(), samplesPerBlock);
-    sampleIndex = 0;
-    samples.fill(WITSRECORD{});
 }
 
 void CUSTWITS::KeepPercent()
@@ -182,12 +157,10 @@ void CUSTWITS::KeepPercent()
 void CUSTWITS::SendOutput()
 {
     Refresh();
+    samples_.SlotCheck(platform::LocalTime());  // a slot passed without more items: its sample is closed
     const std::int64_t now = platform::SteadyMs();
-    if (awaitingReply) {
-        if (now - sentAtMs < std::int64_t(replyTimeoutMs))
-            return;
-        awaitingReply = false;  // no answer in time: the poll counted without a good one
-    }
+    if (!reply_.Ready(now, replyTimeoutMs))
+        return;  // no answer in time makes it ready: the poll counted without a good one
     std::string text = Mode() == CustWitsMode::WitsOut ? BuildWitsOutFrame() : BuildOutputFrame();
     const bool percentKept = polls > 0;
     if (percentKept)
@@ -207,9 +180,7 @@ void CUSTWITS::SendOutput()
 
     // A new poll: its answer may count as good once, however the device cuts it.
     holeDepthCounted = false;
-    awaitingReply = true;
-    sentAtMs = now;
-    platform::WriteTransparentString(linkHandle, std::uint16_t(text.size()), text.data());
+    reply_.Send(linkHandle, text, now);
 }
 
 std::string CUSTWITS::BuildOutputFrame() const

@@ -15,6 +15,8 @@
 #include "wits/custwits_gas.h"
 #include "wits/framereader.h"
 #include "wits/itemtable.h"
+#include "wits/linkcommon.h"
+#include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
 #include "wits/witsdisplay.h"
 #include "wits/witslink.h"
@@ -73,12 +75,22 @@ public:
     // Timer 8: keeps the percent and sends the next poll, unless an answer is awaited and the time-out
     // has not passed yet.
     void SendOutput();
-    // Feeds the text of one read to the item reader; the answer's sample is closed at the frame's "!!",
-    // or at the end of a read that ended on a whole line.
+    // Feeds the text of one read to the item reader. Each frame sets on and off bottom; the sample is
+    // closed when its slot passes or, for a device that never ends its answers with "!!", at the end of
+    // a read that ended on a whole line.
     void ParseItems(std::string_view text);
-    // Closes the current sample: on and off bottom, stamps, slot; every tenth sample the block goes to
-    // the daily file in modes 0 and 1.
+    // Ends an answer: on and off bottom from the sample, which is then closed (stamps, slot); every
+    // tenth closed sample the block goes to the daily file in modes 0 and 1.
     void EndFrame();
+    // The link stops: the open sample is closed and the unfinished block written.
+    void FlushSamples() { samples_.Flush(); }
+    int SamplesWaiting() const { return samples_.Waiting(); }
+    const WITSRECORD& LastClosed() const { return samples_.LastClosed(); }
+    bool AwaitingReply() const { return reply_.Waiting(); }
+    // The answer came (or is not waited for any more): the next tick polls.
+    void ReplyRead() { reply_.Replied(); }
+    // The port was opened again: nothing read before is joined to what comes now.
+    void NewSender() { reader_.Reset(); }
     // Applies one item: the four-digit code text and the value text.
     void ProcessItem(std::string_view code, std::string_view value);
     // The poll of modes 0 to 3: the lag depth and the total gas.
@@ -108,9 +120,8 @@ public:
 
     CustWitsMode Mode() const { return CustWitsMode(mode); }
     bool GasMode() const { return mode == 2 || mode == 3; }
-    WITSRECORD& Sample() { return samples[std::size_t(sampleIndex)]; }
-    // The sample before the current one (the last of the block when the current is the first).
-    WITSRECORD& PreviousSample();
+    // The sample the items arriving now fill (one per 6-second slot).
+    WITSRECORD& Sample();
     WitsAlarms& Alarms() { return *alarms_; }
     float WitsPercent() const;
 
@@ -132,8 +143,6 @@ public:
     std::unique_ptr<gasmon::GasDisplay> gasWindow;
 
     // ---- Polls ----
-    bool awaitingReply = false;   // a poll went out and no answer has been read yet
-    std::int64_t sentAtMs = 0;    // steady clock of the last poll
     float polls = 0;              // polls in the current window of up to 50
     float goodPolls = 0;          // of them, answered with a hole depth (or a total gas in the gas modes)
     bool holeDepthCounted = false;  // the current answer counted as a good poll already
@@ -145,10 +154,7 @@ public:
     std::int32_t patternCalls = 0;
     std::array<float, 8> patternValues{};  // total gas, C1, C2, C3, iC4, nC4, two zeros
 
-    // ---- Samples and the data window ----
-    std::array<WITSRECORD, kCustSampleSlots> samples{};
-    std::int32_t sampleIndex = 0;
-    std::int32_t samplesPerBlock = kCustSamplesPerBlock;
+    // ---- The data window ----
     DisplayLines displayLines;
 
     // ---- Depth ----
@@ -187,7 +193,8 @@ private:
     void FeedAlarm(int channel, double value);
     void CountGoodPoll();
     void KeepPercent();
-    void DriveDrillingStatus(const WITSRECORD& s);
+    void DriveStatus();
+    void FinishSample(WITSRECORD& s);
     // Stage 1: the row as this link takes it, its effects, and the hole depth's percent and tracking.
     void StageOne(int item, std::string_view value);
     void ApplyEffect(int item, const ItemRow& row, double value);
@@ -201,7 +208,9 @@ private:
     void ShowGasLines();
 
     FrameReader reader_{*this};
-    bool frameOpen_ = false;  // items came since the last closed sample
+    SampleBuffer samples_{kCustSamplesPerBlock};
+    ReplyWait reply_;
+    bool itemsSinceFrameEnd_ = false;  // an empty frame ("!!" and nothing before it) closes nothing
     std::unique_ptr<WitsAlarms> alarms_;
 };
 

@@ -129,7 +129,7 @@ void CUSTWITS::StageOne(int item, std::string_view value)
         v = ConvertValue(row, value);
     }
     if (item == 110)
-        v = std::max(v, double(PreviousSample().holeDepth));  // a hole depth never falls back within a block
+        v = std::max(v, double(samples_.InBlockBefore().holeDepth));  // a hole depth never falls back within a block
 
     StoreField(row, Sample(), v);
     const double stored = row.sampleOffset >= 0 ? ReadField(row, Sample()) : v;

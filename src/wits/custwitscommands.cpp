@@ -169,7 +169,8 @@ int CustWitsCommands::Connect(app::LogState& log, CUSTWITS& link)
         return 0;
     }
     link.linkHandle = handle;
-    link.awaitingReply = false;
+    link.ReplyRead();
+    link.NewSender();
 
     if (log.timers)
         log.timers->SetTimer(kOutputTimer, link.timerInterval);
@@ -190,6 +191,7 @@ int CustWitsCommands::Connect(app::LogState& log, CUSTWITS& link)
 
 int CustWitsCommands::Disconnect(app::LogState& log, CUSTWITS& link)
 {
+    link.FlushSamples();  // the unfinished block is written before the link goes
     if (log.timers)
         log.timers->KillTimer(kOutputTimer);
     link.gasWindow.reset();

@@ -76,12 +76,9 @@ WITSRECORD PresetRecord(const QDate& date, int r)
     return rec;
 }
 
-int RecordOfSlot(int slot)
-{
-    if (slot < 0 || slot >= kSlotsPerDay)
-        return -1;
-    return slot == 0 ? 0 : slot - 1;
-}
+int RecordOfSlot(int slot) { return slot >= 0 && slot < kSlotsPerDay ? slot : -1; }
+
+QDate DateOfSample(const WITSRECORD& s) { return QDate(2000 + s.year, s.month, s.day); }
 
 void FillSingleGaps(WITSRECORD* samples, int count, bool skipSlotZero)
 {

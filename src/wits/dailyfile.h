@@ -23,9 +23,12 @@ QString DailyWitsFileName(const QString& witsFolder, const QString& wellName, co
 // Record r of a new file of `date`: hour r / 600, minute (r / 10) mod 60, second 6 x (r mod 10 + 1).
 WITSRECORD PresetRecord(const QDate& date, int r);
 
-// The record a sample of `slot` is stored on: the one whose preset time begins the slot (slot - 1), the
-// first slot of the day on record 0. -1 for a slot outside the day.
+// The record a sample of `slot` is stored on: record n for slot n (its preset second ends the slot).
+// -1 for a slot outside the day.
 int RecordOfSlot(int slot);
+
+// The day a stamped sample was taken on (invalid for a sample never stamped).
+QDate DateOfSample(const WITSRECORD& s);
 
 // Fills single gaps of a run of samples: a sample with no hole depth between two with one becomes a copy
 // of the one before it, one slot later. With `skipSlotZero` a sample of slot 0 is left as it is.

@@ -80,6 +80,16 @@ const char* FrameReader::Value(const char* p, const char* end)
     return q;
 }
 
+void FrameReader::Reset()
+{
+    state_ = State::Between;
+    marked_ = false;
+    bangs_ = 0;
+    pending_ = 0;
+    codeLength_ = 0;
+    valueLength_ = 0;
+}
+
 void FrameReader::Feed(const char* data, std::size_t length)
 {
     const char* p = data;

@@ -51,6 +51,9 @@ public:
     std::size_t CarriedBytes() const { return state_ == State::Code || state_ == State::Value ? pending_ : 0; }
     // Whether a 1984 mark is in force.
     bool Marked() const { return marked_; }
+    // Forgets an unended item and the mark: the text that follows comes from a new sender (a new
+    // client, a reopened port) or after a silence, and must not be joined to what came before.
+    void Reset();
 
 private:
     enum class State { Between, Code, After1984, Value, DropLine };

@@ -38,15 +38,20 @@ Wits::Wits(WitsHost& h, WitsAlarmHost alarmHost) : host(h)
     gasShares[0] = 1.0f;
     SetMaxChars(maxChars);
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
+    samples_.SetFinish([this](WITSRECORD& s) { FinishSample(s); });
+    samples_.SetWriter([this](const WITSRECORD* block, int count) { WriteBlock(block, count); });
 }
 
 Wits::~Wits()
 {
+    FlushSamples();  // the samples of an unfinished block are not lost with the engine
     CloseTcpClient();
     StopWitsServer();
 }
 
 void Wits::NewAlarms() { alarms_->Reload(); }
+
+WITSRECORD& Wits::Sample() { return samples_.Fill(platform::LocalTime()); }
 
 void Wits::Refresh()
 {

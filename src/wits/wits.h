@@ -11,6 +11,8 @@
 #include "wits/framereader.h"
 #include "wits/witsdisplay.h"
 #include "wits/itemtable.h"
+#include "wits/linkcommon.h"
+#include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
 #include "wits/witslink.h"
 #include "wits/witsrecord.h"
@@ -88,11 +90,19 @@ public:
     // the next tick send.
     void ReadInput(std::uintptr_t wParam, std::intptr_t lParam);
     // What follows the items of one frame: the live gas, shares, component sum, the gas window's lines,
-    // the MWD slots, the sample closed (EndFrame) and the pumps switched on when asked.
+    // the MWD slots, the drilling status from the sample's depths and the pumps switched on when asked.
+    // The sample stays open for the slot's later frames.
     void FinishFrame();
-    // Closes the current sample: drilling status from its depths, stamps, slot; every fifth sample the
-    // block goes to the daily file (and to the monitoring station).
-    void EndFrame();
+    // Closes the open sample (SampleBuffer): its stamps, percent, rate and lag depth; every fifth closed
+    // sample the block goes to the daily file (and to the monitoring station).
+    void CloseSample();
+    // The link stops: the open sample is closed and the unfinished block written.
+    void FlushSamples();
+    // Closed samples not yet written, and the sample closed last.
+    int SamplesWaiting() const { return samples_.Waiting(); }
+    const WITSRECORD& LastClosed() const { return samples_.LastClosed(); }
+    // The text that follows comes from a new sender (a reopened port): an unended item is dropped.
+    void NewSender() { reader_.Reset(); }
     // Timer 4: takes a chromatograph's result files in file-input mode, then sends the outgoing frame
     // on the serial link, runs one exchange of the TCP client, or parses what the TCP server received.
     // After a send the ticks wait for the reply, but never longer than the reply time-out: a silent
@@ -114,6 +124,8 @@ public:
     void AppendLagLog(std::string_view text);
     // The remote transfer file: the block with single gaps filled; false when it could not be written.
     bool WriteRemoteBlock(const WITSRECORD* block, int count);
+    // A closed block: the daily file, then the remote transfer file and its copy.
+    void WriteBlock(const WITSRECORD* block, int count);
     // Deletes every "*.wit" in "remote" below the well's folder.
     void CleanRemoteWitsFiles();
     // The read buffer for `maxChars` characters (made again when the maximum changes).
@@ -143,7 +155,8 @@ public:
     int ServerClientCount() const;
     WitsServer* Server() const { return server_.get(); }
 
-    WITSRECORD& Sample() { return samples[std::size_t(sampleIndex)]; }
+    // The sample the items arriving now fill (one per 6-second slot).
+    WITSRECORD& Sample();
     WitsAlarms& Alarms() { return *alarms_; }
     // Loads the alarm table anew in place (after the limits changed): its pop-up stays valid.
     void NewAlarms();
@@ -157,8 +170,6 @@ public:
     int replyTimeoutMs = 2000;
     int timerInterval = 2000;      // ms of timer 4
     bool customTiming = false;     // "witsedit.cfg" was found
-    bool waitingForReply = false;  // a frame went out and no text came back yet
-    std::int64_t sentAtMs = 0;     // steady clock of the last send
     std::int32_t bytesIn = 0;
     std::int32_t bytesOut = 0;
     std::int32_t bottomDepthAtConnect = 0;
@@ -173,15 +184,11 @@ public:
     };
     TcpPeer tcpPeer;
     TcpPeer lithPeer;
-    bool remoteCopyPending = false;
     QString remoteFile;   // the remote transfer file (".zl8")
-    QString remoteFile2;  // its second copy's name
     std::unique_ptr<WitsDisplay> dataWindow;
     std::unique_ptr<gasmon::GasDisplay> gasWindow;
 
-    // ---- Samples and the data window ----
-    std::array<WITSRECORD, kSampleSlots> samples{};
-    std::int32_t sampleIndex = 0;
+    // ---- The data window ----
     std::array<std::string, kDisplayLines> displayLines;
 
     // ---- Frames ----
@@ -189,7 +196,6 @@ public:
     float goodFrameCount = 0;      // ticks that brought a good frame
     bool frameCounted = false;     // the current frame counted as good already
     bool firstFrame = true;        // until the end of the first parsed frame
-    bool frameEndSeen = false;     // the peer ends its frames with "!!"
     float lastPublishedC1 = 0;     // C1 when the live gas table was last filled
     float lastC1Seen = 0;
     std::int32_t cycleCount = 0;   // chromatograph cycles: new C1 values
@@ -213,7 +219,6 @@ public:
     std::array<float, kGasValueCount> gasShares{};  // 0 is 1, i: component i / component sum
     std::int32_t componentCount = kComponentCount;
     float componentSum = 1;
-    std::int32_t shareComputations = 0;
     std::array<float, 8> firstHalf{};   // filled by the drilling object before a booking
     std::array<float, 8> secondHalf{};
     bool newStep = false;              // set by each booking attempt; the drilling object clears it
@@ -258,17 +263,21 @@ public:
 private:
     void Item(const WitsItem& item) override;
     void FrameEnd() override;
-    void DriveDrillingStatus(const WITSRECORD& s);
+    void FinishSample(WITSRECORD& s);
     void UpdateGasWindow();
 
     FrameReader reader_{*this};
     std::vector<char> input_;
-    bool itemsThisRead_ = false;
+    SampleBuffer samples_{kBlockSize};
+    ReplyWait reply_;
+    bool itemsSinceFrameEnd_ = false;  // an empty frame ("!!" and nothing before it) closes nothing
+    std::int64_t lastTextMs_ = -1;     // steady clock of the last text read
 
     void Refresh();
     // Feeds text read from the link to the reader; `allTaken`: nothing more is waiting, so a peer
-    // that never ends its frames has its frame closed here.
-    void ParseText(std::string_view text, bool allTaken);
+    // that never ends its frames has its frame closed here. `arrivedNow`: the text came just now, so
+    // the time since the last text is a silence of the peer (not so for text the server kept).
+    void ParseText(std::string_view text, bool allTaken, bool arrivedNow = true);
     void SendSerialFrame(std::int64_t now);
     void TcpReplyArrived();
     void ServeTick();

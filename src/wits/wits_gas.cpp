@@ -157,7 +157,6 @@ void Wits::ComputeGasShares()
     componentSum = sum;
     gasRecord.sampleTotalGas = sum;
     if (gasValues[1] > 1.0f) {
-        ++shareComputations;
         host.link->gasMaxima[1] = gasValues[1];
         gasShares.fill(0);
         for (int i = 1; i <= n; ++i) {

@@ -66,10 +66,10 @@ void Wits::ReadInput(std::uintptr_t, std::intptr_t lParam)
         dataWindow->UpdateValues(displayLines, true);
     if (host.link->trafficLog && n > 0)
         LogTraffic(host.well->dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
-    waitingForReply = false;
+    reply_.Replied();
 }
 
-void Wits::ParseText(std::string_view text, bool allTaken)
+void Wits::ParseText(std::string_view text, bool allTaken, bool arrivedNow)
 {
     pumpRateSum = 10;
     if (pumpRateSeen) {
@@ -83,29 +83,39 @@ void Wits::ParseText(std::string_view text, bool allTaken)
     }
 
     // Reads cut the text anywhere: every piece goes to the reader, which keeps an unended item for the
-    // next one. A peer that never ends its frames with "!!" has its frame closed at the end of a read
-    // that took all the text waiting and ended on a whole line.
-    itemsThisRead_ = false;
+    // next one, but not across a silence longer than the reply time-out: what follows it is not the
+    // rest of that item.
+    const std::int64_t now = platform::SteadyMs();
+    if (arrivedNow && reader_.CarriedBytes() > 0 && lastTextMs_ >= 0 &&
+        now - lastTextMs_ > std::int64_t(replyTimeoutMs))
+        reader_.Reset();
+    if (!text.empty())
+        lastTextMs_ = now;
     reader_.Feed(text);
-    if (!frameEndSeen && itemsThisRead_ && reader_.CarriedBytes() == 0 && allTaken)
+    // Items not ended by "!!" at the end of a read that took all the text waiting and ended on a whole
+    // line: the frame of a peer that never sends "!!" ends here, and its sample is closed.
+    if (itemsSinceFrameEnd_ && reader_.CarriedBytes() == 0 && allTaken) {
         FinishFrame();
+        CloseSample();
+    }
 }
 
 void Wits::Item(const WitsItem& item)
 {
-    itemsThisRead_ = true;
+    itemsSinceFrameEnd_ = true;
     DispatchItem(item.code, item.value, item.marked);
 }
 
 void Wits::FrameEnd()
 {
-    frameEndSeen = true;
-    FinishFrame();
+    if (itemsSinceFrameEnd_)
+        FinishFrame();
 }
 
 void Wits::FinishFrame()
 {
     Refresh();
+    itemsSinceFrameEnd_ = false;
     WitsLinkState& link = *host.link;
     const float c1 = gasValues[1];
     if (WholePart(c1) > WholePart(lastPublishedC1)) {
@@ -149,7 +159,11 @@ void Wits::FinishFrame()
         WriteMwdSlots(mwdDepth);
         lastMwdDepthWritten = mwdDepth;
     }
-    EndFrame();
+    if (samples_.Open()) {
+        const WITSRECORD& s = samples_.Current();
+        if (link.drivesDrillingStatus && s.bitDepth > 0 && s.holeDepth > 0 && !host.bottomSwitchKept)
+            DriveDrillingStatus(host.driller, s, kStandardBottomRule);
+    }
     const drilling::Driller* d = host.driller;
     if (link.pumpsOnSwitch && d && d->time && !d->time->strokes && host.pumpsOn) {
         link.pumpsOnSwitch = false;
@@ -160,54 +174,19 @@ void Wits::FinishFrame()
     firstFrame = false;
 }
 
-void Wits::DriveDrillingStatus(const WITSRECORD& s)
-{
-    drilling::Driller* d = host.driller;
-    if (!d)
-        return;
-    const float bit = s.bitDepth;
-    const float hole = s.holeDepth;
-    drilling::LogTime* time = d->time.get();
-    if (bit >= hole - 0.15f) {
-        d->offBottom = 0;
-        if (time && time->offBottom)
-            time->GoOnBottom();
-        return;
-    }
-    if (bit >= hole - 0.5f)
-        return;  // between the two: as it was
-    d->offBottom = 1;
-    if (!time)
-        return;
-    time->GoOffBottom();
-    if (time->strokes)
-        return;
-    const int pressure = s.pumpPressure;
-    if (pressure >= 300 || s.spm1 >= 20 || s.spm2 >= 20) {
-        time->circulating = 1;
-    } else if (pressure < 280 && s.spm1 < 20 && s.spm2 < 20) {
-        if (time->circulating)
-            time->ClearCirculating();
-        time->circulating = 0;
-    }
-}
+void Wits::CloseSample() { samples_.Close(); }
 
-void Wits::EndFrame()
+void Wits::FlushSamples() { samples_.Flush(); }
+
+void Wits::FinishSample(WITSRECORD& s)
 {
     Refresh();
-    WITSRECORD& s = Sample();
-    if (host.link->drivesDrillingStatus && s.bitDepth > 0 && s.holeDepth > 0 && !host.bottomSwitchKept)
-        DriveDrillingStatus(s);
-
-    const QDateTime now = platform::LocalTime();
     if (frameCount > 0)
         s.witsPercent = goodFrameCount / frameCount * 100.0f;
     if (const drilling::Driller* d = host.driller) {
         s.rop = float(d->rate);
         s.lagDepth = std::int32_t(std::int32_t(d->lagDepth) & 0xFFFF);
     }
-    StampSample(s, now);
-    const QTime clock = now.time();
     if (const gasmon::AutoGas* gas = host.gas) {
         s.totalGas = gas->currentTotalGas;
         s.gasMonitorValue = std::uint16_t(gas->secondReading);
@@ -215,22 +194,25 @@ void Wits::EndFrame()
     const float bit = s.bitDepth;
     if (!host.link->holdHoleDepth && bit > 0 && s.holeDepth < bit && bit >= float(bottomDepthAtConnect))
         s.holeDepth = bit;
+    const QTime clock = platform::LocalTime().time();
     if (host.remoteCopy && clock.hour() == 0 && clock.minute() == 10 && clock.second() >= 1 && clock.second() <= 6 &&
         host.profile != 26 && host.profile != 12 && host.profile != 37)
         CleanRemoteWitsFiles();
+}
 
-    if (++sampleIndex < kBlockSize)
-        return;
+void Wits::WriteBlock(const WITSRECORD* block, int count)
+{
     if (host.writeBlock)
-        host.writeBlock(samples.data(), kBlockSize);
-    sampleIndex = 0;
-    const WITSRECORD& last = samples[kBlockSize - 1];
-    if (host.remoteCopy && (last.holeDepth > 0 || last.bitDepth > 0) && WriteRemoteBlock(samples.data(), kBlockSize)) {
-        remoteCopyPending = false;
-        if (host.startRemoteCopy)
-            host.startRemoteCopy(remoteFile);
-    }
-    samples.fill(WITSRECORD{});
+        host.writeBlock(block, count);
+    const WITSRECORD& last = block[count - 1];
+    if (!host.remoteCopy || (last.holeDepth <= 0 && last.bitDepth <= 0))
+        return;
+    // The copy of the previous block reads and deletes the transfer file: it ends before the file is
+    // written again, or it would carry this block in place of its own and delete it.
+    if (host.remoteCopyEnded)
+        host.remoteCopyEnded();
+    if (WriteRemoteBlock(block, count) && host.startRemoteCopy)
+        host.startRemoteCopy(remoteFile);
 }
 
 bool Wits::WriteRemoteBlock(const WITSRECORD* block, int count)

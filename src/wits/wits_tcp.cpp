@@ -71,6 +71,7 @@ int Wits::ConnectTcpClient()
         return 0;
     }
     QObject::connect(tcpClient_, &QTcpSocket::readyRead, tcpClient_, [this] { TcpReplyArrived(); });
+    reader_.Reset();  // a new connection: nothing of the last one's text is carried into it
     return 1;
 }
 
@@ -185,6 +186,8 @@ int Wits::ServerClientCount() const { return server_ ? server_->ClientCount() : 
 
 void Wits::ServeTick()
 {
+    if (server_ && server_->TakeSenderChange())
+        reader_.Reset();  // a client came or went: an item it left unended is not the next one's
     if (server_ && server_->TextWaiting()) {
         const std::string text = server_->TakeText();
         if (bytesIn > kByteCountWrap)
@@ -195,7 +198,7 @@ void Wits::ServeTick()
             LogTraffic(host.well->dataFolder, platform::LocalTime(), std::string_view(text).substr(0, kTrafficCopy),
                        false);
         frameCounted = false;
-        ParseText(text, true);
+        ParseText(text, true, false);
         if (bytesOut > kByteCountWrap)
             bytesOut = 0;
         bytesOut += std::int32_t(server_ ? server_->TakeAnswered() : 0);

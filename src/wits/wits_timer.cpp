@@ -21,12 +21,10 @@ constexpr int kStartTokenType = 11;  // this instrument is asked for its data wi
 void Wits::EvTimer()
 {
     Refresh();
+    samples_.SlotCheck(platform::LocalTime());  // a slot passed without more items: its sample is closed
     const std::int64_t now = platform::SteadyMs();
-    if (waitingForReply) {
-        if (now - sentAtMs < std::int64_t(replyTimeoutMs))
-            return;
-        waitingForReply = false;  // no reply in time: this tick counts a frame without a good one
-    }
+    if (!reply_.Ready(now, replyTimeoutMs))
+        return;  // no reply in time makes it ready: this tick counts a frame without a good one
     if (fileInputMode) {
         if (QFileInfo::exists(resultFile))
             ReadTgaResultFile();
@@ -60,9 +58,7 @@ void Wits::SendSerialFrame(std::int64_t now)
 
     // A new exchange: the reply to this frame may count as good once, however it is cut.
     frameCounted = false;
-    waitingForReply = true;
-    sentAtMs = now;
-    platform::WriteTransparentString(linkHandle, std::uint16_t(text.size()), text.data());
+    reply_.Send(linkHandle, text, now);
 }
 
 void Wits::KeepWitsPercent()

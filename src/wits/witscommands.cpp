@@ -108,11 +108,13 @@ void WitsCommands::CmWits(app::LogState& log)
             h.remoteCopy = log.witsCopy.remoteCopy;
         };
         host_.writeBlock = [&log](const WITSRECORD* samples, int count) { WriteWitsRecord(log, samples, {}, count); };
+        // The block's second copy goes to the second data folder; without one there is none.
         host_.startRemoteCopy = [&log](const QString& path) {
-            const QString target = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("sendfile/")) +
-                                   QFileInfo(path).fileName();
-            app::StartCopyThread(log, app::CopyKind::Wits, path, target);
+            const QString second = platform::SecondDataFolder();
+            if (!second.isEmpty())
+                app::StartCopyThread(log, app::CopyKind::Wits, path, second + log.well.file.wellName + ".zl8");
         };
+        host_.remoteCopyEnded = [&log] { app::WaitForCopyThread(log, app::CopyKind::Wits); };
         host_.pumpsOn = [&log, this] {
             if (window_.pumpsOn)
                 window_.pumpsOn(log);
@@ -354,11 +356,10 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     } else if (!ConnectSerial(log, w, serial)) {
         return 0;
     }
+    w.NewSender();  // nothing read before the port was opened is joined to what comes now
 
-    w.remoteCopyPending = true;
     w.remoteFile = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("sendfile/remote/")) +
                    log.well.file.wellName + QStringLiteral(".zl8");
-    w.remoteFile2 = log.well.file.currentFolder + log.well.file.wellName + QStringLiteral(".zl8");
 
     if (window_.makeDataWindow) {
         w.dataWindow = window_.makeDataWindow(log, w.tcpOn ? 1 : 2, settings);
@@ -451,6 +452,7 @@ int WitsCommands::ConnectTcp(app::LogState& log, Wits& w, const CUSTWITSCFG& set
 
 int WitsCommands::Disconnect(app::LogState& log, Wits& w)
 {
+    w.FlushSamples();  // the unfinished block is written before the link goes
     if (log.timers)
         log.timers->KillTimer(kLinkTimer);
     log.witsLink.trafficLog = false;

@@ -101,6 +101,8 @@ struct WitsHost {
     std::function<void(const WITSRECORD* samples, int count)> writeBlock;
     // Carries the remote transfer file `path` to the monitoring station on the WITS copy thread.
     std::function<void(const QString& path)> startRemoteCopy;
+    // Waits until the copy of the previous remote transfer file has ended.
+    std::function<void()> remoteCopyEnded;
     // Switches the pumps on (marked on in the lag settings, stroke counter and threads made).
     std::function<void()> pumpsOn;
     // The link part of the status band is drawn again (the server's client count changed).

@@ -45,6 +45,7 @@ void WitsServer::Stop()
         client_->setParent(nullptr);
         Discard(client_);
         client_ = nullptr;
+        SenderChanged();
     }
     if (server_) {
         server_->close();
@@ -80,6 +81,7 @@ void WitsServer::Accept()
             continue;
         }
         client_ = socket;
+        SenderChanged();
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this] { Read(); });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, [this] { Drop(); });
         QObject::connect(socket, &QTcpSocket::errorOccurred, socket, [this] { Drop(); });
@@ -116,8 +118,18 @@ void WitsServer::Drop()
     client_ = nullptr;
     gone->abort();
     Discard(gone);
+    SenderChanged();
     if (clientsChanged)
         clientsChanged(0);
+}
+
+void WitsServer::SenderChanged()
+{
+    const std::size_t lineEnd = waiting_.find_last_of("\r\n");
+    waiting_.resize(lineEnd == std::string::npos ? 0 : lineEnd + 1);
+    // Whole lines still waiting end whatever item the reader holds; with none, the reader must drop it.
+    if (waiting_.empty())
+        senderChanged_ = true;
 }
 
 void WitsServer::Append(const char* bytes, std::size_t count)

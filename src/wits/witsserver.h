@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QTcpServer;
 class QTcpSocket;
@@ -50,6 +51,10 @@ public:
     std::string TakeText();
     // The bytes answered since the last call.
     std::int64_t TakeAnswered();
+    // Whether the reader must drop its unended item before it reads the waiting text: a client came or
+    // went while no whole line waited. The departed client's unended last line is dropped from the
+    // waiting text when a client comes or goes, so what is left of it ends on a line end.
+    bool TakeSenderChange() { return std::exchange(senderChanged_, false); }
 
     // Told the new client count whenever a client comes or goes.
     std::function<void(int clients)> clientsChanged;
@@ -59,11 +64,13 @@ private:
     void Read();
     void Drop();
     void Append(const char* bytes, std::size_t count);
+    void SenderChanged();
 
     std::unique_ptr<QTcpServer> server_;
     QTcpSocket* client_ = nullptr;  // a child of server_
     std::string waiting_;
     std::int64_t answered_ = 0;
+    bool senderChanged_ = false;
 };
 
 }  // namespace wits

@@ -9,29 +9,60 @@
 
 namespace wits {
 
+namespace {
+
+QString WitsFolder(const app::LogState& log)
+{
+    return log.env.witsFolder.isEmpty() ? platform::FindFileNoCase(log.well.file.dataFolder, QStringLiteral("wits"))
+                                        : log.env.witsFolder;
+}
+
+}  // namespace
+
 QString TodaysWitsFile(app::LogState& log)
 {
     exchange::MakeDateSuffix(log.now);
-    const QString folder = log.env.witsFolder.isEmpty()
-                               ? platform::FindFileNoCase(log.well.file.dataFolder, QStringLiteral("wits"))
-                               : log.env.witsFolder;
-    return DailyWitsFileName(folder, log.well.file.wellName, log.now.date());
+    return DailyWitsFileName(WitsFolder(log), log.well.file.wellName, log.now.date());
 }
 
-bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QString& path, int count)
+namespace {
+
+// Writes one day's samples into `name` (the file of `date`) and copies it on for a monitoring station.
+bool WriteDay(app::LogState& log, const QString& name, const QDate& date, const WITSRECORD* samples, int count)
 {
-    const QString today = TodaysWitsFile(log);
-    const QString name = path.isEmpty() ? today : path;
-    if (!WriteDailyRecords(name, log.now.date(), samples, count))
+    if (!WriteDailyRecords(name, date, samples, count))
         return false;
     const app::WitsCopyOptions& copy = log.witsCopy;
     if (log.well.fileOpened && copy.remoteCopy) {
         const QString folder = copy.alternateRemoteFolder
                                    ? copy.remoteFolder
                                    : platform::FindFileNoCase(log.well.file.dataFolder, QStringLiteral("remote"));
-        CopyDailyFile(name, folder, log.well.file.wellName + exchange::DateSuffix(log.now.date()) + QStringLiteral(".wit"));
+        CopyDailyFile(name, folder, log.well.file.wellName + exchange::DateSuffix(date) + QStringLiteral(".wit"));
     }
     return true;
+}
+
+}  // namespace
+
+bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QString& path, int count)
+{
+    const QString today = TodaysWitsFile(log);
+    if (!path.isEmpty())
+        return WriteDay(log, path, log.now.date(), samples, count);
+    // A block across midnight: each day's samples go into that day's file.
+    bool written = true;
+    for (int first = 0; first < count;) {
+        QDate day = DateOfSample(samples[first]);
+        int end = first + 1;
+        while (end < count && DateOfSample(samples[end]) == day)
+            ++end;
+        if (!day.isValid())
+            day = log.now.date();
+        const QString name = day == log.now.date() ? today : DailyWitsFileName(WitsFolder(log), log.well.file.wellName, day);
+        written = WriteDay(log, name, day, samples + first, end - first) && written;
+        first = end;
+    }
+    return written;
 }
 
 std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QString& path)

@@ -15,8 +15,9 @@ struct LogState;
 
 namespace wits {
 
-// Writes `count` samples into the daily file `path`, or into today's daily file of the open well when
-// `path` is empty (see WriteDailyRecords). The window's clock is refreshed. With a data file open and
+// Writes `count` samples into the daily file `path`, or, when `path` is empty, each sample into the daily
+// file of the open well of the day it was taken (see WriteDailyRecords): a block across midnight is
+// split between the two days' files. The window's clock is refreshed. With a data file open and
 // the remote copy on, the file is then copied to the remote folder. False when the write failed (it
 // was reported).
 bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QString& path, int count);

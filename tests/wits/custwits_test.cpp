@@ -60,8 +60,8 @@ protected:
                                            50,  20.5f, 10.8f, 5.6f,  4.8f,  10.4f, 100, 150.9f, 160, 170.8f};
     wits_testing::LinkWell lw;
     CustWitsHost host;
+    QList<int> blocks;  // outlives the link, which writes its last block as it goes
     std::unique_ptr<CUSTWITS> link;
-    QList<int> blocks;
     QList<int> corrections;
 };
 
@@ -157,7 +157,7 @@ TEST_F(CustWits, AJumpMarksOneStepAndTheHoleDepthCountsTheAnswerOnce)
     EXPECT_EQ(link->goodPolls, 1.0f);
     EXPECT_EQ(lw.driller->live.witsPercent, 25.0f);
     EXPECT_EQ(link->displayLines[7], "25.0");
-    EXPECT_EQ(link->sampleIndex, 1);
+    EXPECT_EQ(link->SamplesWaiting(), 0);  // the slot's sample stays open for its later frames
 
     // Not deeper than the tracked depth: no step.
     lw.driller->stepPending = 0;
@@ -226,11 +226,10 @@ TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
     // The stamp of the test clock and, in mode 1, the hole depth following a deeper bit.
     link->mode = 1;
     WITSRECORD& deeper = link->Sample();
-    const int index = link->sampleIndex;
     deeper.bitDepth = 1201.0f;
     deeper.holeDepth = 1200.0f;
     link->EndFrame();
-    const WITSRECORD& closed = link->samples[std::size_t(index)];
+    const WITSRECORD& closed = link->LastClosed();
     EXPECT_EQ(closed.holeDepth, 1201.0f);
     EXPECT_EQ(closed.hour, 8);
     EXPECT_EQ(closed.minute, 30);
@@ -242,18 +241,21 @@ TEST_F(CustWits, BlocksOfTenReachTheDailyFileInTheTwoPlainModesOnly)
     for (int mode = 0; mode <= 4; ++mode) {
         blocks.clear();
         link->mode = mode;
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < 10; ++i) {
+            link->Sample().holeDepth = 1200;
             link->EndFrame();
+            doubles().clock.Advance(6000);
+        }
         EXPECT_EQ(blocks.size(), mode <= 1 ? 1 : 0) << "mode " << mode;
         EXPECT_TRUE(blocks.isEmpty() || blocks.front() == 10);
-        EXPECT_EQ(link->sampleIndex, 0);
+        EXPECT_EQ(link->SamplesWaiting(), 0);
     }
 }
 
 TEST_F(CustWits, PollsWaitForTheAnswerOrTheTimeOutAndTheWindowRestartsAfterFifty)
 {
     link->SendOutput();
-    EXPECT_TRUE(link->awaitingReply);
+    EXPECT_TRUE(link->AwaitingReply());
     EXPECT_EQ(link->polls, 1.0f);
     doubles().clock.Advance(2499);
     link->SendOutput();  // still awaited: nothing
@@ -266,17 +268,17 @@ TEST_F(CustWits, PollsWaitForTheAnswerOrTheTimeOutAndTheWindowRestartsAfterFifty
     // The percent falls with unanswered polls until the alarm's low limit.
     EnableAlarm(kWitsPercentChannel, 60, 0);
     link->goodPolls = 1;
-    link->awaitingReply = false;
+    link->ReplyRead();
     link->SendOutput();
     EXPECT_EQ(link->displayLines[7], "50.0");
     EXPECT_EQ(link->Alarms().Entry(kWitsPercentChannel).Value, 50.0f);
     EXPECT_EQ(lw.driller->live.witsPercent, 50.0f);
 
     link->polls = 49;
-    link->awaitingReply = false;
+    link->ReplyRead();
     link->SendOutput();
     EXPECT_EQ(link->polls, 50.0f);
-    link->awaitingReply = false;
+    link->ReplyRead();
     link->SendOutput();
     EXPECT_EQ(link->polls, 1.0f);
     EXPECT_EQ(link->goodPolls, 0.0f);
@@ -318,16 +320,17 @@ TEST_F(CustWits, AnAnswerCutAnywhereIsReadWhole)
     link->trackDepth = true;
     link->ParseItems("&&\r\n01");
     link->ParseItems("10120");
-    EXPECT_EQ(link->sampleIndex, 0);
     link->ParseItems("3.5\r\n012");  // a whole line so far, an item begun: the sample stays open
-    EXPECT_EQ(link->sampleIndex, 0);
     link->ParseItems("1 700\r\n!!\r\n");
-    EXPECT_EQ(link->sampleIndex, 1);
-    EXPECT_EQ(link->samples[0].holeDepth, 1203.5f);
-    EXPECT_EQ(link->samples[0].pumpPressure, 700);
+    EXPECT_EQ(link->SamplesWaiting(), 0);
     // Codes of fewer than four digits are no items.
     link->ParseItems("110 5\r\n");
-    EXPECT_EQ(link->sampleIndex, 1);
+    // The slot passes: the sample holds both items of the answer.
+    doubles().clock.Advance(6000);
+    link->SendOutput();
+    EXPECT_EQ(link->SamplesWaiting(), 1);
+    EXPECT_EQ(link->LastClosed().holeDepth, 1203.5f);
+    EXPECT_EQ(link->LastClosed().pumpPressure, 700);
 }
 
 }  // namespace

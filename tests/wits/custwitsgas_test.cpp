@@ -93,11 +93,12 @@ protected:
     }
     QByteArray DataFile() const { return ReadBytes(s.well.file.dataFileName); }
     QByteArray GasFile() const { return ReadBytes(gasmon::GasFileName(TestDir(), "W")); }
-    std::unique_ptr<gasmon::AutoGas> GasMonitor()
+    // The gas monitor lives until the link has gone (the link reads it as it stops).
+    gasmon::AutoGas* GasMonitor()
     {
-        auto monitor = std::make_unique<gasmon::AutoGas>(gasHost, 10, 0);
-        s.engines.autoGas = monitor.get();
-        return monitor;
+        monitor_ = std::make_unique<gasmon::AutoGas>(gasHost, 10, 0);
+        s.engines.autoGas = monitor_.get();
+        return monitor_.get();
     }
     const std::string& TotalGasText() const { return link->displayLines[kCustTotalGasText]; }
     // The "TOTAL GAS" alarm takes values, with a delay that raises no alarm while the test runs.
@@ -114,6 +115,7 @@ protected:
     drilling::DrillingWindow facts;
     std::unique_ptr<drilling::Driller> driller;
     gasmon::GasHost gasHost;
+    std::unique_ptr<gasmon::AutoGas> monitor_;
     CustWitsHost host;
     std::unique_ptr<CUSTWITS> link;
     WindowLines* window = nullptr;

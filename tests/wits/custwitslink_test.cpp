@@ -290,8 +290,7 @@ TEST_F(CustWitsLink, WitsOutLogsAndCountsAnswersButNeverParsesThem)
     ASSERT_TRUE(Answer(answer));
     EXPECT_EQ(Link()->bytesIn, answer.size());
     EXPECT_EQ(Link()->goodPolls, 0.0f);
-    EXPECT_EQ(Link()->sampleIndex, 0);
-    EXPECT_EQ(Link()->samples[0].holeDepth, 0.0f);
+    EXPECT_EQ(Link()->Sample().holeDepth, 0.0f);
     EXPECT_TRUE(timers.Fire(8));
     EXPECT_EQ(lines[7], "0.0");
     const QByteArray logged = testing_support::ReadBytes(TestDir() + "custWitsData-IN-@1-15-26.txt");

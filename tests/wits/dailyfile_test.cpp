@@ -99,11 +99,11 @@ TEST(DailyWitsFile, FirstWriteMakesTheWholePresetDay)
             ++valued;
     }
     EXPECT_EQ(valued, 1);
-    EXPECT_TRUE(SameBytes(day[5099], sample));
+    EXPECT_TRUE(SameBytes(day[5100], sample));
     EXPECT_EQ(QDir(w.data + "wits").entryList(QDir::Files), QStringList{"ALPHA@1-15-26.wit"});  // no temporary left
 }
 
-TEST(DailyWitsFile, EachSampleLandsOnTheRecordThatBeginsItsSlot)
+TEST(DailyWitsFile, EachSampleLandsOnTheRecordOfItsSlot)
 {
     WitsWell w;
     const WITSRECORD first = Sample(9, 0, 0, 5400, 1);
@@ -111,15 +111,15 @@ TEST(DailyWitsFile, EachSampleLandsOnTheRecordThatBeginsItsSlot)
     const QByteArray before = ReadExistingBytes(w.Today());
 
     // Five samples of one slot (10:00:12 to 10:00:17, slot 6,002): the last written wins, on record
-    // 6,001 (byte 768,128), and no other byte changes.
+    // 6,002 (byte 768,256), and no other byte changes.
     WITSRECORD batch[5];
     for (int i = 0; i < 5; ++i)
         batch[i] = Sample(10, 0, 13 + i, 6002, 100 + i);
     ASSERT_TRUE(wits::WriteWitsRecord(*w.log, batch, {}, 5));
     QByteArray after = ReadExistingBytes(w.Today());
     ASSERT_EQ(after.size(), kDaySize);
-    EXPECT_EQ(std::memcmp(after.constData() + 768128, &batch[4], 128), 0);
-    after.replace(768128, 128, before.mid(768128, 128));
+    EXPECT_EQ(std::memcmp(after.constData() + 768256, &batch[4], 128), 0);
+    after.replace(768256, 128, before.mid(768256, 128));
     EXPECT_TRUE(after == before);
 
     // The first six seconds of the day (slot 0) go to record 0.
@@ -139,12 +139,12 @@ TEST(DailyWitsFile, EachSampleLandsOnTheRecordThatBeginsItsSlot)
     qint64 size = 0;
     const auto day = FileRecords<WITSRECORD>(w.Today(), &size);
     EXPECT_EQ(size, kDaySize);
-    EXPECT_TRUE(SameBytes(day[7199], run[0]));
-    EXPECT_TRUE(SameBytes(day[7200], run[1]));
+    EXPECT_TRUE(SameBytes(day[7200], run[0]));
+    EXPECT_TRUE(SameBytes(day[7201], run[1]));
     WITSRECORD filled = run[1];
     filled.slot = 7202;
-    EXPECT_TRUE(SameBytes(day[7201], filled));
-    EXPECT_TRUE(SameBytes(day[7203], run[4]));
+    EXPECT_TRUE(SameBytes(day[7202], filled));
+    EXPECT_TRUE(SameBytes(day[7204], run[4]));
 }
 
 TEST(DailyWitsFile, FailuresAreReportedAndChangeNothing)

@@ -43,7 +43,9 @@ protected:
         s.bitDepth = bit;
         s.holeDepth = hole;
         s.pumpPressure = pressure;
-        engine->EndFrame();
+        engine->FinishFrame();
+        engine->CloseSample();
+        testing_support::doubles().clock.Advance(6000);  // the next sample is the next slot's
     }
 
     wellfile::OpenWell well;
@@ -51,8 +53,8 @@ protected:
     std::unique_ptr<drilling::Driller> driller;
     WitsLinkState link;
     WitsHost host;
+    QList<int> blocks;  // outlives the engine, which writes its last block as it goes
     std::unique_ptr<Wits> engine;
-    QList<int> blocks;
 };
 
 TEST_F(EndFrameTest, BitAgainstHoleSetsOnAndOffBottomAndPumpPressureCirculating)
@@ -87,13 +89,13 @@ TEST_F(EndFrameTest, AHoleShallowerThanTheBitFollowsItUnlessHeld)
     engine->bottomDepthAtConnect = 1200;
     link.drivesDrillingStatus = false;
     Close(1201.5f, 1201.0f, 0);
-    EXPECT_FLOAT_EQ(engine->samples[0].holeDepth, 1201.5f);
+    EXPECT_FLOAT_EQ(engine->LastClosed().holeDepth, 1201.5f);
     link.holdHoleDepth = true;
     Close(1202.5f, 1201.0f, 0);
-    EXPECT_FLOAT_EQ(engine->samples[1].holeDepth, 1201.0f);
+    EXPECT_FLOAT_EQ(engine->LastClosed().holeDepth, 1201.0f);
     link.holdHoleDepth = false;
     Close(1150.0f, 1100.0f, 0);  // above the bottom at connect: a trip, not new hole
-    EXPECT_FLOAT_EQ(engine->samples[2].holeDepth, 1100.0f);
+    EXPECT_FLOAT_EQ(engine->LastClosed().holeDepth, 1100.0f);
 }
 
 CUSTWITSCFG ReadCfg()

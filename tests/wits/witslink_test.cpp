@@ -228,14 +228,14 @@ TEST_F(WitsLink, FramesFromThePeerReachTheLinkTheSamplesAndTheDailyFile)
 
     // A frame in two pieces, the second item's code cut.
     ASSERT_TRUE(Send("&&\r\n01081201.30\r\n01"));
-    EXPECT_EQ(w->sampleIndex, 0);
     ASSERT_TRUE(Send("101201.30\r\n!!\r\n"));
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1201.3f);
     EXPECT_EQ(shown.lastLines[5], "1201.30");
     EXPECT_EQ(shown.lastLines[15], std::to_string(written));
-    EXPECT_EQ(w->sampleIndex, 1);
+    EXPECT_EQ(w->SamplesWaiting(), 0);  // the slot's sample stays open for its later frames
 
-    // Four more, six seconds apart: the block of five goes to today's file, each at its own slot.
+    // Four more, six seconds apart: each tick in a new slot closes the sample of the last; the block of
+    // five goes to today's file, each at its own slot.
     QList<int> slotOf{doubles().clock.now.time().msecsSinceStartOfDay() / 6000};
     for (int i = 1; i < 5; ++i) {
         doubles().clock.Advance(6000);
@@ -243,7 +243,10 @@ TEST_F(WitsLink, FramesFromThePeerReachTheLinkTheSamplesAndTheDailyFile)
         slotOf << doubles().clock.now.time().msecsSinceStartOfDay() / 6000;
         ASSERT_TRUE(Send(Frame(QByteArray::number(1201.3 + 0.1 * i, 'f', 2).constData(), "1201.00")));
     }
-    EXPECT_EQ(w->sampleIndex, 0);
+    EXPECT_EQ(w->SamplesWaiting(), 4);
+    doubles().clock.Advance(6000);
+    timers.Fire(4);
+    EXPECT_EQ(w->SamplesWaiting(), 0);
     const auto day = ReadDailyFile(DailyWitsFileName(log.env.witsFolder, "W", doubles().clock.now.date()));
     ASSERT_TRUE(day && day->size() == std::size_t(kSlotsPerDay));
     for (int i = 0; i < 5; ++i) {
@@ -294,7 +297,7 @@ TEST_F(WitsLink, ReadsBeyondTheBufferComeWithTheNextNoticeAndNothingIsLost)
     ASSERT_TRUE(Send(frames));
     EXPECT_EQ(w->bytesIn, frames.size());
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1205.0f);
-    EXPECT_EQ(w->sampleIndex, 0);  // five frames closed: one block written
+    EXPECT_EQ(w->SamplesWaiting(), 0);  // five frames of one slot fill one sample, still open
 }
 
 TEST_F(WitsLink, ConnectChoosesTheTextModeBaudAndTimeOutByInstrumentAndFeed)
