@@ -147,6 +147,30 @@ TEST(DailyWitsFile, EachSampleLandsOnTheRecordOfItsSlot)
     EXPECT_TRUE(SameBytes(day[7204], run[4]));
 }
 
+TEST(DailyWitsFile, ABlockAcrossMidnightIsSplitBetweenTheTwoDaysFiles)
+{
+    WitsWell w;
+    w.log->now = QDateTime(QDate(2026, 1, 15), QTime(0, 0, 12));
+    WITSRECORD block[5];
+    for (int i = 0; i < 5; ++i) {
+        const QDateTime t = QDateTime(QDate(2026, 1, 14), QTime(23, 59, 48)).addSecs(6 * i);
+        wits::StampSample(block[i], t);
+        block[i].holeDepth = float(1200 + i);
+    }
+    ASSERT_TRUE(wits::WriteWitsRecord(*w.log, block, {}, 5));
+    const auto yesterday = FileRecords<WITSRECORD>(w.data + "wits/ALPHA@1-14-26.wit");
+    const auto today = FileRecords<WITSRECORD>(w.Today());
+    ASSERT_EQ(yesterday.size(), 14400u);
+    ASSERT_EQ(today.size(), 14400u);
+    EXPECT_TRUE(SameBytes(yesterday[14398], block[0]));
+    EXPECT_TRUE(SameBytes(yesterday[14399], block[1]));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(SameBytes(today[std::size_t(i)], block[2 + i])) << i;
+    EXPECT_TRUE(IsPreset(today[3], 0, 0, 24));
+    EXPECT_EQ(yesterday[14397].holeDepth, 0.0f);
+    EXPECT_EQ(yesterday[14397].day, 14);
+}
+
 TEST(DailyWitsFile, FailuresAreReportedAndChangeNothing)
 {
     WitsWell w;
