@@ -4,7 +4,8 @@
 // the "Wits Out" frame, by mode) and the next tick sends again only once the device answered, or once
 // the link's time-out passed without an answer (that poll then counts as unanswered). Each answer is
 // logged, cut into items by the same streaming reader as the standard link and applied by ProcessItem;
-// every ten answers form a block of samples for the daily WITS file in the two plain WITS modes. The
+// its samples end as the standard link's do (SampleBuffer), and every ten closed samples form a block
+// for the daily WITS file in the two plain WITS modes. The
 // link keeps the share of its polls answered with a hole depth (its WITS percent) and its own alarm
 // table.
 //
@@ -43,7 +44,6 @@ enum class CustWitsMode : std::int32_t {
     WitsOut = 4,     // "Wits Out": sends the "Wits Out" frame; answers are logged, never parsed
 };
 
-constexpr int kCustSampleSlots = 20;       // the sample buffer
 constexpr int kCustSamplesPerBlock = 10;   // samples per write of the daily file
 constexpr int kCustReceiveSize = 1000;     // the receive buffer; a read takes at most 999 characters
 constexpr int kCustFrameSize = 1024;       // an outgoing frame is at most this long

@@ -48,7 +48,6 @@ void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms)
 // and its alarm limits (both links).
 void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect);
 
-constexpr int kSampleSlots = 20;
 constexpr int kHoldBufferSize = 500;
 constexpr int kComponentCount = 7;     // C1, C2, C3, iC4, nC4, iC5, nC5
 constexpr float kSlotFraction = 0.2f;  // the float after the five sub-step slots
