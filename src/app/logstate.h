@@ -404,6 +404,7 @@ struct OptionSettings {
     bool customTracksView = false;     // the quick view bar shows the custom tracks
     bool schemeLinkedCustomTracks = false;  // the quick bar's custom tracks switch schemes 1 and 2
     bool realTimeChart = false;        // the user's real-time gas chart setting
+    bool gasTakeLarger = false;        // the gas monitor's channel 4 takes over the total gas only when larger
 };
 
 // The engines as the menu shows them; their subsystems keep these up to date.

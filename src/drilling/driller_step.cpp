@@ -79,8 +79,10 @@ void Driller::Update()
         keptLagTime = t.lagTime;
 
     previous.slide = working.slide = 0;
-    if ((keyboardStep || source == StepSource::Automatic) && window_.witsLinkOn)
+    if ((keyboardStep || source == StepSource::Automatic) && window_.witsLinkOn) {
         Links().ClearWitsNewData();
+        window_.witsNewData = false;  // the step was not the link's: it marks no sliding
+    }
     keyboardStep = 0;
     if (window_.witsLinkOn && window_.witsNewData) {
         if (live.rpm < 5 && !noSlideMarking)
@@ -381,10 +383,9 @@ void Driller::PeriodicWork()
             Links().ShowBackupReminder(lastFullBackupDepth);
         return;
     }
-    // Reminded from the last full backup of this run (or the start) on, not from the start for ever.
-    const std::int32_t since = std::max(startDepth, lastFullBackupDepth);
-    if (bottom > since + 500)
-        Links().ShowBackupReminder(since);
+    // 500 units drilled since drilling mode started: the reminder shows where it started.
+    if (bottom > startDepth + 500)
+        Links().ShowBackupReminder(startDepth);
 }
 
 }  // namespace drilling

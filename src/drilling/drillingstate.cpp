@@ -4,11 +4,30 @@
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "drilling/welltitle.h"
+#include "gasmon/autogas.h"
+#include "layout/trackflags.h"
+#include "wits/wits.h"
 #include "app/opendatafile.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QString>
 
+#include <algorithm>
+
 namespace drilling {
+
+namespace {
+
+// The average character width of the window's font, which places the lag text.
+int WindowCharWidth()
+{
+    if (!qGuiApp)
+        return DrillingWindow{}.charWidth;
+    return std::max(1, QFontMetrics(QGuiApplication::font()).averageCharWidth());
+}
+
+}  // namespace
 
 void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
 {
@@ -20,12 +39,18 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.startingUp = !log.well.fileOpened;
     w.customDataInUse = log.well.customTracksEnabled && log.customTracks.data != nullptr;
     w.witsLinkOn = log.engines.wits != nullptr;
+    w.witsNewData = log.engines.wits && log.engines.wits->NewData();
+    w.witsCustomCopy = log.drilling.timedCustomCopy;
     w.customLinkOn = log.engines.custWits != nullptr;
     w.copyOut = log.well.file.copyOut;
     w.copyOutInterval = log.well.config.copyOptions.liveUpdateInterval;
     w.customLas = log.well.config.autoCreateLas != 0;
     w.bottomToFirstRecord = log.well.writeBottomToFirstRecord;
     w.gasInstrumentType = log.engineStatus.gasInstrumentType;
+    // The running gas monitor's "Conn Time Out" puts the bit off bottom (none while it is off).
+    w.gasConnTimeOutMinutes = log.engines.autoGas ? log.engines.autoGas->connectionTimeout : 0.0f;
+    w.memosShown = layout::On(log.layout.schemes.trackFlags, layout::FLAG_MEMOS);
+    w.unmanned = log.well.config.unmannedUnit != 0;
     w.busy = log.scroll.renderingImage || log.scroll.imageRender;
     w.printing = log.print.printingLog;
     w.viewScale = log.view.viewScale;
@@ -43,6 +68,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.gasRightX = L.gasRight;
     w.gasSplitX = L.gasSplitX;
     w.descriptionX = L.description.left;
+    w.charWidth = WindowCharWidth();
     w.keptCorrectLagDepth = &log.drilling.correctLagDepth;
     w.lagDepthFromWits = log.witsLink.lagFromWits;
     w.witsHoleDepth = log.witsLink.holeDepth;

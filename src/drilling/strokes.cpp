@@ -58,6 +58,7 @@ int STROKES::Start(bool on)
 {
     bottomsUpCounting = false;
     bottomsUpCount = 0;
+    bottomsUpReachedAt = -1;
     if (!on)
         return 1;
     owner_.RefreshWindow();
@@ -199,8 +200,12 @@ void STROKES::DrawBox()
         timeText = app::FormatTime12(now.time().hour(), now.time().minute());
         line(y + 4 * rowHeight, QString::asprintf("%5d   Bottoms up at %-20s           ", bottomsUpCount, qPrintable(timeText)));
     }
+    // Strokes come several to a tick: the count may pass the lag strokes without ever equalling them.
+    // The alarm stands at the count that first reached them, and goes with the next stroke.
+    if (bottomsUpReachedAt < 0 && bottomsUpCount >= toSurface)
+        bottomsUpReachedAt = bottomsUpCount;
     if (d.alarms)
-        d.alarms->flags[kAlarmBottomsUp] = bottomsUpCount == toSurface ? 1 : 0;
+        d.alarms->flags[kAlarmBottomsUp] = bottomsUpCount == bottomsUpReachedAt ? 1 : 0;
 }
 
 void STROKES::ClearBox()
@@ -258,6 +263,7 @@ void STROKES::ToggleBottomsUp()
     }
     bottomsUpStarted = true;
     bottomsUpCount = 0;
+    bottomsUpReachedAt = -1;
     volumeAtCountStart = pumpedVolume;
     strokesAtCountStart = strokeCount;
 }

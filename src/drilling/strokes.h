@@ -70,6 +70,7 @@ public:
     float pumpedVolume = 0;
     bool bottomsUpCounting = false;
     std::int32_t bottomsUpCount = 0;
+    std::int32_t bottomsUpReachedAt = -1;  // the count at which it first reached the lag strokes
     float volumeAtCountStart = 0;
     float strokesAtCountStart = 0;
     QString timeText;       // the 12-hour time of the bottoms-up line

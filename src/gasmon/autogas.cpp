@@ -234,8 +234,8 @@ int AutoGas::Start()
         Disconnect();
         return 0;
     }
-    if (RunsCoilCycle() && handle) {
-        // The box starts from a known state: the sample valve closed, the options' coils off.
+    if (WritesCoils() && handle) {
+        // The instrument starts from a known state: the sample valve closed, the options' coils off.
         coil1 = false;
         if (engineOption && host.witsLinkOn)
             coil3 = false;
@@ -365,7 +365,7 @@ void AutoGas::Disconnect()
 
     // The box's valve and options are left off; the link closes once the box has answered.
     std::deque<std::pair<platform::CoilValues, int>> writes;
-    if (RunsCoilCycle()) {
+    if (WritesCoils()) {
         int delay = 0;
         if (coil1) {
             coil1 = false;

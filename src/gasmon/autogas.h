@@ -226,7 +226,6 @@ public:
     std::array<float, 10> values{};         // total gas, C1-NC5, CO2 maximum, extra value
     std::array<float, 10> testGasReferences{};  // total gas and components
     std::array<float, 8> bookedGas{};       // total gas, C1 to nC5 of the last booking
-    std::array<float, 7> witsComponents{};  // the components the WITS link sends
     float currentTotalGas = 0;
     // HW, CH, channel 3, channel 4, CO2 percent, channel 4 for the chart, then the millivolts of the four.
     std::array<float, 10> channels{};
@@ -270,6 +269,7 @@ private:
     void TakeAddress(const GASMONCFG& cfg);
     bool TypeReadsGainRange() const;
     bool RunsCoilCycle() const;
+    bool WritesCoils() const;  // coils are set at start and stop
     // Sends the next coil write, or the read of this tick; nothing while the link is busy.
     void SendRequest();
     void QueueCoils(int delayMs = 0);

@@ -19,6 +19,10 @@ bool AutoGas::TypeReadsGainRange() const { return OneOf(instrumentType, {0, 2, 3
 
 bool AutoGas::RunsCoilCycle() const { return instrumentType == 8 || (instrumentType == 12 && ownControl); }
 
+// The detectors and chromatographs of types 0 to 4 have the box's coils too: they are set at start and
+// stop, though only the interface box runs the cycle.
+bool AutoGas::WritesCoils() const { return RunsCoilCycle() || (instrumentType >= 0 && instrumentType <= 4); }
+
 void AutoGas::Poll()
 {
     if (host.refresh)

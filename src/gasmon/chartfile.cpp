@@ -114,12 +114,11 @@ int WriteChartRecords(const ChartPlace& place, const CHARTRECORD* records, int c
     const QString name = path.isEmpty() ? TodaysChartFile(place) : path;
     if (!QFileInfo::exists(name) && !MakeReportedDayFile(name, spell))
         return 0;
-    if (spell)
-        spell->Succeeded();
     wellfile::SetNormalAttributes(name);
     QFile file(name);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         return 0;
+    bool written = true;
     // Each sample goes to its own slot: a missed tick leaves its slot preset instead of shifting the
     // samples after it, and a run of consecutive slots is one write.
     for (int i = 0; i < count;) {
@@ -130,11 +129,22 @@ int WriteChartRecords(const ChartPlace& place, const CHARTRECORD* records, int c
         const int inDay = slot >= std::uint32_t(kChartSlotsPerDay)
                               ? 0
                               : std::min<int>(run, kChartSlotsPerDay - int(slot));
-        if (inDay > 0 && file.seek(qint64(slot) * kChartRecordSize))
-            file.write(reinterpret_cast<const char*>(records + i), qint64(inDay) * kChartRecordSize);
+        if (inDay > 0) {
+            const qint64 bytes = qint64(inDay) * kChartRecordSize;
+            written = written && file.seek(qint64(slot) * kChartRecordSize) &&
+                      file.write(reinterpret_cast<const char*>(records + i), bytes) == bytes;
+        }
         i += run;
     }
     file.close();
+    // A full disk or a size limit: the samples are lost, which is said as a failure to make the file.
+    if (!written) {
+        if (ReportFailure(spell))
+            platform::MessageBox(QStringLiteral("Chart File Create Failed"), QStringLiteral("ERROR"));
+        return 0;
+    }
+    if (spell)
+        spell->Succeeded();
     if (place.copyOn && !place.copyFolder.isEmpty())
         wellfile::CopyFileLeavingReadOnly(name, platform::JoinPath(place.copyFolder, QFileInfo(name).fileName()));
     return 1;

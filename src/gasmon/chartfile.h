@@ -37,8 +37,8 @@ CHARTRECORD PresetChartRecord(const QDate& date, int slot);
 // record number, consecutive slots in one write; a record of no slot of the day is left out. A missing
 // file is made first, whole and in one piece, with the presets of the file's own date (today's when its
 // name has none); when it cannot be made that is reported ("Chart File Create Failed", "ERROR"; with a
-// `spell` once per spell of failures) and 0 is returned. A file that does not open gives 0 without a
-// message. With copying on, the file is then copied into the copy folder under its own name and the
+// `spell` once per spell of failures) and 0 is returned; so is a write that does not go through (a full
+// disk), and only a whole write ends the spell. A file that does not open gives 0 without a message. With copying on, the file is then copied into the copy folder under its own name and the
 // copy left read-only. 1 when written.
 int WriteChartRecords(const ChartPlace& place, const CHARTRECORD* records, int count, const QString& path = {},
                       FailureSpell* spell = nullptr);

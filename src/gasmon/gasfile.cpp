@@ -38,7 +38,11 @@ bool AppendGasRecord(const QString& path, const GASRECORD& record, FailureSpell*
     const bool written =
         file.seek(end) && file.write(reinterpret_cast<const char*>(&record), kGasRecordSize) == kGasRecordSize;
     if (!written) {
+        // Taken back whole; the record is lost, which is said as a failure of the file.
         file.resize(oldSize);
+        if (ReportFailure(spell))
+            platform::MessageBox(exists ? QStringLiteral("Gas File Open Failed") : QStringLiteral("Gas File Create Failed"),
+                                 QStringLiteral("ERROR"));
         return false;
     }
     ::fsync(file.handle());  // committed, as the stations reading the file expect

@@ -16,8 +16,8 @@ QString GasFileName(const QString& dataFolder, const QString& wellName);
 // Writes `record` in one write at the end of the whole records of the gas file at `path` (a torn tail
 // left by a crash is written over), made when missing. A file that cannot be made or opened is reported
 // ("Gas File Create Failed", "Gas File Open Failed", caption "ERROR"; with a `spell`, once per spell of
-// failures) and left unchanged; a short write is taken back, so the file always holds whole records.
-// False when nothing was added.
+// failures) and left unchanged; a write that does not go through (a full disk) is taken back, so the
+// file always holds whole records, and reported in the same words. False when nothing was added.
 bool AppendGasRecord(const QString& path, const GASRECORD& record, FailureSpell* spell = nullptr);
 
 // Reads the gas file at `path`. With `count` -1: the number of whole records in it. Else up to `count`

@@ -7,7 +7,9 @@
 #include "gasmon/chartwindow.h"
 #include "gasmon/gasdisplayheading.h"
 #include "gasmon/gasmoncfg_window.h"
+#include "layout/trackflags.h"
 #include "platform/services.h"
+#include "wits/wits.h"
 #include "wellfile/datafile.h"
 #include "app/opendatafile.h"
 
@@ -35,6 +37,16 @@ void GasMonitorCommands::FillHost(app::LogState& log)
         h.profile = s->well.loggerId;
         h.witsLinkOn = s->engineStatus.witsRunning;
         h.driller = s->engines.driller;
+        // The log's settings the answers follow: CO2 from channel 3, channel 4 as the mud temperature
+        // or as a larger total gas, components as percent of their test gas.
+        h.co2Track = layout::On(s->layout.schemes.trackFlags, layout::FLAG_CO2);
+        h.temperatureSetting = layout::On(s->layout.schemes.trackFlags, layout::FLAG_TEMPERATURE);
+        h.takeLarger = s->options.gasTakeLarger;
+        h.testGasPercent = s->well.config.gasPercentMode != 0;
+        h.setWitsLiveGas = [s](int index, float value) {
+            if (s->engines.wits)
+                s->engines.wits->SetLiveGas(index, value);
+        };
         h.readConfig = [s](GASMONCFG& cfg) { return ReadGasmonCfg(*s, cfg); };
         h.writeConfig = [s](const GASMONCFG& cfg) { return WriteGasmonCfg(*s, cfg); };
         h.readLastRecord = [s]() -> std::optional<wellfile::RECORD> {

@@ -26,6 +26,7 @@ enum TrackFlag : int {
     FLAG_WRAP = 25,
     FLAG_LAG_TIME = 26,
     FLAG_WEIGHT_ON_BIT = 27,
+    FLAG_TEMPERATURE = 28,
     FLAG_MUD_WEIGHTS = 29,
     FLAG_CO2 = 31,
     FLAG_MEMOS = 33,

@@ -52,8 +52,6 @@ std::string Wits::BuildOutputFrame()
     frame += kLineEnd;
 
     if (host.profile == kFullFrameProfile) {
-        if (host.gas)
-            componentsToSend = host.gas->witsComponents;
         frame += platform::CFormat("0108%d", host.well->fileBottomDepth);
         frame += kLineEnd;
         frame += platform::CFormat("0139%d", TruncInt(lagDepth));

@@ -99,6 +99,7 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
     if (row && row->effect == Effect::Marker)
         return;
     if (row) {
+        newData_ = true;  // the sample holds data the next depth step may take
         const double v = ConvertValue(*row, value);
         StoreField(*row, Sample(), v);
         const double stored = row->sampleOffset >= 0 ? ReadField(*row, Sample()) : v;

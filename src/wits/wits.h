@@ -130,6 +130,17 @@ public:
     // The read buffer for `maxChars` characters (made again when the maximum changes).
     void SetMaxChars(int maxChars);
 
+    // ---- What drilling mode and the gas monitor hand over ----
+    // A sample brought data since the last depth step took it (the step's slide marking reads it).
+    bool NewData() const { return newData_; }
+    void ClearNewData() { newData_ = false; }
+    // The gas monitor's live value of component `index` (1 = C1 .. 7 = nC5), sent by the output frame.
+    void SetLiveGas(int index, float value)
+    {
+        if (index >= 1 && index <= kComponentCount)
+            componentsToSend[std::size_t(index - 1)] = value;
+    }
+
     // ---- The link over TCP (wits_tcp.cpp), all on the GUI thread ----
     // Connects the client socket to the WITS server; 1 when connected, else 0 after the message.
     int ConnectTcpClient();
@@ -266,6 +277,7 @@ private:
     void UpdateGasWindow();
 
     FrameReader reader_{*this};
+    bool newData_ = false;
     std::vector<char> input_;
     SampleBuffer samples_{kBlockSize};
     ReplyWait reply_;

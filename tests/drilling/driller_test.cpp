@@ -305,3 +305,23 @@ TEST_F(DrillerTest, BackupsEveryHundredUnitsAndTheReminderOnFailure)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrillerTest, TheReminderCountsFiveHundredUnitsFromWhereDrillingStarted)
+{
+    MakeWellOnDisk(900, 1000);
+    StartDriller();
+    driller->startDepth = 500;           // drilling mode has been on since 500
+    driller->lastFullBackupDepth = 1000;  // a full backup a unit ago does not restart the count
+    Run(5);
+    Pulse();
+    EXPECT_EQ(links.reminders, QStringList{"Last Full Back Up = 500"});
+    links.reminders.clear();
+    driller->startDepth = 502;  // 1002 is 500 units below it exactly: not yet
+    Run(5);
+    Pulse();
+    EXPECT_TRUE(links.reminders.isEmpty());
+}
+
+}  // namespace

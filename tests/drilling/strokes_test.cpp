@@ -114,6 +114,23 @@ TEST_F(StrokesTest, BottomsUpCountsToTheLagStrokes)
     EXPECT_EQ(flag, 0);
 }
 
+TEST_F(StrokesTest, BottomsUpIsRaisedOnceWhenTheCountPassesTheLagStrokes)
+{
+    StartCounting(0.1f, 3);
+    QStringList raised;
+    driller->alarms->raiseHook = [&](int, const QString& text) { raised << text; };
+    Strokes().ToggleBottomsUp();
+    const auto& flag = driller->alarms->flags[kAlarmBottomsUp];
+    QList<int> flags;
+    for (int tick = 0; tick < 4; ++tick) {  // two strokes a tick: 2, 4, 6, 8, never 3
+        StrokeAfter(1, 2);
+        flags << flag;
+        Time().OnBottomTick();
+    }
+    EXPECT_EQ(flags, (QList<int>{0, 1, 0, 0}));
+    EXPECT_EQ(raised, QStringList{"Bottoms Up"});
+}
+
 TEST_F(StrokesTest, MissingLagDataWarnsOnceAndBottomsUpAtOnce)
 {
     StartCounting(0.1f, 0, 0);

@@ -53,8 +53,10 @@ TEST_F(EngineLink, TheOtherTypeReadsItsGainRangeFirstThenOneBlockPerAnsweredTick
     WriteCfg();
     gasmon::AutoGas& e = Make(3);
     ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(TickAndWait());
-    EXPECT_TRUE(PeerLogText().startsWith(QStringLiteral("247 4 2 1\n"))) << PeerLogText().toStdString();
+    EXPECT_TRUE(PeerLogText().startsWith(QStringLiteral("247 15 1 4\n247 coils 1 0,0,0,0\n247 4 2 1\n")))
+        << "the coils are set off first, then the gain range is asked; " << PeerLogText().toStdString();
     EXPECT_EQ(e.gainRange, 1250.0f);
 
     // Ticks come faster than answers: the link carries one request at a time.
@@ -69,9 +71,11 @@ TEST_F(EngineLink, TheOtherTypeReadsItsGainRangeFirstThenOneBlockPerAnsweredTick
     ASSERT_NE(display, nullptr) << "the first answer opened the live window";
     EXPECT_EQ(display->lines[0], QStringLiteral("0    0     0    0     0    0   0    1     0 ")) << "values, index, second";
 
-    // Switched off and on again at once: the port is free for the new engine.
+    // Switched off and on again once coil 3 is off and the link closed: the port is free for the new engine.
+    const std::uint32_t handle = e.handle;
     e.Disconnect();
     engine.reset();
+    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000));
     ASSERT_EQ(Make(3).Start(), 1);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
@@ -82,6 +86,7 @@ TEST_F(EngineLink, TheSeriesTwoThousandReadsHoldingRegistersOfSlaveOneWithOneSto
     WriteCfg();
     gasmon::AutoGas& e = Make(1);
     ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(TickAndWait());
     ASSERT_TRUE(TickAndWait());
     EXPECT_EQ(PeerLines(QStringLiteral("1 3 1 12")), 2) << PeerLogText().toStdString();
@@ -111,6 +116,9 @@ TEST_F(EngineLink, ASilentOrRefusingInstrumentIsShownByNameAndPollingGoesOn)
     WriteCfg();
     gasmon::AutoGas& e = Make(1);
     ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(e.record.errorCount, 1) << "the coil write of the start went unanswered too";
+    e.record.errorCount = 0;
     for (int i = 1; i <= 7; ++i) {
         ASSERT_TRUE(TickAndWait()) << "tick " << i;
         EXPECT_EQ(e.record.modbusResult, platform::MBUS_TIMEOUT);
@@ -148,6 +156,8 @@ TEST_F(EngineLink, AnExceptionAnswerIsShownByItsName)
     WriteCfg();
     gasmon::AutoGas& e = Make(1);
     ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(WaitIdle());
+    e.record.errorCount = 0;  // the coil write of the start is refused alike
     for (int i = 0; i < 6; ++i)
         ASSERT_TRUE(TickAndWait());
     EXPECT_EQ(e.record.errorCount, 6);
@@ -275,6 +285,7 @@ TEST_F(EngineLink, AWholeChromatographCycleComesOverTheLink)
     host.showRetentionTimes = [&](const std::array<std::int32_t, 8>& t) { retention = t; };
     gasmon::AutoGas& e = Make(3);
     ASSERT_EQ(e.Start(), 1);
+    ASSERT_TRUE(WaitIdle());
     for (int t = 1; t <= 80 && !e.cycleEnded; ++t) {
         doubles().clock.Advance(1000);
         ASSERT_TRUE(TickAndWait()) << "second " << t;

@@ -9,6 +9,7 @@
 #include "gasmon/chartsettings.h"
 #include "gasmon/ui/chartdlg.h"
 #include "support/doubles.h"
+#include "support/files.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>
@@ -222,16 +223,44 @@ TEST_F(GasChartWindow, LiveSamplesMoveTheViewOnlyWhileTodayIsShown)
     EXPECT_EQ(+chart->Day()[18010].channel4, 53) << "channel 4 is the field at 53";
     EXPECT_EQ(chart->WindowImage().pixel(145, 120), QColor(255, 0, 0).rgb()) << "the new row is drawn at once";
 
+    // Yesterday shown: today's sample stays out of yesterday's array, so a note typed on its row writes
+    // yesterday's file with nothing but the note.
     chart->CmPreviousDay();
+    const QByteArray yesterday = testing_support::ReadBytes(DayPath(kToday.addDays(-1)));
     const int view = chart->ViewStart();
     s.recordNumber = 18020;
     s.depth = 1301;
     chart->AddSamples(&s, 1);
     EXPECT_EQ(chart->ViewStart(), view);
-    EXPECT_EQ(+chart->Day()[18020].depth, 1301);
-    EXPECT_EQ(+chart->Day()[18019].depth, 0);
+    EXPECT_EQ(+chart->Day()[18020].depth, 0);
+    int y = 0;
+    while (y < chart->height() && chart->SampleAt(0, y) != 18020)
+        ++y;
+    ASSERT_LT(y, chart->height()) << "the sample's row is in view";
+    log.well.file.drilling = true;
+    chart->PlaceNote("CONN", 200, y);
+    QByteArray expected = yesterday;
+    const qsizetype note = qsizetype(18020) * kChartRecordSize + 28;
+    expected.replace(note, 5, QByteArray("CONN", 5));
+    const QByteArray written = testing_support::ReadBytes(DayPath(kToday.addDays(-1)));
+    ASSERT_EQ(written.size(), expected.size());
+    for (qsizetype i = 0; i < written.size(); ++i)
+        if (i < note + 20 || i > note + 21)  // the note's level may be anything
+            ASSERT_EQ(written[i], expected[i]) << "byte " << i;
     s.recordNumber = 50000;
     chart->AddSamples(&s, 1);  // outside the day: nothing written anywhere
+}
+
+TEST_F(GasChartWindow, TheNewDaysSamplesWaitForTheChartToMoveToThatDay)
+{
+    WriteDay(kToday);
+    auto chart = Open();
+    const int view = chart->ViewStart();
+    CHARTRECORD s = PresetChartRecord(kToday.addDays(1), 3);  // 00:00:06 of the next day
+    s.depth = 1400;
+    chart->AddSamples(&s, 1);
+    EXPECT_EQ(chart->ViewStart(), view) << "the view does not jump above the day's start";
+    EXPECT_EQ(+chart->Day()[3].depth, 0);
 }
 
 TEST_F(GasChartWindow, ScrollingRedrawsButTheThumbsTrackOnlyShowsTheDepth)

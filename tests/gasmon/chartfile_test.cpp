@@ -6,6 +6,7 @@
 #include "gasmon/chartfile.h"
 #include "gasmon/chartsettings.h"
 #include "gasmon/chartwindow.h"
+#include "gasmon/gasfile.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -18,8 +19,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+#include <functional>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -235,6 +242,68 @@ TEST(ChartSettings, SavingKeepsTheChartFolderInTheWellsSettingsUnlessDrilling)
     gasmon::ChartSettings read;
     EXPECT_EQ(gasmon::ReadChartCfg(s, read), 1);
     EXPECT_EQ(+read.scaleIndex, 2);
+}
+
+}  // namespace
+
+// ---- A full disk: the file size limited in a child process ----
+
+namespace {
+
+int Said(const QString& text)
+{
+    int n = 0;
+    for (const auto& m : testing_support::doubles().prompter.messages)
+        n += m.text == text && m.caption == QStringLiteral("ERROR");
+    return n;
+}
+
+// Runs `work` in a child whose files cannot grow past `limit` bytes; its exit code (0 = all held).
+int WithFileLimit(rlim_t limit, const std::function<int()>& work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
+        const rlimit r{limit, limit};
+        _exit(setrlimit(RLIMIT_FSIZE, &r) == 0 ? work() : 99);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+TEST(ChartFileOnAFullDisk, FailedWritesAreSaidOncePerSpellAndReturnFailure)
+{
+    const QString path = TestDir() + "chart/ALPHA@1-15-26.cht";
+    ASSERT_EQ(gasmon::WriteChartRecords(gasmon::ChartPlace{}, nullptr, 0, path), 1);
+    const QString gasPath = TestDir() + "ALPHA.gas";
+    gasmon::GASRECORD record{};
+    ASSERT_TRUE(gasmon::AppendGasRecord(gasPath, record));
+    const int code = WithFileLimit(1 << 20, [&] {
+        gasmon::FailureSpell spell;
+        gasmon::CHARTRECORD late = gasmon::PresetChartRecord(QDate(2026, 1, 15), 30000);  // past 1 MB
+        gasmon::CHARTRECORD early = gasmon::PresetChartRecord(QDate(2026, 1, 15), 10);
+        int failures = 0;
+        failures += gasmon::WriteChartRecords(gasmon::ChartPlace{}, &late, 1, path, &spell) != 0;
+        failures += gasmon::WriteChartRecords(gasmon::ChartPlace{}, &late, 1, path, &spell) != 0;
+        if (failures || Said("Chart File Create Failed") != 1 || !spell.failing())
+            return 1;
+        if (gasmon::WriteChartRecords(gasmon::ChartPlace{}, &early, 1, path, &spell) != 1 || spell.failing())
+            return 2;  // a whole write ends the spell
+        if (gasmon::WriteChartRecords(gasmon::ChartPlace{}, &late, 1, path, &spell) != 0 ||
+            Said("Chart File Create Failed") != 2)
+            return 3;
+        // The gas file cannot grow past its one record: the append is said and taken back.
+        const rlimit r{512, 512};
+        setrlimit(RLIMIT_FSIZE, &r);
+        gasmon::FailureSpell gasSpell;
+        if (gasmon::AppendGasRecord(gasPath, record, &gasSpell) || gasmon::AppendGasRecord(gasPath, record, &gasSpell))
+            return 4;
+        if (Said("Gas File Open Failed") != 1 || QFileInfo(gasPath).size() != 512)
+            return 5;
+        return 0;
+    });
+    EXPECT_EQ(code, 0) << "1-3 chart file, 4-5 gas file";
 }
 
 }  // namespace

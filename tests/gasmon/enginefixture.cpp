@@ -75,6 +75,7 @@ gasmon::AutoGas& EngineTest::StartOffline(int type)
     e.calls.write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
     e.calls.close = [](std::uint32_t) {};
     EXPECT_EQ(e.Start(), 1);
+    e.requestOutstanding = false;  // the coil write of the start (types 0 to 4, 8) is taken as answered
     return e;
 }
 

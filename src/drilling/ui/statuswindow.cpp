@@ -2,6 +2,7 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
+#include "app/notes.h"
 #include "drilling/draw/dccanvas.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
@@ -129,6 +130,25 @@ void DrillingStatusWindow::CustomLinkLagDepth(float lagDepth, int digit, std::in
 {
     if (wits::CUSTWITS* link = log_.engines.custWits; link && link->linkHandle != 0)
         link->TakeLagDepth(lagDepth, digit, bottomDepth);
+}
+
+void DrillingStatusWindow::ClearWitsNewData()
+{
+    if (wits::Wits* link = log_.engines.wits)
+        link->ClearNewData();
+}
+
+void DrillingStatusWindow::AddMemo(const QString& text, int x, std::int32_t depth)
+{
+    app::NoteState& n = log_.notes;
+    const std::int32_t edited = n.currentMemo;
+    const std::string typed = n.noteBuffer;
+    const bool firstColumn = n.firstColumnNote;
+    n.currentMemo = -1;  // a new memo, not the text of the one being edited
+    app::AddMemo(log_, text.toLatin1(), x, 0, depth, false);
+    n.currentMemo = edited;
+    n.noteBuffer = typed;
+    n.firstColumnNote = firstColumn;
 }
 
 void DrillingStatusWindow::ShowBackupReminder(std::int32_t depth, const QString& text)

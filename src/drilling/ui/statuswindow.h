@@ -65,6 +65,9 @@ public:
     void WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth) override;
     // The custom link's booking of the step's gas, while the link runs.
     void CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth) override;
+    void ClearWitsNewData() override;
+    // A memo of its own (the date at a day change): a memo being edited keeps its place and its text.
+    void AddMemo(const QString& text, int x, std::int32_t depth) override;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).

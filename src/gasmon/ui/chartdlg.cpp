@@ -272,11 +272,19 @@ int ChartDlg::AddSamples(const CHARTRECORD* records, int count)
 {
     if (!records || count <= 0 || closedChart_)
         return 1;
-    for (int i = 0; i < count; ++i)
-        TakeSample(day_, records[i]);
-    if (shownDate_ != currentDate_ || !showingToday_ || isMinimized())
+    // The day array holds the shown day only: a sample of another day (today's while an earlier day is
+    // shown, or the new day's before the chart moves to it) would be written into that day's file.
+    const CHARTRECORD* last = nullptr;
+    for (int i = 0; i < count; ++i) {
+        const CHARTRECORD& r = records[i];
+        if (r.month != shownDate_.month() || r.day != shownDate_.day())
+            continue;
+        TakeSample(day_, r);
+        last = &r;
+    }
+    if (!last || shownDate_ != currentDate_ || !showingToday_ || isMinimized())
         return 1;
-    viewStart_ = ClampViewStart((long long)records[count - 1].recordNumber - kChartWindowLength);
+    viewStart_ = ClampViewStart((long long)last->recordNumber - kChartWindowLength);
     if (window_.isNull())
         return 1;
     platform::Dc dc(window_);
