@@ -1,20 +1,29 @@
 // Drilling mode on a window: the driller started on the demo well of the view fixture with the window's
 // status object as its canvas and links, drawing into the backing store; the status box and the new
 // depth line of each step.
+#include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"
 #include "drilling/strokes.h"
 #include "drilling/ui/statuswindow.h"
 #include "drilling/ui/toolbar.h"
+#include "entry/memorecords.h"
+#include "gasmon/autogas.h"
+#include "layout/trackflags.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/ui/logview.h"
 #include "support/doubles.h"
+#include "support/files.h"
 #include "support/viewfixture.h"
 #include "wellfile/demowell.h"
+#include "wits/wits.h"
 #include "wits/witsalarms.h"
+#include "wits/witshost.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QWidget>
 
@@ -290,6 +299,97 @@ TEST_F(StatusWindowTest, BackupReminderIsOneButtonSendingItsCommand)
     EXPECT_EQ(commands, std::vector<int>{111});
     status->HideBackupReminder();
     EXPECT_EQ(status->BackupReminderButton(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The last record of the demo well's data file.
+wellfile::RECORD LastRecord(const app::LogState& s)
+{
+    const std::vector<wellfile::RECORD> all = testing_support::FileRecords<wellfile::RECORD>(s.well.file.dataFileName);
+    return all.back();
+}
+
+TEST_F(StatusWindowTest, AWitsFedStepWhileSlidingMarksTheRecordAndTakesTheNewData)
+{
+    Start();
+    wits::WitsHost witsHost;
+    witsHost.well = &s.well.file;
+    witsHost.link = &s.witsLink;
+    witsHost.driller = driller.get();
+    wits::Wits link(witsHost, wits::WitsAlarmHost{});
+    s.engines.wits = &link;
+    link.DispatchItem("0120", "2", false);  // rotary speed 2: sliding
+    ASSERT_TRUE(link.NewData());
+    Step();  // a step from the keyboard is not the link's: no mark, the data kept for the next
+    EXPECT_EQ(+LastRecord(s).slide, 0);
+    EXPECT_FALSE(link.NewData());
+
+    link.DispatchItem("0120", "2", false);
+    for (int i = 0; i < 150; ++i) {
+        Clock().Advance(200);
+        driller->time->Tick();
+    }
+    driller->MarkStep(StepSource::Wits);
+    Clock().Advance(200);
+    driller->Update();
+    EXPECT_EQ(+LastRecord(s).slide, 1) << "record byte 256";
+    EXPECT_FALSE(link.NewData()) << "the step took it";
+    s.engines.wits = nullptr;
+}
+
+TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)
+{
+    s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
+    s.well.config.unmannedUnit = 1;
+    s.drilling.timedCustomCopy = true;
+    Start();
+    const DrillingWindow& w = driller->Window();
+    driller->RefreshWindow();
+    EXPECT_TRUE(w.memosShown);
+    EXPECT_TRUE(w.unmanned);
+    EXPECT_TRUE(w.witsCustomCopy);
+    EXPECT_EQ(w.charWidth, QFontMetrics(QGuiApplication::font()).averageCharWidth()) << "the window's own font";
+    EXPECT_EQ(w.gasConnTimeOutMinutes, 0.0f) << "no gas monitor";
+
+    // The running gas monitor's connection time-out of a minute puts the bit off bottom at 60 s.
+    gasmon::GasHost gasHost;
+    gasmon::AutoGas gas(gasHost, 3, 0);
+    gas.connectionTimeout = 1.0f;
+    s.engines.autoGas = &gas;
+    driller->time->RestartUnitClock();
+    for (int i = 0; i < 59 * 5; ++i) {
+        Clock().Advance(200);
+        driller->time->Tick();
+    }
+    EXPECT_EQ(driller->time->offBottom, 0);
+    for (int i = 0; i < 5; ++i) {
+        Clock().Advance(200);
+        driller->time->Tick();
+    }
+    EXPECT_EQ(driller->time->offBottom, 1);
+    s.engines.autoGas = nullptr;
+}
+
+TEST_F(StatusWindowTest, DrillingAcrossMidnightWithMemosShownAddsTheDateMemoAtTheBottom)
+{
+    s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
+    Clock().now = QDateTime(QDate(2026, 3, 9), QTime(23, 59, 58));
+    Start();
+    const std::int32_t before = s.notes.memoCount;
+    for (int i = 0; i < 25; ++i) {  // five seconds: over midnight
+        Clock().Advance(200);
+        driller->time->Tick();
+    }
+    ASSERT_EQ(s.notes.memoCount, before + 1);
+    const entry::SVMEMO* memo = nullptr;
+    for (std::int32_t i = 0; i < s.notes.memoCount; ++i)
+        if (QByteArray(s.notes.memos[std::size_t(i)].text) == "10/03/2026")
+            memo = &s.notes.memos[std::size_t(i)];
+    ASSERT_NE(memo, nullptr) << "the new day's date";
+    EXPECT_EQ(+memo->depth, LastRecord(s).depth) << "at the bottom depth";
 }
 
 }  // namespace
