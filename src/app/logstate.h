@@ -70,6 +70,7 @@ struct Environment {
 
     std::int32_t screenWidth = 0;    // the primary screen
     std::int32_t screenHeight = 0;
+    std::int32_t charWidth = 8;      // the average character width of the main window's font
     std::int32_t monitorCount = 0;
     std::int32_t desktopWidth = 0;   // the whole desktop: every screen's width added up
 

@@ -9,25 +9,11 @@
 #include "wits/wits.h"
 #include "app/opendatafile.h"
 
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QString>
 
 #include <algorithm>
 
 namespace drilling {
-
-namespace {
-
-// The average character width of the window's font, which places the lag text.
-int WindowCharWidth()
-{
-    if (!qGuiApp)
-        return DrillingWindow{}.charWidth;
-    return std::max(1, QFontMetrics(QGuiApplication::font()).averageCharWidth());
-}
-
-}  // namespace
 
 void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
 {
@@ -68,7 +54,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.gasRightX = L.gasRight;
     w.gasSplitX = L.gasSplitX;
     w.descriptionX = L.description.left;
-    w.charWidth = WindowCharWidth();
+    w.charWidth = std::max(1, log.env.charWidth);  // the window's font: the lag text's place
     w.keptCorrectLagDepth = &log.drilling.correctLagDepth;
     w.lagDepthFromWits = log.witsLink.lagFromWits;
     w.witsHoleDepth = log.witsLink.holeDepth;

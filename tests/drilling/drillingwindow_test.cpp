@@ -29,6 +29,7 @@ TEST(DrillingWindow, KeysReachTheDrillingClockAndTheLogReadsTheFigures)
     s.well.fileOpened = true;
 
     drilling::DrillingWindow facts = drilling::MakeDrillingWindow(s);
+    EXPECT_EQ(facts.charWidth, window.fontMetrics().averageCharWidth()) << "the lag text is placed by the window's font";
     drilling::Driller driller(facts, wits::MakeWitsAlarmHost(s));
     driller.Start(s.well.config);
     drilling::AttachDriller(s, &driller);

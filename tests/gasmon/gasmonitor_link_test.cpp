@@ -1,6 +1,7 @@
 // The "Gas Monitor" command on a main window against a real instrument (pymodbus on a pty pair): the
 // window's settings reach the engine (the CO2 track books CO2, a running WITS link sends the components)
 // and the detector's coils are set at start and stop.
+#include "app/commandids.h"
 #include "app/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"

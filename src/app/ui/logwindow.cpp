@@ -63,6 +63,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 {
     setWindowTitle(title);
     setMouseTracking(true);
+    state_.env.charWidth = fontMetrics().averageCharWidth();
 
     // The timers are the window's: they die with it, so their callback never outlives `this`.
     timers_ = platform::services().timers->Create([this](int id) { EvTimer(id); });
