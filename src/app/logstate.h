@@ -176,6 +176,9 @@ struct ViewState {
     bool repaintLater = false; // the log is painted whole later: a booked step only invalidates the window
     logview::DepthColumnSwitches depthColumn;  // how the depth column writes depths and surveys
     bool liveView = false;     // the live view is on: the paint shows its live bar
+    // While set, a click pages down only from five rows below the log instead of two; cleared when
+    // drilling starts or a scheme is chosen.
+    bool viewLayout = false;
 
     // The row loop of the last paint.
     std::int32_t originX = 0, originY = 0;  // the log origin: rows start at originY + top margin

@@ -275,6 +275,7 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
 
     f.drilling = true;
     log.drilling.polledKind = true;
+    log.view.viewLayout = false;
 
     log.options.hotwire = KeepsDisplayOption(log.well.loggerId) ? config.hotwire != 0 : true;
     log.drilling.counter4690 = config.drillingSetting4690;

@@ -1,6 +1,7 @@
 #include "logview/compressedrows.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace logview {
 
@@ -69,9 +70,23 @@ RowWalk WalkCompressedRows(std::span<const wellfile::RECORD> records, int firstE
     return w;
 }
 
-int CompressedMarkY(std::int32_t d, std::int32_t top, int rowHeight, int topMargin)
+namespace {
+
+long long UnitsPerRow(std::int32_t depthStep) { return (long long)kRecordsPerCompressedRow * (depthStep > 0 ? depthStep : 1); }
+
+}  // namespace
+
+int CompressedMarkY(std::int32_t d, std::int32_t top, int rowHeight, int topMargin, std::int32_t depthStep)
 {
-    return topMargin + 2 + int(double((long long)d - top) * rowHeight * 0.1);
+    return topMargin + 2 + int(double((long long)d - top) * rowHeight / double(UnitsPerRow(depthStep)));
+}
+
+std::int32_t CompressedDepthAtY(int y, std::int32_t top, int rowHeight, int topMargin, std::int32_t depthStep)
+{
+    if (rowHeight <= 0)
+        return top;
+    const long long row = ((long long)y - topMargin) / rowHeight;
+    return std::int32_t(std::clamp<long long>(top + row * UnitsPerRow(depthStep), INT32_MIN, INT32_MAX));
 }
 
 TripMark FirstTripMark(std::span<const wellfile::RECORD> records, std::size_t rowElement)

@@ -1,8 +1,8 @@
 #pragma once
 // The numbers of the compressed scales (scale index 3 and up: five depth records a row, ten depth units
 // a row on the log image): where the view top may stand, which buffered record each row starts at,
-// where the show, DST and report marks go and which record of a row carries its connection or trip
-// mark. GUI-free, so the body, the log image and the tests share them.
+// where the show, DST and report marks go (and which depth a click on one finds) and which record of a
+// row carries its connection or trip mark. GUI-free, so the body, the log image and the tests share them.
 #include "wellfile/record.h"
 
 #include <cstdint>
@@ -42,8 +42,11 @@ struct RowWalk {
 RowWalk WalkCompressedRows(std::span<const wellfile::RECORD> records, int firstElement, int rows, int perRow,
                            int topY, int rowHeight, int bottomY, std::int32_t fileLastDepth);
 
-// The y of depth `d` on the compressed rows: ten depth units a row, two pixels below the row line.
-int CompressedMarkY(std::int32_t d, std::int32_t top, int rowHeight, int topMargin);
+// The y of depth `d` on the compressed rows: five records a row, as the rows and the depth column stand,
+// two pixels below the row line.
+int CompressedMarkY(std::int32_t d, std::int32_t top, int rowHeight, int topMargin, std::int32_t depthStep);
+// The depth of the compressed row under `y` by the same rule: the depth of the row's first record.
+std::int32_t CompressedDepthAtY(int y, std::int32_t top, int rowHeight, int topMargin, std::int32_t depthStep);
 
 // The connection, casing-point or trip code that marks a row: the first non-zero code of the five
 // records from the one before the row's first record. `position` is its place (0-4) among the five.

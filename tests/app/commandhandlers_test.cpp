@@ -213,6 +213,14 @@ TEST(CommandHandlers, DataAsTextListsHundredRecordsFromTheViewTopUntilClosed)
     EXPECT_EQ(doubles().sounder.beeps, 4);
     EXPECT_TRUE(doubles().prompter.fileRequests.isEmpty());
 
+    // Each paint of the log shows the records from the view top it settled on (an odd top goes down a unit).
+    f.S().well.file.viewTopDepth = 1801;
+    f.window.PaintLog();
+    const QStringList moved = Items(text->ControlAs<QListWidget>(TextDlg::ID_LIST));
+    ASSERT_EQ(moved.size(), 201);
+    EXPECT_TRUE(moved[2].startsWith("1802.00 ")) << moved[2].toStdString();
+    EXPECT_TRUE(moved[200].startsWith("1901.00 ")) << moved[200].toStdString();
+
     text->Click(TextDlg::ID_CLOSE);
     EXPECT_FALSE(f.window.Tools().dataAsText);
     EXPECT_TRUE(f.window.Tools().textRecords.empty());

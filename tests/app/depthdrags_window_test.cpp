@@ -5,6 +5,7 @@
 #include "app/opendatafile.h"
 #include "app/ui/logwindow.h"
 #include "app/welltops.h"
+#include "drilling/driller.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "support/demowindow.h"
@@ -157,6 +158,17 @@ TEST_F(DepthDrags, ASlideIntervalMarksItsRecordsAndTheSameDragClearsThem)
     // Sixty units down: fifty records.
     Drag(x, RowY(1100), RowY(1160), Qt::ControlModifier);
     EXPECT_EQ(ChangedSlides(before, DataFile()), Depths(1102, 1151));
+
+    // With a drilling object the toggle leaves both its working records rotating.
+    drilling::DrillingWindow facts;
+    facts.well = &S().well.file;
+    drilling::Driller driller(facts, {});
+    driller.previous.slide = driller.working.slide = 1;
+    S().engines.driller = &driller;
+    Drag(x, RowY(1100), RowY(1110), Qt::ControlModifier);
+    S().engines.driller = nullptr;
+    EXPECT_EQ(driller.previous.slide, 0);
+    EXPECT_EQ(driller.working.slide, 0);
 }
 
 TEST_F(DepthDrags, ASlideIntervalWritesNothingWhereItHasNoRecordsToMark)

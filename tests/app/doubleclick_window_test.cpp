@@ -128,9 +128,12 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
     EXPECT_EQ(s.notes.editMode, 0);
     CloseEdit();
 
-    // On the memo's box, also on its top rows above the memo's depth: that memo is edited, over its box.
-    ASSERT_LT(window.DepthAtRow(box[1] + 4), 1100);
-    DClick(box[0] + 3, box[1] + 4);
+    // On the memo's box at or below the memo's depth: that memo is edited, over its box.
+    int y = box[1] + 4;
+    while (window.DepthAtRow(y) < 1100)
+        y += 10;
+    ASSERT_LT(y, box[3]);
+    DClick(box[0] + 3, y);
     ASSERT_NE(Edit(), nullptr);
     EXPECT_EQ(s.notes.currentMemo, 0);
     EXPECT_EQ(s.notes.editMode, 1);
@@ -139,6 +142,13 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
     // A double-click while the edit is open does nothing.
     DClick(x, 301);
     EXPECT_EQ(s.notes.currentMemo, 0);
+    CloseEdit();
+    // On its top strip, above its depth, the search ends at the memo, deeper than the click: a new note.
+    ASSERT_LT(window.DepthAtRow(box[1] + 4), 1100);
+    DClick(box[0] + 3, box[1] + 4);
+    ASSERT_NE(Edit(), nullptr);
+    EXPECT_EQ(s.notes.editMode, 0);
+    EXPECT_EQ(Edit()->toPlainText(), "");
     CloseEdit();
 
     // With Ctrl no note is ever edited; the rate and gas tracks then ask their entries at the even

@@ -233,22 +233,23 @@ TEST_F(LeftButton, ReportMarkersOpenTheirReportsAndDowntimeNotesTheirFiles)
     EXPECT_TRUE(reports.calls.isEmpty());
 }
 
-TEST_F(LeftButton, OnTheCompressedScaleAMarkerMovesTheTopTenAboveTheClick)
+TEST_F(LeftButton, OnTheCompressedScaleAShowIsMarkedOnItsRowAndItsClickOpensIt)
 {
     app::LogState& s = S();
     s.well.showDepthIndex.fill(0);
-    s.well.showDepthIndex[0] = 1300;
+    s.well.showDepthIndex[0] = 1440;
     s.view.viewScale = 3;
-    PaintAt(1200);
+    PaintAt(1240);
+    ASSERT_EQ(s.well.file.viewTopDepth, 1240);
+    // Five records a row: the line of 1440 is forty rows down (eight below the one labelled 1400), and
+    // the red box fills the row above it, the row of records 1435 to 1439.
     const std::optional<QPoint> red = FindColour(qRgb(255, 0, 0), 259 - 20, 260, T + 1, s.view.logAreaBottom);
     ASSERT_TRUE(red);
-    // The compressed rows stand ten units apart for the marks: the table is set to a depth 8 below the
-    // clicked one, within the compressed tolerance.
-    const std::int32_t d = window.DepthAtRow(red->y());
-    s.well.showDepthIndex[0] = d + 8;
-    Click(red->x(), red->y(), Qt::NoModifier, false);
+    EXPECT_EQ(red->y(), T + 40 * 10 + 2 - 10);
+    EXPECT_EQ(window.DepthAtRow(red->y()), 1435);
+    Click(red->x(), red->y() + 5, Qt::NoModifier, false);
     EXPECT_EQ(reports.calls, QStringList{"show 1 elogdemo"});
-    EXPECT_EQ(s.well.file.viewTopDepth, d - 10);
+    EXPECT_EQ(s.well.file.viewTopDepth, 1435 - 10);
 }
 
 TEST_F(LeftButton, ClicksAboveAndBelowTheRowsPageLikeTheScrollBar)
@@ -273,6 +274,12 @@ TEST_F(LeftButton, ClicksAboveAndBelowTheRowsPageLikeTheScrollBar)
     PaintAt(1500);
     Click(600, s.view.logAreaBottom + 2 * 10);
     EXPECT_EQ(s.well.file.viewTopDepth, 1500);
+    // While the view-layout flag is set the zone starts five rows below the log.
+    s.view.viewLayout = true;
+    Click(600, s.view.logAreaBottom + 5 * 10);
+    EXPECT_EQ(s.well.file.viewTopDepth, 1500);
+    Click(600, s.view.logAreaBottom + 5 * 10 + 1);
+    EXPECT_EQ(s.well.file.viewTopDepth, pagedDown);
 }
 
 TEST_F(LeftButton, ReadoutsOfTheClickedRowInOneBox)

@@ -122,15 +122,15 @@ TEST(CompressedRows, AShortOffsetReadGivesItsCurveTwoHalfRowsForEachFiveRecords)
     EXPECT_EQ(logview::CompressedOffsetIndex(1028, 1000, 3), -1);  // 14 - 10 = 4: no read
 }
 
-TEST_F(LogBody, MarksStandTenUnitsARowWithTheirRangesAndColours)
+TEST_F(LogBody, MarksStandOnTheRowsOfFiveRecordsWithTheirRangesAndColours)
 {
     const ViewGeometry g = Geometry();  // R = 10, T = 160, rate right 259, mark offset 10
-    const int top = 1600, to = 1700;
+    const int top = 1600, to = 1640;
     QImage image = testing_support::White(600, 400);
     Dc dc(image);
     dc.RecordText(true);
-    const std::int32_t reports[] = {1599, 1701, 1598, 1702, 0, 1650};
-    const std::int32_t shows[] = {1600, 1700, 1650, 0};
+    const std::int32_t reports[] = {1599, 1641, 1598, 1642, 0, 1610};
+    const std::int32_t shows[] = {1600, 1640, 1630, 0};
     const std::int32_t dsts[] = {1620, 0};
     ViewGeometry at = g;
     at.viewTopDepth = top;
@@ -138,19 +138,19 @@ TEST_F(LogBody, MarksStandTenUnitsARowWithTheirRangesAndColours)
     logview::DrawCompressedShowMarks(dc, at, shows, top, to, false);
     logview::DrawCompressedDstMarks(dc, at, dsts, top, to, false);
 
-    // y = 160 + 2 + trunc((d - 1600) x 10 x 0.1).
-    const auto y = [](int d) { return 162 + int((d - 1600) * 10 * 0.1); };
+    // Five depth units a row, as the rows and their depth labels stand: y = 160 + 2 + (d - 1600) x 10 / 5.
+    const auto y = [](int d) { return 162 + (d - 1600) * 2; };
     // Reports one unit outside the range are marked, two are not, and the table ends at its 0.
     EXPECT_EQ(image.pixel(245, y(1599) - 5), qRgb(255, 255, 0));
-    EXPECT_EQ(image.pixel(245, y(1701) - 5), qRgb(255, 255, 0));
+    EXPECT_EQ(image.pixel(245, y(1641) - 5), qRgb(255, 255, 0));
     EXPECT_TRUE(DrewText(dc, "R", {249, y(1599) - 20}));
     EXPECT_FALSE(DrewText(dc, "R", {249, y(1598) - 20}));
-    EXPECT_FALSE(DrewText(dc, "R", {249, y(1702) - 20}));
-    EXPECT_FALSE(DrewText(dc, "R", {249, y(1650) - 20}));
-    // A show only strictly inside: 1650, not 1600 or 1700; "s" 1.5 rows up without the mark font.
-    EXPECT_TRUE(DrewText(dc, "s", {249, y(1650) - 15}));
+    EXPECT_FALSE(DrewText(dc, "R", {249, y(1642) - 20}));
+    EXPECT_FALSE(DrewText(dc, "R", {249, y(1610) - 20}));
+    // A show only strictly inside: 1630, not 1600 or 1640; "s" 1.5 rows up without the mark font.
+    EXPECT_TRUE(DrewText(dc, "s", {249, y(1630) - 15}));
     EXPECT_EQ(std::count_if(dc.TextRecord().begin(), dc.TextRecord().end(), [](const DcText& t) { return t.text == "s"; }), 1);
-    EXPECT_EQ(image.pixel(245, y(1650) - 5), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(245, y(1630) - 5), qRgb(255, 0, 0));
     // The DST box is one pixel taller; its letter stands below the box's top.
     EXPECT_EQ(image.pixel(245, y(1620) - 5), qRgb(0, 255, 0));
     EXPECT_TRUE(DrewText(dc, "D", {249, y(1620) + 4}));
@@ -160,7 +160,7 @@ TEST_F(LogBody, MarksStandTenUnitsARowWithTheirRangesAndColours)
     logview::DrawCompressedShowMarks(dc, at, shows, top, to, true);
     ASSERT_EQ(dc.TextRecord().size(), 1u);
     EXPECT_EQ(dc.TextRecord()[0].text, "S");
-    EXPECT_EQ(dc.TextRecord()[0].at, (POINT{249, y(1650) - 10}));
+    EXPECT_EQ(dc.TextRecord()[0].at, (POINT{249, y(1630) - 10}));
     EXPECT_EQ(dc.TextRecord()[0].font, Font::FromLogFont(g.fonts.mark));
     EXPECT_EQ(dc.GetTextAlign(), unsigned(TA_LEFT | TA_TOP));
 }
@@ -251,8 +251,10 @@ TEST_F(LogBody, NearTheBottomRowsStopAtTheLastTensAndMarksThereAreDrawn)
     Paint();
     EXPECT_EQ(s.well.file.viewTopDepth, 2400);
     // The last row runs past the file's end; the show ten units above the end is still marked, red at
-    // y = 160 + 2 + 190 beside the rate track's right edge (259).
-    EXPECT_EQ(bitmaps.backingStore.pixel(241, 350), qRgb(255, 0, 0));
+    // y = 160 + 2 + 190 x 2 (five units a row) beside the rate track's right edge (259), on the row of
+    // its record.
+    EXPECT_EQ(bitmaps.backingStore.pixel(241, 540), qRgb(255, 0, 0));
+    EXPECT_NE(bitmaps.backingStore.pixel(241, 350), qRgb(255, 0, 0));  // where ten units a row put it
     const std::vector<PainterCall> lith = painters.Named("DrawLithology");
     ASSERT_FALSE(lith.empty());
     EXPECT_EQ(lith.back().depths.at(0), 2600);
@@ -269,4 +271,32 @@ TEST_F(LogBody, WithoutADataFileNoDialogRunsInsideThePaint)
     view.Paint(s, dc);
     EXPECT_EQ(s.view.paintFailure, "NO Data File");  // the one-record path went on
     EXPECT_TRUE(testing_support::doubles().prompter.messages.isEmpty());
+}
+
+TEST_F(LogBody, WithoutTheRateTrackTheDepthColumnAndTheOffsetCurveAreDrawnAndMarksStandOnTheirLabels)
+{
+    // The demo well as its own offset well; a show on a labelled depth.
+    s.well.offset.file = s.well.file.dataFileName;
+    s.well.file.offsetTopDepth = s.well.file.fileTopDepth;
+    s.well.file.offsetBottomDepth = s.well.file.fileBottomDepth;
+    s.options.offsetRop = true;
+    s.view.rateCurve.offsetPoints.clear();
+    s.well.showDepthIndex = {};
+    s.well.showDepthIndex[0] = 1300;
+    s.layout.schemes.trackFlags[22] = 0;
+    SetViewTop(1240);
+    bitmaps.backingStore.fill(Qt::white);
+    Dc dc(bitmaps.backingStore);
+    dc.RecordText(true);
+    view.Paint(s, dc);
+
+    // 1300 is twelve rows of five records down (y 280): its label ends a quarter unit left of the
+    // rate track's right edge (259), one pixel above the row line, and the show's red box fills the
+    // row above that line.
+    EXPECT_TRUE(DrewText(dc, "1300", {256, 279}));
+    EXPECT_TRUE(DrewText(dc, "1500", {256, 679}));
+    EXPECT_EQ(bitmaps.backingStore.pixel(241, 275), qRgb(255, 0, 0));
+    EXPECT_NE(bitmaps.backingStore.pixel(241, 265), qRgb(255, 0, 0));
+    // The offset well's curve is drawn, and kept for the mouse, with the rate curve off.
+    EXPECT_GT(s.view.rateCurve.offsetPoints.size(), 100u);
 }

@@ -1,5 +1,7 @@
 // The log window's paint on the demo well: strips, rows, marks and the neighbour painters' calls, drawn
 // into a 1920 x 1080 backing store through the view's services.
+#include "app/layouthosts.h"
+#include "layout/custchartcfg.h"
 #include "logview/draw/logpaint.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/paintrows.h"
@@ -316,4 +318,19 @@ TEST_F(LogPaint, ARowRepaintKeepsTheTenUnitLineAboveIt)
     view.RepaintRows(s, 1602, 1, logview::ROW_RATE | logview::ROW_GAS);
     for (int x = 0; x < 1920; ++x)
         ASSERT_EQ(store().pixel(x, 270), full.pixel(x, 270)) << x;
+}
+
+TEST_F(LogPaint, CustomTracksArePaintedOnlyOnAWellOfMoreThanTwentyUnits)
+{
+    s.well.customTracksEnabled = true;
+    app::RefreshCustomTrackHost(s);
+    layout::LoadCustomTracks(s.customTracks.host, s.customTracks.data, false);
+    ASSERT_NE(s.customTracks.data, nullptr);
+    Paint();
+    EXPECT_EQ(painters.Named("PaintCustomTracks").size(), 1u);
+    for (const int span : {20, 21}) {
+        s.well.file.fileBottomDepth = s.well.file.fileTopDepth + span;
+        Paint();
+        EXPECT_EQ(painters.Named("PaintCustomTracks").size(), span > 20 ? 1u : 0u) << span;
+    }
 }

@@ -16,6 +16,21 @@ using testing_support::PainterCall;
 
 namespace {
 
+// Records the calls and draws the rate track's scale head as the track painters do: its rule two rows
+// below the log's bottom line.
+class HeadPainters : public testing_support::RecordingPainters {
+public:
+    void DrawTrackScaleHeader(const Target& t, int y, int rowHeight, int flag) override
+    {
+        RecordingPainters::DrawTrackScaleHeader(t, y, rowHeight, flag);
+        const int rule = t.geometry.logBottomY + 2 * rowHeight;
+        const platform::Pen old = t.dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), 1, platform::PS_SOLID));
+        t.dc.MoveTo(t.geometry.rate.left, rule);
+        t.dc.LineTo(t.geometry.rate.Right(), rule);
+        t.dc.SelectObject(old);
+    }
+};
+
 class RenderLog : public testing_support::ViewTest {
 protected:
     void SetUp() override
@@ -53,7 +68,7 @@ protected:
     }
 
     logview::ViewBitmaps bitmaps;
-    testing_support::RecordingPainters painters;
+    HeadPainters painters;
     logview::LogView view;
 };
 
@@ -77,8 +92,9 @@ TEST_F(RenderLog, WaitsForTheFirstPaintAnImportAnExportAndTheBar)
     s.scroll.horizontalBar = true;
     Render();
     ASSERT_FALSE(OffScreen().isNull());
-    // Log width 1064; 72 rows of 10 below the top margin of 160.
-    EXPECT_EQ(OffScreen().size(), QSize(1064, 72 * 10 + 160));
+    // Log width 1064; as tall as the window's client (1080), which holds the 72 rows of 10 below the top
+    // margin of 160, the one more the paint draws and the scale heads below them.
+    EXPECT_EQ(OffScreen().size(), QSize(1064, 1080));
 }
 
 TEST_F(RenderLog, TheRendersLeaveTheWindowsRowsAndCacheAsThePaintLeftThem)
@@ -106,12 +122,17 @@ TEST_F(RenderLog, TheRendersLeaveTheWindowsRowsAndCacheAsThePaintLeftThem)
 
 TEST_F(RenderLog, ACopyAtAnOffsetIsTheWindowsPaintScrolledThatFar)
 {
-    // Connection, trip and slide marks and the show markers are part of what must match.
+    // Connection, trip and slide marks, the show markers, the last row and the scale head under the log
+    // are part of what must match.
     s.view.viewScale = 1;
+    s.layout.schemes.trackFlags[1] = 1;
     SetViewTop(1590);
     Paint();
     Render();
     ASSERT_FALSE(OffScreen().isNull());
+    const int headRule = s.view.logAreaBottom + 2 * 10;
+    ASSERT_EQ(s.view.logAreaBottom, 160 + 73 * 10);
+    ASSERT_EQ(OffScreen().pixel(100, headRule), qRgb(0, 0, 0));
     const int top = 160, bottom = OffScreen().height();
     for (int k : {0, 10, 250, 700}) {
         s.scroll.horizontalOffset = k;

@@ -15,7 +15,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 class QScrollBar;
 class NoteEditWindow;
@@ -282,6 +285,11 @@ private:
     void RunReportDialog(bool dst);
     // The list of the drilling object's lag tables beside the log: made, or destroyed when it exists.
     void ToggleLagList();
+    // The text view's lines of the records from the view top's record on (into ToolWindows::textRecords);
+    // nothing when none could be read there.
+    std::optional<std::vector<std::string>> DataTextLines();
+    // After a paint of one record a row: an open text view shows the records from the new view top.
+    void RefillDataAsText();
     // Writes the window placement ("startupM.ini") unless the window is minimised, and the last file
     // ("StrativM.ini"); each failure is said.
     void SaveWindowPlacement();

@@ -139,6 +139,7 @@ const layout::PrintLayout& LogWindow::LayoutTracks(float b) { return app::Layout
 
 void LogWindow::SelectScheme(int scheme)
 {
+    state_.view.viewLayout = false;
     app::RefreshSchemeHost(state_);
     layout::SelectScheme(state_.layout.schemes, state_.layout.schemeHost, scheme);
 }

@@ -39,6 +39,9 @@ void LogWindow::PaintLog()
         neighbours_.logview->Paint(s, dc);
     }
     update();
+    // The paint of one record a row refills an open text view from its new view top.
+    if (s.view.viewScale < 3 && s.view.paintFailure.isEmpty())
+        RefillDataAsText();
     // The compressed log asks for a data file when none is open; the file dialog comes after the paint.
     if (std::exchange(s.view.openPending, false))
         PostMessage(platform::WM_COMMAND, app::cmd::Open, 0);

@@ -12,6 +12,7 @@
 #include <QListWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -41,25 +42,43 @@ void LogWindow::ShowDataAsText(bool control)
     }
     if (tools_.dataAsText)
         return;
+    std::optional<std::vector<std::string>> lines = DataTextLines();
+    if (!lines) {
+        platform::MessageBeep(0);  // no records there to show
+        return;
+    }
+    auto* dlg = new TextDlg(*this, TextDlg::kMudlog, std::move(*lines));
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    tools_.dataAsText = dlg;
+    dlg->Create();
+}
+
+std::optional<std::vector<std::string>> LogWindow::DataTextLines()
+{
+    app::LogState& s = state_;
     wellfile::OpenWell& f = s.well.file;
     std::vector<wellfile::RECORD> records(kTextRows + 1);
     const int index = f.depthStep > 0 ? (f.viewTopDepth - f.fileTopDepth) / f.depthStep : 0;
     const int read = wellfile::ReadRecords(f, records, f.dataFileName, index, kTextRows);
-    if (read <= 0) {
-        platform::MessageBeep(0);  // no records there to show
-        return;
-    }
+    if (read <= 0)
+        return std::nullopt;
     tools_.textRecords = std::move(records);
     app::MudlogTextContext in;
     in.fileTopDepth = f.fileTopDepth;
     in.fileBottomDepth = f.fileBottomDepth;
     in.ratePerHour = s.view.rateInMetresPerHour != 0;
     in.loggerId = s.well.loggerId;
-    auto* dlg = new TextDlg(*this, TextDlg::kMudlog,
-                            app::MudlogTextLines(std::span(tools_.textRecords).first(std::size_t(read)), in));
-    dlg->setAttribute(Qt::WA_DeleteOnClose);
-    tools_.dataAsText = dlg;
-    dlg->Create();
+    return app::MudlogTextLines(std::span(tools_.textRecords).first(std::size_t(read)), in);
+}
+
+void LogWindow::RefillDataAsText()
+{
+    auto* open = qobject_cast<TextDlg*>(tools_.dataAsText.data());
+    if (!open || open->Kind() != TextDlg::kMudlog || state_.well.file.dataFileName.isEmpty())
+        return;
+    // Records that cannot be read leave the rows it shows.
+    if (std::optional<std::vector<std::string>> lines = DataTextLines())
+        open->Refill(std::move(*lines), false);
 }
 
 void LogWindow::CmElogAsText()

@@ -24,20 +24,21 @@ TextDlg::TextDlg(LogWindow& owner, int kind, std::vector<std::string> lines)
 
 void TextDlg::SetupWindow() { FillTables(); }
 
-void TextDlg::Refill(std::vector<std::string> lines)
+void TextDlg::Refill(std::vector<std::string> lines, bool activateOwner)
 {
     lines_ = std::move(lines);
-    FillTables();
+    FillTables(activateOwner);
 }
 
-void TextDlg::FillTables()
+void TextDlg::FillTables(bool activateOwner)
 {
     ClearStrings(ID_LIST);
     setWindowTitle(QString::fromLatin1(kind_ == kElog ? app::kElogTextCaption : app::kMudlogTextCaption));
     for (const std::string& line : lines_)
         AddString(ID_LIST, platform::FromCp1252(line.data(), line.size()));
     // The table is for reading: the keys stay with the log.
-    owner_.activateWindow();
+    if (activateOwner)
+        owner_.activateWindow();
 }
 
 void TextDlg::reject() { CmClose(); }

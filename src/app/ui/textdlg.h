@@ -19,8 +19,9 @@ public:
     // `lines`: the table's heading and rows as app/textlines.h makes them.
     TextDlg(LogWindow& owner, int kind, std::vector<std::string> lines);
 
-    // Shows other rows of the same kind.
-    void Refill(std::vector<std::string> lines);
+    // Shows other rows of the same kind; `activateOwner` gives the keys back to the log as the command
+    // that asks for them does (a refill after a paint leaves the focus where it is).
+    void Refill(std::vector<std::string> lines, bool activateOwner = true);
     int Kind() const { return kind_; }
     // Closes both text windows of the owner and frees the data window's records.
     void CmClose();
@@ -30,7 +31,7 @@ protected:
     void reject() override;  // Escape and the close box close as CLOSE does
 
 private:
-    void FillTables();
+    void FillTables(bool activateOwner = true);
 
     LogWindow& owner_;
     int kind_;

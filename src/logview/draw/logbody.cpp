@@ -181,7 +181,8 @@ void Body::ColumnPainters()
                            0.01f * float(flareWidth));
     if (f.flareMode != 0)
         n.DrawFlareTrackLines(target, f.records, at, int(Run(rowRecords).size()), R, T);
-    if (g.Flag(22) && f.offsetRecords.size() > 1 && !f.dragEntry)
+    // The offset well's curve needs only its records: the rate track's switch is the rate curve's.
+    if (f.offsetRecords.size() > 1 && !f.dragEntry)
         DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1, OffsetCurveHalfRows(f.offsetKept, g.visibleRows), R, T,
                   true);
 }
@@ -214,7 +215,7 @@ void DrawMarks(Dc& dc, const ViewGeometry& g, DepthTable table, std::int32_t fro
         if (d == 0)
             break;
         if (d > lo && d < hi)
-            draw(CompressedMarkY(d, g.viewTopDepth, g.rowHeight, g.topMargin));
+            draw(CompressedMarkY(d, g.viewTopDepth, g.rowHeight, g.topMargin, g.depthStep));
     }
     dc.SetBkMode(oldMode);
     dc.SetTextAlign(oldAlign);
@@ -312,7 +313,8 @@ BodyResult PaintLogBody(Dc& dc, const BodyFrame& frame)
     Body b(dc, frame);
     b.LayStrips();
     b.Rows();
-    if (b.g.Flag(22) && std::size_t(frame.firstElement) < frame.records.size())
+    // The depth column is the compressed log's only depth scale: drawn with or without the rate track.
+    if (std::size_t(frame.firstElement) < frame.records.size())
         DrawSurveyColumn(dc, b.g, frame.device, frame.depthColumn, frame.records, std::size_t(frame.firstElement),
                          b.out.n * kRecordsPerCompressedRow, b.g.rowHeight, b.g.unitWidth, b.g.topMargin);
     b.BelowTheRows();

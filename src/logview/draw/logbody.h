@@ -64,7 +64,7 @@ struct BodyResult {
 // Draws the body on `dc` at the viewport origin (-horizontal scroll, 0), which it puts back.
 BodyResult PaintLogBody(platform::Dc& dc, const BodyFrame& frame);
 
-// The marks of one depth table beside the rate track, at ten depth units a row:
+// The marks of one depth table beside the rate track, on the rows of five records (CompressedMarkY):
 //   shows (from < d < to): red, "S" (with the mark font; else "s" half a row higher)
 //   DSTs (from < d < to): green, "D" below the box's top
 //   reports (from - 2 < d < to + 2): yellow, "R" at the box's top

@@ -6,6 +6,7 @@
 #include "app/logstate.h"
 #include "app/scrolling.h"
 #include "app/welltops.h"
+#include "drilling/driller.h"
 #include "logview/clickhits.h"
 #include "logview/depthdrags.h"
 #include "logview/draw/viewbitmaps.h"
@@ -229,7 +230,10 @@ bool DropSlideInterval(app::LogState& s, const MouseContext& m, const MousePoint
     if (y > g.topMargin && RowDepth(g, y) <= s.well.file.fileBottomDepth) {
         const std::int32_t d = app::DepthAtRow(app::RowGeometryOf(s), y);
         const SlideInterval interval = SlideDropInterval(ms.slide.startDepth, d, s.well.file.fileBottomDepth);
-        ToggleSlideInterval(s.well.file, interval.start, interval.end);
+        // The driller starts again from rotating: its two working records keep no slide state the user
+        // has just rewritten in the file.
+        if (ToggleSlideInterval(s.well.file, interval.start, interval.end) && s.engines.driller)
+            s.engines.driller->previous.slide = s.engines.driller->working.slide = 0;
     }
     Invalidate(s);
     return true;

@@ -21,7 +21,6 @@ namespace logview {
 namespace {
 
 constexpr int kMemoWalk = 50;  // memos tried from the first one on the screen
-constexpr int kMemoBelowClick = 20;  // depth units a memo may lie below the click and still be hit
 
 struct DoubleClick {
     MousePoint p;
@@ -72,9 +71,8 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
     const int count = std::min<int>(n.memoCount, int(n.memos.size()));
     for (int i = std::max(n.drawing.hits.firstMemo, 0), walked = 0; i < count && walked < kMemoWalk; ++i, ++walked) {
         const entry::SVMEMO& memo = n.memos[std::size_t(i)];
-        // A memo's box hangs below its depth line by up to a few rows (its top strip is a row
-        // above): walk on a little past the clicked depth, as the memo drags do.
-        if (memo.depth > c.depth + kMemoBelowClick)
+        // The memos are sorted by depth: one deeper than the click cannot be the one clicked on.
+        if (memo.depth > c.depth)
             break;
         platform::RECT r = BoxOf(memo);
         if (!Contains(r, x, y))

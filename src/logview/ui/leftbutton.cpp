@@ -7,6 +7,7 @@
 #include "app/shellcommands.h"
 #include "layout/custchartcfg.h"
 #include "logview/clickhits.h"
+#include "logview/compressedrows.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"
@@ -148,10 +149,13 @@ bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeomet
     case MarkerColour::DailyReport: table = s.well.reportDepthIndex; break;
     default: return true;  // pictures are opened from here once they are loaded
     }
-    const std::optional<int> marker = FindMarker(table, c.depth, MarkerTolerance(g.scaleIndex));
+    // On the compressed scales the marks stand on the rows of five records: the click is read the same way.
+    const std::int32_t d =
+        g.scaleIndex >= 3 ? CompressedDepthAtY(c.y, g.viewTopDepth, g.rowHeight, g.topMargin, g.depthStep) : c.depth;
+    const std::optional<int> marker = FindMarker(table, d, MarkerTolerance(g.scaleIndex));
     if (!marker)
         return true;
-    s.well.file.viewTopDepth = g.scaleIndex >= 3 ? c.depth - 10 : c.depth;
+    s.well.file.viewTopDepth = g.scaleIndex >= 3 ? d - 10 : d;
     Invalidate(s);
     reports::ReportServices* reports = Reports(m);
     const int number = *marker + 1;
@@ -314,7 +318,7 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
     if (m.window.verticalScroll) {
         if (y < g.topMargin)
             m.window.verticalScroll(app::SB_PAGEUP);
-        else if (y > s.view.logAreaBottom + 2 * g.rowHeight)
+        else if (y > s.view.logAreaBottom + (s.view.viewLayout ? 5 : 2) * g.rowHeight)
             m.window.verticalScroll(app::SB_PAGEDOWN);
     }
     ShowReadout(s, m, g, c);

@@ -48,6 +48,9 @@ CustomRecords CustomRecordsAt(app::LogState& s, long long offset)
         app::RefreshCustomTrackHost(s);
         c.data->Load();
     }
+    // A well of twenty units or less has no custom tracks drawn; its records are still read above.
+    if ((long long)well.fileTopDepth + 20 >= well.fileBottomDepth)
+        return {};
     const long long index = (long long)well.viewTopDepth - well.fileTopDepth + offset;
     if (index < 0 || index >= (long long)c.rows.size())
         return {};

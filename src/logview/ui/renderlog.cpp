@@ -45,6 +45,15 @@ QImage RenderImage(int width, int height)
     return image;
 }
 
+// As tall as the window's own paint draws: its rows and the one more below them with the closing line,
+// and the scale heads under the log, down to the client's bottom. A shorter image would leave the last
+// row and the heads standing while the rest of the log scrolls sideways.
+int OffScreenLogHeight(const ViewGeometry& g)
+{
+    const int rowsDrawn = std::max(g.topMargin + (std::max(g.visibleRows, 0) + 1) * g.rowHeight + 1, 1);
+    return std::max(rowsDrawn, g.clientHeight);
+}
+
 }  // namespace
 
 void RenderLog(app::LogState& s)
@@ -59,7 +68,7 @@ void RenderLog(app::LogState& s)
     well.viewTopDepth = PaintTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth, well.viewDepthSpan);
     ViewGeometry g = GeometryOf(s);
     g.horizontalScroll = 0;
-    QImage image = RenderImage(g.logWidth, std::max(g.visibleRows, 0) * g.rowHeight + g.topMargin);
+    QImage image = RenderImage(g.logWidth, OffScreenLogHeight(g));
     if (image.isNull()) {
         ReportNoMemory();
         return;
