@@ -72,7 +72,10 @@ RowWalk WalkCompressedRows(std::span<const wellfile::RECORD> records, int firstE
 
 namespace {
 
-long long UnitsPerRow(std::int32_t depthStep) { return (long long)kRecordsPerCompressedRow * (depthStep > 0 ? depthStep : 1); }
+long long UnitsPerRow(std::int32_t depthStep)
+{
+    return (long long)kRecordsPerCompressedRow * (depthStep > 0 ? depthStep : 1);
+}
 
 }  // namespace
 

@@ -18,8 +18,8 @@ namespace logview {
 
 // The custom-data records of the whole file, read again unless drilling keeps them up to date, with the
 // index of the one `offset` records below the view top's; absent when custom tracks are not painted this
-// time (among others, on a well whose last depth is not more than 20 units below its first). A read that gets nothing frees the buffer and makes the custom-track object afresh, so the next
-// paint reads again.
+// time (among others, on a well whose last depth is not more than 20 units below its first). A read that
+// gets nothing frees the buffer and makes the custom-track object afresh, so the next paint reads again.
 CustomRecords CustomRecordsAt(app::LogState& s, long long offset);
 
 // The record buffer of a paint: a running data entry's records (grown to `size`, the new ones blank),
