@@ -74,6 +74,16 @@ void MergeTypedFields(RECORD& onDisk, const RECORD& asRead, const RECORD& typed,
     }
 }
 
+int TypedFieldCount(const RECORD& asRead, const RECORD& typed, std::span<const RecordField> fields)
+{
+    int n = 0;
+    for (const RecordField& f : fields)
+        if (f.offset >= 0 && f.size > 0 && f.offset + f.size <= wellfile::kRecordSize &&
+            std::memcmp(Bytes(asRead) + f.offset, Bytes(typed) + f.offset, std::size_t(f.size)) != 0)
+            ++n;
+    return n;
+}
+
 int WriteBackEntry(wellfile::OpenWell& well, const QString& path, int index, int count, std::span<const RECORD> asRead,
                    std::span<const RECORD> typed, std::span<const RecordField> fields)
 {
@@ -86,12 +96,21 @@ int WriteBackEntry(wellfile::OpenWell& well, const QString& path, int index, int
         platform::MessageBox(QStringLiteral("File Open Failed In Save Records"), path);
         return 0;
     }
-    for (int k = 0; k < got; ++k) {
+    int dropped = 0;
+    for (int k = 0; k < count; ++k) {
         const std::size_t i = std::size_t(k);
-        if (disk[i].depth == asRead[i].depth)
+        if (k < got && disk[i].depth == asRead[i].depth)
             MergeTypedFields(disk[i], asRead[i], typed[i], fields);
+        else
+            dropped += TypedFieldCount(asRead[i], typed[i], fields);
     }
-    return wellfile::SaveRecords(well, disk, path, index, got);
+    const int written = wellfile::SaveRecords(well, disk, path, index, got);
+    // The skip keeps another writer's record whole; the user hears what did not go in.
+    if (dropped > 0)
+        platform::MessageBox(
+            QStringLiteral("%1 values were not saved: their depths changed while the entry was open.").arg(dropped),
+            QStringLiteral("Report info"));
+    return written;
 }
 
 }  // namespace entry

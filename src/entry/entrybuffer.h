@@ -50,10 +50,14 @@ int ReadEntryRecords(wellfile::OpenWell& well, std::vector<wellfile::RECORD>& bu
 void MergeTypedFields(wellfile::RECORD& onDisk, const wellfile::RECORD& asRead, const wellfile::RECORD& typed,
                       std::span<const RecordField> fields);
 
+// The number of fields of `fields` in which `typed` differs from `asRead`: the values typed.
+int TypedFieldCount(const wellfile::RECORD& asRead, const wellfile::RECORD& typed, std::span<const RecordField> fields);
+
 // "Done": reads the `count` records from `index` again, merges into each the fields the dialog changed
-// (a record whose depth is no longer the one read is left as it is on disk) and writes them. Returns the
-// number written; 0 for a count of 0, and 0 after the message of the write routine when the file cannot
-// be opened.
+// and writes them. A record whose depth is no longer the one read (or that is gone) is left as it is on
+// disk, and the values typed into it are counted in "%d values were not saved: their depths changed
+// while the entry was open." Returns the number written; 0 for a count of 0, and 0 after the message of
+// the write routine when the file cannot be opened.
 int WriteBackEntry(wellfile::OpenWell& well, const QString& path, int index, int count,
                    std::span<const wellfile::RECORD> asRead, std::span<const wellfile::RECORD> typed,
                    std::span<const RecordField> fields);

@@ -74,7 +74,7 @@ std::int32_t ShownDepth(std::int32_t depth, std::int32_t firstDepth, std::int32_
 
 bool MemoDepthAllowed(std::int32_t depth, std::int32_t firstDepth, std::int32_t lastDepth)
 {
-    return depth >= firstDepth + 10 && depth <= lastDepth + 50;
+    return depth >= firstDepth + 10 && (long long)depth <= (long long)lastDepth + kMemoDepthsBelowLast;
 }
 
 bool NoteDepthAllowed(std::int32_t depth, std::int32_t firstDepth, std::int32_t lastDepth)

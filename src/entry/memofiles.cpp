@@ -84,7 +84,7 @@ MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int co
     const std::size_t n = std::min<std::size_t>(std::size_t(std::max(count, 0)), memos.size());
     for (std::size_t i = 0; i < n; ++i) {
         const SVMEMO& m = memos[i];
-        if (m.depth > firstDepth && m.depth <= lastDepth && HasText(m.text))
+        if (m.depth > firstDepth && (long long)m.depth <= (long long)lastDepth + kMemoDepthsBelowLast && HasText(m.text))
             kept.push_back(m);
     }
     if (kept.empty())

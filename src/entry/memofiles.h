@@ -21,6 +21,8 @@ constexpr int kHTextSlots = 450;     // a loaded note array has at least this ma
 constexpr int kHTextSpares = 2;      // and two zeroed records after them
 constexpr int kMemoTextMax = 499;    // characters a memo text holds
 constexpr int kHTextCopyMax = 498;   // characters a memo copied to the notes keeps
+// A memo may stand up to this far below the file's last depth, ahead of the drilling.
+constexpr int kMemoDepthsBelowLast = 50;
 
 // `folder` + `wellName` + extension; an existing file whose name differs only in letter case (one that
 // came from a Windows station) is taken instead.
@@ -46,7 +48,7 @@ enum class MemoSave {
     Failed,       // said as "Memo Create File" or "Memo Write File" with "File Error"
 };
 // Writes those of the first `count` memos that lie deeper than `firstDepth` and not deeper than
-// `lastDepth` and have text, sorted by depth.
+// `lastDepth` + kMemoDepthsBelowLast (as the memo dialog accepts them) and have text, sorted by depth.
 MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int count, std::int32_t firstDepth,
                       std::int32_t lastDepth);
 

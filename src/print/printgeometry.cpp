@@ -87,6 +87,14 @@ int PageCount(float logLength, float pageLength, bool failed)
     return std::max(pages, 1);
 }
 
+int LogPagesFor(int rows, int firstRows, int laterRows)
+{
+    const long long left = (long long)rows - std::max(firstRows, 0);
+    if (left <= 0 || laterRows <= 0)
+        return 1;
+    return int(1 + (left + laterRows - 1) / laterRows);
+}
+
 QString PrintPdfName(const QString& dataFolder, const QString& wellName, int endDepth, int scaleKind,
                      bool horizontal)
 {

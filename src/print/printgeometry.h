@@ -15,6 +15,7 @@ constexpr int kPrintScaleTenFoot = 3;   // ten-foot scales (1 in./100 ft)
 constexpr float kFullHeaderLength = 8.12f;  // page-length units the printed header takes
 constexpr float kExtraPageLength = 11.0f;   // one show or DST page, and the fallback page length
 constexpr int kExtraRecords = 100;          // records the buffer holds beyond the range
+constexpr int kShortHeaderRows = 15;        // rows the short header line takes from the first page
 
 // Page height (or width) in tens of rows; 11.0 when the page size is not positive.
 float PageLength(int pixels, int rowHeight);
@@ -51,6 +52,9 @@ DepthRange PrintedRange(DepthRange asked, int firstDepth, int lastDepth, int sca
 // The length of the run in page-length units and the pages it takes (at least 1; 0 for a failed run).
 float LogLength(DepthRange range, int unitsPerLength, bool fullHeader, int showPages, int dstPages);
 int PageCount(float logLength, float pageLength, bool failed);
+// The pages `rows` printed rows fill when the first page holds `firstRows` of them (what its header
+// leaves) and every later page `laterRows`: at least 1.
+int LogPagesFor(int rows, int firstRows, int laterRows);
 
 // "<data folder>sendfile/<well>@<end>-5inch.pdf" (kind 3 "-1inch", other kinds "-2inch"; "-horz" for
 // the horizontal view before ".pdf").

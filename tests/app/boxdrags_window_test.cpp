@@ -259,6 +259,34 @@ TEST_F(BoxDrags, AMemoLetGoNearTheLastDepthStaysWhereItWas)
     EXPECT_EQ(std::int32_t(FileMemos()[3].depth), last - 3);
 }
 
+TEST_F(BoxDrags, AMemoAheadOfTheLastDepthSurvivesTheDragOfAnother)
+{
+    // A memo the memo dialog took 20 below the last depth, as ahead of the drilling as it allows.
+    const std::int32_t last = S().well.file.fileBottomDepth;
+    std::vector<SVMEMO> memos(2);
+    for (std::size_t i = 0; i < memos.size(); ++i) {
+        memos[i].depth = i == 0 ? 1500 : last + 20;
+        platform::SetFieldText(memos[i].text, "A memo");
+        memos[i].slot = 1;
+        memos[i].drawRectangle = 1;
+        memos[i].shown = 1;
+        memos[i].font = platform::MakeLogFont("Arial", -12);
+    }
+    testing_support::WriteRecords(MemPath(), memos);
+    ASSERT_TRUE(app::LoadMemos(S()));
+    PaintAt(1460);
+    ASSERT_EQ(ReadBytes(MemPath()).size(), 1624);
+    const platform::RECT strip = Strip(1500);
+    Press(strip.left + 5, strip.top + 5);
+    Move(strip.left + 5, RowY(1510));
+    Release(strip.left + 5, RowY(1510));
+    const std::vector<SVMEMO> after = FileMemos();
+    EXPECT_EQ(ReadBytes(MemPath()).size(), 1624);
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(std::int32_t(after[0].depth), 1510);
+    EXPECT_EQ(std::int32_t(after[1].depth), last + 20);
+}
+
 TEST_F(BoxDrags, ADrillingParameterBoxStoresItsDepthAndColumnAndTheFileIsSortedAgain)
 {
     ReportsWithBox(1144, false);

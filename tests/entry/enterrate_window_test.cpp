@@ -6,6 +6,7 @@
 #include "support/entrywindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "wellfile/datafile.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,31 @@ TEST(EnterRateWindow, TwoHalvesTypedInTheBoxAreStoredOnDone)
     EXPECT_FLOAT_EQ(r.rate2Ft, 5.0f);
     EXPECT_FLOAT_EQ(w.At(1002).rateOdd, 2.0f);
     EXPECT_EQ(w.S().interaction.dataEntryActive, 0);
+}
+
+TEST(EnterRateWindow, ValuesOfARecordThatMovedUnderTheDialogAreLeftOutAndTheUserIsTold)
+{
+    RateWindow w;
+    doubles().prompter.inputAnswers = {QString("1000")};
+    Dialog::QueueTestScript([&](Dialog& d) {
+        EnterValue(d, "4");
+        EnterValue(d, "6");
+        EnterValue(d, "3");
+        // Another writer moves the record of 1001 while the dialog is open.
+        RECORD moved = w.At(1001);
+        moved.depth = 7777;
+        ASSERT_TRUE(wellfile::WriteRecordAt(w.path, 1001 - w.first, &moved, sizeof moved));
+        d.Click(platform::IDOK);
+    });
+    w.window.CmEnterRates();
+    const RECORD kept = testing_support::FileRecords<RECORD>(w.path).at(std::size_t(1001 - w.first));
+    EXPECT_EQ(kept.depth, 7777);
+    EXPECT_FLOAT_EQ(kept.rateOdd, 2.0f);
+    EXPECT_FLOAT_EQ(w.At(1002).rateOdd, 3.0f);
+    // Both halves and the rate they make.
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              "3 values were not saved: their depths changed while the entry was open.");
 }
 
 TEST(EnterRateWindow, CancelLeavesTheFileAsItWasAfterManyValues)

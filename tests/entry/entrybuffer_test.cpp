@@ -108,6 +108,10 @@ TEST(EntryBuffer, NothingIsWrittenIntoARecordThatMovedOrIntoAFileThatIsGone)
     EXPECT_EQ(rows[3].depth, 7777);
     EXPECT_FLOAT_EQ(rows[3].rateOdd, 2);
     EXPECT_FLOAT_EQ(rows[4].rateOdd, 8);
+    // The value typed into it is not lost without a word.
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              "1 values were not saved: their depths changed while the entry was open.");
 
     const QString gone = w.path + ".gone";
     EXPECT_EQ(entry::WriteBackEntry(w.well, gone, 0, count, asRead, typed, fields), 0);

@@ -26,24 +26,26 @@ TEST(MemoFile, KeepsInRangeMemosWithTextSortedStablyAndDropsTheTornTail)
     const QString path = TestDir() + "w.mem";
     WriteRecords<entry::SVMEMO>(path,
                                 {Memo(1200, "b"), Memo(1100, "first"), Memo(1000, "at the top"), Memo(1300, ""),
-                                 Memo(1100, "second"), Memo(1501, "below"), Memo(1500, "last")},
+                                 Memo(1100, "second"), Memo(1551, "below"), Memo(1550, "ahead"),
+                                 Memo(1500, "last")},
                                 QByteArray(100, 'x'));
     const std::optional<entry::MemoArray> a = entry::LoadMemoFile(path);
     ASSERT_TRUE(a);
-    ASSERT_EQ(a->count, 7);
-    ASSERT_EQ(a->memos.size(), 7u + entry::kMemoSpares);
-    EXPECT_EQ(int(a->memos[7].depth), 0);
+    ASSERT_EQ(a->count, 8);
+    ASSERT_EQ(a->memos.size(), 8u + entry::kMemoSpares);
+    EXPECT_EQ(int(a->memos[8].depth), 0);
 
     EXPECT_EQ(entry::SaveMemoFile(path, a->memos, a->count, 1000, 1500), entry::MemoSave::Saved);
     qint64 size = 0;
     const auto saved = FileRecords<entry::SVMEMO>(path, &size);
-    EXPECT_EQ(size, 4 * entry::kMemoSize);
-    ASSERT_EQ(saved.size(), 4u);
+    EXPECT_EQ(size, 5 * entry::kMemoSize);
+    ASSERT_EQ(saved.size(), 5u);
     EXPECT_STREQ(saved[0].text, "first");
     EXPECT_STREQ(saved[1].text, "second");
     EXPECT_STREQ(saved[2].text, "b");
     EXPECT_STREQ(saved[3].text, "last");
-    for (int i = 0; i < 4; ++i)
+    EXPECT_STREQ(saved[4].text, "ahead");  // up to 50 below the last depth, as the memo dialog takes them
+    for (int i = 0; i < 5; ++i)
         EXPECT_EQ(int(saved[std::size_t(i)].number), i + 1);
 }
 

@@ -7,7 +7,13 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/printloop.h"
 #include "platform/winapi.h"
+#include "print/printcommand.h"
+#include "print/printer_commands.h"
 #include "print/printrecords.h"
+#include "print/ui/listpagesof.h"
+#include "print/ui/logpages.h"
+#include "print/ui/logprintout.h"
+#include "print/ui/printheaderof.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
 #include "support/printers.h"
@@ -569,4 +575,82 @@ TEST_F(LogPrint, PdfThatCannotBeMadeLeavesTheSettingsFilesAlone)
     EXPECT_EQ(testing_support::ReadBytes(ConfigPath()), configBefore);
     EXPECT_FALSE(QFile::exists(s.well.file.dataFolder + "strativ.pfg"));
     EXPECT_FALSE(s.print.printingLog);
+}
+
+// The real page painters on the demo well with its full header, ended at every 50 from 1100 to 2600:
+// the run starts as many pages as it counted, each draws rows of the range (a row at a multiple of 10
+// carries the depth label) and the last ends on the end depth. Drawn where nothing is kept: the
+// arithmetic is what is checked here; the PDFs below show the pages themselves.
+TEST_F(LogPrint, AFullHeaderLogStartsNoPageItDoesNotFillAtAnyEndDepth)
+{
+    ASSERT_TRUE(OpenDemo());
+    struct Drawn {
+        int first, rows;
+    };
+    std::vector<Drawn> drawn;
+    PrintPagePainters real;
+    real.logPage = LogPagePainter(s, PrintHeaderOf(s), DataTableOf(s));
+    PrintPagePainters counted;
+    counted.logPage = [&](platform::Dc& dc, const LogPage& p) {
+        const int rows = real.logPage(dc, p);
+        drawn.push_back({p.records ? p.records[0].depth : 0, rows});
+        return rows;
+    };
+    counted.headerHeight = [this](const PRINTCFG& cfg) { return PrintHeaderHeight(s, cfg); };
+    ASSERT_NE(PrinterForRun(s.print), nullptr);
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    for (int end = 1100; end <= 2600; end += 50) {
+        Ask(1000, end);
+        std::optional<PrintCommandRun> run = PreparePrintCommand(s, services.runPrintSetup);
+        ASSERT_TRUE(run);
+        MakePrintPens(s, 0);
+        drawn.clear();
+        int planned = 0, started = 0;
+        {
+            LogPrintout printout("StrativM", s, run->kind, run->range, run->cfg, counted);
+            printout.BeginPrinting(4500, 3300);
+            planned = printout.PagesLeft();
+            platform::Dc dc(scratch);
+            for (int n = 1; printout.HasPage(n); ++n, ++started)
+                printout.PrintPage(dc, n, platform::RECT{0, 0, 4500, 3300}, 0);
+            printout.EndPrinting();
+        }
+        MakePrintPens(s, 1);
+        FinishPrintCommand(s, *run, false);
+        EXPECT_EQ(started, planned) << end;
+        ASSERT_EQ(int(drawn.size()), started) << end;
+        for (const Drawn& p : drawn) {
+            const int last = p.first + p.rows - 1;
+            EXPECT_LE(last, end) << end;
+            EXPECT_GE(last / 10 * 10, p.first) << end << ": a page without a depth label from " << p.first;
+        }
+        EXPECT_EQ(drawn.back().first + drawn.back().rows - 1, end) << end;
+    }
+}
+
+TEST_F(LogPrint, EveryPdfPageOfTheLogCarriesDepthsAndTheDstPagesFollowItsLastPage)
+{
+    ASSERT_TRUE(OpenDemo());
+    services.painters = {};  // the program's own painters
+    WriteDsts(s.well.file.currentFolder + "elogdemo.dst", 3);
+    Ask(1000, 1900);
+    inSetup = [](platform::Dialog& d) { d.Click(setupid::PrintDsts); };
+    const int count = PrintedPages(Pdf(1900));
+    ASSERT_GE(count, 3);
+    std::vector<bool> depths(std::size_t(count) + 1), dst(std::size_t(count) + 1);
+    for (const testing_support::PdfWord& w : testing_support::PdfWords(Pdf(1900))) {
+        bool number = false;
+        const int d = w.text.toInt(&number);
+        if (number && d > 1000 && d <= 1900 && d % 10 == 0)
+            depths[std::size_t(w.page)] = true;
+        if (w.text == "DST")
+            dst[std::size_t(w.page)] = true;
+    }
+    // The log's pages, then straight the two pages of the three reports.
+    for (int page = 1; page <= count - 2; ++page) {
+        EXPECT_TRUE(depths[std::size_t(page)]) << page;
+        EXPECT_FALSE(dst[std::size_t(page)]) << page;
+    }
+    EXPECT_TRUE(dst[std::size_t(count - 1)]);
+    EXPECT_TRUE(dst[std::size_t(count)]);
 }

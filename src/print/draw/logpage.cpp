@@ -182,7 +182,8 @@ void Page::RowLoop(int rows, int y)
     const int R = Rh();
     for (int r = 0; r < rows; ++r) {
         const std::size_t i = f.first + std::size_t(r);
-        if (i >= f.records.size())
+        // A record past the range is never drawn, not even as a page's first row.
+        if (i >= f.records.size() || Stops(f.records[i]))
             break;
         rowY.push_back(y);
         Row(r, y);

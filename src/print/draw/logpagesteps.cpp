@@ -127,7 +127,7 @@ int PageSteps::Header(int& rows, bool tenFoot)
             rows -= R > 0 ? y / R : 0;
         } else {
             y = int(14.3 * R);
-            rows -= 15;
+            rows -= kShortHeaderRows;
         }
     }
     return y;

@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/printtracks.h"
 #include "platform/services.h"
+#include "print/draw/logpage.h"
 #include "print/printfonts.h"
 #include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
@@ -47,8 +48,38 @@ LogPrintout::LogPrintout(const QString& title, app::LogState& log, PrintRunKind 
 void LogPrintout::BeginPrinting(int cx, int cy)
 {
     PlanRun(cx, cy);
-    if (kind_ == PrintRunKind::Log && pagesLeft_ > 0)
+    if (kind_ == PrintRunKind::Log && pagesLeft_ > 0) {
         ReadRecords();
+        CountLogPages();
+    }
+}
+
+void LogPrintout::CountLogPages()
+{
+    const PrintState& ps = log_.print;
+    const int R = ps.rowHeight;
+    if (!records_ || pagesLeft_ == 0 || !painters_.headerHeight || plan_.scaleKind >= 3 || ps.pageClass ||
+        ps.dataAsText || R <= 0)
+        return;
+    // The rows to print: from the current record while records of the range follow.
+    const std::vector<wellfile::RECORD>& buffer = records_->buffer;
+    int rows = 0;
+    for (std::size_t i = current_; i < buffer.size(); ++i, ++rows) {
+        const std::int32_t depth = buffer[i].depth;
+        if (depth < 1 || depth > range_.end || depth > ps.printBottomDepth)
+            break;
+    }
+    // The first page gives its top to the header, as the page painter takes it.
+    const bool fullHeader = settings_.fullHeader != 0;
+    int headerRows = 0;
+    if (fullHeader)
+        headerRows = std::max(0, painters_.headerHeight(settings_)) / R;
+    else if (settings_.shortHeader && !ps.profileOptions.alternateHeader)
+        headerRows = kShortHeaderRows;
+    const int first = plan_.rowsPerPage - headerRows + ExtraPageRows(settings_.pageLength, fullHeader, ps.rowStep);
+    const int later = plan_.rowsPerPage + ExtraPageRows(settings_.pageLength, false, ps.rowStep);
+    plan_.pages = LogPagesFor(rows, first, later) + dstPages_;
+    pagesLeft_ = plan_.pages;
 }
 
 void LogPrintout::PlanRun(int cx, int cy)
@@ -154,7 +185,20 @@ QString LogPrintout::OutputFile() const
     return kind_ == PrintRunKind::Log && log_.print.pdfPrinter ? log_.print.pdfName : QString();
 }
 
-bool LogPrintout::HasPage(int) { return pagesLeft_ != 0; }
+bool LogPrintout::HasPage(int)
+{
+    // A page is started only for what is left to draw: never a log page past the range.
+    if (kind_ == PrintRunKind::Log && pagesLeft_ != 0 && LogPrinted() && DstPagesToCome() == 0)
+        pagesLeft_ = 0;
+    return pagesLeft_ != 0;
+}
+
+int LogPrintout::DstPagesToCome() const
+{
+    if (dstPages_ <= 0 || dstIndex_ >= dstCount_)
+        return 0;
+    return (dstCount_ - dstIndex_ + 1) / 2;
+}
 
 void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, unsigned)
 {
@@ -181,8 +225,8 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
             log_.view.invalidate();
         return;
     }
-    // The DST reports follow the log's last record, however short the page estimate was.
-    if (dstPages_ > 0 && dstPages_ >= pagesLeft_ && LogPrinted()) {
+    // The DST reports follow the log's last record; no log page is started once the range is printed.
+    if (LogPrinted() && DstPagesToCome() > 0) {
         log_.trackPainters.pending.pageBottomY = 0;
         if (painters_.dstPage)
             painters_.dstPage(dc, dsts_, dstIndex_);
@@ -192,7 +236,7 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
             pagesLeft_ = 0;
         return;
     }
-    if (page != 0 && range_.start < range_.end && records_) {
+    if (page != 0 && range_.start < range_.end && records_ && !LogPrinted()) {
         if (Cancelled()) {
             pagesLeft_ = 0;
             return;
@@ -221,11 +265,13 @@ void LogPrintout::PrintLogPage(platform::Dc& dc, int page)
     const auto next = std::int64_t(current_) + consumed;
     current_ = std::size_t(std::clamp<std::int64_t>(next, 1, std::int64_t(buffer.size()) - 1));
     --pagesLeft_;
-    // The page count is an estimate (a tall header, the rows before the start): while records remain,
-    // one more log page comes before the DST pages or the end of the run.
-    const int dstPagesToCome = std::max(0, dstPages_ - dstIndex_ / 2);
-    if (consumed > 0 && pagesLeft_ <= dstPagesToCome && !LogPrinted())
-        ++pagesLeft_;
+    // Where the page count is an estimate (the ten-foot rows, the page-class margins): while records
+    // remain one more log page comes before the DST pages, and once they are printed only the DST
+    // pages are left.
+    if (LogPrinted())
+        pagesLeft_ = DstPagesToCome();
+    else if (consumed > 0)
+        pagesLeft_ = std::max(pagesLeft_, DstPagesToCome() + 1);
     settings_.fullHeader = 0;
     settings_.shortHeader = 0;
 }

@@ -41,6 +41,9 @@ struct PrintPagePainters {
     std::function<void(platform::Dc&, std::span<const reports::DSTREPORT> reports, int first)> dstPage;
     // The tops from `first`; returns the top the next page starts with, 0 when the list is done.
     std::function<std::size_t(platform::Dc&, std::size_t first)> topsPage;
+    // The height in printer pixels of the full header the first log page will draw; unset: the run
+    // counts its pages with the estimated header length.
+    std::function<int(const PRINTCFG&)> headerHeight;
 };
 
 // Painters that draw nothing; a log page consumes a page's worth of rows.
@@ -74,6 +77,10 @@ private:
     void PrintLogPage(platform::Dc& dc, int page);
     // No record of the range is left to print.
     bool LogPrinted() const;
+    // The DST pages not printed yet.
+    int DstPagesToCome() const;
+    // The log pages of a run of one record a row, counted with the header's real height.
+    void CountLogPages();
 
     app::LogState& log_;
     PrintRunKind kind_;

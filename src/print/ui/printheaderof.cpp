@@ -9,6 +9,14 @@
 #include "print/draw/printheadertitles.h"
 #include "print/sendheadercopy.h"
 #include "print/ui/logpages.h"
+#include "platform/draw/dc.h"
+#include "wellfile/wellheader.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <memory>
+#include <string>
 
 namespace print {
 
@@ -71,6 +79,21 @@ PrintHeaderFn PrintHeaderOf(app::LogState& log)
         SendHeaderCopy(log);
         return DrawPrintHeader(dc, PrintHeaderInputOf(log), &settings, log.print.clientTitle);
     };
+}
+
+int PrintHeaderHeight(app::LogState& log, const PRINTCFG& settings)
+{
+    const PrintHeaderInput in = PrintHeaderInputOf(log);
+    auto header = std::make_unique<wellfile::WellHeader>();
+    if (!wellfile::ReadHeader(*header, in.place))
+        return 0;
+    PRINTCFG full = settings;
+    full.fullHeader = 1;
+    full.shortHeader = 0;
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    platform::Dc dc(scratch);
+    std::string title;
+    return std::max(0, DrawPrintHeader(dc, in, &full, title));
 }
 
 }  // namespace print

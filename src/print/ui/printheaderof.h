@@ -16,4 +16,8 @@ PrintHeaderInput PrintHeaderInputOf(app::LogState& log);
 // The header painter of the window's log pages; it keeps the client title in the print state.
 PrintHeaderFn PrintHeaderOf(app::LogState& log);
 
+// The height in printer pixels of the full header `settings` would print now, drawn where nothing
+// shows; 0 when the well has no header to print (the page itself says so).
+int PrintHeaderHeight(app::LogState& log, const PRINTCFG& settings);
+
 }  // namespace print

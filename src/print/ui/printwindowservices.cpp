@@ -56,9 +56,12 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     bool printed = false;
     {
         PrintPagePainters pages = painters;
-        if (!pages.logPage)
+        if (!pages.logPage) {
             pages.logPage = LogPagePainter(log, printHeader ? printHeader : PrintHeaderOf(log),
                                            dataTable ? dataTable : DataTableOf(log));
+            if (!printHeader && !pages.headerHeight)
+                pages.headerHeight = [&log](const PRINTCFG& cfg) { return PrintHeaderHeight(log, cfg); };
+        }
         FillListPagePainters(log, pages);
         LogPrintout printout(QStringLiteral("StrativM"), log, run->kind, run->range, run->cfg, std::move(pages));
         printout.banding = logRun || ps.banding;

@@ -243,7 +243,11 @@ int PaintLithologyTrack(layout::CUSTOMDATA& data, CustomPass& p, int track, bool
     const layout::CustomTrackEntry& e = data.paintSet[std::size_t(track)];
     LithRowState& lith = p.state.lith;
     lith.customTrackX = e.leftX;
-    lith.rowCounter = 0;  // the track staggers its own rows
+    // The track staggers its own rows: the lithology painter counts one a record. A one-row repaint
+    // takes its parity from the row's place in the view, so it matches the full paint.
+    lith.rowCounter = 0;
+    if (p.instantMode != kFullPaint && p.rows.rowHeight > 0)
+        lith.rowCounter = std::max(0, (p.rows.topY - LogTopY(p.g)) / p.rows.rowHeight);
     // On paper the printed patterns stagger by the printed rows: the track counts its rows there too,
     // and gives the page its own count back afterwards.
     const bool paper = p.device.printing;
@@ -266,7 +270,6 @@ int PaintLithologyTrack(layout::CUSTOMDATA& data, CustomPass& p, int track, bool
         if (rec->depth >= p.rows.stopDepth || rec->depth == 0)
             break;
         index += RecordStep(p.g);
-        ++lith.rowCounter;
         if (paper)
             ++p.state.printRowCounter;
     }

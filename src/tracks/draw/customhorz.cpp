@@ -192,20 +192,21 @@ void DrawCurve(platform::Dc& dc, const layout::CustomTrackEntry& e, int c, HorzL
     dc.SelectObject(old);
 }
 
-void FillBand(platform::Dc& dc, const layout::CustomTrackEntry& e, HorzLists& l, int count)
+// The crossover fills of a band: their points are kept right of the image's left x.
+void FillBand(platform::Dc& dc, const layout::CustomTrackEntry& e, HorzLists& l, int count, int leftX)
 {
     const platform::COLORREF red = platform::RGB(255, 0, 0), green = platform::RGB(176, 255, 176),
                              cyan = platform::RGB(168, 255, 255);
     if (e.kind == kPorosityTrack) {
-        FillCrossoverHorizontal(dc, l.neutron, l.density, count, e.leftX, red);
+        FillCrossoverHorizontal(dc, l.neutron, l.density, count, leftX, red);
         HorzLists::Clear(l.neutron);
         HorzLists::Clear(l.density);
     } else if (e.kind == kRatioTrack) {
-        FillCrossoverHorizontal(dc, l.wetness, l.balance, count, e.leftX, green);
-        FillCrossoverHorizontal(dc, l.balance, l.wetness, count, e.leftX, cyan);
+        FillCrossoverHorizontal(dc, l.wetness, l.balance, count, leftX, green);
+        FillCrossoverHorizontal(dc, l.balance, l.wetness, count, leftX, cyan);
     } else if (e.kind == kFitRatioTrack) {
-        FillCrossoverHorizontal(dc, l.balance, l.wetness, count, e.leftX, cyan);
-        FillCrossoverHorizontal(dc, l.wetness, l.balance, count, e.leftX, green);
+        FillCrossoverHorizontal(dc, l.balance, l.wetness, count, leftX, cyan);
+        FillCrossoverHorizontal(dc, l.wetness, l.balance, count, leftX, green);
     }
     HorzLists::Clear(l.wetness);
     HorzLists::Clear(l.balance);
@@ -361,7 +362,7 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
             DrawCurve(dc, e, c, l, n);
             HorzLists::Clear(l.curve);
         }
-        FillBand(dc, e, l, range.count);
+        FillBand(dc, e, l, range.count, range.leftX);
     }
     dc.SetROP2(oldMix);
     dc.SelectObject(oldFont);

@@ -237,8 +237,12 @@ int PaintLinearGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
     return 1;
 }
 
-int PaintTracks(layout::CUSTOMDATA& data, CustomPass& p)
+int PaintTracks(layout::CUSTOMDATA& data, CustomPass& given)
 {
+    // An image is drawn five times the rows it is given, so its grids and cells reach its bottom.
+    CustomPass p = given;
+    if (!data.printing && p.device.imageExport)
+        p.rows.rows *= 5;
     int tracks = data.trackCount;
     if (p.window.drilling)
         tracks = std::min(tracks, kMostTracksWhileDrilling);

@@ -94,6 +94,7 @@ private:
             W_ = t_.g.unitWidth;
             if (t_.settings.customTrackLayout)
                 W_ += t_.settings.customTrackSize > 600 ? 2 : 1;
+            column_.cell = W_;  // a mark steps back by the split band's cell
         }
         H_ = t_.g.rowHeight;
         n_ = pct_ / 10;

@@ -151,9 +151,10 @@ void DrawTopsColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
                     continue;
                 const std::string label = TopLabel(top, view.kbElevation, !paper && lessMark);
                 const int y = ClampY(pass.LineY(depth, y0));
-                // A top stored without a colour is drawn red; the table keeps what it holds.
+                // A top stored without a colour is drawn red; the table keeps what it holds. A black and
+                // white page still draws the line in the top's colour: only its text turns black.
                 const COLORREF colour = top.colour == 0 ? kRed : COLORREF(top.colour);
-                dc.SelectObject(platform::Pen(pass.blackAndWhite ? kBlack : colour, lineWidth));
+                dc.SelectObject(platform::Pen(colour, lineWidth));
                 pass.TopLine(y);
                 dc.SelectObject(boxPen);
                 if (!pass.blackAndWhite)
