@@ -126,7 +126,8 @@ bool LoadMemos(LogState& s)
                            .arg(today.day(), 2, 10, QLatin1Char('0'))
                            .arg(today.year(), 2, 10, QLatin1Char('0'))
                            .toLatin1());
-        SaveMemos(s);
+        if (m.depth <= f.fileBottomDepth)
+            SaveMemos(s);
         return true;
     }
     std::optional<entry::MemoArray> a = entry::LoadMemoFile(path);

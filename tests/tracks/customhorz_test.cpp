@@ -293,3 +293,33 @@ TEST_F(CustomHorzTest, DecadeAndRatioBandsDrawTheirLinesUpFromTheBase)
     EXPECT_EQ(lines, 1 + 27);  // the double base line, then the decades
     EXPECT_EQ(major, 1 + 3);
 }
+
+TEST_F(CustomHorzTest, APorosityFillSpansTheImageFromItsLeftEdge)
+{
+    // Neutron 40 over density 10 all along, a band of 50 standing on y 500, 500 pixels of samples.
+    std::vector<ElogRow> rows(1000);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i][0] = float(i);
+        rows[i][2] = 10.0f;  // density
+        rows[i][3] = 40.0f;  // neutron
+    }
+    ElogView elog;
+    elog.rows = rows;
+    elog.depthOffset = 1;
+    sources.elog = &elog;
+    layout::CustomTrackEntry& band = Track(0, 5, kPorosityTrack);
+    for (int c : {0, 1}) {
+        band.dataCode[c] = std::uint16_t(c == 0 ? 34 : 33);
+        band.maximum[c] = 100;
+        band.pixelsPerUnit[c] = 0.5f;
+        band.direction[c] = 1;
+        band.colour[c] = kGreen;
+        band.lineWidth[c] = 1;
+    }
+    range.count = 250;
+    Paint();
+    // The curves at 480 (neutron) and 495 (density); the red fill between them from the image's left.
+    for (int x : {110, 300, 499, 590})
+        EXPECT_EQ(At(x, 488), RGB(255, 0, 0)) << x;
+    EXPECT_EQ(At(300, 475), kWhite);
+}

@@ -527,3 +527,48 @@ TEST_F(CustomTracksTest, RowRepaintsDrawOneRowAndAWitsStepRestoresTheTracksStrip
     EXPECT_EQ(At(105, 315), kRed);     // below the row
     EXPECT_EQ(At(110, 315), RGB(192, 0, 0));  // the block lines go on down, mixed with what is there
 }
+
+TEST_F(CustomTracksTest, LithologyTrackStaggersItsRowsAndARowRepaintDrawsWhatTheFullPaintDrew)
+{
+    g.lithology = {500, 10, 10};
+    g.topMargin = kTop;
+    Track(0, 100, 10, 10, kPercentLithTrack);
+    for (auto& r : records)
+        platform::SetFieldText(r.lith, "100d");
+    rows.rows = 10;
+    Paint();
+    // Rows 0 and 1 differ where dolomite staggers its rhombs; rows 0 and 2 are alike.
+    int odd = 0, even = 0;
+    for (int y = 1; y < kR - 1; ++y)
+        for (int x = 101; x < 200; ++x) {
+            odd += At(x, kTop + y) != At(x, kTop + kR + y);
+            even += At(x, kTop + y) != At(x, kTop + 2 * kR + y);
+        }
+    EXPECT_GT(odd, 10);
+    EXPECT_EQ(even, 0);
+
+    // A drilling step's repaint of row 7: the row's top line and the row, at the row's y.
+    QImage full = image.copy();
+    const platform::Dc fullDc{full};
+    image.fill(Qt::white);
+    rows.records = std::span<const wellfile::RECORD>(records).subspan(7, 2);
+    rows.custom = std::span<const layout::CUSTDATAREC>(custom).subspan(7, 2);
+    rows.topY = kTop + 7 * kR;
+    rows.rows = 2;
+    Paint(kDrillingStepRepaint);
+    int differ = 0;
+    for (int y = rows.topY + 1; y < rows.topY + kR - 1; ++y)
+        for (int x = 101; x < 200; ++x)
+            differ += At(x, y) != fullDc.GetPixel(x, y);
+    EXPECT_EQ(differ, 0);
+}
+
+TEST_F(CustomTracksTest, AnImageDrawsFiveTimesTheRowsItIsGivenDownToItsBottom)
+{
+    Track(0, 100, 10, 10);
+    device.imageExport = true;
+    rows.rows = 20;
+    Paint();
+    EXPECT_EQ(At(100, kH - 1), kBlack);      // the heavy first block line to the image's bottom
+    EXPECT_EQ(At(105, kTop + 80 * kR), kBlue);  // the depth line of 360, the 80th row
+}

@@ -264,6 +264,18 @@ TEST_F(LithPatternTest, SplitItemsAreBandsStackedDownwards)
     EXPECT_EQ(state.lith.shareUsed, 0);
 }
 
+TEST_F(LithPatternTest, ASplitItemsMarkStepsBackByTheBandsCellNotTheColumns)
+{
+    g.unitWidth = 14;  // the split band's cell, wider than the column's 10
+    DrawLithPattern(Target(), {LITH_DOLOMITE, 100, 0, 100, 0, 1, true, false});
+    int left = 400;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (At(x, y) == RGB(255, 0, 0))
+                left = std::min(left, x);
+    EXPECT_EQ(left, 100 - 14 + 4);  // the even row's diamond from one band cell back
+}
+
 TEST_F(LithPatternTest, TheBackgroundOnlyPassFillsWithoutMovingTheRowButBlankAndCoalMoveOn)
 {
     device.colourOnly = true;

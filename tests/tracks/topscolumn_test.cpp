@@ -203,7 +203,19 @@ TEST_F(TopsColumn, LessMarkedTopsStayOffPaperAndLoseTheMarkOnScreen)
     Draw();
     ASSERT_EQ(Texts().size(), 2u);
     EXPECT_EQ(Texts()[0].text, "<Base");
-    EXPECT_EQ(Texts()[0].colour, kBlack);  // a black-and-white page
+    EXPECT_EQ(Texts()[0].colour, kBlack);  // a black-and-white page: the text black,
+    // the line in the top's colour across the gas track.
+    image.fill(Qt::white);
+    device.printer.gasLeft = 700;
+    device.printer.gasRight = 900;
+    Draw();
+    int red = 0, black = 0;
+    for (int y = 0; y < kH; ++y) {
+        red += dc.GetPixel(800, y) == kRed;
+        black += dc.GetPixel(800, y) == kBlack;
+    }
+    EXPECT_GT(red, 0);
+    EXPECT_EQ(black, 0);
 }
 
 TEST_F(TopsColumn, DrillingMarkers)
