@@ -2,6 +2,7 @@
 
 #include "logview/draw/headerpage.h"
 #include "platform/draw/dc.h"
+#include "platform/draw/imagelib.h"
 #include "platform/draw/syscolors.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -137,14 +138,21 @@ struct Header {
         y = in.profile == 134 ? 4 * R : Trunc(3.5 * R);
         const QString file = LogoFileFor(in.dataFolder, in.profile);
         if (file.isEmpty() || !QFile::exists(file)) {
+            if (in.measureOnly)
+                return false;
             if (in.profile == 134)
                 platform::MessageBox(file, QStringLiteral("LOGO FILE NOT FOUND"));
             else
                 platform::MessageBox(QStringLiteral("LOGO FILE NOT FOUND"), QString());
             return false;
         }
-        if (!DrawHeaderLogo(dc, file, {W / 2, y - 2 * t, R < 60}))
+        if (in.measureOnly) {
+            platform::JpegInfo info;
+            if (platform::jpeginfo(file, info) != platform::IMAGE_OK)
+                return false;
+        } else if (!DrawHeaderLogo(dc, file, {W / 2, y - 2 * t, R < 60})) {
             return false;
+        }
         // A debugging note of the logo's size choice, kept for the activity log.
         if (in.profile == 23 && R >= 60 && in.trace)
             in.trace(QStringLiteral("found logo 60"));
@@ -504,7 +512,8 @@ int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG
 
     auto well = std::make_unique<wellfile::WellHeader>();
     if (!wellfile::ReadHeader(*well, in.place)) {
-        platform::MessageBox(QStringLiteral("NO HEADER FILE"), QStringLiteral("ERROR"));
+        if (!in.measureOnly)
+            platform::MessageBox(QStringLiteral("NO HEADER FILE"), QStringLiteral("ERROR"));
         return 0;
     }
     clientTitle = ClientTitleFor(well->operatorCode);

@@ -42,6 +42,8 @@ HeaderTools HeaderToolsFor(const HeaderUnits& units);
 struct TrackTitleStrip;  // print/draw/printheadertitles.h
 
 struct PrintHeaderInput {
+    // The header is only measured: no message is shown and the logo is checked, not drawn.
+    bool measureOnly = false;
     int profile = 0;
     int rowHeight = 0;   // the print's R and u
     int columnUnit = 0;

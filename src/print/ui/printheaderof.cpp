@@ -10,12 +10,10 @@
 #include "print/sendheadercopy.h"
 #include "print/ui/logpages.h"
 #include "platform/draw/dc.h"
-#include "wellfile/wellheader.h"
 
 #include <QImage>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 namespace print {
@@ -83,10 +81,9 @@ PrintHeaderFn PrintHeaderOf(app::LogState& log)
 
 int PrintHeaderHeight(app::LogState& log, const PRINTCFG& settings)
 {
-    const PrintHeaderInput in = PrintHeaderInputOf(log);
-    auto header = std::make_unique<wellfile::WellHeader>();
-    if (!wellfile::ReadHeader(*header, in.place))
-        return 0;
+    PrintHeaderInput in = PrintHeaderInputOf(log);
+    in.measureOnly = true;
+    in.trace = {};
     PRINTCFG full = settings;
     full.fullHeader = 1;
     full.shortHeader = 0;
