@@ -2,7 +2,7 @@
 // The report records of a well, stored whole in the well's side files:
 //  ".rpt"  daily drilling reports: REPORTEX (1,600 bytes); older files hold REPORT (1,264 bytes)
 //  ".sho"  show reports: SHOWREPORT (1,320 bytes); older files hold 1,049-byte records
-//  ".dst"  drill-stem tests: DSTREPORT (1,688 bytes)
+//  ".dst"  drill-stem tests: DSTREPORT (1,688 bytes); older files hold 1,446-byte records
 //  ".qpt"  short reports: QREPORT (512 bytes)
 // Packed little-endian byte images; text fields are Windows-1252, NUL-terminated within their width.
 // Bytes no routine interprets are kept as arrays and written back unchanged.
@@ -18,6 +18,7 @@ constexpr int kOldReportSize = 1264;
 constexpr int kShowSize = 1320;
 constexpr int kOldShowSize = 1049;
 constexpr int kDstSize = 1688;
+constexpr int kOldDstSize = 1446;
 constexpr int kShortReportSize = 512;
 
 #pragma pack(push, 1)
@@ -150,6 +151,29 @@ struct SHOWREPORT {
     std::uint8_t reserved1222[98] = {}; // 1222
 };
 
+// The older show report: gas as numbers, three description lines, no C5 column.
+struct OLDSHOWREPORT {
+    char company[80] = {};              //    0
+    char well[80] = {};                 //   80
+    std::uint16_t number = 0;           //  160
+    char interval[30] = {};             //  162
+    char ropAbove[30] = {};             //  192
+    char ropDuring[30] = {};            //  222
+    char ropAfter[30] = {};             //  252
+    std::uint16_t gasAbove[6] = {};     //  282
+    std::uint16_t gasDuring[6] = {};    //  294
+    std::uint16_t gasAfter[6] = {};     //  306
+    char porosity[80] = {};             //  318
+    char fluorescence[80] = {};         //  398
+    char cut[80] = {};                  //  478
+    char formation[80] = {};            //  558
+    char lithology[30] = {};            //  638
+    char description[3][35] = {};       //  668
+    std::uint8_t unknown773[35] = {};   //  773 not carried over
+    char comments[3][80] = {};          //  808
+    std::uint8_t unknown1048 = 0;       // 1048
+};
+
 // One drill-stem test; every field is text.
 struct DSTREPORT {
     char number[80] = {};               //    0
@@ -174,6 +198,28 @@ struct DSTREPORT {
     char comment2[81] = {};             // 1526
     char comment3[81] = {};             // 1607
 };
+// The older drill-stem test: no formation and one line each of drill pipe and sampler recovery.
+struct OLDDSTREPORT {
+    char number[80] = {};               //    0
+    char fromDepth[80] = {};            //   80
+    char toDepth[80] = {};              //  160
+    char initialHydrostatic[80] = {};   //  240
+    char initialFlow[81] = {};          //  320
+    char initialFlowTime[80] = {};      //  401
+    char initialShutIn[80] = {};        //  481
+    char initialShutInTime[80] = {};    //  561
+    char finalFlow[81] = {};            //  641
+    char finalFlowTime[80] = {};        //  722
+    char finalShutIn[80] = {};          //  802
+    char finalShutInTime[80] = {};      //  882
+    char finalHydrostatic[80] = {};     //  962
+    char drillPipeRecovery[81] = {};    // 1042
+    char samplerRecovery[81] = {};      // 1123
+    char comment1[80] = {};             // 1204
+    char comment2[81] = {};             // 1284
+    char comment3[81] = {};             // 1365
+};
+
 // One short report: drilling (mechanical) and mud values tied to one depth, which the log shows as up to
 // two boxes beside the tracks. Value fields hold what was typed (at most width - 1 characters).
 struct QREPORT {
@@ -227,11 +273,14 @@ static_assert(sizeof(REPORT) == kOldReportSize);
 static_assert(sizeof(SHOWREPORT) == kShowSize);
 static_assert(sizeof(DSTREPORT) == kDstSize);
 static_assert(sizeof(QREPORT) == kShortReportSize);
+static_assert(sizeof(OLDSHOWREPORT) == kOldShowSize);
+static_assert(sizeof(OLDDSTREPORT) == kOldDstSize);
 static_assert(std::is_trivially_copyable_v<REPORTEX> && std::is_standard_layout_v<REPORTEX>);
 static_assert(std::is_trivially_copyable_v<REPORT> && std::is_standard_layout_v<REPORT>);
 static_assert(std::is_trivially_copyable_v<SHOWREPORT> && std::is_standard_layout_v<SHOWREPORT>);
 static_assert(std::is_trivially_copyable_v<DSTREPORT> && std::is_standard_layout_v<DSTREPORT>);
 static_assert(std::is_trivially_copyable_v<QREPORT> && std::is_standard_layout_v<QREPORT>);
+static_assert(std::is_trivially_copyable_v<OLDSHOWREPORT> && std::is_trivially_copyable_v<OLDDSTREPORT>);
 
 #define STRATIVM_AT(type, field, offset) static_assert(offsetof(type, field) == (offset), #type "." #field)
 STRATIVM_AT(REPORTEX, date, 4);
@@ -360,6 +409,25 @@ STRATIVM_AT(QREPORT, mechanicalOffset, 274);
 STRATIVM_AT(QREPORT, mudOffset, 278);
 STRATIVM_AT(QREPORT, mechanicalBack, 322);
 STRATIVM_AT(QREPORT, slotsConverted, 330);
+
+STRATIVM_AT(OLDSHOWREPORT, gasAbove, 282);
+STRATIVM_AT(OLDSHOWREPORT, gasAfter, 306);
+STRATIVM_AT(OLDSHOWREPORT, porosity, 318);
+STRATIVM_AT(OLDSHOWREPORT, lithology, 638);
+STRATIVM_AT(OLDSHOWREPORT, description, 668);
+STRATIVM_AT(OLDSHOWREPORT, comments, 808);
+STRATIVM_AT(OLDSHOWREPORT, comments[2], 968);
+
+STRATIVM_AT(OLDDSTREPORT, initialHydrostatic, 240);
+STRATIVM_AT(OLDDSTREPORT, initialFlowTime, 401);
+STRATIVM_AT(OLDDSTREPORT, finalFlow, 641);
+STRATIVM_AT(OLDDSTREPORT, finalFlowTime, 722);
+STRATIVM_AT(OLDDSTREPORT, finalHydrostatic, 962);
+STRATIVM_AT(OLDDSTREPORT, drillPipeRecovery, 1042);
+STRATIVM_AT(OLDDSTREPORT, samplerRecovery, 1123);
+STRATIVM_AT(OLDDSTREPORT, comment1, 1204);
+STRATIVM_AT(OLDDSTREPORT, comment2, 1284);
+STRATIVM_AT(OLDDSTREPORT, comment3, 1365);
 #undef STRATIVM_AT
 
 }  // namespace reports

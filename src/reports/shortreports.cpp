@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "reports/shortreportslots.h"
 #include "wellfile/wholefile.h"
 
 #include <QFile>
@@ -40,6 +41,7 @@ std::optional<std::vector<QREPORT>> ReadShortReportFile(const QString& path)
         reports.resize(std::size_t(std::max<qint64>(got, 0) / kShortReportSize));
         return reports;
     } catch (const std::bad_alloc&) {
+        platform::MessageBox(QStringLiteral("QREPORT ALLOCATION FAILED"), QStringLiteral("Report info"));
         return std::nullopt;
     }
 }
@@ -70,6 +72,13 @@ void LoadShortReports(app::LogState& s)
 {
     std::optional<std::vector<QREPORT>> read = ReadShortReportFile(PathOf(s));
     s.shortReports.reports = read ? std::move(*read) : std::vector<QREPORT>{};
+    // A monitoring station only watches the rig's files: the rig converts its own and sends it on.
+    if (s.env.remoteMonitorOn)
+        return;
+    // The log layout keeps no column multiplier; its default 0 holds.
+    constexpr std::int32_t kColumnMultiplier = 0;
+    if (ConvertShortReportSlots(s.shortReports.reports, s.well.loggerId, kColumnMultiplier))
+        SaveShortReports(s);
 }
 
 bool SaveShortReports(app::LogState& s)

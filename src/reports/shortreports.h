@@ -42,7 +42,8 @@ struct ShortReportState {
 // `folder` + `wellName` + ".qpt" (an existing file whose name differs only in letter case is taken).
 QString ShortReportFilePath(const QString& folder, const QString& wellName);
 
-// Every whole record of `path`; nullopt when the file does not open or the records cannot be had.
+// Every whole record of `path`; nullopt when the file does not open or the records cannot be had (no
+// memory for them: "QREPORT ALLOCATION FAILED", caption "Report info").
 std::optional<std::vector<QREPORT>> ReadShortReportFile(const QString& path);
 
 // Ascending by depth, reports of equal depth keeping their order; then numbered 1, 2, ... in that order.
@@ -51,7 +52,8 @@ void SortShortReports(std::span<QREPORT> reports);
 // Replaces `path` with the records, whole or not at all: false leaves the old file as it was.
 bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports);
 
-// The window's array read again from the well's ".qpt"; empty when there is none.
+// The window's array read again from the well's ".qpt"; empty when there is none. A file whose slot
+// numbers were never converted is converted and saved once (not on a monitoring station).
 void LoadShortReports(app::LogState& log);
 // Sorts the window's array and writes it as the well's ".qpt". A file that cannot be written is said
 // ("File Save Error", " Short Report") and left as it was; false then.

@@ -6,6 +6,7 @@
 #include "wellfile/wholefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdlib>
 #include <cstring>
@@ -79,7 +80,15 @@ void LoadShowDepthIndex(const WellPlace& place, ShowDepthIndex& index)
 void LoadDstDepthIndex(const WellPlace& place, DstDepthIndex& index)
 {
     index.fill(0);
-    const auto tests = LeadingRecords<DSTREPORT>(SidePath(place, ".dst"), index.size());
+    const QString path = SidePath(place, ".dst");
+    // An old file is read in its own layout, as the report index reads one, and never rewritten here.
+    if (IsOldDstLength(QFileInfo(path).size())) {
+        const auto tests = LeadingRecords<reports::OLDDSTREPORT>(path, index.size());
+        for (std::size_t i = 0; i < tests.size(); ++i)
+            index[i] = std::atoi(platform::FieldText(tests[i].fromDepth).c_str());
+        return;
+    }
+    const auto tests = LeadingRecords<DSTREPORT>(path, index.size());
     for (std::size_t i = 0; i < tests.size(); ++i)
         index[i] = std::atoi(platform::FieldText(tests[i].fromDepth).c_str());
 }

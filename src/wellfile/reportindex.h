@@ -24,8 +24,8 @@ using ReportDepthIndex = std::array<std::int32_t, kReportIndexSize>;
 std::int32_t ShowRecordDepth(const reports::SHOWREPORT& record, std::int32_t& second);
 
 // Each fills its index from the well's side file in the local folder; records beyond the index size
-// are ignored and a missing file leaves the index at zero. The ".rpt" is read in the layout it is in
-// and never rewritten here.
+// are ignored and a missing file leaves the index at zero. The ".rpt" and ".dst" are read in the
+// layout they are in and never rewritten here.
 void LoadShowDepthIndex(const WellPlace& place, ShowDepthIndex& index);
 void LoadDstDepthIndex(const WellPlace& place, DstDepthIndex& index);
 void LoadReportDepthIndex(const WellPlace& place, ReportDepthIndex& index);

@@ -170,16 +170,41 @@ int LoadShow(SHOWREPORT& record, const WellPlace& place, const QString& name)
     return LoadLastRecord(record, LocalPath(place, name, ".sho"));
 }
 
-std::optional<LoadedRecords<DSTREPORT>> LoadDsts(const WellPlace& place)
+bool IsOldDstLength(qint64 length)
 {
-    const std::optional<QByteArray> bytes = ReadAll(LocalPath(place, place.wellName, ".dst"));
+    return length > 0 && length % reports::kOldDstSize == 0 && length % reports::kDstSize != 0;
+}
+
+std::optional<LoadedRecords<DSTREPORT>> LoadDsts(const WellPlace& place, const ConvertDstsFn& convert)
+{
+    const QString path = LocalPath(place, place.wellName, ".dst");
+    std::optional<QByteArray> bytes = ReadAll(path);
     if (!bytes)
         return std::nullopt;
+    if (IsOldDstLength(bytes->size())) {
+        SetNormalAttributes(path);
+        // A failed conversion leaves the old file; its bytes read as current tests would be garbage.
+        if (!convert || !convert(path, *bytes, int(bytes->size() / reports::kOldDstSize)))
+            return std::nullopt;
+        bytes = ReadAll(path);
+        if (!bytes)
+            return std::nullopt;
+    }
     LoadedRecords<DSTREPORT> out;
     out.size = bytes->size();
     if (!bytes->isEmpty())
         out.records = Records<DSTREPORT>(*bytes, true, 1);
     return out;
+}
+
+int SaveDsts(const WellPlace& place, std::span<const DSTREPORT> records)
+{
+    const QString path = LocalPath(place, place.wellName, ".dst");
+    if (!WriteWholeFile(path, records.data(), records.size_bytes())) {
+        platform::MessageBox(QStringLiteral("Can not open dst file"), QStringLiteral("ERROR"));
+        return 0;
+    }
+    return 1;
 }
 
 bool IsOldReportFile(const QByteArray& bytes)

@@ -30,14 +30,26 @@ int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QStr
 int LoadDst(reports::DSTREPORT& record, const WellPlace& place, const QString& name);
 int LoadShow(reports::SHOWREPORT& record, const WellPlace& place, const QString& name);
 
-// Every drill-stem test of the well (local folder + well + ".dst"), followed by one zeroed record whose
-// empty from-depth ends the list; a torn last record is kept, zero-padded. size = the file length.
-// nullopt when the file is missing; no records when it is empty.
-std::optional<LoadedRecords<reports::DSTREPORT>> LoadDsts(const WellPlace& place);
-
 using ConvertReportsFn =
     std::function<std::optional<std::vector<reports::REPORTEX>>(const QString&, std::span<const reports::REPORT>)>;
 using ConvertShowsFn = std::function<bool(const QString&, const QByteArray&, int)>;
+using ConvertDstsFn = std::function<bool(const QString&, const QByteArray&, int)>;
+
+// Whether a ".dst" of `length` bytes holds old 1,446-byte tests: only a whole number of them can, and a
+// length that is also a whole number of current tests is taken as current. Any other length is a
+// current file, perhaps with a torn last test, which converting would scramble.
+bool IsOldDstLength(qint64 length);
+
+// Every drill-stem test of the well (local folder + well + ".dst"), followed by one zeroed record whose
+// empty from-depth ends the list; a torn last record is kept, zero-padded. size = the file length.
+// An old file is converted (and rewritten) by `convert` first. nullopt when the file is missing or the
+// conversion fails; no records when it is empty.
+std::optional<LoadedRecords<reports::DSTREPORT>> LoadDsts(const WellPlace& place,
+                                                          const ConvertDstsFn& convert = reports::ConvertDsts);
+
+// Replaces the ".dst" with `records`. 1, or 0 after the message ("Can not open dst file", caption
+// "ERROR") with the old file left as it was.
+int SaveDsts(const WellPlace& place, std::span<const reports::DSTREPORT> records);
 
 // Whether the bytes of a ".rpt" file are old 1,264-byte reports: only a whole number of 1,264-byte
 // records can be; any other file is current, a torn last record included. A multiple of 1,264 is old

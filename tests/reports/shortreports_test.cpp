@@ -1,10 +1,14 @@
 // The short-report file: whole records only, the sort by depth with equal depths in their order and the
 // numbers 1..n, and a file that cannot be written left whole and said to the user.
 #include "app/logstate.h"
+#include "app/ui/logwindow.h"
 #include "reports/shortreports.h"
+#include "reports/shortreportslots.h"
+#include "platform/text.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 
 #include <QDir>
 
@@ -25,6 +29,7 @@ QREPORT Report(std::int32_t depth, const char* wob)
     QREPORT r;
     r.depth = depth;
     std::strcpy(r.wob, wob);
+    r.slotsConverted = 1;  // as this program writes them
     return r;
 }
 
@@ -95,4 +100,84 @@ TEST(ShortReportFile, TheWindowsReportsAreSavedSortedAndAFailedSaveKeepsTheOldFi
     s.well.file.wellName = QStringLiteral("W2");
     reports::LoadShortReports(s);
     EXPECT_TRUE(s.shortReports.reports.empty());
+}
+
+TEST(ShortReportSlots, OldSlotNumbersMoveToThePresentColumns)
+{
+    const std::int32_t old[] = {0, 5, 6, 7, 8, 9, 10, 12, 26, 27, -1};
+    const std::int32_t other[] = {0, 5, 5, 8, 9, 10, 11, 15, 29, 1, 1};
+    const std::int32_t single[] = {0, 5, 6, 7, 8, 10, 11, 15, 29, 1, 1};
+    for (std::size_t i = 0; i < std::size(old); ++i) {
+        EXPECT_EQ(reports::RemapReportSlot(old[i], 1, 2), other[i]) << old[i];
+        EXPECT_EQ(reports::RemapReportSlot(old[i], 1, 1), single[i]) << old[i];
+        EXPECT_EQ(reports::RemapReportSlot(old[i], 4, 2), old[i]) << old[i];
+    }
+    // Once per file: a file whose first record is marked is left as it is.
+    std::vector<QREPORT> list{Report(1100, "a"), Report(1200, "b")};
+    list[1].slotsConverted = 0;
+    list[1].mechanicalSlot = 9;
+    EXPECT_FALSE(reports::ConvertShortReportSlots(list, 1, 2));
+    EXPECT_EQ(+list[1].mechanicalSlot, 9);
+    EXPECT_EQ(list[1].slotsConverted, 0);
+}
+
+// Through the open of a well: its short reports are converted and saved once, marked, and read as they
+// are the next time.
+TEST(ShortReportSlots, OpeningAWellConvertsItsShortReportsOnce)
+{
+    qputenv("USER", "tester");
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    app::LogState* s = &window.State();
+    const QString path = testing_support::MakeWell(s->well.file.dataFolder, "W1.svm", 1000, 1400);
+    ASSERT_FALSE(path.isEmpty());
+    const QString qpt = s->well.file.dataFolder + "W1.qpt";
+    std::vector<QREPORT> list{Report(1100, "a"), Report(1200, "b"), Report(1300, "c")};
+    const std::int32_t given[][2] = {{6, 7}, {12, 27}, {8, -1}};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list[i].mechanicalSlot = given[i][0];
+        list[i].mudSlot = given[i][1];
+        list[i].slotsConverted = i == 2;  // the last one already converted: kept
+    }
+    testing_support::WriteRecords(qpt, list);
+    // Old show and drill-stem test files beside it: the open converts the shows for their marks and
+    // reads the tests' marks in their own layout.
+    std::vector<reports::OLDSHOWREPORT> shows(2);
+    platform::SetFieldText(shows[1].interval, " 1250 to  1260");
+    testing_support::WriteRecords(s->well.file.dataFolder + "W1.sho", shows);
+    std::vector<reports::OLDDSTREPORT> tests(2);
+    platform::SetFieldText(tests[1].fromDepth, "1320");
+    testing_support::WriteRecords(s->well.file.dataFolder + "W1.dst", tests);
+    ASSERT_EQ(window.OpenDataFile(path), 1);
+    EXPECT_EQ(ReadBytes(s->well.file.dataFolder + "W1.sho").size(), 2 * 1320);
+    EXPECT_EQ(s->well.showDepthIndex[1], 1250);
+    EXPECT_EQ(s->well.dstDepthIndex[1], 1320);
+    EXPECT_EQ(ReadBytes(s->well.file.dataFolder + "W1.dst"), testing_support::BytesOf(tests));
+
+    ASSERT_EQ(s->well.loggerId, 12);
+    const QByteArray saved = ReadBytes(qpt);
+    ASSERT_EQ(saved.size(), 3 * 512);
+    const std::int32_t want[][2] = {{5, 8}, {15, 1}, {8, -1}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(testing_support::At<std::int32_t>(saved, i * 512 + 182), want[i][0]) << i;
+        EXPECT_EQ(testing_support::At<std::int32_t>(saved, i * 512 + 186), want[i][1]) << i;
+        EXPECT_EQ(saved[i * 512 + 330], 1) << i;
+    }
+    EXPECT_EQ(s->shortReports.reports.size(), 3u);
+    EXPECT_EQ(+s->shortReports.reports[1].mudSlot, 1);
+
+    // Saved once: the next load reads the file as it is and writes nothing.
+    int copies = 0;
+    s->well.file.drilling = s->well.file.copyOut = true;
+    s->well.file.hooks.copyWellFileOut = [&](const QString&) { ++copies; };
+    reports::LoadShortReports(*s);
+    EXPECT_EQ(copies, 0);
+    EXPECT_EQ(ReadBytes(qpt), saved);
+
+    // A monitoring station leaves an unconverted file as it is.
+    testing_support::WriteRecords(qpt, list);
+    s->env.remoteMonitorOn = true;
+    reports::LoadShortReports(*s);
+    EXPECT_EQ(ReadBytes(qpt), testing_support::BytesOf(list));
+    EXPECT_EQ(+s->shortReports.reports[0].mechanicalSlot, 6);
 }

@@ -1,0 +1,39 @@
+#include "reports/dailyreports.h"
+
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "wellfile/sidefiles_reports.h"
+#include "wellfile/wholefile.h"
+
+#include <QFileInfo>
+
+namespace reports {
+
+namespace {
+
+QString ReportPath(const wellfile::WellPlace& place)
+{
+    return platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".rpt"));
+}
+
+}  // namespace
+
+std::optional<std::vector<REPORTEX>> LoadDailyReports(const wellfile::WellPlace& place)
+{
+    if (!QFileInfo::exists(ReportPath(place)))
+        return std::vector<REPORTEX>(1);
+    std::optional<wellfile::LoadedRecords<REPORTEX>> loaded = wellfile::LoadReportsEx(place);
+    if (!loaded)
+        return std::nullopt;
+    return std::move(loaded->records);
+}
+
+bool SaveDailyReports(const wellfile::WellPlace& place, std::span<const REPORTEX> reports)
+{
+    if (wellfile::WriteWholeFile(ReportPath(place), reports.data(), reports.size_bytes()))
+        return true;
+    platform::MessageBox(QStringLiteral("File Error"), QStringLiteral("Report"));
+    return false;
+}
+
+}  // namespace reports
