@@ -11,6 +11,7 @@
 #include "layout/logcolours.h"
 #include "layout/pentable.h"
 #include "platform/folders.h"
+#include "reports/reportrecords.h"
 #include "wellfile/demowell.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/openwell.h"
@@ -58,7 +59,51 @@ void Seed(const QString& target, const QString& name, const QByteArray& bytes)
 
 // Side files of a well, as the well-open target names them.
 const char* const kSideFiles[] = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc",
-                                  ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem"};
+                                  ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem", ".qpt"};
+
+// The index of a side file in kSideFiles.
+int SideKind(const char* ext)
+{
+    for (int k = 0; k < int(std::size(kSideFiles)); ++k)
+        if (std::strcmp(kSideFiles[k], ext) == 0)
+            return k;
+    return -1;
+}
+
+template <class R>
+QByteArray RecordBytes(const std::vector<R>& rows)
+{
+    return QByteArray(reinterpret_cast<const char*>(rows.data()), qsizetype(rows.size() * sizeof(R)));
+}
+
+// Report files as older stations wrote them, which the loads convert, and short reports whose slots
+// were never converted.
+std::vector<std::pair<int, QByteArray>> OldReportFiles()
+{
+    std::vector<reports::REPORT> daily(2);
+    for (std::size_t i = 0; i < daily.size(); ++i) {
+        daily[i].number = std::uint16_t(i + 1);
+        daily[i].depth = std::uint16_t(1005 + i);
+        std::strcpy(daily[i].date, " 6-2-1998");
+        std::strcpy(daily[i].presentOperations, "DRILLING");
+        daily[i].formationGas[5] = 1006;
+    }
+    std::vector<reports::OLDSHOWREPORT> shows(2);
+    std::strcpy(shows[0].interval, " 1003 to  1006");
+    shows[0].gasAbove[0] = 300;
+    std::vector<reports::OLDDSTREPORT> tests(2);
+    std::strcpy(tests[0].fromDepth, "1004");
+    std::strcpy(tests[1].fromDepth, "1008");
+    std::vector<reports::QREPORT> brief(2);
+    brief[0].depth = 1004;
+    brief[0].mechanicalSlot = 9;
+    brief[1].depth = 1008;
+    brief[1].mudSlot = 27;
+    return {{SideKind(".rpt"), RecordBytes(daily)},
+            {SideKind(".sho"), RecordBytes(shows)},
+            {SideKind(".dst"), RecordBytes(tests)},
+            {SideKind(".qpt"), RecordBytes(brief)}};
+}
 
 // The demo well cut to `records` records, with the side files the program's savers write for it.
 std::vector<std::pair<QString, QByteArray>> DemoFiles(const QString& folder, int records)
@@ -109,6 +154,7 @@ void WellOpenSeeds(const QString& work)
     for (const auto& [kind, bytes] : parts)
         Seed("wellopen", QStringLiteral("demo-with%1").arg(kSideFiles[kind]).replace('.', '-'),
              fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{kind, bytes}}));
+    Seed("wellopen", "demo-old-report-files", fuzzing::JoinParts(files[0].second, OldReportFiles()));
 }
 
 QByteArray Zip(const QString& path, const std::vector<std::pair<QString, QByteArray>>& entries, bool deflate)

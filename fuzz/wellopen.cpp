@@ -1,5 +1,6 @@
 // Opening a well whose data file and side files are the input: the check, the repair pass and the open
-// of the data file, then the readers of the side files the window loads for its layout.
+// of the data file, then the readers of the side files the window loads for its layout and the loads of
+// its reports (with the conversions of older report files).
 #include "fuzzhost.h"
 
 #include "app/logstate.h"
@@ -9,7 +10,10 @@
 #include "layout/logcolours.h"
 #include "layout/pentable.h"
 #include "layout/schemes.h"
+#include "reports/dailyreports.h"
+#include "reports/shortreports.h"
 #include "wellfile/lagrecord.h"
+#include "wellfile/sidefiles_reports.h"
 
 #include <array>
 #include <memory>
@@ -17,8 +21,8 @@
 
 namespace {
 // The side files, in the order of the byte that names one.
-constexpr std::array<const char*, 17> kSideFiles = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc",
-                                                    ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem"};
+constexpr std::array<const char*, 18> kSideFiles = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc",
+                                                    ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem", ".qpt"};
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -55,5 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     layout::ReadCustomRecords(well, custom, well.customDataFileName, 0, 63);
     std::vector<layout::EXTRECORD> ext(64);
     layout::ReadExtRecords(s->well.fit, ext, s->well.fit.path, 0, 63);
+
+    const wellfile::WellPlace place = app::PlaceOf(*s);
+    reports::LoadShortReports(*s);
+    reports::LoadDailyReports(place);
+    wellfile::LoadDsts(place);
+    wellfile::LoadShows(place);
     return 0;
 }

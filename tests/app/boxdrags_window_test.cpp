@@ -50,6 +50,7 @@ QREPORT Report(std::int32_t depth, std::int32_t type, const char* wob)
     r.mechanicalSlot = 14;
     r.mudSlot = 16;
     r.reserved331[100] = 0x5A;  // bytes nobody reads travel unchanged
+    r.slotsConverted = 1;       // the slots of the present layout
     return r;
 }
 
