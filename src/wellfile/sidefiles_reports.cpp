@@ -155,9 +155,22 @@ int LoadReport(REPORT& record, const WellPlace& place, const QString& name)
     return LoadLastRecord(record, LocalPath(place, name, ".rpt"));
 }
 
-int LoadReport1600(REPORTEX& record, const WellPlace& place, const QString& name)
+int LoadReport1600(REPORTEX& record, const WellPlace& place, const QString& name, const ConvertReportsFn& convert)
 {
-    return LoadLastRecord(record, LocalPath(place, name, ".rpt"));
+    const QString path = LocalPath(place, name, ".rpt");
+    // An old file read as current records would give garbage: it is converted as every load does.
+    const std::optional<QByteArray> bytes = ReadAll(path);
+    if (bytes && IsOldReportFile(*bytes)) {
+        record = REPORTEX{};
+        SetNormalAttributes(path);
+        const std::vector<REPORT> old = Records<REPORT>(*bytes, false, 0);
+        const auto converted = convert ? convert(path, old) : std::nullopt;
+        if (!converted || converted->size() < old.size())
+            return 0;
+        record = (*converted)[old.size() - 1];
+        return 1;
+    }
+    return LoadLastRecord(record, path);
 }
 
 int LoadDst(DSTREPORT& record, const WellPlace& place, const QString& name)

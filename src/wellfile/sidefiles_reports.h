@@ -26,7 +26,6 @@ struct LoadedRecords {
 // The last record of local folder + name + extension. 1 when a whole record was read; 0 (record
 // cleared) when the file does not open or holds less than one record.
 int LoadReport(reports::REPORT& record, const WellPlace& place, const QString& name);
-int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QString& name);
 int LoadDst(reports::DSTREPORT& record, const WellPlace& place, const QString& name);
 int LoadShow(reports::SHOWREPORT& record, const WellPlace& place, const QString& name);
 
@@ -58,6 +57,11 @@ int SaveDsts(const WellPlace& place, std::span<const reports::DSTREPORT> records
 // and otherwise it is old only when its texts make sense in the old layout (one odd record allowed) and
 // not in the current one.
 bool IsOldReportFile(const QByteArray& bytes);
+
+// The last daily report of local folder + name + ".rpt", as LoadReport reads; an old file is converted
+// (and rewritten) by `convert` first, and 0 when that fails.
+int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QString& name,
+                   const ConvertReportsFn& convert = reports::ConvertReports);
 
 // All reports of the well (local folder + well + ".rpt"), in the current layout; old files are
 // converted (and rewritten) by `convert`. A torn last record of a current file is left out (the file

@@ -227,6 +227,16 @@ TEST(ReportFile, LastRecordAndOldRecordLoaders)
     EXPECT_EQ(LoadReport1600(last, place, "Short"), 0);
     EXPECT_EQ(+last.number, 0);
 
+    // An old file: converted first, its last report handed out; none when the conversion fails.
+    WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(OldReports(3)));
+    FakeConverter converter;
+    EXPECT_EQ(LoadReport1600(last, place, "Well1", converter.Fn()), 1);
+    EXPECT_EQ(converter.calls, 1);
+    EXPECT_EQ(+last.depth, 2002.f);
+    converter.fail = true;
+    EXPECT_EQ(LoadReport1600(last, place, "Well1", converter.Fn()), 0);
+    EXPECT_EQ(+last.depth, 0.f);
+
     EXPECT_FALSE(LoadReports(place, place.currentFolder + "Short"));
     WriteBytes(place.currentFolder + "Old.rpt", BytesOf(OldReports(2)));
     auto old = LoadReports(place, place.currentFolder + "Old");
