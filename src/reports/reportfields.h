@@ -6,6 +6,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
