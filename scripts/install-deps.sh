@@ -9,7 +9,7 @@ PACKAGES=(
   libzip-dev libgif-dev
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb x11-utils imagemagick poppler-utils socat python3-pymodbus python3-serial python3-serial-asyncio zip unzip
+  xvfb x11-utils xdotool openbox imagemagick poppler-utils socat python3-pymodbus python3-serial python3-serial-asyncio zip unzip
   clang-15 libfuzzer-15-dev
 )
 

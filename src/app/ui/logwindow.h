@@ -235,6 +235,8 @@ public:
     // with its position saved first.
     void EnsureQuickBar(int mode = 0);
     void DestroyQuickBar();
+    // The window takes the keyboard focus back from a tool window beside it.
+    void GiveFocusBack();
 
     // Scrolling and sizing (scroll codes as the Windows scroll bars send them).
     void EvVScroll(int code, int thumb, bool ctrl = false);
@@ -261,6 +263,12 @@ public:
     // The client area as last painted (the menu bar not included).
     const QImage& BackingStore() const;
     QScrollBar* HorizontalScrollBar() const { return horzBar_; }
+    // True once the user agreed to exit: nothing is painted and no tool window is made any more.
+    bool Closing() const { return closing_; }
+
+signals:
+    // The window was closed: the program's message loop ends with it, whatever else is open.
+    void Closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -359,6 +367,6 @@ private:
     app::MenuBar menu_ = app::MenuBar::Resource(1);
     QScrollBar* depthBar_ = nullptr;
     QScrollBar* horzBar_ = nullptr;
-    bool closing_ = false;  // CanClose agreed: the close event goes through
+    bool closing_ = false;  // CanClose agreed to exit: the close event goes through
     int idleTimerId_ = 0;
 };

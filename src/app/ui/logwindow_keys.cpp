@@ -187,6 +187,7 @@ void LogWindow::closeEvent(QCloseEvent* e)
     }
     closing_ = true;
     e->accept();
+    emit Closed();
 }
 
 namespace {
@@ -230,6 +231,8 @@ bool LogWindow::CanClose()
             app::WriteActivityLine(s, line);
         }
     }
+    // From here on the window is going: a paint still queued makes no tool window again.
+    closing_ = true;
 
     // 3.-4. The single-instance lock, and the compressed copies this process made (no other file).
     if (s.env.instanceLock)
@@ -273,6 +276,11 @@ bool LogWindow::CanClose()
     delete tools_.readoutB;
     delete tools_.elogReadout;
     CloseHorizontalView();
+    // Every window beside the log goes with it (the drilling status box, the live gas and WITS windows):
+    // none may stay on the screen once the log is gone.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isWindow())
+            w->hide();
     return true;
 }
 

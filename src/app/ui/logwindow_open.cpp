@@ -115,13 +115,17 @@ int LogWindow::LoadFileSettings()
 
 void LogWindow::EnsureQuickBar(int mode)
 {
-    if (tools_.quickBar)
+    if (tools_.quickBar || closing_)
         return;
     auto* bar = new QBTNDLG(*this, mode);
     bar->setAttribute(Qt::WA_DeleteOnClose);
     tools_.quickBar = bar;
     bar->Create();
-    // The bar never keeps the focus: keys go on reaching the log.
+    GiveFocusBack();
+}
+
+void LogWindow::GiveFocusBack()
+{
     activateWindow();
     setFocus();
 }

@@ -28,7 +28,7 @@ void LogWindow::PaintLog()
 {
     paintPosted_ = false;
     app::LogState& s = state_;
-    if (s.view.holdRepaint)
+    if (s.view.holdRepaint || closing_)
         return;
     if (s.view.firstPaint)
         FirstPaint();

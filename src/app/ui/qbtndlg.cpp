@@ -16,7 +16,6 @@ QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
 {
     // A tool window without a frame, sitting on the owner's menu line.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     AddButton(ID_5INCH, QStringLiteral("5 Inch"));
     AddButton(ID_1INCH, QStringLiteral("1 Inch"));
     AddButton(ID_HORZ, QStringLiteral("View Horz"));
@@ -31,10 +30,18 @@ QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
         l->setSizeConstraint(QLayout::SetNoConstraint);
     }
     setMinimumSize(0, 0);
-    On(ID_SURVEY, platform::BN_CLICKED, [this] { CmSurvey(); });
-    On(ID_ZOOM, platform::BN_CLICKED, [this] { CmZoom(); });
-    On(ID_CUSTOM, platform::BN_CLICKED, [this] { CmCustomTracks(); });
-    On(ID_PICTURES, platform::BN_CLICKED, [this] { CmPictures(); });
+    // Keys belong to the log: the bar never takes the focus, and each press leaves it with the log.
+    NeverTakeFocus();
+    const auto pressed = [this](void (QBTNDLG::*command)()) {
+        return [this, command] {
+            (this->*command)();
+            owner_.GiveFocusBack();
+        };
+    };
+    On(ID_SURVEY, platform::BN_CLICKED, pressed(&QBTNDLG::CmSurvey));
+    On(ID_ZOOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmZoom));
+    On(ID_CUSTOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmCustomTracks));
+    On(ID_PICTURES, platform::BN_CLICKED, pressed(&QBTNDLG::CmPictures));
 }
 
 app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const

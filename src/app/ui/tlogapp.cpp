@@ -46,5 +46,7 @@ void TLogApp::Show()
 int TLogApp::Run()
 {
     Show();
+    // The loop ends with the main window, as the message loop of the main frame does.
+    QObject::connect(window_.get(), &LogWindow::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -22,7 +22,6 @@ TOOLBAR::TOOLBAR(QWidget* parent, app::LogState& log, std::function<void()> focu
     : Dialog(parent, QStringLiteral("Drilling Status")), log_(log), focusBack_(std::move(focusBack))
 {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     AddButton(ID_BOTTOM, QStringLiteral("On Bottom"));
     AddButton(ID_PUMP, QStringLiteral("Pump On"));
     if (QLayout* l = layout()) {
@@ -31,6 +30,7 @@ TOOLBAR::TOOLBAR(QWidget* parent, app::LogState& log, std::function<void()> focu
         l->setSizeConstraint(QLayout::SetNoConstraint);
     }
     setMinimumSize(0, 0);
+    NeverTakeFocus();  // keys go on reaching the log
     On(ID_BOTTOM, platform::BN_CLICKED, [this] { CmBottom(); });
     On(ID_PUMP, platform::BN_CLICKED, [this] { CmPump(); });
 }

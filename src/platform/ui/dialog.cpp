@@ -105,8 +105,22 @@ int Dialog::Execute()
 bool Dialog::Create()
 {
     Prepare();
-    ShowActive();
+    if (windowFlags() & Qt::WindowDoesNotAcceptFocus)
+        show();
+    else
+        ShowActive();
     return isVisible();
+}
+
+void Dialog::NeverTakeFocus()
+{
+    // The flag tells the window manager (the input hint of X11) and Qt alike; the attribute keeps a
+    // show from activating the window.
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setFocusPolicy(Qt::NoFocus);
 }
 
 void Dialog::EndDialog(int id)

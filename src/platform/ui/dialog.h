@@ -69,6 +69,10 @@ public:
     bool Create();
     // Closes the dialog; Execute() returns `id`.
     void EndDialog(int id);
+    // For the small tool windows that sit beside the log: the window and its controls never take the
+    // keyboard focus, neither when shown (Create, show) nor when clicked, so keys go on reaching the
+    // window that had them. Call once the controls are added.
+    void NeverTakeFocus();
     int Result() const { return result_; }
 
     // Controls by id. Calls on an id the dialog does not have do nothing and read as empty, 0 or -1.
