@@ -8,6 +8,8 @@
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QSignalSpy>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -345,4 +347,24 @@ TEST(Exit, TheCloseBoxIsRefusedWhileADataEntryOwnsTheWindow)
     w.window.State().interaction.dataEntryActive = 0;
     EXPECT_TRUE(w.window.close());
     EXPECT_FALSE(w.window.State().view.windowReady);
+}
+
+TEST(Exit, OnceAgreedNoToolWindowIsMadeAgainAndNoneStaysShown)
+{
+    Well w(1000, 1200);
+    w.window.show();
+    w.window.State().well.file.drilling = true;
+    w.window.EnsureQuickBar();
+    ASSERT_TRUE(w.window.Tools().quickBar);
+    QDialog gasWindow(&w.window, Qt::Tool);  // a live window of an engine
+    gasWindow.show();
+    QSignalSpy closed(&w.window, &LogWindow::Closed);
+
+    doubles().prompter.answers = {IDOK};
+    EXPECT_TRUE(w.window.close());
+    // The paint that switching drilling mode off left behind makes no new bar.
+    w.window.PaintLog();
+    EXPECT_FALSE(w.window.Tools().quickBar);
+    EXPECT_FALSE(gasWindow.isVisible());
+    EXPECT_EQ(closed.count(), 1);
 }

@@ -8,7 +8,9 @@
 #include "support/wells.h"
 #include "app/opendatafile.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +103,27 @@ TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
     w.window.EvSize(1000, 380);
     EXPECT_EQ(bar->geometry().x(), w.window.frameGeometry().left() + 450);
     EXPECT_EQ(bar->geometry().width(), 240);
+}
+
+TEST(QuickBar, NeverTakesTheFocusFromTheLog)
+{
+    DemoWindow w;
+    w.window.show();
+    QApplication::setActiveWindow(&w.window);
+    w.window.EnsureQuickBar();
+    QBTNDLG* bar = w.Bar();
+    ASSERT_NE(bar, nullptr);
+    // The window manager is told too: the bar asks for no input, and none of its buttons takes the focus.
+    EXPECT_TRUE(bar->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    for (QWidget* control : bar->findChildren<QWidget*>())
+        EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->metaObject()->className();
+    EXPECT_EQ(QApplication::activeWindow(), &w.window) << "made";
+    bar->Place();
+    EXPECT_EQ(QApplication::activeWindow(), &w.window) << "placed again";
+    // A press, as the mouse makes it: the log keeps the keys.
+    QTest::mouseClick(bar->Control(QBTNDLG::ID_SURVEY), Qt::LeftButton);
+    EXPECT_TRUE(w.S().view.surveyShown);
+    EXPECT_EQ(QApplication::activeWindow(), &w.window) << "after a press";
 }
 
 TEST(QuickBar, ZoomOnlyForWellsUpToTenThousandUnits)

@@ -21,6 +21,7 @@
 #include "wits/witsalarms.h"
 #include "wits/witshost.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QWidget>
@@ -183,6 +184,9 @@ TEST_F(StatusWindowTest, StatusBoxShowsAndSetsTheSwitchByPolarity)
     TOOLBAR* box = status->StatusBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowTitle(), "Drilling Status");
+    // The box never takes the keys from the log.
+    EXPECT_TRUE(box->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    EXPECT_NE(QApplication::activeWindow(), box);
     EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "On Bottom");
     EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump On");
     EXPECT_FALSE(box->IsEnabled(TOOLBAR::ID_BOTTOM));

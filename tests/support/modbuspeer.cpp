@@ -43,10 +43,12 @@ bool PymodbusInstalled()
     return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-bool Child::Start(const QString& program, const QStringList& args)
+bool Child::Start(const QString& program, const QStringList& args, const QProcessEnvironment& env)
 {
     process_.setProgram(program);
     process_.setArguments(args);
+    if (!env.isEmpty())
+        process_.setProcessEnvironment(env);
     // A test that crashes takes its peers with it.
     process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process_.start();
@@ -61,6 +63,20 @@ QString Child::WaitForOutput(const QRegularExpression& pattern, int ms)
         return pattern.match(output_).hasMatch() || process_.state() == QProcess::NotRunning;
     }, ms);
     return output_;
+}
+
+bool Child::WaitForExit(int ms)
+{
+    return Spin([this] {
+        process_.waitForFinished(5);
+        output_ += QString::fromLocal8Bit(process_.readAllStandardOutput() + process_.readAllStandardError());
+        return !Running();
+    }, ms);
+}
+
+int Child::ExitCode() const
+{
+    return !Running() && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
 void Child::Stop()

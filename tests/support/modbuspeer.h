@@ -2,6 +2,7 @@
 // A MODBUS instrument for the tests: the pymodbus server of tests/platform/modbuspeer.py on loopback
 // TCP or on one end of a socat pty pair, with its request log, and the event loop run with a deadline.
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -19,9 +20,15 @@ bool PymodbusInstalled();
 // A process of the test, stopped with it (and killed should the test crash).
 class Child {
 public:
-    bool Start(const QString& program, const QStringList& args);
+    // `env`: the environment of the process; the test's own when empty.
+    bool Start(const QString& program, const QStringList& args, const QProcessEnvironment& env = {});
     // Waits for standard output or error to match `pattern`; the whole output so far.
     QString WaitForOutput(const QRegularExpression& pattern, int ms = 20000);
+    // Waits (running the event loop) until the process ends by itself; false when it still runs.
+    bool WaitForExit(int ms);
+    bool Running() const { return process_.state() != QProcess::NotRunning; }
+    // The exit status of a process that ended normally; -1 for one that crashed or still runs.
+    int ExitCode() const;
     void Stop();
     ~Child() { Stop(); }
 

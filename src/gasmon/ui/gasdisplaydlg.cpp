@@ -70,6 +70,7 @@ GasDisplayDlg::GasDisplayDlg(QWidget* parent, const QString& caption) : Dialog(p
     PlaceAt(kLine3, 0, 32, 250, 12);
     PlaceAt(kLine4, 0, 46, 250, 12);
     SetDialogUnitSize(273, 59);
+    NeverTakeFocus();  // it only shows values: keys go on reaching the log
 }
 
 void GasDisplayDlg::SetupWindow()

@@ -102,6 +102,7 @@ WitsDisplayDlg::WitsDisplayDlg(QWidget* parent, int linkKind, const CUSTWITSCFG&
     SetDialogUnitSize(310, 45);
 
     box_ = new PercentBox(this);
+    NeverTakeFocus();  // it only shows values: keys go on reaching the log
 }
 
 void WitsDisplayDlg::SetupWindow()

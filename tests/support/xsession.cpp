@@ -1,0 +1,170 @@
+#include "support/xsession.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+namespace {
+
+// Screens that differ by no more than this many pixels are taken as alike.
+constexpr int kAlike = 100;
+
+QString Missing(const QStringList& programs)
+{
+    QStringList missing;
+    for (const QString& p : programs)
+        if (QStandardPaths::findExecutable(p).isEmpty())
+            missing << p;
+    return missing.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+QString XSession::MissingServer() { return Missing({QStringLiteral("Xvfb")}); }
+
+QString XSession::MissingTools()
+{
+    return Missing({QStringLiteral("openbox"), QStringLiteral("xdotool"), QStringLiteral("xprop"), QStringLiteral("import")});
+}
+
+bool XSession::Start()
+{
+    // The server picks a free display and says which on its standard output. It must not reset when its
+    // last client goes: a client connecting then (the window manager) would be refused.
+    bool started = server_.Start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                                                          QStringLiteral("-screen"), QStringLiteral("0"),
+                                                          QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                                                          QStringLiteral("tcp")});
+    static const QRegularExpression number(QStringLiteral("^(\\d+)\\s*$"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = number.match(started ? server_.WaitForOutput(number, 10000) : QString());
+    if (!m.hasMatch()) {
+        ADD_FAILURE() << "Xvfb did not start";
+        return false;
+    }
+    display_ = QStringLiteral(":") + m.captured(1);
+    started = windowManager_.Start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}, Environment());
+    const bool managed = started && Spin([this] {
+        return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .contains("window id");
+    }, 10000);
+    if (!managed)
+        ADD_FAILURE() << "the window manager did not start on " << display_.toStdString();
+    return managed;
+}
+
+QProcessEnvironment XSession::Environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    return env;
+}
+
+QByteArray XSession::Run(const QString& program, const QStringList& args, int ms) const
+{
+    QProcess p;
+    p.setProcessEnvironment(Environment());
+    p.start(program, args);
+    if (!p.waitForFinished(ms)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return {};
+    }
+    return p.readAllStandardOutput();
+}
+
+QString XSession::WaitForWindow(const QString& pattern, int ms) const
+{
+    QString id;
+    Spin([&] {
+        id = QString::fromLatin1(Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                                  QStringLiteral("--name"), pattern}))
+                 .section(QLatin1Char('\n'), 0, 0)
+                 .trimmed();
+        if (id.isEmpty())
+            QThread::msleep(50);
+        return !id.isEmpty();
+    }, ms);
+    return id;
+}
+
+QRect XSession::Geometry(const QString& window) const
+{
+    const QString out = QString::fromLatin1(
+        Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
+    auto value = [&out](const char* key) {
+        static const QRegularExpression line(QStringLiteral("^(\\w+)=(-?\\d+)$"), QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(out); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            if (m.captured(1) == QLatin1String(key))
+                return m.captured(2).toInt();
+        }
+        return 0;
+    };
+    return {value("X"), value("Y"), value("WIDTH"), value("HEIGHT")};
+}
+
+QString XSession::FocusedName() const
+{
+    return QString::fromLocal8Bit(
+               Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")}))
+        .trimmed();
+}
+
+void XSession::Key(const QString& keys) const { Run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}); }
+
+void XSession::Click(int x, int y) const
+{
+    Run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+                                    QStringLiteral("click"), QStringLiteral("1")});
+}
+
+QImage XSession::Shot() const
+{
+    const QByteArray png = Run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QImage XSession::Settled(int ms) const
+{
+    QImage last = Shot();
+    Spin([&] {
+        QThread::msleep(100);
+        QImage now = Shot();
+        const bool alike = DifferentPixels(last, now) <= kAlike;
+        last = std::move(now);
+        return alike;
+    }, ms);
+    return last;
+}
+
+QImage XSession::ChangedFrom(const QImage& before, int pixels, int ms) const
+{
+    QImage now;
+    Spin([&] {
+        now = Shot();
+        return DifferentPixels(before, now) > pixels;
+    }, ms);
+    return DifferentPixels(before, now) > pixels ? Settled(ms) : now;
+}
+
+int DifferentPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return std::max(a.width() * a.height(), b.width() * b.height());
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            n += (p[col] & 0xFFFFFF) != (q[col] & 0xFFFFFF) ? 1 : 0;
+    }
+    return n;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,55 @@
+#pragma once
+// A real X server for the tests that need what only a window manager does (which window gets the
+// keyboard, which windows stay on the screen): Xvfb on a display it chooses itself, the openbox window
+// manager on it, keys and clicks sent through XTEST as a keyboard and a mouse send them (xdotool), and
+// the screen read back (ImageMagick's import).
+#include "support/modbuspeer.h"
+
+#include <QImage>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+namespace testing_support {
+
+class XSession {
+public:
+    // Empty when the session can run here; else what is missing. Only a missing X server is a reason
+    // to skip: scripts/install-deps.sh installs the tools with it.
+    static QString MissingServer();
+    static QString MissingTools();
+
+    // Starts the server and the window manager; false (with the test failed) when either does not come.
+    bool Start();
+    // The environment of a program shown on this display: the test's own, with the display set.
+    QProcessEnvironment Environment() const;
+
+    // Runs an X client on the display to its end (at most `ms`); its standard output.
+    QByteArray Run(const QString& program, const QStringList& args, int ms = 10000) const;
+    // The id of the first visible window whose name matches `pattern` (a regular expression), waiting
+    // up to `ms` for one; empty when none came.
+    QString WaitForWindow(const QString& pattern, int ms = 20000) const;
+    QRect Geometry(const QString& window) const;
+    // The name of the window holding the keyboard focus.
+    QString FocusedName() const;
+    // Key presses (xdotool's key names) to whichever window has the focus, and a left click at a place.
+    void Key(const QString& keys) const;
+    void Click(int x, int y) const;
+
+    QImage Shot() const;
+    // The screen once it has stopped changing (two shots alike, at most `ms`).
+    QImage Settled(int ms = 8000) const;
+    // The screen once it differs from `before` in more than `pixels` pixels and has stopped changing;
+    // the last shot when it did not change so within `ms`.
+    QImage ChangedFrom(const QImage& before, int pixels, int ms = 8000) const;
+
+private:
+    Child server_, windowManager_;
+    QString display_;
+};
+
+// Pixels that differ between two shots of the same size (all of them when the sizes differ).
+int DifferentPixels(const QImage& a, const QImage& b);
+
+}  // namespace testing_support
