@@ -5,12 +5,16 @@
 #include "platform/logfont.h"
 #include "platform/text.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace wellfile {
 
 namespace {
 
 constexpr std::int32_t kSavedMark = 200;  // what the memo dialog writes at 512 and 516
 constexpr std::int32_t kMediumSize = 2;   // "MEDIUM ": height -12
+constexpr std::int32_t kNearUnits = 12;   // a description this close to another describes the same rock
 
 struct DemoMemo {
     std::int32_t below;  // units below the first depth
@@ -23,9 +27,9 @@ struct DemoMemo {
 
 }  // namespace
 
-std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape)
+std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescriptions& descriptions)
 {
-    const DemoMemo table[] = {
+    std::vector<DemoMemo> table = {
         {60, "Mud changed to KCl polymer\r\nMW 1.12 sg", 1, false, false, platform::RGB(0, 0, 0)},
         {184, "SS: lt gy, f-m gr, sbrnd, mod srt,\r\ncalc cmt, gd vis por, brt yel flor,\r\nfast strmg cut", 19,
          true, false, platform::RGB(0, 0, 0)},
@@ -33,6 +37,18 @@ std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape)
         {1000, "Casing point 9 5/8 in.", 2, false, true, platform::RGB(0, 0, 160)},
         {1450, "SH: med-dk gy, sft-frm, sbblky, calc", 19, true, false, platform::RGB(0, 0, 0)},
     };
+    // The cuttings' descriptions, where no fixed description stands within a few units.
+    const std::size_t fixed = table.size();
+    for (const auto& [depth, text] : descriptions) {
+        const std::int32_t below = depth - shape.firstDepth;
+        const bool described = std::any_of(table.begin(), table.begin() + std::ptrdiff_t(fixed), [below](const DemoMemo& m) {
+            return m.description && std::abs(m.below - below) < kNearUnits;
+        });
+        if (!described)
+            table.push_back({below, text, 19, true, false, platform::RGB(0, 0, 0)});
+    }
+    std::stable_sort(table.begin(), table.end(), [](const DemoMemo& a, const DemoMemo& b) { return a.below < b.below; });
+
     std::vector<entry::SVMEMO> memos;
     for (const DemoMemo& d : table) {
         if (shape.firstDepth + d.below > shape.lastDepth)
@@ -57,9 +73,9 @@ std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape)
     return memos;
 }
 
-bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape)
+bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape, const DemoDescriptions& descriptions)
 {
-    const std::vector<entry::SVMEMO> memos = DemoMemos(shape);
+    const std::vector<entry::SVMEMO> memos = DemoMemos(shape, descriptions);
     const QString path = entry::MemoFilePath(platform::JoinPath(folder, QString()), QString::fromLatin1(kDemoWellName));
     return entry::SaveMemoFile(path, memos, int(memos.size()), shape.firstDepth, shape.lastDepth) ==
            entry::MemoSave::Saved;

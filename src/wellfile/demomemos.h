@@ -1,17 +1,22 @@
 #pragma once
-// The demo well's memos: boxed notes at a few depths, descriptions of the upper and lower sands, a red
+// The demo well's memos: boxed notes at a few depths, the geologist's descriptions of the cuttings, a red
 // "*" memo and a casing point drawn on the compressed scales too. Written as the memo dialog saves them.
 #include "entry/memorecords.h"
 #include "wellfile/demowell.h"
 
 #include <QString>
 
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace wellfile {
 
-std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape);
+// `descriptions`: the cuttings' descriptions by depth; each becomes a memo flagged as a description,
+// unless one of the fixed memos describes the rock there already.
+using DemoDescriptions = std::vector<std::pair<std::int32_t, const char*>>;
+std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescriptions& descriptions = {});
 // Writes them to "elogdemo.mem" in `folder`; false when the file could not be written.
-bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape);
+bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape, const DemoDescriptions& descriptions = {});
 
 }  // namespace wellfile

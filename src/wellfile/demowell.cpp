@@ -52,14 +52,15 @@ WellHeader DemoHeader(const DemoWellShape& shape)
     return h;
 }
 
-// The well's settings: the custom tracks on, gamma on its 150 API scale, CO2 on its first, and the rate
-// in minutes a unit as the records hold it.
+// The well's settings: gamma on its 150 API scale, CO2 on its first, and the rate in minutes a unit as
+// the records hold it. The custom tracks are off at first: while they are shown the descriptions move
+// out of the description column to a custom track of memos; the quick view bar shows them.
 bool SaveDemoConfig(const WellPlace& place)
 {
     ConfigDefaults defaults;
     defaults.loggerId = kDemoProfile;
     WellConfig config = DefaultWellConfig(defaults);
-    config.customTracksEnabled = 1;
+    config.customTracksEnabled = 0;
     config.curveSetting = 4;
     config.co2ScaleCode = 1;
     config.rateUnitPerHour = 0;
@@ -69,12 +70,14 @@ bool SaveDemoConfig(const WellPlace& place)
 
 // The display schemes: the first ("Mudlog") shows every track the records feed besides the mud log
 // columns: gamma and weight on bit over the rate track, CO2 and the mud weights over the gas track, the
-// lag time in the depth column, the interpreted lithology with the calcimeter, the memos and the flares.
+// lag time in the depth column, the interpreted lithology with the calcimeter, the memos, the
+// descriptions in their column and the flares.
 bool SaveDemoSchemes(const WellPlace& place)
 {
     layout::SchemeSet set = layout::DefaultSchemeSet();
     for (int flag : {layout::FLAG_FIRST_CURVE, layout::FLAG_LAG_TIME, layout::FLAG_WEIGHT_ON_BIT, layout::FLAG_MUD_WEIGHTS,
-                     layout::FLAG_CO2, layout::FLAG_INTERPRETED_LITH, layout::FLAG_MEMOS, layout::FLAG_FLARES})
+                     layout::FLAG_CO2, layout::FLAG_INTERPRETED_LITH, layout::FLAG_MEMOS, layout::FLAG_DESCRIPTIONS,
+                     layout::FLAG_FLARES})
         set[0].flags[flag] = 1;
     layout::SchemeFiles files;
     files.dataFolder = place.dataFolder;
@@ -112,7 +115,7 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
 
     if (!SaveHeader(DemoHeader(shape), place))
         return false;
-    if (!SaveDemoMemos(folder, shape))
+    if (!SaveDemoMemos(folder, shape, data.descriptions))
         return false;
     TopsPlace topsPlace;
     if (!SaveTops(place, topsPlace, data.tops))

@@ -1,7 +1,7 @@
 #pragma once
 // What the demo well is made of, before any of it is written: the depth records, the custom-data
-// records of the custom tracks, the formation tops, the show intervals and the depths of the downtime
-// notes. One seed gives the same well every time.
+// records of the custom tracks, the formation tops, the show intervals, the depths of the downtime
+// notes and the descriptions of the cuttings. One seed gives the same well every time.
 #include "entry/topsex.h"
 #include "layout/customdata.h"
 #include "wellfile/demowell.h"
@@ -19,6 +19,8 @@ struct DemoData {
     std::vector<entry::TOPSEX> tops;
     std::vector<std::pair<std::int32_t, std::int32_t>> shows;  // first and last depth of each show
     std::vector<std::int32_t> downtime;          // depths of the downtime notes
+    // The geologist's descriptions of the cuttings, by depth (even depths, in order).
+    std::vector<std::pair<std::int32_t, const char*>> descriptions;
 };
 
 DemoData MakeDemoData(const DemoWellShape& shape);

@@ -47,18 +47,34 @@ struct Formation {
     double background;        // total gas background, units
     bool show;                // a hydrocarbon show in its middle fifth
     std::uint32_t colour;     // the top's colour
+    // The geologist's descriptions of its cuttings: the formation's rock, the stringer's, the show's.
+    const char* description;
+    const char* streakDescription;
+    const char* showDescription;
 };
 
 constexpr Formation kFormations[] = {
-    {"Surface Sh", 180, {"100SH", "90SH,10SLT", "80SH,20SLT"}, "100SH", "80LS,20SH", "100LS", 4.0, false, 0x00406080},
-    {"Upper Sand", 140, {"70SS,30SH", "60SS,40SH", "80SS,20SH"}, "100SS", nullptr, nullptr, 8.0, true, 0x0000C0FF},
-    {"Blue Shale", 220, {"100SH", "90SH,10LS", "80SH,20SLT"}, "100SH", "90LS,10SH", "100LS", 6.0, false, 0x00808000},
-    {"Reef Lime", 160, {"80LS,20DOL", "90LS,10SH", "70LS,30DOL"}, "100LS", nullptr, nullptr, 10.0, true, 0x00C0C0C0},
-    {"Middle Sh", 200, {"100SH", "70SH,30SS", "90SH,10SS"}, "100SH", "70DOL,30SH", "100DOL", 9.0, false, 0x00006040},
-    {"Main Sand", 180, {"70SS,30SH", "90SS,10SH", "60SS,30SH,10SLT"}, "100SS", nullptr, nullptr, 14.0, true, 0x0000FFFF},
-    {"Anhydrite", 60, {"80ANH,20DOL", "100ANH", "70ANH,30SH"}, "100ANH", nullptr, nullptr, 5.0, false, 0x00FF80FF},
-    {"Lower Dol", 200, {"70DOL,30LS", "80DOL,20SH", "60DOL,40LS"}, "100DOL", nullptr, nullptr, 12.0, true, 0x00804080},
-    {"Basal Sh", 400, {"100SH", "90SH,10SS", "80SH,20SLT"}, "100SH", "80LS,20SH", "100LS", 8.0, false, 0x00404040},
+    {"Surface Sh", 180, {"100SH", "90SH,10SLT", "80SH,20SLT"}, "100SH", "80LS,20SH", "100LS", 4.0, false, 0x00406080,
+     "SH: gy-grn gy, sft, gmy,\r\nslty ip, non calc", "LS: wh-lt gy, crpxln, hd,\r\ndns, argil ip, no vis por", nullptr},
+    {"Upper Sand", 140, {"70SS,30SH", "60SS,40SH", "80SS,20SH"}, "100SS", nullptr, nullptr, 8.0, true, 0x0000C0FF,
+     "SS: lt gy, f-m gr, sbrnd, mod srt,\r\ncalc cmt, gd vis por", nullptr,
+     "SS: a/a, brt yel flor, fast\r\nstrmg cut, lt oil stn ip"},
+    {"Blue Shale", 220, {"100SH", "90SH,10LS", "80SH,20SLT"}, "100SH", "90LS,10SH", "100LS", 6.0, false, 0x00808000,
+     "SH: blu gy, frm, sbblky-blky,\r\nsl calc, tr pyr", "LS: buff-lt brn, microxln,\r\nhd, dns, argil", nullptr},
+    {"Reef Lime", 160, {"80LS,20DOL", "90LS,10SH", "70LS,30DOL"}, "100LS", nullptr, nullptr, 10.0, true, 0x00A06000,
+     "LS: wh-cream, crpxln-microxln,\r\nfos, frm, fr intxln por", nullptr,
+     "LS: a/a, dull gold flor, slow\r\nstrmg cut, vug por ip"},
+    {"Middle Sh", 200, {"100SH", "70SH,30SS", "90SH,10SS"}, "100SH", "70DOL,30SH", "100DOL", 9.0, false, 0x00006040,
+     "SH: dk gy, frm, fis, carb,\r\nsl calc, mica ip", "DOL: lt brn, microxln, hd,\r\ndns, no vis por", nullptr},
+    {"Main Sand", 180, {"70SS,30SH", "90SS,10SH", "60SS,30SH,10SLT"}, "100SS", nullptr, nullptr, 14.0, true, 0x0000FFFF,
+     "SS: wh-lt gy, f-med gr, sbrnd,\r\nwl srt, sl calc cmt, fri,\r\ngd vis por", nullptr,
+     "SS: a/a, brt yel-wh flor, fast\r\nstrmg cut, gd odr"},
+    {"Anhydrite", 60, {"80ANH,20DOL", "100ANH", "70ANH,30SH"}, "100ANH", nullptr, nullptr, 5.0, false, 0x00FF80FF,
+     "ANH: wh, crpxln, sft-frm,\r\namor, tr DOL", nullptr, nullptr},
+    {"Lower Dol", 200, {"70DOL,30LS", "80DOL,20SH", "60DOL,40LS"}, "100DOL", nullptr, nullptr, 12.0, true, 0x00804080,
+     "DOL: tan-lt brn, vf xln, hd,\r\nsucr ip, fr intxln por", nullptr, "DOL: a/a, pale yel flor,\r\nslow blmg cut"},
+    {"Basal Sh", 400, {"100SH", "90SH,10SS", "80SH,20SLT"}, "100SH", "80LS,20SH", "100LS", 8.0, false, 0x00404040,
+     "SH: med-dk gy, sft-frm,\r\nsbblky, calc", "LS: lt gy, crpxln, hd,\r\ndns, argil", nullptr},
 };
 
 // What each rock gives the curves: gamma (API), drilling time (minutes per unit), calcimeter percent
@@ -223,6 +239,17 @@ DemoData MakeDemoData(const DemoWellShape& shape)
         if (inShow)
             d.shows.back().second = depth;
         const bool streak = f.streak && into >= 10 && into < f.thickness - 10 && into % 45 < 4;
+        // A description where the cuttings change: at the top (a few units in, where the first samples
+        // come up), at each stringer, at the show and where it ends.
+        const char* description = into == 0                          ? f.description
+                                  : streak && into % 45 == 0          ? f.streakDescription
+                                  : f.show && into == showFrom        ? f.showDescription
+                                  : f.show && into == showTo          ? f.description
+                                                                      : nullptr;
+        if (description) {
+            std::int32_t at = std::max(depth + (into == 0 ? 4 : 0), shape.firstDepth + 12);
+            d.descriptions.emplace_back(at + at % 2, description);  // the log draws memos at even depths
+        }
         const bool sliding = depth >= kKickOff && depth < kBuildEnd && depth % 30 < 18;
 
         RECORD& r = d.records[std::size_t(i)];

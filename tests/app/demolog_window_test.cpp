@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -72,7 +73,9 @@ protected:
 TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
 {
     app::LogState& s = window.State();
-    ASSERT_TRUE(s.well.customTracksEnabled);
+    // The custom tracks come with the quick view bar's button.
+    ASSERT_FALSE(s.well.customTracksEnabled);
+    ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
     const layout::LogLayout& L = s.layout.format;
     const RECORD show = At(1620);  // the middle of the reef limestone's show
     for (int scale : {1, 2, 3}) {
@@ -120,6 +123,33 @@ TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
                         << "custom track " << t << ", " << e.label[c];
         }
     }
+}
+
+TEST_F(DemoLog, TheDescriptionColumnHoldsTheCuttingsDescriptionsAndTheTopsAreDrawn)
+{
+    app::LogState& s = window.State();
+    const layout::LogLayout& L = s.layout.format;
+    ASSERT_GT(L.description.Width(), 100);
+    s.view.viewScale = 1;
+    const std::set<QRgb> blank = {qRgb(255, 255, 255) & 0xFFFFFF};
+    for (std::int32_t top : {1000, 1300, 1600, 1900, 2200, 2500}) {
+        SCOPED_TRACE(top);
+        s.well.file.viewTopDepth = top;
+        window.PaintLog();
+        const QImage& image = window.BackingStore();
+        // Black text inside the column, clear of its edges and of the tops' lines across it.
+        const Box column{L.description.left + 4, L.description.Right() - 4, L.logAreaTop + 1, s.view.logAreaBottom - 1};
+        EXPECT_GT(CountColour(image, column, qRgb(0, 0, 0)), 100) << "no description";
+    }
+    // The reef limestone's top (1540) seen from 1530: its line and label in the top's colour across the
+    // rate track, its row ten rows down.
+    s.well.file.viewTopDepth = 1530;
+    window.PaintLog();
+    const auto reef = std::find_if(s.well.tops.begin(), s.well.tops.end(), [](const entry::TOPSEX& t) { return t.depth == 1540; });
+    ASSERT_NE(reef, s.well.tops.end());
+    const int R = L.pixelsPerStep, y = L.logAreaTop + 10 * R;
+    const Box rate{L.rate.left + 1, L.rate.Right() - 1, y - 2 * R, y + 2 * R};
+    EXPECT_GT(CountColour(window.BackingStore(), rate, Rgb(reef->colour)), 2 * L.rate.Width()) << "the top's line and label";
 }
 
 TEST_F(DemoLog, TheRecordsReadAsALoggedWell)

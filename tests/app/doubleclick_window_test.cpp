@@ -156,7 +156,8 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
     DClick(box[0] + 3, box[1] + 4, Qt::ControlModifier);
     DClick(x, 301, Qt::ControlModifier);
     EXPECT_EQ(Edit(), nullptr);
-    EXPECT_EQ(entries.calls, (QStringList{"rates 1 1098", "gas 1 1052"}));
+    const std::int32_t gasDepth = window.DepthAtRow(300);
+    EXPECT_EQ(entries.calls, (QStringList{"rates 1 1098", QString("gas 1 %1").arg(gasDepth - gasDepth % 2)}));
 }
 
 TEST_F(DoubleClick, TheGammaBandStepsTheScaleAndOnlyItsFieldOfTheSettings)

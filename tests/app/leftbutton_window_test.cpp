@@ -46,6 +46,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+        ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
         app::LogState& s = window.State();
         window.Neighbours().reports = &reports;
         const logview::ViewGeometry g = logview::GeometryOf(s);

@@ -56,6 +56,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+        ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
         window.Neighbours().entry = &entries;
         window.Neighbours().reports = &reports;
         S().customTracks.host.custCfgDlg = [this](layout::CUSTCHARTCFGEX&, std::int32_t depth, int track) {

@@ -1,6 +1,7 @@
 #include "support/demowindow.h"
 
 #include "app/ui/logwindow.h"
+#include "app/ui/qbtndlg.h"
 
 #include <QCoreApplication>
 
@@ -25,6 +26,19 @@ bool ShowDemoWindow(LogWindow& window)
         return false;
     }
     QCoreApplication::processEvents();
+    return true;
+}
+
+bool ShowDemoCustomTracks(LogWindow& window)
+{
+    window.EnsureQuickBar();
+    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    if (!bar || !bar->Click(QBTNDLG::ID_CUSTOM) || !window.State().well.customTracksEnabled ||
+        !window.State().customTracks.data) {
+        ADD_FAILURE() << "the custom tracks did not come";
+        return false;
+    }
+    window.PaintLog();
     return true;
 }
 

@@ -7,5 +7,8 @@ namespace testing_support {
 
 // False (with a test failure) when the demo well could not be opened again at that size.
 bool ShowDemoWindow(LogWindow& window);
+// Shows the demo's custom tracks as the quick view bar's button does; false (with a test failure) when
+// they did not come.
+bool ShowDemoCustomTracks(LogWindow& window);
 
 }  // namespace testing_support
