@@ -194,7 +194,16 @@ void DrillingCommands::RunLagCalculator(app::LogState& log)
     runLagCalculator(LagCalcHostOf(log));
 }
 
-void DrillingCommands::CmBackupReminder(app::LogState&) { app::NotBuiltCommand("drilling", "CmBackupReminder"); }
+void DrillingCommands::CmBackupReminder(app::LogState& log)
+{
+    // The reminder on demand names the last full backup, as a failed backup does; outside drilling there is none.
+    Driller* d = log.engines.driller;
+    if (!d) {
+        platform::MessageBeep(0);
+        return;
+    }
+    d->Links().ShowBackupReminder(d->lastFullBackupDepth);
+}
 
 void DrillingCommands::CmDrilling(app::LogState& log)
 {

@@ -8,6 +8,7 @@
 #include "layout/trackflags.h"
 #include "wits/wits.h"
 #include "app/opendatafile.h"
+#include "wellfile/profile.h"
 
 #include <QString>
 
@@ -22,6 +23,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.fit = &log.well.fit;
     w.customRows = &log.customTracks.rows;
     w.profile = log.well.loggerId;
+    w.metric = wellfile::MetricProfile(log.well.loggerId, log.well.config.rateUnitPerHour);
     w.startingUp = !log.well.fileOpened;
     w.customDataInUse = log.well.customTracksEnabled && log.customTracks.data != nullptr;
     w.witsLinkOn = log.engines.wits != nullptr;

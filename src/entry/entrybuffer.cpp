@@ -19,20 +19,20 @@ constexpr RecordField kShowFields[] = {{20, 2}, {22, 2}, {24, 2}, {26, 2}, {324,
 constexpr RecordField kLithologyFields[] = {{108, 30}, {138, 30}};
 
 // Gas: each component of both half steps on its own, so a component booked meanwhile survives a
-// total gas typed in; then custom data 1 and 2, mud weights in and out, CO2.
-constexpr std::array<RecordField, 21> GasFields()
+// total gas typed in; then custom data 1 and 2, mud weights in and out, CO2 as typed and as drawn.
+constexpr std::array<RecordField, 22> GasFields()
 {
-    std::array<RecordField, 21> f{};
+    std::array<RecordField, 22> f{};
     int n = 0;
     for (int i = 0; i < 8; ++i)
         f[std::size_t(n++)] = {28 + 4 * i, 4};
     for (int i = 0; i < 8; ++i)
         f[std::size_t(n++)] = {416 + 4 * i, 4};
-    for (int offset : {328, 332, 344, 348, 352})
+    for (int offset : {328, 332, 344, 348, 352, 60})
         f[std::size_t(n++)] = {offset, 4};
     return f;
 }
-constexpr std::array<RecordField, 21> kGasFields = GasFields();
+constexpr std::array<RecordField, 22> kGasFields = GasFields();
 
 const unsigned char* Bytes(const RECORD& r) { return reinterpret_cast<const unsigned char*>(&r); }
 

@@ -244,6 +244,10 @@ GasKeyResult GasEntry::EnterModeValue(const QString& text)
     case GasMode::Gas: return {true};
     }
     const float value = text.isEmpty() ? above.*field : Stored(ReadTypedNumber(text));
+    // Typed CO2 also goes where the CO2 curve reads it, unless the gas monitor booked a value there.
+    float& drawnCo2 = current.gas[wellfile::GAS_NINTH];
+    if (mode_ == GasMode::Co2 && (drawnCo2 == 0 || drawnCo2 == current.co2))
+        drawnCo2 = value;
     current.*field = value;
     GasKeyResult result;
     if (mode_ == GasMode::Co2 || mode_ == GasMode::MudOut || mode_ == GasMode::MudIn) {

@@ -186,7 +186,7 @@ public:
     float baselineSum = 0;
     std::int32_t baselineCount = 0;
     std::array<float, 2> chartBaselines{};
-    float sampleTimeSum = 1.0f;
+    float sampleTimeSum = 0.0f;
     float sampleTimeTotalGas = 0;
     float componentSum = 0;
     // Calibration cycle: the test gas's peaks (total gas, then components), the value before.

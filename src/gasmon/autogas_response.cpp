@@ -110,7 +110,7 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
     const int marker = host.driller ? host.driller->connectionMarker : 0;
     if (marker < 1 && cycleSeconds >= hwDelay && cycleSeconds < hwDelay + 3 && sampleTimeCount < 4) {
         if (sampleTimeCount == 0)
-            sampleTimeSum = 1.0f;
+            sampleTimeSum = 0.0f;  // a new sample: the last one's average is not part of it
         sampleTimeSum += total;
         ++sampleTimeCount;
         sampleTimeTotalGas = sampleTimeSum / float(std::max(sampleTimeCount, 1));

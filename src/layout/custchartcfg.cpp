@@ -151,6 +151,18 @@ CUSTOMDATA::CUSTOMDATA(CustomTrackHost* owner_, bool printing_) : owner(owner_),
     gridPens.fill(PenSpec{kLightGrey, 1, PS_SOLID});
 }
 
+std::size_t CUSTOMDATA::ExtIndexAt(double depth, std::int32_t lastDepth) const
+{
+    std::size_t i = 0;
+    while (i < extRecords.size()) {
+        const double d = extRecords[i].depth;
+        if (!(d < extLastDepth && d < depth && d < lastDepth))
+            break;
+        ++i;
+    }
+    return i;
+}
+
 namespace {
 // A save writes the ".grdx" to the data folder for a shared-folder well that copies to a second folder
 // of its own, else to the current folder.

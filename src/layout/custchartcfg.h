@@ -207,6 +207,9 @@ public:
     // The ".fit" records from its first depth, as many as the file holds (at most kMaxExtRecords), then
     // ten zeroed ones; empty without FIT data. Readers stay within its size.
     std::vector<EXTRECORD> extRecords;
+    // The first FIT record a curve of the custom rows from `depth` reads: the first whose depth is not
+    // below all of the custom data end depth, `depth` and the file's `lastDepth`.
+    std::size_t ExtIndexAt(double depth, std::int32_t lastDepth) const;
     TrackSet printSet{};
     TrackSet paintSet{};
     TrackSet screenSet{};

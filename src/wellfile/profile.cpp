@@ -165,6 +165,11 @@ std::optional<std::uint16_t> ProfileFromExtension(const ProfileTables& tables, c
     return std::nullopt;
 }
 
+bool MetricProfile(int profile, std::int32_t rateUnitPerHour)
+{
+    return profile == 4 || profile == 64 || (profile == 11 && rateUnitPerHour != 0);
+}
+
 std::string CompanyTextOfFile(const QString& path)
 {
     if (FileExtension(path).compare(QLatin1String(".svm"), Qt::CaseInsensitive) == 0) {

@@ -67,6 +67,11 @@ std::optional<std::uint16_t> ProfileFromExtension(const ProfileTables& tables, c
 // at most 99 characters. Empty when the file does not open or is too short.
 std::string CompanyTextOfFile(const QString& path);
 
+// Whether a well's depths are in metres: its rate lists are the metres lists (profiles 4 and 64, and
+// profile 11 when its rates are per hour). Lag volumes then turn lengths into feet and the drilling
+// status shows tenths of a unit.
+bool MetricProfile(int profile, std::int32_t rateUnitPerHour);
+
 // What opening the demo file (OpenDemoFile, wellfile/validate.h) asks of the main window.
 struct DemoFileActions {
     std::function<void(const QString& path)> openDataFile;  // opens a data file (the open routine)

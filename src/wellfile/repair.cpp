@@ -112,9 +112,9 @@ void RepairRecords(std::vector<RECORD>& records, RepairSummary& s)
             r.fluorPercent = 0;
         if (r.cutRating > 't')
             r.cutRating = 0;
-        if (r.outlineNarrow > 'z')
+        if (!IsOutlineCode(r.outlineNarrow))
             r.outlineNarrow = 0;
-        if (r.outlineWide > 'z')
+        if (!IsOutlineCode(r.outlineWide))
             r.outlineWide = 0;
         const std::uint16_t cut = r.cutRating;
         if (cut > 10 && cut != 't' && cut != 'p' && cut != 'f' && cut != 'g')

@@ -22,6 +22,11 @@ namespace wellfile {
 
 constexpr std::uint32_t kNoLastColour = 0x1000000;  // start value of the last-colour members
 
+// Whether an interval outline code (bytes 16 and 18) is one the outline entry writes, which the repair
+// keeps: the marks 0 to 3 or a text character's Windows-1252 byte, sign-extended as a signed char widens
+// (bytes above 127 read 0xFF80 on).
+constexpr bool IsOutlineCode(std::uint16_t code) { return code < 0x80 || code >= 0xFF80; }
+
 // The whole-file values the data-file pass gathers for the main window. After a pass the window sets
 // its redraw-pending flag and, unless painting is held back, invalidates itself.
 struct RepairSummary {

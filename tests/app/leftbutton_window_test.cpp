@@ -24,8 +24,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using testing_support::doubles;
 using wellfile::RECORD;
 
@@ -397,6 +395,21 @@ TEST_F(LeftButton, CustomTrackValuesRightOfTheGasTrack)
     EXPECT_TRUE(lines[0].startsWith(platform::FieldString(track.label[first]) + " =")) << lines[0].toStdString();
     EXPECT_EQ(lines[curves], "At 1520 meters");
     EXPECT_GE(box->height(), 50);
+
+    // A FIT curve reads the FIT record of the depth one step above, as the track's paint does.
+    layout::CUSTOMDATA& fitData = *s.customTracks.data;
+    s.well.fit.dataEnabled = true;
+    fitData.extLastDepth = s.well.file.fileBottomDepth;
+    fitData.extRecords.assign(std::size_t(s.well.file.fileBottomDepth - s.well.file.fileTopDepth + 11), layout::EXTRECORD{});
+    for (std::size_t i = 0; i + 10 < fitData.extRecords.size(); ++i) {
+        layout::EXTRECORD& e = fitData.extRecords[i];
+        e.depth = float(s.well.file.fileTopDepth + std::int32_t(i));
+        e.fitB[46] = e.depth == 1519.0f ? 42.5f : 7.0f;  // byte 358, the first FIT curve's field
+    }
+    fitData.screenSet[0].dataCode[first] = 91;
+    box->hide();
+    Click((track.leftX + track.rightX) / 2, y);
+    EXPECT_TRUE(box->text().split('\n')[0].endsWith(" =42.50  ")) << box->text().toStdString();
 
     // No custom record one step above the first depth, and none without the custom records.
     const logview::LogView* view = dynamic_cast<const logview::LogView*>(window.Neighbours().logview);

@@ -109,7 +109,12 @@ struct SetupFixture {
 };
 
 // A selection as the user makes it: the list notifies its handler.
-void Choose(Dialog& d, int list, int index) { d.ControlAs<QComboBox>(list)->setCurrentIndex(index); }
+void Choose(Dialog& d, int list, int index)
+{
+    auto* c = d.ControlAs<QComboBox>(list);
+    c->setCurrentIndex(index);
+    emit c->activated(index);
+}
 
 // The interval dialog's answer.
 void QueueInterval(const char* from, const char* to)
@@ -277,6 +282,21 @@ TEST(LinesAndScales, IntervalsRewriteTheirRecordsOnlyAndStayWhenTheDialogIsCance
     EXPECT_EQ(ReadBytes(f.path), before);
     EXPECT_EQ(+s.well.config.logRateScale, 0);
     EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
+
+    // Choosing the entry the list already shows applies it to a new interval.
+    int shown = -1;
+    f.Run([&shown](Dialog& d) {
+        QueueInterval("1070", "1071");
+        shown = d.GetSelIndex(id::RateScales);
+        Choose(d, id::RateScales, shown);
+        d.Click(kCancel);
+    });
+    now = ReadBytes(f.path);
+    ASSERT_GE(shown, 0);
+    ASSERT_NE(shown + 1, 7);
+    EXPECT_EQ(Code(now, 1070, 258), shown + 1);
+    EXPECT_EQ(Code(now, 1071, 258), shown + 1);
+    EXPECT_EQ(Code(now, 1072, 258), 7);
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);
 }
 

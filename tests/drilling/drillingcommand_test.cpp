@@ -108,6 +108,9 @@ TEST_F(DrillingCommand, SwitchingOnStartsTimersLinksAndSavesTheClampedBackupDept
     EXPECT_EQ(log.drilling.backupStartDepth, 1000);
     EXPECT_EQ(Driller().lastFullBackupDepth, 1000);
 
+    commands.CmBackupReminder(log);
+    EXPECT_EQ(links.reminders, QStringList{"Last Full Back Up = 1000"}) << "the reminder on demand";
+
     for (const int depth : {850, 950}) {  // above the first depth: the bottom; within the file: kept
         Toggle();
         config = SavedConfig();

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using testing_support::doubles;
 using testing_support::TestDir;
 
@@ -49,6 +51,22 @@ TEST(DrillingWindow, KeysReachTheDrillingClockAndTheLogReadsTheFigures)
     drilling::AttachDriller(s, nullptr);
     EXPECT_FALSE(s.engines.drillerFigures);
     EXPECT_EQ(s.engines.driller, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DrillingWindow, MetricFollowsTheMetresRateLists)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    app::LogState& s = window.State();
+    for (const auto& [profile, perHour, metric] : {std::tuple{4, 0, true}, {64, 0, true}, {11, 1, true}, {11, 0, false}, {12, 0, false}}) {
+        s.well.loggerId = std::uint16_t(profile);
+        s.well.config.rateUnitPerHour = perHour;
+        drilling::DrillingWindow facts = drilling::MakeDrillingWindow(s);
+        EXPECT_EQ(facts.metric, metric) << profile;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 #include "support/files.h"
 #include "support/testmain.h"
 
+#include <QApplication>
+#include <QEvent>
+
 #include <gtest/gtest.h>
 
 using entry::EnterLithDlg;
@@ -83,6 +86,16 @@ TEST(EnterLithWindow, TextsTypedInTheBoxAreStoredOnDone)
     EXPECT_FALSE(w.S().interaction.mouseEntry.interpreted);
 }
 
+// Counts the times a modal window blocks the watched one.
+struct BlockWatch : QObject {
+    int blocked = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        blocked += e->type() == QEvent::WindowBlocked;
+        return false;
+    }
+};
+
 TEST(EnterLithWindow, HelpOpensTheWindowOfTheMainWindowAndClosesItOnTheNextPress)
 {
     LithWindow w;
@@ -103,6 +116,19 @@ TEST(EnterLithWindow, HelpOpensTheWindowOfTheMainWindowAndClosesItOnTheNextPress
     w.window.CmEnterLithology();
     EXPECT_EQ(caption, "Lithology Help");
     EXPECT_TRUE(closedAgain);
+
+    // The modal entry leaves the help window free to scroll, this entry and the next.
+    BlockWatch watch;
+    w.window.Tools().lithologyHelp->installEventFilter(&watch);
+    doubles().prompter.inputAnswers = {QString("1000")};
+    bool modal = false;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        modal = QApplication::activeModalWidget() == &d;
+        d.Click(platform::IDCANCEL);
+    });
+    w.window.CmEnterLithology();
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(watch.blocked, 0);
     QPointer<QWidget> help = w.window.Tools().lithologyHelp;
     ASSERT_FALSE(help.isNull());
     EXPECT_EQ(help->parentWidget(), &w.window);

@@ -112,10 +112,25 @@ TEST(EnterRateWindow, CancelLeavesTheFileAsItWasAfterManyValues)
 TEST(EnterRateWindow, TheRowsDrawnWhileTypingAreTheRowsTheLogShowsAfterDone)
 {
     RateWindow w;
-    const app::LogState& s = w.S();
+    app::LogState& s = w.S();
+    // The gamma and weight-on-bit curves share the rate track with the rate curve.
+    std::vector<RECORD> file = testing_support::FileRecords<RECORD>(w.path);
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        for (float& v : file[i].gamma)
+            v = float(30 + (i * 37) % 90);
+        file[i].weightOnBit[0] = float(5 + (i * 13) % 30);
+        file[i].weightOnBit[1] = float(5 + (i * 11) % 30);
+    }
+    testing_support::WriteRecords(w.path, file);
     const logview::ViewGeometry g = logview::GeometryOf(s);
     const int R = g.rowHeight, T = g.topMargin;
     const int rows = 8;
+    const int top = T + 10 * R, bottom = T + (10 + rows) * R;
+    w.window.PaintLog();
+    const QImage bare = w.window.BackingStore().copy();
+    s.layout.schemes.trackFlags[1] = s.layout.schemes.trackFlags[27] = 1;
+    w.window.PaintLog();
+    ASSERT_GT(testing_support::DifferingPixels(w.window.BackingStore(), bare, top, bottom, g.logWidth), 50);
     doubles().prompter.inputAnswers = {QString("1000")};
     QImage before, during;
     Dialog::QueueTestScript([&](Dialog& d) {
@@ -131,7 +146,6 @@ TEST(EnterRateWindow, TheRowsDrawnWhileTypingAreTheRowsTheLogShowsAfterDone)
     w.window.PaintLog();
     const QImage after = w.window.BackingStore();
     // The rows of 1001 ... 1008, ten rows below the top.
-    const int top = T + 10 * R, bottom = T + (10 + rows) * R;
     EXPECT_EQ(testing_support::DifferingPixels(during, after, top, bottom, g.logWidth), 0);
     EXPECT_GT(testing_support::DifferingPixels(during, before, top, bottom, g.logWidth), 500);
     EXPECT_FLOAT_EQ(w.At(1003).rateOdd, 0.5f);

@@ -292,6 +292,7 @@ TEST(GasEntry, ValueModesStoreOneFieldAStepAndMoveTheRow)
     EXPECT_FLOAT_EQ(g.At(1001).co2, 1.25f);
     g.entry.Enter("");  // the record above's value
     EXPECT_FLOAT_EQ(g.At(1002).co2, 1.25f);
+    EXPECT_FLOAT_EQ(g.At(1001).gas[wellfile::GAS_NINTH], 1.25f) << "typed CO2 is drawn";
 
     g.entry.SetMode(GasMode::MudOut);
     EXPECT_EQ(g.entry.Prompt(), "Enter MUD WT for  1003");
@@ -330,6 +331,13 @@ TEST(GasEntry, ValueModesStoreOneFieldAStepAndMoveTheRow)
     c.entry.SetMode(GasMode::Custom);
     c.entry.SetMode(GasMode::Gas);
     EXPECT_EQ(c.entry.Label(), "C1 ppm");
+
+    // A CO2 booked by the gas monitor is not overwritten by a typed one.
+    c.entry.SetMode(GasMode::Co2);
+    c.At(1001).gas[wellfile::GAS_NINTH] = 3.0f;
+    c.entry.Enter("2");
+    EXPECT_FLOAT_EQ(c.At(1001).co2, 2.0f);
+    EXPECT_FLOAT_EQ(c.At(1001).gas[wellfile::GAS_NINTH], 3.0f);
 }
 
 TEST(GasEntry, TheLinesShownFollowTheProfile)

@@ -237,6 +237,18 @@ TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
     EXPECT_FALSE(t.calibrationRequest);
 }
 
+TEST_F(Answers, TheSampleTotalGasAveragesTheAnswersAfterTheValveOpens)
+{
+    gasmon::AutoGas& e = StartOffline(7);
+    Block r{};
+    r[0] = 1000;
+    e.cycleSeconds = e.hwDelay;
+    for (int i = 0; i < 3; ++i)
+        e.TakeAnswer(r.data(), 0);
+    EXPECT_FLOAT_EQ(e.sampleTimeTotalGas, e.currentTotalGas) << "a constant gas averages to itself";
+    EXPECT_GT(e.currentTotalGas, 0.0f);
+}
+
 TEST_F(Answers, TheLiveLinesFollowTheirFormats)
 {
     gasmon::AutoGas& e = Make(3);

@@ -265,6 +265,7 @@ TEST_F(HeaderDialog, UpdateBoxIsOfferedOnlyWhileDrilling)
         EXPECT_EQ(d.GetCheck(UpdateHeader), platform::BST_UNCHECKED);
         EXPECT_FALSE(d.Control(OperatorGroup)->isVisible());
         EXPECT_FALSE(d.IsEnabled(UniqueWellId));
+        EXPECT_EQ(d.GetText(UniqueWellId), "") << "no source gives the well an identifier";
     }, Close);
 
     s.well.file.drilling = true;

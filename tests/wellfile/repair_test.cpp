@@ -1,5 +1,6 @@
 #include "wellfile/repair.h"
 
+#include "entry/outline.h"
 #include "platform/text.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -75,6 +76,10 @@ TEST(Repair, RenumbersDepthsAndPutsInvalidFieldsBack)
     rows[1].tvd = 103.5f;  // deeper than the record
     rows[2].tvd = 102.9f;
     std::memset(rows[3].lith, 'S', sizeof rows[3].lith);  // no end inside the field
+    rows[1].outlineNarrow = 0xFFE9;  // an accented letter as the outline entry writes it
+    rows[1].outlineWide = '~';
+    rows[2].outlineNarrow = 0x0100;  // no entry writes this
+    rows[2].outlineWide = 0xFF7F;
     WriteRecords(fx.well.dataFileName, rows);
 
     ASSERT_EQ(LoadAndRepairRecords(fx.Target()), 1);
@@ -104,6 +109,12 @@ TEST(Repair, RenumbersDepthsAndPutsInvalidFieldsBack)
     EXPECT_EQ(+out[1].tvd, 0.0f);  // 103.5 lies below depth 101
     EXPECT_EQ(+out[2].tvd, 102.9f);  // its whole part does not exceed depth 102
     EXPECT_EQ(platform::FieldText(out[3].lith), std::string(29, 'S'));
+    EXPECT_EQ(+out[1].outlineNarrow, 0xFFE9);
+    EXPECT_EQ(+out[1].outlineWide, '~');
+    EXPECT_EQ(+out[2].outlineNarrow, 0);
+    EXPECT_EQ(+out[2].outlineWide, 0);
+    for (int c = 1; c < 256; ++c)  // whatever character the outline entry is given survives a repair
+        EXPECT_TRUE(wellfile::IsOutlineCode(entry::OutlineCharCode(char(c)))) << c;
 }
 
 TEST(Repair, GathersWholeFileValues)

@@ -63,10 +63,24 @@ EnterLithDlg::EnterLithDlg(QWidget* parent, app::LogState& log, QWidget* helpOwn
         [this](const std::optional<QString>& text, int key, bool ctrl) { KeyFromEdit(text, key, ctrl); });
 }
 
-EnterLithDlg::~EnterLithDlg() = default;
+EnterLithDlg::~EnterLithDlg() { LendHelp(helpOwner_); }
+
+void EnterLithDlg::LendHelp(QWidget* to)
+{
+    QWidget* help = helpWindow_;
+    if (!help || !to || help->parentWidget() == to)
+        return;
+    const bool shown = help->isVisible();
+    const QPoint at = help->pos();
+    help->setParent(to, help->windowFlags());
+    help->move(at);
+    if (shown)
+        help->show();
+}
 
 void EnterLithDlg::SetupWindow()
 {
+    LendHelp(this);
     SetCheck(IDC_INTRP, entry_.Interpreted() ? platform::BST_CHECKED : platform::BST_UNCHECKED);
     SetText(IDC_PROMPT, LithPrompt(LithPromptKind::Setup, entry_.Interpreted(), entry_.Depth()));
     SetTextA(IDC_PREVIOUS, entry_.Previous());
@@ -92,7 +106,7 @@ void EnterLithDlg::CmIntrpLith()
 void EnterLithDlg::CmHelp()
 {
     if (helpWindow_.isNull()) {
-        auto* help = new HelpDlg(helpOwner_, ControlLines(LithHelpText()), HeadingLine(LithHelpHeader()), 1);
+        auto* help = new HelpDlg(this, ControlLines(LithHelpText()), HeadingLine(LithHelpHeader()), 1);
         help->setWindowTitle(QStringLiteral("Lithology Help"));
         help->Create();
         helpWindow_ = help;

@@ -46,6 +46,9 @@ protected:
 private:
     void CmIntrpLith();
     void CmHelp();
+    // The help window belongs to the main window; while the entry runs it is lent to the dialog, so
+    // that the modal entry leaves it free to scroll.
+    void LendHelp(QWidget* to);
     void ShowPrompt();
 
     app::LogState& log_;

@@ -29,8 +29,9 @@ int PaintedRows(const ViewGeometry& g, std::span<const wellfile::RECORD> records
 }
 
 std::pair<int, int> RedrawEntryRateRows(QImage& store, const ViewGeometry& g, const GridStrips& strips,
-                                        const DepthColumnOptions& depthColumn,
-                                        std::span<const wellfile::RECORD> records, int firstRow, int lastRow)
+                                        NeighbourPainters& painters, const DepthColumnOptions& depthColumn,
+                                        float gammaLag, std::span<const wellfile::RECORD> records, int firstRow,
+                                        int lastRow)
 {
     const int R = g.rowHeight, T = g.topMargin;
     if (records.size() < 2 || R <= 0)
@@ -52,14 +53,22 @@ std::pair<int, int> RedrawEntryRateRows(QImage& store, const ViewGeometry& g, co
         platform::Dc dc(scratch);
         dc.SetViewportOrg(-g.horizontalScroll, 0);
         const Device device = Device::Screen();
+        const PaintTarget target{dc, g, device};
         for (int row = firstRow; row <= lastRow; ++row)
             BlitColumn(dc, strips, g, COLUMN_RATE, T + row * R, rightEdge);
-        if (g.Flag(22)) {  // the rate track is shown
-            const int count = int(std::min<std::size_t>(std::size_t(rows) + 1, records.size() - 1));
+        // The rate curve and the other curves of the track, in the paint's order.
+        const int count = int(std::min<std::size_t>(std::size_t(rows) + 1, records.size() - 1));
+        if (g.Flag(22))
             DrawCurve(dc, g, device, CurveOptions{}, records, 1, count, R, T, false);
+        if (g.Flag(37) && double(g.fileFirstDepth) + gammaLag + 20.0 < double(records[1].depth))
+            painters.DrawDataCurve(target, records, 1, count, R, T, false);
+        if (g.Flag(1))
+            painters.DrawRecordCurve(target, records, 1, count, R, T, false);
+        if (g.Flag(27))
+            painters.DrawLinearCurve(target, records, 1, count, R, T, false);
+        if (g.Flag(22))
             DrawSurveyColumn(dc, g, device, depthColumn, records, 1, std::min<int>(rows, int(records.size()) - 1), R,
                              g.unitWidth, T);
-        }
     }
     for (int y = top; y < bottom; ++y)
         std::memcpy(store.scanLine(y) + left * 4, scratch.constScanLine(y) + left * 4, std::size_t(right - left) * 4);

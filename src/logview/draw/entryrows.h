@@ -19,11 +19,13 @@ namespace logview {
 // file's last depth, a record of depth 0, the log's bottom or `count` rows.
 int PaintedRows(const ViewGeometry& g, std::span<const wellfile::RECORD> records, int count);
 
-// Rows `firstRow` to `lastRow` (0 = the first row under the top margin) of the rate track in `store`.
-// Returns the y range drawn as [top, bottom); empty when none of the rows is on the log.
+// Rows `firstRow` to `lastRow` (0 = the first row under the top margin) of the rate track in `store`, with
+// the rate curve and the track's other curves (`gammaLag` as the paint's). Returns the y range drawn as
+// [top, bottom); empty when none of the rows is on the log.
 std::pair<int, int> RedrawEntryRateRows(QImage& store, const ViewGeometry& g, const GridStrips& strips,
-                                        const DepthColumnOptions& depthColumn,
-                                        std::span<const wellfile::RECORD> records, int firstRow, int lastRow);
+                                        NeighbourPainters& painters, const DepthColumnOptions& depthColumn,
+                                        float gammaLag, std::span<const wellfile::RECORD> records, int firstRow,
+                                        int lastRow);
 
 // Rows `firstRow` to `lastRow` of the lithology, interpreted-lithology, show and hardness columns in
 // `store`, as a paint of `records` draws them: each column is drawn over all the entry's rows on a copy

@@ -170,7 +170,8 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             // A running entry's typed row, with the rows beside it that its curve reaches, as a paint
             // of the entry's records draws them.
             const long long row = rowsDown + i;
-            const auto [from, to] = RedrawEntryRateRows(store, g, strips, depthColumn, s.interaction.dataEntryRecords,
+            const auto [from, to] = RedrawEntryRateRows(store, g, strips, painters, depthColumn,
+                                                        s.layout.schemes.gammaLag, s.interaction.dataEntryRecords,
                                                         int(row - 1), int(row + 1));
             if (from < to) {
                 top = top < 0 ? from : std::min(top, from);

@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "tracks/curvevalues.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -67,9 +68,12 @@ int ShowValueBox(app::LogState& s, const MouseContext& m, std::int32_t depth, in
     const layout::CustomTrackEntry& track = data->screenSet[std::size_t(TrackAt(*data, (long long)x + s.scroll.horizontalOffset))];
     const tracks::CurveValueSettings settings = tracks::CurveValueSettingsOf(s);
     const auto* painters = dynamic_cast<const ViewPainters*>(s.view.painters);
+    // The FIT values with the custom record one step above, as a paint from that record reads them.
+    const std::size_t ext = data->ExtIndexAt(rows[std::size_t(index - 1)].depth, s.well.file.fileBottomDepth);
+    const std::span<const layout::EXTRECORD> fit(data->extRecords);
     const tracks::CurveRecords in{std::span<const wellfile::RECORD>(&r, 1),
                                   std::span<const layout::CUSTDATAREC>(rows).subspan(std::size_t(index - 1), 2),
-                                  {}, painters ? painters->elogView : nullptr};
+                                  fit.subspan(std::min(ext, fit.size())), painters ? painters->elogView : nullptr};
     // The read-out leaves the painters' remembered mud weights as the paint left them.
     tracks::PainterState scratch = s.trackPainters;
 

@@ -464,7 +464,8 @@ QComboBox* Dialog::AddCombo(int id, bool editable)
     auto* c = Add(id, ControlKind::Combo, new QComboBox(CurrentOwner()));
     c->setEditable(editable);
     c->setInsertPolicy(QComboBox::NoInsert);  // typing never adds strings to the list
-    connect(c, &QComboBox::currentIndexChanged, router_.get(), [this, id] { Notify(id, CBN_SELCHANGE); });
+    // A choice the user makes notifies, even of the string already shown; the program's own selections do not.
+    connect(c, &QComboBox::activated, router_.get(), [this, id] { Notify(id, CBN_SELCHANGE); });
     if (editable)
         connect(c->lineEdit(), &QLineEdit::textEdited, router_.get(), [this, id] { Notify(id, CBN_EDITCHANGE); });
     return c;

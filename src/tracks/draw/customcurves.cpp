@@ -88,21 +88,6 @@ std::span<const layout::CUSTDATAREC> CustomFrom(const CustomCurveRows& in, std::
     return index < in.custom.size() ? in.custom.subspan(index) : std::span<const layout::CUSTDATAREC>{};
 }
 
-// The ext records from the first whose depth is not below all of the custom data end depth, the first
-// custom record's depth and the file's last depth.
-std::size_t ExtCursor(const layout::CUSTOMDATA& data, double firstCustomDepth, std::int32_t lastDepth)
-{
-    const auto& ext = data.extRecords;
-    std::size_t i = 0;
-    while (i < ext.size()) {
-        const double d = ext[i].depth;
-        if (!(d < data.extLastDepth && d < firstCustomDepth && d < lastDepth))
-            break;
-        ++i;
-    }
-    return i;
-}
-
 void SeedMudWeights(const layout::CUSTOMDATA& data, const logview::ViewGeometry& g, double firstCustomDepth,
                     PainterState& state)
 {
@@ -308,7 +293,7 @@ void PaintCurves(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::View
     settings.lag = data.lagSettings;
 
     const double firstCustomDepth = in.first < in.custom.size() ? double(in.custom[in.first].depth) : 0.0;
-    const std::size_t ext = ExtCursor(data, firstCustomDepth, g.fileLastDepth);
+    const std::size_t ext = data.ExtIndexAt(firstCustomDepth, g.fileLastDepth);
     const std::span<const layout::EXTRECORD> extAll(data.extRecords);
     const int trackTotal = TracksToPaint(data);
     const std::size_t slotCount = 4 * std::size_t(in.rows) + 10;

@@ -3,6 +3,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 #include "wellfile/wellnames.h"
 
 #include <QFileInfo>
@@ -111,7 +112,7 @@ void NewFileDlg::SetupWindow()
 void NewFileDlg::FillRateScales()
 {
     const int p = loggerId_;
-    const bool metric = OneOf(p, {4, 64}) || (p == 11 && config_.rateUnitPerHour != 0);
+    const bool metric = wellfile::MetricProfile(p, config_.rateUnitPerHour);
     const QStringList entries =
         metric ? QStringList{"25 to 100", "25 to 150", "50 to 150", "50 to 200", "10 to 80"}
                : QStringList{"1-5", "1-7.5", "1-15", "1-25", "1-50", "1-10", ".5-2.5", ".25-1.25"};
