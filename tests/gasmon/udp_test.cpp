@@ -16,6 +16,10 @@
 #include <QUdpSocket>
 #include <QtEndian>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstring>
 
 using namespace testing_support;
@@ -314,6 +318,35 @@ TEST_F(Udp, TheLiveWindowShowsThePacket)
     EXPECT_EQ(display->lines[2], QStringLiteral("HD= 1234.50   BD= 1234.00  PP=600  C1=12.34 flag=1"));
     EXPECT_EQ(display->lines[1], QStringLiteral("CHROM VAL=3.25  Packets= 3  PK SIZE = 52"));
     EXPECT_TRUE(display->lines[0].startsWith(QStringLiteral("0     12"))) << display->lines[0].toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(UdpLink, NoSocketAndAStartTokenNotSentLeaveNoLinkAndSayWhy)
+{
+    // No descriptor left for a socket (in a child, whose limit the test does not share).
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit none{3, 3};
+        setrlimit(RLIMIT_NOFILE, &none);
+        gasmon::UdpGasLink link;
+        link.Start({127, 0, 0, 1});
+        _exit(!link.Running() && link.status() == gasmon::kUdpNoSocket ? 0 : 1);
+    }
+    int exitStatus = -1;
+    ASSERT_EQ(waitpid(child, &exitStatus, 0), child);
+    EXPECT_TRUE(WIFEXITED(exitStatus) && WEXITSTATUS(exitStatus) == 0);
+
+    // A destination port the system refuses to send to: the token is not sent.
+    platform::RedirectModbusTcpPortForTest(65536);  // read as port 0
+    gasmon::UdpGasLink link;
+    link.Start({127, 0, 0, 1});
+    platform::RedirectModbusTcpPortForTest(0);
+    EXPECT_FALSE(link.Running());
+    EXPECT_EQ(link.status(), gasmon::kUdpTokenNotSent);
 }
 
 }  // namespace

@@ -417,8 +417,9 @@ TEST_F(ListPagePrint, ATopsListLongerThanAPageGoesOnOnTheNextPages)
         ASSERT_NE(Find(words, "Number"), nullptr) << page;
         for (const testing_support::PdfWord& w : words) {
             ASSERT_LE(w.yMin, 3300) << w.text.toStdString();
-            if (w.text.startsWith('Z'))
+            if (w.text.startsWith('Z')) {
                 ASSERT_EQ(w.text, QStringLiteral("Z%1").arg(next++, 3, 10, QChar('0'))) << page;
+            }
         }
     }
     EXPECT_EQ(next, 151);
