@@ -7,19 +7,20 @@
 #include "platform/modbus.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/helperprocess.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/datafile.h"
 
 #include <QHostAddress>
+#include <QProcess>
 #include <QUdpSocket>
 #include <QtEndian>
 
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 
 using namespace testing_support;
@@ -324,21 +325,29 @@ TEST_F(Udp, TheLiveWindowShowsThePacket)
 
 namespace {
 
+// Run by the next test in a process of its own, with no descriptor left for a socket.
+TEST(UdpLink, NoSocketProcess)
+{
+    if (qEnvironmentVariable("STRATIVM_UDP_NO_SOCKET").isEmpty())
+        GTEST_SKIP() << "runs only as the helper process of NoSocketAndAStartTokenNotSentLeaveNoLinkAndSayWhy";
+    std::printf("UDP STARTING\n");
+    std::fflush(stdout);
+    rlimit none{3, 3};
+    setrlimit(RLIMIT_NOFILE, &none);
+    gasmon::UdpGasLink link;
+    link.Start({127, 0, 0, 1});
+    std::printf(!link.Running() && link.status() == gasmon::kUdpNoSocket ? "UDP NO SOCKET\n" : "UDP OTHER\n");
+    std::fflush(stdout);
+}
+
 TEST(UdpLink, NoSocketAndAStartTokenNotSentLeaveNoLinkAndSayWhy)
 {
-    // No descriptor left for a socket (in a child, whose limit the test does not share).
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        rlimit none{3, 3};
-        setrlimit(RLIMIT_NOFILE, &none);
-        gasmon::UdpGasLink link;
-        link.Start({127, 0, 0, 1});
-        _exit(!link.Running() && link.status() == gasmon::kUdpNoSocket ? 0 : 1);
-    }
-    int exitStatus = -1;
-    ASSERT_EQ(waitpid(child, &exitStatus, 0), child);
-    EXPECT_TRUE(WIFEXITED(exitStatus) && WEXITSTATUS(exitStatus) == 0);
+    QProcess child;
+    QByteArray out = testing_support::StartHelperProcess(child, "UdpLink.NoSocketProcess", "STRATIVM_UDP_NO_SOCKET",
+                                                         "1", "UDP STARTING");
+    ASSERT_TRUE(child.waitForFinished(30000));
+    out += child.readAllStandardOutput();
+    EXPECT_TRUE(out.contains("UDP NO SOCKET")) << out.constData();
 
     // A destination port the system refuses to send to: the token is not sent.
     platform::RedirectModbusTcpPortForTest(65536);  // read as port 0
