@@ -2,6 +2,7 @@
 
 #include "platform/winapi.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 #include <memory>
@@ -47,7 +48,8 @@ class LinkCloser final : public QObject {
 public:
     LinkCloser(const ModbusCalls& calls, std::uint32_t handle, const platform::ModbusRequest& request,
                bool answerAwaited, int finalWaitMs)
-        : calls_(calls), handle_(handle), request_(request), awaited_(answerAwaited), finalWaitMs_(finalWaitMs),
+        : QObject(QCoreApplication::instance()),  // one still waiting when the program ends goes with it
+          calls_(calls), handle_(handle), request_(request), awaited_(answerAwaited), finalWaitMs_(finalWaitMs),
           writer_([this](const platform::CoilValues& v) { return Send(v); })
     {
         window_ = platform::RegisterMessageWindow([this](unsigned, std::uintptr_t wParam, std::intptr_t) {
