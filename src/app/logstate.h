@@ -271,6 +271,7 @@ struct DepthMatchState {
     std::int32_t shiftAtDragStart = 0;
     bool nothingDrawn = true;          // no offset curve on the screen yet: the next step erases nothing
     std::int32_t lastFirstIndex = 0;   // the offset first index last drawn
+    std::int32_t shownShift = 0;       // the offset shift of the curve on the screen (the drag start's until one is drawn)
     std::int32_t dragOriginRow = 0;    // where a drag line starts before the first one was ever drawn
     std::optional<std::int32_t> lastLineRow;  // the row of the last drag line drawn
     float elogKbElevation = 0;         // the EKB of the loaded curve set, kept by the curve loader
@@ -502,6 +503,11 @@ struct DrillingShell {
     std::int32_t optionWord = 0;
     std::uint16_t counter4690 = 0;
     std::int32_t updatePackageOption = 0;
+    // The status band's WITS link line is left out while set.
+    bool linkTextSuppressed = false;
+    // A remote update runs (set by the remote update): with the update-package option on, the status
+    // band says so.
+    bool remoteUpdateRunning = false;
     // The timed copies out of the data file (and of the custom data) every 30th tick of timer 3.
     bool timedCopy = false;
     bool timedCustomCopy = false;

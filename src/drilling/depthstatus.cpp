@@ -11,7 +11,7 @@ void Driller::ShowDepthStatus()
     QString text = w.metric ? QString::asprintf("Depth: %7.1f ", double(bottom) + (halfStepToggle ? 0.5 : 0.0))
                             : QString::asprintf("Depth: %5d ", bottom);
     const bool udp = w.gasInstrumentType == 9 && !w.witsLinkOn;
-    if ((w.witsLinkOn && depthFromWits) || udp) {
+    if ((w.witsLinkOn && depthFromWits) || w.customLinkDepth || udp) {
         text += udp && !depthFromWits ? QString::asprintf("  UDP: %5.2f ", double(w.witsHoleDepth))
                                       : QString::asprintf("  Wits: %5.2f  ", double(w.witsHoleDepth));
         if (w.metric)

@@ -165,8 +165,8 @@ LagCalcHost DrillingCommands::LagCalcHostOf(app::LogState& log)
     host.bottomDepth = log.well.file.fileBottomDepth;
     host.witsLinkRunning = neighbours_.wits->LinkRunning(log);
     host.customLinkRunning = neighbours_.wits->CustomLinkRunning(log);
-    // The custom WITS link keeps no pump-strokes setting yet: its strokes are not taken.
-    host.customLinkPumps = false;
+    // The custom link's strokes setting is the well's lag-by-strokes-from-WITS switch, as drilling holds it.
+    host.customLinkPumps = d->lagByStrokesFromWits != 0;
     if (log.well.customTracksEnabled && log.customTracks.data)
         host.customLag = &log.customTracks.data->lagSettings;
     const wellfile::WellPlace place = app::PlaceOf(log);

@@ -117,6 +117,7 @@ struct DrillingWindow {
     bool witsNewData = false;        // the WITS link's new-data flag (cleared by a step)
     bool witsCustomCopy = false;     // the WITS link's option to copy the ".svx" out too
     bool customLinkOn = false;
+    bool customLinkDepth = false;    // the custom WITS link runs and tracks the depth ("Track Depth")
     bool copyOut = false;
     std::int32_t copyOutInterval = 0;
     bool customLas = false;

@@ -6,6 +6,7 @@
 #include "drilling/welltitle.h"
 #include "gasmon/autogas.h"
 #include "layout/trackflags.h"
+#include "wits/custwits.h"
 #include "wits/wits.h"
 #include "app/opendatafile.h"
 #include "wellfile/profile.h"
@@ -30,6 +31,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.witsNewData = log.engines.wits && log.engines.wits->NewData();
     w.witsCustomCopy = log.drilling.timedCustomCopy;
     w.customLinkOn = log.engines.custWits != nullptr;
+    w.customLinkDepth = log.engines.custWits && log.engines.custWits->trackDepth;
     w.copyOut = log.well.file.copyOut;
     w.copyOutInterval = log.well.config.copyOptions.liveUpdateInterval;
     w.customLas = log.well.config.autoCreateLas != 0;

@@ -41,7 +41,7 @@ struct LagCalcHost {
     std::int32_t bottomDepth = 0;  // the data file's bottom depth
     bool witsLinkRunning = false;
     bool customLinkRunning = false;
-    bool customLinkPumps = false;  // the custom WITS link's pump-strokes setting
+    bool customLinkPumps = false;  // the custom WITS link's pump-strokes setting (lag by strokes from WITS)
     // The custom tracks' copy of the lag settings while custom tracks exist; none otherwise.
     wellfile::LagRecord* customLag = nullptr;
     // Reads the ".lag" file (false: none, or too short); writes it and hands it to the drilling object

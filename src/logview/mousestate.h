@@ -45,6 +45,7 @@ struct MouseState {
     bool dragGasBand = false;    // the drag-gas band is chosen: the keys move it from here on
     std::int32_t imageStripClickY = 0;  // y of the last click in the log-image strip
     bool stripLabel = false;            // a depth is written over the log-image strip
+    platform::RECT stripLabelRect{};    // where that label stands, client coordinates
     platform::POINT lastMouse{};        // the last move over the log no drag took
 
     bool BoxMoving() const { return memoMove || shortReportDrilling || shortReportMud; }

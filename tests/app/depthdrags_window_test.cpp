@@ -363,6 +363,47 @@ TEST_F(DepthDrags, TheOffsetWellsCurveIsMatchedAndItsEntryStored)
     EXPECT_EQ(ReadExistingBytes(cfgPath), cfgAfter);
 }
 
+TEST_F(DepthDrags, AnOffsetDragShowsOnTheLogAndARefusedStepStoresTheShiftOnTheScreen)
+{
+    app::LogState& s = S();
+    // The offset well starts 12 units above the view top: a shift of -12 would leave its records.
+    const QString offset = testing_support::MakeWell(testing_support::TestDir() + "offset/", "NEAR.svm", 990, 1500);
+    s.well.offset.file = offset;
+    s.well.offset.shift = 0;
+    s.well.offset.records.clear();
+    wellfile::ReadDataFileDepthRange(offset, s.well.file.offsetTopDepth, s.well.file.offsetBottomDepth);
+    s.options.offsetRop = true;
+    PaintAt(1002);
+    const std::vector<platform::POINT> points = s.view.rateCurve.offsetPoints;
+    ASSERT_GT(points.size(), 20u);
+    const int x = points[10].x - G().horizontalScroll, y = points[10].y;
+    const QRect track(G().rate.left - G().horizontalScroll, G().topMargin, G().rate.Right() - G().rate.left,
+                      G().logBottomY - G().topMargin);
+    const QImage before = window.BackingStore().copy(track);
+
+    // The curve drawn by the press, in the XOR mix, changes the track's pixels.
+    Press(x, y);
+    ASSERT_TRUE(s.interaction.mouse.offsetDrag);
+    EXPECT_NE(window.BackingStore().copy(track), before);
+
+    const int half = R() / 2;
+    Move(x, y + 11 * half);  // 11 units down: shift -11, drawn
+    EXPECT_EQ(s.well.offset.shift, -11);
+    const QImage drawn = window.BackingStore().copy(track);
+    const int beeps = doubles().sounder.beeps;
+    Move(x, y + 13 * half);  // -13 would start before the offset well's first record
+    EXPECT_EQ(doubles().sounder.beeps, beeps + 1);
+    EXPECT_EQ(window.BackingStore().copy(track), drawn);
+    Release(x, y + 13 * half);
+    EXPECT_EQ(s.well.offset.shift, -11);
+    wellfile::WellConfig cfg{};
+    const QByteArray stored = ReadExistingBytes(wellfile::OwnConfigPath(app::PlaceOf(s), s.well.fieldSettings));
+    ASSERT_EQ(stored.size(), qsizetype(sizeof cfg));
+    std::memcpy(&cfg, stored.constData(), sizeof cfg);
+    const std::int32_t shift = cfg.offsetWells[0].depthShift;
+    EXPECT_EQ(shift, -11);
+}
+
 class GasBand : public DepthDrags {
 protected:
     void SetUp() override
@@ -468,6 +509,9 @@ TEST_F(DepthDrags, TheDepthUnderTheMouseIsWrittenOverTheLogImageStrip)
     ASSERT_LT(strip.right, window.width() + 1);
     const QRect area(strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top);
     const QImage clean = window.BackingStore().copy(area);
+    // The label reaches 30 pixels left of the pointer and 15 above it: past the strip near its top corner.
+    const QRect around = area.adjusted(-40, -20, 0, 0);
+    const QImage cleanAround = window.BackingStore().copy(around);
 
     // Right of the depth scroll bar, which the strip's left edge lies under.
     Hover(strip.left + 20, strip.bottom / 2);
@@ -477,6 +521,22 @@ TEST_F(DepthDrags, TheDepthUnderTheMouseIsWrittenOverTheLogImageStrip)
     Hover(G().rate.left + 40, G().topMargin + 50);
     EXPECT_FALSE(s.interaction.mouse.stripLabel);
     EXPECT_EQ(window.BackingStore().copy(area), clean);
+
+    // A label standing partly outside the strip goes whole: on moving along the strip and on leaving it.
+    Hover(strip.right - 2, strip.top + 4);
+    ASSERT_TRUE(s.interaction.mouse.stripLabel);
+    const platform::RECT label = s.interaction.mouse.stripLabelRect;
+    ASSERT_TRUE(label.top < strip.top || label.left < strip.left);
+    Hover(strip.right - 2, strip.bottom / 2);
+    const QImage moved = window.BackingStore().copy(around);
+    for (int y = std::max<int>(label.top, around.top()); y < label.bottom; ++y)
+        for (int x = std::max<int>(label.left, around.left()); x < label.right; ++x)
+            if (y < strip.top || x < strip.left) {
+                ASSERT_EQ(moved.pixel(x - around.left(), y - around.top()), cleanAround.pixel(x - around.left(), y - around.top()))
+                    << x << "," << y;
+            }
+    Hover(G().rate.left + 40, G().topMargin + 50);
+    EXPECT_EQ(window.BackingStore().copy(around), cleanAround);
 
     // Not while the horizontal view is open.
     const std::function<bool()> viewOpen = s.notes.horizontalViewOpen;

@@ -351,6 +351,28 @@ TEST(Menus, EachOpenedWellGetsTheWholeMenuItsTopsAndItsOwnHotwireSetting)
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
+TEST(Menus, TheHotwireItemFollowsTheProfileOfTheWellJustOpened)
+{
+    qputenv("USER", "tester");
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString data = s.well.file.dataFolder;
+    // Each open builds the menu for the new well's profile, with nothing more asked of the window. The
+    // item lives in the drilling menu, which a scratch well ("~") gets; the office menu has none.
+    for (const int profile : {12, 4, 12, 80, 11}) {
+        for (const QString& prefix : {QStringLiteral("~S"), QStringLiteral("H")}) {
+            const QString path = MakeProfileWell(data, prefix + QStringLiteral("%1.svm").arg(profile), profile);
+            ASSERT_EQ(window.OpenDataFile(path), 1);
+            ASSERT_EQ(s.well.loggerId, profile);
+            const bool shown = s.well.scratchWell && (profile == 12 || profile == 80);
+            ASSERT_EQ(window.Menu().resource, s.well.scratchWell ? 3 : 1);
+            EXPECT_EQ(window.Menu().Contains(app::cmd::Hotwire), shown) << profile;
+            EXPECT_EQ(ActionOf(window.menuBar(), app::cmd::Hotwire) != nullptr, shown) << profile;
+        }
+    }
+}
+
 TEST(Menus, AHotwireStoredForASharedFolderWellIsWhatTheNextOpenReadsAfterTheExit)
 {
     qputenv("USER", "tester");

@@ -12,11 +12,14 @@
 #include "gasmon/autogas.h"
 #include "layout/trackflags.h"
 #include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
 #include "logview/ui/logview.h"
+#include "platform/draw/dc.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/viewfixture.h"
 #include "wellfile/demowell.h"
+#include "wits/custwits.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
 #include "wits/witshost.h"
@@ -340,6 +343,65 @@ TEST_F(StatusWindowTest, AWitsFedStepWhileSlidingMarksTheRecordAndTakesTheNewDat
     EXPECT_EQ(+LastRecord(s).slide, 1) << "record byte 256";
     EXPECT_FALSE(link.NewData()) << "the step took it";
     s.engines.wits = nullptr;
+}
+
+TEST_F(StatusWindowTest, TheBandShowsTheCustomLinksDepthLeavesASuppressedLinkLineAndSaysARemoteUpdateRuns)
+{
+    Start();
+    const QRect depthLine(0, 10, bitmaps.backingStore.width(), 22);  // "Depth: ..." ends at y 30
+    const auto rightmostInk = [this, &depthLine] {
+        int right = -1;
+        for (int y = depthLine.top(); y <= depthLine.bottom(); ++y)
+            for (int x = 0; x < depthLine.right(); ++x)
+                if (At(x, y) != 0xFFFFFFu)
+                    right = std::max(right, x);
+        return right;
+    };
+    s.witsLink.holeDepth = 1234.5f;
+    driller->ShowDepthStatus();
+    const int depthOnly = rightmostInk();
+    ASSERT_GT(depthOnly, 0);
+
+    // The custom link supplies the depth only while it tracks it: then the hole depth follows.
+    wits::CustWitsHost host;
+    wits::CUSTWITS link(host, wits::WitsAlarmHost{});
+    s.engines.custWits = &link;
+    link.trackDepth = false;
+    driller->ShowDepthStatus();
+    EXPECT_EQ(rightmostInk(), depthOnly);
+    link.trackDepth = true;
+    driller->ShowDepthStatus();
+    EXPECT_GT(rightmostInk(), depthOnly + 50) << "\"  Wits: 1234.50  \"";
+    s.engines.custWits = nullptr;
+
+    // The link line is drawn, unless its text is suppressed.
+    const QImage before = bitmaps.backingStore.copy();
+    s.drilling.linkTextSuppressed = true;
+    EXPECT_EQ(status->DrawLinkStatus(false), 0);
+    EXPECT_EQ(bitmaps.backingStore, before);
+    s.drilling.linkTextSuppressed = false;
+    EXPECT_EQ(status->DrawLinkStatus(false), 1);
+    EXPECT_NE(bitmaps.backingStore, before);
+
+    // A remote update running shows in red in the band, with the update-package option on only.
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    const auto band = [this, &g] {
+        bitmaps.backingStore.fill(Qt::white);
+        platform::Dc dc(bitmaps.backingStore);
+        status->DrawBand(dc, g);
+        return bitmaps.backingStore.copy(0, 0, bitmaps.backingStore.width(), g.topMargin);
+    };
+    const QImage quiet = band();
+    s.drilling.remoteUpdateRunning = true;
+    EXPECT_EQ(band(), quiet) << "update-package option off";
+    s.drilling.updatePackageOption = 1;
+    const QImage running = band();
+    int red = 0;
+    for (int y = 0; y < running.height(); ++y)
+        for (int x = 0; x < running.width(); ++x)
+            if (running.pixel(x, y) != quiet.pixel(x, y))
+                red += (running.pixel(x, y) & 0xFFFFFF) == 0xFF0000u ? 1 : 0;
+    EXPECT_GT(red, 20);
 }
 
 TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)

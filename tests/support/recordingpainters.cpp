@@ -1,5 +1,7 @@
 #include "support/recordingpainters.h"
 
+#include "logview/averages.h"
+
 #include <algorithm>
 
 namespace testing_support {
@@ -22,6 +24,9 @@ logview::Records Rows(logview::Records r, std::size_t first, int count)
         return {};
     return r.subspan(first, std::min(r.size() - first, std::size_t(count)));
 }
+
+// The depth of the record before records[first], 0 when the buffer has none.
+long long Before(logview::Records r, std::size_t first) { return first > 0 && first <= r.size() ? r[first - 1].depth : 0; }
 
 }  // namespace
 
@@ -90,17 +95,19 @@ void RecordingPainters::DrawRatingColumn(const Target&, Records r, int rowHeight
 {
     Add("DrawRatingColumn", {rowHeight, topY}, r);
 }
-void RecordingPainters::DrawBoxColumn(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawBoxColumn(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY)
 {
-    Add("DrawBoxColumn", {rowHeight, topY}, r);
+    Add("DrawBoxColumn", {rowHeight, topY, Before(r, first)}, Rows(r, first, count));
 }
 void RecordingPainters::DrawPorosityColumn(const Target&, Records r, int rowHeight, int topY)
 {
     Add("DrawPorosityColumn", {rowHeight, topY}, r);
 }
-void RecordingPainters::DrawBarColumn(const Target&, Records r, int rowHeight, int topY)
+void RecordingPainters::DrawBarColumn(const Target& t, Records r, std::size_t first, int count, int rowHeight, int topY)
 {
-    Add("DrawBarColumn", {rowHeight, topY}, r);
+    // On the compressed scales a row stands for five records: all of them are recorded.
+    const int records = t.geometry.scaleIndex >= 3 ? count * logview::kGroupSize : count;
+    Add("DrawBarColumn", {rowHeight, topY, Before(r, first)}, Rows(r, first, records));
 }
 void RecordingPainters::DrawBarColumn2(const Target&, Records r, int rowHeight, int topY)
 {

@@ -48,9 +48,11 @@ public:
                                 int topY) override;
     void DrawTopsColumn(const Target&, Records r, int rowHeight, int topY) override;
     void DrawRatingColumn(const Target&, Records r, int rowHeight, int topY) override;
-    void DrawBoxColumn(const Target&, Records r, int rowHeight, int topY) override;
+    // The fluorescence and hardness columns record the depths of their rows and, as their third argument,
+    // the depth of the record before the first row (0: none in the buffer).
+    void DrawBoxColumn(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY) override;
     void DrawPorosityColumn(const Target&, Records r, int rowHeight, int topY) override;
-    void DrawBarColumn(const Target&, Records r, int rowHeight, int topY) override;
+    void DrawBarColumn(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY) override;
     void DrawBarColumn2(const Target&, Records r, int rowHeight, int topY) override;
     void DrawTrackScaleHeader(const Target&, int y, int rowHeight, int flag) override;
     void DrawTrackScaleHeader2(const Target&, int y, int rowHeight) override;

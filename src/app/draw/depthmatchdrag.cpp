@@ -61,6 +61,7 @@ bool StartDepthMatchDrag(LogState& s, platform::Dc& dc, int y)
     }
     m.dragStartRow = y;
     m.shiftAtDragStart = offset.shift;
+    m.shownShift = offset.shift;
     m.nothingDrawn = true;
     if (offset.records.empty())
         LoadOffsetRecords(s);
@@ -93,8 +94,11 @@ void DragDepthMatch(LogState& s, platform::Dc& dc, int y)
     offset.firstIndex = (s.well.file.viewTopDepth - s.well.file.offsetTopDepth) / step + offset.shift / step;
     const int rows = OffsetRows(s, g, offset.firstIndex);
     if (offset.firstIndex <= 0 || offset.firstIndex >= count - (rows + 1)) {
-        // Off the offset well's records: the curve on the screen stays where it was drawn last.
+        // Off the offset well's records: the curve on the screen stays where it was drawn last, and so does
+        // the shift, so that the button's release stores the match the user sees.
         platform::MessageBeep(0);
+        offset.shift = m.shownShift;
+        offset.firstIndex = (s.well.file.viewTopDepth - s.well.file.offsetTopDepth) / step + offset.shift / step;
         return;
     }
     // The curve taken off is the one drawn last, whatever steps were refused since.
@@ -104,6 +108,7 @@ void DragDepthMatch(LogState& s, platform::Dc& dc, int y)
     DepthMatchStatus(s, dc, y);
     m.nothingDrawn = false;
     m.lastFirstIndex = offset.firstIndex;
+    m.shownShift = offset.shift;
 }
 
 void DepthMatchStatus(LogState& s, platform::Dc& dc, int y)

@@ -20,7 +20,8 @@ struct LogState;
 // first record.
 bool StartDepthMatchDrag(LogState& log, platform::Dc& dc, int y);
 // One drag step of the offset curve to row `y`: the offset shift follows the rows dragged from the drag
-// start. A step that would leave the offset well's records beeps, and the curve stays where it is.
+// start. A step that would leave the offset well's records beeps, and the curve and the shift stay
+// where they were drawn last.
 void DragDepthMatch(LogState& log, platform::Dc& dc, int y);
 // The offset comparison text for the depth at row `y`, below the log.
 void DepthMatchStatus(LogState& log, platform::Dc& dc, int y);

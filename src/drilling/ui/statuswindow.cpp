@@ -232,6 +232,8 @@ StatusBand DrillingStatusWindow::BandOf(const logview::ViewGeometry& g) const
     band.logTitle = s.layout.format.title;
     band.screenWidth = g.screenWidth;
     band.pens = &s.layout.pens;
+    band.linkSuppressed = s.drilling.linkTextSuppressed;
+    band.remoteUpdate = s.drilling.updatePackageOption != 0 && s.drilling.remoteUpdateRunning;
     if (const Driller* d = s.engines.driller) {
         band.rate = d->rate;
         band.strokes = d->time && d->time->strokes;
@@ -265,7 +267,7 @@ int DrillingStatusWindow::DrawLinkStatus(bool highlight)
     const logview::ViewGeometry g = logview::GeometryOf(log_);
     const StatusBand band = BandOf(g);
     int result = 0;
-    if (Draw([&](platform::Dc& dc) { result = drilling::DrawLinkStatus(dc, g, band.link, false, highlight, StatusFontsFor(g.rowHeight)); }))
+    if (Draw([&](platform::Dc& dc) { result = drilling::DrawLinkStatus(dc, g, band.link, band.linkSuppressed, highlight, StatusFontsFor(g.rowHeight)); }))
         Show(g.gas.left, g.topMargin - 4 * g.rowHeight, BandRight(g, band), g.topMargin);
     return result;
 }

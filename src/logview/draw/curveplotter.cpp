@@ -16,12 +16,14 @@ using platform::POINT;
 namespace {
 
 const Pen kRed(platform::RGB(255, 0, 0), 2);                              // reversed curve, offset well
-const Pen kDragDotted(platform::RGB(0, 0, 0), 1, platform::PS_DOT);       // offset well during a drag
+// Offset well during a drag, drawn in the XOR mix: white inverts what lies under it (black would leave
+// it as it is, and the curve unseen).
+const Pen kDragDotted(platform::RGB(255, 255, 255), 1, platform::PS_DOT);
 const Pen kOffScaleOutline(platform::RGB(0, 0, 0), 1);                    // outline of a blocked wrap
 constexpr platform::COLORREF kLightGrey = platform::RGB(192, 192, 192);  // wrap fill on monochrome paper
 constexpr platform::COLORREF kShade = platform::RGB(0, 128, 255);
 
-// The curve's pen: paper has its own; on screen the offset well is red (dotted black on a drag), the
+// The curve's pen: paper has its own; on screen the offset well is red (dotted, inverting, on a drag), the
 // reversed curve red, else the " RATES " pen.
 Pen CurvePen(const ViewGeometry& g, const Device& device, const CurveOptions& options, bool offsetCurve)
 {

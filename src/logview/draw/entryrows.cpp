@@ -139,12 +139,12 @@ void PaintRecordColumns(platform::Dc& dc, const ViewGeometry& g, const GridStrip
         if (g.porosity.left > 0)
             n.DrawRatingColumn(target, rowRecords, R, T);
         if (g.fluorescence.left > 0)
-            n.DrawBoxColumn(target, rowRecords, R, T);
+            n.DrawBoxColumn(target, records, 1, int(rowRecords.size()), R, T);
         if (g.cut.left > 0)
             n.DrawPorosityColumn(target, rowRecords, R, T);
     }
     if (p == 115 || (g.Flag(38) && g.hardness.count > 0))
-        n.DrawBarColumn(target, rowRecords, R, T);
+        n.DrawBarColumn(target, records, 1, int(rowRecords.size()), R, T);
 }
 
 }  // namespace

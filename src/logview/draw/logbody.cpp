@@ -174,7 +174,7 @@ void Body::ColumnPainters()
             n.DrawRatingColumn(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
     }
     if (p == 115 || (g.Flag(38) && g.hardness.count > 0))
-        n.DrawBarColumn(target, Run((long long)rows * kRecordsPerCompressedRow), R, T);
+        n.DrawBarColumn(target, f.records, at, BarColumnRows(g, Run((long long)rows * kRecordsPerCompressedRow).size()), R, T);
     const int flareWidth = 10 * g.gas.cell;
     if (g.Flag(36) && f.flareMode == 0)
         n.DrawFlarePolygon(target, f.records, at, int(Run(rowRecords).size()), R, T, g.gasRight - flareWidth, flareWidth,

@@ -285,12 +285,12 @@ void Painting::WholeLog()
         if (g.porosity.left > 0)
             n.DrawRatingColumn(target, From1(rows), R, T);
         if (g.fluorescence.left > 0)
-            n.DrawBoxColumn(target, From1(rows), R, T);
+            n.DrawBoxColumn(target, buffer, 1, int(From1(rows).size()), R, T);
         if (g.cut.left > 0)
             n.DrawPorosityColumn(target, From1(rows), R, T);
     }
     if (p == 115 || (g.Flag(38) && g.hardness.count > 0))
-        n.DrawBarColumn(target, From1(rows), R, T);
+        n.DrawBarColumn(target, buffer, 1, int(From1(rows).size()), R, T);
     const int flareWidth = 10 * g.gas.cell;
     if (g.Flag(36) && f.flareMode == 0)
         n.DrawFlarePolygon(target, buffer, 0, int(From0(rows).size()), R, T, g.gasRight - flareWidth, flareWidth,

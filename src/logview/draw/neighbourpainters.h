@@ -9,6 +9,7 @@
 // record and the row's y; whole-log painters take the first of `count` records (a span), the row height
 // and the top y.
 #include "layout/customdata.h"
+#include "logview/averages.h"
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
 #include "wellfile/record.h"
@@ -88,9 +89,14 @@ public:
                                  bool ratio, int y) { return 1; }
     virtual void DrawTopsColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawRatingColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
-    virtual void DrawBoxColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
+    // The fluorescence and the hardness columns: `count` rows from records[first], the first with its top
+    // at topY. They start from the value of the record before records[first] where it is in the buffer
+    // (the fluorescence on paper only: a printed page carries the last page's percent on).
+    virtual void DrawBoxColumn(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                               int topY) {}
     virtual void DrawPorosityColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
-    virtual void DrawBarColumn(const PaintTarget&, Records, int rowHeight, int topY) {}
+    virtual void DrawBarColumn(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
+                               int topY) {}
     virtual void DrawBarColumn2(const PaintTarget&, Records, int rowHeight, int topY) {}
     virtual void DrawTrackScaleHeader(const PaintTarget&, int y, int rowHeight, int flag) {}
     virtual void DrawTrackScaleHeader2(const PaintTarget&, int y, int rowHeight) {}
@@ -150,6 +156,13 @@ public:
     // The drilling status display, which takes the title band over while drilling mode is on.
     virtual void DrawDrillingStatus(const PaintTarget&) {}
 };
+
+// The rows of the hardness column over a run of `records` records: one a record, or one for each five
+// (the last maybe fewer) on the compressed scales.
+inline int BarColumnRows(const ViewGeometry& g, std::size_t records)
+{
+    return int(g.scaleIndex >= 3 ? (records + kGroupSize - 1) / kGroupSize : records);
+}
 
 // The set that draws nothing, in force until the subsystems plug theirs in.
 NeighbourPainters& NoNeighbourPainters();

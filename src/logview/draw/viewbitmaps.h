@@ -16,6 +16,9 @@ public:
     // The two saved window areas of the mouse handlers (rubber bands, drag frames, moving notes):
     // SaveWindowArea fills one, RestoreWindowArea puts it back.
     std::array<QImage, 2> savedAreas;
+    // What lay under the depth label over the log-image strip (MouseState::stripLabelRect): the label may
+    // reach past the strip, which the strip's redrawing does not cover.
+    QImage stripLabelArea;
     // The one-row grid strips, rebuilt after every change of the layout (BuildGridBitmaps).
     GridStrips grid;
     // The log window's client area as painted (RGB32, device pixel ratio 1): the paint and every drawing

@@ -59,9 +59,9 @@ public:
     void DrawMudInOut(const PaintTarget&, const wellfile::RECORD&, int rowHeight, int y) override;
     void DrawTopsColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
     void DrawRatingColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
-    void DrawBoxColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
+    void DrawBoxColumn(const PaintTarget&, Records, std::size_t first, int count, int rowHeight, int topY) override;
     void DrawPorosityColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
-    void DrawBarColumn(const PaintTarget&, Records, int rowHeight, int topY) override;
+    void DrawBarColumn(const PaintTarget&, Records, std::size_t first, int count, int rowHeight, int topY) override;
     void DrawBarColumn2(const PaintTarget&, Records, int rowHeight, int topY) override;
     int PrintCurveTrack(const PaintTarget&, Records records, std::size_t index, int rowHeight, bool ratio,
                         int y) override;

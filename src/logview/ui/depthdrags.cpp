@@ -85,20 +85,35 @@ void StripLabel(app::LogState& s, const MousePoint& p)
                       p.x < strip.right && strip.top <= p.y && p.y < strip.bottom;
     if ((!over && !ms.stripLabel) || !s.view.bitmaps)
         return;
-    platform::Dc dc(s.view.bitmaps->backingStore);
-    StretchLogImage(s, dc);
+    logview::ViewBitmaps& bitmaps = *s.view.bitmaps;
+    platform::Dc dc(bitmaps.backingStore);
     int left = strip.left, top = strip.top, right = strip.right, bottom = strip.bottom;
+    // The last label goes first, with what lay under it outside the strip, then the strip is drawn again.
+    if (ms.stripLabel && !bitmaps.stripLabelArea.isNull()) {
+        const platform::RECT& r = ms.stripLabelRect;
+        CopyWindowAreaBack(dc, bitmaps.stripLabelArea, r);
+        left = std::min(left, r.left);
+        top = std::min(top, r.top);
+        right = std::max(right, r.right);
+        bottom = std::max(bottom, r.bottom);
+    }
+    bitmaps.stripLabelArea = QImage();
+    StretchLogImage(s, dc);
     if (over) {
         const wellfile::OpenWell& f = s.well.file;
         const QString text =
             QString::number(LogImageDepthAt(p.y, strip.bottom - strip.top, f.fileTopDepth, f.fileBottomDepth));
         const int x = p.x > strip.left + (strip.right - strip.left) / 2 ? p.x - 30 : p.x + 5;
-        dc.TextOut(x, p.y - 15, text);
         const platform::SIZE size = dc.GetTextExtent(text);
-        left = std::min(left, x);
-        top = std::min(top, p.y - 15);
-        right = std::max(right, x + int(size.cx) + 1);
-        bottom = std::max(bottom, p.y - 15 + int(size.cy) + 1);
+        const platform::RECT label{x, p.y - 15, x + int(size.cx) + 1, p.y - 15 + int(size.cy) + 1};
+        bitmaps.stripLabelArea = QImage(label.right - label.left, label.bottom - label.top, QImage::Format_RGB32);
+        SaveWindowArea(dc, bitmaps.stripLabelArea, label);
+        ms.stripLabelRect = label;
+        dc.TextOut(x, p.y - 15, text);
+        left = std::min(left, label.left);
+        top = std::min(top, label.top);
+        right = std::max(right, label.right);
+        bottom = std::max(bottom, label.bottom);
     }
     ms.stripLabel = over;
     if (s.view.updateArea)

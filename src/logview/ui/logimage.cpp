@@ -110,6 +110,10 @@ void PaintLogImage(app::LogState& s, platform::Dc& dc)
 {
     if (!s.view.logImageMode || s.view.imageBuild)
         return;
+    // The paint drew the log anew: a depth label over the strip went with it.
+    s.interaction.mouse.stripLabel = false;
+    if (s.view.bitmaps)
+        s.view.bitmaps->stripLabelArea = QImage();
     if (!HasLogImage(s))
         CreateLogImage(s, &dc);
     if (!HasLogImage(s))

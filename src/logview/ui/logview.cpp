@@ -199,7 +199,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawRatingColumn(target, row, R, y);
             if (g.fluorescence.left > 0 && BlitColumn(dc, strips, g, COLUMN_FLUORESCENCE, y)) {
                 drawLineAbove(DEPTH_LINE_FLUORESCENCE);  // under the column, which the full paint draws later
-                painters.DrawBoxColumn(target, row, R, y);
+                painters.DrawBoxColumn(target, buffer, std::size_t(i) + 1, 1, R, y);
             }
             if (g.cut.left > 0 && BlitColumn(dc, strips, g, COLUMN_CUT, y)) {
                 drawLineAbove(DEPTH_LINE_CUT);
@@ -208,7 +208,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
         }
         if ((parts & ROW_SHOWS) && !entryColumns && (g.profile == 115 || (g.Flag(38) && g.hardness.count > 0)) &&
             BlitColumn(dc, strips, g, COLUMN_HARDNESS, y))
-            painters.DrawBarColumn(target, Records(buffer).subspan(std::size_t(i) + 1, 1), R, y);
+            painters.DrawBarColumn(target, buffer, std::size_t(i) + 1, 1, R, y);
         if ((parts & ROW_MUD) && g.Flag(29) && (rec.mudWeightOut > 0 || rec.mudWeightIn > 0)) {
             // The weights stand on the row's lines, their values up to a row above it.
             painters.DrawMudInOut(target, rec, R, y + R);

@@ -160,7 +160,7 @@ void Page::Row(int r, int y)
         n.DrawLithology(target, f.records, i, R, y, f.tracks.printRowCounter, 0, 0);
     SeparatorLine(edges.pair1Right, y, 11);
     if (g.Flag(layout::FLAG_SHOWS)) {
-        n.DrawBoxColumn(target, one, R, y);
+        n.DrawBoxColumn(target, f.records, i, 1, R, y);  // from the row above, the last page's last row too
         n.DrawPorosityColumn(target, one, R, y);
     }
     if (RateCurveRow())

@@ -165,7 +165,7 @@ void PageSteps::WholePageColumns(logview::Records rowRecords, std::size_t first,
     if (g.Flag(kFlagLinearCurve))
         n.DrawLinearCurve(target, f.records, first, rows, R, topY, false);
     if (g.Flag(kFlagBarColumn))
-        n.DrawBarColumn(target, rowRecords, R, topY);
+        n.DrawBarColumn(target, f.records, first, logview::BarColumnRows(g, rowRecords.size()), R, topY);
 }
 
 void PageSteps::CustomTracks(logview::Records run, std::int32_t depth, int rows, int topY)

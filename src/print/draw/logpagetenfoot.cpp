@@ -109,7 +109,7 @@ void TenFootPage::WholePage(int topY)
     if (g.Flag(kFlagAveragedCurve))
         n.DrawAveragedCurve(target, f.records, first, rows, R, topY, true);
     if (g.Flag(kFlagBarColumn))
-        n.DrawBarColumn(target, rowRecords, R, topY);
+        n.DrawBarColumn(target, f.records, first, logview::BarColumnRows(g, rowRecords.size()), R, topY);
     if (g.Flag(kFlagFlarePolygon) && !f.options.flareTrack) {
         const int unit = f.device.printer.gasCellWidth;
         n.DrawFlarePolygon(target, f.records, first + kGroup, int(Run(first + kGroup, (rows + 1) * kGroup).size()), R,

@@ -106,9 +106,10 @@ void ViewPainters::DrawRatingColumn(const PaintTarget& t, Records records, int r
     tracks::DrawRatingColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()) - 1, topY);
 }
 
-void ViewPainters::DrawBoxColumn(const PaintTarget& t, Records records, int rowHeight, int topY)
+void ViewPainters::DrawBoxColumn(const PaintTarget& t, Records records, std::size_t first, int count, int rowHeight,
+                                 int topY)
 {
-    tracks::DrawBoxColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()), topY, {});
+    tracks::DrawBoxColumn(t.dc, t.geometry, t.device, records, first, rowHeight, count, topY, {});
 }
 
 // The cut rating column.
@@ -117,9 +118,10 @@ void ViewPainters::DrawPorosityColumn(const PaintTarget& t, Records records, int
     tracks::DrawCutColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()) - 1, topY, {});
 }
 
-void ViewPainters::DrawBarColumn(const PaintTarget& t, Records records, int rowHeight, int topY)
+void ViewPainters::DrawBarColumn(const PaintTarget& t, Records records, std::size_t first, int count, int rowHeight,
+                                 int topY)
 {
-    tracks::DrawBarColumn(t.dc, t.geometry, t.device, records, 0, rowHeight, int(records.size()) - 1, topY);
+    tracks::DrawBarColumn(t.dc, t.geometry, t.device, records, first, rowHeight, count - 1, topY);  // rows 0 to count - 1
 }
 
 void ViewPainters::DrawBarColumn2(const PaintTarget& t, Records records, int rowHeight, int topY)
