@@ -124,27 +124,6 @@ TEST_F(LagCalcDlgTest, OpensOnTheDrillersSettingsAndAnswersItsFields)
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
-TEST_F(LagCalcDlgTest, TheCustomLinksPumpRatesAreTakenWhenItsStrokesSettingIsOn)
-{
-    StartWithLagFile();
-    wits.custom = true;  // the custom link runs, the standard one does not
-    Driller().live.spm1 = 120;
-    // The strokes setting: the well's lag-by-strokes-from-WITS switch, as drilling holds it.
-    for (const bool setting : {false, true}) {
-        Driller().lagByStrokesFromWits = setting ? 1 : 0;
-        bool ran = false;
-        Dialog::QueueTestScript([&](Dialog& d) {
-            ran = true;
-            EXPECT_EQ(d.GetText(Pump1Spm), setting ? "120" : "100.00");
-            EXPECT_EQ(d.IsEnabled(Pump1Spm), !setting);
-            d.Click(lagid::Close);
-        });
-        commands.RunLagCalculator(log);
-        EXPECT_TRUE(ran) << setting;
-    }
-    wits.custom = false;
-}
-
 TEST_F(LagCalcDlgTest, MeasuredLagGivesTheWashoutAndEscapeKeepsIt)
 {
     StartWithLagFile();

@@ -304,6 +304,34 @@ TEST_F(LogPages, TenFootRowsTakeFiveRecordsAndRunOnAcrossPages)
     EXPECT_EQ(pages[1].back().depth, 1986);
 }
 
+TEST_F(LogPages, ShowColumnsOfEachRowSeeTheRecordAboveItAcrossThePages)
+{
+    ASSERT_TRUE(Open(900, 2100));
+    Ask(1003, 1400);
+    Print(1400);
+    const std::vector<Page> pages = Pages();
+    ASSERT_GE(pages.size(), 2u);
+    // The fluorescence carries the percent of the row above on, the last page's last row too.
+    const auto boxes = painters.Named("DrawBoxColumn");
+    ASSERT_FALSE(boxes.empty());
+    bool pageStart = false;
+    for (const testing_support::PainterCall& c : boxes) {
+        ASSERT_EQ(c.depths.size(), 1u);
+        EXPECT_EQ(c.args[2], c.depths[0] - 1) << c.depths[0];
+        pageStart = pageStart || c.depths[0] == pages[1].front().depth;
+    }
+    EXPECT_TRUE(pageStart);
+    EXPECT_EQ(pages[1].front().depth, pages[0].back().depth + 1);
+
+    // The hardness column of a page starts from the record before the page's first row.
+    s.layout.schemes.trackFlags[38] = 1;
+    Print(1400);
+    const auto bars = painters.Named("DrawBarColumn");
+    ASSERT_GE(bars.size(), 2u);
+    for (const testing_support::PainterCall& c : bars)
+        EXPECT_EQ(c.args[2], c.depths.front() - 1);
+}
+
 TEST_F(LogPages, PageClassPagesStepBackTwelvePixelsAndOneRecord)
 {
     ASSERT_TRUE(Open(900, 2100));
