@@ -93,10 +93,13 @@ TEST_F(DepthMatchDrag, AStepOffTheOffsetRecordsBeepsAndDrawsNothing)
     app::DragDepthMatch(s, dc, 295);
     const QImage drawn = bitmaps.backingStore;
 
-    // The view top sits 500 records into the offset well: 500 half rows up brings the index to 0.
+    // The view top sits 500 records into the offset well: 500 half rows up brings the index to 0. The
+    // shift and the index stay those of the curve on the screen, which the button's release stores.
+    const std::int32_t shown = s.well.offset.shift, shownIndex = s.well.offset.firstIndex;
     s.depthMatch.shiftAtDragStart = -501;
     app::DragDepthMatch(s, dc, 295);
-    EXPECT_EQ(s.well.offset.firstIndex, 0);
+    EXPECT_EQ(s.well.offset.shift, shown);
+    EXPECT_EQ(s.well.offset.firstIndex, shownIndex);
     EXPECT_EQ(doubles().sounder.beeps, 1);
     EXPECT_EQ(bitmaps.backingStore, drawn);
 
