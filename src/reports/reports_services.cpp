@@ -1,6 +1,7 @@
 #include "reports/reports_services.h"
 
 #include "app/notbuilt.h"
+#include "platform/services.h"
 
 namespace reports {
 
@@ -14,10 +15,11 @@ public:
 }  // namespace
 
 void ReportServices::RunShortReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "QREPORTDLG"); }
-void ReportServices::RunDailyReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "ReportDlgEx"); }
+// A state without a window has no daily report dialog to open.
+void ReportServices::RunDailyReportDialog(app::LogState&, int) { platform::MessageBeep(0); }
 void ReportServices::OpenShowReport(app::LogState&, int, const QString&) { app::NotBuiltCommand("reports", "showDlg"); }
 void ReportServices::OpenDstReport(app::LogState&, int, const QString&) { app::NotBuiltCommand("reports", "dstDlg"); }
-void ReportServices::OpenDailyReport(app::LogState&, int) { app::NotBuiltCommand("reports", "ReportDlgEx"); }
+void ReportServices::OpenDailyReport(app::LogState&, int) { platform::MessageBeep(0); }
 void ReportServices::SaveReportsAsText(app::LogState&, const QString&) { app::NotBuiltCommand("reports", "SaveReportsAsText"); }
 
 ReportServices& DefaultReportServices()

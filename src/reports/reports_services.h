@@ -26,7 +26,7 @@ public:
     // Command 51687: the daily report dialog in edit mode (-1: a new report), run modally.
     virtual void RunDailyReportDialog(app::LogState& log, int reportNumber);
     // A click on a report marker of the log: the show report `number` (from 1) of well `wellName`, run
-    // modally; the DST report `number`, run modally; the daily report `number` for editing, made as a
+    // modally; the DST report `number`, run modally; the daily report `number` shown as its page in a
     // modeless window in place of one that is open.
     virtual void OpenShowReport(app::LogState& log, int number, const QString& wellName);
     virtual void OpenDstReport(app::LogState& log, int number, const QString& wellName);

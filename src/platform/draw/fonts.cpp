@@ -34,6 +34,7 @@ const Mapping kFaces[] = {
     {"ms serif", &kDejaSerif}, {"georgia", &kDejaSerif}, {"book antiqua", &kDejaSerif}, {"garamond", &kDejaSerif},
     {"century schoolbook", &kDejaSerif}, {"cambria", &kDejaSerif},
     {"lucida console", &kDejaMono}, {"consolas", &kDejaMono}, {"terminal", &kDejaMono},
+    {"copperplate gothic", &kSans},  // the report pages' printed face
 };
 
 bool CutSuffix(QString& s, const char* suffix)

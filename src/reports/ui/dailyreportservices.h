@@ -1,0 +1,38 @@
+#pragma once
+// The report services of a main window: the daily report dialog opened by the morning report command
+// (edit mode, modal) and by a click on a report mark (preview, modeless, in place of one that is
+// open); every other report command goes on to the services it was given.
+#include "reports/reports_services.h"
+#include "reports/ui/reportdlgex.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace reports {
+
+class DailyReportServices final : public ReportServices {
+public:
+    DailyReportServices(QWidget* window, ReportServices& rest);
+    ~DailyReportServices() override;
+
+    void RunDstDialog(app::LogState& log, int kind, const QString& wellName) override;
+    void RunShowDialog(app::LogState& log, int kind, const QString& wellName) override;
+    void RunShortReportDialog(app::LogState& log, int reportIndex) override;
+    void RunDailyReportDialog(app::LogState& log, int reportNumber) override;
+    void OpenShowReport(app::LogState& log, int number, const QString& wellName) override;
+    void OpenDstReport(app::LogState& log, int number, const QString& wellName) override;
+    void OpenDailyReport(app::LogState& log, int number) override;
+    void SaveReportsAsText(app::LogState& log, const QString& wellName) override;
+
+    // The preview window now open, if any.
+    ReportDlgEx* OpenPreview() const { return preview_.data(); }
+
+private:
+    void CloseOpen();
+
+    QPointer<QWidget> window_;
+    ReportServices& rest_;
+    QPointer<ReportDlgEx> preview_;
+};
+
+}  // namespace reports
