@@ -6,7 +6,8 @@ namespace reports {
 
 DailyReportServices::DailyReportServices(QWidget* window, ReportServices& rest) : window_(window), rest_(rest) {}
 
-DailyReportServices::~DailyReportServices() { CloseOpen(); }
+// The window is going: its preview goes without the closing work, which would reach into the window.
+DailyReportServices::~DailyReportServices() { delete preview_.data(); }
 
 void DailyReportServices::CloseOpen()
 {

@@ -8,6 +8,7 @@
 #include "exchange/copyout.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "platform/ui/svedit.h"
 #include "platform/winapi.h"
 #include "print/printer_commands.h"
 #include "reports/dailyreports.h"
@@ -174,7 +175,8 @@ void ReportDlgEx::BuildFields()
 {
     const auto edit = [this](int id) {
         const DailyField& f = DailyFields()[std::size_t(FieldIndex(id))];
-        AddEdit(id, f.width - 1, std::min(f.width, 30));
+        platform::SVEdit* e = AddEdit(id, f.width, std::min(f.width, 30));
+        e->setReadOnly(id == IDC_RPT_NUMBER);
     };
     const auto pairs = [&](std::initializer_list<int> ids) {
         BeginGrid(2 * int(ids.size()));
