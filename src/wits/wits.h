@@ -68,9 +68,10 @@ public:
     void DispatchItem(std::string_view code, std::string_view value, bool marked);
     // The share of each component in the sum of the components (after each frame).
     void ComputeGasShares();
-    // The lag depth moved (the drilling object's hand-over): the gas values become the first-half
-    // values while the tenths `digit` is below 5, else the second-half values; a new whole depth books
-    // the step (StoreDepthStep). The new-step flag is set, or cleared with `companionDepth`.
+    // The lag depth moved (the drilling object's hand-over): `digit`, its tenths digit, becomes the
+    // half-unit mark; the gas values become the first-half values while the digit is below 5, else the
+    // second-half values; a new whole depth books the step (StoreDepthStep). The new-step flag is set,
+    // or cleared with `companionDepth`.
     void TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth);
     // Books the gas of the step into the depth record of `lagDepth`: the total-gas and CO2 maxima, the
     // components by half step (or as shares of the total gas with ratios on). The ten records around it
@@ -231,6 +232,7 @@ public:
     float componentSum = 1;
     std::array<float, 8> firstHalf{};   // filled by the drilling object before a booking
     std::array<float, 8> secondHalf{};
+    float halfUnitMark = 0;            // the tenths digit of the lag depth last handed over
     bool newStep = false;              // set by each booking attempt; the drilling object clears it
     bool ratiosOn = false;             // components are booked as shares of the total gas
     bool chromatographSwitch = false;  // components arrive in ppm

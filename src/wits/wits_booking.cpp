@@ -47,6 +47,7 @@ void UpdateRecordsInMemory(std::vector<RECORD>& all, const RECORD& r, int step)
 
 void Wits::TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)
 {
+    halfUnitMark = float(digit);
     std::array<float, 8>& half = digit < 5 ? firstHalf : secondHalf;
     std::copy_n(gasValues.begin(), half.size(), half.begin());
     if (newWholeDepth) {

@@ -19,6 +19,8 @@
 #include "support/files.h"
 #include "support/viewfixture.h"
 #include "wellfile/demowell.h"
+#include "app/wellservices.h"
+#include "wellfile/datafile.h"
 #include "wits/custwits.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
@@ -394,6 +396,50 @@ TEST_F(StatusWindowTest, TheBandShowsTheCustomLinksDepthLeavesASuppressedLinkLin
             if (running.pixel(x, y) != quiet.pixel(x, y))
                 red += (running.pixel(x, y) & 0xFFFFFF) == 0xFF0000u ? 1 : 0;
     EXPECT_GT(red, 20);
+}
+
+TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
+{
+    Start();
+    driller->ClearStepTables();  // the walk leaves the lag depth where the test puts it
+    driller->stepIndex = 0;
+    app::WellServices services;
+    wits::WitsHost witsHost = wits::MakeWitsHost(s, services);
+    wits::Wits link(witsHost, wits::WitsAlarmHost{});
+    link.gasValues = {50, 20, 10, 5, 4, 3, 2, 1};
+    wits::CustWitsHost customHost;
+    static_cast<wits::WitsHost&>(customHost) = wits::MakeWitsHost(s, services);
+    wits::CUSTWITS custom(customHost, wits::WitsAlarmHost{});
+    custom.linkHandle = 1;  // running
+    custom.stepGas[0] = 120;
+    s.engines.wits = &link;
+    s.engines.custWits = &custom;
+    s.well.file.lagDepth = 1020;  // the gas start depth
+    driller->RefreshWindow();
+
+    // First half of unit 1180: the mark and the first-half gas; the custom link books its step.
+    driller->lagDepth = 1180.3f;
+    driller->time->UpdateLagDepth(false);
+    EXPECT_EQ(link.halfUnitMark, 3.0f);
+    EXPECT_EQ(link.firstHalf[1], 20.0f);
+    EXPECT_EQ(link.secondHalf[1], 0.0f);
+    EXPECT_TRUE(custom.stepStored);
+    wellfile::RECORD booked[20]{};
+    ASSERT_EQ(wellfile::ReadRecords(s.well.file, booked, s.well.file.dataFileName, 180, 1), 1);
+    EXPECT_EQ(booked[0].depth, 1180);
+    EXPECT_EQ(booked[0].gas[wellfile::GAS_TG], 120.0f);
+
+    // Second half: the mark follows, the gas goes to the second half, the custom link is ready again.
+    link.gasValues[1] = 33;
+    driller->lagDepth = 1180.8f;
+    driller->time->UpdateLagDepth(false);
+    EXPECT_EQ(link.halfUnitMark, 8.0f);
+    EXPECT_EQ(link.secondHalf[1], 33.0f);
+    EXPECT_EQ(link.firstHalf[1], 20.0f);
+    EXPECT_FALSE(custom.stepStored);
+    custom.linkHandle = 0;
+    s.engines.wits = nullptr;
+    s.engines.custWits = nullptr;
 }
 
 TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)

@@ -11,6 +11,7 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "wits/wits.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -365,6 +366,26 @@ TEST_F(GasChartWindow, ClosingStoresThePlaceTheScaleAndTheLogarithmicFlag)
     chart->Create();
     EXPECT_TRUE(chart->LogScale());
     EXPECT_EQ(chart->GetCheck(kLogScaleCheck), 1);
+}
+
+TEST_F(GasChartWindow, ClosingLeavesTimerTenRunningWhileTheWitsLinkExistsAndItsTicksDoNothing)
+{
+    WriteDay(kToday);
+    WriteDay(kToday.addDays(1));
+    wits::WitsHost host;
+    host.well = &log.well.file;
+    host.link = &log.witsLink;
+    wits::Wits link(host, wits::WitsAlarmHost{});
+    log.engines.wits = &link;
+    auto chart = Open();
+    chart->CloseChart();
+    EXPECT_TRUE(chart->Timers()->IsRunning(kChartTimer));
+
+    // At 00:05 an open chart moves to the new day; the closed one stays as it was.
+    SetClock(kToday.addDays(1), QTime(0, 5, 1));
+    ASSERT_TRUE(static_cast<testing_support::FakeTimers*>(chart->Timers())->Fire(kChartTimer));
+    EXPECT_EQ(chart->ShownDate(), kToday);
+    log.engines.wits = nullptr;
 }
 
 TEST_F(GasChartWindow, TheGasChartCommandOpensAndClosesTheWindow)

@@ -306,6 +306,23 @@ TEST_F(CustBookingTest, WithoutTheLagDepthsRecordOnlyTheGasFileAndTheStepTableAr
     EXPECT_EQ(link->stepGas[0], 0.0f);
 }
 
+TEST_F(CustBookingTest, TheTenRecordsFromIndex175GoBackWithTheLagDepthsRecordSixth)
+{
+    // The file on disk ends with the tenth record from 175: a write of more, or from a later index,
+    // would lengthen it; a read from another index would put another depth sixth.
+    QFile data(s.well.file.dataFileName);
+    ASSERT_TRUE(data.resize(qint64(185) * kRecord));
+    const QByteArray before = DataFile();
+    ASSERT_TRUE(Book(1180.6f));
+    const QByteArray after = DataFile();
+    ASSERT_EQ(after.size(), before.size());
+    const qsizetype r = 180 * kRecord;
+    EXPECT_EQ(At<std::int32_t>(after, r), 1180);
+    EXPECT_FLOAT_EQ(At<float>(after, r + 28), 120.0f);
+    EXPECT_EQ(before.left(r), after.left(r));
+    EXPECT_EQ(before.mid(r + 64), after.mid(r + 64));
+}
+
 TEST_F(CustBookingTest, AGasFileThatCannotBeWrittenIsReportedAfterTheRecordsAreWritten)
 {
     ASSERT_TRUE(QDir(TestDir() + "gas").removeRecursively());

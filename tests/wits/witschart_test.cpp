@@ -5,10 +5,13 @@
 #include "app/logstate.h"
 #include "app/scrolling.h"
 #include "app/ui/logwindow.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
 #include "platform/draw/dc.h"
 #include "support/doubles.h"
 #include "support/pdfpages.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wits/chartview.h"
 #include "wits/dailyfile.h"
 #include "wits/ui/witschartdlg.h"
@@ -345,6 +348,26 @@ TEST_F(WitsChart, TimerSixActsOnlyForDrillingOpenFilesOrSomeProfiles)
     EXPECT_EQ(log.well.timeZoneAdjust, 0);  // forced while drilling
 }
 
+TEST_F(WitsChart, LagMinShowsTheLagTimeInForceWhileDrillingElseTheWells)
+{
+    WriteDay(kToday, Day(kToday, 6000, 1200, 1200));
+    log.well.file.lagTime = 12.5f;
+    auto chart = Open();
+    EXPECT_EQ(Readout(*chart, kLagMinEdit), "12.5");
+
+    drilling::DrillingWindow facts;
+    facts.well = &log.well.file;
+    drilling::Driller driller(facts, WitsAlarmHost{});
+    driller.time = std::make_unique<drilling::LogTime>(driller, 37.5f);  // the lag command changed it
+    log.engines.driller = &driller;
+    chart->UpdateLive(chart->Samples(), chart->ViewIndex(), true);
+    EXPECT_EQ(Readout(*chart, kLagMinEdit), "12.5") << "drilling mode is off";
+    log.well.file.drilling = true;
+    chart->UpdateLive(chart->Samples(), chart->ViewIndex(), true);
+    EXPECT_EQ(Readout(*chart, kLagMinEdit), "37.5");
+    log.engines.driller = nullptr;
+}
+
 TEST_F(WitsChart, ScrollingCopiesTheImageFromTheNewViewIndex)
 {
     WriteDay(kToday, Day(kToday, 14400, 1200, 1200));
@@ -448,6 +471,25 @@ TEST_F(WitsChart, PrintsOnePageStretchedFromTheViewIndex)
     other->CmPrint();
     EXPECT_EQ(Messages("Printer Error"), 1);
     EXPECT_EQ(doubles().prompter.messages.back().text, " Error Communicating With Printer");
+}
+
+TEST(WitsChartWindow, AFileOpenedLetsTimerSixFollowTodaysFile)
+{
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100)), 1);
+    const QString today = DailyWitsFileName(s.env.witsFolder, "BRAVO", kToday);
+    QDir().mkpath(s.env.witsFolder);
+    std::vector<WITSRECORD> day = Day(kToday, 100, 1050, 1050);
+    WriteDailyRecords(today, kToday, day.data(), int(day.size()));
+    s.well.loggerId = 0;  // no profile of its own lets the timer act
+    ASSERT_TRUE(window.EvCommand(app::cmd::WitsChart));
+    auto* chart = static_cast<WitsChartDlg*>(window.Tools().witsChart.data());
+    ASSERT_NE(chart, nullptr);
+    static_cast<testing_support::FakeTimers*>(chart->Timers())->Fire(kChartTimer);
+    EXPECT_TRUE(s.witsChart.lastWitsWrite.isValid()) << "today's file looked at";
+    ASSERT_TRUE(window.EvCommand(app::cmd::WitsChart));
 }
 
 TEST(WitsChartWindow, TheCommandOpensAndClosesItWhereTheSettingsFileSays)

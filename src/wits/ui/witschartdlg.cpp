@@ -4,6 +4,8 @@
 #include "app/scrolling.h"
 #include "app/startup.h"
 #include "app/ui/scrollcodes.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/printer.h"
@@ -405,6 +407,16 @@ bool WitsChartDlg::SearchDepth(int depth, bool backwards)
     return false;
 }
 
+float WitsChartDlg::LagMinutes() const
+{
+    // While drilling the lag time in force, which the lag command may have changed since the file's
+    // last record was written; otherwise the well's setting.
+    const drilling::Driller* d = log_.engines.driller;
+    if (log_.well.file.drilling && d && d->time)
+        return d->time->lagTime;
+    return log_.well.file.lagTime;
+}
+
 void WitsChartDlg::UpdateLive(const std::vector<WITSRECORD>& samples, int index, bool useNow)
 {
     const std::optional<int> at =
@@ -415,7 +427,7 @@ void WitsChartDlg::UpdateLive(const std::vector<WITSRECORD>& samples, int index,
     const QString time = app::FormatTime12(s.hour, s.minute);
     for (const Readout& r : kReadouts)
         SetText(r.id, Text(r.text(s)));
-    SetText(kLagMinEdit, Text(platform::CFormat("%.1f", double(log_.well.file.lagTime))));
+    SetText(kLagMinEdit, Text(platform::CFormat("%.1f", double(LagMinutes()))));
 
     const BottomState state = BottomStateOf(s);
     DrawBottomBox(s, state, time);

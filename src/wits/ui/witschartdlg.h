@@ -108,6 +108,8 @@ protected:
 
 private:
     bool Viewing() const;
+    // What "LAG MIN" shows.
+    float LagMinutes() const;
     QTime Now() const;
     int RowHeight() const;
     QString DayFile(const ChartDay& d) const;
