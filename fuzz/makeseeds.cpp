@@ -32,6 +32,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <array>
 #include <clocale>
 #include <cstring>
@@ -237,6 +238,72 @@ void WitsSeeds(const QString& work)
                                                {5, Read(folder + "daily.wit").left(40 * 1024)}}));
 }
 
+// Scripts of the WITS server target (fuzz/witsserver.cpp): one byte an action, bit 3 the client.
+struct ServerScript {
+    QByteArray bytes;
+    void Connect(int k) { bytes += char(k << 3); }
+    // The text in pieces of the lengths the script can name (64 n + 1 bytes).
+    void Send(int k, QByteArray text)
+    {
+        while (!text.isEmpty()) {
+            const int units = std::min<int>(int(text.size() - 1) / 64, 15);
+            bytes += char(units << 4 | k << 3 | 1);
+            bytes += text.left(units * 64 + 1);
+            text.remove(0, units * 64 + 1);
+        }
+    }
+    void Close(int k, bool reset) { bytes += char((reset ? 0x10 : 0) | k << 3 | 2); }
+    void Tick(int seconds) { bytes += char(seconds << 3 | 3); }
+    void Flood(int k, int times)
+    {
+        bytes += char(k << 3 | 4);
+        bytes += char(times);
+    }
+};
+
+// A rig's frames to the server: whole, cut inside items, a client that goes in the middle of an item
+// while a second one knocks and then takes its place, and a flood of a line that never ends.
+void WitsServerSeeds()
+{
+    QByteArray frames;
+    for (int i = 0; i < 4; ++i)
+        frames += QStringLiteral("&&\r\n0108%1.5\r\n0110%1.5\r\n0121310\r\n0140%2\r\n!!\r\n")
+                      .arg(1030 + i)
+                      .arg(20 + i)
+                      .toLatin1();
+    ServerScript whole;
+    whole.Connect(0);
+    whole.Send(0, frames);
+    whole.Tick(6);
+    whole.Close(0, false);
+    whole.Tick(6);
+    Seed("witsserver", "one-client", whole.bytes);
+
+    ServerScript cut;
+    cut.Connect(0);
+    cut.Send(0, frames.left(7));   // "&&\r\n010": an item cut in its code
+    cut.Tick(1);
+    cut.Send(0, frames.mid(7, 30));
+    cut.Connect(1);                // knocks while the first is served
+    cut.Send(0, frames.mid(37, 9));
+    cut.Close(0, false);           // goes in the middle of an item
+    cut.Tick(2);
+    cut.Connect(1);
+    cut.Send(1, frames.mid(20));
+    cut.Tick(6);
+    cut.Close(1, true);
+    cut.Tick(6);
+    Seed("witsserver", "cut-items-and-a-second-client", cut.bytes);
+
+    ServerScript flood;
+    flood.Connect(0);
+    flood.Send(0, QByteArray(961, '7'));
+    flood.Flood(0, 80);  // past the bound of the waiting text
+    flood.Send(0, "\r\n" + frames);
+    flood.Tick(6);
+    Seed("witsserver", "flood", flood.bytes);
+}
+
 // A polled device's answers: depths climbing through whole units, pump pressure, total gas and the
 // components of the gas modes, one answer without its frame lines. The first byte is the link's mode
 // and settings (mode in the low two bits, 0x04 tracks depth).
@@ -339,5 +406,6 @@ int main(int argc, char** argv)
     WitsSeeds(work.path() + u'/');
     GasSeeds(work.path() + u'/');
     CustWitsSeeds();
+    WitsServerSeeds();
     return 0;
 }
