@@ -264,6 +264,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
         }
     }
     s.well.fileOpened = true;
+    s.witsChart.settingsKept = true;
     OpenWell& well = s.well.file;
 
     SetFileName(s, sv, chosen);

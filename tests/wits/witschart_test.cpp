@@ -479,6 +479,7 @@ TEST(WitsChartWindow, AFileOpenedLetsTimerSixFollowTodaysFile)
     window.SetupWindow();
     app::LogState& s = window.State();
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100)), 1);
+    EXPECT_TRUE(s.witsChart.settingsKept);
     const QString today = DailyWitsFileName(s.env.witsFolder, "BRAVO", kToday);
     QDir().mkpath(s.env.witsFolder);
     std::vector<WITSRECORD> day = Day(kToday, 100, 1050, 1050);
