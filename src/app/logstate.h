@@ -7,6 +7,7 @@
 #include "entry/memodrawing.h"
 #include "entry/memorecords.h"
 #include "entry/topsex.h"
+#include "exchange/changewatch.h"
 #include "layout/custchartcfg.h"
 #include "layout/logformat.h"
 #include "layout/pentable.h"
@@ -145,6 +146,7 @@ struct WellState {
     wellfile::OfficeCopyRecord officeCopy;  // read for a well that came as a package
     wellfile::RepairSummary repair;         // what the last repair pass gathered
     layout::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
+    exchange::WellWatches watches;          // the well's files as another station may rewrite them
 };
 
 // How the log is shown. The view top and span are the open well's (wellfile::OpenWell); the row height,
@@ -461,19 +463,10 @@ struct WitsChartLink {
     // Set at start-up while this station shows the wells of other stations: the chart then hides its
     // file and print controls and leaves some messages out.
     std::array<bool, 3> viewingStation{};
-    QString currentWitsFile;   // the daily file shown; the live refresh names today's here
-    QDateTime lastWitsWrite;   // today's file's last-write time at the last live refresh (none before it)
     bool settingsKept = false; // set when a data file opens and when the chart's settings dialog is done
     // Emptied, and set, each time the chart is closed for another well.
     std::array<QString, 4> titles;
     std::array<bool, 2> firstDraw{true, true};
-};
-
-// What the main window keeps for the real-time gas chart: the day file it shows, and that file's
-// last-write time as the file-changed test saw it last (none since the file was set).
-struct GasChartLink {
-    QString currentChartFile;
-    QDateTime lastChartWrite;
 };
 
 // Files this process made that exit removes; nothing else is deleted at exit.
@@ -563,7 +556,6 @@ struct LogState {
     print::PrintState print;  // the printer, the print geometry, fonts and pens
     SetupOptions setupOptions;
     WitsChartLink witsChart;
-    GasChartLink gasChart;
     DrillingShell drilling;
     CommandMarks marks;
 };

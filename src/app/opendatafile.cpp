@@ -4,6 +4,7 @@
 #include "app/logstate.h"
 #include "app/welltops.h"
 #include "drilling/drilling_services.h"
+#include "exchange/wellexchange.h"
 #include "layout/custchartcfg.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -182,6 +183,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     }
 
     s.options.lithLegend = config.lithLegend != 0;
+    exchange::TakeCopyOptions(s);
     // The CO2 curve has five scales; a number outside them is taken as the first.
     if (config.co2ScaleCode < 1 || config.co2ScaleCode > 5)
         config.co2ScaleCode = 1;

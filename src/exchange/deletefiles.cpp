@@ -16,7 +16,9 @@ int DeleteFiles(const QString& path)
 
 int DeleteFiles(const QString& folder, const QString& pattern)
 {
-    if (pattern == QLatin1String("*") || pattern == QLatin1String(".*"))
+    // A folder part would reach outside `folder`; "*" and ".*" would empty it.
+    if (pattern == QLatin1String("*") || pattern == QLatin1String(".*") || pattern.contains(u'/') ||
+        pattern.contains(u'\\') || pattern.isEmpty() || folder.isEmpty())
         return 0;
     const QDir dir(folder);
     const QStringList names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);

@@ -9,7 +9,8 @@ namespace exchange {
 int DeleteFiles(const QString& path);
 
 // Deletes every file of `folder` whose name matches `pattern` (wildcards, without regard to case).
-// 0 for the patterns "*" and ".*", which would empty the folder, and when nothing matches; else 1.
+// 0 for the patterns "*" and ".*", which would empty the folder, for a pattern with a folder part, and
+// when nothing matches; else 1.
 int DeleteFiles(const QString& folder, const QString& pattern);
 
 }  // namespace exchange

@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/wellsettings.h"
+#include "exchange/changewatch.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 
@@ -59,26 +60,11 @@ int SaveChartCfg(app::LogState& log, const ChartSettings& settings, const QStrin
     return 1;
 }
 
-void KeepCurrentChartFile(app::LogState& log, const QString& path)
-{
-    if (log.gasChart.currentChartFile.compare(path, Qt::CaseInsensitive) != 0)
-        log.gasChart.lastChartWrite = QDateTime();
-    log.gasChart.currentChartFile = path;
-}
+void KeepCurrentChartFile(app::LogState& log, const QString& path) { exchange::Watch(log.well.watches.chart, path); }
 
 bool ChartFileChanged(app::LogState& log, const QString& path)
 {
-    app::GasChartLink& link = log.gasChart;
-    if (path.isEmpty() || path.compare(link.currentChartFile, Qt::CaseInsensitive) != 0)
-        return false;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return false;
-    const QDateTime written = info.lastModified();
-    const bool first = !link.lastChartWrite.isValid();
-    const bool changed = !first && written != link.lastChartWrite;
-    link.lastChartWrite = written;
-    return changed;
+    return exchange::WatchedFileChanged(log.well.watches.chart, path);
 }
 
 }  // namespace gasmon

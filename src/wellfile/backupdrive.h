@@ -10,9 +10,11 @@ namespace wellfile {
 bool HasBackupDrive(const QString& drive);
 
 // Copies folder + well name + extension into backup drive + well name + "\" when there is a backup
-// drive. A folder of this machine (a mount point such as "/media/usb/") is written here, replacing the
-// old copy only with a complete new one; a drive letter is handed to the copy-out routine, which knows
-// the mount points (true once handed over). False when there is no backup drive or the copy failed.
+// drive. A folder of this machine (a mount point such as "/media/usb/", which is what the backup
+// settings store) is written here, replacing the old copy only with a complete new one. A drive letter
+// ("E:\") or a "\\server" share can only come from an older well's settings: it is handed to the
+// copy-out routine, which copies nothing to a place that is no folder of this machine and says so on
+// stderr (true once handed over). False when there is no backup drive or the copy failed.
 bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QString& extension, const QString& drive);
 
 // Copies the file `path` into the backup drive's root under its own name when there is a backup drive,

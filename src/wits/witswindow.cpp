@@ -1,8 +1,11 @@
 #include "wits/witswindow.h"
 
 #include "app/logstate.h"
+#include "exchange/changewatch.h"
+#include "exchange/dailyfiles.h"
 #include "exchange/datesuffix.h"
 #include "platform/folders.h"
+#include "wits/chartdays.h"
 #include "wits/dailyfile.h"
 
 #include <QFileInfo>
@@ -72,17 +75,15 @@ std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QS
 
 bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<WITSRECORD>&)>& updateLive)
 {
-    app::WitsChartLink& link = log.witsChart;
-    link.currentWitsFile = TodaysWitsFile(log);
-    const QFileInfo info(link.currentWitsFile);
-    if (!info.exists())
+    exchange::ChangeWatch& watch = log.well.watches.wits;
+    const QString today = TodaysWitsFile(log);
+    exchange::Watch(watch, today);
+    if (!exchange::WatchedFileChanged(watch, today))
         return false;
-    const QDateTime written = info.lastModified();
-    const bool changed = link.lastWitsWrite.isValid() && written != link.lastWitsWrite;
-    link.lastWitsWrite = written;
-    if (!changed)
-        return false;
-    std::optional<std::vector<WITSRECORD>> samples = ReadDailyFile(link.currentWitsFile);
+    // The samples up to now: the last one handed on is the newest, never the empty end of the day.
+    int bytes = 0;
+    const int offset = ChartTimeZoneOffset(log.well.timeZoneAdjust, log.well.file.drilling);
+    std::optional<std::vector<WITSRECORD>> samples = exchange::ReadRecentWitsRecords(today, log.now.time(), offset, bytes);
     if (!samples)
         return false;
     updateLive(*samples);

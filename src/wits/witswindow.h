@@ -29,9 +29,10 @@ std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QS
 // Today's daily file name of the open well (the window's clock is refreshed).
 QString TodaysWitsFile(app::LogState& log);
 
-// The chart's live refresh: names today's file as the current WITS file and, when its last-write time
-// changed since the last call (not on the first), reads it whole and hands its samples to `updateLive`.
-// A missing file does nothing. True when the samples were handed on.
+// The chart's live refresh: watches today's file and, when its last-write time changed since the last
+// call (not on the first), reads its samples of the last ten minutes up to now (exchange's
+// ReadRecentWitsRecords, with the chart's hour offset) and hands them to `updateLive`. A missing file
+// does nothing. True when the samples were handed on.
 bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<WITSRECORD>&)>& updateLive);
 
 }  // namespace wits

@@ -88,7 +88,7 @@ TEST_F(GasChartWindow, OpensOnTodaysFileWithNowOnTheTopRow)
     const auto chart = Open();
     EXPECT_EQ(chart->Path(), DayPath(kToday));
     EXPECT_EQ(chart->windowTitle(), DayPath(kToday));
-    EXPECT_EQ(log.gasChart.currentChartFile, DayPath(kToday));
+    EXPECT_EQ(log.well.watches.chart.path, DayPath(kToday));
     EXPECT_EQ(chart->RecordsLoaded(), kChartSlotsPerDay);
     EXPECT_EQ(chart->ViewStart(), 18000 - 800);
     EXPECT_EQ(chart->ScrollBar()->value(), 43200 - 17200);
@@ -140,7 +140,7 @@ TEST_F(GasChartWindow, DaysStepByTheCalendarAndAMissingDayKeepsTheDayShown)
     EXPECT_EQ(chart->ShownDate(), QDate(2024, 2, 29));
     EXPECT_EQ(chart->Path(), DayPath(QDate(2024, 2, 29)));
     EXPECT_FALSE(chart->ShowingToday());
-    EXPECT_EQ(log.gasChart.currentChartFile, chart->Path());
+    EXPECT_EQ(log.well.watches.chart.path, chart->Path());
 
     SetClock(QDate(2025, 3, 1), QTime(10, 0, 0));
     WriteDay(QDate(2025, 2, 28));

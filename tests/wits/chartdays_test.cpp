@@ -125,6 +125,7 @@ TEST(WitsChartDays, TheLiveRefreshReadsTodaysFileWhenItWasWrittenAgain)
     log.well.file.wellName = "ALPHA";
     log.env.witsFolder = TestDir() + "wits/";
     QDir().mkpath(log.env.witsFolder);
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(0, 3));  // the file's records are the last ten minutes
     int handed = 0;
     int count = 0;
     auto update = [&](std::vector<WITSRECORD>& s) {
@@ -133,7 +134,7 @@ TEST(WitsChartDays, TheLiveRefreshReadsTodaysFileWhenItWasWrittenAgain)
     };
     EXPECT_FALSE(RefreshLiveWits(log, update));  // no file
     const QString path = DailyWitsFileName(log.env.witsFolder, "ALPHA", QDate(2026, 1, 15));
-    EXPECT_EQ(log.witsChart.currentWitsFile, path);
+    EXPECT_EQ(log.well.watches.wits.path, path);
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -146,7 +147,7 @@ TEST(WitsChartDays, TheLiveRefreshReadsTodaysFileWhenItWasWrittenAgain)
     f.write(reinterpret_cast<const char*>(samples.data()), qint64(sizeof(WITSRECORD)));
     f.close();
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));  // written within the same tick of the file clock
-    f.setFileTime(log.witsChart.lastWitsWrite.addSecs(6), QFileDevice::FileModificationTime);
+    f.setFileTime(log.well.watches.wits.kept.addSecs(6), QFileDevice::FileModificationTime);
     f.close();
     EXPECT_TRUE(RefreshLiveWits(log, update));
     EXPECT_EQ(handed, 1);

@@ -119,7 +119,7 @@ TEST_F(WitsChart, OpensOnTodayWithTheReadoutsTheOnBottomBoxAndTheViewAtNow)
     auto chart = Open();
 
     EXPECT_EQ(chart->FilePath(), DayPath(kToday));
-    EXPECT_EQ(log.witsChart.currentWitsFile, DayPath(kToday));
+    EXPECT_EQ(log.well.watches.wits.path, DayPath(kToday));
     EXPECT_EQ(chart->Samples().size(), 6000u);
     EXPECT_EQ(chart->ViewIndex(), 5000);
     EXPECT_EQ(chart->ShownDay(), (ChartDay{2026, 1, 15}));
@@ -318,11 +318,11 @@ TEST_F(WitsChart, TimerSixActsOnlyForDrillingOpenFilesOrSomeProfiles)
     platform::WindowTimers* timers = chart->Timers();
     auto fire = [&] { static_cast<testing_support::FakeTimers*>(timers)->Fire(kChartTimer); };
     fire();
-    EXPECT_FALSE(log.witsChart.lastWitsWrite.isValid());  // nothing looked at
+    EXPECT_FALSE(log.well.watches.wits.kept.isValid());  // nothing looked at
 
     log.well.loggerId = 25;
     fire();
-    ASSERT_TRUE(log.witsChart.lastWitsWrite.isValid());
+    ASSERT_TRUE(log.well.watches.wits.kept.isValid());
     // Today's file written again: its newest sample reaches the read-outs.
     std::vector<WITSRECORD> more = Day(kToday, 60, 1201, 1201);
     more[59].wob = 77;
@@ -330,8 +330,9 @@ TEST_F(WitsChart, TimerSixActsOnlyForDrillingOpenFilesOrSomeProfiles)
     {
         QFile f(DayPath(kToday));
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.setFileTime(log.witsChart.lastWitsWrite.addSecs(6), QFileDevice::FileModificationTime);
+        f.setFileTime(log.well.watches.wits.kept.addSecs(6), QFileDevice::FileModificationTime);
     }
+    doubles().clock.now = QDateTime(kToday, QTime(0, 6));  // the live refresh reads up to now
     fire();
     EXPECT_EQ(chart->GetText(kWobEdit), "77");
 

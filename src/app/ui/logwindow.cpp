@@ -81,7 +81,10 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
     wellfile::DataFileHooks& hooks = state_.well.file.hooks;
     hooks.copyWellFileOut = [this](const QString& extension) {
-        exchange::CopyWellFileOut(state_.well.file.dataFolder, state_.well.file.wellName, extension);
+        const wellfile::OpenWell& well = state_.well.file;
+        exchange::CopyOutFolders folders;
+        folders.copyOut = well.copyOutFolder;
+        exchange::CopyWellFileOut(well.dataFolder, well.wellName, extension, {}, folders);
     };
     hooks.setCaption = [this](const QString& caption) {
         state_.well.captionText = caption;

@@ -6,6 +6,7 @@
 #include "app/layouthosts.h"
 #include "app/ui/qbtndlg.h"
 #include "drilling/drillingstate.h"
+#include "exchange/wellexchange.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/ui/logimage.h"
@@ -83,6 +84,7 @@ void LogWindow::InstallWellServices()
     wellServices_.window = windowServices_.get();
     viewServices_ = std::make_shared<LogWindowViewServices>(*this);
     wellServices_.view = viewServices_.get();
+    wellServices_.exchange = &exchange::WellExchangeServices();
     wellServices_.drilling = neighbours_.drilling;
 }
 

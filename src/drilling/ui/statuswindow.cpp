@@ -151,6 +151,12 @@ void DrillingStatusWindow::AddMemo(const QString& text, int x, std::int32_t dept
     n.firstColumnNote = firstColumn;
 }
 
+void DrillingStatusWindow::CopyWellFileOut(const QString& extension)
+{
+    if (log_.well.file.hooks.copyWellFileOut)
+        log_.well.file.hooks.copyWellFileOut(extension);
+}
+
 void DrillingStatusWindow::ShowBackupReminder(std::int32_t depth, const QString& text)
 {
     if (!reminder_) {

@@ -68,6 +68,8 @@ public:
     void ClearWitsNewData() override;
     // A memo of its own (the date at a day change): a memo being edited keeps its place and its text.
     void AddMemo(const QString& text, int x, std::int32_t depth) override;
+    // The well's file of that extension copied out (the window's copy-out).
+    void CopyWellFileOut(const QString& extension) override;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).

@@ -246,7 +246,7 @@ bool WitsChartDlg::ReadDayFile(const QString& emptyText)
             CmBrowse();
         return false;
     }
-    log_.witsChart.currentWitsFile = filePath_;
+    exchange::Watch(log_.well.watches.wits, filePath_);
     samples_.clear();
     if (auto read = OpenWitsFile(log_, filePath_))
         samples_ = std::move(*read);

@@ -1,0 +1,199 @@
+#include "exchange/changewatch.h"
+#include "exchange/dailyfiles.h"
+
+#include "app/startup.h"
+#include "app/ui/logwindow.h"
+#include "platform/folders.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wits/dailyfile.h"
+#include "wits/sidefiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+using namespace exchange;
+using testing_support::doubles;
+using testing_support::ReadBytes;
+using testing_support::TestDir;
+using testing_support::WriteBytes;
+using wits::WITSRECORD;
+
+namespace {
+
+const QDate kDay(2026, 1, 15);
+
+void Touch(const QString& path, const QDateTime& when)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+// A whole daily file of `kDay`: its preset records.
+QString WriteDailyFile(const QString& path)
+{
+    std::vector<WITSRECORD> day;
+    for (int r = 0; r < wits::kSlotsPerDay; ++r)
+        day.push_back(wits::PresetRecord(kDay, r));
+    testing_support::WriteBytes(path, day.data(), qsizetype(day.size() * sizeof(WITSRECORD)));
+    return path;
+}
+
+}  // namespace
+
+TEST(DailyFiles, StartUpFilesTodaysLooseChartAndWitsFilesAway)
+{
+    const QString install = platform::DefaultInstallFolder();
+    const QString well = testing_support::MakeWell(install, "W.svm", 100, 200);
+    WriteBytes(install + "W@1-15-26.cht", "today's chart");
+    WriteBytes(install + "W@1-15-26.wit", "today's wits");
+    QDir().mkpath(install + "WITS");
+    WriteBytes(install + "WITS/W@1-15-26.wit", "older wits copy");
+    app::CommandLineFilesTaken() = 0;
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.State().env.commandLineFile = well;
+    window.SetupWindow();
+    ASSERT_EQ(window.State().well.file.wellName, "W");
+    EXPECT_FALSE(QFile::exists(install + "W@1-15-26.cht"));
+    EXPECT_EQ(ReadBytes(install + "chart/W@1-15-26.cht"), "today's chart");
+    EXPECT_FALSE(QFile::exists(install + "W@1-15-26.wit"));
+    EXPECT_EQ(ReadBytes(install + "WITS/W@1-15-26.wit"), "today's wits");
+
+    // A chart file of the day already filed blocks the move: both stay as they are.
+    WriteBytes(install + "W@1-15-26.cht", "second chart");
+    EXPECT_EQ(ArchiveChartFile(install + "W@1-15-26.cht", install, "W", kDay), 1);
+    EXPECT_EQ(ReadBytes(install + "W@1-15-26.cht"), "second chart");
+    EXPECT_EQ(ReadBytes(install + "chart/W@1-15-26.cht"), "today's chart");
+}
+
+TEST(DailyFiles, AWitsFileIsDeletedOnlyOnceItsCopyIsThere)
+{
+    const QString data = TestDir() + "data/";
+    QDir().mkpath(data);
+    WriteBytes(data + "W@1-15-26.wit", "loose");
+    WriteBytes(data + "wits", "a plain file where the folder belongs");
+    EXPECT_EQ(ArchiveWitsFile(data + "W@1-15-26.wit", data, "W", kDay), 1);
+    EXPECT_EQ(ReadBytes(data + "W@1-15-26.wit"), "loose");
+
+    QFile::remove(data + "wits");
+    QDir().mkpath(data + "wits/W@1-15-26.wit");  // a folder in the copy's way
+    EXPECT_EQ(ArchiveWitsFile(data + "W@1-15-26.wit", data, "W", kDay), 1);
+    EXPECT_EQ(ReadBytes(data + "W@1-15-26.wit"), "loose");
+    QDir(data + "wits/W@1-15-26.wit").removeRecursively();
+    EXPECT_EQ(ArchiveWitsFile(data + "W@1-15-26.wit", data, "W", kDay), 1);
+    EXPECT_FALSE(QFile::exists(data + "W@1-15-26.wit"));
+    EXPECT_EQ(ReadBytes(data + "wits/W@1-15-26.wit"), "loose");
+}
+
+TEST(DailyFiles, OnlyTheOpenWellsDailyFilesMove)
+{
+    const QString from = TestDir() + "from/", to = TestDir() + "to/";
+    QDir().mkpath(from);
+    for (const char* name : {"well@1-14-26.cht", "WELL@1-15-26.cht", "WELL2@1-15-26.cht", "OTHER@1-15-26.cht"})
+        WriteBytes(from + name, name);
+    EXPECT_EQ(MoveWellChartFiles(from, to, "WELL"), 1);  // no target folder: nothing is lost
+    EXPECT_EQ(QDir(from).entryList(QDir::Files).size(), 4);
+    QDir().mkpath(to);
+    EXPECT_EQ(MoveWellChartFiles(from, to, ""), 0);
+    EXPECT_EQ(MoveWellChartFiles(from, to, "WELL"), 1);
+    EXPECT_EQ(QDir(to).entryList(QDir::Files, QDir::Name), (QStringList{"WELL@1-15-26.cht", "well@1-14-26.cht"}));
+    EXPECT_EQ(QDir(from).entryList(QDir::Files, QDir::Name), (QStringList{"OTHER@1-15-26.cht", "WELL2@1-15-26.cht"}));
+    EXPECT_EQ(ReadBytes(to + "well@1-14-26.cht"), "well@1-14-26.cht");
+    EXPECT_EQ(MoveWellWitsFiles(from, to, "WELL"), 0);
+
+    QString witsFolder;
+    WriteBytes(from + "a.wit", "a");
+    EXPECT_EQ(ArchiveWitsFiles(from, witsFolder), 1);
+    EXPECT_EQ(witsFolder, from + "wits/");
+    EXPECT_EQ(ReadBytes(from + "wits/a.wit"), "a");
+    EXPECT_TRUE(QFile::exists(from + "a.wit"));
+}
+
+TEST(DailyFiles, WatchesAnswerOnceForEachWrite)
+{
+    const QString path = TestDir() + "W.svc";
+    WriteBytes(path, "curves");
+    const QDateTime t = QFileInfo(path).lastModified();
+    ChangeWatch watch;
+    Watch(watch, path);
+    EXPECT_FALSE(WatchedFileChanged(watch, path));  // the first look keeps the time
+    EXPECT_FALSE(WatchedFileChanged(watch, path));
+    Touch(path, t.addSecs(1));
+    EXPECT_FALSE(WatchedFileChanged(watch, TestDir() + "other.svc"));
+    EXPECT_TRUE(WatchedFileChanged(watch, path.toUpper().replace(TestDir().toUpper(), TestDir())));
+    EXPECT_FALSE(WatchedFileChanged(watch, path));
+    Touch(path, t.addSecs(2));
+    watch.reset = true;
+    EXPECT_FALSE(WatchedFileChanged(watch, path));
+    EXPECT_FALSE(watch.reset);
+    Touch(path, t.addSecs(3));
+    EXPECT_TRUE(WatchedFileChanged(watch, path));
+    QFile::remove(path);
+    EXPECT_FALSE(WatchedFileChanged(watch, path));
+}
+
+TEST(DailyFiles, TheRecentWitsWindowEndsNow)
+{
+    const QString path = WriteDailyFile(TestDir() + "W@1-15-26.wit");
+    int bytes = 0;
+    auto window = ReadRecentWitsRecords(path, QTime(10, 0), 0, bytes);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(bytes, 12800);
+    ASSERT_EQ(window->size(), 100u);
+    const WITSRECORD first = wits::PresetRecord(kDay, 5900), midnight = wits::PresetRecord(kDay, 0);
+    EXPECT_EQ(std::memcmp(&window->front(), &first, sizeof(WITSRECORD)), 0);
+    EXPECT_EQ((std::array{window->back().hour, window->back().minute, window->back().second}),
+              (std::array<std::uint16_t, 3>{9, 59, 60}));
+    auto shifted = ReadRecentWitsRecords(path, QTime(8, 0), 2, bytes);
+    ASSERT_TRUE(shifted);
+    EXPECT_EQ(std::memcmp(shifted->data(), window->data(), 12800), 0);
+    window = ReadRecentWitsRecords(path, QTime(0, 3), 0, bytes);
+    EXPECT_EQ(std::memcmp(window->data(), &midnight, sizeof(WITSRECORD)), 0);
+
+    const QString shortFile = TestDir() + "short.wit";
+    WriteBytes(shortFile, ReadBytes(path).left(3968));
+    window = ReadRecentWitsRecords(shortFile, QTime(0, 3), 0, bytes);
+    EXPECT_EQ(bytes, 3968);
+    EXPECT_EQ(window->size(), 31u);
+    EXPECT_FALSE(ReadRecentWitsRecords(TestDir() + "none.wit", QTime(0, 3), 0, bytes));
+}
+
+TEST(DailyFiles, ReceivedWitsBlocksBecomeDailyFilesAndGoOnFirst)
+{
+    const QString receive = TestDir() + "receive/", data = TestDir() + "data/", forward = TestDir() + "forward/";
+    QDir().mkpath(receive);
+    QDir().mkpath(data);
+    QDir().mkpath(forward);
+    std::vector<WITSRECORD> block(5);
+    for (int i = 0; i < 5; ++i) {
+        wits::StampSample(block[std::size_t(i)], QDateTime(kDay, QTime(10, 0, i * 6)));
+        block[std::size_t(i)].holeDepth = float(1200 + i);
+    }
+    ASSERT_TRUE(wits::WriteRemoteBlock(receive + "W@1-15-26.zl8", block.data(), 5));
+    ASSERT_EQ(QFileInfo(receive + "W@1-15-26.zl8").size(), 640);
+
+    // One that cannot be read stops the import, and every block waits for the next try.
+    ASSERT_TRUE(QFile::link(receive + "gone", receive + "A.zl8"));
+    EXPECT_EQ(ImportReceivedWitsFiles(receive, data, {}), 0);
+    EXPECT_EQ(QDir(receive).entryList({"*.zl8"}, QDir::Files | QDir::System).size(), 2);
+    QFile::remove(receive + "A.zl8");
+
+    EXPECT_EQ(ImportReceivedWitsFiles(receive, data, forward), 1);
+    EXPECT_FALSE(QFile::exists(receive + "W@1-15-26.zl8"));
+    EXPECT_EQ(QFileInfo(forward + "W@1-15-26.zl8").size(), 640);
+    EXPECT_TRUE(ReadBytes(data + "download.txt").contains((receive + "W@1-15-26.zl8").toUtf8()));
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    const QByteArray day = ReadBytes(data + "wits/W@1-15-26.wit");
+    ASSERT_EQ(day.size(), wits::kDailyFileSize);
+    for (const WITSRECORD& s : block) {
+        WITSRECORD stored;
+        std::memcpy(&stored, day.constData() + qsizetype(wits::RecordOfSlot(s.slot)) * 128, sizeof stored);
+        EXPECT_EQ(stored.holeDepth, s.holeDepth);
+    }
+}
