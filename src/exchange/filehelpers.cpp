@@ -27,9 +27,10 @@ std::pair<QString, QString> SplitPattern(const QString& pattern)
 QStringList MatchingNames(const QString& pattern)
 {
     const auto [folder, name] = SplitPattern(pattern);
-    if (name.isEmpty() || HasWildcard(folder))
+    // Never the process's current folder: a pattern without its folder matches nothing.
+    if (name.isEmpty() || HasWildcard(folder) || !QDir::isAbsolutePath(folder))
         return {};
-    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QDir dir(folder);
     // Windows matches "*.*" against every name, with a dot or without.
     const QString filter = name == QLatin1String("*.*") ? QStringLiteral("*") : name;
     QDir::Filters filters = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;

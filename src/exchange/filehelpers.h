@@ -27,7 +27,7 @@ struct FindSearch {
 };
 
 // The bare names matching `pattern` (files and folders), in name order; none for a pattern whose
-// folder part holds a wildcard.
+// folder part holds a wildcard or is not absolute.
 QStringList MatchingNames(const QString& pattern);
 
 // 1 when at least one file or folder matches `pattern`, else 0. With `show` set the path is first shown

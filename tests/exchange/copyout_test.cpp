@@ -1,5 +1,6 @@
 #include "exchange/copyout.h"
 
+#include "app/commandids.h"
 #include "app/logstate.h"
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
@@ -108,10 +109,10 @@ struct WindowWell {
         place.wellName = "W";
         EXPECT_EQ(wellfile::SaveConfig(config, place, field), 1);
         EXPECT_EQ(window.OpenDataFile(path), 1);
-        s.well.file.drilling = true;
     }
     bool SaveHeader()
     {
+        window.State().well.file.drilling = true;
         wellfile::WellHeader header{};
         std::memcpy(header.well, "W", 1);
         return print::WriteWellHeader(window.State(), header);
@@ -151,4 +152,20 @@ TEST(CopyOut, TheSecondDataFolderGetsTheSavedHeaderWhenTheWellSaysSo)
         ASSERT_TRUE(w.SaveHeader());
         EXPECT_FALSE(QFile::exists(second + "W.hdr"));
     }
+}
+
+TEST(CopyOut, WhileDrillingTheDataFileGoesOutEveryThirtiethTickOfTimerThree)
+{
+    const QString second = TestDir() + "second/";
+    QDir().mkpath(second);
+    platform::WriteSetting("SecondDataFolder", second);
+    WindowWell w(1);
+    w.window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(w.window.State().engines.driller);
+    for (int tick = 0; tick < 29; ++tick)
+        testing_support::doubles().timers.last->Fire(3);
+    EXPECT_FALSE(QFile::exists(second + "W.svm"));
+    testing_support::doubles().timers.last->Fire(3);
+    EXPECT_EQ(ReadBytes(second + "W.svm"), ReadBytes(w.window.State().well.file.dataFileName));
+    w.window.EvCommand(app::cmd::Drilling);
 }

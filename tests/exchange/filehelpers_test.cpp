@@ -30,6 +30,7 @@ TEST(FileHelpers, ExistenceFindsPatternsAndFoldersWhateverTheLetterCase)
     EXPECT_EQ(FileExists(d + "chart"), 1);
     EXPECT_EQ(FileExists(d + "*.cht"), 0);
     EXPECT_EQ(FileExists(d + "*/well.svm"), 0);  // no wildcards in the folder part
+    EXPECT_EQ(FileExists("well.svm"), 0);         // nor the current folder
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     EXPECT_EQ(FileExists(d + "w?ll.svm", true), 1);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
