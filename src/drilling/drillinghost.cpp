@@ -1,6 +1,7 @@
 #include "drilling/drillinghost.h"
 
 #include "app/notbuilt.h"
+#include "reports/pumpoutput.h"
 
 namespace drilling {
 
@@ -30,10 +31,9 @@ bool DrillingLinks::BackupData()
     return false;
 }
 void DrillingLinks::ExportCustomLas(std::int32_t, std::int32_t) { app::NotBuilt("elog", "ExportCustomLas"); }
-float DrillingLinks::ComputePumpOutput(const wellfile::LagRecord&, const wits::WITSRECORD&)
+float DrillingLinks::ComputePumpOutput(const wellfile::LagRecord& lag, const wits::WITSRECORD& live)
 {
-    app::NotBuilt("reports", "ComputePumpOutput");
-    return 0;
+    return reports::ComputePumpOutput(nullptr, &lag, &live, 0);
 }
 void DrillingLinks::AddMemo(const QString&, int, std::int32_t) { app::NotBuilt("entry", "AddMemo"); }
 void DrillingLinks::WitsLagDepth(float, int, bool, bool) { app::NotBuilt("wits", "the lag depth hand-over"); }

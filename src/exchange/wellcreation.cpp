@@ -5,6 +5,7 @@
 #include "app/wellservices.h"
 #include "drilling/drilling_services.h"
 #include "layout/customdata.h"
+#include "reports/shortreports.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
@@ -116,6 +117,7 @@ int CreatePlugBackWell(app::LogState& log, const app::WellServices& services, el
     wellfile::OpenWell& opened = log.well.file;
     if (QFileInfo(opened.customDataFileName).isFile())
         layout::ExtendCustomDataFile(opened, opened.fileBottomDepth);
+    reports::TruncateShortReports(log);
     SwitchDrillingOn(log, services);
     return 1;
 }

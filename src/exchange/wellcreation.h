@@ -20,7 +20,7 @@ int CreateNewWell(app::LogState& log, const app::WellServices& services, const w
 
 // Copies the open well's file set to the name of `info`, cuts the copy at the kick-off depth (records
 // appended when it lies below the last depth), saves `config` under the new name, opens the copy,
-// brings its ".svx" to the same last depth and switches drilling mode on. The open well's files are
+// brings its ".svx" to the same last depth, drops the short reports below it and switches drilling mode on. The open well's files are
 // not changed. 1; 0 after a message when the copy, the cut or the open fails.
 int CreatePlugBackWell(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
                        const wellfile::NewFileInfo& info, const wellfile::WellConfig& config);

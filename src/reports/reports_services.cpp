@@ -14,8 +14,8 @@ public:
 };
 }  // namespace
 
-void ReportServices::RunShortReportDialog(app::LogState&, int) { app::NotBuiltCommand("reports", "QREPORTDLG"); }
-// A state without a window has no daily report dialog to open.
+// The dialogs need the main window: its report services (reports/ui) run them.
+void ReportServices::RunShortReportDialog(app::LogState&, int) {}
 void ReportServices::RunDailyReportDialog(app::LogState&, int) { platform::MessageBeep(0); }
 void ReportServices::OpenShowReport(app::LogState&, int, const QString&) { app::NotBuiltCommand("reports", "showDlg"); }
 void ReportServices::OpenDstReport(app::LogState&, int, const QString&) { app::NotBuiltCommand("reports", "dstDlg"); }

@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "reports/shortreportsave.h"
 #include "reports/shortreportslots.h"
 #include "wellfile/wholefile.h"
 
@@ -93,6 +94,12 @@ bool SaveShortReports(app::LogState& s)
     if (f.drilling && f.copyOut && f.hooks.copyWellFileOut)
         f.hooks.copyWellFileOut(QStringLiteral(".qpt"));
     return true;
+}
+
+void TruncateShortReports(app::LogState& s)
+{
+    if (std::optional<std::vector<QREPORT>> kept = TruncateShortReportFile(PathOf(s), s.well.file.fileBottomDepth))
+        s.shortReports.reports = std::move(*kept);
 }
 
 }  // namespace reports

@@ -58,5 +58,8 @@ void LoadShortReports(app::LogState& log);
 // Sorts the window's array and writes it as the well's ".qpt". A file that cannot be written is said
 // ("File Save Error", " Short Report") and left as it was; false then.
 bool SaveShortReports(app::LogState& log);
+// A well's files are opened: the reports below the data file's last depth leave the ".qpt" and the
+// window's array (shortreportsave.h, TruncateShortReportFile). Nothing without a file.
+void TruncateShortReports(app::LogState& log);
 
 }  // namespace reports

@@ -5,7 +5,7 @@
 #include "logview/geometryof.h"
 #include "platform/text.h"
 #include "reports/dailyreports.h"
-#include "reports/ui/dailyreportservices.h"
+#include "reports/ui/reportwindowservices.h"
 #include "reports/ui/reportdlgex.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
@@ -210,7 +210,7 @@ TEST_F(DailyReportWindow, AClickOnAReportMarkShowsTheLastReportAtThatDepth)
     s.print.printer.reset();
     QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(yellow->x(), yellow->y() + menu));
     QCoreApplication::processEvents();
-    auto* services = dynamic_cast<reports::DailyReportServices*>(window.Neighbours().reports);
+    auto* services = dynamic_cast<reports::ReportWindowServices*>(window.Neighbours().reports);
     ASSERT_TRUE(services);
     ReportDlgEx* preview = services->OpenPreview();
     ASSERT_TRUE(preview);

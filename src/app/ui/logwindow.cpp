@@ -28,7 +28,7 @@
 #include "app/tracksettingsof.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/ui/entrywindowservices.h"
-#include "reports/ui/dailyreportservices.h"
+#include "reports/ui/reportwindowservices.h"
 #include "print/ui/printwindowservices.h"
 #include "wits/ui/witswindowservices.h"
 
@@ -185,11 +185,11 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.wits = witsWindows_.get();
     entryWindows_ = std::make_unique<entry::EntryWindowServices>(this, *neighbours_.entry);
     neighbours_.entry = entryWindows_.get();
-    dailyReports_ = std::make_unique<reports::DailyReportServices>(this, *neighbours_.reports);
-    neighbours_.reports = dailyReports_.get();
     printWindows_ = std::make_unique<print::PrintWindowServices>(this, *neighbours_.print);
     printWindows_->reloadMemos = [this](app::LogState& log) { wellServices_.view->LoadMemos(log); };
     neighbours_.print = printWindows_.get();
+    reportWindows_ = std::make_unique<reports::ReportWindowServices>(this, *neighbours_.reports);
+    neighbours_.reports = reportWindows_.get();
 
     gasmon::GasMonitorWindow gasWindow;
     gasWindow.buildMenu = [this](app::LogState&, int part) { BuildMenu(part); };

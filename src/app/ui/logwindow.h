@@ -29,7 +29,7 @@ namespace entry { class EntryWindowServices; }
 namespace gasmon { class GasMonitorCommands; class ChartWindowServices; }
 namespace wellfile { struct WellConfig; }
 namespace print { class PrintWindowServices; }
-namespace reports { class DailyReportServices; }
+namespace reports { class ReportWindowServices; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -346,7 +346,7 @@ private:
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
-    std::unique_ptr<reports::DailyReportServices> dailyReports_;  // the daily report dialog; neighbours_.reports
+    std::unique_ptr<reports::ReportWindowServices> reportWindows_;  // the report dialogs; neighbours_.reports
     std::unique_ptr<NoteEditWindow> noteEdit_;  // the note edit over the log; state_.notes points at it
 
     // ---- Menu bar, keys, exit and scrolling ----

@@ -1,7 +1,8 @@
 #pragma once
 // The report services of a main window: the daily report dialog opened by the morning report command
 // (edit mode, modal) and by a click on a report mark (preview, modeless, in place of one that is
-// open); every other report command goes on to the services it was given.
+// open), and the short report dialog (qreportservices.cpp); every other report command goes on to the
+// services it was given.
 #include "reports/reports_services.h"
 #include "reports/ui/reportdlgex.h"
 
@@ -10,10 +11,10 @@
 
 namespace reports {
 
-class DailyReportServices final : public ReportServices {
+class ReportWindowServices final : public ReportServices {
 public:
-    DailyReportServices(QWidget* window, ReportServices& rest);
-    ~DailyReportServices() override;
+    ReportWindowServices(QWidget* window, ReportServices& rest);
+    ~ReportWindowServices() override;
 
     void RunDstDialog(app::LogState& log, int kind, const QString& wellName) override;
     void RunShowDialog(app::LogState& log, int kind, const QString& wellName) override;

@@ -1,0 +1,63 @@
+#include "reports/ui/reportwindowservices.h"
+
+#include "reports/ui/reportdlgex.h"
+
+namespace reports {
+
+ReportWindowServices::ReportWindowServices(QWidget* window, ReportServices& rest) : window_(window), rest_(rest) {}
+
+// The window is going: its preview goes without the closing work, which would reach into the window.
+ReportWindowServices::~ReportWindowServices() { delete preview_.data(); }
+
+void ReportWindowServices::CloseOpen()
+{
+    // One report dialog at a time: an open one goes first.
+    if (preview_) {
+        preview_->EndDialog(0);
+        delete preview_.data();
+    }
+}
+
+void ReportWindowServices::RunDailyReportDialog(app::LogState& log, int reportNumber)
+{
+    CloseOpen();
+    ReportDlgEx dialog(window_, log, ReportDlgEx::Edit, reportNumber);
+    if (dialog.Load())
+        dialog.Execute();
+}
+
+void ReportWindowServices::OpenDailyReport(app::LogState& log, int number)
+{
+    CloseOpen();
+    auto* dialog = new ReportDlgEx(window_, log, ReportDlgEx::Preview, number);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (!dialog->Load()) {
+        delete dialog;
+        return;
+    }
+    preview_ = dialog;
+    dialog->Create();
+}
+
+void ReportWindowServices::RunDstDialog(app::LogState& log, int kind, const QString& wellName)
+{
+    rest_.RunDstDialog(log, kind, wellName);
+}
+void ReportWindowServices::RunShowDialog(app::LogState& log, int kind, const QString& wellName)
+{
+    rest_.RunShowDialog(log, kind, wellName);
+}
+void ReportWindowServices::OpenShowReport(app::LogState& log, int number, const QString& wellName)
+{
+    rest_.OpenShowReport(log, number, wellName);
+}
+void ReportWindowServices::OpenDstReport(app::LogState& log, int number, const QString& wellName)
+{
+    rest_.OpenDstReport(log, number, wellName);
+}
+void ReportWindowServices::SaveReportsAsText(app::LogState& log, const QString& wellName)
+{
+    rest_.SaveReportsAsText(log, wellName);
+}
+
+}  // namespace reports
