@@ -112,8 +112,8 @@ TEST_F(ShortReportDialog, BrowsesSavesSortedAndAddsReportsWithTheirMudWeights)
     ASSERT_EQ(file.size(), 4u);
     const std::int32_t depths[] = {1200, 1400, 1500, 1600};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(file[std::size_t(i)].depth, depths[i]);
-        EXPECT_EQ(file[std::size_t(i)].number, i + 1);
+        EXPECT_EQ(+file[std::size_t(i)].depth, depths[i]);
+        EXPECT_EQ(+file[std::size_t(i)].number, i + 1);
     }
     EXPECT_STREQ(file[2].ph, "012345678");
     EXPECT_EQ(S().shortReports.reports.size(), 4u);  // the window's copy read again
@@ -147,7 +147,7 @@ TEST_F(ShortReportDialog, BacksUpDeletesAndKeepsTheFileWholeWhenItCannotBeWritte
     });
     const auto file = testing_support::FileRecords<QREPORT>(Qpt());
     ASSERT_EQ(file.size(), 5u);
-    EXPECT_EQ(file[0].depth, 1300);
+    EXPECT_EQ(+file[0].depth, 1300);
 
     // The only report deleted: the file goes at once and the dialog closes.
     testing_support::WriteRecords(Qpt(), std::vector<QREPORT>{Report(1500, "x")});
@@ -194,7 +194,7 @@ TEST_F(ShortReportDialog, AWellWithoutShortReportsStartsFromTheNewestDailyReport
     });
     const auto file = testing_support::FileRecords<QREPORT>(Qpt());
     ASSERT_EQ(file.size(), 1u);
-    EXPECT_EQ(file[0].depth, 2450);
+    EXPECT_EQ(+file[0].depth, 2450);
     EXPECT_STREQ(file[0].vis, "45");
 }
 

@@ -98,7 +98,7 @@ TEST(ShortReportNotes, DrillingAndMudValuesBecomeTwoNotesInFreeSlots)
     notes[2].depth = 1300;
     ASSERT_EQ(reports::PlaceShortReportNotes(notes, r), reports::NotePlacing::Placed);
     EXPECT_STREQ(notes[1].text, "WOB 25\r\nRPM 120\r\nPP 2500\r\nSPM 90\r\n @ 1500");
-    EXPECT_EQ(std::int32_t(notes[1].depth), 1500);
+    EXPECT_EQ(+notes[1].depth, 1500);
     EXPECT_EQ(notes[1].anchoredBottom, 1);
     EXPECT_EQ(notes[1].anchoredRight, 0);
     EXPECT_EQ(std::uint32_t(notes[1].textColour), 0x0000FFu);
@@ -112,7 +112,7 @@ TEST(ShortReportNotes, DrillingAndMudValuesBecomeTwoNotesInFreeSlots)
     std::vector<entry::HTEXTEX> full(2);
     full[0].depth = 1100;
     EXPECT_EQ(reports::PlaceShortReportNotes(full, r), reports::NotePlacing::NoRoom);
-    EXPECT_EQ(full[1].depth, 0);
+    EXPECT_EQ(+full[1].depth, 0);
     // Custom lines of more than two characters follow the values.
     std::strcpy(r.mechanicalCustom1, "TQ 8");
     std::strcpy(r.mechanicalCustom2, "ab");
@@ -152,13 +152,13 @@ TEST(ShortReportBook, DepthRulesBrowsingNewAndDelete)
     EXPECT_EQ(book.count, 4);
     EXPECT_EQ(book.current, 3);
     EXPECT_EQ(book.addedFrom, 1);
-    EXPECT_EQ(book.Current().depth, 1400);
-    EXPECT_EQ(book.Current().number, 3);
+    EXPECT_EQ(+book.Current().depth, 1400);
+    EXPECT_EQ(+book.Current().number, 3);
     EXPECT_EQ(book.Current().mudToHorz, 0);
     book.current = 1;
     EXPECT_EQ(reports::RemoveShortReport(book), reports::ReportRemoval::Middle);
-    EXPECT_EQ(book.Current().depth, 1600);
-    EXPECT_EQ(book.Current().number, 2);
+    EXPECT_EQ(+book.Current().depth, 1600);
+    EXPECT_EQ(+book.Current().number, 2);
     book.current = 2;
     EXPECT_EQ(reports::RemoveShortReport(book), reports::ReportRemoval::Last);
     EXPECT_EQ(book.current, 1);
@@ -203,8 +203,8 @@ TEST(ShortReportSave, TheCutAtTheLastDepthKeepsAShallowReportAppendedBehindADeep
     ASSERT_EQ(kept->size(), 2u);
     const auto file = testing_support::FileRecords<QREPORT>(path);
     ASSERT_EQ(file.size(), 2u);
-    EXPECT_EQ(file[0].depth, 1150);
-    EXPECT_EQ(file[1].depth, 1300);
-    EXPECT_EQ(file[1].number, 2);
+    EXPECT_EQ(+file[0].depth, 1150);
+    EXPECT_EQ(+file[1].depth, 1300);
+    EXPECT_EQ(+file[1].number, 2);
     EXPECT_FALSE(reports::TruncateShortReportFile(TestDir() + "none.qpt", 2000));
 }
