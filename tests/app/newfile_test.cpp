@@ -192,6 +192,12 @@ TEST(PlugBack, CopiesTheWellCutAtTheKickOffDepthAndLeavesTheOriginal)
         custom[i].depth = 600.0f + float(i);
     testing_support::WriteRecords(f.folder + "A.svx", custom);
     testing_support::WriteBytes(f.folder + "A.hdr", QByteArray(2052, 'h'));
+    // Short reports as the daily report appends them, out of order: the one below the kick-off goes.
+    std::vector<reports::QREPORT> qpt(2);
+    qpt[0].depth = 1100;
+    qpt[1].depth = 700;
+    qpt[0].slotsConverted = qpt[1].slotsConverted = 1;
+    testing_support::WriteRecords(f.folder + "A.qpt", qpt);
     const QByteArray svm = ReadBytes(f.path);
     const QByteArray svx = ReadBytes(f.folder + "A.svx");
 
@@ -208,6 +214,11 @@ TEST(PlugBack, CopiesTheWellCutAtTheKickOffDepthAndLeavesTheOriginal)
     EXPECT_EQ(ReadBytes(f.folder + "A-H.hdr"), ReadBytes(f.folder + "A.hdr"));
     EXPECT_EQ(ReadBytes(f.path), svm);
     EXPECT_EQ(ReadBytes(f.folder + "A.svx"), svx);
+    const auto kept = FileRecords<reports::QREPORT>(f.folder + "A-H.qpt");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(+kept[0].depth, 700);
+    EXPECT_EQ(s.shortReports.reports.size(), 1u);
+    EXPECT_EQ(ReadBytes(f.folder + "A.qpt").size(), 2 * 512);
     EXPECT_EQ(f.engines.calls, QStringList{"drilling"});
 
     // A kick-off at the first depth of the file passes.

@@ -228,6 +228,7 @@ TEST(ShortReportBox, ARightClickOpensItsReportWhoseSaveSendsNotesToTheHorizontal
     bool openView = false;
     s.notes.horizontalViewOpen = [&] { return openView; };
     doubles().prompter.colorAnswers = {platform::RGB(255, 128, 0)};
+    doubles().prompter.messages.clear();
     int runs = 0;
     platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
         ++runs;
