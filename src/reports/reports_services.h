@@ -19,7 +19,7 @@ public:
     // Command 51688: the DST report dialog of well `wellName`, run modally.
     virtual void RunDstDialog(app::LogState& log, int kind, const QString& wellName) = 0;
     // Command 51693: the show report dialog of well `wellName`, run modally.
-    virtual void RunShowDialog(app::LogState& log, int kind, const QString& wellName) = 0;
+    virtual void RunShowDialog(app::LogState& log, int kind, const QString& wellName);
     // Command 51937: the short report dialog, starting at `reportIndex` (-1: the first short report at
     // or below the top of the view), run modally.
     virtual void RunShortReportDialog(app::LogState& log, int reportIndex);

@@ -1,6 +1,7 @@
 #include "reports/ui/reportwindowservices.h"
 
 #include "reports/ui/reportdlgex.h"
+#include "reports/ui/showdlg.h"
 
 namespace reports {
 
@@ -43,13 +44,15 @@ void ReportWindowServices::RunDstDialog(app::LogState& log, int kind, const QStr
 {
     rest_.RunDstDialog(log, kind, wellName);
 }
-void ReportWindowServices::RunShowDialog(app::LogState& log, int kind, const QString& wellName)
+void ReportWindowServices::RunShowDialog(app::LogState& log, int, const QString&)
 {
-    rest_.RunShowDialog(log, kind, wellName);
+    CloseOpen();
+    RunShowReport(window_, log, 0);
 }
-void ReportWindowServices::OpenShowReport(app::LogState& log, int number, const QString& wellName)
+void ReportWindowServices::OpenShowReport(app::LogState& log, int number, const QString&)
 {
-    rest_.OpenShowReport(log, number, wellName);
+    CloseOpen();
+    RunShowReport(window_, log, number);
 }
 void ReportWindowServices::OpenDstReport(app::LogState& log, int number, const QString& wellName)
 {

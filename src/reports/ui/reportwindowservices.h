@@ -1,8 +1,8 @@
 #pragma once
 // The report services of a main window: the daily report dialog opened by the morning report command
 // (edit mode, modal) and by a click on a report mark (preview, modeless, in place of one that is
-// open), and the short report dialog (qreportservices.cpp); every other report command goes on to the
-// services it was given.
+// open), the short report dialog (qreportservices.cpp) and the show report dialog by its command and its
+// marks; every other report command goes on to the services it was given.
 #include "reports/reports_services.h"
 #include "reports/ui/reportdlgex.h"
 

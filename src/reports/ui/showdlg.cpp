@@ -1,0 +1,349 @@
+#include "reports/ui/showdlg.h"
+
+#include "app/logstate.h"
+#include "app/opendatafile.h"
+#include "exchange/copyout.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "platform/ui/svedit.h"
+#include "platform/winapi.h"
+#include "print/printer_commands.h"
+#include "reports/draw/showpage.h"
+#include "reports/ui/reportprintout.h"
+#include "wellfile/datafile.h"
+#include "wellfile/reportindex.h"
+#include "wellfile/wellheader.h"
+#include "wellfile/wholefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+namespace reports {
+
+namespace {
+
+const char* const kHotwireHeading = "    HW           C1            C2            C3           IC4        NC4         C5   ";
+const char* const kTotalHeading = "    TOT        C1             C2            C3           IC4          NC4          C5";
+
+constexpr int kGasIds[3][6] = {{114, 115, 116, 117, 118, 141}, {119, 120, 121, 122, 123, 143},
+                               {124, 125, 126, 127, 128, 144}};
+constexpr int kC5Ids[3] = {146, 147, 148};
+
+}  // namespace
+
+NewShowDlg::NewShowDlg(QWidget* parent, std::int32_t (&interval)[2])
+    : Dialog(parent, QStringLiteral("Show Interval")), interval_(interval), first_(interval[0]), last_(interval[1])
+{
+    BeginGrid(2);
+    AddStatic(platform::IDC_STATIC, QStringLiteral("Top of Interval"));
+    AddEdit(IDC_TOP, 6);
+    AddStatic(platform::IDC_STATIC, QStringLiteral("Bottom of Interval"));
+    AddEdit(IDC_BOTTOM, 6);
+    EndGrid();
+    NewRow();
+    AddButton(platform::IDOK, QStringLiteral("OK"), true);
+    AddButton(platform::IDCANCEL, QStringLiteral("Cancel"));
+}
+
+bool NewShowDlg::CanClose()
+{
+    const int top = std::atoi(GetTextA(IDC_TOP).c_str());
+    const int bottom = std::atoi(GetTextA(IDC_BOTTOM).c_str());
+    if (top < first_ || top > last_ || top > bottom || bottom > last_) {
+        platform::MessageBox(QStringLiteral("Depth out of range"), QStringLiteral("Show Report"), platform::MB_OK);
+        return false;
+    }
+    interval_[0] = top;
+    interval_[1] = bottom;
+    return true;
+}
+
+ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, int requested)
+    : Dialog(parent, QStringLiteral("STRATIV SHOW REPORT")), log_(log), requested_(requested)
+{
+    const auto pairs = [this](std::initializer_list<std::pair<int, const char*>> ids, int limit) {
+        BeginGrid(2 * int(ids.size()));
+        for (const auto& [id, caption] : ids) {
+            AddStatic(platform::IDC_STATIC, QString::fromLatin1(caption));
+            AddEdit(id, limit, std::min(limit, 30));
+        }
+        EndGrid();
+    };
+    pairs({{101, "COMPANY:"}, {102, "WELL:"}}, 80);
+    BeginGrid(4);
+    AddStatic(platform::IDC_STATIC, QStringLiteral("SHOW NO.:"));
+    AddEdit(IDC_SHOW_NUMBER, 10);
+    AddStatic(platform::IDC_STATIC, QStringLiteral("SHOW INTERVAL:"));
+    AddEdit(IDC_INTERVAL, 30);
+    EndGrid();
+    pairs({{105, "FORMATION:"}}, 80);
+    pairs({{106, "LITHOLOGY:"}}, 30);
+    BeginGrid(5);
+    AddStatic(platform::IDC_STATIC, QStringLiteral("DESCRIPTION:"));
+    for (int id = 107; id <= 110; ++id)
+        AddEdit(id, 35, 20);
+    EndGrid();
+    pairs({{111, "ROP ABOVE:"}, {112, "ROP DURING:"}, {113, "ROP AFTER:"}}, 30);
+    BeginGrid(8);
+    SkipCell();
+    AddStatic(IDC_GAS_HEADING, QString::fromLatin1(kHotwireHeading));
+    EndGrid();
+    BeginGrid(8);
+    const char* rows[3] = {"GAS ABOVE:", "GAS DURING:", "GAS AFTER:"};
+    for (int r = 0; r < 3; ++r) {
+        AddStatic(platform::IDC_STATIC, QString::fromLatin1(rows[r]));
+        for (int id : kGasIds[r])
+            AddEdit(id, 10, 8);
+        AddEdit(kC5Ids[r], 10, 8);
+    }
+    EndGrid();
+    pairs({{129, "POR:"}, {130, "FLU:"}, {131, "CUT:"}}, 80);
+    BeginGrid(4);
+    AddStatic(platform::IDC_STATIC, QStringLiteral("COMMENTS:"));
+    for (int id : {132, 133, 137})
+        AddEdit(id, 80, 25);
+    EndGrid();
+    NewRow();
+    AddButton(IDC_PREVIOUS, QStringLiteral("PREVIOUS"));
+    AddButton(IDC_NEXT, QStringLiteral("NEXT"));
+    AddButton(IDC_PRINT, QStringLiteral("PRINT"));
+    AddButton(IDC_NEW, QStringLiteral("NEW"));
+    AddButton(IDC_SAVE, QStringLiteral("SAVE"));
+    AddButton(IDC_PRINTER_SETUP, QStringLiteral("Printer Setup"));
+    AddButton(IDC_DELETE, QStringLiteral("DELETE"));
+    AddButton(IDC_SAVE_AS_TEXT, QStringLiteral("SAVE AS TEXT"));
+    AddButton(platform::IDOK, QStringLiteral("CLOSE"), true);
+    On(IDC_PREVIOUS, platform::BN_CLICKED, [this] { CmPrevious(); });
+    On(IDC_NEXT, platform::BN_CLICKED, [this] { CmNext(); });
+    On(IDC_PRINT, platform::BN_CLICKED, [this] { CmPrint(); });
+    On(IDC_NEW, platform::BN_CLICKED, [this] { CmNew(); });
+    On(IDC_SAVE, platform::BN_CLICKED, [this] { CmSave(); });
+    On(IDC_PRINTER_SETUP, platform::BN_CLICKED, [this] { CmPrinterSetup(); });
+    On(IDC_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
+}
+
+ShowFillSettings ShowDlg::Settings() const
+{
+    ShowFillSettings s;
+    s.profile = log_.well.loggerId;
+    s.calibratedGas = calibratedGas;
+    s.ratesPerHour = log_.view.rateInMetresPerHour != 0;
+    s.divisors = divisors_;
+    return s;
+}
+
+bool ShowDlg::Load()
+{
+    const wellfile::OpenWell& f = log_.well.file;
+    std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(f, f.dataFileName);
+    divisors_ = ShowGasDivisors(last.get());
+    if (std::optional<std::vector<SHOWREPORT>> loaded = LoadShowFile(app::PlaceOf(log_))) {
+        shows_ = std::move(*loaded);
+        current_ = OpeningShow(Count(), requested_);
+        TransferRecord(1);
+        return true;
+    }
+    CmNew();
+    Enable(IDC_DELETE, false);
+    return !cancelled_;
+}
+
+void ShowDlg::SetupWindow()
+{
+    if (!log_.options.hotwire)
+        SetText(IDC_GAS_HEADING, QString::fromLatin1(kTotalHeading));
+}
+
+void ShowDlg::TransferRecord(int direction)
+{
+    if (current_ < 0 || current_ >= Count())
+        return;
+    SHOWREPORT& s = shows_[std::size_t(current_)];
+    const auto move = [&](int id, auto& field) {
+        if (direction)
+            SetFromField(id, field);
+        else
+            GetField(id, field);
+    };
+    if (direction && !log_.options.hotwire)
+        SumTotalGas(s);
+    move(101, s.company);
+    move(102, s.well);
+    if (direction)
+        SetTextA(IDC_SHOW_NUMBER, platform::CFormat("%d", int(s.number)));
+    else
+        s.number = std::uint16_t(std::atoi(GetTextA(IDC_SHOW_NUMBER).c_str()));
+    move(IDC_INTERVAL, s.interval);
+    move(105, s.formation);
+    move(106, s.lithology);
+    for (int i = 0; i < 4; ++i)
+        move(107 + i, s.description[i]);
+    move(111, s.ropAbove);
+    move(112, s.ropDuring);
+    move(113, s.ropAfter);
+    char (*rows[3])[6][10] = {&s.gasAbove, &s.gasDuring, &s.gasAfter};
+    char (*c5[3])[10] = {&s.gasAboveC5, &s.gasDuringC5, &s.gasAfterC5};
+    for (int r = 0; r < 3; ++r) {
+        for (int i = 0; i < 6; ++i)
+            move(kGasIds[r][i], (*rows[r])[i]);
+        move(kC5Ids[r], *c5[r]);
+    }
+    move(129, s.porosity);
+    move(130, s.fluorescence);
+    move(131, s.cut);
+    move(132, s.comments[0]);
+    move(133, s.comments[1]);
+    move(137, s.comments[2]);
+}
+
+void ShowDlg::CmNew()
+{
+    const wellfile::OpenWell& f = log_.well.file;
+    std::int32_t interval[2] = {f.fileTopDepth, f.fileBottomDepth};
+    NewShowDlg ask(this, interval);
+    if (ask.Execute() != platform::IDOK) {
+        if (shows_.empty())
+            cancelled_ = true;
+        return;
+    }
+    shows_.emplace_back();
+    current_ = Count() - 1;
+    Enable(IDC_DELETE, true);
+    const wellfile::WellPlace place = app::PlaceOf(log_);
+    std::string company, well;
+    bool header = false;
+    if (log_.well.loggerId == 7) {
+        wellfile::WellHeader1450 old{};
+        if ((header = wellfile::ReadHeaderOld(old, place) != 0)) {
+            company = platform::FieldText(old.company);
+            well = platform::FieldText(old.well);
+        }
+    } else {
+        wellfile::WellHeader h{};
+        if ((header = wellfile::ReadHeader(h, place) != 0)) {
+            company = platform::FieldText(h.company);
+            well = platform::FieldText(h.well);
+        }
+    }
+    SHOWREPORT& show = shows_.back();
+    StartShow(show, interval[0], interval[1], current_ > 0 ? &shows_[std::size_t(current_) - 1] : nullptr,
+              header ? &company : nullptr, header ? &well : nullptr);
+    FillShowFromRecords(show, f.dataFileName, f.fileTopDepth, f.fileBottomDepth, interval[0], interval[1],
+                        Settings());
+    TransferRecord(1);
+}
+
+void ShowDlg::CmSave()
+{
+    TransferRecord(0);
+    const wellfile::OpenWell& f = log_.well.file;
+    if (!SaveShowFile(app::PlaceOf(log_), shows_, current_))
+        return;
+    if (f.copyOut && f.drilling)
+        exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".sho"));
+    // The saved show may have moved: show it at its new place.
+    TransferRecord(1);
+}
+
+void ShowDlg::CmDelete()
+{
+    const int answer = platform::MessageBox(
+        QStringLiteral("Report will be permanently deleted when you press Save.\nClick OK to continue, then press "
+                       "save to delete report,\nor Click CANCEL to return unchanged"),
+        QStringLiteral("Delete report"), platform::MB_OKCANCEL);
+    if (answer != platform::IDOK || current_ < 0)
+        return;
+    if (Count() <= 1) {
+        const wellfile::OpenWell& f = log_.well.file;
+        const QString path = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".sho"));
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+        QFile::remove(path);
+        shows_.clear();
+        current_ = -1;
+        EndDialog(platform::IDCANCEL);
+        return;
+    }
+    current_ = DeleteShow(shows_, current_);
+    TransferRecord(1);
+}
+
+void ShowDlg::CmPrevious()
+{
+    if (current_ <= 0) {
+        platform::MessageBeep(0);
+        return;
+    }
+    --current_;
+    TransferRecord(1);
+}
+
+void ShowDlg::CmNext()
+{
+    if (current_ >= Count() - 1) {
+        platform::MessageBeep(0);
+        return;
+    }
+    ++current_;
+    TransferRecord(1);
+}
+
+void ShowDlg::CmPrinterSetup()
+{
+    if (!print::EnsurePrinter(log_.print)) {
+        platform::MessageBox(QStringLiteral("No Printer Available"), QStringLiteral("Print Error"));
+        return;
+    }
+    print::PrintDialog(log_.print);
+}
+
+void ShowDlg::CmPrint()
+{
+    if (current_ < 0)
+        return;
+    TransferRecord(0);
+    const QString pdfTitle = QStringLiteral("%1-SHOW_No%2@%3")
+                                 .arg(log_.well.file.wellName)
+                                 .arg(current_ + 1)
+                                 .arg(ShowTopDepth(Shown()));
+    PrintReportPage(log_, this, QStringLiteral("StrativM Show Report"), pdfTitle,
+                    [this](platform::Dc& dc) { DrawPage(dc); });
+}
+
+void ShowDlg::DrawPage(platform::Dc& dc)
+{
+    if (current_ < 0)
+        return;
+    DrawShowPage(dc, dc.GetDeviceCaps(platform::LOGPIXELSY) / 10, Shown(), log_.layout.format.title,
+                 log_.options.hotwire);
+}
+
+bool ShowDlg::CanClose()
+{
+    const wellfile::OpenWell& f = log_.well.file;
+    const wellfile::WellPlace place = app::PlaceOf(log_);
+    wellfile::LoadShowDepthIndex(place, log_.well.showDepthIndex);
+    if (log_.view.invalidate)
+        log_.view.invalidate();
+    if (f.drilling) {
+        const QString name = f.wellName + QStringLiteral(".sho");
+        const QString from = platform::FindFileNoCase(f.currentFolder, name);
+        if (QFileInfo(from).isFile()) {
+            QDir().mkpath(f.dataFolder + QStringLiteral("sendfile"));
+            wellfile::CopyFileReplacing(from, f.dataFolder + QStringLiteral("sendfile/") + name);
+        }
+    }
+    return true;
+}
+
+void RunShowReport(QWidget* parent, app::LogState& log, int requested)
+{
+    ShowDlg dialog(parent, log, requested);
+    if (dialog.Load())
+        dialog.Execute();
+}
+
+}  // namespace reports
