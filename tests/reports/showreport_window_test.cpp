@@ -1,0 +1,100 @@
+// The show report dialog through the main window: the show command makes a new show, saves it in
+// order, prints it to PDF and leaves the send copy on closing while drilling.
+#include "app/logstate.h"
+#include "app/ui/logwindow.h"
+#include "reports/showreport.h"
+#include "reports/ui/showdlg.h"
+#include "support/demowindow.h"
+#include "support/doubles.h"
+#include "support/files.h"
+#include "support/pdfpages.h"
+#include "support/testmain.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using platform::Dialog;
+using reports::SHOWREPORT;
+using reports::ShowDlg;
+using testing_support::doubles;
+
+TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    const wellfile::OpenWell& f = s.well.file;
+    const QString sho = f.currentFolder + f.wellName + ".sho";
+    QFile::remove(sho);
+    s.options.hotwire = false;
+    auto pdfPrinter = platform::PdfPrinterDescription();
+    pdfPrinter.dpi = 300;
+    doubles().printers.defaultPrinter = pdfPrinter;
+    const int top = f.fileTopDepth + 200;
+
+    // A well without shows starts with NEW; a bad interval keeps the interval dialog open.
+    Dialog::QueueTestScript([&](Dialog& d) {
+        d.SetTextA(reports::NewShowDlg::IDC_TOP, std::to_string(f.fileTopDepth - 1));
+        d.SetTextA(reports::NewShowDlg::IDC_BOTTOM, std::to_string(top + 10));
+        d.Click(platform::IDOK);
+        EXPECT_EQ(doubles().prompter.messages.back().text, "Depth out of range");
+        EXPECT_EQ(doubles().prompter.messages.back().caption, "Show Report");
+        d.SetTextA(reports::NewShowDlg::IDC_TOP, std::to_string(top + 300));
+        d.SetTextA(reports::NewShowDlg::IDC_BOTTOM, std::to_string(top + 310));
+        d.Click(platform::IDOK);
+    });
+    Dialog::QueueTestScript([&](Dialog& dialog) {
+        auto& d = static_cast<ShowDlg&>(dialog);
+        EXPECT_EQ(d.Count(), 1);
+        EXPECT_EQ(d.GetText(ShowDlg::IDC_GAS_HEADING).trimmed().left(3), "TOT");
+        // A second show higher up, before the first is saved.
+        Dialog::QueueTestScript([&](Dialog& ask) {
+            ask.SetTextA(reports::NewShowDlg::IDC_TOP, std::to_string(top));
+            ask.SetTextA(reports::NewShowDlg::IDC_BOTTOM, std::to_string(top + 10));
+            ask.Click(platform::IDOK);
+        });
+        d.Click(ShowDlg::IDC_NEW);
+        EXPECT_EQ(d.Count(), 2);
+        EXPECT_EQ(d.GetText(ShowDlg::IDC_SHOW_NUMBER), "2");
+        const char* cells[5] = {"10", "5", "2", "1", "1"};
+        const int ids[5] = {115, 116, 117, 118, 141};
+        for (int i = 0; i < 5; ++i)
+            d.SetText(ids[i], cells[i]);
+        d.Click(ShowDlg::IDC_SAVE);
+        // The total follows the typed cells once shown again, and a second save stores it.
+        EXPECT_EQ(d.GetText(114), "19");
+        d.Click(ShowDlg::IDC_SAVE);
+        // Saved in order: the shown show moved to the first place.
+        EXPECT_EQ(d.Current(), 0);
+        EXPECT_EQ(reports::ShowTopDepth(d.Shown()), top);
+        EXPECT_EQ(d.GetText(ShowDlg::IDC_SHOW_NUMBER), "1");
+        d.Click(ShowDlg::IDC_PRINT);
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(51693);
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+
+    const auto saved = testing_support::FileRecords<SHOWREPORT>(sho);
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(reports::ShowTopDepth(saved[0]), top);
+    EXPECT_EQ(saved[0].number, 1);
+    EXPECT_EQ(std::string(saved[0].gasAbove[0]), "19");  // C1 to NC4 as typed
+    EXPECT_EQ(s.well.showDepthIndex[0], top);
+    const QString pdf = f.dataFolder + f.wellName + QString("-SHOW_No1@%1.pdf").arg(top);
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(testing_support::PdfText(pdf).contains("SHOW REPORT"));
+
+    // DELETE of one of two waits for SAVE; the only show goes at once and ends the dialog.
+    doubles().prompter.answers = {platform::IDOK, platform::IDOK};
+    Dialog::QueueTestScript([&](Dialog& dialog) {
+        auto& d = static_cast<ShowDlg&>(dialog);
+        EXPECT_EQ(d.Current(), 1);
+        d.Click(ShowDlg::IDC_DELETE);
+        EXPECT_EQ(testing_support::FileRecords<SHOWREPORT>(sho).size(), 2u);
+        d.Click(ShowDlg::IDC_DELETE);
+    });
+    window.EvCommand(51693);
+    EXPECT_FALSE(QFile::exists(sho));
+    EXPECT_EQ(doubles().prompter.messages.back().caption, "Delete report");
+}
