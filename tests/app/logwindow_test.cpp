@@ -123,7 +123,7 @@ TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
     // colour editors, the page set-up and Lines and Scales are cancelled; the schemes are selected among
     // the defaults. They have tests of their own. The downtime report's input box is cancelled, the view
     // toggle and About need nothing. The depth corrections' input boxes and the ROP, e-log and LAS file
-    // dialogs are cancelled; the morning report finds no report file. The entry commands' and the flare
+    // dialogs are cancelled; the morning report finds no report file; the show report's first interval is cancelled. The entry commands' and the flare
     // entry's start-depth boxes, the outline dialog and the tops editor are cancelled. Save As and Offset ROP have their file dialogs cancelled; the gas-percent and
     // hotwire toggles, the e-log text view and Sw (no curves), Test Gas Values (no last record) and the
     // remote-monitor switch (off) answer without a beep, and the recent files and formation tops have no
@@ -135,7 +135,7 @@ TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
                            52802, 9,     52698, 51687, 51697, 51702, 51709, 51807, 51806, 19872,
                            51705, 52697, 52696, 51700, 51923, 51725, 51798,
                            51682, 61687, 51694, 51886, 51706, 51699, 51775, 51710, 51690,
-                           51933, 51920, 51722, 51723, 51950, 51686, 51922, 51935, 51937};
+                           51933, 51920, 51722, 51723, 51950, 51686, 51922, 51935, 51937, 51693};
     for (int id = 51927; id <= 51931; ++id)
         quiet.insert(id);
     for (int id = 18873; id <= 18922; ++id)
