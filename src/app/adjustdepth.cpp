@@ -7,6 +7,7 @@
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "app/welltops.h"
+#include "elog/curveset.h"
 #include "entry/memorecords.h"
 #include "layout/customdata.h"
 #include "platform/folders.h"
@@ -234,6 +235,7 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
     if (hadCurves) {
         sv.view->LoadElog(s, s.well.elogFileName);
         s.well.elogDepthOffset += *d;
+        elog::PublishCurves(s);
         SaveElogOffset(s, s.well.elogFileName);
     }
     sv.window->Invalidate(s);

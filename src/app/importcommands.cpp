@@ -43,18 +43,6 @@ void ImportError(const QString& text)
     platform::MessageBox(text, QStringLiteral("Import Error"), platform::MB_OK);
 }
 
-// Sets the e-log track on in the first display scheme, so the imported curves show.
-void ShowElogInSchemes(LogState& s)
-{
-    RefreshSchemeHost(s);
-    const layout::SchemeFiles& files = s.layout.schemeHost.files;
-    std::unique_ptr<layout::SchemeSet> schemes = layout::LoadSchemes(files, s.layout.schemes.fieldSchemes);
-    if (!schemes)
-        return;
-    (*schemes)[0].flags[1] = 1;
-    layout::SaveSchemes(files, s.layout.schemes.fieldSchemes, *schemes);
-}
-
 // Puts the e-log file chosen before the import back, stored and loaded.
 void PutBackElog(LogState& s, const WellServices& sv, const QString& remembered)
 {

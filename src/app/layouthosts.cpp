@@ -1,5 +1,6 @@
 #include "app/layouthosts.h"
 
+#include "elog/curves.h"
 #include "platform/text.h"
 #include "app/opendatafile.h"
 #include "wellfile/settingsblock.h"
@@ -54,6 +55,34 @@ void RefreshSchemeHost(LogState& s)
     h.loggerId = s.well.loggerId;
     h.customTracksOn = s.well.customTracksEnabled;
     h.curvesLoaded = s.engines.elogCurves != nullptr;
+    // Looked up at the call: the set may be replaced between two schemes.
+    h.curvePresent = [&s](int curve) {
+        const elog::Curves* c = s.engines.elogCurves.get();
+        return c && curve >= 0 && curve < elog::Curves::kSlots && c->pens[std::size_t(curve)].on != 0;
+    };
+    h.setCurveOptions = [&s](bool densityOnRateGrid, bool wrap) {
+        if (elog::Curves* c = s.engines.elogCurves.get()) {
+            c->scaleOptionA = densityOnRateGrid ? 1 : 0;
+            c->wrapOption = wrap ? 1 : 0;
+        }
+    };
+}
+
+void ShowElogInSchemes(LogState& s)
+{
+    RefreshSchemeHost(s);
+    const layout::SchemeFiles& files = s.layout.schemeHost.files;
+    std::unique_ptr<layout::SchemeSet> schemes = layout::LoadSchemes(files, s.layout.schemes.fieldSchemes);
+    if (!schemes)
+        return;
+    (*schemes)[0].flags[1] = 1;
+    layout::SaveSchemes(files, s.layout.schemes.fieldSchemes, *schemes);
+}
+
+void ReapplyScheme(LogState& s)
+{
+    RefreshSchemeHost(s);
+    layout::ApplyScheme(s.layout.schemes, s.layout.schemeHost, s.layout.schemes.currentScheme, false);
 }
 
 void RefreshCustomTrackHost(LogState& s)

@@ -19,6 +19,10 @@ layout::PenOptions PenOptionsOf(const LogState& s);
 // Brings the value members of the scheme host (folders, send and copy options, profile, custom tracks,
 // curve set) up to date.
 void RefreshSchemeHost(LogState& s);
+// Sets the e-log track on in the first display scheme and saves the schemes, so loaded curves show.
+void ShowElogInSchemes(LogState& s);
+// Applies the current display scheme again (after the curve set changed).
+void ReapplyScheme(LogState& s);
 // Brings the value members of the custom-track host (well, ".fit", settings record, folders, screen
 // geometry of the log format) up to date.
 void RefreshCustomTrackHost(LogState& s);

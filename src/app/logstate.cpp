@@ -1,4 +1,5 @@
 #include "app/logstate.h"
+#include "elog/curves.h"
 
 #include "layout/custchartcfg.h"
 #include "platform/services.h"
@@ -71,7 +72,7 @@ void ApplySetupDefaults(LogState& s)
     s.engines.autoGas = nullptr;
     s.engines.wits = nullptr;
     s.engines.custWits = nullptr;
-    s.engines.elogCurves = nullptr;
+    s.engines.elogCurves.reset();
     s.customTracks.data.reset();
     s.now = platform::LocalTime();
 

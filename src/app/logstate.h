@@ -369,7 +369,7 @@ struct Engines {
     gasmon::AutoGas* autoGas = nullptr;
     wits::Wits* wits = nullptr;
     wits::CUSTWITS* custWits = nullptr;
-    elog::Curves* elogCurves = nullptr;
+    std::unique_ptr<elog::Curves> elogCurves;  // the e-log curve set, while one is loaded
 
     // What the WITS alarm tables ask of the window and the engines (wits::MakeWitsAlarmHost): the
     // pop-up maker (the window's, parent of the pop-up), the reload of the WITS engine's own table (set

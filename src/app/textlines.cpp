@@ -84,7 +84,7 @@ std::vector<std::string> ElogTextLines(std::span<const elog::CurveRecord> rows, 
     using namespace elog;
     std::vector<std::string> lines{kElogHeading};
     for (const CurveRecord& row : rows) {
-        const float* v = row.values;
+        const float* v = row.values.data();
         lines.push_back(platform::CFormat(
             "%5.0f     %3.3f     %3.3f     %3.2f    %6.2f      %6.2f      %6.2f     %6.3f      %6.3f      %6.3f     "
             "%6.2f     %6.2f     %6.2f     %6.2f     %6.2f     %6.2f   %-10s  ",

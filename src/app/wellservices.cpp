@@ -22,7 +22,11 @@ void ViewServices::ApplyScheme(LogState&, int) { NotBuilt("layout", "ApplyScheme
 void ViewServices::LinkElogToScheme(LogState&, const QString&) { NotBuilt("layout", "LinkElogToScheme"); }
 void ViewServices::LoadCustomTracks(LogState&) { NotBuilt("layout", "LoadCustomTracks"); }
 void ViewServices::LoadMemos(LogState& log) { app::LoadMemos(log); }
-void ViewServices::LoadElog(LogState&, const QString&) { NotBuilt("elog", "LoadElog"); }
+int ViewServices::LoadElog(LogState&, const QString&)
+{
+    NotBuilt("elog", "LoadElog");
+    return 1;
+}
 void ViewServices::CloseElog(LogState&) { NotBuilt("elog", "CloseElog"); }
 void ViewServices::ImportNewImages(LogState&, const QString&) { NotBuilt("elog", "ImportNewImages"); }
 void ViewServices::LoadImageList(LogState&) { NotBuilt("elog", "LoadImageList"); }

@@ -38,7 +38,9 @@ public:
     virtual void LinkElogToScheme(LogState& log, const QString& curveFile);
     virtual void LoadCustomTracks(LogState& log);
     virtual void LoadMemos(LogState& log);
-    virtual void LoadElog(LogState& log, const QString& curveFile);
+    // Replaces the e-log curve set by one loaded from `curveFile` (none when it is missing); 0 when no
+    // set could be made. CloseElog drops the set before its file changes.
+    virtual int LoadElog(LogState& log, const QString& curveFile);
     virtual void CloseElog(LogState& log);
     virtual void ImportNewImages(LogState& log, const QString& wellName);
     virtual void LoadImageList(LogState& log);

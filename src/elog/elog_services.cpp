@@ -1,6 +1,11 @@
 #include "elog/elog_services.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "elog/curveset.h"
+
+#include <memory>
+#include <string>
 
 namespace elog {
 
@@ -13,9 +18,19 @@ public:
 };
 }  // namespace
 
-void ElogServices::EnsureCurves(app::LogState&) { app::NotBuilt("elog", "EnsureCurves"); }
-void ElogServices::DeleteCurves(app::LogState&) { app::NotBuilt("elog", "DeleteCurves"); }
-void ElogServices::FreeCurveData(app::LogState&) {}
+void ElogServices::EnsureCurves(app::LogState& log)
+{
+    if (log.engines.elogCurves)
+        return;
+    log.engines.elogCurves = std::make_unique<Curves>(CurveOwnerOf(log, log.well.elogFileName));
+    PublishCurves(log);
+}
+void ElogServices::DeleteCurves(app::LogState& log) { CloseElog(log); }
+void ElogServices::FreeCurveData(app::LogState& log)
+{
+    if (log.engines.elogCurves)
+        std::string().swap(log.engines.elogCurves->lasText);
+}
 int ElogServices::ReadLasHeader(app::LogState&, const QString&, LasHeader&, float&)
 {
     app::NotBuilt("elog", "ReadLasHeader");
@@ -45,8 +60,17 @@ void ElogServices::ImportAscii(app::LogState&, const QString&, const LasHeader&,
 {
     app::NotBuilt("elog", "ImportAscii");
 }
-void ElogServices::SetCurvesKb(app::LogState&, float) {}
-CurveRows ElogServices::CurveData(app::LogState&) { return {}; }
+void ElogServices::SetCurvesKb(app::LogState& log, float kb)
+{
+    if (!log.engines.elogCurves)
+        return;
+    log.engines.elogCurves->kbElevation = kb;
+    log.depthMatch.elogKbElevation = kb;
+}
+CurveRows ElogServices::CurveData(app::LogState& log)
+{
+    return log.engines.elogCurves ? log.engines.elogCurves->Rows() : CurveRows{};
+}
 void ElogServices::RunWaterSaturation(app::LogState&, std::int32_t) { app::NotBuiltCommand("elog", "SWDlg"); }
 void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const QString&)
 {

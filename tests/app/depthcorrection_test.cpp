@@ -6,6 +6,7 @@
 #include "app/wellservices.h"
 #include "app/wellsettings.h"
 #include "drilling/drilling_services.h"
+#include "elog/curves.h"
 #include "entry/memorecords.h"
 #include "layout/customdata.h"
 #include "platform/text.h"
@@ -348,8 +349,7 @@ TEST(SaveElogOffset, RefusesANameTheRecordCannotHold)
 {
     DepthFixture f(1000, 1100);
     app::LogState& s = f.S();
-    alignas(8) char curves[8] = {};
-    s.engines.elogCurves = reinterpret_cast<elog::Curves*>(curves);
+    s.engines.elogCurves = std::make_unique<elog::Curves>(elog::CurveOwner{});
     s.well.elogDepthOffset = 12;
     app::SaveElogOffset(s, "/data/" + QString(300, 'x') + ".svc");
     EXPECT_EQ(f.Texts().size(), 1);
@@ -359,7 +359,7 @@ TEST(SaveElogOffset, RefusesANameTheRecordCannotHold)
     s.well.elogDepthOffset = 0;
     EXPECT_EQ(app::LoadElogOffset(s, "C:\\data\\d.SVC"), 1);
     EXPECT_EQ(s.well.elogDepthOffset, 12);
-    s.engines.elogCurves = nullptr;
+    s.engines.elogCurves.reset();
 }
 
 }  // namespace

@@ -64,7 +64,11 @@ public:
 class ViewDouble final : public app::ViewServices {
 public:
     QStringList loaded;
-    void LoadElog(app::LogState&, const QString& file) override { loaded << file; }
+    int LoadElog(app::LogState&, const QString& file) override
+    {
+        loaded << file;
+        return 1;
+    }
 };
 
 struct ImportFixture {

@@ -126,7 +126,7 @@ TEST(TextLines, ElogRowsInTheirFormatUntilTheLastCurveDepth)
 {
     std::vector<elog::CurveRecord> rows(5);
     for (int i = 0; i < 5; ++i) {
-        float* v = rows[std::size_t(i)].values;
+        float* v = rows[std::size_t(i)].values.data();
         v[0] = float(2000 + i);
         v[1] = 85.5f;
         v[2] = 0.2f;

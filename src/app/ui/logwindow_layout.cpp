@@ -4,6 +4,7 @@
 
 #include "app/activitylines.h"
 #include "app/commandids.h"
+#include "elog/curveset.h"
 #include "app/layouthosts.h"
 #include "app/printtracks.h"
 #include "app/wellsettings.h"
@@ -46,6 +47,7 @@ void LogWindow::InstallLayoutHosts()
     sh.setCurveFile = [this](const QString& file, std::int32_t depthOffset) {
         state_.well.elogFileName = file;
         state_.well.elogDepthOffset = depthOffset;
+        elog::PublishCurves(state_);
     };
     sh.setLogFormat = [this] { SetLogFormat(state_.well.loggerId); };
     sh.buildGridBitmaps = [this] { wellServices_.view->BuildGridBitmaps(state_); };
@@ -62,7 +64,7 @@ void LogWindow::InstallLayoutHosts()
     sh.markRedraw = [this] { state_.view.redrawPending = true; };
     sh.invalidate = [this] { InvalidateLog(); };
     sh.refreshGasDisplay = [this] { neighbours_.gasmon->RefreshGasDisplay(state_); };
-    // The e-log curves answer theirs once their subsystem is built.
+    sh.reloadCurves = [this] { wellServices_.view->LoadElog(state_, state_.well.elogFileName); };
 
     layout::CustomTrackHost& ch = s.customTracks.host;
     ch.markFieldCustomTracks = [this] {

@@ -6,6 +6,7 @@
 #include "app/layouthosts.h"
 #include "app/ui/qbtndlg.h"
 #include "drilling/drillingstate.h"
+#include "elog/curveset.h"
 #include "exchange/wellexchange.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
@@ -44,8 +45,8 @@ private:
     LogWindow& window_;
 };
 
-// The log's layout, schemes, grid strips and custom tracks of one LogWindow; curves, memos and the
-// other loaders keep their not-built defaults until their subsystems are built.
+// The log's layout, schemes, grid strips, custom tracks and e-log curves of one LogWindow; the other
+// loaders keep their defaults.
 class LogWindowViewServices final : public app::ViewServices {
 public:
     explicit LogWindowViewServices(LogWindow& window) : window_(window) {}
@@ -67,6 +68,15 @@ public:
         log.view.currentRowY = 0;
         if (log.env.verboseActivityLog)
             app::WriteActivityLine(log, "Grid Mapping Done");
+    }
+    int LoadElog(app::LogState& log, const QString& curveFile) override
+    {
+        return elog::LoadElog(log, *window_.WellServices().window, curveFile);
+    }
+    void CloseElog(app::LogState& log) override { elog::CloseElog(log); }
+    void LinkElogToScheme(app::LogState& log, const QString& curveFile) override
+    {
+        elog::LinkElogToScheme(log, curveFile);
     }
     void LoadWellTitle(app::LogState& log) override { drilling::LoadWellTitle(log); }
     void CreateLogImage(app::LogState& log) override { logview::CreateLogImage(log); }

@@ -12,6 +12,8 @@
 #include "logview/averages.h"
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
+#include "tracks/elogview.h"
+#include "tracks/lithrowplan.h"
 #include "wellfile/record.h"
 
 #include <QString>
@@ -151,6 +153,9 @@ public:
     virtual void DrawImageMarkers(const PaintTarget&) {}
     // 0 on failure.
     virtual int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) { return 1; }
+    // The e-log curves the painters read from now on: the set's row view (null while none is loaded) and
+    // the automatic lithology made over it. Called whenever a curve set comes or goes.
+    virtual void SetElogCurves(const tracks::ElogView* view, tracks::AutomaticLith automaticLith) {}
 
     // ---- Drilling mode ----
     // The drilling status display, which takes the title band over while drilling mode is on.

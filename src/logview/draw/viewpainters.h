@@ -87,8 +87,10 @@ public:
     void DrawFlareTrackLines(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
                              int topY) override;
 
-    // The well's e-log curves for the printed gas track; null while none are loaded.
+    // ---- E-log curves (elog/draw/viewelogpainters.cpp) ----
+    // The well's e-log curves; null while none are loaded.
     const tracks::ElogView* elogView = nullptr;
+    void SetElogCurves(const tracks::ElogView* view, tracks::AutomaticLith lith) override;
 
     // ---- Drilling mode (drilling/draw/viewdrillingpainters.cpp) ----
     // The window's drawing of the drilling status band; nothing while unset.

@@ -2,6 +2,7 @@
 
 #include "app/layouthosts.h"
 #include "app/logstate.h"
+#include "elog/curveset.h"
 #include "logview/depthcolumnoptions.h"
 #include "logview/draw/logbody.h"
 #include "logview/draw/logpaint.h"
@@ -83,7 +84,7 @@ const GridStrips& StripsOf(const app::LogState& s)
 
 NeighbourPainters& PaintersOf(const app::LogState& s) { return s.view.painters ? *s.view.painters : NoNeighbourPainters(); }
 
-bool ElogShown(const app::LogState&) { return false; }
+bool ElogShown(const app::LogState& s) { return elog::ElogShown(s); }
 
 bool OffsetShown(const app::LogState& s)
 {
