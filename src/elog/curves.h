@@ -16,20 +16,17 @@
 
 namespace elog {
 
-#pragma pack(push, 1)
-// The drawing descriptor of one curve slot (25 bytes): whether the slot has data, where its data
-// starts, and the pen settings of the curve drawing, kept as bytes.
+// The drawing descriptor of one curve slot: whether the slot has data, where its data starts, and the
+// pen settings of the curve drawing. Never stored, so its members keep their natural alignment.
 struct CurvePen {
     std::int32_t on = 0;              // 1 when the slot has a value above 0 at some depth
     std::int32_t firstDataDepth = 0;  // depth of the first record with data in the slot
     std::uint8_t drawing[17] = {};
 };
-// The header descriptor of one curve slot (27 bytes), kept as bytes.
+// The header descriptor of one curve slot.
 struct CurveHeader {
     std::uint8_t bytes[27] = {};
 };
-#pragma pack(pop)
-static_assert(sizeof(CurvePen) == 25 && sizeof(CurveHeader) == 27);
 
 // What the curve set reads of its window.
 struct CurveOwner {
