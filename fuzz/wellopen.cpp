@@ -1,10 +1,12 @@
 // Opening a well whose data file and side files are the input: the check, the repair pass and the open
-// of the data file, then the readers of the side files the window loads for its layout and the loads of
-// its reports (with the conversions of older report files).
+// of the data file, the curve set's load, then the readers of the side files the window loads for its
+// layout and the loads of its reports (with the conversions of older report files).
 #include "fuzzhost.h"
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "app/wellservices.h"
+#include "elog/curveset.h"
 #include "layout/custchartcfg.h"
 #include "layout/customdata.h"
 #include "layout/logcolours.h"
@@ -42,6 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     wellfile::OpenWell& well = s->well.file;
+    // The curve file as the window loads it, and its rows read through the painters' view.
+    app::WindowServices window;
+    const QString svc = folder + QStringLiteral("FZ.svc");
+    elog::LoadElog(*s, window, svc);
+    if (const elog::Curves* curves = s->engines.elogCurves.get()) {
+        const tracks::ElogView& view = s->engines.elogCurves->View(s->well.elogDepthOffset);
+        volatile float sink = 0;
+        for (std::int32_t d : {curves->firstDepth, curves->lastDepth, well.fileTopDepth, well.fileBottomDepth})
+            if (const tracks::ElogRow* row = view.RowAt(d))
+                for (float v : *row)
+                    sink = sink + v;
+        s->engines.elogCurves->SaveCurveFile();
+    }
+    elog::CloseElog(*s);
     layout::PenTable pens{};
     layout::LoadColours(well, pens);
     layout::LfgBlock lfg{};
