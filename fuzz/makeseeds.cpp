@@ -3,6 +3,7 @@
 // seconds.
 #include "fuzzhost.h"
 
+#include "elog/curverecord.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/gasfile.h"
 #include "gasmon/gasmoncfg.h"
@@ -152,6 +153,15 @@ void WellOpenSeeds(const QString& work)
     Seed("wellopen", "demo-data-file-only", files[0].second);
     // A crash while the file grew: a torn last record.
     Seed("wellopen", "demo-torn-tail", files[0].second.left(5 * wellfile::kRecordSize + 100));
+    // A curve file: record i holds depth i, gamma and PE from depth 10, the KB elevation in record 0.
+    std::vector<elog::CurveRecord> curves(64);
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        curves[i].values[elog::SLOT_DEPTH] = float(i);
+        curves[i].values[elog::SLOT_GAMMA] = i >= 10 ? float(30 + i) : 0.0f;
+        curves[i].values[elog::SLOT_PE] = i == 0 ? 1234.5f : i >= 10 ? 3.0f : 0.0f;
+    }
+    const QByteArray svc(reinterpret_cast<const char*>(curves.data()), qsizetype(curves.size() * sizeof curves[0]));
+    Seed("wellopen", "demo-with-svc", fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{15, svc}}));
     for (const auto& [kind, bytes] : parts)
         Seed("wellopen", QStringLiteral("demo-with%1").arg(kSideFiles[kind]).replace('.', '-'),
              fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{kind, bytes}}));
