@@ -167,7 +167,7 @@ private:
 
     // Image path.
     void ImageLine(long long x0, long long y0, long long x1, long long y1);
-    void ImageWideLines(const std::vector<POINT>& points, bool closed);
+    void ImageWideLines(const POINT* points, std::size_t count, bool closed);
     void ImageShape(int kind, int left, int top, int right, int bottom, int ew, int eh);
     void ImagePolygon(const std::vector<POINT>& points);
     // Vector path.

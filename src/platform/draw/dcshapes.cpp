@@ -59,18 +59,20 @@ POINT Dc::MoveTo(int x, int y)
 
 bool Dc::LineTo(int x, int y)
 {
-    const std::vector<POINT> pts{s_.position, {x, y}};
+    const POINT from = s_.position;
     bool ok = true;
     if (!s_.pen.IsNull()) {
         if (image_) {
+            const POINT pts[2] = {from, {x, y}};
             if (s_.pen.Width() == 1)
-                ImageLine(pts[0].x, pts[0].y, x, y);
+                ImageLine(from.x, from.y, x, y);
             else
-                ImageWideLines(pts, false);
+                ImageWideLines(pts, 2, false);
         } else {
+            const std::vector<POINT> pts{from, {x, y}};
             ok = OnDevice(PointsBounds(pts, s_.pen.Width() + 1), NeedsBandForPen(),
                           [x, y](Dc& d) { d.LineTo(x, y); }, [&] { VectorLines(pts, false); });
-            s_.stylePos += std::max(std::llabs((long long)x - pts[0].x), std::llabs((long long)y - pts[0].y));
+            s_.stylePos += std::max(std::llabs((long long)x - from.x), std::llabs((long long)y - from.y));
         }
     }
     s_.position = {x, y};
@@ -96,7 +98,7 @@ bool Dc::PolylineImpl(std::vector<POINT> pts)
             for (std::size_t i = 0; i + 1 < pts.size(); ++i)
                 ImageLine(pts[i].x, pts[i].y, pts[i + 1].x, pts[i + 1].y);
         else
-            ImageWideLines(pts, false);
+            ImageWideLines(pts.data(), pts.size(), false);
     } else {
         const QRect bounds = PointsBounds(pts, s_.pen.Width() + 1);
         OnDevice(bounds, NeedsBandForPen(), [pts](Dc& d) { d.Polyline(pts.data(), int(pts.size())); },
@@ -153,25 +155,46 @@ void Dc::ImageLine(long long x0, long long y0, long long x1, long long y1)
                          s_.stylePos);
 }
 
-void Dc::ImageWideLines(const std::vector<POINT>& pts, bool closed)
+void Dc::ImageWideLines(const POINT* pts, std::size_t n, bool closed)
 {
     const int w = s_.pen.Width();
     const double off = CentreOffset(w), radius = StrokeRadius(w);
     const double ox = Shift().x(), oy = Shift().y();
-    raster::SpanSet spans(0, 0, image_->width(), image_->height());
-    const std::size_t n = pts.size();
+    const raster::Surface surf = raster::SurfaceOf(*image_, origin_.x(), origin_.y());
+    const std::uint32_t pen = PixelOf(s_.pen.color);
     const std::size_t segments = closed ? n : n - 1;
-    auto add = [&](const POINT& a, const POINT& b) {
-        raster::AddCapsule(spans, a.x + off - ox, a.y + off - oy, b.x + off - ox, b.y + off - oy, radius);
+    auto forEachSegment = [&](auto&& segment) {
+        auto one = [&](const POINT& a, const POINT& b) {
+            segment(a.x + off - ox, a.y + off - oy, b.x + off - ox, b.y + off - oy);
+        };
+        if (segments == 0)
+            one(pts[0], pts[0]);
+        for (std::size_t i = 0; i < segments; ++i)
+            one(pts[i], pts[(i + 1) % n]);
     };
-    if (segments == 0)
-        add(pts[0], pts[0]);
-    for (std::size_t i = 0; i < segments; ++i)
-        add(pts[i], pts[(i + 1) % n]);
+    if (raster::MixIsIdempotent(s_.rop2)) {
+        // Where segments overlap the mix is taken again, which changes nothing: each is painted at once.
+        if (s_.rop2 == R2_NOP)
+            return;
+        raster::WithMix(s_.rop2, pen, [&](auto op) {
+            forEachSegment([&](double ax, double ay, double bx, double by) {
+                raster::ForEachCapsuleRow(ax, ay, bx, by, radius, 0, surf.height, [&](int y, long long x0, long long x1) {
+                    std::uint32_t* row = surf.Row(y);
+                    const int from = int(std::max<long long>(x0, 0)), to = int(std::min<long long>(x1, surf.width));
+                    for (int x = from; x < to; ++x)
+                        row[x] = op(row[x]);
+                });
+            });
+        });
+        return;
+    }
+    // Each pixel of the stroke takes the mix once.
+    raster::SpanSet spans(0, 0, surf.width, surf.height);
+    forEachSegment([&](double ax, double ay, double bx, double by) { raster::AddCapsule(spans, ax, ay, bx, by, radius); });
     spans.Normalize();
     raster::Fill fill;
-    fill.fg = PixelOf(s_.pen.color);
-    raster::PaintSpans(raster::SurfaceOf(*image_, origin_.x(), origin_.y()), spans, fill, s_.rop2);
+    fill.fg = pen;
+    raster::PaintSpans(surf, spans, fill, s_.rop2);
 }
 
 namespace {

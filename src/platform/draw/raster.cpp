@@ -20,30 +20,6 @@ Surface SurfaceOf(QImage& image, int pageX, int pageY)
     return s;
 }
 
-std::uint32_t Mix(int rop2, std::uint32_t p, std::uint32_t d)
-{
-    std::uint32_t r;
-    switch (rop2) {
-    case R2_BLACK: r = 0; break;
-    case R2_NOTMERGEPEN: r = ~(p | d); break;
-    case R2_MASKNOTPEN: r = ~p & d; break;
-    case R2_NOTCOPYPEN: r = ~p; break;
-    case R2_MASKPENNOT: r = p & ~d; break;
-    case R2_NOT: r = ~d; break;
-    case R2_XORPEN: r = p ^ d; break;
-    case R2_NOTMASKPEN: r = ~(p & d); break;
-    case R2_MASKPEN: r = p & d; break;
-    case R2_NOTXORPEN: r = ~(p ^ d); break;
-    case R2_NOP: r = d; break;
-    case R2_MERGENOTPEN: r = ~p | d; break;
-    case R2_MERGEPENNOT: r = p | ~d; break;
-    case R2_MERGEPEN: r = p | d; break;
-    case R2_WHITE: r = 0xFFFFFFu; break;
-    default: r = p; break;  // R2_COPYPEN and unknown codes
-    }
-    return r | 0xFF000000u;
-}
-
 bool MixIsIdempotent(int rop2)
 {
     switch (rop2) {
@@ -195,8 +171,10 @@ void PaintSpans(const Surface& s, const SpanSet& spans, const Fill& fill, int ro
             if (rop2 == R2_COPYPEN)
                 std::fill(row + x0, row + x1, fill.fg);
             else
-                for (int x = x0; x < x1; ++x)
-                    row[x] = Mix(rop2, fill.fg, row[x]);
+                WithMix(rop2, fill.fg, [&](auto op) {
+                    for (int x = x0; x < x1; ++x)
+                        row[x] = op(row[x]);
+                });
             continue;
         }
         for (int x = x0; x < x1; ++x) {
@@ -251,8 +229,13 @@ void DrawThinLine(const Surface& s, long long x0, long long y0, long long x1, lo
     stylePos += std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
     if (rop2 == R2_NOP)
         return;
-    if (dashes.count == 0 && rop2 == R2_COPYPEN) {
-        ForEachLinePixel(x0, y0, x1, y1, s.width, s.height, [&](int x, int y, long long) { s.Row(y)[x] = pen; });
+    if (dashes.count == 0) {
+        WithMix(rop2, pen, [&](auto op) {
+            ForEachLinePixel(x0, y0, x1, y1, s.width, s.height, [&](int x, int y, long long) {
+                std::uint32_t* p = s.Row(y) + x;
+                *p = op(*p);
+            });
+        });
         return;
     }
     ForEachLinePixel(x0, y0, x1, y1, s.width, s.height, [&](int x, int y, long long i) {
@@ -272,69 +255,10 @@ void AddThinLine(SpanSet& spans, long long x0, long long y0, long long x1, long 
                      [&](int x, int y, long long) { spans.Add(y + t, (long long)x + l, (long long)x + l + 1); });
 }
 
-namespace {
-
-// x range [lo, hi] where lo <= a*x + b <= hi; false when empty.
-bool SolveBand(double a, double b, double lo, double hi, double& xLo, double& xHi)
-{
-    if (std::fabs(a) < 1e-12) {
-        if (b < lo || b > hi)
-            return false;
-        xLo = -1e300;
-        xHi = 1e300;
-        return true;
-    }
-    double p = (lo - b) / a, q = (hi - b) / a;
-    if (p > q)
-        std::swap(p, q);
-    xLo = p;
-    xHi = q;
-    return true;
-}
-
-void AddRowInterval(SpanSet& spans, int y, double lo, double hi)
-{
-    // Pixels whose centres lie in [lo, hi].
-    const double a = std::ceil(lo - 0.5), b = std::floor(hi - 0.5) + 1;
-    if (a < b)
-        spans.Add(y, (long long)std::max(a, -4e18), (long long)std::min(b, 4e18));
-}
-
-}  // namespace
-
 void AddCapsule(SpanSet& spans, double ax, double ay, double bx, double by, double radius)
 {
-    // Only rows inside the clip: a line may reach far beyond the image.
-    const double yTop = std::max(std::min(ay, by) - radius - 1, double(spans.ClipTop()));
-    const double yBottom = std::min(std::max(ay, by) + radius + 1, double(spans.ClipBottom()));
-    const double len = std::hypot(bx - ax, by - ay);
-    const double ux = len > 0 ? (bx - ax) / len : 0, uy = len > 0 ? (by - ay) / len : 0;
-    for (long long y = (long long)std::floor(yTop); y <= (long long)std::ceil(yBottom); ++y) {
-        const double c = double(y) + 0.5;
-        double lo = 1e300, hi = -1e300;
-        for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-            const double d = c - py;
-            if (std::fabs(d) <= radius) {
-                const double h = std::sqrt(radius * radius - d * d);
-                lo = std::min(lo, px - h);
-                hi = std::max(hi, px + h);
-            }
-        }
-        if (len > 0) {
-            // Along the segment: 0 <= t <= len and |distance| <= radius, both linear in x.
-            double t0, t1, n0, n1;
-            if (SolveBand(ux, (c - ay) * uy - ax * ux, 0, len, t0, t1) &&
-                SolveBand(-uy, (c - ay) * ux + ax * uy, -radius, radius, n0, n1)) {
-                const double l = std::max(t0, n0), h = std::min(t1, n1);
-                if (l <= h) {
-                    lo = std::min(lo, l);
-                    hi = std::max(hi, h);
-                }
-            }
-        }
-        if (lo <= hi)
-            AddRowInterval(spans, int(y), lo, hi);
-    }
+    ForEachCapsuleRow(ax, ay, bx, by, radius, spans.ClipTop(), spans.ClipBottom(),
+                      [&](int y, long long x0, long long x1) { spans.Add(y, x0, x1); });
 }
 
 void AddPolygon(SpanSet& spans, const POINT* pts, int count)

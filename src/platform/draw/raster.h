@@ -6,7 +6,10 @@
 
 #include <QImage>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace platform::raster {
@@ -32,9 +35,13 @@ constexpr std::uint32_t ToPixel(COLORREF c)
 constexpr COLORREF ToColorRef(std::uint32_t p) { return RGB(int((p >> 16) & 0xFF), int((p >> 8) & 0xFF), int(p & 0xFF)); }
 
 // The result of mix `rop2` (R2_*) of pen colour `pen` over `dst`.
-std::uint32_t Mix(int rop2, std::uint32_t pen, std::uint32_t dst);
+inline std::uint32_t Mix(int rop2, std::uint32_t pen, std::uint32_t dst);
 // True when drawing a pixel twice with the mix gives what drawing it once gives.
 bool MixIsIdempotent(int rop2);
+// Calls f(op), op(dst) being Mix(rop2, pen, dst): the usual mixes get an op of their own, so that a loop
+// over pixels is compiled without the choice inside it.
+template <class F>
+void WithMix(int rop2, std::uint32_t pen, F&& f);
 
 // True when pixel (x, y) of the page is set in hatch pattern HS_*.
 bool HatchBit(int hatch, int x, int y);
@@ -83,6 +90,11 @@ void PaintSpans(const Surface& s, const SpanSet& spans, const Fill& fill, int ro
 // on a steep line) whichever way the line is drawn, so A->B and B->A differ only at their ends.
 template <class Plot>
 void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, int width, int height, Plot&& plot);
+// The same pixels, always found by cutting the line at the edges (ForEachLinePixel skips that when both
+// ends are inside).
+template <class Plot>
+void ForEachClippedLinePixel(long long x0, long long y0, long long x1, long long y1, int width, int height,
+                             Plot&& plot);
 
 // Pattern of a styled 1-px pen (on/off run lengths), and the pixels drawn so far along the figure.
 struct Dashes {
@@ -102,6 +114,9 @@ void AddThinLine(SpanSet& spans, long long x0, long long y0, long long x1, long 
 
 // Adds the pixels whose centres lie within `radius` of the segment a-b (centre coordinates).
 void AddCapsule(SpanSet& spans, double ax, double ay, double bx, double by, double radius);
+// The same pixels as row(y, x0, x1) for each run [x0, x1) of row y, rows in [top, bottom) only.
+template <class Row>
+void ForEachCapsuleRow(double ax, double ay, double bx, double by, double radius, int top, int bottom, Row&& row);
 // Adds the pixels whose centres lie inside the polygon (alternate fill).
 void AddPolygon(SpanSet& spans, const POINT* points, int count);
 // Adds the pixels whose centres lie inside the box [l, r) x [t, b) with corners rounded by
@@ -129,10 +144,91 @@ void Blit(const Surface& dst, long long dx, long long dy, long long w, long long
 void StretchBlit(const Surface& dst, long long dx, long long dy, int dw, int dh, const Surface& src, long long sx,
                  long long sy, int sw, int sh, std::uint32_t rop, const Pattern& pattern);
 
-// ---- template definition
+// ---- inline and template definitions
+
+inline std::uint32_t Mix(int rop2, std::uint32_t p, std::uint32_t d)
+{
+    std::uint32_t r;
+    switch (rop2) {
+    case R2_BLACK: r = 0; break;
+    case R2_NOTMERGEPEN: r = ~(p | d); break;
+    case R2_MASKNOTPEN: r = ~p & d; break;
+    case R2_NOTCOPYPEN: r = ~p; break;
+    case R2_MASKPENNOT: r = p & ~d; break;
+    case R2_NOT: r = ~d; break;
+    case R2_XORPEN: r = p ^ d; break;
+    case R2_NOTMASKPEN: r = ~(p & d); break;
+    case R2_MASKPEN: r = p & d; break;
+    case R2_NOTXORPEN: r = ~(p ^ d); break;
+    case R2_NOP: r = d; break;
+    case R2_MERGENOTPEN: r = ~p | d; break;
+    case R2_MERGEPENNOT: r = p | ~d; break;
+    case R2_MERGEPEN: r = p | d; break;
+    case R2_WHITE: r = 0xFFFFFFu; break;
+    default: r = p; break;  // R2_COPYPEN and unknown codes
+    }
+    return r | 0xFF000000u;
+}
+
+template <class F>
+void WithMix(int rop2, std::uint32_t pen, F&& f)
+{
+    constexpr std::uint32_t kAlpha = 0xFF000000u;
+    switch (rop2) {
+    case R2_COPYPEN: {
+        const std::uint32_t v = pen | kAlpha;
+        f([v](std::uint32_t) { return v; });
+        return;
+    }
+    case R2_MASKPEN: f([pen](std::uint32_t d) { return (pen & d) | kAlpha; }); return;
+    case R2_MERGEPEN: f([pen](std::uint32_t d) { return pen | d | kAlpha; }); return;
+    case R2_XORPEN: f([pen](std::uint32_t d) { return (pen ^ d) | kAlpha; }); return;
+    case R2_NOTXORPEN: f([pen](std::uint32_t d) { return ~(pen ^ d) | kAlpha; }); return;
+    default: f([rop2, pen](std::uint32_t d) { return Mix(rop2, pen, d); }); return;
+    }
+}
 
 template <class Plot>
 void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, int width, int height, Plot&& plot)
+{
+    if (x0 < 0 || y0 < 0 || x1 < 0 || y1 < 0 || x0 >= width || x1 >= width || y0 >= height || y1 >= height) {
+        ForEachClippedLinePixel(x0, y0, x1, y1, width, height, plot);
+        return;
+    }
+    // Both ends inside, and with them every pixel between: Bresenham's steps from the start as they are.
+    const long long dx = x1 - x0, dy = y1 - y0;
+    const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const bool xMajor = adx >= ady;
+    const long long n = xMajor ? adx : ady, dm = xMajor ? ady : adx;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    // Halves round down in minor steps when the minor coordinate rises, up when it falls.
+    const long long bias = (xMajor ? sy : sx) < 0 ? 1 : 0;
+    int x = int(x0), y = int(y0);
+    long long err = 2 * dm - n;
+    if (xMajor) {
+        for (long long i = 0; i < n; ++i, x += sx) {
+            plot(x, y, i);
+            if (err + bias > 0) {
+                y += sy;
+                err -= 2 * n;
+            }
+            err += 2 * dm;
+        }
+    } else {
+        for (long long i = 0; i < n; ++i, y += sy) {
+            plot(x, y, i);
+            if (err + bias > 0) {
+                x += sx;
+                err -= 2 * n;
+            }
+            err += 2 * dm;
+        }
+    }
+}
+
+template <class Plot>
+void ForEachClippedLinePixel(long long x0, long long y0, long long x1, long long y1, int width, int height,
+                             Plot&& plot)
 {
     const long long dx = x1 - x0, dy = y1 - y0;
     const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
@@ -207,6 +303,71 @@ void ForEachLinePixel(long long x0, long long y0, long long x1, long long y1, in
             err -= 2 * n;
         }
         err += 2 * dm;
+    }
+}
+
+namespace detail {
+
+// x range [lo, hi] where lo <= a*x + b <= hi; false when empty.
+inline bool SolveBand(double a, double b, double lo, double hi, double& xLo, double& xHi)
+{
+    if (std::fabs(a) < 1e-12) {
+        if (b < lo || b > hi)
+            return false;
+        xLo = -1e300;
+        xHi = 1e300;
+        return true;
+    }
+    double p = (lo - b) / a, q = (hi - b) / a;
+    if (p > q)
+        std::swap(p, q);
+    xLo = p;
+    xHi = q;
+    return true;
+}
+
+}  // namespace detail
+
+template <class Row>
+void ForEachCapsuleRow(double ax, double ay, double bx, double by, double radius, int top, int bottom, Row&& row)
+{
+    // Rows whose centres lie further than the radius from both ends' rows hold no pixel; a quarter pixel
+    // of margin keeps rounding out of that choice. A line may reach far beyond the image.
+    const long long yFirst = std::max((long long)std::ceil(std::min(ay, by) - radius - 0.75), (long long)top);
+    const long long yLast = std::min((long long)std::floor(std::max(ay, by) + radius - 0.25), (long long)bottom - 1);
+    if (yFirst > yLast)
+        return;
+    const double len = std::hypot(bx - ax, by - ay);
+    const double ux = len > 0 ? (bx - ax) / len : 0, uy = len > 0 ? (by - ay) / len : 0;
+    for (long long y = yFirst; y <= yLast; ++y) {
+        const double c = double(y) + 0.5;
+        double lo = 1e300, hi = -1e300;
+        for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            const double d = c - py;
+            if (std::fabs(d) <= radius) {
+                const double h = std::sqrt(radius * radius - d * d);
+                lo = std::min(lo, px - h);
+                hi = std::max(hi, px + h);
+            }
+        }
+        if (len > 0) {
+            // Along the segment: 0 <= t <= len and |distance| <= radius, both linear in x.
+            double t0, t1, n0, n1;
+            if (detail::SolveBand(ux, (c - ay) * uy - ax * ux, 0, len, t0, t1) &&
+                detail::SolveBand(-uy, (c - ay) * ux + ax * uy, -radius, radius, n0, n1)) {
+                const double l = std::max(t0, n0), h = std::min(t1, n1);
+                if (l <= h) {
+                    lo = std::min(lo, l);
+                    hi = std::max(hi, h);
+                }
+            }
+        }
+        if (lo > hi)
+            continue;
+        // Pixels whose centres lie in [lo, hi].
+        const double a = std::ceil(lo - 0.5), b = std::floor(hi - 0.5) + 1;
+        if (a < b)
+            row(int(y), (long long)std::max(a, -4e18), (long long)std::min(b, 4e18));
     }
 }
 
