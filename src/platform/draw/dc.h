@@ -7,6 +7,8 @@
 // Coordinates are device pixels. Colours are COLORREFs; 0x80000000 + index names a system colour.
 #include "platform/draw/gdiobjects.h"
 
+#include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -15,7 +17,6 @@
 #include <memory>
 #include <vector>
 
-class QFont;
 class QPainter;
 class QPaintDevice;
 
@@ -187,6 +188,14 @@ private:
                    const QRect* clip, int underlineIndex) const;
     QRect TextBounds(int x, int y, const QString& text, unsigned align, int escapement) const;
     QFont DeviceFont() const;
+    // The last font made for the device: made again only when another font is selected, as making one
+    // (and its first look-up of glyphs) costs more than the text it draws.
+    mutable Font deviceFontOf_;
+    mutable int deviceFontDpi_ = 0;
+    mutable QFont deviceFont_;
+    // Advances of the texts drawn in that font: labels come back row after row.
+    mutable QHash<QString, int> textWidths_;
+    int TextWidth(const QString& text) const;
     int DpiX() const;
     int DpiY() const;
 

@@ -108,14 +108,38 @@ void WrapParagraph(const QString& text, int begin, int end, int width, const QFo
 
 }  // namespace
 
-QFont Dc::DeviceFont() const { return MakeQFont(s_.font, DpiY()); }
+QFont Dc::DeviceFont() const
+{
+    const int dpi = DpiY();
+    if (deviceFontDpi_ != dpi || !(deviceFontOf_ == s_.font)) {
+        deviceFont_ = MakeQFont(s_.font, dpi);
+        deviceFontOf_ = s_.font;
+        deviceFontDpi_ = dpi;
+        textWidths_.clear();
+    }
+    return deviceFont_;
+}
+
+int Dc::TextWidth(const QString& text) const
+{
+    const QFont font = DeviceFont();
+    auto it = textWidths_.constFind(text);
+    if (it != textWidths_.constEnd())
+        return *it;
+    constexpr qsizetype kMostWidths = 1024;
+    if (textWidths_.size() >= kMostWidths)
+        textWidths_.clear();
+    const int w = MetricsOn(font, device_).horizontalAdvance(text);
+    textWidths_.insert(text, w);
+    return w;
+}
 
 SIZE Dc::GetTextExtent(const char* text, int length) const { return GetTextExtent(Decode(text, length)); }
 
 SIZE Dc::GetTextExtent(const QString& text) const
 {
     const QFontMetrics fm = MetricsOn(DeviceFont(), device_);
-    return {fm.horizontalAdvance(text), fm.ascent() + fm.descent()};
+    return {TextWidth(text), fm.ascent() + fm.descent()};
 }
 
 TEXTMETRIC Dc::GetTextMetrics() const
@@ -158,7 +182,7 @@ bool Dc::TextOut(int x, int y, const QString& text)
 QRect Dc::TextBounds(int x, int y, const QString& text, unsigned align, int escapement) const
 {
     const QFontMetrics fm = MetricsOn(DeviceFont(), device_);
-    const int w = fm.horizontalAdvance(text), h = fm.ascent() + fm.descent();
+    const int w = TextWidth(text), h = fm.ascent() + fm.descent();
     const QPoint off = CellOffset(align, w, fm.ascent(), h);
     // Glyphs may reach past their advance (italics, overhangs).
     const int m = h / 2 + 2;
@@ -196,7 +220,7 @@ void Dc::PaintText(QPainter& p, int x, int y, const QString& text, unsigned alig
 {
     const QFont font = DeviceFont();
     const QFontMetrics fm = MetricsOn(font, device_);
-    const int w = fm.horizontalAdvance(text), ascent = fm.ascent(), h = ascent + fm.descent();
+    const int w = TextWidth(text), ascent = fm.ascent(), h = ascent + fm.descent();
     const QPoint off = CellOffset(align, w, ascent, h);
     p.save();
     if (clip)
