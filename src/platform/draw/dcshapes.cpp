@@ -181,6 +181,9 @@ void Dc::ImageWideLines(const POINT* pts, std::size_t n, bool closed)
                 raster::ForEachCapsuleRow(ax, ay, bx, by, radius, 0, surf.height, [&](int y, long long x0, long long x1) {
                     std::uint32_t* row = surf.Row(y);
                     const int from = int(std::max<long long>(x0, 0)), to = int(std::min<long long>(x1, surf.width));
+                    // Rows lie far apart in memory: the one a few steps down is asked for early.
+                    if (y + 4 < surf.height && from < to)
+                        __builtin_prefetch(row + 4 * surf.stride + from, 1);
                     for (int x = from; x < to; ++x)
                         row[x] = op(row[x]);
                 });
