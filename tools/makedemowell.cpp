@@ -1,5 +1,5 @@
-// Writes the demo well "elogdemo" (data file, header, tops, show reports) into a folder, the same
-// files the program makes in its install folder on first start.
+// Writes the demo well "elogdemo" (data file, header, tops, show reports, custom-track data, FIT data
+// and layout) into a folder, the same files the program makes in its install folder on first start.
 //   makedemowell [folder]     default: the current folder
 #include "wellfile/demowell.h"
 

@@ -300,6 +300,25 @@ int CorrectExtDepth(const wellfile::OpenWell& well, FitFile& fit, std::int32_t n
     return 1;
 }
 
+bool ReadExtDepthRange(FitFile& fit)
+{
+    EXTRECORD first{};
+    {
+        QFile f(fit.path);
+        if (fit.path.isEmpty() || !f.open(QIODevice::ReadOnly) ||
+            f.read(reinterpret_cast<char*>(&first), sizeof first) != qint64(sizeof first))
+            return false;
+    }
+    const std::unique_ptr<EXTRECORD> last = ReadLastRecordOf<EXTRECORD>(fit.path);
+    const std::optional<std::int32_t> top = wellfile::WholeDepthOf(first.depth);
+    const std::optional<std::int32_t> bottom = last ? wellfile::WholeDepthOf(last->depth) : std::nullopt;
+    if (!top || !bottom || *bottom < *top)
+        return false;
+    fit.topDepth = *top;
+    fit.bottomDepth = *bottom;
+    return true;
+}
+
 std::unique_ptr<CUSTDATAREC> ReadLastCustomRecord(const QString& path) { return ReadLastRecordOf<CUSTDATAREC>(path); }
 std::unique_ptr<EXTRECORD> ReadLastExtRecord(const QString& path) { return ReadLastRecordOf<EXTRECORD>(path); }
 

@@ -120,6 +120,10 @@ int ExtendCustomDataFile(wellfile::OpenWell& well, std::int32_t newLast);
 // word only). The fit range becomes the file's. 1 done, 0 not.
 int CorrectExtDepth(const wellfile::OpenWell& well, FitFile& fit, std::int32_t newLast);
 
+// Takes the depth range of an existing ".fit" (the depths of its first and last whole record) into
+// `fit`. False, the range left as it was, when the file is missing, holds no record or no sound depths.
+bool ReadExtDepthRange(FitFile& fit);
+
 // The last whole record of the file; null when it holds none or does not open.
 std::unique_ptr<CUSTDATAREC> ReadLastCustomRecord(const QString& path);
 std::unique_ptr<EXTRECORD> ReadLastExtRecord(const QString& path);

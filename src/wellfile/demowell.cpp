@@ -2,6 +2,8 @@
 #include "wellfile/demomemos.h"
 
 #include "app/shellcommands.h"
+#include "layout/custchartcfg.h"
+#include "layout/predefinedtracks.h"
 #include "layout/schemes.h"
 #include "platform/folders.h"
 #include "platform/text.h"
@@ -20,6 +22,7 @@
 
 #include <QDateTime>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -86,6 +89,18 @@ bool SaveDemoSchemes(const WellPlace& place)
     return layout::SaveSchemes(files, false, set);
 }
 
+// The custom tracks: the drilling track every well starts with, and beside it the FIT analysis of the gas
+// ("FIT-1 THC-C5": total hydrocarbons and C1 to C5 on a logarithmic ppm scale), drawn while the FIT data
+// option is on.
+bool SaveDemoCustomTracks(const QString& folder, const QString& wellName)
+{
+    constexpr int kFitThcC5Kind = 22;
+    auto config = std::make_unique<layout::CUSTCHARTCFGEX>();
+    layout::FillDefaultTracks(*config, 0);  // the tracks are placed again when the log lays them out
+    layout::BuildPredefinedTrack(config->track[1], kFitThcC5Kind);
+    return layout::WriteCustChartFile(platform::JoinPath(folder, wellName + QStringLiteral(".grdx")), *config);
+}
+
 // A few downtime notes, dated in the days after the spud.
 bool SaveDowntimeNotes(const QString& folder, const QString& wellName, const std::vector<std::int32_t>& depths)
 {
@@ -138,6 +153,10 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     // The custom-data file of the custom tracks, one record per depth like the data file.
     const QString customPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".svx"));
     if (!WriteWholeFile(customPath, data.custom.data(), data.custom.size() * sizeof(layout::CUSTDATAREC)))
+        return false;
+    const QString fitPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".fit"));
+    if (!WriteWholeFile(fitPath, data.fit.data(), data.fit.size() * sizeof(layout::EXTRECORD)) ||
+        !SaveDemoCustomTracks(folder, place.wellName))
         return false;
 
     // The data file last and through a temporary name: a data file that is there is a whole one.

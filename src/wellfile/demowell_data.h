@@ -1,6 +1,6 @@
 #pragma once
 // What the demo well is made of, before any of it is written: the depth records, the custom-data
-// records of the custom tracks, the formation tops, the show intervals, the depths of the downtime
+// and FIT records of the custom tracks, the formation tops, the show intervals, the depths of the downtime
 // notes and the descriptions of the cuttings. One seed gives the same well every time.
 #include "entry/topsex.h"
 #include "layout/customdata.h"
@@ -16,6 +16,7 @@ namespace wellfile::demo {
 struct DemoData {
     std::vector<RECORD> records;                 // one per depth unit, first to last depth
     std::vector<layout::CUSTDATAREC> custom;     // the same depths
+    std::vector<layout::EXTRECORD> fit;          // the same depths: the FIT analysis of the same gas
     std::vector<entry::TOPSEX> tops;
     std::vector<std::pair<std::int32_t, std::int32_t>> shows;  // first and last depth of each show
     std::vector<std::int32_t> downtime;          // depths of the downtime notes

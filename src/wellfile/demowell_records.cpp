@@ -9,6 +9,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <string>
 #include <string_view>
@@ -146,6 +147,44 @@ void FillGas(float (&gas)[GAS_COUNT], double total, const std::array<double, 7>&
     gas[GAS_TENTH] = 0;
 }
 
+// The FIT analyser reads the same gas as the chromatograph, each value within a few percent of it.
+// Bytes of the FIT record, as the custom-track curves read them.
+constexpr int kFitThc = 358;           // units; then C1 to C5 in ppm at 362 ... 378
+constexpr int kFitPixler = 186;        // C1/C2, C1/C3, C1/C4 and C1/C5 at 186 ... 198
+constexpr int kFitC3OverC1 = 182;
+constexpr int kFitPercentGas = 88;
+constexpr int kFitTotalGas = 310;
+
+void SetFit(layout::EXTRECORD& e, int byte, double value)
+{
+    const float v = float(value);
+    std::memcpy(reinterpret_cast<unsigned char*>(&e) + byte, &v, sizeof v);
+}
+
+double Rounded(double v, double step) { return std::round(v / step) * step; }
+
+void FillFit(layout::EXTRECORD& e, const RECORD& r, Random& rnd)
+{
+    e.depth = float(r.depth);
+    e.recordLength = layout::kExtRecordSize;
+    const double thc = Rounded(std::fabs(r.gas[GAS_TG]) * rnd.Uniform(0.95, 1.05), 0.1);
+    // C1, C2, C3, then the butanes and the pentanes each as one.
+    const double ppm[5] = {r.gas[GAS_C1], r.gas[GAS_C2], r.gas[GAS_C3], r.gas[GAS_IC4] + r.gas[GAS_NC4],
+                           r.gas[GAS_IC5] + r.gas[GAS_NC5]};
+    double fit[5];
+    for (int i = 0; i < 5; ++i)
+        fit[i] = std::max(0.1, Rounded(std::fabs(ppm[i]) * rnd.Uniform(0.95, 1.05), 0.1));
+    SetFit(e, kFitThc, thc);
+    for (int i = 0; i < 5; ++i) {
+        SetFit(e, kFitThc + 4 * (i + 1), fit[i]);
+        if (i > 0)
+            SetFit(e, kFitPixler + 4 * (i - 1), Rounded(fit[0] / fit[i], 0.01));
+    }
+    SetFit(e, kFitC3OverC1, Rounded(fit[2] / fit[0], 0.0001));
+    SetFit(e, kFitTotalGas, thc);
+    SetFit(e, kFitPercentGas, Rounded(thc * 0.01, 0.001));  // one unit is 100 ppm
+}
+
 // The drilling and mud programme.
 constexpr std::int32_t kKickOff = 1800;            // the survey builds angle below here
 constexpr std::int32_t kBuildEnd = 2100;           // slides stop here
@@ -206,6 +245,9 @@ DemoData MakeDemoData(const DemoWellShape& shape)
     const std::int32_t count = shape.lastDepth - shape.firstDepth + 1;
     d.records.resize(std::size_t(count));
     d.custom.resize(std::size_t(count));
+    d.fit.resize(std::size_t(count));
+    // A stream of its own: the FIT values change nothing of what the other generator gives.
+    Random fitRnd(shape.seed ^ 0x0F17F17Fu);
 
     std::size_t formation = 0;
     std::int32_t formationTop = shape.firstDepth;
@@ -274,6 +316,7 @@ DemoData MakeDemoData(const DemoWellShape& shape)
         FillGas(r.halfGas, total * rnd.Uniform(0.9, 1.1), inShow ? kShowMix : kBackgroundMix, rnd);
         const float testGas[TEST_COUNT] = {100.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f};
         std::copy(std::begin(testGas), std::end(testGas), r.testGas);
+        FillFit(d.fit[std::size_t(i)], r, fitRnd);
         r.co2 = float(std::round((mix.co2 * rnd.Uniform(0.8, 1.2) + (inShow ? 0.3 : 0.0)) * 100.0) / 100.0);
 
         // The show columns: porosity by the sand or carbonate share, cut and fluorescence in the shows.

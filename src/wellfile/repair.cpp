@@ -248,9 +248,12 @@ int RenumberCustomRecords(const RepairTarget& target)
     well.customTopDepth = WholeDepth(records.front().depth);
     well.customBottomDepth = WholeDepth(records.back().depth);
 
-    // Another station's shared copy is not rewritten here unless this station is drilling it.
-    if (target.sharedCopy && !well.drilling)
+    // Another station's shared copy is not rewritten here unless this station is drilling it. Its ".fit"
+    // still gives the FIT curves its range, or they would read it by the range of the well open before.
+    if (target.sharedCopy && !well.drilling) {
+        layout::ReadExtDepthRange(target.fit);
         return 1;
+    }
     bool wrote = false;
     if (!WriteIfChanged(path, bytes, records.data(), records.size() * layout::kCustomRecordSize, wrote))
         return 0;

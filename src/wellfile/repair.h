@@ -46,7 +46,7 @@ struct RepairSummary {
 
 // The state the passes read and set: the open well, its profile, the gathered values and the ".fit"
 // file. `sharedCopy` marks a well whose files are another station's shared copy: its custom-data file
-// is renumbered in memory only, unless drilling.
+// is renumbered in memory only, unless drilling, and its ".fit" only read for its range.
 struct RepairTarget {
     OpenWell& well;
     std::uint16_t& loggerId;

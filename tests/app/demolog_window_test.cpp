@@ -2,9 +2,11 @@
 // demo's records, at each view scale, and the records themselves read as a well a geologist would log.
 #include "app/ui/logwindow.h"
 #include "layout/custchartcfg.h"
+#include "layout/curvenames.h"
 #include "layout/pentable.h"
 #include "logview/geometryof.h"
 #include "platform/draw/syscolors.h"
+#include "platform/folders.h"
 #include "platform/text.h"
 #include "support/demowindow.h"
 #include "support/files.h"
@@ -14,11 +16,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -109,7 +113,8 @@ TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
         for (int entry = layout::PEN_TG; entry <= layout::PEN_NC5; ++entry)
             EXPECT_GT(CountColour(image, inside(L.gas), pen(entry)), 10) << "gas, pen " << entry;
         EXPECT_GT(CountColour(image, inside(L.gas), pen(layout::PEN_CO2)), 20) << "CO2";
-        // The custom tracks: each curve of each track in its own colour.
+        // The custom tracks: each curve of each track in its own colour (the FIT curves need the FIT data
+        // option, off here).
         const layout::CUSTOMDATA* custom = s.customTracks.data.get();
         ASSERT_NE(custom, nullptr);
         ASSERT_GT(custom->trackCount, 0);
@@ -117,10 +122,12 @@ TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
             const layout::CustomTrackEntry& e = custom->screenSet[std::size_t(t)];
             ASSERT_GT(e.rightX, e.leftX);
             EXPECT_LE(e.rightX, image.width());
-            for (int c = 0; c < layout::kCurvesPerTrack; ++c)
-                if (e.dataCode[c] != 0)
+            for (int c = 0; c < layout::kCurvesPerTrack; ++c) {
+                if (e.dataCode[c] != 0 && e.dataCode[c] < layout::kFirstFitCurveCode) {
                     EXPECT_GT(CountColour(image, {e.leftX + 1, e.rightX - 1, top, bottom}, Rgb(e.colour[c])), 20)
                         << "custom track " << t << ", " << e.label[c];
+                }
+            }
         }
     }
 }
@@ -207,6 +214,65 @@ TEST_F(DemoLog, TheRecordsReadAsALoggedWell)
     EXPECT_EQ(sandShows, 2);
     // Three downtime notes beside the well.
     EXPECT_EQ(QDir(well.currentFolder).entryList({"elogdemo-DT@*.txt"}, QDir::Files).size(), 3);
+}
+
+// With the FIT data option on (a setting of the installation) the demo's FIT track draws the FIT analysis
+// of its gas, from a ".fit" of one whole record per depth.
+TEST(DemoLogFit, TheFitTrackDrawsTheFitAnalysisOfTheGas)
+{
+    platform::WriteSetting(QStringLiteral("FIT/DATA"), QStringLiteral("1"));
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    ASSERT_TRUE(s.well.fit.dataEnabled);
+
+    const auto records = testing_support::FileRecords<RECORD>(s.well.file.dataFileName);
+    const auto fit = testing_support::FileRecords<layout::EXTRECORD>(s.well.fit.path);
+    ASSERT_EQ(QFileInfo(s.well.fit.path).size(), qint64(records.size()) * layout::kExtRecordSize);
+    const QByteArray fitBytes = testing_support::ReadExistingBytes(s.well.fit.path);
+    // The FIT value at `byte` of the record of `depth`.
+    auto value = [&](std::int32_t depth, int byte) {
+        return testing_support::At<float>(fitBytes, qsizetype(depth - records.front().depth) * layout::kExtRecordSize + byte);
+    };
+    auto thc = [&](std::int32_t depth) { return value(depth, 358); };
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const layout::EXTRECORD& e = fit[i];
+        const float depth = e.depth, tg = records[i].gas[wellfile::GAS_TG], c1 = records[i].gas[wellfile::GAS_C1];
+        ASSERT_EQ(depth, float(records[i].depth));
+        ASSERT_EQ(e.recordLength, layout::kExtRecordSize);
+        // Total hydrocarbons and C1 (bytes 358, 362) within a few percent of the chromatograph's.
+        ASSERT_NEAR(thc(records[i].depth), tg, 0.06f * tg + 0.1f);
+        ASSERT_NEAR(value(records[i].depth, 362), c1, 0.06f * c1 + 0.1f);
+    }
+
+    ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
+    const layout::CUSTOMDATA& custom = *s.customTracks.data;
+    ASSERT_GE(custom.trackCount, 2);
+    ASSERT_GE(custom.extRecords.size(), records.size());  // the whole ".fit", not only its first record
+    const layout::CustomTrackEntry& track = custom.screenSet[1];
+    ASSERT_EQ(track.dataCode[0], 91);  // "FIT THC", red, 0.01 to 1,000,000 on the logarithmic scale
+    s.view.viewScale = 1;
+    s.well.file.viewTopDepth = 1580;  // the reef limestone's background, then its show from 1604
+    window.PaintLog();
+    const QImage& image = window.BackingStore();
+    const layout::LogLayout& L = s.layout.format;
+    const int R = L.pixelsPerStep, top = L.logAreaTop + 1, bottom = s.view.logAreaBottom - 1;
+    const Box inside{track.leftX + 1, track.rightX - 1, top, bottom};
+    for (int c = 0; c < layout::kCurvesPerTrack; ++c) {
+        if (track.dataCode[c] != 0) {
+            EXPECT_GT(CountColour(image, inside, Rgb(track.colour[c])), 20) << track.label[c];
+        }
+    }
+
+    // The total hydrocarbons where the scale puts them at their depth: eight decades across the track.
+    const QRgb red = Rgb(track.colour[0]);
+    for (std::int32_t depth : {1586, 1592, 1614, 1620, 1626}) {
+        SCOPED_TRACE(depth);
+        const double x = track.leftX + std::log10(thc(depth) / 0.01) / 8.0 * (track.rightX - track.leftX);
+        const int y = L.logAreaTop + (depth - 1580) * R;
+        EXPECT_GT(CountColour(image, {int(x) - 4, int(x) + 5, y - R, y + R}, red), 0) << x;
+    }
+    EXPECT_GT(thc(1620), 4 * thc(1586));  // the show stands out from the background
 }
 
 }  // namespace

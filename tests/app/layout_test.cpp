@@ -176,6 +176,7 @@ TEST(WindowLayout, CustomTracksOfAWellThatHasThemTakeTheirPlaceInTheLayout)
     DemoWindow w;
     app::LogState& s = w.S();
     ASSERT_FALSE(s.well.customTracksEnabled) << "the test screen is too narrow for them";
+    ASSERT_TRUE(QFile::remove(w.File(".grdx")));  // a well without a layout of its own
 
     wellfile::WellConfig config{};
     ASSERT_EQ(wellfile::LoadConfig(config, app::PlaceOf(s), s.well.fieldSettings), 1);
@@ -259,6 +260,7 @@ TEST(PrintTracks, CustomTracksGetAPrintCopyThatEndsThePrintedLog)
     DemoWindow w;
     app::LogState& s = w.S();
     ASSERT_EQ(s.well.loggerId, 12);
+    ASSERT_TRUE(QFile::remove(w.File(".grdx")));  // a well without a layout of its own
 
     const layout::PrintLayout& plain = w.window.LayoutTracks(20.0f);
     EXPECT_EQ(plain.descriptionRight, 2143);  // with the interpreted lithology of the demo's first scheme

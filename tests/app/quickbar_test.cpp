@@ -162,16 +162,17 @@ TEST(QuickBar, ButtonsSwitchTheDisplayModes)
     EXPECT_TRUE(s.view.picturesShown);
     EXPECT_EQ(bar->GetText(QBTNDLG::ID_PICTURES), "Pics Off");
 
-    // The custom tracks: one track of 120 pixels (the well has no layout of its own) after the gas
-    // track, and one more description block, widen the log; switching them off takes both away.
+    // The custom tracks: the demo's layout (the drilling track of 25 blocks of 5 pixels, the FIT track of
+    // 40 of 5) after the gas track, and one more description block, widen the log; switching them off
+    // takes both away.
     ASSERT_FALSE(s.well.customTracksEnabled);
     const int right = s.layout.format.logRight;
     bar->Command(QBTNDLG::ID_CUSTOM);
     EXPECT_TRUE(s.options.customTracksView);
     EXPECT_TRUE(s.well.customTracksEnabled);
     EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), "Hide C/T");
-    EXPECT_EQ(s.layout.format.custom.Width(), 120);
-    EXPECT_EQ(s.layout.format.logRight, right + 120 + 10);
+    EXPECT_EQ(s.layout.format.custom.Width(), 325);
+    EXPECT_EQ(s.layout.format.logRight, right + 325 + 10);
     bar->Command(QBTNDLG::ID_CUSTOM);
     EXPECT_FALSE(s.options.customTracksView);
     EXPECT_EQ(s.customTracks.data, nullptr);

@@ -22,6 +22,7 @@ using layout::CUSTDATAREC;
 using layout::EXTRECORD;
 using testing_support::doubles;
 using testing_support::FileRecords;
+using testing_support::ReadBytes;
 using testing_support::TestDir;
 using testing_support::WriteRecords;
 
@@ -223,12 +224,19 @@ TEST(Repair, CustomDataFileIsFittedToTheDataFileRange)
     EXPECT_EQ(+fitOut[2].depth, 1002.0f);
     EXPECT_EQ(fx.fit.bottomDepth, 1002);
 
-    // A longer file is cut; a shared copy is renumbered in memory only unless drilling.
+    // A longer file is cut; a shared copy is renumbered in memory only unless drilling, and its ".fit"
+    // read for its range (not the range of the well open before) but left as it is.
     WriteRecords(fx.well.customDataFileName, std::vector<CUSTDATAREC>(15));
     fx.shared = true;
+    fx.fit.topDepth = 500;
+    fx.fit.bottomDepth = 700;
+    const QByteArray fitBytes = ReadBytes(fx.fit.path);
     ASSERT_EQ(RenumberCustomRecords(fx.Target()), 1);
     EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 15u);
     EXPECT_EQ(fx.well.customBottomDepth, 1009);
+    EXPECT_EQ(fx.fit.topDepth, 1000);
+    EXPECT_EQ(fx.fit.bottomDepth, 1002);
+    EXPECT_EQ(ReadBytes(fx.fit.path), fitBytes);
     fx.well.drilling = true;
     ASSERT_EQ(RenumberCustomRecords(fx.Target()), 1);
     EXPECT_EQ(FileRecords<CUSTDATAREC>(fx.well.customDataFileName).size(), 10u);
