@@ -134,7 +134,7 @@ std::vector<std::pair<QString, QByteArray>> DemoFiles(const QString& folder, int
         QByteArray bytes = Read(platform::FindFileNoCase(folder, well.wellName + ext));
         if (bytes.isEmpty())
             continue;
-        if (QByteArray(ext) == ".svx")
+        if (QByteArray(ext) == ".svx" || QByteArray(ext) == ".fit")
             bytes = bytes.left(bytes.size() / 1600 * records);  // the same depths as the data file
         files.push_back({ext, bytes.left(16 * 1024)});
     }

@@ -224,53 +224,40 @@ TEST(DemoLogFit, TheFitTrackDrawsTheFitAnalysisOfTheGas)
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
-    ASSERT_TRUE(s.well.fit.dataEnabled);
-
     const auto records = testing_support::FileRecords<RECORD>(s.well.file.dataFileName);
-    const auto fit = testing_support::FileRecords<layout::EXTRECORD>(s.well.fit.path);
-    ASSERT_EQ(QFileInfo(s.well.fit.path).size(), qint64(records.size()) * layout::kExtRecordSize);
-    const QByteArray fitBytes = testing_support::ReadExistingBytes(s.well.fit.path);
-    // The FIT value at `byte` of the record of `depth`.
-    auto value = [&](std::int32_t depth, int byte) {
-        return testing_support::At<float>(fitBytes, qsizetype(depth - records.front().depth) * layout::kExtRecordSize + byte);
-    };
-    auto thc = [&](std::int32_t depth) { return value(depth, 358); };
+    const QByteArray fit = testing_support::ReadExistingBytes(s.well.fit.path);
+    ASSERT_EQ(fit.size(), qsizetype(records.size()) * layout::kExtRecordSize);
+    auto at = [&](std::size_t i, int byte) { return testing_support::At<float>(fit, qsizetype(i) * layout::kExtRecordSize + byte); };
+    auto thc = [&](std::int32_t depth) { return at(std::size_t(depth - records.front().depth), 358); };
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const layout::EXTRECORD& e = fit[i];
-        const float depth = e.depth, tg = records[i].gas[wellfile::GAS_TG], c1 = records[i].gas[wellfile::GAS_C1];
-        ASSERT_EQ(depth, float(records[i].depth));
-        ASSERT_EQ(e.recordLength, layout::kExtRecordSize);
-        // Total hydrocarbons and C1 (bytes 358, 362) within a few percent of the chromatograph's.
-        ASSERT_NEAR(thc(records[i].depth), tg, 0.06f * tg + 0.1f);
-        ASSERT_NEAR(value(records[i].depth, 362), c1, 0.06f * c1 + 0.1f);
+        const RECORD& r = records[i];
+        ASSERT_EQ(at(i, 0), float(r.depth));
+        ASSERT_EQ(testing_support::At<std::uint16_t>(fit, qsizetype(i) * layout::kExtRecordSize + 172), layout::kExtRecordSize);
+        // Total hydrocarbons and C1 within a few percent of the chromatograph's.
+        ASSERT_NEAR(thc(r.depth), r.gas[wellfile::GAS_TG], 0.06f * r.gas[wellfile::GAS_TG] + 0.1f);
+        ASSERT_NEAR(at(i, 362), r.gas[wellfile::GAS_C1], 0.06f * r.gas[wellfile::GAS_C1] + 0.1f);
     }
 
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
-    const layout::CUSTOMDATA& custom = *s.customTracks.data;
-    ASSERT_GE(custom.trackCount, 2);
-    ASSERT_GE(custom.extRecords.size(), records.size());  // the whole ".fit", not only its first record
-    const layout::CustomTrackEntry& track = custom.screenSet[1];
-    ASSERT_EQ(track.dataCode[0], 91);  // "FIT THC", red, 0.01 to 1,000,000 on the logarithmic scale
+    const layout::CustomTrackEntry& track = s.customTracks.data->screenSet[1];
+    ASSERT_EQ(track.dataCode[0], 91);  // "FIT THC", 0.01 to 1,000,000 on the logarithmic scale
     s.view.viewScale = 1;
     s.well.file.viewTopDepth = 1580;  // the reef limestone's background, then its show from 1604
     window.PaintLog();
     const QImage& image = window.BackingStore();
     const layout::LogLayout& L = s.layout.format;
-    const int R = L.pixelsPerStep, top = L.logAreaTop + 1, bottom = s.view.logAreaBottom - 1;
-    const Box inside{track.leftX + 1, track.rightX - 1, top, bottom};
+    const int R = L.pixelsPerStep;
     for (int c = 0; c < layout::kCurvesPerTrack; ++c) {
         if (track.dataCode[c] != 0) {
+            const Box inside{track.leftX + 1, track.rightX - 1, L.logAreaTop + 1, s.view.logAreaBottom - 1};
             EXPECT_GT(CountColour(image, inside, Rgb(track.colour[c])), 20) << track.label[c];
         }
     }
-
     // The total hydrocarbons where the scale puts them at their depth: eight decades across the track.
-    const QRgb red = Rgb(track.colour[0]);
     for (std::int32_t depth : {1586, 1592, 1614, 1620, 1626}) {
-        SCOPED_TRACE(depth);
-        const double x = track.leftX + std::log10(thc(depth) / 0.01) / 8.0 * (track.rightX - track.leftX);
+        const int x = int(track.leftX + std::log10(thc(depth) / 0.01) / 8.0 * (track.rightX - track.leftX));
         const int y = L.logAreaTop + (depth - 1580) * R;
-        EXPECT_GT(CountColour(image, {int(x) - 4, int(x) + 5, y - R, y + R}, red), 0) << x;
+        EXPECT_GT(CountColour(image, {x - 4, x + 5, y - R, y + R}, Rgb(track.colour[0])), 0) << depth;
     }
     EXPECT_GT(thc(1620), 4 * thc(1586));  // the show stands out from the background
 }
