@@ -490,7 +490,7 @@ TEST(WitsChartWindow, AFileOpenedLetsTimerSixFollowTodaysFile)
     auto* chart = static_cast<WitsChartDlg*>(window.Tools().witsChart.data());
     ASSERT_NE(chart, nullptr);
     static_cast<testing_support::FakeTimers*>(chart->Timers())->Fire(kChartTimer);
-    EXPECT_TRUE(s.witsChart.lastWitsWrite.isValid()) << "today's file looked at";
+    EXPECT_TRUE(s.well.watches.wits.kept.isValid()) << "today's file looked at";
     ASSERT_TRUE(window.EvCommand(app::cmd::WitsChart));
 }
 
