@@ -1,31 +1,30 @@
 #include "reports/reports_services.h"
 
-#include "app/notbuilt.h"
 #include "platform/services.h"
 
 namespace reports {
 
 namespace {
 
-class NotBuilt final : public ReportServices {
+class WithoutWindow final : public ReportServices {
 public:
-    void RunDstDialog(app::LogState&, int, const QString&) override { app::NotBuiltCommand("reports", "dstDlg"); }
+    void RunDstDialog(app::LogState&, int, const QString&) override { platform::MessageBeep(0); }
 };
 }  // namespace
 
-// The dialogs need the main window: its report services (reports/ui) run them.
+// The dialogs and the text export need the main window: its report services (reports/ui) run them.
+// A state without a window has none to open.
 void ReportServices::RunShortReportDialog(app::LogState&, int) {}
 void ReportServices::RunDailyReportDialog(app::LogState&, int) { platform::MessageBeep(0); }
-// A state without a window has no show dialog to open.
 void ReportServices::RunShowDialog(app::LogState&, int, const QString&) { platform::MessageBeep(0); }
 void ReportServices::OpenShowReport(app::LogState&, int, const QString&) { platform::MessageBeep(0); }
-void ReportServices::OpenDstReport(app::LogState&, int, const QString&) { app::NotBuiltCommand("reports", "dstDlg"); }
+void ReportServices::OpenDstReport(app::LogState&, int, const QString&) { platform::MessageBeep(0); }
 void ReportServices::OpenDailyReport(app::LogState&, int) { platform::MessageBeep(0); }
-void ReportServices::SaveReportsAsText(app::LogState&, const QString&) { app::NotBuiltCommand("reports", "SaveReportsAsText"); }
+void ReportServices::SaveReportsAsText(app::LogState&, const QString&) { platform::MessageBeep(0); }
 
 ReportServices& DefaultReportServices()
 {
-    static NotBuilt services;
+    static WithoutWindow services;
     return services;
 }
 

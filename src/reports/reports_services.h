@@ -1,6 +1,6 @@
 #pragma once
 // Daily, short, show and DST reports. What the main window asks of this subsystem.
-// Until the subsystem is built, the default services say so on stderr (commands also beep).
+// The default services have no window to open a dialog in: their commands beep.
 #include <QString>
 
 namespace app {

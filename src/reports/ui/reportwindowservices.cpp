@@ -1,5 +1,9 @@
 #include "reports/ui/reportwindowservices.h"
 
+#include "app/logstate.h"
+#include "app/opendatafile.h"
+#include "reports/reporttext.h"
+#include "reports/ui/dstdlg.h"
 #include "reports/ui/reportdlgex.h"
 #include "reports/ui/showdlg.h"
 
@@ -40,9 +44,10 @@ void ReportWindowServices::OpenDailyReport(app::LogState& log, int number)
     dialog->Create();
 }
 
-void ReportWindowServices::RunDstDialog(app::LogState& log, int kind, const QString& wellName)
+void ReportWindowServices::RunDstDialog(app::LogState& log, int, const QString&)
 {
-    rest_.RunDstDialog(log, kind, wellName);
+    CloseOpen();
+    RunDstReport(window_, log, 0);
 }
 void ReportWindowServices::RunShowDialog(app::LogState& log, int, const QString&)
 {
@@ -54,13 +59,22 @@ void ReportWindowServices::OpenShowReport(app::LogState& log, int number, const 
     CloseOpen();
     RunShowReport(window_, log, number);
 }
-void ReportWindowServices::OpenDstReport(app::LogState& log, int number, const QString& wellName)
+void ReportWindowServices::OpenDstReport(app::LogState& log, int number, const QString&)
 {
-    rest_.OpenDstReport(log, number, wellName);
+    CloseOpen();
+    RunDstReport(window_, log, number);
 }
-void ReportWindowServices::SaveReportsAsText(app::LogState& log, const QString& wellName)
+void ReportWindowServices::SaveReportsAsText(app::LogState& log, const QString&)
 {
-    rest_.SaveReportsAsText(log, wellName);
+    if (log.well.file.wellName.isEmpty())
+        return;
+    const ReportTextCounters counters =
+        reports::SaveReportsAsText(app::PlaceOf(log), log.well.fieldSettings, log.layout.format.title, log.options.hotwire);
+    // The window's settings record follows the file, so a later save keeps the counters.
+    if (counters.saved) {
+        log.well.config.lastDstReportText = counters.lastDst;
+        log.well.config.lastShowReportText = counters.lastShow;
+    }
 }
 
 }  // namespace reports

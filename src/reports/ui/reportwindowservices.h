@@ -2,7 +2,7 @@
 // The report services of a main window: the daily report dialog opened by the morning report command
 // (edit mode, modal) and by a click on a report mark (preview, modeless, in place of one that is
 // open), the short report dialog (qreportservices.cpp) and the show report dialog by its command and its
-// marks; every other report command goes on to the services it was given.
+// marks, the DST report dialog by its command and its marks, and the reports saved as text.
 #include "reports/reports_services.h"
 #include "reports/ui/reportdlgex.h"
 
