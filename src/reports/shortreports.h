@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -32,11 +33,21 @@ struct ShortReportBoxes {
     bool Add(const platform::RECT& boxRect, const platform::RECT& grabStrip);
 };
 
-// The window's short reports: the records in depth order and the two box tables.
+// A box a printed page cut at its foot: the report (index into the array) and the line its rest starts
+// from on the next page; -1 none.
+struct ShortReportCut {
+    std::int32_t report = -1;
+    std::int32_t line = -1;
+};
+
+// The window's short reports: the records in depth order, the two box tables and the boxes the last
+// printed page cut off.
 struct ShortReportState {
     std::vector<QREPORT> reports;
     ShortReportBoxes mechanical;  // the drilling-parameter boxes
     ShortReportBoxes mud;
+    ShortReportCut mechanicalCut;
+    ShortReportCut mudCut;
 };
 
 // `folder` + `wellName` + ".qpt" (an existing file whose name differs only in letter case is taken).

@@ -102,6 +102,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     painters_->trackState = &state_.trackPainters;
     painters_->tops = [this] { return tracks::TopsViewOf(state_); };
     painters_->memos = [this] { return app::MemoSourceOf(state_); };
+    painters_->shortReports = [this] {
+        return state_.well.config.hideShortReports ? nullptr : &state_.shortReports;
+    };
     painters_->curveValueSettings = [this] { return tracks::CurveValueSettingsOf(state_); };
     painters_->customTrackWindow = [this] {
         tracks::CustomTrackWindow w = tracks::CustomTrackWindowOf(state_);

@@ -6,6 +6,7 @@
 // a file of its own draw folder.
 #include "entry/memodrawing.h"
 #include "logview/draw/neighbourpainters.h"
+#include "reports/shortreports.h"
 #include "tracks/lithrowplan.h"
 #include "tracks/curvevalues.h"
 #include "tracks/customtrackwindow.h"
@@ -79,6 +80,16 @@ public:
     void DrawMemosAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y, int x) override;
     void DrawMemoBox(const PaintTarget&, int memo, int rowHeight, int y, int x) override;
     int PendingMemo() const override;
+    // ---- Short reports (reports/draw/viewshortreportpainters.cpp) ----
+    // The window's short reports and what their drawing keeps, asked for at each call; none are drawn
+    // while unset or null (the reports hidden). A printed page's cut boxes go to the track state's
+    // pending reports, as the custom tracks' are.
+    std::function<reports::ShortReportState*()> shortReports;
+    void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight,
+                          int topY) override;
+    void DrawShortReportsAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y,
+                            int x) override;
+    void DrawShortReportsCompact(const PaintTarget&, int report, int rowHeight, int y, int x) override;
     // ---- Flares (entry/draw/viewflarepainters.cpp) ----
     void DrawFlarePolygon(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight, int topY,
                           int x, int width, float scale) override;

@@ -101,6 +101,7 @@ void FillSharedFrame(app::LogState& s, Frame& frame, bool offScreen, RateCurveMe
     frame.horizontalBar = s.scroll.horizontalBar;
     frame.flareMode = s.layout.flareTrack;
     frame.memos = s.notes.memoCount > 0;
+    frame.shortReports = !s.well.config.hideShortReports && !s.shortReports.reports.empty();
     frame.shows = s.well.showDepthIndex;
     frame.dsts = s.well.dstDepthIndex;
     frame.reports = s.well.reportDepthIndex;

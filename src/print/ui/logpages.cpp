@@ -65,6 +65,7 @@ std::function<int(platform::Dc&, const LogPage&)> LogPagePainter(app::LogState& 
         o.alternateHeader = ps.profileOptions.alternateHeader;
         o.pdfPrinter = ps.pdfPrinter;
         o.memos = log.notes.memoCount > 0;
+        o.shortReports = !log.well.config.hideShortReports && !log.shortReports.reports.empty();
         o.flareTrack = log.layout.flareTrack != 0;
         frame.header = header;
         frame.dataTable = dataTable;

@@ -1,0 +1,378 @@
+#include "reports/draw/shortreportboxes.h"
+
+#include "entry/memoslot.h"
+#include "platform/draw/dc.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace reports {
+
+namespace {
+
+using platform::COLORREF;
+using platform::RECT;
+
+constexpr COLORREF kBlack = platform::RGB(0, 0, 0);
+constexpr COLORREF kWhite = platform::RGB(255, 255, 255);
+constexpr std::uint16_t kBlackTextLogger = 68;  // this company's boxes are always written in black
+constexpr int kMechanicalLines = 7;
+constexpr int kMudLines = 14;
+
+// A text field up to its NUL, never past its width.
+std::string Field(const char* field, std::size_t width) { return std::string(field, strnlen(field, width)); }
+#define FIELD(r, name) Field((r).name, sizeof((r).name))
+
+// The drilling-parameter lines by their place (an absent line is empty and keeps its place).
+using MechanicalLines = std::array<std::string, kMechanicalLines>;
+
+std::string Labelled(const char* label, const std::string& value) { return value.empty() ? value : label + value; }
+
+MechanicalLines FullMechanicalLines(const QREPORT& r)
+{
+    const std::string mmrpm = FIELD(r, mmrpm);
+    return {Labelled("WOB  ", FIELD(r, wob)), Labelled("RPM  ", FIELD(r, rpm)),
+            std::strtod(mmrpm.c_str(), nullptr) > 0 ? Labelled("MRPM  ", mmrpm) : std::string(),
+            Labelled("PP  ", FIELD(r, pumpPressure)), Labelled("SPM  ", FIELD(r, spm)),
+            FIELD(r, mechanicalCustom1), FIELD(r, mechanicalCustom2)};
+}
+
+MechanicalLines CompactMechanicalLines(const QREPORT& r)
+{
+    return {Labelled("WOB  ", FIELD(r, wob)), Labelled("RPM  ", FIELD(r, rpm)), Labelled("MRPM  ", FIELD(r, mmrpm)),
+            Labelled("PP  ", FIELD(r, pumpPressure)), Labelled("SPM  ", FIELD(r, spm)), {}, {}};
+}
+
+// The mud lines packed in order, absent ones taking no place.
+struct MudLines {
+    std::array<std::string, kMudLines> text;
+    int count = 0;
+    void Add(std::string line)
+    {
+        if (!line.empty() && count < kMudLines)
+            text[std::size_t(count++)] = std::move(line);
+    }
+    // A value starting with "<" stands without its label; FIL CK keeps the "<".
+    void AddValue(const char* label, const std::string& value, bool keepLess = false)
+    {
+        if (!value.empty() && value[0] == '<')
+            Add(keepLess ? value : value.substr(1));
+        else
+            Add(Labelled(label, value));
+    }
+    void AddCustom(const QREPORT& r)
+    {
+        Add(FIELD(r, mudCustom1));
+        Add(FIELD(r, mudCustom2));
+        Add(FIELD(r, mudCustom3));
+        Add(FIELD(r, mudCustom4));
+    }
+};
+
+MudLines FullMudLines(const QREPORT& r)
+{
+    MudLines m;
+    m.AddValue("WT IN     ", FIELD(r, weightIn));
+    m.AddValue("WT OUT ", FIELD(r, weightOut));
+    m.AddValue("VIS   ", FIELD(r, vis));
+    m.AddValue("PH   ", FIELD(r, ph));
+    m.AddValue("CHL   ", FIELD(r, chlorides));
+    m.AddValue("FIL   ", FIELD(r, filtrate));
+    m.AddValue("FIL/CK   ", FIELD(r, filterCake), true);
+    m.AddValue("SOL  ", FIELD(r, solids));
+    m.AddValue("YP  ", FIELD(r, yp));
+    m.AddValue("PV  ", FIELD(r, pv));
+    m.AddCustom(r);
+    return m;
+}
+
+MudLines CompactMudLines(const QREPORT& r)
+{
+    MudLines m;
+    m.AddValue("WT  ", FIELD(r, weightOut));
+    m.AddValue("VIS  ", FIELD(r, vis));
+    m.AddValue("PH  ", FIELD(r, ph));
+    m.AddValue("CHL  ", FIELD(r, chlorides));
+    m.AddValue("FIL  ", FIELD(r, filtrate));
+    m.AddValue("FIL/CK  ", FIELD(r, filterCake), true);
+    m.AddValue("SOL ", FIELD(r, solids));
+    m.AddValue("YP ", FIELD(r, yp));
+    m.AddValue("PV ", FIELD(r, pv));
+    m.AddCustom(r);
+    return m;
+}
+
+template <class Lines>
+int Widest(const platform::Dc& dc, const Lines& lines)
+{
+    int w = 0;
+    for (const std::string& line : lines)
+        if (!line.empty())
+            w = std::max(w, int(dc.GetTextExtent(line.data(), int(line.size())).cx));
+    return w;
+}
+
+void Text(platform::Dc& dc, int x, int y, const std::string& line) { dc.TextOut(x, y, line.data(), int(line.size())); }
+
+// The frame of a box, filled with its background (white for none).
+void Frame(platform::Dc& dc, const RECT& box, COLORREF background)
+{
+    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(background != kBlack ? background : kWhite));
+    const platform::Pen oldPen = dc.SelectObject(platform::Pen(kBlack));
+    dc.Rectangle(box);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+}
+
+platform::Font BoxFont(const ShortReportTarget& t)
+{
+    return platform::Font::FromLogFont(t.device.printing ? t.device.printFonts.text : t.g.fonts.smallLog);
+}
+
+class Drawing {
+public:
+    Drawing(const ShortReportTarget& t, ShortReportState& s, const ShortReportRows& rows)
+        : dc_(t.dc), g_(t.g), d_(t.device), s_(s), rows_(rows), R_(rows.rowHeight),
+          screen_(!d_.printing && !d_.imageExport), slots_(entry::MemoSlotsOf(g_, d_))
+    {
+        const double kx = d_.printing ? double(d_.printer.rowHeight / 10) * d_.printer.scaleFactor : 1.0;
+        scale_ = kx * (d_.narrowFormat ? 0.88 : 1.0);
+        div_ = g_.scaleIndex == 3 ? 10 : 1;
+    }
+
+    void Run()
+    {
+        s_.mechanical.Clear();
+        s_.mud.Clear();
+        s_.mechanicalCut = {};
+        s_.mudCut = {};
+        stop_ = false;
+        for (std::size_t i = 0; i < s_.reports.size(); ++i)
+            Mechanical(std::int32_t(i));
+        for (std::size_t i = 0; i < s_.reports.size(); ++i)
+            Mud(std::int32_t(i));
+    }
+
+private:
+    // Reports are kept at even depths: an odd one stands at the next row.
+    static std::int32_t Depth(const QREPORT& r)
+    {
+        const std::int32_t depth = r.depth;
+        return depth % 2 != 0 ? depth + 1 : depth;
+    }
+
+    bool OneInchAllows(std::uint8_t flag) const { return g_.scaleIndex != 3 || flag != 0; }
+
+    int SlotX(std::int32_t slot, std::int32_t offset) const
+    {
+        int x = int(entry::MemoSlotToX(slots_, slot) + offset * scale_);
+        if (d_.printing && slot == 0)
+            x = d_.printer.rateLeft + 2;
+        if (rows_.xOverride != 0)
+            x = rows_.xOverride;
+        return std::max(x, 2);
+    }
+
+    int YBase(std::int32_t depth, int offset) const
+    {
+        return int((long long)(depth - rows_.topDepth) * R_ / div_ + offset);
+    }
+
+    // A box that starts below the page's rows is the next page's.
+    bool BelowPage(int top) const { return d_.printing && top >= rows_.pageLimit; }
+
+    void List(ShortReportBoxes& boxes, const RECT& box)
+    {
+        if (screen_)
+            boxes.Add(box, RECT{box.left, box.top, box.right, box.top + 2 * g_.rowHeight});
+    }
+
+    COLORREF TextColour(std::uint32_t stored) const { return g_.profile == kBlackTextLogger ? kBlack : stored; }
+
+    void Mechanical(std::int32_t index)
+    {
+        const QREPORT& r = s_.reports[std::size_t(index)];
+        const std::int32_t depth = Depth(r), type = r.type;
+        // Reports outside the file's depths are left out (one out of place hides none of the others).
+        if (depth < g_.fileFirstDepth + 50 || depth > g_.fileLastDepth)
+            return;
+        if (depth <= rows_.topDepth + 2 || (type != 0 && type != 2) || !OneInchAllows(r.mechanicalOneInch))
+            return;
+        dc_.SetTextColor(TextColour(r.mechanicalText));
+        const int yBase = YBase(depth, rows_.yOffset);
+        int y = int(yBase + 0.75 * R_);
+        const std::int32_t slot = r.mechanicalSlot;
+        std::int32_t offset = r.mechanicalOffset;
+        if (slot == 0 && offset == 10)
+            offset = 0;
+        const int x = SlotX(slot, offset);
+        const MechanicalLines lines = FullMechanicalLines(r);
+        const int n = int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
+        RECT box{x, int(y - 0.75 * R_), x + Widest(dc_, lines) + R_, 0};
+        box.bottom = box.top + (n + 1) * R_;
+        if (d_.printing)
+            box.bottom -= int(0.5 * R_);
+        if (BelowPage(box.top))
+            return;
+        if (n > 0)
+            List(s_.mechanical, box);
+        if (!d_.printing && !d_.imageExport)
+            box.bottom = std::min<int>(box.bottom, g_.logBottomY);
+        if (r.mechanicalFrame && n > 0 && rows_.xOverride == 0 && (d_.printing || box.top < g_.logBottomY))
+            Frame(dc_, box, r.mechanicalBack);
+        for (int k = 0; k < kMechanicalLines; ++k) {
+            const std::string& line = lines[std::size_t(k)];
+            if (line.size() <= 1)
+                continue;
+            // The first line at the page's foot is the last this page draws; the next page goes on below it.
+            if (d_.printing && y >= rows_.pageLimit && s_.mechanicalCut.report < 0) {
+                s_.mechanicalCut = {index, k + 1};
+                stop_ = true;
+            }
+            Text(dc_, x + 2, int(y - 0.5 * R_), line);
+            if (d_.printing && y >= rows_.pageLimit)
+                break;
+            y += R_;
+            if (!d_.imageExport && (stop_ || (!d_.printing && y >= g_.logBottomY)))
+                break;
+        }
+    }
+
+    void Mud(std::int32_t index)
+    {
+        const QREPORT& r = s_.reports[std::size_t(index)];
+        const std::int32_t depth = Depth(r), type = r.type;
+        int offsetY = rows_.yOffset;
+        if ((r.mechanicalSlot == r.mudSlot && type == 0) || (rows_.xOverride != 0 && type != 1))
+            offsetY += 6 * R_;
+        else if (r.mudFrame)
+            offsetY += int(0.5 * R_);
+        if (depth <= rows_.topDepth + 2 || (type != 0 && type != 1) || !OneInchAllows(r.mudOneInch))
+            return;
+        dc_.SetTextColor(TextColour(r.mudText));
+        const int x = SlotX(r.mudSlot, r.mudOffset);
+        const MudLines lines = FullMudLines(r);
+        const int n = lines.count;
+        int y = YBase(depth, offsetY);
+        RECT box{x, int(y - 0.75 * R_), x + Widest(dc_, lines.text) + R_, 0};
+        box.bottom = box.top + (n + 1) * R_;
+        if (d_.printing)
+            box.bottom -= int(0.5 * R_);
+        if (BelowPage(box.top))
+            return;
+        if (n > 0)
+            List(s_.mud, box);
+        if (!d_.printing && !d_.imageExport)
+            box.bottom = std::min<int>(box.bottom, int(g_.logBottomY + 1.5 * R_));
+        if (r.mudFrame && n > 0 && rows_.xOverride == 0 && (d_.printing || box.top < g_.logBottomY))
+            Frame(dc_, box, r.mudBack);
+        for (int k = 0; k < n; ++k) {
+            const std::string& line = lines.text[std::size_t(k)];
+            if (d_.printing && rows_.pageLimit - R_ < y && y < rows_.pageLimit + R_ && s_.mudCut.report < 0) {
+                s_.mudCut = {index, k};
+                stop_ = true;
+            }
+            Text(dc_, x + 2, int(y - 0.5 * R_), line);
+            y += R_;
+            if ((d_.printing && y >= rows_.pageLimit) ||
+                (!d_.imageExport && (stop_ || (!d_.printing && y >= g_.logBottomY))))
+                break;
+        }
+    }
+
+    platform::Dc& dc_;
+    const logview::ViewGeometry& g_;
+    const logview::Device& d_;
+    ShortReportState& s_;
+    const ShortReportRows& rows_;
+    const int R_;
+    const bool screen_;
+    const entry::MemoSlotLayout slots_;
+    double scale_ = 1.0;
+    int div_ = 1;
+    bool stop_ = false;  // a printed box was cut: the later boxes draw no further than their first line
+};
+
+}  // namespace
+
+void DrawShortReports(const ShortReportTarget& t, ShortReportState& state, const ShortReportRows& rows)
+{
+    const platform::KeepDcState kept(t.dc);
+    t.dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    t.dc.SetBkMode(platform::TRANSPARENT);
+    t.dc.SelectObject(BoxFont(t));
+    Drawing(t, state, rows).Run();
+}
+
+void DrawShortReportsCompact(const ShortReportTarget& t, const ShortReportState& state, std::int32_t report,
+                             int h, int startY, int xOverride)
+{
+    if (report < 0 || std::size_t(report) >= state.reports.size())
+        return;
+    platform::Dc& dc = t.dc;
+    const logview::Device& d = t.device;
+    const platform::KeepDcState kept(dc);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SelectObject(BoxFont(t));
+    const QREPORT& r = state.reports[std::size_t(report)];
+    const std::int32_t type = r.type;
+    const double kx = double(d.printer.rowSize / 10) * d.printer.scaleFactor;
+    const double ky = d.narrowFormat ? 0.88 : 1.0;
+    const entry::MemoSlotLayout slotLayout = entry::MemoSlotsOf(t.g, d);
+    const auto slotX = [&](std::int32_t slot, std::int32_t offset, double factor) {
+        int x = int(entry::MemoSlotToX(slotLayout, slot) + offset * factor);
+        if (slot == 0)
+            x = d.printer.rateLeft + 2;
+        x = std::max(x, 2);
+        return xOverride != 0 ? xOverride : x;
+    };
+
+    int y = startY;
+    const std::int32_t mechanicalResume = state.mechanicalCut.line;
+    if (state.mechanicalCut.report >= 0 && mechanicalResume >= 0 && (type == 0 || type == 2)) {
+        dc.SetTextColor(r.mechanicalText != kBlack ? COLORREF(r.mechanicalText) : kBlack);
+        const int x = slotX(r.mechanicalSlot, r.mechanicalOffset, kx * ky);
+        const MechanicalLines lines = CompactMechanicalLines(r);
+        const int n = int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
+        RECT box{x, int(startY - 0.5 * h), x + Widest(dc, lines) + h, 0};
+        box.bottom = box.top + (n + 1 - mechanicalResume) * h;
+        if (r.mechanicalFrame && n > 0 && xOverride == 0)
+            Frame(dc, box, r.mechanicalBack);
+        for (int k = mechanicalResume; k < kMechanicalLines; ++k) {
+            const std::string& line = lines[std::size_t(k)];
+            if (line.size() <= 1)
+                continue;
+            Text(dc, x, int(y + 0.5 * h), line);
+            y += h;
+        }
+    }
+    if (state.mudCut.report < 0 || state.mudCut.line == -1)
+        return;
+    if (r.mechanicalSlot == r.mudSlot && mechanicalResume > 0)
+        y += h;
+    else if (xOverride != 0 && type != 1)
+        y = startY + (6 - mechanicalResume) * h;
+    else
+        y = startY;
+    if (type != 0 && type != 1)
+        return;
+    dc.SetTextColor(r.mudText);
+    const int x = slotX(r.mudSlot, r.mudOffset, kx * d.printer.scaleFactor * ky);
+    const MudLines lines = CompactMudLines(r);
+    const int resume = std::max<std::int32_t>(state.mudCut.line, 0);
+    RECT box{x, int(y - 0.5 * h), x + Widest(dc, lines.text) + h, 0};
+    box.bottom = box.top + (lines.count + 1 - resume) * h;
+    if (r.mudFrame && lines.count > 0 && xOverride == 0)
+        Frame(dc, box, r.mudBack);
+    for (int k = resume; k < lines.count; ++k, y += h) {
+        const std::string& line = lines.text[std::size_t(k)];
+        if (line.size() > 2)
+            Text(dc, x, y, line);
+    }
+}
+
+}  // namespace reports
