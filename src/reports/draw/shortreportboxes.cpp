@@ -181,8 +181,9 @@ private:
         return int((long long)(depth - rows_.topDepth) * R_ / div_ + offset);
     }
 
-    // A box that starts below the page's rows is the next page's.
-    bool BelowPage(int top) const { return d_.printing && top >= rows_.pageLimit; }
+    // A report more than two depth units below the page's rows is the next page's (which draws those
+    // below its top + 2); one nearer starts at this page's foot and goes on at the next page's top.
+    bool NextPages(std::int32_t depth) const { return d_.printing && YBase(depth - 2, rows_.yOffset) > rows_.pageLimit; }
 
     void List(ShortReportBoxes& boxes, const RECT& box)
     {
@@ -215,7 +216,7 @@ private:
         box.bottom = box.top + (n + 1) * R_;
         if (d_.printing)
             box.bottom -= int(0.5 * R_);
-        if (BelowPage(box.top))
+        if (NextPages(depth))
             return;
         if (n > 0)
             List(s_.mechanical, box);
@@ -261,7 +262,7 @@ private:
         box.bottom = box.top + (n + 1) * R_;
         if (d_.printing)
             box.bottom -= int(0.5 * R_);
-        if (BelowPage(box.top))
+        if (NextPages(depth))
             return;
         if (n > 0)
             List(s_.mud, box);
