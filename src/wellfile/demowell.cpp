@@ -7,6 +7,7 @@
 #include "layout/schemes.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "reports/shortreports.h"
 #include "wellfile/datafile.h"
 #include "wellfile/demowell_data.h"
 #include "wellfile/wellconfig.h"
@@ -113,6 +114,39 @@ bool SaveDowntimeNotes(const QString& folder, const QString& wellName, const std
     return true;
 }
 
+// Three short reports below the first tops, their boxes in the gas track's first slot, the mud box under
+// the drilling-parameter box.
+bool SaveDemoShortReports(const WellPlace& place, const DemoWellShape& shape)
+{
+    std::vector<reports::QREPORT> list;
+    const std::int32_t span = shape.lastDepth - shape.firstDepth;
+    for (const std::int32_t at : {span / 8, span / 2, 7 * span / 8}) {
+        reports::QREPORT r;
+        r.number = std::int32_t(list.size() + 1);
+        r.depth = (shape.firstDepth + at) / 2 * 2;
+        const int k = int(list.size());
+        platform::SetFieldText(r.wob, platform::CFormat("%d", 14 + 4 * k));
+        platform::SetFieldText(r.rpm, platform::CFormat("%d", 120 - 10 * k));
+        platform::SetFieldText(r.pumpPressure, platform::CFormat("%d", 2100 + 250 * k));
+        platform::SetFieldText(r.spm, "110");
+        platform::SetFieldText(r.weightIn, platform::CFormat("1.%02d", 10 + 4 * k));
+        platform::SetFieldText(r.weightOut, platform::CFormat("1.%02d", 11 + 4 * k));
+        platform::SetFieldText(r.vis, "45");
+        platform::SetFieldText(r.ph, "9.5");
+        platform::SetFieldText(r.chlorides, "12000");
+        platform::SetFieldText(r.filtrate, "6.2");
+        platform::SetFieldText(r.solids, "4");
+        platform::SetFieldText(r.yp, "14");
+        platform::SetFieldText(r.pv, "18");
+        r.mechanicalSlot = r.mudSlot = 12;
+        r.mechanicalText = platform::RGB(0, 0, 160);
+        r.mechanicalFrame = r.mudFrame = 1;
+        r.slotsConverted = 1;
+        list.push_back(r);
+    }
+    return reports::WriteShortReportFile(reports::ShortReportFilePath(place.currentFolder, place.wellName), list);
+}
+
 }  // namespace
 
 bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
@@ -148,7 +182,8 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     }
     if (!SaveShows(place, shows))
         return false;
-    if (!SaveDemoConfig(place) || !SaveDemoSchemes(place) || !SaveDowntimeNotes(folder, place.wellName, data.downtime))
+    if (!SaveDemoConfig(place) || !SaveDemoSchemes(place) || !SaveDowntimeNotes(folder, place.wellName, data.downtime) ||
+        !SaveDemoShortReports(place, shape))
         return false;
     // The custom-data file of the custom tracks, one record per depth like the data file.
     const QString customPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".svx"));

@@ -132,6 +132,26 @@ TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
     }
 }
 
+TEST_F(DemoLog, TheShortReportsStandInTheGasTrackWithTheirBoxes)
+{
+    app::LogState& s = window.State();
+    ASSERT_EQ(s.shortReports.reports.size(), 3u);
+    const std::int32_t depth = s.shortReports.reports[0].depth;
+    s.well.file.viewTopDepth = depth - 20;
+    window.PaintLog();
+    // The drilling-parameter box and the mud box under it, framed, from the gas track's first slot (the
+    // mouse's lists hold the boxes below the log too).
+    ASSERT_EQ(s.shortReports.mechanical.count, 3);
+    ASSERT_EQ(s.shortReports.mud.count, 3);
+    const platform::RECT box = s.shortReports.mechanical.box[0], mud = s.shortReports.mud.box[0];
+    EXPECT_GE(box.left, s.layout.format.gas.left);
+    EXPECT_GT(mud.top, box.top + 5 * s.layout.format.pixelsPerStep);
+    const QImage& image = window.BackingStore();
+    EXPECT_EQ(image.pixel(box.left, (box.top + box.bottom) / 2) & 0xFFFFFF, 0u);
+    const Box inside{box.left + 2, box.right - 2, box.top + 2, box.bottom - 2};
+    EXPECT_GT(CountColour(image, inside, qRgb(0, 0, 160)), 20) << "the lines";
+}
+
 TEST_F(DemoLog, TheDescriptionColumnHoldsTheCuttingsDescriptionsAndTheTopsAreDrawn)
 {
     app::LogState& s = window.State();
