@@ -193,6 +193,9 @@ TEST_F(ShortReportBoxes, APrintedBoxCutAtThePageFootGoesOnOnceOnTheNextPage)
     EXPECT_EQ(s.mechanicalCut.report, 0);
     EXPECT_EQ(s.mechanicalCut.line, 2);
     EXPECT_EQ(s.mud.count + s.mechanical.count, 0);  // paper lists nothing
+    // Its mud box, six rows lower, starts below the rows: all of it goes on the next page.
+    EXPECT_EQ(s.mudCut.report, 0);
+    EXPECT_EQ(s.mudCut.line, 0);
     ASSERT_EQ(dc.TextRecord().size(), 2u);
     EXPECT_EQ(dc.TextRecord()[1].text, "RPM  120");
 
@@ -202,12 +205,13 @@ TEST_F(ShortReportBoxes, APrintedBoxCutAtThePageFootGoesOnOnceOnTheNextPage)
     reports::DrawShortReportsCompact({dc, g, device}, s, 0, R, 100, 0);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"MRPM  0@" + std::to_string(x) + ",115",
                                                  "PP  2500@" + std::to_string(x) + ",145",
-                                                 "SPM  90@" + std::to_string(x) + ",175"}));
+                                                 "SPM  90@" + std::to_string(x) + ",175",
+                                                 "WT  9.5@350,220"}));
     EXPECT_TRUE(Black(x, 85) && Black(x, 85 + 4 * R - 1));
     // The page then draws the full boxes, the cut report no more.
     reports::DrawShortReports({dc, g, device}, s, {1060, 1640, R, 100, 0});
     EXPECT_EQ(s.mechanicalCut.report, -1);
-    EXPECT_EQ(dc.TextRecord().size(), 3u);
+    EXPECT_EQ(dc.TextRecord().size(), 4u);
 
     // Both pending: the mechanical report's call draws its own mud rest too, the mud report's call its.
     QREPORT second = Report(1080, 1);

@@ -272,11 +272,16 @@ private:
             Frame(dc_, box, r.mudBack);
         for (int k = 0; k < n; ++k) {
             const std::string& line = lines.text[std::size_t(k)];
-            if (d_.printing && rows_.pageLimit - R_ < y && y < rows_.pageLimit + R_ && s_.mudCut.report < 0) {
+            // The line at the page's foot goes on the next page. A box that starts below the rows (six
+            // rows under a report at the foot) goes on there whole instead of being lost.
+            bool past = false;
+            if (d_.printing && rows_.pageLimit - R_ < y && s_.mudCut.report < 0) {
                 s_.mudCut = {index, k};
                 stop_ = true;
+                past = y >= rows_.pageLimit + R_;
             }
-            Text(dc_, x + 2, int(y - 0.5 * R_), line);
+            if (!past)
+                Text(dc_, x + 2, int(y - 0.5 * R_), line);
             y += R_;
             if ((d_.printing && y >= rows_.pageLimit) ||
                 (!d_.imageExport && (stop_ || (!d_.printing && y >= g_.logBottomY))))
