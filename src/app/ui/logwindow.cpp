@@ -29,6 +29,7 @@
 #include "app/ui/vertnoteedit.h"
 #include "entry/ui/entrywindowservices.h"
 #include "reports/ui/reportwindowservices.h"
+#include "elog/ui/elogwindowservices.h"
 #include "print/ui/printwindowservices.h"
 #include "wits/ui/witswindowservices.h"
 
@@ -193,6 +194,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.print = printWindows_.get();
     reportWindows_ = std::make_unique<reports::ReportWindowServices>(this, *neighbours_.reports);
     neighbours_.reports = reportWindows_.get();
+    elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog);
+    neighbours_.elog = elogWindows_.get();
 
     gasmon::GasMonitorWindow gasWindow;
     gasWindow.buildMenu = [this](app::LogState&, int part) { BuildMenu(part); };

@@ -30,6 +30,7 @@ namespace gasmon { class GasMonitorCommands; class ChartWindowServices; }
 namespace wellfile { struct WellConfig; }
 namespace print { class PrintWindowServices; }
 namespace reports { class ReportWindowServices; }
+namespace elog { class ElogWindowServices; }
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -346,7 +347,8 @@ private:
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
-    std::unique_ptr<reports::ReportWindowServices> reportWindows_;  // the report dialogs; neighbours_.reports
+    std::unique_ptr<reports::ReportWindowServices> reportWindows_;
+    std::unique_ptr<elog::ElogWindowServices> elogWindows_;  // the LAS export; neighbours_.elog  // the report dialogs; neighbours_.reports
     std::unique_ptr<NoteEditWindow> noteEdit_;  // the note edit over the log; state_.notes points at it
 
     // ---- Menu bar, keys, exit and scrolling ----

@@ -1,0 +1,506 @@
+#include "elog/lasexport.h"
+
+#include "entry/memorecords.h"
+#include "logview/rateplot.h"
+#include "platform/text.h"
+#include "tracks/curvehelpers.h"
+#include "tracks/lithtypes.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace elog {
+
+namespace {
+
+using wellfile::RECORD;
+
+// A minimal printf for the fixed formats of this file: "%-W.Pf", "%-Wd" (numbers) and "%-Ws" (text),
+// left-justified, always in the C locale; "\n" becomes CR LF. Text arguments are copied, never read
+// as a format.
+class Out {
+public:
+    std::string s;
+
+    void Line(std::string_view fmt, std::initializer_list<double> numbers, std::string_view text = {})
+    {
+        const double* arg = numbers.begin();
+        for (std::size_t i = 0; i < fmt.size(); ++i) {
+            const char c = fmt[i];
+            if (c == '\n') {
+                s += "\r\n";
+                continue;
+            }
+            if (c != '%') {
+                s += c;
+                continue;
+            }
+            ++i;
+            if (fmt[i] == '-')
+                ++i;
+            int width = 0, precision = -1;
+            while (fmt[i] >= '0' && fmt[i] <= '9')
+                width = width * 10 + (fmt[i++] - '0');
+            if (fmt[i] == '.') {
+                precision = 0;
+                ++i;
+                while (fmt[i] >= '0' && fmt[i] <= '9')
+                    precision = precision * 10 + (fmt[i++] - '0');
+            }
+            const std::size_t from = s.size();
+            if (fmt[i] == 's') {
+                s.append(text);
+            } else {
+                char buf[64];
+                const double v = *arg++;
+                std::to_chars_result r;
+                if (fmt[i] == 'd')
+                    r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(std::clamp(v, -9e15, 9e15)));
+                else
+                    r = std::isfinite(v) ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed,
+                                                          precision < 0 ? 6 : precision)
+                                         : std::to_chars(buf, buf + sizeof buf, 0.0, std::chars_format::fixed,
+                                                         precision < 0 ? 6 : precision);
+                if (r.ptr == buf + sizeof buf || r.ec != std::errc())  // beyond any real value: written as 0
+                    r = std::to_chars(buf, buf + sizeof buf, 0);
+                s.append(buf, r.ptr);
+            }
+            if (s.size() - from < std::size_t(width))
+                s.append(std::size_t(width) - (s.size() - from), ' ');
+        }
+    }
+    void Text(std::string_view text)
+    {
+        for (char c : text) {
+            if (c == '\n')
+                s += "\r\n";
+            else
+                s += c;
+        }
+    }
+};
+
+// A header field as one line of plain text: read within its width, line breaks made blanks.
+template <std::size_t N>
+std::string HeaderText(const wellfile::WellHeader* h, const char (wellfile::WellHeader::*field)[N])
+{
+    if (!h)
+        return {};
+    std::string t = platform::FieldText(h->*field);
+    std::replace(t.begin(), t.end(), '\r', ' ');
+    std::replace(t.begin(), t.end(), '\n', ' ');
+    return t;
+}
+
+int LetterCode(std::uint16_t letter)
+{
+    switch (letter) {
+    case 't': return 1;
+    case 'p': return 2;
+    case 'f': return 3;
+    case 'g': return 4;
+    default: return 0;
+    }
+}
+
+void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t stop)
+{
+    using H = wellfile::WellHeader;
+    const char* u = st.metric ? "M" : "F";
+    std::string elevation = HeaderText(in.header, &H::kellyBushing);
+    for (char& c : elevation)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    if (elevation.find('\'') != std::string::npos)
+        elevation.pop_back();
+
+    o.Text("~Version\n");
+    o.Text("VERS.      2.0   :CWLS LOG ASCII STANDARD - VERSION 2.0\n");
+    o.Text("WRAP.  NO        : One line per depth step\n");
+    o.Text("~Well\n");
+    o.Text("#MNEM.UNIT        DATA                    DESCRIPTION OF MNEMONIC\n");
+    o.Text("#_________       ____________                 ______________\n");
+    o.Text(std::string("STRT.") + u);
+    o.Line("   %-10s                                      :START DEPTH\n", {}, std::to_string(in.start));
+    o.Text(std::string("STOP.") + u);
+    o.Line("   %-10s                                      :STOP DEPTH\n", {}, std::to_string(stop));
+    o.Text(std::string("STEP.") + u);
+    o.Line("   %-4s                                            :STEP\n", {}, "0.5");
+    o.Line("NULL.     %-7.2f                                          :NULL VALUE\n", {double(kLasNull)});
+    o.Line("COMP.     %-20s                       :COMPANY\n", {}, HeaderText(in.header, &H::company));
+    o.Line("WELL.     %-15s                                :WELL\n", {}, HeaderText(in.header, &H::well));
+    o.Line("FLD.      %-15s                                 :FIELD\n", {}, HeaderText(in.header, &H::field));
+    o.Line("LOC.      %-40s        :LOCATION\n", {}, HeaderText(in.header, &H::location));
+    o.Line("LOC2.    %-40s         :LOCATION\n", {}, HeaderText(in.header, &H::location2));
+    o.Text(std::string("EKB.") + u);
+    o.Line("    %-10s                                        :ELEVATION KELLY BUSHING \n", {}, elevation);
+    o.Line("CNTY.      %-4s                                          :COUNTY\n", {}, HeaderText(in.header, &H::county));
+    o.Line("STAT.      %-15s                                :STATE\n", {}, HeaderText(in.header, &H::state));
+    o.Line("CTRY.      %-4s                                           :COUNTRY\n", {}, "USA");
+    std::string title = st.logTitle;
+    std::replace(title.begin(), title.end(), '\r', ' ');
+    std::replace(title.begin(), title.end(), '\n', ' ');
+    o.Line("SRVC.    %-25s                        :SERVICE COMPANY\n", {}, title);
+    o.Line("DATE.     %-10s                                      :DATE\n", {}, HeaderText(in.header, &H::loggedFrom));
+    o.Line("API.     %-30s                   :API NUMBER ID\n", {}, HeaderText(in.header, &H::apiNumber));
+}
+
+void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
+{
+    const bool m = st.metric;
+    o.Text("~Curve\n");
+    o.Text(m ? "DEPTH.m                           :Depth\n" : "DEPTH.F                           :Depth\n");
+    o.Text(m ? "TVD.m                             :True vertical depth\n"
+             : "TVD.F                             :True vertical depth\n");
+    o.Text("INCL.DEG                           :Directional survey\n");
+    o.Text("AZM.DEG                            :Directional azimth\n");
+    o.Text(m ? "VS.m                              :Directional Vertical Section\n"
+             : "VS.F                              :Directional Vertical Section\n");
+    o.Text(m ? "ROP.min/M                          :One meter rate min/M\n"
+             : "ROP.min/F                          :One meter rate min/M\n");
+    o.Text(m ? "ROP.m/hr                          :One meter rate M/hr\n"
+             : "ROP.F/hr                          :One meter rate M/hr\n");
+    o.Text("10MROP.m/hr                      :Ten meter rate m/hr\n"
+           "5MROP.m/hr                      :Five meter rate m/hr\n"
+           "GAMMA.GAPI                         :Gamma Ray\n"
+           "ANHY.%                          :Lithology\n"
+           "CHERT.%                         :Lithology\n"
+           "LIME.%                          :Lithology\n"
+           "DOLO.%                          :Lithology\n"
+           "SS.%                            :Lithology\n"
+           "SILT.%                          :Lithology\n"
+           "CONG.%                          :Lithology\n"
+           "CLY.%                         :Lithology\n"
+           "COAL.%                          :Shale Lithology\n"
+           "SALT.%                          :Lithology\n"
+           "GRAN.%                          :Lithology\n"
+           "GRANWSH.%                       :Lithology\n"
+           "QTZWSH.%                        :Lithology\n"
+           "CARBWSH.%                        :Lithology\n"
+           "BEN.%                           :Bentonite Lithology\n"
+           "REDSH.%                         :Red Shales Lithology\n"
+           "ORGSH.%                         :Organge Shales Lithology\n"
+           "GNSH.%                          :Green Shales Lithology\n"
+           "CARBSH .%                          :CARB SH Lithology\n"
+           "CHK.%                           :Chalk Lithology\n"
+           "VOL.%                           :Volcanics Lithology\n");
+    for (int i = 1; i <= 6; ++i) {
+        const std::string d = std::to_string(i);
+        o.Text("CL" + d + ".%                           :Cust Lith " + d + " Lithology\n");
+    }
+    o.Text("INT.%                           :Intrupreted Lith  Lithology\n"
+           "CON.unit                           :CONNECTION 1=conn 3= csng pt 4=trip\n");
+    if (st.ppmCurves)
+        o.Text("C1.PPM          :PPM C1\n"
+               "C2.PPM          :PPM C2\n"
+               "C3.PPM          :PPM C3\n"
+               "IC4.PPM         :PPM IC4\n"
+               "NC4.PPM         :PPM NC4\n"
+               "IC5.PPM          :PPM IC5\n"
+               "NC5.PPM          :PPM NC5\n");
+    else
+        o.Text("C1.UNITS          :C1\n"
+               "C2.UNITS          :C2\n"
+               "C3.UNITS          :C3\n"
+               "IC4.UNITS         :IC4\n"
+               "NC4.UNITS         :NC4\n"
+               "IC5.UNITS         :IC5\n"
+               "NC5.UNITS         :NC5\n");
+    o.Text(st.loggerId == 134 ? "TOT.%        :Total Gas or H.W.\n" : "TOT.UNITS         :Total Gas or H.W.\n");
+    o.Text("CO2.%          : % CO2\n"
+           "POR.UNITS         :Porosity\n"
+           "FLU.%          :Fluoresence\n"
+           "FLUQUAL.UNITS     :Fluoresence Quality\n"
+           "CUT.UNITS         :Cut\n");
+    o.Text(m ? "FLARE.M          :Flare Length\n" : "FLARE.F          :Flare Length\n");
+    o.Text("MUDWTOUT.LB/G     :Mud Wt Out\n"
+           "MUDWTIN.LB/G      :Mud Wt In\n"
+           "GAIN.BBLS         :Gain or Loss\n"
+           "FLOW.%         :Flow\n"
+           "DHP.PSI           :Down Hole Pressure\n"
+           "DXC.UNITS         :D Exponent Corrected\n");
+    o.Text(st.hardness ? "HARD.%         :Hardness\n" : "CACO3.%        :Calcimeter\n");
+    o.Text("TEMP.DEG          :MUD Temp out\n"
+           "LAGTIME.MIN       :Lagtime\n"
+           "SG.UNITS          :SPECIFIC GRAVITY\n"
+           "WRAT.UNITS        :WETNESS RATIO\n"
+           "BRAT.UNITS        :BALANCE RATIO\n"
+           "RPM.UNITS         :Total RPM\n"
+           "WOB.kLB           :Max WOB\n"
+           "SLIDE.UNITS         :1=Slide 0=Rotate \n"
+           "HKLD.KLB           :HOOK LOAD (I)\n"
+           "FLOW-in units.GPM_US     : Flow In   (I)\n"
+           "SPP.PSIG          : Pump Pressure   (I)\n"
+           "SURF_RPM.UNITS     :SURFACE RPM (I) \n"
+           "BitHrs.HRS         :Total Hours on Bit (I) \n"
+           "BitRev.REV         :Total Revolutions on Bit (I) \n");
+    for (const std::string& name : in.customNames)
+        o.Text(name + ".UNITS          :Custom Data\n");
+
+    o.Text(st.ppm
+               ? "~A MD   TVD      DEV     AZM  VS   Rate/MM  Rate/MH  10M     5M     GR    ANH  CHT   LS   DOL  SS "
+                 "SILT   CG   CLY   CO  SALT GR  GW   QW   CW   BEN  RSH OSH  GSH  CS   CHK  VOL  CL1  CL2 CL3 CL4   "
+                 "CL5 CL6  INT  CON C1         C2         C3        IC4         NC4       IC5        NC5         TOT   "
+                 "CO2  POR  FLU  FQ  CUT  FLARE WTOUT WTIN   GAIN   FLOW   DHP     DXC    HD    TEMP    LAG      SG     "
+                 "WR    BR   RPM   WOB   SL   HKLD    FLOW_IN    SPP   SURF_RPM    TOTHR    TOTREV      "
+               : "~A MD   TVD      DEV     AZM  VS   Rate/MM  Rate/MH  10M     5M    GR     ANH  CHT   LS  DOL  SS "
+                 "SILT   CG   CLY   CO SALT   GR   GW   QW   CW  BEN RSH   OSH  GSH CS   CHK  VOL   CL1  CL2 CL3 CL4  "
+                 "CL5  CL6  INT  CON  C1   C2    C3   IC4   NC4   IC5   NC5   TOT      CO2  POR  FLU  FQ  CUT  FLARE "
+                 "WTOUT WTIN   GAIN   FLOW   DHP    DXC    HD    TEMP    LAG      SG     WR    BR   RPM   WOB  SL  "
+                 "HKLD FLOW_IN SPP SURF_RPM TOTHR TOTREV");
+    for (std::size_t i = 0; i < 4; ++i)
+        o.Text(in.customNames[i] + (i == 3 ? "    " : "   "));
+    o.Text("\n");
+}
+
+// The rock types of columns ANH .. CL6, in column order.
+constexpr std::array<int, 27> kLithColumns{3, 5, 4, 1, 2, 6, 12, 8, 9, 10, 11, 23, 24, 26,
+                                           16, 27, 28, 29, 22, 36, 37, 30, 31, 32, 33, 34, 35};
+
+// The mean two-unit rate from records[at] as units per hour; null when the group holds no rate at all
+// (the averaging takes that as 0.1 minutes).
+double GroupRate(std::span<const RECORD> records, std::size_t at)
+{
+    int used = 0;
+    const float mean = logview::AverageRecords(records, at, used);
+    bool any = false;
+    for (int i = 0; i < used; ++i)
+        any = any || records[at + std::size_t(i)].rate2Ft > 0;
+    return any && mean > 0 ? 60.0 / mean : double(kLasNull);
+}
+
+}  // namespace
+
+float LasRateConvert(float minutes)
+{
+    if (!(minutes > 0))
+        return 0;
+    return std::min(60.0f / minutes, 900.0f);
+}
+
+int LasLithPercentages(const RECORD& record, std::array<std::int32_t, 39>& percent,
+                       std::array<std::int32_t, 39>& remainder)
+{
+    percent.fill(0);
+    remainder.fill(0);
+    const std::string text = platform::FieldText(record.lith);
+    auto store = [&](int type, int value) {
+        if (type < 0 || type >= 39)
+            return;
+        percent[std::size_t(type)] = value / 10 * 10;
+        remainder[std::size_t(type)] = value % 10;
+    };
+    if (tracks::IsMultiItemLith(text)) {
+        int total = 0;
+        for (const tracks::LithItem& item : tracks::LithItems(text)) {
+            store(item.type, item.percent);
+            total += item.percent;
+            if (total >= 100)
+                break;
+        }
+    } else if (text.size() > 3) {
+        int mark = 0;
+        store(tracks::LithTypeFromCode(std::string_view(text).substr(3, 4), mark), 100);
+    }
+    auto fold = [&](int into, std::initializer_list<int> from) {
+        for (int t : from) {
+            percent[std::size_t(into)] += percent[std::size_t(t)];
+            percent[std::size_t(t)] = 0;
+        }
+    };
+    fold(2, {17, 21});
+    fold(4, {13, 14, 15});
+    fold(1, {18, 19, 20});
+    return 1;
+}
+
+std::array<std::string, 4> LasCustomNames(const layout::CUSTCHARTCFGEX& config)
+{
+    std::array<std::string, 4> names;
+    for (int e = 0; e < 10; ++e) {
+        const layout::CustomTrackEntry& t = config.track[e];
+        if (t.blockWidth == 0 || t.blockCount == 0)
+            continue;
+        for (int j = 0; j < 6; ++j) {
+            const int slot = t.dataCode[j] == 21 ? 0 : t.dataCode[j] == 22 ? 1 : t.dataCode[j] == 65 ? 2
+                           : t.dataCode[j] == 66                           ? 3
+                                                                           : -1;
+            if (slot < 0)
+                continue;
+            std::string name = platform::FieldText(t.label[j]);
+            for (char& c : name)
+                if (c == '.' || c == ':' || c == '\r' || c == '\n')
+                    c = c == '.' || c == ':' ? '_' : ' ';
+            names[std::size_t(slot)] = name;
+        }
+    }
+    for (std::string& n : names)
+        if (n.empty())
+            n = "CUST";
+    return names;
+}
+
+std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWeightOut)
+{
+    Out o;
+    const int n = std::clamp(in.count, 0, int(in.records.size()) - 1);
+    o.s.reserve(4096 + std::size_t(n) * 2 * 560);
+    const std::int32_t stop = in.start + std::max(n, 1) - 1;
+    WriteHeader(o, in, st, stop);
+    WriteCurves(o, in, st);
+
+    const bool profile318 = st.loggerId == 31 || st.loggerId == 8;
+    static const RECORD kZero{};
+    static const layout::CUSTDATAREC kNoCustom{};
+    double wtOut = 0, wtIn = 0, hours = 0, wr = 0;
+    std::array<std::int32_t, 39> lith{}, rem{};
+
+    for (int k = 0; k < n; ++k) {
+        const RECORD& rec = in.records[std::size_t(k)];
+        const RECORD& next = std::size_t(k) + 1 < in.records.size() ? in.records[std::size_t(k) + 1] : kZero;
+        const layout::CUSTDATAREC& cust = std::size_t(k) < in.custom.size() ? in.custom[std::size_t(k)] : kNoCustom;
+        const std::int32_t d = rec.depth;
+
+        // Once per pair.
+        const float pairRate = (k % 2 == 1) ? next.rateOne : next.rateOdd;
+        const double speed = pairRate > 0 ? 60.0 / pairRate : 1.0;
+        hours += pairRate > 0 ? pairRate / 60.0 : 0.0;
+        if (next.mudWeightOut > 0)
+            wtOut = next.mudWeightOut;
+        if (next.mudWeightIn > 0)
+            wtIn = next.mudWeightIn;
+        const double dxc = cust.rpm > 0 && cust.las28 > 0 && speed > 0 && cust.caliper > 0 && wtOut > 0
+                               ? tracks::CalcDExponent(speed, cust.rpm * 60.0, cust.las28 * 12000.0, wtOut,
+                                                       cust.caliper * 1000000.0)
+                               : 0.0;
+        const double surfRpm = cust.rpm - tracks::CalcPumpVolume(in.lag, cust.motorFactor,
+                                                                 std::int32_t(cust.spm), cust.pumpOutput);
+        LasLithPercentages(next, lith, rem);
+        int mark = 0;
+        const std::string interp = platform::FieldText(next.interpretedLith);
+        const std::size_t digits = interp.find_first_not_of("0123456789");
+        const int interpreted =
+            digits == std::string::npos ? 0 : tracks::LithTypeFromCode(std::string_view(interp).substr(digits), mark);
+        const bool survey = next.tvd > 0;
+        const int flu = next.fluorQuality == 't' ? 5 : next.fluorPercent;
+        int fq = 0;
+        switch (next.fluorQuality) {
+        case 't': fq = 0; break;
+        case 'p': fq = 1; break;
+        case 'f': fq = 2; break;
+        case 'g': fq = 3; break;
+        default: fq = flu > 0 ? 3 : 0;
+        }
+        if (profile318 && flu > 0)
+            fq = 3;
+        const int por = profile318 ? next.porosity : LetterCode(next.porosity);
+        double gamma = 0;
+        if (in.curves)
+            if (const tracks::ElogRow* row = in.curves->RowAt(d))
+                gamma = (*row)[1] > 3000 ? 0.0 : double((*row)[1]);
+
+        for (int half = 0; half < 2; ++half) {
+            if (half && d == stop)
+                break;
+            const double md = d + (half ? 0.5 : 0.0);
+            const float rate = half ? next.rateOdd : rec.rateOne;
+            double ten = kLasNull, five = kLasNull;
+            if (k >= 5 && !half && d % 10 == 0) {
+                ten = GroupRate(in.records.first(std::size_t(n)), std::size_t(k - 4));
+                const auto& R = in.records;
+                const double s = 0.2 * (R[k - 2].rateOne + R[k - 1].rateOne + R[k].rateOne + R[k - 1].rateOdd +
+                                        R[k].rateOdd);
+                five = s > 0 ? 60.0 / s : s;
+            } else if (k >= 5 && half && (d + 1) % 5 == 0) {
+                five = GroupRate(in.records.first(std::size_t(n)), std::size_t(k - 1));
+            }
+            int con = 0;
+            if (half)
+                con = rec.tripCode == 1 ? 1 : 0;
+            else
+                con = rec.tripCode == 2 ? 1 : rec.tripCode == 3 ? 3 : rec.tripCode == 4 || rec.tripCode == 5 ? 4 : 0;
+
+            std::array<double, 7> c{};
+            for (std::size_t i = 0; i < 7; ++i) {
+                c[i] = half ? next.halfGas[i + 1] : rec.gas[i + 1];
+                if (st.ppm) {
+                    const float test = next.testGas[i + 1];
+                    c[i] = c[i] / (test > 0 ? test : 1.0f) * 10000.0;
+                }
+            }
+            double tot = 0;
+            if (st.totalGasFromStep)
+                tot = std::abs(double(std::int64_t(half ? next.gas[0] : next.halfGas[0])));
+            else
+                tot = c[0] + c[1] + c[2] + c[3] + c[4] + c[5];
+            if (st.loggerId == 134)
+                tot *= 0.01;
+            double sgDiv = tot * 100;
+            if (sgDiv <= 0)
+                sgDiv = 1;
+            static constexpr double kSg[6] = {0.5537, 0.8939, 1.5219, 2.0061, 2.01, 2.487};
+            double sg = 0;
+            for (std::size_t i = 0; i < 6; ++i)
+                sg += std::abs(double(next.gas[i + 1])) / sgDiv * kSg[i];
+            const double sum = c[0] + c[1] + c[2] + c[3] + c[4] + c[5] + c[6];
+            if (sum > 0)
+                wr = (sum - c[0]) / sum * 100;
+            double brDiv = c[2] + c[3] + c[4] + c[5];
+            if (brDiv <= 0)
+                brDiv = 1;
+            const double br = (c[0] + c[1]) / brDiv;
+
+            o.Line(" %-5.1f  %-7.1f  %-5.1f   %-5.1f %-4d  %-5.2f  %-5.1f  %-7.1f  %-7.1f  %-6.1f ",
+                   {md, survey ? next.tvd : 0.0, survey ? next.inclination : 0.0, survey ? next.azimuth : 0.0,
+                    survey ? std::trunc(next.verticalSection) : 0.0, rate, LasRateConvert(rate), ten, five, gamma});
+            for (int part = 0; part < 2; ++part) {
+                const std::size_t b = std::size_t(part) * 9;
+                o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d ",
+                       {double(lith[kLithColumns[b]]), double(lith[kLithColumns[b + 1]]),
+                        double(lith[kLithColumns[b + 2]]), double(lith[kLithColumns[b + 3]]),
+                        double(lith[kLithColumns[b + 4]]), double(lith[kLithColumns[b + 5]]),
+                        double(lith[kLithColumns[b + 6]]), double(lith[kLithColumns[b + 7]]),
+                        double(lith[kLithColumns[b + 8]])});
+            }
+            o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-3d ",
+                   {double(lith[kLithColumns[18]]), double(lith[kLithColumns[19]]), double(lith[kLithColumns[20]]),
+                    double(lith[kLithColumns[21]]), double(lith[kLithColumns[22]]), double(lith[kLithColumns[23]])});
+            o.Line("%-3d  %-3d  %-3d  %-3d  %-2d ", {double(lith[kLithColumns[24]]), double(lith[kLithColumns[25]]),
+                                                 double(lith[kLithColumns[26]]), double(interpreted), double(con)});
+            o.Line(st.ppm ? "%-10.1f %-10.1f %-10.1f %-10.1f %-10.1f %-10.1f %-10.1f %-5.2f  %-3.1f  "
+                          : "%-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.2f %-3.1f  ",
+                   {c[0], c[1], c[2], c[3], c[4], c[5], c[6], tot, next.co2});
+            o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-5.1f  %-5.1f  %-5d %-5.1f ",
+                   {double(por), double(flu), double(fq), double(LetterCode(next.cutRating)), double(next.flareLength),
+                    wtOut, wtIn, std::trunc(cust.gainLoss), std::trunc(cust.flow)});
+            o.Line("%-6.1f  %-5.1f  %-5.1f  %-5.1f  %-5.1f  %-5.3f  %-5.2f  %-5.2f  %-5d %-5d %-2d %-7.1f  %-7.1f  "
+                   "%-7.1f  %-7.1f  %-10.1f %-10.1f   ",
+                   {cust.downholePressure, dxc, double(next.hardness), 0.0, next.lagTime, sg, wr, br,
+                    std::trunc(cust.rpm), std::trunc(next.weightOnBit[half ? 1 : 0]), double(next.slide), cust.las8,
+                    cust.las202, cust.las4, surfRpm, hours, hours * 60.0 * cust.rpm});
+            o.Line("%-6.1f  %-6.1f  %-6.1f %-6.1f  \n",
+                   {next.custom1, next.custom2, st.extendedCustom ? 0.0 : cust.custom[0],
+                    st.extendedCustom ? 0.0 : cust.custom[1]});
+        }
+    }
+    mudWeightOut = float(wtOut);
+    return std::move(o.s);
+}
+
+std::string BuildLasRemarks(std::span<const entry::SVMEMO> memos)
+{
+    Out o;
+    for (const entry::SVMEMO& m : memos) {
+        std::string text = platform::FieldText(m.text);
+        std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+        o.Line("%-6d   %-s \n\r", {double(m.depth)}, text);
+    }
+    return std::move(o.s);
+}
+
+void QuoteString(std::string& text) { text = '"' + text + '"'; }
+
+}  // namespace elog

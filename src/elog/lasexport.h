@@ -1,0 +1,71 @@
+#pragma once
+// The mudlog as a LAS 2.0 file (~Version, ~Well, ~Curve, ~A; 78 blank-delimited curves, one row per half
+// depth unit, CR LF line ends) and the memos as its remarks file. Pure text building: the command handler
+// reads the records, the header and the settings and writes the results whole.
+#include "elog/curverecord.h"
+#include "layout/custchartcfg.h"
+#include "layout/customdata.h"
+#include "tracks/elogview.h"
+#include "wellfile/lagrecord.h"
+#include "wellfile/record.h"
+#include "wellfile/wellheader.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace entry {
+struct SVMEMO;
+}
+
+namespace elog {
+
+// The window settings the writer reads.
+struct LasSettings {
+    bool metric = true;         // depth units are metres (else feet)
+    bool ppm = false;           // gas components in ppm of the test gas: the title and the rows
+    bool ppmCurves = false;     // the component curve lines in ppm (the ppm setting or profile 17's rule)
+    bool totalGasFromStep = false;  // TOT is the stored total gas instead of the components' sum
+    bool hardness = false;      // HARD instead of CACO3
+    bool extendedCustom = false;  // custom values 3 and 4 come from the ".fit": written as 0
+    int loggerId = 0;
+    std::string logTitle;       // the service company
+};
+
+struct LasInput {
+    // Records of depths start, start + 1, ...: `count` read, then at least one zeroed record.
+    std::span<const wellfile::RECORD> records;
+    std::span<const layout::CUSTDATAREC> custom;  // the same depths, zero where missing
+    int count = 0;
+    std::int32_t start = 0;
+    const tracks::ElogView* curves = nullptr;  // null: no curve set
+    const wellfile::WellHeader* header = nullptr;  // null: empty header texts
+    std::array<std::string, 4> customNames{"CUST", "CUST", "CUST", "CUST"};
+    wellfile::LagRecord lag{};  // the pumps the motor speed is worked out from
+};
+
+constexpr float kLasNull = -999.2f;
+
+// Units per hour of a rate in minutes per unit: 0 for 0 or less, else 60 / value, at most 900.
+float LasRateConvert(float minutes);
+
+// Percentages of the record's lithology by rock type (39 of each); the types the LAS columns do not show
+// apart are added into sand, limestone and dolomite. Returns 1.
+int LasLithPercentages(const wellfile::RECORD& record, std::array<std::int32_t, 39>& percent,
+                       std::array<std::int32_t, 39>& remainder);
+
+// The names of custom columns 1-4 from the first ten active tracks' items of types 21, 22, 65 and 66;
+// "CUST" where none. "." and ":" become "_" so a name never breaks its curve line.
+std::array<std::string, 4> LasCustomNames(const layout::CUSTCHARTCFGEX& config);
+
+// The whole LAS text. `mudWeightOut` gets the last mud weight out the rows carried (0 when none).
+std::string BuildLasText(const LasInput& in, const LasSettings& settings, float& mudWeightOut);
+
+// One line per memo: depth, three blanks, the text without its line breaks, a blank, CR LF CR.
+std::string BuildLasRemarks(std::span<const entry::SVMEMO> memos);
+
+// Wraps `text` in double quotes in place (for command lines of other programs).
+void QuoteString(std::string& text);
+
+}  // namespace elog

@@ -1,0 +1,71 @@
+#pragma once
+// The e-log services of a main window: the LAS export with its range dialog; every other call goes on
+// to the services it was given.
+#include "elog/elog_services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace elog {
+
+class ElogWindowServices final : public ElogServices {
+public:
+    ElogWindowServices(QWidget* window, ElogServices& rest) : window_(window), rest_(rest) {}
+
+    void CreateLasFile(app::LogState& log) override;
+
+    void CmSaveAsImage(app::LogState& log) override { rest_.CmSaveAsImage(log); }
+    void EnsureCurves(app::LogState& log) override { rest_.EnsureCurves(log); }
+    void DeleteCurves(app::LogState& log) override { rest_.DeleteCurves(log); }
+    void FreeCurveData(app::LogState& log) override { rest_.FreeCurveData(log); }
+    int ReadLasHeader(app::LogState& log, const QString& lasPath, LasHeader& header, float& bitSize) override
+    {
+        return rest_.ReadLasHeader(log, lasPath, header, bitSize);
+    }
+    int ReadLasData(app::LogState& log, const QString& lasPath) override { return rest_.ReadLasData(log, lasPath); }
+    int RunImportDialog(app::LogState& log, const QString& lasPath, const QString& destination, LasHeader& header,
+                        std::span<std::byte> columnMap, int mode) override
+    {
+        return rest_.RunImportDialog(log, lasPath, destination, header, columnMap, mode);
+    }
+    void ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
+                   std::span<const std::byte> columnMap, float bitSize) override
+    {
+        rest_.ImportLas(log, lasPath, curveFile, header, columnMap, bitSize);
+    }
+    void MergeLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
+                  std::span<const std::byte> columnMap, float bitSize) override
+    {
+        rest_.MergeLas(log, lasPath, curveFile, header, columnMap, bitSize);
+    }
+    void ImportAscii(app::LogState& log, const QString& lasPath, const LasHeader& header,
+                     std::span<const std::byte> columnMap) override
+    {
+        rest_.ImportAscii(log, lasPath, header, columnMap);
+    }
+    void SetCurvesKb(app::LogState& log, float kb) override { rest_.SetCurvesKb(log, kb); }
+    CurveRows CurveData(app::LogState& log) override { return rest_.CurveData(log); }
+    void RunWaterSaturation(app::LogState& log, std::int32_t viewTop) override
+    {
+        rest_.RunWaterSaturation(log, viewTop);
+    }
+    void ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName) override
+    {
+        rest_.ImportImagesFromFolder(log, folder, wellName);
+    }
+    void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode) override
+    {
+        rest_.RunTvdDialog(log, records, mode);
+    }
+    bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records) override
+    {
+        return rest_.CreateTvdLog(log, records);
+    }
+    void ImportTargetData(app::LogState& log, const QString& path) override { rest_.ImportTargetData(log, path); }
+
+private:
+    QPointer<QWidget> window_;
+    ElogServices& rest_;
+};
+
+}  // namespace elog

@@ -1,0 +1,168 @@
+#include "elog/ui/lascommand.h"
+
+#include "app/logstate.h"
+#include "app/layouthosts.h"
+#include "app/opendatafile.h"
+#include "elog/curves.h"
+#include "elog/lasexport.h"
+#include "elog/ui/rangedialog.h"
+#include "entry/memorecords.h"
+#include "layout/custchartcfg.h"
+#include "layout/customdata.h"
+#include "platform/services.h"
+#include "wellfile/datafile.h"
+#include "wellfile/profile.h"
+#include "wellfile/wellheader.h"
+#include "wellfile/wholefile.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <vector>
+
+namespace elog {
+
+namespace {
+
+QString LasFolder(const app::LogState& log)
+{
+    return log.well.file.dataFolder + QStringLiteral("mudloglas/");
+}
+
+bool WriteText(const QString& path, const std::string& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return wellfile::WriteWholeFile(path, text.data(), text.size());
+}
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+void WriteLasRemarks(app::LogState& log)
+{
+    const auto& notes = log.notes;
+    const std::size_t count = std::min(std::size_t(std::max(notes.memoCount, 0)), notes.memos.size());
+    const std::string text = BuildLasRemarks(std::span(notes.memos).first(count));
+    if (!WriteText(LasFolder(log) + log.well.file.wellName + QStringLiteral(".txt"), text))
+        platform::MessageBox(QStringLiteral("FILE NOT FOUND"), QStringLiteral("ERROR"));
+}
+
+void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
+{
+    wellfile::OpenWell& f = log.well.file;
+    const std::int32_t lowest = f.fileTopDepth + 20;
+    QString startText = QString::number(lowest);
+    QString stopText = QString::number(f.fileBottomDepth);
+    if (!sendMode) {
+        std::int32_t las3 = 0, tab = 0, ppm = 1;
+        RangeRequest request;
+        request.caption = QStringLiteral("Create LOG ASCII STANDARD file");
+        request.startLabel = QStringLiteral("From");
+        request.toLabel = QString();
+        request.stopLabel = QStringLiteral("To");
+        request.lowest = lowest;
+        request.highest = f.fileBottomDepth;
+        request.loggerId = log.well.loggerId;
+        request.lasVersion3 = &las3;
+        request.tabDelimiter = &tab;
+        request.ppm = &ppm;
+        RangeDlg dlg(parent, startText, stopText, request);
+        if (dlg.Execute() != platform::IDOK)
+            return;
+    }
+    const std::int32_t start = std::max(startText.trimmed().toDouble() > 0 ? std::int32_t(startText.trimmed().toDouble()) : 0,
+                                        lowest);
+    const std::int32_t stop = std::int32_t(stopText.trimmed().toDouble());
+    if (stop < start) {
+        platform::MessageBox(QStringLiteral("End Value out of Range"), QStringLiteral("Error"));
+        return;
+    }
+    if (log.well.config.basicLas) {
+        platform::MessageBox(QStringLiteral("The custom LAS export is not available yet."),
+                             QStringLiteral("Create Las File"));
+        WriteLasRemarks(log);
+        return;
+    }
+    WriteLasRemarks(log);
+
+    const QString lasPath = LasFolder(log) + f.wellName + QStringLiteral(".las");
+    auto header = std::make_unique<wellfile::WellHeader>();
+    if (!wellfile::ReadHeader(*header, app::PlaceOf(log))) {
+        platform::MessageBox(QStringLiteral("NO HEADER FILE"), QStringLiteral("ERROR"));
+        *header = wellfile::WellHeader{};
+    }
+
+    LasInput in;
+    layout::CUSTCHARTCFGEX config;
+    // The window's own custom data when it has one, else one made for the export alone.
+    app::RefreshCustomTrackHost(log);
+    const layout::CUSTOMDATA own(&log.customTracks.host, false);
+    const layout::CUSTOMDATA& data = log.customTracks.data ? *log.customTracks.data : own;
+    if (data.LoadConfig(config))
+        in.customNames = LasCustomNames(config);
+
+    WaitCursor wait;
+    const int m = stop - start + 1;
+    std::vector<wellfile::RECORD> records(std::size_t(m) + 10);
+    std::vector<layout::CUSTDATAREC> custom(std::size_t(m) + 10);
+    const int n = wellfile::ReadRecords(f, records, f.dataFileName, start - f.fileTopDepth, m);
+    if (n > 0 && !f.customDataFileName.isEmpty())
+        layout::ReadCustomRecords(f, custom, f.customDataFileName, start - f.customTopDepth, n);
+
+    in.records = records;
+    in.custom = custom;
+    in.count = n;
+    in.start = start;
+    in.header = header.get();
+    in.lag = log.well.config.lagSettings;
+    const tracks::ElogView* view =
+        log.engines.elogCurves ? &log.engines.elogCurves->View(log.well.elogDepthOffset) : nullptr;
+    in.curves = view;
+
+    LasSettings st;
+    st.loggerId = log.well.loggerId;
+    st.metric = wellfile::MetricProfile(st.loggerId, log.well.config.rateUnitPerHour);
+    st.ppmCurves = st.ppm || (st.loggerId == 17 && !log.well.config.alternateFormat);
+    st.hardness = log.well.config.useHardnessLabel != 0;
+    st.extendedCustom = log.well.fit.extRecordOption;
+    st.logTitle = log.layout.format.title.toStdString();
+
+    float mudWeight = 0;
+    const std::string text = BuildLasText(in, st, mudWeight);
+    if (!WriteText(lasPath, text)) {
+        platform::MessageBox(QStringLiteral("FILE NOT FOUND"), QStringLiteral("ERROR"));
+        return;
+    }
+    if (mudWeight > 0)
+        f.lastMudWeightOut = mudWeight;
+    const std::int32_t last = start + std::max(n, 1) - 1;
+    if (sendMode) {
+        QDir().mkpath(f.dataFolder + QStringLiteral("sendFile"));
+        wellfile::CopyFileReplacing(lasPath, f.dataFolder + QStringLiteral("sendFile/") + f.wellName + QStringLiteral(".las"));
+        wellfile::CopyFileReplacing(lasPath, f.dataFolder + f.wellName + QStringLiteral(".las"));
+        return;
+    }
+    platform::MessageBox(QStringLiteral("Created %1  from  %2 to  %3 \n %4")
+                             .arg(lasPath)
+                             .arg(start)
+                             .arg(last)
+                             .arg(QStringLiteral(" File may be viewed from any text editor")),
+                         QStringLiteral("Create Las File"));
+    if (platform::Shell* shell = platform::services().shell)
+        shell->ShellOpen(lasPath, QStringLiteral("open"));
+}
+
+}  // namespace elog
+
+#include "elog/ui/elogwindowservices.h"
+
+namespace elog {
+void ElogWindowServices::CreateLasFile(app::LogState& log) { elog::CreateLasFile(log, false, window_); }
+}  // namespace elog
