@@ -292,10 +292,27 @@ TEST_F(LogPages, TenFootRowsTakeFiveRecordsAndRunOnAcrossPages)
 {
     ASSERT_TRUE(Open(900, 2100));
     Ask(1003, 1997, 3);
-    Print(1990, "-1inch");
+    const QString pdf = Print(1990, "-1inch");
     const std::vector<Page> pages = Pages();
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].front().depth, 1011);
+
+    // Each hundredth depth is labelled once, on the row of five that holds it, though no row starts on it.
+    std::map<int, int> labelled;
+    for (const testing_support::PdfWord& w : testing_support::PdfWords(pdf)) {
+        const int depth = w.text.toInt();
+        if (w.text.size() != 4 || depth % 100 != 0)
+            continue;
+        ++labelled[depth];
+        const Page& page = pages.at(std::size_t(w.page - 1));
+        const auto row = std::find_if(page.begin(), page.end(), [&](const Row& r) { return r.depth <= depth && depth < r.depth + 5; });
+        ASSERT_NE(row, page.end()) << depth;
+        const double y = w.yMin * 300 / 72, next = std::next(row) != page.end() ? std::next(row)->y : row->y + 80;
+        EXPECT_TRUE(y >= row->y && y < next) << depth << " at " << y << ", its row from " << row->y;
+    }
+    EXPECT_EQ(labelled.size(), 9u);
+    for (const auto& [depth, times] : labelled)
+        EXPECT_TRUE(depth >= 1100 && depth <= 1900 && times == 1) << depth << " " << times;
     for (const Page& p : pages)
         for (std::size_t r = 1; r < p.size(); ++r)
             ASSERT_EQ(p[r].depth, p[r - 1].depth + 5) << r;

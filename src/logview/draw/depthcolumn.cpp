@@ -6,6 +6,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <optional>
 #include <initializer_list>
 #include <string>
 
@@ -41,6 +42,17 @@ struct Walk {
     int boxLeft = 0;
     int boxRight = 0;
 };
+
+// The depth of a row of `advance` records from `depth` that lies `offset` past a multiple of `step`, if any.
+std::optional<std::int32_t> HoldsStep(std::int32_t depth, std::size_t advance, int step, int offset)
+{
+    for (std::size_t k = 0; k < advance; ++k) {
+        const std::int32_t d = depth + std::int32_t(k);
+        if (d % step == offset)
+            return d;
+    }
+    return std::nullopt;
+}
 
 Walk WalkFor(const ViewGeometry& g, const Device& device, const DepthColumnOptions& o, int firstDepth, int U)
 {
@@ -486,7 +498,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
             if (rec.gasScale != before.gasScale)
                 gasChanged = true;
         }
-        const bool onPeriod = depth % w.period == w.offset;
+        const bool onPeriod = HoldsStep(depth, advance, w.period, w.offset).has_value();
         if (rop && y > topY + 2 * R) {
             if (rateChanged || onPeriod) {
                 DrawScaleLabels(dc, g, device, rec, y + R, unitWidth, R, elog);
@@ -502,15 +514,18 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
         if (rop && g.Flag(kRepeatTwoEndedHead) && depth % w.period == 45)
             painters.DrawTrackScaleHeader2(c.target, y, g.rowHeight);
 
-        if (depth % w.labelStep == 0) {
+        // A row of five records is labelled with the step it holds, wherever its first record lies.
+        if (const std::optional<std::int32_t> label = HoldsStep(depth, advance, w.labelStep, 0)) {
             // Every box in the pen the caller left, not the pen of the last depth line.
             dc.SelectObject(oldPen);
             dc.SetTextColor(oldColour);
             c.DepthBoxes(y);
-            c.DepthNumber(rec, y);
+            RECORD labelled = rec;
+            labelled.depth = *label;
+            c.DepthNumber(labelled, y);
         }
-        if (depth % w.tickStep == 0)
-            c.DepthLines(depth, y);
+        if (const std::optional<std::int32_t> tick = HoldsStep(depth, advance, w.tickStep, 0))
+            c.DepthLines(*tick, y);
         if (device.printing && g.profile == 116) {
             dc.SelectObject(PenOf(device.printPens[PRINT_PEN_FIRST_GRID]));
             dc.MoveTo(device.printer.gasLeft, y);
