@@ -3,11 +3,10 @@
 // after each read the link builds its next poll and books its step gas at the lag depth into a short
 // well. The first byte picks the mode and the settings; the rest is the device's text.
 #include "fuzzhost.h"
+#include "shortwell.h"
 
 #include "drilling/driller.h"
-#include "drilling/logalarm.h"
 #include "drilling/logtime.h"
-#include "support/wells.h"
 #include "wits/custwits.h"
 #include "wits/dailyfile.h"
 #include "wits/witsalarms.h"
@@ -25,16 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t settings = data[0];
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    wellfile::OpenWell well;
-    well.dataFolder = well.currentFolder = folder;
-    well.wellName = QStringLiteral("W");
-    well.dataFileName = testing_support::MakeWell(folder, QStringLiteral("W.svm"), 1000, 1060);
-    well.fileTopDepth = 1000;
-    well.fileBottomDepth = 1060;
-    drilling::DrillingWindow facts;
-    facts.well = &well;
-    auto driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-    driller->alarms = std::make_unique<drilling::LogAlarm>(folder);
+    fuzzing::ShortWell shortWell(folder);
+    wellfile::OpenWell& well = shortWell.well;
+    std::unique_ptr<drilling::Driller>& driller = shortWell.driller;
     driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
     wits::WitsLinkState link;
     wits::CustWitsHost host;

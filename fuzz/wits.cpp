@@ -3,12 +3,11 @@
 // well; then the file-input mode's result and chromatograph files, and the link's side files (its
 // settings, the alarm table, the chart settings and a daily WITS file).
 #include "fuzzhost.h"
+#include "shortwell.h"
 
 #include "drilling/driller.h"
-#include "drilling/logalarm.h"
 #include "drilling/drillinghost.h"
 #include "drilling/pumpthreads.h"
-#include "support/wells.h"
 #include "wits/chartsettings.h"
 #include "wits/custwitscfg.h"
 #include "wits/dailyfile.h"
@@ -35,16 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (part.kind >= 0)
             fuzzing::Box::Write(folder + names[part.kind], part.bytes);
 
-    wellfile::OpenWell well;
-    well.dataFolder = well.currentFolder = folder;
-    well.wellName = QStringLiteral("W");
-    well.dataFileName = testing_support::MakeWell(folder, QStringLiteral("W.svm"), 1000, 1060);
-    well.fileTopDepth = 1000;
-    well.fileBottomDepth = 1060;
-    drilling::DrillingWindow facts;
-    facts.well = &well;
-    auto driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-    driller->alarms = std::make_unique<drilling::LogAlarm>(folder);
+    fuzzing::ShortWell shortWell(folder);
+    wellfile::OpenWell& well = shortWell.well;
+    std::unique_ptr<drilling::Driller>& driller = shortWell.driller;
     auto pumps = std::make_shared<drilling::PumpStrokes>();
     wits::WitsLinkState link;
     link.depthTracking = true;

@@ -13,14 +13,13 @@
 // Each action is waited for (the server's answer to every piece, the server seeing a client come or go),
 // so an input runs the same way every time; an input does at most 1,000 actions and sends 256 KB.
 #include "fuzzhost.h"
+#include "shortwell.h"
 
 #include "drilling/driller.h"
 #include "drilling/drillinghost.h"
-#include "drilling/logalarm.h"
 #include "drilling/pumpthreads.h"
 #include "platform/folders.h"
 #include "support/doubles.h"
-#include "support/wells.h"
 #include "wits/dailyfile.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
@@ -141,16 +140,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString folder = box.data();
     platform::WriteSetting(QStringLiteral("Wits/ServerAddress"), QStringLiteral("127.0.0.1"));
 
-    wellfile::OpenWell well;
-    well.dataFolder = well.currentFolder = folder;
-    well.wellName = QStringLiteral("W");
-    well.dataFileName = testing_support::MakeWell(folder, QStringLiteral("W.svm"), 1000, 1060);
-    well.fileTopDepth = 1000;
-    well.fileBottomDepth = 1060;
-    drilling::DrillingWindow facts;
-    facts.well = &well;
-    auto driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-    driller->alarms = std::make_unique<drilling::LogAlarm>(folder);
+    fuzzing::ShortWell shortWell(folder);
+    wellfile::OpenWell& well = shortWell.well;
+    std::unique_ptr<drilling::Driller>& driller = shortWell.driller;
     auto pumps = std::make_shared<drilling::PumpStrokes>();
     wits::WitsLinkState link;
     link.depthTracking = true;

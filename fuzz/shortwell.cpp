@@ -1,0 +1,21 @@
+#include "shortwell.h"
+
+#include "drilling/logalarm.h"
+#include "support/wells.h"
+#include "wits/witsalarms.h"
+
+namespace fuzzing {
+
+ShortWell::ShortWell(const QString& folder)
+{
+    well.dataFolder = well.currentFolder = folder;
+    well.wellName = QStringLiteral("W");
+    well.dataFileName = testing_support::MakeWell(folder, QStringLiteral("W.svm"), 1000, 1060);
+    well.fileTopDepth = 1000;
+    well.fileBottomDepth = 1060;
+    facts.well = &well;
+    driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
+    driller->alarms = std::make_unique<drilling::LogAlarm>(folder);
+}
+
+}  // namespace fuzzing

@@ -1,0 +1,24 @@
+#pragma once
+// The short well the WITS targets book into: "W", records 1000 to 1060 in the box's data folder, with
+// its drilling object and that object's alarm settings from the same folder.
+#include "drilling/driller.h"
+#include "drilling/drillinghost.h"
+#include "wellfile/openwell.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace fuzzing {
+
+struct ShortWell {
+    explicit ShortWell(const QString& folder);
+    ShortWell(const ShortWell&) = delete;
+    ShortWell& operator=(const ShortWell&) = delete;
+
+    wellfile::OpenWell well;
+    drilling::DrillingWindow facts;  // the drilling object's window, which points at `well`
+    std::unique_ptr<drilling::Driller> driller;
+};
+
+}  // namespace fuzzing
