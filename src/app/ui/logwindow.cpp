@@ -192,7 +192,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     printWindows_ = std::make_unique<print::PrintWindowServices>(this, *neighbours_.print);
     printWindows_->reloadMemos = [this](app::LogState& log) { wellServices_.view->LoadMemos(log); };
     neighbours_.print = printWindows_.get();
-    reportWindows_ = std::make_unique<reports::ReportWindowServices>(this, *neighbours_.reports);
+    reportWindows_ = std::make_unique<reports::ReportWindowServices>(this);
     neighbours_.reports = reportWindows_.get();
     elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog);
     neighbours_.elog = elogWindows_.get();

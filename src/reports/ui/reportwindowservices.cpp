@@ -9,7 +9,7 @@
 
 namespace reports {
 
-ReportWindowServices::ReportWindowServices(QWidget* window, ReportServices& rest) : window_(window), rest_(rest) {}
+ReportWindowServices::ReportWindowServices(QWidget* window) : window_(window) {}
 
 // The window is going: its preview goes without the closing work, which would reach into the window.
 ReportWindowServices::~ReportWindowServices() { delete preview_.data(); }

@@ -13,7 +13,7 @@ namespace reports {
 
 class ReportWindowServices final : public ReportServices {
 public:
-    ReportWindowServices(QWidget* window, ReportServices& rest);
+    explicit ReportWindowServices(QWidget* window);
     ~ReportWindowServices() override;
 
     void RunDstDialog(app::LogState& log, int kind, const QString& wellName) override;
@@ -32,7 +32,6 @@ private:
     void CloseOpen();
 
     QPointer<QWidget> window_;
-    ReportServices& rest_;
     QPointer<ReportDlgEx> preview_;
 };
 
