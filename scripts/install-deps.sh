@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build ccache pkg-config
+  build-essential cmake ninja-build ccache pkg-config lld
   qt6-base-dev qt6-serialport-dev qt6-serialbus-dev qt6-image-formats-plugins libgl-dev
   libzip-dev libgif-dev
   fonts-liberation2 fonts-dejavu-core
