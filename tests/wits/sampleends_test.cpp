@@ -197,6 +197,9 @@ TEST_F(SampleEnds, AnItemCutByADisconnectIsNotJoinedToTheNextClientsText)
     second.disconnectFromHost();
     ASSERT_TRUE(Spin([&] { return Engine()->ServerClientCount() == 0; }, 5000));
     EXPECT_EQ(Engine()->Server()->WaitingSize(), 0u);
+    // Stopping closes the last sample, which reads the driller: stop while it still lives.
+    commands->StopLink(log);
+    log.engines.driller = nullptr;
 }
 
 TEST_F(SampleEnds, EachRemoteCopyCarriesItsOwnBlockToTheSecondDataFolder)
