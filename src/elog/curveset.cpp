@@ -115,8 +115,7 @@ void LinkElogToScheme(app::LogState& s, const QString& curveFile)
     s.well.elogFileName = curveFile;
     app::ShowElogInSchemes(s);
     app::SaveElogOffset(s, curveFile);
-    if (s.view.invalidate)
-        s.view.invalidate();
+    s.view.Invalidate();
 }
 
 }  // namespace elog

@@ -39,9 +39,6 @@ GasAxis GasAxisOf(const logview::ViewGeometry& g, const logview::Device& device,
 // logarithmic grid of five decades across `width`.
 std::int32_t DecadeLineOffset(int k, std::int32_t width);
 
-// A position as an x: truncated toward zero, limited far outside any page, and NaN at `nanX`.
-std::int32_t SaturatingX(double position, std::int32_t nanX);
-
 // Maps the eight gas values of `rec`'s depth to x. The values are first made ready in place: a negative
 // value counts at its magnitude, iC4 takes nC4 when the two are combined (not on profile 60), and without
 // the hot wire TG is the sum of the seven components. `unitWidth` is one gas unit; `ratio` maps the

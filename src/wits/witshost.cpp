@@ -69,8 +69,7 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
             d->ShowLagStatus();
     };
     host.invalidate = [&log] {
-        if (log.view.invalidate)
-            log.view.invalidate();
+        log.view.Invalidate();
     };
     host.refresh(host);
     return host;

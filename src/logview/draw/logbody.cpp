@@ -16,7 +16,6 @@ namespace {
 using platform::Dc;
 using wellfile::RECORD;
 
-using paint::Line;
 using paint::OneOf;
 using paint::Strip;
 

@@ -1,5 +1,5 @@
 #pragma once
-// Small steps the paint paths of the log share: a grid strip copied to a row, a line, a profile test.
+// Small steps the paint paths of the log share: a grid strip copied to a row, a profile test.
 #include <QImage>
 
 #include <algorithm>
@@ -19,8 +19,5 @@ inline bool OneOf(int profile, std::initializer_list<int> list)
 
 // Copies a grid strip, its whole width, to (x, y); a null strip copies nothing.
 void Strip(platform::Dc& dc, const QImage& strip, int x, int y);
-
-// A line from (x0, y0) to (x1, y1) in the Dc's pen, its end point left out.
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1);
 
 }  // namespace logview::paint

@@ -18,7 +18,7 @@ using platform::COLORREF;
 using platform::Font;
 using platform::RGB;
 
-int Trunc(double v) { return static_cast<int>(v); }
+using platform::Trunc;
 
 bool OneOf(int profile, std::initializer_list<int> profiles)
 {

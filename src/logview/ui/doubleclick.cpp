@@ -28,14 +28,6 @@ struct DoubleClick {
     bool ctrl = false;
 };
 
-void Invalidate(app::LogState& s)
-{
-    if (s.view.invalidate)
-        s.view.invalidate();
-}
-
-bool Contains(const platform::RECT& r, int x, int y) { return r.left <= x && x < r.right && r.top <= y && y < r.bottom; }
-
 // A memo's box as last drawn (the record is packed: copied out, never referenced).
 platform::RECT BoxOf(const entry::SVMEMO& memo)
 {
@@ -75,7 +67,7 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
         if (memo.depth > c.depth)
             break;
         platform::RECT r = BoxOf(memo);
-        if (!Contains(r, x, y))
+        if (!r.Contains(x, y))
             continue;
         n.currentMemo = i;
         n.editMode = 1;
@@ -116,7 +108,7 @@ void StepGamma(app::LogState& s, const ViewGeometry& g, const DoubleClick& c)
     const int centre = int(g.rate.left + g.rate.count * 0.5 * g.rate.cell);
     const int index = StepGammaIndex(s.well.config.curveSetting, c.p.logX > centre);
     s.well.config.curveSetting = index;
-    Invalidate(s);
+    s.view.Invalidate();
     // A settings file that cannot be read is left as it is; the view keeps the new scale.
     app::UpdateWellConfig(s, [index](wellfile::WellConfig& cfg) {
         cfg.curveSetting = index;

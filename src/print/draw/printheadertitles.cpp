@@ -13,7 +13,7 @@ namespace {
 
 using platform::Font;
 
-int Trunc(double v) { return static_cast<int>(v); }
+using platform::Trunc;
 
 bool OneOf(int v, std::initializer_list<int> set)
 {
@@ -89,11 +89,7 @@ struct Strip {
     {
         logview::DrawLabelText(dc, text, font, x, y, false, 0);
     }
-    void Line(int x0, int y0, int x1, int y1)
-    {
-        dc.MoveTo(x0, y0);
-        dc.LineTo(x1, y1);
-    }
+    void Line(int x0, int y0, int x1, int y1) { platform::Line(dc, x0, y0, x1, y1); }
     // A box `width` wide standing left of `right`, from `top` down 0.4 s.
     void BoxLeftOf(int right, double width, int top)
     {

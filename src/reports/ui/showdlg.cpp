@@ -326,8 +326,7 @@ bool ShowDlg::CanClose()
     const wellfile::OpenWell& f = log_.well.file;
     const wellfile::WellPlace place = app::PlaceOf(log_);
     wellfile::LoadShowDepthIndex(place, log_.well.showDepthIndex);
-    if (log_.view.invalidate)
-        log_.view.invalidate();
+    log_.view.Invalidate();
     if (f.drilling) {
         const QString name = f.wellName + QStringLiteral(".sho");
         const QString from = platform::FindFileNoCase(f.currentFolder, name);
