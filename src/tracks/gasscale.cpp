@@ -97,6 +97,13 @@ GasValues FirstHalfGas(const wellfile::RECORD& rec)
     return v;
 }
 
+GasValues Magnitudes(GasValues v)
+{
+    for (float& x : v)
+        x = std::fabs(x);
+    return v;
+}
+
 std::int32_t DecadeLineOffset(int k, std::int32_t width)
 {
     if (k <= 1)

@@ -19,6 +19,8 @@ using GasPositions = std::array<std::int32_t, 8>;
 // The full-step and first-half gas of a record, copied out of the packed record.
 GasValues FullStepGas(const wellfile::RECORD& rec);
 GasValues FirstHalfGas(const wellfile::RECORD& rec);
+// The values at their magnitudes: a flagged (negative) reading is drawn where its value stands.
+GasValues Magnitudes(GasValues v);
 
 // Where the gas scales start and how wide the logarithmic one is, in device units.
 struct GasAxis {

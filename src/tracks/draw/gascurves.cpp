@@ -31,13 +31,6 @@ void DrawHalf(platform::Dc& dc, const logview::ViewGeometry& g, const TrackSetti
     DrawGasHalfRow(dc, PenOf(spec), how, last, nx, yt, yb);
 }
 
-GasValues Magnitudes(GasValues v)
-{
-    for (float& x : v)
-        x = std::abs(x);
-    return v;
-}
-
 }  // namespace
 
 int DrawGasCurves(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,

@@ -133,13 +133,6 @@ struct Curves {
     bool InLabelBand(std::int32_t x) const { return x > l.labelLeft && x < l.labelRight; }
 };
 
-GasValues Magnitudes(GasValues v)
-{
-    for (float& x : v)
-        x = std::fabs(x);
-    return v;
-}
-
 }  // namespace
 
 int PrintCurveTrack(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
