@@ -190,7 +190,9 @@ void TvdDlg::CmSave()
         list->setCurrentRow(-1);
         listQuiet_ = false;
         selected_ = 0;
-        lastVerticalSection_ = v.verticalSection;
+        // A value typed as 0 kept the stored one, so it keeps the last one too.
+        if (v.verticalSection != 0)
+            lastVerticalSection_ = v.verticalSection;
         lastTvd_ = v.tvd;
         if (logActive_) {
             interval_.tvdStart = std::max(interval_.tvdStart, float(f.fileTopDepth));
