@@ -12,6 +12,7 @@
 #include "support/wells.h"
 #include "wellfile/wellheader.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
 
@@ -231,6 +232,39 @@ TEST(SurveyWindow, TargetImportWritesTheWellsTargetFile)
     w.window.EvCommand(app::cmd::ImportTargetData);
     EXPECT_EQ(w.Messages(), QStringList({"Import Done / "}));
     EXPECT_EQ(FileRecords<float>(w.folder + "A12.trg"), std::vector<float>({1500, 1400, 0, 0, 0, 0}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SurveyWindow, ATvdLogThatCannotBeWrittenIsNotReportedAsCreated)
+{
+    SurveyWindow w;
+    w.Survey([&](Dialog& d) { Type(d, "1500", "1400", "10"); });
+    ASSERT_TRUE(QDir().mkpath(w.folder + "~12.svm"));  // nothing can be written in its place
+    w.Survey([&](Dialog& d) {
+        doubles().prompter.messages.clear();
+        ASSERT_TRUE(d.Click(id::CreateLog));
+        EXPECT_EQ(w.Messages(), QStringList({"Destination Open Failed / File Error"}));
+        EXPECT_EQ(d.GetCheck(id::CreateLog), 0);
+        // An inclination past 90 ends the TVD log for this opening.
+        Type(d, "1600", "1450", "95");
+        EXPECT_EQ(d.GetText(id::CreateLog), "Max TVD INCL Reached");
+        EXPECT_FALSE(d.IsEnabled(id::CreateLog));
+    });
+    EXPECT_FALSE(QFileInfo::exists(w.folder + "~12.tvd"));
+
+    // Stations that all lie above the data file build nothing.
+    QDir(w.folder + "~12.svm").removeRecursively();
+    std::vector<RECORD> rows = FileRecords<RECORD>(w.path);
+    rows[500].tvd = 900;
+    testing_support::WriteRecords(w.path, rows);
+    doubles().prompter.messages.clear();
+    w.window.EvCommand(app::cmd::TvdLog);
+    EXPECT_EQ(w.Messages(),
+              QStringList({"Start of MD file is deeper than the TVD\nTvd File can not be built / TVD BUILD FAILED"}));
+    EXPECT_FALSE(QFileInfo::exists(w.folder + "~12.svm"));
 }
 
 }  // namespace
