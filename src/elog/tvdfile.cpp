@@ -81,8 +81,9 @@ std::int64_t MdOfTvd(std::int64_t tvd, std::int64_t md0, std::int64_t tvd0, std:
 {
     if (t <= 0)
         return md0 + n;
-    const std::int64_t k = std::clamp<std::int64_t>(tvd - tvd0, 0, t);
-    return md0 + (2 * k * n + t) / (2 * t);
+    // In 128 bits: depths read from a damaged file may be anything in the int32 range.
+    const __int128 k = std::clamp<std::int64_t>(tvd - tvd0, 0, t);
+    return md0 + std::int64_t((2 * k * n + t) / (2 * __int128(t)));
 }
 
 QString TvdSidePath(const QString& path, const char* extension)
@@ -324,7 +325,7 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
         if (depth <= 0 || depth < mdStart || depth >= mdEnd)
             continue;
         // The TVD depth whose record holds the memo's MD record.
-        const std::int64_t tvd = tvdStart + (2 * (depth - mdStart) * t + n) / (2 * n);
+        const std::int64_t tvd = tvdStart + std::int64_t((2 * __int128(depth - mdStart) * t + n) / (2 * __int128(n)));
         if (tvd <= lastKept)
             continue;
         entry::SVMEMO copy = memo;

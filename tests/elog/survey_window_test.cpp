@@ -126,10 +126,14 @@ TEST(SurveyWindow, AStationIsStoredListedNotedCheckedAndDeleted)
     EXPECT_TRUE(texts.contains("Survey@ 1500.50m MD\nIncl:10.00  Azim: 45.00  TVD:1400.00")) << texts.join('|').toStdString();
     EXPECT_EQ(w.MemosAt(1510) + w.MemosAt(1600), 0);
 
-    // Memo mode only notes the station.
-    w.Survey([&](Dialog& d) { Type(d, "1700", "1650"); }, app::cmd::TvdFileData);
+    // Memo mode only notes the station; a TVD of 0 not even that.
+    w.Survey([&](Dialog& d) {
+        Type(d, "1700", "1650");
+        Type(d, "1800", "0");
+    }, app::cmd::TvdFileData);
     EXPECT_EQ(w.Stored(1700).tvd, 0.0f);
     EXPECT_EQ(w.MemosAt(1700), 1);
+    EXPECT_EQ(w.MemosAt(1800), 0);
 
     // The station picked from the list and deleted.
     doubles().prompter.messages.clear();

@@ -2,6 +2,7 @@
 // MD at its TVD, the gamma rows in line with them, memos at the TVD of their records and written
 // afresh for a new log, a TVD well of another well left alone, and a short ".tvd" refused.
 #include "elog/curverecord.h"
+#include "elog/survey.h"
 #include "elog/tvdfile.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -168,6 +169,21 @@ TEST(TvdFile, AnotherWellsTvdWellAndAShortIntervalFileAreRefused)
     TvdInterval read = Interval(1, 2, 3, 4);
     EXPECT_EQ(TvdFile::LoadInterval(w.tvd, read), 0);
     EXPECT_FLOAT_EQ(read.mdStart, 1);
+}
+
+TEST(TvdFile, TheStationWalkStaysWithinTheRecordsItIsGiven)
+{
+    // No end record and a last depth far beyond the records: every record from the sixth on counts.
+    std::vector<RECORD> rows(20);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].depth = 1000 + int(i);
+        rows[i].tvd = float(900 + i);
+    }
+    const elog::SurveyScan scan = elog::ScanStations(rows, 1000, 1'000'000);
+    EXPECT_EQ(scan.stationCount, 15);
+    EXPECT_EQ(scan.lines.size(), 10);  // the list stops at the first depth + 10
+    EXPECT_EQ(scan.stations.size(), 25u);
+    EXPECT_FLOAT_EQ(scan.stations[1].tvdStart, 905);
 }
 
 }  // namespace
