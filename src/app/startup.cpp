@@ -4,6 +4,7 @@
 #include "app/logstate.h"
 #include "drilling/drilling_services.h"
 #include "exchange/datesuffix.h"
+#include "exchange/remoteconfig.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -82,6 +83,19 @@ std::string OpenLine(const LogState& s, const char* words)
 }
 
 // The demo well, and the Open command when there is none.
+// The folder the remote settings forward a well opened by name to: their destination folder when their
+// first flag is set and the folder is chosen; empty otherwise (no settings of the right size too).
+QString ForwardFolder(const QString& dataFolder)
+{
+    exchange::RemoteConfig remote;
+    if (!wellfile::LoadDownloadConfig(dataFolder, remote) || remote.startOnOpen == 0)
+        return {};
+    const QString folder = platform::FieldString(remote.destinationFolder);
+    if (folder.isEmpty() || folder.startsWith(QLatin1String("Not Selected")))
+        return {};
+    return folder;
+}
+
 void OpenDemo(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
 {
     wellfile::DemoFileActions actions;
@@ -284,8 +298,12 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             if (!QDir(well.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
                 sv.exchange->ApplyPendingUpdates(s, QStringLiteral("*.5??"));
             const QString officeFolder = platform::FieldString(s.well.officeCopy.folder);
-            if (!officeFolder.isEmpty() && !well.drilling)
-                sv.exchange->CopyWellFilesLogged(s, well.wellName, officeFolder);
+            if (!well.drilling) {
+                if (!officeFolder.isEmpty())
+                    sv.exchange->CopyWellFilesLogged(s, well.wellName, officeFolder);
+                else if (const QString forward = ForwardFolder(well.dataFolder); !forward.isEmpty())
+                    sv.exchange->CopyWellFiles(s, well.wellName, forward);
+            }
             const QString day = exchange::DateSuffix(platform::LocalTime().date());
             const QString dayFile = platform::JoinPath(well.dataFolder, well.wellName + day);
             if (QFileInfo::exists(dayFile + QStringLiteral(".cht")))
