@@ -63,6 +63,7 @@ TEST(Archive, TheWellsDailyFilesAndSetGoIntoItsZipAndLeaveTheWorkingFolders)
         EXPECT_EQ(ReadBytes(data + name), name);
     // No staging folder is left, and the old one was never taken.
     EXPECT_EQ(QDir(data).entryList({"tmpArchive*"}, QDir::Dirs), QStringList{"tmpArchive"});
+    EXPECT_EQ(ReadBytes(data + "tmpArchive/X.svm"), "tmpArchive/X.svm");
 
     // Again after a change of the tops: one new "W.top" entry, the daily files kept in the zip.
     WriteBytes(data + "W.top", "new tops");
