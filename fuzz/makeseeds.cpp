@@ -203,9 +203,11 @@ void PackageSeeds(const QString& work)
     }
     if (wellfile::WritePackage(work + "d.sv8", paths, wellfile::kPackageLevel, wellfile::PackageWrite::Replace).ok)
         Seed("package", "written-package", Read(work + "d.sv8"));
-    if (wellfile::WritePackage(work + "e.zip", paths.mid(0, 3), wellfile::kArchiveLevel,
-                               wellfile::PackageWrite::Replace).ok &&
-        wellfile::WritePackage(work + "e.zip", paths.mid(2), wellfile::kArchiveLevel, wellfile::PackageWrite::Update).ok)
+    const auto archive = [&](const QStringList& files, wellfile::PackageWrite mode) {
+        return wellfile::WritePackage(work + "e.zip", files, wellfile::kArchiveLevel, mode).ok;
+    };
+    if (archive(paths.mid(0, 3), wellfile::PackageWrite::Replace) &&
+        archive(paths.mid(2), wellfile::PackageWrite::Update))
         Seed("package", "written-archive-updated", Read(work + "e.zip"));
 }
 

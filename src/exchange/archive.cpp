@@ -86,8 +86,8 @@ int ArchiveWell(const ArchivePlaces& places)
     if (QFileInfo(package).isFile()) {
         if (!wellfile::CopyFileReplacing(package, archiveFolder + well + QStringLiteral(".td_")))
             platform::MessageBox(package, QStringLiteral("copy failed"), platform::MB_OK);
-        wellfile::CopyFileReplacing(package,
-                                    SubFolder(places.dataFolder, QStringLiteral("remote")) + well + QStringLiteral(".TD_"));
+        const QString remote = SubFolder(places.dataFolder, QStringLiteral("remote"));
+        wellfile::CopyFileReplacing(package, remote + well + QStringLiteral(".TD_"));
         wellfile::CopyFileReplacing(package, stage + well + QStringLiteral(".td_"));
     }
 
@@ -107,8 +107,8 @@ int ArchiveWell(const ArchivePlaces& places)
         archiveFolder + well + QStringLiteral(".zip"), files, wellfile::kArchiveLevel, wellfile::PackageWrite::Update);
     staging.remove();  // by its own path, whatever folder is current
     if (!zipped.ok) {
-        platform::MessageBox(QStringLiteral("Error No. %1").arg(zipped.zipError), QStringLiteral("Zip failed in archive"),
-                             platform::MB_OK);
+        platform::MessageBox(QStringLiteral("Error No. %1").arg(zipped.zipError),
+                             QStringLiteral("Zip failed in archive"), platform::MB_OK);
         return 0;
     }
     for (const QString& path : taken)
