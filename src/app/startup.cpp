@@ -82,7 +82,6 @@ std::string OpenLine(const LogState& s, const char* words)
                              s.well.file.fileBottomDepth, time.c_str(), date.c_str(), company.c_str());
 }
 
-// The demo well, and the Open command when there is none.
 // The folder the remote settings forward a well opened by name to: their destination folder when their
 // first flag is set and the folder is chosen; empty otherwise (no settings of the right size too).
 QString ForwardFolder(const QString& dataFolder)
@@ -96,6 +95,7 @@ QString ForwardFolder(const QString& dataFolder)
     return folder;
 }
 
+// The demo well, and the Open command when there is none.
 void OpenDemo(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
 {
     wellfile::DemoFileActions actions;
