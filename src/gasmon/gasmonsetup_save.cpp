@@ -3,6 +3,7 @@
 #include "gasmon/gasmonsetup.h"
 
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 
@@ -103,7 +104,7 @@ SetupSave ReadSetupForm(const SetupForm& f, const SetupInputs& in, GASMONCFG& cf
     cfg.storeCalibration = f.Checked(kStoreCalibration);
     cfg.autoTc = f.Checked(kAutoTc);
     cfg.customOnChannel3 = f.Checked(kCustomOnCh3);
-    if (T != 14 && !OneOf(P, {47, 116, 120, 20, 18}))
+    if (T != 14 && !wellfile::ProfileIn(P, {47, 116, 120, 20, 18}))
         cfg.totalChromatRatios = f.Checked(kTotalChromat);
     cfg.ownControl = f.Checked(kOwnControl);
     cfg.ppm = f.Checked(kPpm);

@@ -3,6 +3,7 @@
 #include "entry/typednumber.h"
 #include "platform/text.h"
 #include "tracks/lithtypes.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <array>
@@ -142,7 +143,7 @@ Readout RateReadout(const wellfile::RECORD& r, float gamma1, float gamma2, bool 
 
 bool GasAsPercentOfTestGas(bool gasPercentOption, int profile, bool singleGas)
 {
-    return gasPercentOption || ((profile == 17 || profile == 88) && !singleGas);
+    return gasPercentOption || (wellfile::AlternateFormatProfile(profile) && !singleGas);
 }
 
 Readout GasReadout(const wellfile::RECORD& r, const GasReadoutOptions& options)
