@@ -335,21 +335,5 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     return view;
 }
 
-int FieldInt(const QString& text)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const long long v = std::strtoll(bytes.constData(), nullptr, 10);
-    return int(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-float FieldFloat(const QString& text)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const double v = std::strtod(bytes.constData(), nullptr);
-    // Out of a float's range (or not a number) reads as 0, as a text that is not a number does.
-    if (!(v >= -std::numeric_limits<float>::max() && v <= std::numeric_limits<float>::max()))
-        return 0.0f;
-    return float(v);
-}
 
 }  // namespace gasmon

@@ -2,6 +2,7 @@
 
 #include "gasmon/enginehelpers.h"
 #include "platform/draw/fonts.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "platform/ui/svedit.h"
 #include "wellfile/profile.h"
@@ -412,7 +413,7 @@ void AutoGasDlg::mouseMoveEvent(QMouseEvent* event)
 {
     const SetupInputs in = session_.Inputs();
     if (!(ChromZeroEditable(in.instrumentType, in.profile) && in.profile != 114))
-        SetText(kChromZero, QString::number(ChromZeroFromC1(FieldInt(GetText(kElutionC1)))));
+        SetText(kChromZero, QString::number(ChromZeroFromC1(platform::LeadingInt(GetText(kElutionC1)))));
     Dialog::mouseMoveEvent(event);
 }
 
