@@ -125,7 +125,15 @@ void LogWindow::CmPageSetup() { neighbours_.print->CmPageSetup(state_); }
 void LogWindow::CmPrint() { neighbours_.print->CmPrint(state_); }
 void LogWindow::CmWitsChart() { neighbours_.wits->CmWitsChart(state_); }
 void LogWindow::CmHeader() { neighbours_.print->CmHeader(state_); }
-void LogWindow::CmCreateLasFile() { neighbours_.elog->CreateLasFile(state_); }
+void LogWindow::CmCreateLasFile()
+{
+    // The export reads the data file the open text views or an entry may be changing.
+    if (DataFileBusy()) {
+        platform::MessageBeep(0);
+        return;
+    }
+    neighbours_.elog->CreateLasFile(state_);
+}
 void LogWindow::CmAppendFileDepth()
 {
     if (DataFileBusy()) {

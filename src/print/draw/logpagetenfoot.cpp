@@ -117,7 +117,9 @@ void TenFootPage::WholePage(int topY)
     }
     f.tracks.pending.pageBottomY = topY + (rows + 10) * R;
     if (first < f.records.size()) {
-        const logview::Records run = Run(first, (rows + 1) * kGroup);
+        // The custom tracks take ten records a row on this scale, so the page's rows ask twice the group.
+        const int customPerRow = f.settings.scaleKind == 3 ? 2 * kGroup : kGroup;
+        const logview::Records run = Run(first, (rows + 1) * customPerRow);
         CustomTracks(run, f.records[first].depth, int(run.size()), topY);
     }
 }
