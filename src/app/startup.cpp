@@ -59,7 +59,7 @@ QString Extension(const QString& path)
     return dot < 0 ? QString() : name.mid(dot);
 }
 
-bool OneOf(const QString& extension, std::initializer_list<const char*> list)
+bool ExtensionIn(const QString& extension, std::initializer_list<const char*> list)
 {
     return std::any_of(list.begin(), list.end(), [&](const char* e) {
         return extension.compare(QLatin1String(e), Qt::CaseInsensitive) == 0;
@@ -234,15 +234,15 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     wellfile::SetNormalAttributes(path);
 
     const QString extension = Extension(path);
-    if (extension.isEmpty() || OneOf(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
+    if (extension.isEmpty() || ExtensionIn(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
         return 0;
-    if (OneOf(extension, {".svm"})) {
+    if (ExtensionIn(extension, {".svm"})) {
         if (!app::OpenDataFile(s, sv, path))
             return 0;
         well.viewTopDepth = wellfile::DefaultViewTop(well);
         return 1;
     }
-    if (!OneOf(extension, {".zl9", ".sv9", ".sv8", ".zl8", ".TD_", ".sl_", ".cl_", ".cr_", ".zip", ".dl_"}))
+    if (!ExtensionIn(extension, {".zl9", ".sv9", ".sv8", ".zl8", ".TD_", ".sl_", ".cl_", ".cr_", ".zip", ".dl_"}))
         return 0;
     if (!info.isFile())
         return 0;

@@ -1,6 +1,6 @@
 #include "elog/tvdtargets.h"
 
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/winapi.h"
 #include "wellfile/wholefile.h"
@@ -51,7 +51,7 @@ float ReadTextField(const QByteArray& line, int field, float minimum)
     const QList<QByteArray> fields = FieldsOf(line);
     if (field < 0 || field >= fields.size())
         return 0;
-    const float value = float(entry::ReadTypedNumber(QString::fromLatin1(fields[field])));
+    const float value = platform::LeadingFloat(QString::fromLatin1(fields[field]));
     return field > 0 && value < minimum ? 0.0f : value;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 #include "app/opendatafile.h"
+#include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <QFileInfo>
@@ -256,7 +257,7 @@ void LogWindow::CmGasPercent()
     app::LogState& s = state_;
     const int p = s.well.loggerId;
     const bool available = p != 4 && p != 64 && p != 11 &&
-                           (!(p == 17 || p == 88) || s.well.config.alternateFormat != 0) &&
+                           (!wellfile::AlternateFormatProfile(p) || s.well.config.alternateFormat != 0) &&
                            s.options.gasRatioPlotAllowed;
     if (!available) {
         platform::MessageBox(QStringLiteral("Ratio Plot Not Available"), QStringLiteral("Info"), platform::MB_OK);

@@ -5,9 +5,9 @@
 #include "app/notes.h"
 #include "elog/curves.h"
 #include "entry/memoslot.h"
-#include "entry/typednumber.h"
 #include "logview/geometryof.h"
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
@@ -64,7 +64,7 @@ TvdDlg::TvdDlg(QWidget* parent, app::LogState& log, TvdFile& file, std::span<wel
     On(id::List, platform::LBN_SELCHANGE, [this] { LbnSelChangeList(); });
 }
 
-float TvdDlg::Value(int control) const { return float(entry::ReadTypedNumber(GetText(control))); }
+float TvdDlg::Value(int control) const { return platform::LeadingFloat(GetText(control)); }
 
 std::int32_t TvdDlg::RecordIndex(std::int32_t md) const
 {
