@@ -161,7 +161,7 @@ void AutoGas::FillChartSample(const QDateTime& now)
     s.minute = std::uint16_t(t.minute());
     s.second = std::uint16_t(t.second());
 
-    const bool scaled = OneOf(instrumentType, {0, 1, 2, 3, 4, 5, 8, 12});
+    const bool scaled = TypeIn(instrumentType, {0, 1, 2, 3, 4, 5, 8, 12});
     const bool integrator = sriMode != 0 || baselineMode;
     float hw = chartMaxima[0];
     if (sriMode != 0) {

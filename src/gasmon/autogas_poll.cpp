@@ -15,7 +15,7 @@
 
 namespace gasmon {
 
-bool AutoGas::TypeReadsGainRange() const { return OneOf(instrumentType, {0, 2, 3, 4, 8, 12}); }
+bool AutoGas::TypeReadsGainRange() const { return TypeIn(instrumentType, {0, 2, 3, 4, 8, 12}); }
 
 bool AutoGas::RunsCoilCycle() const { return instrumentType == 8 || (instrumentType == 12 && ownControl); }
 

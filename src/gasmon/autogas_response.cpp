@@ -234,7 +234,7 @@ void AutoGas::UpdateChannelLines()
     } else if ((host.profile == 4 || host.profile == 64) && host.temperatureSetting) {
         lines[1] = LineText(CFormat("Chrom = X %.1f,  HW= X %.1f   Temp= %2.2f ", chX, hwX, double(channels[3])));
     } else if (!autoTc && co2Track) {
-        if (OneOf(instrumentType, {0, 1, 2, 3, 4, 5, 8}))
+        if (TypeIn(instrumentType, {0, 1, 2, 3, 4, 5, 8}))
             lines[2] = LineText(CFormat("HWmV=%3.2f CHmV=%3.2f CO2mV=%3.2f CO2=%2.2f ", hwMv, chMv, ch3Mv, double(channels[4])));
         lines[1] = LineText(CFormat("Chrom =X %.1f  HW =X %.1f  CO2= X %.1f ", chX, hwX, ch3X));
     } else if (autoTc && !co2Track) {
