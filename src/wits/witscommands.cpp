@@ -313,7 +313,7 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     const int profile = log.well.loggerId;
     w.gasFromMonitor = false;
     if (monitor && (profile == 2 || (w.pasonFeed == 1 && type != 10))) {
-        w.gasFromMonitor = monitor->gasFromWits;
+        w.gasFromMonitor = monitor->Readings().gasFromWits;
         w.SetMaxChars(1000);
     }
     if (w.gasFromMonitor) {
