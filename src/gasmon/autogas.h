@@ -161,6 +161,7 @@ public:
     const GasRequests& Requests() const { return requests_; }
     void SetRequests(const GasRequests& r) { requests_ = r; }
     const GasCoilState& CoilState() const { return coilState_; }
+    void SetCoilState(const GasCoilState& c) { coilState_ = c; }
     const GasReadings& Readings() const { return readings_; }
     void SetReadings(const GasReadings& r) { readings_ = r; }
     const GasBooking& Booking() const { return booking_; }

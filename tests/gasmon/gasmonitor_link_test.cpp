@@ -73,7 +73,7 @@ protected:
     }
     void Command() { window.EvCommand(app::cmd::GasMonitor); }
     gasmon::AutoGas* Engine() { return window.State().engines.autoGas; }
-    bool Idle() { return Spin([this] { return !Engine()->requestOutstanding; }, 3000); }
+    bool Idle() { return Spin([this] { return !Engine()->Readings().requestOutstanding; }, 3000); }
     // Timer 1 of the window, and the answer to the request it sent.
     bool Tick()
     {
@@ -121,8 +121,8 @@ TEST_F(GasMonitorOnALine, TheLogsCo2TrackBooksCo2AndARunningWitsLinkSendsTheComp
     ASSERT_TRUE(Idle());
     for (int i = 0; i < 4; ++i)
         ASSERT_TRUE(Tick()) << i;
-    const float co2 = Engine()->values[8];
-    const float total = Engine()->record.totalGas;
+    const float co2 = Engine()->Readings().values[8];
+    const float total = Engine()->Readings().record.totalGas;
     EXPECT_GT(co2, 0) << "channel 3 is CO2 with the track on";
     EXPECT_GT(total, 0);
 
@@ -149,7 +149,7 @@ TEST_F(GasMonitorOnALine, TheDetectorsCoilsAreSetOffAtStartAndCoilThreeAgainBefo
     ASSERT_TRUE(Tick());
     EXPECT_TRUE(PeerLogText().endsWith("247 4 3 12\n")) << "then the detector is read";
 
-    const std::uint32_t handle = Engine()->handle;
+    const std::uint32_t handle = Engine()->Handle();
     QElapsedTimer clock;
     clock.start();
     Command();
