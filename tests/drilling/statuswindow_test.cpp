@@ -17,6 +17,7 @@
 #include "platform/draw/dc.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/viewfixture.h"
 #include "wellfile/demowell.h"
 #include "app/wellservices.h"
@@ -34,6 +35,7 @@
 #include <gtest/gtest.h>
 
 using namespace drilling;
+using testing_support::EditSettings;
 
 namespace {
 
@@ -458,9 +460,9 @@ TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)
     EXPECT_EQ(w.gasConnTimeOutMinutes, 0.0f) << "no gas monitor";
 
     // The running gas monitor's connection time-out of a minute puts the bit off bottom at 60 s.
-    gasmon::GasHost gasHost;
+    gasmon::GasHost gasHost(s);
     gasmon::AutoGas gas(gasHost, 3, 0);
-    gas.connectionTimeout = 1.0f;
+    EditSettings(gas, [&](auto& v) { v.connectionTimeout = 1.0f; });
     s.engines.autoGas = &gas;
     driller->time->RestartUnitClock();
     for (int i = 0; i < 59 * 5; ++i) {

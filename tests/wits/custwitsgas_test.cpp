@@ -16,6 +16,7 @@
 #include "platform/text.h"
 #include "support/viewfixture.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/datafile.h"
@@ -34,6 +35,7 @@
 
 using namespace wits;
 using testing_support::At;
+using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::ReadBytes;
 using testing_support::TestDir;
@@ -114,7 +116,7 @@ protected:
     app::WellServices services;
     drilling::DrillingWindow facts;
     std::unique_ptr<drilling::Driller> driller;
-    gasmon::GasHost gasHost;
+    gasmon::GasHost gasHost{s};
     std::unique_ptr<gasmon::AutoGas> monitor_;
     CustWitsHost host;
     std::unique_ptr<CUSTWITS> link;
@@ -196,14 +198,14 @@ TEST_F(CustGasTest, TotalGasTakesTheAttenuatorAndNeverAMaximumBelowZero)
 TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkStillKeepsItsMaximum)
 {
     const auto monitor = GasMonitor();
-    monitor->record.totalGas = 10;
+    EditReadings(*monitor, [&](auto& v) { v.record.totalGas = 10; });
     const WitsAlarmEntry& alarm = TotalGasAlarm();
     link->mode = std::int32_t(CustWitsMode::Gas);
     link->gasMonitorFirst = true;
     link->thirdFactor = 2.5f;
     Item(140, "40");
     EXPECT_FLOAT_EQ(s.witsLink.customLinkTotalGas, 100.0f);
-    EXPECT_FLOAT_EQ(monitor->record.totalGas, 100.0f);
+    EXPECT_FLOAT_EQ(monitor->Readings().record.totalGas, 100.0f);
     EXPECT_EQ(alarm.Value, 0.0f);  // the alarm is not fed
     EXPECT_EQ(TotalGasText(), "40.00");
     EXPECT_FLOAT_EQ(link->gasValues[0], 40.0f);
@@ -211,8 +213,8 @@ TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkSti
 
     // The components of a set go to the gas monitor's booked-gas table.
     Components("50", "20", "10", "5", "5");
-    EXPECT_FLOAT_EQ(monitor->bookedGas[1], 50.0f);
-    EXPECT_FLOAT_EQ(monitor->bookedGas[4], 5.0f);
+    EXPECT_FLOAT_EQ(monitor->Readings().bookedGas[1], 50.0f);
+    EXPECT_FLOAT_EQ(monitor->Readings().bookedGas[4], 5.0f);
 }
 
 TEST_F(CustGasTest, ProfileTwentyThreeTakesComponentsAsPartsOfTheTestGas)
@@ -265,7 +267,7 @@ TEST_F(CustBookingTest, TheStepGoesIntoTheLagDepthsRecordAndOneGasRecordIsAppend
     EXPECT_EQ(before.left(r), after.left(r));
     EXPECT_EQ(before.mid(r + 64), after.mid(r + 64));
     for (int i = 0; i < 8; ++i)
-        EXPECT_FLOAT_EQ(monitor->bookedGas[std::size_t(i)], At<float>(after, r + 28 + 4 * i)) << i;
+        EXPECT_FLOAT_EQ(monitor->Readings().bookedGas[std::size_t(i)], At<float>(after, r + 28 + 4 * i)) << i;
 
     const QByteArray file = GasFile();
     ASSERT_EQ(file.size(), kGasRecord);

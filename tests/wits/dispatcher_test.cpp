@@ -3,12 +3,14 @@
 #include "alarmfiles.h"
 #include "linkwell.h"
 
+#include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "drilling/pumpthreads.h"
 #include "gasmon/autogas.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wits/sidefiles.h"
@@ -20,6 +22,7 @@
 
 using namespace wits;
 using namespace wits_testing;
+using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::TestDir;
 
@@ -450,29 +453,30 @@ TEST_F(DispatcherTest, GasItemsFeedTheLinksValuesOrTheGasMonitor)
     EXPECT_EQ(engine->displayLines[9], " 9.00");
 
     // Taken by the gas monitor: its value and its peak.
-    gasmon::GasHost gasHost;
+    app::LogState gasWindow;
+    gasmon::GasHost gasHost(gasWindow);
     gasmon::AutoGas gas(gasHost, 10, 0);
-    gas.gasFromWits = true;
+    gas.SetGasFromWits(true);
     host.gas = &gas;
     host.profile = 2;
-    gas.record.nc5 = 5;
+    EditReadings(gas, [&](auto& v) { v.record.nc5 = 5; });
     Item("1218", "-3");
-    EXPECT_FLOAT_EQ(gas.values[7], -3.0f);
-    EXPECT_FLOAT_EQ(gas.record.nc5, 5.0f);
-    gas.record.nc5 = -1;
+    EXPECT_FLOAT_EQ(gas.Readings().values[7], -3.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.nc5, 5.0f);
+    EditReadings(gas, [&](auto& v) { v.record.nc5 = -1; });
     Item("1218", "-3");
-    EXPECT_FLOAT_EQ(gas.record.nc5, 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.nc5, 0.0f);
     Item("1214", "12");
     Item("1214", "8");
-    EXPECT_FLOAT_EQ(gas.values[3], 8.0f);
-    EXPECT_FLOAT_EQ(gas.record.components[2], 12.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().values[3], 8.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.components[2], 12.0f);
     Item("1214", "-1");
-    EXPECT_FLOAT_EQ(gas.record.components[2], 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.components[2], 0.0f);
     engine->fileInputMode = true;
     Item("1212", "40");
-    EXPECT_FLOAT_EQ(gas.values[1], 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().values[1], 0.0f);
     Item("1222", "-2");
-    EXPECT_FLOAT_EQ(gas.values[8], 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().values[8], 0.0f);
     EXPECT_FLOAT_EQ(engine->gasValues[1], 100.0f);  // the link's own values are left alone
 }
 

@@ -3,11 +3,13 @@
 #include "alarmfiles.h"
 #include "linkwell.h"
 
+#include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wits/sidefiles.h"
@@ -20,6 +22,7 @@
 
 using namespace wits;
 using namespace wits_testing;
+using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::TestDir;
 
@@ -71,10 +74,11 @@ TEST_F(WitsTick, TheGasFrameTakesItsTotalGasFromTheFirstSourceThatApplies)
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n01401\r\n!!\r\n");
 
     // A gas monitor's total gas, truncated in scale mode 0; the custom link's gas comes first.
-    gasmon::GasHost gasHost;
+    app::LogState gasWindow;
+    gasmon::GasHost gasHost(gasWindow);
     gasmon::AutoGas gas(gasHost, 10, 0);
     host.gas = &gas;
-    gas.currentTotalGas = 45.9f;
+    EditReadings(gas, [&](auto& v) { v.currentTotalGas = 45.9f; });
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n014045\r\n!!\r\n");
     host.customLinkGas = true;
     host.customLinkTotalGas = 7.5f;
