@@ -67,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine->Calls().connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(91); };
     engine->Calls().hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
     engine->Calls().poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
-    engine->Calls().write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
+    engine->Calls().write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) {
+        return 0;
+    };
     engine->Calls().close = [](std::uint32_t) {};
     if (type != 9 && engine->Start() == 1) {
         constexpr std::size_t kBlock = 25 * sizeof(std::uint16_t);

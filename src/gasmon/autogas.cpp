@@ -112,7 +112,9 @@ void AutoGas::TakeSettings(const GASMONCFG& cfg)
     readings_.record.channel3Attenuator = PositiveOrOne(cfg.channel3Attenuator);
     readings_.record.channel4Attenuator = PositiveOrOne(cfg.channel4Attenuator);
     settings_.effectiveFactors[0] = readings_.record.hotWireSpan * readings_.record.hotWireAttenuator;
-    settings_.effectiveFactors[1] = settings_.instrumentType == 7 ? readings_.record.chromatSpan : readings_.record.chromatSpan * readings_.record.chromatAttenuator;
+    settings_.effectiveFactors[1] = settings_.instrumentType == 7
+                                        ? readings_.record.chromatSpan
+                                        : readings_.record.chromatSpan * readings_.record.chromatAttenuator;
     settings_.effectiveFactors[2] = readings_.record.channel3Span * readings_.record.channel3Attenuator;
     settings_.effectiveFactors[3] = readings_.record.channel4Span * readings_.record.channel4Attenuator;
 
@@ -299,7 +301,8 @@ int AutoGas::Connect()
         tcp.one = 1;
         tcp.timeoutMs = kTcpTimeoutMs;
         const std::uint32_t word = std::uint32_t(settings_.address[0]) | std::uint32_t(settings_.address[1]) << 8 |
-                                   std::uint32_t(settings_.address[2]) << 16 | std::uint32_t(settings_.address[3]) << 24;
+                                   std::uint32_t(settings_.address[2]) << 16 |
+                                   std::uint32_t(settings_.address[3]) << 24;
         const std::int32_t h = calls_.connectTcp(word, kModbusTcpPort, tcp);
         if (h == -1) {
             platform::MessageBox(QString::fromStdString(platform::CFormat("%d", h)), QStringLiteral("TCP Connection Failed"));
@@ -363,13 +366,15 @@ void AutoGas::Disconnect()
         int delay = 0;
         if (coilState_.coil1) {
             coilState_.coil1 = false;
-            const platform::CoilValues off{{0, std::uint16_t(coilState_.sampleBlockClosed), std::uint16_t(coilState_.coil3), std::uint16_t(coilState_.coil4)}};
+            const platform::CoilValues off {{0, std::uint16_t(coilState_.sampleBlockClosed),
+                                             std::uint16_t(coilState_.coil3), std::uint16_t(coilState_.coil4)}};
             writes.push_back({off, 0});
             writes.push_back({off, 100});
             delay = 500;
         }
         coilState_.coil3 = false;
-        writes.push_back({{{0, std::uint16_t(coilState_.sampleBlockClosed), 0, std::uint16_t(coilState_.coil4)}}, delay});
+        writes.push_back(
+            {{{0, std::uint16_t(coilState_.sampleBlockClosed), 0, std::uint16_t(coilState_.coil4)}}, delay});
     }
     if (writes.empty())
         calls_.close(handle_);  // at once, so the port is free for a monitor switched on again

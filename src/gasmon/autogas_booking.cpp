@@ -214,7 +214,8 @@ void AutoGas::WriteChartBatch()
     if (booking_.chartBatch.empty())
         return;
     if (host.writeChart)
-        host.writeChart(booking_.chartBatch.data(), int(booking_.chartBatch.size()), booking_.chartBatchDay, booking_.chartFileSpell);
+        host.writeChart(booking_.chartBatch.data(), int(booking_.chartBatch.size()), booking_.chartBatchDay,
+                        booking_.chartFileSpell);
     booking_.chartBatch.clear();
 }
 

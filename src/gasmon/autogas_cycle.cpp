@@ -48,7 +48,8 @@ bool ShowsRetentionTimes(int profile) { return OneOf(profile, {12, 2, 114, 91, 9
 void AutoGas::TrackPeak(float ch)
 {
     const int t = cycle_.cycleSeconds;
-    const float factor = ScalesCounts(settings_.instrumentType) ? settings_.effectiveFactors[1] / kFullScaleCount : 1.0f;
+    const float factor =
+        ScalesCounts(settings_.instrumentType) ? settings_.effectiveFactors[1] / kFullScaleCount : 1.0f;
     if (requests_.spanAdjustment && t > settings_.elutionTimes[1] + 3) {
         // The operator watches the signal itself while setting the span.
         readings_.values[1] = (ch - settings_.zeros[1]) * factor;
@@ -65,7 +66,8 @@ void AutoGas::TrackPeak(float ch)
     if (k < 1 || k > 7)
         return;
     const std::size_t i = std::size_t(k);
-    if (!(settings_.elutionTimes[i] - settings_.windowStart[i] < t && t < settings_.elutionTimes[i] + settings_.windowEnd[i]))
+    if (!(settings_.elutionTimes[i] - settings_.windowStart[i] < t &&
+          t < settings_.elutionTimes[i] + settings_.windowEnd[i]))
         return;
     if (k == 1 && cycle_.baselineCount > 0) {
         settings_.zeros[1] = cycle_.baselineSum / float(cycle_.baselineCount);
@@ -136,11 +138,12 @@ void AutoGas::EndCycle()
             readings_.record.fractions[0] = 0.95f;
         if (integrator) {
             readings_.record.fractions[6] = readings_.values[9] / denominator;
-            readings_.lines[3] = LineText(platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", ShownInt(readings_.currentTotalGas),
-                                              double(readings_.record.fractions[0]), double(readings_.record.fractions[1]),
-                                              double(readings_.record.fractions[2]), double(readings_.record.fractions[3]),
-                                              double(readings_.record.fractions[4]), double(readings_.record.fractions[5]),
-                                              double(readings_.record.fractions[6])));
+            readings_.lines[3] = LineText(
+                platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", ShownInt(readings_.currentTotalGas),
+                                  double(readings_.record.fractions[0]), double(readings_.record.fractions[1]),
+                                  double(readings_.record.fractions[2]), double(readings_.record.fractions[3]),
+                                  double(readings_.record.fractions[4]), double(readings_.record.fractions[5]),
+                                  double(readings_.record.fractions[6])));
             if (display_)
                 display_->SetLines(nullptr, nullptr, nullptr, &readings_.lines[3]);
         }
@@ -168,10 +171,11 @@ void AutoGas::EndCycle()
 void AutoGas::ShowCalibrationLine(float hw, float ch)
 {
     const auto v = [this](int i) { return ShownInt(cycle_.calibrationPeaks[std::size_t(i)]); };
-    readings_.lines[0] = LineText(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", ShownInt(hw), v(1), v(2), v(3), v(4), v(5),
-                                      cycle_.componentIndex, cycle_.cycleSeconds));
-    readings_.lines[1] = LineText(platform::CFormat("      %-4d %-4d %-4d %-4d  ", settings_.elutionTimes[1], settings_.elutionTimes[2], settings_.elutionTimes[3],
-                                      settings_.elutionTimes[4]));
+    readings_.lines[0] = LineText(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", ShownInt(hw), v(1), v(2),
+                                                    v(3), v(4), v(5), cycle_.componentIndex, cycle_.cycleSeconds));
+    readings_.lines[1] =
+        LineText(platform::CFormat("      %-4d %-4d %-4d %-4d  ", settings_.elutionTimes[1], settings_.elutionTimes[2],
+                                   settings_.elutionTimes[3], settings_.elutionTimes[4]));
     (void)ch;
 }
 
@@ -195,8 +199,9 @@ void AutoGas::CalibrationResponse(float ch, float hw)
         cycle_.calibrationBaselineCount = 0;
         cycle_.calibrationBaseline = 0;
         if (display_) {
-            display_->SetHeading(settings_.instrumentType == 4 ? QStringLiteral("HW   S     C2   C3   IC4   Nc4   C1   Index  CT")
-                                                     : QStringLiteral("HW    C1   C2   C3   IC4  Nc4 Index Cycle Time"));
+            display_->SetHeading(settings_.instrumentType == 4
+                                     ? QStringLiteral("HW   S     C2   C3   IC4   Nc4   C1   Index  CT")
+                                     : QStringLiteral("HW    C1   C2   C3   IC4  Nc4 Index Cycle Time"));
             display_->SetCaption(QStringLiteral("Elution Time Setup"));
         }
     }
@@ -293,8 +298,9 @@ void AutoGas::FinishCalibration()
         host.writeLastRecord(*last);
 
     readings_.lines[0] = QStringLiteral("Calibrate Done");
-    readings_.lines[1] = LineText(platform::CFormat("%-4d %-4d%-4d %-4d %-4d ", settings_.elutionTimes[1], settings_.elutionTimes[2], settings_.elutionTimes[3],
-                                      settings_.elutionTimes[4], settings_.elutionTimes[5]));
+    readings_.lines[1] =
+        LineText(platform::CFormat("%-4d %-4d%-4d %-4d %-4d ", settings_.elutionTimes[1], settings_.elutionTimes[2],
+                                   settings_.elutionTimes[3], settings_.elutionTimes[4], settings_.elutionTimes[5]));
     if (display_)
         display_->SetCaption(QStringLiteral("StrativM Gas Monitor"));
     cycle_.calibrationPeaks.fill(0);

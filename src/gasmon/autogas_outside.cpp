@@ -78,7 +78,8 @@ void AutoGas::ReadBaselineFile()
     const OutsideFile file = TakeOutsideFile(settings_.integratorFile, kBaselineFileLimit);
     if (file.state != OutsideFileState::Read)
         return;
-    const BaselineResult result = ReadBaselineText(file.text, HeldIntegratorValues(), readings_.record.chromatAttenuator);
+    const BaselineResult result =
+        ReadBaselineText(file.text, HeldIntegratorValues(), readings_.record.chromatAttenuator);
     if (!result.hasLine)
         return;
     TakeIntegratorValues(result.values);
@@ -89,7 +90,8 @@ void AutoGas::ReadBaselineFile()
 
 void AutoGas::LogSriLine(const std::string& resultText)
 {
-    AppendToLog(host.DataFolder() + host.WellName() + QStringLiteral("-sri.txt"), SriLogLine(resultText, platform::LocalTime()));
+    AppendToLog(host.DataFolder() + host.WellName() + QStringLiteral("-sri.txt"),
+                SriLogLine(resultText, platform::LocalTime()));
 }
 
 void AutoGas::LogBaselineLine(const QByteArray& fileText)

@@ -15,13 +15,22 @@
 
 namespace gasmon {
 
-bool AutoGas::TypeReadsGainRange() const { return OneOf(settings_.instrumentType, {0, 2, 3, 4, 8, 12}); }
+bool AutoGas::TypeReadsGainRange() const
+{
+    return OneOf(settings_.instrumentType, {0, 2, 3, 4, 8, 12});
+}
 
-bool AutoGas::RunsCoilCycle() const { return settings_.instrumentType == 8 || (settings_.instrumentType == 12 && settings_.ownControl); }
+bool AutoGas::RunsCoilCycle() const
+{
+    return settings_.instrumentType == 8 || (settings_.instrumentType == 12 && settings_.ownControl);
+}
 
 // The detectors and chromatographs of types 0 to 4 have the box's coils too: they are set at start and
 // stop, though only the interface box runs the cycle.
-bool AutoGas::WritesCoils() const { return RunsCoilCycle() || (settings_.instrumentType >= 0 && settings_.instrumentType <= 4); }
+bool AutoGas::WritesCoils() const
+{
+    return RunsCoilCycle() || (settings_.instrumentType >= 0 && settings_.instrumentType <= 4);
+}
 
 void AutoGas::Poll()
 {
@@ -90,8 +99,8 @@ void AutoGas::SendRequest()
         return;  // a coil write went out, or waits its turn: the read comes at a later tick
     const bool gain = TypeReadsGainRange() && readings_.gainRange == -1.0f;
     settings_.firstRegister = gain ? 2 : settings_.normalFirstRegister;
-    const platform::ModbusRequest request{std::uint8_t(settings_.slaveAddress), settings_.functionCode, settings_.firstRegister,
-                                          std::uint16_t(gain ? 1 : settings_.registerCount)};
+    const platform::ModbusRequest request {std::uint8_t(settings_.slaveAddress), settings_.functionCode,
+                                           settings_.firstRegister, std::uint16_t(gain ? 1 : settings_.registerCount)};
     readings_.requestOutstanding = calls_.poll(handle_, request) == 0;
     lastRequest_ = request;
 }
@@ -146,7 +155,8 @@ void AutoGas::StartCycle()
 void AutoGas::QueueCoils(int delayMs)
 {
     // Every write carries the state of all four coils, so the box always mirrors the engine.
-    coils_.Add({{std::uint16_t(coilState_.coil1), std::uint16_t(coilState_.sampleBlockClosed), std::uint16_t(coilState_.coil3), std::uint16_t(coilState_.coil4)}},
+    coils_.Add({{std::uint16_t(coilState_.coil1), std::uint16_t(coilState_.sampleBlockClosed),
+                 std::uint16_t(coilState_.coil3), std::uint16_t(coilState_.coil4)}},
                delayMs);
     if (!readings_.requestOutstanding)
         SendRequest();
@@ -189,7 +199,8 @@ void AutoGas::CoilCycle()
         }
     }
     const bool pending = cycle_.startPending && settings_.instrumentType != 12;
-    if (t >= settings_.cycleTime || pending || (requests_.startRequest && t > settings_.shiftPoint + 2 && !ownProfiles)) {
+    if (t >= settings_.cycleTime || pending ||
+        (requests_.startRequest && t > settings_.shiftPoint + 2 && !ownProfiles)) {
         if (!ownProfiles) {
             requests_.calibrationCycle = requests_.calibrationRequest;
             requests_.calibrationRequest = false;

@@ -90,7 +90,8 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
         readings_.correctionBand = CorrectionBand(total / reference);
         total *= settings_.correctionFactors[std::size_t(readings_.correctionBand)] * readings_.record.channel4Span;
     } else if (settings_.sriMode != 0) {
-        total = CorrectSriTotalGas(total, reference, readings_.record.channel3Span, readings_.record.channel4Span, readings_.correction);
+        total = CorrectSriTotalGas(total, reference, readings_.record.channel3Span, readings_.record.channel4Span,
+                                   readings_.correction);
     }
 
     readings_.record.maxChannel4 = std::max(readings_.record.maxChannel4, ch4);
@@ -108,7 +109,8 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
 
     // The total gas of the sample: the few answers just after the sample valve opened.
     const int marker = host.Driller() ? host.Driller()->connectionMarker : 0;
-    if (marker < 1 && cycle_.cycleSeconds >= settings_.hwDelay && cycle_.cycleSeconds < settings_.hwDelay + 3 && cycle_.sampleTimeCount < 4) {
+    if (marker < 1 && cycle_.cycleSeconds >= settings_.hwDelay && cycle_.cycleSeconds < settings_.hwDelay + 3 &&
+        cycle_.sampleTimeCount < 4) {
         if (cycle_.sampleTimeCount == 0)
             cycle_.sampleTimeSum = 0.0f;  // a new sample: the last one's average is not part of it
         cycle_.sampleTimeSum += total;
@@ -189,17 +191,17 @@ void AutoGas::UpdateDisplayLines(int result)
     if (result == 0 || readings_.record.errorCount < 6) {
         const auto v = [this](int i) { return ShownInt(readings_.values[std::size_t(i)]); };
         if (settings_.sriMode != 0 || settings_.baselineMode)
-            readings_.lines[0] = LineText(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d %-4d %-4d %-2d ", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    v(6), v(7), cycle_.cycleSeconds));
+            readings_.lines[0] = LineText(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d %-4d %-4d %-2d ", v(0), v(1), v(2),
+                                                  v(3), v(4), v(5), v(6), v(7), cycle_.cycleSeconds));
         else if (profile == 2 && settings_.instrumentType == 2)
-            readings_.lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d %-4d  %-4d %-2.3f", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    v(6), v(9), double(readings_.values[8])));
+            readings_.lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d %-4d  %-4d %-2.3f", v(0), v(1), v(2),
+                                                  v(3), v(4), v(5), v(6), v(9), double(readings_.values[8])));
         else if (profile == 2)
-            readings_.lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d  %-d      %-2d  ", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    cycle_.componentIndex, cycle_.cycleSeconds));
+            readings_.lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d  %-d      %-2d  ", v(0), v(1), v(2),
+                                                  v(3), v(4), v(5), cycle_.componentIndex, cycle_.cycleSeconds));
         else
-            readings_.lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d%-4d %-d    %2d ", v(0), v(1), v(2), v(3), v(4), v(5),
-                                    v(6), cycle_.componentIndex, cycle_.cycleSeconds));
+            readings_.lines[0] = LineText(CFormat("%-5d%-5d %-5d%-5d %-4d %-4d%-4d %-d    %2d ", v(0), v(1), v(2), v(3),
+                                                  v(4), v(5), v(6), cycle_.componentIndex, cycle_.cycleSeconds));
     } else {
         readings_.lines[0] = ErrorName(result) + LineText(CFormat("  %-d", cycle_.cycleSeconds));
     }
@@ -212,43 +214,53 @@ void AutoGas::UpdateChannelLines()
     using platform::CFormat;
     const double chX = readings_.record.chromatAttenuator, hwX = readings_.record.hotWireAttenuator;
     const double ch3X = readings_.record.channel3Attenuator, ch4X = readings_.record.channel4Attenuator;
-    const double hwMv = readings_.channels[6], chMv = readings_.channels[7], ch3Mv = readings_.channels[8], ch4Mv = readings_.channels[9];
+    const double hwMv = readings_.channels[6], chMv = readings_.channels[7], ch3Mv = readings_.channels[8],
+                 ch4Mv = readings_.channels[9];
     const double percent = double(readings_.currentTotalGas) / double(TotalGasReference()) * 100.0;
     const bool co2Track = host.Co2Track();
 
     if (ScalesCounts(settings_.instrumentType))
-        readings_.lines[1] = LineText(CFormat("Chrom=X %.1f, HW=X %.1f  HWmV=%3.2f  CHmV=%3.2f ", chX, hwX, hwMv, chMv));
+        readings_.lines[1] =
+            LineText(CFormat("Chrom=X %.1f, HW=X %.1f  HWmV=%3.2f  CHmV=%3.2f ", chX, hwX, hwMv, chMv));
     else
         readings_.lines[1] = LineText(CFormat("Chrom=X %.1f, HW=X %.1f  INJ=%d ", chX, hwX, cycle_.injectionCounter));
 
     if (settings_.baselineFid) {
-        readings_.lines[1] = LineText(CFormat("TGAmV=%5.2f  TGA %%=%5.2f CF=%.2f  P=%d ", hwMv, percent,
-                                double(settings_.correctionFactors[std::size_t(readings_.correctionBand)]), readings_.correctionBand));
+        readings_.lines[1] = LineText(CFormat(
+            "TGAmV=%5.2f  TGA %%=%5.2f CF=%.2f  P=%d ", hwMv, percent,
+            double(settings_.correctionFactors[std::size_t(readings_.correctionBand)]), readings_.correctionBand));
     } else if (settings_.sriMode != 0 && !settings_.autoTc) {
         const float b = readings_.record.channel4Span;
         if (b > 0 && b <= 2)
-            readings_.lines[1] = LineText(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f %.3f", chX, hwX, hwMv, percent,
-                                    double(readings_.correction.g)));
+            readings_.lines[1] = LineText(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f %.3f", chX, hwX,
+                                                  hwMv, percent, double(readings_.correction.g)));
         else
-            readings_.lines[1] = LineText(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f ", chX, hwX, hwMv, percent));
+            readings_.lines[1] =
+                LineText(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f ", chX, hwX, hwMv, percent));
     } else if ((host.Profile() == 4 || host.Profile() == 64) && host.TemperatureSetting()) {
-        readings_.lines[1] = LineText(CFormat("Chrom = X %.1f,  HW= X %.1f   Temp= %2.2f ", chX, hwX, double(readings_.channels[3])));
+        readings_.lines[1] =
+            LineText(CFormat("Chrom = X %.1f,  HW= X %.1f   Temp= %2.2f ", chX, hwX, double(readings_.channels[3])));
     } else if (!settings_.autoTc && co2Track) {
         if (OneOf(settings_.instrumentType, {0, 1, 2, 3, 4, 5, 8}))
-            readings_.lines[2] = LineText(CFormat("HWmV=%3.2f CHmV=%3.2f CO2mV=%3.2f CO2=%2.2f ", hwMv, chMv, ch3Mv, double(readings_.channels[4])));
+            readings_.lines[2] = LineText(CFormat("HWmV=%3.2f CHmV=%3.2f CO2mV=%3.2f CO2=%2.2f ", hwMv, chMv, ch3Mv,
+                                                  double(readings_.channels[4])));
         readings_.lines[1] = LineText(CFormat("Chrom =X %.1f  HW =X %.1f  CO2= X %.1f ", chX, hwX, ch3X));
     } else if (settings_.autoTc && !co2Track) {
         readings_.lines[1] = LineText(CFormat("Chrom= X %.1f  HW= X %.1f  TC= X %.1f       ", chX, hwX, ch4X));
-        readings_.lines[2] = LineText(CFormat("HWmV=%3.2f HWVal=%d  CHmV=%3.2f TCmV=%3.2f TCVal=%.2f ", hwMv, ShownInt(readings_.channels[0]), chMv,
-                                ch4Mv, double(readings_.channels[3])));
+        readings_.lines[2] =
+            LineText(CFormat("HWmV=%3.2f HWVal=%d  CHmV=%3.2f TCmV=%3.2f TCVal=%.2f ", hwMv,
+                             ShownInt(readings_.channels[0]), chMv, ch4Mv, double(readings_.channels[3])));
     } else if (settings_.autoTc && co2Track) {
-        readings_.lines[3] = LineText(CFormat("HWmV=%3.2f HWVal=%d CHmV=%3.2f  TCmV=%3.2f TCVal=%d ", hwMv, ShownInt(readings_.channels[0]), chMv,
-                                ch4Mv, ShownInt(readings_.channels[3])));
+        readings_.lines[3] =
+            LineText(CFormat("HWmV=%3.2f HWVal=%d CHmV=%3.2f  TCmV=%3.2f TCVal=%d ", hwMv,
+                             ShownInt(readings_.channels[0]), chMv, ch4Mv, ShownInt(readings_.channels[3])));
         readings_.lines[2] = LineText(CFormat("CO2mV=%3.2f CO2=%2.2f ", ch3Mv, double(readings_.channels[4])));
-        readings_.lines[1] = LineText(CFormat("Chrom= X %.1f  HW= X %.1f  CO2= X %.1f  TC= X %.1f", chX, hwX, ch3X, ch4X));
+        readings_.lines[1] =
+            LineText(CFormat("Chrom= X %.1f  HW= X %.1f  CO2= X %.1f  TC= X %.1f", chX, hwX, ch3X, ch4X));
     }
     if (settings_.customOnChannel3)
-        readings_.lines[settings_.autoTc ? 3 : 2] = LineText(CFormat("CH3 MV= %.2f  CH3 Val= %.2f", ch3Mv, double(readings_.channels[2])));
+        readings_.lines[settings_.autoTc ? 3 : 2] =
+            LineText(CFormat("CH3 MV= %.2f  CH3 Val= %.2f", ch3Mv, double(readings_.channels[2])));
 }
 
 }  // namespace gasmon

@@ -21,7 +21,8 @@ GasHost::GasHost(app::LogState& log, const GasMonitorWindow& window) : log_(log)
     readConfig = [s](GASMONCFG& cfg) { return ReadGasmonCfg(*s, cfg); };
     writeConfig = [s](const GASMONCFG& cfg) { return WriteGasmonCfg(*s, cfg); };
     readLastRecord = [s]() -> std::optional<wellfile::RECORD> {
-        const std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(s->well.file, s->well.file.dataFileName);
+        const std::unique_ptr<wellfile::RECORD> last =
+            wellfile::ReadLastRecord(s->well.file, s->well.file.dataFileName);
         if (!last)
             return std::nullopt;
         return *last;
@@ -73,8 +74,8 @@ GasHost::GasHost(app::LogState& log, const GasMonitorWindow& window) : log_(log)
     };
     writeChart = [s](const CHARTRECORD* samples, int count, const QDate& day, FailureSpell& spell) {
         const ChartPlace place = ChartPlaceOf(*s);
-        return WriteChartRecords(place, samples, count, ChartFileName(place.chartFolder, place.wellName, day), &spell) ==
-               1;
+        return WriteChartRecords(place, samples, count, ChartFileName(place.chartFolder, place.wellName, day),
+                                 &spell) == 1;
     };
     addChartSample = [s, add = window.addChartSample](const CHARTRECORD& sample) {
         if (add)
@@ -82,22 +83,64 @@ GasHost::GasHost(app::LogState& log, const GasMonitorWindow& window) : log_(log)
     };
 }
 
-platform::HWND GasHost::Window() const { return log_.window; }
-QString GasHost::DataFolder() const { return log_.well.file.dataFolder; }
-QString GasHost::WellName() const { return log_.well.file.wellName; }
-int GasHost::Profile() const { return log_.well.loggerId; }
-bool GasHost::TestGasPercent() const { return log_.well.config.gasPercentMode != 0; }
-bool GasHost::WitsLinkOn() const { return log_.engineStatus.witsRunning; }
-drilling::Driller* GasHost::Driller() const { return log_.engines.driller; }
+platform::HWND GasHost::Window() const
+{
+    return log_.window;
+}
+QString GasHost::DataFolder() const
+{
+    return log_.well.file.dataFolder;
+}
+QString GasHost::WellName() const
+{
+    return log_.well.file.wellName;
+}
+int GasHost::Profile() const
+{
+    return log_.well.loggerId;
+}
+bool GasHost::TestGasPercent() const
+{
+    return log_.well.config.gasPercentMode != 0;
+}
+bool GasHost::WitsLinkOn() const
+{
+    return log_.engineStatus.witsRunning;
+}
+drilling::Driller* GasHost::Driller() const
+{
+    return log_.engines.driller;
+}
 // The log's settings the answers follow: CO2 from channel 3, channel 4 as the mud temperature or as a
 // larger total gas.
-bool GasHost::Co2Track() const { return layout::On(log_.layout.schemes.trackFlags, layout::FLAG_CO2); }
-bool GasHost::TemperatureSetting() const { return layout::On(log_.layout.schemes.trackFlags, layout::FLAG_TEMPERATURE); }
-bool GasHost::TakeLarger() const { return log_.options.gasTakeLarger; }
-QString GasHost::InstallFolder() const { return log_.env.installFolder; }
-float* GasHost::OutsideHoleDepth() const { return &log_.witsLink.holeDepth; }
-wellfile::OpenWell* GasHost::Well() const { return &log_.well.file; }
-std::int32_t* GasHost::LastBookedDepth() const { return &log_.well.lastBookedDepth; }
+bool GasHost::Co2Track() const
+{
+    return layout::On(log_.layout.schemes.trackFlags, layout::FLAG_CO2);
+}
+bool GasHost::TemperatureSetting() const
+{
+    return layout::On(log_.layout.schemes.trackFlags, layout::FLAG_TEMPERATURE);
+}
+bool GasHost::TakeLarger() const
+{
+    return log_.options.gasTakeLarger;
+}
+QString GasHost::InstallFolder() const
+{
+    return log_.env.installFolder;
+}
+float* GasHost::OutsideHoleDepth() const
+{
+    return &log_.witsLink.holeDepth;
+}
+wellfile::OpenWell* GasHost::Well() const
+{
+    return &log_.well.file;
+}
+std::int32_t* GasHost::LastBookedDepth() const
+{
+    return &log_.well.lastBookedDepth;
+}
 bool GasHost::Busy() const
 {
     const app::LogState& s = log_;
