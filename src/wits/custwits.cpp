@@ -196,6 +196,7 @@ std::string CUSTWITS::BuildOutputFrame() const
 
 std::string CUSTWITS::BuildWitsOutFrame()
 {
+    Refresh();
     std::string frame = "&&\r\n";
     if (host.standardLinkRuns) {
         const float bit = host.link->lastBitDepth;

@@ -324,10 +324,8 @@ wellfile::RECORD LastRecord(const app::LogState& s)
 TEST_F(StatusWindowTest, AWitsFedStepWhileSlidingMarksTheRecordAndTakesTheNewData)
 {
     Start();
-    wits::WitsHost witsHost;
-    witsHost.well = &s.well.file;
-    witsHost.link = &s.witsLink;
-    witsHost.driller = driller.get();
+    app::WellServices services;
+    wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
     s.engines.wits = &link;
     link.DispatchItem("0120", "2", false);  // rotary speed 2: sliding
@@ -359,7 +357,8 @@ TEST_F(StatusWindowTest, TheBandShowsTheCustomLinksDepthLeavesASuppressedLinkLin
     const QImage depthOnly = depthText();
 
     // The custom link supplies the depth only while it tracks it: then the hole depth follows.
-    wits::CustWitsHost host;
+    app::WellServices services;
+    wits::CustWitsHost host(s, services);
     wits::CUSTWITS link(host, wits::WitsAlarmHost{});
     s.engines.custWits = &link;
     link.trackDepth = false;
@@ -406,11 +405,10 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
     driller->ClearStepTables();  // the walk leaves the lag depth where the test puts it
     driller->stepIndex = 0;
     app::WellServices services;
-    wits::WitsHost witsHost = wits::MakeWitsHost(s, services);
+    wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
     link.gasValues = {50, 20, 10, 5, 4, 3, 2, 1};
-    wits::CustWitsHost customHost;
-    static_cast<wits::WitsHost&>(customHost) = wits::MakeWitsHost(s, services);
+    wits::CustWitsHost customHost(s, services);
     wits::CUSTWITS custom(customHost, wits::WitsAlarmHost{});
     custom.linkHandle = 1;  // running
     custom.stepGas[0] = 120;

@@ -3,6 +3,7 @@
 // and the detector's coils are set at start and stop.
 #include "app/commandids.h"
 #include "app/ui/logwindow.h"
+#include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"
@@ -107,11 +108,10 @@ TEST_F(GasMonitorOnALine, TheLogsCo2TrackBooksCo2AndARunningWitsLinkSendsTheComp
     s.layout.schemes.trackFlags[layout::FLAG_CO2] = 1;
     Drilling(1050);
     // A WITS link of the profile whose output frame carries the components.
-    wits::WitsHost witsHost;
-    witsHost.well = &s.well.file;
-    witsHost.link = &s.witsLink;
-    witsHost.profile = 134;
-    witsHost.sendGas = true;
+    s.well.loggerId = 134;
+    s.well.config.sendGasViaWits = 1;
+    app::WellServices services;
+    wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
     s.engines.wits = &link;
     s.engineStatus.witsRunning = true;

@@ -70,7 +70,6 @@ protected:
         facts.well = &s.well.file;
         driller = std::make_unique<drilling::Driller>(facts, WitsAlarmHost{});
         s.engines.driller = driller.get();
-        static_cast<WitsHost&>(host) = MakeWitsHost(s, services);
         WitsAlarmHost alarmHost;
         alarmHost.dataFolder = [] { return TestDir(); };
         link = std::make_unique<CUSTWITS>(host, alarmHost);
@@ -118,7 +117,7 @@ protected:
     std::unique_ptr<drilling::Driller> driller;
     gasmon::GasHost gasHost{s};
     std::unique_ptr<gasmon::AutoGas> monitor_;
-    CustWitsHost host;
+    CustWitsHost host{s, services};
     std::unique_ptr<CUSTWITS> link;
     WindowLines* window = nullptr;
 };
@@ -469,8 +468,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     app::WellServices services;
-    CustWitsHost host;
-    static_cast<WitsHost&>(host) = MakeWitsHost(s, services);
+    CustWitsHost host(s, services);
     host.repaintRow = [&](std::int32_t depth, unsigned parts) { RepaintBookedRow(view, s, depth, parts); };
     drilling::DrillingWindow facts;
     facts.well = &s.well.file;
