@@ -109,7 +109,6 @@ TEST_F(GasMonitorOnALine, TheLogsCo2TrackBooksCo2AndARunningWitsLinkSendsTheComp
     Drilling(1050);
     // A WITS link of the profile whose output frame carries the components.
     s.well.loggerId = 134;
-    s.well.config.sendGasViaWits = 1;
     app::WellServices services;
     wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
@@ -117,6 +116,7 @@ TEST_F(GasMonitorOnALine, TheLogsCo2TrackBooksCo2AndARunningWitsLinkSendsTheComp
     s.engineStatus.witsRunning = true;
 
     Command();
+    s.well.config.sendGasViaWits = 1;  // the command took the well's settings again
     ASSERT_NE(Engine(), nullptr);
     ASSERT_TRUE(Idle());
     for (int i = 0; i < 4; ++i)
