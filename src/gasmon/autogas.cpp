@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,9 +38,9 @@ int DefaultShiftPoint(int profile, int instrumentType)
 {
     if (instrumentType == 12)
         return 1;
-    if (OneOf(profile, {35, 37, 23}))
+    if (wellfile::ProfileIn(profile, {35, 37, 23}))
         return 15;
-    if (OneOf(profile, {21, 62, 71}))
+    if (wellfile::ProfileIn(profile, {21, 62, 71}))
         return 8;
     if (profile == 109)
         return 5;
@@ -274,7 +275,7 @@ int AutoGas::Connect()
     serial.dataBits = 8;
     serial.reserved15[0] = 10;
     serial.reserved15[1] = 10;
-    if (OneOf(settings_.instrumentType, {1, 6, 7})) {
+    if (TypeIn(settings_.instrumentType, {1, 6, 7})) {
         settings_.functionCode = 3;
         settings_.firstRegister = settings_.instrumentType == 1 ? 1 : 41434;
         settings_.registerCount = settings_.instrumentType == 1 ? 12 : 24;

@@ -161,7 +161,7 @@ void AutoGas::FillChartSample(const QDateTime& now)
     s.minute = std::uint16_t(t.minute());
     s.second = std::uint16_t(t.second());
 
-    const bool scaled = OneOf(settings_.instrumentType, {0, 1, 2, 3, 4, 5, 8, 12});
+    const bool scaled = TypeIn(settings_.instrumentType, {0, 1, 2, 3, 4, 5, 8, 12});
     const bool integrator = settings_.sriMode != 0 || settings_.baselineMode;
     float hw = readings_.chartMaxima[0];
     if (settings_.sriMode != 0) {

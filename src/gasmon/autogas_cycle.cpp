@@ -7,6 +7,7 @@
 #include "drilling/driller.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,16 +33,16 @@ int CalibrationStartSecond(int profile, int type)
 }
 
 // How far below its peak a component's signal must be to count as past it.
-float CalibrationTolerance(int profile) { return OneOf(profile, {2, 37, 91, 114, 71}) ? 0.03f : 0.01f; }
+float CalibrationTolerance(int profile) { return wellfile::ProfileIn(profile, {2, 37, 91, 114, 71}) ? 0.03f : 0.01f; }
 
 // Profiles whose peaks are passed only once the signal stops falling.
-bool WaitsForPeakToSettle(int profile) { return OneOf(profile, {35, 2, 114, 91, 71, 77}); }
+bool WaitsForPeakToSettle(int profile) { return wellfile::ProfileIn(profile, {35, 2, 114, 91, 71, 77}); }
 
 // Profiles whose elution times are taken a little later than the peak's end.
-bool ShiftsElutionTimes(int profile) { return OneOf(profile, {2, 91, 92, 114}); }
+bool ShiftsElutionTimes(int profile) { return wellfile::ProfileIn(profile, {2, 91, 92, 114}); }
 
 // Profiles whose chart shows the retention times.
-bool ShowsRetentionTimes(int profile) { return OneOf(profile, {12, 2, 114, 91, 92}); }
+bool ShowsRetentionTimes(int profile) { return wellfile::ProfileIn(profile, {12, 2, 114, 91, 92}); }
 
 }  // namespace
 

@@ -17,7 +17,7 @@ namespace gasmon {
 
 bool AutoGas::TypeReadsGainRange() const
 {
-    return OneOf(settings_.instrumentType, {0, 2, 3, 4, 8, 12});
+    return TypeIn(settings_.instrumentType, {0, 2, 3, 4, 8, 12});
 }
 
 bool AutoGas::RunsCoilCycle() const

@@ -241,7 +241,7 @@ void AutoGas::UpdateChannelLines()
         readings_.lines[1] =
             LineText(CFormat("Chrom = X %.1f,  HW= X %.1f   Temp= %2.2f ", chX, hwX, double(readings_.channels[3])));
     } else if (!settings_.autoTc && co2Track) {
-        if (OneOf(settings_.instrumentType, {0, 1, 2, 3, 4, 5, 8}))
+        if (TypeIn(settings_.instrumentType, {0, 1, 2, 3, 4, 5, 8}))
             readings_.lines[2] = LineText(CFormat("HWmV=%3.2f CHmV=%3.2f CO2mV=%3.2f CO2=%2.2f ", hwMv, chMv, ch3Mv,
                                                   double(readings_.channels[4])));
         readings_.lines[1] = LineText(CFormat("Chrom =X %.1f  HW =X %.1f  CO2= X %.1f ", chX, hwX, ch3X));

@@ -11,6 +11,7 @@
 #include "gasmon/gasfile.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 namespace gasmon {
 
@@ -39,7 +40,7 @@ const char* const kSpanText =
     "shouldbe accurate at all chart positions";
 
 // The profiles that switch the integrator of a running engine from the dialog.
-bool SwitchesIntegrators(int profile) { return OneOf(profile, {17, 88, 23, 37}); }
+bool SwitchesIntegrators(int profile) { return wellfile::ProfileIn(profile, {17, 88, 23, 37}); }
 
 }  // namespace
 
@@ -51,7 +52,7 @@ bool GasSetupSession::ElutionSetup()
     // The chart would show the test gas as a real show.
     if (profile != 2 && profile != 114 && hooks_.gasChartOpen && hooks_.gasChartOpen() && hooks_.closeGasChart)
         hooks_.closeGasChart();
-    const char* text = OneOf(profile, {17, 52, 55, 78}) ? kElutionSumText
+    const char* text = wellfile::ProfileIn(profile, {17, 52, 55, 78}) ? kElutionSumText
                        : (type_ == 8 || type_ == 15) ? kElutionTimedText
                                                      : kElutionText;
     const bool ok = platform::MessageBox(QString::fromLatin1(text), QStringLiteral("Elution Time Setup"),

@@ -4,6 +4,7 @@
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
 #include "logview/logview_services.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 #include "wellfile/openwell.h"
@@ -61,9 +62,9 @@ RECORD* EntryRecordOf(std::vector<RECORD>& entry, std::int32_t depth, int step)
 void CUSTWITS::ProcessGasItem(int item, std::string_view value)
 {
     if (item == kItemTotalGas)
-        Sample().totalGas = float(ParseFloat(value));
+        Sample().totalGas = platform::LeadingFloat(value);
     if (item == kItemLagDepth)
-        LagDepthItem(std::int32_t(ParseInteger(value)));
+        LagDepthItem(platform::LeadingInt(value));
     else if (item == kItemTotalGas && Mode() == CustWitsMode::Gas)
         TotalGasFirstPass(value);
     if (GasMode())
@@ -72,7 +73,7 @@ void CUSTWITS::ProcessGasItem(int item, std::string_view value)
 
 void CUSTWITS::TotalGasFirstPass(std::string_view text)
 {
-    const float value = float(ParseFloat(text));
+    const float value = platform::LeadingFloat(text);
     WitsLinkState& state = *host.link;
     float& maximum = stepGas[0];
     if (!host.gas || !gasMonitorFirst) {
@@ -112,7 +113,7 @@ void CUSTWITS::GasItem(int item, std::string_view text)
     std::array<float, 8>& step = stepGas;
     if (item >= kItemC1 && item <= kItemIC5) {
         const auto i = std::size_t(item - kItemC1 + 1);
-        float v = float(ParseFloat(text));
+        float v = platform::LeadingFloat(text);
         if (host.profile == kProfileTestGasScaled)
             v = v * kTestGasPart * testGas[i];
         gasValues[i] = v;
@@ -124,9 +125,9 @@ void CUSTWITS::GasItem(int item, std::string_view text)
             step[1] = gasValues[1];
         }
     } else if (item == kItem0101) {
-        item0101 = std::int32_t(ParseInteger(text));
+        item0101 = platform::LeadingInt(text);
     } else if (item == kItemTotalGas) {
-        gasValues[0] = float(ParseFloat(text)) * hwAttenuator;
+        gasValues[0] = platform::LeadingFloat(text) * hwAttenuator;
         step[0] = std::max(step[0], gasValues[0]);
         if (step[0] < 0)
             step[0] = 0;

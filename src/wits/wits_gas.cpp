@@ -3,6 +3,7 @@
 #include "wits/wits.h"
 
 #include "gasmon/autogas.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 
@@ -46,13 +47,13 @@ void Wits::TakeLinkGas(int item, std::string_view text, bool marked)
 {
     WitsLinkState& link = *host.link;
     if (item == kItem0101) {
-        item0101 = std::int32_t(ParseInteger(text));
+        item0101 = platform::LeadingInt(text);
     } else if (item == kTotalGasHeld) {
-        HoldTotalGas(float(ParseFloat(text)));
+        HoldTotalGas(platform::LeadingFloat(text));
     } else if (item == kTotalGas) {
         if (host.profile == 88)
             return;
-        float total = float(ParseFloat(text));
+        float total = platform::LeadingFloat(text);
         if (pasonFeed == 1)
             total *= gasScale[0];
         gasValues[0] = total;
@@ -66,7 +67,7 @@ void Wits::TakeLinkGas(int item, std::string_view text, bool marked)
         if (item == kC1 && marked && host.profile == 88)
             return;
         const int i = item - kC1 + 1;
-        float v = std::max(float(ParseFloat(text)), 0.0f);
+        float v = std::max(platform::LeadingFloat(text), 0.0f);
         if (pasonFeed == 1 || host.profile == 2)
             v *= gasScale[1];
         if (chromatographSwitch)
@@ -75,7 +76,7 @@ void Wits::TakeLinkGas(int item, std::string_view text, bool marked)
         if (item == kC1)
             CountGoodFrame();
     } else if (item == kCo2) {
-        co2Maximum = std::max(float(ParseFloat(text)), 0.0f);
+        co2Maximum = std::max(platform::LeadingFloat(text), 0.0f);
         link.co2Maximum = std::max(link.co2Maximum, co2Maximum);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The e-log services of a main window: the LAS export with its range dialog; every other call goes on
+// The e-log services of a main window: the LAS export with its range dialog and the survey and TVD
+// dialog; every other call goes on
 // to the services it was given.
 #include "elog/elog_services.h"
 
@@ -53,14 +54,9 @@ public:
     {
         rest_.ImportImagesFromFolder(log, folder, wellName);
     }
-    void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode) override
-    {
-        rest_.RunTvdDialog(log, records, mode);
-    }
-    bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records) override
-    {
-        return rest_.CreateTvdLog(log, records);
-    }
+    // The survey and TVD dialog (elog/ui/tvdcommand.cpp).
+    void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode) override;
+    bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records) override;
     void ImportTargetData(app::LogState& log, const QString& path) override { rest_.ImportTargetData(log, path); }
 
 private:

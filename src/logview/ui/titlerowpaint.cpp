@@ -21,6 +21,7 @@ TitleRow TitleRowOf(const app::LogState& s, int clientWidth)
     in.wellName = s.well.file.wellName;
     in.wellTitle = s.well.wellTitle;
     in.kb = s.well.kbElevation;
+    in.tvdFile = s.well.scratchWell;  // a TVD well: its depth range is marked TVD
     if (s.layout.flareTrack != 0) {
         const ViewGeometry g = GeometryOf(s);
         in.flareScale = true;
