@@ -168,6 +168,27 @@ const tracks::ElogView& Curves::View(std::int32_t depthOffset)
     return view_;
 }
 
+int Curves::PrepareDraw(const CurveLayout& l, int unit, bool print)
+{
+    layout = l;
+    unitSize = unit;
+    printing = print;
+    CurvePen& outline = pens[0];
+    outline.colour = platform::RGB(0, 0, 0);
+    outline.width = 1;
+    outline.style = platform::PS_DOT;
+    for (std::size_t s = 1; s <= l.curvePens.size(); ++s) {
+        const layout::PenSpec& spec = l.curvePens[s - 1];
+        pens[s].colour = spec.colour;
+        pens[s].width = spec.width;
+        pens[s].style = spec.style;
+    }
+    RescaleGamma();
+    return 1;
+}
+
+void Curves::RescaleGamma() { ScaleValues(gammaScale, kGammaScaleCode, gammaScaleIndex, layout, printing); }
+
 bool Curves::ShownOnLog(std::span<const std::int32_t> trackFlags) const
 {
     for (int k = SLOT_RES10; k <= SLOT_RES120; ++k)
