@@ -165,6 +165,9 @@ const tracks::ElogView& Curves::View(std::int32_t depthOffset)
     view_.depthOffset = depthOffset;
     for (std::size_t s = 0; s < view_.present.size(); ++s)
         view_.present[s] = s >= 1 && pens[s].on != 0;
+    // The resistivity curves (slots 8-13) are the ones the gas track can show.
+    for (std::size_t i = 0; i < view_.gasTrackFlag.size(); ++i)
+        view_.gasTrackFlag[i] = pens[SLOT_RES10 + i].on != 0;
     return view_;
 }
 
