@@ -4,11 +4,13 @@
 #include "app/commandids.h"
 #include "app/elogoffset.h"
 #include "app/opendatafile.h"
+#include "app/tracksettingsof.h"
 #include "app/ui/logwindow.h"
 #include "elog/curves.h"
 #include "elog/ui/swdialogs.h"
 #include "logview/elogmatch.h"
 #include "logview/geometryof.h"
+#include "logview/ui/titlerowpaint.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
@@ -177,6 +179,22 @@ TEST_F(ElogWindow, ThePaintOutlinesGammaAndADragMatchesTheCurvesAndStoresTheShif
     EXPECT_EQ(S().well.elogDepthOffset, 197);
     QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, G().topMargin - 5 * half));
     EXPECT_EQ(ReadBytes(ConfigPath()), before);
+}
+
+TEST_F(ElogWindow, TheTitleBandAndTheGasTrackKnowTheCurves)
+{
+    const logview::TitleRow title = logview::TitleRowOf(S(), 800);
+    ASSERT_TRUE(title.curves.has_value());
+    EXPECT_EQ(title.curves->path, svc);
+    EXPECT_EQ(title.curves->lastDepth, 1299);
+    EXPECT_FALSE(title.importedCurves);
+    // Track flag 8 shows RES10, which has data: on the gas track too.
+    const tracks::TrackSettings t = tracks::TrackSettingsOf(S());
+    EXPECT_TRUE(t.elogOnGasTrack[0]);
+    EXPECT_FALSE(t.elogOnGasTrack[5]);
+    ASSERT_NE(S().engines.elogCurves, nullptr);
+    EXPECT_TRUE(C().View(S().well.elogDepthOffset).gasTrackFlag[0]);
+    EXPECT_TRUE(C().View(S().well.elogDepthOffset).gasTrackFlag[5]);  // RES120 has data as well
 }
 
 TEST_F(ElogWindow, TheGammaBandStepsTheCurveSetsScaleWithTheViews)

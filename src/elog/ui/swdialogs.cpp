@@ -240,15 +240,16 @@ int ShowElogReadout(app::LogState& s, QWidget* parent, QPointer<QWidget>& slot, 
     const long long row = d - 1 - curves->firstDepth;
     const bool inData = row >= 0 && row < curves->Count();
     const CurveRecord record = inData ? curves->Records()[std::size_t(row)] : CurveRecord{};
-    // A row naming no porosity or resistivity curve reads the density porosity and the deepest resistivity.
-    const int porosity = record.PorositySlot() ? record.PorositySlot() : int(SLOT_DENSITY_POR);
+    // The porosity data start at the density porosity's first depth; the resistivity the row names (the
+    // deepest when it names none) must have started too. The message gives the density porosity's and
+    // the deepest resistivity's starts.
     const int resistivity = record.ResistivitySlot() ? record.ResistivitySlot() : int(SLOT_RES120);
-    const std::int32_t porosityStart = curves->pens[std::size_t(porosity)].firstDataDepth;
-    const std::int32_t resistivityStart = curves->pens[std::size_t(resistivity)].firstDataDepth;
-    if (!inData || d < porosityStart || d < resistivityStart) {
+    const std::int32_t porosityStart = curves->pens[SLOT_DENSITY_POR].firstDataDepth;
+    const std::int32_t rowResistivityStart = curves->pens[std::size_t(resistivity)].firstDataDepth;
+    if (!inData || d < porosityStart || d < rowResistivityStart) {
         const std::string text = platform::CFormat(
             "Start of porosity data is at %d\nStart of deep resistivity data is at %d\n %s", int(porosityStart),
-            int(resistivityStart), "No data available at this depth");
+            int(curves->pens[SLOT_RES120].firstDataDepth), "No data available at this depth");
         platform::MessageBox(QString::fromStdString(text), QStringLiteral("Data Error"), platform::MB_OK);
         return 0;
     }

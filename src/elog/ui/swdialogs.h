@@ -81,8 +81,8 @@ private:
 };
 
 // The e-log read-out of the log at the row of `depth`: refused with "Data not available at this depth"
-// past the curve data, with the "Data Error" message above the start of the porosity or deep
-// resistivity data; otherwise SWDlg2 is opened on the record (made once and kept in `slot`) and its
+// past the curve data, with the "Data Error" message above the start of the density porosity or of the
+// resistivity curve the row names; otherwise SWDlg2 is opened on the record (made once and kept in `slot`) and its
 // table filled. 1 when the table was shown.
 int ShowElogReadout(app::LogState& log, QWidget* parent, QPointer<QWidget>& slot, std::int32_t depth);
 
