@@ -97,6 +97,20 @@ TEST(CurveDrawing, TheGammaIndexSetsTheScaleAndTheOutlineStandsWhereItSays)
     EXPECT_EQ(none, White());
 }
 
+TEST(CurveDrawing, ANewSetTakesTheSavedGammaIndexOnlyWhenItIsOneOfTheNine)
+{
+    const auto index = [](std::int32_t saved, bool alternate) {
+        elog::CurveOwner owner;
+        owner.gammaScaleSetting = saved;
+        owner.alternateLayout = alternate;
+        return Curves(owner).gammaScaleIndex;
+    };
+    EXPECT_EQ(index(7, false), 7);
+    EXPECT_EQ(index(7, true), 4);
+    EXPECT_EQ(index(0, false), 4);
+    EXPECT_EQ(index(12, false), 4);
+}
+
 TEST(CurveDrawing, PointsStepHalfARowAndTheCompressedScaleAveragesFiveRecords)
 {
     std::vector<CurveRecord> rows(40);
