@@ -101,9 +101,10 @@ bool EndElogMatch(app::LogState& s)
         return false;
     const bool moved = ms.elogMoved;
     ms.elogDrag = ms.elogMoved = false;
+    // The outlines the drag drew go with the paint, moved or not.
+    Invalidate(s);
     if (!moved)
         return true;  // nothing to store
-    Invalidate(s);
     app::SaveElogOffset(s, s.well.elogFileName);
     elog::PublishCurves(s);
     return true;
