@@ -3,7 +3,7 @@
 #include "app/logstate.h"
 #include "elog/curves.h"
 #include "elog/watersaturation.h"
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/ui/controls.h"
@@ -105,11 +105,11 @@ void SWDlg::EvPorosityChange() { porositySlot_ = ChosenSlot(*this, &curves_, por
 void SWDlg::CmSave()
 {
     SwInterval in;
-    in.rw = float(entry::ReadTypedNumber(GetText(id::Rw)));
-    in.a = float(entry::ReadTypedNumber(GetText(id::A)));
-    in.m = float(entry::ReadTypedNumber(GetText(id::M)));
-    in.from = entry::LeadingNumber(GetText(id::From).toStdString());
-    in.to = entry::LeadingNumber(GetText(id::To).toStdString());
+    in.rw = float(platform::LeadingDouble(GetText(id::Rw)));
+    in.a = float(platform::LeadingDouble(GetText(id::A)));
+    in.m = float(platform::LeadingDouble(GetText(id::M)));
+    in.from = platform::LeadingInt(GetText(id::From));
+    in.to = platform::LeadingInt(GetText(id::To));
     in.porositySlot = porositySlot_;
     in.resistivitySlot = resistivitySlot_;
     ApplySwInterval(curves_.Block().first(std::size_t(curves_.Count())), curves_.lastDepth, in);
@@ -208,9 +208,9 @@ void SWDlg2::EvPorosityChange() { porositySlot_ = ChosenSlot(*this, log_.engines
 
 void SWDlg2::CmRecalculate()
 {
-    const float rw = float(entry::ReadTypedNumber(GetText(id::Rw)));
-    const float a = float(entry::ReadTypedNumber(GetText(id::A)));
-    const float m = float(entry::ReadTypedNumber(GetText(id::M)));
+    const float rw = float(platform::LeadingDouble(GetText(id::Rw)));
+    const float a = float(platform::LeadingDouble(GetText(id::A)));
+    const float m = float(platform::LeadingDouble(GetText(id::M)));
     CurveRecord* first = RecordAt(row_);
     if (!first)
         return;
