@@ -73,6 +73,11 @@ CurveRows ElogServices::CurveData(app::LogState& log)
     return log.engines.elogCurves ? log.engines.elogCurves->Rows() : CurveRows{};
 }
 void ElogServices::RunWaterSaturation(app::LogState&, std::int32_t) { app::NotBuiltCommand("elog", "SWDlg"); }
+int ElogServices::ShowElogReadout(app::LogState&, std::int32_t)
+{
+    app::NotBuiltCommand("elog", "SWDlg2");
+    return 0;
+}
 void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const QString&)
 {
     app::NotBuilt("elog", "ImportImagesFromFolder");

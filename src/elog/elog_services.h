@@ -74,6 +74,8 @@ public:
     virtual CurveRows CurveData(app::LogState& log);
     // The water saturation dialog on the curve set from depth `viewTop`, run modally.
     virtual void RunWaterSaturation(app::LogState& log, std::int32_t viewTop);
+    // The e-log read-out (the water saturation table) of the log's row of `depth`; 1 when shown.
+    virtual int ShowElogReadout(app::LogState& log, std::int32_t depth);
     // Copies the pictures of `folder` into the data folder's "bitmaps/" under the well name `wellName`.
     virtual void ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName);
 

@@ -86,8 +86,7 @@ void CUSTWITS::TotalGasFirstPass(std::string_view text)
     const float total = value * thirdFactor;
     state.customLinkTotalGas = total;
     host.customLinkTotalGas = total;
-    const float peak = host.gas->record.totalGas;  // packed: by value
-    host.gas->record.totalGas = std::max(peak, total);
+    host.gas->RaiseTotalGasPeak(total);
     SetLine(kCustTotalGasText, platform::CFormat("%d", TruncInt(double(total))));
 }
 
@@ -152,7 +151,7 @@ void CUSTWITS::UpdateComponentRatios()
             else
                 gasRecord.sampleTotalGas = v;
             if (host.gas)
-                host.gas->bookedGas[k] = v;
+                host.gas->SetBookedGas(i, v);
             const float ratio = v / sum;
             gasRecord.fractions[i - 1] = ratio;
             componentRatios[k] = ratio;
@@ -229,7 +228,7 @@ bool CUSTWITS::StoreDepthStep()
             r.gas[i] = stepGas[0] * componentRatios[std::size_t(i)];
         if (host.gas)
             for (int i = 0; i <= kRatioComponents; ++i)
-                host.gas->bookedGas[std::size_t(i)] = r.gas[i];
+                host.gas->SetBookedGas(i, r.gas[i]);
 
         // A running entry writes its records back on "Done": its copy of the record gets the booked gas
         // too, but the gas entry's, whose typing it is.

@@ -90,7 +90,7 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
     const int item = platform::LeadingInt(code);
     gasFromMonitor = false;
     if (host.gas && (host.profile == 2 || host.profile == 60))
-        gasFromMonitor = host.gas->gasFromWits;
+        gasFromMonitor = host.gas->Readings().gasFromWits;
     if (GasOverLink(host.gasMonitorType))
         host.link->gasOverWits = true;
     if (tenthsDigit < 10 && tenthsDigit % 2 == 0)

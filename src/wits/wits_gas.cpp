@@ -29,36 +29,16 @@ void Wits::FeedGasMonitor(int item, float value, bool marked)
 {
     gasmon::AutoGas& g = *host.gas;
     const bool skipped = (marked && host.profile == 88) || fileInputMode;
-    if (item >= kC1 && item < kNC5) {
+    if (item >= kC1 && item <= kNC5) {
         if (skipped)
             return;
-        const int i = item - kC1 + 1;
-        if (value < 0) {
-            g.values[std::size_t(i)] = 0;
-            g.record.components[i - 1] = 0;
-        } else {
-            g.values[std::size_t(i)] = value;
-            if (value > g.record.components[i - 1])
-                g.record.components[i - 1] = value;
-        }
+        g.TakeWitsGas(item - kC1 + 1, value);
         if (item == kC1) {
             CountGoodFrame();
             SetLine(7, platform::CFormat("%2.1f", double(WitsPercent())));
         }
-    } else if (item == kNC5) {
-        if (skipped)
-            return;
-        // nC5 keeps a negative reading; only its peak never goes below 0.
-        g.values[7] = value;
-        if (value > g.record.nc5)
-            g.record.nc5 = value;
-        if (g.record.nc5 < 0)
-            g.record.nc5 = 0;
     } else if (item == kCo2) {
-        const float v = std::max(value, 0.0f);
-        g.values[8] = v;
-        if (v > g.record.co2)
-            g.record.co2 = v;
+        g.TakeWitsGas(8, value);
     }
 }
 

@@ -184,8 +184,8 @@ void Wits::FinishSample(WITSRECORD& s)
         s.lagDepth = std::int32_t(std::int32_t(d->lagDepth) & 0xFFFF);
     }
     if (const gasmon::AutoGas* gas = host.gas) {
-        s.totalGas = gas->currentTotalGas;
-        s.gasMonitorValue = std::uint16_t(gas->secondReading);
+        s.totalGas = gas->Readings().currentTotalGas;
+        s.gasMonitorValue = std::uint16_t(gas->Readings().secondReading);
     }
     const float bit = s.bitDepth;
     if (!host.link->holdHoleDepth && bit > 0 && s.holeDepth < bit && bit >= float(bottomDepthAtConnect))

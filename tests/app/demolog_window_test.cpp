@@ -2,6 +2,7 @@
 // demo's records, at each view scale, and the records themselves read as a well a geologist would log.
 #include "app/ui/logwindow.h"
 #include "app/commandids.h"
+#include "elog/curves.h"
 #include "layout/custchartcfg.h"
 #include "layout/curvenames.h"
 #include "layout/pentable.h"
@@ -326,4 +327,35 @@ TEST_F(DemoLog, TenFootPrintoutCarriesTheCustomTracksDownToItsLastRow)
     for (int y = int(lastLabel) - 20; y < int(lastLabel) + 20; ++y)
         gridLines += CountDrawn(page, Box{int(left), int(right), y, y + 1}, {qRgb(255, 255, 255) & 0xFFFFFF}) > (right - left) / 2;
     EXPECT_GE(gridLines, 3);
+}
+
+// The demo's wireline log: loaded with the well, its deep resistivity shown by the first scheme, the
+// GAMMA outline dotted over the rate track where the scale puts the curve, three units shallow of the
+// mudlog's gamma, and the read-out's saturation over the reef limestone's show below the water's.
+TEST_F(DemoLog, TheWirelineLogIsLoadedAndOutlinedOverTheRateTrack)
+{
+    app::LogState& s = window.State();
+    ASSERT_TRUE(s.engines.elogCurves);
+    const elog::Curves& c = *s.engines.elogCurves;
+    EXPECT_EQ(c.lastDepth, 2590);
+    EXPECT_TRUE(s.view.elogShown);
+    s.well.file.viewTopDepth = 1590;
+    window.PaintLog();
+    QCoreApplication::processEvents();
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    ASSERT_GT(c.points.size(), 10u);
+    // Point i is curve record 1589 + i, the row the view reads for depth 1590 + i; half a row apart.
+    for (std::size_t i : {0u, 5u, 9u}) {
+        const platform::POINT p = c.points[i];
+        const float gamma = c.Records()[1589 + i].values[elog::SLOT_GAMMA];
+        EXPECT_NEAR(p.x, g.rate.left + gamma * c.gammaScale.factor, 1.0) << i;
+        EXPECT_EQ(p.y, g.topMargin + int(i) * (g.rowHeight / 2) + int((i + 1) / 2) * (g.rowHeight % 2)) << i;
+    }
+    const RECORD mudlog = At(1623);
+    float mean = 0;
+    for (float v : mudlog.gamma)
+        mean += v / 5;
+    EXPECT_NEAR(c.Records()[1620].values[elog::SLOT_GAMMA], mean, 10.0);
+    // Sw of the show well below that of the limestone's water-bearing part above it.
+    EXPECT_LT(c.Records()[1615].values[elog::SLOT_SW], 0.5f * c.Records()[1580].values[elog::SLOT_SW]);
 }

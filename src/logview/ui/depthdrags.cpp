@@ -15,6 +15,7 @@
 #include "logview/logimagegeometry.h"
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/dragdcs.h"
+#include "logview/ui/elogmatch.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/mousewindow.h"
 #include "platform/draw/dc.h"
@@ -221,6 +222,8 @@ void MoveOverLog(app::LogState& s, const MouseContext& m, const MousePoint& p)
             app::DrawTopDragLine(s, *dc, p.y);
     } else if (ms.offsetDrag) {
         app::DragDepthMatch(s, *dc, p.y);
+    } else {
+        MoveElogMatch(s, m, p);
     }
 }
 
@@ -291,6 +294,8 @@ bool EndDragGasBand(app::LogState& s, const MouseContext& m, const MousePoint& p
 void EndDepthDrags(app::LogState& s, const MouseContext&, const MousePoint& p)
 {
     MouseState& ms = s.interaction.mouse;
+    if (EndElogMatch(s))
+        return;
     if (ms.offsetDrag) {
         ms.offsetDrag = false;
         s.view.Invalidate();
@@ -322,8 +327,9 @@ void CancelDrags(app::LogState& s, const MouseContext& m)
     MouseState& ms = s.interaction.mouse;
     const bool dragGas = s.interaction.dragGasActive && !ms.dragGasBand;
     if (!ms.BoxMoving() && !ms.noteFrame && !ms.memoFrame && !ms.slideInterval && !ms.topDrag && !ms.offsetDrag &&
-        !dragGas)
+        !ms.elogDrag && !dragGas)
         return;
+    CancelElogMatch(s);
     if (ms.BoxMoving() || ms.noteFrame || ms.memoFrame)
         AbandonBoxDrag(s, m);
     ms.slideInterval = false;

@@ -18,6 +18,7 @@
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/depthdrags.h"
 #include "logview/ui/dragdcs.h"
+#include "logview/ui/elogmatch.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/mousewindow.h"
 #include "logview/ui/readoutbox.h"
@@ -295,7 +296,8 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
         return;
     if (ImageStripClick(s, c))
         return;
-    // The e-log depth match starts here once the curve set is loaded.
+    if (StartElogMatch(s, m, g, point, c.depth, c.ctrl))
+        return;
     if (c.inRows && g.rate.Right() - 2 * g.rowHeight <= c.logX && c.logX <= g.rate.Right() &&
         !ReportMarkerClick(s, m, g, c))
         return;

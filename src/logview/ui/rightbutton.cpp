@@ -215,7 +215,11 @@ void RightButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsi
     }
     if (largeScale && CasingClick(s, g, c))
         return;
-    // The e-log read-out goes here once e-log curves can be loaded.
+    if (s.engines.elogCurves && c.p.logX > g.gas.left && c.inRows) {
+        if (m.window.elogReadout)
+            m.window.elogReadout(c.depth);
+        return;
+    }
     Page(s, m, g, c);
 }
 

@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "app/printtracks.h"
+#include "elog/curveset.h"
 #include "platform/services.h"
 #include "print/draw/logpage.h"
 #include "print/printfonts.h"
@@ -292,6 +293,8 @@ void LogPrintout::EndPrinting()
     }
     ps.rowHeight = checkedRowHeight_;
     ps.columnUnit = checkedColumnUnit_;
+    // The curve set's drawing is the screen's again.
+    elog::PrepareCurveDrawing(log_);
 }
 
 }  // namespace print
