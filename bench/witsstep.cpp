@@ -12,7 +12,6 @@
 #include "wits/wits.h"
 #include "wits/witsalarmhost.h"
 #include "wits/witshost.h"
-#include "wits/witswindow.h"
 #include "platform/folders.h"
 #include "wellfile/datafile.h"
 
@@ -85,9 +84,7 @@ void BM_WitsFrameToDrawnRow(benchmark::State& st)
     s.witsLink.depthTracking = true;
 
     const app::WellServices services;
-    wits::WitsHost host = wits::MakeWitsHost(s, services);
-    host.writeBlock = [&s](const wits::WITSRECORD* samples, int count) { wits::WriteWitsRecord(s, samples, {}, count); };
-    host.refresh(host);
+    wits::WitsHost host(s, services);
     wits::Wits engine(host, wits::MakeWitsAlarmHost(s));
     engine.firstFrame = false;
     engine.trackedDepth = well.fileBottomDepth;
@@ -155,7 +152,7 @@ void BM_BookWitsStep(benchmark::State& st)
     s.well.lastBookedDepth = 0;
 
     const app::WellServices services;
-    wits::WitsHost host = wits::MakeWitsHost(s, services);
+    wits::WitsHost host(s, services);
     host.repaintRow = [&demo](std::int32_t depth, unsigned parts) { wits::RepaintBookedRow(demo.view, *demo.state, depth, parts); };
     wits::Wits engine(host, wits::MakeWitsAlarmHost(s));
     engine.firstHalf = {0, 40, 10, 5, 2, 1};

@@ -28,13 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wellfile::OpenWell& well = shortWell.well;
     std::unique_ptr<drilling::Driller>& driller = shortWell.driller;
     driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
-    wits::WitsLinkState link;
-    wits::CustWitsHost host;
-    host.well = &well;
-    host.link = &link;
-    host.driller = driller.get();
-    host.profile = (settings & 0x40) != 0 ? 23 : 79;
-    host.unmannedUnit = (settings & 0x20) != 0;
+    app::LogState& state = shortWell.state;
+    state.engines.pumpStrokes.reset();
+    state.well.loggerId = (settings & 0x40) != 0 ? 23 : 79;
+    state.well.config.unmannedUnit = (settings & 0x20) != 0 ? 1 : 0;
+    wits::CustWitsHost host(state, shortWell.services);
     host.correctFileDepth = [&well](std::int32_t depth) {
         well.fileBottomDepth = std::clamp(depth, well.fileTopDepth, 1060);
         return 1;

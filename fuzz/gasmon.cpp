@@ -4,6 +4,7 @@
 // of the gas chart and the gas file) as another station or a crash left them.
 #include "fuzzhost.h"
 
+#include "app/logstate.h"
 #include "gasmon/autogas.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/chartsettings.h"
@@ -49,10 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (part.kind >= 0 && !names[part.kind].isEmpty())
             fuzzing::Box::Write(names[part.kind], part.bytes);
 
-    gasmon::GasHost host;
-    host.dataFolder = folder;
-    host.wellName = QStringLiteral("ALPHA");
-    host.profile = 12;
+    app::LogState window;
+    window.well.file.dataFolder = folder;
+    window.well.file.wellName = QStringLiteral("ALPHA");
+    window.well.loggerId = 12;
+    gasmon::GasHost host(window);
     host.readConfig = [folder](gasmon::GASMONCFG& c) { return gasmon::ReadGasmonCfg(c, {folder, {}}); };
     host.writeConfig = [folder](const gasmon::GASMONCFG& c) { return gasmon::WriteGasmonCfg(c, {folder, {}}); };
     host.makeDisplay = [] { return std::make_unique<SilentDisplay>(); };
@@ -61,12 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view answers = parts.front().bytes;
     const int type = answers.empty() ? 1 : 1 + static_cast<unsigned char>(answers[0]) % 10;
     auto engine = std::make_unique<gasmon::AutoGas>(host, type, 0);
-    engine->calls.connectTcp = [](std::uint32_t, int, const platform::TcpSettings&) { return std::int32_t(91); };
-    engine->calls.connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(91); };
-    engine->calls.hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
-    engine->calls.poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
-    engine->calls.write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
-    engine->calls.close = [](std::uint32_t) {};
+    engine->Calls().connectTcp = [](std::uint32_t, int, const platform::TcpSettings&) { return std::int32_t(91); };
+    engine->Calls().connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(91); };
+    engine->Calls().hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
+    engine->Calls().poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
+    engine->Calls().write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) {
+        return 0;
+    };
+    engine->Calls().close = [](std::uint32_t) {};
     if (type != 9 && engine->Start() == 1) {
         constexpr std::size_t kBlock = 25 * sizeof(std::uint16_t);
         for (std::size_t at = 1; at + kBlock <= answers.size(); at += kBlock) {
@@ -75,9 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             engine->TakeAnswer(registers.data(), 0);
         }
         for (const bool baseline : {false, true}) {
-            engine->baselineMode = baseline;
-            engine->sriMode = baseline ? 0 : 1;
-            engine->integratorFile = names[baseline ? kBaseline : kSri];
+            engine->SelectIntegrator(!baseline, baseline);
+            engine->SetIntegratorFile(names[baseline ? kBaseline : kSri]);
             engine->ReadOutsideFile();
         }
     }

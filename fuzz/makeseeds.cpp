@@ -19,6 +19,7 @@
 #include "wellfile/profile.h"
 #include "wellfile/record.h"
 #include "wellfile/settingsblock.h"
+#include "wellfile/wellpackage.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wits/chartsettings.h"
@@ -192,6 +193,22 @@ void PackageSeeds(const QString& work)
     Seed("package", "well-deflated", Zip(work + "a.zip", {entries.begin(), entries.begin() + 4}, true));
     Seed("package", "well-stored", Zip(work + "b.zip", {entries.begin(), entries.begin() + 2}, false));
     Seed("package", "well-upper-case", Zip(work + "c.zip", {{"fz.SVM", entries[0].second}}, true));
+    // The program's own packages and archives: a package at level 1, then an archive updated in place.
+    QStringList paths;
+    for (const auto& [name, bytes] : entries) {
+        paths << work + "pkg/" + name;
+        QFile f(paths.last());
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+    if (wellfile::WritePackage(work + "d.sv8", paths, wellfile::kPackageLevel, wellfile::PackageWrite::Replace).ok)
+        Seed("package", "written-package", Read(work + "d.sv8"));
+    const auto archive = [&](const QStringList& files, wellfile::PackageWrite mode) {
+        return wellfile::WritePackage(work + "e.zip", files, wellfile::kArchiveLevel, mode).ok;
+    };
+    if (archive(paths.mid(0, 3), wellfile::PackageWrite::Replace) &&
+        archive(paths.mid(2), wellfile::PackageWrite::Update))
+        Seed("package", "written-archive-updated", Read(work + "e.zip"));
 }
 
 void IniSeeds(const QString& work)

@@ -16,6 +16,7 @@ ShortWell::ShortWell(const QString& folder)
     facts.well = &well;
     driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
     driller->alarms = std::make_unique<drilling::LogAlarm>(folder);
+    state.engines.driller = driller.get();
 }
 
 }  // namespace fuzzing

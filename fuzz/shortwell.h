@@ -1,6 +1,9 @@
 #pragma once
 // The short well the WITS targets book into: "W", records 1000 to 1060 in the box's data folder, with
-// its drilling object and that object's alarm settings from the same folder.
+// its drilling object and that object's alarm settings from the same folder, held in a window's state as
+// the WITS hosts are made from.
+#include "app/logstate.h"
+#include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/drillinghost.h"
 #include "wellfile/openwell.h"
@@ -16,7 +19,9 @@ struct ShortWell {
     ShortWell(const ShortWell&) = delete;
     ShortWell& operator=(const ShortWell&) = delete;
 
-    wellfile::OpenWell well;
+    app::LogState state;
+    app::WellServices services;
+    wellfile::OpenWell& well = state.well.file;
     drilling::DrillingWindow facts;  // the drilling object's window, which points at `well`
     std::unique_ptr<drilling::Driller> driller;
 };

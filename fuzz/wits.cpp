@@ -36,15 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fuzzing::ShortWell shortWell(folder);
     wellfile::OpenWell& well = shortWell.well;
-    std::unique_ptr<drilling::Driller>& driller = shortWell.driller;
-    auto pumps = std::make_shared<drilling::PumpStrokes>();
-    wits::WitsLinkState link;
-    link.depthTracking = true;
-    wits::WitsHost host;
-    host.well = &well;
-    host.link = &link;
-    host.driller = driller.get();
-    host.pumps = pumps.get();
+    shortWell.state.witsLink.depthTracking = true;
+    wits::WitsHost host(shortWell.state, shortWell.services);
     host.correctFileDepth = [](std::int32_t) { return 0; };
     host.writeBlock = [&](const wits::WITSRECORD* samples, int count) {
         const QDate day(2026, 1, 15);

@@ -18,6 +18,7 @@
 #include "wellfile/depthcorrection.h"
 #include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
+#include "wellfile/wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -50,26 +51,17 @@ QByteArray BytesOf(const std::vector<Record>& records)
     return QByteArray(reinterpret_cast<const char*>(records.data()), qsizetype(records.size() * sizeof(Record)));
 }
 
-// Each record's depth moves by d; a trailing partial record is kept as it was. Nothing when there is
-// no such file; the path when it exists but cannot be read.
+// Each record's depth moves by d; a slot of depth 0 is unused and stays so. False when the file exists
+// but cannot be read.
 template <class Record>
 bool ShiftedEach(const QString& path, std::int32_t d, std::vector<wellfile::FileImage>& images)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return true;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> bytes;
+    const auto move = [d](auto depth) { return depth == 0 ? depth : decltype(depth)(depth + d); };
+    if (!wellfile::MoveRecordDepths<Record>(path, move, bytes))
         return false;
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return false;
-    for (qsizetype at = 0; at + qsizetype(sizeof(Record)) <= bytes.size(); at += sizeof(Record)) {
-        Record r;
-        std::memcpy(&r, bytes.constData() + at, sizeof r);
-        r.depth = decltype(r.depth)(r.depth + d);
-        std::memcpy(bytes.data() + at, &r, sizeof r);
-    }
-    images.push_back({path, bytes});
+    if (bytes)
+        images.push_back({path, *bytes});
     return true;
 }
 
@@ -189,16 +181,11 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
     // adjustment. The data file goes in last.
     std::vector<wellfile::FileImage> images;
     QString unread;
-    if (QFileInfo(f.customDataFileName).isFile()) {
-        QFile svx(f.customDataFileName);
-        QByteArray bytes;
-        if (svx.open(QIODevice::ReadOnly))
-            bytes = svx.readAll();
-        if (!svx.isOpen() || svx.error() != QFileDevice::NoError)
-            unread = f.customDataFileName;
-        else
-            images.push_back({f.customDataFileName, ShiftCustomDataDepths(bytes, *d)});
-    }
+    std::optional<QByteArray> svx;
+    if (!wellfile::ReadSideFile(f.customDataFileName, svx))
+        unread = f.customDataFileName;
+    else if (svx)
+        images.push_back({f.customDataFileName, ShiftCustomDataDepths(*svx, *d)});
     const QString mem = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
     const QString hxt = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
     if (unread.isEmpty() && !ShiftedEach<layout::EXTRECORD>(s.well.fit.path, *d, images))

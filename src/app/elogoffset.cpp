@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
+#include "wellfile/depthcorrection.h"
 #include "app/opendatafile.h"
 
 #include <algorithm>
@@ -90,6 +91,15 @@ int SaveOffsetEntry(LogState& s)
         return true;
     });
     return 1;
+}
+
+void TakeOffsetWell(LogState& s, const QString& path, std::int32_t shift)
+{
+    OffsetWell& offset = s.well.offset;
+    offset.file = path;
+    offset.shift = shift;
+    wellfile::ReadDataFileDepthRange(path, s.well.file.offsetTopDepth, s.well.file.offsetBottomDepth);
+    offset.kbElevation = wellfile::GetKbElevation(PlaceOf(s), path);
 }
 
 int LoadOffsetRecords(LogState& s)

@@ -3,6 +3,8 @@
 // offset and the shifts of the offset (comparison) wells, and the offset well's records in memory.
 #include <QString>
 
+#include <cstdint>
+
 namespace app {
 
 struct LogState;
@@ -21,6 +23,9 @@ int LoadElogOffset(LogState& log, const QString& elogFile);
 // it or, failing that, the first empty one, which takes its name); the others are cleared. With six
 // other wells named no entry is marked. Returns 1.
 int SaveOffsetEntry(LogState& log);
+// Takes the data file `path` as the offset well, `shift` depth units off: its depth range and KB
+// elevation read from its files; its records are loaded on demand (LoadOffsetRecords).
+void TakeOffsetWell(LogState& log, const QString& path, std::int32_t shift);
 // (Re)loads the offset well's records over its depth range. Returns 1.
 int LoadOffsetRecords(LogState& log);
 

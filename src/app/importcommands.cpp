@@ -72,11 +72,7 @@ void SelectRop(LogState& s, const WellServices& sv)
     const std::optional<QString> path = OpenFile(QStringLiteral("StrativM Files (*.SVM)|*.SVM|"), f.dataFolder);
     if (!path)
         return;
-    OffsetWell& offset = s.well.offset;
-    offset.shift = 0;
-    offset.file = *path;
-    wellfile::ReadDataFileDepthRange(*path, f.offsetTopDepth, f.offsetBottomDepth);
-    offset.kbElevation = wellfile::GetKbElevation(app::PlaceOf(s), *path);
+    TakeOffsetWell(s, *path, 0);
     SaveOffsetEntry(s);
     LoadOffsetRecords(s);
     sv.window->Invalidate(s);

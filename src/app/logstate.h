@@ -215,6 +215,11 @@ struct ViewState {
     // The log changed: the window paints it again (one paint for any number of calls, none while
     // repainting is held); set by the window.
     std::function<void()> invalidate;
+    void Invalidate() const
+    {
+        if (invalidate)
+            invalidate();
+    }
     // Shows the rectangle [left, right) x [top, bottom) of the backing store on the window (after a
     // drawing outside a paint); set by the window.
     std::function<void(int left, int top, int right, int bottom)> updateArea;

@@ -2,7 +2,9 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
+#include "gasmon/enginehelpers.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 
@@ -103,10 +105,8 @@ void DeleteIn(std::vector<Item>& items, int id)
             DeleteIn(i.items, id);
 }
 
-bool OneOf(int value, std::initializer_list<int> set) { return std::find(set.begin(), set.end(), value) != set.end(); }
-
 // The instrument types whose WITS item also covers the gas: no separate gas monitor item then.
-bool GasByWits(int instrumentType) { return OneOf(instrumentType, {6, 10, 11, 13, 14}); }
+bool GasByWits(int instrumentType) { return gasmon::TypeIn(instrumentType, {6, 10, 11, 13, 14}); }
 
 }  // namespace
 
@@ -201,15 +201,15 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     const int p = in.loggerId;
     if (p != 37)
         bar.Delete(FlareData);
-    if (OneOf(p, {4, 64, 11, 17, 78, 20})) {
+    if (wellfile::ProfileIn(p, {4, 64, 11, 17, 78, 20})) {
         bar.Delete(OutLine);
         bar.Delete(Hotwire);
-        if (!OneOf(p, {17, 78, 20}))
+        if (!wellfile::ProfileIn(p, {17, 78, 20}))
             bar.Delete(EnterShows);
     }
 
     // 5. Hotwire: only profiles 12 and 80 choose; it stays on for everyone else.
-    if (OneOf(p, {12, 80})) {
+    if (wellfile::ProfileIn(p, {12, 80})) {
         bar.Check(Hotwire, in.hotwire);
         out.storeHotwire = in.hotwire;
     } else {
@@ -255,7 +255,7 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     else
         bar.Delete(ElogAsText);
     bar.AppendIfAbsent(kView, HorizontalView, QStringLiteral("Horizontal"));
-    if (OneOf(p, {21, 86}))
+    if (wellfile::ProfileIn(p, {21, 86}))
         out.realTimeChart = false;
     if (in.drilling)
         bar.AppendIfAbsent(kView, GasChart, QStringLiteral("Real Time Gas Chart "));
@@ -278,7 +278,7 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     }
 
     // 10. Gas as percent of total.
-    if (OneOf(p, {4, 64, 11, 20}))
+    if (wellfile::ProfileIn(p, {4, 64, 11, 20}))
         bar.Delete(GasPercent);
     if (!in.gasRatioPlotAllowed || in.customTracksView) {
         out.gasPercent = false;

@@ -1,6 +1,7 @@
 #include "app/opendatafile.h"
 
 #include "app/activitylines.h"
+#include "app/elogoffset.h"
 #include "app/logstate.h"
 #include "app/welltops.h"
 #include "drilling/drilling_services.h"
@@ -217,10 +218,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     for (const OffsetWellEntry& offset : config.offsetWells) {
         const QString name = platform::FieldString(offset.fileName);
         if (offset.active && !name.isEmpty() && QFileInfo(name).isFile()) {
-            s.well.offset.file = name;
-            s.well.offset.shift = offset.depthShift;
-            ReadDataFileDepthRange(name, well.offsetTopDepth, well.offsetBottomDepth);
-            s.well.offset.kbElevation = GetKbElevation(place, name);
+            app::TakeOffsetWell(s, name, offset.depthShift);
             break;
         }
     }

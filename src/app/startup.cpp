@@ -4,6 +4,7 @@
 #include "app/logstate.h"
 #include "drilling/drilling_services.h"
 #include "exchange/datesuffix.h"
+#include "exchange/remoteconfig.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -58,7 +59,7 @@ QString Extension(const QString& path)
     return dot < 0 ? QString() : name.mid(dot);
 }
 
-bool OneOf(const QString& extension, std::initializer_list<const char*> list)
+bool ExtensionIn(const QString& extension, std::initializer_list<const char*> list)
 {
     return std::any_of(list.begin(), list.end(), [&](const char* e) {
         return extension.compare(QLatin1String(e), Qt::CaseInsensitive) == 0;
@@ -79,6 +80,19 @@ std::string OpenLine(const LogState& s, const char* words)
     const QByteArray user = platform::ToCp1252(s.env.userName);
     return platform::CFormat("%s %s %s at %d ft %s %s%s", file.constData(), words, user.constData(),
                              s.well.file.fileBottomDepth, time.c_str(), date.c_str(), company.c_str());
+}
+
+// The folder the remote settings forward a well opened by name to: their destination folder when their
+// first flag is set and the folder is chosen; empty otherwise (no settings of the right size too).
+QString ForwardFolder(const QString& dataFolder)
+{
+    exchange::RemoteConfig remote;
+    if (!wellfile::LoadDownloadConfig(dataFolder, remote) || remote.startOnOpen == 0)
+        return {};
+    const QString folder = platform::FieldString(remote.destinationFolder);
+    if (folder.isEmpty() || folder.startsWith(QLatin1String("Not Selected")))
+        return {};
+    return folder;
 }
 
 // The demo well, and the Open command when there is none.
@@ -220,15 +234,15 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     wellfile::SetNormalAttributes(path);
 
     const QString extension = Extension(path);
-    if (extension.isEmpty() || OneOf(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
+    if (extension.isEmpty() || ExtensionIn(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
         return 0;
-    if (OneOf(extension, {".svm"})) {
+    if (ExtensionIn(extension, {".svm"})) {
         if (!app::OpenDataFile(s, sv, path))
             return 0;
         well.viewTopDepth = wellfile::DefaultViewTop(well);
         return 1;
     }
-    if (!OneOf(extension, {".zl9", ".sv9", ".sv8", ".zl8", ".TD_", ".sl_", ".cl_", ".cr_", ".zip", ".dl_"}))
+    if (!ExtensionIn(extension, {".zl9", ".sv9", ".sv8", ".zl8", ".TD_", ".sl_", ".cl_", ".cr_", ".zip", ".dl_"}))
         return 0;
     if (!info.isFile())
         return 0;
@@ -284,8 +298,12 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             if (!QDir(well.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
                 sv.exchange->ApplyPendingUpdates(s, QStringLiteral("*.5??"));
             const QString officeFolder = platform::FieldString(s.well.officeCopy.folder);
-            if (!officeFolder.isEmpty() && !well.drilling)
-                sv.exchange->CopyWellFilesLogged(s, well.wellName, officeFolder);
+            if (!well.drilling) {
+                if (!officeFolder.isEmpty())
+                    sv.exchange->CopyWellFilesLogged(s, well.wellName, officeFolder);
+                else if (const QString forward = ForwardFolder(well.dataFolder); !forward.isEmpty())
+                    sv.exchange->CopyWellFiles(s, well.wellName, forward);
+            }
             const QString day = exchange::DateSuffix(platform::LocalTime().date());
             const QString dayFile = platform::JoinPath(well.dataFolder, well.wellName + day);
             if (QFileInfo::exists(dayFile + QStringLiteral(".cht")))

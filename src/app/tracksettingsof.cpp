@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "drilling/driller.h"
+#include "layout/trackflags.h"
 
 namespace tracks {
 
@@ -24,6 +25,9 @@ TrackSettings TrackSettingsOf(const app::LogState& s)
     t.reverseCo2 = cfg.reverseCo2 != 0;
     t.rtGammaOffset = s.layout.schemes.gammaLag;
     t.customTracksEnabled = s.well.customTracksEnabled;
+    // Track flags 8-13 show the e-log resistivity curves, on the gas track too.
+    for (std::size_t i = 0; i < t.elogOnGasTrack.size(); ++i)
+        t.elogOnGasTrack[i] = layout::On(s.layout.schemes.trackFlags, int(i) + 8);
 
     t.interpretedLith = cfg.plotInterpretedLith != 0;
     t.shaleOnLeft = cfg.shaleOnLeft != 0 && s.well.loggerId != 2;

@@ -2,6 +2,7 @@
 
 #include "app/commandids.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace app {
@@ -10,25 +11,19 @@ namespace {
 
 bool InRange(int id, int first, int last) { return id >= first && id <= last; }
 
-bool OneOf(int id, std::initializer_list<int> ids)
-{
-    for (int i : ids)
-        if (i == id)
-            return true;
-    return false;
-}
+bool CommandIn(int id, std::initializer_list<int> ids) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
 
 }  // namespace
 
 ViewBusyAnswer WhileViewBusy(int id)
 {
     using namespace cmd;
-    if (OneOf(id, {New, PlugBack, SaveAs}))
+    if (CommandIn(id, {New, PlugBack, SaveAs}))
         return ViewBusyAnswer::Silent;
     if (InRange(id, SchemeFirst, SchemeLast) || InRange(id, GotoTopFirst, GotoTopLast))
         return ViewBusyAnswer::Beeps;
     // Files, display settings, record edits and imports, and drilling mode.
-    if (OneOf(id, {Open, Restore, ToggleView, OffsetRop, GasPercent, Hotwire, EditTops, SaveReportsText,
+    if (CommandIn(id, {Open, Restore, ToggleView, OffsetRop, GasPercent, Hotwire, EditTops, SaveReportsText,
                    CorrectFileDepth, AdjustFileDepth, WaterSaturation, LinesAndScales, LogColors, EditSchemes,
                    ImportElog, SelectElog, SelectRop, ImportMudlog, CheckFileDepths, InsertDelete, EnterRates,
                    EnterLithology, EnterGas, EnterShows, FlareData, OutLine, TvdFileData, SurveyData, Drilling}))

@@ -57,8 +57,10 @@ class ExchangeWellServices {
 public:
     virtual ~ExchangeWellServices() = default;
     virtual void ApplyPendingUpdates(LogState& log, const QString& pattern);
-    virtual void CopyWellFiles(LogState& log, const QString& wellName, const QString& sourceFolder);
-    virtual void CopyWellFilesLogged(LogState& log, const QString& wellName, const QString& sourceFolder);
+    // The well's file set copied from the folder of the open file into `targetFolder` (the logged one:
+    // the smaller set, the folder made when missing).
+    virtual void CopyWellFiles(LogState& log, const QString& wellName, const QString& targetFolder);
+    virtual void CopyWellFilesLogged(LogState& log, const QString& wellName, const QString& targetFolder);
     virtual void CopyFromFieldFolder(LogState& log);
     virtual void ArchiveChartFile(LogState& log, const QString& path);
     virtual void ArchiveWitsFile(LogState& log, const QString& path);

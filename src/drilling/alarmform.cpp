@@ -1,5 +1,6 @@
 #include "drilling/alarmform.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <climits>
@@ -37,15 +38,6 @@ QString EditText(const AlarmForm& form, int id)
 }
 
 }  // namespace
-
-int LeadingInt(const QString& text)
-{
-    const QByteArray bytes = text.toLatin1();
-    const long n = std::strtol(bytes.constData(), nullptr, 10);
-    return int(n < INT_MIN ? INT_MIN : n > INT_MAX ? INT_MAX : n);
-}
-
-float LeadingFloat(const QString& text) { return float(std::strtod(text.toLatin1().constData(), nullptr)); }
 
 void HourToForm(std::int32_t hour, QString& text, bool& pm)
 {
@@ -105,19 +97,19 @@ QString FormToSettings(const AlarmForm& form, const AlarmSetupView& view, AlarmS
     const std::int32_t hour = HourFromForm(EditText(form, Hour), form.pm);
     if (hour != -1 && (hour < 0 || hour > 23))
         return QStringLiteral("Hr: the alarm hour must be 1 to 12 (0 to 23 without PM), or empty for no time alarm.");
-    const std::int32_t minute = hour < 0 ? 0 : LeadingInt(EditText(form, Minute));
+    const std::int32_t minute = hour < 0 ? 0 : platform::LeadingInt(EditText(form, Minute));
     if (minute < 0 || minute > 59)
         return QStringLiteral("Min: the alarm minute must be 0 to 59.");
 
-    const auto Read = [&form](int id) { return LeadingInt(EditText(form, id)); };
+    const auto Read = [&form](int id) { return platform::LeadingInt(EditText(form, id)); };
     AlarmSettings t = s;
-    const float typed = LeadingFloat(EditText(form, BreakMinutes));
+    const float typed = platform::LeadingFloat(EditText(form, BreakMinutes));
     t.breakMinutes = view.ratesPerHour && typed > 0 ? 60.0f / typed : typed;
     t.breakCount = Read(BreakCount);
     t.alarmDepth = Read(Depth);
     t.alarmHour = hour;
     t.alarmMinute = minute;
-    t.longUnitMinutes = LeadingFloat(EditText(form, LongUnit));
+    t.longUnitMinutes = platform::LeadingFloat(EditText(form, LongUnit));
     if (view.gasMonitor) {
         t.highGasUnits = Read(HighGas);
         t.lowGasUnits = Read(LowGas);

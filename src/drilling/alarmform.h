@@ -35,10 +35,6 @@ struct AlarmForm {
     bool notify = false;
 };
 
-// The texts C's atoi and atof read: the leading number after blanks, 0 when there is none.
-int LeadingInt(const QString& text);
-float LeadingFloat(const QString& text);
-
 // The hour edit and the PM box of a stored hour (0-23, negative: off). A negative hour shows as typed.
 void HourToForm(std::int32_t hour, QString& text, bool& pm);
 // The stored hour of a typed hour and the PM box: -1 (off) for an empty or non-numeric text; 12 without

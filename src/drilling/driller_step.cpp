@@ -2,6 +2,7 @@
 // follows a new depth (drawing, copies, packages, backups, the depth alarm).
 #include "drilling/driller.h"
 
+#include "drilling/lagcalc.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "drilling/strokes.h"
@@ -250,25 +251,18 @@ void Driller::FillCustomFromWits()
     c.downholeTemperature = float(live.downholeTemperature);
     c.las202 = live.item0130;
 
-    // The pump block: the pumps counted are those on the hole (or all with the pumps-on byte) that
-    // run. Outputs are fractions of a barrel: they are summed as floats, and the mean stays a float.
-    const std::uint16_t spm[3] = {live.spm1, live.spm2, live.spm3};
-    const float output[3] = {lag.pump1Output, lag.pump2Output, lag.pump3Output};
-    float spmSum = 0;
-    float outputSum = 0;
-    int counted = 0;
-    for (int p = 0; p < 3; ++p) {
-        if ((lag.pumpOnHole[p] == 0 && !lag.allPumps) || spm[p] == 0)
+    // The pump block: the pumps on the hole (or all with the pumps-on byte) that run at the WITS rates.
+    const PumpTotals pumps =
+        CountPumps(lag, {float(live.spm1), float(live.spm2), float(live.spm3)}, lag.allPumps != 0);
+    for (std::size_t p = 0; p < 3; ++p) {
+        if (!pumps.counted[p])
             continue;
-        spmSum += float(spm[p]);
-        lag.spmSum = lag.spmSum + float(spm[p]);
-        outputSum += output[p] * lag.pumpEfficiency[p];
+        lag.spmSum = lag.spmSum + float(WitsSpm(live, int(p)));
         if (STROKES* strokes = Strokes())
-            strokes->outputPerStroke[std::size_t(p)] = output[p] * lag.pumpEfficiency[p];
-        ++counted;
+            strokes->outputPerStroke[p] = pumps.output[p];
     }
-    c.spm = spmSum;
-    PutAt(c, 182, counted ? outputSum / float(counted) : 0.0f);
+    c.spm = pumps.spm;
+    PutAt(c, 182, pumps.meanOutput);
 
     float pressure = 0;
     std::memcpy(&pressure, reinterpret_cast<const char*>(&c) + 4, 4);

@@ -38,7 +38,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.bottomToFirstRecord = log.well.writeBottomToFirstRecord;
     w.gasInstrumentType = log.engineStatus.gasInstrumentType;
     // The running gas monitor's "Conn Time Out" puts the bit off bottom (none while it is off).
-    w.gasConnTimeOutMinutes = log.engines.autoGas ? log.engines.autoGas->connectionTimeout : 0.0f;
+    w.gasConnTimeOutMinutes = log.engines.autoGas ? log.engines.autoGas->Settings().connectionTimeout : 0.0f;
     w.memosShown = layout::On(log.layout.schemes.trackFlags, layout::FLAG_MEMOS);
     w.unmanned = log.well.config.unmannedUnit != 0;
     w.busy = log.scroll.renderingImage || log.scroll.imageRender;

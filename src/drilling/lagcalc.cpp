@@ -37,14 +37,6 @@ void NotNegative(float& v)
 
 }  // namespace
 
-float InputNumber(const QString& text)
-{
-    const double v = std::strtod(text.toLatin1().constData(), nullptr);
-    if (!std::isfinite(v) || std::fabs(v) > 3.0e38)
-        return 0;
-    return float(v);
-}
-
 NormalisedInputs NormaliseInputs(wellfile::LagRecord& r)
 {
     NormalisedInputs changed;
@@ -75,23 +67,28 @@ NormalisedInputs NormaliseInputs(wellfile::LagRecord& r)
     return changed;
 }
 
-PumpTotals PumpsOnHole(const wellfile::LagRecord& r)
+PumpTotals CountPumps(const wellfile::LagRecord& lag, const std::array<float, 3>& rates, bool allPumps)
 {
-    const float outputs[3] = {r.pump1Output, r.pump2Output, r.pump3Output};
-    const float rates[3] = {r.pump1Spm, r.pump2Spm, r.pump3Spm};
+    const float outputs[3] = {lag.pump1Output, lag.pump2Output, lag.pump3Output};
     PumpTotals t;
+    // Outputs are fractions of a barrel: they are summed as floats, and the mean stays a float.
     float outputSum = 0;
-    for (int p = 0; p < 3; ++p) {
-        if (r.pumpOnHole[p] == 0 || !(rates[p] > 0))
+    for (std::size_t p = 0; p < 3; ++p) {
+        if ((lag.pumpOnHole[p] == 0 && !allPumps) || !(rates[p] > 0))
             continue;
         t.spm += rates[p];
-        outputSum += outputs[p] * r.pumpEfficiency[p];
+        t.wholeSpm += std::int32_t(std::min(rates[p], 1.0e6f));
+        t.output[p] = outputs[p] * lag.pumpEfficiency[p];
+        outputSum += t.output[p];
+        t.counted[p] = true;
         ++t.count;
     }
     if (t.count)
         t.meanOutput = outputSum / float(t.count);
     return t;
 }
+
+std::array<float, 3> SetRates(const wellfile::LagRecord& lag) { return {lag.pump1Spm, lag.pump2Spm, lag.pump3Spm}; }
 
 LagFigures ComputeLag(wellfile::LagRecord& r, bool metric)
 {
@@ -110,7 +107,7 @@ LagFigures ComputeLag(wellfile::LagRecord& r, bool metric)
     f.annularVolume = hole - (f.displacement + f.insideVolume);
     f.totalHoleVolume = f.annularVolume + f.displacement + f.insideVolume;
 
-    f.pumps = PumpsOnHole(r);
+    f.pumps = CountPumps(r, SetRates(r), false);  // the calculator counts the pumps on the hole only
     const float flow = f.pumps.spm * f.pumps.meanOutput;
     f.lagMinutes = flow > 0 ? f.annularVolume / flow : 0;
     f.lagStrokes = f.pumps.meanOutput > 0 ? f.annularVolume / f.pumps.meanOutput : 0;

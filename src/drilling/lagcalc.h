@@ -42,10 +42,6 @@ constexpr float kBarrelsPerFootSquareInch = 0.000971f;
 constexpr float kFeetPerMetre = 3.281f;
 constexpr float kGallonsPerBarrel = 42.0f;
 
-// An edit's number as C's atof reads it in the C locale (the leading number, 0 when there is none); a
-// text that gives no finite number ("nan", "1e99") reads 0.
-float InputNumber(const QString& text);
-
 // Which values NormaliseInputs changed, for the edits to be written again: the drill-pipe and collar
 // sections (pipe 1, pipe 2, collars 1-3) whose diameters were swapped, and the efficiencies.
 struct NormalisedInputs {
@@ -58,14 +54,21 @@ struct NormalisedInputs {
 // (x 0.01), and one at or below 0.5 becomes 1.0.
 NormalisedInputs NormaliseInputs(wellfile::LagRecord& r);
 
-// The pumps on the hole with strokes per minute above 0: their strokes summed, their outputs times
-// efficiency averaged.
+// The pumps that count for the lag: those on the hole (every pump while `allPumps`, the pumps-on byte)
+// whose strokes per minute in `rates` are above 0. Their rates are summed (`wholeSpm` sums each rate's
+// whole part), their outputs times efficiency averaged; `output` holds each counted pump's output times
+// efficiency and 0 for the others.
 struct PumpTotals {
     float spm = 0;
+    std::int32_t wholeSpm = 0;
     float meanOutput = 0;
     int count = 0;
+    std::array<float, 3> output{};
+    std::array<bool, 3> counted{};
 };
-PumpTotals PumpsOnHole(const wellfile::LagRecord& r);
+PumpTotals CountPumps(const wellfile::LagRecord& lag, const std::array<float, 3>& rates, bool allPumps);
+// The set strokes per minute of pumps 1 to 3 in the lag settings.
+std::array<float, 3> SetRates(const wellfile::LagRecord& lag);
 
 struct LagFigures {
     float insideVolume = 0;    // inside the drill string

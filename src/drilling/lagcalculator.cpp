@@ -203,7 +203,7 @@ void LagCalculator::SetupWindow()
         measured = r.lagMinutes;
     SetMeasured(measured);
 
-    const PumpTotals pumps = PumpsOnHole(r);
+    const PumpTotals pumps = CountPumps(r, SetRates(r), false);
     totalSpm = WholeNumber(pumps.spm);
     if (totalSpm < 10 || pumps.meanOutput == 0) {
         witsPumps = false;

@@ -7,6 +7,7 @@
 // It reads and writes the dialog through a LagForm (controls by their ids, lagcalc.h) and reaches the
 // drilling objects and the rest of the window through a LagCalcHost, so that it runs without widgets.
 #include "drilling/lagcalc.h"
+#include "platform/numbers.h"
 #include "wellfile/lagrecord.h"
 
 #include <QString>
@@ -105,7 +106,7 @@ private:
     // The measured lag time set and shown with `format`.
     void SetMeasured(float minutes, const char* format = "%.2f");
     void SetNumber(int id, const char* format, double value);
-    float Number(int id) const { return InputNumber(form_.Text(id)); }
+    float Number(int id) const { return platform::LeadingFloat(form_.Text(id)); }
     // The washout and the record's volumes and calculated lag.
     void ShowFigures();
     void ShowPressures(float depth);

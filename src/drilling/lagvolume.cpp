@@ -33,23 +33,12 @@ float Driller::LagVolume(wellfile::LagRecord& l, float depth, bool volumeOnly)
     // Outputs are fractions of a barrel: they are summed as floats, so that a pump of 0.1 barrel per
     // stroke gives a flow, not a lag time of one minute for ever.
     STROKES* strokes = Strokes();
-    const float outputs[kPumpCount] = {l.pump1Output, l.pump2Output, l.pump3Output};
-    const float rates[kPumpCount] = {l.pump1Spm, l.pump2Spm, l.pump3Spm};
-    int spmSum = 0;
-    float outputSum = 0;
-    int counted = 0;
-    for (int p = 0; p < kPumpCount; ++p) {
-        if ((l.pumpOnHole[p] == 0 && !l.allPumps) || !(rates[p] > 0))
-            continue;
-        spmSum += int(rates[p]);
-        const float output = outputs[p] * l.pumpEfficiency[p];
-        outputSum += output;
-        if (strokes)
-            strokes->outputPerStroke[std::size_t(p)] = output;
-        ++counted;
-    }
-    const float meanOutput = counted ? outputSum / float(counted) : 0.0f;
-    flow = float(spmSum) * meanOutput;
+    const PumpTotals pumps = CountPumps(l, SetRates(l), l.allPumps != 0);
+    for (std::size_t p = 0; p < 3; ++p)
+        if (strokes && pumps.counted[p])
+            strokes->outputPerStroke[p] = pumps.output[p];
+    const float meanOutput = pumps.meanOutput;
+    flow = float(pumps.wholeSpm) * meanOutput;
     l.lagMinutes = flow > 0 ? l.annularVolume / flow : 1.0f;
     if (strokes && meanOutput > 0) {
         l.lagStrokes = l.annularVolume / meanOutput;

@@ -5,6 +5,7 @@
 #include "drilling/strokes.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
+#include "wellfile/profile.h"
 #include "wits/tenthsdigit.h"
 
 #include <array>
@@ -35,7 +36,7 @@ LogTime::LogTime(Driller& owner, float lagTimeMinutes) : owner_(owner)
     const DrillingWindow& w = owner_.Window();
     halfLogWidth = statusCentreX = w.logWidth / 2;
     const int p = w.profile;
-    if (p == 4 || p == 11 || p == 78 || ((p == 17 || p == 88) && !w.altLayout))
+    if (wellfile::ProfileIn(p, {4, 11, 78}) || (wellfile::AlternateFormatProfile(p) && !w.altLayout))
         statusCentreX = int(w.unitWidth * 10.5 + halfLogWidth);
 }
 

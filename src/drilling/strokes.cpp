@@ -3,6 +3,7 @@
 
 #include "app/startup.h"
 #include "drilling/driller.h"
+#include "drilling/lagcalc.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "platform/services.h"
@@ -33,21 +34,10 @@ bool STROKES::Counts(int pump) const
 void STROKES::ApplyLagSettings()
 {
     const wellfile::LagRecord& lag = owner_.lag;
-    const float outputs[kPumpCount] = {lag.pump1Output, lag.pump2Output, lag.pump3Output};
-    const float rates[kPumpCount] = {lag.pump1Spm, lag.pump2Spm, lag.pump3Spm};
-    spmSum = 0;
-    meanOutput = 0;
-    int n = 0;
-    for (int p = 0; p < kPumpCount; ++p) {
-        outputPerStroke[std::size_t(p)] = outputs[p];
-        if (!Counts(p) || !(rates[p] > 0))
-            continue;
-        spmSum += rates[p];
-        meanOutput += outputs[p] * lag.pumpEfficiency[std::size_t(p)];
-        ++n;
-    }
-    if (n > 0)
-        meanOutput /= float(n);
+    outputPerStroke = {lag.pump1Output, lag.pump2Output, lag.pump3Output};
+    const PumpTotals pumps = CountPumps(lag, SetRates(lag), lag.allPumps != 0);
+    spmSum = pumps.spm;
+    meanOutput = pumps.meanOutput;
     if (lag.lagStrokes > 0)
         lagStrokes = lag.lagStrokes;
     if (lag.annularVolume > 0)

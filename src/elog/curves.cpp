@@ -165,8 +165,32 @@ const tracks::ElogView& Curves::View(std::int32_t depthOffset)
     view_.depthOffset = depthOffset;
     for (std::size_t s = 0; s < view_.present.size(); ++s)
         view_.present[s] = s >= 1 && pens[s].on != 0;
+    // The resistivity curves (slots 8-13) are the ones the gas track can show.
+    for (std::size_t i = 0; i < view_.gasTrackFlag.size(); ++i)
+        view_.gasTrackFlag[i] = pens[SLOT_RES10 + i].on != 0;
     return view_;
 }
+
+int Curves::PrepareDraw(const CurveLayout& l, int unit, bool print)
+{
+    layout = l;
+    unitSize = unit;
+    printing = print;
+    CurvePen& outline = pens[0];
+    outline.colour = platform::RGB(0, 0, 0);
+    outline.width = 1;
+    outline.style = platform::PS_DOT;
+    for (std::size_t s = 1; s <= l.curvePens.size(); ++s) {
+        const layout::PenSpec& spec = l.curvePens[s - 1];
+        pens[s].colour = spec.colour;
+        pens[s].width = spec.width;
+        pens[s].style = spec.style;
+    }
+    RescaleGamma();
+    return 1;
+}
+
+void Curves::RescaleGamma() { ScaleValues(gammaScale, kGammaScaleCode, gammaScaleIndex, layout, printing); }
 
 bool Curves::ShownOnLog(std::span<const std::int32_t> trackFlags) const
 {

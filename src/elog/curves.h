@@ -4,6 +4,8 @@
 // curves have data, the KB elevation and the options the drawing of the curves reads. It loads, sizes
 // and saves the curve file; what it needs of the window comes as a CurveOwner, so it works without one.
 #include "elog/curverecord.h"
+#include "elog/curvescale.h"
+#include "platform/gdi.h"
 #include "tracks/elogview.h"
 
 #include <QString>
@@ -18,10 +20,14 @@ namespace elog {
 
 // The drawing descriptor of one curve slot: whether the slot has data, where its data starts, and the
 // pen settings of the curve drawing. Never stored, so its members keep their natural alignment.
+// Descriptor 0 is the outline pen of the depth match.
 struct CurvePen {
     std::int32_t on = 0;              // 1 when the slot has a value above 0 at some depth
     std::int32_t firstDataDepth = 0;  // depth of the first record with data in the slot
-    std::uint8_t drawing[17] = {};
+    std::int32_t spare = 0;
+    platform::COLORREF colour = 0;
+    std::int32_t style = 0;           // a pen style (platform::PS_*)
+    std::int32_t width = 0;
 };
 // The header descriptor of one curve slot.
 struct CurveHeader {
@@ -76,6 +82,12 @@ public:
     // True when one of the resistivity curves (slots 8-13) has data and its track flag is on.
     bool ShownOnLog(std::span<const std::int32_t> trackFlags) const;
 
+    // The drawing state: descriptor 0 black, 1 wide, dotted; descriptors 1-16 from the pen-table entries
+    // of their curves; the gamma scale for the screen or the page. Kept until the next call. Returns 1.
+    int PrepareDraw(const CurveLayout& layout, int unitSize, bool printing);
+    // The gamma scale rebuilt after the gamma scale index changed, on the layout PrepareDraw last had.
+    void RescaleGamma();
+
     CurveOwner owner;
     std::uint8_t loadedFromNamedFile = 0;
     std::int32_t gammaScaleIndex = 4;  // 1-9
@@ -90,6 +102,15 @@ public:
     std::array<CurveHeader, kSlots> headers{};
     float kbElevation = 0;
     std::string lasText;               // the text of the last LAS file read
+
+    // Drawing state (PrepareDraw).
+    std::array<CurveScale, 9> scales{};  // no drawing of the log reads them
+    CurveScale gammaScale;
+    CurveLayout layout;                // the layout the drawing state was made from
+    std::int32_t unitSize = 0;         // the unit size of the drawing: the row height on screen
+    bool printing = false;             // the drawing state is the page's
+    // The points of the last outline drawn (two a row), which the depth match's click is tested on.
+    std::vector<platform::POINT> points;
 
 private:
     std::vector<CurveRecord> block_;

@@ -5,6 +5,7 @@
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "logview/draw/neighbourpainters.h"
+#include "logview/geometryof.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "tracks/autolith.h"
@@ -46,6 +47,25 @@ CurveOwner CurveOwnerOf(const app::LogState& s, const QString& curveFile)
     return o;
 }
 
+CurveLayout CurveLayoutOf(const app::LogState& s)
+{
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    CurveLayout l;
+    l.screenLeft = g.rate.left;
+    l.screenRight = g.rate.Right();
+    l.screenDivision = float(g.rate.cell);
+    for (std::size_t i = 0; i < l.curvePens.size(); ++i)
+        l.curvePens[i] = g.pens.table[std::size_t(kCurvePenEntries[i])];
+    l.offScaleFill = g.pens.table[layout::PEN_OFFSCALE_GAMMA_FILL].colour;
+    return l;
+}
+
+void PrepareCurveDrawing(app::LogState& s)
+{
+    if (Curves* c = s.engines.elogCurves.get())
+        c->PrepareDraw(CurveLayoutOf(s), s.layout.format.pixelsPerStep, false);
+}
+
 bool ElogShown(const app::LogState& s)
 {
     return s.engines.elogCurves && s.engines.elogCurves->ShownOnLog(s.layout.schemes.trackFlags);
@@ -61,8 +81,10 @@ void PublishCurves(app::LogState& s)
         lith = tracks::MakeAutomaticLith(view, s.well.file.fileTopDepth, tracks::ElogLithThresholdsOf(s.well.config));
         s.depthMatch.elogKbElevation = curves->kbElevation;
     }
-    if (s.view.painters)
+    if (s.view.painters) {
         s.view.painters->SetElogCurves(view, std::move(lith));
+        s.view.painters->SetElogOutline(curves);
+    }
     s.view.elogShown = ElogShown(s);
 }
 
@@ -106,6 +128,7 @@ int LoadElog(app::LogState& s, app::WindowServices& window, const QString& curve
     // The well's own KB setting wins, so the title row and the curves never disagree.
     if (s.well.kbElevation > 0.0f)
         c.kbElevation = s.well.kbElevation;
+    PrepareCurveDrawing(s);
     PublishCurves(s);
     return 1;
 }
@@ -115,8 +138,7 @@ void LinkElogToScheme(app::LogState& s, const QString& curveFile)
     s.well.elogFileName = curveFile;
     app::ShowElogInSchemes(s);
     app::SaveElogOffset(s, curveFile);
-    if (s.view.invalidate)
-        s.view.invalidate();
+    s.view.Invalidate();
 }
 
 }  // namespace elog

@@ -29,6 +29,12 @@ void LinkElogToScheme(app::LogState& log, const QString& curveFile);
 // and automatic lithology, the e-log shown flag and the depth match's KB elevation. Called after every
 // change of the set or of the e-log depth shift.
 void PublishCurves(app::LogState& log);
+// What the curve drawing reads of the window's layout now: the first track on the screen, the curve
+// pens of the pen table and the off-scale gamma fill.
+CurveLayout CurveLayoutOf(const app::LogState& log);
+// Rebuilds the loaded set's drawing state for the screen (the row height as unit size): after a load,
+// a printout, a change of the pens or of the gamma scale index. Nothing without a set.
+void PrepareCurveDrawing(app::LogState& log);
 // True when the loaded set has a curve shown on the log (resistivity flags 8-13 with their curve).
 bool ElogShown(const app::LogState& log);
 

@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "elog/curveset.h"
+#include "elog/tvdtargets.h"
 
 #include <memory>
 #include <string>
@@ -72,21 +73,25 @@ CurveRows ElogServices::CurveData(app::LogState& log)
     return log.engines.elogCurves ? log.engines.elogCurves->Rows() : CurveRows{};
 }
 void ElogServices::RunWaterSaturation(app::LogState&, std::int32_t) { app::NotBuiltCommand("elog", "SWDlg"); }
+int ElogServices::ShowElogReadout(app::LogState&, std::int32_t)
+{
+    app::NotBuiltCommand("elog", "SWDlg2");
+    return 0;
+}
 void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const QString&)
 {
     app::NotBuilt("elog", "ImportImagesFromFolder");
 }
 
-void ElogServices::RunTvdDialog(app::LogState&, std::span<wellfile::RECORD>, int)
+// The dialog needs a window: the window's services (elog/ui) run it.
+void ElogServices::RunTvdDialog(app::LogState&, std::span<wellfile::RECORD>, int) {}
+bool ElogServices::CreateTvdLog(app::LogState&, std::span<wellfile::RECORD>) { return false; }
+
+void ElogServices::ImportTargetData(app::LogState& log, const QString& path)
 {
-    app::NotBuiltCommand("elog", "TvdDlg");
+    const wellfile::OpenWell& f = log.well.file;
+    elog::ImportTargetData(path, f.currentFolder + f.wellName + QStringLiteral(".trg"));
 }
-bool ElogServices::CreateTvdLog(app::LogState&, std::span<wellfile::RECORD>)
-{
-    app::NotBuiltCommand("elog", "CreateTvdLog");
-    return false;
-}
-void ElogServices::ImportTargetData(app::LogState&, const QString&) { app::NotBuiltCommand("elog", "ImportTargetData"); }
 
 ElogServices& DefaultElogServices()
 {

@@ -74,16 +74,20 @@ public:
     virtual CurveRows CurveData(app::LogState& log);
     // The water saturation dialog on the curve set from depth `viewTop`, run modally.
     virtual void RunWaterSaturation(app::LogState& log, std::int32_t viewTop);
+    // The e-log read-out (the water saturation table) of the log's row of `depth`; 1 when shown.
+    virtual int ShowElogReadout(app::LogState& log, std::int32_t depth);
     // Copies the pictures of `folder` into the data folder's "bitmaps/" under the well name `wellName`.
     virtual void ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName);
 
     // The "TVD WELL DATA" dialog (TvdDlg, dialog 24) with its TVD file object, run modally on `records`:
-    // every record of the open file and ten zeroed ones after them. Mode 0 TVD data, 1 survey data.
+    // every record of the open file and ten zeroed ones after them. Mode 0 memo mode (the station memo
+    // only), 1 survey mode. Both need a window; without one nothing runs.
     virtual void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode);
     // The same dialog in survey mode building the TVD log file at once instead of running; true when it
     // built the file.
     virtual bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records);
-    // Reads the horizontal target data of the text file `path` and stores it; says itself how it went.
+    // Reads the horizontal target data of the text file `path` into the well's ".trg" (local folder);
+    // says itself how it went.
     virtual void ImportTargetData(app::LogState& log, const QString& path);
 };
 

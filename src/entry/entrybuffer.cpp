@@ -52,6 +52,23 @@ std::span<const RecordField> FieldsOf(EntryKind kind)
     return {};
 }
 
+wellfile::RECORD* BufferRecord(std::vector<wellfile::RECORD>& buffer, int index)
+{
+    return index >= 0 && std::size_t(index) < buffer.size() ? &buffer[std::size_t(index)] : nullptr;
+}
+
+const wellfile::RECORD* BufferRecord(const std::vector<wellfile::RECORD>& buffer, int index)
+{
+    return index >= 0 && std::size_t(index) < buffer.size() ? &buffer[std::size_t(index)] : nullptr;
+}
+
+const wellfile::RECORD& RecordAt(const std::vector<wellfile::RECORD>& buffer, int index)
+{
+    static const wellfile::RECORD blank{};
+    const wellfile::RECORD* r = BufferRecord(buffer, index);
+    return r ? *r : blank;
+}
+
 int EntryRecordIndex(std::int32_t start, std::int32_t firstDepth, std::int32_t depthStep)
 {
     return int(((long long)start - kRowsAboveStart - firstDepth) / std::max(depthStep, 1));

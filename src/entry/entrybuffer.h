@@ -38,6 +38,12 @@ struct RecordField {
 // The fields the dialog of `kind` writes; each is merged whole.
 std::span<const RecordField> FieldsOf(EntryKind kind);
 
+// The record at `index` of an entry buffer; null past either end.
+wellfile::RECORD* BufferRecord(std::vector<wellfile::RECORD>& buffer, int index);
+const wellfile::RECORD* BufferRecord(const std::vector<wellfile::RECORD>& buffer, int index);
+// The record at `index` to read: past either end a blank record, whose depth 0 reads as the buffer's end.
+const wellfile::RECORD& RecordAt(const std::vector<wellfile::RECORD>& buffer, int index);
+
 // The record index of buffer record 0 for an entry starting at `start`.
 int EntryRecordIndex(std::int32_t start, std::int32_t firstDepth, std::int32_t depthStep);
 

@@ -55,12 +55,6 @@ void ClearRequest(app::LogState& log, EntryKind kind)
     }
 }
 
-void Invalidate(app::LogState& log)
-{
-    if (log.view.invalidate)
-        log.view.invalidate();
-}
-
 }  // namespace
 
 QString StartDepthPrompt(EntryKind kind)
@@ -114,7 +108,7 @@ void CloseEntry(app::LogState& log, std::int32_t viewTop, std::int32_t scale)
     log.interaction.dataEntryActive = 0;
     log.view.viewScale = scale;
     log.well.file.viewTopDepth = viewTop;
-    Invalidate(log);
+    log.view.Invalidate();
 }
 
 void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
@@ -162,7 +156,7 @@ void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
     if (host.paintNow)
         host.paintNow();
     else
-        Invalidate(log);
+        log.view.Invalidate();
 
     const int result = host.runDialog ? host.runDialog(log, kind, kind == EntryKind::Gas ? &config : nullptr)
                                       : platform::IDCANCEL;

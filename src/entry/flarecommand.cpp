@@ -13,12 +13,6 @@ namespace entry {
 
 namespace {
 
-void Invalidate(app::LogState& log)
-{
-    if (log.view.invalidate)
-        log.view.invalidate();
-}
-
 // The start depth: the remembered one while the entry goes on, else asked until it lies in range.
 std::optional<std::int32_t> StartDepth(app::LogState& log, const FlareHost& host)
 {
@@ -68,7 +62,7 @@ void RunFlareCommand(app::LogState& log, const FlareHost& host)
     if (host.paintNow)
         host.paintNow();
     else
-        Invalidate(log);
+        log.view.Invalidate();
 
     const int result = host.runDialog ? host.runDialog(log) : platform::IDCANCEL;
     const EntryState& e = log.entry;

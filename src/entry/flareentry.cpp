@@ -1,6 +1,6 @@
 #include "entry/flareentry.h"
 
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -14,16 +14,10 @@ using wellfile::RECORD;
 
 constexpr RecordField kFlareFields[] = {{358, 2}, {366, 15}, {348, 4}};
 
-const RECORD& Blank()
-{
-    static const RECORD blank{};
-    return blank;
-}
-
 // A typed flare length: its leading whole number, held within what the record's field takes.
 std::uint16_t TypedFlareLength(const QString& text)
 {
-    const int n = LeadingNumber(text.toStdString());
+    const int n = platform::LeadingInt(text.toStdString());
     return std::uint16_t(std::clamp(n, 0, int(std::numeric_limits<std::uint16_t>::max())));
 }
 
@@ -55,15 +49,8 @@ FlareEntry::FlareEntry(std::vector<RECORD>& buffer, std::int32_t lastDepth, int 
     : buffer_(buffer), lastDepth_(lastDepth), firstRowY_(firstRowY), rowHeight_(rowHeight), rowCounter_(rowCounter),
       y_(firstRowY)
 {
-    firstEditable_ = At(kFlareFirstIndex).depth;
+    firstEditable_ = RecordAt(buffer_, kFlareFirstIndex).depth;
 }
-
-const RECORD& FlareEntry::At(int index) const
-{
-    return index >= 0 && std::size_t(index) < buffer_.size() ? buffer_[std::size_t(index)] : Blank();
-}
-
-RECORD& FlareEntry::At(int index) { return buffer_[std::size_t(index)]; }
 
 void FlareEntry::Step(int rows)
 {
@@ -82,16 +69,17 @@ void FlareEntry::SetMode(FlareMode mode)
 
 FlareKeyResult FlareEntry::Enter(const std::optional<QString>& value, const QString& flareText)
 {
-    const RECORD& above = At(index_ - 1);
+    const RECORD& above = RecordAt(buffer_, index_ - 1);
     // Nothing is stored past the records read: a record there would never be written back.
-    if (!value || above.depth == 0 || above.depth == lastDepth_ || At(index_).depth == 0)
+    RECORD* current = BufferRecord(buffer_, index_);
+    if (!value || above.depth == 0 || above.depth == lastDepth_ || !current || current->depth == 0)
         return {};
-    RECORD& r = At(index_);
+    RECORD& r = *current;
     const bool empty = value->trimmed().isEmpty();
     if (mode_ == FlareMode::Length)
         r.flareLength = empty ? above.flareLength : TypedFlareLength(*value);
     else if (mode_ == FlareMode::MudWeight)
-        r.mudWeightOut = empty ? above.mudWeightOut : float(ReadTypedNumber(*value));
+        r.mudWeightOut = empty ? above.mudWeightOut : float(platform::LeadingDouble(*value));
     SetFlareText(r, flareText.section(QLatin1Char('\n'), 0, 0));
     const FlareKeyResult stored{FlareOutcome::Stored, index_, y_};
     Step(1);
@@ -100,7 +88,7 @@ FlareKeyResult FlareEntry::Enter(const std::optional<QString>& value, const QStr
 
 FlareKeyResult FlareEntry::Up()
 {
-    if (At(index_ - 1).depth < firstEditable_)
+    if (RecordAt(buffer_, index_ - 1).depth < firstEditable_)
         return {};
     Step(-1);
     return {FlareOutcome::Moved, index_, y_};
@@ -108,22 +96,25 @@ FlareKeyResult FlareEntry::Up()
 
 FlareKeyResult FlareEntry::Down()
 {
-    const std::int32_t depth = At(index_).depth;
+    const std::int32_t depth = RecordAt(buffer_, index_).depth;
     if (depth == 0 || depth >= lastDepth_)
         return {};
     Step(1);
     return {FlareOutcome::Moved, index_, y_};
 }
 
-QString FlareEntry::Prompt() const { return FlarePrompt(mode_, At(index_ - 1).depth, At(index_).depth); }
-QString FlareEntry::DepthText() const { return QString::number(At(index_).depth); }
-QString FlareEntry::FlareText() const { return platform::FieldString(At(index_).shortText); }
+QString FlareEntry::Prompt() const
+{
+    return FlarePrompt(mode_, RecordAt(buffer_, index_ - 1).depth, RecordAt(buffer_, index_).depth);
+}
+QString FlareEntry::DepthText() const { return QString::number(RecordAt(buffer_, index_).depth); }
+QString FlareEntry::FlareText() const { return platform::FieldString(RecordAt(buffer_, index_).shortText); }
 
 QString FlareEntry::ValueText() const
 {
     if (mode_ == FlareMode::MudWeight)
-        return QString::fromStdString(platform::CFormat("%3.2f", double(At(index_).mudWeightOut)));
-    return QString::number(At(index_).flareLength);
+        return QString::fromStdString(platform::CFormat("%3.2f", double(RecordAt(buffer_, index_).mudWeightOut)));
+    return QString::number(RecordAt(buffer_, index_).flareLength);
 }
 
 }  // namespace entry

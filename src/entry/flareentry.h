@@ -72,8 +72,6 @@ public:
     QString ValueText() const;  // "%d" flare length, or "%3.2f" mud weight out in the mud weight mode
 
 private:
-    const wellfile::RECORD& At(int index) const;
-    wellfile::RECORD& At(int index);
     void Step(int rows);
 
     std::vector<wellfile::RECORD>& buffer_;

@@ -1,7 +1,7 @@
 #include "entry/gasentry.h"
 
 #include "entry/entrybuffer.h"
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -108,34 +108,16 @@ GasEntry::GasEntry(std::vector<RECORD>& buffer, const GasEntryOptions& options, 
 {
     row_.index = kFirstIndex;
     row_.y = options.firstRowY;
-    startDepth_ = At(kFirstIndex).depth;
+    startDepth_ = RecordAt(buffer_, kFirstIndex).depth;
     endDepth_ = std::int32_t(std::min<long long>((long long)startDepth_ + kEntrySpan, INT_MAX));
     count_ = GasEntryCount(options.maxEntries, options.totalGasFirst);
     first_ = options.totalGasFirst ? 0 : 1;
     component_ = first_;
 }
 
-RECORD& GasEntry::At(int index)
-{
-    static RECORD none;
-    if (index < 0 || std::size_t(index) >= buffer_.size()) {
-        none = RECORD{};
-        return none;  // past the buffer reads as its end
-    }
-    return buffer_[std::size_t(index)];
-}
-
-const RECORD& GasEntry::At(int index) const
-{
-    static const RECORD none;
-    if (index < 0 || std::size_t(index) >= buffer_.size())
-        return none;
-    return buffer_[std::size_t(index)];
-}
-
 bool GasEntry::AtEnd() const
 {
-    const std::int32_t depth = At(row_.index).depth;
+    const std::int32_t depth = RecordAt(buffer_, row_.index).depth;
     return depth == 0 || depth >= endDepth_;
 }
 
@@ -149,38 +131,38 @@ void GasEntry::StepDown() { row_.Down(options_.rowHeight, rowCounter_); }
 
 GasKeyResult GasEntry::Enter(const QString& text)
 {
-    if (AtEnd())
+    RECORD* typed = BufferRecord(buffer_, row_.index);
+    if (AtEnd() || !typed)
         return {true};
+    RECORD& current = *typed;
     if (mode_ != GasMode::Gas)
-        return EnterModeValue(text);
+        return EnterModeValue(current, text);
     if (ratiosOn_)
-        return EnterRatioValue(text);
-    RECORD& current = At(row_.index);
+        return EnterRatioValue(current, text);
     if (text.isEmpty() && component_ == first_) {
         const int last = CopyLast();
-        CopyPass(last);
+        CopyPass(current, last);
         // Labelled values are kept negative; a copy starts unlabelled.
         for (int i = 0; i <= last; ++i) {
             current.halfGas[i] = std::fabs(current.halfGas[i]);
             current.gas[i] = std::fabs(current.gas[i]);
         }
-        return FinishPass(false);
+        return FinishPass(current, false);
     }
-    const double v = ReadTypedNumber(text);
+    const double v = platform::LeadingDouble(text);
     float* block = pass_ == 0 ? current.halfGas : current.gas;
     block[component_] = Stored(component_ == 0 ? v * 100 : v * 0.01);
     if (component_ >= LastComponent())
-        return FinishPass(true);
+        return FinishPass(current, true);
     ++component_;
     return {};
 }
 
 // In the half-step pass the half step takes the full step of the record above; in the full-step pass
 // the full step takes the half step of the same record.
-void GasEntry::CopyPass(int last)
+void GasEntry::CopyPass(RECORD& current, int last)
 {
-    RECORD& current = At(row_.index);
-    const RECORD& above = At(row_.index - 1);
+    const RECORD& above = RecordAt(buffer_, row_.index - 1);
     for (int i = 0; i <= last; ++i) {
         if (pass_ == 0)
             current.halfGas[i] = above.gas[i];
@@ -189,9 +171,8 @@ void GasEntry::CopyPass(int last)
     }
 }
 
-GasKeyResult GasEntry::FinishPass(bool typed)
+GasKeyResult GasEntry::FinishPass(RECORD& current, bool typed)
 {
-    RECORD& current = At(row_.index);
     // Equal total gas and C1 would draw one curve over the other. A step without gas stays without.
     float& tg = current.gas[wellfile::GAS_TG];
     if (typed && tg == current.gas[wellfile::GAS_C1] && tg != 0)
@@ -207,15 +188,14 @@ GasKeyResult GasEntry::FinishPass(bool typed)
     return result;
 }
 
-GasKeyResult GasEntry::EnterRatioValue(const QString& text)
+GasKeyResult GasEntry::EnterRatioValue(RECORD& current, const QString& text)
 {
-    RECORD& current = At(row_.index);
     if (text.isEmpty()) {
-        CopyPass(kLastComponent);
-        current.gas[wellfile::GAS_NC5] = At(row_.index - 1).gas[wellfile::GAS_NC5];
-        return FinishPass(false);
+        CopyPass(current, kLastComponent);
+        current.gas[wellfile::GAS_NC5] = RecordAt(buffer_, row_.index - 1).gas[wellfile::GAS_NC5];
+        return FinishPass(current, false);
     }
-    const double v = ReadTypedNumber(text);
+    const double v = platform::LeadingDouble(text);
     float* block = pass_ == 0 ? current.halfGas : current.gas;
     if (options_.totalGasFirst) {
         block[0] = Stored(v * 100);
@@ -227,13 +207,12 @@ GasKeyResult GasEntry::EnterRatioValue(const QString& text)
         for (int i = 2; i <= std::min(count_, kLastComponent); ++i)
             block[i] = block[1] * ratios_[std::size_t(i)];
     }
-    return FinishPass(false);
+    return FinishPass(current, false);
 }
 
-GasKeyResult GasEntry::EnterModeValue(const QString& text)
+GasKeyResult GasEntry::EnterModeValue(RECORD& current, const QString& text)
 {
-    RECORD& current = At(row_.index);
-    const RECORD& above = At(row_.index - 1);
+    const RECORD& above = RecordAt(buffer_, row_.index - 1);
     float RECORD::*field = &RECORD::co2;
     switch (mode_) {
     case GasMode::Co2: field = &RECORD::co2; break;
@@ -243,7 +222,7 @@ GasKeyResult GasEntry::EnterModeValue(const QString& text)
     case GasMode::Custom2: field = &RECORD::custom2; break;
     case GasMode::Gas: return {true};
     }
-    const float value = text.isEmpty() ? above.*field : Stored(ReadTypedNumber(text));
+    const float value = text.isEmpty() ? above.*field : Stored(platform::LeadingDouble(text));
     // Typed CO2 also goes where the CO2 curve reads it, unless the gas monitor booked a value there.
     float& drawnCo2 = current.gas[wellfile::GAS_NINTH];
     if (mode_ == GasMode::Co2 && (drawnCo2 == 0 || drawnCo2 == current.co2))
@@ -272,7 +251,7 @@ GasKeyResult GasEntry::Left()
 
 GasKeyResult GasEntry::Up()
 {
-    const std::int32_t above = At(row_.index - 1).depth;
+    const std::int32_t above = RecordAt(buffer_, row_.index - 1).depth;
     if (row_.index <= 0 || above == 0 || above < startDepth_)
         return {true};
     row_.Up(options_.rowHeight, rowCounter_);
@@ -297,7 +276,7 @@ GasKeyResult GasEntry::SetRatios(bool on)
         return {};
     // The proportions of the record above's full step. Labelled values count by their size; without a
     // first component there is nothing to take proportions from.
-    const RECORD& above = At(row_.index - 1);
+    const RECORD& above = RecordAt(buffer_, row_.index - 1);
     const float base = std::fabs(above.gas[first_]);
     if (base == 0)
         return {true};
@@ -329,11 +308,11 @@ GasKeyResult GasEntry::Spin(int delta)
 
 QString GasEntry::Prompt() const
 {
-    const RECORD& current = At(row_.index);
+    const RECORD& current = RecordAt(buffer_, row_.index);
     switch (mode_) {
     case GasMode::Gas:
         if (pass_ == 0)
-            return Format(platform::CFormat("Enter gas  for %5.1f  ", double(At(row_.index - 1).depth) + 0.5));
+            return Format(platform::CFormat("Enter gas  for %5.1f  ", double(RecordAt(buffer_, row_.index - 1).depth) + 0.5));
         return Format(platform::CFormat("Enter gas  for %5.1f ", double(current.depth)));
     case GasMode::Co2: return Format(platform::CFormat("Enter CO2 for %5d", int(current.depth)));
     case GasMode::MudOut:
@@ -346,7 +325,7 @@ QString GasEntry::Prompt() const
 
 QString GasEntry::PreviousValues() const
 {
-    const RECORD& above = At(row_.index - 1);
+    const RECORD& above = RecordAt(buffer_, row_.index - 1);
     switch (mode_) {
     case GasMode::Gas: {
         // Profile 134 shows total gas in percent and the components in ppm.
@@ -373,7 +352,7 @@ QString GasEntry::Label() const
 
 std::int32_t GasEntry::ResumeDepth(std::int32_t held) const
 {
-    const std::int32_t depth = At(row_.index).depth;
+    const std::int32_t depth = RecordAt(buffer_, row_.index).depth;
     return depth > held ? depth - 1 : held;
 }
 

@@ -6,6 +6,7 @@
 //
 // GasEntry walks the entry buffer from buffer record 11 (the record after the start depth's) and
 // stores into it; what the dialog must draw, move or sound comes back with each key.
+#include "entry/entrybuffer.h"
 #include "entry/entryrow.h"
 #include "wellfile/record.h"
 
@@ -88,18 +89,16 @@ public:
     const EntryRow& Row() const { return row_; }
     std::int32_t StartDepth() const { return startDepth_; }
     std::int32_t EndDepth() const { return endDepth_; }
-    const wellfile::RECORD& Current() const { return At(row_.index); }
+    const wellfile::RECORD& Current() const { return RecordAt(buffer_, row_.index); }
 
 private:
-    wellfile::RECORD& At(int index);
-    const wellfile::RECORD& At(int index) const;
     bool AtEnd() const;
     int LastComponent() const;
     int CopyLast() const;
-    GasKeyResult EnterModeValue(const QString& text);
-    GasKeyResult EnterRatioValue(const QString& text);
-    void CopyPass(int last);
-    GasKeyResult FinishPass(bool typed);
+    GasKeyResult EnterModeValue(wellfile::RECORD& current, const QString& text);
+    GasKeyResult EnterRatioValue(wellfile::RECORD& current, const QString& text);
+    void CopyPass(wellfile::RECORD& current, int last);
+    GasKeyResult FinishPass(wellfile::RECORD& current, bool typed);
     void StepDown();
 
     std::vector<wellfile::RECORD>& buffer_;

@@ -1,7 +1,7 @@
 #include "entry/lithentry.h"
 
 #include "entry/entrybuffer.h"
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -38,14 +38,14 @@ char At(std::string_view s, std::size_t i)
 bool CheckPercent(std::string_view text)
 {
     if (text.find_first_of(kSeparators) == std::string_view::npos)
-        return Tens(LeadingNumber(text, 3)) == 100;
+        return Tens(platform::LeadingInt(text, 3)) == 100;
     int sum = 0;
     std::size_t item = 0;
     while (true) {
         const char third = At(text, item + 2);
         if (IsDigit(third) || third == ',')
             break;
-        sum += Tens(LeadingNumber(text.substr(item), 2));
+        sum += Tens(platform::LeadingInt(text.substr(item), 2));
         const std::size_t next = text.find_first_of(kSeparators, item);
         if (next == std::string_view::npos)
             break;
@@ -63,7 +63,7 @@ std::string InterpretPercent(std::string_view text)
     std::size_t k = 0;
     while (k < first.size() && IsDigit(first[k]))
         ++k;
-    const int accessory = LeadingNumber(first, 2) % 10;
+    const int accessory = platform::LeadingInt(first, 2) % 10;
     std::string result = std::to_string(accessory + 100);
     result.append(first.substr(k));
     result.resize(std::min<std::size_t>(result.size(), kLithTextChars));
@@ -101,25 +101,17 @@ LithEntry::LithEntry(std::vector<RECORD>& buffer, std::int32_t lastDepth, bool i
     startDepth_ = Depth();
 }
 
-RECORD* LithEntry::At(int index)
-{
-    return index >= 0 && std::size_t(index) < buffer_.size() ? &buffer_[std::size_t(index)] : nullptr;
-}
 
-const RECORD* LithEntry::At(int index) const
-{
-    return index >= 0 && std::size_t(index) < buffer_.size() ? &buffer_[std::size_t(index)] : nullptr;
-}
 
 std::int32_t LithEntry::Depth() const
 {
-    const RECORD* r = At(row_.index);
+    const RECORD* r = BufferRecord(buffer_, row_.index);
     return r ? r->depth : 0;
 }
 
 std::string LithEntry::Previous() const
 {
-    const RECORD* above = At(row_.index - 1);
+    const RECORD* above = BufferRecord(buffer_, row_.index - 1);
     if (!above)
         return {};
     return interpreted_ ? platform::FieldText(above->interpretedLith) : platform::FieldText(above->lith);
@@ -134,8 +126,8 @@ LithKeyResult LithEntry::StepDown()
 
 LithKeyResult LithEntry::Enter(std::string_view typed)
 {
-    RECORD* current = At(row_.index);
-    const RECORD* above = At(row_.index - 1);
+    RECORD* current = BufferRecord(buffer_, row_.index);
+    const RECORD* above = BufferRecord(buffer_, row_.index - 1);
     if (!current || !above || current->depth == 0)
         return {};
     const std::string_view text = typed.substr(0, kLithTextChars);
@@ -159,14 +151,14 @@ LithKeyResult LithEntry::Enter(std::string_view typed)
 LithKeyResult LithEntry::OtherKey()
 {
     // The end of the buffer is as far as the entry goes.
-    if (Depth() == 0 || !At(row_.index + 1))
+    if (Depth() == 0 || !BufferRecord(buffer_, row_.index + 1))
         return {};
     return StepDown();
 }
 
 LithKeyResult LithEntry::Up()
 {
-    const RECORD* above = At(row_.index - 1);
+    const RECORD* above = BufferRecord(buffer_, row_.index - 1);
     if (!above || row_.index <= kFirstIndex || above->depth < startDepth_)
         return {};
     row_.Up(rowHeight_, rowCounter_);
@@ -176,7 +168,7 @@ LithKeyResult LithEntry::Up()
 LithKeyResult LithEntry::Down()
 {
     const std::int32_t depth = Depth();
-    if (depth == 0 || depth >= lastDepth_ || !At(row_.index + 1))
+    if (depth == 0 || depth >= lastDepth_ || !BufferRecord(buffer_, row_.index + 1))
         return {};
     row_.Down(rowHeight_, rowCounter_);
     return { LithOutcome::Moved, 0 };

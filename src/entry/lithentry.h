@@ -74,8 +74,6 @@ public:
     std::int32_t ResumeDepthAfter(std::int32_t resume) const;
 
 private:
-    wellfile::RECORD* At(int index);
-    const wellfile::RECORD* At(int index) const;
     LithKeyResult StepDown();
 
     std::vector<wellfile::RECORD>& buffer_;

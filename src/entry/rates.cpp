@@ -1,6 +1,7 @@
 #include "entry/rates.h"
 
 #include "entry/entrybuffer.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ float RateLimit(bool perHour) { return perHour ? 600.0f : 100.0f; }
 
 std::optional<float> TypedRate(const QString& text, bool perHour)
 {
-    const double v = ReadTypedNumber(text);
+    const double v = platform::LeadingDouble(text);
     if (!(v > 0) || v > RateLimit(perHour))
         return std::nullopt;
     return perHour ? float(60.0 / v) : float(v);
@@ -71,7 +72,7 @@ RateEntry::RateEntry(std::vector<RECORD>& buffer, bool perHour, std::int32_t las
 {
     row_.index = kFirstIndex;
     row_.y = firstRowY;
-    startDepth_ = At(kFirstIndex).depth;
+    startDepth_ = RecordAt(buffer_, kFirstIndex).depth;
     // The base records: buffer record 1 on, at most 100 of them.
     const std::span<const RECORD> all(buffer_);
     const std::span<const RECORD> base = all.size() > 1 ? all.subspan(1) : std::span<const RECORD>{};
@@ -79,21 +80,11 @@ RateEntry::RateEntry(std::vector<RECORD>& buffer, bool perHour, std::int32_t las
     ShowPrompt();
 }
 
-RECORD& RateEntry::At(int index)
-{
-    static RECORD none;
-    if (index < 0 || std::size_t(index) >= buffer_.size()) {
-        none = RECORD{};
-        return none;  // past the buffer reads as its end
-    }
-    return buffer_[std::size_t(index)];
-}
-
-float RateEntry::DepthAbove() { return float(At(row_.index - 1).depth); }
+float RateEntry::DepthAbove() { return float(RecordAt(buffer_, row_.index - 1).depth); }
 
 void RateEntry::ShowPrompt()
 {
-    const RECORD& above = At(row_.index - 1);
+    const RECORD& above = RecordAt(buffer_, row_.index - 1);
     const float d = float(above.depth);
     float r4 = above.rateOdd, r8 = above.rateOne, r12 = above.rate2Ft;
     if (perHour_) {
@@ -107,9 +98,10 @@ void RateEntry::ShowPrompt()
 
 RateKeyResult RateEntry::Enter(const QString& text)
 {
-    if (At(row_.index).depth == 0 || At(row_.index - 1).depth == endDepth_)
+    RECORD* typed = BufferRecord(buffer_, row_.index);
+    if (!typed || typed->depth == 0 || RecordAt(buffer_, row_.index - 1).depth == endDepth_)
         return {};
-    RECORD& current = At(row_.index);
+    RECORD& current = *typed;
     if (!text.isEmpty()) {
         const std::optional<float> rate = TypedRate(text, perHour_);
         if (!rate)
@@ -126,7 +118,7 @@ RateKeyResult RateEntry::Enter(const QString& text)
     }
     // An empty box repeats: the rates of the depth above, or the first half.
     if (pass_ == 0) {
-        const RECORD& above = At(row_.index - 1);
+        const RECORD& above = RecordAt(buffer_, row_.index - 1);
         current.rateOdd = above.rateOdd;
         current.rateOne = above.rateOne;
         current.rate2Ft = above.rate2Ft;
@@ -148,7 +140,7 @@ RateKeyResult RateEntry::CompleteStep()
 
 RateKeyResult RateEntry::Up()
 {
-    const std::int32_t above = At(row_.index - 1).depth;
+    const std::int32_t above = RecordAt(buffer_, row_.index - 1).depth;
     if (above == 0 || above < startDepth_ || row_.index <= kFirstIndex)
         return {};
     row_.Up(rowHeight_, rowCounter_);
@@ -160,8 +152,8 @@ RateKeyResult RateEntry::Up()
 RateKeyResult RateEntry::Down()
 {
     // Past the end depth (after its step was stored) the entry goes no further either.
-    const std::int32_t depth = At(row_.index).depth;
-    if (depth == 0 || depth == endDepth_ || At(row_.index - 1).depth == endDepth_)
+    const std::int32_t depth = RecordAt(buffer_, row_.index).depth;
+    if (depth == 0 || depth == endDepth_ || RecordAt(buffer_, row_.index - 1).depth == endDepth_)
         return {};
     row_.Down(rowHeight_, rowCounter_);
     pass_ = 0;

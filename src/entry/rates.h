@@ -7,7 +7,6 @@
 // with their mean, and moves one record down. It stores and steps; drawing and messages are the
 // dialog's, which it tells through the outcome of each key.
 #include "entry/entryrow.h"
-#include "entry/typednumber.h"
 #include "wellfile/record.h"
 
 #include <QString>
@@ -72,7 +71,6 @@ public:
     std::int32_t EndDepth() const { return endDepth_; }
 
 private:
-    wellfile::RECORD& At(int index);
     float DepthAbove();
     RateKeyResult CompleteStep();
 

@@ -1,7 +1,7 @@
 #include "entry/showentry.h"
 
 #include "entry/entrybuffer.h"
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -141,19 +141,13 @@ ShowEntry::ShowEntry(std::vector<RECORD>& buffer, const ShowSettings& settings, 
     for (EntryRow& row : rows_)
         row = { kFirstIndex, firstRowY };
     colours_ = { 0, kept.fluorescence, kept.cut, kept.calcimeter };
-    const RECORD* first = At(kFirstIndex);
-    startDepth_ = first ? first->depth : 0;
+    startDepth_ = RecordAt(buffer_, kFirstIndex).depth;
 }
 
-RECORD* ShowEntry::At(int index)
-{
-    return index >= 0 && std::size_t(index) < buffer_.size() ? &buffer_[std::size_t(index)] : nullptr;
-}
 
 std::int32_t ShowEntry::Depth() const
 {
-    const int index = Row(selected_).index;
-    return index >= 0 && std::size_t(index) < buffer_.size() ? buffer_[std::size_t(index)].depth : 0;
+    return RecordAt(buffer_, Row(selected_).index).depth;
 }
 
 QString ShowEntry::ColumnName(ShowColumn column) const
@@ -175,8 +169,8 @@ void ShowEntry::SetColour(std::uint32_t colour)
 ShowKeyResult ShowEntry::Enter(std::string_view text)
 {
     EntryRow& row = rows_[std::size_t(selected_)];
-    RECORD* current = At(row.index);
-    const RECORD* above = At(row.index - 1);
+    RECORD* current = BufferRecord(buffer_, row.index);
+    const RECORD* above = BufferRecord(buffer_, row.index - 1);
     if (!current || !above || above->depth == settings_.lastDepth || current->depth == 0)
         return {};
     ShowKeyResult r;
@@ -223,7 +217,7 @@ ShowKeyResult ShowEntry::StoreRating(RECORD& current, std::string_view text)
     if (text.front() == '0')
         value = 0;
     else if (NumberedRatings(settings_.profile))
-        value = std::clamp(LeadingNumber(text), 0, 0xFFFF);
+        value = std::clamp(platform::LeadingInt(text), 0, 0xFFFF);
     ShowKeyResult r = Outcome(ShowOutcome::Stored);
     if (selected_ == SHOW_POROSITY) {
         current.porosity = std::uint16_t(value);
@@ -255,7 +249,7 @@ ShowKeyResult ShowEntry::Store(RECORD& current, std::string_view text)
         current.fluorColour = f.percent == 0 ? kNoColour : colour;
         ShowKeyResult r = Outcome(ShowOutcome::Stored);
         // The colour runs on into the record below, when that record was read.
-        RECORD* below = At(Row(selected_).index + 1);
+        RECORD* below = BufferRecord(buffer_, Row(selected_).index + 1);
         if (current.depth > 0 && current.depth < settings_.lastDepth && below && below->depth != 0) {
             below->fluorColour = colour;
             r.rows = 2;
@@ -264,7 +258,7 @@ ShowKeyResult ShowEntry::Store(RECORD& current, std::string_view text)
         return r;
     }
     case SHOW_CALCIMETER: {
-        const int value = LeadingNumber(text);
+        const int value = platform::LeadingInt(text);
         // A negative value would wrap round in the record's 16-bit field.
         if (value > 100 || value < 0)
             return OutOfRange(value);
@@ -281,7 +275,7 @@ ShowKeyResult ShowEntry::Store(RECORD& current, std::string_view text)
 ShowKeyResult ShowEntry::Up()
 {
     EntryRow& row = rows_[std::size_t(selected_)];
-    const RECORD* above = At(row.index - 1);
+    const RECORD* above = BufferRecord(buffer_, row.index - 1);
     if (!above || row.index <= kFirstIndex || above->depth < startDepth_)
         return {};
     row.Up(rowHeight_, rowCounter_);
@@ -292,7 +286,7 @@ ShowKeyResult ShowEntry::Down()
 {
     EntryRow& row = rows_[std::size_t(selected_)];
     const std::int32_t depth = Depth();
-    if (depth == 0 || depth >= settings_.lastDepth || !At(row.index + 1))
+    if (depth == 0 || depth >= settings_.lastDepth || !BufferRecord(buffer_, row.index + 1))
         return {};
     row.Down(rowHeight_, rowCounter_);
     return Outcome(ShowOutcome::Moved);

@@ -107,7 +107,6 @@ public:
     QString ColumnName(ShowColumn column) const;
 
 private:
-    wellfile::RECORD* At(int index);
     ShowKeyResult Store(wellfile::RECORD& current, std::string_view text);
     ShowKeyResult StoreRating(wellfile::RECORD& current, std::string_view text);
     void CopyFromAbove(wellfile::RECORD& current, const wellfile::RECORD& above);

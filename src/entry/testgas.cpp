@@ -1,7 +1,7 @@
 #include "entry/testgas.h"
 
 #include "drilling/driller.h"
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "wellfile/datafile.h"
 
 #include <algorithm>
@@ -62,7 +62,7 @@ TestGasInterval NextTestGasInterval(const wellfile::OpenWell& well, std::int32_t
 
 float TypedTestGas(const QString& text)
 {
-    const double v = ReadTypedNumber(text);
+    const double v = platform::LeadingDouble(text);
     return std::fabs(v) <= double(std::numeric_limits<float>::max()) ? float(v) : 0.0f;
 }
 

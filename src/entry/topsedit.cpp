@@ -1,6 +1,7 @@
 #include "entry/topsedit.h"
 
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/record.h"
@@ -166,7 +167,7 @@ QByteArray TopsListText(const std::vector<TOPSEX>& tops, int profile, const well
         out += CFormat("Geophysical E-Log(s): %s\n", manual.c_str());
         out += CFormat("Production Casing: %s\n", manual.c_str());
         out += CFormat("%s    %s  %s  %s\n", " Formation Member ", " DL/SPL Tops ", " E-Log (Rdd) ", " Datum (MSL) ");
-        const double elevation = std::atof(FieldText(h.kellyBushing).c_str());
+        const double elevation = platform::LeadingDouble(FieldText(h.kellyBushing));
         for (const TOPSEX& t : tops) {
             const std::int32_t depth = t.depth;
             out += CFormat("     %-20s  %-6d     %-6d       %6.1f\n", FieldText(t.text).c_str(), depth, depth,

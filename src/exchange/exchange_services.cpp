@@ -1,6 +1,9 @@
 #include "exchange/exchange_services.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "exchange/archive.h"
+#include "exchange/restore.h"
 #include "exchange/wellcreation.h"
 
 namespace exchange {
@@ -9,7 +12,7 @@ namespace {
 
 class NotBuilt final : public ExchangeServices {
 public:
-    void CmRestore(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRestore"); }
+    void CmRestore(app::LogState& log) override { RestoreDataFile(log); }
     void CmSendFile(app::LogState&) override { app::NotBuiltCommand("exchange", "CmSendFile"); }
     void CmRemoteSetup(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRemoteSetup"); }
     void CmLiveUpdateConfig(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUpdateConfig"); }
@@ -18,7 +21,11 @@ public:
 }  // namespace
 
 void ExchangeServices::RefreshRemoteFile(app::LogState&) { app::NotBuilt("exchange", "RefreshRemoteFile"); }
-void ExchangeServices::ArchiveHText(app::LogState&) { app::NotBuilt("exchange", "ArchiveHText"); }
+void ExchangeServices::ArchiveHText(app::LogState& log)
+{
+    const wellfile::OpenWell& well = log.well.file;
+    ArchiveWell({well.dataFolder, well.currentFolder, well.wellName, well.drilling});
+}
 int ExchangeServices::BackupToDrive(app::LogState&, int)
 {
     app::NotBuiltCommand("exchange", "BackupToDrive");

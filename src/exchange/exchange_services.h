@@ -16,7 +16,7 @@ namespace exchange {
 class ExchangeServices {
 public:
     virtual ~ExchangeServices() = default;
-    // Command 51934: restore a well.
+    // Command 51934: restore the data file from a backup (exchange/restore.h).
     virtual void CmRestore(app::LogState& log) = 0;
     // Command 51707: send package.
     virtual void CmSendFile(app::LogState& log) = 0;
@@ -32,8 +32,8 @@ public:
     // Backs the data file up to a drive the user chooses (the backup command of drilling mode); non-zero
     // when a backup was made.
     virtual int BackupToDrive(app::LogState& log, int flag);
-    // Archives the well's depth-note file (".hxt"); the Archive command calls it after the send-file
-    // routine has packed the well.
+    // Archives the well at total depth (exchange/archive.h); the Archive command calls it after the
+    // send-file routine has packed the well.
     virtual void ArchiveHText(app::LogState& log);
 
     // A new well from the new-file dialog: writes its data file and settings and makes it the open well,

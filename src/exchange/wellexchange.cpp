@@ -5,6 +5,7 @@
 #include "exchange/changewatch.h"
 #include "exchange/dailyfiles.h"
 #include "exchange/datesuffix.h"
+#include "exchange/filesets.h"
 #include "platform/folders.h"
 
 namespace exchange {
@@ -35,6 +36,16 @@ QDate ClockDate(app::LogState& log)
 
 class Services final : public app::ExchangeWellServices {
 public:
+    void CopyWellFiles(app::LogState& log, const QString& wellName, const QString& targetFolder) override
+    {
+        const wellfile::OpenWell& well = log.well.file;
+        exchange::CopyWellFiles(platform::JoinPath(well.currentFolder, wellName), targetFolder, false,
+                                well.currentFolder);
+    }
+    void CopyWellFilesLogged(app::LogState& log, const QString& wellName, const QString& targetFolder) override
+    {
+        exchange::CopyWellFilesLogged(log.well.file.currentFolder, wellName, targetFolder, false);
+    }
     void ArchiveChartFile(app::LogState& log, const QString& path) override
     {
         exchange::ArchiveChartFile(path, log.well.file.dataFolder, log.well.file.wellName, ClockDate(log));

@@ -17,7 +17,8 @@ namespace exchange {
 void TakeCopyOptions(app::LogState& log);
 
 // The exchange services of the open well that this subsystem gives: the start-up's archiving of
-// today's loose ".cht" and ".wit" under the date of the window's clock record. The window installs it.
+// today's loose ".cht" and ".wit" under the date of the window's clock record, and its copies of the
+// well's file set out of the folder of the open file. The window installs it.
 app::ExchangeWellServices& WellExchangeServices();
 
 // True when `path` is the well's curve file (data folder + well + ".svc") or its open data file,

@@ -5,7 +5,8 @@
 // the coils of the interface box. Everything runs on the GUI thread and nothing waits: answers come as
 // notices (WM_USER+1) and the pauses between coil writes are single-shot timers.
 //
-// The fields are public as the other subsystems (the WITS links, the set-up dialog) read and set them.
+// Its state is kept in value groups (gasmon/autogasstate.h) that the calls below hand out.
+#include "gasmon/autogasstate.h"
 #include "gasmon/channels.h"
 #include "gasmon/chartrecord.h"
 #include "gasmon/coilwriter.h"
@@ -37,9 +38,6 @@ constexpr int kChartBatch = 10;
 constexpr int kFirstBookedUnits = 20;
 // A depth record whose total gas is above this is booked already.
 constexpr float kBookedTotalGas = 5.0f;
-
-// The instruments' IPv4 address when none is set.
-constexpr std::array<std::uint8_t, 4> kDefaultAddress = {192, 168, 1, 222};
 
 // The text of a MODBUS error number ("MBUS_TIMEOUT"; "Unknown Error" for a number not in the table).
 QString ErrorName(int code);
@@ -121,146 +119,57 @@ public:
     void LogSriLine(const std::string& resultText);
     void LogBaselineLine(const QByteArray& fileText);
 
-    bool HasLink() const { return handle != 0; }
+    bool HasLink() const { return handle_ != 0; }
+    std::uint32_t Handle() const { return handle_; }
     GasDisplay* display() const { return display_.get(); }
 
-    // ---- Settings and set-up ----
-    GasHost& host;
-    int instrumentType;
-    int slaveAddress;
-    std::uint16_t registerCount = 12;       // 24 for types 6 and 7
-    std::uint8_t functionCode = 3;          // 4 for most types
-    std::uint16_t firstRegister = 1;
-    std::uint16_t normalFirstRegister = 1;
-    int comPort = 1;
-    std::array<std::uint8_t, 4> address = kDefaultAddress;
-    bool ratioSetting = false;              // "Use Total Chromat To Calulate Ratios"
-    bool testGasPercent = false;            // the window's setting, taken at construction
-    bool storeCalibration = false;
-    bool autoTc = false;
-    bool customOnChannel3 = false;
-    bool ownControl = false;                // "Strativ Control"
-    bool engineOption = false;              // coil 3 is switched off at start
-    bool baselineFid = false;
-    bool type2Mode = false;
-    bool baselineMode = false;              // the BASELINE integrator mode
-    std::int32_t sriMode = 0;               // the SRI integrator mode; non-zero = on
-    std::int32_t isoInterval = 0;           // "Auto ISO Interval ( 0 to disable)"
-    std::int32_t hwDelay = 0;
-    std::int32_t plotMethane = 0;
-    float connectionTimeout = 0;            // minutes ("Conn Time Out")
-    float calibrationThreshold = 25.0f;
-    std::array<float, 20> correctionFactors{};
-    std::array<std::int32_t, 8> elutionTimes{};     // per component 1-7
-    std::array<std::int32_t, 8> windowStart{};      // seconds before the elution time
-    std::array<std::int32_t, 8> windowEnd{};        // seconds after it
-    std::array<float, 8> componentOffsets{};
-    std::int32_t baselineSecond = 0;        // "Chrom Zero"
-    std::int32_t c4ZeroSecond = 0;          // the kept baseline is taken here when above 0 (type 9)
-    std::int32_t cycleTime = 300;
-    std::int32_t shiftPoint = 6;
-    std::int32_t components = 5;            // the number of components, 5 or 6
-    std::array<float, 4> effectiveFactors{1, 1, 1, 1};  // HW, CH, channel 3, channel 4
-    std::array<float, 5> zeros{};           // total-gas zero, running baseline, kept baseline, channel 3, 4
-    int windowLeft = 0, windowTop = 0;      // the live window's place
+    // ---- Requests of the set-up dialog and the chart, carried out by the coming ticks ----
+    void RequestSampleNow() { requests_.startRequest = true; }
+    void RequestCloseBlock() { requests_.sampleBlockRequest = true; }
+    // "Set Elution Times": the next cycle learns the elution times (false takes the request back).
+    void RequestElutionSetup(bool on) { requests_.calibrationRequest = on; }
+    // The hot-wire span is set from the test gas of the coming answers.
+    void RequestAutoSpan() { requests_.autoSpanRequest = true; }
+    // Starts or ends the operator's span adjustment; true when it runs now.
+    bool ToggleSpanAdjustment() { return requests_.spanAdjustment = !requests_.spanAdjustment; }
+    // The depth box's trigger: the coming cycle is a calibration cycle when one was requested (the
+    // request is then cleared), else a normal one, and a new cycle starts.
+    void StartRequestedCycle();
+    // One integrator at a time, as the set-up dialog shows them.
+    void SelectIntegrator(bool sri, bool baseline);
+    // The set-up dialog's saved address and integrator file, taken while running.
+    void SetAddress(const std::array<std::uint8_t, 4>& a) { settings_.address = a; }
+    void SetIntegratorFile(const QString& name) { settings_.integratorFile = name; }
 
-    // ---- Depth pulses of the analogue module and the TCP chromatograph ----
-    bool depthOnModule = false;             // "Depth On Acromag"
-    std::int32_t depthChannel = 3;          // module channel 3 or 4
-    float voltageThreshold = 25.0f;         // "Voltage Threshold"
-    float pulseThreshold = 20.0f;           // 0.8 of it: millivolts above mark a step
-    bool pulseArmed = true;
-    std::int32_t injectionCounter = 0, lastCounter = 0;  // type 7
-    std::int32_t status = 0;                // type 7 status register
-    bool statusArmed = true;
+    // ---- What the WITS links hand over ----
+    // The WITS link brings the gas: its items feed TakeWitsGas.
+    void SetGasFromWits(bool on) { readings_.gasFromWits = on; }
+    // A WITS gas value: component `index` (1 = C1 .. 7 = nC5) or 8, the CO2; the value becomes the
+    // current one and raises the step's peak. A negative component reads 0 (nC5 keeps its reading,
+    // only its peak stays at 0 or above); a negative CO2 reads 0.
+    void TakeWitsGas(int index, float value);
+    // The custom link's total gas raises the step's peak.
+    void RaiseTotalGasPeak(float totalGas);
+    // The gas the custom link booked: total gas (0), then C1 to nC5.
+    void SetBookedGas(int index, float value);
 
-    // ---- Cycle ----
-    std::int64_t cycleStartMs = 0;
-    std::int32_t cycleSeconds = 0;
-    std::int32_t componentIndex = 1;
-    bool startPending = false;
-    bool cycleEnded = false;
-    bool newCycle = false;
-    std::int32_t sampleTimeCount = 0;
-    std::array<std::int32_t, 8> peakEndSeconds{};
-    float baselineSum = 0;
-    std::int32_t baselineCount = 0;
-    std::array<float, 2> chartBaselines{};
-    float sampleTimeSum = 0.0f;
-    float sampleTimeTotalGas = 0;
-    float componentSum = 0;
-    // Calibration cycle: the test gas's peaks (total gas, then components), the value before.
-    std::array<float, 8> calibrationPeaks{};
-    bool calibrationStarted = false;
-    float lastCalibrationValue = 0;
-    float calibrationBaselineSum = 0;
-    std::int32_t calibrationBaselineCount = 0;
-    float calibrationBaseline = 0;
-    bool filamentWarned = false;
-
-    // ---- Requests of the set-up dialog ----
-    bool startRequest = false;              // "Sample Now"
-    bool sampleBlockRequest = false;        // "Close Block"
-    bool isoSampleRequest = false;          // "ISO SAMPLE NOW"
-    // "Set Elution Times": the next cycle learns the elution times. The dialog sets and clears both
-    // flags together.
-    bool calibrationRequest = false;
-    bool elutionSetupRequest = false;
-    bool calibrationCycle = false;
-    bool autoSpanRequest = false;           // the hot-wire span is set from a test gas
-    bool spanAdjustment = false;            // "Set Chrom Span": the operator sets the span by eye
-    bool spanAdjustmentEnded = false;       // set when the operator ends a span adjustment
-    bool flowOn = false;                    // the sample flow ("Open Clear" reads "Flow Off" while set)
-
-    // ---- Coils of the interface box ----
-    bool coil1 = false, coil3 = false, coil4 = false;
-    bool sampleBlockClosed = false;
-    std::int32_t closingSecond = 0;
-
-    // ---- Answers ----
-    std::uint32_t handle = 0;               // the link, 0 = none
-    bool requestOutstanding = false;
-    float gainRange = -1.0f;                // until register 2 is read
-    std::int32_t goodAnswers = 0;           // 0 to 5000
-    alignas(4) GASRECORD record{};          // the current step (its numbers aligned, though packed)
-    std::array<float, 10> values{};         // total gas, C1-NC5, CO2 maximum, extra value
-    std::array<float, 10> testGasReferences{};  // total gas and components
-    std::array<float, 8> bookedGas{};       // total gas, C1 to nC5 of the last booking
-    float currentTotalGas = 0;
-    // HW, CH, channel 3, channel 4, CO2 percent, channel 4 for the chart, then the millivolts of the four.
-    std::array<float, 10> channels{};
-    std::array<float, 2> chartMaxima{};     // largest raw HW and CH since the last chart sample
-    SriCorrection correction;               // of the last answer
-    std::int32_t correctionBand = 0;        // BASELINE FID
-    std::int32_t highGasCount = 0;
-    float secondReading = 0;
-    float currentChromat = 0;
-    bool gasFromWits = false;
-    bool drivesDrillingStatus = true;       // cleared by the WITS link when it drives the status
-    std::int64_t lastChartKey = -1;         // day and slot of the last chart sample
-    std::vector<CHARTRECORD> chartBatch;    // samples of `chartBatchDay` not yet written
-    QDate chartBatchDay;
-    CHARTRECORD lastChartSample{};
-    float lastBookedTotalGas = 0;           // for the BASELINE integrator mode
-    FailureSpell gasFileSpell, chartFileSpell;
-    float lagDepthDecimal = 0;
-    bool bookingAttempted = false;
-    bool halfUnitBooked = false;
-    QString gasFileName;
+    // ---- The state, by groups (tests set up a case with the setters) ----
+    const GasSettings& Settings() const { return settings_; }
+    void SetSettings(const GasSettings& s) { settings_ = s; }
+    const GasCycle& Cycle() const { return cycle_; }
+    void SetCycle(const GasCycle& c) { cycle_ = c; }
+    const GasRequests& Requests() const { return requests_; }
+    void SetRequests(const GasRequests& r) { requests_ = r; }
+    const GasCoilState& CoilState() const { return coilState_; }
+    void SetCoilState(const GasCoilState& c) { coilState_ = c; }
+    const GasReadings& Readings() const { return readings_; }
+    void SetReadings(const GasReadings& r) { readings_ = r; }
+    const GasBooking& Booking() const { return booking_; }
+    void SetBooking(const GasBooking& b) { booking_ = b; }
     // The UDP gas interface: its socket and the packet state of the ticks.
-    UdpGasLink udp;
-    std::int32_t lastCycleFlag = 0;         // the cycle flag of the packet decoded last
-    std::int32_t previousWholeHoleDepth = 0;
-    float keptBaselineSum = 0;
-    std::int32_t keptBaselineCount = 0;
-    // The integrator file looked for, and the day of the month its name was made for.
-    QString integratorFile;
-    std::int32_t exportDay = 0;
-    // The live window's lines as the last answer left them: line 1 to line 4.
-    std::array<QString, 4> lines;
-
+    const UdpGasLink& Udp() const { return udp_; }
     // The communication library's calls; a test may replace them before Start.
-    ModbusCalls calls;
+    ModbusCalls& Calls() { return calls_; }
 
 private:
     // Takes the settings of `cfg` as the engine works with them.
@@ -301,6 +210,17 @@ private:
     void AdvanceComponent();
     // The step's values are cleared after a booking (or a depth found booked already).
     void ResetStep();
+
+    GasHost& host;
+    GasSettings settings_;
+    GasCycle cycle_;
+    GasRequests requests_;
+    GasCoilState coilState_;
+    GasReadings readings_;
+    GasBooking booking_;
+    std::uint32_t handle_ = 0;  // the link, 0 = none
+    UdpGasLink udp_;
+    ModbusCalls calls_;
 
     std::unique_ptr<GasDisplay> display_;
     CoilWriter coils_;

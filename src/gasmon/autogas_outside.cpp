@@ -18,11 +18,11 @@ namespace gasmon {
 void AutoGas::UpdateExportName()
 {
     const QDate today = platform::LocalTime().date();
-    integratorFile = ExportFileName(integratorFile, host.installFolder, today);
-    exportDay = today.day();
+    settings_.integratorFile = ExportFileName(settings_.integratorFile, host.InstallFolder(), today);
+    cycle_.exportDay = today.day();
     GASMONCFG cfg{};
     if (host.readConfig && host.readConfig(cfg) == 1) {
-        platform::SetFieldText(cfg.integratorFile, platform::ToCp1252(integratorFile).toStdString());
+        platform::SetFieldText(cfg.integratorFile, platform::ToCp1252(settings_.integratorFile).toStdString());
         if (host.writeConfig)
             host.writeConfig(cfg);
     }
@@ -30,44 +30,44 @@ void AutoGas::UpdateExportName()
 
 void AutoGas::ReadOutsideFile()
 {
-    if (integratorFile.isEmpty() || !QFileInfo::exists(integratorFile))
+    if (settings_.integratorFile.isEmpty() || !QFileInfo::exists(settings_.integratorFile))
         return;
-    if (baselineMode)
+    if (settings_.baselineMode)
         ReadBaselineFile();
-    else if (sriMode != 0)
+    else if (settings_.sriMode != 0)
         ReadSriFile();
     // Whatever the file held, the next result is waited for from now.
-    cycleStartMs = platform::SteadyMs();
-    cycleSeconds = 0;
+    cycle_.cycleStartMs = platform::SteadyMs();
+    cycle_.cycleSeconds = 0;
 }
 
 IntegratorValues AutoGas::HeldIntegratorValues() const
 {
     IntegratorValues v;
     for (std::size_t k = 1; k <= 8; ++k)
-        v.peaks[k] = values[k];
-    v.extra = values[9];
+        v.peaks[k] = readings_.values[k];
+    v.extra = readings_.values[9];
     return v;
 }
 
 void AutoGas::TakeIntegratorValues(const IntegratorValues& v)
 {
     for (std::size_t k = 1; k <= 8; ++k)
-        values[k] = v.peaks[k];
-    values[9] = v.extra;
+        readings_.values[k] = v.peaks[k];
+    readings_.values[9] = v.extra;
 }
 
 void AutoGas::ReadSriFile()
 {
-    const OutsideFile file = TakeOutsideFile(integratorFile, kSriFileLimit);
+    const OutsideFile file = TakeOutsideFile(settings_.integratorFile, kSriFileLimit);
     if (file.state != OutsideFileState::Read)
         return;
     const SriResult result = ReadSriText(file.text, HeldIntegratorValues());
     TakeIntegratorValues(result.values);
     if (!result.hasRun)
         return;
-    if (record.chromatAttenuator == 0)
-        record.chromatAttenuator = 1.0f;
+    if (readings_.record.chromatAttenuator == 0)
+        readings_.record.chromatAttenuator = 1.0f;
     EndCycle();
     LogSriLine(result.text);
     CountConnectionMarkerDown();
@@ -75,10 +75,11 @@ void AutoGas::ReadSriFile()
 
 void AutoGas::ReadBaselineFile()
 {
-    const OutsideFile file = TakeOutsideFile(integratorFile, kBaselineFileLimit);
+    const OutsideFile file = TakeOutsideFile(settings_.integratorFile, kBaselineFileLimit);
     if (file.state != OutsideFileState::Read)
         return;
-    const BaselineResult result = ReadBaselineText(file.text, HeldIntegratorValues(), record.chromatAttenuator);
+    const BaselineResult result =
+        ReadBaselineText(file.text, HeldIntegratorValues(), readings_.record.chromatAttenuator);
     if (!result.hasLine)
         return;
     TakeIntegratorValues(result.values);
@@ -89,21 +90,22 @@ void AutoGas::ReadBaselineFile()
 
 void AutoGas::LogSriLine(const std::string& resultText)
 {
-    AppendToLog(host.dataFolder + host.wellName + QStringLiteral("-sri.txt"), SriLogLine(resultText, platform::LocalTime()));
+    AppendToLog(host.DataFolder() + host.WellName() + QStringLiteral("-sri.txt"),
+                SriLogLine(resultText, platform::LocalTime()));
 }
 
 void AutoGas::LogBaselineLine(const QByteArray& fileText)
 {
-    const drilling::Driller* d = host.driller;
-    const int lag = d ? wits::TruncInt(d->lagDepth) : record.lagDepth;
-    const int bottom = host.well ? host.well->fileBottomDepth : 0;
-    AppendToLog(host.dataFolder + host.wellName + QStringLiteral("-BL.txt"),
-                BaselineLogLine(fileText, ShownInt(sampleTimeTotalGas), lag, bottom));
+    const drilling::Driller* d = host.Driller();
+    const int lag = d ? wits::TruncInt(d->lagDepth) : readings_.record.lagDepth;
+    const int bottom = host.Well() ? host.Well()->fileBottomDepth : 0;
+    AppendToLog(host.DataFolder() + host.WellName() + QStringLiteral("-BL.txt"),
+                BaselineLogLine(fileText, ShownInt(cycle_.sampleTimeTotalGas), lag, bottom));
 }
 
 void AutoGas::CountConnectionMarkerDown()
 {
-    drilling::Driller* d = host.driller;
+    drilling::Driller* d = host.Driller();
     if (!d || !d->time || (d->time->offBottom && !d->time->circulating))
         return;
     if (d->connectionMarker > 0)

@@ -15,132 +15,139 @@
 
 namespace gasmon {
 
-bool AutoGas::TypeReadsGainRange() const { return OneOf(instrumentType, {0, 2, 3, 4, 8, 12}); }
+bool AutoGas::TypeReadsGainRange() const
+{
+    return TypeIn(settings_.instrumentType, {0, 2, 3, 4, 8, 12});
+}
 
-bool AutoGas::RunsCoilCycle() const { return instrumentType == 8 || (instrumentType == 12 && ownControl); }
+bool AutoGas::RunsCoilCycle() const
+{
+    return settings_.instrumentType == 8 || (settings_.instrumentType == 12 && settings_.ownControl);
+}
 
 // The detectors and chromatographs of types 0 to 4 have the box's coils too: they are set at start and
 // stop, though only the interface box runs the cycle.
-bool AutoGas::WritesCoils() const { return RunsCoilCycle() || (instrumentType >= 0 && instrumentType <= 4); }
+bool AutoGas::WritesCoils() const
+{
+    return RunsCoilCycle() || (settings_.instrumentType >= 0 && settings_.instrumentType <= 4);
+}
 
 void AutoGas::Poll()
 {
-    if (host.refresh)
-        host.refresh(host);
     // The seconds come from the clock at every tick: ticks are late whenever the window is busy.
     const std::int64_t now = platform::SteadyMs();
-    cycleSeconds = std::int32_t((now - cycleStartMs) / 1000);
+    cycle_.cycleSeconds = std::int32_t((now - cycle_.cycleStartMs) / 1000);
 
-    if (sriMode != 0 || baselineMode) {
+    if (settings_.sriMode != 0 || settings_.baselineMode) {
         // A new day's results have a new name; an earlier day's file is no longer looked for.
-        if (platform::LocalTime().date().day() != exportDay)
+        if (platform::LocalTime().date().day() != cycle_.exportDay)
             UpdateExportName();
-        if (cycleSeconds % (sriMode != 0 ? 2 : 5) == 0)
+        if (cycle_.cycleSeconds % (settings_.sriMode != 0 ? 2 : 5) == 0)
             ReadOutsideFile();
     }
-    if (cycleSeconds > kLongestCycleSeconds) {
-        cycleStartMs = now;
-        cycleSeconds = 0;
-        if (host.profile == 12 && host.driller && host.driller->alarms)
-            host.driller->alarms->Raise(drilling::kAlarmDrillingBreak, QStringLiteral("Cycle Time out of range"));
+    if (cycle_.cycleSeconds > kLongestCycleSeconds) {
+        cycle_.cycleStartMs = now;
+        cycle_.cycleSeconds = 0;
+        if (host.Profile() == 12 && host.Driller() && host.Driller()->alarms)
+            host.Driller()->alarms->Raise(drilling::kAlarmDrillingBreak, QStringLiteral("Cycle Time out of range"));
     }
 
-    if (instrumentType == 9)
+    if (settings_.instrumentType == 9)
         DecodeUdpPacket();
-    else if (RunsCoilCycle() && shiftPoint < cycleTime)
+    else if (RunsCoilCycle() && settings_.shiftPoint < settings_.cycleTime)
         CoilCycle();
 
-    if (drilling::Driller* d = host.driller) {
+    if (drilling::Driller* d = host.Driller()) {
         const float lag = d->lagDepth;
-        if (host.witsLinkOn) {
-            lagDepthDecimal = float(wits::TenthsDigit2(lag));
-            if (lagDepthDecimal >= 5 && !halfUnitBooked) {
-                halfUnitBooked = true;
+        if (host.WitsLinkOn()) {
+            booking_.lagDepthDecimal = float(wits::TenthsDigit2(lag));
+            if (booking_.lagDepthDecimal >= 5 && !booking_.halfUnitBooked) {
+                booking_.halfUnitBooked = true;
                 BookAtLagDepth();
             }
         }
-        const std::int32_t whole = std::isfinite(lag) ? std::int32_t(lag) : record.lagDepth;
-        if (whole != record.lagDepth) {
-            record.lagDepth = whole;
-            halfUnitBooked = false;
-            bookingAttempted = true;
+        const std::int32_t whole = std::isfinite(lag) ? std::int32_t(lag) : readings_.record.lagDepth;
+        if (whole != readings_.record.lagDepth) {
+            readings_.record.lagDepth = whole;
+            booking_.halfUnitBooked = false;
+            booking_.bookingAttempted = true;
             BookAtLagDepth();
         } else {
-            bookingAttempted = false;
+            booking_.bookingAttempted = false;
         }
     }
 
     SendRequest();
 
-    if (!calibrationCycle)
+    if (!requests_.calibrationCycle)
         AdvanceComponent();
 
     // The sample's slot is the clock's, whatever the ticks: a late tick misses a slot, never shifts one.
     const QDateTime local = platform::LocalTime();
     const std::int64_t key = local.date().toJulianDay() * kChartSlotsPerDay + ChartSlot(local.time());
-    if (local.time().second() % 2 == 0 && key != lastChartKey) {
-        lastChartKey = key;
+    if (local.time().second() % 2 == 0 && key != booking_.lastChartKey) {
+        booking_.lastChartKey = key;
         FillChartSample(local);
     }
 }
 
 void AutoGas::SendRequest()
 {
-    if (!handle || requestOutstanding)
+    if (!handle_ || readings_.requestOutstanding)
         return;
     if (coils_.Next())
         return;  // a coil write went out, or waits its turn: the read comes at a later tick
-    const bool gain = TypeReadsGainRange() && gainRange == -1.0f;
-    firstRegister = gain ? 2 : normalFirstRegister;
-    const platform::ModbusRequest request{std::uint8_t(slaveAddress), functionCode, firstRegister,
-                                          std::uint16_t(gain ? 1 : registerCount)};
-    requestOutstanding = calls.poll(handle, request) == 0;
+    const bool gain = TypeReadsGainRange() && readings_.gainRange == -1.0f;
+    settings_.firstRegister = gain ? 2 : settings_.normalFirstRegister;
+    const platform::ModbusRequest request {std::uint8_t(settings_.slaveAddress), settings_.functionCode,
+                                           settings_.firstRegister, std::uint16_t(gain ? 1 : settings_.registerCount)};
+    readings_.requestOutstanding = calls_.poll(handle_, request) == 0;
     lastRequest_ = request;
 }
 
 void AutoGas::AdvanceComponent()
 {
-    if (cycleEnded || componentIndex < 1 || componentIndex > 7)
+    if (cycle_.cycleEnded || cycle_.componentIndex < 1 || cycle_.componentIndex > 7)
         return;
-    const std::size_t k = std::size_t(componentIndex);
-    if (cycleSeconds > elutionTimes[k] + windowEnd[k]) {
-        ++componentIndex;
-        if (componentIndex > components) {
+    const std::size_t k = std::size_t(cycle_.componentIndex);
+    if (cycle_.cycleSeconds > settings_.elutionTimes[k] + settings_.windowEnd[k]) {
+        ++cycle_.componentIndex;
+        if (cycle_.componentIndex > settings_.components) {
             EndCycle();
-            cycleEnded = true;
+            cycle_.cycleEnded = true;
         }
     }
 }
 
 void AutoGas::StartCycle()
 {
-    sampleTimeCount = 0;
-    if (!(sriMode != 0 || baselineMode)) {
-        if (!startPending && !cycleEnded)
+    cycle_.sampleTimeCount = 0;
+    if (!(settings_.sriMode != 0 || settings_.baselineMode)) {
+        if (!cycle_.startPending && !cycle_.cycleEnded)
             EndCycle();
         for (int k = 1; k <= 7; ++k)
-            values[std::size_t(k)] = 0;
+            readings_.values[std::size_t(k)] = 0;
     }
     // Each cycle after a connection counts the connection marker down, unless the pumps are still off
     // with the bit off bottom; a marker past its limit is a stale one.
-    if (drilling::Driller* d = host.driller) {
+    if (drilling::Driller* d = host.Driller()) {
         const bool stillOff = d->time && d->time->offBottom && !d->time->circulating;
         if (!stillOff) {
             d->connectionMarker = std::max(d->connectionMarker - 1, 0);
-            const int limit = baselineFid ? 3 : d->connectionMarkerLimit;
+            const int limit = settings_.baselineFid ? 3 : d->connectionMarkerLimit;
             if (d->connectionMarker > limit)
                 d->connectionMarker = 0;
         }
     }
-    startPending = false;
+    cycle_.startPending = false;
     for (int k = 0; k < 4; ++k)
-        peakEndSeconds[std::size_t(k)] = 0;
-    cycleStartMs = platform::SteadyMs();
-    cycleSeconds = 0;
-    componentIndex = 1;
-    cycleEnded = false;
-    spanAdjustment = false;
-    newCycle = true;
+        cycle_.peakEndSeconds[std::size_t(k)] = 0;
+    cycle_.cycleStartMs = platform::SteadyMs();
+    cycle_.cycleSeconds = 0;
+    cycle_.componentIndex = 1;
+    cycle_.cycleEnded = false;
+    requests_.spanAdjustment = false;
+    cycle_.newCycle = true;
 }
 
 // ---- Coils ----------------------------------------------------------------------------------------
@@ -148,87 +155,89 @@ void AutoGas::StartCycle()
 void AutoGas::QueueCoils(int delayMs)
 {
     // Every write carries the state of all four coils, so the box always mirrors the engine.
-    coils_.Add({{std::uint16_t(coil1), std::uint16_t(sampleBlockClosed), std::uint16_t(coil3), std::uint16_t(coil4)}},
+    coils_.Add({{std::uint16_t(coilState_.coil1), std::uint16_t(coilState_.sampleBlockClosed),
+                 std::uint16_t(coilState_.coil3), std::uint16_t(coilState_.coil4)}},
                delayMs);
-    if (!requestOutstanding)
+    if (!readings_.requestOutstanding)
         SendRequest();
 }
 
 void AutoGas::ToggleCoil1()
 {
-    if (coil1) {
+    if (coilState_.coil1) {
         // Off is written twice, 100 ms apart: the valve must not stay open on a lost write.
-        coil1 = false;
+        coilState_.coil1 = false;
         QueueCoils();
         QueueCoils(100);
     } else {
-        coil1 = true;
+        coilState_.coil1 = true;
         QueueCoils();
     }
 }
 
 void AutoGas::CoilCycle()
 {
-    const int t = cycleSeconds;
-    const bool ownProfiles = host.profile == 2 || host.profile == 91;
+    const int t = cycle_.cycleSeconds;
+    const bool ownProfiles = host.Profile() == 2 || host.Profile() == 91;
     if (ownProfiles) {
-        if (startRequest) {
-            calibrationCycle = false;
+        if (requests_.startRequest) {
+            requests_.calibrationCycle = false;
             ToggleCoil1();
             StartCycle();
-            startRequest = false;
+            requests_.startRequest = false;
             return;
         }
-        if (sampleBlockRequest || (calibrationRequest && !sampleBlockClosed)) {
+        if (requests_.sampleBlockRequest || (requests_.calibrationRequest && !coilState_.sampleBlockClosed)) {
             ToggleSampleBlockCoil();
             return;
         }
-        if (sampleBlockClosed && t >= closingSecond + 20) {
-            calibrationCycle = false;
+        if (coilState_.sampleBlockClosed && t >= coilState_.closingSecond + 20) {
+            requests_.calibrationCycle = false;
             ToggleCoil1();
             StartCycle();
             return;
         }
     }
-    const bool pending = startPending && instrumentType != 12;
-    if (t >= cycleTime || pending || (startRequest && t > shiftPoint + 2 && !ownProfiles)) {
+    const bool pending = cycle_.startPending && settings_.instrumentType != 12;
+    if (t >= settings_.cycleTime || pending ||
+        (requests_.startRequest && t > settings_.shiftPoint + 2 && !ownProfiles)) {
         if (!ownProfiles) {
-            calibrationCycle = calibrationRequest;
-            calibrationRequest = false;
+            requests_.calibrationCycle = requests_.calibrationRequest;
+            requests_.calibrationRequest = false;
         }
         ToggleCoil1();
         StartCycle();
-        startRequest = false;
+        requests_.startRequest = false;
         return;
     }
-    if (t >= shiftPoint && coil1)
+    if (t >= settings_.shiftPoint && coilState_.coil1)
         ToggleCoil1();
 }
 
 void AutoGas::ToggleSampleBlockCoil()
 {
-    const int t = cycleSeconds;
-    if (!sampleBlockClosed) {
-        if (t >= 20 && t <= cycleTime - 20) {
-            sampleBlockClosed = true;
-            closingSecond = t;
-            sampleBlockRequest = false;
+    const int t = cycle_.cycleSeconds;
+    if (!coilState_.sampleBlockClosed) {
+        if (t >= 20 && t <= settings_.cycleTime - 20) {
+            coilState_.sampleBlockClosed = true;
+            coilState_.closingSecond = t;
+            requests_.sampleBlockRequest = false;
             QueueCoils();
             return;
         }
-        sampleBlockRequest = false;
-        calibrationRequest = false;
-        if (!startPending)
+        requests_.sampleBlockRequest = false;
+        requests_.calibrationRequest = false;
+        if (!cycle_.startPending)
             platform::MessageBox(QStringLiteral("CycleTime must be greater than 20 seconds\n\r and less than 20 seconds "
                                                 "before shift point\n\rto close the chromat sample block"),
                                  QStringLiteral("StrativM"));
         return;
     }
-    sampleBlockClosed = false;
-    sampleBlockRequest = false;
-    if (calibrationRequest) {
-        calibrationCycle = true;
-        calibrationRequest = false;
+    coilState_.sampleBlockClosed = false;
+    requests_.sampleBlockRequest = false;
+    if (requests_.calibrationRequest) {
+        requests_.calibrationCycle = true;
+        requests_.calibrationRequest = false;
     }
     QueueCoils();
 }
@@ -238,24 +247,22 @@ void AutoGas::ToggleSampleBlockCoil()
 void AutoGas::EvResponse(std::uintptr_t wParam, std::intptr_t)
 {
     // A notice of a link this engine no longer has (or never had) is not ours.
-    if (!handle || wParam != handle || !requestOutstanding)
+    if (!handle_ || wParam != handle_ || !readings_.requestOutstanding)
         return;
-    if (host.refresh)
-        host.refresh(host);
     if (!display_)
         OpenGasDisplay();
-    for (QString& line : lines)
+    for (QString& line : readings_.lines)
         line.clear();
 
-    std::vector<std::uint16_t> registers(std::size_t(registerCount) + 1, 0);
-    const int result = calls.response(handle, lastRequest_, registers.data(), std::uint16_t(registers.size() * 2));
-    requestOutstanding = false;
-    record.modbusResult = result;
-    if (result == 0 || instrumentType == 9 || instrumentType == 10) {
-        if (++goodAnswers > 5000)
-            goodAnswers = 0;
+    std::vector<std::uint16_t> registers(std::size_t(settings_.registerCount) + 1, 0);
+    const int result = calls_.response(handle_, lastRequest_, registers.data(), std::uint16_t(registers.size() * 2));
+    readings_.requestOutstanding = false;
+    readings_.record.modbusResult = result;
+    if (result == 0 || settings_.instrumentType == 9 || settings_.instrumentType == 10) {
+        if (++readings_.goodAnswers > 5000)
+            readings_.goodAnswers = 0;
     } else {
-        ++record.errorCount;
+        ++readings_.record.errorCount;
     }
 
     // Only a coil write that waits goes out now: reads go one per tick.
@@ -267,7 +274,7 @@ void AutoGas::EvResponse(std::uintptr_t wParam, std::intptr_t)
         // The gain range: only a good answer sets it (a failed one is asked again at the next tick). A
         // code past the table takes the table's nearest range.
         if (result == 0) {
-            gainRange = GainRangeOf(std::int16_t(registers[0]));
+            readings_.gainRange = GainRangeOf(std::int16_t(registers[0]));
             if (host.rebuildMenu)
                 host.rebuildMenu();
         }

@@ -34,8 +34,8 @@ constexpr int kLongestRise = 100;
 
 int AutoGas::StartUdp()
 {
-    previousWholeHoleDepth = 0;
-    udp.Start(address);
+    cycle_.previousWholeHoleDepth = 0;
+    udp_.Start(settings_.address);
     if (host.setTimer)
         host.setTimer(kUdpTimer, kUdpTimerMs);
     return 1;
@@ -43,16 +43,16 @@ int AutoGas::StartUdp()
 
 int AutoGas::StopUdp()
 {
-    udp.Stop();
+    udp_.Stop();
     if (host.killTimer)
         host.killTimer(kUdpTimer);
     if (display_) {
-        windowLeft = display_->Left();
-        windowTop = display_->Top();
+        settings_.windowLeft = display_->Left();
+        settings_.windowTop = display_->Top();
         GASMONCFG cfg{};
         if (host.readConfig && host.readConfig(cfg) == 1) {
-            cfg.gasWindowLeft = windowLeft;
-            cfg.gasWindowTop = windowTop;
+            cfg.gasWindowLeft = settings_.windowLeft;
+            cfg.gasWindowTop = settings_.windowTop;
             if (host.writeConfig)
                 host.writeConfig(cfg);
         }
@@ -65,47 +65,47 @@ void AutoGas::DecodeUdpPacket()
 {
     if (!display_)
         OpenGasDisplay();
-    lines[0].clear();
-    lines[1].clear();
-    const UdpPacket p = udp.Latest();
+    readings_.lines[0].clear();
+    readings_.lines[1].clear();
+    const UdpPacket p = udp_.Latest();
 
-    if (p.cycleFlag == 1 && lastCycleFlag != 1) {
+    if (p.cycleFlag == 1 && cycle_.lastCycleFlag != 1) {
         StartCycle();
-        cycleSeconds = std::int32_t((platform::SteadyMs() - cycleStartMs) / 1000);
-        componentIndex = 1;
+        cycle_.cycleSeconds = std::int32_t((platform::SteadyMs() - cycle_.cycleStartMs) / 1000);
+        cycle_.componentIndex = 1;
     }
-    lastCycleFlag = p.cycleFlag;
+    cycle_.lastCycleFlag = p.cycleFlag;
 
     TrackUdpDepth(p);
 
-    const float total = p.totalGas * effectiveFactors[0];
-    const float ch = p.chromat * effectiveFactors[1];
-    chartMaxima[0] = std::max(chartMaxima[0], total);
-    chartMaxima[1] = std::max(chartMaxima[1], ch);
-    if (calibrationCycle) {
+    const float total = p.totalGas * settings_.effectiveFactors[0];
+    const float ch = p.chromat * settings_.effectiveFactors[1];
+    readings_.chartMaxima[0] = std::max(readings_.chartMaxima[0], total);
+    readings_.chartMaxima[1] = std::max(readings_.chartMaxima[1], ch);
+    if (requests_.calibrationCycle) {
         CalibrationResponse(ch, total);
         if (display_)
-            display_->SetLines(&lines[0], &lines[1], nullptr, nullptr);
+            display_->SetLines(&readings_.lines[0], &readings_.lines[1], nullptr, nullptr);
         return;
     }
 
-    record.lastRawTotalGas = total;
-    if (host.co2Track)
-        values[8] = std::max(values[8], p.extra);
-    values[0] = total - zeros[0];
-    currentTotalGas = values[0];
-    record.totalGas = std::max(record.totalGas, values[0]);
+    readings_.record.lastRawTotalGas = total;
+    if (host.Co2Track())
+        readings_.values[8] = std::max(readings_.values[8], p.extra);
+    readings_.values[0] = total - settings_.zeros[0];
+    readings_.currentTotalGas = readings_.values[0];
+    readings_.record.totalGas = std::max(readings_.record.totalGas, readings_.values[0]);
 
     // The total gas of the sample: the ticks of the three seconds after the sample second.
-    const int t = cycleSeconds;
-    if (t >= hwDelay && t < hwDelay + 3) {
-        if (sampleTimeCount == 0)
-            sampleTimeSum = 0;  // a new sample: the last one's average is not part of it
-        sampleTimeSum += values[0];
-        ++sampleTimeCount;
-    } else if (t >= hwDelay + 3 && sampleTimeCount > 0) {
-        sampleTimeTotalGas = sampleTimeSum / float(sampleTimeCount);
-        sampleTimeCount = 0;
+    const int t = cycle_.cycleSeconds;
+    if (t >= settings_.hwDelay && t < settings_.hwDelay + 3) {
+        if (cycle_.sampleTimeCount == 0)
+            cycle_.sampleTimeSum = 0;  // a new sample: the last one's average is not part of it
+        cycle_.sampleTimeSum += readings_.values[0];
+        ++cycle_.sampleTimeCount;
+    } else if (t >= settings_.hwDelay + 3 && cycle_.sampleTimeCount > 0) {
+        cycle_.sampleTimeTotalGas = cycle_.sampleTimeSum / float(cycle_.sampleTimeCount);
+        cycle_.sampleTimeCount = 0;
     }
 
     WatchGasAlarms(kUdpHighGasTicks);
@@ -115,14 +115,14 @@ void AutoGas::DecodeUdpPacket()
 
 void AutoGas::TrackUdpDepth(const UdpPacket& p)
 {
-    drilling::Driller* d = host.driller;
-    if (host.witsLinkOn && d && d->depthFromWits)
+    drilling::Driller* d = host.Driller();
+    if (host.WitsLinkOn() && d && d->depthFromWits)
         return;  // the WITS link brings the depth
-    const std::int32_t first = host.well ? host.well->fileTopDepth : 0;
+    const std::int32_t first = host.Well() ? host.Well()->fileTopDepth : 0;
     if (!(float(first) < p.holeDepth && float(first) < p.bitDepth))
         return;
-    if (host.outsideHoleDepth)
-        *host.outsideHoleDepth = p.holeDepth;
+    if (host.OutsideHoleDepth())
+        *host.OutsideHoleDepth() = p.holeDepth;
 
     drilling::LogTime* time = d ? d->time.get() : nullptr;
     if (d && p.bitDepth >= p.holeDepth) {
@@ -142,65 +142,67 @@ void AutoGas::TrackUdpDepth(const UdpPacket& p)
     }
 
     const std::int32_t whole = wits::TruncInt(p.holeDepth);
-    if (p.holeDepth > 0 && whole < previousWholeHoleDepth)
-        previousWholeHoleDepth = whole;
-    if (d && whole > previousWholeHoleDepth && previousWholeHoleDepth > first + kFirstStepUnits) {
+    if (p.holeDepth > 0 && whole < cycle_.previousWholeHoleDepth)
+        cycle_.previousWholeHoleDepth = whole;
+    if (d && whole > cycle_.previousWholeHoleDepth && cycle_.previousWholeHoleDepth > first + kFirstStepUnits) {
         // Each whole unit of a rise is a depth record; a rise too large to be drilling is one step.
-        const std::int64_t rise = std::int64_t(whole) - previousWholeHoleDepth;
+        const std::int64_t rise = std::int64_t(whole) - cycle_.previousWholeHoleDepth;
         d->MarkSteps(drilling::StepSource::WholeUnitBox, rise <= kLongestRise ? int(rise) : 1);
     }
-    previousWholeHoleDepth = whole;
+    cycle_.previousWholeHoleDepth = whole;
     if (d)
         d->ShowDepthStatus();
 }
 
 void AutoGas::TrackUdpPeak(float ch)
 {
-    const int t = cycleSeconds;
-    const int k = componentIndex;
+    const int t = cycle_.cycleSeconds;
+    const int k = cycle_.componentIndex;
     const std::size_t i = std::size_t(std::clamp(k, 0, 7));
     float value = ch;
-    if (t > baselineSecond - 2 && t < baselineSecond + 2) {
-        if (baselineCount == 0)
-            baselineSum = 0;
-        baselineSum += ch;
-        ++baselineCount;
-    } else if (c4ZeroSecond > 0 && t > c4ZeroSecond - 2 && t < c4ZeroSecond + 2) {
-        if (keptBaselineCount == 0)
-            keptBaselineSum = 0;
-        keptBaselineSum += ch;
-        ++keptBaselineCount;
-    } else if (k >= 1 && k <= 7 && elutionTimes[i] - windowStart[i] < t && t < elutionTimes[i] + windowEnd[i]) {
-        if (k == 1 && baselineCount > 0) {
-            zeros[1] = baselineSum / float(baselineCount);
-            baselineCount = 0;
-            zeros[2] = zeros[1];
-            chartBaselines = {zeros[1], zeros[1]};
-        } else if (c4ZeroSecond > 0 && k == 4 && keptBaselineCount > 0) {
-            zeros[2] = keptBaselineSum / float(keptBaselineCount);
-            keptBaselineCount = 0;
-            chartBaselines[1] = zeros[2];
+    if (t > settings_.baselineSecond - 2 && t < settings_.baselineSecond + 2) {
+        if (cycle_.baselineCount == 0)
+            cycle_.baselineSum = 0;
+        cycle_.baselineSum += ch;
+        ++cycle_.baselineCount;
+    } else if (settings_.c4ZeroSecond > 0 && t > settings_.c4ZeroSecond - 2 && t < settings_.c4ZeroSecond + 2) {
+        if (cycle_.keptBaselineCount == 0)
+            cycle_.keptBaselineSum = 0;
+        cycle_.keptBaselineSum += ch;
+        ++cycle_.keptBaselineCount;
+    } else if (k >= 1 && k <= 7 && settings_.elutionTimes[i] - settings_.windowStart[i] < t &&
+               t < settings_.elutionTimes[i] + settings_.windowEnd[i]) {
+        if (k == 1 && cycle_.baselineCount > 0) {
+            settings_.zeros[1] = cycle_.baselineSum / float(cycle_.baselineCount);
+            cycle_.baselineCount = 0;
+            settings_.zeros[2] = settings_.zeros[1];
+            cycle_.chartBaselines = {settings_.zeros[1], settings_.zeros[1]};
+        } else if (settings_.c4ZeroSecond > 0 && k == 4 && cycle_.keptBaselineCount > 0) {
+            settings_.zeros[2] = cycle_.keptBaselineSum / float(cycle_.keptBaselineCount);
+            cycle_.keptBaselineCount = 0;
+            cycle_.chartBaselines[1] = settings_.zeros[2];
         }
-        value = ch - (k <= 3 ? zeros[1] : zeros[2]) - componentOffsets[i];
-        values[i] = std::max(values[i], value);
+        value = ch - (k <= 3 ? settings_.zeros[1] : settings_.zeros[2]) - settings_.componentOffsets[i];
+        readings_.values[i] = std::max(readings_.values[i], value);
     }
-    currentChromat = std::max(value, 0.0f);
+    readings_.currentChromat = std::max(value, 0.0f);
 }
 
 void AutoGas::ShowUdpLines(const UdpPacket& p)
 {
     using platform::CFormat;
-    const auto v = [this](int i) { return ShownInt(values[std::size_t(i)]); };
-    lines[0] = LineText(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d%-4d %-d    %2d  ", v(0), v(1), v(2), v(3), v(4), v(5), v(6),
-                                componentIndex, cycleSeconds));
-    lines[1] = LineText(CFormat("CHROM VAL=%.2f  Packets= %d  PK SIZE = %d", double(p.chromat), udp.receiveCounter(),
-                                udp.status()));
-    const int k = std::clamp(componentIndex, 0, int(values.size()) - 1);
-    lines[2] = LineText(CFormat("HD= %6.2f   BD= %6.2f  PP=%d  C%d=%.2f flag=%d", double(p.holeDepth), double(p.bitDepth),
-                                ShownInt(p.pumpPressure), componentIndex, double(values[std::size_t(k)]), p.cycleFlag));
+    const auto v = [this](int i) { return ShownInt(readings_.values[std::size_t(i)]); };
+    readings_.lines[0] = LineText(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d%-4d %-d    %2d  ", v(0), v(1), v(2), v(3),
+                                          v(4), v(5), v(6), cycle_.componentIndex, cycle_.cycleSeconds));
+    readings_.lines[1] = LineText(
+        CFormat("CHROM VAL=%.2f  Packets= %d  PK SIZE = %d", double(p.chromat), udp_.receiveCounter(), udp_.status()));
+    const int k = std::clamp(cycle_.componentIndex, 0, int(readings_.values.size()) - 1);
+    readings_.lines[2] = LineText(CFormat("HD= %6.2f   BD= %6.2f  PP=%d  C%d=%.2f flag=%d", double(p.holeDepth),
+                                          double(p.bitDepth), ShownInt(p.pumpPressure), cycle_.componentIndex,
+                                          double(readings_.values[std::size_t(k)]), p.cycleFlag));
     if (display_) {
         display_->SetCaption(QStringLiteral("StrativM Gas Monitor"));
-        display_->SetLines(&lines[0], &lines[1], &lines[2], nullptr);
+        display_->SetLines(&readings_.lines[0], &readings_.lines[1], &readings_.lines[2], nullptr);
     }
 }
 

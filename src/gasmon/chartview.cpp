@@ -1,6 +1,7 @@
 #include "gasmon/chartview.h"
 
 #include "app/scrolling.h"
+#include "platform/gdi.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -51,9 +52,8 @@ int ValueX(const ChartGeometry& g, double value, int scaleIndex, bool logScale)
         offset = value * LinearPixelsPerUnit(g, scaleIndex);
     else if (value > 0)
         offset = g.PlotWidth() * std::log10(value) / 4;
-    // A NaN or a huge reading lands at an edge rather than wrapping round in the cast.
-    const double x = std::isnan(offset) ? g.plotLeft : std::clamp(g.plotLeft + std::trunc(offset), -1e9, 1e9);
-    return std::clamp(int(x), g.plotLeft, std::max(g.plotLeft, g.plotRight - 2));
+    // A NaN reading lands at the left edge, a huge one at an edge.
+    return std::clamp(g.plotLeft + platform::Trunc(offset), g.plotLeft, std::max(g.plotLeft, g.plotRight - 2));
 }
 
 int LogGridOffset(int plotWidth, int k)

@@ -9,7 +9,11 @@
 
 namespace gasmon {
 
-inline bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
+// Whether the gas instrument type `type` is one of `types`.
+inline bool TypeIn(int type, std::initializer_list<int> types)
+{
+    return std::find(types.begin(), types.end(), type) != types.end();
+}
 
 // A formatted line of the live window.
 inline QString LineText(const std::string& s) { return QString::fromLatin1(s.c_str()); }

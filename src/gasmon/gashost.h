@@ -4,7 +4,7 @@
 // - GasDisplay: the live gas window, as its creator sees it (the window itself is a dialog of the ui
 //   library; the engine only writes its lines);
 // - ModbusCalls: the communication library's calls, which a test may replace to record a link;
-// - GasHost: the window's values, brought up to date by `refresh` before each engine call.
+// - GasHost: the window's values and services, made from the window's state (gashost.cpp).
 #include "gasmon/chartrecord.h"
 #include "gasmon/failurespell.h"
 #include "gasmon/gasmoncfg.h"
@@ -21,14 +21,22 @@
 #include <memory>
 #include <optional>
 
+namespace app {
+struct LogState;
+}
 namespace drilling {
 class Driller;
+}
+namespace wits {
+struct GasSetupValues;
 }
 namespace wellfile {
 struct OpenWell;
 }
 
 namespace gasmon {
+
+class GasSetupSession;
 
 // The live gas window: a heading over four text lines.
 class GasDisplay {
@@ -61,21 +69,51 @@ struct ModbusCalls {
     std::function<void(std::uint32_t)> close = platform::CloseConnection;
 };
 
-// The main window's values the engine reads, and the work of others it asks for. Callbacks may be left
-// empty: the engine then goes without.
-struct GasHost {
-    std::function<void(GasHost&)> refresh;
+// What the gas monitor's commands need of the window besides its state: its menu, the gas chart, the
+// live window.
+struct GasMonitorWindow {
+    std::function<void(app::LogState&, int part)> buildMenu;
+    std::function<void(app::LogState&)> buildMudlogMenu;
+    std::function<void(app::LogState&, int id, bool checked)> checkMenuItem;
+    // Appends `text` with command `id` to the pop-up at `position` unless it holds `id` already.
+    std::function<void(app::LogState&, int position, int id, const QString& text)> appendMenuItem;
+    std::function<bool(app::LogState&)> gasChartOpen;
+    std::function<void(app::LogState&)> closeGasChart;  // the gas chart command, which closes an open chart
+    std::function<std::unique_ptr<GasDisplay>(app::LogState&, const QString& heading)> makeDisplay;
+    // Draws the gas and custom tracks of `rows` rows from the one of `depth` again (a booked step).
+    std::function<void(app::LogState&, std::int32_t depth, int rows)> repaintGasRows;
+    // The open real-time chart takes a new sample (none open: nothing).
+    std::function<void(app::LogState&, const CHARTRECORD&)> addChartSample;
+    // The open real-time chart shows the seconds at which each component's peak ended (none open: nothing).
+    std::function<void(app::LogState&, const std::array<std::int32_t, 8>&)> showRetentionTimes;
+    // Runs the set-up dialog (40) modally over the command's session (none: the command beeps).
+    std::function<void(app::LogState&, GasSetupSession&)> runSetupDialog;
+    // Hands the saved settings to the running WITS link through the WITS services.
+    std::function<void(app::LogState&, const wits::GasSetupValues&)> handToWitsLink;
+};
 
-    platform::HWND window = 0;       // where the link's answers go (WM_USER+1)
-    QString dataFolder;              // ends with '/'
-    QString wellName;
-    int profile = 0;                 // logging-company profile
-    bool testGasPercent = false;     // the window's test-gas percent setting
-    bool witsLinkOn = false;
-    drilling::Driller* driller = nullptr;  // while drilling mode is on
-    bool co2Track = false;           // the log shows a CO2 track
-    bool temperatureSetting = false; // channel 4 reads the mud temperature
-    bool takeLarger = false;         // "Auto TC ": the larger of total gas and channel 4 is taken
+// What the engine reads of the main window and the work of others it asks for. The window's values are
+// read from its state at each call; the services are set from it once and a test may replace one.
+class GasHost {
+public:
+    // `log` outlives the host; `window` is what the window adds to its state (empty parts go without).
+    explicit GasHost(app::LogState& log, const GasMonitorWindow& window = {});
+
+    platform::HWND Window() const;          // where the link's answers go (WM_USER+1)
+    QString DataFolder() const;             // ends with '/'
+    QString WellName() const;
+    int Profile() const;                    // logging-company profile
+    bool TestGasPercent() const;            // the window's test-gas percent setting
+    bool WitsLinkOn() const;
+    drilling::Driller* Driller() const;     // while drilling mode is on
+    bool Co2Track() const;                  // the log shows a CO2 track
+    bool TemperatureSetting() const;        // channel 4 reads the mud temperature
+    bool TakeLarger() const;                // "Auto TC ": the larger of total gas and channel 4 is taken
+    QString InstallFolder() const;          // ends with '/'
+    float* OutsideHoleDepth() const;        // the window's hole depth of the status line ("UDP:")
+    wellfile::OpenWell* Well() const;       // the open well: file, depth range, view, records in memory
+    std::int32_t* LastBookedDepth() const;  // the window's, shared with the WITS links
+    bool Busy() const;                      // a dialog or another operation is busy: nothing is drawn
 
     // "gasmon.cfg": 1 when read (see gasmon::ReadGasmonCfg), and the write (0 when it failed).
     std::function<int(GASMONCFG&)> readConfig;
@@ -95,26 +133,18 @@ struct GasHost {
     // Window timer `id` set to `periodMs`, and killed.
     std::function<void(int id, int periodMs)> setTimer;
     std::function<void(int id)> killTimer;
-
-    // ---- Outside gas sources ----
-    QString installFolder;                   // ends with '/'
-    float* outsideHoleDepth = nullptr;       // the window's hole depth of the status line ("UDP:")
-
-    // ---- Booking ----
-    wellfile::OpenWell* well = nullptr;      // the open well: file, depth range, view, records in memory
-    std::int32_t* lastBookedDepth = nullptr; // the window's, shared with the WITS links
-    bool busy = false;                       // a dialog or another operation is busy: nothing is drawn
     // Draws `rows` rows of the log from the one of `depth` again (the booked step).
     std::function<void(std::int32_t depth, int rows)> repaintRows;
     // Copies the well's file of that extension out (the data file after a booking off bottom).
     std::function<void(const QString& extension)> copyWellFileOut;
-
-    // ---- Chart ----
     // Writes samples of one day into that day's chart file; false when they could not be written (a
     // failure to make the file is said once per `spell`).
     std::function<bool(const CHARTRECORD* samples, int count, const QDate& day, FailureSpell& spell)> writeChart;
     // The open real-time chart takes a new sample at once (none open: empty).
     std::function<void(const CHARTRECORD& sample)> addChartSample;
+
+private:
+    app::LogState& log_;
 };
 
 }  // namespace gasmon

@@ -13,28 +13,6 @@
 
 namespace gasmon {
 
-// What the command needs of the window besides its state: its menu, the gas chart, the live window.
-struct GasMonitorWindow {
-    std::function<void(app::LogState&, int part)> buildMenu;
-    std::function<void(app::LogState&)> buildMudlogMenu;
-    std::function<void(app::LogState&, int id, bool checked)> checkMenuItem;
-    // Appends `text` with command `id` to the pop-up at `position` unless it holds `id` already.
-    std::function<void(app::LogState&, int position, int id, const QString& text)> appendMenuItem;
-    std::function<bool(app::LogState&)> gasChartOpen;
-    std::function<void(app::LogState&)> closeGasChart;  // the gas chart command, which closes an open chart
-    std::function<std::unique_ptr<GasDisplay>(app::LogState&, const QString& heading)> makeDisplay;
-    // Draws the gas and custom tracks of `rows` rows from the one of `depth` again (a booked step).
-    std::function<void(app::LogState&, std::int32_t depth, int rows)> repaintGasRows;
-    // The open real-time chart takes a new sample (none open: nothing).
-    std::function<void(app::LogState&, const CHARTRECORD&)> addChartSample;
-    // The open real-time chart shows the seconds at which each component's peak ended (none open: nothing).
-    std::function<void(app::LogState&, const std::array<std::int32_t, 8>&)> showRetentionTimes;
-    // Runs the set-up dialog (40) modally over the command's session (none: the command beeps).
-    std::function<void(app::LogState&, GasSetupSession&)> runSetupDialog;
-    // Hands the saved settings to the running WITS link through the WITS services.
-    std::function<void(app::LogState&, const wits::GasSetupValues&)> handToWitsLink;
-};
-
 class GasMonitorCommands final : public GasMonitorServices {
 public:
     explicit GasMonitorCommands(GasMonitorWindow window);
@@ -55,11 +33,10 @@ public:
     std::function<void(AutoGas&)> engineMade;
 
 private:
-    void FillHost(app::LogState& log);
     void DeleteEngine(app::LogState& log);
 
     GasMonitorWindow window_;
-    GasHost host_;
+    std::unique_ptr<GasHost> host_;
     std::unique_ptr<AutoGas> engine_;
 };
 

@@ -130,9 +130,4 @@ struct SetupSave {
 // Reads the form into the record as Save does (every field, also when a com port is refused).
 SetupSave ReadSetupForm(const SetupForm& form, const SetupInputs& in, GASMONCFG& cfg);
 
-// Number fields as the dialog reads them: the leading number of the text in the C locale, 0 when
-// there is none.
-int FieldInt(const QString& text);
-float FieldFloat(const QString& text);
-
 }  // namespace gasmon

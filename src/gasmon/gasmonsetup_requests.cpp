@@ -11,6 +11,7 @@
 #include "gasmon/gasfile.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 namespace gasmon {
 
@@ -39,25 +40,24 @@ const char* const kSpanText =
     "shouldbe accurate at all chart positions";
 
 // The profiles that switch the integrator of a running engine from the dialog.
-bool SwitchesIntegrators(int profile) { return OneOf(profile, {17, 88, 23, 37}); }
+bool SwitchesIntegrators(int profile) { return wellfile::ProfileIn(profile, {17, 88, 23, 37}); }
 
 }  // namespace
 
 bool GasSetupSession::ElutionSetup()
 {
-    if (!engine_ || engine_->sriMode != 0 || engine_->baselineMode)
+    if (!engine_ || engine_->Settings().sriMode != 0 || engine_->Settings().baselineMode)
         return false;
     const int profile = log_.well.loggerId;
     // The chart would show the test gas as a real show.
     if (profile != 2 && profile != 114 && hooks_.gasChartOpen && hooks_.gasChartOpen() && hooks_.closeGasChart)
         hooks_.closeGasChart();
-    const char* text = OneOf(profile, {17, 52, 55, 78}) ? kElutionSumText
+    const char* text = wellfile::ProfileIn(profile, {17, 52, 55, 78}) ? kElutionSumText
                        : (type_ == 8 || type_ == 15) ? kElutionTimedText
                                                      : kElutionText;
     const bool ok = platform::MessageBox(QString::fromLatin1(text), QStringLiteral("Elution Time Setup"),
                                          platform::MB_OKCANCEL) == platform::IDOK;
-    engine_->calibrationRequest = ok;
-    engine_->elutionSetupRequest = ok;
+    engine_->RequestElutionSetup(ok);
     return ok;
 }
 
@@ -70,18 +70,13 @@ SpanStep GasSetupSession::SpanCalibration()
         if (platform::MessageBox(QString::fromLatin1(kHotWireText), QStringLiteral("HW CALIBRATION"),
                                  platform::MB_OKCANCEL) != platform::IDOK)
             return step;
-        engine_->autoSpanRequest = true;
+        engine_->RequestAutoSpan();
         step.closeDialog = true;
     }
     step.acted = true;
-    if (!engine_->spanAdjustment) {
-        engine_->spanAdjustment = true;
-        engine_->spanAdjustmentEnded = false;
+    if (engine_->ToggleSpanAdjustment()) {
         step.showInfo = true;
-        step.info = QString::fromLatin1(platform::CFormat(kSpanText, engine_->elutionTimes[1] + 3).c_str());
-    } else {
-        engine_->spanAdjustment = false;
-        engine_->spanAdjustmentEnded = true;
+        step.info = QString::fromLatin1(platform::CFormat(kSpanText, engine_->Settings().elutionTimes[1] + 3).c_str());
     }
     return step;
 }
@@ -89,35 +84,27 @@ SpanStep GasSetupSession::SpanCalibration()
 void GasSetupSession::RequestSampleNow()
 {
     if (engine_)
-        engine_->startRequest = true;
+        engine_->RequestSampleNow();
 }
 
 void GasSetupSession::RequestCloseBlock()
 {
     if (engine_)
-        engine_->sampleBlockRequest = true;
-}
-
-void GasSetupSession::RequestIsoSample()
-{
-    if (engine_)
-        engine_->isoSampleRequest = true;
+        engine_->RequestCloseBlock();
 }
 
 std::optional<QString> GasSetupSession::FlowCaption() const
 {
     if (!engine_)
         return std::nullopt;
-    return engine_->flowOn ? QStringLiteral("Flow Off") : QStringLiteral("Flow On");
+    return QStringLiteral("Flow On");
 }
 
 void GasSetupSession::TakeIntegratorChoice(bool sriChecked, bool baselineChecked)
 {
     if (!engine_ || !SwitchesIntegrators(log_.well.loggerId))
         return;
-    // One integrator at a time, as the dialog shows them.
-    engine_->sriMode = sriChecked ? 1 : 0;
-    engine_->baselineMode = !sriChecked && baselineChecked;
+    engine_->SelectIntegrator(sriChecked, baselineChecked);
 }
 
 std::vector<GASRECORD> GasSetupSession::ReadGasRecords() const

@@ -3,6 +3,7 @@
 #include "gasmon/gasmonsetup.h"
 
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -65,7 +66,7 @@ ControlState SetupView::At(int id) const
 
 bool ChromZeroEditable(int type, int profile)
 {
-    return type == 12 || type == 7 || (type == 9 && profile == 2) || OneOf(profile, {12, 37, 114});
+    return type == 12 || type == 7 || (type == 9 && profile == 2) || wellfile::ProfileIn(profile, {12, 37, 114});
 }
 
 int ChromZeroFromC1(int c1) { return int(c1 - 0.2 * c1); }
@@ -98,7 +99,7 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     // The integrator file and its controls belong to the outside integrator types.
     const bool integratorType = T == 3 || T == 14;
     v.Show({kIntegratorFile, kIntegratorLabel, kBrowse}, integratorType);
-    const bool totalChromat = T != 14 && !OneOf(P, {47, 116, 120, 20, 18});
+    const bool totalChromat = T != 14 && !wellfile::ProfileIn(P, {47, 116, 120, 20, 18});
     v.Show({kTotalChromat}, totalChromat);
     if (open && totalChromat)
         v.Check(kTotalChromat, cfg.totalChromatRatios != 0);
@@ -126,7 +127,7 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
         v.Format(kIsoInterval, Int(cfg.autoIsoInterval));
 
     // The analogue module's depth and off-bottom inputs.
-    if (OneOf(T, {5, 1, 10, 6, 11, 9, 7}))
+    if (TypeIn(T, {5, 1, 10, 6, 11, 9, 7}))
         v.Show({kIsoInterval, kIsoLabel, kThreshold, kThresholdLabel, kAutoBypass, kDepthCh3, kDepthCh4, kOffBotCh3,
                 kOffBotCh4, kDepthOnModule, kOffBottomOnModule, kTriggerOnHigh, kDepthFrame, kOffBottomFrame},
                false);
@@ -138,7 +139,7 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     const bool ownCycle = T == 8 || T == 15 || (T == 12 && cfg.ownControl != 0);
     v.Show({kCycleTime, kCycleTimeLabel}, ownCycle);
     v.Show({kSampleNow}, engine && ownCycle);
-    v.Show({kCloseBlock}, engine && ownCycle && OneOf(P, {2, 91, 60, 114}));
+    v.Show({kCloseBlock}, engine && ownCycle && wellfile::ProfileIn(P, {2, 91, 60, 114}));
     v.Show({kOwnControl}, T == 8 || T == 12 || T == 15);
     v.Show({kSaveToFile, kViewGas, kViewChart}, engine);
     v.Show({kSetElution}, engine && T != 9);
@@ -198,7 +199,7 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     }
     if (in.witsRunning) {
         v.Enable({kWitsComPort, kWto, kMaxChar, kWitsInterval, kBps, kChTimeOut, kPason, kOther}, false);
-        if (OneOf(T, {10, 11, 6, 13}))
+        if (TypeIn(T, {10, 11, 6, 13}))
             v.Enable({kInstrumentList, kGasComPort}, false);
     }
 
@@ -206,13 +207,13 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     for (int id : kRatioIds)
         v.Enable({id}, false);
 
-    const bool range = engine && !OneOf(T, {7, 5, 9, 1});
+    const bool range = engine && !TypeIn(T, {7, 5, 9, 1});
     v.Show({kMvRange, kMvRangeLabel}, range);
     if (range)
         v.Format(kMvRange, Fmt("%.1f", in.engineRange));
 
     // The gas comes over the WITS link: nothing of the instrument's own is set here.
-    if (OneOf(T, {10, 11, 6})) {
+    if (TypeIn(T, {10, 11, 6})) {
         v.Show({kClearRatios}, false);
         v.Enable({kHwSpan, kChSpan, kCh3Span, kCh4Span, kHwAttenuator, kChAttenuator, kCh3Attenuator,
                   kCh4Attenuator, kHwZero, kCh3Zero, kCh4Zero, kHwDelay, kChromZero, kPressure},
@@ -334,21 +335,5 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     return view;
 }
 
-int FieldInt(const QString& text)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const long long v = std::strtoll(bytes.constData(), nullptr, 10);
-    return int(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-float FieldFloat(const QString& text)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const double v = std::strtod(bytes.constData(), nullptr);
-    // Out of a float's range (or not a number) reads as 0, as a text that is not a number does.
-    if (!(v >= -std::numeric_limits<float>::max() && v <= std::numeric_limits<float>::max()))
-        return 0.0f;
-    return float(v);
-}
 
 }  // namespace gasmon

@@ -2,7 +2,9 @@
 #include "gasmon/enginehelpers.h"
 #include "gasmon/gasmonsetup.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 
@@ -28,8 +30,8 @@ SetupSave ReadSetupForm(const SetupForm& f, const SetupInputs& in, GASMONCFG& cf
 {
     SetupSave out;
     const int T = in.instrumentType, P = in.profile;
-    const auto Int = [&f](int id) { return FieldInt(f.Text(id)); };
-    const auto Float = [&f](int id) { return FieldFloat(f.Text(id)); };
+    const auto Int = [&f](int id) { return platform::LeadingInt(f.Text(id)); };
+    const auto Float = [&f](int id) { return platform::LeadingFloat(f.Text(id)); };
 
     cfg.hotWireSpan = Float(kHwSpan);
     cfg.gasComPort = Int(kGasComPort);
@@ -71,7 +73,7 @@ SetupSave ReadSetupForm(const SetupForm& f, const SetupInputs& in, GASMONCFG& cf
     cfg.hotWireDelay = Int(kHwDelay);
     if (T == 14 && in.witsRunning)
         out.witsHotWireDelay = cfg.hotWireDelay;
-    cfg.calibrationPsi = FieldFloat(f.Text(kPressure).left(8));
+    cfg.calibrationPsi = platform::LeadingFloat(f.Text(kPressure).left(8));
     StoreText(cfg.calibrationDate, f.Text(kDate).left(18));
     cfg.channel3Span = PositiveOrOne(Float(kCh3Span));
     cfg.channel4Span = PositiveOrOne(Float(kCh4Span));
@@ -103,7 +105,7 @@ SetupSave ReadSetupForm(const SetupForm& f, const SetupInputs& in, GASMONCFG& cf
     cfg.storeCalibration = f.Checked(kStoreCalibration);
     cfg.autoTc = f.Checked(kAutoTc);
     cfg.customOnChannel3 = f.Checked(kCustomOnCh3);
-    if (T != 14 && !OneOf(P, {47, 116, 120, 20, 18}))
+    if (T != 14 && !wellfile::ProfileIn(P, {47, 116, 120, 20, 18}))
         cfg.totalChromatRatios = f.Checked(kTotalChromat);
     cfg.ownControl = f.Checked(kOwnControl);
     cfg.ppm = f.Checked(kPpm);

@@ -38,7 +38,7 @@ GASMONCFG OpenSetupRecord(const app::LogState& log, const AutoGas* engine, int i
         ApplyFirstSetupDefaults(cfg, instrumentType);
     } else if (engine) {
         for (int i = 0; i < 7; ++i)
-            cfg.ratios[i] = engine->record.fractions[i];
+            cfg.ratios[i] = engine->Readings().record.fractions[i];
     }
     return cfg;
 }
@@ -56,7 +56,7 @@ SetupInputs GasSetupSession::Inputs() const
     in.instrumentType = type_;
     in.profile = log_.well.loggerId;
     in.engineRunning = engine_ != nullptr;
-    in.engineRange = engine_ ? engine_->gainRange : 0.0f;
+    in.engineRange = engine_ ? engine_->Readings().gainRange : 0.0f;
     in.witsRunning = log_.engineStatus.witsRunning;
     in.witsDepthTracking = log_.witsLink.depthTracking;
     in.witsSettingsFile = witsSettingsFile_;
@@ -133,10 +133,10 @@ bool GasSetupSession::Save(const SetupForm& form)
     }
     if (engine_) {
         if (type_ == 7 || type_ == 5 || type_ == 9)
-            for (int i = 0; i < 4; ++i)
-                engine_->address[std::size_t(i)] = std::uint8_t(cfg_.ipAddress[i]);
+            engine_->SetAddress({std::uint8_t(cfg_.ipAddress[0]), std::uint8_t(cfg_.ipAddress[1]),
+                                 std::uint8_t(cfg_.ipAddress[2]), std::uint8_t(cfg_.ipAddress[3])});
         if (out.engineIntegratorFile)
-            engine_->integratorFile = *out.engineIntegratorFile;
+            engine_->SetIntegratorFile(*out.engineIntegratorFile);
         engine_->ApplySettings(cfg_);
     }
     if (!WriteGasmonCfg(log_, cfg_)) {

@@ -63,15 +63,14 @@ public:
 
     // ---- Requests to the running engine (none: nothing happens) ----
     // "Set Elution Times": an open chart is closed outside profiles 2 and 114, the operator is asked, and
-    // both elution-time flags are set (OK) or cleared (Cancel). True when the dialog is to close.
+    // the engine's elution-time request is set (OK) or cleared (Cancel). True when the dialog is to close.
     bool ElutionSetup();
     // "Set Chrom Span" ("Set HW Span" in profile 37): the hot-wire calibration asked for in profile 37,
     // then the span adjustment toggled.
     SpanStep SpanCalibration();
     void RequestSampleNow();
     void RequestCloseBlock();
-    void RequestIsoSample();
-    // The caption of "Open Clear" from the engine's flow state; empty without an engine.
+    // The caption of "Open Clear" ("Flow On": the engine's flow is never switched); empty without an engine.
     std::optional<QString> FlowCaption() const;
     // The integrator checks as they stand after a click of "BASELINE Intergrator": the engine runs the
     // checked one (SRI first). Only in the profiles that switch integrators while running.

@@ -1,5 +1,6 @@
 #include "gasmon/parsecolumn.h"
 
+#include "platform/numbers.h"
 #include "wits/itemtable.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ float ParseColumn(std::string_view line, int column, float maximum, float minimu
         while (end < line.size() && !IsSeparator(line[end]))
             ++end;
         if (n == column) {
-            const float v = float(wits::ParseFloat(line.substr(at, end - at)));
+            const float v = platform::LeadingFloat(line.substr(at, end - at));
             return v >= minimum && v <= maximum ? v : 0.0f;
         }
         at = end;

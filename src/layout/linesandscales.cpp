@@ -45,14 +45,6 @@ bool ParseInt(const QString& text, std::int32_t& out)
 
 }  // namespace
 
-bool PercentGasGroup(int profile, bool alternateFormat)
-{
-    return profile == 4 || profile == 11 || profile == 64 || profile == 78 ||
-           ((profile == 17 || profile == 88) && !alternateFormat);
-}
-
-bool SandShaleProfile(int profile) { return profile == 4 || profile == 11 || profile == 64; }
-
 QStringList RateScaleList(bool perHour)
 {
     if (perHour)

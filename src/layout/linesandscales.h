@@ -3,6 +3,7 @@
 // the profile groups and the gas-mode rule of the alternate format, and the order in which "Save and
 // Close" stores the dialog's boxes and numbers into the well's settings record and the window.
 #include "drilling/drilling_services.h"
+#include "wellfile/profile.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
 
@@ -41,10 +42,8 @@ constexpr int NoAutoSlide = 170, SendAllPictures = 171, RtResLag = 141, SendColo
 constexpr int ResetDialogs = 157, FieldSettings = 1370, TimeZoneLabel = 178, TimeZone = 177, BasicLas = 172;
 }  // namespace setupid
 
-// Profiles whose gas is drawn in percent: 4, 11, 64 and 78, and 17 and 88 without the alternate format.
-bool PercentGasGroup(int profile, bool alternateFormat);
-// Profiles that keep "Sand and Shale Only" (4, 11, 64).
-bool SandShaleProfile(int profile);
+using wellfile::PercentGasGroup;
+using wellfile::SandShaleProfile;
 
 // The entries of the scale lists; a record's scale code is the 1-based position in its list.
 QStringList RateScaleList(bool perHour);

@@ -1,18 +1,9 @@
 #include "logview/logimagegeometry.h"
+#include "wellfile/profile.h"
 
 #include <initializer_list>
 
 namespace logview {
-
-namespace {
-bool OneOf(int p, std::initializer_list<int> list)
-{
-    for (int v : list)
-        if (v == p)
-            return true;
-    return false;
-}
-}  // namespace
 
 bool LogImageFits(std::int32_t first, std::int32_t last) { return (long long)last - first <= kLogImageMaxSpan; }
 
@@ -23,9 +14,9 @@ std::int32_t LogImageHeight(std::int32_t rows, std::int32_t rowHeight) { return 
 LogImageStrip PlaceLogImageStrip(const LogImageStripInputs& in)
 {
     const int U = in.unitWidth, p = in.profile;
-    const bool chromatograph = OneOf(p, {17, 88, 78, 4, 64, 11});
+    const bool chromatograph = wellfile::ProfileIn(p, {17, 88, 78, 4, 64, 11});
     int width = p == 26 ? 17 * U : 16 * U;
-    if (OneOf(p, {17, 88}) && in.singleGas)
+    if (wellfile::AlternateFormatProfile(p) && in.singleGas)
         width = 22 * U;
     else if (chromatograph)
         width = 17 * U;

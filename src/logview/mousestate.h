@@ -42,6 +42,11 @@ struct MouseState {
     bool topDrag = false;        // a formation top is being moved
     TopDrag top;
     bool offsetDrag = false;     // the offset well's curve is being matched in depth
+    bool elogDrag = false;       // the e-log curves are being matched in depth
+    bool elogFirstMove = false;  // no outline drawn by the drag yet: the next move takes none off
+    bool elogMoved = false;      // the last move was away from the start
+    std::int32_t elogStartY = 0;
+    std::int32_t elogStartShift = 0;  // the e-log depth shift when the drag started
     bool dragGasBand = false;    // the drag-gas band is chosen: the keys move it from here on
     std::int32_t imageStripClickY = 0;  // y of the last click in the log-image strip
     bool stripLabel = false;            // a depth is written over the log-image strip

@@ -1,5 +1,7 @@
 #include "logview/rateplot.h"
 
+#include "platform/gdi.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,14 +11,7 @@ using wellfile::RECORD;
 
 namespace {
 
-// Coordinates computed with fractions are truncated toward zero; a rate no track could show (a
-// damaged record's huge or not-a-number value) lands far off the track instead of overflowing.
-int Trunc(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    return int(std::trunc(std::clamp(v, -1e8, 1e8)));
-}
+using platform::Trunc;
 
 // One piece of a linear per-hour scale: from `start` units per hour on, `offset` widths W from the
 // origin, `perWidth` units per W.

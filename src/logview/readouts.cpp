@@ -1,8 +1,9 @@
 #include "logview/readouts.h"
 
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "tracks/lithtypes.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <array>
@@ -30,7 +31,7 @@ const char* AccessoryWord(int digit) { return digit > 0 && digit <= 9 ? kAccesso
 // The number at the start of a field of `width` characters, as the C library reads one.
 int NumberAt(std::string_view text, std::size_t at, std::size_t width)
 {
-    return at < text.size() ? entry::LeadingNumber(text.substr(at), width) : 0;
+    return at < text.size() ? platform::LeadingInt(text.substr(at), width) : 0;
 }
 
 int TypeAt(std::string_view text, std::size_t at, int& mark)
@@ -142,7 +143,7 @@ Readout RateReadout(const wellfile::RECORD& r, float gamma1, float gamma2, bool 
 
 bool GasAsPercentOfTestGas(bool gasPercentOption, int profile, bool singleGas)
 {
-    return gasPercentOption || ((profile == 17 || profile == 88) && !singleGas);
+    return gasPercentOption || (wellfile::AlternateFormatProfile(profile) && !singleGas);
 }
 
 Readout GasReadout(const wellfile::RECORD& r, const GasReadoutOptions& options)

@@ -1,9 +1,10 @@
 #pragma once
 // The GDI vocabulary the painters are written in: constants with their Windows values (stored settings
-// keep pen styles, hatch codes and font weights as numbers), points, rectangles and the LOGFONT byte image.
-// No Qt here: record code may include it.
+// keep pen styles, hatch codes and font weights as numbers), points, rectangles, the LOGFONT byte image and
+// the one conversion of a computed position to a device coordinate. No Qt here: record code may include it.
 #include "platform/winapi.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -27,8 +28,27 @@ struct RECT {
     int bottom = 0;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    bool Contains(int x, int y) const { return left <= x && x < right && top <= y && y < bottom; }
     friend bool operator==(const RECT&, const RECT&) = default;
 };
+
+// Far outside any window, page or image, yet far enough inside the int range that a painter may add
+// several such coordinates or widths to one without overflowing.
+inline constexpr double kFarCoordinate = 1.0e8;
+
+// A position computed with fractions, as a device coordinate: truncated toward zero, held at
+// +-kFarCoordinate beyond them, and a NaN at `nanAt` (0 unless the caller knows a better place, such as a
+// scale's origin). A damaged record's huge or not-a-number value thus lands far off the track.
+inline std::int32_t Trunc(double v, std::int32_t nanAt = 0)
+{
+    if (std::isnan(v))
+        return nanAt;
+    if (v >= kFarCoordinate)
+        return std::int32_t(kFarCoordinate);
+    if (v <= -kFarCoordinate)
+        return -std::int32_t(kFarCoordinate);
+    return std::int32_t(v);
+}
 
 // Pen styles.
 enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5, PS_INSIDEFRAME = 6 };

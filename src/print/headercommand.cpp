@@ -35,8 +35,7 @@ void TakeTitles(app::LogState& log, const wellfile::WellHeader& header)
     log.well.companyFlag = drilling::FlaggedCompany(log.well.wellCompany);
     log.depthMatch.elogKbElevation = wellfile::KbElevationFromText(header.elogKb, sizeof header.elogKb);
     log.view.redrawPending = true;  // the title band is part of the rendered log
-    if (log.view.invalidate)
-        log.view.invalidate();
+    log.view.Invalidate();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "print/headertransfer.h"
 
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <string>
@@ -54,11 +55,6 @@ const HeaderTextField kPhoneNumbers{PhoneNumbers, offsetof(HeaderTransfer, phone
 const HeaderTextField kElogKb{ElogKb, offsetof(HeaderTransfer, elogKb), sizeof HeaderTransfer::elogKb,
                               offsetof(wellfile::WellHeader, elogKb)};
 
-bool OneOf(int profile, std::initializer_list<int> profiles)
-{
-    return std::find(profiles.begin(), profiles.end(), profile) != profiles.end();
-}
-
 char* At(void* record, std::size_t offset) { return static_cast<char*>(record) + offset; }
 const char* At(const void* record, std::size_t offset) { return static_cast<const char*>(record) + offset; }
 
@@ -90,15 +86,18 @@ bool Carried(int id, const HeaderDialogContext& c)
 
 }  // namespace
 
-bool HeaderHasFileNumber(int profile) { return OneOf(profile, {5, 31, 68}); }
-bool HeaderHasEngineer(int profile, int secondProfile) { return OneOf(profile, {9, 21, 86}) || secondProfile == 11; }
-bool HeaderHasPhoneNumbers(int profile) { return OneOf(profile, {25, 26, 68}); }
+bool HeaderHasFileNumber(int profile) { return wellfile::ProfileIn(profile, {5, 31, 68}); }
+bool HeaderHasEngineer(int profile, int secondProfile)
+{
+    return wellfile::ProfileIn(profile, {9, 21, 86}) || secondProfile == 11;
+}
+bool HeaderHasPhoneNumbers(int profile) { return wellfile::ProfileIn(profile, {25, 26, 68}); }
 
 bool HeaderShowsSecondLoggers(int profile, const char* loggers2, std::size_t width)
 {
     if (profile == 9)
         return true;
-    return OneOf(profile, {2, 91, 92}) && platform::FieldText(loggers2, width).size() >= 2;
+    return wellfile::ProfileIn(profile, {2, 91, 92}) && platform::FieldText(loggers2, width).size() >= 2;
 }
 
 HeaderTransfer HeaderToTransfer(const wellfile::WellHeader& header, const HeaderDialogContext& c)
@@ -117,7 +116,7 @@ HeaderTransfer HeaderToTransfer(const wellfile::WellHeader& header, const Header
     if (!HeaderShowsSecondLoggers(c.profile, header.loggers2, sizeof header.loggers2))
         std::fill(std::begin(t.loggers2), std::end(t.loggers2), '\0');
     SetText(t.fileName, c.wellName + QStringLiteral(".svm"));
-    t.narrowFormat = OneOf(c.profile, {11, 17, 88, 78}) || c.alternateHeader || c.narrowFormat ? 1 : 0;
+    t.narrowFormat = wellfile::ProfileIn(c.profile, {11, 17, 88, 78}) || c.alternateHeader || c.narrowFormat ? 1 : 0;
     return t;
 }
 

@@ -1,6 +1,7 @@
 #include "reports/dsttests.h"
 
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/sidefiles_reports.h"
@@ -85,7 +86,7 @@ std::optional<std::vector<DSTREPORT>> DeleteDstTest(const wellfile::WellPlace& p
 
 int DstNumber(const DSTREPORT& test)
 {
-    return std::atoi(platform::FieldText(test.number).c_str());
+    return platform::LeadingInt(platform::FieldText(test.number));
 }
 
 }  // namespace reports

@@ -1,6 +1,7 @@
 #include "reports/reportfields.h"
 
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
 
 #include <QString>
 
@@ -22,17 +23,9 @@ int Whole(double v)
 
 }  // namespace
 
-float LeadingFloat(std::string_view text)
-{
-    const double v = entry::ReadTypedNumber(QString::fromLatin1(text.data(), qsizetype(text.size())));
-    return std::fabs(v) <= double(std::numeric_limits<float>::max()) ? float(v) : 0.f;
-}
-
-std::int32_t LeadingInt(std::string_view text) { return entry::LeadingNumber(text); }
-
 std::uint16_t LeadingU16(std::string_view text)
 {
-    return std::uint16_t(std::clamp(entry::LeadingNumber(text), 0, 65535));
+    return std::uint16_t(std::clamp(platform::LeadingInt(text), 0, 65535));
 }
 
 std::string LagText(float lag, std::uint16_t spm)
@@ -60,7 +53,7 @@ QDate ReadReportDate(std::string_view text)
             ++i;
         if (i == digits)
             return {};
-        parts[k] = entry::LeadingNumber(text.substr(digits, i - digits));
+        parts[k] = platform::LeadingInt(text.substr(digits, i - digits));
     }
     // Year 0 is no year, as month 0 and day 0 are no month and day.
     if (parts[2] == 0)

@@ -2,6 +2,7 @@
 // How the report dialogs, pages and text exports read and show report values: numbers typed as text
 // read back as their leading number, texts stored within a character limit, the lag as minutes and
 // strokes, and the day count of a well from a start date.
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <QDate>
@@ -14,11 +15,8 @@
 
 namespace reports {
 
-// The leading decimal number of a text ("12.5ppg" 12.5, " 7" 7); 0 when the text does not start with
-// one. Values beyond float range count as 0.
-float LeadingFloat(std::string_view text);
-// The leading whole number ("12.9" 12); 0 when there is none.
-std::int32_t LeadingInt(std::string_view text);
+using platform::LeadingFloat;
+using platform::LeadingInt;
 // The leading whole number held to 0..65,535 ("70000" 65,535, "-3" 0).
 std::uint16_t LeadingU16(std::string_view text);
 

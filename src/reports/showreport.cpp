@@ -1,6 +1,7 @@
 #include "reports/showreport.h"
 
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/fileattrs.h"
@@ -56,7 +57,7 @@ std::string RateText(float average, const ShowFillSettings& s)
     return platform::CFormat("%-4.1f min/M", double(average));
 }
 
-int Leading(const char (&field)[10]) { return std::atoi(platform::FieldText(field).c_str()); }
+int Leading(const char (&field)[10]) { return platform::LeadingInt(platform::FieldText(field)); }
 
 }  // namespace
 
@@ -85,7 +86,7 @@ std::int32_t ShowTopDepth(const SHOWREPORT& show)
     const std::size_t start = text.find_first_not_of(" -");
     if (start == std::string::npos)
         return 0;
-    return std::atoi(text.substr(start, text.find_first_of(" -", start) - start).c_str());
+    return platform::LeadingInt(text.substr(start, text.find_first_of(" -", start) - start));
 }
 
 void SumTotalGas(SHOWREPORT& show)

@@ -1,11 +1,14 @@
 #include "tracks/chromatograph.h"
 
+#include "platform/gdi.h"
 #include "tracks/gasscale.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace tracks {
+
+using platform::Trunc;
 
 namespace {
 
@@ -41,7 +44,7 @@ std::int32_t OnPieces(const std::array<Piece, 3>& pieces, int count, double v, d
     for (int i = 1; i < count; ++i)
         if (v > pieces[std::size_t(i)].from)
             p = &pieces[std::size_t(i)];
-    return SaturatingX(o + p->steps * u + p->perValue * u * (v - p->from), std::int32_t(o));
+    return Trunc(o + p->steps * u + p->perValue * u * (v - p->from), std::int32_t(o));
 }
 
 }  // namespace
@@ -75,7 +78,7 @@ std::int32_t ChromatographComponentX(double v, double testGas, int scaleCode, do
     case 3: m = 0.5; break;
     default: break;
     }
-    return SaturatingX(o + v / test * factor * width * m, std::int32_t(o));
+    return Trunc(o + v / test * factor * width * m, std::int32_t(o));
 }
 
 int PrintedStrokeCount(std::int32_t lineThickness, std::int32_t width)

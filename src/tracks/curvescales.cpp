@@ -1,10 +1,13 @@
 #include "tracks/curvescales.h"
 
+#include "platform/gdi.h"
 #include "tracks/gasscale.h"
 
 #include <cmath>
 
 namespace tracks {
+
+using platform::Trunc;
 
 float GammaFullScale(std::int32_t n)
 {
@@ -25,7 +28,7 @@ std::int32_t Co2LogX(double v, std::int32_t left, std::int32_t right)
     if (!(v > 0))
         return left;
     const double t = std::log(v * 100) / (std::log(100.0) - std::log(0.01));
-    return SaturatingX(left + t * (double(right) - left), left);
+    return Trunc(left + t * (double(right) - left), left);
 }
 
 std::array<std::int32_t, 11> CurveLogGridOffsets(std::int32_t width)

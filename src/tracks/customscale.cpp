@@ -1,5 +1,6 @@
 #include "tracks/customscale.h"
 
+#include "platform/gdi.h"
 #include "platform/text.h"
 #include "tracks/gasscale.h"
 
@@ -8,6 +9,8 @@
 #include <limits>
 
 namespace tracks {
+
+using platform::Trunc;
 
 std::optional<float> LinearCurveScale(std::int32_t left, std::int32_t right, float minimum, float maximum)
 {
@@ -43,7 +46,7 @@ std::int32_t CurveX(std::int32_t left, std::int32_t right, double offset, bool f
 {
     if (std::isnan(offset))
         offset = 0.0;
-    return fromLeft ? SaturatingX(double(left) + offset, left) : SaturatingX(double(right) - offset, right);
+    return fromLeft ? Trunc(double(left) + offset, left) : Trunc(double(right) - offset, right);
 }
 
 std::int32_t ClipToTrack(std::int32_t x, std::int32_t left, std::int32_t right)
@@ -69,7 +72,7 @@ std::string ScaleLabelText(float value, std::int64_t trackWidth, bool leftEdge)
 std::int32_t DownwardTitleHeight(std::size_t characters, std::int32_t rowHeight, bool capped)
 {
     const double h = double(characters) * double(rowHeight) * 1.5;
-    const std::int32_t height = SaturatingX(h, 0);
+    const std::int32_t height = Trunc(h, 0);
     if (capped)
         return std::min<std::int64_t>(height, std::int64_t(rowHeight) * 15);
     return height;

@@ -1,8 +1,12 @@
 #include "tracks/gasscale.h"
 
+#include "platform/gdi.h"
+
 #include <cmath>
 
 namespace tracks {
+
+using platform::Trunc;
 
 namespace {
 
@@ -43,9 +47,6 @@ const std::array<std::array<const char*, 7>, 8> kCompressedLabels{{
     {"50", "250", "500", "1k", "2k", "4k", "10k"},
 }};
 
-// Far outside any page, yet far from overflowing when a painter adds a stroke or a unit to it.
-constexpr double kFarX = 1.0e9;
-
 int RowOf(int code) { return code >= 1 && code <= 8 ? code - 1 : 7; }
 
 std::int32_t Compressed(int code, double v, double origin, double step)
@@ -55,7 +56,7 @@ std::int32_t Compressed(int code, double v, double origin, double step)
             break;
         if (v <= p.upTo || std::isinf(p.upTo) || std::isnan(v)) {
             const double start = std::trunc(origin) + std::trunc(p.steps * step);
-            return SaturatingX(start + (v - p.base) * step / p.perStep, std::int32_t(origin));
+            return Trunc(start + (v - p.base) * step / p.perStep, std::int32_t(origin));
         }
     }
     return std::int32_t(origin);
@@ -68,7 +69,7 @@ std::int32_t Logarithmic(double v, double origin, double width, bool total)
     // The decade divisor is held in single precision, as the printed grid's is.
     const double t = total ? std::log(v * 0.1 / 0.01) / double(float(std::log(100.0) - std::log(0.001)))
                            : std::log(v * 100 / 10) / double(float(std::log(1000000.0) - std::log(10.0)));
-    const std::int32_t x = SaturatingX(t * width + origin, std::int32_t(origin));
+    const std::int32_t x = Trunc(t * width + origin, std::int32_t(origin));
     return x < origin ? std::int32_t(origin) : x;
 }
 
@@ -96,15 +97,11 @@ GasValues FirstHalfGas(const wellfile::RECORD& rec)
     return v;
 }
 
-std::int32_t SaturatingX(double position, std::int32_t nanX)
+GasValues Magnitudes(GasValues v)
 {
-    if (std::isnan(position))
-        return nanX;
-    if (position >= kFarX)
-        return std::int32_t(kFarX);
-    if (position <= -kFarX)
-        return -std::int32_t(kFarX);
-    return std::int32_t(std::trunc(position));
+    for (float& x : v)
+        x = std::fabs(x);
+    return v;
 }
 
 std::int32_t DecadeLineOffset(int k, std::int32_t width)
@@ -160,10 +157,10 @@ GasPositions GasValuesToX(const GasAxis& axis, const TrackSettings& s, int profi
         double sum = 0;
         for (std::size_t i = 1; i <= 6; ++i)
             sum += v[i];
-        xs[0] = SaturatingX(origin, 0);
+        xs[0] = Trunc(origin, 0);
         for (std::size_t i = 1; i < 8; ++i) {
             const double f = sum > 0 ? v[i] / sum : 0.0;
-            xs[i] = SaturatingX(f * 4 * step + origin, std::int32_t(origin));
+            xs[i] = Trunc(f * 4 * step + origin, std::int32_t(origin));
         }
         return xs;
     }
@@ -188,7 +185,7 @@ GasPositions GasValuesToX(const GasAxis& axis, const TrackSettings& s, int profi
         if (s.linearGasScale) {
             // Codes 1-9 name a full scale; any other takes code 8's.
             const float perStep = kLinearStep[std::size_t(code >= 1 && code <= 9 ? code - 1 : 7)];
-            xs[i] = SaturatingX(v[i] * step / perStep + origin, std::int32_t(origin));
+            xs[i] = Trunc(v[i] * step / perStep + origin, std::int32_t(origin));
         } else {
             xs[i] = Compressed(code, v[i], origin, step);
         }

@@ -19,6 +19,8 @@ using GasPositions = std::array<std::int32_t, 8>;
 // The full-step and first-half gas of a record, copied out of the packed record.
 GasValues FullStepGas(const wellfile::RECORD& rec);
 GasValues FirstHalfGas(const wellfile::RECORD& rec);
+// The values at their magnitudes: a flagged (negative) reading is drawn where its value stands.
+GasValues Magnitudes(GasValues v);
 
 // Where the gas scales start and how wide the logarithmic one is, in device units.
 struct GasAxis {
@@ -38,9 +40,6 @@ GasAxis GasAxisOf(const logview::ViewGeometry& g, const logview::Device& device,
 // The offset of the line of k (2-10) within one printed decade `width` / 5 wide: the lines of a
 // logarithmic grid of five decades across `width`.
 std::int32_t DecadeLineOffset(int k, std::int32_t width);
-
-// A position as an x: truncated toward zero, limited far outside any page, and NaN at `nanX`.
-std::int32_t SaturatingX(double position, std::int32_t nanX);
 
 // Maps the eight gas values of `rec`'s depth to x. The values are first made ready in place: a negative
 // value counts at its magnitude, iC4 takes nC4 when the two are combined (not on profile 60), and without

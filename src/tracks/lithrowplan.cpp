@@ -20,7 +20,8 @@ std::string RowText(const wellfile::RECORD& rec, bool interpreted)
     return interpreted ? platform::FieldText(rec.interpretedLith) : platform::FieldText(rec.lith);
 }
 
-bool IsBlankLith(const std::string& text)
+// The text of an all-blank row ("100BL" in any case).
+bool IsBlankRowText(const std::string& text)
 {
     constexpr std::string_view blank = "100bl";
     if (text.size() != blank.size())
@@ -139,7 +140,7 @@ LithRowPlan PlanLithologyCompressed(const LithRow& row, const LithRowSettings& s
     // Blank records near the bottom of the file are not drawn yet.
     if (row.index >= 1 && row.index < recs.size() &&
         (long long)recs[row.index - 1].depth > (long long)s.fileLastDepth - 10 &&
-        IsBlankLith(platform::FieldText(recs[row.index].lith)))
+        IsBlankRowText(platform::FieldText(recs[row.index].lith)))
         return plan;
 
     LithShares shares;

@@ -160,13 +160,13 @@ bool Holds(const std::array<std::uint8_t, 3>& family, int type)
 bool LithStyle::InBoundaryFamily(int type) const { return Holds(boundaryFamily, type); }
 bool LithStyle::InJoinFamily(int type) const { return Holds(joinFamily, type); }
 
-bool IsBlankLith(int type) { return type <= 0 || type == LITH_PYRITE || type >= kLithTypes; }
+bool DrawsAsBlank(int type) { return type <= 0 || type == LITH_PYRITE || type >= kLithTypes; }
 
 const LithStyle& LithStyleOf(int type)
 {
     static const std::array<LithStyle, kLithTypes> styles = MakeStyles();
     static const LithStyle blank{};
-    return IsBlankLith(type) ? blank : styles[std::size_t(type)];
+    return DrawsAsBlank(type) ? blank : styles[std::size_t(type)];
 }
 
 }  // namespace tracks

@@ -121,6 +121,6 @@ struct LithStyle {
 const LithStyle& LithStyleOf(int type);
 
 // True for the types drawn by the blank branch: 0, 7 and anything outside 0-37.
-bool IsBlankLith(int type);
+bool DrawsAsBlank(int type);
 
 }  // namespace tracks

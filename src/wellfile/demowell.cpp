@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "reports/shortreports.h"
 #include "wellfile/datafile.h"
+#include "wellfile/demowell_curves.h"
 #include "wellfile/demowell_data.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/sidefiles_reports.h"
@@ -76,12 +77,15 @@ bool SaveDemoConfig(const WellPlace& place)
 // columns: gamma and weight on bit over the rate track, CO2 and the mud weights over the gas track, the
 // lag time in the depth column, the interpreted lithology with the calcimeter, the memos, the
 // descriptions in their column and the flares.
+// Track flags 8-13 show the e-log resistivity curves (slots 8-13); 13 the deepest.
+constexpr int kDeepResistivityFlag = 13;
+
 bool SaveDemoSchemes(const WellPlace& place)
 {
     layout::SchemeSet set = layout::DefaultSchemeSet();
-    for (int flag : {layout::FLAG_FIRST_CURVE, layout::FLAG_LAG_TIME, layout::FLAG_WEIGHT_ON_BIT, layout::FLAG_MUD_WEIGHTS,
+    for (int flag : std::initializer_list<int>{layout::FLAG_FIRST_CURVE, layout::FLAG_LAG_TIME, layout::FLAG_WEIGHT_ON_BIT, layout::FLAG_MUD_WEIGHTS,
                      layout::FLAG_CO2, layout::FLAG_INTERPRETED_LITH, layout::FLAG_MEMOS, layout::FLAG_DESCRIPTIONS,
-                     layout::FLAG_FLARES})
+                     layout::FLAG_FLARES, kDeepResistivityFlag})
         set[0].flags[flag] = 1;
     layout::SchemeFiles files;
     files.dataFolder = place.dataFolder;
@@ -188,6 +192,11 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     // The custom-data file of the custom tracks, one record per depth like the data file.
     const QString customPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".svx"));
     if (!WriteWholeFile(customPath, data.custom.data(), data.custom.size() * sizeof(layout::CUSTDATAREC)))
+        return false;
+    // The wireline log, whose deep resistivity the first scheme shows.
+    const std::vector<elog::CurveRecord> curves = demo::MakeDemoCurves(data, shape);
+    const QString curvePath = platform::JoinPath(folder, place.wellName + QStringLiteral(".svc"));
+    if (!WriteWholeFile(curvePath, curves.data(), curves.size() * sizeof(elog::CurveRecord)))
         return false;
     const QString fitPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".fit"));
     if (!WriteWholeFile(fitPath, data.fit.data(), data.fit.size() * sizeof(layout::EXTRECORD)) ||

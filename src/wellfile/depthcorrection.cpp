@@ -1,5 +1,6 @@
 #include "wellfile/depthcorrection.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wellfile/wellheader.h"
 
@@ -206,7 +207,7 @@ float KbElevationFromText(const char* field, std::size_t width)
             kept += c;
         digitSeen = digitSeen || digit;
     }
-    return kept.empty() ? 0.0f : float(std::atof(kept.c_str()));
+    return kept.empty() ? 0.0f : platform::LeadingFloat(kept);
 }
 
 float GetKbElevation(const WellPlace& place, const QString& path)

@@ -4,6 +4,7 @@
 #include "layout/customdata.h"
 #include "platform/text.h"
 #include "wellfile/depthcorrection.h"
+#include "wellfile/wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -99,32 +100,6 @@ bool ShiftSide(const QString& path, std::int32_t depth, std::int64_t m, const R&
     return true;
 }
 
-// A list file of records whose int32 depth leads (memos, depth notes) with its depths moved; nothing
-// when no depth moved. A trailing partial record is carried unchanged.
-template <class R>
-bool MoveListDepths(const QString& path, std::int32_t point, std::int32_t delta, std::optional<QByteArray>& out)
-{
-    if (!IsFile(path))
-        return true;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return false;
-    bool moved = false;
-    for (qsizetype at = 0; at + qsizetype(sizeof(R)) <= bytes.size(); at += sizeof(R)) {
-        std::int32_t d = 0;
-        std::memcpy(&d, bytes.constData() + at, sizeof d);
-        const std::int32_t to = MovedDepth(d, point, delta);
-        moved = moved || to != d;
-        std::memcpy(bytes.data() + at, &to, sizeof to);
-    }
-    if (moved)
-        out = std::move(bytes);
-    return true;
-}
-
 // The side files of an insert (m above 0) or delete (m below 0) of m depth units at `depth`, read and
 // shifted in memory. On a file that cannot be read, its path.
 struct SideFiles {
@@ -142,9 +117,10 @@ std::optional<QString> ShiftSideFiles(const RecordFiles& files, std::int32_t dep
         return files.customFile;
     if (!ShiftSide(files.fitFile, depth, m, blankFit, out.fit))
         return files.fitFile;
-    if (!MoveListDepths<entry::SVMEMO>(files.memoFile, depth, std::int32_t(m), out.memos))
+    const auto move = [depth, m](std::int32_t d) { return MovedDepth(d, depth, std::int32_t(m)); };
+    if (!MoveRecordDepths<entry::SVMEMO>(files.memoFile, move, out.memos))
         return files.memoFile;
-    if (!MoveListDepths<entry::HTEXTEX>(files.noteFile, depth, std::int32_t(m), out.notes))
+    if (!MoveRecordDepths<entry::HTEXTEX>(files.noteFile, move, out.notes))
         return files.noteFile;
     return std::nullopt;
 }

@@ -16,8 +16,10 @@
 // after the built-in ones; an installation code replaces the built-in code of its profile.
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -71,6 +73,26 @@ std::string CompanyTextOfFile(const QString& path);
 // profile 11 when its rates are per hour). Lag volumes then turn lengths into feet and the drilling
 // status shows tenths of a unit.
 bool MetricProfile(int profile, std::int32_t rateUnitPerHour);
+
+// Whether `profile` is one of `profiles`: the question layout, pens, menus and dialogs ask of a file's
+// logging-company profile.
+constexpr bool ProfileIn(int profile, std::initializer_list<int> profiles)
+{
+    return std::find(profiles.begin(), profiles.end(), profile) != profiles.end();
+}
+
+// Profiles 17 and 88: their gas track follows the alternate (single-gas) format option.
+constexpr bool AlternateFormatProfile(int profile) { return ProfileIn(profile, {17, 88}); }
+
+// The percent-gas group: profiles 4, 11, 64 and 78, and 17 and 88 while the alternate format is off.
+// Their logs carry the chromatograph track and the percent gas scales.
+constexpr bool PercentGasGroup(int profile, bool alternateFormat)
+{
+    return ProfileIn(profile, {4, 11, 64, 78}) || (AlternateFormatProfile(profile) && !alternateFormat);
+}
+
+// Profiles 4, 11 and 64: they offer "Sand and Shale Only" and the temperature scale.
+constexpr bool SandShaleProfile(int profile) { return ProfileIn(profile, {4, 11, 64}); }
 
 // What opening the demo file (OpenDemoFile, wellfile/validate.h) asks of the main window.
 struct DemoFileActions {

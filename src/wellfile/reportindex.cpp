@@ -1,6 +1,7 @@
 #include "wellfile/reportindex.h"
 
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wholefile.h"
@@ -59,8 +60,8 @@ std::int32_t ShowRecordDepth(const SHOWREPORT& record, std::int32_t& second)
     const std::string rest = text.substr(end + 1);
     if (rest.empty())
         return 0;
-    second = std::atoi(rest.c_str());
-    return std::atoi(first.c_str());
+    second = platform::LeadingInt(rest);
+    return platform::LeadingInt(first);
 }
 
 void LoadShowDepthIndex(const WellPlace& place, ShowDepthIndex& index)
@@ -85,12 +86,12 @@ void LoadDstDepthIndex(const WellPlace& place, DstDepthIndex& index)
     if (IsOldDstLength(QFileInfo(path).size())) {
         const auto tests = LeadingRecords<reports::OLDDSTREPORT>(path, index.size());
         for (std::size_t i = 0; i < tests.size(); ++i)
-            index[i] = std::atoi(platform::FieldText(tests[i].fromDepth).c_str());
+            index[i] = platform::LeadingInt(platform::FieldText(tests[i].fromDepth));
         return;
     }
     const auto tests = LeadingRecords<DSTREPORT>(path, index.size());
     for (std::size_t i = 0; i < tests.size(); ++i)
-        index[i] = std::atoi(platform::FieldText(tests[i].fromDepth).c_str());
+        index[i] = platform::LeadingInt(platform::FieldText(tests[i].fromDepth));
 }
 
 void LoadReportDepthIndex(const WellPlace& place, ReportDepthIndex& index)

@@ -68,9 +68,25 @@ private:
 // Copies entry `index` into the file `path`. The entry is read to its end, which is where the library
 // checks the entry's length and checksum: a damaged entry fails here, not after it was taken. No more
 // than `room` bytes are taken, whatever the entry claims: `total` counts what all entries unpacked.
-QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const QString& path,
-                  const PackageLimits& limits, zip_uint64_t& total)
+// The kind of failure a library error stands for.
+PackageFailure FailureOf(int zipError)
 {
+    switch (zipError) {
+    case ZIP_ER_CRC: return PackageFailure::BadChecksum;
+    case ZIP_ER_NOZIP:
+    case ZIP_ER_INCONS:
+    case ZIP_ER_COMPRESSED_DATA: return PackageFailure::NotZip;
+    case ZIP_ER_MEMORY: return PackageFailure::OutOfMemory;
+    case ZIP_ER_NOENT: return PackageFailure::MissingFile;
+    case ZIP_ER_EOF: return PackageFailure::ReadCutShort;
+    default: return PackageFailure::Other;
+    }
+}
+
+QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const QString& path,
+                  const PackageLimits& limits, zip_uint64_t& total, PackageFailure& reason)
+{
+    reason = PackageFailure::Other;
     const QString damaged = QStringLiteral("The entry \"%1\" is damaged.").arg(name);
     const QString tooLarge = QStringLiteral("The entry \"%1\" is too large for a well package.").arg(name);
     const auto over = [&](zip_uint64_t entryBytes) {
@@ -78,13 +94,17 @@ QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const
     };
     zip_stat_t st;
     zip_stat_init(&st);
-    if (zip_stat_index(archive, index, 0, &st) != 0)
+    if (zip_stat_index(archive, index, 0, &st) != 0) {
+        reason = FailureOf(zip_error_code_zip(zip_get_error(archive)));
         return damaged;
+    }
     if ((st.valid & ZIP_STAT_SIZE) && over(st.size))
         return tooLarge;
     std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(archive, index, 0));
-    if (!entry)
+    if (!entry) {
+        reason = FailureOf(zip_error_code_zip(zip_get_error(archive)));
         return damaged;
+    }
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a short write is seen
         return QStringLiteral("\"%1\" could not be written.").arg(name);
@@ -92,8 +112,10 @@ QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const
     zip_uint64_t read = 0;
     for (;;) {
         const zip_int64_t n = zip_fread(entry.get(), buffer.data(), buffer.size());
-        if (n < 0)
+        if (n < 0) {
+            reason = FailureOf(zip_error_code_zip(zip_file_get_error(entry.get())));
             return damaged;
+        }
         if (n == 0)
             break;
         read += zip_uint64_t(n);
@@ -102,11 +124,14 @@ QString CopyEntry(zip_t* archive, zip_uint64_t index, const QString& name, const
         if (out.write(buffer.data(), n) != n)
             return QStringLiteral("\"%1\" could not be written.").arg(name);
     }
-    if ((st.valid & ZIP_STAT_SIZE) && read != st.size)
+    if ((st.valid & ZIP_STAT_SIZE) && read != st.size) {
+        reason = PackageFailure::ReadCutShort;
         return damaged;
+    }
     if (!out.commit())
         return QStringLiteral("\"%1\" could not be written.").arg(name);
     total += read;
+    reason = PackageFailure::None;
     return {};
 }
 
@@ -156,10 +181,19 @@ PackageResult ExtractPackage(const QString& zipPath, const QString& folder, cons
     const QByteArray nativePath = QFile::encodeName(zipPath);
     std::unique_ptr<zip_t, ZipCloser> archive(zip_open(nativePath.constData(), ZIP_RDONLY, &err));
     if (!archive) {
-        result.error = QStringLiteral("The file is not a zip archive or cannot be read.");
+        result.reason = FailureOf(err);
+        result.error = result.reason == PackageFailure::MissingFile
+                           ? QStringLiteral("The file is not there.")
+                           : QStringLiteral("The file is not a zip archive or cannot be read.");
         return result;
     }
+    result.reason = PackageFailure::Other;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count <= 0) {
+        result.reason = PackageFailure::NoEntries;
+        result.error = QStringLiteral("The package holds no files.");
+        return result;
+    }
     if (count > limits.entries) {
         result.error = QStringLiteral("The package holds %1 entries, more than a well package has.").arg(count);
         return result;
@@ -207,8 +241,11 @@ PackageResult ExtractPackage(const QString& zipPath, const QString& folder, cons
     const auto staged = [&](std::size_t i) { return platform::JoinPath(staging.path(), QString::number(i)); };
     zip_uint64_t unpacked = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const QString failed = CopyEntry(archive.get(), zip_uint64_t(i), names[i], staged(i), limits, unpacked);
+        PackageFailure reason = PackageFailure::None;
+        const QString failed =
+            CopyEntry(archive.get(), zip_uint64_t(i), names[i], staged(i), limits, unpacked, reason);
         if (!failed.isEmpty()) {
+            result.reason = reason;
             result.error = failed;
             return result;
         }
@@ -240,6 +277,77 @@ PackageResult ExtractPackage(const QString& zipPath, const QString& folder, cons
     for (const QString& name : names)
         if (!result.written.contains(name))
             result.written << name;
+    result.ok = true;
+    result.reason = PackageFailure::None;
+    return result;
+}
+
+PackageWriteResult WritePackage(const QString& zipPath, const QStringList& files, int level, PackageWrite mode)
+{
+    PackageWriteResult result;
+    const auto fail = [&](int zipError, const QString& error) {
+        result.zipError = zipError;
+        result.error = error;
+        return result;
+    };
+    if (files.isEmpty())
+        return fail(ZIP_ER_INVAL, QStringLiteral("There are no files to pack."));
+    // The names the entries get; a second file of one name would silently replace the first.
+    QStringList names;
+    QHash<QString, QString> seen;
+    for (const QString& file : files) {
+        const QString name = QFileInfo(file).fileName();
+        if (!IsBareFileName(name))
+            return fail(ZIP_ER_INVAL, QStringLiteral("\"%1\" is not a file name.").arg(file));
+        QString& first = seen[name.toLower()];
+        if (!first.isEmpty())
+            return fail(ZIP_ER_EXISTS, QStringLiteral("\"%1\" and \"%2\" would be one entry.").arg(first, file));
+        first = file;
+        names << name;
+    }
+
+    int err = 0;
+    const QByteArray nativePath = QFile::encodeName(zipPath);
+    const int flags = ZIP_CREATE | (mode == PackageWrite::Replace ? ZIP_TRUNCATE : 0);
+    std::unique_ptr<zip_t, ZipCloser> archive(zip_open(nativePath.constData(), flags, &err));
+    if (!archive)
+        return fail(err, QStringLiteral("%1 could not be opened as a zip archive.").arg(zipPath));
+    const auto libraryError = [&](const QString& what) {
+        return fail(zip_error_code_zip(zip_get_error(archive.get())), what);  // the archive is discarded
+    };
+
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QByteArray source = QFile::encodeName(files[i]);
+        const QByteArray entryName = names[i].toUtf8();
+        zip_source_t* data = zip_source_file(archive.get(), source.constData(), 0, -1);
+        if (!data)
+            return libraryError(QStringLiteral("\"%1\" could not be read.").arg(files[i]));
+        zip_int64_t index = zip_name_locate(archive.get(), entryName.constData(), ZIP_FL_NOCASE);
+        if (index >= 0) {
+            // The entry takes the file's bytes and, when it differs in letter case, its name.
+            const char* old = zip_get_name(archive.get(), zip_uint64_t(index), ZIP_FL_ENC_RAW);
+            const bool renamed = !old || entryName != QByteArray(old);
+            if (zip_file_replace(archive.get(), zip_uint64_t(index), data, ZIP_FL_ENC_UTF_8) != 0) {
+                zip_source_free(data);  // still ours: the library takes a source only when the call works
+                return libraryError(QStringLiteral("\"%1\" could not be replaced in the zip.").arg(names[i]));
+            }
+            if (renamed &&
+                zip_file_rename(archive.get(), zip_uint64_t(index), entryName.constData(), ZIP_FL_ENC_UTF_8) != 0)
+                return libraryError(QStringLiteral("\"%1\" could not be renamed in the zip.").arg(names[i]));
+        } else {
+            index = zip_file_add(archive.get(), entryName.constData(), data, ZIP_FL_ENC_UTF_8);
+            if (index < 0) {
+                zip_source_free(data);
+                return libraryError(QStringLiteral("\"%1\" could not be added to the zip.").arg(names[i]));
+            }
+        }
+        if (zip_set_file_compression(archive.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, zip_uint32_t(level)) != 0)
+            return libraryError(QStringLiteral("The compression level %1 is not available.").arg(level));
+    }
+    // The library writes a temporary file beside the zip and renames it over the zip when complete.
+    if (zip_close(archive.get()) != 0)
+        return libraryError(QStringLiteral("%1 could not be written.").arg(zipPath));
+    archive.release();
     result.ok = true;
     return result;
 }

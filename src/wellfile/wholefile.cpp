@@ -3,6 +3,7 @@
 #include "wellfile/fileattrs.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -76,6 +77,21 @@ bool CopyFileLeavingReadOnly(const QString& from, const QString& to)
         return false;
     QFile::setPermissions(to, QFile::permissions(to) & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup |
                                                          QFile::WriteOther));
+    return true;
+}
+
+bool ReadSideFile(const QString& path, std::optional<QByteArray>& bytes)
+{
+    bytes.reset();
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return true;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray read = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return false;
+    bytes = std::move(read);
     return true;
 }
 

@@ -2,9 +2,12 @@
 // Whole-file images of fixed-size settings records: read back only when the file has exactly the
 // record's size, written through a temporary file and a rename so a failed write never leaves a
 // half-written record behind.
+#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
+#include <cstring>
+#include <optional>
 
 namespace wellfile {
 
@@ -27,5 +30,35 @@ bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber 
 // The copy a monitoring station picks up: `to` replaced by a copy of `from` as CopyFileReplacing does
 // (a read-only old copy is replaced too), the new copy left read-only. False when the copy failed.
 bool CopyFileLeavingReadOnly(const QString& from, const QString& to);
+
+// The bytes of a side file: none when there is no such file; false when it exists but cannot be read.
+bool ReadSideFile(const QString& path, std::optional<QByteArray>& bytes);
+
+// A side file of fixed-size records that each hold a depth (memos, depth notes, FIT records), read
+// whole with every record's depth passed through `move`; a trailing partial record is carried
+// unchanged. `out` gets the bytes when a depth changed. False when the file exists but cannot be read.
+template <class Record, class Move>
+bool MoveRecordDepths(const QString& path, Move move, std::optional<QByteArray>& out)
+{
+    std::optional<QByteArray> bytes;
+    if (!ReadSideFile(path, bytes))
+        return false;
+    if (!bytes)
+        return true;
+    bool moved = false;
+    for (qsizetype at = 0; at + qsizetype(sizeof(Record)) <= bytes->size(); at += qsizetype(sizeof(Record))) {
+        char* field = bytes->data() + at + offsetof(Record, depth);
+        decltype(Record::depth) depth{};
+        std::memcpy(&depth, field, sizeof depth);
+        const decltype(Record::depth) to = move(depth);
+        if (to != depth) {
+            std::memcpy(field, &to, sizeof to);
+            moved = true;
+        }
+    }
+    if (moved)
+        out = std::move(bytes);
+    return true;
+}
 
 }  // namespace wellfile

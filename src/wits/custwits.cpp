@@ -137,8 +137,8 @@ void CUSTWITS::FinishSample(WITSRECORD& s)
         s.lagDepth = std::int32_t(TruncInt(d->lagDepth) & 0xFFFF);
     }
     if (const gasmon::AutoGas* gas = host.gas) {
-        s.totalGas = gas->currentTotalGas;
-        s.gasMonitorValue = std::uint16_t(TruncInt(gas->secondReading));
+        s.totalGas = gas->Readings().currentTotalGas;
+        s.gasMonitorValue = std::uint16_t(TruncInt(gas->Readings().secondReading));
     }
     const float bit = s.bitDepth;
     const bool followBit = (!host.unmannedUnit && Mode() == CustWitsMode::Pason) || Mode() == CustWitsMode::Other;
@@ -186,7 +186,7 @@ void CUSTWITS::SendOutput()
 std::string CUSTWITS::BuildOutputFrame() const
 {
     const float lagDepth = host.driller ? host.driller->lagDepth : 0.0f;
-    const float totalGas = host.gas ? host.gas->currentTotalGas : kNoMonitorGas;
+    const float totalGas = host.gas ? host.gas->Readings().currentTotalGas : kNoMonitorGas;
     std::string frame = "&&\r\n";
     frame += platform::CFormat("0139%4.2f\r\n", double(lagDepth));
     frame += platform::CFormat("0140%5.2f\r\n", double(totalGas));
@@ -196,6 +196,7 @@ std::string CUSTWITS::BuildOutputFrame() const
 
 std::string CUSTWITS::BuildWitsOutFrame()
 {
+    Refresh();
     std::string frame = "&&\r\n";
     if (host.standardLinkRuns) {
         const float bit = host.link->lastBitDepth;

@@ -54,6 +54,9 @@ constexpr int kWitsOutPatternSize = 20;
 
 // What the custom link reads besides the groups of the standard link's host.
 struct CustWitsHost : WitsHost {
+    // The standard host of `log`, with these values also taken before each call.
+    CustWitsHost(app::LogState& log, const app::WellServices& services);
+
     bool standardLinkRuns = false;  // the standard engine exists: "Wits Out" sends its depths
     // The "Wits Out" test pattern of total gas values and its highest index (the main window's table).
     std::array<float, kWitsOutPatternSize> witsOutPattern{};

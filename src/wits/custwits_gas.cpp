@@ -4,6 +4,7 @@
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
 #include "logview/logview_services.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 #include "wellfile/openwell.h"
@@ -61,9 +62,9 @@ RECORD* EntryRecordOf(std::vector<RECORD>& entry, std::int32_t depth, int step)
 void CUSTWITS::ProcessGasItem(int item, std::string_view value)
 {
     if (item == kItemTotalGas)
-        Sample().totalGas = float(ParseFloat(value));
+        Sample().totalGas = platform::LeadingFloat(value);
     if (item == kItemLagDepth)
-        LagDepthItem(std::int32_t(ParseInteger(value)));
+        LagDepthItem(platform::LeadingInt(value));
     else if (item == kItemTotalGas && Mode() == CustWitsMode::Gas)
         TotalGasFirstPass(value);
     if (GasMode())
@@ -72,7 +73,7 @@ void CUSTWITS::ProcessGasItem(int item, std::string_view value)
 
 void CUSTWITS::TotalGasFirstPass(std::string_view text)
 {
-    const float value = float(ParseFloat(text));
+    const float value = platform::LeadingFloat(text);
     WitsLinkState& state = *host.link;
     float& maximum = stepGas[0];
     if (!host.gas || !gasMonitorFirst) {
@@ -85,8 +86,7 @@ void CUSTWITS::TotalGasFirstPass(std::string_view text)
     const float total = value * thirdFactor;
     state.customLinkTotalGas = total;
     host.customLinkTotalGas = total;
-    const float peak = host.gas->record.totalGas;  // packed: by value
-    host.gas->record.totalGas = std::max(peak, total);
+    host.gas->RaiseTotalGasPeak(total);
     SetLine(kCustTotalGasText, platform::CFormat("%d", TruncInt(double(total))));
 }
 
@@ -113,7 +113,7 @@ void CUSTWITS::GasItem(int item, std::string_view text)
     std::array<float, 8>& step = stepGas;
     if (item >= kItemC1 && item <= kItemIC5) {
         const auto i = std::size_t(item - kItemC1 + 1);
-        float v = float(ParseFloat(text));
+        float v = platform::LeadingFloat(text);
         if (host.profile == kProfileTestGasScaled)
             v = v * kTestGasPart * testGas[i];
         gasValues[i] = v;
@@ -125,9 +125,9 @@ void CUSTWITS::GasItem(int item, std::string_view text)
             step[1] = gasValues[1];
         }
     } else if (item == kItem0101) {
-        item0101 = std::int32_t(ParseInteger(text));
+        item0101 = platform::LeadingInt(text);
     } else if (item == kItemTotalGas) {
-        gasValues[0] = float(ParseFloat(text)) * hwAttenuator;
+        gasValues[0] = platform::LeadingFloat(text) * hwAttenuator;
         step[0] = std::max(step[0], gasValues[0]);
         if (step[0] < 0)
             step[0] = 0;
@@ -151,7 +151,7 @@ void CUSTWITS::UpdateComponentRatios()
             else
                 gasRecord.sampleTotalGas = v;
             if (host.gas)
-                host.gas->bookedGas[k] = v;
+                host.gas->SetBookedGas(i, v);
             const float ratio = v / sum;
             gasRecord.fractions[i - 1] = ratio;
             componentRatios[k] = ratio;
@@ -228,7 +228,7 @@ bool CUSTWITS::StoreDepthStep()
             r.gas[i] = stepGas[0] * componentRatios[std::size_t(i)];
         if (host.gas)
             for (int i = 0; i <= kRatioComponents; ++i)
-                host.gas->bookedGas[std::size_t(i)] = r.gas[i];
+                host.gas->SetBookedGas(i, r.gas[i]);
 
         // A running entry writes its records back on "Done": its copy of the record gets the booked gas
         // too, but the gas entry's, whose typing it is.

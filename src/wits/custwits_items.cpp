@@ -3,6 +3,7 @@
 #include "wits/custwits.h"
 
 #include "drilling/driller.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/openwell.h"
@@ -78,7 +79,7 @@ void CUSTWITS::FeedAlarm(int channel, double value)
 void CUSTWITS::ProcessItem(std::string_view code, std::string_view value)
 {
     Refresh();
-    const int item = int(ParseInteger(code));
+    const int item = platform::LeadingInt(code);
     componentUpdate = false;
     StageOne(item, value);
     ProcessGasItem(item, value);
@@ -120,11 +121,11 @@ void CUSTWITS::StageOne(int item, std::string_view value)
 
     double v = 0;
     if (Low16Item(item)) {
-        v = double(std::uint16_t(ParseInteger(value) & 0xFFFF));
+        v = double(std::uint16_t(platform::LeadingInt(value) & 0xFFFF));
         if (item == kPumpPressureItem && v > kPumpPressureMaximum)
             v = 0;
     } else if (item == 824) {
-        v = std::max(double(ParseInteger(value)), 0.0);
+        v = std::max(double(platform::LeadingInt(value)), 0.0);
     } else {
         v = ConvertValue(row, value);
     }

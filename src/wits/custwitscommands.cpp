@@ -55,21 +55,11 @@ CustWitsCommands::~CustWitsCommands() = default;
 
 void CustWitsCommands::MakeHost(app::LogState& log)
 {
-    static_cast<WitsHost&>(host_) = MakeWitsHost(log, services_);
-    const auto base = host_.refresh;
-    host_.refresh = [base, &log](WitsHost& h) {
-        base(h);
-        auto& custom = static_cast<CustWitsHost&>(h);
-        custom.standardLinkRuns = log.engines.wits != nullptr;
-        custom.witsOutPattern = log.tables.witsOutTestGas;
-        custom.witsOutPatternLast = log.tables.witsOutTestGasLast;
-    };
-    host_.writeBlock = [&log](const WITSRECORD* samples, int count) { WriteWitsRecord(log, samples, {}, count); };
-    host_.repaintRow = [&log, this](std::int32_t depth, unsigned parts) {
+    host_ = std::make_unique<CustWitsHost>(log, services_);
+    host_->repaintRow = [&log, this](std::int32_t depth, unsigned parts) {
         if (window_.repaintBookedRow)
             window_.repaintBookedRow(log, depth, parts);
     };
-    host_.refresh(host_);
 }
 
 void CustWitsCommands::StoreOn(app::LogState& log, bool on)
@@ -111,7 +101,7 @@ void CustWitsCommands::CmCustomWits(app::LogState& log)
     }
 
     MakeHost(log);
-    link_ = std::make_unique<CUSTWITS>(host_, MakeWitsAlarmHost(log));
+    link_ = std::make_unique<CUSTWITS>(*host_, MakeWitsAlarmHost(log));
     log.engines.custWits = link_.get();
     // The link stays the command's own: a failed connect leaves it to be deleted here, once.
     if (Connect(log, *link_)) {

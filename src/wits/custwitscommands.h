@@ -56,7 +56,7 @@ private:
 
     const app::WellServices& services_;
     const WitsLinkWindow& window_;
-    CustWitsHost host_;
+    std::unique_ptr<CustWitsHost> host_;
     std::unique_ptr<CUSTWITS> link_;
     LinkReconnect reconnect_;
 };

@@ -1,5 +1,6 @@
 #include "wits/itemtable.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -72,13 +73,6 @@ constexpr bool InCodeOrder()
 }
 static_assert(InCodeOrder());
 
-std::string_view SkipBlanks(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    return text;
-}
-
 double CountValue(double v, double maximum) { return v < 0 || v > maximum ? 0 : v; }
 
 }  // namespace
@@ -90,39 +84,6 @@ const ItemRow* FindItem(int code)
     const auto it = std::lower_bound(kItems.begin(), kItems.end(), code,
                                      [](const ItemRow& r, int c) { return r.code < c; });
     return it != kItems.end() && it->code == code ? &*it : nullptr;
-}
-
-double ParseFloat(std::string_view text)
-{
-    text = SkipBlanks(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    (void)end;
-    // Every value lands in a float or a whole number: one a float cannot hold is no number either.
-    if (ec != std::errc() || !std::isfinite(v) || std::fabs(v) > double(std::numeric_limits<float>::max()))
-        return 0;
-    return v;
-}
-
-std::int64_t ParseInteger(std::string_view text)
-{
-    text = SkipBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    std::int64_t v = 0;
-    constexpr std::int64_t kLimit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        v = std::min(v * 10 + (c - '0'), kLimit);
-    }
-    v = negative ? -v : v;
-    return std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
 }
 
 std::int32_t TruncInt(double v)
@@ -141,17 +102,17 @@ double ConvertValue(const ItemRow& row, std::string_view text)
 {
     switch (row.conversion) {
     case Conversion::Float:
-        return ParseFloat(text);
+        return platform::LeadingFloat(text);
     case Conversion::Count:
-        return CountValue(double(ParseInteger(text)), kCountMaximum);
+        return CountValue(double(platform::LeadingInt(text)), kCountMaximum);
     case Conversion::PumpPressure:
-        return CountValue(CountValue(double(ParseInteger(text)), kCountMaximum), kPumpPressureMaximum);
+        return CountValue(CountValue(double(platform::LeadingInt(text)), kCountMaximum), kPumpPressureMaximum);
     case Conversion::Low16:
-        return double(std::uint16_t(ParseInteger(text) & 0xFFFF));
+        return double(std::uint16_t(platform::LeadingInt(text) & 0xFFFF));
     case Conversion::Integer:
-        return double(ParseInteger(text));
+        return double(platform::LeadingInt(text));
     case Conversion::WholeLow16:
-        return double(std::uint16_t(std::uint32_t(TruncInt(ParseFloat(text))) & 0xFFFF));
+        return double(std::uint16_t(std::uint32_t(TruncInt(platform::LeadingFloat(text))) & 0xFFFF));
     }
     return 0;
 }

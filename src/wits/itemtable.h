@@ -75,12 +75,6 @@ std::span<const ItemRow> StandardItems();
 // The row of `code`, or none for an item the link does not take.
 const ItemRow* FindItem(int code);
 
-// The value text read as a float (C locale; "1.5", " -2e3", "+4"); 0 when it is no number, not
-// finite or beyond what a float holds.
-double ParseFloat(std::string_view text);
-// The value text read as a whole number: leading blanks, a sign and digits, the rest ignored ("12.9"
-// gives 12); 0 when there are none. Held to the 32-bit range.
-std::int64_t ParseInteger(std::string_view text);
 // A float truncated toward zero and held to the 32-bit range (0 for a value that is not a number).
 std::int32_t TruncInt(double v);
 

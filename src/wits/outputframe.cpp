@@ -42,8 +42,8 @@ std::string Wits::BuildOutputFrame()
     if (host.customLinkGas)
         totalGas = platform::CFormat("%.2f", Scaled(host.customLinkTotalGas, scaled));
     else if (host.gas)
-        totalGas = scaled ? platform::CFormat("%.2f", Scaled(host.gas->currentTotalGas, true))
-                          : platform::CFormat("%d", TruncInt(host.gas->currentTotalGas));
+        totalGas = scaled ? platform::CFormat("%.2f", Scaled(host.gas->Readings().currentTotalGas, true))
+                          : platform::CFormat("%d", TruncInt(host.gas->Readings().currentTotalGas));
     else if (host.gasMonitorType == 10 || host.gasMonitorType == 11)
         totalGas = platform::CFormat("%.2f", Scaled(gasValues[0], scaled));
     else

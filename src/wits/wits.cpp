@@ -6,6 +6,7 @@
 #include "drilling/pumpthreads.h"
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
@@ -86,10 +87,10 @@ void Wits::FeedAlarm(int channel, double value)
 void Wits::DispatchItem(std::string_view code, std::string_view value, bool marked)
 {
     Refresh();
-    const int item = int(ParseInteger(code));
+    const int item = platform::LeadingInt(code);
     gasFromMonitor = false;
     if (host.gas && (host.profile == 2 || host.profile == 60))
-        gasFromMonitor = host.gas->gasFromWits;
+        gasFromMonitor = host.gas->Readings().gasFromWits;
     if (GasOverLink(host.gasMonitorType))
         host.link->gasOverWits = true;
     if (tenthsDigit < 10 && tenthsDigit % 2 == 0)
@@ -117,7 +118,7 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
     }
 
     if (gasFromMonitor)
-        FeedGasMonitor(item, float(ParseFloat(value)), marked);
+        FeedGasMonitor(item, platform::LeadingFloat(value), marked);
     else if (GasOverLink(host.gasMonitorType))
         TakeLinkGas(item, value, marked);
 }

@@ -3,6 +3,7 @@
 #include "wits/wits.h"
 
 #include "gasmon/autogas.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 
@@ -28,36 +29,16 @@ void Wits::FeedGasMonitor(int item, float value, bool marked)
 {
     gasmon::AutoGas& g = *host.gas;
     const bool skipped = (marked && host.profile == 88) || fileInputMode;
-    if (item >= kC1 && item < kNC5) {
+    if (item >= kC1 && item <= kNC5) {
         if (skipped)
             return;
-        const int i = item - kC1 + 1;
-        if (value < 0) {
-            g.values[std::size_t(i)] = 0;
-            g.record.components[i - 1] = 0;
-        } else {
-            g.values[std::size_t(i)] = value;
-            if (value > g.record.components[i - 1])
-                g.record.components[i - 1] = value;
-        }
+        g.TakeWitsGas(item - kC1 + 1, value);
         if (item == kC1) {
             CountGoodFrame();
             SetLine(7, platform::CFormat("%2.1f", double(WitsPercent())));
         }
-    } else if (item == kNC5) {
-        if (skipped)
-            return;
-        // nC5 keeps a negative reading; only its peak never goes below 0.
-        g.values[7] = value;
-        if (value > g.record.nc5)
-            g.record.nc5 = value;
-        if (g.record.nc5 < 0)
-            g.record.nc5 = 0;
     } else if (item == kCo2) {
-        const float v = std::max(value, 0.0f);
-        g.values[8] = v;
-        if (v > g.record.co2)
-            g.record.co2 = v;
+        g.TakeWitsGas(8, value);
     }
 }
 
@@ -66,13 +47,13 @@ void Wits::TakeLinkGas(int item, std::string_view text, bool marked)
 {
     WitsLinkState& link = *host.link;
     if (item == kItem0101) {
-        item0101 = std::int32_t(ParseInteger(text));
+        item0101 = platform::LeadingInt(text);
     } else if (item == kTotalGasHeld) {
-        HoldTotalGas(float(ParseFloat(text)));
+        HoldTotalGas(platform::LeadingFloat(text));
     } else if (item == kTotalGas) {
         if (host.profile == 88)
             return;
-        float total = float(ParseFloat(text));
+        float total = platform::LeadingFloat(text);
         if (pasonFeed == 1)
             total *= gasScale[0];
         gasValues[0] = total;
@@ -86,7 +67,7 @@ void Wits::TakeLinkGas(int item, std::string_view text, bool marked)
         if (item == kC1 && marked && host.profile == 88)
             return;
         const int i = item - kC1 + 1;
-        float v = std::max(float(ParseFloat(text)), 0.0f);
+        float v = std::max(platform::LeadingFloat(text), 0.0f);
         if (pasonFeed == 1 || host.profile == 2)
             v *= gasScale[1];
         if (chromatographSwitch)
@@ -95,7 +76,7 @@ void Wits::TakeLinkGas(int item, std::string_view text, bool marked)
         if (item == kC1)
             CountGoodFrame();
     } else if (item == kCo2) {
-        co2Maximum = std::max(float(ParseFloat(text)), 0.0f);
+        co2Maximum = std::max(platform::LeadingFloat(text), 0.0f);
         link.co2Maximum = std::max(link.co2Maximum, co2Maximum);
     }
 }

@@ -3,6 +3,7 @@
 #include "wits/wits.h"
 
 #include "drilling/driller.h"
+#include "drilling/lagcalc.h"
 #include "drilling/logtime.h"
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
@@ -26,7 +27,6 @@ namespace wits {
 namespace {
 
 constexpr std::size_t kTrafficCopy = 4000;
-constexpr int kPumps = 3;
 
 std::string Format(const char* format, auto... values)
 {
@@ -74,12 +74,8 @@ void Wits::ParseText(std::string_view text, bool allTaken, bool arrivedNow)
     pumpRateSum = 10;
     if (pumpRateSeen) {
         pumpRateSum = 0;
-        if (const drilling::Driller* d = host.driller) {
-            const std::uint16_t spm[kPumps] = {d->live.spm1, d->live.spm2, d->live.spm3};
-            for (int i = 0; i < kPumps; ++i)
-                if (d->lag.pumpOnHole[i])
-                    pumpRateSum += spm[i];
-        }
+        if (const drilling::Driller* d = host.driller)
+            pumpRateSum = drilling::WitsSpmOnHole(d->lag, d->live);
     }
 
     // Reads cut the text anywhere: every piece goes to the reader, which keeps an unended item for the
@@ -188,8 +184,8 @@ void Wits::FinishSample(WITSRECORD& s)
         s.lagDepth = std::int32_t(std::int32_t(d->lagDepth) & 0xFFFF);
     }
     if (const gasmon::AutoGas* gas = host.gas) {
-        s.totalGas = gas->currentTotalGas;
-        s.gasMonitorValue = std::uint16_t(gas->secondReading);
+        s.totalGas = gas->Readings().currentTotalGas;
+        s.gasMonitorValue = std::uint16_t(gas->Readings().secondReading);
     }
     const float bit = s.bitDepth;
     if (!host.link->holdHoleDepth && bit > 0 && s.holeDepth < bit && bit >= float(bottomDepthAtConnect))

@@ -100,35 +100,20 @@ void WitsCommands::CmWits(app::LogState& log)
         if (window_.drawLinkStatus)
             window_.drawLinkStatus(log);
     } else {
-        host_ = MakeWitsHost(log, services_);
-        const auto base = host_.refresh;
-        host_.refresh = [base, &log, this](WitsHost& h) {
-            base(h);
-            h.bottomSwitchKept = log.well.config.witsDepthOption != 0;
-            h.remoteCopy = log.witsCopy.remoteCopy;
-        };
-        host_.writeBlock = [&log](const WITSRECORD* samples, int count) { WriteWitsRecord(log, samples, {}, count); };
-        // The block's second copy goes to the second data folder; without one there is none.
-        host_.startRemoteCopy = [&log](const QString& path) {
-            const QString second = platform::SecondDataFolder();
-            if (!second.isEmpty())
-                app::StartCopyThread(log, app::CopyKind::Wits, path, second + log.well.file.wellName + ".zl8");
-        };
-        host_.remoteCopyEnded = [&log] { app::WaitForCopyThread(log, app::CopyKind::Wits); };
-        host_.pumpsOn = [&log, this] {
+        host_ = std::make_unique<WitsHost>(log, services_);
+        host_->pumpsOn = [&log, this] {
             if (window_.pumpsOn)
                 window_.pumpsOn(log);
         };
-        host_.repaintRow = [&log, this](std::int32_t depth, unsigned parts) {
+        host_->repaintRow = [&log, this](std::int32_t depth, unsigned parts) {
             if (window_.repaintBookedRow)
                 window_.repaintBookedRow(log, depth, parts);
         };
-        host_.drawLinkStatus = [&log, this] {
+        host_->drawLinkStatus = [&log, this] {
             if (window_.drawLinkStatus)
                 window_.drawLinkStatus(log);
         };
-        host_.refresh(host_);
-        engine_ = std::make_unique<Wits>(host_, MakeWitsAlarmHost(log));
+        engine_ = std::make_unique<Wits>(*host_, MakeWitsAlarmHost(log));
         log.engines.wits = engine_.get();
         log.engines.reloadWitsAlarms = [this] {
             if (engine_)
@@ -313,7 +298,7 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     const int profile = log.well.loggerId;
     w.gasFromMonitor = false;
     if (monitor && (profile == 2 || (w.pasonFeed == 1 && type != 10))) {
-        w.gasFromMonitor = monitor->gasFromWits;
+        w.gasFromMonitor = monitor->Readings().gasFromWits;
         w.SetMaxChars(1000);
     }
     if (w.gasFromMonitor) {

@@ -118,7 +118,7 @@ private:
     WitsServices& rest_;
     const app::WellServices& services_;
     WitsLinkWindow window_;
-    WitsHost host_;
+    std::unique_ptr<WitsHost> host_;
     std::unique_ptr<Wits> engine_;
     LinkReconnect reconnect_;
     std::unique_ptr<CustWitsCommands> custom_;

@@ -1,10 +1,13 @@
 #include "wits/witshost.h"
 
+#include "app/copythreads.h"
 #include "app/depthcorrection.h"
 #include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "logview/logview_services.h"
+#include "platform/folders.h"
+#include "wits/witswindow.h"
 #include "wits/custwits.h"
 
 namespace wits {
@@ -24,9 +27,9 @@ bool CustomTracksDrawn(const app::LogState& log)
 
 }  // namespace
 
-WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
+WitsHost::WitsHost(app::LogState& log, const app::WellServices& services)
 {
-    WitsHost host;
+    WitsHost& host = *this;
     host.refresh = [&log](WitsHost& h) {
         h.well = &log.well.file;
         h.link = &log.witsLink;
@@ -55,6 +58,8 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
         h.customLinkTotalGas = log.witsLink.customLinkTotalGas;
         h.entryRecords = log.interaction.dataEntryActive ? &log.interaction.dataEntryRecords : nullptr;
         h.gasEntryOpen = log.entry.gasEntry;
+        h.bottomSwitchKept = log.well.config.witsDepthOption != 0;
+        h.remoteCopy = log.witsCopy.remoteCopy;
     };
     host.correctFileDepth = [&log, &services](std::int32_t depth) {
         return app::CorrectFileDepth(log, services, float(depth), 1);
@@ -69,11 +74,30 @@ WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services)
             d->ShowLagStatus();
     };
     host.invalidate = [&log] {
-        if (log.view.invalidate)
-            log.view.invalidate();
+        log.view.Invalidate();
     };
+    host.writeBlock = [&log](const WITSRECORD* samples, int count) { WriteWitsRecord(log, samples, {}, count); };
+    // The block's second copy goes to the second data folder; without one there is none.
+    host.startRemoteCopy = [&log](const QString& path) {
+        const QString second = platform::SecondDataFolder();
+        if (!second.isEmpty())
+            app::StartCopyThread(log, app::CopyKind::Wits, path, second + log.well.file.wellName + ".zl8");
+    };
+    host.remoteCopyEnded = [&log] { app::WaitForCopyThread(log, app::CopyKind::Wits); };
     host.refresh(host);
-    return host;
+}
+
+CustWitsHost::CustWitsHost(app::LogState& log, const app::WellServices& services) : WitsHost(log, services)
+{
+    const auto base = refresh;
+    refresh = [base, &log](WitsHost& h) {
+        base(h);
+        auto& custom = static_cast<CustWitsHost&>(h);
+        custom.standardLinkRuns = log.engines.wits != nullptr;
+        custom.witsOutPattern = log.tables.witsOutTestGas;
+        custom.witsOutPatternLast = log.tables.witsOutTestGasLast;
+    };
+    refresh(*this);
 }
 
 void RepaintBookedRow(logview::LogViewServices& view, app::LogState& log, std::int32_t depth, unsigned parts)

@@ -1,6 +1,6 @@
 #pragma once
-// The WITS engine's host as the main window fills it: the groups of its state the engine works on,
-// taken again before each engine call, and the window's depth correction and status lines.
+// The window's drawing of a booked WITS step. (The WITS hosts are made from the window's state by their
+// constructors, witshost.cpp.)
 #include "wits/witslink.h"
 
 #include <cstdint>
@@ -14,9 +14,6 @@ class LogViewServices;
 }
 
 namespace wits {
-
-// `log` and `services` must outlive the host (it belongs to the engine they hold).
-WitsHost MakeWitsHost(app::LogState& log, const app::WellServices& services);
 
 // The window's drawing of a booked step (WitsHost::repaintRow): the row of `depth` through the view, with
 // the row after it, whose curves join to it, and the custom tracks in their WITS-step mode.

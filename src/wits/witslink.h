@@ -13,6 +13,10 @@
 #include <functional>
 #include <vector>
 
+namespace app {
+struct LogState;
+struct WellServices;
+}  // namespace app
 namespace wellfile {
 struct OpenWell;
 struct RECORD;
@@ -73,7 +77,13 @@ struct WitsLinkState {
     float customLinkTotalGas = 0;
 };
 
+// What the WITS engines work on: the window's values, taken again from its state (`refresh`) before each
+// engine call, and the services they ask for. Made only from the window's state (witshost.cpp); a test may
+// then replace a service.
 struct WitsHost {
+    // `log` and `services` outlive the host.
+    WitsHost(app::LogState& log, const app::WellServices& services);
+
     std::function<void(WitsHost&)> refresh;
 
     wellfile::OpenWell* well = nullptr;      // the open well (always set)

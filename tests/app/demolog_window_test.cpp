@@ -1,6 +1,8 @@
 // The demo well as a first start shows it: every column of the log holds what its painter draws from the
 // demo's records, at each view scale, and the records themselves read as a well a geologist would log.
 #include "app/ui/logwindow.h"
+#include "app/commandids.h"
+#include "elog/curves.h"
 #include "layout/custchartcfg.h"
 #include "layout/curvenames.h"
 #include "layout/pentable.h"
@@ -8,8 +10,12 @@
 #include "platform/draw/syscolors.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "platform/ui/dialog.h"
+#include "print/printsetup.h"
 #include "support/demowindow.h"
 #include "support/files.h"
+#include "support/pdfpages.h"
+#include "support/printers.h"
 #include "support/testmain.h"
 #include "wellfile/demowell.h"
 #include "wellfile/record.h"
@@ -283,3 +289,73 @@ TEST(DemoLogFit, TheFitTrackDrawsTheFitAnalysisOfTheGas)
 }
 
 }  // namespace
+
+TEST_F(DemoLog, TenFootPrintoutCarriesTheCustomTracksDownToItsLastRow)
+{
+    app::LogState& s = window.State();
+    ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
+    platform::PrinterDescription pdf = testing_support::TestPrinter("Test PDF", "FILE:", 300, {15, 11});
+    pdf.outputFile.clear();
+    testing_support::doubles().printers.defaultPrinter = pdf;
+    s.print.scaleKind = 3;
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+        d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
+        d.SetText(print::setupid::EndDepth, QStringLiteral("1900"));
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::Print);
+    const QString file = s.well.file.dataFolder + "sendfile/elogdemo@1900-1inch.pdf";
+    const QImage page = testing_support::RasterisePdf(file, 100, 1);
+    ASSERT_FALSE(page.isNull());
+
+    // The custom track under its title, and the last hundred the page labels.
+    double left = -1, right = -1, lastLabel = -1;
+    for (const testing_support::PdfWord& w : testing_support::PdfWords(file)) {
+        if (w.page != 1)
+            continue;
+        if (w.text == "DRILLING")
+            left = w.xMin * 100 / 72, right = w.xMax * 100 / 72;
+        bool number = false;
+        const int depth = w.text.toInt(&number);
+        if (number && depth > 1000 && depth % 100 == 0)
+            lastLabel = std::max(lastLabel, w.yMin * 100 / 72);
+    }
+    ASSERT_GT(left, 0);
+    ASSERT_GT(lastLabel, page.height() / 2);
+    // Rows of five records, ten custom records a row: its grid and curves reach the page's last hundred too.
+    int gridLines = 0;
+    for (int y = int(lastLabel) - 20; y < int(lastLabel) + 20; ++y)
+        gridLines += CountDrawn(page, Box{int(left), int(right), y, y + 1}, {qRgb(255, 255, 255) & 0xFFFFFF}) > (right - left) / 2;
+    EXPECT_GE(gridLines, 3);
+}
+
+// The demo's wireline log: loaded with the well, its deep resistivity shown by the first scheme, the
+// GAMMA outline dotted over the rate track where the scale puts the curve, three units shallow of the
+// mudlog's gamma, and the read-out's saturation over the reef limestone's show below the water's.
+TEST_F(DemoLog, TheWirelineLogIsLoadedAndOutlinedOverTheRateTrack)
+{
+    app::LogState& s = window.State();
+    ASSERT_TRUE(s.engines.elogCurves);
+    const elog::Curves& c = *s.engines.elogCurves;
+    EXPECT_EQ(c.lastDepth, 2590);
+    EXPECT_TRUE(s.view.elogShown);
+    s.well.file.viewTopDepth = 1590;
+    window.PaintLog();
+    QCoreApplication::processEvents();
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    ASSERT_GT(c.points.size(), 10u);
+    // Point i is curve record 1589 + i, the row the view reads for depth 1590 + i; half a row apart.
+    for (std::size_t i : {0u, 5u, 9u}) {
+        const platform::POINT p = c.points[i];
+        const float gamma = c.Records()[1589 + i].values[elog::SLOT_GAMMA];
+        EXPECT_NEAR(p.x, g.rate.left + gamma * c.gammaScale.factor, 1.0) << i;
+        EXPECT_EQ(p.y, g.topMargin + int(i) * (g.rowHeight / 2) + int((i + 1) / 2) * (g.rowHeight % 2)) << i;
+    }
+    const RECORD mudlog = At(1623);
+    float mean = 0;
+    for (float v : mudlog.gamma)
+        mean += v / 5;
+    EXPECT_NEAR(c.Records()[1620].values[elog::SLOT_GAMMA], mean, 10.0);
+    // Sw of the show well below that of the limestone's water-bearing part above it.
+    EXPECT_LT(c.Records()[1615].values[elog::SLOT_SW], 0.5f * c.Records()[1580].values[elog::SLOT_SW]);
+}

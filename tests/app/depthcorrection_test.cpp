@@ -226,7 +226,7 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     const QString base = s.well.file.currentFolder + "D";
     WriteDepths<layout::CUSTDATAREC>(s.well.file.customDataFileName, {1000, 1001, 1002});
     WriteDepths<layout::EXTRECORD>(s.well.fit.path = base + ".fit", {1000, 1050});
-    WriteDepths<entry::SVMEMO>(base + ".mem", {1020, 1080});
+    WriteDepths<entry::SVMEMO>(base + ".mem", {1020, 1080, 0});  // the last slot unused
     WriteDepths<entry::HTEXTEX>(base + ".hxt", {1030});
     std::vector<reports::SHOWREPORT> shows(2);
     platform::SetFieldText(shows[0].interval, " 1050 to  1060");
@@ -249,6 +249,7 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     const auto memos = FileRecords<entry::SVMEMO>(base + ".mem");
     EXPECT_EQ(int(memos[0].depth), 1030);
     EXPECT_EQ(int(memos[1].depth), 1090);
+    EXPECT_EQ(int(memos[2].depth), 0);
     EXPECT_EQ(int(FileRecords<entry::HTEXTEX>(base + ".hxt")[0].depth), 1040);
     const auto stored = wellfile::LoadShows(app::PlaceOf(s));
     ASSERT_TRUE(stored);

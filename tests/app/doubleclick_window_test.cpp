@@ -4,6 +4,7 @@
 #include "app/notes.h"
 #include "app/opendatafile.h"
 #include "app/ui/logwindow.h"
+#include "elog/curveset.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/entry_services.h"
 #include "entry/memofiles.h"
@@ -163,6 +164,7 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
 TEST_F(DoubleClick, TheGammaBandStepsTheScaleAndOnlyItsFieldOfTheSettings)
 {
     app::LogState& s = S();
+    elog::CloseElog(s);  // without e-log curves the view's own gamma index steps
     s.layout.schemes.trackFlags[layout::FLAG_FIRST_CURVE] = 1;
     s.well.config.curveSetting = 9;
     const QString cfg = ConfigPath();
@@ -195,7 +197,8 @@ TEST_F(DoubleClick, TheGammaBandStepsTheScaleAndOnlyItsFieldOfTheSettings)
     ASSERT_EQ(window.OpenDataFile(path), 1);
     EXPECT_EQ(int(S().well.config.curveSetting), 8);
 
-    // Without the gamma curve shown the band does nothing.
+    // Without the gamma curve shown (and no e-log curves) the band does nothing.
+    elog::CloseElog(S());
     S().layout.schemes.trackFlags[layout::FLAG_FIRST_CURVE] = 0;
     DClick(right, y);
     EXPECT_EQ(int(S().well.config.curveSetting), 8);
@@ -204,6 +207,7 @@ TEST_F(DoubleClick, TheGammaBandStepsTheScaleAndOnlyItsFieldOfTheSettings)
 TEST_F(DoubleClick, ASettingsFileThatCannotBeReadIsNotWrittenOver)
 {
     app::LogState& s = S();
+    elog::CloseElog(s);  // without e-log curves the view's own gamma index steps
     s.layout.schemes.trackFlags[layout::FLAG_FIRST_CURVE] = 1;
     s.well.config.curveSetting = 3;
     const QString cfg = ConfigPath();

@@ -6,6 +6,7 @@
 #include "app/scrolling.h"
 #include "app/ui/logwindow.h"
 #include "layout/custchartcfg.h"
+#include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/logview.h"
@@ -304,9 +305,16 @@ TEST_F(LeftButton, ReadoutsOfTheClickedRowInOneBox)
     ASSERT_EQ(Boxes().size(), 1);
     QLabel* box = Box();
     EXPECT_TRUE(box->isVisible());
+    // The demo's e-log curves are shown: the gamma of the curve rows of the depth and the one below, in a
+    // taller box.
+    ASSERT_TRUE(s.view.elogShown);
+    const tracks::ElogView* elog = dynamic_cast<logview::ViewPainters&>(*s.view.painters).elogView;
+    ASSERT_NE(elog, nullptr);
+    const std::string gamma =
+        platform::CFormat(" %5.1f      %5.1f", double((*elog->RowAt(d))[1]), double((*elog->RowAt(d + 1))[1]));
     EXPECT_EQ(box->text().toStdString(), "  1518 to 1520\n  Min/M    M/Hr\n  2.00      30.00\n  3.00      20.00\n     1M Avg\n"
-                           "  2.50      24.00\n Gamma\n   0.0        0.0");
-    EXPECT_EQ(box->geometry(), QRect(100, y + top, 120, 100));
+                           "  2.50      24.00\n Gamma\n" + gamma);
+    EXPECT_EQ(box->geometry(), QRect(100, y + top, 120, 140));
 
     // The lithology of the row below the click, with the demo's hardness column.
     RECORD& below = s.view.recordCache[std::size_t(r + 1)];

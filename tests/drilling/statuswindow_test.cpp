@@ -17,6 +17,7 @@
 #include "platform/draw/dc.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/viewfixture.h"
 #include "wellfile/demowell.h"
 #include "app/wellservices.h"
@@ -34,6 +35,7 @@
 #include <gtest/gtest.h>
 
 using namespace drilling;
+using testing_support::EditSettings;
 
 namespace {
 
@@ -322,10 +324,8 @@ wellfile::RECORD LastRecord(const app::LogState& s)
 TEST_F(StatusWindowTest, AWitsFedStepWhileSlidingMarksTheRecordAndTakesTheNewData)
 {
     Start();
-    wits::WitsHost witsHost;
-    witsHost.well = &s.well.file;
-    witsHost.link = &s.witsLink;
-    witsHost.driller = driller.get();
+    app::WellServices services;
+    wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
     s.engines.wits = &link;
     link.DispatchItem("0120", "2", false);  // rotary speed 2: sliding
@@ -357,7 +357,8 @@ TEST_F(StatusWindowTest, TheBandShowsTheCustomLinksDepthLeavesASuppressedLinkLin
     const QImage depthOnly = depthText();
 
     // The custom link supplies the depth only while it tracks it: then the hole depth follows.
-    wits::CustWitsHost host;
+    app::WellServices services;
+    wits::CustWitsHost host(s, services);
     wits::CUSTWITS link(host, wits::WitsAlarmHost{});
     s.engines.custWits = &link;
     link.trackDepth = false;
@@ -404,11 +405,10 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
     driller->ClearStepTables();  // the walk leaves the lag depth where the test puts it
     driller->stepIndex = 0;
     app::WellServices services;
-    wits::WitsHost witsHost = wits::MakeWitsHost(s, services);
+    wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
     link.gasValues = {50, 20, 10, 5, 4, 3, 2, 1};
-    wits::CustWitsHost customHost;
-    static_cast<wits::WitsHost&>(customHost) = wits::MakeWitsHost(s, services);
+    wits::CustWitsHost customHost(s, services);
     wits::CUSTWITS custom(customHost, wits::WitsAlarmHost{});
     custom.linkHandle = 1;  // running
     custom.stepGas[0] = 120;
@@ -458,9 +458,9 @@ TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)
     EXPECT_EQ(w.gasConnTimeOutMinutes, 0.0f) << "no gas monitor";
 
     // The running gas monitor's connection time-out of a minute puts the bit off bottom at 60 s.
-    gasmon::GasHost gasHost;
+    gasmon::GasHost gasHost(s);
     gasmon::AutoGas gas(gasHost, 3, 0);
-    gas.connectionTimeout = 1.0f;
+    EditSettings(gas, [&](auto& v) { v.connectionTimeout = 1.0f; });
     s.engines.autoGas = &gas;
     driller->time->RestartUnitClock();
     for (int i = 0; i < 59 * 5; ++i) {

@@ -244,6 +244,14 @@ TEST(LasExportWindow, TheCommandWritesTheFilesAndSendModeCopiesThem)
     auto& doubles = testing_support::doubles();
 
     using platform::Dialog;
+    // While an entry runs the command only beeps.
+    s.interaction.dataEntryActive = 1;
+    const int beeps = doubles.sounder.beeps;
+    ASSERT_TRUE(window.EvCommand(app::cmd::CreateLasFile));
+    EXPECT_EQ(doubles.sounder.beeps, beeps + 1);
+    EXPECT_FALSE(QFile::exists(folder + "mudloglas/W1.las"));
+    s.interaction.dataEntryActive = 0;
+
     Dialog::QueueTestScript([](Dialog& d) {
         EXPECT_EQ(d.windowTitle(), "Create LOG ASCII STANDARD file");
         EXPECT_EQ(d.GetText(elog::rangeid::Start), "1020");
@@ -284,6 +292,20 @@ TEST(LasExportWindow, TheCommandWritesTheFilesAndSendModeCopiesThem)
     EXPECT_TRUE(doubles.shell.opened.isEmpty());
     EXPECT_EQ(Rows(testing_support::ReadBytes(folder + "sendFile/W1.las").toStdString()).size(), 161u);
     EXPECT_TRUE(QFile::exists(folder + "W1.las"));
+
+    // A full disk leaves the last LAS file whole, says so and starts no viewer.
+    const QByteArray before = testing_support::ReadBytes(las);
+    ASSERT_GT(before.size(), 4096);
+    {
+        const testing_support::FileSizeLimit full(4096);
+        Dialog::QueueTestScript([](Dialog& d) { d.Click(platform::IDOK); });
+        ASSERT_TRUE(window.EvCommand(app::cmd::CreateLasFile));
+    }
+    EXPECT_EQ(doubles.prompter.messages.back().text, "FILE NOT FOUND");
+    EXPECT_EQ(doubles.prompter.messages.back().caption, "ERROR");
+    EXPECT_EQ(testing_support::ReadBytes(las), before);
+    EXPECT_EQ(QDir(folder + "mudloglas").entryList(QDir::Files), QStringList({"W1.las", "W1.txt"}));
+    EXPECT_TRUE(doubles.shell.opened.isEmpty());
 
     // A LAS file that cannot be replaced stays whole and no viewer starts.
     QFile::remove(las);

@@ -1,6 +1,9 @@
 // The entry buffer: the window of records read for an entry and the merge that puts back only what the
 // dialog changed, so bookings made under the dialog survive "Done".
 #include "entry/entrybuffer.h"
+#include "entry/flareentry.h"
+#include "entry/gasentry.h"
+#include "entry/rates.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -118,4 +121,35 @@ TEST(EntryBuffer, NothingIsWrittenIntoARecordThatMovedOrIntoAFileThatIsGone)
     ASSERT_FALSE(doubles().prompter.messages.isEmpty());
     EXPECT_EQ(doubles().prompter.messages.last().text, "File Open Failed In Save Records");
     EXPECT_FALSE(QFile::exists(gone));
+}
+
+// A buffer the file could not fill may hold no record at all: every entry then reads the end there,
+// types into nothing and leaves no value behind for the next entry to read.
+TEST(EntryBuffer, EntriesOnABufferWithoutRecordsTypeNothingAndReadTheEnd)
+{
+    std::vector<RECORD> none;
+    EXPECT_EQ(entry::BufferRecord(none, 0), nullptr);
+    std::int32_t rows = 0;
+    entry::RateEntry rates(none, false, 1500, 1, 260, 10, rows);
+    EXPECT_EQ(rates.Enter("5").outcome, entry::RateOutcome::Refused);
+    EXPECT_EQ(rates.Enter("").outcome, entry::RateOutcome::Refused);
+
+    float mudOut = 9.0f;
+    std::int32_t mudOutDepth = 1000;
+    entry::GasEntry gas(none, entry::GasEntryOptions{}, rows, mudOut, mudOutDepth);
+    EXPECT_TRUE(gas.Enter("250").refused);
+    EXPECT_TRUE(gas.Enter("").refused);
+    EXPECT_EQ(gas.Current().depth, 0);
+
+    entry::FlareEntry flare(none, 1500, 260, 10, rows);
+    EXPECT_EQ(flare.Enter(QStringLiteral("30"), QStringLiteral("flare")).outcome, entry::FlareOutcome::Refused);
+
+    // Past the ends of a real buffer the blank record stays blank whatever was typed before.
+    std::vector<RECORD> one(1);
+    one[0].depth = 1000;
+    one[0].rateOdd = 4.0f;
+    EXPECT_EQ(entry::RecordAt(one, 1).depth, 0);
+    EXPECT_EQ(entry::RecordAt(one, -1).rateOdd, 0.0f);
+    EXPECT_EQ(entry::RecordAt(one, 0).rateOdd, 4.0f);
+    EXPECT_EQ(rows, 0);
 }

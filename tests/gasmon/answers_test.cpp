@@ -6,7 +6,9 @@
 #include "drilling/drillinghost.h"
 #include "drilling/logalarm.h"
 #include "gasmon/channels.h"
+#include "layout/trackflags.h"
 #include "support/doubles.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "wellfile/openwell.h"
 
@@ -65,12 +67,12 @@ TEST_F(Answers, ChannelsAreScaledByTypeAndAFailedAnswerReadsAsZeros)
     r[0] = 1000;
     r[9] = 250;
     e.TakeAnswer(r.data(), 0);
-    EXPECT_FLOAT_EQ(e.channels[4], 5.0f);
-    EXPECT_FLOAT_EQ(e.currentTotalGas, 1000 * 0.1f) << "the TCP chromatograph's span is a fraction";
-    EXPECT_EQ(e.channels[6], 0.0f);
+    EXPECT_FLOAT_EQ(e.Readings().channels[4], 5.0f);
+    EXPECT_FLOAT_EQ(e.Readings().currentTotalGas, 1000 * 0.1f) << "the TCP chromatograph's span is a fraction";
+    EXPECT_EQ(e.Readings().channels[6], 0.0f);
     r[9] = 10100;
     e.TakeAnswer(r.data(), 0);
-    EXPECT_EQ(e.channels[4], 0.0f) << "above 100 percent";
+    EXPECT_EQ(e.Readings().channels[4], 0.0f) << "above 100 percent";
 
     // The gain range sets the millivolts; the hot wire reads span x attenuator over full scale.
     cfg.hotWireZero = 10;
@@ -81,12 +83,12 @@ TEST_F(Answers, ChannelsAreScaledByTypeAndAFailedAnswerReadsAsZeros)
     Block sent{};
     sent[0] = 8000;
     int result = 0;
-    o.calls.connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(9); };
-    o.calls.hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
-    o.calls.close = [](std::uint32_t) {};
-    o.calls.poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
-    o.calls.write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
-    o.calls.response = [&](std::uint32_t, const platform::ModbusRequest&, std::uint16_t* regs, std::uint16_t size) {
+    o.Calls().connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(9); };
+    o.Calls().hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
+    o.Calls().close = [](std::uint32_t) {};
+    o.Calls().poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
+    o.Calls().write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
+    o.Calls().response = [&](std::uint32_t, const platform::ModbusRequest&, std::uint16_t* regs, std::uint16_t size) {
         answered = true;
         EXPECT_EQ(size, 26) << "the count asked and one more word";
         for (int i = 0; i < 13 && result == 0; ++i)
@@ -94,22 +96,22 @@ TEST_F(Answers, ChannelsAreScaledByTypeAndAFailedAnswerReadsAsZeros)
         return result;
     };
     ASSERT_EQ(o.Start(), 1);
-    o.EvResponse(o.handle, 0);  // the coil write of the start is answered
+    o.EvResponse(o.Handle(), 0);  // the coil write of the start is answered
     answered = false;
-    o.gainRange = gasmon::GainRangeOf(3);
+    EditReadings(o, [&](auto& v) { v.gainRange = gasmon::GainRangeOf(3); });
     o.Poll();
-    o.EvResponse(o.handle, 0);
+    o.EvResponse(o.Handle(), 0);
     ASSERT_TRUE(answered);
-    EXPECT_FLOAT_EQ(o.channels[6], 8000 * 1250 / 20000.0f);
-    EXPECT_FLOAT_EQ(o.currentTotalGas, 8000 * 200 / 20000.0f - 10);
-    EXPECT_EQ(o.record.lastRawTotalGas, 8000.0f);
+    EXPECT_FLOAT_EQ(o.Readings().channels[6], 8000 * 1250 / 20000.0f);
+    EXPECT_FLOAT_EQ(o.Readings().currentTotalGas, 8000 * 200 / 20000.0f - 10);
+    EXPECT_EQ(o.Readings().record.lastRawTotalGas, 8000.0f);
 
     result = platform::MBUS_TIMEOUT;
     o.Poll();
-    o.EvResponse(o.handle, 0);
-    EXPECT_EQ(o.record.errorCount, 1);
-    EXPECT_EQ(o.record.lastRawTotalGas, 0.0f) << "a failed answer decodes as zeros, not as the last";
-    EXPECT_FALSE(o.requestOutstanding);
+    o.EvResponse(o.Handle(), 0);
+    EXPECT_EQ(o.Readings().record.errorCount, 1);
+    EXPECT_EQ(o.Readings().record.lastRawTotalGas, 0.0f) << "a failed answer decodes as zeros, not as the last";
+    EXPECT_FALSE(o.Readings().requestOutstanding);
 }
 
 TEST(TotalGasCorrection, TheSriDetectorIsCorrectedByItsSpansUpToTenAndAHalfTimesTheReference)
@@ -137,34 +139,34 @@ TEST_F(Answers, TheBaselineFidTakesTheFactorOfItsBandAndTheSriModeItsCorrection)
     cfg.correctionFactors[4] = 0;  // counts as 1.0
     WriteCfg();
     gasmon::AutoGas& e = StartOffline(3);
-    e.gainRange = 1250;
+    EditReadings(e, [&](auto& v) { v.gainRange = 1250; });
     Block r{};
     r[0] = 185;  // 3.7 times the reference of 50
     e.TakeAnswer(r.data(), 0);
-    EXPECT_FLOAT_EQ(e.currentTotalGas, 185 * 2.0f * 0.5f);
-    EXPECT_EQ(e.lines[1], QStringLiteral("TGAmV=11.56  TGA %=370.00 CF=2.00  P=3 "));
+    EXPECT_FLOAT_EQ(e.Readings().currentTotalGas, 185 * 2.0f * 0.5f);
+    EXPECT_EQ(e.Readings().lines[1], QStringLiteral("TGAmV=11.56  TGA %=370.00 CF=2.00  P=3 "));
     r[0] = 210;
     e.TakeAnswer(r.data(), 0);
-    EXPECT_FLOAT_EQ(e.currentTotalGas, 210 * 1.0f * 0.5f);
+    EXPECT_FLOAT_EQ(e.Readings().currentTotalGas, 210 * 1.0f * 0.5f);
 
     cfg.baselineFid = 0;
     cfg.sriIntegrator = 1;
     cfg.channel3Span = 3;
     WriteCfg();
-    gasmon::AutoGas& s = StartOffline(3);
+    gasmon::AutoGas& sri = StartOffline(3);
     r[0] = 525;
-    s.TakeAnswer(r.data(), 0);
-    EXPECT_NEAR(s.currentTotalGas, 247.9f, 0.05f);
-    EXPECT_NEAR(s.record.totalGas, 247.9f, 0.05f);
+    sri.TakeAnswer(r.data(), 0);
+    EXPECT_NEAR(sri.Readings().currentTotalGas, 247.9f, 0.05f);
+    EXPECT_NEAR(sri.Readings().record.totalGas, 247.9f, 0.05f);
 }
 
 TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachAnswer)
 {
     WithDriller();
-    drilling::AlarmSettings& s = driller->alarms->settings;
-    s.highGasUnits = 100;
-    s.lowGasUnits = 20;
-    s.lowGasMinutes = 5;
+    drilling::AlarmSettings& alarms = driller->alarms->settings;
+    alarms.highGasUnits = 100;
+    alarms.lowGasUnits = 20;
+    alarms.lowGasMinutes = 5;
     cfg.hotWireSpan = 20000;
     WriteCfg();
     gasmon::AutoGas& e = StartOffline(3);
@@ -176,14 +178,14 @@ TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachA
     EXPECT_EQ(flags[drilling::kAlarmHighGas], 0);
     e.TakeAnswer(r.data(), 0);
     EXPECT_EQ(flags[drilling::kAlarmHighGas], 1);
-    EXPECT_EQ(e.highGasCount, 0) << "the count starts over";
+    EXPECT_EQ(e.Readings().highGasCount, 0) << "the count starts over";
     EXPECT_EQ(flags[drilling::kAlarmLowGas], 0);
     r[0] = 20;
     e.TakeAnswer(r.data(), 0);
     EXPECT_EQ(flags[drilling::kAlarmLowGas], 1);
 
     flags.fill(0);
-    host.profile = 19;
+    s.well.loggerId = 19;
     gasmon::AutoGas& p = StartOffline(3);
     r[0] = 150;
     p.TakeAnswer(r.data(), 0);
@@ -196,10 +198,12 @@ TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
 {
     WithDriller();
     gasmon::AutoGas& e = StartOffline(3);  // no settings file: 25 mV
-    e.depthOnModule = true;
-    e.depthChannel = 4;
-    e.gainRange = 10000;
-    EXPECT_FLOAT_EQ(e.pulseThreshold, 20.0f);
+    EditSettings(e, [&](auto& v) {
+        v.depthOnModule = true;
+        v.depthChannel = 4;
+    });
+    EditReadings(e, [&](auto& v) { v.gainRange = 10000; });
+    EXPECT_FLOAT_EQ(e.Settings().pulseThreshold, 20.0f);
     Block r{};
     const auto answer = [&](int mv10) {
         r[6] = std::uint16_t(mv10 * 20000 / 100000);  // tenths of a millivolt at 10,000 mV full scale
@@ -227,14 +231,14 @@ TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
     EXPECT_TRUE(status(1, 5));
     EXPECT_FALSE(status(1, 5));
     EXPECT_FALSE(status(0, 5));
-    t.calibrationRequest = true;
+    EditRequests(t, [&](auto& v) { v.calibrationRequest = true; });
     doubles().clock.Advance(40000);
     t.Poll();
-    ASSERT_EQ(t.cycleSeconds, 40);
+    ASSERT_EQ(t.Cycle().cycleSeconds, 40);
     EXPECT_TRUE(status(1, 0)) << "rises again";
-    EXPECT_EQ(t.cycleSeconds, 0) << "the injection starts a cycle";
-    EXPECT_TRUE(t.calibrationCycle);
-    EXPECT_FALSE(t.calibrationRequest);
+    EXPECT_EQ(t.Cycle().cycleSeconds, 0) << "the injection starts a cycle";
+    EXPECT_TRUE(t.Requests().calibrationCycle);
+    EXPECT_FALSE(t.Requests().calibrationRequest);
 }
 
 TEST_F(Answers, TheSampleTotalGasAveragesTheAnswersAfterTheValveOpens)
@@ -242,76 +246,84 @@ TEST_F(Answers, TheSampleTotalGasAveragesTheAnswersAfterTheValveOpens)
     gasmon::AutoGas& e = StartOffline(7);
     Block r{};
     r[0] = 1000;
-    e.cycleSeconds = e.hwDelay;
+    EditCycle(e, [&](auto& v) { v.cycleSeconds = e.Settings().hwDelay; });
     for (int i = 0; i < 3; ++i)
         e.TakeAnswer(r.data(), 0);
-    EXPECT_FLOAT_EQ(e.sampleTimeTotalGas, e.currentTotalGas) << "a constant gas averages to itself";
-    EXPECT_GT(e.currentTotalGas, 0.0f);
+    EXPECT_FLOAT_EQ(e.Cycle().sampleTimeTotalGas, e.Readings().currentTotalGas) << "a constant gas averages to itself";
+    EXPECT_GT(e.Readings().currentTotalGas, 0.0f);
 }
 
 TEST_F(Answers, TheLiveLinesFollowTheirFormats)
 {
     gasmon::AutoGas& e = Make(3);
-    e.values = {123, 45, 6, 7, 8, 9, 10, 11, 2.5f, 12};
-    e.componentIndex = 2;
-    e.cycleSeconds = 37;
-    e.record.chromatAttenuator = 2;
-    e.record.hotWireAttenuator = 4;
-    e.channels[6] = 12.345f;
-    e.channels[7] = 6.5f;
+    EditReadings(e, [&](auto& v) { v.values = {123, 45, 6, 7, 8, 9, 10, 11, 2.5f, 12}; });
+    EditCycle(e, [&](auto& v) {
+        v.componentIndex = 2;
+        v.cycleSeconds = 37;
+    });
+    EditReadings(e, [&](auto& v) {
+        v.record.chromatAttenuator = 2;
+        v.record.hotWireAttenuator = 4;
+        v.channels[6] = 12.345f;
+        v.channels[7] = 6.5f;
+    });
     const auto lines = [&](int result = 0) {
-        e.lines = {};
+        EditReadings(e, [&](auto& v) { v.lines = {}; });
         e.UpdateDisplayLines(result);
-        return e.lines;
+        return e.Readings().lines;
     };
     auto l = lines();
     EXPECT_EQ(l[0], QStringLiteral("123  45    6    7     8    9   10   2    37 "));
     EXPECT_EQ(l[1], QStringLiteral("Chrom=X 2.0, HW=X 4.0  HWmV=12.35  CHmV=6.50 "));
-    host.profile = 2;
+    s.well.loggerId = 2;
     EXPECT_EQ(lines()[0], QStringLiteral("123  45    6    7     8    9     2      37  "));
-    e.instrumentType = 2;
+    EditSettings(e, [&](auto& v) { v.instrumentType = 2; });
     EXPECT_EQ(lines()[0], QStringLiteral("123  45    6    7     8    9    10    12   2.500"));
-    e.instrumentType = 3;
-    e.sriMode = 1;
+    EditSettings(e, [&](auto& v) {
+        v.instrumentType = 3;
+        v.sriMode = 1;
+    });
     EXPECT_EQ(lines()[0], QStringLiteral("123   45    6     7     8    9    10   11   37 "));
-    e.sriMode = 0;
-    e.record.errorCount = 6;
+    EditSettings(e, [&](auto& v) { v.sriMode = 0; });
+    EditReadings(e, [&](auto& v) { v.record.errorCount = 6; });
     EXPECT_EQ(lines(platform::MBUS_TIMEOUT)[0], gasmon::ErrorName(platform::MBUS_TIMEOUT) + QStringLiteral("  37"));
-    e.record.errorCount = 0;
+    EditReadings(e, [&](auto& v) { v.record.errorCount = 0; });
 
-    e.instrumentType = 7;
-    e.injectionCounter = 4;
+    EditSettings(e, [&](auto& v) { v.instrumentType = 7; });
+    EditCycle(e, [&](auto& v) { v.injectionCounter = 4; });
     EXPECT_EQ(lines()[1], QStringLiteral("Chrom=X 2.0, HW=X 4.0  INJ=4 "));
-    e.instrumentType = 3;
+    EditSettings(e, [&](auto& v) { v.instrumentType = 3; });
     // Auto TC with the CO2 track: three lines, and the custom channel goes to line 4.
-    e.autoTc = true;
-    host.co2Track = true;
-    e.customOnChannel3 = true;
-    e.record.channel3Attenuator = 1;
-    e.record.channel4Attenuator = 3;
-    e.channels[0] = 99.7f;
-    e.channels[2] = 1.25f;
-    e.channels[3] = 7.9f;
-    e.channels[4] = 3.5f;
-    e.channels[8] = 0.5f;
-    e.channels[9] = 1.5f;
+    EditSettings(e, [&](auto& v) { v.autoTc = true; });
+    s.layout.schemes.trackFlags[layout::FLAG_CO2] = 1;
+    EditSettings(e, [&](auto& v) { v.customOnChannel3 = true; });
+    EditReadings(e, [&](auto& v) {
+        v.record.channel3Attenuator = 1;
+        v.record.channel4Attenuator = 3;
+        v.channels[0] = 99.7f;
+        v.channels[2] = 1.25f;
+        v.channels[3] = 7.9f;
+        v.channels[4] = 3.5f;
+        v.channels[8] = 0.5f;
+        v.channels[9] = 1.5f;
+    });
     l = lines();
     EXPECT_EQ(l[1], QStringLiteral("Chrom= X 2.0  HW= X 4.0  CO2= X 1.0  TC= X 3.0"));
     EXPECT_EQ(l[2], QStringLiteral("CO2mV=0.50 CO2=3.50 "));
     EXPECT_EQ(l[3], QStringLiteral("CH3 MV= 0.50  CH3 Val= 1.25"));
-    e.customOnChannel3 = false;
+    EditSettings(e, [&](auto& v) { v.customOnChannel3 = false; });
     EXPECT_EQ(lines()[3], QStringLiteral("HWmV=12.35 HWVal=99 CHmV=6.50  TCmV=1.50 TCVal=7 "));
-    host.co2Track = false;
+    s.layout.schemes.trackFlags[layout::FLAG_CO2] = 0;
     l = lines();
     EXPECT_EQ(l[1], QStringLiteral("Chrom= X 2.0  HW= X 4.0  TC= X 3.0       "));
     EXPECT_EQ(l[2], QStringLiteral("HWmV=12.35 HWVal=99  CHmV=6.50 TCmV=1.50 TCVal=7.90 "));
-    e.autoTc = false;
-    host.co2Track = true;
+    EditSettings(e, [&](auto& v) { v.autoTc = false; });
+    s.layout.schemes.trackFlags[layout::FLAG_CO2] = 1;
     l = lines();
     EXPECT_EQ(l[1], QStringLiteral("Chrom =X 2.0  HW =X 4.0  CO2= X 1.0 "));
     EXPECT_EQ(l[2], QStringLiteral("HWmV=12.35 CHmV=6.50 CO2mV=0.50 CO2=3.50 "));
-    host.profile = 64;
-    host.temperatureSetting = true;
+    s.well.loggerId = 64;
+    s.layout.schemes.trackFlags[layout::FLAG_TEMPERATURE] = 1;
     EXPECT_EQ(lines()[1], QStringLiteral("Chrom = X 2.0,  HW= X 4.0   Temp= 7.90 ")) << "temperature before CO2";
 }
 

@@ -5,6 +5,7 @@
 #include "platform/commlinks.h"
 #include "platform/folders.h"
 #include "support/doubles.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 
 #include <QFile>
@@ -57,7 +58,7 @@ TEST_F(EngineLink, TheOtherTypeReadsItsGainRangeFirstThenOneBlockPerAnsweredTick
     ASSERT_TRUE(TickAndWait());
     EXPECT_TRUE(PeerLogText().startsWith(QStringLiteral("247 15 1 4\n247 coils 1 0,0,0,0\n247 4 2 1\n")))
         << "the coils are set off first, then the gain range is asked; " << PeerLogText().toStdString();
-    EXPECT_EQ(e.gainRange, 1250.0f);
+    EXPECT_EQ(e.Readings().gainRange, 1250.0f);
 
     // Ticks come faster than answers: the link carries one request at a time.
     for (int i = 0; i < 10; ++i)
@@ -66,13 +67,13 @@ TEST_F(EngineLink, TheOtherTypeReadsItsGainRangeFirstThenOneBlockPerAnsweredTick
     EXPECT_EQ(PeerLines(QStringLiteral("247 4 3 12")), 1) << PeerLogText().toStdString();
     ASSERT_TRUE(TickAndWait());
     EXPECT_EQ(PeerLines(QStringLiteral("247 4 3 12")), 2);
-    EXPECT_EQ(e.record.modbusResult, 0);
-    EXPECT_EQ(e.record.errorCount, 0);
+    EXPECT_EQ(e.Readings().record.modbusResult, 0);
+    EXPECT_EQ(e.Readings().record.errorCount, 0);
     ASSERT_NE(display, nullptr) << "the first answer opened the live window";
     EXPECT_EQ(display->lines[0], QStringLiteral("0    0     0    0     0    0   0    1     0 ")) << "values, index, second";
 
     // Switched off and on again once coil 3 is off and the link closed: the port is free for the new engine.
-    const std::uint32_t handle = e.handle;
+    const std::uint32_t handle = e.Handle();
     e.Disconnect();
     engine.reset();
     ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000));
@@ -90,7 +91,7 @@ TEST_F(EngineLink, TheSeriesTwoThousandReadsHoldingRegistersOfSlaveOneWithOneSto
     ASSERT_TRUE(TickAndWait());
     ASSERT_TRUE(TickAndWait());
     EXPECT_EQ(PeerLines(QStringLiteral("1 3 1 12")), 2) << PeerLogText().toStdString();
-    EXPECT_EQ(e.record.errorCount, 0) << "the peer reads one stop bit";
+    EXPECT_EQ(e.Readings().record.errorCount, 0) << "the peer reads one stop bit";
 }
 
 TEST_F(EngineLink, TcpInstrumentsAskTheirOwnBlocks)
@@ -101,7 +102,7 @@ TEST_F(EngineLink, TcpInstrumentsAskTheirOwnBlocks)
     ASSERT_EQ(engine->Start(), 1);
     ASSERT_TRUE(TickAndWait());
     EXPECT_EQ(PeerLines(QStringLiteral("1 3 41434 24")), 1) << PeerLogText().toStdString();
-    EXPECT_EQ(engine->record.modbusResult, 0);
+    EXPECT_EQ(engine->Readings().record.modbusResult, 0);
 
     engine.reset();
     Make(5);
@@ -117,17 +118,17 @@ TEST_F(EngineLink, ASilentOrRefusingInstrumentIsShownByNameAndPollingGoesOn)
     gasmon::AutoGas& e = Make(1);
     ASSERT_EQ(e.Start(), 1);
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(e.record.errorCount, 1) << "the coil write of the start went unanswered too";
-    e.record.errorCount = 0;
+    EXPECT_EQ(e.Readings().record.errorCount, 1) << "the coil write of the start went unanswered too";
+    EditReadings(e, [&](auto& v) { v.record.errorCount = 0; });
     for (int i = 1; i <= 7; ++i) {
         ASSERT_TRUE(TickAndWait()) << "tick " << i;
-        EXPECT_EQ(e.record.modbusResult, platform::MBUS_TIMEOUT);
-        EXPECT_EQ(e.record.errorCount, i);
+        EXPECT_EQ(e.Readings().record.modbusResult, platform::MBUS_TIMEOUT);
+        EXPECT_EQ(e.Readings().record.errorCount, i);
         ASSERT_NE(display, nullptr);
         if (i < 6)
             EXPECT_FALSE(display->lines[0].startsWith(QStringLiteral("MBUS_"))) << i;
         else
-            EXPECT_EQ(display->lines[0], QStringLiteral("MBUS_TIMEOUT  %1").arg(e.cycleSeconds)) << i;
+            EXPECT_EQ(display->lines[0], QStringLiteral("MBUS_TIMEOUT  %1").arg(e.Cycle().cycleSeconds)) << i;
     }
     doubles().clock.Advance(7000);
     ASSERT_TRUE(TickAndWait());
@@ -143,7 +144,7 @@ TEST_F(EngineLink, ASilentOrRefusingInstrumentIsShownByNameAndPollingGoesOn)
     ASSERT_EQ(engine->Start(), 1) << "connecting starts; the refusal comes with the answers";
     for (int i = 0; i < 6; ++i)
         ASSERT_TRUE(TickAndWait());
-    EXPECT_EQ(engine->record.modbusResult, platform::MBUS_NOTCONNECTED);
+    EXPECT_EQ(engine->Readings().record.modbusResult, platform::MBUS_NOTCONNECTED);
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->lines[0].startsWith(QStringLiteral("MBUS_NOTCONNECTED  "))) << display->lines[0].toStdString();
 }
@@ -157,10 +158,11 @@ TEST_F(EngineLink, AnExceptionAnswerIsShownByItsName)
     gasmon::AutoGas& e = Make(1);
     ASSERT_EQ(e.Start(), 1);
     ASSERT_TRUE(WaitIdle());
-    e.record.errorCount = 0;  // the coil write of the start is refused alike
+    // The coil write of the start is refused alike.
+    EditReadings(e, [](auto& v) { v.record.errorCount = 0; });
     for (int i = 0; i < 6; ++i)
         ASSERT_TRUE(TickAndWait());
-    EXPECT_EQ(e.record.errorCount, 6);
+    EXPECT_EQ(e.Readings().record.errorCount, 6);
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(display->lines[0], QStringLiteral("MBUS_INVALIDCMD  0"));
 }
@@ -170,27 +172,27 @@ TEST_F(EngineLink, TheInterfaceBoxValveOpensOnASampleRequestAndClosesAtTheShiftP
     SerialPeer({QStringLiteral("--ir"), QStringLiteral("2=0")});
     WriteCfg();
     gasmon::AutoGas& e = Make(8);
-    EXPECT_EQ(e.shiftPoint, 6);
+    EXPECT_EQ(e.Settings().shiftPoint, 6);
     ASSERT_EQ(e.Start(), 1);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(PeerLines(QStringLiteral("247 coils 1 0,0,0,0")), 1) << "the valve is closed at start";
     ASSERT_TRUE(TickAndWait());
-    EXPECT_EQ(e.gainRange, 10000.0f);
+    EXPECT_EQ(e.Readings().gainRange, 10000.0f);
 
     doubles().clock.Advance(10000);
-    e.startRequest = true;
+    EditRequests(e, [&](auto& v) { v.startRequest = true; });
     ASSERT_TRUE(TickAndWait());
     EXPECT_EQ(PeerLines(QStringLiteral("247 coils 1 1,0,0,0")), 1) << PeerLogText().toStdString();
-    EXPECT_FALSE(e.startRequest);
-    EXPECT_EQ(e.componentIndex, 1);
-    EXPECT_EQ(e.cycleSeconds, 0) << "a new cycle started";
+    EXPECT_FALSE(e.Requests().startRequest);
+    EXPECT_EQ(e.Cycle().componentIndex, 1);
+    EXPECT_EQ(e.Cycle().cycleSeconds, 0) << "a new cycle started";
 
     doubles().clock.Advance(5000);
     ASSERT_TRUE(TickAndWait());
-    EXPECT_TRUE(e.coil1) << "before the shift point";
+    EXPECT_TRUE(e.CoilState().coil1) << "before the shift point";
     doubles().clock.Advance(1000);
     e.Poll();
-    EXPECT_FALSE(e.coil1);
+    EXPECT_FALSE(e.CoilState().coil1);
     // Off, and off again 100 ms later.
     ASSERT_TRUE(Spin([] { return PeerLogText().count(QStringLiteral("247 coils 1 0,0,0,0")) == 3; }, 3000))
         << PeerLogText().toStdString();
@@ -212,17 +214,19 @@ TEST_F(EngineLink, DisconnectSavesTheFractionsAndClosesTheValveBeforeTheLinkWhil
     EXPECT_EQ(display->left, 40);
     display->left = 70, display->top = 80;  // the operator moved it
     for (int k = 0; k < 7; ++k)
-        e.record.fractions[k] = 0.1f * float(k + 1);
-    e.coil1 = true;
-    e.coil3 = true;
-    const std::uint32_t handle = e.handle;
+        EditReadings(e, [&](auto& v) { v.record.fractions[k] = 0.1f * float(k + 1); });
+    EditCoilState(e, [&](auto& v) {
+        v.coil1 = true;
+        v.coil3 = true;
+    });
+    const std::uint32_t handle = e.Handle();
 
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(10);
     e.Disconnect();
-    EXPECT_EQ(e.handle, 0u);
+    EXPECT_EQ(e.Handle(), 0u);
     EXPECT_EQ(e.display(), nullptr) << "the live window is closed";
     ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000)) << "the link is closed";
     EXPECT_GE(ticks, 10) << "the GUI thread ran on during the 1.6 s of waits (a blocked one sees one late tick)";
@@ -240,9 +244,9 @@ TEST_F(EngineLink, DisconnectSavesTheFractionsAndClosesTheValveBeforeTheLinkWhil
     EXPECT_EQ(int(saved.gasWindowTop), 80);
 
     // An answer that comes after the link went is not the engine's.
-    const gasmon::GASRECORD before = e.record;
+    const gasmon::GASRECORD before = e.Readings().record;
     e.EvResponse(handle, 0);
-    EXPECT_EQ(std::memcmp(&before, &e.record, sizeof before), 0);
+    EXPECT_EQ(std::memcmp(&before, &e.Readings().record, sizeof before), 0);
 }
 
 }  // namespace
@@ -286,17 +290,17 @@ TEST_F(EngineLink, AWholeChromatographCycleComesOverTheLink)
     gasmon::AutoGas& e = Make(3);
     ASSERT_EQ(e.Start(), 1);
     ASSERT_TRUE(WaitIdle());
-    for (int t = 1; t <= 80 && !e.cycleEnded; ++t) {
+    for (int t = 1; t <= 80 && !e.Cycle().cycleEnded; ++t) {
         doubles().clock.Advance(1000);
         ASSERT_TRUE(TickAndWait()) << "second " << t;
     }
-    ASSERT_TRUE(e.cycleEnded);
-    EXPECT_EQ(e.gainRange, 1250.0f);
-    EXPECT_FLOAT_EQ(e.record.totalGas, 40.0f);
+    ASSERT_TRUE(e.Cycle().cycleEnded);
+    EXPECT_EQ(e.Readings().gainRange, 1250.0f);
+    EXPECT_FLOAT_EQ(e.Readings().record.totalGas, 40.0f);
     const float expected[5] = {100, 50, 25, 12.5f, 6};
     for (int k = 0; k < 5; ++k)
-        EXPECT_FLOAT_EQ(e.record.components[k], expected[k]) << "C" << k + 1;
-    EXPECT_FLOAT_EQ(e.record.fractions[0], 100 / 193.5f);
+        EXPECT_FLOAT_EQ(e.Readings().record.components[k], expected[k]) << "C" << k + 1;
+    EXPECT_FLOAT_EQ(e.Readings().record.fractions[0], 100 / 193.5f);
     EXPECT_EQ(retention[1], 21);
     EXPECT_EQ(retention[3], 41);
     ASSERT_NE(display, nullptr);

@@ -7,6 +7,7 @@
 #include "drilling/logalarm.h"
 #include "platform/folders.h"
 #include "support/doubles.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "wellfile/openwell.h"
 
@@ -29,7 +30,7 @@ TEST_F(EngineTest, TheCycleSecondsAreTheClocksWhateverTheTicksAndTheCycleStartsO
     driller.alarms = std::make_unique<drilling::LogAlarm>(TestDir());
     QList<std::pair<int, QString>> raised;
     driller.alarms->raiseHook = [&](int kind, const QString& text) { raised.append({kind, text}); };
-    host.driller = &driller;
+    s.engines.driller = &driller;
 
     gasmon::AutoGas& e = Make(3);
     std::mt19937 random(43);
@@ -45,28 +46,28 @@ TEST_F(EngineTest, TheCycleSecondsAreTheClocksWhateverTheTicksAndTheCycleStartsO
             seconds = 0;
             ++restarts;
         }
-        ASSERT_EQ(e.cycleSeconds, seconds) << "tick " << i;
+        ASSERT_EQ(e.Cycle().cycleSeconds, seconds) << "tick " << i;
     }
     EXPECT_EQ(restarts, 2);
     ASSERT_EQ(raised.size(), 2);
     EXPECT_EQ(raised[0].first, 0);
     EXPECT_EQ(raised[0].second, QStringLiteral("Cycle Time out of range"));
 
-    host.profile = 21;
-    host.driller = nullptr;
+    s.well.loggerId = 21;
+    s.engines.driller = nullptr;
     Make(3);
     doubles().clock.Advance(1001000);
     engine->Poll();
-    EXPECT_EQ(engine->cycleSeconds, 0);
+    EXPECT_EQ(engine->Cycle().cycleSeconds, 0);
     EXPECT_EQ(raised.size(), 2) << "only profile 12 raises the alarm";
 }
 
 TEST_F(EngineTest, TheSampleBlockClosesOnlyWellInsideTheCycle)
 {
-    host.profile = 2;
+    s.well.loggerId = 2;
     gasmon::AutoGas& e = Make(8);
-    e.cycleTime = 30;
-    e.sampleBlockRequest = true;
+    EditSettings(e, [&](auto& v) { v.cycleTime = 30; });
+    EditRequests(e, [&](auto& v) { v.sampleBlockRequest = true; });
     doubles().clock.Advance(15000);
     e.Poll();
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
@@ -74,21 +75,23 @@ TEST_F(EngineTest, TheSampleBlockClosesOnlyWellInsideTheCycle)
               QStringLiteral("CycleTime must be greater than 20 seconds\n\r and less than 20 seconds before shift "
                              "point\n\rto close the chromat sample block"));
     EXPECT_EQ(doubles().prompter.messages[0].caption, QStringLiteral("StrativM"));
-    EXPECT_FALSE(e.sampleBlockClosed);
-    EXPECT_FALSE(e.sampleBlockRequest) << "the request is dropped";
+    EXPECT_FALSE(e.CoilState().sampleBlockClosed);
+    EXPECT_FALSE(e.Requests().sampleBlockRequest) << "the request is dropped";
 
     // With a long enough cycle it closes, and the next request opens it again.
-    e.cycleTime = 60;
-    e.sampleBlockRequest = true;
+    EditSettings(e, [&](auto& v) { v.cycleTime = 60; });
+    EditRequests(e, [&](auto& v) { v.sampleBlockRequest = true; });
     doubles().clock.Advance(10000);
     e.Poll();
-    EXPECT_TRUE(e.sampleBlockClosed);
-    EXPECT_EQ(e.closingSecond, 25);
-    e.sampleBlockRequest = true;
-    e.calibrationRequest = true;
+    EXPECT_TRUE(e.CoilState().sampleBlockClosed);
+    EXPECT_EQ(e.CoilState().closingSecond, 25);
+    EditRequests(e, [&](auto& v) {
+        v.sampleBlockRequest = true;
+        v.calibrationRequest = true;
+    });
     e.Poll();
-    EXPECT_FALSE(e.sampleBlockClosed);
-    EXPECT_TRUE(e.calibrationCycle) << "a calibration asked for meanwhile runs now";
+    EXPECT_FALSE(e.CoilState().sampleBlockClosed);
+    EXPECT_TRUE(e.Requests().calibrationCycle) << "a calibration asked for meanwhile runs now";
     EXPECT_EQ(doubles().prompter.messages.size(), 1);
 }
 
@@ -119,30 +122,30 @@ TEST_F(EngineTest, OnlyAnUnsetAddressTakesTheDefaultAndAComPortOfNoneIsTheFirst)
 {
     RecordedLink r;
     WriteCfg();  // address 0.0.0.0
-    Make(5).calls = Recording(r);
+    Make(5).Calls() = Recording(r);
     ASSERT_EQ(engine->Connect(), 1);
     cfg.ipAddress[0] = 10, cfg.ipAddress[1] = 0, cfg.ipAddress[2] = 0, cfg.ipAddress[3] = 5;
     WriteCfg();
-    Make(7).calls = Recording(r);
+    Make(7).Calls() = Recording(r);
     ASSERT_EQ(engine->Connect(), 1);
-    EXPECT_EQ(engine->slaveAddress, 1);
-    EXPECT_EQ(engine->firstRegister, 41434);
+    EXPECT_EQ(engine->Settings().slaveAddress, 1);
+    EXPECT_EQ(engine->Settings().firstRegister, 41434);
     ASSERT_EQ(r.tcpAddresses.size(), 2);
     EXPECT_EQ(r.tcpAddresses[0], 0xDE01A8C0u) << "192.168.1.222, first octet lowest";
     EXPECT_EQ(r.tcpAddresses[1], 0x0500000Au) << "10.0.0.5 is kept";
 
     cfg.gasComPort = 0;
     WriteCfg();
-    Make(3).calls = Recording(r);
+    Make(3).Calls() = Recording(r);
     ASSERT_EQ(engine->Connect(), 1);
     ASSERT_EQ(r.rtuPorts, QList<int>{1});
     EXPECT_EQ(r.serial[0].stopBits, 2);
     EXPECT_EQ(r.serial[0].baudRate, 9600u);
     EXPECT_EQ(int(SavedCfg().gasComPort), 1) << "the settings are mended on disk";
-    Make(1).calls = Recording(r);
+    Make(1).Calls() = Recording(r);
     ASSERT_EQ(engine->Connect(), 1);
     EXPECT_EQ(r.serial[1].stopBits, 0);
-    EXPECT_EQ(engine->slaveAddress, 1);
+    EXPECT_EQ(engine->Settings().slaveAddress, 1);
 }
 
 TEST_F(EngineTest, TestGasReferencesComeFromTheLastRecord)
@@ -156,24 +159,24 @@ TEST_F(EngineTest, TestGasReferencesComeFromTheLastRecord)
     lastRecord = last;
     gasmon::AutoGas& e = Make(9);
     ASSERT_EQ(e.Connect(), 1) << "the UDP interface opens no link here";
-    EXPECT_EQ(e.testGasReferences[0], 1.0f);
-    EXPECT_EQ(e.testGasReferences[1], 1.0f);
-    EXPECT_EQ(e.testGasReferences[2], 1.0f);
-    EXPECT_EQ(e.testGasReferences[3], 30.0f);
-    EXPECT_EQ(e.testGasReferences[7], 7.0f);
+    EXPECT_EQ(e.Readings().testGasReferences[0], 1.0f);
+    EXPECT_EQ(e.Readings().testGasReferences[1], 1.0f);
+    EXPECT_EQ(e.Readings().testGasReferences[2], 1.0f);
+    EXPECT_EQ(e.Readings().testGasReferences[3], 30.0f);
+    EXPECT_EQ(e.Readings().testGasReferences[7], 7.0f);
 
-    host.profile = 17;
+    s.well.loggerId = 17;
     last.testGas[wellfile::TEST_TG] = 20;
     lastRecord = last;
     ASSERT_EQ(Make(9).Connect(), 1);
-    EXPECT_EQ(engine->testGasReferences[0], 50.0f);
-    host.profile = 23;
+    EXPECT_EQ(engine->Readings().testGasReferences[0], 50.0f);
+    s.well.loggerId = 23;
     ASSERT_EQ(Make(9).Connect(), 1);
-    EXPECT_EQ(engine->testGasReferences[0], 100.0f);
+    EXPECT_EQ(engine->Readings().testGasReferences[0], 100.0f);
     lastRecord.reset();
-    host.profile = 12;
+    s.well.loggerId = 12;
     ASSERT_EQ(Make(9).Connect(), 1);
-    EXPECT_EQ(engine->testGasReferences[3], 1.0f) << "no last record: all 1.0";
+    EXPECT_EQ(engine->Readings().testGasReferences[3], 1.0f) << "no last record: all 1.0";
 }
 
 TEST_F(EngineTest, OnlyAGoodAnswerSetsTheGainRange)
@@ -181,27 +184,27 @@ TEST_F(EngineTest, OnlyAGoodAnswerSetsTheGainRange)
     WriteCfg();
     RecordedLink r;
     gasmon::AutoGas& e = Make(3);
-    e.calls = Recording(r);
+    e.Calls() = Recording(r);
     QList<platform::ModbusRequest> sent;
     int result = platform::MBUS_TIMEOUT;
     std::uint16_t code = 0;
-    e.calls.poll = [&](std::uint32_t, const platform::ModbusRequest& q) {
+    e.Calls().poll = [&](std::uint32_t, const platform::ModbusRequest& q) {
         sent << q;
         return 0;
     };
-    e.calls.response = [&](std::uint32_t, const platform::ModbusRequest&, std::uint16_t* regs, std::uint16_t) {
+    e.Calls().response = [&](std::uint32_t, const platform::ModbusRequest&, std::uint16_t* regs, std::uint16_t) {
         regs[0] = code;
         return result;
     };
     ASSERT_EQ(e.Start(), 1);
     e.Poll();
-    e.EvResponse(e.handle, 0);
-    EXPECT_EQ(e.gainRange, -1.0f) << "a failed answer's zeroed registers are no range";
+    e.EvResponse(e.Handle(), 0);
+    EXPECT_EQ(e.Readings().gainRange, -1.0f) << "a failed answer's zeroed registers are no range";
     e.Poll();
     result = 0;
     code = 9;
-    e.EvResponse(e.handle, 0);
-    EXPECT_EQ(e.gainRange, 78.0f) << "a code past the table takes its last range";
+    e.EvResponse(e.Handle(), 0);
+    EXPECT_EQ(e.Readings().gainRange, 78.0f) << "a code past the table takes its last range";
     e.Poll();
     ASSERT_EQ(sent.size(), 3);
     EXPECT_EQ(sent[1].first, 2) << "asked again";

@@ -9,6 +9,7 @@
 #include "platform/ui/dialog.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -24,6 +25,8 @@
 
 #include <cstring>
 #include <functional>
+
+using testing_support::EditReadings;
 
 using testing_support::doubles;
 using testing_support::TestDir;
@@ -203,7 +206,7 @@ TEST_F(GasSetupDialog, TheRunningEngineLocksItsTypeAndTakesTheSavedRecord)
     WriteCfg(cfg);
     window.EvCommand(app::cmd::GasMonitor);
     ASSERT_NE(s.engines.autoGas, nullptr);
-    s.engines.autoGas->record.fractions[0] = 0.25f;
+    EditReadings(*s.engines.autoGas, [&](auto& v) { v.record.fractions[0] = 0.25f; });
 
     RunSetup([](platform::Dialog& d) {
         EXPECT_FALSE(d.IsEnabled(kInstrumentList));
@@ -223,8 +226,8 @@ TEST_F(GasSetupDialog, TheRunningEngineLocksItsTypeAndTakesTheSavedRecord)
     EXPECT_TRUE(Messages()[1].contains("You have selected NO RATIO mode"));
     EXPECT_EQ(s.engineStatus.gasInstrumentType, 9);
     EXPECT_EQ(+StoredConfig().gasInstrumentType, 9);
-    EXPECT_EQ(s.engines.autoGas->address[3], 77);
-    EXPECT_EQ(s.engines.autoGas->elutionTimes[1], 40);
+    EXPECT_EQ(s.engines.autoGas->Settings().address[3], 77);
+    EXPECT_EQ(s.engines.autoGas->Settings().elutionTimes[1], 40);
     EXPECT_EQ(+StoredCfg().ipAddress[3], 77);
     window.EvCommand(app::cmd::GasMonitor);
 }

@@ -7,6 +7,7 @@
 #include "gasmon/gasfile.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/datafile.h"
@@ -39,21 +40,19 @@ protected:
         WithDriller();
         driller->rebuilding = 0;
         driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
-        host.well = &well;
-        host.lastBookedDepth = &lastBooked;
         host.repaintRows = [this](std::int32_t depth, int rows) { repaints.push_back({depth, rows}); };
         host.copyWellFileOut = [this](const QString& extension) { copies << extension; };
         host.setWitsLiveGas = [this](int k, float v) { witsLive[std::size_t(k)] = v; };
         Make(3);
-        engine->components = 5;
+        EditSettings(*engine, [&](auto& v) { v.components = 5; });
         gasFile = gasmon::GasFileName(TestDir(), "ALPHA");
     }
     // The step's gas as the answers and the cycle leave it.
     void Step(float total, std::array<float, 6> components = {30, 5, 3, 1, 1, 0.5})
     {
-        engine->record.totalGas = total;
+        EditReadings(*engine, [&](auto& v) { v.record.totalGas = total; });
         for (int k = 0; k < 6; ++k)
-            engine->record.components[k] = components[std::size_t(k)];
+            EditReadings(*engine, [&](auto& v) { v.record.components[k] = components[std::size_t(k)]; });
     }
     // The lag depth the driller walked to, and the tick that notices it.
     void LagTo(float depth)
@@ -68,7 +67,7 @@ protected:
     }
 
     QString dataFile, gasFile;
-    std::int32_t lastBooked = 0;
+    std::int32_t& lastBooked = s.well.lastBookedDepth;
     std::vector<std::pair<std::int32_t, int>> repaints;
     QStringList copies;
     std::array<float, 8> witsLive{};
@@ -81,7 +80,7 @@ TEST_F(Booking, TheFirstBookableDepthIsTwentyUnitsDownAndEachBookingAppendsOneGa
     LagTo(kFirst + 19.6f);
     EXPECT_EQ(ReadExistingBytes(dataFile), before) << "first + 19 is not booked";
     EXPECT_FALSE(QFileInfo::exists(gasFile));
-    EXPECT_EQ(engine->record.totalGas, 40.0f) << "a refusal keeps the step";
+    EXPECT_EQ(engine->Readings().record.totalGas, 40.0f) << "a refusal keeps the step";
 
     LagTo(kFirst + 20.2f);
     const wellfile::RECORD r = At(kFirst + 20);
@@ -93,7 +92,7 @@ TEST_F(Booking, TheFirstBookableDepthIsTwentyUnitsDownAndEachBookingAppendsOneGa
     EXPECT_EQ(At(kFirst + 19).gas[wellfile::GAS_TG], 0.0f);
     EXPECT_EQ(At(kFirst + 21).gas[wellfile::GAS_TG], 0.0f);
     EXPECT_EQ(witsLive[1], 30.0f);
-    EXPECT_EQ(engine->bookedGas[0], 40.0f);
+    EXPECT_EQ(engine->Readings().bookedGas[0], 40.0f);
 
     QByteArray gas = ReadExistingBytes(gasFile);
     ASSERT_EQ(gas.size(), 512);
@@ -101,17 +100,17 @@ TEST_F(Booking, TheFirstBookableDepthIsTwentyUnitsDownAndEachBookingAppendsOneGa
     EXPECT_EQ(testing_support::At<std::int32_t>(gas, 4), kLast);
     EXPECT_EQ(testing_support::At<float>(gas, 48), 40.0f);
     EXPECT_EQ(lastBooked, kFirst + 20);
-    EXPECT_EQ(engine->record.totalGas, 0.0f) << "the step starts afresh";
-    EXPECT_EQ(engine->record.components[0], 0.0f);
+    EXPECT_EQ(engine->Readings().record.totalGas, 0.0f) << "the step starts afresh";
+    EXPECT_EQ(engine->Readings().record.components[0], 0.0f);
     ASSERT_EQ(repaints.size(), 1u);
     EXPECT_EQ(repaints[0], std::make_pair(kFirst + 20, 2));
 
     // Busy, or out of view: booked, not drawn. Off bottom with both copy switches: copied out.
-    host.busy = true;
+    s.interaction.dialogOpen = true;
     Step(12);
     LagTo(kFirst + 21);
     EXPECT_EQ(At(kFirst + 21).gas[wellfile::GAS_TG], 12.0f);
-    host.busy = false;
+    s.interaction.dialogOpen = false;
     well.viewTopDepth = 1050;
     well.copyOut = well.secondFolderOption = true;
     driller->offBottom = 1;
@@ -134,7 +133,7 @@ TEST_F(Booking, ABookedDepthIsKeptAndARefusedBookingChangesNothing)
     Step(80);
     LagTo(1030);
     EXPECT_EQ(At(1030).gas[wellfile::GAS_TG], 6.0f) << "total gas 6: booked already";
-    EXPECT_EQ(engine->record.totalGas, 0.0f) << "the step is reset";
+    EXPECT_EQ(engine->Readings().record.totalGas, 0.0f) << "the step is reset";
     EXPECT_FALSE(QFileInfo::exists(gasFile));
     Step(80);
     LagTo(1031);
@@ -153,7 +152,7 @@ TEST_F(Booking, ABookedDepthIsKeptAndARefusedBookingChangesNothing)
     LagTo(1042);
     EXPECT_EQ(ReadExistingBytes(dataFile), before);
     EXPECT_EQ(ReadExistingBytes(gasFile), gasBefore);
-    EXPECT_EQ(engine->record.totalGas, 90.0f);
+    EXPECT_EQ(engine->Readings().record.totalGas, 90.0f);
     driller->rebuilding = 0;
     LagTo(1043);
     EXPECT_EQ(At(1043).gas[wellfile::GAS_TG], 90.0f);
@@ -162,10 +161,12 @@ TEST_F(Booking, ABookedDepthIsKeptAndARefusedBookingChangesNothing)
 
 TEST_F(Booking, RatioModeBooksTotalGasTimesEachFractionAlsoIntoTheRecordsInMemory)
 {
-    engine->record.ratioMode = 1;
-    std::fill(std::begin(engine->record.fractions), std::end(engine->record.fractions), 0.0f);
-    engine->record.fractions[0] = 0.5f;
-    engine->record.fractions[1] = 0.1f;
+    EditReadings(*engine, [&](auto& v) {
+        v.record.ratioMode = 1;
+        std::fill(std::begin(v.record.fractions), std::end(v.record.fractions), 0.0f);
+        v.record.fractions[0] = 0.5f;
+        v.record.fractions[1] = 0.1f;
+    });
     ASSERT_EQ(wellfile::ReadAllRecords(well), 1);
     ASSERT_GT(well.allRecords.size(), 70u);
 
@@ -179,12 +180,12 @@ TEST_F(Booking, RatioModeBooksTotalGasTimesEachFractionAlsoIntoTheRecordsInMemor
     EXPECT_EQ(well.allRecords[50].gas[wellfile::GAS_C1], 60.0f);
 
     // C1 as large as the total gas (above 2) is booked one below it.
-    engine->record.fractions[0] = 1.0f;
+    EditReadings(*engine, [&](auto& v) { v.record.fractions[0] = 1.0f; });
     Step(120);
     LagTo(1051);
     EXPECT_EQ(At(1051).gas[wellfile::GAS_C1], 119.0f);
     EXPECT_EQ(well.allRecords[51].gas[wellfile::GAS_C1], 119.0f) << "the record of the odd depth too";
-    EXPECT_EQ(engine->bookedGas[1], 119.0f);
+    EXPECT_EQ(engine->Readings().bookedGas[1], 119.0f);
     Step(2);
     LagTo(1052);
     EXPECT_EQ(At(1052).gas[wellfile::GAS_C1], 2.0f);
@@ -197,7 +198,6 @@ protected:
     ChartSamples()
     {
         well.fileBottomDepth = 2345;
-        host.well = &well;
         host.writeChart = [this](const gasmon::CHARTRECORD* s, int n, const QDate& day, gasmon::FailureSpell& spell) {
             ++batches;
             written.insert(written.end(), s, s + n);
@@ -217,16 +217,20 @@ protected:
 TEST_F(ChartSamples, ASampleLandsAtTheSlotOfItsTimeWithItsFields)
 {
     gasmon::AutoGas& e = Make(3);
-    e.record.lagDepth = 2301;
-    e.effectiveFactors = {2, 5, 1, 1};
-    e.zeros[0] = 0.25f;
-    e.chartMaxima = {10000, 6000};
-    e.chartBaselines = {0, 2000};
-    e.componentIndex = 7;   // past the last of five components
-    e.cycleEnded = true;
-    e.peakEndSeconds[6] = 0;
-    e.autoTc = true;
-    e.channels[5] = 0.4f;
+    EditReadings(e, [&](auto& v) { v.record.lagDepth = 2301; });
+    EditSettings(e, [&](auto& v) {
+        v.effectiveFactors = {2, 5, 1, 1};
+        v.zeros[0] = 0.25f;
+    });
+    EditReadings(e, [&](auto& v) { v.chartMaxima = {10000, 6000}; });
+    EditCycle(e, [&](auto& v) { v.chartBaselines = {0, 2000}; });
+    EditCycle(e, [&](auto& v) {
+        v.componentIndex = 7;  // past the last of five components
+        v.cycleEnded = true;
+        v.peakEndSeconds[6] = 0;
+    });
+    EditSettings(e, [&](auto& v) { v.autoTc = true; });
+    EditReadings(e, [&](auto& v) { v.channels[5] = 0.4f; });
     const QDateTime at(QDate(2026, 1, 15), QTime(13, 45, 37));
     e.FillChartSample(at);
     e.WriteChartBatch();
@@ -247,21 +251,25 @@ TEST_F(ChartSamples, ASampleLandsAtTheSlotOfItsTimeWithItsFields)
     EXPECT_EQ(+s.index, 6);
     EXPECT_EQ(+s.cycleEnd, 1);
     EXPECT_EQ(+s.channel4, 1) << "channel 4 of 0 is stored as 1";
-    EXPECT_EQ(e.chartMaxima[0], 0.0f) << "the maxima start again";
+    EXPECT_EQ(e.Readings().chartMaxima[0], 0.0f) << "the maxima start again";
 
     // The peak end is set when the sample before had none; channel 4 past 10,000 is 0; type 2's own
     // mode has no chromatograph.
-    e.componentIndex = 2;
-    e.peakEndSeconds[2] = 47;
-    e.channels[5] = 12000;
-    e.chartMaxima = {10000, 6000};
+    EditCycle(e, [&](auto& v) {
+        v.componentIndex = 2;
+        v.peakEndSeconds[2] = 47;
+    });
+    EditReadings(e, [&](auto& v) {
+        v.channels[5] = 12000;
+        v.chartMaxima = {10000, 6000};
+    });
     e.FillChartSample(at.addSecs(1));
-    EXPECT_EQ(+e.lastChartSample.peakEnd, 47);
-    EXPECT_EQ(+e.lastChartSample.channel4, 0);
-    e.type2Mode = true;
+    EXPECT_EQ(+e.Booking().lastChartSample.peakEnd, 47);
+    EXPECT_EQ(+e.Booking().lastChartSample.channel4, 0);
+    EditSettings(e, [&](auto& v) { v.type2Mode = true; });
     e.FillChartSample(at.addSecs(3));
-    EXPECT_EQ(+e.lastChartSample.peakEnd, 0);
-    EXPECT_EQ(+e.lastChartSample.chromat, 0.0f);
+    EXPECT_EQ(+e.Booking().lastChartSample.peakEnd, 0);
+    EXPECT_EQ(+e.Booking().lastChartSample.chromat, 0.0f);
 }
 
 TEST_F(ChartSamples, TicksAtAnyPaceGiveEveryEvenSecondOneSampleWrittenByTens)

@@ -5,6 +5,7 @@
 #include "app/logstate.h"
 #include "app/scrolling.h"
 #include "app/ui/logwindow.h"
+#include "app/wellservices.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/chartsettings.h"
 #include "gasmon/ui/chartdlg.h"
@@ -372,9 +373,8 @@ TEST_F(GasChartWindow, ClosingLeavesTimerTenRunningWhileTheWitsLinkExistsAndItsT
 {
     WriteDay(kToday);
     WriteDay(kToday.addDays(1));
-    wits::WitsHost host;
-    host.well = &log.well.file;
-    host.link = &log.witsLink;
+    app::WellServices services;
+    wits::WitsHost host(log, services);
     wits::Wits link(host, wits::WitsAlarmHost{});
     log.engines.wits = &link;
     auto chart = Open();

@@ -8,6 +8,7 @@
 #include "drilling/logtime.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "wellfile/datafile.h"
 #include "wellfile/openwell.h"
@@ -51,74 +52,78 @@ TEST_F(Cycle, EachComponentTakesItsPeakOverTheBaselineInsideItsWindow)
     WriteCfg();
     gasmon::AutoGas& e = StartOffline(3);
     start = doubles().clock.ms;
-    EXPECT_EQ(e.baselineSecond, 24);
+    EXPECT_EQ(e.Settings().baselineSecond, 24);
 
     // The baseline is the mean of the three answers around its second; earlier ones are not in it.
     At(e, 20, 900);
     for (int t = 23; t <= 25; ++t)
         At(e, t, 90 + (t - 23) * 10);
     At(e, 27, 5000) ;  // the window opens after the elution time less 3 s
-    EXPECT_EQ(e.values[1], 0.0f);
+    EXPECT_EQ(e.Readings().values[1], 0.0f);
     const int c1[] = {1000, 1600, 1590, 1500, 1000};
     for (int i = 0; i < 5; ++i)
         At(e, 28 + i, c1[i]);
-    EXPECT_FLOAT_EQ(e.zeros[1], 100.0f);
-    EXPECT_FLOAT_EQ(e.values[1], 150.0f - 5.0f) << "(1,600 - 100) x 2,000 / 20,000 less C1's offset";
-    EXPECT_EQ(e.peakEndSeconds[1], 31) << "the first second below 99 % of the peak";
+    EXPECT_FLOAT_EQ(e.Settings().zeros[1], 100.0f);
+    EXPECT_FLOAT_EQ(e.Readings().values[1], 150.0f - 5.0f) << "(1,600 - 100) x 2,000 / 20,000 less C1's offset";
+    EXPECT_EQ(e.Cycle().peakEndSeconds[1], 31) << "the first second below 99 % of the peak";
 
     // C2 never rises above the baseline; C3 does.
     for (int t = 34; t <= 100; ++t)
         At(e, t, t > 88 && t < 92 ? 600 : 50);
-    EXPECT_EQ(e.values[2], 0.0f);
-    EXPECT_FLOAT_EQ(e.values[3], 50.0f);
-    EXPECT_EQ(e.componentIndex, 4);
+    EXPECT_EQ(e.Readings().values[2], 0.0f);
+    EXPECT_FLOAT_EQ(e.Readings().values[3], 50.0f);
+    EXPECT_EQ(e.Cycle().componentIndex, 4);
 
     // Past C3 the baseline kept from C1 counts, whatever the running one says now.
-    e.zeros[1] = 400;
+    EditSettings(e, [&](auto& v) { v.zeros[1] = 400; });
     for (int t = 101; t <= 160; ++t)
         At(e, t, t == 120 ? 300 : 100);
-    EXPECT_FLOAT_EQ(e.values[4], 20.0f);
-    EXPECT_TRUE(e.cycleEnded) << "past the last component";
-    EXPECT_EQ(e.componentIndex, 6);
-    EXPECT_FLOAT_EQ(e.record.components[0], 145.0f);
-    EXPECT_FLOAT_EQ(e.record.components[2], 50.0f);
+    EXPECT_FLOAT_EQ(e.Readings().values[4], 20.0f);
+    EXPECT_TRUE(e.Cycle().cycleEnded) << "past the last component";
+    EXPECT_EQ(e.Cycle().componentIndex, 6);
+    EXPECT_FLOAT_EQ(e.Readings().record.components[0], 145.0f);
+    EXPECT_FLOAT_EQ(e.Readings().record.components[2], 50.0f);
 }
 
 TEST_F(Cycle, TheEndOfACycleKeepsOnlyTheFractionsTheReadingsCarry)
 {
     WithDriller();
     gasmon::AutoGas& e = Make(3);
-    e.currentTotalGas = 20;
-    e.values[1] = 1.5f;
-    e.values[3] = 0.5f;
+    EditReadings(e, [&](auto& v) {
+        v.currentTotalGas = 20;
+        v.values[1] = 1.5f;
+        v.values[3] = 0.5f;
+    });
     e.EndCycle();
-    EXPECT_FLOAT_EQ(e.record.fractions[0], 1.5f / 20);
+    EXPECT_FLOAT_EQ(e.Readings().record.fractions[0], 1.5f / 20);
     for (int k = 1; k < 7; ++k)
-        EXPECT_EQ(e.record.fractions[k], 0.0f) << k;
+        EXPECT_EQ(e.Readings().record.fractions[k], 0.0f) << k;
 
-    e.ratioSetting = true;
-    e.currentTotalGas = 200;
-    e.values[1] = 100;
-    e.values[2] = 2;
-    e.values[3] = 0;
+    EditSettings(e, [&](auto& v) { v.ratioSetting = true; });
+    EditReadings(e, [&](auto& v) {
+        v.currentTotalGas = 200;
+        v.values[1] = 100;
+        v.values[2] = 2;
+        v.values[3] = 0;
+    });
     e.EndCycle();
-    EXPECT_FLOAT_EQ(e.record.fractions[0], 0.95f) << "100 / 102, at most 0.95";
-    EXPECT_FLOAT_EQ(e.record.fractions[1], 2.0f / 102);
+    EXPECT_FLOAT_EQ(e.Readings().record.fractions[0], 0.95f) << "100 / 102, at most 0.95";
+    EXPECT_FLOAT_EQ(e.Readings().record.fractions[1], 2.0f / 102);
 
     // Gas of a connection gives no fractions.
     driller->connectionMarker = 1;
-    e.values[1] = 50;
+    EditReadings(e, [&](auto& v) { v.values[1] = 50; });
     e.EndCycle();
-    EXPECT_FLOAT_EQ(e.record.fractions[0], 0.95f);
-    EXPECT_FLOAT_EQ(e.record.fractions[1], 2.0f / 102);
+    EXPECT_FLOAT_EQ(e.Readings().record.fractions[0], 0.95f);
+    EXPECT_FLOAT_EQ(e.Readings().record.fractions[1], 2.0f / 102);
 
     // Retention times go to the chart, then start over.
     std::array<std::int32_t, 8> shown{};
     host.showRetentionTimes = [&](const std::array<std::int32_t, 8>& t) { shown = t; };
-    e.peakEndSeconds[1] = 31;
+    EditCycle(e, [&](auto& v) { v.peakEndSeconds[1] = 31; });
     e.EndCycle();
     EXPECT_EQ(shown[1], 31);
-    EXPECT_EQ(e.peakEndSeconds[1], 0);
+    EXPECT_EQ(e.Cycle().peakEndSeconds[1], 0);
 }
 
 TEST_F(Cycle, ANewCycleCountsTheConnectionMarkerDownUnlessTheBitIsStillOff)
@@ -141,7 +146,7 @@ TEST_F(Cycle, ANewCycleCountsTheConnectionMarkerDownUnlessTheBitIsStillOff)
     driller->connectionMarker = 7;
     e.StartCycle();
     EXPECT_EQ(driller->connectionMarker, 0) << "past its limit";
-    e.baselineFid = true;
+    EditSettings(e, [&](auto& v) { v.baselineFid = true; });
     driller->connectionMarker = 5;
     e.StartCycle();
     EXPECT_EQ(driller->connectionMarker, 0) << "the limit is 3 with the BASELINE FID";
@@ -156,7 +161,7 @@ TEST_F(Cycle, TheBaselineSecondAtStartLiesShortlyBeforeTheFirstComponent)
         cfg.elutionTime[0] = e1;
         cfg.chromatZero = zero;
         WriteCfg();
-        return StartOffline(type).baselineSecond;
+        return StartOffline(type).Settings().baselineSecond;
     };
     EXPECT_EQ(at(12, 10), 6) << "9, then E1 - 6";
     EXPECT_EQ(at(30, 25), 24);
@@ -187,10 +192,10 @@ TEST_F(Cycle, ACalibrationLearnsTheElutionTimesAndStoresTheTestGas)
     e.OpenGasDisplay();
     ASSERT_NE(display, nullptr);
     start = doubles().clock.ms;
-    e.calibrationCycle = true;
+    EditRequests(e, [&](auto& v) { v.calibrationCycle = true; });
 
     const int peaks[5] = {30, 50, 70, 90, 110};
-    for (int t = 1; t <= 200 && e.calibrationCycle; ++t) {
+    for (int t = 1; t <= 200 && e.Requests().calibrationCycle; ++t) {
         int ch = 100;
         for (int i = 0; i < 5; ++i) {
             const int d = t - peaks[i];
@@ -200,12 +205,12 @@ TEST_F(Cycle, ACalibrationLearnsTheElutionTimesAndStoresTheTestGas)
             ASSERT_EQ(display->caption, QStringLiteral("Elution Time Setup"));
         At(e, t, ch);
     }
-    ASSERT_FALSE(e.calibrationCycle);
+    ASSERT_FALSE(e.Requests().calibrationCycle);
     EXPECT_EQ(display->caption, QStringLiteral("StrativM Gas Monitor"));
     EXPECT_EQ(display->lines[0], QStringLiteral("Calibrate Done"));
     EXPECT_EQ(display->lines[1], QStringLiteral("31   51  71   91   111  "));
-    EXPECT_EQ(e.elutionTimes[6], 131);
-    EXPECT_EQ(e.baselineSecond, 24) << "trunc(0.8 x 31)";
+    EXPECT_EQ(e.Settings().elutionTimes[6], 131);
+    EXPECT_EQ(e.Settings().baselineSecond, 24) << "trunc(0.8 x 31)";
 
     const gasmon::GASMONCFG saved = SavedCfg();
     EXPECT_EQ(saved.elutionTime[0], 31);
@@ -226,14 +231,14 @@ TEST_F(Cycle, ACalibrationLearnsTheElutionTimesAndStoresTheTestGas)
 
 TEST_F(Cycle, SomeProfilesTakeTheElutionTimeWhereTheSignalStopsFallingAndShiftIt)
 {
-    host.profile = 2;
+    s.well.loggerId = 2;
     cfg.chromatSpan = 20000;
     WriteCfg();
     gasmon::AutoGas& e = StartOffline(3);
     start = doubles().clock.ms;
-    e.calibrationCycle = true;
+    EditRequests(e, [&](auto& v) { v.calibrationCycle = true; });
     const int peaks[5] = {30, 50, 70, 90, 110};
-    for (int t = 1; t <= 200 && e.calibrationCycle; ++t) {
+    for (int t = 1; t <= 200 && e.Requests().calibrationCycle; ++t) {
         int above = t < 29 ? 0 : 60;  // between the peaks the signal stays above the threshold
         for (int p : peaks) {
             const int d = t - p;
@@ -242,12 +247,12 @@ TEST_F(Cycle, SomeProfilesTakeTheElutionTimeWhereTheSignalStopsFallingAndShiftIt
         }
         At(e, t, 100 + above);
     }
-    ASSERT_FALSE(e.calibrationCycle);
+    ASSERT_FALSE(e.Requests().calibrationCycle);
     // Where the signal stops falling (3 s after each peak), then 2 s more for C1-C3 and 3 s for iC4, nC4.
     const int expected[7] = {0, 35, 55, 75, 96, 116, 133};
     for (int k = 1; k <= 6; ++k)
-        EXPECT_EQ(e.elutionTimes[std::size_t(k)], expected[k]) << k;
-    EXPECT_EQ(e.baselineSecond, 28);
+        EXPECT_EQ(e.Settings().elutionTimes[std::size_t(k)], expected[k]) << k;
+    EXPECT_EQ(e.Settings().baselineSecond, 28);
 }
 
 TEST_F(Cycle, ACalibrationWithoutPeaksEndsAtTenMinutesEvenWhenTheClockJumps)
@@ -256,18 +261,18 @@ TEST_F(Cycle, ACalibrationWithoutPeaksEndsAtTenMinutesEvenWhenTheClockJumps)
     WriteCfg();
     gasmon::AutoGas& e = StartOffline(7);
     start = doubles().clock.ms;
-    e.calibrationCycle = true;
+    EditRequests(e, [&](auto& v) { v.calibrationCycle = true; });
     Block r{};
     for (int t : {5, 100, 599}) {
-        e.cycleSeconds = t;
+        EditCycle(e, [&](auto& v) { v.cycleSeconds = t; });
         e.TakeAnswer(r.data(), 0);
-        ASSERT_TRUE(e.calibrationCycle) << t;
+        ASSERT_TRUE(e.Requests().calibrationCycle) << t;
     }
-    e.cycleSeconds = 750;
+    EditCycle(e, [&](auto& v) { v.cycleSeconds = 750; });
     e.TakeAnswer(r.data(), 0);
-    EXPECT_FALSE(e.calibrationCycle);
-    EXPECT_EQ(e.elutionTimes[6], 20);
-    EXPECT_EQ(e.baselineSecond, 0);
+    EXPECT_FALSE(e.Requests().calibrationCycle);
+    EXPECT_EQ(e.Settings().elutionTimes[6], 20);
+    EXPECT_EQ(e.Settings().baselineSecond, 0);
 }
 
 TEST_F(Cycle, TheHotWireSpanIsSetFromTheTestGasAndStopsAtTheWornFilament)
@@ -276,23 +281,23 @@ TEST_F(Cycle, TheHotWireSpanIsSetFromTheTestGasAndStopsAtTheWornFilament)
     cfg.hotWireAttenuator = 1;
     WriteCfg();
     gasmon::AutoGas& e = StartOffline(3);
-    e.autoSpanRequest = true;
+    EditRequests(e, [&](auto& v) { v.autoSpanRequest = true; });
     Block r{};
     r[0] = 5000;
     e.TakeAnswer(r.data(), 0);
-    EXPECT_FALSE(e.autoSpanRequest);
-    EXPECT_EQ(e.record.hotWireSpan, 400.0f);
+    EXPECT_FALSE(e.Requests().autoSpanRequest);
+    EXPECT_EQ(e.Readings().record.hotWireSpan, 400.0f);
     EXPECT_EQ(SavedCfg().hotWireSpan, 400.0f);
-    EXPECT_FLOAT_EQ(e.currentTotalGas, 100.0f) << "the same answer reads with the new span";
+    EXPECT_FLOAT_EQ(e.Readings().currentTotalGas, 100.0f) << "the same answer reads with the new span";
 
     e.AutoSpanHotWire(0);
-    EXPECT_EQ(e.record.hotWireSpan, 1170.0f);
+    EXPECT_EQ(e.Readings().record.hotWireSpan, 1170.0f);
     e.AutoSpanHotWire(-300);
-    EXPECT_EQ(e.record.hotWireSpan, 1170.0f);
+    EXPECT_EQ(e.Readings().record.hotWireSpan, 1170.0f);
     ASSERT_EQ(doubles().prompter.messages.size(), 1) << "said once";
     EXPECT_EQ(doubles().prompter.messages[0].text, QStringLiteral("Filiment needs to be replaced as soon as possible"));
     e.AutoSpanHotWire(1e6f);
-    EXPECT_EQ(e.record.hotWireSpan, 2.0f) << "nor below 2";
+    EXPECT_EQ(e.Readings().record.hotWireSpan, 2.0f) << "nor below 2";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "platform/modbus.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 
 #include <cstring>
@@ -19,10 +20,10 @@ EngineTest::EngineTest()
         if (msg == platform::WM_USER + 1 && engine)
             engine->EvResponse(w, l);
     });
-    host.window = window;
-    host.dataFolder = TestDir();
-    host.wellName = QStringLiteral("ALPHA");
-    host.profile = 12;
+    s.window = window;
+    s.well.file.dataFolder = TestDir();
+    s.well.file.wellName = QStringLiteral("ALPHA");
+    s.well.loggerId = 12;
     host.readConfig = [](gasmon::GASMONCFG& c) { return gasmon::ReadGasmonCfg(c, {TestDir(), {}}); };
     host.writeConfig = [](const gasmon::GASMONCFG& c) { return gasmon::WriteGasmonCfg(c, {TestDir(), {}}); };
     host.readLastRecord = [this] { return lastRecord; };
@@ -40,7 +41,7 @@ EngineTest::EngineTest()
 EngineTest::~EngineTest()
 {
     engine.reset();
-    host.driller = nullptr;
+    s.engines.driller = nullptr;
     driller.reset();
     platform::UnregisterMessageWindow(window);
     platform::RedirectModbusTcpPortForTest(0);
@@ -68,14 +69,15 @@ gasmon::AutoGas& EngineTest::Make(int type)
 gasmon::AutoGas& EngineTest::StartOffline(int type)
 {
     gasmon::AutoGas& e = Make(type);
-    e.calls.connectTcp = [](std::uint32_t, int, const platform::TcpSettings&) { return std::int32_t(91); };
-    e.calls.connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(91); };
-    e.calls.hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
-    e.calls.poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
-    e.calls.write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
-    e.calls.close = [](std::uint32_t) {};
+    e.Calls().connectTcp = [](std::uint32_t, int, const platform::TcpSettings&) { return std::int32_t(91); };
+    e.Calls().connectRtu = [](int, int, const platform::SerialSettings&) { return std::uint32_t(91); };
+    e.Calls().hook = [](std::uint32_t, platform::HWND, unsigned, int) { return 0; };
+    e.Calls().poll = [](std::uint32_t, const platform::ModbusRequest&) { return 0; };
+    e.Calls().write = [](std::uint32_t, const platform::ModbusRequest&, const platform::CoilValues&) { return 0; };
+    e.Calls().close = [](std::uint32_t) {};
     EXPECT_EQ(e.Start(), 1);
-    e.requestOutstanding = false;  // the coil write of the start (types 0 to 4, 8) is taken as answered
+    // The coil write of the start (types 0 to 4, 8) is taken as answered.
+    testing_support::EditReadings(e, [](gasmon::GasReadings& v) { v.requestOutstanding = false; });
     return e;
 }
 
@@ -85,12 +87,12 @@ void EngineTest::WithDriller()
     facts.well = &well;
     driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
     driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
-    host.driller = driller.get();
+    s.engines.driller = driller.get();
 }
 
 bool EngineTest::WaitIdle(int ms)
 {
-    return testing_support::Spin([this] { return !engine->requestOutstanding; }, ms);
+    return testing_support::Spin([this] { return !engine->Readings().requestOutstanding; }, ms);
 }
 
 bool EngineTest::TickAndWait(int ms)

@@ -1,7 +1,8 @@
 #pragma once
-// The gas monitor engine on its own: a host over the test's folder ("gasmon.cfg" there), a live window
-// that records its lines, and a message window that hands the link's notices to the engine as the main
-// window does.
+// The gas monitor engine on its own: a host made from a window's state over the test's folder
+// ("gasmon.cfg" there), a live window that records its lines, and a message window that hands the link's
+// notices to the engine as the main window does.
+#include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/drillinghost.h"
 #include "gasmon/autogas.h"
@@ -59,12 +60,13 @@ protected:
     int PeerLines(const QString& text) const;
 
     gasmon::GASMONCFG cfg{};
-    gasmon::GasHost host;
+    app::LogState s;  // the window's state the host is made from
+    gasmon::GasHost host{s};
     std::optional<wellfile::RECORD> lastRecord;
     RecordingDisplay* display = nullptr;  // the engine's, once it made one
     std::unique_ptr<gasmon::AutoGas> engine;
     platform::HWND window = 0;
-    wellfile::OpenWell well;
+    wellfile::OpenWell& well = s.well.file;
     drilling::DrillingWindow facts;
     std::unique_ptr<drilling::Driller> driller;
 };

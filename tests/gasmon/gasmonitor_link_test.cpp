@@ -3,6 +3,7 @@
 // and the detector's coils are set at start and stop.
 #include "app/commandids.h"
 #include "app/ui/logwindow.h"
+#include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"
@@ -73,7 +74,7 @@ protected:
     }
     void Command() { window.EvCommand(app::cmd::GasMonitor); }
     gasmon::AutoGas* Engine() { return window.State().engines.autoGas; }
-    bool Idle() { return Spin([this] { return !Engine()->requestOutstanding; }, 3000); }
+    bool Idle() { return Spin([this] { return !Engine()->Readings().requestOutstanding; }, 3000); }
     // Timer 1 of the window, and the answer to the request it sent.
     bool Tick()
     {
@@ -107,22 +108,21 @@ TEST_F(GasMonitorOnALine, TheLogsCo2TrackBooksCo2AndARunningWitsLinkSendsTheComp
     s.layout.schemes.trackFlags[layout::FLAG_CO2] = 1;
     Drilling(1050);
     // A WITS link of the profile whose output frame carries the components.
-    wits::WitsHost witsHost;
-    witsHost.well = &s.well.file;
-    witsHost.link = &s.witsLink;
-    witsHost.profile = 134;
-    witsHost.sendGas = true;
+    s.well.loggerId = 134;
+    app::WellServices services;
+    wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
     s.engines.wits = &link;
     s.engineStatus.witsRunning = true;
 
     Command();
+    s.well.config.sendGasViaWits = 1;  // the command took the well's settings again
     ASSERT_NE(Engine(), nullptr);
     ASSERT_TRUE(Idle());
     for (int i = 0; i < 4; ++i)
         ASSERT_TRUE(Tick()) << i;
-    const float co2 = Engine()->values[8];
-    const float total = Engine()->record.totalGas;
+    const float co2 = Engine()->Readings().values[8];
+    const float total = Engine()->Readings().record.totalGas;
     EXPECT_GT(co2, 0) << "channel 3 is CO2 with the track on";
     EXPECT_GT(total, 0);
 
@@ -149,7 +149,7 @@ TEST_F(GasMonitorOnALine, TheDetectorsCoilsAreSetOffAtStartAndCoilThreeAgainBefo
     ASSERT_TRUE(Tick());
     EXPECT_TRUE(PeerLogText().endsWith("247 4 3 12\n")) << "then the detector is read";
 
-    const std::uint32_t handle = Engine()->handle;
+    const std::uint32_t handle = Engine()->Handle();
     QElapsedTimer clock;
     clock.start();
     Command();

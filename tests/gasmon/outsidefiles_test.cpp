@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -133,10 +134,9 @@ class Integrator : public gasmon_testing::EngineTest {
 protected:
     Integrator()
     {
-        host.installFolder = TestDir() + "inst/";
-        QDir().mkpath(host.installFolder);
+        s.env.installFolder = TestDir() + "inst/";
+        QDir().mkpath(s.env.installFolder);
         well.fileBottomDepth = 1234;
-        host.well = &well;
     }
     gasmon::AutoGas& StartIntegrator(const QString& file)
     {
@@ -152,13 +152,13 @@ TEST_F(Integrator, TheNameIsTodaysFromTheStartAndAgainOnANewDay)
 {
     cfg.baselineIntegrator = 1;
     gasmon::AutoGas& e = StartIntegrator("");
-    const QString name = host.installFolder + "SKYCHROMEXPORT_20260115.txt";
-    EXPECT_EQ(e.integratorFile, name);
+    const QString name = s.env.installFolder + "SKYCHROMEXPORT_20260115.txt";
+    EXPECT_EQ(e.Settings().integratorFile, name);
     EXPECT_EQ(platform::FieldString(SavedCfg().integratorFile), name) << "written to the settings";
 
     doubles().clock.Advance(24 * 3600 * 1000);
     e.Poll();
-    EXPECT_EQ(e.integratorFile, host.installFolder + "SKYCHROMEXPORT_20260116.txt");
+    EXPECT_EQ(e.Settings().integratorFile, s.env.installFolder + "SKYCHROMEXPORT_20260116.txt");
 }
 
 TEST_F(Integrator, AnSriResultEndsTheCycleAndIsLogged)
@@ -172,36 +172,36 @@ TEST_F(Integrator, AnSriResultEndsTheCycleAndIsLogged)
     const QString file = TestDir() + "RESULT_20260115.txt";
     Write(file, "RUN 12\r\nC1, 12 34.5\r\nIC4 x 7.25\r\nNC4 x 3\r\nAIR 1 3.5\r\n");
     e.Poll();
-    EXPECT_EQ(e.integratorFile, file);
+    EXPECT_EQ(e.Settings().integratorFile, file);
     EXPECT_FALSE(QFileInfo::exists(file)) << "consumed";
-    EXPECT_FLOAT_EQ(e.values[1], 34.5f);
-    EXPECT_FLOAT_EQ(e.values[4], 7.25f);
-    EXPECT_FLOAT_EQ(e.values[5], 3.0f);
-    EXPECT_FLOAT_EQ(e.values[8], 3.5f);
-    EXPECT_TRUE(e.cycleEnded);
-    EXPECT_FLOAT_EQ(e.record.components[0], 34.5f);
+    EXPECT_FLOAT_EQ(e.Readings().values[1], 34.5f);
+    EXPECT_FLOAT_EQ(e.Readings().values[4], 7.25f);
+    EXPECT_FLOAT_EQ(e.Readings().values[5], 3.0f);
+    EXPECT_FLOAT_EQ(e.Readings().values[8], 3.5f);
+    EXPECT_TRUE(e.Cycle().cycleEnded);
+    EXPECT_FLOAT_EQ(e.Readings().record.components[0], 34.5f);
     EXPECT_EQ(ReadBytes(SriLog()), "C1 =34      IC4 =7       NC4 =3        =4       @1-15-26_08:30:00\r\n\r");
     EXPECT_EQ(driller->connectionMarker, 1);
 
     // Off bottom without circulation the marker waits; a file without "RUN" clears the values only.
     driller->time->offBottom = 1;
-    e.cycleEnded = false;
+    EditCycle(e, [&](auto& v) { v.cycleEnded = false; });
     Write(file, "C1 x 5\r\n");
     doubles().clock.Advance(2000);
     e.Poll();
     EXPECT_FALSE(QFileInfo::exists(file));
-    EXPECT_EQ(e.values[1], 0);
-    EXPECT_EQ(e.values[8], 3.5f);
-    EXPECT_FALSE(e.cycleEnded);
+    EXPECT_EQ(e.Readings().values[1], 0);
+    EXPECT_EQ(e.Readings().values[8], 3.5f);
+    EXPECT_FALSE(e.Cycle().cycleEnded);
     EXPECT_EQ(ReadBytes(SriLog()).count('@'), 1);
     EXPECT_EQ(driller->connectionMarker, 1);
 
     // A file over 1,024 bytes is set aside unread: the values stay.
-    e.values[1] = 8;
+    EditReadings(e, [&](auto& v) { v.values[1] = 8; });
     Write(file, "RUN\r\nC1 x 1\r\n" + QByteArray(1024, ' '));
     doubles().clock.Advance(2000);
     e.Poll();
-    EXPECT_EQ(e.values[1], 8);
+    EXPECT_EQ(e.Readings().values[1], 8);
     EXPECT_TRUE(QFileInfo::exists(file + ".rej"));
     EXPECT_FALSE(QFileInfo::exists(file));
 }
@@ -217,10 +217,10 @@ TEST_F(Integrator, ABaselineResultIsUsedWhenBothModesAreOn)
     Write(file, "12:00 CHM12345%200%0\r\n");
     e.Poll();
     EXPECT_FALSE(QFileInfo::exists(file));
-    EXPECT_FLOAT_EQ(e.values[1], 1.2345f);
-    EXPECT_FLOAT_EQ(e.values[2], 0.02f);
-    EXPECT_EQ(e.values[3], 0);
-    EXPECT_TRUE(e.cycleEnded);
+    EXPECT_FLOAT_EQ(e.Readings().values[1], 1.2345f);
+    EXPECT_FLOAT_EQ(e.Readings().values[2], 0.02f);
+    EXPECT_EQ(e.Readings().values[3], 0);
+    EXPECT_TRUE(e.Cycle().cycleEnded);
     EXPECT_EQ(ReadBytes(BaselineLog()), "12:00 CHM12345%200%0\rSHW=0 at 1200 1234 ");
     EXPECT_FALSE(QFileInfo::exists(SriLog()));
 
@@ -228,7 +228,7 @@ TEST_F(Integrator, ABaselineResultIsUsedWhenBothModesAreOn)
     doubles().clock.Advance(4000);  // every second second while the SRI mode is on too
     e.Poll();
     EXPECT_TRUE(QFileInfo::exists(file + ".rej")) << "over 200 bytes";
-    EXPECT_FLOAT_EQ(e.values[1], 1.2345f);
+    EXPECT_FLOAT_EQ(e.Readings().values[1], 1.2345f);
 }
 
 }  // namespace

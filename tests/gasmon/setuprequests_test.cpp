@@ -13,6 +13,7 @@
 #include "platform/ui/dialog.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -26,6 +27,8 @@
 
 #include <functional>
 #include <memory>
+
+using testing_support::EditSettings;
 
 using namespace gasmon;
 using testing_support::doubles;
@@ -116,13 +119,13 @@ protected:
     }
 
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    GasHost host;
+    GasHost host{window.State()};
     std::unique_ptr<AutoGas> engine;
     bool chartOpen = false;
     int chartsClosed = 0;
 };
 
-TEST_F(SetupRequests, TheElutionSetupAsksByProfileAndTypeAndItsAnswerSetsOrClearsBothFlags)
+TEST_F(SetupRequests, TheElutionSetupAsksByProfileAndTypeAndItsAnswerSetsOrClearsTheRequest)
 {
     struct Case {
         int profile, type;
@@ -141,8 +144,7 @@ TEST_F(SetupRequests, TheElutionSetupAsksByProfileAndTypeAndItsAnswerSetsOrClear
         ASSERT_NE(LastMessage(), nullptr);
         EXPECT_TRUE(LastMessage()->text.contains(c.phrase)) << LastMessage()->text.toStdString();
         EXPECT_EQ(LastMessage()->caption, "Elution Time Setup");
-        EXPECT_TRUE(e.calibrationRequest);
-        EXPECT_TRUE(e.elutionSetupRequest);
+        EXPECT_TRUE(e.Requests().calibrationRequest);
     }
 
     // Cancel takes a pending request back and leaves the dialog open.
@@ -151,8 +153,7 @@ TEST_F(SetupRequests, TheElutionSetupAsksByProfileAndTypeAndItsAnswerSetsOrClear
         d.Command(kSetElution);
         EXPECT_TRUE(d.isVisible());
     });
-    EXPECT_FALSE(engine->calibrationRequest);
-    EXPECT_FALSE(engine->elutionSetupRequest);
+    EXPECT_FALSE(engine->Requests().calibrationRequest);
 }
 
 TEST_F(SetupRequests, TheElutionSetupClosesTheChartOutsideItsProfilesAndWaitsForAnIdleEngine)
@@ -169,7 +170,7 @@ TEST_F(SetupRequests, TheElutionSetupClosesTheChartOutsideItsProfilesAndWaitsFor
 
     // While an integrator run is on, or without an engine, nothing happens at all.
     chartOpen = true;
-    engine->baselineMode = true;
+    EditSettings(*engine, [&](auto& v) { v.baselineMode = true; });
     doubles().prompter.answers = {platform::IDOK};
     RunDialog([](platform::Dialog& d) { d.Command(kSetElution); });
     engine.reset();
@@ -181,7 +182,7 @@ TEST_F(SetupRequests, TheElutionSetupClosesTheChartOutsideItsProfilesAndWaitsFor
 TEST_F(SetupRequests, TheSpanButtonTogglesTheAdjustmentAndProfile37AsksForTheHotWireCalibration)
 {
     AutoGas& e = Engine(0);
-    e.elutionTimes[1] = 30;
+    EditSettings(e, [&](auto& v) { v.elutionTimes[1] = 30; });
     RunDialog([&e](platform::Dialog& d) {
         ASSERT_FALSE(Hidden(d, kSetSpan));
         EXPECT_TRUE(Hidden(d, kSpanInfo));
@@ -189,12 +190,10 @@ TEST_F(SetupRequests, TheSpanButtonTogglesTheAdjustmentAndProfile37AsksForTheHot
         EXPECT_FALSE(Hidden(d, kSpanInfo));
         EXPECT_TRUE(d.GetText(kSpanInfo).startsWith("Wait until the cycle time reaches 33 seconds. Then use the zero pod"))
             << d.GetText(kSpanInfo).toStdString();
-        EXPECT_TRUE(e.spanAdjustment);
-        EXPECT_FALSE(e.spanAdjustmentEnded);
+        EXPECT_TRUE(e.Requests().spanAdjustment);
         d.Click(kSetSpan);
         EXPECT_TRUE(Hidden(d, kSpanInfo));
-        EXPECT_FALSE(e.spanAdjustment);
-        EXPECT_TRUE(e.spanAdjustmentEnded);
+        EXPECT_FALSE(e.Requests().spanAdjustment);
         EXPECT_TRUE(d.isVisible());
     });
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
@@ -204,15 +203,15 @@ TEST_F(SetupRequests, TheSpanButtonTogglesTheAdjustmentAndProfile37AsksForTheHot
     RunDialog([&e](platform::Dialog& d) {
         EXPECT_EQ(d.GetText(kSetSpan), "Set HW Span");
         d.Click(kSetSpan);
-        EXPECT_FALSE(e.autoSpanRequest) << "Cancel leaves the engine alone";
-        EXPECT_FALSE(e.spanAdjustment);
+        EXPECT_FALSE(e.Requests().autoSpanRequest) << "Cancel leaves the engine alone";
+        EXPECT_FALSE(e.Requests().spanAdjustment);
         d.Click(kSetSpan);
         EXPECT_FALSE(d.isVisible());
     });
     ASSERT_EQ(doubles().prompter.messages.size(), 2);
     EXPECT_EQ(LastMessage()->caption, "HW CALIBRATION");
-    EXPECT_TRUE(e.autoSpanRequest);
-    EXPECT_TRUE(e.spanAdjustment);
+    EXPECT_TRUE(e.Requests().autoSpanRequest);
+    EXPECT_TRUE(e.Requests().spanAdjustment);
 }
 
 TEST_F(SetupRequests, TheHelpWindowTogglesStaysWithTheMainWindowAndGoesWithTheDialog)
@@ -353,20 +352,20 @@ TEST_F(SetupRequests, TheBaselineIntegratorClickSwitchesTheRunningEnginesIntegra
         d.Click(kSri);
         d.Click(kBaselineIntegrator);
         EXPECT_EQ(d.GetCheck(kBaselineIntegrator), platform::BST_UNCHECKED);
-        EXPECT_NE(e.sriMode, 0);
-        EXPECT_FALSE(e.baselineMode);
+        EXPECT_NE(e.Settings().sriMode, 0);
+        EXPECT_FALSE(e.Settings().baselineMode);
         d.Click(kSri);
         d.Click(kBaselineIntegrator);
-        EXPECT_EQ(e.sriMode, 0);
-        EXPECT_TRUE(e.baselineMode);
+        EXPECT_EQ(e.Settings().sriMode, 0);
+        EXPECT_TRUE(e.Settings().baselineMode);
         d.Click(kBaselineIntegrator);
-        EXPECT_EQ(e.sriMode, 0);
-        EXPECT_FALSE(e.baselineMode);
+        EXPECT_EQ(e.Settings().sriMode, 0);
+        EXPECT_FALSE(e.Settings().baselineMode);
     });
     // Other profiles keep the integrator the engine started with.
     Profile(1);
     RunDialog([](platform::Dialog& d) { d.Click(kBaselineIntegrator); });
-    EXPECT_FALSE(e.baselineMode);
+    EXPECT_FALSE(e.Settings().baselineMode);
 }
 
 TEST_F(SetupRequests, TheCommandClosesTheOpenChartForTheElutionSetup)
@@ -397,7 +396,7 @@ TEST_F(SetupRequests, TheCommandClosesTheOpenChartForTheElutionSetup)
     window.EvCommand(app::cmd::GasMonitorSetup);
     EXPECT_TRUE(ran);
     EXPECT_FALSE(window.Tools().gasChart);
-    EXPECT_TRUE(s.engines.autoGas->calibrationRequest);
+    EXPECT_TRUE(s.engines.autoGas->Requests().calibrationRequest);
     window.EvCommand(app::cmd::GasMonitor);
     platform::RedirectModbusTcpPortForTest(0);
 }

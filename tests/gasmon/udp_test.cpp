@@ -7,6 +7,7 @@
 #include "platform/modbus.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/helperprocess.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
@@ -60,7 +61,6 @@ protected:
         cfg.gasWindowTop = 50;
         host.setTimer = [this](int id, int ms) { timers << QStringLiteral("set %1 %2").arg(id).arg(ms); };
         host.killTimer = [this](int id) { timers << QStringLiteral("kill %1").arg(id); };
-        host.outsideHoleDepth = &holeDepthShown;
     }
 
     gasmon::AutoGas& StartUdp()
@@ -84,9 +84,9 @@ protected:
     // Sends `data` to the engine and waits until it took it.
     bool Send(const QByteArray& data)
     {
-        const std::int32_t before = engine->udp.receiveCounter();
+        const std::int32_t before = engine->Udp().receiveCounter();
         peer.writeDatagram(data, sender, senderPort);
-        return Spin([&] { return engine->udp.receiveCounter() > before; }, 3000);
+        return Spin([&] { return engine->Udp().receiveCounter() > before; }, 3000);
     }
 
     // A well of records first..last on disk with drilling mode on over it.
@@ -108,8 +108,7 @@ protected:
         config.minSecondsPerUnit = 4;
         driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
         driller->Start(config);
-        host.driller = driller.get();
-        host.well = &well;
+        s.engines.driller = driller.get();
     }
 
     // The drilling ticks of `seconds`.
@@ -138,7 +137,7 @@ protected:
     QHostAddress sender;
     quint16 senderPort = 0;
     QStringList timers;
-    float holeDepthShown = 0;
+    float& holeDepthShown = s.witsLink.holeDepth;  // the status line's UDP depth
 };
 
 TEST_F(Udp, TheStartTokenGoesOncePerStartAndTheStopClosesTheSocket)
@@ -148,7 +147,7 @@ TEST_F(Udp, TheStartTokenGoesOncePerStartAndTheStopClosesTheSocket)
     EXPECT_EQ(sender, QHostAddress(QHostAddress::LocalHost));
     EXPECT_TRUE(Receive(300).isEmpty()) << "sent once";
     EXPECT_EQ(timers, QStringList{QStringLiteral("set 7 180000")});
-    EXPECT_EQ(e.udp.receiveCounter(), 2) << "1 once set up, the waiting receive counted";
+    EXPECT_EQ(e.Udp().receiveCounter(), 2) << "1 once set up, the waiting receive counted";
 
     ASSERT_TRUE(Send(Packet(1, 1, 0, 0, 0, 0, 0)));
     e.Poll();
@@ -158,7 +157,7 @@ TEST_F(Udp, TheStartTokenGoesOncePerStartAndTheStopClosesTheSocket)
     display->top = 321;
     const quint16 oldPort = senderPort;
     e.Disconnect();
-    EXPECT_FALSE(e.udp.Running());
+    EXPECT_FALSE(e.Udp().Running());
     EXPECT_EQ(e.display(), nullptr);
     EXPECT_EQ(timers.last(), QStringLiteral("kill 7"));
     const gasmon::GASMONCFG saved = SavedCfg();
@@ -178,37 +177,37 @@ TEST_F(Udp, PacketsAreFoundInTheDatagramsWhateverTheirCutAndTheBufferStaysBounde
     gasmon::AutoGas& e = StartUdp();
     ASSERT_FALSE(Receive().isEmpty());
     ASSERT_TRUE(Send(Packet(10, 0, 0, 0, 0, 0, 0) + Packet(20, 0, 0, 0, 0, 0, 0) + "tail"));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 20) << "the second of two";
-    EXPECT_EQ(e.udp.buffer().fill(), 0) << "the bytes after it are dropped";
-    EXPECT_EQ(e.udp.status(), 2 * 52 + 4);
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 20) << "the second of two";
+    EXPECT_EQ(e.Udp().buffer().fill(), 0) << "the bytes after it are dropped";
+    EXPECT_EQ(e.Udp().status(), 2 * 52 + 4);
 
     ASSERT_TRUE(Send(Packet(30, 0, 0, 0, 0, 0, 0, "STRATIVM")));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 30);
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 30);
     ASSERT_TRUE(Send(Packet(40, 0, 0, 0, 0, 0, 0, "strativm")));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 40);
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 40);
     ASSERT_TRUE(Send(Packet(41, 0, 0, 0, 0, 0, 0, "StrativX")));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 40) << "no marker";
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 40) << "no marker";
 
     const QByteArray split = Packet(50, 0, 0, 0, 0, 0, 0);
     ASSERT_TRUE(Send(split.left(30)));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 40);
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 40);
     ASSERT_TRUE(Send(split.mid(30)));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 50) << "30 bytes then 22";
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 50) << "30 bytes then 22";
 
     ASSERT_TRUE(Send(Packet(60, 0, 0, 0, 0, 0, 0).left(51)));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 50) << "51 bytes alone";
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 50) << "51 bytes alone";
 
     ASSERT_TRUE(Send(QByteArray(5000, 'z')));
-    EXPECT_LE(e.udp.buffer().fill(), gasmon::kUdpBufferSize);
+    EXPECT_LE(e.Udp().buffer().fill(), gasmon::kUdpBufferSize);
     ASSERT_TRUE(Send(Packet(70, 0, 0, 0, 0, 0, 0)));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 70) << "after 5,000 bytes without a marker";
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 70) << "after 5,000 bytes without a marker";
 
     // A marker cut by the end of a full buffer is found with the next datagram.
     const QByteArray cut = Packet(80, 0, 0, 0, 0, 0, 0);
     ASSERT_TRUE(Send(QByteArray(1024 - 10, 'q') + cut.left(20)));
-    EXPECT_LE(e.udp.buffer().fill(), gasmon::kUdpBufferSize);
+    EXPECT_LE(e.Udp().buffer().fill(), gasmon::kUdpBufferSize);
     ASSERT_TRUE(Send(cut.mid(20)));
-    EXPECT_EQ(e.udp.Latest().holeDepth, 80);
+    EXPECT_EQ(e.Udp().Latest().holeDepth, 80);
 }
 
 TEST_F(Udp, OnlyAChangeOfTheCycleFlagToOneStartsACycle)
@@ -218,9 +217,9 @@ TEST_F(Udp, OnlyAChangeOfTheCycleFlagToOneStartsACycle)
     int cycles = 0;
     const auto decode = [&](std::int32_t flag) {
         EXPECT_TRUE(Send(Packet(1, 1, 0, flag, 0, 0, 0)));
-        e.newCycle = false;
+        EditCycle(e, [&](auto& v) { v.newCycle = false; });
         e.DecodeUdpPacket();
-        cycles += e.newCycle ? 1 : 0;
+        cycles += e.Cycle().newCycle ? 1 : 0;
     };
     for (int i = 0; i < 3; ++i)
         decode(1);
@@ -288,7 +287,7 @@ TEST_F(Udp, ARiseOfSeveralUnitsGivesARecordForEach)
 TEST_F(Udp, WithTheDepthFromWitsOnlyTheGasIsTakenAndLongHighGasSetsTheAlarm)
 {
     DrillingOn(1000, 1030);
-    host.witsLinkOn = true;
+    s.engineStatus.witsRunning = true;
     driller->depthFromWits = 1;
     drilling::AlarmSettings& s = driller->alarms->settings;
     s.highGasUnits = 100;
@@ -300,7 +299,7 @@ TEST_F(Udp, WithTheDepthFromWitsOnlyTheGasIsTakenAndLongHighGasSetsTheAlarm)
         e.DecodeUdpPacket();
         EXPECT_EQ(driller->alarms->flags[drilling::kAlarmHighGas], tick == 76 ? 1 : 0) << tick;
     }
-    EXPECT_EQ(e.values[0], 150) << "the gas is decoded";
+    EXPECT_EQ(e.Readings().values[0], 150) << "the gas is decoded";
     EXPECT_EQ(driller->stepPending, 0) << "the depths are not";
     EXPECT_EQ(holeDepthShown, 0);
     EXPECT_EQ(driller->offBottom, 0);
@@ -312,7 +311,7 @@ TEST_F(Udp, TheLiveWindowShowsThePacket)
     ASSERT_FALSE(Receive().isEmpty());
     ASSERT_TRUE(Send(Packet(1234.5f, 1234.0f, 0, 1, 3.25f, 600, 0)));
     e.DecodeUdpPacket();
-    e.values[1] = 12.34f;
+    EditReadings(e, [&](auto& v) { v.values[1] = 12.34f; });
     e.DecodeUdpPacket();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(display->caption, QStringLiteral("StrativM Gas Monitor"));

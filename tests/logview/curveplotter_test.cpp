@@ -147,10 +147,7 @@ TEST_F(CurvePlotterTest, WhileDrillingANewStepJoinsTheLastScreenDraw)
     EXPECT_EQ(dc.GetPixel(59, kTop + 30), kWhite);
     EXPECT_EQ(memory.lastRateX, 209);
 
-    // Neither the ten-foot strip nor an offset curve moves it.
-    options.tenFootStrip = true;
-    Draw(dc, recs, 1, 2);
-    options.tenFootStrip = false;
+    // An offset curve does not move it.
     Draw(dc, recs, 1, 2, kTop, true);
     EXPECT_EQ(memory.lastRateX, 209);
 }

@@ -36,8 +36,7 @@ protected:
         QDir().mkpath(s.well.file.dataFolder + "gas");
         s.well.lastBookedDepth = 0;
         s.view.invalidate = [this] { ++invalidations; };
-        host = wits::MakeWitsHost(s, services);
-                host.repaintRow = [this](std::int32_t depth, unsigned parts) { wits::RepaintBookedRow(view, s, depth, parts); };
+        host.repaintRow = [this](std::int32_t depth, unsigned parts) { wits::RepaintBookedRow(view, s, depth, parts); };
         wits::WitsAlarmHost alarms;
         alarms.dataFolder = [] { return testing_support::TestDir(); };
         engine = std::make_unique<wits::Wits>(host, alarms);
@@ -63,7 +62,7 @@ protected:
     logview::ViewBitmaps bitmaps;
     logview::LogView view;
     app::WellServices services;
-    wits::WitsHost host;
+    wits::WitsHost host{s, services};
     std::unique_ptr<wits::Wits> engine;
     int invalidations = 0;
 };

@@ -38,7 +38,6 @@ protected:
     {
         ASSERT_TRUE(testing_support::PointAtNewWell(s, "W", 1000, 1300));
         QDir().mkpath(TestDir() + "gas");
-        host = MakeWitsHost(s, services);
         WitsAlarmHost alarms;
         alarms.dataFolder = [] { return TestDir(); };
         engine = std::make_unique<Wits>(host, alarms);
@@ -61,7 +60,7 @@ protected:
 
     app::LogState s;
     app::WellServices services;
-    WitsHost host;
+    WitsHost host{s, services};
     std::unique_ptr<Wits> engine;
 };
 

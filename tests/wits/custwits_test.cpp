@@ -10,6 +10,7 @@
 #include "support/testmain.h"
 #include "wits/custwits.h"
 #include "wits/sidefiles.h"
+#include "wits/wits.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,6 @@ class CustWits : public ::testing::Test {
 protected:
     CustWits()
     {
-        static_cast<WitsHost&>(host) = lw.host;
         lw.driller->time = std::make_unique<drilling::LogTime>(*lw.driller, 30.0f);
         host.writeBlock = [this](const WITSRECORD*, int count) { blocks << count; };
         host.correctFileDepth = [this](std::int32_t depth) {
@@ -33,8 +33,8 @@ protected:
             lw.well.fileBottomDepth = depth;
             return 1;
         };
-        for (std::size_t i = 0; i < host.witsOutPattern.size(); ++i)
-            host.witsOutPattern[i] = kPattern[i];
+        for (std::size_t i = 0; i < lw.state.tables.witsOutTestGas.size(); ++i)
+            lw.state.tables.witsOutTestGas[i] = kPattern[i];
         WitsAlarmHost alarmHost;
         alarmHost.dataFolder = [] { return TestDir(); };
         link = std::make_unique<CUSTWITS>(host, alarmHost);
@@ -59,7 +59,7 @@ protected:
     static constexpr float kPattern[20] = {100, 90.5f, 92.6f, 80.5f, 81.4f, 100, 95, 92, 80, 60,
                                            50,  20.5f, 10.8f, 5.6f,  4.8f,  10.4f, 100, 150.9f, 160, 170.8f};
     wits_testing::LinkWell lw;
-    CustWitsHost host;
+    CustWitsHost host{lw.state, lw.services};
     QList<int> blocks;  // outlives the link, which writes its last block as it goes
     std::unique_ptr<CUSTWITS> link;
     QList<int> corrections;
@@ -168,8 +168,8 @@ TEST_F(CustWits, AJumpMarksOneStepAndTheHoleDepthCountsTheAnswerOnce)
 TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)
 {
     link->trackDepth = true;
-    host.unmannedUnit = true;
-    host.profile = 79;
+    lw.state.well.config.unmannedUnit = 1;
+    lw.state.well.loggerId = 79;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(14, 5, 30));
 
     Answer(1201, 1201);
@@ -307,12 +307,14 @@ TEST_F(CustWits, ThePollFrameAndTheWitsOutFrames)
     EXPECT_EQ(link->patternIndex, 0);
 
     // With the standard link running, its last depths go out, two decimals each.
-    host.standardLinkRuns = true;
+    Wits standard(lw.host, WitsAlarmHost{});
+    lw.state.engines.wits = &standard;
     lw.link.lastBitDepth = 1199.25f;
     lw.link.lastHoleDepth = 1201.5f;
     EXPECT_EQ(link->BuildWitsOutFrame(), "&&\r\n01081199.25\r\n01101201.50\r\n!!\r\n");
     EXPECT_EQ(link->displayLines[10], "1199.25");
     EXPECT_EQ(link->displayLines[5], "1201.50");
+    lw.state.engines.wits = nullptr;
 }
 
 TEST_F(CustWits, AnAnswerCutAnywhereIsReadWhole)

@@ -16,6 +16,7 @@
 #include "platform/text.h"
 #include "support/viewfixture.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/datafile.h"
@@ -34,6 +35,7 @@
 
 using namespace wits;
 using testing_support::At;
+using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::ReadBytes;
 using testing_support::TestDir;
@@ -68,7 +70,6 @@ protected:
         facts.well = &s.well.file;
         driller = std::make_unique<drilling::Driller>(facts, WitsAlarmHost{});
         s.engines.driller = driller.get();
-        static_cast<WitsHost&>(host) = MakeWitsHost(s, services);
         WitsAlarmHost alarmHost;
         alarmHost.dataFolder = [] { return TestDir(); };
         link = std::make_unique<CUSTWITS>(host, alarmHost);
@@ -114,9 +115,9 @@ protected:
     app::WellServices services;
     drilling::DrillingWindow facts;
     std::unique_ptr<drilling::Driller> driller;
-    gasmon::GasHost gasHost;
+    gasmon::GasHost gasHost{s};
     std::unique_ptr<gasmon::AutoGas> monitor_;
-    CustWitsHost host;
+    CustWitsHost host{s, services};
     std::unique_ptr<CUSTWITS> link;
     WindowLines* window = nullptr;
 };
@@ -196,14 +197,14 @@ TEST_F(CustGasTest, TotalGasTakesTheAttenuatorAndNeverAMaximumBelowZero)
 TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkStillKeepsItsMaximum)
 {
     const auto monitor = GasMonitor();
-    monitor->record.totalGas = 10;
+    EditReadings(*monitor, [&](auto& v) { v.record.totalGas = 10; });
     const WitsAlarmEntry& alarm = TotalGasAlarm();
     link->mode = std::int32_t(CustWitsMode::Gas);
     link->gasMonitorFirst = true;
     link->thirdFactor = 2.5f;
     Item(140, "40");
     EXPECT_FLOAT_EQ(s.witsLink.customLinkTotalGas, 100.0f);
-    EXPECT_FLOAT_EQ(monitor->record.totalGas, 100.0f);
+    EXPECT_FLOAT_EQ(monitor->Readings().record.totalGas, 100.0f);
     EXPECT_EQ(alarm.Value, 0.0f);  // the alarm is not fed
     EXPECT_EQ(TotalGasText(), "40.00");
     EXPECT_FLOAT_EQ(link->gasValues[0], 40.0f);
@@ -211,8 +212,8 @@ TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkSti
 
     // The components of a set go to the gas monitor's booked-gas table.
     Components("50", "20", "10", "5", "5");
-    EXPECT_FLOAT_EQ(monitor->bookedGas[1], 50.0f);
-    EXPECT_FLOAT_EQ(monitor->bookedGas[4], 5.0f);
+    EXPECT_FLOAT_EQ(monitor->Readings().bookedGas[1], 50.0f);
+    EXPECT_FLOAT_EQ(monitor->Readings().bookedGas[4], 5.0f);
 }
 
 TEST_F(CustGasTest, ProfileTwentyThreeTakesComponentsAsPartsOfTheTestGas)
@@ -265,7 +266,7 @@ TEST_F(CustBookingTest, TheStepGoesIntoTheLagDepthsRecordAndOneGasRecordIsAppend
     EXPECT_EQ(before.left(r), after.left(r));
     EXPECT_EQ(before.mid(r + 64), after.mid(r + 64));
     for (int i = 0; i < 8; ++i)
-        EXPECT_FLOAT_EQ(monitor->bookedGas[std::size_t(i)], At<float>(after, r + 28 + 4 * i)) << i;
+        EXPECT_FLOAT_EQ(monitor->Readings().bookedGas[std::size_t(i)], At<float>(after, r + 28 + 4 * i)) << i;
 
     const QByteArray file = GasFile();
     ASSERT_EQ(file.size(), kGasRecord);
@@ -467,8 +468,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     app::WellServices services;
-    CustWitsHost host;
-    static_cast<WitsHost&>(host) = MakeWitsHost(s, services);
+    CustWitsHost host(s, services);
     host.repaintRow = [&](std::int32_t depth, unsigned parts) { RepaintBookedRow(view, s, depth, parts); };
     drilling::DrillingWindow facts;
     facts.well = &s.well.file;

@@ -3,12 +3,15 @@
 #include "alarmfiles.h"
 #include "linkwell.h"
 
+#include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "drilling/pumpthreads.h"
+#include "drilling/strokes.h"
 #include "gasmon/autogas.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wits/sidefiles.h"
@@ -20,6 +23,7 @@
 
 using namespace wits;
 using namespace wits_testing;
+using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::TestDir;
 
@@ -29,7 +33,7 @@ class DispatcherTest : public ::testing::Test, protected LinkWell {
 protected:
     DispatcherTest()
     {
-        host.pumps = pumps.get();
+        state.engines.pumpStrokes = pumps;
         host.correctFileDepth = [this](std::int32_t d) {
             corrections << d;
             return correctionResult;
@@ -242,7 +246,7 @@ TEST_F(DispatcherTest, TheHoleDepthMarksOneStepPerDeeperUnitAndNeverInTheFirstTw
 TEST_F(DispatcherTest, UnmannedWithTheBitOnBottomCorrectsTheFileDepthAndSaysSo)
 {
     doubles().clock.now = QDateTime(QDate(2026, 3, 4), QTime(14, 5, 30));
-    host.unmannedUnit = true;
+    state.well.config.unmannedUnit = 1;
     Tracking(1200);
     Item("0108", "1203.0");
     Item("0110", "1203.0");
@@ -303,7 +307,9 @@ TEST_F(DispatcherTest, ThePumpRatesSetTheStrokeIntervalsWhileStrokesAreCounted)
     Item("0123", "120");
     EXPECT_FLOAT_EQ(driller->lag.pump1Spm, 120.0f);
     EXPECT_EQ(pumps->interval[0].load(), drilling::kPumpStands);
-    host.strokesCounted = true;
+    if (!driller->time)
+        driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
+    driller->time->strokes = std::make_unique<drilling::STROKES>(*driller);  // strokes are counted
     link.pumpRatesFromWits = true;
     Item("0123", "120");
     Item("0125", "7");
@@ -399,7 +405,7 @@ TEST_F(DispatcherTest, MwdAndGammaValuesGoToTheirDepthAndSubStepSlots)
 
 TEST_F(DispatcherTest, TotalGasIsHeldWhileThePumpsStandAndDeliveredInOrderWhenTheyRun)
 {
-    host.gasMonitorType = 10;
+    state.engineStatus.gasInstrumentType = 10;
     Start();
     EXPECT_FLOAT_EQ(link.gasMaxima[0], -1.0f);
     engine->holdLength = 10;
@@ -431,7 +437,7 @@ TEST_F(DispatcherTest, TotalGasIsHeldWhileThePumpsStandAndDeliveredInOrderWhenTh
 
 TEST_F(DispatcherTest, GasItemsFeedTheLinksValuesOrTheGasMonitor)
 {
-    host.gasMonitorType = 10;
+    state.engineStatus.gasInstrumentType = 10;
     Start();
     // Over the link, in ppm: scaled by the component's test gas.
     engine->chromatographSwitch = true;
@@ -450,30 +456,32 @@ TEST_F(DispatcherTest, GasItemsFeedTheLinksValuesOrTheGasMonitor)
     EXPECT_EQ(engine->displayLines[9], " 9.00");
 
     // Taken by the gas monitor: its value and its peak.
-    gasmon::GasHost gasHost;
+    app::LogState gasWindow;
+    gasmon::GasHost gasHost(gasWindow);
     gasmon::AutoGas gas(gasHost, 10, 0);
-    gas.gasFromWits = true;
-    host.gas = &gas;
-    host.profile = 2;
-    gas.record.nc5 = 5;
+    gas.SetGasFromWits(true);
+    state.engines.autoGas = &gas;
+    state.well.loggerId = 2;
+    EditReadings(gas, [&](auto& v) { v.record.nc5 = 5; });
     Item("1218", "-3");
-    EXPECT_FLOAT_EQ(gas.values[7], -3.0f);
-    EXPECT_FLOAT_EQ(gas.record.nc5, 5.0f);
-    gas.record.nc5 = -1;
+    EXPECT_FLOAT_EQ(gas.Readings().values[7], -3.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.nc5, 5.0f);
+    EditReadings(gas, [&](auto& v) { v.record.nc5 = -1; });
     Item("1218", "-3");
-    EXPECT_FLOAT_EQ(gas.record.nc5, 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.nc5, 0.0f);
     Item("1214", "12");
     Item("1214", "8");
-    EXPECT_FLOAT_EQ(gas.values[3], 8.0f);
-    EXPECT_FLOAT_EQ(gas.record.components[2], 12.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().values[3], 8.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.components[2], 12.0f);
     Item("1214", "-1");
-    EXPECT_FLOAT_EQ(gas.record.components[2], 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().record.components[2], 0.0f);
     engine->fileInputMode = true;
     Item("1212", "40");
-    EXPECT_FLOAT_EQ(gas.values[1], 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().values[1], 0.0f);
     Item("1222", "-2");
-    EXPECT_FLOAT_EQ(gas.values[8], 0.0f);
+    EXPECT_FLOAT_EQ(gas.Readings().values[8], 0.0f);
     EXPECT_FLOAT_EQ(engine->gasValues[1], 100.0f);  // the link's own values are left alone
+    state.engines.autoGas = nullptr;
 }
 
 TEST_F(DispatcherTest, ComponentSharesOfTheirSum)

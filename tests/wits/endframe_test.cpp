@@ -1,4 +1,6 @@
 // Closing a sample: the drilling status from the bit and hole depths, and the link settings record.
+#include "app/logstate.h"
+#include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "support/files.h"
@@ -28,9 +30,8 @@ protected:
         facts.well = &well;
         driller = std::make_unique<drilling::Driller>(facts, WitsAlarmHost{});
         driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
-        host.well = &well;
-        host.link = &link;
-        host.driller = driller.get();
+        state.engines.driller = driller.get();
+        state.engines.pumpStrokes.reset();
         host.writeBlock = [this](const WITSRECORD*, int count) { blocks << count; };
         link.drivesDrillingStatus = true;
         WitsAlarmHost alarmHost;
@@ -48,11 +49,13 @@ protected:
         testing_support::doubles().clock.Advance(6000);  // the next sample is the next slot's
     }
 
-    wellfile::OpenWell well;
+    app::LogState state;  // the window's state the host is made from
+    app::WellServices services;
+    wellfile::OpenWell& well = state.well.file;
     drilling::DrillingWindow facts;
     std::unique_ptr<drilling::Driller> driller;
-    WitsLinkState link;
-    WitsHost host;
+    WitsLinkState& link = state.witsLink;
+    WitsHost host{state, services};
     QList<int> blocks;  // outlives the engine, which writes its last block as it goes
     std::unique_ptr<Wits> engine;
 };
@@ -79,7 +82,7 @@ TEST_F(EndFrameTest, BitAgainstHoleSetsOnAndOffBottomAndPumpPressureCirculating)
     link.drivesDrillingStatus = false;
     Close(1190.0f, 1200.0f, 0);
     link.drivesDrillingStatus = true;
-    host.bottomSwitchKept = true;
+    state.well.config.witsDepthOption = 1;  // the drilling set-up keeps the WITS depths from the status
     Close(1190.0f, 1200.0f, 0);
     EXPECT_EQ(driller->offBottom, 0);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// A short well of the test's folder with its drilling object and alarm table, and the WITS host that
-// points at them: what the link's tests start from.
+// A short well of the test's folder with its drilling object and alarm table, and the WITS host made from
+// the window's state that points at them: what the link's tests start from.
+#include "app/logstate.h"
+#include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "support/testmain.h"
@@ -24,16 +26,18 @@ struct LinkWell {
         facts.well = &well;
         driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
         driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
-        host.well = &well;
-        host.link = &link;
-        host.driller = driller.get();
+        state.engines.driller = driller.get();
+        state.engines.pumpStrokes.reset();  // no pump-stroke threads unless a test gives them
     }
+    ~LinkWell() { state.engines.driller = nullptr; }
 
-    wellfile::OpenWell well;
+    app::LogState state;  // the window's state the host is made from
+    app::WellServices services;
+    wellfile::OpenWell& well = state.well.file;
     drilling::DrillingWindow facts;
     std::unique_ptr<drilling::Driller> driller;
-    wits::WitsLinkState link;
-    wits::WitsHost host;
+    wits::WitsLinkState& link = state.witsLink;
+    wits::WitsHost host{state, services};
 };
 
 }  // namespace wits_testing

@@ -3,13 +3,16 @@
 #include "alarmfiles.h"
 #include "linkwell.h"
 
+#include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
 #include "support/files.h"
+#include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wits/custwits.h"
 #include "wits/sidefiles.h"
 #include "wits/wits.h"
 
@@ -20,6 +23,7 @@
 
 using namespace wits;
 using namespace wits_testing;
+using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::TestDir;
 
@@ -27,7 +31,7 @@ namespace {
 
 class WitsTick : public ::testing::Test, protected LinkWell {
 protected:
-    WitsTick() { host.gasMonitorType = 10; }
+    WitsTick() { state.engineStatus.gasInstrumentType = 10; }
     void Start()
     {
         WitsAlarmHost alarmHost;
@@ -55,36 +59,42 @@ TEST_F(WitsTick, TheGasFrameTakesItsTotalGasFromTheFirstSourceThatApplies)
     engine->gasValues[0] = 12.3456f;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n12120\r\n!!\r\n");  // send-gas clear
 
-    host.sendGas = true;
+    state.well.config.sendGasViaWits = 1;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n014012.35\r\n!!\r\n");
-    host.sendGas = false;
-    host.profile = 88;
+    state.well.config.sendGasViaWits = 0;
+    state.well.loggerId = 88;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n014012.35\r\n!!\r\n");
     engine->pasonFeed = 1;  // scale mode 1: hundredths
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n01400.12\r\n!!\r\n");
     engine->pasonFeed = 0;
 
     // Type 11 without a gas monitor sends the engine's gas; another type sends 1.
-    host.gasMonitorType = 11;
+    state.engineStatus.gasInstrumentType = 11;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n014012.35\r\n!!\r\n");
-    host.gasMonitorType = 2;
+    state.engineStatus.gasInstrumentType = 2;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n01401\r\n!!\r\n");
 
     // A gas monitor's total gas, truncated in scale mode 0; the custom link's gas comes first.
-    gasmon::GasHost gasHost;
+    app::LogState gasWindow;
+    gasmon::GasHost gasHost(gasWindow);
     gasmon::AutoGas gas(gasHost, 10, 0);
-    host.gas = &gas;
-    gas.currentTotalGas = 45.9f;
+    state.engines.autoGas = &gas;
+    EditReadings(gas, [&](auto& v) { v.currentTotalGas = 45.9f; });
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n014045\r\n!!\r\n");
-    host.customLinkGas = true;
-    host.customLinkTotalGas = 7.5f;
+    CustWitsHost customHost(state, services);
+    CUSTWITS custom(customHost, WitsAlarmHost{});
+    custom.mode = std::int32_t(CustWitsMode::Gas);
+    state.engines.custWits = &custom;
+    link.customLinkTotalGas = 7.5f;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n01407.50\r\n!!\r\n");
+    state.engines.custWits = nullptr;
+    state.engines.autoGas = nullptr;
 }
 
 TEST_F(WitsTick, OneProfileAlsoSendsTheBitDepthAndTheComponentsAndTheTrafficLogGetsEachFrame)
 {
-    host.profile = 134;
-    host.sendGas = true;
+    state.well.loggerId = 134;
+    state.well.config.sendGasViaWits = 1;
     Start();
     link.trafficLog = true;
     driller->lagDepth = 987.25f;
@@ -93,8 +103,8 @@ TEST_F(WitsTick, OneProfileAlsoSendsTheBitDepthAndTheComponentsAndTheTrafficLogG
     const std::string frame = engine->BuildOutputFrame();
     EXPECT_EQ(frame, "&&\r\n0139987.25\r\n01403.00\r\n01081200\r\n0139987\r\n12121500\r\n1213300\r\n121420\r\n"
                      "12154\r\n12165\r\n12176\r\n12187\r\n!!\r\n");
-    host.profile = 12;
-    host.sendGas = false;
+    state.well.loggerId = 12;
+    state.well.config.sendGasViaWits = 0;
     const std::string idle = engine->BuildOutputFrame();
     const QByteArray log = testing_support::ReadBytes(TrafficLogName(TestDir(), doubles().clock.now.date(), true));
     EXPECT_TRUE(log.startsWith(QByteArray::fromStdString(frame) + "-OUT- at  8:30:00"));

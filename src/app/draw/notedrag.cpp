@@ -88,8 +88,7 @@ void DragNote(LogState& s, platform::Dc& dc, int x, int y)
     DrawFrame(s, dc, frame);
     if (!starting && (x < n.frameAnchor.x || y < n.frameAnchor.y)) {
         CancelNoteEdit(s);
-        if (s.view.invalidate)
-            s.view.invalidate();
+        s.view.Invalidate();
         return;
     }
     n.frameRect = frame;

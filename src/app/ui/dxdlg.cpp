@@ -1,5 +1,6 @@
 #include "app/ui/dxdlg.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "tracks/curvehelpers.h"
@@ -9,7 +10,6 @@
 namespace {
 
 // An edit's text as C's atof reads it: the leading number, 0 when there is none.
-float LeadingFloat(const QString& text) { return float(std::atof(text.trimmed().toLatin1().constData())); }
 
 }  // namespace
 
@@ -35,10 +35,10 @@ DXDLG::DXDLG(QWidget* parent) : Dialog(parent, QStringLiteral("D-Exponent"))
 
 void DXDLG::Calculate()
 {
-    rate_ = LeadingFloat(GetText(ID_RATE));
-    rotary_ = LeadingFloat(GetText(ID_ROTARY));
-    weight_ = LeadingFloat(GetText(ID_WEIGHT));
-    diameter_ = LeadingFloat(GetText(ID_DIAMETER));
+    rate_ = platform::LeadingFloat(GetText(ID_RATE));
+    rotary_ = platform::LeadingFloat(GetText(ID_ROTARY));
+    weight_ = platform::LeadingFloat(GetText(ID_WEIGHT));
+    diameter_ = platform::LeadingFloat(GetText(ID_DIAMETER));
     if (rate_ <= 0 || rotary_ <= 0 || weight_ <= 0 || diameter_ <= 0) {
         SetText(ID_RESULT, QStringLiteral("######"));
         return;

@@ -130,6 +130,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     mouse.entry = [this] { return neighbours_.entry; };
     mouse.textViewsOpen = [this] { return !tools_.dataAsText.isNull() || !tools_.elogAsText.isNull(); };
     mouse.labelGases = [this](std::int32_t depth) { LabelGasesAt(depth); };
+    mouse.elogReadout = [this](std::int32_t depth) { return neighbours_.elog->ShowElogReadout(state_, depth); };
     mouse.depthBarPosition = [this](int position) {
         if (depthBar_) {
             const QSignalBlocker quiet(depthBar_);
@@ -194,7 +195,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.print = printWindows_.get();
     reportWindows_ = std::make_unique<reports::ReportWindowServices>(this);
     neighbours_.reports = reportWindows_.get();
-    elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog);
+    elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog, &tools_.elogReadout);
     neighbours_.elog = elogWindows_.get();
 
     gasmon::GasMonitorWindow gasWindow;

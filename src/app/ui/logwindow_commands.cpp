@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 #include "app/opendatafile.h"
+#include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <QFileInfo>
@@ -124,7 +125,15 @@ void LogWindow::CmPageSetup() { neighbours_.print->CmPageSetup(state_); }
 void LogWindow::CmPrint() { neighbours_.print->CmPrint(state_); }
 void LogWindow::CmWitsChart() { neighbours_.wits->CmWitsChart(state_); }
 void LogWindow::CmHeader() { neighbours_.print->CmHeader(state_); }
-void LogWindow::CmCreateLasFile() { neighbours_.elog->CreateLasFile(state_); }
+void LogWindow::CmCreateLasFile()
+{
+    // The export reads the data file the open text views or an entry may be changing.
+    if (DataFileBusy()) {
+        platform::MessageBeep(0);
+        return;
+    }
+    neighbours_.elog->CreateLasFile(state_);
+}
 void LogWindow::CmAppendFileDepth()
 {
     if (DataFileBusy()) {
@@ -248,7 +257,7 @@ void LogWindow::CmGasPercent()
     app::LogState& s = state_;
     const int p = s.well.loggerId;
     const bool available = p != 4 && p != 64 && p != 11 &&
-                           (!(p == 17 || p == 88) || s.well.config.alternateFormat != 0) &&
+                           (!wellfile::AlternateFormatProfile(p) || s.well.config.alternateFormat != 0) &&
                            s.options.gasRatioPlotAllowed;
     if (!available) {
         platform::MessageBox(QStringLiteral("Ratio Plot Not Available"), QStringLiteral("Info"), platform::MB_OK);

@@ -124,8 +124,7 @@ void VertNoteEdit::Store()
         return;
     app::CancelNoteEdit(s);
     s.interaction.dataEntryActive = 0;
-    if (s.view.invalidate)
-        s.view.invalidate();
+    s.view.Invalidate();
 }
 
 void VertNoteEdit::Abandon()
@@ -133,8 +132,7 @@ void VertNoteEdit::Abandon()
     app::LogState& s = log_;
     app::CancelNoteEdit(s);  // puts the memo's text back from the note buffer
     s.interaction.dataEntryActive = 0;
-    if (s.view.invalidate)
-        s.view.invalidate();
+    s.view.Invalidate();
 }
 
 NoteEditWindow::NoteEditWindow(QWidget* parent, app::LogState& log, QPointer<QWidget>& slot,

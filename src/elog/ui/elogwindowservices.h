@@ -1,6 +1,7 @@
 #pragma once
-// The e-log services of a main window: the LAS export with its range dialog; every other call goes on
-// to the services it was given.
+// The e-log services of a main window: the LAS export with its range dialog, the survey and TVD dialog,
+// the water saturation set-up and the e-log read-out's table (kept in `readoutSlot`); every other call
+// goes on to the services it was given.
 #include "elog/elog_services.h"
 
 #include <QPointer>
@@ -10,7 +11,10 @@ namespace elog {
 
 class ElogWindowServices final : public ElogServices {
 public:
-    ElogWindowServices(QWidget* window, ElogServices& rest) : window_(window), rest_(rest) {}
+    ElogWindowServices(QWidget* window, ElogServices& rest, QPointer<QWidget>* readoutSlot = nullptr)
+        : window_(window), rest_(rest), readoutSlot_(readoutSlot)
+    {
+    }
 
     void CreateLasFile(app::LogState& log) override;
 
@@ -45,27 +49,22 @@ public:
     }
     void SetCurvesKb(app::LogState& log, float kb) override { rest_.SetCurvesKb(log, kb); }
     CurveRows CurveData(app::LogState& log) override { return rest_.CurveData(log); }
-    void RunWaterSaturation(app::LogState& log, std::int32_t viewTop) override
-    {
-        rest_.RunWaterSaturation(log, viewTop);
-    }
+    void RunWaterSaturation(app::LogState& log, std::int32_t viewTop) override;
+    int ShowElogReadout(app::LogState& log, std::int32_t depth) override;
     void ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName) override
     {
         rest_.ImportImagesFromFolder(log, folder, wellName);
     }
-    void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode) override
-    {
-        rest_.RunTvdDialog(log, records, mode);
-    }
-    bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records) override
-    {
-        return rest_.CreateTvdLog(log, records);
-    }
+    // The survey and TVD dialog (elog/ui/tvdcommand.cpp).
+    void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode) override;
+    bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records) override;
     void ImportTargetData(app::LogState& log, const QString& path) override { rest_.ImportTargetData(log, path); }
 
 private:
     QPointer<QWidget> window_;
     ElogServices& rest_;
+    QPointer<QWidget>* readoutSlot_;
+    QPointer<QWidget> ownReadout_;  // the table's slot when the window gives none
 };
 
 }  // namespace elog

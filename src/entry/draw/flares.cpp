@@ -51,13 +51,6 @@ void Fill(Dc& dc, const std::vector<POINT>& points, platform::COLORREF colour)
     dc.Polygon(points.data(), int(points.size()));
 }
 
-void Line(Dc& dc, const Pen& pen, int x0, int y0, int x1, int y1)
-{
-    dc.SelectObject(pen);
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
-
 // The printed track's 21 vertical lines one cell apart from y0 to y1: every tenth (the first and the
 // last among them) in the medium pen, the others in the light pen.
 void PaperGrid(const PaintTarget& t, const FlareTrackPlace& place, int y0, int y1)

@@ -2,7 +2,7 @@
 
 #include "app/logstate.h"
 #include "drilling/driller.h"
-#include "entry/typednumber.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -79,7 +79,7 @@ void GasPercDlg::CmSave()
 {
     wellfile::OpenWell& well = log_.well.file;
     const std::optional<TestGasRun> run
-        = PlanTestGasRun(well, LeadingNumber(GetTextA(IDC_FROM)), LeadingNumber(GetTextA(IDC_TO)));
+        = PlanTestGasRun(well, platform::LeadingInt(GetTextA(IDC_FROM)), platform::LeadingInt(GetTextA(IDC_TO)));
     if (!run) {  // from below to: no record to write
         platform::MessageBeep(0);
         return;

@@ -1,9 +1,9 @@
 #include "entry/ui/outlinedlg.h"
 
 #include "app/logstate.h"
-#include "entry/typednumber.h"
-#include "platform/services.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
+#include "platform/services.h"
 #include "platform/winapi.h"
 
 namespace entry {
@@ -63,8 +63,8 @@ void OutLineDlg::ClearBoxes()
 
 void OutLineDlg::Store(bool erase)
 {
-    const std::int32_t top = LeadingNumber(GetTextA(IDC_TOP));
-    const std::int32_t bottom = LeadingNumber(GetTextA(IDC_BOTTOM));
+    const std::int32_t top = platform::LeadingInt(GetTextA(IDC_TOP));
+    const std::int32_t bottom = platform::LeadingInt(GetTextA(IDC_BOTTOM));
     switch (CheckOutlineInterval(log_.well.file, top, bottom)) {
     case OutlineRefusal::OutOfRange:
         platform::MessageBox(

@@ -10,13 +10,6 @@ namespace {
 
 using platform::Pen;
 
-void Line(platform::Dc& dc, const Pen& pen, int x0, int y0, int x1, int y1)
-{
-    dc.SelectObject(pen);
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
-
 QString Number(int n) { return QString::number(n); }
 
 }  // namespace

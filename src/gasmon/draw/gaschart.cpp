@@ -13,13 +13,6 @@ using platform::Pen;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-void Line(platform::Dc& dc, const Pen& pen, int x0, int y0, int x1, int y1)
-{
-    dc.SelectObject(pen);
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
-
 // The band above the plot that holds the scale labels.
 void ScaleFrame(platform::Dc& dc, const ChartGeometry& g)
 {

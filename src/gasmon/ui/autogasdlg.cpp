@@ -2,8 +2,10 @@
 
 #include "gasmon/enginehelpers.h"
 #include "platform/draw/fonts.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "platform/ui/svedit.h"
+#include "wellfile/profile.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -315,7 +317,7 @@ void AutoGasDlg::EvSri()
         Enable(kAutoTc, false);
     } else if (cfg.autoTc == 0) {
         const int T = in.instrumentType;
-        const bool tcTypes = (T < 5 && T != 1 && in.profile != 88 && in.profile != 23) || OneOf(T, {12, 8, 15});
+        const bool tcTypes = (T < 5 && T != 1 && in.profile != 88 && in.profile != 23) || TypeIn(T, {12, 8, 15});
         SetText(kCh3Label, tcTypes ? QStringLiteral(" TC on Ch4") : QStringLiteral("Channel 3"));
         SetText(kCh4Label, QStringLiteral("Channel 4"));
         for (int id : {kAutoTc, kCustomOnCh3}) {
@@ -337,7 +339,7 @@ void AutoGasDlg::EvBaselineIntegrator()
     // The two integrators exclude each other while the engine runs on one of them, and the engine runs the
     // one left checked.
     const SetupInputs in = session_.Inputs();
-    if (!in.engineRunning || !OneOf(in.profile, {17, 88, 23, 37}))
+    if (!in.engineRunning || !wellfile::ProfileIn(in.profile, {17, 88, 23, 37}))
         return;
     if (GetCheck(kSri) == platform::BST_CHECKED)
         SetCheck(kBaselineIntegrator, platform::BST_UNCHECKED);
@@ -411,7 +413,7 @@ void AutoGasDlg::mouseMoveEvent(QMouseEvent* event)
 {
     const SetupInputs in = session_.Inputs();
     if (!(ChromZeroEditable(in.instrumentType, in.profile) && in.profile != 114))
-        SetText(kChromZero, QString::number(ChromZeroFromC1(FieldInt(GetText(kElutionC1)))));
+        SetText(kChromZero, QString::number(ChromZeroFromC1(platform::LeadingInt(GetText(kElutionC1)))));
     Dialog::mouseMoveEvent(event);
 }
 

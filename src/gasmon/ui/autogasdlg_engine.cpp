@@ -42,7 +42,6 @@ void AutoGasDlg::ConnectEngineButtons()
     On(kSetSpan, platform::BN_CLICKED, [this] { CmSetSpan(); });
     On(kSampleNow, platform::BN_CLICKED, [this] { session_.RequestSampleNow(); });
     On(kCloseBlock, platform::BN_CLICKED, [this] { session_.RequestCloseBlock(); });
-    On(kIsoSampleNow, platform::BN_CLICKED, [this] { session_.RequestIsoSample(); });
     On(kOpenClear, platform::BN_CLICKED, [this] { CmOpenClear(); });
     On(kHelp, platform::BN_CLICKED, [this] { CmHelp(); });
     On(kViewGas, platform::BN_CLICKED, [this] { ToggleDataView(kGasData); });

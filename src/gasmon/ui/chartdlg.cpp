@@ -113,11 +113,11 @@ ChartDlg::ChartDlg(QWidget* owner, app::LogState& log, std::function<void()> clo
     On(kLogScaleCheck, BN_CLICKED, [this] { ToggleLogScale(); });
     On(kSampleNowButton, BN_CLICKED, [this] {
         if (log_.engines.autoGas)
-            log_.engines.autoGas->startRequest = true;
+            log_.engines.autoGas->RequestSampleNow();
     });
     On(kCloseBlockButton, BN_CLICKED, [this] {
         if (log_.engines.autoGas)
-            log_.engines.autoGas->sampleBlockRequest = true;
+            log_.engines.autoGas->RequestCloseBlock();
     });
     On(IDCANCEL, BN_CLICKED, [this] { close(); });
     On(IDOK, BN_CLICKED, [] {});
@@ -151,7 +151,7 @@ void ChartDlg::SetupWindow()
         Show(kBrowseButton, false);
         Show(kViewDataButton, false);
     }
-    if (log_.engines.autoGas && log_.engines.autoGas->instrumentType == kOwnInterfaceBox) {
+    if (log_.engines.autoGas && log_.engines.autoGas->Settings().instrumentType == kOwnInterfaceBox) {
         Show(kSampleNowButton, true);
         Show(kCloseBlockButton, profile == 2 || profile == 91);
     }

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "wellfile/profile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QFileInfo>
@@ -93,7 +94,7 @@ void SchemeDlg::SetupWindow()
     const int p = context_.loggerId;
     Show(Box(24), false);
     Show(IDC_LINEAR_RES, false);
-    if ((p == 17 || p == 88) && !context_.alternateFormat)
+    if (wellfile::AlternateFormatProfile(p) && !context_.alternateFormat)
         Enable(Box(31), false);
     if (p == 134) {
         Enable(Box(FLAG_DESCRIPTIONS), false);

@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "wellfile/profile.h"
 
 #include <memory>
 
@@ -439,7 +440,7 @@ void SetupDlg::SetupWindow()
     highlightBelow = c.highlightRatesBelow;
     SetText(id::Highlight, Format("%3.1f", double(highlightBelow)));
 
-    if (SandShaleProfile(p) || ((p == 17 || p == 88) && !c.alternateFormat))
+    if (SandShaleProfile(p) || (wellfile::AlternateFormatProfile(p) && !c.alternateFormat))
         Enable(id::GasPercentScale);
     if (SandShaleProfile(p) || flags[kTemperatureFlag])
         Enable(id::TemperatureScale);

@@ -121,7 +121,7 @@ int DrawCurve(platform::Dc& dc, const ViewGeometry& g, const Device& device, con
     }
 
     // The own curve drawn on the screen while drilling starts where the last one ended.
-    const bool joins = options.drilling && !paper && !offsetCurve && !options.tenFootStrip && options.memory;
+    const bool joins = options.drilling && !paper && !offsetCurve && options.memory;
     RatePoints pts;
     try {
         pts = BuildRatePoints(s, records, first, count, rowHeight, topY,

@@ -24,7 +24,6 @@ namespace logview {
 // Who draws and where.
 struct CurveOptions {
     bool drilling = false;      // drilling mode is on: a screen draw of the own curve joins the last one
-    bool tenFootStrip = false;  // the ten-foot strip of the log image is drawn
     bool onDragDc = false;      // the Dc is a mouse drag's (an offset curve is then drawn dotted)
     RateCurveMemory* memory = nullptr;  // the view's; without it nothing is remembered
 };

@@ -6,24 +6,9 @@
 #include "logview/gridlines.h"
 #include "platform/draw/dc.h"
 
-
 namespace logview {
 
 namespace {
-
-void VerticalLine(platform::Dc& dc, const layout::PenSpec& pen, int x, int y, int height)
-{
-    dc.SelectObject(PenOf(pen));
-    dc.MoveTo(x, y);
-    dc.LineTo(x, y + height);
-}
-
-void HorizontalLine(platform::Dc& dc, const layout::PenSpec& pen, int x0, int x1, int y)
-{
-    dc.SelectObject(PenOf(pen));
-    dc.MoveTo(x0, y);
-    dc.LineTo(x1, y);
-}
 
 // Grid rows: one per record row; on ten-foot rows one per five records (two samples).
 int GridRows(const ViewGeometry& g, int count) { return g.scaleIndex == 3 ? count / 2 : count; }
@@ -77,16 +62,16 @@ int PrintRateGrid(platform::Dc& dc, const ViewGeometry& g, const Device& device,
             }
         }
         lastX = xs.back();
-        HorizontalLine(dc, pens[PRINT_PEN_THIN_GRID], P.rateLeft, lastX, y);
+        Line(dc, PenOf(pens[PRINT_PEN_THIN_GRID]), P.rateLeft, y, lastX, y);
         for (int j = 0; j < lines; ++j) {
             const int pen = j == 0 ? PRINT_PEN_FIRST_GRID : j % heavy == 0 ? PRINT_PEN_HEAVY_GRID : PRINT_PEN_THIN_GRID;
-            VerticalLine(dc, pens[std::size_t(pen)], xs[std::size_t(j)], y, rowHeight);
+            Line(dc, PenOf(pens[std::size_t(pen)]), xs[std::size_t(j)], y, xs[std::size_t(j)], y + rowHeight);
         }
-        VerticalLine(dc, pens[PRINT_PEN_HEAVY_GRID], lastX, y, rowHeight);
+        Line(dc, PenOf(pens[PRINT_PEN_HEAVY_GRID]), lastX, y, lastX, y + rowHeight);
         y = NextRowY(device, y, row, rowHeight);
     }
     if (rows > 0)
-        HorizontalLine(dc, pens[PRINT_PEN_THIN_GRID], P.rateLeft, lastX - spacing, y);
+        Line(dc, PenOf(pens[PRINT_PEN_THIN_GRID]), P.rateLeft, y, lastX - spacing, y);
     dc.SelectObject(oldPen);
     return lastX;
 }
@@ -101,15 +86,15 @@ void PrintRateLogGrid(platform::Dc& dc, const ViewGeometry& g, const Device& dev
     const auto t = DecadeOffsets(0.1, 100, P.rateRight - P.rateLeft);
     int y = topY;
     for (int row = 0, rows = GridRows(g, count); row < rows; ++row) {
-        VerticalLine(dc, pens[PRINT_PEN_RATE], P.rateLeft, y, rowHeight);
+        Line(dc, PenOf(pens[PRINT_PEN_RATE]), P.rateLeft, y, P.rateLeft, y + rowHeight);
         int x = P.rateLeft;
         for (int decade = 0; decade < 3; ++decade) {
             for (int k = 1; k <= 9; ++k) {
                 x += t[std::size_t(k)] - t[std::size_t(k) - 1];
-                VerticalLine(dc, pens[k < 9 ? PRINT_PEN_THIN_GRID : PRINT_PEN_HEAVY_GRID], x, y, rowHeight);
+                Line(dc, PenOf(pens[k < 9 ? PRINT_PEN_THIN_GRID : PRINT_PEN_HEAVY_GRID]), x, y, x, y + rowHeight);
             }
         }
-        HorizontalLine(dc, pens[PRINT_PEN_THIN_GRID], P.rateLeft, x, y);
+        Line(dc, PenOf(pens[PRINT_PEN_THIN_GRID]), P.rateLeft, y, x, y);
         y = NextRowY(device, y, row, rowHeight);
     }
     dc.SelectObject(oldPen);

@@ -2,14 +2,12 @@
 // One drawing pass of the rate curve (inside logview/draw/curveplotter.cpp): the points, the clip
 // edges and the pens the pass draws with, and the decorations of the curve: the wrap-around beyond a
 // track edge and the highlight shading of fast drilling.
-#include "layout/pentable.h"
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 
 #include <vector>
 
 namespace logview {
-
-inline platform::Pen PenOf(const layout::PenSpec& spec) { return platform::Pen(spec.colour, spec.width, spec.style); }
 
 struct CurvePass {
     CurvePass(platform::Dc& d, std::vector<platform::POINT>& curve, const std::vector<platform::POINT>& marks)

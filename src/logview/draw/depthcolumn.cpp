@@ -1,5 +1,6 @@
 #include "logview/draw/depthcolumn.h"
 
+#include "layout/draw/penof.h"
 #include "logview/draw/neighbourpainters.h"
 #include "logview/surveytext.h"
 #include "platform/draw/dc.h"
@@ -25,9 +26,7 @@ bool AnyOf(int profile, std::initializer_list<int> profiles)
     return std::find(profiles.begin(), profiles.end(), profile) != profiles.end();
 }
 
-int Trunc(double v) { return int(v); }
-
-platform::Pen PenOf(const layout::PenSpec& s) { return platform::Pen(s.colour, s.width, s.style); }
+using platform::Trunc;
 
 void Text(Dc& dc, int x, int y, const std::string& text) { dc.TextOut(x, y, text.c_str(), int(text.size())); }
 

@@ -21,7 +21,7 @@ using platform::Font;
 using platform::Pen;
 using platform::RGB;
 
-int Trunc(double v) { return static_cast<int>(v); }
+using platform::Trunc;
 
 Font BoldArial(int height, int width = 0)
 {
@@ -74,9 +74,8 @@ struct Page {
 
     void Line(const Pen& pen, int x0, int y0, int x1, int y1)
     {
-        const Pen before = dc.SelectObject(pen);
-        dc.MoveTo(x0, y0);
-        dc.LineTo(x1, y1);
+        const Pen before = dc.CurrentPen();
+        platform::Line(dc, pen, x0, y0, x1, y1);
         dc.SelectObject(before);
     }
 

@@ -18,7 +18,7 @@ using platform::POINT;
 using platform::RGB;
 
 // Fractional positions are worked out in floating point and cut toward zero.
-int Trunc(double v) { return static_cast<int>(v); }
+using platform::Trunc;
 
 const COLORREF kYellow = RGB(255, 255, 0), kCyan = RGB(0, 255, 255), kBlue = RGB(0, 128, 255),
                kOrange = RGB(255, 128, 0), kLightGrey = RGB(192, 192, 192), kGrey = RGB(130, 130, 130),
@@ -29,11 +29,7 @@ struct Symbols {
     const ViewGeometry& g;
     const LithLegendFlags& flags;
 
-    void Line(int x0, int y0, int x1, int y1)
-    {
-        dc.MoveTo(x0, y0);
-        dc.LineTo(x1, y1);
-    }
+    void Line(int x0, int y0, int x1, int y1) { platform::Line(dc, x0, y0, x1, y1); }
     void Path(std::initializer_list<POINT> points)
     {
         auto it = points.begin();

@@ -5,6 +5,7 @@
 #include "logview/draw/logpaint.h"
 #include "logview/draw/paintsteps.h"
 #include "platform/draw/dc.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -16,8 +17,6 @@ namespace {
 using platform::Dc;
 using wellfile::RECORD;
 
-using paint::Line;
-using paint::OneOf;
 using paint::Strip;
 
 bool AlternateRateCode(int code) { return code == 2 || code == 3; }
@@ -109,7 +108,8 @@ void Body::Row(int r, int element, int y)
         Strip(dc, f.strips.alternateRate, g.origin.x, y);
     if (g.Flag(16) && !g.options.sandShaleOnly)
         n.DrawLithology(target, f.records, std::size_t(element), R, y + R, out.rowCounter, 0, 0);
-    const bool gasRow = OneOf(p, {17, 88}) ? !g.splitGas : !OneOf(p, {4, 11, 20, 64, 78});
+    const bool gasRow =
+        wellfile::AlternateFormatProfile(p) ? !g.splitGas : !wellfile::ProfileIn(p, {4, 11, 20, 64, 78});
     if (g.Flag(17) && gasRow)
         n.DrawGasCurves(target, f.records, std::size_t(element), y, out.rowCounter, false, false);
     if (r == 0)
@@ -165,7 +165,7 @@ void Body::ColumnPainters()
         n.DrawLinearCurve(target, f.records, at, rows + 1, R, T, false);
     if (g.Flag(31) && haveRows)
         n.DrawAveragedCurve(target, f.records, at, rows, R, T, false);
-    if (g.Flag(19) && !OneOf(p, {4, 64})) {
+    if (g.Flag(19) && !wellfile::ProfileIn(p, {4, 64})) {
         if (g.fluorescence.left > 0)
             n.DrawBarColumn2(target, Run(rowRecords), R, T);
         if (g.cut.left > 0)
@@ -185,6 +185,8 @@ void Body::ColumnPainters()
     if (f.offsetRecords.size() > 1 && !f.dragEntry)
         DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1, OffsetCurveHalfRows(f.offsetKept, g.visibleRows), R, T,
                   true);
+    if (f.elogOutline)
+        n.DrawCurveLines(target, ElogOutlinePoints(g), g.viewTopDepth);
 }
 
 void Body::Marks()

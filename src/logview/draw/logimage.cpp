@@ -4,6 +4,7 @@
 #include "logview/draw/markers.h"
 #include "logview/draw/paintsteps.h"
 #include "platform/draw/dc.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <climits>
@@ -16,7 +17,6 @@ namespace {
 constexpr int kImageRecordsPerRow = 10;
 constexpr int kFirstImageElement = 10;
 
-using paint::OneOf;
 
 }  // namespace
 
@@ -61,7 +61,7 @@ int DrawLogImage(platform::Dc& dc, const LogImageFrame& f)
     };
     const int last = walk.n;
     DrawCurve(dc, g, f.device, f.curve, f.records, kFirstImageElement, (last + 1) * 2, R, 0, false);
-    if (OneOf(p, {4, 64, 11, 78}) || (OneOf(p, {17, 88}) && g.splitGas))
+    if (wellfile::PercentGasGroup(p, !g.splitGas))
         n.DrawChromatographTrack(target, f.records, kFirstImageElement, last + 1, R, 0);
     if (g.fluorescence.left > 0)
         n.DrawBarColumn2(target, run(last + 1), R, 0);

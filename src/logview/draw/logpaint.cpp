@@ -3,6 +3,7 @@
 #include "logview/draw/depthcolumn.h"
 #include "logview/draw/paintsteps.h"
 #include "platform/draw/dc.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -14,8 +15,6 @@ namespace {
 using platform::Dc;
 using wellfile::RECORD;
 
-using paint::Line;
-using paint::OneOf;
 using paint::Strip;
 
 // Everything a step of the paint works with.
@@ -141,9 +140,9 @@ void Painting::PercentLine(const RECORD& rec, int y)
         f.painters.DrawGasScaleHeader(target, rec, y, g.rowHeight, 1);
     if ((depth - 2) % 10 != 0 || g.profile == 16)
         return;
-    const layout::PenSpec* spec = OneOf(g.profile, {25, 47, 58}) ? &g.pens.Grid10Alt() : &g.pens.Grid10();
+    const layout::PenSpec* spec = wellfile::ProfileIn(g.profile, {25, 47, 58}) ? &g.pens.Grid10Alt() : &g.pens.Grid10();
     int lineY = y;
-    if (OneOf(g.profile, {2, 91, 92, 12}) && (depth - 2) % 50 == 0) {
+    if (wellfile::ProfileIn(g.profile, {2, 91, 92, 12}) && (depth - 2) % 50 == 0) {
         spec = &g.pens.Grid50();
         lineY = y + 1;
     }
@@ -172,9 +171,9 @@ void Painting::Row(int index, int row, int y)
         n.DrawTextColumn(target, rec, y, R);
     if (g.Flag(16) && !g.options.sandShaleOnly)
         n.DrawLithology(target, f.records, std::size_t(index), R, y, out.rowCounter, 0, 0);
-    if (g.Flag(17) && !OneOf(p, {17, 88, 78, 4, 64, 11, 20}))
+    if (g.Flag(17) && !wellfile::ProfileIn(p, {17, 88, 78, 4, 64, 11, 20}))
         n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, false, false);
-    if (OneOf(p, {17, 88}) && f.singleGas)
+    if (wellfile::AlternateFormatProfile(p) && f.singleGas)
         n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, false, false);
     if (f.gasPercentOfTotal) {
         n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, true, false);
@@ -275,13 +274,13 @@ void Painting::WholeLog()
         n.DrawRecordCurve(target, buffer, 1, curves, R, T, false);
     if (g.Flag(27))
         n.DrawLinearCurve(target, buffer, 1, curves, R, T, false);
-    if (g.Flag(17) && (OneOf(p, {4, 64, 11, 20, 78}) || (OneOf(p, {17, 88}) && !f.singleGas)))
+    if (g.Flag(17) && (wellfile::PercentGasGroup(p, f.singleGas) || p == 20))
         n.DrawChromatographTrack(target, buffer, 1, curves, R, T);
     if (g.Flag(22) && f.records.size() > 1)
         DrawSurveyColumn(dc, g, f.device, f.depthColumn, f.records, 1, std::min<int>(rows, int(f.records.size()) - 1), R,
                          g.unitWidth, T);
     n.DrawTopsColumn(target, From1(rows), R, T);
-    if (g.Flag(19) && !OneOf(p, {4, 64})) {
+    if (g.Flag(19) && !wellfile::ProfileIn(p, {4, 64})) {
         if (g.porosity.left > 0)
             n.DrawRatingColumn(target, From1(rows), R, T);
         if (g.fluorescence.left > 0)
@@ -301,6 +300,8 @@ void Painting::WholeLog()
     if (f.offsetRecords.size() > 1 && !f.dragEntry)
         DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1,
                   std::min<int>(g.visibleRows, int(f.offsetRecords.size()) - 1), R, T, true);
+    if (f.elogOutline)
+        n.DrawCurveLines(target, ElogOutlinePoints(g), g.viewTopDepth);
 
     const std::int32_t top = g.viewTopDepth, to = out.bottomDepth + 2;
     DrawShowMarkers(dc, g, f.shows, top, to);
@@ -335,7 +336,10 @@ void Painting::WholeLog()
 
 }  // namespace
 
-bool BoxedConnectionMarks(int profile) { return OneOf(profile, {25, 47, 4, 64, 17, 78, 88, 20, 58, 11, 12, 120}); }
+bool BoxedConnectionMarks(int profile)
+{
+    return wellfile::ProfileIn(profile, {25, 47, 4, 64, 17, 78, 88, 20, 58, 11, 12, 120});
+}
 
 PaintResult PaintLog(Dc& dc, const PaintFrame& frame)
 {

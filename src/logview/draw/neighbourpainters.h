@@ -18,6 +18,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -25,6 +26,9 @@
 
 namespace platform {
 class Dc;
+}
+namespace elog {
+class Curves;
 }
 
 namespace logview {
@@ -151,8 +155,12 @@ public:
     virtual void DrawImageAt(const PaintTarget&, int picture, int y, int x, int width, bool actualSize,
                              bool continuation) {}
     virtual void DrawImageMarkers(const PaintTarget&) {}
-    // 0 on failure.
+    // The GAMMA outline of the e-log curves over `rows` points from the depth `topDepth` (at the e-log
+    // depth shift), with its first point at the top margin. 0 when the shifted top lies past the curve
+    // data's last depth.
     virtual int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) { return 1; }
+    // The curve set whose outline DrawCurveLines draws (null while none is loaded).
+    virtual void SetElogOutline(elog::Curves* curves) {}
     // The e-log curves the painters read from now on: the set's row view (null while none is loaded) and
     // the automatic lithology made over it. Called whenever a curve set comes or goes.
     virtual void SetElogCurves(const tracks::ElogView* view, tracks::AutomaticLith automaticLith) {}
@@ -167,6 +175,13 @@ public:
 inline int BarColumnRows(const ViewGeometry& g, std::size_t records)
 {
     return int(g.scaleIndex >= 3 ? (records + kGroupSize - 1) / kGroupSize : records);
+}
+
+// The points of the e-log outline over the view: two a row, ending at the file's last depth.
+inline int ElogOutlinePoints(const ViewGeometry& g)
+{
+    const long long rows = std::min<long long>(2LL * g.visibleRows, (long long)g.fileLastDepth - g.viewTopDepth);
+    return int(std::clamp<long long>(rows, 0, 1 << 20));
 }
 
 // The set that draws nothing, in force until the subsystems plug theirs in.

@@ -1,9 +1,6 @@
 #pragma once
-// Small steps the paint paths of the log share: a grid strip copied to a row, a line, a profile test.
+// Small steps the paint paths of the log share: a grid strip copied to a row.
 #include <QImage>
-
-#include <algorithm>
-#include <initializer_list>
 
 namespace platform {
 class Dc;
@@ -11,16 +8,7 @@ class Dc;
 
 namespace logview::paint {
 
-// The profile is one of the list.
-inline bool OneOf(int profile, std::initializer_list<int> list)
-{
-    return std::find(list.begin(), list.end(), profile) != list.end();
-}
-
 // Copies a grid strip, its whole width, to (x, y); a null strip copies nothing.
 void Strip(platform::Dc& dc, const QImage& strip, int x, int y);
-
-// A line from (x0, y0) to (x1, y1) in the Dc's pen, its end point left out.
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1);
 
 }  // namespace logview::paint

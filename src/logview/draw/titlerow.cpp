@@ -5,6 +5,7 @@
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <QFileInfo>
 
@@ -18,12 +19,7 @@ using platform::COLORREF;
 using platform::Font;
 using platform::RGB;
 
-int Trunc(double v) { return static_cast<int>(v); }
-
-bool OneOf(int profile, std::initializer_list<int> profiles)
-{
-    return std::find(profiles.begin(), profiles.end(), profile) != profiles.end();
-}
+using platform::Trunc;
 
 struct Band {
     platform::Dc& dc;
@@ -36,7 +32,7 @@ struct Band {
     int WellTitleX() const
     {
         const int U = g.unitWidth;
-        if (OneOf(g.profile, {4, 64, 17, 78, 11}) || (g.profile == 88 && !in.showColumn))
+        if (wellfile::ProfileIn(g.profile, {4, 64, 17, 78, 11}) || (g.profile == 88 && !in.showColumn))
             return g.description.left + 12 * U;
         if (!in.rightEdgeDepth)
             return in.tallTitle ? g.rate.Right() + 20 * U : g.logWidth / 2;
@@ -111,7 +107,7 @@ struct Band {
         Text((g.rate.left + g.rate.Right()) / 2, y, RateTitle(g).toUpper());
         if (g.Flag(layout::FLAG_LITHOLOGY))
             Text(Trunc(g.lithology.left + 4.5 * U), y, QStringLiteral(" LITHOLOGY "));
-        if (g.Flag(layout::FLAG_SHOWS) && !OneOf(g.profile, {4, 64, 78, 20}))
+        if (g.Flag(layout::FLAG_SHOWS) && !wellfile::ProfileIn(g.profile, {4, 64, 78, 20}))
             ShowTitles(y);
         if (g.Flag(layout::FLAG_GAS))
             GasTitles(y);

@@ -101,7 +101,10 @@ public:
     // ---- E-log curves (elog/draw/viewelogpainters.cpp) ----
     // The well's e-log curves; null while none are loaded.
     const tracks::ElogView* elogView = nullptr;
+    elog::Curves* elogCurves = nullptr;  // the set whose GAMMA outline is drawn
     void SetElogCurves(const tracks::ElogView* view, tracks::AutomaticLith lith) override;
+    void SetElogOutline(elog::Curves* curves) override { elogCurves = curves; }
+    int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) override;
 
     // ---- Drilling mode (drilling/draw/viewdrillingpainters.cpp) ----
     // The window's drawing of the drilling status band; nothing while unset.

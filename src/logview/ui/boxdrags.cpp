@@ -29,8 +29,6 @@ namespace {
 constexpr int kMemoWalk = 50;  // memos looked at from the first visible one
 constexpr platform::COLORREF kFrameGrey = platform::RGB(192, 192, 192);
 
-bool Contains(const platform::RECT& r, int x, int y) { return r.left <= x && x < r.right && r.top <= y && y < r.bottom; }
-
 platform::RECT Shifted(const platform::RECT& r, int dx) { return {r.left + dx, r.top, r.right + dx, r.bottom}; }
 
 std::int32_t DepthAt(const app::LogState& s, int y) { return app::DepthAtRow(app::RowGeometryOf(s), y); }
@@ -39,12 +37,6 @@ DropRange RangeOf(const app::LogState& s)
 {
     const wellfile::OpenWell& f = s.well.file;
     return {f.viewTopDepth, f.fileTopDepth, f.fileBottomDepth};
-}
-
-void Invalidate(app::LogState& s)
-{
-    if (s.view.invalidate)
-        s.view.invalidate();
 }
 
 // The memo whose rectangle at `rectOffset` of its record holds the point, among the memos from the
@@ -62,7 +54,7 @@ std::optional<int> MemoUnder(const app::NoteState& n, std::size_t rectOffset, co
             break;
         platform::RECT r;
         std::memcpy(&r, reinterpret_cast<const char*>(&memo) + rectOffset, sizeof r);
-        if (!Contains(r, p.logX, p.y))
+        if (!r.Contains(p.logX, p.y))
             continue;
         for (int k = 0; k < boxes; ++k)
             if (hits.memo[std::size_t(k)] == i)
@@ -121,7 +113,7 @@ bool StartReportBox(app::LogState& s, const MouseContext& m, const ViewGeometry&
     const reports::ShortReportBoxes& table = mud ? s.shortReports.mud : s.shortReports.mechanical;
     const int count = std::clamp(table.count, 0, reports::kMaxShortReportBoxes);
     for (int i = 0; i < count; ++i) {
-        if (!Contains(table.grab[std::size_t(i)], p.logX, p.y))
+        if (!table.grab[std::size_t(i)].Contains(p.logX, p.y))
             continue;
         const platform::RECT box = table.box[std::size_t(i)];
         // A box with no report at or below its top would have its drop stored into another report.
@@ -221,7 +213,7 @@ void AbandonBoxDrag(app::LogState& s, const MouseContext& m)
     EndBoxDrag(s, m);
     if (m.drags)
         ReleaseXorDc(*m.drags);
-    Invalidate(s);
+    s.view.Invalidate();
 }
 
 bool DropShortReportBox(app::LogState& s, const MouseContext& m, const MousePoint& p)
@@ -251,7 +243,7 @@ bool DropShortReportBox(app::LogState& s, const MouseContext& m, const MousePoin
         reports::LoadShortReports(s);  // the file's order and numbers, or its old content after a failure
     }
     EndBoxDrag(s, m);
-    Invalidate(s);
+    s.view.Invalidate();
     return true;
 }
 
@@ -278,7 +270,7 @@ bool DropMemo(app::LogState& s, const MouseContext& m, const MousePoint& p)
     } else {
         EndBoxDrag(s, m);
     }
-    Invalidate(s);
+    s.view.Invalidate();
     return true;
 }
 
@@ -303,7 +295,7 @@ bool EndNoteFrame(app::LogState& s, const MouseContext& m)
         app::OpenNoteEdit(s, n.editRect);  // a new note over the frame drawn
     } else {
         app::CancelNoteEdit(s);
-        Invalidate(s);
+        s.view.Invalidate();
     }
     return true;
 }

@@ -15,6 +15,7 @@
 #include "logview/logimagegeometry.h"
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/dragdcs.h"
+#include "logview/ui/elogmatch.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/mousewindow.h"
 #include "platform/draw/dc.h"
@@ -31,12 +32,6 @@ namespace {
 constexpr platform::COLORREF kSlideBlue = platform::RGB(0, 0, 255);
 constexpr platform::COLORREF kTopRed = platform::RGB(255, 0, 0);
 constexpr platform::COLORREF kBandGrey = platform::RGB(192, 192, 192);
-
-void Invalidate(app::LogState& s)
-{
-    if (s.view.invalidate)
-        s.view.invalidate();
-}
 
 // Shows [left, right) x [top, bottom) of a Dc's drawing (in its own coordinates) on the window.
 void Show(const app::LogState& s, const platform::Dc& dc, int left, int top, int right, int bottom)
@@ -227,6 +222,8 @@ void MoveOverLog(app::LogState& s, const MouseContext& m, const MousePoint& p)
             app::DrawTopDragLine(s, *dc, p.y);
     } else if (ms.offsetDrag) {
         app::DragDepthMatch(s, *dc, p.y);
+    } else {
+        MoveElogMatch(s, m, p);
     }
 }
 
@@ -250,7 +247,7 @@ bool DropSlideInterval(app::LogState& s, const MouseContext& m, const MousePoint
         if (ToggleSlideInterval(s.well.file, interval.start, interval.end) && s.engines.driller)
             s.engines.driller->previous.slide = s.engines.driller->working.slide = 0;
     }
-    Invalidate(s);
+    s.view.Invalidate();
     return true;
 }
 
@@ -278,7 +275,7 @@ bool EndDragGasBand(app::LogState& s, const MouseContext& m, const MousePoint& p
     const int width = band.right - band.left, height = band.bottom - band.top;
     if (width < 10 * R || height < R || R <= 0 || !s.view.bitmaps) {
         EndDragGas(s, m);
-        Invalidate(s);
+        s.view.Invalidate();
         return true;
     }
     // The band's screen area is kept for the keys that move it.
@@ -297,16 +294,18 @@ bool EndDragGasBand(app::LogState& s, const MouseContext& m, const MousePoint& p
 void EndDepthDrags(app::LogState& s, const MouseContext&, const MousePoint& p)
 {
     MouseState& ms = s.interaction.mouse;
+    if (EndElogMatch(s))
+        return;
     if (ms.offsetDrag) {
         ms.offsetDrag = false;
-        Invalidate(s);
+        s.view.Invalidate();
         app::SaveOffsetEntry(s);
         return;
     }
     if (!ms.topDrag)
         return;
     ms.topDrag = false;
-    Invalidate(s);
+    s.view.Invalidate();
     std::vector<entry::TOPSEX>& tops = s.well.tops;
     if (ms.top.index < 0 || std::size_t(ms.top.index) >= tops.size())
         return;
@@ -328,8 +327,9 @@ void CancelDrags(app::LogState& s, const MouseContext& m)
     MouseState& ms = s.interaction.mouse;
     const bool dragGas = s.interaction.dragGasActive && !ms.dragGasBand;
     if (!ms.BoxMoving() && !ms.noteFrame && !ms.memoFrame && !ms.slideInterval && !ms.topDrag && !ms.offsetDrag &&
-        !dragGas)
+        !ms.elogDrag && !dragGas)
         return;
+    CancelElogMatch(s);
     if (ms.BoxMoving() || ms.noteFrame || ms.memoFrame)
         AbandonBoxDrag(s, m);
     ms.slideInterval = false;
@@ -346,7 +346,7 @@ void CancelDrags(app::LogState& s, const MouseContext& m)
     }
     if (dragGas)
         EndDragGas(s, m);
-    Invalidate(s);
+    s.view.Invalidate();
 }
 
 }  // namespace logview

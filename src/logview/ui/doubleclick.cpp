@@ -4,6 +4,8 @@
 #include "app/notes.h"
 #include "app/scrolling.h"
 #include "app/wellsettings.h"
+#include "elog/curves.h"
+#include "elog/curveset.h"
 #include "entry/entry_services.h"
 #include "logview/geometryof.h"
 #include "logview/logview_services.h"
@@ -27,14 +29,6 @@ struct DoubleClick {
     std::int32_t depth = 0;  // the even depth of the clicked row
     bool ctrl = false;
 };
-
-void Invalidate(app::LogState& s)
-{
-    if (s.view.invalidate)
-        s.view.invalidate();
-}
-
-bool Contains(const platform::RECT& r, int x, int y) { return r.left <= x && x < r.right && r.top <= y && y < r.bottom; }
 
 // A memo's box as last drawn (the record is packed: copied out, never referenced).
 platform::RECT BoxOf(const entry::SVMEMO& memo)
@@ -75,7 +69,7 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
         if (memo.depth > c.depth)
             break;
         platform::RECT r = BoxOf(memo);
-        if (!Contains(r, x, y))
+        if (!r.Contains(x, y))
             continue;
         n.currentMemo = i;
         n.editMode = 1;
@@ -104,19 +98,26 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
     return true;
 }
 
-// The band under the rate track steps the gamma scale; the well's settings keep the new index.
+// The band under the rate track steps the gamma scale: with e-log curves shown the curve set's own
+// index, which the view's takes over; else the view's, while its gamma curve is on. The well's
+// settings keep the new index.
 void StepGamma(app::LogState& s, const ViewGeometry& g, const DoubleClick& c)
 {
     const int B = s.view.logAreaBottom, R = g.rowHeight;
     if (!(g.rate.left < c.p.logX && c.p.logX < g.rate.Right() && B + 2 < c.p.y && c.p.y < B + 2 * R + 2))
         return;
-    // The curve set's own gamma scale is stepped here once e-log curves can be loaded.
-    if (!g.Flag(layout::FLAG_FIRST_CURVE))
-        return;
     const int centre = int(g.rate.left + g.rate.count * 0.5 * g.rate.cell);
-    const int index = StepGammaIndex(s.well.config.curveSetting, c.p.logX > centre);
+    const bool up = c.p.logX > centre;
+    int index = 0;
+    if (elog::Curves* curves = s.engines.elogCurves.get(); curves && s.view.elogShown) {
+        index = curves->gammaScaleIndex = StepGammaIndex(curves->gammaScaleIndex, up);
+        elog::PrepareCurveDrawing(s);
+    } else if (g.Flag(layout::FLAG_FIRST_CURVE))
+        index = StepGammaIndex(s.well.config.curveSetting, up);
+    else
+        return;
     s.well.config.curveSetting = index;
-    Invalidate(s);
+    s.view.Invalidate();
     // A settings file that cannot be read is left as it is; the view keeps the new scale.
     app::UpdateWellConfig(s, [index](wellfile::WellConfig& cfg) {
         cfg.curveSetting = index;

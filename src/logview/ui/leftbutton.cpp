@@ -18,6 +18,7 @@
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/depthdrags.h"
 #include "logview/ui/dragdcs.h"
+#include "logview/ui/elogmatch.h"
 #include "logview/ui/logimage.h"
 #include "logview/ui/mousewindow.h"
 #include "logview/ui/readoutbox.h"
@@ -59,12 +60,6 @@ MarkerColour ColourUnder(const app::LogState& s, int x, int y)
     }
 }
 
-void Invalidate(app::LogState& s)
-{
-    if (s.view.invalidate)
-        s.view.invalidate();
-}
-
 reports::ReportServices* Reports(const MouseContext& m) { return m.window.reports ? m.window.reports() : nullptr; }
 
 // Tests 1 to 3: a note edit open, or an input or drag under way, takes the click.
@@ -72,7 +67,7 @@ bool NoteEditOrDragTakesClick(app::LogState& s)
 {
     if (s.notes.edit && s.notes.edit->IsOpen()) {
         app::CancelNoteEdit(s);
-        Invalidate(s);
+        s.view.Invalidate();
         return true;
     }
     const MouseState& drags = s.interaction.mouse;
@@ -100,7 +95,7 @@ bool RecordMarkClick(app::LogState& s, const MouseContext& m, const ViewGeometry
     else
         return StartSlideInterval(s, m, g, PointOf(g, c.x, c.y), c.depth);
     if (toggled)
-        Invalidate(s);
+        s.view.Invalidate();
     return true;
 }
 
@@ -133,7 +128,7 @@ bool ImageStripClick(app::LogState& s, const Click& c)
     std::int32_t top = LogImageDepthAt(c.y, strip.bottom, well.fileTopDepth, well.fileBottomDepth);
     top = std::min<std::int32_t>(top, well.fileBottomDepth - 100);
     well.viewTopDepth = std::max(top, well.fileTopDepth);
-    Invalidate(s);  // the paint stretches the image with the view's new place
+    s.view.Invalidate();  // the paint stretches the image with the view's new place
     return true;
 }
 
@@ -156,7 +151,7 @@ bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeomet
     if (!marker)
         return true;
     s.well.file.viewTopDepth = g.scaleIndex >= 3 ? d - 10 : d;
-    Invalidate(s);
+    s.view.Invalidate();
     reports::ReportServices* reports = Reports(m);
     const int number = *marker + 1;
     const QString& wellName = s.well.file.wellName;
@@ -301,7 +296,8 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
         return;
     if (ImageStripClick(s, c))
         return;
-    // The e-log depth match starts here once the curve set is loaded.
+    if (StartElogMatch(s, m, g, point, c.depth, c.ctrl))
+        return;
     if (c.inRows && g.rate.Right() - 2 * g.rowHeight <= c.logX && c.logX <= g.rate.Right() &&
         !ReportMarkerClick(s, m, g, c))
         return;

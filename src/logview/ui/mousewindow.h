@@ -28,6 +28,7 @@ struct MouseWindow {
     std::function<entry::EntryServices*()> entry;       // the entry commands in force
     std::function<bool()> textViewsOpen;  // the data-as-text or curve-data window is open
     std::function<void(std::int32_t depth)> labelGases;  // the gas-label dialog on the record of a depth
+    std::function<int(std::int32_t depth)> elogReadout;  // the e-log read-out at the row of a depth; 1 shown
     std::function<void(int position)> depthBarPosition;  // puts the depth scroll bar's thumb there (0-100)
     std::function<int(const QString& path)> shellOpen;  // opens a file with its program; 1 when started
     std::function<void(bool on)> capture;  // takes every mouse event to the window (on) or lets go (off)

@@ -84,8 +84,6 @@ const GridStrips& StripsOf(const app::LogState& s)
 
 NeighbourPainters& PaintersOf(const app::LogState& s) { return s.view.painters ? *s.view.painters : NoNeighbourPainters(); }
 
-bool ElogShown(const app::LogState& s) { return elog::ElogShown(s); }
-
 bool OffsetShown(const app::LogState& s)
 {
     const wellfile::OpenWell& well = s.well.file;
@@ -97,7 +95,12 @@ bool OffsetShown(const app::LogState& s)
 template <class Frame>
 void FillSharedFrame(app::LogState& s, Frame& frame, bool offScreen, RateCurveMemory& memoryCopy)
 {
-    frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = ElogShown(s));
+    frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = elog::ElogShown(s));
+    // The outline follows the layout of this paint (a changed scale, width or pen table).
+    if (s.engines.elogCurves && frame.elogShown) {
+        elog::PrepareCurveDrawing(s);
+        frame.elogOutline = true;
+    }
     frame.horizontalBar = s.scroll.horizontalBar;
     frame.flareMode = s.layout.flareTrack;
     frame.memos = s.notes.memoCount > 0;

@@ -30,9 +30,6 @@ bool PaintBuffer(app::LogState& s, std::size_t size, std::vector<wellfile::RECOR
 const GridStrips& StripsOf(const app::LogState& s);
 NeighbourPainters& PaintersOf(const app::LogState& s);
 
-// The e-log gas strip is used while a shown e-log curve (track flags 8-13) is loaded.
-bool ElogShown(const app::LogState& s);
-
 // Whether the offset well's rate curve is drawn for the view top: switched on, a file named, and the
 // view top inside the depths the offset well holds.
 bool OffsetShown(const app::LogState& s);

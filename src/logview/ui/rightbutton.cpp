@@ -37,14 +37,6 @@ struct RightClick {
     bool inRows = false;
 };
 
-void Invalidate(app::LogState& s)
-{
-    if (s.view.invalidate)
-        s.view.invalidate();
-}
-
-bool Contains(const platform::RECT& r, int x, int y) { return r.left <= x && x < r.right && r.top <= y && y < r.bottom; }
-
 bool Busy(const app::LogState& s)
 {
     const MouseState& ms = s.interaction.mouse;
@@ -60,7 +52,7 @@ bool MemoBoxClick(app::LogState& s, const MouseContext& m, const ViewGeometry& g
         return false;
     const int boxes = std::clamp(hits.count, 0, entry::kMaxMemoHits);
     for (int k = 0; k < boxes; ++k) {
-        if (!Contains(hits.boxes[std::size_t(k)], c.p.logX, c.p.y))
+        if (!hits.boxes[std::size_t(k)].Contains(c.p.logX, c.p.y))
             continue;
         const std::int32_t memo = hits.memo[std::size_t(k)];
         entry::EntryServices* entry = m.window.entry ? m.window.entry() : nullptr;
@@ -79,7 +71,7 @@ bool ReportBoxClick(app::LogState& s, const MouseContext& m, const RightClick& c
     const int count = std::clamp(table.count, 0, reports::kMaxShortReportBoxes);
     for (int i = 0; i < count; ++i) {
         const platform::RECT box = table.box[std::size_t(i)];
-        if (!Contains(box, c.p.logX, c.p.y))
+        if (!box.Contains(c.p.logX, c.p.y))
             continue;
         const std::int32_t top = app::DepthAtRow(app::RowGeometryOf(s), box.top);
         const std::optional<int> report = ReportOfBox(s.shortReports.reports, top - top % 2);
@@ -90,7 +82,7 @@ bool ReportBoxClick(app::LogState& s, const MouseContext& m, const RightClick& c
         if (!mud)
             reports::SaveShortReports(s);
         reports::LoadShortReports(s);
-        Invalidate(s);
+        s.view.Invalidate();
         return true;
     }
     return false;
@@ -113,7 +105,7 @@ bool CasingClick(app::LogState& s, const ViewGeometry& g, const RightClick& c)
     if (!((c.ctrl && rateRight <= x && x < rateRight + U) || (lithLeft - U <= x && x <= lithLeft)))
         return false;
     if (ToggleCasingMark(s.well.file, c.depth))
-        Invalidate(s);
+        s.view.Invalidate();
     return true;
 }
 
@@ -132,7 +124,7 @@ void Page(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const 
     if (m.window.depthBarPosition)
         m.window.depthBarPosition(PagedBarPosition(f.viewTopDepth, f.fileTopDepth, f.fileBottomDepth, f.viewDepthSpan));
     s.view.redrawPending = true;
-    Invalidate(s);
+    s.view.Invalidate();
 }
 
 // The source of the chart's ratios under client x: the depth records, the ".fit" (a ratio-record
@@ -223,7 +215,11 @@ void RightButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsi
     }
     if (largeScale && CasingClick(s, g, c))
         return;
-    // The e-log read-out goes here once e-log curves can be loaded.
+    if (s.engines.elogCurves && c.p.logX > g.gas.left && c.inRows) {
+        if (m.window.elogReadout)
+            m.window.elogReadout(c.depth);
+        return;
+    }
     Page(s, m, g, c);
 }
 

@@ -1,6 +1,7 @@
 #include "logview/ui/titlerowpaint.h"
 
 #include "app/logstate.h"
+#include "elog/curves.h"
 #include "entry/flarepoints.h"
 #include "logview/geometryof.h"
 #include "app/opendatafile.h"
@@ -21,6 +22,11 @@ TitleRow TitleRowOf(const app::LogState& s, int clientWidth)
     in.wellName = s.well.file.wellName;
     in.wellTitle = s.well.wellTitle;
     in.kb = s.well.kbElevation;
+    in.tvdFile = s.well.scratchWell;  // a TVD well: its depth range is marked TVD
+    if (const elog::Curves* curves = s.engines.elogCurves.get())
+        in.curves = TitleCurveSet{curves->owner.currentCurveFile, curves->firstDepth, curves->lastDepth, curves->kbElevation};
+    // The imported-curve display stays off: no command shows imported curves on their own yet.
+    in.importedCurves = false;
     if (s.layout.flareTrack != 0) {
         const ViewGeometry g = GeometryOf(s);
         in.flareScale = true;

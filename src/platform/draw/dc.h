@@ -216,6 +216,19 @@ private:
     void AddTextRecord(int x, int y, const QString& text, unsigned align, bool drawText, const RECT& rect);
 };
 
+// A line from (x0, y0) to (x1, y1), the end point left out: in the pen in hand, or first selecting `pen`,
+// which stays selected.
+inline void Line(Dc& dc, int x0, int y0, int x1, int y1)
+{
+    dc.MoveTo(x0, y0);
+    dc.LineTo(x1, y1);
+}
+inline void Line(Dc& dc, const Pen& pen, int x0, int y0, int x1, int y1)
+{
+    dc.SelectObject(pen);
+    Line(dc, x0, y0, x1, y1);
+}
+
 // Puts the pen and brush that were selected when it was made back into the Dc when it goes, so a
 // figure can select its own without leaving them behind for the next.
 class KeepPenAndBrush {

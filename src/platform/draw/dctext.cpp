@@ -51,7 +51,7 @@ QPoint CellOffset(unsigned align, int width, int ascent, int height)
     return {dx, dy};
 }
 
-struct Line {
+struct TextLine {
     int start;
     int length;
 };
@@ -77,7 +77,7 @@ QString StripPrefixes(const QString& text, int& underline)
 }
 
 // Greedy word wrap of text[begin, end) at spaces; a word wider than the width keeps a line of its own.
-void WrapParagraph(const QString& text, int begin, int end, int width, const QFontMetrics& fm, std::vector<Line>& lines)
+void WrapParagraph(const QString& text, int begin, int end, int width, const QFontMetrics& fm, std::vector<TextLine>& lines)
 {
     int pos = begin;
     if (pos >= end) {
@@ -256,7 +256,7 @@ int Dc::DrawText(const QString& input, RECT& rect, unsigned format)
     const QFontMetrics fm = MetricsOn(DeviceFont(), device_);
     const int lineHeight = fm.ascent() + fm.descent() + ((format & DT_EXTERNALLEADING) ? std::max(0, fm.leading()) : 0);
 
-    std::vector<Line> lines;
+    std::vector<TextLine> lines;
     const bool single = format & DT_SINGLELINE;
     if (single) {
         // Line breaks do not break a single line; they draw nothing.
@@ -287,7 +287,7 @@ int Dc::DrawText(const QString& input, RECT& rect, unsigned format)
     }
 
     int widest = 0;
-    for (const Line& l : lines)
+    for (const TextLine& l : lines)
         widest = std::max(widest, fm.horizontalAdvance(text.mid(l.start, l.length)));
     const int total = int(lines.size()) * lineHeight;
     if (format & DT_CALCRECT) {
@@ -304,7 +304,7 @@ int Dc::DrawText(const QString& input, RECT& rect, unsigned format)
         y = rect.bottom - lineHeight;
     const QRect clip(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
     const int result = (single && (format & (DT_VCENTER | DT_BOTTOM))) ? y - rect.top + total : total;
-    for (const Line& l : lines) {
+    for (const TextLine& l : lines) {
         const QString s = text.mid(l.start, l.length);
         const int w = fm.horizontalAdvance(s);
         int x = rect.left;

@@ -1,4 +1,5 @@
 #include "print/draw/logpagesteps.h"
+#include "wellfile/profile.h"
 
 #include <QByteArray>
 
@@ -6,7 +7,6 @@
 
 namespace print {
 
-using logview::paint::OneOf;
 using wellfile::RECORD;
 
 namespace {
@@ -44,22 +44,20 @@ PageSteps::PageSteps(platform::Dc& d, LogPageFrame& frame)
 bool PageSteps::ProfileSeparatorRow() const
 {
     const int p = g.profile;
-    return OneOf(p, {4, 64, 11, 61, 52, 78}) || (OneOf(p, {17, 88}) && !f.options.alternateLayout) ||
+    return wellfile::PercentGasGroup(p, f.options.alternateLayout) || wellfile::ProfileIn(p, {61, 52}) ||
            f.options.alternateHeader || f.options.pdfPrinter;
 }
 
 bool PageSteps::RateCurveRow() const
 {
     const int p = g.profile;
-    if (f.print.pageClass || OneOf(p, {4, 64, 78, 11}))
-        return false;
-    return !OneOf(p, {17, 88}) || f.options.alternateLayout;
+    return !f.print.pageClass && !wellfile::PercentGasGroup(p, f.options.alternateLayout);
 }
 
 bool PageSteps::ChromatographProfile() const
 {
     const int p = g.profile;
-    return OneOf(p, {4, 64, 11, 78}) || (OneOf(p, {17, 88}) && !f.options.alternateLayout);
+    return wellfile::PercentGasGroup(p, f.options.alternateLayout);
 }
 
 bool PageSteps::Stops(const RECORD& rec) const
@@ -117,7 +115,7 @@ int PageSteps::Header(int& rows, bool tenFoot)
     auto header = [&](int topY) { return f.header ? std::max(0, f.header(dc, f.settings, topY)) : 0; };
     if (f.settings.fullHeader) {
         y = header(0);
-        if (tenFoot && OneOf(g.profile, {21, 86}))
+        if (tenFoot && wellfile::ProfileIn(g.profile, {21, 86}))
             y += 2 * R;
         rows -= R > 0 ? y / R : 0;
     } else if (f.settings.shortHeader && !f.options.alternateHeader) {

@@ -65,7 +65,7 @@ struct PageSteps {
     platform::Pen PrintPenOf(int slot) const;
     logview::CurveOptions CurveOptions();
 
-    void Line(int x0, int y0, int x1, int y1) { logview::paint::Line(dc, x0, y0, x1, y1); }
+    void Line(int x0, int y0, int x1, int y1) { platform::Line(dc, x0, y0, x1, y1); }
     // A vertical line across the row at y in print pen `slot`.
     void SeparatorLine(int x, int y, int slot);
 

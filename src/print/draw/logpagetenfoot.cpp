@@ -4,12 +4,12 @@
 #include "logview/draw/markers.h"
 #include "print/draw/logpage.h"
 #include "print/draw/logpagesteps.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 
 namespace print {
 
-using logview::paint::OneOf;
 using wellfile::RECORD;
 
 namespace {
@@ -42,16 +42,16 @@ void TenFootPage::Row(int r, std::size_t i, int y)
 
     if (r > 0)
         logview::DrawMarkerLines(dc, g, f.device, group, f.settings.colour, R, U, y);
-    if (OneOf(p, {25, 47, 58, 4, 64, 17, 88, 11, 78})) {
+    if (wellfile::ProfileIn(p, {25, 47, 58, 4, 64, 17, 88, 11, 78})) {
         if (hasBefore)
             logview::DrawConnectionTripMarks(dc, g, f.device, f.records, i - kGroup, R, U, y - R);
     } else {
         logview::DrawConnectionTripMarks(dc, g, f.device, f.records, i, R, U, y);
     }
     SeparatorLine(edges.profileSeparator1, y, 15);
-    if (OneOf(p, {4, 64, 78, 11}) || (OneOf(p, {17, 88}) && !f.options.alternateLayout) || f.options.pdfPrinter)
+    if (wellfile::PercentGasGroup(p, f.options.alternateLayout) || f.options.pdfPrinter)
         SeparatorLine(edges.profileSeparator1 + 1, y, 11);
-    if (OneOf(p, {17, 78}))
+    if (wellfile::ProfileIn(p, {17, 78}))
         SeparatorLine(edges.profileSeparator2 + 1, y, 11);
     SeparatorLine(edges.pair1Left, y, 11);
     if (Lithology())
@@ -62,7 +62,7 @@ void TenFootPage::Row(int r, std::size_t i, int y)
         if (std::any_of(before.begin(), before.end(), [](const RECORD& rec) { return rec.mudWeightOut > 0; }))
             n.DrawMudInOut(target, before.front(), R, y);
     }
-    if (g.Flag(layout::FLAG_SHOWS) && !OneOf(p, {4, 64, 11})) {
+    if (g.Flag(layout::FLAG_SHOWS) && !wellfile::ProfileIn(p, {4, 64, 11})) {
         if (pg.porosityLeft > 0)
             n.DrawRatingColumn(target, group, R, y);
         if (pg.fluorescenceLeft > 0)
@@ -117,7 +117,9 @@ void TenFootPage::WholePage(int topY)
     }
     f.tracks.pending.pageBottomY = topY + (rows + 10) * R;
     if (first < f.records.size()) {
-        const logview::Records run = Run(first, (rows + 1) * kGroup);
+        // The custom tracks take ten records a row on this scale, so the page's rows ask twice the group.
+        const int customPerRow = f.settings.scaleKind == 3 ? 2 * kGroup : kGroup;
+        const logview::Records run = Run(first, (rows + 1) * customPerRow);
         CustomTracks(run, f.records[first].depth, int(run.size()), topY);
     }
 }

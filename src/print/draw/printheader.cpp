@@ -27,7 +27,7 @@ using platform::Font;
 using platform::Pen;
 using platform::RGB;
 
-int Trunc(double v) { return static_cast<int>(v); }
+using platform::Trunc;
 
 Font HeaderFont(int height) { return Font(QStringLiteral("Arial Bold"), height, platform::FW_NORMAL); }
 
@@ -79,11 +79,7 @@ struct Header {
     {
         logview::DrawLabelText(dc, text, value, x, y, true, end, u);
     }
-    void Line(int x0, int y0, int x1, int y1)
-    {
-        dc.MoveTo(x0, y0);
-        dc.LineTo(x1, y1);
-    }
+    void Line(int x0, int y0, int x1, int y1) { platform::Line(dc, x0, y0, x1, y1); }
 
     void WellFields(int& y)
     {

@@ -11,18 +11,14 @@ namespace {
 
 using platform::POINT;
 
-int Trunc(double v) { return static_cast<int>(v); }
+using platform::Trunc;
 
 struct Symbol {
     platform::Dc& dc;
     const LegendSymbolStyle& style;
     int x, y, w, R;
 
-    void Line(int x0, int y0, int x1, int y1)
-    {
-        dc.MoveTo(x0, y0);
-        dc.LineTo(x1, y1);
-    }
+    void Line(int x0, int y0, int x1, int y1) { platform::Line(dc, x0, y0, x1, y1); }
     void Path(std::initializer_list<POINT> points) { dc.Polyline(points.begin(), int(points.size())); }
 
     // Most motifs stand twice in a cell, at x and 2 w to the right.

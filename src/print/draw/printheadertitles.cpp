@@ -3,6 +3,7 @@
 #include "logview/draw/headerpage.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <array>
 #include <initializer_list>
@@ -13,15 +14,7 @@ namespace {
 
 using platform::Font;
 
-int Trunc(double v) { return static_cast<int>(v); }
-
-bool OneOf(int v, std::initializer_list<int> set)
-{
-    for (const int s : set)
-        if (v == s)
-            return true;
-    return false;
-}
+using platform::Trunc;
 
 // A show-column caption: printed when its column is present, at its anchor plus `offset` column units,
 // on caption line `line` (0 the first).
@@ -89,11 +82,7 @@ struct Strip {
     {
         logview::DrawLabelText(dc, text, font, x, y, false, 0);
     }
-    void Line(int x0, int y0, int x1, int y1)
-    {
-        dc.MoveTo(x0, y0);
-        dc.LineTo(x1, y1);
-    }
+    void Line(int x0, int y0, int x1, int y1) { platform::Line(dc, x0, y0, x1, y1); }
     // A box `width` wide standing left of `right`, from `top` down 0.4 s.
     void BoxLeftOf(int right, double width, int top)
     {
@@ -201,7 +190,7 @@ struct Strip {
     void Layout1(int y1, int step)
     {
         const int y4 = y1 + 3 * step;
-        const bool shows = !OneOf(in.profile, {4, 11, 17, 52, 64, 78, 88});
+        const bool shows = !wellfile::ProfileIn(in.profile, {4, 11, 17, 52, 64, 78, 88});
         if (shows)
             ShowCaptions(kLayout1Captions, y1, step);
         dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);

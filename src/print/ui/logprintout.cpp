@@ -1,25 +1,17 @@
 #include "print/ui/logprintout.h"
 
 #include "app/logstate.h"
+#include "app/opendatafile.h"
 #include "app/printtracks.h"
+#include "elog/curveset.h"
 #include "platform/services.h"
 #include "print/draw/logpage.h"
 #include "print/printfonts.h"
-#include "app/opendatafile.h"
 #include "wellfile/sidefiles_reports.h"
 
 #include <algorithm>
 
 namespace print {
-
-PrintPagePainters BlankPagePainters()
-{
-    PrintPagePainters p;
-    p.logPage = [](platform::Dc&, const LogPage& page) { return page.rowsPerPage * (page.scaleKind == 3 ? 5 : 1); };
-    p.dstPage = [](platform::Dc&, std::span<const reports::DSTREPORT>, int) {};
-    p.topsPage = [](platform::Dc&, std::size_t) { return std::size_t(0); };
-    return p;
-}
 
 namespace {
 
@@ -221,8 +213,7 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
         settings_.fullHeader = 0;
         settings_.shortHeader = 0;
         pagesLeft_ = 0;
-        if (log_.view.invalidate)
-            log_.view.invalidate();
+        log_.view.Invalidate();
         return;
     }
     // The DST reports follow the log's last record; no log page is started once the range is printed.
@@ -302,6 +293,8 @@ void LogPrintout::EndPrinting()
     }
     ps.rowHeight = checkedRowHeight_;
     ps.columnUnit = checkedColumnUnit_;
+    // The curve set's drawing is the screen's again.
+    elog::PrepareCurveDrawing(log_);
 }
 
 }  // namespace print

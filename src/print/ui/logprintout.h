@@ -46,9 +46,6 @@ struct PrintPagePainters {
     std::function<int(const PRINTCFG&)> headerHeight;
 };
 
-// Painters that draw nothing; a log page consumes a page's worth of rows.
-PrintPagePainters BlankPagePainters();
-
 class LogPrintout final : public platform::Printout {
 public:
     LogPrintout(const QString& title, app::LogState& log, PrintRunKind kind, DepthRange range, PRINTCFG& settings,

@@ -2,6 +2,7 @@
 
 #include "entry/memoslot.h"
 #include "platform/draw/dc.h"
+#include "platform/numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +36,7 @@ MechanicalLines FullMechanicalLines(const QREPORT& r)
 {
     const std::string mmrpm = FIELD(r, mmrpm);
     return {Labelled("WOB  ", FIELD(r, wob)), Labelled("RPM  ", FIELD(r, rpm)),
-            std::strtod(mmrpm.c_str(), nullptr) > 0 ? Labelled("MRPM  ", mmrpm) : std::string(),
+            platform::LeadingDouble(mmrpm) > 0 ? Labelled("MRPM  ", mmrpm) : std::string(),
             Labelled("PP  ", FIELD(r, pumpPressure)), Labelled("SPM  ", FIELD(r, spm)),
             FIELD(r, mechanicalCustom1), FIELD(r, mechanicalCustom2)};
 }

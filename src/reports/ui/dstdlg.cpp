@@ -269,8 +269,7 @@ void DstDlg::DrawPage(platform::Dc& dc)
 void DstDlg::Closed()
 {
     SendCopy();
-    if (log_.view.invalidate)
-        log_.view.invalidate();
+    log_.view.Invalidate();
 }
 
 void RunDstReport(QWidget* parent, app::LogState& log, int requested)

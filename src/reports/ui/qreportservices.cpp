@@ -9,8 +9,7 @@ namespace reports {
 void ReportWindowServices::RunShortReportDialog(app::LogState& log, int reportIndex)
 {
     QREPORTDLG dialog(window_.data(), log, reportIndex, [&log] {
-        if (log.view.invalidate)
-            log.view.invalidate();
+        log.view.Invalidate();
     });
     dialog.Execute();
 }

@@ -417,8 +417,7 @@ void ReportDlgEx::CmSave()
     if (!f.copyOutFolder.isEmpty())
         CopyFileOver(path, QDir(f.copyOutFolder).filePath(f.wellName + QLatin1Char('/') + name));
     wellfile::LoadReportDepthIndex(place, log_.well.reportDepthIndex);
-    if (log_.view.invalidate)
-        log_.view.invalidate();
+    log_.view.Invalidate();
     if (f.drilling)
         StoreMudWeight(f, Shown().depth, Shown().mudWeight);
 }
@@ -536,8 +535,7 @@ void ReportDlgEx::Closing()
         return;
     closed_ = true;
     wellfile::LoadReportDepthIndex(app::PlaceOf(log_), log_.well.reportDepthIndex);
-    if (log_.view.invalidate)
-        log_.view.invalidate();
+    log_.view.Invalidate();
 }
 
 }  // namespace reports

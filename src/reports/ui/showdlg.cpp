@@ -4,6 +4,7 @@
 #include "app/opendatafile.h"
 #include "exchange/copyout.h"
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/ui/svedit.h"
@@ -51,8 +52,8 @@ NewShowDlg::NewShowDlg(QWidget* parent, std::int32_t (&interval)[2])
 
 bool NewShowDlg::CanClose()
 {
-    const int top = std::atoi(GetTextA(IDC_TOP).c_str());
-    const int bottom = std::atoi(GetTextA(IDC_BOTTOM).c_str());
+    const int top = platform::LeadingInt(GetTextA(IDC_TOP));
+    const int bottom = platform::LeadingInt(GetTextA(IDC_BOTTOM));
     if (top < first_ || top > last_ || top > bottom || bottom > last_) {
         platform::MessageBox(QStringLiteral("Depth out of range"), QStringLiteral("Show Report"), platform::MB_OK);
         return false;
@@ -176,7 +177,7 @@ void ShowDlg::TransferRecord(int direction)
     if (direction)
         SetTextA(IDC_SHOW_NUMBER, platform::CFormat("%d", int(s.number)));
     else
-        s.number = std::uint16_t(std::atoi(GetTextA(IDC_SHOW_NUMBER).c_str()));
+        s.number = std::uint16_t(platform::LeadingInt(GetTextA(IDC_SHOW_NUMBER)));
     move(IDC_INTERVAL, s.interval);
     move(105, s.formation);
     move(106, s.lithology);
@@ -326,8 +327,7 @@ bool ShowDlg::CanClose()
     const wellfile::OpenWell& f = log_.well.file;
     const wellfile::WellPlace place = app::PlaceOf(log_);
     wellfile::LoadShowDepthIndex(place, log_.well.showDepthIndex);
-    if (log_.view.invalidate)
-        log_.view.invalidate();
+    log_.view.Invalidate();
     if (f.drilling) {
         const QString name = f.wellName + QStringLiteral(".sho");
         const QString from = platform::FindFileNoCase(f.currentFolder, name);

@@ -1,9 +1,9 @@
 #include "tracks/draw/chromatograph.h"
 
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 #include "tracks/chromatograph.h"
 #include "tracks/draw/gascurves.h"
-#include "tracks/draw/trackpens.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -38,12 +38,6 @@ Frame FrameOf(const logview::ViewGeometry& g, const logview::Device& device)
 platform::Pen PrintPen(const logview::Device& device, int entry)
 {
     return PenOf(device.printPens[std::size_t(entry)]);
-}
-
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
 }
 
 // The unit lines of one printed gas track over one row from x, a heavier line every fifth unit and a

@@ -33,7 +33,7 @@ constexpr int kFirstLabelSample = 11;
 constexpr int kPorosityKind = 6;
 constexpr int kResistivityKind = 7;
 
-int Trunc(double v) { return SaturatingX(v, 0); }
+using platform::Trunc;
 
 bool IsRatioKind(int kind) { return kind == 3 || kind == 30; }
 bool IsWetness(int code) { return code == 25 || code == 183; }
@@ -186,7 +186,7 @@ std::optional<int> WalkCurve(Paint& p, int t, int c, std::span<float> values, fl
             const bool resistivity = i > 0 && (e.kind == kResistivityKind || IsResistivityCode(code));
             x = CurveX(e.leftX, e.rightX, LogCurvePosition(*logScale, value, resistivity) * W, fromLeft);
             if (i == 0 && IsWetness(code)) {
-                p.band.centre = SaturatingX(e.leftX + std::log(10.0 / logScale->minimum) / logScale->span * W, e.leftX);
+                p.band.centre = Trunc(e.leftX + std::log(10.0 / logScale->minimum) / logScale->span * W, e.leftX);
                 p.band.halfWidth = 4LL * e.blockWidth;
             }
         } else {
@@ -200,7 +200,7 @@ std::optional<int> WalkCurve(Paint& p, int t, int c, std::span<float> values, fl
             l.curve[0].x = x;
         }
         if (code == 34)
-            l.secondCross[at].x = SaturatingX(double(x) + 2, x);
+            l.secondCross[at].x = Trunc(double(x) + 2, x);
         if (code == 33)
             l.firstCross[at].x = x;
         if (IsWetness(code))
@@ -220,7 +220,7 @@ std::optional<int> WalkCurve(Paint& p, int t, int c, std::span<float> values, fl
         if (rec && i % 2 == 0 && rec->depth % 100 == 10 && x > e.leftX) {
             if (code == 25) {
                 const platform::COLORREF old = p.dc.SetTextColor(kRed);
-                p.dc.TextOut(SaturatingX(double(x) + 1, x), Trunc(y - 0.5 * R), "WRAT");
+                p.dc.TextOut(Trunc(double(x) + 1, x), Trunc(y - 0.5 * R), "WRAT");
                 p.dc.SetTextColor(old);
             } else if (code == 26) {
                 p.dc.TextOut(Trunc(double(x) - 3.0 * R), Trunc(y + 0.5 * R), "BRAT");

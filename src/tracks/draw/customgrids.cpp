@@ -1,12 +1,12 @@
 // The logarithmic grids of the custom tracks (ratio tracks, resistivity tracks and any curve track on a
 // logarithmic scale) and the lithology track.
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
 #include "tracks/draw/customrows.h"
 #include "tracks/draw/customtrackdraw.h"
 #include "tracks/draw/customtracks.h"
 #include "tracks/draw/lithology.h"
-#include "tracks/draw/trackpens.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
 #include "tracks/draw/customhorz.h"
 
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
 #include "tracks/draw/customfills.h"
 #include "tracks/draw/customtrackdraw.h"
 #include "tracks/draw/customtracks.h"
-#include "tracks/draw/trackpens.h"
 #include "tracks/gasscale.h"
 #include "wellfile/depths.h"
 
@@ -22,7 +22,7 @@ using platform::POINT;
 
 constexpr int kMostBands = 4;
 
-int Trunc(double v) { return SaturatingX(v, 0); }
+using platform::Trunc;
 bool IsWetness(int code) { return code == 25 || code == 183; }
 bool IsBalance(int code) { return code == 26 || code == 184; }
 bool IsResistivityCode(int code) { return code >= 39 && code <= 44; }
@@ -40,12 +40,6 @@ void LayOutBands(layout::TrackSet& bands, int baseY)
         e.rightX = Trunc(double(base) - Height(e));
         base = e.rightX;
     }
-}
-
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
 }
 
 // The plain grid of a band: a line every block, every fifth major, and a double closing line on top.

@@ -1,11 +1,11 @@
 // The cells and logarithmic grids of the horizontal-view image's bands.
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/imagelib.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "tracks/draw/customhorz.h"
 #include "tracks/draw/customtrackdraw.h"
-#include "tracks/draw/trackpens.h"
 #include "tracks/gasscale.h"
 
 #include <QFileInfo>
@@ -23,13 +23,7 @@ constexpr int kMemoLines = 50;
 constexpr int kMemoLineLength = 199;
 constexpr std::array<float, 10> kDecades{0.001f, 0.01f, 0.1f, 1.0f, 10.0f, 100.0f, 1000.0f, 10000.0f, 100000.0f, 1000000.0f};
 
-int Trunc(double v) { return SaturatingX(v, 0); }
-
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
+using platform::Trunc;
 
 // The lines of a memo's text: split at carriage returns and line feeds, empty pieces dropped, at most
 // 50 lines of at most 199 characters. The text field is read within its width.

@@ -17,7 +17,7 @@ struct LabelStyle {
     double step = 2.5;     // rows to the next curve
 };
 
-int Trunc(double v) { return SaturatingX(v, 0); }
+using platform::Trunc;
 
 bool NoLabels(const layout::CustomTrackEntry& e)
 {

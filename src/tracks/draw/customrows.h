@@ -10,7 +10,7 @@
 
 namespace tracks::custom {
 
-inline int Trunc(double v) { return SaturatingX(v, 0); }
+using platform::Trunc;
 
 // Scale index 3 draws ten records a row.
 inline bool TenPerRow(const logview::ViewGeometry& g) { return g.scaleIndex == 3; }

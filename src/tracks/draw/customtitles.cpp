@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kInterpretedLithKind = 12;
 
-int Trunc(double v) { return SaturatingX(v, 0); }
+using platform::Trunc;
 
 // The track's title, "Elog Lith" for an interpreted-lithology track drawn from the e-log curves.
 std::string TitleOf(layout::CustomTrackEntry& e)
@@ -135,8 +135,8 @@ void DrawPrintedTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview
         layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
         const std::string title = TitleOf(e);
         const std::int64_t left = t == 0 ? std::int64_t(origin) + 10 : std::int64_t(data.paintSet[std::size_t(t) - 1].rightX) + 1;
-        e.leftX = SaturatingX(double(left), 0);
-        e.rightX = SaturatingX(double(e.leftX) + Width(e), e.leftX);
+        e.leftX = Trunc(double(left), 0);
+        e.rightX = Trunc(double(e.leftX) + Width(e), e.leftX);
         if (!title.empty()) {
             if (e.verticalLabel != 0)
                 DrawVerticalText(dc, title, DownX(e), y - DownwardTitleHeight(title.size(), R, true), LetterStep(R));

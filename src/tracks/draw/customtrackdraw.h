@@ -2,9 +2,9 @@
 // What the custom-track painters share: the tracks of a paint, the working pens and fonts of the
 // custom-track object and the log's top line.
 #include "layout/custchartcfg.h"
+#include "layout/draw/penof.h"
 #include "logview/viewgeometry.h"
 #include "platform/draw/gdiobjects.h"
-#include "tracks/draw/trackpens.h"
 
 #include <algorithm>
 

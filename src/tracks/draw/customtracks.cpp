@@ -1,5 +1,6 @@
 #include "tracks/draw/customtracks.h"
 
+#include "layout/draw/penof.h"
 #include "logview/draw/gridstrips.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
@@ -7,7 +8,6 @@
 #include "tracks/draw/customtitles.h"
 #include "tracks/draw/customtrackdraw.h"
 #include "tracks/draw/mudoutline.h"
-#include "tracks/draw/trackpens.h"
 
 #include <algorithm>
 #include <string>

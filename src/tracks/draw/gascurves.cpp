@@ -1,8 +1,10 @@
 #include "tracks/draw/gascurves.h"
 
+#include "layout/draw/penof.h"
 #include "logview/averages.h"
 #include "platform/draw/dc.h"
-#include "tracks/draw/trackpens.h"
+#include "tracks/chromatograph.h"
+#include "tracks/draw/gasstroke.h"
 #include "tracks/gasscale.h"
 
 #include <algorithm>
@@ -13,57 +15,20 @@ namespace tracks {
 
 namespace {
 
-// A styled entry is laid as one stroke per unit of its width; the pen dialog offers widths up to 4, so
-// a colour file asking for more cannot stall a paint.
-constexpr std::int32_t kMaxStrokes = 4;
-
 struct Span {
     std::int32_t left;
     std::int32_t right;
 };
 
-// Draws one half row of curve i from its last x to `nx` between yt and yb, and moves its last x there.
+// Curve i of the screen gas track between yt and yb: a styled entry is laid as one stroke per unit of
+// its width (thin, medium or heavy).
 void DrawHalf(platform::Dc& dc, const logview::ViewGeometry& g, const TrackSettings& s, Span track, std::size_t i,
               std::int32_t& last, std::int32_t nx, int yt, int yb)
 {
-    std::int32_t lx = std::max(last, track.left);
-    nx = std::max(nx, track.left);
-    if (lx == track.left && nx == track.left)
-        return;
-    lx = std::min(lx, track.right);
-    nx = std::min(nx, track.right);
     const layout::PenSpec& spec = g.pens.table[i];
-    dc.SelectObject(PenOf(spec));
-    if (spec.style == layout::PS_SOLID) {
-        dc.MoveTo(lx + 1, yt);
-        if (!s.gasPointToPoint)
-            dc.LineTo(nx + 1, yt);
-        dc.LineTo(nx + 1, yb);
-    } else {
-        const int strokes = std::clamp(s.gasStrokes[i], 1, kMaxStrokes);
-        const bool steep = std::abs(std::int64_t(nx) - lx) < g.gas.cell;
-        for (int k = 0; k < strokes; ++k) {
-            if (!s.gasPointToPoint) {
-                dc.MoveTo(lx, yt + k);
-                dc.LineTo(nx, yt + k);
-                dc.LineTo(nx + k, yb);
-            } else if (!steep) {
-                dc.MoveTo(lx, yt + k);
-                dc.LineTo(nx, yb + k);
-            } else {
-                dc.MoveTo(lx + k, yt);
-                dc.LineTo(nx + k, yb);
-            }
-        }
-    }
-    last = nx;
-}
-
-GasValues Magnitudes(GasValues v)
-{
-    for (float& x : v)
-        x = std::abs(x);
-    return v;
+    const GasStroke how{track.left, track.right, spec.style == layout::PS_SOLID, s.gasPointToPoint,
+                        ScreenStrokeCount(s.gasStrokes[i]), g.gas.cell};
+    DrawGasHalfRow(dc, PenOf(spec), how, last, nx, yt, yb);
 }
 
 }  // namespace

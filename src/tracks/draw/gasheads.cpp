@@ -1,7 +1,7 @@
 #include "tracks/draw/gasheads.h"
 
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
-#include "tracks/draw/trackpens.h"
 #include "tracks/gasscale.h"
 
 #include <array>

@@ -12,12 +12,6 @@ namespace {
 
 using platform::POINT;
 
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
-
 // A polyline of offsets from (x, y).
 void Path(platform::Dc& dc, int x, int y, std::initializer_list<POINT> offsets)
 {

@@ -15,12 +15,6 @@ constexpr platform::COLORREF kRed = RGB(255, 0, 0);
 constexpr platform::COLORREF kNearBlack = RGB(1, 1, 1);
 constexpr platform::COLORREF kYellow = RGB(255, 255, 0);
 
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
-
 template <std::size_t N>
 void Polyline(platform::Dc& dc, const std::array<POINT, N>& p)
 {

@@ -69,14 +69,4 @@ int DrawLithology(platform::Dc& dc, const logview::ViewGeometry& g, const logvie
     return Apply({dc, g, device, s, state}, hooks, PlanLithology(row, settings));
 }
 
-void DrawLithologyCompressed(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
-                             const TrackSettings& s, PainterState& state, std::span<const wellfile::RECORD> records,
-                             std::size_t index, int rowHeight, int rowTop, bool split, bool interpreted,
-                             const LithHooks& hooks)
-{
-    const LithRowSettings settings = LithRowSettingsOf(g, device, s, state);
-    Apply({dc, g, device, s, state}, hooks,
-          PlanLithologyCompressed(RowOf(records, index, rowHeight, rowTop, split, interpreted), settings));
-}
-
 }  // namespace tracks

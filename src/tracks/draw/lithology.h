@@ -41,11 +41,4 @@ int DrawLithology(platform::Dc& dc, const logview::ViewGeometry& g, const logvie
                   std::size_t index, int rowHeight, int rowTop, bool split, bool interpreted,
                   const LithHooks& hooks = {});
 
-// Draws one row from the five records from records[index] averaged (missing ones count as empty).
-// It keeps the row's share used as the row before left it.
-void DrawLithologyCompressed(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
-                             const TrackSettings& s, PainterState& state, std::span<const wellfile::RECORD> records,
-                             std::size_t index, int rowHeight, int rowTop, bool split, bool interpreted,
-                             const LithHooks& hooks = {});
-
 }  // namespace tracks

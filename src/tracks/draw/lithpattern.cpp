@@ -20,12 +20,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr int kCells = 10;  // the row and previous-row tables
 
-void Line(platform::Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
-
 // One item of a row: one rock type over its share of the cells, on the row state kept in
 // PainterState::lith.
 class ItemPainter {
@@ -43,7 +37,7 @@ public:
 
     void Draw()
     {
-        if (IsBlankLith(type_)) {
+        if (DrawsAsBlank(type_)) {
             Blank();
         } else if (!Rock()) {
             Restore();  // the background only: the row does not move on

@@ -1,13 +1,16 @@
 #include "tracks/draw/mudoutline.h"
 
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
+#include "platform/gdi.h"
 #include "platform/text.h"
-#include "tracks/draw/trackpens.h"
 #include "tracks/gasscale.h"
 
 #include <string>
 
 namespace tracks {
+
+using platform::Trunc;
 
 namespace {
 
@@ -16,7 +19,7 @@ using platform::Dc;
 constexpr float kLeastMudWeight = 2.0f;
 
 // An x as far along a bar as `weight` reaches.
-int BarEnd(int x0, float weight, double pixelsPerUnit) { return SaturatingX(x0 + double(weight) * pixelsPerUnit, x0); }
+int BarEnd(int x0, float weight, double pixelsPerUnit) { return Trunc(x0 + double(weight) * pixelsPerUnit, x0); }
 
 // One outline code: the bracket's line at x1 (from x0 on the top and bottom rows) or a character.
 void Outline(Dc& dc, std::uint16_t code, int x0, int x1, int charX, int y, int rowHeight)

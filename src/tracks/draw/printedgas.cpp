@@ -1,12 +1,13 @@
 #include "tracks/draw/printedgas.h"
 
+#include "layout/draw/penof.h"
 #include "logview/averages.h"
 #include "platform/draw/dc.h"
 #include "tracks/chromatograph.h"
 #include "tracks/draw/gascurves.h"
+#include "tracks/draw/gasstroke.h"
 #include "tracks/draw/gasheads.h"
 #include "tracks/draw/recordcurves.h"
-#include "tracks/draw/trackpens.h"
 #include "tracks/gasscale.h"
 
 #include <algorithm>
@@ -66,18 +67,6 @@ bool Profile16Scale(const logview::ViewGeometry& g, const TrackSettings& s, cons
     return g.profile == 16 && !s.logGasScale && (rec.gasScale == 9 || rec.gasScale == 10);
 }
 
-void VLine(platform::Dc& dc, int x, int y, int h)
-{
-    dc.MoveTo(x, y);
-    dc.LineTo(x, y + h);
-}
-
-void HLine(platform::Dc& dc, int x0, int x1, int y)
-{
-    dc.MoveTo(x0, y);
-    dc.LineTo(x1, y);
-}
-
 // The unit lines of the linear grid over `height` from y: a heavier line every fifth unit (profile 16's
 // scales 9 and 10: 41 lines 0.9 unit apart, every tenth heavier), doubled lines where the profile marks
 // them, and the right edge in the first-grid pen.
@@ -90,25 +79,25 @@ void LinearGrid(platform::Dc& dc, const logview::ViewGeometry& g, const logview:
         const double step = 0.9 * l.u;
         for (int k = 0; k <= 40; ++k) {
             pen(k % 10 == 0 ? PRINT_PEN_HEAVY_GRID : PRINT_PEN_THIN_GRID);
-            VLine(dc, int(x), y, height);
+            Line(dc, int(x), y, int(x), y + height);
             x = std::trunc(x + step);
         }
         x = std::trunc(x - step);
-        VLine(dc, int(x) + 1, y, height);
+        Line(dc, int(x) + 1, y, int(x) + 1, y + height);
         return;
     }
     const std::int32_t gasUnits = device.printer.gasUnits;
     std::int32_t x = l.origin;
     for (std::int32_t k = 0; k <= l.units; ++k, x += l.u) {
         pen(k % 5 == 0 && k != l.units ? PRINT_PEN_HEAVY_GRID : PRINT_PEN_THIN_GRID);
-        VLine(dc, x, y, height);
+        Line(dc, x, y, x, y + height);
         // A track of no units has no edges to double.
         if (g.profile == 4 || (g.profile == 64 && gasUnits > 0 && k % gasUnits == 0))
-            VLine(dc, x + 1, y, height);
+            Line(dc, x + 1, y, x + 1, y + height);
     }
     x -= l.u;
     pen(PRINT_PEN_FIRST_GRID);
-    VLine(dc, x + 1, y, height);
+    Line(dc, x + 1, y, x + 1, y + height);
     pen(PRINT_PEN_THIN_GRID);
 }
 
@@ -131,51 +120,18 @@ struct Curves {
         pens[7] = platform::Pen(nc5.colour, device.printer.lineThickness / 10 + 1, nc5.style);
     }
 
-    // Curve i from its working x to nx between yt and yb.
+    // Curve i from its working x to nx between yt and yb. Both ends stay on the track: a start carried
+    // from beyond the right edge is held there too.
     void Half(std::size_t i, std::int32_t& last, std::int32_t nx, int yt, int yb)
     {
-        std::int32_t lx = std::max(last, l.origin);
-        nx = std::max(nx, l.origin);
-        if (lx == l.origin && nx == l.origin)
-            return;
-        // Both ends stay on the track: a start carried from beyond the right edge is held there too.
-        nx = std::min(nx, l.right);
-        lx = std::min(lx, l.right);
-        dc.SelectObject(pens[i]);
-        if (i == 7 || g.pens.table[i].style == layout::PS_SOLID) {
-            dc.MoveTo(lx + 1, yt);
-            if (!s.gasPointToPoint)
-                dc.LineTo(nx + 1, yt);
-            dc.LineTo(nx + 1, yb);
-        } else {
-            const int t = PrintedStrokeCount(device.printer.lineThickness, s.gasStrokes[i]);
-            const bool steep = std::abs(std::int64_t(nx) - lx) < l.u;
-            for (int k = 0; k <= t; ++k) {
-                if (!s.gasPointToPoint) {
-                    dc.MoveTo(lx, yt + k);
-                    dc.LineTo(nx, yt + k);
-                    dc.LineTo(nx + k, yb);
-                } else if (steep) {
-                    dc.MoveTo(lx + k, yt);
-                    dc.LineTo(nx + k, yb);
-                } else {
-                    dc.MoveTo(lx, yt + k);
-                    dc.LineTo(nx, yb + k);
-                }
-            }
-        }
-        last = nx;
+        const GasStroke how{l.origin, l.right, i == 7 || g.pens.table[i].style == layout::PS_SOLID,
+                            s.gasPointToPoint, PrintedStrokeCount(device.printer.lineThickness, s.gasStrokes[i]) + 1,
+                            l.u};
+        DrawGasHalfRow(dc, pens[i], how, last, nx, yt, yb);
     }
 
     bool InLabelBand(std::int32_t x) const { return x > l.labelLeft && x < l.labelRight; }
 };
-
-GasValues Magnitudes(GasValues v)
-{
-    for (float& x : v)
-        x = std::fabs(x);
-    return v;
-}
 
 }  // namespace
 
@@ -211,7 +167,7 @@ int PrintCurveTrack(platform::Dc& dc, const logview::ViewGeometry& g, const logv
     work = join;
 
     dc.SelectObject(PenOf(device.printPens[PRINT_PEN_THIN_GRID]));
-    HLine(dc, l.origin + 1, l.right, y);
+    Line(dc, l.origin + 1, y, l.right, y);
     if (!suppress && rec.depth > g.fileFirstDepth)
         LinearGrid(dc, g, device, l, Profile16Scale(g, s, rec), y, rowHeight);
     if (!shown) {
@@ -316,17 +272,17 @@ int PrintCurveTrack2(platform::Dc& dc, const logview::ViewGeometry& g, const log
     const std::int32_t extraRight = p.extraCurveLeft + p.extraCurveUnits * p.extraCurveUnitWidth;
     dc.SelectObject(PenOf(device.printPens[PRINT_PEN_THIN_GRID]));
     for (int row = 0; row <= gridRows; ++row) {
-        HLine(dc, l.origin + 1, lineEnd, y + row * rowHeight);
+        Line(dc, l.origin + 1, y + row * rowHeight, lineEnd, y + row * rowHeight);
         if (p.extraCurve)
-            HLine(dc, p.extraCurveLeft, extraRight, y + row * rowHeight);
+            Line(dc, p.extraCurveLeft, y + row * rowHeight, extraRight, y + row * rowHeight);
     }
     if (!suppress && head.depth > g.fileFirstDepth)
         LinearGrid(dc, g, device, l, profile16, y, block);
     if (p.extraCurve) {
         for (int k = 0; k <= 20; ++k) {
             const int entry = k % 5 == 0 && k != 20 ? PRINT_PEN_HEAVY_GRID : PRINT_PEN_THIN_GRID;
-            dc.SelectObject(PenOf(device.printPens[std::size_t(entry)]));
-            VLine(dc, p.extraCurveLeft + k * p.extraCurveUnitWidth, y, block);
+            const int x = p.extraCurveLeft + k * p.extraCurveUnitWidth;
+            Line(dc, PenOf(device.printPens[std::size_t(entry)]), x, y, x, y + block);
         }
     }
     if (!shown) {

@@ -98,7 +98,7 @@ bool PrintItem::LithIsWash() const
 
 void PrintItem::Draw()
 {
-    if (IsBlankLith(type_))
+    if (DrawsAsBlank(type_))
         Blank();
     else
         Pattern();
@@ -176,11 +176,7 @@ void PrintItem::EndItem()
     Select(entryPen_);
 }
 
-void PrintItem::Line(int x0, int y0, int x1, int y1)
-{
-    dc_.MoveTo(x0, y0);
-    dc_.LineTo(x1, y1);
-}
+void PrintItem::Line(int x0, int y0, int x1, int y1) { platform::Line(dc_, x0, y0, x1, y1); }
 
 void PrintItem::Polyline(std::initializer_list<platform::POINT> points)
 {

@@ -29,7 +29,7 @@ CellSteps WithEdge(CellSteps s, Edge edge)
     return s;
 }
 
-int Trunc(double v) { return int(v); }
+using platform::Trunc;
 
 }  // namespace
 

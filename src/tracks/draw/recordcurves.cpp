@@ -1,15 +1,18 @@
 #include "tracks/draw/recordcurves.h"
 
+#include "layout/draw/penof.h"
 #include "logview/averages.h"
 #include "platform/draw/dc.h"
+#include "platform/gdi.h"
 #include "tracks/curvescales.h"
-#include "tracks/draw/trackpens.h"
 #include "tracks/gasscale.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace tracks {
+
+using platform::Trunc;
 
 namespace {
 
@@ -22,12 +25,12 @@ struct CurveTrack {
 
     std::int32_t X(double v) const
     {
-        const std::int32_t offset = SaturatingX(v * perValue, 0);
+        const std::int32_t offset = Trunc(v * perValue, 0);
         return std::clamp<std::int64_t>(std::int64_t(left) + offset, left, right);
     }
     std::int32_t ReversedX(double v) const
     {
-        const std::int32_t offset = SaturatingX(v * perValue, 0);
+        const std::int32_t offset = Trunc(v * perValue, 0);
         return std::clamp<std::int64_t>(std::int64_t(right) - offset, left, right);
     }
 };
@@ -78,7 +81,7 @@ struct ZeroHold {
 // Screen painting stops at the log's bottom; paper, images and the off-screen log take every row.
 bool DrawsEveryRow(const logview::Device& device) { return device.printing || device.imageExport || device.offScreen; }
 
-int Lower(int y, double by) { return SaturatingX(double(y) + by, y); }
+int Lower(int y, double by) { return Trunc(double(y) + by, y); }
 
 enum class Gamma { Recorded, RealTime };
 

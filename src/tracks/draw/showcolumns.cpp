@@ -1,8 +1,8 @@
 #include "tracks/draw/showcolumns.h"
 
+#include "layout/draw/penof.h"
 #include "logview/averages.h"
 #include "platform/draw/dc.h"
-#include "tracks/draw/trackpens.h"
 
 #include <algorithm>
 
@@ -32,12 +32,6 @@ int NextY(const logview::Device& d, int y, int rowHeight, long long n, bool draw
 
 // A percent as drawn: one above 100 was keyed in tenths.
 int Percent(int v) { return v > 100 ? int(v * 0.1) : v; }
-
-void Line(Dc& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
 
 // Puts back the pen and brush a painter found.
 // Units of a rating box: 'p' 1, 'f' 2, 'g' 3 (and their capitals where allowed); 0 for anything else.

@@ -1,9 +1,9 @@
 #include "tracks/draw/topscolumn.h"
 
 #include "entry/memoslot.h"
+#include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
-#include "tracks/draw/trackpens.h"
 
 #include <algorithm>
 #include <string>
@@ -21,12 +21,6 @@ constexpr COLORREF kBlack = platform::RGB(0, 0, 0);
 
 // A y worked out in 64 bits, kept far outside any page rather than wrapped.
 int ClampY(long long y) { return int(std::clamp<long long>(y, -(1LL << 28), 1LL << 28)); }
-
-void Line(Dc& dc, int x0, int y, int x1)
-{
-    dc.MoveTo(x0, y);
-    dc.LineTo(x1, y);
-}
 
 struct TopsPass {
     Dc& dc;
@@ -73,19 +67,19 @@ void TopsPass::TopLine(int y)
     const logview::PrinterGeometry& P = device.printer;
     if (!paper) {
         const int ly = y + R;
-        Line(dc, g.rate.left, ly, g.ratio.left);
-        Line(dc, g.gas.left, ly, g.gasRight);
+        Line(dc, g.rate.left, ly, g.ratio.left, ly);
+        Line(dc, g.gas.left, ly, g.gasRight, ly);
         if (g.customTracks)
-            Line(dc, g.customLeft - R, ly, g.logWidth - 2 * R);
+            Line(dc, g.customLeft - R, ly, g.logWidth - 2 * R, ly);
     } else if (P.alternateLayout) {
-        Line(dc, 10, y, P.curveRight);
-        Line(dc, P.gasLeft, y, P.alternateLineEnd);
+        Line(dc, 10, y, P.curveRight, y);
+        Line(dc, P.gasLeft, y, P.alternateLineEnd, y);
     } else if (!P.extraCurve) {
-        Line(dc, P.curveLeft, y, P.cutLeft + g.cut.count * P.unitWidth);
-        Line(dc, P.gasLeft, y, P.gasRight);
+        Line(dc, P.curveLeft, y, P.cutLeft + g.cut.count * P.unitWidth, y);
+        Line(dc, P.gasLeft, y, P.gasRight, y);
     } else {
-        Line(dc, P.curveLeft, y, P.ratioLeft);
-        Line(dc, P.gasLeft, y, P.extraCurveLeft + P.extraCurveUnits * P.extraCurveUnitWidth);
+        Line(dc, P.curveLeft, y, P.ratioLeft, y);
+        Line(dc, P.gasLeft, y, P.extraCurveLeft + P.extraCurveUnits * P.extraCurveUnitWidth, y);
     }
 }
 

@@ -35,14 +35,6 @@ const char* const kPlugBackRules =
     "or -H2 or -H3 if this is a second or third lateral\n"
     "IF USING WITS STROKES, BE SURE TO UPDATE THE LAG CALCULATOR INFORMATION";
 
-bool OneOf(int p, std::initializer_list<int> profiles)
-{
-    for (int q : profiles)
-        if (p == q)
-            return true;
-    return false;
-}
-
 }  // namespace
 
 NewFileDlg::NewFileDlg(QWidget* parent, const OpenWell& well, std::uint16_t loggerId, const WellConfig& config,
@@ -126,14 +118,14 @@ void NewFileDlg::FillGasScales()
     const int p = loggerId_;
     QStringList entries;
     int selected = 0;
-    if (OneOf(p, {2, 91, 92})) {
+    if (wellfile::ProfileIn(p, {2, 91, 92})) {
         entries = {"25-175", "50-350", "100-700", "250-1750", "500-3500", "1000-7000", "1000-7000", "1500-10500",
                    "2000-14000"};
         selected = 1;
-    } else if (OneOf(p, {8, 31})) {
+    } else if (wellfile::ProfileIn(p, {8, 31})) {
         entries = {"50 to 400", "100 to 800", "200 to 1600", "500 to 4000", "100 to 2000", "250 to 5000",
                    "500 to 10000", "50 to 10000"};
-    } else if (OneOf(p, {4, 64, 11})) {
+    } else if (wellfile::ProfileIn(p, {4, 64, 11})) {
         entries = {"50 to 400", "100 to 400", "100 to 800"};
     } else {
         entries = {"25-175", "25-250", "25-500", "50-1000", "100-2000", "250-5000", "500-10000", "50-10000"};

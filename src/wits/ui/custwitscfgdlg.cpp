@@ -1,5 +1,6 @@
 #include "wits/ui/custwitscfgdlg.h"
 
+#include "platform/numbers.h"
 #include "platform/services.h"
 
 #include <cmath>
@@ -33,17 +34,6 @@ constexpr int kSerialEdits[] = {kCwComPort, kCwTimeout, kCwInterval, kCwHwAttenu
 constexpr int kSerialLabels[] = {kCwModeLabel, kCwBaudLabel, kCwComLabel, kCwTimeoutLabel,
                                  kCwIntervalLabel, kCwOptionsLabel, kCwHwLabel, kCwChromatLabel};
 
-// An edit's text as C's atoi and atof read it: the leading number, 0 when there is none.
-int LeadingInt(const QString& text)
-{
-    const long v = std::strtol(text.trimmed().toLatin1().constData(), nullptr, 10);
-    return v > 2147483647L ? 2147483647 : v < -2147483647L ? -2147483647 : int(v);
-}
-double LeadingNumber(const QString& text)
-{
-    const double v = std::atof(text.trimmed().toLatin1().constData());
-    return std::isfinite(v) ? v : 0.0;
-}
 int WholePart(double v) { return std::fabs(v) < 2.0e9 ? int(v) : 0; }
 
 int Checked(bool on) { return on ? BST_CHECKED : BST_UNCHECKED; }
@@ -245,11 +235,11 @@ void CustWitsCfgDlg::StoreFields()
 {
     CUSTWITSCFG& r = record_;
     if (form_ != kStandardLinkForm) {
-        r.comPort = LeadingInt(GetText(kCwComPort));
-        r.replyTimeoutMs = WholePart(LeadingNumber(GetText(kCwTimeout)));
-        r.intervalSeconds = float(LeadingNumber(GetText(kCwInterval)));
-        r.hotWireAttenuator = float(LeadingNumber(GetText(kCwHwAttenuator)));
-        r.chromatAttenuator = float(LeadingNumber(GetText(kCwChromatAttenuator)));
+        r.comPort = platform::LeadingInt(GetText(kCwComPort));
+        r.replyTimeoutMs = WholePart(platform::LeadingDouble(GetText(kCwTimeout)));
+        r.intervalSeconds = float(platform::LeadingDouble(GetText(kCwInterval)));
+        r.hotWireAttenuator = float(platform::LeadingDouble(GetText(kCwHwAttenuator)));
+        r.chromatAttenuator = float(platform::LeadingDouble(GetText(kCwChromatAttenuator)));
         r.trackDepth = GetCheck(kCwTrackDepth) == BST_CHECKED ? 1 : 0;
         r.trackTotalGas = GetCheck(kCwTrackGas) == BST_CHECKED ? 1 : 0;
         r.trackChromat = GetCheck(kCwTrackChromat) == BST_CHECKED ? 1 : 0;
@@ -258,13 +248,13 @@ void CustWitsCfgDlg::StoreFields()
         r.sendChromat = GetCheck(kCwSendChromat) == BST_CHECKED ? 1 : 0;
         return;
     }
-    r.intervalSeconds = float(LeadingNumber(GetText(kCwInterval)));
+    r.intervalSeconds = float(platform::LeadingDouble(GetText(kCwInterval)));
     r.witsOnTcp = GetCheck(kCwOnTcp) == BST_CHECKED ? 1 : 0;
-    r.tcpPort = LeadingInt(GetText(kCwTcpPort));
-    r.lithologyPort = LeadingInt(GetText(kCwLithPort));
+    r.tcpPort = platform::LeadingInt(GetText(kCwTcpPort));
+    r.lithologyPort = platform::LeadingInt(GetText(kCwLithPort));
     for (int i = 0; i < 4; ++i) {
-        r.serverAddress[i] = LeadingInt(GetText(kServerAddress[i]));
-        r.lithologyAddress[i] = LeadingInt(GetText(kLithAddress[i]));
+        r.serverAddress[i] = platform::LeadingInt(GetText(kServerAddress[i]));
+        r.lithologyAddress[i] = platform::LeadingInt(GetText(kLithAddress[i]));
     }
     r.tcpServer = profile_ == kProfileAlwaysServer ? 1 : GetCheck(kCwServer) == BST_CHECKED ? 1 : 0;
     r.lithologyUpdate = profile_ == kProfileLithology && GetCheck(kCwUpdate) == BST_CHECKED ? 1 : 0;

@@ -1,5 +1,6 @@
 #include "wits/ui/witsalarmwindows.h"
 
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 
@@ -14,15 +15,6 @@ namespace wits {
 namespace {
 
 constexpr int kEditChars = 10;
-
-// An edit's text as C's atof and atoi read it: the leading number, 0 when there is none.
-float LeadingFloat(const QString& text) { return float(std::atof(text.toLatin1().constData())); }
-
-float LeadingWhole(const QString& text)
-{
-    const long n = std::strtol(text.toLatin1().constData(), nullptr, 10);
-    return float(n < INT_MIN ? INT_MIN : n > INT_MAX ? INT_MAX : n);
-}
 
 void ReportNotSaved()
 {
@@ -152,9 +144,9 @@ void WitsAlarmsDlg::SaveEntry()
         return;
     selection_ = index;
     WitsAlarmEntry& e = block_[std::size_t(selection_)];
-    e.Low = LeadingFloat(GetText(102));
-    e.High = LeadingFloat(GetText(103));
-    e.Delay = LeadingWhole(GetText(104));  // whole minutes: "2.5" is 2
+    e.Low = platform::LeadingFloat(GetText(102));
+    e.High = platform::LeadingFloat(GetText(103));
+    e.Delay = float(platform::LeadingInt(GetText(104)));  // whole minutes: "2.5" is 2
     e.Enabled = (e.High > 0 || e.Low > 0) ? 1 : 0;
     e.Notify = Profile() == 12 ? GetCheck(106) : 0;
     if (!SaveWitsAlarmFile(DataFolder(), block_)) {

@@ -1,5 +1,6 @@
 #include "wits/ui/witscfgdlg.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -17,9 +18,6 @@ using platform::IDC_STATIC;
 using platform::IDOK;
 
 namespace {
-
-// Text that is no number reads as 0; a number followed by other text reads as the number.
-double Decimal(const QString& text) { return std::atof(text.trimmed().toLatin1().constData()); }
 
 int Whole(float v) { return std::isfinite(v) && std::fabs(v) < 2.0e9f ? static_cast<int>(v) : 0; }
 
@@ -107,11 +105,10 @@ void WitsCfgDlg::CmSave()
     const int c = curve_;
     if (dataIndex_ >= 0)
         b.dataIndex[c] = std::uint16_t(dataIndex_);
-    b.minimum[c] = float(Decimal(GetText(kCfgMinimum)));
-    b.maximum[c] = float(Decimal(GetText(kCfgMaximum)));
-    b.blockCount = int(std::clamp<long>(std::strtol(GetText(kCfgBlockCount).trimmed().toLatin1().constData(), nullptr, 10),
-                                        INT_MIN, INT_MAX));
-    b.blockWidth = float(Decimal(GetText(kCfgBlockWidth)));
+    b.minimum[c] = platform::LeadingFloat(GetText(kCfgMinimum));
+    b.maximum[c] = platform::LeadingFloat(GetText(kCfgMaximum));
+    b.blockCount = platform::LeadingInt(GetText(kCfgBlockCount));
+    b.blockWidth = platform::LeadingFloat(GetText(kCfgBlockWidth));
     GetField(kCfgLabel, b.label[c]);
     b.direction[c] = GetCheck(kCfgReverse) == BST_CHECKED ? 0 : 1;
 }

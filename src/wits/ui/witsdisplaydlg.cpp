@@ -1,5 +1,6 @@
 #include "wits/ui/witsdisplaydlg.h"
 
+#include "platform/numbers.h"
 #include "platform/ui/screenplace.h"
 #include "platform/ui/svedit.h"
 #include "wits/itemtable.h"
@@ -64,7 +65,7 @@ QColor PercentColour(int percent, int lastPercent)
 int PercentOf(const std::string& text)
 {
     // Any finite float is read; the whole part is kept within what a percent box could show.
-    return int(std::clamp(ParseFloat(text), -1e9, 1e9));
+    return int(std::clamp(double(platform::LeadingFloat(text)), -1e9, 1e9));
 }
 
 WitsDisplayDlg::WitsDisplayDlg(QWidget* parent, int linkKind, const CUSTWITSCFG& settings,

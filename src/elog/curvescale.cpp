@@ -1,0 +1,24 @@
+#include "elog/curvescale.h"
+
+namespace elog {
+
+int GammaFullScale(int index)
+{
+    return kGammaFullScale[std::size_t(index >= 1 && index <= 9 ? index - 1 : 3)];
+}
+
+void ScaleValues(CurveScale& scale, int code, int gammaIndex, const CurveLayout& layout, bool printing)
+{
+    if (code != kGammaScaleCode)
+        return;
+    scale.max = float(GammaFullScale(gammaIndex));
+    scale.divisions = kGammaDivisions;
+    scale.division = printing ? layout.pageDivision : layout.screenDivision;
+    scale.origin = scale.base = printing ? layout.pageLeft : layout.screenLeft;
+    scale.right = printing ? layout.pageRight : layout.screenRight;
+    scale.direction = 1;
+    scale.linear = 1;
+    scale.factor = float(scale.divisions) * scale.division / scale.max;
+}
+
+}  // namespace elog

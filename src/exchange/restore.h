@@ -1,0 +1,29 @@
+#pragma once
+// Restoring the open well's data file from one of its backup copies, and the custom-data copy that
+// belongs to it.
+#include <QString>
+
+#include <optional>
+
+namespace app {
+struct LogState;
+}
+
+namespace exchange {
+
+// The depth of the last whole depth record of the data file `path`; none when it holds no whole record
+// or that record carries no depth.
+std::optional<int> LastRecordDepth(const QString& path);
+
+// Copies data folder + "backup/" + well + "@" + depth + ".svx" over data folder + well + ".svx" when it
+// is there; a failed copy is shown (the source path, caption "SVX Restore failed"). 1 when nothing was
+// to be done or the copy was made, else 0.
+int RestoreCustomData(const QString& dataFolder, const QString& wellName, int depth);
+
+// The Restore command: a beep while another operation holds the well; else a backup chosen in the data
+// folder's "backup/" replaces the open data file (asking first when it ends above the file's bottom),
+// its custom-data copy follows, and the well is read again. The data file is replaced in one step and
+// only by a backup whose last record reads.
+void RestoreDataFile(app::LogState& log);
+
+}  // namespace exchange

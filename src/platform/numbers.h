@@ -1,0 +1,28 @@
+#pragma once
+// Numbers read from typed boxes, settings and instrument frames as C's atoi and atof read them, with
+// '.' as the decimal point whatever the user's locale: leading white space, one sign, then the number;
+// what follows it is ignored.
+#include <QString>
+
+#include <cstddef>
+#include <string_view>
+
+namespace platform {
+
+// The whole number at the start of the first `n` characters of `text`; 0 when there is none. Numbers
+// beyond the range of int stop at its ends.
+int LeadingInt(std::string_view text, std::size_t n = std::string_view::npos);
+int LeadingInt(const QString& text);
+inline int LeadingInt(const char* text) { return LeadingInt(std::string_view(text)); }
+
+// The number at the start of `text` (decimals, exponent); 0 when there is none or it is not finite.
+double LeadingDouble(std::string_view text);
+double LeadingDouble(const QString& text);
+inline double LeadingDouble(const char* text) { return LeadingDouble(std::string_view(text)); }
+
+// As LeadingDouble, and 0 for a value a float cannot hold.
+float LeadingFloat(std::string_view text);
+float LeadingFloat(const QString& text);
+inline float LeadingFloat(const char* text) { return LeadingFloat(std::string_view(text)); }
+
+}  // namespace platform

@@ -1,0 +1,323 @@
+// The e-log curves on a real window with real mouse events: the GAMMA outline painted over the first
+// track, the depth match dragged on it and stored with the curve file's name in the ".cfg", the gamma
+// band stepping the curve set's scale, the read-out's water saturation table, and the "&Sw..." command.
+#include "app/commandids.h"
+#include "app/elogoffset.h"
+#include "app/opendatafile.h"
+#include "app/tracksettingsof.h"
+#include "app/ui/logwindow.h"
+#include "elog/curves.h"
+#include "elog/ui/swdialogs.h"
+#include "logview/elogmatch.h"
+#include "logview/geometryof.h"
+#include "logview/ui/titlerowpaint.h"
+#include "support/demowindow.h"
+#include "support/doubles.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/wellconfig.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstring>
+#include <vector>
+
+using elog::CurveRecord;
+using testing_support::doubles;
+using testing_support::ReadBytes;
+
+namespace {
+
+constexpr float kGamma = 63;  // 10.5 divisions of the default scale: between two grid lines
+
+class ElogWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+        const QString folder = S().well.file.dataFolder;
+        const QString path = testing_support::MakeWell(folder, "E.svm", 1000, 1400);
+        std::vector<CurveRecord> rows(1300);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            float* v = rows[i].values.data();
+            v[0] = float(i);
+            if (i == 0)
+                continue;
+            v[elog::SLOT_GAMMA] = kGamma;
+            v[elog::SLOT_DENSITY_POR] = i >= 1100 ? 0.2f : 0.0f;
+            v[elog::SLOT_RES10] = v[elog::SLOT_RES120] = i >= 1000 ? 10.0f : 0.0f;
+            v[elog::SLOT_RW] = 0.04f;
+            v[elog::SLOT_SWA] = 1;
+            v[elog::SLOT_SWM] = 2;
+            v[elog::SLOT_POR_CHOICE] = std::bit_cast<float>(std::int32_t(elog::SLOT_DENSITY_POR));
+            v[elog::SLOT_RES_CHOICE] = std::bit_cast<float>(std::int32_t(elog::SLOT_RES120));
+        }
+        rows[1234].values[0] = 1234.9f;
+        rows[1240].values[elog::SLOT_RES120] = 0;  // no resistivity at the chosen curve
+        for (int s : {elog::SLOT_RW, elog::SLOT_SWA, elog::SLOT_SWM})
+            rows[1100].values[std::size_t(s)] = 0;
+        svc = folder + "E.svc";
+        testing_support::WriteBytes(svc, testing_support::BytesOf(rows));
+        ASSERT_EQ(window.OpenDataFile(path), 1);
+        ASSERT_TRUE(S().engines.elogCurves);
+        S().layout.schemes.trackFlags[elog::SLOT_RES10] = 1;  // a resistivity curve on the log
+        PaintAt(1100);
+        ASSERT_TRUE(S().view.elogShown);
+    }
+    void TearDown() override { doubles().prompter.messages.clear(); }
+
+    app::LogState& S() { return window.State(); }
+    elog::Curves& C() { return *S().engines.elogCurves; }
+    logview::ViewGeometry G() { return logview::GeometryOf(S()); }
+    void PaintAt(std::int32_t top)
+    {
+        S().well.file.viewTopDepth = top;
+        window.PaintLog();
+        QCoreApplication::processEvents();
+    }
+    int ClientTop() { return window.menuWidget() && window.menuWidget()->isVisible() ? window.menuWidget()->height() : 0; }
+    QPoint Client(int x, int y) { return QPoint(x - G().horizontalScroll, y + ClientTop()); }
+    // The y of the middle of the row of depth `d`, checked against the window's own reading.
+    int RowY(std::int32_t d)
+    {
+        const int y = G().topMargin + (d - S().well.file.viewTopDepth) * G().rowHeight + G().rowHeight / 2;
+        EXPECT_EQ(window.DepthAtRow(y), d);
+        return y;
+    }
+    int OutlineX() { return C().points.at(0).x; }
+    QString ConfigPath() { return wellfile::OwnConfigPath(app::PlaceOf(S()), S().well.fieldSettings); }
+    std::int32_t StoredShift()
+    {
+        const std::int32_t now = S().well.elogDepthOffset;
+        S().well.elogDepthOffset = -999;
+        app::LoadElogOffset(S(), svc);
+        const std::int32_t stored = S().well.elogDepthOffset;
+        S().well.elogDepthOffset = now;
+        return stored;
+    }
+    void Drag(int x, int y0, int y1)
+    {
+        QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, Client(x, y0));
+        QTest::mouseMove(&window, Client(x, (y0 + y1) / 2));
+        QTest::mouseMove(&window, Client(x, y1));
+        QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, Client(x, y1));
+        QCoreApplication::processEvents();
+    }
+    void RightClick(std::int32_t d)
+    {
+        QTest::mouseClick(&window, Qt::RightButton, Qt::NoModifier, Client(G().gas.left + 20, RowY(d)));
+    }
+    elog::SWDlg2* Table() { return dynamic_cast<elog::SWDlg2*>(window.Tools().elogReadout.data()); }
+
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString svc;
+};
+
+bool DarkColumn(const QImage& image, int x, int y0, int y1)
+{
+    int dark = 0;
+    for (int y = y0; y < y1; ++y)
+        dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+    return dark > (y1 - y0) / 4;  // a dotted line: every other pixel
+}
+
+}  // namespace
+
+TEST(ElogDrag, EachHalfRowMovesOneUnitFiveOnTheCompressedScales)
+{
+    EXPECT_EQ(logview::ElogDragShift(400, 360, 16, 1), 5);
+    EXPECT_EQ(logview::ElogDragShift(400, 360, 16, 3), 25);
+    EXPECT_EQ(logview::ElogDragShift(360, 400, 16, 1), -5);
+    EXPECT_EQ(logview::ElogDragShift(400, 360, 1, 1), 40);  // half of one row is no divisor
+    EXPECT_EQ(logview::ElogDragShift(400, 397, 16, 1), 0);
+}
+
+TEST_F(ElogWindow, ThePaintOutlinesGammaAndADragMatchesTheCurvesAndStoresTheShift)
+{
+    // The outline stands on the log where the gamma scale puts it, and only while the curves are shown.
+    const int x = OutlineX() - G().horizontalScroll, y0 = G().topMargin + 2, y1 = G().topMargin + 20 * G().rowHeight;
+    ASSERT_FALSE(C().points.empty());
+    EXPECT_TRUE(DarkColumn(window.BackingStore(), x, y0, y1));
+    S().layout.schemes.trackFlags[elog::SLOT_RES10] = 0;
+    PaintAt(1100);
+    EXPECT_FALSE(DarkColumn(window.BackingStore(), x, y0, y1));
+    S().layout.schemes.trackFlags[elog::SLOT_RES10] = 1;
+    PaintAt(1100);
+
+    // Up by five half rows: the curves move five units and the shift goes into the ".cfg" with the
+    // curve file's name.
+    const int half = G().rowHeight / 2, y = RowY(1120);
+    const std::int32_t start = S().well.elogDepthOffset;
+    Drag(OutlineX() + 1, y, y - 5 * half);
+    EXPECT_FALSE(S().interaction.mouse.elogDrag);
+    EXPECT_EQ(S().well.elogDepthOffset, start + 5);
+    EXPECT_EQ(StoredShift(), start + 5);
+
+    // A drag that ends where it started stores nothing.
+    const QByteArray cfg = ReadBytes(ConfigPath());
+    Drag(OutlineX() + 1, y, y);
+    EXPECT_EQ(ReadBytes(ConfigPath()), cfg);
+    // Nor does a press beside the outline start a drag.
+    Drag(OutlineX() + 20, y, y - 5 * half);
+    EXPECT_EQ(S().well.elogDepthOffset, start + 5);
+
+    // A shift that takes the view's top past the curve data ends the drag at once: the shift goes back
+    // and nothing is stored.
+    S().well.elogDepthOffset = 1299 - 1100 - 2;
+    app::SaveElogOffset(S(), svc);
+    PaintAt(1100);
+    const QByteArray before = ReadBytes(ConfigPath());
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, G().topMargin + 2));
+    ASSERT_TRUE(S().interaction.mouse.elogDrag);
+    QTest::mouseMove(&window, Client(OutlineX() + 1, G().topMargin + 2 - 5 * half));
+    EXPECT_FALSE(S().interaction.mouse.elogDrag);
+    EXPECT_EQ(S().well.elogDepthOffset, 197);
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, G().topMargin - 5 * half));
+    EXPECT_EQ(ReadBytes(ConfigPath()), before);
+}
+
+TEST_F(ElogWindow, TheTitleBandAndTheGasTrackKnowTheCurves)
+{
+    const logview::TitleRow title = logview::TitleRowOf(S(), 800);
+    ASSERT_TRUE(title.curves.has_value());
+    EXPECT_EQ(title.curves->path, svc);
+    EXPECT_EQ(title.curves->lastDepth, 1299);
+    EXPECT_FALSE(title.importedCurves);
+    // Track flag 8 shows RES10, which has data: on the gas track too.
+    const tracks::TrackSettings t = tracks::TrackSettingsOf(S());
+    EXPECT_TRUE(t.elogOnGasTrack[0]);
+    EXPECT_FALSE(t.elogOnGasTrack[5]);
+    ASSERT_NE(S().engines.elogCurves, nullptr);
+    EXPECT_TRUE(C().View(S().well.elogDepthOffset).gasTrackFlag[0]);
+    EXPECT_TRUE(C().View(S().well.elogDepthOffset).gasTrackFlag[5]);  // RES120 has data as well
+}
+
+TEST_F(ElogWindow, TheGammaBandStepsTheCurveSetsScaleWithTheViews)
+{
+    C().gammaScaleIndex = 1;
+    const int y = S().view.logAreaBottom + 2 + 6;
+    const auto dclick = [&](int x) {
+        QTest::mouseDClick(&window, Qt::LeftButton, Qt::NoModifier, Client(x, y));
+    };
+    dclick(G().rate.left + 5);
+    EXPECT_EQ(C().gammaScaleIndex, 9);
+    EXPECT_EQ(int(S().well.config.curveSetting), 9);
+    EXPECT_NEAR(C().gammaScale.factor, 25.0 * G().rate.cell / 1500, 1e-5);
+    wellfile::WellConfig cfg{};
+    const QByteArray bytes = ReadBytes(ConfigPath());
+    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
+    std::int32_t stored = 0;
+    std::memcpy(&stored, bytes.constData() + 3382, 4);
+    EXPECT_EQ(stored, 9);
+    dclick(G().rate.Right() - 5);
+    EXPECT_EQ(C().gammaScaleIndex, 1);
+    EXPECT_EQ(int(S().well.config.curveSetting), 1);
+}
+
+TEST_F(ElogWindow, TheReadOutShowsTheSaturationTableAndRefusesWhereThereIsNoData)
+{
+    auto& messages = doubles().prompter.messages;
+    PaintAt(1240);
+    RightClick(1300);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, "Data not available at this depth");
+    EXPECT_EQ(Table(), nullptr);
+    PaintAt(1040);
+    RightClick(1050);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[1].text, "Start of porosity data is at 1100\nStart of deep resistivity data is at 1000\n No data "
+                                "available at this depth");
+    EXPECT_EQ(messages[1].caption, "Data Error");
+
+    PaintAt(1200);
+    RightClick(1235);
+    elog::SWDlg2* table = Table();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_EQ(table->GetText(elog::swid::FirstRow),
+              " 1234              0.32                 0.06              0.20              10.00 ");
+    EXPECT_EQ(table->GetText(elog::swid::Rw), "0.040");
+
+    // A second click fills the same table.
+    RightClick(1236);
+    EXPECT_EQ(Table(), table);
+    EXPECT_TRUE(table->GetText(elog::swid::FirstRow).startsWith(" 1235"));
+
+    // Recalculate changes the two records in memory only.
+    const QByteArray file = ReadBytes(svc);
+    table->SetText(elog::swid::Rw, "0.09");
+    table->Click(elog::swid::Recalculate);
+    EXPECT_FLOAT_EQ(C().Records()[1235].values[elog::SLOT_RW], 0.09f);
+    EXPECT_FLOAT_EQ(C().Records()[1236].values[elog::SLOT_RW], 0.09f);
+    EXPECT_FLOAT_EQ(C().Records()[1237].values[elog::SLOT_RW], 0.04f);
+    EXPECT_TRUE(table->GetText(elog::swid::FirstRow).contains("0.47"));  // sqrt(25 x 0.009)
+    EXPECT_EQ(ReadBytes(svc), file);
+
+    // No resistivity at the chosen curve: "Invalid Data" and Sw 100.
+    messages.clear();
+    RightClick(1241);
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages[0].text, "Invalid Data");
+    EXPECT_TRUE(table->GetText(elog::swid::FirstRow).contains("100.00"));
+
+    // Close lets it go; the next click makes a new one.
+    table->Click(platform::IDOK);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Table(), nullptr);
+}
+
+TEST_F(ElogWindow, TheSwCommandSavesAnIntervalIntoTheCurveFile)
+{
+    elog::Curves& c = C();
+    c.Block()[1155].values[elog::SLOT_DENSITY_POR] = 0;  // no porosity: Sw 1, BVw 0
+    const QByteArray before = ReadBytes(svc);
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Archie Water Saturation Setup");
+        EXPECT_EQ(d.GetText(elog::swid::Rw), "0.04");
+        EXPECT_EQ(d.GetText(elog::swid::A), "1.0");
+        EXPECT_EQ(d.GetText(elog::swid::M), "2.0");
+        EXPECT_EQ(d.GetCount(elog::swid::Porosity), 1);
+        EXPECT_EQ(d.GetString(elog::swid::Porosity, 0), " Density ");
+        d.SetText(elog::swid::Rw, "0.05");
+        d.SetText(elog::swid::A, "1");
+        d.SetText(elog::swid::M, "2");
+        // To at or below From, and an interval past the data: nothing changes.
+        d.SetText(elog::swid::From, "1160");
+        d.SetText(elog::swid::To, "1150");
+        d.Click(elog::swid::Save);
+        d.SetText(elog::swid::From, "5000");
+        d.SetText(elog::swid::To, "6000");
+        d.Click(elog::swid::Save);
+        d.SetText(elog::swid::From, "1150");
+        d.SetText(elog::swid::To, "1160");
+        d.Click(elog::swid::Save);
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::WaterSaturation);
+    EXPECT_EQ(platform::Dialog::PendingTestScripts(), 0);
+
+    const QByteArray after = ReadBytes(svc);
+    ASSERT_EQ(after.size(), before.size());
+    std::vector<CurveRecord> rows(1300);
+    std::memcpy(rows.data(), after.constData(), std::size_t(after.size()));
+    for (int d = 1150; d < 1160; ++d) {
+        const auto& v = rows[std::size_t(d)].values;
+        EXPECT_FLOAT_EQ(v[elog::SLOT_RW], 0.05f) << d;
+        if (d == 1155) {
+            EXPECT_FLOAT_EQ(v[elog::SLOT_SW], 1.0f);
+            EXPECT_FLOAT_EQ(v[elog::SLOT_BVW], 0.0f);
+        } else {
+            EXPECT_NEAR(v[elog::SLOT_SW], 0.35355, 1e-4) << d;
+            EXPECT_NEAR(v[elog::SLOT_BVW], 0.070711, 1e-5) << d;
+        }
+    }
+    // Only the interval changed (the record made porosity-free above was in memory only until now).
+    const qsizetype first = 1150 * 96, last = 1160 * 96;
+    EXPECT_EQ(after.left(first), before.left(first));
+    EXPECT_EQ(after.mid(last), before.mid(last));
+}

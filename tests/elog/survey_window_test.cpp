@@ -1,0 +1,274 @@
+// Survey stations and the TVD log through the main window's commands: a station saved into its depth
+// record, listed and noted, its checks, deleted; the TVD well built from the stations, cut back when a
+// station comes shallower, built by "TVD Log " and opened with its title marked TVD; and the target
+// import of the command.
+#include "app/commandids.h"
+#include "app/ui/logwindow.h"
+#include "elog/ui/tvddialog.h"
+#include "logview/ui/titlerowpaint.h"
+#include "platform/ui/dialog.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/wellheader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using platform::Dialog;
+using testing_support::doubles;
+using testing_support::FileRecords;
+using testing_support::ReadBytes;
+using wellfile::RECORD;
+namespace id = elog::tvdid;
+
+namespace {
+
+struct SurveyWindow {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString folder, path;
+
+    SurveyWindow()
+    {
+        qputenv("USER", "tester");
+        window.SetupWindow();
+        folder = S().well.file.dataFolder;
+        path = testing_support::MakeWell(folder, "A12.svm", 1000, 2000);
+        wellfile::WellHeader h{};
+        std::strcpy(h.well, "A12");
+        testing_support::WriteBytes(folder + "A12.hdr", &h, sizeof h);
+        testing_support::WriteBytes(folder + "A12.sch", QByteArray("scheme"));
+        EXPECT_EQ(window.OpenDataFile(path), 1);
+        doubles().prompter.messages.clear();
+    }
+    app::LogState& S() { return window.State(); }
+    RECORD Stored(int depth) { return FileRecords<RECORD>(path)[std::size_t(depth - 1000)]; }
+    QStringList Messages() const
+    {
+        QStringList out;
+        for (const auto& m : doubles().prompter.messages)
+            out << m.text + " / " + m.caption;
+        return out;
+    }
+    // Runs the survey command with `script` driving its dialog.
+    void Survey(const std::function<void(Dialog&)>& script, int command = app::cmd::SurveyData)
+    {
+        Dialog::QueueTestScript(script);
+        window.EvCommand(command);
+        ASSERT_EQ(Dialog::PendingTestScripts(), 0);
+    }
+    int MemosAt(int depth)
+    {
+        int n = 0;
+        for (int i = 0; i < window.State().notes.memoCount; ++i)
+            n += window.State().notes.memos[std::size_t(i)].depth == depth;
+        return n;
+    }
+};
+
+void Type(Dialog& d, const char* md, const char* tvd, const char* incl = "", const char* azm = "", const char* vs = "",
+          const char* dls = "")
+{
+    d.SetText(id::Md, md);
+    d.SetText(id::Tvd, tvd);
+    d.SetText(id::Incl, incl);
+    d.SetText(id::Azm, azm);
+    d.SetText(id::VertSect, vs);
+    d.SetText(id::DogLeg, dls);
+    d.Click(id::Save);
+}
+
+TEST(SurveyWindow, AStationIsStoredListedNotedCheckedAndDeleted)
+{
+    SurveyWindow w;
+    QStringList lines;
+    w.Survey([&](Dialog& d) {
+        Type(d, "1000", "1000");
+        Type(d, "1500", "1600");
+        EXPECT_EQ(w.Messages(), QStringList({"ERROR / Invalid record number", "Invalid Entry 2 / Tvd Error"}));
+        Type(d, "1500.5", "1400", "10", "45", "300", "2");
+        lines << d.GetString(id::List, 0);
+        // Values typed as 0 keep the stored ones.
+        Type(d, "1500.5", "1400", "0", "0", "0", "0");
+
+        doubles().prompter.messages.clear();
+        Type(d, "1600", "5000");
+        doubles().prompter.answers = {platform::IDCANCEL};
+        Type(d, "1510", "1405", "10", "45", "250");
+        EXPECT_EQ(w.Messages(),
+                  QStringList({"TVD Value ( 5000.00 1400.00 ) is out of file range / HORZ Input",
+                               "Vert Sect Value ( 250.00 ) appears to be out of expected range\n Click OK to save "
+                               "anyway, click cancel to change / HORZ INPUT"}));
+    });
+    EXPECT_EQ(lines, QStringList({"MD=1500.50  Incl=10.0  AZM=45.0  TVD=1400.00  VSec=300.0  DLS=2.0"}));
+    const RECORD r = w.Stored(1500);
+    EXPECT_FLOAT_EQ(r.surveyMeasuredDepth, 1500.5f);
+    EXPECT_FLOAT_EQ(r.azimuth, 45);
+    EXPECT_FLOAT_EQ(r.inclination, 10);
+    EXPECT_FLOAT_EQ(r.tvd, 1400);
+    EXPECT_FLOAT_EQ(r.verticalSection, 300);
+    EXPECT_FLOAT_EQ(r.dogLeg, 2);
+    EXPECT_EQ(r.surveyEntry, 1);
+    for (const int depth : {1000, 1510, 1600})
+        EXPECT_EQ(w.Stored(depth).tvd, 0.0f) << depth;
+    ASSERT_EQ(w.MemosAt(1500), 2);
+    QStringList texts;
+    for (int i = 0; i < w.S().notes.memoCount; ++i) {
+        const entry::SVMEMO& memo = w.S().notes.memos[std::size_t(i)];
+        if (memo.depth == 1500 && memo.description == 1)
+            texts << memo.text;
+    }
+    EXPECT_TRUE(texts.contains("Survey@ 1500.50m MD\nIncl:10.00  Azim: 45.00  TVD:1400.00")) << texts.join('|').toStdString();
+    EXPECT_EQ(w.MemosAt(1510) + w.MemosAt(1600), 0);
+
+    // Memo mode only notes the station; a TVD of 0 not even that.
+    w.Survey([&](Dialog& d) {
+        Type(d, "1700", "1650");
+        Type(d, "1800", "0");
+    }, app::cmd::TvdFileData);
+    EXPECT_EQ(w.Stored(1700).tvd, 0.0f);
+    EXPECT_EQ(w.MemosAt(1700), 1);
+    EXPECT_EQ(w.MemosAt(1800), 0);
+
+    // The station picked from the list and deleted.
+    doubles().prompter.messages.clear();
+    int left = -1;
+    w.Survey([&](Dialog& d) {
+        ASSERT_EQ(d.GetCount(id::List), 1);
+        d.ControlAs<QListWidget>(id::List)->setCurrentRow(0);
+        EXPECT_EQ(d.GetText(id::Md), "1500.50");
+        EXPECT_EQ(d.GetText(id::Tvd), "1400.00");
+        EXPECT_TRUE(d.Click(id::Delete));
+        left = d.GetCount(id::List);
+        EXPECT_FALSE(d.IsEnabled(id::Delete));
+    });
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(w.Messages(), QStringList({"TVD Info has been deleted from file\nYou may now click done to exit, select "
+                                         "another\nrecord to delete, or add new data. / INFO"}));
+    const RECORD cleared = w.Stored(1500);
+    EXPECT_EQ(cleared.azimuth + cleared.inclination + cleared.tvd + cleared.verticalSection + cleared.dogLeg, 0.0f);
+    EXPECT_FLOAT_EQ(cleared.surveyMeasuredDepth, 1500.5f);
+    EXPECT_EQ(cleared.surveyEntry, 1);
+}
+
+TEST(SurveyWindow, TheTvdWellIsBuiltFromTheStationsAndCutBackWhenAStationComesShallower)
+{
+    SurveyWindow w;
+    const QString tvd = w.folder + "~12.svm";
+    w.Survey([&](Dialog& d) {
+        EXPECT_FALSE(d.IsEnabled(id::CreateLog));
+        Type(d, "1500", "1400", "10");
+    });
+    bool offered = false;
+    w.Survey([&](Dialog& d) {
+        offered = d.IsEnabled(id::CreateLog) && d.IsEnabled(id::CopyDescriptions);
+        doubles().prompter.messages.clear();
+        d.Click(id::CreateLog);
+        EXPECT_EQ(w.Messages(), QStringList({"TVD file has been created.\nFile will be updated as new\nsurveys are "
+                                             "entered if appropriate / "}));
+        EXPECT_EQ(d.GetText(id::CreateLog), "Update TVD File");
+        // A station shallower than the TVD reached asks first; Cancel leaves the TVD well alone.
+        doubles().prompter.messages.clear();
+        doubles().prompter.answers = {platform::IDCANCEL};
+        Type(d, "1510", "1390", "10");
+        EXPECT_EQ(w.Messages(), QStringList({"TVD file depth will be REDUCED to 1390\nThis will result in loss of data "
+                                             "below 1390\nOK  to continue CANCEL to abort / File depth adjustment"}));
+        EXPECT_EQ(FileRecords<RECORD>(tvd).size(), 401u);
+    });
+    EXPECT_TRUE(offered);
+
+    qint64 size = 0;
+    const std::vector<RECORD> rows = FileRecords<RECORD>(tvd, &size);
+    ASSERT_EQ(size, 247016);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].depth, 1000 + int(i));
+        if (i < 400)
+            ASSERT_EQ(rows[i].azimuth + rows[i].inclination + rows[i].tvd + rows[i].dogLeg, 0.0f) << i;
+    }
+    EXPECT_FLOAT_EQ(rows[400].surveyMeasuredDepth, 1500);  // the station's record at its TVD
+    const std::vector<float> interval = FileRecords<float>(w.folder + "~12.tvd");
+    ASSERT_EQ(interval.size(), 69u);
+    EXPECT_EQ(std::vector<float>(interval.begin(), interval.begin() + 4), std::vector<float>({1500, 1500, 1400, 1400}));
+    for (const char* ext : {".hdr", ".sch", ".cfg"})
+        EXPECT_EQ(ReadBytes(w.folder + "~12" + ext), ReadBytes(w.folder + "A12" + ext)) << ext;
+    EXPECT_FALSE(ReadBytes(w.folder + "~12.cfg").isEmpty());
+
+    // Opened again the TVD log is active: OK cuts it back to the new station's TVD.
+    doubles().prompter.answers = {platform::IDOK};
+    w.Survey([&](Dialog& d) { Type(d, "1510", "1390", "10"); });
+    EXPECT_EQ(FileRecords<RECORD>(tvd).size(), 391u);
+}
+
+TEST(SurveyWindow, TvdLogBuildsFromStoredStationsAndTheOpenedTvdWellIsMarkedTvd)
+{
+    SurveyWindow w;
+    std::vector<RECORD> rows = FileRecords<RECORD>(w.path);
+    rows[300].tvd = 1280;  // MD 1300
+    rows[300].inclination = 5;
+    rows[700].tvd = 1650;  // MD 1700
+    rows[700].inclination = 20;
+    testing_support::WriteRecords(w.path, rows);
+    w.window.EvCommand(app::cmd::TvdLog);
+    const QString tvd = w.folder + "~12.svm";
+    EXPECT_EQ(w.Messages(), QStringList({tvd + " / "}));
+    const std::vector<RECORD> built = FileRecords<RECORD>(tvd);
+    ASSERT_EQ(built.size(), 651u);
+    EXPECT_EQ(built[280].tvd, 1280.0f);  // the first station's record at its TVD
+    EXPECT_EQ(built.back().depth, 1650);
+
+    ASSERT_EQ(w.window.OpenDataFile(tvd), 1);
+    EXPECT_TRUE(logview::TitleRowOf(w.S(), 1000).tvdFile);
+    ASSERT_EQ(w.window.OpenDataFile(w.path), 1);
+    EXPECT_FALSE(logview::TitleRowOf(w.S(), 1000).tvdFile);
+}
+
+TEST(SurveyWindow, TargetImportWritesTheWellsTargetFile)
+{
+    SurveyWindow w;
+    const QString text = w.folder + "plan.txt";
+    testing_support::WriteBytes(text, QByteArray("header\r\n~\r\nMD\r\nTVD\r\n#\r\nunits\r\n1500 1400 45 10 -20 3\r\n"));
+    doubles().prompter.fileAnswers = {text};
+    w.window.EvCommand(app::cmd::ImportTargetData);
+    EXPECT_EQ(w.Messages(), QStringList({"Import Done / "}));
+    EXPECT_EQ(FileRecords<float>(w.folder + "A12.trg"), std::vector<float>({1500, 1400, 0, 0, 0, 0}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SurveyWindow, ATvdLogThatCannotBeWrittenIsNotReportedAsCreated)
+{
+    SurveyWindow w;
+    w.Survey([&](Dialog& d) { Type(d, "1500", "1400", "10"); });
+    ASSERT_TRUE(QDir().mkpath(w.folder + "~12.svm"));  // nothing can be written in its place
+    w.Survey([&](Dialog& d) {
+        doubles().prompter.messages.clear();
+        ASSERT_TRUE(d.Click(id::CreateLog));
+        EXPECT_EQ(w.Messages(), QStringList({"Destination Open Failed / File Error"}));
+        EXPECT_EQ(d.GetCheck(id::CreateLog), 0);
+        // An inclination past 90 ends the TVD log for this opening.
+        Type(d, "1600", "1450", "95");
+        EXPECT_EQ(d.GetText(id::CreateLog), "Max TVD INCL Reached");
+        EXPECT_FALSE(d.IsEnabled(id::CreateLog));
+    });
+    EXPECT_FALSE(QFileInfo::exists(w.folder + "~12.tvd"));
+
+    // Stations that all lie above the data file build nothing.
+    QDir(w.folder + "~12.svm").removeRecursively();
+    std::vector<RECORD> rows = FileRecords<RECORD>(w.path);
+    rows[500].tvd = 900;
+    testing_support::WriteRecords(w.path, rows);
+    doubles().prompter.messages.clear();
+    w.window.EvCommand(app::cmd::TvdLog);
+    EXPECT_EQ(w.Messages(),
+              QStringList({"Start of MD file is deeper than the TVD\nTvd File can not be built / TVD BUILD FAILED"}));
+    EXPECT_FALSE(QFileInfo::exists(w.folder + "~12.svm"));
+}
+
+}  // namespace
