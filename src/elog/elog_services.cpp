@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "elog/curveset.h"
+#include "elog/picturewindow.h"
 
 #include <memory>
 #include <string>
@@ -72,9 +73,9 @@ CurveRows ElogServices::CurveData(app::LogState& log)
     return log.engines.elogCurves ? log.engines.elogCurves->Rows() : CurveRows{};
 }
 void ElogServices::RunWaterSaturation(app::LogState&, std::int32_t) { app::NotBuiltCommand("elog", "SWDlg"); }
-void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const QString&)
+void ElogServices::ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName)
 {
-    app::NotBuilt("elog", "ImportImagesFromFolder");
+    elog::ImportImagesFromFolder(log, folder, wellName);
 }
 
 void ElogServices::RunTvdDialog(app::LogState&, std::span<wellfile::RECORD>, int)
