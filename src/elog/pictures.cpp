@@ -118,14 +118,14 @@ bool SafePictureName(const QString& name)
            !name.contains(u'\\') && !name.contains(QChar(0));
 }
 
-QString SetImageFolder(PictureTable& table, const PicturePlace& place)
+QString SetImageFolder(PictureTable& table, const PicturePlace& place, bool create)
 {
     QString folder;
     if (place.viewingStation && !place.localFolder.isEmpty())
         folder = SubFolder(place.localFolder, QStringLiteral("bitmaps"));
     else if (!place.fieldFolder.isEmpty() && SafePictureName(place.wellName))
         folder = SubFolder(SubFolder(place.fieldFolder, QStringLiteral("bitmaps")), place.wellName);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
+    if (create && !folder.isEmpty() && !QDir().mkpath(folder))
         folder.clear();
     if (folder != table.folder)
         table.failureShown.clear();
@@ -154,7 +154,7 @@ bool LoadImageList(PictureTable& table, const PicturePlace& place, std::int32_t 
     table.all.clear();
     table.visible.clear();
     if (table.folder.isEmpty())
-        SetImageFolder(table, place);
+        SetImageFolder(table, place, false);
     if (table.folder.isEmpty() || !QFileInfo(table.folder).isDir())
         return false;
     const QStringList names = JpegsIn(table.folder);

@@ -62,8 +62,9 @@ PictureKind KindOf(const QString& name, const QString& wellName);
 // False for a name that could lead out of its folder or is no file name at all.
 bool SafePictureName(const QString& name);
 
-// The picture folder of `place` (made when missing); empty when it cannot be made.
-QString SetImageFolder(PictureTable& table, const PicturePlace& place);
+// The picture folder of `place`, kept in the table and made when missing (with `create`); empty when it
+// cannot be made. Listing the pictures makes no folder: only taking pictures in does.
+QString SetImageFolder(PictureTable& table, const PicturePlace& place, bool create = true);
 // Lists the "*.jpg" of the picture folder into the table, sorted, with the visible ones of the view top.
 // False when the folder cannot be entered or holds no picture.
 bool LoadImageList(PictureTable& table, const PicturePlace& place, std::int32_t viewTop);

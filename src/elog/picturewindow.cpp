@@ -39,7 +39,7 @@ void ImportNewImages(app::LogState& log, const QString& wellName)
 void LoadImageList(app::LogState& log)
 {
     const PicturePlace place = PicturePlaceOf(log);
-    SetImageFolder(log.pictures, place);  // the folder of the well open now
+    SetImageFolder(log.pictures, place, false);  // the folder of the well open now
     log.view.picturesShown = false;
     log.view.picturesPresent = LoadImageList(log.pictures, place, log.well.file.viewTopDepth);
 }

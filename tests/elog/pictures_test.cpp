@@ -54,6 +54,10 @@ TEST(Pictures, NewPicturesAreMovedInUnderDepthTaggedNamesAndListedByDepth)
     EXPECT_EQ(Files(table.folder), stored);
     EXPECT_EQ(Files(data + "sendfile/"), stored);  // while drilling each goes out too
     EXPECT_TRUE(QDir(data).entryList({"*.jpg"}, QDir::Files).isEmpty());
+    // The send command's copies: every picture again, beside what is there.
+    QDir(data + "sendfile/").removeRecursively();
+    ASSERT_TRUE(elog::CopyImagesToSendFolder(table, PlaceIn(data)));
+    EXPECT_EQ(Files(data + "sendfile/"), stored);
 
     ASSERT_TRUE(elog::LoadImageList(table, PlaceIn(data), 1200));
     std::vector<std::int32_t> depths;
