@@ -16,8 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 using testing_support::TestDir;
 
 namespace {
@@ -92,16 +90,16 @@ TEST(Pictures, AClashingNameNeverCostsAPicture)
     EXPECT_EQ(testing_support::ReadBytes(table.folder + "W1-ISO@1234-2.jpg"), second);
     EXPECT_EQ(elog::PictureDepth("W1-ISO@1234-2.jpg"), 1234);
 
-    // A picture folder that takes no file: the source stays where it was.
-    if (geteuid() != 0) {
-        MakeJpeg(data + "DES88.jpg", 40, 30);
-        QFile::setPermissions(table.folder, QFile::ReadOwner | QFile::ExeOwner);
-        QStringList failures;
-        EXPECT_FALSE(elog::ImportNewImages(table, PlaceIn(data), &failures));
-        QFile::setPermissions(table.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        EXPECT_EQ(failures, QStringList{data + "DES88.jpg"});
-        EXPECT_TRUE(QFileInfo::exists(data + "DES88.jpg"));
-    }
+    // A picture folder that cannot be made (a file holds its name): the source stays where it was.
+    const QString other = TestDir() + "other/";
+    QDir().mkpath(other + "bitmaps");
+    testing_support::WriteBytes(other + "bitmaps/W1", QByteArray("not a folder"));
+    MakeJpeg(other + "DES88.jpg", 40, 30);
+    elog::PictureTable blocked;
+    QStringList failures;
+    EXPECT_FALSE(elog::ImportNewImages(blocked, PlaceIn(other), &failures));
+    EXPECT_EQ(failures, QStringList{other + "DES88.jpg"});
+    EXPECT_TRUE(QFileInfo::exists(other + "DES88.jpg"));
 }
 
 TEST(Pictures, NamesGiveDepthsKindsAndNeverAPathOutOfTheFolder)
