@@ -48,6 +48,8 @@ TEST(PicturesWindow, TheDemoPicturesAreMarkedAndAClickOnAMarkerOpensItsPicture)
     ASSERT_EQ(s.pictures.all.size(), 3u);
     EXPECT_TRUE(s.view.picturesPresent);
     EXPECT_FALSE(s.view.picturesShown);
+    // Their resolution is their own, not the screen's: the tool writes the same files.
+    EXPECT_EQ(qRound(QImage(s.pictures.folder + "elogdemo@1604.jpg").dotsPerMeterX() * 0.0254), 96);
 
     s.well.file.viewTopDepth = 1590;
     window.PaintLog();

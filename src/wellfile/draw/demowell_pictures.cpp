@@ -20,11 +20,21 @@ QString PictureFolder(const QString& folder)
     return platform::FindFileNoCase(bitmaps, QString::fromLatin1(kDemoWellName)) + u'/';
 }
 
+// A blank picture. Its resolution is set: by default it is the screen's, and the files of a first start
+// and of the tool would differ.
+QImage Blank(QRgb fill)
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(fill);
+    image.setDotsPerMeterX(3780);  // 96 dpi
+    image.setDotsPerMeterY(3780);
+    return image;
+}
+
 // Cuttings under the microscope: grains of sand and shale on a light tray.
 QImage Cuttings(QRandomGenerator& random)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(qRgb(226, 214, 190));
+    QImage image = Blank(qRgb(226, 214, 190));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 70, 50), 1));
@@ -41,8 +51,7 @@ QImage Cuttings(QRandomGenerator& random)
 // The same cuttings under ultraviolet light: oil-stained grains glow yellow-green on the dark tray.
 QImage Fluorescence(QRandomGenerator& random)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(qRgb(18, 12, 40));
+    QImage image = Blank(qRgb(18, 12, 40));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -58,8 +67,7 @@ QImage Fluorescence(QRandomGenerator& random)
 // A described sample: a slabbed piece of core with its beds.
 QImage CoreSlab(QRandomGenerator& random)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(qRgb(240, 240, 236));
+    QImage image = Blank(qRgb(240, 240, 236));
     QPainter p(&image);
     int y = 20;
     while (y < kHeight - 20) {
