@@ -135,6 +135,8 @@ void DrawImage(const logview::PaintTarget& t, PictureSource& s, tracks::PendingC
         return;
     }
     const Placement p = Place(t, d, KindOf(e.name, s.wellName), picture.Width(), picture.Height());
+    if (p.width <= 0 || p.height <= 0)
+        return;  // no room: the column it goes into is not on this log
     const bool paper = t.device.printing;
     const bool screen = !paper && !t.device.imageExport && !t.device.offScreen;
     if (screen) {
