@@ -1,7 +1,9 @@
-// Writes the demo well "elogdemo" (data file, header, tops, show reports, custom-track data, FIT data
-// and layout) into a folder, the same files the program makes in its install folder on first start.
+// Writes the demo well "elogdemo" (data file, header, tops, show reports, custom-track data, FIT data,
+// layout and its pictures in "bitmaps/elogdemo/") into a folder, the same files the program makes in its
+// install folder on first start.
 //   makedemowell [folder]     default: the current folder
 #include "wellfile/demowell.h"
+#include "wellfile/draw/demowell_pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +14,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    if (!wellfile::MakeDemoWell(folder)) {
+    if (!wellfile::MakeDemoWell(folder) || !wellfile::MakeDemoPictures(folder)) {
         std::fprintf(stderr, "makedemowell: could not write the demo well into %s\n", qPrintable(folder));
         return 1;
     }

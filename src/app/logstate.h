@@ -3,6 +3,7 @@
 // routines of the other subsystems receive the group they work on. Nothing here needs a window, so
 // tests build it on its own.
 #include "drilling/pumpthreads.h"
+#include "elog/pictures.h"
 #include "entry/entrystate.h"
 #include "entry/memodrawing.h"
 #include "entry/memorecords.h"
@@ -539,6 +540,7 @@ struct LogState {
     DepthMatchState depthMatch;
     NoteState notes;
     reports::ShortReportState shortReports;  // the well's short reports and their boxes on the log
+    elog::PictureTable pictures;  // the well's pictures and those of the view's depths
     entry::EntryState entry;  // manual data entry by depth
     SetupTables tables;
     LogLayoutState layout;

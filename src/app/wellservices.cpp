@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "app/notes.h"
+#include "elog/picturewindow.h"
 #include "reports/shortreports.h"
 
 namespace app {
@@ -28,8 +29,8 @@ int ViewServices::LoadElog(LogState&, const QString&)
     return 1;
 }
 void ViewServices::CloseElog(LogState&) { NotBuilt("elog", "CloseElog"); }
-void ViewServices::ImportNewImages(LogState&, const QString&) { NotBuilt("elog", "ImportNewImages"); }
-void ViewServices::LoadImageList(LogState&) { NotBuilt("elog", "LoadImageList"); }
+void ViewServices::ImportNewImages(LogState& log, const QString& wellName) { elog::ImportNewImages(log, wellName); }
+void ViewServices::LoadImageList(LogState& log) { elog::LoadImageList(log); }
 void ViewServices::LoadShortReports(LogState& log) { reports::LoadShortReports(log); }
 void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitle"); }
 void ViewServices::CreateLogImage(LogState&) { NotBuilt("logview", "CreateLogImage"); }

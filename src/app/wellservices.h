@@ -42,6 +42,7 @@ public:
     // set could be made. CloseElog drops the set before its file changes.
     virtual int LoadElog(LogState& log, const QString& curveFile);
     virtual void CloseElog(LogState& log);
+    // The well's new pictures taken into its picture folder, and its picture list (elog/picturewindow.h).
     virtual void ImportNewImages(LogState& log, const QString& wellName);
     virtual void LoadImageList(LogState& log);
     virtual void LoadShortReports(LogState& log);

@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "elog/curveset.h"
+#include "elog/picturewindow.h"
 #include "elog/tvdtargets.h"
 
 #include <memory>
@@ -78,9 +79,9 @@ int ElogServices::ShowElogReadout(app::LogState&, std::int32_t)
     app::NotBuiltCommand("elog", "SWDlg2");
     return 0;
 }
-void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const QString&)
+void ElogServices::ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName)
 {
-    app::NotBuilt("elog", "ImportImagesFromFolder");
+    elog::ImportImagesFromFolder(log, folder, wellName);
 }
 
 // The dialog needs a window: the window's services (elog/ui) run it.

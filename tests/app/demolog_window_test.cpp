@@ -106,6 +106,13 @@ TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
         // Rate, gamma and weight on bit across the rate track.
         for (int entry : {layout::PEN_RATES, layout::PEN_GAMMA, layout::PEN_WOB})
             EXPECT_GT(CountColour(image, inside(L.rate), pen(entry)), 20) << "rate track, pen " << entry;
+        // The pictures at the show: the plain one's blue marker and the orange "ISO" and "M" markers at
+        // the rate track's right edge (the compressed body draws no markers).
+        if (scale < 3) {
+            const Box markers{L.rate.Right() - 3 * g.unitWidth, L.rate.Right(), top, bottom};
+            EXPECT_GT(CountColour(image, markers, qRgb(0, 128, 255)), 20) << "picture marker";
+            EXPECT_GT(CountColour(image, markers, qRgb(255, 128, 0)), 40) << "ISO and M markers";
+        }
         // The show's outline, its porosity boxes, the rock patterns, the calcimeter bars, the
         // fluorescence and the cut in their record colours.
         if (scale < 3)  // the compressed rows draw no outlines

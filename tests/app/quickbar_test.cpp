@@ -93,7 +93,8 @@ TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
     EXPECT_FALSE(bar->Control(QBTNDLG::ID_1INCH)->isVisible());
     EXPECT_FALSE(bar->Control(QBTNDLG::ID_5INCH)->isVisible());
     EXPECT_FALSE(bar->Control(QBTNDLG::ID_HORZ)->isVisible());
-    EXPECT_FALSE(bar->Control(QBTNDLG::ID_PICTURES)->isVisible());
+    // The demo well has pictures: their button is shown at the bar's right end.
+    EXPECT_TRUE(bar->Control(QBTNDLG::ID_PICTURES)->isVisible());
     w.window.EnsureQuickBar();
     EXPECT_EQ(w.Bar(), bar);
 
@@ -102,7 +103,7 @@ TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
     ASSERT_LT(1000, w.S().layout.format.logRight);
     w.window.EvSize(1000, 380);
     EXPECT_EQ(bar->geometry().x(), w.window.frameGeometry().left() + 450);
-    EXPECT_EQ(bar->geometry().width(), 240);
+    EXPECT_EQ(bar->geometry().width(), 240 + app::kPicturesButtonWidth);
 }
 
 TEST(QuickBar, NeverTakesTheFocusFromTheLog)

@@ -150,11 +150,12 @@ public:
     QList<ProgramCall> started;
     QList<ProgramCall> ran;
     int exitCode = 0;
+    bool openFails = false;  // ShellOpen finds no program for the file
     bool ShellOpen(const QString& path, const QString& verb) override
     {
         const std::lock_guard lock(mutex_);
         opened.append({path, {verb}});
-        return true;
+        return !openFails;
     }
     bool StartProgram(const QString& program, const QStringList& args) override
     {

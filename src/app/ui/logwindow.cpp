@@ -106,6 +106,19 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     painters_->shortReports = [this] {
         return state_.well.config.hideShortReports ? nullptr : &state_.shortReports;
     };
+    painters_->pictures = [this] {
+        elog::PictureSource source;
+        source.table = &state_.pictures;
+        source.wellName = state_.well.file.wellName;
+        // Said once the paint is over, never from inside it.
+        source.failed = [this](const QString& text, const QString&) {
+            if (state_.view.paintFailure.isEmpty()) {
+                state_.view.paintFailure = text;
+                state_.view.paintFailureUncaptioned = true;
+            }
+        };
+        return source;
+    };
     painters_->curveValueSettings = [this] { return tracks::CurveValueSettingsOf(state_); };
     painters_->customTrackWindow = [this] {
         tracks::CustomTrackWindow w = tracks::CustomTrackWindowOf(state_);

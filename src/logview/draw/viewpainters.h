@@ -4,6 +4,7 @@
 // src/tracks/, the memos and flares of src/entry/, the short reports of src/reports/, the pictures and
 // e-log lines of src/elog/). Calls not overridden draw nothing. Each subsystem defines its overrides in
 // a file of its own draw folder.
+#include "elog/draw/picturepainters.h"
 #include "entry/memodrawing.h"
 #include "logview/draw/neighbourpainters.h"
 #include "reports/shortreports.h"
@@ -97,6 +98,16 @@ public:
                         int topY) override;
     void DrawFlareTrackLines(const PaintTarget&, Records records, std::size_t first, int count, int rowHeight,
                              int topY) override;
+
+    // ---- Pictures (elog/draw/viewpicturepainters.cpp) ----
+    // The window's pictures, asked for at each call; none are found or drawn while unset. A printed
+    // page's cut picture goes to the track state's pending cells, as the custom tracks' do.
+    std::function<elog::PictureSource()> pictures;
+    int FindNextImageAtDepth(std::int32_t depth, int start) override;
+    void DrawImage(const PaintTarget&, int picture, int y) override;
+    void DrawImageAt(const PaintTarget&, int picture, int y, int x, int width, bool actualSize,
+                     bool continuation) override;
+    void DrawImageMarkers(const PaintTarget&) override;
 
     // ---- E-log curves (elog/draw/viewelogpainters.cpp) ----
     // The well's e-log curves; null while none are loaded.

@@ -77,6 +77,9 @@ std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, con
     frame.singleGas = !s.layout.format.twoGasTracks;
     frame.gammaLag = s.layout.schemes.gammaLag;
     frame.downtime = s.well.downtimeDepthIndex;
+    // The off-screen render leaves the pictures and their markers to the paint.
+    frame.pictures = !offScreen && s.view.picturesShown && s.pictures.loaded;
+    frame.imageMarkers = !offScreen && s.pictures.loaded && !s.pictures.all.empty();
     if (frame.dataFile)
         frame.custom = CustomRecordsAt(s, 1);
     return PaintLog(dc, frame);

@@ -5,6 +5,7 @@
 #include "app/notes.h"
 #include "app/scrolling.h"
 #include "app/shellcommands.h"
+#include "elog/picturewindow.h"
 #include "layout/custchartcfg.h"
 #include "logview/clickhits.h"
 #include "logview/compressedrows.h"
@@ -132,8 +133,9 @@ bool ImageStripClick(app::LogState& s, const Click& c)
     return true;
 }
 
-// Test 11: a show, DST or daily-report marker beside the rate track opens its report. False when the
-// click is taken (a daily report); true when the tests go on.
+// Test 11: a show, DST or daily-report marker beside the rate track opens its report, a picture marker
+// its picture. False when the click is taken (a daily report, any click while pictures are loaded);
+// true when the tests go on.
 bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const Click& c)
 {
     const MarkerColour colour = ColourUnder(s, c.x, c.y);
@@ -142,7 +144,14 @@ bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeomet
     case MarkerColour::Show: table = s.well.showDepthIndex; break;
     case MarkerColour::Dst: table = s.well.dstDepthIndex; break;
     case MarkerColour::DailyReport: table = s.well.reportDepthIndex; break;
-    default: return true;  // pictures are opened from here once they are loaded
+    default:
+        // Another colour while pictures are loaded: the picture whose marker is under the click, if any,
+        // and the click ends here.
+        if (!s.pictures.loaded)
+            return true;
+        if (const int picture = elog::PictureMarkerAt(s.pictures, c.y); picture >= 0)
+            elog::OpenImageInViewer(s, picture, m.window.shellOpen);
+        return false;
     }
     // On the compressed scales the marks stand on the rows of five records: the click is read the same way.
     const std::int32_t d =

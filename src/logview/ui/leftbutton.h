@@ -1,8 +1,8 @@
 #pragma once
 // The left button pressed over the log. One click does one thing, chosen by where it lands (the column,
 // above, inside or below the rows), by Ctrl, by the colour under the pointer (the report markers) and by
-// the view: close the note edit, toggle a trip or connection mark, open a report from its marker or a
-// downtime note, jump through the log-image strip, move a custom track, start a drag (memos, short-report
+// the view: close the note edit, toggle a trip or connection mark, open a report from its marker, a picture
+// from its marker or a downtime note, jump through the log-image strip, move a custom track, start a drag (memos, short-report
 // boxes, a slide interval, the drag-gas band, the offset well's curve, a formation top), page the log, or
 // show the values of the clicked depth in the read-out box. Columns are told apart in log coordinates: the click x plus
 // the horizontal scroll.

@@ -205,6 +205,10 @@ void PageSteps::Pictures(const std::vector<int>& rowY)
 {
     if (f.settings.pictures == 0)
         return;
+    // The rest of a picture the last page cut off comes first, at the top of this one.
+    tracks::PendingCells& pending = f.tracks.pending;
+    if (pending.picture >= 0 && pending.pictureRemaining > 0 && !rowY.empty())
+        f.painters.DrawImageAt(target, pending.picture, rowY.front(), 0, 0, false, true);
     int picture = 0;
     for (std::size_t r = 0; r < rowY.size() && f.first + r < f.records.size(); ++r) {
         picture = f.painters.FindNextImageAtDepth(f.records[f.first + r].depth, picture);
