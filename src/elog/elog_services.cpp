@@ -78,6 +78,8 @@ void ElogServices::ImportImagesFromFolder(app::LogState&, const QString&, const 
     app::NotBuilt("elog", "ImportImagesFromFolder");
 }
 
+void ElogServices::ExportCustomLas(app::LogState&, std::int32_t, std::int32_t, bool, bool) {}
+
 // The dialog needs a window: the window's services (elog/ui) run it.
 void ElogServices::RunTvdDialog(app::LogState&, std::span<wellfile::RECORD>, int) {}
 bool ElogServices::CreateTvdLog(app::LogState&, std::span<wellfile::RECORD>) { return false; }

@@ -1,11 +1,13 @@
 #pragma once
-// The e-log services of a main window: the LAS export with its range dialog and the survey and TVD
+// The e-log services of a main window: the LAS exports with the range dialog and the survey and TVD
 // dialog; every other call goes on
 // to the services it was given.
 #include "elog/elog_services.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 namespace elog {
 
@@ -14,6 +16,11 @@ public:
     ElogWindowServices(QWidget* window, ElogServices& rest) : window_(window), rest_(rest) {}
 
     void CreateLasFile(app::LogState& log) override;
+    // Beeps while the data file is busy. Problems of the automatic runs (update copy) are said once on
+    // the window's status line, until a run goes through again.
+    void ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, bool sendMode,
+                         bool updateCopy) override;
+    std::function<bool()> dataFileBusy;
 
     void CmSaveAsImage(app::LogState& log) override { rest_.CmSaveAsImage(log); }
     void EnsureCurves(app::LogState& log) override { rest_.EnsureCurves(log); }
@@ -62,6 +69,7 @@ public:
 private:
     QPointer<QWidget> window_;
     ElogServices& rest_;
+    bool automaticProblemShown_ = false;
 };
 
 }  // namespace elog
