@@ -6,7 +6,6 @@
 #include "elog/ui/lascommand.h"
 #include "exchange/remoteconfig.h"
 #include "layout/customdata.h"
-#include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
@@ -131,6 +130,7 @@ bool ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, 
 #include <QStatusBar>
 
 #include <cstdio>
+#include <utility>
 
 namespace elog {
 
