@@ -30,7 +30,7 @@ bool DrillingLinks::BackupData()
     app::NotBuilt("exchange", "BackupData");
     return false;
 }
-void DrillingLinks::ExportCustomLas(std::int32_t, std::int32_t) { app::NotBuilt("elog", "ExportCustomLas"); }
+void DrillingLinks::ExportCustomLas(std::int32_t, std::int32_t) {}
 float DrillingLinks::ComputePumpOutput(const wellfile::LagRecord& lag, const wits::WITSRECORD& live)
 {
     return reports::ComputePumpOutput(nullptr, &lag, &live, 0);

@@ -70,6 +70,8 @@ public:
     virtual void BuildUpdatePackage();
     // Copies the data and custom-data files into "backup/" under dated names; false on failure.
     virtual bool BackupData();
+    // The custom LAS file of first .. last with its update copy (the window's links hand it to the e-log
+    // services; without a window nothing is written).
     virtual void ExportCustomLas(std::int32_t first, std::int32_t last);
     // The pump-based term added to the rotary speed of the custom record.
     virtual float ComputePumpOutput(const wellfile::LagRecord& lag, const wits::WITSRECORD& live);

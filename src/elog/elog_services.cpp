@@ -84,6 +84,8 @@ void ElogServices::ImportImagesFromFolder(app::LogState& log, const QString& fol
     elog::ImportImagesFromFolder(log, folder, wellName);
 }
 
+void ElogServices::ExportCustomLas(app::LogState&, std::int32_t, std::int32_t, bool, bool) {}
+
 // The dialog needs a window: the window's services (elog/ui) run it.
 void ElogServices::RunTvdDialog(app::LogState&, std::span<wellfile::RECORD>, int) {}
 bool ElogServices::CreateTvdLog(app::LogState&, std::span<wellfile::RECORD>) { return false; }

@@ -48,6 +48,11 @@ public:
     virtual void CmSaveAsImage(app::LogState& log) = 0;
     // Command 51684: LAS export.
     virtual void CreateLasFile(app::LogState& log) = 0;
+    // The custom LAS file of `start` .. `stop` (elog/ui/customlascommand.h); the drilling step and the
+    // remote refresh ask for the whole file with the update copy. It needs the window: the default does
+    // nothing.
+    virtual void ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, bool sendMode,
+                                 bool updateCopy);
 
     // The curve set of the window (engines.elogCurves): made when there is none, deleted, and its data
     // buffer freed.

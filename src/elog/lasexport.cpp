@@ -1,5 +1,6 @@
 #include "elog/lasexport.h"
 
+#include "elog/lasout.h"
 #include "entry/memorecords.h"
 #include "logview/rateplot.h"
 #include "platform/text.h"
@@ -19,128 +20,6 @@ namespace {
 
 using wellfile::RECORD;
 
-// Fixed notation with 0-3 decimals exactly as std::to_chars writes it, without its general machinery (a
-// LAS export formats millions of such numbers): null when the value is too large or so near a rounding tie
-// that only its exact binary digits decide, which std::to_chars then does.
-char* FixedFast(char* p, double v, int precision)
-{
-    static constexpr double kScale[] = {1, 10, 100, 1000};
-    static constexpr unsigned kDivisor[] = {1, 10, 100, 1000};
-    const double a = std::abs(v);
-    if (precision < 0 || precision > 3 || !(a < 1e9))
-        return nullptr;
-    // Below 1e12 the scaled value is off by less than 1e-3 of a unit, so away from a tie it rounds right.
-    const double scaled = a * kScale[precision];
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (std::abs(fraction - 0.5) < 1e-3)
-        return nullptr;
-    const unsigned long long n = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
-    if (std::signbit(v))
-        *p++ = '-';
-    p = std::to_chars(p, p + 24, n / kDivisor[precision]).ptr;
-    if (precision > 0) {
-        *p++ = '.';
-        unsigned digits = unsigned(n % kDivisor[precision]);
-        for (int i = precision - 1; i >= 0; --i, digits /= 10)
-            p[i] = char('0' + digits % 10);
-        p += precision;
-    }
-    return p;
-}
-
-// A minimal printf for the fixed formats of this file: "%-W.Pf", "%-Wd" (numbers) and "%-Ws" (text),
-// left-justified, always in the C locale; "\n" becomes CR LF. Text arguments are copied, never read
-// as a format.
-class Out {
-public:
-    std::string s;
-
-    void Line(std::string_view fmt, std::initializer_list<double> numbers, std::string_view text = {})
-    {
-        // Written straight into the string; room is made ahead of each piece and the rest cut off at the end.
-        std::size_t at = s.size();
-        s.resize(at + 2 * fmt.size() + 32 * numbers.size());
-        auto room = [&](std::size_t n) {
-            if (at + n > s.size())
-                s.resize(at + n + 2 * fmt.size());
-            return s.data() + at;
-        };
-        const double* arg = numbers.begin();
-        for (std::size_t i = 0; i < fmt.size(); ++i) {
-            const char c = fmt[i];
-            if (c == '\n') {
-                char* p = room(2);
-                p[0] = '\r';
-                p[1] = '\n';
-                at += 2;
-                continue;
-            }
-            if (c != '%') {
-                *room(1) = c;
-                ++at;
-                continue;
-            }
-            ++i;
-            if (fmt[i] == '-')
-                ++i;
-            int width = 0, precision = -1;
-            while (fmt[i] >= '0' && fmt[i] <= '9')
-                width = width * 10 + (fmt[i++] - '0');
-            if (fmt[i] == '.') {
-                precision = 0;
-                ++i;
-                while (fmt[i] >= '0' && fmt[i] <= '9')
-                    precision = precision * 10 + (fmt[i++] - '0');
-            }
-            char* const from = room(std::size_t(width) + 64 + (fmt[i] == 's' ? text.size() : 0));
-            char* p = from;
-            if (fmt[i] == 's') {
-                p = std::copy(text.begin(), text.end(), p);
-            } else {
-                const double v = *arg++;
-                char* const end = p + 64;
-                std::to_chars_result r;
-                if (fmt[i] == 'd')
-                    r = std::to_chars(p, end, static_cast<long long>(std::clamp(v, -9e15, 9e15)));
-                else if (char* fast = FixedFast(p, v, precision))
-                    r = {fast, std::errc()};
-                else
-                    r = std::to_chars(p, end, std::isfinite(v) ? v : 0.0, std::chars_format::fixed,
-                                      precision < 0 ? 6 : precision);
-                if (r.ec != std::errc() || r.ptr == end)  // beyond any real value: written as 0
-                    r = std::to_chars(p, end, 0);
-                p = r.ptr;
-            }
-            if (p - from < width)
-                p = std::fill_n(p, width - (p - from), ' ');
-            at += std::size_t(p - from);
-        }
-        s.resize(at);
-    }
-    void Text(std::string_view text)
-    {
-        for (char c : text) {
-            if (c == '\n')
-                s += "\r\n";
-            else
-                s += c;
-        }
-    }
-};
-
-// A header field as one line of plain text: read within its width, line breaks made blanks.
-template <std::size_t N>
-std::string HeaderText(const wellfile::WellHeader* h, const char (wellfile::WellHeader::*field)[N])
-{
-    if (!h)
-        return {};
-    std::string t = platform::FieldText(h->*field);
-    std::replace(t.begin(), t.end(), '\r', ' ');
-    std::replace(t.begin(), t.end(), '\n', ' ');
-    return t;
-}
-
 int LetterCode(std::uint16_t letter)
 {
     switch (letter) {
@@ -156,11 +35,7 @@ void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t
 {
     using H = wellfile::WellHeader;
     const char* u = st.metric ? "M" : "F";
-    std::string elevation = HeaderText(in.header, &H::kellyBushing);
-    for (char& c : elevation)
-        c = char(std::toupper(static_cast<unsigned char>(c)));
-    if (elevation.find('\'') != std::string::npos)
-        elevation.pop_back();
+    const std::string elevation = LasElevation(in.header);
 
     o.Text("~Version\n");
     o.Text("VERS.      2.0   :CWLS LOG ASCII STANDARD - VERSION 2.0\n");
@@ -175,22 +50,22 @@ void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t
     o.Text(std::string("STEP.") + u);
     o.Line("   %-4s                                            :STEP\n", {}, "0.5");
     o.Line("NULL.     %-7.2f                                          :NULL VALUE\n", {double(kLasNull)});
-    o.Line("COMP.     %-20s                       :COMPANY\n", {}, HeaderText(in.header, &H::company));
-    o.Line("WELL.     %-15s                                :WELL\n", {}, HeaderText(in.header, &H::well));
-    o.Line("FLD.      %-15s                                 :FIELD\n", {}, HeaderText(in.header, &H::field));
-    o.Line("LOC.      %-40s        :LOCATION\n", {}, HeaderText(in.header, &H::location));
-    o.Line("LOC2.    %-40s         :LOCATION\n", {}, HeaderText(in.header, &H::location2));
+    o.Line("COMP.     %-20s                       :COMPANY\n", {}, LasHeaderText(in.header, &H::company));
+    o.Line("WELL.     %-15s                                :WELL\n", {}, LasHeaderText(in.header, &H::well));
+    o.Line("FLD.      %-15s                                 :FIELD\n", {}, LasHeaderText(in.header, &H::field));
+    o.Line("LOC.      %-40s        :LOCATION\n", {}, LasHeaderText(in.header, &H::location));
+    o.Line("LOC2.    %-40s         :LOCATION\n", {}, LasHeaderText(in.header, &H::location2));
     o.Text(std::string("EKB.") + u);
     o.Line("    %-10s                                        :ELEVATION KELLY BUSHING \n", {}, elevation);
-    o.Line("CNTY.      %-4s                                          :COUNTY\n", {}, HeaderText(in.header, &H::county));
-    o.Line("STAT.      %-15s                                :STATE\n", {}, HeaderText(in.header, &H::state));
+    o.Line("CNTY.      %-4s                                          :COUNTY\n", {}, LasHeaderText(in.header, &H::county));
+    o.Line("STAT.      %-15s                                :STATE\n", {}, LasHeaderText(in.header, &H::state));
     o.Line("CTRY.      %-4s                                           :COUNTRY\n", {}, "USA");
     std::string title = st.logTitle;
     std::replace(title.begin(), title.end(), '\r', ' ');
     std::replace(title.begin(), title.end(), '\n', ' ');
     o.Line("SRVC.    %-25s                        :SERVICE COMPANY\n", {}, title);
-    o.Line("DATE.     %-10s                                      :DATE\n", {}, HeaderText(in.header, &H::loggedFrom));
-    o.Line("API.     %-30s                   :API NUMBER ID\n", {}, HeaderText(in.header, &H::apiNumber));
+    o.Line("DATE.     %-10s                                      :DATE\n", {}, LasHeaderText(in.header, &H::loggedFrom));
+    o.Line("API.     %-30s                   :API NUMBER ID\n", {}, LasHeaderText(in.header, &H::apiNumber));
 }
 
 void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)

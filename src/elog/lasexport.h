@@ -26,6 +26,8 @@ struct LasSettings {
     bool metric = true;         // depth units are metres (else feet)
     bool ppm = false;           // gas components in ppm of the test gas: the title and the rows
     bool ppmCurves = false;     // the component curve lines in ppm (the ppm setting or profile 17's rule)
+    bool ppmScaling = false;    // custom export: with `ppm`, parts per million instead of percent of the test gas
+    bool drilling = false;      // custom export: DXC and SURF_RPM are worked out only in drilling mode
     bool totalGasFromStep = false;  // TOT is the stored total gas instead of the components' sum
     bool hardness = false;      // HARD instead of CACO3
     bool extendedCustom = false;  // custom values 3 and 4 come from the ".fit": written as 0

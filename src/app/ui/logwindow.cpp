@@ -209,6 +209,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     reportWindows_ = std::make_unique<reports::ReportWindowServices>(this);
     neighbours_.reports = reportWindows_.get();
     elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog, &tools_.elogReadout);
+    elogWindows_->dataFileBusy = [this] { return DataFileBusy(); };
     neighbours_.elog = elogWindows_.get();
 
     gasmon::GasMonitorWindow gasWindow;
@@ -256,6 +257,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         [this](std::int32_t depth, int rows, unsigned parts, int mode) {
             neighbours_.logview->RepaintRows(state_, depth, rows, parts, mode);
         });
+    drillingStatus_->exportCustomLas = [this](std::int32_t first, std::int32_t last) {
+        neighbours_.elog->ExportCustomLas(state_, first, last, false, true);
+    };
     drilling_->canvas = drillingStatus_.get();
     drilling_->links = drillingStatus_.get();
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };

@@ -70,6 +70,13 @@ public:
     void AddMemo(const QString& text, int x, std::int32_t depth) override;
     // The well's file of that extension copied out (the window's copy-out).
     void CopyWellFileOut(const QString& extension) override;
+    // Hands the automatic custom LAS export to `exportCustomLas`.
+    void ExportCustomLas(std::int32_t first, std::int32_t last) override
+    {
+        if (exportCustomLas)
+            exportCustomLas(first, last);
+    }
+    std::function<void(std::int32_t first, std::int32_t last)> exportCustomLas;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).

@@ -1,11 +1,13 @@
 #pragma once
-// The e-log services of a main window: the LAS export with its range dialog, the survey and TVD dialog,
+// The e-log services of a main window: the LAS exports with the range dialog, the survey and TVD dialog,
 // the water saturation set-up and the e-log read-out's table (kept in `readoutSlot`); every other call
 // goes on to the services it was given.
 #include "elog/elog_services.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 namespace elog {
 
@@ -17,6 +19,11 @@ public:
     }
 
     void CreateLasFile(app::LogState& log) override;
+    // Beeps while the data file is busy. Problems of the automatic runs (update copy) are said once on
+    // the window's status line, until a run goes through again.
+    void ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, bool sendMode,
+                         bool updateCopy) override;
+    std::function<bool()> dataFileBusy;
 
     void CmSaveAsImage(app::LogState& log) override { rest_.CmSaveAsImage(log); }
     void EnsureCurves(app::LogState& log) override { rest_.EnsureCurves(log); }
@@ -65,6 +72,7 @@ private:
     ElogServices& rest_;
     QPointer<QWidget>* readoutSlot_;
     QPointer<QWidget> ownReadout_;  // the table's slot when the window gives none
+    bool automaticProblemShown_ = false;
 };
 
 }  // namespace elog

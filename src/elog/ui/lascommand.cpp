@@ -5,6 +5,7 @@
 #include "app/opendatafile.h"
 #include "elog/curves.h"
 #include "elog/lasexport.h"
+#include "elog/ui/customlascommand.h"
 #include "elog/ui/rangedialog.h"
 #include "entry/memorecords.h"
 #include "layout/custchartcfg.h"
@@ -25,32 +26,60 @@
 
 namespace elog {
 
-namespace {
-
 QString LasFolder(const app::LogState& log)
 {
     return log.well.file.dataFolder + QStringLiteral("mudloglas/");
 }
 
-bool WriteText(const QString& path, const std::string& text)
+bool WriteLasText(const QString& path, const std::string& text)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     return wellfile::WriteWholeFile(path, text.data(), text.size());
 }
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
+void CopyLasForSending(const app::LogState& log, const QString& lasPath)
+{
+    const wellfile::OpenWell& f = log.well.file;
+    QDir().mkpath(f.dataFolder + QStringLiteral("sendFile"));
+    wellfile::CopyFileReplacing(lasPath, f.dataFolder + QStringLiteral("sendFile/") + f.wellName + QStringLiteral(".las"));
+    wellfile::CopyFileReplacing(lasPath, f.dataFolder + f.wellName + QStringLiteral(".las"));
+}
 
-}  // namespace
+std::array<std::string, 4> LasCustomNamesOf(app::LogState& log)
+{
+    // The window's own custom data when it has one, else one made for the export alone.
+    layout::CUSTCHARTCFGEX config;
+    app::RefreshCustomTrackHost(log);
+    const layout::CUSTOMDATA own(&log.customTracks.host, false);
+    const layout::CUSTOMDATA& data = log.customTracks.data ? *log.customTracks.data : own;
+    if (data.LoadConfig(config))
+        return LasCustomNames(config);
+    return {"CUST", "CUST", "CUST", "CUST"};
+}
+
+LasSettings LasSettingsOf(const app::LogState& log)
+{
+    const wellfile::WellConfig& c = log.well.config;
+    LasSettings st;
+    st.loggerId = log.well.loggerId;
+    st.metric = wellfile::MetricProfile(st.loggerId, c.rateUnitPerHour);
+    // Gas as percent of the test gas is the PPM setting; its "Draw PPM Scale" the scaling to ppm.
+    st.ppm = c.gasPercentMode != 0;
+    st.ppmScaling = c.drawPpmScale != 0;
+    st.ppmCurves = st.ppm || (st.loggerId == 17 && !c.alternateFormat);
+    st.hardness = c.useHardnessLabel != 0;
+    st.extendedCustom = log.well.fit.extRecordOption;
+    st.drilling = log.well.file.drilling;
+    st.logTitle = log.layout.format.title.toStdString();
+    return st;
+}
 
 void WriteLasRemarks(app::LogState& log)
 {
     const auto& notes = log.notes;
     const std::size_t count = std::min(std::size_t(std::max(notes.memoCount, 0)), notes.memos.size());
     const std::string text = BuildLasRemarks(std::span(notes.memos).first(count));
-    if (!WriteText(LasFolder(log) + log.well.file.wellName + QStringLiteral(".txt"), text))
+    if (!WriteLasText(LasFolder(log) + log.well.file.wellName + QStringLiteral(".txt"), text))
         platform::MessageBox(QStringLiteral("FILE NOT FOUND"), QStringLiteral("ERROR"));
 }
 
@@ -85,8 +114,7 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
         return;
     }
     if (log.well.config.basicLas) {
-        platform::MessageBox(QStringLiteral("The custom LAS export is not available yet."),
-                             QStringLiteral("Create Las File"));
+        ExportCustomLas(log, start, stop, sendMode, false);
         WriteLasRemarks(log);
         return;
     }
@@ -100,15 +128,9 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
     }
 
     LasInput in;
-    layout::CUSTCHARTCFGEX config;
-    // The window's own custom data when it has one, else one made for the export alone.
-    app::RefreshCustomTrackHost(log);
-    const layout::CUSTOMDATA own(&log.customTracks.host, false);
-    const layout::CUSTOMDATA& data = log.customTracks.data ? *log.customTracks.data : own;
-    if (data.LoadConfig(config))
-        in.customNames = LasCustomNames(config);
+    in.customNames = LasCustomNamesOf(log);
 
-    WaitCursor wait;
+    LasWaitCursor wait;
     const int m = stop - start + 1;
     std::vector<wellfile::RECORD> records(std::size_t(m) + 10);
     std::vector<layout::CUSTDATAREC> custom(std::size_t(m) + 10);
@@ -126,17 +148,11 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
         log.engines.elogCurves ? &log.engines.elogCurves->View(log.well.elogDepthOffset) : nullptr;
     in.curves = view;
 
-    LasSettings st;
-    st.loggerId = log.well.loggerId;
-    st.metric = wellfile::MetricProfile(st.loggerId, log.well.config.rateUnitPerHour);
-    st.ppmCurves = st.ppm || (st.loggerId == 17 && !log.well.config.alternateFormat);
-    st.hardness = log.well.config.useHardnessLabel != 0;
-    st.extendedCustom = log.well.fit.extRecordOption;
-    st.logTitle = log.layout.format.title.toStdString();
+    const LasSettings st = LasSettingsOf(log);
 
     float mudWeight = 0;
     const std::string text = BuildLasText(in, st, mudWeight);
-    if (!WriteText(lasPath, text)) {
+    if (!WriteLasText(lasPath, text)) {
         platform::MessageBox(QStringLiteral("FILE NOT FOUND"), QStringLiteral("ERROR"));
         return;
     }
@@ -144,9 +160,7 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
         f.lastMudWeightOut = mudWeight;
     const std::int32_t last = start + std::max(n, 1) - 1;
     if (sendMode) {
-        QDir().mkpath(f.dataFolder + QStringLiteral("sendFile"));
-        wellfile::CopyFileReplacing(lasPath, f.dataFolder + QStringLiteral("sendFile/") + f.wellName + QStringLiteral(".las"));
-        wellfile::CopyFileReplacing(lasPath, f.dataFolder + f.wellName + QStringLiteral(".las"));
+        CopyLasForSending(log, lasPath);
         return;
     }
     platform::MessageBox(QStringLiteral("Created %1  from  %2 to  %3 \n %4")

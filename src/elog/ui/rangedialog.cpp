@@ -1,6 +1,6 @@
 #include "elog/ui/rangedialog.h"
 
-#include "app/notbuilt.h"
+#include "elog/ui/customlasdialog.h"
 #include "platform/services.h"
 #include "platform/winapi.h"
 
@@ -35,10 +35,12 @@ RangeDlg::RangeDlg(QWidget* parent, QString& startText, QString& stopText, const
         SetCheck(id::TabDelimiter, platform::BST_CHECKED);
     });
     On(id::Advanced, platform::BN_CLICKED, [this] {
-        if (advanced)
+        if (advanced) {
             advanced();
-        else
-            app::NotBuiltCommand("elog", "CUSTLASDLG");
+            return;
+        }
+        CUSTLASDLG groups(this);
+        groups.Execute();
     });
 }
 

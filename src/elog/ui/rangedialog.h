@@ -35,7 +35,7 @@ public:
     // `startText` and `stopText` fill the two edits and receive them after "OK".
     RangeDlg(QWidget* parent, QString& startText, QString& stopText, const RangeRequest& request);
 
-    // "Advanced": the custom LAS selection. Until that is built it says so.
+    // "Advanced": runs this instead of the custom LAS groups dialog (CUSTLASDLG) when set.
     std::function<void()> advanced;
 
 protected:
