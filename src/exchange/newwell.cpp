@@ -46,6 +46,12 @@ struct OldWell {
     gasmon::GasmonCfgPlace gasmon;
 };
 
+// "archives/<well>" of the data folder.
+QString ArchiveFolder(const OldWell& old)
+{
+    return platform::JoinPath(platform::FindFileNoCase(old.dataFolder, QStringLiteral("archives")), old.name);
+}
+
 // What runs while the old well is still open, once the new data file is written: the old well's files
 // archived and cleared out of the working folders.
 void ArchiveAndClear(app::LogState& log, const app::WellServices& services, const OldWell& old,
@@ -56,14 +62,16 @@ void ArchiveAndClear(app::LogState& log, const app::WellServices& services, cons
     if (SharedFolderProfile(old.profile))
         CopyToNewName(old.folder, old.name, newName, QStringLiteral(".sch"));
 
-    services.window->ShowStatus(log, QStringLiteral("Archiving Files"), QStringLiteral("This could take a few minutes"));
+    services.window->ShowStatus(log, QStringLiteral("Archiving Files"),
+                                QStringLiteral("This could take a few minutes"));
     if (!SharedFolderProfile(old.profile))
         ArchiveWell({old.dataFolder, old.folder, old.name, old.drilling});
     ResetGasmonForNewWell(old.gasmon);
 
-    services.window->ShowStatus(log, QStringLiteral("Clearing Directories"), QStringLiteral("This could take a few seconds"));
+    services.window->ShowStatus(log, QStringLiteral("Clearing Directories"),
+                                QStringLiteral("This could take a few seconds"));
     if (!SharedFolderProfile(old.profile))
-        QDir().mkpath(platform::JoinPath(platform::FindFileNoCase(old.dataFolder, QStringLiteral("archives")), old.name));
+        QDir().mkpath(ArchiveFolder(old));
     ClearWellFiles({old.dataFolder, old.sharedFolder, old.name, old.profile, false}, true);
 }
 
@@ -72,9 +80,7 @@ void PutOldSetAway(const OldWell& old, bool move)
 {
     const QString base = old.folder + old.name;
     if (!SharedFolderProfile(old.profile)) {
-        const QString archive =
-            platform::JoinPath(platform::FindFileNoCase(old.dataFolder, QStringLiteral("archives")), old.name);
-        CopyWellFiles(base, archive, move, old.folder);
+        CopyWellFiles(base, ArchiveFolder(old), move, old.folder);
         return;
     }
     DeleteWellFileSet(base);
@@ -113,8 +119,8 @@ int ArchiveFiles(app::LogState& log, const app::WellServices& services, const we
                       log.env.sharedFolder,
                       gasmon::GasmonCfgPlaceOf(log)};
     const QString newName = FileBaseName(info.path);
-    const bool created = CreateNewWell(log, services, info, config, [&] { ArchiveAndClear(log, services, old, newName); });
-    if (!created) {
+    const auto archiveAndClear = [&] { ArchiveAndClear(log, services, old, newName); };
+    if (!CreateNewWell(log, services, info, config, archiveAndClear)) {
         services.window->CloseStatus(log, 0);
         return 0;
     }
@@ -148,7 +154,8 @@ int CreateBlankDataFile(const QString& path, std::int32_t bottom, const std::str
         r.gasScale = 1;
     }
     if (!wellfile::WriteWholeFile(path, records.data(), records.size() * sizeof(wellfile::RECORD))) {
-        platform::MessageBox(path + QStringLiteral("\nThe new file could not be written"), QStringLiteral("File error"));
+        platform::MessageBox(path + QStringLiteral("\nThe new file could not be written"),
+                             QStringLiteral("File error"));
         return 0;
     }
     return 1;

@@ -59,7 +59,8 @@ void CutCurveFile(app::LogState& log, const app::WellServices& services, std::in
         return;
     services.view->CloseElog(log);
     if (!elog::Curves::SetCurveFileSize(curves, depth))
-        platform::MessageBox(curves + QStringLiteral("\nThe curve file could not be cut"), QStringLiteral("Curve File Error"));
+        platform::MessageBox(curves + QStringLiteral("\nThe curve file could not be cut"),
+                             QStringLiteral("Curve File Error"));
     log.well.elogFileName = curves;
     services.view->LoadElog(log, curves);
     app::SaveElogOffset(log, curves);
@@ -77,7 +78,8 @@ int CopyPicturesBelowDepth(const QString& oldFolder, const QString& newFolder, c
         if (!at || *at > depth)
             continue;
         const QString rest = name.mid(name.indexOf(u'@'));
-        if (wellfile::CopyFileReplacing(platform::JoinPath(oldFolder, name), platform::JoinPath(newFolder, newWell + rest)))
+        const QString to = platform::JoinPath(newFolder, newWell + rest);
+        if (wellfile::CopyFileReplacing(platform::JoinPath(oldFolder, name), to))
             ++copied;
     }
     return copied;

@@ -84,7 +84,8 @@ int CreateNewWell(app::LogState& log, const app::WellServices& services, const w
     const qint64 bytes = qint64(records.size() * sizeof(wellfile::RECORD));
     QTemporaryFile pending(info.path + QStringLiteral(".new-XXXXXX"));
     const bool written = !QFileInfo(info.path).isDir() && pending.open() &&
-                         pending.write(reinterpret_cast<const char*>(records.data()), bytes) == bytes && pending.flush();
+                         pending.write(reinterpret_cast<const char*>(records.data()), bytes) == bytes &&
+                         pending.flush();
     pending.close();
     if (!written) {
         platform::MessageBox(info.path + QStringLiteral("\nThe new file could not be written"), kFileError);

@@ -6,6 +6,7 @@
 #include "app/commandids.h"
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
+#include "app/ui/statusdlg.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
@@ -84,7 +85,8 @@ TEST(NewWell, ArchivesTheOldWellClearsTheFoldersAndMovesItsSetAway)
 {
     Fixture f;
     const QString& d = f.data;
-    for (const char* name : {"witsData-IN@1-15-26.txt", "ERROR.TXT", "download.txt", "sendfile/OLD.svm", "remote/OLD.rpt"}) {
+    for (const char* name :
+         {"witsData-IN@1-15-26.txt", "ERROR.TXT", "download.txt", "sendfile/OLD.svm", "remote/OLD.rpt"}) {
         QDir().mkpath(QFileInfo(d + name).path());
         WriteBytes(d + name, name);
     }
@@ -119,6 +121,9 @@ TEST(NewWell, ArchivesTheOldWellClearsTheFoldersAndMovesItsSetAway)
     EXPECT_FALSE(QFileInfo::exists(d + "remote/OLD.rpt"));
     EXPECT_TRUE(QFileInfo(d + "download.txt").isFile());
     EXPECT_TRUE(QFileInfo(d + "NEW.svx").isFile());
+    const STATUSDLG* status = f.window.findChild<STATUSDLG*>();
+    ASSERT_TRUE(status);  // closed a second later, without holding the window
+    EXPECT_EQ(status->GetText(STATUSDLG::ID_LINE1), "DONE");
 
     QByteArray expected = handed;
     for (auto [from, to] : {std::pair{20, 28}, {40, 48}, {52, 56}, {120, 3342}, {3378, 3382}, {3671, 3927}})
