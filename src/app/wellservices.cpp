@@ -16,6 +16,8 @@ void WindowServices::DestroyQuickBar(LogState&) { NotBuilt("app", "DestroyQuickB
 void WindowServices::Invalidate(LogState&) { NotBuilt("app", "Invalidate"); }
 void WindowServices::DowntimeReport(LogState&) { NotBuilt("app", "DowntimeReport"); }
 bool WindowServices::DataFileBusy(LogState& log) { return log.interaction.dataEntryActive != 0; }
+void WindowServices::ShowStatus(LogState&, const QString&, const QString&) {}
+void WindowServices::CloseStatus(LogState&, int) {}
 
 void ViewServices::SetLogFormat(LogState&, int) { NotBuilt("layout", "SetLogFormat"); }
 void ViewServices::BuildGridBitmaps(LogState&) { NotBuilt("logview", "BuildGridBitmaps"); }

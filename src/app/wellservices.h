@@ -25,6 +25,10 @@ public:
     // A window that shows the data file's records or the e-log curves as text is open or data entry
     // is under way: commands that rewrite the data file beep instead.
     virtual bool DataFileBusy(LogState& log);
+    // The status box of a long file operation: its two lines set and the box shown; closed, after
+    // `lingerMs` so that a last line can be read (the caller does not wait). Without a window nothing.
+    virtual void ShowStatus(LogState& log, const QString& line1, const QString& line2);
+    virtual void CloseStatus(LogState& log, int lingerMs);
 };
 
 // The log's layout and content loaders of the other subsystems.

@@ -61,6 +61,14 @@ std::vector<LagEntry> DrillingServices::LagEntries(app::LogState& log)
     return entries;
 }
 
+void DrillingServices::ClearLagTables(app::LogState& log)
+{
+    if (Driller* d = log.engines.driller) {
+        d->ClearStepTables();
+        d->stepIndex = 0;
+    }
+}
+
 DrillingServices& DefaultDrillingServices()
 {
     static NotBuilt services;

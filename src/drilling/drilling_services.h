@@ -74,6 +74,9 @@ public:
     virtual void RunAlarmSetup(app::LogState& log);
     // The lag tables of the drilling object, one entry per slot; empty while drilling mode is off.
     virtual std::vector<LagEntry> LagEntries(app::LogState& log);
+    // A plug back starts another hole: the lag tables of the drilling object are cleared and its step
+    // index starts again (nothing while there is no drilling object).
+    virtual void ClearLagTables(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -4,7 +4,8 @@
 #include "app/notbuilt.h"
 #include "exchange/archive.h"
 #include "exchange/restore.h"
-#include "exchange/wellcreation.h"
+#include "exchange/newwell.h"
+#include "exchange/plugback.h"
 
 namespace exchange {
 
@@ -35,13 +36,13 @@ int ExchangeServices::BackupToDrive(app::LogState&, int)
 int ExchangeServices::ArchiveFiles(app::LogState& log, const app::WellServices& services,
                                    const wellfile::NewFileInfo& info, const wellfile::WellConfig& config)
 {
-    return CreateNewWell(log, services, info, config);
+    return exchange::ArchiveFiles(log, services, info, config);
 }
 
 int ExchangeServices::OpenWellFiles(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
                                     const wellfile::NewFileInfo& info, const wellfile::WellConfig& config)
 {
-    return CreatePlugBackWell(log, services, elog, info, config);
+    return PlugBack(log, services, elog, info, config);
 }
 
 ExchangeServices& DefaultExchangeServices()

@@ -36,13 +36,14 @@ public:
     // send-file routine has packed the well.
     virtual void ArchiveHText(app::LogState& log);
 
-    // A new well from the new-file dialog: writes its data file and settings and makes it the open well,
-    // in drilling mode. 1 done; 0 after a message, with the open well kept. (The archive of the old
-    // well is not built yet: its files stay where they are.)
+    // A new well from the new-file dialog: the old well archived and cleared away, the new data file and
+    // settings written and opened in drilling mode (exchange/newwell.h). 1 done; 0 after a message, with
+    // the open well kept.
     virtual int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
                              const wellfile::WellConfig& config);
-    // The plug-back well: the open well's file set copied to the new name, cut at the kick-off depth and
-    // opened in drilling mode; the open well's files stay as they are. 1 done; 0 after a message.
+    // The plug-back well: the open well's file set copied to the new name, cut at the kick-off depth with
+    // its pictures, reports, shows and curves, and opened in drilling mode (exchange/plugback.h); the
+    // open well's files stay as they are. 1 done; 0 after a message.
     virtual int OpenWellFiles(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
                               const wellfile::NewFileInfo& info, const wellfile::WellConfig& config);
 };

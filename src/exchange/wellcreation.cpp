@@ -16,6 +16,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace exchange {
 
@@ -60,7 +64,7 @@ void SwitchDrillingOn(app::LogState& log, const app::WellServices& services)
 }  // namespace
 
 int CreateNewWell(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
-                  const wellfile::WellConfig& config)
+                  const wellfile::WellConfig& config, const std::function<void()>& beforeOpen)
 {
     const wellfile::OpenWell& f = log.well.file;
     wellfile::NewFileSource source;
@@ -74,11 +78,29 @@ int CreateNewWell(app::LogState& log, const app::WellServices& services, const w
     }
     source.date = platform::LocalTime().date();
 
+    // The records go to a temporary file beside the new one first: the old well is archived and cleared
+    // away only once the new file is known to be written.
     const std::vector<wellfile::RECORD> records = wellfile::NewFileRecords(info, source);
-    if (!wellfile::WriteWholeFile(info.path, records.data(), records.size() * sizeof(wellfile::RECORD))) {
+    const qint64 bytes = qint64(records.size() * sizeof(wellfile::RECORD));
+    QTemporaryFile pending(info.path + QStringLiteral(".new-XXXXXX"));
+    const bool written = !QFileInfo(info.path).isDir() && pending.open() &&
+                         pending.write(reinterpret_cast<const char*>(records.data()), bytes) == bytes &&
+                         pending.flush();
+    pending.close();
+    if (!written) {
         platform::MessageBox(info.path + QStringLiteral("\nThe new file could not be written"), kFileError);
         return 0;
     }
+    if (beforeOpen)
+        beforeOpen();
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(pending.fileName()).toStdString(),
+                            QFile::encodeName(info.path).toStdString(), error);
+    if (error) {
+        platform::MessageBox(info.path + QStringLiteral("\nThe new file could not be written"), kFileError);
+        return 0;
+    }
+    pending.setAutoRemove(false);
     if (!SaveNewWellConfig(log, info.path, wellfile::NewWellConfig(config)))
         platform::MessageBox(info.path + QStringLiteral("\nThe settings of the new well could not be saved"), kFileError);
     if (!app::OpenCheckedDataFile(log, services, info.path))

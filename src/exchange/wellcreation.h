@@ -1,8 +1,10 @@
 #pragma once
 // Starting a well from the new-file dialog: a new data file after the old well, or a plug-back file cut
-// from the open one at the kick-off depth. The archive of the old well, the clearing of the working
-// folders and the adjustment of the plug back's reports, shows and curves are not built yet.
+// from the open one at the kick-off depth. The archive and clearing of the old well (exchange/newwell.h)
+// and the plug back's pictures, reports, shows and curves (exchange/plugback.h) are built around these.
 #include "wellfile/newfile.h"
+
+#include <functional>
 
 namespace app {
 struct LogState;
@@ -12,11 +14,13 @@ namespace elog { class ElogServices; }
 
 namespace exchange {
 
-// Writes the new data file of `info` (its blank records, the open well's company text in the first),
+// Writes the new data file of `info` (its blank records, the open well's company text in the first)
+// under a temporary name beside it, runs `beforeOpen` (the old well still open), renames the file in,
 // saves the settings of `config` as NewWellConfig makes them under the new name, opens the file and
-// switches drilling mode on. 1; 0 after a message when the file cannot be written or opened.
+// switches drilling mode on. 1; 0 after a message (caption "File error") when the file cannot be
+// written (then `beforeOpen` does not run) or opened.
 int CreateNewWell(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
-                  const wellfile::WellConfig& config);
+                  const wellfile::WellConfig& config, const std::function<void()>& beforeOpen = {});
 
 // Copies the open well's file set to the name of `info`, cuts the copy at the kick-off depth (records
 // appended when it lies below the last depth), saves `config` under the new name, opens the copy,

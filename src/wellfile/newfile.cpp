@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace wellfile {
@@ -78,6 +79,16 @@ WellConfig NewWellConfig(const WellConfig& old)
     c.lastShowReportText = 0;
     c.lastPrintedDepth = 0;
     c.viewTopDepth = 0;
+    // The running values start again: counters cleared, the hotwire, gas-via-WITS, live-update and
+    // auto-slide flags on, two seconds a unit at least, the curve scale back to 4.
+    std::memset(c.running40, 0, sizeof c.running40);
+    c.hotwire = 1;
+    c.sendGasViaWits = 1;
+    c.copyOptions.copyOut = 1;
+    c.disableAutoSlide = 1;
+    const std::uint16_t minSeconds = 2;  // a 16-bit word: the upper half of the field is kept
+    std::memcpy(reinterpret_cast<char*>(&c) + offsetof(WellConfig, minSecondsPerUnit), &minSeconds, sizeof minSeconds);
+    c.curveSetting = 4;
     return c;
 }
 

@@ -47,7 +47,8 @@ std::vector<RECORD> NewFileRecords(const NewFileInfo& info, const NewFileSource&
 
 // The settings of the old well as a new well takes them: the values bound to the old well's depths and
 // files cleared (e-log offset entries, offset wells, the lag settings copy, the report text counters,
-// the last printed depth and the view top).
+// the last printed depth and the view top) and its running values reset (the counters at 40 cleared;
+// the flags at 60, 4568, 4618 and 4681 set; the word at 86 2, the curve setting 4).
 WellConfig NewWellConfig(const WellConfig& old);
 
 }  // namespace wellfile

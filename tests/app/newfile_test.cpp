@@ -105,7 +105,8 @@ TEST(NewFile, WritesTheNewWellFromTwentyAboveTheStartDepthAndOpensItInDrilling)
         d.SetSelIndex(105, 3);
         d.SetSelIndex(106, 5);
     });
-    EXPECT_TRUE(f.Messages().isEmpty()) << f.Messages().join('\n').toStdString();
+    // The custom-data file of the new range says it is made; nothing else is asked or reported.
+    EXPECT_EQ(f.Messages(), QStringList{f.folder + "MY_WELL-2.svx / create"});
     const QString made = f.folder + "MY_WELL-2.svm";
     ASSERT_TRUE(QFileInfo(made).isFile());
     EXPECT_TRUE(f.DataFiles().contains("MY_WELL-2.svm"));
@@ -124,7 +125,8 @@ TEST(NewFile, WritesTheNewWellFromTwentyAboveTheStartDepthAndOpensItInDrilling)
     EXPECT_EQ(s.well.loggerId, 12);  // the old well's profile
     EXPECT_EQ(f.engines.calls, QStringList{"drilling"});
     EXPECT_TRUE(QFileInfo(f.folder + "MY_WELL-2.cfg").isFile());
-    EXPECT_TRUE(QFileInfo(f.path).isFile());  // the old well stays where it was
+    EXPECT_TRUE(QFileInfo(f.path).isFile());  // the old well stays where it was, and in its archive
+    EXPECT_TRUE(QFileInfo(f.folder + "archives/A/A.svm").isFile());
 }
 
 TEST(NewFile, RefusedEntriesKeepTheDialogOpenAndCancelWritesNothing)

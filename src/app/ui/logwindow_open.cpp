@@ -5,6 +5,7 @@
 #include "app/activitylines.h"
 #include "app/layouthosts.h"
 #include "app/ui/qbtndlg.h"
+#include "app/ui/statusdlg.h"
 #include "drilling/drillingstate.h"
 #include "elog/curveset.h"
 #include "exchange/wellexchange.h"
@@ -13,6 +14,9 @@
 #include "logview/ui/logimage.h"
 #include "platform/services.h"
 #include "app/opendatafile.h"
+
+#include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -40,9 +44,29 @@ public:
     void DestroyQuickBar(app::LogState&) override { window_.DestroyQuickBar(); }
     void DowntimeReport(app::LogState&) override { window_.DowntimeReport(); }
     bool DataFileBusy(app::LogState&) override { return window_.DataFileBusy(); }
+    void ShowStatus(app::LogState&, const QString& line1, const QString& line2) override
+    {
+        if (!status_)
+            status_ = new STATUSDLG(&window_);  // the window owns it
+        status_->SetStatus(line1, line2, false);
+        status_->repaint();  // painted now: the work that follows holds the event loop
+    }
+    void CloseStatus(app::LogState&, int lingerMs) override
+    {
+        if (!status_)
+            return;
+        QPointer<STATUSDLG> box = status_;
+        status_.clear();
+        if (lingerMs <= 0) {
+            box->deleteLater();
+            return;
+        }
+        QTimer::singleShot(lingerMs, box, [box] { box->deleteLater(); });
+    }
 
 private:
     LogWindow& window_;
+    QPointer<STATUSDLG> status_;
 };
 
 // The log's layout, schemes, grid strips, custom tracks and e-log curves of one LogWindow; the other

@@ -1,6 +1,6 @@
 #pragma once
-// STATUSDLG: a small window of two status lines for long operations. No operation of the program makes
-// one yet; callers test that one exists before they set its lines.
+// STATUSDLG: a small window of two status lines for long operations (the archive of New); the window's
+// services make it (app::WindowServices::ShowStatus) and close it.
 #include "platform/ui/dialog.h"
 
 #include <optional>

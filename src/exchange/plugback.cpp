@@ -1,0 +1,168 @@
+#include "exchange/plugback.h"
+
+#include "app/elogoffset.h"
+#include "app/logstate.h"
+#include "app/opendatafile.h"
+#include "app/wellservices.h"
+#include "drilling/drilling_services.h"
+#include "elog/curves.h"
+#include "exchange/archive.h"
+#include "exchange/deletefiles.h"
+#include "exchange/wellcreation.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "reports/reportrecords.h"
+#include "wellfile/datafile.h"
+#include "wellfile/reportindex.h"
+#include "wellfile/sidefiles_reports.h"
+#include "wellfile/wellheader.h"
+#include "wellfile/wholefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace exchange {
+
+namespace {
+
+const QString kReportCaption = QStringLiteral("Report");
+
+// The depth written right after the first "@" of a picture's name ("W@2100-1.jpg" gives 2100); none
+// when no digit follows it.
+std::optional<std::int32_t> PictureDepth(const QString& name)
+{
+    const qsizetype at = name.indexOf(u'@');
+    if (at < 0)
+        return std::nullopt;
+    qsizetype end = at + 1;
+    while (end < name.size() && end - at <= 9 && name[end].isDigit())
+        ++end;
+    if (end == at + 1)
+        return std::nullopt;
+    return name.mid(at + 1, end - at - 1).toInt();
+}
+
+// The pictures folder of a well: data folder + "Bitmaps/" (as spelt on disk) + well + "/".
+QString PictureFolder(const QString& dataFolder, const QString& well)
+{
+    return platform::JoinPath(platform::FindFileNoCase(dataFolder, QStringLiteral("Bitmaps")), well) + u'/';
+}
+
+// The curve file of the copy cut at the kick-off depth (a row per depth unit) and loaded again.
+void CutCurveFile(app::LogState& log, const app::WellServices& services, std::int32_t depth)
+{
+    const wellfile::OpenWell& f = log.well.file;
+    const QString curves = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".svc"));
+    if (!QFileInfo(curves).isFile())
+        return;
+    services.view->CloseElog(log);
+    if (!elog::Curves::SetCurveFileSize(curves, depth))
+        platform::MessageBox(curves + QStringLiteral("\nThe curve file could not be cut"),
+                             QStringLiteral("Curve File Error"));
+    log.well.elogFileName = curves;
+    services.view->LoadElog(log, curves);
+    app::SaveElogOffset(log, curves);
+}
+
+}  // namespace
+
+int CopyPicturesBelowDepth(const QString& oldFolder, const QString& newFolder, const QString& newWell,
+                           std::int32_t depth)
+{
+    QDir().mkpath(newFolder);
+    int copied = 0;
+    for (const QString& name : QDir(oldFolder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name)) {
+        const std::optional<std::int32_t> at = PictureDepth(name);
+        if (!at || *at > depth)
+            continue;
+        const QString rest = name.mid(name.indexOf(u'@'));
+        const QString to = platform::JoinPath(newFolder, newWell + rest);
+        if (wellfile::CopyFileReplacing(platform::JoinPath(oldFolder, name), to))
+            ++copied;
+    }
+    return copied;
+}
+
+int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
+{
+    const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".rpt"));
+    if (!QFileInfo(path).isFile())
+        return 1;
+    std::optional<wellfile::LoadedRecords<reports::REPORTEX>> loaded = wellfile::LoadReportsEx(place);
+    if (!loaded || loaded->records.empty())
+        return 1;  // an unreadable file is left as it is
+    std::vector<reports::REPORTEX>& records = loaded->records;
+    records.pop_back();  // the loader's spare record
+    std::size_t cut = 0;
+    while (cut < records.size() && records[cut].depth <= float(depth))
+        ++cut;
+    if (cut == records.size())
+        return 1;
+    records[cut].depth = float(depth);
+    records.resize(cut + 1);
+    if (!wellfile::WriteWholeFile(path, records.data(), records.size() * sizeof(reports::REPORTEX))) {
+        platform::MessageBox(QStringLiteral("Report File Error"), kReportCaption);
+        return 0;
+    }
+    return 1;
+}
+
+int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
+{
+    const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
+    if (!QFileInfo(path).isFile())
+        return 1;
+    std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> loaded = wellfile::LoadShows(place);
+    if (!loaded || loaded->records.empty())
+        return 1;
+    loaded->records.pop_back();  // the loader's spare record
+    std::vector<reports::SHOWREPORT> kept;
+    for (const reports::SHOWREPORT& show : loaded->records) {
+        std::int32_t second = 0;
+        if (wellfile::ShowRecordDepth(show, second) <= depth)
+            kept.push_back(show);
+    }
+    if (kept.size() == loaded->records.size())
+        return 1;
+    if (kept.empty())
+        return DeleteFiles(path) ? 1 : 0;
+    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(reports::SHOWREPORT))) {
+        platform::MessageBox(QStringLiteral(" Show Report File Error"), kReportCaption);
+        return 0;
+    }
+    return 1;
+}
+
+int PlugBack(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
+             const wellfile::NewFileInfo& info, const wellfile::WellConfig& config)
+{
+    const wellfile::OpenWell& old = log.well.file;
+    const QString oldPictures = PictureFolder(old.dataFolder, old.wellName);
+    if (services.drilling)
+        services.drilling->ClearLagTables(log);
+    if (log.well.loggerId != 21 && log.well.loggerId != 86)
+        ArchiveWell({old.dataFolder, old.currentFolder, old.wellName, old.drilling});
+    if (!CreatePlugBackWell(log, services, elog, info, config))
+        return 0;
+
+    const std::int32_t depth = info.startDepth;
+    wellfile::OpenWell& f = log.well.file;
+    CopyPicturesBelowDepth(oldPictures, PictureFolder(f.dataFolder, f.wellName), f.wellName, depth);
+    const wellfile::WellPlace place = app::PlaceOf(log);
+    CutReportsAtDepth(place, depth);
+    CutShowsAtDepth(place, depth);
+    CutCurveFile(log, services, depth);
+    services.view->LoadImageList(log);
+
+    wellfile::WellHeader header{};
+    if (wellfile::ReadHeader(header, place))
+        wellfile::SaveHeader(header, place);
+    wellfile::LoadShowDepthIndex(place, log.well.showDepthIndex);
+    wellfile::LoadReportDepthIndex(place, log.well.reportDepthIndex);
+    wellfile::ScanRecords(f);
+    return 1;
+}
+
+}  // namespace exchange

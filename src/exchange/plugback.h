@@ -1,0 +1,44 @@
+#pragma once
+// The plug back: a new well that keeps the open one down to the kick-off depth, with the pictures,
+// reports, shows and curves of the hole above it. The open well's own files are not changed.
+#include "wellfile/wellplace.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace app {
+struct LogState;
+struct WellServices;
+}
+namespace elog { class ElogServices; }
+namespace wellfile {
+struct NewFileInfo;
+struct WellConfig;
+}
+
+namespace exchange {
+
+// Plug Back from the new-file dialog: the drilling object's lag tables cleared, the open well archived
+// (not for profiles 21 and 86), its file set copied to the new name, cut at `info.startDepth` and opened
+// (exchange/wellcreation.h); then the pictures, reports, shows and the curve file of the copy are cut
+// at that depth, the header read and written back, the records scanned and drilling mode switched on.
+// 1; 0 after a message when the copy, the cut or the open fails.
+int PlugBack(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
+             const wellfile::NewFileInfo& info, const wellfile::WellConfig& config);
+
+// Copies each "*.jpg" of `oldFolder` whose name has a depth of at most `depth` right after its first
+// "@" into `newFolder` (made when missing) as `newWell` + "@" + the rest of its name. Names without such
+// a depth are passed over. Returns the number copied.
+int CopyPicturesBelowDepth(const QString& oldFolder, const QString& newFolder, const QString& newWell,
+                           std::int32_t depth);
+
+// The daily reports of the well at `place` (an old layout converted first) end with the first report
+// deeper than `depth`, which takes `depth` as its depth; the shows kept are those starting at or above
+// `depth` (none left: the file goes). The file is replaced whole; when it cannot be written it stays as
+// it was, after "Report File Error" (" Show Report File Error") with the caption "Report". 1 done or
+// nothing to do, 0 after the message.
+int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth);
+int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth);
+
+}  // namespace exchange
