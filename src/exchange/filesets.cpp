@@ -60,18 +60,6 @@ int CopySet(const QString& basePath, const QStringList& extensions, const QStrin
     return result;
 }
 
-// The part of a file name before its first "@" or ".".
-QString NameStem(const QString& name)
-{
-    qsizetype cut = name.size();
-    for (const QChar c : {u'@', u'.'}) {
-        const qsizetype at = name.indexOf(c);
-        if (at >= 0)
-            cut = std::min(cut, at);
-    }
-    return name.left(cut);
-}
-
 // Deletes the files of `folder` matching any of `patterns`: all of them, or with `wellName` given only
 // the well's own.
 void DeletePatterns(const QString& folder, const QStringList& patterns, const QString& wellName = {})
@@ -91,6 +79,17 @@ void DeletePatterns(const QString& folder, const QStringList& patterns, const QS
 }
 
 }  // namespace
+
+QString NameStem(const QString& name)
+{
+    qsizetype cut = name.size();
+    for (const QChar c : {u'@', u'.'}) {
+        const qsizetype at = name.indexOf(c);
+        if (at >= 0)
+            cut = std::min(cut, at);
+    }
+    return name.left(cut);
+}
 
 const QStringList& CopySetExtensions()
 {

@@ -13,6 +13,9 @@ const QStringList& CopySetExtensions();
 const QStringList& LoggedCopySetExtensions();
 const QStringList& DeleteSetExtensions();
 
+// The part of a file name before its first "@" or ".": the well a daily or side file belongs to.
+QString NameStem(const QString& name);
+
 // The file name without folder ('/' or '\') and extension.
 QString FileBaseName(const QString& path);
 

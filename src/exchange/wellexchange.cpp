@@ -6,6 +6,7 @@
 #include "exchange/dailyfiles.h"
 #include "exchange/datesuffix.h"
 #include "exchange/filesets.h"
+#include "exchange/housekeeping.h"
 #include "platform/folders.h"
 
 namespace exchange {
@@ -45,6 +46,11 @@ public:
     void CopyWellFilesLogged(app::LogState& log, const QString& wellName, const QString& targetFolder) override
     {
         exchange::CopyWellFilesLogged(log.well.file.currentFolder, wellName, targetFolder, false);
+    }
+    void CopyFromFieldFolder(app::LogState& log) override
+    {
+        const wellfile::OpenWell& well = log.well.file;
+        exchange::CopyFromFieldFolder(well.dataFolder, well.currentFolder, well.wellName, 0);
     }
     void ArchiveChartFile(app::LogState& log, const QString& path) override
     {
