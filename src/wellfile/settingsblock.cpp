@@ -1,7 +1,11 @@
 #include "wellfile/settingsblock.h"
 
 #include "platform/folders.h"
+#include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -40,6 +44,20 @@ int SaveUserFile(const SettingsBlock& block, const QString& userName)
 {
     const QString path = UserFilePath(userName);
     return !path.isEmpty() && WriteWholeFile(path, &block, sizeof block) ? 1 : 0;
+}
+
+int LoadUserFileAt(SettingsBlock& block, const QString& path)
+{
+    const QFileInfo info(path);
+    return Load(block, info.absolutePath(), path.isEmpty() ? QString() : info.fileName());
+}
+
+int SaveUserFileAt(const SettingsBlock& block, const QString& path)
+{
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
+        return 0;
+    SetNormalAttributes(path);
+    return WriteWholeFile(path, &block, sizeof block) ? 1 : 0;
 }
 
 int LoadDbc(SettingsBlock& block, const WellPlace& place)

@@ -56,6 +56,10 @@ QString DbcFilePath(const WellPlace& place);
 // for the ".dbc", when no well is open).
 int LoadUserFile(SettingsBlock& block, const QString& userName);
 int SaveUserFile(const SettingsBlock& block, const QString& userName);
+// The same for the ".usr" of another user of this machine, by its path. The save makes the file writable
+// and its folder first.
+int LoadUserFileAt(SettingsBlock& block, const QString& path);
+int SaveUserFileAt(const SettingsBlock& block, const QString& path);
 int LoadDbc(SettingsBlock& block, const WellPlace& place);
 int SaveDbc(const SettingsBlock& block, const WellPlace& place);
 

@@ -28,6 +28,7 @@
 #include "app/tracksettingsof.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/ui/entrywindowservices.h"
+#include "exchange/ui/exchangewindowservices.h"
 #include "reports/ui/reportwindowservices.h"
 #include "elog/ui/elogwindowservices.h"
 #include "print/ui/printwindowservices.h"
@@ -208,6 +209,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.print = printWindows_.get();
     reportWindows_ = std::make_unique<reports::ReportWindowServices>(this);
     neighbours_.reports = reportWindows_.get();
+    exchangeWindows_ = std::make_unique<exchange::ExchangeWindowServices>(this, *neighbours_.exchange);
+    neighbours_.exchange = exchangeWindows_.get();
     elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog, &tools_.elogReadout);
     elogWindows_->dataFileBusy = [this] { return DataFileBusy(); };
     neighbours_.elog = elogWindows_.get();

@@ -1,0 +1,42 @@
+#pragma once
+// The exchange services of a main window: the live-update and live-user dialogs, parented to the window;
+// everything else goes to the services it wraps.
+#include "exchange/exchange_services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace exchange {
+
+class ExchangeWindowServices final : public ExchangeServices {
+public:
+    ExchangeWindowServices(QWidget* window, ExchangeServices& inner);
+
+    // Reads the well's settings, runs the live-update dialog on them and saves them whichever button
+    // closed it; the window takes the copy options with an interval of 2.
+    void CmLiveUpdateConfig(app::LogState& log) override;
+    void CmLiveUsers(app::LogState& log) override;
+
+    void CmRestore(app::LogState& log) override { inner_.CmRestore(log); }
+    void CmSendFile(app::LogState& log) override { inner_.CmSendFile(log); }
+    void CmRemoteSetup(app::LogState& log) override { inner_.CmRemoteSetup(log); }
+    void RefreshRemoteFile(app::LogState& log) override { inner_.RefreshRemoteFile(log); }
+    int BackupToDrive(app::LogState& log, int flag) override { return inner_.BackupToDrive(log, flag); }
+    void ArchiveHText(app::LogState& log) override { inner_.ArchiveHText(log); }
+    int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
+                     const wellfile::WellConfig& config) override
+    {
+        return inner_.ArchiveFiles(log, services, info, config);
+    }
+    int OpenWellFiles(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
+                      const wellfile::NewFileInfo& info, const wellfile::WellConfig& config) override
+    {
+        return inner_.OpenWellFiles(log, services, elog, info, config);
+    }
+
+private:
+    QPointer<QWidget> window_;
+    ExchangeServices& inner_;
+};
+
+}  // namespace exchange
