@@ -8,6 +8,7 @@
 #include "gasmon/gasfile.h"
 #include "gasmon/gasmoncfg.h"
 #include "gasmon/udplink.h"
+#include "horizontal/horzsetup.h"
 #include "layout/custchartcfg.h"
 #include "layout/logcolours.h"
 #include "layout/pentable.h"
@@ -61,8 +62,8 @@ void Seed(const QString& target, const QString& name, const QByteArray& bytes)
 }
 
 // Side files of a well, as the well-open target names them.
-const char* const kSideFiles[] = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc",
-                                  ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem", ".qpt"};
+const char* const kSideFiles[] = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc", ".svx",
+                                  ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem", ".qpt", ".hor"};
 
 // The index of a side file in kSideFiles.
 int SideKind(const char* ext)
@@ -167,6 +168,21 @@ void WellOpenSeeds(const QString& work)
         Seed("wellopen", QStringLiteral("demo-with%1").arg(kSideFiles[kind]).replace('.', '-'),
              fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{kind, bytes}}));
     Seed("wellopen", "demo-old-report-files", fuzzing::JoinParts(files[0].second, OldReportFiles()));
+    // A horizontal set-up of the older layout (sections at the end) with markers, paths of another
+    // station and a short one that is set aside.
+    auto hor = std::make_unique<horizontal::HorzSetupRecord>();
+    horizontal::ViewDefaults(*hor, 0);
+    std::strcpy(hor->anchorGammaFile, "C:\\Strativ\\Wells\\Anchor.svc");
+    hor->oldSections[0].startTvd = 100.0f;
+    hor->oldSections[0].startMd = 1002.0f;
+    hor->markers[3].symbolNumber = 4;
+    hor->markerCount = 5;
+    hor->anchorOffsetKb = -20;
+    const QByteArray horBytes(reinterpret_cast<const char*>(hor.get()), qsizetype(sizeof *hor));
+    Seed("wellopen", "demo-with-hor", fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize),
+                                                         {{SideKind(".hor"), horBytes}}));
+    Seed("wellopen", "demo-with-short-hor",
+         fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{SideKind(".hor"), horBytes.left(4096)}}));
 }
 
 QByteArray Zip(const QString& path, const std::vector<std::pair<QString, QByteArray>>& entries, bool deflate)

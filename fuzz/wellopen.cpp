@@ -7,6 +7,7 @@
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
 #include "elog/curveset.h"
+#include "horizontal/horzplace.h"
 #include "layout/custchartcfg.h"
 #include "layout/customdata.h"
 #include "layout/logcolours.h"
@@ -23,8 +24,9 @@
 
 namespace {
 // The side files, in the order of the byte that names one.
-constexpr std::array<const char*, 18> kSideFiles = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc",
-                                                    ".svx", ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem", ".qpt"};
+constexpr std::array<const char*, 19> kSideFiles = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst",
+                                                    ".top", ".ofc", ".svx", ".fit", ".clr", ".lfg", ".sch",
+                                                    ".grdx", ".svc", ".mem", ".qpt", ".hor"};
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -77,6 +79,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     layout::ReadExtRecords(s->well.fit, ext, s->well.fit.path, 0, 63);
 
     const wellfile::WellPlace place = app::PlaceOf(*s);
+    // The horizontal set-up another station sent: its read (set-aside, migration) and its application.
+    {
+        const horizontal::HorzFiles files = horizontal::FilesOf(*s);
+        auto record = std::make_unique<horizontal::HorzSetupRecord>();
+        horizontal::LoadSetupFile(files, *record);
+        const horizontal::HorzViewSettings view = horizontal::ApplySetup(files, horizontal::ApplyInputsOf(*s));
+        volatile std::size_t markers = view.markers.size();
+        (void)markers;
+    }
     reports::LoadShortReports(*s);
     reports::LoadDailyReports(place);
     wellfile::LoadDsts(place);

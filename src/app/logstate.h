@@ -131,6 +131,7 @@ struct WellState {
     bool fileOpened = false;        // a data file has been opened in this process
     bool fieldSettings = false;     // the well's ".cfg" lives in the data folder (its ".dbc" says)
     bool topsInFieldFolder = false; // the well's ".top" lives in the data folder (its ".dbc" says)
+    bool horizontalFieldSettings = false;  // a shared well's horizontal set-up lives in the data folder
     bool customTracksEnabled = false;
     std::int32_t timeZoneAdjust = -1;  // hours; from the ".dbc" of a shared-folder well
     wellfile::WellConfig config{};     // the well's settings record as the open read or made it
@@ -172,6 +173,7 @@ struct ViewState {
     bool windowReady = true;
     bool logImageMode = false;  // the image view (command 9, the quick bar's zoom)
     bool surveyShown = false;   // survey values are shown on the log
+    bool horizontalLithInOrder = false;  // the open horizontal view draws lithology in the order entered
     bool topsShown = true;      // the formation tops are drawn on the screen log
     bool picturesPresent = false;
     bool picturesShown = false;
@@ -418,6 +420,11 @@ struct OptionSettings {
     bool schemeLinkedCustomTracks = false;  // the quick bar's custom tracks switch schemes 1 and 2
     bool realTimeChart = false;        // the user's real-time gas chart setting
     bool gasTakeLarger = false;        // the gas monitor's channel 4 takes over the total gas only when larger
+    // What the horizontal-well view takes from the window: its vertical gas scales are used only with
+    // the first, its lithology pictures only with the second; a viewer station hides its SETUP button.
+    bool horizontalVerticalGas = false;
+    bool horizontalLithPictures = false;
+    bool viewerStation = false;
 };
 
 // The engines as the menu shows them; their subsystems keep these up to date.

@@ -31,8 +31,8 @@ TrackSettings TrackSettingsOf(const app::LogState& s)
 
     t.interpretedLith = cfg.plotInterpretedLith != 0;
     t.shaleOnLeft = cfg.shaleOnLeft != 0 && s.well.loggerId != 2;
-    // The horizontal-well view's text-order switch stays off until that view is built.
-    t.lithTextOrder = false;
+    // The open horizontal-well view's text-order switch (off while no view is open).
+    t.lithTextOrder = s.view.horizontalLithInOrder;
     return t;
 }
 

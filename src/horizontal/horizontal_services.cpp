@@ -4,19 +4,17 @@
 
 namespace horizontal {
 
-QWidget* HorizontalServices::CreateView(app::LogState&, QWidget*)
-{
-    app::NotBuiltCommand("horizontal", "HorzDlg");
-    return nullptr;
-}
+QWidget* HorizontalServices::CreateView(app::LogState&, QWidget*) { return nullptr; }
 int HorizontalServices::LoadAndDraw(app::LogState&, QWidget*, int) { return 0; }
 bool HorizontalServices::CloseChildWindow(QWidget*) { return false; }
 void HorizontalServices::CloseView(app::LogState&, QWidget*) {}
 int HorizontalServices::ApplySetup(app::LogState&, QWidget*) { return 0; }
-void HorizontalServices::RunSetupDialog(app::LogState&, QWidget*, QWidget*)
+int HorizontalServices::RunSetupDialog(app::LogState&, QWidget*, QWidget*)
 {
     app::NotBuiltCommand("horizontal", "HorzSetupDlg");
+    return 0;
 }
+bool HorizontalServices::ToggleSurveyDisplay(app::LogState&, QWidget*) { return false; }
 
 HorizontalServices& DefaultHorizontalServices()
 {

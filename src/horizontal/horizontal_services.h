@@ -1,8 +1,8 @@
 #pragma once
 // The horizontal-well view. What the main window asks of this subsystem: the view window (HorzDlg,
 // dialog 48), made modeless by the window's command and held as its horizontal view, and the set-up
-// dialog (HorzSetupDlg, dialog 50).
-// Until the subsystem is built, the default services say so on stderr (commands also beep).
+// dialog (HorzSetupDlg, dialog 50). The window installs the services that make the view
+// (horizontal/ui/horzwindowservices.h); these defaults, without a window, make none.
 class QWidget;
 
 namespace app {
@@ -14,8 +14,7 @@ namespace horizontal {
 class HorizontalServices {
 public:
     virtual ~HorizontalServices() = default;
-    // The view made as a modeless child of `parent`, its window created and hidden; null while the view
-    // is not built.
+    // The view made as a modeless child of `parent`, its window created and hidden; null when none can be.
     virtual QWidget* CreateView(app::LogState& log, QWidget* parent);
     // Reads the records and the set-up and draws (`first` 1 on first open, 0 after a set-up change);
     // 0 when the well has no horizontal section (fewer than 4 surveys over 10 degrees of inclination).
@@ -26,8 +25,10 @@ public:
     virtual void CloseView(app::LogState& log, QWidget* view);
     // Reads the horizontal set-up again; non-zero when it could.
     virtual int ApplySetup(app::LogState& log, QWidget* view);
-    // The set-up dialog on the open view (or none), run modally.
-    virtual void RunSetupDialog(app::LogState& log, QWidget* parent, QWidget* view);
+    // The set-up dialog on the open view (or none), run modally; 1 when it saved the set-up.
+    virtual int RunSetupDialog(app::LogState& log, QWidget* parent, QWidget* view);
+    // Toggles the open view's survey display and draws it again; the new state.
+    virtual bool ToggleSurveyDisplay(app::LogState& log, QWidget* view);
 };
 
 // The services in force for this subsystem.

@@ -16,6 +16,7 @@
 #include "drilling/ui/alarmwindows.h"
 #include "drilling/ui/lagcalcdlg.h"
 #include "gasmon/ui/chartwindowservices.h"
+#include "horizontal/ui/horzwindowservices.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "gasmon/ui/autogasdlg.h"
 #include "logview/draw/viewbitmaps.h"
@@ -211,6 +212,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.reports = reportWindows_.get();
     exchangeWindows_ = std::make_unique<exchange::ExchangeWindowServices>(this, *neighbours_.exchange);
     neighbours_.exchange = exchangeWindows_.get();
+    horzWindows_ = std::make_unique<horizontal::HorzWindowServices>(this);
+    neighbours_.horizontal = horzWindows_.get();
     elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog, &tools_.elogReadout);
     elogWindows_->dataFileBusy = [this] { return DataFileBusy(); };
     neighbours_.elog = elogWindows_.get();

@@ -31,6 +31,7 @@ namespace wellfile { struct WellConfig; }
 namespace print { class PrintWindowServices; }
 namespace reports { class ReportWindowServices; }
 namespace exchange { class ExchangeWindowServices; }
+namespace horizontal { class HorzWindowServices; }
 namespace elog { class ElogWindowServices; }
 
 class LogWindow : public QMainWindow {
@@ -350,6 +351,7 @@ private:
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
     std::unique_ptr<reports::ReportWindowServices> reportWindows_;
     std::unique_ptr<exchange::ExchangeWindowServices> exchangeWindows_;  // the live-update dialogs; neighbours_.exchange
+    std::unique_ptr<horizontal::HorzWindowServices> horzWindows_;  // the horizontal view; neighbours_.horizontal
     std::unique_ptr<elog::ElogWindowServices> elogWindows_;  // the LAS export; neighbours_.elog  // the report dialogs; neighbours_.reports
     std::unique_ptr<NoteEditWindow> noteEdit_;  // the note edit over the log; state_.notes points at it
 

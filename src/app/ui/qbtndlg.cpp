@@ -1,7 +1,6 @@
 #include "app/ui/qbtndlg.h"
 
 #include "app/commandids.h"
-#include "app/notbuilt.h"
 #include "app/ui/logwindow.h"
 #include "app/wellsettings.h"
 #include "layout/custchartcfg.h"
@@ -138,8 +137,9 @@ void QBTNDLG::SavePosition()
 void QBTNDLG::CmSurvey()
 {
     app::LogState& s = owner_.State();
-    if (owner_.Tools().horzView) {
-        app::NotBuilt("horizontal", "ToggleSurvey");
+    if (QWidget* view = owner_.Tools().horzView) {
+        const bool shown = owner_.Neighbours().horizontal->ToggleSurveyDisplay(s, view);
+        SetText(ID_SURVEY, shown ? QStringLiteral("Hide Svy") : QStringLiteral("View Svy"));
         return;
     }
     s.view.surveyShown = !s.view.surveyShown;

@@ -1,0 +1,108 @@
+#pragma once
+// HorzDlg: the modeless horizontal-well view (dialog 48). It owns the view's working settings, depth
+// range, zoom, scroll and markers; every change of the set-up is written to the well's ".hor" first and
+// then drawn again through LoadAndDraw.
+#include "horizontal/horzsetup.h"
+#include "horizontal/horzview.h"
+#include "platform/ui/dialog.h"
+
+#include <QImage>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QScrollBar;
+
+namespace app {
+struct LogState;
+}
+
+namespace horizontal {
+
+enum HorzControl : int {
+    kViewHeaderButton = 101, kCloseButton = 102, kSetupButton = 1012, kZoomInButton = 1013, kZoomOutButton = 1014,
+};
+
+class HorzDlg final : public platform::Dialog {
+    Q_OBJECT
+public:
+    // `closed` runs once the view has closed by itself (its close box): the owner forgets it.
+    // `runSetup` runs the set-up dialog on this view and answers 1 when it saved.
+    HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> closed = {},
+            std::function<int(HorzDlg&)> runSetup = {});
+    ~HorzDlg() override;
+
+    // Reads the set-up and the depth range and draws (`first` 1 on the first load); 0 when there is
+    // nothing to show. The plot itself is not drawn yet: the image stays white.
+    int LoadAndDraw(int first);
+    // Reads the record into the working settings (view defaults written when there is none).
+    int ApplySetup();
+    void CmZoomIn(bool ctrl = false);
+    void CmZoomOut(bool ctrl = false);
+    void CmViewHeader();
+    bool ToggleSurveyDisplay();  // the new survey flag
+    void CmSetup();
+    void EvSize();
+    void EvHScroll(ScrollCode code, int thumb);
+    // Stores markers, sections, scroll position, draw-from depth and section count; once.
+    void CloseView();
+    // The view's own close: refused with a beep while a set-up or note dialog is open.
+    void Destroy();
+
+    // The open note text dialog (none: null), set by the notes while one runs.
+    void SetNoteDialog(QWidget* dialog) { noteDialog_ = dialog; }
+    void SetSetupDialog(QWidget* dialog) { setupDialog_ = dialog; }
+    QWidget* ChildDialog() const { return setupDialog_ ? setupDialog_.data() : noteDialog_.data(); }
+
+    // The drawn range, as the loader leaves it (least and greatest TVD, sections, high-angle records).
+    void SetDepthRange(std::int32_t leastTvd, std::int32_t greatestTvd);
+    void SetSections(const std::array<HorzSection, kMaxSections>& sections, int count, int highAngleCount);
+
+    // What the view holds, for its owner and the tests.
+    const HorzViewSettings& Settings() const { return settings_; }
+    std::vector<HorzMarker>& Markers() { return settings_.markers; }
+    std::int32_t DrawFrom() const { return drawFrom_; }
+    std::int32_t PlotLeft() const { return headerShown_ ? 500 : 50; }
+    int ScrollPosition() const { return scroll_; }
+    bool HeaderShown() const { return headerShown_; }
+    bool SurveyDisplay() const { return surveyDisplay_; }
+    const QImage& Image() const { return image_; }
+    QScrollBar* ScrollBar() const { return scrollBar_; }
+    int Redraws() const { return redraws_; }
+    int LastDrawArgument() const { return lastDraw_; }
+
+protected:
+    void SetupWindow() override;
+    bool CanClose() override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    void SaveRecord(const HorzSetupRecord& r);
+    void Publish();
+
+    app::LogState& log_;
+    std::function<void()> closed_;
+    std::function<int(HorzDlg&)> runSetup_;
+    HorzViewSettings settings_;
+    std::array<HorzSection, kMaxSections> sections_{};
+    int sectionCount_ = 0;
+    int highAngleCount_ = 0;
+    std::int32_t drawFrom_ = 0, leastTvd_ = 0, greatestTvd_ = 0;
+    bool headerShown_ = false;
+    bool surveyDisplay_ = false;
+    bool drawn_ = false;
+    bool closedView_ = false;
+    int scroll_ = 0;
+    int redraws_ = 0;
+    int lastDraw_ = -1;
+    QImage image_;
+    QScrollBar* scrollBar_ = nullptr;
+    QPointer<QWidget> setupDialog_;
+    QPointer<QWidget> noteDialog_;
+};
+
+}  // namespace horizontal

@@ -1,0 +1,72 @@
+#include "horizontal/ui/horzwindowservices.h"
+
+#include "app/commandids.h"
+#include "app/ui/logwindow.h"
+#include "app/ui/qbtndlg.h"
+#include "horizontal/ui/horzdlg.h"
+
+namespace horizontal {
+
+QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
+{
+    QPointer<QWidget> window = window_;
+    // Closed by its close box: the window forgets it, unchecks its menu item and sets the quick bar.
+    auto closed = [window] {
+        auto* main = qobject_cast<LogWindow*>(window.data());
+        if (!main)
+            return;
+        main->Tools().horzView = nullptr;
+        main->CheckMenuItem(app::cmd::HorizontalView, false);
+        if (auto* bar = qobject_cast<QBTNDLG*>(main->Tools().quickBar.data()))
+            bar->UpdateViewButtons(bar->Mode());
+    };
+    auto runSetup = [window, &log](HorzDlg& view) {
+        auto* main = qobject_cast<LogWindow*>(window.data());
+        return main ? main->Neighbours().horizontal->RunSetupDialog(log, &view, &view) : 0;
+    };
+    auto* view = new HorzDlg(parent, log, closed, runSetup);
+    if (!view->Create()) {
+        delete view;
+        return nullptr;
+    }
+    return view;
+}
+
+int HorzWindowServices::LoadAndDraw(app::LogState&, QWidget* view, int first)
+{
+    auto* v = qobject_cast<HorzDlg*>(view);
+    return v ? v->LoadAndDraw(first) : 0;
+}
+
+bool HorzWindowServices::CloseChildWindow(QWidget* view)
+{
+    auto* v = qobject_cast<HorzDlg*>(view);
+    QWidget* child = v ? v->ChildDialog() : nullptr;
+    if (!child)
+        return false;
+    if (auto* dialog = qobject_cast<platform::Dialog*>(child))
+        dialog->EndDialog(2);
+    else
+        child->close();
+    return true;
+}
+
+void HorzWindowServices::CloseView(app::LogState&, QWidget* view)
+{
+    if (auto* v = qobject_cast<HorzDlg*>(view))
+        v->CloseView();
+}
+
+int HorzWindowServices::ApplySetup(app::LogState&, QWidget* view)
+{
+    auto* v = qobject_cast<HorzDlg*>(view);
+    return v ? v->ApplySetup() : 0;
+}
+
+bool HorzWindowServices::ToggleSurveyDisplay(app::LogState&, QWidget* view)
+{
+    auto* v = qobject_cast<HorzDlg*>(view);
+    return v && v->ToggleSurveyDisplay();
+}
+
+}  // namespace horizontal
