@@ -51,11 +51,9 @@ HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> close
     Publish();
 }
 
-HorzDlg::~HorzDlg()
-{
-    log_.print.horizontalView = nullptr;
-    log_.view.horizontalLithInOrder = false;
-}
+// The state may already be gone (the main window's own members go before its child windows): the
+// print hook holds a guarded pointer and CloseView cleared the lithology switch.
+HorzDlg::~HorzDlg() = default;
 
 void HorzDlg::Publish()
 {

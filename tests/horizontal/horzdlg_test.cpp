@@ -1,0 +1,170 @@
+// The horizontal view on a real main window: opened and closed by the window's command, its caption,
+// controls, zoom and header written through the well's ".hor", what it tells the print set-up and the
+// lithology column, the quick bar's survey button, and a close refused while a dialog of its own is open.
+#include "app/commandids.h"
+#include "app/tracksettingsof.h"
+#include "app/ui/logwindow.h"
+#include "app/ui/qbtndlg.h"
+#include "horizontal/ui/horzdlg.h"
+#include "print/printsetup.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using horizontal::HorzDlg;
+using horizontal::HorzSetupRecord;
+using testing_support::At;
+using testing_support::doubles;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+namespace {
+
+struct ViewOnWell {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString hor;
+    explicit ViewOnWell(const std::function<void(HorzSetupRecord&)>& stored = {})
+    {
+        qputenv("USER", "tester");
+        window.SetupWindow();
+        const QString path = testing_support::MakeWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
+        EXPECT_EQ(window.OpenDataFile(path), 1);
+        S().env.screenWidth = 1920;
+        S().env.screenHeight = 1080;
+        hor = S().well.file.currentFolder + "H.hor";
+        if (stored) {
+            auto r = std::make_unique<HorzSetupRecord>();
+            horizontal::ViewDefaults(*r, 0);
+            stored(*r);
+            WriteBytes(hor, r.get(), sizeof *r);
+        }
+        doubles().sounder.beeps = 0;
+    }
+    app::LogState& S() { return window.State(); }
+    HorzDlg* Open()
+    {
+        window.EvCommand(app::cmd::HorizontalView);
+        return qobject_cast<HorzDlg*>(window.Tools().horzView.data());
+    }
+    QByteArray Hor() const { return ReadBytes(hor); }
+};
+
+}  // namespace
+
+TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.lithInOrderEntered = 1; });
+    EXPECT_FALSE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_FALSE(print::HorizontalViewOf(f.S()).open);
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->windowTitle().startsWith("HORIZONTAL VIEW.."));
+    EXPECT_TRUE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
+    EXPECT_TRUE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_EQ(view->Image().pixel(10, 10), qRgb(255, 255, 255));
+
+    // Width 1200: the scroll bar and the buttons along the bottom; the header moves the scroll range.
+    view->resize(1200, 600);
+    view->EvSize();
+    EXPECT_EQ(view->ScrollBar()->geometry(), QRect(300, 580, 900, 20));
+    EXPECT_TRUE(view->Control(horizontal::kSetupButton)->isVisibleTo(view));
+    EXPECT_FALSE(view->Control(horizontal::kZoomInButton)->isVisibleTo(view));
+    print::HorizontalViewFacts facts = print::HorizontalViewOf(f.S());
+    EXPECT_TRUE(facts.open);
+    EXPECT_FALSE(facts.fullHeader);
+    view->Click(horizontal::kViewHeaderButton);
+    EXPECT_EQ(view->GetText(horizontal::kViewHeaderButton), "HIDE HEADER");
+    EXPECT_EQ(view->ScrollBar()->minimum(), 500);
+    EXPECT_EQ(view->LastDrawArgument(), 0);
+    EXPECT_TRUE(print::HorizontalViewOf(f.S()).fullHeader);
+
+    // The quick bar's survey button toggles the view's survey display.
+    f.window.EnsureQuickBar();
+    auto* bar = qobject_cast<QBTNDLG*>(f.window.Tools().quickBar.data());
+    ASSERT_NE(bar, nullptr);
+    bar->Command(QBTNDLG::ID_SURVEY);
+    EXPECT_TRUE(view->SurveyDisplay());
+    EXPECT_FALSE(f.S().view.surveyShown);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_SURVEY), "Hide Svy");
+
+    // The command again closes it.
+    f.window.EvCommand(app::cmd::HorizontalView);
+    EXPECT_TRUE(f.window.Tools().horzView.isNull());
+    EXPECT_FALSE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
+    EXPECT_FALSE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_FALSE(print::HorizontalViewOf(f.S()).open);
+}
+
+TEST(HorzWindow, ZoomWritesTheDrawFromDepthAndStopsAtItsLimits)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.drawFromDepth = 995; });
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    view->SetDepthRange(0, 1000);
+    const int draws = view->Redraws();
+    view->CmZoomIn();
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), 990);
+    EXPECT_EQ(doubles().sounder.beeps, 1);
+    EXPECT_FALSE(view->IsEnabled(horizontal::kZoomInButton));
+    EXPECT_EQ(view->Redraws(), draws + 1);
+    EXPECT_EQ(view->LastDrawArgument(), 0);
+    EXPECT_EQ(print::HorizontalViewOf(f.S()).startDepth, 990);
+
+    view->CmZoomOut();  // within 50: 10 up, kept within 200 of the greatest TVD
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), 980);
+    EXPECT_EQ(f.Hor()[156033], 0);
+    EXPECT_TRUE(view->IsEnabled(horizontal::kZoomInButton));
+    for (int i = 0; i < 30; ++i)
+        view->CmZoomOut();
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), 0);
+    EXPECT_EQ(f.Hor()[156033], 1);
+    EXPECT_FALSE(view->IsEnabled(horizontal::kZoomOutButton));
+}
+
+TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
+{
+    ViewOnWell f;
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    std::vector<horizontal::HorzMarker>& markers = view->Markers();
+    markers.assign(3, horizontal::HorzMarker{});
+    markers[0].symbolNumber = 4;
+    markers[2].symbolNumber = 7;
+    markers[2].offsetY = -12;
+    std::array<horizontal::HorzSection, horizontal::kMaxSections> sections{};
+    sections[0].startMd = 0;
+    sections[1].startMd = 1100;
+    sections[1].startTvd = 900;
+    view->SetSections(sections, 2, 0);
+
+    // A set-up dialog of its own open: SETUP and the close box only beep.
+    QWidget dialog;
+    view->SetSetupDialog(&dialog);
+    view->CmSetup();
+    view->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(f.window.Tools().horzView.isNull());
+    EXPECT_EQ(doubles().sounder.beeps, 2);
+
+    // The Open command closes the view before it asks for a file; the view keeps its markers and sections.
+    view->SetSetupDialog(nullptr);
+    f.window.EvCommand(app::cmd::Open);
+    EXPECT_TRUE(f.window.Tools().horzView.isNull());
+    const QByteArray b = f.Hor();
+    EXPECT_EQ(At<std::uint16_t>(b, 155441), 2);
+    EXPECT_EQ(At<std::uint16_t>(b, 139934), 4);
+    EXPECT_EQ(At<std::uint16_t>(b, 139954), 7);
+    EXPECT_EQ(At<std::int32_t>(b, 139954 + 7), -12);
+    EXPECT_EQ(At<std::uint16_t>(b, 139974), 0);
+    EXPECT_EQ(At<float>(b, 994 + 8), 1100.0f);
+    EXPECT_EQ(At<float>(b, 994), 900.0f);
+    EXPECT_EQ(At<std::int32_t>(b, 156020), 2);
+}
