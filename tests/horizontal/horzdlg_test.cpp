@@ -6,7 +6,10 @@
 #include "app/ui/logwindow.h"
 #include "app/ui/qbtndlg.h"
 #include "horizontal/ui/horzdlg.h"
+#include "print/printer_commands.h"
 #include "print/printsetup.h"
+#include "print/ui/printsetupdlg.h"
+#include "support/printers.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -61,7 +64,10 @@ struct ViewOnWell {
 
 TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
 {
-    ViewOnWell f([](HorzSetupRecord& r) { r.lithInOrderEntered = 1; });
+    ViewOnWell f([](HorzSetupRecord& r) {
+        r.lithInOrderEntered = 1;
+        r.drawFromDepth = 1200;
+    });
     EXPECT_FALSE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
     EXPECT_FALSE(print::HorizontalViewOf(f.S()).open);
     HorzDlg* view = f.Open();
@@ -85,6 +91,20 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
     EXPECT_EQ(view->ScrollBar()->minimum(), 500);
     EXPECT_EQ(view->LastDrawArgument(), 0);
     EXPECT_TRUE(print::HorizontalViewOf(f.S()).fullHeader);
+
+    // The print set-up offers the horizontal run from the view's start depth with its header.
+    doubles().printers.defaultPrinter = testing_support::TestPrinter("Test PDF", "FILE:", 300, {15, 11});
+    print::PRINTCFG cfg{};
+    cfg.continuousPaper = print::CheckPrinter(f.S());
+    cfg.endDepth = f.S().well.file.fileBottomDepth;
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+        EXPECT_FALSE(d.IsEnabled(print::setupid::Horizontal));
+        EXPECT_EQ(d.GetText(print::setupid::StartDepth).trimmed(), "1200");
+        EXPECT_EQ(d.GetCheck(print::setupid::FullHeader), platform::BST_CHECKED);
+        EXPECT_FALSE(d.IsEnabled(print::setupid::PrintDsts));
+        d.Click(platform::IDCANCEL);
+    });
+    print::RunPrintSetup(f.S(), cfg);
 
     // The quick bar's survey button toggles the view's survey display.
     f.window.EnsureQuickBar();
