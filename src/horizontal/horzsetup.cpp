@@ -123,6 +123,8 @@ QString SetAsidePath(const HorzFiles& f)
 
 int SaveSetupFile(const HorzFiles& f, const HorzSetupRecord& r, const QString& anchorGamma, const QString& targetGamma)
 {
+    if (f.wellName.isEmpty())
+        return 0;  // no well open: no ".hor" of its own
     const QString path = ViewSetupPath(f);
     MakeWritable(path);
     if (!wellfile::WriteWholeFile(path, &r, sizeof r))
@@ -148,6 +150,8 @@ int SaveSetupFile(const HorzFiles& f, const HorzSetupRecord& r, const QString& a
 int LoadSetupFile(const HorzFiles& f, HorzSetupRecord& r)
 {
     std::memset(&r, 0, sizeof r);
+    if (f.wellName.isEmpty())
+        return 0;
     const QString path = ViewSetupPath(f);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -178,6 +182,8 @@ int ReadRecord(const HorzFiles& f, HorzSetupRecord& r)
 
 int WriteRecord(const HorzFiles& f, const HorzSetupRecord& r)
 {
+    if (f.wellName.isEmpty())
+        return 0;
     const bool field = SharedElsewhere(f);
     if (f.useFieldSettings)
         *f.useFieldSettings = field;

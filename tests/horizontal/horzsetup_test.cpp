@@ -105,6 +105,12 @@ TEST(HorzSetup, ShortFilesAreSetAsideUnderNumberedNamesAndNoneIsLost)
     HorzFiles nowhere = f.files;
     nowhere.currentFolder = f.current + "missing/";
     EXPECT_EQ(SaveSetupFile(nowhere, *Record()), 0);
+    // No well open: nothing is read or written (no bare ".hor" in the working folder).
+    HorzFiles none = f.files;
+    none.wellName.clear();
+    EXPECT_EQ(SaveSetupFile(none, *Record()), 0);
+    EXPECT_EQ(WriteRecord(none, *Record()), 0);
+    EXPECT_FALSE(QFileInfo::exists(f.current + ".hor"));
 }
 
 TEST(HorzSetup, SectionsOfTheOlderLayoutMoveOnceAndTheFileIsRewritten)

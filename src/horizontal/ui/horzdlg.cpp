@@ -105,6 +105,9 @@ void HorzDlg::SetSections(const std::array<HorzSection, kMaxSections>& sections,
 
 int HorzDlg::LoadAndDraw(int first)
 {
+    const wellfile::OpenWell& well = log_.well.file;
+    if (well.wellName.isEmpty() || well.fileBottomDepth <= well.fileTopDepth)
+        return 0;  // no well open: nothing to show
     lastDraw_ = first;
     ++redraws_;
     auto r = std::make_unique<HorzSetupRecord>();
@@ -118,7 +121,6 @@ int HorzDlg::LoadAndDraw(int first)
     if (first && greatestTvd_ == 0)
         greatestTvd_ = std::int32_t(log_.well.file.maxTvd);
     // The plot is laid out over the well's depths at 8 pixels a unit; its drawing is still to come.
-    const wellfile::OpenWell& well = log_.well.file;
     const int span = std::max(0, well.fileBottomDepth - well.fileTopDepth);
     const int width = std::clamp(PlotLeft() + span * settings_.pixelsPerUnit, std::max(1, this->width()), 32000);
     const int height = std::max(1, this->height() - 20);
