@@ -248,6 +248,8 @@ public:
     void EvSize(int clientWidth, int clientHeight);
     // The window moved: the quick view bar follows it (not while minimised or not painted).
     void EvMove();
+    // Puts the bar of shared wells, when there is one, back under the caption.
+    void PlaceRemoteViewer();
     int EvMouseWheel(int wheelDelta, bool ctrl = false);
     // (Re)makes the depth scroll bar beside the log, at the view's percentage of the well, and sets the
     // log bottom y from the visible rows.

@@ -6,6 +6,7 @@
 #include "app/importcommands.h"
 #include "app/ui/qbtndlg.h"
 #include "app/wellsettings.h"
+#include "exchange/ui/livemonitordlg.h"
 #include "layout/custchartcfg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "platform/draw/dc.h"
@@ -405,11 +406,17 @@ void LogWindow::moveEvent(QMoveEvent* e)
     EvMove();
 }
 
+void LogWindow::PlaceRemoteViewer()
+{
+    if (auto* bar = qobject_cast<SV_LIVEDLG*>(tools_.liveBar.data()))
+        bar->Place();
+}
+
 void LogWindow::EvMove()
 {
     if (state_.view.holdRepaint || isMinimized())
         return;
     if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
         bar->Place();
-    // The remote viewer box of shared wells follows once it is built (SV_LIVEDLG).
+    PlaceRemoteViewer();
 }

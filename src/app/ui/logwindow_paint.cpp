@@ -4,7 +4,7 @@
 
 #include "app/firstpaint.h"
 #include "app/commandids.h"
-#include "app/notbuilt.h"
+#include "exchange/ui/livemonitordlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
@@ -54,8 +54,12 @@ void LogWindow::PaintLog()
     }
     if (!tools_.quickBar)
         EnsureQuickBar();
-    if (s.view.liveView)
-        app::NotBuilt("app", "SV_LIVEDLG");
+    if (s.view.liveView && !tools_.liveBar) {
+        auto* bar = new SV_LIVEDLG(*this);  // the window owns it
+        tools_.liveBar = bar;
+        bar->Create();
+        bar->Place();
+    }
 }
 
 void LogWindow::FirstPaint()

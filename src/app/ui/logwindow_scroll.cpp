@@ -119,6 +119,8 @@ void LogWindow::EvSize(int w, int h)
     horzBar_ = nullptr;
     sc.horizontalBar = false;
     sc.windowHeight = h;
+    if (!held && !isMinimized())
+        PlaceRemoteViewer();
     if (w >= L.logRight) {
         sc.horizontalOffset = 0;
         // A render still owed (a file just opened, a scheme changed) stays owed: a wider window needs

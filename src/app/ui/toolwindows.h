@@ -12,6 +12,7 @@ namespace app {
 
 struct ToolWindows {
     QPointer<QWidget> quickBar;  // the quick view bar
+    QPointer<QWidget> liveBar;   // the bar of shared wells, while the live view is on
     QPointer<QWidget> horzView;  // the horizontal-well view
     QPointer<QWidget> gasChart;  // the real-time gas chart
     QPointer<QWidget> witsChart;

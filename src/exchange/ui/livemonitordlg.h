@@ -1,0 +1,42 @@
+#pragma once
+// SV_LIVEDLG, the live monitor bar: a one-line drop-down list across the top of the main window of the
+// wells an office user follows through the shared folder, one summary line each. Choosing a line opens
+// that well in the main window. The main window keeps one while the live view is on
+// (ToolWindows::liveBar) and places it on every move and resize.
+#include "exchange/sharedwells.h"
+#include "platform/ui/dialog.h"
+
+class LogWindow;
+
+class SV_LIVEDLG final : public platform::Dialog {
+    Q_OBJECT
+public:
+    enum : int { ID_WELLS = 103 };
+
+    explicit SV_LIVEDLG(LogWindow& owner);
+
+    // Moves the bar under the owner's caption, as wide as the log less its unit column.
+    void Place();
+    const exchange::SharedWellList& Wells() const { return list_; }
+
+protected:
+    void SetupWindow() override;
+
+private:
+    void FillWellList();
+    void EvWellSelected();
+
+    LogWindow& owner_;
+    exchange::SharedWellList list_;
+    int timeZone_ = 0;
+};
+
+namespace exchange {
+
+// Opens the shared well of `path` in place of the open one. Refused with a beep while the data file
+// is busy; a missing path is shown with the caption "File error in Open" and changes nothing; a file
+// that does not open leaves the open well. On success the caption names the well's title and
+// `timeText`, and the menu is rebuilt. 1 when the well was opened.
+int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText);
+
+}  // namespace exchange

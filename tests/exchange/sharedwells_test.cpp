@@ -1,0 +1,140 @@
+// The shared wells an office user follows, on real folders; "now" is 10:05 on 15 January 2026.
+#include "exchange/sharedwells.h"
+
+#include "exchange/liveupdate.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using testing_support::TestDir;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 1, 15), QTime(10, 5));
+
+// A data file of records first..last, last changed `age` seconds before now, with `gas` at depths.
+QString MakeShared(const QString& folder, const QString& name, int first, int last, qint64 age = 0,
+                   const std::vector<std::pair<int, float>>& gas = {})
+{
+    std::vector<wellfile::RECORD> rows;
+    for (int d = first; d <= last; ++d)
+        rows.push_back(testing_support::ValidRecord(d, 1, "100bl"));
+    for (const auto& [depth, value] : gas)
+        rows[std::size_t(depth - first)].gas[0] = value;
+    QDir().mkpath(folder);
+    const QString path = folder + name;
+    testing_support::WriteBytes(path, rows.data(), qsizetype(rows.size() * sizeof(wellfile::RECORD)));
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadWrite));
+    EXPECT_TRUE(f.setFileTime(kNow.addSecs(-age), QFileDevice::FileModificationTime));
+    return path;
+}
+
+}  // namespace
+
+TEST(SharedWells, FontFollowsRowHeightAndScreen)
+{
+    auto pair = [](exchange::LiveBarFontSize s) { return std::make_pair(s.height, s.width); };
+    EXPECT_EQ(pair(exchange::LiveBarFont(9, 8, 1920)), std::make_pair(-10, -9));
+    EXPECT_EQ(pair(exchange::LiveBarFont(12, 8, 800)), std::make_pair(-15, -8));
+    EXPECT_EQ(pair(exchange::LiveBarFont(12, 8, 1024)), std::make_pair(-16, -7));
+    EXPECT_EQ(pair(exchange::LiveBarFont(12, 8, 1920)), std::make_pair(-26, -10));
+}
+
+TEST(SharedWells, BarStandsUnderTheCaptionAsWideAsTheNarrowerOfLogAndWindow)
+{
+    const exchange::LiveBarPlace a = exchange::PlaceLiveBar(100, 50, 1280, 1200, 30);
+    EXPECT_EQ(std::make_tuple(a.x, a.y, a.width), std::make_tuple(104, 95, 1170));
+    EXPECT_EQ(exchange::PlaceLiveBar(100, 50, 1280, 1300, 30).width, 1250);
+}
+
+TEST(SharedWells, SummaryLineTimeZoneAndShortFiles)
+{
+    const QString folder = TestDir() + "W/";
+    const QString path = MakeShared(folder, "W.svm", 1000, 1235, 0, {{1220, 45.7f}, {1230, 12.0f}, {1231, 1.0f}});
+    exchange::WellSummary s;
+    ASSERT_EQ(exchange::ReadWellSummary(path, 0, s), 1);
+    const QString line = exchange::WellLine(path, s);
+    EXPECT_EQ(line, QString("W").leftJustified(25) + " at 1235   Mod 1-15-26 10:05 AM  Gas at 1230  =12U   ");
+    EXPECT_EQ(line.size(), 78);
+    ASSERT_EQ(exchange::ReadWellSummary(path, -3, s), 1);
+    EXPECT_EQ(s.timeText, "1-15-26  7:05 AM");
+    // The shift stays within the day: 10 + 16 is 2 AM, not "14 PM".
+    ASSERT_EQ(exchange::ReadWellSummary(path, 16, s), 1);
+    EXPECT_EQ(s.timeText, "1-15-26  2:05 AM");
+
+    // Gas above 1.0 only before the last 250 records counts for nothing.
+    const QString old = MakeShared(folder, "OLD.svm", 1, 400, 0, {{100, 80.0f}});
+    ASSERT_EQ(exchange::ReadWellSummary(old, 0, s), 1);
+    EXPECT_EQ(std::make_pair(s.gasDepth, s.gasValue), std::make_pair(0, 0));
+
+    EXPECT_EQ(exchange::ReadWellSummary(MakeShared(folder, "S25.svm", 1, 25), 0, s), 0);
+    EXPECT_EQ(exchange::ReadWellSummary(MakeShared(folder, "S26.svm", 1, 26), 0, s), 1);
+    EXPECT_EQ(exchange::ReadWellSummary(folder + "none.svm", 0, s), 0);
+    EXPECT_TRUE(exchange::WellLine(folder + "none.svm", s).startsWith(QString("none").leftJustified(25) + " at 0      Mod   Gas"));
+}
+
+TEST(SharedWells, DollarUserSeesTheFilteredRootWithoutChartFolders)
+{
+    const QString root = TestDir() + "Dropbox/";
+    MakeShared(root + "OPS-1/", "OPS-1.svm", 1, 30);
+    MakeShared(root + "ops-2/", "ops-2.svm", 1, 30);
+    MakeShared(root + "OPS-1_chart/", "OPS-1.svm", 1, 30);
+    MakeShared(root + "OTHER-3/", "OTHER-3.svm", 1, 30);
+    QDir().mkpath(root + "OPS-4");
+    QStringList list;
+    EXPECT_EQ(exchange::ListSharedWells(root, "ops$x", list), 2);
+    EXPECT_EQ(list, QStringList({root + "OPS-1/OPS-1.svm", root + "ops-2/ops-2.svm"}));
+    list.clear();
+    // The all-wells right lists every folder of 6 or more characters, short ones only by the filter.
+    EXPECT_EQ(exchange::ListSharedWells(root, "KIT4", list), 1);
+    EXPECT_EQ(list, QStringList{root + "OTHER-3/OTHER-3.svm"});
+}
+
+TEST(SharedWells, IdleWellsAreRetiredFromTheUsersFolderOnly)
+{
+    const QString root = TestDir() + "Dropbox/", mine = TestDir() + "me/";
+    const QString idle = MakeShared(root + "IDLE/", "IDLE.svm", 1, 30, exchange::kIdleWellSeconds);
+    const QString young = MakeShared(root + "YOUNG/", "YOUNG.svm", 1, 30, exchange::kIdleWellSeconds - 1);
+    const QString open = MakeShared(root + "OPEN/", "OPEN.svm", 1, 30, 10 * exchange::kIdleWellSeconds);
+    MakeShared(mine, "IDLE.svm", 1, 30);
+    testing_support::WriteBytes(mine + "IDLE.hdr", QByteArray("h"));
+    testing_support::WriteBytes(mine + "YOUNG.hdr", QByteArray("h"));
+    const exchange::SharedWellsUser user{"ann", mine, "open", kNow};
+    EXPECT_EQ(exchange::KeepWell(user, idle), 0);
+    EXPECT_EQ(exchange::KeepWell(user, young), 1);
+    EXPECT_EQ(exchange::KeepWell(user, open), 1);
+    EXPECT_TRUE(QFile::exists(idle));  // the shared copy stays for every other station
+    EXPECT_EQ(QDir(mine).entryList(QDir::Files), QStringList{"YOUNG.hdr"});
+}
+
+TEST(SharedWells, ListStoresAtMostFiftyAndIsSavedOnlyWhenTheRecordWasRead)
+{
+    const QString root = TestDir() + "Dropbox/";
+    for (int i = 0; i < 60; ++i) {
+        const QString name = QString("WELL%1").arg(i, 2, 10, QChar('0'));
+        MakeShared(root + name + "/", name + ".svm", 1, 30, 60);
+    }
+    auto block = std::make_unique<wellfile::SettingsBlock>();
+    bool store = false;
+    const exchange::SharedWellsUser all{"overseergroup", TestDir() + "me/", "WELL07", kNow};
+    exchange::SharedWellList list = exchange::FillWellList(all, root, 0, *block, true, store);
+    EXPECT_TRUE(store);
+    EXPECT_EQ(block->fileCount, 50);
+    EXPECT_EQ(exchange::ListedFile(*block, 49), root + "WELL49/WELL49.svm");
+    EXPECT_EQ(list.lines.size(), 50);
+    EXPECT_EQ(list.selected, 7);
+
+    // A user without the right keeps the stored wells that still exist; an unread record is not saved.
+    QFile::remove(root + "WELL03/WELL03.svm");
+    list = exchange::FillWellList({"ann", {}, {}, kNow}, root, 0, *block, false, store);
+    EXPECT_FALSE(store);
+    EXPECT_EQ(list.paths.size(), 49);
+    EXPECT_EQ(list.paths.value(3), root + "WELL04/WELL04.svm");
+    EXPECT_EQ(list.selected, 0);
+}
