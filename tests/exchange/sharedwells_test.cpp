@@ -1,7 +1,13 @@
-// The shared wells an office user follows, on real folders; "now" is 10:05 on 15 January 2026.
+// The shared wells an office user follows, on real folders, and their bar on a real window; "now" is
+// 10:05 on 15 January 2026.
 #include "exchange/sharedwells.h"
+#include "exchange/ui/livemonitordlg.h"
 
+#include "app/commandids.h"
+#include "app/startup.h"
+#include "app/ui/logwindow.h"
 #include "exchange/liveupdate.h"
+#include "platform/ui/controls.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -11,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+using testing_support::doubles;
 using testing_support::TestDir;
 
 namespace {
@@ -137,4 +144,59 @@ TEST(SharedWells, ListStoresAtMostFiftyAndIsSavedOnlyWhenTheRecordWasRead)
     EXPECT_EQ(list.paths.size(), 49);
     EXPECT_EQ(list.paths.value(3), root + "WELL04/WELL04.svm");
     EXPECT_EQ(list.selected, 0);
+}
+
+TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
+{
+    doubles().clock.now = kNow;
+    app::CommandLineFilesTaken() = 0;
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString data = s.well.file.dataFolder, root = data + "dropbox/";
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 100, 200)), 1);
+    MakeShared(root + "OPS-1/", "OPS-1.svm", 1, 30, 60);
+    const QString two = MakeShared(root + "ops-2/", "ops-2.svm", 1000, 1235, 0, {{1230, 12.0f}});
+    MakeShared(root + "OTHER-3/", "OTHER-3.svm", 1, 30);
+    s.env.userName = "ops$x";
+    s.env.documentsFolder = TestDir() + "docs/";
+    window.resize(1280, 700);
+    s.view.liveView = true;
+    window.PaintLog();
+    auto* bar = qobject_cast<SV_LIVEDLG*>(window.Tools().liveBar.data());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->GetCount(SV_LIVEDLG::ID_WELLS), 2);
+    EXPECT_TRUE(bar->GetString(SV_LIVEDLG::ID_WELLS, 1).startsWith(QString("ops-2").leftJustified(25) + " at 1235"));
+    window.move(100, 50);
+    window.EvMove();
+    const QRect frame = window.frameGeometry();
+    EXPECT_EQ(bar->pos(), QPoint(frame.left() + 4, frame.top() + 45));
+    window.PaintLog();
+    EXPECT_EQ(window.Tools().liveBar.data(), bar);  // one bar for the live view
+
+    // A data-as-text view holds the data file: choosing a well only beeps.
+    window.EvCommand(app::cmd::DataAsText);
+    ASSERT_TRUE(window.Tools().dataAsText);
+    const int beeps = doubles().sounder.beeps;
+    EXPECT_EQ(exchange::OpenSharedWell(window, two, "t"), 0);
+    EXPECT_EQ(doubles().sounder.beeps, beeps + 1);
+    window.Tools().dataAsText->close();
+    delete window.Tools().dataAsText.data();
+
+    // A missing path is shown; a file that does not open leaves the open well.
+    doubles().prompter.messages.clear();
+    EXPECT_EQ(exchange::OpenSharedWell(window, root + "gone.svm", "t"), 0);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "File error in Open");
+    QDir().mkpath(root + "BAD");
+    testing_support::WriteBytes(root + "BAD/BAD.svm", QByteArray(100, 'x'));
+    doubles().prompter.messages.clear();
+    EXPECT_EQ(exchange::OpenSharedWell(window, root + "BAD/BAD.svm", "t"), 0);
+    EXPECT_EQ(s.well.file.wellName, "W");
+
+    bar->SetSelIndex(SV_LIVEDLG::ID_WELLS, 1);
+    bar->Command(SV_LIVEDLG::ID_WELLS, platform::CBN_SELCHANGE);
+    EXPECT_EQ(s.well.file.wellName, "ops-2");
+    EXPECT_TRUE(window.windowTitle().startsWith("StrativM    "));
+    EXPECT_TRUE(window.windowTitle().endsWith("  Last Updated 1-15-26 10:05 AM")) << window.windowTitle().toStdString();
 }
