@@ -93,7 +93,8 @@ int ListSharedWells(const QString& root, const QString& userName, QStringList& l
             continue;
         const QString folder = platform::JoinPath(root, entry);
         QString name;
-        if (FindFirstName(name, platform::JoinPath(folder, QStringLiteral("*.svm"))) && QFileInfo(platform::JoinPath(folder, name)).isFile()) {
+        if (FindFirstName(name, platform::JoinPath(folder, QStringLiteral("*.svm"))) &&
+            QFileInfo(platform::JoinPath(folder, name)).isFile()) {
             list << platform::JoinPath(folder, name);
             ++added;
         }
@@ -143,7 +144,8 @@ int ReadWellSummary(const QString& path, int timeZone, WellSummary& summary)
     }
     summary.lastDepth = record.depth;
     // The change time as the runtime's ctime writes it, then the stations' last-update text.
-    const QString ctime = QLocale::c().toString(QFileInfo(file).lastModified(), QStringLiteral("ddd MMM d HH:mm:ss yyyy"));
+    const QString ctime =
+        QLocale::c().toString(QFileInfo(file).lastModified(), QStringLiteral("ddd MMM d HH:mm:ss yyyy"));
     summary.timeText = FormatTimeText(ctime, timeZone);
     return 1;
 }

@@ -83,7 +83,8 @@ TEST(SharedWells, SummaryLineTimeZoneAndShortFiles)
     EXPECT_EQ(exchange::ReadWellSummary(MakeShared(folder, "S25.svm", 1, 25), 0, s), 0);
     EXPECT_EQ(exchange::ReadWellSummary(MakeShared(folder, "S26.svm", 1, 26), 0, s), 1);
     EXPECT_EQ(exchange::ReadWellSummary(folder + "none.svm", 0, s), 0);
-    EXPECT_TRUE(exchange::WellLine(folder + "none.svm", s).startsWith(QString("none").leftJustified(25) + " at 0      Mod   Gas"));
+    EXPECT_TRUE(exchange::WellLine(folder + "none.svm", s)
+                    .startsWith(QString("none").leftJustified(25) + " at 0      Mod   Gas"));
 }
 
 TEST(SharedWells, DollarUserSeesTheFilteredRootWithoutChartFolders)

@@ -35,7 +35,7 @@ void SV_LIVEDLG::SetupWindow()
     const exchange::LiveBarFontSize size =
         exchange::LiveBarFont(s.layout.format.pixelsPerStep, s.env.charWidth, s.env.screenWidth);
     const platform::LOGFONTA lf = platform::MakeLogFont("Courier New", size.height, size.width,
-                                              platform::FIXED_PITCH | platform::FF_MODERN, platform::FW_NORMAL);
+                                                        platform::FIXED_PITCH | platform::FF_MODERN);
     Control(ID_WELLS)->setFont(platform::MakeQFont(platform::Font::FromLogFont(lf), 96));
     timeZone_ = exchange::LiveTimeZone(app::PlaceOf(s), s.well.loggerId);
     FillWellList();
