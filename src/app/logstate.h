@@ -455,6 +455,7 @@ struct ScrollState {
     bool horizontalBar = false;        // the horizontal scroll bar is shown (the window is narrower than the log)
     bool renderingImage = false;       // busy: a log image export runs; paint and the idle render wait
     bool imageRender = false;          // the image export is drawing the log into an image
+    bool imageDpi300 = false;          // "Scale to 300 dpi for printing": the next image export draws 30-pixel rows
 };
 
 // Copies of the daily WITS file for a monitoring station, made at each write of the file.

@@ -216,6 +216,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.horizontal = horzWindows_.get();
     elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog, &tools_.elogReadout);
     elogWindows_->dataFileBusy = [this] { return DataFileBusy(); };
+    elogWindows_->setLogFormat = [this](int rowHeight) { SetLogFormat(state_.well.loggerId, rowHeight); };
+    elogWindows_->buildGridBitmaps = [this] { wellServices_.view->BuildGridBitmaps(state_); };
     neighbours_.elog = elogWindows_.get();
 
     gasmon::GasMonitorWindow gasWindow;

@@ -120,7 +120,16 @@ const app::CommandTable<LogWindow>& LogWindow::Commands()
 }
 
 void LogWindow::CmRestore() { neighbours_.exchange->CmRestore(state_); }
-void LogWindow::CmSaveAsImage() { neighbours_.elog->CmSaveAsImage(state_); }
+void LogWindow::CmSaveAsImage()
+{
+    // The image is drawn from the data file, which a running entry may be changing.
+    if (DataFileBusy()) {
+        platform::MessageBeep(0);
+        return;
+    }
+    neighbours_.elog->CmSaveAsImage(state_);
+    MarkRedraw();
+}
 void LogWindow::CmSendFile() { neighbours_.exchange->CmSendFile(state_); }
 void LogWindow::CmPageSetup() { neighbours_.print->CmPageSetup(state_); }
 void LogWindow::CmPrint() { neighbours_.print->CmPrint(state_); }

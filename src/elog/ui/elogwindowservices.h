@@ -1,7 +1,7 @@
 #pragma once
-// The e-log services of a main window: the LAS exports with the range dialog, the survey and TVD dialog,
-// the water saturation set-up and the e-log read-out's table (kept in `readoutSlot`); every other call
-// goes on to the services it was given.
+// The e-log services of a main window: the LAS exports with the range dialog, the log image export, the
+// survey and TVD dialog, the water saturation set-up and the e-log read-out's table (kept in
+// `readoutSlot`); every other call goes on to the services it was given.
 #include "elog/elog_services.h"
 
 #include <QPointer>
@@ -25,7 +25,10 @@ public:
                          bool updateCopy) override;
     std::function<bool()> dataFileBusy;
 
-    void CmSaveAsImage(app::LogState& log) override { rest_.CmSaveAsImage(log); }
+    // The log image export (elog/ui/imagecommand.h) with the window's layout calls below.
+    void CmSaveAsImage(app::LogState& log) override;
+    std::function<void(int rowHeight)> setLogFormat;
+    std::function<void()> buildGridBitmaps;
     void EnsureCurves(app::LogState& log) override { rest_.EnsureCurves(log); }
     void DeleteCurves(app::LogState& log) override { rest_.DeleteCurves(log); }
     void FreeCurveData(app::LogState& log) override { rest_.FreeCurveData(log); }

@@ -268,7 +268,7 @@ void Painting::WholeLog()
         DrawCurve(dc, g, f.device, f.curve, f.records, 1, std::min<int>(rows + 1, int(f.records.size()) - 1), R, T, false);
     if (g.Flag(31) && p != 60)
         n.DrawAveragedCurve(target, buffer, 1, curves, R, T, false);
-    if (g.Flag(37) && f.records.size() > 1 && double(g.fileFirstDepth) + f.gammaLag + 20.0 < double(f.records[1].depth))
+    if (g.Flag(37) && !f.imageLog && f.records.size() > 1 && double(g.fileFirstDepth) + f.gammaLag + 20.0 < double(f.records[1].depth))
         n.DrawDataCurve(target, buffer, 1, curves, R, T, false);
     if (g.Flag(1))
         n.DrawRecordCurve(target, buffer, 1, curves, R, T, false);
@@ -311,7 +311,7 @@ void Painting::WholeLog()
     if (f.shortReports)
         n.DrawShortReports(target, top, out.bottomDepth, R, T - R);
     if (f.pictures) {
-        int y = T, picture = 0;
+        int y = f.imageLog ? T + 25 * R : T, picture = 0;
         for (std::size_t i = 1; i < f.records.size() && y <= g.logBottomY - 5 * R; ++i, y += R) {
             picture = n.FindNextImageAtDepth(f.records[i].depth, picture);
             if (picture >= 0)
@@ -328,6 +328,8 @@ void Painting::WholeLog()
         n.PaintCustomTracks(target, From0(rows + 1), f.custom, T, rows + 1, R, out.bottomDepth, 0);
     if (f.memos && !f.gasPercentOfTotal)
         n.DrawMemos(target, top, PageBottomY{g.logBottomY}, R, T - R);
+    if (f.imageLog)
+        return;
     if (g.Flag(1))
         n.DrawTrackScaleHeader(target, g.logBottomY, R, g.Flag(37) ? 1 : 0);
     if (g.Flag(27))

@@ -46,6 +46,9 @@ struct PaintFrame {
     bool shortReports = false;       // short reports exist and are not hidden
     bool pictures = false;
     bool imageMarkers = false;
+    // A log image is drawn: no data curve and no scale heads; the pictures stand one row a record from
+    // 25 rows below the first row.
+    bool imageLog = false;
     bool memos = false;              // the well has memos
     // The custom-data records, row 0's first; absent: no custom tracks this paint.
     CustomRecords custom;

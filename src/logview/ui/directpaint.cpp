@@ -31,10 +31,12 @@ std::vector<wellfile::RECORD> OffsetRecords(app::LogState& s, int visibleRows)
     return buffer;
 }
 
-}  // namespace
+enum class Run { Screen, OffScreen, Image };
 
-std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, const ViewGeometry& g, bool offScreen)
+std::optional<PaintResult> Draw(app::LogState& s, platform::Dc& dc, const ViewGeometry& g, Run run, const Device& device,
+                                bool header)
 {
+    const bool offScreen = run != Run::Screen;
     wellfile::OpenWell& well = s.well.file;
     const int step = well.depthStep > 0 ? well.depthStep : 1;
     const int recordIndex = (well.viewTopDepth - well.fileTopDepth) / step;
@@ -55,7 +57,6 @@ std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, con
         return std::nullopt;
     }
 
-    const Device device = Device::Screen();
     PaintFrame frame{g, device, StripsOf(s), PaintersOf(s)};
     frame.dataFile = !well.dataFileName.isEmpty();
     frame.dragEntry = dragEntry;
@@ -78,11 +79,27 @@ std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, con
     frame.gammaLag = s.layout.schemes.gammaLag;
     frame.downtime = s.well.downtimeDepthIndex;
     // The off-screen render leaves the pictures and their markers to the paint.
-    frame.pictures = !offScreen && s.view.picturesShown && s.pictures.loaded;
-    frame.imageMarkers = !offScreen && s.pictures.loaded && !s.pictures.all.empty();
+    frame.pictures = run != Run::OffScreen && s.view.picturesShown && s.pictures.loaded;
+    frame.imageMarkers = run == Run::Screen && s.pictures.loaded && !s.pictures.all.empty();
+    frame.imageLog = run == Run::Image;
+    if (run == Run::Image && !header)
+        frame.trackTitles = nullptr;
     if (frame.dataFile)
         frame.custom = CustomRecordsAt(s, 1);
     return PaintLog(dc, frame);
+}
+
+}  // namespace
+
+std::optional<PaintResult> DrawDirectLog(app::LogState& s, platform::Dc& dc, const ViewGeometry& g, bool offScreen)
+{
+    return Draw(s, dc, g, offScreen ? Run::OffScreen : Run::Screen, Device::Screen(), false);
+}
+
+std::optional<PaintResult> DrawImageLog(app::LogState& s, platform::Dc& dc, const ViewGeometry& g, const Device& device,
+                                        bool header)
+{
+    return Draw(s, dc, g, Run::Image, device, header);
 }
 
 }  // namespace logview

@@ -6,8 +6,10 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <gif_lib.h>
+#include <tiffio.h>
 
 #include <algorithm>
 #include <cmath>
@@ -71,6 +73,41 @@ int SaveWithQt(const QString& fileName, const ImageDescriptor& image, const char
     if (!writer.write(image.image))
         return IMAGE_CANT_WRITE;
     return SaveThrough(fileName, [&](QSaveFile& file) { return file.write(encoded) == encoded.size(); });
+}
+
+// A 1-bit image as a CCITT Group 4 TIFF (black is 1), encoded into a temporary file and read back.
+bool EncodeGroup4Tiff(const QImage& image, QByteArray& encoded)
+{
+    const QImage mono = image.format() == QImage::Format_Mono ? image : image.convertToFormat(QImage::Format_Mono);
+    const QList<QRgb> table = mono.colorTable();
+    const bool oneIsWhite = table.size() > 1 && qGray(table[1]) >= 128;
+    QTemporaryFile temp;
+    if (!temp.open())
+        return false;
+    temp.close();
+    TIFF* tiff = TIFFOpen(QFile::encodeName(temp.fileName()).constData(), "w");
+    if (!tiff)
+        return false;
+    const int w = mono.width(), h = mono.height();
+    bool ok = TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, std::uint32_t(w)) && TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, std::uint32_t(h)) &&
+              TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 1) && TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 1) &&
+              TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_CCITTFAX4) &&
+              TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE) &&
+              TIFFSetField(tiff, TIFFTAG_FILLORDER, FILLORDER_MSB2LSB) && TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, std::uint32_t(h)) &&
+              TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    std::vector<unsigned char> row(std::size_t((w + 7) / 8));
+    for (int y = 0; ok && y < h; ++y) {
+        const uchar* line = mono.constScanLine(y);
+        for (std::size_t i = 0; i < row.size(); ++i)
+            row[i] = oneIsWhite ? uchar(~line[i]) : line[i];
+        ok = TIFFWriteScanline(tiff, row.data(), std::uint32_t(y), 0) == 1;
+    }
+    TIFFClose(tiff);
+    QFile back(temp.fileName());
+    if (!ok || !back.open(QIODevice::ReadOnly))
+        return false;
+    encoded = back.readAll();
+    return !encoded.isEmpty();
 }
 
 // The palette of an image with no more than `limit` colours, and each pixel's index; empty when it has more.
@@ -272,6 +309,12 @@ int savejpg(const QString& fileName, const ImageDescriptor& image, int quality)
 
 int savetif(const QString& fileName, const ImageDescriptor& image, int option)
 {
+    if (option != 0 && !image.Empty() && image.bitsPerPixel == 1) {
+        QByteArray encoded;
+        if (!EncodeGroup4Tiff(image.image, encoded))
+            return IMAGE_CANT_WRITE;
+        return SaveThrough(fileName, [&](QSaveFile& file) { return file.write(encoded) == encoded.size(); });
+    }
     return SaveWithQt(fileName, image, "tiff", -1, option != 0 ? 1 : 0);
 }
 

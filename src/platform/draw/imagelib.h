@@ -27,7 +27,8 @@ enum ImageError : int {
     IMAGE_CANT_WRITE = 9,     // the image could not be written in full
 };
 
-constexpr int kMaxImageSide = 32767;
+// JPEG and GIF keep sides in 16 bits; a long log image is tall.
+constexpr int kMaxImageSide = 65500;
 
 // One image of the library: what allocimage made or loadjpg read. `image` is RGB32 for 24 bits,
 // Indexed8 for 8 bits and Mono for 1 bit.
@@ -67,7 +68,7 @@ int convertrgbtopal(int colours, const ImageDescriptor& source, ImageDescriptor&
 
 int savebmp(const QString& fileName, const ImageDescriptor& image, int option);
 int savejpg(const QString& fileName, const ImageDescriptor& image, int quality);
-// `option` not 0: LZW compression.
+// `option` not 0: LZW compression, or CCITT Group 4 for a 1-bit image.
 int savetif(const QString& fileName, const ImageDescriptor& image, int option);
 // PNG is always written with lossless compression; `option` is taken and not read.
 int savepng(const QString& fileName, const ImageDescriptor& image, int option);

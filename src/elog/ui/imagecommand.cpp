@@ -1,0 +1,357 @@
+#include "elog/ui/imagecommand.h"
+
+#include "app/logstate.h"
+#include "elog/draw/compressedimage.h"
+#include "elog/draw/imageexport.h"
+#include "elog/ui/elogwindowservices.h"
+#include "elog/ui/imagedialog.h"
+#include "elog/ui/lascommand.h"
+#include "elog/ui/rangedialog.h"
+#include "logview/depthcolumnoptions.h"
+#include "logview/geometryof.h"
+#include "logview/ui/directpaint.h"
+#include "logview/ui/paintinputs.h"
+#include "logview/ui/titlerowpaint.h"
+#include "platform/draw/dc.h"
+#include "platform/services.h"
+#include "wellfile/datafile.h"
+#include "wellfile/wholefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace elog {
+
+namespace {
+
+const QString kError = QStringLiteral("ERROR");
+
+// The window as the export found it, put back however the export ends: the layout (row height, unit
+// width, fonts and columns), the view top, the busy flags and the 300-dpi choice, which holds for one
+// export only.
+class RenderScope {
+public:
+    RenderScope(app::LogState& log, const ImageWindow& window) : log_(log), window_(window), layout_(log.layout.format)
+    {
+        viewTop_ = log.well.file.viewTopDepth;
+        dpi300_ = std::exchange(log.scroll.imageDpi300, false);
+        log.scroll.renderingImage = true;
+        log.scroll.imageRender = true;
+        if (dpi300_) {
+            // The format keeps these while the export runs (its block height waits for renderingImage).
+            log.layout.format.pixelsPerStep = 30;
+            log.layout.format.trackUnit = 22;
+            Reapply(30);
+        }
+    }
+    ~RenderScope()
+    {
+        log_.well.file.viewTopDepth = viewTop_;
+        if (dpi300_) {
+            log_.layout.format = layout_;
+            Reapply(layout_.pixelsPerStep);
+        }
+        log_.layout.format = layout_;
+        log_.scroll.imageRender = false;
+        log_.scroll.renderingImage = false;
+    }
+    RenderScope(const RenderScope&) = delete;
+    RenderScope& operator=(const RenderScope&) = delete;
+
+    bool Dpi300() const { return dpi300_; }
+
+private:
+    void Reapply(int rowHeight)
+    {
+        if (window_.setLogFormat)
+            window_.setLogFormat(rowHeight);
+        if (window_.buildGridBitmaps)
+            window_.buildGridBitmaps();
+    }
+
+    app::LogState& log_;
+    const ImageWindow& window_;
+    const layout::LogLayout layout_;
+    std::int32_t viewTop_ = 0;
+    bool dpi300_ = false;
+};
+
+// The folder of the well's images, made when missing.
+QString ImageFolder(const app::LogState& log)
+{
+    const wellfile::OpenWell& f = log.well.file;
+    const QString folder = f.dataFolder + QStringLiteral("bitmaps/") + f.wellName + u'/';
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// The geometry of an image: the log's columns, its rows from `originY`, as tall as the image.
+logview::ViewGeometry ImageGeometry(const app::LogState& log, std::int32_t top, int rows, int originY, int height)
+{
+    logview::ViewGeometry g = logview::GeometryOf(log);
+    g.viewTopDepth = top;
+    g.topMargin = originY;
+    g.visibleRows = rows;
+    g.clientHeight = height;
+    g.logBottomY = height;
+    g.origin = {0, 0};
+    g.horizontalScroll = 0;
+    return g;
+}
+
+logview::Device ImageDevice(int bits)
+{
+    logview::Device device;
+    device.imageExport = true;
+    device.monochrome = bits == 1;
+    return device;
+}
+
+void Frame(platform::ImageDescriptor& image)
+{
+    platform::Dc dc(image.image);
+    const int r = image.Width() - 1, b = image.Height() - 1;
+    platform::Line(dc, 0, 0, r, 0);
+    platform::Line(dc, r, 0, r, b);
+    platform::Line(dc, r, b, 0, b);
+    platform::Line(dc, 0, b, 0, 0);
+}
+
+// The drawn image in its colours, its palette copy for a 24-bit one, and the file written; the library's
+// code, or IMAGE_NO_MEMORY when the smaller copy could not be had.
+int Finish(platform::ImageDescriptor& drawn, int bits, const QString& path, int format, bool dpi300, int compression)
+{
+    const int reduced = ReduceLogImage(drawn, bits);
+    if (reduced != platform::IMAGE_OK)
+        return reduced;
+    platform::ImageDescriptor palette;
+    if (bits == 24 && platform::allocimage(palette, drawn.Width(), drawn.Height(), 8) == platform::IMAGE_OK &&
+        platform::convertrgbtopal(256, drawn, palette) != platform::IMAGE_OK)
+        platform::freeimage(palette);
+    return SaveLogImage(path, format, drawn, palette, dpi300, compression != 0);
+}
+
+void Report(app::LogState& log, int code, const QString& path, int format, const QString& savedText,
+            const QString& note)
+{
+    if (code == platform::IMAGE_NO_MEMORY) {
+        platform::MessageBox(QStringLiteral("Memory allocation failed"), kError);
+        return;
+    }
+    if (code != platform::IMAGE_OK) {
+        platform::MessageBox(platform::SaveFailedText(code, path), kError);
+        return;
+    }
+    if (platform::MessageBox(savedText.arg(path) + note, QStringLiteral("SAVE IMAGE AS"), platform::MB_OKCANCEL) ==
+        platform::IDOK)
+        SaveImageAs(log, path, format);
+}
+
+}  // namespace
+
+void CmSaveAsImage(app::LogState& log, const ImageWindow& window)
+{
+    ImageChoice choice;
+    choice.dpi300 = log.scroll.imageDpi300;
+    ImageDlg dialog(window.parent, choice);
+    if (dialog.Execute() != platform::IDOK)
+        return;
+    log.scroll.imageDpi300 = choice.dpi300;
+
+    const wellfile::OpenWell& f = log.well.file;
+    const std::int32_t first = f.fileTopDepth, last = f.fileBottomDepth;
+    QString startText = QString::number(DefaultImageStart(choice.format, log.view.viewScale, first, last));
+    QString endText = QString::number(last);
+    RangeRequest request;
+    request.caption = QStringLiteral("Enter Interval");
+    request.startLabel = QStringLiteral("From");
+    request.toLabel = QString();
+    request.stopLabel = QStringLiteral("To");
+    request.lowest = first;
+    request.highest = last;
+    request.loggerId = log.well.loggerId;
+    RangeDlg range(window.parent, startText, endText, request);
+    if (range.Execute() != platform::IDOK) {
+        log.scroll.imageDpi300 = false;
+        return;
+    }
+    const std::int32_t start = startText.trimmed().toInt();
+    std::int32_t end = endText.trimmed().toInt();
+    if (end <= start)
+        end = last;
+    ExportImage(log, window, start, end, choice.format, choice.colours, choice.compression);
+}
+
+void ExportImage(app::LogState& log, const ImageWindow& window, std::int32_t start, std::int32_t end, int format,
+                 int colours, int compression)
+{
+    const LasWaitCursor wait;
+    start = ExportImageStart(format, log.view.viewScale, start, end, log.well.file.fileTopDepth);
+    RenderImage5in(log, window, start, end, format, colours, compression, true);
+}
+
+QString RenderImage5in(app::LogState& log, const ImageWindow& window, std::int32_t start, std::int32_t end, int format,
+                       int colours, int compression, bool header)
+{
+    if (ImageScaleOf(log.view.viewScale) != ImageScale::FiveInch)
+        return RenderImage1in2in(log, window, start, end, format, colours, compression, header);
+    wellfile::OpenWell& f = log.well.file;
+    const std::int32_t step = std::max(f.depthStep, 1);
+    start = std::max(start, f.fileTopDepth);
+    end = std::clamp(end, start, std::max(f.fileBottomDepth, start));
+    const std::int32_t asked = start;
+    const int bits = ImageBits(colours);
+    QString path;
+    int code = platform::IMAGE_OK;
+    {
+        RenderScope scope(log, window);
+        layout::LogLayout& L = log.layout.format;
+        const int R = L.pixelsPerStep, U = L.trackUnit;
+        const int headerRows = header ? L.imageHeaderRows : 0;
+        start = FitTallImageStart(format, start, end, step, R, headerRows);
+        const int rows = (end - start) / step;
+        const int originY = header ? headerRows * R + L.logAreaTop : 0;
+        const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
+        platform::ImageDescriptor drawn;
+        if (height > platform::kMaxImageSide ||
+            platform::allocimage(drawn, std::max(L.logRight, 100 * U), int(height), 24) != platform::IMAGE_OK) {
+            code = platform::IMAGE_NO_MEMORY;
+        } else {
+            Frame(drawn);
+            f.viewTopDepth = start;
+            const int visibleRows = std::exchange(L.visibleRows, rows);
+            const logview::ViewGeometry g = ImageGeometry(log, start, rows, originY, int(height));
+            std::optional<logview::PaintResult> painted;
+            {
+                platform::Dc dc(drawn.image);
+                painted = logview::DrawImageLog(log, dc, g, ImageDevice(bits), header);
+            }
+            L.visibleRows = visibleRows;
+            if (!painted) {
+                platform::MessageBox(QStringLiteral("Memory Allocation Error"), kError);
+                return {};
+            }
+            path = ImageFolder(log) + ImageFileName(f.wellName, start, end, ImageScale::FiveInch, format);
+            code = Finish(drawn, bits, path, format, scope.Dpi300(), compression);
+        }
+    }
+    const QString note = start == asked ? QString()
+                                        : QStringLiteral("\nA %1 image holds at most %2 pixels: it starts at %3.")
+                                              .arg(ImageTypeText(format).toUpper())
+                                              .arg(kTallestImage)
+                                              .arg(start);
+    Report(log, code, path, format, QStringLiteral("FILE HAS BEEN SAVED TO\n%1\nTO SAVE TO ANOTHER LOCATION CLICK OK"),
+           note);
+    return code == platform::IMAGE_OK ? path : QString();
+}
+
+QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::int32_t start, std::int32_t end,
+                          int format, int colours, int compression, bool header)
+{
+    wellfile::OpenWell& f = log.well.file;
+    const std::int32_t step = std::max(f.depthStep, 1);
+    const ImageScale scale = ImageScaleOf(log.view.viewScale);
+    const ImageInterval range = CompressedImageInterval(format, start, end, f.fileTopDepth, f.fileBottomDepth,
+                                                        log.layout.format.pixelsPerStep);
+    if (range.end <= range.start) {
+        platform::MessageBox(QStringLiteral("The file is too short for an image at this scale"), kError);
+        return {};
+    }
+    const int bits = ImageBits(colours);
+    QString path;
+    int code = platform::IMAGE_OK;
+    {
+        RenderScope scope(log, window);
+        const layout::LogLayout& L = log.layout.format;
+        const int R = L.pixelsPerStep;
+        const int headerRows = header ? L.imageHeaderRows : 0;
+        const std::vector<std::int32_t> rowDepths = CompressedRowDepths(scale, range.start, range.end);
+        const int rows = int(rowDepths.size());
+        // From five records above at the 1in scale, for the mud weights five back.
+        const std::int32_t from = std::max(range.start - (scale == ImageScale::OneInch ? 5 * step : 0), f.fileTopDepth);
+        const int count = (range.end - from) / step + 10;
+        std::vector<wellfile::RECORD> records;
+        try {
+            records.resize(std::size_t(count) + 10);
+        } catch (const std::bad_alloc&) {
+            platform::MessageBox(QStringLiteral("Not enough memory to draw log"), kError);
+            return {};
+        }
+        const int read = wellfile::ReadRecords(f, records, f.dataFileName, (from - f.fileTopDepth) / step, count);
+        records.resize(std::size_t(std::max(read, 0)) + 1);
+
+        const int originY = header ? headerRows * R + L.logAreaTop : 0;
+        const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
+        platform::ImageDescriptor drawn;
+        if (height > platform::kMaxImageSide ||
+            platform::allocimage(drawn, L.logRight, int(height), 24) != platform::IMAGE_OK) {
+            code = platform::IMAGE_NO_MEMORY;
+        } else {
+            Frame(drawn);
+            f.viewTopDepth = range.start;
+            logview::ViewGeometry g = ImageGeometry(log, range.start, rows, originY, int(height));
+            g.scaleIndex = 1;  // each row is drawn as its first record
+            const logview::Device device = ImageDevice(bits);
+            logview::RateCurveMemory memory = log.view.rateCurve;
+            CompressedImage image{g, device, logview::StripsOf(log), logview::PaintersOf(log)};
+            image.records = records;
+            image.firstDepth = from;
+            image.depthStep = step;
+            image.rowDepths = rowDepths;
+            image.curve.memory = &memory;
+            image.depthColumn = logview::DepthColumnOptionsOf(log);
+            if (header)
+                image.trackTitles = [&log, &image, width = drawn.Width()](platform::Dc& d) {
+                    logview::PaintTrackTitles(log, d, width, image.painters);
+                };
+            {
+                platform::Dc dc(drawn.image);
+                DrawCompressedImage(dc, image);
+            }
+            path = ImageFolder(log) + ImageFileName(f.wellName, range.start, range.end, scale, format);
+            code = Finish(drawn, bits, path, format, false, compression);
+        }
+    }
+    Report(log, code, path, format, QStringLiteral("FILE HAS BEEN SAVED TO\n%1\n TO SAVE TO ANOTHER LOCATION CLICK OK"),
+           QString());
+    return code == platform::IMAGE_OK ? path : QString();
+}
+
+void SaveImageAs(app::LogState& log, const QString& path, int format)
+{
+    const wellfile::OpenWell& f = log.well.file;
+    const auto& viewing = log.witsChart.viewingStation;
+    platform::FileDialogRequest request;
+    request.title = QStringLiteral("SAVE IMAGE AS");
+    request.filter = ImageSaveFilter(format);
+    request.defaultExt = ImageTypeText(format);
+    request.folder = viewing[0] || viewing[1] || f.dataFolder.isEmpty() ? QDir::homePath() : f.dataFolder;
+    request.fileName = path;
+    const std::optional<QString> chosen = platform::services().prompter->SaveFileName(request);
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString target = *chosen;
+    if (QFileInfo(target).suffix().isEmpty())
+        target += ImageExtension(format);
+    if (QFileInfo(target).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+        return;
+    const LasWaitCursor wait;
+    if (!wellfile::CopyFileReplacing(path, target))
+        platform::MessageBox(QStringLiteral("Copy Failed, file can be still opened or copied from the StrativM Dir \n") + path,
+                             target);
+}
+
+void ElogWindowServices::CmSaveAsImage(app::LogState& log)
+{
+    ImageWindow window;
+    window.parent = window_;
+    window.setLogFormat = setLogFormat;
+    window.buildGridBitmaps = buildGridBitmaps;
+    elog::CmSaveAsImage(log, window);
+}
+
+}  // namespace elog
