@@ -29,15 +29,17 @@ int DrawCompressedImage(platform::Dc& dc, const CompressedImage& im)
     const int R = g.rowHeight, U = g.unitWidth, T = g.topMargin;
     const logview::PaintTarget target{dc, g, im.device};
 
-    // Row i + 1 holds the first record of row i; row 0 the record above the first row.
+    // Row i + 1 holds the last record of row i; row 0 the record on the line above the first row.
     std::vector<RECORD> rows;
     rows.reserve(im.rowDepths.size() + 2);
     for (std::int32_t d : im.rowDepths) {
         const long long i = IndexOf(im, d);
         if (i < 0 || im.records[std::size_t(i)].depth == 0)
             break;
-        if (rows.empty())
-            rows.push_back(i > 0 ? im.records[std::size_t(i - 1)] : im.records[std::size_t(i)]);
+        if (rows.empty()) {
+            const long long a = IndexOf(im, g.viewTopDepth);
+            rows.push_back(im.records[std::size_t(a >= 0 ? a : i)]);
+        }
         rows.push_back(im.records[std::size_t(i)]);
     }
     const int count = std::max(int(rows.size()) - 1, 0);
@@ -53,13 +55,14 @@ int DrawCompressedImage(platform::Dc& dc, const CompressedImage& im)
         im.painters.DrawGasCurves(target, rowRecords, std::size_t(row) + 1, y, row, false, false);
         if (row == 0)
             continue;
-        const long long first = IndexOf(im, im.rowDepths[std::size_t(row)]);
-        const long long next = row + 1 < count ? IndexOf(im, im.rowDepths[std::size_t(row) + 1]) : first + 1;
+        // The row's records: from the one below the line above it to its last.
+        const long long first = IndexOf(im, im.rowDepths[std::size_t(row) - 1] + im.depthStep);
+        const long long last = IndexOf(im, im.rowDepths[std::size_t(row)]);
+        if (first < 0 || last < first)
+            continue;
         if (g.Flag(22)) {
-            const std::size_t n = std::size_t(std::clamp<long long>(next - first, 1, 10));
-            logview::DrawMarkerLines(dc, g, im.device, im.records.subspan(std::size_t(first)).first(
-                                                           std::min(n, im.records.size() - std::size_t(first))),
-                                     1, R, U, y);
+            const std::size_t n = std::size_t(std::min<long long>(last - first + 1, 10));
+            logview::DrawMarkerLines(dc, g, im.device, im.records.subspan(std::size_t(first), n), 1, R, U, y);
             logview::DrawConnectionTripMarks(dc, g, im.device, im.records, std::size_t(first), R, U, y);
         }
         if (g.Flag(29) && first >= 5) {

@@ -100,17 +100,17 @@ ImageInterval CompressedImageInterval(int format, std::int32_t start, std::int32
 std::vector<std::int32_t> CompressedRowDepths(ImageScale scale, std::int32_t start, std::int32_t end)
 {
     std::vector<std::int32_t> rows;
-    std::int32_t d = start;  // the depth above the row
-    bool two = true;
+    std::int32_t d = start;  // the depth line above the row
+    bool two = false;
     while (d < end) {
-        rows.push_back(d + 1);
         if (scale == ImageScale::OneInch) {
             d += 5;
-            continue;
+        } else {
+            // Two records after a depth of a multiple of 10, then three and two in turn.
+            two = d % 10 == 0 ? true : !two;
+            d += two ? 2 : 3;
         }
-        // Two records after a depth of a multiple of 10, then three and two in turn.
-        two = d % 10 == 0 ? true : !two;
-        d += two ? 2 : 3;
+        rows.push_back(d);
     }
     return rows;
 }

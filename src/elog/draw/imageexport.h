@@ -58,8 +58,8 @@ struct ImageInterval {
 };
 ImageInterval CompressedImageInterval(int format, std::int32_t start, std::int32_t end, std::int32_t first,
                                       std::int32_t last, int rowHeight);
-// The depth of the first record of each row from start to end: five records a row at 1in; at 2in two
-// and three in turn, a row after a depth that is a multiple of 10 taking two. Rows at 1in:
+// The depth each row from start to end ends on (its last record's): five records a row at 1in; at 2in
+// two and three in turn, a row after a depth that is a multiple of 10 taking two. Rows at 1in:
 // (end - start) / 5; at 2in (end - start) x 2 / 5.
 std::vector<std::int32_t> CompressedRowDepths(ImageScale scale, std::int32_t start, std::int32_t end);
 

@@ -1,0 +1,305 @@
+// The log image export: the interval and row rules, the writers' colours and compression as
+// ImageMagick reads the files, and the command on the demo window with its dialogs, messages and copy.
+#include "app/commandids.h"
+#include "app/ui/logwindow.h"
+#include "elog/draw/imageexport.h"
+#include "elog/ui/imagecommand.h"
+#include "elog/ui/imagedialog.h"
+#include "elog/ui/rangedialog.h"
+#include "platform/ui/dialog.h"
+#include "support/demowindow.h"
+#include "support/doubles.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace elog;
+using platform::Dialog;
+
+namespace {
+
+QString Identify(const QString& path, const char* format)
+{
+    QProcess p;
+    p.start("identify", {"-format", format, path + "[0]"});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+TEST(ImageRules, IntervalsOfTheThreeScales)
+{
+    // 5in: a JPEG longer than 6,000 units starts 6,000 above the end, other formats keep the start, and
+    // no start lies before the file.
+    EXPECT_EQ(DefaultImageStart(IMAGE_JPG, 0, 1000, 8000), 2000);
+    EXPECT_EQ(DefaultImageStart(IMAGE_PNG, 0, 1000, 8000), 1000);
+    EXPECT_EQ(DefaultImageStart(IMAGE_JPG, 3, 1000, 8000), 1000);
+    EXPECT_EQ(ExportImageStart(IMAGE_JPG, 0, 1000, 8000, 1000), 2000);
+    EXPECT_EQ(ExportImageStart(IMAGE_PNG, 1, 1000, 8000, 1000), 1000);
+    EXPECT_EQ(ExportImageStart(IMAGE_PNG, 1, 900, 1100, 1000), 1000);
+    // Rows of 10 fit; rows of 30 do not: (rows + 20 + 62) x 30 <= 65,500 leaves 2,101 rows.
+    EXPECT_EQ(FitTallImageStart(IMAGE_JPG, 2000, 8000, 1, 10, 62), 2000);
+    EXPECT_EQ(FitTallImageStart(IMAGE_GIF, 2000, 8000, 1, 30, 62), 8000 - 2101);
+    EXPECT_LE((8000 - FitTallImageStart(IMAGE_GIF, 2000, 8000, 1, 30, 62) + 20 + 62) * 30, kTallestImage);
+    EXPECT_EQ(FitTallImageStart(IMAGE_PNG, 2000, 8000, 1, 30, 62), 2000);
+
+    // 1in and 2in: the end to a multiple of 10, the start within first + 10 .. last - 200, then up to a
+    // multiple of 10.
+    ImageInterval r = CompressedImageInterval(IMAGE_PNG, 1003, 1997, 1000, 2600, 10);
+    EXPECT_EQ(r.start, 1010);
+    EXPECT_EQ(r.end, 1990);
+    EXPECT_EQ(CompressedImageInterval(IMAGE_PNG, 2500, 2600, 1000, 2600, 10).start, 2400);
+    EXPECT_EQ(CompressedImageInterval(IMAGE_PNG, 1234, 2600, 1000, 2600, 10).start, 1240);
+    // A JPEG or GIF ends while (end - start) / 2 x R is at most 65,000.
+    r = CompressedImageInterval(IMAGE_GIF, 1010, 8000, 1000, 8000, 30);
+    EXPECT_EQ(r.end, 1010 + 4330);
+    EXPECT_EQ(CompressedImageInterval(IMAGE_TIF, 1010, 8000, 1000, 8000, 30).end, 8000);
+
+    // 1in: five records a row. 2in: two after a multiple of 10, then three and two in turn.
+    const auto one = CompressedRowDepths(ImageScale::OneInch, 1010, 1990);
+    ASSERT_EQ(one.size(), 196u);
+    EXPECT_EQ(one[1], 1020);
+    const auto two = CompressedRowDepths(ImageScale::TwoInch, 1010, 1990);
+    ASSERT_EQ(two.size(), 392u);
+    EXPECT_EQ(std::vector<std::int32_t>(two.begin(), two.begin() + 6), (std::vector<std::int32_t>{1012, 1015, 1017, 1020, 1022, 1025}));
+    EXPECT_EQ(two.back(), 1990);
+
+    EXPECT_EQ(ImageFileName("W1", 1000, 1100, ImageScaleOf(1), IMAGE_PNG), "W1@1000-1100-5in.png");
+    EXPECT_EQ(ImageFileName("W1", 1010, 1990, ImageScaleOf(4), IMAGE_JPG), "W1@1010-1990-2in.jpg");
+    EXPECT_TRUE(ImageSaveFilter(IMAGE_GIF).startsWith("GIF Files (*.gif)|*.GIF|BMP Files (*.bmp)|*.BMP|"));
+}
+
+class ImageExportWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+        folder = S().well.file.dataFolder + "bitmaps/" + S().well.file.wellName + "/";
+        doubles().prompter.messages.clear();
+    }
+    void TearDown() override
+    {
+        doubles().prompter.answers.clear();
+        doubles().prompter.fileAnswers.clear();
+        Dialog::ClearTestScripts();
+    }
+    app::LogState& S() { return window.State(); }
+    testing_support::Doubles& doubles() { return testing_support::doubles(); }
+    // Runs the command with the dialog choices of `dialog` over from..to; the message is answered Cancel.
+    void Run(std::function<void(Dialog&)> dialog, const QString& from, const QString& to)
+    {
+        Dialog::QueueTestScript(std::move(dialog));
+        Dialog::QueueTestScript([from, to](Dialog& d) {
+            d.SetText(rangeid::Start, from);
+            d.SetText(rangeid::Stop, to);
+            d.Click(platform::IDOK);
+        });
+        doubles().prompter.answers.push_back(platform::IDCANCEL);
+        ASSERT_TRUE(window.EvCommand(app::cmd::SaveAsImage));
+    }
+    static std::function<void(Dialog&)> Choose(int format, int colours, bool lzw, bool dpi300 = false)
+    {
+        return [=](Dialog& d) {
+            d.SetSelIndex(imageid::Type, format);
+            d.Command(imageid::Type, platform::CBN_SELCHANGE);
+            d.Click(colours == IMAGE_GREY ? imageid::Grey : colours == IMAGE_BLACK_WHITE ? imageid::BlackWhite : imageid::Colour);
+            d.Click(lzw ? imageid::Lzw : imageid::NoCompression);
+            if (dpi300)
+                d.Click(imageid::Dpi300);
+            d.Click(platform::IDOK);
+        };
+    }
+    QString Name(int from, int to, const char* scale, const char* ext)
+    {
+        return folder + QStringLiteral("%1@%2-%3-%4.%5").arg(S().well.file.wellName).arg(from).arg(to).arg(scale, ext);
+    }
+
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString folder;
+};
+
+// The dialog as it opens and as the type changes it; a colour PNG with the header through the command,
+// its size, palette, rows and the copy elsewhere; then the same at 300 dpi.
+TEST_F(ImageExportWindow, ColourPngWithHeaderAndItsCopy)
+{
+    ASSERT_EQ(S().well.file.fileTopDepth, 1000);
+    const layout::LogLayout before = S().layout.format;
+    const int R = before.pixelsPerStep, U = before.trackUnit, H = before.imageHeaderRows;
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Strativ Save As Image");
+        EXPECT_EQ(d.GetCount(imageid::Type), 5);
+        EXPECT_EQ(d.GetString(imageid::Type, d.GetSelIndex(imageid::Type)), "tif");
+        EXPECT_EQ(d.GetCheck(imageid::Colour) + d.GetCheck(imageid::NoCompression) + d.GetCheck(imageid::Res5), 3);
+        EXPECT_TRUE(d.Control(imageid::Res5)->isHidden());
+        d.SetSelIndex(imageid::Type, IMAGE_PNG);
+        d.Command(imageid::Type, platform::CBN_SELCHANGE);
+        EXPECT_FALSE(d.IsEnabled(imageid::Lzw));
+        EXPECT_EQ(d.GetCheck(imageid::Lzw), 0);
+        d.SetSelIndex(imageid::Type, IMAGE_TIF);
+        d.Command(imageid::Type, platform::CBN_SELCHANGE);
+        EXPECT_TRUE(d.IsEnabled(imageid::Lzw));
+        EXPECT_EQ(d.GetCheck(imageid::Lzw), 1);
+        d.SetSelIndex(imageid::Type, IMAGE_PNG);
+        d.Command(imageid::Type, platform::CBN_SELCHANGE);
+        d.Click(platform::IDOK);
+    });
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Enter Interval");
+        EXPECT_EQ(d.GetText(rangeid::StartLabel), "From");
+        EXPECT_EQ(d.GetText(rangeid::Start), "1000");
+        EXPECT_EQ(d.GetText(rangeid::Stop), "2600");
+        d.SetText(rangeid::Stop, "1100");
+        d.Click(platform::IDOK);
+    });
+    doubles().prompter.answers.push_back(platform::IDOK);
+    const QString copy = QDir::tempPath() + "/strativm-image-copy";
+    QFile::remove(copy + ".png");
+    doubles().prompter.fileAnswers.push_back(copy);
+    ASSERT_TRUE(window.EvCommand(app::cmd::SaveAsImage));
+
+    const QString png = Name(1000, 1100, "5in", "png");
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    EXPECT_EQ(doubles().prompter.messages.back().text,
+              "FILE HAS BEEN SAVED TO\n" + png + "\nTO SAVE TO ANOTHER LOCATION CLICK OK");
+    EXPECT_EQ(doubles().prompter.messages.back().caption, "SAVE IMAGE AS");
+    ASSERT_EQ(doubles().prompter.fileRequests.size(), 1);
+    EXPECT_EQ(doubles().prompter.fileRequests[0].folder, S().well.file.dataFolder);
+    EXPECT_TRUE(doubles().prompter.fileRequests[0].filter.startsWith("PNG Files (*.png)|*.PNG|"));
+    EXPECT_EQ(testing_support::ReadBytes(copy + ".png"), testing_support::ReadBytes(png));  // the extension added
+
+    QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), std::max(before.logRight, 100 * U));
+    EXPECT_EQ(image.height(), (100 + 20 + H) * R);
+    EXPECT_EQ(Identify(png, "%r"), "PseudoClass sRGB");
+    // The grid rows run from the header's foot to one row below the last record; below them only paper.
+    const int origin = H * R + before.logAreaTop;
+    auto inkIn = [&](int y) {
+        int ink = 0;
+        for (int x = before.rate.left + 1; x < before.rate.Right(); ++x)
+            ink += image.pixel(x, y) != qRgb(255, 255, 255);
+        return ink;
+    };
+    EXPECT_GT(inkIn(origin + 50 * R + R / 2), 0);
+    EXPECT_EQ(inkIn(origin + 103 * R + R / 2), 0);
+    // The header page fills the band above the rows.
+    int headerInk = 0;
+    for (int y = 5; y < origin - 5; y += 3)
+        for (int x = 5; x < image.width() - 10; x += 3)
+            headerInk += image.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(headerInk, 100);
+
+    // 300 dpi: rows of 30, unit width 22, written at 24 bits; the window's layout and flag as before.
+    Run(Choose(IMAGE_PNG, IMAGE_COLOUR, false, true), "1000", "1100");
+    const QImage fine(png);
+    EXPECT_EQ(fine.height(), (100 + 20 + H) * 30);
+    EXPECT_GE(fine.width(), 100 * 22);
+    EXPECT_EQ(Identify(png, "%r").section(' ', 0, 0), "DirectClass");
+    EXPECT_EQ(S().layout.format.pixelsPerStep, R);
+    EXPECT_EQ(S().layout.format.trackUnit, U);
+    EXPECT_EQ(S().layout.format.logRight, before.logRight);
+    EXPECT_FALSE(S().scroll.imageDpi300);
+    EXPECT_FALSE(S().scroll.renderingImage || S().scroll.imageRender);
+    QFile::remove(copy + ".png");
+}
+
+// Compression only for TIFF (LZW in colour, Group 4 in black and white), JPEG at quality 80, grey and
+// black-and-white depths, and the end not above the start taking the last depth.
+TEST_F(ImageExportWindow, ColoursAndCompressionOfEachFormat)
+{
+    struct Case {
+        int format, colours;
+        bool lzw;
+        const char* ext;
+        const char* compression;
+        const char* depth;
+    };
+    for (const Case& c : {Case{IMAGE_TIF, IMAGE_COLOUR, true, "tif", "LZW", "8"}, Case{IMAGE_TIF, IMAGE_BLACK_WHITE, true, "tif", "Group4", "1"},
+                          Case{IMAGE_TIF, IMAGE_GREY, false, "tif", "None", "8"}, Case{IMAGE_BMP, IMAGE_GREY, true, "bmp", "None", "8"},
+                          Case{IMAGE_GIF, IMAGE_BLACK_WHITE, false, "gif", "LZW", "8"}}) {
+        Run(Choose(c.format, c.colours, c.lzw), "1000", "1040");
+        const QString path = Name(1000, 1040, "5in", c.ext);
+        ASSERT_TRUE(QFile::exists(path)) << c.ext;
+        EXPECT_EQ(Identify(path, "%C"), c.compression) << c.ext << c.colours;
+        EXPECT_EQ(Identify(path, "%z"), c.depth) << c.ext << c.colours;
+        if (c.format == IMAGE_TIF && c.colours == IMAGE_GREY)
+            EXPECT_EQ(Identify(path, "%[colorspace]"), "Gray");
+        if (c.colours == IMAGE_BLACK_WHITE)
+            EXPECT_EQ(Identify(path, "%k"), "2") << c.ext;  // black and white only
+        QFile::remove(path);
+    }
+    Run(Choose(IMAGE_JPG, IMAGE_COLOUR, true), "2550", "2500");
+    const QString jpg = Name(2550, 2600, "5in", "jpg");
+    ASSERT_TRUE(QFile::exists(jpg));
+    EXPECT_EQ(Identify(jpg, "%Q"), "80");
+}
+
+// 1in and 2in: the interval moved to multiples of 10 within the file, 196 and 392 rows for 1010-1990.
+TEST_F(ImageExportWindow, CompressedScalesHoldTheWholeInterval)
+{
+    const int R = S().layout.format.pixelsPerStep, H = S().layout.format.imageHeaderRows;
+    S().view.viewScale = 3;
+    const ImageWindow w;
+    doubles().prompter.answers = {platform::IDCANCEL, platform::IDCANCEL, platform::IDCANCEL};
+    EXPECT_EQ(RenderImage5in(S(), w, 1003, 1997, IMAGE_PNG, IMAGE_COLOUR, 0, true), Name(1010, 1990, "1in", "png"));
+    EXPECT_EQ(QImage(Name(1010, 1990, "1in", "png")).height(), (196 + 20 + H) * R);
+    EXPECT_EQ(doubles().prompter.messages.back().text,
+              "FILE HAS BEEN SAVED TO\n" + Name(1010, 1990, "1in", "png") + "\n TO SAVE TO ANOTHER LOCATION CLICK OK");
+    EXPECT_EQ(RenderImage5in(S(), w, 2500, 2600, IMAGE_PNG, IMAGE_COLOUR, 0, true), Name(2400, 2600, "1in", "png"));
+    S().view.viewScale = 4;
+    const QString two = RenderImage5in(S(), w, 1003, 1997, IMAGE_PNG, IMAGE_COLOUR, 0, true);
+    ASSERT_EQ(two, Name(1010, 1990, "2in", "png"));
+    const QImage image(two);
+    EXPECT_EQ(image.height(), (392 + 20 + H) * R);
+    // The grid strips reach the interval's last row and stop a few rows below it.
+    const int origin = H * R + S().layout.format.logAreaTop;
+    const int x = S().layout.format.rate.left + 1;
+    int lastInk = 0;
+    for (int y = origin; y < image.height() - 1; ++y)
+        if (image.pixel(x, y) != qRgb(255, 255, 255))
+            lastInk = y;
+    EXPECT_GE(lastInk, origin + 391 * R);
+    EXPECT_LT(lastInk, origin + 398 * R);
+    EXPECT_FALSE(S().scroll.renderingImage);
+}
+
+// Failures: a file that cannot be written (no partial file, the library's code), an image too tall to
+// allocate, a copy that cannot be made; every flag and the layout back as they were.
+TEST_F(ImageExportWindow, FailuresSayWhyAndPutTheWindowBack)
+{
+    const layout::LogLayout before = S().layout.format;
+    const ImageWindow w;
+    const QString blocked = Name(1000, 1050, "5in", "png");
+    QDir().mkpath(blocked);  // a folder where the file should go
+    EXPECT_TRUE(RenderImage5in(S(), w, 1000, 1050, IMAGE_PNG, IMAGE_COLOUR, 0, true).isEmpty());
+    EXPECT_TRUE(doubles().prompter.messages.back().text.startsWith("Error code= "));
+    EXPECT_TRUE(doubles().prompter.messages.back().text.endsWith(", file save failed on\n" + blocked));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).filter("1050").size(), 0);
+    QDir(blocked).removeRecursively();
+
+    // 3,000 rows of 30 pixels and the header are taller than any image: nothing is allocated.
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(S().well.file.dataFolder, "Long.svm", 1000, 4000)), 1);
+    S().scroll.imageDpi300 = true;
+    EXPECT_TRUE(RenderImage5in(S(), w, 1000, 4000, IMAGE_BMP, IMAGE_COLOUR, 0, true).isEmpty());
+    EXPECT_EQ(doubles().prompter.messages.back().text, "Memory allocation failed");
+    EXPECT_FALSE(S().scroll.imageDpi300 || S().scroll.renderingImage || S().scroll.imageRender);
+    EXPECT_EQ(S().layout.format.pixelsPerStep, before.pixelsPerStep);
+
+    // A start before the file draws from its first depth.
+    const QString png = RenderImage5in(S(), w, 900, 1020, IMAGE_PNG, IMAGE_COLOUR, 0, false);
+    ASSERT_EQ(png, S().well.file.dataFolder + "bitmaps/Long/Long@1000-1020-5in.png");
+    const QByteArray saved = testing_support::ReadBytes(png);
+    doubles().prompter.fileAnswers.push_back(QDir::tempPath() + "/no-such-folder-for-images/copy.png");
+    SaveImageAs(S(), png, IMAGE_PNG);
+    EXPECT_EQ(doubles().prompter.messages.back().text,
+              "Copy Failed, file can be still opened or copied from the StrativM Dir \n" + png);
+    EXPECT_EQ(doubles().prompter.messages.back().caption, QDir::tempPath() + "/no-such-folder-for-images/copy.png");
+    EXPECT_EQ(testing_support::ReadBytes(png), saved);
+}
+
+}  // namespace
