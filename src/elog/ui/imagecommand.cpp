@@ -155,6 +155,10 @@ void Report(app::LogState& log, int code, const QString& path, int format, const
 
 void CmSaveAsImage(app::LogState& log, const ImageWindow& window)
 {
+    if (log.well.file.dataFileName.isEmpty()) {
+        platform::MessageBeep(0);
+        return;
+    }
     ImageChoice choice;
     choice.dpi300 = log.scroll.imageDpi300;
     ImageDlg dialog(window.parent, choice);
