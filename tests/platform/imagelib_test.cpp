@@ -143,10 +143,16 @@ TEST(ImageLibrary, BadSizesAreRefusedAndAOneBitImageIsSaved)
     ImageDescriptor d;
     EXPECT_EQ(allocimage(d, 0, 10, 24), IMAGE_BAD_SIZE);
     EXPECT_EQ(allocimage(d, 10, kMaxImageSide + 1, 24), IMAGE_BAD_SIZE);
+    EXPECT_EQ(alloctallimage(d, kMaxImageSide + 1, 10, 24), IMAGE_BAD_SIZE);
+    EXPECT_EQ(alloctallimage(d, 10, kMaxTallImageHeight + 1, 8), IMAGE_BAD_SIZE);
     EXPECT_TRUE(d.Empty());
+    ASSERT_EQ(alloctallimage(d, 10, kMaxTallImageHeight, 8), 0);  // the export's tall images
     ASSERT_EQ(allocimage(d, 10, 10, 1), 0);
     EXPECT_EQ(savebmp(TestDir() + "mono.bmp", d, 0), 0);
     EXPECT_EQ(Identify("%w %h", TestDir() + "mono.bmp"), "10 10");
+    // Compressed, a one-bit TIFF is CCITT Group 4.
+    EXPECT_EQ(savetif(TestDir() + "mono.tif", d, 1), 0);
+    EXPECT_EQ(Identify("%C %w %h", TestDir() + "mono.tif"), "Group4 10 10");
 }
 
 TEST(ImageLibrary, JpegsMadeElsewhereAreMeasuredAndLoaded)

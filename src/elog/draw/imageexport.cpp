@@ -122,7 +122,7 @@ int ReduceLogImage(platform::ImageDescriptor& image, int bits)
     if (bits == 24)
         return platform::IMAGE_OK;
     platform::ImageDescriptor reduced;
-    const int made = platform::allocimage(reduced, image.Width(), image.Height(), bits);
+    const int made = platform::alloctallimage(reduced, image.Width(), image.Height(), bits);
     if (made != platform::IMAGE_OK)
         return made;
     QImage& out = reduced.image;

@@ -22,7 +22,7 @@ constexpr int kImageFormats = 5;
 // The 5in JPEG holds at most this many depth units.
 constexpr std::int32_t kJpegSpan = 6000;
 // The tallest JPEG or GIF the export attempts (both formats keep sides in 16 bits).
-constexpr int kTallestImage = 65500;
+constexpr int kTallestImage = platform::kMaxTallImageHeight;
 // Rows drawn below the interval's last row.
 constexpr int kImageExtraRows = 20;
 

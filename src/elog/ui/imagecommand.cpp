@@ -129,7 +129,7 @@ int Finish(platform::ImageDescriptor& drawn, int bits, const QString& path, int 
     if (reduced != platform::IMAGE_OK)
         return reduced;
     platform::ImageDescriptor palette;
-    if (bits == 24 && platform::allocimage(palette, drawn.Width(), drawn.Height(), 8) == platform::IMAGE_OK &&
+    if (bits == 24 && platform::alloctallimage(palette, drawn.Width(), drawn.Height(), 8) == platform::IMAGE_OK &&
         platform::convertrgbtopal(256, drawn, palette) != platform::IMAGE_OK)
         platform::freeimage(palette);
     return SaveLogImage(path, format, drawn, palette, dpi300, compression != 0);
@@ -221,8 +221,8 @@ QString RenderImage5in(app::LogState& log, const ImageWindow& window, std::int32
         const int originY = header ? headerRows * R + L.logAreaTop : 0;
         const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
         platform::ImageDescriptor drawn;
-        if (height > platform::kMaxImageSide ||
-            platform::allocimage(drawn, std::max(L.logRight, 100 * U), int(height), 24) != platform::IMAGE_OK) {
+        if (height > platform::kMaxTallImageHeight ||
+            platform::alloctallimage(drawn, std::max(L.logRight, 100 * U), int(height), 24) != platform::IMAGE_OK) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
             Frame(drawn);
@@ -291,8 +291,8 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
         const int originY = header ? headerRows * R + L.logAreaTop : 0;
         const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
         platform::ImageDescriptor drawn;
-        if (height > platform::kMaxImageSide ||
-            platform::allocimage(drawn, L.logRight, int(height), 24) != platform::IMAGE_OK) {
+        if (height > platform::kMaxTallImageHeight ||
+            platform::alloctallimage(drawn, L.logRight, int(height), 24) != platform::IMAGE_OK) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
             Frame(drawn);

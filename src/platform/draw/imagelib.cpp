@@ -20,9 +20,9 @@ namespace platform {
 
 namespace {
 
-bool SizeOk(int width, int height)
+bool SizeOk(int width, int height, int maxHeight = kMaxImageSide)
 {
-    return width >= 1 && height >= 1 && width <= kMaxImageSide && height <= kMaxImageSide;
+    return width >= 1 && height >= 1 && width <= kMaxImageSide && height <= maxHeight;
 }
 
 QImage::Format FormatFor(int bitsPerPixel)
@@ -190,10 +190,17 @@ bool WriteGif(QSaveFile& file, const QImage& indexed)
 
 int allocimage(ImageDescriptor& image, int width, int height, int bitsPerPixel)
 {
+    if (!SizeOk(width, height))
+        return FormatFor(bitsPerPixel) == QImage::Format_Invalid ? IMAGE_BAD_BITS : IMAGE_BAD_SIZE;
+    return alloctallimage(image, width, height, bitsPerPixel);
+}
+
+int alloctallimage(ImageDescriptor& image, int width, int height, int bitsPerPixel)
+{
     const QImage::Format format = FormatFor(bitsPerPixel);
     if (format == QImage::Format_Invalid)
         return IMAGE_BAD_BITS;
-    if (!SizeOk(width, height))
+    if (!SizeOk(width, height, kMaxTallImageHeight))
         return IMAGE_BAD_SIZE;
     QImage made(width, height, format);
     if (made.isNull())
@@ -327,7 +334,7 @@ int savegif(const QString& fileName, const ImageDescriptor& image)
     ImageDescriptor reduced;
     const QImage* indexed = &image.image;
     if (image.image.format() != QImage::Format_Indexed8) {
-        const int made = allocimage(reduced, image.Width(), image.Height(), 8);
+        const int made = alloctallimage(reduced, image.Width(), image.Height(), 8);
         if (made != IMAGE_OK)
             return made;
         const int converted = convertrgbtopal(256, image, reduced);

@@ -27,8 +27,9 @@ enum ImageError : int {
     IMAGE_CANT_WRITE = 9,     // the image could not be written in full
 };
 
-// JPEG and GIF keep sides in 16 bits; a long log image is tall.
-constexpr int kMaxImageSide = 65500;
+constexpr int kMaxImageSide = 32767;
+// The log image export's images may be taller (JPEG and GIF keep sides in 16 bits).
+constexpr int kMaxTallImageHeight = 65500;
 
 // One image of the library: what allocimage made or loadjpg read. `image` is RGB32 for 24 bits,
 // Indexed8 for 8 bits and Mono for 1 bit.
@@ -49,6 +50,8 @@ struct JpegInfo {
 
 // A blank image: 24 bits white, 8 bits a grey-scale palette at index 0 (black), 1 bit black.
 int allocimage(ImageDescriptor& image, int width, int height, int bitsPerPixel);
+// The same up to kMaxTallImageHeight pixels high, for the log image export.
+int alloctallimage(ImageDescriptor& image, int width, int height, int bitsPerPixel);
 // Releases the image; the descriptor is empty afterwards. Freeing an empty descriptor does nothing.
 void freeimage(ImageDescriptor& image);
 
