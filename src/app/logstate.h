@@ -9,6 +9,7 @@
 #include "entry/memorecords.h"
 #include "entry/topsex.h"
 #include "exchange/changewatch.h"
+#include "exchange/remotemonitor.h"
 #include "layout/custchartcfg.h"
 #include "layout/logformat.h"
 #include "layout/pentable.h"
@@ -149,6 +150,7 @@ struct WellState {
     wellfile::RepairSummary repair;         // what the last repair pass gathered
     layout::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
     exchange::WellWatches watches;          // the well's files as another station may rewrite them
+    exchange::ReceiveState receive;         // the remote monitor's packages seen and its refresh counter
 };
 
 // How the log is shown. The view top and span are the open well's (wellfile::OpenWell); the row height,

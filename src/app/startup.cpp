@@ -343,7 +343,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             s.timers->SetTimer(5, 10000);
     }
     if (env.remoteMonitorOn)
-        sv.exchange->PollReceiveDir(s);
+        sv.exchange->PollReceiveDir(s, sv);
     else
         sv.exchange->RenameReceivedImage(s);
     CreateWellFolders(s);

@@ -48,7 +48,7 @@ void ExchangeWellServices::CopyFromFieldFolder(LogState&) { NotBuilt("exchange",
 void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveChartFile"); }
 void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveWitsFile"); }
 void ExchangeWellServices::RenameReceivedImage(LogState&) { NotBuilt("exchange", "RenameReceivedImage"); }
-void ExchangeWellServices::PollReceiveDir(LogState&) { NotBuilt("exchange", "PollReceiveDir"); }
+void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NotBuilt("exchange", "PollReceiveDir"); }
 void ExchangeWellServices::BackupWellFiles(LogState&, int) { NotBuilt("exchange", "BackupWellFiles"); }
 void ExchangeWellServices::BackupData(LogState&, int) { NotBuilt("exchange", "BackupData"); }
 

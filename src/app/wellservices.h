@@ -10,6 +10,7 @@ namespace drilling { class DrillingServices; }
 namespace app {
 
 struct LogState;
+struct WellServices;
 
 // The main window itself: menus, caption-free window work and the tool windows it owns.
 class WindowServices {
@@ -70,7 +71,9 @@ public:
     virtual void ArchiveChartFile(LogState& log, const QString& path);
     virtual void ArchiveWitsFile(LogState& log, const QString& path);
     virtual void RenameReceivedImage(LogState& log);
-    virtual void PollReceiveDir(LogState& log);
+    // The remote monitor's look into the receive folder (one package a tick) or, for a well opened in
+    // another folder, at the data file's bottom.
+    virtual void PollReceiveDir(LogState& log, const WellServices& services);
     virtual void BackupWellFiles(LogState& log, int flag);
     // The dated copies of the data and custom-data files in the data folder's "backup/".
     virtual void BackupData(LogState& log, int flag);

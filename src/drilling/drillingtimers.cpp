@@ -75,7 +75,7 @@ void DrillingCommands::EvTimer(app::LogState& log, int id)
         if (neighbours_.gasmon->MonitorRunning(log))
             neighbours_.gasmon->Poll(log);
         else if (log.env.remoteMonitorOn)
-            wellServices_.exchange->PollReceiveDir(log);
+            wellServices_.exchange->PollReceiveDir(log, wellServices_);
         break;
     case 2:
         if (Driller* d = log.engines.driller)

@@ -7,6 +7,13 @@
 #include "exchange/datesuffix.h"
 #include "exchange/filesets.h"
 #include "exchange/housekeeping.h"
+#include "exchange/remotemonitor.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "wellfile/datafile.h"
+#include "wellfile/sidefiles_settings.h"
+
+#include <QDir>
 #include "platform/folders.h"
 
 namespace exchange {
@@ -60,7 +67,53 @@ public:
     {
         exchange::ArchiveWitsFile(path, log.well.file.dataFolder, log.well.file.wellName, ClockDate(log));
     }
+    void PollReceiveDir(app::LogState& log, const app::WellServices& services) override;
 };
+
+bool SameFolder(const QString& a, const QString& b)
+{
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+
+void Services::PollReceiveDir(app::LogState& log, const app::WellServices& services)
+{
+    ReceiveState& state = log.well.receive;
+    if (state.working)
+        return;  // the last tick's work still runs (a message loop inside it)
+    state.working = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{state.working};
+
+    wellfile::OpenWell& well = log.well.file;
+    const std::int32_t lastDepth = well.fileBottomDepth;
+    if (!SameFolder(well.currentFolder, well.dataFolder)) {
+        // A shared well opened where another station writes it: follow its bottom.
+        wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
+        if (well.fileBottomDepth != lastDepth && well.fileBottomDepth % 2 == 0)
+            log.view.Invalidate();
+        return;
+    }
+    if (well.drilling)
+        return;
+    RemoteConfig config;
+    wellfile::LoadDownloadConfig(well.dataFolder, config);
+    ReceivePlaces places;
+    places.receiveFolder = log.env.remoteReceiveFolder.isEmpty() ? well.dataFolder : log.env.remoteReceiveFolder;
+    places.dataFolder = well.dataFolder;
+    places.destinationFolder = RemoteFolder(platform::FieldString(config.destinationFolder));
+    places.copyOn = config.copyOn != 0;
+    if (TakeReceivedPackage(places, state).outcome != PollOutcome::Taken)
+        return;
+    wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
+    const QString caption = ReceivedCaption(well.wellName, platform::services().clock->LocalTime());
+    log.well.captionText = caption;
+    if (well.hooks.setCaption)
+        well.hooks.setCaption(caption);
+    services.view->LoadMemos(log);
+    log.view.Invalidate();
+}
 
 }  // namespace
 

@@ -97,6 +97,13 @@ int LoadDownloadConfig(const QString& dataFolder, exchange::RemoteConfig& config
     return ReadExactFile(InFolder(dataFolder, "svdlcfg.cfg"), &config, sizeof config) ? 1 : 0;
 }
 
+int SaveRemoteConfig(const QString& dataFolder, const exchange::RemoteConfig& config)
+{
+    const QString path = InFolder(dataFolder, "svdlcfg.cfg");
+    SetNormalAttributes(path);
+    return WriteWholeFile(path, &config, sizeof config) ? 1 : 0;
+}
+
 int GetInstallDir(QString& folder)
 {
     const QString value = platform::ReadSetting(QStringLiteral("INSTDIR/INSTALL DIR"));

@@ -1,0 +1,237 @@
+#include "exchange/remotemonitor.h"
+
+#include "app/startup.h"
+#include "exchange/filehelpers.h"
+#include "exchange/unzip.h"
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "wellfile/downloadlog.h"
+#include "wellfile/record.h"
+#include "wellfile/wholefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <zip.h>
+
+#include <memory>
+
+namespace exchange {
+
+namespace {
+
+bool NamesNone(const QString& text)
+{
+    QString bare = text;
+    while (bare.endsWith(u'\\') || bare.endsWith(u'/'))
+        bare.chop(1);
+    return bare.isEmpty() || bare == QLatin1String(kNotSelected);
+}
+
+// The text with a trailing "\" (as the stations store folders), held so the field keeps its NUL.
+std::string WithSeparator(const QString& text, std::size_t width)
+{
+    std::string bytes = platform::ToCp1252(text).toStdString();
+    if (!bytes.empty() && (bytes.back() == '\\' || bytes.back() == '/')) {
+        if (bytes.size() > width - 1)
+            bytes.resize(width - 1);
+        return bytes;
+    }
+    if (bytes.size() > width - 2)
+        bytes.resize(width - 2);
+    return bytes + '\\';
+}
+
+struct ZipCloser {
+    void operator()(zip_t* z) const { zip_discard(z); }
+};
+
+// Empty when every ".svm" entry holds whole records (a positive multiple of the record size); else why.
+QString CheckDataEntries(const QString& zipPath)
+{
+    int error = 0;
+    std::unique_ptr<zip_t, ZipCloser> archive(zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY, &error));
+    if (!archive)
+        return {};  // the unpacking reports it with its own reason
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME))
+            continue;
+        const QString name = QString::fromUtf8(st.name);
+        if (!name.endsWith(QLatin1String(".svm"), Qt::CaseInsensitive))
+            continue;
+        if (!(st.valid & ZIP_STAT_SIZE) || st.size == 0 || st.size % wellfile::kRecordSize != 0)
+            return QStringLiteral("\"%1\" does not hold whole records").arg(name);
+    }
+    return {};
+}
+
+// Moves the package into "rejected/" of the receive folder (a name taken there gets a number) and
+// logs why in the data folder's "download.txt".
+void Reject(const QString& receiveFolder, const QString& dataFolder, const QString& name, const QString& reason)
+{
+    const QString folder = platform::JoinPath(receiveFolder, QStringLiteral("rejected"));
+    QDir().mkpath(folder);
+    QString target = platform::JoinPath(folder, name);
+    for (int n = 1; QFileInfo::exists(target); ++n)
+        target = platform::JoinPath(folder, name + QStringLiteral(".%1").arg(n));
+    const QString from = platform::JoinPath(receiveFolder, name);
+    if (!QFile::rename(from, target) && wellfile::CopyFileReplacing(from, target))
+        QFile::remove(from);
+    wellfile::WriteDownloadLog(dataFolder, QStringLiteral("Package rejected (%1):").arg(reason), target,
+                               wellfile::kDownloadNoWord);
+}
+
+}  // namespace
+
+QString RemoteFolder(const QString& field)
+{
+    if (NamesNone(field))
+        return {};
+    QString folder = field;
+    if (folder.endsWith(u'\\'))
+        folder.chop(1);
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+RemoteSetupFields SetupFieldsOf(const RemoteConfig& config, bool drilling, const QString& dataFolder)
+{
+    RemoteSetupFields f;
+    f.start = config.startOnOpen != 0;
+    f.copy = (drilling ? config.updatePackage : config.copyOn) != 0;
+    const int shownWhenLow = drilling ? 10 : 30;
+    f.interval = QString::number(config.interval < (drilling ? 1 : 10) ? shownWhenLow : config.interval);
+    f.receiveFolder = platform::FieldString(config.receiveFolder);
+    if (NamesNone(f.receiveFolder)) {
+        f.receiveFolder = dataFolder;
+        f.start = false;
+    }
+    f.destinationFolder = platform::FieldString(config.destinationFolder);
+    if (NamesNone(f.destinationFolder)) {
+        f.destinationFolder = QLatin1String(kNotSelected);
+        f.copy = false;
+    }
+    return f;
+}
+
+void StoreSetupFields(RemoteConfig& config, const RemoteSetupFields& fields, bool drilling)
+{
+    config.startOnOpen = fields.start ? 1 : 0;
+    const int interval = fields.interval.trimmed().toInt();
+    if (drilling) {
+        config.updatePackage = fields.copy ? 1 : 0;
+        config.interval = interval < 1 ? 2 : interval;
+    } else {
+        config.copyOn = fields.copy ? 1 : 0;
+        config.interval = interval < 10 ? 60 : interval;
+    }
+    platform::SetFieldText(config.receiveFolder, WithSeparator(fields.receiveFolder, sizeof config.receiveFolder));
+    platform::SetFieldText(config.destinationFolder,
+                           WithSeparator(fields.destinationFolder, sizeof config.destinationFolder));
+    if (NamesNone(fields.receiveFolder))
+        config.startOnOpen = 0;
+    if (NamesNone(fields.destinationFolder)) {
+        config.copyOn = 0;
+        config.updatePackage = 0;
+    }
+}
+
+PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state)
+{
+    PollResult result;
+    const QStringList names = MatchingNames(platform::JoinPath(places.receiveFolder, QStringLiteral("*.sv8")));
+    // Forget packages that went away (taken by hand, or by another station).
+    for (auto it = state.seen.begin(); it != state.seen.end();)
+        it = names.contains(it->first) ? std::next(it) : state.seen.erase(it);
+    QString name;
+    QFileInfo info;
+    for (const QString& candidate : names) {  // name order: every station takes the same one first
+        info = QFileInfo(platform::JoinPath(places.receiveFolder, candidate));
+        if (info.isFile()) {
+            name = candidate;
+            break;
+        }
+    }
+    if (name.isEmpty())
+        return result;
+    result.package = name;
+    const QString path = info.absoluteFilePath();
+
+    SeenPackage& seen = state.seen[name];
+    const bool known = seen.size >= 0;
+    const bool changed = known && (seen.size != info.size() || seen.modified != info.lastModified());
+    if (changed)
+        seen.failedOnce = false;
+    seen.size = info.size();
+    seen.modified = info.lastModified();
+    if (changed) {
+        result.outcome = PollOutcome::Waiting;
+        return result;
+    }
+
+    if (places.copyOn && !places.destinationFolder.isEmpty())
+        wellfile::CopyFileReplacing(path, platform::JoinPath(places.destinationFolder, name));
+
+    QString reason = CheckDataEntries(path);
+    if (reason.isEmpty() && Unzip(path, places.dataFolder, places.dataFolder, true)) {
+        state.seen.erase(name);
+        QFile::remove(path);
+        result.outcome = PollOutcome::Taken;
+        return result;
+    }
+    if (reason.isEmpty())
+        reason = QStringLiteral("it could not be unpacked whole");
+    // Seen for the first time and failing: it may still be arriving; one more look before refusing it.
+    if (!seen.failedOnce) {
+        seen.failedOnce = true;
+        result.outcome = PollOutcome::Waiting;
+        return result;
+    }
+    state.seen.erase(name);
+    Reject(places.receiveFolder, places.dataFolder, name, reason);
+    result.outcome = PollOutcome::Rejected;
+    result.reason = reason;
+    return result;
+}
+
+QString ReceivedCaption(const QString& wellName, const QDateTime& now)
+{
+    const QDate d = now.date();
+    const std::string when = platform::CFormat("%2d/%d/%2d", d.month(), d.day(), d.year());
+    return wellName + QStringLiteral(".svm  Last Updated AT ") +
+           app::FormatTime12(now.time().hour(), now.time().minute()) + QStringLiteral(",  ") +
+           QString::fromStdString(when) + QStringLiteral("  ");
+}
+
+int NextRefreshTick(int tick) { return tick >= 999 ? 0 : tick + 1; }
+
+RefreshChores RefreshChoresOf(int tick, bool autoLas, bool liveUpdate, bool drilling, int profile)
+{
+    RefreshChores c;
+    c.exportLas = autoLas && tick > 0 && tick % 10 == 0;
+    c.deleteConflicts = liveUpdate && !drilling && profile != 66;
+    c.removeOtherWells = c.deleteConflicts && tick % 5 == 0;
+    return c;
+}
+
+int PickUpPdf(const QString& source, const QString& target, bool pending)
+{
+    if (!QFileInfo(source).isFile())
+        return 0;
+    if (!pending) {
+        QFile::remove(source);
+        return 0;
+    }
+    QFile::remove(target);
+    if (QFile::rename(source, target))
+        return 1;
+    if (!wellfile::CopyFileReplacing(source, target))
+        return 0;  // the PDF stays for the next tick
+    QFile::remove(source);
+    return 1;
+}
+
+}  // namespace exchange

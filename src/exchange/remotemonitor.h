@@ -1,0 +1,100 @@
+#pragma once
+// The remote monitor of a station that follows a well logged elsewhere: the settings record's fields as
+// the set-up dialog shows and stores them, the update packages taken from the receive folder one at a
+// time, and the tick counter of the remote refresh.
+#include "exchange/remoteconfig.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <map>
+
+namespace exchange {
+
+// The placeholder a folder field shows when none is chosen.
+inline constexpr char kNotSelected[] = "Not Selected";
+
+// A folder field of the record as a folder path: empty for an empty field or the placeholder (with or
+// without its separator); else the text with one trailing separator.
+QString RemoteFolder(const QString& field);
+
+// The set-up dialog's fields. In drilling mode `copy` is the update-package option and `interval` the
+// send interval in depth units; in office mode the copy flag and the polling interval in seconds.
+struct RemoteSetupFields {
+    bool start = false;
+    QString receiveFolder;
+    bool copy = false;
+    QString destinationFolder;
+    QString interval;
+};
+
+// What the dialog shows for `config`: the interval as stored, or 30 (office, stored below 10) or 10
+// (drilling, stored below 1); the data folder with the start flag off when no receive folder is set;
+// "Not Selected" with the copy flag off when no destination is set.
+RemoteSetupFields SetupFieldsOf(const RemoteConfig& config, bool drilling, const QString& dataFolder);
+
+// The dialog's fields stored into `config` after OK: an office interval below 10 is stored as 60, a
+// drilling interval below 1 as 2; both folders get a trailing "\" (texts held to their field less the
+// separator and the NUL); a receive folder that names none clears the start flag, a destination that
+// names none clears the copy flag and the update-package option.
+void StoreSetupFields(RemoteConfig& config, const RemoteSetupFields& fields, bool drilling);
+
+// A package seen in the receive folder: its size and last write at the last look.
+struct SeenPackage {
+    qint64 size = -1;
+    QDateTime modified;
+    bool failedOnce = false;  // unpacking failed once on an unchanged file: it may still be arriving
+};
+
+// What the monitor keeps between its ticks, in the open well's state.
+struct ReceiveState {
+    std::map<QString, SeenPackage> seen;  // by bare name
+    int refreshTick = 0;                  // the remote refresh's counter, 0 to 999
+    bool working = false;                 // a tick's work runs: a tick arriving meanwhile is skipped
+};
+
+struct ReceivePlaces {
+    QString receiveFolder;      // with or without trailing separator
+    QString dataFolder;         // the packages are unpacked here; its "download.txt" gets the failures
+    QString destinationFolder;  // empty: none
+    bool copyOn = false;        // copy each package to the destination before unpacking it
+};
+
+enum class PollOutcome {
+    None,      // no package waits
+    Waiting,   // a package still changes (or failed once on first sight): left for the next tick
+    Taken,     // unpacked whole into the data folder and deleted
+    Rejected,  // moved to "rejected/" of the receive folder with a line in "download.txt"
+};
+
+struct PollResult {
+    PollOutcome outcome = PollOutcome::None;
+    QString package;  // bare name
+    QString reason;   // why it was rejected
+};
+
+// Looks at the first "*.sv8" of the receive folder in name order and takes it when it is unchanged
+// since the last look: copied on when asked, its ".svm" entries checked (whole records only), unpacked
+// all or nothing. Never shows a box.
+PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state);
+
+// The caption after a package was taken: "<well>.svm  Last Updated AT <12-hour time>,  <m>/<d>/<yyyy>  ",
+// the month right-aligned in two places.
+QString ReceivedCaption(const QString& wellName, const QDateTime& now);
+
+// The remote refresh's tick counter moved on: after 999 it starts again at 0.
+int NextRefreshTick(int tick);
+
+// What one refresh tick does besides reloading.
+struct RefreshChores {
+    bool exportLas = false;          // every 10th tick (not 0) with "Auto Create Las"
+    bool deleteConflicts = false;    // live update on, not drilling, profile other than 66
+    bool removeOtherWells = false;   // the same, every 5th tick
+};
+RefreshChores RefreshChoresOf(int tick, bool autoLas, bool liveUpdate, bool drilling, int profile);
+
+// The PDF pick-up: `source` is moved to `target` when `pending` (the caller then clears the flag),
+// else deleted when present. 1 when a PDF was moved.
+int PickUpPdf(const QString& source, const QString& target, bool pending);
+
+}  // namespace exchange

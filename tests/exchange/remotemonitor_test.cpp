@@ -1,0 +1,232 @@
+#include "exchange/remotemonitor.h"
+
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/ziptools.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellpackage.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+
+#include <gtest/gtest.h>
+
+using namespace exchange;
+using testing_support::At;
+using testing_support::ReadBytes;
+using testing_support::RunTool;
+using testing_support::TestDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+QMap<QString, QByteArray> Snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> all;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        all[QDir(folder).relativeFilePath(path)] = ReadBytes(path);
+    }
+    return all;
+}
+
+QByteArray Records(int count, char fill) { return QByteArray(616 * count, fill); }
+
+// Two stations on one machine: D logs the well and writes packages, M follows it through R.
+struct Stations {
+    QString d = TestDir() + "D/", m = TestDir() + "M/", r = TestDir() + "R/", dest = TestDir() + "dest/";
+    Stations()
+    {
+        for (const QString& f : {d, m, r, dest})
+            QDir().mkpath(f);
+        WriteBytes(m + "W.svm", Records(2, 'o'));
+        WriteBytes(m + "W.mem", "old memo");
+    }
+    // D's package writer packs its well files into R as `name`.
+    void Send(const QString& name, int records, char fill)
+    {
+        WriteBytes(d + "W.svm", Records(records, fill));
+        WriteBytes(d + "W.mem", QByteArray("memo ") + fill);
+        ASSERT_TRUE(wellfile::WritePackage(r + name, {d + "W.svm", d + "W.mem"}, wellfile::kPackageLevel,
+                                           wellfile::PackageWrite::Replace)
+                        .ok);
+    }
+    ReceivePlaces Places(bool copy = false) const { return {r, m, dest, copy}; }
+};
+
+}  // namespace
+
+TEST(RemoteMonitor, SettingsRecordIsWrittenWholeAndShownAsTheDialogShowsIt)
+{
+    const QString folder = TestDir();
+    RemoteConfig cfg;
+    RemoteSetupFields office = SetupFieldsOf(cfg, false, folder);
+    EXPECT_EQ(office.interval, "30");  // a fresh record
+    EXPECT_EQ(office.receiveFolder, folder);
+    EXPECT_EQ(office.destinationFolder, "Not Selected");
+    office.start = true;
+    office.copy = true;
+    office.interval = "5";
+    office.receiveFolder = "/x/recv";
+    StoreSetupFields(cfg, office, false);
+    EXPECT_EQ(int(cfg.interval), 60);
+    EXPECT_EQ(int(cfg.copyOn), 0);  // "Not Selected\" names no destination
+    EXPECT_EQ(std::string(cfg.destinationFolder), "Not Selected\\");
+    cfg.depthUnitsToSend = 7;
+    cfg.updatePackage = 1;
+    ASSERT_EQ(wellfile::SaveRemoteConfig(folder, cfg), 1);
+
+    const QByteArray bytes = ReadBytes(folder + "svdlcfg.cfg");
+    ASSERT_EQ(bytes.size(), 782);
+    EXPECT_EQ(At<std::int32_t>(bytes, 0), 1);
+    EXPECT_EQ(bytes.mid(4, 9), QByteArray("/x/recv\\\0", 9));
+    EXPECT_EQ(At<std::int32_t>(bytes, 264), 0);
+    EXPECT_EQ(bytes.mid(268, 13), QByteArray("Not Selected\\"));
+    EXPECT_EQ(At<std::int32_t>(bytes, 518), 60);
+    EXPECT_EQ(At<std::int32_t>(bytes, 522), 7);
+    EXPECT_EQ(At<std::int32_t>(bytes, 526), 1);
+    EXPECT_EQ(bytes.mid(530), QByteArray(252, '\0'));
+
+    RemoteConfig back;
+    ASSERT_EQ(wellfile::LoadDownloadConfig(folder, back), 1);
+    EXPECT_EQ(SetupFieldsOf(back, false, folder).interval, "60");
+    EXPECT_EQ(SetupFieldsOf(back, false, folder).receiveFolder, "/x/recv\\");
+
+    // Drilling mode: 0 typed is stored as 2 and shown as such; a fresh record shows 10.
+    EXPECT_EQ(SetupFieldsOf(RemoteConfig{}, true, folder).interval, "10");
+    RemoteSetupFields drilling = SetupFieldsOf(back, true, folder);
+    drilling.interval = "0";
+    drilling.destinationFolder = "/x/dest/";
+    drilling.copy = true;
+    StoreSetupFields(back, drilling, true);
+    EXPECT_EQ(int(back.interval), 2);
+    EXPECT_EQ(int(back.updatePackage), 1);
+    EXPECT_EQ(SetupFieldsOf(back, true, folder).interval, "2");
+
+    // Texts as long as the fields keep their separator and their NUL.
+    drilling.receiveFolder = QString(300, 'r');
+    drilling.destinationFolder = QString(300, 'd');
+    StoreSetupFields(back, drilling, true);
+    EXPECT_EQ(std::string(back.receiveFolder, 259), std::string(258, 'r') + '\\');
+    EXPECT_EQ(back.receiveFolder[259], '\0');
+    EXPECT_EQ(std::string(back.destinationFolder, 249), std::string(248, 'd') + '\\');
+
+    WriteBytes(folder + "svdlcfg.cfg", bytes.left(781));
+    EXPECT_EQ(wellfile::LoadDownloadConfig(folder, back), 0);
+    EXPECT_EQ(int(back.interval), 0);
+}
+
+TEST(RemoteMonitor, PackagesAreTakenOneATickInNameOrderAndCopiedOn)
+{
+    Stations s;
+    s.Send("W.sv8", 3, 'a');
+    const QByteArray sent = ReadBytes(s.d + "W.svm");
+    ReceiveState state;
+    const PollResult first = TakeReceivedPackage(s.Places(true), state);
+    EXPECT_EQ(first.outcome, PollOutcome::Taken);
+    EXPECT_EQ(ReadBytes(s.m + "W.svm"), sent);
+    EXPECT_EQ(ReadBytes(s.m + "W.mem"), "memo a");
+    EXPECT_FALSE(QFile::exists(s.r + "W.sv8"));
+    EXPECT_TRUE(QFile::exists(s.dest + "W.sv8"));
+
+    s.Send("B.sv8", 5, 'b');
+    s.Send("A.sv8", 4, 'c');
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).package, "A.sv8");
+    EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(4, 'c'));
+    EXPECT_TRUE(QFile::exists(s.r + "B.sv8"));
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).package, "B.sv8");
+    EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(5, 'b'));
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::None);
+
+    EXPECT_EQ(ReceivedCaption("W", QDateTime(QDate(2026, 1, 15), QTime(10, 5, 0))),
+              "W.svm  Last Updated AT 10:05 AM,   1/15/2026  ");
+}
+
+TEST(RemoteMonitor, APackageStillArrivingIsLeftUntilItStopsChanging)
+{
+    Stations s;
+    ReceiveState state;
+    // A partial package: the first failing look waits, the growth is seen, the whole one is taken.
+    s.Send("W.sv8", 3, 'a');
+    const QByteArray whole = ReadBytes(s.r + "W.sv8");
+    WriteBytes(s.r + "W.sv8", whole.left(whole.size() / 2));
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Waiting);
+    WriteBytes(s.r + "W.sv8", whole);
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Waiting);
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Taken);
+
+    // A change of the write time alone counts as well.
+    s.Send("X.sv8", 5, 'c');
+    state.seen["X.sv8"] = {QFileInfo(s.r + "X.sv8").size(), QDateTime(QDate(2020, 1, 1), QTime(0, 0))};
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Waiting);
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Taken);
+}
+
+TEST(RemoteMonitor, ABadPackageIsRejectedWholeAndTheNextIsTaken)
+{
+    Stations s;
+    const QMap<QString, QByteArray> before = Snapshot(s.m);
+
+    s.Send("A.sv8", 3, 'a');  // cut in half
+    const QByteArray a = ReadBytes(s.r + "A.sv8");
+    WriteBytes(s.r + "A.sv8", a.left(a.size() / 2));
+    // Stored by Debian's zip, one byte of its data flipped: the checksum fails.
+    WriteBytes(s.d + "W.svm", Records(3, 'b'));
+    ASSERT_EQ(RunTool("zip", {"-0jq", s.r + "B.sv8", s.d + "W.svm"}), 0);
+    QByteArray b = ReadBytes(s.r + "B.sv8");
+    b[b.indexOf(Records(1, 'b')) + 100] = 'x';
+    WriteBytes(s.r + "B.sv8", b);
+    // A data file of no whole records.
+    WriteBytes(s.d + "W.svm", QByteArray(700, 'c'));
+    ASSERT_TRUE(wellfile::WritePackage(s.r + "C.sv8", {s.d + "W.svm"}, 1, wellfile::PackageWrite::Replace).ok);
+    s.Send("D.sv8", 6, 'd');
+
+    ReceiveState state;
+    for (const char* name : {"A.sv8", "B.sv8", "C.sv8"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Waiting);
+        const PollResult r = TakeReceivedPackage(s.Places(), state);
+        EXPECT_EQ(r.outcome, PollOutcome::Rejected);
+        EXPECT_EQ(r.package, name);
+        EXPECT_TRUE(QFile::exists(s.r + "rejected/" + name));
+        EXPECT_FALSE(QFile::exists(s.r + name));
+        QMap<QString, QByteArray> now = Snapshot(s.m);
+        EXPECT_TRUE(now.contains("download.txt"));
+        now.remove("download.txt");
+        EXPECT_EQ(now, before);
+    }
+    EXPECT_EQ(ReadBytes(s.m + "download.txt").count("Package rejected"), 3);
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Taken);
+    EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(6, 'd'));
+}
+
+TEST(RemoteMonitor, RefreshTicksAndPdfPickUp)
+{
+    EXPECT_EQ(NextRefreshTick(998), 999);
+    EXPECT_EQ(NextRefreshTick(999), 0);
+    EXPECT_EQ(NextRefreshTick(0), 1);
+    EXPECT_TRUE(RefreshChoresOf(10, true, false, false, 1).exportLas);
+    EXPECT_FALSE(RefreshChoresOf(0, true, false, false, 1).exportLas);
+    EXPECT_FALSE(RefreshChoresOf(10, false, false, false, 1).exportLas);
+    EXPECT_FALSE(RefreshChoresOf(11, true, false, false, 1).exportLas);
+    const RefreshChores live = RefreshChoresOf(15, false, true, false, 1);
+    EXPECT_TRUE(live.deleteConflicts && live.removeOtherWells);
+    EXPECT_FALSE(RefreshChoresOf(16, false, true, false, 1).removeOtherWells);
+    EXPECT_FALSE(RefreshChoresOf(15, false, true, false, 66).deleteConflicts);
+    EXPECT_FALSE(RefreshChoresOf(15, false, true, true, 1).deleteConflicts);
+    EXPECT_FALSE(RefreshChoresOf(15, false, false, false, 1).removeOtherWells);
+
+    const QString pdf = TestDir() + "StrativM.pdf", target = TestDir() + "out/Report.pdf";
+    QDir().mkpath(TestDir() + "out");
+    WriteBytes(pdf, "%PDF one");
+    EXPECT_EQ(PickUpPdf(pdf, target, true), 1);
+    EXPECT_EQ(ReadBytes(target), "%PDF one");
+    EXPECT_FALSE(QFile::exists(pdf));
+    WriteBytes(pdf, "%PDF two");
+    EXPECT_EQ(PickUpPdf(pdf, target, false), 0);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(ReadBytes(target), "%PDF one");
+}
