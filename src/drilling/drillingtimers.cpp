@@ -88,7 +88,7 @@ void DrillingCommands::EvTimer(app::LogState& log, int id)
         break;
     case 5:
         if (!log.well.file.drilling && !log.print.printingLog)
-            neighbours_.exchange->RefreshRemoteFile(log);
+            neighbours_.exchange->RefreshRemoteFile(log, wellServices_, *neighbours_.elog);
         break;
     case 8:
         if (neighbours_.wits->CustomLinkRunning(log))

@@ -6,6 +6,7 @@
 #include "exchange/restore.h"
 #include "exchange/newwell.h"
 #include "exchange/plugback.h"
+#include "exchange/remoterefresh.h"
 
 namespace exchange {
 
@@ -21,7 +22,10 @@ public:
 };
 }  // namespace
 
-void ExchangeServices::RefreshRemoteFile(app::LogState&) { app::NotBuilt("exchange", "RefreshRemoteFile"); }
+void ExchangeServices::RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog)
+{
+    exchange::RefreshRemoteFile(log, services, elog);
+}
 void ExchangeServices::ArchiveHText(app::LogState& log)
 {
     const wellfile::OpenWell& well = log.well.file;

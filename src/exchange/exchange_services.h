@@ -26,9 +26,9 @@ public:
     virtual void CmLiveUpdateConfig(app::LogState& log) = 0;
     // Command 51946: the live-user dialog, run modally.
     virtual void CmLiveUsers(app::LogState& log) = 0;
-    // Reloads a data file that was updated elsewhere (records, memos, pictures, caption); the window's
-    // first paint asks for it once.
-    virtual void RefreshRemoteFile(app::LogState& log);
+    // Reloads a data file that was updated elsewhere (records, memos, caption) and keeps the shared
+    // folder tidy (exchange/remoterefresh.h); timer 5 and the window's first paint ask for it.
+    virtual void RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog);
     // Backs the data file up to a drive the user chooses (the backup command of drilling mode); non-zero
     // when a backup was made.
     virtual int BackupToDrive(app::LogState& log, int flag);

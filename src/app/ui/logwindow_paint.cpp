@@ -81,7 +81,7 @@ void LogWindow::FirstPaint()
         move(place->x, place->y);
         resize(place->width, place->height);
         if (!s.well.file.drilling)
-            neighbours_.exchange->RefreshRemoteFile(s);
+            neighbours_.exchange->RefreshRemoteFile(s, wellServices_, *neighbours_.elog);
     }
     s.view.firstPaint = false;
     s.env.commandLineStart = false;

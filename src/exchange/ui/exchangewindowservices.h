@@ -20,7 +20,10 @@ public:
     void CmRestore(app::LogState& log) override { inner_.CmRestore(log); }
     void CmSendFile(app::LogState& log) override { inner_.CmSendFile(log); }
     void CmRemoteSetup(app::LogState& log) override { inner_.CmRemoteSetup(log); }
-    void RefreshRemoteFile(app::LogState& log) override { inner_.RefreshRemoteFile(log); }
+    void RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog) override
+    {
+        inner_.RefreshRemoteFile(log, services, elog);
+    }
     int BackupToDrive(app::LogState& log, int flag) override { return inner_.BackupToDrive(log, flag); }
     void ArchiveHText(app::LogState& log) override { inner_.ArchiveHText(log); }
     int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,

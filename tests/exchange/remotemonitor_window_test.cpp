@@ -1,0 +1,61 @@
+// The remote monitor on a real window: timer 1 takes a package another station wrote, timer 5 follows
+// a data file rewritten elsewhere.
+#include "app/commandids.h"
+#include "app/startup.h"
+#include "app/ui/logwindow.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellpackage.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using testing_support::doubles;
+using testing_support::ReadBytes;
+
+TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
+{
+    app::CommandLineFilesTaken() = 0;
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString m = s.well.file.dataFolder;
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
+    const QString r = testing_support::TestDir() + "R/", d = testing_support::TestDir() + "D/";
+    QDir().mkpath(r);
+    exchange::RemoteConfig cfg;
+    std::strcpy(cfg.receiveFolder, qPrintable(r));
+    cfg.interval = 10;
+    ASSERT_EQ(wellfile::SaveRemoteConfig(m, cfg), 1);
+    s.env.serverStation = true;
+    window.EvCommand(app::cmd::RemoteMonitor);
+    ASSERT_TRUE(s.env.remoteMonitorOn);
+
+    testing_support::MakeWell(d, "W.svm", 2000, 2500);
+    ASSERT_TRUE(
+        wellfile::WritePackage(r + "W.sv8", {d + "W.svm"}, wellfile::kPackageLevel, wellfile::PackageWrite::Replace).ok);
+    ASSERT_TRUE(doubles().timers.last->Fire(1));
+    EXPECT_EQ(ReadBytes(m + "W.svm"), ReadBytes(d + "W.svm"));
+    EXPECT_FALSE(QFile::exists(r + "W.sv8"));
+    EXPECT_EQ(window.windowTitle().toStdString(), "W.svm  Last Updated AT 10:05 AM,   1/15/2026  ");
+    EXPECT_EQ(s.well.file.fileBottomDepth, 2500);
+    EXPECT_TRUE(doubles().prompter.messages.empty());
+
+    // Timer 5 on the file rewritten: the caption gives its time of change.
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    testing_support::MakeWell(d, "W.svm", 2000, 2600);
+    QFile::remove(m + "W.svm");
+    QFile::copy(d + "W.svm", m + "W.svm");
+    QFile touched(m + "W.svm");
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    touched.setFileTime(QDateTime(QDate(2026, 1, 15), QTime(13, 7, 9)), QFileDevice::FileModificationTime);
+    touched.close();
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26  1:07 PM");
+    EXPECT_EQ(s.well.file.fileBottomDepth, 2600);
+}
