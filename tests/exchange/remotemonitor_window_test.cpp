@@ -3,6 +3,8 @@
 #include "app/commandids.h"
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
+#include "exchange/ui/remotesetupdlg.h"
+#include "platform/ui/dialog.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -58,4 +60,46 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     ASSERT_TRUE(doubles().timers.last->Fire(5));
     EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26  1:07 PM");
     EXPECT_EQ(s.well.file.fileBottomDepth, 2600);
+}
+
+TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
+{
+    app::CommandLineFilesTaken() = 0;
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString m = s.well.file.dataFolder;
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
+    QString shown;
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        shown = d.GetText(105) + "|" + d.GetText(104);
+        d.SetText(105, "5");
+        d.SetCheck(103, platform::BST_CHECKED);
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::RemoteSetup);
+    EXPECT_EQ(shown, "30|Not Selected");
+    const QByteArray bytes = ReadBytes(m + "svdlcfg.cfg");
+    ASSERT_EQ(bytes.size(), 782);
+    EXPECT_EQ(testing_support::At<std::int32_t>(bytes, 518), 60);
+    EXPECT_EQ(testing_support::At<std::int32_t>(bytes, 264), 0);  // no destination: no copies
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        shown = d.GetText(105);
+        d.Click(platform::IDCANCEL);
+    });
+    window.EvCommand(app::cmd::RemoteSetup);
+    EXPECT_EQ(shown, "60");
+
+    exchange::RemoteSetupFields fields;
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        shown = d.windowTitle() + "|" + d.GetText(112);
+        d.Click(platform::IDCANCEL);
+    });
+    exchange::RemoteSetupDlg(nullptr, fields, exchange::RemoteSetupMode::CopyOnly, false, false, {}).Execute();
+    EXPECT_EQ(shown, "Copy Files|Select Dir to copy files to when opened from E-Mail");
+
+    s.env.firstInstance = 0;
+    window.EvCommand(app::cmd::RemoteSetup);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1u);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
 }

@@ -5,6 +5,15 @@
 #include "exchange/datesuffix.h"
 #include "exchange/liveupdate.h"
 #include "exchange/ui/liveupdatedlg.h"
+#include "exchange/ui/remotesetupdlg.h"
+#include "app/notbuilt.h"
+#include "drilling/driller.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "wellfile/sidefiles_settings.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include "wellfile/wellconfig.h"
 
 namespace exchange {
@@ -40,6 +49,53 @@ void ExchangeWindowServices::CmLiveUsers(app::LogState&)
 {
     LIVEUSERDLG dialog(window_, UsersRoot());
     dialog.Execute();
+}
+
+void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
+{
+    const QString refused = QStringLiteral("Remote Monitor can only be enabled with the\nfirst instance of StrativM");
+    if (!log.env.firstInstance) {
+        platform::MessageBox(refused, QStringLiteral("ERROR"), platform::MB_OK);
+        return;
+    }
+    wellfile::OpenWell& well = log.well.file;
+    const bool drilling = well.drilling;
+    RemoteConfig config;
+    wellfile::LoadDownloadConfig(well.dataFolder, config);
+    RemoteSetupFields fields = SetupFieldsOf(config, drilling, well.dataFolder);
+
+    RemoteSetupDlg::Hooks hooks;
+    hooks.updateNow = [] { app::NotBuilt("exchange", "BuildUpdatePackage"); };
+    hooks.witsUpdate = [&log](bool on) {
+        const wellfile::WellPlace place = app::PlaceOf(log);
+        wellfile::WellConfig stored{};
+        if (!wellfile::LoadConfig(stored, place, log.well.fieldSettings))
+            stored = log.well.config;
+        stored.witsUpdate = on ? 1 : 0;
+        log.well.config.witsUpdate = stored.witsUpdate;
+        wellfile::SaveConfig(stored, place, log.well.fieldSettings);
+    };
+    hooks.proposedFile = [&well] { return platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".svm")); };
+    const RemoteSetupMode mode = drilling ? RemoteSetupMode::WebUpdate : RemoteSetupMode::Office;
+    RemoteSetupDlg dialog(window_, fields, mode, log.well.loggerId == 134, log.well.config.witsUpdate != 0, hooks);
+    if (dialog.Execute() != platform::IDOK)
+        return;
+
+    StoreSetupFields(config, fields, drilling);
+    if (drilling && log.engines.driller) {
+        log.engines.driller->updatePackageInterval = config.interval;
+        log.engines.driller->updatePackageOn = config.updatePackage != 0 ? 1 : 0;
+    }
+    const QString receive = RemoteFolder(platform::FieldString(config.receiveFolder));
+    if (!receive.isEmpty())
+        log.env.remoteReceiveFolder = receive;
+    log.view.Invalidate();
+    if (!wellfile::SaveRemoteConfig(well.dataFolder, config))
+        std::fprintf(stderr, "svdlcfg.cfg could not be written in %s\n", qPrintable(well.dataFolder));
+    if (log.env.remoteMonitorOn && log.timers)
+        log.timers->SetTimer(1, int(std::min<std::int64_t>(std::int64_t(config.interval) * 1000, INT32_MAX)));
+    if (!receive.isEmpty() && !QFileInfo(receive).isDir())
+        QDir().mkpath(receive);
 }
 
 }  // namespace exchange

@@ -19,7 +19,9 @@ public:
 
     void CmRestore(app::LogState& log) override { inner_.CmRestore(log); }
     void CmSendFile(app::LogState& log) override { inner_.CmSendFile(log); }
-    void CmRemoteSetup(app::LogState& log) override { inner_.CmRemoteSetup(log); }
+    // Commands 51701 and 51901: the remote monitor set-up (office) or the update-package set-up (drilling),
+    // saved in "svdlcfg.cfg"; a running monitor polls at the new interval.
+    void CmRemoteSetup(app::LogState& log) override;
     void RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog) override
     {
         inner_.RefreshRemoteFile(log, services, elog);
