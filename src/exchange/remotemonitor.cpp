@@ -235,3 +235,40 @@ int PickUpPdf(const QString& source, const QString& target, bool pending)
 }
 
 }  // namespace exchange
+
+#include "wellfile/sidefiles_settings.h"
+
+namespace exchange {
+
+RemoteLoad LoadRemoteConfig(const QString& dataFolder, const QString& wellName, bool drilling, bool permission,
+                            bool firstInstance)
+{
+    RemoteLoad load;
+    RemoteConfig config;
+    if (!wellfile::LoadDownloadConfig(dataFolder, config)) {
+        config = RemoteConfig{};
+        wellfile::SaveRemoteConfig(dataFolder, config);
+    }
+    load.start = config.startOnOpen != 0;
+    load.copy = config.copyOn != 0;
+    load.receiveFolder = platform::FieldString(config.receiveFolder);
+    load.destinationFolder = platform::FieldString(config.destinationFolder);
+    if (!permission && !drilling)
+        load.start = load.copy = false;
+    if (drilling) {
+        load.sendInterval = config.interval;
+        load.depthUnits = config.depthUnitsToSend < 2 ? 100 : int(config.depthUnitsToSend);
+        load.copy = false;
+        load.handOverFolder = platform::JoinPath(dataFolder, QStringLiteral("sendfile/remote/"));
+        load.handOverFile = load.handOverFolder + wellName + QStringLiteral(".zl8");
+        const QString destination = RemoteFolder(load.destinationFolder);
+        load.destinationFile = destination.isEmpty() ? QString() : destination + wellName + QStringLiteral(".zl8");
+    }
+    if (!firstInstance) {
+        load.start = false;
+        load.refused = true;
+    }
+    return load;
+}
+
+}  // namespace exchange

@@ -98,3 +98,27 @@ RefreshChores RefreshChoresOf(int tick, bool autoLas, bool liveUpdate, bool dril
 int PickUpPdf(const QString& source, const QString& target, bool pending);
 
 }  // namespace exchange
+
+namespace exchange {
+
+// The record as a well is opened or drilling starts or stops.
+struct RemoteLoad {
+    bool start = false;           // start the monitor now
+    bool copy = false;
+    QString receiveFolder;        // the record's texts as stored
+    QString destinationFolder;
+    bool refused = false;         // not the first running copy: the monitor may not run
+    // While drilling: the update packages' send interval and depth units, and the hand-over paths of the
+    // WITS copy thread.
+    int sendInterval = 0;
+    int depthUnits = 0;
+    QString handOverFolder, handOverFile, destinationFile;
+};
+
+// Reads "svdlcfg.cfg" (writing an empty record when there is none of the right size). Without the
+// monitor permission and outside drilling the start and copy flags count as off; while drilling the copy
+// flag is off and depth units below 2 mean 100.
+RemoteLoad LoadRemoteConfig(const QString& dataFolder, const QString& wellName, bool drilling, bool permission,
+                            bool firstInstance);
+
+}  // namespace exchange

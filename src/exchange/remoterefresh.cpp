@@ -64,7 +64,7 @@ int RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elo
 {
     wellfile::OpenWell& well = log.well.file;
     ReceiveState& state = log.well.receive;
-    if (well.drilling || state.working || log.scroll.renderingImage)
+    if (well.drilling || state.working || log.scroll.renderingImage || services.window->DataFileBusy(log))
         return 0;
     state.working = true;
     struct Done {

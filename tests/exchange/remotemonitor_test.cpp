@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QMap>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using namespace exchange;
@@ -229,4 +231,35 @@ TEST(RemoteMonitor, RefreshTicksAndPdfPickUp)
     EXPECT_EQ(PickUpPdf(pdf, target, false), 0);
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(ReadBytes(target), "%PDF one");
+}
+
+TEST(RemoteMonitor, LoadingTheRecordForDrillingAndASecondCopy)
+{
+    const QString data = TestDir() + "data/";
+    QDir().mkpath(data);
+    WriteBytes(data + "svdlcfg.cfg", QByteArray(781, '\1'));
+    RemoteLoad load = LoadRemoteConfig(data, "W", false, true, true);
+    EXPECT_FALSE(load.start);
+    EXPECT_EQ(ReadBytes(data + "svdlcfg.cfg"), QByteArray(782, '\0'));
+
+    RemoteConfig cfg;
+    cfg.startOnOpen = 1;
+    cfg.copyOn = 1;
+    cfg.depthUnitsToSend = 1;
+    cfg.interval = 20;
+    std::strcpy(cfg.destinationFolder, "/x/dest/");
+    ASSERT_EQ(wellfile::SaveRemoteConfig(data, cfg), 1);
+    load = LoadRemoteConfig(data, "W", true, false, true);
+    EXPECT_EQ(load.depthUnits, 100);
+    EXPECT_EQ(load.sendInterval, 20);
+    EXPECT_FALSE(load.copy);
+    EXPECT_EQ(load.handOverFolder, data + "sendfile/remote/");
+    EXPECT_EQ(load.handOverFile, data + "sendfile/remote/W.zl8");
+    EXPECT_EQ(load.destinationFile, "/x/dest/W.zl8");
+
+    EXPECT_FALSE(LoadRemoteConfig(data, "W", false, false, true).start);  // no permission
+    EXPECT_TRUE(LoadRemoteConfig(data, "W", false, true, true).start);
+    load = LoadRemoteConfig(data, "W", false, true, false);
+    EXPECT_TRUE(load.refused);
+    EXPECT_FALSE(load.start);
 }

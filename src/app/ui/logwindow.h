@@ -168,6 +168,9 @@ public:
     void CmCustomWits();
     void CmCustomWitsSetup();
     void CmRemoteMonitor();
+    // The remote settings as a file is opened: mirrored, handed to drilling, and the monitor started
+    // when they ask for it. Returns 1.
+    int LoadRemoteConfig();
     void CmRemoteSetup();
     void CmLiveUpdateConfig();
     void CmLiveUsers();

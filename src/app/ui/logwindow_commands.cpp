@@ -6,6 +6,8 @@
 #include "app/importcommands.h"
 #include "app/ui/qbtndlg.h"
 #include "app/wellsettings.h"
+#include "drilling/driller.h"
+#include "exchange/remotemonitor.h"
 #include "exchange/ui/livemonitordlg.h"
 #include "layout/custchartcfg.h"
 #include "logview/draw/viewbitmaps.h"
@@ -386,6 +388,24 @@ void LogWindow::CmRemoteMonitor()
     s.env.remoteMonitorOn = false;
     KillTimer(1);
     MarkRedraw();  // the title band without the notice
+}
+
+int LogWindow::LoadRemoteConfig()
+{
+    app::LogState& s = state_;
+    const wellfile::OpenWell& well = s.well.file;
+    const exchange::RemoteLoad load = exchange::LoadRemoteConfig(well.dataFolder, well.wellName, well.drilling,
+                                                                 s.env.serverStation, s.env.firstInstance != 0);
+    if (well.drilling && s.engines.driller) {
+        s.engines.driller->updatePackageInterval = load.sendInterval;
+        s.engines.driller->depthUnitsToSend = load.depthUnits;
+    }
+    if (load.refused && !s.view.holdRepaint)
+        platform::MessageBox(QStringLiteral("Remote Monitor can only be enabled with the\nfirst instance of StrativM"),
+                             QStringLiteral("ERROR 2"), platform::MB_OK);
+    if (load.start && !s.env.remoteMonitorOn)
+        CmRemoteMonitor();
+    return 1;
 }
 
 void LogWindow::DrawRemoteMonitorNotice()

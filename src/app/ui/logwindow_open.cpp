@@ -140,7 +140,10 @@ int LogWindow::OpenDataFile(const QString& path)
     // The bar's position belongs to the well open now.
     DestroyQuickBar();
     wellServices_.drilling = neighbours_.drilling;
-    return app::OpenDataFile(state_, wellServices_, path);
+    const int opened = app::OpenDataFile(state_, wellServices_, path);
+    if (opened == 1)
+        LoadRemoteConfig();
+    return opened;
 }
 
 int LogWindow::LoadFileSettings()
