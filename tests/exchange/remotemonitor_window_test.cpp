@@ -60,6 +60,17 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     ASSERT_TRUE(doubles().timers.last->Fire(5));
     EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26  1:07 PM");
     EXPECT_EQ(s.well.file.fileBottomDepth, 2600);
+
+    // A well opened where another station writes it: timer 1 repaints on a new even bottom only.
+    s.well.file.currentFolder = d;
+    int repaints = 0;
+    s.view.invalidate = [&repaints] { ++repaints; };
+    for (const int bottom : {2610, 2611}) {
+        testing_support::MakeWell(m, "W.svm", 2000, bottom);
+        ASSERT_TRUE(doubles().timers.last->Fire(1));
+        EXPECT_EQ(s.well.file.fileBottomDepth, bottom);
+    }
+    EXPECT_EQ(repaints, 1);
 }
 
 TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
