@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "elog/elog_services.h"
+#include "exchange/changewatch.h"
 #include "exchange/filehelpers.h"
 #include "exchange/housekeeping.h"
 #include "exchange/remotemonitor.h"
@@ -83,8 +84,16 @@ int RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elo
 
     const std::int32_t lastDepth = well.fileBottomDepth;
     if (liveUpdate) {
-        const QString curveFile = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svc"));
-        if (!curveFile.isEmpty() && CurveFileChanged(log, curveFile))
+        // The curve file beside the data file another station writes: loaded when first watched, then
+        // whenever it is written.
+        const QString name = well.wellName + QStringLiteral(".svc");
+        const QString curveFile = platform::FindFileNoCase(well.currentFolder, name);
+        const bool exists = QFileInfo(curveFile).isFile();
+        ChangeWatch& watch = log.well.watches.curve;
+        const bool first = watch.path.isEmpty();
+        Watch(watch, curveFile);
+        const bool changed = WatchedFileChanged(watch, curveFile);
+        if (exists && (first || changed))
             services.view->LoadElog(log, curveFile);
     }
     if (!DataFileChanged(log, well.dataFileName) && state.refreshTick % 10 != 0)

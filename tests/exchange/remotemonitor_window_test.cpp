@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
+#include "app/wellservices.h"
 #include "exchange/ui/remotesetupdlg.h"
 #include "platform/ui/dialog.h"
 #include "support/files.h"
@@ -71,6 +72,30 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
         EXPECT_EQ(s.well.file.fileBottomDepth, bottom);
     }
     EXPECT_EQ(repaints, 1);
+
+    // With live update on, the curve file beside it is loaded when first seen and again when written.
+    struct Curves final : app::ViewServices {
+        QStringList loaded;
+        int LoadElog(app::LogState&, const QString& file) override
+        {
+            loaded << file;
+            return 1;
+        }
+    } curves;
+    app::ViewServices* const own = window.WellServices().view;
+    window.WellServices().view = &curves;
+    s.well.file.copyOut = true;
+    testing_support::WriteBytes(d + "W.svc", "curves");
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    EXPECT_EQ(curves.loaded, QStringList{d + "W.svc"});
+    QFile svc(d + "W.svc");
+    ASSERT_TRUE(svc.open(QIODevice::ReadWrite));
+    svc.setFileTime(QDateTime(QDate(2026, 1, 15), QTime(13, 8)), QFileDevice::FileModificationTime);
+    svc.close();
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    EXPECT_EQ(curves.loaded.size(), 2);
+    window.WellServices().view = own;
 }
 
 TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
