@@ -117,11 +117,6 @@ void ImportElog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
         PutBackElog(s, sv, remembered);
     };
     const int read = elog.ReadLasHeader(s, *las, header, bitSize);
-    if (read == elog::kLasNotBuilt) {
-        platform::MessageBeep(0);
-        fail();
-        return;
-    }
     if (read == elog::kLasReported) {
         fail();
         return;
@@ -181,10 +176,6 @@ void ImportMudlog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
     elog::LasHeader header;
     float bitSize = 0;
     const int read = elog.ReadLasHeader(s, *las, header, bitSize);
-    if (read == elog::kLasNotBuilt) {
-        platform::MessageBeep(0);
-        return;
-    }
     if (read == elog::kLasReported)
         return;
     if (read == elog::kLasRefused) {

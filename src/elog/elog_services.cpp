@@ -3,10 +3,19 @@
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "elog/curveset.h"
+#include "elog/lasread.h"
 #include "elog/picturewindow.h"
 #include "elog/tvdtargets.h"
+#include "platform/services.h"
+#include "platform/winapi.h"
+#include "wellfile/wholefile.h"
 
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace elog {
@@ -33,30 +42,109 @@ void ElogServices::FreeCurveData(app::LogState& log)
     if (log.engines.elogCurves)
         std::string().swap(log.engines.elogCurves->lasText);
 }
-int ElogServices::ReadLasHeader(app::LogState&, const QString&, LasHeader&, float&)
+namespace {
+// The whole LAS file; none when it cannot be read.
+std::optional<std::string> ReadLasFile(const QString& path)
 {
-    app::NotBuilt("elog", "ReadLasHeader");
-    return kLasNotBuilt;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = f.readAll();
+    return bytes.toStdString();
 }
-int ElogServices::ReadLasData(app::LogState&, const QString&)
+
+// The column map the dialog filled: one int32 a target.
+LasImportInput ImportInput(const LasHeader& header, std::span<const std::byte> columnMap, float bitSize)
 {
-    app::NotBuilt("elog", "ReadLasData");
-    return 0;
+    LasImportInput in;
+    in.header = header;
+    std::memcpy(in.map, columnMap.data(), std::min(columnMap.size(), sizeof in.map));
+    in.bitSize = bitSize;
+    return in;
+}
+
+void Report(const LasImportResult& r)
+{
+    platform::MessageBox(r.message, r.caption, platform::MB_OK);
+}
+}  // namespace
+
+int ElogServices::ReadLasHeader(app::LogState&, const QString& lasPath, LasHeader& header, float& bitSize)
+{
+    const std::optional<std::string> text = ReadLasFile(lasPath);
+    if (!text) {
+        platform::MessageBox(QStringLiteral("Invalid Source"), lasPath, platform::MB_OK);
+        return kLasReported;
+    }
+    LasHeaderExtra extra;
+    const int read = ReadLasHeaderText(*text, lasPath, header, extra);
+    bitSize = extra.bitSize;
+    return read;
+}
+int ElogServices::ReadLasData(app::LogState& log, const QString& lasPath)
+{
+    std::optional<std::string> text = ReadLasFile(lasPath);
+    if (!text)
+        return 0;
+    if (text->empty()) {
+        platform::MessageBox(QStringLiteral("The LAS file is empty"), QStringLiteral("FILE ERROR"), platform::MB_OK);
+        return 0;
+    }
+    if (!LasCurveList(*text)) {
+        platform::MessageBox(QStringLiteral("No Data"), QStringLiteral("FILE ERROR"), platform::MB_OK);
+        return 0;
+    }
+    EnsureCurves(log);
+    log.engines.elogCurves->lasText = std::move(*text);
+    return 1;
 }
 int ElogServices::RunImportDialog(app::LogState&, const QString&, const QString&, LasHeader&, std::span<std::byte>, int)
 {
-    app::NotBuilt("elog", "ImportDlg");
-    return 2;  // IDCANCEL
+    return platform::IDCANCEL;  // the dialog needs a window: the window's services run it
 }
-void ElogServices::ImportLas(app::LogState&, const QString&, const QString&, const LasHeader&, std::span<const std::byte>,
-                             float)
+void ElogServices::ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
+                             std::span<const std::byte> columnMap, float bitSize)
 {
-    app::NotBuilt("elog", "ImportLas");
+    const std::optional<std::string> text = ReadLasFile(lasPath);
+    if (!text)
+        return;
+    LasImportInput in = ImportInput(header, columnMap, bitSize);
+    in.depthColumn = std::max(1, LasDepthColumn());
+    Curves* curves = log.engines.elogCurves.get();
+    float kb = curves ? curves->kbElevation : 0.0f;
+    if (kb < 1.0f && header.ekb > 0.0f)
+        kb = header.ekb;
+    if (curves)
+        curves->kbElevation = kb;
+    in.kb = kb;
+    const LasImportResult r = BuildCurveFile(*text, in);
+    if (!r.message.isEmpty())
+        Report(r);
+    else if (!wellfile::WriteWholeFile(curveFile, r.bytes.constData(), std::size_t(r.bytes.size())))
+        platform::MessageBox(QStringLiteral(" open failed"), QStringLiteral("las test"), platform::MB_OK);
 }
-void ElogServices::MergeLas(app::LogState&, const QString&, const QString&, const LasHeader&, std::span<const std::byte>,
-                            float)
+void ElogServices::MergeLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
+                            std::span<const std::byte> columnMap, float bitSize)
 {
-    app::NotBuilt("elog", "MergeLas");
+    const std::optional<std::string> text = ReadLasFile(lasPath);
+    std::optional<QByteArray> old;
+    if (!text || !wellfile::ReadSideFile(curveFile, old) || !old) {
+        platform::MessageBox(QStringLiteral("Open failed"), QStringLiteral("Import las "), platform::MB_OK);
+        return;
+    }
+    LasImportInput in = ImportInput(header, columnMap, bitSize);
+    Curves* curves = log.engines.elogCurves.get();
+    float kb = curves ? curves->kbElevation : 0.0f;
+    if (kb < 1.0f || kb == header.nullValue)
+        kb = header.ekb > 0.0f ? header.ekb : log.well.kbElevation;
+    if (curves)
+        curves->kbElevation = kb;
+    in.kb = kb;
+    const LasImportResult r = MergeCurveFile(*text, in, *old);
+    if (!r.message.isEmpty())
+        Report(r);
+    else if (!wellfile::WriteWholeFile(curveFile, r.bytes.constData(), std::size_t(r.bytes.size())))
+        platform::MessageBox(QStringLiteral("Open failed"), QStringLiteral("Import las "), platform::MB_OK);
 }
 void ElogServices::ImportAscii(app::LogState&, const QString&, const LasHeader&, std::span<const std::byte>)
 {

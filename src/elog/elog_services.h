@@ -31,8 +31,6 @@ struct LasHeader {
 static_assert(sizeof(LasHeader) == 826);
 
 // What the LAS reader answers: the reader itself reported the file, the header is unusable, or read.
-// kLasNotBuilt is the answer while the reader is not built.
-constexpr int kLasNotBuilt = -2;
 constexpr int kLasReported = -1;
 constexpr int kLasRefused = 0;
 constexpr int kLasRead = 1;

@@ -1,0 +1,278 @@
+// The LAS reader and the curve files it builds, on LAS texts written here, and on one written by the
+// mudlog LAS export.
+#include "elog/lasexport.h"
+#include "elog/lasread.h"
+#include "support/doubles.h"
+#include "support/files.h"
+#include "support/testmain.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using testing_support::At;
+using testing_support::doubles;
+
+// A LAS file of depths `from`..`to` by `step`; `row` gives the data after the depth.
+std::string Las(double from, double to, double step, const std::string& row = " 70 20 10", const std::string& extra = "")
+{
+    char head[600];
+    std::snprintf(head, sizeof head,
+                  "~VERSION INFORMATION\nVERS. 2.0 :\nWRAP. NO :\n~WELL\nSTRT.M %g :\nSTOP.M %g :\nSTEP.M %g :\n"
+                  "NULL. -999.25 :\nEKB.M 250.0 :\n%s~CURVE\nDEPT.M :\nGR.GAPI :\nDPHI.V/V :\nILD.OHMM :\n"
+                  "~PARAMETER\nBS.MM 222.0 :\n~A\n",
+                  from, to, step, extra.c_str());
+    std::string text = head;
+    const int n = int((to - from) / step + 0.5);
+    for (int k = 0; k <= n; ++k) {
+        char depth[32];
+        std::snprintf(depth, sizeof depth, "%.4f", from + k * step);
+        text += depth + row + "\n";
+    }
+    return text;
+}
+
+elog::LasImportInput Input(const std::string& text, int gr = 2, int ild = 4)
+{
+    elog::LasImportInput in;
+    elog::LasHeaderExtra extra;
+    EXPECT_EQ(elog::ReadLasHeaderText(text, "A.las", in.header, extra), elog::kLasRead);
+    in.map[1] = gr;
+    in.map[13] = ild;
+    in.bitSize = extra.bitSize;
+    in.kb = in.header.ekb;
+    return in;
+}
+float F(const QByteArray& b, int record, int slot) { return At<float>(b, record * 96 + slot * 4); }
+
+TEST(LasImport, ANewCurveFileHoldsOneRecordPerWholeDepth)
+{
+    const std::string a = Las(100, 105, 0.5);
+    elog::LasImportInput in = Input(a);
+    EXPECT_EQ(in.header.start, 100);
+    EXPECT_EQ(in.header.stop, 105);
+    const QByteArray b = elog::BuildCurveFile(a, in).bytes;
+    ASSERT_EQ(b.size(), 10176);
+    EXPECT_EQ(F(b, 0, 7), 250.0f);
+    for (int r = 1; r < 100; ++r) {
+        ASSERT_EQ(F(b, r, 0), float(r));
+        ASSERT_EQ(b.mid(r * 96 + 4, 92), QByteArray(92, 0)) << r;
+    }
+    EXPECT_EQ(F(b, 99, 0), 99.0f);
+    EXPECT_EQ(At<float>(b, 9604), 70.0f);
+    EXPECT_EQ(At<float>(b, 9668), 222.0f);
+    EXPECT_EQ(At<std::int32_t>(b, 9692), 13);
+    EXPECT_EQ(F(b, 101, 0), 101.0f);
+    in.map[13] = 0;
+    in.map[8] = 4;
+    EXPECT_EQ(At<std::int32_t>(elog::BuildCurveFile(a, in).bytes, 9692), 8);
+
+    // Written differently, read the same.
+    const std::size_t data = a.find("~A\n") + 3;
+    std::string comma = a, tabs = a, cr = a, blanks = a.substr(0, data), commented = a;
+    for (std::size_t k = data; k < a.size(); ++k)
+        if (a[k] == ' ')
+            comma[k] = ',', tabs[k] = '\t';
+    for (char& c : cr)
+        c = c == '\n' ? '\r' : c;
+    for (std::size_t k = data; k < a.size(); ++k)
+        blanks += a[k] == '\n' ? std::string("\n  \n# note\n\n") : std::string(1, a[k]);
+    commented.insert(commented.find("DEPT.M"), "#GR.X 1 : x\n").insert(commented.find("STRT"), "# a comment\n");
+    commented.replace(commented.find("GR.GAPI :"), 9, "GR.GAPI : gamma # ray");
+    std::string las12 = Las(100, 105, 0.5, " 70 20 10", "COMP. : ACME OIL\n");
+    las12.replace(las12.find("VERS. 2.0"), 9, "VERS. 1.20");
+    las12.replace(las12.find("~A\n"), 3, "~OTHER\nsome words\n~ASCII DEPT GR DPHI ILD\n");
+    for (const std::string& v : {comma, tabs, cr, blanks, commented, las12})
+        EXPECT_EQ(elog::BuildCurveFile(v, Input(v)).bytes, b) << v.substr(0, 60);
+}
+
+TEST(LasImport, TheHeaderIsReadFromItsValueFieldsAndRefusedWithItsMessages)
+{
+    const auto read = [](const std::string& text, elog::LasHeader& h, elog::LasHeaderExtra& x) {
+        doubles().prompter.messages.clear();
+        return elog::ReadLasHeaderText(text, "A.las", h, x);
+    };
+    elog::LasHeader h;
+    elog::LasHeaderExtra x;
+    std::string t = Las(100, 105, 0.5);
+    t.replace(t.find("BS.MM 222.0"), 11, "BS  .0.1IN 8.5E1");
+    t.insert(t.find("DEPT.M"), "BS.IN 12 : a curve named BS\n");
+    t.insert(t.find("~WELL"), "NOTE. YES WRAP words :\n");
+    EXPECT_EQ(read(t, h, x), elog::kLasRead);
+    EXPECT_EQ(x.bitSize, 85.0f);
+    EXPECT_EQ(x.depthUnit, "M");
+
+    std::string wrapped = Las(100, 105, 0.5);
+    wrapped.replace(wrapped.find("WRAP. NO"), 8, "WRAP. YES");
+    EXPECT_EQ(read(wrapped, h, x), elog::kLasReported);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Can not import wrapped file");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Import Error");
+    EXPECT_EQ(read("# c\nVERS. 2.0\n~W\n", h, x), elog::kLasReported);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Invalid Source");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "A.las");
+    EXPECT_EQ(read("~V\n~A\n100 1\n~W\nSTRT.M 1 :\n", h, x), elog::kLasReported);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Invalid or missing header information");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "TVD Error");
+    // Out of range: the caller names the item.
+    EXPECT_EQ(read(Las(0, 0.5, 0.5), h, x), elog::kLasRefused);
+    std::string step0 = Las(100, 105, 0.5);
+    step0.replace(step0.find("STEP.M 0.5"), 10, "STEP.M 0");
+    EXPECT_EQ(read(step0, h, x), elog::kLasRefused);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+TEST(LasImport, StepsDirectionAndGapsKeepRecordIAtDepthI)
+{
+    // Bottom up: the shallowest line of each whole depth.
+    std::string up = Las(105, 100, -0.25, " 0 0 0");
+    for (std::size_t at = up.find("\n101.0000"); at != std::string::npos; at = std::string::npos)
+        up.replace(at + 10, 5, "77 0 0");
+    QByteArray b = elog::BuildCurveFile(up, Input(up)).bytes;
+    EXPECT_EQ(b.size(), 106 * 96);
+    EXPECT_EQ(F(b, 101, 1), 77.0f);
+
+    // Fine steps: from the first line of the unit, the depth a whole number.
+    std::string fine = Las(100, 102, 0.1524, " 0 0 0");
+    fine.replace(fine.find("\n101.0668") + 10, 5, "66 0 0");
+    b = elog::BuildCurveFile(fine, Input(fine)).bytes;
+    EXPECT_EQ(F(b, 101, 1), 66.0f);
+    EXPECT_EQ(F(b, 101, 0), 101.0f);
+
+    // Two units a line: the record between is a copy, none past STOP.
+    const std::string two = Las(100, 110, 2.0);
+    b = elog::BuildCurveFile(two, Input(two)).bytes;
+    EXPECT_EQ(b.size(), 10656);
+    EXPECT_EQ(F(b, 101, 1), 70.0f);
+    EXPECT_EQ(F(b, 101, 0), 101.0f);
+
+    // A gap and a first line below STRT: every value stays at its own depth; "#" lines in the data are
+    // skipped; an empty comma field is no value.
+    std::string gap = Las(98, 106, 1.0, " 0 0 0");
+    gap = gap.substr(0, gap.find("~A\n") + 3) + "# starts late\n100,,3,9\n101 71 0 0\n104 74 0 0\n";
+    b = elog::BuildCurveFile(gap, Input(gap)).bytes;
+    EXPECT_EQ(F(b, 100, 1), 0.0f);
+    EXPECT_EQ(F(b, 100, 13), 9.0f);
+    EXPECT_EQ(F(b, 101, 1), 71.0f);
+    EXPECT_EQ(F(b, 102, 0), 102.0f);
+    EXPECT_EQ(F(b, 104, 1), 74.0f);
+
+    // STRT 0: depth 0 goes into record 0; a huge STOP allocates only what the lines reach.
+    std::string huge = Las(0, 2, 1.0);
+    huge.replace(huge.find("STOP.M 2"), 8, "STOP.M 2000000000");
+    b = elog::BuildCurveFile(huge, Input(huge)).bytes;
+    EXPECT_EQ(b.size(), 3 * 96);
+    EXPECT_EQ(F(b, 0, 1), 70.0f);
+    EXPECT_EQ(F(b, 1, 1), 70.0f);
+
+    const elog::LasImportResult none = elog::BuildCurveFile(Las(100, 105, 0.5).substr(0, Las(100, 105, 0.5).find("100.0")), Input(Las(100, 105, 0.5)));
+    EXPECT_TRUE(none.bytes.isEmpty());
+    EXPECT_EQ(none.message, "File Read  Error");
+    EXPECT_EQ(none.caption, "File Error ");
+}
+
+TEST(LasImport, PercentPorosityNullsAndWaterSaturation)
+{
+    const std::string pct = Las(100, 120, 1.0, " 60 20 10");
+    elog::LasImportInput in = Input(pct);
+    in.map[2] = 3;
+    QByteArray b = elog::BuildCurveFile(pct, in).bytes;
+    EXPECT_FLOAT_EQ(F(b, 110, 2), 0.2f);
+    EXPECT_NEAR(F(b, 110, 14), 0.316, 0.001);
+    EXPECT_NEAR(F(b, 110, 15), 0.0632, 0.0001);
+    const std::string ten = Las(100, 109, 1.0, " 60 20 10");
+    b = elog::BuildCurveFile(ten, in).bytes;
+    EXPECT_FLOAT_EQ(F(b, 105, 2), 20.0f);
+
+    std::string nulls = Las(100, 102, 1.0);
+    nulls.replace(nulls.find("100.0000 70"), 11, "100.0000 -999.25").replace(nulls.find("101.0000 70"), 11, "101.0000 1600");
+    b = elog::BuildCurveFile(nulls, Input(nulls)).bytes;
+    EXPECT_EQ(F(b, 100, 1), 0.0f);
+    EXPECT_EQ(F(b, 101, 1), 0.0f);
+    EXPECT_EQ(F(b, 102, 1), 70.0f);
+    nulls.replace(nulls.find("NULL. -999.25"), 13, "NULL. 999.25").replace(nulls.find("102.0000 70"), 11, "102.0000 999.25");
+    EXPECT_EQ(F(elog::BuildCurveFile(nulls, Input(nulls)).bytes, 102, 1), 0.0f);
+}
+
+TEST(LasImport, AMergeChangesOnlyTheImportedValues)
+{
+    std::vector<elog::CurveRecord> old(200);
+    for (int d = 0; d < 200; ++d) {
+        old[std::size_t(d)].values[0] = float(d);
+        old[std::size_t(d)].values[d < 100 ? 2 : 1] = d < 100 ? 0.2f : 50.0f;
+        if (d >= 100 && d <= 110)
+            old[std::size_t(d)].values[elog::SLOT_RW] = 0.05f;
+    }
+    const std::string las = Las(100, 121, 1.0, " 80 25 0");
+    elog::LasImportInput in = Input(las);
+    in.map[2] = 3;
+    in.map[13] = 0;
+    const QByteArray b = elog::MergeCurveFile(las, in, testing_support::BytesOf(old)).bytes;
+    ASSERT_EQ(b.size(), 19200);
+    EXPECT_EQ(F(b, 100, 1), 80.0f);
+    EXPECT_FLOAT_EQ(F(b, 118, 2), 0.25f);
+    EXPECT_EQ(F(b, 119, 1), 50.0f);
+    EXPECT_EQ(F(b, 105, elog::SLOT_RW), 0.05f);
+    EXPECT_EQ(F(b, 115, elog::SLOT_RW), 0.04f);
+    EXPECT_FLOAT_EQ(F(b, 50, 2), 0.2f);
+    EXPECT_EQ(F(b, 0, 7), 250.0f);
+}
+
+TEST(LasImport, TheMudlogExportReadsBackItsGamma)
+{
+    std::vector<wellfile::RECORD> records(30);
+    std::vector<layout::CUSTDATAREC> custom(30);
+    std::vector<tracks::ElogRow> rows(1100);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        rows[k][0] = float(k + 1);
+        rows[k][1] = float(k % 200) + 0.5f;
+    }
+    for (int k = 0; k <= 10; ++k)
+        records[std::size_t(k)].depth = 1020 + k;
+    tracks::ElogView view;
+    view.rows = rows;
+    elog::LasInput in;
+    in.records = records;
+    in.custom = custom;
+    in.count = 11;
+    in.start = 1020;
+    in.curves = &view;
+    float mw = 0;
+    const std::string text = elog::BuildLasText(in, elog::LasSettings{}, mw);
+    doubles().prompter.messages.clear();
+    elog::LasImportInput imp = Input(text, 10, 0);
+    const elog::LasImportResult r = elog::BuildCurveFile(text, imp);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    ASSERT_TRUE(r.message.isEmpty()) << r.message.toStdString();
+    ASSERT_EQ(r.bytes.size(), 1031 * 96);
+    for (int d = 1020; d <= 1030; ++d)
+        EXPECT_EQ(F(r.bytes, d, 1), view.RowAt(d)->at(1)) << d;
+}
+
+TEST(LasImport, ForeignBytesNeverCrash)
+{
+    std::string junk = Las(100, 105, 0.5);
+    for (std::size_t k = 0; k < junk.size(); k += 7)
+        junk[k] = char(k * 37);
+    elog::LasImportInput in;
+    in.header.start = 0;
+    in.header.stop = 1000;
+    in.header.step = 1;
+    in.map[1] = 2;
+    for (std::size_t cut = 0; cut < junk.size(); cut += 13) {
+        (void)elog::BuildCurveFile(junk.substr(0, cut), in);
+        (void)elog::MergeCurveFile(junk.substr(0, cut), in, QByteArray(150, 'x'));
+        elog::LasHeaderExtra x;
+        (void)elog::ReadLasHeaderText(junk.substr(cut), "j", in.header, x);
+        in.header.start = 0, in.header.stop = 1000, in.header.step = 1;
+    }
+    EXPECT_EQ(elog::LasField("1e5 nan inf 0x10", 1), 1e5);
+    EXPECT_FALSE(elog::LasField("1e5 nan inf 0x10", 2));
+    EXPECT_FALSE(elog::LasField("1e5 nan inf 0x10", 3));
+    EXPECT_FALSE(elog::LasField("1e5 nan inf 0x10", 4));
+}
+
+}  // namespace
