@@ -8,6 +8,7 @@
 #include "elog/tvdtargets.h"
 #include "platform/services.h"
 #include "platform/winapi.h"
+#include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 
 #include <QFile>
@@ -69,7 +70,7 @@ void Report(const LasImportResult& r)
 }
 }  // namespace
 
-int ElogServices::ReadLasHeader(app::LogState&, const QString& lasPath, LasHeader& header, float& bitSize)
+int ElogServices::ReadLasHeader(app::LogState& log, const QString& lasPath, LasHeader& header, float& bitSize)
 {
     const std::optional<std::string> text = ReadLasFile(lasPath);
     if (!text) {
@@ -79,7 +80,20 @@ int ElogServices::ReadLasHeader(app::LogState&, const QString& lasPath, LasHeade
     LasHeaderExtra extra;
     const int read = ReadLasHeaderText(*text, lasPath, header, extra);
     bitSize = extra.bitSize;
-    return read;
+    if (read != kLasRead)
+        return read;
+    // Depths in the other unit would land at the wrong records: imported only when the user says so.
+    const bool metric = wellfile::MetricProfile(log.well.loggerId, log.well.config.rateUnitPerHour);
+    const std::string& unit = extra.depthUnit;
+    const bool lasFeet = unit == "F" || unit == "FT" || unit == "FEET";
+    const bool lasMetres = unit == "M" || unit == "METRES" || unit == "METERS";
+    if ((metric && lasFeet) || (!metric && lasMetres)) {
+        const QString text = QStringLiteral("The LAS depths are in %1, the well's depths in %2.\nImport anyway?")
+                                 .arg(QString::fromStdString(unit), metric ? QStringLiteral("M") : QStringLiteral("F"));
+        if (platform::MessageBox(text, QStringLiteral("Depth Units"), platform::MB_YESNO) != platform::IDYES)
+            return kLasReported;
+    }
+    return kLasRead;
 }
 int ElogServices::ReadLasData(app::LogState& log, const QString& lasPath)
 {

@@ -25,7 +25,9 @@ struct LasHeader {
     float ekb = 0;           //  12 EKB, the e-log's KB elevation
     float nullValue = 0;     //  16 NULL
     char texts[10][80] = {}; //  20 COMP, WELL, FLD, LOC, CNTY, STAT, SRV, DAT, API, UWI
-    std::uint8_t spare[6] = {};
+    std::uint8_t gasInPpm = 0;     // 820 set by the import dialog: gas columns in ppm
+    std::uint8_t rateAsSpeed = 0;  // 821 set by the import dialog: the rate column in units per hour
+    std::uint8_t spare[4] = {};
 };
 #pragma pack(pop)
 static_assert(sizeof(LasHeader) == 826);

@@ -5,6 +5,9 @@
 #include "app/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "elog/elog_services.h"
+#include "elog/ui/importdialog.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/dialog.h"
 #include "platform/text.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -150,13 +153,67 @@ TEST(ImportElog, CancelOrARefusedHeaderPutsThePreviousCurvesBack)
     EXPECT_EQ(f.elog.importedTo, "");
 }
 
-TEST(ImportElog, WithoutTheLasReaderEndsWithABeep)
+TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
 {
     ImportFixture f;
-    doubles().prompter.fileAnswers = {f.Data() + "run1.las"};
+    std::string las = "~Version\nVERS. 2.0 :\nWRAP. NO :\n~Well\nSTRT.M 100 :\nSTOP.M 105 :\nSTEP.M 0.5 :\n"
+                      "NULL. -999.25 :\nEKB.M 250.0 :\n~Curve\nDEPT.M :\nGR.GAPI : gamma\nDPHI.V/V :\nILD.OHMM :\n"
+                      "~Parameter\nBS.MM 222.0 :\n~A\n";
+    for (int k = 0; k <= 10; ++k)
+        las += std::to_string(100 + k / 2) + (k % 2 ? ".5" : ".0") + " 7" + std::to_string(k) + " 0.2 10\n";
+    testing_support::WriteBytes(f.Data() + "A.las", QByteArray::fromStdString(las));
+    using platform::Dialog;
+    namespace id = elog::importid;
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "STRATIV ELOG IMPORT");
+        EXPECT_EQ(d.GetText(id::Interval), "100  to  105");
+        EXPECT_EQ(d.GetText(id::From), "100");
+        EXPECT_EQ(d.GetText(id::To), "105");
+        EXPECT_EQ(d.GetText(id::Kb), "250.0");
+        EXPECT_EQ(d.GetCount(id::ImportAs), 14);
+        const auto map = [&d](int line, int target) {
+            d.SetSelIndex(id::Available, line);
+            d.Command(id::Available, platform::CBN_SELCHANGE);
+            d.SetSelIndex(id::ImportAs, target - 1);
+            d.Command(id::ImportAs, platform::CBN_SELCHANGE);
+            EXPECT_TRUE(d.Click(id::Add));
+        };
+        map(1, 1);
+        map(3, 13);
+        map(2, 9);  // mapped and removed again
+        d.SetSelIndex(id::Mappings, 2);
+        d.Command(id::Mappings, platform::LBN_SELCHANGE);
+        EXPECT_TRUE(d.Click(id::Remove));
+        ASSERT_EQ(d.GetCount(id::Mappings), 2);
+        EXPECT_EQ(d.GetString(id::Mappings, 0), "GR.GAPI : gamma AS..Gamma");
+        d.Click(platform::IDOK);
+    });
+    // The test well logs in feet: metres are imported only when the user says so.
+    doubles().prompter.fileAnswers = {f.Data() + "A.las"};
+    doubles().prompter.answers = {platform::IDYES};
     f.window.EvCommand(kImportElog);
-    EXPECT_GE(doubles().sounder.beeps, 1);
-    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "The LAS depths are in M, the well's depths in F.\nImport anyway?");
+    const QByteArray svc = testing_support::ReadBytes(f.Data() + "I.svc");
+    ASSERT_EQ(svc.size(), 10176);
+    EXPECT_EQ(testing_support::At<float>(svc, 9604), 70.0f);
+    EXPECT_EQ(testing_support::At<float>(svc, 101 * 96 + 4), 72.0f);
+    EXPECT_EQ(testing_support::At<float>(svc, 101 * 96 + 36), 0.0f);  // the removed mapping
+    EXPECT_EQ(testing_support::At<float>(svc, 9668), 222.0f);
+    EXPECT_EQ(testing_support::At<std::int32_t>(svc, 9692), 13);
+    EXPECT_EQ(testing_support::At<float>(svc, 28), 250.0f);
+    EXPECT_EQ(f.S().well.elogFileName, f.Data() + "I.svc");
+
+    // A wrapped file is refused with its own message and leaves the curve file as it was.
+    las.replace(las.find("WRAP. NO"), 8, "WRAP. YES");
+    testing_support::WriteBytes(f.Data() + "W.las", QByteArray::fromStdString(las));
+    doubles().prompter.fileAnswers = {f.Data() + "W.las"};
+    doubles().prompter.messages.clear();
+    f.window.EvCommand(kImportElog);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Can not import wrapped file");
+    EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svc);
 }
 
 TEST(ReportCommands, RefuseWhatCannotBeShown)

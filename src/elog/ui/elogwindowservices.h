@@ -37,11 +37,9 @@ public:
         return rest_.ReadLasHeader(log, lasPath, header, bitSize);
     }
     int ReadLasData(app::LogState& log, const QString& lasPath) override { return rest_.ReadLasData(log, lasPath); }
+    // The e-log import dialog (elog/ui/importcommand.cpp); the mudlog import's goes on to the rest.
     int RunImportDialog(app::LogState& log, const QString& lasPath, const QString& destination, LasHeader& header,
-                        std::span<std::byte> columnMap, int mode) override
-    {
-        return rest_.RunImportDialog(log, lasPath, destination, header, columnMap, mode);
-    }
+                        std::span<std::byte> columnMap, int mode) override;
     void ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
                    std::span<const std::byte> columnMap, float bitSize) override
     {

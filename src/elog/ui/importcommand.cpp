@@ -1,0 +1,35 @@
+// The import dialog of the e-log import command, on the ~Curve list of the LAS text the curve set holds.
+#include "app/logstate.h"
+#include "elog/curves.h"
+#include "elog/lasread.h"
+#include "elog/ui/elogwindowservices.h"
+#include "elog/ui/importdialog.h"
+
+#include <cstring>
+
+namespace elog {
+
+int ElogWindowServices::RunImportDialog(app::LogState& log, const QString& lasPath, const QString& destination,
+                                        LasHeader& header, std::span<std::byte> columnMap, int mode)
+{
+    if (mode != kImportCurves)
+        return rest_.RunImportDialog(log, lasPath, destination, header, columnMap, mode);
+    const Curves* curves = log.engines.elogCurves.get();
+    const std::optional<std::string_view> list = curves ? LasCurveList(curves->lasText) : std::nullopt;
+    ImportDlgSetup setup;
+    setup.source = lasPath;
+    setup.destination = destination;
+    setup.dataFolder = log.well.file.dataFolder;
+    setup.wellName = log.well.file.wellName;
+    setup.curveList = list.value_or(std::string_view{});
+    setup.mode = mode;
+    setup.presets = log.well.fit.dataEnabled && log.well.file.drilling;
+    setup.header = &header;
+    std::int32_t map[kElogMapEntries] = {};
+    ImportDlg dlg(window_, setup, map);
+    const int answer = dlg.Execute();
+    std::memcpy(columnMap.data(), map, std::min(columnMap.size(), sizeof map));
+    return answer;
+}
+
+}  // namespace elog
