@@ -4,6 +4,7 @@
 #include "fuzzhost.h"
 
 #include "elog/curverecord.h"
+#include "elog/lasexport.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/gasfile.h"
 #include "gasmon/gasmoncfg.h"
@@ -431,6 +432,38 @@ void GasSeeds(const QString& work)
 
 }  // namespace
 
+// LAS files as the mudlog export writes them and as wireline programs do (bottom up, commas, a ~P
+// block); depths in feet, the short well's unit.
+void LasSeeds()
+{
+    std::vector<wellfile::RECORD> records(12);
+    std::vector<layout::CUSTDATAREC> custom(12);
+    std::vector<tracks::ElogRow> rows(1100);
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        rows[k][1] = float(k % 150);
+    for (int k = 0; k <= 10; ++k)
+        records[std::size_t(k)].depth = 1020 + k;
+    tracks::ElogView view;
+    view.rows = rows;
+    elog::LasInput in;
+    in.records = records;
+    in.custom = custom;
+    in.count = 11;
+    in.start = 1020;
+    in.curves = &view;
+    elog::LasSettings settings;
+    settings.metric = false;
+    float mudWeight = 0;
+    Seed("lasfile", "mudlog-export", QByteArray(1, char(9)) + QByteArray::fromStdString(elog::BuildLasText(in, settings, mudWeight)));
+    QByteArray wireline = "~Version\r\nVERS. 2.0 :\r\nWRAP. NO :\r\n~Well\r\nSTRT.F 1030 :\r\nSTOP.F 1020 :\r\n"
+                          "STEP.F -0.5 :\r\nNULL. -999.25 :\r\nEKB.F 250.0 :\r\n~Curve\r\nDEPT.F :\r\nGR.GAPI :\r\n"
+                          "DPHI.% : # percent\r\nILD.OHMM :\r\nTVD.F :\r\n~Parameter\r\nBS.IN 8.5 :\r\n~Other\r\nnotes\r\n~A\r\n";
+    for (int k = 0; k <= 20; ++k)
+        wireline += QByteArray::number(1030 - k * 0.5, 'f', 1) + "," + QByteArray::number(60 + k) + ",2" + QByteArray::number(k % 10) +
+                    ",,1" + QByteArray::number(k) + "," + QByteArray::number(1025 - k * 0.5, 'f', 1) + "\r\n";
+    Seed("lasfile", "wireline-bottom-up", QByteArray(1, char(0x80)) + wireline);
+}
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -450,5 +483,6 @@ int main(int argc, char** argv)
     GasSeeds(work.path() + u'/');
     CustWitsSeeds();
     WitsServerSeeds();
+    LasSeeds();
     return 0;
 }
