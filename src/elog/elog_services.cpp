@@ -112,9 +112,13 @@ int ElogServices::ReadLasData(app::LogState& log, const QString& lasPath)
     log.engines.elogCurves->lasText = std::move(*text);
     return 1;
 }
-int ElogServices::RunImportDialog(app::LogState&, const QString&, const QString&, LasHeader&, std::span<std::byte>, int)
+// The dialog needs a window: the window's services run the e-log one. The mudlog import's is not built.
+int ElogServices::RunImportDialog(app::LogState&, const QString&, const QString&, LasHeader&, std::span<std::byte>,
+                                  int mode)
 {
-    return platform::IDCANCEL;  // the dialog needs a window: the window's services run it
+    if (mode == kImportRecords)
+        app::NotBuiltCommand("elog", "ImportDlg (mudlog)");
+    return platform::IDCANCEL;
 }
 void ElogServices::ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
                              std::span<const std::byte> columnMap, float bitSize)

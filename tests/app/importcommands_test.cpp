@@ -214,6 +214,12 @@ TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Can not import wrapped file");
     EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svc);
+    // Metres declined: no dialog, nothing written.
+    doubles().prompter.fileAnswers = {f.Data() + "A.las"};
+    doubles().prompter.answers = {platform::IDNO};
+    f.window.EvCommand(kImportElog);
+    EXPECT_EQ(doubles().prompter.messages.size(), 2);
+    EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svc);
 }
 
 TEST(ReportCommands, RefuseWhatCannotBeShown)
