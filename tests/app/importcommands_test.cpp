@@ -205,7 +205,30 @@ TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
     EXPECT_EQ(testing_support::At<float>(svc, 28), 250.0f);
     EXPECT_EQ(f.S().well.elogFileName, f.Data() + "I.svc");
 
+    // A second import merges: GAMMA from the new file down to the even STOP less 2, the rest kept.
+    std::string merged = las;
+    for (std::size_t at = merged.find(" 7", merged.find("~A")); at != std::string::npos; at = merged.find(" 7", at + 2))
+        merged[at + 1] = '9';
+    testing_support::WriteBytes(f.Data() + "B.las", QByteArray::fromStdString(merged));
+    Dialog::QueueTestScript([](Dialog& d) {
+        d.SetSelIndex(id::Available, 1);
+        d.Command(id::Available, platform::CBN_SELCHANGE);
+        d.SetSelIndex(id::ImportAs, 0);
+        d.Command(id::ImportAs, platform::CBN_SELCHANGE);
+        d.Click(id::Add);
+        d.Click(platform::IDOK);
+    });
+    doubles().prompter.fileAnswers = {f.Data() + "B.las"};
+    doubles().prompter.answers = {platform::IDYES};
+    f.window.EvCommand(kImportElog);
+    const QByteArray after = testing_support::ReadBytes(f.Data() + "I.svc");
+    ASSERT_EQ(after.size(), 10176);
+    EXPECT_EQ(testing_support::At<float>(after, 102 * 96 + 4), 94.0f);
+    EXPECT_EQ(testing_support::At<float>(after, 103 * 96 + 4), 76.0f);
+    EXPECT_EQ(after.mid(103 * 96), svc.mid(103 * 96));
+
     // A wrapped file is refused with its own message and leaves the curve file as it was.
+    const QByteArray svcMerged = after;
     las.replace(las.find("WRAP. NO"), 8, "WRAP. YES");
     testing_support::WriteBytes(f.Data() + "W.las", QByteArray::fromStdString(las));
     doubles().prompter.fileAnswers = {f.Data() + "W.las"};
@@ -213,13 +236,13 @@ TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
     f.window.EvCommand(kImportElog);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Can not import wrapped file");
-    EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svc);
+    EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svcMerged);
     // Metres declined: no dialog, nothing written.
     doubles().prompter.fileAnswers = {f.Data() + "A.las"};
     doubles().prompter.answers = {platform::IDNO};
     f.window.EvCommand(kImportElog);
     EXPECT_EQ(doubles().prompter.messages.size(), 2);
-    EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svc);
+    EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svcMerged);
 }
 
 TEST(ReportCommands, RefuseWhatCannotBeShown)

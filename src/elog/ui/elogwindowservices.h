@@ -40,16 +40,11 @@ public:
     // The e-log import dialog (elog/ui/importcommand.cpp); the mudlog import's goes on to the rest.
     int RunImportDialog(app::LogState& log, const QString& lasPath, const QString& destination, LasHeader& header,
                         std::span<std::byte> columnMap, int mode) override;
+    // With the wait cursor (elog/ui/importcommand.cpp).
     void ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
-                   std::span<const std::byte> columnMap, float bitSize) override
-    {
-        rest_.ImportLas(log, lasPath, curveFile, header, columnMap, bitSize);
-    }
+                   std::span<const std::byte> columnMap, float bitSize) override;
     void MergeLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
-                  std::span<const std::byte> columnMap, float bitSize) override
-    {
-        rest_.MergeLas(log, lasPath, curveFile, header, columnMap, bitSize);
-    }
+                  std::span<const std::byte> columnMap, float bitSize) override;
     void ImportAscii(app::LogState& log, const QString& lasPath, const LasHeader& header,
                      std::span<const std::byte> columnMap) override
     {

@@ -4,6 +4,7 @@
 #include "elog/lasread.h"
 #include "elog/ui/elogwindowservices.h"
 #include "elog/ui/importdialog.h"
+#include "elog/ui/lascommand.h"
 
 #include <cstring>
 
@@ -30,6 +31,20 @@ int ElogWindowServices::RunImportDialog(app::LogState& log, const QString& lasPa
     const int answer = dlg.Execute();
     std::memcpy(columnMap.data(), map, std::min(columnMap.size(), sizeof map));
     return answer;
+}
+
+void ElogWindowServices::ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile,
+                                   const LasHeader& header, std::span<const std::byte> columnMap, float bitSize)
+{
+    LasWaitCursor wait;
+    rest_.ImportLas(log, lasPath, curveFile, header, columnMap, bitSize);
+}
+
+void ElogWindowServices::MergeLas(app::LogState& log, const QString& lasPath, const QString& curveFile,
+                                  const LasHeader& header, std::span<const std::byte> columnMap, float bitSize)
+{
+    LasWaitCursor wait;
+    rest_.MergeLas(log, lasPath, curveFile, header, columnMap, bitSize);
 }
 
 }  // namespace elog
