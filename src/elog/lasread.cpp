@@ -87,17 +87,57 @@ constexpr const char* kTextItems[10] = {"COMP", "WELL", "FLD", "LOC", "CNTY", "S
 
 // The data lines after the "~A" line up to the next section, comments and blank lines left out; none
 // when the file has no "~A" line.
+// Where the line after the first "~A" line starts (the text's end when it is the last); npos without one.
+std::size_t AfterAsciiLine(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+        if (SectionOf(text.substr(at, end - at)) == 'A')
+            return std::min(end + 1, text.size());
+        at = end + 1;
+    }
+    return std::string_view::npos;
+}
+
 std::optional<std::vector<std::string_view>> DataLines(std::string_view text)
 {
-    const std::vector<std::string_view> lines = SplitLasLines(text);
-    auto at = std::find_if(lines.begin(), lines.end(), [](std::string_view l) { return SectionOf(l) == 'A'; });
-    if (at == lines.end())
+    const std::size_t from = AfterAsciiLine(text);
+    if (from == std::string_view::npos)
         return std::nullopt;
     std::vector<std::string_view> data;
-    for (++at; at != lines.end() && SectionOf(*at) == 0; ++at)
-        if (!IsComment(*at))
-            data.push_back(*at);
+    for (std::string_view line : SplitLasLines(text.substr(from))) {
+        if (SectionOf(line) != 0)
+            break;
+        if (!IsComment(line))
+            data.push_back(line);
+    }
     return data;
+}
+
+// The fields of a data line: blanks and tabs separate, one comma ends a field ("100,,3": three fields).
+void SplitFields(std::string_view line, std::vector<std::string_view>& out)
+{
+    out.clear();
+    std::size_t at = 0;
+    const auto blanks = [&] {
+        while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+            ++at;
+    };
+    blanks();
+    while (at < line.size()) {
+        std::size_t end = at;
+        while (end < line.size() && line[end] != ' ' && line[end] != '\t' && line[end] != ',')
+            ++end;
+        out.push_back(line.substr(at, end - at));
+        at = end;
+        blanks();
+        if (at < line.size() && line[at] == ',') {
+            ++at;
+            blanks();
+            if (at == line.size())
+                out.push_back({});  // a comma at the end: one more, empty field
+        }
+    }
 }
 
 struct Limits {
@@ -156,6 +196,7 @@ void FillRecords(Work& w, const Chosen& c, const std::vector<std::string_view>& 
                  std::int32_t bottom)
 {
     const float nullValue = in.header.nullValue;
+    std::vector<std::string_view> fields;
     for (std::size_t d = 0; d < c.line.size(); ++d) {
         if (c.line[d] < 0)
             continue;
@@ -174,14 +215,16 @@ void FillRecords(Work& w, const Chosen& c, const std::vector<std::string_view>& 
             PutInt(r, SLOT_POR_CHOICE, SLOT_DENSITY_POR);
         if (!merge || r.IntAt(SLOT_RES_CHOICE) == 0)
             PutInt(r, SLOT_RES_CHOICE, SLOT_RES120);
-        const std::string_view line = data[std::size_t(c.line[d])];
+        SplitFields(data[std::size_t(c.line[d])], fields);
         for (int t = 1; t <= kElogTargets; ++t) {
             if (in.map[t] <= 0)
                 continue;
             const Limits lim = LimitsOf(t, merge);
-            const std::optional<double> v = LasField(line, in.map[t]);
-            const bool isNull = v && float(*v) == nullValue;
-            r.values[std::size_t(kSlots[t])] = isNull ? 0.0f : GetColumnValue(line, in.map[t], lim.high, lim.low);
+            const std::size_t column = std::size_t(in.map[t]);
+            const std::optional<double> v = column <= fields.size() ? Number(fields[column - 1]) : std::nullopt;
+            const float f = v ? float(std::clamp(*v, -3.0e38, 3.0e38)) : 0.0f;
+            const bool kept = v && f != nullValue && f >= lim.low && (lim.high <= 0.0f || f <= lim.high);
+            r.values[std::size_t(kSlots[t])] = kept ? f : 0.0f;
             if (kSlots[t] >= SLOT_RES10 && kSlots[t] <= SLOT_RES120)
                 PutInt(r, SLOT_RES_CHOICE, kSlots[t]);
         }
@@ -258,12 +301,15 @@ std::size_t RecordsNeeded(const Chosen& c, const LasHeader& h, std::int32_t bott
 std::vector<std::string_view> SplitLasLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        if (end > at)
-            lines.push_back(text.substr(at, end - at));
-        at = end + 1;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* e = p;
+        while (e < end && *e != '\n' && *e != '\r')
+            ++e;
+        if (e > p)
+            lines.emplace_back(p, std::size_t(e - p));
+        p = e + 1;
     }
     return lines;
 }
@@ -272,7 +318,8 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
 {
     header = LasHeader{};
     extra = LasHeaderExtra{};
-    const std::vector<std::string_view> lines = SplitLasLines(text);
+    const std::size_t afterAscii = AfterAsciiLine(text);
+    const std::vector<std::string_view> lines = SplitLasLines(text.substr(0, std::min(afterAscii, text.size())));
     const auto first = std::find_if(lines.begin(), lines.end(), [](std::string_view l) { return !IsComment(l); });
     if (first == lines.end() || first->find('~') == std::string_view::npos) {
         platform::MessageBox(QStringLiteral("Invalid Source"), path, platform::MB_OK);
@@ -363,11 +410,14 @@ std::optional<double> LasField(std::string_view line, int column)
 {
     if (column < 1)
         return std::nullopt;
+    // As SplitFields, stopping at the field asked for.
     std::size_t at = 0;
     for (int field = 1;; ++field) {
         while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
             ++at;
-        const std::size_t end = std::min(line.find_first_of(" \t,", at), line.size());
+        std::size_t end = at;
+        while (end < line.size() && line[end] != ' ' && line[end] != '\t' && line[end] != ',')
+            ++end;
         if (field == column)
             return end > at ? Number(line.substr(at, end - at)) : std::nullopt;
         at = end;
