@@ -101,6 +101,11 @@ bool Wits::StoreDepthStep(float lagDepth)
         EndBookingAttempt();
         return false;
     }
+    // With the records held in memory, the file's first units are never written.
+    if (!well.allRecords.empty() && r.depth <= well.fileTopDepth + kFirstUnitsUnbooked) {
+        EndBookingAttempt();
+        return false;
+    }
     // Gas from another source is never overwritten.
     if (r.gas[wellfile::GAS_TG] != 0 || (maximum == 0 && ratiosOn)) {
         gasRecord.totalGas = maximum;

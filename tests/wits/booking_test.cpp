@@ -199,6 +199,13 @@ TEST_F(BookingTest, TheRecordsInMemoryTakeTheBookedGasUnlessKeptAsRead)
     ASSERT_EQ(wellfile::ReadAllRecords(s.well.file), 1);
     std::vector<wellfile::RECORD>& all = s.well.file.allRecords;
     ASSERT_GT(all.size(), 30u);
+    // The record of the file's first depth + 20 is left as it is while the records are in memory.
+    const QByteArray before = DataFile();
+    Maxima(120, 3);
+    EXPECT_FALSE(engine->StoreDepthStep(1020.4f));
+    EXPECT_EQ(DataFile(), before);
+    EXPECT_EQ(all[20].gas[wellfile::GAS_TG], RecordAt(1020).gas[wellfile::GAS_TG]);
+
     engine->firstHalf = {0, 11};
     engine->secondHalf = {0, 13};
     Maxima(120, 3);
