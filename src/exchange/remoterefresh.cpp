@@ -114,6 +114,11 @@ int RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elo
         well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);
     if (QFileInfo::exists(platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".mem"))))
         services.view->LoadMemos(log);
+    // Pictures the other station sent along go into the well's picture folder and the list.
+    if (!QDir(well.currentFolder).entryList({QStringLiteral("*.jpg")}, QDir::Files).isEmpty()) {
+        services.view->ImportNewImages(log, well.wellName);
+        services.view->LoadImageList(log);
+    }
     log.view.Invalidate();
     return 1;
 }

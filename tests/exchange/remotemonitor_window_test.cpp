@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -58,9 +59,16 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
     touched.setFileTime(QDateTime(QDate(2026, 1, 15), QTime(13, 7, 9)), QFileDevice::FileModificationTime);
     touched.close();
+    // A picture sent along with it is taken into the well's pictures.
+    QImage photo(40, 30, QImage::Format_RGB32);
+    photo.fill(Qt::darkYellow);
+    ASSERT_TRUE(photo.save(s.well.file.currentFolder + "ISO2100.jpg", "JPG"));
     ASSERT_TRUE(doubles().timers.last->Fire(5));
     EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26  1:07 PM");
     EXPECT_EQ(s.well.file.fileBottomDepth, 2600);
+    EXPECT_FALSE(QFile::exists(s.well.file.currentFolder + "ISO2100.jpg"));
+    ASSERT_EQ(s.pictures.all.size(), 1u);
+    EXPECT_EQ(s.pictures.all[0].depth, 2100);
 
     // A well opened where another station writes it: timer 1 repaints on a new even bottom only.
     s.well.file.currentFolder = d;
