@@ -447,15 +447,21 @@ void SetLasDepthColumn(int column) { depthColumn = column; }
 
 int TargetSlot(int target) { return target >= 1 && target <= kElogTargets ? kSlots[target] : 0; }
 
+namespace {
+
+LasImportResult NoDataSection()
+{
+    return {{}, QStringLiteral("Ascii data section missing"), QStringLiteral("Import Error")};
+}
+
+}  // namespace
+
 LasImportResult BuildCurveFile(std::string_view text, const LasImportInput& in)
 {
     LasImportResult out;
     const std::optional<std::vector<std::string_view>> data = DataLines(text);
-    if (!data) {
-        out.message = QStringLiteral("Ascii data section missing");
-        out.caption = QStringLiteral("Import Error");
-        return out;
-    }
+    if (!data)
+        return NoDataSection();
     const bool bottomUp = BottomUp(in.header);
     const std::int32_t top = std::max(0, bottomUp ? in.header.stop : in.header.start);
     const std::int32_t bottom = std::min(kMaxLasDepth, bottomUp ? in.header.start : in.header.stop);
@@ -480,11 +486,8 @@ LasImportResult MergeCurveFile(std::string_view text, const LasImportInput& in, 
 {
     LasImportResult out;
     const std::optional<std::vector<std::string_view>> data = DataLines(text);
-    if (!data) {
-        out.message = QStringLiteral("Ascii data section missing");
-        out.caption = QStringLiteral("Import Error");
-        return out;
-    }
+    if (!data)
+        return NoDataSection();
     const bool bottomUp = BottomUp(in.header);
     const std::int32_t top = std::max(0, bottomUp ? in.header.stop : in.header.start);
     const std::int32_t stop = in.header.stop;
