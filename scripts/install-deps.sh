@@ -23,12 +23,25 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
+# Node.js and npm run the LAS reader the e-log tests check our LAS files with. Any node on the path will
+# do (a node from another source brings its own npm and conflicts with Debian's npm package).
+command -v node >/dev/null 2>&1 || missing+=(nodejs)
+command -v npm >/dev/null 2>&1 || missing+=(npm)
+
 if [ "${#missing[@]}" -eq 0 ]; then
   echo "install-deps: all packages present"
-  exit 0
+else
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -q
-$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+# The LAS reader itself (the npm package las-js, pinned by the committed lock file) into the test tree;
+# installed again only when the lock file changed, so tests never fetch anything.
+peer="$(cd "$(dirname "$0")/.." && pwd)/tests/elog/lasjs"
+if ! cmp -s "$peer/package-lock.json" "$peer/node_modules/.installed-lock"; then
+  echo "install-deps: installing the LAS reader of the tests (npm ci in tests/elog/lasjs)"
+  (cd "$peer" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error &&
+    cp package-lock.json node_modules/.installed-lock)
+fi

@@ -152,7 +152,7 @@ void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
            "WOB.kLB           :Max WOB\n"
            "SLIDE.UNITS         :1=Slide 0=Rotate \n"
            "HKLD.KLB           :HOOK LOAD (I)\n"
-           "FLOW-in units.GPM_US     : Flow In   (I)\n"
+           "FLOW-in_units.GPM_US     : Flow In   (I)\n"
            "SPP.PSIG          : Pump Pressure   (I)\n"
            "SURF_RPM.UNITS     :SURFACE RPM (I) \n"
            "BitHrs.HRS         :Total Hours on Bit (I) \n"
@@ -250,10 +250,15 @@ std::array<std::string, 4> LasCustomNames(const layout::CUSTCHARTCFGEX& config)
                                                                            : -1;
             if (slot < 0)
                 continue;
+            // A mnemonic holds no blank, dot or colon, and a line starting "#" or "~" is no curve line.
             std::string name = platform::FieldText(t.label[j]);
+            const std::size_t from = name.find_first_not_of(" \t\r\n"), to = name.find_last_not_of(" \t\r\n");
+            name = from == std::string::npos ? std::string() : name.substr(from, to - from + 1);
             for (char& c : name)
-                if (c == '.' || c == ':' || c == '\r' || c == '\n')
-                    c = c == '.' || c == ':' ? '_' : ' ';
+                if (c == '.' || c == ':' || c == ' ' || c == '\t' || c == '\r' || c == '\n')
+                    c = '_';
+            if (!name.empty() && (name[0] == '#' || name[0] == '~'))
+                name[0] = '_';
             names[std::size_t(slot)] = name;
         }
     }

@@ -58,7 +58,8 @@ int LasLithPercentages(const wellfile::RECORD& record, std::array<std::int32_t, 
                        std::array<std::int32_t, 39>& remainder);
 
 // The names of custom columns 1-4 from the first ten active tracks' items of types 21, 22, 65 and 66;
-// "CUST" where none. "." and ":" become "_" so a name never breaks its curve line.
+// "CUST" where none. Trimmed; inner blanks, "." and ":" and a leading "#" or "~" become "_", so that a
+// name is one LAS mnemonic and never breaks its curve line.
 std::array<std::string, 4> LasCustomNames(const layout::CUSTCHARTCFGEX& config);
 
 // The whole LAS text. `mudWeightOut` gets the last mud weight out the rows carried (0 when none).

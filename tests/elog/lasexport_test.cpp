@@ -216,11 +216,15 @@ TEST(LasWriter, CustomNamesAndRemarks)
     const std::uint16_t type = 21;
     std::memcpy(&bytes[2420], &type, 2);
     std::memcpy(&bytes[2448], "PIT.VOL", 7);
+    const std::uint16_t type66 = 66;
+    std::memcpy(&bytes[2422], &type66, 2);
+    std::memcpy(&bytes[2468], " ~Gas in:", 9);
     layout::CUSTCHARTCFGEX config;
     std::memcpy(&config, bytes.data(), bytes.size());
     const auto names = elog::LasCustomNames(config);
     EXPECT_EQ(names[0], "PIT_VOL");
     EXPECT_EQ(names[1], "CUST");
+    EXPECT_EQ(names[3], "_Gas_in_");
 
     std::vector<entry::SVMEMO> memos(1);
     memos[0].depth = 1050;

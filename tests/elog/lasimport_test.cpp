@@ -2,13 +2,13 @@
 // mudlog LAS export.
 #include "elog/lasexport.h"
 #include "elog/lasread.h"
+#include "lasfiles.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -16,24 +16,8 @@ namespace {
 using testing_support::At;
 using testing_support::doubles;
 
-// A LAS file of depths `from`..`to` by `step`; `row` gives the data after the depth.
-std::string Las(double from, double to, double step, const std::string& row = " 70 20 10", const std::string& extra = "")
-{
-    char head[600];
-    std::snprintf(head, sizeof head,
-                  "~VERSION INFORMATION\nVERS. 2.0 :\nWRAP. NO :\n~WELL\nSTRT.M %g :\nSTOP.M %g :\nSTEP.M %g :\n"
-                  "NULL. -999.25 :\nEKB.M 250.0 :\n%s~CURVE\nDEPT.M :\nGR.GAPI :\nDPHI.V/V :\nILD.OHMM :\n"
-                  "~PARAMETER\nBS.MM 222.0 :\n~A\n",
-                  from, to, step, extra.c_str());
-    std::string text = head;
-    const int n = int((to - from) / step + 0.5);
-    for (int k = 0; k <= n; ++k) {
-        char depth[32];
-        std::snprintf(depth, sizeof depth, "%.4f", from + k * step);
-        text += depth + row + "\n";
-    }
-    return text;
-}
+using lasfiles::ImportTestFile;
+using lasfiles::Las;
 
 elog::LasImportInput Input(const std::string& text, int gr = 2, int ild = 4)
 {
@@ -50,7 +34,7 @@ float F(const QByteArray& b, int record, int slot) { return At<float>(b, record 
 
 TEST(LasImport, ANewCurveFileHoldsOneRecordPerWholeDepth)
 {
-    const std::string a = Las(100, 105, 0.5);
+    const std::string& a = ImportTestFile("plain");
     elog::LasImportInput in = Input(a);
     EXPECT_EQ(in.header.start, 100);
     EXPECT_EQ(in.header.stop, 105);
@@ -71,22 +55,10 @@ TEST(LasImport, ANewCurveFileHoldsOneRecordPerWholeDepth)
     EXPECT_EQ(At<std::int32_t>(elog::BuildCurveFile(a, in).bytes, 9692), 8);
 
     // Written differently, read the same.
-    const std::size_t data = a.find("~A\n") + 3;
-    std::string comma = a, tabs = a, cr = a, blanks = a.substr(0, data), commented = a;
-    for (std::size_t k = data; k < a.size(); ++k)
-        if (a[k] == ' ')
-            comma[k] = ',', tabs[k] = '\t';
-    for (char& c : cr)
-        c = c == '\n' ? '\r' : c;
-    for (std::size_t k = data; k < a.size(); ++k)
-        blanks += a[k] == '\n' ? std::string("\n  \n# note\n\n") : std::string(1, a[k]);
-    commented.insert(commented.find("DEPT.M"), "#GR.X 1 : x\n").insert(commented.find("STRT"), "# a comment\n");
-    commented.replace(commented.find("GR.GAPI :"), 9, "GR.GAPI : gamma # ray");
-    std::string las12 = Las(100, 105, 0.5, " 70 20 10", "COMP. : ACME OIL\n");
-    las12.replace(las12.find("VERS. 2.0"), 9, "VERS. 1.20");
-    las12.replace(las12.find("~A\n"), 3, "~OTHER\nsome words\n~ASCII DEPT GR DPHI ILD\n");
-    for (const std::string& v : {comma, tabs, cr, blanks, commented, las12})
-        EXPECT_EQ(elog::BuildCurveFile(v, Input(v)).bytes, b) << v.substr(0, 60);
+    for (const char* name : {"comma", "tabs", "cr", "blank and comment lines among the data", "comments", "las 1.2"}) {
+        const std::string& v = ImportTestFile(name);
+        EXPECT_EQ(elog::BuildCurveFile(v, Input(v)).bytes, b) << name;
+    }
 }
 
 TEST(LasImport, TheHeaderIsReadFromItsValueFieldsAndRefusedWithItsMessages)
@@ -128,22 +100,19 @@ TEST(LasImport, TheHeaderIsReadFromItsValueFieldsAndRefusedWithItsMessages)
 TEST(LasImport, StepsDirectionAndGapsKeepRecordIAtDepthI)
 {
     // Bottom up: the shallowest line of each whole depth.
-    std::string up = Las(105, 100, -0.25, " 0 0 0");
-    for (std::size_t at = up.find("\n101.0000"); at != std::string::npos; at = std::string::npos)
-        up.replace(at + 10, 5, "77 0 0");
+    const std::string& up = ImportTestFile("bottom up");
     QByteArray b = elog::BuildCurveFile(up, Input(up)).bytes;
     EXPECT_EQ(b.size(), 106 * 96);
     EXPECT_EQ(F(b, 101, 1), 77.0f);
 
     // Fine steps: from the first line of the unit, the depth a whole number.
-    std::string fine = Las(100, 102, 0.1524, " 0 0 0");
-    fine.replace(fine.find("\n101.0668") + 10, 5, "66 0 0");
+    const std::string& fine = ImportTestFile("fine steps");
     b = elog::BuildCurveFile(fine, Input(fine)).bytes;
     EXPECT_EQ(F(b, 101, 1), 66.0f);
     EXPECT_EQ(F(b, 101, 0), 101.0f);
 
     // Two units a line: the record between is a copy, none past STOP.
-    const std::string two = Las(100, 110, 2.0);
+    const std::string& two = ImportTestFile("two units a line");
     b = elog::BuildCurveFile(two, Input(two)).bytes;
     EXPECT_EQ(b.size(), 10656);
     EXPECT_EQ(F(b, 101, 1), 70.0f);
@@ -151,8 +120,7 @@ TEST(LasImport, StepsDirectionAndGapsKeepRecordIAtDepthI)
 
     // A gap and a first line below STRT: every value stays at its own depth; "#" lines in the data are
     // skipped; an empty comma field is no value.
-    std::string gap = Las(98, 106, 1.0, " 0 0 0");
-    gap = gap.substr(0, gap.find("~A\n") + 3) + "# starts late\n100,,3,9\n101 71 0 0\n104 74 0 0\n";
+    const std::string& gap = ImportTestFile("gap");
     b = elog::BuildCurveFile(gap, Input(gap)).bytes;
     EXPECT_EQ(F(b, 100, 1), 0.0f);
     EXPECT_EQ(F(b, 100, 13), 9.0f);
@@ -161,8 +129,7 @@ TEST(LasImport, StepsDirectionAndGapsKeepRecordIAtDepthI)
     EXPECT_EQ(F(b, 104, 1), 74.0f);
 
     // STRT 0: depth 0 goes into record 0; a huge STOP allocates only what the lines reach.
-    std::string huge = Las(0, 2, 1.0);
-    huge.replace(huge.find("STOP.M 2"), 8, "STOP.M 2000000000");
+    const std::string& huge = ImportTestFile("huge stop");
     b = elog::BuildCurveFile(huge, Input(huge)).bytes;
     EXPECT_EQ(b.size(), 3 * 96);
     EXPECT_EQ(F(b, 0, 1), 70.0f);
@@ -176,25 +143,24 @@ TEST(LasImport, StepsDirectionAndGapsKeepRecordIAtDepthI)
 
 TEST(LasImport, PercentPorosityNullsAndWaterSaturation)
 {
-    const std::string pct = Las(100, 120, 1.0, " 60 20 10");
+    const std::string& pct = ImportTestFile("percent porosity");
     elog::LasImportInput in = Input(pct);
     in.map[2] = 3;
     QByteArray b = elog::BuildCurveFile(pct, in).bytes;
     EXPECT_FLOAT_EQ(F(b, 110, 2), 0.2f);
     EXPECT_NEAR(F(b, 110, 14), 0.316, 0.001);
     EXPECT_NEAR(F(b, 110, 15), 0.0632, 0.0001);
-    const std::string ten = Las(100, 109, 1.0, " 60 20 10");
+    const std::string& ten = ImportTestFile("ten percent rows");
     b = elog::BuildCurveFile(ten, in).bytes;
     EXPECT_FLOAT_EQ(F(b, 105, 2), 20.0f);
 
-    std::string nulls = Las(100, 102, 1.0);
-    nulls.replace(nulls.find("100.0000 70"), 11, "100.0000 -999.25").replace(nulls.find("101.0000 70"), 11, "101.0000 1600");
+    const std::string& nulls = ImportTestFile("nulls");
     b = elog::BuildCurveFile(nulls, Input(nulls)).bytes;
     EXPECT_EQ(F(b, 100, 1), 0.0f);
     EXPECT_EQ(F(b, 101, 1), 0.0f);
     EXPECT_EQ(F(b, 102, 1), 70.0f);
-    nulls.replace(nulls.find("NULL. -999.25"), 13, "NULL. 999.25").replace(nulls.find("102.0000 70"), 11, "102.0000 999.25");
-    EXPECT_EQ(F(elog::BuildCurveFile(nulls, Input(nulls)).bytes, 102, 1), 0.0f);
+    const std::string& positiveNull = ImportTestFile("positive null");
+    EXPECT_EQ(F(elog::BuildCurveFile(positiveNull, Input(positiveNull)).bytes, 102, 1), 0.0f);
 }
 
 TEST(LasImport, AMergeChangesOnlyTheImportedValues)
@@ -206,7 +172,7 @@ TEST(LasImport, AMergeChangesOnlyTheImportedValues)
         if (d >= 100 && d <= 110)
             old[std::size_t(d)].values[elog::SLOT_RW] = 0.05f;
     }
-    const std::string las = Las(100, 121, 1.0, " 80 25 0");
+    const std::string& las = ImportTestFile("merge");
     elog::LasImportInput in = Input(las);
     in.map[2] = 3;
     in.map[13] = 0;

@@ -1,0 +1,101 @@
+#include "lasfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace lasfiles {
+
+std::string Las(double from, double to, double step, const std::string& row, const std::string& extra)
+{
+    char head[600];
+    std::snprintf(head, sizeof head,
+                  "~VERSION INFORMATION\nVERS. 2.0 :\nWRAP. NO :\n~WELL\nSTRT.M %g :\nSTOP.M %g :\nSTEP.M %g :\n"
+                  "NULL. -999.25 :\nEKB.M 250.0 :\n%s~CURVE\nDEPT.M :\nGR.GAPI :\nDPHI.V/V :\nILD.OHMM :\n"
+                  "~PARAMETER\nBS.MM 222.0 :\n~A\n",
+                  from, to, step, extra.c_str());
+    std::string text = head;
+    const int n = int((to - from) / step + 0.5);
+    for (int k = 0; k <= n; ++k) {
+        char depth[32];
+        std::snprintf(depth, sizeof depth, "%.4f", from + k * step);
+        text += depth + row + "\n";
+    }
+    return text;
+}
+
+namespace {
+
+std::vector<LasFile> Make()
+{
+    std::vector<LasFile> files;
+    // One file written differently.
+    const std::string a = Las(100, 105, 0.5);
+    const std::size_t data = a.find("~A\n") + 3;
+    std::string comma = a, tabs = a, cr = a, blanks = a.substr(0, data), commented = a;
+    for (std::size_t k = data; k < a.size(); ++k)
+        if (a[k] == ' ')
+            comma[k] = ',', tabs[k] = '\t';
+    for (char& c : cr)
+        c = c == '\n' ? '\r' : c;
+    for (std::size_t k = data; k < a.size(); ++k)
+        blanks += a[k] == '\n' ? std::string("\n  \n# note\n\n") : std::string(1, a[k]);
+    commented.insert(commented.find("DEPT.M"), "#GR.X 1 : x\n").insert(commented.find("STRT"), "# a comment\n");
+    commented.replace(commented.find("GR.GAPI :"), 9, "GR.GAPI : gamma # ray");
+    std::string las12 = Las(100, 105, 0.5, " 70 20 10", "COMP. : ACME OIL\n");
+    las12.replace(las12.find("VERS. 2.0"), 9, "VERS. 1.20");
+    las12.replace(las12.find("~A\n"), 3, "~OTHER\nsome words\n~ASCII DEPT GR DPHI ILD\n");
+    files.push_back({"plain", a});
+    files.push_back({"comma", comma, false});
+    files.push_back({"tabs", tabs});
+    files.push_back({"cr", cr, false});
+    files.push_back({"blank and comment lines among the data", blanks, false});
+    files.push_back({"comments", commented});
+    files.push_back({"las 1.2", las12});
+
+    // Bottom up, with 77 at depth 101.
+    std::string up = Las(105, 100, -0.25, " 0 0 0");
+    up.replace(up.find("\n101.0000") + 10, 5, "77 0 0");
+    files.push_back({"bottom up", up});
+    // Fine steps, 66 on the first line of unit 101.
+    std::string fine = Las(100, 102, 0.1524, " 0 0 0");
+    fine.replace(fine.find("\n101.0668") + 10, 5, "66 0 0");
+    files.push_back({"fine steps", fine});
+    files.push_back({"two units a line", Las(100, 110, 2.0)});
+    // A gap, a first line below STRT, a comment among the data and an empty comma field.
+    std::string gap = Las(98, 106, 1.0, " 0 0 0");
+    gap = gap.substr(0, gap.find("~A\n") + 3) + "# starts late\n100,,3,9\n101 71 0 0\n104 74 0 0\n";
+    files.push_back({"gap", gap, false});
+    std::string huge = Las(0, 2, 1.0);
+    huge.replace(huge.find("STOP.M 2"), 8, "STOP.M 2000000000");
+    files.push_back({"huge stop", huge});
+    files.push_back({"percent porosity", Las(100, 120, 1.0, " 60 20 10")});
+    files.push_back({"ten percent rows", Las(100, 109, 1.0, " 60 20 10")});
+    std::string nulls = Las(100, 102, 1.0);
+    nulls.replace(nulls.find("100.0000 70"), 11, "100.0000 -999.25").replace(nulls.find("101.0000 70"), 11, "101.0000 1600");
+    files.push_back({"nulls", nulls});
+    nulls.replace(nulls.find("NULL. -999.25"), 13, "NULL. 999.25").replace(nulls.find("102.0000 70"), 11, "102.0000 999.25");
+    files.push_back({"positive null", nulls});
+    files.push_back({"merge", Las(100, 121, 1.0, " 80 25 0")});
+    return files;
+}
+
+}  // namespace
+
+const std::vector<LasFile>& ImportTestFiles()
+{
+    static const std::vector<LasFile> files = Make();
+    return files;
+}
+
+const std::string& ImportTestFile(std::string_view name)
+{
+    for (const LasFile& f : ImportTestFiles())
+        if (f.name == name)
+            return f.text;
+    ADD_FAILURE() << "no LAS test file " << name;
+    static const std::string none;
+    return none;
+}
+
+}  // namespace lasfiles

@@ -1,0 +1,272 @@
+// Our LAS files read by an LAS reader we did not write (las-js): the mudlog exported by the LAS command
+// on a real window, every file the import tests feed in, and a long file both readers take in.
+#include "app/commandids.h"
+#include "app/logstate.h"
+#include "app/ui/logwindow.h"
+#include "elog/lasexport.h"
+#include "elog/lasread.h"
+#include "elog/ui/rangedialog.h"
+#include "lasfiles.h"
+#include "laspeer.h"
+#include "platform/ui/dialog.h"
+#include "support/demowindow.h"
+#include "support/doubles.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "wellfile/datafile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+using laspeer::PeerRead;
+
+#define SKIP_WITHOUT_PEER()                                            \
+    if (const QString why = laspeer::Unavailable(); !why.isEmpty())   \
+    GTEST_SKIP() << why.toStdString()
+
+QString Write(const QString& name, const std::string& text)
+{
+    const QString path = testing_support::TestDir() + name;
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(text.data(), qint64(text.size()));
+    return path;
+}
+
+// The mnemonics of a ~Curve list as our reader takes them: the text before the first dot.
+QStringList OurMnemonics(std::string_view text)
+{
+    QStringList out;
+    if (const auto list = elog::LasCurveList(text))
+        for (std::string_view line : elog::SplitLasLines(*list)) {
+            const std::size_t at = line.find_first_not_of(" \t");
+            if (at == std::string_view::npos || line[at] == '#')
+                continue;
+            out << QString::fromLatin1(line.substr(0, line.find('.'))).trimmed();
+        }
+    return out;
+}
+
+// The data lines our import reads: after the "~A" line, comment lines left out.
+std::vector<std::string_view> OurDataLines(std::string_view text)
+{
+    std::vector<std::string_view> out;
+    bool data = false;
+    for (std::string_view line : elog::SplitLasLines(text)) {
+        const std::size_t at = line.find_first_not_of(" \t");
+        if (at != std::string_view::npos && line[at] == '~' && at + 1 < line.size()) {
+            if (data)
+                break;
+            data = std::toupper(static_cast<unsigned char>(line[at + 1])) == 'A';
+        } else if (data && at != std::string_view::npos && line[at] != '#')
+            out.push_back(line);
+    }
+    return out;
+}
+
+double Cell(const QJsonArray& row, int column) { return row.at(column).toDouble(std::nan("")); }
+
+// Empty when las-js read the same curves and, field by field, the same numbers as our reader.
+std::string Disagreement(const std::string& text, const PeerRead& peer)
+{
+    if (!peer.error.isEmpty())
+        return "las-js refused it: " + peer.error.toStdString();
+    const QStringList ours = OurMnemonics(text);
+    if (peer.mnemonics != ours)
+        return "curves " + peer.mnemonics.join(' ').toStdString() + " against " + ours.join(' ').toStdString();
+    const std::vector<std::string_view> lines = OurDataLines(text);
+    if (std::size_t(peer.rows.size()) != lines.size())
+        return std::to_string(peer.rows.size()) + " rows against " + std::to_string(lines.size());
+    for (std::size_t r = 0; r < lines.size(); ++r) {
+        const QJsonArray row = peer.rows[qsizetype(r)].toArray();
+        for (int c = 1; c <= ours.size(); ++c) {
+            const std::optional<double> v = elog::LasField(lines[r], c);
+            const QJsonValue p = row.at(c - 1);
+            if (!v || !p.isDouble() || p.toDouble() != *v)
+                return "row " + std::to_string(r) + " column " + std::to_string(c) + ": las-js " +
+                       QString::fromUtf8(QJsonDocument(QJsonArray{p}).toJson(QJsonDocument::Compact)).toStdString() +
+                       ", ours " + (v ? std::to_string(*v) : "none");
+        }
+    }
+    return {};
+}
+
+TEST(LasPeer, EveryFileTheImportTestsReadIsLasToAnotherReaderOrMarkedAsNot)
+{
+    SKIP_WITHOUT_PEER();
+    const auto& files = lasfiles::ImportTestFiles();
+    QStringList paths;
+    for (std::size_t k = 0; k < files.size(); ++k)
+        paths << Write(QStringLiteral("import%1.las").arg(k), files[k].text);
+    const auto peer = laspeer::Read(paths);
+    ASSERT_TRUE(peer);
+    int rows = 0;
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const std::string why = Disagreement(files[k].text, (*peer)[k]);
+        if (files[k].standard) {
+            EXPECT_EQ(why, "") << files[k].name;
+            rows += int((*peer)[k].rows.size());
+        } else {
+            EXPECT_NE(why, "") << files[k].name << " is marked outside LAS 2.0, yet las-js reads it as we do";
+        }
+    }
+    RecordProperty("peerRows", rows);
+}
+
+TEST(LasPeer, ALongFileGivesBothReadersTheSameGammaAtEveryWholeDepth)
+{
+    SKIP_WITHOUT_PEER();
+    // 3,000 rows of 12 curves from 1000 by 0.5, every 97th gamma the NULL.
+    std::string text = "~Version\nVERS.   2.0 : CWLS LOG ASCII STANDARD - VERSION 2.0\nWRAP.   NO : One line per depth step\n"
+                       "~Well\nSTRT.M   1000.0000 : START DEPTH\nSTOP.M   2499.5000 : STOP DEPTH\nSTEP.M   0.5000 : STEP\n"
+                       "NULL.   -999.25 : NULL VALUE\nWELL.   LONG 1 : WELL\n~Curve\nDEPT.M : Depth\n";
+    for (const char* c : {"GR.GAPI", "RHOB.G/C3", "NPHI.V/V", "DPHI.V/V", "ILD.OHMM", "ILM.OHMM", "SFL.OHMM", "SP.MV",
+                          "CALI.IN", "PEF.B/E", "DT.US/F"})
+        text += std::string(c) + " : curve\n";
+    text += "~A\n";
+    for (int k = 0; k < 3000; ++k) {
+        char row[256];
+        const double gr = k % 97 == 3 ? -999.25 : (k * 7919 % 14000) / 10.0 + 0.25;
+        std::snprintf(row, sizeof row, "%.4f %.3f %.4f %.4f %.4f %.3f %.3f %.3f %.2f %.3f %.3f %.2f\n", 1000 + k * 0.5, gr,
+                      2.2 + k % 40 / 100.0, 0.1 + k % 30 / 100.0, 0.05 + k % 20 / 100.0, 1 + k % 500 / 10.0, 2 + k % 300 / 10.0,
+                      3 + k % 200 / 10.0, -80 + k % 160, 8.5 + k % 10 / 10.0, 2 + k % 50 / 10.0, 60 + k % 90);
+        text += row;
+    }
+    const auto peer = laspeer::Read({Write("long.las", text)});
+    ASSERT_TRUE(peer);
+    const PeerRead& p = (*peer)[0];
+    ASSERT_EQ(Disagreement(text, p), "");
+    ASSERT_EQ(p.rows.size(), 3000);
+
+    elog::LasImportInput in;
+    elog::LasHeaderExtra x;
+    ASSERT_EQ(elog::ReadLasHeaderText(text, "long.las", in.header, x), elog::kLasRead);
+    in.map[1] = 2;
+    const QByteArray curves = elog::BuildCurveFile(text, in).bytes;
+    ASSERT_EQ(curves.size(), 2500 * 96);
+    int nulls = 0;
+    for (int k = 0; k < 3000; k += 2) {
+        const QJsonArray row = p.rows[k].toArray();
+        const int depth = int(Cell(row, 0));
+        const double gr = Cell(row, 1);
+        nulls += gr == -999.25;
+        ASSERT_EQ(testing_support::At<float>(curves, depth * 96 + 4), gr == -999.25 ? 0.0f : float(gr)) << depth;
+    }
+    EXPECT_GT(nulls, 10);
+    RecordProperty("peerRows", int(p.rows.size()));
+}
+
+// The LAS command on the window of `s` over start .. the last depth: the file's path.
+QString ExportThroughTheCommand(LogWindow& window, int start)
+{
+    platform::Dialog::QueueTestScript([start](platform::Dialog& d) {
+        d.SetText(elog::rangeid::Start, QString::number(start));
+        d.Click(platform::IDOK);
+    });
+    EXPECT_TRUE(window.EvCommand(app::cmd::CreateLasFile));
+    const app::LogState& s = window.State();
+    return s.well.file.dataFolder + QStringLiteral("mudloglas/") + s.well.file.wellName + QStringLiteral(".las");
+}
+
+// What las-js read of an exported mudlog, checked against the depth records it came from: the version,
+// the depth unit, one row per half unit from STRT to STOP, and on every whole depth the rate, C1 and
+// total gas columns; the rows where 10M has no value hold the file's NULL.
+void CheckExport(const std::string& text, const PeerRead& peer, const app::LogState& s, int start, bool ppm,
+                 const char* unit, bool gas)
+{
+    ASSERT_EQ(peer.error, "");
+    EXPECT_EQ(peer.version, 2.0);
+    EXPECT_FALSE(peer.wrap);
+    EXPECT_EQ(peer.mnemonics.join(' ').toStdString(), OurMnemonics(text).join(' ').toStdString());
+    ASSERT_EQ(peer.mnemonics.size(), 78);
+    EXPECT_EQ(peer.units[0].toUpper(), unit);
+    EXPECT_EQ(peer.well.value("STRT").toObject().value("unit").toString(), unit);
+
+    elog::LasHeader h;
+    elog::LasHeaderExtra x;
+    ASSERT_EQ(elog::ReadLasHeaderText(text, "export.las", h, x), elog::kLasRead);
+    const int stop = s.well.file.fileBottomDepth;
+    EXPECT_EQ(h.start, start);
+    EXPECT_EQ(h.stop, stop);
+    EXPECT_EQ(h.step, 0.5f);
+    // las-js loses a value that stands between runs of blanks ("STRT.M   1020      :START DEPTH"), which
+    // LAS 2.0 reads as the text from the first blank after the unit to the last colon. Where it read
+    // one, it must be ours.
+    for (const char* item : {"STRT", "STOP", "STEP"}) {
+        const QString v = peer.well.value(item).toObject().value("value").toString();
+        if (!v.isEmpty())
+            EXPECT_EQ(v.toDouble(), item[2] == 'R' ? start : item[2] == 'O' ? stop : 0.5) << item;
+    }
+    const double null = peer.well.value("NULL").toObject().value("value").toString().toDouble();
+    EXPECT_FLOAT_EQ(float(null), elog::kLasNull);
+
+    ASSERT_EQ(peer.rows.size(), 2 * (stop - start) + 1);
+    EXPECT_EQ(Cell(peer.rows.first().toArray(), 0), start);
+    EXPECT_EQ(Cell(peer.rows.last().toArray(), 0), stop);
+
+    const int n = stop - start + 1;
+    std::vector<wellfile::RECORD> records(std::size_t(n) + 1);
+    wellfile::OpenWell well = s.well.file;
+    ASSERT_EQ(wellfile::ReadRecords(well, records, well.dataFileName, start - well.fileTopDepth, n), n);
+    int gasRows = 0;
+    for (int k = 0; k < n; ++k) {
+        const QJsonArray row = peer.rows[2 * k].toArray();
+        ASSERT_EQ(row.size(), 78) << k;
+        const wellfile::RECORD& r = records[std::size_t(k)];
+        const wellfile::RECORD& next = records[std::size_t(k) + 1];
+        ASSERT_EQ(Cell(row, 0), r.depth);
+        EXPECT_NEAR(Cell(row, 6), r.rateOne > 0 ? std::min(60.0 / r.rateOne, 900.0) : 0.0, 0.051) << r.depth;
+        double sum = 0;
+        for (int i = 1; i <= 6; ++i) {
+            const double test = next.testGas[i] > 0 ? next.testGas[i] : 1.0;
+            const double c = ppm ? r.gas[i] / test * 10000.0 : r.gas[i];
+            sum += c;
+            if (i == 1)
+                EXPECT_NEAR(Cell(row, 39), c, 0.051) << r.depth;
+        }
+        EXPECT_NEAR(Cell(row, 46), sum, 0.0051 + 1e-4 * std::abs(sum)) << r.depth;
+        gasRows += r.gas[1] != 0;
+        if (r.depth % 10 != 0 || k < 5)
+            EXPECT_EQ(Cell(row, 7), null) << r.depth;
+        if (k + 1 < n)
+            EXPECT_EQ(Cell(peer.rows[2 * k + 1].toArray(), 7), null) << r.depth;
+    }
+    if (gas)
+        EXPECT_GT(gasRows, n / 2);  // the gas of most depths reached the columns
+}
+
+TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
+{
+    SKIP_WITHOUT_PEER();
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    const QString demoFile = s.well.file.dataFileName;
+    const QString demo = ExportThroughTheCommand(window, 1020);
+    const std::string demoText = testing_support::ReadBytes(demo).toStdString();
+
+    // A well in metres with its gas as ppm of the test gas.
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(s.well.file.dataFolder, "M1.svm", 1000, 1100)), 1);
+    s.well.loggerId = 4;
+    s.well.config.gasPercentMode = 1;
+    const std::string metricText = testing_support::ReadBytes(ExportThroughTheCommand(window, 1030)).toStdString();
+
+    const auto peer = laspeer::Read({demo, Write("metric.las", metricText)});
+    ASSERT_TRUE(peer);
+    ASSERT_EQ(window.OpenDataFile(demoFile), 1);
+    CheckExport(demoText, (*peer)[0], s, 1020, s.well.config.gasPercentMode != 0, "F", true);
+    ASSERT_EQ(window.OpenDataFile(s.well.file.dataFolder + "M1.svm"), 1);
+    s.well.loggerId = 4;
+    CheckExport(metricText, (*peer)[1], s, 1030, true, "M", false);
+    RecordProperty("peerRows", int((*peer)[0].rows.size() + (*peer)[1].rows.size()));
+}
+
+}  // namespace
