@@ -183,6 +183,7 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
                  const char* unit, bool gas)
 {
     ASSERT_EQ(peer.error, "");
+    EXPECT_EQ(Disagreement(text, peer), "");
     EXPECT_EQ(peer.version, 2.0);
     EXPECT_FALSE(peer.wrap);
     EXPECT_EQ(peer.mnemonics.join(' ').toStdString(), OurMnemonics(text).join(' ').toStdString());
@@ -252,6 +253,10 @@ TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
     const QString demoFile = s.well.file.dataFileName;
     const QString demo = ExportThroughTheCommand(window, 1020);
     const std::string demoText = testing_support::ReadBytes(demo).toStdString();
+    // With Basic LAS the command writes the shorter custom curve set.
+    s.well.config.basicLas = 1;
+    const std::string basicText = testing_support::ReadBytes(ExportThroughTheCommand(window, 1020)).toStdString();
+    s.well.config.basicLas = 0;
 
     // A well in metres with its gas as ppm of the test gas.
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(s.well.file.dataFolder, "M1.svm", 1000, 1100)), 1);
@@ -259,14 +264,17 @@ TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
     s.well.config.gasPercentMode = 1;
     const std::string metricText = testing_support::ReadBytes(ExportThroughTheCommand(window, 1030)).toStdString();
 
-    const auto peer = laspeer::Read({demo, Write("metric.las", metricText)});
+    const auto peer = laspeer::Read({Write("demo.las", demoText), Write("metric.las", metricText), Write("basic.las", basicText)});
     ASSERT_TRUE(peer);
     ASSERT_EQ(window.OpenDataFile(demoFile), 1);
     CheckExport(demoText, (*peer)[0], s, 1020, s.well.config.gasPercentMode != 0, "F", true);
     ASSERT_EQ(window.OpenDataFile(s.well.file.dataFolder + "M1.svm"), 1);
     s.well.loggerId = 4;
     CheckExport(metricText, (*peer)[1], s, 1030, true, "M", false);
-    RecordProperty("peerRows", int((*peer)[0].rows.size() + (*peer)[1].rows.size()));
+    EXPECT_EQ(Disagreement(basicText, (*peer)[2]), "");
+    ASSERT_EQ((*peer)[2].rows.size(), 2 * (2600 - 1020));  // its last row is 2599.5, its STOP
+    EXPECT_EQ(Cell((*peer)[2].rows.last().toArray(), 0), 2599.5);
+    RecordProperty("peerRows", int((*peer)[0].rows.size() + (*peer)[1].rows.size() + (*peer)[2].rows.size()));
 }
 
 }  // namespace
