@@ -79,6 +79,13 @@ std::string Disagreement(const std::string& text, const PeerRead& peer)
 {
     if (!peer.error.isEmpty())
         return "las-js refused it: " + peer.error.toStdString();
+    elog::LasHeader h;
+    elog::LasHeaderExtra x;
+    if (elog::ReadLasHeaderText(text, "peer.las", h, x) != elog::kLasRead)
+        return "our reader refused the header";
+    const QString unit = peer.well.value("STRT").toObject().value("unit").toString();
+    if (unit.toUpper().toStdString() != x.depthUnit)
+        return "depth unit " + unit.toStdString() + " against " + x.depthUnit;
     const QStringList ours = OurMnemonics(text);
     if (peer.mnemonics != ours)
         return "curves " + peer.mnemonics.join(' ').toStdString() + " against " + ours.join(' ').toStdString();
