@@ -158,7 +158,7 @@ TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
     EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
 }
 
-// The refresh on a real window with live update on: a curve file that appears becomes the scheme's,
+// The refresh on a real window with live update on: a curve file that appears later becomes the scheme's,
 // a rewritten file brings the update text in the well's time zone, the custom-data range and the report
 // indexes, and a viewed well's received WITS blocks and loose daily file are filed.
 TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
@@ -172,6 +172,7 @@ TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
     ASSERT_FALSE(s.engines.elogCurves);
     s.well.file.copyOut = true;
+    ASSERT_TRUE(doubles().timers.last->Fire(5));  // looked for before it came
 
     std::vector<elog::CurveRecord> rows(2500);
     for (std::size_t i = 0; i < rows.size(); ++i) {
