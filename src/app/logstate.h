@@ -115,6 +115,7 @@ struct WellState {
     wellfile::OpenWell file;
     QString captionText;
     QString lastModifiedText;
+    QString updateText;  // the refresh's "<12-hour time>,  m/d/yyyy  " in the well's time zone
     std::uint16_t loggerId = 0;  // the logging-company profile
     std::uint16_t secondProfile = 0;  // a second profile number; 11 gives the header its engineer
     QString uniqueWellId;        // shown by the header dialog

@@ -18,6 +18,8 @@ void WindowServices::DowntimeReport(LogState&) { NotBuilt("app", "DowntimeReport
 bool WindowServices::DataFileBusy(LogState& log) { return log.interaction.dataEntryActive != 0; }
 void WindowServices::ShowStatus(LogState&, const QString&, const QString&) {}
 void WindowServices::CloseStatus(LogState&, int) {}
+void WindowServices::SetStatusText(LogState&, const QString&) {}
+void WindowServices::LoadRemoteConfig(LogState&) { NotBuilt("app", "LoadRemoteConfig"); }
 
 void ViewServices::SetLogFormat(LogState&, int) { NotBuilt("layout", "SetLogFormat"); }
 void ViewServices::BuildGridBitmaps(LogState&) { NotBuilt("logview", "BuildGridBitmaps"); }

@@ -30,6 +30,10 @@ public:
     // `lingerMs` so that a last line can be read (the caller does not wait). Without a window nothing.
     virtual void ShowStatus(LogState& log, const QString& line1, const QString& line2);
     virtual void CloseStatus(LogState& log, int lingerMs);
+    // The window's status line: what went wrong in unattended work (no box); an empty text clears it.
+    virtual void SetStatusText(LogState& log, const QString& text);
+    // The remote settings read again (drilling starts or stops): the monitor started when they ask.
+    virtual void LoadRemoteConfig(LogState& log);
 };
 
 // The log's layout and content loaders of the other subsystems.

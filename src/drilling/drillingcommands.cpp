@@ -296,6 +296,7 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     d.noSlideMarking = config.disableAutoSlide;
     if (config.gasInstrumentType >= 0)
         log.engineStatus.gasInstrumentType = config.gasInstrumentType;
+    wellServices_.window->LoadRemoteConfig(log);
 
     // The links that were on when drilling last stopped come back (a running one is left running).
     if (config.gasMonitorOn && !neighbours_.gasmon->MonitorRunning(log))
@@ -397,6 +398,8 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     wellServices_.window->BuildMenu(log, -1);
     if (log.timers)
         log.timers->SetTimer(5, 10000);
+    // A monitoring station set to start its monitor takes it up again.
+    wellServices_.window->LoadRemoteConfig(log);
 }
 
 DrillerSettings DrillingCommands::Settings(app::LogState& log)

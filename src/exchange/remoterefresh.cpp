@@ -3,15 +3,23 @@
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "elog/elog_services.h"
+#include "app/opendatafile.h"
+#include "app/startup.h"
 #include "exchange/changewatch.h"
+#include "exchange/dailyfiles.h"
+#include "exchange/datesuffix.h"
 #include "exchange/filehelpers.h"
 #include "exchange/housekeeping.h"
 #include "exchange/remotemonitor.h"
 #include "exchange/wellexchange.h"
 #include "platform/folders.h"
+#include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
+#include "wellfile/reportindex.h"
+#include "wellfile/sidefiles_settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace exchange {
@@ -59,7 +67,117 @@ void HandOverPdfs(app::LogState& log)
         d.secondPdfHandOver = false;
 }
 
+bool SameFolder(const QString& a, const QString& b) { return QDir::cleanPath(a) == QDir::cleanPath(b); }
+
+// The time-zone offset belongs to a well of the shared folder (read from its ".dbc").
+int HourOffset(const app::LogState& log)
+{
+    const std::int32_t zone = log.well.timeZoneAdjust;
+    return log.well.sharedFolderWell && zone >= -24 && zone <= 24 ? int(zone) : 0;
+}
+
+// The curve file beside the data file another station writes. The first time it is seen it is loaded
+// and becomes the scheme's curve file (name and offset stored, shown in the first scheme, the current
+// scheme applied again); after that it is reloaded whenever it is written.
+void FollowCurveFile(app::LogState& log, const app::WellServices& services)
+{
+    const wellfile::OpenWell& well = log.well.file;
+    const QString curveFile = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svc"));
+    ChangeWatch& watch = log.well.watches.curve;
+    Watch(watch, curveFile);
+    const bool firstSight = !watch.kept.isValid();
+    const bool changed = WatchedFileChanged(watch, curveFile);
+    if (!QFileInfo(curveFile).isFile())
+        return;
+    if (firstSight) {
+        services.view->LoadElog(log, curveFile);
+        services.view->LinkElogToScheme(log, curveFile);
+        services.view->ApplyScheme(log, log.layout.schemes.currentScheme);
+        log.view.redrawPending = true;
+        log.view.Invalidate();
+    } else if (changed) {
+        services.view->LoadElog(log, curveFile);
+    }
+}
+
+void ReloadDepthIndexes(app::LogState& log)
+{
+    const wellfile::WellPlace place = app::PlaceOf(log);
+    wellfile::LoadShowDepthIndex(place, log.well.showDepthIndex);
+    wellfile::LoadDstDepthIndex(place, log.well.dstDepthIndex);
+    wellfile::LoadReportDepthIndex(place, log.well.reportDepthIndex);
+}
+
+bool HasPictures(const QString& folder)
+{
+    return !QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files).isEmpty();
+}
+
+// The data file was written elsewhere (or the tenth tick came): caption, update text, depth ranges,
+// memos, indexes on a new even bottom, pictures sent along, repaint.
+void TakeRewrittenFile(app::LogState& log, const app::WellServices& services, const QString& folder,
+                       std::int32_t lastDepth)
+{
+    wellfile::OpenWell& well = log.well.file;
+    const QFileInfo data(well.dataFileName);
+    const int hourOffset = HourOffset(log);
+    log.well.lastModifiedText = FormatTimeText(CtimeText(data.lastModified()), hourOffset);
+    const QDateTime& now = log.now;
+    log.well.updateText = app::FormatTime12((now.time().hour() + hourOffset + 24) % 24, now.time().minute()) +
+                          QString::fromStdString(platform::CFormat(",  %2d/%d/%2d  ", now.date().month(),
+                                                                   now.date().day(), now.date().year()));
+    const QString title = RemoteViewMode(log) ? platform::FromCp1252(QByteArray::fromStdString(log.well.wellTitle)) : data.fileName();
+    const QString caption = QStringLiteral("StrativM    ") + title + QStringLiteral("  Last Updated  ") +
+                            log.well.lastModifiedText;
+    log.well.captionText = caption;
+    if (well.hooks.setCaption)
+        well.hooks.setCaption(caption);
+    wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
+    wellfile::ReadCustomFileDepthRange(well, well.customTopDepth, well.customBottomDepth);
+    // The view follows the bottom when it showed it.
+    if (well.viewTopDepth + well.viewDepthSpan >= lastDepth && well.fileBottomDepth > lastDepth)
+        well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);
+    if (QFileInfo::exists(platform::JoinPath(folder, well.wellName + QStringLiteral(".mem"))))
+        services.view->LoadMemos(log);
+    if (well.fileBottomDepth != lastDepth && well.fileBottomDepth % 2 == 0)
+        ReloadDepthIndexes(log);
+    // Pictures the other station sent along go into the well's picture folder and the list.
+    if (HasPictures(folder)) {
+        services.view->ImportNewImages(log, well.wellName);
+        services.view->LoadImageList(log);
+    }
+    log.view.Invalidate();
+}
+
+// The received WITS blocks of a viewed well become its daily WITS files, and today's loose daily
+// file is filed into "wits/".
+void TakeReceivedWits(app::LogState& log, const app::WellServices& services)
+{
+    const wellfile::OpenWell& well = log.well.file;
+    RemoteConfig config;
+    wellfile::LoadDownloadConfig(well.dataFolder, config);
+    QString receive = log.env.remoteReceiveFolder;
+    if (receive.isEmpty())
+        receive = RemoteFolder(platform::FieldString(config.receiveFolder));
+    if (receive.isEmpty())
+        receive = well.dataFolder;
+    if (QFileInfo::exists(platform::FindFileNoCase(receive, well.wellName + QStringLiteral(".zl8")))) {
+        const QString forward =
+            config.copyOn != 0 ? RemoteFolder(platform::FieldString(config.destinationFolder)) : QString();
+        ImportReceivedWitsFiles(receive, well.dataFolder, forward);
+    }
+    const QString today =
+        platform::JoinPath(well.dataFolder, well.wellName + DateSuffix(log.now.date()) + QStringLiteral(".wit"));
+    if (QFileInfo::exists(today))
+        services.exchange->ArchiveWitsFile(log, today);
+}
+
 }  // namespace
+
+bool RemoteViewMode(const app::LogState& log)
+{
+    return log.witsChart.viewingStation[0] || log.witsChart.viewingStation[1];
+}
 
 int RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog)
 {
@@ -82,44 +200,36 @@ int RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elo
     KeepSharedFolderTidy(log, chores);
     HandOverPdfs(log);
 
+    log.now = platform::services().clock->LocalTime();
+    // Memos and pictures come with the second-folder copies when that option is on.
+    const QString folder = well.secondFolderOption ? well.currentFolder : well.dataFolder;
     const std::int32_t lastDepth = well.fileBottomDepth;
     if (liveUpdate) {
-        // The curve file beside the data file another station writes: loaded when first watched, then
-        // whenever it is written.
-        const QString name = well.wellName + QStringLiteral(".svc");
-        const QString curveFile = platform::FindFileNoCase(well.currentFolder, name);
-        const bool exists = QFileInfo(curveFile).isFile();
-        ChangeWatch& watch = log.well.watches.curve;
-        const bool first = watch.path.isEmpty();
-        Watch(watch, curveFile);
-        const bool changed = WatchedFileChanged(watch, curveFile);
-        if (exists && (first || changed))
-            services.view->LoadElog(log, curveFile);
+        FollowCurveFile(log, services);
+        if (DataFileChanged(log, well.dataFileName) || state.refreshTick % 10 == 0)
+            TakeRewrittenFile(log, services, folder, lastDepth);
     }
-    if (!DataFileChanged(log, well.dataFileName) && state.refreshTick % 10 != 0)
+
+    const bool remoteView = RemoteViewMode(log);
+    if (remoteView)
+        TakeReceivedWits(log, services);
+    if (remoteView || !SameFolder(well.currentFolder, well.dataFolder)) {
+        // A well viewed from another station follows its bottom.
+        wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
+        if (HasPictures(folder))
+            services.view->ImportNewImages(log, well.wellName);
+        if (well.fileBottomDepth != lastDepth && well.fileBottomDepth % 2 == 0) {
+            ReloadDepthIndexes(log);
+            services.view->LoadMemos(log);
+            log.view.Invalidate();
+        }
         return 1;
-    const QFileInfo data(well.dataFileName);
-    // The time-zone offset belongs to a well of the shared folder (read from its ".dbc").
-    const std::int32_t zone = log.well.timeZoneAdjust;
-    const int hourOffset = log.well.sharedFolderWell && zone >= -24 && zone <= 24 ? zone : 0;
-    log.well.lastModifiedText = FormatTimeText(CtimeText(data.lastModified()), hourOffset);
-    const QString caption = QStringLiteral("StrativM    ") + data.fileName() + QStringLiteral("  Last Updated  ") +
-                            log.well.lastModifiedText;
-    log.well.captionText = caption;
-    if (well.hooks.setCaption)
-        well.hooks.setCaption(caption);
-    wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
-    // The view follows the bottom when it showed it.
-    if (well.viewTopDepth + well.viewDepthSpan >= lastDepth && well.fileBottomDepth > lastDepth)
-        well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);
-    if (QFileInfo::exists(platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".mem"))))
-        services.view->LoadMemos(log);
-    // Pictures the other station sent along go into the well's picture folder and the list.
-    if (!QDir(well.currentFolder).entryList({QStringLiteral("*.jpg")}, QDir::Files).isEmpty()) {
+    }
+    if (HasPictures(folder)) {
         services.view->ImportNewImages(log, well.wellName);
         services.view->LoadImageList(log);
+        log.view.Invalidate();
     }
-    log.view.Invalidate();
     return 1;
 }
 

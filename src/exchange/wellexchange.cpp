@@ -104,8 +104,13 @@ void Services::PollReceiveDir(app::LogState& log, const app::WellServices& servi
     places.dataFolder = well.dataFolder;
     places.destinationFolder = RemoteFolder(platform::FieldString(config.destinationFolder));
     places.copyOn = config.copyOn != 0;
-    if (TakeReceivedPackage(places, state).outcome != PollOutcome::Taken)
+    const PollResult result = TakeReceivedPackage(places, state);
+    if (result.outcome == PollOutcome::Rejected)
+        services.window->SetStatusText(log, QStringLiteral("Remote Monitor: package %1 rejected (%2), moved to \"rejected\"")
+                                                .arg(result.package, result.reason));
+    if (result.outcome != PollOutcome::Taken)
         return;
+    services.window->SetStatusText(log, QString());
     wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
     const QString caption = ReceivedCaption(well.wellName, platform::services().clock->LocalTime());
     log.well.captionText = caption;

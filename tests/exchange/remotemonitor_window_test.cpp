@@ -1,20 +1,29 @@
 // The remote monitor on a real window: timer 1 takes a package another station wrote, timer 5 follows
 // a data file rewritten elsewhere.
 #include "app/commandids.h"
+#include "app/opendatafile.h"
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
 #include "app/wellservices.h"
+#include "elog/curves.h"
 #include "exchange/ui/remotesetupdlg.h"
+#include "layout/schemes.h"
+#include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellpackage.h"
+#include "wits/dailyfile.h"
+#include "wits/sidefiles.h"
+#include "wits/witsrecord.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -50,7 +59,8 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     EXPECT_EQ(s.well.file.fileBottomDepth, 2500);
     EXPECT_TRUE(doubles().prompter.messages.empty());
 
-    // Timer 5 on the file rewritten: the caption gives its time of change.
+    // Timer 5 on the file rewritten (live update on): the caption gives its time of change.
+    s.well.file.copyOut = true;
     ASSERT_TRUE(doubles().timers.last->Fire(5));
     testing_support::MakeWell(d, "W.svm", 2000, 2600);
     QFile::remove(m + "W.svm");
@@ -146,4 +156,131 @@ TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
     window.EvCommand(app::cmd::RemoteSetup);
     ASSERT_EQ(doubles().prompter.messages.size(), 1u);
     EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
+}
+
+// The refresh on a real window with live update on: a curve file that appears later becomes the scheme's,
+// a rewritten file brings the update text in the well's time zone, the custom-data range and the report
+// indexes, and a viewed well's received WITS blocks and loose daily file are filed.
+TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
+{
+    app::CommandLineFilesTaken() = 0;
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString m = s.well.file.dataFolder;
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
+    ASSERT_FALSE(s.engines.elogCurves);
+    s.well.file.copyOut = true;
+    ASSERT_TRUE(doubles().timers.last->Fire(5));  // looked for before it came
+
+    std::vector<elog::CurveRecord> rows(2500);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].values[0] = float(i);
+        rows[i].values[elog::SLOT_GAMMA] = 70.0f;
+    }
+    testing_support::WriteBytes(m + "W.svc", testing_support::BytesOf(rows));
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    ASSERT_TRUE(s.engines.elogCurves);
+    EXPECT_EQ(s.well.elogFileName, m + "W.svc");
+    wellfile::WellConfig config{};
+    ASSERT_TRUE(wellfile::LoadConfig(config, app::PlaceOf(s), s.well.fieldSettings));
+    const int scheme = s.layout.schemes.currentScheme;
+    EXPECT_EQ(platform::FieldString(config.elogOffsets[scheme].fileName), m + "W.svc");
+    const auto schemes = layout::LoadSchemes(s.layout.schemeHost.files, s.layout.schemes.fieldSchemes);
+    ASSERT_TRUE(schemes);
+    EXPECT_EQ((*schemes)[0].flags[1], 1);
+    EXPECT_EQ(s.layout.schemes.trackFlags[1], (*schemes)[scheme].flags[1]);
+
+    // Rewritten elsewhere with custom data and a stale show index: all read again.
+    s.well.sharedFolderWell = true;
+    s.well.timeZoneAdjust = 2;
+    s.well.showDepthIndex.fill(7);
+    QByteArray custom(2 * 222, '\0');
+    const float depths[] = {2000.0f, 2410.0f};
+    std::memcpy(custom.data(), &depths[0], 4);
+    std::memcpy(custom.data() + 222, &depths[1], 4);
+    testing_support::WriteBytes(s.well.file.customDataFileName, custom);
+    testing_support::MakeWell(m, "W.svm", 2000, 2410);
+    QFile data(m + "W.svm");
+    ASSERT_TRUE(data.open(QIODevice::ReadWrite));
+    data.setFileTime(QDateTime(QDate(2026, 1, 15), QTime(9, 0)), QFileDevice::FileModificationTime);
+    data.close();
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    EXPECT_EQ(s.well.updateText.toStdString(), "12:05 PM,   1/15/2026  ");
+    EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26 11:00 AM");
+    EXPECT_EQ(s.well.file.customBottomDepth, 2410);
+    decltype(s.well.showDepthIndex) fresh{};
+    wellfile::LoadShowDepthIndex(app::PlaceOf(s), fresh);
+    EXPECT_EQ(s.well.showDepthIndex, fresh);
+
+    // Viewing another station's well: its WITS block and today's loose daily file are filed.
+    const QString r = testing_support::TestDir() + "R/";
+    QDir().mkpath(r);
+    s.env.remoteReceiveFolder = r;
+    s.witsChart.viewingStation[0] = true;
+    s.well.wellTitle = "NORTH 7";
+    std::vector<wits::WITSRECORD> block(5);
+    for (int i = 0; i < 5; ++i) {
+        wits::StampSample(block[std::size_t(i)], QDateTime(QDate(2026, 1, 15), QTime(10, 0, i * 6)));
+        block[std::size_t(i)].holeDepth = float(2400 + i);
+    }
+    ASSERT_TRUE(wits::WriteRemoteBlock(r + "W.zl8", block.data(), 5));
+    testing_support::WriteBytes(m + "W@1-15-26.wit", "loose day");
+    int repaints = 0;
+    s.view.invalidate = [&repaints] { ++repaints; };
+    testing_support::MakeWell(m, "W.svm", 2000, 2412);
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    EXPECT_FALSE(QFile::exists(r + "W.zl8"));
+    const QString wits = platform::FindFileNoCase(m, "wits") + "/";
+    EXPECT_EQ(QFileInfo(wits + "W.wit").size(), wits::kDailyFileSize);
+    EXPECT_FALSE(QFile::exists(m + "W@1-15-26.wit"));
+    EXPECT_EQ(ReadBytes(wits + "W@1-15-26.wit"), "loose day");
+    EXPECT_TRUE(window.windowTitle().startsWith("StrativM    NORTH 7  Last Updated  "));
+    EXPECT_EQ(s.well.file.fileBottomDepth, 2412);
+    EXPECT_GE(repaints, 1);
+    EXPECT_TRUE(doubles().prompter.messages.empty());
+}
+
+// Stopping drilling reads the remote settings again and starts the monitor they ask for; a package the
+// monitor refuses is said on the status line, and the next package taken clears it.
+TEST(RemoteMonitorWindow, DrillingStopRestartsTheMonitorAndRefusalsGoToTheStatusLine)
+{
+    app::CommandLineFilesTaken() = 0;
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString m = s.well.file.dataFolder;
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
+    const QString r = testing_support::TestDir() + "R/", d = testing_support::TestDir() + "D/";
+    QDir().mkpath(r);
+    exchange::RemoteConfig cfg;
+    cfg.startOnOpen = 1;
+    std::strcpy(cfg.receiveFolder, qPrintable(r));
+    cfg.interval = 20;
+    ASSERT_EQ(wellfile::SaveRemoteConfig(m, cfg), 1);
+    s.env.serverStation = true;
+
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(s.well.file.drilling);
+    EXPECT_FALSE(s.env.remoteMonitorOn);
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_FALSE(s.well.file.drilling);
+    EXPECT_TRUE(s.env.remoteMonitorOn);
+    EXPECT_EQ(doubles().timers.last->Period(1), 20000);
+
+    testing_support::WriteBytes(r + "W.sv8", "not a package");
+    ASSERT_TRUE(doubles().timers.last->Fire(1));
+    ASSERT_TRUE(doubles().timers.last->Fire(1));
+    ASSERT_TRUE(QFile::exists(r + "rejected/W.sv8"));
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains("W.sv8 rejected"));
+    EXPECT_TRUE(doubles().prompter.messages.empty());
+
+    testing_support::MakeWell(d, "W.svm", 2000, 2500);
+    ASSERT_TRUE(
+        wellfile::WritePackage(r + "W.sv8", {d + "W.svm"}, wellfile::kPackageLevel, wellfile::PackageWrite::Replace).ok);
+    ASSERT_TRUE(doubles().timers.last->Fire(1));
+    EXPECT_EQ(s.well.file.fileBottomDepth, 2500);
+    EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
 }

@@ -403,7 +403,8 @@ int LogWindow::LoadRemoteConfig()
     if (load.refused && !s.view.holdRepaint)
         platform::MessageBox(QStringLiteral("Remote Monitor can only be enabled with the\nfirst instance of StrativM"),
                              QStringLiteral("ERROR 2"), platform::MB_OK);
-    if (load.start && !s.env.remoteMonitorOn)
+    // Drilling switches the monitor off at once: it is not started only to be stopped.
+    if (load.start && !s.env.remoteMonitorOn && !well.drilling)
         CmRemoteMonitor();
     return 1;
 }

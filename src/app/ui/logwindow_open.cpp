@@ -16,6 +16,7 @@
 #include "app/opendatafile.h"
 
 #include <QPointer>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -63,6 +64,15 @@ public:
         }
         QTimer::singleShot(lingerMs, box, [box] { box->deleteLater(); });
     }
+    void SetStatusText(app::LogState&, const QString& text) override
+    {
+        // The bar is made only when there is something to say: it takes room from the log.
+        if (!text.isEmpty())
+            window_.statusBar()->showMessage(text);
+        else if (auto* bar = window_.findChild<QStatusBar*>())
+            bar->clearMessage();
+    }
+    void LoadRemoteConfig(app::LogState&) override { window_.LoadRemoteConfig(); }
 
 private:
     LogWindow& window_;
