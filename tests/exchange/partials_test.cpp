@@ -9,9 +9,12 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/sidefiles_settings.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 #include <linux/fs.h>
@@ -267,14 +270,21 @@ TEST(PartialUpdates, ReceivedPicturesAreNumberedIntoJpegs)
     EXPECT_TRUE(QFile::exists(jpegs + "W.j10"));
     EXPECT_FALSE(QFile::exists(st.data + "W.jpg"));
 
-    // On a monitoring station of profile 2 an update files the picture that came with it.
+    // On a monitoring station of profile 2 an update files the picture that came with it, and the well's
+    // set is copied on to the destination of the remote settings.
     st.Base();
     st.Partial("W.501", Records(1102, 1104, 2));
     testing_support::WriteBytes(st.data + "W.jpg", "picture");
+    exchange::RemoteConfig cfg;
+    cfg.copyOn = 1;
+    QDir().mkpath(TestDir() + "dest");
+    std::strcpy(cfg.destinationFolder, qPrintable(TestDir() + "dest/"));
+    ASSERT_EQ(wellfile::SaveRemoteConfig(st.data, cfg), 1);
     st.places.monitorRunning = true;
     st.places.profile = 2;
     exchange::ApplyPendingUpdates(st.places, "*.5??");
     EXPECT_TRUE(QFile::exists(jpegs + "W.j11"));
+    EXPECT_EQ(ReadBytes(TestDir() + "dest/W.svm"), ReadBytes(st.data + "W.svm"));
 }
 
 TEST(PartialUpdates, StartUpAppliesThemToTheOpenWellAndAReceivedPictureIsRenamed)
