@@ -123,7 +123,8 @@ Splice SpliceBase(const QString& basePath, qint64 keep, int blanks, std::int32_t
 
     RECORD r;
     std::int64_t written = 0;
-    while (written < limit && partial.isOpen() && partial.read(reinterpret_cast<char*>(&r), kRecordSize) == kRecordSize) {
+    while (written < limit && partial.isOpen() &&
+           partial.read(reinterpret_cast<char*>(&r), kRecordSize) == kRecordSize) {
         // A record that does not follow the one before ends the run; it and the rest are dropped.
         if (written > 0 && std::int64_t(r.depth) != std::int64_t(lastWritten) + step)
             break;
@@ -268,8 +269,7 @@ int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
             keep = std::min<qint64>((start - first) / step, records);
         }
         if (!valid) {
-            const QString text = QString::fromStdString(
-                platform::CFormat("%s has invalid start depth %d", qPrintable(path), int(start)));
+            const QString text = path + QStringLiteral(" has invalid start depth ") + QString::number(start);
             Tell(places, text, QStringLiteral("ERROR"));
             Log(places, text, path);
             DeleteFiles(path);

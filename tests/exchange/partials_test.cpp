@@ -67,7 +67,10 @@ struct Station {
         z.gas[wellfile::GAS_TG] = 40, z.gas[wellfile::GAS_NC4] = 3, z.gas[wellfile::GAS_IC5] = 2;
         testing_support::WriteRecords(data + "W.svm", rows);
     }
-    void Partial(const QString& name, const std::vector<RECORD>& rows) { testing_support::WriteRecords(data + name, rows); }
+    void Partial(const QString& name, const std::vector<RECORD>& rows)
+    {
+        testing_support::WriteRecords(data + name, rows);
+    }
 };
 
 }  // namespace
