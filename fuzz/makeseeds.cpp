@@ -464,6 +464,21 @@ void LasSeeds()
     Seed("lasfile", "wireline-bottom-up", QByteArray(1, char(0x80)) + wireline);
 }
 
+// A base cut from the demo well and partials cut from its further records: one going on from the bottom,
+// one with a gap before it, one replacing from inside, one torn, one starting above the base.
+void PartialSeeds(const QString& work)
+{
+    const QByteArray all = DemoFiles(work + "partials/", 30)[0].second;
+    const auto records = [&](int from, int count) {
+        return all.mid(from * wellfile::kRecordSize, count * wellfile::kRecordSize);
+    };
+    const QByteArray base = records(0, 12);
+    Seed("partials", "continued", fuzzing::JoinParts(base, {{0, records(12, 6)}}));
+    Seed("partials", "gap-and-inside", fuzzing::JoinParts(base, {{0, records(20, 4)}, {1, records(6, 3)}}));
+    Seed("partials", "torn-early-and-no-base",
+         fuzzing::JoinParts(records(5, 10), {{0, records(12, 2).left(700)}, {0, records(0, 3)}, {2, records(1, 2)}}));
+}
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -484,5 +499,6 @@ int main(int argc, char** argv)
     CustWitsSeeds();
     WitsServerSeeds();
     LasSeeds();
+    PartialSeeds(work.path() + u'/');
     return 0;
 }

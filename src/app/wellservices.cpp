@@ -4,6 +4,7 @@
 #include "app/notbuilt.h"
 #include "app/notes.h"
 #include "elog/picturewindow.h"
+#include "exchange/receivedupdates.h"
 #include "reports/shortreports.h"
 
 namespace app {
@@ -40,7 +41,10 @@ void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitl
 void ViewServices::CreateLogImage(LogState&) { NotBuilt("logview", "CreateLogImage"); }
 void ViewServices::FreeLogImage(LogState&) { NotBuilt("logview", "FreeLogImage"); }
 
-void ExchangeWellServices::ApplyPendingUpdates(LogState&, const QString&) { NotBuilt("exchange", "ApplyPendingUpdates"); }
+void ExchangeWellServices::ApplyPendingUpdates(LogState& log, const QString& pattern)
+{
+    exchange::ApplyPendingUpdates(log, pattern);
+}
 void ExchangeWellServices::CopyWellFiles(LogState&, const QString&, const QString&) { NotBuilt("exchange", "CopyWellFiles"); }
 void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const QString&)
 {
@@ -49,7 +53,7 @@ void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const 
 void ExchangeWellServices::CopyFromFieldFolder(LogState&) { NotBuilt("exchange", "CopyFromFieldFolder"); }
 void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveChartFile"); }
 void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveWitsFile"); }
-void ExchangeWellServices::RenameReceivedImage(LogState&) { NotBuilt("exchange", "RenameReceivedImage"); }
+void ExchangeWellServices::RenameReceivedImage(LogState& log) { exchange::RenameReceivedImage(log); }
 void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NotBuilt("exchange", "PollReceiveDir"); }
 void ExchangeWellServices::BackupWellFiles(LogState&, int) { NotBuilt("exchange", "BackupWellFiles"); }
 void ExchangeWellServices::BackupData(LogState&, int) { NotBuilt("exchange", "BackupData"); }

@@ -7,6 +7,7 @@
 #include "exchange/datesuffix.h"
 #include "exchange/filesets.h"
 #include "exchange/housekeeping.h"
+#include "exchange/receivedupdates.h"
 #include "exchange/remotemonitor.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -91,8 +92,10 @@ void Services::PollReceiveDir(app::LogState& log, const app::WellServices& servi
     if (!SameFolder(well.currentFolder, well.dataFolder)) {
         // A shared well opened where another station writes it: follow its bottom.
         wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);
-        if (well.fileBottomDepth != lastDepth && well.fileBottomDepth % 2 == 0)
+        if (well.fileBottomDepth != lastDepth && well.fileBottomDepth % 2 == 0) {
             log.view.Invalidate();
+            SetUpdateTitle(log, well.wellName);
+        }
         return;
     }
     if (well.drilling)

@@ -90,6 +90,7 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
         EXPECT_EQ(s.well.file.fileBottomDepth, bottom);
     }
     EXPECT_EQ(repaints, 1);
+    EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm...   Last Updated  10:05,  1/15/2026 ");
 
     // With live update on, the curve file beside it is loaded when first seen and again when written.
     struct Curves final : app::ViewServices {
