@@ -84,6 +84,13 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
     EXPECT_TRUE(ReadBytes(data + "download.txt").contains("Update skipped, copy still running"));
     log->engines.fileCopyRunning->store(false);
 
+    // A full disk: no package, and no temporary left beside it.
+    {
+        const testing_support::FileSizeLimit full(512);
+        EXPECT_EQ(BuildUpdatePackage(*log, 1), 0);
+    }
+    EXPECT_EQ(QDir(data + "sendfile").entryList(QDir::Files | QDir::Hidden), QStringList{"W@1-15-26.wit"});
+
     // A send folder that cannot hold a package: logged, told in the status text, no box, nothing handed
     // to the copy thread (there is a destination).
     exchange::RemoteConfig remote;
