@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <filesystem>
 #include <system_error>
 
 namespace app {
@@ -17,7 +18,34 @@ std::jthread& ThreadOf(Engines& engines, CopyKind kind)
     return kind == CopyKind::Wits ? engines.witsCopyThread : engines.threadA;
 }
 
+// The file copy's hand-over: through "<target>.part", read back, then renamed into place.
+bool HandOver(const QString& source, const QString& target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return false;
+    const QString part = target + QStringLiteral(".part");
+    if (!wellfile::WriteWholeFile(part, bytes.constData(), std::size_t(bytes.size())))
+        return false;
+    QFile back(part);
+    const bool same = back.open(QIODevice::ReadOnly) && back.readAll() == bytes;
+    back.close();
+    std::error_code error;
+    if (same)
+        std::filesystem::rename(part.toStdString(), target.toStdString(), error);
+    if (!same || error) {
+        QFile::remove(part);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool FileCopyRunning(const LogState& log) { return log.engines.fileCopyRunning->load(); }
 
 void WaitForCopyThread(LogState& log, CopyKind kind)
 {
@@ -38,16 +66,24 @@ bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString targe
         thread.join();
     done->store(false);
     try {
-        thread = std::jthread([source = std::move(source), target = std::move(target), done,
+        std::shared_ptr<std::atomic<bool>> running = wits ? nullptr : engines.fileCopyRunning;
+        if (running)
+            running->store(true);
+        thread = std::jthread([source = std::move(source), target = std::move(target), done, running, wits,
                                beforeCopy = wits ? engines.witsCopyStarts : std::function<void(const QString&)>()] {
             if (beforeCopy)
                 beforeCopy(source);
-            if (!wellfile::CopyFileReplacing(source, target))
-                return;  // the source stays for the next try
-            QFile::remove(source);
-            done->store(true);
+            // The source stays for the next try unless its copy is whole.
+            if (wits ? wellfile::CopyFileReplacing(source, target) : HandOver(source, target)) {
+                QFile::remove(source);
+                done->store(true);
+            }
+            if (running)
+                running->store(false);
         });
     } catch (const std::system_error&) {
+        if (!wits)
+            engines.fileCopyRunning->store(false);
         if (wits)
             platform::MessageBox(QStringLiteral("ERROR: Could not start wits thread\n"), QStringLiteral("Thread Fail"));
         else

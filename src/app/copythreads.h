@@ -2,7 +2,9 @@
 // The main window's two file-copy threads: the WITS copy, which carries the last block of WITS samples
 // (the ".zl8" transfer file) to a monitoring station, and the file copy, which carries the packages the
 // exchange code makes. Each runs in its own Engines slot, copies its source over its target in one
-// step, deletes the source only after a good copy and then sets its done flag.
+// step, deletes the source only after a good copy and then sets its done flag. The file copy writes
+// "<target>.part" first and renames it to the target only once it read back the same as the source, so
+// a station watching the target's folder never sees a package half there.
 #include <QString>
 
 namespace app {
@@ -14,6 +16,9 @@ enum class CopyKind { File, Wits };
 // Starts the copy of `source` to `target` on the thread of `kind`, after the previous copy of that kind
 // has ended. A thread that cannot be started is reported and gives false.
 bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target);
+
+// Whether the file copy started last is still under way.
+bool FileCopyRunning(const LogState& log);
 
 // Waits until the copy of `kind` under way (if any) has ended.
 void WaitForCopyThread(LogState& log, CopyKind kind);

@@ -404,6 +404,8 @@ struct Engines {
     // Set by the copy thread of that kind once its copy succeeded; cleared when the next one starts.
     std::shared_ptr<std::atomic<bool>> fileCopyDone = std::make_shared<std::atomic<bool>>(false);
     std::shared_ptr<std::atomic<bool>> witsCopyDone = std::make_shared<std::atomic<bool>>(false);
+    // Set while the file copy thread copies (a new package must not be built under it).
+    std::shared_ptr<std::atomic<bool>> fileCopyRunning = std::make_shared<std::atomic<bool>>(false);
     void StopWorkers();
 
     Engines();

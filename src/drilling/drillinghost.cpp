@@ -24,7 +24,7 @@ StatusCanvas& NullCanvas()
 }
 
 void DrillingLinks::CopyWellFileOut(const QString&) { app::NotBuilt("exchange", "CopyWellFileOut while drilling"); }
-void DrillingLinks::BuildUpdatePackage() { app::NotBuilt("exchange", "BuildUpdatePackage"); }
+void DrillingLinks::BuildUpdatePackage() {}
 bool DrillingLinks::BackupData()
 {
     app::NotBuilt("exchange", "BackupData");

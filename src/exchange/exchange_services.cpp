@@ -7,6 +7,7 @@
 #include "exchange/newwell.h"
 #include "exchange/plugback.h"
 #include "exchange/remoterefresh.h"
+#include "exchange/sendfile.h"
 
 namespace exchange {
 
@@ -15,7 +16,7 @@ namespace {
 class NotBuilt final : public ExchangeServices {
 public:
     void CmRestore(app::LogState& log) override { RestoreDataFile(log); }
-    void CmSendFile(app::LogState&) override { app::NotBuiltCommand("exchange", "CmSendFile"); }
+    void CmSendFile(app::LogState& log) override { SendFile(log); }
     void CmRemoteSetup(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRemoteSetup"); }
     void CmLiveUpdateConfig(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUpdateConfig"); }
     void CmLiveUsers(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUsers"); }
@@ -25,6 +26,10 @@ public:
 void ExchangeServices::RefreshRemoteFile(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog)
 {
     exchange::RefreshRemoteFile(log, services, elog);
+}
+int ExchangeServices::BuildUpdatePackage(app::LogState& log, int mode)
+{
+    return exchange::BuildUpdatePackage(log, mode);
 }
 void ExchangeServices::ArchiveHText(app::LogState& log)
 {

@@ -18,8 +18,10 @@ public:
     virtual ~ExchangeServices() = default;
     // Command 51934: restore the data file from a backup (exchange/restore.h).
     virtual void CmRestore(app::LogState& log) = 0;
-    // Command 51707: send package.
+    // Command 51707: the send package (exchange/sendfile.h).
     virtual void CmSendFile(app::LogState& log) = 0;
+    // The update package (timer 3, the drilling step, "Update Now"): 1 when one was made.
+    virtual int BuildUpdatePackage(app::LogState& log, int mode);
     // Commands 51701 and 51901: remote monitor and remote update set-up.
     virtual void CmRemoteSetup(app::LogState& log) = 0;
     // Command 51944: live-update set-up.

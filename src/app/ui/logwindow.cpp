@@ -268,6 +268,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     drillingStatus_->exportCustomLas = [this](std::int32_t first, std::int32_t last) {
         neighbours_.elog->ExportCustomLas(state_, first, last, false, true);
     };
+    drillingStatus_->buildUpdatePackage = [this] { neighbours_.exchange->BuildUpdatePackage(state_, 1); };
     drilling_->canvas = drillingStatus_.get();
     drilling_->links = drillingStatus_.get();
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };

@@ -77,6 +77,13 @@ public:
             exportCustomLas(first, last);
     }
     std::function<void(std::int32_t first, std::int32_t last)> exportCustomLas;
+    // Hands the update package to `buildUpdatePackage`.
+    void BuildUpdatePackage() override
+    {
+        if (buildUpdatePackage)
+            buildUpdatePackage();
+    }
+    std::function<void()> buildUpdatePackage;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).

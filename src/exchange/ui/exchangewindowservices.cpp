@@ -4,9 +4,9 @@
 #include "app/opendatafile.h"
 #include "exchange/datesuffix.h"
 #include "exchange/liveupdate.h"
+#include "exchange/sendfile.h"
 #include "exchange/ui/liveupdatedlg.h"
 #include "exchange/ui/remotesetupdlg.h"
-#include "app/notbuilt.h"
 #include "drilling/driller.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -14,6 +14,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QStatusBar>
 #include "wellfile/wellconfig.h"
 
 namespace exchange {
@@ -45,6 +47,21 @@ void ExchangeWindowServices::CmLiveUpdateConfig(app::LogState& log)
     log.well.file.copyOut = config.copyOptions.copyOut != 0;
 }
 
+void ExchangeWindowServices::CmSendFile(app::LogState& log) { SendFile(log, {StatusBarText()}); }
+
+int ExchangeWindowServices::BuildUpdatePackage(app::LogState& log, int mode)
+{
+    return exchange::BuildUpdatePackage(log, mode, StatusBarText());
+}
+
+StatusText ExchangeWindowServices::StatusBarText() const
+{
+    return [window = window_](const QString& text) {
+        if (auto* main = qobject_cast<QMainWindow*>(window.data()))
+            main->statusBar()->showMessage(text);
+    };
+}
+
 void ExchangeWindowServices::CmLiveUsers(app::LogState&)
 {
     LIVEUSERDLG dialog(window_, UsersRoot());
@@ -65,7 +82,7 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
     RemoteSetupFields fields = SetupFieldsOf(config, drilling, well.dataFolder);
 
     RemoteSetupDlg::Hooks hooks;
-    hooks.updateNow = [] { app::NotBuilt("exchange", "BuildUpdatePackage"); };
+    hooks.updateNow = [this, &log] { BuildUpdatePackage(log, 1); };
     hooks.witsUpdate = [&log](bool on) {
         const wellfile::WellPlace place = app::PlaceOf(log);
         wellfile::WellConfig stored{};

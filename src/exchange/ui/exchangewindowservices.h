@@ -2,6 +2,7 @@
 // The exchange services of a main window: the live-update and live-user dialogs, parented to the window;
 // everything else goes to the services it wraps.
 #include "exchange/exchange_services.h"
+#include "exchange/sendfile.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,7 +19,10 @@ public:
     void CmLiveUsers(app::LogState& log) override;
 
     void CmRestore(app::LogState& log) override { inner_.CmRestore(log); }
-    void CmSendFile(app::LogState& log) override { inner_.CmSendFile(log); }
+    // Send File and the update package: a package run nobody watches tells of a failure in the window's
+    // status bar, never in a box.
+    void CmSendFile(app::LogState& log) override;
+    int BuildUpdatePackage(app::LogState& log, int mode) override;
     // Commands 51701 and 51901: the remote monitor set-up (office) or the update-package set-up (drilling),
     // saved in "svdlcfg.cfg"; a running monitor polls at the new interval.
     void CmRemoteSetup(app::LogState& log) override;
@@ -40,6 +44,8 @@ public:
     }
 
 private:
+    exchange::StatusText StatusBarText() const;
+
     QPointer<QWidget> window_;
     ExchangeServices& inner_;
 };

@@ -1,0 +1,183 @@
+#include "exchange/sendfile.h"
+
+#include "app/copythreads.h"
+#include "app/logstate.h"
+#include "elog/pictures.h"
+#include "elog/picturewindow.h"
+#include "exchange/deletefiles.h"
+#include "exchange/filesets.h"
+#include "exchange/remotemonitor.h"
+#include "exchange/sendpackage.h"
+#include "horizontal/horzsetup.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "print/sendheadercopy.h"
+#include "wellfile/downloadlog.h"
+#include "wellfile/sidefiles_settings.h"
+#include "wellfile/wholefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+
+namespace exchange {
+
+namespace {
+
+void DeletePatterns(const QString& folder, std::initializer_list<const char*> patterns)
+{
+    for (const char* pattern : patterns)
+        DeleteFiles(folder, QString::fromLatin1(pattern));
+}
+
+// Today's dated copy of a daily file of `subfolder` into the send folder.
+int SendDatedFile(const QString& dataFolder, const QString& wellName, const QDate& today, const char* subfolder,
+                  const QString& extension)
+{
+    const QString copy = DatedSendCopy(dataFolder, wellName, today, extension);
+    const QString source = platform::FindFileNoCase(
+        platform::FindFileNoCase(dataFolder, QString::fromLatin1(subfolder)), QFileInfo(copy).fileName());
+    if (QFileInfo(source).isFile())
+        wellfile::CopyFileReplacing(source, copy);
+    return 1;
+}
+
+ClearPlaces ClearPlacesOf(const app::LogState& log)
+{
+    const wellfile::OpenWell& f = log.well.file;
+    return {f.dataFolder, log.env.sharedFolder, f.wellName, log.well.loggerId, false};
+}
+
+QDate Today(app::LogState& log)
+{
+    log.now = platform::LocalTime();
+    return log.now.date();
+}
+
+}  // namespace
+
+int WriteSendFile(const QString& dataFolder, bool clearFirst)
+{
+    const QString send = SendFolderOf(dataFolder);
+    if (!QFileInfo(send).isDir())
+        return 0;
+    if (clearFirst)
+        DeletePatterns(send, {"*.svm", "*.zip", "*.sv8"});
+    DeletePatterns(send, {"*.zl8", "*.svm"});
+    return 1;
+}
+
+int SendWitsFile(const QString& dataFolder, const QString& wellName, const QDate& today)
+{
+    return SendDatedFile(dataFolder, wellName, today, "wits", QStringLiteral(".wit"));
+}
+
+int SendChartFile(const QString& dataFolder, const QString& wellName, const QDate& today)
+{
+    return SendDatedFile(dataFolder, wellName, today, "chart", QStringLiteral(".cht"));
+}
+
+int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
+{
+    const wellfile::OpenWell& f = log.well.file;
+    const QString& data = f.dataFolder;
+    if (!QFileInfo(platform::FindFileNoCase(data, f.wellName + QStringLiteral(".svm"))).isFile())
+        return 0;
+    const QString package = SendFolderOf(data) + f.wellName + QStringLiteral(".sv8");
+    // The copy under way ends by deleting the package it copies: a new one must not be built under it.
+    if (app::FileCopyRunning(log)) {
+        wellfile::WriteDownloadLog(data, QStringLiteral("Update skipped, copy still running"), package,
+                                   wellfile::kDownloadBlank);
+        return 0;
+    }
+    app::WaitForCopyThread(log, app::CopyKind::File);
+    WriteSendFile(data, true);
+    SendWitsFile(data, f.wellName, Today(log));
+
+    const wellfile::PackageWriteResult written = WriteFreshPackage(package, UpdatePackageFiles(data, f.wellName));
+    wellfile::WriteDownloadLog(data, written.ok ? QStringLiteral("Update file created") : QStringLiteral("Update file failed"),
+                               package, wellfile::kDownloadBlank);
+    if (!written.ok) {
+        const QString text = QStringLiteral("Error No. %1").arg(written.zipError);
+        if (mode == 0)
+            platform::MessageBox(text, QStringLiteral("Zip failed"));
+        else if (status)
+            status(QStringLiteral("Update file failed: ") + written.error);
+        else
+            std::fprintf(stderr, "Update file failed: %s\n", qPrintable(written.error));
+        return 0;
+    }
+    RemoteConfig remote;
+    if (wellfile::LoadDownloadConfig(data, remote)) {
+        const QString destination = RemoteFolder(platform::FieldString(remote.destinationFolder));
+        if (!destination.isEmpty())
+            app::StartCopyThread(log, app::CopyKind::File, package,
+                                 platform::JoinPath(destination, f.wellName + QStringLiteral(".sv8")));
+    }
+    ClearWellFiles(ClearPlacesOf(log), false);
+    return 1;
+}
+
+void SendFile(app::LogState& log, const SendFileHooks& hooks)
+{
+    if (log.interaction.commandLock || log.interaction.dataEntryActive) {
+        platform::MessageBeep(0);
+        return;
+    }
+    const wellfile::OpenWell& f = log.well.file;
+    const QString& data = f.dataFolder;
+    const QDate today = Today(log);
+    if (log.setupOptions.sendAllPictures)
+        elog::CopyImagesToSendFolder(log.pictures, elog::PicturePlaceOf(log));
+    if (log.setupOptions.sendChartFile) {
+        SendChartFile(data, f.wellName, today);
+        log.setupOptions.sendChartFile = false;
+    }
+    if (log.well.config.witsUpdate)
+        SendWitsFile(data, f.wellName, today);
+    // While drilling the package is the update package (no setting here asks for the full send).
+    if (f.drilling) {
+        BuildUpdatePackage(log, 0, hooks.status);
+        return;
+    }
+
+    QString send = SendFolderOf(data);
+    if (!QFileInfo(send).isDir()) {
+        send = data + QStringLiteral("sendfile/");
+        QDir().mkpath(send);
+    }
+    DeletePatterns(send, {"*.zl9", "*.zl8", "*.sv8", "*.TD_", "*.zip"});
+    DeletePatterns(data, {"*.zl9", "*.sv8", "*.TD_"});
+
+    const wellfile::WellConfig& c = log.well.config;
+    const SendOptions options{c.sendConfigFile != 0, c.sendHorzConfigFile != 0, c.sendTopsFile != 0,
+                              c.sendColourFile != 0};
+    QStringList horzFiles;
+    if (options.horz) {
+        auto setup = std::make_unique<horizontal::HorzSetupRecord>();
+        if (ReadHorzSetup(data, f.wellName, *setup))
+            horzFiles = HorzGammaFiles(*setup, f.currentFolder, f.wellName);
+    }
+    const bool archiving = log.marks.archiving;
+    const QString package = send + f.wellName + (archiving ? QStringLiteral(".TD_") : QStringLiteral(".sv8"));
+    const SendLists lists = SendFileLists({data, f.currentFolder, f.wellName}, options, today, horzFiles);
+    wellfile::PackageWriteResult written = WriteFreshPackage(package, lists.full);
+    if (!written.ok)
+        written = WriteFreshPackage(package, lists.retry);
+    if (!written.ok) {
+        platform::MessageBox(QStringLiteral("Error No. %1\n Try closing your email \n program, and then recreate the sendfile")
+                                 .arg(written.zipError),
+                             QStringLiteral("Zip failed"));
+        return;
+    }
+    if (archiving)
+        return;  // the archive takes the package and the send folder's copies
+    platform::MessageBox(QStringLiteral("\"%1\" from %2 to %3 ready for mail").arg(package).arg(f.fileTopDepth).arg(f.fileBottomDepth),
+                         QStringLiteral("Mail"));
+    ClearWellFiles(ClearPlacesOf(log), false);
+}
+
+}  // namespace exchange

@@ -1,0 +1,40 @@
+#pragma once
+// Send File (command 51707, and the Archive command in archive mode) and the update package a drilling
+// station builds every five minutes (timer 3, the drilling step, "Update Now"). Both pack the well into
+// "sendfile/<well>.sv8" (exchange/sendpackage.h). The update package is then handed to the file copy
+// thread, which puts it into the destination folder of the remote settings.
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+namespace app {
+struct LogState;
+}
+
+namespace exchange {
+
+// Clears the send folder for a fresh package: with `clearFirst` its "*.svm", "*.zip" and "*.sv8"; always
+// its "*.zl8" and "*.svm". 0 when there is no send folder.
+int WriteSendFile(const QString& dataFolder, bool clearFirst);
+// Copies today's "wits/<well>@m-dd-yy.wit" (and "chart/...cht") into the send folder, over an older
+// copy, when there is one. Return 1.
+int SendWitsFile(const QString& dataFolder, const QString& wellName, const QDate& today);
+int SendChartFile(const QString& dataFolder, const QString& wellName, const QDate& today);
+
+// How a package run that nobody watches tells of a failure (a status text); empty: stderr.
+using StatusText = std::function<void(const QString& text)>;
+
+// Builds the update package and hands it to the copy thread. `mode` 0 is Send File while drilling (a
+// failure shows "Error No. <n>", caption "Zip failed"); 1 the timer, the drilling step and "Update Now",
+// which show no box: a failure goes to "download.txt" and `status`. A run that finds the previous
+// package still being copied skips its turn. 1 when a package was made.
+int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status = {});
+
+// What Send File asks of the window.
+struct SendFileHooks {
+    StatusText status;  // for the update package while drilling
+};
+void SendFile(app::LogState& log, const SendFileHooks& hooks = {});
+
+}  // namespace exchange

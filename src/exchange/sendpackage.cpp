@@ -1,0 +1,148 @@
+#include "exchange/sendpackage.h"
+
+#include "exchange/datesuffix.h"
+#include "horizontal/horzsetup.h"
+#include "platform/folders.h"
+#include "wellfile/fileattrs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace exchange {
+
+namespace {
+
+QString WithSlash(QString folder)
+{
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
+QString FieldText(const char* field, std::size_t size)
+{
+    return QString::fromLatin1(field, qsizetype(strnlen(field, size)));
+}
+
+}  // namespace
+
+QStringList StemFilesIn(const QString& folder, const QString& stem, const QStringList& heldOut)
+{
+    // Compared by hand, not as a wildcard: a well name may hold "[" or "?".
+    const QString start = stem + u'.';
+    QStringList files;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (!name.startsWith(start, Qt::CaseInsensitive))
+            continue;
+        if (heldOut.contains(name.mid(start.size()).toLower()))
+            continue;
+        files << dir.filePath(name);
+    }
+    return files;
+}
+
+QStringList FilesMatching(const QString& folder, const QString& pattern)
+{
+    QStringList files;
+    const QDir dir(folder);
+    if (folder.isEmpty() || !dir.exists())
+        return files;
+    for (const QString& name : dir.entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name))
+        files << dir.filePath(name);
+    return files;
+}
+
+QString SendFolderOf(const QString& dataFolder)
+{
+    return WithSlash(platform::FindFileNoCase(dataFolder, QStringLiteral("sendfile")));
+}
+
+QString DatedSendCopy(const QString& dataFolder, const QString& wellName, const QDate& today, const QString& extension)
+{
+    return SendFolderOf(dataFolder) + wellName + DateSuffix(today) + extension;
+}
+
+QStringList UpdateHeldOut() { return {QStringLiteral("wfg"), QStringLiteral("sch"), QStringLiteral("lag")}; }
+
+QStringList UpdatePackageFiles(const QString& dataFolder, const QString& wellName)
+{
+    const QString send = SendFolderOf(dataFolder);
+    return StemFilesIn(dataFolder, wellName, UpdateHeldOut()) + FilesMatching(send, QStringLiteral("*.jpg")) +
+           FilesMatching(send, QStringLiteral("*.wit"));
+}
+
+QStringList SendHeldOut(const SendOptions& o)
+{
+    QStringList held;
+    if (!o.config)
+        held << QStringLiteral("cfg");
+    if (!o.horz)
+        held << QStringLiteral("hor");
+    if (!o.tops)
+        held << QStringLiteral("top");
+    if (!o.colour)
+        held << QStringLiteral("clr");
+    held << QStringLiteral("wfg");
+    return held;
+}
+
+SendLists SendFileLists(const SendPlaces& p, const SendOptions& options, const QDate& today, const QStringList& horzFiles)
+{
+    const QStringList well = StemFilesIn(p.currentFolder, p.wellName, SendHeldOut(options));
+    const QStringList pictures = FilesMatching(SendFolderOf(p.dataFolder), QStringLiteral("*.jpg"));
+    QStringList chart;
+    const QString chartCopy = DatedSendCopy(p.dataFolder, p.wellName, today, QStringLiteral(".cht"));
+    if (QFileInfo(chartCopy).isFile())
+        chart << chartCopy;
+    // The TVD twin: the well name with its first character replaced by "~".
+    const QStringList twin = p.wellName.isEmpty() ? QStringList()
+                                                  : StemFilesIn(p.currentFolder, u'~' + p.wellName.mid(1));
+    SendLists lists;
+    lists.full = well + twin + pictures + chart + horzFiles;
+    lists.retry = well + pictures + chart;
+    return lists;
+}
+
+int ReadHorzSetup(const QString& dataFolder, const QString& wellName, horizontal::HorzSetupRecord& r)
+{
+    const QString path = dataFolder + wellName + QStringLiteral(".hor");
+    wellfile::SetNormalAttributes(path);
+    QFile f(path);
+    if (f.size() != qint64(sizeof r) || !f.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray bytes = f.readAll();
+    if (bytes.size() != qsizetype(sizeof r))
+        return 0;
+    std::memcpy(&r, bytes.constData(), sizeof r);
+    return 1;
+}
+
+QStringList HorzGammaFiles(const horizontal::HorzSetupRecord& r, const QString& currentFolder, const QString& wellName)
+{
+    const QString anchor =
+        horizontal::RebasedPath(FieldText(r.anchorGammaFile, sizeof r.anchorGammaFile), currentFolder);
+    const QString target =
+        horizontal::RebasedPath(FieldText(r.targetGammaFile, sizeof r.targetGammaFile), currentFolder);
+    const QString ownCurves = currentFolder + wellName + QStringLiteral(".svc");
+    if (anchor.isEmpty() || anchor.compare(ownCurves, Qt::CaseInsensitive) == 0)
+        return {};
+    QStringList files;
+    if (QFileInfo(anchor).isFile())
+        files << anchor;
+    if (!target.isEmpty() && target.compare(anchor, Qt::CaseInsensitive) != 0 && QFileInfo(target).isFile())
+        files << target;
+    return files;
+}
+
+wellfile::PackageWriteResult WriteFreshPackage(const QString& zipPath, const QStringList& files)
+{
+    wellfile::SetNormalAttributes(zipPath);
+    QFile::remove(zipPath);
+    return wellfile::WritePackage(zipPath, files, wellfile::kPackageLevel, wellfile::PackageWrite::Replace);
+}
+
+}  // namespace exchange

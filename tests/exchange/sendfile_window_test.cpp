@@ -1,0 +1,94 @@
+#include "app/commandids.h"
+#include "app/copythreads.h"
+#include "app/startup.h"
+#include "app/ui/logwindow.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
+#include "exchange/remotemonitor.h"
+#include "platform/ui/dialog.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "support/ziptools.h"
+#include "wellfile/sidefiles_settings.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+#include <set>
+
+#include <gtest/gtest.h>
+
+using testing_support::doubles;
+using testing_support::ReadBytes;
+using testing_support::TestDir;
+using testing_support::WriteBytes;
+
+// Two stations on one machine: D drills and sends its update packages into R every 30th tick of timer 3;
+// M's monitor takes them from R.
+TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
+{
+    app::CommandLineFilesTaken() = 0;
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString d = s.well.file.dataFolder, r = TestDir() + "R/", m = TestDir() + "M/";
+    QDir().mkpath(r);
+    // A well of 10,000 records, so that the copy into R takes a while.
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 10999)), 1);
+    testing_support::MakeWell(m, "W.svm", 1000, 1100);
+    const QByteArray before = ReadBytes(m + "W.svm");
+    exchange::RemoteConfig remote;
+    std::strcpy(remote.destinationFolder, qPrintable(r));
+    remote.updatePackage = 1;
+    ASSERT_EQ(wellfile::SaveRemoteConfig(d, remote), 1);
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->time);
+    s.drilling.updatePackageOption = 1;
+    s.engines.driller->time->offBottom = 1;
+
+    for (int tick = 1; tick < 30; ++tick)
+        ASSERT_TRUE(doubles().timers.last->Fire(3));
+    EXPECT_FALSE(QFile::exists(d + "sendfile/W.sv8"));
+    EXPECT_TRUE(QDir(r).isEmpty());
+    ASSERT_TRUE(doubles().timers.last->Fire(3));
+    // Whatever moment R is looked at, "W.sv8" is either not there or whole.
+    std::set<qint64> sizesSeen;
+    while (app::FileCopyRunning(s))
+        if (const QFileInfo seen(r + "W.sv8"); seen.exists())
+            sizesSeen.insert(seen.size());
+    app::WaitForCopyThread(s, app::CopyKind::File);
+    const QByteArray package = ReadBytes(r + "W.sv8");
+    ASSERT_FALSE(package.isEmpty());
+    EXPECT_TRUE(sizesSeen.empty() || sizesSeen == std::set<qint64>{package.size()});
+    EXPECT_TRUE(testing_support::ZipTestsSound(r + "W.sv8"));
+    EXPECT_EQ(QDir(r).entryList(QDir::Files), QStringList{"W.sv8"});
+    EXPECT_FALSE(QFile::exists(d + "sendfile/W.sv8"));  // the source goes once the copy is whole
+
+    // M takes it: its well is D's.
+    exchange::ReceiveState state;
+    const exchange::ReceivePlaces at{r, m, {}, false};
+    EXPECT_EQ(exchange::TakeReceivedPackage(at, state).outcome, exchange::PollOutcome::Taken);
+    EXPECT_EQ(ReadBytes(m + "W.svm"), ReadBytes(d + "W.svm"));
+
+    // A package cut short in R is refused and M's well stays as it was.
+    testing_support::MakeWell(m, "W.svm", 1000, 1100);
+    WriteBytes(r + "W.sv8", package.left(package.size() / 2));
+    exchange::TakeReceivedPackage(at, state);
+    EXPECT_EQ(exchange::TakeReceivedPackage(at, state).outcome, exchange::PollOutcome::Rejected);
+    EXPECT_EQ(ReadBytes(m + "W.svm"), before);
+
+    // "Update Now" of the set-up sends one at once.
+    platform::Dialog::QueueTestScript([](platform::Dialog& dlg) {
+        dlg.SetCheck(103, platform::BST_CHECKED);
+        dlg.Click(111);
+        dlg.Click(platform::IDCANCEL);
+    });
+    window.EvCommand(app::cmd::RemoteSetup);
+    app::WaitForCopyThread(s, app::CopyKind::File);
+    EXPECT_TRUE(testing_support::ZipTestsSound(r + "W.sv8"));
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    window.EvCommand(app::cmd::Drilling);
+}
