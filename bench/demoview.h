@@ -14,6 +14,7 @@
 #include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "logview/ui/logview.h"
+#include "platform/folders.h"
 #include "wellfile/demowell.h"
 
 #include <QTemporaryDir>
@@ -34,7 +35,10 @@ struct DemoView {
     bool Open()
     {
         app::LogState& s = *state;
+        // The folder roots are read once per process: point them at this run's folder, or a later run
+        // writes its recent list and documents into an earlier run's folder after it was removed.
         qputenv("HOME", dir.path().toLocal8Bit());
+        platform::SetFolderRoots({dir.path() + QStringLiteral("/Documents"), dir.path() + QStringLiteral("/config"), dir.path()});
         app::ApplySetupDefaults(s);
         app::SettleFolders(s);
         const QString folder = dir.path() + "/demo/";
