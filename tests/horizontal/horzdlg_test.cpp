@@ -10,6 +10,7 @@
 #include "print/printsetup.h"
 #include "print/ui/printsetupdlg.h"
 #include "support/printers.h"
+#include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -38,7 +39,7 @@ struct ViewOnWell {
     {
         qputenv("USER", "tester");
         window.SetupWindow();
-        const QString path = testing_support::MakeWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
+        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
         EXPECT_EQ(window.OpenDataFile(path), 1);
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
@@ -125,7 +126,12 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
 
 TEST(HorzWindow, ZoomWritesTheDrawFromDepthAndStopsAtItsLimits)
 {
-    ViewOnWell f([](HorzSetupRecord& r) { r.drawFromDepth = 995; });
+    // The draw-from depth is kept; each command is given the range it works in (a drawing sets the
+    // range from the well's records).
+    ViewOnWell f([](HorzSetupRecord& r) {
+        r.drawFromDepth = 995;
+        r.keepDrawFrom = 1;
+    });
     HorzDlg* view = f.Open();
     ASSERT_NE(view, nullptr);
     view->SetDepthRange(0, 1000);
@@ -138,15 +144,22 @@ TEST(HorzWindow, ZoomWritesTheDrawFromDepthAndStopsAtItsLimits)
     EXPECT_EQ(view->LastDrawArgument(), 0);
     EXPECT_EQ(print::HorizontalViewOf(f.S()).startDepth, 990);
 
+    view->SetDepthRange(0, 1000);
     view->CmZoomOut();  // within 50: 10 up, kept within 200 of the greatest TVD
     EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), 980);
     EXPECT_EQ(f.Hor()[156033], 0);
     EXPECT_TRUE(view->IsEnabled(horizontal::kZoomInButton));
-    for (int i = 0; i < 30; ++i)
+    const int beeps = doubles().sounder.beeps;
+    for (int i = 0; i < 30 && view->IsEnabled(horizontal::kZoomOutButton); ++i) {
+        view->SetDepthRange(0, 1300);
         view->CmZoomOut();
-    EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), 0);
-    EXPECT_EQ(f.Hor()[156033], 1);
+    }
     EXPECT_FALSE(view->IsEnabled(horizontal::kZoomOutButton));
+    EXPECT_EQ(doubles().sounder.beeps, beeps + 1);
+    EXPECT_EQ(f.Hor()[156033], 1);
+    // At the floor the loader finds the draw-from depth again and stores it.
+    EXPECT_GT(view->DrawFrom(), 0);
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), view->DrawFrom());
 }
 
 TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
