@@ -113,8 +113,6 @@ inline constexpr const char* kSectionDataMessage =
     " Some Or All Vertical Section Data Missing\n Regional Dip Set To Zero And,\n Vertical Scaling Is Disabled\n "
     "Enter Vertical Section Data to Restore Full Funtionality";
 inline constexpr const char* kSectionDataCaption = " HORIZONTAL DATA ERROR";
-inline constexpr const char* kNoHorizontalMessage =
-    "No Horizontal data available.Must have 4 or more surveys,\nwith INCL GREATER THAN 10 deg";
 
 // The tops drawn: number above 0 and TVD strictly between the draw-from depth and the greatest TVD, at
 // most 12; `firstIndex` the first copied (-1 none).

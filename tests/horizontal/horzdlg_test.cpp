@@ -13,9 +13,12 @@
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/demowindow.h"
 #include "support/wells.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -83,7 +86,8 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
     view->EvSize();
     EXPECT_EQ(view->ScrollBar()->geometry(), QRect(300, 580, 900, 20));
     EXPECT_TRUE(view->Control(horizontal::kSetupButton)->isVisibleTo(view));
-    EXPECT_FALSE(view->Control(horizontal::kZoomInButton)->isVisibleTo(view));
+    // One section and the well's records over 85 degrees: the zoom buttons show.
+    EXPECT_TRUE(view->Control(horizontal::kZoomInButton)->isVisibleTo(view));
     print::HorizontalViewFacts facts = print::HorizontalViewOf(f.S());
     EXPECT_TRUE(facts.open);
     EXPECT_FALSE(facts.fullHeader);
@@ -162,6 +166,61 @@ TEST(HorzWindow, ZoomWritesTheDrawFromDepthAndStopsAtItsLimits)
     EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), view->DrawFrom());
 }
 
+TEST(HorzWindow, DrawsTheDeviatedWellAndWritesItsImageFile)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.imageFormat = 4; });
+    doubles().prompter.answers = {platform::IDCANCEL};
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    EXPECT_GT(p.counted, 100);
+    EXPECT_GT(p.sections.sections[0].pxPerTvd, 0.0f);
+    EXPECT_EQ(f.S().print.scaleKind, 5);
+    EXPECT_TRUE(view->HeaderShown());  // an image file is drawn with its header
+    EXPECT_EQ(view->Image().width(),
+              std::max((p.plotLastDepth - p.plotFirstDepth) * 8 + 500 + 50, view->width() + 500));
+    // The slide marks of the well's slides stand on the rate band.
+    const int y = p.bands.rateBottom - (view->Settings().blockedRop ? 2 : 4);
+    int slid = 0;
+    for (int x = 0; x < view->Image().width(); ++x) {
+        const QColor c = view->Image().pixelColor(x, y);
+        slid += platform::RGB(c.red(), c.green(), c.blue()) == p.options.slideColour;
+    }
+    EXPECT_GT(slid, 100);
+
+    const QString path = QStringLiteral("%1bitmaps/H/H@%2-%3-5in-hor.png")
+                             .arg(f.S().well.file.dataFolder)
+                             .arg(p.plotFirstDepth)
+                             .arg(p.plotLastDepth);
+    QProcess identify;
+    identify.start("identify", {"-format", "%w %h %z %[type]", path});
+    ASSERT_TRUE(identify.waitForFinished());
+    EXPECT_EQ(QString::fromLatin1(identify.readAllStandardOutput()),
+              QStringLiteral("%1 %2 8 Palette").arg(view->Image().width()).arg(view->Image().height()));
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    const testing_support::AskedMessage& asked = doubles().prompter.messages.back();
+    EXPECT_EQ(asked.text, "HORZ IMAGE FILE HAS BEEN SAVED TO\n" + path + "\nTO SAVE TO ANOTHER LOCATION CLICK OK");
+    EXPECT_EQ(asked.caption, "SAVE IMAGE AS");
+    EXPECT_EQ(asked.flags, unsigned(platform::MB_OKCANCEL));
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 956), 0);
+}
+
+TEST(HorzWindow, BmpIsWrittenAtEveryDrawing)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.imageFormat = 1; });
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    const QString path = QStringLiteral("%1bitmaps/H/H@%2-%3-5in-hor.bmp")
+                             .arg(f.S().well.file.dataFolder)
+                             .arg(p.plotFirstDepth)
+                             .arg(p.plotLastDepth);
+    ASSERT_TRUE(QFile::remove(path));
+    view->ToggleSurveyDisplay();
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 956), 1);
+}
+
 TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
 {
     ViewOnWell f;
@@ -200,4 +259,25 @@ TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
     EXPECT_EQ(At<float>(b, 994 + 8), 1100.0f);
     EXPECT_EQ(At<float>(b, 994), 900.0f);
     EXPECT_EQ(At<std::int32_t>(b, 156020), 2);
+}
+
+TEST(HorzWindow, TheDemoWellLoadsAndDraws)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    window.EvCommand(app::cmd::HorizontalView);
+    auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    EXPECT_GT(p.counted, 0);
+    EXPECT_GT(p.toDraw, 100);
+    EXPECT_GT(p.plotLastDepth, p.plotFirstDepth);
+    EXPECT_EQ(window.State().print.scaleKind, 5);
+    // The rows of the plot stand on the white image; the note copy holds the same plot.
+    const QImage& image = view->Image();
+    int inked = 0;
+    for (int x = p.plotLeft; x < image.width(); x += 7)
+        inked += image.pixel(x, p.bands.showBottom) != qRgb(255, 255, 255);
+    EXPECT_GT(inked, (image.width() - p.plotLeft) / 7 / 2);
+    EXPECT_EQ(p.image2.image, image);
 }

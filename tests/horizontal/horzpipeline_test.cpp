@@ -65,7 +65,7 @@ TEST(HorzPipeline, PadsTheRangeToTheNextHundred)
 TEST(HorzPipeline, DrawFromDepthOnFirstLoadAndRedraw)
 {
     // Vertical to 1500, then building past 85 degrees: the counted span from TVD 100 exceeds 1000.
-    std::vector<RECORD> records = testing_support::DeviatedRecords(1, 2600, 1500);
+    std::vector<RECORD> records = testing_support::DeviatedRecords(1, 2600, 1500, 0.3f);
     float greatest = 0;
     for (const RECORD& r : records)
         greatest = std::max(greatest, float(r.tvd));

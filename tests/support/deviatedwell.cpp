@@ -15,7 +15,9 @@ namespace testing_support {
 std::vector<wellfile::RECORD> DeviatedRecords(int first, int last, int kickOff, float buildPerUnit)
 {
     if (kickOff < 0)
-        kickOff = first + (last - first) / 3;
+        kickOff = first + (last - first) / 4;
+    if (buildPerUnit < 0)
+        buildPerUnit = 89.5f / float(std::max(1, (last - first) / 2));
     std::vector<wellfile::RECORD> rows;
     double tvd = first, section = 0;
     for (int d = first; d <= last; ++d) {

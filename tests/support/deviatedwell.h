@@ -10,9 +10,10 @@
 
 namespace testing_support {
 
-// Records first..last (one per depth unit). Build `buildPerUnit` degrees a unit from `kickOff` (default:
-// a third of the way down). Every record is sound for the file checks; the first names profile 12.
-std::vector<wellfile::RECORD> DeviatedRecords(int first, int last, int kickOff = -1, float buildPerUnit = 0.3f);
+// Records first..last (one per depth unit). Build `buildPerUnit` degrees a unit from `kickOff`; by
+// default the kick-off lies a quarter of the way down and the well is horizontal three quarters down.
+// Every record is sound for the file checks; the first names profile 12.
+std::vector<wellfile::RECORD> DeviatedRecords(int first, int last, int kickOff = -1, float buildPerUnit = -1);
 // The same written as the data file `fileName` in `folder` (made when missing); its path.
 QString MakeDeviatedWell(const QString& folder, const QString& fileName, int first, int last, int kickOff = -1);
 
