@@ -17,6 +17,7 @@
 #include "support/wells.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
@@ -170,7 +171,9 @@ TEST(HorzWindow, DrawsTheDeviatedWellAndWritesItsImageFile)
 {
     ViewOnWell f([](HorzSetupRecord& r) { r.imageFormat = 4; });
     doubles().prompter.answers = {platform::IDCANCEL};
+    const QString folder = QDir::currentPath();
     HorzDlg* view = f.Open();
+    EXPECT_EQ(QDir::currentPath(), folder);  // the image's folder is reached by its path
     ASSERT_NE(view, nullptr);
     const horizontal::HorzPlot& p = view->Plot();
     EXPECT_GT(p.counted, 100);
