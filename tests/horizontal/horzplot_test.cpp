@@ -2,6 +2,10 @@
 // restore, and a failed image that leaves the old plot.
 #include "horizontal/draw/horzplot.h"
 #include "support/deviatedwell.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,42 @@ TEST(HorzPlot, MarkersAreScaledTilesAtTheirDepth)
         EXPECT_NE(dc.GetPixel(130, y + h), kRed);
         EXPECT_NE(dc.GetPixel(129, y), kRed);
     }
+}
+
+TEST(HorzPlot, PicturesStandInTheirBandAndUnreadableOnesAreListed)
+{
+    PlotOnWell f;
+    const QString folder = testing_support::TestDir() + "pics/";
+    QDir().mkpath(folder);
+    QImage red(64, 48, QImage::Format_RGB32);
+    red.fill(QColor(255, 0, 0));
+    ASSERT_TRUE(red.save(folder + "H@2030.jpg", "JPG", 100));
+    QFile bad(folder + "H@2050.jpg");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a picture");
+    bad.close();
+    elog::PictureTable table;
+    table.folder = folder;
+    table.all = {{2030, "h@2030.JPG"}, {2050, "H@2050.jpg"}, {2070, "missing.jpg"}};
+    f.plot.pictures = &table;
+    f.plot.bands.pictureBottom = 400;
+    f.plot.bands.pictureSize = 30;
+    f.plot.width = 3300;
+    platform::Dc dc(f.image);
+    DrawPictureBand(dc, f.plot);
+    const int x = 50 + 30 * 8 - 16 * 8, top = 400 - 30 - 1;
+    auto reddish = [&dc](int px, int py) {
+        const platform::COLORREF c = dc.GetPixel(px, py);
+        return platform::GetRValue(c) > 200 && platform::GetGValue(c) < 60;
+    };
+    EXPECT_TRUE(reddish(x + 1, top + 1));
+    EXPECT_TRUE(reddish(x + 28, top + 28));
+    EXPECT_FALSE(reddish(x + 31, top + 10));
+    EXPECT_FALSE(reddish(x + 10, top - 2));
+    EXPECT_EQ(dc.GetPixel(x + 10, 400), RGB(0, 0, 0));  // the band's frame
+    ASSERT_EQ(f.plot.pictureFailures.size(), 1u);       // the missing file draws nothing and says nothing
+    EXPECT_EQ(f.plot.pictureFailures[0].file, "H@2050.jpg");
+    EXPECT_FALSE(f.plot.pictureFailures[0].memory);
 }
 
 TEST(HorzPlot, CurveFillsMaskOnScreenOnly)
