@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 using horizontal::HorzDlg;
@@ -206,6 +207,35 @@ TEST(HorzWindow, DrawsTheDeviatedWellAndWritesItsImageFile)
     EXPECT_EQ(asked.caption, "SAVE IMAGE AS");
     EXPECT_EQ(asked.flags, unsigned(platform::MB_OKCANCEL));
     EXPECT_EQ(At<std::int32_t>(f.Hor(), 956), 0);
+}
+
+TEST(HorzWindow, MissingVerticalSectionWithADipIsToldAtEveryDrawingUntilTheSetupIsApplied)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.regionalDip = 2.0f; });
+    // The deepest record lacks its vertical section.
+    const QString svm = f.S().well.file.dataFileName;
+    QByteArray records = ReadBytes(svm);
+    const float zero = 0;
+    std::memcpy(records.data() + (400 * 616 + 389), &zero, sizeof zero);
+    WriteBytes(svm, records);
+    auto dipMessages = [] {
+        int n = 0;
+        for (const testing_support::AskedMessage& m : doubles().prompter.messages)
+            n += m.caption == " HORIZONTAL DATA ERROR" && m.text.startsWith(" Some Or All Vertical Section Data Missing");
+        return n;
+    };
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(dipMessages(), 1);
+    EXPECT_EQ(At<float>(f.Hor(), 780), 0.0f);
+    EXPECT_EQ(view->Plot().sections.count, 1);
+    EXPECT_EQ(float(view->Plot().sections.sections[0].dip), 0.0f);
+    EXPECT_EQ(view->Settings().regionalDip, 2.0f);
+    view->ToggleSurveyDisplay();
+    EXPECT_EQ(dipMessages(), 2);
+    view->ApplySetup();  // the record's dip 0 now
+    view->ToggleSurveyDisplay();
+    EXPECT_EQ(dipMessages(), 2);
 }
 
 TEST(HorzWindow, BmpIsWrittenAtEveryDrawing)
