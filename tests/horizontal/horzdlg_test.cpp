@@ -5,6 +5,7 @@
 #include "app/tracksettingsof.h"
 #include "app/ui/logwindow.h"
 #include "app/ui/qbtndlg.h"
+#include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
 #include "print/printer_commands.h"
 #include "print/printsetup.h"
@@ -313,4 +314,33 @@ TEST(HorzWindow, TheDemoWellLoadsAndDraws)
         inked += image.pixel(x, p.bands.showBottom) != qRgb(255, 255, 255);
     EXPECT_GT(inked, (image.width() - p.plotLeft) / 7 / 2);
     EXPECT_EQ(p.image2.image, image);
+}
+
+TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlot)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
+    window.EvCommand(app::cmd::HorizontalView);
+    auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
+    ASSERT_NE(view, nullptr);
+    auto inked = [view] {
+        const QImage& image = view->Image();
+        int n = 0;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = view->Plot().plotLeft; x < image.width(); x += 3)
+                n += image.pixel(x, y) != qRgb(255, 255, 255);
+        return n;
+    };
+    const int without = inked();
+    const QString hor = horizontal::ViewSetupPath(horizontal::FilesOf(window.State()));
+    QByteArray b = ReadBytes(hor);
+    ASSERT_EQ(b.size(), qsizetype(sizeof(HorzSetupRecord)));
+    b[156018] = 1;  // drawCustomTracks
+    WriteBytes(hor, b);
+    view->ApplySetup();
+    ASSERT_TRUE(view->Settings().drawCustomTracks);
+    view->ToggleSurveyDisplay();
+    EXPECT_TRUE(view->Settings().drawCustomTracks);  // records were read
+    EXPECT_GT(inked(), without + 500);
 }

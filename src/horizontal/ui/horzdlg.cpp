@@ -5,6 +5,10 @@
 #include "elog/ui/imagecommand.h"
 #include "wellfile/datafile.h"
 #include "horizontal/horzplace.h"
+#include "app/tracksettingsof.h"
+#include "layout/customdata.h"
+#include "logview/geometryof.h"
+#include "tracks/draw/customhorz.h"
 #include "platform/services.h"
 #include "platform/text.h"
 
@@ -51,6 +55,7 @@ HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> close
         default: break;
         }
     });
+    painters_.customTracks = [this](platform::Dc& dc, HorzPlot& plot) { PaintCustomTracks(dc, plot); };
     Publish();
 }
 
@@ -246,6 +251,41 @@ bool HorzDlg::SaveImageFile()
     if (code != 0)
         platform::MessageBox(QStringLiteral("Create Image Failed"), QString(), platform::MB_OK);
     return true;
+}
+
+void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
+{
+    layout::CUSTOMDATA* data = log_.customTracks.data.get();
+    const wellfile::OpenWell& well = log_.well.file;
+    if (!data || plot.first >= int(plot.records.size()))
+        return;
+    // As many custom records as there are track points, from the first counted depth.
+    const int count = plot.points.count;
+    std::vector<layout::CUSTDATAREC> custom(std::size_t(std::max(0, count) + 10));
+    const int index = plot.records[std::size_t(plot.first)].depth - well.fileTopDepth;
+    const int read = layout::ReadCustomRecords(well, custom, well.customDataFileName, index, count);
+    if (read < 1) {
+        settings_.drawCustomTracks = false;  // nothing to show: the switch goes off
+        return;
+    }
+    std::vector<tracks::HorzPicture> pictures;
+    for (const elog::PictureEntry& e : log_.pictures.all)
+        pictures.push_back({e.depth, e.name});
+    const logview::ViewGeometry g = logview::GeometryOf(log_);
+    const tracks::CurveValueSettings values = tracks::CurveValueSettingsOf(log_);
+    const std::size_t memoCount = std::min<std::size_t>(std::size_t(std::max(0, log_.notes.memoCount)), log_.notes.memos.size());
+    tracks::HorzSources sources{g, log_.trackPainters, values, nullptr, pictures, log_.pictures.folder,
+                                std::span(log_.notes.memos).first(memoCount), &plot.pictureFailures};
+    tracks::HorzRange range;
+    const auto records = plot.records.subspan(std::size_t(plot.first));
+    range.count = std::min<int>(read, int(records.size()) - 1);
+    range.records = records;
+    range.custom = std::span(custom).first(std::size_t(read));
+    range.xStep = std::max(1, plot.pixelsPerUnit / 2);  // each record two x steps
+    range.leftX = plot.plotLeft;
+    range.rightX = plot.width;
+    range.baseY = plot.bands.rateBottom;
+    tracks::PaintCustomTracks(dc, *data, sources, range);
 }
 
 bool HorzDlg::BlitView(int)

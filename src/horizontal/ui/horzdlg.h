@@ -96,6 +96,7 @@ private:
     void FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r);
     void AfterDrawing(const HorzSetupRecord& read);
     bool SaveImageFile();
+    void PaintCustomTracks(platform::Dc& dc, HorzPlot& plot);
 
     app::LogState& log_;
     std::function<void()> closed_;
