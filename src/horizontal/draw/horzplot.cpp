@@ -142,7 +142,15 @@ QString DrawPlot(HorzPlot& plot, const HorzPainters& painters)
     platform::copyimagebits(plot.image, plot.image2);
     if (s.drawMemos)
         Run(painters.notes, dc, plot);
+    FreeTrackArrays(plot);
     return {};
+}
+
+void FreeTrackArrays(HorzPlot& plot)
+{
+    const int count = plot.points.count;
+    plot.points = {};
+    plot.points.count = count;
 }
 
 void RestorePlotImage(HorzPlot& plot, const HorzPainters& painters)

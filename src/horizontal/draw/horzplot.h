@@ -116,6 +116,8 @@ HorzPainters DefaultPainters();
 // Steps 1 to 17: range, tops, sizes, sections, images (made before the old ones go: on failure the old
 // plot stays and the message is returned), then every painter in order; the note copy. Empty on success.
 QString DrawPlot(HorzPlot& plot, const HorzPainters& painters);
+// The point arrays of one drawing let go once it is done (their count stays).
+void FreeTrackArrays(HorzPlot& plot);
 // The second image copied back into the first and the note texts drawn again; no plot painter runs.
 void RestorePlotImage(HorzPlot& plot, const HorzPainters& painters);
 

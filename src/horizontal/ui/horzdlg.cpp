@@ -121,11 +121,12 @@ int HorzDlg::LoadAndDraw(int first)
     // The records up to the end depth, padded past the last one.
     const PadRange range = PadAndEnd(well.fileBottomDepth);
     const int toRead = RecordsToRead(well.fileTopDepth, range.endDepth, well.depthStep, range.pad);
-    records_.assign(std::size_t(toRead + 100), wellfile::RECORD{});
-    const int countRead = wellfile::ReadRecords(well, records_, well.dataFileName, 0, toRead);
+    // Read aside: the drawn plot keeps its records until a new one replaces it.
+    std::vector<wellfile::RECORD> records(std::size_t(toRead + 100));
+    const int countRead = wellfile::ReadRecords(well, records, well.dataFileName, 0, toRead);
     if (countRead < 1)
         return 0;
-    const std::int32_t plotLastDepth = PadRecords(records_, countRead, range.pad);
+    const std::int32_t plotLastDepth = PadRecords(records, countRead, range.pad);
 
     auto r = std::make_unique<HorzSetupRecord>();
     if (!LoadSetupFile(FilesOf(log_), *r))
@@ -137,12 +138,13 @@ int HorzDlg::LoadAndDraw(int first)
     in.pad = range.pad;
     in.wellGreatestTvd = well.maxTvd;
     in.first = first == 1;
-    const LoadPlan plan = PlanLoad(records_, in, *r);
+    const LoadPlan plan = PlanLoad(records, in, *r);
     if (plan.setupChanged)
         SaveRecord(*r);
     drawFrom_ = plan.drawFrom;
     if (!plan.horizontal)
         return 0;
+    std::swap(records_, records);
     plot_.plotLastDepth = plotLastDepth;
     FillPlotInputs(plan, *r);
     const QString failure = DrawPlot(plot_, painters_);
