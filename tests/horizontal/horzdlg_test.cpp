@@ -239,6 +239,17 @@ TEST(HorzWindow, MissingVerticalSectionWithADipIsToldAtEveryDrawingUntilTheSetup
     EXPECT_EQ(dipMessages(), 2);
 }
 
+TEST(HorzWindow, AVerticalWellHasNoView)
+{
+    ViewOnWell f;
+    testing_support::MakeWell(f.S().well.file.dataFolder, "H.svm", 1000, 1400);  // the same depths, no surveys
+    doubles().prompter.messages.clear();
+    EXPECT_EQ(f.Open(), nullptr);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("No Horizontal data available"));
+    EXPECT_FALSE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
+}
+
 TEST(HorzWindow, BmpIsWrittenAtEveryDrawing)
 {
     ViewOnWell f([](HorzSetupRecord& r) { r.imageFormat = 1; });
