@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -237,6 +238,35 @@ TEST(HorzWindow, MissingVerticalSectionWithADipIsToldAtEveryDrawingUntilTheSetup
     view->ApplySetup();  // the record's dip 0 now
     view->ToggleSurveyDisplay();
     EXPECT_EQ(dipMessages(), 2);
+}
+
+TEST(HorzWindow, ATargetGammaFileAloneServesAsTheAnchor)
+{
+    ViewOnWell f;
+    const QString gamma = f.S().well.file.currentFolder + "T.svc";
+    WriteBytes(gamma, QByteArray(96, 0));
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    QStringList loaded;
+    auto loader = [&loaded](const char* name) {
+        return [&loaded, name](horizontal::HorzPlot&, const QString& path, std::int32_t from) {
+            loaded << QStringLiteral("%1 %2 %3").arg(name, QFileInfo(path).fileName()).arg(from);
+            return true;
+        };
+    };
+    int panels = 0;
+    view->Painters().anchorGamma = loader("anchor");
+    view->Painters().targetGamma = loader("target");
+    view->Painters().gammaPanel = [&panels](platform::Dc&, horizontal::HorzPlot&) { ++panels; };
+    QByteArray b = f.Hor();
+    const QByteArray name = gamma.toLocal8Bit();
+    std::memcpy(b.data() + 260, name.constData(), std::size_t(name.size()) + 1);  // targetGammaFile
+    WriteBytes(f.hor, b);
+    view->ApplySetup();
+    view->ToggleSurveyDisplay();
+    const int from = view->Plot().leastTvd - 1000;
+    EXPECT_EQ(loaded, QStringList({QStringLiteral("anchor T.svc %1").arg(from), QStringLiteral("target T.svc %1").arg(from)}));
+    EXPECT_EQ(panels, 1);
 }
 
 TEST(HorzWindow, AVerticalWellHasNoView)

@@ -109,6 +109,10 @@ struct HorzPainters {
     std::function<void(HorzPlot&)> listPictures, lithTiles;
     Step pathLithology, targetPath, topCrossings, surveyLabels, header, pictureMarkers;
     Step gammaPanel, curveFiles, targetPanels, customTracks, notes;
+    // The drawing's files, read before it by their part of the view: a gamma file from a TVD, the target
+    // file from the least TVD. True when loaded.
+    using Loader = std::function<bool(HorzPlot&, const QString& path, std::int32_t fromTvd)>;
+    Loader anchorGamma, targetGamma, target;
 };
 // The view's painters as they stand.
 HorzPainters DefaultPainters();

@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -147,6 +148,7 @@ int HorzDlg::LoadAndDraw(int first)
     std::swap(records_, records);
     plot_.plotLastDepth = plotLastDepth;
     FillPlotInputs(plan, *r);
+    LoadFiles(plan.leastTvd);
     const QString failure = DrawPlot(plot_, painters_);
     if (!failure.isEmpty()) {
         platform::MessageBox(failure, QString(), platform::MB_OK);
@@ -155,6 +157,19 @@ int HorzDlg::LoadAndDraw(int first)
     }
     AfterDrawing(*r);
     return SaveImageFile() ? 1 : 0;
+}
+
+void HorzDlg::LoadFiles(std::int32_t leastTvd)
+{
+    // A target gamma file alone serves as the anchor too.
+    if (settings_.anchorGammaFile.isEmpty() && !settings_.targetGammaFile.isEmpty())
+        settings_.anchorGammaFile = settings_.targetGammaFile;
+    auto load = [this](const HorzPainters::Loader& loader, const QString& path, std::int32_t from) {
+        return !path.isEmpty() && QFileInfo::exists(path) && loader && loader(plot_, path, from);
+    };
+    plot_.anchorGammaLoaded = load(painters_.anchorGamma, settings_.anchorGammaFile, leastTvd - 1000);
+    plot_.targetGammaLoaded = load(painters_.targetGamma, settings_.targetGammaFile, leastTvd - 1000);
+    plot_.targetLoaded = load(painters_.target, settings_.targetFile, leastTvd);
 }
 
 void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)

@@ -95,6 +95,7 @@ private:
     void Publish();
     void FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r);
     void AfterDrawing(const HorzSetupRecord& read);
+    void LoadFiles(std::int32_t leastTvd);
     bool SaveImageFile();
     void PaintCustomTracks(platform::Dc& dc, HorzPlot& plot);
 
