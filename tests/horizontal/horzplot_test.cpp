@@ -73,6 +73,46 @@ TEST(HorzPlot, SlideMarksBeginAndEndWithTheirLetters)
     EXPECT_EQ(dc.TextRecord()[2].at.y, 500 - 14);
 }
 
+TEST(HorzPlot, ShowRowsStackPorosityFluorescenceAndCut)
+{
+    PlotOnWell f;
+    for (wellfile::RECORD& r : f.records) {
+        r.porosity = r.fluorPercent = r.fluorQuality = r.cutRating = 0;
+    }
+    wellfile::RECORD& r = f.records[5];  // its cell: the step before its x
+    r.porosity = 'f';
+    r.fluorPercent = 50;
+    r.fluorQuality = 'g';
+    r.fluorColour = kGreen;
+    r.cutRating = 'G';
+    r.ratingColour = kBlue;
+    r.hardness = 100;
+    r.hardnessColour = kRed;
+    f.plot.pens[layout::PEN_POROSITY_FILL].colour = kRed;
+    f.plot.points.count = 20;
+    HorzBands& b = f.plot.bands;
+    b.showBottom = 400;
+    b.rowUnit = 5;
+    b.rowCounts = {3, 4, 3};
+    b.rowsRight = 1000;
+    b.hardnessBottom = 500;
+    b.hardnessHeight = 20;
+    platform::Dc dc(f.image);
+    DrawShowRows(dc, f.plot);
+    DrawHardnessRow(dc, f.plot);
+    const int x = 50 + 5 * 8, mid = x - 4;
+    EXPECT_EQ(dc.GetPixel(mid, 400 - 9), kRed);     // porosity "f": two units
+    EXPECT_EQ(dc.GetPixel(mid, 400 - 12), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(mid, 385 - 9), kGreen);   // fluorescence 50 % of 20
+    EXPECT_EQ(dc.GetPixel(mid, 385 - 12), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(mid, 365 - 14), kBlue);   // cut "G": three units
+    EXPECT_EQ(dc.GetPixel(900, 365 - 15), RGB(0, 0, 0));  // the cut row's grid: row count + 1 lines
+    EXPECT_EQ(dc.GetPixel(900, 365 - 17), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(mid, 500 - 19), kRed);    // hardness 100 %
+    EXPECT_EQ(dc.GetPixel(mid + 8, 500 - 10), RGB(255, 255, 255));  // the next record has none
+    EXPECT_EQ(dc.GetPixel(900, 400), RGB(0, 0, 0));  // base lines run to the rows' end
+}
+
 TEST(HorzPlot, MarkersAreScaledTilesAtTheirDepth)
 {
     PlotOnWell f;
