@@ -5,21 +5,29 @@
 #include "app/tracksettingsof.h"
 #include "app/ui/logwindow.h"
 #include "app/ui/qbtndlg.h"
+#include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
 #include "print/printer_commands.h"
 #include "print/printsetup.h"
 #include "print/ui/printsetupdlg.h"
 #include "support/printers.h"
+#include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/demowindow.h"
 #include "support/wells.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 using horizontal::HorzDlg;
@@ -38,7 +46,7 @@ struct ViewOnWell {
     {
         qputenv("USER", "tester");
         window.SetupWindow();
-        const QString path = testing_support::MakeWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
+        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
         EXPECT_EQ(window.OpenDataFile(path), 1);
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
@@ -82,7 +90,8 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
     view->EvSize();
     EXPECT_EQ(view->ScrollBar()->geometry(), QRect(300, 580, 900, 20));
     EXPECT_TRUE(view->Control(horizontal::kSetupButton)->isVisibleTo(view));
-    EXPECT_FALSE(view->Control(horizontal::kZoomInButton)->isVisibleTo(view));
+    // One section and the well's records over 85 degrees: the zoom buttons show.
+    EXPECT_TRUE(view->Control(horizontal::kZoomInButton)->isVisibleTo(view));
     print::HorizontalViewFacts facts = print::HorizontalViewOf(f.S());
     EXPECT_TRUE(facts.open);
     EXPECT_FALSE(facts.fullHeader);
@@ -125,7 +134,12 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
 
 TEST(HorzWindow, ZoomWritesTheDrawFromDepthAndStopsAtItsLimits)
 {
-    ViewOnWell f([](HorzSetupRecord& r) { r.drawFromDepth = 995; });
+    // The draw-from depth is kept; each command is given the range it works in (a drawing sets the
+    // range from the well's records).
+    ViewOnWell f([](HorzSetupRecord& r) {
+        r.drawFromDepth = 995;
+        r.keepDrawFrom = 1;
+    });
     HorzDlg* view = f.Open();
     ASSERT_NE(view, nullptr);
     view->SetDepthRange(0, 1000);
@@ -138,15 +152,148 @@ TEST(HorzWindow, ZoomWritesTheDrawFromDepthAndStopsAtItsLimits)
     EXPECT_EQ(view->LastDrawArgument(), 0);
     EXPECT_EQ(print::HorizontalViewOf(f.S()).startDepth, 990);
 
+    view->SetDepthRange(0, 1000);
     view->CmZoomOut();  // within 50: 10 up, kept within 200 of the greatest TVD
     EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), 980);
     EXPECT_EQ(f.Hor()[156033], 0);
     EXPECT_TRUE(view->IsEnabled(horizontal::kZoomInButton));
-    for (int i = 0; i < 30; ++i)
+    const int beeps = doubles().sounder.beeps;
+    for (int i = 0; i < 30 && view->IsEnabled(horizontal::kZoomOutButton); ++i) {
+        view->SetDepthRange(0, 1300);
         view->CmZoomOut();
-    EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), 0);
-    EXPECT_EQ(f.Hor()[156033], 1);
+    }
     EXPECT_FALSE(view->IsEnabled(horizontal::kZoomOutButton));
+    EXPECT_EQ(doubles().sounder.beeps, beeps + 1);
+    EXPECT_EQ(f.Hor()[156033], 1);
+    // At the floor the loader finds the draw-from depth again and stores it.
+    EXPECT_GT(view->DrawFrom(), 0);
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 788), view->DrawFrom());
+}
+
+TEST(HorzWindow, DrawsTheDeviatedWellAndWritesItsImageFile)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.imageFormat = 4; });
+    doubles().prompter.answers = {platform::IDCANCEL};
+    const QString folder = QDir::currentPath();
+    HorzDlg* view = f.Open();
+    EXPECT_EQ(QDir::currentPath(), folder);  // the image's folder is reached by its path
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    EXPECT_GT(p.counted, 100);
+    EXPECT_GT(p.sections.sections[0].pxPerTvd, 0.0f);
+    EXPECT_EQ(f.S().print.scaleKind, 5);
+    EXPECT_TRUE(view->HeaderShown());  // an image file is drawn with its header
+    EXPECT_EQ(view->Image().width(),
+              std::max((p.plotLastDepth - p.plotFirstDepth) * 8 + 500 + 50, view->width() + 500));
+    // The slide marks of the well's slides stand on the rate band.
+    const int y = p.bands.rateBottom - (view->Settings().blockedRop ? 2 : 4);
+    int slid = 0;
+    for (int x = 0; x < view->Image().width(); ++x) {
+        const QColor c = view->Image().pixelColor(x, y);
+        slid += platform::RGB(c.red(), c.green(), c.blue()) == p.options.slideColour;
+    }
+    EXPECT_GT(slid, 100);
+
+    const QString path = QStringLiteral("%1bitmaps/H/H@%2-%3-5in-hor.png")
+                             .arg(f.S().well.file.dataFolder)
+                             .arg(p.plotFirstDepth)
+                             .arg(p.plotLastDepth);
+    QProcess identify;
+    identify.start("identify", {"-format", "%w %h %z %[type]", path});
+    ASSERT_TRUE(identify.waitForFinished());
+    EXPECT_EQ(QString::fromLatin1(identify.readAllStandardOutput()),
+              QStringLiteral("%1 %2 8 Palette").arg(view->Image().width()).arg(view->Image().height()));
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    const testing_support::AskedMessage& asked = doubles().prompter.messages.back();
+    EXPECT_EQ(asked.text, "HORZ IMAGE FILE HAS BEEN SAVED TO\n" + path + "\nTO SAVE TO ANOTHER LOCATION CLICK OK");
+    EXPECT_EQ(asked.caption, "SAVE IMAGE AS");
+    EXPECT_EQ(asked.flags, unsigned(platform::MB_OKCANCEL));
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 956), 0);
+}
+
+TEST(HorzWindow, MissingVerticalSectionWithADipIsToldAtEveryDrawingUntilTheSetupIsApplied)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.regionalDip = 2.0f; });
+    // The deepest record lacks its vertical section.
+    const QString svm = f.S().well.file.dataFileName;
+    QByteArray records = ReadBytes(svm);
+    const float zero = 0;
+    std::memcpy(records.data() + (400 * 616 + 389), &zero, sizeof zero);
+    WriteBytes(svm, records);
+    auto dipMessages = [] {
+        int n = 0;
+        for (const testing_support::AskedMessage& m : doubles().prompter.messages)
+            n += m.caption == " HORIZONTAL DATA ERROR" && m.text.startsWith(" Some Or All Vertical Section Data Missing");
+        return n;
+    };
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(dipMessages(), 1);
+    EXPECT_EQ(At<float>(f.Hor(), 780), 0.0f);
+    EXPECT_EQ(view->Plot().sections.count, 1);
+    EXPECT_EQ(float(view->Plot().sections.sections[0].dip), 0.0f);
+    EXPECT_EQ(view->Settings().regionalDip, 2.0f);
+    view->ToggleSurveyDisplay();
+    EXPECT_EQ(dipMessages(), 2);
+    view->ApplySetup();  // the record's dip 0 now
+    view->ToggleSurveyDisplay();
+    EXPECT_EQ(dipMessages(), 2);
+}
+
+TEST(HorzWindow, ATargetGammaFileAloneServesAsTheAnchor)
+{
+    ViewOnWell f;
+    const QString gamma = f.S().well.file.currentFolder + "T.svc";
+    WriteBytes(gamma, QByteArray(96, 0));
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    QStringList loaded;
+    auto loader = [&loaded](const char* name) {
+        return [&loaded, name](horizontal::HorzPlot&, const QString& path, std::int32_t from) {
+            loaded << QStringLiteral("%1 %2 %3").arg(name, QFileInfo(path).fileName()).arg(from);
+            return true;
+        };
+    };
+    int panels = 0;
+    view->Painters().anchorGamma = loader("anchor");
+    view->Painters().targetGamma = loader("target");
+    view->Painters().gammaPanel = [&panels](platform::Dc&, horizontal::HorzPlot&) { ++panels; };
+    QByteArray b = f.Hor();
+    const QByteArray name = gamma.toLocal8Bit();
+    std::memcpy(b.data() + 260, name.constData(), std::size_t(name.size()) + 1);  // targetGammaFile
+    WriteBytes(f.hor, b);
+    view->ApplySetup();
+    view->ToggleSurveyDisplay();
+    const int from = view->Plot().leastTvd - 1000;
+    EXPECT_EQ(loaded, QStringList({QStringLiteral("anchor T.svc %1").arg(from), QStringLiteral("target T.svc %1").arg(from)}));
+    EXPECT_EQ(panels, 1);
+}
+
+TEST(HorzWindow, AVerticalWellHasNoView)
+{
+    ViewOnWell f;
+    testing_support::MakeWell(f.S().well.file.dataFolder, "H.svm", 1000, 1400);  // the same depths, no surveys
+    doubles().prompter.messages.clear();
+    EXPECT_EQ(f.Open(), nullptr);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("No Horizontal data available"));
+    EXPECT_FALSE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
+}
+
+TEST(HorzWindow, BmpIsWrittenAtEveryDrawing)
+{
+    ViewOnWell f([](HorzSetupRecord& r) { r.imageFormat = 1; });
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    const QString path = QStringLiteral("%1bitmaps/H/H@%2-%3-5in-hor.bmp")
+                             .arg(f.S().well.file.dataFolder)
+                             .arg(p.plotFirstDepth)
+                             .arg(p.plotLastDepth);
+    ASSERT_TRUE(QFile::remove(path));
+    view->ToggleSurveyDisplay();
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(At<std::int32_t>(f.Hor(), 956), 1);
 }
 
 TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
@@ -187,4 +334,54 @@ TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
     EXPECT_EQ(At<float>(b, 994 + 8), 1100.0f);
     EXPECT_EQ(At<float>(b, 994), 900.0f);
     EXPECT_EQ(At<std::int32_t>(b, 156020), 2);
+}
+
+TEST(HorzWindow, TheDemoWellLoadsAndDraws)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    window.EvCommand(app::cmd::HorizontalView);
+    auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    EXPECT_GT(p.counted, 0);
+    EXPECT_GT(p.toDraw, 100);
+    EXPECT_GT(p.plotLastDepth, p.plotFirstDepth);
+    EXPECT_EQ(window.State().print.scaleKind, 5);
+    // The rows of the plot stand on the white image; the note copy holds the same plot.
+    const QImage& image = view->Image();
+    int inked = 0;
+    for (int x = p.plotLeft; x < image.width(); x += 7)
+        inked += image.pixel(x, p.bands.showBottom) != qRgb(255, 255, 255);
+    EXPECT_GT(inked, (image.width() - p.plotLeft) / 7 / 2);
+    EXPECT_EQ(p.image2.image, image);
+}
+
+TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlot)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
+    window.EvCommand(app::cmd::HorizontalView);
+    auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
+    ASSERT_NE(view, nullptr);
+    auto inked = [view] {
+        const QImage& image = view->Image();
+        int n = 0;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = view->Plot().plotLeft; x < image.width(); x += 3)
+                n += image.pixel(x, y) != qRgb(255, 255, 255);
+        return n;
+    };
+    const int without = inked();
+    const QString hor = horizontal::ViewSetupPath(horizontal::FilesOf(window.State()));
+    QByteArray b = ReadBytes(hor);
+    ASSERT_EQ(b.size(), qsizetype(sizeof(HorzSetupRecord)));
+    b[156018] = 1;  // drawCustomTracks
+    WriteBytes(hor, b);
+    view->ApplySetup();
+    ASSERT_TRUE(view->Settings().drawCustomTracks);
+    view->ToggleSurveyDisplay();
+    EXPECT_TRUE(view->Settings().drawCustomTracks);  // records were read
+    EXPECT_GT(inked(), without + 500);
 }

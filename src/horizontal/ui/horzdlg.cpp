@@ -2,11 +2,19 @@
 
 #include "app/logstate.h"
 #include "drilling/drillingstate.h"
+#include "elog/ui/imagecommand.h"
+#include "wellfile/datafile.h"
 #include "horizontal/horzplace.h"
+#include "app/tracksettingsof.h"
+#include "layout/customdata.h"
+#include "logview/geometryof.h"
+#include "tracks/draw/customhorz.h"
 #include "platform/services.h"
 #include "platform/text.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -48,6 +56,7 @@ HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> close
         default: break;
         }
     });
+    painters_.customTracks = [this](platform::Dc& dc, HorzPlot& plot) { PaintCustomTracks(dc, plot); };
     Publish();
 }
 
@@ -105,32 +114,214 @@ void HorzDlg::SetSections(const std::array<HorzSection, kMaxSections>& sections,
 
 int HorzDlg::LoadAndDraw(int first)
 {
-    const wellfile::OpenWell& well = log_.well.file;
+    wellfile::OpenWell& well = log_.well.file;
     if (well.wellName.isEmpty() || well.fileBottomDepth <= well.fileTopDepth)
         return 0;  // no well open: nothing to show
     lastDraw_ = first;
     ++redraws_;
+    // The records up to the end depth, padded past the last one.
+    const PadRange range = PadAndEnd(well.fileBottomDepth);
+    const int toRead = RecordsToRead(well.fileTopDepth, range.endDepth, well.depthStep, range.pad);
+    // Read aside: the drawn plot keeps its records until a new one replaces it.
+    std::vector<wellfile::RECORD> records(std::size_t(toRead + 100));
+    const int countRead = wellfile::ReadRecords(well, records, well.dataFileName, 0, toRead);
+    if (countRead < 1)
+        return 0;
+    const std::int32_t plotLastDepth = PadRecords(records, countRead, range.pad);
+
     auto r = std::make_unique<HorzSetupRecord>();
-    if (LoadSetupFile(FilesOf(log_), *r)) {
-        drawFrom_ = r->drawFromDepth;
-        if (first) {
-            std::copy(std::begin(r->sections), std::end(r->sections), sections_.begin());
-            sectionCount_ = std::clamp<int>(r->sectionCount, 0, kMaxSections);
-        }
+    if (!LoadSetupFile(FilesOf(log_), *r))
+        ViewDefaults(*r, ApplyInputsOf(log_).curvesGammaScale);
+    LoadInputs in;
+    in.fileFirstDepth = well.fileTopDepth;
+    in.endDepth = range.endDepth;
+    in.countRead = countRead;
+    in.pad = range.pad;
+    in.wellGreatestTvd = well.maxTvd;
+    in.first = first == 1;
+    const LoadPlan plan = PlanLoad(records, in, *r);
+    if (plan.setupChanged)
+        SaveRecord(*r);
+    drawFrom_ = plan.drawFrom;
+    if (!plan.horizontal)
+        return 0;
+    std::swap(records_, records);
+    plot_.plotLastDepth = plotLastDepth;
+    FillPlotInputs(plan, *r);
+    LoadFiles(plan.leastTvd);
+    const QString failure = DrawPlot(plot_, painters_);
+    if (!failure.isEmpty()) {
+        platform::MessageBox(failure, QString(), platform::MB_OK);
+        setFocus();
+        return 0;
     }
-    if (first && greatestTvd_ == 0)
-        greatestTvd_ = std::int32_t(log_.well.file.maxTvd);
-    // The plot is laid out over the well's depths at 8 pixels a unit; its drawing is still to come.
-    const int span = std::max(0, well.fileBottomDepth - well.fileTopDepth);
-    const int width = std::clamp(PlotLeft() + span * settings_.pixelsPerUnit, std::max(1, this->width()), 32000);
-    const int height = std::max(1, this->height() - 20);
-    if (image_.width() != width || image_.height() != height)
-        image_ = QImage(width, height, QImage::Format_RGB32);
-    image_.fill(Qt::white);
+    AfterDrawing(*r);
+    return SaveImageFile() ? 1 : 0;
+}
+
+void HorzDlg::LoadFiles(std::int32_t leastTvd)
+{
+    // A target gamma file alone serves as the anchor too.
+    if (settings_.anchorGammaFile.isEmpty() && !settings_.targetGammaFile.isEmpty())
+        settings_.anchorGammaFile = settings_.targetGammaFile;
+    auto load = [this](const HorzPainters::Loader& loader, const QString& path, std::int32_t from) {
+        return !path.isEmpty() && QFileInfo::exists(path) && loader && loader(plot_, path, from);
+    };
+    plot_.anchorGammaLoaded = load(painters_.anchorGamma, settings_.anchorGammaFile, leastTvd - 1000);
+    plot_.targetGammaLoaded = load(painters_.targetGamma, settings_.targetGammaFile, leastTvd - 1000);
+    plot_.targetLoaded = load(painters_.target, settings_.targetFile, leastTvd);
+}
+
+void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
+{
+    HorzPlot& p = plot_;
+    p.settings = &settings_;
+    p.records = records_;
+    p.first = std::max(0, plan.walk.first);
+    p.toDraw = plan.walk.toDraw;
+    p.counted = plan.walk.counted;
+    p.drawFrom = plan.drawFrom;
+    p.leastTvd = plan.leastTvd;
+    p.greatestTvd = plan.walk.greatestTvd;
+    p.plotFirstDepth = plan.walk.plotFirstDepth;
+    p.pixelsPerUnit = settings_.pixelsPerUnit;
+    p.headerShown = headerShown_;
+    p.surveyDisplay = surveyDisplay_;
+    p.clientWidth = width();
+    p.clientHeight = height();
+    p.scrollHeight = 20;
+    p.setup = &r;
+    p.sectionMissing = plan.walk.sectionMissing;
+    p.allTops = log_.well.tops;
+    p.pictures = log_.pictures.all.empty() ? nullptr : &log_.pictures;
+    p.pens = log_.layout.pens.pens;
+    HorzPlotOptions& o = p.options;
+    o.customTracks = log_.customTracks.data != nullptr;
+    o.pictures = log_.options.horizontalLithPictures;
+    o.profile = log_.well.loggerId;
+    o.screenWidth = log_.env.screenWidth;
+    o.gasFillColour = p.pens[layout::PEN_HORZ_GAS_FILL].colour;
+    o.gammaFillColour = p.pens[layout::PEN_OFFSCALE_GAMMA_FILL].colour;
+    o.wrtFillColour = p.pens[layout::PEN_RT_GAMMA].colour;
+    o.slideColour = p.pens[layout::PEN_SLIDE].colour;
+    o.wellPathColour = p.pens[layout::PEN_WELL_TRACK].colour;
+    highAngleCount_ = plan.walk.highAngle;
+}
+
+void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
+{
+    plot_.setup = nullptr;
+    headerShown_ = plot_.headerShown;
+    leastTvd_ = plot_.leastTvd;
+    greatestTvd_ = plot_.greatestTvd;
+    sections_ = plot_.sections.sections;
+    sectionCount_ = plot_.sections.count;
+    log_.print.scaleKind = plot_.printScaleKind;
+    // The sections go into the record; a dip without section data is stored as 0 there, while the view
+    // keeps its own copy until the set-up is applied again.
+    auto r = std::make_unique<HorzSetupRecord>(read);
+    if (plot_.sections.dipMessage) {
+        platform::MessageBox(QString::fromLatin1(kSectionDataMessage), QString::fromLatin1(kSectionDataCaption),
+                             platform::MB_OK);
+        r->regionalDip = 0;
+    }
+    StoreSections(*r, plot_.sections.sections);
+    SaveRecord(*r);
+    if (!plot_.pictureFailures.empty())
+        platform::MessageBox(tracks::HorzPictureFailureText(plot_.pictureFailures), QString(), platform::MB_OK);
     drawn_ = true;
     EvSize();
+    BlitView(0);
+}
+
+bool HorzDlg::SaveImageFile()
+{
+    const int format = settings_.imageFormat;
+    if (format == 0)
+        return true;
+    const wellfile::OpenWell& well = log_.well.file;
+    const QString folder = PlotImageFolder(well.dataFolder, well.wellName);
+    QDir().mkpath(folder);
+    const QString path = PlotImagePath(folder, well.wellName, plot_.plotFirstDepth, plot_.plotLastDepth, format);
+    const int code = SavePlotImage(plot_, path, format);
+    if (format == 1) {
+        // BMP stays chosen: every drawing writes it again.
+        if (code == 0)
+            return true;
+        platform::MessageBox(QStringLiteral("Image Allocation Failed "), QString(), platform::MB_OK);
+        return false;
+    }
+    if (code == 0) {
+        if (platform::MessageBox(QStringLiteral("HORZ IMAGE FILE HAS BEEN SAVED TO\n%1\nTO SAVE TO ANOTHER LOCATION CLICK OK")
+                                     .arg(path),
+                                 QStringLiteral("SAVE IMAGE AS"), platform::MB_OKCANCEL) == platform::IDOK)
+            elog::SaveImageAs(log_, path, format);
+    } else {
+        platform::MessageBox(platform::SaveFailedText(code, path), QString(), platform::MB_OK);
+    }
+    settings_.imageFormat = 0;
+    auto r = std::make_unique<HorzSetupRecord>();
+    if (LoadSetupFile(FilesOf(log_), *r)) {
+        r->imageFormat = 0;
+        SaveRecord(*r);
+    }
+    if (code != 0)
+        platform::MessageBox(QStringLiteral("Create Image Failed"), QString(), platform::MB_OK);
+    return true;
+}
+
+void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
+{
+    layout::CUSTOMDATA* data = log_.customTracks.data.get();
+    const wellfile::OpenWell& well = log_.well.file;
+    if (!data || plot.first >= int(plot.records.size()))
+        return;
+    // As many custom records as there are track points, from the first counted depth.
+    const int count = plot.points.count;
+    std::vector<layout::CUSTDATAREC> custom(std::size_t(std::max(0, count) + 10));
+    const int index = plot.records[std::size_t(plot.first)].depth - well.fileTopDepth;
+    const int read = layout::ReadCustomRecords(well, custom, well.customDataFileName, index, count);
+    if (read < 1) {
+        settings_.drawCustomTracks = false;  // nothing to show: the switch goes off
+        return;
+    }
+    std::vector<tracks::HorzPicture> pictures;
+    for (const elog::PictureEntry& e : log_.pictures.all)
+        pictures.push_back({e.depth, e.name});
+    const logview::ViewGeometry g = logview::GeometryOf(log_);
+    const tracks::CurveValueSettings values = tracks::CurveValueSettingsOf(log_);
+    const std::size_t memoCount = std::min<std::size_t>(std::size_t(std::max(0, log_.notes.memoCount)), log_.notes.memos.size());
+    tracks::HorzSources sources{g, log_.trackPainters, values, nullptr, pictures, log_.pictures.folder,
+                                std::span(log_.notes.memos).first(memoCount), &plot.pictureFailures};
+    tracks::HorzRange range;
+    const auto records = plot.records.subspan(std::size_t(plot.first));
+    range.count = std::min<int>(read, int(records.size()) - 1);
+    range.records = records;
+    range.custom = std::span(custom).first(std::size_t(read));
+    range.xStep = std::max(1, plot.pixelsPerUnit / 2);  // each record two x steps
+    range.leftX = plot.plotLeft;
+    range.rightX = plot.width;
+    range.baseY = plot.bands.rateBottom;
+    tracks::PaintCustomTracks(dc, *data, sources, range);
+}
+
+bool HorzDlg::BlitView(int)
+{
+    if (plot_.image.Empty())
+        return false;
     update();
-    return 1;
+    return true;
+}
+
+void HorzDlg::RestorePlotImage()
+{
+    horizontal::RestorePlotImage(plot_, painters_);
+}
+
+void HorzDlg::RedrawNotes()
+{
+    RestorePlotImage();
+    BlitView(0);
 }
 
 void HorzDlg::SaveRecord(const HorzSetupRecord& r)
@@ -210,7 +401,7 @@ void HorzDlg::EvSize()
 {
     const ViewControls c = PlaceControls(width(), height(), 20, sectionCount_, highAngleCount_, log_.options.viewerStation);
     scrollBar_->setGeometry(c.scrollBar.x, c.scrollBar.y, c.scrollBar.width, c.scrollBar.height);
-    const ScrollRange range = RangeOf(PlotLeft(), image_.width(), width());
+    const ScrollRange range = RangeOf(PlotLeft(), Image().width(), width());
     scroll_ = std::clamp(scroll_, range.minimum, range.maximum);
     scrollBar_->setRange(range.minimum, range.maximum);
     scrollBar_->setSingleStep(200);
@@ -233,9 +424,9 @@ void HorzDlg::EvSize()
 
 void HorzDlg::EvHScroll(ScrollCode code, int thumb)
 {
-    if (image_.isNull() || image_.width() <= width())
+    if (Image().isNull() || Image().width() <= width())
         return;
-    scroll_ = NextScroll(scroll_, code, thumb, PlotLeft(), image_.width(), width());
+    scroll_ = NextScroll(scroll_, code, thumb, PlotLeft(), Image().width(), width());
     scrollBar_->setValue(scroll_);
     update();
 }
@@ -243,11 +434,14 @@ void HorzDlg::EvHScroll(ScrollCode code, int thumb)
 void HorzDlg::paintEvent(QPaintEvent* e)
 {
     Dialog::paintEvent(e);
-    if (!drawn_ || image_.isNull())
+    const QImage& image = Image();
+    if (!drawn_ || image.isNull())
         return;
     QPainter p(this);
     // The image's columns left of plotLeft hold the header; the scroll position counts from plotLeft.
-    p.drawImage(0, 0, image_, scroll_ - PlotLeft(), 0, width(), height() - 20);
+    p.drawImage(0, 0, image, scroll_ - PlotLeft(), 0, width(), height() - 20);
+    if (headerShown_)
+        p.drawImage(0, 0, image, 0, 0, PlotLeft(), height() - 20);  // the header stays in place
 }
 
 void HorzDlg::resizeEvent(QResizeEvent* e)
@@ -271,16 +465,15 @@ void HorzDlg::CloseView()
         if (m.symbolNumber != 0 && n < kMaxMarkers)
             r->markers[n++] = m;
     r->markerCount = std::uint16_t(n);
-    std::memset(r->sections, 0, sizeof r->sections);
-    int k = 0;
-    for (int i = 0; i < kMaxSections; ++i)
-        if (sections_[std::size_t(i)].startMd > 0)
-            r->sections[k++] = sections_[std::size_t(i)];
+    StoreSections(*r, sections_);
     r->scrollPosition = scroll_;
     r->drawFromDepth = drawFrom_;
     r->sectionCount = sectionCount_;
     SaveRecord(*r);
-    image_ = QImage();
+    platform::freeimage(plot_.image);
+    platform::freeimage(plot_.image2);
+    records_.clear();
+    plot_.records = {};
     drawn_ = false;
     log_.view.horizontalLithInOrder = false;
 }

@@ -2,6 +2,7 @@
 // HorzDlg: the modeless horizontal-well view (dialog 48). It owns the view's working settings, depth
 // range, zoom, scroll and markers; every change of the set-up is written to the well's ".hor" first and
 // then drawn again through LoadAndDraw.
+#include "horizontal/draw/horzplot.h"
 #include "horizontal/horzsetup.h"
 #include "horizontal/horzview.h"
 #include "platform/ui/dialog.h"
@@ -33,9 +34,18 @@ public:
             std::function<int(HorzDlg&)> runSetup = {});
     ~HorzDlg() override;
 
-    // Reads the set-up and the depth range and draws (`first` 1 on the first load); 0 when there is
-    // nothing to show. The plot itself is not drawn yet: the image stays white.
+    // Reads the records and the set-up, fixes the range and draws the plot (`first` 1 on the first load,
+    // which may move the draw-from depth); 0 when the well has no horizontal part or no image could be
+    // made (the old plot then stays).
     int LoadAndDraw(int first);
+    // Puts the image on the window; false when there is none.
+    bool BlitView(int x = 0);
+    // The plot without notes copied back and the note texts drawn again, then shown.
+    void RestorePlotImage();
+    void RedrawNotes();
+    // The drawing's steps (tests count them).
+    HorzPainters& Painters() { return painters_; }
+    const HorzPlot& Plot() const { return plot_; }
     // Reads the record into the working settings (view defaults written when there is none).
     int ApplySetup();
     void CmZoomIn(bool ctrl = false);
@@ -67,7 +77,7 @@ public:
     int ScrollPosition() const { return scroll_; }
     bool HeaderShown() const { return headerShown_; }
     bool SurveyDisplay() const { return surveyDisplay_; }
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const { return plot_.image.image; }
     QScrollBar* ScrollBar() const { return scrollBar_; }
     int Redraws() const { return redraws_; }
     int LastDrawArgument() const { return lastDraw_; }
@@ -83,6 +93,11 @@ protected:
 private:
     void SaveRecord(const HorzSetupRecord& r);
     void Publish();
+    void FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r);
+    void AfterDrawing(const HorzSetupRecord& read);
+    void LoadFiles(std::int32_t leastTvd);
+    bool SaveImageFile();
+    void PaintCustomTracks(platform::Dc& dc, HorzPlot& plot);
 
     app::LogState& log_;
     std::function<void()> closed_;
@@ -99,7 +114,9 @@ private:
     int scroll_ = 0;
     int redraws_ = 0;
     int lastDraw_ = -1;
-    QImage image_;
+    std::vector<wellfile::RECORD> records_;  // the last load's records (read + padded)
+    HorzPlot plot_;
+    HorzPainters painters_ = DefaultPainters();
     QScrollBar* scrollBar_ = nullptr;
     QPointer<QWidget> setupDialog_;
     QPointer<QWidget> noteDialog_;

@@ -1,0 +1,134 @@
+// What the plot places by measured depth besides the curves: the lithology symbol markers, the picture
+// band, and the well path read back from the image.
+#include "horizontal/draw/horzplot.h"
+
+#include "platform/folders.h"
+#include "platform/gdi.h"
+
+#include <algorithm>
+
+namespace horizontal {
+
+using platform::Dc;
+
+namespace {
+
+// The section holding x: the first whose end lies at or past it, else the last in use.
+const HorzSection& SectionAtX(const HorzPlot& plot, int x)
+{
+    const int n = std::clamp(plot.sections.count, 1, kMaxSections);
+    for (int i = 0; i < n - 1; ++i)
+        if (x <= plot.sections.sections[std::size_t(i)].endX)
+            return plot.sections.sections[std::size_t(i)];
+    return plot.sections.sections[std::size_t(n - 1)];
+}
+
+}  // namespace
+
+void DrawMarkers(Dc& dc, const HorzPlot& plot)
+{
+    const double scale = plot.options.screenWidth < 1280 ? 0.65 : 0.75;
+    const HorzBands& b = plot.bands;
+    for (const HorzMarker& m : plot.settings->markers) {
+        const int symbol = m.symbolNumber;
+        if (symbol == 0 || symbol >= int(plot.lithTiles.size()) || plot.lithTiles[std::size_t(symbol)].isNull())
+            continue;
+        const int x = RecordX(plot, m.markerMd);
+        const HorzSection& section = SectionAtX(plot, x);
+        std::int32_t offsetY = m.offsetY;
+        if (offsetY > 2000)
+            offsetY = 10;  // a marker dragged far off comes back under the band
+        int y = 0;
+        if (plot.settings->drawLithOnWellTrack) {
+            y = platform::Trunc(b.pathTop + (m.markerTvd - double(section.startTvd)) * section.pxPerTvd);
+            if (y > b.lithBottom)
+                continue;
+        } else {
+            y = platform::Trunc(b.lithBottom + 15 + offsetY * double(section.pxPerTvd));
+        }
+        y = std::max(y, b.pathTop + 10);
+        const QImage& tile = plot.lithTiles[std::size_t(symbol)];
+        dc.StretchBlt(x, y, platform::Trunc(tile.width() * scale), platform::Trunc(tile.height() * scale), tile, 0, 0,
+                      tile.width(), tile.height(), platform::SRCCOPY);
+    }
+}
+
+void DrawPictureBand(Dc& dc, HorzPlot& plot)
+{
+    const HorzBands& b = plot.bands;
+    {
+        platform::KeepPenAndBrush keep(dc);
+        dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0)));
+        dc.SelectStockObject(platform::NULL_BRUSH);
+        dc.Rectangle(plot.plotLeft, b.pictureBottom - b.pictureSize - 2, plot.width, b.pictureBottom + 1);
+    }
+    if (!plot.pictures || b.pictureSize < 1)
+        return;
+    const int size = b.pictureSize;
+    for (int i = 1; i < plot.toDraw && plot.first + i < int(plot.records.size()); ++i) {
+        const wellfile::RECORD& r = plot.records[std::size_t(plot.first + i)];
+        const int index = elog::FindNextImageAtDepth(*plot.pictures, r.depth, -1);
+        if (index < 0)
+            continue;
+        const QString name = plot.pictures->all[std::size_t(index)].name;
+        const QString path = platform::FindFileNoCase(plot.pictures->folder, name);
+        platform::JpegInfo info;
+        if (!QFileInfo::exists(path))
+            continue;  // a missing picture draws nothing
+        if (platform::jpeginfo(path, info) != platform::IMAGE_OK) {
+            plot.pictureFailures.push_back({name, false});
+            continue;
+        }
+        platform::ImageDescriptor picture, square;
+        if (qint64(info.width) * info.height > tracks::kMaxHorzPicturePixels ||
+            platform::allocimage(picture, info.width, info.height, 24) != platform::IMAGE_OK ||
+            platform::allocimage(square, size, size, 24) != platform::IMAGE_OK) {
+            plot.pictureFailures.push_back({name, true});
+            continue;
+        }
+        if (platform::loadjpg(path, picture) != platform::IMAGE_OK) {
+            plot.pictureFailures.push_back({name, false});
+            continue;
+        }
+        platform::resizeex(picture, square, 1);
+        const int x = RecordX(plot, r.depth);
+        dc.BitBlt(x - 16 * plot.pixelsPerUnit, b.pictureBottom - size - 1, size, size, square.image, 0, 0,
+                  platform::SRCCOPY);
+    }
+}
+
+void TraceWellPath(const Dc& dc, HorzPlot& plot)
+{
+    plot.pathTrace.clear();
+    if (plot.wellPath.empty())
+        return;
+    plot.pathTrace.reserve(std::size_t(std::max(0, plot.width + 10)));
+    const platform::COLORREF colour = plot.options.wellPathColour;
+    const int sections = std::clamp(plot.sections.count, 1, kMaxSections);
+    int current = 0;
+    int y = plot.wellPath.front().y;
+    bool found = false;
+    for (int x = plot.wellPath.front().x; x < plot.width; ++x) {
+        const int endX = plot.sections.sections[std::size_t(current)].endX;
+        // Where the vertical scale changes the path jumps: the whole column is searched there.
+        const bool atJoin = std::abs(x - endX) <= 2;
+        const int top = atJoin ? 0 : y - 5, bottom = atJoin ? plot.height : y + 5;
+        int hit = -1;
+        for (int yy = std::max(0, top); yy < std::min(bottom, plot.height); ++yy)
+            if (dc.GetPixel(x, yy) == colour) {
+                hit = yy;
+                break;
+            }
+        if (hit >= 0 && hit <= plot.clientHeight) {
+            y = hit;
+            found = true;
+        } else if (!found) {
+            y = 0;
+        }
+        plot.pathTrace.push_back({x, y});
+        if (x == endX + 2 && current + 1 < sections)
+            ++current;
+    }
+}
+
+}  // namespace horizontal

@@ -1,0 +1,165 @@
+#include "horizontal/draw/horzplot.h"
+
+#include "platform/gdi.h"
+
+#include <QString>
+
+namespace horizontal {
+
+namespace {
+
+void Run(const HorzPainters::Step& step, platform::Dc& dc, HorzPlot& plot)
+{
+    if (step)
+        step(dc, plot);
+}
+
+}  // namespace
+
+int RecordX(const HorzPlot& plot, std::int32_t depth)
+{
+    return plot.plotLeft + (depth - plot.plotFirstDepth) * plot.pixelsPerUnit;
+}
+
+QString DrawPlot(HorzPlot& plot, const HorzPainters& painters)
+{
+    const HorzViewSettings& s = *plot.settings;
+    // 1. The TVD range drawn.
+    plot.previousGreatestTvd = plot.greatestTvd;
+    const TvdRange range = DrawTvdRange(plot.leastTvd, plot.greatestTvd, plot.plotLastDepth);
+    plot.leastTvd = range.least;
+    plot.greatestTvd = range.greatest;
+    // 2. The tops of the range.
+    plot.tops = CollectTops(plot.allTops, plot.drawFrom, plot.greatestTvd);
+    // 3. Header, image size, the printout's scale kind.
+    if (s.imageFormat != 0)
+        plot.headerShown = true;
+    plot.plotLeft = plot.headerShown ? kHeaderWidth : kPlotLeftPlain;
+    const ImageSize size = PlotImageSize(plot.plotFirstDepth, plot.plotLastDepth, plot.pixelsPerUnit, plot.plotLeft,
+                                         plot.clientWidth, plot.clientHeight, plot.scrollHeight);
+    plot.printScaleKind = 5;
+    // 4. Bands and sections.
+    plot.width = size.width;
+    plot.height = size.height;
+    plot.bands = {};
+    if (painters.bandLayout)
+        painters.bandLayout(plot);
+    plot.tvdSpan = float(plot.greatestTvd - plot.leastTvd);
+    SectionInputs in;
+    in.leastTvd = plot.leastTvd;
+    in.greatestTvd = plot.greatestTvd;
+    in.plotFirstDepth = plot.plotFirstDepth;
+    in.plotLastDepth = plot.plotLastDepth;
+    in.drawFrom = plot.drawFrom;
+    in.pixelsPerUnit = plot.pixelsPerUnit;
+    in.plotLeft = plot.plotLeft;
+    in.pathTop = plot.bands.pathTop;
+    in.pathBottom = plot.bands.pathBottom;
+    in.sectionMissing = plot.sectionMissing;
+    in.scalingAllowed = plot.scalingAllowed;
+    in.regionalDip = s.regionalDip;
+    static const HorzSetupRecord kNone{};
+    plot.sections = CheckVerticalSection(plot.setup ? *plot.setup : kNone, in);
+    // 5. Fresh point arrays.
+    plot.points = {};
+    plot.wellPath.clear();
+    plot.pathTrace.clear();
+    plot.pictureFailures.clear();
+    // 6. The new images are made before the old ones go: on failure the old plot stays.
+    platform::ImageDescriptor image, image2;
+    auto keepOld = [&plot](const char* message) {
+        plot.width = plot.image.Width();
+        plot.height = plot.image.Height();
+        return QString::fromLatin1(message);
+    };
+    if (platform::allocimage(image, plot.width, plot.height, 24) != platform::IMAGE_OK)
+        return keepOld("Image Memory allocation failed");
+    if (platform::allocimage(image2, plot.width, plot.height, 24) != platform::IMAGE_OK)
+        return keepOld("Image2 Memory allocation failed");
+    plot.image = std::move(image);
+    plot.image2 = std::move(image2);
+    // 7. White.
+    platform::Dc dc(plot.image.image);
+    dc.PatBlt(0, 0, plot.width, plot.height, platform::WHITENESS);
+    // 8. Path, its trace, track points, picture list, lithology tiles.
+    Run(painters.wellPath, dc, plot);
+    TraceWellPath(dc, plot);
+    plot.points.count = painters.trackPoints ? painters.trackPoints(plot) : 0;
+    if (painters.listPictures)
+        painters.listPictures(plot);
+    if (painters.lithTiles)
+        painters.lithTiles(plot);
+    // 9. Pictures.
+    if (s.drawLithPics && plot.options.pictures)
+        DrawPictureBand(dc, plot);
+    // 10. Curves and slide marks.
+    if (s.drawGas || !plot.options.customTracks)
+        DrawGasCurves(dc, plot);
+    DrawSlideMarks(dc, plot);
+    if (s.drawRates || !plot.options.customTracks)
+        DrawRateCurve(dc, plot);
+    if (s.drawGamma && plot.options.gammaData) {
+        DrawGammaCurve(dc, plot);
+        if (plot.options.thirdCurve)
+            DrawThirdCurve(dc, plot);
+    }
+    if (s.drawWrtGamma)
+        DrawWrtGammaCurve(dc, plot);
+    // 11. Show and hardness rows.
+    if (s.drawShows)
+        DrawShowRows(dc, plot);
+    if (plot.options.hardness)
+        DrawHardnessRow(dc, plot);
+    // 12.
+    if (s.drawLithOnWellTrack)
+        Run(painters.pathLithology, dc, plot);
+    if (plot.targetLoaded)
+        Run(painters.targetPath, dc, plot);
+    if (!plot.tops.tops.empty() && plot.options.topCrossings)
+        Run(painters.topCrossings, dc, plot);
+    // 13.
+    if (!s.markers.empty())
+        DrawMarkers(dc, plot);
+    if (plot.surveyDisplay)
+        Run(painters.surveyLabels, dc, plot);
+    // 14.
+    if (plot.headerShown)
+        Run(painters.header, dc, plot);
+    plot.headerButtonHides = plot.headerShown;
+    // 15.
+    if (plot.pictures && !s.hidePictures)
+        Run(painters.pictureMarkers, dc, plot);
+    if (plot.anchorGammaLoaded)
+        Run(painters.gammaPanel, dc, plot);
+    if (s.multipleTargetGammas)
+        Run(painters.curveFiles, dc, plot);
+    if (plot.targetGammaLoaded)
+        Run(painters.targetPanels, dc, plot);
+    // 16.
+    if (s.drawCustomTracks && plot.options.customTracks)
+        Run(painters.customTracks, dc, plot);
+    // 17. The copy without the notes, then the notes.
+    platform::copyimagebits(plot.image, plot.image2);
+    if (s.drawMemos)
+        Run(painters.notes, dc, plot);
+    FreeTrackArrays(plot);
+    return {};
+}
+
+void FreeTrackArrays(HorzPlot& plot)
+{
+    const int count = plot.points.count;
+    plot.points = {};
+    plot.points.count = count;
+}
+
+void RestorePlotImage(HorzPlot& plot, const HorzPainters& painters)
+{
+    if (plot.image.Empty() || plot.image2.Empty())
+        return;
+    platform::copyimagebits(plot.image2, plot.image);
+    platform::Dc dc(plot.image.image);
+    Run(painters.notes, dc, plot);
+}
+
+}  // namespace horizontal

@@ -1,0 +1,147 @@
+#pragma once
+// The horizontal plot drawn into two off-screen images in a fixed order: the first holds the plot the
+// window shows, the second a copy taken before the note texts, so that notes are redrawn without
+// drawing the plot again. The window fills a HorzPlot from the records and the set-up, and DrawPlot
+// runs the painters; each step is a HorzPainters entry, so the bands, the well path, the track points,
+// the header, the panels and the notes plug in where they belong.
+#include "elog/pictures.h"
+#include "entry/topsex.h"
+#include "horizontal/horzpipeline.h"
+#include "horizontal/horzsetup.h"
+#include "horizontal/horzview.h"
+#include "layout/pentable.h"
+#include "platform/draw/imagelib.h"
+#include "tracks/draw/customhorz.h"
+#include "wellfile/record.h"
+
+#include <QImage>
+
+#include <array>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace horizontal {
+
+// Where the bands stand (y grows downwards); set by the band layout.
+struct HorzBands {
+    int pathTop = 0, pathBottom = 0;  // the well-path area
+    int gasBottom = 0, rateBottom = 0, gammaBottom = 0;
+    int showBottom = 0;               // the three show rows stand on it, porosity lowest
+    int rowUnit = 0;                  // height of one row unit
+    std::array<int, 3> rowCounts{};   // porosity, fluorescence, cut
+    int hardnessBottom = 0, hardnessHeight = 0;
+    int lithTop = 0, lithBottom = 0;  // the lithology band
+    int pictureBottom = 0, pictureSize = 0;
+    int rowsRight = 0;                // right end of the rows
+};
+
+// The track points of one drawing: one array per gas (the ninth CO2), rate (and its stairs), gamma,
+// the third lower-band curve and WRT gamma.
+struct HorzPoints {
+    std::array<std::vector<platform::POINT>, 9> gas;
+    std::vector<platform::POINT> rate, rateStairs, gamma, third, wrt;
+    int count = 0;  // the track points, two per record
+};
+
+// The main window's switches and colours the plot reads.
+struct HorzPlotOptions {
+    bool customTracks = false;   // the window has custom tracks
+    bool gammaData = false;      // the window holds gamma data
+    bool thirdCurve = false;     // the third lower-band curve is held and switched on
+    bool co2Track = false;
+    bool hardness = false;
+    bool pictures = false;       // the window's picture option
+    bool topCrossings = false;
+    bool rateFill = false, gammaFill = false, wrtFill = false;
+    int gammaShift = 0;          // the window's shift count of the gamma fill
+    int profile = 0;             // the logging-company profile
+    int screenWidth = 1920;
+    platform::COLORREF gasFillColour = 0, gammaFillColour = 0, wrtFillColour = 0, slideColour = 0, wellPathColour = 0;
+};
+
+struct HorzPlot {
+    // Inputs.
+    const HorzViewSettings* settings = nullptr;
+    std::span<const wellfile::RECORD> records;  // the load's buffer
+    int first = 0;          // index of the first counted record
+    int toDraw = 0;
+    int counted = 0;
+    std::int32_t drawFrom = 0;
+    std::int32_t leastTvd = 0, greatestTvd = 0, previousGreatestTvd = 0;
+    std::int32_t plotFirstDepth = 0, plotLastDepth = 1;
+    int pixelsPerUnit = 8;
+    bool headerShown = false;
+    bool surveyDisplay = false;
+    bool printing = false;
+    bool targetLoaded = false, anchorGammaLoaded = false, targetGammaLoaded = false;
+    int clientWidth = 0, clientHeight = 0, scrollHeight = 20;
+    const HorzSetupRecord* setup = nullptr;     // the record as read for this drawing
+    bool sectionMissing = false, scalingAllowed = false;
+    std::span<const entry::TOPSEX> allTops;
+    const elog::PictureTable* pictures = nullptr;
+    std::array<layout::PenSpec, layout::kPenCount> pens{};
+    HorzPlotOptions options;
+    std::vector<QImage> lithTiles;  // by symbol number (40 x 11), built by the lithology tiles
+
+    // What the drawing leaves.
+    int plotLeft = 50;
+    int width = 0, height = 0;
+    HorzBands bands;
+    SectionPlan sections;
+    float tvdSpan = 0;
+    TopsOfRange tops;
+    HorzPoints points;
+    std::vector<platform::POINT> wellPath;   // the drawn path line, from its first column
+    std::vector<platform::POINT> pathTrace;  // the path read back from the image, one per column
+    std::vector<tracks::HorzPictureFailure> pictureFailures;
+    platform::ImageDescriptor image, image2;
+    bool headerButtonHides = false;  // the VIEW HEADER button reads "Hide Header"
+    int printScaleKind = 0;
+};
+
+// The drawing's steps that other parts of the view provide; each does nothing until it is filled.
+struct HorzPainters {
+    using Step = std::function<void(platform::Dc&, HorzPlot&)>;
+    std::function<void(HorzPlot&)> bandLayout;  // the bands and the path area
+    Step wellPath;                              // frame, grids and the path line (fills wellPath)
+    std::function<int(HorzPlot&)> trackPoints;  // fills the point arrays; their number
+    std::function<void(HorzPlot&)> listPictures, lithTiles;
+    Step pathLithology, targetPath, topCrossings, surveyLabels, header, pictureMarkers;
+    Step gammaPanel, curveFiles, targetPanels, customTracks, notes;
+    // The drawing's files, read before it by their part of the view: a gamma file from a TVD, the target
+    // file from the least TVD. True when loaded.
+    using Loader = std::function<bool(HorzPlot&, const QString& path, std::int32_t fromTvd)>;
+    Loader anchorGamma, targetGamma, target;
+};
+// The view's painters as they stand.
+HorzPainters DefaultPainters();
+
+// Steps 1 to 17: range, tops, sizes, sections, images (made before the old ones go: on failure the old
+// plot stays and the message is returned), then every painter in order; the note copy. Empty on success.
+QString DrawPlot(HorzPlot& plot, const HorzPainters& painters);
+// The point arrays of one drawing let go once it is done (their count stays).
+void FreeTrackArrays(HorzPlot& plot);
+// The second image copied back into the first and the note texts drawn again; no plot painter runs.
+void RestorePlotImage(HorzPlot& plot, const HorzPainters& painters);
+
+// The painters of this file's steps.
+int RecordX(const HorzPlot& plot, std::int32_t depth);
+void DrawCurve(platform::Dc& dc, const HorzPlot& plot, std::span<const platform::POINT> points,
+               const platform::Pen& pen, bool fill, platform::COLORREF fillColour, int bandBottom);
+void DrawGasCurves(platform::Dc& dc, const HorzPlot& plot);
+void DrawRateCurve(platform::Dc& dc, const HorzPlot& plot);
+void DrawGammaCurve(platform::Dc& dc, const HorzPlot& plot);
+void DrawThirdCurve(platform::Dc& dc, const HorzPlot& plot);
+void DrawWrtGammaCurve(platform::Dc& dc, const HorzPlot& plot);
+void DrawSlideMarks(platform::Dc& dc, const HorzPlot& plot);
+void DrawShowRows(platform::Dc& dc, const HorzPlot& plot);
+void DrawHardnessRow(platform::Dc& dc, const HorzPlot& plot);
+void DrawMarkers(platform::Dc& dc, const HorzPlot& plot);
+void DrawPictureBand(platform::Dc& dc, HorzPlot& plot);
+void TraceWellPath(const platform::Dc& dc, HorzPlot& plot);
+
+// The image file of format 1 (BMP) to 4 (PNG) at `path`: 0 when written, else the library's code.
+int SavePlotImage(const HorzPlot& plot, const QString& path, int format);
+
+}  // namespace horizontal
