@@ -70,13 +70,6 @@ bool Acceptable(app::LogState& s, const QString& path)
     return ValidateDataFile(target, path) == 1;
 }
 
-QString WithSlash(QString folder)
-{
-    if (!folder.isEmpty() && !folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
-}
-
 void Verbose(app::LogState& s, const char* text)
 {
     if (s.env.verboseActivityLog)
@@ -110,7 +103,7 @@ int SetFileName(app::LogState& s, const app::WellServices& sv, const QString& pa
     const QFileInfo info(path);
     OpenWell& well = s.well.file;
     well.wellName = info.completeBaseName();
-    well.currentFolder = WithSlash(info.absolutePath());
+    well.currentFolder = platform::WithSlash(info.absolutePath());
     s.well.lastBookedDepth = 0;  // bookings of the well open before do not hold this one's back
     s.well.sharedFolderWell = SharedFolderPath(well.currentFolder, s.well.loggerId);
     sv.view->LoadWellTitle(s);

@@ -30,13 +30,6 @@ namespace app {
 
 namespace {
 
-QString WithSlash(QString folder)
-{
-    if (!folder.isEmpty() && !folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
-}
-
 // A sub-folder looked up without regard to letter case (folders copied from Windows stations), made
 // with the given name when there is none. Returns its path with a trailing '/'.
 QString EnsureFolder(const QString& parent, const QString& name)
@@ -44,7 +37,7 @@ QString EnsureFolder(const QString& parent, const QString& name)
     const QString found = platform::FindFileNoCase(parent, name);
     if (!QFileInfo(found).isDir())
         QDir().mkpath(found);
-    return WithSlash(found);
+    return platform::WithSlash(found);
 }
 
 bool SameFolder(const QString& a, const QString& b)
@@ -115,13 +108,13 @@ void SettleFolders(LogState& s)
 {
     Environment& env = s.env;
     wellfile::OpenWell& well = s.well.file;
-    well.currentFolder = WithSlash(QDir::currentPath());
+    well.currentFolder = platform::WithSlash(QDir::currentPath());
 
     QString install;
     if (wellfile::GetInstallDir(install)) {
         while (install.size() > 1 && install.endsWith(u'/'))
             install.chop(1);
-        install = WithSlash(install);
+        install = platform::WithSlash(install);
     } else {
         install = platform::DefaultInstallFolder();
     }
@@ -130,7 +123,7 @@ void SettleFolders(LogState& s)
 
     // The default install folder keeps the wells itself; any other install (or a documents marker)
     // keeps them in the user's documents.
-    const QString home = WithSlash(platform::CurrentFolderRoots().home);
+    const QString home = platform::WithSlash(platform::CurrentFolderRoots().home);
     const bool standardInstall = SameFolder(install, platform::DefaultInstallFolder()) ||
                                  SameFolder(install, home + QStringLiteral("Strativ/"));
     env.useDocumentsFolder = !standardInstall || MarkerFileExists(install, kDocumentsMarker);

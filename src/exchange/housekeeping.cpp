@@ -26,14 +26,9 @@ constexpr std::array<const char*, 28> kWellFolderSet = {
 constexpr std::array<const char*, 9> kFieldSettings = {".cfg", ".hor", ".sch", ".top", ".grdx",
                                                        ".clr", ".wfg", ".lfg", ".hdr"};
 
-QString WithSlash(const QString& folder)
-{
-    return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
-}
-
 bool SameFolder(const QString& a, const QString& b)
 {
-    return !a.isEmpty() && !b.isEmpty() && WithSlash(a).compare(WithSlash(b), Qt::CaseInsensitive) == 0;
+    return !a.isEmpty() && !b.isEmpty() && platform::WithSlash(a).compare(platform::WithSlash(b), Qt::CaseInsensitive) == 0;
 }
 
 // Other wells' files are taken away only from a published, user or remote folder.
@@ -88,7 +83,7 @@ void RemoveSet(const QString& folder, const QString& base, Removal removal)
 int DeleteWellFromFolder(const HousekeepingPlaces& places, const QString& path, bool backup, Removal removal)
 {
     const QFileInfo info(path);
-    const QString folder = WithSlash(info.absolutePath());
+    const QString folder = platform::WithSlash(info.absolutePath());
     const QString base = FileBaseName(path);
     RemoveSet(folder, base, removal);
     if (backup)
@@ -162,7 +157,7 @@ int RemoveOtherWells(const HousekeepingPlaces& places, const QString& folder, co
 
 int KeepNewestDataFile(const HousekeepingPlaces& places, const QString& path, QString& result)
 {
-    const QString folder = WithSlash(QFileInfo(path).absolutePath());
+    const QString folder = platform::WithSlash(QFileInfo(path).absolutePath());
     const QStringList names = Matches(folder, QStringLiteral("*.svm"));
     if (names.isEmpty())
         return 0;

@@ -15,13 +15,6 @@ namespace exchange {
 
 namespace {
 
-QString WithSlash(QString folder)
-{
-    if (!folder.isEmpty() && !folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
-}
-
 QString FieldText(const char* field, std::size_t size)
 {
     return QString::fromLatin1(field, qsizetype(strnlen(field, size)));
@@ -58,7 +51,7 @@ QStringList FilesMatching(const QString& folder, const QString& pattern)
 
 QString SendFolderOf(const QString& dataFolder)
 {
-    return WithSlash(platform::FindFileNoCase(dataFolder, QStringLiteral("sendfile")));
+    return platform::WithSlash(platform::FindFileNoCase(dataFolder, QStringLiteral("sendfile")));
 }
 
 QString DatedSendCopy(const QString& dataFolder, const QString& wellName, const QDate& today, const QString& extension)

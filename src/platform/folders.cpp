@@ -15,13 +15,6 @@ std::mutex g_rootsMutex;
 FolderRoots g_roots;
 bool g_rootsSet = false;
 
-QString WithSlash(QString p)
-{
-    if (!p.isEmpty() && !p.endsWith(u'/'))
-        p += u'/';
-    return p;
-}
-
 FolderRoots Roots()
 {
     const std::lock_guard lock(g_rootsMutex);
@@ -45,6 +38,13 @@ void SetFolderRoots(const FolderRoots& roots)
 }
 
 FolderRoots CurrentFolderRoots() { return Roots(); }
+
+QString WithSlash(QString folder)
+{
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
 
 QString DocumentsFolder()
 {

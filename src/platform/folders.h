@@ -30,6 +30,8 @@ QString SettingsFile();
 // (ending with '/'), else empty (no second folder).
 QString SecondDataFolder();
 
+// The folder with one trailing '/' (an empty folder stays empty).
+QString WithSlash(QString folder);
 // Joins a folder and a name with exactly one '/' between them.
 QString JoinPath(const QString& folder, const QString& name);
 // Finds `name` in `folder` ignoring letter case (files from Windows stations); returns the path of the
