@@ -3,7 +3,9 @@
 #include "app/commandids.h"
 #include "app/ui/logwindow.h"
 #include "app/ui/qbtndlg.h"
+#include "elog/elog_services.h"
 #include "horizontal/ui/horzdlg.h"
+#include "horizontal/ui/horzsetupdlg.h"
 
 namespace horizontal {
 
@@ -61,6 +63,25 @@ int HorzWindowServices::ApplySetup(app::LogState&, QWidget* view)
 {
     auto* v = qobject_cast<HorzDlg*>(view);
     return v ? v->ApplySetup() : 0;
+}
+
+int HorzWindowServices::RunSetupDialog(app::LogState& log, QWidget* parent, QWidget* view)
+{
+    auto* main = qobject_cast<LogWindow*>(window_.data());
+    HorzSetupDlg dialog(parent, log);
+    dialog.runTvdDialog = [main, &log](std::span<wellfile::RECORD> records) {
+        if (main)
+            main->Neighbours().elog->RunTvdDialog(log, records, 1);  // survey mode
+    };
+    auto* v = qobject_cast<HorzDlg*>(view);
+    if (v) {
+        v->SetSetupDialog(&dialog);
+        dialog.redrawView = [v] { v->LoadAndDraw(0); };
+    }
+    const int result = dialog.Execute();
+    if (v)
+        v->SetSetupDialog(nullptr);
+    return result;
 }
 
 bool HorzWindowServices::ToggleSurveyDisplay(app::LogState&, QWidget* view)
