@@ -95,7 +95,8 @@ HorzSetupForm FormOf(HorzSetupRecord& r, const HorzSetupInputs& in, const QStrin
     f.targetFile = ShownPath(r.targetFile, currentFolder);
 
     f.regionalDip = QString::asprintf("%.2f", double(r.regionalDip));
-    r.gasCount = std::min<std::int32_t>(r.gasCount, 6);
+    if (r.gasCount > 6)
+        r.gasCount = 6;
     f.gasCount = QString::number(r.gasCount);
     if (r.textBlockCount < 1)
         r.textBlockCount = 10;
@@ -132,7 +133,7 @@ void StoreForm(HorzSetupRecord& r, const HorzSetupForm& f, const HorzSetupInputs
     r.gasCount = std::clamp(platform::LeadingInt(f.gasCount), 0, 6);
     r.textBlockCount = std::min(platform::LeadingInt(f.textBlocks), 20);
     r.highlightTargetGammaBelow = platform::LeadingInt(f.highlight);
-    if (r.sectionCount < 2)
+    if (f.drawFromEnabled)  // disabled when the sections give the draw-from depth
         r.drawFromDepth = platform::LeadingInt(f.drawFrom);
     const QString noKb = QStringLiteral("No Kb");
     if (f.targetKb.compare(noKb, Qt::CaseInsensitive) != 0)

@@ -260,6 +260,7 @@ HorzSetupForm HorzSetupDlg::FormOfControls() const
     f.targetFile = GetText(TargetFile);
     f.regionalDip = GetText(RegionalDip);
     f.drawFrom = GetText(DrawFrom);
+    f.drawFromEnabled = IsEnabled(DrawFrom);
     f.anchorKb = GetText(AnchorKb);
     f.targetKb = GetText(TargetKb);
     f.gasCount = GetText(GasCount);
