@@ -6,6 +6,7 @@
 #include "app/welltops.h"
 #include "horizontal/horizontal_services.h"
 #include "horizontal/horzsetup.h"
+#include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/tvdlithdlg.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
@@ -371,6 +372,34 @@ TEST(HorzSetupDialog, SectionsAreEditedAndStoredOnlyByDone)
     EXPECT_EQ(+r->sections[2].startMd, 1380);
     EXPECT_FLOAT_EQ(+r->sections[2].dip, 3.5f);
     EXPECT_EQ(+r->sections[3].startMd, 0);
+}
+
+TEST(HorzSetupDialog, TheViewsSetupRedrawsAfterSectionsAndAppliesWhatWasSaved)
+{
+    SetupOnWell f([](HorzSetupRecord& r) {
+        r.sections[0] = Section(1100, 1400, 1050, 1100, 0);
+        r.sectionCount = 1;
+    });
+    f.S().env.screenWidth = 1920;
+    f.S().env.screenHeight = 1080;
+    f.S().options.horizontalEditing = true;
+    f.window.EvCommand(app::cmd::HorizontalView);
+    auto* view = qobject_cast<horizontal::HorzDlg*>(f.window.Tools().horzView.data());
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->Settings().drawDescriptions);
+    Dialog::QueueTestScript([view](Dialog& d) {
+        EXPECT_EQ(view->ChildDialog(), &d);
+        const int redraws = view->Redraws();
+        d.Click(138);
+        EXPECT_EQ(view->Redraws(), redraws + 1);
+        d.SetCheck(120, 1);
+        d.Click(153);
+        d.Click(platform::IDOK);
+    });
+    Dialog::QueueTestScript([](Dialog& b) { b.Click(platform::IDOK); });
+    view->CmSetup();
+    EXPECT_TRUE(view->Settings().drawDescriptions);
+    EXPECT_EQ(view->ChildDialog(), nullptr);
 }
 
 TEST(HorzSetupDialog, TopsLithologyIsWrittenToTheTopsFile)
