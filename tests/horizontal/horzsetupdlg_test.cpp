@@ -145,8 +145,14 @@ TEST(HorzSetupDialog, SaveStoresTheControlsWithinTheirLimits)
         r.targetOffsetKb = 111;
         r.anchorOffsetKb = 222;
         r.markers[0].symbolNumber = 3;
+        std::strcpy(r.anchorGammaFile, "/data/A@1.svc");
+        std::strcpy(r.targetGammaFile, "/data/B@1.svc");
     });
+    for (const char* name : {"H@100.svc", "H@200.svc", "h@300.svc", "other.svc"})
+        WriteBytes(f.S().well.file.currentFolder + name, QByteArray(96, 0));
     f.Run([&f](Dialog& d) {
+        EXPECT_TRUE(d.Control(148)->isVisible());  // several target gamma files and both paths set
+        d.SetCheck(148, 1);
         EXPECT_EQ(Selected(d, 128), "None");
         EXPECT_EQ(Selected(d, 110), "1-1500");
         EXPECT_FALSE(d.IsEnabled(106));
@@ -179,6 +185,7 @@ TEST(HorzSetupDialog, SaveStoresTheControlsWithinTheirLimits)
         EXPECT_EQ(+r->gammaScale, 9);
         EXPECT_EQ(+r->sections[1].endMd, 1400);
         EXPECT_EQ(+r->markers[0].symbolNumber, 3);
+        EXPECT_EQ(+r->multipleTargetGammas, 1);
 
         d.SetText(119, "-3");
         d.SetText(154, "0");
