@@ -6,6 +6,7 @@
 #include "elog/elog_services.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horzsetupdlg.h"
+#include "platform/services.h"
 
 namespace horizontal {
 
@@ -67,6 +68,10 @@ int HorzWindowServices::ApplySetup(app::LogState&, QWidget* view)
 
 int HorzWindowServices::RunSetupDialog(app::LogState& log, QWidget* parent, QWidget* view)
 {
+    if (log.well.file.wellName.isEmpty()) {  // no well: no ".hor" to set up
+        platform::MessageBeep(0);
+        return 0;
+    }
     auto* main = qobject_cast<LogWindow*>(window_.data());
     HorzSetupDlg dialog(parent, log);
     dialog.runTvdDialog = [main, &log](std::span<wellfile::RECORD> records) {
