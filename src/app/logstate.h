@@ -429,6 +429,7 @@ struct OptionSettings {
     // the first, its lithology pictures only with the second; a viewer station hides its SETUP button.
     bool horizontalVerticalGas = false;
     bool horizontalLithPictures = false;
+    bool horizontalEditing = false;  // the set-up offers "Edit Vertical Scaling"
     bool viewerStation = false;
 };
 

@@ -25,7 +25,8 @@ public:
     virtual void CloseView(app::LogState& log, QWidget* view);
     // Reads the horizontal set-up again; non-zero when it could.
     virtual int ApplySetup(app::LogState& log, QWidget* view);
-    // The set-up dialog on the open view (or none), run modally; 1 when it saved the set-up.
+    // The set-up dialog on the open view (or none), run modally: 1 when it ended with CLOSE (the view then
+    // applies the set-up), 2 after the field/local switch; 0 when there is none.
     virtual int RunSetupDialog(app::LogState& log, QWidget* parent, QWidget* view);
     // Toggles the open view's survey display and draws it again; the new state.
     virtual bool ToggleSurveyDisplay(app::LogState& log, QWidget* view);

@@ -29,7 +29,7 @@ class HorzDlg final : public platform::Dialog {
     Q_OBJECT
 public:
     // `closed` runs once the view has closed by itself (its close box): the owner forgets it.
-    // `runSetup` runs the set-up dialog on this view and answers 1 when it saved.
+    // `runSetup` runs the set-up dialog on this view and answers 1 when it ended with CLOSE.
     HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> closed = {},
             std::function<int(HorzDlg&)> runSetup = {});
     ~HorzDlg() override;

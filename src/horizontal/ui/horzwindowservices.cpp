@@ -3,7 +3,10 @@
 #include "app/commandids.h"
 #include "app/ui/logwindow.h"
 #include "app/ui/qbtndlg.h"
+#include "elog/elog_services.h"
 #include "horizontal/ui/horzdlg.h"
+#include "horizontal/ui/horzsetupdlg.h"
+#include "platform/services.h"
 
 namespace horizontal {
 
@@ -61,6 +64,29 @@ int HorzWindowServices::ApplySetup(app::LogState&, QWidget* view)
 {
     auto* v = qobject_cast<HorzDlg*>(view);
     return v ? v->ApplySetup() : 0;
+}
+
+int HorzWindowServices::RunSetupDialog(app::LogState& log, QWidget* parent, QWidget* view)
+{
+    if (log.well.file.wellName.isEmpty()) {  // no well: no ".hor" to set up
+        platform::MessageBeep(0);
+        return 0;
+    }
+    auto* main = qobject_cast<LogWindow*>(window_.data());
+    HorzSetupDlg dialog(parent, log);
+    dialog.runTvdDialog = [main, &log](std::span<wellfile::RECORD> records) {
+        if (main)
+            main->Neighbours().elog->RunTvdDialog(log, records, 1);  // survey mode
+    };
+    auto* v = qobject_cast<HorzDlg*>(view);
+    if (v) {
+        v->SetSetupDialog(&dialog);
+        dialog.redrawView = [v] { v->LoadAndDraw(0); };
+    }
+    const int result = dialog.Execute();
+    if (v)
+        v->SetSetupDialog(nullptr);
+    return result;
 }
 
 bool HorzWindowServices::ToggleSurveyDisplay(app::LogState&, QWidget* view)

@@ -18,6 +18,7 @@ public:
     bool CloseChildWindow(QWidget* view) override;
     void CloseView(app::LogState& log, QWidget* view) override;
     int ApplySetup(app::LogState& log, QWidget* view) override;
+    int RunSetupDialog(app::LogState& log, QWidget* parent, QWidget* view) override;
     bool ToggleSurveyDisplay(app::LogState& log, QWidget* view) override;
 
 private:

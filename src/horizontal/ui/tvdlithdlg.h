@@ -1,0 +1,31 @@
+#pragma once
+// TVDLITHDLG (dialog 56, "TVD Lithology"): gives each formation top one of nine lithologies for the
+// horizontal view's overlay. Each SAVE writes all tops through `saveTops`.
+#include "entry/topsex.h"
+#include "platform/ui/dialog.h"
+
+#include <functional>
+#include <vector>
+
+namespace horizontal {
+
+class TVDLITHDLG final : public platform::Dialog {
+    Q_OBJECT
+public:
+    // `saveTops` writes the tops file; 0 when it could not.
+    TVDLITHDLG(QWidget* parent, std::vector<entry::TOPSEX>& tops, std::function<int()> saveTops);
+
+protected:
+    void SetupWindow() override;
+
+private:
+    void ShowLithology();
+    void EvTopSelChange();
+    void CmSave();
+
+    std::vector<entry::TOPSEX>& tops_;
+    std::function<int()> saveTops_;
+    int current_ = 0;
+};
+
+}  // namespace horizontal
