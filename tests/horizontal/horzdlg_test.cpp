@@ -211,6 +211,40 @@ TEST(HorzWindow, DrawsTheDeviatedWellAndWritesItsImageFile)
     EXPECT_EQ(At<std::int32_t>(f.Hor(), 956), 0);
 }
 
+TEST(HorzWindow, TheBandsFollowTheWindowAndASmallOneStillGetsAPathArea)
+{
+    ViewOnWell f([](HorzSetupRecord& r) {
+        r.textInOwnTrack = 1;
+        r.textBlockCount = 25;  // hand-edited: the dialog allows 1..20
+        r.drawShows = r.drawLithPics = r.drawLithOnWellTrack = r.drawCustomTracks = 0;
+        r.logGas = r.logRop = r.logGamma = 0;
+    });
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    view->resize(1200, 715);
+    view->ToggleSurveyDisplay();
+    const horizontal::HorzPlot& p = view->Plot();
+    const horizontal::HorzBands& b = p.bands;
+    EXPECT_EQ(b.lowerBase, 688);
+    EXPECT_EQ(b.lowerTop, 528);
+    EXPECT_EQ(b.notesBandTop, 476 - 200);  // 20 blocks of 10
+    EXPECT_EQ(b.pathBottom, b.notesBandTop);
+    // The grids stand where the layout put them: between two records' columns the lower band's
+    // blue lines every fifth division and the TVD frame at the path area's top.
+    const int x = p.plotLeft + 8 * 25 + 3;
+    for (int y : {b.lowerTop, b.lowerBase - 40, b.lowerBase - 80, b.pathTop + 1})
+        EXPECT_EQ(view->Image().pixel(x, y), qRgb(0, 0, 255)) << y;
+    EXPECT_EQ(view->Image().pixel(x, b.lowerBase - 8), qRgb(192, 192, 192));
+
+    // A window 300 high: the image grows so that the path area keeps 20 pixels.
+    view->resize(1200, 300);
+    view->ToggleSurveyDisplay();
+    EXPECT_GE(b.pathBottom - b.pathTop, 20);
+    EXPECT_GT(b.plotBottom, 280);
+    EXPECT_EQ(view->Image().height(), b.plotBottom);
+    EXPECT_GT(p.sections.sections[0].pxPerTvd, 0.0f);
+}
+
 TEST(HorzWindow, MissingVerticalSectionWithADipIsToldAtEveryDrawingUntilTheSetupIsApplied)
 {
     ViewOnWell f([](HorzSetupRecord& r) { r.regionalDip = 2.0f; });
