@@ -186,7 +186,7 @@ TEST(HorzWindow, DrawsTheDeviatedWellAndWritesItsImageFile)
     EXPECT_EQ(view->Image().width(),
               std::max((p.plotLastDepth - p.plotFirstDepth) * 8 + 500 + 50, view->width() + 500));
     // The slide marks of the well's slides stand on the rate band.
-    const int y = p.bands.rateBottom - (view->Settings().blockedRop ? 2 : 4);
+    const int y = p.bands.lowerBase - (view->Settings().blockedRop ? 2 : 4);
     int slid = 0;
     for (int x = 0; x < view->Image().width(); ++x) {
         const QColor c = view->Image().pixelColor(x, y);
@@ -209,6 +209,40 @@ TEST(HorzWindow, DrawsTheDeviatedWellAndWritesItsImageFile)
     EXPECT_EQ(asked.caption, "SAVE IMAGE AS");
     EXPECT_EQ(asked.flags, unsigned(platform::MB_OKCANCEL));
     EXPECT_EQ(At<std::int32_t>(f.Hor(), 956), 0);
+}
+
+TEST(HorzWindow, TheBandsFollowTheWindowAndASmallOneStillGetsAPathArea)
+{
+    ViewOnWell f([](HorzSetupRecord& r) {
+        r.textInOwnTrack = 1;
+        r.textBlockCount = 25;  // hand-edited: the dialog allows 1..20
+        r.drawShows = r.drawLithPics = r.drawLithOnWellTrack = r.drawCustomTracks = 0;
+        r.logGas = r.logRop = r.logGamma = 0;
+    });
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    view->resize(1200, 715);
+    view->ToggleSurveyDisplay();
+    const horizontal::HorzPlot& p = view->Plot();
+    const horizontal::HorzBands& b = p.bands;
+    EXPECT_EQ(b.lowerBase, 688);
+    EXPECT_EQ(b.lowerTop, 528);
+    EXPECT_EQ(b.notesBandTop, 476 - 200);  // 20 blocks of 10
+    EXPECT_EQ(b.pathBottom, b.notesBandTop);
+    // The grids stand where the layout put them: between two records' columns the lower band's
+    // blue lines every fifth division and the TVD frame at the path area's top.
+    const int x = p.plotLeft + 8 * 25 + 3;
+    for (int y : {b.lowerTop, b.lowerBase - 40, b.lowerBase - 80, b.pathTop + 1})
+        EXPECT_EQ(view->Image().pixel(x, y), qRgb(0, 0, 255)) << y;
+    EXPECT_EQ(view->Image().pixel(x, b.lowerBase - 8), qRgb(192, 192, 192));
+
+    // A window 300 high: the image grows so that the path area keeps 20 pixels.
+    view->resize(1200, 300);
+    view->ToggleSurveyDisplay();
+    EXPECT_GE(b.pathBottom - b.pathTop, 20);
+    EXPECT_GT(b.plotBottom, 280);
+    EXPECT_EQ(view->Image().height(), b.plotBottom);
+    EXPECT_GT(p.sections.sections[0].pxPerTvd, 0.0f);
 }
 
 TEST(HorzWindow, MissingVerticalSectionWithADipIsToldAtEveryDrawingUntilTheSetupIsApplied)
@@ -352,28 +386,34 @@ TEST(HorzWindow, TheDemoWellLoadsAndDraws)
     const QImage& image = view->Image();
     int inked = 0;
     for (int x = p.plotLeft; x < image.width(); x += 7)
-        inked += image.pixel(x, p.bands.showBottom) != qRgb(255, 255, 255);
+        inked += image.pixel(x, p.bands.showsBandBottom) != qRgb(255, 255, 255);
     EXPECT_GT(inked, (image.width() - p.plotLeft) / 7 / 2);
     EXPECT_EQ(p.image2.image, image);
 }
 
-TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlot)
+TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlotsHeader)
 {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
+    // The demo's tracks are allowed on the horizontal view; the view lays them out on a copy.
+    layout::TrackSet& list = window.State().customTracks.data->screenSet;
+    for (layout::CustomTrackEntry& e : list)
+        e.onHorizontalView = 1;
+    const layout::TrackSet before = list;
     window.EvCommand(app::cmd::HorizontalView);
     auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
     ASSERT_NE(view, nullptr);
-    auto inked = [view] {
+    auto inked = [view](int bottom) {
         const QImage& image = view->Image();
         int n = 0;
-        for (int y = 0; y < image.height(); y += 3)
+        for (int y = 0; y < bottom; y += 3)
             for (int x = view->Plot().plotLeft; x < image.width(); x += 3)
                 n += image.pixel(x, y) != qRgb(255, 255, 255);
         return n;
     };
-    const int without = inked();
+    const int without = inked(view->Image().height());
+    EXPECT_EQ(view->Plot().bands.gasTop, 0);
     const QString hor = horizontal::ViewSetupPath(horizontal::FilesOf(window.State()));
     QByteArray b = ReadBytes(hor);
     ASSERT_EQ(b.size(), qsizetype(sizeof(HorzSetupRecord)));
@@ -383,5 +423,12 @@ TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlot)
     ASSERT_TRUE(view->Settings().drawCustomTracks);
     view->ToggleSurveyDisplay();
     EXPECT_TRUE(view->Settings().drawCustomTracks);  // records were read
-    EXPECT_GT(inked(), without + 500);
+    const horizontal::HorzBands& bands = view->Plot().bands;
+    EXPECT_EQ(bands.divisionHeight, 6);
+    const int header = bands.gasTop;
+    ASSERT_GT(header, 20);
+    // The header's bands stand on the gas band's top and fill the rows above it.
+    EXPECT_GT(inked(header), 5000);  // far more than the MD grid's lines through it
+    EXPECT_GT(inked(view->Image().height()), without / 2);
+    EXPECT_EQ(std::memcmp(&before, &list, sizeof list), 0);  // the window's list is left as it was
 }

@@ -50,7 +50,7 @@ TEST(HorzPlot, SlideMarksBeginAndEndWithTheirLetters)
     for (int i = 10; i < 15; ++i)
         f.records[std::size_t(i)].slide = 1;
     f.plot.points.count = 80;  // 40 records
-    f.plot.bands.rateBottom = 500;
+    f.plot.bands.lowerBase = 500;
     f.settings.blockedRop = true;
     platform::Dc dc(f.image);
     dc.RecordText(true);
@@ -91,11 +91,11 @@ TEST(HorzPlot, ShowRowsStackPorosityFluorescenceAndCut)
     f.plot.pens[layout::PEN_POROSITY_FILL].colour = kRed;
     f.plot.points.count = 20;
     HorzBands& b = f.plot.bands;
-    b.showBottom = 400;
-    b.rowUnit = 5;
-    b.rowCounts = {3, 4, 3};
-    b.rowsRight = 1000;
-    b.hardnessBottom = 500;
+    b.showsBandBottom = 400;
+    b.showRowHeight = 5;
+    b.showRowCounts = {3, 4, 3};
+    b.plotRight = 1000;
+    b.hardnessBase = 500;
     b.hardnessHeight = 20;
     platform::Dc dc(f.image);
     DrawShowRows(dc, f.plot);
@@ -127,7 +127,7 @@ TEST(HorzPlot, MarkersAreScaledTilesAtTheirDepth)
     f.plot.sections.sections[0].pxPerTvd = 2.0f;
     f.plot.sections.sections[0].endX = 3250;
     f.plot.bands.pathTop = 20;
-    f.plot.bands.lithBottom = 300;
+    f.plot.bands.lithBandTop = 240;  // ten rows of 6: the band ends at 300
     const int y = 300 + 15 + 10 * 2;
     for (auto [screen, w, h] : {std::tuple{1920, 30, 8}, std::tuple{1000, 26, 7}}) {
         SCOPED_TRACE(screen);
@@ -159,8 +159,8 @@ TEST(HorzPlot, PicturesStandInTheirBandAndUnreadableOnesAreListed)
     table.folder = folder;
     table.all = {{2030, "h@2030.JPG"}, {2050, "H@2050.jpg"}, {2070, "missing.jpg"}};
     f.plot.pictures = &table;
-    f.plot.bands.pictureBottom = 400;
-    f.plot.bands.pictureSize = 30;
+    f.plot.bands.pictureBandBottom = 400;
+    f.plot.bands.pictureBandTop = 368;  // pictures of 30
     f.plot.width = 3300;
     platform::Dc dc(f.image);
     DrawPictureBand(dc, f.plot);
@@ -183,7 +183,7 @@ TEST(HorzPlot, CurveFillsMaskOnScreenOnly)
 {
     PlotOnWell f;
     f.plot.plotLeft = 50;
-    f.plot.bands.gasBottom = 200;
+    f.plot.bands.gasBase = 200;
     f.plot.pens[0] = {kRed, 1, layout::PS_SOLID};
     f.plot.pens[1] = {kBlue, 1, layout::PS_SOLID};
     f.plot.options.gasFillColour = kGreen;

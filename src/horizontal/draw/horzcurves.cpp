@@ -91,27 +91,27 @@ void DrawGasCurves(Dc& dc, const HorzPlot& plot)
     const int gases = std::clamp(plot.settings->gasCount, 0, 8);
     for (int g = 0; g < gases; ++g)
         DrawCurve(dc, plot, plot.points.gas[std::size_t(g)], PenAt(plot, g), g == 0 && plot.settings->fillBehindGas,
-                  plot.options.gasFillColour, plot.bands.gasBottom);
+                  plot.options.gasFillColour, plot.bands.gasBase);
     if (plot.options.co2Track)
-        DrawCurve(dc, plot, plot.points.gas[8], PenAt(plot, layout::PEN_CO2), false, 0, plot.bands.gasBottom);
+        DrawCurve(dc, plot, plot.points.gas[8], PenAt(plot, layout::PEN_CO2), false, 0, plot.bands.gasBase);
 }
 
 void DrawRateCurve(Dc& dc, const HorzPlot& plot)
 {
     const std::vector<POINT>& points = plot.settings->blockedRop ? plot.points.rateStairs : plot.points.rate;
     DrawCurve(dc, plot, points, PenAt(plot, layout::PEN_RATES), plot.options.rateFill, plot.options.gasFillColour,
-              plot.bands.rateBottom);
+              plot.bands.lowerBase);
 }
 
 void DrawGammaCurve(Dc& dc, const HorzPlot& plot)
 {
     const std::vector<POINT>& points = plot.points.gamma;
-    DrawCurve(dc, plot, points, PenAt(plot, layout::PEN_GAMMA), false, 0, plot.bands.gammaBottom);
+    DrawCurve(dc, plot, points, PenAt(plot, layout::PEN_GAMMA), false, 0, plot.bands.lowerBase);
     // The fill leaves out the points the gamma shifts moved past the plot's end.
     const int shift = std::max(0, plot.options.gammaShift);
     if (plot.options.gammaFill)
         DrawCurve(dc, plot, Head(points, int(points.size()) - shift), PenAt(plot, layout::PEN_GAMMA), true,
-                  plot.options.gammaFillColour, plot.bands.gammaBottom);
+                  plot.options.gammaFillColour, plot.bands.lowerBase);
 }
 
 void DrawThirdCurve(Dc& dc, const HorzPlot& plot)
@@ -122,7 +122,7 @@ void DrawThirdCurve(Dc& dc, const HorzPlot& plot)
 void DrawWrtGammaCurve(Dc& dc, const HorzPlot& plot)
 {
     DrawCurve(dc, plot, plot.points.wrt, PenAt(plot, 6), plot.options.wrtFill, plot.options.wrtFillColour,
-              plot.bands.rateBottom);
+              plot.bands.lowerBase);
 }
 
 void DrawSlideMarks(Dc& dc, const HorzPlot& plot)
@@ -131,7 +131,7 @@ void DrawSlideMarks(Dc& dc, const HorzPlot& plot)
     dc.SelectObject(Pen(plot.options.slideColour, 4));
     dc.SetTextColor(plot.options.slideColour);
     dc.SetBkMode(platform::TRANSPARENT);
-    const int y = plot.bands.rateBottom - (plot.settings->blockedRop ? 2 : 4);
+    const int y = plot.bands.lowerBase - (plot.settings->blockedRop ? 2 : 4);
     const int n = RowRecords(plot, 0);
     for (int i = 0; i < n; ++i) {
         const wellfile::RECORD& r = At(plot, i);
@@ -180,15 +180,15 @@ void DrawShowRows(Dc& dc, const HorzPlot& plot)
     platform::KeepPenAndBrush keep(dc);
     dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
     const HorzBands& b = plot.bands;
-    const int unit = b.rowUnit;
-    const int porosityBottom = b.showBottom;
-    const int fluorBottom = porosityBottom - b.rowCounts[0] * unit;
-    const int cutBottom = fluorBottom - b.rowCounts[1] * unit;
-    const int fluorHeight = b.rowCounts[1] * unit;
+    const int unit = b.showRowHeight;
+    const int porosityBottom = b.showsBandBottom;
+    const int fluorBottom = porosityBottom - b.showRowCounts[0] * unit;
+    const int cutBottom = fluorBottom - b.showRowCounts[1] * unit;
+    const int fluorHeight = b.showRowCounts[1] * unit;
     for (int y : {porosityBottom, fluorBottom, cutBottom})
-        platform::Line(dc, plot.plotLeft, y, b.rowsRight, y);
-    for (int k = 1; k <= b.rowCounts[2]; ++k)
-        platform::Line(dc, plot.plotLeft, cutBottom - k * unit, b.rowsRight, cutBottom - k * unit);
+        platform::Line(dc, plot.plotLeft, y, b.plotRight, y);
+    for (int k = 1; k <= b.showRowCounts[2]; ++k)
+        platform::Line(dc, plot.plotLeft, cutBottom - k * unit, b.plotRight, cutBottom - k * unit);
     const bool numbers = NumberProfile(plot.options.profile);
     const platform::COLORREF porosityFill = plot.pens[layout::PEN_POROSITY_FILL].colour;
     const int n = RowRecords(plot, 1);
@@ -198,8 +198,8 @@ void DrawShowRows(Dc& dc, const HorzPlot& plot)
         const int x = RecordX(plot, r.depth);
         const int left = x - StepAt(plot, i);
         dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
-        LetterCell(dc, r.porosity, left, x, porosityBottom, unit, b.rowCounts[0], numbers, "pfg", porosityFill);
-        LetterCell(dc, r.cutRating, left, x, cutBottom, unit, b.rowCounts[2], numbers, "pfg\1", r.ratingColour);
+        LetterCell(dc, r.porosity, left, x, porosityBottom, unit, b.showRowCounts[0], numbers, "pfg", porosityFill);
+        LetterCell(dc, r.cutRating, left, x, cutBottom, unit, b.showRowCounts[2], numbers, "pfg\1", r.ratingColour);
         // Fluorescence: a level in percent of the row.
         const int percent = r.fluorPercent, quality = r.fluorQuality;
         if (percent == 0 && before.fluorPercent == 0 && quality == 0)
@@ -235,7 +235,7 @@ void DrawHardnessRow(Dc& dc, const HorzPlot& plot)
         if (r.hardness == 0 && Before(plot, i).hardness == 0)
             continue;
         const int x = RecordX(plot, r.depth);
-        FillBox(dc, x - StepAt(plot, i), x, b.hardnessBottom, platform::Trunc(r.hardness * b.hardnessHeight * 0.01),
+        FillBox(dc, x - StepAt(plot, i), x, b.hardnessBase, platform::Trunc(r.hardness * b.hardnessHeight * 0.01),
             r.hardnessColour);
     }
 }

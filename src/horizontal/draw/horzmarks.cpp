@@ -41,10 +41,10 @@ void DrawMarkers(Dc& dc, const HorzPlot& plot)
         int y = 0;
         if (plot.settings->drawLithOnWellTrack) {
             y = platform::Trunc(b.pathTop + (m.markerTvd - double(section.startTvd)) * section.pxPerTvd);
-            if (y > b.lithBottom)
+            if (y > b.LithBandBottom())
                 continue;
         } else {
-            y = platform::Trunc(b.lithBottom + 15 + offsetY * double(section.pxPerTvd));
+            y = platform::Trunc(b.LithBandBottom() + 15 + offsetY * double(section.pxPerTvd));
         }
         y = std::max(y, b.pathTop + 10);
         const QImage& tile = plot.lithTiles[std::size_t(symbol)];
@@ -60,11 +60,11 @@ void DrawPictureBand(Dc& dc, HorzPlot& plot)
         platform::KeepPenAndBrush keep(dc);
         dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0)));
         dc.SelectStockObject(platform::NULL_BRUSH);
-        dc.Rectangle(plot.plotLeft, b.pictureBottom - b.pictureSize - 2, plot.width, b.pictureBottom + 1);
+        dc.Rectangle(plot.plotLeft, b.pictureBandBottom - b.PictureSize() - 2, plot.width, b.pictureBandBottom + 1);
     }
-    if (!plot.pictures || b.pictureSize < 1)
+    if (!plot.pictures || b.PictureSize() < 1)
         return;
-    const int size = b.pictureSize;
+    const int size = b.PictureSize();
     for (int i = 1; i < plot.toDraw && plot.first + i < int(plot.records.size()); ++i) {
         const wellfile::RECORD& r = plot.records[std::size_t(plot.first + i)];
         const int index = elog::FindNextImageAtDepth(*plot.pictures, r.depth, -1);
@@ -92,7 +92,7 @@ void DrawPictureBand(Dc& dc, HorzPlot& plot)
         }
         platform::resizeex(picture, square, 1);
         const int x = RecordX(plot, r.depth);
-        dc.BitBlt(x - 16 * plot.pixelsPerUnit, b.pictureBottom - size - 1, size, size, square.image, 0, 0,
+        dc.BitBlt(x - 16 * plot.pixelsPerUnit, b.pictureBandBottom - size - 1, size, size, square.image, 0, 0,
                   platform::SRCCOPY);
     }
 }

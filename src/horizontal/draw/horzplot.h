@@ -6,6 +6,7 @@
 // the header, the panels and the notes plug in where they belong.
 #include "elog/pictures.h"
 #include "entry/topsex.h"
+#include "horizontal/horzbands.h"
 #include "horizontal/horzpipeline.h"
 #include "horizontal/horzsetup.h"
 #include "horizontal/horzview.h"
@@ -23,19 +24,6 @@
 
 namespace horizontal {
 
-// Where the bands stand (y grows downwards); set by the band layout.
-struct HorzBands {
-    int pathTop = 0, pathBottom = 0;  // the well-path area
-    int gasBottom = 0, rateBottom = 0, gammaBottom = 0;
-    int showBottom = 0;               // the three show rows stand on it, porosity lowest
-    int rowUnit = 0;                  // height of one row unit
-    std::array<int, 3> rowCounts{};   // porosity, fluorescence, cut
-    int hardnessBottom = 0, hardnessHeight = 0;
-    int lithTop = 0, lithBottom = 0;  // the lithology band
-    int pictureBottom = 0, pictureSize = 0;
-    int rowsRight = 0;                // right end of the rows
-};
-
 // The track points of one drawing: one array per gas (the ninth CO2), rate (and its stairs), gamma,
 // the third lower-band curve and WRT gamma.
 struct HorzPoints {
@@ -50,7 +38,9 @@ struct HorzPlotOptions {
     bool gammaData = false;      // the window holds gamma data
     bool thirdCurve = false;     // the third lower-band curve is held and switched on
     bool co2Track = false;
-    bool hardness = false;
+    bool hardness = false;       // the hardness strip under the show rows
+    bool ratesPerHour = false;   // the window shows rates per hour
+    int co2Scale = 1;            // the window's CO2 scale setting
     bool pictures = false;       // the window's picture option
     bool topCrossings = false;
     bool rateFill = false, gammaFill = false, wrtFill = false;
@@ -82,12 +72,19 @@ struct HorzPlot {
     const elog::PictureTable* pictures = nullptr;
     std::array<layout::PenSpec, layout::kPenCount> pens{};
     HorzPlotOptions options;
+    int rateCode = 0;  // the records' greatest rate scale code, for the per-hour label
+    // The window's custom-track list, laid out on a copy for the header (null: none).
+    const layout::TrackSet* customList = nullptr;
     std::vector<QImage> lithTiles;  // by symbol number (40 x 11), built by the lithology tiles
 
     // What the drawing leaves.
     int plotLeft = 50;
     int width = 0, height = 0;
     HorzBands bands;
+    layout::TrackSet headerTracks{};  // the kept custom tracks, then empty entries
+    // The gas scale index the scale labels moved to with vertical gas scales (0: the set-up's); it
+    // stays until the set-up is applied again.
+    int gasScaleOverride = 0;
     SectionPlan sections;
     float tvdSpan = 0;
     TopsOfRange tops;
@@ -116,6 +113,9 @@ struct HorzPainters {
 };
 // The view's painters as they stand.
 HorzPainters DefaultPainters();
+// The band layout of the drawing: the header tracks on a copy of the window's list, then the bands;
+// the image grows when the path area needs it.
+void LayOutPlotBands(HorzPlot& plot);
 
 // Steps 1 to 17: range, tops, sizes, sections, images (made before the old ones go: on failure the old
 // plot stays and the message is returned), then every painter in order; the note copy. Empty on success.
@@ -140,6 +140,21 @@ void DrawHardnessRow(platform::Dc& dc, const HorzPlot& plot);
 void DrawMarkers(platform::Dc& dc, const HorzPlot& plot);
 void DrawPictureBand(platform::Dc& dc, HorzPlot& plot);
 void TraceWellPath(const platform::Dc& dc, HorzPlot& plot);
+
+// The grids, frame lines and labels (draw/horzgrids.cpp). Texts in the view's label font.
+platform::Font LabelFont(const HorzPlot& plot);
+void DrawGasGrid(platform::Dc& dc, const HorzPlot& plot);
+void DrawGasLogGrid(platform::Dc& dc, const HorzPlot& plot);
+void DrawLowerGrid(platform::Dc& dc, const HorzPlot& plot);
+void DrawLowerLogGrid(platform::Dc& dc, const HorzPlot& plot);
+void DrawTvdGrid(platform::Dc& dc, const HorzPlot& plot);
+void DrawTvdLabels(platform::Dc& dc, const HorzPlot& plot, int x, int section);
+void DrawVsLabels(platform::Dc& dc, const HorzPlot& plot);
+// The full scales of the linear tracks at column x for the record at `index` of the records.
+void DrawScaleLabels(platform::Dc& dc, HorzPlot& plot, int index, int x);
+// The frame in its order (gas, lower and TVD grids, VS labels), then along the records the scale
+// labels (every 200 units, and where a vertical gas scale changes) and the TVD labels.
+void DrawFrame(platform::Dc& dc, HorzPlot& plot);
 
 // The image file of format 1 (BMP) to 4 (PNG) at `path`: 0 when written, else the library's code.
 int SavePlotImage(const HorzPlot& plot, const QString& path, int format);

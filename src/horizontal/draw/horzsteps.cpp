@@ -1,39 +1,42 @@
-// The steps of the drawing that other parts of the view fill: the band layout, the well path and its
-// lithology, the track points, the pictures and lithology tiles, the target, tops, survey labels, header,
-// panels, custom tracks and notes. Until they are filled each does nothing, and the bands stand in a
-// plain even layout so that the rows and curves of the plot have their places.
+// The steps of the drawing that other parts of the view fill: the well path and its lithology, the
+// track points, the pictures and lithology tiles, the target, tops, survey labels, header, panels,
+// custom tracks and notes. Until they are filled each does nothing; the frame of grids and labels
+// stands in the well path's place.
 #include "horizontal/draw/horzplot.h"
+
+#include <algorithm>
 
 namespace horizontal {
 
-namespace {
-
-void EvenBands(HorzPlot& plot)
+void LayOutPlotBands(HorzPlot& plot)
 {
-    HorzBands& b = plot.bands;
-    const int h = plot.height;
-    b.pathTop = h / 20;
-    b.pathBottom = h * 45 / 100;
-    b.lithTop = b.pathBottom;
-    b.lithBottom = h / 2;
-    b.pictureSize = std::max(1, h / 12);
-    b.pictureBottom = b.lithBottom + b.pictureSize + 4;
-    b.rowUnit = std::max(1, h / 120);
-    b.rowCounts = {3, 3, 3};
-    b.showBottom = b.pictureBottom + 9 * b.rowUnit + 4;
-    b.hardnessHeight = 3 * b.rowUnit;
-    b.hardnessBottom = b.showBottom + b.hardnessHeight + 2;
-    b.gasBottom = (b.hardnessBottom + h) / 2;
-    b.rateBottom = b.gammaBottom = h - 2;
-    b.rowsRight = plot.width;
+    const HorzViewSettings& s = *plot.settings;
+    BandInputs in = BandInputsOf(s);
+    in.plotFirstDepth = plot.plotFirstDepth;
+    in.plotLastDepth = plot.plotLastDepth;
+    in.pixelsPerUnit = plot.pixelsPerUnit;
+    in.plotLeft = plot.plotLeft;
+    in.plotBottom = std::max(0, plot.clientHeight - 20) / 10 * 10;
+    in.customTracks = s.drawCustomTracks && plot.options.customTracks && plot.customList;
+    in.pictureOption = plot.options.pictures;
+    in.extraShowsStrip = plot.options.hardness;
+    plot.headerTracks = {};
+    if (in.customTracks) {
+        // On a copy: the window's list, which a save of the custom tracks stores, stays as it was.
+        const HeaderTracks header = LayOutHeaderTracks(*plot.customList, TextBlocksOf(s.textBlockCount));
+        plot.headerTracks = header.tracks;
+        in.customHeight = header.height;
+    }
+    plot.bands = ComputeBandLayout(in);
+    // A path area too small for the window: the image is made taller and the window shows its top.
+    plot.height = std::max(plot.height, plot.bands.plotBottom);
 }
-
-}  // namespace
 
 HorzPainters DefaultPainters()
 {
     HorzPainters p;
-    p.bandLayout = EvenBands;
+    p.bandLayout = LayOutPlotBands;
+    p.wellPath = [](platform::Dc& dc, HorzPlot& plot) { DrawFrame(dc, plot); };
     // Two track points a record: the rows and marks walk half as many records as there are points.
     p.trackPoints = [](HorzPlot& plot) { return 2 * plot.toDraw; };
     return p;

@@ -91,6 +91,7 @@ void HorzDlg::SetupWindow()
 int HorzDlg::ApplySetup()
 {
     settings_ = horizontal::ApplySetup(FilesOf(log_), ApplyInputsOf(log_));
+    plot_.gasScaleOverride = 0;  // the scale labels' gas scale holds until the set-up is applied again
     if (settings_.offsetKbOutOfRange)
         platform::MessageBox(QString::fromLatin1(kOffsetKbMessage), QStringLiteral("Error"), platform::MB_OK);
     drawFrom_ = settings_.drawFromDepth;
@@ -197,6 +198,10 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     p.pens = log_.layout.pens.pens;
     HorzPlotOptions& o = p.options;
     o.customTracks = log_.customTracks.data != nullptr;
+    p.customList = o.customTracks ? &log_.customTracks.data->screenSet : nullptr;
+    p.rateCode = plan.walk.rateCode;
+    o.ratesPerHour = log_.view.rateInMetresPerHour != 0;
+    o.co2Scale = log_.well.config.co2ScaleCode;
     o.pictures = log_.options.horizontalLithPictures;
     o.profile = log_.well.loggerId;
     o.screenWidth = log_.env.screenWidth;
@@ -301,8 +306,9 @@ void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
     range.xStep = std::max(1, plot.pixelsPerUnit / 2);  // each record two x steps
     range.leftX = plot.plotLeft;
     range.rightX = plot.width;
-    range.baseY = plot.bands.rateBottom;
-    tracks::PaintCustomTracks(dc, *data, sources, range);
+    // The header tracks the band layout kept, standing on the gas band's top.
+    range.baseY = plot.bands.gasTop;
+    tracks::PaintCustomTracks(dc, *data, plot.headerTracks, sources, range);
 }
 
 bool HorzDlg::BlitView(int)

@@ -215,7 +215,13 @@ std::string ScaleValue(float v, bool whole)
 
 int PaintCustomTracks(platform::Dc& dc, layout::CUSTOMDATA& data, const HorzSources& in, const HorzRange& range)
 {
-    layout::TrackSet bands = data.screenSet;
+    return PaintCustomTracks(dc, data, data.screenSet, in, range);
+}
+
+int PaintCustomTracks(platform::Dc& dc, layout::CUSTOMDATA& data, const layout::TrackSet& tracks,
+                      const HorzSources& in, const HorzRange& range)
+{
+    layout::TrackSet bands = tracks;
     LayOutBands(bands, range.baseY);
     PaintHorzCells(dc, data, bands, in, range);
     PaintHorzCurves(dc, data, bands, in, range);

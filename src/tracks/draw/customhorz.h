@@ -70,6 +70,9 @@ struct HorzRange {
 
 // Everything: the band layout on a copy of the screen set, cells and grids, curves. Returns 1.
 int PaintCustomTracks(platform::Dc& dc, layout::CUSTOMDATA& data, const HorzSources& in, const HorzRange& range);
+// The same on a copy of `tracks` in place of the screen set (the view's header tracks, laid out by it).
+int PaintCustomTracks(platform::Dc& dc, layout::CUSTOMDATA& data, const layout::TrackSet& tracks,
+                      const HorzSources& in, const HorzRange& range);
 
 // The parts, on the laid-out band set `bands`.
 int PaintHorzCells(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSet& bands, const HorzSources& in,
