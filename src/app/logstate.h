@@ -8,6 +8,7 @@
 #include "entry/memodrawing.h"
 #include "entry/memorecords.h"
 #include "entry/topsex.h"
+#include "exchange/backupstate.h"
 #include "exchange/changewatch.h"
 #include "exchange/remotemonitor.h"
 #include "layout/custchartcfg.h"
@@ -152,6 +153,7 @@ struct WellState {
     layout::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
     exchange::WellWatches watches;          // the well's files as another station may rewrite them
     exchange::ReceiveState receive;         // the remote monitor's packages seen and its refresh counter
+    exchange::BackupState backup;           // the backup options and the last backups made
 };
 
 // How the log is shown. The view top and span are the open well's (wellfile::OpenWell); the row height,

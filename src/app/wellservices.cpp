@@ -4,6 +4,7 @@
 #include "app/notbuilt.h"
 #include "app/notes.h"
 #include "elog/picturewindow.h"
+#include "exchange/backups.h"
 #include "exchange/receivedupdates.h"
 #include "reports/shortreports.h"
 
@@ -55,8 +56,8 @@ void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NotBuil
 void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveWitsFile"); }
 void ExchangeWellServices::RenameReceivedImage(LogState& log) { exchange::RenameReceivedImage(log); }
 void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NotBuilt("exchange", "PollReceiveDir"); }
-void ExchangeWellServices::BackupWellFiles(LogState&, int) { NotBuilt("exchange", "BackupWellFiles"); }
-void ExchangeWellServices::BackupData(LogState&, int) { NotBuilt("exchange", "BackupData"); }
+int ExchangeWellServices::BackupWellFiles(LogState& log, int flag) { return exchange::BackupWellFiles(log, flag); }
+int ExchangeWellServices::BackupData(LogState& log, int flag) { return exchange::BackupData(log, flag); }
 
 WindowServices& DefaultWindowServices()
 {

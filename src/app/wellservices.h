@@ -78,9 +78,11 @@ public:
     // The remote monitor's look into the receive folder (one package a tick) or, for a well opened in
     // another folder, at the data file's bottom.
     virtual void PollReceiveDir(LogState& log, const WellServices& services);
-    virtual void BackupWellFiles(LogState& log, int flag);
-    // The dated copies of the data and custom-data files in the data folder's "backup/".
-    virtual void BackupData(LogState& log, int flag);
+    // The dated copies of the well kept to the ten deepest; 0 when there is none.
+    virtual int BackupWellFiles(LogState& log, int flag);
+    // The dated copies of the data and custom-data files in the data folder's "backup/" (with `flag`, on
+    // the removable backup drive when it is mounted); 1, or 0 when busy or the copy failed.
+    virtual int BackupData(LogState& log, int flag);
 };
 
 WindowServices& DefaultWindowServices();

@@ -25,11 +25,7 @@ StatusCanvas& NullCanvas()
 
 void DrillingLinks::CopyWellFileOut(const QString&) { app::NotBuilt("exchange", "CopyWellFileOut while drilling"); }
 void DrillingLinks::BuildUpdatePackage() {}
-bool DrillingLinks::BackupData()
-{
-    app::NotBuilt("exchange", "BackupData");
-    return false;
-}
+bool DrillingLinks::BackupData() { return false; }
 void DrillingLinks::ExportCustomLas(std::int32_t, std::int32_t) {}
 float DrillingLinks::ComputePumpOutput(const wellfile::LagRecord& lag, const wits::WITSRECORD& live)
 {

@@ -1,5 +1,7 @@
 #include "exchange/exchange_services.h"
 
+#include "exchange/backups.h"
+
 #include "app/logstate.h"
 #include "app/notbuilt.h"
 #include "exchange/archive.h"
@@ -36,10 +38,9 @@ void ExchangeServices::ArchiveHText(app::LogState& log)
     const wellfile::OpenWell& well = log.well.file;
     ArchiveWell({well.dataFolder, well.currentFolder, well.wellName, well.drilling});
 }
-int ExchangeServices::BackupToDrive(app::LogState&, int)
+int ExchangeServices::BackupToDrive(app::LogState& log, int flag)
 {
-    app::NotBuiltCommand("exchange", "BackupToDrive");
-    return 0;
+    return exchange::BackupToDrive(log, flag, {});  // no window: only a quiet backup runs
 }
 
 int ExchangeServices::ArchiveFiles(app::LogState& log, const app::WellServices& services,

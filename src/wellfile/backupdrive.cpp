@@ -2,6 +2,7 @@
 
 #include "exchange/copyout.h"
 #include "platform/folders.h"
+#include "wellfile/drives.h"
 #include "wellfile/wholefile.h"
 
 #include <QDir>
@@ -18,8 +19,30 @@ bool HasBackupDrive(const QString& drive)
            !systemDrive.match(drive.trimmed()).hasMatch();
 }
 
-bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QString& extension, const QString& drive)
+QString BackupDriveRoot(const QString& stored)
 {
+    if (!HasBackupDrive(stored) || !QDir::isAbsolutePath(stored))
+        return stored;
+    const QStringList roots = MountedDriveRoots();
+    const QString asRoot = stored.endsWith(u'/') ? stored : stored + u'/';
+    if (roots.contains(asRoot))
+        return asRoot;
+    if (stored.size() < kBackupDriveChars)
+        return stored;
+    QString found;
+    for (const QString& root : roots) {
+        if (!root.startsWith(stored))
+            continue;
+        if (!found.isEmpty())
+            return stored;  // two roots begin alike: none is chosen
+        found = root;
+    }
+    return found.isEmpty() ? stored : found;
+}
+
+bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QString& extension, const QString& storedDrive)
+{
+    const QString drive = BackupDriveRoot(storedDrive);
     if (!HasBackupDrive(drive) || wellName.isEmpty())
         return false;
     if (!QDir::isAbsolutePath(drive) || drive.startsWith(u'\\')) {
@@ -43,8 +66,9 @@ QByteArray FileBytes(const QString& path)
 }
 }  // namespace
 
-bool CopyFileToBackupDrive(const QString& path, const QString& drive)
+bool CopyFileToBackupDrive(const QString& path, const QString& storedDrive)
 {
+    const QString drive = BackupDriveRoot(storedDrive);
     if (!HasBackupDrive(drive))
         return false;
     const QFileInfo file(path);

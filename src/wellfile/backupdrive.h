@@ -9,6 +9,12 @@ namespace wellfile {
 // nothing means none, and so does "/", which stands for "C:\" on this machine.
 bool HasBackupDrive(const QString& drive);
 
+// The settings record keeps the backup drive in a 10-byte field, too small for most mount folders: the
+// chosen root is stored cut to 9 characters. A stored text that is a mounted root is that root; a cut
+// one is the one mounted root that begins with it; anything else comes back as it is.
+constexpr int kBackupDriveChars = 9;
+QString BackupDriveRoot(const QString& stored);
+
 // Copies folder + well name + extension into backup drive + well name + "\" when there is a backup
 // drive. A folder of this machine (a mount point such as "/media/usb/", which is what the backup
 // settings store) is written here, replacing the old copy only with a complete new one. A drive letter

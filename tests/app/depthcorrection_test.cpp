@@ -61,9 +61,10 @@ class ExchangeDouble final : public app::ExchangeWellServices {
 public:
     explicit ExchangeDouble(Calls& c) : calls(c) {}
     Calls& calls;
-    void BackupData(app::LogState&, int) override
+    int BackupData(app::LogState&, int) override
     {
         calls.log.push_back("backup after " + QString::number(doubles().prompter.messages.size()) + " messages");
+        return 1;
     }
 };
 

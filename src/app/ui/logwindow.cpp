@@ -269,6 +269,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         neighbours_.elog->ExportCustomLas(state_, first, last, false, true);
     };
     drillingStatus_->buildUpdatePackage = [this] { neighbours_.exchange->BuildUpdatePackage(state_, 1); };
+    drillingStatus_->backupData = [this] { return wellServices_.exchange->BackupData(state_, 1) != 0; };
     drilling_->canvas = drillingStatus_.get();
     drilling_->links = drillingStatus_.get();
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };

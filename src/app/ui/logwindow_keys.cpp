@@ -2,7 +2,6 @@
 
 #include "app/activitylines.h"
 #include "app/dragshift.h"
-#include "app/notbuilt.h"
 #include "app/scrolling.h"
 #include "app/wellsettings.h"
 #include "drilling/driller.h"
@@ -219,8 +218,8 @@ bool LogWindow::CanClose()
         if (platform::MessageBox(QStringLiteral("Are you sure you want to exit StratiM?\nClick OK to Exit"),
                                  QStringLiteral("Close Program"), platform::MB_OKCANCEL) != platform::IDOK)
             return false;
-        app::NotBuilt("exchange", "BackupData");
-        app::NotBuilt("exchange", "BackupWellFiles");
+        wellServices_.exchange->BackupData(s, 0);
+        wellServices_.exchange->BackupWellFiles(s, 0);
         if (platform::Clipboard* clip = platform::services().clipboard)
             clip->Clear();
         if (s.env.logOpenLines) {

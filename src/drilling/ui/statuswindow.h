@@ -84,6 +84,9 @@ public:
             buildUpdatePackage();
     }
     std::function<void()> buildUpdatePackage;
+    // Hands the dated backup copy of a drilling step to `backupData`; false without one.
+    bool BackupData() override { return backupData && backupData(); }
+    std::function<bool()> backupData;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).

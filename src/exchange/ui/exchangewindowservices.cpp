@@ -2,9 +2,11 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "exchange/backups.h"
 #include "exchange/datesuffix.h"
 #include "exchange/liveupdate.h"
 #include "exchange/sendfile.h"
+#include "exchange/ui/backupdlg.h"
 #include "exchange/ui/liveupdatedlg.h"
 #include "exchange/ui/remotesetupdlg.h"
 #include "drilling/driller.h"
@@ -45,6 +47,14 @@ void ExchangeWindowServices::CmLiveUpdateConfig(app::LogState& log)
     log.well.config.copyOptions = config.copyOptions;
     log.well.config.copyOptions.liveUpdateInterval = 2;
     log.well.file.copyOut = config.copyOptions.copyOut != 0;
+}
+
+int ExchangeWindowServices::BackupToDrive(app::LogState& log, int flag)
+{
+    return exchange::BackupToDrive(log, flag, [this](BackupChoice& choice) {
+        BackupDlg dialog(window_, choice);
+        return dialog.Execute() == platform::IDOK;
+    });
 }
 
 void ExchangeWindowServices::CmSendFile(app::LogState& log) { SendFile(log, {StatusBarText()}); }

@@ -30,7 +30,8 @@ public:
     {
         inner_.RefreshRemoteFile(log, services, elog);
     }
-    int BackupToDrive(app::LogState& log, int flag) override { return inner_.BackupToDrive(log, flag); }
+    // The drive backup with the "Backup" dialog parented to the window.
+    int BackupToDrive(app::LogState& log, int flag) override;
     void ArchiveHText(app::LogState& log) override { inner_.ArchiveHText(log); }
     int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
                      const wellfile::WellConfig& config) override

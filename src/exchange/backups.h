@@ -1,0 +1,86 @@
+#pragma once
+// Backups of the open well's data file: the drive backup the user asks for (a plain copy or one zip,
+// today's gas chart and WITS files zipped beside it) and the dated copies the program makes by itself
+// before the data file is rewritten, of which the ten deepest are kept.
+#include <QString>
+#include <QStringList>
+#include <QDate>
+#include <QTime>
+
+#include <cstdint>
+
+#include <functional>
+
+namespace app {
+struct LogState;
+}
+
+namespace exchange {
+
+// ---- Dated copies ----
+
+// "<well>@<depth>-<hour><minute>", the depth the bottom rounded down to even, hour and minute without
+// leading zeros and without a separator (1235 at 9:05 gives "W@1234-95").
+QString DatedCopyBase(const QString& wellName, int bottomDepth, const QTime& time);
+// Whether `fileName` is a dated copy of the well: the text before its "@" is the well name in any
+// letter case ("WW@..." and "OTHER@..." are not copies of "W").
+bool IsDatedCopyOf(const QString& fileName, const QString& wellName);
+// Keeps the ten deepest dated ".svm" copies of the well in `folder`: with more, the shallowest go when
+// their depth lies above `bottomDepth`, each with the ".svx", ".mem" and ".hxt" of its name. Other
+// files stay. 1, or 0 when the folder holds no copy of the well.
+int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomDepth);
+
+// The folder of the dated copies: backup drive + well for a removable backup drive when `toDrive`, else
+// the data folder's "backup/" (as it is spelt on disk). Ends with '/'.
+QString DatedCopyFolder(app::LogState& log, bool toDrive);
+// The dated copy of the data file and of the custom-data file (when there is one). 0, writing nothing,
+// while a view function or data entry runs, while the driller is in a state that skips it, or when the
+// copy failed; else 1.
+int BackupData(app::LogState& log, int toDrive);
+// PruneDatedCopies on the folder BackupData writes to.
+int BackupWellFiles(app::LogState& log, int toDrive);
+
+// ---- Drive backup ----
+
+// 1 when each record's depth is the one before plus the file's step (its first two records); else the
+// repair pass `repair` runs and 0. A file that cannot be read is said (caption "File Error In Read
+// Records") and gives 0.
+int CheckDataFileSequence(const QString& dataFile, const std::function<void()>& repair);
+
+// The drive backup's places: the data file, the folders and the drive's root.
+struct DriveBackupPlaces {
+    QString dataFile;
+    QString currentFolder;  // the folder of the open file, ends with '/'
+    QString dataFolder;     // ends with '/'
+    QString wellName;
+    QString driveRoot;      // a folder, ends with '/'
+};
+// Compares the drive copy "<drive>/<well>/<well>.svm" with the data file; see the source for the texts.
+int CheckBackupSize(const DriveBackupPlaces& places, bool final, bool skip, const std::function<void()>& repair);
+// The well's files of the current folder and "gasmon.cfg" into "<drive>/<well>/<well>.zip"; the data
+// folder's "gasmon.cfg" also to the drive's root. 0 after "Error No. %d" ("Zip failed").
+int ZipDataToDrive(const DriveBackupPlaces& places);
+// Today's daily chart (".cht" in "chart/") or WITS file (".wit" in "wits/") zipped to
+// "<drive>/<well>/<well>@m-dd-yy.ch_" (".wi_"); the outcome is said with the source path as caption.
+int ZipChartToDrive(const DriveBackupPlaces& places, const QDate& today);
+int ZipWitsToDrive(const DriveBackupPlaces& places, const QDate& today);
+
+// What the backup dialog shows and sets.
+struct BackupChoice {
+    QStringList drives;          // the drive list
+    QString drive;               // in: the configured drive; out: the chosen one
+    int profile = 0;
+    int gasMonitorType = -1;
+    bool witsLinkOn = false;
+    bool zipAvailable = true;    // the package writer is always there
+    std::int32_t lastBackedUpDepth = 0;
+    bool compress = false, gasCharts = false, witsCharts = false, svFile = false;  // out
+};
+using BackupDialog = std::function<bool(BackupChoice&)>;
+
+// The drive backup (command "&Backup..." while drilling, Save As while drilling). `quiet` skips the
+// dialog and the messages but the size question; without a dialog only a quiet run backs up. 1 when a
+// backup was made, 0 on cancel or failure.
+int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog);
+
+}  // namespace exchange

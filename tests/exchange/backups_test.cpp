@@ -1,0 +1,243 @@
+// Backups of a well W of 1000..1235 on real folders; the clock double reads 15 January 2026. A plain
+// folder is handed to the program as a mounted removable drive.
+#include "exchange/backups.h"
+
+#include "app/commandids.h"
+#include "app/startup.h"
+#include "app/ui/logwindow.h"
+#include "drilling/driller.h"
+#include "drilling/drillingstate.h"
+#include "platform/ui/dialog.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "support/ziptools.h"
+#include "wellfile/drives.h"
+#include "wellfile/record.h"
+#include "wits/witsalarmhost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using platform::Dialog;
+using testing_support::doubles;
+using testing_support::FileRecords;
+using testing_support::ReadBytes;
+using testing_support::TestDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+QStringList Messages()
+{
+    QStringList out;
+    for (const auto& m : doubles().prompter.messages)
+        out << m.text + "/" + m.caption;
+    doubles().prompter.messages.clear();
+    return out;
+}
+
+const QString kWarning = "Back Ups to C:\\ WILL NOT be available if the harddrive crashes\nRecommend backing up to "
+                         "USB Thumb drive/Information";
+
+QStringList Files(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
+
+struct Window {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString data, drive = TestDir() + "usb/";
+    Window()
+    {
+        app::CommandLineFilesTaken() = 0;
+        window.SetupWindow();
+        data = window.State().well.file.dataFolder;
+        EXPECT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 1000, 1235)), 1);
+        QDir().mkpath(drive);
+        wellfile::SetTestDriveRoots({drive});
+        doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(14, 7));
+        Messages();
+    }
+    ~Window() { wellfile::SetTestDriveRoots({}); }
+    app::LogState& S() { return window.State(); }
+    // Command 51682 while drilling, the dialog choosing `chosen` (none: the dialog's own choice) and
+    // closed with `button`; `seen` gets the last backed-up depth the dialog showed.
+    void Backup(const QString& chosen, int button = platform::IDOK, QString* seen = nullptr,
+                std::function<void()> meanwhile = {})
+    {
+        S().well.file.drilling = true;
+        Dialog::QueueTestScript([=](Dialog& d) {
+            for (int i = 0; i < d.GetCount(101); ++i)
+                if (d.GetString(101, i) == chosen)
+                    d.SetSelIndex(101, i);
+            if (seen)
+                *seen = d.GetText(107);
+            if (meanwhile)
+                meanwhile();
+            d.Click(button);
+        });
+        window.EvCommand(app::cmd::SaveAs);
+        EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+    }
+};
+
+void Copies(const QString& folder, const QString& well, int from, int to, int step = 10)
+{
+    QDir().mkpath(folder);
+    for (int depth = from; depth <= to; depth += step)
+        WriteBytes(folder + QStringLiteral("%1@%2-95.svm").arg(well).arg(depth), "copy");
+}
+
+}  // namespace
+
+TEST(Backups, DatedCopiesAreNamedByEvenBottomAndTimeAndSkippedWhileBusyOrCritical)
+{
+    Window w;
+    const QString backup = w.data + "backup/";
+    WriteBytes(w.data + "W.svx", "custom");
+    // Through one of its callers: the insert and delete dialog opening.
+    Dialog::QueueTestScript([](Dialog& d) { d.Click(platform::IDCANCEL); });
+    w.window.EvCommand(app::cmd::InsertDelete);
+    EXPECT_EQ(Files(backup), (QStringList{"W@1234-147.svm", "W@1234-147.svx"}));
+    EXPECT_EQ(ReadBytes(backup + "W@1234-147.svm"), ReadBytes(w.data + "W.svm"));
+    EXPECT_EQ(ReadBytes(backup + "W@1234-147.svx"), "custom");
+
+    doubles().clock.now.setTime(QTime(9, 5));
+    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_TRUE(QFile::exists(backup + "W@1234-95.svm"));
+
+    doubles().clock.now.setTime(QTime(10, 0));
+    w.S().interaction.commandLock = true;
+    EXPECT_EQ(exchange::BackupData(w.S(), 0), 0);
+    w.S().interaction.commandLock = false;
+    drilling::DrillingWindow facts = drilling::MakeDrillingWindow(w.S());
+    drilling::Driller driller(facts, wits::MakeWitsAlarmHost(w.S()));
+    driller.backupSkip[1] = 1;
+    w.S().engines.driller = &driller;
+    EXPECT_EQ(exchange::BackupData(w.S(), 1), 0);
+    w.S().engines.driller = nullptr;
+    EXPECT_EQ(Files(backup).size(), 4);
+}
+
+TEST(Backups, PruningKeepsTheTenDeepestCopiesOfTheWellOnlyAndNeverTouchesOtherWells)
+{
+    const QString folder = TestDir() + "prune/";
+    Copies(folder, "W", 1000, 1110);
+    for (const char* side : {"W@1000-95.svx", "W@1000-95.mem", "W@1000-95.hxt", "W@1010-95.SVX", "W@1020-95.mem"})
+        WriteBytes(folder + side, "side");
+    WriteBytes(folder + "OTHER@1200-95.svm", "other");
+    WriteBytes(folder + "WW@1200-95.svm", "other");
+    EXPECT_EQ(exchange::PruneDatedCopies(folder, "w", 1235), 1);
+    QStringList left = Files(folder);
+    EXPECT_EQ(left.filter(QRegularExpression("^W@.*\\.svm$")).size(), 10);
+    for (const char* gone : {"W@1000-95.svm", "W@1000-95.svx", "W@1000-95.mem", "W@1000-95.hxt", "W@1010-95.svm", "W@1010-95.SVX"})
+        EXPECT_FALSE(left.contains(gone)) << gone;
+    for (const char* kept : {"W@1020-95.mem", "OTHER@1200-95.svm", "WW@1200-95.svm"})
+        EXPECT_TRUE(left.contains(kept)) << kept;
+
+    // A copy at or below the bottom stays even when it is among the shallowest.
+    QDir(folder).removeRecursively();
+    Copies(folder, "W", 1000, 1110);
+    exchange::PruneDatedCopies(folder, "W", 1005);
+    EXPECT_EQ(Files(folder).size(), 11);
+    EXPECT_FALSE(QFile::exists(folder + "W@1000-95.svm"));
+    EXPECT_EQ(exchange::PruneDatedCopies(TestDir() + "none/", "W", 1005), 0);
+
+    // Ten copies and two backups: the prune runs before each copy.
+    Window w;
+    Copies(w.data + "backup/", "W", 1000, 1090);
+    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    doubles().clock.now.setTime(QTime(14, 8));
+    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_EQ(Files(w.data + "backup/").filter(".svm").size(), 11);
+}
+
+TEST(Backups, DriveBackupCopiesChecksSizesAndAsksBeforeReplacingADeeperCopy)
+{
+    Window w;
+    w.Backup(w.drive);
+    const QString copy = w.drive + "W/W.svm";
+    ASSERT_EQ(QFileInfo(w.data + "W.svm").size(), 145376);
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(w.data + "W.svm"));
+    // Nothing configured yet: the warning first.
+    EXPECT_EQ(Messages(), (QStringList{kWarning, "Source file size= 145376 \n\rBackup file size= 145376/Back up Success"}));
+    EXPECT_EQ(w.S().well.backup.lastBackedUpDepth, 1235);
+
+    // The chosen drive is remembered though its path is longer than the settings field; the dialog
+    // shows it and the last depth next time. A deeper copy on the drive asks; Cancel keeps it.
+    WriteBytes(copy, ReadBytes(copy) + QByteArray(616, 'x'));
+    const QByteArray deeper = ReadBytes(copy);
+    doubles().prompter.answers.push_back(platform::IDCANCEL);
+    QString seen;
+    w.Backup(QString(), platform::IDOK, &seen);
+    EXPECT_EQ(seen, "1235");
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Back Up");
+    EXPECT_EQ(doubles().prompter.messages[0].flags, unsigned(platform::MB_OKCANCEL));
+    Messages();
+    EXPECT_EQ(ReadBytes(copy), deeper);
+
+    // The drive is gone between the choice and the copy.
+    QDir(w.drive + "W").removeRecursively();
+    w.Backup(w.drive, platform::IDOK, nullptr, [&] { QDir(w.drive).removeRecursively(); });
+    EXPECT_EQ(Messages(), QStringList{"Failure reading drive /Backup"});
+    EXPECT_FALSE(QFile::exists(w.drive));
+}
+
+TEST(Backups, AnUnmountedDriveFallsBackWithAWarningAndABrokenFileIsRepairedNotCopied)
+{
+    Window w;
+    w.Backup(w.drive);  // stored, then unmounted
+    wellfile::SetTestDriveRoots({});
+    Messages();
+    w.Backup(QString(), platform::IDCANCEL);
+    EXPECT_EQ(Messages(), QStringList{kWarning});
+
+    wellfile::SetTestDriveRoots({w.drive});
+    auto rows = FileRecords<wellfile::RECORD>(w.data + "W.svm");
+    for (std::size_t i = 101; i < rows.size(); ++i)
+        rows[i].depth += 1;  // 1100 then 1102
+    testing_support::WriteRecords(w.data + "W.svm", rows);
+    QDir(w.drive).removeRecursively();
+    QDir().mkpath(w.drive);
+    w.Backup(w.drive);
+    EXPECT_EQ(Messages(), QStringList{"Error in file Back up Aborted/Backup"});
+    EXPECT_FALSE(QFile::exists(w.drive + "W/W.svm"));
+    EXPECT_EQ(FileRecords<wellfile::RECORD>(w.data + "W.svm")[102].depth, 1102) << "the repair renumbered the file";
+
+    // A file of every second depth is whole.
+    std::vector<wellfile::RECORD> blank(5);
+    for (std::size_t i = 0; i < blank.size(); ++i)
+        blank[i].depth = std::int32_t(2 + 2 * i);
+    testing_support::WriteRecords(TestDir() + "B.svm", blank);
+    int repairs = 0;
+    EXPECT_EQ(exchange::CheckDataFileSequence(TestDir() + "B.svm", [&] { ++repairs; }), 1);
+    blank[3].depth = 7;
+    testing_support::WriteRecords(TestDir() + "B.svm", blank);
+    EXPECT_EQ(exchange::CheckDataFileSequence(TestDir() + "B.svm", [&] { ++repairs; }), 0);
+    EXPECT_EQ(repairs, 1);
+}
+
+TEST(Backups, CompressedBackupZipsTheWellAndTodaysChartWithBareNames)
+{
+    Window w;
+    w.S().well.loggerId = 2;
+    WriteBytes(w.data + "gasmon.cfg", "gas settings");
+    WriteBytes(w.data + "W.hdr", "header");
+    QDir().mkpath(w.data + "chart");
+    WriteBytes(w.data + "chart/W@1-15-26.cht", "chart");
+    w.Backup(w.drive);
+    const QString zip = w.drive + "W/W.zip";
+    EXPECT_TRUE(testing_support::ZipTestsSound(zip));
+    const QStringList entries = testing_support::ZipEntries(zip);
+    for (const char* name : {"W.svm", "W.hdr", "gasmon.cfg"})
+        EXPECT_TRUE(entries.contains(name)) << name;
+    EXPECT_TRUE(entries.filter("/").isEmpty());
+    EXPECT_EQ(ReadBytes(w.drive + "gasmon.cfg"), "gas settings");
+    const QString chartZip = w.drive + "W/W@1-15-26.ch_";
+    EXPECT_EQ(testing_support::ZipEntries(chartZip), QStringList{"W@1-15-26.cht"});
+    EXPECT_EQ(Messages(), (QStringList{kWarning, "Chart file compressed to " + chartZip + "/" + w.data + "chart/W@1-15-26.cht"}));
+    EXPECT_EQ(w.S().well.backup.lastBackedUpDepth, 1235);
+    EXPECT_FALSE(QFile::exists(w.drive + "W/W.svm"));
+}
