@@ -187,6 +187,8 @@ void ImportMudlog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
         return;
     }
     if (elog.RunImportDialog(s, *las, f.dataFileName, header, columnMap, elog::kImportRecords) == platform::IDOK) {
+        // The files are backed up before the import changes them, in every mode.
+        sv.exchange->BackupData(s, 0);
         elog.ImportAscii(s, *las, header, columnMap);
         s.view.redrawPending = true;
         sv.window->Invalidate(s);

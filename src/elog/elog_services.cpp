@@ -4,6 +4,9 @@
 #include "app/notbuilt.h"
 #include "elog/curveset.h"
 #include "elog/lasread.h"
+#include "elog/mudlogimport.h"
+#include "elog/mudlogtargets.h"
+#include "layout/custchartcfg.h"
 #include "elog/picturewindow.h"
 #include "elog/tvdtargets.h"
 #include "platform/services.h"
@@ -112,12 +115,9 @@ int ElogServices::ReadLasData(app::LogState& log, const QString& lasPath)
     log.engines.elogCurves->lasText = std::move(*text);
     return 1;
 }
-// The dialog needs a window: the window's services run the e-log one. The mudlog import's is not built.
-int ElogServices::RunImportDialog(app::LogState&, const QString&, const QString&, LasHeader&, std::span<std::byte>,
-                                  int mode)
+// The dialog needs a window: the window's services run it.
+int ElogServices::RunImportDialog(app::LogState&, const QString&, const QString&, LasHeader&, std::span<std::byte>, int)
 {
-    if (mode == kImportRecords)
-        app::NotBuiltCommand("elog", "ImportDlg (mudlog)");
     return platform::IDCANCEL;
 }
 void ElogServices::ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
@@ -164,9 +164,17 @@ void ElogServices::MergeLas(app::LogState& log, const QString& lasPath, const QS
     else if (!wellfile::WriteWholeFile(curveFile, r.bytes.constData(), std::size_t(r.bytes.size())))
         platform::MessageBox(QStringLiteral("Open failed"), QStringLiteral("Import las "), platform::MB_OK);
 }
-void ElogServices::ImportAscii(app::LogState&, const QString&, const LasHeader&, std::span<const std::byte>)
+void ElogServices::ImportAscii(app::LogState& log, const QString& lasPath, const LasHeader& header,
+                               std::span<const std::byte> columnMap)
 {
-    app::NotBuilt("elog", "ImportAscii");
+    std::int32_t map[kMudlogMapEntries] = {};
+    std::memcpy(map, columnMap.data(), std::min(columnMap.size(), sizeof map));
+    if (ImportMudlogFile(log.well.file, log.well.fit, lasPath, header, map) == 0)
+        return;
+    // What the window shows of the files is read again.
+    log.customTracks.rows.clear();
+    if (log.well.fit.dataEnabled && log.customTracks.data && !log.customTracks.data->extRecords.empty())
+        log.customTracks.data->LoadExtRecords();
 }
 void ElogServices::SetCurvesKb(app::LogState& log, float kb)
 {

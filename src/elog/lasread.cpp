@@ -298,6 +298,10 @@ std::size_t RecordsNeeded(const Chosen& c, const LasHeader& h, std::int32_t bott
 
 }  // namespace
 
+std::optional<std::vector<std::string_view>> LasDataLines(std::string_view text) { return DataLines(text); }
+void SplitLasFields(std::string_view line, std::vector<std::string_view>& out) { SplitFields(line, out); }
+std::optional<double> LasNumber(std::string_view field) { return Number(field); }
+
 std::vector<std::string_view> SplitLasLines(std::string_view text)
 {
     std::vector<std::string_view> lines;

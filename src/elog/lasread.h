@@ -34,6 +34,14 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
 // list or it is empty.
 std::optional<std::string_view> LasCurveList(std::string_view text);
 
+// The data lines after the first "~A" line up to the next section, comment and blank lines left out;
+// none when the text has no "~A" line.
+std::optional<std::vector<std::string_view>> LasDataLines(std::string_view text);
+// The fields of a data line as LasField takes them, and one field as a number (none when it is not
+// all a finite number).
+void SplitLasFields(std::string_view line, std::vector<std::string_view>& out);
+std::optional<double> LasNumber(std::string_view field);
+
 // Field `column` (1-based) of a data line as a number: fields are separated by blanks and tabs, or by
 // one comma (so "100,,3" has an empty second field). None for a missing, empty or non-numeric field.
 std::optional<double> LasField(std::string_view line, int column);

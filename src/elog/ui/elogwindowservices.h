@@ -37,19 +37,16 @@ public:
         return rest_.ReadLasHeader(log, lasPath, header, bitSize);
     }
     int ReadLasData(app::LogState& log, const QString& lasPath) override { return rest_.ReadLasData(log, lasPath); }
-    // The e-log import dialog (elog/ui/importcommand.cpp); the mudlog import's goes on to the rest.
+    // The import dialog of both imports (elog/ui/importcommand.cpp).
     int RunImportDialog(app::LogState& log, const QString& lasPath, const QString& destination, LasHeader& header,
                         std::span<std::byte> columnMap, int mode) override;
-    // With the wait cursor (elog/ui/importcommand.cpp).
+    // With the wait cursor (elog/ui/importcommand.cpp); the mudlog import's below.
     void ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
                    std::span<const std::byte> columnMap, float bitSize) override;
     void MergeLas(app::LogState& log, const QString& lasPath, const QString& curveFile, const LasHeader& header,
                   std::span<const std::byte> columnMap, float bitSize) override;
     void ImportAscii(app::LogState& log, const QString& lasPath, const LasHeader& header,
-                     std::span<const std::byte> columnMap) override
-    {
-        rest_.ImportAscii(log, lasPath, header, columnMap);
-    }
+                     std::span<const std::byte> columnMap) override;
     void SetCurvesKb(app::LogState& log, float kb) override { rest_.SetCurvesKb(log, kb); }
     CurveRows CurveData(app::LogState& log) override { return rest_.CurveData(log); }
     void RunWaterSaturation(app::LogState& log, std::int32_t viewTop) override;

@@ -1,7 +1,8 @@
-// The import dialog of the e-log import command, on the ~Curve list of the LAS text the curve set holds.
+// The import dialog of the e-log and mudlog import commands, on the ~Curve list of the LAS text the curve set holds.
 #include "app/logstate.h"
 #include "elog/curves.h"
 #include "elog/lasread.h"
+#include "elog/mudlogtargets.h"
 #include "elog/ui/elogwindowservices.h"
 #include "elog/ui/importdialog.h"
 #include "elog/ui/lascommand.h"
@@ -13,8 +14,6 @@ namespace elog {
 int ElogWindowServices::RunImportDialog(app::LogState& log, const QString& lasPath, const QString& destination,
                                         LasHeader& header, std::span<std::byte> columnMap, int mode)
 {
-    if (mode != kImportCurves)
-        return rest_.RunImportDialog(log, lasPath, destination, header, columnMap, mode);
     const Curves* curves = log.engines.elogCurves.get();
     const std::optional<std::string_view> list = curves ? LasCurveList(curves->lasText) : std::nullopt;
     ImportDlgSetup setup;
@@ -24,12 +23,15 @@ int ElogWindowServices::RunImportDialog(app::LogState& log, const QString& lasPa
     setup.wellName = log.well.file.wellName;
     setup.curveList = list.value_or(std::string_view{});
     setup.mode = mode;
+    if (mode != kImportCurves)
+        setup.targets = MudlogImportTargets(log.well.fit.dataEnabled);
     setup.presets = log.well.fit.dataEnabled && log.well.file.drilling;
     setup.header = &header;
-    std::int32_t map[kElogMapEntries] = {};
-    ImportDlg dlg(window_, setup, map);
+    std::int32_t map[kMudlogMapEntries] = {};
+    ImportDlg dlg(window_, setup, std::span(map, mode == kImportCurves ? kElogMapEntries : kMudlogMapEntries));
     const int answer = dlg.Execute();
     std::memcpy(columnMap.data(), map, std::min(columnMap.size(), sizeof map));
+    static_assert(kMudlogMapEntries >= kElogMapEntries);
     return answer;
 }
 
@@ -45,6 +47,17 @@ void ElogWindowServices::MergeLas(app::LogState& log, const QString& lasPath, co
 {
     LasWaitCursor wait;
     rest_.MergeLas(log, lasPath, curveFile, header, columnMap, bitSize);
+}
+
+}  // namespace elog
+
+namespace elog {
+
+void ElogWindowServices::ImportAscii(app::LogState& log, const QString& lasPath, const LasHeader& header,
+                                     std::span<const std::byte> columnMap)
+{
+    LasWaitCursor wait;
+    rest_.ImportAscii(log, lasPath, header, columnMap);
 }
 
 }  // namespace elog

@@ -1,6 +1,7 @@
 #include "elog/ui/importdialog.h"
 
 #include "elog/lasread.h"
+#include "elog/mudlogtargets.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -79,6 +80,8 @@ ImportDlg::ImportDlg(QWidget* parent, const ImportDlgSetup& setup, std::span<std
     On(id::Remove, platform::BN_CLICKED, [this] { CmRemove(); });
     On(id::Browse, platform::BN_CLICKED, [this] { CmBrowse(); });
     On(id::ImportAsTvd, platform::BN_CLICKED, [this] { CmImportAsTvd(); });
+    On(id::LoadLasD, platform::BN_CLICKED, [this] { LoadLasDMap(); });
+    On(id::LoadLasA, platform::BN_CLICKED, [this] { LoadLasAMap(); });
 }
 
 void ImportDlg::SetupWindow()
@@ -135,7 +138,8 @@ void ImportDlg::SetupWindow()
         if (text.toUpper().contains("TVD"))
             tvdLine_ = line;
     }
-    Show(id::ImportAsTvd, tvdLine_ > 0);
+    // The mudlog import always reads its depths from column 1.
+    Show(id::ImportAsTvd, curves && tvdLine_ > 0);
     SetSelIndex(id::Available, -1);
     SetSelIndex(id::ImportAs, -1);
 }
@@ -214,6 +218,36 @@ void ImportDlg::CmImportAsTvd()
     SetText(id::Destination, setup_.dataFolder + setup_.wellName + QStringLiteral("@%1.svm").arg(stop));
     Enable(id::Destination, false);
     SetLasDepthColumn(tvdLine_);
+}
+
+void ImportDlg::LoadLasDMap()
+{
+    elog::LoadLasDMap(map_);
+    ShowPreset();
+}
+void ImportDlg::LoadLasAMap()
+{
+    elog::LoadLasAMap(map_);
+    ShowPreset();
+}
+void ImportDlg::ShowPreset()
+{
+    if (auto* list = ControlAs<QListWidget>(id::Mappings))
+        list->clear();
+    rowTarget_.clear();
+    const int lines = GetCount(id::Available), targets = GetCount(id::ImportAs);
+    for (std::size_t t = 1; t < map_.size(); ++t) {
+        const int column = map_[t];
+        if (column <= 0)
+            continue;
+        const QString line = column <= lines ? GetString(id::Available, column - 1) : QStringLiteral("%1").arg(column);
+        const QString target = int(t) <= targets ? GetString(id::ImportAs, int(t) - 1) : QString();
+        AddString(id::Mappings, line + QStringLiteral(" AS..") + target);
+        rowTarget_.push_back(int(t));
+    }
+    if (setup_.header && preset_)
+        setup_.header->gasInPpm = 1;
+    Enable(id::Remove, false);
 }
 
 bool ImportDlg::CanClose()

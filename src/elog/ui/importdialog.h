@@ -1,5 +1,5 @@
 #pragma once
-// ImportDlg (resource 11, "STRATIV ELOG IMPORT"): maps the lines of a LAS file's ~Curve list onto the
+// ImportDlg (resource 11, "STRATIV ELOG IMPORT", in mudlog mode "IMPORT LAS LOG DATA"): maps the lines of a LAS file's ~Curve list onto the
 // import's targets. Line n of the list (comment lines left out) is data column n; ADD writes that
 // column into the column map at the chosen target, Remove clears it again. The fields of the interval
 // and the KB go back into the header on Import.
@@ -55,6 +55,15 @@ private:
     void CmRemove();
     void CmBrowse();
     void CmImportAsTvd();
+
+public:
+    // The preset maps of the spectrometer's files (Load LAS D, Load LAS A): the map replaced, one
+    // mapping row for each column set.
+    void LoadLasDMap();
+    void LoadLasAMap();
+
+private:
+    void ShowPreset();
 
     ImportDlgSetup setup_;
     std::span<std::int32_t> map_;

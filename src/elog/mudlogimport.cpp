@@ -1,0 +1,327 @@
+#include "elog/mudlogimport.h"
+
+#include "elog/lasread.h"
+#include "elog/mudlogtargets.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "platform/winapi.h"
+#include "wellfile/datafile.h"
+#include "wellfile/depthcorrection.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace elog {
+
+namespace {
+
+// Packed records: every field goes through its byte offset.
+template <class R, class T>
+void Put(R& r, int offset, T v)
+{
+    std::memcpy(reinterpret_cast<char*>(&r) + offset, &v, sizeof v);
+}
+template <class T, class R>
+T Get(const R& r, int offset)
+{
+    T v{};
+    std::memcpy(&v, reinterpret_cast<const char*>(&r) + offset, sizeof v);
+    return v;
+}
+
+std::uint16_t U16(float v) { return std::uint16_t(std::clamp(std::trunc(v), 0.0f, 65535.0f)); }
+
+using Fields = std::vector<std::string_view>;
+
+struct Reader {
+    std::span<const std::int32_t> map;
+    float nullValue;
+    // The value of `target` on a line: none when it is not mapped, the field is missing or holds the
+    // NULL value (nothing is stored); 0 outside [0, high].
+    std::optional<float> operator()(const Fields& f, int target, float high) const
+    {
+        if (target < 1 || std::size_t(target) >= map.size() || map[std::size_t(target)] <= 0)
+            return std::nullopt;
+        const std::size_t column = std::size_t(map[std::size_t(target)]);
+        const std::optional<double> v = column <= f.size() ? LasNumber(f[column - 1]) : std::nullopt;
+        if (!v || float(*v) == nullValue)
+            return std::nullopt;
+        const double x = *v;
+        return x >= 0.0 && (high <= 0.0f || x <= double(high)) ? float(x) : 0.0f;
+    }
+    bool Mapped(int target) const { return std::size_t(target) < map.size() && map[std::size_t(target)] > 0; }
+};
+
+template <class R, class D>
+R* ByDepth(std::span<R> records, std::int32_t depth, D depthOf)
+{
+    const auto it = std::lower_bound(records.begin(), records.end(), depth,
+                                     [&](const R& r, std::int32_t d) { return depthOf(r) < double(d); });
+    return it != records.end() && depthOf(*it) == double(depth) ? &*it : nullptr;
+}
+
+// The lines of one whole depth, in file order.
+struct Unit {
+    std::int32_t depth;
+    std::vector<Fields> lines;
+};
+
+struct Survey {
+    std::optional<std::int32_t> last;  // the depth of the last station stored
+};
+
+void FillRecord(wellfile::RECORD& r, const Unit& u, const Reader& value, const LasHeader& h, Survey& survey)
+{
+    const bool wholeStep = h.step == 1.0f;
+    const std::size_t n = u.lines.size();
+    for (int t = 1; t <= kMudlogRecordTargets; ++t) {
+        if (!value.Mapped(t))
+            continue;
+        const MudlogTarget& m = *MudlogTargetOf(t);
+        const auto at = [&](std::size_t k) { return value(u.lines[k], t, m.high); };
+        switch (m.fill) {
+        case MudlogFill::Rop: {
+            // The half unit comes from the unit's second line; with one line both take its value.
+            const auto rate = [&](float v) {
+                return v <= 0.0f ? 0.1f : (h.rateAsSpeed ? 60.0f / v : v);
+            };
+            const std::optional<float> whole = at(0), half = n > 1 ? at(1) : whole;
+            if (whole)
+                Put(r, m.offset, rate(*whole));
+            if (half)
+                Put(r, m.second, rate(*half));
+            if (whole || half)
+                r.rate2Ft = (r.rateOne + r.rateOdd) * 0.5f;
+            break;
+        }
+        case MudlogFill::TotalGas:
+        case MudlogFill::Chromatograph: {
+            const float scale = m.fill == MudlogFill::TotalGas ? 100.0f : (h.gasInPpm ? 0.01f : 1.0f);
+            for (std::size_t k = 0; k < std::min<std::size_t>(n, 2); ++k)
+                if (const std::optional<float> v = at(k))
+                    Put(r, k == 0 ? m.offset : m.second, *v * scale);
+            break;
+        }
+        case MudlogFill::Single:
+            for (std::size_t k = 0; k < n; ++k)
+                if (const std::optional<float> v = at(k))
+                    Put(r, m.offset, *v);
+            break;
+        case MudlogFill::TwoU16:
+        case MudlogFill::Wob:
+            for (std::size_t k = 0; k < 2; ++k) {
+                const std::optional<float> v = wholeStep ? at(0) : (k < n ? at(k) : std::nullopt);
+                if (!v)
+                    continue;
+                const int offset = k == 0 ? m.offset : m.second;
+                if (m.fill == MudlogFill::TwoU16)
+                    Put(r, offset, U16(*v));
+                else
+                    Put(r, offset, wholeStep ? float(U16(*v)) : *v);
+            }
+            break;
+        case MudlogFill::FiveSamples:
+            Put(r, m.second, h.step);
+            for (std::size_t k = 0; k < 5; ++k)
+                if (const std::optional<float> v = wholeStep ? at(0) : (k < n ? at(k) : std::nullopt))
+                    Put(r, m.offset + int(k) * 4, *v);
+            break;
+        default:
+            break;
+        }
+    }
+    // Survey values: at most one station every 26 units, the first on the first record with data; a
+    // value already in the record stays.
+    if (!value.Mapped(12))
+        return;
+    for (const Fields& line : u.lines) {
+        const std::optional<float> tvd = value(line, 12, MudlogTargetOf(12)->high);
+        if (!tvd || *tvd <= 0.0f || (survey.last && u.depth < *survey.last + 26))
+            continue;
+        Put(r, MudlogTargetOf(12)->offset, *tvd);
+        for (int t = 13; t <= 16; ++t) {
+            const MudlogTarget& m = *MudlogTargetOf(t);
+            if (const std::optional<float> v = value(line, t, m.high); v && Get<float>(r, m.offset) == 0.0f)
+                Put(r, m.offset, *v);
+        }
+        survey.last = u.depth;
+    }
+}
+
+// The custom-data and extended values of a unit, from its first line.
+void FillSide(layout::CUSTDATAREC* c, layout::EXTRECORD* e, const Fields& line, const Reader& value)
+{
+    for (int t = 1; t <= kMudlogTargets; ++t) {
+        const MudlogTarget& m = *MudlogTargetOf(t);
+        if (c && m.customOffset >= 0) {
+            if (const std::optional<float> v = value(line, t, m.customHigh)) {
+                if (m.fill == MudlogFill::TwoU16)
+                    Put(*c, m.customOffset, U16(*v));
+                else
+                    Put(*c, m.customOffset, *v);
+            }
+        }
+        if (e && m.fill == MudlogFill::Ext && m.offset >= 0)
+            if (const std::optional<float> v = value(line, t, 0))
+                Put(*e, m.offset, *v);
+    }
+}
+
+}  // namespace
+
+MudlogInterval MudlogIntervalOf(const LasHeader& header, std::int32_t fileFirst, std::int32_t fileLast)
+{
+    return {std::max(header.start, fileFirst + 20), std::min(header.stop, fileLast)};
+}
+
+MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& h, std::span<const std::int32_t> map,
+                                  MudlogInterval interval, MudlogRecords& files)
+{
+    MudlogTextResult result;
+    const std::optional<std::vector<std::string_view>> data = LasDataLines(text);
+    if (!data || data->empty())
+        return result;
+    result.dataFound = true;
+    // The lines of the interval by whole depth (every second one at a step below 0.2, at most five a unit).
+    std::vector<Unit> units;
+    std::size_t taken = 0;
+    for (std::string_view line : *data) {
+        const std::optional<double> depth = LasField(line, 1);
+        if (!depth || *depth < 0 || *depth >= double(interval.stop) + 1.0 || *depth < double(interval.start))
+            continue;
+        if (std::abs(h.step) < 0.2f && taken++ % 2 == 1)
+            continue;
+        const std::int32_t d = std::int32_t(*depth);
+        if (units.empty() || units.back().depth != d)
+            units.push_back({d, {}});
+        if (units.back().lines.size() < 5) {
+            units.back().lines.emplace_back();
+            SplitLasFields(line, units.back().lines.back());
+        }
+        result.lastDepth = std::max(result.lastDepth, d);
+    }
+    const Reader value{map, h.nullValue};
+    const auto recordDepth = [](const wellfile::RECORD& r) { return double(r.depth); };
+    const auto floatDepth = [](const auto& r) { return double(r.depth); };
+    // Records above the first line take the gamma step, as the lines' records do.
+    if (value.Mapped(11) && !units.empty())
+        for (std::int32_t d = interval.start; d < units.front().depth; ++d)
+            if (wellfile::RECORD* r = ByDepth(files.records, d, recordDepth))
+                r->gammaStep = h.step;
+    Survey survey;
+    for (const Unit& u : units) {
+        if (wellfile::RECORD* r = ByDepth(files.records, u.depth, recordDepth))
+            FillRecord(*r, u, value, h, survey);
+        FillSide(ByDepth(files.custom, u.depth, floatDepth), ByDepth(files.ext, u.depth, floatDepth), u.lines.front(),
+                 value);
+    }
+    return result;
+}
+
+namespace {
+
+template <class R>
+std::vector<R> RecordsOf(const QByteArray& bytes)
+{
+    std::vector<R> records(std::size_t(bytes.size()) / sizeof(R));
+    std::memcpy(records.data(), bytes.constData(), records.size() * sizeof(R));
+    return records;
+}
+// The bytes with their whole records replaced; a trailing partial record is carried unchanged.
+template <class R>
+QByteArray BytesOf(QByteArray bytes, const std::vector<R>& records)
+{
+    std::memcpy(bytes.data(), records.data(), records.size() * sizeof(R));
+    return bytes;
+}
+std::optional<QByteArray> ReadAll(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+void Say(const QString& text, const QString& caption) { platform::MessageBox(text, caption, platform::MB_OK); }
+
+}  // namespace
+
+int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QString& lasPath, const LasHeader& header,
+                     std::span<const std::int32_t> map)
+{
+    const MudlogInterval interval = MudlogIntervalOf(header, well.fileTopDepth, well.fileBottomDepth);
+    if (interval.empty()) {
+        Say(QString::fromStdString(platform::CFormat("Value out of range start %d  > end %d ", int(interval.start),
+                                                     int(interval.stop))),
+            QStringLiteral("Import Range Error"));
+        return 0;
+    }
+    const std::optional<QByteArray> text = ReadAll(lasPath);
+    if (!text)
+        return 0;
+    if (text->isEmpty()) {
+        Say(QStringLiteral("Memory Error"), QStringLiteral("Import"));
+        return 0;
+    }
+    // The side files the import writes into exist for the whole file before anything is read.
+    const bool extended = fit.dataEnabled;
+    if (!QFileInfo(platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"))).isFile() &&
+        layout::CreateCustomDataFile(well, fit, well.fileTopDepth, well.fileBottomDepth + 1) == 0)
+        return 0;
+    if (extended) {
+        if (!QFileInfo(fit.path).isFile())
+            layout::CreateExtRecords(well, fit, well.fileTopDepth, well.fileBottomDepth);
+        else
+            layout::CorrectExtDepth(well, fit, well.fileBottomDepth);
+    }
+    const QString customPath = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));
+    const std::optional<QByteArray> dataBytes = ReadAll(well.dataFileName);
+    const std::optional<QByteArray> customBytes = ReadAll(customPath);
+    const std::optional<QByteArray> extBytes = extended ? ReadAll(fit.path) : std::optional<QByteArray>(QByteArray());
+    if (!dataBytes || !customBytes || !extBytes) {
+        Say(well.dataFileName, QStringLiteral("File Open Failed In Save Records"));
+        return 0;
+    }
+    std::vector<wellfile::RECORD> records = RecordsOf<wellfile::RECORD>(*dataBytes);
+    std::vector<layout::CUSTDATAREC> custom = RecordsOf<layout::CUSTDATAREC>(*customBytes);
+    std::vector<layout::EXTRECORD> ext = RecordsOf<layout::EXTRECORD>(*extBytes);
+    MudlogRecords files{records, custom, ext};
+    const std::string_view view(text->constData(), std::size_t(text->size()));
+    const MudlogTextResult r = ImportMudlogText(view, header, map, interval, files);
+    if (!r.dataFound) {
+        Say(QStringLiteral("File Read  Error"), QStringLiteral("File Error "));
+        return 0;
+    }
+    std::vector<wellfile::FileImage> images;
+    if (extended)
+        images.push_back({fit.path, BytesOf(*extBytes, ext)});
+    images.push_back({customPath, BytesOf(*customBytes, custom)});
+    images.push_back({well.dataFileName, BytesOf(*dataBytes, records)});
+    if (const QString failed = wellfile::ReplaceFilesTogether(images); !failed.isEmpty()) {
+        Say(QStringLiteral("%1 could not be written: the well's files are as they were.").arg(failed),
+            QStringLiteral("Import"));
+        return 0;
+    }
+    if (well.secondFolderOption && well.drilling && well.copyOut && well.hooks.copyWellFileOut)
+        well.hooks.copyWellFileOut(QStringLiteral(".svm"));
+    if (r.lastDepth < interval.stop)
+        Say(QStringLiteral("The data of %1 end at depth %2, before the stop depth %3: the depths read are imported.")
+                .arg(QFileInfo(lasPath).fileName())
+                .arg(r.lastDepth < interval.start ? interval.start - 1 : r.lastDepth)
+                .arg(interval.stop),
+            QStringLiteral("Import"));
+    if (map.size() > 12 && map[12] > 0 && well.allRecords.empty())
+        wellfile::ReadAllRecords(well);
+    return 1;
+}
+
+}  // namespace elog
