@@ -24,7 +24,43 @@ std::string Las(double from, double to, double step, const std::string& row, con
     return text;
 }
 
+std::string MudlogLas(double strt, double stop, double step, const std::string& curves, const std::string& rows)
+{
+    char head[400];
+    std::snprintf(head, sizeof head,
+                  "~VERSION INFORMATION\nVERS. 2.0 :\nWRAP. NO :\n~WELL\nSTRT.F %g :\nSTOP.F %g :\nSTEP.F %g :\n"
+                  "NULL. -999.25 :\n~CURVE\nDEPT.F :\n",
+                  strt, stop, step);
+    return head + curves + "~A\n" + rows;
+}
+
 namespace {
+
+// The mudlog import's files: every field a number, so another reader sees what the import sees.
+void AddMudlogFiles(std::vector<LasFile>& files)
+{
+    // Half steps from above the interval; ROP 0 at 1040, the unit 1050 missing, TOTGAS NULL at 1060.0.
+    std::string half = Rows(995, 1100, 0.5, [](double d) {
+        const bool dotFive = d != double(int(d));
+        const std::string tg = d == 1060.0 ? "-999.25" : dotFive ? "7" : "5";
+        return std::string(int(d) == 1040 ? "0" : "30") + " " + tg + " 5000 " + std::to_string(int(d) - 10) + " 45 60";
+    });
+    for (const char* gone : {"1050.000000", "1050.500000"})
+        half.erase(half.find(gone), half.find('\n', half.find(gone)) + 1 - half.find(gone));
+    files.push_back({"mudlog half steps",
+                     MudlogLas(995, 1200, 0.5, "ROP.M/HR :\nTOTGAS.% :\nC1.PPM :\nTVD.F :\nAZM.DEG :\nGAMMA.GAPI :\n", half)});
+    files.push_back({"mudlog whole steps",
+                     MudlogLas(1000, 1100, 1.0, "GAMMA.GAPI :\nWOB.LBS :\nRPM.RPM :\nTORQ.FTLB :\nTOTGAS.% :\n",
+                               Rows(1000, 1100, 1.0, [](double d) {
+                                   return int(d) == 1070 ? std::string("60 70000 120 70000 4") : std::string("60 12000 120 3000 4");
+                               }))});
+    // GAMMA 0, 1, 2 ... 9 at the tenths of each unit.
+    const auto tenths = [](double d) { return std::to_string(int((d - int(d)) * 10 + 0.5)); };
+    files.push_back({"mudlog fifth steps", MudlogLas(1000, 1100, 0.2, "GAMMA.GAPI :\n", Rows(1000, 1100, 0.2, tenths))});
+    files.push_back({"mudlog tenth steps", MudlogLas(1000, 1100, 0.1, "GAMMA.GAPI :\n", Rows(1000, 1100, 0.1, tenths))});
+    files.push_back({"mudlog short", MudlogLas(1000, 1100, 1.0, "GAMMA.GAPI :\n",
+                                               Rows(1000, 1060, 1.0, [](double) { return std::string("60"); }))});
+}
 
 std::vector<LasFile> Make()
 {
@@ -77,6 +113,7 @@ std::vector<LasFile> Make()
     nulls.replace(nulls.find("NULL. -999.25"), 13, "NULL. 999.25").replace(nulls.find("102.0000 70"), 11, "102.0000 999.25");
     files.push_back({"positive null", nulls});
     files.push_back({"merge", Las(100, 121, 1.0, " 80 25 0")});
+    AddMudlogFiles(files);
     return files;
 }
 
