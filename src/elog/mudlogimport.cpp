@@ -231,14 +231,16 @@ template <class R>
 std::vector<R> RecordsOf(const QByteArray& bytes)
 {
     std::vector<R> records(std::size_t(bytes.size()) / sizeof(R));
-    std::memcpy(records.data(), bytes.constData(), records.size() * sizeof(R));
+    if (!records.empty())
+        std::memcpy(records.data(), bytes.constData(), records.size() * sizeof(R));
     return records;
 }
 // The bytes with their whole records replaced; a trailing partial record is carried unchanged.
 template <class R>
 QByteArray BytesOf(QByteArray bytes, const std::vector<R>& records)
 {
-    std::memcpy(bytes.data(), records.data(), records.size() * sizeof(R));
+    if (!records.empty())
+        std::memcpy(bytes.data(), records.data(), records.size() * sizeof(R));
     return bytes;
 }
 std::optional<QByteArray> ReadAll(const QString& path)
