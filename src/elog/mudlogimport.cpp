@@ -281,7 +281,7 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
         return 0;
     if (extended) {
         if (!QFileInfo(fit.path).isFile())
-            layout::CreateExtRecords(well, fit, well.fileTopDepth, well.fileBottomDepth);
+            layout::CreateExtRecords(well, fit, well.fileTopDepth, well.fileBottomDepth + 1);
         else
             layout::CorrectExtDepth(well, fit, well.fileBottomDepth);
     }

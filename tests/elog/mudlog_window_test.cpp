@@ -40,12 +40,12 @@ struct MudlogWindow {
         doubles().prompter.messages.clear();
     }
     // Runs the command on the LAS text `las`; `script` drives the dialog (none: the dialog is not reached).
-    void Import(const std::string& las, const std::function<void(Dialog&)>& script = {})
+    void Import(const std::string& las, const std::function<void(Dialog&)>& script = {}, const QString& name = "M.las")
     {
-        testing_support::WriteBytes(folder + "M.las", QByteArray::fromStdString(las));
+        testing_support::WriteBytes(folder + name, QByteArray::fromStdString(las));
         if (script)
             Dialog::QueueTestScript(script);
-        doubles().prompter.fileAnswers = {folder + "M.las"};
+        doubles().prompter.fileAnswers = {folder + name};
         window.EvCommand(app::cmd::ImportMudlog);
         EXPECT_EQ(Dialog::PendingTestScripts(), 0);
     }
@@ -136,6 +136,40 @@ TEST(MudlogWindow, DataEndingBeforeTheStopDepthAreSavedAndNamed)
     EXPECT_EQ(testing_support::At<float>(after, 60 * 616 + 188), 60.0f);
     EXPECT_EQ(testing_support::At<float>(after, 61 * 616 + 188), 0.0f);
     EXPECT_EQ(testing_support::ReadBytes(w.folder + "I.svx").size(), 101 * 222);
+}
+
+TEST(MudlogWindow, ASpectrometerFileWithItsPresetFillsTheExtendedRecords)
+{
+    MudlogWindow w;
+    app::LogState& s = w.window.State();
+    s.well.file.drilling = true;
+    s.well.fit.dataEnabled = true;
+    std::string curves, row;
+    for (int c = 2; c <= 102; ++c) {
+        curves += "X" + std::to_string(c) + (c == 5 ? ".PPM : # note\n" : ".PPM :\n");
+        row += " " + std::to_string(c == 13 ? 42 : 1);
+    }
+    const std::string las =
+        lasfiles::MudlogLas(1000, 1100, 1.0, curves, lasfiles::Rows(1000, 1100, 1.0, [&](double) { return row; }));
+    w.Import(
+        las,
+        [](Dialog& d) {
+            EXPECT_FALSE(d.Control(id::LoadLasD)->isHidden());
+            EXPECT_EQ(d.GetCount(id::ImportAs), 143);
+            EXPECT_EQ(d.GetCount(id::Available), 102);  // a line with "#" in it is listed too
+            EXPECT_TRUE(d.Click(id::LoadLasA));
+            EXPECT_EQ(d.GetCount(id::Mappings), 11);
+            EXPECT_TRUE(d.Click(id::LoadLasD));
+            ASSERT_EQ(d.GetCount(id::Mappings), 100);
+            EXPECT_EQ(d.GetString(id::Mappings, 0), "X13.PPM : AS..FIT C1");
+            d.Click(platform::IDOK);
+        },
+        "W_DQ1000D.las");
+    EXPECT_TRUE(w.BackedUp());
+    const QByteArray fit = ReadBytes(w.folder + "I.fit");
+    ASSERT_GE(fit.size(), 101 * 622);
+    EXPECT_EQ(testing_support::At<float>(fit, 30 * 622 + 358), 42.0f);  // FIT C1 of depth 1030
+    EXPECT_EQ(testing_support::At<float>(fit, 30 * 622 + 274), 0.0f);   // FIT R2: the "A" preset replaced
 }
 
 }  // namespace
