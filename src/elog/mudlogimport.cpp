@@ -54,7 +54,7 @@ struct Reader {
         if (!v || float(*v) == nullValue)
             return std::nullopt;
         const double x = *v;
-        return x >= 0.0 && (high <= 0.0f || x <= double(high)) ? float(x) : 0.0f;
+        return x >= 0.0 && (high <= 0.0f || x <= double(high)) ? float(std::min(x, 3.0e38)) : 0.0f;
     }
     bool Mapped(int target) const { return std::size_t(target) < map.size() && map[std::size_t(target)] > 0; }
 };
