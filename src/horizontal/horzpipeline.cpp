@@ -218,6 +218,24 @@ void StoreSections(HorzSetupRecord& setup, std::span<const HorzSection> sections
             setup.sections[k++] = s;
 }
 
+std::int32_t DepthAtColumn(int x, int scrollPos, int plotLeft, int pixelsPerUnit, std::int32_t plotFirstDepth)
+{
+    if (pixelsPerUnit <= 0)
+        return plotFirstDepth;
+    return plotFirstDepth + ((scrollPos - plotLeft) + (x - plotLeft)) / pixelsPerUnit;
+}
+
+int SectionAtDepth(std::span<const HorzSection> sections, int x, int scrollPos, int plotLeft)
+{
+    const int column = (x == 0 ? scrollPos : x) - plotLeft;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const std::int32_t endX = sections[i].endX;
+        if (endX > column)
+            return int(i);
+    }
+    return 0;
+}
+
 TopsOfRange CollectTops(std::span<const entry::TOPSEX> tops, std::int32_t drawFrom, std::int32_t greatestTvd)
 {
     TopsOfRange t;

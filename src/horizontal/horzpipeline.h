@@ -109,6 +109,12 @@ SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInpu
 // The set-up record's sections: cleared, then those with startMd above 0, packed in order.
 void StoreSections(HorzSetupRecord& setup, std::span<const HorzSection> sections);
 
+// The measured depth under window column x, in whole units as the mouse and the notes place things.
+std::int32_t DepthAtColumn(int x, int scrollPos, int plotLeft, int pixelsPerUnit, std::int32_t plotFirstDepth);
+// The section holding column x: the first whose end column lies beyond x - plotLeft, else 0. An x of 0
+// stands for the view's scroll position.
+int SectionAtDepth(std::span<const HorzSection> sections, int x, int scrollPos, int plotLeft);
+
 inline constexpr const char* kSectionDataMessage =
     " Some Or All Vertical Section Data Missing\n Regional Dip Set To Zero And,\n Vertical Scaling Is Disabled\n "
     "Enter Vertical Section Data to Restore Full Funtionality";

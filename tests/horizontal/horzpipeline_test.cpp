@@ -199,6 +199,15 @@ TEST(HorzPipeline, SectionsOfTheDrawing)
     EXPECT_EQ(int(p.sections[1].endX), 3250);
     EXPECT_FLOAT_EQ(float(p.sections[1].pxPerTvd), 6.0f);
 
+    // Columns to depths and sections, as the mouse and the notes use them.
+    EXPECT_EQ(DepthAtColumn(450, 50, 50, 8, 2000), 2050);
+    EXPECT_EQ(DepthAtColumn(449, 50, 50, 8, 2000), 2049);
+    const auto two = std::span(p.sections).first(2);
+    EXPECT_EQ(SectionAtDepth(two, 1500, 0, 50), 0);
+    EXPECT_EQ(SectionAtDepth(two, 1700, 0, 50), 1);  // the first section's end column is not beyond it
+    EXPECT_EQ(SectionAtDepth(two, 0, 1700, 50), 1);  // 0 stands for the scroll position
+    EXPECT_EQ(SectionAtDepth(two, 3400, 0, 50), 0);  // past every section
+
     StoreSections(*setup, p.sections);
     EXPECT_FLOAT_EQ(float(setup->sections[1].startMd), 2200.0f);
     EXPECT_EQ(float(setup->sections[2].startMd), 0.0f);
