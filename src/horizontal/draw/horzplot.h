@@ -7,6 +7,7 @@
 #include "elog/pictures.h"
 #include "entry/topsex.h"
 #include "horizontal/horzbands.h"
+#include "horizontal/horzlogs.h"
 #include "horizontal/horzpipeline.h"
 #include "horizontal/horzsetup.h"
 #include "horizontal/horzview.h"
@@ -76,6 +77,7 @@ struct HorzPlot {
     // The window's custom-track list, laid out on a copy for the header (null: none).
     const layout::TrackSet* customList = nullptr;
     std::vector<QImage> lithTiles;  // by symbol number (40 x 11), built by the lithology tiles
+    HorzLogData logs;  // gamma, curve and target files; the tops' traced lines
 
     // What the drawing leaves.
     int plotLeft = 50;

@@ -4,6 +4,8 @@
 // stands in the well path's place.
 #include "horizontal/draw/horzplot.h"
 
+#include "horizontal/draw/horzlogpainters.h"
+
 #include <algorithm>
 
 namespace horizontal {
@@ -39,6 +41,7 @@ HorzPainters DefaultPainters()
     p.wellPath = [](platform::Dc& dc, HorzPlot& plot) { DrawFrame(dc, plot); };
     // Two track points a record: the rows and marks walk half as many records as there are points.
     p.trackPoints = [](HorzPlot& plot) { return 2 * plot.toDraw; };
+    AddLogPainters(p);
     return p;
 }
 

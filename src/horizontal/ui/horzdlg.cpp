@@ -165,6 +165,9 @@ void HorzDlg::LoadFiles(std::int32_t leastTvd)
     // A target gamma file alone serves as the anchor too.
     if (settings_.anchorGammaFile.isEmpty() && !settings_.targetGammaFile.isEmpty())
         settings_.anchorGammaFile = settings_.targetGammaFile;
+    plot_.logs.anchor = {};
+    plot_.logs.target = {};
+    plot_.logs.path = {};
     auto load = [this](const HorzPainters::Loader& loader, const QString& path, std::int32_t from) {
         return !path.isEmpty() && QFileInfo::exists(path) && loader && loader(plot_, path, from);
     };
@@ -211,6 +214,13 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     o.slideColour = p.pens[layout::PEN_SLIDE].colour;
     o.wellPathColour = p.pens[layout::PEN_WELL_TRACK].colour;
     highAngleCount_ = plan.walk.highAngle;
+    o.topCrossings = log_.view.topsShown;
+    HorzLogData& logs = p.logs;
+    logs.dataFolder = log_.well.file.dataFolder;
+    logs.wellName = log_.well.file.wellName;
+    logs.fileFirstDepth = log_.well.file.fileTopDepth;
+    logs.fileLastDepth = log_.well.file.fileBottomDepth;
+    logs.kbElevation = log_.well.kbElevation;
 }
 
 void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
