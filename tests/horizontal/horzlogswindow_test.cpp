@@ -104,7 +104,9 @@ TEST(HorzLogsWindow, ATopMarkedInTheEditorCrossesThePlotBesideThePanelsAndTheTar
     WriteBytes(w.folder + "H.trg", target);
     w.Setup(w.folder + "G.svc", w.folder + "H.trg");
 
-    // The editor marks the top for the view; colour 0 stays in the well's tops.
+    // The editor marks the top for the view (and, with the option, its verbose text); colour 0 stays in
+    // the well's tops.
+    w.S().options.verboseTops = true;
     Dialog::QueueTestScript([](Dialog& d) {
         d.SetText(entry::TopsDlg::IDC_DEPTH, "1340");
         d.SetText(entry::TopsDlg::IDC_MENU_NAME, "Austin");
@@ -112,12 +114,16 @@ TEST(HorzLogsWindow, ATopMarkedInTheEditorCrossesThePlotBesideThePanelsAndTheTar
         EXPECT_TRUE(d.Click(entry::TopsDlg::IDC_DRAW_HORIZONTAL));
         d.SetText(entry::TopsDlg::IDC_TARGET_WIDTH, "5");
         d.Click(entry::TopsDlg::IDC_SAVE);
+        // A top drawn on the view offers its verbose text.
+        EXPECT_TRUE(d.Click(entry::TopsDlg::IDC_VERBOSE));
+        d.Click(entry::TopsDlg::IDC_SAVE);
         d.Click(platform::IDOK);
     });
     w.window.EvCommand(app::cmd::EditTops);
     ASSERT_EQ(w.S().well.tops.size(), 1u);
     EXPECT_EQ(+w.S().well.tops[0].drawOnHorizontal, 1);
     EXPECT_EQ(+w.S().well.tops[0].targetZoneWidth, 5);
+    EXPECT_EQ(+w.S().well.tops[0].verboseText, 1);
     w.S().well.tops[0].colour = 0;
 
     HorzDlg* view = w.Open();
