@@ -25,6 +25,23 @@
 #include <memory>
 
 namespace horizontal {
+namespace {
+
+// The buttons' places and widths are those of the stations' small dialog font: a text that does not fit
+// its button is given a smaller font rather than being cut.
+void FitButtonText(QWidget* control)
+{
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    if (!button)
+        return;
+    QFont font = button->parentWidget()->font();
+    const int room = button->width() - 6;
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(button->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+}
+
+}  // namespace
 
 HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> closed, std::function<int(HorzDlg&)> runSetup)
     : Dialog(owner, QStringLiteral("STRATIV HORIZONTAL VIEW")), log_(log), closed_(std::move(closed)),
@@ -41,9 +58,10 @@ HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> close
     On(kViewHeaderButton, platform::BN_CLICKED, [this] { CmViewHeader(); });
     On(kZoomInButton, platform::BN_CLICKED, [this] { CmZoomIn(QGuiApplication::keyboardModifiers() & Qt::ControlModifier); });
     On(kZoomOutButton, platform::BN_CLICKED, [this] { CmZoomOut(QGuiApplication::keyboardModifiers() & Qt::ControlModifier); });
-    // The buttons sit at fixed places along the bottom edge (EvSize), out of the dialog's rows.
+    // The buttons sit at fixed places along the bottom edge (EvSize), out of the dialog's rows: left in
+    // a row, the layout would stretch them across the middle of the plot at every resize.
     for (int id : {kSetupButton, kViewHeaderButton, kZoomInButton, kZoomOutButton, kCloseButton})
-        Control(id)->setParent(this);
+        PlaceAt(id, 0, 0, 0, 0);
     Show(kCloseButton, false);
     scrollBar_ = new QScrollBar(Qt::Horizontal, this);
     connect(scrollBar_, &QScrollBar::actionTriggered, this, [this](int action) {
@@ -419,6 +437,8 @@ void HorzDlg::EvSize()
     place(kZoomInButton, c.zoomIn);
     place(kZoomOutButton, c.zoomOut);
     SetText(kViewHeaderButton, headerShown_ ? QStringLiteral("HIDE HEADER") : QStringLiteral("VIEW HEADER"));
+    for (int id : {kSetupButton, kViewHeaderButton, kZoomInButton, kZoomOutButton})
+        FitButtonText(Control(id));
     Show(kZoomInButton, c.zoomShown);
     Show(kZoomOutButton, c.zoomShown);
     Show(kSetupButton, c.setupShown);
