@@ -218,6 +218,7 @@ TEST(HorzWindow, TheBandsFollowTheWindowAndASmallOneStillGetsAPathArea)
         r.textBlockCount = 25;  // hand-edited: the dialog allows 1..20
         r.drawShows = r.drawLithPics = r.drawLithOnWellTrack = r.drawCustomTracks = 0;
         r.logGas = r.logRop = r.logGamma = 0;
+        r.rateScale = 6;  // the rates stay low in the lower band, clear of the grid lines probed
     });
     HorzDlg* view = f.Open();
     ASSERT_NE(view, nullptr);
