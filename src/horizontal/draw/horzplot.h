@@ -169,9 +169,6 @@ void DrawTvdLabels(platform::Dc& dc, const HorzPlot& plot, int x, int section);
 void DrawVsLabels(platform::Dc& dc, const HorzPlot& plot);
 // The full scales of the linear tracks at column x for the record at `index` of the records.
 void DrawScaleLabels(platform::Dc& dc, HorzPlot& plot, int index, int x);
-// The frame in its order (gas, lower and TVD grids, VS labels), then along the records the scale
-// labels (every 200 units, and where a vertical gas scale changes) and the TVD labels.
-void DrawFrame(platform::Dc& dc, HorzPlot& plot);
 
 // The well path (draw/horzpath.cpp): the frame in its order, the labels along the records, the path
 // through the stations with its marks, then the fixed lithology band unless the lithology rides on the
