@@ -85,6 +85,9 @@ TEST(HorzWellPath, StationsSegmentsJumpAndMarks)
     const platform::DcText* ptb = f.Find(QStringLiteral("P T B"));
     ASSERT_NE(ptb, nullptr);
     EXPECT_EQ(ptb->at, (platform::POINT{1660, 188}));
+    // The last station's mark: an ellipse in (x, y - 2, x + 5, y + 4), nothing further right.
+    EXPECT_EQ(f.dc.GetPixel(1654, 209), kPath);
+    EXPECT_NE(f.dc.GetPixel(1660, 209), kPath);
     EXPECT_EQ(f.plot.bitMarker.left, 1645);
     EXPECT_EQ(f.plot.bitMarker.bottom, 213);
     EXPECT_EQ(f.plot.wellPath.size(), 3u);
