@@ -7,6 +7,7 @@
 #include "horizontal/horzplace.h"
 #include "app/tracksettingsof.h"
 #include "layout/customdata.h"
+#include "logview/draw/neighbourpainters.h"
 #include "logview/geometryof.h"
 #include "tracks/draw/customhorz.h"
 #include "platform/services.h"
@@ -228,6 +229,20 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     o.wrtFillColour = p.pens[layout::PEN_RT_GAMMA].colour;
     o.slideColour = p.pens[layout::PEN_SLIDE].colour;
     o.wellPathColour = p.pens[layout::PEN_WELL_TRACK].colour;
+    const layout::PenEntry& survey = log_.layout.pens.table.entry[layout::PEN_SURVEY];
+    o.surveyBox = survey.boxText != 0;
+    o.surveyTransparent = survey.transparent != 0;
+    p.fileFirstDepth = log_.well.file.fileTopDepth;
+    p.fileLastDepth = log_.well.file.fileBottomDepth;
+    p.kbElevation = log_.well.kbElevation;
+    // The main log's lithology painter, split on and interpreted off.
+    p.lithology = [this](platform::Dc& dc, std::span<const wellfile::RECORD> records, std::size_t index, int x, int y) {
+        if (!log_.view.painters)
+            return;
+        const logview::ViewGeometry g = logview::GeometryOf(log_);
+        const logview::Device device = logview::Device::Screen();
+        log_.view.painters->DrawLithology(logview::PaintTarget{dc, g, device}, records, index, x, y, int(index), 1, 0);
+    };
     highAngleCount_ = plan.walk.highAngle;
 }
 
