@@ -5,6 +5,7 @@
 // runs the painters; each step is a HorzPainters entry, so the bands, the well path, the track points,
 // the header, the panels and the notes plug in where they belong.
 #include "elog/pictures.h"
+#include "horizontal/draw/horzheader.h"
 #include "entry/topsex.h"
 #include "horizontal/horzbands.h"
 #include "horizontal/horzpipeline.h"
@@ -89,6 +90,7 @@ struct HorzPlot {
     std::int32_t fileFirstDepth = 0, fileLastDepth = 0;  // the open data file's
     float kbElevation = 0;
     LithologyPainter lithology;  // none: no lithology is drawn
+    HorzHeaderFacts headerFacts;
 
     // What the drawing leaves.
     int plotLeft = 50;
@@ -111,6 +113,7 @@ struct HorzPlot {
     std::vector<tracks::HorzPictureFailure> pictureFailures;
     platform::ImageDescriptor image, image2;
     bool headerButtonHides = false;  // the VIEW HEADER button reads "Hide Header"
+    SymbolPalette symbolPalette{};   // the legend boxes drawn with the header (none without it)
     int printScaleKind = 0;
 };
 

@@ -39,6 +39,8 @@ HorzPainters DefaultPainters()
     p.trackPoints = FillTrackPoints;
     p.pathLithology = [](platform::Dc& dc, HorzPlot& plot) { DrawPathLithology(dc, plot); };
     p.surveyLabels = [](platform::Dc& dc, HorzPlot& plot) { DrawSurveyLabels(dc, plot); };
+    p.lithTiles = BuildLithTiles;
+    p.header = [](platform::Dc& dc, HorzPlot& plot) { DrawHeader(dc, plot); };
     return p;
 }
 

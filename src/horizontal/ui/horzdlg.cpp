@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "drilling/drillingstate.h"
+#include "app/opendatafile.h"
 #include "elog/ui/imagecommand.h"
 #include "wellfile/datafile.h"
 #include "horizontal/horzplace.h"
@@ -244,6 +245,8 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
         log_.view.painters->DrawLithology(logview::PaintTarget{dc, g, device}, records, index, x, y, int(index), 1, 0);
     };
     highAngleCount_ = plan.walk.highAngle;
+    p.headerFacts = {app::PlaceOf(log_), log_.layout.format.title, log_.layout.schemes.hardnessLabel, false,
+                     log_.well.companyFlag, &log_.layout.pens.table};
 }
 
 void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
