@@ -128,10 +128,11 @@ void DrawBlock(Dc& dc, HorzPlot& plot, const HeaderTexts& t, bool old)
     if (plot.settings->drawShows) {
         dc.SelectObject(textFont);
         dc.TextOut(rightX, bands.lowerBase - 10, "SLIDE");
-        const int cutY = old ? bands.pathBottom - 2 : showBase - 45;
-        dc.TextOut(rightX, cutY, "CUT ( P F G )");
-        dc.TextOut(rightX, cutY + 15, "FLU  0-100% ( P F G )");
-        dc.TextOut(rightX, cutY + 30, "POR ( P F G )");
+        // The older header labels the rows from the path area's bottom.
+        const int floY = old ? bands.pathBottom + 15 : showBase - 30;
+        dc.TextOut(rightX, old ? bands.pathBottom - 2 : showBase - 45, "CUT ( P F G )");
+        dc.TextOut(rightX, floY, "FLU  0-100% ( P F G )");
+        dc.TextOut(rightX, floY + 15, "POR ( P F G )");
     }
     if (!old) {
         if (plot.options.hardness) {
