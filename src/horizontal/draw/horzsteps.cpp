@@ -39,7 +39,11 @@ HorzPainters DefaultPainters()
     p.trackPoints = FillTrackPoints;
     p.pathLithology = [](platform::Dc& dc, HorzPlot& plot) { DrawPathLithology(dc, plot); };
     p.surveyLabels = [](platform::Dc& dc, HorzPlot& plot) { DrawSurveyLabels(dc, plot); };
-    p.lithTiles = BuildLithTiles;
+    // Every drawing starts without a palette: only a drawn header leaves its legend boxes there.
+    p.lithTiles = [](HorzPlot& plot) {
+        plot.symbolPalette = {};
+        BuildLithTiles(plot);
+    };
     p.header = [](platform::Dc& dc, HorzPlot& plot) { DrawHeader(dc, plot); };
     return p;
 }
