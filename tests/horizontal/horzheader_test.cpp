@@ -291,7 +291,13 @@ TEST(HorzHeader, ShowLabelsNoteAndLegends)
     f.plot.options.thirdCurve = true;
     f.plot.targetLoaded = true;
     f.plot.options.profile = 3;
+    // A styled seventh pen draws its count of rows under the name, a damaged count only a few.
+    f.pens.entry[6].style = platform::PS_DOT;
+    f.pens.entry[6].repeat = 1000000;
+    f.plot.pens[6].colour = RGB(0, 0, 200);
     f.Draw();
+    EXPECT_GT(Count(f.image, QRect(0, 548, 200, 10), RGB(0, 0, 200)), 0);
+    EXPECT_EQ(Count(f.image, QRect(0, 560, 200, 80), RGB(0, 0, 200)), 0);
     EXPECT_EQ(f.After("PEN0").text, " .01 to 100 ");
     EXPECT_EQ(f.At("PEN6"), (platform::POINT{5, 563}));
     EXPECT_EQ(f.At(" .1 to 100"), (platform::POINT{162, 665}));

@@ -70,6 +70,7 @@ void DrawBlock(Dc& dc, HorzPlot& plot, const HeaderTexts& t, bool old)
 {
     platform::KeepDcState keep(dc);
     dc.SelectObject(platform::Pen(kBlack));
+    dc.SetTextColor(kBlack);
     const bool wide = plot.options.screenWidth > 1024;
     const Font a(QStringLiteral("Arial"), wide ? 15 : 12);
     const Font b = old ? a : Font(QStringLiteral("Arial"), wide ? 13 : 10);
@@ -228,7 +229,8 @@ int DrawCurveLegend(Dc& dc, const HorzPlot& plot)
             platform::Line(dc, layout::PenOf(pen), left, y + 7, left + 40, y + 7);
         } else {
             // A damaged colour file's count is held to a few rows.
-            const int count = table ? std::clamp(table->entry[6].repeat, 0, 10) : 0;
+            const std::int32_t repeat = table ? table->entry[6].repeat : 0;  // packed: read by value
+            const int count = std::clamp(repeat, 0, 10);
             dc.SelectObject(platform::Pen(pen.colour, 1, style));
             for (int k = 0; k < count; ++k)
                 platform::Line(dc, left, y + 7 + k, left + 40, y + 7 + k);
