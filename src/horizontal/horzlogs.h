@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -60,18 +59,14 @@ struct TargetPath {
 // Nothing when the path cannot be read as a file: a box shows the path, captioned "file error".
 std::optional<TargetPath> LoadTargetFile(const QString& path);
 
-// What one drawing knows of these files: the well's side the window fills, the logs the loaders leave,
-// and the tops' traced lines the crossings leave.
+// What one drawing knows of these files: where the window finds the curve files, the logs the loaders
+// leave, and the tops' traced lines the crossings leave.
 struct HorzLogData {
     QString dataFolder, wellName;
-    std::int32_t fileFirstDepth = 0, fileLastDepth = 0;
-    float kbElevation = 0;  // the well's KB; 0 none given
     // The target path drawn as strokes of the target pen's width (off: one thin polyline); a segment
     // spanning fewer columns than the threshold is thickened sideways, else downwards.
     bool thickTargetLine = false;
     int verticalLineThreshold = 3;
-    // The well path's vertical section at a measured depth (the crossings' dip acts over its change).
-    std::function<float(float md)> vsAtDepth;
 
     GammaLog anchor, target;
     CurveFiles curves;

@@ -49,7 +49,7 @@ struct Plot {
         s.pxPerTvd = 2;
         s.endX = 2450;
         plot.sections.count = 1;
-        plot.logs.fileLastDepth = 1400;
+        plot.fileLastDepth = 1400;
         plot.options.gammaFillColour = kFill;
         plot.pens[layout::PEN_GAMMA].colour = kGamma;
         plot.pens[layout::PEN_HORZ_TARGET].colour = kTarget;
@@ -121,6 +121,28 @@ TEST(HorzLogPainters, ATopCrossesWithItsBaseBoxAndLabelAndIsTraced)
     DrawTopCrossings(wide, f.plot);
     EXPECT_EQ(f.plot.logs.topTraces[0].points.size(), 4100u);
     EXPECT_NEAR(f.plot.logs.topTraces[0].points[3850].y, 200, 1);
+}
+
+TEST(HorzLogPainters, ADippingSectionLowersTheTopOverTheWellPathsVerticalSection)
+{
+    Plot f;
+    f.plot.sections.sections[0].dip = 2;
+    // Every record a station, VS growing one unit a record: from MD 1200 to 1400 the VS grows by 200.
+    f.plot.wellPathTable.resize(311);
+    for (int i = 0; i <= 300; ++i)
+        f.plot.wellPathTable[std::size_t(i)] = {.depth = 1100 + i, .tvd = 1, .vs = float(i)};
+    f.plot.wellPathRows = 301;
+    entry::TOPSEX top{};
+    top.number = 1;
+    top.depth = 1200;
+    top.tvd = 1150;
+    top.drawOnHorizontal = 1;
+    f.plot.tops.tops = {top};
+    platform::Dc dc(f.image);
+    DrawTopCrossings(dc, f.plot);
+    // A rise of 0.017899316 x 200 x 2 = 7.16 units, 14 rows at 2 px: from (850, 200) to (2440, 214).
+    EXPECT_NEAR(f.RowNear(1645, 207, kRed), 207, 1);
+    EXPECT_NEAR(f.plot.logs.topTraces[0].points[2430].y, 214, 1);
 }
 
 TEST(HorzLogPainters, TargetPanelsFillAndShadeTheLowGamma)

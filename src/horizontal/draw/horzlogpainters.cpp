@@ -48,9 +48,16 @@ void TraceTop(const Dc& dc, const HorzPlot& plot, platform::COLORREF colour, int
     }
 }
 
+// The well path's vertical section at a measured depth.
+float VsAt(const HorzPlot& plot, std::int32_t md)
+{
+    return VsAtDepth(plot.wellPathTable, plot.wellPathRows, md, plot.fileLastDepth, plot.plotFirstDepth,
+                     plot.plotLastDepth);
+}
+
 void DrawLabel(Dc& dc, const HorzPlot& plot, const entry::TOPSEX& top, const Crossing& c, const platform::Pen& pen)
 {
-    const QString text = CrossingLabel(top, plot.logs.kbElevation);
+    const QString text = CrossingLabel(top, plot.kbElevation);
     dc.SelectObject(LabelFont(plot));
     if (c.box && top.drawRectangle) {
         dc.SelectObject(pen);
@@ -77,7 +84,7 @@ void DrawTopCrossings(Dc& dc, HorzPlot& plot)
     // Sized for this drawing: a wider plot than the last (header shown, zoomed out) gets longer traces.
     logs.topTraces.clear();
     for (int index : TopsToDraw(plot.records, plot.first, plot.toDraw, tops, plot.leastTvd, plot.greatestTvd,
-                                logs.fileLastDepth)) {
+                                plot.fileLastDepth)) {
         const entry::TOPSEX& top = tops[std::size_t(index)];
         const platform::COLORREF colour = CrossingColour(top);
         const platform::Pen pen(colour, 2);
@@ -101,9 +108,9 @@ void DrawTopCrossings(Dc& dc, HorzPlot& plot)
             in.plotRight = plot.bands.plotRight;
             in.pathTop = plot.bands.pathTop;
             in.rise = rise;
-            if (logs.vsAtDepth && float(top.depth) >= float(section.startMd)) {
-                const float end = std::min(float(section.endMd), float(logs.fileLastDepth));
-                in.vsSpan = logs.vsAtDepth(end) - logs.vsAtDepth(float(top.depth));
+            if (float(top.depth) >= float(section.startMd)) {
+                const std::int32_t end = std::min(platform::Trunc(section.endMd), plot.fileLastDepth);
+                in.vsSpan = VsAt(plot, end) - VsAt(plot, top.depth);
             }
             const Crossing c = CrossingIn(sections, s, in);
             rise = c.rise;
@@ -180,8 +187,8 @@ void DrawTargetPanels(Dc& dc, const HorzPlot& plot)
         if (current > 0 && current <= int(curves.size())) {
             const CurveLog& curve = curves[std::size_t(current - 1)];
             float offset = float(settings.targetShift);
-            if (logs.kbElevation > 0 && curve.kb > 0)
-                offset = float(platform::Trunc(double(curve.kb) - logs.kbElevation));
+            if (plot.kbElevation > 0 && curve.kb > 0)
+                offset = float(platform::Trunc(double(curve.kb) - plot.kbElevation));
             DrawGammaPanel(dc, plot, curve.log.samples, curve.log.count, p.column, offset, p.rise, true);
         }
         current = NextCurve(curves, current, (plot.plotLeft + p.column) / plot.pixelsPerUnit + plot.plotFirstDepth);
@@ -232,7 +239,7 @@ void AddLogPainters(HorzPainters& p)
     };
     p.curveFiles = [](Dc&, HorzPlot& plot) {
         const HorzLogData& l = plot.logs;
-        plot.logs.curves = ListCurveFiles(l.dataFolder, l.wellName, l.fileFirstDepth, plot.plotLastDepth,
+        plot.logs.curves = ListCurveFiles(l.dataFolder, l.wellName, plot.fileFirstDepth, plot.plotLastDepth,
                                           GammaStartRecord(plot.leastTvd));
     };
     p.targetPanels = [](Dc& dc, HorzPlot& plot) { DrawTargetPanels(dc, plot); };
