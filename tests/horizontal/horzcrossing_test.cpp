@@ -87,11 +87,6 @@ TEST(HorzCrossing, BaseLineLabelsAndColour)
     const HorzSection sections[] = {Section(2000, 2400, 3250, 0)};
     CrossingInputs in = At(2100, 1250);
     in.thickness = 10;
-    Crossing c = CrossingIn(sections, 0, in);
-    EXPECT_TRUE(c.base);
-    EXPECT_EQ(c.baseY1, c.y1 + 20);
-    EXPECT_EQ(c.baseY2, c.y2 + 20);
-    EXPECT_TRUE(c.box);
     in.baseLines = false;  // the set-up's byte at 952 set
     EXPECT_FALSE(CrossingIn(sections, 0, in).base);
 
@@ -183,25 +178,4 @@ TEST(HorzCrossing, APanelStartsAtItsTvdAndEndsPastTheSection)
     in.rise = 4;
     EXPECT_EQ(PanelOf(samples, 100, s, in).firstSlot, 13);
     EXPECT_EQ(PanelOf(samples, 12, s, in).firstSlot, -1);
-
-    std::vector<CurveLog> curves(2);
-    curves[0].depth = 5000;
-    curves[1].depth = 5200;
-    EXPECT_EQ(NextCurve(curves, 0, 5100), 1);
-    EXPECT_EQ(NextCurve(curves, 1, 5200), 2);
-    EXPECT_EQ(NextCurve(curves, 0, 4900), 0);
-}
-
-TEST(HorzCrossing, TargetPathPointsAndTheirCount)
-{
-    EXPECT_EQ(TargetPointCount(5, 100), 4);
-    EXPECT_EQ(TargetPointCount(5, 3), 3);
-    EXPECT_EQ(TargetPointCount(0, 3), 0);
-    const HorzSection sections[] = {Section(2000, 2200, 1650, 0, 1200, 2), Section(2200, 3000, 8050, 0, 1240, 4)};
-    const platform::POINT target[] = {{1990, 1210}, {2100, 1250}, {2300, 1250}, {0, 0}};
-    const std::vector<platform::POINT> p = TargetPathPoints(target, 3, sections, 2000, 8, 50, 100);
-    ASSERT_EQ(p.size(), 3u);
-    EXPECT_EQ(p[0], (platform::POINT{50, 120}));   // held to plotLeft
-    EXPECT_EQ(p[1], (platform::POINT{850, 200}));
-    EXPECT_EQ(p[2], (platform::POINT{2450, 140}));  // the second section's scale
 }

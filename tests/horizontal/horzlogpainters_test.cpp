@@ -14,7 +14,7 @@ using platform::RGB;
 namespace {
 
 constexpr platform::COLORREF kWhite = RGB(255, 255, 255), kRed = RGB(255, 32, 32), kOrange = RGB(255, 192, 64);
-constexpr platform::COLORREF kFill = RGB(0, 160, 0), kGamma = RGB(0, 0, 255), kTarget = RGB(128, 0, 128);
+constexpr platform::COLORREF kFill = RGB(0, 160, 0), kGamma = RGB(0, 0, 255);
 
 // Records 1000..1400; one flat section from MD 1100 (column 50) to 1400 (column 2450), TVD 1100..1300
 // at 2 px a unit from pathTop 100.
@@ -52,7 +52,6 @@ struct Plot {
         plot.fileLastDepth = 1400;
         plot.options.gammaFillColour = kFill;
         plot.pens[layout::PEN_GAMMA].colour = kGamma;
-        plot.pens[layout::PEN_HORZ_TARGET].colour = kTarget;
         image.fill(Qt::white);
     }
     // Samples every 2 units from TVD 1100, all of gamma 30.
@@ -177,17 +176,4 @@ TEST(HorzLogPainters, OneCurvePerPanelReadsOnlyItsOwnSamples)
     EXPECT_EQ(dc.GetPixel(2495, 122), kOrange);
     for (int y = 150; y < 500; y += 10)
         ASSERT_EQ(dc.GetPixel(2450, y), kWhite) << y;
-}
-
-TEST(HorzLogPainters, TheTargetPathRunsFromThePlotsCornerThroughItsPoints)
-{
-    Plot f;
-    f.plot.logs.path.count = 3;
-    f.plot.logs.path.points = {{1150, 1150}, {1250, 1200}, {1350, 1250}, {0, 0}};
-    platform::Dc dc(f.image);
-    DrawTargetPath(dc, f.plot);
-    // (50, 100) to (450, 200) to (1250, 300); the third record is not drawn.
-    EXPECT_NE(f.RowNear(250, 150, kTarget), -1);
-    EXPECT_NE(f.RowNear(850, 250, kTarget), -1);
-    EXPECT_EQ(f.RowNear(1500, 350, kTarget), -1);
 }

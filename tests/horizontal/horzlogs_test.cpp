@@ -1,10 +1,8 @@
 // The gamma, curve and target files read from real files in a temporary data folder.
 #include "horizontal/horzlogs.h"
-#include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,7 +11,6 @@
 #include <limits>
 
 using namespace horizontal;
-using testing_support::doubles;
 using testing_support::WriteBytes;
 
 namespace {
@@ -140,13 +137,4 @@ TEST(HorzLogs, TargetFileGivesOnePointARecordAndAClosingZero)
     ASSERT_TRUE(target);
     EXPECT_EQ(target->count, 0);
     EXPECT_EQ(target->points.size(), 1u);
-
-    // A folder of that name is no file: the path is shown, nothing loads.
-    doubles().prompter.messages.clear();
-    const QString folder = dir.filePath("w.trg");
-    QDir().mkpath(folder);
-    EXPECT_FALSE(LoadTargetFile(folder));
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].text, folder);
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "file error");
 }
