@@ -58,6 +58,9 @@ int CleanNotes(std::span<HTEXTEX> notes, int records)
         if (!duplicate && h.depth > 0 && HasText(h))
             kept.push_back(h);
     }
+    // Numbered again: the dropped ones leave no gaps.
+    for (std::size_t k = 0; k < kept.size(); ++k)
+        kept[k].number = std::int32_t(k + 1);
     std::copy(kept.begin(), kept.end(), notes.begin());
     return int(kept.size());
 }
