@@ -139,7 +139,10 @@ platform::RECT NoteBox(const HTEXTEX& note, int width, int lines, int lineHeight
     platform::RECT r;
     r.left = NoteX(v, note.depth);
     r.right = r.left + width + platform::Trunc(0.75 * v.unitWidth);
-    r.top = note.box[1];
+    // A top from another station's file is held where adding the box's height cannot overflow.
+    const int far = int(platform::kFarCoordinate);
+    const int top = note.box[1];
+    r.top = std::clamp(top, -far, far);
     const int boxHeight = lines * lineHeight + 2;
     if (note.anchoredBottom)
         r.top = v.pathBottom - boxHeight;

@@ -9,6 +9,7 @@
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horznoteedit.h"
 #include "platform/ui/dialog.h"
+#include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/memos.h"
@@ -352,4 +353,17 @@ TEST(HorzNotesWindow, TheSharedFileKeepsTheLogsNotesAndShowsAMemoCopy)
     QTest::keyClick(view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(FileRecords<HTEXTEX>(f.hxt).size(), 3u);
     EXPECT_EQ(view->Notes().count, 3);
+}
+
+TEST(HorzNotesWindow, TheDemoWellsNotesAreDrawn)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    window.EvCommand(app::cmd::HorizontalView);
+    auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->Notes().count, 4);
+    EXPECT_EQ(view->NoteHandles().handles.size(), 4u);
+    const HTEXTEX& bottom = view->Notes().notes[2];
+    EXPECT_EQ(int(bottom.box[3]), view->Plot().bands.pathBottom);
 }
