@@ -81,6 +81,8 @@ void BM_LoadAndDraw(benchmark::State& state)
         plot.leastTvd = plan.leastTvd;
         plot.greatestTvd = plan.walk.greatestTvd;
         plot.plotFirstDepth = plan.walk.plotFirstDepth;
+        plot.fileFirstDepth = well.fileTopDepth;
+        plot.fileLastDepth = well.fileBottomDepth;
         plot.clientWidth = 1900;
         plot.clientHeight = 1000;
         plot.setup = setup.get();

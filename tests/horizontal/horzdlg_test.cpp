@@ -218,6 +218,7 @@ TEST(HorzWindow, TheBandsFollowTheWindowAndASmallOneStillGetsAPathArea)
         r.textBlockCount = 25;  // hand-edited: the dialog allows 1..20
         r.drawShows = r.drawLithPics = r.drawLithOnWellTrack = r.drawCustomTracks = 0;
         r.logGas = r.logRop = r.logGamma = 0;
+        r.rateScale = 6;  // the rates stay low in the lower band, clear of the grid lines probed
     });
     HorzDlg* view = f.Open();
     ASSERT_NE(view, nullptr);
@@ -431,4 +432,45 @@ TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlotsHeader)
     EXPECT_GT(inked(header), 5000);  // far more than the MD grid's lines through it
     EXPECT_GT(inked(view->Image().height()), without / 2);
     EXPECT_EQ(std::memcmp(&before, &list, sizeof list), 0);  // the window's list is left as it was
+}
+
+TEST(HorzWindow, ThePathAndTheGasAreInkedWhereTheLayoutPutsThem)
+{
+    ViewOnWell f([](HorzSetupRecord& r) {
+        r.fillBehindGas = 0;
+        r.gasCount = 1;
+        r.verticalGasScales = 0;
+        r.drawGas = 1;
+        r.logGas = 0;
+        r.drawLithOnWellTrack = 0;
+    });
+    HorzDlg* view = f.Open();
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    const QImage& image = view->Image();
+    const std::vector<wellfile::RECORD> records = testing_support::DeviatedRecords(1000, 1400);
+    auto record = [&](int depth) { return records[std::size_t(depth - 1000)]; };
+    // A station well inside the drawn range, on its section's scale.
+    const int depth = p.plotFirstDepth + 103;
+    int j = 0;
+    while (j + 1 < p.sections.count && depth >= p.sections.sections[std::size_t(j)].endMd)
+        ++j;
+    const horizontal::HorzSection& s = p.sections.sections[std::size_t(j)];
+    const int x = p.plotLeft + (depth - p.plotFirstDepth) * 8;
+    const int y = p.bands.pathTop + platform::Trunc((double(record(depth).tvd) - s.startTvd) * s.pxPerTvd);
+    ASSERT_GT(y, p.bands.pathTop);
+    ASSERT_LT(y, p.bands.pathBottom);
+    auto rgb = [](platform::COLORREF c) { return qRgb(platform::GetRValue(c), platform::GetGValue(c), platform::GetBValue(c)); };
+    EXPECT_EQ(image.pixel(x, y), rgb(p.options.wellPathColour));
+    // The fixed lithology band under the path area: the well's shale drawn by the main log's painter.
+    int shale = 0;
+    for (int yy = p.bands.lithBandTop; yy < p.bands.LithBandBottom(); ++yy)
+        shale += image.pixel(x + 2, yy) == qRgb(192, 192, 192);
+    EXPECT_GT(shale, 5);
+    // The total gas of the half step half a record right of the record's column.
+    const int gx = x + 4;
+    const double full = horizontal::GasFullScale(*p.settings, p.settings->gasScale);
+    const int gy = platform::Trunc(p.bands.gasBase - std::trunc(record(depth).halfGas[0]) * p.bands.gasBandHeight / full);
+    ASSERT_LT(gy, p.bands.gasBase);
+    EXPECT_EQ(image.pixel(gx, gy), rgb(p.pens[layout::PEN_TG].colour));
 }

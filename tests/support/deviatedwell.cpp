@@ -33,6 +33,8 @@ std::vector<wellfile::RECORD> DeviatedRecords(int first, int last, int kickOff, 
         r.verticalSection = float(std::max(section, 0.1));
         r.gas[0] = float(60 + 40 * std::sin(d / 15.0));
         r.gas[1] = r.gas[0] * 0.7f;
+        r.halfGas[0] = r.gas[0];
+        r.halfGas[1] = r.gas[1];
         r.slide = (d % 60) < 15 ? 1 : 0;
         r.porosity = (d % 40) < 5 ? 'f' : 0;
         r.fluorPercent = (d % 40) < 5 ? 60 : 0;

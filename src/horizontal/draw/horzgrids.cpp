@@ -362,31 +362,4 @@ void DrawScaleLabels(Dc& dc, HorzPlot& plot, int index, int x)
     }
 }
 
-void DrawFrame(Dc& dc, HorzPlot& plot)
-{
-    DrawGasGrid(dc, plot);
-    DrawLowerGrid(dc, plot);
-    DrawTvdGrid(dc, plot);
-    DrawVsLabels(dc, plot);
-    const int count = std::clamp(plot.sections.count, 1, kMaxSections);
-    const int first = std::max(0, plot.first);
-    int j = 0;
-    for (int i = 0; i < plot.toDraw && first + i < int(plot.records.size()); ++i) {
-        const int k = first + i;
-        const wellfile::RECORD& r = plot.records[std::size_t(k)];
-        if (r.depth >= plot.plotLastDepth || r.depth <= 0)
-            break;
-        const int x = RecordX(plot, r.depth);
-        const bool gasChange = plot.settings->verticalGasScales && k > 0 &&
-                               r.gasScale != plot.records[std::size_t(k - 1)].gasScale;
-        if ((i > 0 && r.depth % 200 == 0) || gasChange)
-            DrawScaleLabels(dc, plot, k, x);
-        if (r.depth % 200 == 0)
-            DrawTvdLabels(dc, plot, x, j);
-        if (k + 1 < int(plot.records.size()) &&
-            plot.records[std::size_t(k + 1)].depth >= plot.sections.sections[std::size_t(j)].endMd && j + 1 < count)
-            ++j;
-    }
-}
-
 }  // namespace horizontal

@@ -5,10 +5,12 @@
 // runs the painters; each step is a HorzPainters entry, so the bands, the well path, the track points,
 // the header, the panels and the notes plug in where they belong.
 #include "elog/pictures.h"
+#include "horizontal/draw/horzheader.h"
 #include "entry/topsex.h"
 #include "horizontal/horzbands.h"
 #include "horizontal/horzpipeline.h"
 #include "horizontal/horzsetup.h"
+#include "horizontal/horztrack.h"
 #include "horizontal/horzview.h"
 #include "layout/pentable.h"
 #include "platform/draw/imagelib.h"
@@ -29,8 +31,16 @@ namespace horizontal {
 struct HorzPoints {
     std::array<std::vector<platform::POINT>, 9> gas;
     std::vector<platform::POINT> rate, rateStairs, gamma, third, wrt;
+    // The parts of the curves that ran off the top of their bands, and whether any did.
+    std::vector<platform::POINT> rateWrap, gammaWrap, wrtWrap;
+    bool rateWrapped = false, gammaWrapped = false, wrtGammaWrapped = false;
     int count = 0;  // the track points, two per record
 };
+
+// One record's lithology drawn by the main log's lithology painter, its items stacked downwards from
+// (x, y); records[index] is the record.
+using LithologyPainter =
+    std::function<void(platform::Dc&, std::span<const wellfile::RECORD> records, std::size_t index, int x, int y)>;
 
 // The main window's switches and colours the plot reads.
 struct HorzPlotOptions {
@@ -47,6 +57,7 @@ struct HorzPlotOptions {
     int gammaShift = 0;          // the window's shift count of the gamma fill
     int profile = 0;             // the logging-company profile
     int screenWidth = 1920;
+    bool surveyBox = false, surveyTransparent = false;  // the survey entry's box and transparent flags
     platform::COLORREF gasFillColour = 0, gammaFillColour = 0, wrtFillColour = 0, slideColour = 0, wellPathColour = 0;
 };
 
@@ -76,6 +87,10 @@ struct HorzPlot {
     // The window's custom-track list, laid out on a copy for the header (null: none).
     const layout::TrackSet* customList = nullptr;
     std::vector<QImage> lithTiles;  // by symbol number (40 x 11), built by the lithology tiles
+    std::int32_t fileFirstDepth = 0, fileLastDepth = 0;  // the open data file's
+    float kbElevation = 0;
+    LithologyPainter lithology;  // none: no lithology is drawn
+    HorzHeaderFacts headerFacts;
 
     // What the drawing leaves.
     int plotLeft = 50;
@@ -91,9 +106,14 @@ struct HorzPlot {
     HorzPoints points;
     std::vector<platform::POINT> wellPath;   // the drawn path line, from its first column
     std::vector<platform::POINT> pathTrace;  // the path read back from the image, one per column
+    std::vector<WellPathRow> wellPathTable;  // one row per record walked by the path, then ten zero rows
+    int wellPathRows = 0;
+    std::vector<float> pathSlopes;           // the path's slope at each record from the first drawn
+    platform::RECT bitMarker{};              // around the last station drawn
     std::vector<tracks::HorzPictureFailure> pictureFailures;
     platform::ImageDescriptor image, image2;
     bool headerButtonHides = false;  // the VIEW HEADER button reads "Hide Header"
+    SymbolPalette symbolPalette{};   // the legend boxes drawn with the header (none without it)
     int printScaleKind = 0;
 };
 
@@ -152,9 +172,17 @@ void DrawTvdLabels(platform::Dc& dc, const HorzPlot& plot, int x, int section);
 void DrawVsLabels(platform::Dc& dc, const HorzPlot& plot);
 // The full scales of the linear tracks at column x for the record at `index` of the records.
 void DrawScaleLabels(platform::Dc& dc, HorzPlot& plot, int index, int x);
-// The frame in its order (gas, lower and TVD grids, VS labels), then along the records the scale
-// labels (every 200 units, and where a vertical gas scale changes) and the TVD labels.
-void DrawFrame(platform::Dc& dc, HorzPlot& plot);
+
+// The well path (draw/horzpath.cpp): the frame in its order, the labels along the records, the path
+// through the stations with its marks, then the fixed lithology band unless the lithology rides on the
+// path. Fills wellPath, wellPathTable, pathSlopes and bitMarker; the number of stations.
+int DrawWellPath(platform::Dc& dc, HorzPlot& plot);
+// The lithology 25 pixels above the traced path, masked into the plot.
+void DrawPathLithology(platform::Dc& dc, const HorzPlot& plot);
+// A block of survey values over the path for every record with a TVD.
+void DrawSurveyLabels(platform::Dc& dc, const HorzPlot& plot);
+// The track points of the drawing into plot.points; the count the rows walk (two a record).
+int FillTrackPoints(HorzPlot& plot);
 
 // The image file of format 1 (BMP) to 4 (PNG) at `path`: 0 when written, else the library's code.
 int SavePlotImage(const HorzPlot& plot, const QString& path, int format);

@@ -1,7 +1,6 @@
-// The steps of the drawing that other parts of the view fill: the well path and its lithology, the
-// track points, the pictures and lithology tiles, the target, tops, survey labels, header, panels,
-// custom tracks and notes. Until they are filled each does nothing; the frame of grids and labels
-// stands in the well path's place.
+// The steps of the drawing that other parts of the view fill: the pictures and lithology tiles, the
+// target, tops, header, panels, custom tracks and notes. Until they are filled each does nothing. The
+// well path (with the frame), its lithology, the track points and the survey labels are the view's own.
 #include "horizontal/draw/horzplot.h"
 
 #include <algorithm>
@@ -36,9 +35,16 @@ HorzPainters DefaultPainters()
 {
     HorzPainters p;
     p.bandLayout = LayOutPlotBands;
-    p.wellPath = [](platform::Dc& dc, HorzPlot& plot) { DrawFrame(dc, plot); };
-    // Two track points a record: the rows and marks walk half as many records as there are points.
-    p.trackPoints = [](HorzPlot& plot) { return 2 * plot.toDraw; };
+    p.wellPath = [](platform::Dc& dc, HorzPlot& plot) { DrawWellPath(dc, plot); };
+    p.trackPoints = FillTrackPoints;
+    p.pathLithology = [](platform::Dc& dc, HorzPlot& plot) { DrawPathLithology(dc, plot); };
+    p.surveyLabels = [](platform::Dc& dc, HorzPlot& plot) { DrawSurveyLabels(dc, plot); };
+    // Every drawing starts without a palette: only a drawn header leaves its legend boxes there.
+    p.lithTiles = [](HorzPlot& plot) {
+        plot.symbolPalette = {};
+        BuildLithTiles(plot);
+    };
+    p.header = [](platform::Dc& dc, HorzPlot& plot) { DrawHeader(dc, plot); };
     return p;
 }
 

@@ -2,11 +2,13 @@
 
 #include "app/logstate.h"
 #include "drilling/drillingstate.h"
+#include "app/opendatafile.h"
 #include "elog/ui/imagecommand.h"
 #include "wellfile/datafile.h"
 #include "horizontal/horzplace.h"
 #include "app/tracksettingsof.h"
 #include "layout/customdata.h"
+#include "logview/draw/neighbourpainters.h"
 #include "logview/geometryof.h"
 #include "tracks/draw/customhorz.h"
 #include "platform/services.h"
@@ -25,6 +27,23 @@
 #include <memory>
 
 namespace horizontal {
+namespace {
+
+// The buttons' places and widths are those of the stations' small dialog font: a text that does not fit
+// its button is given a smaller font rather than being cut.
+void FitButtonText(QWidget* control)
+{
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    if (!button)
+        return;
+    QFont font = button->parentWidget()->font();
+    const int room = button->width() - 6;
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(button->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+}
+
+}  // namespace
 
 HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> closed, std::function<int(HorzDlg&)> runSetup)
     : Dialog(owner, QStringLiteral("STRATIV HORIZONTAL VIEW")), log_(log), closed_(std::move(closed)),
@@ -41,9 +60,10 @@ HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> close
     On(kViewHeaderButton, platform::BN_CLICKED, [this] { CmViewHeader(); });
     On(kZoomInButton, platform::BN_CLICKED, [this] { CmZoomIn(QGuiApplication::keyboardModifiers() & Qt::ControlModifier); });
     On(kZoomOutButton, platform::BN_CLICKED, [this] { CmZoomOut(QGuiApplication::keyboardModifiers() & Qt::ControlModifier); });
-    // The buttons sit at fixed places along the bottom edge (EvSize), out of the dialog's rows.
+    // The buttons sit at fixed places along the bottom edge (EvSize), out of the dialog's rows: left in
+    // a row, the layout would stretch them across the middle of the plot at every resize.
     for (int id : {kSetupButton, kViewHeaderButton, kZoomInButton, kZoomOutButton, kCloseButton})
-        Control(id)->setParent(this);
+        PlaceAt(id, 0, 0, 0, 0);
     Show(kCloseButton, false);
     scrollBar_ = new QScrollBar(Qt::Horizontal, this);
     connect(scrollBar_, &QScrollBar::actionTriggered, this, [this](int action) {
@@ -216,7 +236,23 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     o.wrtFillColour = p.pens[layout::PEN_RT_GAMMA].colour;
     o.slideColour = p.pens[layout::PEN_SLIDE].colour;
     o.wellPathColour = p.pens[layout::PEN_WELL_TRACK].colour;
+    const layout::PenEntry& survey = log_.layout.pens.table.entry[layout::PEN_SURVEY];
+    o.surveyBox = survey.boxText != 0;
+    o.surveyTransparent = survey.transparent != 0;
+    p.fileFirstDepth = log_.well.file.fileTopDepth;
+    p.fileLastDepth = log_.well.file.fileBottomDepth;
+    p.kbElevation = log_.well.kbElevation;
+    // The main log's lithology painter, split on and interpreted off.
+    p.lithology = [this](platform::Dc& dc, std::span<const wellfile::RECORD> records, std::size_t index, int x, int y) {
+        if (!log_.view.painters)
+            return;
+        const logview::ViewGeometry g = logview::GeometryOf(log_);
+        const logview::Device device = logview::Device::Screen();
+        log_.view.painters->DrawLithology(logview::PaintTarget{dc, g, device}, records, index, x, y, int(index), 1, 0);
+    };
     highAngleCount_ = plan.walk.highAngle;
+    p.headerFacts = {app::PlaceOf(log_), log_.layout.format.title, log_.layout.schemes.hardnessLabel, false,
+                     log_.well.companyFlag, &log_.layout.pens.table};
 }
 
 void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
@@ -427,6 +463,8 @@ void HorzDlg::EvSize()
     place(kZoomInButton, c.zoomIn);
     place(kZoomOutButton, c.zoomOut);
     SetText(kViewHeaderButton, headerShown_ ? QStringLiteral("HIDE HEADER") : QStringLiteral("VIEW HEADER"));
+    for (int id : {kSetupButton, kViewHeaderButton, kZoomInButton, kZoomOutButton})
+        FitButtonText(Control(id));
     Show(kZoomInButton, c.zoomShown);
     Show(kZoomOutButton, c.zoomShown);
     Show(kSetupButton, c.setupShown);

@@ -120,6 +120,9 @@ HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
     AddCombo(ViewList);
     EndGrid();
 
+    // The scaling and the switches on a row of their own: beside the fields they made the dialog
+    // wider than the screen.
+    NewRow();
     BeginGroup(ScaleGroup, QStringLiteral("Scaling"));
     AddRadio(Scale1, QStringLiteral("1 In. per 100 ft"), true);
     AddRadio(Scale2, QStringLiteral("2 In per 100 Ft"));
