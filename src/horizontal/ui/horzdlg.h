@@ -45,7 +45,8 @@ public:
     int LoadAndDraw(int first);
     // Puts the image on the window; false when there is none.
     bool BlitView(int x = 0);
-    // The plot without notes copied back and the note texts drawn again, then shown.
+    // The plot without notes copied back and the note texts drawn again, then shown (an open note editor
+    // hidden).
     void RestorePlotImage();
     void RedrawNotes();
     // The drawing's steps (tests count them).
