@@ -466,6 +466,10 @@ TEST(HorzWindow, ThePathAndTheGasAreInkedWhereTheLayoutPutsThem)
     ASSERT_LT(y, p.bands.pathBottom);
     auto rgb = [](platform::COLORREF c) { return qRgb(platform::GetRValue(c), platform::GetGValue(c), platform::GetBValue(c)); };
     EXPECT_EQ(image.pixel(x, y), rgb(p.options.wellPathColour));
+    // The section's VS length: the path's VS at its end less that at its start (the last record's past it).
+    auto vsAt = [&](float md) { return record(std::clamp(int(md), 1000, 1400)).verticalSection; };
+    EXPECT_NEAR(float(s.sectionVs), vsAt(s.endMd) - vsAt(s.startMd), 0.01f);
+    EXPECT_GT(float(s.sectionVs), 0.0f);
     // The fixed lithology band under the path area: the well's shale drawn by the main log's painter.
     int shale = 0;
     for (int yy = p.bands.lithBandTop; yy < p.bands.LithBandBottom(); ++yy)

@@ -1,5 +1,6 @@
 #include "horizontal/draw/horzplot.h"
 
+#include "horizontal/horztrack.h"
 #include "platform/gdi.h"
 
 #include <QString>
@@ -85,6 +86,15 @@ QString DrawPlot(HorzPlot& plot, const HorzPainters& painters)
     Run(painters.wellPath, dc, plot);
     TraceWellPath(dc, plot);
     plot.points.count = painters.trackPoints ? painters.trackPoints(plot) : 0;
+    // Each section's VS length from the path just walked; stored with the sections.
+    for (int i = 0; i < plot.sections.count && i < int(plot.sections.sections.size()); ++i) {
+        HorzSection& sec = plot.sections.sections[std::size_t(i)];
+        auto vs = [&plot](float md) {
+            return VsAtDepth(plot.wellPathTable, plot.wellPathRows, std::int32_t(md), plot.fileLastDepth,
+                             plot.plotFirstDepth, plot.plotLastDepth);
+        };
+        sec.sectionVs = vs(sec.endMd) - vs(sec.startMd);
+    }
     if (painters.listPictures)
         painters.listPictures(plot);
     if (painters.lithTiles)
