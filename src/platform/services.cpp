@@ -88,7 +88,12 @@ public:
     {
         Q_UNUSED(verb);  // Linux desktops have one verb: open with the associated program
         const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-        return !opener.isEmpty() && QProcess::startDetached(opener, {path});
+        // A path in double quotes, as callers quote a path with blanks, is opened without them: the
+        // argument goes to the opener whole, never through a shell.
+        QString file = path;
+        if (file.size() >= 2 && file.startsWith(u'"') && file.endsWith(u'"'))
+            file = file.mid(1, file.size() - 2);
+        return !opener.isEmpty() && QProcess::startDetached(opener, {file});
     }
     bool StartProgram(const QString& program, const QStringList& args) override
     {

@@ -17,7 +17,13 @@
 
 #include <QString>
 
+namespace platform {
+class Dc;
+}
+
 namespace print {
+
+struct PRINTCFG;
 
 // The four font slots of a print run.
 enum PrintFontSlot : int { FONT_TITLE = 0, FONT_BODY = 1, FONT_SMALL = 2, FONT_HEADER = 3, kPrintFontSlots = 4 };
@@ -37,6 +43,7 @@ struct HorizontalViewFacts {
     bool open = false;
     std::int32_t startDepth = 0;
     bool fullHeader = false;  // the view's header flag
+    int scaleKind = 1;        // the view's print scale code (1, 2 or 5), which names its PDF
 };
 
 struct PrintState {
@@ -87,6 +94,12 @@ struct PrintState {
     bool updateHeader = false;
     // The open horizontal view's start depth and header flag; unset while that view gives none.
     std::function<HorizontalViewFacts()> horizontalView;
+    // The open horizontal view's page: the next slice of its image onto the printer; the pages left
+    // including this one, 0 after the last. Unset while no view is open.
+    std::function<int(platform::Dc&, PRINTCFG&, float rowHeight, int page)> horizontalPage;
+    // Options of the horizontal pages that nothing sets yet: half the across scale, one page less.
+    bool horizontalHalfScale = false;
+    bool horizontalPageLess = false;
 
     // The run in hand, one at a time (printingLog is set only around the print job itself).
     std::int32_t printBottomDepth = 0;  // the depth the run prints to: the file's last, or deeper

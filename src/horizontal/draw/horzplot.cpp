@@ -137,7 +137,7 @@ QString DrawPlot(HorzPlot& plot, const HorzPainters& painters)
         Run(painters.header, dc, plot);
     plot.headerButtonHides = plot.headerShown;
     // 15.
-    if (plot.pictures && !s.hidePictures)
+    if (!plot.pictureList.found.empty() && !s.hidePictures)
         Run(painters.pictureMarkers, dc, plot);
     if (plot.anchorGammaLoaded)
         Run(painters.gammaPanel, dc, plot);

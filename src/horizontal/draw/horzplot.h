@@ -6,6 +6,7 @@
 // the header, the panels and the notes plug in where they belong.
 #include "elog/pictures.h"
 #include "horizontal/draw/horzheader.h"
+#include "horizontal/draw/horzpictures.h"
 #include "entry/topsex.h"
 #include "horizontal/horzbands.h"
 #include "horizontal/horzlogs.h"
@@ -117,6 +118,7 @@ struct HorzPlot {
     bool headerButtonHides = false;  // the VIEW HEADER button reads "Hide Header"
     SymbolPalette symbolPalette{};   // the legend boxes drawn with the header (none without it)
     int printScaleKind = 0;
+    HorzPictureLists pictureList;  // the view's own pictures (listPictures, pictureMarkers)
 };
 
 // The drawing's steps that other parts of the view provide; each does nothing until it is filled.

@@ -47,6 +47,8 @@ HorzPainters DefaultPainters()
         BuildLithTiles(plot);
     };
     p.header = [](platform::Dc& dc, HorzPlot& plot) { DrawHeader(dc, plot); };
+    p.listPictures = [](HorzPlot& plot) { ListPictures(plot.pictureList, plot.plotFirstDepth, plot.plotLastDepth); };
+    p.pictureMarkers = [](platform::Dc& dc, HorzPlot& plot) { DrawPictureMarkers(dc, plot, plot.pictureList); };
     AddLogPainters(p);
     return p;
 }

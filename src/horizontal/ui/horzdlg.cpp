@@ -97,8 +97,12 @@ void HorzDlg::Publish()
         if (self) {
             facts.startDepth = self->drawFrom_;
             facts.fullHeader = self->headerShown_;
+            facts.scaleKind = PrintScaleCode(self->settings_.pixelsPerUnit);
         }
         return facts;
+    };
+    log_.print.horizontalPage = [self](platform::Dc& dc, print::PRINTCFG& cfg, float rowHeight, int page) {
+        return self ? self->StretchImageTo(dc, cfg, rowHeight, page) : 0;
     };
 }
 
@@ -224,6 +228,7 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     p.sectionMissing = plan.walk.sectionMissing;
     p.allTops = log_.well.tops;
     p.pictures = log_.pictures.all.empty() ? nullptr : &log_.pictures;
+    p.pictureList.folder = PicturesFolder();
     p.pens = log_.layout.pens.pens;
     HorzPlotOptions& o = p.options;
     o.customTracks = log_.customTracks.data != nullptr;

@@ -21,6 +21,9 @@ class QScrollBar;
 namespace app {
 struct LogState;
 }
+namespace print {
+struct PRINTCFG;
+}
 
 namespace horizontal {
 
@@ -89,6 +92,14 @@ public:
     // The mouse code's resize of note `index` to `rect`: its text is kept aside and opened, without its
     // line breaks, in an editor on `rect`, where Ctrl+Enter re-wraps it and Escape puts it back.
     void ResizeNote(int index, const platform::RECT& rect);
+    // Printing and pictures (horzdlgprint.cpp). One page of the view image onto the printer: the pages
+    // left including this one, 0 after the last or on failure.
+    int StretchImageTo(platform::Dc& printer, print::PRINTCFG& cfg, float rowHeight, int page);
+    // Picture k of those in range opened with the desktop's program for it; false (and said) when not.
+    bool LaunchPaintProgram(int k);
+    // The mouse code's click at window (x, y): the picture whose box is there opens. False when none.
+    bool OpenPictureAt(int x, int y);
+    const HorzPictureLists& Pictures() const { return plot_.pictureList; }
     NoteTable& Notes() { return notes_; }
     const NoteDrawing& NoteHandles() const { return noteDrawing_; }
     HorzNoteEdit* NoteEditor() const;
@@ -130,6 +141,7 @@ private:
     NoteStyles NoteStylesOf();
     NoteView NoteViewNow() const;
     void CloseNoteEditor();
+    QString PicturesFolder() const;
 
     app::LogState& log_;
     std::function<void()> closed_;
@@ -159,6 +171,7 @@ private:
     std::optional<QByteArray> savedNoteText_;  // its text before a resize
     platform::RECT editRect_;
     bool newNote_ = false;                     // the editor was opened on an empty spot
+    HorzPrintPosition printAt_;                // the print run's place in the image
 };
 
 }  // namespace horizontal

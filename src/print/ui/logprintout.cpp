@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "print/draw/logpage.h"
 #include "print/printfonts.h"
+#include "print/printsetup.h"
 #include "wellfile/sidefiles_reports.h"
 
 #include <algorithm>
@@ -37,10 +38,15 @@ LogPrintout::LogPrintout(const QString& title, app::LogState& log, PrintRunKind 
 {
 }
 
+bool LogPrintout::Horizontal() const
+{
+    return kind_ == PrintRunKind::Log && log_.print.horizontalPrint && painters_.horizontalPage;
+}
+
 void LogPrintout::BeginPrinting(int cx, int cy)
 {
     PlanRun(cx, cy);
-    if (kind_ == PrintRunKind::Log && pagesLeft_ > 0) {
+    if (kind_ == PrintRunKind::Log && pagesLeft_ > 0 && !Horizontal()) {
         ReadRecords();
         CountLogPages();
     }
@@ -134,6 +140,15 @@ void LogPrintout::PlanRun(int cx, int cy)
         pagesLeft_ = 1;
         return;
     }
+    if (Horizontal()) {
+        // The view ends the run by what its pages return.
+        pagesLeft_ = 2;
+        if (ps.pdfPrinter) {
+            const HorizontalViewFacts view = HorizontalViewOf(log_);
+            ps.pdfName = PrintPdfName(file.dataFolder, file.wellName, settings_.endDepth, view.scaleKind, true);
+        }
+        return;
+    }
     const int profile = log_.well.loggerId;
     if (kind_ == PrintRunKind::HeaderOnly) {
         pagesLeft_ = 1;
@@ -179,6 +194,8 @@ QString LogPrintout::OutputFile() const
 
 bool LogPrintout::HasPage(int)
 {
+    if (Horizontal())
+        return pagesLeft_ != 0;
     // A page is started only for what is left to draw: never a log page past the range.
     if (kind_ == PrintRunKind::Log && pagesLeft_ != 0 && LogPrinted() && DstPagesToCome() == 0)
         pagesLeft_ = 0;
@@ -194,6 +211,10 @@ int LogPrintout::DstPagesToCome() const
 
 void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, unsigned)
 {
+    if (Horizontal()) {
+        pagesLeft_ = page != 0 ? painters_.horizontalPage(dc, settings_, float(log_.print.rowHeight), page) : 0;
+        return;
+    }
     if (kind_ == PrintRunKind::Tops) {
         pagesLeft_ = 1;
         const std::size_t next = painters_.topsPage ? painters_.topsPage(dc, topsNext_) : 0;

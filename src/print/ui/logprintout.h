@@ -44,6 +44,8 @@ struct PrintPagePainters {
     // The height in printer pixels of the full header the first log page will draw; unset: the run
     // counts its pages with the estimated header length.
     std::function<int(const PRINTCFG&)> headerHeight;
+    // A page of the horizontal view (the set-up's "Horizontal"): the pages left including this one.
+    std::function<int(platform::Dc&, PRINTCFG&, float rowHeight, int page)> horizontalPage;
 };
 
 class LogPrintout final : public platform::Printout {
@@ -72,6 +74,7 @@ private:
     void PlanRun(int cx, int cy);
     void ReadRecords();
     void PrintLogPage(platform::Dc& dc, int page);
+    bool Horizontal() const;
     // No record of the range is left to print.
     bool LogPrinted() const;
     // The DST pages not printed yet.

@@ -47,8 +47,12 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     const QString dataFolder = log.well.file.dataFolder;
     if (ps.pdfPrinter)
         QDir(dataFolder).mkpath(QStringLiteral("sendfile"));
-    const bool logRun = run->kind == PrintRunKind::Log;
-    if (!logRun) {
+    const bool horizontal = run->kind == PrintRunKind::Log && ps.horizontalPrint && ps.horizontalPage;
+    const bool logRun = run->kind == PrintRunKind::Log && !horizontal;
+    if (horizontal) {
+        run->cfg.fullHeader = 0;
+        run->cfg.profile = log.well.loggerId;
+    } else if (!logRun) {
         run->cfg.fullHeader = 1;
         run->cfg.profile = log.well.loggerId;
     }
@@ -63,6 +67,8 @@ void PrintWindowServices::CmPrint(app::LogState& log)
                 pages.headerHeight = [&log](const PRINTCFG& cfg) { return PrintHeaderHeight(log, cfg); };
         }
         FillListPagePainters(log, pages);
+        if (!pages.horizontalPage && horizontal)
+            pages.horizontalPage = ps.horizontalPage;
         LogPrintout printout(QStringLiteral("StrativM"), log, run->kind, run->range, run->cfg, std::move(pages));
         printout.banding = logRun || ps.banding;
         if (reloadMemos)
@@ -72,7 +78,8 @@ void PrintWindowServices::CmPrint(app::LogState& log)
         ps.printingLog = false;
     }
     MakePrintPens(log, 1);
-    FinishPrintCommand(log, *run, printed);
+    // The horizontal pages leave the well's print record alone.
+    FinishPrintCommand(log, *run, printed && !horizontal);
     if (!logRun) {
         run->cfg.fullHeader = 0;
         ps.headerOnly = false;

@@ -1,0 +1,71 @@
+#include "horizontal/draw/horzpictures.h"
+
+#include "horizontal/draw/horzplot.h"
+#include "platform/gdi.h"
+#include "platform/services.h"
+
+#include <QDir>
+
+namespace horizontal {
+
+bool ListPictures(HorzPictureLists& lists, std::int32_t plotFirstDepth, std::int32_t plotLastDepth)
+{
+    if (lists.folder.isEmpty())
+        return false;
+    const QStringList names = QDir(lists.folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    std::vector<elog::PictureEntry> found;
+    for (const QString& name : names)
+        if (elog::SafePictureName(name) && name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
+            found.push_back({PictureNameDepth(name), name, 0});
+    if (found.empty())
+        return false;
+    SortPictures(found);
+    lists.inRange = PicturesInRange(found, plotFirstDepth, plotLastDepth);
+    lists.found = std::move(found);
+    lists.boxes.clear();
+    return true;
+}
+
+void DrawPictureMarkers(platform::Dc& dc, const HorzPlot& plot, HorzPictureLists& lists)
+{
+    lists.boxes.clear();
+    const platform::COLORREF blue = platform::RGB(0, 128, 255);
+    platform::KeepPenAndBrush keep(dc);
+    dc.SelectObject(platform::Pen(blue));
+    dc.SelectObject(platform::Brush(blue));
+    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+    const int pathTop = plot.bands.pathTop;
+    for (elog::PictureEntry& e : lists.inRange) {
+        if (e.depth < plot.plotFirstDepth || e.depth > plot.plotLastDepth)
+            continue;
+        e.markY = pathTop;
+        const platform::RECT box = PictureBox(RecordX(plot, e.depth), pathTop);
+        dc.Rectangle(box);
+        dc.TextOut(box.left + 10, box.top, QStringLiteral("P"));
+        lists.boxes.push_back(box);
+    }
+    dc.SetBkMode(oldMode);
+}
+
+int StretchImageTo(platform::Dc& printer, const QImage& image, const HorzPrintInput& in, std::int32_t& startDepth,
+                   std::int32_t endDepth, HorzPrintPosition& at, int page)
+{
+    const HorzPagePlan p = PlanHorzPage(in, startDepth, endDepth, at, page);
+    if (p.failure == HorzPageFailure::InvalidRange) {
+        platform::MessageBox(QStringLiteral("INVALID RANGE"), QStringLiteral("ERROR"));
+        return 0;
+    }
+    if (p.failure != HorzPageFailure::None || image.isNull())
+        return 0;
+    const auto blit = [&](const HorzBlit& b) {
+        return printer.StretchBlt(b.destination.x, b.destination.y, b.destination.width, b.destination.height, image,
+                                  b.source.x, b.source.y, b.source.width, b.source.height, platform::SRCCOPY);
+    };
+    if ((p.header && !blit(*p.header)) || !blit(p.slice)) {
+        platform::MessageBox(QStringLiteral("Stretch Operation 1 failed"), QString());
+        return 0;
+    }
+    return p.result;
+}
+
+}  // namespace horizontal

@@ -1,0 +1,76 @@
+// HorzDlg's printing and pictures: the page the log printout asks for, and a picture opened from its box.
+#include "horizontal/ui/horzdlg.h"
+
+#include "app/logstate.h"
+#include "elog/picturewindow.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "print/printcfg.h"
+
+#include <QFileInfo>
+
+namespace horizontal {
+
+int HorzDlg::StretchImageTo(platform::Dc& printer, print::PRINTCFG& cfg, float rowHeight, int page)
+{
+    const print::PrintState& ps = log_.print;
+    HorzPrintInput in;
+    in.rowHeight = rowHeight;
+    in.secondRowHeight = ps.rowHeight;
+    in.screenHeight = log_.env.screenHeight;
+    in.halveScale = ps.horizontalHalfScale;
+    in.onePageLess = ps.horizontalPageLess;
+    in.pageLength = cfg.pageLength;
+    in.pixelsPerUnit = plot_.pixelsPerUnit;
+    in.plotFirstDepth = plot_.plotFirstDepth;
+    in.plotLastDepth = plot_.plotLastDepth;
+    in.drawFrom = drawFrom_;
+    in.plotLeft = plot_.plotLeft;
+    in.drawHeader = headerShown_;
+    in.imageWidth = Image().width();
+    in.imageHeight = Image().height();
+    plot_.printScaleKind = PrintScaleCode(in.pixelsPerUnit);
+    if (page == 1)
+        printAt_ = {};
+    const int left = horizontal::StretchImageTo(printer, Image(), in, cfg.startDepth, cfg.endDepth, printAt_, page);
+    if (left == 0 && page == 1 && cfg.startDepth > cfg.endDepth)
+        setFocus();
+    return left;
+}
+
+QString HorzDlg::PicturesFolder() const
+{
+    if (!log_.pictures.folder.isEmpty())
+        return log_.pictures.folder;
+    elog::PictureTable table;
+    return elog::SetImageFolder(table, elog::PicturePlaceOf(log_), false);
+}
+
+bool HorzDlg::LaunchPaintProgram(int k)
+{
+    const HorzPictureLists& lists = plot_.pictureList;
+    if (k < 0 || k >= int(lists.inRange.size()))
+        return false;
+    const QString name = lists.inRange[std::size_t(k)].name;
+    // A name with a folder part never reaches outside the pictures folder.
+    const QString path = elog::SafePictureName(name) ? platform::FindFileNoCase(lists.folder, name) : QString();
+    platform::Shell* shell = platform::services().shell;
+    const bool opened = !path.isEmpty() && QFileInfo(path).isFile() && shell &&
+                        shell->ShellOpen(QLatin1Char('"') + path + QLatin1Char('"'), QStringLiteral("open"));
+    if (!opened)
+        platform::MessageBox(QStringLiteral("%1 %2").arg(2).arg(QStringLiteral("ERROR_FILE_NOT_FOUND")), name);
+    return opened;
+}
+
+bool HorzDlg::OpenPictureAt(int x, int y)
+{
+    if (plot_.pictureList.found.empty())
+        return false;
+    const int k = PictureBoxAt(plot_.pictureList.boxes, x + scroll_ - PlotLeft(), y);
+    if (k < 0)
+        return false;
+    LaunchPaintProgram(k);
+    return true;
+}
+
+}  // namespace horizontal
