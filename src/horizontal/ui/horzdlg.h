@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QScrollBar;
 
@@ -20,6 +21,8 @@ struct LogState;
 }
 
 namespace horizontal {
+
+class HorzMouse;
 
 enum HorzControl : int {
     kViewHeaderButton = 101, kCloseButton = 102, kSetupButton = 1012, kZoomInButton = 1013, kZoomOutButton = 1014,
@@ -78,6 +81,8 @@ public:
     bool HeaderShown() const { return headerShown_; }
     bool SurveyDisplay() const { return surveyDisplay_; }
     const QImage& Image() const { return plot_.image.image; }
+    // The wheel, keys and mouse of the view (ui/horzmouseui.cpp).
+    HorzMouse& Mouse() { return *mouse_; }
     QScrollBar* ScrollBar() const { return scrollBar_; }
     int Redraws() const { return redraws_; }
     int LastDrawArgument() const { return lastDraw_; }
@@ -89,8 +94,15 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    friend class HorzMouse;
     void SaveRecord(const HorzSetupRecord& r);
     void Publish();
     void FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r);
@@ -120,6 +132,7 @@ private:
     QScrollBar* scrollBar_ = nullptr;
     QPointer<QWidget> setupDialog_;
     QPointer<QWidget> noteDialog_;
+    std::unique_ptr<HorzMouse> mouse_;
 };
 
 }  // namespace horizontal
