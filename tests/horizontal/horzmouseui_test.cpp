@@ -225,6 +225,9 @@ TEST(HorzMouse, PointBoxShowsTheSurveyValuesUnderTheClickUntilTheNextRightClick)
     EXPECT_TRUE(box->text().contains(QString::asprintf(" TVD=%.2f (%.2f)\n", double(row.tvd), 30 - double(row.tvd))));
     f.Mouse(QEvent::MouseButtonPress, x + 100, 300, {}, Qt::RightButton);
     EXPECT_EQ(f.view->Mouse().PointBox(), nullptr);
+    // Below the plot image (the scroll bar's rows): nothing.
+    f.Mouse(QEvent::MouseButtonPress, x, f.view->height() - 10, {}, Qt::RightButton);
+    EXPECT_EQ(f.view->Mouse().PointBox(), nullptr);
 }
 
 TEST(HorzMouse, EditsAreRefusedWhileCustomTracksAreDrawn)

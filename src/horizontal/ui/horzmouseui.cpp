@@ -90,6 +90,13 @@ MouseGeometry HorzMouse::Geometry() const
     return g;
 }
 
+bool HorzMouse::OnImage(int x, int y) const
+{
+    // The plot image under the window's area; the bottom rows below it belong to the scroll bar.
+    return view_.drawn_ && !view_.plot_.image.Empty() && x >= 0 && y >= 0 && x < view_.width() &&
+           y < std::min(view_.plot_.height, view_.height() - 20);
+}
+
 int HorzMouse::PathYAt(int x) const
 {
     const auto& trace = view_.plot_.pathTrace;
@@ -168,7 +175,7 @@ void HorzMouse::PlaceMarker(int x, int y, bool ctrl)
 
 void HorzMouse::LeftPress(int x, int y, bool ctrl)
 {
-    if (view_.noteDialog_ || !view_.drawn_)
+    if (view_.noteDialog_ || !OnImage(x, y))
         return;
     const MouseGeometry g = Geometry();
     if (const auto drawFrom = MarginDrawFrom(g, view_.sectionCount_, ctrl, x, y, view_.drawFrom_)) {
@@ -241,7 +248,7 @@ void HorzMouse::LeftRelease(int, int)
 
 void HorzMouse::DoubleClick(int x, int y)
 {
-    if (view_.noteDialog_ || !view_.drawn_)
+    if (view_.noteDialog_ || !OnImage(x, y))
         return;
     const MouseGeometry g = Geometry();
     if (g.pixelsPerUnit < 8) {
@@ -267,7 +274,7 @@ void HorzMouse::DoubleClick(int x, int y)
 
 void HorzMouse::RightPress(int x, int y)
 {
-    if (view_.noteDialog_ || !view_.drawn_)
+    if (view_.noteDialog_ || !OnImage(x, y))
         return;
     const MouseGeometry g = Geometry();
     if (x > g.plotLeft && pointBox_) {

@@ -39,6 +39,7 @@ public:
 
 private:
     MouseGeometry Geometry() const;
+    bool OnImage(int x, int y) const;
     int PathYAt(int x) const;
     void SetDrawFrom(std::int32_t drawFrom);
     void PlaceMarker(int x, int y, bool ctrl);
