@@ -433,6 +433,7 @@ struct OptionSettings {
     bool horizontalLithPictures = false;
     bool horizontalEditing = false;  // the set-up offers "Edit Vertical Scaling"
     bool viewerStation = false;
+    bool verboseTops = false;  // the tops editor keeps each top's "Verbose Text" mark
 };
 
 // The engines as the menu shows them; their subsystems keep these up to date.

@@ -110,6 +110,11 @@ void TopsDlg::SetupWindow()
     SetText(IDC_FIELD_TOPS, log_.well.topsInFieldFolder ? QStringLiteral("Use Local Tops")
                                                         : QStringLiteral("Use Field Tops"));
     Enable(IDC_TVD, false);
+    // A well without horizontal data offers no horizontal drawing: a save clears the mark.
+    if (!log_.well.file.directional) {
+        SetCheck(IDC_DRAW_HORIZONTAL, platform::BST_UNCHECKED);
+        Enable(IDC_DRAW_HORIZONTAL, false);
+    }
 
     tops_ = log_.well.tops;
     count_ = int(tops_.size());
@@ -140,8 +145,10 @@ void TopsDlg::ShowTop()
     SetTextA(IDC_TEXT, text);
     SetCheck(IDC_APPEND_SUBSEA, t.appendSubsea ? 1 : 0);
     SetCheck(IDC_RECTANGLE, t.drawRectangle ? 1 : 0);
-    SetCheck(IDC_VERBOSE, t.verboseText ? 1 : 0);
-    const bool horizontal = t.drawOnHorizontal == 1 && t.tvd > float(log_.well.file.fileTopDepth);
+    if (log_.options.verboseTops)
+        SetCheck(IDC_VERBOSE, t.verboseText ? 1 : 0);
+    const bool horizontal = log_.well.file.directional && t.drawOnHorizontal == 1 &&
+                            t.tvd > float(log_.well.file.fileTopDepth);
     SetCheck(IDC_DRAW_HORIZONTAL, horizontal ? 1 : 0);
     Enable(IDC_TARGET_WIDTH, horizontal);
     for (int id : {IDC_TARGET_WIDTH, IDC_TARGET_LABEL, IDC_VERBOSE})
@@ -162,6 +169,8 @@ void TopsDlg::CollectTop()
     platform::SetFieldText(t.text, GetTextA(IDC_TEXT).substr(0, kTextChars));
     t.appendSubsea = GetCheck(IDC_APPEND_SUBSEA) == platform::BST_CHECKED;
     t.drawRectangle = GetCheck(IDC_RECTANGLE) == platform::BST_CHECKED;
+    if (log_.options.verboseTops)
+        t.verboseText = GetCheck(IDC_VERBOSE) == platform::BST_CHECKED;
     if (GetCheck(IDC_DRAW_HORIZONTAL) == platform::BST_CHECKED && t.tvd > float(log_.well.file.fileTopDepth)) {
         t.drawOnHorizontal = 1;
         t.targetZoneWidth = GetInt(IDC_TARGET_WIDTH) & 0xFFFF;
@@ -192,7 +201,7 @@ void TopsDlg::ComputeTVD()
         return;
     }
     Enable(IDC_TVD, false);
-    if (tvd.tvd > 0)
+    if (tvd.tvd > 0 || log_.well.file.directional)
         Show(IDC_VERBOSE);
     if (horizontal) {
         Show(IDC_TARGET_WIDTH);

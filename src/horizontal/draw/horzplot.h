@@ -8,6 +8,7 @@
 #include "horizontal/draw/horzheader.h"
 #include "entry/topsex.h"
 #include "horizontal/horzbands.h"
+#include "horizontal/horzlogs.h"
 #include "horizontal/horzpipeline.h"
 #include "horizontal/horzsetup.h"
 #include "horizontal/horztrack.h"
@@ -91,6 +92,7 @@ struct HorzPlot {
     float kbElevation = 0;
     LithologyPainter lithology;  // none: no lithology is drawn
     HorzHeaderFacts headerFacts;
+    HorzLogData logs;  // gamma, curve and target files; the tops' traced lines
 
     // What the drawing leaves.
     int plotLeft = 50;

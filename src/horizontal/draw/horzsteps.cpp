@@ -3,6 +3,8 @@
 // well path (with the frame), its lithology, the track points and the survey labels are the view's own.
 #include "horizontal/draw/horzplot.h"
 
+#include "horizontal/draw/horzlogpainters.h"
+
 #include <algorithm>
 
 namespace horizontal {
@@ -45,6 +47,7 @@ HorzPainters DefaultPainters()
         BuildLithTiles(plot);
     };
     p.header = [](platform::Dc& dc, HorzPlot& plot) { DrawHeader(dc, plot); };
+    AddLogPainters(p);
     return p;
 }
 

@@ -187,6 +187,9 @@ void HorzDlg::LoadFiles(std::int32_t leastTvd)
     // A target gamma file alone serves as the anchor too.
     if (settings_.anchorGammaFile.isEmpty() && !settings_.targetGammaFile.isEmpty())
         settings_.anchorGammaFile = settings_.targetGammaFile;
+    plot_.logs.anchor = {};
+    plot_.logs.target = {};
+    plot_.logs.path = {};
     auto load = [this](const HorzPainters::Loader& loader, const QString& path, std::int32_t from) {
         return !path.isEmpty() && QFileInfo::exists(path) && loader && loader(plot_, path, from);
     };
@@ -249,6 +252,9 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     highAngleCount_ = plan.walk.highAngle;
     p.headerFacts = {app::PlaceOf(log_), log_.layout.format.title, log_.layout.schemes.hardnessLabel, false,
                      log_.well.companyFlag, &log_.layout.pens.table};
+    o.topCrossings = log_.view.topsShown;
+    p.logs.dataFolder = log_.well.file.dataFolder;
+    p.logs.wellName = log_.well.file.wellName;
 }
 
 void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
