@@ -15,6 +15,7 @@
 #include "layout/pentable.h"
 #include "platform/folders.h"
 #include "reports/reportrecords.h"
+#include "wellfile/demonotes.h"
 #include "wellfile/demowell.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/openwell.h"
@@ -64,7 +65,8 @@ void Seed(const QString& target, const QString& name, const QByteArray& bytes)
 
 // Side files of a well, as the well-open target names them.
 const char* const kSideFiles[] = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst", ".top", ".ofc", ".svx",
-                                  ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem", ".qpt", ".hor"};
+                                  ".fit", ".clr", ".lfg", ".sch", ".grdx", ".svc", ".mem", ".qpt", ".hor",
+                                  ".hxt"};
 
 // The index of a side file in kSideFiles.
 int SideKind(const char* ext)
@@ -184,6 +186,14 @@ void WellOpenSeeds(const QString& work)
                                                          {{SideKind(".hor"), horBytes}}));
     Seed("wellopen", "demo-with-short-hor",
          fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{SideKind(".hor"), horBytes.left(4096)}}));
+    // Depth notes with a duplicate to drop and a torn tail; and a note file shorter than a record.
+    std::vector<entry::HTEXTEX> notes = wellfile::DemoDepthNotes({});
+    notes.push_back(notes[0]);
+    const QByteArray hxt(reinterpret_cast<const char*>(notes.data()), qsizetype(notes.size() * sizeof notes[0]));
+    Seed("wellopen", "demo-with-duplicate-hxt",
+         fuzzing::JoinParts(files[0].second, {{SideKind(".hxt"), hxt + QByteArray(100, '\r')}}));
+    Seed("wellopen", "demo-with-short-hxt",
+         fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{SideKind(".hxt"), hxt.left(300)}}));
 }
 
 QByteArray Zip(const QString& path, const std::vector<std::pair<QString, QByteArray>>& entries, bool deflate)

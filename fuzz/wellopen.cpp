@@ -4,9 +4,11 @@
 #include "fuzzhost.h"
 
 #include "app/logstate.h"
+#include "app/notes.h"
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
 #include "elog/curveset.h"
+#include "horizontal/draw/horznotes.h"
 #include "horizontal/horzplace.h"
 #include "layout/custchartcfg.h"
 #include "layout/customdata.h"
@@ -18,15 +20,18 @@
 #include "wellfile/lagrecord.h"
 #include "wellfile/sidefiles_reports.h"
 
+#include <QImage>
+
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
 
 namespace {
 // The side files, in the order of the byte that names one.
-constexpr std::array<const char*, 19> kSideFiles = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst",
+constexpr std::array<const char*, 20> kSideFiles = {".cfg", ".dbc", ".hdr", ".lag", ".rpt", ".sho", ".dst",
                                                     ".top", ".ofc", ".svx", ".fit", ".clr", ".lfg", ".sch",
-                                                    ".grdx", ".svc", ".mem", ".qpt", ".hor"};
+                                                    ".grdx", ".svc", ".mem", ".qpt", ".hor", ".hxt"};
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -87,6 +92,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const horizontal::HorzViewSettings view = horizontal::ApplySetup(files, horizontal::ApplyInputsOf(*s));
         volatile std::size_t markers = view.markers.size();
         (void)markers;
+    }
+    // The depth notes another station wrote: the view's load (cleaned and written back), then drawn.
+    {
+        const horizontal::NoteStyles styles{&s->notes.styleNote, &s->notes.styleDescriptionNote};
+        if (std::optional<horizontal::NoteTable> notes = horizontal::LoadNotes({app::HTextPath(*s), {}}, styles)) {
+            QImage image(400, 300, QImage::Format_RGB32);
+            platform::Dc dc(image);
+            horizontal::NoteView view;
+            view.plotFirstDepth = well.fileTopDepth;
+            // The view's range is that of the records it read: bounded by the data file.
+            view.plotLastDepth = std::min(well.fileBottomDepth, well.fileTopDepth + 100000);
+            view.drawFrom = well.fileTopDepth;
+            view.textInOwnTrack = true;
+            horizontal::NoteDrawing drawn;
+            horizontal::DrawNotes(dc, notes->notes, notes->count, 0, view, drawn);
+        }
     }
     reports::LoadShortReports(*s);
     reports::LoadDailyReports(place);

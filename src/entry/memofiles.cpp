@@ -102,13 +102,22 @@ MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int co
 std::optional<HTextArray> LoadHText(const QString& path)
 {
     HTextArray a;
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > 0 && info.size() < qint64(sizeof(HTEXTEX))) {
+        // Too short for one note: kept aside for a look rather than read as nothing and overwritten.
+        const QString base = path.left(path.size() - info.suffix().size()) + QStringLiteral("hx_");
+        QFile::rename(path, wellfile::FreeNumberedPath(base));
+    }
     try {
-        const long long read = ReadRecordsInto(path, a.notes, kHTextSlots, kHTextSpares);
+        const long long read = info.isFile() && info.size() >= qint64(sizeof(HTEXTEX))
+                                   ? ReadRecordsInto(path, a.notes, kHTextSlots, kHTextSpares)
+                                   : -1;
         if (read < 0) {
             a.notes.assign(2, HTEXTEX{});
             a.count = 1;
             return a;
         }
+        a.records = int(read);
     } catch (const std::bad_alloc&) {
         platform::MessageBox(QStringLiteral("HTEXTEX ALLOCATION FAILED"), QStringLiteral("Report info"), platform::MB_OK);
         return std::nullopt;
@@ -123,16 +132,18 @@ void SortHText(std::span<HTEXTEX> notes, int count)
     SortByDepth(notes, count);
 }
 
-std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes)
+std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes, const QString& failText,
+                             const QString& failCaption)
 {
     // A note past an unused slot is still a note: close the holes rather than write a count from the
     // front of the array.
-    const auto used = std::stable_partition(notes.begin(), notes.end(), [](const HTEXTEX& h) { return h.depth > 0; });
+    const auto used = std::stable_partition(notes.begin(), notes.end(),
+                                            [](const HTEXTEX& h) { return h.depth > 0 && HasText(h.text); });
     const int count = int(used - notes.begin());
     if (count > 2)
         SortHText(notes, count);
     if (!wellfile::WriteWholeFile(path, notes.data(), std::size_t(count) * sizeof(HTEXTEX))) {
-        platform::MessageBox(QStringLiteral("File Error"), QStringLiteral("Report"), platform::MB_OK);
+        platform::MessageBox(failText, failCaption, platform::MB_OK);
         return std::nullopt;
     }
     return count;

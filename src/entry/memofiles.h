@@ -53,11 +53,14 @@ MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int co
                       std::int32_t lastDepth);
 
 // A loaded note array: the slots (at least kHTextSlots) and kHTextSpares zeroed records; `count` is the
-// number of records holding a note (a depth above 0 and text). A missing file gives two zeroed records
-// and a count of 1, as the horizontal view expects.
+// number of records holding a note (a depth above 0 and text); `records` the whole records the file held.
+// A missing or empty (0-byte) file gives two zeroed records and a count of 1, as the horizontal view
+// expects; so does a file shorter than one record, which is first set aside as ".hx_" (".hx_1", ... when
+// that name is taken) so that nothing another station wrote is lost.
 struct HTextArray {
     std::vector<HTEXTEX> notes;
     int count = 0;
+    int records = 0;
 };
 // Without memory for the array it says "HTEXTEX ALLOCATION FAILED" and gives nothing.
 std::optional<HTextArray> LoadHText(const QString& path);
@@ -65,9 +68,12 @@ std::optional<HTextArray> LoadHText(const QString& path);
 // The depth notes' sort: as SortMemos, numbering field 540.
 void SortHText(std::span<HTEXTEX> notes, int count);
 
-// Writes every record of `notes` with a depth above 0 (the holes of unused slots closed, the array
-// compacted in place), sorted by depth when there are more than two. "File Error" titled "Report" and
-// false when the file cannot be written. Returns the number of notes written, or nullopt on failure.
-std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes);
+// Writes every record of `notes` with a depth above 0 and text (the holes of unused slots closed, the
+// array compacted in place), sorted by depth when there are more than two; with none it writes an empty
+// file, so a deleted last note stays deleted. When the file cannot be written it says `failText` titled
+// `failCaption` and returns nullopt (the old file stays); else the number of notes written.
+std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes,
+                             const QString& failText = QStringLiteral("File Error"),
+                             const QString& failCaption = QStringLiteral("Report"));
 
 }  // namespace entry

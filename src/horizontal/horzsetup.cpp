@@ -114,11 +114,7 @@ void DialogDefaults(HorzSetupRecord& r, int curvesGammaScale, int loggerProfile)
 
 QString SetAsidePath(const HorzFiles& f)
 {
-    const QString base = f.currentFolder + f.wellName + QStringLiteral(".ho_");
-    QString path = base;
-    for (int n = 1; QFileInfo::exists(path); ++n)
-        path = base + QString::number(n);
-    return path;
+    return wellfile::FreeNumberedPath(f.currentFolder + f.wellName + QStringLiteral(".ho_"));
 }
 
 int SaveSetupFile(const HorzFiles& f, const HorzSetupRecord& r, const QString& anchorGamma, const QString& targetGamma)

@@ -1,5 +1,6 @@
 #include "wellfile/demowell.h"
 #include "wellfile/demomemos.h"
+#include "wellfile/demonotes.h"
 
 #include "app/shellcommands.h"
 #include "layout/custchartcfg.h"
@@ -168,7 +169,7 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
 
     if (!SaveHeader(DemoHeader(shape), place))
         return false;
-    if (!SaveDemoMemos(folder, shape, data.descriptions))
+    if (!SaveDemoMemos(folder, shape, data.descriptions) || !SaveDemoDepthNotes(folder, shape))
         return false;
     TopsPlace topsPlace;
     if (!SaveTops(place, topsPlace, data.tops))

@@ -49,6 +49,14 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
     return f.commit();
 }
 
+QString FreeNumberedPath(const QString& base)
+{
+    QString path = base;
+    for (int n = 1; QFileInfo::exists(path); ++n)
+        path = base + QString::number(n);
+    return path;
+}
+
 bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber)
 {
     // errno is read right after the call that failed, before anything else can change it.

@@ -31,6 +31,10 @@ bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber 
 // (a read-only old copy is replaced too), the new copy left read-only. False when the copy failed.
 bool CopyFileLeavingReadOnly(const QString& from, const QString& to);
 
+// `base` when no file has that name, else `base` followed by 1, 2, ...: the name a file set aside takes
+// without replacing one set aside before.
+QString FreeNumberedPath(const QString& base);
+
 // The bytes of a side file: none when there is no such file; false when it exists but cannot be read.
 bool ReadSideFile(const QString& path, std::optional<QByteArray>& bytes);
 

@@ -42,6 +42,8 @@ protected:
         // A memo file without memos: the well starts with none (no date memo).
         WriteBytes(app::MemoPath(s), QByteArray());
         ASSERT_TRUE(app::LoadMemos(s));
+        // Nor any depth notes of the horizontal view.
+        QFile::remove(HxtPath());
     }
     QString MemPath() const { return s.well.file.currentFolder + s.well.file.wellName + ".mem"; }
     QString HxtPath() const { return s.well.file.currentFolder + s.well.file.wellName + ".hxt"; }

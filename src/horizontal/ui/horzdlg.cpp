@@ -79,6 +79,10 @@ HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> close
     });
     mouse_ = std::make_unique<HorzMouse>(*this);
     painters_.customTracks = [this](platform::Dc& dc, HorzPlot& plot) { PaintCustomTracks(dc, plot); };
+    painters_.notes = [this](platform::Dc& dc, HorzPlot& plot) {
+        horizontal::DrawNotes(dc, notes_.notes, notes_.count, 0, NoteViewOf(plot, scroll_, log_.layout.format.trackUnit),
+                              noteDrawing_);
+    };
     Publish();
 }
 
@@ -119,6 +123,8 @@ int HorzDlg::ApplySetup()
     drawFrom_ = settings_.drawFromDepth;
     scroll_ = settings_.scrollPosition;
     log_.view.horizontalLithInOrder = settings_.lithInOrderEntered;
+    if (QFileInfo::exists(NoteFileOf().path))
+        LoadNotes();
     return 1;
 }
 
@@ -371,6 +377,8 @@ void HorzDlg::RestorePlotImage()
 void HorzDlg::RedrawNotes()
 {
     RestorePlotImage();
+    if (noteEdit_)
+        noteEdit_->hide();
     BlitView(0);
 }
 

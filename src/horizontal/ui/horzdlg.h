@@ -2,7 +2,9 @@
 // HorzDlg: the modeless horizontal-well view (dialog 48). It owns the view's working settings, depth
 // range, zoom, scroll and markers; every change of the set-up is written to the well's ".hor" first and
 // then drawn again through LoadAndDraw.
+#include "horizontal/draw/horznotes.h"
 #include "horizontal/draw/horzplot.h"
+#include "horizontal/horznotes.h"
 #include "horizontal/horzsetup.h"
 #include "horizontal/horzview.h"
 #include "platform/ui/dialog.h"
@@ -13,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QScrollBar;
 
@@ -23,6 +26,7 @@ struct LogState;
 namespace horizontal {
 
 class HorzMouse;
+class HorzNoteEdit;
 
 enum HorzControl : int {
     kViewHeaderButton = 101, kCloseButton = 102, kSetupButton = 1012, kZoomInButton = 1013, kZoomOutButton = 1014,
@@ -43,7 +47,8 @@ public:
     int LoadAndDraw(int first);
     // Puts the image on the window; false when there is none.
     bool BlitView(int x = 0);
-    // The plot without notes copied back and the note texts drawn again, then shown.
+    // The plot without notes copied back and the note texts drawn again, then shown (an open note editor
+    // hidden).
     void RestorePlotImage();
     void RedrawNotes();
     // The drawing's steps (tests count them).
@@ -67,6 +72,28 @@ public:
     void SetNoteDialog(QWidget* dialog) { noteDialog_ = dialog; }
     void SetSetupDialog(QWidget* dialog) { setupDialog_ = dialog; }
     QWidget* ChildDialog() const { return setupDialog_ ? setupDialog_.data() : noteDialog_.data(); }
+
+    // The depth notes (horzdlgnotes.cpp). The table is read from the well's ".hxt" when the set-up is
+    // applied and after every store; Load/Save say what failed and answer false.
+    bool LoadNotes();
+    bool SaveNotes();
+    // Draws the notes into the plot image (`lastIndex` 0: all), and shows it when `blit`.
+    bool DrawNotes(int lastIndex, bool blit);
+    // The in-place editor on `rect` (window pixels) with `text`; an open one is deleted first.
+    void OpenNoteEditor(const platform::RECT& rect, const QByteArray& text = {});
+    // The editor's text stored at window position (x, y) for the note under edit, or as a new note.
+    void StoreNote(const QByteArray& text, int x, int y);
+    // Escape in the editor: the text a resize took back into its note, the editor gone.
+    void CancelNoteEdit();
+    // The mouse code's double click at window (x, y): the note there opens in the editor, else an empty
+    // editor opens for a new note. False when neither.
+    bool EditNoteAt(int x, int y);
+    // The mouse code's resize of note `index` to `rect`: its text is kept aside and opened, without its
+    // line breaks, in an editor on `rect`, where Ctrl+Enter re-wraps it and Escape puts it back.
+    void ResizeNote(int index, const platform::RECT& rect);
+    NoteTable& Notes() { return notes_; }
+    const NoteDrawing& NoteHandles() const { return noteDrawing_; }
+    HorzNoteEdit* NoteEditor() const;
 
     // The drawn range, as the loader leaves it (least and greatest TVD, sections, high-angle records).
     void SetDepthRange(std::int32_t leastTvd, std::int32_t greatestTvd);
@@ -110,6 +137,10 @@ private:
     void LoadFiles(std::int32_t leastTvd);
     bool SaveImageFile();
     void PaintCustomTracks(platform::Dc& dc, HorzPlot& plot);
+    NoteFile NoteFileOf() const;
+    NoteStyles NoteStylesOf();
+    NoteView NoteViewNow() const;
+    void CloseNoteEditor();
 
     app::LogState& log_;
     std::function<void()> closed_;
@@ -132,6 +163,13 @@ private:
     QScrollBar* scrollBar_ = nullptr;
     QPointer<QWidget> setupDialog_;
     QPointer<QWidget> noteDialog_;
+    NoteTable notes_;
+    NoteDrawing noteDrawing_;
+    QPointer<QWidget> noteEdit_;
+    int editNote_ = -1;                        // the note under edit
+    std::optional<QByteArray> savedNoteText_;  // its text before a resize
+    platform::RECT editRect_;
+    bool newNote_ = false;                     // the editor was opened on an empty spot
     std::unique_ptr<HorzMouse> mouse_;
 };
 
