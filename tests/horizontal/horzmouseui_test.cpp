@@ -2,10 +2,12 @@
 // paging, the margin click, measuring from the last station, markers from the header's palette, the
 // point box and the refusals while custom tracks are drawn.
 #include "app/commandids.h"
+#include "app/notes.h"
 #include "app/opendatafile.h"
 #include "app/ui/logwindow.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horzmouseui.h"
+#include "horizontal/ui/horznoteedit.h"
 #include "layout/customdata.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
@@ -14,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -32,7 +35,8 @@ struct MouseOnView {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hor;
     HorzDlg* view = nullptr;
-    explicit MouseOnView(const std::function<void(HorzSetupRecord&)>& stored = {})
+    explicit MouseOnView(const std::function<void(HorzSetupRecord&)>& stored = {},
+                         const std::vector<entry::HTEXTEX>& notes = {})
     {
         qputenv("USER", "tester");
         window.SetupWindow();
@@ -46,6 +50,8 @@ struct MouseOnView {
         if (stored)
             stored(*r);
         testing_support::WriteBytes(hor, r.get(), sizeof *r);
+        if (!notes.empty())
+            testing_support::WriteBytes(app::HTextPath(s), notes.data(), qsizetype(notes.size() * sizeof notes[0]));
         window.EvCommand(app::cmd::HorizontalView);
         view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
         EXPECT_NE(view, nullptr);
@@ -247,4 +253,136 @@ TEST(HorzMouse, EditsAreRefusedWhileCustomTracksAreDrawn)
     EXPECT_EQ(doubles().prompter.messages[0].caption, "INFO");
     EXPECT_EQ(doubles().prompter.messages[1].text, "You must turn off custom tracks to move notes");
     s.customTracks.data.reset();
+}
+
+namespace {
+
+entry::HTEXTEX Note(std::int32_t depth, int top, const char* text)
+{
+    entry::HTEXTEX n;
+    n.depth = depth;
+    n.box[1] = top;
+    n.box[3] = top + 30;
+    std::strcpy(n.text, text);
+    return n;
+}
+
+// The notes of the view, found by their first letters.
+const entry::HTEXTEX* Find(HorzDlg* view, const char* start)
+{
+    const NoteTable& t = view->Notes();
+    for (int i = 0; i < t.count; ++i)
+        if (std::strncmp(t.notes[std::size_t(i)].text, start, std::strlen(start)) == 0)
+            return &t.notes[std::size_t(i)];
+    return nullptr;
+}
+
+class NoteDialogCalls final : public entry::EntryServices {
+public:
+    QList<int> indexes;
+    void CmEnterRates(app::LogState&) override {}
+    void CmEnterLithology(app::LogState&) override {}
+    void CmEnterGas(app::LogState&) override {}
+    void CmEnterShows(app::LogState&) override {}
+    void CmFlareData(app::LogState&) override {}
+    int RunNoteDialog(app::LogState&, std::vector<entry::HTEXTEX>& notes, int index, int&) override
+    {
+        indexes << index;
+        std::strcpy(notes[std::size_t(index)].text, "CHANGED UNSAVED");
+        return 1;
+    }
+};
+
+struct NotesOnView : MouseOnView {
+    NotesOnView()
+        : MouseOnView([](HorzSetupRecord& r) { r.drawMemos = 1; },
+                      {Note(1300, 250, "FIRST"), Note(1310, 300, "SECOND\r\nLINE")})
+    {
+        const entry::HTEXTEX* first = Find(view, "FIRST");
+        EXPECT_NE(first, nullptr);
+        if (first)
+            view->EvHScroll(ScrollCode::Thumb, first->box[0] - 300 + P().plotLeft);
+    }
+    int Shift() const { return view->ScrollPosition() - P().plotLeft; }
+};
+
+}  // namespace
+
+TEST(HorzMouseNotes, ACtrlDragMovesANoteToTheDepthUnderItsLeft)
+{
+    NotesOnView f;
+    const entry::HTEXTEX* first = Find(f.view, "FIRST");
+    ASSERT_NE(first, nullptr);
+    const int x = first->box[0] - f.Shift() + 5, y = first->box[1] + 3;
+    f.Mouse(QEvent::MouseButtonPress, x, y, Qt::ControlModifier);
+    ASSERT_TRUE(f.view->Mouse().Dragging());
+    f.Mouse(QEvent::MouseMove, x + 409, y + 13, Qt::ControlModifier);
+    f.Mouse(QEvent::MouseButtonRelease, x + 409, y + 13, Qt::ControlModifier);
+    EXPECT_FALSE(f.view->Mouse().Dragging());
+    // Rounded up to even, less the grab offset of 5; saved and read back.
+    const int xr = (x + 410) & ~1, yr = (y + 14) & ~1;
+    first = Find(f.view, "FIRST");
+    ASSERT_NE(first, nullptr);
+    const std::int32_t depth = first->depth;
+    EXPECT_EQ(depth, DepthAtColumn(xr - 5, f.view->ScrollPosition(), f.P().plotLeft, 8, f.P().plotFirstDepth));
+    EXPECT_EQ(int(first->box[1]), yr);
+    EXPECT_TRUE(testing_support::ReadBytes(app::HTextPath(f.window.State())).contains(
+        QByteArray(reinterpret_cast<const char*>(&depth), 4)));
+}
+
+TEST(HorzMouseNotes, AHandleDragResizesInTheEditorWhereEscapeOrCtrlEnterEndIt)
+{
+    NotesOnView f;
+    const NoteTable& t = f.view->Notes();
+    const NoteDrawing& d = f.view->NoteHandles();
+    int k = 0;
+    while (k < int(d.handles.size()) && std::strncmp(t.notes[std::size_t(d.firstDrawn + k)].text, "SECOND", 6) != 0)
+        ++k;
+    ASSERT_LT(k, int(d.handles.size()));
+    const platform::RECT handle = d.handles[std::size_t(k)];
+    const int x = handle.left - f.Shift() + 1, y = handle.top + 1;
+    auto resize = [&] {
+        f.Mouse(QEvent::MouseButtonPress, x, y, Qt::ControlModifier);
+        EXPECT_TRUE(f.view->Mouse().Resizing());
+        f.Mouse(QEvent::MouseMove, x + 100, y + 20, Qt::ControlModifier);
+        ASSERT_NE(f.view->NoteEditor(), nullptr);
+        EXPECT_FALSE(f.view->NoteEditor()->isVisible());  // hidden on the first move
+        f.Mouse(QEvent::MouseMove, x + 300, y + 40, Qt::ControlModifier);
+        EXPECT_TRUE(f.view->NoteEditor()->isVisible());
+        f.Mouse(QEvent::MouseButtonRelease, x + 300, y + 40, Qt::ControlModifier);
+        EXPECT_FALSE(f.view->Mouse().Resizing());
+    };
+    resize();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.view->NoteEditor(), &escape);
+    EXPECT_STREQ(Find(f.view, "SECOND")->text, "SECOND\r\nLINE");
+    // Ctrl+Enter stores the text wrapped to the wider box: on one line.
+    resize();
+    QKeyEvent store(QEvent::KeyPress, Qt::Key_Return, Qt::ControlModifier);
+    QCoreApplication::sendEvent(f.view->NoteEditor(), &store);
+    ASSERT_NE(Find(f.view, "SECOND"), nullptr);
+    EXPECT_STREQ(Find(f.view, "SECOND")->text, "SECONDLINE");
+}
+
+TEST(HorzMouseNotes, DoubleClickEditsANoteOrStartsOneAndRightClickRunsTheNoteDialog)
+{
+    NotesOnView f;
+    NoteDialogCalls calls;
+    f.window.Neighbours().entry = &calls;
+    const entry::HTEXTEX* second = Find(f.view, "SECOND");
+    ASSERT_NE(second, nullptr);
+    const int x = second->box[0] - f.Shift() + 3, y = second->box[1] + 3;
+    f.DoubleClick(x, y);
+    ASSERT_NE(f.view->NoteEditor(), nullptr);
+    EXPECT_TRUE(f.view->NoteEditor()->toPlainText().startsWith("SECOND"));
+    f.DoubleClick(x + 100, f.P().bands.pathTop + 30);  // an empty spot
+    ASSERT_NE(f.view->NoteEditor(), nullptr);
+    EXPECT_EQ(f.view->NoteEditor()->size(), QSize(200, 125));
+    EXPECT_TRUE(f.view->NoteEditor()->toPlainText().isEmpty());
+    // The dialog's change was saved by it (result 1): the table is read again from the file.
+    f.Mouse(QEvent::MouseButtonPress, x, y, {}, Qt::RightButton);
+    ASSERT_EQ(calls.indexes.size(), 1);
+    EXPECT_EQ(Find(f.view, "CHANGED"), nullptr);
+    EXPECT_NE(Find(f.view, "SECOND"), nullptr);
+    f.window.Neighbours().entry = &entry::DefaultEntryServices();
 }

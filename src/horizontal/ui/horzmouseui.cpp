@@ -1,8 +1,10 @@
 #include "horizontal/ui/horzmouseui.h"
 
 #include "app/logstate.h"
+#include "app/ui/logwindow.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
+#include "horizontal/ui/horznoteedit.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
 
@@ -175,8 +177,13 @@ void HorzMouse::PlaceMarker(int x, int y, bool ctrl)
 
 void HorzMouse::LeftPress(int x, int y, bool ctrl)
 {
-    if (view_.noteDialog_ || !OnImage(x, y))
+    if (view_.noteDialog_ || noteDialogOpen_ || !OnImage(x, y))
         return;
+    // A press elsewhere gives up an open in-place editor (a resize's text goes back into its note).
+    if (view_.NoteEditor()) {
+        ClearNoteState();
+        view_.CancelNoteEdit();
+    }
     const MouseGeometry g = Geometry();
     if (const auto drawFrom = MarginDrawFrom(g, view_.sectionCount_, ctrl, x, y, view_.drawFrom_)) {
         SetDrawFrom(*drawFrom);
@@ -218,11 +225,108 @@ void HorzMouse::LeftPress(int x, int y, bool ctrl)
         view_.setFocus();
         return;
     }
+    if (view_.settings_.drawMemos)
+        NotePress(x, y);
+}
+
+bool HorzMouse::NotePress(int x, int y)
+{
+    const MouseGeometry g = Geometry();
+    const int xi = g.scroll > g.plotLeft ? x + (g.scroll - g.plotLeft) : x;
+    const NoteTable& t = view_.Notes();
+    const NoteDrawing& d = view_.NoteHandles();
+    // A handle: the note is resized from its box's top-left corner.
+    for (std::size_t k = 0; k < d.handles.size(); ++k) {
+        const int index = d.firstDrawn + int(k);
+        if (index < 0 || index >= t.count || !d.handles[k].Contains(xi, y))
+            continue;
+        const entry::HTEXTEX& n = t.notes[std::size_t(index)];
+        resizeNote_ = index;
+        bandAnchor_ = {n.box[0] - (g.scroll - g.plotLeft), n.box[1]};
+        resizing_ = firstMove_ = true;
+        band_ = {};
+        return true;
+    }
+    for (int i = std::max(0, d.firstDrawn); i < t.count; ++i) {
+        const entry::HTEXTEX& n = t.notes[std::size_t(i)];
+        const platform::RECT box{n.box[0], n.box[1], n.box[2], n.box[3]};
+        if (n.depth > 0 && box.Contains(xi, y) && n.box[0] > g.plotLeft && n.box[1] > 0) {
+            dragging_ = true;
+            dragNote_ = i;
+            grab_ = xi - n.box[0];
+            depthAtPress_ = n.depth;
+            dragBox_ = {};
+            return true;
+        }
+    }
+    return false;
+}
+
+int HorzMouse::NoteAt(int imageX, int y) const
+{
+    const NoteTable& t = view_.Notes();
+    const HorzBands& b = view_.plot_.bands;
+    for (int i = std::max(0, view_.NoteHandles().firstDrawn); i < t.count; ++i) {
+        const entry::HTEXTEX& n = t.notes[std::size_t(i)];
+        platform::RECT box{n.box[0], n.box[1], n.box[2], n.box[3]};
+        // Description notes stand in the notes band when it is drawn.
+        if (view_.settings_.textInOwnTrack && IsDescription(n)) {
+            box.top = b.notesBandTop + 2;
+            box.bottom = b.notesBandBottom;
+        }
+        if (n.depth > 0 && box.Contains(imageX, y))
+            return i;
+    }
+    return -1;
+}
+
+void HorzMouse::ClearNoteState()
+{
+    resizing_ = firstMove_ = dragging_ = false;
+    resizeNote_ = dragNote_ = -1;
+    grab_ = 0;
+    bandAnchor_ = {};
+    band_ = dragBox_ = {};
+}
+
+void HorzMouse::DrawRubberBand(int x, int y)
+{
+    const QRect rect(bandAnchor_, QPoint(std::max(x, bandAnchor_.x() + 1), std::max(y, bandAnchor_.y() + 1)));
+    if (firstMove_) {
+        // The editor opens on the note's box with the note's text unwrapped, hidden until the next move.
+        const NoteTable& t = view_.Notes();
+        if (resizeNote_ >= 0 && resizeNote_ < t.count) {
+            const entry::HTEXTEX& n = t.notes[std::size_t(resizeNote_)];
+            const int shift = view_.scroll_ - view_.plot_.plotLeft;
+            view_.ResizeNote(resizeNote_, {n.box[0] - shift, n.box[1], n.box[2] - shift, n.box[3]});
+            if (HorzNoteEdit* edit = view_.NoteEditor())
+                edit->hide();
+        }
+    } else if (HorzNoteEdit* edit = view_.NoteEditor()) {
+        edit->setGeometry(rect);
+        edit->show();
+    }
+    band_ = rect;
+    firstMove_ = false;
+    view_.update();
+}
+
+int HorzMouse::RunNoteDialog(int index)
+{
+    NoteTable& t = view_.Notes();
+    noteDialogOpen_ = true;
+    int result = 0;
+    if (runNoteDialog)
+        result = runNoteDialog(t.notes, index, t.count);
+    else if (auto* main = qobject_cast<LogWindow*>(view_.parentWidget()))
+        result = main->Neighbours().entry->RunNoteDialog(view_.log_, t.notes, index, t.count);
+    noteDialogOpen_ = false;
+    return result;
 }
 
 void HorzMouse::Move(int x, int y)
 {
-    if (!measuring_)
+    if (!measuring_ && !dragging_ && !resizing_)
         return;
     const MouseGeometry g = Geometry();
     const HeldMove held = HoldMove(g, x, y);
@@ -230,13 +334,35 @@ void HorzMouse::Move(int x, int y)
         LeftRelease(held.x, held.y);
         return;
     }
+    if (dragging_) {
+        const entry::HTEXTEX& n = view_.Notes().notes[std::size_t(dragNote_)];
+        dragBox_ = QRect(x - grab_, y, n.box[2] - n.box[0], n.box[3] - n.box[1]);
+        view_.update();
+    }
+    if (resizing_)
+        DrawRubberBand(x, y);
+    if (!measuring_)
+        return;
     to_ = {x, y};
     readout_ = MeasureReadout(g, anchor_, x, y);
     view_.update();
 }
 
-void HorzMouse::LeftRelease(int, int)
+void HorzMouse::LeftRelease(int x, int y)
 {
+    if (resizing_) {
+        // The editor stays on the band for Ctrl+Enter (store, re-wrapped) or Escape.
+        const QRect band = band_;
+        ClearNoteState();
+        if (HorzNoteEdit* edit = view_.NoteEditor()) {
+            if (!band.isEmpty())
+                edit->setGeometry(band);
+            edit->show();
+            edit->setFocus();
+        }
+        view_.update();
+        return;
+    }
     if (measuring_) {
         measuring_ = false;
         anchor_ = {};
@@ -244,11 +370,28 @@ void HorzMouse::LeftRelease(int, int)
         view_.update();
         view_.setFocus();
     }
+    if (dragging_) {
+        NoteTable& t = view_.Notes();
+        const int note = dragNote_, grab = grab_;
+        const std::int32_t depthAtPress = depthAtPress_;
+        ClearNoteState();
+        if (note >= 0 && note < t.count) {
+            // Rounded up to even numbers, as the notes are placed.
+            x = (x + 1) & ~1;
+            y = (y + 1) & ~1;
+            horizontal::DropNote(t.notes[std::size_t(note)], Geometry(), x - grab, y, depthAtPress,
+                                 view_.log_.well.file.fileTopDepth);
+            if (view_.SaveNotes())
+                view_.LoadNotes();
+        }
+        view_.RedrawNotes();
+        view_.setFocus();
+    }
 }
 
 void HorzMouse::DoubleClick(int x, int y)
 {
-    if (view_.noteDialog_ || !OnImage(x, y))
+    if (view_.noteDialog_ || noteDialogOpen_ || !OnImage(x, y))
         return;
     const MouseGeometry g = Geometry();
     if (g.pixelsPerUnit < 8) {
@@ -270,13 +413,26 @@ void HorzMouse::DoubleClick(int x, int y)
             return;
         }
     }
+    if (view_.settings_.drawMemos)
+        view_.EditNoteAt(x, y);
 }
 
 void HorzMouse::RightPress(int x, int y)
 {
-    if (view_.noteDialog_ || !OnImage(x, y))
+    if (view_.noteDialog_ || noteDialogOpen_ || !OnImage(x, y))
         return;
     const MouseGeometry g = Geometry();
+    if (g.pixelsPerUnit > 4 && view_.settings_.drawMemos) {
+        const int k = NoteAt(g.ImageColumn(x), y);
+        if (k >= 0) {
+            if (RunNoteDialog(k) == 1) {
+                view_.LoadNotes();
+                view_.RedrawNotes();
+            }
+            view_.setFocus();
+            return;
+        }
+    }
     if (x > g.plotLeft && pointBox_) {
         HidePointBox();
         return;
@@ -304,6 +460,18 @@ QPoint HorzMouse::ReadoutAt() const
 
 void HorzMouse::PaintOverlay(QPainter& p) const
 {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    if (dragging_ && !dragBox_.isEmpty()) {
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(dragBox_.adjusted(0, 0, -1, -1));
+    }
+    if (resizing_ && !band_.isEmpty()) {
+        p.setPen(QPen(QColor(192, 192, 192), 1, Qt::DashLine));
+        p.drawRect(band_.adjusted(0, 0, -1, -1));
+    }
+    p.restore();
     if (!measuring_ || readout_.isEmpty())
         return;
     p.save();
