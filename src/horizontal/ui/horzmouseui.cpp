@@ -334,7 +334,7 @@ void HorzMouse::Move(int x, int y)
         LeftRelease(held.x, held.y);
         return;
     }
-    if (dragging_) {
+    if (dragging_ && dragNote_ < view_.Notes().count) {
         const entry::HTEXTEX& n = view_.Notes().notes[std::size_t(dragNote_)];
         dragBox_ = QRect(x - grab_, y, n.box[2] - n.box[0], n.box[3] - n.box[1]);
         view_.update();
