@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QScrollBar;
@@ -24,6 +25,7 @@ struct LogState;
 
 namespace horizontal {
 
+class HorzMouse;
 class HorzNoteEdit;
 
 enum HorzControl : int {
@@ -106,6 +108,8 @@ public:
     bool HeaderShown() const { return headerShown_; }
     bool SurveyDisplay() const { return surveyDisplay_; }
     const QImage& Image() const { return plot_.image.image; }
+    // The wheel, keys and mouse of the view (ui/horzmouseui.cpp).
+    HorzMouse& Mouse() { return *mouse_; }
     QScrollBar* ScrollBar() const { return scrollBar_; }
     int Redraws() const { return redraws_; }
     int LastDrawArgument() const { return lastDraw_; }
@@ -117,8 +121,15 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    friend class HorzMouse;
     void SaveRecord(const HorzSetupRecord& r);
     void Publish();
     void FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r);
@@ -159,6 +170,7 @@ private:
     std::optional<QByteArray> savedNoteText_;  // its text before a resize
     platform::RECT editRect_;
     bool newNote_ = false;                     // the editor was opened on an empty spot
+    std::unique_ptr<HorzMouse> mouse_;
 };
 
 }  // namespace horizontal
