@@ -14,7 +14,9 @@
 #include "support/printers.h"
 #include "support/testmain.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -92,7 +94,12 @@ TEST(HorzPrintWindow, PicturesInRangeAreBoxedAndOpenFromTheirBox)
     // A click on the box asks the desktop to open the quoted full path.
     const int windowX = box.left + 3 - view->ScrollPosition() + view->PlotLeft();
     doubles().shell.opened.clear();
-    EXPECT_TRUE(view->OpenPictureAt(windowX, box.top + 3));
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const QPointF at(windowX, box.top + 3);
+        QMouseEvent e(type, at, view->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+        QCoreApplication::sendEvent(view, &e);
+    }
     ASSERT_EQ(doubles().shell.opened.size(), 1);
     EXPECT_EQ(doubles().shell.opened[0].program, '"' + w.pictures + "H@1150-3.jpg" + '"');
     EXPECT_FALSE(view->OpenPictureAt(windowX, box.bottom + 5));

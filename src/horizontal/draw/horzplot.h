@@ -134,6 +134,9 @@ struct HorzPainters {
     // file from the least TVD. True when loaded.
     using Loader = std::function<bool(HorzPlot&, const QString& path, std::int32_t fromTvd)>;
     Loader anchorGamma, targetGamma, target;
+    // A left click without Ctrl at image point (x, y): opens the picture whose box holds it; true when
+    // one was opened (the click then ends there).
+    std::function<bool(HorzPlot&, int x, int y)> openPicture;
 };
 // The view's painters as they stand.
 HorzPainters DefaultPainters();

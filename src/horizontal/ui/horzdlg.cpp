@@ -6,6 +6,7 @@
 #include "elog/ui/imagecommand.h"
 #include "wellfile/datafile.h"
 #include "horizontal/horzplace.h"
+#include "horizontal/ui/horzmouseui.h"
 #include "app/tracksettingsof.h"
 #include "layout/customdata.h"
 #include "logview/draw/neighbourpainters.h"
@@ -76,7 +77,9 @@ HorzDlg::HorzDlg(QWidget* owner, app::LogState& log, std::function<void()> close
         default: break;
         }
     });
+    mouse_ = std::make_unique<HorzMouse>(*this);
     painters_.customTracks = [this](platform::Dc& dc, HorzPlot& plot) { PaintCustomTracks(dc, plot); };
+    painters_.openPicture = [this](HorzPlot&, int x, int y) { return OpenPictureInImage(x, y); };
     painters_.notes = [this](platform::Dc& dc, HorzPlot& plot) {
         horizontal::DrawNotes(dc, notes_.notes, notes_.count, 0, NoteViewOf(plot, scroll_, log_.layout.format.trackUnit),
                               noteDrawing_);
@@ -505,6 +508,7 @@ void HorzDlg::paintEvent(QPaintEvent* e)
     p.drawImage(0, 0, image, scroll_ - PlotLeft(), 0, width(), height() - 20);
     if (headerShown_)
         p.drawImage(0, 0, image, 0, 0, PlotLeft(), height() - 20);  // the header stays in place
+    mouse_->PaintOverlay(p);
 }
 
 void HorzDlg::resizeEvent(QResizeEvent* e)
@@ -522,12 +526,7 @@ void HorzDlg::CloseView()
     auto r = std::make_unique<HorzSetupRecord>();
     if (!LoadSetupFile(files, *r))
         ViewDefaults(*r, ApplyInputsOf(log_).curvesGammaScale);
-    std::memset(r->markers, 0, sizeof r->markers);
-    int n = 0;
-    for (const HorzMarker& m : settings_.markers)
-        if (m.symbolNumber != 0 && n < kMaxMarkers)
-            r->markers[n++] = m;
-    r->markerCount = std::uint16_t(n);
+    StoreMarkers(*r, settings_.markers);
     StoreSections(*r, sections_);
     r->scrollPosition = scroll_;
     r->drawFromDepth = drawFrom_;

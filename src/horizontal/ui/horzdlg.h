@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QScrollBar;
@@ -27,6 +28,7 @@ struct PRINTCFG;
 
 namespace horizontal {
 
+class HorzMouse;
 class HorzNoteEdit;
 
 enum HorzControl : int {
@@ -97,8 +99,10 @@ public:
     int StretchImageTo(platform::Dc& printer, print::PRINTCFG& cfg, float rowHeight, int page);
     // Picture k of those in range opened with the desktop's program for it; false (and said) when not.
     bool LaunchPaintProgram(int k);
-    // The mouse code's click at window (x, y): the picture whose box is there opens. False when none.
+    // A click at window (x, y), or at image (x, y) as the mouse code's `openPicture` gives it: the picture
+    // whose box is there opens (or its failure is said). False when no box is there.
     bool OpenPictureAt(int x, int y);
+    bool OpenPictureInImage(int x, int y);
     const HorzPictureLists& Pictures() const { return plot_.pictureList; }
     NoteTable& Notes() { return notes_; }
     const NoteDrawing& NoteHandles() const { return noteDrawing_; }
@@ -117,6 +121,8 @@ public:
     bool HeaderShown() const { return headerShown_; }
     bool SurveyDisplay() const { return surveyDisplay_; }
     const QImage& Image() const { return plot_.image.image; }
+    // The wheel, keys and mouse of the view (ui/horzmouseui.cpp).
+    HorzMouse& Mouse() { return *mouse_; }
     QScrollBar* ScrollBar() const { return scrollBar_; }
     int Redraws() const { return redraws_; }
     int LastDrawArgument() const { return lastDraw_; }
@@ -128,8 +134,15 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    friend class HorzMouse;
     void SaveRecord(const HorzSetupRecord& r);
     void Publish();
     void FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r);
@@ -171,6 +184,7 @@ private:
     std::optional<QByteArray> savedNoteText_;  // its text before a resize
     platform::RECT editRect_;
     bool newNote_ = false;                     // the editor was opened on an empty spot
+    std::unique_ptr<HorzMouse> mouse_;
     HorzPrintPosition printAt_;                // the print run's place in the image
 };
 

@@ -62,11 +62,13 @@ bool HorzDlg::LaunchPaintProgram(int k)
     return opened;
 }
 
-bool HorzDlg::OpenPictureAt(int x, int y)
+bool HorzDlg::OpenPictureAt(int x, int y) { return OpenPictureInImage(x + scroll_ - PlotLeft(), y); }
+
+bool HorzDlg::OpenPictureInImage(int x, int y)
 {
     if (plot_.pictureList.found.empty())
         return false;
-    const int k = PictureBoxAt(plot_.pictureList.boxes, x + scroll_ - PlotLeft(), y);
+    const int k = PictureBoxAt(plot_.pictureList.boxes, x, y);
     if (k < 0)
         return false;
     LaunchPaintProgram(k);
