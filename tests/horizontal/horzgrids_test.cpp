@@ -3,6 +3,7 @@
 #include "horizontal/draw/horzplot.h"
 #include "support/deviatedwell.h"
 #include "support/testmain.h"
+#include "support/textrecord.h"
 
 #include <gtest/gtest.h>
 
@@ -51,13 +52,7 @@ struct Grid {
         const auto t = Texts();
         return std::find(t.begin(), t.end(), s) != t.end();
     }
-    const platform::DcText* Find(const QString& text) const
-    {
-        for (const platform::DcText& t : dc.TextRecord())
-            if (t.text == text)
-                return &t;
-        return nullptr;
-    }
+    const platform::DcText* Find(const QString& text) const { return testing_support::FindText(dc.TextRecord(), text); }
 };
 
 }  // namespace

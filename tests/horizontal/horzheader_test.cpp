@@ -12,6 +12,7 @@
 #include "wellfile/wellheader.h"
 
 #include "platform/text.h"
+#include "support/textrecord.h"
 
 #include <QTemporaryDir>
 
@@ -89,13 +90,7 @@ struct Header {
         dc.RecordText(true);
         DrawHeader(dc, plot);
     }
-    const platform::DcText* Find(const QString& text) const
-    {
-        for (const platform::DcText& t : dc.TextRecord())
-            if (t.text == text)
-                return &t;
-        return nullptr;
-    }
+    const platform::DcText* Find(const QString& text) const { return testing_support::FindText(dc.TextRecord(), text); }
     platform::POINT At(const QString& text) const
     {
         const platform::DcText* t = Find(text);

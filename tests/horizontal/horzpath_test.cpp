@@ -3,6 +3,7 @@
 // labels put them; texts through the Dc's text record.
 #include "horizontal/draw/horzplot.h"
 #include "support/testmain.h"
+#include "support/textrecord.h"
 
 #include <gtest/gtest.h>
 
@@ -56,13 +57,7 @@ struct PathPlot {
         image.fill(Qt::white);
         dc.RecordText(true);
     }
-    const platform::DcText* Find(const QString& text) const
-    {
-        for (const platform::DcText& t : dc.TextRecord())
-            if (t.text == text)
-                return &t;
-        return nullptr;
-    }
+    const platform::DcText* Find(const QString& text) const { return testing_support::FindText(dc.TextRecord(), text); }
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "platform/text.h"
 #include "reports/draw/reportpage.h"
 #include "support/testmain.h"
+#include "support/textrecord.h"
 
 #include <QImage>
 
@@ -45,10 +46,7 @@ protected:
     }
     static const platform::DcText* Find(const std::vector<platform::DcText>& texts, const QString& text)
     {
-        for (const auto& t : texts)
-            if (t.text == text)
-                return &t;
-        return nullptr;
+        return testing_support::FindText(texts, text);
     }
     // The height of `text` in `font` as the page measures it.
     int Height(const platform::Font& font, const char* text)

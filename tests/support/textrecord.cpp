@@ -23,6 +23,14 @@ platform::POINT TextAt(const platform::Dc& dc, const QString& text)
     return it->second->at;
 }
 
+const platform::DcText* FindText(const std::vector<platform::DcText>& texts, const QString& text)
+{
+    for (const platform::DcText& t : texts)
+        if (t.text == text)
+            return &t;
+    return nullptr;
+}
+
 std::vector<platform::DcText> TextsSaying(const platform::Dc& dc, const QString& text)
 {
     std::vector<platform::DcText> out;
