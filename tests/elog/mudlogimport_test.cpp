@@ -85,7 +85,8 @@ TEST(MudlogImport, HalfStepsFillGasRatesAndSurveyByTheLinesPlaceInItsUnit)
     EXPECT_EQ(f.R(1019).gas[0], 0.0f);
     EXPECT_EQ(f.R(1050).gas[0], 0.0f);
     EXPECT_EQ(f.R(1051).gas[0], 500.0f);
-    EXPECT_EQ(f.R(1051).halfGas[0], 700.0f);
+    EXPECT_EQ(f.R(1051).halfGas[0], 0.0f);  // its half unit, line 1050.5, is missing too
+    EXPECT_EQ(f.R(1052).halfGas[0], 700.0f);
     EXPECT_EQ(f.R(1060).gas[0], 0.0f);
     EXPECT_EQ(f.R(1060).halfGas[0], 700.0f);
     // One station at the first record with data, then every 26 units; an azimuth there stays.
@@ -172,7 +173,9 @@ TEST(MudlogImport, OurLasExportImportsBackByColumnPosition)
         wellfile::RECORD& r = records[std::size_t(k)];
         r.depth = 1020 + k;
         r.rateOne = 1.5f + float(k);
+        r.rateOdd = 2.25f + float(k);
         r.gas[1] = 10.0f * float(k);
+        r.halfGas[1] = 5.0f * float(k);
     }
     elog::LasInput in;
     in.records = records;
@@ -192,14 +195,18 @@ TEST(MudlogImport, OurLasExportImportsBackByColumnPosition)
         return 0;
     };
     Files f;
-    f.map[1] = column("ROP.min");
+    f.map[1] = column("ROP1.min");
     f.map[3] = column("C1.");
     ASSERT_GT(f.map[1], 0);
     ASSERT_GT(f.map[3], 0);
     f.Import(text);
+    // Row d + 0.5 carries the half step of record d + 1: it comes back there.
     for (int d = 1020; d <= 1045; ++d) {
-        EXPECT_FLOAT_EQ(f.R(d).rateOne, records[std::size_t(d - 1020)].rateOne) << d;
-        EXPECT_FLOAT_EQ(f.R(d).gas[1], records[std::size_t(d - 1020)].gas[1]) << d;
+        const wellfile::RECORD& r = records[std::size_t(d - 1020)];
+        EXPECT_FLOAT_EQ(f.R(d).rateOne, r.rateOne) << d;
+        EXPECT_FLOAT_EQ(f.R(d).gas[1], r.gas[1]) << d;
+        EXPECT_FLOAT_EQ(f.R(d).rateOdd, d > 1020 ? r.rateOdd : 0.0f) << d;
+        EXPECT_FLOAT_EQ(f.R(d).halfGas[1], d > 1020 ? r.halfGas[1] : 0.0f) << d;
     }
 }
 
