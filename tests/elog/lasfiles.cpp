@@ -64,28 +64,19 @@ void AddMudlogFiles(std::vector<LasFile>& files)
 }
 
 // A wireline run as service companies write it: aligned items, a ~Parameter block that repeats ~Well
-// mnemonics with other values and units, NULL runs at the top of the run, GR = MD - 900.
+// mnemonics with other values and units, NULL runs at the top of the run, GR = MD - 900 (or `gr`).
 std::string ServiceRun(int from, int to, int nullsTo, double gr)
 {
-    char head[1400];
-    std::snprintf(head, sizeof head,
-                  "# LAS 2.0 file written by the logging unit\n~Version Information\n"
-                  " VERS.                 2.0 :   CWLS log ASCII Standard -VERSION 2.0\n"
-                  " WRAP.                  NO :   One line per depth step\n~Well Information Block\n"
-                  "#MNEM.UNIT       Data Type    Information\n#---------    -------------   -----------\n"
-                  " STRT.FT         %d.0000 :\n STOP.FT         %d.0000 :\n STEP.FT            0.5000 :\n"
-                  " NULL.           -999.2500 :\n COMP.       ACME OIL CO. :   COMPANY\n WELL.              I-1 :   WELL\n"
-                  " EKB .FT           1250.00 :   Kelly bushing\n~Curve Information Block\n"
-                  " DEPT.FT                   :   Depth\n GR  .GAPI                 :   Gamma Ray\n"
-                  " DPHI.PU                   :   Density porosity\n ILD .OHMM                 :   Deep resistivity\n"
-                  "~Parameter Information Block\n BS  .IN               8.500 :   Bit size\n"
-                  " BHT .DEGF            145.00 :   Bottom hole temperature\n STEP.              5 cm   :   Tool sampling\n"
-                  " NULL.               -9999 :\n EKB .M              381.00 :   Elevation\n BS  .MM                 216 :\n"
-                  " STRT.M              304.80 :\n~A  DEPTH       GR      DPHI       ILD\n",
-                  from, to);
-    std::string text = head;
-    for (int k = 0; k <= 2 * (to - from); ++k) {
-        const double d = from + k * 0.5;
+    std::string text = "# written by the logging unit\n~Version Information\n VERS.   2.0 :   CWLS log ASCII Standard\n"
+                       " WRAP.                  NO :   One line per depth step\n~Well Information Block\n"
+                       "#MNEM.UNIT       Data Type    Information\n STRT.FT         " + std::to_string(from) +
+                       ".0000 :\n STOP.FT         " + std::to_string(to) + ".0000 :\n STEP.FT   0.5000 :\n"
+                       " NULL.   -999.2500 :\n WELL.   I-1 :   WELL\n EKB .FT   1250.00 :   Kelly bushing\n"
+                       "~Curve Information Block\n DEPT.FT    :   Depth\n GR  .GAPI  :   Gamma Ray\n"
+                       " DPHI.PU    :   Density porosity\n ILD .OHMM  :   Deep resistivity\n~Parameter Information Block\n"
+                       " BS  .IN   8.500 :   Bit size\n STEP.      5 cm   :   Tool sampling\n NULL.   -9999 :\n"
+                       " EKB .M    381.00 :   Elevation\n BS  .MM   216 :\n STRT.M   304.80 :\n~A  DEPTH  GR  DPHI  ILD\n";
+    for (double d = from; d <= to; d += 0.5) {
         const bool null = d < nullsTo;
         char row[96];
         std::snprintf(row, sizeof row, "%10.4f%10.3f%10.3f%10.4f\n", d, null ? -999.25 : gr < 0 ? d - 900 : gr,

@@ -76,10 +76,6 @@ TEST(LasImport, TheHeaderIsReadFromItsValueFieldsAndRefusedWithItsMessages)
     EXPECT_EQ(read(t, h, x), elog::kLasRead);
     EXPECT_EQ(x.bitSize, 85.0f);
     EXPECT_EQ(x.depthUnit, "M");
-    // A ~Parameter block repeating ~Well items ("STEP. 5 cm"): the index items come from ~Well.
-    EXPECT_EQ(read(ImportTestFile("service run 1"), h, x), elog::kLasRead);
-    EXPECT_EQ(h.step, 0.5f);
-    EXPECT_EQ(h.nullValue, -999.25f);
 
     for (const char* wrap : {"WRAP. YES", "WRAP.YES:"}) {
         std::string wrapped = Las(100, 105, 0.5);
