@@ -2,6 +2,7 @@
 // what is archived, cleared, moved, cut and left alone; and the blank data file.
 #include "exchange/newwell.h"
 #include "exchange/plugback.h"
+#include "exchange/backups.h"
 
 #include "app/commandids.h"
 #include "app/startup.h"
@@ -191,6 +192,23 @@ TEST(NewWell, ANewFileThatCannotBeWrittenArchivesAndClearsNothing)
     EXPECT_FALSE(QFileInfo::exists(f.data + "archives/OLD"));
     EXPECT_EQ(ReadBytes(f.data + "ERROR.TXT"), "error");
     EXPECT_EQ(QDir(f.data).entryList({"NEW*"}, QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"NEW.svm"});
+}
+
+TEST(NewWell, AnArchiveThatFailsStopsNewBeforeAnythingIsCleared)
+{
+    Fixture f;
+    ASSERT_EQ(exchange::BackupData(f.window.State(), 0), 1);
+    const QStringList backups = QDir(f.data + "backup").entryList(QDir::Files);
+    WriteBytes(f.data + "ERROR.TXT", "error");
+    QDir().mkpath(f.data + "archives/OLD/OLD.zip");  // a folder where the zip goes
+    f.Create(app::cmd::New, "NEW", "137");
+    EXPECT_EQ(f.window.State().well.file.wellName, "OLD");
+    ASSERT_EQ(f.Messages().size(), 2);
+    EXPECT_TRUE(f.Messages()[0].endsWith(" / Zip failed in archive"));
+    EXPECT_EQ(f.Messages()[1], "OLD could not be archived.\nNo new file was made and nothing was cleared. / Archive");
+    EXPECT_EQ(QDir(f.data + "backup").entryList(QDir::Files), backups);
+    EXPECT_EQ(ReadBytes(f.data + "ERROR.TXT"), "error");
+    EXPECT_TRUE(QDir(f.data).entryList({"NEW*"}, QDir::AllEntries).isEmpty());
 }
 
 TEST(NewWell, ABlankDataFileHoldsEveryOtherDepthToTheBottom)
