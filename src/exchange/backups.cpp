@@ -5,8 +5,8 @@
 #include "drilling/driller.h"
 #include "exchange/datesuffix.h"
 #include "exchange/filehelpers.h"
+#include "exchange/sendfile.h"
 #include "exchange/sendpackage.h"
-#include "horizontal/horzsetup.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -23,7 +23,6 @@
 #include <QRegularExpression>
 
 #include <cstring>
-#include <memory>
 
 namespace exchange {
 
@@ -63,16 +62,7 @@ qint64 SizeOf(const QString& path)
 // empty when it could not be packed or copied.
 QString CopySvFile(const app::LogState& log, const DriveBackupPlaces& p, const QDate& today)
 {
-    const wellfile::WellConfig& c = log.well.config;
-    const SendOptions options{c.sendConfigFile != 0, c.sendHorzConfigFile != 0, c.sendTopsFile != 0,
-                              c.sendColourFile != 0};
-    QStringList horzFiles;
-    if (options.horz) {
-        auto setup = std::make_unique<horizontal::HorzSetupRecord>();
-        if (ReadHorzSetup(p.dataFolder, p.wellName, *setup))
-            horzFiles = HorzGammaFiles(*setup, p.currentFolder, p.wellName);
-    }
-    const SendLists lists = SendFileLists({p.dataFolder, p.currentFolder, p.wellName}, options, today, horzFiles);
+    const SendLists lists = SendFileListsOf(log, today);
     const QString send = SendFolderOf(p.dataFolder);
     QDir().mkpath(send);
     const QString package = send + p.wellName + QStringLiteral(".sv_");
