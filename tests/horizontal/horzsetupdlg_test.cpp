@@ -441,3 +441,61 @@ TEST(HorzSetupDialog, TopsLithologyIsWrittenToTheTopsFile)
     std::memcpy(&lith, top.constData() + 253 + 96, 4);
     EXPECT_EQ(lith, 3);
 }
+
+TEST(HorzSetupDialog, AWellOpenedOutsideTheDataFolderKeepsItsOwnRecordAndTheDialogFitsASmallScreen)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    qputenv("USER", "tester");
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString elsewhere = s.well.file.dataFolder + "elsewhere/";
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeDeviatedWell(elsewhere, "H.svm", 1000, 1400)), 1);
+    ASSERT_EQ(s.well.file.currentFolder, elsewhere);
+    auto stored = std::make_unique<HorzSetupRecord>();
+    horizontal::ViewDefaults(*stored, 0);
+    stored->regionalDip = 2.5f;
+    stored->sections[0] = Section(1100, 1400, 1050, 1100, 1);
+    stored->markers[0].symbolNumber = 4;
+    stored->markerCount = 1;
+    std::strcpy(stored->anchorGammaFile, "/data/A@1.svc");
+    std::strcpy(stored->targetGammaFile, "/data/B@1.svc");
+    const QString hor = elsewhere + "H.hor";
+    WriteBytes(hor, stored.get(), sizeof *stored);
+    const QByteArray before = ReadBytes(hor);
+    // Two curve files of the well: both count, so several target gammas can be chosen.
+    for (const char* name : {"H@1100.svc", "H@1200.svc"})
+        WriteBytes(elsewhere + name, QByteArray(96, 0));
+
+    auto run = [&](std::function<void(Dialog&)> script) {
+        Dialog::QueueTestScript(std::move(script));
+        window.EvCommand(app::cmd::HorizontalOptions);
+    };
+    run([](Dialog& d) {
+        EXPECT_LE(d.frameGeometry().width(), 1024);  // a 1,024 x 768 screen
+        EXPECT_LE(d.frameGeometry().height(), 768);
+        EXPECT_EQ(d.GetText(103), "2.50");  // the view's record, not defaults
+        EXPECT_TRUE(d.Control(148)->isVisible());
+        d.Click(platform::IDOK);
+    });
+    EXPECT_EQ(ReadBytes(hor), before);
+    EXPECT_FALSE(QFile::exists(s.well.file.dataFolder + "H.hor"));
+    doubles().prompter.inputAnswers = {QString("east")};
+    run([](Dialog& d) {
+        d.SetText(119, "4");
+        d.Click(153);
+        d.Click(151);
+    });
+    auto r = std::make_unique<HorzSetupRecord>();
+    ASSERT_EQ(ReadBytes(hor).size(), qsizetype(sizeof *r));
+    std::memcpy(r.get(), ReadBytes(hor).constData(), sizeof *r);
+    EXPECT_EQ(+r->gasCount, 4);
+    EXPECT_EQ(+r->sections[0].startMd, 1100);
+    EXPECT_EQ(+r->markers[0].symbolNumber, 4);
+    EXPECT_EQ(ReadBytes(s.well.file.dataFolder + "views/east.hor"), ReadBytes(hor));
+
+    // A record the dialog cannot read is set aside, never written over with defaults.
+    WriteBytes(hor, QByteArray(10, 'x'));
+    run([](Dialog& d) { d.Click(platform::IDOK); });
+    EXPECT_EQ(ReadBytes(elsewhere + "H.ho_"), QByteArray(10, 'x'));
+    EXPECT_EQ(ReadBytes(hor).size(), qsizetype(sizeof *r));
+}
