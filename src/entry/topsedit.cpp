@@ -157,9 +157,11 @@ TopTvd TopTvdFrom(std::span<const wellfile::RECORD> window, std::int32_t depth, 
 
 QString MissingTvdText(const TopTvd& tvd, std::int32_t depth)
 {
-    const char* why = tvd.missing == TopTvdMissing::NoStationAbove   ? "no survey station with a TVD above it"
-                      : tvd.missing == TopTvdMissing::NoStationBelow ? "no survey station with a TVD within 200 below it"
-                                                                    : "its TVD would lie past the file's last depth";
+    const char* why = "its TVD would lie past the file's last depth";
+    if (tvd.missing == TopTvdMissing::NoStationAbove)
+        why = "no survey station with a TVD above it";
+    else if (tvd.missing == TopTvdMissing::NoStationBelow)
+        why = "no survey station with a TVD within 200 below it";
     return QStringLiteral("No TVD for the top at %1: %2.\nIt stays marked and is drawn on the horizontal view once "
                           "a survey gives its TVD and it is saved again.")
         .arg(depth)

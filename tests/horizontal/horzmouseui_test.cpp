@@ -112,9 +112,11 @@ TEST(HorzMouse, TheWheelAndThePagingKeysPageTheView)
     EXPECT_EQ(f.view->ScrollPosition(), std::min(4000, f.view->ScrollBar()->maximum()));
     // The keys as the wheel: a page, a line, either end; Escape leaves the view open where it was.
     const int last = f.view->ScrollBar()->maximum();
-    const std::pair<int, int> keys[] = {{Qt::Key_Home, f.P().plotLeft}, {Qt::Key_PageDown, f.P().plotLeft + 500},
-                                        {Qt::Key_Right, f.P().plotLeft + 700}, {Qt::Key_Up, f.P().plotLeft + 500},
-                                        {Qt::Key_End, last}, {Qt::Key_PageUp, last - 500}, {Qt::Key_Escape, last - 500}};
+    const int left = f.P().plotLeft;
+    const std::pair<int, int> keys[] = {{Qt::Key_Home, left},     {Qt::Key_PageDown, left + 500},
+                                        {Qt::Key_Right, left + 700}, {Qt::Key_Up, left + 500},
+                                        {Qt::Key_End, last},       {Qt::Key_PageUp, last - 500},
+                                        {Qt::Key_Escape, last - 500}};
     for (const auto& [key, at] : keys) {
         QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(f.view, &e);

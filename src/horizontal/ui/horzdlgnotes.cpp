@@ -98,7 +98,8 @@ void HorzDlg::StoreNote(const QByteArray& text, int x, int y)
     if (editNote_ >= 0 && editNote_ < notes_.count) {
         // A note left as it was (before a resize took its breaks) is not written again.
         const entry::HTEXTEX& h = notes_.notes[std::size_t(editNote_)];
-        const QByteArray before = savedNoteText_ ? *savedNoteText_ : QByteArray(h.text, int(strnlen(h.text, sizeof h.text)));
+        const QByteArray before =
+            savedNoteText_ ? *savedNoteText_ : QByteArray(h.text, int(strnlen(h.text, sizeof h.text)));
         if (text == before) {
             CancelNoteEdit();
             return;

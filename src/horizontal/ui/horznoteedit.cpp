@@ -45,7 +45,8 @@ QByteArray HorzNoteEdit::StoredText() const
 void HorzNoteEdit::RefuseBeyondLimit(const QString& before, int cursorAt)
 {
     // Measured as typed text is stored, wrapped, so that it is never cut or stored unwrapped.
-    if (toPlainText().size() <= before.size() || WrappedEditText(*this, std::numeric_limits<int>::max()).size() <= limit_)
+    if (toPlainText().size() <= before.size() ||
+        WrappedEditText(*this, std::numeric_limits<int>::max()).size() <= limit_)
         return;
     setPlainText(before);
     QTextCursor cursor = textCursor();

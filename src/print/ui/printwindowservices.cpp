@@ -81,8 +81,9 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     // The view's pages printed to a file: the user is told where it went.
     const QString file = printer->JobFile();
     if (horizontal && printed && !file.isEmpty() && QFileInfo::exists(file))
-        platform::MessageBox(QStringLiteral("The horizontal view was printed to\n%1").arg(QDir::toNativeSeparators(file)),
-                             QStringLiteral("Print"), platform::MB_OK);
+        platform::MessageBox(
+            QStringLiteral("The horizontal view was printed to\n%1").arg(QDir::toNativeSeparators(file)),
+            QStringLiteral("Print"), platform::MB_OK);
     MakePrintPens(log, 1);
     // The horizontal pages leave the well's print record alone.
     FinishPrintCommand(log, *run, printed && !horizontal);
