@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -387,22 +388,18 @@ TEST(HorzMouseNotes, ANoteLeftAsItWasStaysByteForByteAndAnEditedOneKeepsItsAncho
     f.view->EvHScroll(ScrollCode::Thumb, note->box[0] - 300 + f.P().plotLeft);
     note = Find(f.view, "desc");
     const int x = note->box[0] - (f.view->ScrollPosition() - f.P().plotLeft) + 3, y = note->box[1] + 3;
-    auto key = [&](int k, Qt::KeyboardModifiers mods = {}, const QString& text = {}) {
-        QKeyEvent e(QEvent::KeyPress, k, mods, text);
-        QCoreApplication::sendEvent(f.view->NoteEditor(), &e);
-    };
     const QByteArray before = testing_support::ReadBytes(hxt);
     f.DoubleClick(x, y);
     ASSERT_NE(f.view->NoteEditor(), nullptr);
     EXPECT_NE(WrappedEditText(*f.view->NoteEditor(), 500), "desc note");  // narrower than the note's box
-    key(Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(f.view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(testing_support::ReadBytes(hxt), before);
 
     f.DoubleClick(x, y);
     ASSERT_NE(f.view->NoteEditor(), nullptr);
     f.view->NoteEditor()->moveCursor(QTextCursor::End);
-    key(Qt::Key_Exclam, {}, "!");
-    key(Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(f.view->NoteEditor(), '!');
+    QTest::keyClick(f.view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
     note = Find(f.view, "desc");
     ASSERT_NE(note, nullptr);
     EXPECT_EQ(int(note->depth), 1330);
@@ -415,10 +412,10 @@ TEST(HorzMouseNotes, ANoteLeftAsItWasStaysByteForByteAndAnEditedOneKeepsItsAncho
     f.view->NoteEditor()->setPlainText(QString(kNoteEditRead, 'x'));
     f.view->NoteEditor()->moveCursor(QTextCursor::End);
     doubles().sounder.beeps = 0;
-    key(Qt::Key_Y, {}, "y");
+    QTest::keyClick(f.view->NoteEditor(), 'y');
     EXPECT_EQ(f.view->NoteEditor()->toPlainText(), QString(kNoteEditRead, 'x'));
     EXPECT_EQ(doubles().sounder.beeps, 1);
-    key(Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(f.view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
     note = Find(f.view, "xxx");
     ASSERT_NE(note, nullptr);
     EXPECT_EQ(strnlen(note->text, sizeof note->text), std::size_t(kNoteEditRead));

@@ -115,13 +115,11 @@ TEST(HorzPrintWindow, PicturesInRangeAreBoxedAndOpenFromTheirBox)
     doubles().shell.openFails = false;
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("No program could open the picture\n"));
-    auto* viewer = view->findChild<QWidget*>("PictureViewer");
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->isVisible());
-    auto* shown = viewer->findChild<QLabel*>("Picture");
+    auto* shown = view->findChild<QLabel*>("Picture");
     ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
     EXPECT_EQ(shown->pixmap().size(), photo.size());
-    viewer->close();
+    shown->window()->close();
     doubles().shell.opened.clear();
 
     // Gone from the folder: said with the picture's name, nothing opened.

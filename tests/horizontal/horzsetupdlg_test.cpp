@@ -30,11 +30,12 @@ namespace {
 struct SetupOnWell {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hor;
-    explicit SetupOnWell(const std::function<void(HorzSetupRecord&)>& stored = {})
+    // `folder`: where the well lies, below the data folder (none: the data folder itself).
+    explicit SetupOnWell(const std::function<void(HorzSetupRecord&)>& stored = {}, const QString& folder = {})
     {
         qputenv("USER", "tester");
         window.SetupWindow();
-        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
+        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder + folder, "H.svm", 1000, 1400);
         EXPECT_EQ(window.OpenDataFile(path), 1);
         hor = S().well.file.currentFolder + "H.hor";
         if (stored) {
@@ -444,58 +445,39 @@ TEST(HorzSetupDialog, TopsLithologyIsWrittenToTheTopsFile)
 
 TEST(HorzSetupDialog, AWellOpenedOutsideTheDataFolderKeepsItsOwnRecordAndTheDialogFitsASmallScreen)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
-    qputenv("USER", "tester");
-    window.SetupWindow();
-    app::LogState& s = window.State();
-    const QString elsewhere = s.well.file.dataFolder + "elsewhere/";
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeDeviatedWell(elsewhere, "H.svm", 1000, 1400)), 1);
-    ASSERT_EQ(s.well.file.currentFolder, elsewhere);
-    auto stored = std::make_unique<HorzSetupRecord>();
-    horizontal::ViewDefaults(*stored, 0);
-    stored->regionalDip = 2.5f;
-    stored->sections[0] = Section(1100, 1400, 1050, 1100, 1);
-    stored->markers[0].symbolNumber = 4;
-    stored->markerCount = 1;
-    std::strcpy(stored->anchorGammaFile, "/data/A@1.svc");
-    std::strcpy(stored->targetGammaFile, "/data/B@1.svc");
-    const QString hor = elsewhere + "H.hor";
-    WriteBytes(hor, stored.get(), sizeof *stored);
-    const QByteArray before = ReadBytes(hor);
+    SetupOnWell f(
+        [](HorzSetupRecord& r) {
+            r.regionalDip = 2.5f;
+            r.sections[0] = Section(1100, 1400, 1050, 1100, 1);
+            r.markers[0].symbolNumber = 4;
+            std::strcpy(r.anchorGammaFile, "/data/A@1.svc");
+            std::strcpy(r.targetGammaFile, "/data/B@1.svc");
+        },
+        "elsewhere/");
+    const QString data = f.S().well.file.dataFolder;
+    ASSERT_NE(f.S().well.file.currentFolder, data);
+    const QByteArray before = ReadBytes(f.hor);
     // Two curve files of the well: both count, so several target gammas can be chosen.
     for (const char* name : {"H@1100.svc", "H@1200.svc"})
-        WriteBytes(elsewhere + name, QByteArray(96, 0));
-
-    auto run = [&](std::function<void(Dialog&)> script) {
-        Dialog::QueueTestScript(std::move(script));
-        window.EvCommand(app::cmd::HorizontalOptions);
-    };
-    run([](Dialog& d) {
+        WriteBytes(f.S().well.file.currentFolder + name, QByteArray(96, 0));
+    f.Run([](Dialog& d) {
         EXPECT_LE(d.frameGeometry().width(), 1024);  // a 1,024 x 768 screen
         EXPECT_LE(d.frameGeometry().height(), 768);
         EXPECT_EQ(d.GetText(103), "2.50");  // the view's record, not defaults
         EXPECT_TRUE(d.Control(148)->isVisible());
         d.Click(platform::IDOK);
     });
-    EXPECT_EQ(ReadBytes(hor), before);
-    EXPECT_FALSE(QFile::exists(s.well.file.dataFolder + "H.hor"));
+    EXPECT_EQ(ReadBytes(f.hor), before);
+    EXPECT_FALSE(QFile::exists(data + "H.hor"));
     doubles().prompter.inputAnswers = {QString("east")};
-    run([](Dialog& d) {
+    f.Run([](Dialog& d) {
         d.SetText(119, "4");
         d.Click(153);
         d.Click(151);
     });
-    auto r = std::make_unique<HorzSetupRecord>();
-    ASSERT_EQ(ReadBytes(hor).size(), qsizetype(sizeof *r));
-    std::memcpy(r.get(), ReadBytes(hor).constData(), sizeof *r);
+    auto r = f.Rec();
     EXPECT_EQ(+r->gasCount, 4);
     EXPECT_EQ(+r->sections[0].startMd, 1100);
     EXPECT_EQ(+r->markers[0].symbolNumber, 4);
-    EXPECT_EQ(ReadBytes(s.well.file.dataFolder + "views/east.hor"), ReadBytes(hor));
-
-    // A record the dialog cannot read is set aside, never written over with defaults.
-    WriteBytes(hor, QByteArray(10, 'x'));
-    run([](Dialog& d) { d.Click(platform::IDOK); });
-    EXPECT_EQ(ReadBytes(elsewhere + "H.ho_"), QByteArray(10, 'x'));
-    EXPECT_EQ(ReadBytes(hor).size(), qsizetype(sizeof *r));
+    EXPECT_EQ(ReadBytes(data + "views/east.hor"), ReadBytes(f.hor));
 }
