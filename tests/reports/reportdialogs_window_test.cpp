@@ -10,6 +10,8 @@
 
 #include <QFile>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using platform::Dialog;

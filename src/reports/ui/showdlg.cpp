@@ -146,7 +146,7 @@ bool ShowDlg::Load()
     const wellfile::OpenWell& f = log_.well.file;
     std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(f, f.dataFileName);
     divisors_ = ShowGasDivisors(last.get());
-    if (std::optional<std::vector<SHOWREPORT>> loaded = LoadShowFile(app::PlaceOf(log_))) {
+    if (std::optional<std::vector<SHOWREPORT>> loaded = LoadShowFile(app::PlaceOf(log_), &unreadable_)) {
         shows_ = std::move(*loaded);
         current_ = OpeningShow(Count(), requested_);
         TransferRecord(1);
@@ -246,6 +246,12 @@ void ShowDlg::CmSave()
 {
     TransferRecord(0);
     const wellfile::OpenWell& f = log_.well.file;
+    // The shows of a file that could not be read would be lost under the ones shown here.
+    if (unreadable_) {
+        platform::MessageBox(ShowPath() + QStringLiteral("\nThe show file could not be read: it is not saved over."),
+                             QStringLiteral("Save failed"));
+        return;
+    }
     if (!SaveShowFile(app::PlaceOf(log_), shows_, current_))
         return;
     if (f.copyOut && f.drilling)
@@ -263,12 +269,14 @@ void ShowDlg::CmDelete()
     if (answer != platform::IDOK || current_ < 0)
         return;
     if (Count() <= 1) {
-        const wellfile::OpenWell& f = log_.well.file;
-        const QString path = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".sho"));
-        QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-        QFile::remove(path);
+        if (!unreadable_) {
+            const QString path = ShowPath();
+            QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+            QFile::remove(path);
+        }
         shows_.clear();
         current_ = -1;
+        ReloadMarks();
         EndDialog(platform::IDCANCEL);
         return;
     }
@@ -326,15 +334,25 @@ void ShowDlg::DrawPage(platform::Dc& dc)
                  log_.options.hotwire);
 }
 
+QString ShowDlg::ShowPath() const
+{
+    const wellfile::OpenWell& f = log_.well.file;
+    return platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".sho"));
+}
+
+void ShowDlg::ReloadMarks()
+{
+    wellfile::LoadShowDepthIndex(app::PlaceOf(log_), log_.well.showDepthIndex);
+    log_.view.Invalidate();
+}
+
 bool ShowDlg::CanClose()
 {
     const wellfile::OpenWell& f = log_.well.file;
-    const wellfile::WellPlace place = app::PlaceOf(log_);
-    wellfile::LoadShowDepthIndex(place, log_.well.showDepthIndex);
-    log_.view.Invalidate();
+    ReloadMarks();
     if (f.drilling) {
         const QString name = f.wellName + QStringLiteral(".sho");
-        const QString from = platform::FindFileNoCase(f.currentFolder, name);
+        const QString from = ShowPath();
         if (QFileInfo(from).isFile()) {
             QDir().mkpath(f.dataFolder + QStringLiteral("sendfile"));
             wellfile::CopyFileReplacing(from, f.dataFolder + QStringLiteral("sendfile/") + name);
