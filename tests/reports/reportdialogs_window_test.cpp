@@ -8,13 +8,16 @@
 #include "support/files.h"
 #include "support/testmain.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenuBar>
 
 #include <cstring>
 
 #include <gtest/gtest.h>
 
 using platform::Dialog;
+using testing_support::doubles;
 
 TEST(ReportDialogsWindow, EachReportDialogFitsA1024By768Screen)
 {
@@ -43,4 +46,47 @@ TEST(ReportDialogsWindow, EachReportDialogFitsA1024By768Screen)
             EXPECT_LE(size.height(), 730) << command;
         }
     }
+}
+
+TEST(ReportDialogsWindow, ReportsAsTextFromTheOptionsMenuKeepTheOldTextWhenTheWriteFails)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    const wellfile::OpenWell& f = s.well.file;
+    std::vector<reports::REPORTEX> daily(2);
+    daily[1].depth = 2345;
+    testing_support::WriteRecords(f.currentFolder + f.wellName + ".rpt", daily);
+    std::vector<reports::SHOWREPORT> shows(1);
+    shows[0].number = 1;
+    const QString sho = f.currentFolder + f.wellName + ".sho", txt = f.currentFolder + f.wellName + ".txt";
+    testing_support::WriteRecords(sho, shows);
+    const auto menuItem = [&window] {
+        for (QAction* a : window.menuBar()->findChildren<QAction*>())
+            if (a->data().toInt() == 51691 && a->isEnabled())
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    ASSERT_TRUE(menuItem());
+    menuItem()->trigger();
+    QByteArray text = testing_support::ReadExistingBytes(txt);
+    EXPECT_TRUE(text.contains(" DEPTH:    2345 "));
+    EXPECT_EQ(text.count(" SHOW NO.: 1\r\n\r"), 1);
+    menuItem()->trigger();  // the morning report anew, the show not again
+    text = testing_support::ReadExistingBytes(txt);
+    EXPECT_TRUE(text.contains(" DEPTH:    2345 "));
+    EXPECT_FALSE(text.contains("SHOW REPORT"));
+
+    // A write that fails leaves the old text and the counter; the next one adds the new show.
+    shows.push_back(shows[0]);
+    shows[1].number = 2;
+    testing_support::WriteRecords(sho, shows);
+    {
+        testing_support::FileSizeLimit limit(100);
+        menuItem()->trigger();
+    }
+    EXPECT_EQ(doubles().prompter.messages.back().text, "Unable to open file");
+    EXPECT_EQ(testing_support::ReadExistingBytes(txt), text);
+    menuItem()->trigger();
+    EXPECT_EQ(testing_support::ReadExistingBytes(txt).count(" SHOW NO.: 2\r\n\r"), 1);
 }
