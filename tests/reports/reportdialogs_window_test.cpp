@@ -7,6 +7,7 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/xsession.h"
 
 #include <QAction>
 #include <QFile>
@@ -89,4 +90,18 @@ TEST(ReportDialogsWindow, ReportsAsTextFromTheOptionsMenuKeepTheOldTextWhenTheWr
     EXPECT_EQ(testing_support::ReadExistingBytes(txt), text);
     menuItem()->trigger();
     EXPECT_EQ(testing_support::ReadExistingBytes(txt).count(" SHOW NO.: 2\r\n\r"), 1);
+}
+
+TEST(ReportDialogsWindow, TheShortReportDialogLeavesNoSlotNumbersOnTheLog)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    window.PaintLog();
+    const QImage before = window.BackingStore().copy();
+    QImage during;
+    Dialog::QueueTestScript([&](Dialog&) { during = window.BackingStore().copy(); });  // then closed
+    window.EvCommand(51937);
+    window.PaintLog();
+    EXPECT_GT(testing_support::DifferentPixels(before, during), 0);  // the slot numbers, in red
+    EXPECT_EQ(testing_support::DifferentPixels(before, window.BackingStore()), 0);
 }
