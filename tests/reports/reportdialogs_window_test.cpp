@@ -33,7 +33,7 @@ TEST(ReportDialogsWindow, EachReportDialogFitsA1024By768Screen)
     std::strcpy(show.interval, " 1500 to  1510");
     testing_support::WriteRecords(f.currentFolder + f.wellName + ".sho", std::vector{show});
     // Morning report, show report, DST report.
-    for (int command : {51687, 51693, 51688}) {
+    for (int command : {51687, 51693, 51688, 51937}) {
         QSize least, opened;
         Dialog::QueueTestScript([&](Dialog& d) {
             least = d.minimumSizeHint();
