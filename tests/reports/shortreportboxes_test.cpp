@@ -142,16 +142,11 @@ TEST_F(ShortReportBoxes, EachLineStaysWithinItsRowWhateverTheLogFont)
     std::strcpy(r.weightIn, "10.4");
     s.reports = {r};
     reports::DrawShortReports({dc, g, device}, s, {1000, 0, 10, 30, 0});
+    QImage white(200, 10, image.format());
+    white.fill(Qt::white);
     const int y = 100 * 10 + 30;  // the line's row: y - 5 .. y + 5
-    const auto inkIn = [&](int top, int bottom) {
-        for (int row = top; row < bottom; ++row)
-            for (int x = kSlot3; x < kSlot3 + 200; ++x)
-                if (Black(x, row))
-                    return true;
-        return false;
-    };
-    EXPECT_TRUE(inkIn(y - 5, y + 5));
-    EXPECT_FALSE(inkIn(y + 5, y + 15));
+    EXPECT_NE(image.copy(kSlot3, y - 5, 200, 10), white);
+    EXPECT_EQ(image.copy(kSlot3, y + 5, 200, 10), white);
 }
 
 TEST_F(ShortReportBoxes, KindsColoursTracksAndLimitsDecideWhatIsDrawnAndListed)
