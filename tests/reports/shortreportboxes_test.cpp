@@ -130,6 +130,25 @@ TEST_F(ShortReportBoxes, BoxesStandAtTheirDepthAndSlotAndAreListedWithTheirGrabS
     EXPECT_EQ(std::memcmp(before.data(), s.reports.data(), 2 * sizeof(QREPORT)), 0);
 }
 
+TEST_F(ShortReportBoxes, EachLineStaysWithinItsRowWhateverTheLogFont)
+{
+    // The log's text font of a 10-pixel row on a wide screen is 15 pixels high: the box's lines get one
+    // that fits the row, so a line's ink never reaches the row of the line below it.
+    g.fonts.smallLog = platform::MakeLogFont("Courier New", -15, -9, platform::FIXED_PITCH | platform::FF_MODERN);
+    QREPORT r;
+    r.depth = 1100;
+    r.type = 1;
+    r.mudSlot = 3;
+    std::strcpy(r.weightIn, "10.4");
+    s.reports = {r};
+    reports::DrawShortReports({dc, g, device}, s, {1000, 0, 10, 30, 0});
+    QImage white(200, 10, image.format());
+    white.fill(Qt::white);
+    const int y = 100 * 10 + 30;  // the line's row: y - 5 .. y + 5
+    EXPECT_NE(image.copy(kSlot3, y - 5, 200, 10), white);
+    EXPECT_EQ(image.copy(kSlot3, y + 5, 200, 10), white);
+}
+
 TEST_F(ShortReportBoxes, KindsColoursTracksAndLimitsDecideWhatIsDrawnAndListed)
 {
     QREPORT mudOnly = Report(1100, 1), mechanicalOnly = Report(1200, 2), black = Report(1300), bare = Report(1400, 2);

@@ -128,9 +128,17 @@ void Frame(platform::Dc& dc, const RECT& box, COLORREF background)
     dc.SelectObject(oldBrush);
 }
 
-platform::Font BoxFont(const ShortReportTarget& t)
+// The boxes' font: the log's text font (on paper the print font), made smaller when a line of it would
+// be taller than the row the lines step by.
+void SelectBoxFont(const ShortReportTarget& t, int rowHeight)
 {
-    return platform::Font::FromLogFont(t.device.printing ? t.device.printFonts.text : t.g.fonts.smallLog);
+    platform::LOGFONTA font = t.device.printing ? t.device.printFonts.text : t.g.fonts.smallLog;
+    t.dc.SelectObject(platform::Font::FromLogFont(font));
+    if (rowHeight > 0 && t.dc.GetTextMetrics().tmHeight > rowHeight) {
+        font.lfHeight = rowHeight;  // positive: the cell height
+        font.lfWidth = 0;
+        t.dc.SelectObject(platform::Font::FromLogFont(font));
+    }
 }
 
 class Drawing {
@@ -310,7 +318,7 @@ void DrawShortReports(const ShortReportTarget& t, ShortReportState& state, const
     const platform::KeepDcState kept(t.dc);
     t.dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     t.dc.SetBkMode(platform::TRANSPARENT);
-    t.dc.SelectObject(BoxFont(t));
+    SelectBoxFont(t, rows.rowHeight);
     Drawing(t, state, rows).Run();
 }
 
@@ -324,7 +332,7 @@ void DrawShortReportsCompact(const ShortReportTarget& t, const ShortReportState&
     const platform::KeepDcState kept(dc);
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     dc.SetBkMode(platform::TRANSPARENT);
-    dc.SelectObject(BoxFont(t));
+    SelectBoxFont(t, h);
     const QREPORT& r = state.reports[std::size_t(report)];
     const std::int32_t type = r.type;
     const double kx = double(d.printer.rowSize / 10) * d.printer.scaleFactor;

@@ -117,6 +117,7 @@ QREPORTDLG::QREPORTDLG(QWidget* parent, app::LogState& log, int start, std::func
     edit("CUSTOM", IDC_MECH_CUSTOM2, kCustomLimit);
     edit("POSITION", IDC_MECH_POSITION, kValueLimit);
     EndGrid();
+    NewRow();  // under the fields
     AddCheck(IDC_MECH_FRAME, QStringLiteral("Draw Rectangle around Mech Data"));
     NewRow();
     AddCheck(IDC_MECH_ONE_INCH, QStringLiteral("Draw On One Inch  Log"));
@@ -147,6 +148,7 @@ QREPORTDLG::QREPORTDLG(QWidget* parent, app::LogState& log, int start, std::func
     edit("CUSTOM", IDC_MUD_CUSTOM4, kCustomLimit);
     edit("Position", IDC_MUD_POSITION, kValueLimit);
     EndGrid();
+    NewRow();  // under the fields
     AddCheck(IDC_MUD_FRAME, QStringLiteral("Draw Rectangle Around Mud Data"));
     NewRow();
     AddCheck(IDC_MUD_ONE_INCH, QStringLiteral("Draw On One Inch Log"));
