@@ -464,6 +464,9 @@ void ReportDlgEx::CmShortReport()
     const QString path = platform::FindFileNoCase(f.currentFolder, name);
     if (!AppendShortReport(path, Shown()))
         return;
+    // The window draws the new box at once, and its box handlers start from the file as it is now.
+    LoadShortReports(log_);
+    log_.view.Invalidate();
     if (f.drilling && f.copyOut) {
         exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".qpt"));
         if (!f.copyOutFolder.isEmpty())
