@@ -44,13 +44,16 @@ struct SeenPackage {
     qint64 size = -1;
     QDateTime modified;
     bool failedOnce = false;  // unpacking failed once on an unchanged file: it may still be arriving
+    bool waitLogged = false;  // its wait for a data folder that cannot be written is in "download.txt"
 };
 
-// What the monitor keeps between its ticks, in the open well's state.
+// What the remote monitor (and the update package of a sending station) keep between ticks, in the
+// open well's state.
 struct ReceiveState {
     std::map<QString, SeenPackage> seen;  // by bare name
     int refreshTick = 0;                  // the remote refresh's counter, 0 to 999
     bool working = false;                 // a tick's work runs: a tick arriving meanwhile is skipped
+    QDate packageDay;                     // the day of the last update package built here; none yet
 };
 
 struct ReceivePlaces {

@@ -92,3 +92,60 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     window.EvCommand(app::cmd::Drilling);
 }
+
+// Two stations across midnight: the first package of the new day carries the day before's WITS file
+// too, M files both days' files where its WITS chart reads them, and every file of the well that
+// travels is M's as D has it; M keeps its own ".wfg", ".sch" and ".lag".
+TEST(UpdatePackageWindow, AcrossMidnightBothDaysArriveAndEveryFileOfTheWellIsTheSame)
+{
+    app::CommandLineFilesTaken() = 0;
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(23, 50));
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString d = s.well.file.dataFolder, r = TestDir() + "R/", m = TestDir() + "M/";
+    QDir().mkpath(r);
+    QDir().mkpath(m);
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 1200)), 1);
+    for (const char* extension : {".hdr", ".top", ".mem", ".hxt", ".rpt", ".qpt", ".svc", ".grdx", ".clr", ".sho"})
+        WriteBytes(d + "W" + extension, QByteArray("D") + extension);
+    const QStringList own = {"W.wfg", "W.sch", "W.lag"};
+    for (const QString& name : own)
+        WriteBytes(m + name, "M's own");
+    exchange::RemoteConfig remote;
+    std::strcpy(remote.destinationFolder, qPrintable(r));
+    remote.updatePackage = 1;
+    ASSERT_EQ(wellfile::SaveRemoteConfig(d, remote), 1);
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(s.engines.driller && s.engines.driller->time);
+    s.drilling.updatePackageOption = 1;
+    s.engines.driller->time->offBottom = 1;
+    const auto send = [&] {
+        for (int tick = 0; tick < 30; ++tick)
+            ASSERT_TRUE(doubles().timers.last->Fire(3));
+        app::WaitForCopyThread(s, app::CopyKind::File);
+    };
+    QDir().mkpath(d + "wits");
+    WriteBytes(d + "wits/W@1-15-26.wit", "the 15th to 23:50");
+    send();
+    exchange::ReceiveState state;
+    const exchange::ReceivePlaces at{r, m, {}, false};
+    ASSERT_EQ(exchange::TakeReceivedPackage(at, state).outcome, exchange::PollOutcome::Taken);
+
+    doubles().clock.now = QDateTime(QDate(2026, 1, 16), QTime(0, 2));
+    WriteBytes(d + "wits/W@1-15-26.wit", "the whole 15th");
+    WriteBytes(d + "wits/W@1-16-26.wit", "the 16th from 0:00");
+    send();
+    ASSERT_EQ(exchange::TakeReceivedPackage(at, state).outcome, exchange::PollOutcome::Taken);
+    EXPECT_EQ(ReadBytes(m + "wits/W@1-15-26.wit"), "the whole 15th");
+    EXPECT_EQ(ReadBytes(m + "wits/W@1-16-26.wit"), "the 16th from 0:00");
+    EXPECT_TRUE(QDir(m).entryList({"W@*"}).isEmpty());
+
+    const QStringList sent = QDir(d).entryList({"W.*"}, QDir::Files);
+    EXPECT_GE(sent.size(), 14);
+    for (const QString& name : sent)
+        EXPECT_EQ(ReadBytes(m + name), own.contains(name) ? "M's own" : ReadBytes(d + name)) << name.toStdString();
+    for (const QString& name : QDir(m).entryList({"W.*"}, QDir::Files))
+        EXPECT_TRUE(sent.contains(name) || own.contains(name)) << name.toStdString();
+    window.EvCommand(app::cmd::Drilling);
+}
