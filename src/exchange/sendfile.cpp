@@ -10,6 +10,7 @@
 #include "exchange/sendpackage.h"
 #include "horizontal/horzsetup.h"
 #include "platform/folders.h"
+#include "platform/messagewindows.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "print/sendheadercopy.h"
@@ -125,8 +126,8 @@ int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
             const QString text = failure.isEmpty() ? QStringLiteral("Update file copied to")
                                                    : QStringLiteral("Update file not copied (%1) to").arg(failure);
             wellfile::WriteDownloadLog(data, text, target, wellfile::kDownloadNoWord);
-            if (!failure.isEmpty() && status && platform::services().queue)
-                platform::services().queue->Post([status, line = text + u' ' + target] { status(line); });
+            if (!failure.isEmpty() && status)
+                platform::PostToGuiQueue([status, line = text + u' ' + target] { status(line); });
         };
         if (!destination.isEmpty())
             app::StartCopyThread(log, app::CopyKind::File, package, target, outcome);

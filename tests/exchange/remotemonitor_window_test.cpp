@@ -56,7 +56,6 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     testing_support::MakeWell(d, "W.svm", 2000, 2500);
     entry::TOPSEX top;
     top.depth = 2450;
-    platform::SetFieldText(top.menuName, "REEF");
     testing_support::WriteBytes(d + "W.top", &top, sizeof top);
     wellfile::WellHeader header{};
     platform::SetFieldText(header.well, "NORTH 7");
