@@ -25,46 +25,36 @@ using testing_support::ReadBytes;
 using testing_support::TestDir;
 using testing_support::WriteBytes;
 
-namespace {
-
-// Two stations on one machine: D (the window) drills its well of records `first`..`last` and sends its
-// update packages into R every 30th tick of timer 3; M takes them from R.
-struct Stations {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
-    app::LogState& s = window.State();
-    QString d, r = TestDir() + "R/", m = TestDir() + "M/";
-    Stations(const QDateTime& now, int first, int last)
-    {
-        app::CommandLineFilesTaken() = 0;
-        doubles().clock.now = now;
-        window.SetupWindow();
-        d = s.well.file.dataFolder;
-        QDir().mkpath(r);
-        QDir().mkpath(m);
-        EXPECT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", first, last)), 1);
-        exchange::RemoteConfig remote;
-        std::strcpy(remote.destinationFolder, qPrintable(r));
-        remote.updatePackage = 1;
-        EXPECT_EQ(wellfile::SaveRemoteConfig(d, remote), 1);
-        window.EvCommand(app::cmd::Drilling);
-        EXPECT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->time);
-        s.drilling.updatePackageOption = 1;
-        s.engines.driller->time->offBottom = 1;
-    }
-    ~Stations() { window.EvCommand(app::cmd::Drilling); }
-};
-
-}  // namespace
-
+// Two stations on one machine: D drills and sends its update packages into R every 30th tick of timer 3;
+// M's monitor takes them from R. Past midnight the first package carries the day before's WITS file too,
+// M files both days' files where its WITS chart reads them, and every file of the well that travels is
+// M's as D has it; M keeps its own ".wfg", ".sch" and ".lag".
 TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
 {
+    app::CommandLineFilesTaken() = 0;
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString d = s.well.file.dataFolder, r = TestDir() + "R/", m = TestDir() + "M/";
+    QDir().mkpath(r);
     // A well of 10,000 records, so that the copy into R takes a while.
-    Stations st(QDateTime(QDate(2026, 1, 15), QTime(10, 5)), 1000, 10999);
-    app::LogState& s = st.s;
-    LogWindow& window = st.window;
-    const QString d = st.d, r = st.r, m = st.m;
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 10999)), 1);
     testing_support::MakeWell(m, "W.svm", 1000, 1100);
     const QByteArray before = ReadBytes(m + "W.svm");
+    for (const char* extension : {".hdr", ".top", ".mem", ".hxt", ".rpt", ".qpt", ".svc", ".grdx", ".clr", ".sho"})
+        WriteBytes(d + "W" + extension, QByteArray("D") + extension);
+    const QStringList own = {"W.wfg", "W.sch", "W.lag"};
+    for (const QString& name : own)
+        WriteBytes(m + name, "M's own");
+    exchange::RemoteConfig remote;
+    std::strcpy(remote.destinationFolder, qPrintable(r));
+    remote.updatePackage = 1;
+    ASSERT_EQ(wellfile::SaveRemoteConfig(d, remote), 1);
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->time);
+    s.drilling.updatePackageOption = 1;
+    s.engines.driller->time->offBottom = 1;
 
     for (int tick = 1; tick < 30; ++tick)
         ASSERT_TRUE(doubles().timers.last->Fire(3));
@@ -107,43 +97,24 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
     app::WaitForCopyThread(s, app::CopyKind::File);
     EXPECT_TRUE(testing_support::ZipTestsSound(r + "W.sv8"));
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
-}
 
-// Two stations across midnight: the first package of the new day carries the day before's WITS file
-// too, M files both days' files where its WITS chart reads them, and every file of the well that
-// travels is M's as D has it; M keeps its own ".wfg", ".sch" and ".lag".
-TEST(UpdatePackageWindow, AcrossMidnightBothDaysArriveAndEveryFileOfTheWellIsTheSame)
-{
-    Stations st(QDateTime(QDate(2026, 1, 15), QTime(23, 50)), 1000, 1200);
-    const QString d = st.d, m = st.m;
-    for (const char* extension : {".hdr", ".top", ".mem", ".hxt", ".rpt", ".qpt", ".svc", ".grdx", ".clr", ".sho"})
-        WriteBytes(d + "W" + extension, QByteArray("D") + extension);
-    const QStringList own = {"W.wfg", "W.sch", "W.lag"};
-    for (const QString& name : own)
-        WriteBytes(m + name, "M's own");
-    exchange::ReceiveState state;
-    const exchange::ReceivePlaces at{st.r, m, {}, false};
-    const auto sendAndTake = [&] {
-        for (int tick = 0; tick < 30; ++tick)
-            ASSERT_TRUE(doubles().timers.last->Fire(3));
-        app::WaitForCopyThread(st.s, app::CopyKind::File);
-        ASSERT_EQ(exchange::TakeReceivedPackage(at, state).outcome, exchange::PollOutcome::Taken);
-    };
-    QDir().mkpath(d + "wits");
-    WriteBytes(d + "wits/W@1-15-26.wit", "the 15th to 23:50");
-    sendAndTake();
+    QFile::remove(r + "W.sv8");
     doubles().clock.now = QDateTime(QDate(2026, 1, 16), QTime(0, 2));
+    QDir().mkpath(d + "wits");
     WriteBytes(d + "wits/W@1-15-26.wit", "the whole 15th");
     WriteBytes(d + "wits/W@1-16-26.wit", "the 16th from 0:00");
-    sendAndTake();
+    for (int tick = 0; tick < 30; ++tick)
+        ASSERT_TRUE(doubles().timers.last->Fire(3));
+    app::WaitForCopyThread(s, app::CopyKind::File);
+    ASSERT_EQ(exchange::TakeReceivedPackage(at, state).outcome, exchange::PollOutcome::Taken);
     EXPECT_EQ(ReadBytes(m + "wits/W@1-15-26.wit"), "the whole 15th");
     EXPECT_EQ(ReadBytes(m + "wits/W@1-16-26.wit"), "the 16th from 0:00");
     EXPECT_TRUE(QDir(m).entryList({"W@*"}).isEmpty());
-
     const QStringList sent = QDir(d).entryList({"W.*"}, QDir::Files);
     EXPECT_GE(sent.size(), 14);
     for (const QString& name : sent)
         EXPECT_EQ(ReadBytes(m + name), own.contains(name) ? "M's own" : ReadBytes(d + name)) << name.toStdString();
     for (const QString& name : QDir(m).entryList({"W.*"}, QDir::Files))
         EXPECT_TRUE(sent.contains(name) || own.contains(name)) << name.toStdString();
+    window.EvCommand(app::cmd::Drilling);
 }
