@@ -50,7 +50,9 @@ SavedFileListeners& Listeners()
     return listeners;
 }
 
-void TellSaved(const QString& path)
+}  // namespace
+
+void TellSavedFile(const QString& path)
 {
     std::vector<SavedFileListener> told;
     {
@@ -62,8 +64,6 @@ void TellSaved(const QString& path)
     for (const SavedFileListener& listener : told)
         listener(path);
 }
-
-}  // namespace
 
 int AddSavedFileListener(SavedFileListener listener)
 {
@@ -95,7 +95,7 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
     }
     if (!f.commit())
         return false;
-    TellSaved(path);
+    TellSavedFile(path);
     return true;
 }
 

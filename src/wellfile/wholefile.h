@@ -30,6 +30,8 @@ using SavedFileListener = std::function<void(const QString& path)>;
 // Adds a listener; the number to remove it with.
 int AddSavedFileListener(SavedFileListener listener);
 void RemoveSavedFileListener(int id);
+// Tells the listeners of a file saved in place (records rewritten or appended) rather than replaced.
+void TellSavedFile(const QString& path);
 
 // Replaces `to` with a copy of `from` in one step: the old `to` stays until a complete copy takes its
 // place. False when `from` cannot be read or the write fails (`to` is then untouched); `errorNumber`,
