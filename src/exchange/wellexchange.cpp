@@ -1,7 +1,9 @@
 #include "exchange/wellexchange.h"
 
 #include "app/logstate.h"
+#include "app/opendatafile.h"
 #include "app/wellservices.h"
+#include "app/welltops.h"
 #include "exchange/changewatch.h"
 #include "exchange/dailyfiles.h"
 #include "exchange/datesuffix.h"
@@ -9,18 +11,16 @@
 #include "exchange/housekeeping.h"
 #include "exchange/receivedupdates.h"
 #include "exchange/remotemonitor.h"
+#include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "app/opendatafile.h"
-#include "app/welltops.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
-#include "wellfile/wellheader.h"
 #include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellheader.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include "platform/folders.h"
 
 namespace exchange {
 
