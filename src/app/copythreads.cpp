@@ -4,7 +4,9 @@
 #include "platform/services.h"
 #include "wellfile/wholefile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 #include <system_error>
@@ -18,18 +20,21 @@ std::jthread& ThreadOf(Engines& engines, CopyKind kind)
     return kind == CopyKind::Wits ? engines.witsCopyThread : engines.threadA;
 }
 
-// The file copy's hand-over: through "<target>.part", read back, then renamed into place.
-bool HandOver(const QString& source, const QString& target)
+// The file copy's hand-over: through "<target>.part", read back, then renamed into place. Empty when
+// the target is whole, else why it is not.
+QString HandOver(const QString& source, const QString& target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return false;
+        return QStringLiteral("the package cannot be read");
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return false;
+        return QStringLiteral("the package cannot be read");
+    if (!QFileInfo(target).absoluteDir().exists())
+        return QStringLiteral("the destination folder does not exist");
     const QString part = target + QStringLiteral(".part");
     if (!wellfile::WriteWholeFile(part, bytes.constData(), std::size_t(bytes.size())))
-        return false;
+        return QStringLiteral("the destination folder cannot be written");
     QFile back(part);
     const bool same = back.open(QIODevice::ReadOnly) && back.readAll() == bytes;
     back.close();
@@ -38,9 +43,10 @@ bool HandOver(const QString& source, const QString& target)
         std::filesystem::rename(part.toStdString(), target.toStdString(), error);
     if (!same || error) {
         QFile::remove(part);
-        return false;
+        return same ? QStringLiteral("the copy could not be renamed into place")
+                    : QStringLiteral("the copy did not read back the same");
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -54,7 +60,7 @@ void WaitForCopyThread(LogState& log, CopyKind kind)
         thread.join();
 }
 
-bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target)
+bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target, CopyOutcome outcome)
 {
     Engines& engines = log.engines;
     const bool wits = kind == CopyKind::Wits;
@@ -70,14 +76,21 @@ bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString targe
         if (running)
             running->store(true);
         thread = std::jthread([source = std::move(source), target = std::move(target), done, running, wits,
-                               beforeCopy = wits ? engines.witsCopyStarts : std::function<void(const QString&)>()] {
+                               beforeCopy = wits ? engines.witsCopyStarts : std::function<void(const QString&)>(),
+                               outcome = std::move(outcome)] {
             if (beforeCopy)
                 beforeCopy(source);
             // The source stays for the next try unless its copy is whole.
-            if (wits ? wellfile::CopyFileReplacing(source, target) : HandOver(source, target)) {
+            const QString failure = wits ? (wellfile::CopyFileReplacing(source, target)
+                                                ? QString()
+                                                : QStringLiteral("it could not be copied"))
+                                         : HandOver(source, target);
+            if (failure.isEmpty()) {
                 QFile::remove(source);
                 done->store(true);
             }
+            if (outcome)
+                outcome(failure);
             if (running)
                 running->store(false);
         });

@@ -7,15 +7,21 @@
 // a station watching the target's folder never sees a package half there.
 #include <QString>
 
+#include <functional>
+
 namespace app {
 
 struct LogState;
 
 enum class CopyKind { File, Wits };
 
+// Told, on the copy thread as it ends, how the copy went: empty when the target is whole, else why
+// not ("the destination folder does not exist" ...).
+using CopyOutcome = std::function<void(const QString& failure)>;
+
 // Starts the copy of `source` to `target` on the thread of `kind`, after the previous copy of that kind
 // has ended. A thread that cannot be started is reported and gives false.
-bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target);
+bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target, CopyOutcome outcome = {});
 
 // Whether the file copy started last is still under way.
 bool FileCopyRunning(const LogState& log);

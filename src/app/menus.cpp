@@ -298,8 +298,11 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
         bar.AppendIfAbsent(setup, RemoteUpdateSetup, QStringLiteral("Remote Update..."));
     }
 
-    // 12.-13. Setup and Options.
+    // 12.-13. Setup and Options. The live-update set-up and the live users have no item of their own in
+    // the menu resources: they are reached here, named by their dialogs' captions.
     bar.AppendIfAbsent(setup, HorizontalOptions, QStringLiteral("Horizontal Options..."));
+    bar.AppendIfAbsent(setup, LiveUpdateConfig, QStringLiteral("Strativ Live Update Configuration..."));
+    bar.AppendIfAbsent(setup, LiveUsers, QStringLiteral("Strativ Live User Setup..."));
     bar.AppendIfAbsent(kOptions, Drilling, QStringLiteral("Drilling"));
     // "&Save Reports As Text" stays: its menu item is the command's only way in.
     bar.Check(OffsetRop, in.offsetRop);

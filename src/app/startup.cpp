@@ -275,6 +275,8 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
         env.commandLineFile.clear();
     env.serverStation = MarkerFileExists(env.installFolder, kServerMarker);
     env.commandLineStart = false;
+    // The live view (the shared-wells bar) is a setting of the installation.
+    s.view.liveView = platform::ReadSetting(QStringLiteral("Options/LiveView"), QStringLiteral("0")).toInt() != 0;
 
     bool opened = false;
     if (!env.commandLineFile.isEmpty() && taken < 2) {

@@ -1,6 +1,7 @@
 #include "elog/curves.h"
 
 #include "platform/services.h"
+#include "wellfile/wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -144,6 +145,7 @@ int Curves::SaveCurveFile()
         platform::MessageBox(QStringLiteral("File write failed"), QStringLiteral("Curve File Error"), platform::MB_OK);
         return 0;
     }
+    wellfile::TellSavedFile(owner.currentCurveFile);  // published with live update on
     return 1;
 }
 

@@ -154,6 +154,8 @@ int MoveWellWitsFiles(const QString& sourceFolder, const QString& targetFolder, 
     return MoveWellFiles(sourceFolder, targetFolder, wellName, QStringLiteral("*.wit"));
 }
 
+QDate WitsWindowDay(const QDateTime& now, int hourOffset) { return now.addSecs(qint64(hourOffset) * 3600).date(); }
+
 std::optional<std::vector<wits::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
                                                                    int hourOffset, int& bytes)
 {
@@ -162,7 +164,10 @@ std::optional<std::vector<wits::WITSRECORD>> ReadRecentWitsRecords(const QString
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const int slot = (now.hour() + hourOffset) * 600 + now.minute() * 10 + now.second() / 6;
+    // The offset may carry the hour past midnight: the slot is that of the moved time in its own day,
+    // whose file the caller reads (WitsWindowDay).
+    const int hour = ((now.hour() + hourOffset) % 24 + 24) % 24;
+    const int slot = hour * 600 + now.minute() * 10 + now.second() / 6;
     const int first = std::max(0, slot - kWindowRecords);
     std::vector<wits::WITSRECORD> window(kWindowBuffer, wits::WITSRECORD{});
     if (file.seek(qint64(first) * wits::kWitsRecordSize)) {

@@ -6,6 +6,7 @@
 #include "wits/witsrecord.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -38,9 +39,12 @@ int ImportReceivedWitsFiles(const QString& receiveFolder, const QString& dataFol
 int MoveWellChartFiles(const QString& sourceFolder, const QString& targetFolder, const QString& wellName);
 int MoveWellWitsFiles(const QString& sourceFolder, const QString& targetFolder, const QString& wellName);
 
-// The records of the daily WITS file `path` up to the slot of `now` (its hour moved by `hourOffset`):
-// at most 100 records, from the slot's record - 100 (at least the first). `bytes` gets the number of
-// bytes read; nothing when the file does not open.
+// The records of the daily WITS file `path` up to the slot of `now` moved by `hourOffset` hours (within
+// its day: `path` is the file of WitsWindowDay): at most 100 records, from the slot's record - 100 (at
+// least the first). `bytes` gets the number of bytes read; nothing when the file does not open.
+// The day whose daily WITS file the live window reads at `now` with a display offset of `hourOffset`
+// hours: the day before or after today when the offset crosses midnight.
+QDate WitsWindowDay(const QDateTime& now, int hourOffset);
 std::optional<std::vector<wits::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
                                                                    int hourOffset, int& bytes);
 

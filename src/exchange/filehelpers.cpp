@@ -182,18 +182,26 @@ QString FormatTimeText(const QString& text, int hourOffset)
         if (tokens[1].compare(QLatin1String(kMonths[m]), Qt::CaseInsensitive) == 0)
             month = int(m) + 1;
     const QStringList clock = tokens[3].split(u':');
-    bool hourOk = false, minuteOk = false, yearOk = false;
+    bool dayOk = false, hourOk = false, minuteOk = false, yearOk = false;
+    const int day = tokens[2].toInt(&dayOk);
     const int hour24 = clock.value(0).toInt(&hourOk);
     const int minute = clock.value(1).toInt(&minuteOk);
     const int year = tokens[4].toInt(&yearOk);
-    if (month == 0 || !hourOk || !minuteOk || !yearOk)
+    const QDate date(year, month, dayOk ? day : 1);
+    if (month == 0 || !hourOk || !minuteOk || !yearOk || !date.isValid())
         return {};
-    // The display offset may carry the hour past midnight: it stays within the day's 24 hours.
-    const int hour = ((hour24 + hourOffset) % 24 + 24) % 24;
+    // The display offset may carry the time past midnight: the date moves with it.
+    const QDateTime shifted = QDateTime(date, QTime(0, 0)).addSecs((qint64(hour24) + hourOffset) * 3600);
+    const int hour = shifted.time().hour();
     const int twelve = hour == 0 ? 12 : hour > 12 ? hour - 12 : hour;
     const char* half = hour >= 12 ? "PM" : "AM";
-    return QString::fromStdString(platform::CFormat("%d-%s-%d %2d:%02d %s", month, tokens[2].toStdString().c_str(),
-                                                    year - 2000, twelve, minute, half));
+    // The day as the text wrote it while the date stays; a moved day keeps its leading zero if it had one.
+    const QDate d = shifted.date();
+    const QString dayText = d == date ? tokens[2]
+                            : tokens[2].startsWith(u'0') ? QString::asprintf("%02d", d.day())
+                                                         : QString::number(d.day());
+    return QString::fromStdString(platform::CFormat("%d-%s-%d %2d:%02d %s", d.month(), dayText.toStdString().c_str(),
+                                                    d.year() - 2000, twelve, minute, half));
 }
 
 }  // namespace exchange

@@ -67,8 +67,9 @@ int SortFileNames(QStringList& names, int count, int firstDepth);
 int ParseDate(const QString& name, int& month, int& day, int& year);
 
 // A time as the runtime's ctime writes it ("Tue Jan  5 13:07:09 2016\n") as the last-update text
-// "%d-%s-%d %2d:%02d %s": month number, the day as written, year - 2000, the hour (plus `hourOffset`,
-// within the day) on a 12-hour clock, minute, "AM" or "PM". Empty when the text is not such a time.
+// "%d-%s-%d %2d:%02d %s" of the time moved by `hourOffset` hours: month number, the day (as written
+// unless the offset moved the date), year - 2000, the hour on a 12-hour clock, minute, "AM" or "PM".
+// Empty when the text is not such a time.
 QString FormatTimeText(const QString& text, int hourOffset);
 
 }  // namespace exchange

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -31,11 +32,23 @@ bool SameFolder(const QString& a, const QString& b)
     return !a.isEmpty() && !b.isEmpty() && platform::WithSlash(a).compare(platform::WithSlash(b), Qt::CaseInsensitive) == 0;
 }
 
-// Other wells' files are taken away only from a published, user or remote folder.
+// `folder` is `root` or lies under it (any letter case, as SameFolder).
+bool Within(const QString& folder, const QString& root)
+{
+    if (folder.isEmpty() || root.isEmpty())
+        return false;
+    const QString f = platform::WithSlash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    const QString r = platform::WithSlash(QDir::cleanPath(QFileInfo(root).absoluteFilePath()));
+    return f.startsWith(r, Qt::CaseInsensitive);
+}
+
+// Other wells' files are taken away only from a shared folder, never from the install or data folder.
 bool MayClear(const HousekeepingPlaces& places, const QString& folder)
 {
-    return !places.wellName.isEmpty() && !SameFolder(folder, places.installFolder) &&
-           !SameFolder(folder, places.dataFolder);
+    if (places.wellName.isEmpty() || SameFolder(folder, places.installFolder) || SameFolder(folder, places.dataFolder))
+        return false;
+    return std::any_of(places.sharedFolders.begin(), places.sharedFolders.end(),
+                       [&folder](const QString& root) { return Within(folder, root); });
 }
 
 QStringList Matches(const QString& folder, const QString& pattern)
@@ -119,7 +132,7 @@ int RemoveOtherWellCharts(const HousekeepingPlaces& places, const QString& folde
     for (const QString& name : names) {
         const QString path = platform::JoinPath(folder, name);
         if (name.toUpper().contains(QLatin1String("CONFLICTED")))
-            Remove(path, Removal::Delete);
+            Remove(path, Removal::MoveAside);
         else if (OtherWell(name, places.wellName))
             DeleteWellFromFolder(places, path, false, Removal::MoveAside);
     }
@@ -171,7 +184,7 @@ int KeepNewestDataFile(const HousekeepingPlaces& places, const QString& path, QS
         }
     }
     result = platform::JoinPath(folder, newest);
-    if (SameFolder(folder, places.installFolder) || SameFolder(folder, places.dataFolder))
+    if (!MayClear(places, folder))
         return 1;
     for (const QString& name : names)
         if (name != newest)
@@ -179,12 +192,14 @@ int KeepNewestDataFile(const HousekeepingPlaces& places, const QString& path, QS
     return 1;
 }
 
-int DeleteMatching(const QString& folder)
+int DeleteMatching(const HousekeepingPlaces& places, const QString& folder)
 {
+    if (!MayClear(places, folder))
+        return 0;
     const QStringList names = Matches(folder, QStringLiteral("*"));
     for (const QString& name : names)
         if (name.toUpper().contains(QLatin1String("CONFLICTED")))
-            DeleteFiles(platform::JoinPath(folder, name));
+            Remove(platform::JoinPath(folder, name), Removal::MoveAside);
     return names.isEmpty() ? 0 : 1;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// Keeping a shared, user or remote folder to the open well: other wells' files, surplus data files and
-// the "CONFLICTED" copies a file-synchronising service leaves are taken away, and the well's settings
-// files are brought from the folder of the open file into the data folder. Deletions in a synchronised
-// folder reach every station, so other wells' files are moved into that folder's "removed/" (a rename
-// that can be undone), and a file counts as another well's only when its stem (the name before the first
-// "@" or ".") differs from the well name, compared without regard to case.
+// Keeping a shared folder to the open well: other wells' files, surplus data files and the "CONFLICTED"
+// copies a file-synchronising service leaves are taken away, and the well's settings files are brought
+// from the folder of the open file into the data folder. Deletions in a synchronised folder reach every
+// station, so those files are moved into that folder's "removed/" (a rename that can be undone), and a
+// file counts as another well's only when its stem (the name before the first "@" or ".") differs from
+// the well name, compared without regard to case. Only the shared folders named in the places are kept
+// so: a folder the user opened a well from, holding several wells, is never touched.
 #include <QString>
+#include <QStringList>
 
 namespace exchange {
 
@@ -15,6 +17,9 @@ struct HousekeepingPlaces {
     QString dataFolder;
     QString wellName;  // the open well; empty: none
     int profile = 0;   // the logging-company profile
+    // The folders (with everything under them) the housekeeping may take files from: this station's
+    // shared folders and the shared-wells root. None: it takes nothing.
+    QStringList sharedFolders;
 };
 
 // How a well's files leave a folder.
@@ -29,13 +34,14 @@ int DeleteWellFromFolder(const HousekeepingPlaces& places, const QString& path, 
 // every "*.wit" of another well. The number removed.
 int DeleteOtherWitsFiles(const HousekeepingPlaces& places, const QString& folder, Removal removal = Removal::Delete);
 
-// Keeps one well in `folder`: 0 without a well, for profile 66, or in the install or data folder. With
-// more than one "*.svm" each other well's set (not a "~" copy) is moved aside with its backups; then
-// the chart housekeeping on `chartFolder` and the picture housekeeping on `folder`. 1.
+// Keeps one well in `folder`: 0 without a well, for profile 66, in the install or data folder or outside
+// the shared folders. With more than one "*.svm" each other well's set (not a "~" copy) is moved aside
+// with its backups; then the chart housekeeping on `chartFolder` and the picture housekeeping on
+// `folder`. 1.
 int RemoveOtherWells(const HousekeepingPlaces& places, const QString& folder, const QString& chartFolder);
 
-// With more than one "*.cht" in `folder`: "CONFLICTED" copies deleted, other wells' charts moved aside.
-// 0 without a well or in the install or data folder, else 1.
+// With more than one "*.cht" in `folder`: "CONFLICTED" copies and other wells' charts moved aside.
+// 0 without a well, in the install or data folder or outside the shared folders, else 1.
 int RemoveOtherWellCharts(const HousekeepingPlaces& places, const QString& folder);
 
 // With more than one "*.jpg" in `folder` + "bitmaps/": other wells' pictures moved aside. Conditions as
@@ -43,13 +49,12 @@ int RemoveOtherWellCharts(const HousekeepingPlaces& places, const QString& folde
 int RemoveOtherWellPictures(const HousekeepingPlaces& places, const QString& folder);
 
 // Keeps the newest "*.svm" of the folder of `path`: 0 when there is none; else its path in `result` and
-// 1, with every other data file's set moved aside (not in the install or data folder, where nothing
-// moves).
+// 1, with every other data file's set moved aside (only in a shared folder: elsewhere nothing moves).
 int KeepNewestDataFile(const HousekeepingPlaces& places, const QString& path, QString& result);
 
-// Deletes every file of `folder` whose name holds "CONFLICTED" in any letter case. 1 when the folder
-// has any file.
-int DeleteMatching(const QString& folder);
+// Moves aside every file of `folder` whose name holds "CONFLICTED" in any letter case. 1 when the
+// folder has any file; 0 (and nothing moved) outside the shared folders.
+int DeleteMatching(const HousekeepingPlaces& places, const QString& folder);
 
 // The chart folder of a well opened from `currentFolder` (see gasmon::ChartFolderFor).
 QString SetChartFolder(const QString& dataFolder, const QString& currentFolder);

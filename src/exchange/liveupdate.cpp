@@ -1,5 +1,6 @@
 #include "exchange/liveupdate.h"
 
+#include "app/logstate.h"
 #include "exchange/copyout.h"
 #include "exchange/datesuffix.h"
 #include "exchange/housekeeping.h"
@@ -35,6 +36,46 @@ const QStringList& PublishedExtensions()
     static const QStringList set = {".hdr", ".svm", ".svx", ".cfg", ".svc", ".grdx", ".sch",
                                     ".rpt", ".qpt", ".hor", ".hxt", ".top", ".mem"};
     return set;
+}
+
+CopyOutFolders CopyOutFoldersOf(const app::LogState& log)
+{
+    CopyOutFolders folders;
+    folders.copyOut = log.well.file.copyOutFolder;
+    folders.sharedOn = !log.env.sharedFolder.isEmpty() && QFileInfo(log.env.sharedFolder).isDir();
+    folders.liveUpdate = log.well.config.copyOptions.copyOut != 0;
+    // Without live update the copies go where they always went: the copy-out folder.
+    if (folders.sharedOn && folders.liveUpdate)
+        folders.shared = log.env.sharedFolder;
+    return folders;
+}
+
+int PublishSavedFile(const app::LogState& log, const QString& path)
+{
+    // The copy is itself a saved file (in the shared folder): it is never published again.
+    static thread_local bool publishing = false;
+    const CopyOutFolders folders = CopyOutFoldersOf(log);
+    const wellfile::OpenWell& well = log.well.file;
+    if (publishing || !folders.sharedOn || !folders.liveUpdate || well.wellName.isEmpty())
+        return 0;
+    const QFileInfo saved(path);
+    const QString name = saved.fileName();
+    const QString extension = name.mid(well.wellName.size());
+    if (!name.startsWith(well.wellName, Qt::CaseInsensitive) || !extension.startsWith(u'.') ||
+        extension.lastIndexOf(u'.') != 0 ||
+        platform::WithSlash(saved.absolutePath()) != platform::WithSlash(QFileInfo(well.dataFolder).absoluteFilePath()))
+        return 0;
+    publishing = true;
+    const int copied = CopyWellFileOut(well.dataFolder, well.wellName, extension, {}, folders);
+    publishing = false;
+    return copied;
+}
+
+QString PublishedText(const QString& sharedFolder)
+{
+    if (sharedFolder.isEmpty() || !QFileInfo(sharedFolder).isDir())
+        return QStringLiteral("Files not updated: the shared folder %1 is missing").arg(sharedFolder);
+    return QStringLiteral("Files Updated");
 }
 
 int PublishWell(const QString& dataFolder, const QString& wellName, const QString& sharedFolder, bool wits,

@@ -2,16 +2,36 @@
 // Live update: the open well published into the shared folder that a file-synchronising service
 // replicates to office users, and the users of this machine who see shared wells, each with a ".usr"
 // record listing the data files they follow.
+#include "exchange/copyout.h"
 #include "wellfile/settingsblock.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
+namespace app {
+struct LogState;
+}
+
 namespace exchange {
 
 // The files "Update Now" publishes, in order.
 const QStringList& PublishedExtensions();
+
+// The places a copy of the open well's file goes (CopyWellFileOut): the copy-out folder, and the
+// station's shared folder while its flag (the folder is there: start-up makes it from the data folder's
+// "Dropbox") and the live-update flag (byte 4618 of the well's settings as the window holds them) are
+// both on.
+CopyOutFolders CopyOutFoldersOf(const app::LogState& log);
+
+// Every save of a side file of the open well publishes it: a file `path` of the data folder named
+// well + one extension goes to the shared folder through CopyWellFileOut while the shared-folder and
+// live-update flags are both on. 1 when a copy was made.
+int PublishSavedFile(const app::LogState& log, const QString& path);
+
+// What "Update Now" says when done: "Files Updated", or which shared folder is missing (nothing could
+// be published there).
+QString PublishedText(const QString& sharedFolder);
 
 // Copies each existing file of the published set from the data folder into `sharedFolder`, and with
 // `wits` today's daily WITS file (data folder "wits/" + well + date suffix + ".wit") as shared folder +

@@ -195,8 +195,13 @@ int AppendBlankRecords(const QString& path, int count, bool quiet)
     return 1;
 }
 
-int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
+namespace {
+
+// ApplyPartialUpdates; `kept` is set when a failure of the base or of the disk (not of a partial's
+// content) stopped the loop: its partials stay for the next try.
+int ApplyPartials(const PartialUpdatePlaces& places, const QString& name, bool& kept)
 {
+    kept = false;
     const QString folder = places.dataFolder;
     const QString basePath = platform::FindFileNoCase(folder, name + QStringLiteral(".svm"));
     if (!QFileInfo(basePath).isFile()) {
@@ -217,6 +222,7 @@ int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
     std::int32_t first = 0, last = 0;
     if (!ReadBaseDepthRange(basePath, first, last)) {
         Log(places, QStringLiteral("No files to append  "), basePath);
+        kept = true;
         return 0;
     }
     // The base's own spacing (the first partial's when the base has one record) is used for the cut, the
@@ -235,6 +241,7 @@ int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
         if (!pf.open(QIODevice::ReadOnly)) {
             Log(places, QStringLiteral("Source open  failed 3 "), path);
             Tell(places, QStringLiteral(" No update file found"), QStringLiteral("ERROR"));
+            kept = true;
             return 0;
         }
         const qint64 size = pf.size();
@@ -248,6 +255,7 @@ int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
         if (!ReadRecordAt(pf, 0, a) || !ReadRecordAt(pf, size / kRecordSize - 1, z)) {
             Log(places, QStringLiteral("Source open  failed 3 "), path);
             Tell(places, QStringLiteral(" No update file found"), QStringLiteral("ERROR"));
+            kept = true;
             return 0;
         }
         if (step == 0)
@@ -278,7 +286,9 @@ int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
 
         const std::int64_t limit = std::max<std::int64_t>((end - start) / step + 1, 1);
         std::int32_t newLast = last;
-        switch (SpliceBase(basePath, keep, blanks, step, path, limit, newLast)) {
+        const Splice splice = SpliceBase(basePath, keep, blanks, step, path, limit, newLast);
+        kept = splice != Splice::Done;
+        switch (splice) {
         case Splice::Done: break;
         case Splice::BaseFailed:
             Log(places, QStringLiteral("Resize failed 5"), basePath);
@@ -314,17 +324,34 @@ int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
     return 1;
 }
 
+}  // namespace
+
+int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name)
+{
+    bool kept = false;
+    return ApplyPartials(places, name, kept);
+}
+
 int ApplyPendingUpdates(const PartialUpdatePlaces& places, const QString& pattern)
 {
     // One pass over the names as they are now: a partial that cannot be deleted is not met again.
     const QStringList names = SortedFiles(places.dataFolder, pattern);
     if (names.isEmpty())
         return 0;
+    QStringList keptBases;  // bases whose partials wait for the next try: not tried again in this pass
     for (const QString& n : names) {
         const QString path = platform::JoinPath(places.dataFolder, n);
-        if (!QFileInfo(path).isFile())
-            continue;  // taken with an earlier partial of its well
-        ApplyPartialUpdates(places, n.section(u'.', 0, 0));
+        const QString base = n.section(u'.', 0, 0);
+        if (!QFileInfo(path).isFile() || keptBases.contains(base, Qt::CaseInsensitive))
+            continue;  // taken with an earlier partial of its well, or waiting with it
+        bool kept = false;
+        ApplyPartials(places, base, kept);
+        if (kept) {
+            // The base or the disk failed, not the partial: it is applied on the next try.
+            keptBases << base;
+            Log(places, QStringLiteral("Append failed,file kept for the next try"), path);
+            continue;
+        }
         if (QFileInfo(path).isFile()) {
             DeleteFiles(path);
             Log(places, QStringLiteral("Append failed,file deleted 1"), path);

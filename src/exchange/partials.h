@@ -1,7 +1,8 @@
 #pragma once
 // Numbered partial data files from another station: "<well>.501" to "<well>.599", bare runs of depth
 // records that continue or correct the station's "<well>.svm". Each is applied in name order, logged in
-// the data folder's "download.txt" and deleted once applied or refused. The base is never cut in place:
+// the data folder's "download.txt" and deleted once applied or refused for its content; a failure of
+// the base or the disk leaves it for the next try. The base is never cut in place:
 // its kept records, any blank records and the partial's run are written to a temporary file that
 // replaces it, so a failure leaves the base as it was.
 #include "wellfile/record.h"
@@ -46,8 +47,9 @@ int AppendBlankRecords(const QString& path, int count, bool quiet);
 int ApplyPartialUpdates(const PartialUpdatePlaces& places, const QString& name);
 
 // One pass over the data folder's files matching `pattern`, in name order without regard to case: each
-// base is updated once; a partial still there afterwards is deleted with "Append failed,file deleted 1".
-// 0 when nothing matched, else 1.
+// base is updated once; a partial still there afterwards is deleted with "Append failed,file deleted 1",
+// unless the base could not be read or written (a full disk): then the base's partials stay for the
+// next try, logged "Append failed,file kept for the next try". 0 when nothing matched, else 1.
 int ApplyPendingUpdates(const PartialUpdatePlaces& places, const QString& pattern);
 
 // Moves "<name>.jpg" of `folder` into "Jpegs/" as "<name>.j01", ".j02" ... (the count there plus one,

@@ -1,7 +1,9 @@
 #include "exchange/remotemonitor.h"
 
 #include "app/startup.h"
+#include "exchange/dailyfiles.h"
 #include "exchange/filehelpers.h"
+#include "exchange/filesets.h"
 #include "exchange/unzip.h"
 #include "platform/folders.h"
 #include "platform/text.h"
@@ -12,10 +14,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <zip.h>
 
 #include <memory>
+#include <utility>
 
 namespace exchange {
 
@@ -47,8 +51,35 @@ struct ZipCloser {
     void operator()(zip_t* z) const { zip_discard(z); }
 };
 
-// Empty when every ".svm" entry holds whole records (a positive multiple of the record size); else why.
-QString CheckDataEntries(const QString& zipPath)
+// Whether `entry` is a file of `well`: "<well>.<ext>", its dated day files and pictures ("<well>@...",
+// "<well>-ISO@...", "<well>-DES@...") and its TVD twin "~<well without its first letter>.<ext>".
+bool WellEntry(const QString& entry, const QString& well)
+{
+    const QString stem = NameStem(entry);
+    if (stem.compare(well, Qt::CaseInsensitive) == 0)
+        return true;
+    const QString upper = entry.toUpper(), name = well.toUpper();
+    if (upper.startsWith(name + QStringLiteral("-ISO@")) || upper.startsWith(name + QStringLiteral("-DES@")))
+        return true;
+    return well.size() > 1 && !entry.contains(u'@') && stem.compare(u'~' + well.mid(1), Qt::CaseInsensitive) == 0;
+}
+
+// The depth of the first record of entry `index`; 0 when it cannot be read.
+std::int32_t FirstDepth(zip_t* archive, zip_uint64_t index)
+{
+    zip_file_t* file = zip_fopen_index(archive, index, 0);
+    if (!file)
+        return 0;
+    std::int32_t depth = 0;
+    if (zip_fread(file, &depth, sizeof depth) != zip_int64_t(sizeof depth))
+        depth = 0;
+    zip_fclose(file);
+    return depth;
+}
+
+// Empty when the package "<well>.sv8" holds only that well's files and every data file in it is whole
+// records from a first depth of 1 or more; else why not.
+QString CheckPackageEntries(const QString& zipPath, const QString& well)
 {
     int error = 0;
     std::unique_ptr<zip_t, ZipCloser> archive(zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY, &error));
@@ -61,12 +92,35 @@ QString CheckDataEntries(const QString& zipPath)
         if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME))
             continue;
         const QString name = QString::fromUtf8(st.name);
+        if (!WellEntry(name, well))
+            return QStringLiteral("\"%1\" is not a file of well %2").arg(name, well);
         if (!name.endsWith(QLatin1String(".svm"), Qt::CaseInsensitive))
             continue;
-        if (!(st.valid & ZIP_STAT_SIZE) || st.size == 0 || st.size % wellfile::kRecordSize != 0)
-            return QStringLiteral("\"%1\" does not hold whole records").arg(name);
+        if (!(st.valid & ZIP_STAT_SIZE) || st.size == 0 || st.size % wellfile::kRecordSize != 0 ||
+            FirstDepth(archive.get(), zip_uint64_t(i)) < 1)
+            return QStringLiteral("\"%1\" does not hold whole records from a depth of 1 or more").arg(name);
     }
     return {};
+}
+
+// Whether files can be made in `folder` now (a read-only folder, or a share mounted read-only, cannot).
+bool CanWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(platform::JoinPath(folder, QStringLiteral(".write-test-XXXXXX")));
+    return probe.open();
+}
+
+// The dated day files a package brought go where the charts look for them: "<well>@m-dd-yy.wit" into
+// "wits/", ".cht" into "chart/", replacing the older copy there.
+void FileReceivedDailyFiles(const QString& dataFolder, const QString& well)
+{
+    const auto sub = [&dataFolder](const char* name) {
+        const QString folder = platform::FindFileNoCase(dataFolder, QString::fromLatin1(name));
+        QDir().mkpath(folder);
+        return folder;
+    };
+    MoveWellWitsFiles(dataFolder, sub("wits"), well);
+    MoveWellChartFiles(dataFolder, sub("chart"), well);
 }
 
 // Moves the package into "rejected/" of the receive folder (a name taken there gets a number) and
@@ -172,13 +226,24 @@ PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state)
         return result;
     }
 
+    // A data folder that cannot be written is no fault of the package: it waits there for the folder.
+    if (!CanWriteIn(places.dataFolder)) {
+        if (!std::exchange(seen.waitLogged, true))
+            wellfile::WriteDownloadLog(places.dataFolder,
+                                       QStringLiteral("Package waits, %1 cannot be written:").arg(places.dataFolder),
+                                       path, wellfile::kDownloadNoWord);
+        result.outcome = PollOutcome::Waiting;
+        return result;
+    }
     if (places.copyOn && !places.destinationFolder.isEmpty())
         wellfile::CopyFileReplacing(path, platform::JoinPath(places.destinationFolder, name));
 
-    QString reason = CheckDataEntries(path);
+    const QString well = name.left(name.size() - 4);  // "<well>.sv8"
+    QString reason = CheckPackageEntries(path, well);
     if (reason.isEmpty() && Unzip(path, places.dataFolder, places.dataFolder, true)) {
         state.seen.erase(name);
         QFile::remove(path);
+        FileReceivedDailyFiles(places.dataFolder, well);
         result.outcome = PollOutcome::Taken;
         return result;
     }

@@ -44,13 +44,16 @@ struct SeenPackage {
     qint64 size = -1;
     QDateTime modified;
     bool failedOnce = false;  // unpacking failed once on an unchanged file: it may still be arriving
+    bool waitLogged = false;  // its wait for a data folder that cannot be written is in "download.txt"
 };
 
-// What the monitor keeps between its ticks, in the open well's state.
+// What the remote monitor (and the update package of a sending station) keep between ticks, in the
+// open well's state.
 struct ReceiveState {
     std::map<QString, SeenPackage> seen;  // by bare name
     int refreshTick = 0;                  // the remote refresh's counter, 0 to 999
     bool working = false;                 // a tick's work runs: a tick arriving meanwhile is skipped
+    QDate packageDay;                     // the day of the last update package built here; none yet
 };
 
 struct ReceivePlaces {
@@ -62,7 +65,8 @@ struct ReceivePlaces {
 
 enum class PollOutcome {
     None,      // no package waits
-    Waiting,   // a package still changes (or failed once on first sight): left for the next tick
+    Waiting,   // a package still changes (or failed once on first sight, or the data folder cannot be
+               // written): left for the next tick
     Taken,     // unpacked whole into the data folder and deleted
     Rejected,  // moved to "rejected/" of the receive folder with a line in "download.txt"
 };
@@ -74,8 +78,10 @@ struct PollResult {
 };
 
 // Looks at the first "*.sv8" of the receive folder in name order and takes it when it is unchanged
-// since the last look: copied on when asked, its ".svm" entries checked (whole records only), unpacked
-// all or nothing. Never shows a box.
+// since the last look and the data folder can be written (else it waits, said once in "download.txt"):
+// copied on when asked, its entries checked (a package "<well>.sv8" holds only that well's files, its
+// ".svm" whole records from a first depth of 1 or more), unpacked all or nothing, and the dated day files
+// it brought filed into "wits/" and "chart/". Never shows a box.
 PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state);
 
 // The caption after a package was taken: "<well>.svm  Last Updated AT <12-hour time>,  <m>/<d>/<yyyy>  ",

@@ -11,6 +11,7 @@
 #include "exchange/filehelpers.h"
 #include "exchange/housekeeping.h"
 #include "exchange/remotemonitor.h"
+#include "exchange/sharedwells.h"
 #include "exchange/wellexchange.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -39,18 +40,21 @@ QString CtimeText(const QDateTime& t)
                                                     h.second(), d.year()));
 }
 
+// Only this station's shared folders and the shared-wells root are kept to one well; a well opened
+// from any other folder leaves that folder as it is.
 void KeepSharedFolderTidy(app::LogState& log, const RefreshChores& chores)
 {
     const wellfile::OpenWell& well = log.well.file;
     if (!chores.deleteConflicts)
         return;
-    DeleteMatching(well.currentFolder);
+    const HousekeepingPlaces places{log.env.installFolder, well.dataFolder, well.wellName, log.well.loggerId,
+                                    {log.env.sharedFolder, log.env.sharedChartFolder, SharedWellsRoot(well.dataFolder)}};
+    DeleteMatching(places, well.currentFolder);
     const QString chartFolder = SetChartFolder(well.dataFolder, well.currentFolder);
     if (!chartFolder.isEmpty())
-        DeleteMatching(chartFolder);
+        DeleteMatching(places, chartFolder);
     if (chores.removeOtherWells)
-        RemoveOtherWells({log.env.installFolder, well.dataFolder, well.wellName, log.well.loggerId},
-                         well.currentFolder, chartFolder);
+        RemoveOtherWells(places, well.currentFolder, chartFolder);
 }
 
 void HandOverPdfs(app::LogState& log)

@@ -10,6 +10,7 @@
 #include "exchange/sendpackage.h"
 #include "horizontal/horzsetup.h"
 #include "platform/folders.h"
+#include "platform/messagewindows.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "print/sendheadercopy.h"
@@ -95,7 +96,12 @@ int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
     }
     app::WaitForCopyThread(log, app::CopyKind::File);
     WriteSendFile(data, true);
-    SendWitsFile(data, f.wellName, Today(log));
+    const QDate today = Today(log);
+    SendWitsFile(data, f.wellName, today);
+    // The first package of a day (or of this run) carries yesterday's file too: its last minutes came
+    // after the package before.
+    if (log.well.receive.packageDay != today)
+        SendWitsFile(data, f.wellName, today.addDays(-1));
 
     const wellfile::PackageWriteResult written = WriteFreshPackage(package, UpdatePackageFiles(data, f.wellName));
     wellfile::WriteDownloadLog(data, written.ok ? QStringLiteral("Update file created") : QStringLiteral("Update file failed"),
@@ -110,12 +116,21 @@ int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
             std::fprintf(stderr, "Update file failed: %s\n", qPrintable(written.error));
         return 0;
     }
+    log.well.receive.packageDay = today;
     RemoteConfig remote;
     if (wellfile::LoadDownloadConfig(data, remote)) {
         const QString destination = RemoteFolder(platform::FieldString(remote.destinationFolder));
+        const QString target = platform::JoinPath(destination, f.wellName + QStringLiteral(".sv8"));
+        // The copy thread says how the hand-over went: a package that never arrives is no success.
+        const auto outcome = [data, target, status](const QString& failure) {
+            const QString text = failure.isEmpty() ? QStringLiteral("Update file copied to")
+                                                   : QStringLiteral("Update file not copied (%1) to").arg(failure);
+            wellfile::WriteDownloadLog(data, text, target, wellfile::kDownloadNoWord);
+            if (!failure.isEmpty() && status)
+                platform::PostToGuiQueue([status, line = text + u' ' + target] { status(line); });
+        };
         if (!destination.isEmpty())
-            app::StartCopyThread(log, app::CopyKind::File, package,
-                                 platform::JoinPath(destination, f.wellName + QStringLiteral(".sv8")));
+            app::StartCopyThread(log, app::CopyKind::File, package, target, outcome);
     }
     ClearWellFiles(ClearPlacesOf(log), false);
     return 1;

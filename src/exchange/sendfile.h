@@ -25,10 +25,12 @@ int SendChartFile(const QString& dataFolder, const QString& wellName, const QDat
 // How a package run that nobody watches tells of a failure (a status text); empty: stderr.
 using StatusText = std::function<void(const QString& text)>;
 
-// Builds the update package and hands it to the copy thread. `mode` 0 is Send File while drilling (a
-// failure shows "Error No. <n>", caption "Zip failed"); 1 the timer, the drilling step and "Update Now",
-// which show no box: a failure goes to "download.txt" and `status`. A run that finds the previous
-// package still being copied skips its turn. 1 when a package was made.
+// Builds the update package (with yesterday's WITS file too when it is the first of the day) and hands it
+// to the copy thread, which logs in "download.txt" whether it reached the destination (and says a failure
+// through `status`). `mode` 0 is Send File while drilling (a failure shows "Error No. <n>", caption "Zip
+// failed"); 1 the timer, the drilling step and "Update Now", which show no box: a failure goes to
+// "download.txt" and `status`. A run that finds the previous package still being copied skips its turn.
+// 1 when a package was made.
 int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status = {});
 
 struct SendLists;

@@ -1,7 +1,9 @@
 #include "exchange/wellexchange.h"
 
 #include "app/logstate.h"
+#include "app/opendatafile.h"
 #include "app/wellservices.h"
+#include "app/welltops.h"
 #include "exchange/changewatch.h"
 #include "exchange/dailyfiles.h"
 #include "exchange/datesuffix.h"
@@ -9,13 +11,16 @@
 #include "exchange/housekeeping.h"
 #include "exchange/receivedupdates.h"
 #include "exchange/remotemonitor.h"
+#include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
+#include "wellfile/depthcorrection.h"
 #include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellheader.h"
 
 #include <QDir>
-#include "platform/folders.h"
+#include <QFileInfo>
 
 namespace exchange {
 
@@ -76,6 +81,30 @@ bool SameFolder(const QString& a, const QString& b)
     return QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
+// What a package of the open well brought besides its records, read again as opening the well reads
+// it: the header, the tops, the custom-data range and tracks, and the curve file.
+void ReloadReceivedFiles(app::LogState& log, const app::WellServices& services)
+{
+    wellfile::OpenWell& well = log.well.file;
+    const wellfile::WellPlace place = app::PlaceOf(log);
+    if (wellfile::ReadHeader(log.well.header, place))
+        log.well.kbElevation = wellfile::KbElevationFromText(log.well.header.kellyBushing, sizeof log.well.header.kellyBushing);
+    wellfile::LoadTops(place, app::TopsPlaceOf(log), log.well.tops);
+    wellfile::ReadCustomFileDepthRange(well, well.customTopDepth, well.customBottomDepth);
+    if (log.well.customTracksEnabled)
+        services.view->LoadCustomTracks(log);
+    if (!log.well.elogFileName.isEmpty()) {
+        if (QFileInfo(log.well.elogFileName).isFile())
+            services.view->LoadElog(log, log.well.elogFileName);
+    } else if (const QString svc = platform::FindFileNoCase(well.dataFolder, well.wellName + QStringLiteral(".svc"));
+               QFileInfo(svc).isFile()) {
+        services.view->LoadElog(log, svc);
+        services.view->LinkElogToScheme(log, svc);
+        services.view->ApplyScheme(log, log.layout.schemes.currentScheme);
+    }
+    log.view.redrawPending = true;
+}
+
 void Services::PollReceiveDir(app::LogState& log, const app::WellServices& services)
 {
     ReceiveState& state = log.well.receive;
@@ -98,7 +127,9 @@ void Services::PollReceiveDir(app::LogState& log, const app::WellServices& servi
         }
         return;
     }
-    if (well.drilling)
+    // While drilling, or while a data entry or a view of the records holds the data file, a package
+    // waits for the next tick.
+    if (well.drilling || services.window->DataFileBusy(log))
         return;
     RemoteConfig config;
     wellfile::LoadDownloadConfig(well.dataFolder, config);
@@ -120,6 +151,8 @@ void Services::PollReceiveDir(app::LogState& log, const app::WellServices& servi
     if (well.hooks.setCaption)
         well.hooks.setCaption(caption);
     services.view->LoadMemos(log);
+    if (result.package.compare(well.wellName + QStringLiteral(".sv8"), Qt::CaseInsensitive) == 0)
+        ReloadReceivedFiles(log, services);
     log.view.Invalidate();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "reports/reportfields.h"
 #include "wellfile/datafile.h"
+#include "wellfile/wholefile.h"
 
 #include <QFile>
 
@@ -333,6 +334,9 @@ bool AppendShortReport(const QString& path, const REPORTEX& r)
     if (!written) {
         file.resize(whole * kShortReportSize);
         platform::MessageBox(QStringLiteral("File Error"), QStringLiteral("Report"));
+    } else {
+        file.close();
+        wellfile::TellSavedFile(path);  // published with live update on
     }
     return written;
 }

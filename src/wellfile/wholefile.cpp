@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <vector>
 
 namespace wellfile {
@@ -34,6 +36,51 @@ long long ReadFilePrefix(const QString& path, void* buffer, std::size_t size)
     return n < 0 ? 0 : n;
 }
 
+namespace {
+
+struct SavedFileListeners {
+    std::mutex mutex;
+    std::map<int, SavedFileListener> byId;
+    int next = 1;
+};
+
+SavedFileListeners& Listeners()
+{
+    static SavedFileListeners listeners;
+    return listeners;
+}
+
+}  // namespace
+
+void TellSavedFile(const QString& path)
+{
+    std::vector<SavedFileListener> told;
+    {
+        SavedFileListeners& l = Listeners();
+        const std::lock_guard lock(l.mutex);
+        for (const auto& [id, listener] : l.byId)
+            told.push_back(listener);
+    }
+    for (const SavedFileListener& listener : told)
+        listener(path);
+}
+
+int AddSavedFileListener(SavedFileListener listener)
+{
+    SavedFileListeners& l = Listeners();
+    const std::lock_guard lock(l.mutex);
+    const int id = l.next++;
+    l.byId[id] = std::move(listener);
+    return id;
+}
+
+void RemoveSavedFileListener(int id)
+{
+    SavedFileListeners& l = Listeners();
+    const std::lock_guard lock(l.mutex);
+    l.byId.erase(id);
+}
+
 bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
 {
     SetNormalAttributes(path);  // a read-only file from another station is still ours to replace
@@ -46,7 +93,10 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
         f.cancelWriting();
         return false;
     }
-    return f.commit();
+    if (!f.commit())
+        return false;
+    TellSavedFile(path);
+    return true;
 }
 
 QString FreeNumberedPath(const QString& base, const QStringList& extensions)

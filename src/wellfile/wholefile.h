@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 namespace wellfile {
@@ -21,7 +22,17 @@ bool ReadExactFile(const QString& path, void* buffer, std::size_t size);
 long long ReadFilePrefix(const QString& path, void* buffer, std::size_t size);
 
 // Replaces `path` with `size` bytes of `data`; false when anything fails (the old file then stays).
+// Once the file is in place the saved-file listeners are told its path.
 bool WriteWholeFile(const QString& path, const void* data, std::size_t size);
+
+// A listener told of every file WriteWholeFile put in place, on the thread that saved it: the one place
+// every saver of a side file passes, so that a saved file can be published from there.
+using SavedFileListener = std::function<void(const QString& path)>;
+// Adds a listener; the number to remove it with.
+int AddSavedFileListener(SavedFileListener listener);
+void RemoveSavedFileListener(int id);
+// Tells the listeners of a file saved in place (records rewritten or appended) rather than replaced.
+void TellSavedFile(const QString& path);
 
 // Replaces `to` with a copy of `from` in one step: the old `to` stays until a complete copy takes its
 // place. False when `from` cannot be read or the write fails (`to` is then untouched); `errorNumber`,

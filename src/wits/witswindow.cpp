@@ -76,14 +76,17 @@ std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QS
 bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<WITSRECORD>&)>& updateLive)
 {
     exchange::ChangeWatch& watch = log.well.watches.wits;
-    const QString today = TodaysWitsFile(log);
-    exchange::Watch(watch, today);
-    if (!exchange::WatchedFileChanged(watch, today))
+    TodaysWitsFile(log);  // the clock read now
+    // With the chart's offset the time shown may lie in the day before or after: that day's file is read.
+    const int offset = ChartTimeZoneOffset(log.well.timeZoneAdjust, log.well.file.drilling);
+    const QString day =
+        DailyWitsFileName(WitsFolder(log), log.well.file.wellName, exchange::WitsWindowDay(log.now, offset));
+    exchange::Watch(watch, day);
+    if (!exchange::WatchedFileChanged(watch, day))
         return false;
     // The samples up to now: the last one handed on is the newest, never the empty end of the day.
     int bytes = 0;
-    const int offset = ChartTimeZoneOffset(log.well.timeZoneAdjust, log.well.file.drilling);
-    std::optional<std::vector<WITSRECORD>> samples = exchange::ReadRecentWitsRecords(today, log.now.time(), offset, bytes);
+    std::optional<std::vector<WITSRECORD>> samples = exchange::ReadRecentWitsRecords(day, log.now.time(), offset, bytes);
     if (!samples)
         return false;
     updateLive(*samples);

@@ -169,3 +169,24 @@ TEST(CopyOut, WhileDrillingTheDataFileGoesOutEveryThirtiethTickOfTimerThree)
     EXPECT_EQ(ReadBytes(second + "W.svm"), ReadBytes(w.window.State().well.file.dataFileName));
     w.window.EvCommand(app::cmd::Drilling);
 }
+
+// Live update on (the well's flag) and the station's shared folder there: every side file saved is
+// published into it, with or without a second data folder; with live update off nothing goes there.
+TEST(CopyOut, WithLiveUpdateOnASavedHeaderAppearsInTheSharedFolder)
+{
+    WindowWell w(1);
+    app::LogState& s = w.window.State();
+    const QString data = s.well.file.dataFolder;
+    QDir().mkpath(data + "Dropbox");
+    app::CreateWellFolders(s);
+    const QString shared = s.env.sharedFolder;
+    ASSERT_TRUE(QFileInfo(shared).isDir());
+    ASSERT_TRUE(w.SaveHeader());
+    EXPECT_EQ(ReadBytes(shared + "W.hdr"), ReadBytes(data + "W.hdr"));
+    EXPECT_EQ(QDir(shared).entryList(QDir::Files), QStringList{"W.hdr"});
+
+    s.well.config.copyOptions.copyOut = 0;
+    const QByteArray published = ReadBytes(shared + "W.hdr");
+    ASSERT_TRUE(print::WriteWellHeader(s, wellfile::WellHeader{}));
+    EXPECT_EQ(ReadBytes(shared + "W.hdr"), published);
+}

@@ -155,6 +155,15 @@ TEST(DailyFiles, TheRecentWitsWindowEndsNow)
     EXPECT_EQ(std::memcmp(shifted->data(), window->data(), 12800), 0);
     window = ReadRecentWitsRecords(path, QTime(0, 3), 0, bytes);
     EXPECT_EQ(std::memcmp(window->data(), &midnight, sizeof(WITSRECORD)), 0);
+    // An offset across midnight: the day after (or before) is read, at the moved hour.
+    EXPECT_EQ(WitsWindowDay(QDateTime(kDay.addDays(-1), QTime(22, 0)), 2), kDay);
+    EXPECT_EQ(WitsWindowDay(QDateTime(kDay.addDays(1), QTime(1, 0)), -2), kDay);
+    shifted = ReadRecentWitsRecords(path, QTime(22, 0), 12, bytes);
+    ASSERT_TRUE(shifted);
+    EXPECT_EQ(std::memcmp(&shifted->front(), &first, sizeof(WITSRECORD)), 0);
+    shifted = ReadRecentWitsRecords(path, QTime(1, 0), -3, bytes);
+    EXPECT_EQ(bytes, 12800);
+    EXPECT_EQ(shifted->back().hour, 21);
 
     const QString shortFile = TestDir() + "short.wit";
     WriteBytes(shortFile, ReadBytes(path).left(3968));

@@ -110,8 +110,10 @@ TEST(FileHelpers, TimeTextsOnATwelveHourClock)
     EXPECT_EQ(FormatTimeText("Tue Jan  5 00:07:09 2016\n", 0), "1-5-16 12:07 AM");
     EXPECT_EQ(FormatTimeText("Tue Jan  5 13:07:09 2016\n", 0), "1-5-16  1:07 PM");
     EXPECT_EQ(FormatTimeText("tue jan 05 12:00:00 2016", 0), "1-05-16 12:00 PM");
-    EXPECT_EQ(FormatTimeText("Tue Jan  5 23:10:00 2016\r\n", 2), "1-5-16  1:10 AM");  // the offset wraps the day
-    EXPECT_EQ(FormatTimeText("Tue Jan  5 01:10:00 2016", -3), "1-5-16 10:10 PM");
+    // An offset across midnight moves the date, across a month and a year too.
+    EXPECT_EQ(FormatTimeText("Sat Jan 31 23:10:00 2026\r\n", 2), "2-1-26  1:10 AM");
+    EXPECT_EQ(FormatTimeText("Tue Jan 05 01:10:00 2016", -3), "1-04-16 10:10 PM");
+    EXPECT_EQ(FormatTimeText("Thu Dec 31 22:00:00 2026", 3), "1-1-27  1:00 AM");
     EXPECT_EQ(FormatTimeText("Tue Foo  5 01:10:00 2016", 0), "");
     EXPECT_EQ(FormatTimeText("", 0), "");
 }

@@ -31,9 +31,10 @@ void Write(const QString& folder, std::initializer_list<const char*> names)
         WriteBytes(folder + name, name);
 }
 
+// Every folder of the test counts as shared, unless the test says otherwise.
 HousekeepingPlaces Places(const QString& well)
 {
-    return {TestDir() + "install/", TestDir() + "data/", well, 0};
+    return {TestDir() + "install/", TestDir() + "data/", well, 0, {TestDir()}};
 }
 
 }  // namespace
@@ -71,9 +72,9 @@ TEST(Housekeeping, OneWellStaysInASharedFolderAndOtherWellsAreMovedAside)
     EXPECT_EQ(Files(shared + "backup/removed/"), QStringList{"b.svm"});
     EXPECT_EQ(Files(shared + "bitmaps/"), QStringList{"a@100.jpg"});
     EXPECT_EQ(Files(shared + "bitmaps/removed/"), QStringList{"b@100.jpg"});
-    // The conflicted copy is deleted outright, the other well's chart moved aside.
+    // The conflicted copy is moved aside like the other well's chart.
     EXPECT_EQ(Files(charts), QStringList{"a@1-15-26.cht"});
-    EXPECT_EQ(Files(charts + "removed/"), QStringList{"b@1-15-26.cht"});
+    EXPECT_EQ(Files(charts + "removed/"), (QStringList{"a (CONFLICTED copy).cht", "b@1-15-26.cht"}));
 }
 
 TEST(Housekeeping, AWellWhoseNameBeginsWithTheOpenOnesIsAnotherWell)
@@ -86,17 +87,18 @@ TEST(Housekeeping, AWellWhoseNameBeginsWithTheOpenOnesIsAnotherWell)
     EXPECT_EQ(RemoveOtherWells(Places("A1"), folder, TestDir() + "chart2/"), 1);
     EXPECT_EQ(Files(folder), (QStringList{"A1.svm", "a1@1-15-26.wit"}));
 
-    // Charts: only conflicted copies go for good, in any letter case; the well's older day stays.
+    // Charts: conflicted copies go aside in any letter case; the well's older day stays.
     const QString charts = TestDir() + "W_chart/";
     Write(charts, {"W (CONFLICTED copy).cht", "w (conflicted copy).cht", "W@1-14-26.cht"});
     EXPECT_EQ(RemoveOtherWellCharts(Places("W"), charts), 1);
     EXPECT_EQ(Files(charts), QStringList{"W@1-14-26.cht"});
-    EXPECT_FALSE(QDir(charts + "removed").exists());
+    EXPECT_EQ(Files(charts + "removed/").size(), 2);
 
     Write(charts, {"x (Conflicted).txt", "keep.txt"});
-    EXPECT_EQ(DeleteMatching(charts), 1);
+    EXPECT_EQ(DeleteMatching(Places("W"), charts), 1);
     EXPECT_EQ(Files(charts), (QStringList{"W@1-14-26.cht", "keep.txt"}));
-    EXPECT_EQ(DeleteMatching(TestDir() + "missing/"), 0);
+    EXPECT_EQ(ReadBytes(charts + "removed/x (Conflicted).txt"), "x (Conflicted).txt");
+    EXPECT_EQ(DeleteMatching(Places("W"), TestDir() + "missing/"), 0);
 }
 
 TEST(Housekeeping, TheNewestDataFileIsKept)
@@ -157,4 +159,28 @@ TEST(Housekeeping, OpeningAWellFromASharedFolderBringsItsLineSettings)
     ASSERT_EQ(window.State().well.file.wellName, "W");
     ASSERT_EQ(window.State().well.file.dataFolder, install);
     EXPECT_EQ(ReadBytes(install + "W.lfg"), "field lfg");
+}
+
+// The refresh with live update on keeps a shared well's folder to that well, and leaves a folder of
+// several wells the user opened one from as it is.
+TEST(Housekeeping, TheRefreshTidiesOnlyTheSharedFolders)
+{
+    app::CommandLineFilesTaken() = 0;
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    // "Dropbox2/" only begins like the shared-wells root "Dropbox/".
+    const QString wells = s.well.file.dataFolder + "Dropbox2/", shared = s.well.file.dataFolder + "Dropbox/A/";
+    for (const QString& folder : {wells, shared}) {
+        Write(folder, {"B.svm", "A (CONFLICTED copy).hdr"});
+        ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(folder, "A.svm", 100, 200)), 1);
+        s.well.file.copyOut = true;  // live update on
+        for (int tick = 0; tick < 10; ++tick)
+            ASSERT_TRUE(testing_support::doubles().timers.last->Fire(5));
+    }
+    EXPECT_TRUE(QFile::exists(shared + "A.svm"));
+    for (const QString& name : {"A (CONFLICTED copy).hdr", "B.svm"}) {
+        EXPECT_TRUE(QFile::exists(wells + name));
+        EXPECT_EQ(ReadBytes(shared + "removed/" + name), ReadBytes(wells + name)) << name.toStdString();
+    }
 }

@@ -127,6 +127,16 @@ TEST(LiveUpdate, SwitchingOnWarnsOncePublishesAndKeepsTheWindowsIntervalAtTwo)
     w.Configure(1, "9", platform::IDCANCEL);
     EXPECT_EQ(At<std::uint8_t>(w.Config(), 4618), 0);
     EXPECT_EQ(At<std::int32_t>(w.Config(), 4610), 2);
+
+    // Without the shared folder "Update Now" says which folder is missing; a record that cannot be
+    // written is said too.
+    w.window.State().env.sharedFolder = TestDir() + "gone/";
+    QFile::remove(w.data + "W.cfg");
+    QDir().mkpath(w.data + "W.cfg");
+    w.Configure(1, "9");
+    EXPECT_EQ(Messages(), (QStringList{kWarning + "/",
+                                       "Files not updated: the shared folder " + TestDir() + "gone/ is missing/",
+                                       "The settings of the well could not be saved/File Error"}));
 }
 
 TEST(LiveUpdate, TheBoxesShownFollowTheProfileAndTheGasMonitor)

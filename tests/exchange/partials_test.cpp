@@ -227,10 +227,14 @@ TEST(PartialUpdates, AFailedWriteLeavesTheBaseAndAStuckPartialIsMetOnce)
     EXPECT_EQ(ReadBytes(w), base);
     const QString log = LogText(st.data);
     EXPECT_TRUE(log.contains(" Dest file open failed 6    " + w));
-    // The partial left over is deleted; with the monitor on the failure is only logged.
-    EXPECT_TRUE(log.contains(" Append failed,file deleted 1    " + st.data + "W.501"));
-    EXPECT_FALSE(QFile::exists(st.data + "W.501"));
+    // The disk failed, not the partial: it stays for the next try, which applies it; with the monitor
+    // on the failure is only logged.
+    EXPECT_TRUE(log.contains(" Append failed,file kept for the next try    " + st.data + "W.501"));
+    EXPECT_FALSE(log.contains("file deleted"));
     EXPECT_TRUE(doubles().prompter.messages.empty());
+    EXPECT_EQ(exchange::ApplyPendingUpdates(st.places, "*.5??"), 1);
+    EXPECT_FALSE(QFile::exists(st.data + "W.501"));
+    EXPECT_EQ(Depths(w).back(), 1200);
 
     // A partial that cannot be deleted: one pass, not a loop.
     st.Partial("W.502", Records(1102, 1104, 2));

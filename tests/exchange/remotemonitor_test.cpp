@@ -13,6 +13,11 @@
 
 #include <cstring>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 using namespace exchange;
@@ -47,12 +52,13 @@ struct Stations {
         WriteBytes(m + "W.svm", Records(2, 'o'));
         WriteBytes(m + "W.mem", "old memo");
     }
-    // D's package writer packs its well files into R as `name`.
+    // D's package writer packs the files of the well `name` names ("<well>.sv8") into R.
     void Send(const QString& name, int records, char fill)
     {
-        WriteBytes(d + "W.svm", Records(records, fill));
-        WriteBytes(d + "W.mem", QByteArray("memo ") + fill);
-        ASSERT_TRUE(wellfile::WritePackage(r + name, {d + "W.svm", d + "W.mem"}, wellfile::kPackageLevel,
+        const QString well = d + name.chopped(4);
+        WriteBytes(well + ".svm", Records(records, fill));
+        WriteBytes(well + ".mem", QByteArray("memo ") + fill);
+        ASSERT_TRUE(wellfile::WritePackage(r + name, {well + ".svm", well + ".mem"}, wellfile::kPackageLevel,
                                            wellfile::PackageWrite::Replace)
                         .ok);
     }
@@ -137,10 +143,10 @@ TEST(RemoteMonitor, PackagesAreTakenOneATickInNameOrderAndCopiedOn)
     s.Send("B.sv8", 5, 'b');
     s.Send("A.sv8", 4, 'c');
     EXPECT_EQ(TakeReceivedPackage(s.Places(), state).package, "A.sv8");
-    EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(4, 'c'));
+    EXPECT_EQ(ReadBytes(s.m + "A.svm"), Records(4, 'c'));
     EXPECT_TRUE(QFile::exists(s.r + "B.sv8"));
     EXPECT_EQ(TakeReceivedPackage(s.Places(), state).package, "B.sv8");
-    EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(5, 'b'));
+    EXPECT_EQ(ReadBytes(s.m + "B.svm"), Records(5, 'b'));
     EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::None);
 
     EXPECT_EQ(ReceivedCaption("W", QDateTime(QDate(2026, 1, 15), QTime(10, 5, 0))),
@@ -170,24 +176,35 @@ TEST(RemoteMonitor, APackageStillArrivingIsLeftUntilItStopsChanging)
 TEST(RemoteMonitor, ABadPackageIsRejectedWholeAndTheNextIsTaken)
 {
     Stations s;
+    WriteBytes(s.m + "svdlcfg.cfg", QByteArray(782, 'm'));
+    WriteBytes(s.m + "OTHER.svm", Records(2, 'm'));
     const QMap<QString, QByteArray> before = Snapshot(s.m);
+    const auto pack = [&s](const QString& name, const QStringList& files) {
+        ASSERT_TRUE(wellfile::WritePackage(s.r + name, files, 1, wellfile::PackageWrite::Replace).ok);
+    };
 
     s.Send("A.sv8", 3, 'a');  // cut in half
     const QByteArray a = ReadBytes(s.r + "A.sv8");
     WriteBytes(s.r + "A.sv8", a.left(a.size() / 2));
     // Stored by Debian's zip, one byte of its data flipped: the checksum fails.
-    WriteBytes(s.d + "W.svm", Records(3, 'b'));
-    ASSERT_EQ(RunTool("zip", {"-0jq", s.r + "B.sv8", s.d + "W.svm"}), 0);
+    WriteBytes(s.d + "B.svm", Records(3, 'b'));
+    ASSERT_EQ(RunTool("zip", {"-0jq", s.r + "B.sv8", s.d + "B.svm"}), 0);
     QByteArray b = ReadBytes(s.r + "B.sv8");
     b[b.indexOf(Records(1, 'b')) + 100] = 'x';
     WriteBytes(s.r + "B.sv8", b);
-    // A data file of no whole records.
-    WriteBytes(s.d + "W.svm", QByteArray(700, 'c'));
-    ASSERT_TRUE(wellfile::WritePackage(s.r + "C.sv8", {s.d + "W.svm"}, 1, wellfile::PackageWrite::Replace).ok);
-    s.Send("D.sv8", 6, 'd');
+    // A data file of no whole records, and one whose first depth is 0.
+    WriteBytes(s.d + "C.svm", QByteArray(700, 'c'));
+    pack("C.sv8", {s.d + "C.svm"});
+    WriteBytes(s.d + "E.svm", Records(2, '\0'));
+    pack("E.sv8", {s.d + "E.svm"});
+    // A package of well F that would replace the station's settings and another well.
+    WriteBytes(s.d + "svdlcfg.cfg", QByteArray(782, 'f'));
+    WriteBytes(s.d + "OTHER.svm", Records(2, 'f'));
+    pack("F.sv8", {s.d + "svdlcfg.cfg", s.d + "OTHER.svm"});
+    s.Send("W.sv8", 6, 'd');
 
     ReceiveState state;
-    for (const char* name : {"A.sv8", "B.sv8", "C.sv8"}) {
+    for (const char* name : {"A.sv8", "B.sv8", "C.sv8", "E.sv8", "F.sv8"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Waiting);
         const PollResult r = TakeReceivedPackage(s.Places(), state);
@@ -200,9 +217,43 @@ TEST(RemoteMonitor, ABadPackageIsRejectedWholeAndTheNextIsTaken)
         now.remove("download.txt");
         EXPECT_EQ(now, before);
     }
-    EXPECT_EQ(ReadBytes(s.m + "download.txt").count("Package rejected"), 3);
+    const QByteArray log = ReadBytes(s.m + "download.txt");
+    EXPECT_EQ(log.count("Package rejected"), 5);
+    EXPECT_TRUE(log.contains("\"E.svm\" does not hold whole records from a depth of 1 or more"));
+    EXPECT_TRUE(log.contains("\"svdlcfg.cfg\" is not a file of well F"));
     EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Taken);
     EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(6, 'd'));
+}
+
+// Run as a user other than root, for whom a folder's mode counts: a package waits while the data
+// folder cannot be written, says so once, and is taken when it can be written again.
+TEST(RemoteMonitor, APackageWaitsWhileTheDataFolderCannotBeWritten)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to become another user";
+    Stations s;
+    s.Send("W.sv8", 3, 'a');
+    WriteBytes(s.m + "download.txt", "");
+    for (const QString& path : {QFileInfo(TestDir()).absolutePath(), s.m + "download.txt"})
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(s.m).constData(), 0555), 0);
+    ReceiveState state;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+            ::_exit(90);
+        for (int tick = 0; tick < 3; ++tick)
+            if (TakeReceivedPackage(s.Places(), state).outcome != PollOutcome::Waiting)
+                ::_exit(tick + 1);
+        ::_exit(QFile::exists(s.r + "W.sv8") ? 0 : 4);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    ::chmod(QFile::encodeName(s.m).constData(), 0755);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadBytes(s.m + "download.txt").count("Package waits, " + s.m.toUtf8() + " cannot be written"), 1);
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Taken);
 }
 
 TEST(RemoteMonitor, RefreshTicksAndPdfPickUp)

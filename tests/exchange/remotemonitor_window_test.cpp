@@ -15,6 +15,9 @@
 #include "support/wells.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellheader.h"
+#include "entry/topsex.h"
+#include "platform/text.h"
 #include "wellfile/wellpackage.h"
 #include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
@@ -49,14 +52,37 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     window.EvCommand(app::cmd::RemoteMonitor);
     ASSERT_TRUE(s.env.remoteMonitorOn);
 
+    // The package brings the well's tops, header and curve file with its records.
     testing_support::MakeWell(d, "W.svm", 2000, 2500);
-    ASSERT_TRUE(
-        wellfile::WritePackage(r + "W.sv8", {d + "W.svm"}, wellfile::kPackageLevel, wellfile::PackageWrite::Replace).ok);
+    entry::TOPSEX top;
+    top.depth = 2450;
+    testing_support::WriteBytes(d + "W.top", &top, sizeof top);
+    wellfile::WellHeader header{};
+    platform::SetFieldText(header.well, "NORTH 7");
+    testing_support::WriteBytes(d + "W.hdr", &header, sizeof header);
+    std::vector<elog::CurveRecord> rows(600);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].values[0] = float(2000 + i);
+    testing_support::WriteBytes(d + "W.svc", testing_support::BytesOf(rows));
+    ASSERT_TRUE(wellfile::WritePackage(r + "W.sv8", {d + "W.svm", d + "W.top", d + "W.hdr", d + "W.svc"},
+                                       wellfile::kPackageLevel, wellfile::PackageWrite::Replace)
+                    .ok);
+    // While a data entry holds the well the package waits.
+    const QByteArray held = ReadBytes(m + "W.svm");
+    s.interaction.dataEntryActive = true;
+    ASSERT_TRUE(doubles().timers.last->Fire(1));
+    EXPECT_EQ(ReadBytes(m + "W.svm"), held);
+    EXPECT_TRUE(QFile::exists(r + "W.sv8"));
+    s.interaction.dataEntryActive = false;
     ASSERT_TRUE(doubles().timers.last->Fire(1));
     EXPECT_EQ(ReadBytes(m + "W.svm"), ReadBytes(d + "W.svm"));
     EXPECT_FALSE(QFile::exists(r + "W.sv8"));
     EXPECT_EQ(window.windowTitle().toStdString(), "W.svm  Last Updated AT 10:05 AM,   1/15/2026  ");
     EXPECT_EQ(s.well.file.fileBottomDepth, 2500);
+    ASSERT_EQ(s.well.tops.size(), 1u);
+    EXPECT_EQ(s.well.tops[0].depth, 2450);
+    EXPECT_STREQ(s.well.header.well, "NORTH 7");
+    ASSERT_TRUE(s.engines.elogCurves);
     EXPECT_TRUE(doubles().prompter.messages.empty());
 
     // Timer 5 on the file rewritten (live update on): the caption gives its time of change.
@@ -144,6 +170,16 @@ TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
     });
     window.EvCommand(app::cmd::RemoteSetup);
     EXPECT_EQ(shown, "60");
+
+    // A record that cannot be written is said, not only logged.
+    QFile::remove(m + "svdlcfg.cfg");
+    QDir().mkpath(m + "svdlcfg.cfg");
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) { d.Click(platform::IDOK); });
+    window.EvCommand(app::cmd::RemoteSetup);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1u);
+    EXPECT_EQ(doubles().prompter.messages[0].text, m + "svdlcfg.cfg");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "File Error");
+    doubles().prompter.messages.clear();
 
     exchange::RemoteSetupFields fields;
     platform::Dialog::QueueTestScript([&](platform::Dialog& d) {

@@ -78,6 +78,22 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
     EXPECT_TRUE(ReadBytes(data + "download.txt")
                     .contains(" Update file created    " + package.toUtf8() + "  at 10:05 ,  1/15/2026"));
 
+    // A destination folder that is not there: the copy thread says so in "download.txt" and, once the
+    // window's queue delivers it, on the status line; the package stays in the send folder.
+    exchange::RemoteConfig nowhere;
+    std::strcpy(nowhere.destinationFolder, qPrintable(TestDir() + "nowhere/"));
+    ASSERT_EQ(wellfile::SaveRemoteConfig(data, nowhere), 1);
+    QStringList said;
+    ASSERT_EQ(BuildUpdatePackage(*log, 1, [&said](const QString& t) { said << t; }), 1);
+    app::WaitForCopyThread(*log, app::CopyKind::File);
+    const QString notCopied = "Update file not copied (the destination folder does not exist) to " + TestDir() +
+                              "nowhere/W.sv8";
+    EXPECT_TRUE(ReadBytes(data + "download.txt").contains(" " + notCopied.toUtf8() + "  at 10:05"));
+    doubles().queue.DeliverAll();
+    EXPECT_EQ(said, QStringList{notCopied});
+    EXPECT_TRUE(QFile::exists(package));
+    QFile::remove(data + "svdlcfg.cfg");
+
     // A package still being copied is not rebuilt under the copy: the run skips its turn.
     log->engines.fileCopyRunning->store(true);
     EXPECT_EQ(BuildUpdatePackage(*log, 1), 0);

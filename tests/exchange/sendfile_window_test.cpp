@@ -26,7 +26,9 @@ using testing_support::TestDir;
 using testing_support::WriteBytes;
 
 // Two stations on one machine: D drills and sends its update packages into R every 30th tick of timer 3;
-// M's monitor takes them from R.
+// M's monitor takes them from R. Past midnight the first package carries the day before's WITS file too,
+// M files both days' files where its WITS chart reads them, and every file of the well that travels is
+// M's as D has it; M keeps its own ".wfg", ".sch" and ".lag".
 TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
 {
     app::CommandLineFilesTaken() = 0;
@@ -40,6 +42,11 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 10999)), 1);
     testing_support::MakeWell(m, "W.svm", 1000, 1100);
     const QByteArray before = ReadBytes(m + "W.svm");
+    for (const char* extension : {".hdr", ".top", ".mem", ".hxt", ".rpt", ".qpt", ".svc", ".grdx", ".clr", ".sho"})
+        WriteBytes(d + "W" + extension, QByteArray("D") + extension);
+    const QStringList own = {"W.wfg", "W.sch", "W.lag"};
+    for (const QString& name : own)
+        WriteBytes(m + name, "M's own");
     exchange::RemoteConfig remote;
     std::strcpy(remote.destinationFolder, qPrintable(r));
     remote.updatePackage = 1;
@@ -90,5 +97,24 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
     app::WaitForCopyThread(s, app::CopyKind::File);
     EXPECT_TRUE(testing_support::ZipTestsSound(r + "W.sv8"));
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+
+    QFile::remove(r + "W.sv8");
+    doubles().clock.now = QDateTime(QDate(2026, 1, 16), QTime(0, 2));
+    QDir().mkpath(d + "wits");
+    WriteBytes(d + "wits/W@1-15-26.wit", "the whole 15th");
+    WriteBytes(d + "wits/W@1-16-26.wit", "the 16th from 0:00");
+    for (int tick = 0; tick < 30; ++tick)
+        ASSERT_TRUE(doubles().timers.last->Fire(3));
+    app::WaitForCopyThread(s, app::CopyKind::File);
+    ASSERT_EQ(exchange::TakeReceivedPackage(at, state).outcome, exchange::PollOutcome::Taken);
+    EXPECT_EQ(ReadBytes(m + "wits/W@1-15-26.wit"), "the whole 15th");
+    EXPECT_EQ(ReadBytes(m + "wits/W@1-16-26.wit"), "the 16th from 0:00");
+    EXPECT_TRUE(QDir(m).entryList({"W@*"}).isEmpty());
+    const QStringList sent = QDir(d).entryList({"W.*"}, QDir::Files);
+    EXPECT_GE(sent.size(), 14);
+    for (const QString& name : sent)
+        EXPECT_EQ(ReadBytes(m + name), own.contains(name) ? "M's own" : ReadBytes(d + name)) << name.toStdString();
+    for (const QString& name : QDir(m).entryList({"W.*"}, QDir::Files))
+        EXPECT_TRUE(sent.contains(name) || own.contains(name)) << name.toStdString();
     window.EvCommand(app::cmd::Drilling);
 }

@@ -7,12 +7,16 @@
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
 #include "exchange/liveupdate.h"
+#include "platform/folders.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/dialog.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenuBar>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -71,9 +75,9 @@ TEST(SharedWells, SummaryLineTimeZoneAndShortFiles)
     EXPECT_EQ(line.size(), 78);
     ASSERT_EQ(exchange::ReadWellSummary(path, -3, s), 1);
     EXPECT_EQ(s.timeText, "1-15-26  7:05 AM");
-    // The shift stays within the day: 10 + 16 is 2 AM, not "14 PM".
+    // A shift past midnight: 10 + 16 is 2 AM of the next day, not "14 PM".
     ASSERT_EQ(exchange::ReadWellSummary(path, 16, s), 1);
-    EXPECT_EQ(s.timeText, "1-15-26  2:05 AM");
+    EXPECT_EQ(s.timeText, "1-16-26  2:05 AM");
 
     // Gas above 1.0 only before the last 250 records counts for nothing.
     const QString old = MakeShared(folder, "OLD.svm", 1, 400, 0, {{100, 80.0f}});
@@ -147,13 +151,31 @@ TEST(SharedWells, ListStoresAtMostFiftyAndIsSavedOnlyWhenTheRecordWasRead)
     EXPECT_EQ(list.selected, 0);
 }
 
+// The live view is the settings file's "LiveView" of [Options]; the live-update set-up and the live
+// users are items of the Setup menu.
 TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
 {
     doubles().clock.now = kNow;
     app::CommandLineFilesTaken() = 0;
+    platform::WriteSetting("Options/LiveView", "1");
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.SetupWindow();
     app::LogState& s = window.State();
+    ASSERT_TRUE(s.view.liveView);
+    QStringList captions;
+    for (QAction* item : window.menuBar()->findChildren<QAction*>()) {
+        const int id = item->data().toInt();
+        if (id != app::cmd::LiveUpdateConfig && id != app::cmd::LiveUsers)
+            continue;
+        platform::Dialog::QueueTestScript([&captions](platform::Dialog& d) {
+            captions << d.windowTitle();
+            d.Click(platform::IDCANCEL);
+        });
+        item->trigger();
+        captions << item->text();
+    }
+    EXPECT_EQ(captions, (QStringList{"Strativ Live Update Configuration", "Strativ Live Update Configuration...",
+                                     "Strativ Live User Setup", "Strativ Live User Setup..."}));
     const QString data = s.well.file.dataFolder, root = data + "dropbox/";
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 100, 200)), 1);
     MakeShared(root + "OPS-1/", "OPS-1.svm", 1, 30, 60);
@@ -162,7 +184,6 @@ TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
     s.env.userName = "ops$x";
     s.env.documentsFolder = TestDir() + "docs/";
     window.resize(1280, 700);
-    s.view.liveView = true;
     window.PaintLog();
     auto* bar = qobject_cast<SV_LIVEDLG*>(window.Tools().liveBar.data());
     ASSERT_NE(bar, nullptr);

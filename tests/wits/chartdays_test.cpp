@@ -126,6 +126,11 @@ TEST(WitsChartDays, TheLiveRefreshReadsTodaysFileWhenItWasWrittenAgain)
     log.env.witsFolder = TestDir() + "wits/";
     QDir().mkpath(log.env.witsFolder);
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(0, 3));  // the file's records are the last ten minutes
+    // An hour offset that takes 0:03 back before midnight reads the day before's file.
+    log.well.timeZoneAdjust = -1;
+    EXPECT_FALSE(RefreshLiveWits(log, [](std::vector<WITSRECORD>&) {}));
+    EXPECT_EQ(log.well.watches.wits.path, DailyWitsFileName(log.env.witsFolder, "ALPHA", QDate(2026, 1, 14)));
+    log.well.timeZoneAdjust = 0;
     int handed = 0;
     int count = 0;
     auto update = [&](std::vector<WITSRECORD>& s) {

@@ -6,6 +6,8 @@
 #include "drilling/drillingcommands.h"
 #include "drilling/ui/statuswindow.h"
 #include "exchange/copyout.h"
+#include "exchange/liveupdate.h"
+#include "wellfile/wholefile.h"
 #include "gasmon/gasmonitor.h"
 #include "wits/witscommands.h"
 #include "wits/witshost.h"
@@ -42,6 +44,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <thread>
 
 namespace {
 
@@ -86,10 +89,13 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     wellfile::DataFileHooks& hooks = state_.well.file.hooks;
     hooks.copyWellFileOut = [this](const QString& extension) {
         const wellfile::OpenWell& well = state_.well.file;
-        exchange::CopyOutFolders folders;
-        folders.copyOut = well.copyOutFolder;
-        exchange::CopyWellFileOut(well.dataFolder, well.wellName, extension, {}, folders);
+        exchange::CopyWellFileOut(well.dataFolder, well.wellName, extension, {}, exchange::CopyOutFoldersOf(state_));
     };
+    // Every side file of the well saved on this thread is published while live update is on.
+    savedFileListener_ = wellfile::AddSavedFileListener([this, gui = std::this_thread::get_id()](const QString& path) {
+        if (std::this_thread::get_id() == gui)
+            exchange::PublishSavedFile(state_, path);
+    });
     hooks.setCaption = [this](const QString& caption) {
         state_.well.captionText = caption;
         setWindowTitle(caption);
@@ -284,6 +290,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
 LogWindow::~LogWindow()
 {
+    wellfile::RemoveSavedFileListener(savedFileListener_);
     CloseGasChart();  // the chart saves its settings from the window's state, which goes with the window
     if (witsLink_ && witsLink_->engine())
         witsLink_->StopLink(state_);

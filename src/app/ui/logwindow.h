@@ -345,6 +345,7 @@ private:
     app::Neighbours neighbours_;
     app::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;
+    int savedFileListener_ = 0;  // publishes the well's saved side files (wellfile::AddSavedFileListener)
     std::shared_ptr<app::WindowServices> windowServices_;  // this window's menus and tool windows
     std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;

@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "app/wellsettings.h"
 #include "exchange/backups.h"
 #include "exchange/datesuffix.h"
 #include "exchange/liveupdate.h"
@@ -36,17 +37,20 @@ void ExchangeWindowServices::CmLiveUpdateConfig(app::LogState& log)
     const auto publish = [&log](bool on, bool wits) {
         wellfile::OpenWell& well = log.well.file;
         well.copyOut = on;
+        log.well.config.copyOptions.copyOut = on ? 1 : 0;
         if (!on)
-            return;
+            return QString();
         MakeDateSuffix(log.now);  // a fresh reading of the clock
         PublishWell(well.dataFolder, well.wellName, log.env.sharedFolder, wits, log.now.date());
+        return PublishedText(log.env.sharedFolder);
     };
     LUCFGDLG dialog(window_, config, log.well.loggerId, log.engineStatus.gasInstrumentType, publish);
     dialog.Execute();
-    wellfile::SaveConfig(config, place, log.well.fieldSettings);
+    // The window takes the block first: the record's own save is published only with live update on.
     log.well.config.copyOptions = config.copyOptions;
     log.well.config.copyOptions.liveUpdateInterval = 2;
     log.well.file.copyOut = config.copyOptions.copyOut != 0;
+    app::SaveWellConfig(log, config);  // a record that cannot be written is said
 }
 
 int ExchangeWindowServices::BackupToDrive(app::LogState& log, int flag)
@@ -118,7 +122,8 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
         log.env.remoteReceiveFolder = receive;
     log.view.Invalidate();
     if (!wellfile::SaveRemoteConfig(well.dataFolder, config))
-        std::fprintf(stderr, "svdlcfg.cfg could not be written in %s\n", qPrintable(well.dataFolder));
+        platform::MessageBox(platform::JoinPath(well.dataFolder, QStringLiteral("svdlcfg.cfg")),
+                             QStringLiteral("File Error"), platform::MB_OK);
     if (log.env.remoteMonitorOn && log.timers)
         log.timers->SetTimer(1, int(std::min<std::int64_t>(std::int64_t(config.interval) * 1000, INT32_MAX)));
     if (!receive.isEmpty() && !QFileInfo(receive).isDir())

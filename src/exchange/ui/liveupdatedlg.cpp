@@ -22,7 +22,7 @@ constexpr int kLastFile = 101, kLoginCount = 102, kGasChart = 103, kAdd = 106, k
 }  // namespace
 
 LUCFGDLG::LUCFGDLG(QWidget* parent, wellfile::WellConfig& config, int profile, int gasMonitorType,
-                   std::function<void(bool, bool)> publish)
+                   std::function<QString(bool, bool)> publish)
     : Dialog(parent, QStringLiteral("Strativ Live Update Configuration")), config_(config), profile_(profile),
       gasMonitorType_(gasMonitorType), publish_(std::move(publish))
 {
@@ -95,10 +95,9 @@ void LUCFGDLG::TransferOut()
 void LUCFGDLG::CmUpdateNow()
 {
     const bool on = GetCheck(kLiveUpdateOn) == 1;
-    if (publish_)
-        publish_(on, GetCheck(kWits) == 1);
-    if (on)
-        platform::MessageBox(QStringLiteral("Files Updated"), QString());
+    const QString said = publish_ ? publish_(on, GetCheck(kWits) == 1) : QString();
+    if (on && !said.isEmpty())
+        platform::MessageBox(said, QString());
 }
 
 LIVEUSERDLG::LIVEUSERDLG(QWidget* parent, const QString& usersRoot)

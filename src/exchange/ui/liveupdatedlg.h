@@ -15,9 +15,10 @@ namespace exchange {
 class LUCFGDLG final : public platform::Dialog {
 public:
     // `publish(on, wits)` is "Update Now": it sets the window's live-update flag and, when on, publishes
-    // the well (with today's daily WITS file when `wits`).
+    // the well (with today's daily WITS file when `wits`) and gives the text then shown ("Files Updated",
+    // or the shared folder that is missing).
     LUCFGDLG(QWidget* parent, wellfile::WellConfig& config, int profile, int gasMonitorType,
-             std::function<void(bool on, bool wits)> publish);
+             std::function<QString(bool on, bool wits)> publish);
 
     void CmUpdateNow();
 
@@ -29,7 +30,7 @@ private:
     wellfile::WellConfig& config_;
     int profile_;
     int gasMonitorType_;
-    std::function<void(bool, bool)> publish_;
+    std::function<QString(bool, bool)> publish_;
     bool wasOff_ = false;
 };
 
