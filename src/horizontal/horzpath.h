@@ -1,6 +1,6 @@
 #pragma once
-// The walk of the well path over the plot's records: the survey stations (records whose TVD lies
-// strictly inside the file's depth range) as points in the path area, each section with its own
+// The walk of the well path over the plot's records: the survey stations (records whose TVD is a
+// number above 0 and not deeper than their MD) as points in the path area, each section with its own
 // vertical scale; the well-path table, the slope of the path at every record and the bit marker; and
 // the painter's steps in order (labels, segments, section jumps, station marks, "P T B"). Pure values;
 // horizontal/draw carries the steps out.
