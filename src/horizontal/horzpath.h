@@ -20,7 +20,6 @@ struct PathInputs {
     std::span<const wellfile::RECORD> records;  // from the first drawn record
     int count = 0;                              // the records of the drawn range
     std::int32_t plotFirstDepth = 0, plotLastDepth = 0;
-    std::int32_t fileFirstDepth = 0, fileLastDepth = 0;
     int plotLeft = 50, pixelsPerUnit = 8;
     int pathTop = 0;
     const SectionPlan* sections = nullptr;

@@ -55,8 +55,6 @@ int DrawWellPath(Dc& dc, HorzPlot& plot)
     in.count = plot.toDraw;
     in.plotFirstDepth = plot.plotFirstDepth;
     in.plotLastDepth = plot.plotLastDepth;
-    in.fileFirstDepth = plot.fileFirstDepth;
-    in.fileLastDepth = plot.fileLastDepth;
     in.plotLeft = plot.plotLeft;
     in.pixelsPerUnit = plot.pixelsPerUnit;
     in.pathTop = plot.bands.pathTop;
