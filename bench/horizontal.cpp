@@ -10,12 +10,15 @@
 #include "horizontal/ui/horzdlg.h"
 #include "wellfile/datafile.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -145,6 +148,18 @@ double PeakMegabytes()
     return double(use.ru_maxrss) / 1024.0;
 }
 
+// The process's resident memory now.
+double ResidentMegabytes()
+{
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
 // The view as the main window's command makes it: created, placed 1,900 x 1,000, loaded and drawn.
 std::unique_ptr<horizontal::HorzDlg> OpenView(app::LogState& s)
 {
@@ -165,31 +180,46 @@ void BM_OpenLateral(benchmark::State& state)
         return;
     }
     int width = 0, window = 0;
+    double held = 0;
     for (auto _ : state) {
+        const double before = ResidentMegabytes();
         const std::unique_ptr<horizontal::HorzDlg> view = OpenView(*demo.state);
         if (!view) {
             state.SkipWithError("not drawn");
             return;
         }
+        held = ResidentMegabytes() - before;
         width = view->Plot().width;
         window = view->Image().width();
         view->CloseView();
     }
     state.counters["plot width"] = width;
     state.counters["window width"] = window;
+    state.counters["view MB"] = held;  // what the open view holds
     state.counters["peak MB"] = PeakMegabytes();
 }
 BENCHMARK(BM_OpenLateral)->Unit(benchmark::kMillisecond);
 
+// The lateral's view opened once for the page benchmarks.
+struct LateralView {
+    bench_support::DemoView demo;
+    std::unique_ptr<horizontal::HorzDlg> view;
+    bool Open(benchmark::State& state)
+    {
+        if (demo.Open(MakeLateral) && (view = OpenView(*demo.state)))
+            return true;
+        state.SkipWithError("could not open the lateral");
+        return false;
+    }
+};
+
 // Page after page to the end and back to the start, each shown (painted); some leave the window.
 void BM_PageLateral(benchmark::State& state)
 {
-    bench_support::DemoView demo;
-    std::unique_ptr<horizontal::HorzDlg> view;
-    if (!demo.Open(MakeLateral) || !(view = OpenView(*demo.state))) {
-        state.SkipWithError("could not open the lateral");
+    LateralView lateral;
+    if (!lateral.Open(state))
         return;
-    }
+    horizontal::HorzDlg* view = lateral.view.get();
     int redraws = 0;
     for (auto _ : state) {
         const int before = view->ScrollPosition(), left = view->ImageLeft();
@@ -207,12 +237,10 @@ BENCHMARK(BM_PageLateral)->Unit(benchmark::kMillisecond);
 // A page that leaves the window: the thumb moved 9,000 pixels either way, the window drawn again.
 void BM_PageOutOfWindow(benchmark::State& state)
 {
-    bench_support::DemoView demo;
-    std::unique_ptr<horizontal::HorzDlg> view;
-    if (!demo.Open(MakeLateral) || !(view = OpenView(*demo.state))) {
-        state.SkipWithError("could not open the lateral");
+    LateralView lateral;
+    if (!lateral.Open(state))
         return;
-    }
+    horizontal::HorzDlg* view = lateral.view.get();
     bool right = true;
     for (auto _ : state) {
         view->EvHScroll(horizontal::ScrollCode::Thumb, right ? 40000 : 31000);
@@ -227,5 +255,5 @@ BENCHMARK(BM_PageOutOfWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return RunBenchmarksWithGui(argc, argv);
+    return RunBenchmarksWithGui<QApplication>(argc, argv);  // the view is a widget
 }

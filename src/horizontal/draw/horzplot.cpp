@@ -160,8 +160,9 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
     // 16.
     if (s.drawCustomTracks && plot.options.customTracks)
         Run(painters.customTracks, dc, plot);
-    // 17. The copy without the notes, then the notes.
-    platform::copyimagebits(plot.image, plot.image2);
+    // 17. The copy without the notes (none for columns drawn for a print or a file), then the notes.
+    if (!plot.image2.Empty())
+        platform::copyimagebits(plot.image, plot.image2);
     if (s.drawMemos)
         Run(painters.notes, dc, plot);
     FreeTrackArrays(plot);
@@ -192,12 +193,11 @@ QString RenderWindow(HorzPlot& plot, const HorzPainters& painters, int visibleLe
 QImage RenderColumns(const HorzPlot& plot, const HorzPainters& painters, int left, int width)
 {
     HorzPlot copy = plot;
-    platform::ImageDescriptor image, image2;
-    if (platform::allocimage(image, width, plot.height, 24) != platform::IMAGE_OK ||
-        platform::allocimage(image2, width, plot.height, 24) != platform::IMAGE_OK)
+    platform::ImageDescriptor image;
+    if (platform::allocimage(image, width, plot.height, 24) != platform::IMAGE_OK)
         return {};
     copy.image = std::move(image);
-    copy.image2 = std::move(image2);
+    copy.image2 = {};
     copy.imageLeft = left;
     copy.headerImage = {};
     RenderSteps(copy, painters);
