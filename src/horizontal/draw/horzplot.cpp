@@ -170,10 +170,15 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
 
 }  // namespace
 
-QString RenderWindow(HorzPlot& plot, const HorzPainters& painters, int visibleLeft)
+QString RenderWindow(HorzPlot& plot, const HorzPainters& painters, int visibleLeft, int heading)
 {
+    // Around the columns shown, or ahead of them the way the view is scrolling, two pages kept behind.
+    constexpr int kBehind = 1000;
     const int width = WindowWidth(plot);
-    const int left = std::clamp(visibleLeft + plot.clientWidth / 2 - width / 2, 0, std::max(0, plot.width - width));
+    const int wanted = heading > 0   ? visibleLeft - kBehind
+                       : heading < 0 ? visibleLeft + plot.clientWidth + kBehind - width
+                                     : visibleLeft + plot.clientWidth / 2 - width / 2;
+    const int left = std::clamp(wanted, 0, std::max(0, plot.width - width));
     // 6. The new images are made before the old ones go: on failure the old window stays.
     platform::ImageDescriptor image, image2;
     if (platform::allocimage(image, width, plot.height, 24) != platform::IMAGE_OK)

@@ -160,10 +160,11 @@ void LayOutPlotBands(HorzPlot& plot);
 // (RenderWindow). Empty on success; on failure the message, and `plot` may be half made: callers draw
 // on a copy and keep it only when this succeeds.
 QString DrawPlot(HorzPlot& plot, const HorzPainters& painters, int visibleLeft = 0);
-// Steps 7 to 17 into new window images holding the columns from around `visibleLeft` (made before the
-// old ones go: on failure the old window stays and the message is returned), and the header's columns
-// apart when the window does not hold them. Empty on success.
-QString RenderWindow(HorzPlot& plot, const HorzPainters& painters, int visibleLeft);
+// Steps 7 to 17 into new window images holding the columns shown from `visibleLeft` on: around them, or
+// ahead of them the way the view scrolls (`heading` above 0: right, below 0: left). The images are made
+// before the old ones go: on failure the old window stays and the message is returned. The header's
+// columns are drawn apart when the window does not hold them. Empty on success.
+QString RenderWindow(HorzPlot& plot, const HorzPainters& painters, int visibleLeft, int heading = 0);
 // The window's width: the whole plot when it is narrow, else room for a wide screen and its pages.
 int WindowWidth(const HorzPlot& plot);
 // True when the images hold plot columns [left, left + width).

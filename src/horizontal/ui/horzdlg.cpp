@@ -554,9 +554,9 @@ void HorzDlg::EnsureWindow()
     const int shown = std::min(width(), plot_.width - left);
     if (plot_.image.Empty() || shown < 1 || WindowHolds(plot_, left, shown) || windowFailed_)
         return;
-    // Scrolled out of the window: it is drawn again around the new place (the old stays on failure).
+    // Scrolled out of the window: it is drawn again, ahead the way the view went (the old stays on failure).
     plot_.clientWidth = width();
-    const QString failure = RenderWindow(plot_, painters_, left);
+    const QString failure = RenderWindow(plot_, painters_, left, left - plot_.imageLeft);
     if (!failure.isEmpty()) {
         windowFailed_ = true;  // said once, until the next drawing
         platform::MessageBox(failure, QString(), platform::MB_OK);
