@@ -19,6 +19,7 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace bench_support {
@@ -32,7 +33,9 @@ struct DemoView {
     logview::ViewPainters painters;
     logview::LogView view;
 
-    bool Open()
+    // Opens the demo well, or the well `makeWell` writes into the demo's folder (the path of its data
+    // file; empty when it could not).
+    bool Open(const std::function<QString(const QString& folder)>& makeWell = {})
     {
         app::LogState& s = *state;
         // The folder roots are read once per process: point them at this run's folder, or a later run
@@ -43,8 +46,10 @@ struct DemoView {
         app::SettleFolders(s);
         const QString folder = dir.path() + "/demo/";
         const app::WellServices services;
-        if (!wellfile::MakeDemoWell(folder) ||
-            app::OpenDataFile(s, services, folder + wellfile::kDemoWellName + ".svm") != 1)
+        if (!wellfile::MakeDemoWell(folder))
+            return false;
+        const QString file = makeWell ? makeWell(folder) : folder + wellfile::kDemoWellName + ".svm";
+        if (file.isEmpty() || app::OpenDataFile(s, services, file) != 1)
             return false;
         s.env.screenWidth = s.env.desktopWidth = kWidth;
         s.env.screenHeight = kHeight;

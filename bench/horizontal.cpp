@@ -1,15 +1,24 @@
 // The horizontal view's load and draw of a 10,000-record deviated well, the steps its window runs: the
-// records read and padded, the range planned, and the plot drawn into its two images.
+// records read and padded, the range planned, and the plot drawn into its two images. Then the view
+// window itself on a 10,000-unit lateral, with the main log's lithology painter: opening it, one page,
+// and a page that leaves the drawn window (the window drawn again); the process's peak memory.
+#include "demoview.h"
 #include "guimain.h"
 
 #include "horizontal/draw/horzplot.h"
 #include "horizontal/horzpipeline.h"
+#include "horizontal/ui/horzdlg.h"
 #include "wellfile/datafile.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -97,9 +106,154 @@ void BM_LoadAndDraw(benchmark::State& state)
 }
 BENCHMARK(BM_LoadAndDraw)->Unit(benchmark::kMillisecond);
 
+// A lateral of 10,000 units from MD 9,000 at TVD 8,400: stations every 90 units, lithology, gas and
+// gamma on every record.
+QString MakeLateral(const QString& folder)
+{
+    constexpr int kLateralFirst = 9000, kLateralUnits = 10000;
+    std::vector<wellfile::RECORD> rows(kLateralUnits + 1);
+    double tvd = 8400;
+    for (int i = 0; i <= kLateralUnits; ++i) {
+        wellfile::RECORD& r = rows[std::size_t(i)];
+        r.depth = kLateralFirst + i;
+        r.rateOdd = r.rateOne = r.rate2Ft = 2.0f + float(i % 7);
+        r.gasScale = r.minutesScale = r.rateScale = r.temperatureScale = r.chromatographScale = 1;
+        for (float& g : r.testGas)
+            g = 100;
+        const double inclination = 60 + 29.7 * std::min(1.0, i / 300.0);
+        tvd += i ? std::cos(inclination * M_PI / 180) : 0;
+        if (i % 90 == 0 || i == kLateralUnits) {
+            r.inclination = float(inclination);
+            r.azimuth = 45;
+            r.tvd = float(tvd);
+            r.verticalSection = float(500 + i);
+        }
+        std::snprintf(r.lith, sizeof r.lith, "%s", i % 200 < 120 ? "70SH,30SS" : "60LS,40DOL");
+        r.gamma[0] = float(80 + 50 * std::sin(i / 25.0));
+        r.gas[wellfile::GAS_TG] = r.halfGas[wellfile::GAS_TG] = float(60 + 40 * std::sin(i / 15.0));
+        r.slide = (i % 60) < 15 ? 1 : 0;
+    }
+    const QString path = folder + QStringLiteral("lateral.svm");
+    QFile f(path);
+    const qint64 bytes = qint64(rows.size()) * wellfile::kRecordSize;
+    if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char*>(rows.data()), bytes) != bytes)
+        return {};
+    return path;
+}
+
+double PeakMegabytes()
+{
+    rusage use{};
+    getrusage(RUSAGE_SELF, &use);
+    return double(use.ru_maxrss) / 1024.0;
+}
+
+// The process's resident memory now.
+double ResidentMegabytes()
+{
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// The view as the main window's command makes it: created, placed 1,900 x 1,000, loaded and drawn.
+std::unique_ptr<horizontal::HorzDlg> OpenView(app::LogState& s)
+{
+    auto view = std::make_unique<horizontal::HorzDlg>(nullptr, s);
+    if (!view->Create())
+        return nullptr;
+    view->resize(1900, 1000);
+    if (view->LoadAndDraw(1) != 1)
+        return nullptr;
+    return view;
+}
+
+void BM_OpenLateral(benchmark::State& state)
+{
+    bench_support::DemoView demo;
+    if (!demo.Open(MakeLateral)) {
+        state.SkipWithError("could not open the lateral");
+        return;
+    }
+    int width = 0, window = 0;
+    double held = 0;
+    for (auto _ : state) {
+        const double before = ResidentMegabytes();
+        const std::unique_ptr<horizontal::HorzDlg> view = OpenView(*demo.state);
+        if (!view) {
+            state.SkipWithError("not drawn");
+            return;
+        }
+        held = ResidentMegabytes() - before;
+        width = view->Plot().width;
+        window = view->Image().width();
+        view->CloseView();
+    }
+    state.counters["plot width"] = width;
+    state.counters["window width"] = window;
+    state.counters["view MB"] = held;  // what the open view holds
+    state.counters["peak MB"] = PeakMegabytes();
+}
+BENCHMARK(BM_OpenLateral)->Unit(benchmark::kMillisecond);
+
+// The lateral's view opened once for the page benchmarks.
+struct LateralView {
+    bench_support::DemoView demo;
+    std::unique_ptr<horizontal::HorzDlg> view;
+    bool Open(benchmark::State& state)
+    {
+        if (demo.Open(MakeLateral) && (view = OpenView(*demo.state)))
+            return true;
+        state.SkipWithError("could not open the lateral");
+        return false;
+    }
+};
+
+// Page after page to the end and back to the start, each shown (painted); some leave the window.
+void BM_PageLateral(benchmark::State& state)
+{
+    LateralView lateral;
+    if (!lateral.Open(state))
+        return;
+    horizontal::HorzDlg* view = lateral.view.get();
+    int redraws = 0;
+    for (auto _ : state) {
+        const int before = view->ScrollPosition(), left = view->ImageLeft();
+        view->EvHScroll(horizontal::ScrollCode::PageRight, 0);
+        if (view->ScrollPosition() == before)
+            view->EvHScroll(horizontal::ScrollCode::Thumb, 0);
+        redraws += view->ImageLeft() != left;
+        benchmark::DoNotOptimize(view->grab());
+    }
+    state.counters["window redraws"] = benchmark::Counter(redraws, benchmark::Counter::kAvgIterations);
+    state.counters["peak MB"] = PeakMegabytes();
+}
+BENCHMARK(BM_PageLateral)->Unit(benchmark::kMillisecond);
+
+// A page that leaves the window: the thumb moved 9,000 pixels either way, the window drawn again.
+void BM_PageOutOfWindow(benchmark::State& state)
+{
+    LateralView lateral;
+    if (!lateral.Open(state))
+        return;
+    horizontal::HorzDlg* view = lateral.view.get();
+    bool right = true;
+    for (auto _ : state) {
+        view->EvHScroll(horizontal::ScrollCode::Thumb, right ? 40000 : 31000);
+        right = !right;
+        benchmark::DoNotOptimize(view->grab());
+    }
+    state.counters["peak MB"] = PeakMegabytes();
+}
+BENCHMARK(BM_PageOutOfWindow)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    return RunBenchmarksWithGui(argc, argv);
+    return RunBenchmarksWithGui<QApplication>(argc, argv);  // the view is a widget
 }

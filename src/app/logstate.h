@@ -431,7 +431,11 @@ struct OptionSettings {
     // the first, its lithology pictures only with the second; a viewer station hides its SETUP button.
     bool horizontalVerticalGas = false;
     bool horizontalLithPictures = false;
-    bool horizontalEditing = false;  // the set-up offers "Edit Vertical Scaling"
+    bool horizontalEditing = false;  // the set-up offers "Edit Vertical Scaling"; sections scale the plot
+    bool horizontalHardness = false;     // the hardness strip under the show rows
+    bool horizontalThirdCurve = false;   // the e-log's sonic as the lower band's third curve
+    bool horizontalScaleNote = false;    // the header's red horizontal-scale note
+    bool horizontalThickTarget = false;  // the target path in strokes of its pen's width
     bool viewerStation = false;
     bool verboseTops = false;  // the tops editor keeps each top's "Verbose Text" mark
 };

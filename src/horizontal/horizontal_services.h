@@ -17,7 +17,8 @@ public:
     // The view made as a modeless child of `parent`, its window created and hidden; null when none can be.
     virtual QWidget* CreateView(app::LogState& log, QWidget* parent);
     // Reads the records and the set-up and draws (`first` 1 on first open, 0 after a set-up change);
-    // 0 when the well has no horizontal section (fewer than 4 surveys over 10 degrees of inclination).
+    // 1 when drawn, 0 when the well has no horizontal section (fewer than 4 surveys over 10 degrees of
+    // inclination), -1 when the plot's images could not be made (the view has said so).
     virtual int LoadAndDraw(app::LogState& log, QWidget* view, int first);
     // True when the view has a window of its own open, which is then asked to close.
     virtual bool CloseChildWindow(QWidget* view);

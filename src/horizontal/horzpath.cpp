@@ -8,10 +8,10 @@ namespace horizontal {
 
 namespace {
 
-bool Station(const PathInputs& in, const wellfile::RECORD& r)
+// A survey station: a TVD that is a number, above 0 and not deeper than the record's own MD.
+bool Station(const wellfile::RECORD& r)
 {
-    return std::isfinite(r.tvd) && std::isfinite(r.inclination) && r.tvd > float(in.fileFirstDepth) &&
-           r.tvd < float(in.fileLastDepth);
+    return std::isfinite(r.tvd) && std::isfinite(r.inclination) && r.tvd > 0 && r.tvd <= float(r.depth);
 }
 
 int RowOf(const HorzSection& s, int pathTop, float tvd)
@@ -41,7 +41,7 @@ PathPlan WalkWellPath(const PathInputs& in)
             break;
         out.rows = i + 1;
         const int x = in.plotLeft + (r.depth - in.plotFirstDepth) * in.pixelsPerUnit;
-        const bool station = Station(in, r);
+        const bool station = Station(r);
         WellPathRow& row = out.table[std::size_t(i)];
         row.depth = r.depth;
         row.rate = r.rate2Ft;

@@ -1,6 +1,6 @@
 #pragma once
-// The walk of the well path over the plot's records: the survey stations (records whose TVD lies
-// strictly inside the file's depth range) as points in the path area, each section with its own
+// The walk of the well path over the plot's records: the survey stations (records whose TVD is a
+// number above 0 and not deeper than their MD) as points in the path area, each section with its own
 // vertical scale; the well-path table, the slope of the path at every record and the bit marker; and
 // the painter's steps in order (labels, segments, section jumps, station marks, "P T B"). Pure values;
 // horizontal/draw carries the steps out.
@@ -20,7 +20,6 @@ struct PathInputs {
     std::span<const wellfile::RECORD> records;  // from the first drawn record
     int count = 0;                              // the records of the drawn range
     std::int32_t plotFirstDepth = 0, plotLastDepth = 0;
-    std::int32_t fileFirstDepth = 0, fileLastDepth = 0;
     int plotLeft = 50, pixelsPerUnit = 8;
     int pathTop = 0;
     const SectionPlan* sections = nullptr;

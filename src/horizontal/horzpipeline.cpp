@@ -23,10 +23,12 @@ std::int32_t UpTo10(std::int32_t v)
     return -DownTo10(-v);
 }
 
-bool Counts(const wellfile::RECORD& r, std::int32_t fileFirstDepth)
+// A survey station: a TVD that is a number, above 0 and not deeper than its own MD (a well logged from
+// deep down has TVDs far below the file's first depth).
+bool Counts(const wellfile::RECORD& r)
 {
     const float tvd = r.tvd, inclination = r.inclination;
-    return std::isfinite(tvd) && std::isfinite(inclination) && tvd > 0 && tvd > float(fileFirstDepth + 50);
+    return std::isfinite(tvd) && std::isfinite(inclination) && tvd > 0 && tvd <= float(r.depth);
 }
 
 }  // namespace
@@ -72,7 +74,7 @@ std::int32_t FindDrawFromDepth(std::span<const wellfile::RECORD> records, std::i
 }
 
 RecordWalk WalkRecords(std::span<const wellfile::RECORD> records, std::int32_t drawFrom, std::int32_t endDepth,
-                       std::int32_t fileFirstDepth, int available)
+                       int available)
 {
     RecordWalk w;
     const int n = int(records.size());
@@ -86,7 +88,7 @@ RecordWalk WalkRecords(std::span<const wellfile::RECORD> records, std::int32_t d
         w.rateCode = records[std::size_t(i)].rateScale;
     for (int walked = 0; i < n && walked < limit; ++i, ++walked) {
         const wellfile::RECORD& r = records[std::size_t(i)];
-        if (Counts(r, fileFirstDepth)) {
+        if (Counts(r)) {
             const float inclination = r.inclination;
             const std::int32_t tvd = platform::Trunc(r.tvd);
             if (inclination > 10)
@@ -135,13 +137,29 @@ LoadPlan PlanLoad(std::span<const wellfile::RECORD> records, const LoadInputs& i
     };
     if (p.drawFrom < 1)
         newDrawFrom();
-    auto walk = [&] { p.walk = WalkRecords(records, p.drawFrom, in.endDepth, in.fileFirstDepth, in.countRead + in.pad); };
+    auto walk = [&] { p.walk = WalkRecords(records, p.drawFrom, in.endDepth, in.countRead + in.pad); };
     walk();
     if (in.first && p.walk.greatestTvd - p.walk.leastTvd > 1000) {
         newDrawFrom();
         walk();
     }
     p.horizontal = HasHorizontalPart(p.walk);
+    // A stored draw-from depth past what can be drawn (left by a zoom on data since cut back) would
+    // refuse the view for good: the well's greatest TVD - 200 is tried, and kept when it draws.
+    const std::int32_t fallback = platform::Trunc(in.wellGreatestTvd - 200);
+    if (!p.horizontal && fallback > 0 && p.drawFrom != fallback) {
+        const LoadPlan kept = p;
+        p.drawFrom = fallback;
+        walk();
+        p.horizontal = HasHorizontalPart(p.walk);
+        if (p.horizontal) {
+            setup.drawFromDepth = fallback;
+            setup.keepDrawFrom = 0;
+            p.setupChanged = true;
+        } else {
+            p = kept;
+        }
+    }
     p.leastTvd = DownTo10(p.walk.leastTvd);
     return p;
 }
@@ -191,6 +209,7 @@ SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInpu
         p.count = 1;
         return p;
     }
+    p.computed = false;
     for (int i = 0; i < p.count; ++i) {
         HorzSection s = copied[std::size_t(i)];
         if (!(s.endMd > 0))
@@ -216,6 +235,15 @@ void StoreSections(HorzSetupRecord& setup, std::span<const HorzSection> sections
     for (const HorzSection& s : sections)
         if (s.startMd > 0 && k < kMaxSections)
             setup.sections[k++] = s;
+}
+
+void StoreDrawnSections(HorzSetupRecord& setup, const SectionPlan& plan)
+{
+    if (plan.computed)
+        for (const HorzSection& s : setup.sections)
+            if (s.startTvd > 0 && s.startTvd < s.endTvd)
+                return;
+    StoreSections(setup, plan.sections);
 }
 
 std::int32_t DepthAtColumn(int x, int scrollPos, int plotLeft, int pixelsPerUnit, std::int32_t plotFirstDepth)

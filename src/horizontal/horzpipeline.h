@@ -51,17 +51,17 @@ struct RecordWalk {
     std::int32_t leastTvd = 0, greatestTvd = 0;
 };
 // Skips records above `drawFrom`, then walks the rest of the `available` ones (read and padded) up to
-// the one at `endDepth`. A
-// record counts when its TVD is finite, above 0 and above `fileFirstDepth` + 50 and its inclination is
-// finite.
+// the one at `endDepth`. A record counts when its TVD is finite, above 0 and not deeper than its MD,
+// and its inclination is finite.
 RecordWalk WalkRecords(std::span<const wellfile::RECORD> records, std::int32_t drawFrom, std::int32_t endDepth,
-                       std::int32_t fileFirstDepth, int available);
+                       int available);
 
 // False when fewer than 4 records lie over 10 degrees and the greatest inclination is below 30.
 bool HasHorizontalPart(const RecordWalk& w);
 
 // The loader's range over the records read: steps draw-from, walk, first-load recount and the
-// horizontal test. `setup` is the record as read; the caller saves it when `setupChanged`.
+// horizontal test; a stored draw-from depth that leaves nothing to draw falls back to the well's
+// greatest TVD - 200 (stored, without keepDrawFrom). `setup` is the record as read; the caller saves it when `setupChanged`.
 struct LoadInputs {
     std::int32_t fileFirstDepth = 0;
     std::int32_t endDepth = 0;
@@ -104,10 +104,14 @@ struct SectionPlan {
     std::array<HorzSection, kMaxSections> sections{};
     int count = 1;
     bool dipMessage = false;  // show kSectionDataMessage and store dip 0 in the set-up record
+    bool computed = true;     // one section made from the drawn range, not the record's own
 };
 SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInputs& in);
 // The set-up record's sections: cleared, then those with startMd above 0, packed in order.
 void StoreSections(HorzSetupRecord& setup, std::span<const HorzSection> sections);
+// The same for the sections of a drawing, except that sections the user entered (any with a start TVD
+// above 0 below its end TVD) are never replaced by the one section a drawing computed.
+void StoreDrawnSections(HorzSetupRecord& setup, const SectionPlan& plan);
 
 // The measured depth under window column x, in whole units as the mouse and the notes place things.
 std::int32_t DepthAtColumn(int x, int scrollPos, int plotLeft, int pixelsPerUnit, std::int32_t plotFirstDepth);

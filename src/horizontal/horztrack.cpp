@@ -247,12 +247,36 @@ void WrtPoints(const TrackInputs& in, const HorzViewSettings& s, TrackPoints& ou
     out.wrtLast = int(out.wrt.size()) - 1;
 }
 
+// CO2 (the full step's ninth gas) and the third curve: read down from their band's top, as their scale
+// labels stand, at the x of the record's depth.
+void DownwardPoints(const TrackInputs& in, TrackPoints& out)
+{
+    const HorzBands& b = in.bands;
+    const double co2Full = Co2FullScale(in.co2Scale);
+    const int walk = Walkable(in, in.n);
+    for (int i = 0; i < walk; ++i) {
+        const wellfile::RECORD& r = in.records[std::size_t(i)];
+        if (LastOfWalk(in, r))
+            break;
+        const int x = X(in, r.depth);
+        const float co2 = r.gas[wellfile::GAS_NINTH];
+        if (in.co2 && std::isfinite(co2))
+            out.co2.push_back({x + in.pixelsPerUnit / 2,
+                               std::clamp(Y(b.gasTop + co2 * b.gasBandHeight / co2Full), b.gasTop, b.gasBase)});
+        const float v = i < int(in.thirdValues.size()) ? in.thirdValues[std::size_t(i)] : NAN;
+        if (std::isfinite(v) && v > -1.0f)  // e-log nulls (-999.25) are no values
+            out.third.push_back({x, std::clamp(Y(b.lowerTop + (v + 0.10) / 0.40 * b.lowerBandHeight), b.lowerTop,
+                                               b.lowerBase)});
+    }
+}
+
 }  // namespace
 
 TrackPoints ComputeTrackPoints(const TrackInputs& in, const HorzViewSettings& s)
 {
     TrackPoints out;
     GasPoints(in, s, out);
+    DownwardPoints(in, out);
     GammaPoints(in, s, out);
     WrtPoints(in, s, out);
     if (in.ratesPerHour)

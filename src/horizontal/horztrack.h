@@ -37,11 +37,16 @@ struct TrackInputs {
     HorzBands bands;
     std::span<const float> pathSlopes;          // one per record, from the first drawn
     std::span<const platform::POINT> pathTrace; // the traced path, one point per column
+    bool co2 = false;                           // the CO2 line is drawn, on this scale (1..5)
+    int co2Scale = 1;
+    std::span<const float> thirdValues;         // the third curve's values, one per record (NaN: none)
 };
 
 struct TrackPoints {
     std::array<std::vector<platform::POINT>, 8> gas;
     std::vector<platform::POINT> rate, rateWrap, gamma, gammaWrap, wrt, wrtWrap;
+    std::vector<platform::POINT> co2;    // the gas band read down from its top, 0 to the CO2 full scale
+    std::vector<platform::POINT> third;  // the lower band read down from its top, -0.10 to 0.30
     int rateStairsLast = -1, gammaLast = -1, wrtLast = -1;
     bool rateWrapped = false, gammaWrapped = false, wrtGammaWrapped = false;
     int gasScale = 0;      // the gas scale in force after the walk (records' codes with vertical gas scales)

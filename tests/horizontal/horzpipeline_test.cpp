@@ -144,7 +144,7 @@ TEST(HorzPipeline, CountsTheRangeAndFindsTheHorizontalPart)
         int d = 2000;
         for (float inc : inclinations)
             rs.push_back(Station(d++, 1500, inc));
-        return HasHorizontalPart(WalkRecords(rs, 0, 3000, 1000, int(rs.size())));
+        return HasHorizontalPart(WalkRecords(rs, 0, 3000, int(rs.size())));
     };
     EXPECT_TRUE(walk({11, 12, 35, 5}));
     EXPECT_FALSE(walk({20, 20, 20, 5}));

@@ -249,9 +249,43 @@ TEST(HorzPlot, NoteCopyRestoresWithoutPlotPaintersAndAFailedImageKeepsTheOld)
     EXPECT_EQ(calls["notes"], 1);
     EXPECT_EQ(f.plot.image.image, drawn);
 
-    // An image too wide to make: the message, and the old plot stays as it was.
-    f.plot.plotLastDepth = 2000 + 5000;
-    EXPECT_EQ(DrawPlot(f.plot, painters), "Image Memory allocation failed");
+    // A window that cannot be made (too tall): the message, and the old window stays as it was.
+    f.plot.height = 40000;
+    EXPECT_EQ(RenderWindow(f.plot, painters, 0), "Image Memory allocation failed");
     EXPECT_EQ(f.plot.image.image, drawn);
-    EXPECT_EQ(f.plot.width, 3300);
+}
+
+TEST(HorzPlot, AWideLateralDrawsAWindowThatMatchesTheWholePlot)
+{
+    PlotOnWell f;
+    f.settings.drawShows = f.settings.drawGas = f.settings.drawRates = f.settings.drawGamma = true;
+    f.settings.gasCount = 2;
+    f.plot.options.gammaData = true;
+    f.plot.pens[layout::PEN_WELL_TRACK] = {kRed, 2, layout::PS_SOLID};
+    f.plot.options.wellPathColour = kRed;
+    const HorzPainters painters = DefaultPainters();
+    ASSERT_TRUE(DrawPlot(f.plot, painters).isEmpty());
+    ASSERT_EQ(f.plot.imageLeft, 0);  // narrow: the whole plot
+    const QImage whole = f.plot.image.image;
+    // Columns drawn alone, as prints and files take them, are the whole plot's columns.
+    for (int left : {0, 1000, 2900}) {
+        const QImage part = RenderColumns(f.plot, painters, left, 400);
+        ASSERT_FALSE(part.isNull());
+        EXPECT_EQ(part, whole.copy(left, 0, 400, whole.height())) << left;
+    }
+
+    // 5,000 units: 40,100 pixels, past what an image can be; the window is made and moved on.
+    f.plot.plotLastDepth = 2000 + 5000;
+    ASSERT_TRUE(DrawPlot(f.plot, painters).isEmpty());
+    EXPECT_EQ(f.plot.width, 5000 * 8 + 50 + 50);
+    EXPECT_EQ(f.plot.image.Width(), 8192);
+    EXPECT_FALSE(WindowHolds(f.plot, 30000, f.plot.clientWidth));
+    ASSERT_TRUE(RenderWindow(f.plot, painters, 30000).isEmpty());
+    EXPECT_TRUE(WindowHolds(f.plot, 30000, f.plot.clientWidth));
+    EXPECT_EQ(f.plot.image.image.copy(30000 - f.plot.imageLeft, 0, 400, f.plot.height),
+              RenderColumns(f.plot, painters, 30000, 400));
+    // The path is traced in the window, picked up where it enters it.
+    ASSERT_FALSE(f.plot.pathTrace.empty());
+    EXPECT_EQ(f.plot.pathTrace.front().x, f.plot.imageLeft);
+    EXPECT_NE(f.plot.pathTrace.front().y, 0);
 }

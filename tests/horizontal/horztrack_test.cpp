@@ -211,8 +211,7 @@ TEST(HorzWellPathWalk, StationsSlopesSectionJumpsAndBadRecords)
     in.count = 301;
     in.plotFirstDepth = 2000;
     in.plotLastDepth = 2300;
-    in.fileFirstDepth = 900;
-    in.fileLastDepth = 3000;  // TVD 5,000 lies outside: no station; NaN none either
+    // TVD 5,000 lies below its MD: no station; NaN none either
     in.pathTop = 160;
     in.sections = &plan;
     const PathPlan p = WalkWellPath(in);
@@ -235,4 +234,23 @@ TEST(HorzWellPathWalk, StationsSlopesSectionJumpsAndBadRecords)
     EXPECT_EQ(p.table[100].vs, 0.0f);
     EXPECT_EQ(p.table[100].tvd, 1010.0f);
     EXPECT_EQ(p.rows, 300);
+}
+
+TEST(HorzTrackPoints, Co2AndTheThirdCurveReadDownFromTheirBandsTop)
+{
+    Track t(6);
+    for (wellfile::RECORD& r : t.records)
+        r.gas[wellfile::GAS_NINTH] = 0.875f;
+    t.records[1].gas[wellfile::GAS_NINTH] = 10.0f;  // past the full scale: held at the band's bottom
+    t.in.co2 = true;
+    t.in.co2Scale = 1;  // 3.5 %
+    const float third[] = {-0.10f, 0.30f, 0.10f, kNaN, -999.25f, 0.50f};
+    t.in.thirdValues = third;
+    const TrackPoints p = t.Compute();
+    EXPECT_EQ(Track::YAt(p.co2, 54), 40);   // a quarter down, half a record right of the record's x
+    EXPECT_EQ(Track::YAt(p.co2, 62), 160);
+    EXPECT_EQ(p.third, (std::vector<POINT>{{50, 428}, {58, 588}, {66, 508}, {90, 588}}));  // no point for none
+
+    t.in.co2 = false;
+    EXPECT_TRUE(t.Compute().co2.empty());
 }

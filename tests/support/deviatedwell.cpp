@@ -53,4 +53,44 @@ QString MakeDeviatedWell(const QString& folder, const QString& fileName, int fir
     return path;
 }
 
+float LateralGamma(int depth)
+{
+    return float(80 + 50 * std::sin(depth / 25.0));
+}
+
+std::vector<wellfile::RECORD> LateralRecords(const LateralShape& shape)
+{
+    std::vector<wellfile::RECORD> rows;
+    double tvd = shape.firstTvd, section = 500;
+    for (int d = shape.first; d <= shape.last; ++d) {
+        wellfile::RECORD r = ValidRecord(d, 2.0f + float(d % 7), "100SH");
+        const double inclination =
+            shape.startInclination + (89.7 - shape.startInclination) * std::min(1.0, (d - shape.first) / 300.0);
+        if (d > shape.first) {
+            tvd += std::cos(inclination * M_PI / 180);
+            section += std::sin(inclination * M_PI / 180);
+        }
+        if ((d - shape.first) % shape.stationEvery == 0 || d == shape.last) {
+            r.inclination = float(inclination);
+            r.azimuth = 45;
+            r.tvd = float(tvd);
+            r.verticalSection = float(section);
+        }
+        r.gamma[0] = LateralGamma(d);
+        r.gas[wellfile::GAS_NINTH] = 0.875f;  // CO2 percent
+        r.gas[0] = r.halfGas[0] = float(60 + 40 * std::sin(d / 15.0));
+        rows.push_back(r);
+    }
+    platform::SetFieldText(rows.front().interpretedLith, "PRF12");
+    return rows;
+}
+
+QString MakeLateralWell(const QString& folder, const QString& fileName, const LateralShape& shape)
+{
+    QDir().mkpath(folder);
+    const QString path = platform::JoinPath(folder, fileName);
+    WriteRecords(path, LateralRecords(shape));
+    return path;
+}
+
 }  // namespace testing_support

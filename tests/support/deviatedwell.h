@@ -17,4 +17,18 @@ std::vector<wellfile::RECORD> DeviatedRecords(int first, int last, int kickOff =
 // The same written as the data file `fileName` in `folder` (made when missing); its path.
 QString MakeDeviatedWell(const QString& folder, const QString& fileName, int first, int last, int kickOff = -1);
 
+// A lateral logged as real wells are: one record a unit from `first` to `last`, a survey station every
+// `stationEvery` units from `first` (TVD, inclination, azimuth and vertical section only there), the
+// inclination building from `startInclination` to 89.7 degrees over the first 300 units, the TVD
+// `firstTvd` at `first`; rate, gas, 0.875 % CO2 and gamma (LateralGamma) on every record.
+struct LateralShape {
+    int first = 9000, last = 19000;
+    float firstTvd = 8400, startInclination = 60;
+    int stationEvery = 90;
+};
+std::vector<wellfile::RECORD> LateralRecords(const LateralShape& shape);
+QString MakeLateralWell(const QString& folder, const QString& fileName, const LateralShape& shape);
+// The gamma of the lateral's record at `depth`: 30 to 130 API, one swing every 157 units.
+float LateralGamma(int depth);
+
 }  // namespace testing_support

@@ -120,9 +120,12 @@ TEST_F(CustomHorzTest, FourBandsStandOnTheBaseLineAndAFifthTrackOnlyGetsItsLabel
     EXPECT_EQ(At(300, kBase - 10), kMinor);
     EXPECT_EQ(At(300, kBase - 160), kMinor);
     EXPECT_EQ(At(300, kBase - 210), kWhite);  // no fifth band
-    // The curve stands halfway up its band, from the second sample on.
-    EXPECT_EQ(At(kLeft + 4 + 1, kBase - 25), kGreen);
-    EXPECT_EQ(At(kLeft + 4 + 1, kBase - 225), kWhite);
+    // The curve stands halfway up its band, from the second sample on: one custom record a depth, at the
+    // x of its depth (two x steps a record).
+    EXPECT_EQ(At(kLeft + 8 + 1, kBase - 25), kGreen);
+    EXPECT_EQ(At(kLeft + 8 + 1, kBase - 225), kWhite);
+    EXPECT_EQ(At(kLeft + 4 * 100 - 1, kBase - 25), kGreen);  // to the range's last record
+    EXPECT_EQ(At(kLeft + 4 * 100 + 8, kBase - 25), kWhite);
     // Labels at depth 300 for all five: the fifth's upper label at its far edge 250.
     const auto fifth = Texts("FIFTH");
     ASSERT_EQ(fifth.size(), 1u);
@@ -147,7 +150,7 @@ TEST_F(CustomHorzTest, ABandWithoutBlocksStopsTheCellsAndCurvesThere)
     for (auto& c : custom)
         c.rpm = 50;
     Paint();
-    EXPECT_EQ(At(kLeft + 5, kBase - 25), kGreen);
+    EXPECT_EQ(At(kLeft + 9, kBase - 25), kGreen);
     EXPECT_EQ(At(300, kBase - 60), kWhite);  // track 2 would stand from 450 up
     EXPECT_EQ(At(kLeft + 5, kBase - 75), kWhite);
     EXPECT_EQ(Texts("RPM").size(), 2u);  // its labels still come, above the first band
@@ -171,7 +174,7 @@ TEST_F(CustomHorzTest, ScaleLabelsRepeatEvery500DepthsAtOnePixelASampleElseEvery
     range.xStep = 2;
     range.rightX = kLeft + 1200;
     Paint();
-    EXPECT_EQ(Texts("RPM").size(), 2u * 2);  // 300 and 450 of the 300 records the image holds
+    EXPECT_EQ(Texts("RPM").size(), 2u * 4);  // 300, 450, 600 and 750 of the 600 records
 }
 
 TEST_F(CustomHorzTest, MudWeightsOfTheFirstBandStandAsBarsOfATwentiethOfTheBandPerUnit)
@@ -193,18 +196,15 @@ TEST_F(CustomHorzTest, MudWeightsOfTheFirstBandStandAsBarsOfATwentiethOfTheBandP
     EXPECT_TRUE(Texts("10.0").empty());
 }
 
-TEST_F(CustomHorzTest, SurveyCellsAreWrittenOnlyAtFivePixelsASample)
+TEST_F(CustomHorzTest, SurveyCellsStandAtTheirDepth)
 {
     Track(0, 10, kTextTrack, kSurveyKind);
     records[5].tvd = 300.5f;
     records[5].inclination = 2.0f;
     Paint();
-    EXPECT_TRUE(Texts("MD   295'").empty());
-    range.xStep = 5;
-    Paint();
     const auto md = Texts("MD   295'");
     ASSERT_EQ(md.size(), 1u);
-    EXPECT_EQ(md[0].at.x, kLeft + 4 * 5 + 5);  // the second record is the first the cells read
+    EXPECT_EQ(md[0].at.x, kLeft + 5 * 2 * range.xStep);  // the x of its depth
     EXPECT_EQ(Texts(platform::FromCp1252("INC 2.00\xB0")).size(), 1u);
 }
 
@@ -227,7 +227,7 @@ TEST_F(CustomHorzTest, MemoLinesAreCutAt199CharactersAndFiftyLines)
     EXPECT_TRUE(Texts("HIDDEN").empty());
     EXPECT_EQ(Texts(QString(199, 'A')).size(), 1u);
     EXPECT_EQ(Texts("L").size(), 49u);
-    const int x = (310 - 291) * 2 + kLeft + 2;
+    const int x = kLeft + (310 - 290) * 2 * range.xStep;  // the x of its depth
     EXPECT_EQ(Texts("L")[0].at.x, x);
     EXPECT_EQ(At(x + 20, kBase - 50), RGB(255, 255, 0));  // the box filled with the memo's colour
 }

@@ -124,10 +124,12 @@ void LogWindow::CmHorizontalView()
     view->move(r.topLeft());
     view->resize(r.size());
     tools_.horzView = view;
-    if (!h.LoadAndDraw(s, view, 1)) {
-        platform::MessageBox(
-            QStringLiteral("No Horizontal data available.Must have 4 or more surveys,\nwith INCL GREATER THAN 10 deg"),
-            QStringLiteral("INFO"), platform::MB_OK);
+    // 0: no horizontal part; below 0 the view has said what failed.
+    if (const int drawn = h.LoadAndDraw(s, view, 1); drawn <= 0) {
+        if (drawn == 0)
+            platform::MessageBox(
+                QStringLiteral("No Horizontal data available.Must have 4 or more surveys,\nwith INCL GREATER THAN 10 deg"),
+                QStringLiteral("INFO"), platform::MB_OK);
         tools_.horzView = nullptr;
         delete view;
         return;

@@ -4,6 +4,7 @@
 #include "app/infocommands.h"
 #include "app/layouthosts.h"
 #include "app/startup.h"
+#include "horizontal/horzoptions.h"
 #include "platform/folders.h"
 #include "wellfile/demowell.h"
 #include "wellfile/draw/demowell_pictures.h"
@@ -30,6 +31,7 @@ void LogWindow::SetupWindow()
     state_.well.file.autoStart = state_.env.verboseActivityLog;
 
     app::SettleFolders(state_);
+    horizontal::ReadHorizontalOptions(state_);
     // The user's settings record says whether the schemes are kept in the data folder.
     state_.layout.schemes.fieldSchemes = app::LoadFieldSchemesFlag(state_);
     // A first start has no well to show: the demo well is made in the install folder, with the release

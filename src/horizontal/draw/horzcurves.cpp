@@ -69,18 +69,27 @@ void FillBox(Dc& dc, int left, int right, int bottom, int height, platform::COLO
 void DrawCurve(Dc& dc, const HorzPlot& plot, std::span<const POINT> points, const Pen& pen, bool fill,
                platform::COLORREF fillColour, int bandBottom)
 {
+    points = PointsInWindow(plot, points);
     if (points.size() < 2)
         return;
     platform::KeepPenAndBrush keep(dc);
     dc.SelectObject(pen);
     dc.Polyline(points.data(), int(points.size()));
-    if (!fill || plot.printing)
+    if (fill)
+        FillCurve(dc, plot, points, fillColour, bandBottom);
+}
+
+void FillCurve(Dc& dc, const HorzPlot& plot, std::span<const POINT> points, platform::COLORREF colour, int bandBottom)
+{
+    points = PointsInWindow(plot, points);
+    if (points.size() < 2 || plot.printing)
         return;
     // Closed down to the band's bottom at the last x and at plotLeft, masked into what lies beneath.
+    platform::KeepPenAndBrush keep(dc);
     std::vector<POINT> shape(points.begin(), points.end());
     shape.push_back({points.back().x, bandBottom});
-    shape.push_back({plot.plotLeft, bandBottom});
-    dc.SelectObject(Brush(fillColour));
+    shape.push_back({std::min(plot.plotLeft, points.front().x), bandBottom});
+    dc.SelectObject(Brush(colour));
     const int mode = dc.SetROP2(platform::R2_MASKPEN);
     dc.Polygon(shape.data(), int(shape.size()));
     dc.SetROP2(mode);
@@ -96,22 +105,35 @@ void DrawGasCurves(Dc& dc, const HorzPlot& plot)
         DrawCurve(dc, plot, plot.points.gas[8], PenAt(plot, layout::PEN_CO2), false, 0, plot.bands.gasBase);
 }
 
+namespace {
+
+// The rate, gamma and WRT curves fill what ran off the top of their bands, wrapped round from the
+// band's bottom, when any did; outlined in the fill's colour.
+void FillWrap(Dc& dc, const HorzPlot& plot, std::span<const POINT> wrap, platform::COLORREF colour)
+{
+    platform::KeepPenAndBrush keep(dc);
+    dc.SelectObject(Pen(colour));
+    FillCurve(dc, plot, wrap, colour, plot.bands.lowerBase);
+}
+
+}  // namespace
+
 void DrawRateCurve(Dc& dc, const HorzPlot& plot)
 {
     const std::vector<POINT>& points = plot.settings->blockedRop ? plot.points.rateStairs : plot.points.rate;
-    DrawCurve(dc, plot, points, PenAt(plot, layout::PEN_RATES), plot.options.rateFill, plot.options.gasFillColour,
-              plot.bands.lowerBase);
+    DrawCurve(dc, plot, points, PenAt(plot, layout::PEN_RATES), false, 0, 0);
+    if (plot.points.rateWrapped)
+        FillWrap(dc, plot, plot.points.rateWrap, plot.options.gasFillColour);
 }
 
 void DrawGammaCurve(Dc& dc, const HorzPlot& plot)
 {
-    const std::vector<POINT>& points = plot.points.gamma;
-    DrawCurve(dc, plot, points, PenAt(plot, layout::PEN_GAMMA), false, 0, plot.bands.lowerBase);
+    DrawCurve(dc, plot, plot.points.gamma, PenAt(plot, layout::PEN_GAMMA), false, 0, 0);
     // The fill leaves out the points the gamma shifts moved past the plot's end.
     const int shift = std::max(0, plot.options.gammaShift);
-    if (plot.options.gammaFill)
-        DrawCurve(dc, plot, Head(points, int(points.size()) - shift), PenAt(plot, layout::PEN_GAMMA), true,
-                  plot.options.gammaFillColour, plot.bands.lowerBase);
+    const std::vector<POINT>& wrap = plot.points.gammaWrap;
+    if (plot.points.gammaWrapped)
+        FillWrap(dc, plot, Head(wrap, int(wrap.size()) - shift), plot.options.gammaFillColour);
 }
 
 void DrawThirdCurve(Dc& dc, const HorzPlot& plot)
@@ -121,8 +143,9 @@ void DrawThirdCurve(Dc& dc, const HorzPlot& plot)
 
 void DrawWrtGammaCurve(Dc& dc, const HorzPlot& plot)
 {
-    DrawCurve(dc, plot, plot.points.wrt, PenAt(plot, 6), plot.options.wrtFill, plot.options.wrtFillColour,
-              plot.bands.lowerBase);
+    DrawCurve(dc, plot, plot.points.wrt, PenAt(plot, 6), false, 0, 0);
+    if (plot.points.wrtGammaWrapped)
+        FillWrap(dc, plot, plot.points.wrtWrap, plot.options.wrtFillColour);
 }
 
 void DrawSlideMarks(Dc& dc, const HorzPlot& plot)
@@ -137,6 +160,8 @@ void DrawSlideMarks(Dc& dc, const HorzPlot& plot)
         const wellfile::RECORD& r = At(plot, i);
         const bool sliding = r.slide == 1, before = Before(plot, i).slide == 1;
         const int x = RecordX(plot, r.depth);
+        if (!InWindow(plot, x - 20, x + 30))
+            continue;
         if (sliding)
             platform::Line(dc, x, y, x + StepAt(plot, i), y);
         if (sliding && !before)
@@ -197,6 +222,8 @@ void DrawShowRows(Dc& dc, const HorzPlot& plot)
         const wellfile::RECORD before = Before(plot, i);
         const int x = RecordX(plot, r.depth);
         const int left = x - StepAt(plot, i);
+        if (!InWindow(plot, left - 2, x + 2))
+            continue;
         dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
         LetterCell(dc, r.porosity, left, x, porosityBottom, unit, b.showRowCounts[0], numbers, "pfg", porosityFill);
         LetterCell(dc, r.cutRating, left, x, cutBottom, unit, b.showRowCounts[2], numbers, "pfg\1", r.ratingColour);
@@ -235,6 +262,8 @@ void DrawHardnessRow(Dc& dc, const HorzPlot& plot)
         if (r.hardness == 0 && Before(plot, i).hardness == 0)
             continue;
         const int x = RecordX(plot, r.depth);
+        if (!InWindow(plot, x - StepAt(plot, i) - 2, x + 2))
+            continue;
         FillBox(dc, x - StepAt(plot, i), x, b.hardnessBase, platform::Trunc(r.hardness * b.hardnessHeight * 0.01),
             r.hardnessColour);
     }

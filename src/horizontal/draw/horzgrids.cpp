@@ -25,8 +25,16 @@ constexpr unsigned kLeftBottom = platform::TA_LEFT | platform::TA_BOTTOM;
 Pen Grey() { return Pen(kGrey); }
 Pen Blue(int width = 1) { return Pen(kBlue, width); }
 
+// A label; one that stands well outside the window's image is passed over (a long lateral has
+// thousands of them).
 void Text(Dc& dc, int x, int y, const std::string& text)
 {
+    constexpr int kLabelReach = 400;
+    if (const QImage* image = dc.Image()) {
+        const int column = x + dc.GetViewportOrg().x;
+        if (column < -kLabelReach || column > image->width() + kLabelReach)
+            return;
+    }
     dc.TextOut(x, y, text.c_str(), int(text.size()));
 }
 

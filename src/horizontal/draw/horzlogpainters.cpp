@@ -28,8 +28,13 @@ void TraceTop(const Dc& dc, const HorzPlot& plot, platform::COLORREF colour, int
               HorzLogData::TopTrace& trace)
 {
     const int pathTop = plot.bands.pathTop;
-    const int last = std::min<int>(x2, int(trace.points.size()) - 1);
-    for (int x = std::max(0, x1); x <= last && x < plot.width; ++x) {
+    int last = std::min<int>(x2, int(trace.points.size()) - 1);
+    int first = std::max(0, x1);
+    if (!plot.image.Empty()) {  // the window's columns: only they can be read
+        first = std::max(first, plot.imageLeft);
+        last = std::min(last, plot.imageLeft + plot.image.Width() - 1);
+    }
+    for (int x = first; x <= last && x < plot.width; ++x) {
         const int top = row < 0 ? 0 : row - 5, bottom = row < 0 ? plot.height - 1 : row + 5;
         int hit = -1;
         for (int y = std::max(0, top); y <= std::min(bottom, plot.height - 1); ++y)

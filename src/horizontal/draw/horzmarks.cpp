@@ -6,6 +6,7 @@
 #include "platform/gdi.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace horizontal {
 
@@ -34,6 +35,8 @@ void DrawMarkers(Dc& dc, const HorzPlot& plot)
         if (symbol == 0 || symbol >= int(plot.lithTiles.size()) || plot.lithTiles[std::size_t(symbol)].isNull())
             continue;
         const int x = RecordX(plot, m.markerMd);
+        if (!InWindow(plot, x, x + 40))
+            continue;
         const HorzSection& section = SectionAtX(plot, x);
         std::int32_t offsetY = m.offsetY;
         if (offsetY > 2000)
@@ -67,6 +70,9 @@ void DrawPictureBand(Dc& dc, HorzPlot& plot)
     const int size = b.PictureSize();
     for (int i = 1; i < plot.toDraw && plot.first + i < int(plot.records.size()); ++i) {
         const wellfile::RECORD& r = plot.records[std::size_t(plot.first + i)];
+        const int left = RecordX(plot, r.depth) - 16 * plot.pixelsPerUnit;
+        if (!InWindow(plot, left, left + size))
+            continue;  // read only the pictures the window shows
         const int index = elog::FindNextImageAtDepth(*plot.pictures, r.depth, -1);
         if (index < 0)
             continue;
@@ -97,18 +103,41 @@ void DrawPictureBand(Dc& dc, HorzPlot& plot)
     }
 }
 
+namespace {
+
+// The row of the drawn path line at column x, between the stations either side of it.
+int PathRowAt(const std::vector<platform::POINT>& path, int x)
+{
+    const auto next = std::lower_bound(path.begin(), path.end(), x,
+                                       [](const platform::POINT& p, int column) { return p.x < column; });
+    if (next == path.begin())
+        return path.front().y;
+    if (next == path.end())
+        return path.back().y;
+    const platform::POINT a = *(next - 1), b = *next;
+    return b.x == a.x ? b.y : a.y + int(std::lround(double(b.y - a.y) * (x - a.x) / (b.x - a.x)));
+}
+
+}  // namespace
+
 void TraceWellPath(const Dc& dc, HorzPlot& plot)
 {
     plot.pathTrace.clear();
     if (plot.wellPath.empty())
         return;
-    plot.pathTrace.reserve(std::size_t(std::max(0, plot.width + 10)));
+    // The columns of the window only: a window right of the path's start picks the path up at the row
+    // its line runs through there.
+    const int from = plot.image.Empty() ? plot.wellPath.front().x : std::max(plot.wellPath.front().x, plot.imageLeft);
+    const int to = plot.image.Empty() ? plot.width : std::min(plot.width, plot.imageLeft + plot.image.Width());
+    plot.pathTrace.reserve(std::size_t(std::max(0, to - from + 10)));
     const platform::COLORREF colour = plot.options.wellPathColour;
     const int sections = std::clamp(plot.sections.count, 1, kMaxSections);
     int current = 0;
-    int y = plot.wellPath.front().y;
+    while (current + 1 < sections && from > plot.sections.sections[std::size_t(current)].endX + 2)
+        ++current;
+    int y = from == plot.wellPath.front().x ? plot.wellPath.front().y : PathRowAt(plot.wellPath, from);
     bool found = false;
-    for (int x = plot.wellPath.front().x; x < plot.width; ++x) {
+    for (int x = from; x < to; ++x) {
         const int endX = plot.sections.sections[std::size_t(current)].endX;
         // Where the vertical scale changes the path jumps: the whole column is searched there.
         const bool atJoin = std::abs(x - endX) <= 2;
@@ -122,7 +151,7 @@ void TraceWellPath(const Dc& dc, HorzPlot& plot)
         if (hit >= 0 && hit <= plot.clientHeight) {
             y = hit;
             found = true;
-        } else if (!found) {
+        } else if (!found && from == plot.wellPath.front().x) {
             y = 0;
         }
         plot.pathTrace.push_back({x, y});

@@ -17,6 +17,9 @@ using platform::Pen;
 
 namespace {
 
+// How far one record's lithology or survey block can reach from its column.
+constexpr int kLithReach = 100, kSurveyReach = 200;
+
 std::span<const wellfile::RECORD> Drawn(const HorzPlot& plot)
 {
     const std::size_t first = std::size_t(std::clamp(plot.first, 0, int(plot.records.size())));
@@ -31,7 +34,7 @@ void DrawLithBand(Dc& dc, const HorzPlot& plot)
     // A record's lithology starts at the column of the record before it.
     for (int r = 1; r < n; ++r) {
         const int x = RecordX(plot, records[std::size_t(r - 1)].depth);
-        if (x > 40 && records[std::size_t(r)].depth < end)
+        if (x > 40 && records[std::size_t(r)].depth < end && InWindow(plot, x - kLithReach, x + kLithReach))
             plot.lithology(dc, records, std::size_t(r), x, plot.bands.lithBandTop);
     }
 }
@@ -52,8 +55,6 @@ int DrawWellPath(Dc& dc, HorzPlot& plot)
     in.count = plot.toDraw;
     in.plotFirstDepth = plot.plotFirstDepth;
     in.plotLastDepth = plot.plotLastDepth;
-    in.fileFirstDepth = plot.fileFirstDepth;
-    in.fileLastDepth = plot.fileLastDepth;
     in.plotLeft = plot.plotLeft;
     in.pixelsPerUnit = plot.pixelsPerUnit;
     in.pathTop = plot.bands.pathTop;
@@ -101,7 +102,8 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
         const wellfile::RECORD& record = records[std::size_t(r)];
         const int x = RecordX(plot, records[std::size_t(r - 1)].depth);
         const int column = x - traceX;
-        if (record.depth < plot.plotLastDepth - 2 && column >= 0 && column < int(plot.pathTrace.size()))
+        if (record.depth < plot.plotLastDepth - 2 && column >= 0 && column < int(plot.pathTrace.size()) &&
+            InWindow(plot, x - kLithReach, x + kLithReach))
             plot.lithology(dc, records, std::size_t(r), x, plot.pathTrace[std::size_t(column)].y - 25);
         if (record.depth == plot.fileLastDepth)
             break;
@@ -126,7 +128,7 @@ void DrawSurveyLabels(Dc& dc, const HorzPlot& plot)
     for (int i = 0; i < n; ++i) {
         const wellfile::RECORD& r = records[std::size_t(i)];
         const int x = RecordX(plot, r.depth);
-        if (!(r.tvd > 0) || !std::isfinite(r.tvd) || x <= plot.plotLeft + 36)
+        if (!(r.tvd > 0) || !std::isfinite(r.tvd) || x <= plot.plotLeft + 36 || !InWindow(plot, x - 10, x + kSurveyReach))
             continue;
         if (plot.options.surveyBox)
             dc.Rectangle(x - 10, y0 - 2, x + 80, y0 + 95);
@@ -161,6 +163,9 @@ int FillTrackPoints(HorzPlot& plot)
     in.bands = plot.bands;
     in.pathSlopes = plot.pathSlopes;
     in.pathTrace = plot.pathTrace;
+    in.co2 = plot.options.co2Track;
+    in.co2Scale = plot.options.co2Scale;
+    in.thirdValues = plot.thirdValues;
     TrackPoints t = ComputeTrackPoints(in, s);
     HorzPoints& p = plot.points;
     for (std::size_t g = 0; g < t.gas.size(); ++g)
@@ -169,6 +174,8 @@ int FillTrackPoints(HorzPlot& plot)
     p.rateWrap = std::move(t.rateWrap);
     p.gamma = std::move(t.gamma);
     p.gammaWrap = std::move(t.gammaWrap);
+    p.gas[8] = std::move(t.co2);
+    p.third = std::move(t.third);
     p.wrt = std::move(t.wrt);
     p.wrtWrap = std::move(t.wrtWrap);
     p.rateWrapped = t.rateWrapped;

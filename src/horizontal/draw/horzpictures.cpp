@@ -47,19 +47,32 @@ void DrawPictureMarkers(platform::Dc& dc, const HorzPlot& plot, HorzPictureLists
     dc.SetBkMode(oldMode);
 }
 
-int StretchImageTo(platform::Dc& printer, const QImage& image, const HorzPrintInput& in, std::int32_t& startDepth,
-                   std::int32_t endDepth, HorzPrintPosition& at, int page)
+int StretchImageTo(platform::Dc& printer, const PlotColumns& columns, int windowWidth, const HorzPrintInput& in,
+                   std::int32_t& startDepth, std::int32_t endDepth, HorzPrintPosition& at, int page)
 {
     const HorzPagePlan p = PlanHorzPage(in, startDepth, endDepth, at, page);
     if (p.failure == HorzPageFailure::InvalidRange) {
         platform::MessageBox(QStringLiteral("INVALID RANGE"), QStringLiteral("ERROR"));
         return 0;
     }
-    if (p.failure != HorzPageFailure::None || image.isNull())
+    if (p.failure != HorzPageFailure::None || !columns)
         return 0;
+    // A slice wider than a window goes on in pieces, each to its share of the page.
     const auto blit = [&](const HorzBlit& b) {
-        return printer.StretchBlt(b.destination.x, b.destination.y, b.destination.width, b.destination.height, image,
-                                  b.source.x, b.source.y, b.source.width, b.source.height, platform::SRCCOPY);
+        const BlitRect& s = b.source;
+        const BlitRect& d = b.destination;
+        const int chunk = std::max(1, windowWidth);
+        for (int from = 0; from < s.width; from += chunk) {
+            const int w = std::min(chunk, s.width - from);
+            const QImage image = columns(s.x + from, w);
+            if (image.isNull())
+                return false;
+            const int x0 = d.x + int(qint64(from) * d.width / s.width);
+            const int x1 = d.x + int(qint64(from + w) * d.width / s.width);
+            if (!printer.StretchBlt(x0, d.y, x1 - x0, d.height, image, 0, s.y, w, s.height, platform::SRCCOPY))
+                return false;
+        }
+        return true;  // a slice of no columns draws nothing and fails nothing
     };
     if ((p.header && !blit(*p.header)) || !blit(p.slice)) {
         platform::MessageBox(QStringLiteral("Stretch Operation 1 failed"), QString());

@@ -4,8 +4,10 @@
 #include "horizontal/horzprint.h"
 #include "platform/draw/dc.h"
 
+#include <QImage>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace horizontal {
@@ -25,9 +27,12 @@ bool ListPictures(HorzPictureLists& lists, std::int32_t plotFirstDepth, std::int
 // The box of each picture in range, filled in (0,128,255) with a "P", `pathTop` its bottom.
 void DrawPictureMarkers(platform::Dc& dc, const HorzPlot& plot, HorzPictureLists& lists);
 
+// The plot's columns [left, left + width) as an image (null when it cannot be made).
+using PlotColumns = std::function<QImage(int left, int width)>;
 // One printed page of the view image: the header part (page 1) and the page's slice stretched onto the
-// printer. Says what failed; returns the pages left including this one, 0 after the last or on failure.
-int StretchImageTo(platform::Dc& printer, const QImage& image, const HorzPrintInput& in, std::int32_t& startDepth,
-                   std::int32_t endDepth, HorzPrintPosition& at, int page);
+// printer, the columns asked of `columns` a window's width at a time. Says what failed; returns the
+// pages left including this one, 0 after the last or on failure.
+int StretchImageTo(platform::Dc& printer, const PlotColumns& columns, int windowWidth, const HorzPrintInput& in,
+                   std::int32_t& startDepth, std::int32_t endDepth, HorzPrintPosition& at, int page);
 
 }  // namespace horizontal

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace horizontal {
 
 namespace {
@@ -22,7 +24,7 @@ int RecordX(const HorzPlot& plot, std::int32_t depth)
     return plot.plotLeft + (depth - plot.plotFirstDepth) * plot.pixelsPerUnit;
 }
 
-QString DrawPlot(HorzPlot& plot, const HorzPainters& painters)
+QString DrawPlot(HorzPlot& plot, const HorzPainters& painters, int visibleLeft)
 {
     const HorzViewSettings& s = *plot.settings;
     // 1. The TVD range drawn.
@@ -61,27 +63,37 @@ QString DrawPlot(HorzPlot& plot, const HorzPainters& painters)
     in.regionalDip = s.regionalDip;
     static const HorzSetupRecord kNone{};
     plot.sections = CheckVerticalSection(plot.setup ? *plot.setup : kNone, in);
+    // 5 to 17. The window.
+    return RenderWindow(plot, painters, visibleLeft);
+}
+
+int WindowWidth(const HorzPlot& plot)
+{
+    // Room for the screen and pages either side of it: scrolling seldom leaves the window.
+    constexpr int kWindow = 8192, kPagesAside = 2000;
+    const int wanted = std::max(kWindow, plot.clientWidth + kPagesAside);
+    return std::max(1, std::min({plot.width, wanted, platform::kMaxImageSide}));
+}
+
+bool WindowHolds(const HorzPlot& plot, int left, int width)
+{
+    return !plot.image.Empty() && left >= plot.imageLeft && left + width <= plot.imageLeft + plot.image.Width();
+}
+
+namespace {
+
+// Steps 5 to 17 into the images in hand, whose columns start at plot.imageLeft.
+void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
+{
+    const HorzViewSettings& s = *plot.settings;
     // 5. Fresh point arrays.
     plot.points = {};
     plot.wellPath.clear();
     plot.pathTrace.clear();
     plot.pictureFailures.clear();
-    // 6. The new images are made before the old ones go: on failure the old plot stays.
-    platform::ImageDescriptor image, image2;
-    auto keepOld = [&plot](const char* message) {
-        plot.width = plot.image.Width();
-        plot.height = plot.image.Height();
-        return QString::fromLatin1(message);
-    };
-    if (platform::allocimage(image, plot.width, plot.height, 24) != platform::IMAGE_OK)
-        return keepOld("Image Memory allocation failed");
-    if (platform::allocimage(image2, plot.width, plot.height, 24) != platform::IMAGE_OK)
-        return keepOld("Image2 Memory allocation failed");
-    plot.image = std::move(image);
-    plot.image2 = std::move(image2);
     // 7. White.
-    platform::Dc dc(plot.image.image);
-    dc.PatBlt(0, 0, plot.width, plot.height, platform::WHITENESS);
+    PlotDc dc(plot, plot.image.image);
+    dc.PatBlt(plot.imageLeft, 0, plot.image.Width(), plot.image.Height(), platform::WHITENESS);
     // 8. Path, its trace, track points, picture list, lithology tiles.
     Run(painters.wellPath, dc, plot);
     TraceWellPath(dc, plot);
@@ -148,12 +160,75 @@ QString DrawPlot(HorzPlot& plot, const HorzPainters& painters)
     // 16.
     if (s.drawCustomTracks && plot.options.customTracks)
         Run(painters.customTracks, dc, plot);
-    // 17. The copy without the notes, then the notes.
-    platform::copyimagebits(plot.image, plot.image2);
+    // 17. The copy without the notes (none for columns drawn for a print or a file), then the notes.
+    if (!plot.image2.Empty())
+        platform::copyimagebits(plot.image, plot.image2);
     if (s.drawMemos)
         Run(painters.notes, dc, plot);
     FreeTrackArrays(plot);
+}
+
+}  // namespace
+
+QString RenderWindow(HorzPlot& plot, const HorzPainters& painters, int visibleLeft, int heading)
+{
+    // Around the columns shown, or ahead of them the way the view is scrolling, two pages kept behind.
+    constexpr int kBehind = 1000;
+    const int width = WindowWidth(plot);
+    const int wanted = heading > 0   ? visibleLeft - kBehind
+                       : heading < 0 ? visibleLeft + plot.clientWidth + kBehind - width
+                                     : visibleLeft + plot.clientWidth / 2 - width / 2;
+    const int left = std::clamp(wanted, 0, std::max(0, plot.width - width));
+    // 6. The new images are made before the old ones go: on failure the old window stays.
+    platform::ImageDescriptor image, image2;
+    if (platform::allocimage(image, width, plot.height, 24) != platform::IMAGE_OK)
+        return QStringLiteral("Image Memory allocation failed");
+    if (platform::allocimage(image2, width, plot.height, 24) != platform::IMAGE_OK)
+        return QStringLiteral("Image2 Memory allocation failed");
+    plot.image = std::move(image);
+    plot.image2 = std::move(image2);
+    plot.imageLeft = left;
+    RenderSteps(plot, painters);
+    // The header stays in place while the plot scrolls: its columns are kept apart when the window
+    // lies right of them.
+    plot.headerImage = plot.headerShown && left > 0 ? RenderColumns(plot, painters, 0, plot.plotLeft) : QImage();
     return {};
+}
+
+QImage RenderColumns(const HorzPlot& plot, const HorzPainters& painters, int left, int width)
+{
+    HorzPlot copy = plot;
+    platform::ImageDescriptor image;
+    if (platform::allocimage(image, width, plot.height, 24) != platform::IMAGE_OK)
+        return {};
+    copy.image = std::move(image);
+    copy.image2 = {};
+    copy.imageLeft = left;
+    copy.headerImage = {};
+    RenderSteps(copy, painters);
+    return copy.image.image;
+}
+
+bool InWindow(const HorzPlot& plot, int x0, int x1)
+{
+    if (plot.image.Empty())
+        return true;  // drawn without a window: everything counts
+    return std::max(x0, x1) >= plot.imageLeft && std::min(x0, x1) < plot.imageLeft + plot.image.Width();
+}
+
+std::span<const platform::POINT> PointsInWindow(const HorzPlot& plot, std::span<const platform::POINT> points)
+{
+    if (plot.image.Empty() || points.empty())
+        return points;
+    const int lo = plot.imageLeft, hi = plot.imageLeft + plot.image.Width();
+    std::size_t first = 0, last = points.size();
+    while (first < last && points[first].x < lo)
+        ++first;
+    while (last > first && points[last - 1].x >= hi)
+        --last;
+    first = first > 0 ? first - 1 : 0;
+    last = std::min(points.size(), last + 1);
+    return points.subspan(first, last - first);
 }
 
 void FreeTrackArrays(HorzPlot& plot)
@@ -168,7 +243,7 @@ void RestorePlotImage(HorzPlot& plot, const HorzPainters& painters)
     if (plot.image.Empty() || plot.image2.Empty())
         return;
     platform::copyimagebits(plot.image2, plot.image);
-    platform::Dc dc(plot.image.image);
+    PlotDc dc(plot, plot.image.image);
     Run(painters.notes, dc, plot);
 }
 

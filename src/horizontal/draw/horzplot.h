@@ -4,6 +4,12 @@
 // drawing the plot again. The window fills a HorzPlot from the records and the set-up, and DrawPlot
 // runs the painters; each step is a HorzPainters entry, so the bands, the well path, the track points,
 // the header, the panels and the notes plug in where they belong.
+//
+// Every coordinate is one of the whole plot (`width` pixels wide, as long as the lateral needs), but
+// the images hold only a window of it: the columns from `imageLeft` on, as many as the screen and its
+// paging need (the whole plot when it is narrow). Painters draw through a Dc whose origin is moved to
+// the window and pass over what lies outside it; scrolling out of the window draws it again around
+// the new place. Prints and image files draw the columns they need the same way.
 #include "elog/pictures.h"
 #include "horizontal/draw/horzheader.h"
 #include "horizontal/draw/horzpictures.h"
@@ -20,6 +26,7 @@
 #include "wellfile/record.h"
 
 #include <QImage>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -34,6 +41,7 @@ struct HorzPoints {
     std::array<std::vector<platform::POINT>, 9> gas;
     std::vector<platform::POINT> rate, rateStairs, gamma, third, wrt;
     // The parts of the curves that ran off the top of their bands, and whether any did.
+    // The wrapped parts are what the off-scale fills fill; a curve fills only when it wrapped.
     std::vector<platform::POINT> rateWrap, gammaWrap, wrtWrap;
     bool rateWrapped = false, gammaWrapped = false, wrtGammaWrapped = false;
     int count = 0;  // the track points, two per record
@@ -47,15 +55,14 @@ using LithologyPainter =
 // The main window's switches and colours the plot reads.
 struct HorzPlotOptions {
     bool customTracks = false;   // the window has custom tracks
-    bool gammaData = false;      // the window holds gamma data
+    bool gammaData = false;      // gamma on the drawn records, or e-log gamma loaded
     bool thirdCurve = false;     // the third lower-band curve is held and switched on
-    bool co2Track = false;
+    bool co2Track = false;       // the main log's CO2 track
     bool hardness = false;       // the hardness strip under the show rows
     bool ratesPerHour = false;   // the window shows rates per hour
     int co2Scale = 1;            // the window's CO2 scale setting
     bool pictures = false;       // the window's picture option
     bool topCrossings = false;
-    bool rateFill = false, gammaFill = false, wrtFill = false;
     int gammaShift = 0;          // the window's shift count of the gamma fill
     int profile = 0;             // the logging-company profile
     int screenWidth = 1920;
@@ -92,6 +99,9 @@ struct HorzPlot {
     std::int32_t fileFirstDepth = 0, fileLastDepth = 0;  // the open data file's
     float kbElevation = 0;
     LithologyPainter lithology;  // none: no lithology is drawn
+    // The third lower-band curve's values, one per record from the first counted (NaN: none), on the
+    // scale -0.10 (top of the band) to 0.30.
+    std::vector<float> thirdValues;
     HorzHeaderFacts headerFacts;
     HorzLogData logs;  // gamma, curve and target files; the tops' traced lines
 
@@ -114,7 +124,9 @@ struct HorzPlot {
     std::vector<float> pathSlopes;           // the path's slope at each record from the first drawn
     platform::RECT bitMarker{};              // around the last station drawn
     std::vector<tracks::HorzPictureFailure> pictureFailures;
-    platform::ImageDescriptor image, image2;
+    platform::ImageDescriptor image, image2;  // the window: plot columns from imageLeft on
+    int imageLeft = 0;
+    QImage headerImage;  // the header's columns while the window lies right of them
     bool headerButtonHides = false;  // the VIEW HEADER button reads "Hide Header"
     SymbolPalette symbolPalette{};   // the legend boxes drawn with the header (none without it)
     int printScaleKind = 0;
@@ -144,18 +156,47 @@ HorzPainters DefaultPainters();
 // the image grows when the path area needs it.
 void LayOutPlotBands(HorzPlot& plot);
 
-// Steps 1 to 17: range, tops, sizes, sections, images (made before the old ones go: on failure the old
-// plot stays and the message is returned), then every painter in order; the note copy. Empty on success.
-QString DrawPlot(HorzPlot& plot, const HorzPainters& painters);
+// Steps 1 to 17: range, tops, sizes, sections, then the window around plot column `visibleLeft` drawn
+// (RenderWindow). Empty on success; on failure the message, and `plot` may be half made: callers draw
+// on a copy and keep it only when this succeeds.
+QString DrawPlot(HorzPlot& plot, const HorzPainters& painters, int visibleLeft = 0);
+// Steps 7 to 17 into new window images holding the columns shown from `visibleLeft` on: around them, or
+// ahead of them the way the view scrolls (`heading` above 0: right, below 0: left). The images are made
+// before the old ones go: on failure the old window stays and the message is returned. The header's
+// columns are drawn apart when the window does not hold them. Empty on success.
+QString RenderWindow(HorzPlot& plot, const HorzPainters& painters, int visibleLeft, int heading = 0);
+// The window's width: the whole plot when it is narrow, else room for a wide screen and its pages.
+int WindowWidth(const HorzPlot& plot);
+// True when the images hold plot columns [left, left + width).
+bool WindowHolds(const HorzPlot& plot, int left, int width);
+// Plot columns [left, left + width) drawn on a copy of the plot (the plot itself is left as it is),
+// with the notes; a null image when it cannot be made.
+QImage RenderColumns(const HorzPlot& plot, const HorzPainters& painters, int left, int width);
 // The point arrays of one drawing let go once it is done (their count stays).
 void FreeTrackArrays(HorzPlot& plot);
 // The second image copied back into the first and the note texts drawn again; no plot painter runs.
 void RestorePlotImage(HorzPlot& plot, const HorzPainters& painters);
 
+// A Dc on one of the window's images, its origin at the window: painters and the mouse draw in plot
+// columns.
+class PlotDc : public platform::Dc {
+public:
+    PlotDc(const HorzPlot& plot, QImage& image) : Dc(image) { SetViewportOrg(-plot.imageLeft, 0); }
+};
+// True when anything drawn from plot column x0 to x1 (either order) can reach the window's columns.
+bool InWindow(const HorzPlot& plot, int x0, int x1);
+// The points of a curve that reach the window, with one point beyond each side so its lines and
+// fills run on out of it.
+std::span<const platform::POINT> PointsInWindow(const HorzPlot& plot, std::span<const platform::POINT> points);
+
 // The painters of this file's steps.
 int RecordX(const HorzPlot& plot, std::int32_t depth);
+// A curve's line, and with `fill` its fill (FillCurve).
 void DrawCurve(platform::Dc& dc, const HorzPlot& plot, std::span<const platform::POINT> points,
                const platform::Pen& pen, bool fill, platform::COLORREF fillColour, int bandBottom);
+// On screen (not while printing): the points closed down to `bandBottom`, masked in `colour`.
+void FillCurve(platform::Dc& dc, const HorzPlot& plot, std::span<const platform::POINT> points,
+               platform::COLORREF colour, int bandBottom);
 void DrawGasCurves(platform::Dc& dc, const HorzPlot& plot);
 void DrawRateCurve(platform::Dc& dc, const HorzPlot& plot);
 void DrawGammaCurve(platform::Dc& dc, const HorzPlot& plot);
@@ -191,7 +232,17 @@ void DrawSurveyLabels(platform::Dc& dc, const HorzPlot& plot);
 // The track points of the drawing into plot.points; the count the rows walk (two a record).
 int FillTrackPoints(HorzPlot& plot);
 
-// The image file of format 1 (BMP) to 4 (PNG) at `path`: 0 when written, else the library's code.
-int SavePlotImage(const HorzPlot& plot, const QString& path, int format);
+// The whole plot as image files of format 1 (BMP) to 4 (PNG), drawn a window at a time. `pathOf` names
+// the file for a range of depths. A BMP is one file whatever its width; a wider plot than an image can
+// be goes into JPEG, TIFF or PNG files of kImagePieceUnits depth units each, named by their ranges.
+// The files written (`written`) and 0, or the first failure's code (`failedPath` the file).
+inline constexpr int kImagePieceUnits = 2000;
+struct PlotImageFiles {
+    QStringList written;
+    QString failedPath;
+    int code = 0;
+};
+PlotImageFiles SavePlotImage(const HorzPlot& plot, const HorzPainters& painters, int format,
+                             const std::function<QString(std::int32_t first, std::int32_t last)>& pathOf);
 
 }  // namespace horizontal

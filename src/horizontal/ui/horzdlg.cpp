@@ -3,12 +3,14 @@
 #include "app/logstate.h"
 #include "drilling/drillingstate.h"
 #include "app/opendatafile.h"
+#include "elog/curves.h"
 #include "elog/ui/imagecommand.h"
 #include "wellfile/datafile.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzmouseui.h"
 #include "app/tracksettingsof.h"
 #include "layout/customdata.h"
+#include "layout/trackflags.h"
 #include "logview/draw/neighbourpainters.h"
 #include "logview/geometryof.h"
 #include "tracks/draw/customhorz.h"
@@ -24,7 +26,9 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace horizontal {
@@ -143,6 +147,7 @@ void HorzDlg::SetSections(const std::array<HorzSection, kMaxSections>& sections,
 {
     sections_ = sections;
     sectionCount_ = std::clamp(count, 0, kMaxSections);
+    sectionsComputed_ = false;  // given, not drawn: stored as they are
     highAngleCount_ = highAngleCount;
 }
 
@@ -163,9 +168,7 @@ int HorzDlg::LoadAndDraw(int first)
         return 0;
     const std::int32_t plotLastDepth = PadRecords(records, countRead, range.pad);
 
-    auto r = std::make_unique<HorzSetupRecord>();
-    if (!LoadSetupFile(FilesOf(log_), *r))
-        ViewDefaults(*r, ApplyInputsOf(log_).curvesGammaScale);
+    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
     LoadInputs in;
     in.fileFirstDepth = well.fileTopDepth;
     in.endDepth = range.endDepth;
@@ -179,41 +182,54 @@ int HorzDlg::LoadAndDraw(int first)
     drawFrom_ = plan.drawFrom;
     if (!plan.horizontal)
         return 0;
-    std::swap(records_, records);
-    plot_.plotLastDepth = plotLastDepth;
-    FillPlotInputs(plan, *r);
-    LoadFiles(plan.leastTvd);
-    const QString failure = DrawPlot(plot_, painters_);
+    // The new plot is made on a copy: the view keeps what it shows until the copy has its images.
+    HorzPlot next = plot_;
+    next.records = records;
+    next.plotLastDepth = plotLastDepth;
+    FillPlotInputs(next, plan, *r);
+    LoadFiles(next, plan.leastTvd);
+    const QString failure = DrawPlot(next, painters_, scroll_ - PlotLeft());
     if (!failure.isEmpty()) {
         platform::MessageBox(failure, QString(), platform::MB_OK);
         setFocus();
-        return 0;
+        return -1;
     }
+    std::swap(records_, records);  // the copy's records move with the buffer
+    plot_ = std::move(next);
+    highAngleCount_ = plan.walk.highAngle;
+    windowFailed_ = false;
     AfterDrawing(*r);
-    return SaveImageFile() ? 1 : 0;
+    SaveImageFile();  // a failure is told; the view stays as drawn
+    return 1;
 }
 
-void HorzDlg::LoadFiles(std::int32_t leastTvd)
+std::unique_ptr<HorzSetupRecord> HorzDlg::ReadRecordOrDefaults() const
+{
+    auto r = std::make_unique<HorzSetupRecord>();
+    if (!LoadSetupFile(FilesOf(log_), *r))
+        ViewDefaults(*r, ApplyInputsOf(log_).curvesGammaScale);
+    return r;
+}
+
+void HorzDlg::LoadFiles(HorzPlot& plot, std::int32_t leastTvd)
 {
     // A target gamma file alone serves as the anchor too.
     if (settings_.anchorGammaFile.isEmpty() && !settings_.targetGammaFile.isEmpty())
         settings_.anchorGammaFile = settings_.targetGammaFile;
-    plot_.logs.anchor = {};
-    plot_.logs.target = {};
-    plot_.logs.path = {};
-    auto load = [this](const HorzPainters::Loader& loader, const QString& path, std::int32_t from) {
-        return !path.isEmpty() && QFileInfo::exists(path) && loader && loader(plot_, path, from);
+    plot.logs.anchor = {};
+    plot.logs.target = {};
+    plot.logs.path = {};
+    auto load = [&plot](const HorzPainters::Loader& loader, const QString& path, std::int32_t from) {
+        return !path.isEmpty() && QFileInfo::exists(path) && loader && loader(plot, path, from);
     };
-    plot_.anchorGammaLoaded = load(painters_.anchorGamma, settings_.anchorGammaFile, leastTvd - 1000);
-    plot_.targetGammaLoaded = load(painters_.targetGamma, settings_.targetGammaFile, leastTvd - 1000);
-    plot_.targetLoaded = load(painters_.target, settings_.targetFile, leastTvd);
+    plot.anchorGammaLoaded = load(painters_.anchorGamma, settings_.anchorGammaFile, leastTvd - 1000);
+    plot.targetGammaLoaded = load(painters_.targetGamma, settings_.targetGammaFile, leastTvd - 1000);
+    plot.targetLoaded = load(painters_.target, settings_.targetFile, leastTvd);
 }
 
-void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
+void HorzDlg::FillPlotInputs(HorzPlot& p, const LoadPlan& plan, const HorzSetupRecord& r)
 {
-    HorzPlot& p = plot_;
     p.settings = &settings_;
-    p.records = records_;
     p.first = std::max(0, plan.walk.first);
     p.toDraw = plan.walk.toDraw;
     p.counted = plan.walk.counted;
@@ -229,6 +245,7 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     p.scrollHeight = 20;
     p.setup = &r;
     p.sectionMissing = plan.walk.sectionMissing;
+    p.scalingAllowed = log_.options.horizontalEditing;
     p.allTops = log_.well.tops;
     p.pictures = log_.pictures.all.empty() ? nullptr : &log_.pictures;
     p.pictureList.folder = PicturesFolder();
@@ -238,8 +255,10 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     p.customList = o.customTracks ? &log_.customTracks.data->screenSet : nullptr;
     p.rateCode = plan.walk.rateCode;
     o.ratesPerHour = log_.view.rateInMetresPerHour != 0;
+    o.co2Track = logview::GeometryOf(log_).Flag(layout::FLAG_CO2);
     o.co2Scale = log_.well.config.co2ScaleCode;
     o.pictures = log_.options.horizontalLithPictures;
+    o.hardness = log_.options.horizontalHardness;
     o.profile = log_.well.loggerId;
     o.screenWidth = log_.env.screenWidth;
     o.gasFillColour = p.pens[layout::PEN_HORZ_GAS_FILL].colour;
@@ -253,6 +272,7 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
     p.fileFirstDepth = log_.well.file.fileTopDepth;
     p.fileLastDepth = log_.well.file.fileBottomDepth;
     p.kbElevation = log_.well.kbElevation;
+    FillCurveInputs(p);
     // The main log's lithology painter, split on and interpreted off.
     p.lithology = [this](platform::Dc& dc, std::span<const wellfile::RECORD> records, std::size_t index, int x, int y) {
         if (!log_.view.painters)
@@ -261,12 +281,40 @@ void HorzDlg::FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r)
         const logview::Device device = logview::Device::Screen();
         log_.view.painters->DrawLithology(logview::PaintTarget{dc, g, device}, records, index, x, y, int(index), 1, 0);
     };
-    highAngleCount_ = plan.walk.highAngle;
-    p.headerFacts = {app::PlaceOf(log_), log_.layout.format.title, log_.layout.schemes.hardnessLabel, false,
-                     log_.well.companyFlag, &log_.layout.pens.table};
+    p.headerFacts = {app::PlaceOf(log_), log_.layout.format.title, log_.layout.schemes.hardnessLabel,
+                     log_.options.horizontalScaleNote, log_.well.companyFlag, &log_.layout.pens.table};
     o.topCrossings = log_.view.topsShown;
     p.logs.dataFolder = log_.well.file.dataFolder;
     p.logs.wellName = log_.well.file.wellName;
+    p.logs.thickTargetLine = log_.options.horizontalThickTarget;
+}
+
+void HorzDlg::FillCurveInputs(HorzPlot& p) const
+{
+    // Gamma is drawn when the records of the range hold it or an e-log gamma is loaded.
+    const elog::Curves* curves = log_.engines.elogCurves.get();
+    const auto drawn = p.records.subspan(std::size_t(std::clamp(p.first, 0, int(p.records.size()))));
+    const auto range = drawn.first(std::size_t(std::clamp(p.toDraw, 0, int(drawn.size()))));
+    p.options.gammaData = std::any_of(range.begin(), range.end(), [](const wellfile::RECORD& r) {
+        const float g = r.gamma[0];
+        return std::isfinite(g) && g > 0;
+    });
+    p.options.gammaData = p.options.gammaData || (curves && curves->Count() > 0 && curves->pens[elog::SLOT_GAMMA].on);
+    // The third curve: the e-log's sonic (a porosity fraction), with its option and its data.
+    p.thirdValues.clear();
+    p.options.thirdCurve = log_.options.horizontalThirdCurve && curves && curves->Count() > 0 &&
+                           curves->pens[elog::SLOT_SONIC].on;
+    if (!p.options.thirdCurve)
+        return;
+    const elog::CurveRows rows = curves->Rows();
+    const float scale = curves->percentPorosity ? 0.01f : 1.0f;
+    p.thirdValues.reserve(range.size());
+    for (const wellfile::RECORD& r : range) {
+        const std::int64_t row = std::int64_t(r.depth) - rows.firstDepth;
+        const bool held = row >= 0 && row < std::int64_t(rows.rows.size()) && r.depth <= rows.lastDepth;
+        p.thirdValues.push_back(held ? rows.rows[std::size_t(row)].values[elog::SLOT_SONIC] * scale
+                                     : std::numeric_limits<float>::quiet_NaN());
+    }
 }
 
 void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
@@ -277,6 +325,7 @@ void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
     greatestTvd_ = plot_.greatestTvd;
     sections_ = plot_.sections.sections;
     sectionCount_ = plot_.sections.count;
+    sectionsComputed_ = plot_.sections.computed;
     log_.print.scaleKind = plot_.printScaleKind;
     // The sections go into the record; a dip without section data is stored as 0 there, while the view
     // keeps its own copy until the set-up is applied again.
@@ -286,7 +335,7 @@ void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
                              platform::MB_OK);
         r->regionalDip = 0;
     }
-    StoreSections(*r, plot_.sections.sections);
+    StoreDrawnSections(*r, plot_.sections);
     SaveRecord(*r);
     if (!plot_.pictureFailures.empty())
         platform::MessageBox(tracks::HorzPictureFailureText(plot_.pictureFailures), QString(), platform::MB_OK);
@@ -303,32 +352,29 @@ bool HorzDlg::SaveImageFile()
     const wellfile::OpenWell& well = log_.well.file;
     const QString folder = PlotImageFolder(well.dataFolder, well.wellName);
     QDir().mkpath(folder);
-    const QString path = PlotImagePath(folder, well.wellName, plot_.plotFirstDepth, plot_.plotLastDepth, format);
-    const int code = SavePlotImage(plot_, path, format);
-    if (format == 1) {
-        // BMP stays chosen: every drawing writes it again.
-        if (code == 0)
-            return true;
-        platform::MessageBox(QStringLiteral("Image Allocation Failed "), QString(), platform::MB_OK);
-        return false;
-    }
-    if (code == 0) {
-        if (platform::MessageBox(QStringLiteral("HORZ IMAGE FILE HAS BEEN SAVED TO\n%1\nTO SAVE TO ANOTHER LOCATION CLICK OK")
-                                     .arg(path),
-                                 QStringLiteral("SAVE IMAGE AS"), platform::MB_OKCANCEL) == platform::IDOK)
+    const PlotImageFiles files = SavePlotImage(plot_, painters_, format, [&](std::int32_t first, std::int32_t last) {
+        return PlotImagePath(folder, well.wellName, first, last, format);
+    });
+    // What failed is said; the view stays as drawn.
+    if (files.code != 0)
+        platform::MessageBox(platform::SaveFailedText(files.code, files.failedPath), QString(), platform::MB_OK);
+    if (format == 1)
+        return files.code == 0;  // BMP stays chosen: every drawing writes it again
+    if (!files.written.isEmpty() &&
+        platform::MessageBox(QStringLiteral("HORZ IMAGE FILE HAS BEEN SAVED TO\n%1\nTO SAVE TO ANOTHER LOCATION CLICK OK")
+                                 .arg(files.written.join(u'\n')),
+                             QStringLiteral("SAVE IMAGE AS"), platform::MB_OKCANCEL) == platform::IDOK)
+        for (const QString& path : files.written)
             elog::SaveImageAs(log_, path, format);
-    } else {
-        platform::MessageBox(platform::SaveFailedText(code, path), QString(), platform::MB_OK);
-    }
     settings_.imageFormat = 0;
     auto r = std::make_unique<HorzSetupRecord>();
     if (LoadSetupFile(FilesOf(log_), *r)) {
         r->imageFormat = 0;
         SaveRecord(*r);
     }
-    if (code != 0)
+    if (files.code != 0)
         platform::MessageBox(QStringLiteral("Create Image Failed"), QString(), platform::MB_OK);
-    return true;
+    return files.code == 0;
 }
 
 void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
@@ -337,13 +383,28 @@ void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
     const wellfile::OpenWell& well = log_.well.file;
     if (!data || plot.first >= int(plot.records.size()))
         return;
-    // As many custom records as there are track points, from the first counted depth.
-    const int count = plot.points.count;
-    std::vector<layout::CUSTDATAREC> custom(std::size_t(std::max(0, count) + 10));
-    const int index = plot.records[std::size_t(plot.first)].depth - well.fileTopDepth;
-    const int read = layout::ReadCustomRecords(well, custom, well.customDataFileName, index, count);
+    // The records the window shows, with room either side for the labels and pictures that reach into
+    // it: one custom record each, from the first of them.
+    constexpr int kReach = 1000;
+    const auto drawn = plot.records.subspan(std::size_t(plot.first));
+    const int records = std::min(plot.points.count / 2 + 1, int(drawn.size()) - 1);
+    int from = 0, to = records;
+    if (!plot.image.Empty()) {
+        while (from < records && RecordX(plot, drawn[std::size_t(from)].depth) < plot.imageLeft - kReach)
+            ++from;
+        to = from;
+        while (to < records && RecordX(plot, drawn[std::size_t(to)].depth) < plot.imageLeft + plot.image.Width() + kReach)
+            ++to;
+    }
+    const int count = to - from;
+    if (count < 1)
+        return;
+    std::vector<layout::CUSTDATAREC> custom(std::size_t(count) + 11);
+    const int index = drawn[std::size_t(from)].depth - well.fileTopDepth;
+    const int read = layout::ReadCustomRecords(well, custom, well.customDataFileName, index, count + 1);
     if (read < 1) {
-        settings_.drawCustomTracks = false;  // nothing to show: the switch goes off
+        if (from == 0)
+            settings_.drawCustomTracks = false;  // nothing to show: the switch goes off
         return;
     }
     std::vector<tracks::HorzPicture> pictures;
@@ -355,12 +416,11 @@ void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
     tracks::HorzSources sources{g, log_.trackPainters, values, nullptr, pictures, log_.pictures.folder,
                                 std::span(log_.notes.memos).first(memoCount), &plot.pictureFailures};
     tracks::HorzRange range;
-    const auto records = plot.records.subspan(std::size_t(plot.first));
-    range.count = std::min<int>(read, int(records.size()) - 1);
-    range.records = records;
+    range.records = drawn.subspan(std::size_t(from));
+    range.count = std::min(read - 1, int(range.records.size()) - 1);
     range.custom = std::span(custom).first(std::size_t(read));
-    range.xStep = std::max(1, plot.pixelsPerUnit / 2);  // each record two x steps
-    range.leftX = plot.plotLeft;
+    range.xStep = std::max(1, plot.pixelsPerUnit / 2);  // each record two x steps: the x of its depth
+    range.leftX = RecordX(plot, range.records[0].depth);
     range.rightX = plot.width;
     // The header tracks the band layout kept, standing on the gas band's top.
     range.baseY = plot.bands.gasTop;
@@ -400,8 +460,7 @@ void HorzDlg::CmZoomIn(bool ctrl)
 {
     if (drawFrom_ >= greatestTvd_)
         return;
-    auto r = std::make_unique<HorzSetupRecord>();
-    LoadSetupFile(FilesOf(log_), *r);
+    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
     const ZoomResult z = horizontal::ZoomIn(drawFrom_, leastTvd_, greatestTvd_, ctrl);
     drawFrom_ = z.drawFrom;
     if (z.atLimit) {
@@ -418,8 +477,7 @@ void HorzDlg::CmZoomIn(bool ctrl)
 
 void HorzDlg::CmZoomOut(bool ctrl)
 {
-    auto r = std::make_unique<HorzSetupRecord>();
-    LoadSetupFile(FilesOf(log_), *r);
+    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
     const ZoomResult z = horizontal::ZoomOut(drawFrom_, greatestTvd_, ctrl);
     drawFrom_ = z.drawFrom;
     if (z.atLimit) {
@@ -465,7 +523,7 @@ void HorzDlg::EvSize()
 {
     const ViewControls c = PlaceControls(width(), height(), 20, sectionCount_, highAngleCount_, log_.options.viewerStation);
     scrollBar_->setGeometry(c.scrollBar.x, c.scrollBar.y, c.scrollBar.width, c.scrollBar.height);
-    const ScrollRange range = RangeOf(PlotLeft(), Image().width(), width());
+    const ScrollRange range = RangeOf(PlotLeft(), plot_.width, width());
     scroll_ = std::clamp(scroll_, range.minimum, range.maximum);
     scrollBar_->setRange(range.minimum, range.maximum);
     scrollBar_->setSingleStep(200);
@@ -484,16 +542,34 @@ void HorzDlg::EvSize()
     Show(kSetupButton, c.setupShown);
     Show(kViewHeaderButton, true);
     Show(kCloseButton, false);
-    if (drawn_)
+    if (drawn_) {
+        EnsureWindow();
         update();
+    }
+}
+
+void HorzDlg::EnsureWindow()
+{
+    const int left = std::max(0, scroll_ - PlotLeft());
+    const int shown = std::min(width(), plot_.width - left);
+    if (plot_.image.Empty() || shown < 1 || WindowHolds(plot_, left, shown) || windowFailed_)
+        return;
+    // Scrolled out of the window: it is drawn again, ahead the way the view went (the old stays on failure).
+    plot_.clientWidth = width();
+    const QString failure = RenderWindow(plot_, painters_, left, left - plot_.imageLeft);
+    if (!failure.isEmpty()) {
+        windowFailed_ = true;  // said once, until the next drawing
+        platform::MessageBox(failure, QString(), platform::MB_OK);
+    }
 }
 
 void HorzDlg::EvHScroll(ScrollCode code, int thumb)
 {
-    if (Image().isNull() || Image().width() <= width())
+    if (Image().isNull() || plot_.width <= width())
         return;
-    scroll_ = NextScroll(scroll_, code, thumb, PlotLeft(), Image().width(), width());
+    scroll_ = NextScroll(scroll_, code, thumb, PlotLeft(), plot_.width, width());
     scrollBar_->setValue(scroll_);
+    EnsureWindow();
     update();
 }
 
@@ -504,10 +580,10 @@ void HorzDlg::paintEvent(QPaintEvent* e)
     if (!drawn_ || image.isNull())
         return;
     QPainter p(this);
-    // The image's columns left of plotLeft hold the header; the scroll position counts from plotLeft.
-    p.drawImage(0, 0, image, scroll_ - PlotLeft(), 0, width(), height() - 20);
-    if (headerShown_)
-        p.drawImage(0, 0, image, 0, 0, PlotLeft(), height() - 20);  // the header stays in place
+    // The plot's columns left of plotLeft hold the header; the scroll position counts from plotLeft.
+    p.drawImage(0, 0, image, scroll_ - PlotLeft() - plot_.imageLeft, 0, width(), height() - 20);
+    if (headerShown_)  // the header stays in place
+        p.drawImage(0, 0, plot_.headerImage.isNull() ? image : plot_.headerImage, 0, 0, PlotLeft(), height() - 20);
     mouse_->PaintOverlay(p);
 }
 
@@ -522,18 +598,20 @@ void HorzDlg::CloseView()
     if (closedView_)
         return;
     closedView_ = true;
-    const HorzFiles files = FilesOf(log_);
-    auto r = std::make_unique<HorzSetupRecord>();
-    if (!LoadSetupFile(files, *r))
-        ViewDefaults(*r, ApplyInputsOf(log_).curvesGammaScale);
+    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
     StoreMarkers(*r, settings_.markers);
-    StoreSections(*r, sections_);
+    SectionPlan drawn;
+    drawn.sections = sections_;
+    drawn.count = sectionCount_;
+    drawn.computed = sectionsComputed_;
+    StoreDrawnSections(*r, drawn);
     r->scrollPosition = scroll_;
     r->drawFromDepth = drawFrom_;
     r->sectionCount = sectionCount_;
     SaveRecord(*r);
     platform::freeimage(plot_.image);
     platform::freeimage(plot_.image2);
+    plot_.headerImage = {};
     records_.clear();
     plot_.records = {};
     drawn_ = false;

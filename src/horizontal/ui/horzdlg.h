@@ -45,8 +45,8 @@ public:
     ~HorzDlg() override;
 
     // Reads the records and the set-up, fixes the range and draws the plot (`first` 1 on the first load,
-    // which may move the draw-from depth); 0 when the well has no horizontal part or no image could be
-    // made (the old plot then stays).
+    // which may move the draw-from depth): 1 when drawn, 0 when the well has no horizontal part, -1
+    // when no image could be made (said; the old plot then stays).
     int LoadAndDraw(int first);
     // Puts the image on the window; false when there is none.
     bool BlitView(int x = 0);
@@ -123,7 +123,9 @@ public:
     int ScrollPosition() const { return scroll_; }
     bool HeaderShown() const { return headerShown_; }
     bool SurveyDisplay() const { return surveyDisplay_; }
+    // The window of the plot the view holds: plot columns from ImageLeft() on.
     const QImage& Image() const { return plot_.image.image; }
+    int ImageLeft() const { return plot_.imageLeft; }
     // The wheel, keys and mouse of the view (ui/horzmouseui.cpp).
     HorzMouse& Mouse() { return *mouse_; }
     QScrollBar* ScrollBar() const { return scrollBar_; }
@@ -147,10 +149,15 @@ protected:
 private:
     friend class HorzMouse;
     void SaveRecord(const HorzSetupRecord& r);
+    // The well's ".hor", or the view's defaults when it cannot be read: never a zeroed record.
+    std::unique_ptr<HorzSetupRecord> ReadRecordOrDefaults() const;
     void Publish();
-    void FillPlotInputs(const LoadPlan& plan, const HorzSetupRecord& r);
+    void FillPlotInputs(HorzPlot& plot, const LoadPlan& plan, const HorzSetupRecord& r);
+    void FillCurveInputs(HorzPlot& plot) const;
     void AfterDrawing(const HorzSetupRecord& read);
-    void LoadFiles(std::int32_t leastTvd);
+    void LoadFiles(HorzPlot& plot, std::int32_t leastTvd);
+    // Draws the window again when the columns shown have left it.
+    void EnsureWindow();
     bool SaveImageFile();
     void PaintCustomTracks(platform::Dc& dc, HorzPlot& plot);
     NoteFile NoteFileOf() const;
@@ -165,12 +172,14 @@ private:
     HorzViewSettings settings_;
     std::array<HorzSection, kMaxSections> sections_{};
     int sectionCount_ = 0;
+    bool sectionsComputed_ = true;  // the drawing made one section of its own: the record's stay
     int highAngleCount_ = 0;
     std::int32_t drawFrom_ = 0, leastTvd_ = 0, greatestTvd_ = 0;
     bool headerShown_ = false;
     bool surveyDisplay_ = false;
     bool drawn_ = false;
     bool closedView_ = false;
+    bool windowFailed_ = false;  // a window could not be drawn again (said once)
     int scroll_ = 0;
     int redraws_ = 0;
     int lastDraw_ = -1;

@@ -62,7 +62,7 @@ bool HorzDlg::DrawNotes(int lastIndex, bool blit)
 {
     if (plot_.image.Empty())
         return false;
-    platform::Dc dc(plot_.image.image);
+    PlotDc dc(plot_, plot_.image.image);
     const bool drew = horizontal::DrawNotes(dc, notes_.notes, notes_.count, lastIndex, NoteViewNow(), noteDrawing_);
     if (drew && blit)
         BlitView(0);

@@ -29,12 +29,21 @@ int HorzDlg::StretchImageTo(platform::Dc& printer, print::PRINTCFG& cfg, float r
     in.drawFrom = drawFrom_;
     in.plotLeft = plot_.plotLeft;
     in.drawHeader = headerShown_;
-    in.imageWidth = Image().width();
-    in.imageHeight = Image().height();
+    in.imageWidth = plot_.width;
+    in.imageHeight = plot_.height;
     plot_.printScaleKind = PrintScaleCode(in.pixelsPerUnit);
     if (page == 1)
         printAt_ = {};
-    const int left = horizontal::StretchImageTo(printer, Image(), in, cfg.startDepth, cfg.endDepth, printAt_, page);
+    // The page's columns from the window when it holds them, else drawn for the page.
+    const PlotColumns columns = [this](int left, int width) {
+        if (!plot_.headerImage.isNull() && left + width <= plot_.headerImage.width())
+            return plot_.headerImage.copy(left, 0, width, plot_.height);
+        if (WindowHolds(plot_, left, width))
+            return plot_.image.image.copy(left - plot_.imageLeft, 0, width, plot_.height);
+        return RenderColumns(plot_, painters_, left, width);
+    };
+    const int left = horizontal::StretchImageTo(printer, columns, WindowWidth(plot_), in, cfg.startDepth, cfg.endDepth,
+                                                printAt_, page);
     if (left == 0 && page == 1 && cfg.startDepth > cfg.endDepth)
         setFocus();
     return left;

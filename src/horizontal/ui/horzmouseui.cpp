@@ -178,7 +178,7 @@ void HorzMouse::PlaceMarker(int x, int y, bool ctrl)
     HorzPlot& plot = view_.plot_;
     for (platform::ImageDescriptor* image : {&plot.image, &plot.image2})
         if (!image->Empty()) {
-            platform::Dc dc(image->image);
+            PlotDc dc(plot, image->image);
             DrawMarkers(dc, plot);
         }
     if (!ctrl) {

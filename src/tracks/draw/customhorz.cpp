@@ -114,22 +114,27 @@ struct HorzLists {
     static void Clear(std::vector<POINT>& l) { std::fill(l.begin(), l.end(), POINT{}); }
 };
 
-// One curve of a band: its points, the number of samples reached.
+// One curve of a band: its points, the number of samples reached. Every sample stands at the x of its
+// own depth: the codes of the depth records give two samples a record (one x step apart), the others
+// one (two x steps apart).
 int WalkCurve(const layout::CustomTrackEntry& e, int c, std::span<float> values, const HorzRange& range,
               HorzLists& l, int& wetnessY)
 {
     const int code = e.dataCode[c];
+    const bool paired = CurveIsPaired(std::uint16_t(code));
+    const int step = paired ? range.xStep : 2 * range.xStep;
+    const int samples = paired ? 2 * range.count : range.count;
     const int base = e.leftX, far = e.rightX;
     const double H = Height(e);
     const bool fromBase = e.direction[c] != 0;
     const bool logarithmic = e.logarithmic != 0;
     const double M = e.maximum[c] > 0.0f ? e.maximum[c] : 10000.0, m = e.minimum[c] > 0.0f ? e.minimum[c] : 1.0;
     const double L = std::log(M) - std::log(m);
-    const long long rightLimit = (long long)range.leftX + (long long)range.count * range.xStep;
+    const long long rightLimit = (long long)range.leftX + 2LL * range.count * range.xStep;
     std::vector<POINT>* own = l.Of(code);
     long long x = range.leftX;
     int k = 0;
-    for (; k < range.count && std::size_t(k) < values.size(); ++k) {
+    for (; k < samples && std::size_t(k) < values.size() && std::size_t(k) < l.curve.size() - 1; ++k) {
         double v = values[std::size_t(k)];
         int y = fromBase ? Trunc(base - double(e.pixelsPerUnit[c]) * v) : Trunc(far + double(e.pixelsPerUnit[c]) * v);
         if (logarithmic) {
@@ -154,7 +159,7 @@ int WalkCurve(const layout::CustomTrackEntry& e, int c, std::span<float> values,
                 (*own)[0].y = y;
         }
         l.SetX(at, Trunc(double(x)));
-        x += range.xStep;
+        x += step;
         if (x > rightLimit)
             break;
         if (k > 0) {
@@ -253,13 +258,13 @@ int PaintHorzCells(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSet&
                 continue;
             case kSurveyKind:
                 frame();
-                PaintHorzSurvey(dc, in, second, y + 5, range.leftX, range.count, range.xStep, g.fileLastDepth);
+                PaintHorzSurvey(dc, in, second, y + 5, range.leftX, range.count, 2 * range.xStep, g.fileLastDepth);
                 y -= h;
                 continue;
             case kShortReportKind: y -= h; continue;
             case kMemosKind:
                 frame();
-                PaintHorzMemos(dc, bands, in, second, y - h, range.leftX, range.xStep, g.fileLastDepth, t);
+                PaintHorzMemos(dc, bands, in, second, y - h, range.leftX, 2 * range.xStep, g.fileLastDepth, t);
                 y -= h;
                 continue;
             default:
@@ -316,7 +321,8 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
                                std::span<const layout::EXTRECORD>(data.extRecords).subspan(std::min(ext, data.extRecords.size())),
                                in.elog};
 
-    const std::size_t sampleCount = std::size_t(range.count) + 10;
+    // Two samples a record for the depth records' codes (and room for the walks that write more).
+    const std::size_t sampleCount = 4 * std::size_t(range.count) + 10;
     std::vector<float> values;
     std::optional<HorzLists> lists;
     try {
@@ -334,7 +340,7 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
 
     // Scale labels at every 500th depth with one pixel a sample, else every 150th.
     const int interval = range.xStep == 1 ? 500 : 150;
-    const long long rightLimit = (long long)range.leftX + (long long)range.count * range.xStep;
+    const long long rightLimit = (long long)range.leftX + 2LL * range.count * range.xStep;
     long long x = range.leftX;
     for (int n = 0; n <= range.count && std::size_t(n) < custom.size(); ++n) {
         const double depth = custom[std::size_t(n)].depth;
@@ -356,13 +362,13 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
             if (e.maximum[c] == 0.0f || e.dataCode[c] == 0)
                 continue;
             std::fill(values.begin(), values.end(), 0.0f);
-            PlotCurve(values, e.dataCode[c], e.minimum[c], records, range.count, settings, in.state);
+            PlotCurve(values, e.dataCode[c], e.minimum[c], records, 2 * range.count, settings, in.state);
             dc.SelectObject(platform::Pen(e.colour[c], std::max(e.lineWidth[c], 1), layout::PS_SOLID));
             const int n = WalkCurve(e, c, values, range, l, wetnessY);
             DrawCurve(dc, e, c, l, n);
             HorzLists::Clear(l.curve);
         }
-        FillBand(dc, e, l, range.count, range.leftX);
+        FillBand(dc, e, l, 2 * range.count, range.leftX);
     }
     dc.SetROP2(oldMix);
     dc.SelectObject(oldFont);

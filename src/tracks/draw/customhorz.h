@@ -57,7 +57,8 @@ struct HorzSources {
 };
 
 // The range drawn: records[0] precedes the first drawn record, custom[0] is records[0]'s, `count`
-// records; x runs from leftX (two x steps a record) to rightX; the first band stands on baseY.
+// records after it; x runs from leftX (records[0]'s depth, two x steps a record) to rightX; the first
+// band stands on baseY. Every curve sample stands at the x of its depth.
 struct HorzRange {
     std::span<const wellfile::RECORD> records;
     std::span<const layout::CUSTDATAREC> custom;
@@ -83,7 +84,8 @@ void PaintHorzScaleLabels(platform::Dc& dc, const layout::CUSTOMDATA& data, cons
                           int xStep);
 
 // The cells of band `track`: memo boxes with the text top at textTopY, pictures in squares standing on
-// baseY, survey values (only with an x step of 5; 0 otherwise). `records` start with the first drawn.
+// baseY, survey values. `records` start with the first drawn; the memos' and the survey's `xStep` is the
+// pixels per depth unit, the pictures' the pixels per sample (two a record).
 int PaintHorzMemos(platform::Dc& dc, const layout::TrackSet& bands, const HorzSources& in,
                    std::span<const wellfile::RECORD> records, int textTopY, int startX, int xStep,
                    std::int32_t stopDepth, int track);

@@ -193,9 +193,7 @@ int PaintHorzPictures(platform::Dc& dc, const layout::TrackSet& bands, const Hor
 int PaintHorzSurvey(platform::Dc& dc, const HorzSources& in, std::span<const wellfile::RECORD> records, int baseY,
                     int startX, int count, int xStep, std::int32_t stopDepth)
 {
-    if (xStep != 5)
-        return 0;
-    if (records.empty())
+    if (records.empty() || xStep < 1)
         return 1;
     const int R = in.g.rowHeight;
     const int top = Trunc(baseY - 7.5 * R), spacing = R + 3;
@@ -208,7 +206,7 @@ int PaintHorzSurvey(platform::Dc& dc, const HorzSources& in, std::span<const wel
     for (int n = 0; n < count && std::size_t(n) < records.size(); ++n) {
         const wellfile::RECORD& r = records[std::size_t(n)];
         if (r.tvd > 0.0f) {
-            const int x = Trunc(((double)r.depth - first) * 5.0 + startX + 5);
+            const int x = Trunc(((double)r.depth - first) * xStep + startX + xStep);
             dc.TextOut(x, top, platform::CFormat("MD %5d'", r.depth).c_str());
             dc.TextOut(x, top + spacing, platform::CFormat("TVD %5.1f'", double(r.tvd)).c_str());
             if (r.inclination > 0.0f) {
