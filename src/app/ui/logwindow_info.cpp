@@ -165,6 +165,7 @@ void LogWindow::WithTvdBuffer(const std::function<void(std::span<wellfile::RECOR
     }
     wellfile::ReadAllRecords(s.well.file);
     s.marks.tvdBuild = 0;
+    BuildMenu(-1);  // "TVD Log " follows the stations now stored
 }
 
 void LogWindow::CmTvdFileData()

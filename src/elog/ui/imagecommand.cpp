@@ -4,6 +4,7 @@
 #include "elog/draw/compressedimage.h"
 #include "elog/draw/imageexport.h"
 #include "elog/ui/elogwindowservices.h"
+#include "elog/ui/imagebands.h"
 #include "elog/ui/imagedialog.h"
 #include "elog/ui/lascommand.h"
 #include "elog/ui/rangedialog.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <vector>
 
@@ -87,52 +89,6 @@ QString ImageFolder(const app::LogState& log)
     const QString folder = f.dataFolder + QStringLiteral("bitmaps/") + f.wellName + u'/';
     QDir().mkpath(folder);
     return folder;
-}
-
-// The geometry of an image: the log's columns, its rows from `originY`, as tall as the image.
-logview::ViewGeometry ImageGeometry(const app::LogState& log, std::int32_t top, int rows, int originY, int height)
-{
-    logview::ViewGeometry g = logview::GeometryOf(log);
-    g.viewTopDepth = top;
-    g.topMargin = originY;
-    g.visibleRows = rows;
-    g.clientHeight = height;
-    g.logBottomY = height;
-    g.origin = {0, 0};
-    g.horizontalScroll = 0;
-    return g;
-}
-
-logview::Device ImageDevice(int bits)
-{
-    logview::Device device;
-    device.imageExport = true;
-    device.monochrome = bits == 1;
-    return device;
-}
-
-void Frame(platform::ImageDescriptor& image)
-{
-    platform::Dc dc(image.image);
-    const int r = image.Width() - 1, b = image.Height() - 1;
-    platform::Line(dc, 0, 0, r, 0);
-    platform::Line(dc, r, 0, r, b);
-    platform::Line(dc, r, b, 0, b);
-    platform::Line(dc, 0, b, 0, 0);
-}
-
-// The drawn image in its colours, its palette copy for a 24-bit one, and the file written; the library's
-// code, or IMAGE_NO_MEMORY when the smaller copy could not be had.
-int Finish(platform::ImageDescriptor& drawn, int bits, const QString& path, int format, bool dpi300, int compression)
-{
-    const int reduced = ReduceLogImage(drawn, bits);
-    if (reduced != platform::IMAGE_OK)
-        return reduced;
-    platform::ImageDescriptor palette;
-    if (bits == 24 && platform::alloctallimage(palette, drawn.Width(), drawn.Height(), 8) == platform::IMAGE_OK &&
-        platform::convertrgbtopal(256, drawn, palette) != platform::IMAGE_OK)
-        platform::freeimage(palette);
-    return SaveLogImage(path, format, drawn, palette, dpi300, compression != 0);
 }
 
 void Report(app::LogState& log, int code, const QString& path, int format, const QString& savedText,
@@ -217,30 +173,31 @@ QString RenderImage5in(app::LogState& log, const ImageWindow& window, std::int32
         const int R = L.pixelsPerStep, U = L.trackUnit;
         const int headerRows = header ? L.imageHeaderRows : 0;
         start = FitTallImageStart(format, start, end, step, R, headerRows);
-        const int rows = (end - start) / step;
-        const int originY = header ? headerRows * R + L.logAreaTop : 0;
-        const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
-        platform::ImageDescriptor drawn;
-        if (height > platform::kMaxTallImageHeight ||
-            platform::alloctallimage(drawn, std::max(L.logRight, 100 * U), int(height), 24) != platform::IMAGE_OK) {
+        BandedLogImage image;
+        image.start = start;
+        image.rows = (end - start) / step;
+        image.originY = header ? headerRows * R + L.logAreaTop : 0;
+        image.width = LogImageWidth(L.logRight, U, L.gasRight, R, header);
+        image.bits = bits;
+        image.header = header;
+        if (window.bandPixels > 0)
+            image.bandPixels = window.bandPixels;
+        const long long height = (long long)(image.rows + kImageExtraRows + headerRows) * R;
+        // BMP, PNG and TIFF are written as they are drawn, whatever their length; JPEG and GIF are held
+        // whole, their sides in 16 bits.
+        const bool streamed = format == IMAGE_BMP || format == IMAGE_PNG || format == IMAGE_TIF;
+        if (height > (streamed ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight)) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
-            Frame(drawn);
-            f.viewTopDepth = start;
-            const int visibleRows = std::exchange(L.visibleRows, rows);
-            const logview::ViewGeometry g = ImageGeometry(log, start, rows, originY, int(height));
-            std::optional<logview::PaintResult> painted;
-            {
-                platform::Dc dc(drawn.image);
-                painted = logview::DrawImageLog(log, dc, g, ImageDevice(bits), header);
-            }
-            L.visibleRows = visibleRows;
-            if (!painted) {
+            image.height = int(height);
+            path = ImageFolder(log) + ImageFileName(f.wellName, start, end, ImageScale::FiveInch, format);
+            LogImageOutput out({path, format, image.width, image.height, bits, scope.Dpi300(), compression != 0});
+            const std::optional<int> drawn = DrawLogImageInBands(log, out, image);
+            if (!drawn) {
                 platform::MessageBox(QStringLiteral("Memory Allocation Error"), kError);
                 return {};
             }
-            path = ImageFolder(log) + ImageFileName(f.wellName, start, end, ImageScale::FiveInch, format);
-            code = Finish(drawn, bits, path, format, scope.Dpi300(), compression);
+            code = *drawn;
         }
     }
     const QString note = start == asked ? QString()
@@ -292,10 +249,14 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
         const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
         platform::ImageDescriptor drawn;
         if (height > platform::kMaxTallImageHeight ||
-            platform::alloctallimage(drawn, L.logRight, int(height), 24) != platform::IMAGE_OK) {
+            platform::alloctallimage(drawn, LogImageWidth(L.logRight, L.trackUnit, L.gasRight, R, header), int(height), 24) !=
+                platform::IMAGE_OK) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
-            Frame(drawn);
+            {
+                platform::Dc frame(drawn.image);
+                ImageFrame(frame, drawn.Width(), drawn.Height());
+            }
             f.viewTopDepth = range.start;
             logview::ViewGeometry g = ImageGeometry(log, range.start, rows, originY, int(height));
             g.scaleIndex = 1;  // each row is drawn as its first record
@@ -317,7 +278,8 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
                 DrawCompressedImage(dc, image);
             }
             path = ImageFolder(log) + ImageFileName(f.wellName, range.start, range.end, scale, format);
-            code = Finish(drawn, bits, path, format, false, compression);
+            LogImageOutput out({path, format, drawn.Width(), drawn.Height(), bits, false, compression != 0});
+            code = out.Write(drawn);
         }
     }
     Report(log, code, path, format, QStringLiteral("FILE HAS BEEN SAVED TO\n%1\n TO SAVE TO ANOTHER LOCATION CLICK OK"),

@@ -23,6 +23,8 @@ struct ImageWindow {
     QWidget* parent = nullptr;
     std::function<void(int rowHeight)> setLogFormat;
     std::function<void()> buildGridBitmaps;
+    // The most pixels a band of a 5in image holds; 0: kImageBandPixels.
+    long long bandPixels = 0;
 };
 
 // The dialog, the interval, the export.
