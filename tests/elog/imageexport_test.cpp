@@ -308,33 +308,36 @@ TEST_F(ImageExportWindow, CompressedScalesHoldTheWholeInterval)
     EXPECT_FALSE(S().scroll.renderingImage);
 }
 
-// Drawn in bands of 30 rows the image is the image drawn whole, pixel for pixel: the memos, pictures,
-// short reports, tops and custom tracks that cross a band's edge included. The flare outline's edge
-// line, which a paint draws down the flare column only while it holds a flare, is drawn as on the
-// screen: in the bands that hold one.
+// Drawn in bands of 30 rows the image is the image drawn whole, pixel for pixel, at 5in and at 2in: the
+// memos, pictures, short reports, tops and custom tracks that cross a band's edge included. The flare
+// outline's edge line, which a paint draws down the flare column only while it holds a flare, is drawn
+// as on the screen: in the bands that hold one.
 TEST_F(ImageExportWindow, BandsGiveTheWholeImagesPixels)
 {
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
     S().view.picturesShown = true;
     const logview::ViewGeometry g = logview::GeometryOf(S());
     const int flareEdge = g.gasRight - 10 * g.gas.cell;
-    doubles().prompter.answers = {platform::IDCANCEL, platform::IDCANCEL};
     ImageWindow whole, bands;
     whole.bandPixels = 1LL << 40;
     bands.bandPixels = 30LL * g.rowHeight * std::max(g.logWidth, 100 * g.unitWidth);
-    const QString path = RenderImage5in(S(), whole, 1000, 2600, IMAGE_PNG, IMAGE_COLOUR, 0, true);
-    QImage one = QImage(path).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(RenderImage5in(S(), bands, 1000, 2600, IMAGE_PNG, IMAGE_COLOUR, 0, true), path);
-    QImage many = QImage(path).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(one.size(), many.size());
-    ASSERT_GT(one.width(), flareEdge);
-    int different = 0;
-    for (int y = 0; y < one.height(); ++y) {
-        one.setPixel(flareEdge, y, 0);
-        many.setPixel(flareEdge, y, 0);
-        different += std::memcmp(one.constScanLine(y), many.constScanLine(y), std::size_t(one.bytesPerLine())) != 0;
+    for (int scale : {1, 4}) {
+        S().view.viewScale = scale;
+        doubles().prompter.answers = {platform::IDCANCEL, platform::IDCANCEL};
+        const QString path = RenderImage5in(S(), whole, 1000, 2600, IMAGE_PNG, IMAGE_COLOUR, 0, true);
+        QImage one = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(RenderImage5in(S(), bands, 1000, 2600, IMAGE_PNG, IMAGE_COLOUR, 0, true), path);
+        QImage many = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(one.size(), many.size());
+        ASSERT_GT(one.width(), flareEdge);
+        int different = 0;
+        for (int y = 0; y < one.height(); ++y) {
+            one.setPixel(flareEdge, y, 0);
+            many.setPixel(flareEdge, y, 0);
+            different += std::memcmp(one.constScanLine(y), many.constScanLine(y), std::size_t(one.bytesPerLine())) != 0;
+        }
+        EXPECT_EQ(different, 0) << "scale " << scale;
     }
-    EXPECT_EQ(different, 0);
 }
 
 // The gas track of the image is the screen's: the same pixels of the total gas and of each chromatograph

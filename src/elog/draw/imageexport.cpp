@@ -133,8 +133,8 @@ std::vector<ImageBand> PlanImageBands(int height, int bandHeight, int originY, i
         b.bottom = std::min(top + bandHeight, height);
         const int firstInBand = std::max((top - originY) / R, 0);
         b.firstRow = std::min(std::max(firstInBand - above, 0), std::max(rows, 0)) / kBandRowAlign * kBandRowAlign;
-        const long long last = (long long)(b.bottom - originY + R - 1) / R + below;
-        b.rowCount = int(std::min<long long>(std::max<long long>(last, 0), rows) - b.firstRow);
+        const long long last = std::max<long long>((long long)(b.bottom - originY + R - 1) / R, 0) + below;
+        b.rowCount = int(std::min<long long>(last, rows) - b.firstRow);
         if (b.rowCount < 0)
             b.rowCount = 0;
         bands.push_back(b);

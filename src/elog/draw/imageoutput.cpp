@@ -18,7 +18,7 @@ platform::RowFileFormat RowFormatOf(int format)
 
 LogImageOutput::LogImageOutput(LogImageTarget target) : t_(std::move(target)) {}
 
-bool LogImageOutput::Streamed() const { return t_.format == IMAGE_BMP || t_.format == IMAGE_PNG || t_.format == IMAGE_TIF; }
+bool WrittenRowByRow(int format) { return format == IMAGE_BMP || format == IMAGE_PNG || format == IMAGE_TIF; }
 
 int LogImageOutput::OutBits() const
 {
@@ -33,7 +33,7 @@ int LogImageOutput::Start()
     if (again_)
         palette_.UseCube();
     again_ = false;
-    if (!Streamed())
+    if (!WrittenRowByRow(t_.format))
         return platform::alloctallimage(whole_, t_.width, t_.height, 24);
     const int code = writer_.Begin(t_.path, RowFormatOf(t_.format), t_.width, t_.height, OutBits(), t_.bits == 8,
                                    t_.format == IMAGE_TIF && t_.compress);
@@ -46,7 +46,7 @@ int LogImageOutput::Take(const QImage& band, int from, int rows)
 {
     if (again_ || rows <= 0)
         return platform::IMAGE_OK;
-    if (!Streamed()) {
+    if (!WrittenRowByRow(t_.format)) {
         if (whole_.Empty() || y_ + rows > whole_.Height())
             return platform::IMAGE_SIZE_MISMATCH;
         const std::size_t bytes = std::size_t(std::min(band.bytesPerLine(), whole_.image.bytesPerLine()));
@@ -77,7 +77,7 @@ int LogImageOutput::Take(const QImage& band, int from, int rows)
 
 int LogImageOutput::Finish()
 {
-    if (!Streamed()) {
+    if (!WrittenRowByRow(t_.format)) {
         const int reduced = ReduceLogImage(whole_, t_.bits);
         if (reduced != platform::IMAGE_OK)
             return reduced;
@@ -92,25 +92,6 @@ int LogImageOutput::Finish()
     if (OutBits() == 8 && t_.bits == 24)
         writer_.SetColours(palette_.Colours());
     return writer_.Finish();
-}
-
-int LogImageOutput::Write(platform::ImageDescriptor& drawn)
-{
-    if (!Streamed()) {
-        whole_ = std::move(drawn);
-        return Finish();
-    }
-    for (int run = 0; run < 2; ++run) {
-        const int started = Start();
-        if (started != platform::IMAGE_OK)
-            return started;
-        const int taken = Take(drawn.image, 0, drawn.Height());
-        if (taken != platform::IMAGE_OK)
-            return taken;
-        if (!again_)
-            return Finish();
-    }
-    return platform::IMAGE_CANT_WRITE;
 }
 
 }  // namespace elog

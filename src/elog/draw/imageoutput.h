@@ -12,6 +12,9 @@
 
 namespace elog {
 
+// BMP, PNG and TIFF leave row by row, whatever their length; JPEG and GIF are held whole.
+bool WrittenRowByRow(int format);
+
 struct LogImageTarget {
     QString path;
     int format = IMAGE_PNG;
@@ -34,11 +37,8 @@ public:
     // cube's nearest colours are taken then).
     bool Again() const { return again_; }
     int Finish();
-    // Writes an image drawn whole (the 1in and 2in scales): Start, Take and Finish at once.
-    int Write(platform::ImageDescriptor& drawn);
 
 private:
-    bool Streamed() const;
     int OutBits() const;
 
     LogImageTarget t_;

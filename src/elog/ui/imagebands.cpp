@@ -71,19 +71,13 @@ void ImageFrame(platform::Dc& dc, int width, int height)
     platform::Line(dc, 0, b, 0, 0);
 }
 
-std::optional<int> DrawLogImageInBands(app::LogState& log, LogImageOutput& out, const BandedLogImage& image)
+std::optional<int> DrawImageInBands(LogImageOutput& out, const BandedImage& image, const BandPainter& paint)
 {
-    wellfile::OpenWell& f = log.well.file;
-    layout::LogLayout& L = log.layout.format;
-    const int R = std::max(L.pixelsPerStep, 1);
-    const std::int32_t step = std::max(f.depthStep, 1);
+    const int R = std::max(image.rowHeight, 1);
     const int bandHeight =
         int(std::clamp<long long>(image.bandPixels / std::max(image.width, 1), 4LL * R, std::max(image.height, 1)));
-    const int above = std::max(kRowsAbove, PictureRows(log, image.start, image.start + image.rows * step, R));
-    const std::vector<ImageBand> bands =
-        PlanImageBands(image.height, bandHeight, image.originY, R, image.rows, above, kRowsBelow);
-
-    const logview::Device device = ImageDevice(image.bits);
+    const std::vector<ImageBand> bands = PlanImageBands(image.height, bandHeight, image.originY, R, image.rows,
+                                                        std::max(image.above, kRowsAbove), kRowsBelow);
     QImage band(image.width, bandHeight, QImage::Format_RGB32);
     if (band.isNull())
         return platform::IMAGE_NO_MEMORY;
@@ -96,11 +90,7 @@ std::optional<int> DrawLogImageInBands(app::LogState& log, LogImageOutput& out, 
             band.fill(Qt::white);
             platform::Dc dc(band, QPoint(0, b.top));
             ImageFrame(dc, image.width, image.height);
-            f.viewTopDepth = image.start + b.firstRow * step;
-            L.visibleRows = b.rowCount;
-            const logview::ViewGeometry g =
-                ImageGeometry(log, f.viewTopDepth, b.rowCount, image.originY + b.firstRow * R, image.height);
-            if (!logview::DrawImageLog(log, dc, g, device, image.header && b.top < image.originY))
+            if (!paint(dc, b))
                 return std::nullopt;
             const int taken = out.Take(band, 0, b.bottom - b.top);
             if (taken != platform::IMAGE_OK)
@@ -112,6 +102,24 @@ std::optional<int> DrawLogImageInBands(app::LogState& log, LogImageOutput& out, 
             return out.Finish();
     }
     return platform::IMAGE_CANT_WRITE;
+}
+
+std::optional<int> DrawLogImageInBands(app::LogState& log, LogImageOutput& out, BandedImage image, std::int32_t start,
+                                       int bits, bool header)
+{
+    wellfile::OpenWell& f = log.well.file;
+    layout::LogLayout& L = log.layout.format;
+    const std::int32_t step = std::max(f.depthStep, 1);
+    const int R = std::max(image.rowHeight, 1);
+    image.above = std::max(image.above, PictureRows(log, start, start + image.rows * step, R));
+    const logview::Device device = ImageDevice(bits);
+    return DrawImageInBands(out, image, [&](platform::Dc& dc, const ImageBand& b) {
+        f.viewTopDepth = start + b.firstRow * step;
+        L.visibleRows = b.rowCount;
+        const logview::ViewGeometry g =
+            ImageGeometry(log, f.viewTopDepth, b.rowCount, image.originY + b.firstRow * R, image.height);
+        return logview::DrawImageLog(log, dc, g, device, header && b.top < image.originY).has_value();
+    });
 }
 
 }  // namespace elog

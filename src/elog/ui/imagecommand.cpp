@@ -173,26 +173,21 @@ QString RenderImage5in(app::LogState& log, const ImageWindow& window, std::int32
         const int R = L.pixelsPerStep, U = L.trackUnit;
         const int headerRows = header ? L.imageHeaderRows : 0;
         start = FitTallImageStart(format, start, end, step, R, headerRows);
-        BandedLogImage image;
-        image.start = start;
+        BandedImage image;
         image.rows = (end - start) / step;
+        image.rowHeight = R;
         image.originY = header ? headerRows * R + L.logAreaTop : 0;
         image.width = LogImageWidth(L.logRight, U, L.gasRight, R, header);
-        image.bits = bits;
-        image.header = header;
         if (window.bandPixels > 0)
             image.bandPixels = window.bandPixels;
         const long long height = (long long)(image.rows + kImageExtraRows + headerRows) * R;
-        // BMP, PNG and TIFF are written as they are drawn, whatever their length; JPEG and GIF are held
-        // whole, their sides in 16 bits.
-        const bool streamed = format == IMAGE_BMP || format == IMAGE_PNG || format == IMAGE_TIF;
-        if (height > (streamed ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight)) {
+        if (height > (WrittenRowByRow(format) ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight)) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
             image.height = int(height);
             path = ImageFolder(log) + ImageFileName(f.wellName, start, end, ImageScale::FiveInch, format);
             LogImageOutput out({path, format, image.width, image.height, bits, scope.Dpi300(), compression != 0});
-            const std::optional<int> drawn = DrawLogImageInBands(log, out, image);
+            const std::optional<int> drawn = DrawLogImageInBands(log, out, image, start, bits, header);
             if (!drawn) {
                 platform::MessageBox(QStringLiteral("Memory Allocation Error"), kError);
                 return {};
@@ -245,41 +240,44 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
         const int read = wellfile::ReadRecords(f, records, f.dataFileName, (from - f.fileTopDepth) / step, count);
         records.resize(std::size_t(std::max(read, 0)) + 1);
 
-        const int originY = header ? headerRows * R + L.logAreaTop : 0;
+        BandedImage image;
+        image.rows = rows;
+        image.rowHeight = R;
+        image.originY = header ? headerRows * R + L.logAreaTop : 0;
+        image.width = LogImageWidth(L.logRight, L.trackUnit, L.gasRight, R, header);
+        if (window.bandPixels > 0)
+            image.bandPixels = window.bandPixels;
         const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
-        platform::ImageDescriptor drawn;
-        if (height > platform::kMaxTallImageHeight ||
-            platform::alloctallimage(drawn, LogImageWidth(L.logRight, L.trackUnit, L.gasRight, R, header), int(height), 24) !=
-                platform::IMAGE_OK) {
+        if (height > (WrittenRowByRow(format) ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight)) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
-            {
-                platform::Dc frame(drawn.image);
-                ImageFrame(frame, drawn.Width(), drawn.Height());
-            }
-            f.viewTopDepth = range.start;
-            logview::ViewGeometry g = ImageGeometry(log, range.start, rows, originY, int(height));
-            g.scaleIndex = 1;  // each row is drawn as its first record
+            image.height = int(height);
             const logview::Device device = ImageDevice(bits);
-            logview::RateCurveMemory memory = log.view.rateCurve;
-            CompressedImage image{g, device, logview::StripsOf(log), logview::PaintersOf(log)};
-            image.records = records;
-            image.firstDepth = from;
-            image.depthStep = step;
-            image.rowDepths = rowDepths;
-            image.curve.memory = &memory;
-            image.depthColumn = logview::DepthColumnOptionsOf(log);
-            if (header)
-                image.trackTitles = [&log, &image, width = drawn.Width()](platform::Dc& d) {
-                    logview::PaintTrackTitles(log, d, width, image.painters);
-                };
-            {
-                platform::Dc dc(drawn.image);
-                DrawCompressedImage(dc, image);
-            }
+            logview::RateCurveMemory memory;
+            // Each band from the depth line above its first row; each row drawn as its last record.
+            const auto paint = [&](platform::Dc& dc, const ImageBand& b) {
+                const std::int32_t top = b.firstRow == 0 ? range.start : rowDepths[std::size_t(b.firstRow) - 1];
+                f.viewTopDepth = top;
+                logview::ViewGeometry g = ImageGeometry(log, top, b.rowCount, image.originY + b.firstRow * R, image.height);
+                g.scaleIndex = 1;
+                memory = log.view.rateCurve;
+                CompressedImage part{g, device, logview::StripsOf(log), logview::PaintersOf(log)};
+                part.records = records;
+                part.firstDepth = from;
+                part.depthStep = step;
+                part.rowDepths.assign(rowDepths.begin() + b.firstRow, rowDepths.begin() + b.firstRow + b.rowCount);
+                part.curve.memory = &memory;
+                part.depthColumn = logview::DepthColumnOptionsOf(log);
+                if (header && b.top < image.originY)
+                    part.trackTitles = [&log, &part, width = image.width](platform::Dc& d) {
+                        logview::PaintTrackTitles(log, d, width, part.painters);
+                    };
+                DrawCompressedImage(dc, part);
+                return true;
+            };
             path = ImageFolder(log) + ImageFileName(f.wellName, range.start, range.end, scale, format);
-            LogImageOutput out({path, format, drawn.Width(), drawn.Height(), bits, false, compression != 0});
-            code = out.Write(drawn);
+            LogImageOutput out({path, format, image.width, image.height, bits, false, compression != 0});
+            code = DrawImageInBands(out, image, paint).value_or(platform::IMAGE_NO_MEMORY);
         }
     }
     Report(log, code, path, format, QStringLiteral("FILE HAS BEEN SAVED TO\n%1\n TO SAVE TO ANOTHER LOCATION CLICK OK"),

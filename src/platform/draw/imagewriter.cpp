@@ -67,7 +67,6 @@ struct RowImageWriter::Impl {
     png_structp png = nullptr;
     png_infop pngInfo = nullptr;
     std::vector<unsigned char> pngHead;  // the first bytes written, where the PLTE chunk stands
-    long pngWritten = 0;
     // TIFF
     TIFF* tiff = nullptr;
     bool tiffOneIsWhite = false;
@@ -172,7 +171,6 @@ void PngWrite(png_structp png, png_bytep data, png_size_t length)
         png_error(png, "write failed");
     for (png_size_t i = 0; i < length && impl->pngHead.size() < kPngHeadBytes; ++i)
         impl->pngHead.push_back(data[i]);
-    impl->pngWritten += long(length);
 }
 
 void PngFlush(png_structp png)
@@ -377,7 +375,6 @@ int RowImageWriter::Begin(const QString& fileName, RowFileFormat format, int wid
     m.rows = 0;
     m.failed = false;
     m.pngHead.clear();
-    m.pngWritten = 0;
 
     // A BMP states its length in 32 bits.
     if (format == RowFileFormat::Bmp &&
@@ -465,7 +462,5 @@ int RowImageWriter::Finish()
     m.temp.clear();
     return IMAGE_OK;
 }
-
-int RowImageWriter::RowsWritten() const { return impl_->rows; }
 
 }  // namespace platform

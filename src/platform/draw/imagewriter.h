@@ -39,8 +39,6 @@ public:
     // missing or a write failed.
     int Finish();
 
-    int RowsWritten() const;
-
     struct Impl;
 
 private:
