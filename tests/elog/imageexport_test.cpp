@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/ui/logwindow.h"
 #include "elog/draw/imageexport.h"
+#include "elog/draw/imageoutput.h"
 #include "elog/ui/imagecommand.h"
 #include "elog/ui/imagedialog.h"
 #include "elog/ui/rangedialog.h"
@@ -112,6 +113,40 @@ TEST(ImageRules, IntervalsOfTheThreeScales)
     EXPECT_EQ(ImageFileName("W1", 1000, 1100, ImageScaleOf(1), IMAGE_PNG), "W1@1000-1100-5in.png");
     EXPECT_EQ(ImageFileName("W1", 1010, 1990, ImageScaleOf(4), IMAGE_JPG), "W1@1010-1990-2in.jpg");
     EXPECT_TRUE(ImageSaveFilter(IMAGE_GIF).startsWith("GIF Files (*.gif)|*.GIF|BMP Files (*.bmp)|*.BMP|"));
+}
+
+// Bands of a 24-bit drawing leave on an exact palette, written once the last row is known; when the
+// colours pass 256 the output asks for the rows again and maps them onto the colour cube.
+TEST(ImageRules, ColoursPastAnExactPaletteAreDrawnAgainOntoTheCube)
+{
+    QImage band(20, 10, QImage::Format_RGB32);
+    auto paint = [&](int first) {  // 200 colours a band, from colour `first` on
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 20; ++x)
+                band.setPixel(x, y, qRgb((first + y * 20 + x) % 256, (first + y * 20 + x) / 256, 7));
+    };
+    const QString path = QDir::tempPath() + "/strativm-palette.png";
+    LogImageOutput out({path, IMAGE_PNG, 20, 20, 24, false, false});
+    ASSERT_EQ(out.Start(), platform::IMAGE_OK);
+    paint(0);
+    ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
+    EXPECT_FALSE(out.Again());
+    paint(200);
+    ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
+    ASSERT_TRUE(out.Again());
+    for (int first : {0, 200}) {
+        if (first == 0)
+            ASSERT_EQ(out.Start(), platform::IMAGE_OK);
+        paint(first);
+        ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
+    }
+    ASSERT_EQ(out.Finish(), platform::IMAGE_OK);
+    const QImage back(path);
+    EXPECT_EQ(back.format(), QImage::Format_Indexed8);
+    // The cube's six steps of 51 a channel: (245, 0, 7) and (143, 1, 7) are nearest (255, 0, 0), (153, 0, 0).
+    EXPECT_EQ(back.pixel(5, 12), qRgb(255, 0, 0));
+    EXPECT_EQ(back.pixel(19, 19), qRgb(153, 0, 0));
+    QFile::remove(path);
 }
 
 class ImageExportWindow : public ::testing::Test {

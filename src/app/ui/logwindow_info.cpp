@@ -149,6 +149,7 @@ void LogWindow::CmHorizontalOptions()
     }
     horizontal::HorizontalServices& h = *neighbours_.horizontal;
     h.RunSetupDialog(state_, this, nullptr);
+    BuildMenu(-1);  // its "Enter Data" may have stored stations: "TVD Log " follows them
     if (QWidget* view = tools_.horzView; view && h.ApplySetup(state_, view))
         h.LoadAndDraw(state_, view, 0);
 }
