@@ -91,6 +91,31 @@ QString ImageFolder(const app::LogState& log)
     return folder;
 }
 
+// An image of `rows` rows in the layout's measures, below the header page when it is drawn.
+BandedImage ImageOf(const layout::LogLayout& L, int rows, bool header, const ImageWindow& window)
+{
+    BandedImage image;
+    image.rows = rows;
+    image.rowHeight = L.pixelsPerStep;
+    image.originY = header ? L.imageHeaderRows * L.pixelsPerStep + L.logAreaTop : 0;
+    image.width = LogImageWidth(L.logRight, L.trackUnit, L.gasRight, L.pixelsPerStep, header);
+    if (window.bandPixels > 0)
+        image.bandPixels = window.bandPixels;
+    return image;
+}
+
+// Sets the image's height (its rows, 20 more and the header's); false when the format cannot hold it
+// (BMP, PNG and TIFF are written as they are drawn; JPEG and GIF are held whole, their sides in 16 bits).
+bool FitsItsFormat(BandedImage& image, int format, const layout::LogLayout& L, bool header)
+{
+    const long long height =
+        (long long)(image.rows + kImageExtraRows + (header ? L.imageHeaderRows : 0)) * L.pixelsPerStep;
+    if (height > (WrittenRowByRow(format) ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight))
+        return false;
+    image.height = int(height);
+    return true;
+}
+
 void Report(app::LogState& log, int code, const QString& path, int format, const QString& savedText,
             const QString& note)
 {
@@ -170,21 +195,11 @@ QString RenderImage5in(app::LogState& log, const ImageWindow& window, std::int32
     {
         RenderScope scope(log, window);
         layout::LogLayout& L = log.layout.format;
-        const int R = L.pixelsPerStep, U = L.trackUnit;
-        const int headerRows = header ? L.imageHeaderRows : 0;
-        start = FitTallImageStart(format, start, end, step, R, headerRows);
-        BandedImage image;
-        image.rows = (end - start) / step;
-        image.rowHeight = R;
-        image.originY = header ? headerRows * R + L.logAreaTop : 0;
-        image.width = LogImageWidth(L.logRight, U, L.gasRight, R, header);
-        if (window.bandPixels > 0)
-            image.bandPixels = window.bandPixels;
-        const long long height = (long long)(image.rows + kImageExtraRows + headerRows) * R;
-        if (height > (WrittenRowByRow(format) ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight)) {
+        start = FitTallImageStart(format, start, end, step, L.pixelsPerStep, header ? L.imageHeaderRows : 0);
+        BandedImage image = ImageOf(L, (end - start) / step, header, window);
+        if (!FitsItsFormat(image, format, L, header)) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
-            image.height = int(height);
             path = ImageFolder(log) + ImageFileName(f.wellName, start, end, ImageScale::FiveInch, format);
             LogImageOutput out({path, format, image.width, image.height, bits, scope.Dpi300(), compression != 0});
             const std::optional<int> drawn = DrawLogImageInBands(log, out, image, start, bits, header);
@@ -224,7 +239,6 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
         RenderScope scope(log, window);
         const layout::LogLayout& L = log.layout.format;
         const int R = L.pixelsPerStep;
-        const int headerRows = header ? L.imageHeaderRows : 0;
         const std::vector<std::int32_t> rowDepths = CompressedRowDepths(scale, range.start, range.end);
         const int rows = int(rowDepths.size());
         // From five records above at the 1in scale, for the mud weights five back.
@@ -240,18 +254,10 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
         const int read = wellfile::ReadRecords(f, records, f.dataFileName, (from - f.fileTopDepth) / step, count);
         records.resize(std::size_t(std::max(read, 0)) + 1);
 
-        BandedImage image;
-        image.rows = rows;
-        image.rowHeight = R;
-        image.originY = header ? headerRows * R + L.logAreaTop : 0;
-        image.width = LogImageWidth(L.logRight, L.trackUnit, L.gasRight, R, header);
-        if (window.bandPixels > 0)
-            image.bandPixels = window.bandPixels;
-        const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
-        if (height > (WrittenRowByRow(format) ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight)) {
+        BandedImage image = ImageOf(L, rows, header, window);
+        if (!FitsItsFormat(image, format, L, header)) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
-            image.height = int(height);
             const logview::Device device = ImageDevice(bits);
             logview::RateCurveMemory memory;
             // Each band from the depth line above its first row; each row drawn as its last record.
