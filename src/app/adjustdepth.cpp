@@ -1,6 +1,6 @@
 // Adjust File Depth: every depth of the well moves by a whole number of units. The data file and the
-// side files that hold depths (".svx", ".fit", ".mem", ".hxt") are all written before any of them
-// replaces its file, so a failure leaves the well as it was.
+// side files that hold depths (".svx", ".fit", ".mem", ".hxt", ".qpt") are all written before any of
+// them replaces its file, so a failure leaves the well as it was.
 #include "app/depthcorrection.h"
 
 #include "app/elogoffset.h"
@@ -17,6 +17,7 @@
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
 #include "app/opendatafile.h"
+#include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wholefile.h"
 
@@ -111,15 +112,18 @@ void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<s
     }
 
     const wellfile::WellPlace place = app::PlaceOf(s);
-    if (!QFileInfo(platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"))).isFile())
+    const QString sho = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
+    // Through the show loader, which brings an old-layout file to today's first; then the file's own
+    // bytes, so that only the intervals change: no spare record, and a torn tail kept as it was.
+    if (!QFileInfo(sho).isFile() || !wellfile::LoadShows(place))
         return;
-    std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> shows = wellfile::LoadShows(place);
-    if (!shows || shows->records.empty())
+    std::optional<QByteArray> bytes;
+    if (!wellfile::ReadSideFile(sho, bytes) || !bytes)
         return;
     bool showMoved = false;
-    // The last record is the spare one the show dialog fills next.
-    for (std::size_t i = 0; i + 1 < shows->records.size(); ++i) {
-        reports::SHOWREPORT& r = shows->records[i];
+    for (qsizetype at = 0; at + reports::kShowSize <= bytes->size(); at += reports::kShowSize) {
+        reports::SHOWREPORT r;
+        std::memcpy(&r, bytes->constData() + at, sizeof r);
         int top = 0, bottom = 0;
         const std::string interval = platform::FieldText(r.interval);
         if (std::sscanf(interval.c_str(), "%d to %d", &top, &bottom) != 2)
@@ -127,11 +131,18 @@ void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<s
         const int newTop = move(top), newBottom = move(bottom);
         if (newTop == top && newBottom == bottom)
             continue;
-        platform::SetFieldText(r.interval, platform::CFormat("%d to %d", newTop, newBottom));
+        // As the show dialog writes a new show's interval.
+        platform::SetFieldText(r.interval, platform::CFormat(" %5d to %5d", newTop, newBottom));
+        std::memcpy(bytes->data() + at, &r, sizeof r);
         showMoved = true;
     }
-    if (showMoved)
-        wellfile::SaveShows(place, shows->records);
+    if (!showMoved)
+        return;
+    if (!wellfile::WriteWholeFile(sho, bytes->constData(), std::size_t(bytes->size()))) {
+        platform::MessageBox(sho, QStringLiteral("Save Show failed"));
+        return;
+    }
+    wellfile::LoadShowDepthIndex(place, s.well.showDepthIndex);  // the marks follow their shows
 }
 
 QByteArray ShiftCustomDataDepths(const QByteArray& svx, std::int32_t d)
@@ -188,12 +199,15 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
         images.push_back({f.customDataFileName, ShiftCustomDataDepths(*svx, *d)});
     const QString mem = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
     const QString hxt = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
+    const QString qpt = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".qpt"));
     if (unread.isEmpty() && !ShiftedEach<layout::EXTRECORD>(s.well.fit.path, *d, images))
         unread = s.well.fit.path;
     if (unread.isEmpty() && !ShiftedEach<entry::SVMEMO>(mem, *d, images))
         unread = mem;
     if (unread.isEmpty() && !ShiftedEach<entry::HTEXTEX>(hxt, *d, images))
         unread = hxt;
+    if (unread.isEmpty() && !ShiftedEach<reports::QREPORT>(qpt, *d, images))
+        unread = qpt;
     if (!unread.isEmpty()) {
         platform::MessageBox(
             unread + QStringLiteral(" cannot be read\nThe depths could not be adjusted; no file was changed"),
@@ -218,6 +232,7 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
     s.view.redrawPending = true;
 
     sv.view->LoadMemos(s);
+    sv.view->LoadShortReports(s);
     MoveTopsAndShows(s, sv, [d](std::int32_t depth) { return depth + *d; });
     if (hadCurves) {
         sv.view->LoadElog(s, s.well.elogFileName);

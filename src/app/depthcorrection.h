@@ -35,8 +35,9 @@ void AdjustFileDepth(LogState& log, const WellServices& services);
 // is one deeper than the one before.
 QByteArray ShiftCustomDataDepths(const QByteArray& svx, std::int32_t d);
 
-// Moves the well's tops (saved, Tops menu rebuilt) and its show intervals (saved when one moved) by
-// `move`, which maps a depth to its new depth; an unused top (depth 0) stays.
+// Moves the well's tops (saved, Tops menu rebuilt) and its show intervals by `move`, which maps a depth
+// to its new depth; an unused top (depth 0) stays. A moved interval is written " %5d to %5d", only the
+// intervals of the ".sho" change, and the show marks of the log are read again.
 void MoveTopsAndShows(LogState& log, const WellServices& services,
                       const std::function<std::int32_t(std::int32_t)>& move);
 

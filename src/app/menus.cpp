@@ -300,7 +300,7 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     // 12.-13. Setup and Options.
     bar.AppendIfAbsent(setup, HorizontalOptions, QStringLiteral("Horizontal Options..."));
     bar.AppendIfAbsent(kOptions, Drilling, QStringLiteral("Drilling"));
-    bar.Delete(SaveReportsText);
+    // "&Save Reports As Text" stays: its menu item is the command's only way in.
     bar.Check(OffsetRop, in.offsetRop);
     bar.Check(Drilling, in.drilling);
 

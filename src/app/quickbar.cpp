@@ -6,8 +6,9 @@ namespace app {
 
 QuickBarPlace PlaceQuickBar(const QuickBarInputs& in)
 {
-    // Left of 450 pixels the bar would cover the menus.
-    const std::int64_t floor = std::int64_t(in.left) + 450;
+    // Left of 450 pixels the bar would cover the menus; a wider menu line (the drilling menus) pushes
+    // the floor right of its last title.
+    const std::int64_t floor = std::max(std::int64_t(in.left) + 450, std::int64_t(in.menuRight));
     std::int64_t x = std::int64_t(in.left) + in.edgeA + (in.atCreation ? 0 : 5 * std::int64_t(in.unit));
     x = std::max(x, floor);
 

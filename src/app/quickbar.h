@@ -17,6 +17,8 @@ struct QuickBarInputs {
     bool pictures = false;        // the well has pictures: the pictures button is shown
     bool drilling = false;
     bool atCreation = false;      // the first placement: from edge A itself, a little wider
+    // The screen x just right of the menu bar's last title (0: none): the bar never covers a title.
+    std::int32_t menuRight = 0;
 };
 
 struct QuickBarPlace {

@@ -244,6 +244,7 @@ void ExportCustomLasRows(Out& o, const LasSettings& st, CustomLasRow& row, int e
 std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, float& mudWeight)
 {
     Out o;
+    o.null = kCustomLasNull;
     const int n = std::clamp(in.count, 0, int(in.records.size()));
     // Row pairs: next records of depth start + 1 .. stop, in file order; a record of depth 0 ends them.
     int pairs = 0;

@@ -85,6 +85,11 @@ int ElogServices::ReadLasHeader(app::LogState& log, const QString& lasPath, LasH
     bitSize = extra.bitSize;
     if (read != kLasRead)
         return read;
+    // Data that cannot be imported are refused before any column is mapped.
+    if (const std::optional<LasImportResult> problem = CheckLasData(*text)) {
+        Report(*problem);
+        return kLasReported;
+    }
     // Depths in the other unit would land at the wrong records: imported only when the user says so.
     const bool metric = wellfile::MetricProfile(log.well.loggerId, log.well.config.rateUnitPerHour);
     const std::string& unit = extra.depthUnit;

@@ -12,7 +12,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string_view>
+#include <vector>
 
 namespace elog {
 
@@ -68,22 +70,55 @@ void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t
     o.Line("API.     %-30s                   :API NUMBER ID\n", {}, LasHeaderText(in.header, &H::apiNumber));
 }
 
+// The mnemonic of a curve line: the text before its first dot, without blanks around it.
+std::string_view MnemonicOf(std::string_view line)
+{
+    line = line.substr(0, line.find('.'));
+    const std::size_t from = line.find_first_not_of(' '), to = line.find_last_not_of(' ');
+    return from == std::string_view::npos ? std::string_view{} : line.substr(from, to - from + 1);
+}
+std::string Upper(std::string_view text)
+{
+    std::string u(text);
+    for (char& c : u)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return u;
+}
+
+// Curve lines whose mnemonic repeats get 1, 2, ... after it, so that a reader keyed by mnemonic keeps
+// every column ("ROP" twice becomes "ROP1" and "ROP2").
+void NumberRepeatedMnemonics(std::vector<std::string>& lines)
+{
+    std::map<std::string, int> count, seen;
+    for (const std::string& line : lines)
+        ++count[Upper(MnemonicOf(line))];
+    for (std::string& line : lines) {
+        const std::string_view m = MnemonicOf(line);
+        const std::string key = Upper(m);
+        if (count[key] < 2)
+            continue;
+        const std::size_t at = std::size_t(m.data() - line.data()), size = m.size();
+        line.insert(at + size, std::to_string(++seen[key]));
+    }
+}
+
 void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
 {
     const bool m = st.metric;
     o.Text("~Curve\n");
-    o.Text(m ? "DEPTH.m                           :Depth\n" : "DEPTH.F                           :Depth\n");
-    o.Text(m ? "TVD.m                             :True vertical depth\n"
+    Out curves;  // the curve lines, one "\n" each, before the mnemonics are made unique
+    curves.Text(m ? "DEPTH.M                           :Depth\n" : "DEPTH.F                           :Depth\n");
+    curves.Text(m ? "TVD.m                             :True vertical depth\n"
              : "TVD.F                             :True vertical depth\n");
-    o.Text("INCL.DEG                           :Directional survey\n");
-    o.Text("AZM.DEG                            :Directional azimth\n");
-    o.Text(m ? "VS.m                              :Directional Vertical Section\n"
+    curves.Text("INCL.DEG                           :Directional survey\n");
+    curves.Text("AZM.DEG                            :Directional azimth\n");
+    curves.Text(m ? "VS.m                              :Directional Vertical Section\n"
              : "VS.F                              :Directional Vertical Section\n");
-    o.Text(m ? "ROP.min/M                          :One meter rate min/M\n"
+    curves.Text(m ? "ROP.min/M                          :One meter rate min/M\n"
              : "ROP.min/F                          :One meter rate min/M\n");
-    o.Text(m ? "ROP.m/hr                          :One meter rate M/hr\n"
+    curves.Text(m ? "ROP.m/hr                          :One meter rate M/hr\n"
              : "ROP.F/hr                          :One meter rate M/hr\n");
-    o.Text("10MROP.m/hr                      :Ten meter rate m/hr\n"
+    curves.Text("10MROP.m/hr                      :Ten meter rate m/hr\n"
            "5MROP.m/hr                      :Five meter rate m/hr\n"
            "GAMMA.GAPI                         :Gamma Ray\n"
            "ANHY.%                          :Lithology\n"
@@ -109,12 +144,12 @@ void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
            "VOL.%                           :Volcanics Lithology\n");
     for (int i = 1; i <= 6; ++i) {
         const std::string d = std::to_string(i);
-        o.Text("CL" + d + ".%                           :Cust Lith " + d + " Lithology\n");
+        curves.Text("CL" + d + ".%                           :Cust Lith " + d + " Lithology\n");
     }
-    o.Text("INT.%                           :Intrupreted Lith  Lithology\n"
+    curves.Text("INT.%                           :Intrupreted Lith  Lithology\n"
            "CON.unit                           :CONNECTION 1=conn 3= csng pt 4=trip\n");
     if (st.ppmCurves)
-        o.Text("C1.PPM          :PPM C1\n"
+        curves.Text("C1.PPM          :PPM C1\n"
                "C2.PPM          :PPM C2\n"
                "C3.PPM          :PPM C3\n"
                "IC4.PPM         :PPM IC4\n"
@@ -122,28 +157,28 @@ void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
                "IC5.PPM          :PPM IC5\n"
                "NC5.PPM          :PPM NC5\n");
     else
-        o.Text("C1.UNITS          :C1\n"
+        curves.Text("C1.UNITS          :C1\n"
                "C2.UNITS          :C2\n"
                "C3.UNITS          :C3\n"
                "IC4.UNITS         :IC4\n"
                "NC4.UNITS         :NC4\n"
                "IC5.UNITS         :IC5\n"
                "NC5.UNITS         :NC5\n");
-    o.Text(st.loggerId == 134 ? "TOT.%        :Total Gas or H.W.\n" : "TOT.UNITS         :Total Gas or H.W.\n");
-    o.Text("CO2.%          : % CO2\n"
+    curves.Text(st.loggerId == 134 ? "TOT.%        :Total Gas or H.W.\n" : "TOT.UNITS         :Total Gas or H.W.\n");
+    curves.Text("CO2.%          : % CO2\n"
            "POR.UNITS         :Porosity\n"
            "FLU.%          :Fluoresence\n"
            "FLUQUAL.UNITS     :Fluoresence Quality\n"
            "CUT.UNITS         :Cut\n");
-    o.Text(m ? "FLARE.M          :Flare Length\n" : "FLARE.F          :Flare Length\n");
-    o.Text("MUDWTOUT.LB/G     :Mud Wt Out\n"
+    curves.Text(m ? "FLARE.M          :Flare Length\n" : "FLARE.F          :Flare Length\n");
+    curves.Text("MUDWTOUT.LB/G     :Mud Wt Out\n"
            "MUDWTIN.LB/G      :Mud Wt In\n"
            "GAIN.BBLS         :Gain or Loss\n"
            "FLOW.%         :Flow\n"
            "DHP.PSI           :Down Hole Pressure\n"
            "DXC.UNITS         :D Exponent Corrected\n");
-    o.Text(st.hardness ? "HARD.%         :Hardness\n" : "CACO3.%        :Calcimeter\n");
-    o.Text("TEMP.DEG          :MUD Temp out\n"
+    curves.Text(st.hardness ? "HARD.%         :Hardness\n" : "CACO3.%        :Calcimeter\n");
+    curves.Text("TEMP.DEG          :MUD Temp out\n"
            "LAGTIME.MIN       :Lagtime\n"
            "SG.UNITS          :SPECIFIC GRAVITY\n"
            "WRAT.UNITS        :WETNESS RATIO\n"
@@ -158,7 +193,20 @@ void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
            "BitHrs.HRS         :Total Hours on Bit (I) \n"
            "BitRev.REV         :Total Revolutions on Bit (I) \n");
     for (const std::string& name : in.customNames)
-        o.Text(name + ".UNITS          :Custom Data\n");
+        curves.Text(name + ".UNITS          :Custom Data\n");
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < curves.s.size();) {
+        const std::size_t end = curves.s.find("\r\n", at);
+        lines.push_back(curves.s.substr(at, end - at));
+        at = end + 2;
+    }
+    NumberRepeatedMnemonics(lines);
+    for (const std::string& line : lines)
+        o.Text(line + "\n");
+    // The title names the custom columns as their curve lines do.
+    std::array<std::string, 4> customNames;
+    for (std::size_t i = 0; i < 4; ++i)
+        customNames[i] = std::string(MnemonicOf(lines[lines.size() - 4 + i]));
 
     o.Text(st.ppm
                ? "~A MD   TVD      DEV     AZM  VS   Rate/MM  Rate/MH  10M     5M     GR    ANH  CHT   LS   DOL  SS "
@@ -172,7 +220,7 @@ void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
                  "WTOUT WTIN   GAIN   FLOW   DHP    DXC    HD    TEMP    LAG      SG     WR    BR   RPM   WOB  SL  "
                  "HKLD FLOW_IN SPP SURF_RPM TOTHR TOTREV");
     for (std::size_t i = 0; i < 4; ++i)
-        o.Text(in.customNames[i] + (i == 3 ? "    " : "   "));
+        o.Text(customNames[i] + (i == 3 ? "    " : "   "));
     o.Text("\n");
 }
 
@@ -268,9 +316,31 @@ std::array<std::string, 4> LasCustomNames(const layout::CUSTCHARTCFGEX& config)
     return names;
 }
 
+namespace {
+
+// The curve record of depth `d` shifted by the e-log depth offset (record i holds depth i); null outside.
+const tracks::ElogRow* CurveRecordAt(const tracks::ElogView& curves, std::int32_t d)
+{
+    const std::int64_t i = std::int64_t(d) + curves.depthOffset;
+    return i >= 0 && i < std::int64_t(curves.rows.size()) ? &curves.rows[std::size_t(i)] : nullptr;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> LasDamagedRecords(const LasInput& in)
+{
+    std::vector<std::int32_t> damaged;
+    const int n = std::clamp(in.count, 0, int(in.records.size()) - 1);
+    for (int k = 0; k < n; ++k)
+        if (in.records[std::size_t(k)].depth != in.start + k)
+            damaged.push_back(in.start + k);
+    return damaged;
+}
+
 std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWeightOut)
 {
     Out o;
+    o.null = kLasNull;
     const int n = std::clamp(in.count, 0, int(in.records.size()) - 1);
     o.s.reserve(4096 + std::size_t(n) * 2 * 560);
     const std::int32_t stop = in.start + std::max(n, 1) - 1;
@@ -287,7 +357,9 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
         const RECORD& rec = in.records[std::size_t(k)];
         const RECORD& next = std::size_t(k) + 1 < in.records.size() ? in.records[std::size_t(k) + 1] : kZero;
         const layout::CUSTDATAREC& cust = std::size_t(k) < in.custom.size() ? in.custom[std::size_t(k)] : kNoCustom;
-        const std::int32_t d = rec.depth;
+        // The row's depth is its place in the range: a record with a damaged depth field is written at
+        // the depth it stands for, so that STEP still describes the index.
+        const std::int32_t d = in.start + k;
 
         // Once per pair.
         const float pairRate = (k % 2 == 1) ? next.rateOne : next.rateOdd;
@@ -324,7 +396,7 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
         const int por = profile318 ? next.porosity : LetterCode(next.porosity);
         double gamma = 0;
         if (in.curves)
-            if (const tracks::ElogRow* row = in.curves->RowAt(d))
+            if (const tracks::ElogRow* row = CurveRecordAt(*in.curves, d))
                 gamma = (*row)[1] > 3000 ? 0.0 : double((*row)[1]);
 
         for (int half = 0; half < 2; ++half) {

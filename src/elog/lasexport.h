@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace entry {
 struct SVMEMO;
@@ -63,7 +64,11 @@ int LasLithPercentages(const wellfile::RECORD& record, std::array<std::int32_t, 
 std::array<std::string, 4> LasCustomNames(const layout::CUSTCHARTCFGEX& config);
 
 // The whole LAS text. `mudWeightOut` gets the last mud weight out the rows carried (0 when none).
+// Row k is written at depth start + k; the gamma of depth d is the curve record of depth d shifted by
+// the e-log depth offset.
 std::string BuildLasText(const LasInput& in, const LasSettings& settings, float& mudWeightOut);
+// The depths (start + k) of the records read whose depth field is not their depth: damaged records.
+std::vector<std::int32_t> LasDamagedRecords(const LasInput& in);
 
 // One line per memo: depth, three blanks, the text without its line breaks, a blank, CR LF CR.
 std::string BuildLasRemarks(std::span<const entry::SVMEMO> memos);

@@ -89,13 +89,14 @@ void Out::Line(std::string_view fmt, std::initializer_list<double> numbers, std:
             const double v = *arg++;
             char* const end = p + 64;
             std::to_chars_result r;
-            if (fmt[i] == 'd')
+            if (!std::isfinite(v))
+                r = std::to_chars(p, end, null, std::chars_format::fixed, 2);
+            else if (fmt[i] == 'd')
                 r = std::to_chars(p, end, static_cast<long long>(std::clamp(v, -9e15, 9e15)));
             else if (char* fast = FixedFast(p, v, precision))
                 r = {fast, std::errc()};
             else
-                r = std::to_chars(p, end, std::isfinite(v) ? v : 0.0, std::chars_format::fixed,
-                                  precision < 0 ? 6 : precision);
+                r = std::to_chars(p, end, v, std::chars_format::fixed, precision < 0 ? 6 : precision);
             if (r.ec != std::errc() || r.ptr == end)  // beyond any real value: written as 0
                 r = std::to_chars(p, end, 0);
             p = r.ptr;

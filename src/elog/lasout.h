@@ -11,10 +11,12 @@
 namespace elog {
 
 // "%-W.Pf", "%-Wd" (numbers; integers truncated toward zero) and "%-Ws" (text), left-justified.
-// Text arguments are copied, never read as a format.
+// Text arguments are copied, never read as a format. A number that is not finite (NaN, infinite) is
+// written as the file's NULL value, with two decimals as the NULL line writes it, in every format.
 class Out {
 public:
     std::string s;
+    double null = -999.2;
 
     void Line(std::string_view fmt, std::initializer_list<double> numbers, std::string_view text = {});
     // Plain text; only "\n" is changed (to CR LF).

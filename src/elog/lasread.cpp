@@ -166,7 +166,8 @@ struct Chosen {
     std::vector<int> line;  // by record: index into the data lines, -1 for none
     std::vector<double> depth;
 };
-Chosen ChooseLines(const std::vector<std::string_view>& data, int depthColumn, std::int32_t top, std::int32_t bottom)
+Chosen ChooseLines(const std::vector<std::string_view>& data, int depthColumn, const LasHeader& h, std::int32_t top,
+                   std::int32_t bottom)
 {
     Chosen c;
     for (std::size_t k = 0; k < data.size(); ++k) {
@@ -183,17 +184,33 @@ Chosen ChooseLines(const std::vector<std::string_view>& data, int depthColumn, s
             c.depth[d] = *depth;
         }
     }
+    // A file sampled every two units: the record below a line that has none of its own takes the same
+    // line, never past the bottom.
+    if (h.step == 2.0f || h.step == -2.0f) {
+        const std::size_t n = c.line.size();
+        for (std::size_t d = 0; d < n; ++d)
+            if (c.line[d] >= 0 && (d + 1 >= n || c.line[d + 1] < 0) && std::int64_t(d + 1) <= bottom) {
+                if (d + 1 >= c.line.size()) {
+                    c.line.push_back(-1);
+                    c.depth.push_back(0.0);
+                }
+                c.line[d + 1] = c.line[d];
+                ++d;
+            }
+    }
     return c;
 }
 
 struct Work {
     std::vector<CurveRecord> records;
     std::vector<bool> imported;
+    std::vector<std::uint32_t> written;  // by record: bit s set when slot s took a value of the file
 };
 
-// Fills the chosen records from their lines; `merge` keeps the constants the records already hold.
-void FillRecords(Work& w, const Chosen& c, const std::vector<std::string_view>& data, const LasImportInput& in, bool merge,
-                 std::int32_t bottom)
+// Fills the chosen records from their lines. `merge` keeps the constants the records already hold, and
+// a slot whose field is NULL, missing or no number keeps its stored value (a logging run reads NULL
+// where its tools were not yet in the hole).
+void FillRecords(Work& w, const Chosen& c, const std::vector<std::string_view>& data, const LasImportInput& in, bool merge)
 {
     const float nullValue = in.header.nullValue;
     std::vector<std::string_view> fields;
@@ -223,23 +240,16 @@ void FillRecords(Work& w, const Chosen& c, const std::vector<std::string_view>& 
             const std::size_t column = std::size_t(in.map[t]);
             const std::optional<double> v = column <= fields.size() ? Number(fields[column - 1]) : std::nullopt;
             const float f = v ? float(std::clamp(*v, -3.0e38, 3.0e38)) : 0.0f;
-            const bool kept = v && f != nullValue && f >= lim.low && (lim.high <= 0.0f || f <= lim.high);
-            r.values[std::size_t(kSlots[t])] = kept ? f : 0.0f;
+            const bool read = v && f != nullValue;
             if (kSlots[t] >= SLOT_RES10 && kSlots[t] <= SLOT_RES120)
                 PutInt(r, SLOT_RES_CHOICE, kSlots[t]);
+            if (merge && !read)
+                continue;
+            const bool kept = read && f >= lim.low && (lim.high <= 0.0f || f <= lim.high);
+            r.values[std::size_t(kSlots[t])] = kept ? f : 0.0f;
+            w.written[d] |= 1u << kSlots[t];
         }
     }
-    // A file sampled every two units: the record between two lines is a copy of the one above it,
-    // never past the bottom.
-    if (in.header.step == 2.0f || in.header.step == -2.0f)
-        for (std::size_t d = 0; d + 1 < w.records.size(); ++d)
-            if (c.line.size() > d && c.line[d] >= 0 && (d + 1 >= c.line.size() || c.line[d + 1] < 0) &&
-                std::int64_t(d + 1) <= bottom) {
-                w.records[d + 1] = w.records[d];
-                w.records[d + 1].values[SLOT_DEPTH] = float(d + 1);
-                w.imported[d + 1] = true;
-                ++d;
-            }
 }
 
 // Percent porosities to fractions (over the imported values), then the computed curves.
@@ -249,12 +259,13 @@ void FinishRecords(Work& w, const LasImportInput& in)
         if (in.map[t] <= 0)
             continue;
         const std::size_t slot = std::size_t(kSlots[t]);
+        const std::uint32_t bit = 1u << slot;
         std::size_t over = 0;
         for (std::size_t d = 0; d < w.records.size(); ++d)
-            over += w.imported[d] && w.records[d].values[slot] > 1.0f;
+            over += (w.written[d] & bit) && w.records[d].values[slot] > 1.0f;
         if (over > 10)
             for (std::size_t d = 0; d < w.records.size(); ++d)
-                if (w.imported[d])
+                if (w.written[d] & bit)
                     w.records[d].values[slot] *= 0.01f;
     }
     for (std::size_t d = 0; d < w.records.size(); ++d) {
@@ -286,15 +297,6 @@ QByteArray BytesOf(const std::vector<CurveRecord>& records)
 }
 
 bool BottomUp(const LasHeader& h) { return h.start > h.stop || h.step < 0; }
-
-// The records the chosen lines need, a step-2 copy included.
-std::size_t RecordsNeeded(const Chosen& c, const LasHeader& h, std::int32_t bottom)
-{
-    std::size_t n = c.line.size();
-    if ((h.step == 2.0f || h.step == -2.0f) && n > 0 && std::int64_t(n) <= bottom)
-        ++n;
-    return n;
-}
 
 }  // namespace
 
@@ -332,6 +334,16 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
     const QString importError = QStringLiteral("Import Error");
     bool wellSeen = false;
     char section = 0;
+    // Each item is taken from its first line: a ~Parameter block often repeats ~Well mnemonics with
+    // other values and units ("STEP. 5 cm"), so the index items come from ~Well alone.
+    enum Found { Strt, Stop, Step, Null, Ekb, Bs, FoundCount };
+    bool found[FoundCount] = {};
+    const auto firstOf = [&](Found f, bool wellOnly) {
+        if (found[f] || (wellOnly && section != 'W'))
+            return false;
+        found[f] = true;
+        return true;
+    };
     for (auto it = first; it != lines.end(); ++it) {
         if (const char s = SectionOf(*it)) {
             section = s;
@@ -342,33 +354,44 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
         }
         if (IsComment(*it))
             continue;
+        // A wrapped file, however its WRAP line is spaced ("WRAP.YES:").
+        if (section == 'V') {
+            std::string upper(*it);
+            std::transform(upper.begin(), upper.end(), upper.begin(), [](char ch) { return char(std::toupper(uchar(ch))); });
+            if (upper.find("WRAP") != std::string::npos && upper.find("YES") != std::string::npos) {
+                Say("Can not import wrapped file", importError);
+                return kLasReported;
+            }
+        }
         const std::optional<Item> item = ItemOf(*it);
         if (!item)
             continue;
-        if (section == 'V' && SameText(item->mnemonic, "WRAP") &&
-            SameText(item->value.substr(0, std::min<std::size_t>(item->value.find_first_of(kBlanks), item->value.size())), "YES")) {
-            Say("Can not import wrapped file", importError);
-            return kLasReported;
-        }
         if (section != 'W' && section != 'P')
             continue;
         const std::optional<double> v = Number(item->value);
         const std::string_view m = item->mnemonic;
         if (SameText(m, "STRT")) {
+            if (!firstOf(Strt, true))
+                continue;
             header.start = v ? WholeOf(*v) : 0;
             extra.depthUnit = std::string(item->unit);
             std::transform(extra.depthUnit.begin(), extra.depthUnit.end(), extra.depthUnit.begin(), [](char ch) { return char(std::toupper(uchar(ch))); });
-        } else if (SameText(m, "STOP"))
-            header.stop = v ? WholeOf(*v) : 0;
-        else if (SameText(m, "STEP"))
-            header.step = v ? float(*v) : 0.0f;
-        else if (SameText(m, "NULL"))
-            header.nullValue = v ? float(*v) : 0.0f;
-        else if (SameText(m, "EKB"))
-            header.ekb = v ? float(*v) : 0.0f;
-        else if (SameText(m, "BS"))
-            extra.bitSize = v ? float(*v) : 0.0f;
-        else
+        } else if (SameText(m, "STOP")) {
+            if (firstOf(Stop, true))
+                header.stop = v ? WholeOf(*v) : 0;
+        } else if (SameText(m, "STEP")) {
+            if (firstOf(Step, true))
+                header.step = v ? float(*v) : 0.0f;
+        } else if (SameText(m, "NULL")) {
+            if (firstOf(Null, true))
+                header.nullValue = v ? float(*v) : 0.0f;
+        } else if (SameText(m, "EKB")) {
+            if (firstOf(Ekb, false))
+                header.ekb = v ? float(*v) : 0.0f;
+        } else if (SameText(m, "BS")) {
+            if (firstOf(Bs, false))
+                extra.bitSize = v ? float(*v) : 0.0f;
+        } else
             for (int k = 0; k < 10; ++k) {
                 const std::string_view name = kTextItems[k];
                 if (header.texts[k][0] == 0 && m.size() >= name.size() && SameText(m.substr(0, name.size()), name)) {
@@ -451,36 +474,61 @@ void SetLasDepthColumn(int column) { depthColumn = column; }
 
 int TargetSlot(int target) { return target >= 1 && target <= kElogTargets ? kSlots[target] : 0; }
 
-namespace {
-
-LasImportResult NoDataSection()
+std::optional<LasImportResult> CheckLasData(std::string_view text)
 {
-    return {{}, QStringLiteral("Ascii data section missing"), QStringLiteral("Import Error")};
+    const std::optional<std::vector<std::string_view>> data = DataLines(text);
+    if (!data)
+        return LasImportResult{{}, QStringLiteral("Ascii data section missing"), QStringLiteral("Import Error")};
+    if (data->empty())
+        return LasImportResult{{}, QStringLiteral("File Read  Error"), QStringLiteral("File Error ")};
+    // A comma used as the decimal mark splits each value in two ("51,5"): the columns no longer match
+    // the curves, and every value would land in another curve.
+    const std::optional<std::string_view> list = LasCurveList(text);
+    if (!list)
+        return std::nullopt;
+    std::size_t curves = 0;
+    for (std::string_view line : SplitLasLines(*list))
+        curves += !IsComment(line);
+    std::vector<std::string_view> fields;
+    for (std::size_t k = 0; k < std::min<std::size_t>(data->size(), 10); ++k) {
+        SplitFields((*data)[k], fields);
+        if (!fields.empty() && fields.back().empty())
+            fields.pop_back();  // a comma at the line's end
+        if (curves > 0 && fields.size() != curves)
+            return LasImportResult{
+                {},
+                QStringLiteral("Data line %1 holds %2 values, the ~Curve section lists %3 curves.\n"
+                               "Is a comma used as the decimal mark? Nothing was imported.")
+                    .arg(k + 1)
+                    .arg(fields.size())
+                    .arg(curves),
+                QStringLiteral("Import Error")};
+    }
+    return std::nullopt;
 }
-
-}  // namespace
 
 LasImportResult BuildCurveFile(std::string_view text, const LasImportInput& in)
 {
     LasImportResult out;
+    if (std::optional<LasImportResult> problem = CheckLasData(text))
+        return *problem;
     const std::optional<std::vector<std::string_view>> data = DataLines(text);
-    if (!data)
-        return NoDataSection();
     const bool bottomUp = BottomUp(in.header);
     const std::int32_t top = std::max(0, bottomUp ? in.header.stop : in.header.start);
     const std::int32_t bottom = std::min(kMaxLasDepth, bottomUp ? in.header.start : in.header.stop);
-    const Chosen c = ChooseLines(*data, std::max(1, in.depthColumn), top, bottom);
+    const Chosen c = ChooseLines(*data, std::max(1, in.depthColumn), in.header, top, bottom);
     if (std::none_of(c.line.begin(), c.line.end(), [](int k) { return k >= 0; })) {
         out.message = QStringLiteral("File Read  Error");
         out.caption = QStringLiteral("File Error ");
         return out;
     }
     Work w;
-    w.records.resize(RecordsNeeded(c, in.header, bottom));
+    w.records.resize(c.line.size());
     w.imported.resize(w.records.size());
+    w.written.resize(w.records.size());
     for (std::size_t d = 0; d < w.records.size(); ++d)
         w.records[d].values[SLOT_DEPTH] = float(d);
-    FillRecords(w, c, *data, in, false, bottom);
+    FillRecords(w, c, *data, in, false);
     FinishRecords(w, in);
     out.bytes = BytesOf(w.records);
     return out;
@@ -489,29 +537,30 @@ LasImportResult BuildCurveFile(std::string_view text, const LasImportInput& in)
 LasImportResult MergeCurveFile(std::string_view text, const LasImportInput& in, const QByteArray& old)
 {
     LasImportResult out;
+    if (std::optional<LasImportResult> problem = CheckLasData(text))
+        return *problem;
     const std::optional<std::vector<std::string_view>> data = DataLines(text);
-    if (!data)
-        return NoDataSection();
     const bool bottomUp = BottomUp(in.header);
     const std::int32_t top = std::max(0, bottomUp ? in.header.stop : in.header.start);
     const std::int32_t stop = in.header.stop;
     const std::int32_t bottom = std::min(kMaxLasDepth, bottomUp ? in.header.start : stop - stop % 2 - 2);
-    const Chosen c = ChooseLines(*data, 1, top, bottom);
+    const Chosen c = ChooseLines(*data, 1, in.header, top, bottom);
     if (std::none_of(c.line.begin(), c.line.end(), [](int k) { return k >= 0; })) {
         out.message = QStringLiteral("File Error");
         out.caption = QStringLiteral("Import");
         return out;
     }
     const std::size_t oldCount = std::size_t(old.size()) / sizeof(CurveRecord);
-    const std::size_t needed = RecordsNeeded(c, in.header, bottom);
+    const std::size_t needed = c.line.size();
     Work w;
     w.records.resize(std::max(oldCount, needed));
     std::memcpy(w.records.data(), old.constData(), oldCount * sizeof(CurveRecord));
     w.imported.resize(w.records.size());
+    w.written.resize(w.records.size());
     for (std::size_t d = 1; d < needed; ++d)
-        if (w.records[d].values[SLOT_DEPTH] == 0.0f || (c.line.size() > d && c.line[d] >= 0))
+        if (w.records[d].values[SLOT_DEPTH] == 0.0f || c.line[d] >= 0)
             w.records[d].values[SLOT_DEPTH] = float(d);
-    FillRecords(w, c, *data, in, true, bottom);
+    FillRecords(w, c, *data, in, true);
     FinishRecords(w, in);
     out.bytes = BytesOf(w.records);
     // Bytes past the last whole record of the old file stay as they were.

@@ -73,6 +73,11 @@ struct LasImportResult {
     QByteArray bytes;
     QString message, caption;
 };
+// Why the data of `text` cannot be imported, or none: no "~A" line ("Ascii data section missing"), no
+// data line ("File Read  Error"), or one of the first data lines holding more or fewer values than the
+// ~Curve section lists curves. Asked before the import dialog and again by every import.
+std::optional<LasImportResult> CheckLasData(std::string_view text);
+
 // Deepest depth unit an import fills: bounds the records made from one file.
 constexpr std::int32_t kMaxLasDepth = 200000;
 

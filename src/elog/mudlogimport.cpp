@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -67,17 +68,19 @@ R* ByDepth(std::span<R> records, std::int32_t depth, D depthOf)
     return it != records.end() && depthOf(*it) == double(depth) ? &*it : nullptr;
 }
 
-// The lines of one whole depth, in file order.
+// The lines of one whole depth, in file order, and the line of the half unit above it: a mudlog's
+// row d + 0.5 carries the half step of record d + 1, which is drilled from d + 0.5 to d + 1.
 struct Unit {
-    std::int32_t depth;
     std::vector<Fields> lines;
+    std::optional<Fields> half;
 };
 
 struct Survey {
     std::optional<std::int32_t> last;  // the depth of the last station stored
 };
 
-void FillRecord(wellfile::RECORD& r, const Unit& u, const Reader& value, const LasHeader& h, Survey& survey)
+void FillRecord(wellfile::RECORD& r, std::int32_t depth, const Unit& u, const Reader& value, const LasHeader& h,
+                Survey& survey)
 {
     const bool wholeStep = h.step == 1.0f;
     const std::size_t n = u.lines.size();
@@ -85,28 +88,31 @@ void FillRecord(wellfile::RECORD& r, const Unit& u, const Reader& value, const L
         if (!value.Mapped(t))
             continue;
         const MudlogTarget& m = *MudlogTargetOf(t);
-        const auto at = [&](std::size_t k) { return value(u.lines[k], t, m.high); };
+        const auto at = [&](std::size_t k) { return k < n ? value(u.lines[k], t, m.high) : std::nullopt; };
+        const std::optional<float> half = u.half ? value(*u.half, t, m.high) : std::nullopt;
         switch (m.fill) {
         case MudlogFill::Rop: {
-            // The half unit comes from the unit's second line; with one line both take its value.
+            // The half unit comes from the half line above; a unit of one line and no half line (one
+            // line a unit) gives both its value.
             const auto rate = [&](float v) {
                 return v <= 0.0f ? 0.1f : (h.rateAsSpeed ? 60.0f / v : v);
             };
-            const std::optional<float> whole = at(0), half = n > 1 ? at(1) : whole;
+            const std::optional<float> whole = at(0), odd = u.half ? half : n == 1 ? whole : std::nullopt;
             if (whole)
                 Put(r, m.offset, rate(*whole));
-            if (half)
-                Put(r, m.second, rate(*half));
-            if (whole || half)
+            if (odd)
+                Put(r, m.second, rate(*odd));
+            if (whole || odd)
                 r.rate2Ft = (r.rateOne + r.rateOdd) * 0.5f;
             break;
         }
         case MudlogFill::TotalGas:
         case MudlogFill::Chromatograph: {
             const float scale = m.fill == MudlogFill::TotalGas ? 100.0f : (h.gasInPpm ? 0.01f : 1.0f);
-            for (std::size_t k = 0; k < std::min<std::size_t>(n, 2); ++k)
-                if (const std::optional<float> v = at(k))
-                    Put(r, k == 0 ? m.offset : m.second, *v * scale);
+            if (const std::optional<float> v = at(0))
+                Put(r, m.offset, *v * scale);
+            if (half)
+                Put(r, m.second, *half * scale);
             break;
         }
         case MudlogFill::Single:
@@ -143,7 +149,7 @@ void FillRecord(wellfile::RECORD& r, const Unit& u, const Reader& value, const L
         return;
     for (const Fields& line : u.lines) {
         const std::optional<float> tvd = value(line, 12, MudlogTargetOf(12)->high);
-        if (!tvd || *tvd <= 0.0f || (survey.last && u.depth < *survey.last + 26))
+        if (!tvd || *tvd <= 0.0f || (survey.last && depth < *survey.last + 26))
             continue;
         Put(r, MudlogTargetOf(12)->offset, *tvd);
         for (int t = 13; t <= 16; ++t) {
@@ -151,7 +157,7 @@ void FillRecord(wellfile::RECORD& r, const Unit& u, const Reader& value, const L
             if (const std::optional<float> v = value(line, t, m.high); v && Get<float>(r, m.offset) == 0.0f)
                 Put(r, m.offset, *v);
         }
-        survey.last = u.depth;
+        survey.last = depth;
     }
 }
 
@@ -189,21 +195,31 @@ MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& h, std
     if (!data || data->empty())
         return result;
     result.dataFound = true;
-    // The lines of the interval by whole depth (every second one at a step below 0.2, at most five a unit).
-    std::vector<Unit> units;
+    // The lines of the interval by whole depth (every second one at a step below 0.2, at most five a
+    // unit), and each unit's half line: the first line of [d - 0.5, d).
+    std::map<std::int32_t, Unit> units;
     std::size_t taken = 0;
     for (std::string_view line : *data) {
         const std::optional<double> depth = LasField(line, 1);
-        if (!depth || *depth < 0 || *depth >= double(interval.stop) + 1.0 || *depth < double(interval.start))
+        if (!depth || *depth < 0 || *depth >= double(interval.stop) + 1.0 || *depth < double(interval.start) - 0.5)
             continue;
+        const std::int32_t d = std::int32_t(std::floor(*depth));
+        const auto half = [&] {
+            if (d + 1 <= interval.stop && !units[d + 1].half)
+                SplitLasFields(line, units[d + 1].half.emplace());
+        };
+        if (d < interval.start) {  // only the half line of the first record
+            half();
+            continue;
+        }
         if (std::abs(h.step) < 0.2f && taken++ % 2 == 1)
             continue;
-        const std::int32_t d = std::int32_t(*depth);
-        if (units.empty() || units.back().depth != d)
-            units.push_back({d, {}});
-        if (units.back().lines.size() < 5) {
-            units.back().lines.emplace_back();
-            SplitLasFields(line, units.back().lines.back());
+        if (*depth - d >= 0.5)
+            half();
+        Unit& u = units[d];
+        if (u.lines.size() < 5) {
+            u.lines.emplace_back();
+            SplitLasFields(line, u.lines.back());
         }
         result.lastDepth = std::max(result.lastDepth, d);
     }
@@ -211,16 +227,18 @@ MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& h, std
     const auto recordDepth = [](const wellfile::RECORD& r) { return double(r.depth); };
     const auto floatDepth = [](const auto& r) { return double(r.depth); };
     // Records above the first line take the gamma step, as the lines' records do.
-    if (value.Mapped(11) && !units.empty())
-        for (std::int32_t d = interval.start; d < units.front().depth; ++d)
+    const auto firstLines = std::find_if(units.begin(), units.end(), [](const auto& u) { return !u.second.lines.empty(); });
+    if (value.Mapped(11) && firstLines != units.end())
+        for (std::int32_t d = interval.start; d < firstLines->first; ++d)
             if (wellfile::RECORD* r = ByDepth(files.records, d, recordDepth))
                 r->gammaStep = h.step;
     Survey survey;
-    for (const Unit& u : units) {
-        if (wellfile::RECORD* r = ByDepth(files.records, u.depth, recordDepth))
-            FillRecord(*r, u, value, h, survey);
-        FillSide(ByDepth(files.custom, u.depth, floatDepth), ByDepth(files.ext, u.depth, floatDepth), u.lines.front(),
-                 value);
+    for (const auto& [depth, u] : units) {
+        if (wellfile::RECORD* r = ByDepth(files.records, depth, recordDepth))
+            FillRecord(*r, depth, u, value, h, survey);
+        if (!u.lines.empty())
+            FillSide(ByDepth(files.custom, depth, floatDepth), ByDepth(files.ext, depth, floatDepth), u.lines.front(),
+                     value);
     }
     return result;
 }
@@ -298,6 +316,10 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
     std::vector<layout::EXTRECORD> ext = RecordsOf<layout::EXTRECORD>(*extBytes);
     MudlogRecords files{records, custom, ext};
     const std::string_view view(text->constData(), std::size_t(text->size()));
+    if (const std::optional<LasImportResult> problem = CheckLasData(view)) {
+        Say(problem->message, problem->caption);
+        return 0;
+    }
     const MudlogTextResult r = ImportMudlogText(view, header, map, interval, files);
     if (!r.dataFound) {
         Say(QStringLiteral("File Read  Error"), QStringLiteral("File Error "));

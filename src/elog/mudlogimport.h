@@ -32,8 +32,9 @@ struct MudlogTextResult {
     std::int32_t lastDepth = -1;     // the deepest whole depth read within the interval; -1 none
 };
 // Writes the values of the text's data lines of whole depth start..stop into the records of their
-// depths. Each whole depth takes up to five lines (every second one at a step below 0.2); a NULL or
-// missing value stores nothing, one outside its limits stores 0.
+// depths. Each whole depth takes up to five lines (every second one at a step below 0.2); the half-step
+// gas and rate of record d come from the first line of [d - 0.5, d), the half unit drilled before d, as
+// our LAS export writes them. A NULL or missing value stores nothing, one outside its limits stores 0.
 MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& header, std::span<const std::int32_t> map,
                                   MudlogInterval interval, MudlogRecords& files);
 

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace entry {
@@ -93,7 +94,7 @@ std::string PrintedMark(const std::string& text, bool printed)
 int TvdWindowIndex(std::int32_t depth, std::int32_t firstDepth, std::int32_t depthStep)
 {
     const std::int32_t step = depthStep > 0 ? depthStep : 1;
-    return std::max((depth - kTvdWindowRecords - firstDepth) / step, 25);
+    return std::max((depth - kTvdReach - firstDepth) / step, 0);
 }
 
 TopTvd TopTvdFrom(std::span<const wellfile::RECORD> window, std::int32_t depth, std::int32_t firstDepth,
@@ -109,38 +110,62 @@ TopTvd TopTvdFrom(std::span<const wellfile::RECORD> window, std::int32_t depth, 
             ++i;
         return i;
     };
-    auto hasTvd = [&](std::size_t i) { return window[i].tvd != 0; };
+    auto hasTvd = [&](std::size_t i) {
+        const float t = window[i].tvd;
+        return std::isfinite(t) && t > 0;
+    };
     const float most = float(depth);
+    auto missing = [](TopTvdMissing why) {
+        TopTvd t;
+        t.missing = why;
+        return t;
+    };
 
     std::size_t i = firstAtOrBelow(depth - 2);
     while (i < n && !hasTvd(i) && window[i].depth < depth + 2 && window[i].depth < lastDepth)
         ++i;
-    if (i < n && hasTvd(i))
+    if (i < n && hasTvd(i) && window[i].depth <= depth + 2)
         return {std::min(float(window[i].tvd), most), true};
 
     std::size_t above = firstAtOrBelow(depth);
     if (above >= n)
-        return {};
+        above = n;  // the window ends above the top: its last record is the nearest
+    if (above == 0)
+        return missing(TopTvdMissing::NoStationAbove);
+    --above;
     while (!hasTvd(above) && above > 0 && window[above].depth > firstDepth + 50)
         --above;
     if (!hasTvd(above))
-        return {};
+        return missing(TopTvdMissing::NoStationAbove);
 
     std::size_t below = firstAtOrBelow(depth + 2);
-    while (below < n && !hasTvd(below) && window[below].depth < depth + 200 && window[below].depth < lastDepth)
+    while (below < n && !hasTvd(below) && window[below].depth < depth + kTvdReach && window[below].depth < lastDepth)
         ++below;
     if (below >= n || !hasTvd(below))
-        return {};
+        return missing(TopTvdMissing::NoStationBelow);
 
     const float tvdAbove = window[above].tvd;
     const float tvdBelow = window[below].tvd;
     const std::int32_t span = window[below].depth - window[above].depth;
     if (span == 0)
-        return {};
-    float tvd = float(depth - window[above].depth) * (tvdBelow - tvdAbove) / float(span) + tvdAbove;
+        return missing(TopTvdMissing::NoStationBelow);
+    const float tvd = float(depth - window[above].depth) * (tvdBelow - tvdAbove) / float(span) + tvdAbove;
     if (tvd > float(lastDepth))
-        tvd = 0;
+        return missing(TopTvdMissing::PastLastDepth);
     return {std::min(tvd, most), false};
+}
+
+QString MissingTvdText(const TopTvd& tvd, std::int32_t depth)
+{
+    const char* why = "its TVD would lie past the file's last depth";
+    if (tvd.missing == TopTvdMissing::NoStationAbove)
+        why = "no survey station with a TVD above it";
+    else if (tvd.missing == TopTvdMissing::NoStationBelow)
+        why = "no survey station with a TVD within 200 below it";
+    return QStringLiteral("No TVD for the top at %1: %2.\nIt stays marked and is drawn on the horizontal view once "
+                          "a survey gives its TVD and it is saved again.")
+        .arg(depth)
+        .arg(QLatin1String(why));
 }
 
 QByteArray TopsListText(const std::vector<TOPSEX>& tops, int profile, const wellfile::WellHeader& h)

@@ -51,19 +51,28 @@ void SendTopsCopy(const TopsFiles& files);
 // before the text, cut first so that the whole stays within the record's 29 characters.
 std::string PrintedMark(const std::string& text, bool printed);
 
-// True vertical depth of a top, looked for in the 200 records read from record TvdWindowIndex.
-constexpr int kTvdWindowRecords = 200;
+// True vertical depth of a top, looked for in the records around it: 200 units above it to 200 below,
+// read from record TvdWindowIndex.
+constexpr int kTvdReach = 200;
+constexpr int kTvdWindowRecords = 2 * kTvdReach + 1;
 int TvdWindowIndex(std::int32_t depth, std::int32_t firstDepth, std::int32_t depthStep);
 
+// Why a top got no TVD.
+enum class TopTvdMissing { None, NoStationAbove, NoStationBelow, PastLastDepth };
 struct TopTvd {
     float tvd = 0;        // 0: none could be worked out
     bool ownRecord = false;  // taken from a record within two units of the top, not interpolated
+    TopTvdMissing missing = TopTvdMissing::None;
 };
-// `window` ends at its end or at a record of depth 0. A record within two units of the top with a TVD
-// gives it; else the TVD is interpolated between the nearest records above and below that have one.
-// Never more than the top's depth; an interpolation past the file's last depth gives 0.
+// `window` ends at its end or at a record of depth 0. A station is a record with a finite TVD above 0.
+// A station within two units of the top gives its TVD; else the TVD is interpolated along the measured
+// depth between the nearest stations above and below (within 200 units), as the well path runs
+// straight between them. Never more than the top's depth; an interpolation past the file's last depth
+// gives 0.
 TopTvd TopTvdFrom(std::span<const wellfile::RECORD> window, std::int32_t depth, std::int32_t firstDepth,
                   std::int32_t lastDepth);
+// What the editor says when a top marked for the horizontal view gets no TVD.
+QString MissingTvdText(const TopTvd& tvd, std::int32_t depth);
 
 // The tops list as text: the header block of profile 131 from `header`, the column line and one line
 // per top.

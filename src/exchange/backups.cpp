@@ -5,6 +5,7 @@
 #include "drilling/driller.h"
 #include "exchange/datesuffix.h"
 #include "exchange/filehelpers.h"
+#include "exchange/sendfile.h"
 #include "exchange/sendpackage.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstring>
 
@@ -55,13 +57,19 @@ qint64 SizeOf(const QString& path)
     return info.isFile() ? info.size() : 0;
 }
 
-// The ".sv_" package of the send folder, when there is one, to the drive's root.
-void CopySvFile(const DriveBackupPlaces& p)
+// The well's send package, packed as Send File packs it (its send options, the shorter list when the
+// full one fails), written as "sendfile/<well>.sv_" and copied to the drive's root. The copy's path, or
+// empty when it could not be packed or copied.
+QString CopySvFile(const app::LogState& log, const DriveBackupPlaces& p, const QDate& today)
 {
-    const QString package =
-        platform::FindFileNoCase(SendFolderOf(p.dataFolder), p.wellName + QStringLiteral(".sv_"));
-    if (QFileInfo(package).isFile())
-        wellfile::CopyFileReplacing(package, p.driveRoot + p.wellName + QStringLiteral(".sv_"));
+    const SendLists lists = SendFileListsOf(log, today);
+    const QString send = SendFolderOf(p.dataFolder);
+    QDir().mkpath(send);
+    const QString package = send + p.wellName + QStringLiteral(".sv_");
+    if (!WriteFreshPackage(package, lists.full).ok && !WriteFreshPackage(package, lists.retry).ok)
+        return {};
+    const QString copy = p.driveRoot + p.wellName + QStringLiteral(".sv_");
+    return wellfile::CopyFileReplacing(package, copy) ? copy : QString();
 }
 
 int ZipDailyToDrive(const DriveBackupPlaces& p, const QDate& today, const QString& folder, const QString& extension,
@@ -91,8 +99,9 @@ QString DatedCopyBase(const QString& wellName, int bottomDepth, const QTime& tim
 
 bool IsDatedCopyOf(const QString& fileName, const QString& wellName)
 {
-    const qsizetype at = fileName.indexOf(u'@');
-    return at > 0 && fileName.left(at).compare(wellName, Qt::CaseInsensitive) == 0;
+    const QRegularExpression dated(u'^' + QRegularExpression::escape(wellName) + QStringLiteral("@\\d+-\\d+\\.[^.]+$"),
+                                   QRegularExpression::CaseInsensitiveOption);
+    return !wellName.isEmpty() && dated.match(fileName).hasMatch();
 }
 
 int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomDepth)
@@ -151,17 +160,28 @@ int BackupData(app::LogState& log, int toDrive)
     if (well.wellName.isEmpty() || !QFileInfo(well.dataFileName).isFile())
         return 0;
     const QString folder = DatedCopyFolder(log, toDrive != 0);
-    const QString base = DatedCopyBase(well.wellName, well.fileBottomDepth,
-                                       platform::services().clock->LocalTime().time());
-    const QString target = folder + base + QStringLiteral(".svm");
-    log.well.backup.lastBackupPath = target;
     PruneDatedCopies(folder, well.wellName, well.fileBottomDepth);
-    if (!wellfile::CopyFileReplacing(well.dataFileName, target))
+    const QString target = WriteDatedCopy(log, folder);
+    if (target.isEmpty())
         return 0;
-    const QString custom = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));
-    if (QFileInfo(custom).isFile())
-        wellfile::CopyFileReplacing(custom, folder + base + QStringLiteral(".svx"));
+    log.well.backup.lastBackupPath = target;
     return 1;
+}
+
+QString WriteDatedCopy(const app::LogState& log, const QString& folder)
+{
+    const wellfile::OpenWell& well = log.well.file;
+    const QString svm = QStringLiteral(".svm"), svx = QStringLiteral(".svx");
+    // Two times can give one name (1:47 and 14:07 both give "-147"): the later copy takes the next.
+    const QString base = wellfile::FreeNumberedPath(
+        folder + DatedCopyBase(well.wellName, well.fileBottomDepth, platform::services().clock->LocalTime().time()),
+        {svm, svx});
+    if (!wellfile::CopyFileReplacing(well.dataFileName, base + svm))
+        return {};
+    const QString custom = platform::FindFileNoCase(well.currentFolder, well.wellName + svx);
+    if (QFileInfo(custom).isFile())
+        wellfile::CopyFileReplacing(custom, base + svx);
+    return base + svm;
 }
 
 int CheckDataFileSequence(const QString& dataFile, const std::function<void()>& repair)
@@ -198,9 +218,11 @@ int CheckBackupSize(const DriveBackupPlaces& p, bool final, bool skip, const std
         return 1;
     if (final) {
         const bool same = source == copy;
-        platform::MessageBox(QString::fromStdString(platform::CFormat("Source file size= %ld \n\rBackup file size= %ld",
-                                                                    long(source), long(copy))),
-                             same ? QStringLiteral("Back up Success") : QStringLiteral("SIZE ERROR"), platform::MB_OK);
+        QString text = QString::fromStdString(
+            platform::CFormat("Source file size= %ld \n\rBackup file size= %ld", long(source), long(copy)));
+        if (same)
+            text += QStringLiteral("\n\rBacked up to ") + QFileInfo(DriveTarget(p, QStringLiteral(".svm"))).path() + u'/';
+        platform::MessageBox(text, same ? QStringLiteral("Back up Success") : QStringLiteral("SIZE ERROR"), platform::MB_OK);
         return same ? 1 : 0;
     }
     if (source >= copy)
@@ -255,7 +277,7 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
             platform::MessageBox(text, caption, platform::MB_OK);
     };
 
-    // 1.-2. The configured drive, "C:\" (the data folder's own volume) when it is not mounted.
+    // 1.-2. The configured drive, "C:\" (the user's home folder) when it is not mounted.
     wellfile::ListDrives(well);
     const wellfile::WellPlace place = app::PlaceOf(log);
     wellfile::WellConfig config{};
@@ -266,11 +288,13 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
         config = log.well.config;
     if (wellfile::HasBackupDrive(drive) && !well.drives.contains(drive))
         drive = QStringLiteral("C:\\");
-    if (!wellfile::HasBackupDrive(drive))
+    if (!wellfile::HasBackupDrive(drive)) {
+        drive = wellfile::SystemDriveFolder();
         say(QStringLiteral("Back Ups to %1 WILL NOT be available if the harddrive crashes\nRecommend backing up to USB "
                            "Thumb drive")
                 .arg(drive),
             QStringLiteral("Information"));
+    }
 
     // 3. The dialog; the choice is kept in the well's settings.
     if (!quiet) {
@@ -299,7 +323,7 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
 
     // 4.-5. The drive must be there still; the target folder is made.
     DriveBackupPlaces p{well.dataFileName, well.currentFolder, well.dataFolder, well.wellName,
-                        wellfile::HasBackupDrive(drive) ? Folder(drive) : wellfile::VolumeRootOf(well.dataFolder)};
+                        wellfile::HasBackupDrive(drive) ? Folder(drive) : wellfile::SystemDriveFolder()};
     if (!QFileInfo(p.driveRoot).isDir() || !QDir().mkpath(p.driveRoot + well.wellName)) {
         say(QStringLiteral("Failure reading drive "), QStringLiteral("Backup"));
         return 0;
@@ -335,8 +359,8 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
         if (log.engines.wits && state.witsCharts)
             ZipWitsToDrive(p, today);
     }
-    if (state.svFile)
-        CopySvFile(p);
+    if (state.svFile && CopySvFile(log, p, today).isEmpty())
+        say(p.driveRoot + p.wellName + QStringLiteral(".sv_\ncould not be made"), QStringLiteral("Backup"));
     state.svFile = false;
     return 1;
 }

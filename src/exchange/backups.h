@@ -22,8 +22,9 @@ namespace exchange {
 // "<well>@<depth>-<hour><minute>", the depth the bottom rounded down to even, hour and minute without
 // leading zeros and without a separator (1235 at 9:05 gives "W@1234-95").
 QString DatedCopyBase(const QString& wellName, int bottomDepth, const QTime& time);
-// Whether `fileName` is a dated copy of the well: the text before its "@" is the well name in any
-// letter case ("WW@..." and "OTHER@..." are not copies of "W").
+// Whether `fileName` is a dated copy of the well as the backup names it: the well name in any letter
+// case, "@", digits, "-", digits and one extension. "WW@...", "OTHER@..." and a set put aside by Save As
+// ("W@2026-01-15.svm") are not.
 bool IsDatedCopyOf(const QString& fileName, const QString& wellName);
 // Keeps the ten deepest dated ".svm" copies of the well in `folder`: with more, the shallowest go when
 // their depth lies above `bottomDepth`, each with the ".svx", ".mem" and ".hxt" of its name. Other
@@ -33,6 +34,10 @@ int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomD
 // The folder of the dated copies: backup drive + well for a removable backup drive when `toDrive`, else
 // the data folder's "backup/" (as it is spelt on disk). Ends with '/'.
 QString DatedCopyFolder(app::LogState& log, bool toDrive);
+// Copies the open data file, and its custom-data file when there is one, into `folder` (ending with
+// '/') under the dated name of now, numbered on when that name is taken: no copy is ever replaced.
+// The path of the data file's copy, or empty when it could not be made.
+QString WriteDatedCopy(const app::LogState& log, const QString& folder);
 // The dated copy of the data file and of the custom-data file (when there is one). 0, writing nothing,
 // while a view function or data entry runs, while the driller is in a state that skips it, or when the
 // copy failed; else 1.

@@ -1,5 +1,6 @@
 #include "exchange/filesets.h"
 
+#include "exchange/backups.h"
 #include "exchange/deletefiles.h"
 #include "platform/folders.h"
 #include "wellfile/downloadlog.h"
@@ -185,7 +186,11 @@ int ClearWellFiles(const ClearPlaces& places, bool full)
     if (full) {
         DeletePatterns(sendFolder, Extensions({"*.sv_", "*.sl_", "*.dl_", "*.cl_", "*.cr_", "*.td_", "*.zip", "*.bt_",
                                                "*.rpt", "*.0??", "*.1??", "*.2??", "*.hdr", "*.las"}));
-        DeletePatterns(platform::FindFileNoCase(data, QStringLiteral("backup")), Extensions({"*.svm", "*.svx"}), well);
+        // Only the dated copies the backup made: a set Save As put aside there is the only copy of a well.
+        const QDir backup(platform::FindFileNoCase(data, QStringLiteral("backup")));
+        for (const QString& name : backup.entryList(Extensions({"*.svm", "*.svx"}), QDir::Files | QDir::Hidden))
+            if (IsDatedCopyOf(name, well))
+                DeleteFiles(backup.filePath(name));
     }
     QStringList always;
     if (profile != 2 && !places.keepReports)

@@ -49,9 +49,9 @@ struct ClearPlaces {
 // Clears the well's files from the working folders. A full clear (a new well after an archive) first
 // deletes the data folder's "*.mdm", then the well's packages and copies in "remote/", the shared
 // folder (neither for profile 37) and "backup/", and the packages of "sendfile/"; every clear deletes
-// the send copies of "sendfile/". In "remote/", the shared folder and "backup/" a file goes only when
-// its name before the first "@" or "." is the well's (any letter case): other wells stay. 0 when
-// "sendfile/" is not there, else 1.
+// the send copies of "sendfile/". In "remote/" and the shared folder a file goes only when its name
+// before the first "@" or "." is the well's (any letter case): other wells stay; in "backup/" only the
+// well's dated copies (IsDatedCopyOf) go. 0 when "sendfile/" is not there, else 1.
 int ClearWellFiles(const ClearPlaces& places, bool full);
 
 }  // namespace exchange

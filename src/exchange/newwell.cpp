@@ -53,19 +53,23 @@ QString ArchiveFolder(const OldWell& old)
 }
 
 // What runs while the old well is still open, once the new data file is written: the old well's files
-// archived and cleared out of the working folders.
-void ArchiveAndClear(app::LogState& log, const app::WellServices& services, const OldWell& old,
+// archived and cleared out of the working folders. False, with nothing cleared or copied, when the
+// archive failed: what is cleared here is held by nothing but the archive.
+bool ArchiveAndClear(app::LogState& log, const app::WellServices& services, const OldWell& old,
                      const QString& newName)
 {
+    services.window->ShowStatus(log, QStringLiteral("Archiving Files"),
+                                QStringLiteral("This could take a few minutes"));
+    if (!SharedFolderProfile(old.profile) && !ArchiveWell({old.dataFolder, old.folder, old.name, old.drilling})) {
+        platform::MessageBox(QStringLiteral("%1 could not be archived.\nNo new file was made and nothing was cleared.")
+                                 .arg(old.name),
+                             QStringLiteral("Archive"));
+        return false;
+    }
     if (old.customTracks)
         CopyToNewName(old.folder, old.name, newName, QStringLiteral(".grdx"));
     if (SharedFolderProfile(old.profile))
         CopyToNewName(old.folder, old.name, newName, QStringLiteral(".sch"));
-
-    services.window->ShowStatus(log, QStringLiteral("Archiving Files"),
-                                QStringLiteral("This could take a few minutes"));
-    if (!SharedFolderProfile(old.profile))
-        ArchiveWell({old.dataFolder, old.folder, old.name, old.drilling});
     ResetGasmonForNewWell(old.gasmon);
 
     services.window->ShowStatus(log, QStringLiteral("Clearing Directories"),
@@ -73,6 +77,7 @@ void ArchiveAndClear(app::LogState& log, const app::WellServices& services, cons
     if (!SharedFolderProfile(old.profile))
         QDir().mkpath(ArchiveFolder(old));
     ClearWellFiles({old.dataFolder, old.sharedFolder, old.name, old.profile, false}, true);
+    return true;
 }
 
 // The old file set put away once the new well is open.
@@ -119,7 +124,7 @@ int ArchiveFiles(app::LogState& log, const app::WellServices& services, const we
                       log.env.sharedFolder,
                       gasmon::GasmonCfgPlaceOf(log)};
     const QString newName = FileBaseName(info.path);
-    const auto archiveAndClear = [&] { ArchiveAndClear(log, services, old, newName); };
+    const auto archiveAndClear = [&] { return ArchiveAndClear(log, services, old, newName); };
     if (!CreateNewWell(log, services, info, config, archiveAndClear)) {
         services.window->CloseStatus(log, 0);
         return 0;

@@ -21,14 +21,14 @@ struct WellConfig;
 namespace exchange {
 
 // New from the new-file dialog. The new data file is written first under a temporary name; only then
-// (the old well still open) its ".grdx" (custom tracks in use) and, for profiles 21 and 86, its ".sch"
-// are copied to the new name, the well is archived (not for profiles 21 and 86), the gas monitor's
+// (the old well still open) the well is archived (not for profiles 21 and 86), its ".grdx" (custom
+// tracks in use) and, for profiles 21 and 86, its ".sch" copied to the new name, the gas monitor's
 // running values reset, "archives/<old>/" made and the working folders cleared. Then the new file is
 // renamed in, its settings saved and opened with a custom-data file for its range, the old file set
 // moved (`info.keepCopy`) or copied into "archives/<old>/" (profiles 21 and 86: deleted, and the first
 // "*.tpl" copied to the shared folder), the WITS and error texts deleted and drilling mode switched on.
-// A status box tells the steps. 1; 0 after a message, with the old well as it was when the new file
-// could not be written.
+// A status box tells the steps. 1; 0 after a message, with the old well as it was and no new file, when
+// the new file could not be written or the archive failed.
 int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
                  const wellfile::WellConfig& config);
 

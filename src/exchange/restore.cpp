@@ -1,6 +1,8 @@
 #include "exchange/restore.h"
 
 #include "app/logstate.h"
+#include "exchange/backups.h"
+#include "exchange/filesets.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "wellfile/record.h"
@@ -26,14 +28,13 @@ std::optional<int> LastRecordDepth(const QString& path)
     return int(last.depth);
 }
 
-int RestoreCustomData(const QString& dataFolder, const QString& wellName, int depth)
+int RestoreCustomData(const QString& chosenBackup, const QString& target)
 {
-    const QString source = platform::FindFileNoCase(
-        platform::FindFileNoCase(dataFolder, QStringLiteral("backup")),
-        QStringLiteral("%1@%2.svx").arg(wellName).arg(depth));
+    const QFileInfo chosen(chosenBackup);
+    const QString source =
+        platform::FindFileNoCase(chosen.path(), chosen.completeBaseName() + QStringLiteral(".svx"));
     if (!QFileInfo(source).isFile())
         return 1;
-    const QString target = platform::FindFileNoCase(dataFolder, wellName + QStringLiteral(".svx"));
     if (wellfile::CopyFileReplacing(source, target))
         return 1;
     platform::MessageBox(source, QStringLiteral("SVX Restore failed"), platform::MB_OK);
@@ -60,6 +61,14 @@ void RestoreDataFile(app::LogState& log)
         platform::MessageBox(QStringLiteral("Not a valid data file"), caption, platform::MB_OK);
         return;
     }
+    // A backup of another well would put that well's records under this one's name.
+    const QString owner = NameStem(QFileInfo(*chosen).fileName());
+    if (owner.compare(well.wellName, Qt::CaseInsensitive) != 0 &&
+        platform::MessageBox(QStringLiteral("%1\nis a backup of %2, not of %3.\nClick OK to restore it over %3, or "
+                                            "cancel to return unchanged")
+                                 .arg(*chosen, owner, well.wellName),
+                             caption, platform::MB_OKCANCEL) != platform::IDOK)
+        return;
     if (*depth < well.fileBottomDepth &&
         platform::MessageBox(QStringLiteral("You will lose all data below  %1 \n Click OK to continue, or cancel to "
                                             "return unchanged")
@@ -67,14 +76,20 @@ void RestoreDataFile(app::LogState& log)
                              caption, platform::MB_OKCANCEL) != platform::IDOK)
         return;
 
-    // A copy beside the data file takes its place only when whole.
+    // What is replaced is kept first, as the backup keeps it; a copy beside the data file then takes
+    // its place only when whole.
     const QString dataFile = platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".svm"));
+    if (WriteDatedCopy(log, DatedCopyFolder(log, false)).isEmpty()) {
+        platform::MessageBox(dataFile + QStringLiteral("\ncould not be copied to the backup folder; nothing was restored"),
+                             QStringLiteral("Restore Failed"), platform::MB_OK);
+        return;
+    }
     const QString target = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svm"));
     if (!wellfile::CopyFileReplacing(*chosen, target)) {
         platform::MessageBox(dataFile, QStringLiteral("Restore Failed"), platform::MB_OK);
         return;
     }
-    RestoreCustomData(well.dataFolder, well.wellName, *depth);
+    RestoreCustomData(*chosen, platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx")));
     if (well.hooks.loadAndRepairRecords)
         well.hooks.loadAndRepairRecords();
     well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);

@@ -15,15 +15,16 @@ namespace exchange {
 // or that record carries no depth.
 std::optional<int> LastRecordDepth(const QString& path);
 
-// Copies data folder + "backup/" + well + "@" + depth + ".svx" over data folder + well + ".svx" when it
-// is there; a failed copy is shown (the source path, caption "SVX Restore failed"). 1 when nothing was
-// to be done or the copy was made, else 0.
-int RestoreCustomData(const QString& dataFolder, const QString& wellName, int depth);
+// Copies the custom data of the chosen backup (its path with ".svx", any letter case) over `target`
+// when there is one; a failed copy is shown (the source path, caption "SVX Restore failed"). 1 when
+// nothing was to be done or the copy was made, else 0.
+int RestoreCustomData(const QString& chosenBackup, const QString& target);
 
 // The Restore command: a beep while another operation holds the well; else a backup chosen in the data
-// folder's "backup/" replaces the open data file (asking first when it ends above the file's bottom),
-// its custom-data copy follows, and the well is read again. The data file is replaced in one step and
-// only by a backup whose last record reads.
+// folder's "backup/" replaces the open data file (asking first when it belongs to another well or ends
+// above the file's bottom), its custom-data copy follows, and the well is read again. The data and
+// custom-data files replaced are first kept as a dated copy in "backup/"; when that copy cannot be made
+// nothing is restored. The data file is replaced in one step and only by a backup whose last record reads.
 void RestoreDataFile(app::LogState& log);
 
 }  // namespace exchange

@@ -121,6 +121,21 @@ int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
     return 1;
 }
 
+SendLists SendFileListsOf(const app::LogState& log, const QDate& today)
+{
+    const wellfile::OpenWell& f = log.well.file;
+    const wellfile::WellConfig& c = log.well.config;
+    const SendOptions options{c.sendConfigFile != 0, c.sendHorzConfigFile != 0, c.sendTopsFile != 0,
+                              c.sendColourFile != 0};
+    QStringList horzFiles;
+    if (options.horz) {
+        auto setup = std::make_unique<horizontal::HorzSetupRecord>();
+        if (ReadHorzSetup(f.dataFolder, f.wellName, *setup))
+            horzFiles = HorzGammaFiles(*setup, f.currentFolder, f.wellName);
+    }
+    return SendFileLists({f.dataFolder, f.currentFolder, f.wellName}, options, today, horzFiles);
+}
+
 void SendFile(app::LogState& log, const SendFileHooks& hooks)
 {
     if (log.interaction.commandLock || log.interaction.dataEntryActive) {
@@ -152,18 +167,9 @@ void SendFile(app::LogState& log, const SendFileHooks& hooks)
     DeletePatterns(send, {"*.zl9", "*.zl8", "*.sv8", "*.TD_", "*.zip"});
     DeletePatterns(data, {"*.zl9", "*.sv8", "*.TD_"});
 
-    const wellfile::WellConfig& c = log.well.config;
-    const SendOptions options{c.sendConfigFile != 0, c.sendHorzConfigFile != 0, c.sendTopsFile != 0,
-                              c.sendColourFile != 0};
-    QStringList horzFiles;
-    if (options.horz) {
-        auto setup = std::make_unique<horizontal::HorzSetupRecord>();
-        if (ReadHorzSetup(data, f.wellName, *setup))
-            horzFiles = HorzGammaFiles(*setup, f.currentFolder, f.wellName);
-    }
     const bool archiving = log.marks.archiving;
     const QString package = send + f.wellName + (archiving ? QStringLiteral(".TD_") : QStringLiteral(".sv8"));
-    const SendLists lists = SendFileLists({data, f.currentFolder, f.wellName}, options, today, horzFiles);
+    const SendLists lists = SendFileListsOf(log, today);
     wellfile::PackageWriteResult written = WriteFreshPackage(package, lists.full);
     if (!written.ok)
         written = WriteFreshPackage(package, lists.retry);

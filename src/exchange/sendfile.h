@@ -31,6 +31,11 @@ using StatusText = std::function<void(const QString& text)>;
 // package still being copied skips its turn. 1 when a package was made.
 int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status = {});
 
+struct SendLists;
+// The lists of the send package as Send File packs them: the well's send options, and the horizontal
+// view's gamma files when its set-up travels.
+SendLists SendFileListsOf(const app::LogState& log, const QDate& today);
+
 // What Send File asks of the window.
 struct SendFileHooks {
     StatusText status;  // for the update package while drilling

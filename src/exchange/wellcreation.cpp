@@ -64,7 +64,7 @@ void SwitchDrillingOn(app::LogState& log, const app::WellServices& services)
 }  // namespace
 
 int CreateNewWell(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
-                  const wellfile::WellConfig& config, const std::function<void()>& beforeOpen)
+                  const wellfile::WellConfig& config, const std::function<bool()>& beforeOpen)
 {
     const wellfile::OpenWell& f = log.well.file;
     wellfile::NewFileSource source;
@@ -91,8 +91,8 @@ int CreateNewWell(app::LogState& log, const app::WellServices& services, const w
         platform::MessageBox(info.path + QStringLiteral("\nThe new file could not be written"), kFileError);
         return 0;
     }
-    if (beforeOpen)
-        beforeOpen();
+    if (beforeOpen && !beforeOpen())
+        return 0;  // the temporary file goes with `pending`
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(pending.fileName()).toStdString(),
                             QFile::encodeName(info.path).toStdString(), error);

@@ -18,9 +18,10 @@ namespace exchange {
 // under a temporary name beside it, runs `beforeOpen` (the old well still open), renames the file in,
 // saves the settings of `config` as NewWellConfig makes them under the new name, opens the file and
 // switches drilling mode on. 1; 0 after a message (caption "File error") when the file cannot be
-// written (then `beforeOpen` does not run) or opened.
+// written (then `beforeOpen` does not run) or opened, and 0 when `beforeOpen` gives false (it has said
+// why): the temporary file is then removed and nothing else done.
 int CreateNewWell(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
-                  const wellfile::WellConfig& config, const std::function<void()>& beforeOpen = {});
+                  const wellfile::WellConfig& config, const std::function<bool()>& beforeOpen = {});
 
 // Copies the open well's file set to the name of `info`, cuts the copy at the kick-off depth (records
 // appended when it lies below the last depth), saves `config` under the new name, opens the copy,

@@ -47,7 +47,8 @@ std::vector<int> TopsToDraw(std::span<const wellfile::RECORD> records, int start
         const std::int32_t depth = records[std::size_t(i)].depth;
         for (std::size_t t = 0; t < drawn; ++t) {
             const std::int32_t tvd = platform::Trunc(tops[t].tvd);
-            if (!done[t] && tops[t].drawOnHorizontal == 1 && tvd >= depth - 1 && tvd <= depth + 1) {
+            // A top marked without a TVD yet (no survey around it) is not drawn.
+            if (!done[t] && tops[t].drawOnHorizontal == 1 && tops[t].tvd > 0 && tvd >= depth - 1 && tvd <= depth + 1) {
                 done[t] = true;
                 order.push_back(int(t));
             }

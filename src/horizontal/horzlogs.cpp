@@ -115,7 +115,7 @@ CurveFiles ListCurveFiles(const QString& dataFolder, const QString& wellName, st
     exchange::ListFilesWithTimes(names, count, pattern, times);
     exchange::SortFileNames(names, int(names.size()), fileFirstDepth);
     const QString well = wellName.toUpper();
-    for (qsizetype i = 1; i < names.size() && int(list.curves.size()) < kMaxCurves; ++i) {
+    for (qsizetype i = 0; i < names.size() && int(list.curves.size()) < kMaxCurves; ++i) {
         const QString upper = names[i].toUpper();
         const qsizetype at = upper.indexOf(u'@');
         if (!upper.contains(well) || at < 0)

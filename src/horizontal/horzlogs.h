@@ -42,9 +42,9 @@ struct CurveLog {
 };
 std::optional<CurveLog> LoadCurveFile(const QString& path, int startRecord);
 
-// The well's curve files "<well>@<depth>.svc" of the data folder, sorted by depth; the first sorted name
-// is never loaded (normally the well's own file). Curve number k is entry k - 1; at most 10. A name past
-// `lastDrawnDepth` ends the list; a name whose depth is not a whole number is passed over.
+// The well's curve files "<well>@<depth>.svc" of the data folder, sorted by depth, every one of them
+// (the well's own "<well>.svc" has no "@" and is passed over). Curve number k is entry k - 1; at most 10.
+// A name past `lastDrawnDepth` ends the list; a name whose depth is not a whole number is passed over.
 struct CurveFiles {
     std::vector<CurveLog> curves;
 };

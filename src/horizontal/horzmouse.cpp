@@ -24,7 +24,7 @@ std::optional<std::int32_t> MarginDrawFrom(const MouseGeometry& g, int sectionsI
 {
     if (sectionsInUse > 1 || !ctrl || !(g.plotLeft - 50 < x && x < g.plotLeft - 2))
         return std::nullopt;
-    const std::int32_t d = y > g.pathTop ? TvdAtPoint(g, y, x) : drawFrom + 100;
+    const std::int32_t d = y > g.pathTop ? TvdAtPoint(g, y, x) : drawFrom - 100;
     return std::max(0, d);
 }
 

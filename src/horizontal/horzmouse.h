@@ -35,7 +35,7 @@ struct MouseGeometry {
 std::int32_t TvdAtPoint(const MouseGeometry& g, int y, int x);
 
 // A Ctrl-click 2 to 50 pixels left of plotLeft with at most one section in use: the new draw-from
-// depth (the TVD clicked in the path area, else 100 deeper than `drawFrom`; not below 0). None when
+// depth (the TVD clicked in the path area, else 100 shallower than `drawFrom`; not below 0). None when
 // the click is not one.
 std::optional<std::int32_t> MarginDrawFrom(const MouseGeometry& g, int sectionsInUse, bool ctrl, int x, int y,
                                            std::int32_t drawFrom);

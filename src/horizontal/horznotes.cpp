@@ -203,7 +203,10 @@ NoteStore PlaceNote(NoteTable& table, int editIndex, bool newNote, QByteArray te
         y = v.gasBase + 5;
     std::memset(h.text, 0, sizeof h.text);
     std::memcpy(h.text, text.constData(), std::size_t(std::min<qsizetype>(text.size(), kNoteTextKept)));
-    h.depth = DepthAtColumn(x, v.scrollPos, v.plotLeft, v.pixelsPerUnit, v.plotFirstDepth);
+    // A note under edit keeps its depth: the editor's x is its box's, which for a note anchored at the
+    // bottom-left stands left of its depth.
+    if (!editing)
+        h.depth = DepthAtColumn(x, v.scrollPos, v.plotLeft, v.pixelsPerUnit, v.plotFirstDepth);
     h.box[0] = NoteX(v, h.depth) + 2;
     h.box[1] = y;
     h.box[2] = h.box[0];

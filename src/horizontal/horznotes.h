@@ -88,9 +88,10 @@ platform::RECT NoteBox(const entry::HTEXTEX& note, int width, int lines, int lin
 platform::RECT NoteHandle(const platform::RECT& box, int unitWidth);
 
 enum class NoteStore { Nothing, Deleted, Stored };
-// The editor's `text` stored at editor position (x, y): into note `editIndex`, or as a new note at the
-// end when none is under edit. A text under 2 characters deletes the note under edit unless `newNote`.
-// The templates are applied as the note's kind asks. The caller saves and loads the table again.
+// The editor's `text` stored at editor position (x, y): into note `editIndex` (which keeps its depth),
+// or as a new note at the depth under x at the end when none is under edit. A text under 2 characters
+// deletes the note under edit unless `newNote`. The templates are applied as the note's kind asks. The
+// caller saves and loads the table again.
 NoteStore PlaceNote(NoteTable& table, int editIndex, bool newNote, QByteArray text, int x, int y,
                     const NoteView& v, const NoteStyles& styles);
 

@@ -168,12 +168,26 @@ int LoadSetupFile(const HorzFiles& f, HorzSetupRecord& r)
     return 1;
 }
 
+QString DialogSetupPath(const HorzFiles& f)
+{
+    return (SharedElsewhere(f) ? f.dataFolder : f.currentFolder) + f.wellName + QStringLiteral(".hor");
+}
+
 int ReadRecord(const HorzFiles& f, HorzSetupRecord& r)
 {
-    const QString path = f.dataFolder + f.wellName + QStringLiteral(".hor");
-    MakeWritable(path);
     std::memset(&r, 0, sizeof r);
-    return wellfile::ReadExactFile(path, &r, sizeof r) ? 1 : 0;
+    if (f.wellName.isEmpty())
+        return 0;
+    const QString path = DialogSetupPath(f);
+    if (!QFileInfo::exists(path))
+        return 0;
+    MakeWritable(path);
+    if (wellfile::ReadExactFile(path, &r, sizeof r))
+        return 1;
+    std::memset(&r, 0, sizeof r);
+    // Never lost under the defaults the dialog writes next: kept aside, as the view keeps a short one.
+    const QString aside = wellfile::FreeNumberedPath(path.chopped(4) + QStringLiteral(".ho_"));
+    return QFile::rename(path, aside) ? 0 : -1;
 }
 
 int WriteRecord(const HorzFiles& f, const HorzSetupRecord& r)
@@ -185,7 +199,7 @@ int WriteRecord(const HorzFiles& f, const HorzSetupRecord& r)
         *f.useFieldSettings = field;
     if (field && f.rewriteDbc)
         f.rewriteDbc();
-    const QString path = (field ? f.dataFolder : f.currentFolder) + f.wellName + QStringLiteral(".hor");
+    const QString path = DialogSetupPath(f);
     MakeWritable(path);
     if (!wellfile::WriteWholeFile(path, &r, sizeof r))
         return 0;

@@ -170,9 +170,16 @@ int LoadSetupFile(const HorzFiles& files, HorzSetupRecord& r);
 // The name a short record is set aside under: current folder + well name + ".ho_", else ".ho_1", ...
 QString SetAsidePath(const HorzFiles& files);
 
-// The set-up dialog's reader (data folder only; no set-aside, no migration) and writer (decides the
-// use-field-settings flag and rewrites ".dbc" for a shared well). 1 when done, else 0.
+// The ".hor" the set-up dialog reads and writes: the data folder's for a shared well away from its
+// data folder (the writer then sets the use-field-settings flag, so the view reads it there too), else
+// the current folder's, the one the view uses.
+QString DialogSetupPath(const HorzFiles& files);
+// The set-up dialog's reader of DialogSetupPath (no migration): 1 when read, 0 when there is no file.
+// A file of the wrong size is set aside beside it (".ho_", ".ho_1", ...) and 0 returned; -1 when a file
+// is there that could be neither read nor set aside (the dialog then writes no defaults over it).
 int ReadRecord(const HorzFiles& files, HorzSetupRecord& r);
+// The writer: decides the use-field-settings flag, rewrites ".dbc" for a shared well, writes
+// DialogSetupPath. 1 when written, else 0.
 int WriteRecord(const HorzFiles& files, const HorzSetupRecord& r);
 
 // A stored file path made usable here: "" or "NOT SELECTED" give "", a path through a folder of the

@@ -197,7 +197,7 @@ int CountTargetGammaFiles(const QStringList& listed, const QString& wellName)
         return 0;
     const QString well = wellName.toUpper();
     int n = 0;
-    for (qsizetype i = 1; i < listed.size(); ++i) {
+    for (qsizetype i = 0; i < listed.size(); ++i) {
         const QString name = listed.at(i).toUpper();
         if (name.contains(well) && name.contains(QLatin1Char('@')))
             ++n;

@@ -82,7 +82,7 @@ int ViewSelection(const QStringList& list, const QString& viewName);
 bool ViewNameUsable(const QString& name);
 
 // Curve files of the well among the current folder's "*.svc" names, listed with their times: 0 below two
-// files, else how many after the first contain the well name and "@".
+// files, else how many of them contain the well name and "@".
 int CountTargetGammaFiles(const QStringList& listed, const QString& wellName);
 
 }  // namespace horizontal

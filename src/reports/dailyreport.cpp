@@ -303,10 +303,14 @@ bool AppendShortReport(const QString& path, const REPORTEX& r)
     // A torn last record is left behind: the new one starts at a whole-record boundary.
     const qint64 whole = file.size() / kShortReportSize;
     QREPORT q;
+    // A record of its own has today's slot numbers; a copy keeps its source's, and their mark with them.
+    q.slotsConverted = 1;
     if (whole > 0) {
         file.seek((whole - 1) * kShortReportSize);
-        if (file.read(reinterpret_cast<char*>(&q), kShortReportSize) != kShortReportSize)
+        if (file.read(reinterpret_cast<char*>(&q), kShortReportSize) != kShortReportSize) {
             q = QREPORT{};
+            q.slotsConverted = 1;
+        }
     }
     q.depth = std::int32_t(r.depth);
     q.type = 0;

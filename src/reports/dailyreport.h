@@ -76,7 +76,8 @@ std::string AverageRateText(std::int32_t footage, float hours);
 bool StoreMudWeight(wellfile::OpenWell& file, float depth, const char (&mudWeight)[6]);
 
 // Appends a short report made from `report` to the ".qpt" at `path` (made when missing), starting from a
-// copy of its last whole record. False, after "File Error" / "Report", when it cannot be written.
+// copy of its last whole record (a first record is marked as holding today's slot numbers). False,
+// after "File Error" / "Report", when it cannot be written.
 bool AppendShortReport(const QString& path, const REPORTEX& report);
 
 }  // namespace reports

@@ -6,8 +6,7 @@
 #include "reports/dsttests.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellconfig.h"
-
-#include <QFile>
+#include "wellfile/wholefile.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -174,17 +173,6 @@ QByteArray DstText(const DSTREPORT& d)
     return t.bytes_;
 }
 
-bool WriteReportText(const QString& path, const QByteArray& text, bool append)
-{
-    QFile f(path);
-    const auto mode = QIODevice::WriteOnly | (append ? QIODevice::Append : QIODevice::Truncate);
-    if (!f.open(mode) || f.write(text) != text.size() || !f.flush()) {
-        platform::MessageBox(QStringLiteral("Unable to open file"), QStringLiteral("File Error"));
-        return false;
-    }
-    return true;
-}
-
 ReportTextCounters SaveReportsAsText(const wellfile::WellPlace& place, bool& fieldSettings, const QString& title,
                                      bool hotwire)
 {
@@ -194,31 +182,44 @@ ReportTextCounters SaveReportsAsText(const wellfile::WellPlace& place, bool& fie
     int lastShow = configRead ? config.lastShowReportText : 0;
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".txt"));
 
+    // The whole new text is made first and replaces the file in one step: a failed write leaves the old
+    // text whole. The morning report starts it anew; without one the shows and tests follow the old text.
+    QByteArray text;
+    bool write = false, readable = true;
     REPORTEX report{};
     if (!wellfile::LoadReport1600(report, place, place.wellName)) {
         platform::MessageBox(QStringLiteral("No report file found"), QStringLiteral("File Error "));
+        std::optional<QByteArray> old;
+        readable = wellfile::ReadSideFile(path, old);
+        text = old.value_or(QByteArray());
     } else {
         wellfile::WellHeader header{};
         if (!wellfile::ReadHeader(header, place))
             header = wellfile::WellHeader{};
-        WriteReportText(path, MorningReportText(report, header, title, hotwire), false);
+        text = MorningReportText(report, header, title, hotwire);
+        write = true;
     }
-
-    bool changed = false;
     SHOWREPORT show{};
-    if (wellfile::LoadShow(show, place, place.wellName) && int(show.number) > lastShow &&
-        WriteReportText(path, ShowText(show, hotwire), true)) {
-        lastShow = show.number;
-        changed = true;
-    }
+    const bool newShow = wellfile::LoadShow(show, place, place.wellName) && int(show.number) > lastShow;
+    if (newShow)
+        text += ShowText(show, hotwire);
     DSTREPORT test{};
-    if (wellfile::LoadDst(test, place, place.wellName) && DstNumber(test) > lastDst &&
-        WriteReportText(path, DstText(test), true)) {
-        lastDst = std::uint16_t(DstNumber(test));
-        changed = true;
+    const bool newDst = wellfile::LoadDst(test, place, place.wellName) && DstNumber(test) > lastDst;
+    if (newDst)
+        text += DstText(test);
+    if (!write && !newShow && !newDst)
+        return {lastDst, lastShow, false};
+    if (!readable || !wellfile::WriteWholeFile(path, text.constData(), std::size_t(text.size()))) {
+        platform::MessageBox(QStringLiteral("Unable to open file"), QStringLiteral("File Error"));
+        return {lastDst, lastShow, false};
     }
+    // A counter moves only with its text written.
+    if (newShow)
+        lastShow = show.number;
+    if (newDst)
+        lastDst = std::uint16_t(DstNumber(test));
     // Without a configuration read there is no record to put the counters in.
-    if (changed && configRead) {
+    if ((newShow || newDst) && configRead) {
         config.lastDstReportText = lastDst;
         config.lastShowReportText = lastShow;
         return {lastDst, lastShow, wellfile::SaveConfig(config, place, fieldSettings) != 0};

@@ -17,14 +17,11 @@ QByteArray MorningReportText(const REPORTEX& report, const wellfile::WellHeader&
 QByteArray ShowText(const SHOWREPORT& show, bool hotwire);
 QByteArray DstText(const DSTREPORT& test);
 
-// Writes (replacing the file) or appends `text` to `path`. False after "Unable to open file" (caption
-// "File Error"), with nothing written.
-bool WriteReportText(const QString& path, const QByteArray& text, bool append);
-
 // Writes the text file of the open well: the last daily report ("No report file found", caption
-// "File Error ", when there is none), then the last show and the last DST report when their numbers
-// are above the counters. A counter advances only when its text was written, and the configuration is
-// written back only when it was read and a counter changed. `title` is the log title. Returns the
+// "File Error ", when there is none: the old text is kept), then the last show and the last DST report
+// when their numbers are above the counters. The file is replaced in one step; when that fails ("Unable
+// to open file", caption "File Error") the old text stays whole and no counter moves. The configuration
+// is written back only when it was read and a counter changed. `title` is the log title. Returns the
 // counters and whether the configuration was written with them.
 struct ReportTextCounters {
     int lastDst = 0;

@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace reports {
@@ -73,6 +74,9 @@ void LoadShortReports(app::LogState& s)
 {
     std::optional<std::vector<QREPORT>> read = ReadShortReportFile(PathOf(s));
     s.shortReports.reports = read ? std::move(*read) : std::vector<QREPORT>{};
+    // The boxes of the last paint stood for the reports read before; the next paint lists them again.
+    s.shortReports.mechanical.Clear();
+    s.shortReports.mud.Clear();
     // A monitoring station only watches the rig's files: the rig converts its own and sends it on.
     if (s.env.remoteMonitorOn)
         return;
@@ -94,6 +98,32 @@ bool SaveShortReports(app::LogState& s)
     if (f.drilling && f.copyOut && f.hooks.copyWellFileOut)
         f.hooks.copyWellFileOut(QStringLiteral(".qpt"));
     return true;
+}
+
+bool ChangeShortReport(app::LogState& s, std::size_t index, const std::function<void(QREPORT&)>& change)
+{
+    if (index >= s.shortReports.reports.size())
+        return false;
+    const QREPORT known = s.shortReports.reports[index];
+    std::optional<std::vector<QREPORT>> file = ReadShortReportFile(PathOf(s));
+    const auto same = [&known](const QREPORT& r) { return std::memcmp(&r, &known, sizeof r) == 0; };
+    if (!file) {
+        s.shortReports.reports.clear();
+        return false;
+    }
+    // The record at its own place first, else the first one like it.
+    auto at = file->begin() + std::ptrdiff_t(std::min(index, file->size()));
+    if (at == file->end() || !same(*at))
+        at = std::find_if(file->begin(), file->end(), same);
+    if (at == file->end()) {
+        s.shortReports.reports = std::move(*file);
+        return false;
+    }
+    change(*at);
+    s.shortReports.reports = std::move(*file);
+    const bool saved = SaveShortReports(s);
+    LoadShortReports(s);  // the file's order and numbers, or its old content after a failure
+    return saved;
 }
 
 void TruncateShortReports(app::LogState& s)

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -33,21 +34,24 @@ struct ShortReportBoxes {
     bool Add(const platform::RECT& boxRect, const platform::RECT& grabStrip);
 };
 
-// A box a printed page cut at its foot: the report (index into the array) and the line its rest starts
-// from on the next page; -1 none.
+// A box a printed page cut at its foot: the report (index into the array) and the first line the page
+// did not draw, from which its rest starts on the next page; -1 none.
 struct ShortReportCut {
     std::int32_t report = -1;
     std::int32_t line = -1;
+    bool mud = false;  // which box of the report (only the further cuts below need saying)
 };
 
 // The window's short reports: the records in depth order, the two box tables and the boxes the last
-// printed page cut off.
+// printed page cut off: the first of each kind, which the next page and the custom tracks go on with,
+// and any further ones, which the next page's log draws at its top itself.
 struct ShortReportState {
     std::vector<QREPORT> reports;
     ShortReportBoxes mechanical;  // the drilling-parameter boxes
     ShortReportBoxes mud;
     ShortReportCut mechanicalCut;
     ShortReportCut mudCut;
+    std::vector<ShortReportCut> furtherCuts;
 };
 
 // `folder` + `wellName` + ".qpt" (an existing file whose name differs only in letter case is taken).
@@ -63,12 +67,18 @@ void SortShortReports(std::span<QREPORT> reports);
 // Replaces `path` with the records, whole or not at all: false leaves the old file as it was.
 bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports);
 
-// The window's array read again from the well's ".qpt"; empty when there is none. A file whose slot
-// numbers were never converted is converted and saved once (not on a monitoring station).
+// The window's array read again from the well's ".qpt"; empty when there is none. The box tables are
+// emptied for the next paint. A file whose slot numbers were never converted is converted and saved
+// once (not on a monitoring station).
 void LoadShortReports(app::LogState& log);
 // Sorts the window's array and writes it as the well's ".qpt". A file that cannot be written is said
 // ("File Save Error", " Short Report") and left as it was; false then.
 bool SaveShortReports(app::LogState& log);
+// Changes report `index` of the window's array as the ".qpt" holds it now: the file is read again, the
+// same record found in it (what was added to the file since the window read it stays), changed by
+// `change` and saved. The window's array then holds the file. False, with nothing written, when the
+// report is no longer in the file as the window knew it, or the save failed.
+bool ChangeShortReport(app::LogState& log, std::size_t index, const std::function<void(QREPORT&)>& change);
 // A well's files are opened: the reports below the data file's last depth leave the ".qpt" and the
 // window's array (shortreportsave.h, TruncateShortReportFile). Nothing without a file.
 void TruncateShortReports(app::LogState& log);

@@ -153,14 +153,19 @@ bool FillShowFromRecords(SHOWREPORT& show, const QString& path, std::int32_t fir
     return true;
 }
 
-std::optional<std::vector<SHOWREPORT>> LoadShowFile(const wellfile::WellPlace& place)
+std::optional<std::vector<SHOWREPORT>> LoadShowFile(const wellfile::WellPlace& place, bool* unreadable)
 {
+    if (unreadable)
+        *unreadable = false;
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     auto loaded = wellfile::LoadShows(place);
-    if (!loaded)
+    if (!loaded || !QFile(path).open(QIODevice::ReadOnly)) {
+        if (unreadable)
+            *unreadable = true;
         return std::nullopt;
+    }
     // Only whole records count: a torn tail is no show.
     const std::size_t whole = std::size_t(QFileInfo(path).size() / kShowSize);
     std::vector<SHOWREPORT> shows = std::move(loaded->records);

@@ -52,8 +52,9 @@ bool FillShowFromRecords(SHOWREPORT& show, const QString& path, std::int32_t fir
                          std::int32_t top, std::int32_t bottom, const ShowFillSettings& settings);
 
 // The whole shows of the well's ".sho" (an old file converted first); nullopt when there is none
-// or it holds no whole show.
-std::optional<std::vector<SHOWREPORT>> LoadShowFile(const wellfile::WellPlace& place);
+// or it holds no whole show. `unreadable`, when given, tells whether the file is there but could not be
+// read or converted: its shows are unknown, and a save must not replace it.
+std::optional<std::vector<SHOWREPORT>> LoadShowFile(const wellfile::WellPlace& place, bool* unreadable = nullptr);
 
 // Sorts `shows` by top depth (equal tops keep their order), numbers them 1..n and replaces the ".sho"
 // with them; `current` follows the show it pointed at. False, after the message (path, "Save failed"),

@@ -15,8 +15,9 @@ namespace wellfile {
 bool HasBackupDrive(const QString& drive)
 {
     static const QRegularExpression systemDrive(QStringLiteral("^[Cc]:[\\\\/]?$"));
-    return !drive.trimmed().isEmpty() && QDir::cleanPath(drive) != QStringLiteral("/") &&
-           !systemDrive.match(drive.trimmed()).hasMatch();
+    const QString folder = QDir::cleanPath(drive);
+    return !drive.trimmed().isEmpty() && folder != QStringLiteral("/") &&
+           folder != QDir::cleanPath(SystemDriveFolder()) && !systemDrive.match(drive.trimmed()).hasMatch();
 }
 
 QString BackupDriveRoot(const QString& stored)

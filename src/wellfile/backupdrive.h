@@ -6,7 +6,7 @@
 namespace wellfile {
 
 // Whether `drive` names a backup drive: "C:\" (in any letter case, with or without the backslash) or
-// nothing means none, and so does "/", which stands for "C:\" on this machine.
+// nothing means none, and so do "/" and the folder that stands for "C:\" (SystemDriveFolder).
 bool HasBackupDrive(const QString& drive);
 
 // The settings record keeps the backup drive in a 10-byte field, too small for most mount folders: the

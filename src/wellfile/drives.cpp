@@ -2,12 +2,13 @@
 
 #include "wellfile/datafile.h"
 
+#include "platform/folders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include <algorithm>
 
 namespace wellfile {
 
@@ -22,6 +23,20 @@ QString WithSlash(QString root)
     if (!root.endsWith(u'/'))
         root += u'/';
     return root;
+}
+
+// The system's own mounts and those whose files do not last: no place for a backup.
+bool SystemMount(const QString& root, const QByteArray& type)
+{
+    for (const char* volatileType : {"tmpfs", "devtmpfs", "ramfs", "overlay", "squashfs", "proc", "sysfs"})
+        if (type == volatileType)
+            return true;
+    if (root == u"/" || root.startsWith(QLatin1String("/run/media/")))
+        return root == u"/";
+    for (const char* system : {"/boot/", "/dev/", "/proc/", "/sys/", "/run/", "/snap/", "/usr/", "/var/", "/etc/", "/tmp/"})
+        if (root.startsWith(QLatin1String(system)))
+            return true;
+    return false;
 }
 }  // namespace
 
@@ -53,40 +68,35 @@ bool IsRemovableDrive(const QString& root)
     return false;
 }
 
-QString VolumeRootOf(const QString& path)
-{
-    const QStorageInfo volume(path);
-    return volume.isValid() ? WithSlash(volume.rootPath()) : QStringLiteral("/");
-}
+QString SystemDriveFolder() { return WithSlash(platform::CurrentFolderRoots().home); }
 
 QStringList MountedDriveRoots()
 {
-    QStringList roots;
+    QStringList removable, others;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady())
+        const QString root = WithSlash(volume.rootPath());
+        if (!volume.isValid() || !volume.isReady() || volume.isReadOnly() || SystemMount(root, volume.fileSystemType()))
             continue;
-        QString root = volume.rootPath();
-        if (!root.endsWith(u'/'))
-            root += u'/';
+        const QFileInfo folder(root);
+        if (!folder.isDir() || !folder.isWritable() || removable.contains(root) || others.contains(root))
+            continue;
+        (IsRemovableDrive(root) ? removable : others) << root;
+    }
+    removable.sort();
+    others.sort();
+    QStringList roots = TestRoots();
+    for (const QString& root : removable + others)
         if (!roots.contains(root))
             roots << root;
-    }
-    // "/" first, as the system drive came first; the rest in name order.
-    std::sort(roots.begin(), roots.end(), [](const QString& a, const QString& b) {
-        if ((a == u"/") != (b == u"/"))
-            return a == u"/";
-        return a < b;
-    });
-    int at = roots.isEmpty() ? 0 : 1;
-    for (const QString& root : TestRoots())
-        if (!roots.contains(root))
-            roots.insert(at++, root);
     return roots;
 }
 
 int ListDrives(OpenWell& well)
 {
-    well.drives = MountedDriveRoots().mid(0, kMaxDrives);
+    // "C:\\" was always there: its folder closes the list.
+    well.drives = MountedDriveRoots().mid(0, kMaxDrives - 1);
+    well.drives.removeAll(SystemDriveFolder());
+    well.drives << SystemDriveFolder();
     return int(well.drives.size());
 }
 

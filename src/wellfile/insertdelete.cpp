@@ -3,6 +3,7 @@
 #include "entry/memorecords.h"
 #include "layout/customdata.h"
 #include "platform/text.h"
+#include "reports/reportrecords.h"
 #include "wellfile/depthcorrection.h"
 #include "wellfile/wholefile.h"
 
@@ -107,6 +108,7 @@ struct SideFiles {
     SideShift<layout::EXTRECORD> fit;
     std::optional<QByteArray> memos;
     std::optional<QByteArray> notes;
+    std::optional<QByteArray> shortReports;
 };
 
 std::optional<QString> ShiftSideFiles(const RecordFiles& files, std::int32_t depth, std::int64_t m, SideFiles& out)
@@ -122,6 +124,8 @@ std::optional<QString> ShiftSideFiles(const RecordFiles& files, std::int32_t dep
         return files.memoFile;
     if (!MoveRecordDepths<entry::HTEXTEX>(files.noteFile, move, out.notes))
         return files.noteFile;
+    if (!MoveRecordDepths<reports::QREPORT>(files.shortReportFile, move, out.shortReports))
+        return files.shortReportFile;
     return std::nullopt;
 }
 
@@ -138,6 +142,8 @@ RecordShift Replace(const RecordFiles& files, const std::vector<RECORD>& records
         images.push_back({files.memoFile, *side.memos});
     if (side.notes)
         images.push_back({files.noteFile, *side.notes});
+    if (side.shortReports)
+        images.push_back({files.shortReportFile, *side.shortReports});
     images.push_back({files.dataFile, BytesOf(records)});
     out.path = ReplaceFilesTogether(images);
     if (!out.path.isEmpty()) {

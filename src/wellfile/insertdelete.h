@@ -1,9 +1,9 @@
 #pragma once
 // Inserting blank records into the data file at a depth, deleting records at a depth, and checking that
 // the depths run without gaps. The per-depth side files (".svx", ".fit"), when there are, are shifted the
-// same way, and the memos and depth notes at or below the point move with the records. All files are
-// changed in memory and replaced together through temporary files, so a failed write leaves every one as
-// it was; a torn record at the end of the data file is dropped.
+// same way, and the memos, depth notes and short reports at or below the point move with the records.
+// All files are changed in memory and replaced together through temporary files, so a failed write
+// leaves every one as it was; a torn record at the end of the data file is dropped.
 #include "wellfile/record.h"
 
 #include <QString>
@@ -36,8 +36,9 @@ struct RecordFiles {
     QString customFile;
     std::int32_t step = 1;  // depth units per record
     QString fitFile;        // one record per depth unit, like the ".svx"
-    QString memoFile;       // ".mem" and ".hxt": records whose depth moves when it lies at or below the point
+    QString memoFile;       // ".mem", ".hxt" and ".qpt": records whose depth moves when it lies at or below the point
     QString noteFile;
+    QString shortReportFile;
 };
 
 // Where a depth goes when `delta` units are inserted (above 0) or deleted (below 0) at `point`: depths
@@ -65,9 +66,9 @@ RECORD InsertTemplate(const RECORD& last);
 
 // Inserts `count` records at `depth`: they take the depths from `depth` on, the records from `depth`
 // down move `count` steps deeper. The ".svx" and ".fit" get count x step blank records at the same
-// depth; memos and depth notes at or below it move count x step deeper. A side file that exists but
-// cannot be read fails the whole insert (ReadFailed, its path). Refused when the depth does not lie
-// within the file.
+// depth; memos, depth notes and short reports at or below it move count x step deeper. A side file that
+// exists but cannot be read fails the whole insert (ReadFailed, its path). Refused when the depth does
+// not lie within the file.
 RecordShift InsertRecords(const RecordFiles& files, std::int32_t depth, int count);
 
 // Deletes `count` records from `depth` on; the records below move up, and the side files with them as

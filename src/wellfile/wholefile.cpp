@@ -49,10 +49,18 @@ bool WriteWholeFile(const QString& path, const void* data, std::size_t size)
     return f.commit();
 }
 
-QString FreeNumberedPath(const QString& base)
+QString FreeNumberedPath(const QString& base, const QStringList& extensions)
 {
+    const auto taken = [&extensions](const QString& path) {
+        if (extensions.isEmpty())
+            return QFileInfo::exists(path);
+        for (const QString& extension : extensions)
+            if (QFileInfo::exists(path + extension))
+                return true;
+        return false;
+    };
     QString path = base;
-    for (int n = 1; QFileInfo::exists(path); ++n)
+    for (int n = 1; taken(path); ++n)
         path = base + QString::number(n);
     return path;
 }

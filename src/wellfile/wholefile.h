@@ -4,6 +4,7 @@
 // half-written record behind.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstring>
@@ -32,8 +33,9 @@ bool CopyFileReplacing(const QString& from, const QString& to, int* errorNumber 
 bool CopyFileLeavingReadOnly(const QString& from, const QString& to);
 
 // `base` when no file has that name, else `base` followed by 1, 2, ...: the name a file set aside takes
-// without replacing one set aside before.
-QString FreeNumberedPath(const QString& base);
+// without replacing one set aside before. With `extensions`, a name for a set of files: the first of
+// those names under which no file of the name plus one of the extensions exists (returned without one).
+QString FreeNumberedPath(const QString& base, const QStringList& extensions = {});
 
 // The bytes of a side file: none when there is no such file; false when it exists but cannot be read.
 bool ReadSideFile(const QString& path, std::optional<QByteArray>& bytes);

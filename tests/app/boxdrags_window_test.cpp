@@ -9,6 +9,7 @@
 #include "entry/memoslot.h"
 #include "layout/trackflags.h"
 #include "logview/geometryof.h"
+#include "reports/dailyreport.h"
 #include "reports/shortreports.h"
 #include "platform/logfont.h"
 #include "platform/text.h"
@@ -326,9 +327,14 @@ TEST_F(BoxDrags, AMudBoxCarriesItsReportsDepthOnlyForAMudOnlyReport)
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 278), place.offset);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 182), 14);
 
+    // A report the morning report appended behind the window's back stays through the drop.
     ReportsWithBox(1144, true, 1);
+    reports::REPORTEX daily;
+    daily.depth = 1500;
+    ASSERT_TRUE(reports::AppendShortReport(QptPath(), daily));
     DragBox(RowY(1169));
     after = ReadBytes(QptPath());
+    ASSERT_EQ(after.size(), 4 * 512);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 4), 1170);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 186), place.slot);
 }

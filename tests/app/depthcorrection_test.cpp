@@ -11,6 +11,7 @@
 #include "layout/customdata.h"
 #include "platform/text.h"
 #include "reports/reportrecords.h"
+#include "reports/showreport.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -229,8 +230,9 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     WriteDepths<layout::EXTRECORD>(s.well.fit.path = base + ".fit", {1000, 1050});
     WriteDepths<entry::SVMEMO>(base + ".mem", {1020, 1080, 0});  // the last slot unused
     WriteDepths<entry::HTEXTEX>(base + ".hxt", {1030});
-    std::vector<reports::SHOWREPORT> shows(2);
-    platform::SetFieldText(shows[0].interval, " 1050 to  1060");
+    WriteDepths<reports::QREPORT>(base + ".qpt", {1070});
+    std::vector<reports::SHOWREPORT> shows(1);
+    reports::StartShow(shows[0], 1050, 1060, nullptr, nullptr, nullptr);
     ASSERT_EQ(wellfile::SaveShows(app::PlaceOf(s), shows), 1);
     s.well.tops.resize(2);
     s.well.tops[0].depth = 1050;
@@ -254,7 +256,10 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     EXPECT_EQ(int(FileRecords<entry::HTEXTEX>(base + ".hxt")[0].depth), 1040);
     const auto stored = wellfile::LoadShows(app::PlaceOf(s));
     ASSERT_TRUE(stored);
-    EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1060 to 1070");
+    EXPECT_EQ(platform::FieldText(stored->records[0].interval), "  1060 to  1070");
+    EXPECT_EQ(ReadBytes(base + ".sho").size(), 1320);
+    EXPECT_EQ(s.well.showDepthIndex[0], 1060);
+    EXPECT_EQ(+s.shortReports.reports.at(0).depth, 1080);
     EXPECT_EQ(int(s.well.tops[0].depth), 1060);
     EXPECT_EQ(int(s.well.tops[1].depth), 0);
     EXPECT_TRUE(QDir(s.well.file.currentFolder).entryList({"*~"}, QDir::Files).isEmpty());

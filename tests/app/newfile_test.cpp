@@ -12,6 +12,9 @@
 #include "app/welltops.h"
 #include "platform/text.h"
 #include "reports/reportrecords.h"
+#include "reports/shortreports.h"
+#include "reports/showreport.h"
+#include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellconfig.h"
 
@@ -312,7 +315,7 @@ TEST(InsertDeleteDialog, CheckFindsAGapAndTheRepairPassRenumbers)
         ASSERT_EQ(rows[i].depth, 1000 + int(i));
 }
 
-TEST(InsertDeleteDialog, MemosTopsAndShowsAtOrBelowThePointMoveWithTheRecords)
+TEST(InsertDeleteDialog, MemosTopsShowsAndShortReportsAtOrBelowThePointMoveWithTheRecords)
 {
     Fixture f;
     app::LogState& s = f.S();
@@ -323,9 +326,18 @@ TEST(InsertDeleteDialog, MemosTopsAndShowsAtOrBelowThePointMoveWithTheRecords)
     s.well.tops[1].depth = 1070;
     platform::SetFieldText(s.well.tops[1].menuName, "Deep");
     ASSERT_EQ(app::SaveWellTops(s), 1);
-    std::vector<reports::SHOWREPORT> shows(2);
-    platform::SetFieldText(shows[0].interval, " 1080 to  1090");
+    std::vector<reports::SHOWREPORT> shows(1);
+    reports::StartShow(shows[0], 1080, 1090, nullptr, nullptr, nullptr);  // as the show dialog's NEW
     ASSERT_EQ(wellfile::SaveShows(app::PlaceOf(s), shows), 1);
+    const QString sho = s.well.file.currentFolder + "A.sho", qpt = s.well.file.currentFolder + "A.qpt";
+    const QByteArray shoBytes = ReadBytes(sho);
+    std::vector<reports::QREPORT> shortReports(2);
+    shortReports[0].depth = 1040;
+    shortReports[1].depth = 1060;
+    ASSERT_TRUE(reports::WriteShortReportFile(qpt, shortReports));
+    reports::LoadShortReports(s);  // as the well's opening reads it
+    const QByteArray qptBytes = ReadBytes(qpt);
+    wellfile::LoadShowDepthIndex(app::PlaceOf(s), s.well.showDepthIndex);
 
     const auto run = [&](int radio, const char* count) {
         Dialog::QueueTestScript([=](Dialog& d) {
@@ -336,8 +348,7 @@ TEST(InsertDeleteDialog, MemosTopsAndShowsAtOrBelowThePointMoveWithTheRecords)
             d.Click(108);
             d.Click(platform::IDOK);
         });
-        app::InsertDelete dialog(&f.window, s, f.window.WellServices(), true);
-        dialog.Execute();
+        f.window.EvCommand(app::cmd::InsertDelete);
     };
     const auto memoDepths = [&] {
         std::vector<int> out;
@@ -350,14 +361,18 @@ TEST(InsertDeleteDialog, MemosTopsAndShowsAtOrBelowThePointMoveWithTheRecords)
     EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1055, 1065}));
     EXPECT_EQ(int(s.well.tops[0].depth), 1030);
     EXPECT_EQ(int(s.well.tops[1].depth), 1075);
-    auto stored = wellfile::LoadShows(app::PlaceOf(s));
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1085 to 1095");
+    // The show's interval in the show dialog's own form, one show in the file, its mark with it.
+    EXPECT_EQ(platform::FieldText(FileRecords<reports::SHOWREPORT>(sho).at(0).interval), "  1085 to  1095");
+    EXPECT_EQ(ReadBytes(sho).size(), shoBytes.size());
+    EXPECT_EQ(s.well.showDepthIndex[0], 1085);
+    EXPECT_EQ(+FileRecords<reports::QREPORT>(qpt).at(1).depth, 1065);
+    EXPECT_EQ(+s.shortReports.reports.at(1).depth, 1065);
 
     run(103, "5");
     EXPECT_EQ(memoDepths(), (std::vector<int>{1040, 1050, 1060}));
     EXPECT_EQ(int(s.well.tops[1].depth), 1070);
-    stored = wellfile::LoadShows(app::PlaceOf(s));
-    EXPECT_EQ(platform::FieldText(stored->records[0].interval), "1080 to 1090");
+    EXPECT_EQ(ReadBytes(sho), shoBytes);
+    EXPECT_EQ(ReadBytes(qpt), qptBytes);
+    EXPECT_EQ(s.well.showDepthIndex[0], 1080);
     EXPECT_TRUE(f.Messages().isEmpty()) << f.Messages().join('\n').toStdString();
 }

@@ -6,6 +6,7 @@
 #include "logview/geometryof.h"
 #include "reports/shortreports.h"
 #include "reports/ui/qreportdlg.h"
+#include "reports/ui/reportdlgex.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -189,13 +190,20 @@ TEST_F(ShortReportDialog, AWellWithoutShortReportsStartsFromTheNewestDailyReport
         EXPECT_EQ(d.GetText(QREPORTDLG::IDC_FIL_CK), "2/32");
         EXPECT_EQ(d.GetCheck(QREPORTDLG::IDC_MECH_AND_MUD), platform::BST_CHECKED);
         EXPECT_TRUE(d.IsEnabled(QREPORTDLG::IDC_DEPTH));
+        // Positions typed in today's slots: the window's load never remaps them.
+        d.SetText(QREPORTDLG::IDC_MECH_POSITION, "9");
+        d.SetText(QREPORTDLG::IDC_MUD_POSITION, "12");
         d.Click(platform::IDOK);
         EXPECT_TRUE(d.IsEnabled(QREPORTDLG::IDC_NEW));
+        EXPECT_EQ(d.GetText(QREPORTDLG::IDC_MECH_POSITION), "9");
     });
     const auto file = testing_support::FileRecords<QREPORT>(Qpt());
     ASSERT_EQ(file.size(), 1u);
     EXPECT_EQ(+file[0].depth, 2450);
     EXPECT_STREQ(file[0].vis, "45");
+    EXPECT_EQ(+file[0].mechanicalSlot, 9);
+    EXPECT_EQ(+file[0].mudSlot, 12);
+    EXPECT_EQ(+S().shortReports.reports[0].mudSlot, 12);
 }
 
 // A right click on a report's box of the painted demo log opens the dialog on that report; its save
@@ -257,4 +265,59 @@ TEST(ShortReportBox, ARightClickOpensItsReportWhoseSaveSendsNotesToTheHorizontal
     const auto file = testing_support::FileRecords<QREPORT>(qpt);
     ASSERT_EQ(file.size(), 3u);
     EXPECT_EQ(std::uint32_t(file[1].mechanicalText), platform::RGB(255, 128, 0));
+}
+
+// Short reports saved from the morning report are the window's at once and stay through a box's dialog;
+// the only one, deleted from its box, leaves neither the file nor a box.
+TEST(ShortReportBox, ReportsFromTheMorningReportStayAndTheOnlyOneDeletedGoes)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
+    ASSERT_TRUE(QFile::remove(qpt));
+    reports::LoadShortReports(s);
+    std::vector<reports::REPORTEX> daily(2);
+    daily[0].number = 1, daily[0].depth = 1100.f;
+    daily[1].number = 2, daily[1].depth = 1140.f;
+    testing_support::WriteRecords(s.well.file.currentFolder + s.well.file.wellName + ".rpt", daily);
+    s.well.file.viewTopDepth = 1080;
+    // "Save Short Report" of the last daily report and of the `saves` - 1 before it.
+    const auto morning = [&](int saves) {
+        platform::Dialog::QueueTestScript([&s, saves](platform::Dialog& d) {
+            for (int k = 1; k <= saves; ++k) {
+                d.Click(reports::ReportDlgEx::IDC_RPT_SHORT_REPORT);
+                EXPECT_EQ(s.shortReports.reports.size(), std::size_t(k));
+                d.Click(reports::ReportDlgEx::IDC_RPT_PREVIOUS);
+            }
+        });
+        window.EvCommand(app::cmd::MorningReport);
+    };
+    const auto rightClick = [&](int box, std::function<void(QREPORTDLG&)> script) {
+        window.PaintLog();
+        QCoreApplication::processEvents();
+        ASSERT_GT(s.shortReports.mechanical.count, box);
+        const platform::RECT b = s.shortReports.mechanical.box[std::size_t(box)];
+        platform::Dialog::QueueTestScript([script](platform::Dialog& d) { script(dynamic_cast<QREPORTDLG&>(d)); });
+        const int top = window.menuWidget() && window.menuWidget()->isVisible() ? window.menuWidget()->height() : 0;
+        QTest::mouseClick(&window, Qt::RightButton, Qt::NoModifier, QPoint(b.left + 5, b.top + 5 + top));
+        EXPECT_EQ(platform::Dialog::PendingTestScripts(), 0);
+    };
+
+    morning(1);
+    EXPECT_EQ(+testing_support::FileRecords<QREPORT>(qpt).at(0).slotsConverted, 1);
+    rightClick(0, [](QREPORTDLG& d) {
+        doubles().prompter.answers = {platform::IDOK};
+        d.Click(QREPORTDLG::IDC_DELETE);
+    });
+    EXPECT_FALSE(QFileInfo::exists(qpt));
+    window.PaintLog();
+    EXPECT_EQ(s.shortReports.mechanical.count, 0);
+
+    morning(2);
+    rightClick(1, [](QREPORTDLG&) {});  // and CLOSE
+    const auto file = testing_support::FileRecords<QREPORT>(qpt);
+    ASSERT_EQ(file.size(), 2u);
+    EXPECT_EQ(+file[1].depth, 1100);  // appended after the 1140 one
+    EXPECT_EQ(s.shortReports.reports.size(), 2u);
 }

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -104,6 +105,42 @@ TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
     w.window.EvSize(1000, 380);
     EXPECT_EQ(bar->geometry().x(), w.window.frameGeometry().left() + 450);
     EXPECT_EQ(bar->geometry().width(), 240 + app::kPicturesButtonWidth);
+}
+
+// Moves of the main window (the window manager's own at a first start among them) place the bar again
+// while it stays mapped: an unmap and map in quick succession can leave it unmapped for good. The
+// drilling menus reach past the 450-pixel floor: the bar stands right of their last title.
+TEST(QuickBar, PlacedAgainWithoutBeingHiddenAndNeverOverTheMenus)
+{
+    struct Hides : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            count += e->type() == QEvent::Hide;
+            return false;
+        }
+    } hides;
+    DemoWindow w;
+    w.window.show();
+    w.window.EnsureQuickBar();
+    QBTNDLG* bar = w.Bar();
+    bar->installEventFilter(&hides);
+    w.window.setGeometry(100, 0, 1000, 400);
+    w.window.EvMove();
+    w.window.EvSize(1000, 380);
+    EXPECT_EQ(hides.count, 0);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->geometry().x(), w.window.frameGeometry().left() + 450);
+
+    w.window.setGeometry(0, 0, 1200, 400);
+    w.window.AssignMenu(3);
+    w.window.BuildMenu(-1);
+    const QMenuBar* menus = w.window.menuBar();
+    const QRect help = menus->actionGeometry(menus->actions().back());
+    const int menuRight = menus->mapToGlobal(QPoint(help.right() + 1, 0)).x();
+    ASSERT_GT(menuRight, w.window.frameGeometry().left() + 450) << "the drilling menus end left of the floor";
+    EXPECT_EQ(bar->geometry().x(), menuRight);
+    EXPECT_EQ(hides.count, 0);
 }
 
 TEST(QuickBar, NeverTakesTheFocusFromTheLog)

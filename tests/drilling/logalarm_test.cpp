@@ -207,8 +207,9 @@ TEST(LogAlarm, TheMailerGetsTheTextAsOneArgument)
     a.alarm.Raise(kAlarmDepth, "Alarm Depth");
     QElapsedTimer waited;
     waited.start();
-    while (!QFileInfo::exists(out) && waited.elapsed() < 10000)
+    while (!QFileInfo::exists(out) && waited.elapsed() < 60000)
         QThread::msleep(20);
+    ASSERT_TRUE(QFileInfo::exists(out)) << "waited a minute for the mailer program to write " << out.toStdString();
     EXPECT_EQ(ReadBytes(out), QByteArray("2\n/ALARM\nAlarm Depth\n"));
 }
 

@@ -23,7 +23,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -120,6 +122,12 @@ TEST(CustomLasWriter, HeaderCurvesAndTheRowsOfARange)
     // Nothing drilled: no rate, not 60 units an hour.
     e.records[1].rateOne = 0;
     EXPECT_EQ(Rows(e.Text())[0].substr(kRop, 8), "0.00    ");
+    // A value that is no number is the file's NULL, in decimal and whole-number columns alike.
+    e.records[2].co2 = std::nanf("");  // the next record of the first row
+    e.custom[1].rpm = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(Fields(Rows(e.Text())[0])[17], "-999.25");
+    EXPECT_EQ(Fields(Rows(e.Text())[0])[kRpm], "-999.25");
+    e.records[2].co2 = 0;
 
     // The automatic runs start at the file's first depth: the record above it is a zeroed one.
     e.records[0] = RECORD{};

@@ -18,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -118,7 +120,7 @@ TEST(LasWriter, SectionsLineEndsAndTheRowsOfARange)
         EXPECT_EQ(lines[i].find('\n'), std::string::npos);
     }
     EXPECT_EQ(curves, 78);
-    EXPECT_EQ(lines[a].substr(lines[a].size() - 50), "SURF_RPM TOTHR TOTREVCUST   CUST   CUST   CUST    ");
+    EXPECT_EQ(lines[a].substr(lines[a].size() - 54), "SURF_RPM TOTHR TOTREVCUST1   CUST2   CUST3   CUST4    ");
     const auto rows = Rows(text);
     ASSERT_EQ(rows.size(), 21u);
     EXPECT_EQ(rows.front()[0], "1020.0");
@@ -143,9 +145,10 @@ TEST(LasWriter, SectionsLineEndsAndTheRowsOfARange)
     const auto feet = Lines(e.Text());
     EXPECT_EQ(feet[15].substr(0, 14), "EKB.F    12.5M");
     EXPECT_EQ(feet[6].substr(0, 13), "STRT.F   1020");
-    EXPECT_NE(e.Text().find("DEPTH.F "), std::string::npos);
-    EXPECT_NE(e.Text().find("ROP.min/F "), std::string::npos);
-    EXPECT_NE(e.Text().find("ROP.F/hr "), std::string::npos);
+    EXPECT_NE(e.Text().find("\r\nDEPTH.F "), std::string::npos);
+    EXPECT_NE(e.Text().find("\r\nROP1.min/F "), std::string::npos);  // a mnemonic twice: numbered
+    EXPECT_NE(e.Text().find("\r\nROP2.F/hr "), std::string::npos);
+    EXPECT_NE(e.Text().find("\r\nCUST4.UNITS "), std::string::npos);
 
     // Fewer records than asked: STOP is the last depth written.
     e.in.count = 5;
@@ -165,7 +168,7 @@ TEST(LasWriter, ColumnsFromTheNextRecordTheCurvesAndTheCustomData)
     std::strcpy(e.records[2].lith, "100bl");
     e.records[2].testGas[1] = 0;
     e.records[1].gas[1] = 50;
-    // Gamma: the value of each row is its row number; with an offset of 0 depth d reads row d - 1.
+    // Gamma: the value of each curve record is its depth; both rows of depth d read record d.
     std::vector<tracks::ElogRow> curve(1200);
     for (std::size_t i = 0; i < curve.size(); ++i)
         curve[i][1] = float(i);
@@ -178,12 +181,12 @@ TEST(LasWriter, ColumnsFromTheNextRecordTheCurvesAndTheCustomData)
 
     const std::string text = e.Text();
     EXPECT_NE(text.find("PITVOL.UNITS          :Custom Data\r\n"), std::string::npos);
-    EXPECT_NE(text.find("TOTREV      PITVOL   CUST   CUST   CUST    \r\n"), std::string::npos);
+    EXPECT_NE(text.find("TOTREV      PITVOL   CUST1   CUST2   CUST3    \r\n"), std::string::npos);
     const auto rows = Rows(text);
-    EXPECT_EQ(rows[0][9], "1019.0");
-    EXPECT_EQ(rows[1][9], "1019.0");
-    EXPECT_EQ(rows[2][9], "1020.0");
-    EXPECT_EQ(rows[6][9], "0.0");  // 3500 at depth 1023
+    EXPECT_EQ(rows[0][9], "1020.0");
+    EXPECT_EQ(rows[1][9], "1020.0");
+    EXPECT_EQ(rows[2][9], "1021.0");
+    EXPECT_EQ(rows[4][9], "0.0");  // 3500 at depth 1022
     EXPECT_EQ(rows[0][14], "50");   // SS
     EXPECT_EQ(rows[0][17], "50");   // CLY
     EXPECT_EQ(rows[0][49], "5");    // FLU
@@ -205,6 +208,21 @@ TEST(LasWriter, ColumnsFromTheNextRecordTheCurvesAndTheCustomData)
     EXPECT_FLOAT_EQ(elog::LasRateConvert(2.0f), 30.0f);
     EXPECT_FLOAT_EQ(elog::LasRateConvert(0.05f), 900.0f);
     EXPECT_FLOAT_EQ(elog::LasRateConvert(0), 0.0f);
+}
+
+TEST(LasWriter, NonFiniteValuesAndDamagedDepthsKeepTheRowsReadable)
+{
+    Export e;
+    e.records[0].rateOne = std::nanf("");
+    e.records[1].co2 = std::numeric_limits<float>::infinity();
+    e.records[1].weightOnBit[0] = -std::numeric_limits<float>::infinity();
+    e.records[4].depth = 0;
+    const auto rows = Rows(e.Text());
+    EXPECT_EQ(rows[0][5], "-999.20");   // "%-5.2f"
+    EXPECT_EQ(rows[0][47], "-999.20");  // "%-3.1f"
+    EXPECT_EQ(rows[0][66], "-999.20");  // "%-5d"
+    EXPECT_EQ(rows[8][0], "1024.0");    // the damaged record keeps its place
+    EXPECT_EQ(elog::LasDamagedRecords(e.in), std::vector<std::int32_t>{1024});
 }
 
 TEST(LasWriter, CustomNamesAndRemarks)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace lasfiles {
@@ -62,6 +63,29 @@ void AddMudlogFiles(std::vector<LasFile>& files)
                                                Rows(1000, 1060, 1.0, [](double) { return std::string("60"); }))});
 }
 
+// A wireline run as service companies write it: aligned items, a ~Parameter block that repeats ~Well
+// mnemonics with other values and units, NULL runs at the top of the run, GR = MD - 900 (or `gr`).
+std::string ServiceRun(int from, int to, int nullsTo, double gr)
+{
+    std::string text = "# written by the logging unit\n~Version Information\n VERS.   2.0 :   CWLS log ASCII Standard\n"
+                       " WRAP.                  NO :   One line per depth step\n~Well Information Block\n"
+                       "#MNEM.UNIT       Data Type    Information\n STRT.FT         " + std::to_string(from) +
+                       ".0000 :\n STOP.FT         " + std::to_string(to) + ".0000 :\n STEP.FT   0.5000 :\n"
+                       " NULL.   -999.2500 :\n WELL.   I-1 :   WELL\n EKB .FT   1250.00 :   Kelly bushing\n"
+                       "~Curve Information Block\n DEPT.FT    :   Depth\n GR  .GAPI  :   Gamma Ray\n"
+                       " DPHI.PU    :   Density porosity\n ILD .OHMM  :   Deep resistivity\n~Parameter Information Block\n"
+                       " BS  .IN   8.500 :   Bit size\n STEP.      5 cm   :   Tool sampling\n NULL.   -9999 :\n"
+                       " EKB .M    381.00 :   Elevation\n BS  .MM   216 :\n STRT.M   304.80 :\n~A  DEPTH  GR  DPHI  ILD\n";
+    for (double d = from; d <= to; d += 0.5) {
+        const bool null = d < nullsTo;
+        char row[96];
+        std::snprintf(row, sizeof row, "%10.4f%10.3f%10.3f%10.4f\n", d, null ? -999.25 : gr < 0 ? d - 900 : gr,
+                      null ? -999.25 : 10.0 + int(d) % 20, null ? -999.25 : 2.0 + int(d) % 10 / 10.0);
+        text += row;
+    }
+    return text;
+}
+
 std::vector<LasFile> Make()
 {
     std::vector<LasFile> files;
@@ -114,6 +138,12 @@ std::vector<LasFile> Make()
     files.push_back({"positive null", nulls});
     files.push_back({"merge", Las(100, 121, 1.0, " 80 25 0")});
     AddMudlogFiles(files);
+    files.push_back({"service run 1", ServiceRun(1000, 1100, 1010, -1)});
+    files.push_back({"service run 2", ServiceRun(1040, 1100, 1060, 300)});
+    // Written where the comma is the decimal mark: "1000,500000 51,5 2,5".
+    std::string commas = Rows(1000, 1010, 0.5, [](double) { return std::string("51.5 2.5"); });
+    std::replace(commas.begin(), commas.end(), '.', ',');
+    files.push_back({"comma decimals", MudlogLas(1000, 1010, 0.5, "GR.GAPI :\nILD.OHMM :\n", commas), false});
     return files;
 }
 

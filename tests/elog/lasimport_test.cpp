@@ -72,17 +72,19 @@ TEST(LasImport, TheHeaderIsReadFromItsValueFieldsAndRefusedWithItsMessages)
     std::string t = Las(100, 105, 0.5);
     t.replace(t.find("BS.MM 222.0"), 11, "BS  .0.1IN 8.5E1");
     t.insert(t.find("DEPT.M"), "BS.IN 12 : a curve named BS\n");
-    t.insert(t.find("~WELL"), "NOTE. YES WRAP words :\n");
+    t.insert(t.find("~CURVE"), "NOTE. YES WRAP words :\n");  // only ~Version lines judge the wrap
     EXPECT_EQ(read(t, h, x), elog::kLasRead);
     EXPECT_EQ(x.bitSize, 85.0f);
     EXPECT_EQ(x.depthUnit, "M");
 
-    std::string wrapped = Las(100, 105, 0.5);
-    wrapped.replace(wrapped.find("WRAP. NO"), 8, "WRAP. YES");
-    EXPECT_EQ(read(wrapped, h, x), elog::kLasReported);
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].text, "Can not import wrapped file");
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "Import Error");
+    for (const char* wrap : {"WRAP. YES", "WRAP.YES:"}) {
+        std::string wrapped = Las(100, 105, 0.5);
+        wrapped.replace(wrapped.find("WRAP. NO :"), 10, wrap);
+        EXPECT_EQ(read(wrapped, h, x), elog::kLasReported);
+        ASSERT_EQ(doubles().prompter.messages.size(), 1);
+        EXPECT_EQ(doubles().prompter.messages[0].text, "Can not import wrapped file");
+        EXPECT_EQ(doubles().prompter.messages[0].caption, "Import Error");
+    }
     EXPECT_EQ(read("# c\nVERS. 2.0\n~W\n", h, x), elog::kLasReported);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Invalid Source");
     EXPECT_EQ(doubles().prompter.messages[0].caption, "A.las");
@@ -193,7 +195,7 @@ TEST(LasImport, TheMudlogExportReadsBackItsGamma)
     std::vector<layout::CUSTDATAREC> custom(30);
     std::vector<tracks::ElogRow> rows(1100);
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        rows[k][0] = float(k + 1);
+        rows[k][0] = float(k);  // record i holds depth i
         rows[k][1] = float(k % 200) + 0.5f;
     }
     for (int k = 0; k <= 10; ++k)
@@ -215,7 +217,18 @@ TEST(LasImport, TheMudlogExportReadsBackItsGamma)
     ASSERT_TRUE(r.message.isEmpty()) << r.message.toStdString();
     ASSERT_EQ(r.bytes.size(), 1031 * 96);
     for (int d = 1020; d <= 1030; ++d)
-        EXPECT_EQ(F(r.bytes, d, 1), view.RowAt(d)->at(1)) << d;
+        EXPECT_EQ(F(r.bytes, d, 1), rows[std::size_t(d)][1]) << d;
+}
+
+TEST(LasImport, DataLinesThatDoNotMatchTheCurvesAreRefused)
+{
+    const std::string& commas = ImportTestFile("comma decimals");
+    const elog::LasImportResult r = elog::MergeCurveFile(commas, Input(commas), QByteArray(960, 0));
+    EXPECT_TRUE(r.bytes.isEmpty());
+    EXPECT_TRUE(r.message.startsWith("Data line 1 holds 6 values, the ~Curve section lists 3 curves.")) << r.message.toStdString();
+    // Comma-delimited and gap files keep their columns; a comma ending a line adds no value.
+    for (const std::string& text : {ImportTestFile("comma"), ImportTestFile("gap"), Las(100, 101, 1.0, " 70,20,10,")})
+        EXPECT_FALSE(elog::CheckLasData(text));
 }
 
 TEST(LasImport, ForeignBytesNeverCrash)

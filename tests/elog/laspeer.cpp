@@ -55,6 +55,7 @@ std::optional<std::vector<PeerRead>> Read(const QStringList& paths)
             r.mnemonics << c.toObject().value(QStringLiteral("mnemonic")).toString();
             r.units << c.toObject().value(QStringLiteral("unit")).toString();
         }
+        r.keyed = o.value(QStringLiteral("keyed")).toInt();
         r.rows = o.value(QStringLiteral("rows")).toArray();
         out.push_back(std::move(r));
     }

@@ -18,6 +18,7 @@ struct PeerRead {
     QJsonObject well;      // STRT, STOP, STEP, NULL: {unit, value} as las-js read them
     QStringList mnemonics;  // the curves in file order
     QStringList units;      // las-js's unit of each, by mnemonic
+    int keyed = 0;          // the curves of las-js's table keyed by mnemonic
     QJsonArray rows;        // the data rows, numbers (or the words las-js could not take as numbers)
 };
 

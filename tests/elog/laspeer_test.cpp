@@ -194,7 +194,8 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
     EXPECT_FALSE(peer.wrap);
     EXPECT_EQ(peer.mnemonics.join(' ').toStdString(), OurMnemonics(text).join(' ').toStdString());
     ASSERT_EQ(peer.mnemonics.size(), 78);
-    EXPECT_EQ(peer.units[0].toUpper(), unit);
+    EXPECT_EQ(peer.keyed, 78);  // no mnemonic twice: a reader keyed by mnemonic keeps every column
+    EXPECT_EQ(peer.units[0], unit);  // the index in the unit of STRT, STOP and STEP
     EXPECT_EQ(peer.well.value("STRT").toObject().value("unit").toString(), unit);
 
     elog::LasHeader h;

@@ -1,21 +1,27 @@
 // The mudlog import through the main window's command: the dialog in mudlog mode, the LAS file's
 // columns in the data file on disk, the dated backup made first, and what a refused or failed import
-// leaves.
+// leaves. Service companies' runs through both import commands, and our exports imported back.
 #include "app/commandids.h"
 #include "app/logstate.h"
 #include "app/ui/logwindow.h"
+#include "elog/lasread.h"
 #include "elog/ui/importdialog.h"
+#include "elog/ui/rangedialog.h"
 #include "lasfiles.h"
 #include "layout/customdata.h"
 #include "platform/ui/dialog.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using platform::Dialog;
 using testing_support::doubles;
@@ -40,14 +46,19 @@ struct MudlogWindow {
         doubles().prompter.messages.clear();
     }
     // Runs the command on the LAS text `las`; `script` drives the dialog (none: the dialog is not reached).
-    void Import(const std::string& las, const std::function<void(Dialog&)>& script = {}, const QString& name = "M.las")
+    void Import(const std::string& las, const std::function<void(Dialog&)>& script = {}, const QString& name = "M.las",
+                int command = app::cmd::ImportMudlog)
     {
         testing_support::WriteBytes(folder + name, QByteArray::fromStdString(las));
         if (script)
             Dialog::QueueTestScript(script);
         doubles().prompter.fileAnswers = {folder + name};
-        window.EvCommand(app::cmd::ImportMudlog);
+        window.EvCommand(command);
         EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+    }
+    void ImportElog(const std::string& las, const std::function<void(Dialog&)>& script = {})
+    {
+        Import(las, script, "E.las", app::cmd::ImportElog);
     }
     bool BackedUp() const
     {
@@ -74,6 +85,27 @@ void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs)
     }
     d.Click(platform::IDOK);
 }
+
+// The LAS command over start .. stop: the file's data rows as numbers.
+std::vector<std::vector<double>> ExportRows(LogWindow& window, int start, int stop)
+{
+    Dialog::QueueTestScript([=](Dialog& d) {
+        d.SetText(elog::rangeid::Start, QString::number(start));
+        d.SetText(elog::rangeid::Stop, QString::number(stop));
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::CreateLasFile);
+    const wellfile::OpenWell& f = window.State().well.file;
+    const std::string text = ReadBytes(f.dataFolder + "mudloglas/" + f.wellName + ".las").toStdString();
+    std::vector<std::vector<double>> rows;
+    for (std::string_view line : elog::LasDataLines(text).value_or(std::vector<std::string_view>{})) {
+        rows.emplace_back();
+        for (int c = 1; const std::optional<double> v = elog::LasField(line, c); ++c)
+            rows.back().push_back(*v);
+    }
+    return rows;
+}
+float Slot(const QByteArray& svc, int depth, int slot) { return testing_support::At<float>(svc, depth * 96 + slot * 4); }
 
 TEST(MudlogWindow, TheCommandImportsTheMappedColumnsIntoTheDataFileAfterABackup)
 {
@@ -170,6 +202,107 @@ TEST(MudlogWindow, ASpectrometerFileWithItsPresetFillsTheExtendedRecords)
     ASSERT_GE(fit.size(), 101 * 622);
     EXPECT_EQ(testing_support::At<float>(fit, 30 * 622 + 358), 42.0f);  // FIT C1 of depth 1030
     EXPECT_EQ(testing_support::At<float>(fit, 30 * 622 + 274), 0.0f);   // FIT R2: the "A" preset replaced
+}
+
+// A run with a ~Parameter block repeating ~Well items and NULLs at its top imports through both
+// commands; a second run merged over it changes only what it read.
+TEST(LasRealFiles, ServiceRunsImportAndMergeOnlyWhatTheyRead)
+{
+    MudlogWindow w;
+    const auto gammaDphiIld = [](Dialog& d) {
+        EXPECT_EQ(d.GetText(id::Kb), "1250.0");  // the first EKB, not the ~Parameter one
+        Map(d, {{1, 1}, {2, 2}, {3, 13}});
+    };
+    w.ImportElog(lasfiles::ImportTestFile("service run 1"), gammaDphiIld);
+    const QByteArray run1 = ReadBytes(w.folder + "I.svc");
+    ASSERT_EQ(run1.size(), 1101 * 96);
+    EXPECT_EQ(Slot(run1, 1005, 1), 0.0f);
+    EXPECT_EQ(Slot(run1, 1050, 1), 150.0f);
+    EXPECT_FLOAT_EQ(Slot(run1, 1050, 2), 0.2f);
+    EXPECT_EQ(Slot(run1, 1050, 17), 8.5f);  // BS: the first of two
+    w.ImportElog(lasfiles::ImportTestFile("service run 2"), gammaDphiIld);  // NULL over 1040-1059
+    const QByteArray merged = ReadBytes(w.folder + "I.svc");
+    for (int d = 1040; d < 1060; ++d)
+        for (int slot : {1, 2, 14})
+            ASSERT_EQ(Slot(merged, d, slot), Slot(run1, d, slot)) << d;
+    EXPECT_EQ(Slot(merged, 1070, 1), 300.0f);
+
+    w.Import(lasfiles::ImportTestFile("service run 1"), [](Dialog& d) { Map(d, {{1, 11}}); });
+    EXPECT_EQ(w.Messages(), "");
+    EXPECT_EQ(testing_support::At<float>(ReadBytes(w.path), 30 * 616 + 192), 130.5f);
+}
+
+TEST(LasRealFiles, DataThatCannotBeImportedAreRefusedBeforeTheDialog)
+{
+    MudlogWindow w;
+    const QByteArray data = ReadBytes(w.path);
+    std::string wrapped = lasfiles::ImportTestFile("service run 1");
+    const std::string_view wrap = " WRAP.                  NO :";
+    wrapped.replace(wrapped.find(wrap), wrap.size(), "WRAP.YES:");
+    const std::string run = lasfiles::ImportTestFile("service run 1");
+    w.ImportElog(lasfiles::ImportTestFile("comma decimals"));
+    w.Import(lasfiles::ImportTestFile("comma decimals"));
+    w.ImportElog(wrapped);
+    w.ImportElog(run.substr(0, run.find("~A")));
+    w.Import(run.substr(0, run.find('\n', run.find("~A")) + 1));
+    const std::string comma = "Data line 1 holds 6 values, the ~Curve section lists 3 curves.\n"
+                              "Is a comma used as the decimal mark? Nothing was imported. / Import Error\n";
+    EXPECT_EQ(w.Messages(), comma + comma + "Can not import wrapped file / Import Error\n"
+                            "Ascii data section missing / Import Error\nFile Read  Error / File Error \n");
+    EXPECT_FALSE(QFileInfo::exists(w.folder + "I.svc"));
+    EXPECT_EQ(ReadBytes(w.path), data);
+}
+
+// Gamma imported with GR = MD - 900 is exported at its own depth shifted by the e-log offset; a record
+// whose depth field was damaged keeps its place and is named.
+TEST(LasRealFiles, ImportedGammaIsExportedAtItsOwnDepth)
+{
+    MudlogWindow w;
+    w.ImportElog(lasfiles::ImportTestFile("service run 1"), [](Dialog& d) { Map(d, {{1, 1}}); });
+    QFile f(w.path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(50 * 616) && f.write(QByteArray(4, 0)) == 4);
+    f.close();  // record 1050 says depth 0
+    for (const int offset : {0, 3}) {
+        w.window.State().well.elogDepthOffset = offset;
+        const auto rows = ExportRows(w.window, 1020, 1100);
+        ASSERT_EQ(rows.size(), 161u);
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            const double depth = std::floor(rows[k][0]) + offset;  // beyond the curve file: 0
+            ASSERT_EQ(rows[k][0], 1020 + 0.5 * double(k));
+            ASSERT_EQ(rows[k][9], depth <= 1100 ? depth - 900 : 0) << rows[k][0];
+        }
+    }
+    EXPECT_TRUE(doubles().prompter.messages.back().text.endsWith(
+        "Records with a damaged depth field, written at their place in the file: 1050"));
+}
+
+// The demo well exported over 1020-2600 and imported back with its rate and gas columns mapped: every
+// record holds what it held; only the two-unit rate is made the mean of the two half units.
+TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    const wellfile::OpenWell& f = window.State().well.file;
+    window.State().well.config.gasPercentMode = 0;  // gas in the units it is stored in
+    const QByteArray before = ReadBytes(f.dataFileName);
+    ASSERT_EQ(ExportRows(window, 1020, 2600).size(), 3161u);
+    doubles().prompter.messages.clear();
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.GetString(id::Available, 5).left(5), "ROP1.");
+        Map(d, {{5, 1}, {39, 3}, {40, 4}, {41, 5}, {42, 6}, {43, 7}, {44, 8}, {45, 9}});  // Rate/MM, C1 .. NC5
+    });
+    doubles().prompter.fileAnswers = {f.dataFolder + "mudloglas/" + f.wellName + ".las"};
+    window.EvCommand(app::cmd::ImportMudlog);
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+    QByteArray after = ReadBytes(f.dataFileName);
+    ASSERT_EQ(after.size(), before.size());
+    for (int at = (1020 - f.fileTopDepth) * 616; at <= (2600 - f.fileTopDepth) * 616; at += 616) {
+        using testing_support::At;
+        ASSERT_EQ(At<float>(after, at + 12), (At<float>(after, at + 8) + At<float>(after, at + 4)) * 0.5f);
+        after.replace(at + 12, 4, before.mid(at + 12, 4));
+    }
+    for (int at = 0; at < before.size(); at += 616)
+        ASSERT_EQ(after.mid(at, 616), before.mid(at, 616)) << "record " << at / 616 + f.fileTopDepth;
 }
 
 }  // namespace

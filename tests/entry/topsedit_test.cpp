@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 using entry::TOPSEX;
@@ -45,9 +46,10 @@ TOPSEX Top(int depth, const char* text)
 
 TEST(TopTvd, InterpolatedBetweenTheSurveysAboveAndBelowOrTakenFromItsOwnRecord)
 {
-    EXPECT_EQ(entry::TvdWindowIndex(100, 0, 1), 25);
+    // The records read reach 200 units either side of the top.
+    EXPECT_EQ(entry::TvdWindowIndex(100, 0, 1), 0);
     EXPECT_EQ(entry::TvdWindowIndex(1500, 800, 1), 500);
-    const auto w = Window({{60, 59.0f}, {140, 137.0f}});
+    const auto w = Window({{60, 59.0f}, {120, std::numeric_limits<float>::quiet_NaN()}, {140, 137.0f}});
     // 40 x 78 / 80 + 59.
     entry::TopTvd t = entry::TopTvdFrom(w, 100, 0, 2000);
     EXPECT_FLOAT_EQ(t.tvd, 98.0f);
@@ -58,8 +60,12 @@ TEST(TopTvd, InterpolatedBetweenTheSurveysAboveAndBelowOrTakenFromItsOwnRecord)
     // A survey deeper than its record is kept to the top's depth.
     EXPECT_FLOAT_EQ(entry::TopTvdFrom(Window({{70, 75.0f}}), 70, 0, 2000).tvd, 70.0f);
     // Nothing above: none; an interpolation past the file's last depth: none.
-    EXPECT_FLOAT_EQ(entry::TopTvdFrom(Window({{140, 137.0f}}), 100, 0, 2000).tvd, 0.0f);
-    EXPECT_FLOAT_EQ(entry::TopTvdFrom(w, 100, 0, 90).tvd, 0.0f);
+    t = entry::TopTvdFrom(Window({{140, 137.0f}}), 100, 0, 2000);
+    EXPECT_FLOAT_EQ(t.tvd, 0.0f);
+    EXPECT_EQ(t.missing, entry::TopTvdMissing::NoStationAbove);
+    EXPECT_EQ(entry::TopTvdFrom(w, 100, 0, 90).missing, entry::TopTvdMissing::NoStationBelow);
+    EXPECT_EQ(entry::TopTvdFrom(Window({{60, 159.0f}, {140, 237.0f}}), 100, 0, 150).missing,
+              entry::TopTvdMissing::PastLastDepth);
     // A window that ends before the top (a record of depth 0) finds nothing below it.
     auto cut = w;
     cut[100].depth = 0;

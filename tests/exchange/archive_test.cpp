@@ -165,7 +165,7 @@ TEST(FileSets, ClearingTakesOnlyTheOldWellsFilesFromSharedPlaces)
     const QString data = TestDir() + "data/", shared = TestDir() + "shared/";
     for (const QString& path : {data + "remote/W.svm", data + "remote/w@1-15-26.cht", data + "remote/WX.svm",
                                 data + "remote/OTHER.svm", shared + "W.TOP", shared + "OTHER.top",
-                                data + "backup/W@1200.svm", data + "backup/OTHER@900.svm", data + "sendfile/ANY.sv_",
+                                data + "backup/W@1200-95.svm", data + "backup/OTHER@900-95.svm", data + "sendfile/ANY.sv_",
                                 data + "sendfile/X.rpt", data + "sendfile/X.keep", data + "a.mdm",
                                 data + "WITSDATA1.txt", data + "my error.TXT", data + "notes.txt", data + "W.svm",
                                 data + "W.grdx", data + "W.hxt"}) {
@@ -175,7 +175,7 @@ TEST(FileSets, ClearingTakesOnlyTheOldWellsFilesFromSharedPlaces)
     EXPECT_EQ(ClearWellFiles({data, shared, "w", 10, false}, true), 1);
     EXPECT_EQ(Sorted(QDir(data + "remote").entryList(QDir::Files)), (QStringList{"OTHER.svm", "WX.svm"}));
     EXPECT_EQ(QDir(shared).entryList(QDir::Files), QStringList{"OTHER.top"});
-    EXPECT_EQ(QDir(data + "backup").entryList(QDir::Files), QStringList{"OTHER@900.svm"});
+    EXPECT_EQ(QDir(data + "backup").entryList(QDir::Files), QStringList{"OTHER@900-95.svm"});
     EXPECT_EQ(QDir(data + "sendfile").entryList(QDir::Files), QStringList{"X.keep"});
     EXPECT_FALSE(QFile::exists(data + "a.mdm"));
 

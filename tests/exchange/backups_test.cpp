@@ -18,7 +18,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDirIterator>
 #include <QRegularExpression>
+
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -40,8 +45,12 @@ QStringList Messages()
     return out;
 }
 
-const QString kWarning = "Back Ups to C:\\ WILL NOT be available if the harddrive crashes\nRecommend backing up to "
-                         "USB Thumb drive/Information";
+// "C:\" is the user's home folder.
+QString Warning()
+{
+    return "Back Ups to " + wellfile::SystemDriveFolder() +
+           " WILL NOT be available if the harddrive crashes\nRecommend backing up to USB Thumb drive/Information";
+}
 
 QStringList Files(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
 
@@ -106,6 +115,14 @@ TEST(Backups, DatedCopiesAreNamedByEvenBottomAndTimeAndSkippedWhileBusyOrCritica
     doubles().clock.now.setTime(QTime(9, 5));
     EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
     EXPECT_TRUE(QFile::exists(backup + "W@1234-95.svm"));
+    // 1:47 gives the name 14:07 gave, and so does a second copy in one minute: each takes the next.
+    WriteBytes(w.data + "W.svx", "edited");
+    doubles().clock.now.setTime(QTime(1, 47));
+    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_EQ(ReadBytes(backup + "W@1234-147.svx"), "custom");
+    EXPECT_EQ(ReadBytes(backup + "W@1234-1471.svx"), "edited");
+    EXPECT_EQ(w.S().well.backup.lastBackupPath, backup + "W@1234-1472.svm");
 
     doubles().clock.now.setTime(QTime(10, 0));
     w.S().interaction.commandLock = true;
@@ -117,7 +134,7 @@ TEST(Backups, DatedCopiesAreNamedByEvenBottomAndTimeAndSkippedWhileBusyOrCritica
     w.S().engines.driller = &driller;
     EXPECT_EQ(exchange::BackupData(w.S(), 1), 0);
     w.S().engines.driller = nullptr;
-    EXPECT_EQ(Files(backup).size(), 4);
+    EXPECT_EQ(Files(backup).size(), 8);
 }
 
 TEST(Backups, PruningKeepsTheTenDeepestCopiesOfTheWellOnlyAndNeverTouchesOtherWells)
@@ -153,6 +170,81 @@ TEST(Backups, PruningKeepsTheTenDeepestCopiesOfTheWellOnlyAndNeverTouchesOtherWe
     EXPECT_EQ(Files(w.data + "backup/").filter(".svm").size(), 11);
 }
 
+TEST(Backups, AWellSetAsideBySaveAsOutlivesThePruningAndANewWell)
+{
+    Window w;
+    const QString backup = w.data + "backup/";
+    WriteBytes(w.data + "W.top", "tops of the old W");
+    // A deeper well saved over W: W's set is put aside ("W@2026-01-15.*"), and the copy opened as W.
+    ASSERT_EQ(w.window.OpenDataFile(testing_support::MakeWell(w.data, "DEEP.svm", 1000, 2101)), 1);
+    doubles().prompter.fileAnswers = {w.data + "W.svm"};
+    doubles().prompter.answers = {platform::IDOK};
+    w.window.EvCommand(app::cmd::SaveAs);
+    const QStringList setAside = Files(backup);
+    ASSERT_TRUE(setAside.contains("W@2026-01-15.svm") && setAside.contains("W@2026-01-15.top"));
+    for (int minute = 0; minute < 12; ++minute) {
+        doubles().clock.now.setTime(QTime(10, minute));
+        ASSERT_EQ(exchange::BackupData(w.S(), 0), 1);
+    }
+    EXPECT_EQ(Files(backup), setAside + Files(backup).filter("W@2100-")) << "the set and 11 dated copies";
+    EXPECT_EQ(Files(backup).filter("W@2100-").size(), 11);
+
+    Dialog::QueueTestScript([](Dialog& d) { d.SetText(101, "NEW"), d.SetText(102, "137"), d.Click(platform::IDOK); });
+    w.window.EvCommand(app::cmd::New);
+    w.window.EvCommand(app::cmd::Drilling);  // off again
+    EXPECT_EQ(w.S().well.file.wellName, "NEW");
+    EXPECT_EQ(Files(backup), setAside) << "the dated copies go with the old well, the set stays";
+}
+
+namespace {
+
+// Runs `work` in a child process as the user "nobody" (directly when this is not root), the test
+// folders opened to that user first: its result, or -1 when there is no such user.
+int AsNormalUser(const std::function<int()>& work)
+{
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() != 0 || !nobody)
+        return geteuid() != 0 ? work() : -1;
+    QDirIterator it(TestDir(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    for (QString path = TestDir(); !path.isEmpty(); path = it.hasNext() ? it.next() : QString())
+        QFile::setPermissions(path, QFileDevice::Permissions(0x7777));
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0 ? work() : 99);
+    int status = -1;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+}  // namespace
+
+TEST(Backups, AUserWhoIsNotRootIsOfferedWhatTheyCanWriteAndGetsTheSvFileBuilt)
+{
+    Window w;
+    WriteBytes(w.data + "W.hdr", "header");
+    const QString home = wellfile::SystemDriveFolder();
+    const int result = AsNormalUser([&] {
+        w.S().well.file.drilling = true;
+        Dialog::QueueTestScript([](Dialog& d) { d.SetCheck(105, platform::BST_CHECKED), d.Click(platform::IDOK); });
+        w.window.EvCommand(app::cmd::SaveAs);  // "Create SV_ file on drive" ticked
+        const QStringList drives = w.S().well.file.drives;
+        for (const QString& root : drives)
+            if (!QFileInfo(root).isWritable() || root == "/")
+                return 1;
+        // "C:\" of a new well's settings is the home folder, last in the list and named in the boxes.
+        const QStringList package = testing_support::ZipEntries(home + "W.sv_");
+        return drives.first() == w.drive && drives.last() == home &&
+                       Messages() == QStringList{Warning(), "Source file size= 145376 \n\rBackup file size= 145376\n\r"
+                                                            "Backed up to " + home + "W//Back up Success"} &&
+                       ReadBytes(home + "W/W.svm") == ReadBytes(w.data + "W.svm") && package.contains("W.hdr")
+                   ? 0
+                   : 2;
+    });
+    if (result == -1)
+        GTEST_SKIP() << "this machine has no user \"nobody\" to back up as";
+    EXPECT_EQ(result, 0);
+}
+
 TEST(Backups, DriveBackupCopiesChecksSizesAndAsksBeforeReplacingADeeperCopy)
 {
     Window w;
@@ -161,7 +253,8 @@ TEST(Backups, DriveBackupCopiesChecksSizesAndAsksBeforeReplacingADeeperCopy)
     ASSERT_EQ(QFileInfo(w.data + "W.svm").size(), 145376);
     EXPECT_EQ(ReadBytes(copy), ReadBytes(w.data + "W.svm"));
     // Nothing configured yet: the warning first.
-    EXPECT_EQ(Messages(), (QStringList{kWarning, "Source file size= 145376 \n\rBackup file size= 145376/Back up Success"}));
+    EXPECT_EQ(Messages(), (QStringList{Warning(), "Source file size= 145376 \n\rBackup file size= 145376\n\rBacked up to " +
+                                                      w.drive + "W//Back up Success"}));
     EXPECT_EQ(w.S().well.backup.lastBackedUpDepth, 1235);
 
     // The chosen drive is remembered though its path is longer than the settings field; the dialog
@@ -192,7 +285,7 @@ TEST(Backups, AnUnmountedDriveFallsBackWithAWarningAndABrokenFileIsRepairedNotCo
     wellfile::SetTestDriveRoots({});
     Messages();
     w.Backup(QString(), platform::IDCANCEL);
-    EXPECT_EQ(Messages(), QStringList{kWarning});
+    EXPECT_EQ(Messages(), QStringList{Warning()});
 
     wellfile::SetTestDriveRoots({w.drive});
     auto rows = FileRecords<wellfile::RECORD>(w.data + "W.svm");
@@ -237,7 +330,7 @@ TEST(Backups, CompressedBackupZipsTheWellAndTodaysChartWithBareNames)
     EXPECT_EQ(ReadBytes(w.drive + "gasmon.cfg"), "gas settings");
     const QString chartZip = w.drive + "W/W@1-15-26.ch_";
     EXPECT_EQ(testing_support::ZipEntries(chartZip), QStringList{"W@1-15-26.cht"});
-    EXPECT_EQ(Messages(), (QStringList{kWarning, "Chart file compressed to " + chartZip + "/" + w.data + "chart/W@1-15-26.cht"}));
+    EXPECT_EQ(Messages(), (QStringList{Warning(), "Chart file compressed to " + chartZip + "/" + w.data + "chart/W@1-15-26.cht"}));
     EXPECT_EQ(w.S().well.backup.lastBackedUpDepth, 1235);
     EXPECT_FALSE(QFile::exists(w.drive + "W/W.svm"));
 }

@@ -2,6 +2,7 @@
 // what is archived, cleared, moved, cut and left alone; and the blank data file.
 #include "exchange/newwell.h"
 #include "exchange/plugback.h"
+#include "exchange/backups.h"
 
 #include "app/commandids.h"
 #include "app/startup.h"
@@ -19,6 +20,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstring>
 
@@ -191,6 +193,20 @@ TEST(NewWell, ANewFileThatCannotBeWrittenArchivesAndClearsNothing)
     EXPECT_FALSE(QFileInfo::exists(f.data + "archives/OLD"));
     EXPECT_EQ(ReadBytes(f.data + "ERROR.TXT"), "error");
     EXPECT_EQ(QDir(f.data).entryList({"NEW*"}, QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"NEW.svm"});
+}
+
+TEST(NewWell, AnArchiveThatFailsStopsNewBeforeAnythingIsCleared)
+{
+    Fixture f;
+    ASSERT_EQ(exchange::BackupData(f.window.State(), 0), 1);
+    const QStringList backups = QDir(f.data + "backup").entryList(QDir::Files);
+    QDir().mkpath(f.data + "archives/OLD/OLD.zip");  // a folder where the zip goes
+    f.Create(app::cmd::New, "NEW", "137");
+    EXPECT_EQ(f.window.State().well.file.wellName, "OLD");
+    EXPECT_EQ(f.Messages().filter(QRegularExpression(" / Zip failed in archive$|^OLD could not be archived.\nNo new "
+                                                     "file was made and nothing was cleared. / Archive$")).size(), 2);
+    EXPECT_EQ(QDir(f.data + "backup").entryList(QDir::Files), backups);
+    EXPECT_TRUE(QDir(f.data).entryList({"NEW*"}, QDir::AllEntries).isEmpty());
 }
 
 TEST(NewWell, ABlankDataFileHoldsEveryOtherDepthToTheBottom)

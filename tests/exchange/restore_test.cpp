@@ -1,5 +1,7 @@
 #include "exchange/restore.h"
 
+#include "exchange/backups.h"
+
 #include "app/commandids.h"
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
@@ -78,6 +80,30 @@ TEST(Restore, ABackupEndingAboveTheBottomAsksFirstAndReplacesTheDataFileWhole)
     w.Restore(w.backup + "W@1600.svm");
     EXPECT_EQ(doubles().prompter.messages.size(), asked);
     EXPECT_EQ(ReadBytes(w.data + "W.svm"), ReadBytes(w.backup + "W@1600.svm"));
+}
+
+TEST(Restore, TheBackupCommandsOwnCopyBringsItsCustomDataAndWhatItReplacesIsKept)
+{
+    RestoreWindow w;
+    app::LogState& s = w.window.State();
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(9, 5));
+    ASSERT_EQ(exchange::BackupData(s, 0), 1);
+    const QByteArray edited(1401 * kCustomRecord, '\x22');
+    WriteBytes(w.data + "W.svx", edited);
+    doubles().clock.now.setTime(QTime(10, 0));
+    w.Restore(w.backup + "W@1500-95.svm");
+    EXPECT_EQ(ReadBytes(w.data + "W.svx").at(100), '\x11');  // the copy's custom data, depths renumbered
+    EXPECT_EQ(ReadBytes(w.backup + "W@1500-100.svx"), edited);
+
+    // Another well's copy asks first; what it replaces is kept.
+    ASSERT_EQ(w.window.OpenDataFile(testing_support::MakeWell(w.data, "OTHER.svm", 100, 1600)), 1);
+    ASSERT_EQ(exchange::BackupData(s, 0), 1);
+    ASSERT_EQ(w.window.OpenDataFile(w.data + "W.svm"), 1);
+    const QByteArray before = ReadBytes(w.data + "W.svm");
+    w.Restore(w.backup + "OTHER@1600-100.svm", {platform::IDOK});
+    EXPECT_TRUE(doubles().prompter.messages.back().text.contains("is a backup of OTHER, not of W"));
+    EXPECT_EQ(ReadBytes(w.data + "W.svm"), ReadBytes(w.data + "OTHER.svm"));
+    EXPECT_EQ(ReadBytes(w.backup + "W@1500-1001.svm"), before);
 }
 
 TEST(Restore, AnUnreadableBackupOrABusyWindowChangesNothing)

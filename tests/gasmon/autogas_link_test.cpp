@@ -76,7 +76,8 @@ TEST_F(EngineLink, TheOtherTypeReadsItsGainRangeFirstThenOneBlockPerAnsweredTick
     const std::uint32_t handle = e.Handle();
     e.Disconnect();
     engine.reset();
-    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000));
+    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, kLoadedMs))
+            << "waited for: platform::FindCommLink(handle) == nullptr";
     ASSERT_EQ(Make(3).Start(), 1);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
@@ -194,7 +195,7 @@ TEST_F(EngineLink, TheInterfaceBoxValveOpensOnASampleRequestAndClosesAtTheShiftP
     e.Poll();
     EXPECT_FALSE(e.CoilState().coil1);
     // Off, and off again 100 ms later.
-    ASSERT_TRUE(Spin([] { return PeerLogText().count(QStringLiteral("247 coils 1 0,0,0,0")) == 3; }, 3000))
+    ASSERT_TRUE(Spin([] { return PeerLogText().count(QStringLiteral("247 coils 1 0,0,0,0")) == 3; }, kLoadedMs))
         << PeerLogText().toStdString();
     const QString log = PeerLogText();
     EXPECT_GT(log.lastIndexOf(QStringLiteral("247 coils 1 0,0,0,0")), log.indexOf(QStringLiteral("247 coils 1 1,0,0,0")));
@@ -228,7 +229,7 @@ TEST_F(EngineLink, DisconnectSavesTheFractionsAndClosesTheValveBeforeTheLinkWhil
     e.Disconnect();
     EXPECT_EQ(e.Handle(), 0u);
     EXPECT_EQ(e.display(), nullptr) << "the live window is closed";
-    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000)) << "the link is closed";
+    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, kLoadedMs)) << "the link is closed";
     EXPECT_GE(ticks, 10) << "the GUI thread ran on during the 1.6 s of waits (a blocked one sees one late tick)";
 
     const QString log = PeerLogText();

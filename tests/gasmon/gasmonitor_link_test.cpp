@@ -74,7 +74,7 @@ protected:
     }
     void Command() { window.EvCommand(app::cmd::GasMonitor); }
     gasmon::AutoGas* Engine() { return window.State().engines.autoGas; }
-    bool Idle() { return Spin([this] { return !Engine()->Readings().requestOutstanding; }, 3000); }
+    bool Idle() { return Spin([this] { return !Engine()->Readings().requestOutstanding; }, kLoadedMs); }
     // Timer 1 of the window, and the answer to the request it sent.
     bool Tick()
     {
@@ -154,7 +154,7 @@ TEST_F(GasMonitorOnALine, TheDetectorsCoilsAreSetOffAtStartAndCoilThreeAgainBefo
     clock.start();
     Command();
     EXPECT_EQ(Engine(), nullptr);
-    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, 6000)) << "the link is closed";
+    ASSERT_TRUE(Spin([&] { return platform::FindCommLink(handle) == nullptr; }, kLoadedMs)) << "the link is closed";
     EXPECT_GE(clock.elapsed(), 900) << "a second after the last write";
     EXPECT_TRUE(PeerLogText().endsWith("247 4 3 12\n247 15 1 4\n247 coils 1 0,0,0,0\n")) << PeerLogText().toStdString();
 }

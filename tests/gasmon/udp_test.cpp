@@ -86,7 +86,7 @@ protected:
     {
         const std::int32_t before = engine->Udp().receiveCounter();
         peer.writeDatagram(data, sender, senderPort);
-        return Spin([&] { return engine->Udp().receiveCounter() > before; }, 3000);
+        return Spin([&] { return engine->Udp().receiveCounter() > before; }, kLoadedMs);
     }
 
     // A well of records first..last on disk with drilling mode on over it.

@@ -214,8 +214,8 @@ TEST(HorzHeader, FieldsLinesAndUnderlines)
     EXPECT_GT(f.At("STATE:").x, f.After("COUNTY:   ").at.x);
     EXPECT_EQ(f.At("Sand").y, f.At("GEOLOGIST:      ").y + L);
 
-    // The value's underline runs 10 pixels past it; the second field starts 20 pixels after that.
-    const int y = 20 + 6 * L;
+    // The value's underline runs under it to 10 pixels past it; the second field starts 20 pixels after.
+    const int y = 20 + 6 * L + kUnderlineDrop;
     const int endDate = f.At("End Date ").x;
     EXPECT_EQ(Pixel(f.image, f.After("Start Date ").at.x, y), kBlack);
     EXPECT_EQ(Pixel(f.image, endDate - 21, y), kBlack);
@@ -223,7 +223,15 @@ TEST(HorzHeader, FieldsLinesAndUnderlines)
     // An empty value gets a 10-pixel line.
     const int api = f.After("API NO:    ").at.x;
     EXPECT_EQ(f.After("API NO:    ").text, "");
-    EXPECT_EQ(Count(f.image, QRect(api - 2, 20 + 8 * L, 14, 1), kBlack), 10);
+    EXPECT_EQ(Count(f.image, QRect(api - 2, 20 + 8 * L + kUnderlineDrop, 14, 1), kBlack), 10);
+    // Descenders end above the line, a clear row between.
+    platform::SetFieldText(f.h.well, "gygy");
+    f.Draw();
+    const platform::DcText& well = f.After("WELL:         ");
+    const int width = f.dc.GetTextExtent("gygy").cx;
+    EXPECT_GT(Count(f.image, QRect(well.at.x, well.at.y - 3, width, 3), kBlack), 0);
+    EXPECT_EQ(Count(f.image, QRect(well.at.x, well.at.y, width, kUnderlineDrop), kBlack), 0);
+    EXPECT_EQ(Count(f.image, QRect(well.at.x, well.at.y + kUnderlineDrop, width, 1), kBlack), width);
     // The palette is what the legend drew.
     EXPECT_EQ(f.plot.symbolPalette[1].top, f.At("Sand").y);
 

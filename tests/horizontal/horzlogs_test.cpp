@@ -80,7 +80,7 @@ TEST(HorzLogs, ADepthPastTheFileOrNotFiniteEndsTheWalkWithTheCountKept)
     EXPECT_EQ(log->samples[50].depth, 0);
 }
 
-TEST(HorzLogs, CurveFilesOfTheWellSkipTheFirstNameAndEndPastTheLastDepth)
+TEST(HorzLogs, EveryCurveFileOfTheWellIsLoadedUpToTheLastDepth)
 {
     QTemporaryDir dir;
     const QString folder = dir.path() + '/';
@@ -97,18 +97,18 @@ TEST(HorzLogs, CurveFilesOfTheWellSkipTheFirstNameAndEndPastTheLastDepth)
     EXPECT_EQ(list.curves[1].depth, 5200);
     EXPECT_EQ(list.curves[1].kb, 1190);
 
-    // Without the well's own file the first sorted curve is the one skipped.
+    // Without the well's own file the first curve file is the first loaded.
     QFile::remove(folder + "h1.svc");
     list = ListCurveFiles(folder, "h1", 1000, 6000, 500);
-    ASSERT_EQ(list.curves.size(), 1u);
-    EXPECT_EQ(list.curves[0].depth, 5200);
+    ASSERT_EQ(list.curves.size(), 2u);
+    EXPECT_EQ(list.curves[0].depth, 5000);
 
     // One past the last drawn depth ends the list; twelve matching names give ten curves.
     WriteBytes(folder + "H1@9000.svc", CurveRows(20));
     WriteBytes(folder + "H1@5300.svc", CurveRows(20));
     list = ListCurveFiles(folder, "h1", 1000, 6000, 500);
-    ASSERT_EQ(list.curves.size(), 2u);
-    EXPECT_FALSE(list.curves[1].log.Loaded());  // too short from the start record
+    ASSERT_EQ(list.curves.size(), 3u);
+    EXPECT_FALSE(list.curves[2].log.Loaded());  // too short from the start record
     for (int i = 0; i < 12; ++i)
         WriteBytes(folder + QStringLiteral("h1@%1.svc").arg(5400 + i), CurveRows(20));
     EXPECT_EQ(ListCurveFiles(folder, "h1", 1000, 6000, 0).curves.size(), 10u);

@@ -8,6 +8,7 @@
 #include "horizontal/horzcrossing.h"
 #include "horizontal/ui/horzdlg.h"
 #include "platform/ui/dialog.h"
+#include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/doubles.h"
 #include "support/files.h"
@@ -201,4 +202,49 @@ TEST(HorzLogsWindow, ATopOfAWellWithoutHorizontalDataIsClearedAndATargetThatIsNo
     EXPECT_EQ(doubles().prompter.messages[0].text, folderTarget);
     EXPECT_EQ(doubles().prompter.messages[0].caption, "file error");
     EXPECT_TRUE(view->Plot().logs.topTraces.empty());  // the cleared top is not drawn
+}
+
+TEST(HorzLogsWindow, TheDemoWellsTopGetsItsTvdFromTheStationsAndCrossesThePlot)
+{
+    // The demo well has stations every 30 units below its kick-off and no TVD between them.
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    doubles().prompter.messages.clear();
+    Dialog::QueueTestScript([](Dialog& d) {
+        for (int i = 0; i < 12 && d.GetText(entry::TopsDlg::IDC_MENU_NAME) != "Basal Sh"; ++i)
+            d.Click(entry::TopsDlg::IDC_NEXT);
+        ASSERT_EQ(d.GetText(entry::TopsDlg::IDC_DEPTH), "2340");
+        d.Click(entry::TopsDlg::IDC_DRAW_HORIZONTAL);
+        EXPECT_EQ(d.GetText(entry::TopsDlg::IDC_TVD), "2291.50");
+        d.Click(entry::TopsDlg::IDC_SAVE);
+        // Below the last station: no TVD, said, and the mark stays.
+        d.Click(entry::TopsDlg::IDC_NEW);
+        d.SetText(entry::TopsDlg::IDC_DEPTH, "2595");
+        d.SetText(entry::TopsDlg::IDC_MENU_NAME, "Deep");
+        d.Click(entry::TopsDlg::IDC_DRAW_HORIZONTAL);
+        d.Click(entry::TopsDlg::IDC_SAVE);
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::EditTops);
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    EXPECT_TRUE(doubles().prompter.messages.last().text.startsWith(
+        "No TVD for the top at 2595: no survey station with a TVD within 200 below it."));
+    const entry::TOPSEX &basal = s.well.tops[8], &deep = s.well.tops.back();
+    EXPECT_FLOAT_EQ(+basal.tvd, 2291.5f);
+    EXPECT_EQ(+basal.drawOnHorizontal, 1);
+    EXPECT_EQ(+deep.drawOnHorizontal, 1);
+    EXPECT_EQ(+deep.tvd, 0.0f);
+
+    window.EvCommand(app::cmd::HorizontalView);
+    auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
+    ASSERT_NE(view, nullptr);
+    const horizontal::HorzPlot& p = view->Plot();
+    const horizontal::HorzSection& section = p.sections.sections[0];
+    const int x1 = horizontal::RecordX(p, 2340);
+    const int y1 = platform::Trunc(p.bands.pathTop + (2291.5f - section.startTvd) * section.pxPerTvd);
+    const platform::COLORREF grey = platform::RGB(0x40, 0x40, 0x40);
+    for (int dx : {3, 40, 80})
+        EXPECT_TRUE(Near(view->Image(), x1 + dx, y1, grey)) << dx;
+    ASSERT_EQ(p.logs.topTraces.size(), 1u);  // the top without a TVD is not drawn
 }

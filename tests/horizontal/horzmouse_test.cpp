@@ -51,9 +51,9 @@ TEST(HorzMouseRules, MarginClickSetsTheDrawFromDepthFromTheTvdOrAHundredDeeper)
     Plot f;
     EXPECT_EQ(TvdAtPoint(f.g, 200, 450), 1250);
     // Above the path area: 100 deeper; in it: the TVD clicked.
-    EXPECT_EQ(MarginDrawFrom(f.g, 1, true, 20, 100, 0), 100);
+    EXPECT_EQ(MarginDrawFrom(f.g, 1, true, 20, 100, 1150), 1050);  // above the path: 100 shallower
     EXPECT_EQ(MarginDrawFrom(f.g, 1, true, 20, 200, 0), 1250);
-    EXPECT_EQ(MarginDrawFrom(f.g, 0, true, 20, 100, -300), 0);
+    EXPECT_EQ(MarginDrawFrom(f.g, 0, true, 20, 100, 60), 0);
     // Only with Ctrl, with one section, and 2 to 50 pixels left of plotLeft.
     EXPECT_FALSE(MarginDrawFrom(f.g, 1, false, 20, 200, 0));
     EXPECT_FALSE(MarginDrawFrom(f.g, 2, true, 20, 200, 0));

@@ -4,6 +4,7 @@
 #include "app/commandids.h"
 #include "app/notes.h"
 #include "app/opendatafile.h"
+#include "app/ui/vertnoteedit.h"
 #include "app/ui/logwindow.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horzmouseui.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -90,7 +92,7 @@ struct MouseOnView {
 
 }  // namespace
 
-TEST(HorzMouse, TheWheelPagesByNotchesAndTheKeysLeaveTheViewAlone)
+TEST(HorzMouse, TheWheelAndThePagingKeysPageTheView)
 {
     MouseOnView f;
     f.view->EvHScroll(ScrollCode::Thumb, 1500);
@@ -109,13 +111,20 @@ TEST(HorzMouse, TheWheelPagesByNotchesAndTheKeysLeaveTheViewAlone)
     // Five notches at once page right five times (not left, as a 16-bit reading of -600 would).
     wheel(-600);
     EXPECT_EQ(f.view->ScrollPosition(), std::min(4000, f.view->ScrollBar()->maximum()));
-    for (int key : {Qt::Key_Escape, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_Left}) {
+    // The keys as the wheel: a page, a line, either end; Escape leaves the view open where it was.
+    const int last = f.view->ScrollBar()->maximum();
+    const int left = f.P().plotLeft;
+    const std::pair<int, int> keys[] = {{Qt::Key_Home, left},     {Qt::Key_PageDown, left + 500},
+                                        {Qt::Key_Right, left + 700}, {Qt::Key_Up, left + 500},
+                                        {Qt::Key_End, last},       {Qt::Key_PageUp, last - 500},
+                                        {Qt::Key_Escape, last - 500}};
+    for (const auto& [key, at] : keys) {
         QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(f.view, &e);
+        EXPECT_EQ(f.view->ScrollPosition(), at) << key;
     }
     EXPECT_FALSE(f.window.Tools().horzView.isNull());
     EXPECT_TRUE(f.view->isVisible());
-    EXPECT_EQ(f.view->ScrollPosition(), std::min(4000, f.view->ScrollBar()->maximum()));
 }
 
 TEST(HorzMouse, ACtrlClickInTheMarginSetsTheDrawFromDepth)
@@ -125,9 +134,10 @@ TEST(HorzMouse, ACtrlClickInTheMarginSetsTheDrawFromDepth)
     const int pathTop = f.P().bands.pathTop;
     f.Click(20, pathTop / 2);  // without Ctrl: nothing
     EXPECT_EQ(f.view->DrawFrom(), before);
+    ASSERT_GT(before, 100);
     f.Click(20, pathTop / 2, Qt::ControlModifier);
-    EXPECT_EQ(f.view->DrawFrom(), before + 100);
-    EXPECT_EQ(testing_support::At<std::int32_t>(testing_support::ReadBytes(f.hor), 788), before + 100);
+    EXPECT_EQ(f.view->DrawFrom(), before - 100);  // above the path: 100 shallower
+    EXPECT_EQ(testing_support::At<std::int32_t>(testing_support::ReadBytes(f.hor), 788), before - 100);
     const HorzSection s = f.P().sections.sections[0];
     f.Click(20, pathTop + 40, Qt::ControlModifier);
     const std::int32_t tvd = std::int32_t(40 / s.pxPerTvd + s.startTvd);
@@ -140,10 +150,10 @@ TEST(HorzMouse, MeasuringFromTheLastStationDrawsOverThePlotOnly)
     MouseOnView f;
     const platform::RECT spot = f.P().bitMarker;
     ASSERT_GT(spot.right, spot.left);
-    f.view->EvHScroll(ScrollCode::Thumb, spot.left - 600 + f.P().plotLeft);
+    f.view->EvHScroll(ScrollCode::Thumb, spot.left - 1100 + f.P().plotLeft);
     const int ax = spot.left + 5 - (f.view->ScrollPosition() - f.P().plotLeft), ay = spot.top + 5;
-    ASSERT_GT(ax, 100);
-    ASSERT_LT(ax, 1100);
+    ASSERT_GT(ax, 1000);
+    ASSERT_LT(ax, 1150);
     const QImage plot = f.view->Image().copy();
     f.Mouse(QEvent::MouseButtonPress, ax, ay);
     ASSERT_TRUE(f.view->Mouse().Measuring());
@@ -159,6 +169,9 @@ TEST(HorzMouse, MeasuringFromTheLastStationDrawsOverThePlotOnly)
     for (int y = ay + 1; y < ay + 60; ++y)
         red += shown.pixel(ax, y) == qRgb(255, 0, 0);
     EXPECT_GT(red, 25);  // dashed
+    // Dragged left of an anchor near the window's right edge, the read-out stays inside the window.
+    f.Mouse(QEvent::MouseMove, ax - 100, ay + 60);
+    EXPECT_TRUE(f.view->rect().contains(f.view->Mouse().ReadoutBox()));
     // Past the right margin the measurement ends there; the plot image never changed.
     f.Mouse(QEvent::MouseMove, 1190, ay + 60);
     EXPECT_FALSE(f.view->Mouse().Measuring());
@@ -361,7 +374,51 @@ TEST(HorzMouseNotes, AHandleDragResizesInTheEditorWhereEscapeOrCtrlEnterEndIt)
     QKeyEvent store(QEvent::KeyPress, Qt::Key_Return, Qt::ControlModifier);
     QCoreApplication::sendEvent(f.view->NoteEditor(), &store);
     ASSERT_NE(Find(f.view, "SECOND"), nullptr);
-    EXPECT_STREQ(Find(f.view, "SECOND")->text, "SECONDLINE");
+    EXPECT_STREQ(Find(f.view, "SECOND")->text, "SECOND LINE");  // the hard break a blank
+}
+
+TEST(HorzMouseNotes, ANoteLeftAsItWasStaysByteForByteAndAnEditedOneKeepsItsAnchorAndAllItsText)
+{
+    entry::HTEXTEX anchored = Note(1330, 0, "desc note");
+    anchored.anchoredRight = 1;  // at the bottom, ending at its depth
+    MouseOnView f([](HorzSetupRecord& r) { r.drawMemos = 1; }, {Note(1300, 250, "FIRST"), anchored});
+    const QString hxt = app::HTextPath(f.window.State());
+    const entry::HTEXTEX* note = Find(f.view, "desc");
+    ASSERT_NE(note, nullptr);
+    f.view->EvHScroll(ScrollCode::Thumb, note->box[0] - 300 + f.P().plotLeft);
+    note = Find(f.view, "desc");
+    const int x = note->box[0] - (f.view->ScrollPosition() - f.P().plotLeft) + 3, y = note->box[1] + 3;
+    const QByteArray before = testing_support::ReadBytes(hxt);
+    f.DoubleClick(x, y);
+    ASSERT_NE(f.view->NoteEditor(), nullptr);
+    EXPECT_NE(WrappedEditText(*f.view->NoteEditor(), 500), "desc note");  // narrower than the note's box
+    QTest::keyClick(f.view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(testing_support::ReadBytes(hxt), before);
+
+    f.DoubleClick(x, y);
+    ASSERT_NE(f.view->NoteEditor(), nullptr);
+    f.view->NoteEditor()->moveCursor(QTextCursor::End);
+    QTest::keyClick(f.view->NoteEditor(), '!');
+    QTest::keyClick(f.view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
+    note = Find(f.view, "desc");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(int(note->depth), 1330);
+    EXPECT_EQ(int(note->anchoredRight), 1);
+    EXPECT_TRUE(QByteArray(note->text).replace("\r\r\n", "") == "desc note!") << note->text;
+
+    // The editor refuses what the record cannot keep; what it holds is stored whole.
+    f.DoubleClick(700, f.P().bands.pathTop + 30);
+    ASSERT_NE(f.view->NoteEditor(), nullptr);
+    f.view->NoteEditor()->setPlainText(QString(kNoteEditRead, 'x'));
+    f.view->NoteEditor()->moveCursor(QTextCursor::End);
+    doubles().sounder.beeps = 0;
+    QTest::keyClick(f.view->NoteEditor(), 'y');
+    EXPECT_EQ(f.view->NoteEditor()->toPlainText(), QString(kNoteEditRead, 'x'));
+    EXPECT_EQ(doubles().sounder.beeps, 1);
+    QTest::keyClick(f.view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
+    note = Find(f.view, "xxx");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(strnlen(note->text, sizeof note->text), std::size_t(kNoteEditRead));
 }
 
 TEST(HorzMouseNotes, DoubleClickEditsANoteOrStartsOneAndRightClickRunsTheNoteDialog)

@@ -202,9 +202,11 @@ TEST(HorzNotesDraw, BoxesLinesFlagsAndHandles)
     notes[1].background = platform::RGB(255, 0, 0);
     notes[2].fontSize = 9;
     NoteDrawing out;
+    v.drawFrom = 1500;  // a TVD: the notes are hidden by the plot's first MD
     ASSERT_TRUE(DrawNotes(dc, notes, int(notes.size()), 0, v, out));
     EXPECT_EQ(out.firstDrawn, 1);
-    EXPECT_EQ(int(notes[0].box[1]), 0);  // above the draw-from depth: not drawn, box cleared
+    EXPECT_EQ(out.handles.size(), 5u);
+    EXPECT_EQ(int(notes[0].box[1]), 0);  // before the plot's first MD: not drawn, box cleared
 
     const auto& texts = dc.TextRecord();
     ASSERT_EQ(texts.size(), 3u + 4u);
@@ -299,7 +301,7 @@ TEST(HorzNotesWindow, TheEditorStoresCancelsAndTypesCapitals)
 
     // Escape after a resize: the text from before it comes back.
     view->ResizeNote(0, {x, y, x + 300, y + 40});
-    EXPECT_STREQ(view->Notes().notes[0].text, "topsand");
+    EXPECT_STREQ(view->Notes().notes[0].text, "top sand");
     QTest::keyClick(view->NoteEditor(), Qt::Key_Escape);
     EXPECT_STREQ(view->Notes().notes[0].text, "top\r\nsand");
 

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QFile>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -104,11 +105,28 @@ TEST(HorzPrintWindow, PicturesInRangeAreBoxedAndOpenFromTheirBox)
     EXPECT_EQ(doubles().shell.opened[0].program, '"' + w.pictures + "H@1150-3.jpg" + '"');
     EXPECT_FALSE(view->OpenPictureAt(windowX, box.bottom + 5));
 
+    // No program of the desktop takes it: said, and shown in the program's own viewer.
+    QImage photo(64, 48, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    ASSERT_TRUE(photo.save(w.pictures + "H@1150-3.jpg", "JPG"));
+    doubles().shell.openFails = true;
+    doubles().prompter.messages.clear();
+    EXPECT_TRUE(view->OpenPictureAt(windowX, box.top + 3));
+    doubles().shell.openFails = false;
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("No program could open the picture\n"));
+    auto* shown = view->findChild<QLabel*>("Picture");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->pixmap().size(), photo.size());
+    shown->window()->close();
+    doubles().shell.opened.clear();
+
     // Gone from the folder: said with the picture's name, nothing opened.
     QFile::remove(w.pictures + "H@1150-3.jpg");
     doubles().prompter.messages.clear();
     EXPECT_TRUE(view->OpenPictureAt(windowX, box.top + 3));
-    EXPECT_EQ(doubles().shell.opened.size(), 1);
+    EXPECT_TRUE(doubles().shell.opened.isEmpty());
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "2 ERROR_FILE_NOT_FOUND");
     EXPECT_EQ(doubles().prompter.messages[0].caption, "H@1150-3.jpg");
@@ -147,6 +165,8 @@ TEST(HorzPrintWindow, ThePrintCommandWithHorizontalPrintsTheViewImageSliceBySlic
         QDir(w.S().well.file.dataFolder + "sendfile").entryList({QStringLiteral("*-horz.pdf")}, QDir::Files);
     ASSERT_EQ(pdfs.size(), 1);
     const QString pdf = w.S().well.file.dataFolder + "sendfile/" + pdfs[0];
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    EXPECT_EQ(doubles().prompter.messages.last().text, "The horizontal view was printed to\n" + pdf);
     ASSERT_GE(testing_support::PdfPageCount(pdf), 3);
     const QImage page = testing_support::RasterisePdf(pdf, 375, 2);
     ASSERT_FALSE(page.isNull());

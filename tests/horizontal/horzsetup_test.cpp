@@ -174,11 +174,12 @@ TEST(HorzSetup, SharedWellsKeepTheRecordInTheDataFolderOnceTheDialogSavedIt)
     EXPECT_FALSE(f.fieldFlag);
     EXPECT_TRUE(QFileInfo::exists(f.Hor()));
 
-    // The dialog's reader takes a short file as none and moves nothing.
-    WriteBytes(f.data + "W1.hor", QByteArray(10, 'x'));
+    // The dialog reads the view's file; a short one is none, kept aside beside it.
+    EXPECT_EQ(ReadRecord(f.files, *in), 1);
+    WriteBytes(f.Hor(), QByteArray(10, 'x'));
     EXPECT_EQ(ReadRecord(f.files, *in), 0);
-    EXPECT_TRUE(QFileInfo::exists(f.data + "W1.hor"));
-    EXPECT_FALSE(QFileInfo::exists(f.current + "W1.ho_"));
+    EXPECT_FALSE(QFileInfo::exists(f.Hor()));
+    EXPECT_EQ(ReadBytes(f.current + "W1.ho_"), QByteArray(10, 'x'));
 }
 
 TEST(HorzSetup, TheViewsSettingsOfARecord)

@@ -30,11 +30,12 @@ namespace {
 struct SetupOnWell {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hor;
-    explicit SetupOnWell(const std::function<void(HorzSetupRecord&)>& stored = {})
+    // `folder`: where the well lies, below the data folder (none: the data folder itself).
+    explicit SetupOnWell(const std::function<void(HorzSetupRecord&)>& stored = {}, const QString& folder = {})
     {
         qputenv("USER", "tester");
         window.SetupWindow();
-        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
+        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder + folder, "H.svm", 1000, 1400);
         EXPECT_EQ(window.OpenDataFile(path), 1);
         hor = S().well.file.currentFolder + "H.hor";
         if (stored) {
@@ -440,4 +441,43 @@ TEST(HorzSetupDialog, TopsLithologyIsWrittenToTheTopsFile)
     std::int32_t lith = 0;
     std::memcpy(&lith, top.constData() + 253 + 96, 4);
     EXPECT_EQ(lith, 3);
+}
+
+TEST(HorzSetupDialog, AWellOpenedOutsideTheDataFolderKeepsItsOwnRecordAndTheDialogFitsASmallScreen)
+{
+    SetupOnWell f(
+        [](HorzSetupRecord& r) {
+            r.regionalDip = 2.5f;
+            r.sections[0] = Section(1100, 1400, 1050, 1100, 1);
+            r.markers[0].symbolNumber = 4;
+            std::strcpy(r.anchorGammaFile, "/data/A@1.svc");
+            std::strcpy(r.targetGammaFile, "/data/B@1.svc");
+        },
+        "elsewhere/");
+    const QString data = f.S().well.file.dataFolder;
+    ASSERT_NE(f.S().well.file.currentFolder, data);
+    const QByteArray before = ReadBytes(f.hor);
+    // Two curve files of the well: both count, so several target gammas can be chosen.
+    for (const char* name : {"H@1100.svc", "H@1200.svc"})
+        WriteBytes(f.S().well.file.currentFolder + name, QByteArray(96, 0));
+    f.Run([](Dialog& d) {
+        EXPECT_LE(d.frameGeometry().width(), 1024);  // a 1,024 x 768 screen
+        EXPECT_LE(d.frameGeometry().height(), 768);
+        EXPECT_EQ(d.GetText(103), "2.50");  // the view's record, not defaults
+        EXPECT_TRUE(d.Control(148)->isVisible());
+        d.Click(platform::IDOK);
+    });
+    EXPECT_EQ(ReadBytes(f.hor), before);
+    EXPECT_FALSE(QFile::exists(data + "H.hor"));
+    doubles().prompter.inputAnswers = {QString("east")};
+    f.Run([](Dialog& d) {
+        d.SetText(119, "4");
+        d.Click(153);
+        d.Click(151);
+    });
+    auto r = f.Rec();
+    EXPECT_EQ(+r->gasCount, 4);
+    EXPECT_EQ(+r->sections[0].startMd, 1100);
+    EXPECT_EQ(+r->markers[0].symbolNumber, 4);
+    EXPECT_EQ(ReadBytes(data + "views/east.hor"), ReadBytes(f.hor));
 }

@@ -115,6 +115,7 @@ TEST_F(DailyReportWindow, MorningReportMakesSavesAndPrintsANewReport)
     // The PDF is named after the well, the report's number and depth; its boxes span 6U to 75U.
     const QString pdf = S().well.file.dataFolder + S().well.file.wellName + "-RPT_No3@1500.pdf";
     ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(doubles().prompter.messages.back().text, "\"" + pdf + "\" written");
     EXPECT_TRUE(testing_support::PdfText(pdf).contains("DAILY DRILLING REPORT"));
     const QImage page = testing_support::RasterisePdf(pdf, 300);
     ASSERT_FALSE(page.isNull());

@@ -130,6 +130,25 @@ TEST_F(ShortReportBoxes, BoxesStandAtTheirDepthAndSlotAndAreListedWithTheirGrabS
     EXPECT_EQ(std::memcmp(before.data(), s.reports.data(), 2 * sizeof(QREPORT)), 0);
 }
 
+TEST_F(ShortReportBoxes, EachLineStaysWithinItsRowWhateverTheLogFont)
+{
+    // The log's text font of a 10-pixel row on a wide screen is 15 pixels high: the box's lines get one
+    // that fits the row, so a line's ink never reaches the row of the line below it.
+    g.fonts.smallLog = platform::MakeLogFont("Courier New", -15, -9, platform::FIXED_PITCH | platform::FF_MODERN);
+    QREPORT r;
+    r.depth = 1100;
+    r.type = 1;
+    r.mudSlot = 3;
+    std::strcpy(r.weightIn, "10.4");
+    s.reports = {r};
+    reports::DrawShortReports({dc, g, device}, s, {1000, 0, 10, 30, 0});
+    QImage white(200, 10, image.format());
+    white.fill(Qt::white);
+    const int y = 100 * 10 + 30;  // the line's row: y - 5 .. y + 5
+    EXPECT_NE(image.copy(kSlot3, y - 5, 200, 10), white);
+    EXPECT_EQ(image.copy(kSlot3, y + 5, 200, 10), white);
+}
+
 TEST_F(ShortReportBoxes, KindsColoursTracksAndLimitsDecideWhatIsDrawnAndListed)
 {
     QREPORT mudOnly = Report(1100, 1), mechanicalOnly = Report(1200, 2), black = Report(1300), bare = Report(1400, 2);
@@ -188,30 +207,31 @@ TEST_F(ShortReportBoxes, APrintedBoxCutAtThePageFootGoesOnOnceOnTheNextPage)
     device.printer.rateCellWidth = 20;
     const int R = 30, x = 50 + 3 * 5 * 20 + 10 * 3;
     s.reports = {Report(1050)};
-    // Lines at 1622 (WOB) and 1652 (RPM): the page's rows end at 1640.
+    // Lines at 1622 (WOB) and 1652 (RPM): the page's rows end at 1640, RPM is the next page's.
     reports::DrawShortReports({dc, g, device}, s, {1000, 1640, R, 100, 0});
     EXPECT_EQ(s.mechanicalCut.report, 0);
-    EXPECT_EQ(s.mechanicalCut.line, 2);
+    EXPECT_EQ(s.mechanicalCut.line, 1);
     EXPECT_EQ(s.mud.count + s.mechanical.count, 0);  // paper lists nothing
     // Its mud box, six rows lower, starts below the rows: all of it goes on the next page.
     EXPECT_EQ(s.mudCut.report, 0);
     EXPECT_EQ(s.mudCut.line, 0);
-    ASSERT_EQ(dc.TextRecord().size(), 2u);
-    EXPECT_EQ(dc.TextRecord()[1].text, "RPM  120");
+    ASSERT_EQ(dc.TextRecord().size(), 1u);
+    EXPECT_EQ(dc.TextRecord()[0].text, "WOB  25");
 
-    // The next page: from MRPM (the rest draws it for 0) at the page's top, framed.
+    // The next page: from RPM (the rest draws MRPM for 0) at the page's top, framed; the mud box whole,
+    // its short lines too.
     dc.RecordText(true);
     image.fill(Qt::white);
     reports::DrawShortReportsCompact({dc, g, device}, s, 0, R, 100, 0);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"MRPM  0@" + std::to_string(x) + ",115",
-                                                 "PP  2500@" + std::to_string(x) + ",145",
-                                                 "SPM  90@" + std::to_string(x) + ",175",
-                                                 "WT  9.5@350,220"}));
-    EXPECT_TRUE(Black(x, 85) && Black(x, 85 + 4 * R - 1));
+    const std::string at = "@" + std::to_string(x) + ",";
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"RPM  120" + at + "115", "MRPM  0" + at + "145",
+                                                 "PP  2500" + at + "175", "SPM  90" + at + "205",
+                                                 "WT  9.5@350,250", "45@350,280", "<1@350,310"}));
+    EXPECT_TRUE(Black(x, 85) && Black(x, 85 + 5 * R - 1));
     // The page then draws the full boxes, the cut report no more.
     reports::DrawShortReports({dc, g, device}, s, {1060, 1640, R, 100, 0});
     EXPECT_EQ(s.mechanicalCut.report, -1);
-    EXPECT_EQ(dc.TextRecord().size(), 4u);
+    EXPECT_EQ(dc.TextRecord().size(), 7u);
 
     // Both pending: the mechanical report's call draws its own mud rest too, the mud report's call its.
     QREPORT second = Report(1080, 1);
@@ -226,5 +246,5 @@ TEST_F(ShortReportBoxes, APrintedBoxCutAtThePageFootGoesOnOnceOnTheNextPage)
     std::vector<std::string> texts;
     for (const platform::DcText& t : dc.TextRecord())
         texts.push_back(t.text.toStdString());
-    EXPECT_EQ(texts, (std::vector<std::string>{"SPM  90", "WT  9.5", "WT  10.1"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"SPM  90", "WT  9.5", "45", "<1", "WT  10.1", "45", "<1"}));
 }

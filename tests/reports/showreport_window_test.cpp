@@ -12,6 +12,8 @@
 
 #include <QFile>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using platform::Dialog;
@@ -97,4 +99,30 @@ TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
     window.EvCommand(51693);
     EXPECT_FALSE(QFile::exists(sho));
     EXPECT_EQ(doubles().prompter.messages.back().caption, "Delete report");
+    EXPECT_EQ(s.well.showDepthIndex[0], 0);  // its mark went with it
+
+    // Shows as an older program wrote them, whose conversion cannot write the longer file: the dialog
+    // starts as for a well without shows, and neither SAVE nor DELETE touches the file.
+    std::vector<reports::OLDSHOWREPORT> old(2);
+    std::strcpy(old[0].interval, " 1500 to  1510");
+    testing_support::WriteRecords(sho, old);
+    const QByteArray before = testing_support::ReadExistingBytes(sho);
+    doubles().prompter.answers = {platform::IDOK};
+    {
+        testing_support::FileSizeLimit limit(before.size() + 1);
+        Dialog::QueueTestScript([&](Dialog& d) {
+            d.SetTextA(reports::NewShowDlg::IDC_TOP, std::to_string(top));
+            d.SetTextA(reports::NewShowDlg::IDC_BOTTOM, std::to_string(top + 10));
+            d.Click(platform::IDOK);
+        });
+        Dialog::QueueTestScript([&](Dialog& d) {
+            d.Click(ShowDlg::IDC_SAVE);
+            EXPECT_EQ(doubles().prompter.messages.back().caption, "Save failed");
+            d.Click(ShowDlg::IDC_DELETE);
+        });
+        window.EvCommand(51693);
+    }
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+    EXPECT_EQ(testing_support::ReadExistingBytes(sho), before);
 }
+

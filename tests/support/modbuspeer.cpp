@@ -123,7 +123,7 @@ bool PtyPair::Start()
         return false;
     static const QRegularExpression pty(QStringLiteral("PTY is (\\S+)"));
     static const QRegularExpression started(QStringLiteral("starting data transfer loop"));
-    const QString out = socat.WaitForOutput(started, 10000);
+    const QString out = socat.WaitForOutput(started, kLoadedMs);
     auto it = pty.globalMatch(out);
     if (it.hasNext())
         a = it.next().captured(1);

@@ -14,6 +14,9 @@ namespace testing_support {
 
 // Runs the event loop and the test's message queue until `done` holds or `ms` have passed.
 bool Spin(const std::function<bool()>& done, int ms);
+// The deadline of a wait on another process, a socket or the screen: long enough for a machine running
+// the whole suite in parallel under the sanitizers. A passing wait returns as soon as its condition holds.
+inline constexpr int kLoadedMs = 60000;
 
 bool PymodbusInstalled();
 
@@ -23,7 +26,7 @@ public:
     // `env`: the environment of the process; the test's own when empty.
     bool Start(const QString& program, const QStringList& args, const QProcessEnvironment& env = {});
     // Waits for standard output or error to match `pattern`; the whole output so far.
-    QString WaitForOutput(const QRegularExpression& pattern, int ms = 20000);
+    QString WaitForOutput(const QRegularExpression& pattern, int ms = kLoadedMs);
     // Waits (running the event loop) until the process ends by itself; false when it still runs.
     bool WaitForExit(int ms);
     bool Running() const { return process_.state() != QProcess::NotRunning; }

@@ -41,7 +41,7 @@ bool XSession::Start()
                                                           QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
                                                           QStringLiteral("tcp")});
     static const QRegularExpression number(QStringLiteral("^(\\d+)\\s*$"), QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = number.match(started ? server_.WaitForOutput(number, 10000) : QString());
+    const QRegularExpressionMatch m = number.match(started ? server_.WaitForOutput(number, kLoadedMs) : QString());
     if (!m.hasMatch()) {
         ADD_FAILURE() << "Xvfb did not start";
         return false;
@@ -51,7 +51,7 @@ bool XSession::Start()
     const bool managed = started && Spin([this] {
         return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
             .contains("window id");
-    }, 10000);
+    }, kLoadedMs);
     if (!managed)
         ADD_FAILURE() << "the window manager did not start on " << display_.toStdString();
     return managed;

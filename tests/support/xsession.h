@@ -29,7 +29,7 @@ public:
     QByteArray Run(const QString& program, const QStringList& args, int ms = 10000) const;
     // The id of the first visible window whose name matches `pattern` (a regular expression), waiting
     // up to `ms` for one; empty when none came.
-    QString WaitForWindow(const QString& pattern, int ms = 20000) const;
+    QString WaitForWindow(const QString& pattern, int ms = kLoadedMs) const;
     QRect Geometry(const QString& window) const;
     // The name of the window holding the keyboard focus.
     QString FocusedName() const;
@@ -39,10 +39,10 @@ public:
 
     QImage Shot() const;
     // The screen once it has stopped changing (two shots alike, at most `ms`).
-    QImage Settled(int ms = 8000) const;
+    QImage Settled(int ms = 15000) const;
     // The screen once it differs from `before` in more than `pixels` pixels and has stopped changing;
     // the last shot when it did not change so within `ms`.
-    QImage ChangedFrom(const QImage& before, int pixels, int ms = 8000) const;
+    QImage ChangedFrom(const QImage& before, int pixels, int ms = 30000) const;
 
 private:
     Child server_, windowManager_;

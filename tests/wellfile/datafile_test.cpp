@@ -1,4 +1,5 @@
 #include "wellfile/datafile.h"
+#include "wellfile/drives.h"
 #include "support/files.h"
 #include "support/testmain.h"
 
@@ -353,5 +354,7 @@ TEST(Drives, MountPointsStandInForDriveLetters)
     ASSERT_GE(n, 1);
     EXPECT_LE(n, kMaxDrives);
     EXPECT_EQ(well.drives.size(), n);
-    EXPECT_EQ(well.drives.first(), "/");
+    // "C:\\" is the home folder, last; the system's own root is never offered.
+    EXPECT_EQ(well.drives.last(), SystemDriveFolder());
+    EXPECT_FALSE(well.drives.contains("/"));
 }

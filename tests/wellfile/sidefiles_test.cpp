@@ -5,6 +5,7 @@
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/backupdrive.h"
+#include "wellfile/drives.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/sidefiles_reports.h"
@@ -434,6 +435,7 @@ TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupDriveIsTheSystemDrive)
     EXPECT_FALSE(HasBackupDrive("c:"));
     EXPECT_FALSE(HasBackupDrive(""));
     EXPECT_FALSE(HasBackupDrive("/"));
+    EXPECT_FALSE(HasBackupDrive(SystemDriveFolder()));
 }
 
 TEST(BackupDrive, FilesSpeltOtherwiseOnDiskAreCopiedOverTheOldCopy)

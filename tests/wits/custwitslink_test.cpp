@@ -35,6 +35,7 @@ using namespace wits;
 using testing_support::doubles;
 using testing_support::PtyPair;
 using testing_support::Spin;
+using testing_support::kLoadedMs;
 using testing_support::TestDir;
 
 namespace {
@@ -136,7 +137,7 @@ protected:
         written += int(text.size());
         peer.write(text);
         peer.flush();
-        return Spin([&] { return Link() && Link()->bytesIn >= written; }, 5000);
+        return Spin([&] { return Link() && Link()->bytesIn >= written; }, kLoadedMs);
     }
     // What the device received until `count` bytes came (or the wait ended).
     QByteArray Received(int count) { return wits_testing::ReceivedBy(peer, count); }

@@ -34,6 +34,7 @@
 using namespace wits;
 using testing_support::doubles;
 using testing_support::Spin;
+using testing_support::kLoadedMs;
 using testing_support::TestDir;
 
 namespace {
@@ -78,7 +79,7 @@ protected:
     bool Connect(QTcpSocket& c)
     {
         c.connectToHost(QHostAddress::LocalHost, Engine()->Server()->Port());
-        return Spin([&] { return Engine()->ServerClientCount() == 1; }, 5000);
+        return Spin([&] { return Engine()->ServerClientCount() == 1; }, kLoadedMs);
     }
     Wits* Engine() const { return commands->engine(); }
     // One read: `text` from `c` waits at the server, then the tick at the clock's time parses it; the
@@ -87,7 +88,8 @@ protected:
     {
         c.write(text);
         c.flush();
-        ASSERT_TRUE(Spin([&] { return Engine()->Server()->WaitingSize() >= std::size_t(text.size()); }, 5000));
+        ASSERT_TRUE(Spin([&] { return Engine()->Server()->WaitingSize() >= std::size_t(text.size()); }, kLoadedMs))
+                << "waited for: Engine()->Server()->WaitingSize() >= std::size_t(text.size())";
         ASSERT_TRUE(timers.Fire(4));
         doubles().clock.Advance(6000);
     }
@@ -182,7 +184,8 @@ TEST_F(SampleEnds, AnItemCutByADisconnectIsNotJoinedToTheNextClientsText)
     ASSERT_TRUE(Start());
     Read("&&\r\n0110 1200.00\r\n!!\r\n0110 12");
     client.disconnectFromHost();
-    ASSERT_TRUE(Spin([&] { return Engine()->ServerClientCount() == 0; }, 5000));
+    ASSERT_TRUE(Spin([&] { return Engine()->ServerClientCount() == 0; }, kLoadedMs))
+            << "waited for: Engine()->ServerClientCount() == 0";
     QTcpSocket second;
     ASSERT_TRUE(Connect(second));
     Read("0108 1200.00\r\n0110 1200.00\r\n!!\r\n", second);
@@ -193,9 +196,11 @@ TEST_F(SampleEnds, AnItemCutByADisconnectIsNotJoinedToTheNextClientsText)
     // A client that stops within an item before the tick has read it: its cut line goes with it.
     second.write("0110 12");
     second.flush();
-    ASSERT_TRUE(Spin([&] { return Engine()->Server()->WaitingSize() == 7; }, 5000));
+    ASSERT_TRUE(Spin([&] { return Engine()->Server()->WaitingSize() == 7; }, kLoadedMs))
+            << "waited for: Engine()->Server()->WaitingSize() == 7";
     second.disconnectFromHost();
-    ASSERT_TRUE(Spin([&] { return Engine()->ServerClientCount() == 0; }, 5000));
+    ASSERT_TRUE(Spin([&] { return Engine()->ServerClientCount() == 0; }, kLoadedMs))
+            << "waited for: Engine()->ServerClientCount() == 0";
     EXPECT_EQ(Engine()->Server()->WaitingSize(), 0u);
     // Stopping closes the last sample, which reads the driller: stop while it still lives.
     commands->StopLink(log);

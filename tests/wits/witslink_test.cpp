@@ -38,6 +38,7 @@ using wits_testing::NoServices;
 using testing_support::doubles;
 using testing_support::PtyPair;
 using testing_support::Spin;
+using testing_support::kLoadedMs;
 using testing_support::TestDir;
 
 namespace {
@@ -170,7 +171,7 @@ protected:
         peer.write(text);
         peer.flush();
         Wits* w = Commands().engine();
-        return w && Spin([&] { return w->bytesIn >= written; }, 5000);
+        return w && Spin([&] { return w->bytesIn >= written; }, kLoadedMs);
     }
     platform::TextLinkFacts Facts() const
     {
@@ -556,7 +557,8 @@ TEST_F(WitsLink, TheByteCountsStartAgainPastFiftyThousand)
     const QByteArray frame = Frame("1201.00", "1201.00");
     peer.write(frame);
     peer.flush();
-    EXPECT_TRUE(Spin([&] { return w->bytesIn == frame.size(); }, 5000));
+    EXPECT_TRUE(Spin([&] { return w->bytesIn == frame.size(); }, kLoadedMs))
+            << "waited for: w->bytesIn == frame.size()";
     timers.Fire(4);
     EXPECT_EQ(w->bytesOut, 15);
     EXPECT_EQ(w->displayLines[16], "15");

@@ -23,6 +23,7 @@
 #include <cstring>
 
 using testing_support::Spin;
+using testing_support::kLoadedMs;
 using testing_support::TestDir;
 
 namespace {
@@ -74,7 +75,8 @@ TEST(WitsMainWindow, TheLinkShowsItsWindowsWhichResetDialogsBringsBackAndOffTake
     const QByteArray frame("&&\r\n01081201.30\r\n01101201.30\r\n!!\r\n");
     peer.write(frame);
     peer.flush();
-    EXPECT_TRUE(Spin([&] { return dataWindow.GetText(106) == "1201.30"; }, 5000));
+    EXPECT_TRUE(Spin([&] { return dataWindow.GetText(106) == "1201.30"; }, kLoadedMs))
+            << "waited for: dataWindow.GetText(106) == \"1201.30\"";
     EXPECT_EQ(dataWindow.GetText(119), QString::number(frame.size()));
 
     // "Reset Dialogs": both windows to the bottom of the log area, the data window at the log's left

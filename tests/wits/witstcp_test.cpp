@@ -32,6 +32,7 @@ using namespace wits;
 using wits_testing::NoServices;
 using testing_support::doubles;
 using testing_support::Spin;
+using testing_support::kLoadedMs;
 using testing_support::TestDir;
 
 namespace {
@@ -52,7 +53,7 @@ struct Rig {
     std::uint16_t Port() const { return server.serverPort(); }
     bool Accept()
     {
-        if (!Spin([&] { return server.hasPendingConnections(); }, 5000))
+        if (!Spin([&] { return server.hasPendingConnections(); }, kLoadedMs))
             return false;
         peer.reset(server.nextPendingConnection());
         return peer != nullptr;
@@ -182,7 +183,8 @@ TEST_F(WitsTcp, TheClientSendsItsFrameOnEveryTickAndParsesTheRigsReplyWheneverIt
     EXPECT_EQ(w.displayLines[16], std::to_string(4 * frame.size()));
 
     rig.peer->write(kReply);
-    ASSERT_TRUE(Spin([&] { return log.witsLink.holeDepth == 1201.5f; }, 5000));
+    ASSERT_TRUE(Spin([&] { return log.witsLink.holeDepth == 1201.5f; }, kLoadedMs))
+            << "waited for: log.witsLink.holeDepth == 1201.5f";
     EXPECT_EQ(w.displayLines[15], std::to_string(kReply.size()));
 
     // A rig that never answers holds nothing up: each tick returns at once and sends again.
@@ -262,7 +264,8 @@ TEST_F(WitsTcp, TheServerAnswersEveryPieceServesOneClientAndLeavesTheTextToTheTi
 
     QTcpSocket first;
     first.connectToHost(QHostAddress::LocalHost, port);
-    ASSERT_TRUE(Spin([&] { return w.ServerClientCount() == 1; }, 5000));
+    ASSERT_TRUE(Spin([&] { return w.ServerClientCount() == 1; }, kLoadedMs))
+            << "waited for: w.ServerClientCount() == 1";
     EXPECT_EQ(clientCountsDrawn.value(clientCountsDrawn.size() - 1), 1);
 
     const auto exchange = [&](const QByteArray& text) {
@@ -286,7 +289,8 @@ TEST_F(WitsTcp, TheServerAnswersEveryPieceServesOneClientAndLeavesTheTextToTheTi
     // A second client is closed at once; the first goes on.
     QTcpSocket second;
     second.connectToHost(QHostAddress::LocalHost, port);
-    EXPECT_TRUE(Spin([&] { return second.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    EXPECT_TRUE(Spin([&] { return second.state() == QAbstractSocket::UnconnectedState; }, kLoadedMs))
+            << "waited for: second.state() == QAbstractSocket::UnconnectedState";
     EXPECT_EQ(w.ServerClientCount(), 1);
 
     // Two pieces before one tick are both parsed.
@@ -296,7 +300,8 @@ TEST_F(WitsTcp, TheServerAnswersEveryPieceServesOneClientAndLeavesTheTextToTheTi
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1203.5f);
 
     first.disconnectFromHost();
-    ASSERT_TRUE(Spin([&] { return w.ServerClientCount() == 0; }, 5000));
+    ASSERT_TRUE(Spin([&] { return w.ServerClientCount() == 0; }, kLoadedMs))
+            << "waited for: w.ServerClientCount() == 0";
     EXPECT_EQ(clientCountsDrawn.value(clientCountsDrawn.size() - 1), 0);
 }
 
@@ -309,7 +314,8 @@ TEST_F(WitsTcp, AFloodOfTextAndClientsLeavesTheWaitingTextBoundedAndTheServerAns
 
     QTcpSocket client;
     client.connectToHost(QHostAddress::LocalHost, port);
-    ASSERT_TRUE(Spin([&] { return w.ServerClientCount() == 1; }, 5000));
+    ASSERT_TRUE(Spin([&] { return w.ServerClientCount() == 1; }, kLoadedMs))
+            << "waited for: w.ServerClientCount() == 1";
     QByteArray junk(1024 * 1024, '7');  // one megabyte of a line that never ends
     for (int i = 0; i < 4096; ++i)
         junk += char((i * 37) & 0xFF);
@@ -343,7 +349,8 @@ TEST_F(WitsTcp, AFloodOfTextAndClientsLeavesTheWaitingTextBoundedAndTheServerAns
     EXPECT_FALSE(server.TextWaiting());
     EXPECT_EQ(log.witsLink.holeDepth, 0.0f);
     client.write(kReply);
-    ASSERT_TRUE(Spin([&] { return server.WaitingSize() == std::size_t(kReply.size()); }, 5000));
+    ASSERT_TRUE(Spin([&] { return server.WaitingSize() == std::size_t(kReply.size()); }, kLoadedMs))
+            << "waited for: server.WaitingSize() == std::size_t(kReply.size())";
     ASSERT_TRUE(timers.Fire(4));
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1201.5f);
 }

@@ -30,6 +30,7 @@ RecordFiles FilesOf(const app::LogState& log)
     files.fitFile = log.well.fit.path;
     files.memoFile = FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
     files.noteFile = FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
+    files.shortReportFile = FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".qpt"));
     return files;
 }
 
@@ -193,10 +194,11 @@ int InsertDelete::TakeShift(RecordOperation op, const RecordShift& shift)
         log_.well.fit.topDepth = shift.fitFirst;
         log_.well.fit.bottomDepth = shift.fitLast;
     }
-    // Memos, depth notes, tops and shows at or below the point moved with the records.
+    // Memos, depth notes, short reports, tops and shows at or below the point moved with the records.
     const std::int32_t point = depth_;
     const std::int32_t delta = (op == RecordOperation::Delete ? -1 : 1) * count_ * std::max(f.depthStep, 1);
     services_.view->LoadMemos(log_);
+    services_.view->LoadShortReports(log_);
     MoveTopsAndShows(log_, services_, [point, delta](std::int32_t d) { return MovedDepth(d, point, delta); });
     if (f.drilling && count_ > 1 && services_.drilling)
         services_.drilling->LoadLagRecords(log_, depth_);

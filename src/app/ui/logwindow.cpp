@@ -38,6 +38,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -289,6 +290,8 @@ LogWindow::~LogWindow()
     if (witsLink_)
         witsLink_->StopCustomLink(state_);
     platform::UnregisterMessageWindow(state_.window);
+    for (const QPointer<QMenuBar>& bar : retiredMenuBars_)
+        delete bar.data();
     timers_.reset();
     state_.engines.StopWorkers();
 }

@@ -11,6 +11,8 @@
 #include "platform/services.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -20,6 +22,7 @@
 #include <string>
 #include <vector>
 
+class QMenuBar;
 class QScrollBar;
 class NoteEditWindow;
 namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
@@ -378,6 +381,11 @@ private:
     void SyncHorizontalBar(std::int32_t max);
     int ClientTop() const;  // the client area starts below the menu bar
     app::MenuBar menu_ = app::MenuBar::Resource(1);
+    // Menu bars replaced while a menu command was still running: their menus and actions may be on the
+    // stack (a modal dialog's event loop under the command), so they are freed only once it has returned.
+    std::vector<QPointer<QMenuBar>> retiredMenuBars_;
+    int menuCommandDepth_ = 0;
+    QStringList menuTitles_;  // the menu line's titles as last mirrored
     QScrollBar* depthBar_ = nullptr;
     QScrollBar* horzBar_ = nullptr;
     bool closing_ = false;  // CanClose agreed to exit: the close event goes through

@@ -19,8 +19,11 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QShowEvent>
 #include <QTimerEvent>
+
+#include <utility>
 
 // The message filter, the idle render, the keys, the drag-gas function and the exit order.
 
@@ -31,9 +34,18 @@ constexpr int kIdleMs = 30;
 
 void LogWindow::MenuCommand(int id)
 {
+    ++menuCommandDepth_;
     if (!PreProcessMsg(platform::WM_COMMAND))
         EvCommand(id);
+    --menuCommandDepth_;
     SyncMenuChecks();
+    // The menu whose action brought the command here is still on the stack until this returns to the
+    // event loop: the bars the command replaced go with the loop's next turn.
+    if (menuCommandDepth_ == 0) {
+        for (const QPointer<QMenuBar>& bar : std::exchange(retiredMenuBars_, {}))
+            if (bar)
+                bar->deleteLater();
+    }
 }
 
 bool LogWindow::PreProcessMsg(unsigned msg)

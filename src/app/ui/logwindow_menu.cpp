@@ -1,13 +1,17 @@
 #include "app/ui/logwindow.h"
 
 #include "app/commandids.h"
+#include "app/ui/qbtndlg.h"
 #include "app/wellsettings.h"
 #include "platform/services.h"
 #include "wellfile/sidefiles_recent.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <utility>
 
 // The menu bar: the builder works on the data of app::MenuBar; the Qt menu bar is then made again
 // from it, each action carrying its command id.
@@ -129,10 +133,25 @@ void AddItems(QMenu* menu, const std::vector<app::MenuItem>& items, LogWindow* w
 
 void LogWindow::MirrorMenuBar()
 {
-    // A new bar each time: the old one goes with deleteLater, so the action whose command rebuilt the
-    // menu is not deleted while it is still signalling.
+    // A new bar each time. Outside a menu command the old one goes with deleteLater (setMenuBar). Under a
+    // running menu command it is taken out of the window and kept: a modal dialog of that command runs
+    // deferred deletes in its own event loop, which would free the menu and the action still signalling.
     auto* bar = new QMenuBar(this);
     for (const app::MenuItem& popup : menu_.popups)
         AddItems(bar->addMenu(popup.text), popup.items, this);
+    if (auto* old = qobject_cast<QMenuBar*>(menuWidget()); old && menuCommandDepth_ > 0) {
+        layout()->setMenuBar(nullptr);
+        old->hide();
+        old->setParent(nullptr);
+        retiredMenuBars_.emplace_back(old);
+    }
     setMenuBar(bar);
+    // The quick view bar stands right of the last menu title: other titles (the drilling menus) place it
+    // again.
+    QStringList titles;
+    for (const app::MenuItem& popup : menu_.popups)
+        titles << popup.text;
+    auto* quick = qobject_cast<QBTNDLG*>(tools_.quickBar.data());
+    if (std::exchange(menuTitles_, titles) != titles && quick && !state_.view.holdRepaint && !isMinimized())
+        quick->Place();
 }

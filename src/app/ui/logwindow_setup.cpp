@@ -108,11 +108,8 @@ void LogWindow::CmLinesAndScales()
     };
     host.setOnBottomMode = [this](int mode) { neighbours_.drilling->SetOnBottomMode(state_, mode); };
     host.resetDialogs = [this] {
-        if (QWidget* bar = tools_.quickBar) {
-            bar->hide();
+        if (QWidget* bar = tools_.quickBar)  // moved while shown, as the bar's own placing does
             bar->move(mapToGlobal(QPoint(state_.layout.format.logArea.left, state_.layout.format.logArea.top)));
-            bar->show();
-        }
         // The live gas windows to the gas track and the WITS data window to the log's left edge, all at
         // the bottom of the log area.
         const layout::LogLayout& format = state_.layout.format;

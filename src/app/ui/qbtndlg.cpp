@@ -61,6 +61,10 @@ app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
     in.pictures = s.view.picturesPresent;
     in.drilling = s.well.file.drilling;
     in.atCreation = atCreation;
+    if (const QMenuBar* menus = owner_.menuBar(); menus && !menus->actions().isEmpty()) {
+        const QRect last = menus->actionGeometry(menus->actions().back());
+        in.menuRight = menus->mapToGlobal(QPoint(last.right() + 1, 0)).x();
+    }
     return in;
 }
 
@@ -99,9 +103,12 @@ void QBTNDLG::Place()
     const app::QuickBarPlace place = app::PlaceQuickBar(PlaceInputs(false));
     Show(ID_HORZ, mode_ != 0);
     Show(ID_PICTURES, owner_.State().view.picturesPresent);
-    hide();
+    // Moved and sized while shown. Hiding it first would unmap the window: a window manager still busy
+    // with the main window's first moves can take that for a withdrawal and drop the map that follows,
+    // leaving the program without its bar.
     Apply(place);
-    show();
+    if (!isVisible())
+        show();
 }
 
 void QBTNDLG::UpdateViewButtons(int mode)

@@ -22,6 +22,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace elog {
@@ -83,6 +84,34 @@ void WriteLasRemarks(app::LogState& log)
         platform::MessageBox(QStringLiteral("FILE NOT FOUND"), QStringLiteral("ERROR"));
 }
 
+namespace {
+
+// A typed depth as a whole number; none when it is no number or lies beyond any depth.
+std::optional<std::int32_t> TypedDepth(const QString& text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !(v > -1e9 && v < 1e9))
+        return std::nullopt;
+    return std::int32_t(v);
+}
+
+// The damaged records named after the "Created" message: at most ten depths.
+QString DamagedText(const std::vector<std::int32_t>& damaged)
+{
+    if (damaged.empty())
+        return {};
+    QStringList depths;
+    for (std::size_t i = 0; i < std::min<std::size_t>(damaged.size(), 10); ++i)
+        depths << QString::number(damaged[i]);
+    if (damaged.size() > 10)
+        depths << QStringLiteral("%1 more").arg(damaged.size() - 10);
+    return QStringLiteral("\nRecords with a damaged depth field, written at their place in the file: %1")
+        .arg(depths.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
 void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
 {
     wellfile::OpenWell& f = log.well.file;
@@ -106,9 +135,14 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
         if (dlg.Execute() != platform::IDOK)
             return;
     }
-    const std::int32_t start = std::max(startText.trimmed().toDouble() > 0 ? std::int32_t(startText.trimmed().toDouble()) : 0,
-                                        lowest);
-    const std::int32_t stop = std::int32_t(stopText.trimmed().toDouble());
+    const std::optional<std::int32_t> typedStart = TypedDepth(startText), typedStop = TypedDepth(stopText);
+    if (!typedStart || !typedStop) {
+        platform::MessageBox(!typedStart ? QStringLiteral("Start Value out of Range") : QStringLiteral("End Value out of Range"),
+                             QStringLiteral("Error"));
+        return;
+    }
+    const std::int32_t start = std::max(*typedStart, lowest);
+    const std::int32_t stop = *typedStop;
     if (stop < start) {
         platform::MessageBox(QStringLiteral("End Value out of Range"), QStringLiteral("Error"));
         return;
@@ -164,10 +198,11 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
         return;
     }
     platform::MessageBox(QStringLiteral("Created %1  from  %2 to  %3 \n %4")
-                             .arg(lasPath)
-                             .arg(start)
-                             .arg(last)
-                             .arg(QStringLiteral(" File may be viewed from any text editor")),
+                                 .arg(lasPath)
+                                 .arg(start)
+                                 .arg(last)
+                                 .arg(QStringLiteral(" File may be viewed from any text editor")) +
+                             DamagedText(LasDamagedRecords(in)),
                          QStringLiteral("Create Las File"));
     if (platform::Shell* shell = platform::services().shell)
         shell->ShellOpen(lasPath, QStringLiteral("open"));

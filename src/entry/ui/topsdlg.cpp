@@ -147,8 +147,7 @@ void TopsDlg::ShowTop()
     SetCheck(IDC_RECTANGLE, t.drawRectangle ? 1 : 0);
     if (log_.options.verboseTops)
         SetCheck(IDC_VERBOSE, t.verboseText ? 1 : 0);
-    const bool horizontal = log_.well.file.directional && t.drawOnHorizontal == 1 &&
-                            t.tvd > float(log_.well.file.fileTopDepth);
+    const bool horizontal = log_.well.file.directional && t.drawOnHorizontal == 1;
     SetCheck(IDC_DRAW_HORIZONTAL, horizontal ? 1 : 0);
     Enable(IDC_TARGET_WIDTH, horizontal);
     for (int id : {IDC_TARGET_WIDTH, IDC_TARGET_LABEL, IDC_VERBOSE})
@@ -171,7 +170,9 @@ void TopsDlg::CollectTop()
     t.drawRectangle = GetCheck(IDC_RECTANGLE) == platform::BST_CHECKED;
     if (log_.options.verboseTops)
         t.verboseText = GetCheck(IDC_VERBOSE) == platform::BST_CHECKED;
-    if (GetCheck(IDC_DRAW_HORIZONTAL) == platform::BST_CHECKED && t.tvd > float(log_.well.file.fileTopDepth)) {
+    // Marked without a TVD as well: a TVD may lie above the file's first depth (a lateral logged from
+    // below it), and one still missing comes with a later survey.
+    if (GetCheck(IDC_DRAW_HORIZONTAL) == platform::BST_CHECKED) {
         t.drawOnHorizontal = 1;
         t.targetZoneWidth = GetInt(IDC_TARGET_WIDTH) & 0xFFFF;
     } else {
@@ -196,6 +197,9 @@ void TopsDlg::ComputeTVD()
         window.assign(1, wellfile::RECORD{});
     const TopTvd tvd = TopTvdFrom(window, depth, f.fileTopDepth, f.fileBottomDepth);
     SetText(IDC_TVD, QString::fromStdString(platform::CFormat("%.2f", double(tvd.tvd))));
+    // The mark stays: the view draws the top once a survey gives it a TVD.
+    if (horizontal && tvd.missing != TopTvdMissing::None)
+        platform::MessageBox(MissingTvdText(tvd, depth), QStringLiteral("Draw on Horizontal"), platform::MB_OK);
     if (tvd.ownRecord) {
         Enable(IDC_TARGET_WIDTH);
         return;

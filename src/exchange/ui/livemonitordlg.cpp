@@ -79,9 +79,10 @@ void SV_LIVEDLG::Place()
     const QRect frame = owner_.frameGeometry();
     const exchange::LiveBarPlace place = exchange::PlaceLiveBar(frame.left(), frame.top(), frame.width(),
                                                                 s.layout.format.logRight, s.layout.format.trackUnit);
-    hide();
+    // Moved while shown: an unmap and map in quick succession can leave the window unmapped.
     setGeometry(place.x, place.y, place.width, std::max(height(), sizeHint().height()));
-    show();
+    if (!isVisible())
+        show();
     owner_.InvalidateLog();
 }
 

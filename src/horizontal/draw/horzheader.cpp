@@ -163,8 +163,9 @@ int DrawHeaderField(Dc& dc, const char* label, const char* value, const Font& fo
     const int valueX = x + dc.GetTextExtent(label).cx + 10;
     dc.TextOut(valueX, y, value);
     const int end = valueX + dc.GetTextExtent(value).cx + 10;
+    // Under the value: descenders reach the text's bottom row, so the line keeps a clear row below it.
     if (underline)
-        platform::Line(dc, valueX, y, end, y);
+        platform::Line(dc, valueX, y + kUnderlineDrop, end, y + kUnderlineDrop);
     return end;
 }
 

@@ -48,7 +48,9 @@ SymbolPalette DrawLithLegend(platform::Dc& dc, const HorzPlot& plot, int y);
 void BuildLithTiles(HorzPlot& plot);
 
 // Label at (x, y), the value 10 pixels after it and, with `underline`, a line under the value to 10
-// pixels past its end. Returns the x where that line ends.
+// pixels past its end, kUnderlineDrop rows below y (bottom-aligned text ends on row y - 1). Returns the x
+// where that line ends.
+constexpr int kUnderlineDrop = 2;
 int DrawHeaderField(platform::Dc& dc, const char* label, const char* value, const platform::Font& font, int x,
                     int y, bool underline);
 // The whole block (the older one for profile 7); nothing when the well has no header.

@@ -44,8 +44,10 @@ bool DrawNotes(platform::Dc& dc, std::span<HTEXTEX> notes, int count, int lastIn
     if (count <= 0)
         return false;
     const int n = lastIndex > 0 ? std::min(lastIndex + 1, count) : count;
+    // Notes are placed by MD: those at or before the plot's first MD are hidden (the draw-from depth is a
+    // TVD, no measure of them).
     int i = 0;
-    for (; i < n && notes[std::size_t(i)].depth <= v.drawFrom; ++i)
+    for (; i < n && notes[std::size_t(i)].depth <= v.plotFirstDepth; ++i)
         std::memset(notes[std::size_t(i)].box, 0, sizeof notes[std::size_t(i)].box);
     if (i >= n)
         return false;
@@ -56,7 +58,7 @@ bool DrawNotes(platform::Dc& dc, std::span<HTEXTEX> notes, int count, int lastIn
         dc.Rectangle(v.plotLeft, v.notesBandTop + 1, v.imageWidth, v.notesBandBottom);
     for (; i < n; ++i) {
         HTEXTEX& h = notes[std::size_t(i)];
-        if (h.depth <= v.drawFrom || h.depth >= v.plotLastDepth)
+        if (h.depth <= v.plotFirstDepth || h.depth >= v.plotLastDepth)
             break;
         if (h.text[0] == '\0' || !(h.oneInch || v.pixelsPerUnit >= 8))
             continue;

@@ -83,7 +83,8 @@ public:
     // Draws the notes into the plot image (`lastIndex` 0: all), and shows it when `blit`.
     bool DrawNotes(int lastIndex, bool blit);
     // The in-place editor on `rect` (window pixels) with `text`; an open one is deleted first.
-    void OpenNoteEditor(const platform::RECT& rect, const QByteArray& text = {});
+    // `keepUnchanged`: `text` is the note's own, stored as it is when left unchanged.
+    void OpenNoteEditor(const platform::RECT& rect, const QByteArray& text = {}, bool keepUnchanged = false);
     // The editor's text stored at window position (x, y) for the note under edit, or as a new note.
     void StoreNote(const QByteArray& text, int x, int y);
     // Escape in the editor: the text a resize took back into its note, the editor gone.
@@ -92,12 +93,14 @@ public:
     // editor opens for a new note. False when neither.
     bool EditNoteAt(int x, int y);
     // The mouse code's resize of note `index` to `rect`: its text is kept aside and opened, without its
-    // line breaks, in an editor on `rect`, where Ctrl+Enter re-wraps it and Escape puts it back.
+    // soft line breaks (a hard one becomes a blank), in an editor on `rect`, where Ctrl+Enter re-wraps it
+    // and Escape puts it back.
     void ResizeNote(int index, const platform::RECT& rect);
     // Printing and pictures (horzdlgprint.cpp). One page of the view image onto the printer: the pages
     // left including this one, 0 after the last or on failure.
     int StretchImageTo(platform::Dc& printer, print::PRINTCFG& cfg, float rowHeight, int page);
-    // Picture k of those in range opened with the desktop's program for it; false (and said) when not.
+    // Picture k of those in range opened with the desktop's program for it, else (said) in the program's
+    // own picture viewer; false (and said) when it is missing or no picture.
     bool LaunchPaintProgram(int k);
     // A click at window (x, y), or at image (x, y) as the mouse code's `openPicture` gives it: the picture
     // whose box is there opens (or its failure is said). False when no box is there.

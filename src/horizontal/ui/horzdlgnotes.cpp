@@ -78,7 +78,7 @@ void HorzDlg::CloseNoteEditor()
     noteEdit_ = nullptr;
 }
 
-void HorzDlg::OpenNoteEditor(const platform::RECT& rect, const QByteArray& text)
+void HorzDlg::OpenNoteEditor(const platform::RECT& rect, const QByteArray& text, bool keepUnchanged)
 {
     CloseNoteEditor();
     const int profile = log_.well.loggerId;
@@ -87,7 +87,7 @@ void HorzDlg::OpenNoteEditor(const platform::RECT& rect, const QByteArray& text)
             clipboard->Clear();
     editRect_ = rect;
     auto* edit = new HorzNoteEdit(*this, text, QRect(rect.left, rect.top, std::max(rect.Width(), 1), std::max(rect.Height(), 1)),
-                                  profile == 21, kNoteTextLimit);
+                                  profile == 21, kNoteEditRead, keepUnchanged);
     noteEdit_ = edit;
     edit->show();
     edit->setFocus();
@@ -95,6 +95,16 @@ void HorzDlg::OpenNoteEditor(const platform::RECT& rect, const QByteArray& text)
 
 void HorzDlg::StoreNote(const QByteArray& text, int x, int y)
 {
+    if (editNote_ >= 0 && editNote_ < notes_.count) {
+        // A note left as it was (before a resize took its breaks) is not written again.
+        const entry::HTEXTEX& h = notes_.notes[std::size_t(editNote_)];
+        const QByteArray before =
+            savedNoteText_ ? *savedNoteText_ : QByteArray(h.text, int(strnlen(h.text, sizeof h.text)));
+        if (text == before) {
+            CancelNoteEdit();
+            return;
+        }
+    }
     const NoteStore kind = PlaceNote(notes_, editNote_, newNote_, text, x, y, NoteViewNow(), NoteStylesOf());
     editNote_ = -1;
     savedNoteText_.reset();
@@ -149,7 +159,7 @@ bool HorzDlg::EditNoteAt(int x, int y)
             newNote_ = false;
             const int left = box.left - shift;
             OpenNoteEditor({left, box.top, left + box.Width(), box.bottom - 2},
-                           QByteArray(h.text, int(strnlen(h.text, sizeof h.text))));
+                           QByteArray(h.text, int(strnlen(h.text, sizeof h.text))), true);
             return true;
         }
     }
@@ -170,9 +180,9 @@ void HorzDlg::ResizeNote(int index, const platform::RECT& rect)
     const QByteArray text(h.text, int(strnlen(h.text, sizeof h.text)));
     editNote_ = index;
     savedNoteText_ = text;
-    // Without its breaks, so that the editor wraps it to the new box.
+    // Without its soft breaks, so that the editor wraps it to the new box; a hard break parts two words.
     QByteArray joined = text;
-    joined.replace('\r', "").replace('\n', "");
+    joined.replace("\r\r\n", "").replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
     std::memset(h.text, 0, sizeof h.text);
     std::memcpy(h.text, joined.constData(), std::size_t(joined.size()));
     OpenNoteEditor(rect, joined);

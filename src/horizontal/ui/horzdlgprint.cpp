@@ -5,8 +5,10 @@
 #include "elog/picturewindow.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "platform/ui/pictureviewer.h"
 #include "print/printcfg.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace horizontal {
@@ -54,12 +56,20 @@ bool HorzDlg::LaunchPaintProgram(int k)
     const QString name = lists.inRange[std::size_t(k)].name;
     // A name with a folder part never reaches outside the pictures folder.
     const QString path = elog::SafePictureName(name) ? platform::FindFileNoCase(lists.folder, name) : QString();
-    platform::Shell* shell = platform::services().shell;
-    const bool opened = !path.isEmpty() && QFileInfo(path).isFile() && shell &&
-                        shell->ShellOpen(QLatin1Char('"') + path + QLatin1Char('"'), QStringLiteral("open"));
-    if (!opened)
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
         platform::MessageBox(QStringLiteral("%1 %2").arg(2).arg(QStringLiteral("ERROR_FILE_NOT_FOUND")), name);
-    return opened;
+        return false;
+    }
+    platform::Shell* shell = platform::services().shell;
+    if (shell && shell->ShellOpen(QLatin1Char('"') + path + QLatin1Char('"'), QStringLiteral("open")))
+        return true;
+    // No program of the desktop takes it: said, and shown in the program's own viewer.
+    const bool shown = platform::ShowPicture(this, path);
+    QString text = QStringLiteral("No program could open the picture\n") + QDir::toNativeSeparators(path);
+    if (shown)
+        text += QStringLiteral("\nIt is shown in the program's own picture viewer.");
+    platform::MessageBox(text, QStringLiteral("Pictures"), platform::MB_OK);
+    return shown;
 }
 
 bool HorzDlg::OpenPictureAt(int x, int y) { return OpenPictureInImage(x + scroll_ - PlotLeft(), y); }

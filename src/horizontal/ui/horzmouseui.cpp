@@ -8,6 +8,7 @@
 #include "platform/draw/dc.h"
 #include "platform/services.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace horizontal {
@@ -34,8 +36,20 @@ void HorzDlg::wheelEvent(QWheelEvent* e)
 
 void HorzDlg::keyPressEvent(QKeyEvent* e)
 {
-    // The view scrolls across only: the paging and line keys, Escape and the rest do nothing (Escape
-    // must not close the view as a dialog's would).
+    // The view scrolls across only: the paging keys page it as the wheel does, the arrows move it a line,
+    // Home and End go to either end. Escape and the rest do nothing (Escape must not close the view as
+    // a dialog's would).
+    switch (e->key()) {
+    case Qt::Key_PageUp: EvHScroll(ScrollCode::PageLeft, 0); break;
+    case Qt::Key_PageDown: EvHScroll(ScrollCode::PageRight, 0); break;
+    case Qt::Key_Up:
+    case Qt::Key_Left: EvHScroll(ScrollCode::LineLeft, 0); break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: EvHScroll(ScrollCode::LineRight, 0); break;
+    case Qt::Key_Home: EvHScroll(ScrollCode::Thumb, std::numeric_limits<int>::min()); break;
+    case Qt::Key_End: EvHScroll(ScrollCode::Thumb, std::numeric_limits<int>::max()); break;
+    default: break;
+    }
     e->accept();
 }
 
@@ -453,10 +467,19 @@ void HorzMouse::RightPress(int x, int y)
     pointBox_->raise();
 }
 
-QPoint HorzMouse::ReadoutAt() const
+QRect HorzMouse::ReadoutBox(const QFontMetrics& metrics) const
 {
-    return {anchor_.at.x - 150, anchor_.at.y + 30};
+    // At the anchor less 150 across and 30 down, held inside the window above the scroll bar: the
+    // anchor (the last station) often stands near the window's right edge.
+    const QRect text = metrics.boundingRect(readout_);
+    QRect box(QPoint(anchor_.at.x - 150, anchor_.at.y + 30), text.size());
+    const int right = view_.width() - 2, bottom = view_.height() - 22;
+    box.moveLeft(std::max(0, std::min(box.left(), right - box.width())));
+    box.moveTop(std::max(0, std::min(box.top(), bottom - box.height())));
+    return box;
 }
+
+QRect HorzMouse::ReadoutBox() const { return ReadoutBox(QFontMetrics(view_.font())); }
 
 void HorzMouse::PaintOverlay(QPainter& p) const
 {
@@ -481,8 +504,7 @@ void HorzMouse::PaintOverlay(QPainter& p) const
     p.setRenderHint(QPainter::Antialiasing, false);
     p.drawLine(anchor_.at.x, anchor_.at.y, to_.x, to_.y);
     // The read-out on its own opaque background, as text written on the window would stand.
-    const QPoint at = ReadoutAt();
-    const QRect box = p.fontMetrics().boundingRect(readout_).translated(at - p.fontMetrics().boundingRect(readout_).topLeft());
+    const QRect box = ReadoutBox(p.fontMetrics());
     p.fillRect(box, Qt::white);
     p.setPen(Qt::black);
     p.drawText(box, Qt::AlignLeft | Qt::AlignTop, readout_);

@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+class QFontMetrics;
 class QLabel;
 class QPainter;
 class QWheelEvent;
@@ -40,7 +41,8 @@ public:
     int PickedSymbol() const { return picked_; }
     bool Measuring() const { return measuring_; }
     const QString& Readout() const { return readout_; }
-    QPoint ReadoutAt() const;
+    // Where the read-out stands in the window, in the view's font.
+    QRect ReadoutBox() const;
     QLabel* PointBox() const { return pointBox_.data(); }
     bool Dragging() const { return dragging_; }
     bool Resizing() const { return resizing_; }
@@ -51,6 +53,7 @@ public:
 
 private:
     MouseGeometry Geometry() const;
+    QRect ReadoutBox(const QFontMetrics& metrics) const;
     bool OnImage(int x, int y) const;
     int PathYAt(int x) const;
     void SetDrawFrom(std::int32_t drawFrom);

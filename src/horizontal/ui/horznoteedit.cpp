@@ -5,13 +5,18 @@
 #include "horizontal/ui/horzdlg.h"
 #include "platform/draw/fonts.h"
 #include "platform/services.h"
+#include "platform/text.h"
 
 #include <QKeyEvent>
 
+#include <limits>
+
 namespace horizontal {
 
-HorzNoteEdit::HorzNoteEdit(HorzDlg& view, const QByteArray& text, const QRect& rect, bool upperCase, int textLimit)
-    : QPlainTextEdit(&view), view_(view), upperCase_(upperCase), textLimit_(textLimit)
+HorzNoteEdit::HorzNoteEdit(HorzDlg& view, const QByteArray& text, const QRect& rect, bool upperCase, int limit,
+                           bool keepUnchanged)
+    : QPlainTextEdit(&view), view_(view), upperCase_(upperCase), limit_(limit), original_(text),
+      keepUnchanged_(keepUnchanged)
 {
     setObjectName(QStringLiteral("HorzNoteEdit"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -24,6 +29,32 @@ HorzNoteEdit::HorzNoteEdit(HorzDlg& view, const QByteArray& text, const QRect& r
     setPlainText(VertNoteEdit::DisplayText(text));
 }
 
+QByteArray HorzNoteEdit::StoredText() const
+{
+    if (keepUnchanged_ && toPlainText() == VertNoteEdit::DisplayText(original_))
+        return original_;
+    const QByteArray wrapped = WrappedEditText(*this, std::numeric_limits<int>::max());
+    if (wrapped.size() <= limit_)
+        return wrapped;
+    // This box wraps into more lines than the record holds: the hard breaks alone, nothing cut.
+    QString plain = toPlainText();
+    plain.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return platform::ToCp1252(plain).left(limit_);
+}
+
+void HorzNoteEdit::RefuseBeyondLimit(const QString& before, int cursorAt)
+{
+    // Measured as typed text is stored, wrapped, so that it is never cut or stored unwrapped.
+    if (toPlainText().size() <= before.size() ||
+        WrappedEditText(*this, std::numeric_limits<int>::max()).size() <= limit_)
+        return;
+    setPlainText(before);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::min(cursorAt, int(before.size())));
+    setTextCursor(cursor);
+    platform::MessageBeep(0);
+}
+
 void HorzNoteEdit::keyPressEvent(QKeyEvent* e)
 {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -32,7 +63,7 @@ void HorzNoteEdit::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (enter && (e->modifiers() & Qt::ControlModifier)) {
-        view_.StoreNote(WrappedEditText(*this, kNoteEditRead), x(), y());
+        view_.StoreNote(StoredText(), x(), y());
         return;
     }
     const QString before = toPlainText();
@@ -43,14 +74,15 @@ void HorzNoteEdit::keyPressEvent(QKeyEvent* e)
     } else {
         QPlainTextEdit::keyPressEvent(e);
     }
-    // The box holds at most its limit: a key past it is refused.
-    if (toPlainText().size() > before.size() && toPlainText().size() > textLimit_) {
-        setPlainText(before);
-        QTextCursor cursor = textCursor();
-        cursor.setPosition(std::min(cursorAt, int(before.size())));
-        setTextCursor(cursor);
-        platform::MessageBeep(0);
-    }
+    RefuseBeyondLimit(before, cursorAt);
+}
+
+void HorzNoteEdit::insertFromMimeData(const QMimeData* source)
+{
+    const QString before = toPlainText();
+    const int cursorAt = textCursor().position();
+    QPlainTextEdit::insertFromMimeData(source);
+    RefuseBeyondLimit(before, cursorAt);
 }
 
 }  // namespace horizontal

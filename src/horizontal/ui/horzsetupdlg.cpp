@@ -91,6 +91,8 @@ HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
     AddButton(BrowseTargetFile, QStringLiteral("Browse"));
     EndGrid();
 
+    // Each block on a row of its own, so that the dialog fits a screen 1,024 pixels wide.
+    NewRow();
     BeginGrid(4);
     AddStatic(platform::IDC_STATIC, QStringLiteral("Regional Dip ( ft/mile or degrees (less than 20) )"));
     AddEdit(RegionalDip, 10);
@@ -120,8 +122,6 @@ HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
     AddCombo(ViewList);
     EndGrid();
 
-    // The scaling and the switches on a row of their own: beside the fields they made the dialog
-    // wider than the screen.
     NewRow();
     BeginGroup(ScaleGroup, QStringLiteral("Scaling"));
     AddRadio(Scale1, QStringLiteral("1 In. per 100 ft"), true);
@@ -130,6 +130,7 @@ HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
     EndGroup();
     AddRadio(SetupColors, QStringLiteral("Setup Colors"), true);
 
+    NewRow();
     BeginGrid(3);
     for (const CheckBox& c : kChecks)
         AddCheck(c.id, QString::fromLatin1(c.text));
@@ -195,10 +196,12 @@ void HorzSetupDlg::SetupWindow()
     AddItems(*this, GammaScale, {"1-25", "1-50", "1-100", "1-150", "1-200", "1-300", "1-500", "1-800", "1-1500"});
 
     HorzSetupRecord& r = *rec_;
-    if (!ReadRecord(files_, r)) {
+    // Defaults are written only where no record is: a file it could not read stays as it is.
+    const int read = ReadRecord(files_, r);
+    if (read <= 0)
         DialogDefaults(r, inputs_.curvesGammaScale, inputs_.loggerProfile);
+    if (read == 0)
         WriteRecord(files_, r);
-    }
     QStringList svc;
     std::vector<QDateTime> times;
     exchange::ListFilesWithTimes(svc, 1000, files_.currentFolder + QStringLiteral("*.svc"), times);
@@ -211,7 +214,8 @@ void HorzSetupDlg::SetupWindow()
     if (r.targetFile[0] == '\0' && QFileInfo::exists(trg)) {
         const QByteArray bytes = trg.toLocal8Bit().left(int(sizeof r.targetFile) - 1);
         std::memcpy(r.targetFile, bytes.constData(), std::size_t(bytes.size()));
-        WriteRecord(files_, r);
+        if (read >= 0)
+            WriteRecord(files_, r);
     }
     multipleShown_ = manyTargetGammas && PathChosen(r.anchorGammaFile) && PathChosen(r.targetGammaFile);
 
@@ -311,10 +315,19 @@ void HorzSetupDlg::CopyGammaOut(const QString& path) const
         QFile::copy(path, target);
 }
 
+bool HorzSetupDlg::ReadAgain()
+{
+    auto again = std::make_unique<HorzSetupRecord>();
+    if (ReadRecord(files_, *again) != 1)
+        return false;  // the copy read when the dialog opened stands
+    rec_ = std::move(again);
+    return true;
+}
+
 void HorzSetupDlg::CmSave()
 {
+    ReadAgain();  // what the dialog does not show (sections, markers, scroll) stays as stored
     HorzSetupRecord& r = *rec_;
-    ReadRecord(files_, r);  // what the dialog does not show (sections, markers, scroll) stays as stored
     const HorzSetupForm f = FormOfControls();
     StoreForm(r, f, inputs_, multipleShown_, viewSaved_);
     CopyGammaOut(f.anchorGamma);
@@ -331,7 +344,7 @@ void HorzSetupDlg::CopyChosenView()
     if (sel <= 0)
         return;  // "default" names no file
     const QString source = files_.dataFolder + QStringLiteral("views/") + GetString(ViewList, sel);
-    const QString target = files_.dataFolder + files_.wellName + QStringLiteral(".hor");
+    const QString target = DialogSetupPath(files_);
     if (!wellfile::CopyFileReplacing(source, target))
         platform::MessageBox(source, QStringLiteral("Save As failed"), platform::MB_OK);
 }
@@ -352,7 +365,7 @@ void HorzSetupDlg::CmSaveViewAs()
     WriteRecord(files_, *rec_);
     const QString views = files_.dataFolder + QStringLiteral("views/");
     QDir().mkpath(views);
-    const QString source = files_.dataFolder + files_.wellName + QStringLiteral(".hor");
+    const QString source = DialogSetupPath(files_);
     if (!wellfile::CopyFileReplacing(source, views + QString::fromLatin1(file)))
         platform::MessageBox(source, QStringLiteral("Save As failed"), platform::MB_OK);
     viewSaved_ = true;
@@ -384,7 +397,7 @@ void HorzSetupDlg::CmEnterData()
 void HorzSetupDlg::CmEditSections()
 {
     const std::vector<wellfile::RECORD> records = app::ReadTvdBuffer(log_.well.file);
-    ReadRecord(files_, *rec_);
+    ReadAgain();
     SectionEditor editor;
     std::memcpy(editor.sections, rec_->sections, sizeof editor.sections);
     editor.count = LeadingSectionCount(editor.sections);

@@ -35,6 +35,8 @@ private:
     HorzSetupForm FormOfControls() const;
     void FillViewList();
     void Browse(int edit, bool targetFile);
+    // The record read from the file again; false (the dialog's copy kept) when it could not be.
+    bool ReadAgain();
     void CmSave();
     void CmSaveViewAs();
     void CopyChosenView();

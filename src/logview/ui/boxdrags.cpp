@@ -224,23 +224,23 @@ bool DropShortReportBox(app::LogState& s, const MouseContext& m, const MousePoin
     const bool mud = !ms.shortReportDrilling;  // the drilling-parameter box is looked at first
     const std::int32_t d = DepthAt(s, ms.box.rect.top + s.layout.format.pixelsPerStep);
     const bool allowed = mud ? MudDropAllowed(d, RangeOf(s)) : MechanicalDropAllowed(d, RangeOf(s));
-    std::vector<reports::QREPORT>& list = s.shortReports.reports;
     const int index = ms.box.report;
-    if (allowed && index >= 0 && std::size_t(index) < list.size()) {
-        reports::QREPORT& r = list[std::size_t(index)];
+    if (allowed && index >= 0) {
         const entry::SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
-        if (mud) {
-            if (r.type == 1)
-                r.depth = d;  // a mud-only report goes where its box goes
-            r.mudSlot = place.slot;
-            r.mudOffset = place.offset;
-        } else {
-            r.depth = d;
-            r.mechanicalSlot = place.slot;
-            r.mechanicalOffset = place.offset;
-        }
-        reports::SaveShortReports(s);
-        reports::LoadShortReports(s);  // the file's order and numbers, or its old content after a failure
+        // Only the moved box is stored, into the file as it is now: a report another window added
+        // since this one read the file stays.
+        reports::ChangeShortReport(s, std::size_t(index), [&](reports::QREPORT& r) {
+            if (mud) {
+                if (r.type == 1)
+                    r.depth = d;  // a mud-only report goes where its box goes
+                r.mudSlot = place.slot;
+                r.mudOffset = place.offset;
+            } else {
+                r.depth = d;
+                r.mechanicalSlot = place.slot;
+                r.mechanicalOffset = place.offset;
+            }
+        });
     }
     EndBoxDrag(s, m);
     s.view.Invalidate();

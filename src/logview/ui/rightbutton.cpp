@@ -79,8 +79,8 @@ bool ReportBoxClick(app::LogState& s, const MouseContext& m, const RightClick& c
         if (!report || !services)
             return true;
         services->RunShortReportDialog(s, *report);
-        if (!mud)
-            reports::SaveShortReports(s);
+        // The dialog has written what it changed: the window's copy, older than the file, is only read
+        // again, never written over it.
         reports::LoadShortReports(s);
         s.view.Invalidate();
         return true;

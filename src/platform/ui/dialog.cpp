@@ -552,6 +552,12 @@ void Dialog::NewRow()
     }
 }
 
+void Dialog::SetSpacing(int pixels)
+{
+    for (QLayout* l : findChildren<QLayout*>())
+        l->setSpacing(pixels);
+}
+
 void Dialog::SkipCell()
 {
     if (containers_.back().grid)

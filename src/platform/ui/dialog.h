@@ -158,9 +158,13 @@ protected:
     UpDown* AddUpDown(int id, int lower = 100, int upper = 0);
     QGroupBox* BeginGroup(int id, const QString& title);
     void EndGroup();
+    // A grid goes into the current row like a control: NewRow() first puts it under what came before.
     void BeginGrid(int columns);
     void EndGrid();
     void NewRow();
+    // Pixels between the rows and between the controls of every layout built so far (the style's own
+    // spacing otherwise): forms of many rows stay within a small screen.
+    void SetSpacing(int pixels);
     void SkipCell();
     void AddStretch();
     // Puts control `id` at the place its dialog resource gives, in dialog units of the dialog's font

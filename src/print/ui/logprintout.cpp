@@ -91,6 +91,9 @@ void LogPrintout::PlanRun(int cx, int cy)
     ps.lastPrintedDepth = 0;
     ps.marginIndex = 0;
     pagesLeft_ = 0;
+    // No box an earlier run cut goes on in this one.
+    log_.trackPainters.pending.shortReports = {-1, -1};
+    log_.shortReports.furtherCuts.clear();
 
     if (kind_ == PrintRunKind::Log && ps.dstPages) {
         if (auto dsts = wellfile::LoadDsts(app::PlaceOf(log_))) {

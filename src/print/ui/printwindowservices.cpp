@@ -12,6 +12,7 @@
 #include "print/ui/printheaderof.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace print {
 
@@ -77,6 +78,12 @@ void PrintWindowServices::CmPrint(app::LogState& log)
         printed = platform::PrintJobWithAbortDialog(*printer, printout, window_, dataFolder);
         ps.printingLog = false;
     }
+    // The view's pages printed to a file: the user is told where it went.
+    const QString file = printer->JobFile();
+    if (horizontal && printed && !file.isEmpty() && QFileInfo::exists(file))
+        platform::MessageBox(
+            QStringLiteral("The horizontal view was printed to\n%1").arg(QDir::toNativeSeparators(file)),
+            QStringLiteral("Print"), platform::MB_OK);
     MakePrintPens(log, 1);
     // The horizontal pages leave the well's print record alone.
     FinishPrintCommand(log, *run, printed && !horizontal);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace reports {
 
@@ -41,10 +42,12 @@ MechanicalLines FullMechanicalLines(const QREPORT& r)
             FIELD(r, mechanicalCustom1), FIELD(r, mechanicalCustom2)};
 }
 
+// The rest of a cut box keeps its custom lines: the page that cut it did not draw them.
 MechanicalLines CompactMechanicalLines(const QREPORT& r)
 {
     return {Labelled("WOB  ", FIELD(r, wob)), Labelled("RPM  ", FIELD(r, rpm)), Labelled("MRPM  ", FIELD(r, mmrpm)),
-            Labelled("PP  ", FIELD(r, pumpPressure)), Labelled("SPM  ", FIELD(r, spm)), {}, {}};
+            Labelled("PP  ", FIELD(r, pumpPressure)), Labelled("SPM  ", FIELD(r, spm)), FIELD(r, mechanicalCustom1),
+            FIELD(r, mechanicalCustom2)};
 }
 
 // The mud lines packed in order, absent ones taking no place.
@@ -90,9 +93,12 @@ MudLines FullMudLines(const QREPORT& r)
     return m;
 }
 
+// Line for line the full box's lines (the WT IN line too, for a box cut before it), so that a cut's line
+// number holds in both.
 MudLines CompactMudLines(const QREPORT& r)
 {
     MudLines m;
+    m.AddValue("WT IN  ", FIELD(r, weightIn));
     m.AddValue("WT  ", FIELD(r, weightOut));
     m.AddValue("VIS  ", FIELD(r, vis));
     m.AddValue("PH  ", FIELD(r, ph));
@@ -128,20 +134,96 @@ void Frame(platform::Dc& dc, const RECT& box, COLORREF background)
     dc.SelectObject(oldBrush);
 }
 
-platform::Font BoxFont(const ShortReportTarget& t)
+// The boxes' font: the log's text font (on paper the print font), made smaller when a line of it would
+// be taller than the row the lines step by.
+void SelectBoxFont(const ShortReportTarget& t, int rowHeight)
 {
-    return platform::Font::FromLogFont(t.device.printing ? t.device.printFonts.text : t.g.fonts.smallLog);
+    platform::LOGFONTA font = t.device.printing ? t.device.printFonts.text : t.g.fonts.smallLog;
+    t.dc.SelectObject(platform::Font::FromLogFont(font));
+    if (rowHeight > 0 && t.dc.GetTextMetrics().tmHeight > rowHeight) {
+        font.lfHeight = rowHeight;  // positive: the cell height
+        font.lfWidth = 0;
+        t.dc.SelectObject(platform::Font::FromLogFont(font));
+    }
+}
+
+template <class Lines>
+int Present(const Lines& lines)
+{
+    return int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
+}
+
+// The x of a cut box's rest: its slot and offset on the printed log (slot 0 at the log's left edge).
+int RestX(const ShortReportTarget& t, std::int32_t slot, std::int32_t offset, double factor, int xOverride)
+{
+    const logview::Device& d = t.device;
+    int x = int(entry::MemoSlotToX(entry::MemoSlotsOf(t.g, d), slot) + offset * factor);
+    if (slot == 0)
+        x = d.printer.rateLeft + 2;
+    x = std::max(x, 2);
+    return xOverride != 0 ? xOverride : x;
+}
+
+double RestFactor(const logview::Device& d) { return double(d.printer.rowSize / 10) * d.printer.scaleFactor; }
+double NarrowFactor(const logview::Device& d) { return d.narrowFormat ? 0.88 : 1.0; }
+
+// The rest of a drilling-parameter box from line place `resume` on, its first line at startY; the y
+// below its last line.
+int MechanicalRest(const ShortReportTarget& t, const QREPORT& r, int resume, int h, int startY, int xOverride)
+{
+    platform::Dc& dc = t.dc;
+    dc.SetTextColor(r.mechanicalText != kBlack ? COLORREF(r.mechanicalText) : kBlack);
+    const int x = RestX(t, r.mechanicalSlot, r.mechanicalOffset, RestFactor(t.device) * NarrowFactor(t.device), xOverride);
+    const MechanicalLines lines = CompactMechanicalLines(r);
+    const int n = Present(lines);
+    RECT box{x, int(startY - 0.5 * h), x + Widest(dc, lines) + h, 0};
+    box.bottom = box.top + (n + 1 - resume) * h;
+    if (r.mechanicalFrame && n > 0 && xOverride == 0)
+        Frame(dc, box, r.mechanicalBack);
+    int y = startY;
+    for (int k = std::max(resume, 0); k < kMechanicalLines; ++k) {
+        const std::string& line = lines[std::size_t(k)];
+        if (line.size() <= 1)
+            continue;
+        Text(dc, x, int(y + 0.5 * h), line);
+        y += h;
+    }
+    return y;
+}
+
+// The rest of a mud box from line `resume` on, its first line at y.
+void MudRest(const ShortReportTarget& t, const QREPORT& r, int resume, int h, int y, int xOverride)
+{
+    platform::Dc& dc = t.dc;
+    const logview::Device& d = t.device;
+    dc.SetTextColor(r.mudText);
+    const int x = RestX(t, r.mudSlot, r.mudOffset, RestFactor(d) * d.printer.scaleFactor * NarrowFactor(d), xOverride);
+    const MudLines lines = CompactMudLines(r);
+    resume = std::max(resume, 0);
+    RECT box{x, int(y - 0.5 * h), x + Widest(dc, lines.text) + h, 0};
+    box.bottom = box.top + (lines.count + 1 - resume) * h;
+    if (r.mudFrame && lines.count > 0 && xOverride == 0)
+        Frame(dc, box, r.mudBack);
+    // Every line left goes on, short ones too: the page before drew none of them.
+    for (int k = resume; k < lines.count; ++k, y += h)
+        Text(dc, x, y, lines.text[std::size_t(k)]);
 }
 
 class Drawing {
 public:
     Drawing(const ShortReportTarget& t, ShortReportState& s, const ShortReportRows& rows)
-        : dc_(t.dc), g_(t.g), d_(t.device), s_(s), rows_(rows), R_(rows.rowHeight),
-          screen_(!d_.printing && !d_.imageExport), slots_(entry::MemoSlotsOf(g_, d_))
+        : t_(t), dc_(t.dc), g_(t.g), d_(t.device), s_(s), rows_(rows), R_(rows.rowHeight),
+          screen_(!d_.printing && !d_.imageExport), logPage_(d_.printing && rows.xOverride == 0),
+          slots_(entry::MemoSlotsOf(g_, d_))
     {
         const double kx = d_.printing ? double(d_.printer.rowHeight / 10) * d_.printer.scaleFactor : 1.0;
         scale_ = kx * (d_.narrowFormat ? 0.88 : 1.0);
         div_ = g_.scaleIndex == 3 ? 10 : 1;
+        // Should a printer's page rows run past its paper, a line a row above the paper's foot is the
+        // last: one below would be printed nowhere.
+        cutLimit_ = rows.pageLimit;
+        if (d_.printing && dc_.GetDeviceCaps(platform::TECHNOLOGY) == platform::DT_RASPRINTER)
+            cutLimit_ = std::min(cutLimit_, dc_.GetDeviceCaps(platform::VERTRES) - R_);
     }
 
     void Run()
@@ -150,7 +232,12 @@ public:
         s_.mud.Clear();
         s_.mechanicalCut = {};
         s_.mudCut = {};
-        stop_ = false;
+        // A printed log page: the boxes the last page cut beyond the first of each kind go on at its
+        // top. Custom tracks neither take nor leave these.
+        if (logPage_) {
+            for (const ShortReportCut& cut : std::exchange(s_.furtherCuts, {}))
+                Rest(cut);
+        }
         for (std::size_t i = 0; i < s_.reports.size(); ++i)
             Mechanical(std::int32_t(i));
         for (std::size_t i = 0; i < s_.reports.size(); ++i)
@@ -186,6 +273,31 @@ private:
     // below its top + 2); one nearer starts at this page's foot and goes on at the next page's top.
     bool NextPages(std::int32_t depth) const { return d_.printing && YBase(depth - 2, rows_.yOffset) > rows_.pageLimit; }
 
+    // A printed line at or past the page's foot is this page's no more: the box is cut there and its
+    // rest, from that line, goes on at the next page's top. Only the box cut ends; the others go on.
+    bool CutHere(int y, std::int32_t index, int line, bool mud)
+    {
+        if (!d_.printing || y < cutLimit_)
+            return false;
+        ShortReportCut& first = mud ? s_.mudCut : s_.mechanicalCut;
+        if (first.report < 0)
+            first = {index, line, mud};
+        else if (logPage_)
+            s_.furtherCuts.push_back({index, line, mud});
+        return true;
+    }
+
+    void Rest(const ShortReportCut& cut)
+    {
+        if (cut.report < 0 || std::size_t(cut.report) >= s_.reports.size())
+            return;
+        const QREPORT& r = s_.reports[std::size_t(cut.report)];
+        if (cut.mud)
+            MudRest(t_, r, cut.line, R_, rows_.yOffset, 0);
+        else
+            MechanicalRest(t_, r, cut.line, R_, rows_.yOffset, 0);
+    }
+
     void List(ShortReportBoxes& boxes, const RECT& box)
     {
         if (screen_)
@@ -212,7 +324,7 @@ private:
             offset = 0;
         const int x = SlotX(slot, offset);
         const MechanicalLines lines = FullMechanicalLines(r);
-        const int n = int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
+        const int n = Present(lines);
         RECT box{x, int(y - 0.75 * R_), x + Widest(dc_, lines) + R_, 0};
         box.bottom = box.top + (n + 1) * R_;
         if (d_.printing)
@@ -229,16 +341,11 @@ private:
             const std::string& line = lines[std::size_t(k)];
             if (line.size() <= 1)
                 continue;
-            // The first line at the page's foot is the last this page draws; the next page goes on below it.
-            if (d_.printing && y >= rows_.pageLimit && s_.mechanicalCut.report < 0) {
-                s_.mechanicalCut = {index, k + 1};
-                stop_ = true;
-            }
-            Text(dc_, x + 2, int(y - 0.5 * R_), line);
-            if (d_.printing && y >= rows_.pageLimit)
+            if (CutHere(y, index, k, false))
                 break;
+            Text(dc_, x + 2, int(y - 0.5 * R_), line);
             y += R_;
-            if (!d_.imageExport && (stop_ || (!d_.printing && y >= g_.logBottomY)))
+            if (screen_ && y >= g_.logBottomY)
                 break;
         }
     }
@@ -272,24 +379,16 @@ private:
         if (r.mudFrame && n > 0 && rows_.xOverride == 0 && (d_.printing || box.top < g_.logBottomY))
             Frame(dc_, box, r.mudBack);
         for (int k = 0; k < n; ++k) {
-            const std::string& line = lines.text[std::size_t(k)];
-            // The line at the page's foot goes on the next page. A box that starts below the rows (six
-            // rows under a report at the foot) goes on there whole instead of being lost.
-            bool past = false;
-            if (d_.printing && rows_.pageLimit - R_ < y && s_.mudCut.report < 0) {
-                s_.mudCut = {index, k};
-                stop_ = true;
-                past = y >= rows_.pageLimit + R_;
-            }
-            if (!past)
-                Text(dc_, x + 2, int(y - 0.5 * R_), line);
+            if (CutHere(y, index, k, true))
+                break;
+            Text(dc_, x + 2, int(y - 0.5 * R_), lines.text[std::size_t(k)]);
             y += R_;
-            if ((d_.printing && y >= rows_.pageLimit) ||
-                (!d_.imageExport && (stop_ || (!d_.printing && y >= g_.logBottomY))))
+            if (screen_ && y >= g_.logBottomY)
                 break;
         }
     }
 
+    const ShortReportTarget& t_;
     platform::Dc& dc_;
     const logview::ViewGeometry& g_;
     const logview::Device& d_;
@@ -297,10 +396,11 @@ private:
     const ShortReportRows& rows_;
     const int R_;
     const bool screen_;
+    const bool logPage_;
     const entry::MemoSlotLayout slots_;
     double scale_ = 1.0;
     int div_ = 1;
-    bool stop_ = false;  // a printed box was cut: the later boxes draw no further than their first line
+    int cutLimit_ = 0;
 };
 
 }  // namespace
@@ -310,7 +410,7 @@ void DrawShortReports(const ShortReportTarget& t, ShortReportState& state, const
     const platform::KeepDcState kept(t.dc);
     t.dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     t.dc.SetBkMode(platform::TRANSPARENT);
-    t.dc.SelectObject(BoxFont(t));
+    SelectBoxFont(t, rows.rowHeight);
     Drawing(t, state, rows).Run();
 }
 
@@ -320,43 +420,17 @@ void DrawShortReportsCompact(const ShortReportTarget& t, const ShortReportState&
     if (report < 0 || std::size_t(report) >= state.reports.size())
         return;
     platform::Dc& dc = t.dc;
-    const logview::Device& d = t.device;
     const platform::KeepDcState kept(dc);
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     dc.SetBkMode(platform::TRANSPARENT);
-    dc.SelectObject(BoxFont(t));
+    SelectBoxFont(t, h);
     const QREPORT& r = state.reports[std::size_t(report)];
     const std::int32_t type = r.type;
-    const double kx = double(d.printer.rowSize / 10) * d.printer.scaleFactor;
-    const double ky = d.narrowFormat ? 0.88 : 1.0;
-    const entry::MemoSlotLayout slotLayout = entry::MemoSlotsOf(t.g, d);
-    const auto slotX = [&](std::int32_t slot, std::int32_t offset, double factor) {
-        int x = int(entry::MemoSlotToX(slotLayout, slot) + offset * factor);
-        if (slot == 0)
-            x = d.printer.rateLeft + 2;
-        x = std::max(x, 2);
-        return xOverride != 0 ? xOverride : x;
-    };
 
     int y = startY;
     const std::int32_t mechanicalResume = state.mechanicalCut.line;
-    if (state.mechanicalCut.report >= 0 && mechanicalResume >= 0 && (type == 0 || type == 2)) {
-        dc.SetTextColor(r.mechanicalText != kBlack ? COLORREF(r.mechanicalText) : kBlack);
-        const int x = slotX(r.mechanicalSlot, r.mechanicalOffset, kx * ky);
-        const MechanicalLines lines = CompactMechanicalLines(r);
-        const int n = int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
-        RECT box{x, int(startY - 0.5 * h), x + Widest(dc, lines) + h, 0};
-        box.bottom = box.top + (n + 1 - mechanicalResume) * h;
-        if (r.mechanicalFrame && n > 0 && xOverride == 0)
-            Frame(dc, box, r.mechanicalBack);
-        for (int k = mechanicalResume; k < kMechanicalLines; ++k) {
-            const std::string& line = lines[std::size_t(k)];
-            if (line.size() <= 1)
-                continue;
-            Text(dc, x, int(y + 0.5 * h), line);
-            y += h;
-        }
-    }
+    if (state.mechanicalCut.report >= 0 && mechanicalResume >= 0 && (type == 0 || type == 2))
+        y = MechanicalRest(t, r, mechanicalResume, h, startY, xOverride);
     if (state.mudCut.report < 0 || state.mudCut.line == -1)
         return;
     if (r.mechanicalSlot == r.mudSlot && mechanicalResume > 0)
@@ -365,21 +439,8 @@ void DrawShortReportsCompact(const ShortReportTarget& t, const ShortReportState&
         y = startY + (6 - mechanicalResume) * h;
     else
         y = startY;
-    if (type != 0 && type != 1)
-        return;
-    dc.SetTextColor(r.mudText);
-    const int x = slotX(r.mudSlot, r.mudOffset, kx * d.printer.scaleFactor * ky);
-    const MudLines lines = CompactMudLines(r);
-    const int resume = std::max<std::int32_t>(state.mudCut.line, 0);
-    RECT box{x, int(y - 0.5 * h), x + Widest(dc, lines.text) + h, 0};
-    box.bottom = box.top + (lines.count + 1 - resume) * h;
-    if (r.mudFrame && lines.count > 0 && xOverride == 0)
-        Frame(dc, box, r.mudBack);
-    for (int k = resume; k < lines.count; ++k, y += h) {
-        const std::string& line = lines.text[std::size_t(k)];
-        if (line.size() > 2)
-            Text(dc, x, y, line);
-    }
+    if (type == 0 || type == 1)
+        MudRest(t, r, state.mudCut.line, h, y, xOverride);
 }
 
 }  // namespace reports

@@ -33,7 +33,10 @@ struct ShortReportRows {
 };
 
 // Every report's boxes. Empties the box tables and the cuts first; lists the screen's boxes (at most
-// kMaxShortReportBoxes a kind) and, on paper, the first box of each kind the page cuts.
+// kMaxShortReportBoxes a kind) and, on paper, the first box of each kind the page cuts. A printed line at
+// or past the page limit is left to the next page, from which the cut box goes on; only that box ends
+// there. On a printed log page (no custom track's x) the further boxes the last page cut go on first, at
+// the page's top, and the further ones this page cuts are kept for the next.
 void DrawShortReports(const ShortReportTarget& t, ShortReportState& state, const ShortReportRows& rows);
 
 // The rest of `report`'s boxes from the cuts of `state` (each only while its cut is set), the first line

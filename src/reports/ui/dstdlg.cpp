@@ -17,11 +17,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <tuple>
+
 namespace reports {
 
 DstDlg::DstDlg(QWidget* parent, app::LogState& log, int requested)
     : Dialog(parent, QStringLiteral("STRATIV DST REPORT")), log_(log), requested_(requested)
 {
+    // The fields in rows, each block under the one before.
     const auto label = [this](const char* text) { AddStatic(platform::IDC_STATIC, QString::fromLatin1(text)); };
     BeginGrid(6);
     label("DST NO.:");
@@ -31,10 +34,12 @@ DstDlg::DstDlg(QWidget* parent, app::LogState& log, int requested)
     label("To");
     AddEdit(IDC_TO, 80, 10);
     EndGrid();
+    NewRow();
     BeginGrid(2);
     label("FORMATION:");
     AddEdit(IDC_FORMATION, 80, 40);
     EndGrid();
+    NewRow();
     BeginGrid(3);
     SkipCell();
     label("PRESSURE: (PSI)");
@@ -53,19 +58,14 @@ DstDlg::DstDlg(QWidget* parent, app::LogState& log, int requested)
             SkipCell();
     }
     EndGrid();
-    BeginGrid(3);
-    label("DRILL PIPE RECOVERY:");
-    AddEdit(117, 81, 30);
-    AddEdit(125, 81, 30);
-    label("SAMPLER RECOVERY:");
-    AddEdit(118, 81, 30);
-    AddEdit(126, 81, 30);
-    EndGrid();
-    BeginGrid(4);
-    label("COMMENTS:");
-    AddEdit(119, 80, 25);
-    AddEdit(120, 81, 25);
-    AddEdit(121, 81, 25);
+    NewRow();
+    BeginGrid(2);
+    for (const auto& [id, width, caption] : {std::tuple{117, 81, "DRILL PIPE RECOVERY:"}, {125, 81, ""},
+                                             {118, 81, "SAMPLER RECOVERY:"}, {126, 81, ""},
+                                             {119, 80, "COMMENTS:"}, {120, 81, ""}, {121, 81, ""}}) {
+        label(caption);
+        AddEdit(id, width, 60);
+    }
     EndGrid();
     NewRow();
     AddButton(IDC_PREVIOUS, QStringLiteral("PREVIOUS"));
@@ -84,6 +84,7 @@ DstDlg::DstDlg(QWidget* parent, app::LogState& log, int requested)
     On(IDC_SAVE, platform::BN_CLICKED, [this] { CmSave(); });
     On(IDC_PRINTER_SETUP, platform::BN_CLICKED, [this] { CmPrinterSetup(); });
     On(IDC_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
+    SetSpacing(3);
 }
 
 void DstDlg::Load()

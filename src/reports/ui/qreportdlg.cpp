@@ -117,6 +117,7 @@ QREPORTDLG::QREPORTDLG(QWidget* parent, app::LogState& log, int start, std::func
     edit("CUSTOM", IDC_MECH_CUSTOM2, kCustomLimit);
     edit("POSITION", IDC_MECH_POSITION, kValueLimit);
     EndGrid();
+    NewRow();  // under the fields
     AddCheck(IDC_MECH_FRAME, QStringLiteral("Draw Rectangle around Mech Data"));
     NewRow();
     AddCheck(IDC_MECH_ONE_INCH, QStringLiteral("Draw On One Inch  Log"));
@@ -147,6 +148,7 @@ QREPORTDLG::QREPORTDLG(QWidget* parent, app::LogState& log, int start, std::func
     edit("CUSTOM", IDC_MUD_CUSTOM4, kCustomLimit);
     edit("Position", IDC_MUD_POSITION, kValueLimit);
     EndGrid();
+    NewRow();  // under the fields
     AddCheck(IDC_MUD_FRAME, QStringLiteral("Draw Rectangle Around Mud Data"));
     NewRow();
     AddCheck(IDC_MUD_ONE_INCH, QStringLiteral("Draw On One Inch Log"));
@@ -199,6 +201,9 @@ void QREPORTDLG::SetupWindow()
     }
     for (int id : {IDC_MECH_ONE_INCH, IDC_MUD_ONE_INCH, IDC_MECH_TO_HORZ, IDC_MUD_TO_HORZ})
         Show(id, false);
+    // The window's load first: it converts the slots of a file never converted, and this copy is
+    // read after it.
+    LoadShortReports(log_);
     loaded_ = LoadShortReportBook(Path(), book_);
     if (!loaded_) {
         // Without the reports nothing may be written over the file: only CLOSE is left.
@@ -266,6 +271,7 @@ void QREPORTDLG::TransferReport(bool toControls)
         r.mudSlot = mud;
         r.reserved198 = 1;
         r.reserved202 = 1;
+        r.slotsConverted = 1;  // typed in today's slots: never remapped
         for (const FlagField& flag : kFlags)
             *Bytes(r, flag.offset) = GetCheck(flag.id) == platform::BST_CHECKED ? 1 : 0;
         return;
@@ -318,12 +324,12 @@ void QREPORTDLG::CmSave()
         return;
     }
     const int shown = book_.adding ? book_.addedFrom + 1 : book_.current;
+    LoadShortReports(log_);
     loaded_ = LoadShortReportBook(Path(), book_);
     if (!loaded_)
         return;
     book_.current = std::clamp(shown, 0, std::max(book_.count - 1, 0));
     TransferReport(true);
-    LoadShortReports(log_);
     EnableBrowsing(true);
     Enable(IDC_DEPTH, false);
     if (repaint_)
@@ -422,6 +428,9 @@ void QREPORTDLG::CmDelete()
     case ReportRemoval::Only:
         QFile::setPermissions(Path(), QFile::permissions(Path()) | QFile::WriteOwner);
         QFile::remove(Path());
+        LoadShortReports(log_);
+        if (repaint_)
+            repaint_();
         EndDialog(platform::IDCANCEL);
         return;
     case ReportRemoval::Last: TransferReport(true); return;

@@ -78,7 +78,7 @@ const char* CaptionOf(int id)
     case 188: return "UNIT PHONE";
     case 189: return "HRS ON BOT";
     case 115: return "LITHOLOGY:";
-    case 116: return "";
+    case 116: return "";  // the second lithology line
     case 161: return "MUD PROPERTIES: @";
     case 120: return "WT";
     case 121: return "VIS";
@@ -173,38 +173,48 @@ ReportDlgEx::~ReportDlgEx() = default;
 
 void ReportDlgEx::BuildFields()
 {
-    const auto edit = [this](int id) {
+    // Blocks of rows, each under the one before, as the page stands: the report's header, its texts,
+    // the gas table, the lithology, the mud and rig values, the comments.
+    const auto edit = [this](int id, int chars) {
         const DailyField& f = DailyFields()[std::size_t(FieldIndex(id))];
-        platform::SVEdit* e = AddEdit(id, f.width, std::min(f.width, 30));
+        platform::SVEdit* e = AddEdit(id, f.width, chars);
         e->setReadOnly(id == IDC_RPT_NUMBER);
+        if (chars <= 14)  // short values keep their width; texts take the row's room
+            e->setMaximumWidth(e->minimumWidth());
     };
-    const auto pairs = [&](std::initializer_list<int> ids) {
-        BeginGrid(2 * int(ids.size()));
-        for (int id : ids) {
-            AddStatic(platform::IDC_STATIC, QString::fromLatin1(CaptionOf(id)));
-            edit(id);
+    const auto label = [this](const char* text) { AddStatic(platform::IDC_STATIC, QString::fromLatin1(text)); };
+    // Rows of label and field pairs: {id, characters shown}, 0 for an empty pair.
+    const auto block = [&](int pairsPerRow, std::initializer_list<std::pair<int, int>> fields) {
+        NewRow();
+        BeginGrid(2 * pairsPerRow);
+        for (const auto& [id, chars] : fields) {
+            if (id == 0) {
+                SkipCell();
+                SkipCell();
+                continue;
+            }
+            if (id == IDC_RPT_LAG)
+                AddStatic(IDC_RPT_LAG_LABEL, QStringLiteral("LAGTIME:"));
+            else
+                label(CaptionOf(id));
+            edit(id, chars);
         }
         EndGrid();
     };
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Use format... month-day-year  ( 12-12-04]"));
-    NewRow();
-    pairs({106, 105, 107, 1408});
-    pairs({109, 110, 111});
-    BeginGrid(2);
-    AddStatic(IDC_RPT_LAG_LABEL, QStringLiteral("LAGTIME:"));
-    edit(IDC_RPT_LAG);
-    EndGrid();
-    pairs({113, 114, 117});
-    pairs({220, 182, 183, 185});
-    pairs({186, 188, 189});
+    label("Use format... month-day-year  ( 12-12-04]");
+    block(4, {{106, 5}, {105, 11}, {107, 9}, {1408, 7},
+              {183, 5}, {220, 11}, {182, 11}, {110, 7},
+              {186, 7}, {188, 13}, {189, 7}, {111, 7},
+              {185, 5}, {0, 0}, {0, 0}, {IDC_RPT_LAG, 18}});
+    block(1, {{109, 40}, {113, 60}});
+    block(2, {{114, 25}, {117, 25}});
 
     // The gas rows: six shown columns, the hidden seventh, the depth, flare, source and chokes.
-    BeginGrid(13);
-    AddStatic(platform::IDC_STATIC, QString());
-    for (const char* c : {"TOT", "C1", "C2", "C3", "IC4", "NC4"})
-        AddStatic(platform::IDC_STATIC, QString::fromLatin1(c));
-    for (const char* c : {"", "DEPTH", "FLARE", "SOURCE", "CHOKES", ""})
-        AddStatic(platform::IDC_STATIC, QString::fromLatin1(c));
+    NewRow();
+    BeginGrid(12);
+    label("");
+    for (const char* c : {"TOT", "C1", "C2", "C3", "IC4", "NC4", "", "DEPTH", "FLARE", "SOURCE", "CHOKES"})
+        label(c);
     const struct {
         const char* caption;
         int ids[7];
@@ -215,29 +225,27 @@ void ReportDlgEx::BuildFields()
                  {"MAX CONNECTION GAS:", {139, 140, 141, 142, 143, 301, 157}, 226, 198, 193, 201},
                  {"MAX TRIP GAS:", {144, 145, 146, 147, 148, 302, 158}, 0, 199, 194, 203}};
     for (const auto& row : rows) {
-        AddStatic(platform::IDC_STATIC, QString::fromLatin1(row.caption));
+        label(row.caption);
         for (int id : row.ids)
-            edit(id);
+            edit(id, 6);
         Show(row.ids[6], false);
         if (row.at)
-            edit(row.at);
+            edit(row.at, 6);
         else
             SkipCell();
-        edit(row.flare);
+        edit(row.flare, 8);
         AddCheck(row.source, QStringLiteral("SEP"));
-        edit(row.chokes);
-        AddStatic(platform::IDC_STATIC, QString());
+        edit(row.chokes, 8);
     }
     EndGrid();
 
-    pairs({115, 116});
-    pairs({161, 120, 121, 162, 163, kGelsFieldId});
-    pairs({122, 153, 165, 123, 166, 167});
-    pairs({184, 124, 168, 169, 170, 171});
-    pairs({172, 174, 175, 176, 177, 178});
-    pairs({179, 180, 181});
-    pairs({125, 126, 128, 127});
-    pairs({149, 150, 151, 227, 228});
+    block(1, {{115, 79}, {116, 79}});
+    block(7, {{161, 6}, {120, 5}, {121, 5}, {162, 5}, {163, 5}, {kGelsFieldId, 7}, {122, 5},
+              {153, 5}, {165, 7}, {123, 6}, {166, 5}, {167, 5}, {184, 5}, {124, 7},
+              {168, 6}, {169, 5}, {170, 5}, {171, 5}, {172, 5}, {174, 6}, {175, 5},
+              {176, 5}, {177, 5}, {178, 5}, {179, 5}, {180, 8}, {181, 8}, {0, 0},
+              {125, 6}, {126, 5}, {128, 5}, {127, 5}});
+    block(1, {{149, 79}, {150, 79}, {151, 79}, {227, 79}, {228, 79}});
     On(IDC_RPT_HOURS, platform::EN_KILLFOCUS, [this] { HoursLeft(); });
 }
 
@@ -262,6 +270,7 @@ void ReportDlgEx::BuildButtons()
     On(IDC_RPT_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
     On(IDC_RPT_PRINTER_SETUP, platform::BN_CLICKED, [this] { CmPrinterSetup(); });
     On(IDC_RPT_SHORT_REPORT, platform::BN_CLICKED, [this] { CmShortReport(); });
+    SetSpacing(3);
 }
 
 bool ReportDlgEx::Load()
@@ -455,6 +464,9 @@ void ReportDlgEx::CmShortReport()
     const QString path = platform::FindFileNoCase(f.currentFolder, name);
     if (!AppendShortReport(path, Shown()))
         return;
+    // The window draws the new box at once, and its box handlers start from the file as it is now.
+    LoadShortReports(log_);
+    log_.view.Invalidate();
     if (f.drilling && f.copyOut) {
         exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".qpt"));
         if (!f.copyOutFolder.isEmpty())

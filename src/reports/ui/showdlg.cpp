@@ -66,48 +66,51 @@ bool NewShowDlg::CanClose()
 ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, int requested)
     : Dialog(parent, QStringLiteral("STRATIV SHOW REPORT")), log_(log), requested_(requested)
 {
-    const auto pairs = [this](std::initializer_list<std::pair<int, const char*>> ids, int limit) {
-        BeginGrid(2 * int(ids.size()));
-        for (const auto& [id, caption] : ids) {
-            AddStatic(platform::IDC_STATIC, QString::fromLatin1(caption));
-            AddEdit(id, limit, std::min(limit, 30));
+    // The fields in rows, each under the one before: label and field pairs of a text limit and the
+    // characters shown.
+    struct Field {
+        int id;
+        const char* caption;
+        int limit, chars;
+    };
+    const auto label = [this](const char* text) { AddStatic(platform::IDC_STATIC, QString::fromLatin1(text)); };
+    const auto pairs = [&](std::initializer_list<Field> fields) {
+        NewRow();
+        BeginGrid(2 * int(fields.size()));
+        for (const Field& f : fields) {
+            label(f.caption);
+            AddEdit(f.id, f.limit, f.chars);
         }
         EndGrid();
     };
-    pairs({{101, "COMPANY:"}, {102, "WELL:"}}, 80);
-    BeginGrid(4);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("SHOW NO.:"));
-    AddEdit(IDC_SHOW_NUMBER, 10);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("SHOW INTERVAL:"));
-    AddEdit(IDC_INTERVAL, 30);
-    EndGrid();
-    pairs({{105, "FORMATION:"}}, 80);
-    pairs({{106, "LITHOLOGY:"}}, 30);
-    BeginGrid(5);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("DESCRIPTION:"));
-    for (int id = 107; id <= 110; ++id)
-        AddEdit(id, 35, 20);
-    EndGrid();
-    pairs({{111, "ROP ABOVE:"}, {112, "ROP DURING:"}, {113, "ROP AFTER:"}}, 30);
-    BeginGrid(8);
-    SkipCell();
+    // Fields under each other, each beside its caption.
+    const auto lines = [&](std::initializer_list<std::pair<int, const char*>> ids, int limit, int chars) {
+        NewRow();
+        BeginGrid(2);
+        for (const auto& [id, caption] : ids) {
+            label(caption);
+            AddEdit(id, limit, chars);
+        }
+        EndGrid();
+    };
+    pairs({{101, "COMPANY:", 80, 30}, {102, "WELL:", 80, 30}});
+    pairs({{IDC_SHOW_NUMBER, "SHOW NO.:", 10, 6}, {IDC_INTERVAL, "SHOW INTERVAL:", 30, 20}});
+    pairs({{105, "FORMATION:", 80, 30}, {106, "LITHOLOGY:", 30, 25}});
+    lines({{107, "DESCRIPTION:"}, {108, ""}, {109, ""}, {110, ""}}, 35, 35);
+    pairs({{111, "ROP ABOVE:", 30, 12}, {112, "ROP DURING:", 30, 12}, {113, "ROP AFTER:", 30, 12}});
+    NewRow();
     AddStatic(IDC_GAS_HEADING, QString::fromLatin1(kHotwireHeading));
-    EndGrid();
+    NewRow();
     BeginGrid(8);
     const char* rows[3] = {"GAS ABOVE:", "GAS DURING:", "GAS AFTER:"};
     for (int r = 0; r < 3; ++r) {
-        AddStatic(platform::IDC_STATIC, QString::fromLatin1(rows[r]));
+        label(rows[r]);
         for (int id : kGasIds[r])
             AddEdit(id, 10, 8);
         AddEdit(kC5Ids[r], 10, 8);
     }
     EndGrid();
-    pairs({{129, "POR:"}, {130, "FLU:"}, {131, "CUT:"}}, 80);
-    BeginGrid(4);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("COMMENTS:"));
-    for (int id : {132, 133, 137})
-        AddEdit(id, 80, 25);
-    EndGrid();
+    lines({{129, "POR:"}, {130, "FLU:"}, {131, "CUT:"}, {132, "COMMENTS:"}, {133, ""}, {137, ""}}, 80, 60);
     NewRow();
     AddButton(IDC_PREVIOUS, QStringLiteral("PREVIOUS"));
     AddButton(IDC_NEXT, QStringLiteral("NEXT"));
@@ -125,6 +128,7 @@ ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, int requested)
     On(IDC_SAVE, platform::BN_CLICKED, [this] { CmSave(); });
     On(IDC_PRINTER_SETUP, platform::BN_CLICKED, [this] { CmPrinterSetup(); });
     On(IDC_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
+    SetSpacing(3);
 }
 
 ShowFillSettings ShowDlg::Settings() const
@@ -142,7 +146,7 @@ bool ShowDlg::Load()
     const wellfile::OpenWell& f = log_.well.file;
     std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(f, f.dataFileName);
     divisors_ = ShowGasDivisors(last.get());
-    if (std::optional<std::vector<SHOWREPORT>> loaded = LoadShowFile(app::PlaceOf(log_))) {
+    if (std::optional<std::vector<SHOWREPORT>> loaded = LoadShowFile(app::PlaceOf(log_), &unreadable_)) {
         shows_ = std::move(*loaded);
         current_ = OpeningShow(Count(), requested_);
         TransferRecord(1);
@@ -242,6 +246,12 @@ void ShowDlg::CmSave()
 {
     TransferRecord(0);
     const wellfile::OpenWell& f = log_.well.file;
+    // The shows of a file that could not be read would be lost under the ones shown here.
+    if (unreadable_) {
+        platform::MessageBox(ShowPath() + QStringLiteral("\nThe show file could not be read: it is not saved over."),
+                             QStringLiteral("Save failed"));
+        return;
+    }
     if (!SaveShowFile(app::PlaceOf(log_), shows_, current_))
         return;
     if (f.copyOut && f.drilling)
@@ -259,12 +269,14 @@ void ShowDlg::CmDelete()
     if (answer != platform::IDOK || current_ < 0)
         return;
     if (Count() <= 1) {
-        const wellfile::OpenWell& f = log_.well.file;
-        const QString path = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".sho"));
-        QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-        QFile::remove(path);
+        if (!unreadable_) {
+            const QString path = ShowPath();
+            QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+            QFile::remove(path);
+        }
         shows_.clear();
         current_ = -1;
+        ReloadMarks();
         EndDialog(platform::IDCANCEL);
         return;
     }
@@ -322,15 +334,25 @@ void ShowDlg::DrawPage(platform::Dc& dc)
                  log_.options.hotwire);
 }
 
+QString ShowDlg::ShowPath() const
+{
+    const wellfile::OpenWell& f = log_.well.file;
+    return platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".sho"));
+}
+
+void ShowDlg::ReloadMarks()
+{
+    wellfile::LoadShowDepthIndex(app::PlaceOf(log_), log_.well.showDepthIndex);
+    log_.view.Invalidate();
+}
+
 bool ShowDlg::CanClose()
 {
     const wellfile::OpenWell& f = log_.well.file;
-    const wellfile::WellPlace place = app::PlaceOf(log_);
-    wellfile::LoadShowDepthIndex(place, log_.well.showDepthIndex);
-    log_.view.Invalidate();
+    ReloadMarks();
     if (f.drilling) {
         const QString name = f.wellName + QStringLiteral(".sho");
-        const QString from = platform::FindFileNoCase(f.currentFolder, name);
+        const QString from = ShowPath();
         if (QFileInfo(from).isFile()) {
             QDir().mkpath(f.dataFolder + QStringLiteral("sendfile"));
             wellfile::CopyFileReplacing(from, f.dataFolder + QStringLiteral("sendfile/") + name);

@@ -68,12 +68,16 @@ protected:
 
 private:
     ShowFillSettings Settings() const;
+    QString ShowPath() const;
+    // The log's show marks read again from the file, and the log repainted.
+    void ReloadMarks();
 
     app::LogState& log_;
     int requested_;
     std::vector<SHOWREPORT> shows_;
     int current_ = -1;
     bool cancelled_ = false;
+    bool unreadable_ = false;  // the ".sho" is there but could not be read: it is never written over
     std::array<float, 6> divisors_{1, 1, 1, 1, 1, 1};
 };
 

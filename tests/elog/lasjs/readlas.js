@@ -1,6 +1,7 @@
 // Reads each LAS file named on the command line with the las-js package and prints, as one JSON array,
 // what it read: the version and wrap flag, the ~Well items STRT, STOP, STEP and NULL, the curve
-// mnemonics and units, and the data rows. A file las-js cannot read gives {"path", "error"}.
+// mnemonics and units, how many curves its table keyed by mnemonic kept, and the data rows. A file
+// las-js cannot read gives {"path", "error"}.
 'use strict';
 const { Las } = require('las-js');
 
@@ -17,6 +18,7 @@ async function read(path) {
     wrap: await las.wrap(),
     well: { STRT: item('STRT'), STOP: item('STOP'), STEP: item('STEP'), NULL: item('NULL') },
     curves: mnemonics.map(m => ({ mnemonic: m, unit: params[m] ? params[m].unit : null })),
+    keyed: Object.keys(params).length,
     rows: await las.data(),
   };
 }
