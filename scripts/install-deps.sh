@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config lld
   qt6-base-dev qt6-serialport-dev qt6-serialbus-dev qt6-image-formats-plugins libgl-dev
-  libzip-dev libgif-dev libtiff-dev
+  libzip-dev libgif-dev libtiff-dev libpng-dev
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb x11-utils xdotool openbox imagemagick poppler-utils socat python3-pymodbus python3-serial python3-serial-asyncio zip unzip

@@ -190,6 +190,9 @@ void ImportMudlog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
         // The files are backed up before the import changes them, in every mode.
         sv.exchange->BackupData(s, 0);
         elog.ImportAscii(s, *las, header, columnMap);
+        // Imported surveys make "TVD Log " appear.
+        wellfile::ReadAllRecords(f);
+        sv.window->BuildMenu(s, -1);
         s.view.redrawPending = true;
         sv.window->Invalidate(s);
     }

@@ -193,8 +193,8 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
                 bar.AppendIfAbsent(kFile, id++, name);
     }
 
-    // 3. Items no station offers any more.
-    bar.Delete(ImportTargetData);
+    // 3. Items no station offers any more. "Import Horizontal Target Data.." stays: it is its command's only
+    // way in.
     bar.Delete(NewFeatures);
 
     // 4. Logging-company profile.
@@ -269,9 +269,8 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     bar.AppendIfAbsent(kView, DowntimeReport, QStringLiteral("Down Time Report"));
     bar.AppendIfAbsent(kView, WitsChart, QStringLiteral("Wits Chart.."));
 
-    // 9. Enter Data.
+    // 9. Enter Data. "TVD File Data" stays: it is its command's only way in.
     bar.Delete(kEnterData, LagTime);
-    bar.Delete(kEnterData, TvdFileData);
     if (in.drilling) {
         bar.AppendIfAbsent(kEnterData, FlareData, QStringLiteral("Flare Data..."));
         bar.AppendIfAbsent(kEnterData, LagTime, QStringLiteral("Lagtime..."));

@@ -1,14 +1,17 @@
 #include "elog/pictures.h"
 
 #include "platform/folders.h"
+#include "platform/services.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace elog {
@@ -18,6 +21,8 @@ namespace {
 constexpr int kMaxDepthText = 80;
 // Copies beside a different picture of the same name: "-2" up to this.
 constexpr int kMaxCopyNumber = 99;
+// A picture written to within this many seconds may still be being copied in.
+constexpr qint64 kSettleSeconds = 5;
 
 QStringList JpegsIn(const QString& folder)
 {
@@ -37,6 +42,22 @@ QByteArray ReadAll(const QString& path, bool& ok)
     QByteArray bytes = ok ? f.readAll() : QByteArray();
     ok = ok && f.error() == QFileDevice::NoError;
     return bytes;
+}
+
+// A picture still being copied into the data folder (by a camera's upload, the desktop or a network
+// copy): written to within the last few seconds, or not yet ending in the JPEG end marker (a copy that
+// sets the file's length first, or one that stopped). It is taken at a later look.
+bool StillArriving(const QString& path, const QDateTime& now)
+{
+    const QFileInfo info(path);
+    const QDateTime written = info.lastModified();
+    if (now.isValid() && written.isValid() && std::abs(written.secsTo(now)) < kSettleSeconds)
+        return true;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 4 || !f.seek(f.size() - 2))
+        return true;
+    const QByteArray end = f.read(2);
+    return end != QByteArray("\xFF\xD9", 2);
 }
 
 }  // namespace
@@ -213,9 +234,13 @@ bool ImportNewImages(PictureTable& table, const PicturePlace& place, QStringList
         return false;
     const QString folder = SetImageFolder(table, place);
     const QString source = place.importFromLocal ? place.localFolder : place.fieldFolder;
+    const platform::Clock* clock = platform::services().clock;
+    const QDateTime now = clock ? clock->LocalTime() : QDateTime::currentDateTime();
     bool any = false;
     for (const QString& file : JpegsIn(source)) {
         const QString path = source + file;
+        if (StillArriving(path, now))
+            continue;  // neither taken nor a failure: the next look takes it
         const QString name = ImportedImageName(file, place.wellName);
         if (folder.isEmpty() || !SafePictureName(name)) {
             if (failures)

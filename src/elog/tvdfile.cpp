@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "wellfile/record.h"
+#include "wellfile/wellconfig.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wholefile.h"
 
@@ -300,6 +301,31 @@ int TvdFile::AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv)
         return 0;
     }
     return 1;
+}
+
+QByteArray TvdConfigOf(const QByteArray& wellConfig, const QString& curveFile, const QString& tvdCurveFile)
+{
+    wellfile::WellConfig cfg{};
+    if (wellConfig.size() != qsizetype(sizeof cfg))
+        return wellConfig;
+    std::memcpy(&cfg, wellConfig.constData(), sizeof cfg);
+    const std::string name = platform::ToCp1252(tvdCurveFile).toStdString();
+    const QString source = QFileInfo(curveFile).fileName();
+    for (wellfile::ElogOffsetEntry& e : cfg.elogOffsets) {
+        const QString named = platform::FieldString(e.fileName);
+        if (named.isEmpty())
+            continue;
+        const QString base = named.mid(std::max(named.lastIndexOf(u'/'), named.lastIndexOf(u'\\')) + 1);
+        if (source.isEmpty() || base.compare(source, Qt::CaseInsensitive) != 0)
+            e.depthOffset = 0;
+        if (name.size() >= sizeof e.fileName) {
+            std::memset(e.fileName, 0, sizeof e.fileName);
+            e.depthOffset = 0;
+        } else {
+            platform::SetFieldText(e.fileName, name);
+        }
+    }
+    return QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg);
 }
 
 int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t d, bool afresh)

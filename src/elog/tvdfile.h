@@ -11,6 +11,7 @@
 #include "elog/tvdinterval.h"
 #include "entry/memorecords.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -34,6 +35,12 @@ std::int64_t MdOfTvd(std::int64_t tvd, std::int64_t md0, std::int64_t tvd0, std:
 
 // `path` with its extension replaced by `extension` (".tvd", ".mem", ".hdr").
 QString TvdSidePath(const QString& path, const char* extension);
+
+// The TVD well's configuration made from the well's (".cfg" bytes): every e-log entry that names a
+// curve file names the TVD well's own, `tvdCurveFile`, which is built from the well's `curveFile`; the
+// depth shift stays with an entry that named that file and is 0 for another. An entry whose name the
+// field cannot hold is emptied. A configuration of another length comes back as it is.
+QByteArray TvdConfigOf(const QByteArray& wellConfig, const QString& curveFile, const QString& tvdCurveFile);
 
 class TvdFile {
 public:

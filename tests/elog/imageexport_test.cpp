@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/ui/logwindow.h"
 #include "elog/draw/imageexport.h"
+#include "elog/draw/imageoutput.h"
 #include "elog/ui/imagecommand.h"
 #include "elog/ui/imagedialog.h"
 #include "elog/ui/rangedialog.h"
@@ -12,12 +13,21 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "layout/pentable.h"
+#include "logview/geometryof.h"
+#include "platform/draw/syscolors.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
 
 using namespace elog;
 using platform::Dialog;
@@ -30,6 +40,37 @@ QString Identify(const QString& path, const char* format)
     p.start("identify", {"-format", format, path + "[0]"});
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// An image taller than ImageMagick's limits, as Qt reads it.
+QImage ReadTall(const QString& path)
+{
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(0);
+    QImage image = QImageReader(path).read();
+    QImageReader::setAllocationLimit(limit);
+    return image;
+}
+
+// The process's peak resident memory in kB since the last reset (Linux keeps it in VmHWM).
+long long PeakKb(bool reset)
+{
+    if (reset)
+        std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stoll(line.substr(6));
+    return 0;
+}
+
+int CountColour(const QImage& image, const QRect& box, QRgb colour)
+{
+    int n = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
 }
 
 TEST(ImageRules, IntervalsOfTheThreeScales)
@@ -72,6 +113,40 @@ TEST(ImageRules, IntervalsOfTheThreeScales)
     EXPECT_EQ(ImageFileName("W1", 1000, 1100, ImageScaleOf(1), IMAGE_PNG), "W1@1000-1100-5in.png");
     EXPECT_EQ(ImageFileName("W1", 1010, 1990, ImageScaleOf(4), IMAGE_JPG), "W1@1010-1990-2in.jpg");
     EXPECT_TRUE(ImageSaveFilter(IMAGE_GIF).startsWith("GIF Files (*.gif)|*.GIF|BMP Files (*.bmp)|*.BMP|"));
+}
+
+// Bands of a 24-bit drawing leave on an exact palette, written once the last row is known; when the
+// colours pass 256 the output asks for the rows again and maps them onto the colour cube.
+TEST(ImageRules, ColoursPastAnExactPaletteAreDrawnAgainOntoTheCube)
+{
+    QImage band(20, 10, QImage::Format_RGB32);
+    auto paint = [&](int first) {  // 200 colours a band, from colour `first` on
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 20; ++x)
+                band.setPixel(x, y, qRgb((first + y * 20 + x) % 256, (first + y * 20 + x) / 256, 7));
+    };
+    const QString path = QDir::tempPath() + "/strativm-palette.png";
+    LogImageOutput out({path, IMAGE_PNG, 20, 20, 24, false, false});
+    ASSERT_EQ(out.Start(), platform::IMAGE_OK);
+    paint(0);
+    ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
+    EXPECT_FALSE(out.Again());
+    paint(200);
+    ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
+    ASSERT_TRUE(out.Again());
+    for (int first : {0, 200}) {
+        if (first == 0)
+            ASSERT_EQ(out.Start(), platform::IMAGE_OK);
+        paint(first);
+        ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
+    }
+    ASSERT_EQ(out.Finish(), platform::IMAGE_OK);
+    const QImage back(path);
+    EXPECT_EQ(back.format(), QImage::Format_Indexed8);
+    // The cube's six steps of 51 a channel: (245, 0, 7) and (143, 1, 7) are nearest (255, 0, 0), (153, 0, 0).
+    EXPECT_EQ(back.pixel(5, 12), qRgb(255, 0, 0));
+    EXPECT_EQ(back.pixel(19, 19), qRgb(153, 0, 0));
+    QFile::remove(path);
 }
 
 class ImageExportWindow : public ::testing::Test {
@@ -174,7 +249,7 @@ TEST_F(ImageExportWindow, ColourPngWithHeaderAndItsCopy)
 
     QImage image(png);
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.width(), std::max(before.logRight, 100 * U));
+    EXPECT_EQ(image.width(), LogImageWidth(before.logRight, U, before.gasRight, R, true));
     EXPECT_EQ(image.height(), (100 + 20 + H) * R);
     EXPECT_EQ(Identify(png, "%r"), "PseudoClass sRGB");
     // The grid rows run from the header's foot to one row below the last record; below them only paper.
@@ -268,11 +343,109 @@ TEST_F(ImageExportWindow, CompressedScalesHoldTheWholeInterval)
     EXPECT_FALSE(S().scroll.renderingImage);
 }
 
-// Failures: a file that cannot be written (no partial file, the library's code), an image too tall to
-// allocate, a copy that cannot be made; every flag and the layout back as they were.
+// Drawn in bands of 30 rows the image is the image drawn whole, pixel for pixel, at 5in and at 2in: the
+// memos, pictures, short reports, tops and custom tracks that cross a band's edge included. The flare
+// outline's edge line, which a paint draws down the flare column only while it holds a flare, is drawn
+// as on the screen: in the bands that hold one.
+TEST_F(ImageExportWindow, BandsGiveTheWholeImagesPixels)
+{
+    ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
+    S().view.picturesShown = true;
+    const logview::ViewGeometry g = logview::GeometryOf(S());
+    const int flareEdge = g.gasRight - 10 * g.gas.cell;
+    ImageWindow whole, bands;
+    whole.bandPixels = 1LL << 40;
+    bands.bandPixels = 30LL * g.rowHeight * std::max(g.logWidth, 100 * g.unitWidth);
+    for (int scale : {1, 4}) {
+        S().view.viewScale = scale;
+        doubles().prompter.answers = {platform::IDCANCEL, platform::IDCANCEL};
+        const QString path = RenderImage5in(S(), whole, 1000, 2600, IMAGE_PNG, IMAGE_COLOUR, 0, true);
+        QImage one = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(RenderImage5in(S(), bands, 1000, 2600, IMAGE_PNG, IMAGE_COLOUR, 0, true), path);
+        QImage many = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(one.size(), many.size());
+        ASSERT_GT(one.width(), flareEdge);
+        int different = 0;
+        for (int y = 0; y < one.height(); ++y) {
+            one.setPixel(flareEdge, y, 0);
+            many.setPixel(flareEdge, y, 0);
+            different += std::memcmp(one.constScanLine(y), many.constScanLine(y), std::size_t(one.bytesPerLine())) != 0;
+        }
+        EXPECT_EQ(different, 0) << "scale " << scale;
+    }
+}
+
+// The gas track of the image is the screen's: the same pixels of the total gas and of each chromatograph
+// component, drawn by the same painters; and the header page's legend of the gas curves is whole.
+TEST_F(ImageExportWindow, TheGasTrackIsTheScreens)
+{
+    const layout::LogLayout& L = S().layout.format;
+    const int R = L.pixelsPerStep, U = L.trackUnit, rows = 50;
+    S().view.viewScale = 1;
+    S().well.file.viewTopDepth = 1580;
+    window.PaintLog();
+    const QImage screen = window.BackingStore().copy();
+    const logview::ViewGeometry g = logview::GeometryOf(S());
+    doubles().prompter.answers = {platform::IDCANCEL};
+    const QImage image(RenderImage5in(S(), {}, 1580, 1680, IMAGE_PNG, IMAGE_COLOUR, 0, true));
+    ASSERT_FALSE(image.isNull());
+    // Row k shows depth 1581 + k: on the screen from the log's top, in the image below the header page
+    // (whose title box covers the first rows).
+    const int origin = L.imageHeaderRows * R + L.logAreaTop;
+    const QRect onScreen(L.gas.left + 1, L.logAreaTop + 10 * R, L.gas.Width() - 2, rows * R);
+    const QRect inImage(L.gas.left + 1, origin + 10 * R, L.gas.Width() - 2, rows * R);
+    const QRect legend(L.gasRight - 10 * U, 0, image.width() - 1 - (L.gasRight - 10 * U), origin - 2 * R);
+    for (int entry = layout::PEN_TG; entry <= layout::PEN_NC5; ++entry) {
+        const platform::COLORREF c = platform::ResolveColor(g.pens.table[std::size_t(entry)].colour);
+        const QRgb pen = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+        const int drawn = CountColour(screen, onScreen, pen);
+        EXPECT_GT(drawn, 10) << "pen " << entry;
+        EXPECT_EQ(CountColour(image, inImage, pen), drawn) << "pen " << entry;
+        // Its name and a sample of its pen ten units long, clear of the image's edge.
+        EXPECT_GE(CountColour(image, legend, pen), 10 * U) << "legend, pen " << entry;
+        if (pen != qRgb(0, 0, 0))  // the page's frame is black
+            EXPECT_EQ(CountColour(image, QRect(image.width() - 3, 0, 2, origin), pen), 0) << "legend, pen " << entry;
+    }
+}
+
+// A whole well of 1000-9000 at 5in is one PNG, far taller than an image held whole, written as it is
+// drawn in bands; the memory it takes stays that of a band.
+TEST_F(ImageExportWindow, AWholeLongWellIsOneFileDrawnInBands)
+{
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(S().well.file.dataFolder, "Deep.svm", 1000, 9000)), 1);
+    const layout::LogLayout& L = S().layout.format;
+    const int R = L.pixelsPerStep, H = L.imageHeaderRows, U = L.trackUnit;
+    const int width = LogImageWidth(L.logRight, U, L.gasRight, R, true), height = (8000 + 20 + H) * R;
+    doubles().prompter.answers = {platform::IDCANCEL};
+    const long long before = PeakKb(true);
+    const QString png = RenderImage5in(S(), {}, 1000, 9000, IMAGE_PNG, IMAGE_COLOUR, 0, true);
+    const long long peak = PeakKb(false);
+    const long long wholeKb = (long long)width * height * 4 / 1024;
+    std::cout << "[ image ] 1000-9000 at 5in: " << width << " x " << height << " px; peak resident memory "
+              << peak / 1024 << " MB (" << (peak - before) / 1024 << " MB above the start; the image held whole: "
+              << wholeKb / 1024 << " MB)" << std::endl;
+    ASSERT_EQ(png, S().well.file.dataFolder + "bitmaps/Deep/Deep@1000-9000-5in.png");
+    EXPECT_LT(peak - before, wholeKb / 2);
+    // Every chunk and the compressed rows whole, as libpng's own checker reads them.
+    QProcess check;
+    check.start("pngfix", {png});
+    ASSERT_TRUE(check.waitForFinished(300000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().toStdString();
+    const QImage image = ReadTall(png);
+    ASSERT_EQ(image.size(), QSize(width, height));
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8);  // the 256-colour copy
+    // The grid down to the row below 9000, then paper, and the frame at the foot.
+    const int origin = H * R + L.logAreaTop;
+    auto paper = [&](int y) { return CountColour(image, QRect(L.rate.left + 1, y, L.rate.Width() - 2, 1), qRgb(255, 255, 255)); };
+    EXPECT_LT(paper(origin + 7995 * R + R / 2), L.rate.Width() - 2) << "grid at depth 8996";
+    EXPECT_EQ(paper(origin + 8002 * R + R / 2), L.rate.Width() - 2) << "paper below the last row";
+    EXPECT_EQ(image.pixel(width / 2, height - 1), qRgb(0, 0, 0)) << "the frame";
+}
+
+// Failures: a file that cannot be written (no partial file, the library's code), a copy that cannot be
+// made; every flag and the layout back as they were.
 TEST_F(ImageExportWindow, FailuresSayWhyAndPutTheWindowBack)
 {
-    const layout::LogLayout before = S().layout.format;
     const ImageWindow w;
     const QString blocked = Name(1000, 1050, "5in", "png");
     QDir().mkpath(blocked);  // a folder where the file should go
@@ -282,14 +455,7 @@ TEST_F(ImageExportWindow, FailuresSayWhyAndPutTheWindowBack)
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).filter("1050").size(), 0);
     QDir(blocked).removeRecursively();
 
-    // 3,000 rows of 30 pixels and the header are taller than any image: nothing is allocated.
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(S().well.file.dataFolder, "Long.svm", 1000, 4000)), 1);
-    S().scroll.imageDpi300 = true;
-    EXPECT_TRUE(RenderImage5in(S(), w, 1000, 4000, IMAGE_BMP, IMAGE_COLOUR, 0, true).isEmpty());
-    EXPECT_EQ(doubles().prompter.messages.back().text, "Memory allocation failed");
-    EXPECT_FALSE(S().scroll.imageDpi300 || S().scroll.renderingImage || S().scroll.imageRender);
-    EXPECT_EQ(S().layout.format.pixelsPerStep, before.pixelsPerStep);
-
     // A start before the file draws from its first depth.
     const QString png = RenderImage5in(S(), w, 900, 1020, IMAGE_PNG, IMAGE_COLOUR, 0, false);
     ASSERT_EQ(png, S().well.file.dataFolder + "bitmaps/Long/Long@1000-1020-5in.png");

@@ -7,8 +7,10 @@
 #include "logview/viewgeometry.h"
 #include "support/files.h"
 #include "support/images.h"
+#include "support/doubles.h"
 #include "support/testmain.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,6 +102,37 @@ TEST(Pictures, AClashingNameNeverCostsAPicture)
     EXPECT_FALSE(elog::ImportNewImages(blocked, PlaceIn(other), &failures));
     EXPECT_EQ(failures, QStringList{other + "DES88.jpg"});
     EXPECT_TRUE(QFileInfo::exists(other + "DES88.jpg"));
+}
+
+// A photo still being copied into the data folder stays there, at every look, until it is whole and has
+// settled; then it is taken whole.
+TEST(Pictures, APhotoStillBeingCopiedInIsTakenOnlyOnceWhole)
+{
+    const QString data = TestDir(), photo = data + "1500.jpg";
+    MakeJpeg(photo, 400, 300);
+    const QByteArray whole = testing_support::ReadBytes(photo);
+    const QDateTime now = testing_support::doubles().clock.LocalTime();
+    auto copying = [&](const QByteArray& bytes, int secondsAgo) {
+        testing_support::WriteBytes(photo, bytes);
+        QFile f(photo);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(now.addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+    };
+    QByteArray sized(whole.size(), '\0');  // a copy that sets the length first
+    sized.replace(0, whole.size() * 2 / 5, whole.left(whole.size() * 2 / 5));
+    elog::PictureTable table;
+    // Being written; written long ago but stopped; whole but written a moment ago.
+    for (const auto& [bytes, ago] : {std::pair{whole.left(whole.size() * 2 / 5), 1}, std::pair{sized, 600},
+                                     std::pair{whole, 2}}) {
+        copying(bytes, ago);
+        EXPECT_FALSE(elog::ImportNewImages(table, PlaceIn(data))) << bytes.size() << " bytes, " << ago << " s";
+        EXPECT_EQ(testing_support::ReadBytes(photo), bytes);
+        EXPECT_TRUE(Files(data + "bitmaps/W1/").isEmpty());
+    }
+    copying(whole, 6);
+    EXPECT_TRUE(elog::ImportNewImages(table, PlaceIn(data)));
+    EXPECT_EQ(testing_support::ReadBytes(table.folder + "W1@1500.JPG"), whole);
+    EXPECT_FALSE(QFileInfo::exists(photo));
 }
 
 TEST(Pictures, NamesGiveDepthsKindsAndNeverAPathOutOfTheFolder)

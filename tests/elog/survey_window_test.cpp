@@ -4,6 +4,8 @@
 // import of the command.
 #include "app/commandids.h"
 #include "app/ui/logwindow.h"
+#include "elog/curverecord.h"
+#include "elog/curves.h"
 #include "elog/ui/tvddialog.h"
 #include "logview/ui/titlerowpaint.h"
 #include "platform/ui/dialog.h"
@@ -12,9 +14,11 @@
 #include "support/wells.h"
 #include "wellfile/wellheader.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QMenuBar>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +74,15 @@ struct SurveyWindow {
         return n;
     }
 };
+
+// The action of command `id` on the window's menu bar, or null.
+QAction* MenuItem(LogWindow& window, int id)
+{
+    for (QAction* a : window.menuBar()->findChildren<QAction*>())
+        if (a->data().isValid() && a->data().toInt() == id)
+            return a;
+    return nullptr;
+}
 
 void Type(Dialog& d, const char* md, const char* tvd, const char* incl = "", const char* azm = "", const char* vs = "",
           const char* dls = "")
@@ -269,6 +282,117 @@ TEST(SurveyWindow, ATvdLogThatCannotBeWrittenIsNotReportedAsCreated)
     EXPECT_EQ(w.Messages(),
               QStringList({"Start of MD file is deeper than the TVD\nTvd File can not be built / TVD BUILD FAILED"}));
     EXPECT_FALSE(QFileInfo::exists(w.folder + "~12.svm"));
+}
+
+}  // namespace
+
+namespace {
+
+// A well drilled deviated from 1200: stations every 30 to 100 units, inclination building to 40
+// degrees; TVD only where a station gives it.
+void SurveyStations(std::vector<RECORD>& rows)
+{
+    double tvd = 1200, md = 1200;
+    int k = 0;
+    for (int station = 1260; station < 2000; station += 30 + 70 * (k % 3) / 2, ++k) {
+        const double inclination = std::min(40.0, 5.0 * (k + 1));
+        tvd += (station - md) * std::cos(inclination * 3.14159265 / 180);
+        md = station;
+        RECORD& r = rows[std::size_t(station - 1000)];
+        r.tvd = float(tvd);
+        r.inclination = float(inclination);
+        r.azimuth = 135;
+        r.surveyMeasuredDepth = float(station);
+    }
+}
+
+// "TVD Log " comes with the well's TVD data, through the open's scan or a station entered, and builds
+// the TVD log from its item; "TVD File Data" and "Import Horizontal Target Data.." stay in their menus
+// and run from their items.
+TEST(SurveyWindow, TvdItemsAreInTheMenusAndRunFromThem)
+{
+    SurveyWindow w;
+    w.S().well.file.drilling = true;  // the drilling menu, as drilling mode gives it
+    w.window.AssignMenu(3);
+    w.window.BuildMenu(-1);
+    EXPECT_EQ(MenuItem(w.window, app::cmd::TvdLog), nullptr);
+    ASSERT_NE(MenuItem(w.window, app::cmd::TvdFileData), nullptr);
+    ASSERT_NE(MenuItem(w.window, app::cmd::ImportTargetData), nullptr);
+    Dialog::QueueTestScript([](Dialog& d) { Type(d, "1500", "1460", "20"); });
+    MenuItem(w.window, app::cmd::SurveyData)->trigger();
+    EXPECT_EQ(w.Stored(1500).tvd, 1460.0f);
+    ASSERT_NE(MenuItem(w.window, app::cmd::TvdLog), nullptr);
+
+    // Memo mode notes the station and stores nothing.
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "TVD WELL DATA");
+        Type(d, "1700", "1620", "25");
+    });
+    MenuItem(w.window, app::cmd::TvdFileData)->trigger();
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+    EXPECT_EQ(w.MemosAt(1700), 1);
+    EXPECT_EQ(w.Stored(1700).tvd, 0.0f);
+
+    const QString text = w.folder + "plan.txt";
+    testing_support::WriteBytes(text, QByteArray("~\r\nMD\r\nTVD\r\nINCL\r\n#\r\nft\r\n1500 1460 20\r\n"));
+    doubles().prompter.fileAnswers = {text};
+    MenuItem(w.window, app::cmd::ImportTargetData)->trigger();
+    EXPECT_EQ(FileRecords<float>(w.folder + "A12.trg"), std::vector<float>({1500, 1460, 0, 20, 0, 0}));
+
+    // The deviated well opened in the office menu: "TVD Log " from the open's scan builds the TVD log.
+    std::vector<RECORD> rows = FileRecords<RECORD>(w.path);
+    for (RECORD& r : rows)
+        r.tvd = r.inclination = 0;
+    SurveyStations(rows);
+    testing_support::WriteRecords(w.path, rows);
+    w.S().well.file.drilling = false;
+    ASSERT_EQ(w.window.OpenDataFile(w.path), 1);
+    ASSERT_NE(MenuItem(w.window, app::cmd::ImportTargetData), nullptr);
+    ASSERT_NE(MenuItem(w.window, app::cmd::TvdLog), nullptr);
+    doubles().prompter.messages.clear();
+    MenuItem(w.window, app::cmd::TvdLog)->trigger();
+    const QString tvd = w.folder + "~12.svm";
+    EXPECT_EQ(w.Messages(), QStringList({tvd + " / "}));
+    const std::vector<RECORD> built = FileRecords<RECORD>(tvd);
+    ASSERT_FALSE(built.empty());
+    EXPECT_LT(built.back().depth, 2000 - 100);  // shorter by the deviation
+    EXPECT_GT(built.back().depth, 1700);
+
+    // The TVD well itself offers no TVD log.
+    ASSERT_EQ(w.window.OpenDataFile(tvd), 1);
+    EXPECT_EQ(MenuItem(w.window, app::cmd::TvdLog), nullptr);
+}
+
+// Opened through the program, the TVD well draws its own curve file: the gamma built with it at true
+// vertical depths, not the well's.
+TEST(SurveyWindow, TheTvdWellDrawsItsOwnCurveFile)
+{
+    SurveyWindow w;
+    std::vector<elog::CurveRecord> curve(2001);
+    for (int d = 0; d <= 2000; ++d) {
+        curve[std::size_t(d)].values[elog::SLOT_DEPTH] = float(d);
+        curve[std::size_t(d)].values[elog::SLOT_GAMMA] = d >= 1000 ? float(d - 900) : 0.0f;
+    }
+    testing_support::WriteRecords(w.folder + "A12.svc", curve);
+    std::vector<RECORD> rows = FileRecords<RECORD>(w.path);
+    SurveyStations(rows);
+    testing_support::WriteRecords(w.path, rows);
+    ASSERT_EQ(w.window.OpenDataFile(w.path), 1);  // takes the well's curve file into its scheme
+    ASSERT_TRUE(w.S().engines.elogCurves);
+    w.window.EvCommand(app::cmd::TvdLog);
+
+    const QString tvdCurves = w.folder + "~12.svc";
+    ASSERT_TRUE(QFileInfo(tvdCurves).isFile());
+    ASSERT_EQ(w.window.OpenDataFile(w.folder + "~12.svm"), 1);
+    EXPECT_EQ(QFileInfo(w.S().well.elogFileName).fileName(), "~12.svc");
+    ASSERT_TRUE(w.S().engines.elogCurves);
+    const std::span<const elog::CurveRecord> shown = w.S().engines.elogCurves->Records();
+    const std::vector<elog::CurveRecord> built = FileRecords<elog::CurveRecord>(tvdCurves);
+    ASSERT_EQ(shown.size(), built.size());
+    EXPECT_TRUE(std::equal(shown.begin(), shown.end(), built.begin(), [](const auto& a, const auto& b) {
+        return a.values == b.values;
+    }));
+    EXPECT_LT(built.size(), curve.size() - 50);  // the TVD rows, not the well's
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // identify); JPEGs made by ImageMagick are measured and loaded; saves that fail leave nothing behind.
 #include "platform/draw/dc.h"
 #include "platform/draw/imagelib.h"
+#include "platform/draw/imagewriter.h"
 #include "support/files.h"
 #include "support/testmain.h"
 
@@ -10,6 +11,9 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
 
 using namespace platform;
 using testing_support::TestDir;
@@ -210,4 +214,50 @@ TEST(ImageLibrary, FailedSavesReturnTheirCodeAndLeaveNothing)
     }
     EXPECT_EQ(testing_support::ReadBytes(old), QByteArray("old picture"));
     EXPECT_EQ(QDir(TestDir()).entryList(QDir::Files), QStringList{"old.bmp"});
+}
+
+// An image far taller than one held whole, written in bands of rows: BMP bottom-up in its place, PNG
+// and TIFF in order, the palette known only at the end; read back by Qt row for row. A file whose rows
+// did not all come is never made.
+TEST(ImageLibrary, TallImagesAreWrittenBandByBand)
+{
+    const int width = 37, height = 70'001, band = 997;
+    const QList<QRgb> colours{qRgb(255, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 255)};
+    auto colourAt = [&](int x, int y) { return colours[(y / 1000 + x) % 3]; };
+    for (const auto& [format, ext, bits, compress] :
+         {std::tuple{RowFileFormat::Bmp, "bmp", 8, false}, std::tuple{RowFileFormat::Png, "png", 8, false},
+          std::tuple{RowFileFormat::Tiff, "tif", 8, true}, std::tuple{RowFileFormat::Tiff, "tif", 1, true}}) {
+        SCOPED_TRACE(std::string(ext) + " " + std::to_string(bits));
+        const QString path = TestDir() + "tall" + QString::number(bits) + "." + ext;
+        RowImageWriter writer;
+        ASSERT_EQ(writer.Begin(path, format, width, height, bits, false, compress), IMAGE_OK);
+        if (bits == 1)
+            writer.SetColours({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+        QImage rows(width, band, bits == 1 ? QImage::Format_Mono : QImage::Format_Indexed8);
+        rows.setColorCount(bits == 1 ? 2 : 256);
+        for (int top = 0; top < height; top += band) {
+            const int n = std::min(band, height - top);
+            for (int y = 0; y < n; ++y)
+                for (int x = 0; x < width; ++x)
+                    rows.setPixel(x, y, uint(bits == 1 ? (top + y + x) % 2 : ((top + y) / 1000 + x) % 3));
+            ASSERT_EQ(writer.WriteRows(rows, 0, n), IMAGE_OK);
+        }
+        EXPECT_FALSE(QFile::exists(path));
+        if (bits == 8)
+            writer.SetColours(colours);
+        ASSERT_EQ(writer.Finish(), IMAGE_OK);
+        const QImage back = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(back.size(), QSize(width, height));
+        for (int y : {0, 999, 1000, 35'123, 69'999, 70'000})
+            for (int x : {0, 1, 36})
+                ASSERT_EQ(back.pixel(x, y), bits == 1 ? ((y + x) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) : colourAt(x, y))
+                    << x << "," << y;
+    }
+    RowImageWriter cut;
+    ASSERT_EQ(cut.Begin(TestDir() + "cut.png", RowFileFormat::Png, 10, 20, 24, false, false), IMAGE_OK);
+    QImage ten(10, 10, QImage::Format_RGB32);
+    ten.fill(Qt::white);
+    ASSERT_EQ(cut.WriteRows(ten, 0, 10), IMAGE_OK);
+    EXPECT_EQ(cut.Finish(), IMAGE_CANT_WRITE);
+    EXPECT_TRUE(QDir(TestDir()).entryList({"*cut*"}, QDir::Files | QDir::Hidden).isEmpty());
 }

@@ -151,6 +151,7 @@ void LogWindow::CmHorizontalOptions()
     }
     horizontal::HorizontalServices& h = *neighbours_.horizontal;
     h.RunSetupDialog(state_, this, nullptr);
+    BuildMenu(-1);  // its "Enter Data" may have stored stations: "TVD Log " follows them
     if (QWidget* view = tools_.horzView; view && h.ApplySetup(state_, view))
         h.LoadAndDraw(state_, view, 0);
 }
@@ -167,6 +168,7 @@ void LogWindow::WithTvdBuffer(const std::function<void(std::span<wellfile::RECOR
     }
     wellfile::ReadAllRecords(s.well.file);
     s.marks.tvdBuild = 0;
+    BuildMenu(-1);  // "TVD Log " follows the stations now stored
 }
 
 void LogWindow::CmTvdFileData()

@@ -49,6 +49,8 @@ int LogWindow::BuildMenu(int part)
         in.schemesLoaded = s.lists.loadSchemeNames && s.lists.loadSchemeNames(in.schemeNames);
     in.currentScheme = s.layout.schemes.currentScheme;
     in.elogLoaded = s.engines.elogCurves != nullptr;
+    // The records' TVD scan (wellfile::ReadAllRecords: at the open, after survey entry and imports).
+    s.lists.hasTvdData = s.well.file.maxTvd > 0;
     in.hasTvdData = s.lists.hasTvdData;
     in.realTimeChart = s.options.realTimeChart;
     in.gasRatioPlotAllowed = s.options.gasRatioPlotAllowed;

@@ -49,6 +49,12 @@ QString ImageScaleTag(ImageScale scale)
     }
 }
 
+int LogImageWidth(int logRight, int unitWidth, int gasRight, int rowHeight, bool header)
+{
+    const int width = std::max(logRight, 100 * unitWidth);
+    return header ? std::max(width, gasRight + 10 * unitWidth + 2 * rowHeight) : width;
+}
+
 QString ImageFileName(const QString& wellName, std::int32_t start, std::int32_t end, ImageScale scale, int format)
 {
     return QStringLiteral("%1@%2-%3-%4%5").arg(wellName).arg(start).arg(end).arg(ImageScaleTag(scale), ImageExtension(format));
@@ -115,6 +121,56 @@ std::vector<std::int32_t> CompressedRowDepths(ImageScale scale, std::int32_t sta
     return rows;
 }
 
+std::vector<ImageBand> PlanImageBands(int height, int bandHeight, int originY, int rowHeight, int rows, int above,
+                                      int below)
+{
+    std::vector<ImageBand> bands;
+    const int R = std::max(rowHeight, 1);
+    bandHeight = std::max(bandHeight, 1);
+    for (int top = 0; top < height; top += bandHeight) {
+        ImageBand b;
+        b.top = top;
+        b.bottom = std::min(top + bandHeight, height);
+        const int firstInBand = std::max((top - originY) / R, 0);
+        b.firstRow = std::min(std::max(firstInBand - above, 0), std::max(rows, 0)) / kBandRowAlign * kBandRowAlign;
+        const long long last = std::max<long long>((long long)(b.bottom - originY + R - 1) / R, 0) + below;
+        b.rowCount = int(std::min<long long>(last, rows) - b.firstRow);
+        if (b.rowCount < 0)
+            b.rowCount = 0;
+        bands.push_back(b);
+    }
+    return bands;
+}
+
+QList<QRgb> ReducedColours(int bits)
+{
+    if (bits == 1)
+        return {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+    QList<QRgb> grey(256);
+    for (int i = 0; i < 256; ++i)
+        grey[i] = qRgb(i, i, i);
+    return grey;
+}
+
+void ReduceRows(const QImage& rgb, int from, int count, int bits, QImage& out)
+{
+    const int rows = std::min({count, rgb.height() - from, out.height()});
+    for (int y = 0; y < rows; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(from + y));
+        uchar* to = out.scanLine(y);
+        if (bits == 8) {
+            for (int x = 0; x < rgb.width(); ++x)
+                to[x] = uchar(qGray(line[x]));
+            continue;
+        }
+        // Every line and letter, whatever its colour, stays: only white is the paper.
+        std::fill(to, to + out.bytesPerLine(), uchar(0));
+        for (int x = 0; x < rgb.width(); ++x)
+            if ((line[x] & 0xFFFFFFu) != 0xFFFFFFu)
+                to[x >> 3] |= uchar(0x80 >> (x & 7));
+    }
+}
+
 int ReduceLogImage(platform::ImageDescriptor& image, int bits)
 {
     if (image.Empty())
@@ -125,29 +181,8 @@ int ReduceLogImage(platform::ImageDescriptor& image, int bits)
     const int made = platform::alloctallimage(reduced, image.Width(), image.Height(), bits);
     if (made != platform::IMAGE_OK)
         return made;
-    QImage& out = reduced.image;
-    if (bits == 8) {
-        QList<QRgb> grey(256);
-        for (int i = 0; i < 256; ++i)
-            grey[i] = qRgb(i, i, i);
-        out.setColorTable(grey);
-    } else {
-        out.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    }
-    for (int y = 0; y < image.Height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.image.constScanLine(y));
-        uchar* to = out.scanLine(y);
-        if (bits == 8) {
-            for (int x = 0; x < image.Width(); ++x)
-                to[x] = uchar(qGray(line[x]));
-            continue;
-        }
-        // Every line and letter, whatever its colour, stays: only white is the paper.
-        std::fill(to, to + out.bytesPerLine(), uchar(0));
-        for (int x = 0; x < image.Width(); ++x)
-            if ((line[x] & 0xFFFFFFu) != 0xFFFFFFu)
-                to[x >> 3] |= uchar(0x80 >> (x & 7));
-    }
+    reduced.image.setColorTable(ReducedColours(bits));
+    ReduceRows(image.image, 0, image.Height(), bits, reduced.image);
     image = std::move(reduced);
     return platform::IMAGE_OK;
 }

@@ -35,6 +35,11 @@ int ImageBits(int colours);  // 24, 8 or 1
 ImageScale ImageScaleOf(int scaleIndex);
 QString ImageScaleTag(ImageScale scale);  // "5in", "1in", "2in"
 
+// The width of a log image: the log's, at least 100 units, and with the header page as far as its
+// legend of the gas curves reaches (from 10 units left of the gas track's right end, 18 units and
+// two rows wide).
+int LogImageWidth(int logRight, int unitWidth, int gasRight, int rowHeight, bool header);
+
 // "<well>@<start>-<end>-<scale><ext>".
 QString ImageFileName(const QString& wellName, std::int32_t start, std::int32_t end, ImageScale scale, int format);
 
@@ -63,6 +68,23 @@ ImageInterval CompressedImageInterval(int format, std::int32_t start, std::int32
 // (end - start) / 5; at 2in (end - start) x 2 / 5.
 std::vector<std::int32_t> CompressedRowDepths(ImageScale scale, std::int32_t start, std::int32_t end);
 
+// A log image drawn in bands: band k holds the image rows [top, bottom). Its paint starts `firstRow`
+// rows below the interval's start and goes on for `rowCount` rows: from `above` rows over the band
+// (what a record draws below its own row: memos, pictures, boxes) and a multiple of kBandRowAlign (what
+// alternates from row to row falls as in one paint of the whole), to `below` rows under it or the
+// interval's end. Drawn in the whole image's coordinates, the bands give the whole image's pixels.
+struct ImageBand {
+    int top = 0;
+    int bottom = 0;
+    int firstRow = 0;
+    int rowCount = 0;
+};
+constexpr int kBandRowAlign = 100;
+// The bands of an image `height` pixels tall, `bandHeight` at most each, whose `rows` rows of
+// `rowHeight` start at `originY`.
+std::vector<ImageBand> PlanImageBands(int height, int bandHeight, int originY, int rowHeight, int rows, int above,
+                                      int below);
+
 // Writes `drawn` (its bits per pixel as drawn) as `format`, or the 256-colour `palette` copy when the
 // rules say so: a 24-bit image drawn at the screen's resolution goes from its palette copy (when there is
 // one), every other one as drawn. TIFF compresses when `compress` (LZW; Group 4 at 1 bit), JPEG at
@@ -73,5 +95,9 @@ int SaveLogImage(const QString& path, int format, const platform::ImageDescripto
 // The drawn 24-bit log as an image of `bits`: 24 as it is, 8 its grey values, 1 black wherever it is
 // not white. IMAGE_NO_MEMORY when the copy cannot be had.
 int ReduceLogImage(platform::ImageDescriptor& image, int bits);
+// The same for `count` rows of `rgb` from row `from` into `out` (Indexed8 for 8 bits, Mono for 1, from its
+// row 0), and the colour table that goes with them.
+void ReduceRows(const QImage& rgb, int from, int count, int bits, QImage& out);
+QList<QRgb> ReducedColours(int bits);
 
 }  // namespace elog

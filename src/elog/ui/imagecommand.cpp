@@ -4,6 +4,7 @@
 #include "elog/draw/compressedimage.h"
 #include "elog/draw/imageexport.h"
 #include "elog/ui/elogwindowservices.h"
+#include "elog/ui/imagebands.h"
 #include "elog/ui/imagedialog.h"
 #include "elog/ui/lascommand.h"
 #include "elog/ui/rangedialog.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <vector>
 
@@ -89,50 +91,29 @@ QString ImageFolder(const app::LogState& log)
     return folder;
 }
 
-// The geometry of an image: the log's columns, its rows from `originY`, as tall as the image.
-logview::ViewGeometry ImageGeometry(const app::LogState& log, std::int32_t top, int rows, int originY, int height)
+// An image of `rows` rows in the layout's measures, below the header page when it is drawn.
+BandedImage ImageOf(const layout::LogLayout& L, int rows, bool header, const ImageWindow& window)
 {
-    logview::ViewGeometry g = logview::GeometryOf(log);
-    g.viewTopDepth = top;
-    g.topMargin = originY;
-    g.visibleRows = rows;
-    g.clientHeight = height;
-    g.logBottomY = height;
-    g.origin = {0, 0};
-    g.horizontalScroll = 0;
-    return g;
+    BandedImage image;
+    image.rows = rows;
+    image.rowHeight = L.pixelsPerStep;
+    image.originY = header ? L.imageHeaderRows * L.pixelsPerStep + L.logAreaTop : 0;
+    image.width = LogImageWidth(L.logRight, L.trackUnit, L.gasRight, L.pixelsPerStep, header);
+    if (window.bandPixels > 0)
+        image.bandPixels = window.bandPixels;
+    return image;
 }
 
-logview::Device ImageDevice(int bits)
+// Sets the image's height (its rows, 20 more and the header's); false when the format cannot hold it
+// (BMP, PNG and TIFF are written as they are drawn; JPEG and GIF are held whole, their sides in 16 bits).
+bool FitsItsFormat(BandedImage& image, int format, const layout::LogLayout& L, bool header)
 {
-    logview::Device device;
-    device.imageExport = true;
-    device.monochrome = bits == 1;
-    return device;
-}
-
-void Frame(platform::ImageDescriptor& image)
-{
-    platform::Dc dc(image.image);
-    const int r = image.Width() - 1, b = image.Height() - 1;
-    platform::Line(dc, 0, 0, r, 0);
-    platform::Line(dc, r, 0, r, b);
-    platform::Line(dc, r, b, 0, b);
-    platform::Line(dc, 0, b, 0, 0);
-}
-
-// The drawn image in its colours, its palette copy for a 24-bit one, and the file written; the library's
-// code, or IMAGE_NO_MEMORY when the smaller copy could not be had.
-int Finish(platform::ImageDescriptor& drawn, int bits, const QString& path, int format, bool dpi300, int compression)
-{
-    const int reduced = ReduceLogImage(drawn, bits);
-    if (reduced != platform::IMAGE_OK)
-        return reduced;
-    platform::ImageDescriptor palette;
-    if (bits == 24 && platform::alloctallimage(palette, drawn.Width(), drawn.Height(), 8) == platform::IMAGE_OK &&
-        platform::convertrgbtopal(256, drawn, palette) != platform::IMAGE_OK)
-        platform::freeimage(palette);
-    return SaveLogImage(path, format, drawn, palette, dpi300, compression != 0);
+    const long long height =
+        (long long)(image.rows + kImageExtraRows + (header ? L.imageHeaderRows : 0)) * L.pixelsPerStep;
+    if (height > (WrittenRowByRow(format) ? std::numeric_limits<int>::max() : platform::kMaxTallImageHeight))
+        return false;
+    image.height = int(height);
+    return true;
 }
 
 void Report(app::LogState& log, int code, const QString& path, int format, const QString& savedText,
@@ -214,33 +195,19 @@ QString RenderImage5in(app::LogState& log, const ImageWindow& window, std::int32
     {
         RenderScope scope(log, window);
         layout::LogLayout& L = log.layout.format;
-        const int R = L.pixelsPerStep, U = L.trackUnit;
-        const int headerRows = header ? L.imageHeaderRows : 0;
-        start = FitTallImageStart(format, start, end, step, R, headerRows);
-        const int rows = (end - start) / step;
-        const int originY = header ? headerRows * R + L.logAreaTop : 0;
-        const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
-        platform::ImageDescriptor drawn;
-        if (height > platform::kMaxTallImageHeight ||
-            platform::alloctallimage(drawn, std::max(L.logRight, 100 * U), int(height), 24) != platform::IMAGE_OK) {
+        start = FitTallImageStart(format, start, end, step, L.pixelsPerStep, header ? L.imageHeaderRows : 0);
+        BandedImage image = ImageOf(L, (end - start) / step, header, window);
+        if (!FitsItsFormat(image, format, L, header)) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
-            Frame(drawn);
-            f.viewTopDepth = start;
-            const int visibleRows = std::exchange(L.visibleRows, rows);
-            const logview::ViewGeometry g = ImageGeometry(log, start, rows, originY, int(height));
-            std::optional<logview::PaintResult> painted;
-            {
-                platform::Dc dc(drawn.image);
-                painted = logview::DrawImageLog(log, dc, g, ImageDevice(bits), header);
-            }
-            L.visibleRows = visibleRows;
-            if (!painted) {
+            path = ImageFolder(log) + ImageFileName(f.wellName, start, end, ImageScale::FiveInch, format);
+            LogImageOutput out({path, format, image.width, image.height, bits, scope.Dpi300(), compression != 0});
+            const std::optional<int> drawn = DrawLogImageInBands(log, out, image, start, bits, header);
+            if (!drawn) {
                 platform::MessageBox(QStringLiteral("Memory Allocation Error"), kError);
                 return {};
             }
-            path = ImageFolder(log) + ImageFileName(f.wellName, start, end, ImageScale::FiveInch, format);
-            code = Finish(drawn, bits, path, format, scope.Dpi300(), compression);
+            code = *drawn;
         }
     }
     const QString note = start == asked ? QString()
@@ -272,7 +239,6 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
         RenderScope scope(log, window);
         const layout::LogLayout& L = log.layout.format;
         const int R = L.pixelsPerStep;
-        const int headerRows = header ? L.imageHeaderRows : 0;
         const std::vector<std::int32_t> rowDepths = CompressedRowDepths(scale, range.start, range.end);
         const int rows = int(rowDepths.size());
         // From five records above at the 1in scale, for the mud weights five back.
@@ -288,36 +254,36 @@ QString RenderImage1in2in(app::LogState& log, const ImageWindow& window, std::in
         const int read = wellfile::ReadRecords(f, records, f.dataFileName, (from - f.fileTopDepth) / step, count);
         records.resize(std::size_t(std::max(read, 0)) + 1);
 
-        const int originY = header ? headerRows * R + L.logAreaTop : 0;
-        const long long height = (long long)(rows + kImageExtraRows + headerRows) * R;
-        platform::ImageDescriptor drawn;
-        if (height > platform::kMaxTallImageHeight ||
-            platform::alloctallimage(drawn, L.logRight, int(height), 24) != platform::IMAGE_OK) {
+        BandedImage image = ImageOf(L, rows, header, window);
+        if (!FitsItsFormat(image, format, L, header)) {
             code = platform::IMAGE_NO_MEMORY;
         } else {
-            Frame(drawn);
-            f.viewTopDepth = range.start;
-            logview::ViewGeometry g = ImageGeometry(log, range.start, rows, originY, int(height));
-            g.scaleIndex = 1;  // each row is drawn as its first record
             const logview::Device device = ImageDevice(bits);
-            logview::RateCurveMemory memory = log.view.rateCurve;
-            CompressedImage image{g, device, logview::StripsOf(log), logview::PaintersOf(log)};
-            image.records = records;
-            image.firstDepth = from;
-            image.depthStep = step;
-            image.rowDepths = rowDepths;
-            image.curve.memory = &memory;
-            image.depthColumn = logview::DepthColumnOptionsOf(log);
-            if (header)
-                image.trackTitles = [&log, &image, width = drawn.Width()](platform::Dc& d) {
-                    logview::PaintTrackTitles(log, d, width, image.painters);
-                };
-            {
-                platform::Dc dc(drawn.image);
-                DrawCompressedImage(dc, image);
-            }
+            logview::RateCurveMemory memory;
+            // Each band from the depth line above its first row; each row drawn as its last record.
+            const auto paint = [&](platform::Dc& dc, const ImageBand& b) {
+                const std::int32_t top = b.firstRow == 0 ? range.start : rowDepths[std::size_t(b.firstRow) - 1];
+                f.viewTopDepth = top;
+                logview::ViewGeometry g = ImageGeometry(log, top, b.rowCount, image.originY + b.firstRow * R, image.height);
+                g.scaleIndex = 1;
+                memory = log.view.rateCurve;
+                CompressedImage part{g, device, logview::StripsOf(log), logview::PaintersOf(log)};
+                part.records = records;
+                part.firstDepth = from;
+                part.depthStep = step;
+                part.rowDepths.assign(rowDepths.begin() + b.firstRow, rowDepths.begin() + b.firstRow + b.rowCount);
+                part.curve.memory = &memory;
+                part.depthColumn = logview::DepthColumnOptionsOf(log);
+                if (header && b.top < image.originY)
+                    part.trackTitles = [&log, &part, width = image.width](platform::Dc& d) {
+                        logview::PaintTrackTitles(log, d, width, part.painters);
+                    };
+                DrawCompressedImage(dc, part);
+                return true;
+            };
             path = ImageFolder(log) + ImageFileName(f.wellName, range.start, range.end, scale, format);
-            code = Finish(drawn, bits, path, format, false, compression);
+            LogImageOutput out({path, format, image.width, image.height, bits, false, compression != 0});
+            code = DrawImageInBands(out, image, paint).value_or(platform::IMAGE_NO_MEMORY);
         }
     }
     Report(log, code, path, format, QStringLiteral("FILE HAS BEEN SAVED TO\n%1\n TO SAVE TO ANOTHER LOCATION CLICK OK"),

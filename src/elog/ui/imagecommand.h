@@ -1,6 +1,7 @@
 #pragma once
 // "&Save As Image": the log of an interval drawn into one image at the 5in, 1in or 2in scale, written
 // into "bitmaps/<well>/" of the data folder and then offered for copying elsewhere ("SAVE IMAGE AS").
+// The image is drawn in bands (imagebands.h): a BMP, PNG or TIFF of any length is written as it is drawn.
 // While it draws, the window's paint and idle render wait (ScrollState::renderingImage) and the title
 // band draws the header page (ScrollState::imageRender); the layout, the export's flags and the view
 // top are put back on every path.
@@ -23,6 +24,8 @@ struct ImageWindow {
     QWidget* parent = nullptr;
     std::function<void(int rowHeight)> setLogFormat;
     std::function<void()> buildGridBitmaps;
+    // The most pixels a band of a 5in image holds; 0: kImageBandPixels.
+    long long bandPixels = 0;
 };
 
 // The dialog, the interval, the export.

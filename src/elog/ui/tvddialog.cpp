@@ -13,6 +13,7 @@
 #include "wellfile/datafile.h"
 #include "wellfile/wholefile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 
@@ -340,8 +341,8 @@ void TvdDlg::UpdateTvdFile(float md, float tvd)
     logActive_ = file_.BuildInterval(tvdPath_, interval_) != 0;
 }
 
-// The TVD well takes the well's header, scheme and configuration; the header also goes for sending
-// while drilling.
+// The TVD well takes the well's header, scheme and configuration (its e-log entries naming the TVD
+// well's curve file); the header also goes for sending while drilling.
 void TvdDlg::CopyWellFiles()
 {
     const wellfile::OpenWell& f = log_.well.file;
@@ -350,6 +351,15 @@ void TvdDlg::CopyWellFiles()
         if (!QFileInfo(from).isFile())
             continue;
         const QString to = TvdSidePath(tvdPath_, extension);
+        if (QLatin1String(extension) == QLatin1String(".cfg")) {
+            // The TVD well draws its own curve file, not the well's.
+            QFile in(from);
+            if (in.open(QIODevice::ReadOnly)) {
+                const QByteArray cfg = TvdConfigOf(in.readAll(), log_.well.elogFileName, file_.curvePath);
+                wellfile::WriteWholeFile(to, cfg.constData(), std::size_t(cfg.size()));
+            }
+            continue;
+        }
         wellfile::CopyFileReplacing(from, to);
         if (f.drilling && QLatin1String(extension) == QLatin1String(".hdr"))
             wellfile::CopyFileReplacing(to, f.dataFolder + QStringLiteral("sendfile/") + QFileInfo(to).fileName());

@@ -39,6 +39,10 @@ class Dc {
 public:
     // Draws into `image`, which outlives the Dc; an image that is not RGB32 is converted first.
     explicit Dc(QImage& image);
+    // Draws into `band` the part of a larger picture whose top left is `pageOrigin` of that picture:
+    // drawing takes the picture's coordinates and gives the pixels a Dc over the whole picture gives
+    // there (a band of a printed page, or of a log image too tall to be held whole).
+    Dc(QImage& band, QPoint pageOrigin);
     // Draws on a PDF writer or printer, from the start of its current page.
     explicit Dc(QPaintDevice& device);
     virtual ~Dc();
@@ -155,8 +159,6 @@ private:
         State state;
         Call call;
     };
-    // An image Dc that draws the part of a page at `pageOrigin` (a band being composed).
-    Dc(QImage& band, QPoint pageOrigin);
 
     // Device path: draws the element as vectors, or through a band when it needs a mix or a hatch, and
     // remembers it for later bands (as `replay` when given, else as `call`).

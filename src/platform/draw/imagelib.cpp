@@ -110,46 +110,6 @@ bool EncodeGroup4Tiff(const QImage& image, QByteArray& encoded)
     return !encoded.isEmpty();
 }
 
-// The palette of an image with no more than `limit` colours, and each pixel's index; empty when it has more.
-bool ExactPalette(const QImage& rgb, int limit, QList<QRgb>& palette, QImage& indexed)
-{
-    std::unordered_map<QRgb, int> index;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x) {
-            const QRgb c = line[x] | 0xFF000000u;
-            auto it = index.find(c);
-            if (it == index.end()) {
-                if (int(index.size()) >= limit)
-                    return false;
-                it = index.emplace(c, int(palette.size())).first;
-                palette.push_back(c);
-            }
-            out[x] = uchar(it->second);
-        }
-    }
-    return true;
-}
-
-// The nearest colours of an even cube of `levels` steps a channel.
-void CubePalette(const QImage& rgb, int levels, QList<QRgb>& palette, QImage& indexed)
-{
-    palette.clear();
-    const auto level = [levels](int i) { return levels > 1 ? i * 255 / (levels - 1) : 0; };
-    for (int r = 0; r < levels; ++r)
-        for (int g = 0; g < levels; ++g)
-            for (int b = 0; b < levels; ++b)
-                palette.push_back(qRgb(level(r), level(g), level(b)));
-    const auto nearest = [levels](int v) { return levels > 1 ? (v * (levels - 1) + 127) / 255 : 0; };
-    for (int y = 0; y < rgb.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x)
-            out[x] = uchar((nearest(qRed(line[x])) * levels + nearest(qGreen(line[x]))) * levels + nearest(qBlue(line[x])));
-    }
-}
-
 int GifWrite(GifFileType* gif, const GifByteType* bytes, int length)
 {
     auto* file = static_cast<QSaveFile*>(gif->UserData);
@@ -299,12 +259,62 @@ int convertrgbtopal(int colours, const ImageDescriptor& source, ImageDescriptor&
     QImage indexed(rgb.size(), QImage::Format_Indexed8);
     if (rgb.isNull() || indexed.isNull())
         return IMAGE_NO_MEMORY;
-    QList<QRgb> palette;
-    if (!ExactPalette(rgb, colours, palette, indexed))
-        CubePalette(rgb, int(std::floor(std::cbrt(double(colours)) + 1e-9)), palette, indexed);
-    indexed.setColorTable(palette);
+    PaletteBuilder palette(colours);
+    if (!palette.Map(rgb, 0, rgb.height(), indexed)) {
+        palette.UseCube();
+        palette.Map(rgb, 0, rgb.height(), indexed);
+    }
+    indexed.setColorTable(palette.Colours());
     destination.image = std::move(indexed);
     return IMAGE_OK;
+}
+
+PaletteBuilder::PaletteBuilder(int colours) : limit_(std::clamp(colours, 2, 256)) {}
+
+bool PaletteBuilder::Map(const QImage& rgb, int from, int count, QImage& indexed)
+{
+    const int rows = std::min({count, rgb.height() - from, indexed.height()});
+    if (cube_) {
+        const int levels = levels_;
+        const auto nearest = [levels](int v) { return levels > 1 ? (v * (levels - 1) + 127) / 255 : 0; };
+        for (int y = 0; y < rows; ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(from + y));
+            uchar* out = indexed.scanLine(y);
+            for (int x = 0; x < rgb.width(); ++x)
+                out[x] = uchar((nearest(qRed(line[x])) * levels + nearest(qGreen(line[x]))) * levels + nearest(qBlue(line[x])));
+        }
+        return true;
+    }
+    for (int y = 0; y < rows; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(from + y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb c = line[x] | 0xFF000000u;
+            auto it = index_.find(c);
+            if (it == index_.end()) {
+                if (int(index_.size()) >= limit_)
+                    return false;
+                it = index_.emplace(c, int(colours_.size())).first;
+                colours_.push_back(c);
+            }
+            out[x] = uchar(it->second);
+        }
+    }
+    return true;
+}
+
+void PaletteBuilder::UseCube()
+{
+    cube_ = true;
+    index_.clear();
+    colours_.clear();
+    // The nearest colours of an even cube of `levels` steps a channel.
+    levels_ = int(std::floor(std::cbrt(double(limit_)) + 1e-9));
+    const auto level = [this](int i) { return levels_ > 1 ? i * 255 / (levels_ - 1) : 0; };
+    for (int r = 0; r < levels_; ++r)
+        for (int g = 0; g < levels_; ++g)
+            for (int b = 0; b < levels_; ++b)
+                colours_.push_back(qRgb(level(r), level(g), level(b)));
 }
 
 int savebmp(const QString& fileName, const ImageDescriptor& image, int) { return SaveWithQt(fileName, image, "bmp", -1, -1); }

@@ -10,7 +10,10 @@
 #include "platform/draw/dc.h"
 
 #include <QImage>
+#include <QList>
 #include <QString>
+
+#include <unordered_map>
 
 namespace platform {
 
@@ -68,6 +71,27 @@ int copyimagebits(const ImageDescriptor& source, ImageDescriptor& destination);
 // The `colours`-colour copy of a 24-bit image into an 8-bit one of the same size: an exact palette when
 // the image has no more colours than that, else the nearest colours of an even colour cube.
 int convertrgbtopal(int colours, const ImageDescriptor& source, ImageDescriptor& destination);
+
+// convertrgbtopal's reduction made a part at a time, for an image drawn in bands: the rows are mapped in
+// order onto the exact palette of the colours seen so far while there are no more than `colours`; when
+// Map finds more it returns false, and the whole image is mapped again after UseCube (the colour cube's
+// nearest colours). The palette grows as rows come, so it is complete only after the last row.
+class PaletteBuilder {
+public:
+    explicit PaletteBuilder(int colours);
+    // Maps `count` rows of `rgb` (RGB32) from row `from` into `indexed` (Indexed8 as wide, from its row 0).
+    bool Map(const QImage& rgb, int from, int count, QImage& indexed);
+    void UseCube();
+    bool Cube() const { return cube_; }
+    const QList<QRgb>& Colours() const { return colours_; }
+
+private:
+    int limit_ = 256;
+    bool cube_ = false;
+    int levels_ = 0;
+    std::unordered_map<QRgb, int> index_;
+    QList<QRgb> colours_;
+};
 
 int savebmp(const QString& fileName, const ImageDescriptor& image, int option);
 int savejpg(const QString& fileName, const ImageDescriptor& image, int quality);

@@ -90,7 +90,8 @@ int DrawGasCurves(platform::Dc& dc, const logview::ViewGeometry& g, const logvie
     if (firstRow)
         last = first;
 
-    const std::size_t count = s.totalOnly || (device.imageExport && g.profile != 2) ? 1 : 8;
+    // A log image draws what the screen draws: every curve unless only the total is asked for.
+    const std::size_t count = s.totalOnly ? 1 : 8;
     const int h = int(g.rowHeight * 0.5);
     const platform::Pen oldPen = dc.CurrentPen();
     for (std::size_t i = 0; i < count; ++i)
