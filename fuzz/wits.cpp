@@ -56,8 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at += n;
     }
 
-    engine->resultFile = folder + names[kResult];
-    engine->chromatographFile = folder + names[kChromatograph];
+    wits::WitsGasSettings files = engine->GasSettings();
+    files.resultFile = folder + names[kResult];
+    files.chromatographFile = folder + names[kChromatograph];
+    engine->SetGasSettings(files);
     engine->ReadTgaResultFile();
     engine->ReadChromatographFile();
 
