@@ -62,7 +62,8 @@ void CUSTWITS::ReadResponse(std::uintptr_t, std::intptr_t lParam)
                              0, kCustReceiveSize - 1);
     const std::string_view text(receive_.data(), std::size_t(n));
 
-    polls_.bytesIn = std::int32_t(std::uint32_t(polls_.bytesIn) + std::uint32_t(n));  // wraps after 2 GB, never overflows
+    // Wraps after 2 GB, never overflows.
+    polls_.bytesIn = std::int32_t(std::uint32_t(polls_.bytesIn) + std::uint32_t(n));
     SetLine(15, platform::CFormat("%d", polls_.bytesIn));
     if (n > 0)
         LogTraffic(text);

@@ -7,7 +7,6 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/openwell.h"
-#include "wits/sidefiles.h"
 #include "wits/wits.h"
 
 #include <algorithm>

@@ -100,7 +100,8 @@ void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect)
         break;
     case Effect::PitVolumeFlag:
         if (s.pitVolumeMinimum != 0 || s.pitVolumeMaximum != 0)
-            flags[drilling::kAlarmPitVolume] = beyond(d->live.pitVolume, s.pitVolumeMinimum, s.pitVolumeMaximum) ? 1 : 0;
+            flags[drilling::kAlarmPitVolume] =
+                beyond(d->live.pitVolume, s.pitVolumeMinimum, s.pitVolumeMaximum) ? 1 : 0;
         break;
     case Effect::FlowFlag:
         if (s.flowMinimum != 0 || s.flowMaximum != 0)
@@ -169,7 +170,8 @@ void WriteDepthCorrection(const QString& dataFolder, std::int32_t from, std::int
     const QDateTime now = platform::LocalTime();
     const char* format = done ? " Depth Correction from %d to %d at %02d:%02d"
                               : " Depth Correction failed from %d to %d at %02d:%02d";
-    WriteUnmannedText(dataFolder, now.date(), platform::CFormat(format, from, to, now.time().hour(), now.time().minute()));
+    WriteUnmannedText(dataFolder, now.date(),
+                      platform::CFormat(format, from, to, now.time().hour(), now.time().minute()));
 }
 
 }  // namespace wits

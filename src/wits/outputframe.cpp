@@ -26,11 +26,12 @@ std::string Wits::BuildOutputFrame()
 {
     const bool scaled = gasSettings_.pasonFeed == 1;
     const bool trafficLog = host.Link().trafficLog;
+    const QString& folder = host.Well().dataFolder;
     std::string frame = "&&\r\n";
     if (!host.SendGas() && host.Profile() != kGasAlwaysProfile) {
         frame += "12120\r\n!!\r\n";
         if (trafficLog)
-            LogTraffic(host.Well().dataFolder, platform::LocalTime(), frame + "-OUT-Not sending gas int this mode", true);
+            LogTraffic(folder, platform::LocalTime(), frame + "-OUT-Not sending gas int this mode", true);
         return frame;
     }
 
@@ -62,7 +63,7 @@ std::string Wits::BuildOutputFrame()
     }
     frame += "!!\r\n";
     if (trafficLog)
-        LogTraffic(host.Well().dataFolder, platform::LocalTime(), frame + "-OUT-", true);
+        LogTraffic(folder, platform::LocalTime(), frame + "-OUT-", true);
     return frame;
 }
 

@@ -1,7 +1,6 @@
 #include "wits/wits.h"
 
 #include "drilling/driller.h"
-#include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "drilling/pumpthreads.h"
 #include "gasmon/autogas.h"
@@ -10,7 +9,6 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
-#include "wits/sidefiles.h"
 #include "wits/tenthsdigit.h"
 #include "wits/wits_services.h"
 #include "wits/witsserver.h"

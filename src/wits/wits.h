@@ -200,7 +200,6 @@ private:
     void Item(const WitsItem& item) override;
     void FrameEnd() override;
     void FinishSample(WITSRECORD& s);
-    void UpdateGasWindow();
 
     WitsHost& host;
     WitsConnection connection_;

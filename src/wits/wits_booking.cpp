@@ -137,7 +137,8 @@ bool Wits::StoreDepthStep(float lagDepth)
             *host.LastBookedDepth() = r.depth;
         if (!host.KeepRecordsInMemory())
             UpdateRecordsInMemory(well.allRecords, r, step);
-        DrawBookedRow(host, lagDepth, r.depth, logview::ROW_GAS | (host.CustomTracksDrawn() ? logview::ROW_CUSTOM : 0u));
+        const unsigned parts = logview::ROW_GAS | (host.CustomTracksDrawn() ? logview::ROW_CUSTOM : 0u);
+        DrawBookedRow(host, lagDepth, r.depth, parts);
         link.bookingCounter = std::uint16_t(link.bookingCounter + 2);
     }
 

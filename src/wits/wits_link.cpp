@@ -111,39 +111,43 @@ void Wits::FinishFrame()
 {
     itemsSinceFrameEnd_ = false;
     WitsLinkState& link = host.Link();
-    const float c1 = gas_.gasValues[1];
+    const auto& g = gas_.gasValues;
+    const float c1 = g[1];
     if (WholePart(c1) > WholePart(frames_.lastPublishedC1)) {
-        std::copy_n(gas_.gasValues.begin(), 8, link.gasMaxima.begin());
+        std::copy_n(g.begin(), 8, link.gasMaxima.begin());
         frames_.lastPublishedC1 = c1;
     }
-    if (gasSettings_.ratiosOn && !gasSettings_.fileInputMode && ((link.gasMaxima[1] != c1 && c1 > 0) || frames_.firstFrame))
+    if (gasSettings_.ratiosOn && !gasSettings_.fileInputMode &&
+        ((link.gasMaxima[1] != c1 && c1 > 0) || frames_.firstFrame))
         ComputeGasShares();
 
     const float gasFactor = host.Profile() == 134 ? 0.01f : 1.0f;
-    const float sum5 = gas_.gasValues[1] + gas_.gasValues[2] + gas_.gasValues[3] + gas_.gasValues[4] + gas_.gasValues[5];
+    const float sum5 = g[1] + g[2] + g[3] + g[4] + g[5];
     frames_.componentTotal = int(sum5);
     if (!link.fitMode)
-        frames_.componentTotal = int(float(frames_.componentTotal) + gas_.gasValues[6] + gas_.gasValues[7]);
+        frames_.componentTotal = int(float(frames_.componentTotal) + g[6] + g[7]);
     if (c1 != frames_.lastC1Seen && c1 > 0) {
         ++frames_.cycleCount;
         frames_.lastC1Seen = c1;
     }
     if (gasWindow_) {
-        const std::string line1 =
-            Format("%-3.2f  %-6d  %-6d %-6d  %-5d %-5d  %-5d %-5d   %d", double(gas_.gasValues[0] * gasFactor),
-                   WholePart(gas_.gasValues[1]), WholePart(gas_.gasValues[2]), WholePart(gas_.gasValues[3]), WholePart(gas_.gasValues[4]),
-                   WholePart(gas_.gasValues[5]), WholePart(gas_.gasValues[6]), WholePart(gas_.gasValues[7]), frames_.cycleCount);
-        std::string line2 = Format("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f %.2f  %.2f", frames_.componentTotal, double(gas_.gasShares[1]),
-                                   double(gas_.gasShares[2]), double(gas_.gasShares[3]), double(gas_.gasShares[4]),
-                                   double(gas_.gasShares[5]), double(gas_.gasShares[6]), double(gas_.gasShares[7]));
+        const auto& shares = gas_.gasShares;
+        const std::string line1 = Format("%-3.2f  %-6d  %-6d %-6d  %-5d %-5d  %-5d %-5d   %d", double(g[0] * gasFactor),
+                                         WholePart(g[1]), WholePart(g[2]), WholePart(g[3]), WholePart(g[4]),
+                                         WholePart(g[5]), WholePart(g[6]), WholePart(g[7]), frames_.cycleCount);
+        std::string line2 = Format("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f %.2f  %.2f", frames_.componentTotal,
+                                   double(shares[1]), double(shares[2]), double(shares[3]), double(shares[4]),
+                                   double(shares[5]), double(shares[6]), double(shares[7]));
         // Element i - 1 of the hold buffer; 0 outside it.
         const auto held = [this](int i) {
             return i >= 1 && i <= kHoldBufferSize ? double(hold_.holdBuffer[std::size_t(i - 1)]) : 0.0;
         };
-        if (hold_.holdCount > 0 && hold_.holdNext == 0)
-            line2 = Format("%2.1f %d", held(hold_.holdCount), hold_.holdCount);
-        else if (hold_.holdNext > 0)
-            line2 = Format("%2.1f %d %d %2.1f", held(hold_.holdCount), hold_.holdCount, hold_.holdNext, held(hold_.holdNext));
+        const std::int32_t count = hold_.holdCount;
+        const std::int32_t next = hold_.holdNext;
+        if (count > 0 && next == 0)
+            line2 = Format("%2.1f %d", held(count), count);
+        else if (next > 0)
+            line2 = Format("%2.1f %d %d %2.1f", held(count), count, next, held(next));
         const QString heading = QString::fromLatin1(line1);
         const QString first = QString::fromLatin1(line2);
         gasWindow_->SetHeading(heading);

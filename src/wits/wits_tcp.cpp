@@ -62,10 +62,11 @@ void Close(QTcpSocket*& socket)
 int Wits::ConnectTcpClient()
 {
     CloseTcpClient();
-    const auto& a = connection_.tcpPeer.address;
-    tcpClient_ = Open(connection_.tcpPeer);
+    const TcpPeer& peer = connection_.tcpPeer;
+    const auto& a = peer.address;
+    tcpClient_ = Open(peer);
     if (!tcpClient_) {
-        platform::MessageBox(QString::asprintf("connect failed to port %d ON %d.%d.%d.%d ", int(connection_.tcpPeer.port), a[0], a[1],
+        platform::MessageBox(QString::asprintf("connect failed to port %d ON %d.%d.%d.%d ", int(peer.port), a[0], a[1],
                                                a[2], a[3]),
                              QStringLiteral("CLIENT Connect ERROR"));
         return 0;
@@ -78,11 +79,12 @@ int Wits::ConnectTcpClient()
 int Wits::ConnectLithClient()
 {
     Close(lithClient_);
-    const auto& a = connection_.lithPeer.address;
-    lithClient_ = Open(connection_.lithPeer);
+    const TcpPeer& peer = connection_.lithPeer;
+    const auto& a = peer.address;
+    lithClient_ = Open(peer);
     if (!lithClient_) {
         platform::MessageBox(QString::asprintf("Connect failed to  %d.%d.%d.%d on port %d", a[0], a[1], a[2], a[3],
-                                               int(connection_.lithPeer.port)),
+                                               int(peer.port)),
                              QStringLiteral("CLIENT Connect ERROR"));
         return 0;
     }
@@ -90,7 +92,7 @@ int Wits::ConnectLithClient()
     QTcpSocket* socket = lithClient_;
     QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
     platform::MessageBox(QString::asprintf("Sending Lith  to  %d.%d.%d.%d on Port %d", a[0], a[1], a[2], a[3],
-                                           int(connection_.lithPeer.port)),
+                                           int(peer.port)),
                          QStringLiteral("Connect Success"));
     return 1;
 }

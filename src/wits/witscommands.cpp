@@ -273,7 +273,8 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     serial.baudRate = 9600;
     serial.dataBits = 8;
     c.replyTimeoutMs = kDefaultTimeoutMs;
-    c.customTiming = QFileInfo::exists(platform::FindFileNoCase(log.well.file.currentFolder, QStringLiteral("witsedit.cfg")));
+    c.customTiming =
+        QFileInfo::exists(platform::FindFileNoCase(log.well.file.currentFolder, QStringLiteral("witsedit.cfg")));
 
     const int type = log.engineStatus.gasInstrumentType;
     if (BringsGas(type)) {

@@ -106,7 +106,10 @@ std::vector<wellfile::RECORD>* WitsHost::EntryRecords() const
 CustWitsHost::CustWitsHost(app::LogState& log, const app::WellServices& services) : WitsHost(log, services) {}
 
 bool CustWitsHost::StandardLinkRuns() const { return log_.engines.wits != nullptr; }
-const std::array<float, kWitsOutPatternSize>& CustWitsHost::WitsOutPattern() const { return log_.tables.witsOutTestGas; }
+const std::array<float, kWitsOutPatternSize>& CustWitsHost::WitsOutPattern() const
+{
+    return log_.tables.witsOutTestGas;
+}
 int CustWitsHost::WitsOutPatternLast() const { return log_.tables.witsOutTestGasLast; }
 
 void RepaintBookedRow(logview::LogViewServices& view, app::LogState& log, std::int32_t depth, unsigned parts)

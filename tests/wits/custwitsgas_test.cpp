@@ -201,7 +201,11 @@ TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkSti
     const auto monitor = GasMonitor();
     EditReadings(*monitor, [&](auto& v) { v.record.totalGas = 10; });
     const WitsAlarmEntry& alarm = TotalGasAlarm();
-    EditSettings(*link, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Gas); v.gasMonitorFirst = true; v.thirdFactor = 2.5f; });
+    EditSettings(*link, [&](auto& v) {
+        v.mode = std::int32_t(CustWitsMode::Gas);
+        v.gasMonitorFirst = true;
+        v.thirdFactor = 2.5f;
+    });
     Item(140, "40");
     EXPECT_FLOAT_EQ(s.witsLink.customLinkTotalGas, 100.0f);
     EXPECT_FLOAT_EQ(monitor->Readings().record.totalGas, 100.0f);

@@ -41,7 +41,10 @@ protected:
         WitsAlarmHost alarmHost;
         alarmHost.dataFolder = [] { return TestDir(); };
         engine = std::make_unique<Wits>(host, alarmHost);
-        EditGasSettings(*engine, [&](auto& v) { v.chromatographFile = TestDir() + "sri/run.chr"; v.resultFile = TestDir() + "sri/Strativ_TGA.res"; });
+        EditGasSettings(*engine, [&](auto& v) {
+            v.chromatographFile = TestDir() + "sri/run.chr";
+            v.resultFile = TestDir() + "sri/Strativ_TGA.res";
+        });
         QDir().mkpath(TestDir() + "sri");
     }
     // The rig answers the frame sent: a hole depth counts it as good.
@@ -192,7 +195,8 @@ TEST_F(WitsTick, TheResultFileGivesTheTotalGasAndTheChromatographFileTheComponen
     engine->ReadChromatographFile();
     EXPECT_FLOAT_EQ(link.gasMaxima[3], 50.0f);
     EXPECT_FLOAT_EQ(engine->Gas().gasValues[3], 0.0f);
-    testing_support::WriteBytes(engine->GasSettings().chromatographFile, QByteArray("RUN\nC1 x 0\nC2 x 300\nNC5 x 9\n"));
+    testing_support::WriteBytes(engine->GasSettings().chromatographFile,
+                                QByteArray("RUN\nC1 x 0\nC2 x 300\nNC5 x 9\n"));
     engine->ReadChromatographFile();
     for (int i = 1; i <= 7; ++i)
         EXPECT_FLOAT_EQ(engine->Gas().gasValues[std::size_t(i)], 0.0f) << i;
@@ -203,7 +207,8 @@ TEST_F(WitsTick, ResultFilesOfTheWrongSizeAreDeletedUnread)
     Start();
     EditGasSettings(*engine, [&](auto& v) { v.fileInputMode = true; });
     EditGas(*engine, [&](auto& v) { v.gasValues = {}; v.gasValues[0] = 5; v.gasValues[1] = 77; });
-    testing_support::WriteBytes(engine->GasSettings().chromatographFile, "RUN\nC1 x 1500\n" + QByteArray(1025 - 14, ' '));
+    testing_support::WriteBytes(engine->GasSettings().chromatographFile,
+                                "RUN\nC1 x 1500\n" + QByteArray(1025 - 14, ' '));
     engine->EvTimer();
     EXPECT_FALSE(QFile::exists(engine->GasSettings().chromatographFile));
     EXPECT_FLOAT_EQ(engine->Gas().gasValues[1], 77.0f);
