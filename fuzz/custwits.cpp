@@ -10,7 +10,7 @@
 #include "wits/custwits.h"
 #include "wits/dailyfile.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 
 #include <algorithm>
 #include <memory>

@@ -14,7 +14,7 @@
 #include "wits/framereader.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 
 #include <algorithm>
 #include <memory>

@@ -23,7 +23,7 @@
 #include "wits/dailyfile.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 #include "wits/witsserver.h"
 
 #include <QCoreApplication>

@@ -20,7 +20,7 @@
 #include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
 #include "wits/witsdisplay.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 #include "wits/witsrecord.h"
 
 #include <array>

@@ -14,7 +14,7 @@
 #include "wits/linkcommon.h"
 #include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 #include "wits/witsrecord.h"
 #include "wits/witsstate.h"
 
