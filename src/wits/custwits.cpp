@@ -192,7 +192,7 @@ std::string CUSTWITS::BuildWitsOutFrame()
     if (polls_.patternCalls == 1 || polls_.patternCalls % 10 == 0) {
         ++polls_.patternIndex;
         polls_.patternValues = {totalGas,          totalGas * 0.75f,  totalGas * 0.5f, totalGas * 0.25f,
-                         totalGas * 0.125f, totalGas * 0.075f, 0.0f,            0.0f};
+                                totalGas * 0.125f, totalGas * 0.075f, 0.0f,            0.0f};
     }
     if (polls_.patternIndex > last)
         polls_.patternIndex = 0;

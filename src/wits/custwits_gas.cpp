@@ -85,7 +85,6 @@ void CUSTWITS::TotalGasFirstPass(std::string_view text)
     }
     const float total = value * settings_.thirdFactor;
     state.customLinkTotalGas = total;
-    host.Link().customLinkTotalGas = total;
     host.Gas()->RaiseTotalGasPeak(total);
     SetLine(kCustTotalGasText, platform::CFormat("%d", TruncInt(double(total))));
 }
