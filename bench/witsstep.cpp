@@ -86,8 +86,12 @@ void BM_WitsFrameToDrawnRow(benchmark::State& st)
     const app::WellServices services;
     wits::WitsHost host(s, services);
     wits::Wits engine(host, wits::MakeWitsAlarmHost(s));
-    engine.firstFrame = false;
-    engine.trackedDepth = well.fileBottomDepth;
+    wits::WitsFrames frames = engine.Frames();
+    frames.firstFrame = false;
+    engine.SetFrames(frames);
+    wits::WitsDepth depth = engine.Depth();
+    depth.trackedDepth = well.fileBottomDepth;
+    engine.SetDepth(depth);
     wits::FrameReader reader(engine);
     QDir().mkpath(platform::JoinPath(well.dataFolder, QStringLiteral("wits")));
 
@@ -155,8 +159,10 @@ void BM_BookWitsStep(benchmark::State& st)
     wits::WitsHost host(s, services);
     host.repaintRow = [&demo](std::int32_t depth, unsigned parts) { wits::RepaintBookedRow(demo.view, *demo.state, depth, parts); };
     wits::Wits engine(host, wits::MakeWitsAlarmHost(s));
-    engine.firstHalf = {0, 40, 10, 5, 2, 1};
-    engine.secondHalf = {0, 60, 15, 8, 3, 2};
+    wits::WitsGas halves = engine.Gas();
+    halves.firstHalf = {0, 40, 10, 5, 2, 1};
+    halves.secondHalf = {0, 60, 15, 8, 3, 2};
+    engine.SetGas(halves);
 
     std::int32_t lag = well.fileTopDepth + have + 10;
     const auto book = [&] {

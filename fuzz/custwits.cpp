@@ -10,7 +10,7 @@
 #include "wits/custwits.h"
 #include "wits/dailyfile.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 
 #include <algorithm>
 #include <memory>
@@ -44,11 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wits::WitsAlarmHost alarmHost;
     alarmHost.dataFolder = [folder] { return folder; };
     wits::CUSTWITS custom(host, alarmHost);
-    custom.mode = settings % 4;  // the modes that parse answers
-    custom.trackDepth = (settings & 0x04) != 0;
-    custom.gasMonitorFirst = (settings & 0x08) != 0;
-    custom.hwAttenuator = (settings & 0x10) != 0 ? 2.0f : 1.0f;
-    custom.trackedDepth = 1040;
+    wits::CustWitsSettings linkSettings = custom.Settings();
+    linkSettings.mode = settings % 4;  // the modes that parse answers
+    linkSettings.trackDepth = (settings & 0x04) != 0;
+    linkSettings.gasMonitorFirst = (settings & 0x08) != 0;
+    linkSettings.hwAttenuator = (settings & 0x10) != 0 ? 2.0f : 1.0f;
+    custom.SetSettings(linkSettings);
+    wits::CustWitsDepth depth = custom.Depth();
+    depth.trackedDepth = 1040;
+    custom.SetDepth(depth);
 
     // Reads of 1 to 999 characters, the lengths following the text's own bytes.
     for (std::size_t at = 0, i = 0; at < text.size(); ++i) {

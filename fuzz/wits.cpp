@@ -14,7 +14,7 @@
 #include "wits/framereader.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 
 #include <algorithm>
 #include <memory>
@@ -56,8 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at += n;
     }
 
-    engine->resultFile = folder + names[kResult];
-    engine->chromatographFile = folder + names[kChromatograph];
+    wits::WitsGasSettings files = engine->GasSettings();
+    files.resultFile = folder + names[kResult];
+    files.chromatographFile = folder + names[kChromatograph];
+    engine->SetGasSettings(files);
     engine->ReadTgaResultFile();
     engine->ReadChromatographFile();
 

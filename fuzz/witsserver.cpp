@@ -23,7 +23,7 @@
 #include "wits/dailyfile.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 #include "wits/witsserver.h"
 
 #include <QCoreApplication>
@@ -153,9 +153,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     alarmHost.dataFolder = [folder] { return folder; };
     {
         auto engine = std::make_unique<wits::Wits>(host, alarmHost);
-        engine->tcpOn = true;
-        engine->tcpServer = true;
-        engine->tcpPeer.port = 0;  // a port the system picks, on loopback only
+        wits::WitsConnection listening = engine->Connection();
+        listening.tcpOn = true;
+        listening.tcpServer = true;
+        listening.tcpPeer.port = 0;  // a port the system picks, on loopback only
+        engine->SetConnection(listening);
         if (!engine->StartWitsServer() || !engine->Server())
             return 0;
         Script script(*engine, *engine->Server());

@@ -31,7 +31,7 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.witsNewData = log.engines.wits && log.engines.wits->NewData();
     w.witsCustomCopy = log.drilling.timedCustomCopy;
     w.customLinkOn = log.engines.custWits != nullptr;
-    w.customLinkDepth = log.engines.custWits && log.engines.custWits->trackDepth;
+    w.customLinkDepth = log.engines.custWits && log.engines.custWits->Settings().trackDepth;
     w.copyOut = log.well.file.copyOut;
     w.copyOutInterval = log.well.config.copyOptions.liveUpdateInterval;
     w.customLas = log.well.config.autoCreateLas != 0;

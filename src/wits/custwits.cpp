@@ -29,12 +29,10 @@ constexpr float kNoMonitorGas = 0.1f;      // the total gas polled without a gas
 
 CUSTWITS::CUSTWITS(CustWitsHost& h, WitsAlarmHost alarmHost) : host(h)
 {
-    Refresh();
-    if (host.link) {
-        host.link->customLinkTotalGas = 0;
-        host.link->lastBitDepth = 0;
-        host.link->lastHoleDepth = 0;
-    }
+    WitsLinkState& link = host.Link();
+    link.customLinkTotalGas = 0;
+    link.lastBitDepth = 0;
+    link.lastHoleDepth = 0;
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
     samples_.SetFinish([this](WITSRECORD& s) { FinishSample(s); });
     samples_.SetWriter([this](const WITSRECORD* block, int count) {
@@ -45,48 +43,34 @@ CUSTWITS::CUSTWITS(CustWitsHost& h, WitsAlarmHost alarmHost) : host(h)
 
 CUSTWITS::~CUSTWITS() { FlushSamples(); }
 
-void CUSTWITS::Refresh()
-{
-    if (host.refresh)
-        host.refresh(host);
-}
+void CUSTWITS::SetGasWindow(std::unique_ptr<gasmon::GasDisplay> window) { gasWindow_ = std::move(window); }
 
 WITSRECORD& CUSTWITS::Sample() { return samples_.Fill(platform::LocalTime()); }
-
-float CUSTWITS::WitsPercent() const { return goodPolls / std::max(polls, 1.0f) * 100.0f; }
 
 void CUSTWITS::SetLine(int line, std::string text)
 {
     if (line >= 0 && line < kDisplayLines)
-        displayLines[std::size_t(line)] = DisplayLine(std::move(text));
-}
-
-void CUSTWITS::CountGoodPoll()
-{
-    if (holeDepthCounted)
-        return;
-    goodPolls += 1;
-    holeDepthCounted = true;
+        lines_[std::size_t(line)] = DisplayLine(std::move(text));
 }
 
 void CUSTWITS::ReadResponse(std::uintptr_t, std::intptr_t lParam)
 {
-    Refresh();
     // The read leaves room for the terminating NUL: what does not fit comes with the next notice.
-    receive.fill('\0');
+    receive_.fill('\0');
     const auto length = std::uint16_t(lParam & 0xFFFF);
-    const int n = std::clamp(platform::ReadTransparentResponse(linkHandle, length, receive.data(), kCustReceiveSize - 1),
+    const int n = std::clamp(platform::ReadTransparentResponse(handle_, length, receive_.data(), kCustReceiveSize - 1),
                              0, kCustReceiveSize - 1);
-    const std::string_view text(receive.data(), std::size_t(n));
+    const std::string_view text(receive_.data(), std::size_t(n));
 
-    bytesIn = std::int32_t(std::uint32_t(bytesIn) + std::uint32_t(n));  // wraps after 2 GB, never overflows
-    SetLine(15, platform::CFormat("%d", bytesIn));
+    // Wraps after 2 GB, never overflows.
+    polls_.bytesIn = std::int32_t(std::uint32_t(polls_.bytesIn) + std::uint32_t(n));
+    SetLine(15, platform::CFormat("%d", polls_.bytesIn));
     if (n > 0)
         LogTraffic(text);
     if (Mode() != CustWitsMode::WitsOut) {
         ParseItems(text);
-        if (dataWindow)
-            dataWindow->UpdateValues(displayLines, false);
+        if (dataWindow_)
+            dataWindow_->UpdateValues(lines_, false);
     }
     reply_.Replied();
 }
@@ -114,11 +98,10 @@ void CUSTWITS::FrameEnd()
 
 void CUSTWITS::DriveStatus()
 {
-    Refresh();
     itemsSinceFrameEnd_ = false;
     const WITSRECORD& s = samples_.Current();
-    if (samples_.Open() && trackDepth && s.bitDepth > 0)
-        DriveDrillingStatus(host.driller, s, kCustomBottomRule);
+    if (samples_.Open() && settings_.trackDepth && s.bitDepth > 0)
+        DriveDrillingStatus(host.Driller(), s, kCustomBottomRule);
 }
 
 void CUSTWITS::EndFrame()
@@ -129,20 +112,19 @@ void CUSTWITS::EndFrame()
 
 void CUSTWITS::FinishSample(WITSRECORD& s)
 {
-    Refresh();
-    if (polls > 0)
-        s.witsPercent = goodPolls / polls * 100.0f;
-    if (const drilling::Driller* d = host.driller) {
+    if (polls_.percent.exchanges > 0)
+        s.witsPercent = polls_.percent.Percent();
+    if (const drilling::Driller* d = host.Driller()) {
         s.rop = float(d->rate);
         s.lagDepth = std::int32_t(TruncInt(d->lagDepth) & 0xFFFF);
     }
-    if (const gasmon::AutoGas* gas = host.gas) {
+    if (const gasmon::AutoGas* gas = host.Gas()) {
         s.totalGas = gas->Readings().currentTotalGas;
         s.gasMonitorValue = std::uint16_t(TruncInt(gas->Readings().secondReading));
     }
     const float bit = s.bitDepth;
-    const bool followBit = (!host.unmannedUnit && Mode() == CustWitsMode::Pason) || Mode() == CustWitsMode::Other;
-    if (followBit && bit > 0 && s.holeDepth < bit && float(trackedDepth) <= bit)
+    const bool followBit = (!host.UnmannedUnit() && Mode() == CustWitsMode::Pason) || Mode() == CustWitsMode::Other;
+    if (followBit && bit > 0 && s.holeDepth < bit && float(depth_.trackedDepth) <= bit)
         s.holeDepth = bit;
 }
 
@@ -150,43 +132,37 @@ void CUSTWITS::KeepPercent()
 {
     // The percent of this window's polls, answered or not: a silent device lowers it.
     const float percent = WitsPercent();
-    PublishWitsPercent(percent, host.driller, *alarms_);
+    PublishWitsPercent(percent, host.Driller(), *alarms_);
     SetLine(7, platform::CFormat("%2.1f", double(percent)));
 }
 
 void CUSTWITS::SendOutput()
 {
-    Refresh();
     samples_.SlotCheck(platform::LocalTime());  // a slot passed without more items: its sample is closed
     const std::int64_t now = platform::SteadyMs();
-    if (!reply_.Ready(now, replyTimeoutMs))
+    if (!reply_.Ready(now, settings_.replyTimeoutMs))
         return;  // no answer in time makes it ready: the poll counted without a good one
     std::string text = Mode() == CustWitsMode::WitsOut ? BuildWitsOutFrame() : BuildOutputFrame();
-    const bool percentKept = polls > 0;
+    const bool percentKept = polls_.percent.exchanges > 0;
     if (percentKept)
         KeepPercent();
-    if (polls == float(kCustPollWindow)) {
-        polls = 1;
-        goodPolls = 0;
-    } else {
-        polls += 1;
-    }
+    polls_.percent.Next();
     if (Mode() == CustWitsMode::Bloodhound)
         text = kStartToken;
-    bytesOut = std::int32_t(std::uint32_t(bytesOut) + std::uint32_t(text.size()));
-    SetLine(16, platform::CFormat("%d", bytesOut));
-    if (dataWindow)
-        dataWindow->UpdateValues(displayLines, percentKept);
+    polls_.bytesOut = std::int32_t(std::uint32_t(polls_.bytesOut) + std::uint32_t(text.size()));
+    SetLine(16, platform::CFormat("%d", polls_.bytesOut));
+    if (dataWindow_)
+        dataWindow_->UpdateValues(lines_, percentKept);
 
     // A new poll: its answer may count as good once, however the device cuts it.
-    holeDepthCounted = false;
-    reply_.Send(linkHandle, text, now);
+    polls_.percent.counted = false;
+    reply_.Send(handle_, text, now);
 }
 
 std::string CUSTWITS::BuildOutputFrame() const
 {
-    const float lagDepth = host.driller ? host.driller->lagDepth : 0.0f;
-    const float totalGas = host.gas ? host.gas->Readings().currentTotalGas : kNoMonitorGas;
+    const float lagDepth = host.Driller() ? host.Driller()->lagDepth : 0.0f;
+    const float totalGas = host.Gas() ? host.Gas()->Readings().currentTotalGas : kNoMonitorGas;
     std::string frame = "&&\r\n";
     frame += platform::CFormat("0139%4.2f\r\n", double(lagDepth));
     frame += platform::CFormat("0140%5.2f\r\n", double(totalGas));
@@ -196,11 +172,10 @@ std::string CUSTWITS::BuildOutputFrame() const
 
 std::string CUSTWITS::BuildWitsOutFrame()
 {
-    Refresh();
     std::string frame = "&&\r\n";
-    if (host.standardLinkRuns) {
-        const float bit = host.link->lastBitDepth;
-        const float hole = host.link->lastHoleDepth;
+    if (host.StandardLinkRuns()) {
+        const float bit = host.Link().lastBitDepth;
+        const float hole = host.Link().lastHoleDepth;
         frame += platform::CFormat("0108%.2f\r\n", double(bit));
         frame += platform::CFormat("0110%.2f\r\n", double(hole));
         frame += "!!\r\n";
@@ -210,30 +185,30 @@ std::string CUSTWITS::BuildWitsOutFrame()
     }
     // The test pattern: the total gas moves through the pattern; the components follow it on the first
     // and every tenth frame.
-    const int last = std::clamp(host.witsOutPatternLast, 0, kWitsOutPatternSize - 1);
-    patternIndex = std::clamp(patternIndex, 0, last);
-    const float totalGas = host.witsOutPattern[std::size_t(patternIndex)];
-    ++patternCalls;
-    if (patternCalls == 1 || patternCalls % 10 == 0) {
-        ++patternIndex;
-        patternValues = {totalGas,          totalGas * 0.75f,  totalGas * 0.5f, totalGas * 0.25f,
-                         totalGas * 0.125f, totalGas * 0.075f, 0.0f,            0.0f};
+    const int last = std::clamp(host.WitsOutPatternLast(), 0, kWitsOutPatternSize - 1);
+    polls_.patternIndex = std::clamp(polls_.patternIndex, 0, last);
+    const float totalGas = host.WitsOutPattern()[std::size_t(polls_.patternIndex)];
+    ++polls_.patternCalls;
+    if (polls_.patternCalls == 1 || polls_.patternCalls % 10 == 0) {
+        ++polls_.patternIndex;
+        polls_.patternValues = {totalGas,          totalGas * 0.75f,  totalGas * 0.5f, totalGas * 0.25f,
+                                totalGas * 0.125f, totalGas * 0.075f, 0.0f,            0.0f};
     }
-    if (patternIndex > last)
-        patternIndex = 0;
-    const std::int32_t depth = host.well->fileBottomDepth;
+    if (polls_.patternIndex > last)
+        polls_.patternIndex = 0;
+    const std::int32_t depth = host.Well().fileBottomDepth;
     frame += platform::CFormat("0108%d\r\n", depth);
     frame += platform::CFormat("0110%d\r\n", depth);
     frame += platform::CFormat("0140%d\r\n", TruncInt(totalGas));
     for (int i = 0; i < 6; ++i)
-        frame += platform::CFormat("%d%d\r\n", 1212 + i, TruncInt(patternValues[std::size_t(i + 1)]));
+        frame += platform::CFormat("%d%d\r\n", 1212 + i, TruncInt(polls_.patternValues[std::size_t(i + 1)]));
     frame += "12222.5\r\n!!\r\n";
     return frame;
 }
 
 void CUSTWITS::LogTraffic(std::string_view text) const
 {
-    LogCustomTraffic(host.well->dataFolder, platform::LocalTime(), text);
+    LogCustomTraffic(host.Well().dataFolder, platform::LocalTime(), text);
 }
 
 }  // namespace wits

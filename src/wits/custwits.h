@@ -9,18 +9,18 @@
 // link keeps the share of its polls answered with a hole depth (its WITS percent) and its own alarm
 // table.
 //
-// Everything runs on the GUI thread. What the link works on is handed to it in a CustWitsHost, brought
-// up to date before each call; the link's commands (custwitscommands.h) make, connect and own it.
-#include "gasmon/gasrecord.h"
-#include "platform/modbus.h"
+// Everything runs on the GUI thread. What the link works on is handed to it in a CustWitsHost; its own
+// state is kept in value groups (wits/custwitsstate.h) that the calls below hand out. The link's
+// commands (custwitscommands.h) make, connect and own it.
 #include "wits/custwits_gas.h"
+#include "wits/custwitsstate.h"
 #include "wits/framereader.h"
 #include "wits/itemtable.h"
 #include "wits/linkcommon.h"
 #include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
 #include "wits/witsdisplay.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 #include "wits/witsrecord.h"
 
 #include <array>
@@ -47,20 +47,18 @@ enum class CustWitsMode : std::int32_t {
 constexpr int kCustSamplesPerBlock = 10;   // samples per write of the daily file
 constexpr int kCustReceiveSize = 1000;     // the receive buffer; a read takes at most 999 characters
 constexpr int kCustFrameSize = 1024;       // an outgoing frame is at most this long
-constexpr int kCustPollWindow = 50;        // polls per window of the WITS percent
-constexpr int kCustDefaultIntervalMs = 4000;
-constexpr int kCustDefaultTimeoutMs = 2500;
 constexpr int kWitsOutPatternSize = 20;
 
-// What the custom link reads besides the groups of the standard link's host.
-struct CustWitsHost : WitsHost {
-    // The standard host of `log`, with these values also taken before each call.
+// What the custom link reads besides the values of the standard link's host.
+class CustWitsHost : public WitsHost {
+public:
+    // The standard host of `log`.
     CustWitsHost(app::LogState& log, const app::WellServices& services);
 
-    bool standardLinkRuns = false;  // the standard engine exists: "Wits Out" sends its depths
+    bool StandardLinkRuns() const;  // the standard engine exists: "Wits Out" sends its depths
     // The "Wits Out" test pattern of total gas values and its highest index (the main window's table).
-    std::array<float, kWitsOutPatternSize> witsOutPattern{};
-    int witsOutPatternLast = kWitsOutPatternSize - 1;
+    const std::array<float, kWitsOutPatternSize>& WitsOutPattern() const;
+    int WitsOutPatternLast() const;
 };
 
 class CUSTWITS final : public FrameSink {
@@ -121,80 +119,41 @@ public:
     // The gas window's lines of the mode (empty outside the gas modes).
     CustGasLines GasWindowLines() const;
 
-    CustWitsMode Mode() const { return CustWitsMode(mode); }
-    bool GasMode() const { return mode == 2 || mode == 3; }
+    CustWitsMode Mode() const { return CustWitsMode(settings_.mode); }
+    bool GasMode() const { return settings_.mode == 2 || settings_.mode == 3; }
     // The sample the items arriving now fill (one per 6-second slot).
     WITSRECORD& Sample();
     WitsAlarms& Alarms() { return *alarms_; }
-    float WitsPercent() const;
+    float WitsPercent() const { return polls_.percent.Percent(); }
 
-    CustWitsHost& host;
+    // ---- The port and the windows (the commands open and close them) ----
+    std::uint32_t Handle() const { return handle_; }
+    void SetHandle(std::uint32_t handle) { handle_ = handle; }
+    // The read buffer; a read leaves its last byte for the terminating NUL.
+    const std::array<char, kCustReceiveSize>& ReceiveBuffer() const { return receive_; }
+    WitsDisplay* DataWindow() const { return dataWindow_.get(); }
+    void SetDataWindow(std::unique_ptr<WitsDisplay> window) { dataWindow_ = std::move(window); }
+    gasmon::GasDisplay* GasWindow() const { return gasWindow_.get(); }
+    void SetGasWindow(std::unique_ptr<gasmon::GasDisplay> window);
+    // The data window's texts.
+    const DisplayLines& Lines() const { return lines_; }
+    void SetLines(const DisplayLines& lines) { lines_ = lines; }
 
-    // ---- Connection ----
-    platform::SerialSettings serial{};
-    std::uint32_t linkHandle = 0;  // 0 while not connected
-    int comPort = 1;
-    int timerInterval = kCustDefaultIntervalMs;  // ms of timer 8
-    int replyTimeoutMs = kCustDefaultTimeoutMs;  // "Time Out"
-    std::int32_t mode = 0;                       // CustWitsMode
-    bool trackDepth = false;                     // "Track Depth"
-    bool trackChromat = false;                   // "Track Chromat": the gas window in every mode
-    bool gasMonitorFirst = false;                // 0140 is not total gas while a gas monitor runs
-    float hwAttenuator = 1.0f;                   // "HW Attenuator"
-    float thirdFactor = 1.0f;                    // the record's third factor
-    std::unique_ptr<WitsDisplay> dataWindow;
-    std::unique_ptr<gasmon::GasDisplay> gasWindow;
-
-    // ---- Polls ----
-    float polls = 0;              // polls in the current window of up to 50
-    float goodPolls = 0;          // of them, answered with a hole depth (or a total gas in the gas modes)
-    bool holeDepthCounted = false;  // the current answer counted as a good poll already
-    std::int32_t bytesIn = 0;
-    std::int32_t bytesOut = 0;
-    std::array<char, kCustReceiveSize> receive{};
-    // The "Wits Out" test pattern: the index into the pattern and the frames built from it.
-    std::int32_t patternIndex = 0;
-    std::int32_t patternCalls = 0;
-    std::array<float, 8> patternValues{};  // total gas, C1, C2, C3, iC4, nC4, two zeros
-
-    // ---- The data window ----
-    DisplayLines displayLines;
-
-    // ---- Depth ----
-    std::int32_t trackedDepth = 0;  // whole unit reached by the hole as the link tracks it
-    std::int32_t torqueMaximum = 0;
-
-    // ---- Gas (the gas items fill these) ----
-    // Total gas, then C1, C2, C3, iC4, nC4, iC5, nC5 as last received.
-    std::array<float, 8> gasValues{};
-    // The step gas table: the step's total-gas maximum, then C1, C2, C3, iC4, nC4, iC5 and one more;
-    // booked at the lag depth and cleared by StoreDepthStep.
-    std::array<float, 8> stepGas{};
-    // Each component over the component sum; entry 0 is always 1.
-    std::array<float, 8> componentRatios{1.0f, 0, 0, 0, 0, 0, 0, 0};
-    bool componentUpdate = false;     // a new component set came with the current item
-    std::int32_t componentSets = 0;   // component sets received
-    std::int32_t item0101 = 1;        // last value of item 0101
-    bool stepStored = false;          // set by each booking at the lag depth
-    // Total gas, C1, C2, C3, iC4, nC4, iC5 of the data file's last record, taken at connect.
-    std::array<float, 7> testGas{};
-    gasmon::GASRECORD gasRecord{};    // appended to the well's gas file at each booking
-    std::string gasLine;              // the first line last shown in the gas window
-
-    // ---- Gamma ----
-    bool gammaSeen = false;
-    bool gammaPending = true;
-    float gammaValue = 0;
-    std::int32_t gammaSlot = 0;
-    float gammaDepth = 0;
+    // ---- The state, by groups (tests set up a case with the setters) ----
+    const CustWitsSettings& Settings() const { return settings_; }
+    void SetSettings(const CustWitsSettings& s) { settings_ = s; }
+    const CustWitsPolls& Polls() const { return polls_; }
+    void SetPolls(const CustWitsPolls& p) { polls_ = p; }
+    const CustWitsGas& Gas() const { return gas_; }
+    void SetGas(const CustWitsGas& g) { gas_ = g; }
+    const CustWitsDepth& Depth() const { return depth_; }
+    void SetDepth(const CustWitsDepth& d) { depth_ = d; }
 
 private:
     void Item(const WitsItem& item) override;
     void FrameEnd() override;
-    void Refresh();
     void SetLine(int line, std::string text);
     void FeedAlarm(int channel, double value);
-    void CountGoodPoll();
     void KeepPercent();
     void DriveStatus();
     void FinishSample(WITSRECORD& s);
@@ -209,6 +168,17 @@ private:
     void GasItem(int item, std::string_view text);
     void UpdateComponentRatios();
     void ShowGasLines();
+
+    CustWitsHost& host;
+    CustWitsSettings settings_;
+    CustWitsPolls polls_;
+    CustWitsGas gas_;
+    CustWitsDepth depth_;
+    std::uint32_t handle_ = 0;  // 0 while not connected
+    std::array<char, kCustReceiveSize> receive_{};
+    std::unique_ptr<WitsDisplay> dataWindow_;
+    std::unique_ptr<gasmon::GasDisplay> gasWindow_;
+    DisplayLines lines_;
 
     FrameReader reader_{*this};
     SampleBuffer samples_{kCustSamplesPerBlock};

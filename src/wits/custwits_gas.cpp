@@ -74,64 +74,63 @@ void CUSTWITS::ProcessGasItem(int item, std::string_view value)
 void CUSTWITS::TotalGasFirstPass(std::string_view text)
 {
     const float value = platform::LeadingFloat(text);
-    WitsLinkState& state = *host.link;
-    float& maximum = stepGas[0];
-    if (!host.gas || !gasMonitorFirst) {
-        gasValues[0] = std::max(value, 0.0f);
-        maximum = std::max({maximum, gasValues[0], 0.0f});
+    WitsLinkState& state = host.Link();
+    float& maximum = gas_.stepGas[0];
+    if (!host.Gas() || !settings_.gasMonitorFirst) {
+        gas_.gasValues[0] = std::max(value, 0.0f);
+        maximum = std::max({maximum, gas_.gasValues[0], 0.0f});
         SetLine(kCustTotalGasText, platform::CFormat("%5.2f", double(maximum)));
         FeedAlarm(kTotalGasChannel, double(value));
         return;
     }
-    const float total = value * thirdFactor;
+    const float total = value * settings_.thirdFactor;
     state.customLinkTotalGas = total;
-    host.customLinkTotalGas = total;
-    host.gas->RaiseTotalGasPeak(total);
+    host.Gas()->RaiseTotalGasPeak(total);
     SetLine(kCustTotalGasText, platform::CFormat("%d", TruncInt(double(total))));
 }
 
 void CUSTWITS::LagDepthItem(std::int32_t lagDepth)
 {
-    drilling::Driller* d = host.driller;
-    if (host.profile != kProfileTestGasScaled || !host.link->lagFromWits || !d)
+    drilling::Driller* d = host.Driller();
+    if (host.Profile() != kProfileTestGasScaled || !host.Link().lagFromWits || !d)
         return;
     d->lagDepth = float(lagDepth);
     if (host.showLagStatus)
         host.showLagStatus(lagDepth);
     if (lagDepth % 2 == 0) {
-        if (!stepStored) {
+        if (!gas_.stepStored) {
             StoreDepthStep();
-            stepStored = true;
+            gas_.stepStored = true;
         }
     } else {
-        stepStored = false;
+        gas_.stepStored = false;
     }
 }
 
 void CUSTWITS::GasItem(int item, std::string_view text)
 {
-    std::array<float, 8>& step = stepGas;
+    std::array<float, 8>& step = gas_.stepGas;
     if (item >= kItemC1 && item <= kItemIC5) {
         const auto i = std::size_t(item - kItemC1 + 1);
         float v = platform::LeadingFloat(text);
-        if (host.profile == kProfileTestGasScaled)
-            v = v * kTestGasPart * testGas[i];
-        gasValues[i] = v;
+        if (host.Profile() == kProfileTestGasScaled)
+            v = v * kTestGasPart * gas_.testGas[i];
+        gas_.gasValues[i] = v;
         if (item != kItemC1)
             step[i] = v;  // C1 goes there with its component set (item 1216)
-        if (item == kItemNC4 && step[1] != gasValues[1]) {
-            componentUpdate = true;
-            ++componentSets;
-            step[1] = gasValues[1];
+        if (item == kItemNC4 && step[1] != gas_.gasValues[1]) {
+            gas_.componentUpdate = true;
+            ++gas_.componentSets;
+            step[1] = gas_.gasValues[1];
         }
     } else if (item == kItem0101) {
-        item0101 = platform::LeadingInt(text);
+        gas_.item0101 = platform::LeadingInt(text);
     } else if (item == kItemTotalGas) {
-        gasValues[0] = platform::LeadingFloat(text) * hwAttenuator;
-        step[0] = std::max(step[0], gasValues[0]);
+        gas_.gasValues[0] = platform::LeadingFloat(text) * settings_.hwAttenuator;
+        step[0] = std::max(step[0], gas_.gasValues[0]);
         if (step[0] < 0)
             step[0] = 0;
-        CountGoodPoll();
+        polls_.percent.CountGood();
         SetLine(kCustTotalGasText, platform::CFormat("%5.2f", double(step[0])));
     }
     UpdateComponentRatios();
@@ -140,45 +139,45 @@ void CUSTWITS::GasItem(int item, std::string_view text)
 
 void CUSTWITS::UpdateComponentRatios()
 {
-    const float sum = gasValues[1] + gasValues[2] + gasValues[3] + gasValues[4] + gasValues[5];
-    if (componentUpdate && sum > 0) {
+    const float sum = gas_.gasValues[1] + gas_.gasValues[2] + gas_.gasValues[3] + gas_.gasValues[4] + gas_.gasValues[5];
+    if (gas_.componentUpdate && sum > 0) {
         for (int i = 1; i <= kRatioComponents; ++i) {
             const auto k = std::size_t(i);
-            const float v = gasValues[k];
+            const float v = gas_.gasValues[k];
             // The gas record's floats from 52: C1 to iC5, then nC5 at 76.
             if (i < kRatioComponents)
-                gasRecord.components[i - 1] = v;
+                gas_.gasRecord.components[i - 1] = v;
             else
-                gasRecord.sampleTotalGas = v;
-            if (host.gas)
-                host.gas->SetBookedGas(i, v);
+                gas_.gasRecord.sampleTotalGas = v;
+            if (host.Gas())
+                host.Gas()->SetBookedGas(i, v);
             const float ratio = v / sum;
-            gasRecord.fractions[i - 1] = ratio;
-            componentRatios[k] = ratio;
+            gas_.gasRecord.fractions[i - 1] = ratio;
+            gas_.componentRatios[k] = ratio;
             // Only the link's own copy is capped: the gas file keeps the ratio as it came.
             if (Mode() == CustWitsMode::Bloodhound && v > 0 && ratio >= 1.0f)
-                componentRatios[k] = kRatioCap;
+                gas_.componentRatios[k] = kRatioCap;
         }
     }
-    componentRatios[0] = 1.0f;
+    gas_.componentRatios[0] = 1.0f;
 }
 
 CustGasLines CUSTWITS::GasWindowLines() const
 {
-    const auto& g = gasValues;
-    const auto& r = componentRatios;
+    const auto& g = gas_.gasValues;
+    const auto& r = gas_.componentRatios;
     const int sum = TruncInt(double(g[1] + g[2] + g[3] + g[4] + g[5]));
     CustGasLines lines;
     if (Mode() == CustWitsMode::Bloodhound) {
         lines.first = platform::CFormat("%-5d%-5d %-5d%-5d %-4d %-4d   %-4d ", Whole(g[0]), Whole(g[1]), Whole(g[2]),
-                                        Whole(g[3]), Whole(g[4]), Whole(g[5]), item0101);
+                                        Whole(g[3]), Whole(g[4]), Whole(g[5]), gas_.item0101);
         lines.second = platform::CFormat("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f ", sum, double(r[1]), double(r[2]),
                                          double(r[3]), double(r[4]), double(r[5]));
     } else if (Mode() == CustWitsMode::Gas) {
         // The float after the components is never set by the link: it shows 0.0.
         lines.first = platform::CFormat("%-4d  %-4d %-4d %-4d  %-4d  %-4d %-4d %-2.1f   %d", Whole(g[0]), Whole(g[1]),
                                         Whole(g[2]), Whole(g[3]), Whole(g[4]), Whole(g[5]), Whole(g[6]), 0.0,
-                                        componentSets);
+                                        gas_.componentSets);
         lines.second = platform::CFormat("%-d  %-.2f %-.2f  %-.2f %.2f  %.2f  %.2f", sum, double(r[1]), double(r[2]),
                                          double(r[3]), double(r[4]), double(r[5]), double(r[6]));
     }
@@ -187,23 +186,22 @@ CustGasLines CUSTWITS::GasWindowLines() const
 
 void CUSTWITS::ShowGasLines()
 {
-    if (!gasWindow)
+    if (!gasWindow_)
         return;
     CustGasLines lines = GasWindowLines();
-    gasLine = lines.first;
+    gas_.gasLine = lines.first;
     const QString heading = QString::fromLatin1(lines.first);
     const QString second = QString::fromLatin1(lines.second);
-    gasWindow->SetHeading(heading);
-    gasWindow->SetLines(&second, nullptr, nullptr, nullptr);
+    gasWindow_->SetHeading(heading);
+    gasWindow_->SetLines(&second, nullptr, nullptr, nullptr);
 }
 
 bool CUSTWITS::StoreDepthStep()
 {
-    Refresh();
-    if (!host.driller)
+    if (!host.Driller())
         return false;
-    const float lagDepth = host.driller->lagDepth;
-    wellfile::OpenWell& well = *host.well;
+    const float lagDepth = host.Driller()->lagDepth;
+    wellfile::OpenWell& well = host.Well();
     // Above the gas start depth (or no number): nothing, and the step's gas waits for the next booking.
     const double lag = lagDepth;
     if (!(lag >= double(well.lagDepth)))
@@ -223,19 +221,19 @@ bool CUSTWITS::StoreDepthStep()
     RECORD& r = buffer[kLagRecordInRun];
     bool written = false;
     if (have > kLagRecordInRun && r.depth != 0) {
-        r.gas[wellfile::GAS_TG] = stepGas[0];
+        r.gas[wellfile::GAS_TG] = gas_.stepGas[0];
         for (int i = 1; i <= kRatioComponents; ++i)
-            r.gas[i] = stepGas[0] * componentRatios[std::size_t(i)];
-        if (host.gas)
+            r.gas[i] = gas_.stepGas[0] * gas_.componentRatios[std::size_t(i)];
+        if (host.Gas())
             for (int i = 0; i <= kRatioComponents; ++i)
-                host.gas->SetBookedGas(i, r.gas[i]);
+                host.Gas()->SetBookedGas(i, r.gas[i]);
 
         // A running entry writes its records back on "Done": its copy of the record gets the booked gas
         // too, but the gas entry's, whose typing it is.
-        if (host.entryRecords) {
+        if (host.EntryRecords()) {
             if (std::int64_t(r.depth) <= std::int64_t(well.fileTopDepth) + kFirstUnitsUnbooked)
                 return false;
-            if (RECORD* typed = EntryRecordOf(*host.entryRecords, r.depth, step); typed && !host.gasEntryOpen)
+            if (RECORD* typed = EntryRecordOf(*host.EntryRecords(), r.depth, step); typed && !host.GasEntryOpen())
                 std::copy_n(r.gas, kBookedFloats, typed->gas);
         }
         // Written before the row is drawn: the row is drawn from the file.
@@ -245,10 +243,10 @@ bool CUSTWITS::StoreDepthStep()
             DrawBookedRow(host, lagDepth, r.depth, logview::ROW_GAS);
     }
 
-    gasRecord.totalGas = stepGas[0];
+    gas_.gasRecord.totalGas = gas_.stepGas[0];
     AppendGasRecord(lagDepth);
-    stepGas.fill(0);
-    stepStored = true;
+    gas_.stepGas.fill(0);
+    gas_.stepStored = true;
     return written;
 }
 
@@ -257,15 +255,15 @@ void CUSTWITS::TakeLagDepth(float lagDepth, int digit, std::int32_t bottomDepth)
     if (!(lagDepth > 0))
         return;
     if (digit >= 5)
-        stepStored = false;
-    else if (lagDepth <= float(bottomDepth) && !stepStored)
+        gas_.stepStored = false;
+    else if (lagDepth <= float(bottomDepth) && !gas_.stepStored)
         StoreDepthStep();
 }
 
 bool CUSTWITS::AppendGasRecord(float lagDepth)
 {
-    const wellfile::OpenWell& well = *host.well;
-    return wits::AppendGasRecord(well.dataFolder, well.wellName, gasRecord, lagDepth, well.fileBottomDepth);
+    const wellfile::OpenWell& well = host.Well();
+    return wits::AppendGasRecord(well.dataFolder, well.wellName, gas_.gasRecord, lagDepth, well.fileBottomDepth);
 }
 
 }  // namespace wits

@@ -7,7 +7,6 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/openwell.h"
-#include "wits/sidefiles.h"
 #include "wits/wits.h"
 
 #include <algorithm>
@@ -78,9 +77,8 @@ void CUSTWITS::FeedAlarm(int channel, double value)
 
 void CUSTWITS::ProcessItem(std::string_view code, std::string_view value)
 {
-    Refresh();
     const int item = platform::LeadingInt(code);
-    componentUpdate = false;
+    gas_.componentUpdate = false;
     StageOne(item, value);
     ProcessGasItem(item, value);
 }
@@ -89,9 +87,9 @@ void CUSTWITS::StageOne(int item, std::string_view value)
 {
     if (NoEffect(item))
         return;
-    if ((item == 108 || item == 110) && !trackDepth)
+    if ((item == 108 || item == 110) && !settings_.trackDepth)
         return;
-    if (item == 125 && host.link->gasOverWits)
+    if (item == 125 && host.Link().gasOverWits)
         return;
 
     ItemRow row;
@@ -134,7 +132,7 @@ void CUSTWITS::StageOne(int item, std::string_view value)
 
     StoreField(row, Sample(), v);
     const double stored = row.sampleOffset >= 0 ? ReadField(row, Sample()) : v;
-    if (drilling::Driller* d = host.driller) {
+    if (drilling::Driller* d = host.Driller()) {
         if (row.live == Live::Same)
             StoreField(row, d->live, stored);
         else if (row.live == Live::Larger)
@@ -149,10 +147,10 @@ void CUSTWITS::StageOne(int item, std::string_view value)
 
 void CUSTWITS::ApplyEffect(int item, const ItemRow& row, double value)
 {
-    drilling::Driller* d = host.driller;
-    WitsLinkState& link = *host.link;
+    drilling::Driller* d = host.Driller();
+    WitsLinkState& link = host.Link();
     if (item == 118 || item == 119) {
-        torqueMaximum = std::max(torqueMaximum, TruncInt(value));
+        depth_.torqueMaximum = std::max(depth_.torqueMaximum, TruncInt(value));
         return;
     }
     switch (row.effect) {
@@ -170,8 +168,8 @@ void CUSTWITS::ApplyEffect(int item, const ItemRow& row, double value)
         break;
     case Effect::PumpRate:
         // No rate into the lag settings: only the stroke threads' interval follows the pump.
-        if (host.strokesCounted && link.pumpRatesFromWits && host.pumps)
-            host.pumps->SetRate(row.pump, float(value));
+        if (host.StrokesCounted() && link.pumpRatesFromWits && host.Pumps())
+            host.Pumps()->SetRate(row.pump, float(value));
         break;
     case Effect::Item0142:
         if (d)
@@ -182,12 +180,12 @@ void CUSTWITS::ApplyEffect(int item, const ItemRow& row, double value)
             d->item0145[0] = d->item0145[1] = float(value);
         break;
     case Effect::GammaDepth:
-        gammaPending = false;
+        depth_.gammaPending = false;
         if (link.gammaSensorOffset <= 0) {
-            gammaDepth = float(value);
+            depth_.gammaDepth = float(value);
             if (link.mwdDisplay)
-                SetLine(14, platform::CFormat("%-.1f", double(gammaDepth)));
-            CountGoodPoll();
+                SetLine(14, platform::CFormat("%-.1f", double(depth_.gammaDepth)));
+            polls_.percent.CountGood();
         }
         break;
     case Effect::Gamma:
@@ -200,70 +198,52 @@ void CUSTWITS::ApplyEffect(int item, const ItemRow& row, double value)
 
 void CUSTWITS::SetGamma(double value)
 {
-    const WitsLinkState& link = *host.link;
-    gammaValue = float(value);
-    gammaSeen = gammaSeen || gammaValue > 0;
-    gammaPending = false;
+    const WitsLinkState& link = host.Link();
+    depth_.gammaValue = float(value);
+    depth_.gammaSeen = depth_.gammaSeen || depth_.gammaValue > 0;
+    depth_.gammaPending = false;
     if (link.mwdDisplay)
         SetLine(13, platform::CFormat("%-5d", int(Sample().gamma)));
     if (link.gammaSensorOffset > 0) {
-        gammaDepth = float(host.well->fileBottomDepth) - link.gammaSensorOffset;
+        depth_.gammaDepth = float(host.Well().fileBottomDepth) - link.gammaSensorOffset;
         if (link.mwdDisplay)
-            SetLine(14, platform::CFormat("%-.1f", double(gammaDepth)));
-        if (drilling::Driller* d = host.driller) {
-            d->gammaSlots[0] = gammaValue;
+            SetLine(14, platform::CFormat("%-.1f", double(depth_.gammaDepth)));
+        if (drilling::Driller* d = host.Driller()) {
+            d->gammaSlots[0] = depth_.gammaValue;
             d->gammaStep = kGammaStep;
         }
-        CountGoodPoll();
+        polls_.percent.CountGood();
     }
 }
 
 void CUSTWITS::TrackDepth(float holeDepth)
 {
-    drilling::Driller* d = host.driller;
-    WitsLinkState& link = *host.link;
-    const wellfile::OpenWell& well = *host.well;
+    drilling::Driller* d = host.Driller();
+    WitsLinkState& link = host.Link();
+    const wellfile::OpenWell& well = host.Well();
 
-    if (holeDepth > 0)
-        CountGoodPoll();
-    polls = std::max(polls, 1.0f);
-    const float percent = WitsPercent();
-    if (d)
-        d->live.witsPercent = percent;
-    SetLine(7, platform::CFormat("%2.1f", double(percent)));
-    if (d)
-        SetWitsPercentFlag(*d, d->live.witsPercent);
-    link.holeDepth = holeDepth;
-    const std::int32_t hole = TruncInt(link.holeDepth);
-    // Downward the tracked depth follows at once; upward only through the steps below.
-    if (!host.unmannedUnit && link.holeDepth > 0 && (float(trackedDepth) > link.holeDepth || trackedDepth == 0))
-        trackedDepth = hole;
+    SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(polls_.percent, holeDepth, d))));
+    const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
+    std::int32_t& tracked = depth_.trackedDepth;
+    FollowShallowerHole(tracked, link, host.UnmannedUnit());
 
     const float bitDepth = Sample().bitDepth;
-    if (host.unmannedUnit && host.profile == kCorrectionProfile && bitDepth > 0 && bitDepth == holeDepth) {
+    if (host.UnmannedUnit() && host.Profile() == kCorrectionProfile && bitDepth > 0 && bitDepth == holeDepth) {
         // The bit on bottom: the next unit is a step, any other change corrects the file's depth.
         const std::int32_t depth = TruncInt(holeDepth);
-        if (depth != trackedDepth) {
-            if (std::int64_t(depth) == std::int64_t(trackedDepth) + 1) {
-                if (d)
-                    d->MarkStep(drilling::StepSource::Wits);
+        if (depth != tracked) {
+            if (std::int64_t(depth) == std::int64_t(tracked) + 1) {
                 // The step is owed already: the next answer at this depth marks none.
-                trackedDepth = depth;
+                StepToHole(d, tracked, depth);
             } else {
                 if (host.correctFileDepth)
                     host.correctFileDepth(depth);
-                const QDateTime now = platform::LocalTime();
-                WriteUnmannedText(well.dataFolder, now.date(),
-                                  platform::CFormat(" Depth Correction from %d to %d at %02d:%02d", trackedDepth, depth,
-                                                    now.time().hour(), now.time().minute()));
-                trackedDepth = well.fileBottomDepth;
+                WriteDepthCorrection(well.dataFolder, tracked, depth, true);
+                tracked = well.fileBottomDepth;
             }
         }
-    } else if (hole > trackedDepth) {
-        // A jump of several units marks one step: a single bad sample never appends many records.
-        if (d)
-            d->MarkStep(drilling::StepSource::Wits);
-        trackedDepth = hole;
+    } else if (hole > tracked) {
+        StepToHole(d, tracked, hole);
     }
     if (host.showDepthStatus)
         host.showDepthStatus();

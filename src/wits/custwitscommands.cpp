@@ -116,64 +116,70 @@ void CustWitsCommands::CmCustomWits(app::LogState& log)
 
 int CustWitsCommands::Connect(app::LogState& log, CUSTWITS& link)
 {
-    link.trackedDepth = log.well.file.fileBottomDepth;
+    CustWitsDepth depth = link.Depth();
+    depth.trackedDepth = log.well.file.fileBottomDepth;
+    link.SetDepth(depth);
     gasmon::GASMONCFG gas{};
     gasmon::ReadGasmonCfg(log, gas);  // nothing of it is used, but a missing file is written with defaults
     CUSTWITSCFG settings{};
     ReadCustWitsConfig(log.well.file.dataFolder, settings);
 
-    link.hwAttenuator = settings.hotWireAttenuator;
-    link.thirdFactor = settings.thirdFactor;
+    CustWitsSettings s = link.Settings();
+    s.hwAttenuator = settings.hotWireAttenuator;
+    s.thirdFactor = settings.thirdFactor;
     // A mode off the list (a record from elsewhere) polls as "Standard Wits Other".
     const std::int32_t mode = settings.connectionMode;
-    link.mode = mode >= 0 && mode <= kLastMode ? mode : std::int32_t(CustWitsMode::Other);
-    link.trackDepth = settings.trackDepth != 0;
-    link.trackChromat = settings.trackChromat != 0;
-    link.gasMonitorFirst = settings.gasMonitorFirst != 0;
-    link.comPort = settings.comPort;
+    s.mode = mode >= 0 && mode <= kLastMode ? mode : std::int32_t(CustWitsMode::Other);
+    s.trackDepth = settings.trackDepth != 0;
+    s.trackChromat = settings.trackChromat != 0;
+    s.gasMonitorFirst = settings.gasMonitorFirst != 0;
+    s.comPort = settings.comPort;
     const auto timeout = std::uint16_t(settings.replyTimeoutMs & 0xFFFF);
-    link.replyTimeoutMs = timeout > 0 ? timeout : kCustDefaultTimeoutMs;
-    link.timerInterval = CustWitsInterval(settings.intervalSeconds);
-    link.serial = platform::SerialSettings{};
-    link.serial.baudRate = CustWitsBaudRate(settings.baudIndex);
-    link.serial.dataBits = 8;
+    s.replyTimeoutMs = timeout > 0 ? timeout : kCustDefaultTimeoutMs;
+    s.timerInterval = CustWitsInterval(settings.intervalSeconds);
+    s.serial = platform::SerialSettings{};
+    s.serial.baudRate = CustWitsBaudRate(settings.baudIndex);
+    s.serial.dataBits = 8;
+    link.SetSettings(s);
     if (const std::unique_ptr<wellfile::RECORD> last =
-            wellfile::ReadLastRecord(log.well.file, log.well.file.dataFileName))
-        std::copy_n(std::begin(last->testGas), std::min(std::size(last->testGas), link.testGas.size()),
-                    link.testGas.begin());
+            wellfile::ReadLastRecord(log.well.file, log.well.file.dataFileName)) {
+        CustWitsGas g = link.Gas();
+        std::copy_n(std::begin(last->testGas), std::min(std::size(last->testGas), g.testGas.size()), g.testGas.begin());
+        link.SetGas(g);
+    }
 
     const std::uint32_t handle = link.Mode() == CustWitsMode::Pason
-                                     ? platform::ConnectPasonASCII(link.comPort, link.replyTimeoutMs, link.serial)
-                                     : platform::ConnectASCII(link.comPort, link.replyTimeoutMs, link.serial);
+                                     ? platform::ConnectPasonASCII(s.comPort, s.replyTimeoutMs, s.serial)
+                                     : platform::ConnectASCII(s.comPort, s.replyTimeoutMs, s.serial);
     if (handle == 0 || handle == 0xFFFFFFFFu) {
         platform::MessageBox(
-            QStringLiteral("Connection to Com %1 failed\nPort May be in use by another process").arg(link.comPort),
+            QStringLiteral("Connection to Com %1 failed\nPort May be in use by another process").arg(s.comPort),
             QStringLiteral("Wits Connect failed "));
-        link.linkHandle = 0;
+        link.SetHandle(0);
         return 0;
     }
     if (const int error = platform::HookRspNotification(handle, log.window, kCustWitsDataMessage, 0)) {
         platform::MessageBox(QStringLiteral("Error %1 CUSTWITS hook failed").arg(error), QString());
         platform::CloseConnection(handle);
-        link.linkHandle = 0;
+        link.SetHandle(0);
         return 0;
     }
-    link.linkHandle = handle;
+    link.SetHandle(handle);
     link.ReplyRead();
     link.NewSender();
 
     if (log.timers)
-        log.timers->SetTimer(kOutputTimer, link.timerInterval);
+        log.timers->SetTimer(kOutputTimer, s.timerInterval);
     if (window_.makeDataWindow) {
-        link.dataWindow = window_.makeDataWindow(log, 0, settings);
-        if (link.dataWindow)
-            link.dataWindow->ShowAt(log.layout.format.rate.left + 20, log.env.screenHeight - 200);
+        link.SetDataWindow(window_.makeDataWindow(log, 0, settings));
+        if (WitsDisplay* data = link.DataWindow())
+            data->ShowAt(log.layout.format.rate.left + 20, log.env.screenHeight - 200);
     }
     log.witsLink.windowsOpen = true;
-    if ((link.GasMode() || link.trackChromat) && !link.gasWindow && window_.makeGasWindow) {
-        link.gasWindow = window_.makeGasWindow(log, QStringLiteral("StrativM CUSTWITS Gas Monitor"));
-        if (link.gasWindow)
-            link.gasWindow->ShowAt(log.layout.format.gas.left, link.gasWindow->Top() + kGasWindowDrop);
+    if ((link.GasMode() || s.trackChromat) && !link.GasWindow() && window_.makeGasWindow) {
+        link.SetGasWindow(window_.makeGasWindow(log, QStringLiteral("StrativM CUSTWITS Gas Monitor")));
+        if (gasmon::GasDisplay* gasWindow = link.GasWindow())
+            gasWindow->ShowAt(log.layout.format.gas.left, gasWindow->Top() + kGasWindowDrop);
     }
     link.SendOutput();
     return 1;
@@ -184,11 +190,11 @@ int CustWitsCommands::Disconnect(app::LogState& log, CUSTWITS& link)
     link.FlushSamples();  // the unfinished block is written before the link goes
     if (log.timers)
         log.timers->KillTimer(kOutputTimer);
-    link.gasWindow.reset();
-    if (link.linkHandle)
-        platform::CloseConnection(link.linkHandle);
-    link.linkHandle = 0;
-    link.dataWindow.reset();
+    link.SetGasWindow(nullptr);
+    if (link.Handle())
+        platform::CloseConnection(link.Handle());
+    link.SetHandle(0);
+    link.SetDataWindow(nullptr);
     // The standard link's windows stay while it runs.
     log.witsLink.windowsOpen = log.engines.wits != nullptr;
     return 1;

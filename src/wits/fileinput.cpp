@@ -53,36 +53,34 @@ std::vector<std::string_view> RunLines(std::string_view text, std::size_t limit 
 
 void Wits::ReadTgaResultFile()
 {
-    Refresh();
-    if (const std::optional<std::string> text = TakeUpperText(resultFile, kResultFileLimit)) {
+    if (const std::optional<std::string> text = TakeUpperText(gasSettings_.resultFile, kResultFileLimit)) {
         const std::vector<std::string_view> lines = RunLines(*text, kResultTextLimit);
         if (lines.size() > 1) {
             const float total = std::max(gasmon::ParseColumn(lines[1], 4, kGasLimit, 0.0f), 0.0f);
-            gasValues[0] = total;
-            float& live = host.link->gasMaxima[0];
+            gas_.gasValues[0] = total;
+            float& live = host.Link().gasMaxima[0];
             if (live < total)
                 live = total;
         }
     }
-    if (QFileInfo::exists(chromatographFile))
+    if (QFileInfo::exists(gasSettings_.chromatographFile))
         ReadChromatographFile();
 }
 
 void Wits::ReadChromatographFile()
 {
-    Refresh();
-    if (!QFileInfo::exists(chromatographFile))
+    if (!QFileInfo::exists(gasSettings_.chromatographFile))
         return;
-    const std::optional<std::string> text = TakeUpperText(chromatographFile, kChromatographFileLimit);
+    const std::optional<std::string> text = TakeUpperText(gasSettings_.chromatographFile, kChromatographFileLimit);
     if (!text)
         return;
     // The components are those of this file alone; the total gas stays.
-    std::fill(gasValues.begin() + 1, gasValues.begin() + 8, 0.0f);
+    std::fill(gas_.gasValues.begin() + 1, gas_.gasValues.begin() + 8, 0.0f);
     const std::vector<std::string_view> lines = RunLines(*text);
     if (lines.empty())
         return;
 
-    WitsLinkState& link = *host.link;
+    WitsLinkState& link = host.Link();
     std::string logText;
     bool newValue = false;
     std::size_t index = 1;
@@ -94,17 +92,17 @@ void Wits::ReadChromatographFile()
                                         [line](const char* name) { return line.find(name) != std::string_view::npos; });
         if (named != kFileNames.end())
             index = std::size_t(named - kFileNames.begin());
-        gasValues[index] = std::max(v, 0.0f);
+        gas_.gasValues[index] = std::max(v, 0.0f);
         link.gasMaxima[index] = v;
         link.liveValues2[index] = v;
         if (v > 0 && index > 0)
             newValue = true;
-        logText += platform::CFormat("%s =%-5.0f", kLogNames[index], double(gasValues[index]));
+        logText += platform::CFormat("%s =%-5.0f", kLogNames[index], double(gas_.gasValues[index]));
     }
     // Without C1 the heavier components are noise.
-    if (gasValues[1] == 0)
-        std::fill(gasValues.begin() + 2, gasValues.begin() + 8, 0.0f);
-    std::copy(gasValues.begin() + 1, gasValues.begin() + 8, componentsToSend.begin());
+    if (gas_.gasValues[1] == 0)
+        std::fill(gas_.gasValues.begin() + 2, gas_.gasValues.begin() + 8, 0.0f);
+    std::copy(gas_.gasValues.begin() + 1, gas_.gasValues.begin() + 8, gas_.componentsToSend.begin());
     if (newValue) {
         ComputeGasShares();
         AppendLagLog(logText);
@@ -113,17 +111,16 @@ void Wits::ReadChromatographFile()
 
 void Wits::AppendLagLog(std::string_view text)
 {
-    Refresh();
     const QDateTime now = platform::LocalTime();
     const QDate date = now.date();
     const QTime time = now.time();
-    const float lagDepth = host.driller ? host.driller->lagDepth : 0.0f;
-    std::string line = platform::CFormat("TGA =%d  ", TruncInt(gasValues[0]));
+    const float lagDepth = host.Driller() ? host.Driller()->lagDepth : 0.0f;
+    std::string line = platform::CFormat("TGA =%d  ", TruncInt(gas_.gasValues[0]));
     line += text;
     line += platform::CFormat("@%d-%02d-%02d_%02d:%02d:%02d lag to %d", date.month(), date.day(), date.year() - 2000,
                               time.hour(), time.minute(), time.second(), TruncInt(lagDepth));
     line += "\n\r";
-    const wellfile::OpenWell& well = *host.well;
+    const wellfile::OpenWell& well = host.Well();
     gasmon::AppendToLog(platform::JoinPath(well.dataFolder, well.wellName + QStringLiteral("-sri.txt")),
                         QByteArray::fromStdString(line));
 }

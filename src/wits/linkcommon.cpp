@@ -1,8 +1,16 @@
 #include "wits/linkcommon.h"
 
 #include "drilling/driller.h"
+#include "drilling/logalarm.h"
 #include "drilling/logtime.h"
+#include "platform/services.h"
+#include "platform/text.h"
 #include "platform/textlink.h"
+#include "wits/sidefiles.h"
+#include "wits/witsalarms.h"
+#include "wits/witslink.h"
+
+#include <algorithm>
 
 namespace wits {
 
@@ -54,6 +62,116 @@ void ReplyWait::Send(std::uint32_t handle, std::string_view text, std::int64_t n
     waiting_ = true;
     sentAtMs_ = nowMs;
     platform::WriteTransparentString(handle, std::uint16_t(text.size()), text.data());
+}
+
+// A limit of 0 is not set. Only the limits set are tested: a pit volume or a flow with only its low
+// limit set is out of range below it, never above an unset high limit.
+void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms)
+{
+    if (d)
+        d->live.witsPercent = percent;
+    alarms.Feed(kWitsPercentChannel, percent, WitsLimits::Inclusive);
+    if (d)
+        SetWitsPercentFlag(*d, percent);
+}
+
+void SetWitsPercentFlag(drilling::Driller& d, float percent)
+{
+    if (!d.alarms)
+        return;
+    const std::int32_t minimum = d.alarms->settings.witsPercentLimit;
+    if (minimum != 0)
+        d.alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > percent ? 1 : 0;
+}
+
+void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect)
+{
+    if (!d || !d->alarms)
+        return;
+    const drilling::AlarmSettings& s = d->alarms->settings;
+    auto& flags = d->alarms->flags;
+    const auto beyond = [](double v, std::int32_t low, std::int32_t high) {
+        return (low != 0 && v < double(low)) || (high != 0 && v > double(high));
+    };
+    switch (effect) {
+    case Effect::CasingFlag:
+        if (s.casingLimit != 0)
+            flags[drilling::kAlarmCasing] = double(d->live.casingPressure) >= double(s.casingLimit) ? 1 : 0;
+        break;
+    case Effect::PitVolumeFlag:
+        if (s.pitVolumeMinimum != 0 || s.pitVolumeMaximum != 0)
+            flags[drilling::kAlarmPitVolume] =
+                beyond(d->live.pitVolume, s.pitVolumeMinimum, s.pitVolumeMaximum) ? 1 : 0;
+        break;
+    case Effect::FlowFlag:
+        if (s.flowMinimum != 0 || s.flowMaximum != 0)
+            flags[drilling::kAlarmFlow] = beyond(d->live.flow, s.flowMinimum, s.flowMaximum) ? 1 : 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void LinkPercent::CountGood()
+{
+    if (counted)
+        return;
+    good += 1;
+    counted = true;
+}
+
+float LinkPercent::Percent() const { return good / std::max(exchanges, 1.0f) * 100.0f; }
+
+void LinkPercent::Next()
+{
+    constexpr float kWindow = 50;
+    if (exchanges == kWindow) {
+        exchanges = 1;
+        good = 0;
+    } else {
+        exchanges += 1;
+    }
+}
+
+float CountHoleDepth(LinkPercent& percent, float holeDepth, drilling::Driller* d)
+{
+    if (holeDepth > 0)
+        percent.CountGood();
+    percent.exchanges = std::max(percent.exchanges, 1.0f);
+    const float p = percent.Percent();
+    if (d)
+        d->live.witsPercent = p;
+    return p;
+}
+
+std::int32_t TakeHoleDepth(WitsLinkState& link, drilling::Driller* d, float holeDepth)
+{
+    if (d)
+        SetWitsPercentFlag(*d, d->live.witsPercent);
+    link.holeDepth = holeDepth;
+    return TruncInt(link.holeDepth);
+}
+
+void FollowShallowerHole(std::int32_t& tracked, const WitsLinkState& link, bool unmannedUnit)
+{
+    if (!unmannedUnit && link.holeDepth > 0 && (float(tracked) > link.holeDepth || tracked == 0))
+        tracked = TruncInt(link.holeDepth);
+}
+
+void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole)
+{
+    if (d)
+        d->MarkStep(drilling::StepSource::Wits);
+    tracked = hole;
+}
+
+void WriteDepthCorrection(const QString& dataFolder, std::int32_t from, std::int32_t to, bool done)
+{
+    const QDateTime now = platform::LocalTime();
+    const char* format = done ? " Depth Correction from %d to %d at %02d:%02d"
+                              : " Depth Correction failed from %d to %d at %02d:%02d";
+    WriteUnmannedText(dataFolder, now.date(),
+                      platform::CFormat(format, from, to, now.time().hour(), now.time().minute()));
 }
 
 }  // namespace wits

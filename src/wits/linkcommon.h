@@ -1,7 +1,11 @@
 #pragma once
 // What the standard and the custom WITS links do alike: the drilling status from a sample's depths and
-// pumps, and the exchange of a poll and its reply on the serial line.
+// pumps, the exchange of a poll and its reply on the serial line, the WITS percent of the exchanges and
+// the tracking of the hole depth.
+#include "wits/itemtable.h"
 #include "wits/witsrecord.h"
+
+#include <QString>
 
 #include <cstdint>
 #include <string_view>
@@ -11,6 +15,8 @@ class Driller;
 }
 
 namespace wits {
+
+class WitsAlarms;
 
 // How a link reads on and off bottom and circulation from a sample. The bit at least `onBottomGap`
 // above the hole's bottom is on bottom; more than `offBottomGap` above it, off bottom (between the two
@@ -46,5 +52,49 @@ private:
     bool waiting_ = false;
     std::int64_t sentAtMs_ = 0;
 };
+
+// The share of a link's exchanges (frames or polls) that brought good data, kept over windows of 50.
+struct LinkPercent {
+    float exchanges = 0;   // in the current window
+    float good = 0;        // of them, those that brought good data
+    bool counted = false;  // the current exchange counted as good already
+    // The current exchange brought good data: it counts once, however its reply is cut.
+    void CountGood();
+    // The percent of good exchanges (of at least one).
+    float Percent() const;
+    // One more exchange: the 50th starts the counts again at 1 and 0.
+    void Next();
+};
+
+struct WitsLinkState;
+
+// The drilling alarm's WITS-percent flag: set while `percent` is below the alarm settings' minimum (a
+// minimum of 0 leaves it as it is).
+void SetWitsPercentFlag(drilling::Driller& d, float percent);
+// A link's WITS percent of its counted frames or polls: into the driller's live record, the "WITS
+// PERCENT" channel of the link's `alarms` (a percent on its low limit is low already) and the drilling
+// alarm's flag.
+void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms);
+// The drilling alarm's flag of a casing-pressure, pit-volume or flow item from the driller's live record
+// and its alarm limits.
+void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect);
+
+// ---- The hole depth as both links track it ----
+// A hole-depth item counts its exchange as good when it brings a depth; the percent (of at least one
+// exchange) goes into the driller's live record and is returned for the data window.
+float CountHoleDepth(LinkPercent& percent, float holeDepth, drilling::Driller* d);
+// The hole depth of an item into the window's values, with the driller's WITS-low flag from its live
+// percent; returns the hole's whole unit.
+std::int32_t TakeHoleDepth(WitsLinkState& link, drilling::Driller* d, float holeDepth);
+// The tracked depth (the whole unit the hole reached as the link sees it) follows a shallower hole at
+// once and takes the first depth; deeper only by the steps the link marks. Not with the unmanned unit,
+// whose file depth is corrected instead.
+void FollowShallowerHole(std::int32_t& tracked, const WitsLinkState& link, bool unmannedUnit);
+// A hole deeper than the tracked depth marks one step however many units it jumped (a single bad sample
+// never appends many records), and the tracked depth takes the hole's.
+void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole);
+// The unmanned unit's line of a depth correction from `from` to `to` (`done`: the file's depth was
+// corrected) in the day's unmanned text file of `dataFolder`.
+void WriteDepthCorrection(const QString& dataFolder, std::int32_t from, std::int32_t to, bool done);
 
 }  // namespace wits

@@ -24,46 +24,46 @@ double Scaled(float gas, bool scaled) { return scaled ? double(gas * 0.01f) : do
 
 std::string Wits::BuildOutputFrame()
 {
-    Refresh();
-    const bool scaled = pasonFeed == 1;
-    const bool trafficLog = host.link && host.link->trafficLog;
+    const bool scaled = gasSettings_.pasonFeed == 1;
+    const bool trafficLog = host.Link().trafficLog;
+    const QString& folder = host.Well().dataFolder;
     std::string frame = "&&\r\n";
-    if (!host.sendGas && host.profile != kGasAlwaysProfile) {
+    if (!host.SendGas() && host.Profile() != kGasAlwaysProfile) {
         frame += "12120\r\n!!\r\n";
         if (trafficLog)
-            LogTraffic(host.well->dataFolder, platform::LocalTime(), frame + "-OUT-Not sending gas int this mode", true);
+            LogTraffic(folder, platform::LocalTime(), frame + "-OUT-Not sending gas int this mode", true);
         return frame;
     }
 
-    const float lagDepth = host.driller ? host.driller->lagDepth : 0.0f;
+    const float lagDepth = host.Driller() ? host.Driller()->lagDepth : 0.0f;
     frame += platform::CFormat("0139%4.2f", double(lagDepth));
     frame += kLineEnd;
     std::string totalGas;
-    if (host.customLinkGas)
-        totalGas = platform::CFormat("%.2f", Scaled(host.customLinkTotalGas, scaled));
-    else if (host.gas)
-        totalGas = scaled ? platform::CFormat("%.2f", Scaled(host.gas->Readings().currentTotalGas, true))
-                          : platform::CFormat("%d", TruncInt(host.gas->Readings().currentTotalGas));
-    else if (host.gasMonitorType == 10 || host.gasMonitorType == 11)
-        totalGas = platform::CFormat("%.2f", Scaled(gasValues[0], scaled));
+    if (host.CustomLinkGas())
+        totalGas = platform::CFormat("%.2f", Scaled(host.Link().customLinkTotalGas, scaled));
+    else if (host.Gas())
+        totalGas = scaled ? platform::CFormat("%.2f", Scaled(host.Gas()->Readings().currentTotalGas, true))
+                          : platform::CFormat("%d", TruncInt(host.Gas()->Readings().currentTotalGas));
+    else if (host.GasMonitorType() == 10 || host.GasMonitorType() == 11)
+        totalGas = platform::CFormat("%.2f", Scaled(gas_.gasValues[0], scaled));
     else
         totalGas = "1";
     frame += "0140" + totalGas;
     frame += kLineEnd;
 
-    if (host.profile == kFullFrameProfile) {
-        frame += platform::CFormat("0108%d", host.well->fileBottomDepth);
+    if (host.Profile() == kFullFrameProfile) {
+        frame += platform::CFormat("0108%d", host.Well().fileBottomDepth);
         frame += kLineEnd;
         frame += platform::CFormat("0139%d", TruncInt(lagDepth));
         frame += kLineEnd;
         for (int i = 0; i < kComponentCount; ++i) {
-            frame += platform::CFormat("%d%d", 1212 + i, TruncInt(componentsToSend[std::size_t(i)]));
+            frame += platform::CFormat("%d%d", 1212 + i, TruncInt(gas_.componentsToSend[std::size_t(i)]));
             frame += kLineEnd;
         }
     }
     frame += "!!\r\n";
     if (trafficLog)
-        LogTraffic(host.well->dataFolder, platform::LocalTime(), frame + "-OUT-", true);
+        LogTraffic(folder, platform::LocalTime(), frame + "-OUT-", true);
     return frame;
 }
 

@@ -1,7 +1,6 @@
 #include "wits/wits.h"
 
 #include "drilling/driller.h"
-#include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "drilling/pumpthreads.h"
 #include "gasmon/autogas.h"
@@ -10,8 +9,8 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
-#include "wits/sidefiles.h"
 #include "wits/tenthsdigit.h"
+#include "wits/wits_services.h"
 #include "wits/witsserver.h"
 
 #include <algorithm>
@@ -28,16 +27,14 @@ bool GasOverLink(int gasMonitorType) { return gasMonitorType == 10 || gasMonitor
 
 Wits::Wits(WitsHost& h, WitsAlarmHost alarmHost) : host(h)
 {
-    Refresh();
-    if (host.pumps)
-        host.pumps->Reset();
-    if (host.link) {
-        host.link->gasMaxima.fill(0);
-        host.link->gasMaxima[0] = -1.0f;
-        host.link->liveValues2.fill(0);
-    }
-    gasShares[0] = 1.0f;
-    SetMaxChars(maxChars);
+    if (host.Pumps())
+        host.Pumps()->Reset();
+    WitsLinkState& link = host.Link();
+    link.gasMaxima.fill(0);
+    link.gasMaxima[0] = -1.0f;
+    link.liveValues2.fill(0);
+    gas_.gasShares[0] = 1.0f;
+    SetMaxChars(maxChars_);
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
     samples_.SetFinish([this](WITSRECORD& s) { FinishSample(s); });
     samples_.SetWriter([this](const WITSRECORD* block, int count) { WriteBlock(block, count); });
@@ -54,26 +51,46 @@ void Wits::NewAlarms() { alarms_->Reload(); }
 
 WITSRECORD& Wits::Sample() { return samples_.Fill(platform::LocalTime()); }
 
-void Wits::Refresh()
+void Wits::SetGasWindow(std::unique_ptr<gasmon::GasDisplay> window) { gasWindow_ = std::move(window); }
+
+void Wits::KeepWindowPlaces()
 {
-    if (host.refresh)
-        host.refresh(host);
+    std::array<int, 4>& places = connection_.windowPositions;
+    if (dataWindow_) {
+        places[0] = dataWindow_->Left();
+        places[1] = dataWindow_->Top();
+    }
+    if (gasWindow_) {
+        places[2] = gasWindow_->Left();
+        places[3] = gasWindow_->Top();
+    }
 }
 
-void Wits::CountGoodFrame()
+void Wits::ClearGas()
 {
-    if (frameCounted)
-        return;
-    goodFrameCount += 1;
-    frameCounted = true;
+    gas_.gasValues.fill(0);
+    gas_.gasShares.fill(0);
+    gasSettings_.gasScale = {1, 1, 1};
+    gas_.gasShares[0] = 1.0f;
 }
 
-float Wits::WitsPercent() const { return goodFrameCount / std::max(frameCount, 1.0f) * 100.0f; }
+void Wits::TakeGasSetup(const GasSetupValues& v)
+{
+    if (v.hotWireAttenuator)
+        gasSettings_.gasScale[0] = *v.hotWireAttenuator;
+    if (v.hotWireDelay)
+        gasSettings_.hotWireDelay = *v.hotWireDelay;
+    // The total gas held back while the pumps stand covers the surface lag time.
+    if (v.surfaceLagTime)
+        gasSettings_.holdLength = *v.surfaceLagTime;
+    if (v.integratorFile)
+        gasSettings_.chromatographFile = *v.integratorFile;
+}
 
 void Wits::SetLine(int line, std::string text)
 {
     if (line >= 0 && line < kDisplayLines)
-        displayLines[std::size_t(line)] = DisplayLine(std::move(text));
+        lines_[std::size_t(line)] = DisplayLine(std::move(text));
 }
 
 void Wits::FeedAlarm(int channel, double value)
@@ -86,15 +103,14 @@ void Wits::FeedAlarm(int channel, double value)
 
 void Wits::DispatchItem(std::string_view code, std::string_view value, bool marked)
 {
-    Refresh();
     const int item = platform::LeadingInt(code);
-    gasFromMonitor = false;
-    if (host.gas && (host.profile == 2 || host.profile == 60))
-        gasFromMonitor = host.gas->Readings().gasFromWits;
-    if (GasOverLink(host.gasMonitorType))
-        host.link->gasOverWits = true;
-    if (tenthsDigit < 10 && tenthsDigit % 2 == 0)
-        gammaSlot = mwdSlot = tenthsDigit / 2;
+    gas_.gasFromMonitor = false;
+    if (host.Gas() && (host.Profile() == 2 || host.Profile() == 60))
+        gas_.gasFromMonitor = host.Gas()->Readings().gasFromWits;
+    if (GasOverLink(host.GasMonitorType()))
+        host.Link().gasOverWits = true;
+    if (depth_.tenthsDigit < 10 && depth_.tenthsDigit % 2 == 0)
+        depth_.gammaSlot = depth_.mwdSlot = depth_.tenthsDigit / 2;
 
     const ItemRow* row = FindItem(item);
     if (row && row->effect == Effect::Marker)
@@ -104,7 +120,7 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
         const double v = ConvertValue(*row, value);
         StoreField(*row, Sample(), v);
         const double stored = row->sampleOffset >= 0 ? ReadField(*row, Sample()) : v;
-        if (drilling::Driller* d = host.driller) {
+        if (drilling::Driller* d = host.Driller()) {
             if (row->live == Live::Same)
                 StoreField(*row, d->live, stored);
             else if (row->live == Live::Larger)
@@ -117,31 +133,31 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
             FeedAlarm(row->alarmChannel, stored);
     }
 
-    if (gasFromMonitor)
+    if (gas_.gasFromMonitor)
         FeedGasMonitor(item, platform::LeadingFloat(value), marked);
-    else if (GasOverLink(host.gasMonitorType))
+    else if (GasOverLink(host.GasMonitorType()))
         TakeLinkGas(item, value, marked);
 }
 
 void Wits::ApplyEffect(const ItemRow& row, double value)
 {
-    drilling::Driller* d = host.driller;
+    drilling::Driller* d = host.Driller();
     switch (row.effect) {
     case Effect::HalfStep:
-        host.link->lastBitDepth = float(value);
+        host.Link().lastBitDepth = float(value);
         MarkHalfStep(float(value));
         break;
     case Effect::Tracking:
-        host.link->lastHoleDepth = float(value);
+        host.Link().lastHoleDepth = float(value);
         TrackDepth(float(value));
         break;
     case Effect::RpmSeen:
-        rpmSeen = true;
+        depth_.rpmSeen = true;
         break;
     case Effect::CasingFlag:
     case Effect::PitVolumeFlag:
     case Effect::FlowFlag:
-        SetDrillingAlarmFlag(host.driller, row.effect);
+        SetDrillingAlarmFlag(host.Driller(), row.effect);
         break;
     case Effect::PumpRate:
         SetPumpRate(row.pump, value);
@@ -158,19 +174,19 @@ void Wits::ApplyEffect(const ItemRow& row, double value)
             d->item0145[0] = d->item0145[1] = float(value);
         break;
     case Effect::MwdDepth:
-        if (host.link->mwdSensorOffset <= 0)
-            mwdDepth = TruncInt(value);
+        if (host.Link().mwdSensorOffset <= 0)
+            mwd_.mwdDepth = TruncInt(value);
         break;
     case Effect::MwdA:
     case Effect::MwdB:
         SetMwdValue(row.effect == Effect::MwdA, value);
         break;
     case Effect::GammaDepth:
-        if (host.link->gammaSensorOffset <= 0) {
-            gammaDepth = float(value);
-            if (host.link->mwdDisplay)
-                SetLine(14, platform::CFormat("%-.1f", double(gammaDepth)));
-            CountGoodFrame();
+        if (host.Link().gammaSensorOffset <= 0) {
+            mwd_.gammaDepth = float(value);
+            if (host.Link().mwdDisplay)
+                SetLine(14, platform::CFormat("%-.1f", double(mwd_.gammaDepth)));
+            frames_.percent.CountGood();
         }
         break;
     case Effect::Gamma:
@@ -185,12 +201,12 @@ void Wits::ApplyEffect(const ItemRow& row, double value)
 // With the half-unit interface a bit past the middle of the tracked unit marks the half step, once.
 void Wits::MarkHalfStep(float bitDepth)
 {
-    drilling::Driller* d = host.driller;
-    WitsLinkState& link = *host.link;
-    if (!link.halfUnitInterface || !d || (d->time && d->time->offBottom != 0) || float(trackedDepth) > bitDepth)
+    drilling::Driller* d = host.Driller();
+    WitsLinkState& link = host.Link();
+    if (!link.halfUnitInterface || !d || (d->time && d->time->offBottom != 0) || float(depth_.trackedDepth) > bitDepth)
         return;
-    tenthsDigit = TenthsDigit2(bitDepth);
-    if (tenthsDigit >= 5 && tenthsDigit <= 9 && !link.halfStepMarked) {
+    depth_.tenthsDigit = TenthsDigit2(bitDepth);
+    if (depth_.tenthsDigit >= 5 && depth_.tenthsDigit <= 9 && !link.halfStepMarked) {
         d->halfStepPending = 1;
         link.halfStepMarked = true;
     }
@@ -198,59 +214,41 @@ void Wits::MarkHalfStep(float bitDepth)
 
 void Wits::TrackDepth(float holeDepth)
 {
-    drilling::Driller* d = host.driller;
-    WitsLinkState& link = *host.link;
-    const wellfile::OpenWell& well = *host.well;
+    drilling::Driller* d = host.Driller();
+    WitsLinkState& link = host.Link();
+    const wellfile::OpenWell& well = host.Well();
 
-    if (!gasFromMonitor) {
-        if (holeDepth > 0)
-            CountGoodFrame();
-        frameCount = std::max(frameCount, 1.0f);
-        const float percent = WitsPercent();
-        if (d)
-            d->live.witsPercent = percent;
-        SetLine(7, platform::CFormat("%2.1f", double(percent)));
-    }
-    if (d)
-        SetWitsPercentFlag(*d, d->live.witsPercent);
-    link.holeDepth = holeDepth;
-    const std::int32_t hole = TruncInt(link.holeDepth);
-    if (d && d->waitingForWitsDepth && !firstFrame && hole > trackedDepth) {
+    if (!gas_.gasFromMonitor)
+        SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(frames_.percent, holeDepth, d))));
+    const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
+    std::int32_t& tracked = depth_.trackedDepth;
+    if (d && d->waitingForWitsDepth && !frames_.firstFrame && hole > tracked) {
         d->waitingForWitsDepth = 0;
         d->witsDepthWait = 0;
         link.depthTracking = true;
     }
-    // Downward the tracked depth follows at once; upward only through the steps below.
-    if (!host.unmannedUnit && link.holeDepth > 0 && (float(trackedDepth) > link.holeDepth || trackedDepth == 0))
-        trackedDepth = hole;
+    FollowShallowerHole(tracked, link, host.UnmannedUnit());
     if (!link.depthTracking)
         return;
 
     const float bitDepth = Sample().bitDepth;
     const std::int32_t wellStart = well.fileTopDepth + 20;
-    if (host.unmannedUnit && bitDepth > 0 && bitDepth == holeDepth) {
+    if (host.UnmannedUnit() && bitDepth > 0 && bitDepth == holeDepth) {
         // The bit on bottom: a change other than the next unit corrects the file's depth.
         const std::int32_t depth = hole;
-        if (depth != trackedDepth && depth > wellStart) {
+        if (depth != tracked && depth > wellStart) {
             if (depth == well.fileBottomDepth + 1) {
                 if (d)
                     d->MarkStep(drilling::StepSource::Wits);
             } else {
                 const int done = host.correctFileDepth ? host.correctFileDepth(depth) : 0;
-                const QDateTime now = platform::LocalTime();
-                const char* format = done ? " Depth Correction from %d to %d at %02d:%02d"
-                                          : " Depth Correction failed from %d to %d at %02d:%02d";
-                WriteUnmannedText(well.dataFolder, now.date(),
-                                  platform::CFormat(format, trackedDepth, depth, now.time().hour(), now.time().minute()));
+                WriteDepthCorrection(well.dataFolder, tracked, depth, done != 0);
             }
-            trackedDepth = depth;
+            tracked = depth;
         }
-    } else if (!firstFrame && hole > trackedDepth && hole > wellStart) {
-        // A jump of several units marks one step: a single bad sample never appends many records.
-        if (d)
-            d->MarkStep(drilling::StepSource::Wits);
+    } else if (!frames_.firstFrame && hole > tracked && hole > wellStart) {
+        StepToHole(d, tracked, hole);
         link.halfStepMarked = false;
-        trackedDepth = hole;
     }
     if (host.showDepthStatus)
         host.showDepthStatus();
@@ -258,8 +256,8 @@ void Wits::TrackDepth(float holeDepth)
 
 void Wits::SetPumpRate(int pump, double rate)
 {
-    pumpRateSeen = true;
-    drilling::Driller* d = host.driller;
+    depth_.pumpRateSeen = true;
+    drilling::Driller* d = host.Driller();
     if (!d)
         return;
     const float spm = float(rate);
@@ -269,99 +267,52 @@ void Wits::SetPumpRate(int pump, double rate)
         d->lag.pump2Spm = spm;
     else
         d->lag.pump3Spm = spm;
-    if (host.strokesCounted && host.link->pumpRatesFromWits && host.pumps)
-        host.pumps->SetRate(pump, spm);
+    if (host.StrokesCounted() && host.Link().pumpRatesFromWits && host.Pumps())
+        host.Pumps()->SetRate(pump, spm);
 }
 
 void Wits::SetLagDepth(double value)
 {
-    drilling::Driller* d = host.driller;
-    if (!host.link->lagFromWits || !d || value > double(host.well->fileBottomDepth))
+    drilling::Driller* d = host.Driller();
+    if (!host.Link().lagFromWits || !d || value > double(host.Well().fileBottomDepth))
         return;
     d->lagDepth = float(value);
     if (host.showLagStatus)
         host.showLagStatus(TruncInt(value));
 }
 
-// A limit of 0 is not set. Only the limits set are tested: a pit volume or a flow with only its low
-// limit set is out of range below it, never above an unset high limit.
-void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms)
-{
-    if (d)
-        d->live.witsPercent = percent;
-    alarms.Feed(kWitsPercentChannel, percent, WitsLimits::Inclusive);
-    if (d)
-        SetWitsPercentFlag(*d, percent);
-}
-
-void SetWitsPercentFlag(drilling::Driller& d, float percent)
-{
-    if (!d.alarms)
-        return;
-    const std::int32_t minimum = d.alarms->settings.witsPercentLimit;
-    if (minimum != 0)
-        d.alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > percent ? 1 : 0;
-}
-
-void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect)
-{
-    if (!d || !d->alarms)
-        return;
-    const drilling::AlarmSettings& s = d->alarms->settings;
-    auto& flags = d->alarms->flags;
-    const auto beyond = [](double v, std::int32_t low, std::int32_t high) {
-        return (low != 0 && v < double(low)) || (high != 0 && v > double(high));
-    };
-    switch (effect) {
-    case Effect::CasingFlag:
-        if (s.casingLimit != 0)
-            flags[drilling::kAlarmCasing] = double(d->live.casingPressure) >= double(s.casingLimit) ? 1 : 0;
-        break;
-    case Effect::PitVolumeFlag:
-        if (s.pitVolumeMinimum != 0 || s.pitVolumeMaximum != 0)
-            flags[drilling::kAlarmPitVolume] = beyond(d->live.pitVolume, s.pitVolumeMinimum, s.pitVolumeMaximum) ? 1 : 0;
-        break;
-    case Effect::FlowFlag:
-        if (s.flowMinimum != 0 || s.flowMaximum != 0)
-            flags[drilling::kAlarmFlow] = beyond(d->live.flow, s.flowMinimum, s.flowMaximum) ? 1 : 0;
-        break;
-    default:
-        break;
-    }
-}
-
 void Wits::SetMwdValue(bool slotsA, double value)
 {
     const float v = std::max(float(value), 0.0f);
-    std::array<float, 6>& subSteps = slotsA ? mwdSlotsA : mwdSlotsB;
+    std::array<float, 6>& subSteps = slotsA ? mwd_.mwdSlotsA : mwd_.mwdSlotsB;
     if (slotsA) {
-        mwdValueA = v;
-        mwdASeen = mwdASeen || v > 0;
+        mwd_.mwdValueA = v;
+        mwd_.mwdASeen = mwd_.mwdASeen || v > 0;
     } else {
-        mwdValueB = v;
-        mwdBSeen = mwdBSeen || v > 0;
+        mwd_.mwdValueB = v;
+        mwd_.mwdBSeen = mwd_.mwdBSeen || v > 0;
     }
-    mwdDepth = TruncInt(double(host.well->fileBottomDepth) - double(host.link->mwdSensorOffset));
-    subSteps[std::size_t(std::clamp(mwdSlot, 0, 4))] = v;
+    mwd_.mwdDepth = TruncInt(double(host.Well().fileBottomDepth) - double(host.Link().mwdSensorOffset));
+    subSteps[std::size_t(std::clamp(depth_.mwdSlot, 0, 4))] = v;
     subSteps[5] = kSlotFraction;
 }
 
 void Wits::SetGamma(double value)
 {
-    const WitsLinkState& link = *host.link;
-    gamma = float(value);
-    gammaSeen = gammaSeen || gamma > 0;
+    const WitsLinkState& link = host.Link();
+    mwd_.gamma = float(value);
+    mwd_.gammaSeen = mwd_.gammaSeen || mwd_.gamma > 0;
     if (link.mwdDisplay)
         SetLine(13, platform::CFormat("%-5d", int(Sample().gamma)));
     if (link.gammaSensorOffset > 0) {
-        gammaDepth = float(host.well->fileBottomDepth) - link.gammaSensorOffset;
+        mwd_.gammaDepth = float(host.Well().fileBottomDepth) - link.gammaSensorOffset;
         if (link.mwdDisplay)
-            SetLine(14, platform::CFormat("%-.1f", double(gammaDepth)));
-        if (drilling::Driller* d = host.driller) {
-            d->gammaSlots[std::clamp(gammaSlot, 0, 4)] = gamma;
+            SetLine(14, platform::CFormat("%-.1f", double(mwd_.gammaDepth)));
+        if (drilling::Driller* d = host.Driller()) {
+            d->gammaSlots[std::clamp(depth_.gammaSlot, 0, 4)] = mwd_.gamma;
             d->gammaStep = kSlotFraction;
         }
-        CountGoodFrame();
+        frames_.percent.CountGood();
     }
 }
 

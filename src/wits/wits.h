@@ -6,16 +6,17 @@
 // item 0139 the lag depth; the gas items feed the gas monitor or the engine's own gas values, which the
 // booking puts into the depth records at the lag depth.
 //
-// Everything runs on the GUI thread. What the engine works on is handed to it in a WitsHost.
-#include "gasmon/gasrecord.h"
+// Everything runs on the GUI thread. What the engine works on is handed to it in a WitsHost; its own
+// state is kept in value groups (wits/witsstate.h) that the calls below hand out.
 #include "wits/framereader.h"
 #include "wits/witsdisplay.h"
 #include "wits/itemtable.h"
 #include "wits/linkcommon.h"
 #include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 #include "wits/witsrecord.h"
+#include "wits/witsstate.h"
 
 #include <array>
 #include <cstdint>
@@ -36,20 +37,8 @@ class Driller;
 namespace wits {
 
 class WitsServer;
+struct GasSetupValues;
 
-// The drilling alarm's WITS-percent flag: set while `percent` is below the alarm settings' minimum (a
-// minimum of 0 leaves it as it is).
-void SetWitsPercentFlag(drilling::Driller& d, float percent);
-// A link's WITS percent of its counted frames or polls: into the driller's live record, the "WITS
-// PERCENT" channel of the link's `alarms` (a percent on its low limit is low already) and the drilling
-// alarm's flag.
-void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms);
-// The drilling alarm's flag of a casing-pressure, pit-volume or flow item from the driller's live record
-// and its alarm limits (both links).
-void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect);
-
-constexpr int kHoldBufferSize = 500;
-constexpr int kComponentCount = 7;     // C1, C2, C3, iC4, nC4, iC5, nC5
 constexpr float kSlotFraction = 0.2f;  // the float after the five sub-step slots
 constexpr int kBlockSize = 5;          // closed samples per write of the daily file
 constexpr int kByteCountWrap = 50000;  // the byte counts start again at 0 above this
@@ -135,11 +124,13 @@ public:
     // A sample brought data since the last depth step took it (the step's slide marking reads it).
     bool NewData() const { return newData_; }
     void ClearNewData() { newData_ = false; }
+    // The gas monitor's saved set-up: the values given replace the link's.
+    void TakeGasSetup(const GasSetupValues& values);
     // The gas monitor's live value of component `index` (1 = C1 .. 7 = nC5), sent by the output frame.
     void SetLiveGas(int index, float value)
     {
         if (index >= 1 && index <= kComponentCount)
-            componentsToSend[std::size_t(index - 1)] = value;
+            gas_.componentsToSend[std::size_t(index - 1)] = value;
     }
 
     // ---- The link over TCP (wits_tcp.cpp), all on the GUI thread ----
@@ -172,111 +163,57 @@ public:
     // Loads the alarm table anew in place (after the limits changed): its pop-up stays valid.
     void NewAlarms();
 
-    WitsHost& host;
+    // ---- The link's handle, read buffer and windows (the commands open and close them) ----
+    std::uint32_t Handle() const { return handle_; }
+    void SetHandle(std::uint32_t handle) { handle_ = handle; }
+    int MaxChars() const { return maxChars_; }
+    WitsDisplay* DataWindow() const { return dataWindow_.get(); }
+    void SetDataWindow(std::unique_ptr<WitsDisplay> window) { dataWindow_ = std::move(window); }
+    gasmon::GasDisplay* GasWindow() const { return gasWindow_.get(); }
+    void SetGasWindow(std::unique_ptr<gasmon::GasDisplay> window);
+    // The open windows' places become the connection's window positions.
+    void KeepWindowPlaces();
+    // The data window's texts.
+    const DisplayLines& Lines() const { return lines_; }
+    void SetLines(const DisplayLines& lines) { lines_ = lines; }
+    // The link goes off: its gas values and shares are cleared (the first share 1) and the gas scale
+    // factors are 1 again.
+    void ClearGas();
 
-    // ---- Connection ----
-    std::uint32_t linkHandle = 0;  // 0 while closed
-    int comPort = 1;
-    int maxChars = 500;
-    int replyTimeoutMs = 2000;
-    int timerInterval = 2000;      // ms of timer 4
-    bool customTiming = false;     // "witsedit.cfg" was found
-    std::int32_t bytesIn = 0;
-    std::int32_t bytesOut = 0;
-    std::int32_t bottomDepthAtConnect = 0;
-    std::array<int, 4> windowPositions{};  // data window left, top; gas window left, top
-    bool tcpOn = false;
-    bool tcpServer = false;
-    bool lithologyClient = false;  // a second connection goes to a lithology receiver
-    // Where the TCP link connects or listens, and the lithology receiver (from the link settings).
-    struct TcpPeer {
-        std::uint16_t port = 0;
-        std::array<std::uint8_t, 4> address{};
-    };
-    TcpPeer tcpPeer;
-    TcpPeer lithPeer;
-    QString remoteFile;   // the remote transfer file (".zl8")
-    std::unique_ptr<WitsDisplay> dataWindow;
-    std::unique_ptr<gasmon::GasDisplay> gasWindow;
-
-    // ---- The data window ----
-    std::array<std::string, kDisplayLines> displayLines;
-
-    // ---- Frames ----
-    float frameCount = 0;          // timer ticks, in windows of 50
-    float goodFrameCount = 0;      // ticks that brought a good frame
-    bool frameCounted = false;     // the current frame counted as good already
-    bool firstFrame = true;        // until the end of the first parsed frame
-    float lastPublishedC1 = 0;     // C1 when the live gas table was last filled
-    float lastC1Seen = 0;
-    std::int32_t cycleCount = 0;   // chromatograph cycles: new C1 values
-    std::int32_t lastMwdDepthWritten = 0;
-    std::int32_t componentTotal = 0;  // the gas window's component sum
-
-    // ---- Depth tracking ----
-    std::int32_t trackedDepth = 0;  // whole unit reached by the hole as WITS tracking sees it
-    std::int32_t tenthsDigit = 0;   // first decimal of the last bit depth that reached it
-    std::int32_t gammaSlot = 0;     // sub-step of the unit now drilled, 0 to 4
-    std::int32_t mwdSlot = 0;
-
-    // ---- Pumps ----
-    std::int32_t pumpRateSum = 10;  // pumps on hole, or 10 until a pump rate came
-    bool pumpRateSeen = false;
-    bool rpmSeen = false;
-
-    // ---- Gas ----
-    bool gasFromMonitor = false;     // this item's gas feeds the gas monitor
-    std::array<float, kGasValueCount> gasValues{};  // 0 total gas, 1 to 7 C1 to nC5
-    std::array<float, kGasValueCount> gasShares{};  // 0 is 1, i: component i / component sum
-    std::int32_t componentCount = kComponentCount;
-    float componentSum = 1;
-    std::array<float, 8> firstHalf{};   // filled by the drilling object before a booking
-    std::array<float, 8> secondHalf{};
-    float halfUnitMark = 0;            // the tenths digit of the lag depth last handed over
-    bool newStep = false;              // set by each booking attempt; the drilling object clears it
-    bool ratiosOn = false;             // components are booked as shares of the total gas
-    bool chromatographSwitch = false;  // components arrive in ppm
-    std::int32_t pasonFeed = 0;        // 1: total gas and components are scaled
-    std::array<float, 3> gasScale{1, 1, 1};
-    std::array<float, 8> testGas{};    // total gas, C1 to nC5 of the last record at connect
-    float profileGasMultiplier = 100;
-    bool fileInputMode = false;        // the gas items of the gas monitor are not taken
-    // The components the output frame sends (C1 to nC5): the gas monitor's, or the file-input mode's.
-    std::array<float, kComponentCount> componentsToSend{};
-    // A chromatograph's result files (type 14), from the gas monitor settings at connect; the gas
-    // monitor's setup also sets the delay and the file while the link runs.
-    bool chromatRatioSwitch = false;   // "Use Total Chromat To Calulate Ratios"
-    std::int32_t hotWireDelay = 0;     // seconds
-    QString chromatographFile;         // the integrator's file
-    QString resultFile;                // its drive and folder, then "Strativ_TGA.res"
-    std::int32_t item0101 = 1;
-    float co2Maximum = 0;              // largest CO2 since the last booking
-    gasmon::GASRECORD gasRecord{};
-
-    // Total gas held back while the pumps stand, delivered when they run again.
-    float holdLength = 0;
-    std::array<float, kHoldBufferSize> holdBuffer{};
-    std::int32_t holdCount = 0;
-    std::int32_t holdNext = 0;
-    bool holding = false;
-
-    // ---- MWD and gamma ----
-    std::int32_t mwdDepth = 0;
-    float gammaDepth = 0;
-    float gamma = 0;
-    float mwdValueA = 0;
-    float mwdValueB = 0;
-    std::array<float, 6> mwdSlotsA{};  // five sub-steps and the fraction
-    std::array<float, 6> mwdSlotsB{};
-    bool gammaSeen = false;
-    bool mwdASeen = false;
-    bool mwdBSeen = false;
+    // ---- The state, by groups (tests set up a case with the setters) ----
+    const WitsConnection& Connection() const { return connection_; }
+    void SetConnection(const WitsConnection& c) { connection_ = c; }
+    const WitsFrames& Frames() const { return frames_; }
+    void SetFrames(const WitsFrames& f) { frames_ = f; }
+    const WitsDepth& Depth() const { return depth_; }
+    void SetDepth(const WitsDepth& d) { depth_ = d; }
+    const WitsGasSettings& GasSettings() const { return gasSettings_; }
+    void SetGasSettings(const WitsGasSettings& g) { gasSettings_ = g; }
+    const WitsGas& Gas() const { return gas_; }
+    void SetGas(const WitsGas& g) { gas_ = g; }
+    const WitsHold& Hold() const { return hold_; }
+    void SetHold(const WitsHold& h) { hold_ = h; }
+    const WitsMwd& Mwd() const { return mwd_; }
+    void SetMwd(const WitsMwd& m) { mwd_ = m; }
 
 private:
     void Item(const WitsItem& item) override;
     void FrameEnd() override;
     void FinishSample(WITSRECORD& s);
-    void UpdateGasWindow();
+
+    WitsHost& host;
+    WitsConnection connection_;
+    WitsFrames frames_;
+    WitsDepth depth_;
+    WitsGasSettings gasSettings_;
+    WitsGas gas_;
+    WitsHold hold_;
+    WitsMwd mwd_;
+    std::uint32_t handle_ = 0;  // the serial link, 0 while closed
+    int maxChars_ = 500;
+    std::unique_ptr<WitsDisplay> dataWindow_;
+    std::unique_ptr<gasmon::GasDisplay> gasWindow_;
+    DisplayLines lines_;
 
     FrameReader reader_{*this};
     bool newData_ = false;
@@ -286,7 +223,6 @@ private:
     bool itemsSinceFrameEnd_ = false;  // an empty frame ("!!" and nothing before it) closes nothing
     std::int64_t lastTextMs_ = -1;     // steady clock of the last text read
 
-    void Refresh();
     // Feeds text read from the link to the reader; `allTaken`: nothing more is waiting, so a peer
     // that never ends its frames has its frame closed here. `arrivedNow`: the text came just now, so
     // the time since the last text is a silence of the peer (not so for text the server kept).
@@ -294,8 +230,6 @@ private:
     void SendSerialFrame(std::int64_t now);
     void TcpReplyArrived();
     void ServeTick();
-    void CountGoodFrame();
-    float WitsPercent() const;
     void SetLine(int line, std::string text);
     void FeedAlarm(int channel, double value);
 

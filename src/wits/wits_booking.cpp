@@ -47,36 +47,35 @@ void UpdateRecordsInMemory(std::vector<RECORD>& all, const RECORD& r, int step)
 
 void Wits::TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)
 {
-    halfUnitMark = float(digit);
-    std::array<float, 8>& half = digit < 5 ? firstHalf : secondHalf;
-    std::copy_n(gasValues.begin(), half.size(), half.begin());
+    gas_.halfUnitMark = float(digit);
+    std::array<float, 8>& half = digit < 5 ? gas_.firstHalf : gas_.secondHalf;
+    std::copy_n(gas_.gasValues.begin(), half.size(), half.begin());
     if (newWholeDepth) {
         StoreDepthStep(lagDepth);
-        newStep = true;
+        gas_.newStep = true;
     }
     if (companionDepth)
-        newStep = false;
+        gas_.newStep = false;
 }
 
 void Wits::EndBookingAttempt()
 {
-    WitsLinkState& link = *host.link;
-    const int n = std::clamp(componentCount, 1, kComponentCount);
+    WitsLinkState& link = host.Link();
+    const int n = std::clamp(gas_.componentCount, 1, kComponentCount);
     std::fill_n(link.gasMaxima.begin(), n, 0.0f);
-    co2Maximum = 0;
+    gas_.co2Maximum = 0;
     link.co2Maximum = 0;
-    newStep = true;
+    gas_.newStep = true;
 }
 
 bool Wits::StoreDepthStep(float lagDepth)
 {
-    Refresh();
-    wellfile::OpenWell& well = *host.well;
-    WitsLinkState& link = *host.link;
-    const int n = std::clamp(componentCount, 0, kComponentCount);
+    wellfile::OpenWell& well = host.Well();
+    WitsLinkState& link = host.Link();
+    const int n = std::clamp(gas_.componentCount, 0, kComponentCount);
     const int step = std::max(well.depthStep, 1);
     const float maximum = link.gasMaxima[0];
-    const std::int32_t lastBooked = host.lastBookedDepth ? *host.lastBookedDepth : 0;
+    const std::int32_t lastBooked = host.LastBookedDepth() ? *host.LastBookedDepth() : 0;
 
     // A lag depth that moved back (or is no number), no WITS total gas yet, or the file's first units.
     const double lag = lagDepth;
@@ -107,24 +106,24 @@ bool Wits::StoreDepthStep(float lagDepth)
         return false;
     }
     // Gas from another source is never overwritten.
-    if (r.gas[wellfile::GAS_TG] != 0 || (maximum == 0 && ratiosOn)) {
-        gasRecord.totalGas = maximum;
+    if (r.gas[wellfile::GAS_TG] != 0 || (maximum == 0 && gasSettings_.ratiosOn)) {
+        gas_.gasRecord.totalGas = maximum;
         EndBookingAttempt();
         return false;
     }
 
     r.gas[wellfile::GAS_TG] = maximum;
     r.gas[wellfile::GAS_NINTH] = link.co2Maximum;
-    const float factor = chromatographSwitch || host.profile == kProfilePpm ? kPpmFactor : 1.0f;
-    const float firstHalfTotal = firstHalf[0] == 0 ? maximum : firstHalf[0];
+    const float factor = gasSettings_.chromatographSwitch || host.Profile() == kProfilePpm ? kPpmFactor : 1.0f;
+    const float firstHalfTotal = gas_.firstHalf[0] == 0 ? maximum : gas_.firstHalf[0];
     for (int i = 1; i <= n; ++i) {
         const auto k = std::size_t(i);
-        if (ratiosOn) {
-            r.halfGas[i] = firstHalfTotal * gasShares[k];
-            r.gas[i] = maximum * gasShares[k];
+        if (gasSettings_.ratiosOn) {
+            r.halfGas[i] = firstHalfTotal * gas_.gasShares[k];
+            r.gas[i] = maximum * gas_.gasShares[k];
         } else {
-            r.halfGas[i] = firstHalf[k] * factor;
-            r.gas[i] = secondHalf[k] * factor;
+            r.halfGas[i] = gas_.firstHalf[k] * factor;
+            r.gas[i] = gas_.secondHalf[k] * factor;
         }
     }
     r.halfGas[wellfile::GAS_TG] = firstHalfTotal;
@@ -134,31 +133,34 @@ bool Wits::StoreDepthStep(float lagDepth)
         wellfile::SaveRecords(well, std::span<const RECORD>(buffer.data(), std::size_t(have)), well.dataFileName, index, have);
     const bool booked = written > kLagRecordInRun;
     if (booked) {
-        if (host.lastBookedDepth)
-            *host.lastBookedDepth = r.depth;
-        if (!host.keepRecordsInMemory)
+        if (host.LastBookedDepth())
+            *host.LastBookedDepth() = r.depth;
+        if (!host.KeepRecordsInMemory())
             UpdateRecordsInMemory(well.allRecords, r, step);
-        DrawBookedRow(host, lagDepth, r.depth, logview::ROW_GAS | (host.customTracksDrawn ? logview::ROW_CUSTOM : 0u));
+        const unsigned parts = logview::ROW_GAS | (host.CustomTracksDrawn() ? logview::ROW_CUSTOM : 0u);
+        DrawBookedRow(host, lagDepth, r.depth, parts);
         link.bookingCounter = std::uint16_t(link.bookingCounter + 2);
     }
 
-    gasRecord.totalGas = maximum;
-    gasRecord.sampleTotalGas = 1.0f;
-    AppendGasRecord(well.dataFolder, well.wellName, gasRecord, lag, well.fileBottomDepth);
-    std::fill_n(gasValues.begin(), n, 0.0f);
+    gas_.gasRecord.totalGas = maximum;
+    gas_.gasRecord.sampleTotalGas = 1.0f;
+    AppendGasRecord(well.dataFolder, well.wellName, gas_.gasRecord, lag, well.fileBottomDepth);
+    std::fill_n(gas_.gasValues.begin(), n, 0.0f);
     EndBookingAttempt();
     return booked;
 }
 
 void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, unsigned parts)
 {
-    if (host.viewScale >= kCompressedScale)
+    const BookedRowView view = host.RowView();
+    if (view.viewScale >= kCompressedScale)
         return;
-    const int step = std::max(host.well->depthStep, 1);
-    const double y = std::trunc((double(lagDepth) - 1.0 - host.well->viewTopDepth) / step * host.rowHeight + host.topMargin);
-    if (y < host.topMargin || y >= host.logBottom)
+    const int step = std::max(host.Well().depthStep, 1);
+    const double y =
+        std::trunc((double(lagDepth) - 1.0 - host.Well().viewTopDepth) / step * view.rowHeight + view.topMargin);
+    if (y < view.topMargin || y >= view.logBottom)
         return;
-    if (host.repaintLater || host.drawingHeld) {
+    if (view.repaintLater || view.drawingHeld) {
         if (host.invalidate)
             host.invalidate();
         return;

@@ -41,41 +41,40 @@ int WholePart(float v) { return int(v); }
 
 void Wits::SetMaxChars(int chars)
 {
-    maxChars = std::clamp(chars, 1, 0xFFFF);
-    input_.assign(std::size_t(maxChars) + 10, '\0');
+    maxChars_ = std::clamp(chars, 1, 0xFFFF);
+    input_.assign(std::size_t(maxChars_) + 10, '\0');
 }
 
 void Wits::ReadInput(std::uintptr_t, std::intptr_t lParam)
 {
-    Refresh();
-    if (input_.size() < std::size_t(maxChars) + 10)
-        SetMaxChars(maxChars);
+    if (input_.size() < std::size_t(maxChars_) + 10)
+        SetMaxChars(maxChars_);
     std::fill(input_.begin(), input_.end(), '\0');
     const auto length = std::uint16_t(lParam & 0xFFFF);
-    const int n = std::clamp(platform::ReadTransparentResponse(linkHandle, length, input_.data(), std::size_t(maxChars)),
-                             0, maxChars);
+    const int n = std::clamp(platform::ReadTransparentResponse(handle_, length, input_.data(), std::size_t(maxChars_)),
+                             0, maxChars_);
     const std::string_view text(input_.data(), std::size_t(n));
 
-    if (bytesIn > kByteCountWrap)
-        bytesIn = 0;
-    bytesIn += n;
-    SetLine(15, Format("%d", bytesIn));
+    if (frames_.bytesIn > kByteCountWrap)
+        frames_.bytesIn = 0;
+    frames_.bytesIn += n;
+    SetLine(15, Format("%d", frames_.bytesIn));
     ParseText(text, n >= length);
 
-    if (dataWindow)
-        dataWindow->UpdateValues(displayLines, true);
-    if (host.link->trafficLog && n > 0)
-        LogTraffic(host.well->dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
+    if (dataWindow_)
+        dataWindow_->UpdateValues(lines_, true);
+    if (host.Link().trafficLog && n > 0)
+        LogTraffic(host.Well().dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
     reply_.Replied();
 }
 
 void Wits::ParseText(std::string_view text, bool allTaken, bool arrivedNow)
 {
-    pumpRateSum = 10;
-    if (pumpRateSeen) {
-        pumpRateSum = 0;
-        if (const drilling::Driller* d = host.driller)
-            pumpRateSum = drilling::WitsSpmOnHole(d->lag, d->live);
+    depth_.pumpRateSum = 10;
+    if (depth_.pumpRateSeen) {
+        depth_.pumpRateSum = 0;
+        if (const drilling::Driller* d = host.Driller())
+            depth_.pumpRateSum = drilling::WitsSpmOnHole(d->lag, d->live);
     }
 
     // Reads cut the text anywhere: every piece goes to the reader, which keeps an unended item for the
@@ -83,7 +82,7 @@ void Wits::ParseText(std::string_view text, bool allTaken, bool arrivedNow)
     // rest of that item.
     const std::int64_t now = platform::SteadyMs();
     if (arrivedNow && reader_.CarriedBytes() > 0 && lastTextMs_ >= 0 &&
-        now - lastTextMs_ > std::int64_t(replyTimeoutMs))
+        now - lastTextMs_ > std::int64_t(connection_.replyTimeoutMs))
         reader_.Reset();
     if (!text.empty())
         lastTextMs_ = now;
@@ -110,64 +109,67 @@ void Wits::FrameEnd()
 
 void Wits::FinishFrame()
 {
-    Refresh();
     itemsSinceFrameEnd_ = false;
-    WitsLinkState& link = *host.link;
-    const float c1 = gasValues[1];
-    if (WholePart(c1) > WholePart(lastPublishedC1)) {
-        std::copy_n(gasValues.begin(), 8, link.gasMaxima.begin());
-        lastPublishedC1 = c1;
+    WitsLinkState& link = host.Link();
+    const auto& g = gas_.gasValues;
+    const float c1 = g[1];
+    if (WholePart(c1) > WholePart(frames_.lastPublishedC1)) {
+        std::copy_n(g.begin(), 8, link.gasMaxima.begin());
+        frames_.lastPublishedC1 = c1;
     }
-    if (ratiosOn && !fileInputMode && ((link.gasMaxima[1] != c1 && c1 > 0) || firstFrame))
+    if (gasSettings_.ratiosOn && !gasSettings_.fileInputMode &&
+        ((link.gasMaxima[1] != c1 && c1 > 0) || frames_.firstFrame))
         ComputeGasShares();
 
-    const float gasFactor = host.profile == 134 ? 0.01f : 1.0f;
-    const float sum5 = gasValues[1] + gasValues[2] + gasValues[3] + gasValues[4] + gasValues[5];
-    componentTotal = int(sum5);
+    const float gasFactor = host.Profile() == 134 ? 0.01f : 1.0f;
+    const float sum5 = g[1] + g[2] + g[3] + g[4] + g[5];
+    frames_.componentTotal = int(sum5);
     if (!link.fitMode)
-        componentTotal = int(float(componentTotal) + gasValues[6] + gasValues[7]);
-    if (c1 != lastC1Seen && c1 > 0) {
-        ++cycleCount;
-        lastC1Seen = c1;
+        frames_.componentTotal = int(float(frames_.componentTotal) + g[6] + g[7]);
+    if (c1 != frames_.lastC1Seen && c1 > 0) {
+        ++frames_.cycleCount;
+        frames_.lastC1Seen = c1;
     }
-    if (gasWindow) {
-        const std::string line1 =
-            Format("%-3.2f  %-6d  %-6d %-6d  %-5d %-5d  %-5d %-5d   %d", double(gasValues[0] * gasFactor),
-                   WholePart(gasValues[1]), WholePart(gasValues[2]), WholePart(gasValues[3]), WholePart(gasValues[4]),
-                   WholePart(gasValues[5]), WholePart(gasValues[6]), WholePart(gasValues[7]), cycleCount);
-        std::string line2 = Format("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f %.2f  %.2f", componentTotal, double(gasShares[1]),
-                                   double(gasShares[2]), double(gasShares[3]), double(gasShares[4]),
-                                   double(gasShares[5]), double(gasShares[6]), double(gasShares[7]));
+    if (gasWindow_) {
+        const auto& shares = gas_.gasShares;
+        const std::string line1 = Format("%-3.2f  %-6d  %-6d %-6d  %-5d %-5d  %-5d %-5d   %d", double(g[0] * gasFactor),
+                                         WholePart(g[1]), WholePart(g[2]), WholePart(g[3]), WholePart(g[4]),
+                                         WholePart(g[5]), WholePart(g[6]), WholePart(g[7]), frames_.cycleCount);
+        std::string line2 = Format("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f %.2f  %.2f", frames_.componentTotal,
+                                   double(shares[1]), double(shares[2]), double(shares[3]), double(shares[4]),
+                                   double(shares[5]), double(shares[6]), double(shares[7]));
         // Element i - 1 of the hold buffer; 0 outside it.
         const auto held = [this](int i) {
-            return i >= 1 && i <= kHoldBufferSize ? double(holdBuffer[std::size_t(i - 1)]) : 0.0;
+            return i >= 1 && i <= kHoldBufferSize ? double(hold_.holdBuffer[std::size_t(i - 1)]) : 0.0;
         };
-        if (holdCount > 0 && holdNext == 0)
-            line2 = Format("%2.1f %d", held(holdCount), holdCount);
-        else if (holdNext > 0)
-            line2 = Format("%2.1f %d %d %2.1f", held(holdCount), holdCount, holdNext, held(holdNext));
+        const std::int32_t count = hold_.holdCount;
+        const std::int32_t next = hold_.holdNext;
+        if (count > 0 && next == 0)
+            line2 = Format("%2.1f %d", held(count), count);
+        else if (next > 0)
+            line2 = Format("%2.1f %d %d %2.1f", held(count), count, next, held(next));
         const QString heading = QString::fromLatin1(line1);
         const QString first = QString::fromLatin1(line2);
-        gasWindow->SetHeading(heading);
-        gasWindow->SetLines(&first, nullptr, nullptr, nullptr);
+        gasWindow_->SetHeading(heading);
+        gasWindow_->SetLines(&first, nullptr, nullptr, nullptr);
     }
-    if ((mwdASeen || mwdBSeen) && mwdDepth > lastMwdDepthWritten) {
-        WriteMwdSlots(mwdDepth);
-        lastMwdDepthWritten = mwdDepth;
+    if ((mwd_.mwdASeen || mwd_.mwdBSeen) && mwd_.mwdDepth > frames_.lastMwdDepthWritten) {
+        WriteMwdSlots(mwd_.mwdDepth);
+        frames_.lastMwdDepthWritten = mwd_.mwdDepth;
     }
     if (samples_.Open()) {
         const WITSRECORD& s = samples_.Current();
-        if (link.drivesDrillingStatus && s.bitDepth > 0 && s.holeDepth > 0 && !host.bottomSwitchKept)
-            DriveDrillingStatus(host.driller, s, kStandardBottomRule);
+        if (link.drivesDrillingStatus && s.bitDepth > 0 && s.holeDepth > 0 && !host.BottomSwitchKept())
+            DriveDrillingStatus(host.Driller(), s, kStandardBottomRule);
     }
-    const drilling::Driller* d = host.driller;
+    const drilling::Driller* d = host.Driller();
     if (link.pumpsOnSwitch && d && d->time && !d->time->strokes && host.pumpsOn) {
         link.pumpsOnSwitch = false;
         host.pumpsOn();
         link.pumpsOnSwitch = true;
     }
     // The frame-counted flag stays until the tick's next exchange: pieces of one reply count once.
-    firstFrame = false;
+    frames_.firstFrame = false;
 }
 
 void Wits::CloseSample() { samples_.Close(); }
@@ -176,23 +178,22 @@ void Wits::FlushSamples() { samples_.Flush(); }
 
 void Wits::FinishSample(WITSRECORD& s)
 {
-    Refresh();
-    if (frameCount > 0)
-        s.witsPercent = goodFrameCount / frameCount * 100.0f;
-    if (const drilling::Driller* d = host.driller) {
+    if (frames_.percent.exchanges > 0)
+        s.witsPercent = frames_.percent.Percent();
+    if (const drilling::Driller* d = host.Driller()) {
         s.rop = float(d->rate);
         s.lagDepth = std::int32_t(std::int32_t(d->lagDepth) & 0xFFFF);
     }
-    if (const gasmon::AutoGas* gas = host.gas) {
+    if (const gasmon::AutoGas* gas = host.Gas()) {
         s.totalGas = gas->Readings().currentTotalGas;
         s.gasMonitorValue = std::uint16_t(gas->Readings().secondReading);
     }
     const float bit = s.bitDepth;
-    if (!host.link->holdHoleDepth && bit > 0 && s.holeDepth < bit && bit >= float(bottomDepthAtConnect))
+    if (!host.Link().holdHoleDepth && bit > 0 && s.holeDepth < bit && bit >= float(connection_.bottomDepthAtConnect))
         s.holeDepth = bit;
     const QTime clock = platform::LocalTime().time();
-    if (host.remoteCopy && clock.hour() == 0 && clock.minute() == 10 && clock.second() >= 1 && clock.second() <= 6 &&
-        host.profile != 26 && host.profile != 12 && host.profile != 37)
+    if (host.RemoteCopy() && clock.hour() == 0 && clock.minute() == 10 && clock.second() >= 1 && clock.second() <= 6 &&
+        host.Profile() != 26 && host.Profile() != 12 && host.Profile() != 37)
         CleanRemoteWitsFiles();
 }
 
@@ -201,26 +202,26 @@ void Wits::WriteBlock(const WITSRECORD* block, int count)
     if (host.writeBlock)
         host.writeBlock(block, count);
     const WITSRECORD& last = block[count - 1];
-    if (!host.remoteCopy || (last.holeDepth <= 0 && last.bitDepth <= 0))
+    if (!host.RemoteCopy() || (last.holeDepth <= 0 && last.bitDepth <= 0))
         return;
     // The copy of the previous block reads and deletes the transfer file: it ends before the file is
     // written again, or it would carry this block in place of its own and delete it.
     if (host.remoteCopyEnded)
         host.remoteCopyEnded();
     if (WriteRemoteBlock(block, count) && host.startRemoteCopy)
-        host.startRemoteCopy(remoteFile);
+        host.startRemoteCopy(connection_.remoteFile);
 }
 
 bool Wits::WriteRemoteBlock(const WITSRECORD* block, int count)
 {
-    if (remoteFile.isEmpty())
+    if (connection_.remoteFile.isEmpty())
         return false;
-    return wits::WriteRemoteBlock(remoteFile, block, count);
+    return wits::WriteRemoteBlock(connection_.remoteFile, block, count);
 }
 
 void Wits::CleanRemoteWitsFiles()
 {
-    const QString folder = platform::FindFileNoCase(host.well->currentFolder, QStringLiteral("remote"));
+    const QString folder = platform::FindFileNoCase(host.Well().currentFolder, QStringLiteral("remote"));
     QDir dir(folder);
     if (!dir.exists())
         return;

@@ -30,18 +30,8 @@ void WitsServices::StopCustomLink(app::LogState&) { app::NotBuilt("wits", "StopC
 
 void WitsServices::TakeGasSetup(app::LogState& log, const GasSetupValues& v)
 {
-    Wits* w = log.engines.wits;
-    if (!w)
-        return;
-    if (v.hotWireAttenuator)
-        w->gasScale[0] = *v.hotWireAttenuator;
-    if (v.hotWireDelay)
-        w->hotWireDelay = *v.hotWireDelay;
-    // The total gas held back while the pumps stand covers the surface lag time.
-    if (v.surfaceLagTime)
-        w->holdLength = *v.surfaceLagTime;
-    if (v.integratorFile)
-        w->chromatographFile = *v.integratorFile;
+    if (Wits* w = log.engines.wits)
+        w->TakeGasSetup(v);
 }
 
 WitsServices& DefaultWitsServices()

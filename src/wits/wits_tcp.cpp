@@ -28,14 +28,14 @@ constexpr int kConnectWaitMs = 5000;
 constexpr qint64 kSendBacklog = 64 * 1024;
 constexpr std::size_t kTrafficCopy = 4000;
 
-QHostAddress AddressOf(const Wits::TcpPeer& peer)
+QHostAddress AddressOf(const TcpPeer& peer)
 {
     const auto& a = peer.address;
     return QHostAddress((quint32(a[0]) << 24) | (quint32(a[1]) << 16) | (quint32(a[2]) << 8) | quint32(a[3]));
 }
 
 // A connected socket, or none when the peer could not be reached.
-QTcpSocket* Open(const Wits::TcpPeer& peer)
+QTcpSocket* Open(const TcpPeer& peer)
 {
     auto socket = std::make_unique<QTcpSocket>();
     socket->connectToHost(AddressOf(peer), peer.port);
@@ -62,10 +62,11 @@ void Close(QTcpSocket*& socket)
 int Wits::ConnectTcpClient()
 {
     CloseTcpClient();
-    const auto& a = tcpPeer.address;
-    tcpClient_ = Open(tcpPeer);
+    const TcpPeer& peer = connection_.tcpPeer;
+    const auto& a = peer.address;
+    tcpClient_ = Open(peer);
     if (!tcpClient_) {
-        platform::MessageBox(QString::asprintf("connect failed to port %d ON %d.%d.%d.%d ", int(tcpPeer.port), a[0], a[1],
+        platform::MessageBox(QString::asprintf("connect failed to port %d ON %d.%d.%d.%d ", int(peer.port), a[0], a[1],
                                                a[2], a[3]),
                              QStringLiteral("CLIENT Connect ERROR"));
         return 0;
@@ -78,11 +79,12 @@ int Wits::ConnectTcpClient()
 int Wits::ConnectLithClient()
 {
     Close(lithClient_);
-    const auto& a = lithPeer.address;
-    lithClient_ = Open(lithPeer);
+    const TcpPeer& peer = connection_.lithPeer;
+    const auto& a = peer.address;
+    lithClient_ = Open(peer);
     if (!lithClient_) {
         platform::MessageBox(QString::asprintf("Connect failed to  %d.%d.%d.%d on port %d", a[0], a[1], a[2], a[3],
-                                               int(lithPeer.port)),
+                                               int(peer.port)),
                              QStringLiteral("CLIENT Connect ERROR"));
         return 0;
     }
@@ -90,7 +92,7 @@ int Wits::ConnectLithClient()
     QTcpSocket* socket = lithClient_;
     QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
     platform::MessageBox(QString::asprintf("Sending Lith  to  %d.%d.%d.%d on Port %d", a[0], a[1], a[2], a[3],
-                                           int(lithPeer.port)),
+                                           int(peer.port)),
                          QStringLiteral("Connect Success"));
     return 1;
 }
@@ -113,45 +115,43 @@ std::int64_t Wits::SendTcp(std::string_view text)
 
 void Wits::PollTcpClient()
 {
-    Refresh();
-    if (bytesOut > kByteCountWrap)
-        bytesOut = 0;
+    if (frames_.bytesOut > kByteCountWrap)
+        frames_.bytesOut = 0;
     std::string text = BuildOutputFrame();
     KeepWitsPercent();
     CountFrame();
-    if (host.gasMonitorType == kStartTokenType)
+    if (host.GasMonitorType() == kStartTokenType)
         text = "svstart\r\n";
     // A new exchange: its reply may count as good once, however it is cut.
-    frameCounted = false;
+    frames_.percent.counted = false;
     const std::int64_t sent = SendTcp(text);
     if (sent > 0)
-        bytesOut += std::int32_t(sent);
-    SetLine(16, platform::CFormat("%d", bytesOut));
-    if (dataWindow)
-        dataWindow->UpdateValues(displayLines, true);
+        frames_.bytesOut += std::int32_t(sent);
+    SetLine(16, platform::CFormat("%d", frames_.bytesOut));
+    if (dataWindow_)
+        dataWindow_->UpdateValues(lines_, true);
 }
 
 void Wits::TcpReplyArrived()
 {
-    Refresh();
-    if (input_.size() < std::size_t(maxChars) + 10)
-        SetMaxChars(maxChars);
+    if (input_.size() < std::size_t(maxChars_) + 10)
+        SetMaxChars(maxChars_);
     while (tcpClient_ && tcpClient_->bytesAvailable() > 0) {
-        const qint64 n = tcpClient_->read(input_.data(), qint64(maxChars));
+        const qint64 n = tcpClient_->read(input_.data(), qint64(maxChars_));
         if (n <= 0)
             break;
         const std::string_view text(input_.data(), std::size_t(n));
-        if (bytesIn > kByteCountWrap)
-            bytesIn = 0;
-        bytesIn += std::int32_t(n);
-        SetLine(15, platform::CFormat("%d", bytesIn));
+        if (frames_.bytesIn > kByteCountWrap)
+            frames_.bytesIn = 0;
+        frames_.bytesIn += std::int32_t(n);
+        SetLine(15, platform::CFormat("%d", frames_.bytesIn));
         const bool allTaken = tcpClient_->bytesAvailable() == 0;
         ParseText(text, allTaken);
-        if (host.link->trafficLog)
-            LogTraffic(host.well->dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
+        if (host.Link().trafficLog)
+            LogTraffic(host.Well().dataFolder, platform::LocalTime(), text.substr(0, kTrafficCopy), false);
     }
-    if (dataWindow)
-        dataWindow->UpdateValues(displayLines, true);
+    if (dataWindow_)
+        dataWindow_->UpdateValues(lines_, true);
 }
 
 int Wits::StartWitsServer()
@@ -162,7 +162,7 @@ int Wits::StartWitsServer()
     if (address.isNull())
         return 0;
     auto server = std::make_unique<WitsServer>();
-    if (!server->Start(address, tcpPeer.port))
+    if (!server->Start(address, connection_.tcpPeer.port))
         return 0;
     server->clientsChanged = [this](int) {
         if (host.drawLinkStatus)
@@ -190,24 +190,24 @@ void Wits::ServeTick()
         reader_.Reset();  // a client came or went: an item it left unended is not the next one's
     if (server_ && server_->TextWaiting()) {
         const std::string text = server_->TakeText();
-        if (bytesIn > kByteCountWrap)
-            bytesIn = 0;
-        bytesIn += std::int32_t(text.size());
-        SetLine(15, platform::CFormat("%d", bytesIn));
-        if (host.link->trafficLog)
-            LogTraffic(host.well->dataFolder, platform::LocalTime(), std::string_view(text).substr(0, kTrafficCopy),
+        if (frames_.bytesIn > kByteCountWrap)
+            frames_.bytesIn = 0;
+        frames_.bytesIn += std::int32_t(text.size());
+        SetLine(15, platform::CFormat("%d", frames_.bytesIn));
+        if (host.Link().trafficLog)
+            LogTraffic(host.Well().dataFolder, platform::LocalTime(), std::string_view(text).substr(0, kTrafficCopy),
                        false);
-        frameCounted = false;
+        frames_.percent.counted = false;
         ParseText(text, true, false);
-        if (bytesOut > kByteCountWrap)
-            bytesOut = 0;
-        bytesOut += std::int32_t(server_ ? server_->TakeAnswered() : 0);
-        SetLine(16, platform::CFormat("%d", bytesOut));
+        if (frames_.bytesOut > kByteCountWrap)
+            frames_.bytesOut = 0;
+        frames_.bytesOut += std::int32_t(server_ ? server_->TakeAnswered() : 0);
+        SetLine(16, platform::CFormat("%d", frames_.bytesOut));
     }
     KeepWitsPercent();
     CountFrame();
-    if (dataWindow)
-        dataWindow->UpdateValues(displayLines, true);
+    if (dataWindow_)
+        dataWindow_->UpdateValues(lines_, true);
 }
 
 }  // namespace wits

@@ -13,29 +13,27 @@ namespace wits {
 
 namespace {
 
-constexpr int kPercentWindow = 50;
 constexpr int kStartTokenType = 11;  // this instrument is asked for its data with a start token
 
 }  // namespace
 
 void Wits::EvTimer()
 {
-    Refresh();
     samples_.SlotCheck(platform::LocalTime());  // a slot passed without more items: its sample is closed
     const std::int64_t now = platform::SteadyMs();
-    if (!reply_.Ready(now, replyTimeoutMs))
+    if (!reply_.Ready(now, connection_.replyTimeoutMs))
         return;  // no reply in time makes it ready: this tick counts a frame without a good one
-    if (fileInputMode) {
-        if (QFileInfo::exists(resultFile))
+    if (gasSettings_.fileInputMode) {
+        if (QFileInfo::exists(gasSettings_.resultFile))
             ReadTgaResultFile();
-        else if (QFileInfo::exists(chromatographFile))
+        else if (QFileInfo::exists(gasSettings_.chromatographFile))
             ReadChromatographFile();
     }
-    if (tcpOn && tcpServer) {
+    if (connection_.tcpOn && connection_.tcpServer) {
         ServeTick();  // the server sends no frame: it parses what its client sent
         return;
     }
-    if (tcpOn && tcpClient_) {
+    if (connection_.tcpOn && tcpClient_) {
         PollTcpClient();
         return;
     }
@@ -47,37 +45,29 @@ void Wits::SendSerialFrame(std::int64_t now)
     std::string text = BuildOutputFrame();
     KeepWitsPercent();
     CountFrame();
-    if (host.gasMonitorType == kStartTokenType)
+    if (host.GasMonitorType() == kStartTokenType)
         text = "svstart\r\n";
-    if (bytesOut > kByteCountWrap)
-        bytesOut = 0;
-    bytesOut += std::int32_t(text.size());
-    SetLine(16, platform::CFormat("%d", bytesOut));
-    if (dataWindow)
-        dataWindow->UpdateValues(displayLines, true);
+    if (frames_.bytesOut > kByteCountWrap)
+        frames_.bytesOut = 0;
+    frames_.bytesOut += std::int32_t(text.size());
+    SetLine(16, platform::CFormat("%d", frames_.bytesOut));
+    if (dataWindow_)
+        dataWindow_->UpdateValues(lines_, true);
 
     // A new exchange: the reply to this frame may count as good once, however it is cut.
-    frameCounted = false;
-    reply_.Send(linkHandle, text, now);
+    frames_.percent.counted = false;
+    reply_.Send(handle_, text, now);
 }
 
 void Wits::KeepWitsPercent()
 {
-    if (frameCount <= 0)
+    if (frames_.percent.exchanges <= 0)
         return;
-    const float percent = goodFrameCount / frameCount * 100.0f;
-    PublishWitsPercent(percent, host.driller, *alarms_);
+    const float percent = frames_.percent.Percent();
+    PublishWitsPercent(percent, host.Driller(), *alarms_);
     SetLine(7, platform::CFormat("%2.1f", double(percent)));
 }
 
-void Wits::CountFrame()
-{
-    if (frameCount == kPercentWindow) {
-        frameCount = 1;
-        goodFrameCount = 0;
-    } else {
-        frameCount += 1;
-    }
-}
+void Wits::CountFrame() { frames_.percent.Next(); }
 
 }  // namespace wits

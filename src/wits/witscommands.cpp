@@ -226,9 +226,12 @@ void WitsCommands::Reconnect(app::LogState& log, const LinkCalls& calls)
 int WitsCommands::Connect(app::LogState& log, Wits& w)
 {
     WitsLinkState& link = log.witsLink;
-    w.firstHalf.fill(0);
-    w.secondHalf.fill(0);
-    w.customTiming = false;
+    WitsConnection c = w.Connection();
+    WitsGasSettings g = w.GasSettings();
+    WitsGas gasValues = w.Gas();
+    gasValues.firstHalf.fill(0);
+    gasValues.secondHalf.fill(0);
+    c.customTiming = false;
     wellfile::WellConfig config{};
     wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
     link.pumpsOnSwitch = config.lagByStrokesFromWits != 0;
@@ -238,55 +241,56 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     gasmon::GASMONCFG gas{};
     const bool gasRead = gasmon::ReadGasmonCfg(log, gas) == 1;
     if (gasRead) {
-        w.holdLength = log.engines.autoGas ? 0.0f : float(gas.surfaceLagTime);
-        w.ratiosOn = gas.ratioMode == 1;
-        if (w.ratiosOn && log.well.loggerId == 134)
+        g.holdLength = log.engines.autoGas ? 0.0f : float(gas.surfaceLagTime);
+        g.ratiosOn = gas.ratioMode == 1;
+        if (g.ratiosOn && log.well.loggerId == 134)
             platform::MessageBox(QStringLiteral("ratios on"), QString());
-        else if (!w.ratiosOn)
+        else if (!g.ratiosOn)
             platform::MessageBox(QStringLiteral("ratios off"), QString());
-        w.windowPositions = {gas.witsWindowLeft, gas.witsWindowTop, gas.witsGasWindowLeft, gas.witsGasWindowTop};
+        c.windowPositions = {gas.witsWindowLeft, gas.witsWindowTop, gas.witsGasWindowLeft, gas.witsGasWindowTop};
         if (log.engineStatus.gasInstrumentType == 14) {
-            w.chromatRatioSwitch = gas.totalChromatRatios != 0;
-            w.fileInputMode = gas.sriIntegrator != 0;
-            w.hotWireDelay = gas.hotWireDelay;
-            w.chromatographFile = platform::FieldString(gas.integratorFile);
-            const QString& file = w.chromatographFile;
+            g.chromatRatioSwitch = gas.totalChromatRatios != 0;
+            g.fileInputMode = gas.sriIntegrator != 0;
+            g.hotWireDelay = gas.hotWireDelay;
+            g.chromatographFile = platform::FieldString(gas.integratorFile);
+            const QString& file = g.chromatographFile;
             const qsizetype folderEnd = std::max(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\')) + 1;
-            w.resultFile = file.left(folderEnd) + QStringLiteral("Strativ_TGA.res");
+            g.resultFile = file.left(folderEnd) + QStringLiteral("Strativ_TGA.res");
         }
     } else {
-        w.windowPositions = {0, 0, 0, 0};
+        c.windowPositions = {0, 0, 0, 0};
     }
     link.fitMode = false;
     const layout::LogLayout& format = log.layout.format;
-    Clamp(log, w.windowPositions[0], w.windowPositions[1], format.rate.left);
-    Clamp(log, w.windowPositions[2], w.windowPositions[3], format.gas.left);
-    w.comPort = std::max(int(gas.witsComPort), 1);
-    w.chromatographSwitch = gas.ppm != 0;
+    Clamp(log, c.windowPositions[0], c.windowPositions[1], format.rate.left);
+    Clamp(log, c.windowPositions[2], c.windowPositions[3], format.gas.left);
+    c.comPort = std::max(int(gas.witsComPort), 1);
+    g.chromatographSwitch = gas.ppm != 0;
 
-    w.bottomDepthAtConnect = log.well.file.fileBottomDepth;
-    w.pasonFeed = config.pasonFeed;
+    c.bottomDepthAtConnect = log.well.file.fileBottomDepth;
+    g.pasonFeed = config.pasonFeed;
     platform::SerialSettings serial{};
     serial.baudRate = 9600;
     serial.dataBits = 8;
-    w.replyTimeoutMs = kDefaultTimeoutMs;
-    w.customTiming = QFileInfo::exists(platform::FindFileNoCase(log.well.file.currentFolder, QStringLiteral("witsedit.cfg")));
+    c.replyTimeoutMs = kDefaultTimeoutMs;
+    c.customTiming =
+        QFileInfo::exists(platform::FindFileNoCase(log.well.file.currentFolder, QStringLiteral("witsedit.cfg")));
 
     const int type = log.engineStatus.gasInstrumentType;
     if (BringsGas(type)) {
-        w.timerInterval = kDefaultIntervalMs;
+        c.timerInterval = kDefaultIntervalMs;
         w.SetMaxChars(500);
         link.drivesDrillingStatus = true;
         link.gasFromWits = true;
         config.witsDepthCompanion = 1;
     } else if (type == 11) {
-        w.timerInterval = kDefaultIntervalMs;
+        c.timerInterval = kDefaultIntervalMs;
         w.SetMaxChars(1000);
-        w.pasonFeed = 0;
+        g.pasonFeed = 0;
         config.pasonFeed = 0;
-        w.chromatographSwitch = false;
+        g.chromatographSwitch = false;
         serial.baudRate = 115200;
-        w.replyTimeoutMs = 3000;
+        c.replyTimeoutMs = 3000;
         link.drivesDrillingStatus = true;
         link.gasFromWits = true;
     } else {
@@ -296,46 +300,49 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
 
     gasmon::AutoGas* monitor = log.engines.autoGas;
     const int profile = log.well.loggerId;
-    w.gasFromMonitor = false;
-    if (monitor && (profile == 2 || (w.pasonFeed == 1 && type != 10))) {
-        w.gasFromMonitor = monitor->Readings().gasFromWits;
+    gasValues.gasFromMonitor = false;
+    if (monitor && (profile == 2 || (g.pasonFeed == 1 && type != 10))) {
+        gasValues.gasFromMonitor = monitor->Readings().gasFromWits;
         w.SetMaxChars(1000);
     }
-    if (w.gasFromMonitor) {
-        w.timerInterval = kDefaultIntervalMs;
-        w.replyTimeoutMs = kDefaultTimeoutMs;
-        w.pasonFeed = 0;
+    if (gasValues.gasFromMonitor) {
+        c.timerInterval = kDefaultIntervalMs;
+        c.replyTimeoutMs = kDefaultTimeoutMs;
+        g.pasonFeed = 0;
     }
     if (const std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(log.well.file, log.well.file.dataFileName))
-        std::copy(std::begin(last->testGas), std::end(last->testGas), w.testGas.begin());
+        std::copy(std::begin(last->testGas), std::end(last->testGas), g.testGas.begin());
 
     if (app::SaveWellConfig(log, config))
         log.well.config = config;
     gasmon::WriteGasmonCfg(log, gas);
 
-    if (!w.customTiming) {
-        gas.witsTimeout = w.replyTimeoutMs;
-        gas.witsInterval = w.timerInterval / 1000;
+    if (!c.customTiming) {
+        gas.witsTimeout = c.replyTimeoutMs;
+        gas.witsInterval = c.timerInterval / 1000;
         gas.serialSpeed = std::int32_t(serial.baudRate);
-        gas.witsMaxChars = w.maxChars;
+        gas.witsMaxChars = w.MaxChars();
         gasmon::WriteGasmonCfg(log, gas);
     } else {
         const int storedTimeout = gas.witsTimeout;
         const int storedSeconds = gas.witsInterval;
-        w.replyTimeoutMs = storedTimeout >= 500 ? storedTimeout : kDefaultTimeoutMs;
-        w.timerInterval = storedSeconds >= 1 && storedSeconds <= 10 ? storedSeconds * 1000 : kDefaultIntervalMs;
+        c.replyTimeoutMs = storedTimeout >= 500 ? storedTimeout : kDefaultTimeoutMs;
+        c.timerInterval = storedSeconds >= 1 && storedSeconds <= 10 ? storedSeconds * 1000 : kDefaultIntervalMs;
         w.SetMaxChars(500);
-        platform::MessageBox(QString::asprintf("Interval=%d\n WTO=%d\n Max Char=%d\n  Char TO=%d", w.timerInterval,
-                                               w.replyTimeoutMs, w.maxChars, int(gas.witsCharTimeout)),
+        platform::MessageBox(QString::asprintf("Interval=%d\n WTO=%d\n Max Char=%d\n  Char TO=%d", c.timerInterval,
+                                               c.replyTimeoutMs, w.MaxChars(), int(gas.witsCharTimeout)),
                              QStringLiteral("Using Custom Wits Settings"));
     }
 
     CUSTWITSCFG settings{};
     ReadCustWitsConfig(log.well.file.dataFolder, settings);
-    w.tcpOn = link.tcpOption && settings.witsOnTcp != 0;
-    w.tcpServer = settings.tcpServer != 0 || profile == 23;
+    c.tcpOn = link.tcpOption && settings.witsOnTcp != 0;
+    c.tcpServer = settings.tcpServer != 0 || profile == 23;
+    w.SetConnection(c);
+    w.SetGasSettings(g);
+    w.SetGas(gasValues);
 
-    if (w.tcpOn) {
+    if (c.tcpOn) {
         if (!ConnectTcp(log, w, settings))
             return 0;
     } else if (!ConnectSerial(log, w, serial)) {
@@ -343,31 +350,35 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     }
     w.NewSender();  // nothing read before the port was opened is joined to what comes now
 
-    w.remoteFile = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("sendfile/remote/")) +
-                   log.well.file.wellName + QStringLiteral(".zl8");
-
+    WitsConnection connected = w.Connection();
+    connected.remoteFile = platform::JoinPath(log.well.file.dataFolder, QStringLiteral("sendfile/remote/")) +
+                           log.well.file.wellName + QStringLiteral(".zl8");
+    w.SetConnection(connected);
+    const std::array<int, 4>& places = connected.windowPositions;
     if (window_.makeDataWindow) {
-        w.dataWindow = window_.makeDataWindow(log, w.tcpOn ? 1 : 2, settings);
-        if (w.dataWindow)
-            w.dataWindow->ShowAt(w.windowPositions[0], w.windowPositions[1]);
+        w.SetDataWindow(window_.makeDataWindow(log, connected.tcpOn ? 1 : 2, settings));
+        if (WitsDisplay* data = w.DataWindow())
+            data->ShowAt(places[0], places[1]);
     }
     link.windowsOpen = true;
-    if (QFileInfo::exists(w.remoteFile))
-        QFile::remove(w.remoteFile);
+    if (QFileInfo::exists(connected.remoteFile))
+        QFile::remove(connected.remoteFile);
     if (log.timers)
-        log.timers->SetTimer(kLinkTimer, w.timerInterval);
-    if (link.gasFromWits && (type == 10 || type == 11 || type == 6 || type == 13 || type == 14) && !w.gasWindow) {
+        log.timers->SetTimer(kLinkTimer, connected.timerInterval);
+    g = w.GasSettings();
+    if (link.gasFromWits && (type == 10 || type == 11 || type == 6 || type == 13 || type == 14) && !w.GasWindow()) {
         if (window_.makeGasWindow) {
-            w.gasWindow = window_.makeGasWindow(log, QStringLiteral("Strativ Wits Gas Monitor"));
-            if (w.gasWindow)
-                w.gasWindow->ShowAt(w.windowPositions[2], w.windowPositions[3]);
+            w.SetGasWindow(window_.makeGasWindow(log, QStringLiteral("Strativ Wits Gas Monitor")));
+            if (gasmon::GasDisplay* gasWindow = w.GasWindow())
+                gasWindow->ShowAt(places[2], places[3]);
         }
         const float factors[3] = {gas.hotWireAttenuator, gas.chromatAttenuator, gas.channel3Attenuator};
         for (int i = 0; i < 3; ++i)
-            w.gasScale[std::size_t(i)] = factors[i] > 0 ? factors[i] : 1.0f;
+            g.gasScale[std::size_t(i)] = factors[i] > 0 ? factors[i] : 1.0f;
     }
     if (link.gasFromWits)
-        w.gasScale[0] = gas.hotWireAttenuator > 0 ? gas.hotWireAttenuator : 1.0f;
+        g.gasScale[0] = gas.hotWireAttenuator > 0 ? gas.hotWireAttenuator : 1.0f;
+    w.SetGasSettings(g);
     w.EvTimer();
     return 1;
 }
@@ -376,48 +387,53 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
 int WitsCommands::ConnectSerial(app::LogState& log, Wits& w, const platform::SerialSettings& serial)
 {
     const int type = log.engineStatus.gasInstrumentType;
-    const bool plain = type == 11 || ((type == 10 || type == 14) && w.pasonFeed != 1) || w.pasonFeed == 0 || type == 6;
+    const int pasonFeed = w.GasSettings().pasonFeed;
+    WitsConnection c = w.Connection();
+    const bool plain = type == 11 || ((type == 10 || type == 14) && pasonFeed != 1) || pasonFeed == 0 || type == 6;
     std::uint32_t handle = 0;
     if (plain) {
         w.SetMaxChars(1000);
-        handle = platform::ConnectASCII(w.comPort, w.replyTimeoutMs, serial);
+        handle = platform::ConnectASCII(c.comPort, c.replyTimeoutMs, serial);
     } else {
-        w.timerInterval = kDefaultIntervalMs;
+        c.timerInterval = kDefaultIntervalMs;
+        w.SetConnection(c);
         w.SetMaxChars(type == 14 ? 500 : 1000);
-        handle = platform::ConnectPasonASCII(w.comPort, platform::kFramedReplyTimeoutMs, serial);
+        handle = platform::ConnectPasonASCII(c.comPort, platform::kFramedReplyTimeoutMs, serial);
     }
     if (handle == 0 || handle == 0xFFFFFFFFu) {
         platform::MessageBox(
-            QStringLiteral("Connection to Com %1 failed\nPort May be in use by another process").arg(w.comPort),
+            QStringLiteral("Connection to Com %1 failed\nPort May be in use by another process").arg(c.comPort),
             QStringLiteral("Wits Connect failed "));
-        w.linkHandle = 0;
+        w.SetHandle(0);
         return 0;
     }
     if (const int error = platform::HookRspNotification(handle, log.window, kWitsDataMessage, 0)) {
         platform::MessageBox(QStringLiteral("Error %1 Wits hook failed").arg(error), QString());
         platform::CloseConnection(handle);
-        w.linkHandle = 0;
+        w.SetHandle(0);
         return 0;
     }
-    w.linkHandle = handle;
+    w.SetHandle(handle);
     return 1;
 }
 
 // The link over TCP: the one-client server, or the client with its lithology receiver for profile 2.
 int WitsCommands::ConnectTcp(app::LogState& log, Wits& w, const CUSTWITSCFG& settings)
 {
-    w.lithologyClient = log.well.loggerId == 2 && settings.lithologyUpdate != 0;
-    w.tcpPeer.port = std::uint16_t(settings.tcpPort & 0xFFFF);
-    w.lithPeer.port = std::uint16_t(settings.lithologyPort & 0xFFFF);
+    WitsConnection c = w.Connection();
+    c.lithologyClient = log.well.loggerId == 2 && settings.lithologyUpdate != 0;
+    c.tcpPeer.port = std::uint16_t(settings.tcpPort & 0xFFFF);
+    c.lithPeer.port = std::uint16_t(settings.lithologyPort & 0xFFFF);
     for (std::size_t i = 0; i < 4; ++i) {
-        w.tcpPeer.address[i] = std::uint8_t(settings.serverAddress[i] & 0xFF);
-        w.lithPeer.address[i] = std::uint8_t(settings.lithologyAddress[i] & 0xFF);
+        c.tcpPeer.address[i] = std::uint8_t(settings.serverAddress[i] & 0xFF);
+        c.lithPeer.address[i] = std::uint8_t(settings.lithologyAddress[i] & 0xFF);
     }
     // The custom interval holds unless the lithology receiver is served too.
-    if (!w.customTiming || w.lithologyClient)
-        w.timerInterval = kDefaultIntervalMs;
+    if (!c.customTiming || c.lithologyClient)
+        c.timerInterval = kDefaultIntervalMs;
+    w.SetConnection(c);
 
-    if (w.tcpServer) {
+    if (c.tcpServer) {
         if (!w.StartWitsServer()) {
             platform::MessageBox(QStringLiteral("Wits server failed"), QString());
             return 0;
@@ -427,10 +443,11 @@ int WitsCommands::ConnectTcp(app::LogState& log, Wits& w, const CUSTWITSCFG& set
     }
     if (!w.ConnectTcpClient()) {
         platform::MessageBox(QStringLiteral("Winsock connection Failed"), QString());
-        w.lithologyClient = false;
+        c.lithologyClient = false;
+        w.SetConnection(c);
         return 0;
     }
-    if (w.lithologyClient && w.lithPeer.port != 0 && !w.ConnectLithClient())
+    if (c.lithologyClient && c.lithPeer.port != 0 && !w.ConnectLithClient())
         platform::MessageBox(QStringLiteral("Winsock Lith Connection Failed"), QString());  // the link goes on
     return 1;
 }
@@ -445,42 +462,34 @@ int WitsCommands::Disconnect(app::LogState& log, Wits& w)
         log.engines.witsCopyThread.request_stop();
         log.engines.witsCopyThread.join();
     }
-    if (!w.remoteFile.isEmpty() && QFileInfo::exists(w.remoteFile))
-        QFile::remove(w.remoteFile);
+    const QString& remoteFile = w.Connection().remoteFile;
+    if (!remoteFile.isEmpty() && QFileInfo::exists(remoteFile))
+        QFile::remove(remoteFile);
 
     gasmon::GASMONCFG gas{};
     gasmon::ReadGasmonCfg(log, gas);
-    gas.witsComPort = w.comPort;
-    if (w.dataWindow) {
-        w.windowPositions[0] = w.dataWindow->Left();
-        w.windowPositions[1] = w.dataWindow->Top();
-    }
-    if (w.gasWindow) {
-        w.windowPositions[2] = w.gasWindow->Left();
-        w.windowPositions[3] = w.gasWindow->Top();
-    }
-    gas.witsWindowLeft = w.windowPositions[0];
-    gas.witsWindowTop = w.windowPositions[1];
-    gas.witsGasWindowLeft = w.windowPositions[2];
-    gas.witsGasWindowTop = w.windowPositions[3];
+    gas.witsComPort = w.Connection().comPort;
+    w.KeepWindowPlaces();
+    const std::array<int, 4>& places = w.Connection().windowPositions;
+    gas.witsWindowLeft = places[0];
+    gas.witsWindowTop = places[1];
+    gas.witsGasWindowLeft = places[2];
+    gas.witsGasWindowTop = places[3];
     gasmon::WriteGasmonCfg(log, gas);
-    w.gasWindow.reset();
+    w.SetGasWindow(nullptr);
 
-    w.gasValues.fill(0);
-    w.gasShares.fill(0);
+    w.ClearGas();
     log.witsLink.gasMaxima.fill(0);
     log.witsLink.liveValues2.fill(0);
-    w.gasScale = {1, 1, 1};
     log.witsLink.gasMaxima[0] = -1.0f;
-    w.gasShares[0] = 1.0f;
 
     if (w.TcpClientOpen() || w.LithClientOpen())
         w.CloseTcpClient();
     w.StopWitsServer();
-    if (w.linkHandle)
-        platform::CloseConnection(w.linkHandle);
-    w.linkHandle = 0;
-    w.dataWindow.reset();
+    if (w.Handle())
+        platform::CloseConnection(w.Handle());
+    w.SetHandle(0);
+    w.SetDataWindow(nullptr);
     log.witsLink.windowsOpen = false;
     log.witsLink.drivesDrillingStatus = false;
     return 1;
@@ -490,10 +499,10 @@ void WitsCommands::MoveWindowsHome(int dataLeft, int gasLeft, int top)
 {
     if (!engine_)
         return;
-    if (engine_->dataWindow)
-        engine_->dataWindow->ShowAt(dataLeft, top);
-    if (engine_->gasWindow)
-        engine_->gasWindow->ShowAt(gasLeft, top);
+    if (WitsDisplay* data = engine_->DataWindow())
+        data->ShowAt(dataLeft, top);
+    if (gasmon::GasDisplay* gas = engine_->GasWindow())
+        gas->ShowAt(gasLeft, top);
 }
 
 void WitsCommands::EvWitsData(app::LogState&, std::uintptr_t wParam, std::intptr_t lParam)

@@ -27,40 +27,9 @@ bool CustomTracksDrawn(const app::LogState& log)
 
 }  // namespace
 
-WitsHost::WitsHost(app::LogState& log, const app::WellServices& services)
+WitsHost::WitsHost(app::LogState& log, const app::WellServices& services) : log_(log)
 {
     WitsHost& host = *this;
-    host.refresh = [&log](WitsHost& h) {
-        h.well = &log.well.file;
-        h.link = &log.witsLink;
-        h.driller = log.engines.driller;
-        h.gas = log.engines.autoGas;
-        h.pumps = log.engines.pumpStrokes.get();
-        h.profile = int(log.well.loggerId);
-        h.gasMonitorType = log.engineStatus.gasInstrumentType;
-        h.unmannedUnit = log.well.config.unmannedUnit != 0;
-        h.sendGas = log.well.config.sendGasViaWits != 0;
-        const drilling::Driller* d = log.engines.driller;
-        h.strokesCounted = d && d->time && d->time->strokes;
-
-        h.lastBookedDepth = &log.well.lastBookedDepth;
-        h.keepRecordsInMemory = log.well.file.allRecordsKept;
-        h.viewScale = log.view.viewScale;
-        h.rowHeight = log.layout.format.pixelsPerStep;
-        h.topMargin = log.layout.format.logAreaTop;
-        h.logBottom = log.view.logAreaBottom;
-        h.repaintLater = log.view.repaintLater;
-        h.drawingHeld = log.view.painting || log.view.holdRepaint || log.scroll.renderingImage ||
-                        log.scroll.imageRender || log.print.printingLog;
-        h.customTracksDrawn = CustomTracksDrawn(log);
-        const CUSTWITS* custom = log.engines.custWits;
-        h.customLinkGas = custom && custom->Mode() == CustWitsMode::Gas;
-        h.customLinkTotalGas = log.witsLink.customLinkTotalGas;
-        h.entryRecords = log.interaction.dataEntryActive ? &log.interaction.dataEntryRecords : nullptr;
-        h.gasEntryOpen = log.entry.gasEntry;
-        h.bottomSwitchKept = log.well.config.witsDepthOption != 0;
-        h.remoteCopy = log.witsCopy.remoteCopy;
-    };
     host.correctFileDepth = [&log, &services](std::int32_t depth) {
         return app::CorrectFileDepth(log, services, float(depth), 1);
     };
@@ -84,21 +53,64 @@ WitsHost::WitsHost(app::LogState& log, const app::WellServices& services)
             app::StartCopyThread(log, app::CopyKind::Wits, path, second + log.well.file.wellName + ".zl8");
     };
     host.remoteCopyEnded = [&log] { app::WaitForCopyThread(log, app::CopyKind::Wits); };
-    host.refresh(host);
 }
 
-CustWitsHost::CustWitsHost(app::LogState& log, const app::WellServices& services) : WitsHost(log, services)
+wellfile::OpenWell& WitsHost::Well() const { return log_.well.file; }
+WitsLinkState& WitsHost::Link() const { return log_.witsLink; }
+drilling::Driller* WitsHost::Driller() const { return log_.engines.driller; }
+gasmon::AutoGas* WitsHost::Gas() const { return log_.engines.autoGas; }
+drilling::PumpStrokes* WitsHost::Pumps() const { return log_.engines.pumpStrokes.get(); }
+int WitsHost::Profile() const { return int(log_.well.loggerId); }
+int WitsHost::GasMonitorType() const { return log_.engineStatus.gasInstrumentType; }
+bool WitsHost::UnmannedUnit() const { return log_.well.config.unmannedUnit != 0; }
+bool WitsHost::SendGas() const { return log_.well.config.sendGasViaWits != 0; }
+bool WitsHost::BottomSwitchKept() const { return log_.well.config.witsDepthOption != 0; }
+bool WitsHost::RemoteCopy() const { return log_.witsCopy.remoteCopy; }
+
+bool WitsHost::StrokesCounted() const
 {
-    const auto base = refresh;
-    refresh = [base, &log](WitsHost& h) {
-        base(h);
-        auto& custom = static_cast<CustWitsHost&>(h);
-        custom.standardLinkRuns = log.engines.wits != nullptr;
-        custom.witsOutPattern = log.tables.witsOutTestGas;
-        custom.witsOutPatternLast = log.tables.witsOutTestGasLast;
-    };
-    refresh(*this);
+    const drilling::Driller* d = log_.engines.driller;
+    return d && d->time && d->time->strokes;
 }
+
+bool WitsHost::CustomLinkGas() const
+{
+    const CUSTWITS* custom = log_.engines.custWits;
+    return custom && custom->Mode() == CustWitsMode::Gas;
+}
+
+std::int32_t* WitsHost::LastBookedDepth() const { return &log_.well.lastBookedDepth; }
+bool WitsHost::KeepRecordsInMemory() const { return log_.well.file.allRecordsKept; }
+bool WitsHost::CustomTracksDrawn() const { return wits::CustomTracksDrawn(log_); }
+bool WitsHost::GasEntryOpen() const { return log_.entry.gasEntry; }
+
+BookedRowView WitsHost::RowView() const
+{
+    const app::LogState& log = log_;
+    BookedRowView v;
+    v.viewScale = log.view.viewScale;
+    v.rowHeight = log.layout.format.pixelsPerStep;
+    v.topMargin = log.layout.format.logAreaTop;
+    v.logBottom = log.view.logAreaBottom;
+    v.repaintLater = log.view.repaintLater;
+    v.drawingHeld = log.view.painting || log.view.holdRepaint || log.scroll.renderingImage ||
+                    log.scroll.imageRender || log.print.printingLog;
+    return v;
+}
+
+std::vector<wellfile::RECORD>* WitsHost::EntryRecords() const
+{
+    return log_.interaction.dataEntryActive ? &log_.interaction.dataEntryRecords : nullptr;
+}
+
+CustWitsHost::CustWitsHost(app::LogState& log, const app::WellServices& services) : WitsHost(log, services) {}
+
+bool CustWitsHost::StandardLinkRuns() const { return log_.engines.wits != nullptr; }
+const std::array<float, kWitsOutPatternSize>& CustWitsHost::WitsOutPattern() const
+{
+    return log_.tables.witsOutTestGas;
+}
+int CustWitsHost::WitsOutPatternLast() const { return log_.tables.witsOutTestGasLast; }
 
 void RepaintBookedRow(logview::LogViewServices& view, app::LogState& log, std::int32_t depth, unsigned parts)
 {

@@ -1,9 +1,6 @@
 #pragma once
-// What the WITS engine needs of the main window and of the other subsystems, kept apart from the
-// window's state so that the engine runs (and is tested) without one:
-// - WitsLinkState: the main window's WITS values, which the window keeps across links (LogState::witsLink);
-// - WitsHost: the groups the engine works on, handed to it and brought up to date by `refresh` before
-//   each engine call, and the work of others it asks for.
+// The main window's WITS values, which the window keeps across links (LogState::witsLink). What the
+// engines read of the window through their host is in wits/witshost.h.
 #include "wits/witsrecord.h"
 
 #include <QString>
@@ -76,73 +73,5 @@ struct WitsLinkState {
     // output frame sends it.
     float customLinkTotalGas = 0;
 };
-
-// What the WITS engines work on: the window's values, taken again from its state (`refresh`) before each
-// engine call, and the services they ask for. Made only from the window's state (witshost.cpp); a test may
-// then replace a service.
-struct WitsHost {
-    // `log` and `services` outlive the host.
-    WitsHost(app::LogState& log, const app::WellServices& services);
-
-    std::function<void(WitsHost&)> refresh;
-
-    wellfile::OpenWell* well = nullptr;      // the open well (always set)
-    WitsLinkState* link = nullptr;           // always set
-    drilling::Driller* driller = nullptr;    // while drilling mode is on
-    gasmon::AutoGas* gas = nullptr;          // while the gas monitor runs
-    drilling::PumpStrokes* pumps = nullptr;  // the pump-stroke intervals and counts; none: no threads
-    int profile = 0;                         // logging-company profile
-    int gasMonitorType = -1;                 // the gas instrument type; 10 and 11 bring gas over WITS
-    bool unmannedUnit = false;               // the drilling set-up's "Unmanned  Unit"
-    bool strokesCounted = false;             // the drilling object counts pump strokes
-    bool bottomSwitchKept = false;           // the drilling set-up keeps the WITS depths from setting on/off bottom
-    bool remoteCopy = false;                 // the WITS blocks go on to a monitoring station
-    bool sendGas = false;                    // the well's "send gas via WITS": the output frame carries gas
-    // The custom link's total gas, when that link runs in its WITS-gas mode: the output frame sends it.
-    bool customLinkGas = false;
-    float customLinkTotalGas = 0;
-
-    // Corrects the data file's bottom depth to `depth` without asking: non-zero when done.
-    std::function<int(std::int32_t depth)> correctFileDepth;
-    // The depth and the lag parts of the drilling status line.
-    std::function<void()> showDepthStatus;
-    std::function<void(std::int32_t lagDepth)> showLagStatus;
-    // Writes a block of closed samples into today's daily WITS file.
-    std::function<void(const WITSRECORD* samples, int count)> writeBlock;
-    // Carries the remote transfer file `path` to the monitoring station on the WITS copy thread.
-    std::function<void(const QString& path)> startRemoteCopy;
-    // Waits until the copy of the previous remote transfer file has ended.
-    std::function<void()> remoteCopyEnded;
-    // Switches the pumps on (marked on in the lag settings, stroke counter and threads made).
-    std::function<void()> pumpsOn;
-    // The link part of the status band is drawn again (the server's client count changed).
-    std::function<void()> drawLinkStatus;
-
-    // ---- The booking of a step's gas at the lag depth ----
-    std::int32_t* lastBookedDepth = nullptr;  // the window's, shared with the gas monitor; none: 0
-    bool keepRecordsInMemory = false;  // the records held in memory are not to be brought up to date
-    // Where the booked row is drawn: the log's scale index, row height, top margin and bottom y.
-    int viewScale = 0;
-    int rowHeight = 10;
-    int topMargin = 0;
-    int logBottom = 0;
-    bool repaintLater = false;     // the window is repainted whole later: a booking only invalidates it
-    bool drawingHeld = false;      // a paint, image or print runs: a booking only invalidates the window
-    bool customTracksDrawn = false;  // a plain log shows custom tracks with data on a file over 20 units
-    // Draws the row of `depth` again in the window's backing store and shows it; `parts` are the view's
-    // row parts (logview::RowPart).
-    std::function<void(std::int32_t depth, unsigned parts)> repaintRow;
-    // The whole window is painted again.
-    std::function<void()> invalidate;
-    // While an entry dialog is open: the records it types into (none otherwise), and whether it is the
-    // gas entry.
-    std::vector<wellfile::RECORD>* entryRecords = nullptr;
-    bool gasEntryOpen = false;
-};
-
-// The row of a booked step's `depth` (its lag depth `lagDepth`), when the log shows one record a row and
-// the row lies in the log area: drawn at once with `parts` (logview::RowPart), or left to the whole
-// repaint the window owes.
-void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, unsigned parts);
 
 }  // namespace wits

@@ -19,6 +19,7 @@
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/viewfixture.h"
+#include "support/witsengine.h"
 #include "wellfile/demowell.h"
 #include "app/wellservices.h"
 #include "wellfile/datafile.h"
@@ -35,6 +36,7 @@
 #include <gtest/gtest.h>
 
 using namespace drilling;
+using testing_support::EditGas;
 using testing_support::EditSettings;
 
 namespace {
@@ -361,10 +363,10 @@ TEST_F(StatusWindowTest, TheBandShowsTheCustomLinksDepthLeavesASuppressedLinkLin
     wits::CustWitsHost host(s, services);
     wits::CUSTWITS link(host, wits::WitsAlarmHost{});
     s.engines.custWits = &link;
-    link.trackDepth = false;
+    EditSettings(link, [](auto& v) { v.trackDepth = false; });
     driller->ShowDepthStatus();
     EXPECT_EQ(depthText(), depthOnly);
-    link.trackDepth = true;
+    EditSettings(link, [](auto& v) { v.trackDepth = true; });
     driller->ShowDepthStatus();
     EXPECT_NE(depthText(), depthOnly) << "\"  Wits: 1234.50  \"";
     s.engines.custWits = nullptr;
@@ -407,11 +409,11 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
     app::WellServices services;
     wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
-    link.gasValues = {50, 20, 10, 5, 4, 3, 2, 1};
+    EditGas(link, [&](auto& v) { v.gasValues = {50, 20, 10, 5, 4, 3, 2, 1}; });
     wits::CustWitsHost customHost(s, services);
     wits::CUSTWITS custom(customHost, wits::WitsAlarmHost{});
-    custom.linkHandle = 1;  // running
-    custom.stepGas[0] = 120;
+    custom.SetHandle(1);  // running
+    EditGas(custom, [&](auto& v) { v.stepGas[0] = 120; });
     s.engines.wits = &link;
     s.engines.custWits = &custom;
     s.well.file.lagDepth = 1020;  // the gas start depth
@@ -420,24 +422,24 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
     // First half of unit 1180: the mark and the first-half gas; the custom link books its step.
     driller->lagDepth = 1180.3f;
     driller->time->UpdateLagDepth(false);
-    EXPECT_EQ(link.halfUnitMark, 3.0f);
-    EXPECT_EQ(link.firstHalf[1], 20.0f);
-    EXPECT_EQ(link.secondHalf[1], 0.0f);
-    EXPECT_TRUE(custom.stepStored);
+    EXPECT_EQ(link.Gas().halfUnitMark, 3.0f);
+    EXPECT_EQ(link.Gas().firstHalf[1], 20.0f);
+    EXPECT_EQ(link.Gas().secondHalf[1], 0.0f);
+    EXPECT_TRUE(custom.Gas().stepStored);
     wellfile::RECORD booked[20]{};
     ASSERT_EQ(wellfile::ReadRecords(s.well.file, booked, s.well.file.dataFileName, 180, 1), 1);
     EXPECT_EQ(booked[0].depth, 1180);
     EXPECT_EQ(booked[0].gas[wellfile::GAS_TG], 120.0f);
 
     // Second half: the mark follows, the gas goes to the second half, the custom link is ready again.
-    link.gasValues[1] = 33;
+    EditGas(link, [&](auto& v) { v.gasValues[1] = 33; });
     driller->lagDepth = 1180.8f;
     driller->time->UpdateLagDepth(false);
-    EXPECT_EQ(link.halfUnitMark, 8.0f);
-    EXPECT_EQ(link.secondHalf[1], 33.0f);
-    EXPECT_EQ(link.firstHalf[1], 20.0f);
-    EXPECT_FALSE(custom.stepStored);
-    custom.linkHandle = 0;
+    EXPECT_EQ(link.Gas().halfUnitMark, 8.0f);
+    EXPECT_EQ(link.Gas().secondHalf[1], 33.0f);
+    EXPECT_EQ(link.Gas().firstHalf[1], 20.0f);
+    EXPECT_FALSE(custom.Gas().stepStored);
+    custom.SetHandle(0);
     s.engines.wits = nullptr;
     s.engines.custWits = nullptr;
 }

@@ -299,8 +299,8 @@ TEST_F(GasSetupDialog, TheRunningWitsLinkKeepsItsFieldsAndTakesTheSavedValues)
         d.SetText(kHwAttenuator, "2.5");
         d.Click(kSave);
     });
-    EXPECT_FLOAT_EQ(s.engines.wits->gasScale[0], 2.5f);
-    EXPECT_FLOAT_EQ(s.engines.wits->holdLength, 120.0f);
+    EXPECT_FLOAT_EQ(s.engines.wits->GasSettings().gasScale[0], 2.5f);
+    EXPECT_FLOAT_EQ(s.engines.wits->GasSettings().holdLength, 120.0f);
     EXPECT_EQ(+StoredCfg().surfaceLagTime, 120);
     EXPECT_TRUE(Messages().isEmpty()) << Messages().join("|").toStdString();
     window.EvCommand(app::cmd::Wits);

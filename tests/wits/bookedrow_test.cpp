@@ -9,6 +9,7 @@
 #include "support/recordingpainters.h"
 #include "support/testmain.h"
 #include "support/viewfixture.h"
+#include "support/witsengine.h"
 #include "wellfile/datafile.h"
 #include "wits/wits.h"
 #include "wits/witsalarmhost.h"
@@ -19,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+using testing_support::EditGas;
 
 namespace {
 
@@ -86,8 +89,7 @@ TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 
     int area[2] = {-1, -1};
     s.view.updateArea = [&](int, int top, int, int bottom) { area[0] = top, area[1] = bottom; };
-    engine->firstHalf = {0, 40, 10, 5};
-    engine->secondHalf = {0, 60, 15, 8};
+    EditGas(*engine, [&](auto& v) { v.firstHalf = {0, 40, 10, 5}; v.secondHalf = {0, 60, 15, 8}; });
     s.witsLink.gasMaxima[0] = 120;
     ASSERT_TRUE(engine->StoreDepthStep(kDepth + 0.4f));
     const QImage booked = row();

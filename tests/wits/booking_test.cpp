@@ -8,6 +8,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "support/witsengine.h"
 #include "wellfile/datafile.h"
 #include "wits/wits.h"
 #include "wits/witsalarmhost.h"
@@ -26,6 +27,8 @@ using namespace wits;
 using testing_support::At;
 using testing_support::ReadBytes;
 using testing_support::TestDir;
+using testing_support::EditGas;
+using testing_support::EditGasSettings;
 
 namespace {
 
@@ -99,10 +102,10 @@ TEST_F(BookingTest, TheStepGoesIntoTheLagDepthsRecordAloneAndOneGasRecordIsAppen
     EXPECT_EQ(s.witsLink.gasMaxima[0], 0.0f);
     EXPECT_EQ(s.witsLink.gasMaxima[1], 0.0f);
     EXPECT_EQ(s.witsLink.co2Maximum, 0.0f);
-    EXPECT_TRUE(engine->newStep);
+    EXPECT_TRUE(engine->Gas().newStep);
 
     // The same depth again: its gas stays, nothing is appended, the maxima still go.
-    engine->newStep = false;
+    EditGas(*engine, [&](auto& v) { v.newStep = false; });
     Maxima(55, 2);
     EXPECT_FALSE(engine->StoreDepthStep(1025.8f));
     EXPECT_EQ(DataFile(), after);
@@ -110,14 +113,13 @@ TEST_F(BookingTest, TheStepGoesIntoTheLagDepthsRecordAloneAndOneGasRecordIsAppen
     EXPECT_EQ(s.witsLink.gasMaxima[0], 0.0f);
     EXPECT_EQ(s.witsLink.co2Maximum, 0.0f);
     EXPECT_EQ(s.witsLink.bookingCounter, 2);
-    EXPECT_TRUE(engine->newStep);
+    EXPECT_TRUE(engine->Gas().newStep);
 }
 
 TEST_F(BookingTest, ComponentsAreSharesOfTheTotalWithRatiosOnElseTheHalvesScaledForPpm)
 {
-    engine->ratiosOn = true;
-    engine->gasShares[1] = 0.5f;
-    engine->gasShares[2] = 0.25f;
+    EditGasSettings(*engine, [&](auto& v) { v.ratiosOn = true; });
+    EditGas(*engine, [&](auto& v) { v.gasShares[1] = 0.5f; v.gasShares[2] = 0.25f; });
     Maxima(80, 0);
     ASSERT_TRUE(engine->StoreDepthStep(1025.2f));
     wellfile::RECORD r = RecordAt(1025);
@@ -131,9 +133,8 @@ TEST_F(BookingTest, ComponentsAreSharesOfTheTotalWithRatiosOnElseTheHalvesScaled
     EXPECT_FALSE(engine->StoreDepthStep(1026.2f));
     EXPECT_EQ(RecordAt(1026).halfGas[wellfile::GAS_TG], 0.0f);
 
-    engine->ratiosOn = false;
-    engine->firstHalf = {30, 300, 40};
-    engine->secondHalf = {0, 500, 60};
+    EditGasSettings(*engine, [&](auto& v) { v.ratiosOn = false; });
+    EditGas(*engine, [&](auto& v) { v.firstHalf = {30, 300, 40}; v.secondHalf = {0, 500, 60}; });
     struct Case {
         bool ppmSwitch;
         std::uint16_t profile;
@@ -141,7 +142,7 @@ TEST_F(BookingTest, ComponentsAreSharesOfTheTotalWithRatiosOnElseTheHalvesScaled
     };
     std::int32_t depth = 1027;
     for (const Case c : {Case{false, 12, 1.0f}, Case{true, 12, 0.01f}, Case{false, 134, 0.01f}}) {
-        engine->chromatographSwitch = c.ppmSwitch;
+        EditGasSettings(*engine, [&](auto& v) { v.chromatographSwitch = c.ppmSwitch; });
         s.well.loggerId = c.profile;
         Maxima(90, 0);
         ASSERT_TRUE(engine->StoreDepthStep(float(depth) + 0.1f)) << depth;
@@ -171,12 +172,12 @@ TEST_F(BookingTest, ADepthThatMovedBackNoWitsGasTheFirstUnitsOrAShortFileBookNot
         s.well.lastBookedDepth = c.lastBooked;
         Maxima(c.maximum, 4);
         s.witsLink.gasMaxima[1] = 9;
-        engine->newStep = false;
+        EditGas(*engine, [&](auto& v) { v.newStep = false; });
         EXPECT_FALSE(engine->StoreDepthStep(c.lagDepth)) << c.what;
         EXPECT_EQ(s.witsLink.gasMaxima[0], 0.0f) << c.what;
         EXPECT_EQ(s.witsLink.gasMaxima[1], 0.0f) << c.what;
         EXPECT_EQ(s.witsLink.co2Maximum, 0.0f) << c.what;
-        EXPECT_TRUE(engine->newStep) << c.what;
+        EXPECT_TRUE(engine->Gas().newStep) << c.what;
         EXPECT_EQ(s.well.lastBookedDepth, c.lastBooked) << c.what;
     }
     EXPECT_EQ(DataFile(), before);
@@ -206,8 +207,7 @@ TEST_F(BookingTest, TheRecordsInMemoryTakeTheBookedGasUnlessKeptAsRead)
     EXPECT_EQ(DataFile(), before);
     EXPECT_EQ(all[20].gas[wellfile::GAS_TG], RecordAt(1020).gas[wellfile::GAS_TG]);
 
-    engine->firstHalf = {0, 11};
-    engine->secondHalf = {0, 13};
+    EditGas(*engine, [&](auto& v) { v.firstHalf = {0, 11}; v.secondHalf = {0, 13}; });
     Maxima(120, 3);
     ASSERT_TRUE(engine->StoreDepthStep(1025.4f));
     const wellfile::RECORD onDisk = RecordAt(1025);
@@ -225,16 +225,15 @@ TEST_F(BookingTest, TheRecordsInMemoryTakeTheBookedGasUnlessKeptAsRead)
 
 TEST_F(BookingTest, TheHandOverFillsTheHalvesAndBooksOnANewWholeDepth)
 {
-    engine->gasValues[0] = 40;
-    engine->gasValues[1] = 21;
+    EditGas(*engine, [&](auto& v) { v.gasValues[0] = 40; v.gasValues[1] = 21; });
     engine->TakeLagDepth(1025.3f, 3, false, false);
-    engine->gasValues[1] = 25;
+    EditGas(*engine, [&](auto& v) { v.gasValues[1] = 25; });
     engine->TakeLagDepth(1025.7f, 7, false, false);
-    EXPECT_EQ(engine->firstHalf[1], 21.0f);
-    EXPECT_EQ(engine->secondHalf[1], 25.0f);
+    EXPECT_EQ(engine->Gas().firstHalf[1], 21.0f);
+    EXPECT_EQ(engine->Gas().secondHalf[1], 25.0f);
     EXPECT_TRUE(GasFile().isEmpty());
 
-    engine->gasValues[1] = 27;
+    EditGas(*engine, [&](auto& v) { v.gasValues[1] = 27; });
     Maxima(60, 0);
     engine->TakeLagDepth(1026.0f, 0, true, false);
     const wellfile::RECORD r = RecordAt(1026);
@@ -242,12 +241,12 @@ TEST_F(BookingTest, TheHandOverFillsTheHalvesAndBooksOnANewWholeDepth)
     EXPECT_FLOAT_EQ(r.halfGas[wellfile::GAS_TG], 40.0f);
     EXPECT_FLOAT_EQ(r.halfGas[wellfile::GAS_C1], 27.0f);
     EXPECT_FLOAT_EQ(r.gas[wellfile::GAS_C1], 25.0f);
-    EXPECT_EQ(engine->gasValues[1], 0.0f);  // the engine's values start again for the next step
-    EXPECT_TRUE(engine->newStep);
+    EXPECT_EQ(engine->Gas().gasValues[1], 0.0f);  // the engine's values start again for the next step
+    EXPECT_TRUE(engine->Gas().newStep);
 
     // With the depth from WITS a new tenths digit above 0 leaves no step to complete.
     engine->TakeLagDepth(1026.2f, 2, false, true);
-    EXPECT_FALSE(engine->newStep);
+    EXPECT_FALSE(engine->Gas().newStep);
 }
 
 TEST_F(BookingTest, AnEntryDialogsDoneOverTheSameRecordsKeepsTheBookedGas)

@@ -8,6 +8,7 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/witsengine.h"
 #include "wits/custwits.h"
 #include "wits/sidefiles.h"
 #include "wits/wits.h"
@@ -19,6 +20,9 @@
 using namespace wits;
 using testing_support::doubles;
 using testing_support::TestDir;
+using testing_support::EditDepth;
+using testing_support::EditPolls;
+using testing_support::EditSettings;
 
 namespace {
 
@@ -38,7 +42,7 @@ protected:
         WitsAlarmHost alarmHost;
         alarmHost.dataFolder = [] { return TestDir(); };
         link = std::make_unique<CUSTWITS>(host, alarmHost);
-        link->trackedDepth = 1200;
+        EditDepth(*link, [&](auto& v) { v.trackedDepth = 1200; });
     }
     void Item(const char* code, const char* value) { link->ProcessItem(code, value); }
     // One answer of hole and bit depth, closed.
@@ -71,16 +75,16 @@ TEST_F(CustWits, DepthItemsNeedTrackDepthAndTheHoleDepthNeverFallsBack)
     Item("0110", "1201.5");
     EXPECT_EQ(link->Sample().bitDepth, 0.0f);
     EXPECT_EQ(link->Sample().holeDepth, 0.0f);
-    EXPECT_EQ(link->goodPolls, 0.0f);
+    EXPECT_EQ(link->Polls().percent.good, 0.0f);
     EXPECT_EQ(lw.driller->stepPending, 0);
     EXPECT_EQ(lw.link.lastHoleDepth, 0.0f);
 
-    link->trackDepth = true;
+    EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
     Item("0110", "1200.8");
     Item("0108", "1200.7");
     EXPECT_EQ(link->Sample().holeDepth, 1200.8f);
     EXPECT_EQ(lw.link.lastBitDepth, 1200.7f);
-    EXPECT_EQ(link->displayLines[5], "1200.80");
+    EXPECT_EQ(link->Lines()[5], "1200.80");
     link->EndFrame();
     Item("0110", "1190");  // a bad sample: the previous sample's depth stays
     EXPECT_EQ(link->Sample().holeDepth, 1200.8f);
@@ -93,8 +97,8 @@ TEST_F(CustWits, TorqueCountsAndTheRowsThisLinkTakesOtherwise)
     Item("0118", "300");
     Item("0119", "250");  // the same field: the last one stands, the maximum keeps the larger
     EXPECT_EQ(link->Sample().torque, 250);
-    EXPECT_EQ(link->torqueMaximum, 300);
-    EXPECT_EQ(link->displayLines[4], "250");
+    EXPECT_EQ(link->Depth().torqueMaximum, 300);
+    EXPECT_EQ(link->Lines()[4], "250");
     EXPECT_EQ(lw.driller->live.torque, 0);
     EXPECT_EQ(link->Sample().item0119, 0);
 
@@ -115,8 +119,8 @@ TEST_F(CustWits, TorqueCountsAndTheRowsThisLinkTakesOtherwise)
     Item("0824", "85");
     EXPECT_EQ(link->Sample().gamma, 85);
     EXPECT_EQ(lw.driller->gammaSlots[0], 85.0f);
-    EXPECT_EQ(link->gammaDepth, 1185.0f);
-    EXPECT_EQ(link->goodPolls, 1.0f);
+    EXPECT_EQ(link->Depth().gammaDepth, 1185.0f);
+    EXPECT_EQ(link->Polls().percent.good, 1.0f);
     EXPECT_EQ(link->Alarms().Entry(20).Value, 0.0f);
 
     // 1818, 1819 and 1821 feed their channels, not the live record.
@@ -143,20 +147,20 @@ TEST_F(CustWits, ItemsWithNoEffectLeaveTheSampleAsItWas)
     const WITSRECORD empty{};
     EXPECT_EQ(std::memcmp(&link->Sample(), &empty, sizeof empty), 0);
     EXPECT_EQ(std::memcmp(&lw.driller->live, &empty, sizeof empty), 0);
-    EXPECT_EQ(link->goodPolls, 0.0f);
+    EXPECT_EQ(link->Polls().percent.good, 0.0f);
 }
 
 TEST_F(CustWits, AJumpMarksOneStepAndTheHoleDepthCountsTheAnswerOnce)
 {
-    link->trackDepth = true;
-    link->polls = 4;
+    EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
+    EditPolls(*link, [&](auto& v) { v.percent.exchanges = 4; });
     link->ParseItems("0110 1205.3\r\n0110 1205.4\r\n!!\r\n");  // the value after a blank is taken
     EXPECT_EQ(lw.driller->stepPending, 1);
-    EXPECT_EQ(link->trackedDepth, 1205);
+    EXPECT_EQ(link->Depth().trackedDepth, 1205);
     EXPECT_EQ(lw.link.holeDepth, 1205.4f);
-    EXPECT_EQ(link->goodPolls, 1.0f);
+    EXPECT_EQ(link->Polls().percent.good, 1.0f);
     EXPECT_EQ(lw.driller->live.witsPercent, 25.0f);
-    EXPECT_EQ(link->displayLines[7], "25.0");
+    EXPECT_EQ(link->Lines()[7], "25.0");
     EXPECT_EQ(link->SamplesWaiting(), 0);  // the slot's sample stays open for its later frames
 
     // Not deeper than the tracked depth: no step.
@@ -167,7 +171,7 @@ TEST_F(CustWits, AJumpMarksOneStepAndTheHoleDepthCountsTheAnswerOnce)
 
 TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)
 {
-    link->trackDepth = true;
+    EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
     lw.state.well.config.unmannedUnit = 1;
     lw.state.well.loggerId = 79;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(14, 5, 30));
@@ -181,12 +185,12 @@ TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)
     Answer(1201, 1201);
     EXPECT_EQ(lw.driller->stepPending, 0);
 
-    link->trackedDepth = 1200;
+    EditDepth(*link, [&](auto& v) { v.trackedDepth = 1200; });
     lw.well.fileBottomDepth = 1200;
     Answer(1203, 1203);
     EXPECT_EQ(corrections, QList<int>({1203}));
     EXPECT_EQ(lw.driller->stepPending, 0);
-    EXPECT_EQ(link->trackedDepth, 1203);  // the file's bottom depth after the correction
+    EXPECT_EQ(link->Depth().trackedDepth, 1203);  // the file's bottom depth after the correction
     const QByteArray text = testing_support::ReadBytes(UnmannedFileName(TestDir(), QDate(2026, 1, 15)));
     EXPECT_EQ(text, QByteArray(" Depth Correction from 1200 to 1203 at 14:05\n\r"));
 
@@ -199,7 +203,7 @@ TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)
 TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
 {
     drilling::LogTime& t = *lw.driller->time;
-    link->trackDepth = true;
+    EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
     WITSRECORD& s = link->Sample();
     s.bitDepth = 1199.4f;
     s.holeDepth = 1200.0f;
@@ -224,7 +228,7 @@ TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
     EXPECT_EQ(t.offBottom, 0);
 
     // The stamp of the test clock and, in mode 1, the hole depth following a deeper bit.
-    link->mode = 1;
+    EditSettings(*link, [&](auto& v) { v.mode = 1; });
     WITSRECORD& deeper = link->Sample();
     deeper.bitDepth = 1201.0f;
     deeper.holeDepth = 1200.0f;
@@ -240,7 +244,7 @@ TEST_F(CustWits, BlocksOfTenReachTheDailyFileInTheTwoPlainModesOnly)
 {
     for (int mode = 0; mode <= 4; ++mode) {
         blocks.clear();
-        link->mode = mode;
+        EditSettings(*link, [&](auto& v) { v.mode = mode; });
         for (int i = 0; i < 10; ++i) {
             link->Sample().holeDepth = 1200;
             link->EndFrame();
@@ -256,33 +260,33 @@ TEST_F(CustWits, PollsWaitForTheAnswerOrTheTimeOutAndTheWindowRestartsAfterFifty
 {
     link->SendOutput();
     EXPECT_TRUE(link->AwaitingReply());
-    EXPECT_EQ(link->polls, 1.0f);
+    EXPECT_EQ(link->Polls().percent.exchanges, 1.0f);
     doubles().clock.Advance(2499);
     link->SendOutput();  // still awaited: nothing
-    EXPECT_EQ(link->polls, 1.0f);
+    EXPECT_EQ(link->Polls().percent.exchanges, 1.0f);
     doubles().clock.Advance(1);
     link->SendOutput();  // the time-out passed: the poll counted unanswered, the next one goes
-    EXPECT_EQ(link->polls, 2.0f);
-    EXPECT_EQ(link->displayLines[7], "0.0");
+    EXPECT_EQ(link->Polls().percent.exchanges, 2.0f);
+    EXPECT_EQ(link->Lines()[7], "0.0");
 
     // The percent falls with unanswered polls until the alarm's low limit.
     EnableAlarm(kWitsPercentChannel, 60, 0);
-    link->goodPolls = 1;
+    EditPolls(*link, [&](auto& v) { v.percent.good = 1; });
     link->ReplyRead();
     link->SendOutput();
-    EXPECT_EQ(link->displayLines[7], "50.0");
+    EXPECT_EQ(link->Lines()[7], "50.0");
     EXPECT_EQ(link->Alarms().Entry(kWitsPercentChannel).Value, 50.0f);
     EXPECT_EQ(lw.driller->live.witsPercent, 50.0f);
 
-    link->polls = 49;
+    EditPolls(*link, [&](auto& v) { v.percent.exchanges = 49; });
     link->ReplyRead();
     link->SendOutput();
-    EXPECT_EQ(link->polls, 50.0f);
+    EXPECT_EQ(link->Polls().percent.exchanges, 50.0f);
     link->ReplyRead();
     link->SendOutput();
-    EXPECT_EQ(link->polls, 1.0f);
-    EXPECT_EQ(link->goodPolls, 0.0f);
-    EXPECT_EQ(link->displayLines[16], std::to_string(link->bytesOut));
+    EXPECT_EQ(link->Polls().percent.exchanges, 1.0f);
+    EXPECT_EQ(link->Polls().percent.good, 0.0f);
+    EXPECT_EQ(link->Lines()[16], std::to_string(link->Polls().bytesOut));
 }
 
 TEST_F(CustWits, ThePollFrameAndTheWitsOutFrames)
@@ -290,7 +294,7 @@ TEST_F(CustWits, ThePollFrameAndTheWitsOutFrames)
     lw.driller->lagDepth = 1180;
     EXPECT_EQ(link->BuildOutputFrame(), "&&\r\n01391180.00\r\n0140 0.10\r\n!!\r\n");
 
-    link->mode = 4;
+    EditSettings(*link, [&](auto& v) { v.mode = 4; });
     EXPECT_EQ(link->BuildWitsOutFrame(),
               "&&\r\n01081200\r\n01101200\r\n0140100\r\n121275\r\n121350\r\n121425\r\n121512\r\n12167\r\n12170\r\n"
               "12222.5\r\n!!\r\n");
@@ -301,10 +305,9 @@ TEST_F(CustWits, ThePollFrameAndTheWitsOutFrames)
     EXPECT_NE(tenth.find("\r\n121267\r\n"), std::string::npos) << tenth;
 
     // The pattern wraps past its last entry.
-    link->patternIndex = 19;
-    link->patternCalls = 19;
+    EditPolls(*link, [&](auto& v) { v.patternIndex = 19; v.patternCalls = 19; });
     EXPECT_NE(link->BuildWitsOutFrame().find("0140170\r\n"), std::string::npos);
-    EXPECT_EQ(link->patternIndex, 0);
+    EXPECT_EQ(link->Polls().patternIndex, 0);
 
     // With the standard link running, its last depths go out, two decimals each.
     Wits standard(lw.host, WitsAlarmHost{});
@@ -312,14 +315,14 @@ TEST_F(CustWits, ThePollFrameAndTheWitsOutFrames)
     lw.link.lastBitDepth = 1199.25f;
     lw.link.lastHoleDepth = 1201.5f;
     EXPECT_EQ(link->BuildWitsOutFrame(), "&&\r\n01081199.25\r\n01101201.50\r\n!!\r\n");
-    EXPECT_EQ(link->displayLines[10], "1199.25");
-    EXPECT_EQ(link->displayLines[5], "1201.50");
+    EXPECT_EQ(link->Lines()[10], "1199.25");
+    EXPECT_EQ(link->Lines()[5], "1201.50");
     lw.state.engines.wits = nullptr;
 }
 
 TEST_F(CustWits, AnAnswerCutAnywhereIsReadWhole)
 {
-    link->trackDepth = true;
+    EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
     link->ParseItems("&&\r\n01");
     link->ParseItems("10120");
     link->ParseItems("3.5\r\n012");  // a whole line so far, an item begun: the sample stays open

@@ -19,6 +19,7 @@
 #include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "support/witsengine.h"
 #include "wellfile/datafile.h"
 #include "wits/custwits.h"
 #include "wits/witsalarmhost.h"
@@ -39,6 +40,8 @@ using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::ReadBytes;
 using testing_support::TestDir;
+using testing_support::EditGas;
+using testing_support::EditSettings;
 
 namespace {
 
@@ -75,7 +78,7 @@ protected:
         link = std::make_unique<CUSTWITS>(host, alarmHost);
         auto lines = std::make_unique<WindowLines>();
         window = lines.get();
-        link->gasWindow = std::move(lines);
+        link->SetGasWindow(std::move(lines));
     }
     void TearDown() override { s.engines.driller = nullptr; }
     void Item(int code, const char* value) { link->ProcessItem(platform::CFormat("%04d", code), value); }
@@ -101,7 +104,7 @@ protected:
         s.engines.autoGas = monitor_.get();
         return monitor_.get();
     }
-    const std::string& TotalGasText() const { return link->displayLines[kCustTotalGasText]; }
+    const std::string& TotalGasText() const { return link->Lines()[kCustTotalGasText]; }
     // The "TOTAL GAS" alarm takes values, with a delay that raises no alarm while the test runs.
     WitsAlarmEntry& TotalGasAlarm()
     {
@@ -124,44 +127,44 @@ protected:
 
 TEST_F(CustGasTest, BloodhoundCapsALoneComponentsRatioForTheLinkButNotForTheGasFile)
 {
-    link->mode = std::int32_t(CustWitsMode::Bloodhound);
+    EditSettings(*link, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Bloodhound); });
     Components("4", "0", "0", "0", "0");
     Components("10", "0", "0", "0", "0");  // completed by 1216 with a changed C1
-    EXPECT_EQ(link->componentSets, 2);
-    EXPECT_FLOAT_EQ(link->componentRatios[1], 0.95f);
-    EXPECT_FLOAT_EQ(link->gasRecord.fractions[0], 1.0f);
-    EXPECT_FLOAT_EQ(link->componentRatios[0], 1.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[1], 10.0f);
+    EXPECT_EQ(link->Gas().componentSets, 2);
+    EXPECT_FLOAT_EQ(link->Gas().componentRatios[1], 0.95f);
+    EXPECT_FLOAT_EQ(link->Gas().gasRecord.fractions[0], 1.0f);
+    EXPECT_FLOAT_EQ(link->Gas().componentRatios[0], 1.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[1], 10.0f);
 
     // The same C1 again is no new set: nothing changes.
-    link->gasValues[2] = 3;
+    EditGas(*link, [&](auto& v) { v.gasValues[2] = 3; });
     Item(1216, "0");
-    EXPECT_EQ(link->componentSets, 2);
-    EXPECT_FLOAT_EQ(link->componentRatios[1], 0.95f);
+    EXPECT_EQ(link->Gas().componentSets, 2);
+    EXPECT_FLOAT_EQ(link->Gas().componentRatios[1], 0.95f);
 }
 
 TEST_F(CustGasTest, WitsGasModeFeedsTotalGasAndShowsBothLines)
 {
-    link->mode = std::int32_t(CustWitsMode::Gas);
+    EditSettings(*link, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Gas); });
     WitsAlarmEntry& alarm = TotalGasAlarm();
     Item(140, "120");
     Components("50", "20", "10", "5", "5");
     EXPECT_EQ(TotalGasText(), "120.00");
     EXPECT_FLOAT_EQ(alarm.Value, 120.0f);
     EXPECT_FLOAT_EQ(link->Sample().totalGas, 120.0f);
-    EXPECT_EQ(link->goodPolls, 1.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[0], 120.0f);
+    EXPECT_EQ(link->Polls().percent.good, 1.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[0], 120.0f);
     EXPECT_EQ(window->first, "120   50   20   10    5     5    0    0.0   1");
     EXPECT_EQ(window->second, "90  0.56 0.22  0.11 0.06  0.06  0.00");
-    EXPECT_EQ(link->gasLine, window->first.toStdString());
+    EXPECT_EQ(link->Gas().gasLine, window->first.toStdString());
     // The step table holds C2 to iC5 as they came, C1 with its set.
-    EXPECT_FLOAT_EQ(link->stepGas[1], 50.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[5], 5.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[1], 50.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[5], 5.0f);
     // The gas record: components from byte 52, nC5 at 76, ratios from 116.
-    EXPECT_FLOAT_EQ(link->gasRecord.components[0], 50.0f);
-    EXPECT_FLOAT_EQ(link->gasRecord.fractions[1], 20.0f / 90.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasRecord.components[0], 50.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasRecord.fractions[1], 20.0f / 90.0f);
 
-    link->mode = std::int32_t(CustWitsMode::Bloodhound);
+    EditSettings(*link, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Bloodhound); });
     Item(1216, "5");
     EXPECT_EQ(window->first, "120  50    20   10    5    5      1    ");
     EXPECT_EQ(window->second, "90  0.56  0.22 0.11  0.06  0.06 ");
@@ -169,29 +172,28 @@ TEST_F(CustGasTest, WitsGasModeFeedsTotalGasAndShowsBothLines)
 
 TEST_F(CustGasTest, TotalGasTakesTheAttenuatorAndNeverAMaximumBelowZero)
 {
-    link->mode = std::int32_t(CustWitsMode::Gas);
-    link->hwAttenuator = 2.0f;
+    EditSettings(*link, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Gas); v.hwAttenuator = 2.0f; });
     Item(140, "60");
-    EXPECT_FLOAT_EQ(link->gasValues[0], 120.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[0], 120.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasValues[0], 120.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[0], 120.0f);
     Item(140, "30");
-    EXPECT_FLOAT_EQ(link->gasValues[0], 60.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[0], 120.0f);  // the maximum stays
+    EXPECT_FLOAT_EQ(link->Gas().gasValues[0], 60.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[0], 120.0f);  // the maximum stays
 
-    link->stepGas[0] = -5;
+    EditGas(*link, [&](auto& v) { v.stepGas[0] = -5; });
     Item(140, "-7");
-    EXPECT_FLOAT_EQ(link->stepGas[0], 0.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[0], 0.0f);
     EXPECT_EQ(TotalGasText(), " 0.00");
     Item(140, "no number");
-    EXPECT_FLOAT_EQ(link->gasValues[0], 0.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasValues[0], 0.0f);
 
     // Outside the gas modes the gas items do nothing.
-    link->stepGas.fill(0);
-    link->mode = 1;
+    EditGas(*link, [&](auto& v) { v.stepGas.fill(0); });
+    EditSettings(*link, [&](auto& v) { v.mode = 1; });
     Item(140, "60");
     Components("1", "2", "3", "4", "5");
-    EXPECT_FLOAT_EQ(link->stepGas[0], 0.0f);
-    EXPECT_FLOAT_EQ(link->gasValues[1], 0.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[0], 0.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasValues[1], 0.0f);
 }
 
 TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkStillKeepsItsMaximum)
@@ -199,16 +201,18 @@ TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkSti
     const auto monitor = GasMonitor();
     EditReadings(*monitor, [&](auto& v) { v.record.totalGas = 10; });
     const WitsAlarmEntry& alarm = TotalGasAlarm();
-    link->mode = std::int32_t(CustWitsMode::Gas);
-    link->gasMonitorFirst = true;
-    link->thirdFactor = 2.5f;
+    EditSettings(*link, [&](auto& v) {
+        v.mode = std::int32_t(CustWitsMode::Gas);
+        v.gasMonitorFirst = true;
+        v.thirdFactor = 2.5f;
+    });
     Item(140, "40");
     EXPECT_FLOAT_EQ(s.witsLink.customLinkTotalGas, 100.0f);
     EXPECT_FLOAT_EQ(monitor->Readings().record.totalGas, 100.0f);
     EXPECT_EQ(alarm.Value, 0.0f);  // the alarm is not fed
     EXPECT_EQ(TotalGasText(), "40.00");
-    EXPECT_FLOAT_EQ(link->gasValues[0], 40.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[0], 40.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasValues[0], 40.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[0], 40.0f);
 
     // The components of a set go to the gas monitor's booked-gas table.
     Components("50", "20", "10", "5", "5");
@@ -219,13 +223,13 @@ TEST_F(CustGasTest, AGasMonitorThatComesFirstTakesTheTotalGasScaledAndTheLinkSti
 TEST_F(CustGasTest, ProfileTwentyThreeTakesComponentsAsPartsOfTheTestGas)
 {
     s.well.loggerId = 23;
-    link->mode = std::int32_t(CustWitsMode::Gas);
-    link->testGas = {0, 100, 50, 0, 0, 0, 0};
+    EditSettings(*link, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Gas); });
+    EditGas(*link, [&](auto& v) { v.testGas = {0, 100, 50, 0, 0, 0, 0}; });
     Item(1212, "5000");
     Item(1213, "2000");
-    EXPECT_FLOAT_EQ(link->gasValues[1], 50.0f);
-    EXPECT_FLOAT_EQ(link->gasValues[2], 10.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[2], 10.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasValues[1], 50.0f);
+    EXPECT_FLOAT_EQ(link->Gas().gasValues[2], 10.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[2], 10.0f);
 }
 
 // ---- Booking at the lag depth ----
@@ -235,9 +239,9 @@ protected:
     void SetUp() override
     {
         CustGasTest::SetUp();
-        link->mode = std::int32_t(CustWitsMode::Gas);
+        EditSettings(*link, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Gas); });
         Components("40", "20", "10", "5", "5");  // ratios 0.5, 0.25, 0.125, 0.0625, 0.0625
-        link->stepGas[0] = 120;
+        EditGas(*link, [&](auto& v) { v.stepGas[0] = 120; });
     }
     wellfile::RECORD RecordAt(std::int32_t depth) const
     {
@@ -278,9 +282,9 @@ TEST_F(CustBookingTest, TheStepGoesIntoTheLagDepthsRecordAndOneGasRecordIsAppend
     EXPECT_FLOAT_EQ(At<float>(file, 120), 0.25f);
     EXPECT_FLOAT_EQ(At<float>(file, 124), 0.125f);
     EXPECT_EQ(At<std::int32_t>(file, 296), 0);
-    for (const float v : link->stepGas)
+    for (const float v : link->Gas().stepGas)
         EXPECT_EQ(v, 0.0f);
-    EXPECT_TRUE(link->stepStored);
+    EXPECT_TRUE(link->Gas().stepStored);
 }
 
 TEST_F(CustBookingTest, AboveTheGasStartDepthNothingIsBookedAndTheStepKeepsItsGas)
@@ -290,9 +294,9 @@ TEST_F(CustBookingTest, AboveTheGasStartDepthNothingIsBookedAndTheStepKeepsItsGa
     EXPECT_FALSE(Book(1180.6f));
     EXPECT_EQ(DataFile(), before);
     EXPECT_TRUE(GasFile().isEmpty());
-    EXPECT_FLOAT_EQ(link->stepGas[0], 120.0f);
-    EXPECT_FLOAT_EQ(link->stepGas[1], 40.0f);
-    EXPECT_FALSE(link->stepStored);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[0], 120.0f);
+    EXPECT_FLOAT_EQ(link->Gas().stepGas[1], 40.0f);
+    EXPECT_FALSE(link->Gas().stepStored);
 }
 
 TEST_F(CustBookingTest, WithoutTheLagDepthsRecordOnlyTheGasFileAndTheStepTableAreServed)
@@ -304,7 +308,7 @@ TEST_F(CustBookingTest, WithoutTheLagDepthsRecordOnlyTheGasFileAndTheStepTableAr
     EXPECT_FALSE(Book(1180.6f));
     EXPECT_EQ(DataFile(), shortFile);
     EXPECT_EQ(GasFile().size(), kGasRecord);
-    EXPECT_EQ(link->stepGas[0], 0.0f);
+    EXPECT_EQ(link->Gas().stepGas[0], 0.0f);
 }
 
 TEST_F(CustBookingTest, TheTenRecordsFromIndex175GoBackWithTheLagDepthsRecordSixth)
@@ -353,7 +357,7 @@ TEST_F(CustBookingTest, ARunningEntryGetsTheBookedGasButTheGasEntryAndDoneKeepsI
         std::fill(std::begin(row.gas), std::end(row.gas), 0.0f);
         ASSERT_TRUE(s.well.file.lagDepth <= 1180);
 
-        link->stepGas[0] = 120;
+        EditGas(*link, [&](auto& v) { v.stepGas[0] = 120; });
         ASSERT_TRUE(Book(1180.6f));
         if (kind == entry::EntryKind::Rates) {
             EXPECT_FLOAT_EQ(row.gas[wellfile::GAS_TG], 120.0f);
@@ -389,7 +393,7 @@ TEST_F(CustBookingTest, TheEntrysCopyStaysWithinTheRunOfRecordsItHolds)
     s.interaction.dataEntryRecords.resize(12);
     for (std::size_t i = 0; i < 12; ++i)
         s.interaction.dataEntryRecords[i].depth = std::int32_t(1175 + i + (i >= 3 ? 1 : 0));
-    link->stepGas[0] = 50;
+    EditGas(*link, [&](auto& v) { v.stepGas[0] = 50; });
     ASSERT_TRUE(Book(1181.2f));
     for (const wellfile::RECORD& r : s.interaction.dataEntryRecords)
         EXPECT_EQ(r.gas[wellfile::GAS_TG], 0.0f) << r.depth;
@@ -414,7 +418,7 @@ TEST_F(CustBookingTest, ProfileTwentyThreesLagDepthItemBooksOnceOnEachEvenDepth)
     EXPECT_EQ(bookings(), 1);
     Item(139, "1181");
     EXPECT_EQ(bookings(), 1);
-    EXPECT_FALSE(link->stepStored);
+    EXPECT_FALSE(link->Gas().stepStored);
     Item(139, "1182");
     EXPECT_EQ(bookings(), 2);
     EXPECT_EQ(lagShown, (std::vector<std::int32_t>{1180, 1180, 1181, 1182}));
@@ -440,7 +444,7 @@ TEST_F(CustBookingTest, TheLagDepthHandOverBooksOnceInTheFirstHalfOfEachUnit)
     hand(1180.4f, 4);
     EXPECT_EQ(bookings(), 1);
     hand(1180.6f, 6);
-    EXPECT_FALSE(link->stepStored);
+    EXPECT_FALSE(link->Gas().stepStored);
     hand(1181.1f, 1);
     EXPECT_EQ(bookings(), 2);
     // Past the file's bottom, or no lag depth yet: nothing.
@@ -478,8 +482,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     WitsAlarmHost alarmHost;
     alarmHost.dataFolder = [] { return testing_support::TestDir(); };
     CUSTWITS link(host, alarmHost);
-    link.componentRatios = {1, 0.5f, 0.3f, 0.1f, 0.05f, 0.05f};
-    link.stepGas[0] = 70;
+    EditGas(link, [&](auto& v) { v.componentRatios = {1, 0.5f, 0.3f, 0.1f, 0.05f, 0.05f}; v.stepGas[0] = 70; });
 
     const auto paint = [&] {
         bitmaps.backingStore.fill(Qt::black);

@@ -137,7 +137,7 @@ protected:
         written += int(text.size());
         peer.write(text);
         peer.flush();
-        return Spin([&] { return Link() && Link()->bytesIn >= written; }, kLoadedMs);
+        return Spin([&] { return Link() && Link()->Polls().bytesIn >= written; }, kLoadedMs);
     }
     // What the device received until `count` bytes came (or the wait ended).
     QByteArray Received(int count) { return wits_testing::ReceivedBy(peer, count); }
@@ -193,12 +193,12 @@ TEST_F(CustWitsLink, EachModeOpensItsTextModeAtTheBaudRateWithItsTimer)
         ASSERT_NE(Link(), nullptr) << c.mode;
         EXPECT_EQ(log.engines.custWits, Link());
         platform::TextLinkFacts facts;
-        ASSERT_TRUE(platform::TextLinkInfo(Link()->linkHandle, facts));
+        ASSERT_TRUE(platform::TextLinkInfo(Link()->Handle(), facts));
         EXPECT_EQ(facts.mode, c.mode == 0 ? platform::TextMode::Framed : platform::TextMode::Plain) << c.mode;
         EXPECT_EQ(facts.baudRate, 38400) << c.mode;
         EXPECT_EQ(facts.replyTimeoutMs, 2500);
         EXPECT_EQ(timers.Period(8), c.period) << c.mode;
-        EXPECT_EQ(Link()->mode, c.mode == 7 ? 1 : c.mode);  // off the list: "Standard Wits Other"
+        EXPECT_EQ(Link()->Settings().mode, c.mode == 7 ? 1 : c.mode);  // off the list: "Standard Wits Other"
         EXPECT_EQ(dataWindowModes.back(), c.mode);
         commands->CmCustomWits(log);
         EXPECT_EQ(Link(), nullptr);
@@ -230,13 +230,13 @@ TEST_F(CustWitsLink, PollsWaitForTheAnswerAndTheTimeOutSendsAgain)
     EXPECT_TRUE(NothingSent());  // the answer is awaited
 
     ASSERT_TRUE(Answer("&&\r\n01101201.00\r\n!!\r\n"));
-    EXPECT_EQ(Link()->goodPolls, 1.0f);
+    EXPECT_EQ(Link()->Polls().percent.good, 1.0f);
     EXPECT_EQ(lines[15], std::to_string(written));
     EXPECT_EQ(driller.stepPending, 1);
     EXPECT_TRUE(timers.Fire(8));
     EXPECT_EQ(Received(kPoll.size()), kPoll);
     EXPECT_EQ(lines[7], "100.0");
-    EXPECT_EQ(Link()->bytesOut, 2 * int(kPoll.size()));
+    EXPECT_EQ(Link()->Polls().bytesOut, 2 * int(kPoll.size()));
     EXPECT_EQ(lines[16], std::to_string(2 * kPoll.size()));
 
     // The device says nothing: after the time-out the poll goes again, unanswered, and the percent falls.
@@ -251,9 +251,9 @@ TEST_F(CustWitsLink, PollsWaitForTheAnswerAndTheTimeOutSendsAgain)
         longAnswer += "0121310\r\n";
     longAnswer += "01101202.50\r\n!!\r\n";
     ASSERT_TRUE(Answer(longAnswer));
-    EXPECT_EQ(Link()->bytesIn, written);
+    EXPECT_EQ(Link()->Polls().bytesIn, written);
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1202.5f);
-    EXPECT_EQ(Link()->receive.back(), '\0');  // the buffer's last byte is left for the NUL
+    EXPECT_EQ(Link()->ReceiveBuffer().back(), '\0');  // the buffer's last byte is left for the NUL
 
     commands->CmCustomWits(log);
     EXPECT_FALSE(menuChecked);
@@ -289,8 +289,8 @@ TEST_F(CustWitsLink, WitsOutLogsAndCountsAnswersButNeverParsesThem)
 
     const QByteArray answer = "&&\r\n01101201.00\r\n!!\r\n";
     ASSERT_TRUE(Answer(answer));
-    EXPECT_EQ(Link()->bytesIn, answer.size());
-    EXPECT_EQ(Link()->goodPolls, 0.0f);
+    EXPECT_EQ(Link()->Polls().bytesIn, answer.size());
+    EXPECT_EQ(Link()->Polls().percent.good, 0.0f);
     EXPECT_EQ(Link()->Sample().holeDepth, 0.0f);
     EXPECT_TRUE(timers.Fire(8));
     EXPECT_EQ(lines[7], "0.0");
@@ -369,7 +369,7 @@ TEST_F(CustWitsLink, ASavedSettingsReconnectThatFailsSwitchesTheLinkOff)
     ASSERT_TRUE(pause->Fire(LinkReconnect::kPauseTimer));
     EXPECT_EQ(Link(), link);
     platform::TextLinkFacts facts;
-    ASSERT_TRUE(platform::TextLinkInfo(link->linkHandle, facts));
+    ASSERT_TRUE(platform::TextLinkInfo(link->Handle(), facts));
     EXPECT_EQ(facts.baudRate, 115200);
     EXPECT_TRUE(timers.IsRunning(8));
     EXPECT_TRUE(menuChecked);

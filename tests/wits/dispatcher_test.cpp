@@ -13,6 +13,7 @@
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/testmain.h"
+#include "support/witsengine.h"
 #include "support/wells.h"
 #include "wits/sidefiles.h"
 #include "wits/wits.h"
@@ -23,6 +24,10 @@
 
 using namespace wits;
 using namespace wits_testing;
+using testing_support::EditDepth;
+using testing_support::EditFrames;
+using testing_support::EditGas;
+using testing_support::EditGasSettings;
 using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::TestDir;
@@ -53,8 +58,8 @@ protected:
     {
         Start();
         link.depthTracking = true;
-        engine->firstFrame = false;
-        engine->trackedDepth = tracked;
+        EditFrames(*engine, [&](auto& v) { v.firstFrame = false; });
+        EditDepth(*engine, [&](auto& v) { v.trackedDepth = tracked; });
     }
     QString UnmannedText() const
     {
@@ -153,13 +158,13 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
         SCOPED_TRACE(std::string(r.code) + " " + r.value);
         engine->Sample() = WITSRECORD{};
         driller->live = WITSRECORD{};
-        engine->displayLines.fill({});
+        engine->SetLines({});
         Item(r.code, r.value);
         const double stored = FieldAt(engine->Sample(), r.offset, r.kind);
         EXPECT_FLOAT_EQ(float(stored), float(r.stored));
         EXPECT_FLOAT_EQ(float(FieldAt(driller->live, r.offset, r.kind)), r.live ? float(r.stored) : 0.0f);
         if (r.line >= 0) {
-            EXPECT_EQ(engine->displayLines[std::size_t(r.line)], r.shown);
+            EXPECT_EQ(engine->Lines()[std::size_t(r.line)], r.shown);
         }
         if (r.channel >= 0) {
             EXPECT_FLOAT_EQ(engine->Alarms().Entry(r.channel).Value, float(r.stored));
@@ -178,7 +183,7 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
     EXPECT_EQ(std::memcmp(&before, &engine->Sample(), sizeof before), 0);
     // A long value is cut to a display line.
     Item("0110", "1e25");
-    EXPECT_EQ(engine->displayLines[5].size(), std::size_t(kDisplayLineLength));
+    EXPECT_EQ(engine->Lines()[5].size(), std::size_t(kDisplayLineLength));
 }
 
 TEST_F(DispatcherTest, AlarmLimitsOfTheDepthsCountAsBeyondThoseOfOtherValuesDoNot)
@@ -203,7 +208,7 @@ TEST_F(DispatcherTest, TheHoleDepthMarksOneStepPerDeeperUnitAndNeverInTheFirstTw
     Item("0110", "1201.3");
     EXPECT_EQ(driller->stepPending, 1);
     EXPECT_EQ(driller->source, drilling::StepSource::Wits);
-    EXPECT_EQ(engine->trackedDepth, 1201);
+    EXPECT_EQ(engine->Depth().trackedDepth, 1201);
     EXPECT_FLOAT_EQ(link.holeDepth, 1201.3f);
     driller->stepPending = 0;
     Item("0110", "1201.9");
@@ -212,7 +217,7 @@ TEST_F(DispatcherTest, TheHoleDepthMarksOneStepPerDeeperUnitAndNeverInTheFirstTw
     // A jump of several units is one step, the tracked depth taking the new depth at once.
     Item("0110", "1206.0");
     EXPECT_EQ(driller->stepPending, 1);
-    EXPECT_EQ(engine->trackedDepth, 1206);
+    EXPECT_EQ(engine->Depth().trackedDepth, 1206);
     EXPECT_EQ(depthStatusShown, 3);
 
     // Downward the tracked depth follows at once; near the top of the file nothing is marked.
@@ -220,13 +225,13 @@ TEST_F(DispatcherTest, TheHoleDepthMarksOneStepPerDeeperUnitAndNeverInTheFirstTw
     for (const char* d : {"1000.5", "1010", "1020.9", "1020.0"})
         Item("0110", d);
     EXPECT_EQ(driller->stepPending, 0);
-    EXPECT_EQ(engine->trackedDepth, 1000);
+    EXPECT_EQ(engine->Depth().trackedDepth, 1000);
     Item("0110", "1021");
     EXPECT_EQ(driller->stepPending, 1);
 
     // The first frame never marks; without the tracking flag the depth only waits to be tracked.
     Tracking(1200);
-    engine->firstFrame = true;
+    EditFrames(*engine, [&](auto& v) { v.firstFrame = true; });
     driller->stepPending = 0;
     Item("0110", "1203");
     EXPECT_EQ(driller->stepPending, 0);
@@ -252,14 +257,14 @@ TEST_F(DispatcherTest, UnmannedWithTheBitOnBottomCorrectsTheFileDepthAndSaysSo)
     Item("0110", "1203.0");
     EXPECT_EQ(corrections, QList<std::int32_t>{1203});
     EXPECT_EQ(driller->stepPending, 0);
-    EXPECT_EQ(engine->trackedDepth, 1203);
+    EXPECT_EQ(engine->Depth().trackedDepth, 1203);
     EXPECT_EQ(UnmannedText(), QString(" Depth Correction from 1200 to 1203 at 14:05\n\r"));
 
     correctionResult = 0;
-    engine->trackedDepth = 1200;
+    EditDepth(*engine, [&](auto& v) { v.trackedDepth = 1200; });
     Item("0110", "1203.0");
     EXPECT_TRUE(UnmannedText().endsWith(" Depth Correction failed from 1200 to 1203 at 14:05\n\r"));
-    EXPECT_EQ(engine->trackedDepth, 1203);
+    EXPECT_EQ(engine->Depth().trackedDepth, 1203);
 
     // The bit off bottom by a hundredth: a step, no correction.
     corrections.clear();
@@ -276,7 +281,7 @@ TEST_F(DispatcherTest, UnmannedWithTheBitOnBottomCorrectsTheFileDepthAndSaysSo)
     Item("0110", "1201.0");
     EXPECT_TRUE(corrections.isEmpty());
     EXPECT_EQ(driller->stepPending, 1);
-    EXPECT_EQ(engine->trackedDepth, 1201);
+    EXPECT_EQ(engine->Depth().trackedDepth, 1201);
 }
 
 TEST_F(DispatcherTest, HalfStepsAreMarkedOncePastTheMiddleOfTheTrackedUnit)
@@ -297,8 +302,8 @@ TEST_F(DispatcherTest, HalfStepsAreMarkedOncePastTheMiddleOfTheTrackedUnit)
     // The sub-step slots follow the even tenths of the bit.
     Item("0108", "1201.4");
     Item("0113", "1");
-    EXPECT_EQ(engine->mwdSlot, 2);
-    EXPECT_EQ(engine->gammaSlot, 2);
+    EXPECT_EQ(engine->Depth().mwdSlot, 2);
+    EXPECT_EQ(engine->Depth().gammaSlot, 2);
 }
 
 TEST_F(DispatcherTest, ThePumpRatesSetTheStrokeIntervalsWhileStrokesAreCounted)
@@ -317,7 +322,7 @@ TEST_F(DispatcherTest, ThePumpRatesSetTheStrokeIntervalsWhileStrokesAreCounted)
     EXPECT_EQ(pumps->interval[2].load(), 8571);
     Item("0123", "0");
     EXPECT_EQ(pumps->interval[0].load(), drilling::kPumpStands);
-    EXPECT_TRUE(engine->pumpRateSeen);
+    EXPECT_TRUE(engine->Depth().pumpRateSeen);
 }
 
 TEST_F(DispatcherTest, LagDepthFromWitsUpToTheBottomAndTheDrillingAlarmFlags)
@@ -355,11 +360,10 @@ TEST_F(DispatcherTest, LagDepthFromWitsUpToTheBottomAndTheDrillingAlarmFlags)
 
     // The WITS percentage against its minimum.
     s.witsPercentLimit = 80;
-    engine->frameCount = 4;
-    engine->goodFrameCount = 2;
+    EditFrames(*engine, [&](auto& v) { v.percent.exchanges = 4; v.percent.good = 2; });
     Item("0110", "1100");
     EXPECT_FLOAT_EQ(driller->live.witsPercent, 75.0f);
-    EXPECT_EQ(engine->displayLines[7], "75.0");
+    EXPECT_EQ(engine->Lines()[7], "75.0");
     EXPECT_EQ(flags[drilling::kAlarmWitsPercent], 1);
 }
 
@@ -370,19 +374,19 @@ TEST_F(DispatcherTest, MwdAndGammaValuesGoToTheirDepthAndSubStepSlots)
     link.mwdDisplay = true;
     Start();
     Item("0813", "1100");
-    EXPECT_EQ(engine->mwdDepth, 0);  // with an offset the depth is the bottom's
+    EXPECT_EQ(engine->Mwd().mwdDepth, 0);  // with an offset the depth is the bottom's
     Item("0816", "35.5");
-    EXPECT_EQ(engine->mwdDepth, 1188);
-    EXPECT_FLOAT_EQ(engine->mwdSlotsA[0], 35.5f);
-    EXPECT_FLOAT_EQ(engine->mwdSlotsA[5], kSlotFraction);
-    EXPECT_TRUE(engine->mwdASeen);
+    EXPECT_EQ(engine->Mwd().mwdDepth, 1188);
+    EXPECT_FLOAT_EQ(engine->Mwd().mwdSlotsA[0], 35.5f);
+    EXPECT_FLOAT_EQ(engine->Mwd().mwdSlotsA[5], kSlotFraction);
+    EXPECT_TRUE(engine->Mwd().mwdASeen);
 
     Item("0824", "88");
-    EXPECT_FLOAT_EQ(engine->gammaDepth, 1190.0f);
+    EXPECT_FLOAT_EQ(engine->Mwd().gammaDepth, 1190.0f);
     EXPECT_FLOAT_EQ(driller->gammaSlots[0], 88.0f);
-    EXPECT_EQ(engine->displayLines[13], "88   ");
-    EXPECT_EQ(engine->displayLines[14], "1190.0");
-    EXPECT_TRUE(engine->frameCounted);
+    EXPECT_EQ(engine->Lines()[13], "88   ");
+    EXPECT_EQ(engine->Lines()[14], "1190.0");
+    EXPECT_TRUE(engine->Frames().percent.counted);
 
     const QByteArray before = testing_support::ReadBytes(well.dataFileName);
     ASSERT_TRUE(engine->WriteMwdSlots(1188));
@@ -398,9 +402,9 @@ TEST_F(DispatcherTest, MwdAndGammaValuesGoToTheirDepthAndSubStepSlots)
     EXPECT_EQ(testing_support::ReadBytes(well.dataFileName), expected);
 
     Item("0820", "-4");
-    EXPECT_FLOAT_EQ(engine->mwdValueB, 0.0f);
-    EXPECT_FALSE(engine->mwdBSeen);
-    EXPECT_FLOAT_EQ(engine->mwdSlotsB[5], kSlotFraction);
+    EXPECT_FLOAT_EQ(engine->Mwd().mwdValueB, 0.0f);
+    EXPECT_FALSE(engine->Mwd().mwdBSeen);
+    EXPECT_FLOAT_EQ(engine->Mwd().mwdSlotsB[5], kSlotFraction);
 }
 
 TEST_F(DispatcherTest, TotalGasIsHeldWhileThePumpsStandAndDeliveredInOrderWhenTheyRun)
@@ -408,31 +412,31 @@ TEST_F(DispatcherTest, TotalGasIsHeldWhileThePumpsStandAndDeliveredInOrderWhenTh
     state.engineStatus.gasInstrumentType = 10;
     Start();
     EXPECT_FLOAT_EQ(link.gasMaxima[0], -1.0f);
-    engine->holdLength = 10;
-    engine->firstFrame = false;
-    engine->pumpRateSum = 0;
+    EditGasSettings(*engine, [&](auto& v) { v.holdLength = 10; });
+    EditFrames(*engine, [&](auto& v) { v.firstFrame = false; });
+    EditDepth(*engine, [&](auto& v) { v.pumpRateSum = 0; });
     for (int v = 1; v <= 6; ++v) {
         Item("0140", std::to_string(v).c_str());
-        EXPECT_FLOAT_EQ(engine->gasValues[0], float(v));
+        EXPECT_FLOAT_EQ(engine->Gas().gasValues[0], float(v));
         EXPECT_FLOAT_EQ(engine->Sample().totalGas, float(v));
     }
-    EXPECT_EQ(engine->holdCount, 5);
+    EXPECT_EQ(engine->Hold().holdCount, 5);
     EXPECT_TRUE(link.gasOverWits);
-    engine->pumpRateSum = 20;
+    EditDepth(*engine, [&](auto& v) { v.pumpRateSum = 20; });
     std::vector<float> delivered;
     for (int v = 50; v <= 55; ++v) {
         Item("0140", std::to_string(v).c_str());
-        delivered.push_back(engine->gasValues[0]);
+        delivered.push_back(engine->Gas().gasValues[0]);
     }
     EXPECT_EQ(delivered, (std::vector<float>{1, 2, 3, 4, 5, 55}));
     EXPECT_FLOAT_EQ(link.gasMaxima[0], 55.0f);
 
     // However long the hold, the buffer keeps 500.
-    engine->holdLength = 5000;
-    engine->pumpRateSum = 0;
+    EditGasSettings(*engine, [&](auto& v) { v.holdLength = 5000; });
+    EditDepth(*engine, [&](auto& v) { v.pumpRateSum = 0; });
     for (int i = 0; i < 800; ++i)
         Item("0140", "3");
-    EXPECT_EQ(engine->holdCount, kHoldBufferSize);
+    EXPECT_EQ(engine->Hold().holdCount, kHoldBufferSize);
 }
 
 TEST_F(DispatcherTest, GasItemsFeedTheLinksValuesOrTheGasMonitor)
@@ -440,20 +444,18 @@ TEST_F(DispatcherTest, GasItemsFeedTheLinksValuesOrTheGasMonitor)
     state.engineStatus.gasInstrumentType = 10;
     Start();
     // Over the link, in ppm: scaled by the component's test gas.
-    engine->chromatographSwitch = true;
-    engine->testGas[1] = 200;
+    EditGasSettings(*engine, [&](auto& v) { v.chromatographSwitch = true; v.testGas[1] = 200; });
     Item("1212", "5000");
-    EXPECT_FLOAT_EQ(engine->gasValues[1], 100.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[1], 100.0f);
     Item("1213", "-7");
-    EXPECT_FLOAT_EQ(engine->gasValues[2], 0.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[2], 0.0f);
     Item("1222", "3.5");
     Item("1222", "1.5");
     EXPECT_FLOAT_EQ(link.co2Maximum, 3.5f);
-    engine->pasonFeed = 1;
-    engine->gasScale[0] = 2;
+    EditGasSettings(*engine, [&](auto& v) { v.pasonFeed = 1; v.gasScale[0] = 2; });
     Item("0170", "4.5");
-    EXPECT_FLOAT_EQ(engine->gasValues[0], 9.0f);
-    EXPECT_EQ(engine->displayLines[9], " 9.00");
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[0], 9.0f);
+    EXPECT_EQ(engine->Lines()[9], " 9.00");
 
     // Taken by the gas monitor: its value and its peak.
     app::LogState gasWindow;
@@ -475,12 +477,12 @@ TEST_F(DispatcherTest, GasItemsFeedTheLinksValuesOrTheGasMonitor)
     EXPECT_FLOAT_EQ(gas.Readings().record.components[2], 12.0f);
     Item("1214", "-1");
     EXPECT_FLOAT_EQ(gas.Readings().record.components[2], 0.0f);
-    engine->fileInputMode = true;
+    EditGasSettings(*engine, [&](auto& v) { v.fileInputMode = true; });
     Item("1212", "40");
     EXPECT_FLOAT_EQ(gas.Readings().values[1], 0.0f);
     Item("1222", "-2");
     EXPECT_FLOAT_EQ(gas.Readings().values[8], 0.0f);
-    EXPECT_FLOAT_EQ(engine->gasValues[1], 100.0f);  // the link's own values are left alone
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[1], 100.0f);  // the link's own values are left alone
     state.engines.autoGas = nullptr;
 }
 
@@ -488,27 +490,24 @@ TEST_F(DispatcherTest, ComponentSharesOfTheirSum)
 {
     Start();
     const float c[] = {40, 20, 10, 5, 5};
-    std::copy(std::begin(c), std::end(c), engine->gasValues.begin() + 1);
+    EditGas(*engine, [&](auto& v) { std::copy(std::begin(c), std::end(c), v.gasValues.begin() + 1); });
     engine->ComputeGasShares();
-    EXPECT_FLOAT_EQ(engine->componentSum, 80.0f);
-    EXPECT_FLOAT_EQ(engine->gasShares[1], 0.5f);
-    EXPECT_FLOAT_EQ(engine->gasShares[2], 0.25f);
+    EXPECT_FLOAT_EQ(engine->Gas().componentSum, 80.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasShares[1], 0.5f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasShares[2], 0.25f);
     EXPECT_FLOAT_EQ(link.gasMaxima[1], 40.0f);
-    EXPECT_FLOAT_EQ(engine->gasRecord.components[0], 40.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasRecord.components[0], 40.0f);
 
-    engine->gasValues.fill(0);
-    engine->gasValues[1] = 10;
+    EditGas(*engine, [&](auto& v) { v.gasValues.fill(0); v.gasValues[1] = 10; });
     engine->ComputeGasShares();
-    EXPECT_FLOAT_EQ(engine->gasShares[1], 0.95f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasShares[1], 0.95f);
 
-    engine->gasShares[3] = 0.7f;
-    engine->gasShares[0] = 0;
-    engine->gasValues[1] = 1.0f;
+    EditGas(*engine, [&](auto& v) { v.gasShares[3] = 0.7f; v.gasShares[0] = 0; v.gasValues[1] = 1.0f; });
     engine->ComputeGasShares();
-    EXPECT_FLOAT_EQ(engine->gasShares[1], 0.95f);
-    EXPECT_FLOAT_EQ(engine->gasShares[3], 0.7f);
-    EXPECT_FLOAT_EQ(engine->gasShares[0], 1.0f);
-    EXPECT_FLOAT_EQ(engine->componentSum, 1.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasShares[1], 0.95f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasShares[3], 0.7f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasShares[0], 1.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().componentSum, 1.0f);
 }
 
 }  // namespace

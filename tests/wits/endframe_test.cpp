@@ -6,6 +6,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "support/witsengine.h"
 #include "wits/custwitscfg.h"
 #include "wits/wits.h"
 
@@ -15,6 +16,7 @@
 
 using namespace wits;
 using testing_support::TestDir;
+using testing_support::EditConnection;
 
 namespace {
 
@@ -89,7 +91,7 @@ TEST_F(EndFrameTest, BitAgainstHoleSetsOnAndOffBottomAndPumpPressureCirculating)
 
 TEST_F(EndFrameTest, AHoleShallowerThanTheBitFollowsItUnlessHeld)
 {
-    engine->bottomDepthAtConnect = 1200;
+    EditConnection(*engine, [&](auto& v) { v.bottomDepthAtConnect = 1200; });
     link.drivesDrillingStatus = false;
     Close(1201.5f, 1201.0f, 0);
     EXPECT_FLOAT_EQ(engine->LastClosed().holeDepth, 1201.5f);

@@ -7,7 +7,7 @@
 #include "drilling/logalarm.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "wits/witslink.h"
+#include "wits/witshost.h"
 
 #include <memory>
 

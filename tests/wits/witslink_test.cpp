@@ -21,6 +21,7 @@
 #include "linkconfig.h"
 #include "noservices.h"
 #include "peerreads.h"
+#include "support/witsengine.h"
 #include "wellfile/wellconfig.h"
 #include "wits/dailyfile.h"
 #include "wits/witscommands.h"
@@ -40,6 +41,7 @@ using testing_support::PtyPair;
 using testing_support::Spin;
 using testing_support::kLoadedMs;
 using testing_support::TestDir;
+using testing_support::EditFrames;
 
 namespace {
 
@@ -171,12 +173,12 @@ protected:
         peer.write(text);
         peer.flush();
         Wits* w = Commands().engine();
-        return w && Spin([&] { return w->bytesIn >= written; }, kLoadedMs);
+        return w && Spin([&] { return w->Frames().bytesIn >= written; }, kLoadedMs);
     }
     platform::TextLinkFacts Facts() const
     {
         platform::TextLinkFacts facts;
-        EXPECT_TRUE(Commands().engine() && platform::TextLinkInfo(Commands().engine()->linkHandle, facts));
+        EXPECT_TRUE(Commands().engine() && platform::TextLinkInfo(Commands().engine()->Handle(), facts));
         return facts;
     }
 
@@ -296,7 +298,7 @@ TEST_F(WitsLink, ReadsBeyondTheBufferComeWithTheNextNoticeAndNothingIsLost)
     for (int i = 0; i < 5; ++i)
         frames += Frame(QByteArray::number(1201 + i).constData(), "1200.00");
     ASSERT_TRUE(Send(frames));
-    EXPECT_EQ(w->bytesIn, frames.size());
+    EXPECT_EQ(w->Frames().bytesIn, frames.size());
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1205.0f);
     EXPECT_EQ(w->SamplesWaiting(), 0);  // five frames of one slot fill one sample, still open
 }
@@ -334,12 +336,12 @@ TEST_F(WitsLink, ConnectChoosesTheTextModeBaudAndTimeOutByInstrumentAndFeed)
         EXPECT_EQ(f.replyTimeoutMs, c.timeout) << c.type << " " << c.feed;
         EXPECT_EQ(f.baudRate, c.baud) << c.type;
         EXPECT_EQ(f.comPort, 2);
-        EXPECT_EQ(Commands().engine()->maxChars, c.maxChars) << c.type;
+        EXPECT_EQ(Commands().engine()->MaxChars(), c.maxChars) << c.type;
         // Only the chromatograph's own type takes its result files.
         const Wits& w = *Commands().engine();
-        EXPECT_EQ(w.resultFile, c.type == 14 ? "/srv/sri/Strativ_TGA.res" : "") << c.type;
-        EXPECT_EQ(w.fileInputMode, c.type == 14) << c.type;
-        EXPECT_EQ(w.hotWireDelay, c.type == 14 ? 12 : 0) << c.type;
+        EXPECT_EQ(w.GasSettings().resultFile, c.type == 14 ? "/srv/sri/Strativ_TGA.res" : "") << c.type;
+        EXPECT_EQ(w.GasSettings().fileInputMode, c.type == 14) << c.type;
+        EXPECT_EQ(w.GasSettings().hotWireDelay, c.type == 14 ? 12 : 0) << c.type;
         Commands().CmWits(log);
         ASSERT_EQ(Commands().engine(), nullptr);
     }
@@ -372,7 +374,7 @@ TEST_F(WitsLink, TimingComesFromTheGasMonitorSettingsOnlyWithTheMarkerFile)
         Commands().CmWits(log);
         ASSERT_NE(Commands().engine(), nullptr);
         EXPECT_EQ(timers.Period(4), c.period) << c.seconds;
-        EXPECT_EQ(Commands().engine()->replyTimeoutMs, c.replyTimeout) << c.timeout;
+        EXPECT_EQ(Commands().engine()->Connection().replyTimeoutMs, c.replyTimeout) << c.timeout;
         ASSERT_FALSE(doubles().prompter.messages.isEmpty());
         const testing_support::AskedMessage& m = doubles().prompter.messages.back();
         EXPECT_EQ(m.caption, "Using Custom Wits Settings");
@@ -457,14 +459,14 @@ TEST_F(WitsLink, EachFrameWaitsForTheRigsReplyOrItsTimeOutAndTheRepliesKeepThePe
     Wits* w = Commands().engine();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(Received(15), "&&\r\n12120\r\n!!\r\n");
-    EXPECT_EQ(w->displayLines[16], "15");
+    EXPECT_EQ(w->Lines()[16], "15");
     timers.Fire(4);
     EXPECT_TRUE(NothingSent());
 
     ASSERT_TRUE(Send(Frame("1201.00", "1201.00")));
     timers.Fire(4);
     EXPECT_EQ(Received(15), "&&\r\n12120\r\n!!\r\n");
-    EXPECT_EQ(w->displayLines[16], "30");
+    EXPECT_EQ(w->Lines()[16], "30");
     EXPECT_EQ(shown.lastLines[16], "30");
 
     // A reply in three reads, then two frames in one read: one good frame per tick each time.
@@ -475,19 +477,19 @@ TEST_F(WitsLink, EachFrameWaitsForTheRigsReplyOrItsTimeOutAndTheRepliesKeepThePe
     timers.Fire(4);
     Received(15);
     ASSERT_TRUE(Send(frame + frame));
-    EXPECT_FLOAT_EQ(w->goodFrameCount, w->frameCount);
+    EXPECT_FLOAT_EQ(w->Frames().percent.good, w->Frames().percent.exchanges);
     // A reply to every frame keeps the percentage at 100 through the window of 50.
     for (int tick = 4; tick <= 50; ++tick) {
         timers.Fire(4);
-        EXPECT_EQ(w->displayLines[7], "100.0") << tick;
+        EXPECT_EQ(w->Lines()[7], "100.0") << tick;
         Received(15);
         ASSERT_TRUE(Send(frame));
     }
-    EXPECT_FLOAT_EQ(w->frameCount, 50.0f);
+    EXPECT_FLOAT_EQ(w->Frames().percent.exchanges, 50.0f);
     timers.Fire(4);
-    EXPECT_FLOAT_EQ(w->frameCount, 1.0f);
-    EXPECT_FLOAT_EQ(w->goodFrameCount, 0.0f);
-    EXPECT_EQ(w->displayLines[7], "100.0");
+    EXPECT_FLOAT_EQ(w->Frames().percent.exchanges, 1.0f);
+    EXPECT_FLOAT_EQ(w->Frames().percent.good, 0.0f);
+    EXPECT_EQ(w->Lines()[7], "100.0");
 }
 
 TEST_F(WitsLink, ASilentRigLowersThePercentageUntilItsAlarmsFire)
@@ -513,7 +515,7 @@ TEST_F(WitsLink, ASilentRigLowersThePercentageUntilItsAlarmsFire)
         ASSERT_TRUE(Send(Frame("1201.00", "1201.00")));
         timers.Fire(4);
     }
-    EXPECT_EQ(w->displayLines[7], "100.0");
+    EXPECT_EQ(w->Lines()[7], "100.0");
     Received(15);
     timers.Fire(4);  // within the reply time-out: waits
     EXPECT_TRUE(NothingSent());
@@ -522,7 +524,7 @@ TEST_F(WitsLink, ASilentRigLowersThePercentageUntilItsAlarmsFire)
         timers.Fire(4);
         EXPECT_FALSE(Received(15).isEmpty()) << i;
     }
-    EXPECT_EQ(w->displayLines[7], "50.0");  // 10 good frames of 20
+    EXPECT_EQ(w->Lines()[7], "50.0");  // 10 good frames of 20
     EXPECT_EQ(driller.alarms->flags[drilling::kAlarmWitsPercent], 1);
     EXPECT_EQ(doubles().sounder.played, QStringList({WitsAlarmSound(log.well.file.dataFolder)}));
     log.engines.driller = nullptr;
@@ -552,16 +554,15 @@ TEST_F(WitsLink, TheByteCountsStartAgainPastFiftyThousand)
     Wits* w = Commands().engine();
     ASSERT_NE(w, nullptr);
     Received(15);
-    w->bytesOut = 50001;
-    w->bytesIn = 50001;
+    EditFrames(*w, [&](auto& v) { v.bytesOut = 50001; v.bytesIn = 50001; });
     const QByteArray frame = Frame("1201.00", "1201.00");
     peer.write(frame);
     peer.flush();
-    EXPECT_TRUE(Spin([&] { return w->bytesIn == frame.size(); }, kLoadedMs))
-            << "waited for: w->bytesIn == frame.size()";
+    EXPECT_TRUE(Spin([&] { return w->Frames().bytesIn == frame.size(); }, kLoadedMs))
+            << "waited for: w->Frames().bytesIn == frame.size()";
     timers.Fire(4);
-    EXPECT_EQ(w->bytesOut, 15);
-    EXPECT_EQ(w->displayLines[16], "15");
+    EXPECT_EQ(w->Frames().bytesOut, 15);
+    EXPECT_EQ(w->Lines()[16], "15");
 }
 
 }  // namespace

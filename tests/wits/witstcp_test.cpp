@@ -180,12 +180,12 @@ TEST_F(WitsTcp, TheClientSendsItsFrameOnEveryTickAndParsesTheRigsReplyWheneverIt
         ASSERT_TRUE(timers.Fire(4));
         EXPECT_EQ(rig.Received(frame.size()), frame) << i;
     }
-    EXPECT_EQ(w.displayLines[16], std::to_string(4 * frame.size()));
+    EXPECT_EQ(w.Lines()[16], std::to_string(4 * frame.size()));
 
     rig.peer->write(kReply);
     ASSERT_TRUE(Spin([&] { return log.witsLink.holeDepth == 1201.5f; }, kLoadedMs))
             << "waited for: log.witsLink.holeDepth == 1201.5f";
-    EXPECT_EQ(w.displayLines[15], std::to_string(kReply.size()));
+    EXPECT_EQ(w.Lines()[15], std::to_string(kReply.size()));
 
     // A rig that never answers holds nothing up: each tick returns at once and sends again.
     QElapsedTimer clock;
@@ -281,8 +281,8 @@ TEST_F(WitsTcp, TheServerAnswersEveryPieceServesOneClientAndLeavesTheTextToTheTi
     EXPECT_EQ(log.witsLink.holeDepth, 0.0f);  // parsed on the tick, not before
     ASSERT_TRUE(timers.Fire(4));
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1201.5f);
-    EXPECT_EQ(w.displayLines[15], std::to_string(kReply.size()));
-    EXPECT_EQ(w.displayLines[16], "22");
+    EXPECT_EQ(w.Lines()[15], std::to_string(kReply.size()));
+    EXPECT_EQ(w.Lines()[16], "22");
     Spin([] { return false; }, 100);
     EXPECT_TRUE(first.readAll().isEmpty());  // the server sends no frames
 

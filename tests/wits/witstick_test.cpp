@@ -12,6 +12,7 @@
 #include "support/gasengine.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "support/witsengine.h"
 #include "wits/custwits.h"
 #include "wits/sidefiles.h"
 #include "wits/wits.h"
@@ -26,6 +27,9 @@ using namespace wits_testing;
 using testing_support::EditReadings;
 using testing_support::doubles;
 using testing_support::TestDir;
+using testing_support::EditGas;
+using testing_support::EditGasSettings;
+using testing_support::EditSettings;
 
 namespace {
 
@@ -37,8 +41,10 @@ protected:
         WitsAlarmHost alarmHost;
         alarmHost.dataFolder = [] { return TestDir(); };
         engine = std::make_unique<Wits>(host, alarmHost);
-        engine->chromatographFile = TestDir() + "sri/run.chr";
-        engine->resultFile = TestDir() + "sri/Strativ_TGA.res";
+        EditGasSettings(*engine, [&](auto& v) {
+            v.chromatographFile = TestDir() + "sri/run.chr";
+            v.resultFile = TestDir() + "sri/Strativ_TGA.res";
+        });
         QDir().mkpath(TestDir() + "sri");
     }
     // The rig answers the frame sent: a hole depth counts it as good.
@@ -56,7 +62,7 @@ TEST_F(WitsTick, TheGasFrameTakesItsTotalGasFromTheFirstSourceThatApplies)
 {
     Start();
     driller->lagDepth = 1234.5f;
-    engine->gasValues[0] = 12.3456f;
+    EditGas(*engine, [&](auto& v) { v.gasValues[0] = 12.3456f; });
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n12120\r\n!!\r\n");  // send-gas clear
 
     state.well.config.sendGasViaWits = 1;
@@ -64,9 +70,9 @@ TEST_F(WitsTick, TheGasFrameTakesItsTotalGasFromTheFirstSourceThatApplies)
     state.well.config.sendGasViaWits = 0;
     state.well.loggerId = 88;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n014012.35\r\n!!\r\n");
-    engine->pasonFeed = 1;  // scale mode 1: hundredths
+    EditGasSettings(*engine, [&](auto& v) { v.pasonFeed = 1; });  // scale mode 1: hundredths
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n01400.12\r\n!!\r\n");
-    engine->pasonFeed = 0;
+    EditGasSettings(*engine, [&](auto& v) { v.pasonFeed = 0; });
 
     // Type 11 without a gas monitor sends the engine's gas; another type sends 1.
     state.engineStatus.gasInstrumentType = 11;
@@ -83,7 +89,7 @@ TEST_F(WitsTick, TheGasFrameTakesItsTotalGasFromTheFirstSourceThatApplies)
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n014045\r\n!!\r\n");
     CustWitsHost customHost(state, services);
     CUSTWITS custom(customHost, WitsAlarmHost{});
-    custom.mode = std::int32_t(CustWitsMode::Gas);
+    EditSettings(custom, [&](auto& v) { v.mode = std::int32_t(CustWitsMode::Gas); });
     state.engines.custWits = &custom;
     link.customLinkTotalGas = 7.5f;
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n01391234.50\r\n01407.50\r\n!!\r\n");
@@ -98,8 +104,7 @@ TEST_F(WitsTick, OneProfileAlsoSendsTheBitDepthAndTheComponentsAndTheTrafficLogG
     Start();
     link.trafficLog = true;
     driller->lagDepth = 987.25f;
-    engine->gasValues[0] = 3;
-    engine->componentsToSend = {1500.9f, 300, 20, 4, 5, 6, 7};
+    EditGas(*engine, [&](auto& v) { v.gasValues[0] = 3; v.componentsToSend = {1500.9f, 300, 20, 4, 5, 6, 7}; });
     const std::string frame = engine->BuildOutputFrame();
     EXPECT_EQ(frame, "&&\r\n0139987.25\r\n01403.00\r\n01081200\r\n0139987\r\n12121500\r\n1213300\r\n121420\r\n"
                      "12154\r\n12165\r\n12176\r\n12187\r\n!!\r\n");
@@ -141,7 +146,7 @@ TEST_F(WitsTick, ThePercentageFeedsItsAlarmAndTheDrillingAlarmsLowFlag)
     ASSERT_EQ(percents.size(), 5);
     for (int i = 0; i < 5; ++i)
         EXPECT_NEAR(percents[i], expected[i], 0.001) << i;
-    EXPECT_EQ(engine->displayLines[7], "60.0");
+    EXPECT_EQ(engine->Lines()[7], "60.0");
     EXPECT_FLOAT_EQ(firstLowSince, 500.0f + 2 * 30000 + 2000);  // the tick of 66.7
     const WitsAlarmEntry& e = engine->Alarms().Entry(kWitsPercentChannel);
     EXPECT_FLOAT_EQ(e.Value, 60.0f);
@@ -162,58 +167,58 @@ TEST_F(WitsTick, TheResultFileGivesTheTotalGasAndTheChromatographFileTheComponen
 {
     link.gasMaxima[0] = 100;
     Start();
-    engine->fileInputMode = true;
+    EditGasSettings(*engine, [&](auto& v) { v.fileInputMode = true; });
     driller->lagDepth = 1180;
-    testing_support::WriteBytes(engine->resultFile, QByteArray("Sample 4\r\nrun 12\r\na b c 250\r\n"));
-    testing_support::WriteBytes(engine->chromatographFile, QByteArray("RUN\nC1 x 1500\nC2 x 300\n"));
+    testing_support::WriteBytes(engine->GasSettings().resultFile, QByteArray("Sample 4\r\nrun 12\r\na b c 250\r\n"));
+    testing_support::WriteBytes(engine->GasSettings().chromatographFile, QByteArray("RUN\nC1 x 1500\nC2 x 300\n"));
     engine->EvTimer();
-    EXPECT_FALSE(QFile::exists(engine->resultFile));
-    EXPECT_FALSE(QFile::exists(engine->chromatographFile));
-    EXPECT_FLOAT_EQ(engine->gasValues[0], 250.0f);
+    EXPECT_FALSE(QFile::exists(engine->GasSettings().resultFile));
+    EXPECT_FALSE(QFile::exists(engine->GasSettings().chromatographFile));
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[0], 250.0f);
     EXPECT_FLOAT_EQ(link.gasMaxima[0], 250.0f);
-    EXPECT_FLOAT_EQ(engine->gasValues[1], 1500.0f);
-    EXPECT_FLOAT_EQ(engine->gasValues[2], 300.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[1], 1500.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[2], 300.0f);
     EXPECT_FLOAT_EQ(link.liveValues2[2], 300.0f);
-    EXPECT_FLOAT_EQ(engine->componentsToSend[1], 300.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().componentsToSend[1], 300.0f);
     EXPECT_EQ(LagLog(), "TGA =250  C1 =1500 C2 =300  @1-15-26_08:30:00 lag to 1180\n\r");
 
     // A line naming the total gas is no new component value: nothing is logged.
-    testing_support::WriteBytes(engine->chromatographFile, QByteArray("run\r\nTGA 1 250\r\n"));
-    engine->gasValues[0] = 0;
+    testing_support::WriteBytes(engine->GasSettings().chromatographFile, QByteArray("run\r\nTGA 1 250\r\n"));
+    EditGas(*engine, [&](auto& v) { v.gasValues[0] = 0; });
     engine->ReadChromatographFile();
-    EXPECT_FLOAT_EQ(engine->gasValues[0], 250.0f);
-    EXPECT_FLOAT_EQ(engine->gasValues[1], 0.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[0], 250.0f);
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[1], 0.0f);
     EXPECT_EQ(LagLog().count('\n'), 1);
 
     // A line without a name takes the component before it; without C1 the rest are noise.
-    testing_support::WriteBytes(engine->chromatographFile, QByteArray("RUN\nC3 x 40\nx x 50\n"));
+    testing_support::WriteBytes(engine->GasSettings().chromatographFile, QByteArray("RUN\nC3 x 40\nx x 50\n"));
     engine->ReadChromatographFile();
     EXPECT_FLOAT_EQ(link.gasMaxima[3], 50.0f);
-    EXPECT_FLOAT_EQ(engine->gasValues[3], 0.0f);
-    testing_support::WriteBytes(engine->chromatographFile, QByteArray("RUN\nC1 x 0\nC2 x 300\nNC5 x 9\n"));
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[3], 0.0f);
+    testing_support::WriteBytes(engine->GasSettings().chromatographFile,
+                                QByteArray("RUN\nC1 x 0\nC2 x 300\nNC5 x 9\n"));
     engine->ReadChromatographFile();
     for (int i = 1; i <= 7; ++i)
-        EXPECT_FLOAT_EQ(engine->gasValues[std::size_t(i)], 0.0f) << i;
+        EXPECT_FLOAT_EQ(engine->Gas().gasValues[std::size_t(i)], 0.0f) << i;
 }
 
 TEST_F(WitsTick, ResultFilesOfTheWrongSizeAreDeletedUnread)
 {
     Start();
-    engine->fileInputMode = true;
-    engine->gasValues = {};
-    engine->gasValues[0] = 5;
-    engine->gasValues[1] = 77;
-    testing_support::WriteBytes(engine->chromatographFile, "RUN\nC1 x 1500\n" + QByteArray(1025 - 14, ' '));
+    EditGasSettings(*engine, [&](auto& v) { v.fileInputMode = true; });
+    EditGas(*engine, [&](auto& v) { v.gasValues = {}; v.gasValues[0] = 5; v.gasValues[1] = 77; });
+    testing_support::WriteBytes(engine->GasSettings().chromatographFile,
+                                "RUN\nC1 x 1500\n" + QByteArray(1025 - 14, ' '));
     engine->EvTimer();
-    EXPECT_FALSE(QFile::exists(engine->chromatographFile));
-    EXPECT_FLOAT_EQ(engine->gasValues[1], 77.0f);
+    EXPECT_FALSE(QFile::exists(engine->GasSettings().chromatographFile));
+    EXPECT_FLOAT_EQ(engine->Gas().gasValues[1], 77.0f);
 
     for (const QByteArray& text : {QByteArray(), "RUN\n1 2 3 400\n" + QByteArray(5001 - 14, ' ')}) {
-        testing_support::WriteBytes(engine->resultFile, text);
+        testing_support::WriteBytes(engine->GasSettings().resultFile, text);
         doubles().clock.Advance(2000);  // the reply time-out of the tick before
         engine->EvTimer();
-        EXPECT_FALSE(QFile::exists(engine->resultFile)) << text.size();
-        EXPECT_FLOAT_EQ(engine->gasValues[0], 5.0f) << text.size();
+        EXPECT_FALSE(QFile::exists(engine->GasSettings().resultFile)) << text.size();
+        EXPECT_FLOAT_EQ(engine->Gas().gasValues[0], 5.0f) << text.size();
     }
     EXPECT_FALSE(QFile::exists(TestDir() + "W-sri.txt"));
 }

@@ -128,7 +128,7 @@ void DrillingStatusWindow::WitsLagDepth(float lagDepth, int digit, bool newWhole
 
 void DrillingStatusWindow::CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth)
 {
-    if (wits::CUSTWITS* link = log_.engines.custWits; link && link->linkHandle != 0)
+    if (wits::CUSTWITS* link = log_.engines.custWits; link && link->Handle() != 0)
         link->TakeLagDepth(lagDepth, digit, bottomDepth);
 }
 
@@ -246,9 +246,10 @@ StatusBand DrillingStatusWindow::BandOf(const logview::ViewGeometry& g) const
     }
     if (const wits::Wits* link = s.engines.wits) {
         band.witsLinkOn = true;
-        band.link.kind = !link->tcpOn ? LinkKind::Serial : link->tcpServer ? LinkKind::TcpServer : LinkKind::TcpClient;
+        const wits::WitsConnection& c = link->Connection();
+        band.link.kind = !c.tcpOn ? LinkKind::Serial : c.tcpServer ? LinkKind::TcpServer : LinkKind::TcpClient;
         // A server shows its client count, a serial link its port.
-        band.link.port = !link->tcpOn ? link->comPort : link->tcpServer ? link->ServerClientCount() : 0;
+        band.link.port = !c.tcpOn ? c.comPort : c.tcpServer ? link->ServerClientCount() : 0;
     }
     return band;
 }
