@@ -6,6 +6,7 @@
 #include "elog/mudlogimport.h"
 #include "elog/mudlogtargets.h"
 #include "layout/customdata.h"
+#include "loggedrecords.h"
 #include "wellfile/wholefile.h"
 
 #include <QTemporaryDir>
@@ -20,25 +21,8 @@ namespace {
 constexpr int kRecords = 20000;
 constexpr int kFirst = 1000;
 
-// Drilled rock with rates, weight on bit, gas and gamma on every record, as a logged interval holds.
-std::vector<wellfile::RECORD> MakeRecords()
-{
-    std::vector<wellfile::RECORD> records(kRecords);
-    for (int i = 0; i < kRecords; ++i) {
-        wellfile::RECORD& r = records[std::size_t(i)];
-        r.depth = kFirst + i;
-        r.rateOdd = r.rateOne = r.rate2Ft = 1.5f + float(i % 7) * 0.25f;
-        for (int g = 0; g < wellfile::GAS_COUNT; ++g)
-            r.gas[g] = r.halfGas[g] = float(10 + (i + g) % 90) * 1.5f;
-        for (float& v : r.gamma)
-            v = float(40 + i % 90);
-        r.gammaStep = 0.2f;
-    }
-    return records;
-}
-
 struct Import {
-    std::vector<wellfile::RECORD> records = MakeRecords();
+    std::vector<wellfile::RECORD> records = LoggedRecords(kRecords, kFirst);
     std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(kRecords);
     std::string text;
     elog::LasHeader header;
