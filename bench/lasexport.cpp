@@ -1,39 +1,21 @@
 // The mudlog's LAS export of a 20,000-record range: the text built from the records and written whole,
 // beside a plain write of the same bytes, so the figure shows what the formatting costs over the disk.
 #include "elog/lasexport.h"
+#include "loggedrecords.h"
 #include "wellfile/wholefile.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <vector>
 
 namespace {
 
 constexpr int kRecords = 20000;
 
-// Drilled rock with rates, weight on bit, gas and gamma on every record, as a logged interval holds.
-std::vector<wellfile::RECORD> MakeRecords()
-{
-    std::vector<wellfile::RECORD> records(kRecords + 10);
-    for (int i = 0; i < kRecords; ++i) {
-        wellfile::RECORD& r = records[std::size_t(i)];
-        r.depth = 1000 + i;
-        r.rateOdd = r.rateOne = r.rate2Ft = 1.5f + float(i % 7) * 0.25f;
-        for (int g = 0; g < wellfile::GAS_COUNT; ++g)
-            r.gas[g] = r.halfGas[g] = float(10 + (i + g) % 90) * 1.5f;
-        for (float& v : r.gamma)
-            v = float(40 + i % 90);
-        r.gammaStep = 0.2f;
-        std::snprintf(r.lith, sizeof r.lith, "%s", i % 3 ? "60SH,40SS" : "100LS");
-    }
-    return records;
-}
-
 struct Export {
-    std::vector<wellfile::RECORD> records = MakeRecords();
+    std::vector<wellfile::RECORD> records = LoggedRecords(kRecords, 1000, 10);
     std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(kRecords + 10);
     elog::LasInput in;
     elog::LasSettings settings;

@@ -13,4 +13,4 @@ set(STRATIVM_PCH_TESTS ${STRATIVM_PCH_UI} <gtest/gtest.h>)
 
 # A target that shares another's precompiled header (target_precompile_headers REUSE_FROM) must compile
 # with the same definitions, or clang refuses the header: tools and benchmarks take strativm_ui's, the tests
-# and the fuzz programs the test support's (or, in the fuzz build, the fuzz host's).
+# the test support's and the fuzz programs the fuzz host's (fuzz/CMakeLists.txt says why not the tests').

@@ -5,6 +5,7 @@
 
 #include "elog/curverecord.h"
 #include "elog/lasexport.h"
+#include "elog/lasfiles.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/gasfile.h"
 #include "gasmon/gasmoncfg.h"
@@ -472,6 +473,24 @@ void LasSeeds()
         wireline += QByteArray::number(1030 - k * 0.5, 'f', 1) + "," + QByteArray::number(60 + k) + ",2" + QByteArray::number(k % 10) +
                     ",,1" + QByteArray::number(k) + "," + QByteArray::number(1025 - k * 0.5, 'f', 1) + "\r\n";
     Seed("lasfile", "wireline-bottom-up", QByteArray(1, char(0x80)) + wireline);
+    // The mudlog import takes the export back: its first byte maps targets 1-26 onto the first columns.
+    Seed("mudlog", "mudlog-export", QByteArray(1, char(0x81)) + QByteArray::fromStdString(elog::BuildLasText(in, settings, mudWeight)));
+}
+
+// The import tests' LAS files whose depths reach into the short well (1020 to 1060): mudlogs at whole,
+// half, fifth and tenth steps, service runs, decimal commas; every second one with the FIT data option.
+void MudlogSeeds()
+{
+    int k = 0;
+    for (const lasfiles::LasFile& file : lasfiles::ImportTestFiles()) {
+        if (!file.name.starts_with("mudlog") && !file.name.starts_with("service run") && file.name != "comma decimals")
+            continue;
+        const char first = char((k % 2 ? 0x80 : 0) | (3 * k));
+        ++k;
+        QString name = QString::fromStdString(file.name);
+        name.replace(u' ', u'-');
+        Seed("mudlog", name, QByteArray(1, first) + QByteArray::fromStdString(file.text));
+    }
 }
 
 // A base cut from the demo well and partials cut from its further records: one going on from the bottom,
@@ -509,6 +528,7 @@ int main(int argc, char** argv)
     CustWitsSeeds();
     WitsServerSeeds();
     LasSeeds();
+    MudlogSeeds();
     PartialSeeds(work.path() + u'/');
     return 0;
 }

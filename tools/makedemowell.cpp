@@ -1,4 +1,4 @@
-// Writes the demo well "elogdemo" (data file, header, tops, show reports, custom-track data, FIT data,
+// Writes the demo well "elogdemo" (data file, header, tops, show, daily and DST reports, custom-track data, FIT data,
 // layout and its pictures in "bitmaps/elogdemo/") into a folder, the same files the program makes in its
 // install folder on first start.
 //   makedemowell [folder]     default: the current folder

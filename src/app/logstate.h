@@ -300,7 +300,6 @@ struct NoteState {
     std::int32_t currentMemo = -1;     // the memo being edited, -1 when none
     std::int32_t editMode = 0;         // 1 while an existing memo is edited or moved
     bool firstColumnNote = false;      // the note takes the first memo column (a description)
-    bool upperCase = false;            // with a first-column note the edit takes capitals only
     bool tvdMemoMark = false;          // set while the TVD dialog saves a survey
     // The style memos (flag bytes 656 and 657 of the file) as the loader found them.
     std::optional<entry::SVMEMO> styleMemo;

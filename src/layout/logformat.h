@@ -107,7 +107,8 @@ struct LogLayout {
     bool hotWire = false;
     bool alternateFormat = false;      // the "Alternate Format" setting; the 21/86 format turns it off
     bool altSurveyOrder = false;
-    bool feetStyle = false;            // on after a 21/86 format only; read by the note editor, the print fonts and the painters
+    bool feetStyle = false;            // on after a 21/86 format only; read by the note edit (capitals only in a
+                                       // first-column note), the print fonts and the painters
     bool feetStyleSecond = false;
     std::int32_t imageHeaderRows = 62;
     bool twoGasTracks = false;

@@ -21,7 +21,7 @@ struct DemoNote {
 std::vector<entry::HTEXTEX> DemoDepthNotes(const DemoWellShape& shape)
 {
     const DemoNote table[] = {
-        {220, "Landed in target sand\r\nINC 89.5 deg", 230, nullptr, platform::RGB(0, 0, 0)},
+        {220, "Holding angle\r\nINC 35.0 deg", 230, nullptr, platform::RGB(0, 0, 0)},
         {150, "SS: lt gy, f gr, gd por, brt yel flor", 0, &entry::HTEXTEX::onTextTrack, platform::RGB(0, 0, 0)},
         {80, "Target top 2 m low", 0, &entry::HTEXTEX::anchoredBottom, platform::RGB(0, 0, 160)},
         {40, "Gas peak 180 units", 300, nullptr, platform::RGB(200, 0, 0)},

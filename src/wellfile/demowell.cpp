@@ -1,6 +1,7 @@
 #include "wellfile/demowell.h"
 #include "wellfile/demomemos.h"
 #include "wellfile/demonotes.h"
+#include "wellfile/demoreports.h"
 
 #include "app/shellcommands.h"
 #include "layout/custchartcfg.h"
@@ -42,9 +43,9 @@ WellHeader DemoHeader(const DemoWellShape& shape)
     platform::SetFieldText(h.county, "Reeves");
     platform::SetFieldText(h.state, "Texas");
     platform::SetFieldText(h.location, "Sec. 21, Blk 7");
-    platform::SetFieldText(h.spudDate, "01-02-26");
-    platform::SetFieldText(h.loggedFrom, std::to_string(shape.firstDepth));
-    platform::SetFieldText(h.loggedTo, std::to_string(shape.lastDepth));
+    platform::SetFieldText(h.spudDate, kDemoSpudDate);
+    platform::SetFieldText(h.loggedFrom, kDemoStartDate);  // the start and end dates of logging
+    platform::SetFieldText(h.loggedTo, kDemoEndDate);
     platform::SetFieldText(h.intervalFrom, std::to_string(shape.firstDepth));
     platform::SetFieldText(h.intervalTo, std::to_string(shape.lastDepth));
     platform::SetFieldText(h.groundLevel, "812.0");
@@ -188,7 +189,7 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     if (!SaveShows(place, shows))
         return false;
     if (!SaveDemoConfig(place) || !SaveDemoSchemes(place) || !SaveDowntimeNotes(folder, place.wellName, data.downtime) ||
-        !SaveDemoShortReports(place, shape))
+        !SaveDemoShortReports(place, shape) || !SaveDemoDailyReport(place, data, shape) || !SaveDemoDst(place, data))
         return false;
     // The custom-data file of the custom tracks, one record per depth like the data file.
     const QString customPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".svx"));

@@ -21,7 +21,8 @@ struct DemoWellShape {
 
 // Writes the demo well into `folder` through the program's own savers: the header (".hdr"), the
 // formation tops (".top"), the show reports (".sho"), the well's settings with the custom tracks on
-// (".cfg"), its display schemes (".sch"), the downtime notes, the short reports (".qpt"), the horizontal
+// (".cfg"), its display schemes (".sch"), the downtime notes, the short reports (".qpt"), a daily report
+// (".rpt") and a drill-stem test (".dst"), the horizontal
 // view's depth notes (".hxt"), the custom-data
 // and FIT files of the custom tracks (".svx", ".fit"), their layout (".grdx") and last the data file
 // ("elogdemo.svm", put in place by a rename, so a data file present

@@ -17,7 +17,9 @@
 #include "support/testmain.h"
 #include "wellfile/wellconfig.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QTest>
 
@@ -256,4 +258,26 @@ TEST_F(DoubleClick, ColumnsAskTheirEntryAtTheClickedDepth)
     s.interaction.dataEntryActive = 0;
     EXPECT_EQ(doubles().sounder.beeps, beeps + 1);
     EXPECT_TRUE(entries.calls.isEmpty());
+}
+
+TEST_F(DoubleClick, TheFeetFormatsFirstColumnNotesTakeCapitals)
+{
+    // The 21/86 format's first display flag makes the note edit of a first-column note take capitals
+    // only, typed or pasted; the demo's own profile 12 and a note elsewhere keep what is typed.
+    app::LogState& s = S();
+    for (const int profile : {21, 86, 12}) {
+        s.well.loggerId = profile;
+        window.SetLogFormat(profile);
+        for (const bool firstColumn : {true, false}) {
+            s.notes.firstColumnNote = firstColumn;
+            app::OpenNoteEdit(s, {G.description.left, 300, G.description.left + 230, 450});
+            ASSERT_NE(Edit(), nullptr);
+            QTest::keyClicks(Edit(), "Sand");
+            QGuiApplication::clipboard()->setText(" fine");
+            Edit()->paste();
+            const bool capitals = firstColumn && profile != 12;
+            EXPECT_EQ(Edit()->toPlainText(), capitals ? "SAND FINE" : "Sand fine") << profile << " " << firstColumn;
+            CloseEdit();
+        }
+    }
 }

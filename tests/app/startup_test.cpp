@@ -397,7 +397,7 @@ TEST(Startup, DemoWellIsTheSameEveryTime)
     const QStringList names = QDir(TestDir() + "a").entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(QDir(TestDir() + "b").entryList(QDir::Files, QDir::Name), names);
     for (const char* name : {"elogdemo.svm", "elogdemo.svx", "elogdemo.fit", "elogdemo.grdx", "elogdemo.hdr",
-                             "elogdemo.top", "elogdemo.sho", "elogdemo.cfg", "elogdemo.sch"})
+                             "elogdemo.top", "elogdemo.sho", "elogdemo.cfg", "elogdemo.sch", "elogdemo.rpt", "elogdemo.dst"})
         EXPECT_TRUE(names.contains(name)) << name;
     for (const QString& name : names) {
         QFile a(TestDir() + "a/" + name), b(TestDir() + "b/" + name);

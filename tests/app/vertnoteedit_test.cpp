@@ -7,12 +7,19 @@
 #include "support/testmain.h"
 #include "support/viewfixture.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QDir>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace testing_support;
 
@@ -154,4 +161,35 @@ TEST_F(NoteEdit, KeysBeyondWhatAMemoHoldsBeepAndWhatTheBoxTookIsStoredWhole)
     Type(QString(21, u'x'));
     EXPECT_EQ(doubles().sounder.beeps, beeps + 21);
     EXPECT_EQ(host.Edit()->toPlainText(), QString(499, u'n'));
+}
+
+TEST_F(NoteEdit, PastesAndInputMethodsAreRefusedWholeAsTheKeysAre)
+{
+    // A paste of 403 characters into a 120-px box: the wrapped text would pass what a memo holds.
+    app::OpenNoteEdit(s, {300, 400, 420, 600});
+    QString text;
+    for (int i = 0; i < 403; ++i)
+        text += i % 6 == 5 ? QChar(u' ') : QChar(u'a' + i % 7);
+    QGuiApplication::clipboard()->setText(text);
+    std::unique_ptr<QMenu> menu(host.Edit()->createStandardContextMenu());
+    QAction* paste = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->objectName() == "edit-paste")
+            paste = a;
+    ASSERT_NE(paste, nullptr);
+    const int beeps = doubles().sounder.beeps;
+    Key(Qt::Key_V, Qt::ControlModifier);
+    paste->trigger();
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QCoreApplication::sendEvent(host.Edit(), &composed);
+    EXPECT_EQ(host.Edit()->toPlainText(), "");
+    EXPECT_EQ(doubles().sounder.beeps, beeps + 3);
+
+    // What fits goes in whole, from the menu as from the keys.
+    QGuiApplication::clipboard()->setText(text.left(120));
+    paste->trigger();
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(host.Edit()->toPlainText(), text.left(120) + text.left(120));
+    EXPECT_EQ(doubles().sounder.beeps, beeps + 3);
 }

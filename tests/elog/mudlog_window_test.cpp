@@ -111,6 +111,9 @@ TEST(MudlogWindow, TheCommandImportsTheMappedColumnsIntoTheDataFileAfterABackup)
 {
     MudlogWindow w;
     const QByteArray before = ReadBytes(w.path);
+    static QStringList warnings;  // what Qt was told while the dialog was made and worked
+    const QtMessageHandler handler =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
     w.Import(lasfiles::ImportTestFile("mudlog half steps"), [](Dialog& d) {
         EXPECT_EQ(d.windowTitle(), "IMPORT LAS LOG DATA");
         EXPECT_EQ(d.GetText(id::Interval), "995  to  1200");
@@ -121,6 +124,8 @@ TEST(MudlogWindow, TheCommandImportsTheMappedColumnsIntoTheDataFileAfterABackup)
         EXPECT_EQ(d.GetCount(id::ImportAs), 26);
         Map(d, {{2, 2}, {3, 3}});  // TOTGAS, C1.PPM (gas in ppm)
     });
+    qInstallMessageHandler(handler);
+    EXPECT_EQ(warnings.filter("added twice").join('\n').toStdString(), "");
     EXPECT_TRUE(w.BackedUp());
     EXPECT_EQ(w.Messages(), "");
     const QByteArray after = ReadBytes(w.path);
@@ -286,6 +291,7 @@ TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
     window.State().well.config.gasPercentMode = 0;  // gas in the units it is stored in
     const QByteArray before = ReadBytes(f.dataFileName);
     ASSERT_EQ(ExportRows(window, 1020, 2600).size(), 3161u);
+    EXPECT_TRUE(ReadBytes(f.dataFolder + "mudloglas/" + f.wellName + ".las").contains("\nDATE.     01-03-26 "));
     doubles().prompter.messages.clear();
     Dialog::QueueTestScript([](Dialog& d) {
         EXPECT_EQ(d.GetString(id::Available, 5).left(5), "ROP1.");

@@ -150,6 +150,19 @@ TEST_F(DailyReportWindow, MorningReportMakesSavesAndPrintsANewReport)
     EXPECT_NEAR((c + 1 + b) / 2.0 - (left + a - 1) / 2.0, 2070, 2);
 }
 
+TEST_F(DailyReportWindow, TheDemoWellsReportCountsItsDaysFromTheHeadersDates)
+{
+    Morning([&](ReportDlgEx& d) {
+        EXPECT_EQ(d.Count(), 1);
+        EXPECT_EQ(d.GetText(106), "1");
+        EXPECT_EQ(d.GetText(105), " 1-15-2026");
+        EXPECT_EQ(d.GetText(220), "01-02-26");  // spud
+        EXPECT_EQ(d.GetText(182), "01-03-26");  // start of logging
+        EXPECT_EQ(d.GetText(183), "14");
+        EXPECT_EQ(d.GetText(185), "13");
+    });
+}
+
 TEST_F(DailyReportWindow, DeleteTakesEffectOnSaveAndTheOnlyReportGoesAtOnce)
 {
     WriteReports({1500, 2000, 2500});

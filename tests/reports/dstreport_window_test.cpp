@@ -27,7 +27,9 @@ TEST(DstReportWindow, DstCommandSavesDeletesPrintsAndLeavesTheSendCopy)
     const wellfile::OpenWell& f = s.well.file;
     const QString dst = f.currentFolder + f.wellName + ".dst";
     const QString send = f.dataFolder + "sendfile/" + f.wellName + ".dst";
+    // A well with no test and no daily report yet.
     QFile::remove(dst);
+    QFile::remove(f.currentFolder + f.wellName + ".rpt");
     QFile::remove(send);
     auto pdfPrinter = platform::PdfPrinterDescription();
     pdfPrinter.dpi = 300;
@@ -94,4 +96,18 @@ TEST(DstReportWindow, DstCommandSavesDeletesPrintsAndLeavesTheSendCopy)
     window.EvCommand(51691);
     EXPECT_EQ(ReadBytes(txt).count("DST NO.: 2"), 1);
     EXPECT_EQ(doubles().prompter.messages.back().text, "No report file found");
+}
+
+TEST(DstReportWindow, TheDemoWellsTestOpensInTheDialog)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    Dialog::QueueTestScript([&](Dialog& d) {
+        EXPECT_EQ(d.GetText(DstDlg::IDC_NUMBER), "1");
+        EXPECT_EQ(d.GetText(DstDlg::IDC_FORMATION), "Main Sand");
+        const int from = d.GetText(DstDlg::IDC_FROM).toInt(), to = d.GetText(DstDlg::IDC_TO).toInt();
+        EXPECT_TRUE(1900 <= from && from < to && to < 2080) << from << " " << to;  // within the Main Sand
+    });
+    window.EvCommand(51688);
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
 }

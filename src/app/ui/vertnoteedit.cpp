@@ -5,7 +5,9 @@
 #include "platform/services.h"
 #include "platform/text.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -84,6 +86,34 @@ QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit)
     return platform::ToCp1252(all).left(limit);
 }
 
+bool VertNoteEdit::UpperCaseOnly() const
+{
+    // The 21/86 format's first display flag makes a first-column note take capitals only.
+    return log_.layout.format.feetStyle && log_.notes.firstColumnNote;
+}
+
+void VertNoteEdit::Checked(const std::function<void()>& edit)
+{
+    if (checking_) {  // an edit inside a checked one (Ctrl+V pastes from the key handler)
+        edit();
+        return;
+    }
+    checking_ = true;
+    const QString before = toPlainText();
+    const int cursorAt = textCursor().position();
+    edit();
+    checking_ = false;
+    // The memo keeps the text as stored, soft line breaks included: an edit that would make it longer
+    // than that is refused whole, so nothing is cut off unseen when the memo is stored.
+    if (toPlainText().size() > before.size() && StoredText(std::numeric_limits<int>::max()).size() > kTextLimit - 1) {
+        setPlainText(before);
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(std::min(cursorAt, int(before.size())));
+        setTextCursor(cursor);
+        platform::MessageBeep(0);
+    }
+}
+
 void VertNoteEdit::keyPressEvent(QKeyEvent* e)
 {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -96,23 +126,42 @@ void VertNoteEdit::keyPressEvent(QKeyEvent* e)
         return;
     }
     const bool inserts = !e->text().isEmpty() && e->text().at(0).isPrint();
-    const QString before = toPlainText();
-    const int cursorAt = textCursor().position();
-    if (inserts && log_.notes.upperCase && log_.notes.firstColumnNote && e->text() != e->text().toUpper()) {
-        QKeyEvent upper(e->type(), e->key(), e->modifiers(), e->text().toUpper(), e->isAutoRepeat(), ushort(e->count()));
-        QPlainTextEdit::keyPressEvent(&upper);
-    } else {
-        QPlainTextEdit::keyPressEvent(e);
-    }
-    // The memo keeps the text as stored, soft line breaks included: a key that would make it longer than
-    // that is refused, so nothing typed is cut off unseen when the memo is stored.
-    if (toPlainText().size() > before.size() && StoredText(std::numeric_limits<int>::max()).size() > kTextLimit - 1) {
-        setPlainText(before);
-        QTextCursor cursor = textCursor();
-        cursor.setPosition(std::min(cursorAt, int(before.size())));
-        setTextCursor(cursor);
-        platform::MessageBeep(0);
-    }
+    Checked([&] {
+        if (inserts && UpperCaseOnly() && e->text() != e->text().toUpper()) {
+            QKeyEvent upper(e->type(), e->key(), e->modifiers(), e->text().toUpper(), e->isAutoRepeat(),
+                            ushort(e->count()));
+            QPlainTextEdit::keyPressEvent(&upper);
+        } else {
+            QPlainTextEdit::keyPressEvent(e);
+        }
+    });
+}
+
+void VertNoteEdit::insertFromMimeData(const QMimeData* source)
+{
+    // Pastes (keys or the right-click menu) and drops.
+    Checked([&] {
+        if (UpperCaseOnly() && source->hasText()) {
+            QMimeData upper;
+            upper.setText(source->text().toUpper());
+            QPlainTextEdit::insertFromMimeData(&upper);
+        } else {
+            QPlainTextEdit::insertFromMimeData(source);
+        }
+    });
+}
+
+void VertNoteEdit::inputMethodEvent(QInputMethodEvent* e)
+{
+    Checked([&] {
+        if (UpperCaseOnly() && e->commitString() != e->commitString().toUpper()) {
+            QInputMethodEvent upper(e->preeditString(), e->attributes());
+            upper.setCommitString(e->commitString().toUpper(), e->replacementStart(), e->replacementLength());
+            QPlainTextEdit::inputMethodEvent(&upper);
+        } else {
+            QPlainTextEdit::inputMethodEvent(e);
+        }
+    });
 }
 
 void VertNoteEdit::Store()

@@ -36,13 +36,21 @@ public:
     static QString DisplayText(const QByteArray& stored);
 
 protected:
+    // Every way text enters the box (keys, pastes from the keys or the right-click menu, drops, input
+    // methods) goes through Checked and, in a first-column note of the 21/86 format, in capitals.
     void keyPressEvent(QKeyEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
 
 private:
+    bool UpperCaseOnly() const;
+    // Runs `edit` and undoes it with a beep when the stored text would then pass what a memo holds.
+    void Checked(const std::function<void()>& edit);
     void Store();
     void Abandon();
     app::LogState& log_;
     platform::RECT rect_;
+    bool checking_ = false;
 };
 
 // The text of a multi-line edit as a memo stores it: the edit's soft line breaks (where its own width

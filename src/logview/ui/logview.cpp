@@ -48,6 +48,16 @@ bool ChromatographProfile(int profile, bool singleGas)
     }
 }
 
+// The paint covers the log's width only: what earlier paints left right of it below the titles (a wider
+// layout's columns, the drilling gas legend that reaches past the gas track) is cleared first.
+void ClearRightOfLog(platform::Dc& dc, const ViewGeometry& g)
+{
+    const QImage* image = dc.Image();
+    const int left = std::max(g.logWidth + 1 - g.horizontalScroll, 0);
+    if (image && left < image->width() && g.topMargin < image->height())
+        dc.FillRect({left, g.topMargin, image->width(), image->height()}, platform::Brush(platform::RGB(255, 255, 255)));
+}
+
 }  // namespace
 
 void LogView::Paint(app::LogState& s, platform::Dc& dc)
@@ -63,7 +73,9 @@ void LogView::Paint(app::LogState& s, platform::Dc& dc)
     }
     wellfile::OpenWell& well = s.well.file;
     well.viewTopDepth = PaintTop(well.viewTopDepth, well.fileTopDepth, well.fileBottomDepth, well.viewDepthSpan);
-    const std::optional<PaintResult> painted = DrawDirectLog(s, dc, GeometryOf(s), false);
+    const ViewGeometry g = GeometryOf(s);
+    ClearRightOfLog(dc, g);
+    const std::optional<PaintResult> painted = DrawDirectLog(s, dc, g, false);
     if (!painted) {
         s.view.paintFailure = QStringLiteral("Memory Allocation Error");
         s.view.painting = false;
