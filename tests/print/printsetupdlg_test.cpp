@@ -277,6 +277,8 @@ TEST_F(PrintSetupDialog, DescriptionsBoxFollowsTheScaleAndTheProfile)
 
 TEST_F(PrintSetupDialog, DstBoxNeedsTheWellsDstFileAndAddsItsPages)
 {
+    // The demo well comes with a test of its own: without it the box has nothing to print.
+    ASSERT_TRUE(QFile::remove(s.well.file.currentFolder + "elogdemo.dst"));
     Setup([](Dialog& d) {
         EXPECT_EQ(d.GetText(PrintDsts), " Print DST's at end of log");
         EXPECT_FALSE(d.IsEnabled(PrintDsts));
