@@ -12,6 +12,7 @@
 namespace app {
 
 struct LogState;
+struct WellState;
 
 // Writes `config` as the well's record and keeps the field-settings flag as the save leaves it. A failed
 // write is reported ("The settings of the well could not be saved") and gives false. The window's own
@@ -28,5 +29,6 @@ std::optional<wellfile::WellConfig> UpdateWellConfig(LogState& log,
 // cleared block. One that exists but cannot be read is never written over: that, like a failed write, is
 // reported with the file's path ("File Error") and gives false.
 bool UpdateDbc(const LogState& log, const std::function<void(wellfile::SettingsBlock&)>& change);
+bool UpdateDbc(const WellState& well, const std::function<void(wellfile::SettingsBlock&)>& change);
 
 }  // namespace app

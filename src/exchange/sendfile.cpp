@@ -161,7 +161,7 @@ void SendFile(app::LogState& log, const SendFileHooks& hooks)
     const QString& data = f.dataFolder;
     const QDate today = Today(log);
     if (log.setupOptions.sendAllPictures)
-        elog::CopyImagesToSendFolder(log.pictures, elog::PicturePlaceOf(log));
+        elog::CopyImagesToSendFolder(log.pictures, elog::PicturePlaceOf(log.well.file, log.witsChart));
     if (log.setupOptions.sendChartFile) {
         SendChartFile(data, f.wellName, today);
         log.setupOptions.sendChartFile = false;

@@ -61,7 +61,7 @@ TEST(CurveSetWindow, OpeningAWellLoadsItsCurvesAndAMissingFileTakesThemAway)
     EXPECT_FLOAT_EQ(s.engines.elogCurves->kbElevation, 250);
     EXPECT_FLOAT_EQ(s.depthMatch.elogKbElevation, 250);
     s.layout.schemes.trackFlags[elog::SLOT_RES10] = 1;
-    EXPECT_TRUE(elog::ElogShown(s));
+    EXPECT_TRUE(elog::ElogShown(s.engines, s.layout));
 
     // An adjusted depth shift reaches the painters' rows.
     s.well.elogDepthOffset = -5;
