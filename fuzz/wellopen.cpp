@@ -7,6 +7,7 @@
 #include "app/notes.h"
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
+#include "elog/curves.h"
 #include "elog/elog_services.h"
 #include "horizontal/draw/horznotes.h"
 #include "horizontal/horzplace.h"
