@@ -376,6 +376,27 @@ TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
                                         "1 Ft\n\r").toLocal8Bit());
 }
 
+// The installation's switches that no dialog sets are read from the settings file's [Options] at start.
+TEST(Startup, TheOptionsSwitchesOfTheSettingsFileAreTakenAtStart)
+{
+    for (const char* key : {"FlareTrack", "FlareContinue", "CombinedGasTrack", "MemoAllCaps"}) {
+        LogWindow off(nullptr, QStringLiteral("StrativM"));
+        off.SetupWindow();
+        EXPECT_FALSE(off.State().layout.flareTrack || off.State().entry.flareContinue ||
+                     off.State().layout.combinedGasTrack || off.State().notes.allCapsDescriptions);
+        platform::WriteSetting(QStringLiteral("Options/") + key, " 1 ");
+        LogWindow on(nullptr, QStringLiteral("StrativM"));
+        on.SetupWindow();
+        const app::LogState& s = on.State();
+        const bool taken = std::string(key) == "FlareTrack"     ? s.layout.flareTrack == 1
+                           : std::string(key) == "FlareContinue" ? s.entry.flareContinue
+                           : std::string(key) == "CombinedGasTrack" ? s.layout.combinedGasTrack
+                                                                    : s.notes.allCapsDescriptions;
+        EXPECT_TRUE(taken) << key;
+        platform::WriteSetting(QStringLiteral("Options/") + key, "0");
+    }
+}
+
 TEST(Startup, TheDataFileRoutinesTraceLinesReachTheActivityLog)
 {
     qputenv("USER", "tester");
