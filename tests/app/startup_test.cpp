@@ -8,8 +8,6 @@
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "app/opendatafile.h"
-#include "wellfile/demowell.h"
-#include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
@@ -406,26 +404,6 @@ TEST(Startup, TheDataFileRoutinesTraceLinesReachTheActivityLog)
     const QByteArray log = testing_support::ReadBytes(platform::DefaultInstallFolder() + "svdata-M.txt");
     EXPECT_TRUE(log.contains("Auto Start 1 Ft\n\r")) << log.constData();
     EXPECT_TRUE(log.contains("initilize 1 Ft\n\r"));
-}
-
-TEST(Startup, DemoWellIsTheSameEveryTime)
-{
-    // The tool's files and a first start's are the same, file for file and byte for byte.
-    const QString tool = QCoreApplication::applicationDirPath() + "/../tools/makedemowell";
-    ASSERT_TRUE(QFile::exists(tool)) << "build the makedemowell tool";
-    ASSERT_EQ(RunTool(tool, {TestDir() + "a"}, TestDir()), 0);
-    ASSERT_TRUE(wellfile::InstallDemoWell(TestDir() + "b"));
-    const QStringList names = QDir(TestDir() + "a").entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(QDir(TestDir() + "b").entryList(QDir::Files, QDir::Name), names);
-    for (const char* name : {"elogdemo.svm", "elogdemo.svx", "elogdemo.fit", "elogdemo.grdx", "elogdemo.hdr",
-                             "elogdemo.top", "elogdemo.sho", "elogdemo.cfg", "elogdemo.sch", "elogdemo.rpt", "elogdemo.dst"})
-        EXPECT_TRUE(names.contains(name)) << name;
-    for (const QString& name : names) {
-        QFile a(TestDir() + "a/" + name), b(TestDir() + "b/" + name);
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << name.toStdString();
-        EXPECT_EQ(a.readAll(), b.readAll()) << name.toStdString();
-    }
-    EXPECT_GE(QFileInfo(TestDir() + "a/elogdemo.svm").size(), 1501 * wellfile::kRecordSize);
 }
 
 // Two copies of the real program, started one after the other while the first still runs.
