@@ -14,25 +14,15 @@ enum : int {
 }  // namespace
 
 HORZBLOCKDLG::HORZBLOCKDLG(QWidget* parent, SectionEditor& editor, SurveyRecords records)
-    : Dialog(parent, QStringLiteral("Strativ Horizontal Section Setup")), editor_(editor), records_(records)
+    : FormDialog(parent, QStringLiteral("Strativ Horizontal Section Setup")), editor_(editor), records_(records)
 {
     BeginGrid(2);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Start Horizontal Depth"));
-    AddEdit(kStartMd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("End Horizintal Depth"));
-    AddEdit(kEndMd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Start Vertical Depth"));
-    AddEdit(kStartTvd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("End Vertical Depth"));
-    AddEdit(kEndTvd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Dip "));
-    AddEdit(kDip, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Min TVD thru Interval"));
-    AddStatic(kMinTvd, QString());
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Max TVD Thru Interval"));
-    AddStatic(kMaxTvd, QString());
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Section Index"));
-    AddStatic(kIndex, QString());
+    AddCaptionedEdits({{"Start Horizontal Depth", kStartMd, 12},
+                       {"End Horizintal Depth", kEndMd, 12},
+                       {"Start Vertical Depth", kStartTvd, 12},
+                       {"End Vertical Depth", kEndTvd, 12},
+                       {"Dip ", kDip, 12}});
+    AddCaptionedTexts({{"Min TVD thru Interval", kMinTvd}, {"Max TVD Thru Interval", kMaxTvd}, {"Section Index", kIndex}});
     EndGrid();
     AddList(kSurveys);
     NewRow();
