@@ -57,15 +57,20 @@ void HORZBLOCKDLG::SetupWindow()
 void HORZBLOCKDLG::ShowSection()
 {
     const SectionFields f = FieldsOf(editor_.sections[editor_.current]);
-    SetText(kStartMd, f.startMd);
     SetText(kEndMd, f.endMd);
+    ShowStart(f);
+    Enable(kStartMd, editor_.current == editor_.count - 1);  // only the last section's start is typed
+    Enable(kEndMd, false);
+    Enable(kDelete, editor_.current > 0);
+}
+
+void HORZBLOCKDLG::ShowStart(const SectionFields& f)
+{
+    SetText(kStartMd, f.startMd);
     SetText(kStartTvd, f.startTvd);
     SetText(kEndTvd, f.endTvd);
     SetText(kDip, f.dip);
     SetInt(kIndex, editor_.current + 1);
-    Enable(kStartMd, editor_.current == editor_.count - 1);  // only the last section's start is typed
-    Enable(kEndMd, false);
-    Enable(kDelete, editor_.current > 0);
 }
 
 SectionFields HORZBLOCKDLG::Fields() const
@@ -89,11 +94,7 @@ void HORZBLOCKDLG::EvSurveySelChange()
     if (!StartNewSection(editor_, GetString(kSurveys, sel), f))
         return;
     Enable(kSurveys, false);
-    SetText(kStartMd, f.startMd);
-    SetText(kStartTvd, f.startTvd);
-    SetText(kEndTvd, f.endTvd);
-    SetText(kDip, f.dip);
-    SetInt(kIndex, editor_.current + 1);
+    ShowStart(f);
     Enable(kStartMd, true);
     // The new section is not kept until Save: no moving away from it before.
     Enable(kNext, false);

@@ -16,6 +16,8 @@ protected:
 
 private:
     void ShowSection();
+    // The fields but the end depth, and the section's number.
+    void ShowStart(const SectionFields& f);
     SectionFields Fields() const;
     void CmNew();
     void EvSurveySelChange();

@@ -45,10 +45,7 @@ DstDlg::DstDlg(QWidget* parent, app::LogState& log, int requested)
                     {"COMMENTS:", 119, 80, 60},
                     {"", 120, 81, 60},
                     {"", 121, 81, 60}});
-    NewRow();
-    AddRecordButtons({IDC_PREVIOUS, IDC_NEXT, IDC_PRINT, IDC_NEW, IDC_SAVE, IDC_PRINTER_SETUP, IDC_DELETE,
-                      IDC_SAVE_AS_TEXT});
-    SetSpacing(3);
+    AddRecordButtons<DstDlg>();
 }
 
 void DstDlg::Load()

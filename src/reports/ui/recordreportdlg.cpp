@@ -14,6 +14,7 @@ RecordReportDlg::RecordReportDlg(QWidget* parent, const QString& caption, app::L
 
 void RecordReportDlg::AddRecordButtons(const Buttons& ids)
 {
+    NewRow();
     AddButton(ids.previous, QStringLiteral("PREVIOUS"));
     AddButton(ids.next, QStringLiteral("NEXT"));
     AddButton(ids.print, QStringLiteral("PRINT"));
@@ -30,6 +31,7 @@ void RecordReportDlg::AddRecordButtons(const Buttons& ids)
     On(ids.save, platform::BN_CLICKED, [this] { CmSave(); });
     On(ids.printerSetup, platform::BN_CLICKED, [this] { ReportPrinterSetup(log_); });
     On(ids.remove, platform::BN_CLICKED, [this] { CmDelete(); });
+    SetSpacing(3);
 }
 
 void RecordReportDlg::CmStep(int step)

@@ -28,8 +28,16 @@ protected:
     RecordReportDlg(QWidget* parent, const QString& caption, app::LogState& log, const QString& kind,
                     const QString& pdfKind);
 
-    // The row of buttons, each routed to its command; SAVE AS TEXT has none here and CLOSE is IDOK.
+    // The row of buttons under the fields, each routed to its command (SAVE AS TEXT has none here, CLOSE
+    // is IDOK); then the report dialogs' tight spacing over the whole dialog.
     void AddRecordButtons(const Buttons& ids);
+    // The same by the ids dialog `D` names.
+    template <class D>
+    void AddRecordButtons()
+    {
+        AddRecordButtons({D::IDC_PREVIOUS, D::IDC_NEXT, D::IDC_PRINT, D::IDC_NEW, D::IDC_SAVE, D::IDC_PRINTER_SETUP,
+                          D::IDC_DELETE, D::IDC_SAVE_AS_TEXT});
+    }
 
     virtual void TransferRecord(int direction) = 0;  // 1: record to the fields; 0: fields to the record
     // Shows record `index`; false (nothing changes) when it is not there.

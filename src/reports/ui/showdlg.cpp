@@ -85,10 +85,7 @@ ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, int requested)
                     {"COMMENTS:", 132, 80, 60},
                     {"", 133, 80, 60},
                     {"", 137, 80, 60}});
-    NewRow();
-    AddRecordButtons({IDC_PREVIOUS, IDC_NEXT, IDC_PRINT, IDC_NEW, IDC_SAVE, IDC_PRINTER_SETUP, IDC_DELETE,
-                      IDC_SAVE_AS_TEXT});
-    SetSpacing(3);
+    AddRecordButtons<ShowDlg>();
 }
 
 ShowFillSettings ShowDlg::Settings() const
