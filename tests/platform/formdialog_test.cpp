@@ -53,7 +53,9 @@ TEST(FormDialog, CaptionsStandLeftOfTheirControlsInTheGrid)
     const struct {
         int id, row, column;
         const char* caption;
-    } expected[] = {{101, 0, 1, "Depth"}, {102, 0, 3, ""}, {103, 1, 1, "Name"}, {104, 0, 1, "Scale"}, {105, 1, 1, "Index"}};
+    } expected[] = {
+        {101, 0, 1, "Depth"}, {102, 0, 3, ""}, {103, 1, 1, "Name"}, {104, 0, 1, "Scale"}, {105, 1, 1, "Index"},
+    };
     for (const auto& e : expected) {
         const Place p = PlaceOf(d.Control(e.id));
         EXPECT_EQ(p.row, e.row) << e.id;

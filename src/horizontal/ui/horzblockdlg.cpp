@@ -22,7 +22,8 @@ HORZBLOCKDLG::HORZBLOCKDLG(QWidget* parent, SectionEditor& editor, SurveyRecords
                        {"Start Vertical Depth", kStartTvd, 12},
                        {"End Vertical Depth", kEndTvd, 12},
                        {"Dip ", kDip, 12}});
-    AddCaptionedTexts({{"Min TVD thru Interval", kMinTvd}, {"Max TVD Thru Interval", kMaxTvd}, {"Section Index", kIndex}});
+    AddCaptionedTexts(
+        {{"Min TVD thru Interval", kMinTvd}, {"Max TVD Thru Interval", kMaxTvd}, {"Section Index", kIndex}});
     EndGrid();
     AddList(kSurveys);
     NewRow();
