@@ -2,8 +2,8 @@
 // 6,160,000-byte data file and the demo well's side files), and its extraction on the monitoring
 // station.
 #include "app/logstate.h"
+#include "demo/demowell.h"
 #include "exchange/sendfile.h"
-#include "wellfile/demowell.h"
 #include "wellfile/wellpackage.h"
 
 #include <QDir>
@@ -16,10 +16,10 @@ namespace {
 
 bool MakeWell(const QString& folder)
 {
-    wellfile::DemoWellShape shape;
+    demo::DemoWellShape shape;
     shape.firstDepth = 1000;
     shape.lastDepth = 1000 + 10000 - 1;
-    return wellfile::MakeDemoWell(folder, shape) && QDir(folder).mkpath(QStringLiteral("sendfile"));
+    return demo::MakeDemoWell(folder, shape) && QDir(folder).mkpath(QStringLiteral("sendfile"));
 }
 
 void PointAt(app::LogState& s, const QString& folder)

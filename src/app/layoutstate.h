@@ -21,6 +21,9 @@ struct LogLayoutState {
     layout::SchemeState schemes;
     // The flare-track option: 0 draws the flares in the gas track, else in a flare track of their own.
     std::uint16_t flareTrack = 0;
+    // The gas track and the descriptions are one combined track: the custom tracks begin right of the
+    // descriptions column rather than right of the gas track.
+    bool combinedGasTrack = false;
     // The window's side of applying a scheme: its callbacks are set once by the window, its copies of
     // folders and options are refreshed before each use.
     layout::SchemeHost schemeHost;
