@@ -121,6 +121,17 @@ void FollowCurveFile(app::LogState& log, const app::WellServices& services)
     }
 }
 
+// The pictures another station sent along taken into the well's picture folder and the list; false
+// when `folder` holds none.
+bool TakeSentPictures(app::LogState& log, const app::WellServices& services, const QString& folder)
+{
+    if (!HasPictures(folder))
+        return false;
+    services.view->ImportNewImages(log, log.well.file.wellName);
+    services.view->LoadImageList(log);
+    return true;
+}
+
 // The data file was written elsewhere (or the tenth tick came): the records taken, memos and indexes
 // read again, the pictures sent along taken into the list, the log repainted.
 void TakeRewrittenFile(app::LogState& log, const app::WellServices& services, const QString& folder,
@@ -132,10 +143,7 @@ void TakeRewrittenFile(app::LogState& log, const app::WellServices& services, co
         services.view->LoadMemos(log);
     if (BottomMoved(well, lastDepth))
         ReloadDepthIndexes(log.well);
-    if (HasPictures(folder)) {
-        services.view->ImportNewImages(log, well.wellName);
-        services.view->LoadImageList(log);
-    }
+    TakeSentPictures(log, services, folder);
     log.view.Invalidate();
 }
 
@@ -269,11 +277,8 @@ void ExchangeServices::RefreshRemoteFile(app::LogState& log, const app::WellServ
         }
         return;
     }
-    if (HasPictures(folder)) {
-        services.view->ImportNewImages(log, well.wellName);
-        services.view->LoadImageList(log);
+    if (TakeSentPictures(log, services, folder))
         log.view.Invalidate();
-    }
 }
 
 int ExchangeServices::BuildUpdatePackage(app::LogState& log, int mode)

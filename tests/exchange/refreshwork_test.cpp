@@ -23,8 +23,10 @@ using testing_support::WriteBytes;
 
 namespace {
 
-void Open(app::WellState& well, const QString& data, const QString& current)
+// The well W of 1000..`last` made in `current` and opened from there.
+void Open(app::WellState& well, const QString& data, const QString& current, int last)
 {
+    MakeWell(current, "W.svm", 1000, last);
     wellfile::OpenWell& f = well.file;
     f.dataFolder = data;
     f.currentFolder = current;
@@ -39,9 +41,8 @@ void Open(app::WellState& well, const QString& data, const QString& current)
 TEST(RefreshWork, ARewrittenFileMovesAViewThatShowedItsBottomAndTellsTheTimeInTheWellsZone)
 {
     const QString data = TestDir() + "data/";
-    MakeWell(data, "W.svm", 1000, 1500);
     app::WellState well;
-    Open(well, data, data);
+    Open(well, data, data, 1500);
     well.file.viewDepthSpan = 100;
     well.file.viewTopDepth = 1400;
     QString caption;
@@ -72,9 +73,8 @@ TEST(RefreshWork, ARewrittenFileMovesAViewThatShowedItsBottomAndTellsTheTimeInTh
 TEST(RefreshWork, OnlyAWellOutsideTheDataFolderOrAViewedWellFollowsItsBottom)
 {
     const QString data = TestDir() + "data/", shared = TestDir() + "shared/";
-    MakeWell(shared, "W.svm", 1000, 1500);
     app::WellState well;
-    Open(well, data, shared);
+    Open(well, data, shared, 1500);
     MakeWell(shared, "W.svm", 1000, 1502);
     bool moved = false;
     EXPECT_TRUE(exchange::FollowSharedBottom(well.file, moved));
@@ -95,9 +95,8 @@ TEST(RefreshWork, OnlyAWellOutsideTheDataFolderOrAViewedWellFollowsItsBottom)
 TEST(RefreshWork, APdfAskedForIsHandedOverOnceAndOneNotAskedForIsDeleted)
 {
     const QString data = TestDir() + "data/";
-    MakeWell(data, "W.svm", 1000, 1010);
     app::WellState well;
-    Open(well, data, data);
+    Open(well, data, data, 1010);
     app::Environment env;
     env.installFolder = TestDir() + "install/";
     app::DrillingShell drilling;
