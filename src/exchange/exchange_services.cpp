@@ -223,9 +223,10 @@ void WellServices::PollReceiveDir(app::LogState& log, const app::WellServices& s
     if (well.drilling || services.window->DataFileBusy(log))
         return;
     const PollResult result = PollReceiveFolder(well, log.env.remoteReceiveFolder, state);
-    if (result.outcome == PollOutcome::Rejected)
-        services.window->SetStatusText(log, QStringLiteral("Remote Monitor: package %1 rejected (%2), moved to \"rejected\"")
-                                                .arg(result.package, result.reason));
+    if (result.outcome == PollOutcome::Rejected) {
+        const QString text = QStringLiteral("Remote Monitor: package %1 rejected (%2), moved to \"rejected\"");
+        services.window->SetStatusText(log, text.arg(result.package, result.reason));
+    }
     if (result.outcome != PollOutcome::Taken)
         return;
     services.window->SetStatusText(log, QString());

@@ -43,7 +43,8 @@ std::optional<std::int32_t> PictureDepth(const QString& name)
 
 QString WellPictureFolder(const wellfile::OpenWell& well)
 {
-    return platform::JoinPath(platform::FindFileNoCase(well.dataFolder, QStringLiteral("Bitmaps")), well.wellName) + u'/';
+    const QString bitmaps = platform::FindFileNoCase(well.dataFolder, QStringLiteral("Bitmaps"));
+    return platform::JoinPath(bitmaps, well.wellName) + u'/';
 }
 
 QString WellCurveFile(const wellfile::OpenWell& well)

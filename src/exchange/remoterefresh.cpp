@@ -119,7 +119,8 @@ void TakeRewrittenRecords(app::WellState& state, const QDateTime& now, bool remo
     state.updateText = app::FormatTime12((now.time().hour() + hourOffset + 24) % 24, now.time().minute()) +
                        QString::fromStdString(platform::CFormat(",  %2d/%d/%2d  ", now.date().month(),
                                                                 now.date().day(), now.date().year()));
-    const QString title = remoteView ? platform::FromCp1252(QByteArray::fromStdString(state.wellTitle)) : data.fileName();
+    const QString title =
+        remoteView ? platform::FromCp1252(QByteArray::fromStdString(state.wellTitle)) : data.fileName();
     const QString caption = QStringLiteral("StrativM    ") + title + QStringLiteral("  Last Updated  ") +
                             state.lastModifiedText;
     state.captionText = caption;
@@ -169,7 +170,8 @@ QString TakeReceivedWits(const wellfile::OpenWell& well, const QString& receiveF
             config.copyOn != 0 ? RemoteFolder(platform::FieldString(config.destinationFolder)) : QString();
         ImportReceivedWitsFiles(receive, well.dataFolder, forward);
     }
-    const QString loose = platform::JoinPath(well.dataFolder, well.wellName + DateSuffix(today) + QStringLiteral(".wit"));
+    const QString loose =
+        platform::JoinPath(well.dataFolder, well.wellName + DateSuffix(today) + QStringLiteral(".wit"));
     return QFileInfo::exists(loose) ? loose : QString();
 }
 

@@ -9,7 +9,8 @@ GasmonCfgPlace GasmonCfgPlaceOf(const app::LogState& log) { return GasmonCfgPlac
 
 GasmonCfgPlace GasmonCfgPlaceOf(const app::WellState& well)
 {
-    return {well.file.currentFolder, platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(well.config.backupDrive)))};
+    return {well.file.currentFolder,
+            platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(well.config.backupDrive)))};
 }
 
 int ReadGasmonCfg(const app::LogState& log, GASMONCFG& cfg) { return ReadGasmonCfg(cfg, GasmonCfgPlaceOf(log)); }
