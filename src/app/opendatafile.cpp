@@ -179,7 +179,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     }
 
     s.options.lithLegend = config.lithLegend != 0;
-    exchange::TakeCopyOptions(s);
+    exchange::TakeCopyOptions(s.well, s.witsCopy, s.drilling);
     // The CO2 curve has five scales; a number outside them is taken as the first.
     if (config.co2ScaleCode < 1 || config.co2ScaleCode > 5)
         config.co2ScaleCode = 1;
