@@ -7,7 +7,8 @@
 #include "app/notes.h"
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
-#include "elog/curveset.h"
+#include "elog/curves.h"
+#include "elog/elog_services.h"
 #include "horizontal/draw/horznotes.h"
 #include "horizontal/horzplace.h"
 #include "layout/custchartcfg.h"
@@ -86,10 +87,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const wellfile::WellPlace place = app::PlaceOf(*s);
     // The horizontal set-up another station sent: its read (set-aside, migration) and its application.
     {
-        const horizontal::HorzFiles files = horizontal::FilesOf(*s);
+        const horizontal::HorzFiles files = horizontal::FilesOf(s->well);
         auto record = std::make_unique<horizontal::HorzSetupRecord>();
         horizontal::LoadSetupFile(files, *record);
-        const horizontal::HorzViewSettings view = horizontal::ApplySetup(files, horizontal::ApplyInputsOf(*s));
+        const horizontal::HorzApplyInputs inputs =
+            horizontal::ApplyInputsOf(s->well, s->engines, s->customTracks, s->options);
+        const horizontal::HorzViewSettings view = horizontal::ApplySetup(files, inputs);
         volatile std::size_t markers = view.markers.size();
         (void)markers;
     }

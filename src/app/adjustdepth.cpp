@@ -7,7 +7,7 @@
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "app/welltops.h"
-#include "elog/curveset.h"
+#include "elog/elog_services.h"
 #include "entry/memorecords.h"
 #include "layout/customdata.h"
 #include "platform/folders.h"

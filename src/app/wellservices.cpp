@@ -35,8 +35,14 @@ int ViewServices::LoadElog(LogState&, const QString&)
     return 1;
 }
 void ViewServices::CloseElog(LogState&) { NotBuilt("elog", "CloseElog"); }
-void ViewServices::ImportNewImages(LogState& log, const QString& wellName) { elog::ImportNewImages(log, wellName); }
-void ViewServices::LoadImageList(LogState& log) { elog::LoadImageList(log); }
+void ViewServices::ImportNewImages(LogState& log, const QString& wellName)
+{
+    elog::ImportNewImages(log.pictures, log.well.file, log.witsChart, wellName);
+}
+void ViewServices::LoadImageList(LogState& log)
+{
+    elog::LoadImageList(log.pictures, log.well.file, log.witsChart, log.view);
+}
 void ViewServices::LoadShortReports(LogState& log) { reports::LoadShortReports(log); }
 void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitle"); }
 void ViewServices::CreateLogImage(LogState&) { NotBuilt("logview", "CreateLogImage"); }

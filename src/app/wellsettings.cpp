@@ -43,7 +43,12 @@ std::optional<wellfile::WellConfig> UpdateWellConfig(WellState& well,
 
 bool UpdateDbc(const LogState& s, const std::function<void(wellfile::SettingsBlock&)>& change)
 {
-    const wellfile::WellPlace place = app::PlaceOf(s);
+    return UpdateDbc(s.well, change);
+}
+
+bool UpdateDbc(const WellState& well, const std::function<void(wellfile::SettingsBlock&)>& change)
+{
+    const wellfile::WellPlace place = app::PlaceOf(well);
     const QString path = wellfile::DbcFilePath(place);
     auto block = std::make_unique<wellfile::SettingsBlock>();
     if (!wellfile::LoadDbc(*block, place) && QFileInfo::exists(path)) {

@@ -32,5 +32,6 @@ std::optional<wellfile::WellConfig> UpdateWellConfig(WellState& well,
 // cleared block. One that exists but cannot be read is never written over: that, like a failed write, is
 // reported with the file's path ("File Error") and gives false.
 bool UpdateDbc(const LogState& log, const std::function<void(wellfile::SettingsBlock&)>& change);
+bool UpdateDbc(const WellState& well, const std::function<void(wellfile::SettingsBlock&)>& change);
 
 }  // namespace app

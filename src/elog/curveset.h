@@ -1,41 +1,31 @@
 #pragma once
-// The window's curve set as its commands handle it: made from the window's state, loaded, replaced,
-// closed, and handed to the painters. Only these calls make or drop `Engines::elogCurves`.
+// The window's curve set as the groups of the window's state see it: what the set reads of the well,
+// the drawing layout it takes from the log's layout, and whether it shows on the log. The commands that
+// load, replace, close and publish the set (`LoadElog`, `CloseElog`, `LinkElogToScheme`, `PublishCurves`)
+// are handlers, with the subsystem's services (elog/elog_services.h).
 #include "elog/curves.h"
 
 #include <QString>
 
 namespace app {
-struct LogState;
-class WindowServices;
+struct Engines;
+struct LogLayoutState;
+struct WellState;
 }  // namespace app
 
 namespace elog {
 
-// What a curve set of this window reads of it; `curveFile` is the file it is loaded from.
-CurveOwner CurveOwnerOf(const app::LogState& log, const QString& curveFile);
+// What a curve set of this well reads of it; `curveFile` is the file it is loaded from and
+// `alternateLayout` the log format's alternate-format flag.
+CurveOwner CurveOwnerOf(const app::WellState& well, bool alternateLayout, const QString& curveFile);
 
-// Replaces the window's curve set by one loaded from `curveFile`, restores the file's stored depth shift
-// and applies the scheme again. A missing or unreadable file removes the set. 0 after "Elog Data Not
-// Loaded" when no set can be made, else 1.
-int LoadElog(app::LogState& log, app::WindowServices& window, const QString& curveFile);
-// Drops the window's curve set (before its file changes).
-void CloseElog(app::LogState& log);
-// The well's own curve file, found with no scheme naming it: the window keeps it as its curve file, the
-// first scheme shows the e-log track, and the file is stored with its shift for the selected scheme.
-void LinkElogToScheme(app::LogState& log, const QString& curveFile);
-
-// Hands the window's curve set, or its absence, to everything that reads it: the painters' row view
-// and automatic lithology, the e-log shown flag and the depth match's KB elevation. Called after every
-// change of the set or of the e-log depth shift.
-void PublishCurves(app::LogState& log);
 // What the curve drawing reads of the window's layout now: the first track on the screen, the curve
 // pens of the pen table and the off-scale gamma fill.
-CurveLayout CurveLayoutOf(const app::LogState& log);
+CurveLayout CurveLayoutOf(const app::LogLayoutState& layout);
 // Rebuilds the loaded set's drawing state for the screen (the row height as unit size): after a load,
 // a printout, a change of the pens or of the gamma scale index. Nothing without a set.
-void PrepareCurveDrawing(app::LogState& log);
+void PrepareCurveDrawing(app::Engines& engines, const app::LogLayoutState& layout);
 // True when the loaded set has a curve shown on the log (resistivity flags 8-13 with their curve).
-bool ElogShown(const app::LogState& log);
+bool ElogShown(const app::Engines& engines, const app::LogLayoutState& layout);
 
 }  // namespace elog

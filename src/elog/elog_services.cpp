@@ -1,7 +1,10 @@
 #include "elog/elog_services.h"
 
+#include "app/elogoffset.h"
+#include "app/layouthosts.h"
 #include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "app/wellservices.h"
 #include "elog/curveset.h"
 #include "elog/lasread.h"
 #include "elog/mudlogimport.h"
@@ -9,18 +12,23 @@
 #include "layout/custchartcfg.h"
 #include "elog/picturewindow.h"
 #include "elog/tvdtargets.h"
+#include "logview/draw/neighbourpainters.h"
 #include "platform/services.h"
 #include "platform/winapi.h"
+#include "tracks/autolith.h"
 #include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace elog {
 
@@ -37,7 +45,8 @@ void ElogServices::EnsureCurves(app::LogState& log)
 {
     if (log.engines.elogCurves)
         return;
-    log.engines.elogCurves = std::make_unique<Curves>(CurveOwnerOf(log, log.well.elogFileName));
+    log.engines.elogCurves =
+        std::make_unique<Curves>(CurveOwnerOf(log.well, log.layout.format.alternateFormat, log.well.elogFileName));
     PublishCurves(log);
 }
 void ElogServices::DeleteCurves(app::LogState& log) { CloseElog(log); }
@@ -200,7 +209,7 @@ int ElogServices::ShowElogReadout(app::LogState&, std::int32_t)
 }
 void ElogServices::ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName)
 {
-    elog::ImportImagesFromFolder(log, folder, wellName);
+    elog::ImportImagesFromFolder(log.well.file, folder, wellName);
 }
 
 void ElogServices::ExportCustomLas(app::LogState&, std::int32_t, std::int32_t, bool, bool) {}
@@ -219,6 +228,93 @@ ElogServices& DefaultElogServices()
 {
     static NotBuilt services;
     return services;
+}
+
+namespace {
+
+// The set goes without a file behind it: its curves are switched off in the scheme first, and the menu
+// is rebuilt only once it is gone, so no e-log item stays.
+void DropCurves(app::LogState& s, app::WindowServices& window)
+{
+    if (!s.engines.elogCurves)
+        return;
+    for (int k = 0; k <= 16; ++k)
+        s.engines.elogCurves->pens[std::size_t(k)].on = 0;
+    app::ReapplyScheme(s);
+    CloseElog(s);
+    window.RebuildMenu(s);
+}
+
+}  // namespace
+
+void PublishCurves(app::LogState& s)
+{
+    Curves* curves = s.engines.elogCurves.get();
+    const tracks::ElogView* view = nullptr;
+    tracks::AutomaticLith lith;
+    if (curves) {
+        view = &curves->View(s.well.elogDepthOffset);
+        lith = tracks::MakeAutomaticLith(view, s.well.file.fileTopDepth, tracks::ElogLithThresholdsOf(s.well.config));
+        s.depthMatch.elogKbElevation = curves->kbElevation;
+    }
+    if (s.view.painters) {
+        s.view.painters->SetElogCurves(view, std::move(lith));
+        s.view.painters->SetElogOutline(curves);
+    }
+    s.view.elogShown = ElogShown(s.engines, s.layout);
+}
+
+void CloseElog(app::LogState& s)
+{
+    // The painters let go of the rows before they are freed.
+    std::unique_ptr<Curves> old = std::move(s.engines.elogCurves);
+    PublishCurves(s);
+}
+
+int LoadElog(app::LogState& s, app::WindowServices& window, const QString& curveFile)
+{
+    if (curveFile.isEmpty() || !QFileInfo(curveFile).isFile()) {
+        DropCurves(s, window);
+        return 1;
+    }
+    CloseElog(s);
+    std::unique_ptr<Curves> curves;
+    try {
+        curves = std::make_unique<Curves>(CurveOwnerOf(s.well, s.layout.format.alternateFormat, curveFile));
+    } catch (const std::bad_alloc&) {
+        platform::MessageBox(QStringLiteral("Elog Data Not Loaded"), QStringLiteral("Memory Allocation Error"),
+                             platform::MB_OK);
+        window.RebuildMenu(s);
+        return 0;
+    }
+    if (!curves->LoadCurveFile(curveFile)) {
+        // Nothing half-loaded stays: the window goes on without curves.
+        app::ReapplyScheme(s);
+        window.RebuildMenu(s);
+        return 1;
+    }
+    s.engines.elogCurves = std::move(curves);
+    if (!s.view.holdRepaint)
+        window.RebuildMenu(s);
+    app::LoadElogOffset(s, curveFile);
+    app::ReapplyScheme(s);
+    Curves& c = *s.engines.elogCurves;
+    if (s.layout.format.alternateFormat)
+        c.loadedInAlternateLayout = 1;
+    // The well's own KB setting wins, so the title row and the curves never disagree.
+    if (s.well.kbElevation > 0.0f)
+        c.kbElevation = s.well.kbElevation;
+    PrepareCurveDrawing(s.engines, s.layout);
+    PublishCurves(s);
+    return 1;
+}
+
+void LinkElogToScheme(app::LogState& s, const QString& curveFile)
+{
+    s.well.elogFileName = curveFile;
+    app::ShowElogInSchemes(s);
+    app::SaveElogOffset(s, curveFile);
+    s.view.Invalidate();
 }
 
 }  // namespace elog

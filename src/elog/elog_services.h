@@ -12,7 +12,8 @@
 
 namespace app {
 struct LogState;
-}
+class WindowServices;
+}  // namespace app
 
 namespace elog {
 
@@ -98,5 +99,22 @@ public:
 
 // The services in force for this subsystem.
 ElogServices& DefaultElogServices();
+
+// The window's curve set as its commands handle it: loaded, replaced, closed, and handed to the
+// painters. Only these calls and ElogServices::EnsureCurves make or drop `Engines::elogCurves`.
+
+// Replaces the window's curve set by one loaded from `curveFile`, restores the file's stored depth shift
+// and applies the scheme again. A missing or unreadable file removes the set. 0 after "Elog Data Not
+// Loaded" when no set can be made, else 1.
+int LoadElog(app::LogState& log, app::WindowServices& window, const QString& curveFile);
+// Drops the window's curve set (before its file changes).
+void CloseElog(app::LogState& log);
+// The well's own curve file, found with no scheme naming it: the window keeps it as its curve file, the
+// first scheme shows the e-log track, and the file is stored with its shift for the selected scheme.
+void LinkElogToScheme(app::LogState& log, const QString& curveFile);
+// Hands the window's curve set, or its absence, to everything that reads it: the painters' row view
+// and automatic lithology, the e-log shown flag and the depth match's KB elevation. Called after every
+// change of the set or of the e-log depth shift.
+void PublishCurves(app::LogState& log);
 
 }  // namespace elog

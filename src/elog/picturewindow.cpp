@@ -1,17 +1,18 @@
 #include "elog/picturewindow.h"
 
-#include "app/logstate.h"
+#include "app/viewstate.h"
+#include "app/windowgroups.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "wellfile/openwell.h"
 
 #include <QDir>
 
 namespace elog {
 
-PicturePlace PicturePlaceOf(const app::LogState& log)
+PicturePlace PicturePlaceOf(const wellfile::OpenWell& f, const app::WitsChartLink& witsChart)
 {
-    const wellfile::OpenWell& f = log.well.file;
-    const auto& viewing = log.witsChart.viewingStation;
+    const auto& viewing = witsChart.viewingStation;
     PicturePlace p;
     p.fieldFolder = f.dataFolder;
     p.localFolder = f.currentFolder;
@@ -24,31 +25,33 @@ PicturePlace PicturePlaceOf(const app::LogState& log)
     return p;
 }
 
-void ImportNewImages(app::LogState& log, const QString& wellName)
+void ImportNewImages(PictureTable& pictures, const wellfile::OpenWell& well, const app::WitsChartLink& witsChart,
+                     const QString& wellName)
 {
-    PicturePlace place = PicturePlaceOf(log);
+    PicturePlace place = PicturePlaceOf(well, witsChart);
     place.wellName = wellName;
     QStringList failures;
-    ImportNewImages(log.pictures, place, &failures);
+    ImportNewImages(pictures, place, &failures);
     if (!failures.isEmpty())
         platform::MessageBox(QStringLiteral("These pictures could not be taken in and were left where they are:\n") +
                                  failures.join(u'\n'),
                              QStringLiteral("Pictures"), platform::MB_OK);
 }
 
-void LoadImageList(app::LogState& log)
+void LoadImageList(PictureTable& pictures, const wellfile::OpenWell& well, const app::WitsChartLink& witsChart,
+                   app::ViewState& view)
 {
-    const PicturePlace place = PicturePlaceOf(log);
-    SetImageFolder(log.pictures, place, false);  // the folder of the well open now
-    log.view.picturesShown = false;
-    log.view.picturesPresent = LoadImageList(log.pictures, place, log.well.file.viewTopDepth);
+    const PicturePlace place = PicturePlaceOf(well, witsChart);
+    SetImageFolder(pictures, place, false);  // the folder of the well open now
+    view.picturesShown = false;
+    view.picturesPresent = LoadImageList(pictures, place, well.viewTopDepth);
 }
 
-void ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName)
+void ImportImagesFromFolder(const wellfile::OpenWell& well, const QString& folder, const QString& wellName)
 {
-    const QString field = log.well.file.dataFolder;
+    const QString field = well.dataFolder;
     if (!elog::ImportImagesFromFolder(folder, field, wellName))
-        elog::ImportImagesFromFolder(platform::FindFileNoCase(folder, log.well.file.wellName), field, wellName);
+        elog::ImportImagesFromFolder(platform::FindFileNoCase(folder, well.wellName), field, wellName);
 }
 
 int PictureMarkerAt(const PictureTable& table, int y)
@@ -61,9 +64,8 @@ int PictureMarkerAt(const PictureTable& table, int y)
     return -1;
 }
 
-bool OpenImageInViewer(app::LogState& log, int index, const std::function<int(const QString& path)>& shellOpen)
+bool OpenImageInViewer(const PictureTable& t, int index, const std::function<int(const QString& path)>& shellOpen)
 {
-    const PictureTable& t = log.pictures;
     if (index < 0 || std::size_t(index) >= t.visible.size() || !SafePictureName(t.visible[std::size_t(index)].name))
         return false;
     const QString path = platform::FindFileNoCase(t.folder, t.visible[std::size_t(index)].name);

@@ -361,7 +361,7 @@ void SendFile(app::LogState& log, const SendFileHooks& hooks)
     log.now = platform::LocalTime();
     const QDate today = log.now.date();
     if (log.setupOptions.sendAllPictures)
-        elog::CopyImagesToSendFolder(log.pictures, elog::PicturePlaceOf(log));
+        elog::CopyImagesToSendFolder(log.pictures, elog::PicturePlaceOf(log.well.file, log.witsChart));
     SendWellFile(PackageStateOf(log), log.setupOptions, log.marks.archiving, today, hooks.status);
 }
 

@@ -1,6 +1,6 @@
 #include "horizontal/horzoptions.h"
 
-#include "app/logstate.h"
+#include "app/windowgroups.h"
 #include "platform/folders.h"
 
 namespace horizontal {
@@ -14,9 +14,8 @@ bool On(const char* key)
 
 }  // namespace
 
-void ReadHorizontalOptions(app::LogState& log)
+void ReadHorizontalOptions(app::OptionSettings& o, bool& halfScalePrint)
 {
-    app::OptionSettings& o = log.options;
     o.horizontalEditing = On("HorizontalEditing");
     o.horizontalLithPictures = On("HorizontalLithPictures");
     o.horizontalVerticalGas = On("HorizontalVerticalGas");
@@ -24,7 +23,7 @@ void ReadHorizontalOptions(app::LogState& log)
     o.horizontalThirdCurve = On("HorizontalThirdCurve");
     o.horizontalScaleNote = On("HorizontalScaleNote");
     o.horizontalThickTarget = On("HorizontalThickTarget");
-    log.print.horizontalHalfScale = On("HorizontalHalfPrint");
+    halfScalePrint = On("HorizontalHalfPrint");
 }
 
 }  // namespace horizontal

@@ -1,21 +1,24 @@
 #include "horizontal/horzplace.h"
 
-#include "app/logstate.h"
+#include "app/engines.h"
+#include "app/layoutstate.h"
 #include "app/wellsettings.h"
+#include "app/wellstate.h"
+#include "app/windowgroups.h"
 #include "elog/curves.h"
 #include "exchange/copyout.h"
 
 namespace horizontal {
 
-HorzFiles FilesOf(app::LogState& log)
+HorzFiles FilesOf(app::WellState& state)
 {
-    const wellfile::OpenWell& well = log.well.file;
+    const wellfile::OpenWell& well = state.file;
     HorzFiles f;
     f.currentFolder = well.currentFolder;
     f.dataFolder = well.dataFolder;
     f.wellName = well.wellName;
-    f.sharedMode = log.well.sharedFolderWell;
-    f.useFieldSettings = &log.well.horizontalFieldSettings;
+    f.sharedMode = state.sharedFolderWell;
+    f.useFieldSettings = &state.horizontalFieldSettings;
     f.drilling = well.drilling;
     f.copyOutOn = well.secondFolderOption && well.copyOut;
     f.copyOutFolder = well.copyOutFolder;
@@ -25,21 +28,22 @@ HorzFiles FilesOf(app::LogState& log)
         folders.copyOut = copyOut;
         exchange::CopyWellFileOut(dataFolder, wellName, extension, folder, folders);
     };
-    app::LogState* s = &log;
+    const app::WellState* s = &state;
     // Rewritten with its own content: the shared folder's service then sends it on with the record.
     f.rewriteDbc = [s] { return app::UpdateDbc(*s, [](wellfile::SettingsBlock&) {}); };
     return f;
 }
 
-HorzApplyInputs ApplyInputsOf(const app::LogState& log)
+HorzApplyInputs ApplyInputsOf(const app::WellState& well, const app::Engines& engines,
+                              const app::CustomTracks& customTracks, const app::OptionSettings& options)
 {
     HorzApplyInputs in;
-    in.kbElevation = log.well.kbElevation;
-    if (log.engines.elogCurves)
-        in.curvesGammaScale = log.engines.elogCurves->gammaScaleIndex;
-    in.customTracks = log.customTracks.data != nullptr;
-    in.lithPictures = log.options.horizontalLithPictures;
-    in.verticalGasOption = log.options.horizontalVerticalGas;
+    in.kbElevation = well.kbElevation;
+    if (engines.elogCurves)
+        in.curvesGammaScale = engines.elogCurves->gammaScaleIndex;
+    in.customTracks = customTracks.data != nullptr;
+    in.lithPictures = options.horizontalLithPictures;
+    in.verticalGasOption = options.horizontalVerticalGas;
     return in;
 }
 

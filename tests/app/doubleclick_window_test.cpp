@@ -4,7 +4,7 @@
 #include "app/notes.h"
 #include "app/opendatafile.h"
 #include "app/ui/logwindow.h"
-#include "elog/curveset.h"
+#include "elog/elog_services.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/entry_services.h"
 #include "entry/memofiles.h"

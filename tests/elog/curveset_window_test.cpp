@@ -7,6 +7,7 @@
 #include "elog/curveset.h"
 #include "elog/elog_services.h"
 #include "logview/draw/viewpainters.h"
+#include "logview/geometryof.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -61,7 +62,7 @@ TEST(CurveSetWindow, OpeningAWellLoadsItsCurvesAndAMissingFileTakesThemAway)
     EXPECT_FLOAT_EQ(s.engines.elogCurves->kbElevation, 250);
     EXPECT_FLOAT_EQ(s.depthMatch.elogKbElevation, 250);
     s.layout.schemes.trackFlags[elog::SLOT_RES10] = 1;
-    EXPECT_TRUE(elog::ElogShown(s));
+    EXPECT_TRUE(elog::ElogShown(s.engines, s.layout));
 
     // An adjusted depth shift reaches the painters' rows.
     s.well.elogDepthOffset = -5;
@@ -75,6 +76,24 @@ TEST(CurveSetWindow, OpeningAWellLoadsItsCurvesAndAMissingFileTakesThemAway)
     EXPECT_FALSE(s.view.elogShown);
     EXPECT_FALSE(w.window.Menu().Contains(app::cmd::ElogAsText));
     EXPECT_TRUE(elog::DefaultElogServices().CurveData(s).rows.empty());
+}
+
+// The drawing state follows the layout the view draws with: its first track, row height and curve pens.
+TEST(CurveSetWindow, TheDrawingStateFollowsTheViewsRateTrackAndCurvePens)
+{
+    CurveWindow w;
+    app::LogState& s = w.S();
+    ASSERT_TRUE(s.engines.elogCurves);
+    s.layout.pens.pens[std::size_t(elog::kCurvePenEntries[3])] = {0x123456, 3, 0};
+    elog::PrepareCurveDrawing(s.engines, s.layout);
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    const elog::Curves& c = *s.engines.elogCurves;
+    EXPECT_EQ(c.layout.screenLeft, g.rate.left);
+    EXPECT_EQ(c.layout.screenRight, g.rate.Right());
+    EXPECT_EQ(c.unitSize, g.rowHeight);
+    EXPECT_EQ(c.layout.curvePens[3].colour, 0x123456u);
+    EXPECT_EQ(c.layout.curvePens[3], g.pens.table[std::size_t(elog::kCurvePenEntries[3])]);
+    EXPECT_EQ(c.layout.offScaleFill, g.pens.table[layout::PEN_OFFSCALE_GAMMA_FILL].colour);
 }
 
 TEST(CurveSetWindow, TheImportsSetIsMadeEmptyAndDeletedThroughTheServices)

@@ -419,7 +419,7 @@ TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlotsHeader)
     };
     const int without = inked(view->Image().height());
     EXPECT_EQ(view->Plot().bands.gasTop, 0);
-    const QString hor = horizontal::ViewSetupPath(horizontal::FilesOf(window.State()));
+    const QString hor = horizontal::ViewSetupPath(horizontal::FilesOf(window.State().well));
     QByteArray b = ReadBytes(hor);
     ASSERT_EQ(b.size(), qsizetype(sizeof(HorzSetupRecord)));
     b[156018] = 1;  // drawCustomTracks

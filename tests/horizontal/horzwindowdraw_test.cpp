@@ -50,7 +50,7 @@ struct Lateral {
         EXPECT_EQ(window.OpenDataFile(path), 1);
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
-        hor = horizontal::ViewSetupPath(horizontal::FilesOf(S()));
+        hor = horizontal::ViewSetupPath(horizontal::FilesOf(S().well));
         if (stored) {
             auto r = std::make_unique<HorzSetupRecord>();
             horizontal::ViewDefaults(*r, 0);
@@ -156,7 +156,7 @@ TEST(HorzWindowDraw, TheLateralsImageFilesCoverItsWholeRange)
 
     // PNG: pieces of 2,000 units named by their ranges.
     auto r = std::make_unique<HorzSetupRecord>();
-    ASSERT_TRUE(horizontal::LoadSetupFile(horizontal::FilesOf(f.S()), *r));
+    ASSERT_TRUE(horizontal::LoadSetupFile(horizontal::FilesOf(f.S().well), *r));
     r->imageFormat = 4;
     testing_support::WriteBytes(f.hor, r.get(), sizeof *r);
     view->ApplySetup();
@@ -289,7 +289,7 @@ TEST(HorzWindowDraw, TheDemoWellsGammaItsOffScaleFillAndCustomCurvesStandWhereTh
     EXPECT_GT(probed, 5);
 
     // On the 25 API scale the gamma runs off the band: what ran off fills up from its bottom.
-    const QString hor = horizontal::ViewSetupPath(horizontal::FilesOf(window.State()));
+    const QString hor = horizontal::ViewSetupPath(horizontal::FilesOf(window.State().well));
     QByteArray b = testing_support::ReadBytes(hor);
     ASSERT_EQ(b.size(), qsizetype(sizeof(HorzSetupRecord)));
     b[qsizetype(offsetof(HorzSetupRecord, gammaScale))] = 1;

@@ -4,7 +4,7 @@
 
 #include "app/activitylines.h"
 #include "app/commandids.h"
-#include "elog/curveset.h"
+#include "elog/elog_services.h"
 #include "app/layouthosts.h"
 #include "app/printtracks.h"
 #include "app/wellsettings.h"

@@ -7,7 +7,7 @@
 #include "app/ui/qbtndlg.h"
 #include "app/ui/statusdlg.h"
 #include "drilling/drillingstate.h"
-#include "elog/curveset.h"
+#include "elog/elog_services.h"
 #include "exchange/exchange_services.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"

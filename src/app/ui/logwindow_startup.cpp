@@ -31,7 +31,7 @@ void LogWindow::SetupWindow()
     state_.well.file.autoStart = state_.env.verboseActivityLog;
 
     app::SettleFolders(state_);
-    horizontal::ReadHorizontalOptions(state_);
+    horizontal::ReadHorizontalOptions(state_.options, state_.print.horizontalHalfScale);
     // The user's settings record says whether the schemes are kept in the data folder.
     state_.layout.schemes.fieldSchemes = app::LoadFieldSchemesFlag(state_);
     // A first start has no well to show: the demo well is made in the install folder, with the release

@@ -125,7 +125,8 @@ void HorzDlg::SetupWindow()
 
 int HorzDlg::ApplySetup()
 {
-    settings_ = horizontal::ApplySetup(FilesOf(log_), ApplyInputsOf(log_));
+    const HorzApplyInputs inputs = ApplyInputsOf(log_.well, log_.engines, log_.customTracks, log_.options);
+    settings_ = horizontal::ApplySetup(FilesOf(log_.well), inputs);
     plot_.gasScaleOverride = 0;  // the scale labels' gas scale holds until the set-up is applied again
     if (settings_.offsetKbOutOfRange)
         platform::MessageBox(QString::fromLatin1(kOffsetKbMessage), QStringLiteral("Error"), platform::MB_OK);
@@ -206,8 +207,8 @@ int HorzDlg::LoadAndDraw(int first)
 std::unique_ptr<HorzSetupRecord> HorzDlg::ReadRecordOrDefaults() const
 {
     auto r = std::make_unique<HorzSetupRecord>();
-    if (!LoadSetupFile(FilesOf(log_), *r))
-        ViewDefaults(*r, ApplyInputsOf(log_).curvesGammaScale);
+    if (!LoadSetupFile(FilesOf(log_.well), *r))
+        ViewDefaults(*r, ApplyInputsOf(log_.well, log_.engines, log_.customTracks, log_.options).curvesGammaScale);
     return r;
 }
 
@@ -368,7 +369,7 @@ bool HorzDlg::SaveImageFile()
             elog::SaveImageAs(log_, path, format);
     settings_.imageFormat = 0;
     auto r = std::make_unique<HorzSetupRecord>();
-    if (LoadSetupFile(FilesOf(log_), *r)) {
+    if (LoadSetupFile(FilesOf(log_.well), *r)) {
         r->imageFormat = 0;
         SaveRecord(*r);
     }
@@ -450,7 +451,7 @@ void HorzDlg::RedrawNotes()
 
 void HorzDlg::SaveRecord(const HorzSetupRecord& r)
 {
-    const HorzFiles files = FilesOf(log_);
+    const HorzFiles files = FilesOf(log_.well);
     if (!SaveSetupFile(files, r, settings_.anchorGammaFile, settings_.targetGammaFile))
         platform::MessageBox(QStringLiteral("Could not save ") + ViewSetupPath(files), QStringLiteral("Error"),
                              platform::MB_OK);

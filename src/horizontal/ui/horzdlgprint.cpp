@@ -54,7 +54,7 @@ QString HorzDlg::PicturesFolder() const
     if (!log_.pictures.folder.isEmpty())
         return log_.pictures.folder;
     elog::PictureTable table;
-    return elog::SetImageFolder(table, elog::PicturePlaceOf(log_), false);
+    return elog::SetImageFolder(table, elog::PicturePlaceOf(log_.well.file, log_.witsChart), false);
 }
 
 bool HorzDlg::LaunchPaintProgram(int k)

@@ -146,8 +146,9 @@ void HorzMouse::HidePointBox()
 void HorzMouse::SetDrawFrom(std::int32_t drawFrom)
 {
     auto r = std::make_unique<HorzSetupRecord>();
-    if (!LoadSetupFile(FilesOf(view_.log_), *r))
-        ViewDefaults(*r, ApplyInputsOf(view_.log_).curvesGammaScale);
+    app::LogState& log = view_.log_;
+    if (!LoadSetupFile(FilesOf(log.well), *r))
+        ViewDefaults(*r, ApplyInputsOf(log.well, log.engines, log.customTracks, log.options).curvesGammaScale);
     StoreDrawFrom(*r, drawFrom);
     view_.SaveRecord(*r);
     view_.drawFrom_ = drawFrom;
@@ -157,8 +158,9 @@ void HorzMouse::SetDrawFrom(std::int32_t drawFrom)
 void HorzMouse::StoreMarkers()
 {
     auto r = std::make_unique<HorzSetupRecord>();
-    if (!LoadSetupFile(FilesOf(view_.log_), *r))
-        ViewDefaults(*r, ApplyInputsOf(view_.log_).curvesGammaScale);
+    app::LogState& log = view_.log_;
+    if (!LoadSetupFile(FilesOf(log.well), *r))
+        ViewDefaults(*r, ApplyInputsOf(log.well, log.engines, log.customTracks, log.options).curvesGammaScale);
     // The view's markers are packed: written back whole, so a record with gaps loses none of them.
     horizontal::StoreMarkers(*r, view_.settings_.markers);
     view_.SaveRecord(*r);

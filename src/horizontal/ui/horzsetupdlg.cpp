@@ -68,10 +68,10 @@ void AddItems(platform::Dialog& d, int id, std::initializer_list<const char*> it
 HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
     : FormDialog(parent, QStringLiteral("Strativ Horizontal Setup")),
       log_(log),
-      files_(FilesOf(log)),
+      files_(FilesOf(log.well)),
       rec_(std::make_unique<HorzSetupRecord>())
 {
-    const HorzApplyInputs applied = ApplyInputsOf(log);
+    const HorzApplyInputs applied = ApplyInputsOf(log.well, log.engines, log.customTracks, log.options);
     inputs_.kbElevation = applied.kbElevation;
     inputs_.curvesGammaScale = applied.curvesGammaScale;
     inputs_.customTracks = applied.customTracks;

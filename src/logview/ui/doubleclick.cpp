@@ -111,7 +111,7 @@ void StepGamma(app::LogState& s, const ViewGeometry& g, const DoubleClick& c)
     int index = 0;
     if (elog::Curves* curves = s.engines.elogCurves.get(); curves && s.view.elogShown) {
         index = curves->gammaScaleIndex = StepGammaIndex(curves->gammaScaleIndex, up);
-        elog::PrepareCurveDrawing(s);
+        elog::PrepareCurveDrawing(s.engines, s.layout);
     } else if (g.Flag(layout::FLAG_FIRST_CURVE))
         index = StepGammaIndex(s.well.config.curveSetting, up);
     else

@@ -4,7 +4,7 @@
 #include "app/elogoffset.h"
 #include "app/logstate.h"
 #include "elog/curves.h"
-#include "elog/curveset.h"
+#include "elog/elog_services.h"
 #include "logview/clickhits.h"
 #include "logview/device.h"
 #include "logview/draw/neighbourpainters.h"

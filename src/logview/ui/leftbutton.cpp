@@ -150,7 +150,7 @@ bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeomet
         if (!s.pictures.loaded)
             return true;
         if (const int picture = elog::PictureMarkerAt(s.pictures, c.y); picture >= 0)
-            elog::OpenImageInViewer(s, picture, m.window.shellOpen);
+            elog::OpenImageInViewer(s.pictures, picture, m.window.shellOpen);
         return false;
     }
     // On the compressed scales the marks stand on the rows of five records: the click is read the same way.

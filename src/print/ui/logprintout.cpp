@@ -318,7 +318,7 @@ void LogPrintout::EndPrinting()
     ps.rowHeight = checkedRowHeight_;
     ps.columnUnit = checkedColumnUnit_;
     // The curve set's drawing is the screen's again.
-    elog::PrepareCurveDrawing(log_);
+    elog::PrepareCurveDrawing(log_.engines, log_.layout);
 }
 
 }  // namespace print
