@@ -24,12 +24,7 @@ constexpr float kTotalGasAboveC1 = 2.0f;  // keeps the total-gas curve off the C
 float Stored(double v) { return float(std::clamp(v, -double(FLT_MAX), double(FLT_MAX))); }
 
 // A stored value shown as a whole number.
-int Whole(double v)
-{
-    if (!(v == v))
-        return 0;
-    return int(std::clamp(v, double(INT_MIN), double(INT_MAX)));
-}
+using platform::Whole;
 
 int CountLimit(bool totalGasFirst) { return totalGasFirst ? kGasComponents : kLastComponent; }
 

@@ -71,7 +71,7 @@ void HandOverPdfs(app::LogState& log)
         d.secondPdfHandOver = false;
 }
 
-bool SameFolder(const QString& a, const QString& b) { return QDir::cleanPath(a) == QDir::cleanPath(b); }
+using platform::SameFolder;
 
 // The time-zone offset belongs to a well of the shared folder (read from its ".dbc").
 int HourOffset(const app::LogState& log)

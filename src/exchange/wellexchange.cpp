@@ -76,10 +76,7 @@ public:
     void PollReceiveDir(app::LogState& log, const app::WellServices& services) override;
 };
 
-bool SameFolder(const QString& a, const QString& b)
-{
-    return QDir::cleanPath(a) == QDir::cleanPath(b);
-}
+using platform::SameFolder;
 
 // What a package of the open well brought besides its records, read again as opening the well reads
 // it: the header, the tops, the custom-data range and tracks, and the curve file.

@@ -63,4 +63,11 @@ float LeadingFloat(std::string_view text)
 
 float LeadingFloat(const QString& text) { return LeadingFloat(text.toLatin1().toStdString()); }
 
+int Whole(double v)
+{
+    if (!std::isfinite(v) || v >= 2147483648.0 || v <= -2147483649.0)
+        return 0;
+    return int(v);
+}
+
 }  // namespace platform

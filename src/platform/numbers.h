@@ -1,7 +1,7 @@
 #pragma once
 // Numbers read from typed boxes, settings and instrument frames as C's atoi and atof read them, with
 // '.' as the decimal point whatever the user's locale: leading white space, one sign, then the number;
-// what follows it is ignored.
+// what follows it is ignored. Also the one conversion of a computed value to a whole number for text.
 #include <QString>
 
 #include <cstddef>
@@ -24,5 +24,9 @@ inline double LeadingDouble(const char* text) { return LeadingDouble(std::string
 float LeadingFloat(std::string_view text);
 float LeadingFloat(const QString& text);
 inline float LeadingFloat(const char* text) { return LeadingFloat(std::string_view(text)); }
+
+// A value as a whole number for a field or a text: truncated toward zero; 0 for a value that is no
+// number or lies beyond the range of int (a damaged record's value reads as none).
+int Whole(double v);
 
 }  // namespace platform

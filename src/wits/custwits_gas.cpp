@@ -40,7 +40,7 @@ constexpr int kFirstUnitsUnbooked = 20;
 constexpr int kBookedFloats = wellfile::GAS_NINTH + 1;  // total gas, C1 to nC5 and the float after them
 
 // Whole part of a gas value for the gas window (0 for one that is no number).
-int Whole(float v) { return TruncInt(double(v)); }
+using platform::Whole;
 
 // The record of `depth` in the entry's records: within the run of consecutive depths from the first,
 // none past it.
