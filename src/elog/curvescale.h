@@ -21,7 +21,6 @@ struct CurveScale {
     std::uint8_t linear = 1;
 };
 
-
 constexpr int kGammaScaleCode = 1;
 constexpr int kGammaDivisions = 25;
 

@@ -298,7 +298,8 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
     const QString customPath = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));
     const std::optional<QByteArray> dataBytes = ReadWholeFile(well.dataFileName);
     const std::optional<QByteArray> customBytes = ReadWholeFile(customPath);
-    const std::optional<QByteArray> extBytes = extended ? ReadWholeFile(fit.path) : std::optional<QByteArray>(QByteArray());
+    const std::optional<QByteArray> extBytes =
+        extended ? ReadWholeFile(fit.path) : std::optional<QByteArray>(QByteArray());
     if (!dataBytes || !customBytes || !extBytes) {
         Say(well.dataFileName, QStringLiteral("File Open Failed In Save Records"));
         return 0;

@@ -32,7 +32,6 @@ QStringList JpegsIn(const QString& folder)
 
 using platform::SubFolder;
 
-
 // A picture still being copied into the data folder (by a camera's upload, the desktop or a network
 // copy): written to within the last few seconds, or not yet ending in the JPEG end marker (a copy that
 // sets the file's length first, or one that stopped). It is taken at a later look.

@@ -108,10 +108,8 @@ int ReadHorzSetup(const QString& dataFolder, const QString& wellName, horizontal
 
 QStringList HorzGammaFiles(const horizontal::HorzSetupRecord& r, const QString& currentFolder, const QString& wellName)
 {
-    const QString anchor =
-        horizontal::RebasedPath(platform::FieldString(r.anchorGammaFile), currentFolder);
-    const QString target =
-        horizontal::RebasedPath(platform::FieldString(r.targetGammaFile), currentFolder);
+    const QString anchor = horizontal::RebasedPath(platform::FieldString(r.anchorGammaFile), currentFolder);
+    const QString target = horizontal::RebasedPath(platform::FieldString(r.targetGammaFile), currentFolder);
     const QString ownCurves = currentFolder + wellName + QStringLiteral(".svc");
     if (anchor.isEmpty() || anchor.compare(ownCurves, Qt::CaseInsensitive) == 0)
         return {};

@@ -158,7 +158,8 @@ namespace {
 // of its own, else to the current folder.
 bool SavesToDataFolder(const CustomTrackHost& host, const wellfile::OpenWell& well)
 {
-    return host.sharedFolderWell && well.secondFolderOption && !platform::SameFolder(well.dataFolder, well.currentFolder);
+    return host.sharedFolderWell && well.secondFolderOption &&
+           !platform::SameFolder(well.dataFolder, well.currentFolder);
 }
 
 QString SaveFolder(const CustomTrackHost& host, const wellfile::OpenWell& well)

@@ -120,7 +120,9 @@ QString MadeSubFolder(const QString& parent, const QString& name)
 
 bool SameFolder(const QString& a, const QString& b)
 {
-    const auto key = [](const QString& f) { return f.isEmpty() ? f : QDir::cleanPath(QFileInfo(f).absoluteFilePath()); };
+    const auto key = [](const QString& f) {
+        return f.isEmpty() ? f : QDir::cleanPath(QFileInfo(f).absoluteFilePath());
+    };
     return key(a).compare(key(b), Qt::CaseInsensitive) == 0;
 }
 

@@ -70,4 +70,16 @@ int Whole(double v)
     return int(v);
 }
 
+std::int32_t TruncInt(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    v = std::trunc(v);
+    if (v >= 2147483647.0)
+        return std::numeric_limits<std::int32_t>::max();
+    if (v <= -2147483648.0)
+        return std::numeric_limits<std::int32_t>::min();
+    return std::int32_t(v);
+}
+
 }  // namespace platform

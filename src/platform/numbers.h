@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace platform {
@@ -28,5 +29,8 @@ inline float LeadingFloat(const char* text) { return LeadingFloat(std::string_vi
 // A value as a whole number for a field or a text: truncated toward zero; 0 for a value that is no
 // number or lies beyond the range of int (a damaged record's value reads as none).
 int Whole(double v);
+// A value truncated toward zero and held to the 32-bit range (0 for a value that is no number): for
+// depths and readings that must stay as near their value as a whole number allows.
+std::int32_t TruncInt(double v);
 
 }  // namespace platform

@@ -29,7 +29,7 @@ TEST(Folders, OneFolderWhateverItsSpellingAndSubFoldersAsOnDisk)
     EXPECT_TRUE(QDir(root + "Backup").exists());
 }
 
-TEST(Numbers, WholeTruncatesAndReadsDamagedValuesAsNone)
+TEST(Numbers, WholeReadsDamagedValuesAsNoneTruncIntHoldsThemInRange)
 {
     EXPECT_EQ(Whole(1234.9), 1234);
     EXPECT_EQ(Whole(-7.9), -7);
@@ -37,4 +37,8 @@ TEST(Numbers, WholeTruncatesAndReadsDamagedValuesAsNone)
     EXPECT_EQ(Whole(3.0e9), 0);
     EXPECT_EQ(Whole(std::nan("")), 0);
     EXPECT_EQ(Whole(std::numeric_limits<double>::infinity()), 0);
+    EXPECT_EQ(TruncInt(-7.9), -7);
+    EXPECT_EQ(TruncInt(3.0e30), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(TruncInt(-std::numeric_limits<double>::infinity()), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(TruncInt(std::nan("")), 0);
 }

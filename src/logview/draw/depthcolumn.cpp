@@ -130,7 +130,8 @@ void Column::DepthBoxes(int y) const
     if (plain || feet || red)
         dc.Rectangle(walk.boxLeft, y - R, walk.boxRight, y + R + 2);
 
-    if (!device.printing && o.switches.rightEdgeDepth && (ProfileIn(p, {25, 47, 58}) || (Alternate() && !FeetProfile(p))))
+    if (!device.printing && o.switches.rightEdgeDepth &&
+        (ProfileIn(p, {25, 47, 58}) || (Alternate() && !FeetProfile(p))))
         dc.Rectangle(Trunc(g.logWidth - 3.5 * U), y - R, g.logWidth - 2, y + R);
     if (device.printing && p == 25 && o.switches.rightEdgeDepth && !o.switches.verticalNumbers) {
         const PrinterGeometry& pr = device.printer;
@@ -227,7 +228,8 @@ void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthCol
         line(g.rate.left, g.rate.Right());
     if ((parts & DEPTH_LINE_CUT) && g.cut.left > 0 && !o.showColumn)
         line(g.cut.left + 1, g.cut.left + 1 + g.cut.Width());
-    if ((parts & DEPTH_LINE_FLUORESCENCE) && g.fluorescence.left > 0 && !o.showColumn && ProfileIn(g.profile, {115, 116}))
+    if ((parts & DEPTH_LINE_FLUORESCENCE) && g.fluorescence.left > 0 && !o.showColumn &&
+        ProfileIn(g.profile, {115, 116}))
         line(g.fluorescence.left + 1, g.fluorescence.left + 1 + g.fluorescence.Width());
     if (parts & DEPTH_LINE_GAS)
         line(g.gas.left + 1, g.gasRight);
