@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "app/tracksettingsof.h"
 #include "app/wellservices.h"
+#include "demo/demowell.h"
 #include "layout/logformat.h"
 #include "layout/pentable.h"
 #include "logview/draw/viewbitmaps.h"
@@ -15,7 +16,6 @@
 #include "logview/geometryof.h"
 #include "logview/ui/logview.h"
 #include "platform/folders.h"
-#include "wellfile/demowell.h"
 
 #include <QTemporaryDir>
 
@@ -46,9 +46,9 @@ struct DemoView {
         app::SettleFolders(s);
         const QString folder = dir.path() + "/demo/";
         const app::WellServices services;
-        if (!wellfile::MakeDemoWell(folder))
+        if (!demo::MakeDemoWell(folder))
             return false;
-        const QString file = makeWell ? makeWell(folder) : folder + wellfile::kDemoWellName + ".svm";
+        const QString file = makeWell ? makeWell(folder) : folder + demo::kDemoWellName + ".svm";
         if (file.isEmpty() || app::OpenDataFile(s, services, file) != 1)
             return false;
         s.env.screenWidth = s.env.desktopWidth = kWidth;

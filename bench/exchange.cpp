@@ -2,8 +2,9 @@
 // 6,160,000-byte data file and the demo well's side files), and its extraction on the monitoring
 // station.
 #include "app/logstate.h"
+#include "demo/demowell.h"
+#include "exchange/exchange_services.h"
 #include "exchange/sendfile.h"
-#include "wellfile/demowell.h"
 #include "wellfile/wellpackage.h"
 
 #include <QDir>
@@ -16,10 +17,10 @@ namespace {
 
 bool MakeWell(const QString& folder)
 {
-    wellfile::DemoWellShape shape;
+    demo::DemoWellShape shape;
     shape.firstDepth = 1000;
     shape.lastDepth = 1000 + 10000 - 1;
-    return wellfile::MakeDemoWell(folder, shape) && QDir(folder).mkpath(QStringLiteral("sendfile"));
+    return demo::MakeDemoWell(folder, shape) && QDir(folder).mkpath(QStringLiteral("sendfile"));
 }
 
 void PointAt(app::LogState& s, const QString& folder)
@@ -39,7 +40,7 @@ void BM_BuildUpdatePackage(benchmark::State& state)
     app::LogState s;
     PointAt(s, folder);
     for (auto _ : state)
-        if (exchange::BuildUpdatePackage(s, 1) != 1)
+        if (exchange::BuildUpdatePackage(exchange::PackageStateOf(s), 1) != 1)
             state.SkipWithError("no package");
     state.counters["package_bytes"] = double(QFile(folder + QStringLiteral("sendfile/elogdemo.sv8")).size());
 }
@@ -51,7 +52,7 @@ void BM_ExtractUpdatePackage(benchmark::State& state)
     const QString folder = dir.path() + QStringLiteral("/");
     app::LogState s;
     PointAt(s, folder);
-    if (!MakeWell(folder) || exchange::BuildUpdatePackage(s, 1) != 1) {
+    if (!MakeWell(folder) || exchange::BuildUpdatePackage(exchange::PackageStateOf(s), 1) != 1) {
         state.SkipWithError("could not make the package");
         return;
     }

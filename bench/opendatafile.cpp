@@ -1,9 +1,9 @@
 // Opening a 10,000-record well with all its side files: validation and repair pass, settings, header,
 // tops, the three report indexes, the recent list and the full read of the records.
 #include "app/logstate.h"
+#include "demo/demowell.h"
 #include "platform/text.h"
 #include "reports/reportrecords.h"
-#include "wellfile/demowell.h"
 #include "app/opendatafile.h"
 
 #include <QFile>
@@ -27,10 +27,10 @@ bool WriteRecords(const QString& path, const std::vector<R>& rows)
 // daily reports.
 bool MakeWell(const QString& folder)
 {
-    wellfile::DemoWellShape shape;
+    demo::DemoWellShape shape;
     shape.firstDepth = 1000;
     shape.lastDepth = 1000 + 10000 - 1;
-    if (!wellfile::MakeDemoWell(folder, shape))
+    if (!demo::MakeDemoWell(folder, shape))
         return false;
     std::vector<reports::DSTREPORT> tests(60);
     for (std::size_t i = 0; i < tests.size(); ++i)

@@ -3,6 +3,8 @@
 // seconds.
 #include "fuzzhost.h"
 
+#include "demo/demonotes.h"
+#include "demo/demowell.h"
 #include "elog/curverecord.h"
 #include "elog/lasexport.h"
 #include "elog/lasfiles.h"
@@ -16,8 +18,6 @@
 #include "layout/pentable.h"
 #include "platform/folders.h"
 #include "reports/reportrecords.h"
-#include "wellfile/demonotes.h"
-#include "wellfile/demowell.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/openwell.h"
 #include "wellfile/profile.h"
@@ -117,10 +117,10 @@ std::vector<std::pair<int, QByteArray>> OldReportFiles()
 std::vector<std::pair<QString, QByteArray>> DemoFiles(const QString& folder, int records)
 {
     QDir().mkpath(folder);
-    wellfile::MakeDemoWell(folder);
+    demo::MakeDemoWell(folder);
     wellfile::OpenWell well;
     well.dataFolder = well.currentFolder = folder;
-    well.wellName = QString::fromLatin1(wellfile::kDemoWellName);
+    well.wellName = QString::fromLatin1(demo::kDemoWellName);
     layout::LfgBlock lfg{};
     layout::FillDefaultLfg(lfg);
     layout::SaveLfg(well, lfg);
@@ -188,7 +188,7 @@ void WellOpenSeeds(const QString& work)
     Seed("wellopen", "demo-with-short-hor",
          fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{SideKind(".hor"), horBytes.left(4096)}}));
     // Depth notes with a duplicate to drop and a torn tail; and a note file shorter than a record.
-    std::vector<entry::HTEXTEX> notes = wellfile::DemoDepthNotes({});
+    std::vector<entry::HTEXTEX> notes = demo::DemoDepthNotes({});
     notes.push_back(notes[0]);
     const QByteArray hxt(reinterpret_cast<const char*>(notes.data()), qsizetype(notes.size() * sizeof notes[0]));
     Seed("wellopen", "demo-with-duplicate-hxt",

@@ -2,8 +2,8 @@
 // layout and its pictures in "bitmaps/elogdemo/") into a folder, the same files the program makes in its
 // install folder on first start.
 //   makedemowell [folder]     default: the current folder
-#include "wellfile/demowell.h"
-#include "wellfile/draw/demowell_pictures.h"
+#include "demo/demowell.h"
+#include "demo/draw/demowell_pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    if (!wellfile::MakeDemoWell(folder) || !wellfile::MakeDemoPictures(folder)) {
+    if (!demo::MakeDemoWell(folder) || !demo::MakeDemoPictures(folder)) {
         std::fprintf(stderr, "makedemowell: could not write the demo well into %s\n", qPrintable(folder));
         return 1;
     }

@@ -51,18 +51,26 @@ QString HandOver(const QString& source, const QString& target)
 
 }  // namespace
 
-bool FileCopyRunning(const LogState& log) { return log.engines.fileCopyRunning->load(); }
+bool FileCopyRunning(const LogState& log) { return FileCopyRunning(log.engines); }
 
-void WaitForCopyThread(LogState& log, CopyKind kind)
+bool FileCopyRunning(const Engines& engines) { return engines.fileCopyRunning->load(); }
+
+void WaitForCopyThread(LogState& log, CopyKind kind) { WaitForCopyThread(log.engines, kind); }
+
+void WaitForCopyThread(Engines& engines, CopyKind kind)
 {
-    std::jthread& thread = ThreadOf(log.engines, kind);
+    std::jthread& thread = ThreadOf(engines, kind);
     if (thread.joinable())
         thread.join();
 }
 
 bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target, CopyOutcome outcome)
 {
-    Engines& engines = log.engines;
+    return StartCopyThread(log.engines, kind, std::move(source), std::move(target), std::move(outcome));
+}
+
+bool StartCopyThread(Engines& engines, CopyKind kind, QString source, QString target, CopyOutcome outcome)
+{
     const bool wits = kind == CopyKind::Wits;
     std::jthread& thread = ThreadOf(engines, kind);
     std::shared_ptr<std::atomic<bool>> done = wits ? engines.witsCopyDone : engines.fileCopyDone;

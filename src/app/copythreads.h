@@ -12,6 +12,7 @@
 namespace app {
 
 struct LogState;
+struct Engines;
 
 enum class CopyKind { File, Wits };
 
@@ -22,11 +23,14 @@ using CopyOutcome = std::function<void(const QString& failure)>;
 // Starts the copy of `source` to `target` on the thread of `kind`, after the previous copy of that kind
 // has ended. A thread that cannot be started is reported and gives false.
 bool StartCopyThread(LogState& log, CopyKind kind, QString source, QString target, CopyOutcome outcome = {});
+bool StartCopyThread(Engines& engines, CopyKind kind, QString source, QString target, CopyOutcome outcome = {});
 
 // Whether the file copy started last is still under way.
 bool FileCopyRunning(const LogState& log);
+bool FileCopyRunning(const Engines& engines);
 
 // Waits until the copy of `kind` under way (if any) has ended.
 void WaitForCopyThread(LogState& log, CopyKind kind);
+void WaitForCopyThread(Engines& engines, CopyKind kind);
 
 }  // namespace app

@@ -84,15 +84,17 @@ bool CustomTracksAvailable(const app::LogState& s)
     return id != 4 && id != 8 && id != 11 && id != 31 && s.env.screenWidth >= 1024 && !s.well.scratchWell;
 }
 
-WellPlace PlaceOf(const app::LogState& s)
+WellPlace PlaceOf(const app::LogState& s) { return PlaceOf(s.well); }
+
+WellPlace PlaceOf(const app::WellState& well)
 {
     WellPlace place;
-    place.dataFolder = s.well.file.dataFolder;
-    place.currentFolder = s.well.file.currentFolder;
-    place.workingFolder = s.well.file.dataFolder;
-    place.wellName = s.well.file.wellName;
-    place.drilling = s.well.file.drilling;
-    place.sharedFolderWell = s.well.sharedFolderWell;
+    place.dataFolder = well.file.dataFolder;
+    place.currentFolder = well.file.currentFolder;
+    place.workingFolder = well.file.dataFolder;
+    place.wellName = well.file.wellName;
+    place.drilling = well.file.drilling;
+    place.sharedFolderWell = well.sharedFolderWell;
     return place;
 }
 
@@ -177,7 +179,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     }
 
     s.options.lithLegend = config.lithLegend != 0;
-    exchange::TakeCopyOptions(s);
+    exchange::TakeCopyOptions(s.well, s.witsCopy, s.drilling);
     // The CO2 curve has five scales; a number outside them is taken as the first.
     if (config.co2ScaleCode < 1 || config.co2ScaleCode > 5)
         config.co2ScaleCode = 1;

@@ -14,9 +14,11 @@
 
 namespace app {
 struct LogState;
+struct WellState;
 
 // Where the open well's settings files are, as the settings loaders want it.
 wellfile::WellPlace PlaceOf(const app::LogState& log);
+wellfile::WellPlace PlaceOf(const app::WellState& well);
 
 // Whether the well may have custom tracks: not for some profiles, narrow screens, or a scratch well
 // ("~..."), whatever its saved settings say.

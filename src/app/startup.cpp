@@ -270,8 +270,16 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
         env.commandLineFile.clear();
     env.serverStation = MarkerFileExists(env.installFolder, kServerMarker);
     env.commandLineStart = false;
-    // The live view (the shared-wells bar) is a setting of the installation.
-    s.view.liveView = platform::ReadSetting(QStringLiteral("Options/LiveView"), QStringLiteral("0")).toInt() != 0;
+    // The switches of the installation that no dialog sets: the live view (the shared-wells bar), the
+    // separate flare track and its continue flag, the combined gas track and capitals in descriptions.
+    const auto on = [](const char* key) {
+        return platform::ReadSetting(QStringLiteral("Options/") + QLatin1String(key), QStringLiteral("0")).trimmed().toInt() != 0;
+    };
+    s.view.liveView = on("LiveView");
+    s.layout.flareTrack = on("FlareTrack") ? 1 : 0;
+    s.entry.flareContinue = on("FlareContinue");
+    s.layout.combinedGasTrack = on("CombinedGasTrack");
+    s.notes.allCapsDescriptions = on("MemoAllCaps");
 
     bool opened = false;
     if (!env.commandLineFile.isEmpty() && taken < 2) {

@@ -44,7 +44,7 @@ void ViewServices::FreeLogImage(LogState&) { NotBuilt("logview", "FreeLogImage")
 
 void ExchangeWellServices::ApplyPendingUpdates(LogState& log, const QString& pattern)
 {
-    exchange::ApplyPendingUpdates(log, pattern);
+    exchange::ApplyPendingUpdates(log.well, log.view, log.now, log.env.remoteMonitorOn, pattern);
 }
 void ExchangeWellServices::CopyWellFiles(LogState&, const QString&, const QString&) { NotBuilt("exchange", "CopyWellFiles"); }
 void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const QString&)
@@ -54,10 +54,13 @@ void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const 
 void ExchangeWellServices::CopyFromFieldFolder(LogState&) { NotBuilt("exchange", "CopyFromFieldFolder"); }
 void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveChartFile"); }
 void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveWitsFile"); }
-void ExchangeWellServices::RenameReceivedImage(LogState& log) { exchange::RenameReceivedImage(log); }
+void ExchangeWellServices::RenameReceivedImage(LogState& log) { exchange::RenameReceivedImage(log.well.file); }
 void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NotBuilt("exchange", "PollReceiveDir"); }
-int ExchangeWellServices::BackupWellFiles(LogState& log, int flag) { return exchange::BackupWellFiles(log, flag); }
-int ExchangeWellServices::BackupData(LogState& log, int flag) { return exchange::BackupData(log, flag); }
+int ExchangeWellServices::BackupWellFiles(LogState& log, int flag) { return exchange::BackupWellFiles(log.well, flag); }
+int ExchangeWellServices::BackupData(LogState& log, int flag)
+{
+    return exchange::BackupData(log.well, log.interaction, log.engines.driller, flag);
+}
 
 WindowServices& DefaultWindowServices()
 {

@@ -10,25 +10,33 @@
 
 namespace app {
 
-bool SaveWellConfig(LogState& s, const wellfile::WellConfig& config)
+bool SaveWellConfig(LogState& s, const wellfile::WellConfig& config) { return SaveWellConfig(s.well, config); }
+
+bool SaveWellConfig(WellState& well, const wellfile::WellConfig& config)
 {
-    bool fieldSettings = s.well.fieldSettings;
-    if (!wellfile::SaveConfig(config, app::PlaceOf(s), fieldSettings)) {
+    bool fieldSettings = well.fieldSettings;
+    if (!wellfile::SaveConfig(config, app::PlaceOf(well), fieldSettings)) {
         platform::MessageBox(QStringLiteral("The settings of the well could not be saved"), QStringLiteral("File Error"),
                              platform::MB_OK);
         return false;
     }
-    s.well.fieldSettings = fieldSettings;
+    well.fieldSettings = fieldSettings;
     return true;
 }
 
 std::optional<wellfile::WellConfig> UpdateWellConfig(LogState& s,
                                                      const std::function<bool(wellfile::WellConfig&)>& change)
 {
+    return UpdateWellConfig(s.well, change);
+}
+
+std::optional<wellfile::WellConfig> UpdateWellConfig(WellState& well,
+                                                     const std::function<bool(wellfile::WellConfig&)>& change)
+{
     wellfile::WellConfig cfg{};
-    if (!wellfile::LoadConfig(cfg, app::PlaceOf(s), s.well.fieldSettings) || !change(cfg))
+    if (!wellfile::LoadConfig(cfg, app::PlaceOf(well), well.fieldSettings) || !change(cfg))
         return std::nullopt;
-    if (!SaveWellConfig(s, cfg))
+    if (!SaveWellConfig(well, cfg))
         return std::nullopt;
     return cfg;
 }

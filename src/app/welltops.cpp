@@ -5,10 +5,12 @@
 
 namespace app {
 
-wellfile::TopsPlace TopsPlaceOf(const LogState& s)
+wellfile::TopsPlace TopsPlaceOf(const LogState& s) { return TopsPlaceOf(s.well); }
+
+wellfile::TopsPlace TopsPlaceOf(const WellState& well)
 {
     wellfile::TopsPlace place;
-    place.topsInFieldFolder = s.well.sharedFolderWell && s.well.topsInFieldFolder;
+    place.topsInFieldFolder = well.sharedFolderWell && well.topsInFieldFolder;
     return place;
 }
 

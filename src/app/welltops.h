@@ -6,10 +6,12 @@
 namespace app {
 
 struct LogState;
+struct WellState;
 
 // The tops place of the open well: the field folder only for a well in a shared folder whose ".dbc"
 // says so.
 wellfile::TopsPlace TopsPlaceOf(const LogState& log);
+wellfile::TopsPlace TopsPlaceOf(const WellState& well);
 
 // Writes WellState::tops (wellfile::SaveTops) and keeps the field-folder mark the save may have set.
 // 1, or 0 when the file could not be written.

@@ -1,7 +1,8 @@
 #include "exchange/backups.h"
 
-#include "app/logstate.h"
+#include "app/interactionstate.h"
 #include "app/opendatafile.h"
+#include "app/wellstate.h"
 #include "drilling/driller.h"
 #include "exchange/datesuffix.h"
 #include "exchange/filehelpers.h"
@@ -50,9 +51,9 @@ qint64 SizeOf(const QString& path)
 // The well's send package, packed as Send File packs it (its send options, the shorter list when the
 // full one fails), written as "sendfile/<well>.sv_" and copied to the drive's root. The copy's path, or
 // empty when it could not be packed or copied.
-QString CopySvFile(const app::LogState& log, const DriveBackupPlaces& p, const QDate& today)
+QString CopySvFile(const app::WellState& well, const DriveBackupPlaces& p, const QDate& today)
 {
-    const SendLists lists = SendFileListsOf(log, today);
+    const SendLists lists = SendFileListsOf(well, today);
     const QString send = SendFolderOf(p.dataFolder);
     QDir().mkpath(send);
     const QString package = send + p.wellName + QStringLiteral(".sv_");
@@ -119,48 +120,48 @@ int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomD
     return 1;
 }
 
-QString DatedCopyFolder(app::LogState& log, bool toDrive)
+QString DatedCopyFolder(app::WellState& state, bool toDrive)
 {
-    wellfile::OpenWell& well = log.well.file;
+    wellfile::OpenWell& well = state.file;
     wellfile::ListDrives(well);
     if (toDrive) {
         const QString drive = wellfile::BackupDriveRoot(
-            platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(log.well.config.backupDrive))));
+            platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(state.config.backupDrive))));
         if (wellfile::HasBackupDrive(drive) && well.drives.contains(drive) && wellfile::IsRemovableDrive(drive))
             return platform::MadeSubFolder(drive, well.wellName);
     }
     return platform::MadeSubFolder(well.dataFolder, QStringLiteral("backup"));
 }
 
-int BackupWellFiles(app::LogState& log, int toDrive)
+int BackupWellFiles(app::WellState& state, int toDrive)
 {
-    const wellfile::OpenWell& well = log.well.file;
+    const wellfile::OpenWell& well = state.file;
     if (well.wellName.isEmpty())
         return 0;
-    return PruneDatedCopies(DatedCopyFolder(log, toDrive != 0), well.wellName, well.fileBottomDepth);
+    return PruneDatedCopies(DatedCopyFolder(state, toDrive != 0), well.wellName, well.fileBottomDepth);
 }
 
-int BackupData(app::LogState& log, int toDrive)
+int BackupData(app::WellState& state, const app::InteractionState& interaction, const drilling::Driller* driller,
+               int toDrive)
 {
-    if (log.interaction.commandLock || log.interaction.dataEntryActive)
+    if (interaction.commandLock || interaction.dataEntryActive)
         return 0;
-    if (const drilling::Driller* d = log.engines.driller; d && (d->backupSkip[0] || d->backupSkip[1]))
+    if (driller && (driller->backupSkip[0] || driller->backupSkip[1]))
         return 0;
-    const wellfile::OpenWell& well = log.well.file;
+    const wellfile::OpenWell& well = state.file;
     if (well.wellName.isEmpty() || !QFileInfo(well.dataFileName).isFile())
         return 0;
-    const QString folder = DatedCopyFolder(log, toDrive != 0);
+    const QString folder = DatedCopyFolder(state, toDrive != 0);
     PruneDatedCopies(folder, well.wellName, well.fileBottomDepth);
-    const QString target = WriteDatedCopy(log, folder);
+    const QString target = WriteDatedCopy(well, folder);
     if (target.isEmpty())
         return 0;
-    log.well.backup.lastBackupPath = target;
+    state.backup.lastBackupPath = target;
     return 1;
 }
 
-QString WriteDatedCopy(const app::LogState& log, const QString& folder)
+QString WriteDatedCopy(const wellfile::OpenWell& well, const QString& folder)
 {
-    const wellfile::OpenWell& well = log.well.file;
     const QString svm = QStringLiteral(".svm"), svx = QStringLiteral(".svx");
     // Two times can give one name (1:47 and 14:07 both give "-147"): the later copy takes the next.
     const QString base = wellfile::FreeNumberedPath(
@@ -256,10 +257,10 @@ int ZipWitsToDrive(const DriveBackupPlaces& p, const QDate& today)
                            QStringLiteral("Wits"));
 }
 
-int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
+int BackupToDrive(app::WellState& wellState, const BackupLinks& links, int quiet, const BackupDialog& dialog)
 {
-    wellfile::OpenWell& well = log.well.file;
-    BackupState& state = log.well.backup;
+    wellfile::OpenWell& well = wellState.file;
+    BackupState& state = wellState.backup;
     if (well.wellName.isEmpty())
         return 0;
     const auto say = [quiet](const QString& text, const QString& caption) {
@@ -269,13 +270,13 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
 
     // 1.-2. The configured drive, "C:\" (the user's home folder) when it is not mounted.
     wellfile::ListDrives(well);
-    const wellfile::WellPlace place = app::PlaceOf(log);
+    const wellfile::WellPlace place = app::PlaceOf(wellState);
     wellfile::WellConfig config{};
     QString drive = QStringLiteral("C:\\");
-    if (wellfile::LoadConfig(config, place, log.well.fieldSettings))
+    if (wellfile::LoadConfig(config, place, wellState.fieldSettings))
         drive = wellfile::BackupDriveRoot(platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(config.backupDrive))));
     else
-        config = log.well.config;
+        config = wellState.config;
     if (wellfile::HasBackupDrive(drive) && !well.drives.contains(drive))
         drive = QStringLiteral("C:\\");
     if (!wellfile::HasBackupDrive(drive)) {
@@ -293,9 +294,9 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
         BackupChoice choice;
         choice.drives = well.drives;
         choice.drive = drive;
-        choice.profile = log.well.loggerId;
-        choice.gasMonitorType = log.engineStatus.gasInstrumentType;
-        choice.witsLinkOn = log.engines.wits != nullptr;
+        choice.profile = wellState.loggerId;
+        choice.gasMonitorType = links.gasMonitorType;
+        choice.witsLinkOn = links.witsLinkOn;
         choice.lastBackedUpDepth = state.lastBackedUpDepth;
         if (!dialog(choice))
             return 0;
@@ -307,8 +308,8 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
         drive = choice.drive;
         const QString stored = wellfile::HasBackupDrive(drive) ? drive.left(wellfile::kBackupDriveChars) : QStringLiteral("C:\\");
         platform::SetFieldText(config.backupDrive, platform::ToCp1252(stored).toStdString());
-        platform::SetFieldText(log.well.config.backupDrive, platform::ToCp1252(stored).toStdString());
-        wellfile::SaveConfig(config, place, log.well.fieldSettings);
+        platform::SetFieldText(wellState.config.backupDrive, platform::ToCp1252(stored).toStdString());
+        wellfile::SaveConfig(config, place, wellState.fieldSettings);
     }
 
     // 4.-5. The drive must be there still; the target folder is made.
@@ -346,10 +347,10 @@ int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog)
     if (!quiet || state.compress) {
         if (state.gasCharts)
             ZipChartToDrive(p, today);
-        if (log.engines.wits && state.witsCharts)
+        if (links.witsLinkOn && state.witsCharts)
             ZipWitsToDrive(p, today);
     }
-    if (state.svFile && CopySvFile(log, p, today).isEmpty())
+    if (state.svFile && CopySvFile(wellState, p, today).isEmpty())
         say(p.driveRoot + p.wellName + QStringLiteral(".sv_\ncould not be made"), QStringLiteral("Backup"));
     state.svFile = false;
     return 1;

@@ -12,7 +12,14 @@
 #include <functional>
 
 namespace app {
-struct LogState;
+struct InteractionState;
+struct WellState;
+}
+namespace drilling {
+class Driller;
+}
+namespace wellfile {
+struct OpenWell;
 }
 
 namespace exchange {
@@ -33,17 +40,18 @@ int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomD
 
 // The folder of the dated copies: backup drive + well for a removable backup drive when `toDrive`, else
 // the data folder's "backup/" (as it is spelt on disk). Ends with '/'.
-QString DatedCopyFolder(app::LogState& log, bool toDrive);
+QString DatedCopyFolder(app::WellState& well, bool toDrive);
 // Copies the open data file, and its custom-data file when there is one, into `folder` (ending with
 // '/') under the dated name of now, numbered on when that name is taken: no copy is ever replaced.
 // The path of the data file's copy, or empty when it could not be made.
-QString WriteDatedCopy(const app::LogState& log, const QString& folder);
+QString WriteDatedCopy(const wellfile::OpenWell& well, const QString& folder);
 // The dated copy of the data file and of the custom-data file (when there is one). 0, writing nothing,
-// while a view function or data entry runs, while the driller is in a state that skips it, or when the
-// copy failed; else 1.
-int BackupData(app::LogState& log, int toDrive);
+// while a view function or data entry runs, while the driller (null outside drilling mode) is in a
+// state that skips it, or when the copy failed; else 1.
+int BackupData(app::WellState& well, const app::InteractionState& interaction, const drilling::Driller* driller,
+               int toDrive);
 // PruneDatedCopies on the folder BackupData writes to.
-int BackupWellFiles(app::LogState& log, int toDrive);
+int BackupWellFiles(app::WellState& well, int toDrive);
 
 // ---- Drive backup ----
 
@@ -83,9 +91,16 @@ struct BackupChoice {
 };
 using BackupDialog = std::function<bool(BackupChoice&)>;
 
+// What the backup dialog shows of the engines: the gas monitor's instrument type (-1 none) and whether
+// a WITS link runs (its daily files can then be zipped too).
+struct BackupLinks {
+    int gasMonitorType = -1;
+    bool witsLinkOn = false;
+};
+
 // The drive backup (command "&Backup..." while drilling, Save As while drilling). `quiet` skips the
 // dialog and the messages but the size question; without a dialog only a quiet run backs up. 1 when a
 // backup was made, 0 on cancel or failure.
-int BackupToDrive(app::LogState& log, int quiet, const BackupDialog& dialog);
+int BackupToDrive(app::WellState& well, const BackupLinks& links, int quiet, const BackupDialog& dialog);
 
 }  // namespace exchange

@@ -1,9 +1,13 @@
 #pragma once
-// Archives, backups, send packages and the remote exchange. What the main window asks of this subsystem.
+// Archives, backups, send packages and the remote exchange. What the main window asks of this subsystem,
+// and the handlers that take the window's state and hand each piece of work the groups it works on.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
+#include "exchange/sendfile.h"
+
 namespace app {
 struct LogState;
 struct WellServices;
+class ExchangeWellServices;
 }
 namespace elog { class ElogServices; }
 namespace wellfile {
@@ -12,6 +16,8 @@ struct WellConfig;
 }
 
 namespace exchange {
+
+struct BackupLinks;
 
 class ExchangeServices {
 public:
@@ -52,5 +58,20 @@ public:
 
 // The services in force for this subsystem.
 ExchangeServices& DefaultExchangeServices();
+
+// The exchange services of the open well that this subsystem gives: the start-up's archiving of
+// today's loose ".cht" and ".wit" under the date of the window's clock record, its copies of the well's
+// file set out of the folder of the open file, and the remote monitor's look into the receive folder.
+// The window installs it.
+app::ExchangeWellServices& WellExchangeServices();
+
+// What a package run works on, taken from the window's state.
+PackageState PackageStateOf(app::LogState& log);
+// What the drive backup's dialog shows of the engines.
+BackupLinks BackupLinksOf(const app::LogState& log);
+
+// Command 51707 (and the Archive command in archive mode): a beep while a view function or data entry
+// runs; else the pictures sent along when the set-up asks for it and exchange::SendWellFile.
+void SendFile(app::LogState& log, const SendFileHooks& hooks = {});
 
 }  // namespace exchange

@@ -1,6 +1,6 @@
 #include "exchange/liveupdate.h"
 
-#include "app/logstate.h"
+#include "app/wellstate.h"
 #include "exchange/copyout.h"
 #include "exchange/datesuffix.h"
 #include "exchange/housekeeping.h"
@@ -38,24 +38,24 @@ const QStringList& PublishedExtensions()
     return set;
 }
 
-CopyOutFolders CopyOutFoldersOf(const app::LogState& log)
+CopyOutFolders CopyOutFoldersOf(const app::WellState& well, const QString& sharedFolder)
 {
     CopyOutFolders folders;
-    folders.copyOut = log.well.file.copyOutFolder;
-    folders.sharedOn = !log.env.sharedFolder.isEmpty() && QFileInfo(log.env.sharedFolder).isDir();
-    folders.liveUpdate = log.well.config.copyOptions.copyOut != 0;
+    folders.copyOut = well.file.copyOutFolder;
+    folders.sharedOn = !sharedFolder.isEmpty() && QFileInfo(sharedFolder).isDir();
+    folders.liveUpdate = well.config.copyOptions.copyOut != 0;
     // Without live update the copies go where they always went: the copy-out folder.
     if (folders.sharedOn && folders.liveUpdate)
-        folders.shared = log.env.sharedFolder;
+        folders.shared = sharedFolder;
     return folders;
 }
 
-int PublishSavedFile(const app::LogState& log, const QString& path)
+int PublishSavedFile(const app::WellState& state, const QString& sharedFolder, const QString& path)
 {
     // The copy is itself a saved file (in the shared folder): it is never published again.
     static thread_local bool publishing = false;
-    const CopyOutFolders folders = CopyOutFoldersOf(log);
-    const wellfile::OpenWell& well = log.well.file;
+    const CopyOutFolders folders = CopyOutFoldersOf(state, sharedFolder);
+    const wellfile::OpenWell& well = state.file;
     if (publishing || !folders.sharedOn || !folders.liveUpdate || well.wellName.isEmpty())
         return 0;
     const QFileInfo saved(path);

@@ -10,7 +10,7 @@
 #include <QStringList>
 
 namespace app {
-struct LogState;
+struct WellState;
 }
 
 namespace exchange {
@@ -19,15 +19,15 @@ namespace exchange {
 const QStringList& PublishedExtensions();
 
 // The places a copy of the open well's file goes (CopyWellFileOut): the copy-out folder, and the
-// station's shared folder while its flag (the folder is there: start-up makes it from the data folder's
-// "Dropbox") and the live-update flag (byte 4618 of the well's settings as the window holds them) are
-// both on.
-CopyOutFolders CopyOutFoldersOf(const app::LogState& log);
+// station's shared folder (`sharedFolder`) while its flag (the folder is there: start-up makes it from
+// the data folder's "Dropbox") and the live-update flag (byte 4618 of the well's settings as the window
+// holds them) are both on.
+CopyOutFolders CopyOutFoldersOf(const app::WellState& well, const QString& sharedFolder);
 
 // Every save of a side file of the open well publishes it: a file `path` of the data folder named
 // well + one extension goes to the shared folder through CopyWellFileOut while the shared-folder and
 // live-update flags are both on. 1 when a copy was made.
-int PublishSavedFile(const app::LogState& log, const QString& path);
+int PublishSavedFile(const app::WellState& well, const QString& sharedFolder, const QString& path);
 
 // What "Update Now" says when done: "Files Updated", or which shared folder is missing (nothing could
 // be published there).

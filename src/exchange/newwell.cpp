@@ -1,10 +1,8 @@
 #include "exchange/newwell.h"
 
-#include "app/logstate.h"
-#include "app/wellservices.h"
+#include "app/wellstate.h"
 #include "exchange/archive.h"
 #include "exchange/filesets.h"
-#include "exchange/wellcreation.h"
 #include "gasmon/gasmoncfg_window.h"
 #include "layout/customdata.h"
 #include "platform/folders.h"
@@ -34,50 +32,10 @@ void CopyToNewName(const QString& folder, const QString& well, const QString& ne
         wellfile::CopyFileReplacing(from, folder + newName + extension);
 }
 
-// The old well as it was before the new one opened.
-struct OldWell {
-    QString dataFolder;
-    QString folder;  // of its data file
-    QString name;
-    bool drilling = false;
-    int profile = 0;
-    bool customTracks = false;
-    QString sharedFolder;
-    gasmon::GasmonCfgPlace gasmon;
-};
-
 // "archives/<well>" of the data folder.
 QString ArchiveFolder(const OldWell& old)
 {
     return platform::JoinPath(platform::FindFileNoCase(old.dataFolder, QStringLiteral("archives")), old.name);
-}
-
-// What runs while the old well is still open, once the new data file is written: the old well's files
-// archived and cleared out of the working folders. False, with nothing cleared or copied, when the
-// archive failed: what is cleared here is held by nothing but the archive.
-bool ArchiveAndClear(app::LogState& log, const app::WellServices& services, const OldWell& old,
-                     const QString& newName)
-{
-    services.window->ShowStatus(log, QStringLiteral("Archiving Files"),
-                                QStringLiteral("This could take a few minutes"));
-    if (!SharedFolderProfile(old.profile) && !ArchiveWell({old.dataFolder, old.folder, old.name, old.drilling})) {
-        platform::MessageBox(QStringLiteral("%1 could not be archived.\nNo new file was made and nothing was cleared.")
-                                 .arg(old.name),
-                             QStringLiteral("Archive"));
-        return false;
-    }
-    if (old.customTracks)
-        CopyToNewName(old.folder, old.name, newName, QStringLiteral(".grdx"));
-    if (SharedFolderProfile(old.profile))
-        CopyToNewName(old.folder, old.name, newName, QStringLiteral(".sch"));
-    ResetGasmonForNewWell(old.gasmon);
-
-    services.window->ShowStatus(log, QStringLiteral("Clearing Directories"),
-                                QStringLiteral("This could take a few seconds"));
-    if (!SharedFolderProfile(old.profile))
-        QDir().mkpath(ArchiveFolder(old));
-    ClearWellFiles({old.dataFolder, old.sharedFolder, old.name, old.profile, false}, true);
-    return true;
 }
 
 // The old file set put away once the new well is open.
@@ -99,6 +57,43 @@ void PutOldSetAway(const OldWell& old, bool move)
 
 }  // namespace
 
+OldWell OldWellOf(const app::WellState& well, const QString& sharedFolder)
+{
+    const wellfile::OpenWell& f = well.file;
+    return {f.dataFolder, f.currentFolder, f.wellName, f.drilling, well.loggerId, well.customTracksEnabled,
+            sharedFolder, gasmon::GasmonCfgPlaceOf(well)};
+}
+
+bool ArchiveAndClear(const OldWell& old, const QString& newName, const StatusLines& status)
+{
+    status(QStringLiteral("Archiving Files"), QStringLiteral("This could take a few minutes"));
+    if (!SharedFolderProfile(old.profile) && !ArchiveWell({old.dataFolder, old.folder, old.name, old.drilling})) {
+        platform::MessageBox(QStringLiteral("%1 could not be archived.\nNo new file was made and nothing was cleared.")
+                                 .arg(old.name),
+                             QStringLiteral("Archive"));
+        return false;
+    }
+    if (old.customTracks)
+        CopyToNewName(old.folder, old.name, newName, QStringLiteral(".grdx"));
+    if (SharedFolderProfile(old.profile))
+        CopyToNewName(old.folder, old.name, newName, QStringLiteral(".sch"));
+    ResetGasmonForNewWell(old.gasmon);
+
+    status(QStringLiteral("Clearing Directories"), QStringLiteral("This could take a few seconds"));
+    if (!SharedFolderProfile(old.profile))
+        QDir().mkpath(ArchiveFolder(old));
+    ClearWellFiles({old.dataFolder, old.sharedFolder, old.name, old.profile, false}, true);
+    return true;
+}
+
+void PutOldWellAway(const OldWell& old, app::WellState& opened, bool move)
+{
+    wellfile::OpenWell& f = opened.file;
+    layout::CreateCustomDataFile(f, opened.fit, f.fileTopDepth, f.fileBottomDepth);
+    PutOldSetAway(old, move);
+    DeleteLogTexts(old.dataFolder);
+}
+
 int ResetGasmonForNewWell(const gasmon::GasmonCfgPlace& place)
 {
     // A record of another length is not ours to complete with zeros.
@@ -109,33 +104,6 @@ int ResetGasmonForNewWell(const gasmon::GasmonCfgPlace& place)
         return 0;
     gasmon::ResetRatios(cfg);
     return gasmon::WriteGasmonCfg(cfg, place);
-}
-
-int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
-                 const wellfile::WellConfig& config)
-{
-    const wellfile::OpenWell& f = log.well.file;
-    const OldWell old{f.dataFolder,
-                      f.currentFolder,
-                      f.wellName,
-                      f.drilling,
-                      log.well.loggerId,
-                      log.well.customTracksEnabled,
-                      log.env.sharedFolder,
-                      gasmon::GasmonCfgPlaceOf(log)};
-    const QString newName = FileBaseName(info.path);
-    const auto archiveAndClear = [&] { return ArchiveAndClear(log, services, old, newName); };
-    if (!CreateNewWell(log, services, info, config, archiveAndClear)) {
-        services.window->CloseStatus(log, 0);
-        return 0;
-    }
-    wellfile::OpenWell& opened = log.well.file;
-    layout::CreateCustomDataFile(opened, log.well.fit, opened.fileTopDepth, opened.fileBottomDepth);
-    PutOldSetAway(old, info.keepCopy);
-    DeleteLogTexts(old.dataFolder);
-    services.window->ShowStatus(log, QStringLiteral("DONE"), QString());
-    services.window->CloseStatus(log, 1000);
-    return 1;
 }
 
 int CreateBlankDataFile(const QString& path, std::int32_t bottom, const std::string& companyText)

@@ -7,30 +7,48 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace app {
-struct LogState;
-struct WellServices;
-}
-namespace wellfile {
-struct NewFileInfo;
-struct WellConfig;
+struct WellState;
 }
 
 namespace exchange {
 
-// New from the new-file dialog. The new data file is written first under a temporary name; only then
-// (the old well still open) the well is archived (not for profiles 21 and 86), its ".grdx" (custom
-// tracks in use) and, for profiles 21 and 86, its ".sch" copied to the new name, the gas monitor's
-// running values reset, "archives/<old>/" made and the working folders cleared. Then the new file is
-// renamed in, its settings saved and opened with a custom-data file for its range, the old file set
-// moved (`info.keepCopy`) or copied into "archives/<old>/" (profiles 21 and 86: deleted, and the first
-// "*.tpl" copied to the shared folder), the WITS and error texts deleted and drilling mode switched on.
-// A status box tells the steps. 1; 0 after a message, with the old well as it was and no new file, when
-// the new file could not be written or the archive failed.
-int ArchiveFiles(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
-                 const wellfile::WellConfig& config);
+// New from the new-file dialog (exchange::ExchangeServices::ArchiveFiles) is built from these. The new
+// data file is written first under a temporary name; only then (the old well still open) the well is
+// archived (not for profiles 21 and 86), its ".grdx" (custom tracks in use) and, for profiles 21 and 86,
+// its ".sch" copied to the new name, the gas monitor's running values reset, "archives/<old>/" made and
+// the working folders cleared. Then the new file is renamed in, its settings saved and opened with a
+// custom-data file for its range, the old file set moved (`info.keepCopy`) or copied into
+// "archives/<old>/" (profiles 21 and 86: deleted, and the first "*.tpl" copied to the shared folder),
+// the WITS and error texts deleted and drilling mode switched on. A status box tells the steps.
+
+// The old well as it was before the new one opened.
+struct OldWell {
+    QString dataFolder;
+    QString folder;  // of its data file
+    QString name;
+    bool drilling = false;
+    int profile = 0;
+    bool customTracks = false;
+    QString sharedFolder;
+    gasmon::GasmonCfgPlace gasmon;
+};
+OldWell OldWellOf(const app::WellState& well, const QString& sharedFolder);
+
+// The two lines of the status box.
+using StatusLines = std::function<void(const QString& line1, const QString& line2)>;
+
+// What runs while the old well is still open, once the new data file is written: the old well's files
+// archived and cleared out of the working folders. False, with nothing cleared or copied, when the
+// archive failed (after a message): what is cleared here is held by nothing but the archive.
+bool ArchiveAndClear(const OldWell& old, const QString& newName, const StatusLines& status);
+
+// Once the new well is open: its custom-data file made for its range, the old file set put away
+// (moved with `move`, else copied) and the old well's WITS and error texts deleted.
+void PutOldWellAway(const OldWell& old, app::WellState& opened, bool move);
 
 // For a new well: the gas monitor settings at `place` ("gasmon.cfg") get their seven ratio values
 // cleared and the scale value 1.0. A file that is not exactly one record long is left alone. 1 when

@@ -1,15 +1,10 @@
 #include "exchange/plugback.h"
 
-#include "app/elogoffset.h"
-#include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "app/wellservices.h"
-#include "drilling/drilling_services.h"
+#include "app/wellstate.h"
 #include "elog/curves.h"
 #include "elog/pictures.h"
-#include "exchange/archive.h"
 #include "exchange/deletefiles.h"
-#include "exchange/wellcreation.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "reports/reportrecords.h"
@@ -30,29 +25,26 @@ namespace {
 
 const QString kReportCaption = QStringLiteral("Report");
 
-// The pictures folder of a well: data folder + "Bitmaps/" (as spelt on disk) + well + "/".
-QString PictureFolder(const QString& dataFolder, const QString& well)
+}  // namespace
+
+QString WellPictureFolder(const wellfile::OpenWell& well)
 {
-    return platform::JoinPath(platform::FindFileNoCase(dataFolder, QStringLiteral("Bitmaps")), well) + u'/';
+    const QString bitmaps = platform::FindFileNoCase(well.dataFolder, QStringLiteral("Bitmaps"));
+    return platform::JoinPath(bitmaps, well.wellName) + u'/';
 }
 
-// The curve file of the copy cut at the kick-off depth (a row per depth unit) and loaded again.
-void CutCurveFile(app::LogState& log, const app::WellServices& services, std::int32_t depth)
+QString WellCurveFile(const wellfile::OpenWell& well)
 {
-    const wellfile::OpenWell& f = log.well.file;
-    const QString curves = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".svc"));
-    if (!QFileInfo(curves).isFile())
-        return;
-    services.view->CloseElog(log);
+    const QString curves = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svc"));
+    return QFileInfo(curves).isFile() ? curves : QString();
+}
+
+void CutCurveFileAtDepth(const QString& curves, std::int32_t depth)
+{
     if (!elog::Curves::SetCurveFileSize(curves, depth))
         platform::MessageBox(curves + QStringLiteral("\nThe curve file could not be cut"),
                              QStringLiteral("Curve File Error"));
-    log.well.elogFileName = curves;
-    services.view->LoadElog(log, curves);
-    app::SaveElogOffset(log, curves);
 }
-
-}  // namespace
 
 int CopyPicturesBelowDepth(const QString& oldFolder, const QString& newFolder, const QString& newWell,
                            std::int32_t depth)
@@ -122,34 +114,24 @@ int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
     return 1;
 }
 
-int PlugBack(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
-             const wellfile::NewFileInfo& info, const wellfile::WellConfig& config)
+void CutPlugBackSideFiles(const app::WellState& well, const QString& oldPictures, std::int32_t depth)
 {
-    const wellfile::OpenWell& old = log.well.file;
-    const QString oldPictures = PictureFolder(old.dataFolder, old.wellName);
-    if (services.drilling)
-        services.drilling->ClearLagTables(log);
-    if (log.well.loggerId != 21 && log.well.loggerId != 86)
-        ArchiveWell({old.dataFolder, old.currentFolder, old.wellName, old.drilling});
-    if (!CreatePlugBackWell(log, services, elog, info, config))
-        return 0;
-
-    const std::int32_t depth = info.startDepth;
-    wellfile::OpenWell& f = log.well.file;
-    CopyPicturesBelowDepth(oldPictures, PictureFolder(f.dataFolder, f.wellName), f.wellName, depth);
-    const wellfile::WellPlace place = app::PlaceOf(log);
+    const wellfile::OpenWell& f = well.file;
+    CopyPicturesBelowDepth(oldPictures, WellPictureFolder(f), f.wellName, depth);
+    const wellfile::WellPlace place = app::PlaceOf(well);
     CutReportsAtDepth(place, depth);
     CutShowsAtDepth(place, depth);
-    CutCurveFile(log, services, depth);
-    services.view->LoadImageList(log);
+}
 
+void ReadBackPlugBackWell(app::WellState& well)
+{
+    const wellfile::WellPlace place = app::PlaceOf(well);
     wellfile::WellHeader header{};
     if (wellfile::ReadHeader(header, place))
         wellfile::SaveHeader(header, place);
-    wellfile::LoadShowDepthIndex(place, log.well.showDepthIndex);
-    wellfile::LoadReportDepthIndex(place, log.well.reportDepthIndex);
-    wellfile::ScanRecords(f);
-    return 1;
+    wellfile::LoadShowDepthIndex(place, well.showDepthIndex);
+    wellfile::LoadReportDepthIndex(place, well.reportDepthIndex);
+    wellfile::ScanRecords(well.file);
 }
 
 }  // namespace exchange

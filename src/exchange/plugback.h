@@ -8,24 +8,35 @@
 #include <cstdint>
 
 namespace app {
-struct LogState;
-struct WellServices;
+struct WellState;
 }
-namespace elog { class ElogServices; }
 namespace wellfile {
-struct NewFileInfo;
-struct WellConfig;
+struct OpenWell;
 }
 
 namespace exchange {
 
-// Plug Back from the new-file dialog: the drilling object's lag tables cleared, the open well archived
-// (not for profiles 21 and 86), its file set copied to the new name, cut at `info.startDepth` and opened
-// (exchange/wellcreation.h); then the pictures, reports, shows and the curve file of the copy are cut
-// at that depth, the header read and written back, the records scanned and drilling mode switched on.
-// 1; 0 after a message when the copy, the cut or the open fails.
-int PlugBack(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
-             const wellfile::NewFileInfo& info, const wellfile::WellConfig& config);
+// Plug Back from the new-file dialog (exchange::ExchangeServices::OpenWellFiles) is built from these:
+// the drilling object's lag tables cleared, the open well archived (not for profiles 21 and 86), its
+// file set copied to the new name, cut at `info.startDepth` and opened (exchange/wellcreation.h); then
+// the pictures, reports, shows and the curve file of the copy are cut at that depth, the header read
+// and written back, the records scanned and drilling mode switched on.
+
+// The pictures folder of a well: data folder + "Bitmaps/" (as spelt on disk) + well + "/".
+QString WellPictureFolder(const wellfile::OpenWell& well);
+
+// The opened plug-back well's pictures (from `oldPictures`, the old well's folder), reports and shows
+// cut at `depth`.
+void CutPlugBackSideFiles(const app::WellState& well, const QString& oldPictures, std::int32_t depth);
+
+// The curve file of the well (".svc" beside its data file), or empty when there is none; cut at the
+// kick-off depth (a row per depth unit), said when it cannot be.
+QString WellCurveFile(const wellfile::OpenWell& well);
+void CutCurveFileAtDepth(const QString& curves, std::int32_t depth);
+
+// The opened plug-back well read back: the header read and written back, the show and report depth
+// indexes loaded and the records scanned.
+void ReadBackPlugBackWell(app::WellState& well);
 
 // Copies each "*.jpg" of `oldFolder` whose name has a depth of at most `depth` right after its first
 // "@" into `newFolder` (made when missing) as `newWell` + "@" + the rest of its name. Names without such

@@ -1,6 +1,7 @@
 #include "exchange/receivedupdates.h"
 
-#include "app/logstate.h"
+#include "app/viewstate.h"
+#include "app/wellstate.h"
 #include "exchange/partials.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -14,57 +15,56 @@ namespace exchange {
 
 namespace {
 
-bool IsOpenWell(const app::LogState& log, const QString& name)
+bool IsOpenWell(const wellfile::OpenWell& well, const QString& name)
 {
-    return name.compare(log.well.file.wellName, Qt::CaseInsensitive) == 0;
+    return name.compare(well.wellName, Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
 
-void SetUpdateTitle(app::LogState& log, const QString& name)
+void SetUpdateTitle(app::WellState& well, QDateTime& now, bool liveView, const QString& name)
 {
-    const QString namePart = IsOpenWell(log, name) ? QStringLiteral("  ") : name;
-    log.now = platform::LocalTime();
-    const QDate d = log.now.date();
-    const QTime t = log.now.time();
+    const QString namePart = IsOpenWell(well.file, name) ? QStringLiteral("  ") : name;
+    now = platform::LocalTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
     const QString update = QStringLiteral("...") + namePart +
                            QString::fromStdString(platform::CFormat(" Last Updated  %02d:%02d, %2d/%d/%2d ", t.hour(),
                                                                     t.minute(), d.month(), d.day(), d.year()));
-    if (log.view.liveView)
+    if (liveView)
         return;
-    const QString caption =
-        QStringLiteral("StrativM    ") + QFileInfo(log.well.file.dataFileName).fileName() + update;
-    log.well.captionText = caption;
-    if (log.well.file.hooks.setCaption)
-        log.well.file.hooks.setCaption(caption);
+    const QString caption = QStringLiteral("StrativM    ") + QFileInfo(well.file.dataFileName).fileName() + update;
+    well.captionText = caption;
+    if (well.file.hooks.setCaption)
+        well.file.hooks.setCaption(caption);
 }
 
-int ApplyPendingUpdates(app::LogState& log, const QString& pattern)
+int ApplyPendingUpdates(app::WellState& well, const app::ViewState& view, QDateTime& now, bool monitorOn,
+                        const QString& pattern)
 {
-    wellfile::OpenWell& well = log.well.file;
     PartialUpdatePlaces places;
-    places.dataFolder = well.dataFolder;
-    places.monitorRunning = log.env.remoteMonitorOn;
-    places.profile = log.well.loggerId;
-    places.updated = [&log](const QString& name) {
-        wellfile::OpenWell& w = log.well.file;
-        if (IsOpenWell(log, name) && !w.dataFileName.isEmpty()) {
+    places.dataFolder = well.file.dataFolder;
+    places.monitorRunning = monitorOn;
+    places.profile = well.loggerId;
+    places.updated = [&well, &view, &now](const QString& name) {
+        wellfile::OpenWell& w = well.file;
+        if (IsOpenWell(w, name) && !w.dataFileName.isEmpty()) {
             wellfile::ReadFileDepthRange(w, w.fileTopDepth, w.fileBottomDepth, false);
-            if (log.well.loggerId != 23)
+            if (well.loggerId != 23)
                 w.viewTopDepth = wellfile::DefaultViewTop(w);
-            log.view.Invalidate();
+            view.Invalidate();
         }
-        SetUpdateTitle(log, name);
+        SetUpdateTitle(well, now, view.liveView, name);
     };
     return exchange::ApplyPendingUpdates(places, pattern);
 }
 
-void RenameReceivedImage(app::LogState& log)
+void RenameReceivedImage(const wellfile::OpenWell& well)
 {
-    const QString folder = log.well.file.dataFolder;
-    if (folder.isEmpty() || log.well.file.wellName.isEmpty())
+    const QString folder = well.dataFolder;
+    if (folder.isEmpty() || well.wellName.isEmpty())
         return;
-    const QString path = platform::FindFileNoCase(folder, log.well.file.wellName + QStringLiteral(".jpg"));
+    const QString path = platform::FindFileNoCase(folder, well.wellName + QStringLiteral(".jpg"));
     if (!QFileInfo(path).isFile())
         return;
     const QString fileName = QFileInfo(path).fileName();

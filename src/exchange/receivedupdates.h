@@ -6,22 +6,28 @@
 #include <QString>
 
 namespace app {
-struct LogState;
+struct ViewState;
+struct WellState;
+}
+namespace wellfile {
+struct OpenWell;
 }
 
 namespace exchange {
 
 // "StrativM    <file title>...<name part> Last Updated  hh:mm, m/d/yyyy " with the name part two blanks
-// for the open well, else `name`. The window's "now" is read; in the live view of a shared well (a
-// remote view) the caption stays as it is.
-void SetUpdateTitle(app::LogState& log, const QString& name);
+// for the open well, else `name`. The window's "now" is read into `now`; in the live view of a shared
+// well (a remote view, `liveView`) the caption stays as it is.
+void SetUpdateTitle(app::WellState& well, QDateTime& now, bool liveView, const QString& name);
 
 // Applies the data folder's partial data files matching `pattern` (ApplyPartialUpdates); a base that is
 // the open well has its depth range read again, the view put at its bottom (not for profile 23) and the
-// log repainted; every base updated gets the caption. 0 when nothing matched, else 1.
-int ApplyPendingUpdates(app::LogState& log, const QString& pattern);
+// log repainted; every base updated gets the caption. `monitorOn`: the remote monitor runs. 0 when
+// nothing matched, else 1.
+int ApplyPendingUpdates(app::WellState& well, const app::ViewState& view, QDateTime& now, bool monitorOn,
+                        const QString& pattern);
 
 // A received "<well>.jpg" in the data folder: the user is told why and renames it in a save-file dialog.
-void RenameReceivedImage(app::LogState& log);
+void RenameReceivedImage(const wellfile::OpenWell& well);
 
 }  // namespace exchange

@@ -1,6 +1,8 @@
 #include "exchange/restore.h"
 
-#include "app/logstate.h"
+#include "app/interactionstate.h"
+#include "app/viewstate.h"
+#include "app/wellstate.h"
 #include "exchange/backups.h"
 #include "exchange/filesets.h"
 #include "platform/folders.h"
@@ -41,13 +43,14 @@ int RestoreCustomData(const QString& chosenBackup, const QString& target)
     return 0;
 }
 
-void RestoreDataFile(app::LogState& log)
+void RestoreDataFile(app::WellState& state, app::ViewState& view, const app::InteractionState& interaction,
+                     bool archiving)
 {
-    if (log.interaction.commandLock || log.interaction.dataEntryActive || log.marks.archiving) {
+    if (interaction.commandLock || interaction.dataEntryActive || archiving) {
         platform::MessageBeep(0);
         return;
     }
-    wellfile::OpenWell& well = log.well.file;
+    wellfile::OpenWell& well = state.file;
     const QString caption = QStringLiteral("File RESTORE");
     platform::FileDialogRequest request;
     request.folder = platform::JoinPath(well.dataFolder, QStringLiteral("backup"));
@@ -79,7 +82,7 @@ void RestoreDataFile(app::LogState& log)
     // What is replaced is kept first, as the backup keeps it; a copy beside the data file then takes
     // its place only when whole.
     const QString dataFile = platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".svm"));
-    if (WriteDatedCopy(log, DatedCopyFolder(log, false)).isEmpty()) {
+    if (WriteDatedCopy(well, DatedCopyFolder(state, false)).isEmpty()) {
         platform::MessageBox(dataFile + QStringLiteral("\ncould not be copied to the backup folder; nothing was restored"),
                              QStringLiteral("Restore Failed"), platform::MB_OK);
         return;
@@ -93,8 +96,8 @@ void RestoreDataFile(app::LogState& log)
     if (well.hooks.loadAndRepairRecords)
         well.hooks.loadAndRepairRecords();
     well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);
-    log.view.redrawPending = true;
-    log.view.Invalidate();
+    view.redrawPending = true;
+    view.Invalidate();
 }
 
 }  // namespace exchange

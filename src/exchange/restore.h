@@ -6,7 +6,9 @@
 #include <optional>
 
 namespace app {
-struct LogState;
+struct InteractionState;
+struct ViewState;
+struct WellState;
 }
 
 namespace exchange {
@@ -20,11 +22,13 @@ std::optional<int> LastRecordDepth(const QString& path);
 // nothing was to be done or the copy was made, else 0.
 int RestoreCustomData(const QString& chosenBackup, const QString& target);
 
-// The Restore command: a beep while another operation holds the well; else a backup chosen in the data
+// The Restore command: a beep while another operation holds the well (a view function, data entry, or
+// the archive's send-file run: `archiving`); else a backup chosen in the data
 // folder's "backup/" replaces the open data file (asking first when it belongs to another well or ends
 // above the file's bottom), its custom-data copy follows, and the well is read again. The data and
 // custom-data files replaced are first kept as a dated copy in "backup/"; when that copy cannot be made
 // nothing is restored. The data file is replaced in one step and only by a backup whose last record reads.
-void RestoreDataFile(app::LogState& log);
+void RestoreDataFile(app::WellState& well, app::ViewState& view, const app::InteractionState& interaction,
+                     bool archiving);
 
 }  // namespace exchange

@@ -1,9 +1,9 @@
 #include "exchange/sendfile.h"
 
 #include "app/copythreads.h"
-#include "app/logstate.h"
-#include "elog/pictures.h"
-#include "elog/picturewindow.h"
+#include "app/engines.h"
+#include "app/wellstate.h"
+#include "app/windowgroups.h"
 #include "exchange/deletefiles.h"
 #include "exchange/filesets.h"
 #include "exchange/remotemonitor.h"
@@ -46,16 +46,16 @@ int SendDatedFile(const QString& dataFolder, const QString& wellName, const QDat
     return 1;
 }
 
-ClearPlaces ClearPlacesOf(const app::LogState& log)
+ClearPlaces ClearPlacesOf(const PackageState& s)
 {
-    const wellfile::OpenWell& f = log.well.file;
-    return {f.dataFolder, log.env.sharedFolder, f.wellName, log.well.loggerId, false};
+    const wellfile::OpenWell& f = s.well.file;
+    return {f.dataFolder, s.sharedFolder, f.wellName, s.well.loggerId, false};
 }
 
-QDate Today(app::LogState& log)
+QDate Today(QDateTime& now)
 {
-    log.now = platform::LocalTime();
-    return log.now.date();
+    now = platform::LocalTime();
+    return now.date();
 }
 
 }  // namespace
@@ -81,26 +81,26 @@ int SendChartFile(const QString& dataFolder, const QString& wellName, const QDat
     return SendDatedFile(dataFolder, wellName, today, "chart", QStringLiteral(".cht"));
 }
 
-int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
+int BuildUpdatePackage(const PackageState& s, int mode, const StatusText& status)
 {
-    const wellfile::OpenWell& f = log.well.file;
+    const wellfile::OpenWell& f = s.well.file;
     const QString& data = f.dataFolder;
     if (!QFileInfo(platform::FindFileNoCase(data, f.wellName + QStringLiteral(".svm"))).isFile())
         return 0;
     const QString package = SendFolderOf(data) + f.wellName + QStringLiteral(".sv8");
     // The copy under way ends by deleting the package it copies: a new one must not be built under it.
-    if (app::FileCopyRunning(log)) {
+    if (app::FileCopyRunning(s.engines)) {
         wellfile::WriteDownloadLog(data, QStringLiteral("Update skipped, copy still running"), package,
                                    wellfile::kDownloadBlank);
         return 0;
     }
-    app::WaitForCopyThread(log, app::CopyKind::File);
+    app::WaitForCopyThread(s.engines, app::CopyKind::File);
     WriteSendFile(data, true);
-    const QDate today = Today(log);
+    const QDate today = Today(s.now);
     SendWitsFile(data, f.wellName, today);
     // The first package of a day (or of this run) carries yesterday's file too: its last minutes came
     // after the package before.
-    if (log.well.receive.packageDay != today)
+    if (s.well.receive.packageDay != today)
         SendWitsFile(data, f.wellName, today.addDays(-1));
 
     const wellfile::PackageWriteResult written = WriteFreshPackage(package, UpdatePackageFiles(data, f.wellName));
@@ -116,7 +116,7 @@ int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
             std::fprintf(stderr, "Update file failed: %s\n", qPrintable(written.error));
         return 0;
     }
-    log.well.receive.packageDay = today;
+    s.well.receive.packageDay = today;
     RemoteConfig remote;
     if (wellfile::LoadDownloadConfig(data, remote)) {
         const QString destination = RemoteFolder(platform::FieldString(remote.destinationFolder));
@@ -130,16 +130,16 @@ int BuildUpdatePackage(app::LogState& log, int mode, const StatusText& status)
                 platform::PostToGuiQueue([status, line = text + u' ' + target] { status(line); });
         };
         if (!destination.isEmpty())
-            app::StartCopyThread(log, app::CopyKind::File, package, target, outcome);
+            app::StartCopyThread(s.engines, app::CopyKind::File, package, target, outcome);
     }
-    ClearWellFiles(ClearPlacesOf(log), false);
+    ClearWellFiles(ClearPlacesOf(s), false);
     return 1;
 }
 
-SendLists SendFileListsOf(const app::LogState& log, const QDate& today)
+SendLists SendFileListsOf(const app::WellState& well, const QDate& today)
 {
-    const wellfile::OpenWell& f = log.well.file;
-    const wellfile::WellConfig& c = log.well.config;
+    const wellfile::OpenWell& f = well.file;
+    const wellfile::WellConfig& c = well.config;
     const SendOptions options{c.sendConfigFile != 0, c.sendHorzConfigFile != 0, c.sendTopsFile != 0,
                               c.sendColourFile != 0};
     QStringList horzFiles;
@@ -151,26 +151,20 @@ SendLists SendFileListsOf(const app::LogState& log, const QDate& today)
     return SendFileLists({f.dataFolder, f.currentFolder, f.wellName}, options, today, horzFiles);
 }
 
-void SendFile(app::LogState& log, const SendFileHooks& hooks)
+void SendWellFile(const PackageState& s, app::SetupOptions& setup, bool archiving, const QDate& today,
+                  const StatusText& status)
 {
-    if (log.interaction.commandLock || log.interaction.dataEntryActive) {
-        platform::MessageBeep(0);
-        return;
-    }
-    const wellfile::OpenWell& f = log.well.file;
+    const wellfile::OpenWell& f = s.well.file;
     const QString& data = f.dataFolder;
-    const QDate today = Today(log);
-    if (log.setupOptions.sendAllPictures)
-        elog::CopyImagesToSendFolder(log.pictures, elog::PicturePlaceOf(log));
-    if (log.setupOptions.sendChartFile) {
+    if (setup.sendChartFile) {
         SendChartFile(data, f.wellName, today);
-        log.setupOptions.sendChartFile = false;
+        setup.sendChartFile = false;
     }
-    if (log.well.config.witsUpdate)
+    if (s.well.config.witsUpdate)
         SendWitsFile(data, f.wellName, today);
     // While drilling the package is the update package (no setting here asks for the full send).
     if (f.drilling) {
-        BuildUpdatePackage(log, 0, hooks.status);
+        BuildUpdatePackage(s, 0, status);
         return;
     }
 
@@ -182,9 +176,8 @@ void SendFile(app::LogState& log, const SendFileHooks& hooks)
     DeletePatterns(send, {"*.zl9", "*.zl8", "*.sv8", "*.TD_", "*.zip"});
     DeletePatterns(data, {"*.zl9", "*.sv8", "*.TD_"});
 
-    const bool archiving = log.marks.archiving;
     const QString package = send + f.wellName + (archiving ? QStringLiteral(".TD_") : QStringLiteral(".sv8"));
-    const SendLists lists = SendFileListsOf(log, today);
+    const SendLists lists = SendFileListsOf(s.well, today);
     wellfile::PackageWriteResult written = WriteFreshPackage(package, lists.full);
     if (!written.ok)
         written = WriteFreshPackage(package, lists.retry);
@@ -198,7 +191,7 @@ void SendFile(app::LogState& log, const SendFileHooks& hooks)
         return;  // the archive takes the package and the send folder's copies
     platform::MessageBox(QStringLiteral("\"%1\" from %2 to %3 ready for mail").arg(package).arg(f.fileTopDepth).arg(f.fileBottomDepth),
                          QStringLiteral("Mail"));
-    ClearWellFiles(ClearPlacesOf(log), false);
+    ClearWellFiles(ClearPlacesOf(s), false);
 }
 
 }  // namespace exchange

@@ -1,7 +1,7 @@
 #include "exchange/transferscript.h"
 
-#include "app/logstate.h"
 #include "app/wellsettings.h"
+#include "app/wellstate.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -14,18 +14,18 @@ std::string TransferScriptName(std::string_view text)
     return word.empty() ? std::string() : std::string(word) + ".jfw";
 }
 
-bool SetTransferScript(app::LogState& log, std::string_view text)
+bool SetTransferScript(app::WellState& well, std::string_view text)
 {
     const std::string name = TransferScriptName(text);
     if (name.empty())
         return false;
-    const auto saved = app::UpdateWellConfig(log, [&name](wellfile::WellConfig& config) {
+    const auto saved = app::UpdateWellConfig(well, [&name](wellfile::WellConfig& config) {
         platform::SetFieldText(config.transferScript, name);
         return true;
     });
     if (!saved)
         return false;
-    platform::SetFieldText(log.well.config.transferScript, name);
+    platform::SetFieldText(well.config.transferScript, name);
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 namespace app {
-struct LogState;
+struct WellState;
 }
 
 namespace exchange {
@@ -14,8 +14,9 @@ namespace exchange {
 // starts with no word.
 std::string TransferScriptName(std::string_view text);
 
-// Names the well's transfer script after `text`, in the window's settings and the stored record; false
-// when the text gives no name or the record could not be read or written (the window's copy then stays).
-bool SetTransferScript(app::LogState& log, std::string_view text);
+// Names the well's transfer script after `text`, in the well's settings as the window holds them and in
+// the stored record; false when the text gives no name or the record could not be read or written (the
+// window's copy then stays).
+bool SetTransferScript(app::WellState& well, std::string_view text);
 
 }  // namespace exchange

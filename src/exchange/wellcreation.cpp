@@ -1,15 +1,10 @@
 #include "exchange/wellcreation.h"
 
-#include "app/logstate.h"
-#include "app/wellcopy.h"
-#include "app/wellservices.h"
-#include "drilling/drilling_services.h"
 #include "layout/customdata.h"
-#include "reports/shortreports.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
-#include "app/opendatafile.h"
+#include "wellfile/openwell.h"
 #include "wellfile/profile.h"
 #include "wellfile/wellnames.h"
 #include "wellfile/wholefile.h"
@@ -28,21 +23,21 @@ namespace {
 const QString kFileError = QStringLiteral("File error");
 
 // The place of the well whose data file is `path`, for saving its settings.
-wellfile::WellPlace PlaceOfNewWell(const app::LogState& log, const QString& path)
+wellfile::WellPlace PlaceOfNewWell(const wellfile::OpenWell& well, const QString& path)
 {
     wellfile::WellPlace place;
     const QFileInfo info(path);
-    place.dataFolder = log.well.file.dataFolder;
+    place.dataFolder = well.dataFolder;
     place.currentFolder = path.left(path.size() - wellfile::FileNameOf(path).size());
     place.workingFolder = place.dataFolder;
     place.wellName = info.completeBaseName();
     return place;
 }
 
-bool SaveNewWellConfig(const app::LogState& log, const QString& path, const wellfile::WellConfig& config)
+bool SaveNewWellConfig(const wellfile::OpenWell& well, const QString& path, const wellfile::WellConfig& config)
 {
     bool fieldSettings = false;
-    return wellfile::SaveConfig(config, PlaceOfNewWell(log, path), fieldSettings) == 1;
+    return wellfile::SaveConfig(config, PlaceOfNewWell(well, path), fieldSettings) == 1;
 }
 
 // The last whole record of a data file, read without a word to the user.
@@ -55,21 +50,14 @@ bool ReadLastWholeRecord(const QString& path, wellfile::RECORD& record)
     return f.read(reinterpret_cast<char*>(&record), wellfile::kRecordSize) == wellfile::kRecordSize;
 }
 
-void SwitchDrillingOn(app::LogState& log, const app::WellServices& services)
-{
-    if (!log.well.file.drilling && services.drilling)
-        services.drilling->CmDrilling(log);
-}
-
 }  // namespace
 
-int CreateNewWell(app::LogState& log, const app::WellServices& services, const wellfile::NewFileInfo& info,
-                  const wellfile::WellConfig& config, const std::function<bool()>& beforeOpen)
+int WriteNewWellFile(const wellfile::OpenWell& f, std::uint16_t profile, const wellfile::NewFileInfo& info,
+                     const wellfile::WellConfig& config, const std::function<bool()>& beforeOpen)
 {
-    const wellfile::OpenWell& f = log.well.file;
     wellfile::NewFileSource source;
     source.companyText = wellfile::CompanyTextOfFile(f.dataFileName);
-    source.loggerId = log.well.loggerId;
+    source.loggerId = profile;
     source.gasInstrumentType = config.gasInstrumentType;
     wellfile::RECORD last;
     if (ReadLastWholeRecord(f.dataFileName, last)) {
@@ -101,47 +89,36 @@ int CreateNewWell(app::LogState& log, const app::WellServices& services, const w
         return 0;
     }
     pending.setAutoRemove(false);
-    if (!SaveNewWellConfig(log, info.path, wellfile::NewWellConfig(config)))
+    if (!SaveNewWellConfig(f, info.path, wellfile::NewWellConfig(config)))
         platform::MessageBox(info.path + QStringLiteral("\nThe settings of the new well could not be saved"), kFileError);
-    if (!app::OpenCheckedDataFile(log, services, info.path))
-        return 0;
-    SwitchDrillingOn(log, services);
     return 1;
 }
 
-int CreatePlugBackWell(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog,
-                       const wellfile::NewFileInfo& info, const wellfile::WellConfig& config)
+int CutPlugBackCopy(const wellfile::OpenWell& f, const QString& to, std::int32_t startDepth,
+                    const wellfile::WellConfig& config)
 {
-    const wellfile::OpenWell& f = log.well.file;
-    QString from = f.currentFolder + f.wellName + QStringLiteral(".SVM");
-    QString to = info.path;
-    if (!app::CopyFileChecked(log, elog, from, to))
-        return 0;
-
-    // The copy ends at the kick-off depth.
     std::int32_t first = 0;
     std::int32_t lastDepth = 0;
     wellfile::ReadDataFileDepthRange(to, first, lastDepth);
     const std::int32_t step = f.depthStep > 0 ? f.depthStep : 1;
     bool cut = true;
-    if (info.startDepth < lastDepth)
-        cut = wellfile::CutDataFile(to, std::int64_t((info.startDepth - first) / step) + 1);
-    else if (info.startDepth > lastDepth)
-        cut = wellfile::AppendDepthRecords(to, (info.startDepth - lastDepth) / step, step);
+    if (startDepth < lastDepth)
+        cut = wellfile::CutDataFile(to, std::int64_t((startDepth - first) / step) + 1);
+    else if (startDepth > lastDepth)
+        cut = wellfile::AppendDepthRecords(to, (startDepth - lastDepth) / step, step);
     if (!cut) {
         platform::MessageBox(to + QStringLiteral("\nThe copy could not be brought to the kick-off depth"), kFileError);
         return 0;
     }
-    if (!SaveNewWellConfig(log, to, config))
+    if (!SaveNewWellConfig(f, to, config))
         platform::MessageBox(to + QStringLiteral("\nThe settings of the new well could not be saved"), kFileError);
-    if (!app::OpenCheckedDataFile(log, services, to))
-        return 0;
-    wellfile::OpenWell& opened = log.well.file;
+    return 1;
+}
+
+void ExtendPlugBackCustomData(wellfile::OpenWell& opened)
+{
     if (QFileInfo(opened.customDataFileName).isFile())
         layout::ExtendCustomDataFile(opened, opened.fileBottomDepth);
-    reports::TruncateShortReports(log);
-    SwitchDrillingOn(log, services);
-    return 1;
 }
 
 }  // namespace exchange

@@ -1,12 +1,19 @@
 #pragma once
-// The exchange work on the open well as the main window hands it over: the well's copy options taken
-// into the window when its settings are read, today's loose daily files filed away at start-up, and
-// the watches of the well's curve and data files.
+// The exchange work on the open well: the well's copy options taken into the window when its settings
+// are read, the remote monitor's look into the receive folder and what a package brought, and the
+// watches of the well's curve and data files. The window's services around them are in
+// exchange/exchange_services.h.
+#include "exchange/remotemonitor.h"
+
 #include <QString>
 
 namespace app {
-struct LogState;
-class ExchangeWellServices;
+struct DrillingShell;
+struct WellState;
+struct WitsCopyOptions;
+}
+namespace wellfile {
+struct OpenWell;
 }
 
 namespace exchange {
@@ -14,16 +21,28 @@ namespace exchange {
 // From the well's settings record just read: the copy-out flag (also the live-update flag), the remote
 // copy of the daily WITS file and the timed copies while drilling, all off without a second data folder
 // (the program's settings value "SecondDataFolder", which is then the copy-out folder).
-void TakeCopyOptions(app::LogState& log);
+void TakeCopyOptions(app::WellState& well, app::WitsCopyOptions& witsCopy, app::DrillingShell& drilling);
 
-// The exchange services of the open well that this subsystem gives: the start-up's archiving of
-// today's loose ".cht" and ".wit" under the date of the window's clock record, and its copies of the
-// well's file set out of the folder of the open file. The window installs it.
-app::ExchangeWellServices& WellExchangeServices();
+// A shared well opened where another station writes it (the folder of the open file is not the data
+// folder) follows its bottom: its depth range is read again and `moved` tells whether the bottom moved
+// on to a new even depth. False, reading nothing, for a well of the data folder.
+bool FollowSharedBottom(wellfile::OpenWell& well, bool& moved);
+
+// One package of the receive folder taken into the data folder (TakeReceivedPackage): the receive folder
+// is `receiveFolder`, or the data folder when that is empty; the remote settings name the folder the
+// packages are copied on to.
+PollResult PollReceiveFolder(const wellfile::OpenWell& well, const QString& receiveFolder, ReceiveState& state);
+
+// After a package was taken: the depth range read again and the caption naming the time it came.
+void TakeReceivedRecords(app::WellState& well);
+
+// What a package of the open well brought besides its records, read again as opening the well reads
+// it: the header (with the KB elevation), the tops and the custom-data range.
+void ReloadReceivedSideFiles(app::WellState& well);
 
 // True when `path` is the well's curve file (data folder + well + ".svc") or its open data file,
 // written since the last look (see exchange::WatchedFileChanged).
-bool CurveFileChanged(app::LogState& log, const QString& path);
-bool DataFileChanged(app::LogState& log, const QString& path);
+bool CurveFileChanged(app::WellState& well, const QString& path);
+bool DataFileChanged(app::WellState& well, const QString& path);
 
 }  // namespace exchange

@@ -5,10 +5,12 @@
 
 namespace gasmon {
 
-GasmonCfgPlace GasmonCfgPlaceOf(const app::LogState& log)
+GasmonCfgPlace GasmonCfgPlaceOf(const app::LogState& log) { return GasmonCfgPlaceOf(log.well); }
+
+GasmonCfgPlace GasmonCfgPlaceOf(const app::WellState& well)
 {
-    return {log.well.file.currentFolder,
-            platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(log.well.config.backupDrive)))};
+    return {well.file.currentFolder,
+            platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(well.config.backupDrive)))};
 }
 
 int ReadGasmonCfg(const app::LogState& log, GASMONCFG& cfg) { return ReadGasmonCfg(cfg, GasmonCfgPlaceOf(log)); }

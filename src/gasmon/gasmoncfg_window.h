@@ -5,11 +5,13 @@
 
 namespace app {
 struct LogState;
+struct WellState;
 }
 
 namespace gasmon {
 
 GasmonCfgPlace GasmonCfgPlaceOf(const app::LogState& log);
+GasmonCfgPlace GasmonCfgPlaceOf(const app::WellState& well);
 
 // LogWindow::ReadGasmonCfg and LogWindow::WriteGasmonCfg (see gasmon/gasmoncfg.h).
 int ReadGasmonCfg(const app::LogState& log, GASMONCFG& cfg);

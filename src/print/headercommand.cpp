@@ -64,7 +64,7 @@ bool SaveHeaderFromDialog(app::LogState& log, wellfile::WellHeader& header, cons
     TakeTitles(log, header);
     if (log.well.file.drilling) {
         if (log.well.loggerId == 2 && platform::FieldText(log.well.config.transferScript).empty())
-            exchange::SetTransferScript(log, platform::FieldText(header.company));
+            exchange::SetTransferScript(log.well, platform::FieldText(header.company));
         CopyHeaderToSendFolder(app::PlaceOf(log));
     }
     return true;

@@ -2,6 +2,7 @@
 // demo's records, at each view scale, and the records themselves read as a well a geologist would log.
 #include "app/ui/logwindow.h"
 #include "app/commandids.h"
+#include "demo/demowell.h"
 #include "elog/curves.h"
 #include "layout/custchartcfg.h"
 #include "layout/curvenames.h"
@@ -17,7 +18,6 @@
 #include "support/pdfpages.h"
 #include "support/printers.h"
 #include "support/testmain.h"
-#include "wellfile/demowell.h"
 #include "wellfile/record.h"
 
 #include <QCoreApplication>

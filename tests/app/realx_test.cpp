@@ -1,12 +1,12 @@
 // The program itself on a real X server with a window manager, driven as a user drives it: keys from
 // the keyboard (XTEST) go to whichever window has the focus, the screen is read back. What a window
 // test cannot see: which window the window manager gives the keyboard to, and whether the process ends.
+#include "demo/demowell.h"
 #include "gasmon/gasmoncfg.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/xsession.h"
-#include "wellfile/demowell.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
@@ -92,7 +92,7 @@ TEST_F(RealX, ExitWhileDrillingWithTheGasMonitorOnEndsTheProgramAndLeavesWholeFi
     // The demo well, left in drilling mode with the gas monitor on: an instrument of type 1 on com port 3,
     // the far end of a pty pair.
     const QString folder = home + "/StrativM/";
-    ASSERT_TRUE(wellfile::MakeDemoWell(folder));
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
     const QString cfgPath = folder + "elogdemo.cfg";
     wellfile::WellConfig cfg{};
     QByteArray bytes = ReadBytes(cfgPath);

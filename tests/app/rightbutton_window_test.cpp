@@ -244,6 +244,21 @@ TEST_F(RightButton, BoxesOpenTheirMemoOrShortReport)
     EXPECT_EQ(entries.memos, QList<int>{1});
 }
 
+// With a combined gas track the custom tracks begin right of the descriptions column, not of the gas
+// track: a click between the two opens their configuration only then.
+TEST_F(RightButton, WithACombinedGasTrackTheCustomTracksBeginRightOfTheDescriptions)
+{
+    const int descriptionsRight = G.description.left + G.description.count * G.unitWidth;
+    ASSERT_LT(descriptionsRight + 10, G.gasRight - 10);
+    const int x = (descriptionsRight + G.gasRight) / 2;
+    Click(x, RowY(1100));
+    EXPECT_TRUE(configurations.isEmpty());
+    S().layout.combinedGasTrack = true;
+    Click(x, RowY(1100));
+    Click(descriptionsRight - 5, RowY(1100));
+    EXPECT_EQ(configurations.size(), 1);
+}
+
 TEST_F(RightButton, CustomTracksOpenTheirConfigurationOrTheRatioChart)
 {
     app::LogState& s = S();

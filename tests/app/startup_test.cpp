@@ -8,8 +8,6 @@
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "app/opendatafile.h"
-#include "wellfile/demowell.h"
-#include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
@@ -376,6 +374,27 @@ TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
                                         "1 Ft\n\r").toLocal8Bit());
 }
 
+// The installation's switches that no dialog sets are read from the settings file's [Options] at start.
+TEST(Startup, TheOptionsSwitchesOfTheSettingsFileAreTakenAtStart)
+{
+    for (const char* key : {"FlareTrack", "FlareContinue", "CombinedGasTrack", "MemoAllCaps"}) {
+        LogWindow off(nullptr, QStringLiteral("StrativM"));
+        off.SetupWindow();
+        EXPECT_FALSE(off.State().layout.flareTrack || off.State().entry.flareContinue ||
+                     off.State().layout.combinedGasTrack || off.State().notes.allCapsDescriptions);
+        platform::WriteSetting(QStringLiteral("Options/") + key, " 1 ");
+        LogWindow on(nullptr, QStringLiteral("StrativM"));
+        on.SetupWindow();
+        const app::LogState& s = on.State();
+        const bool taken = std::string(key) == "FlareTrack"     ? s.layout.flareTrack == 1
+                           : std::string(key) == "FlareContinue" ? s.entry.flareContinue
+                           : std::string(key) == "CombinedGasTrack" ? s.layout.combinedGasTrack
+                                                                    : s.notes.allCapsDescriptions;
+        EXPECT_TRUE(taken) << key;
+        platform::WriteSetting(QStringLiteral("Options/") + key, "0");
+    }
+}
+
 TEST(Startup, TheDataFileRoutinesTraceLinesReachTheActivityLog)
 {
     qputenv("USER", "tester");
@@ -385,26 +404,6 @@ TEST(Startup, TheDataFileRoutinesTraceLinesReachTheActivityLog)
     const QByteArray log = testing_support::ReadBytes(platform::DefaultInstallFolder() + "svdata-M.txt");
     EXPECT_TRUE(log.contains("Auto Start 1 Ft\n\r")) << log.constData();
     EXPECT_TRUE(log.contains("initilize 1 Ft\n\r"));
-}
-
-TEST(Startup, DemoWellIsTheSameEveryTime)
-{
-    // The tool's files and a first start's are the same, file for file and byte for byte.
-    const QString tool = QCoreApplication::applicationDirPath() + "/../tools/makedemowell";
-    ASSERT_TRUE(QFile::exists(tool)) << "build the makedemowell tool";
-    ASSERT_EQ(RunTool(tool, {TestDir() + "a"}, TestDir()), 0);
-    ASSERT_TRUE(wellfile::InstallDemoWell(TestDir() + "b"));
-    const QStringList names = QDir(TestDir() + "a").entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(QDir(TestDir() + "b").entryList(QDir::Files, QDir::Name), names);
-    for (const char* name : {"elogdemo.svm", "elogdemo.svx", "elogdemo.fit", "elogdemo.grdx", "elogdemo.hdr",
-                             "elogdemo.top", "elogdemo.sho", "elogdemo.cfg", "elogdemo.sch", "elogdemo.rpt", "elogdemo.dst"})
-        EXPECT_TRUE(names.contains(name)) << name;
-    for (const QString& name : names) {
-        QFile a(TestDir() + "a/" + name), b(TestDir() + "b/" + name);
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << name.toStdString();
-        EXPECT_EQ(a.readAll(), b.readAll()) << name.toStdString();
-    }
-    EXPECT_GE(QFileInfo(TestDir() + "a/elogdemo.svm").size(), 1501 * wellfile::kRecordSize);
 }
 
 // Two copies of the real program, started one after the other while the first still runs.

@@ -1,10 +1,10 @@
 // The drilling status band on the view fixture's geometry (profile 12, R = U = 10, T = 160, log width
 // 1064, demo well 1000-2600): drawn into the backing store, texts checked through the Dc's record.
+#include "demo/demowell.h"
 #include "drilling/draw/statusband.h"
 #include "logview/draw/viewbitmaps.h"
 #include "platform/draw/dc.h"
 #include "support/viewfixture.h"
-#include "wellfile/demowell.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ protected:
         AttachImages(bitmaps, painters);
         g = Geometry();
         band.clientWidth = 1920;
-        band.wellName = wellfile::kDemoWellName;
+        band.wellName = demo::kDemoWellName;
         band.wellTitle = "Demo 1";
         band.logTitle = QStringLiteral("MUD LOG");
         band.rate = 12;
@@ -84,9 +84,9 @@ TEST_F(StatusBandTest, BandClearsAndCarriesTheBannerTitlesAndTheDrillersLines)
     EXPECT_EQ(rate->text, "M / Hr:  12 ");
     EXPECT_EQ(rate->at.x, 15);
     EXPECT_EQ(rate->at.y, 76);
-    const platform::DcText* file = Find(QString(wellfile::kDemoWellName) + ".svm");
+    const platform::DcText* file = Find(QString(demo::kDemoWellName) + ".svm");
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->text, QString(wellfile::kDemoWellName) + ".svm  From 1000 to 2600 ");
+    EXPECT_EQ(file->text, QString(demo::kDemoWellName) + ".svm  From 1000 to 2600 ");
     EXPECT_EQ(file->at.y, 155);
     EXPECT_EQ(file->align & platform::TA_BASELINE, unsigned(platform::TA_BASELINE));
     const platform::DcText* title = Find("MUD LOG");
@@ -111,7 +111,7 @@ TEST_F(StatusBandTest, CompactProfilesDrawTheirOwnDepthAndTitleLines)
     EXPECT_EQ(depth->at.x, 14);
     EXPECT_EQ(depth->at.y, 30);
     EXPECT_EQ(Find("M / Hr:")->text, "M / Hr:  12  ");
-    EXPECT_EQ(Find(QString(wellfile::kDemoWellName) + ".svm")->at.x, g.gas.left);
+    EXPECT_EQ(Find(QString(demo::kDemoWellName) + ".svm")->at.x, g.gas.left);
     const platform::DcText* well = Find("Demo 1");
     ASSERT_NE(well, nullptr);
     EXPECT_EQ(well->at.x, g.rate.left);

@@ -2,6 +2,7 @@
 // status object as its canvas and links, drawing into the backing store; the status box and the new
 // depth line of each step.
 #include "app/logstate.h"
+#include "demo/demowell.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"
@@ -20,7 +21,6 @@
 #include "support/gasengine.h"
 #include "support/viewfixture.h"
 #include "support/witsengine.h"
-#include "wellfile/demowell.h"
 #include "app/wellservices.h"
 #include "wellfile/datafile.h"
 #include "wits/custwits.h"

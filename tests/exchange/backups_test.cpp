@@ -113,26 +113,26 @@ TEST(Backups, DatedCopiesAreNamedByEvenBottomAndTimeAndSkippedWhileBusyOrCritica
     EXPECT_EQ(ReadBytes(backup + "W@1234-147.svx"), "custom");
 
     doubles().clock.now.setTime(QTime(9, 5));
-    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 1);
     EXPECT_TRUE(QFile::exists(backup + "W@1234-95.svm"));
     // 1:47 gives the name 14:07 gave, and so does a second copy in one minute: each takes the next.
     WriteBytes(w.data + "W.svx", "edited");
     doubles().clock.now.setTime(QTime(1, 47));
-    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
-    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 1);
+    EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 1);
     EXPECT_EQ(ReadBytes(backup + "W@1234-147.svx"), "custom");
     EXPECT_EQ(ReadBytes(backup + "W@1234-1471.svx"), "edited");
     EXPECT_EQ(w.S().well.backup.lastBackupPath, backup + "W@1234-1472.svm");
 
     doubles().clock.now.setTime(QTime(10, 0));
     w.S().interaction.commandLock = true;
-    EXPECT_EQ(exchange::BackupData(w.S(), 0), 0);
+    EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 0);
     w.S().interaction.commandLock = false;
     drilling::DrillingWindow facts = drilling::MakeDrillingWindow(w.S());
     drilling::Driller driller(facts, wits::MakeWitsAlarmHost(w.S()));
     driller.backupSkip[1] = 1;
     w.S().engines.driller = &driller;
-    EXPECT_EQ(exchange::BackupData(w.S(), 1), 0);
+    EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 1), 0);
     w.S().engines.driller = nullptr;
     EXPECT_EQ(Files(backup).size(), 8);
 }
@@ -164,9 +164,9 @@ TEST(Backups, PruningKeepsTheTenDeepestCopiesOfTheWellOnlyAndNeverTouchesOtherWe
     // Ten copies and two backups: the prune runs before each copy.
     Window w;
     Copies(w.data + "backup/", "W", 1000, 1090);
-    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 1);
     doubles().clock.now.setTime(QTime(14, 8));
-    EXPECT_EQ(exchange::BackupData(w.S(), 0), 1);
+    EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 1);
     EXPECT_EQ(Files(w.data + "backup/").filter(".svm").size(), 11);
 }
 
@@ -184,7 +184,7 @@ TEST(Backups, AWellSetAsideBySaveAsOutlivesThePruningAndANewWell)
     ASSERT_TRUE(setAside.contains("W@2026-01-15.svm") && setAside.contains("W@2026-01-15.top"));
     for (int minute = 0; minute < 12; ++minute) {
         doubles().clock.now.setTime(QTime(10, minute));
-        ASSERT_EQ(exchange::BackupData(w.S(), 0), 1);
+        ASSERT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 1);
     }
     EXPECT_EQ(Files(backup), setAside + Files(backup).filter("W@2100-")) << "the set and 11 dated copies";
     EXPECT_EQ(Files(backup).filter("W@2100-").size(), 11);

@@ -198,7 +198,8 @@ TEST(NewWell, ANewFileThatCannotBeWrittenArchivesAndClearsNothing)
 TEST(NewWell, AnArchiveThatFailsStopsNewBeforeAnythingIsCleared)
 {
     Fixture f;
-    ASSERT_EQ(exchange::BackupData(f.window.State(), 0), 1);
+    app::LogState& s = f.window.State();
+    ASSERT_EQ(exchange::BackupData(s.well, s.interaction, s.engines.driller, 0), 1);
     const QStringList backups = QDir(f.data + "backup").entryList(QDir::Files);
     QDir().mkpath(f.data + "archives/OLD/OLD.zip");  // a folder where the zip goes
     f.Create(app::cmd::New, "NEW", "137");

@@ -326,10 +326,10 @@ TEST(PartialUpdates, StartUpAppliesThemToTheOpenWellAndAReceivedPictureIsRenamed
     EXPECT_FALSE(QFile::exists(install + "W.jpg"));
 
     // Another well's update names it; the live view of a shared well keeps its caption.
-    exchange::SetUpdateTitle(s, "X");
+    exchange::SetUpdateTitle(s.well, s.now, s.view.liveView, "X");
     EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm...X Last Updated  10:05,  1/15/2026 ");
     s.view.liveView = true;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(11, 0));
-    exchange::SetUpdateTitle(s, "W");
+    exchange::SetUpdateTitle(s.well, s.now, s.view.liveView, "W");
     EXPECT_TRUE(window.windowTitle().contains("10:05"));
 }

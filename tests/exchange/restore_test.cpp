@@ -87,7 +87,7 @@ TEST(Restore, TheBackupCommandsOwnCopyBringsItsCustomDataAndWhatItReplacesIsKept
     RestoreWindow w;
     app::LogState& s = w.window.State();
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(9, 5));
-    ASSERT_EQ(exchange::BackupData(s, 0), 1);
+    ASSERT_EQ(exchange::BackupData(s.well, s.interaction, s.engines.driller, 0), 1);
     const QByteArray edited(1401 * kCustomRecord, '\x22');
     WriteBytes(w.data + "W.svx", edited);
     doubles().clock.now.setTime(QTime(10, 0));
@@ -97,7 +97,7 @@ TEST(Restore, TheBackupCommandsOwnCopyBringsItsCustomDataAndWhatItReplacesIsKept
 
     // Another well's copy asks first; what it replaces is kept.
     ASSERT_EQ(w.window.OpenDataFile(testing_support::MakeWell(w.data, "OTHER.svm", 100, 1600)), 1);
-    ASSERT_EQ(exchange::BackupData(s, 0), 1);
+    ASSERT_EQ(exchange::BackupData(s.well, s.interaction, s.engines.driller, 0), 1);
     ASSERT_EQ(w.window.OpenDataFile(w.data + "W.svm"), 1);
     const QByteArray before = ReadBytes(w.data + "W.svm");
     w.Restore(w.backup + "OTHER@1600-100.svm", {platform::IDOK});

@@ -1,4 +1,5 @@
 #include "exchange/sendfile.h"
+#include "exchange/exchange_services.h"
 #include "exchange/sendpackage.h"
 #include "exchange/transferscript.h"
 
@@ -64,7 +65,7 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
     WriteFiles(data, {"W.cfg", "W.top", "W.wfg", "W.sch", "W.lag", "wits/W@1-15-26.wit", "sendfile/old.zip",
                       "sendfile/W.zl8"});
     const QByteArray svm = ReadBytes(data + "W.svm");
-    ASSERT_EQ(BuildUpdatePackage(*log, 1), 1);
+    ASSERT_EQ(BuildUpdatePackage(PackageStateOf(*log), 1), 1);
 
     const QString package = data + "sendfile/W.sv8";
     EXPECT_TRUE(testing_support::ZipTestsSound(package));
@@ -84,7 +85,7 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
     std::strcpy(nowhere.destinationFolder, qPrintable(TestDir() + "nowhere/"));
     ASSERT_EQ(wellfile::SaveRemoteConfig(data, nowhere), 1);
     QStringList said;
-    ASSERT_EQ(BuildUpdatePackage(*log, 1, [&said](const QString& t) { said << t; }), 1);
+    ASSERT_EQ(BuildUpdatePackage(PackageStateOf(*log), 1, [&said](const QString& t) { said << t; }), 1);
     app::WaitForCopyThread(*log, app::CopyKind::File);
     const QString notCopied = "Update file not copied (the destination folder does not exist) to " + TestDir() +
                               "nowhere/W.sv8";
@@ -96,14 +97,14 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
 
     // A package still being copied is not rebuilt under the copy: the run skips its turn.
     log->engines.fileCopyRunning->store(true);
-    EXPECT_EQ(BuildUpdatePackage(*log, 1), 0);
+    EXPECT_EQ(BuildUpdatePackage(PackageStateOf(*log), 1), 0);
     EXPECT_TRUE(ReadBytes(data + "download.txt").contains("Update skipped, copy still running"));
     log->engines.fileCopyRunning->store(false);
 
     // A full disk: no package, and no temporary left beside it.
     {
         const testing_support::FileSizeLimit full(512);
-        EXPECT_EQ(BuildUpdatePackage(*log, 1), 0);
+        EXPECT_EQ(BuildUpdatePackage(PackageStateOf(*log), 1), 0);
     }
     EXPECT_EQ(QDir(data + "sendfile").entryList(QDir::Files | QDir::Hidden), QStringList{"W@1-15-26.wit"});
 
@@ -115,13 +116,13 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
     QDir(data + "sendfile").removeRecursively();
     WriteBytes(data + "sendfile", "a plain file");
     QStringList status;
-    EXPECT_EQ(BuildUpdatePackage(*log, 1, [&status](const QString& t) { status << t; }), 0);
+    EXPECT_EQ(BuildUpdatePackage(PackageStateOf(*log), 1, [&status](const QString& t) { status << t; }), 0);
     EXPECT_TRUE(ReadBytes(data + "download.txt").contains(" Update file failed    "));
     EXPECT_EQ(status.size(), 1);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     EXPECT_FALSE(log->engines.threadA.joinable());
     // Asked for by the user (Send File while drilling): the box.
-    EXPECT_EQ(BuildUpdatePackage(*log, 0), 0);
+    EXPECT_EQ(BuildUpdatePackage(PackageStateOf(*log), 0), 0);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Error No. "));
     EXPECT_EQ(doubles().prompter.messages[0].caption, "Zip failed");

@@ -4,6 +4,7 @@
 #include "print/ui/printwindowservices.h"
 
 #include "app/logstate.h"
+#include "demo/demowell.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/printloop.h"
 #include "platform/winapi.h"
@@ -20,7 +21,6 @@
 #include "support/testmain.h"
 #include "support/viewfixture.h"
 #include "support/wells.h"
-#include "wellfile/demowell.h"
 #include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 

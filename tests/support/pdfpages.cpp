@@ -6,20 +6,27 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <gtest/gtest.h>
+
 #include <optional>
 
 namespace testing_support {
 
 namespace {
 
-// The standard output of a poppler tool, or nothing when it failed.
+// The standard output of a poppler tool, or nothing when it failed; a failure says why (the tool is
+// missing, the PDF was not written, the disk is full), so a red test tells its cause.
 std::optional<QByteArray> Run(const QString& program, const QStringList& args)
 {
     QProcess p;
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        const QString why = p.error() == QProcess::FailedToStart
+                                ? QStringLiteral("it is not installed (scripts/install-deps.sh installs poppler-utils)")
+                                : QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
         p.kill();
         p.waitForFinished(5000);
+        ADD_FAILURE() << program.toStdString() << " " << args.join(u' ').toStdString() << " failed: " << why.toStdString();
         return std::nullopt;
     }
     return p.readAllStandardOutput();

@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -26,6 +28,9 @@ void BeginTest()
 {
     platform::Dialog::ClearTestScripts();
     g_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/strativm-test-XXXXXX"));
+    if (!g_dir->isValid())
+        ADD_FAILURE() << "the test's own folder could not be made in " << QDir::tempPath().toStdString() << ": "
+                      << g_dir->errorString().toStdString();
     const QString root = g_dir->path();
     QDir().mkpath(root + QStringLiteral("/home"));
     QDir().mkpath(root + QStringLiteral("/docs"));
@@ -43,13 +48,32 @@ void EndTest()
     g_dir.reset();
 }
 
+// A test that fails for want of disk space says so: its files and PDFs may not have been written.
+constexpr qint64 kLowDiskBytes = 1024LL * 1024 * 1024;
+
+void SayWhenTheDiskIsLow(const ::testing::TestInfo& test)
+{
+    if (!test.result() || !test.result()->Failed())
+        return;
+    const QStorageInfo disk(QDir::tempPath());
+    if (disk.isValid() && disk.bytesAvailable() < kLowDiskBytes)
+        std::fprintf(stderr, "note: %s.%s failed with only %lld MB free on the disk of %s; a file it could not "
+                             "write may be the cause\n",
+                     test.test_suite_name(), test.name(), static_cast<long long>(disk.bytesAvailable() >> 20),
+                     qPrintable(QDir::tempPath()));
+}
+
 class PerTestSetup : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo& test) override
     {
         g_setUpByListener = std::string(test.test_suite_name()) + '.' + test.name();
         BeginTest();
     }
-    void OnTestEnd(const ::testing::TestInfo&) override { EndTest(); }
+    void OnTestEnd(const ::testing::TestInfo& test) override
+    {
+        SayWhenTheDiskIsLow(test);
+        EndTest();
+    }
 };
 }  // namespace
 

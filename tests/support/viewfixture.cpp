@@ -4,11 +4,11 @@
 #include "app/scrolling.h"
 #include "app/startup.h"
 #include "app/wellservices.h"
+#include "demo/demowell.h"
 #include "layout/logformat.h"
 #include "layout/pentable.h"
 #include "logview/geometryof.h"
 #include "support/testmain.h"
-#include "wellfile/demowell.h"
 #include "app/opendatafile.h"
 
 namespace testing_support {
@@ -22,11 +22,11 @@ constexpr int kScreenHeight = 1080;
 bool OpenDemoView(app::LogState& s)
 {
     const QString folder = TestDir() + "demo/";
-    if (!wellfile::MakeDemoWell(folder)) {
+    if (!demo::MakeDemoWell(folder)) {
         ADD_FAILURE() << "the demo well could not be made";
         return false;
     }
-    return OpenView(s, folder + wellfile::kDemoWellName + ".svm");
+    return OpenView(s, folder + demo::kDemoWellName + ".svm");
 }
 
 bool OpenView(app::LogState& s, const QString& dataFile)

@@ -43,7 +43,8 @@ bool XSession::Start()
     static const QRegularExpression number(QStringLiteral("^(\\d+)\\s*$"), QRegularExpression::MultilineOption);
     const QRegularExpressionMatch m = number.match(started ? server_.WaitForOutput(number, kLoadedMs) : QString());
     if (!m.hasMatch()) {
-        ADD_FAILURE() << "Xvfb did not start";
+        ADD_FAILURE() << "Xvfb did not start, so the test has no display"
+                      << (started ? "" : " (the server could not be run; scripts/install-deps.sh installs xvfb)");
         return false;
     }
     display_ = QStringLiteral(":") + m.captured(1);

@@ -3,10 +3,10 @@
 #include "tracks/lithrowplan.h"
 #include "tracks/lithtypes.h"
 
+#include "demo/demowell.h"
 #include "platform/text.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "wellfile/demowell.h"
 
 #include <gtest/gtest.h>
 
@@ -192,8 +192,8 @@ TEST(LithRowPlan, TextsAreReadWithinTheirFields)
 TEST(LithRowPlan, EveryRowOfTheDemoWellFillsTheColumn)
 {
     const QString folder = testing_support::TestDir() + "demo/";
-    ASSERT_TRUE(wellfile::MakeDemoWell(folder));
-    const std::vector<RECORD> recs = testing_support::FileRecords<RECORD>(folder + wellfile::kDemoWellName + ".svm");
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
+    const std::vector<RECORD> recs = testing_support::FileRecords<RECORD>(folder + demo::kDemoWellName + ".svm");
     ASSERT_GT(recs.size(), 1500u);
     LithRowSettings s;
     s.profile = 12;

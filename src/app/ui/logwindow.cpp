@@ -89,12 +89,13 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     wellfile::DataFileHooks& hooks = state_.well.file.hooks;
     hooks.copyWellFileOut = [this](const QString& extension) {
         const wellfile::OpenWell& well = state_.well.file;
-        exchange::CopyWellFileOut(well.dataFolder, well.wellName, extension, {}, exchange::CopyOutFoldersOf(state_));
+        exchange::CopyWellFileOut(well.dataFolder, well.wellName, extension, {},
+                                  exchange::CopyOutFoldersOf(state_.well, state_.env.sharedFolder));
     };
     // Every side file of the well saved on this thread is published while live update is on.
     savedFileListener_ = wellfile::AddSavedFileListener([this, gui = std::this_thread::get_id()](const QString& path) {
         if (std::this_thread::get_id() == gui)
-            exchange::PublishSavedFile(state_, path);
+            exchange::PublishSavedFile(state_.well, state_.env.sharedFolder, path);
     });
     hooks.setCaption = [this](const QString& caption) {
         state_.well.captionText = caption;

@@ -8,7 +8,7 @@
 #include "app/ui/statusdlg.h"
 #include "drilling/drillingstate.h"
 #include "elog/curveset.h"
-#include "exchange/wellexchange.h"
+#include "exchange/exchange_services.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/ui/logimage.h"

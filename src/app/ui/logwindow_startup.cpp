@@ -4,10 +4,10 @@
 #include "app/infocommands.h"
 #include "app/layouthosts.h"
 #include "app/startup.h"
+#include "demo/demowell.h"
+#include "demo/draw/demowell_pictures.h"
 #include "horizontal/horzoptions.h"
 #include "platform/folders.h"
-#include "wellfile/demowell.h"
-#include "wellfile/draw/demowell_pictures.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -36,11 +36,11 @@ void LogWindow::SetupWindow()
     state_.layout.schemes.fieldSchemes = app::LoadFieldSchemesFlag(state_);
     // A first start has no well to show: the demo well is made in the install folder, with the release
     // notes that New Features opens.
-    const QString demoFile = QString::fromLatin1(wellfile::kDemoWellName) + QStringLiteral(".svm");
+    const QString demoFile = QString::fromLatin1(demo::kDemoWellName) + QStringLiteral(".svm");
     const bool demoThere = QFileInfo::exists(platform::FindFileNoCase(state_.env.installFolder, demoFile));
     // Its pictures come with a new demo well; pictures a user removed stay removed.
-    if (wellfile::InstallDemoWell(state_.env.installFolder) && !demoThere)
-        wellfile::MakeDemoPictures(state_.env.installFolder);
+    if (demo::InstallDemoWell(state_.env.installFolder) && !demoThere)
+        demo::MakeDemoPictures(state_.env.installFolder);
     app::InstallFeaturesText(state_.env.installFolder);
     state_.env.firstInstance =
         app::MarkerFileExists(state_.env.installFolder, app::kLiveServerMarker) ? 1 : app::CreateInstanceMap(state_);

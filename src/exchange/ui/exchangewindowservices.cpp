@@ -55,7 +55,7 @@ void ExchangeWindowServices::CmLiveUpdateConfig(app::LogState& log)
 
 int ExchangeWindowServices::BackupToDrive(app::LogState& log, int flag)
 {
-    return exchange::BackupToDrive(log, flag, [this](BackupChoice& choice) {
+    return exchange::BackupToDrive(log.well, BackupLinksOf(log), flag, [this](BackupChoice& choice) {
         BackupDlg dialog(window_, choice);
         return dialog.Execute() == platform::IDOK;
     });
@@ -65,7 +65,7 @@ void ExchangeWindowServices::CmSendFile(app::LogState& log) { SendFile(log, {Sta
 
 int ExchangeWindowServices::BuildUpdatePackage(app::LogState& log, int mode)
 {
-    return exchange::BuildUpdatePackage(log, mode, StatusBarText());
+    return exchange::BuildUpdatePackage(PackageStateOf(log), mode, StatusBarText());
 }
 
 StatusText ExchangeWindowServices::StatusBarText() const

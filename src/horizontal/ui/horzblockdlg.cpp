@@ -14,25 +14,16 @@ enum : int {
 }  // namespace
 
 HORZBLOCKDLG::HORZBLOCKDLG(QWidget* parent, SectionEditor& editor, SurveyRecords records)
-    : Dialog(parent, QStringLiteral("Strativ Horizontal Section Setup")), editor_(editor), records_(records)
+    : FormDialog(parent, QStringLiteral("Strativ Horizontal Section Setup")), editor_(editor), records_(records)
 {
     BeginGrid(2);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Start Horizontal Depth"));
-    AddEdit(kStartMd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("End Horizintal Depth"));
-    AddEdit(kEndMd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Start Vertical Depth"));
-    AddEdit(kStartTvd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("End Vertical Depth"));
-    AddEdit(kEndTvd, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Dip "));
-    AddEdit(kDip, 12);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Min TVD thru Interval"));
-    AddStatic(kMinTvd, QString());
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Max TVD Thru Interval"));
-    AddStatic(kMaxTvd, QString());
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Section Index"));
-    AddStatic(kIndex, QString());
+    AddCaptionedEdits({{"Start Horizontal Depth", kStartMd, 12},
+                       {"End Horizintal Depth", kEndMd, 12},
+                       {"Start Vertical Depth", kStartTvd, 12},
+                       {"End Vertical Depth", kEndTvd, 12},
+                       {"Dip ", kDip, 12}});
+    AddCaptionedTexts(
+        {{"Min TVD thru Interval", kMinTvd}, {"Max TVD Thru Interval", kMaxTvd}, {"Section Index", kIndex}});
     EndGrid();
     AddList(kSurveys);
     NewRow();
@@ -67,15 +58,20 @@ void HORZBLOCKDLG::SetupWindow()
 void HORZBLOCKDLG::ShowSection()
 {
     const SectionFields f = FieldsOf(editor_.sections[editor_.current]);
-    SetText(kStartMd, f.startMd);
     SetText(kEndMd, f.endMd);
+    ShowStart(f);
+    Enable(kStartMd, editor_.current == editor_.count - 1);  // only the last section's start is typed
+    Enable(kEndMd, false);
+    Enable(kDelete, editor_.current > 0);
+}
+
+void HORZBLOCKDLG::ShowStart(const SectionFields& f)
+{
+    SetText(kStartMd, f.startMd);
     SetText(kStartTvd, f.startTvd);
     SetText(kEndTvd, f.endTvd);
     SetText(kDip, f.dip);
     SetInt(kIndex, editor_.current + 1);
-    Enable(kStartMd, editor_.current == editor_.count - 1);  // only the last section's start is typed
-    Enable(kEndMd, false);
-    Enable(kDelete, editor_.current > 0);
 }
 
 SectionFields HORZBLOCKDLG::Fields() const
@@ -99,11 +95,7 @@ void HORZBLOCKDLG::EvSurveySelChange()
     if (!StartNewSection(editor_, GetString(kSurveys, sel), f))
         return;
     Enable(kSurveys, false);
-    SetText(kStartMd, f.startMd);
-    SetText(kStartTvd, f.startTvd);
-    SetText(kEndTvd, f.endTvd);
-    SetText(kDip, f.dip);
-    SetInt(kIndex, editor_.current + 1);
+    ShowStart(f);
     Enable(kStartMd, true);
     // The new section is not kept until Save: no moving away from it before.
     Enable(kNext, false);

@@ -2,11 +2,11 @@
 // HORZBLOCKDLG (dialog 63): edits the vertical-scaling sections of the horizontal set-up on the caller's
 // working copy. The caller stores them only when the dialog ends with Done (IDOK).
 #include "horizontal/horzsections.h"
-#include "platform/ui/dialog.h"
+#include "platform/ui/formdialog.h"
 
 namespace horizontal {
 
-class HORZBLOCKDLG final : public platform::Dialog {
+class HORZBLOCKDLG final : public platform::FormDialog {
     Q_OBJECT
 public:
     HORZBLOCKDLG(QWidget* parent, SectionEditor& editor, SurveyRecords records);
@@ -16,6 +16,8 @@ protected:
 
 private:
     void ShowSection();
+    // The fields but the end depth, and the section's number.
+    void ShowStart(const SectionFields& f);
     SectionFields Fields() const;
     void CmNew();
     void EvSurveySelChange();

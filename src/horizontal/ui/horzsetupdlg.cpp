@@ -18,6 +18,7 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <tuple>
 
 namespace horizontal {
 namespace {
@@ -65,7 +66,7 @@ void AddItems(platform::Dialog& d, int id, std::initializer_list<const char*> it
 }  // namespace
 
 HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
-    : Dialog(parent, QStringLiteral("Strativ Horizontal Setup")),
+    : FormDialog(parent, QStringLiteral("Strativ Horizontal Setup")),
       log_(log),
       files_(FilesOf(log)),
       rec_(std::make_unique<HorzSetupRecord>())
@@ -79,47 +80,33 @@ HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
     inputs_.loggerProfile = log.well.loggerId;
     inputs_.drilling = log.well.file.drilling;
 
+    // Each file beside its Browse button.
     BeginGrid(3);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Anchor Gamma File (tvd)"));
-    AddEdit(AnchorGamma, 260, 40);
-    AddButton(BrowseAnchor, QStringLiteral("Browse"));
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Target Gamma File (tvd)"));
-    AddEdit(TargetGamma, 260, 40);
-    AddButton(BrowseTarget, QStringLiteral("Browse"));
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Target Horizontal File"));
-    AddEdit(TargetFile, 260, 40);
-    AddButton(BrowseTargetFile, QStringLiteral("Browse"));
+    for (const auto& [caption, edit, browse] : {std::tuple{"Anchor Gamma File (tvd)", AnchorGamma, BrowseAnchor},
+                                                {"Target Gamma File (tvd)", TargetGamma, BrowseTarget},
+                                                {"Target Horizontal File", TargetFile, BrowseTargetFile}}) {
+        AddCaptionedEdits({{caption, edit, 260, 40}});
+        AddButton(browse, QStringLiteral("Browse"));
+    }
     EndGrid();
 
     // Each block on a row of its own, so that the dialog fits a screen 1,024 pixels wide.
     NewRow();
     BeginGrid(4);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Regional Dip ( ft/mile or degrees (less than 20) )"));
-    AddEdit(RegionalDip, 10);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Draw From (depth)"));
-    AddEdit(DrawFrom, 10);
+    AddCaptionedEdits({{"Regional Dip ( ft/mile or degrees (less than 20) )", RegionalDip, 10},
+                       {"Draw From (depth)", DrawFrom, 10}});
     AddEdit(DrawFrom2, 20);
     SkipCell();
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Anchor  Offset KB"));
-    AddEdit(AnchorKb, 20);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Target Offset Kb"));
-    AddEdit(TargetKb, 20);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Number of Gases"));
-    AddEdit(GasCount, 10);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Highlite Target Gamma Below"));
-    AddEdit(Highlight, 10);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Number of Text Blocks"));
-    AddEdit(TextBlocks, 10);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Save as Image File"));
-    AddCombo(ImageFormat);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Rate Scale"));
-    AddCombo(RateScale);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Gas Scale"));
-    AddCombo(GasScale);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Gamma Scale"));
-    AddCombo(GammaScale);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Select View"));
-    AddCombo(ViewList);
+    AddCaptionedEdits({{"Anchor  Offset KB", AnchorKb, 20},
+                       {"Target Offset Kb", TargetKb, 20},
+                       {"Number of Gases", GasCount, 10},
+                       {"Highlite Target Gamma Below", Highlight, 10},
+                       {"Number of Text Blocks", TextBlocks, 10}});
+    AddCaptionedCombos({{"Save as Image File", ImageFormat},
+                        {"Rate Scale", RateScale},
+                        {"Gas Scale", GasScale},
+                        {"Gamma Scale", GammaScale},
+                        {"Select View", ViewList}});
     EndGrid();
 
     NewRow();

@@ -3,7 +3,7 @@
 // chooses named views, and leads to the sections, TVD data and tops lithology dialogs. Ends with CLOSE
 // (1), or 2 when the field/local switch was used.
 #include "horizontal/horzsetupform.h"
-#include "platform/ui/dialog.h"
+#include "platform/ui/formdialog.h"
 #include "wellfile/record.h"
 
 #include <functional>
@@ -16,7 +16,7 @@ struct LogState;
 
 namespace horizontal {
 
-class HorzSetupDlg final : public platform::Dialog {
+class HorzSetupDlg final : public platform::FormDialog {
     Q_OBJECT
 public:
     HorzSetupDlg(QWidget* parent, app::LogState& log);

@@ -11,7 +11,7 @@ enum : int { kSave = 101, kLithology = 102, kTops = 104 };
 }  // namespace
 
 TVDLITHDLG::TVDLITHDLG(QWidget* parent, std::vector<entry::TOPSEX>& tops, std::function<int()> saveTops)
-    : Dialog(parent, QStringLiteral("TVD Lithology")), tops_(tops), saveTops_(std::move(saveTops))
+    : FormDialog(parent, QStringLiteral("TVD Lithology")), tops_(tops), saveTops_(std::move(saveTops))
 {
     AddStatic(platform::IDC_STATIC,
               QStringLiteral("To assign a specific lithology to a top, select the top from the tops list, then select "
@@ -22,10 +22,7 @@ TVDLITHDLG::TVDLITHDLG(QWidget* parent, std::vector<entry::TOPSEX>& tops, std::f
         ->setWordWrap(true);
     NewRow();
     BeginGrid(2);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Top"));
-    AddCombo(kTops);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Lithology"));
-    AddCombo(kLithology);
+    AddCaptionedCombos({{"Top", kTops}, {"Lithology", kLithology}});
     EndGrid();
     NewRow();
     AddButton(kSave, QStringLiteral("SAVE"));

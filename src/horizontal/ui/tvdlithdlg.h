@@ -2,14 +2,14 @@
 // TVDLITHDLG (dialog 56, "TVD Lithology"): gives each formation top one of nine lithologies for the
 // horizontal view's overlay. Each SAVE writes all tops through `saveTops`.
 #include "entry/topsex.h"
-#include "platform/ui/dialog.h"
+#include "platform/ui/formdialog.h"
 
 #include <functional>
 #include <vector>
 
 namespace horizontal {
 
-class TVDLITHDLG final : public platform::Dialog {
+class TVDLITHDLG final : public platform::FormDialog {
     Q_OBJECT
 public:
     // `saveTops` writes the tops file; 0 when it could not.

@@ -90,7 +90,9 @@ bool ReportBoxClick(app::LogState& s, const MouseContext& m, const RightClick& c
 
 bool CustomTrackClick(app::LogState& s, const ViewGeometry& g, const RightClick& c)
 {
-    if (!s.well.customTracksEnabled || !s.customTracks.data || !c.inRows || c.p.logX <= g.gasRight)
+    // With a combined gas track the custom tracks begin right of the descriptions column.
+    const int customLeft = s.layout.combinedGasTrack ? g.description.left + g.description.count * g.unitWidth : g.gasRight;
+    if (!s.well.customTracksEnabled || !s.customTracks.data || !c.inRows || c.p.logX <= customLeft)
         return false;
     if (c.ctrl && ShowGasRatioPopup(s, c.depth, c.p.x))
         return true;

@@ -2,17 +2,12 @@
 // The DST report dialog ("STRATIV DST REPORT"): steps through the well's drill-stem tests one at a
 // time, makes new ones, saves and deletes them straight in the ".dst", and prints one test per page.
 // Every close leaves a send copy of the file and repaints the log.
-#include "platform/draw/dc.h"
-#include "platform/ui/dialog.h"
 #include "reports/reportrecords.h"
-
-namespace app {
-struct LogState;
-}
+#include "reports/ui/recordreportdlg.h"
 
 namespace reports {
 
-class DstDlg final : public platform::Dialog {
+class DstDlg final : public RecordReportDlg {
     Q_OBJECT
 public:
     enum : int {
@@ -25,30 +20,23 @@ public:
 
     // Reads the requested test; a well without tests starts on a new test "1".
     void Load();
-
-    void TransferRecord(int direction);  // 1: record to the fields; 0: fields to the record
-    void CmNew();
-    void CmSave();
-    void CmDelete();
-    void CmPrevious();
-    void CmNext();
-    void CmPrinterSetup();
-    void CmPrint();
-    // Draws the shown test as one page on a printer's device.
-    void DrawPage(platform::Dc& dc);
+    void DrawPage(platform::Dc& dc) override;
     // The closing work: the send copy of the ".dst" and a repaint of the log.
     void Closed();
 
-    int Count() const { return count_; }
-    int Current() const { return current_; }
+    int Count() const override { return count_; }
+    int Current() const override { return current_; }
     bool IsNew() const { return isNew_; }
     const DSTREPORT& Shown() const { return record_; }
 
 private:
-    bool ShowTest(int index);
-    void SendCopy() const;
+    void TransferRecord(int direction) override;
+    bool ShowRecord(int index) override;
+    void CmNew() override;
+    void CmSave() override;
+    void CmDelete() override;
+    QString PrintedDepth() const override;
 
-    app::LogState& log_;
     int requested_;
     DSTREPORT record_{};
     int count_ = 0;

@@ -10,7 +10,6 @@
 #include "platform/services.h"
 #include "platform/ui/svedit.h"
 #include "platform/winapi.h"
-#include "print/printer_commands.h"
 #include "reports/dailyreports.h"
 #include "reports/reportfields.h"
 #include "reports/ui/reportprintout.h"
@@ -268,7 +267,7 @@ void ReportDlgEx::BuildButtons()
     On(IDC_RPT_PREVIOUS, platform::BN_CLICKED, [this, ctrl] { Step(false, ctrl()); });
     On(IDC_RPT_NEXT, platform::BN_CLICKED, [this, ctrl] { Step(true, ctrl()); });
     On(IDC_RPT_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
-    On(IDC_RPT_PRINTER_SETUP, platform::BN_CLICKED, [this] { CmPrinterSetup(); });
+    On(IDC_RPT_PRINTER_SETUP, platform::BN_CLICKED, [this] { ReportPrinterSetup(log_); });
     On(IDC_RPT_SHORT_REPORT, platform::BN_CLICKED, [this] { CmShortReport(); });
     SetSpacing(3);
 }
@@ -472,15 +471,6 @@ void ReportDlgEx::CmShortReport()
         if (!f.copyOutFolder.isEmpty())
             CopyFileOver(path, QDir(f.copyOutFolder).filePath(f.wellName + QLatin1Char('/') + name));
     }
-}
-
-void ReportDlgEx::CmPrinterSetup()
-{
-    if (!print::EnsurePrinter(log_.print)) {
-        platform::MessageBox(QStringLiteral("No Printer Available"), QStringLiteral("Print Error"));
-        return;
-    }
-    print::PrintDialog(log_.print);
 }
 
 void ReportDlgEx::CmPrint()

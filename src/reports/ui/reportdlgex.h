@@ -68,7 +68,6 @@ private:
     void CmSave();
     void CmDelete();
     void CmShortReport();
-    void CmPrinterSetup();
     void CmPrint();
     void HoursLeft();
     void Closing();

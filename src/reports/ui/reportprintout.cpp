@@ -27,4 +27,13 @@ bool PrintReportPage(app::LogState& log, QWidget* parent, const QString& title, 
     return true;
 }
 
+void ReportPrinterSetup(app::LogState& log)
+{
+    if (!print::EnsurePrinter(log.print)) {
+        platform::MessageBox(QStringLiteral("No Printer Available"), QStringLiteral("Print Error"));
+        return;
+    }
+    print::PrintDialog(log.print);
+}
+
 }  // namespace reports

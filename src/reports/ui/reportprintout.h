@@ -40,4 +40,8 @@ private:
 bool PrintReportPage(app::LogState& log, QWidget* parent, const QString& title, const QString& pdfTitle,
                      std::function<void(platform::Dc&)> page);
 
+// "Printer Setup" of the report dialogs: the print dialog over the window's printer, or "No Printer
+// Available" ("Print Error") when there is none.
+void ReportPrinterSetup(app::LogState& log);
+
 }  // namespace reports

@@ -3,25 +3,16 @@
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "exchange/copyout.h"
-#include "platform/folders.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "platform/ui/svedit.h"
 #include "platform/winapi.h"
-#include "print/printer_commands.h"
 #include "reports/draw/showpage.h"
-#include "reports/ui/reportprintout.h"
+#include "reports/reportwell.h"
 #include "wellfile/datafile.h"
 #include "wellfile/reportindex.h"
-#include "wellfile/wellheader.h"
-#include "wellfile/wholefile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-
-#include <cstdlib>
 
 namespace reports {
 
@@ -37,14 +28,9 @@ constexpr int kC5Ids[3] = {146, 147, 148};
 }  // namespace
 
 NewShowDlg::NewShowDlg(QWidget* parent, std::int32_t (&interval)[2])
-    : Dialog(parent, QStringLiteral("Show Interval")), interval_(interval), first_(interval[0]), last_(interval[1])
+    : FormDialog(parent, QStringLiteral("Show Interval")), interval_(interval), first_(interval[0]), last_(interval[1])
 {
-    BeginGrid(2);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Top of Interval"));
-    AddEdit(IDC_TOP, 6);
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Bottom of Interval"));
-    AddEdit(IDC_BOTTOM, 6);
-    EndGrid();
+    AddEditGrid(1, {{"Top of Interval", IDC_TOP, 6}, {"Bottom of Interval", IDC_BOTTOM, 6}});
     NewRow();
     AddButton(platform::IDOK, QStringLiteral("OK"), true);
     AddButton(platform::IDCANCEL, QStringLiteral("Cancel"));
@@ -64,71 +50,42 @@ bool NewShowDlg::CanClose()
 }
 
 ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, int requested)
-    : Dialog(parent, QStringLiteral("STRATIV SHOW REPORT")), log_(log), requested_(requested)
+    : RecordReportDlg(parent, QStringLiteral("STRATIV SHOW REPORT"), log, QStringLiteral("Show"),
+                      QStringLiteral("SHOW")),
+      requested_(requested)
 {
-    // The fields in rows, each under the one before: label and field pairs of a text limit and the
-    // characters shown.
-    struct Field {
-        int id;
-        const char* caption;
-        int limit, chars;
-    };
-    const auto label = [this](const char* text) { AddStatic(platform::IDC_STATIC, QString::fromLatin1(text)); };
-    const auto pairs = [&](std::initializer_list<Field> fields) {
-        NewRow();
-        BeginGrid(2 * int(fields.size()));
-        for (const Field& f : fields) {
-            label(f.caption);
-            AddEdit(f.id, f.limit, f.chars);
-        }
-        EndGrid();
-    };
-    // Fields under each other, each beside its caption.
-    const auto lines = [&](std::initializer_list<std::pair<int, const char*>> ids, int limit, int chars) {
-        NewRow();
-        BeginGrid(2);
-        for (const auto& [id, caption] : ids) {
-            label(caption);
-            AddEdit(id, limit, chars);
-        }
-        EndGrid();
-    };
-    pairs({{101, "COMPANY:", 80, 30}, {102, "WELL:", 80, 30}});
-    pairs({{IDC_SHOW_NUMBER, "SHOW NO.:", 10, 6}, {IDC_INTERVAL, "SHOW INTERVAL:", 30, 20}});
-    pairs({{105, "FORMATION:", 80, 30}, {106, "LITHOLOGY:", 30, 25}});
-    lines({{107, "DESCRIPTION:"}, {108, ""}, {109, ""}, {110, ""}}, 35, 35);
-    pairs({{111, "ROP ABOVE:", 30, 12}, {112, "ROP DURING:", 30, 12}, {113, "ROP AFTER:", 30, 12}});
+    // The fields in rows, each block in a grid under the one before: caption and field pairs of a text
+    // limit and the characters shown.
+    NewRow();
+    AddEditGrid(2, {{"COMPANY:", 101, 80, 30}, {"WELL:", 102, 80, 30}});
+    NewRow();
+    AddEditGrid(2, {{"SHOW NO.:", IDC_SHOW_NUMBER, 10, 6}, {"SHOW INTERVAL:", IDC_INTERVAL, 30, 20}});
+    NewRow();
+    AddEditGrid(2, {{"FORMATION:", 105, 80, 30}, {"LITHOLOGY:", 106, 30, 25}});
+    NewRow();
+    AddEditGrid(1, {{"DESCRIPTION:", 107, 35, 35}, {"", 108, 35, 35}, {"", 109, 35, 35}, {"", 110, 35, 35}});
+    NewRow();
+    AddEditGrid(3, {{"ROP ABOVE:", 111, 30, 12}, {"ROP DURING:", 112, 30, 12}, {"ROP AFTER:", 113, 30, 12}});
     NewRow();
     AddStatic(IDC_GAS_HEADING, QString::fromLatin1(kHotwireHeading));
     NewRow();
     BeginGrid(8);
     const char* rows[3] = {"GAS ABOVE:", "GAS DURING:", "GAS AFTER:"};
     for (int r = 0; r < 3; ++r) {
-        label(rows[r]);
+        AddCaption(rows[r]);
         for (int id : kGasIds[r])
             AddEdit(id, 10, 8);
         AddEdit(kC5Ids[r], 10, 8);
     }
     EndGrid();
-    lines({{129, "POR:"}, {130, "FLU:"}, {131, "CUT:"}, {132, "COMMENTS:"}, {133, ""}, {137, ""}}, 80, 60);
     NewRow();
-    AddButton(IDC_PREVIOUS, QStringLiteral("PREVIOUS"));
-    AddButton(IDC_NEXT, QStringLiteral("NEXT"));
-    AddButton(IDC_PRINT, QStringLiteral("PRINT"));
-    AddButton(IDC_NEW, QStringLiteral("NEW"));
-    AddButton(IDC_SAVE, QStringLiteral("SAVE"));
-    AddButton(IDC_PRINTER_SETUP, QStringLiteral("Printer Setup"));
-    AddButton(IDC_DELETE, QStringLiteral("DELETE"));
-    AddButton(IDC_SAVE_AS_TEXT, QStringLiteral("SAVE AS TEXT"));
-    AddButton(platform::IDOK, QStringLiteral("CLOSE"), true);
-    On(IDC_PREVIOUS, platform::BN_CLICKED, [this] { CmPrevious(); });
-    On(IDC_NEXT, platform::BN_CLICKED, [this] { CmNext(); });
-    On(IDC_PRINT, platform::BN_CLICKED, [this] { CmPrint(); });
-    On(IDC_NEW, platform::BN_CLICKED, [this] { CmNew(); });
-    On(IDC_SAVE, platform::BN_CLICKED, [this] { CmSave(); });
-    On(IDC_PRINTER_SETUP, platform::BN_CLICKED, [this] { CmPrinterSetup(); });
-    On(IDC_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
-    SetSpacing(3);
+    AddEditGrid(1, {{"POR:", 129, 80, 60},
+                    {"FLU:", 130, 80, 60},
+                    {"CUT:", 131, 80, 60},
+                    {"COMMENTS:", 132, 80, 60},
+                    {"", 133, 80, 60},
+                    {"", 137, 80, 60}});
+    AddRecordButtons<ShowDlg>();
 }
 
 ShowFillSettings ShowDlg::Settings() const
@@ -218,25 +175,10 @@ void ShowDlg::CmNew()
     shows_.emplace_back();
     current_ = Count() - 1;
     Enable(IDC_DELETE, true);
-    const wellfile::WellPlace place = app::PlaceOf(log_);
-    std::string company, well;
-    bool header = false;
-    if (log_.well.loggerId == 7) {
-        wellfile::WellHeader1450 old{};
-        if ((header = wellfile::ReadHeaderOld(old, place) != 0)) {
-            company = platform::FieldText(old.company);
-            well = platform::FieldText(old.well);
-        }
-    } else {
-        wellfile::WellHeader h{};
-        if ((header = wellfile::ReadHeader(h, place) != 0)) {
-            company = platform::FieldText(h.company);
-            well = platform::FieldText(h.well);
-        }
-    }
+    const std::optional<HeaderNames> names = ReadHeaderNames(app::PlaceOf(log_), log_.well.loggerId);
     SHOWREPORT& show = shows_.back();
     StartShow(show, interval[0], interval[1], current_ > 0 ? &shows_[std::size_t(current_) - 1] : nullptr,
-              header ? &company : nullptr, header ? &well : nullptr);
+              names ? &names->company : nullptr, names ? &names->well : nullptr);
     FillShowFromRecords(show, f.dataFileName, f.fileTopDepth, f.fileBottomDepth, interval[0], interval[1],
                         Settings());
     TransferRecord(1);
@@ -284,47 +226,14 @@ void ShowDlg::CmDelete()
     TransferRecord(1);
 }
 
-void ShowDlg::CmPrevious()
+bool ShowDlg::ShowRecord(int index)
 {
-    if (current_ <= 0) {
-        platform::MessageBeep(0);
-        return;
-    }
-    --current_;
+    current_ = index;
     TransferRecord(1);
+    return true;
 }
 
-void ShowDlg::CmNext()
-{
-    if (current_ >= Count() - 1) {
-        platform::MessageBeep(0);
-        return;
-    }
-    ++current_;
-    TransferRecord(1);
-}
-
-void ShowDlg::CmPrinterSetup()
-{
-    if (!print::EnsurePrinter(log_.print)) {
-        platform::MessageBox(QStringLiteral("No Printer Available"), QStringLiteral("Print Error"));
-        return;
-    }
-    print::PrintDialog(log_.print);
-}
-
-void ShowDlg::CmPrint()
-{
-    if (current_ < 0)
-        return;
-    TransferRecord(0);
-    const QString pdfTitle = QStringLiteral("%1-SHOW_No%2@%3")
-                                 .arg(log_.well.file.wellName)
-                                 .arg(current_ + 1)
-                                 .arg(ShowTopDepth(Shown()));
-    PrintReportPage(log_, this, QStringLiteral("StrativM Show Report"), pdfTitle,
-                    [this](platform::Dc& dc) { DrawPage(dc); });
-}
+QString ShowDlg::PrintedDepth() const { return QString::number(ShowTopDepth(Shown())); }
 
 void ShowDlg::DrawPage(platform::Dc& dc)
 {
@@ -334,11 +243,7 @@ void ShowDlg::DrawPage(platform::Dc& dc)
                  log_.options.hotwire);
 }
 
-QString ShowDlg::ShowPath() const
-{
-    const wellfile::OpenWell& f = log_.well.file;
-    return platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".sho"));
-}
+QString ShowDlg::ShowPath() const { return ReportFilePath(log_.well.file, QStringLiteral(".sho")); }
 
 void ShowDlg::ReloadMarks()
 {
@@ -348,16 +253,9 @@ void ShowDlg::ReloadMarks()
 
 bool ShowDlg::CanClose()
 {
-    const wellfile::OpenWell& f = log_.well.file;
     ReloadMarks();
-    if (f.drilling) {
-        const QString name = f.wellName + QStringLiteral(".sho");
-        const QString from = ShowPath();
-        if (QFileInfo(from).isFile()) {
-            QDir().mkpath(f.dataFolder + QStringLiteral("sendfile"));
-            wellfile::CopyFileReplacing(from, f.dataFolder + QStringLiteral("sendfile/") + name);
-        }
-    }
+    if (log_.well.file.drilling)
+        LeaveSendCopy(log_.well.file, QStringLiteral(".sho"));
     return true;
 }
 

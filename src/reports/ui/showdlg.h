@@ -2,20 +2,16 @@
 // The show report dialog ("STRATIV SHOW REPORT"): steps through the well's shows, makes a new one over
 // an interval asked with NewShowDlg and filled from the depth records, saves, deletes and prints one
 // show per page. Closing reloads the show marks of the log and, while drilling, leaves a send copy.
-#include "platform/draw/dc.h"
-#include "platform/ui/dialog.h"
 #include "reports/showreport.h"
+#include "reports/ui/recordreportdlg.h"
 
+#include <array>
 #include <vector>
-
-namespace app {
-struct LogState;
-}
 
 namespace reports {
 
 // The interval of a new show: top and bottom within the data file.
-class NewShowDlg final : public platform::Dialog {
+class NewShowDlg final : public platform::FormDialog {
     Q_OBJECT
 public:
     enum : int { IDC_TOP = 101, IDC_BOTTOM = 102 };
@@ -30,7 +26,7 @@ private:
     std::int32_t first_, last_;
 };
 
-class ShowDlg final : public platform::Dialog {
+class ShowDlg final : public RecordReportDlg {
     Q_OBJECT
 public:
     enum : int {
@@ -43,23 +39,13 @@ public:
 
     // Loads the shows (a well without any starts with NEW); false when that first NEW was cancelled.
     bool Load();
-
-    void TransferRecord(int direction);  // 1: record to the fields; 0: fields to the record
-    void CmNew();
-    void CmSave();
-    void CmDelete();
-    void CmPrevious();
-    void CmNext();
-    void CmPrinterSetup();
-    void CmPrint();
-    // Draws the shown record as one page on a printer's device.
-    void DrawPage(platform::Dc& dc);
+    void DrawPage(platform::Dc& dc) override;
 
     // Gas as fractions of the test gas whatever the profile (the window has no such switch of its own).
     bool calibratedGas = false;
 
-    int Count() const { return int(shows_.size()); }
-    int Current() const { return current_; }
+    int Count() const override { return int(shows_.size()); }
+    int Current() const override { return current_; }
     const SHOWREPORT& Shown() const { return shows_[std::size_t(current_)]; }
 
 protected:
@@ -67,12 +53,17 @@ protected:
     bool CanClose() override;
 
 private:
+    void TransferRecord(int direction) override;
+    bool ShowRecord(int index) override;
+    void CmNew() override;
+    void CmSave() override;
+    void CmDelete() override;
+    QString PrintedDepth() const override;
     ShowFillSettings Settings() const;
     QString ShowPath() const;
     // The log's show marks read again from the file, and the log repainted.
     void ReloadMarks();
 
-    app::LogState& log_;
     int requested_;
     std::vector<SHOWREPORT> shows_;
     int current_ = -1;

@@ -1,4 +1,4 @@
-#include "wellfile/demowell_curves.h"
+#include "demo/demowell_curves.h"
 
 #include "elog/watersaturation.h"
 
@@ -6,7 +6,9 @@
 #include <bit>
 #include <cmath>
 
-namespace wellfile::demo {
+namespace demo {
+
+using wellfile::RECORD;
 
 namespace {
 
@@ -68,4 +70,4 @@ std::vector<elog::CurveRecord> MakeDemoCurves(const DemoData& data, const DemoWe
     return rows;
 }
 
-}  // namespace wellfile::demo
+}  // namespace demo

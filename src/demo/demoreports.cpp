@@ -1,4 +1,4 @@
-#include "wellfile/demoreports.h"
+#include "demo/demoreports.h"
 
 #include "platform/text.h"
 #include "reports/dailyreport.h"
@@ -12,7 +12,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace wellfile {
+namespace demo {
+
+using wellfile::RECORD;
+using wellfile::WellPlace;
 
 namespace {
 
@@ -21,7 +24,7 @@ constexpr std::int32_t kMainSandTop = 1900;
 
 }  // namespace
 
-bool SaveDemoDailyReport(const WellPlace& place, const demo::DemoData& data, const DemoWellShape& shape)
+bool SaveDemoDailyReport(const WellPlace& place, const DemoData& data, const DemoWellShape& shape)
 {
     using reports::SetReportText;
     if (data.records.empty())
@@ -85,7 +88,7 @@ bool SaveDemoDailyReport(const WellPlace& place, const demo::DemoData& data, con
     return reports::SaveDailyReports(place, {&r, 1});
 }
 
-bool SaveDemoDst(const WellPlace& place, const demo::DemoData& data)
+bool SaveDemoDst(const WellPlace& place, const DemoData& data)
 {
     const auto show = std::find_if(data.shows.begin(), data.shows.end(),
                                    [](const auto& s) { return s.first >= kMainSandTop; });
@@ -117,4 +120,4 @@ bool SaveDemoDst(const WellPlace& place, const demo::DemoData& data)
     return reports::WriteDstTest(place, t, 0) != reports::DstWrite::Failed;
 }
 
-}  // namespace wellfile
+}  // namespace demo

@@ -1,9 +1,11 @@
-#include "wellfile/demowell.h"
-#include "wellfile/demomemos.h"
-#include "wellfile/demonotes.h"
-#include "wellfile/demoreports.h"
+#include "demo/demowell.h"
+#include "demo/demomemos.h"
+#include "demo/demonotes.h"
+#include "demo/demoreports.h"
 
 #include "app/shellcommands.h"
+#include "demo/demowell_curves.h"
+#include "demo/demowell_data.h"
 #include "layout/custchartcfg.h"
 #include "layout/predefinedtracks.h"
 #include "layout/schemes.h"
@@ -11,8 +13,6 @@
 #include "platform/text.h"
 #include "reports/shortreports.h"
 #include "wellfile/datafile.h"
-#include "wellfile/demowell_curves.h"
-#include "wellfile/demowell_data.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/sidefiles_tops.h"
@@ -30,7 +30,9 @@
 #include <string>
 #include <vector>
 
-namespace wellfile {
+namespace demo {
+
+using namespace wellfile;  // the well is written through the data file's own savers
 
 namespace {
 
@@ -159,7 +161,7 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
 {
     if (shape.lastDepth <= shape.firstDepth || !QDir().mkpath(folder))
         return false;
-    const demo::DemoData data = demo::MakeDemoData(shape);
+    const DemoData data = MakeDemoData(shape);
     const std::vector<RECORD>& records = data.records;
 
     WellPlace place;
@@ -196,7 +198,7 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     if (!WriteWholeFile(customPath, data.custom.data(), data.custom.size() * sizeof(layout::CUSTDATAREC)))
         return false;
     // The wireline log, whose deep resistivity the first scheme shows.
-    const std::vector<elog::CurveRecord> curves = demo::MakeDemoCurves(data, shape);
+    const std::vector<elog::CurveRecord> curves = MakeDemoCurves(data, shape);
     const QString curvePath = platform::JoinPath(folder, place.wellName + QStringLiteral(".svc"));
     if (!WriteWholeFile(curvePath, curves.data(), curves.size() * sizeof(elog::CurveRecord)))
         return false;
@@ -236,4 +238,4 @@ bool InstallDemoWell(const QString& folder)
     return MakeDemoWell(folder);
 }
 
-}  // namespace wellfile
+}  // namespace demo

@@ -1,10 +1,10 @@
-#include "wellfile/demonotes.h"
+#include "demo/demonotes.h"
 
 #include "entry/memofiles.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 
-namespace wellfile {
+namespace demo {
 
 namespace {
 
@@ -53,4 +53,4 @@ bool SaveDemoDepthNotes(const QString& folder, const DemoWellShape& shape)
     return entry::SaveHText(path, notes).has_value();
 }
 
-}  // namespace wellfile
+}  // namespace demo

@@ -2,19 +2,19 @@
 // What the demo well is made of, before any of it is written: the depth records, the custom-data
 // and FIT records of the custom tracks, the formation tops, the show intervals, the depths of the downtime
 // notes and the descriptions of the cuttings. One seed gives the same well every time.
+#include "demo/demowell.h"
 #include "entry/topsex.h"
 #include "layout/customdata.h"
-#include "wellfile/demowell.h"
 #include "wellfile/record.h"
 
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-namespace wellfile::demo {
+namespace demo {
 
 struct DemoData {
-    std::vector<RECORD> records;                 // one per depth unit, first to last depth
+    std::vector<wellfile::RECORD> records;              // one per depth unit, first to last depth
     std::vector<layout::CUSTDATAREC> custom;     // the same depths
     std::vector<layout::EXTRECORD> fit;          // the same depths: the FIT analysis of the same gas
     std::vector<entry::TOPSEX> tops;
@@ -26,4 +26,4 @@ struct DemoData {
 
 DemoData MakeDemoData(const DemoWellShape& shape);
 
-}  // namespace wellfile::demo
+}  // namespace demo

@@ -1,14 +1,14 @@
-#include "wellfile/draw/demowell_pictures.h"
+#include "demo/draw/demowell_pictures.h"
 
+#include "demo/demowell.h"
 #include "platform/folders.h"
-#include "wellfile/demowell.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
 
-namespace wellfile {
+namespace demo {
 
 namespace {
 
@@ -103,4 +103,4 @@ bool InstallDemoPictures(const QString& folder)
     return MakeDemoPictures(folder);
 }
 
-}  // namespace wellfile
+}  // namespace demo

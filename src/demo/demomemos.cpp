@@ -1,4 +1,4 @@
-#include "wellfile/demomemos.h"
+#include "demo/demomemos.h"
 
 #include "entry/memofiles.h"
 #include "platform/folders.h"
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace wellfile {
+namespace demo {
 
 namespace {
 
@@ -81,4 +81,4 @@ bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape, const Demo
            entry::MemoSave::Saved;
 }
 
-}  // namespace wellfile
+}  // namespace demo

@@ -1,9 +1,9 @@
 // The demo well's records: nine formations from 1000 down, each with its rock mix, gas background and
 // perhaps a show, drilled through with connections, two trips, a survey building angle from the kick-off
 // point and the mud weighted up twice. Everything a track of the log draws gets a plausible value.
+#include "demo/demowell_data.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
-#include "wellfile/demowell_data.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +14,9 @@
 #include <string>
 #include <string_view>
 
-namespace wellfile::demo {
+namespace demo {
+
+using namespace wellfile;  // the records and their fields, as the data file holds them
 
 namespace {
 
@@ -428,4 +430,4 @@ DemoData MakeDemoData(const DemoWellShape& shape)
     return d;
 }
 
-}  // namespace wellfile::demo
+}  // namespace demo

@@ -1,8 +1,8 @@
 #pragma once
 // The demo well's memos: boxed notes at a few depths, the geologist's descriptions of the cuttings, a red
 // "*" memo and a casing point drawn on the compressed scales too. Written as the memo dialog saves them.
+#include "demo/demowell.h"
 #include "entry/memorecords.h"
-#include "wellfile/demowell.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace wellfile {
+namespace demo {
 
 // `descriptions`: the cuttings' descriptions by depth; each becomes a memo flagged as a description,
 // unless one of the fixed memos describes the rock there already.
@@ -19,4 +19,4 @@ std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescr
 // Writes them to "elogdemo.mem" in `folder`; false when the file could not be written.
 bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape, const DemoDescriptions& descriptions = {});
 
-}  // namespace wellfile
+}  // namespace demo

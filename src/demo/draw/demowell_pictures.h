@@ -4,11 +4,11 @@
 // themselves have something to show. Generated from the demo's seed: the same files every time.
 #include <QString>
 
-namespace wellfile {
+namespace demo {
 
 // Writes the pictures into `folder` + "bitmaps/elogdemo/"; false when one could not be written.
 bool MakeDemoPictures(const QString& folder);
 // Writes them unless the demo well's picture folder holds a picture already; true when they are there.
 bool InstallDemoPictures(const QString& folder);
 
-}  // namespace wellfile
+}  // namespace demo

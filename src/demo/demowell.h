@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace wellfile {
+namespace demo {
 
 constexpr char kDemoWellName[] = "elogdemo";
 constexpr std::uint32_t kDemoSeed = 20260115;
@@ -33,4 +33,4 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape = {});
 // Returns true when the demo well is there afterwards.
 bool InstallDemoWell(const QString& folder);
 
-}  // namespace wellfile
+}  // namespace demo

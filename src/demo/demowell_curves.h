@@ -3,14 +3,14 @@
 // units deeper than the mudlog's (for the depth match to set right), density and neutron porosity,
 // shallow and deep resistivity that rise over the shows, caliper, and Archie Sw and BVw worked out with
 // the import's parameters. Made from the records, so the same well gives the same curves.
+#include "demo/demowell_data.h"
 #include "elog/curverecord.h"
-#include "wellfile/demowell_data.h"
 
 #include <vector>
 
-namespace wellfile::demo {
+namespace demo {
 
 // Record i holds depth i, from 0 to ten units above the last depth.
 std::vector<elog::CurveRecord> MakeDemoCurves(const DemoData& data, const DemoWellShape& shape);
 
-}  // namespace wellfile::demo
+}  // namespace demo

@@ -1,0 +1,57 @@
+#include "reports/ui/recordreportdlg.h"
+
+#include "app/logstate.h"
+#include "platform/services.h"
+#include "reports/ui/reportprintout.h"
+
+namespace reports {
+
+RecordReportDlg::RecordReportDlg(QWidget* parent, const QString& caption, app::LogState& log, const QString& kind,
+                                 const QString& pdfKind)
+    : FormDialog(parent, caption), log_(log), kind_(kind), pdfKind_(pdfKind)
+{
+}
+
+void RecordReportDlg::AddRecordButtons(const Buttons& ids)
+{
+    NewRow();
+    AddButton(ids.previous, QStringLiteral("PREVIOUS"));
+    AddButton(ids.next, QStringLiteral("NEXT"));
+    AddButton(ids.print, QStringLiteral("PRINT"));
+    AddButton(ids.add, QStringLiteral("NEW"));
+    AddButton(ids.save, QStringLiteral("SAVE"));
+    AddButton(ids.printerSetup, QStringLiteral("Printer Setup"));
+    AddButton(ids.remove, QStringLiteral("DELETE"));
+    AddButton(ids.saveAsText, QStringLiteral("SAVE AS TEXT"));
+    AddButton(platform::IDOK, QStringLiteral("CLOSE"), true);
+    On(ids.previous, platform::BN_CLICKED, [this] { CmStep(-1); });
+    On(ids.next, platform::BN_CLICKED, [this] { CmStep(1); });
+    On(ids.print, platform::BN_CLICKED, [this] { CmPrint(); });
+    On(ids.add, platform::BN_CLICKED, [this] { CmNew(); });
+    On(ids.save, platform::BN_CLICKED, [this] { CmSave(); });
+    On(ids.printerSetup, platform::BN_CLICKED, [this] { ReportPrinterSetup(log_); });
+    On(ids.remove, platform::BN_CLICKED, [this] { CmDelete(); });
+    SetSpacing(3);
+}
+
+void RecordReportDlg::CmStep(int step)
+{
+    const int to = Current() + step;
+    if (to < 0 || to >= Count() || !ShowRecord(to))
+        platform::MessageBeep(0);
+}
+
+void RecordReportDlg::CmPrint()
+{
+    if (Current() < 0)
+        return;
+    TransferRecord(0);
+    const QString pdfTitle = (QStringLiteral("%1-") + pdfKind_ + QStringLiteral("_No%2@%3"))
+                                 .arg(log_.well.file.wellName)
+                                 .arg(Current() + 1)
+                                 .arg(PrintedDepth());
+    PrintReportPage(log_, this, QStringLiteral("StrativM %1 Report").arg(kind_), pdfTitle,
+                    [this](platform::Dc& dc) { DrawPage(dc); });
+}
+
+}  // namespace reports
