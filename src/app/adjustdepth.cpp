@@ -35,18 +35,6 @@ namespace {
 constexpr std::int32_t kMaxShift = 500;
 
 template <class Record>
-std::vector<Record> ReadWholeRecords(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = f.readAll();
-    std::vector<Record> out(std::size_t(bytes.size()) / sizeof(Record));
-    std::memcpy(out.data(), bytes.constData(), out.size() * sizeof(Record));
-    return out;
-}
-
-template <class Record>
 QByteArray BytesOf(const std::vector<Record>& records)
 {
     return QByteArray(reinterpret_cast<const char*>(records.data()), qsizetype(records.size() * sizeof(Record)));
@@ -179,11 +167,13 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
             f.hooks.loadAndRepairRecords();
         return;
     }
-    std::vector<wellfile::RECORD> records = ReadWholeRecords<wellfile::RECORD>(f.dataFileName);
-    if (records.empty()) {
+    // A data file read only in part would be written back cut short: it is refused as unreadable.
+    std::optional<std::vector<wellfile::RECORD>> read = wellfile::ReadWholeRecords<wellfile::RECORD>(f.dataFileName);
+    if (!read || read->empty()) {
         platform::MessageBox(f.dataFileName, QStringLiteral("File Error"), platform::MB_OK);
         return;
     }
+    std::vector<wellfile::RECORD>& records = *read;
     wellfile::ShiftRecordDepths(records, *d);
     if (records.empty())
         return;

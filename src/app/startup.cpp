@@ -40,11 +40,6 @@ QString EnsureFolder(const QString& parent, const QString& name)
     return platform::WithSlash(found);
 }
 
-bool SameFolder(const QString& a, const QString& b)
-{
-    return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
-}
-
 QString Extension(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
@@ -124,8 +119,8 @@ void SettleFolders(LogState& s)
     // The default install folder keeps the wells itself; any other install (or a documents marker)
     // keeps them in the user's documents.
     const QString home = platform::WithSlash(platform::CurrentFolderRoots().home);
-    const bool standardInstall = SameFolder(install, platform::DefaultInstallFolder()) ||
-                                 SameFolder(install, home + QStringLiteral("Strativ/"));
+    const bool standardInstall = platform::SameFolder(install, platform::DefaultInstallFolder()) ||
+                                 platform::SameFolder(install, home + QStringLiteral("Strativ/"));
     env.useDocumentsFolder = !standardInstall || MarkerFileExists(install, kDocumentsMarker);
 
     QString user = qEnvironmentVariable("USER");

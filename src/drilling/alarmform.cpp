@@ -13,22 +13,20 @@ namespace {
 using namespace alarmid;
 
 QString Format(const char* format, double v) { return QString::fromStdString(platform::CFormat(format, v)); }
-QString Whole(std::int32_t v) { return QString::number(v); }
-
 // The record's whole-number fields edited as such (the gas limits apart), by edit id. The record is
 // packed: its fields are read and written by value only.
 void PutWholeFields(const AlarmSettings& s, std::map<int, QString>& e)
 {
-    e[WitsPercent] = Whole(s.witsPercentLimit);
-    e[WitsPercentMinutes] = Whole(s.witsPercentMinutes);
-    e[FlowMinimum] = Whole(s.flowMinimum);
-    e[FlowMaximum] = Whole(s.flowMaximum);
-    e[FlowMinutes] = Whole(s.flowMinutes);
-    e[PitMinimum] = Whole(s.pitVolumeMinimum);
-    e[PitMaximum] = Whole(s.pitVolumeMaximum);
-    e[PitMinutes] = Whole(s.pitVolumeMinutes);
-    e[CasingLimit] = Whole(s.casingLimit);
-    e[CasingMinutes] = Whole(s.casingMinutes);
+    e[WitsPercent] = QString::number(s.witsPercentLimit);
+    e[WitsPercentMinutes] = QString::number(s.witsPercentMinutes);
+    e[FlowMinimum] = QString::number(s.flowMinimum);
+    e[FlowMaximum] = QString::number(s.flowMaximum);
+    e[FlowMinutes] = QString::number(s.flowMinutes);
+    e[PitMinimum] = QString::number(s.pitVolumeMinimum);
+    e[PitMaximum] = QString::number(s.pitVolumeMaximum);
+    e[PitMinutes] = QString::number(s.pitVolumeMinutes);
+    e[CasingLimit] = QString::number(s.casingLimit);
+    e[CasingMinutes] = QString::number(s.casingMinutes);
 }
 
 QString EditText(const AlarmForm& form, int id)
@@ -77,17 +75,17 @@ AlarmForm SettingsToForm(const AlarmSettings& s, std::int32_t lagAlarmInterval, 
     AlarmForm f;
     const float threshold = s.breakMinutes;
     f.edits[BreakMinutes] = Format("%3.1f", view.ratesPerHour && threshold > 0 ? 60.0 / double(threshold) : double(threshold));
-    f.edits[BreakCount] = Whole(s.breakCount);
-    f.edits[Depth] = Whole(s.alarmDepth);
-    f.edits[HighGas] = Whole(s.highGasUnits);
-    f.edits[LowGas] = Whole(s.lowGasUnits);
-    f.edits[LowGasMinutes] = Whole(s.lowGasMinutes);
+    f.edits[BreakCount] = QString::number(s.breakCount);
+    f.edits[Depth] = QString::number(s.alarmDepth);
+    f.edits[HighGas] = QString::number(s.highGasUnits);
+    f.edits[LowGas] = QString::number(s.lowGasUnits);
+    f.edits[LowGasMinutes] = QString::number(s.lowGasMinutes);
     PutWholeFields(s, f.edits);
     const std::int32_t hour = s.alarmHour;
     HourToForm(hour, f.edits[Hour], f.pm);
     f.edits[Minute] = QString::fromStdString(platform::CFormat("%02d", hour < 0 ? 0 : int(s.alarmMinute)));
     f.edits[LongUnit] = Format("%3.1f", double(s.longUnitMinutes));
-    f.edits[LagInterval] = Whole(lagAlarmInterval);
+    f.edits[LagInterval] = QString::number(lagAlarmInterval);
     f.notify = MailsAlarms(view.profile) && s.notifyByMail != 0;
     return f;
 }

@@ -1,17 +1,14 @@
 #include "elog/curvescale.h"
 
-namespace elog {
+#include "tracks/curvescales.h"
 
-int GammaFullScale(int index)
-{
-    return kGammaFullScale[std::size_t(index >= 1 && index <= 9 ? index - 1 : 3)];
-}
+namespace elog {
 
 void ScaleValues(CurveScale& scale, int code, int gammaIndex, const CurveLayout& layout, bool printing)
 {
     if (code != kGammaScaleCode)
         return;
-    scale.max = float(GammaFullScale(gammaIndex));
+    scale.max = float(tracks::GammaFullScale(gammaIndex));
     scale.divisions = kGammaDivisions;
     scale.division = printing ? layout.pageDivision : layout.screenDivision;
     scale.origin = scale.base = printing ? layout.pageLeft : layout.screenLeft;

@@ -21,11 +21,6 @@ struct CurveScale {
     std::uint8_t linear = 1;
 };
 
-// The gamma full-scale values by gamma scale index 1 to 9.
-inline constexpr std::array<int, 9> kGammaFullScale{25, 50, 100, 150, 200, 300, 500, 800, 1500};
-// The full-scale value of a gamma scale index; an index outside 1-9 reads as the default 4.
-int GammaFullScale(int index);
-
 constexpr int kGammaScaleCode = 1;
 constexpr int kGammaDivisions = 25;
 

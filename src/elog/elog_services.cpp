@@ -56,14 +56,11 @@ void ElogServices::FreeCurveData(app::LogState& log)
         std::string().swap(log.engines.elogCurves->lasText);
 }
 namespace {
-// The whole LAS file; none when it cannot be read.
+// The whole LAS file as text; none when it cannot be read whole.
 std::optional<std::string> ReadLasFile(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = f.readAll();
-    return bytes.toStdString();
+    const std::optional<QByteArray> bytes = wellfile::ReadWholeFile(path);
+    return bytes ? std::optional<std::string>(bytes->toStdString()) : std::nullopt;
 }
 
 // The column map the dialog filled: one int32 a target.

@@ -8,6 +8,7 @@
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
+#include "wellfile/wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -261,16 +262,7 @@ QByteArray BytesOf(QByteArray bytes, const std::vector<R>& records)
         std::memcpy(bytes.data(), records.data(), records.size() * sizeof(R));
     return bytes;
 }
-std::optional<QByteArray> ReadAll(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
+using wellfile::ReadWholeFile;
 void Say(const QString& text, const QString& caption) { platform::MessageBox(text, caption, platform::MB_OK); }
 
 }  // namespace
@@ -285,7 +277,7 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
             QStringLiteral("Import Range Error"));
         return 0;
     }
-    const std::optional<QByteArray> text = ReadAll(lasPath);
+    const std::optional<QByteArray> text = ReadWholeFile(lasPath);
     if (!text)
         return 0;
     if (text->isEmpty()) {
@@ -304,9 +296,10 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
             layout::CorrectExtDepth(well, fit, well.fileBottomDepth);
     }
     const QString customPath = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));
-    const std::optional<QByteArray> dataBytes = ReadAll(well.dataFileName);
-    const std::optional<QByteArray> customBytes = ReadAll(customPath);
-    const std::optional<QByteArray> extBytes = extended ? ReadAll(fit.path) : std::optional<QByteArray>(QByteArray());
+    const std::optional<QByteArray> dataBytes = ReadWholeFile(well.dataFileName);
+    const std::optional<QByteArray> customBytes = ReadWholeFile(customPath);
+    const std::optional<QByteArray> extBytes =
+        extended ? ReadWholeFile(fit.path) : std::optional<QByteArray>(QByteArray());
     if (!dataBytes || !customBytes || !extBytes) {
         Say(well.dataFileName, QStringLiteral("File Open Failed In Save Records"));
         return 0;

@@ -30,19 +30,7 @@ QStringList JpegsIn(const QString& folder)
     return QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
 }
 
-QString Folder(const QString& path) { return path.endsWith(u'/') ? path : path + u'/'; }
-
-// A sub-folder of `parent` whatever the letter case it was made with.
-QString SubFolder(const QString& parent, const QString& name) { return Folder(platform::FindFileNoCase(parent, name)); }
-
-QByteArray ReadAll(const QString& path, bool& ok)
-{
-    QFile f(path);
-    ok = f.open(QIODevice::ReadOnly);
-    QByteArray bytes = ok ? f.readAll() : QByteArray();
-    ok = ok && f.error() == QFileDevice::NoError;
-    return bytes;
-}
+using platform::SubFolder;
 
 // A picture still being copied into the data folder (by a camera's upload, the desktop or a network
 // copy): written to within the last few seconds, or not yet ending in the JPEG end marker (a copy that
@@ -208,9 +196,8 @@ QString StorePictureCopy(const QString& source, const QString& folder, const QSt
 {
     if (!SafePictureName(name) || !QDir().mkpath(folder))
         return {};
-    bool ok = false;
-    const QByteArray bytes = ReadAll(source, ok);
-    if (!ok)
+    const std::optional<QByteArray> bytes = wellfile::ReadWholeFile(source);
+    if (!bytes)
         return {};
     const int dot = int(name.lastIndexOf(u'.'));
     const QString base = dot > 0 ? name.left(dot) : name;
@@ -218,12 +205,11 @@ QString StorePictureCopy(const QString& source, const QString& folder, const QSt
         const QString candidate = n == 1 ? name : base + u'-' + QString::number(n) + QStringLiteral(".jpg");
         const QString path = platform::FindFileNoCase(folder, candidate);
         if (QFileInfo::exists(path)) {
-            bool read = false;
-            if (ReadAll(path, read) == bytes && read)
+            if (wellfile::ReadWholeFile(path) == bytes)
                 return path;  // the same picture is there already
             continue;         // a different picture of that name is never overwritten
         }
-        return wellfile::WriteWholeFile(path, bytes.constData(), std::size_t(bytes.size())) ? path : QString();
+        return wellfile::WriteWholeFile(path, bytes->constData(), std::size_t(bytes->size())) ? path : QString();
     }
     return {};
 }
@@ -273,7 +259,7 @@ bool ImportImagesFromFolder(const QString& folder, const QString& fieldFolder, c
         const QString up = file.toUpper();
         const QString name = RenameImageWithWell(file, wellName, up.contains(QStringLiteral("-ISO")),
                                                  up.contains(QStringLiteral("DES")));
-        StorePictureCopy(Folder(folder) + file, target, name);
+        StorePictureCopy(platform::JoinPath(folder, file), target, name);
     }
     return true;
 }

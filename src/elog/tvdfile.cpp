@@ -49,12 +49,6 @@ std::optional<std::vector<T>> ReadRun(const QString& path, std::int64_t first, s
 }
 
 template <typename T>
-std::optional<std::vector<T>> ReadAll(const QString& path)
-{
-    return ReadRun<T>(path, 0, std::numeric_limits<std::int64_t>::max() / std::int64_t(sizeof(T)));
-}
-
-template <typename T>
 bool WriteAll(const QString& path, const std::vector<T>& rows)
 {
     return wellfile::WriteWholeFile(path, rows.data(), rows.size() * sizeof(T));
@@ -193,7 +187,7 @@ int TvdFile::BuildInterval(const QString& path, TvdInterval& iv)
         platform::MessageBox(QStringLiteral("Source Open Failed"), QStringLiteral("File Error"), platform::MB_OK);
         return 0;
     }
-    std::optional<std::vector<RECORD>> out = ReadAll<RECORD>(path);
+    std::optional<std::vector<RECORD>> out = wellfile::ReadWholeRecords<RECORD>(path);
     if (!out) {
         platform::MessageBox(QStringLiteral("Destination Open Failed"), QStringLiteral("File Error"), platform::MB_OK);
         return 0;
@@ -277,7 +271,7 @@ int TvdFile::AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv)
         platform::MessageBox(QStringLiteral("Source Open Failed"), sources_.curveFile, platform::MB_OK);
         return 0;
     }
-    std::optional<std::vector<CurveRecord>> out = ReadAll<CurveRecord>(tvdCurvePath);
+    std::optional<std::vector<CurveRecord>> out = wellfile::ReadWholeRecords<CurveRecord>(tvdCurvePath);
     if (!out) {
         platform::MessageBox(QStringLiteral("Destination Open Failed"), tvdCurvePath, platform::MB_OK);
         return 0;
@@ -333,7 +327,7 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
     const QString memPath = TvdSidePath(path, ".mem");
     std::vector<entry::SVMEMO> out;
     if (!afresh && QFileInfo(memPath).exists()) {
-        std::optional<std::vector<entry::SVMEMO>> held = ReadAll<entry::SVMEMO>(memPath);
+        std::optional<std::vector<entry::SVMEMO>> held = wellfile::ReadWholeRecords<entry::SVMEMO>(memPath);
         if (!held)
             return 0;
         out = std::move(*held);
@@ -367,7 +361,7 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
 
 int TvdFile::CutTvdFile(const QString& path, TvdInterval& iv)
 {
-    std::optional<std::vector<RECORD>> rows = ReadAll<RECORD>(path);
+    std::optional<std::vector<RECORD>> rows = wellfile::ReadWholeRecords<RECORD>(path);
     const std::int64_t cut = WholeDepth(iv.tvdStart - iv.tvdEnd);
     if (!rows) {
         platform::MessageBox(QStringLiteral("Destination Open Failed"), QStringLiteral("File Error"), platform::MB_OK);

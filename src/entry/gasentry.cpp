@@ -24,12 +24,6 @@ constexpr float kTotalGasAboveC1 = 2.0f;  // keeps the total-gas curve off the C
 float Stored(double v) { return float(std::clamp(v, -double(FLT_MAX), double(FLT_MAX))); }
 
 // A stored value shown as a whole number.
-int Whole(double v)
-{
-    if (!(v == v))
-        return 0;
-    return int(std::clamp(v, double(INT_MIN), double(INT_MAX)));
-}
 
 int CountLimit(bool totalGasFirst) { return totalGasFirst ? kGasComponents : kLastComponent; }
 
@@ -332,7 +326,7 @@ QString GasEntry::PreviousValues() const
         const bool percent = options_.profile == 134;
         int c[kLastComponent];
         for (int i = 1; i <= kLastComponent; ++i)
-            c[i - 1] = Whole(percent ? double(above.gas[i]) * 100 : double(above.gas[i]));
+            c[i - 1] = platform::TruncInt(percent ? double(above.gas[i]) * 100 : double(above.gas[i]));
         const double tg = percent ? double(above.gas[0]) * 0.01 : double(above.gas[0]);
         return Format(platform::CFormat("%6.2f %5d %5d %5d %5d %5d %5d %5d", tg, c[0], c[1], c[2], c[3], c[4], c[5], c[6]));
     }

@@ -26,13 +26,7 @@ QString DailyFolderName(const QString& openFolder, const QString& base)
     return one >= 0 ? base + name.mid(one) : base;
 }
 
-// A sub-folder `name` of `folder` in whatever letter case it has on disk, made when missing.
-QString SubFolder(const QString& folder, const QString& name)
-{
-    QString path = platform::FindFileNoCase(folder, name);
-    QDir().mkpath(path);
-    return path.endsWith(u'/') ? path : path + u'/';
-}
+using platform::MadeSubFolder;
 
 // Copies the files of `folder` matching `wildcard` whose name before the first "@" is the well's (any
 // letter case) into `stage`; the copied sources are added to `taken`.
@@ -82,11 +76,11 @@ int ArchiveWell(const ArchivePlaces& places)
 
     const QString package = platform::FindFileNoCase(
         platform::FindFileNoCase(places.dataFolder, QStringLiteral("sendfile")), well + QStringLiteral(".td_"));
-    const QString archiveFolder = SubFolder(SubFolder(places.dataFolder, QStringLiteral("archives")), well);
+    const QString archiveFolder = MadeSubFolder(MadeSubFolder(places.dataFolder, QStringLiteral("archives")), well);
     if (QFileInfo(package).isFile()) {
         if (!wellfile::CopyFileReplacing(package, archiveFolder + well + QStringLiteral(".td_")))
             platform::MessageBox(package, QStringLiteral("copy failed"), platform::MB_OK);
-        const QString remote = SubFolder(places.dataFolder, QStringLiteral("remote"));
+        const QString remote = MadeSubFolder(places.dataFolder, QStringLiteral("remote"));
         wellfile::CopyFileReplacing(package, remote + well + QStringLiteral(".TD_"));
         wellfile::CopyFileReplacing(package, stage + well + QStringLiteral(".td_"));
     }

@@ -31,16 +31,6 @@ namespace {
 
 constexpr int kKeptCopies = 10;
 
-QString Folder(const QString& path) { return path.endsWith(u'/') ? path : path + u'/'; }
-
-// A sub-folder of `parent` as it is spelt on disk ("backup", "Backup"...), made when missing.
-QString SubFolder(const QString& parent, const QString& name)
-{
-    const QString folder = Folder(platform::FindFileNoCase(parent, name));
-    QDir().mkpath(folder);
-    return folder;
-}
-
 void Delete(const QString& path)
 {
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
@@ -138,9 +128,9 @@ QString DatedCopyFolder(app::WellState& state, bool toDrive)
         const QString drive = wellfile::BackupDriveRoot(
             platform::FromCp1252(QByteArray::fromStdString(platform::FieldText(state.config.backupDrive))));
         if (wellfile::HasBackupDrive(drive) && well.drives.contains(drive) && wellfile::IsRemovableDrive(drive))
-            return SubFolder(drive, well.wellName);
+            return platform::MadeSubFolder(drive, well.wellName);
     }
-    return SubFolder(well.dataFolder, QStringLiteral("backup"));
+    return platform::MadeSubFolder(well.dataFolder, QStringLiteral("backup"));
 }
 
 int BackupWellFiles(app::WellState& state, int toDrive)
@@ -324,7 +314,7 @@ int BackupToDrive(app::WellState& wellState, const BackupLinks& links, int quiet
 
     // 4.-5. The drive must be there still; the target folder is made.
     DriveBackupPlaces p{well.dataFileName, well.currentFolder, well.dataFolder, well.wellName,
-                        wellfile::HasBackupDrive(drive) ? Folder(drive) : wellfile::SystemDriveFolder()};
+                        wellfile::HasBackupDrive(drive) ? platform::WithSlash(drive) : wellfile::SystemDriveFolder()};
     if (!QFileInfo(p.driveRoot).isDir() || !QDir().mkpath(p.driveRoot + well.wellName)) {
         say(QStringLiteral("Failure reading drive "), QStringLiteral("Backup"));
         return 0;

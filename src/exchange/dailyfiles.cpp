@@ -23,12 +23,10 @@ constexpr int kWindowBuffer = 110;    // its buffer has room for ten more
 
 // The sub-folder `name` of `folder` as it is spelt on disk, made when missing; empty when there is no
 // such folder and none can be made (a plain file of that name, say).
-QString SubFolder(const QString& folder, const QString& name)
+QString DailyFolder(const QString& folder, const QString& name)
 {
-    const QString sub = platform::FindFileNoCase(folder, name);
-    if (!QFileInfo(sub).isDir() && !QDir().mkpath(sub))
-        return {};
-    return QFileInfo(sub).isDir() ? platform::JoinPath(sub, QString()) : QString();
+    const QString sub = platform::MadeSubFolder(folder, name);
+    return QFileInfo(sub).isDir() ? sub : QString();
 }
 
 // Copies `from` over `to` and deletes `from` once the copy is there whole.
@@ -80,7 +78,7 @@ QDate DayOfBlock(const QString& baseName, const std::vector<wits::WITSRECORD>& s
 
 int ArchiveChartFile(const QString& path, const QString& dataFolder, const QString& wellName, const QDate& date)
 {
-    const QString folder = SubFolder(dataFolder, QStringLiteral("chart"));
+    const QString folder = DailyFolder(dataFolder, QStringLiteral("chart"));
     if (folder.isEmpty() || wellName.isEmpty())
         return 1;
     const QString target = platform::FindFileNoCase(folder, wellName + DateSuffix(date) + QStringLiteral(".cht"));
@@ -94,7 +92,7 @@ int ArchiveWitsFile(const QString& path, const QString& dataFolder, const QStrin
     wellfile::SetNormalAttributes(path);
     if (!QFileInfo(path).isFile() || wellName.isEmpty())
         return 1;
-    const QString folder = SubFolder(dataFolder, QStringLiteral("wits"));
+    const QString folder = DailyFolder(dataFolder, QStringLiteral("wits"));
     if (!folder.isEmpty())
         MoveByCopy(path, platform::FindFileNoCase(folder, wellName + DateSuffix(date) + QStringLiteral(".wit")));
     return 1;
@@ -102,7 +100,7 @@ int ArchiveWitsFile(const QString& path, const QString& dataFolder, const QStrin
 
 int ArchiveWitsFiles(const QString& folder, QString& witsFolder)
 {
-    const QString target = SubFolder(folder, QStringLiteral("wits"));
+    const QString target = DailyFolder(folder, QStringLiteral("wits"));
     if (!target.isEmpty())
         witsFolder = target;
     const QStringList names = MatchingNames(platform::JoinPath(folder, QStringLiteral("*.wit")));
@@ -120,7 +118,7 @@ int ImportReceivedWitsFiles(const QString& receiveFolder, const QString& dataFol
     const QStringList names = MatchingNames(platform::JoinPath(receiveFolder, QStringLiteral("*.zl8")));
     if (names.isEmpty())
         return 1;
-    const QString witsFolder = SubFolder(dataFolder, QStringLiteral("wits"));
+    const QString witsFolder = DailyFolder(dataFolder, QStringLiteral("wits"));
     for (const QString& name : names) {
         const QString path = platform::JoinPath(receiveFolder, name);
         // Forwarded before it is imported and deleted: each block reaches the next station too. The

@@ -27,10 +27,7 @@ constexpr std::array<const char*, 28> kWellFolderSet = {
 constexpr std::array<const char*, 9> kFieldSettings = {".cfg", ".hor", ".sch", ".top", ".grdx",
                                                        ".clr", ".wfg", ".lfg", ".hdr"};
 
-bool SameFolder(const QString& a, const QString& b)
-{
-    return !a.isEmpty() && !b.isEmpty() && platform::WithSlash(a).compare(platform::WithSlash(b), Qt::CaseInsensitive) == 0;
-}
+using platform::SameFolder;
 
 // `folder` is `root` or lies under it (any letter case, as SameFolder).
 bool Within(const QString& folder, const QString& root)

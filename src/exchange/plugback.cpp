@@ -3,6 +3,7 @@
 #include "app/opendatafile.h"
 #include "app/wellstate.h"
 #include "elog/curves.h"
+#include "elog/pictures.h"
 #include "exchange/deletefiles.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -23,21 +24,6 @@ namespace exchange {
 namespace {
 
 const QString kReportCaption = QStringLiteral("Report");
-
-// The depth written right after the first "@" of a picture's name ("W@2100-1.jpg" gives 2100); none
-// when no digit follows it.
-std::optional<std::int32_t> PictureDepth(const QString& name)
-{
-    const qsizetype at = name.indexOf(u'@');
-    if (at < 0)
-        return std::nullopt;
-    qsizetype end = at + 1;
-    while (end < name.size() && end - at <= 9 && name[end].isDigit())
-        ++end;
-    if (end == at + 1)
-        return std::nullopt;
-    return name.mid(at + 1, end - at - 1).toInt();
-}
 
 }  // namespace
 
@@ -66,8 +52,9 @@ int CopyPicturesBelowDepth(const QString& oldFolder, const QString& newFolder, c
     QDir().mkpath(newFolder);
     int copied = 0;
     for (const QString& name : QDir(oldFolder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name)) {
-        const std::optional<std::int32_t> at = PictureDepth(name);
-        if (!at || *at > depth)
+        // Only a name with a depth after its "@" ("W@2100-1.jpg") is copied, and renamed from there on.
+        const std::int32_t at = elog::PictureDepth(name);
+        if (!name.contains(u'@') || at <= 0 || at > depth)
             continue;
         const QString rest = name.mid(name.indexOf(u'@'));
         const QString to = platform::JoinPath(newFolder, newWell + rest);

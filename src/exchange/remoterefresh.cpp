@@ -67,7 +67,7 @@ void HandOverPdfs(const wellfile::OpenWell& well, const QString& installFolder, 
         d.secondPdfHandOver = false;
 }
 
-bool SameFolder(const QString& a, const QString& b) { return QDir::cleanPath(a) == QDir::cleanPath(b); }
+using platform::SameFolder;
 
 // The time-zone offset belongs to a well of the shared folder (read from its ".dbc").
 int HourOffset(const app::WellState& well)

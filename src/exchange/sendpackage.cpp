@@ -3,6 +3,7 @@
 #include "exchange/datesuffix.h"
 #include "horizontal/horzsetup.h"
 #include "platform/folders.h"
+#include "platform/text.h"
 #include "wellfile/fileattrs.h"
 
 #include <QDir>
@@ -12,15 +13,6 @@
 #include <cstring>
 
 namespace exchange {
-
-namespace {
-
-QString FieldText(const char* field, std::size_t size)
-{
-    return QString::fromLatin1(field, qsizetype(strnlen(field, size)));
-}
-
-}  // namespace
 
 QStringList StemFilesIn(const QString& folder, const QString& stem, const QStringList& heldOut)
 {
@@ -116,10 +108,8 @@ int ReadHorzSetup(const QString& dataFolder, const QString& wellName, horizontal
 
 QStringList HorzGammaFiles(const horizontal::HorzSetupRecord& r, const QString& currentFolder, const QString& wellName)
 {
-    const QString anchor =
-        horizontal::RebasedPath(FieldText(r.anchorGammaFile, sizeof r.anchorGammaFile), currentFolder);
-    const QString target =
-        horizontal::RebasedPath(FieldText(r.targetGammaFile, sizeof r.targetGammaFile), currentFolder);
+    const QString anchor = horizontal::RebasedPath(platform::FieldString(r.anchorGammaFile), currentFolder);
+    const QString target = horizontal::RebasedPath(platform::FieldString(r.targetGammaFile), currentFolder);
     const QString ownCurves = currentFolder + wellName + QStringLiteral(".svc");
     if (anchor.isEmpty() || anchor.compare(ownCurves, Qt::CaseInsensitive) == 0)
         return {};

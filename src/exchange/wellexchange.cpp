@@ -32,19 +32,10 @@ void TakeCopyOptions(app::WellState& state, app::WitsCopyOptions& witsCopy, app:
     drilling.timedCustomCopy = well.copyOut;
 }
 
-namespace {
-
-bool SameFolder(const QString& a, const QString& b)
-{
-    return QDir::cleanPath(a) == QDir::cleanPath(b);
-}
-
-}  // namespace
-
 bool FollowSharedBottom(wellfile::OpenWell& well, bool& moved)
 {
     moved = false;
-    if (SameFolder(well.currentFolder, well.dataFolder))
+    if (platform::SameFolder(well.currentFolder, well.dataFolder))
         return false;
     const std::int32_t lastDepth = well.fileBottomDepth;
     wellfile::ReadFileDepthRange(well, well.fileTopDepth, well.fileBottomDepth, false);

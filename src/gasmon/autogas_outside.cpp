@@ -97,7 +97,7 @@ void AutoGas::LogSriLine(const std::string& resultText)
 void AutoGas::LogBaselineLine(const QByteArray& fileText)
 {
     const drilling::Driller* d = host.Driller();
-    const int lag = d ? wits::TruncInt(d->lagDepth) : readings_.record.lagDepth;
+    const int lag = d ? platform::TruncInt(d->lagDepth) : readings_.record.lagDepth;
     const int bottom = host.Well() ? host.Well()->fileBottomDepth : 0;
     AppendToLog(host.DataFolder() + host.WellName() + QStringLiteral("-BL.txt"),
                 BaselineLogLine(fileText, ShownInt(cycle_.sampleTimeTotalGas), lag, bottom));

@@ -141,7 +141,7 @@ void AutoGas::TrackUdpDepth(const UdpPacket& p)
         }
     }
 
-    const std::int32_t whole = wits::TruncInt(p.holeDepth);
+    const std::int32_t whole = platform::TruncInt(p.holeDepth);
     if (p.holeDepth > 0 && whole < cycle_.previousWholeHoleDepth)
         cycle_.previousWholeHoleDepth = whole;
     if (d && whole > cycle_.previousWholeHoleDepth && cycle_.previousWholeHoleDepth > first + kFirstStepUnits) {

@@ -163,18 +163,6 @@ int GasFullScale(const HorzViewSettings& s, int index)
     return s.gasScales[index >= 1 && index <= 9 ? index : 2];
 }
 
-int GammaFullScale(int gammaScale)
-{
-    static constexpr int kTable[9] = {25, 50, 100, 150, 200, 300, 500, 800, 1500};
-    return kTable[gammaScale >= 1 && gammaScale <= 9 ? gammaScale - 1 : 0];
-}
-
-float Co2FullScale(int co2Scale)
-{
-    static constexpr float kTable[5] = {3.5f, 7.0f, 17.5f, 35.0f, 70.0f};
-    return kTable[co2Scale >= 1 && co2Scale <= 5 ? co2Scale - 1 : 0];
-}
-
 int TvdLabelStep(double range)
 {
     if (range > 500)

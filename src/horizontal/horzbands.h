@@ -5,6 +5,7 @@
 // painters (horizontal/draw) read them. Also the tracks' full-scale tables and the grid steps.
 #include "horizontal/horzsetup.h"
 #include "layout/custchartcfg.h"
+#include "tracks/curvescales.h"
 
 #include <array>
 #include <cstdint>
@@ -74,8 +75,8 @@ HeaderTracks LayOutHeaderTracks(const layout::TrackSet& list, int textBlockCount
 float RateFullScale(int rateScale);         // 2.5 .. 50 minutes per unit; outside 1..6: 1
 int RatePerHourFullScale(int rateCode);     // 150 .. 1600 units per hour; outside 1..7: code 1
 int GasFullScale(const HorzViewSettings& s, int index);  // the set-up's table; outside 1..9: index 2
-int GammaFullScale(int gammaScale);         // 25 .. 1500; outside 1..9: 1
-float Co2FullScale(int co2Scale);           // 3.5 .. 70 percent; outside 1..5: 1
+using tracks::GammaFullScale;              // 25 .. 1500; outside 1..9: 1
+using tracks::Co2FullScale;                // 3.5 .. 70 percent; outside 1..5: 1
 
 // The TVD label step of a section spanning `range` TVD units: 100, 50, 20 or 10.
 int TvdLabelStep(double range);

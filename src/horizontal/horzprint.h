@@ -62,8 +62,6 @@ struct HorzPagePlan {
 HorzPagePlan PlanHorzPage(const HorzPrintInput& in, std::int32_t& startDepth, std::int32_t endDepth,
                           HorzPrintPosition& at, int page);
 
-// The depth a picture's name gives (0: none).
-inline std::int32_t PictureNameDepth(const QString& name) { return elog::PictureDepth(name); }
 // The found pictures sorted by depth (stable), and those strictly inside the plot's range (first + 2, last).
 void SortPictures(std::vector<elog::PictureEntry>& found);
 std::vector<elog::PictureEntry> PicturesInRange(const std::vector<elog::PictureEntry>& found,

@@ -1,6 +1,7 @@
 #include "horizontal/horzsections.h"
 
 #include "platform/numbers.h"
+#include "platform/text.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -15,12 +16,6 @@ qsizetype LastIndex(SurveyRecords records)
     while (i < qsizetype(records.size()) && records[std::size_t(i)].depth != 0)
         ++i;
     return i - 1;
-}
-
-template <std::size_t N>
-QString FieldText(const char (&field)[N])
-{
-    return QString::fromLatin1(field, qsizetype(::strnlen(field, N)));
 }
 
 }  // namespace
@@ -171,9 +166,9 @@ int SavedCount(const SectionEditor& e) { return e.pending ? e.count - 1 : e.coun
 
 QString TopLabel(const entry::TOPSEX& top)
 {
-    QString label = FieldText(top.menuName);
+    QString label = platform::FieldString(top.menuName);
     if (label.isEmpty())
-        label = FieldText(top.text);
+        label = platform::FieldString(top.text);
     return label.isEmpty() ? QStringLiteral("no label") : label;
 }
 

@@ -46,16 +46,6 @@ PenSpec CurvePen(COLORREF colour, std::int32_t width) { return {colour, width > 
 
 }  // namespace
 
-bool SameFolder(const QString& a, const QString& b)
-{
-    auto norm = [](QString s) {
-        while (s.endsWith(u'/'))
-            s.chop(1);
-        return s;
-    };
-    return norm(a).compare(norm(b), Qt::CaseInsensitive) == 0;
-}
-
 bool TrackActive(const CustomTrackEntry& e) { return e.blockWidth > 0 && e.blockCount > 0; }
 
 std::int32_t TrackWidth(const CustomTrackEntry& e)
@@ -168,7 +158,8 @@ namespace {
 // of its own, else to the current folder.
 bool SavesToDataFolder(const CustomTrackHost& host, const wellfile::OpenWell& well)
 {
-    return host.sharedFolderWell && well.secondFolderOption && !SameFolder(well.dataFolder, well.currentFolder);
+    return host.sharedFolderWell && well.secondFolderOption &&
+           !platform::SameFolder(well.dataFolder, well.currentFolder);
 }
 
 QString SaveFolder(const CustomTrackHost& host, const wellfile::OpenWell& well)

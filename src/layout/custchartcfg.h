@@ -120,10 +120,6 @@ int ActiveTrackCount(const TrackSet& tracks);
 // (right x - left x) / (maximum - minimum), or 1.0 when the maximum is not above the minimum.
 float PixelsPerUnit(std::int32_t leftX, std::int32_t rightX, float minimum, float maximum);
 
-// Two folders are the same one when they differ only in letter case or a trailing '/' (folders copied
-// from Windows stations).
-bool SameFolder(const QString& a, const QString& b);
-
 // A named view or any ".grdx": reads at most 16,576 bytes (the rest of the record zero); false when the
 // file does not open. And writes the whole record; false when the write failed.
 bool ReadCustChartFile(const QString& path, CUSTCHARTCFGEX& config);

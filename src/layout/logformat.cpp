@@ -1,6 +1,7 @@
 #include "layout/logformat.h"
 
 #include "layout/custchartcfg.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 
@@ -8,10 +9,7 @@ namespace layout {
 
 namespace {
 
-bool AnyOf(int profile, std::initializer_list<int> list)
-{
-    return std::find(list.begin(), list.end(), profile) != list.end();
-}
+using wellfile::ProfileIn;
 
 std::int32_t Even(std::int32_t v) { return v - v % 2; }
 
@@ -50,7 +48,7 @@ void SetColumns(LogLayout& L, int profile, const LayoutInputs& in)
     case FormatFamily::General:
         if (profile == 114)
             L.outline.count = 8;
-        else if (AnyOf(profile, {12, 82, 84}) || in.altSurveyPosition)
+        else if (ProfileIn(profile, {12, 82, 84}) || in.altSurveyPosition)
             L.outline.count = 6;
         if (profile == 114 || profile == 131) {
             L.show1.count = 0;
@@ -187,7 +185,7 @@ void PlaceColumns(LogLayout& L, int profile, const LayoutInputs& in)
 
     switch (L.family) {
     case FormatFamily::General:
-        if (AnyOf(profile, {12, 82, 84}) || in.altSurveyPosition)
+        if (ProfileIn(profile, {12, 82, 84}) || in.altSurveyPosition)
             L.surveyX = L.rate.Right() + 1;
         else if (profile == 26)
             L.surveyX = L.rate.left;
@@ -248,7 +246,7 @@ FormatFamily FamilyOf(int profile)
 {
     if (profile == 21 || profile == 86)
         return FormatFamily::Feet;
-    if (AnyOf(profile, {23, 110, 126, 134, 138}))
+    if (ProfileIn(profile, {23, 110, 126, 134, 138}))
         return FormatFamily::Wide;
     return FormatFamily::General;
 }
@@ -324,7 +322,7 @@ void SetLogFormat(LogLayout& L, int profile, std::int32_t rowHeight, const Layou
     L.surveyCellWidth = std::int32_t(1.5 * W);
 
     L.logArea = {0, L.logAreaTop, L.logRight, L.screenHeight - 17 * H};
-    if ((L.alternateFormat && profile != 88) || AnyOf(profile, {4, 11, 17, 64}))
+    if ((L.alternateFormat && profile != 88) || ProfileIn(profile, {4, 11, 17, 64}))
         L.logArea.right = L.description.left + (L.description.count + 2) * L.description.cell;
     if (in.customTracksOn)
         L.logArea.right = L.logRight + W;

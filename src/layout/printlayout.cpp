@@ -1,5 +1,8 @@
 #include "layout/printlayout.h"
 
+#include "platform/numbers.h"
+#include "wellfile/profile.h"
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -7,12 +10,9 @@ namespace layout {
 
 namespace {
 
-bool AnyOf(int profile, std::initializer_list<int> list)
-{
-    return std::find(list.begin(), list.end(), profile) != list.end();
-}
+using wellfile::ProfileIn;
 
-std::int32_t Whole(double v) { return std::int32_t(v); }
+using platform::Whole;
 
 // The block counts the printout takes from the screen format.
 struct Counts {
@@ -117,14 +117,14 @@ void PlaceQuickView(PrintLayout& p, const Counts& c, float b)
 std::int32_t GeneralSurveyX(const PrintLayout& p, const PrintInputs& in, bool alternate)
 {
     const int profile = in.profile;
-    if (AnyOf(profile, {12, 82, 84}))
+    if (ProfileIn(profile, {12, 82, 84}))
         return p.rateRight + 2;
     if (!in.customTracksOn) {
-        if (AnyOf(profile, {23, 25, 26, 47, 58}))
+        if (ProfileIn(profile, {23, 25, 26, 47, 58}))
             return p.rateLeft;
-        if (AnyOf(profile, {17, 78}))
+        if (ProfileIn(profile, {17, 78}))
             return p.gasLeft;
-    } else if (alternate ? AnyOf(profile, {23, 26, 47}) : AnyOf(profile, {26, 47})) {
+    } else if (alternate ? ProfileIn(profile, {23, 26, 47}) : ProfileIn(profile, {26, 47})) {
         return p.rateLeft;
     }
     return p.gasLeft + 10 * p.gasCell;
@@ -148,7 +148,7 @@ void LayoutGeneral(PrintLayout& p, const LogLayout& s, const PrintInputs& in, fl
     }
     if (profile == 82)
         p.descriptionCount = c.description + 1;
-    else if (AnyOf(profile, {25, 47, 58}))
+    else if (ProfileIn(profile, {25, 47, 58}))
         p.descriptionCount = in.options.printScale ? 27 : 26;
 
     bool alternate = s.alternateFormat;
@@ -248,7 +248,7 @@ void LayoutWide(PrintLayout& p, const LogLayout& s, const PrintInputs& in, float
 
 }  // namespace
 
-bool WidePrintFormat(int profile) { return AnyOf(profile, {23, 110, 134, 138}); }
+bool WidePrintFormat(int profile) { return ProfileIn(profile, {23, 110, 134, 138}); }
 
 PrintLayout LayoutTracks(const LogLayout& screen, const PrintInputs& in, float b)
 {

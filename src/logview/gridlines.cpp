@@ -1,5 +1,7 @@
 #include "logview/gridlines.h"
 
+#include "wellfile/profile.h"
+
 #include <cmath>
 #include <initializer_list>
 
@@ -7,13 +9,7 @@ namespace logview {
 
 namespace {
 
-bool AnyOf(int profile, std::initializer_list<int> list)
-{
-    for (int p : list)
-        if (p == profile)
-            return true;
-    return false;
-}
+using wellfile::ProfileIn;
 
 class Plan {
 public:
@@ -101,7 +97,7 @@ StripPlan MainStripLines(const ViewGeometry& g)
     p.width = g.logWidth;
     Plan plan(p);
     const int profile = g.profile;
-    const bool narrowLithology = AnyOf(profile, {4, 11, 64});
+    const bool narrowLithology = ProfileIn(profile, {4, 11, 64});
 
     // The log's left border and the rate track's row line.
     plan.Line(1, GridPen::Grid);
@@ -164,14 +160,14 @@ StripPlan MainStripLines(const ViewGeometry& g)
         return i % 5 == 0 ? GridPen::HeavyGrid : GridPen::Grid;
     });
     const GridPen part1LastPen = p2 == 0 ? GridPen::HeavyBorder : (p1 % 5 == 0 ? GridPen::HeavyGrid : GridPen::Grid);
-    if (AnyOf(profile, {4, 11, 64, 78}) || g.splitGas || (AnyOf(profile, {17, 88}) && !g.SingleGas()))
+    if (ProfileIn(profile, {4, 11, 64, 78}) || g.splitGas || (ProfileIn(profile, {17, 88}) && !g.SingleGas()))
         plan.Line(part1Last + 1, part1LastPen);
     const std::int32_t part2Last = plan.Lines(part1Last, p2, g.gas2.cell, [p2](std::int32_t i) {
         if (i == p2)
             return GridPen::HeavyBorder;
         return i % 5 == 0 ? GridPen::HeavyGrid : GridPen::Grid;
     });
-    if (AnyOf(profile, {4, 11, 17, 64, 78}) || g.splitGas || (profile == 88 && !g.SingleGas()))
+    if (ProfileIn(profile, {4, 11, 17, 64, 78}) || g.splitGas || (profile == 88 && !g.SingleGas()))
         plan.Line(part2Last + 1, GridPen::HeavyBorder);
 
     if (g.extraGasScale) {

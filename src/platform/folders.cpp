@@ -109,4 +109,21 @@ QString FindFileNoCase(const QString& folder, const QString& name)
     return exact;
 }
 
+QString SubFolder(const QString& parent, const QString& name) { return WithSlash(FindFileNoCase(parent, name)); }
+
+QString MadeSubFolder(const QString& parent, const QString& name)
+{
+    const QString folder = SubFolder(parent, name);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+bool SameFolder(const QString& a, const QString& b)
+{
+    const auto key = [](const QString& f) {
+        return f.isEmpty() ? f : QDir::cleanPath(QFileInfo(f).absoluteFilePath());
+    };
+    return key(a).compare(key(b), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace platform

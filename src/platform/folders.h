@@ -37,5 +37,14 @@ QString JoinPath(const QString& folder, const QString& name);
 // Finds `name` in `folder` ignoring letter case (files from Windows stations); returns the path of the
 // file as it is on disk, or folder + name when there is none.
 QString FindFileNoCase(const QString& folder, const QString& name);
+// The sub-folder `name` of `parent` as it is spelt on disk (any letter case), ending with '/'.
+QString SubFolder(const QString& parent, const QString& name);
+// The same, made when missing. The path comes back even when it could not be made: the caller's
+// next file operation in it then fails.
+QString MadeSubFolder(const QString& parent, const QString& name);
+// Whether two paths name the same folder: absolute and cleaned (a trailing '/' or "./" makes no
+// difference), compared without regard to letter case, as folders from Windows stations are named.
+// An empty path is the same only as another empty one.
+bool SameFolder(const QString& a, const QString& b);
 
 }  // namespace platform

@@ -63,4 +63,23 @@ float LeadingFloat(std::string_view text)
 
 float LeadingFloat(const QString& text) { return LeadingFloat(text.toLatin1().toStdString()); }
 
+int Whole(double v)
+{
+    if (!std::isfinite(v) || v >= 2147483648.0 || v <= -2147483649.0)
+        return 0;
+    return int(v);
+}
+
+std::int32_t TruncInt(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    v = std::trunc(v);
+    if (v >= 2147483647.0)
+        return std::numeric_limits<std::int32_t>::max();
+    if (v <= -2147483648.0)
+        return std::numeric_limits<std::int32_t>::min();
+    return std::int32_t(v);
+}
+
 }  // namespace platform

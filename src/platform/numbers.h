@@ -1,10 +1,11 @@
 #pragma once
 // Numbers read from typed boxes, settings and instrument frames as C's atoi and atof read them, with
 // '.' as the decimal point whatever the user's locale: leading white space, one sign, then the number;
-// what follows it is ignored.
+// what follows it is ignored. Also the one conversion of a computed value to a whole number for text.
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace platform {
@@ -24,5 +25,12 @@ inline double LeadingDouble(const char* text) { return LeadingDouble(std::string
 float LeadingFloat(std::string_view text);
 float LeadingFloat(const QString& text);
 inline float LeadingFloat(const char* text) { return LeadingFloat(std::string_view(text)); }
+
+// A value as a whole number for a field or a text: truncated toward zero; 0 for a value that is no
+// number or lies beyond the range of int (a damaged record's value reads as none).
+int Whole(double v);
+// A value truncated toward zero and held to the 32-bit range (0 for a value that is no number): for
+// depths and readings that must stay as near their value as a whole number allows.
+std::int32_t TruncInt(double v);
 
 }  // namespace platform

@@ -14,12 +14,7 @@ namespace reports {
 namespace {
 
 // A float cut to a whole number; NaN and values no int holds count as 0.
-int Whole(double v)
-{
-    if (!std::isfinite(v) || v >= 2147483648.0 || v <= -2147483649.0)
-        return 0;
-    return int(v);
-}
+using platform::Whole;
 
 }  // namespace
 

@@ -9,9 +9,9 @@ namespace tracks {
 
 using platform::Trunc;
 
-float GammaFullScale(std::int32_t n)
+int GammaFullScale(std::int32_t n)
 {
-    static const std::array<float, 9> kFull{25, 50, 100, 150, 200, 300, 500, 800, 1500};
+    static constexpr std::array<int, 9> kFull{25, 50, 100, 150, 200, 300, 500, 800, 1500};
     return kFull[std::size_t(n >= 1 && n <= 9 ? n - 1 : 0)];
 }
 

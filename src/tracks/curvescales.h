@@ -6,8 +6,9 @@
 
 namespace tracks {
 
-// Full scale of gamma scale `n` (1-9: 25 to 1500); any other number draws on scale 1.
-float GammaFullScale(std::int32_t n);
+// Full scale of gamma scale `n` (1-9: 25 to 1500); any other number draws on scale 1. The gamma
+// scale of the log, of the e-log curves and of the horizontal view alike.
+int GammaFullScale(std::int32_t n);
 // Full scale of CO2 scale `n` (1-5: 3.5 to 70); any other number draws on scale 1.
 float Co2FullScale(std::int32_t n);
 // The weight-on-bit curve's fixed full scale.

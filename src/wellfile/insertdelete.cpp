@@ -21,22 +21,6 @@ namespace {
 
 const QString kRangeError = QStringLiteral("Range Error");
 
-// The whole records of a file; false when it does not open or read.
-template <class R>
-bool ReadWholeRecords(const QString& path, std::vector<R>& rows)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray all = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return false;
-    rows.resize(std::size_t(all.size()) / sizeof(R));
-    if (!rows.empty())
-        std::memcpy(static_cast<void*>(rows.data()), all.constData(), rows.size() * sizeof(R));
-    return true;
-}
-
 template <class R>
 QByteArray BytesOf(const std::vector<R>& rows)
 {
@@ -83,8 +67,10 @@ bool ShiftSide(const QString& path, std::int32_t depth, std::int64_t m, const R&
 {
     if (!IsFile(path))
         return true;
-    if (!ReadWholeRecords(path, out.rows))
+    std::optional<std::vector<R>> rows = ReadWholeRecords<R>(path);
+    if (!rows)
         return false;
+    out.rows = std::move(*rows);
     const auto j = DepthIndex(out.rows, depth);
     if (!j)
         return true;
@@ -223,9 +209,10 @@ RECORD InsertTemplate(const RECORD& last)
 
 RecordShift InsertRecords(const RecordFiles& files, std::int32_t depth, int count)
 {
-    std::vector<RECORD> records;
-    if (!ReadWholeRecords(files.dataFile, records))
+    std::optional<std::vector<RECORD>> read = ReadWholeRecords<RECORD>(files.dataFile);
+    if (!read)
         return Failed(RecordShift::ReadFailed, files.dataFile);
+    std::vector<RECORD>& records = *read;
     const std::int32_t step = std::max(files.step, 1);
     if (records.empty() || count < 1 || depth < records.front().depth)
         return {};
@@ -249,9 +236,10 @@ RecordShift InsertRecords(const RecordFiles& files, std::int32_t depth, int coun
 
 RecordShift DeleteRecords(const RecordFiles& files, std::int32_t depth, int count)
 {
-    std::vector<RECORD> records;
-    if (!ReadWholeRecords(files.dataFile, records))
+    std::optional<std::vector<RECORD>> read = ReadWholeRecords<RECORD>(files.dataFile);
+    if (!read)
         return Failed(RecordShift::ReadFailed, files.dataFile);
+    std::vector<RECORD>& records = *read;
     const std::int32_t step = std::max(files.step, 1);
     if (records.empty() || count < 1 || depth <= records.front().depth)
         return {};
@@ -275,9 +263,10 @@ RecordShift DeleteRecords(const RecordFiles& files, std::int32_t depth, int coun
 DepthCheck CheckDepths(const QString& dataFile, std::int32_t step, const std::function<void(std::int32_t)>& checked)
 {
     DepthCheck out;
-    std::vector<RECORD> records;
-    if (!ReadWholeRecords(dataFile, records))
+    const std::optional<std::vector<RECORD>> read = ReadWholeRecords<RECORD>(dataFile);
+    if (!read)
         return out;
+    const std::vector<RECORD>& records = *read;
     out.readable = true;
     for (std::size_t i = 1; i < records.size(); ++i) {
         if (records[i].depth != records[i - 1].depth + step) {

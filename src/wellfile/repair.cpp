@@ -52,14 +52,6 @@ void ReportAllocation() { platform::MessageBox(QStringLiteral("Memory Allocation
 void ReportFile(const QString& path) { platform::MessageBox(path, QStringLiteral("File Error")); }
 
 // Reads a whole file; false when it does not open or cannot be read.
-bool ReadAll(const QString& path, QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    bytes = f.readAll();
-    return f.error() == QFileDevice::NoError;
-}
 
 // Replaces the file with `data` when it differs from what was read; false after a message on failure.
 bool WriteIfChanged(const QString& path, const QByteArray& before, const void* data, std::size_t size, bool& wrote)
@@ -176,9 +168,10 @@ int LoadAndRepairRecords(const RepairTarget& target)
     s.rewritten = false;
     s.fileTimeText = CtimeText(path);
 
-    QByteArray bytes;
-    if (!ReadAll(path, bytes))
+    const std::optional<QByteArray> read = ReadWholeFile(path);
+    if (!read)
         return 0;
+    const QByteArray& bytes = *read;
     const std::size_t count = std::size_t(bytes.size()) / kRecordSize;
     if (count == 0)
         return 0;  // nothing of ours to repair; the file is left as it is
@@ -227,9 +220,10 @@ int RenumberCustomRecords(const RepairTarget& target)
                                                       RecordsInDataFile(well.dataFileName));
     if (count < 1 || path.isEmpty() || !QFileInfo(path).isFile())
         return 0;
-    QByteArray bytes;
-    if (!ReadAll(path, bytes))
+    const std::optional<QByteArray> read = ReadWholeFile(path);
+    if (!read)
         return 0;
+    const QByteArray& bytes = *read;
     std::vector<layout::CUSTDATAREC> records;
     try {
         records.resize(std::size_t(count));  // records past the file's end stay zero
@@ -266,9 +260,10 @@ int RenumberFitRecords(layout::FitFile& fit)
 {
     if (fit.path.isEmpty() || !QFileInfo(fit.path).isFile())
         return 0;
-    QByteArray bytes;
-    if (!ReadAll(fit.path, bytes))
+    const std::optional<QByteArray> read = ReadWholeFile(fit.path);
+    if (!read)
         return 0;
+    const QByteArray& bytes = *read;
     const std::size_t count = std::size_t(bytes.size()) / layout::kExtRecordSize;
     if (count == 0)
         return 1;

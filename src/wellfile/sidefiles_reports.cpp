@@ -29,17 +29,6 @@ QString LocalPath(const WellPlace& place, const QString& name, const char* exten
 }
 
 // The whole file; nullopt when it does not open or cannot be read to its end.
-std::optional<QByteArray> ReadAll(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const qint64 length = f.size();
-    QByteArray bytes = f.readAll();
-    if (bytes.size() != length)
-        return std::nullopt;
-    return bytes;
-}
 
 template <class Record>
 int LoadLastRecord(Record& record, const QString& path)
@@ -159,7 +148,7 @@ int LoadReport1600(REPORTEX& record, const WellPlace& place, const QString& name
 {
     const QString path = LocalPath(place, name, ".rpt");
     // An old file read as current records would give garbage: it is converted as every load does.
-    const std::optional<QByteArray> bytes = ReadAll(path);
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (bytes && IsOldReportFile(*bytes)) {
         record = REPORTEX{};
         SetNormalAttributes(path);
@@ -191,7 +180,7 @@ bool IsOldDstLength(qint64 length)
 std::optional<LoadedRecords<DSTREPORT>> LoadDsts(const WellPlace& place, const ConvertDstsFn& convert)
 {
     const QString path = LocalPath(place, place.wellName, ".dst");
-    std::optional<QByteArray> bytes = ReadAll(path);
+    std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes)
         return std::nullopt;
     if (IsOldDstLength(bytes->size())) {
@@ -199,7 +188,7 @@ std::optional<LoadedRecords<DSTREPORT>> LoadDsts(const WellPlace& place, const C
         // A failed conversion leaves the old file; its bytes read as current tests would be garbage.
         if (!convert || !convert(path, *bytes, int(bytes->size() / reports::kOldDstSize)))
             return std::nullopt;
-        bytes = ReadAll(path);
+        bytes = ReadWholeFile(path);
         if (!bytes)
             return std::nullopt;
     }
@@ -243,7 +232,7 @@ std::optional<LoadedRecords<REPORTEX>> LoadReportsEx(const WellPlace& place, con
     const QString path = LocalPath(place, place.wellName, ".rpt");
     SetNormalAttributes(path);
     try {
-        const std::optional<QByteArray> bytes = ReadAll(path);
+        const std::optional<QByteArray> bytes = ReadWholeFile(path);
         if (!bytes)
             return std::nullopt;
         LoadedRecords<REPORTEX> loaded;
@@ -275,7 +264,7 @@ std::optional<LoadedRecords<REPORT>> LoadReports(const WellPlace& place, const Q
                                         : platform::FindFileNoCase(named.path(), named.fileName());
     SetNormalAttributes(path);
     try {
-        const std::optional<QByteArray> bytes = ReadAll(path);
+        const std::optional<QByteArray> bytes = ReadWholeFile(path);
         if (!bytes || bytes->size() < reports::kOldReportSize)
             return std::nullopt;
         LoadedRecords<REPORT> loaded;
@@ -292,7 +281,7 @@ std::optional<LoadedRecords<SHOWREPORT>> LoadShows(const WellPlace& place, const
 {
     const QString path = LocalPath(place, place.wellName, ".sho");
     SetNormalAttributes(path);
-    std::optional<QByteArray> bytes = ReadAll(path);
+    std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes)
         bytes = QByteArray();
     const qsizetype length = bytes->size();
@@ -301,7 +290,7 @@ std::optional<LoadedRecords<SHOWREPORT>> LoadShows(const WellPlace& place, const
     if (length > 0 && length % reports::kOldShowSize == 0 && length % reports::kShowSize != 0) {
         if (!convert || !convert(path, *bytes, int(length / reports::kOldShowSize)))
             return std::nullopt;
-        bytes = ReadAll(path);
+        bytes = ReadWholeFile(path);
         if (!bytes)
             return std::nullopt;
     }

@@ -146,19 +146,25 @@ bool CopyFileLeavingReadOnly(const QString& from, const QString& to)
     return true;
 }
 
+std::optional<QByteArray> ReadWholeFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 size = f.isSequential() ? 0 : f.size();
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError || bytes.size() < size)
+        return std::nullopt;
+    return bytes;
+}
+
 bool ReadSideFile(const QString& path, std::optional<QByteArray>& bytes)
 {
     bytes.reset();
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return true;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    QByteArray read = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return false;
-    bytes = std::move(read);
-    return true;
+    bytes = ReadWholeFile(path);
+    return bytes.has_value();
 }
 
 }  // namespace wellfile

@@ -10,8 +10,26 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace wellfile {
+
+// The whole of `path`; none when it does not open or cannot be read whole (a read error, or fewer bytes
+// than the file's size): a file read in part is never taken for a shorter one.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+
+// The whole records of `path`, a torn last record left out; none as for ReadWholeFile.
+template <class Record>
+std::optional<std::vector<Record>> ReadWholeRecords(const QString& path)
+{
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    std::vector<Record> rows(std::size_t(bytes->size()) / sizeof(Record));
+    if (!rows.empty())
+        std::memcpy(static_cast<void*>(rows.data()), bytes->constData(), rows.size() * sizeof(Record));
+    return rows;
+}
 
 // Fills `size` bytes from `path` when the file is exactly `size` bytes long; false otherwise (missing,
 // other length, read error). The buffer is left untouched on false.

@@ -1,5 +1,6 @@
 #include "wits/chartdays.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wits/chartview.h"
 
@@ -13,11 +14,7 @@ namespace wits {
 
 namespace {
 
-int Whole(float v)
-{
-    // A depth that is no number or out of range counts as none.
-    return std::isfinite(v) && std::fabs(v) < 2.0e9f ? static_cast<int>(v) : 0;
-}
+using platform::Whole;
 
 }  // namespace
 

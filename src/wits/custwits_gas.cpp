@@ -39,9 +39,6 @@ constexpr int kLagRecordInRun = 5;         // the lag depth's record is the sixt
 constexpr int kFirstUnitsUnbooked = 20;
 constexpr int kBookedFloats = wellfile::GAS_NINTH + 1;  // total gas, C1 to nC5 and the float after them
 
-// Whole part of a gas value for the gas window (0 for one that is no number).
-int Whole(float v) { return TruncInt(double(v)); }
-
 // The record of `depth` in the entry's records: within the run of consecutive depths from the first,
 // none past it.
 RECORD* EntryRecordOf(std::vector<RECORD>& entry, std::int32_t depth, int step)
@@ -169,15 +166,15 @@ CustGasLines CUSTWITS::GasWindowLines() const
     const int sum = TruncInt(double(g[1] + g[2] + g[3] + g[4] + g[5]));
     CustGasLines lines;
     if (Mode() == CustWitsMode::Bloodhound) {
-        lines.first = platform::CFormat("%-5d%-5d %-5d%-5d %-4d %-4d   %-4d ", Whole(g[0]), Whole(g[1]), Whole(g[2]),
-                                        Whole(g[3]), Whole(g[4]), Whole(g[5]), gas_.item0101);
+        lines.first = platform::CFormat("%-5d%-5d %-5d%-5d %-4d %-4d   %-4d ", TruncInt(g[0]), TruncInt(g[1]),
+                                        TruncInt(g[2]), TruncInt(g[3]), TruncInt(g[4]), TruncInt(g[5]), gas_.item0101);
         lines.second = platform::CFormat("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f ", sum, double(r[1]), double(r[2]),
                                          double(r[3]), double(r[4]), double(r[5]));
     } else if (Mode() == CustWitsMode::Gas) {
         // The float after the components is never set by the link: it shows 0.0.
-        lines.first = platform::CFormat("%-4d  %-4d %-4d %-4d  %-4d  %-4d %-4d %-2.1f   %d", Whole(g[0]), Whole(g[1]),
-                                        Whole(g[2]), Whole(g[3]), Whole(g[4]), Whole(g[5]), Whole(g[6]), 0.0,
-                                        gas_.componentSets);
+        lines.first = platform::CFormat("%-4d  %-4d %-4d %-4d  %-4d  %-4d %-4d %-2.1f   %d", TruncInt(g[0]),
+                                        TruncInt(g[1]), TruncInt(g[2]), TruncInt(g[3]), TruncInt(g[4]), TruncInt(g[5]),
+                                        TruncInt(g[6]), 0.0, gas_.componentSets);
         lines.second = platform::CFormat("%-d  %-.2f %-.2f  %-.2f %.2f  %.2f  %.2f", sum, double(r[1]), double(r[2]),
                                          double(r[3]), double(r[4]), double(r[5]), double(r[6]));
     }

@@ -86,18 +86,6 @@ const ItemRow* FindItem(int code)
     return it != kItems.end() && it->code == code ? &*it : nullptr;
 }
 
-std::int32_t TruncInt(double v)
-{
-    if (!(v == v))
-        return 0;
-    v = std::trunc(v);
-    if (v >= 2147483647.0)
-        return std::numeric_limits<std::int32_t>::max();
-    if (v <= -2147483648.0)
-        return std::numeric_limits<std::int32_t>::min();
-    return std::int32_t(v);
-}
-
 double ConvertValue(const ItemRow& row, std::string_view text)
 {
     switch (row.conversion) {

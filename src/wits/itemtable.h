@@ -6,6 +6,7 @@
 //
 // Value texts are read in the C locale, and a text that is no number reads as 0. Numbers outside what a
 // field can hold are brought into range before they are stored (a count beyond its range is 0).
+#include "platform/numbers.h"
 #include "wits/witsrecord.h"
 
 #include <cstdint>
@@ -75,8 +76,7 @@ std::span<const ItemRow> StandardItems();
 // The row of `code`, or none for an item the link does not take.
 const ItemRow* FindItem(int code);
 
-// A float truncated toward zero and held to the 32-bit range (0 for a value that is not a number).
-std::int32_t TruncInt(double v);
+using platform::TruncInt;
 
 // The value of `text` as `row` stores it, in the field's own units.
 double ConvertValue(const ItemRow& row, std::string_view text);

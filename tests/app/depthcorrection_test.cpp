@@ -370,3 +370,20 @@ TEST(SaveElogOffset, RefusesANameTheRecordCannotHold)
 }
 
 }  // namespace
+
+TEST(AdjustFileDepth, ADataFileReadOnlyInPartIsNotWrittenBackCutShort)
+{
+    // Two records' worth come back from a file that says it holds more.
+    const QString shortFile = testing_support::FileReadShortOfItsSize(2 * qint64(sizeof(wellfile::RECORD)));
+    if (shortFile.isEmpty())
+        GTEST_SKIP() << "this machine has no system file that reads short of its size";
+    DepthFixture f(1000, 1100);
+    QFile::remove(f.path);
+    ASSERT_TRUE(QFile::link(shortFile, f.path));
+
+    f.Inputs({"+10"});
+    f.window.EvCommand(kAdjust);
+    EXPECT_EQ(f.Texts(), QStringList{f.path});
+    EXPECT_EQ(QFileInfo(f.path).symLinkTarget(), shortFile);
+    EXPECT_EQ(f.S().well.file.fileTopDepth, 1000);
+}

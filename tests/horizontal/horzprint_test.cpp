@@ -131,9 +131,9 @@ TEST(HorzPrint, BadRangesAndGeometryPrintNothing)
 
 TEST(HorzPrint, PictureNamesRangeAndBoxes)
 {
-    EXPECT_EQ(PictureNameDepth("W1@2150-3.jpg"), 2150);
-    EXPECT_EQ(PictureNameDepth("2150.JPG"), 2150);
-    EXPECT_EQ(PictureNameDepth("notes.jpg"), 0);
+    EXPECT_EQ(elog::PictureDepth("W1@2150-3.jpg"), 2150);
+    EXPECT_EQ(elog::PictureDepth("2150.JPG"), 2150);
+    EXPECT_EQ(elog::PictureDepth("notes.jpg"), 0);
 
     std::vector<elog::PictureEntry> found{{2300, "b", 0}, {0, "none", 0}, {2003, "in", 0}, {2300, "a", 0},
                                           {2002, "edge", 0}, {2400, "last", 0}};

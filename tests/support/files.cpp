@@ -15,6 +15,21 @@ QByteArray ReadBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QString FileReadShortOfItsSize(qint64 least)
+{
+    for (const char* path : {"/sys/devices/system/node/node0/meminfo", "/sys/devices/system/node/node0/vmstat",
+                             "/sys/devices/system/node/node0/numastat"}) {
+        QFile f(QString::fromLatin1(path));
+        const qint64 size = f.size();
+        if (f.open(QIODevice::ReadOnly)) {
+            const qint64 got = f.readAll().size();
+            if (got >= least && got < size)
+                return f.fileName();
+        }
+    }
+    return {};
+}
+
 QByteArray ReadExistingBytes(const QString& path)
 {
     QFile f(path);

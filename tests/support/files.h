@@ -20,6 +20,11 @@ QByteArray ReadExistingBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 void WriteBytes(const QString& path, const void* data, qsizetype size);
 
+// A file of the running system that opens but reads short of the size it reports, with at least
+// `least` bytes read (a kernel attribute file: its size says a page, its text is shorter); empty when
+// this machine has none.
+QString FileReadShortOfItsSize(qint64 least);
+
 // The offsets at which two copies of a file differ, over the length of the shorter.
 std::vector<qsizetype> DifferingBytes(const QByteArray& a, const QByteArray& b);
 

@@ -11,6 +11,7 @@
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/sidefiles_tops.h"
+#include "wellfile/wholefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -602,4 +603,18 @@ TEST(SettingsFiles, PrintDownloadOfficeCopyAndInstallFolder)
     EXPECT_EQ(folder, "/opt/strativm/");
     platform::SetInstallFolder("/" + QString(300, 'a'));
     EXPECT_EQ(GetInstallDir(folder), 0);
+}
+
+TEST(WholeFile, ReadOnlyWhenEveryByteComesBack)
+{
+    const QString path = TestDir() + "whole.bin";
+    WriteBytes(path, QByteArray("abcdefghij"));
+    EXPECT_EQ(ReadWholeFile(path), QByteArray("abcdefghij"));
+    EXPECT_EQ(ReadWholeRecords<std::int32_t>(path)->size(), 2u);  // the torn third left out
+    EXPECT_FALSE(ReadWholeFile(TestDir() + "missing.bin"));
+    ASSERT_TRUE(QDir().mkpath(TestDir() + "folder.svm"));
+    EXPECT_FALSE(ReadWholeFile(TestDir() + "folder.svm"));
+    EXPECT_FALSE(ReadWholeRecords<std::int32_t>("/proc/self/mem"));  // opens, then every read fails
+    if (const QString shortFile = testing_support::FileReadShortOfItsSize(1); !shortFile.isEmpty())
+        EXPECT_FALSE(ReadWholeFile(shortFile)) << shortFile.toStdString();
 }

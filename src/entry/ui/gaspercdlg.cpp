@@ -19,8 +19,8 @@ constexpr int kValueBoxes[wellfile::TEST_COUNT] = {GasPercDlg::IDC_HW,  GasPercD
 constexpr const char* kValueNames[wellfile::TEST_COUNT] = {"HW", "C1", "C2", "C3", "IC4", "NC4", "IC5", "NC5"};
 constexpr int kValueChars = 10;
 
-// A stored value as a whole number; a damaged one (not finite) shows as 0.
-QString Whole(float v)
+// A stored value as the text of its whole part; a damaged one (not finite) shows as 0.
+QString WholeText(float v)
 {
     const double d = std::isfinite(v) ? std::trunc(double(v)) : 0.0;
     return QString::number(qint64(std::clamp(d, -1e15, 1e15)));
@@ -67,10 +67,10 @@ void GasPercDlg::SetupWindow()
     SetInt(IDC_FROM, interval_.from);
     SetInt(IDC_TO, interval_.to);
     for (int g = wellfile::TEST_C1; g <= wellfile::TEST_NC5; ++g)
-        SetText(kValueBoxes[g], Whole(last_.testGas[g]));
+        SetText(kValueBoxes[g], WholeText(last_.testGas[g]));
     const bool hotWire = TakesHotWireTestGas(log_.well.loggerId);
     if (hotWire)
-        SetText(IDC_HW, Whole(last_.testGas[wellfile::TEST_TG]));
+        SetText(IDC_HW, WholeText(last_.testGas[wellfile::TEST_TG]));
     Show(IDC_HW, hotWire);
     Show(IDC_HW_LABEL, hotWire);
 }

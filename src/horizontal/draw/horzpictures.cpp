@@ -16,7 +16,7 @@ bool ListPictures(HorzPictureLists& lists, std::int32_t plotFirstDepth, std::int
     std::vector<elog::PictureEntry> found;
     for (const QString& name : names)
         if (elog::SafePictureName(name) && name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
-            found.push_back({PictureNameDepth(name), name, 0});
+            found.push_back({elog::PictureDepth(name), name, 0});
     if (found.empty())
         return false;
     SortPictures(found);

@@ -208,7 +208,7 @@ void CustCfgDlg::SetupWindow()
 
     const QString ownLayout = FindFileNoCase(context_.currentFolder, context_.wellName + QStringLiteral(".grdx"));
     if (!QFileInfo(ownLayout).isFile() || context_.drilling ||
-        (context_.secondFolderOption && SameFolder(context_.currentFolder, context_.dataFolder)))
+        (context_.secondFolderOption && platform::SameFolder(context_.currentFolder, context_.dataFolder)))
         Show(id::SettingsSource, false);
     else
         SetText(id::SettingsSource, context_.customTrackSource == 0 ? QStringLiteral("Use Local Settings")

@@ -5,10 +5,10 @@
 #include "logview/surveytext.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <optional>
-#include <initializer_list>
 #include <string>
 
 namespace logview {
@@ -16,15 +16,11 @@ namespace logview {
 namespace {
 
 using platform::Dc;
+using wellfile::ProfileIn;
 using wellfile::RECORD;
 
 // Track flag 27: the rate track's two-ended scale head is repeated down the log.
 constexpr int kRepeatTwoEndedHead = 27;
-
-bool AnyOf(int profile, std::initializer_list<int> profiles)
-{
-    return std::find(profiles.begin(), profiles.end(), profile) != profiles.end();
-}
 
 using platform::Trunc;
 
@@ -72,7 +68,7 @@ Walk WalkFor(const ViewGeometry& g, const Device& device, const DepthColumnOptio
         // rate track's right edge itself.
         const int next = g.sideLithology.count > 0 ? g.sideLithology.left : g.rate.Right();
         w.boxRight = g.rate.Right();
-        if (AnyOf(g.profile, {134, 23, 138}))
+        if (ProfileIn(g.profile, {134, 23, 138}))
             w.boxRight = Trunc(next - 0.5 * U);
         if (o.tvdFile)
             w.boxRight = next + 2 * U;
@@ -128,13 +124,14 @@ void Column::DepthBoxes(int y) const
     const int p = g.profile;
     const bool compressed = g.scaleIndex >= 3;
     const bool plain = !compressed && !o.switches.noDepthBox && !Alternate() &&
-                       !AnyOf(p, {23, 134, 138, 17, 115, 88, 74, 78, 11, 20});
+                       !ProfileIn(p, {23, 134, 138, 17, 115, 88, 74, 78, 11, 20});
     const bool feet = Alternate() && FeetProfile(p);
-    const bool red = AnyOf(p, {25, 47, 58}) && !Alternate() && !compressed;
+    const bool red = ProfileIn(p, {25, 47, 58}) && !Alternate() && !compressed;
     if (plain || feet || red)
         dc.Rectangle(walk.boxLeft, y - R, walk.boxRight, y + R + 2);
 
-    if (!device.printing && o.switches.rightEdgeDepth && (AnyOf(p, {25, 47, 58}) || (Alternate() && !FeetProfile(p))))
+    if (!device.printing && o.switches.rightEdgeDepth &&
+        (ProfileIn(p, {25, 47, 58}) || (Alternate() && !FeetProfile(p))))
         dc.Rectangle(Trunc(g.logWidth - 3.5 * U), y - R, g.logWidth - 2, y + R);
     if (device.printing && p == 25 && o.switches.rightEdgeDepth && !o.switches.verticalNumbers) {
         const PrinterGeometry& pr = device.printer;
@@ -175,7 +172,7 @@ void Column::DepthNumber(const RECORD& rec, int y) const
     if (!device.printing || vertical) {
         const bool alternateFont = Alternate() && !FeetProfile(p);
         dc.SelectObject(platform::Font::FromLogFont(alternateFont ? g.fonts.alternateDepth : g.fonts.smallLog));
-        if (AnyOf(p, {25, 47, 58}))
+        if (ProfileIn(p, {25, 47, 58}))
             dc.SetTextColor(platform::RGB(255, 0, 0));
         if (!vertical)
             Text(dc, numberX, Alternate() ? y - 3 : y - 1, text);
@@ -220,7 +217,7 @@ void Column::DepthLines(int depth, int y) const
 void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthColumnOptions& o, std::int32_t depth,
                          int y, int rowHeight, unsigned parts)
 {
-    const bool fifty = depth % 50 == 0 && !AnyOf(g.profile, {134, 138, 23});
+    const bool fifty = depth % 50 == 0 && !ProfileIn(g.profile, {134, 138, 23});
     const platform::Pen old = dc.SelectObject(PenOf(fifty ? g.pens.Grid50() : g.pens.Grid10()));
     const int ly = y + rowHeight + (fifty ? 1 : 0);
     auto line = [&](int from, int to) {
@@ -231,7 +228,8 @@ void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthCol
         line(g.rate.left, g.rate.Right());
     if ((parts & DEPTH_LINE_CUT) && g.cut.left > 0 && !o.showColumn)
         line(g.cut.left + 1, g.cut.left + 1 + g.cut.Width());
-    if ((parts & DEPTH_LINE_FLUORESCENCE) && g.fluorescence.left > 0 && !o.showColumn && AnyOf(g.profile, {115, 116}))
+    if ((parts & DEPTH_LINE_FLUORESCENCE) && g.fluorescence.left > 0 && !o.showColumn &&
+        ProfileIn(g.profile, {115, 116}))
         line(g.fluorescence.left + 1, g.fluorescence.left + 1 + g.fluorescence.Width());
     if (parts & DEPTH_LINE_GAS)
         line(g.gas.left + 1, g.gasRight);
@@ -299,7 +297,7 @@ void Column::ScreenSurvey(const RECORD& rec, int y, bool firstRow) const
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     dc.SetTextColor(o.surveyColour);
     if (firstRow && y < g.topMargin + 5 * g.rowHeight && !o.switches.fiveLineSurvey && !Alternate() &&
-        !AnyOf(p, {21, 86, 12, 84, 82})) {
+        !ProfileIn(p, {21, 86, 12, 84, 82})) {
         dc.SelectObject(platform::Font::FromLogFont(g.fonts.smallLog));
         const std::string head = SurveyHeader(order);
         dc.Rectangle(x + 1, y - 1, x + TextWidth(dc, head) + 4, Trunc(y + 1.65 * R));
@@ -308,8 +306,8 @@ void Column::ScreenSurvey(const RECORD& rec, int y, bool firstRow) const
     }
     if (!(rec.tvd > 0))
         return;
-    if (Alternate() || o.switches.fiveLineSurvey || AnyOf(p, {12, 84, 82})) {
-        const bool vertical = AnyOf(p, {21, 86, 12, 84, 82}) || o.switches.fiveLineSurvey;
+    if (Alternate() || o.switches.fiveLineSurvey || ProfileIn(p, {12, 84, 82})) {
+        const bool vertical = ProfileIn(p, {21, 86, 12, 84, 82}) || o.switches.fiveLineSurvey;
         dc.SelectObject(platform::Font::FromLogFont(vertical ? g.fonts.verticalText : g.fonts.surveyBlock));
         int k = 0;
         for (const std::string& line : SurveyBlock(rec))
@@ -320,7 +318,7 @@ void Column::ScreenSurvey(const RECORD& rec, int y, bool firstRow) const
     if (o.surveyTransparent || o.surveyFramed)
         dc.SetBkMode(platform::TRANSPARENT);
     const std::string line = SurveyLine(order, rec);
-    if (o.surveyFramed || AnyOf(p, {2, 91, 92})) {
+    if (o.surveyFramed || ProfileIn(p, {2, 91, 92})) {
         const int w = TextWidth(dc, line);
         if (p == 78)
             SurveyBox(x + 1, y - 1, x + w, y + R + 3);
@@ -334,7 +332,7 @@ void Column::CompressedScreenSurvey(std::size_t index, int y)
 {
     const int p = g.profile;
     surveyX = std::max(surveyX, g.rate.left);
-    if (o.switches.compressedSurveyColumn && !AnyOf(p, {17, 88}))
+    if (o.switches.compressedSurveyColumn && !ProfileIn(p, {17, 88}))
         surveyX = g.description.left;
     const RECORD* rec = RecentSurvey(index, true);
     if (!rec)
@@ -375,7 +373,7 @@ void Column::PrintedSurvey(const RECORD& rec, int y) const
     }
     dc.SelectObject(platform::Font::FromLogFont(p == 78 ? device.printFonts.survey : device.printFonts.text));
     const std::string line = rec.inclination > 0 ? SurveyLine(order, rec) : SurveyTvdLine(rec, false);
-    if (o.surveyFramed || AnyOf(p, {2, 91, 92})) {
+    if (o.surveyFramed || ProfileIn(p, {2, 91, 92})) {
         const int w = TextWidth(dc, line);
         if (p == 78)
             SurveyBox(x + 2, y, x + w + 2, y + R);
@@ -394,7 +392,7 @@ void Column::CompressedPrintedSurvey(std::size_t index, int y)
 {
     const int p = g.profile;
     surveyX = std::max(surveyX, device.printer.depthLeft);
-    if (o.switches.compressedSurveyColumn && !AnyOf(p, {17, 88}))
+    if (o.switches.compressedSurveyColumn && !ProfileIn(p, {17, 88}))
         surveyX = device.printer.descriptionLeft;
     const RECORD* rec = RecentSurvey(index, false);
     if (!rec)
@@ -458,7 +456,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
 
     NeighbourPainters& painters = o.painters ? *o.painters : NoNeighbourPainters();
     const SurveyOrder order =
-        o.inclFirst || AnyOf(g.profile, {17, 78, 88}) ? SurveyOrder::InclFirst : SurveyOrder::TvdFirst;
+        o.inclFirst || ProfileIn(g.profile, {17, 78, 88}) ? SurveyOrder::InclFirst : SurveyOrder::TvdFirst;
     Column c{dc,
              g,
              device,

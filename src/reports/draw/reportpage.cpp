@@ -1,5 +1,6 @@
 #include "reports/draw/reportpage.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "reports/reportfields.h"
 
@@ -14,7 +15,7 @@ using platform::Font;
 using platform::Pen;
 
 // A float cut toward zero; values no int holds count as 0.
-int Whole(double v) { return std::isfinite(v) && std::fabs(v) < 2e9 ? int(v) : 0; }
+using platform::Whole;
 
 // The page grid: positions given in tenths of the unit from the page origin, truncated to device units.
 struct Grid {

@@ -19,7 +19,7 @@ using platform::IDOK;
 
 namespace {
 
-int Whole(float v) { return std::isfinite(v) && std::fabs(v) < 2.0e9f ? static_cast<int>(v) : 0; }
+using platform::Whole;
 
 }  // namespace
 
