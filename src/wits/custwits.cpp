@@ -21,8 +21,6 @@ namespace wits {
 namespace {
 
 constexpr std::string_view kStartToken = "svstart\r\n";
-constexpr float kOffBottomGap = 0.5f;      // the bit this far above the hole's bottom is still on bottom
-constexpr int kCirculatingPressure = 500;  // off bottom, a pump pressure above this is circulation
 constexpr float kNoMonitorGas = 0.1f;      // the total gas polled without a gas monitor
 
 }  // namespace
