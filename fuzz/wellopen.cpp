@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             horizontal::DrawNotes(dc, notes->notes, notes->count, 0, view, drawn);
         }
     }
-    reports::LoadShortReports(*s);
+    reports::LoadShortReports(s->shortReports, s->well, s->env.remoteMonitorOn);
     reports::LoadDailyReports(place);
     wellfile::LoadDsts(place);
     wellfile::LoadShows(place);

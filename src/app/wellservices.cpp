@@ -43,7 +43,7 @@ void ViewServices::LoadImageList(LogState& log)
 {
     elog::LoadImageList(log.pictures, log.well.file, log.witsChart, log.view);
 }
-void ViewServices::LoadShortReports(LogState& log) { reports::LoadShortReports(log); }
+void ViewServices::LoadShortReports(LogState& log) { reports::LoadShortReports(log.shortReports, log.well, log.env.remoteMonitorOn); }
 void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitle"); }
 void ViewServices::CreateLogImage(LogState&) { NotBuilt("logview", "CreateLogImage"); }
 void ViewServices::FreeLogImage(LogState&) { NotBuilt("logview", "FreeLogImage"); }

@@ -84,7 +84,7 @@ int CreatePlugBackWell(app::LogState& log, const app::WellServices& services, el
         !app::OpenCheckedDataFile(log, services, to))
         return 0;
     ExtendPlugBackCustomData(log.well.file);
-    reports::TruncateShortReports(log);
+    reports::TruncateShortReports(log.shortReports, log.well);
     SwitchDrillingOn(log, services);
     return 1;
 }

@@ -1,6 +1,6 @@
 #include "reports/shortreports.h"
 
-#include "app/logstate.h"
+#include "app/wellstate.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "reports/shortreportsave.h"
@@ -63,52 +63,53 @@ bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports)
 
 namespace {
 
-QString PathOf(const app::LogState& s)
+QString PathOf(const app::WellState& well)
 {
-    return ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
+    return ShortReportFilePath(well.file.currentFolder, well.file.wellName);
 }
 
 }  // namespace
 
-void LoadShortReports(app::LogState& s)
+void LoadShortReports(ShortReportState& state, const app::WellState& well, bool remoteMonitorOn)
 {
-    std::optional<std::vector<QREPORT>> read = ReadShortReportFile(PathOf(s));
-    s.shortReports.reports = read ? std::move(*read) : std::vector<QREPORT>{};
+    std::optional<std::vector<QREPORT>> read = ReadShortReportFile(PathOf(well));
+    state.reports = read ? std::move(*read) : std::vector<QREPORT>{};
     // The boxes of the last paint stood for the reports read before; the next paint lists them again.
-    s.shortReports.mechanical.Clear();
-    s.shortReports.mud.Clear();
+    state.mechanical.Clear();
+    state.mud.Clear();
     // A monitoring station only watches the rig's files: the rig converts its own and sends it on.
-    if (s.env.remoteMonitorOn)
+    if (remoteMonitorOn)
         return;
     // The log layout keeps no column multiplier; its default 0 holds.
     constexpr std::int32_t kColumnMultiplier = 0;
-    if (ConvertShortReportSlots(s.shortReports.reports, s.well.loggerId, kColumnMultiplier))
-        SaveShortReports(s);
+    if (ConvertShortReportSlots(state.reports, well.loggerId, kColumnMultiplier))
+        SaveShortReports(state, well);
 }
 
-bool SaveShortReports(app::LogState& s)
+bool SaveShortReports(ShortReportState& state, const app::WellState& well)
 {
-    std::vector<QREPORT>& reports = s.shortReports.reports;
+    std::vector<QREPORT>& reports = state.reports;
     SortShortReports(reports);
-    if (!WriteShortReportFile(PathOf(s), reports)) {
+    if (!WriteShortReportFile(PathOf(well), reports)) {
         platform::MessageBox(QStringLiteral("File Save Error"), QStringLiteral(" Short Report"));
         return false;
     }
-    const wellfile::OpenWell& f = s.well.file;
+    const wellfile::OpenWell& f = well.file;
     if (f.drilling && f.copyOut && f.hooks.copyWellFileOut)
         f.hooks.copyWellFileOut(QStringLiteral(".qpt"));
     return true;
 }
 
-bool ChangeShortReport(app::LogState& s, std::size_t index, const std::function<void(QREPORT&)>& change)
+bool ChangeShortReport(ShortReportState& state, const app::WellState& well, bool remoteMonitorOn, std::size_t index,
+                       const std::function<void(QREPORT&)>& change)
 {
-    if (index >= s.shortReports.reports.size())
+    if (index >= state.reports.size())
         return false;
-    const QREPORT known = s.shortReports.reports[index];
-    std::optional<std::vector<QREPORT>> file = ReadShortReportFile(PathOf(s));
+    const QREPORT known = state.reports[index];
+    std::optional<std::vector<QREPORT>> file = ReadShortReportFile(PathOf(well));
     const auto same = [&known](const QREPORT& r) { return std::memcmp(&r, &known, sizeof r) == 0; };
     if (!file) {
-        s.shortReports.reports.clear();
+        state.reports.clear();
         return false;
     }
     // The record at its own place first, else the first one like it.
@@ -116,20 +117,20 @@ bool ChangeShortReport(app::LogState& s, std::size_t index, const std::function<
     if (at == file->end() || !same(*at))
         at = std::find_if(file->begin(), file->end(), same);
     if (at == file->end()) {
-        s.shortReports.reports = std::move(*file);
+        state.reports = std::move(*file);
         return false;
     }
     change(*at);
-    s.shortReports.reports = std::move(*file);
-    const bool saved = SaveShortReports(s);
-    LoadShortReports(s);  // the file's order and numbers, or its old content after a failure
+    state.reports = std::move(*file);
+    const bool saved = SaveShortReports(state, well);
+    LoadShortReports(state, well, remoteMonitorOn);  // the file's order and numbers, or its old content after a failure
     return saved;
 }
 
-void TruncateShortReports(app::LogState& s)
+void TruncateShortReports(ShortReportState& state, const app::WellState& well)
 {
-    if (std::optional<std::vector<QREPORT>> kept = TruncateShortReportFile(PathOf(s), s.well.file.fileBottomDepth))
-        s.shortReports.reports = std::move(*kept);
+    if (std::optional<std::vector<QREPORT>> kept = TruncateShortReportFile(PathOf(well), well.file.fileBottomDepth))
+        state.reports = std::move(*kept);
 }
 
 }  // namespace reports

@@ -15,7 +15,7 @@
 #include <vector>
 
 namespace app {
-struct LogState;
+struct WellState;
 }
 
 namespace reports {
@@ -70,17 +70,18 @@ bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports)
 // The window's array read again from the well's ".qpt"; empty when there is none. The box tables are
 // emptied for the next paint. A file whose slot numbers were never converted is converted and saved
 // once (not on a monitoring station).
-void LoadShortReports(app::LogState& log);
+void LoadShortReports(ShortReportState& state, const app::WellState& well, bool remoteMonitorOn);
 // Sorts the window's array and writes it as the well's ".qpt". A file that cannot be written is said
 // ("File Save Error", " Short Report") and left as it was; false then.
-bool SaveShortReports(app::LogState& log);
+bool SaveShortReports(ShortReportState& state, const app::WellState& well);
 // Changes report `index` of the window's array as the ".qpt" holds it now: the file is read again, the
 // same record found in it (what was added to the file since the window read it stays), changed by
 // `change` and saved. The window's array then holds the file. False, with nothing written, when the
 // report is no longer in the file as the window knew it, or the save failed.
-bool ChangeShortReport(app::LogState& log, std::size_t index, const std::function<void(QREPORT&)>& change);
+bool ChangeShortReport(ShortReportState& state, const app::WellState& well, bool remoteMonitorOn, std::size_t index,
+                       const std::function<void(QREPORT&)>& change);
 // A well's files are opened: the reports below the data file's last depth leave the ".qpt" and the
 // window's array (shortreportsave.h, TruncateShortReportFile). Nothing without a file.
-void TruncateShortReports(app::LogState& log);
+void TruncateShortReports(ShortReportState& state, const app::WellState& well);
 
 }  // namespace reports

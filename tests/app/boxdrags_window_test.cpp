@@ -154,7 +154,7 @@ protected:
                                   Report(depths[2], 0, "14")};
         reports::SortShortReports(list);
         testing_support::WriteRecords(QptPath(), list);
-        reports::LoadShortReports(S());
+        reports::LoadShortReports(S().shortReports, S().well, S().env.remoteMonitorOn);
         PaintAt(top);
         const int boxTop = T - 10 + (boxDepth - top) * 10;
         box = {600, boxTop, 690, boxTop + 60};

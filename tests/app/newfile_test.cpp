@@ -335,7 +335,7 @@ TEST(InsertDeleteDialog, MemosTopsShowsAndShortReportsAtOrBelowThePointMoveWithT
     shortReports[0].depth = 1040;
     shortReports[1].depth = 1060;
     ASSERT_TRUE(reports::WriteShortReportFile(qpt, shortReports));
-    reports::LoadShortReports(s);  // as the well's opening reads it
+    reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);  // as the well's opening reads it
     const QByteArray qptBytes = ReadBytes(qpt);
     wellfile::LoadShowDepthIndex(app::PlaceOf(s), s.well.showDepthIndex);
 

@@ -221,7 +221,7 @@ TEST(ShortReportBox, ARightClickOpensItsReportWhoseSaveSendsNotesToTheHorizontal
     std::strcpy(r.weightOut, "<10");
     r.mechanicalToHorz = r.mudToHorz = 1;
     testing_support::WriteRecords(qpt, std::vector<QREPORT>{Report(1060, "1"), r, Report(1090, "3")});
-    reports::LoadShortReports(s);
+    reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
     s.well.file.viewTopDepth = 1040;
     window.PaintLog();
     QCoreApplication::processEvents();
@@ -276,7 +276,7 @@ TEST(ShortReportBox, ReportsFromTheMorningReportStayAndTheOnlyOneDeletedGoes)
     app::LogState& s = window.State();
     const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
     ASSERT_TRUE(QFile::remove(qpt));
-    reports::LoadShortReports(s);
+    reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
     std::vector<reports::REPORTEX> daily(2);
     daily[0].number = 1, daily[0].depth = 1100.f;
     daily[1].number = 2, daily[1].depth = 1140.f;

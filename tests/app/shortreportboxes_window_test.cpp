@@ -46,7 +46,7 @@ TEST(ShortReportWindow, TheBoxesOfTheWellsReportsArePaintedAndOneIsDraggedToAnot
     const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
     // The first at an odd depth, with no background: the drawing shows it at 1102 on white.
     testing_support::WriteRecords(qpt, std::vector<QREPORT>{Report(1, 1101, "10"), Report(2, 1130, "12")});
-    reports::LoadShortReports(s);
+    reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
     s.well.file.viewTopDepth = 1080;
     window.PaintLog();
     QCoreApplication::processEvents();

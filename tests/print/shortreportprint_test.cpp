@@ -61,7 +61,7 @@ TEST(ShortReportPrint, EveryLineIsPrintedAndACutBoxGoesOnOnTheNextPage)
     }
     const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
     testing_support::WriteRecords(qpt, list);
-    reports::LoadShortReports(s);
+    reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
     const QByteArray written = testing_support::ReadBytes(qpt);
     ASSERT_EQ(s.shortReports.reports.size(), list.size());
 

@@ -70,7 +70,7 @@ TEST(ShortReportFile, TheWindowsReportsAreSavedSortedAndAFailedSaveKeepsTheOldFi
     s.well.file.wellName = QStringLiteral("W1");
     const QString path = TestDir() + "W1.qpt";
     s.shortReports.reports = {Report(1200, "a"), Report(1100, "b"), Report(1150, "c")};
-    ASSERT_TRUE(reports::SaveShortReports(s));
+    ASSERT_TRUE(reports::SaveShortReports(s.shortReports, s.well));
     const QByteArray saved = ReadBytes(path);
     ASSERT_EQ(saved.size(), 3 * 512);
     EXPECT_EQ(testing_support::At<std::int32_t>(saved, 4), 1100);
@@ -79,7 +79,7 @@ TEST(ShortReportFile, TheWindowsReportsAreSavedSortedAndAFailedSaveKeepsTheOldFi
 
     // Read back, the window's array is the file's.
     s.shortReports.reports.clear();
-    reports::LoadShortReports(s);
+    reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
     ASSERT_EQ(s.shortReports.reports.size(), 3u);
     EXPECT_STREQ(s.shortReports.reports[1].wob, "c");
 
@@ -87,7 +87,7 @@ TEST(ShortReportFile, TheWindowsReportsAreSavedSortedAndAFailedSaveKeepsTheOldFi
     s.shortReports.reports.push_back(Report(1300, "d"));
     {
         FileSizeLimit limit(1000);
-        EXPECT_FALSE(reports::SaveShortReports(s));
+        EXPECT_FALSE(reports::SaveShortReports(s.shortReports, s.well));
     }
     const auto& m = doubles().prompter.messages;
     ASSERT_EQ(m.size(), 1);
@@ -98,7 +98,7 @@ TEST(ShortReportFile, TheWindowsReportsAreSavedSortedAndAFailedSaveKeepsTheOldFi
 
     // Another well without a file has none.
     s.well.file.wellName = QStringLiteral("W2");
-    reports::LoadShortReports(s);
+    reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
     EXPECT_TRUE(s.shortReports.reports.empty());
 }
 
@@ -170,14 +170,14 @@ TEST(ShortReportSlots, OpeningAWellConvertsItsShortReportsOnce)
     int copies = 0;
     s->well.file.drilling = s->well.file.copyOut = true;
     s->well.file.hooks.copyWellFileOut = [&](const QString&) { ++copies; };
-    reports::LoadShortReports(*s);
+    reports::LoadShortReports(s->shortReports, s->well, s->env.remoteMonitorOn);
     EXPECT_EQ(copies, 0);
     EXPECT_EQ(ReadBytes(qpt), saved);
 
     // A monitoring station leaves an unconverted file as it is.
     testing_support::WriteRecords(qpt, list);
     s->env.remoteMonitorOn = true;
-    reports::LoadShortReports(*s);
+    reports::LoadShortReports(s->shortReports, s->well, s->env.remoteMonitorOn);
     EXPECT_EQ(ReadBytes(qpt), testing_support::BytesOf(list));
     EXPECT_EQ(+s->shortReports.reports[0].mechanicalSlot, 6);
 }

@@ -229,7 +229,7 @@ bool DropShortReportBox(app::LogState& s, const MouseContext& m, const MousePoin
         const entry::SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
         // Only the moved box is stored, into the file as it is now: a report another window added
         // since this one read the file stays.
-        reports::ChangeShortReport(s, std::size_t(index), [&](reports::QREPORT& r) {
+        reports::ChangeShortReport(s.shortReports, s.well, s.env.remoteMonitorOn, std::size_t(index), [&](reports::QREPORT& r) {
             if (mud) {
                 if (r.type == 1)
                     r.depth = d;  // a mud-only report goes where its box goes

@@ -81,7 +81,7 @@ bool ReportBoxClick(app::LogState& s, const MouseContext& m, const RightClick& c
         services->RunShortReportDialog(s, *report);
         // The dialog has written what it changed: the window's copy, older than the file, is only read
         // again, never written over it.
-        reports::LoadShortReports(s);
+        reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
         s.view.Invalidate();
         return true;
     }

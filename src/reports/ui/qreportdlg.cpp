@@ -203,7 +203,7 @@ void QREPORTDLG::SetupWindow()
         Show(id, false);
     // The window's load first: it converts the slots of a file never converted, and this copy is
     // read after it.
-    LoadShortReports(log_);
+    LoadShortReports(log_.shortReports, log_.well, log_.env.remoteMonitorOn);
     loaded_ = LoadShortReportBook(Path(), book_);
     if (!loaded_) {
         // Without the reports nothing may be written over the file: only CLOSE is left.
@@ -324,7 +324,7 @@ void QREPORTDLG::CmSave()
         return;
     }
     const int shown = book_.adding ? book_.addedFrom + 1 : book_.current;
-    LoadShortReports(log_);
+    LoadShortReports(log_.shortReports, log_.well, log_.env.remoteMonitorOn);
     loaded_ = LoadShortReportBook(Path(), book_);
     if (!loaded_)
         return;
@@ -428,7 +428,7 @@ void QREPORTDLG::CmDelete()
     case ReportRemoval::Only:
         QFile::setPermissions(Path(), QFile::permissions(Path()) | QFile::WriteOwner);
         QFile::remove(Path());
-        LoadShortReports(log_);
+        LoadShortReports(log_.shortReports, log_.well, log_.env.remoteMonitorOn);
         if (repaint_)
             repaint_();
         EndDialog(platform::IDCANCEL);

@@ -464,7 +464,7 @@ void ReportDlgEx::CmShortReport()
     if (!AppendShortReport(path, Shown()))
         return;
     // The window draws the new box at once, and its box handlers start from the file as it is now.
-    LoadShortReports(log_);
+    LoadShortReports(log_.shortReports, log_.well, log_.env.remoteMonitorOn);
     log_.view.Invalidate();
     if (f.drilling && f.copyOut) {
         exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".qpt"));
