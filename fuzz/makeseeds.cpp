@@ -276,6 +276,8 @@ void WitsSeeds(const QString& work)
                       .arg(12.5 + i)
                       .toLatin1();
     frames += "&&\r\n1984\r\n0108101.0\r\n!!\r\n0108102.0\r\n0110102.0\r\n";
+    // Gas readings no whole number holds, as a faulty feed sends them.
+    frames += "&&\r\n01081017.0\r\n12111e20\r\n12121e20\r\n1213-3e12\r\n12173e9\r\n12183e38\r\n!!\r\n";
     wits::CUSTWITSCFG cfg{};
     wits::DefaultCustWitsConfig(cfg);
     wits::WriteCustWitsConfig(folder, "W", cfg);

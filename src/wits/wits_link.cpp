@@ -8,6 +8,7 @@
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/textlink.h"
 #include "wellfile/openwell.h"
@@ -34,8 +35,6 @@ std::string Format(const char* format, auto... values)
     std::snprintf(text, sizeof text, format, values...);
     return text;
 }
-
-int WholePart(float v) { return int(v); }
 
 }  // namespace
 
@@ -113,7 +112,7 @@ void Wits::FinishFrame()
     WitsLinkState& link = host.Link();
     const auto& g = gas_.gasValues;
     const float c1 = g[1];
-    if (WholePart(c1) > WholePart(frames_.lastPublishedC1)) {
+    if (platform::Whole(c1) > platform::Whole(frames_.lastPublishedC1)) {
         std::copy_n(g.begin(), 8, link.gasMaxima.begin());
         frames_.lastPublishedC1 = c1;
     }
@@ -123,18 +122,19 @@ void Wits::FinishFrame()
 
     const float gasFactor = host.Profile() == 134 ? 0.01f : 1.0f;
     const float sum5 = g[1] + g[2] + g[3] + g[4] + g[5];
-    frames_.componentTotal = int(sum5);
+    frames_.componentTotal = platform::Whole(sum5);
     if (!link.fitMode)
-        frames_.componentTotal = int(float(frames_.componentTotal) + g[6] + g[7]);
+        frames_.componentTotal = platform::Whole(double(frames_.componentTotal) + g[6] + g[7]);
     if (c1 != frames_.lastC1Seen && c1 > 0) {
         ++frames_.cycleCount;
         frames_.lastC1Seen = c1;
     }
     if (gasWindow_) {
         const auto& shares = gas_.gasShares;
+        using platform::Whole;
         const std::string line1 = Format("%-3.2f  %-6d  %-6d %-6d  %-5d %-5d  %-5d %-5d   %d", double(g[0] * gasFactor),
-                                         WholePart(g[1]), WholePart(g[2]), WholePart(g[3]), WholePart(g[4]),
-                                         WholePart(g[5]), WholePart(g[6]), WholePart(g[7]), frames_.cycleCount);
+                                         Whole(g[1]), Whole(g[2]), Whole(g[3]), Whole(g[4]), Whole(g[5]), Whole(g[6]),
+                                         Whole(g[7]), frames_.cycleCount);
         std::string line2 = Format("%-d  %-.2f  %-.2f %-.2f  %.2f  %.2f %.2f  %.2f", frames_.componentTotal,
                                    double(shares[1]), double(shares[2]), double(shares[3]), double(shares[4]),
                                    double(shares[5]), double(shares[6]), double(shares[7]));

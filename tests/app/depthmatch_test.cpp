@@ -1,7 +1,7 @@
 // Matching the log against the offset well and the e-log: the comparison texts, the drag steps of the
 // offset curve on the backing store, and the drag line of a formation top.
 #include "app/depthmatch.h"
-#include "app/draw/depthmatchdrag.h"
+#include "app/ui/depthmatchdrag.h"
 #include "platform/draw/dc.h"
 #include "support/testmain.h"
 #include "support/viewfixture.h"

@@ -1,6 +1,6 @@
 // Memos placed on the log: adding and editing through the memo file, the copy of "~" memos to the
 // horizontal view's notes, the end of a placement and the note frame dragged over the log.
-#include "app/draw/notedrag.h"
+#include "app/ui/notedrag.h"
 #include "app/notes.h"
 #include "entry/memofiles.h"
 #include "platform/draw/dc.h"

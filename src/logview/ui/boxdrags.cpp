@@ -1,6 +1,6 @@
 #include "logview/ui/boxdrags.h"
 
-#include "app/draw/notedrag.h"
+#include "app/ui/notedrag.h"
 #include "app/logstate.h"
 #include "app/notes.h"
 #include "app/scrolling.h"

@@ -1,7 +1,7 @@
 #include "logview/ui/depthdrags.h"
 
-#include "app/draw/depthmatchdrag.h"
-#include "app/draw/notedrag.h"
+#include "app/ui/depthmatchdrag.h"
+#include "app/ui/notedrag.h"
 #include "app/elogoffset.h"
 #include "app/logstate.h"
 #include "app/scrolling.h"

@@ -1,6 +1,6 @@
 #include "logview/ui/elogmatch.h"
 
-#include "app/draw/depthmatchdrag.h"
+#include "app/ui/depthmatchdrag.h"
 #include "app/elogoffset.h"
 #include "app/logstate.h"
 #include "elog/curves.h"

@@ -34,8 +34,6 @@ constexpr int kSerialEdits[] = {kCwComPort, kCwTimeout, kCwInterval, kCwHwAttenu
 constexpr int kSerialLabels[] = {kCwModeLabel, kCwBaudLabel, kCwComLabel, kCwTimeoutLabel,
                                  kCwIntervalLabel, kCwOptionsLabel, kCwHwLabel, kCwChromatLabel};
 
-int WholePart(double v) { return std::fabs(v) < 2.0e9 ? int(v) : 0; }
-
 int Checked(bool on) { return on ? BST_CHECKED : BST_UNCHECKED; }
 
 }  // namespace
@@ -236,7 +234,7 @@ void CustWitsCfgDlg::StoreFields()
     CUSTWITSCFG& r = record_;
     if (form_ != kStandardLinkForm) {
         r.comPort = platform::LeadingInt(GetText(kCwComPort));
-        r.replyTimeoutMs = WholePart(platform::LeadingDouble(GetText(kCwTimeout)));
+        r.replyTimeoutMs = platform::Whole(platform::LeadingDouble(GetText(kCwTimeout)));
         r.intervalSeconds = float(platform::LeadingDouble(GetText(kCwInterval)));
         r.hotWireAttenuator = float(platform::LeadingDouble(GetText(kCwHwAttenuator)));
         r.chromatAttenuator = float(platform::LeadingDouble(GetText(kCwChromatAttenuator)));

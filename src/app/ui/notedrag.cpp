@@ -1,4 +1,4 @@
-#include "app/draw/notedrag.h"
+#include "app/ui/notedrag.h"
 
 #include "app/logstate.h"
 #include "app/notes.h"

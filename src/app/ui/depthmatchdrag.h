@@ -1,6 +1,7 @@
 #pragma once
-// The drawing of the depth-match drags over the log, called by the mouse handlers while a drag Dc
-// exists: the offset well's rate curve moved with the mouse, the two comparison texts and the
+// The steps of the depth-match drags over the log, called by the mouse handlers while a drag Dc
+// exists. They are handlers, not painters: they read and move the window's state (the offset well's
+// records and shift, the drag rows) and draw as they go: the offset well's rate curve moved with the mouse, the two comparison texts and the
 // horizontal drag line of a formation top. The Dc is the handler's, on the window's backing store in
 // the XOR mix, so a figure drawn again takes itself off; its viewport origin carries the horizontal
 // scroll. Each call shows what it drew on the window (ViewState::updateArea).

@@ -1,7 +1,8 @@
 #pragma once
 // The rubber-band frames dragged over the log: the drag-gas function's and the frame of a memo being
-// placed, with the note edit following it. Drawn as the depth-match drags are (app/draw/depthmatchdrag.h):
-// on the handler's XOR Dc, each step taking the last frame off first.
+// placed, with the note edit following it. Handler steps on the window's state, not painters; drawn as
+// the depth-match drags are (app/ui/depthmatchdrag.h): on the handler's XOR Dc, each step taking the
+// last frame off first.
 #include "platform/gdi.h"
 
 namespace platform {

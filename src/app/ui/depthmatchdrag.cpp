@@ -1,4 +1,4 @@
-#include "app/draw/depthmatchdrag.h"
+#include "app/ui/depthmatchdrag.h"
 
 #include "app/depthmatch.h"
 #include "app/elogoffset.h"
