@@ -22,17 +22,6 @@ namespace {
 
 using wellfile::RECORD;
 
-int LetterCode(std::uint16_t letter)
-{
-    switch (letter) {
-    case 't': return 1;
-    case 'p': return 2;
-    case 'f': return 3;
-    case 'g': return 4;
-    default: return 0;
-    }
-}
-
 void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t stop)
 {
     using H = wellfile::WellHeader;
@@ -393,7 +382,7 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
         }
         if (profile318 && flu > 0)
             fq = 3;
-        const int por = profile318 ? next.porosity : LetterCode(next.porosity);
+        const int por = profile318 ? next.porosity : wellfile::RatingValue(next.porosity);
         double gamma = 0;
         if (in.curves)
             if (const tracks::ElogRow* row = CurveRecordAt(*in.curves, d))
@@ -471,7 +460,7 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
                           : "%-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.2f %-3.1f  ",
                    {c[0], c[1], c[2], c[3], c[4], c[5], c[6], tot, next.co2});
             o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-5.1f  %-5.1f  %-5d %-5.1f ",
-                   {double(por), double(flu), double(fq), double(LetterCode(next.cutRating)), double(next.flareLength),
+                   {double(por), double(flu), double(fq), double(wellfile::RatingValue(next.cutRating)), double(next.flareLength),
                     wtOut, wtIn, std::trunc(cust.gainLoss), std::trunc(cust.flow)});
             o.Line("%-6.1f  %-5.1f  %-5.1f  %-5.1f  %-5.1f  %-5.3f  %-5.2f  %-5.2f  %-5d %-5d %-2d %-7.1f  %-7.1f  "
                    "%-7.1f  %-7.1f  %-10.1f %-10.1f   ",

@@ -9,30 +9,13 @@ namespace {
 
 RecordGroup FirstFive(RecordGroup group) { return group.first(std::min<std::size_t>(group.size(), kGroupSize)); }
 
-int LetterValue(std::uint16_t letter)
-{
-    switch (letter) {
-    case 't': return 1;
-    case 'p': return 2;
-    case 'f': return 3;
-    case 'g': return 4;
-    default: return 0;
-    }
-}
-
-std::uint16_t LetterOf(int value)
-{
-    static constexpr std::uint16_t kLetters[] = {0, 't', 'p', 'f', 'g'};
-    return value >= 1 && value <= 4 ? kLetters[value] : 0;
-}
-
 template <typename Field>
 std::uint16_t LetterMean(RecordGroup group, Field field)
 {
     int sum = 0;
     for (const wellfile::RECORD& r : FirstFive(group))
-        sum += LetterValue(field(r));
-    return LetterOf(sum / kGroupSize);
+        sum += wellfile::RatingValue(field(r));
+    return wellfile::RatingLetter(sum / kGroupSize);
 }
 
 template <typename Field>

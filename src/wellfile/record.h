@@ -191,4 +191,23 @@ STRATIVM_RECORD_AT(pumpPressureMax[1], 504);
 STRATIVM_RECORD_AT(unused506, 506);
 #undef STRATIVM_RECORD_AT
 
+// The rating letters of porosity, cut and fluorescence as numbers: 't' (tight, trace) 1, 'p' 2, 'f' 3,
+// 'g' 4; anything else 0. RatingLetter is the way back (0 outside 1..4).
+constexpr int RatingValue(std::uint16_t letter)
+{
+    switch (letter) {
+    case 't': return 1;
+    case 'p': return 2;
+    case 'f': return 3;
+    case 'g': return 4;
+    default: return 0;
+    }
+}
+
+constexpr std::uint16_t RatingLetter(int value)
+{
+    constexpr std::uint16_t kLetters[] = {0, 't', 'p', 'f', 'g'};
+    return value >= 1 && value <= 4 ? kLetters[value] : 0;
+}
+
 }  // namespace wellfile
