@@ -226,15 +226,15 @@ TEST(RemoteMonitor, ABadPackageIsRejectedWholeAndTheNextIsTaken)
 }
 
 // Run as a user other than root, for whom a folder's mode counts: a package waits while the data
-// folder cannot be written, says so once, and is taken when it can be written again.
+// folder cannot be written, says so at every look and once in the log it can write (the receive
+// folder's, with no "download.txt" in the data folder), and is taken when it can be written again.
 TEST(RemoteMonitor, APackageWaitsWhileTheDataFolderCannotBeWritten)
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to become another user";
     Stations s;
     s.Send("W.sv8", 3, 'a');
-    WriteBytes(s.m + "download.txt", "");
-    for (const QString& path : {QFileInfo(TestDir()).absolutePath(), s.m + "download.txt"})
+    for (const QString& path : {QFileInfo(TestDir()).absolutePath(), s.r})
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(s.m).constData(), 0555), 0);
     ReceiveState state;
@@ -243,16 +243,20 @@ TEST(RemoteMonitor, APackageWaitsWhileTheDataFolderCannotBeWritten)
         const passwd* nobody = ::getpwnam("nobody");
         if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
             ::_exit(90);
-        for (int tick = 0; tick < 3; ++tick)
-            if (TakeReceivedPackage(s.Places(), state).outcome != PollOutcome::Waiting)
+        for (int tick = 0; tick < 3; ++tick) {
+            const PollResult waits = TakeReceivedPackage(s.Places(), state);
+            if (waits.outcome != PollOutcome::Waiting ||
+                !PollStatusText(waits, s.r, "W", {}).endsWith(s.m + " cannot be written"))
                 ::_exit(tick + 1);
+        }
         ::_exit(QFile::exists(s.r + "W.sv8") ? 0 : 4);
     }
     int status = -1;
     ::waitpid(child, &status, 0);
     ::chmod(QFile::encodeName(s.m).constData(), 0755);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(ReadBytes(s.m + "download.txt").count("Package waits, " + s.m.toUtf8() + " cannot be written"), 1);
+    EXPECT_FALSE(QFile::exists(s.m + "download.txt"));
+    EXPECT_EQ(ReadBytes(s.r + "download.txt").count("Package waits, " + s.m.toUtf8() + " cannot be written"), 1);
     EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Taken);
 }
 
