@@ -225,6 +225,29 @@ TEST(RemoteMonitor, ABadPackageIsRejectedWholeAndTheNextIsTaken)
     EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(6, 'd'));
 }
 
+// A package whose entry says it unpacks to 4 GiB (a zip64 size over three stored bytes, written by hand)
+// is refused naming the limit a station takes.
+TEST(RemoteMonitor, APackageTooLargeToTakeIsRefusedNamingTheLimit)
+{
+    Stations s;
+    const QString script = "import struct, zlib\n"
+                           "name, body = b'W.svm', b'abc'\n"
+                           "crc, size = zlib.crc32(body), 4 << 30\n"
+                           "extra = struct.pack('<HHQQ', 1, 16, size, len(body))\n"
+                           "local = struct.pack('<IHHHHHIIIHH', 0x04034b50, 45, 0, 0, 0, 0x21, crc, 0xFFFFFFFF,\n"
+                           "                    0xFFFFFFFF, len(name), len(extra)) + name + extra + body\n"
+                           "central = struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 45, 45, 0, 0, 0, 0x21, crc,\n"
+                           "                      0xFFFFFFFF, 0xFFFFFFFF, len(name), len(extra), 0, 0, 0, 0, 0) + name + extra\n"
+                           "end = struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 1, 1, len(central), len(local), 0)\n"
+                           "open('W.sv8', 'wb').write(local + central + end)\n";
+    ASSERT_EQ(RunTool("/usr/bin/python3", {"-c", script}, nullptr, s.r), 0);
+    ReceiveState state;
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Waiting);
+    const PollResult refused = TakeReceivedPackage(s.Places(), state);
+    EXPECT_EQ(refused.outcome, PollOutcome::Rejected);
+    EXPECT_EQ(refused.reason, "\"W.svm\" unpacks to more than the 512 MiB a station takes of one file");
+}
+
 // Run as a user other than root, for whom a folder's mode counts: a package waits while the data
 // folder cannot be written, says so at every look and once in the log it can write (the receive
 // folder's, with no "download.txt" in the data folder), and is taken when it can be written again.
