@@ -330,6 +330,8 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     ScanRecords(well);  // the lag depth of this well, not the last one's
     ReadAllRecords(well);
     Verbose(s, "Setup Win File");
+    // Every way of opening a well passes here: its remote settings may start the monitor.
+    sv.window->LoadRemoteConfig(s);
     return 1;
 }
 

@@ -4,7 +4,7 @@
 #include "app/logstate.h"
 #include "drilling/drilling_services.h"
 #include "exchange/datesuffix.h"
-#include "exchange/remoteconfig.h"
+#include "exchange/remotemonitor.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -77,10 +77,14 @@ QString ForwardFolder(const QString& dataFolder)
     exchange::RemoteConfig remote;
     if (!wellfile::LoadDownloadConfig(dataFolder, remote) || remote.startOnOpen == 0)
         return {};
-    const QString folder = platform::FieldString(remote.destinationFolder);
-    if (folder.isEmpty() || folder.startsWith(QLatin1String("Not Selected")))
-        return {};
-    return folder;
+    return exchange::RemoteFolder(platform::FieldString(remote.destinationFolder));
+}
+
+// The numbered partial data files waiting in the data folder applied to their wells.
+void ApplyWaitingPartials(LogState& s, const WellServices& sv)
+{
+    if (!QDir(s.well.file.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
+        sv.exchange->ApplyPendingUpdates(s, QStringLiteral("*.5??"));
 }
 
 // The demo well, and the Open command when there is none.
@@ -293,8 +297,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             well.viewTopDepth = wellfile::DefaultViewTop(well);
             if (well.drilling && sv.drilling)
                 sv.drilling->CmDrilling(s);
-            if (!QDir(well.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
-                sv.exchange->ApplyPendingUpdates(s, QStringLiteral("*.5??"));
+            ApplyWaitingPartials(s, sv);
             const QString officeFolder = platform::FieldString(s.well.officeCopy.folder);
             if (!well.drilling) {
                 if (!officeFolder.isEmpty())
@@ -331,6 +334,9 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             env.logOpenLines = true;
             WriteActivityLine(s, OpenLine(s, "Opened by"));
         }
+        // Partial files kept after a failed write are applied at every start, however the well opened.
+        if (s.well.fileOpened)
+            ApplyWaitingPartials(s, sv);
     }
 
     sv.window->RebuildMenu(s);

@@ -3,6 +3,7 @@
 #include "exchange/deletefiles.h"
 #include "exchange/filehelpers.h"
 #include "exchange/filesets.h"
+#include "exchange/sendpackage.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "wellfile/wellpackage.h"
@@ -93,6 +94,14 @@ int ArchiveWell(const ArchivePlaces& places)
     }
 
     CopyWellFiles(platform::JoinPath(places.openFolder, well), stage, false, places.openFolder);
+    // Every other "<well>.<ext>" too (".fit", ".grdx", ".topx", ...): a New or a clear removes them, and
+    // the zip alone must give the well back.
+    const QStringList staged = QDir(stage).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& from : StemFilesIn(places.openFolder, well)) {
+        const QString name = QFileInfo(from).fileName();
+        if (!staged.contains(name, Qt::CaseInsensitive))
+            wellfile::CopyFileReplacing(from, stage + name);
+    }
 
     QStringList files;
     for (const QString& name : QDir(stage).entryList(QDir::Files | QDir::Hidden, QDir::Name))

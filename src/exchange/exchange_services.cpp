@@ -161,6 +161,8 @@ QDate ClockDate(app::LogState& log)
 void ReloadReceivedFiles(app::LogState& log, const app::WellServices& services)
 {
     ReloadReceivedSideFiles(log.well);
+    services.view->LoadShortReports(log);
+    ReloadDepthIndexes(log.well);
     const wellfile::OpenWell& well = log.well.file;
     if (log.well.customTracksEnabled)
         services.view->LoadCustomTracks(log);
@@ -222,18 +224,20 @@ void WellServices::PollReceiveDir(app::LogState& log, const app::WellServices& s
     // waits for the next tick.
     if (well.drilling || services.window->DataFileBusy(log))
         return;
+    const bool wasMissing = state.folderMissingLogged;
     const PollResult result = PollReceiveFolder(well, log.env.remoteReceiveFolder, state);
-    if (result.outcome == PollOutcome::Rejected) {
-        const QString text = QStringLiteral("Remote Monitor: package %1 rejected (%2), moved to \"rejected\"");
-        services.window->SetStatusText(log, text.arg(result.package, result.reason));
-    }
+    const QString said = PollStatusText(result, log.env.remoteReceiveFolder, well.wellName, platform::LocalTime());
+    if (!said.isEmpty() || (wasMissing && !state.folderMissingLogged))
+        services.window->SetStatusText(log, said);  // a folder back again takes its notice away
     if (result.outcome != PollOutcome::Taken)
+        return;
+    // Another well's package changes nothing of the open well: the status line said which one came.
+    if (result.package.compare(well.wellName + QStringLiteral(".sv8"), Qt::CaseInsensitive) != 0)
         return;
     services.window->SetStatusText(log, QString());
     TakeReceivedRecords(log.well);
     services.view->LoadMemos(log);
-    if (result.package.compare(well.wellName + QStringLiteral(".sv8"), Qt::CaseInsensitive) == 0)
-        ReloadReceivedFiles(log, services);
+    ReloadReceivedFiles(log, services);
     log.view.Invalidate();
 }
 

@@ -190,8 +190,9 @@ QString FormatTimeText(const QString& text, int hourOffset)
     const QDate date(year, month, dayOk ? day : 1);
     if (month == 0 || !hourOk || !minuteOk || !yearOk || !date.isValid())
         return {};
-    // The display offset may carry the time past midnight: the date moves with it.
-    const QDateTime shifted = QDateTime(date, QTime(0, 0)).addSecs((qint64(hour24) + hourOffset) * 3600);
+    // The display offset may carry the time past midnight: the date moves with it. The hours are added
+    // on the clock face (no time zone), so the days the clocks change keep the hour the text gives.
+    const QDateTime shifted = QDateTime(date, QTime(0, 0), Qt::UTC).addSecs((qint64(hour24) + hourOffset) * 3600);
     const int hour = shifted.time().hour();
     const int twelve = hour == 0 ? 12 : hour > 12 ? hour - 12 : hour;
     const char* half = hour >= 12 ? "PM" : "AM";

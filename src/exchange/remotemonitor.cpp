@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "wellfile/downloadlog.h"
 #include "wellfile/record.h"
+#include "wellfile/wellpackage.h"
 #include "wellfile/wholefile.h"
 
 #include <QDir>
@@ -86,6 +87,7 @@ QString CheckPackageEntries(const QString& zipPath, const QString& well)
     if (!archive)
         return {};  // the unpacking reports it with its own reason
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    unsigned long long total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
         zip_stat_init(&st);
@@ -94,6 +96,14 @@ QString CheckPackageEntries(const QString& zipPath, const QString& well)
         const QString name = QString::fromUtf8(st.name);
         if (!WellEntry(name, well))
             return QStringLiteral("\"%1\" is not a file of well %2").arg(name, well);
+        if ((st.valid & ZIP_STAT_SIZE) && st.size > wellfile::kMaxPackageEntryBytes)
+            return QStringLiteral("\"%1\" unpacks to more than the %2 MiB a station takes of one file")
+                .arg(name)
+                .arg(wellfile::kMaxPackageEntryBytes >> 20);
+        total += (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
+        if (total > wellfile::kMaxPackageBytes)
+            return QStringLiteral("it unpacks to more than the %1 MiB a station takes of one package")
+                .arg(wellfile::kMaxPackageBytes >> 20);
         if (!name.endsWith(QLatin1String(".svm"), Qt::CaseInsensitive))
             continue;
         if (!(st.valid & ZIP_STAT_SIZE) || st.size == 0 || st.size % wellfile::kRecordSize != 0 ||
@@ -209,8 +219,19 @@ PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state)
             break;
         }
     }
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        if (!QFileInfo(places.receiveFolder).isDir()) {
+            // A share that is away: said at every look, logged once until it is back.
+            if (!std::exchange(state.folderMissingLogged, true))
+                wellfile::WriteDownloadLog(places.dataFolder, QStringLiteral("Receive folder not found:"),
+                                           places.receiveFolder, wellfile::kDownloadNoWord);
+            result.outcome = PollOutcome::NoFolder;
+            return result;
+        }
+        state.folderMissingLogged = false;
         return result;
+    }
+    state.folderMissingLogged = false;
     result.package = name;
     const QString path = info.absoluteFilePath();
 
@@ -228,19 +249,23 @@ PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state)
 
     // A data folder that cannot be written is no fault of the package: it waits there for the folder.
     if (!CanWriteIn(places.dataFolder)) {
-        if (!std::exchange(seen.waitLogged, true))
-            wellfile::WriteDownloadLog(places.dataFolder,
-                                       QStringLiteral("Package waits, %1 cannot be written:").arg(places.dataFolder),
-                                       path, wellfile::kDownloadNoWord);
+        result.reason = QStringLiteral("%1 cannot be written").arg(places.dataFolder);
+        // The line goes where it can be written: the data folder's log, else the receive folder's.
+        const QString line = QStringLiteral("Package waits, %1:").arg(result.reason);
+        if (!seen.waitLogged)
+            seen.waitLogged =
+                wellfile::WriteDownloadLog(places.dataFolder, line, path, wellfile::kDownloadNoWord) == 1 ||
+                wellfile::WriteDownloadLog(places.receiveFolder, line, path, wellfile::kDownloadNoWord) == 1;
         result.outcome = PollOutcome::Waiting;
         return result;
     }
-    if (places.copyOn && !places.destinationFolder.isEmpty())
-        wellfile::CopyFileReplacing(path, platform::JoinPath(places.destinationFolder, name));
 
     const QString well = name.left(name.size() - 4);  // "<well>.sv8"
     QString reason = CheckPackageEntries(path, well);
     if (reason.isEmpty() && Unzip(path, places.dataFolder, places.dataFolder, true)) {
+        // Only a package this station took goes on to the next one.
+        if (places.copyOn && !places.destinationFolder.isEmpty())
+            wellfile::CopyFileReplacing(path, platform::JoinPath(places.destinationFolder, name));
         state.seen.erase(name);
         QFile::remove(path);
         FileReceivedDailyFiles(places.dataFolder, well);
@@ -260,6 +285,31 @@ PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state)
     result.outcome = PollOutcome::Rejected;
     result.reason = reason;
     return result;
+}
+
+QString PollStatusText(const PollResult& result, const QString& receiveFolder, const QString& openWell,
+                       const QDateTime& now)
+{
+    switch (result.outcome) {
+    case PollOutcome::NoFolder:
+        return QStringLiteral("Remote Monitor: the receive folder %1 cannot be found").arg(receiveFolder);
+    case PollOutcome::Waiting:
+        if (result.reason.isEmpty())
+            return {};
+        return QStringLiteral("Remote Monitor: package %1 waits, %2").arg(result.package, result.reason);
+    case PollOutcome::Rejected:
+        return QStringLiteral("Remote Monitor: package %1 rejected (%2), moved to \"rejected\"")
+            .arg(result.package, result.reason);
+    case PollOutcome::Taken: {
+        const QString well = result.package.left(result.package.size() - 4);
+        if (well.compare(openWell, Qt::CaseInsensitive) == 0)
+            return {};
+        return QStringLiteral("Remote Monitor: %1.svm updated AT %2 (%3 is open)")
+            .arg(well, app::FormatTime12(now.time().hour(), now.time().minute()), openWell);
+    }
+    case PollOutcome::None: break;
+    }
+    return {};
 }
 
 QString ReceivedCaption(const QString& wellName, const QDateTime& now)
@@ -330,8 +380,9 @@ RemoteLoad LoadRemoteConfig(const QString& dataFolder, const QString& wellName, 
         load.destinationFile = destination.isEmpty() ? QString() : destination + wellName + QStringLiteral(".zl8");
     }
     if (!firstInstance) {
+        // Said only to a station whose settings ask for the monitor: other copies open wells as usual.
+        load.refused = load.start;
         load.start = false;
-        load.refused = true;
     }
     return load;
 }

@@ -7,7 +7,9 @@
 #include <QDateTime>
 #include <QString>
 
+#include <atomic>
 #include <map>
+#include <memory>
 
 namespace exchange {
 
@@ -44,7 +46,7 @@ struct SeenPackage {
     qint64 size = -1;
     QDateTime modified;
     bool failedOnce = false;  // unpacking failed once on an unchanged file: it may still be arriving
-    bool waitLogged = false;  // its wait for a data folder that cannot be written is in "download.txt"
+    bool waitLogged = false;  // its wait for a data folder that cannot be written is logged
 };
 
 // What the remote monitor (and the update package of a sending station) keep between ticks, in the
@@ -53,7 +55,10 @@ struct ReceiveState {
     std::map<QString, SeenPackage> seen;  // by bare name
     int refreshTick = 0;                  // the remote refresh's counter, 0 to 999
     bool working = false;                 // a tick's work runs: a tick arriving meanwhile is skipped
-    QDate packageDay;                     // the day of the last update package built here; none yet
+    bool folderMissingLogged = false;     // the missing receive folder is in "download.txt"
+    // The day of the last update package that reached its destination (a Julian day, 0: none yet). The
+    // file copy thread sets it, so the day before's last minutes are sent again until one arrived.
+    std::shared_ptr<std::atomic<qint64>> deliveredDay = std::make_shared<std::atomic<qint64>>(0);
 };
 
 struct ReceivePlaces {
@@ -65,6 +70,7 @@ struct ReceivePlaces {
 
 enum class PollOutcome {
     None,      // no package waits
+    NoFolder,  // the receive folder is not there (a share away): said in "download.txt" once
     Waiting,   // a package still changes (or failed once on first sight, or the data folder cannot be
                // written): left for the next tick
     Taken,     // unpacked whole into the data folder and deleted
@@ -74,15 +80,22 @@ enum class PollOutcome {
 struct PollResult {
     PollOutcome outcome = PollOutcome::None;
     QString package;  // bare name
-    QString reason;   // why it was rejected
+    QString reason;   // why it was rejected, or why it waits (the data folder cannot be written)
 };
 
 // Looks at the first "*.sv8" of the receive folder in name order and takes it when it is unchanged
-// since the last look and the data folder can be written (else it waits, said once in "download.txt"):
-// copied on when asked, its entries checked (a package "<well>.sv8" holds only that well's files, its
-// ".svm" whole records from a first depth of 1 or more), unpacked all or nothing, and the dated day files
-// it brought filed into "wits/" and "chart/". Never shows a box.
+// since the last look and the data folder can be written (else it waits, said once in "download.txt" of
+// the data folder, or of the receive folder when the data folder's cannot be written): its entries
+// checked (a package "<well>.sv8" holds only that well's files, no entry larger than a station unpacks,
+// its ".svm" whole records from a first depth of 1 or more), unpacked all or nothing, the dated day files
+// it brought filed into "wits/" and "chart/", and only then copied on when asked. Never shows a box.
 PollResult TakeReceivedPackage(const ReceivePlaces& places, ReceiveState& state);
+
+// What the status line says after a poll: a receive folder that is not there, a package that waits for
+// the data folder, one refused, or one of another well than `openWell` taken (its well named); empty
+// when there is nothing to say.
+QString PollStatusText(const PollResult& result, const QString& receiveFolder, const QString& openWell,
+                       const QDateTime& now);
 
 // The caption after a package was taken: "<well>.svm  Last Updated AT <12-hour time>,  <m>/<d>/<yyyy>  ",
 // the month right-aligned in two places.
@@ -113,7 +126,7 @@ struct RemoteLoad {
     bool copy = false;
     QString receiveFolder;        // the record's texts as stored
     QString destinationFolder;
-    bool refused = false;         // not the first running copy: the monitor may not run
+    bool refused = false;         // not the first running copy, and the start flag asked for the monitor
     // While drilling: the update packages' send interval and depth units, and the hand-over paths of the
     // WITS copy thread.
     int sendInterval = 0;

@@ -83,6 +83,14 @@ int SendChartFile(const QString& dataFolder, const QString& wellName, const QDat
 
 int BuildUpdatePackage(const PackageState& s, int mode, const StatusText& status)
 {
+    RemoteConfig remote;
+    if (!wellfile::LoadDownloadConfig(s.well.file.dataFolder, remote))
+        remote = RemoteConfig{};
+    return BuildUpdatePackageTo(s, mode, status, RemoteFolder(platform::FieldString(remote.destinationFolder)));
+}
+
+int BuildUpdatePackageTo(const PackageState& s, int mode, const StatusText& status, const QString& destination)
+{
     const wellfile::OpenWell& f = s.well.file;
     const QString& data = f.dataFolder;
     if (!QFileInfo(platform::FindFileNoCase(data, f.wellName + QStringLiteral(".svm"))).isFile())
@@ -98,12 +106,22 @@ int BuildUpdatePackage(const PackageState& s, int mode, const StatusText& status
     WriteSendFile(data, true);
     const QDate today = Today(s.now);
     SendWitsFile(data, f.wellName, today);
-    // The first package of a day (or of this run) carries yesterday's file too: its last minutes came
-    // after the package before.
-    if (s.well.receive.packageDay != today)
+    // Until a package of today reached the destination (or in this run) the packages carry yesterday's
+    // file too: its last minutes came after the last package that arrived.
+    const std::shared_ptr<std::atomic<qint64>> delivered = s.well.receive.deliveredDay;
+    if (delivered->load() != today.toJulianDay())
         SendWitsFile(data, f.wellName, today.addDays(-1));
 
-    const wellfile::PackageWriteResult written = WriteFreshPackage(package, UpdatePackageFiles(data, f.wellName));
+    QStringList files = UpdatePackageFiles(data, f.wellName);
+    // Said before it is sent: the receiving station would refuse the whole package for it.
+    if (const QString large = LeaveOutTooLarge(files); !large.isEmpty()) {
+        wellfile::WriteDownloadLog(data, QStringLiteral("Update file:"), large, wellfile::kDownloadNoWord);
+        if (mode == 0)
+            platform::MessageBox(large, QStringLiteral("Update file"));
+        else if (status)
+            status(QStringLiteral("Update file: ") + large);
+    }
+    const wellfile::PackageWriteResult written = WriteFreshPackage(package, files);
     wellfile::WriteDownloadLog(data, written.ok ? QStringLiteral("Update file created") : QStringLiteral("Update file failed"),
                                package, wellfile::kDownloadBlank);
     if (!written.ok) {
@@ -116,21 +134,19 @@ int BuildUpdatePackage(const PackageState& s, int mode, const StatusText& status
             std::fprintf(stderr, "Update file failed: %s\n", qPrintable(written.error));
         return 0;
     }
-    s.well.receive.packageDay = today;
-    RemoteConfig remote;
-    if (wellfile::LoadDownloadConfig(data, remote)) {
-        const QString destination = RemoteFolder(platform::FieldString(remote.destinationFolder));
+    if (!destination.isEmpty()) {
         const QString target = platform::JoinPath(destination, f.wellName + QStringLiteral(".sv8"));
         // The copy thread says how the hand-over went: a package that never arrives is no success.
-        const auto outcome = [data, target, status](const QString& failure) {
+        const auto outcome = [data, target, status, delivered, day = today.toJulianDay()](const QString& failure) {
+            if (failure.isEmpty())
+                delivered->store(day);
             const QString text = failure.isEmpty() ? QStringLiteral("Update file copied to")
                                                    : QStringLiteral("Update file not copied (%1) to").arg(failure);
             wellfile::WriteDownloadLog(data, text, target, wellfile::kDownloadNoWord);
             if (!failure.isEmpty() && status)
                 platform::PostToGuiQueue([status, line = text + u' ' + target] { status(line); });
         };
-        if (!destination.isEmpty())
-            app::StartCopyThread(s.engines, app::CopyKind::File, package, target, outcome);
+        app::StartCopyThread(s.engines, app::CopyKind::File, package, target, outcome);
     }
     ClearWellFiles(ClearPlacesOf(s), false);
     return 1;

@@ -38,13 +38,15 @@ struct PackageState {
     const QString& sharedFolder;
 };
 
-// Builds the update package (with yesterday's WITS file too when it is the first of the day) and hands it
-// to the copy thread, which logs in "download.txt" whether it reached the destination (and says a failure
-// through `status`). `mode` 0 is Send File while drilling (a failure shows "Error No. <n>", caption "Zip
+// Builds the update package (with yesterday's WITS file too until a package of today reached the
+// destination) and hands it to the copy thread, which logs in "download.txt" whether it reached the
+// destination (and says a failure through `status`). `mode` 0 is Send File while drilling (a failure shows "Error No. <n>", caption "Zip
 // failed"); 1 the timer, the drilling step and "Update Now", which show no box: a failure goes to
 // "download.txt" and `status`. A run that finds the previous package still being copied skips its turn.
 // 1 when a package was made.
 int BuildUpdatePackage(const PackageState& state, int mode, const StatusText& status = {});
+// The same towards `destination` (a folder; empty: the package is made and stays in the send folder).
+int BuildUpdatePackageTo(const PackageState& state, int mode, const StatusText& status, const QString& destination);
 
 struct SendLists;
 // The lists of the send package as Send File packs them: the well's send options, and the horizontal

@@ -5,6 +5,7 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/wellpackage.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,22 @@ QStringList UpdatePackageFiles(const QString& dataFolder, const QString& wellNam
     const QString send = SendFolderOf(dataFolder);
     return StemFilesIn(dataFolder, wellName, UpdateHeldOut()) + FilesMatching(send, QStringLiteral("*.jpg")) +
            FilesMatching(send, QStringLiteral("*.wit"));
+}
+
+QString LeaveOutTooLarge(QStringList& files)
+{
+    QStringList large;
+    files.removeIf([&large](const QString& path) {
+        const bool over = QFileInfo(path).size() > qint64(wellfile::kMaxPackageEntryBytes);
+        if (over)
+            large << QFileInfo(path).fileName();
+        return over;
+    });
+    if (large.isEmpty())
+        return {};
+    return QStringLiteral("%1 left out: larger than the %2 MiB a receiving station takes of one file")
+        .arg(large.join(QStringLiteral(", ")))
+        .arg(wellfile::kMaxPackageEntryBytes >> 20);
 }
 
 QStringList SendHeldOut(const SendOptions& o)

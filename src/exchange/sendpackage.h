@@ -32,6 +32,9 @@ QStringList UpdateHeldOut();
 // The update package: `<well>.*` of the data folder less the held-out files, "sendfile/*.jpg" and
 // "sendfile/*.wit".
 QStringList UpdatePackageFiles(const QString& dataFolder, const QString& wellName);
+// Takes out of `files` each file larger than a receiving station unpacks (wellfile::kMaxPackageEntryBytes)
+// and returns the sentence that says so, naming them and the limit; empty when none is.
+QString LeaveOutTooLarge(QStringList& files);
 
 // The send options of the well's settings that decide which side files travel.
 struct SendOptions {

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "wellfile/depths.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/wholefile.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -150,8 +151,12 @@ int SaveRecords(OpenWell& well, std::span<const RECORD> buffer, const QString& p
     }
     f.close();
 
+    // While drilling every save of the records goes out: to the second data folder with its copy-out
+    // option, else to the shared folder as a saved side file does with live update on.
     if (well.secondFolderOption && well.drilling && well.copyOut && well.hooks.copyWellFileOut)
         well.hooks.copyWellFileOut(QStringLiteral(".svm"));
+    else if (well.drilling)
+        TellSavedFile(path);
     return count;
 }
 

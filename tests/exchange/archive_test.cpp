@@ -123,6 +123,29 @@ TEST(Archive, TheArchiveCommandArchivesTheOpenWellWhileDrilling)
     window.EvCommand(app::cmd::Drilling);
 }
 
+// The Archive command on the demo well: the zip holds every "<well>.<ext>" of it (".fit", ".grdx" and
+// ".topx" among them), so the zip alone gives the well back after New clears it.
+TEST(Archive, TheZipHoldsEveryFileOfTheDemoWell)
+{
+    app::CommandLineFilesTaken() = 0;
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    const app::LogState& s = window.State();
+    ASSERT_EQ(s.well.file.wellName, "elogdemo");
+    const QString folder = s.well.file.currentFolder;
+    for (const char* extension : {".fit", ".grdx", ".topx"})
+        if (!QFile::exists(folder + "elogdemo" + extension))
+            WriteBytes(folder + "elogdemo" + extension, extension);
+    const QStringList files = QDir(folder).entryList({"elogdemo.*"}, QDir::Files);
+    window.EvCommand(app::cmd::Drilling);
+    doubles().prompter.answers = {platform::IDOK};
+    window.EvCommand(app::cmd::Archive);
+    const QStringList entries = ZipEntries(s.well.file.dataFolder + "archives/elogdemo/elogdemo.zip");
+    for (const QString& name : files)
+        EXPECT_TRUE(entries.contains(name, Qt::CaseInsensitive)) << name.toStdString();
+    window.EvCommand(app::cmd::Drilling);
+}
+
 TEST(FileSets, AFailedDataFileEndsTheCopyWithOneErrorLine)
 {
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));

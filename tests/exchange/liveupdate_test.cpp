@@ -139,6 +139,22 @@ TEST(LiveUpdate, SwitchingOnWarnsOncePublishesAndKeepsTheWindowsIntervalAtTwo)
                                        "The settings of the well could not be saved/File Error"}));
 }
 
+// While drilling with live update on, a change of the records reaches the shared copy of the data file
+// at once, as a saved side file does.
+TEST(LiveUpdate, WhileDrillingAChangeOfTheRecordsReachesTheSharedCopy)
+{
+    Window w;
+    w.Configure(1, "2");
+    Messages();
+    w.window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(w.window.State().well.file.drilling);
+    QFile::remove(w.shared + "W.svm");
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) { d.Click(platform::IDOK); });
+    w.window.LabelGasesAt(150);
+    EXPECT_EQ(ReadBytes(w.shared + "W.svm"), ReadBytes(w.data + "W.svm"));
+    w.window.EvCommand(app::cmd::Drilling);
+}
+
 TEST(LiveUpdate, TheBoxesShownFollowTheProfileAndTheGasMonitor)
 {
     struct Case {

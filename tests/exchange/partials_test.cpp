@@ -333,3 +333,24 @@ TEST(PartialUpdates, StartUpAppliesThemToTheOpenWellAndAReceivedPictureIsRenamed
     exchange::SetUpdateTitle(s.well, s.now, s.view.liveView, "W");
     EXPECT_TRUE(window.windowTitle().contains("10:05"));
 }
+
+// Partials kept for the next start are applied however that start opens its first well: the last well
+// of the ini, or on a first start (no ini) the demo well, while the partial is another well's.
+TEST(PartialUpdates, EveryStartAppliesThemWhateverWellItOpens)
+{
+    const QString install = platform::DefaultInstallFolder();
+    const QString well = testing_support::MakeWell(install, "W.svm", 1000, 1100);
+    for (const bool fromIni : {true, false}) {
+        testing_support::WriteRecords(install + "W.501", Records(fromIni ? 1101 : 1121, fromIni ? 1120 : 1140, 1));
+        if (fromIni)
+            testing_support::WriteBytes(install + "StrativM.ini", QFile::encodeName(well) + '\0');
+        else
+            QFile::remove(install + "StrativM.ini");
+        app::CommandLineFilesTaken() = 0;
+        LogWindow window(nullptr, QStringLiteral("StrativM"));
+        window.SetupWindow();
+        EXPECT_EQ(window.State().well.file.wellName, fromIni ? "W" : "elogdemo");
+        EXPECT_FALSE(QFile::exists(install + "W.501"));
+        EXPECT_EQ(Depths(well).back(), fromIni ? 1120 : 1140);
+    }
+}

@@ -225,16 +225,39 @@ TEST(RemoteMonitor, ABadPackageIsRejectedWholeAndTheNextIsTaken)
     EXPECT_EQ(ReadBytes(s.m + "W.svm"), Records(6, 'd'));
 }
 
+// A package whose entry says it unpacks to 4 GiB (a zip64 size over three stored bytes, written by hand)
+// is refused naming the limit a station takes.
+TEST(RemoteMonitor, APackageTooLargeToTakeIsRefusedNamingTheLimit)
+{
+    Stations s;
+    const QString script = "import struct, zlib\n"
+                           "name, body = b'W.svm', b'abc'\n"
+                           "crc, size = zlib.crc32(body), 4 << 30\n"
+                           "extra = struct.pack('<HHQQ', 1, 16, size, len(body))\n"
+                           "local = struct.pack('<IHHHHHIIIHH', 0x04034b50, 45, 0, 0, 0, 0x21, crc, 0xFFFFFFFF,\n"
+                           "                    0xFFFFFFFF, len(name), len(extra)) + name + extra + body\n"
+                           "central = struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 45, 45, 0, 0, 0, 0x21, crc,\n"
+                           "                      0xFFFFFFFF, 0xFFFFFFFF, len(name), len(extra), 0, 0, 0, 0, 0) + name + extra\n"
+                           "end = struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 1, 1, len(central), len(local), 0)\n"
+                           "open('W.sv8', 'wb').write(local + central + end)\n";
+    ASSERT_EQ(RunTool("/usr/bin/python3", {"-c", script}, nullptr, s.r), 0);
+    ReceiveState state;
+    EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Waiting);
+    const PollResult refused = TakeReceivedPackage(s.Places(), state);
+    EXPECT_EQ(refused.outcome, PollOutcome::Rejected);
+    EXPECT_EQ(refused.reason, "\"W.svm\" unpacks to more than the 512 MiB a station takes of one file");
+}
+
 // Run as a user other than root, for whom a folder's mode counts: a package waits while the data
-// folder cannot be written, says so once, and is taken when it can be written again.
+// folder cannot be written, says so at every look and once in the log it can write (the receive
+// folder's, with no "download.txt" in the data folder), and is taken when it can be written again.
 TEST(RemoteMonitor, APackageWaitsWhileTheDataFolderCannotBeWritten)
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to become another user";
     Stations s;
     s.Send("W.sv8", 3, 'a');
-    WriteBytes(s.m + "download.txt", "");
-    for (const QString& path : {QFileInfo(TestDir()).absolutePath(), s.m + "download.txt"})
+    for (const QString& path : {QFileInfo(TestDir()).absolutePath(), s.r})
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(s.m).constData(), 0555), 0);
     ReceiveState state;
@@ -243,16 +266,20 @@ TEST(RemoteMonitor, APackageWaitsWhileTheDataFolderCannotBeWritten)
         const passwd* nobody = ::getpwnam("nobody");
         if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
             ::_exit(90);
-        for (int tick = 0; tick < 3; ++tick)
-            if (TakeReceivedPackage(s.Places(), state).outcome != PollOutcome::Waiting)
+        for (int tick = 0; tick < 3; ++tick) {
+            const PollResult waits = TakeReceivedPackage(s.Places(), state);
+            if (waits.outcome != PollOutcome::Waiting ||
+                !PollStatusText(waits, s.r, "W", {}).endsWith(s.m + " cannot be written"))
                 ::_exit(tick + 1);
+        }
         ::_exit(QFile::exists(s.r + "W.sv8") ? 0 : 4);
     }
     int status = -1;
     ::waitpid(child, &status, 0);
     ::chmod(QFile::encodeName(s.m).constData(), 0755);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(ReadBytes(s.m + "download.txt").count("Package waits, " + s.m.toUtf8() + " cannot be written"), 1);
+    EXPECT_FALSE(QFile::exists(s.m + "download.txt"));
+    EXPECT_EQ(ReadBytes(s.r + "download.txt").count("Package waits, " + s.m.toUtf8() + " cannot be written"), 1);
     EXPECT_EQ(TakeReceivedPackage(s.Places(), state).outcome, PollOutcome::Taken);
 }
 

@@ -28,6 +28,8 @@
 #include <QImage>
 #include <QStatusBar>
 
+#include <ctime>
+
 #include <gtest/gtest.h>
 
 using testing_support::doubles;
@@ -320,4 +322,38 @@ TEST(RemoteMonitorWindow, DrillingStopRestartsTheMonitorAndRefusalsGoToTheStatus
     ASSERT_TRUE(doubles().timers.last->Fire(1));
     EXPECT_EQ(s.well.file.fileBottomDepth, 2500);
     EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+}
+
+// "Last Updated" gives the hour the data file was written on the two days a year the clocks change, in
+// a time zone with summer time as in UTC.
+TEST(RemoteMonitorWindow, LastUpdatedKeepsItsHourOnTheDaysTheClocksChange)
+{
+    const QByteArray zone = qgetenv("TZ");
+    for (const char* tz : {"UTC", "America/New_York"}) {
+        qputenv("TZ", tz);
+        ::tzset();
+        app::CommandLineFilesTaken() = 0;
+        LogWindow window{nullptr, QStringLiteral("StrativM")};
+        window.SetupWindow();
+        app::LogState& s = window.State();
+        const QString m = s.well.file.dataFolder;
+        ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
+        s.well.file.copyOut = true;
+        ASSERT_TRUE(doubles().timers.last->Fire(5));
+        for (const QDate& day : {QDate(2026, 3, 8), QDate(2026, 11, 1)}) {
+            QFile data(m + "W.svm");
+            ASSERT_TRUE(data.open(QIODevice::ReadWrite));
+            data.setFileTime(QDateTime(day, QTime(13, 7, 9)), QFileDevice::FileModificationTime);
+            data.close();
+            ASSERT_TRUE(doubles().timers.last->Fire(5));
+            EXPECT_EQ(window.windowTitle(),
+                      QStringLiteral("StrativM    W.svm  Last Updated  %1-%2-26  1:07 PM").arg(day.month()).arg(day.day()))
+                << tz;
+        }
+    }
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    ::tzset();
 }

@@ -11,9 +11,11 @@
 #include "support/wells.h"
 #include "support/ziptools.h"
 #include "wellfile/sidefiles_settings.h"
+#include "wellfile/wellpackage.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 
 #include <cstring>
 #include <set>
@@ -116,5 +118,74 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
         EXPECT_EQ(ReadBytes(m + name), own.contains(name) ? "M's own" : ReadBytes(d + name)) << name.toStdString();
     for (const QString& name : QDir(m).entryList({"W.*"}, QDir::Files))
         EXPECT_TRUE(sent.contains(name) || own.contains(name)) << name.toStdString();
+    window.EvCommand(app::cmd::Drilling);
+}
+
+// The Remote Update set-up of a drilling station, as its user works it: "Update Now" sends with what the
+// dialog shows (or says why it sent nothing), and the box ticked there makes timer 3 send while the bit
+// stands off bottom. The packages carry the day before's WITS file until one of the new day arrived (a
+// destination away at 0:02 loses nothing), and a file a receiving station would refuse is left out and
+// said before anything is sent.
+TEST(UpdatePackageWindow, TheRemoteUpdateBoxSendsWhileTheDepthStandsStill)
+{
+    app::CommandLineFilesTaken() = 0;
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(23, 50));
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString d = s.well.file.dataFolder, r = TestDir() + "R";
+    QDir().mkpath(r);
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 1100)), 1);
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->time);
+    s.engines.driller->time->offBottom = 1;  // tripping: the depth does not move
+
+    platform::Dialog::QueueTestScript([&](platform::Dialog& dlg) {
+        dlg.Click(111);
+        dlg.SetCheck(103, platform::BST_CHECKED);
+        dlg.SetText(104, TestDir() + "away");
+        dlg.Click(111);
+        dlg.SetText(104, r);
+        dlg.Click(111);
+        dlg.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::RemoteUpdateSetup);
+    app::WaitForCopyThread(s, app::CopyKind::File);
+    ASSERT_EQ(doubles().prompter.messages.size(), 2);
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              "No update file was sent.\n\"Copy Files To Destination\" is not ticked.");
+    EXPECT_TRUE(doubles().prompter.messages[1].text.endsWith("away/ cannot be found."));
+    EXPECT_TRUE(testing_support::ZipTestsSound(r + "/W.sv8"));
+    doubles().prompter.messages.clear();
+
+    const auto period = [&](const QTime& at) {
+        QFile::remove(r + "/W.sv8");
+        doubles().clock.now = QDateTime(at < QTime(12, 0) ? QDate(2026, 1, 16) : QDate(2026, 1, 15), at);
+        for (int tick = 0; tick < 30; ++tick)
+            ASSERT_TRUE(doubles().timers.last->Fire(3));
+        app::WaitForCopyThread(s, app::CopyKind::File);
+    };
+    period(QTime(23, 55));
+    ASSERT_TRUE(QFile::exists(r + "/W.sv8"));
+    QDir().mkpath(d + "wits");
+    WriteBytes(d + "wits/W@1-15-26.wit", "the whole 15th");
+    WriteBytes(d + "wits/W@1-16-26.wit", "the 16th");
+    ASSERT_TRUE(QDir().rename(r, r + ".away"));
+    period(QTime(0, 2));
+    ASSERT_TRUE(QDir().rename(r + ".away", r));
+    period(QTime(0, 7));
+    EXPECT_TRUE(testing_support::ZipEntries(r + "/W.sv8").contains("W@1-15-26.wit"));
+
+    QFile las(d + "W.las");  // sparse: no disk is used
+    ASSERT_TRUE(las.open(QIODevice::WriteOnly) && las.resize(qint64(wellfile::kMaxPackageEntryBytes) + 1));
+    las.close();
+    period(QTime(0, 12));
+    const QStringList entries = testing_support::ZipEntries(r + "/W.sv8");
+    EXPECT_TRUE(entries.contains("W.svm"));
+    EXPECT_FALSE(entries.contains("W.las") || entries.contains("W@1-15-26.wit")) << entries.join(' ').toStdString();
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              "Update file: W.las left out: larger than the 512 MiB a receiving station takes of one file");
+    QFile::remove(d + "W.las");
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     window.EvCommand(app::cmd::Drilling);
 }

@@ -368,9 +368,8 @@ void LogWindow::CmRemoteMonitor()
     app::LogState& s = state_;
     exchange::RemoteConfig cfg;
     wellfile::LoadDownloadConfig(s.well.file.dataFolder, cfg);
-    const QString folder = platform::FieldString(cfg.receiveFolder);
-    s.env.remoteReceiveFolder =
-        folder.isEmpty() || folder == QStringLiteral("Not Selected\\") ? s.well.file.dataFolder : folder;
+    const QString folder = exchange::RemoteFolder(platform::FieldString(cfg.receiveFolder));
+    s.env.remoteReceiveFolder = folder.isEmpty() ? s.well.file.dataFolder : folder;
 
     if (!s.env.remoteMonitorOn && s.env.serverStation && s.env.firstInstance) {
         CheckMenuItem(app::cmd::RemoteMonitor, true);

@@ -150,10 +150,7 @@ int LogWindow::OpenDataFile(const QString& path)
     // The bar's position belongs to the well open now.
     DestroyQuickBar();
     wellServices_.drilling = neighbours_.drilling;
-    const int opened = app::OpenDataFile(state_, wellServices_, path);
-    if (opened == 1)
-        LoadRemoteConfig();
-    return opened;
+    return app::OpenDataFile(state_, wellServices_, path);  // which reads the remote settings too
 }
 
 int LogWindow::LoadFileSettings()

@@ -4,7 +4,7 @@
 #include "app/opendatafile.h"
 #include "elog/customlas.h"
 #include "elog/ui/lascommand.h"
-#include "exchange/remoteconfig.h"
+#include "exchange/remotemonitor.h"
 #include "layout/customdata.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -39,11 +39,7 @@ QString UpdateFolder(const QString& dataFolder)
     exchange::RemoteConfig cfg;
     if (!wellfile::LoadDownloadConfig(dataFolder, cfg))
         return {};
-    QString folder = platform::FieldString(cfg.destinationFolder).trimmed();
-    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (folder.isEmpty() || folder.startsWith(QStringLiteral("Not Selected")))
-        return {};
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return exchange::RemoteFolder(platform::FieldString(cfg.destinationFolder).trimmed());
 }
 
 bool ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, bool sendMode, bool updateCopy,

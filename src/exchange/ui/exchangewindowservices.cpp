@@ -19,9 +19,27 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QStatusBar>
+
+#include <functional>
 #include "wellfile/wellconfig.h"
 
 namespace exchange {
+
+namespace {
+
+// Changes the well's stored settings (the settings in force when it has none yet) and the window's copy.
+void StoreInWellConfig(app::LogState& log, const std::function<void(wellfile::WellConfig&)>& change)
+{
+    const wellfile::WellPlace place = app::PlaceOf(log);
+    wellfile::WellConfig stored{};
+    if (!wellfile::LoadConfig(stored, place, log.well.fieldSettings))
+        stored = log.well.config;
+    change(stored);
+    change(log.well.config);
+    wellfile::SaveConfig(stored, place, log.well.fieldSettings);
+}
+
+}  // namespace
 
 ExchangeWindowServices::ExchangeWindowServices(QWidget* window, ExchangeServices& inner)
     : window_(window), inner_(inner)
@@ -96,15 +114,9 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
     RemoteSetupFields fields = SetupFieldsOf(config, drilling, well.dataFolder);
 
     RemoteSetupDlg::Hooks hooks;
-    hooks.updateNow = [this, &log] { BuildUpdatePackage(log, 1); };
+    hooks.updateNow = [this, &log](const RemoteSetupFields& shown) { UpdateNow(log, shown); };
     hooks.witsUpdate = [&log](bool on) {
-        const wellfile::WellPlace place = app::PlaceOf(log);
-        wellfile::WellConfig stored{};
-        if (!wellfile::LoadConfig(stored, place, log.well.fieldSettings))
-            stored = log.well.config;
-        stored.witsUpdate = on ? 1 : 0;
-        log.well.config.witsUpdate = stored.witsUpdate;
-        wellfile::SaveConfig(stored, place, log.well.fieldSettings);
+        StoreInWellConfig(log, [on](wellfile::WellConfig& c) { c.witsUpdate = on ? 1 : 0; });
     };
     hooks.proposedFile = [&well] { return platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".svm")); };
     const RemoteSetupMode mode = drilling ? RemoteSetupMode::WebUpdate : RemoteSetupMode::Office;
@@ -113,6 +125,12 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
         return;
 
     StoreSetupFields(config, fields, drilling);
+    if (drilling) {
+        // The box is the station's update-package option: the five-minute package of timer 3 follows it
+        // as the drilling step does, and the well's settings keep it for the next drilling start.
+        log.drilling.updatePackageOption = config.updatePackage;
+        StoreInWellConfig(log, [&config](wellfile::WellConfig& c) { c.remoteSetting = config.updatePackage; });
+    }
     if (drilling && log.engines.driller) {
         log.engines.driller->updatePackageInterval = config.interval;
         log.engines.driller->updatePackageOn = config.updatePackage != 0 ? 1 : 0;
@@ -127,7 +145,40 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
     if (log.env.remoteMonitorOn && log.timers)
         log.timers->SetTimer(1, int(std::min<std::int64_t>(std::int64_t(config.interval) * 1000, INT32_MAX)));
     if (!receive.isEmpty() && !QFileInfo(receive).isDir())
-        QDir().mkpath(receive);
+        OfferToMakeReceiveFolder(receive);
+}
+
+void ExchangeWindowServices::UpdateNow(app::LogState& log, const RemoteSetupFields& shown)
+{
+    const QString caption = QStringLiteral("Update Now");
+    const QString destination = RemoteFolder(shown.destinationFolder);
+    QString why;
+    if (!shown.copy)
+        why = QStringLiteral("\"Copy Files To Destination\" is not ticked.");
+    else if (destination.isEmpty())
+        why = QStringLiteral("No destination folder is chosen.");
+    else if (!QFileInfo(destination).isDir())
+        why = QStringLiteral("The destination folder %1 cannot be found.").arg(destination);
+    if (!why.isEmpty()) {
+        platform::MessageBox(QStringLiteral("No update file was sent.\n") + why, caption, platform::MB_OK);
+        return;
+    }
+    if (!BuildUpdatePackageTo(PackageStateOf(log), 1, StatusBarText(), destination))
+        platform::MessageBox(QStringLiteral("No update file was sent: it could not be made (see download.txt)."),
+                             caption, platform::MB_OK);
+}
+
+void ExchangeWindowServices::OfferToMakeReceiveFolder(const QString& receive)
+{
+    const QString caption = QStringLiteral("Remote Monitor");
+    const QString ask = QStringLiteral("The receive folder %1 does not exist.\nMake it now?").arg(receive);
+    if (platform::MessageBox(ask, caption, platform::MB_YESNO) != platform::IDYES)
+        return;
+    // Only the folder itself: a missing parent is a share that is away, not a folder to make here.
+    if (!QDir().mkdir(receive))
+        platform::MessageBox(QStringLiteral("%1 could not be made: its parent folder is missing or cannot be written.")
+                                 .arg(receive),
+                             caption, platform::MB_OK);
 }
 
 }  // namespace exchange

@@ -2,6 +2,7 @@
 // The exchange services of a main window: the live-update and live-user dialogs, parented to the window;
 // everything else goes to the services it wraps.
 #include "exchange/exchange_services.h"
+#include "exchange/remotemonitor.h"
 #include "exchange/sendfile.h"
 
 #include <QPointer>
@@ -46,6 +47,10 @@ public:
 
 private:
     exchange::StatusText StatusBarText() const;
+    // "Update Now" of the set-up: a package to the destination the dialog shows, or why none was sent.
+    void UpdateNow(app::LogState& log, const RemoteSetupFields& shown);
+    // Asks before making a missing receive folder, and never makes its parents.
+    static void OfferToMakeReceiveFolder(const QString& receive);
 
     QPointer<QWidget> window_;
     ExchangeServices& inner_;

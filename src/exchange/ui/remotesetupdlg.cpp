@@ -41,8 +41,8 @@ RemoteSetupDlg::RemoteSetupDlg(QWidget* parent, RemoteSetupFields& fields, Remot
     AddOkCancel();
     On(kBrowse, BN_CLICKED, [this] { Browse(); });
     On(kUpdateNow, BN_CLICKED, [this] {
-        if (GetCheck(kCopy) == BST_CHECKED && hooks_.updateNow)
-            hooks_.updateNow();
+        if (hooks_.updateNow)
+            hooks_.updateNow(Shown());
     });
     On(kWitsOn, BN_CLICKED, [this] {
         if (hooks_.witsUpdate)
@@ -80,14 +80,18 @@ void RemoteSetupDlg::SetupWindow()
     }
 }
 
-void RemoteSetupDlg::TransferOut()
+RemoteSetupFields RemoteSetupDlg::Shown()
 {
-    fields_.start = GetCheck(kStart) == BST_CHECKED;
-    fields_.copy = GetCheck(kCopy) == BST_CHECKED;
-    fields_.interval = GetText(kInterval);
-    fields_.receiveFolder = GetText(kReceive);
-    fields_.destinationFolder = GetText(kDestination);
+    RemoteSetupFields f;
+    f.start = GetCheck(kStart) == BST_CHECKED;
+    f.copy = GetCheck(kCopy) == BST_CHECKED;
+    f.interval = GetText(kInterval);
+    f.receiveFolder = GetText(kReceive);
+    f.destinationFolder = GetText(kDestination);
+    return f;
 }
+
+void RemoteSetupDlg::TransferOut() { fields_ = Shown(); }
 
 void RemoteSetupDlg::Browse()
 {

@@ -19,7 +19,7 @@ enum class RemoteSetupMode {
 class RemoteSetupDlg final : public platform::Dialog {
 public:
     struct Hooks {
-        std::function<void()> updateNow;               // with the update-package box ticked
+        std::function<void(const RemoteSetupFields& shown)> updateNow;  // "Update Now", with what is shown
         std::function<void(bool on)> witsUpdate;       // a radio chosen
         std::function<QString()> proposedFile;         // the well's data file for "Browse"
     };
@@ -33,6 +33,7 @@ protected:
 
 private:
     void Browse();
+    RemoteSetupFields Shown();
 
     RemoteSetupFields& fields_;
     RemoteSetupMode mode_;
