@@ -24,6 +24,16 @@ int PrinterInfo::DeviceCaps(int index) const
     }
 }
 
+QSizeF CutSheetPaper(const QLocale& locale)
+{
+    constexpr double kPointsPerMm = kPointsPerInch / 25.4;
+    if (locale.measurementSystem() == QLocale::MetricSystem)
+        return {210 * kPointsPerMm, 297 * kPointsPerMm};  // A4
+    return {8.5 * kPointsPerInch, 11 * kPointsPerInch};   // US Letter
+}
+
+bool IsContinuousPaper(const PageSetup& page) { return page.paper.width() > page.paper.height(); }
+
 QString PortForDeviceUri(const QString& uri)
 {
     static const QRegularExpression parallel(QStringLiteral("^parallel:/dev/lp(\\d{1,3})$"));

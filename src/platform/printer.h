@@ -7,6 +7,7 @@
 // No Qt GUI here: the device is handed out as a pointer, which only the drawing code uses.
 #include "platform/gdi.h"
 
+#include <QLocale>
 #include <QMarginsF>
 #include <QSizeF>
 #include <QString>
@@ -91,6 +92,11 @@ public:
     // The page set-up dialog (TPrinter::Setup); false when cancelled.
     virtual bool PageSetupDialog(Printer& printer) = 0;
 };
+
+// The cut-sheet paper of `locale`, portrait, in points: A4 where it measures in metric, else US Letter.
+QSizeF CutSheetPaper(const QLocale& locale);
+// Paper that lies wider than it is high is the continuous fan-fold paper a whole log is printed across.
+bool IsContinuousPaper(const PageSetup& page);
 
 // The port a print queue reports for its device URI: "parallel:/dev/lp0" is "LPT1", "parallel:/dev/lp1"
 // "LPT2" and so on; any other URI is reported as it is.

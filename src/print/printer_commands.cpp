@@ -6,6 +6,8 @@
 #include "print/printfonts.h"
 #include "print/printpens.h"
 
+#include <QDir>
+
 namespace print {
 
 platform::Printer* EnsurePrinter(PrintState& state)
@@ -27,6 +29,12 @@ platform::Printer* PrinterForRun(PrintState& state)
     if (!printer)
         platform::MessageBox(QStringLiteral(" Error Communicating With Printer"), QStringLiteral("Printer Error"));
     return printer;
+}
+
+void TellWhereThePrintWent(const platform::Printer& printer)
+{
+    if (const QString file = printer.JobFile(); !file.isEmpty())
+        platform::MessageBox(QStringLiteral("\"%1\" written").arg(QDir::toNativeSeparators(file)), QStringLiteral("Print"));
 }
 
 bool PrintDialog(PrintState& state)

@@ -21,6 +21,10 @@ platform::Printer* EnsurePrinter(PrintState& state);
 // " Error Communicating With Printer" ("Printer Error").
 platform::Printer* PrinterForRun(PrintState& state);
 
+// After a job printed on a printer that writes files: the user is told where the file went ("\"<file>\"
+// written", caption "Print"). Nothing for a print queue.
+void TellWhereThePrintWent(const platform::Printer& printer);
+
 // The print dialog over the window's printer (made when there is none), where the user may choose
 // another printer; false when cancelled, or when the printer chosen is unusable (it is dropped).
 bool PrintDialog(PrintState& state);

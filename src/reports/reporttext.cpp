@@ -173,6 +173,19 @@ QByteArray DstText(const DSTREPORT& d)
     return t.bytes_;
 }
 
+QString AddReportText(const wellfile::WellPlace& place, const QByteArray& text)
+{
+    const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".txt"));
+    std::optional<QByteArray> old;
+    const bool readable = wellfile::ReadSideFile(path, old);
+    const QByteArray whole = old.value_or(QByteArray()) + text;
+    if (!readable || !wellfile::WriteWholeFile(path, whole.constData(), std::size_t(whole.size()))) {
+        platform::MessageBox(QStringLiteral("Unable to open file"), QStringLiteral("File Error"));
+        return {};
+    }
+    return path;
+}
+
 ReportTextCounters SaveReportsAsText(const wellfile::WellPlace& place, bool& fieldSettings, const QString& title,
                                      bool hotwire)
 {

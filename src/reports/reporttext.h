@@ -17,6 +17,11 @@ QByteArray MorningReportText(const REPORTEX& report, const wellfile::WellHeader&
 QByteArray ShowText(const SHOWREPORT& show, bool hotwire);
 QByteArray DstText(const DSTREPORT& test);
 
+// Adds `text` to the end of the well's text file (made when there is none). The file is replaced in one
+// step; when that fails ("Unable to open file", caption "File Error") the old text stays whole. Returns
+// the file's path, empty when nothing was written.
+QString AddReportText(const wellfile::WellPlace& place, const QByteArray& text);
+
 // Writes the text file of the open well: the last daily report ("No report file found", caption
 // "File Error ", when there is none: the old text is kept), then the last show and the last DST report
 // when their numbers are above the counters. The file is replaced in one step; when that fails ("Unable

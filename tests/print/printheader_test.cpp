@@ -225,9 +225,10 @@ TEST_F(PrintHeader, MissingLogoOrHeaderLeavesThePageWithoutHeader)
     auto& messages = doubles().prompter.messages;
     Print();
     EXPECT_EQ(FirstPageRows().first, 0);
-    ASSERT_EQ(messages.size(), 1);
+    ASSERT_EQ(messages.size(), 2);  // then where the PDF went
     EXPECT_TRUE(messages[0].text.endsWith("bitmaps/QKRT_logo.jpg")) << messages[0].text.toStdString();
     EXPECT_EQ(messages[0].caption, "LOGO FILE NOT FOUND");
+    EXPECT_TRUE(messages[1].text.endsWith(".pdf\" written"));
 
     messages.clear();
     s.well.loggerId = 23;

@@ -11,6 +11,7 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
+#include "support/printers.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>
@@ -69,6 +70,7 @@ TEST_F(DailyReportWindow, MorningReportMakesSavesAndPrintsANewReport)
     auto pdfPrinter = platform::PdfPrinterDescription();
     pdfPrinter.dpi = 600;  // the page is laid out in tenths of an inch whatever the resolution
     doubles().printers.defaultPrinter = pdfPrinter;
+    const testing_support::LocaleScope us(QLocale(QLocale::English, QLocale::UnitedStates));
     Morning([&](ReportDlgEx& d) {
         EXPECT_EQ(d.GetText(106), "2");
         EXPECT_EQ(d.GetText(105), "");
@@ -148,6 +150,12 @@ TEST_F(DailyReportWindow, MorningReportMakesSavesAndPrintsANewReport)
     while (black(c, bestY))
         --c;
     EXPECT_NEAR((c + 1 + b) / 2.0 - (left + a - 1) / 2.0, 2070, 2);
+    // On the locale's cut sheet (US Letter), the form across it within its margins; the PDF printer
+    // keeps the log's fan-fold paper.
+    EXPECT_EQ(testing_support::PdfPageSize(pdf), QSizeF(612, 792));
+    EXPECT_GT(b, 0.85 * page.width());
+    EXPECT_LT(b, page.width() - 0.5 * 300);
+    EXPECT_TRUE(platform::IsContinuousPaper(S().print.printer->Page()));
 }
 
 TEST_F(DailyReportWindow, TheDemoWellsReportCountsItsDaysFromTheHeadersDates)

@@ -1,6 +1,6 @@
 // The DST report dialog and the reports saved as text through the main window: the DST command makes,
-// saves, deletes and prints tests, every close leaves the send copy, a DST mark opens its test, and the
-// text command adds the new test once.
+// saves, deletes and prints tests (on the locale's cut sheet), every close leaves the send copy, a DST
+// mark opens its test, the text command adds the new test once and SAVE AS TEXT the shown test.
 #include "app/logstate.h"
 #include "app/ui/logwindow.h"
 #include "reports/ui/dstdlg.h"
@@ -8,6 +8,7 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
+#include "support/printers.h"
 #include "support/testmain.h"
 
 #include <QFile>
@@ -34,6 +35,7 @@ TEST(DstReportWindow, DstCommandSavesDeletesPrintsAndLeavesTheSendCopy)
     auto pdfPrinter = platform::PdfPrinterDescription();
     pdfPrinter.dpi = 300;
     doubles().printers.defaultPrinter = pdfPrinter;
+    const testing_support::LocaleScope us(QLocale(QLocale::English, QLocale::UnitedStates));
 
     Dialog::QueueTestScript([&](Dialog& dialog) {
         auto& d = static_cast<DstDlg&>(dialog);
@@ -68,6 +70,7 @@ TEST(DstReportWindow, DstCommandSavesDeletesPrintsAndLeavesTheSendCopy)
     const QString pdf = f.dataFolder + f.wellName + "-DST_No2@1600.pdf";
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(testing_support::PdfText(pdf).contains("DST REPORT"));
+    EXPECT_EQ(testing_support::PdfPageSize(pdf), QSizeF(612, 792));  // US Letter
 
     // A DST mark opens its test; deleting the only test left keeps its texts for SAVE.
     Dialog::QueueTestScript([&](Dialog& dialog) {
@@ -96,6 +99,24 @@ TEST(DstReportWindow, DstCommandSavesDeletesPrintsAndLeavesTheSendCopy)
     window.EvCommand(51691);
     EXPECT_EQ(ReadBytes(txt).count("DST NO.: 2"), 1);
     EXPECT_EQ(doubles().prompter.messages.back().text, "No report file found");
+
+    // SAVE AS TEXT adds the shown test as it stands in the fields; a write that fails keeps the old text.
+    const QByteArray text = ReadBytes(txt);
+    Dialog::QueueTestScript([&](Dialog& d) {
+        d.SetText(DstDlg::IDC_FORMATION, "Lower Sand");
+        {
+            testing_support::FileSizeLimit limit(text.size() + 10);
+            d.Click(DstDlg::IDC_SAVE_AS_TEXT);
+        }
+        EXPECT_EQ(doubles().prompter.messages.back().text, "Unable to open file");
+        EXPECT_EQ(ReadBytes(txt), text);
+        d.Click(DstDlg::IDC_SAVE_AS_TEXT);
+        EXPECT_EQ(doubles().prompter.messages.back().text, "\"" + txt + "\" written");
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(51688);
+    EXPECT_TRUE(ReadBytes(txt).startsWith(text));
+    EXPECT_EQ(ReadBytes(txt).count(" Formation:  Lower Sand\r\n\r"), 1);
 }
 
 TEST(DstReportWindow, TheDemoWellsTestOpensInTheDialog)

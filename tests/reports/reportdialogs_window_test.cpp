@@ -1,10 +1,12 @@
-// The report dialogs and the reports as text through the main window's commands and menu: each dialog
-// fits a 1,024 x 768 screen, the short report dialog leaves no slot numbers behind, and the text file is
+// The report dialogs and the reports as text through the main window's commands and menu: each dialog,
+// and the daily report's page opened from its mark, fits a 1,024 x 768 screen, the short report dialog leaves no slot numbers behind, and the text file is
 // replaced whole or not at all.
 #include "app/logstate.h"
 #include "app/ui/logwindow.h"
 #include "platform/ui/dialog.h"
 #include "reports/reportrecords.h"
+#include "reports/ui/reportdlgex.h"
+#include "reports/ui/reportwindowservices.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
@@ -51,6 +53,22 @@ TEST_F(ReportDialogsWindow, EachReportDialogFitsA1024By768Screen)
             EXPECT_LE(size.height(), 730) << command;
         }
     }
+    // The page of a report mark, the whole form and the buttons under it.
+    window.Neighbours().reports->OpenDailyReport(window.State(), 1);
+    const auto* services = dynamic_cast<reports::ReportWindowServices*>(window.Neighbours().reports);
+    ASSERT_TRUE(services && services->OpenPreview());
+    reports::ReportDlgEx& preview = *services->OpenPreview();
+    for (const QSize& size : {preview.minimumSizeHint(), preview.size()}) {
+        EXPECT_LE(size.width(), 1000);
+        EXPECT_LE(size.height(), 730);
+    }
+    QWidget* page = preview.Control(1999);
+    ASSERT_TRUE(page);
+    page->grab();  // draws the page
+    const int unit = preview.PageState().unit;
+    EXPECT_GE(unit, 5);
+    EXPECT_GE(page->height(), reports::kPreviewSheetHeight * unit);
+    EXPECT_GE(page->width(), reports::kPreviewSheetWidth * unit);
 }
 
 TEST_F(ReportDialogsWindow, TheShortReportDialogLeavesNoSlotNumbersOnTheLog)

@@ -1,5 +1,6 @@
 // The show report dialog through the main window: the show command makes a new show, saves it in
-// order, prints it to PDF and leaves the send copy on closing while drilling.
+// order, prints it to PDF on the locale's cut sheet, adds it to the well's text file and leaves the send
+// copy on closing while drilling.
 #include "app/logstate.h"
 #include "app/ui/logwindow.h"
 #include "reports/showreport.h"
@@ -8,10 +9,12 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
+#include "support/printers.h"
 #include "support/testmain.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -34,6 +37,9 @@ TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
     pdfPrinter.dpi = 300;
     doubles().printers.defaultPrinter = pdfPrinter;
     const int top = f.fileTopDepth + 200;
+    const testing_support::LocaleScope metric(QLocale(QLocale::German, QLocale::Germany));
+    const QString txt = f.currentFolder + f.wellName + ".txt";
+    QFile::remove(txt);
 
     // A well without shows starts with NEW; a bad interval keeps the interval dialog open.
     Dialog::QueueTestScript([&](Dialog& d) {
@@ -72,6 +78,11 @@ TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
         EXPECT_EQ(reports::ShowTopDepth(d.Shown()), top);
         EXPECT_EQ(d.GetText(ShowDlg::IDC_SHOW_NUMBER), "1");
         d.Click(ShowDlg::IDC_PRINT);
+        // SAVE AS TEXT adds the shown show to the text file at each press and says where it went.
+        d.Click(ShowDlg::IDC_SAVE_AS_TEXT);
+        d.Click(ShowDlg::IDC_SAVE_AS_TEXT);
+        EXPECT_EQ(testing_support::ReadExistingBytes(txt).count(" SHOW NO.: 1\r\n\r"), 2);
+        EXPECT_EQ(doubles().prompter.messages.back().text, "\"" + txt + "\" written");
         d.Click(platform::IDOK);
     });
     window.EvCommand(51693);
@@ -86,6 +97,15 @@ TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
     const QString pdf = f.dataFolder + f.wellName + QString("-SHOW_No1@%1.pdf").arg(top);
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(testing_support::PdfText(pdf).contains("SHOW REPORT"));
+    // On A4, the metric locale's cut sheet, the gas columns reach across it within its margins.
+    const QSizeF a4 = testing_support::PdfPageSize(pdf);
+    EXPECT_NEAR(a4.width(), 595.3, 0.5);
+    EXPECT_NEAR(a4.height(), 841.9, 0.5);
+    double right = 0;
+    for (const testing_support::PdfWord& w : testing_support::PdfWords(pdf))
+        right = std::max(right, w.xMax);
+    EXPECT_GT(right, 0.75 * a4.width());
+    EXPECT_LT(right, a4.width() - 36);
 
     // DELETE of one of two waits for SAVE; the only show goes at once and ends the dialog.
     doubles().prompter.answers = {platform::IDOK, platform::IDOK};

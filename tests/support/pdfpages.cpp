@@ -59,6 +59,17 @@ int PdfPageCount(const QString& pdf)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+QSizeF PdfPageSize(const QString& pdf)
+{
+    const auto out = Run(QStringLiteral("pdfinfo"), {pdf});
+    if (!out)
+        return {};
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
+                                                         QRegularExpression::MultilineOption)
+                                          .match(QString::fromUtf8(*out));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
 QString PdfText(const QString& pdf)
 {
     const auto out = Run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});

@@ -3,6 +3,7 @@
 #include "platform/gdi.h"
 
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 
 #include <vector>
@@ -18,6 +19,8 @@ platform::COLORREF At(const QImage& img, int x, int y);
 platform::COLORREF At4(const QImage& img, int x, int y);
 // The number of pages; -1 when the file is no PDF.
 int PdfPageCount(const QString& pdf);
+// The size of the first page in points as pdfinfo gives it; empty when the file is no PDF.
+QSizeF PdfPageSize(const QString& pdf);
 // The text of every page, in reading order.
 QString PdfText(const QString& pdf);
 

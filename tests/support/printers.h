@@ -4,6 +4,8 @@
 // dialogs.
 #include "platform/draw/pdfprinter.h"
 
+#include <QLocale>
+
 #include <deque>
 #include <functional>
 #include <optional>
@@ -37,6 +39,18 @@ public:
     std::unique_ptr<platform::Printer> DefaultPrinter() override;
     bool PrintDialog(std::unique_ptr<platform::Printer>& printer) override;
     bool PageSetupDialog(platform::Printer& printer) override;
+};
+
+// The locale (whose paper the reports print on) for the life of the object.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(kept_); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+private:
+    QLocale kept_;
 };
 
 // A printer of `dpi` on paper of `inches`, no unprintable edge, colour, whose jobs all go to

@@ -172,7 +172,8 @@ void RecordingPainters::DrawFlareTrackLines(const Target&, Records r, std::size_
 {
     Add("DrawFlareTrackLines", {rowHeight, topY}, Rows(r, first, count));
 }
-void RecordingPainters::DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY)
+void RecordingPainters::DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY,
+                                         bool)
 {
     Add("DrawShortReports", {from, to, rowHeight, topY});
 }

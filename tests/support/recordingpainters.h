@@ -70,7 +70,8 @@ public:
                           int width, float scale) override;
     void DrawFlareTrack(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY) override;
     void DrawFlareTrackLines(const Target&, Records r, std::size_t first, int count, int rowHeight, int topY) override;
-    void DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY) override;
+    void DrawShortReports(const Target&, std::int32_t from, std::int32_t to, int rowHeight, int topY,
+                          bool runEnds) override;
     int FindNextImageAtDepth(std::int32_t depth, int start) override;
     void DrawImage(const Target&, int picture, int y) override;
     void DrawImageMarkers(const Target&) override;

@@ -331,7 +331,7 @@ BodyResult PaintLogBody(Dc& dc, const BodyFrame& frame)
         frame.painters.PaintCustomTracks(b.target, run, frame.custom, g.topMargin, int(run.size()), g.rowHeight, bottom, 0);
     }
     if (frame.shortReports)
-        frame.painters.DrawShortReports(b.target, top, bottom, g.rowHeight, g.topMargin);
+        frame.painters.DrawShortReports(b.target, top, bottom, g.rowHeight, g.topMargin, false);
     if (frame.memos)
         frame.painters.DrawMemos(b.target, top, PageBottomY{g.logBottomY}, g.rowHeight, g.topMargin);
     b.out.redrawPending = frame.horizontalBar && !frame.dragEntry;

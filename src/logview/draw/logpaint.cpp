@@ -309,7 +309,7 @@ void Painting::WholeLog()
     DrawReportMarkers(dc, g, f.reports, top, to);
     DrawDowntimeMarkers(dc, g, f.downtime, top, to);
     if (f.shortReports)
-        n.DrawShortReports(target, top, out.bottomDepth, R, T - R);
+        n.DrawShortReports(target, top, out.bottomDepth, R, T - R, false);
     if (f.pictures) {
         int y = f.imageLog ? T + 25 * R : T, picture = 0;
         for (std::size_t i = 1; i < f.records.size() && y <= g.logBottomY - 5 * R; ++i, y += R) {

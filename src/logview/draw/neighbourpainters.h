@@ -139,7 +139,11 @@ public:
     virtual int PendingMemo() const { return -1; }
 
     // ---- Short reports ----
-    virtual void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY) {}
+    // The boxes of the reports below fromDepth, on rows down to toDepth. On paper, `runEnds`: the run's
+    // rows end on this page, so a box below its last row runs on to the paper's foot (no page follows to
+    // go on at) and no report past the last row is drawn.
+    virtual void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY,
+                                  bool runEnds) {}
     // The short-report boxes inside a custom track at x (as DrawMemosAt), and one report in the compact
     // layout by its index.
     virtual void DrawShortReportsAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y,

@@ -86,8 +86,8 @@ public:
     // while unset or null (the reports hidden). A printed page's cut boxes go to the track state's
     // pending reports, as the custom tracks' are.
     std::function<reports::ShortReportState*()> shortReports;
-    void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight,
-                          int topY) override;
+    void DrawShortReports(const PaintTarget&, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight, int topY,
+                          bool runEnds) override;
     void DrawShortReportsAt(const PaintTarget&, std::int32_t firstDepth, int height, int rowHeight, int y,
                             int x) override;
     void DrawShortReportsCompact(const PaintTarget&, int report, int rowHeight, int y, int x) override;

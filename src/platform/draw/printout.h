@@ -30,7 +30,13 @@ public:
     // The user's Cancel in the abort dialog: no further page is started.
     bool Cancelled() const { return cancelled_; }
     void Cancel() { cancelled_ = true; }
+    // The pages the print loop has drawn: none when the run had nothing to print and opened no job.
+    int PagesPrinted() const { return pagesPrinted_; }
+    void PagePrinted() { ++pagesPrinted_; }
 
+    // The pages are cut sheets (the reports): a printer on continuous paper takes the locale's cut sheet
+    // for this job only.
+    bool cutSheet = false;
     // Banding is accepted and ignored.
     bool banding = false;
     bool forceAllBands = false;
@@ -38,6 +44,7 @@ public:
 private:
     QString title_;
     bool cancelled_ = false;
+    int pagesPrinted_ = 0;
 };
 
 }  // namespace platform

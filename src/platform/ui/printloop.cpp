@@ -33,10 +33,35 @@ public:
     void SetPage(int page) { SetText(IDC_ABORT_PAGE, QStringLiteral("Page %1").arg(page)); }
 };
 
+// The paper of one job: a printout of cut sheets on a printer with continuous paper gets the locale's cut
+// sheet, and the printer its own paper back when the job is done.
+class JobPaper {
+public:
+    JobPaper(Printer& printer, bool cutSheet) : printer_(printer), kept_(printer.Page())
+    {
+        changed_ = cutSheet && IsContinuousPaper(kept_);
+        if (changed_)
+            printer.SetPage({CutSheetPaper(QLocale()), kept_.margins});
+    }
+    ~JobPaper()
+    {
+        if (changed_)
+            printer_.SetPage(kept_);
+    }
+    JobPaper(const JobPaper&) = delete;
+    JobPaper& operator=(const JobPaper&) = delete;
+
+private:
+    Printer& printer_;
+    const PageSetup kept_;
+    bool changed_ = false;
+};
+
 }  // namespace
 
 bool PrintJobWithAbortDialog(Printer& printer, Printout& printout, QWidget* parent, const QString& folder)
 {
+    const JobPaper paper(printer, printout.cutSheet);
     const PrinterInfo info = printer.Info();
     const int cx = info.printableWidth, cy = info.printableHeight;
     printout.BeginPrinting(cx, cy);
@@ -71,6 +96,7 @@ bool PrintJobWithAbortDialog(Printer& printer, Printout& printout, QWidget* pare
             if (n > 1)
                 dc.NewPage();
             printout.PrintPage(dc, n, page, 0);
+            printout.PagePrinted();
         }
     }
     const bool ended = printer.EndJob();

@@ -14,7 +14,8 @@ enum : int { IDC_ABORT_TITLE = 101, IDC_ABORT_DEVICE = 102, IDC_ABORT_PAGE = 103
 
 // Prints `printout` on `printer`; files the printer writes without a name of their own go to `folder`.
 // False, after telling the user, when the job could not be opened; a cancelled job is true (the pages
-// drawn so far are kept). A printout without a first page opens no job at all.
+// drawn so far are kept). A printout without a first page opens no job at all. A printout of cut sheets
+// on a printer with continuous paper is printed on the locale's cut sheet; the printer keeps its paper.
 bool PrintJobWithAbortDialog(Printer& printer, Printout& printout, QWidget* parent, const QString& folder);
 
 }  // namespace platform

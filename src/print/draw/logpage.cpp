@@ -183,16 +183,20 @@ void Page::RowLoop(int rows, int y)
     for (int r = 0; r < rows; ++r) {
         const std::size_t i = f.first + std::size_t(r);
         // A record past the range is never drawn, not even as a page's first row.
-        if (i >= f.records.size() || Stops(f.records[i]))
+        if (i >= f.records.size() || Stops(f.records[i])) {
+            runEnds = true;
             break;
+        }
         rowY.push_back(y);
         Row(r, y);
         rowsDrawn = r + 1;
         const RECORD* next = i + 1 < f.records.size() ? &f.records[i + 1] : nullptr;
         if (next && Described(*next))
             f.settings.lastDescribedDepth = next->depth;
-        if (!next || Stops(*next))
+        if (!next || Stops(*next)) {
+            runEnds = true;
             break;
+        }
         f.print.lastPrintedDepth = next->depth;
         ++f.tracks.printRowCounter;
         y += R;
@@ -248,6 +252,11 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     Page page(dc, f);
     const KeepDcObjects kept(dc);
     page.ClipRightEdge();
+    if (f.options.restsOnly) {
+        int rows = 0;
+        page.Rests(page.Header(rows, false));
+        return 0;
+    }
     if (f.options.dataAsText) {
         f.settings.fullHeader = 0;
         f.settings.shortHeader = 0;

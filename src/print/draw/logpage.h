@@ -38,6 +38,7 @@ struct LogPageOptions {
     bool flareTrack = false;      // flares drawn as a track rather than a polygon
     bool memos = false;           // the well has memos
     bool shortReports = false;    // short reports exist and are not hidden
+    bool restsOnly = false;       // a page after the run's rows: the rests of the boxes the last page cut
 };
 
 struct LogPageFrame {

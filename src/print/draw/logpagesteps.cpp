@@ -4,6 +4,8 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace print {
 
@@ -182,23 +184,33 @@ void PageSteps::CustomTracks(logview::Records run, std::int32_t depth, int rows,
 
 void PageSteps::ShortReportsAndMemos(int topY, int rowsEndY)
 {
+    const std::int32_t firstDepth = f.first < f.records.size() ? f.records[f.first].depth : 0;
+    ReportsAndMemos(firstDepth, f.print.lastPrintedDepth, topY, rowsEndY);
+}
+
+void PageSteps::Rests(int topY) { ReportsAndMemos(std::nullopt, std::nullopt, topY, topY); }
+
+void PageSteps::ReportsAndMemos(std::optional<std::int32_t> firstDepth, std::optional<std::int32_t> lastDepth, int topY,
+                                int rowsEndY)
+{
     logview::NeighbourPainters& n = f.painters;
     tracks::PendingCells& pending = f.tracks.pending;
     const int R = Rh();
-    const std::int32_t firstDepth = f.first < f.records.size() ? f.records[f.first].depth : 0;
     for (std::int32_t& report : pending.shortReports) {
         if (report >= 0 && f.options.shortReports)
             n.DrawShortReportsCompact(target, report, R, topY, 0);
         report = -1;
     }
+    // Without rows, rows that start below every report: the pass draws only the further rests it holds.
+    constexpr std::int32_t kBelowAll = std::numeric_limits<std::int32_t>::max() / 2;
     if (f.options.shortReports)
-        n.DrawShortReports(target, firstDepth, f.print.lastPrintedDepth, R, topY);
+        n.DrawShortReports(target, firstDepth.value_or(kBelowAll), lastDepth.value_or(kBelowAll), R, topY, runEnds);
     // The memos the last page cut off go on at the top of this one; each drawn is forgotten, and a
     // painter that keeps one cannot hold the page.
     for (int k = 0, memo = n.PendingMemo(); memo >= 0 && k < kMaxPendingMemos; ++k, memo = n.PendingMemo())
         n.DrawMemoBox(target, memo, R, topY, 0);
-    if (f.options.memos)
-        n.DrawMemos(target, firstDepth, logview::PageBottomY{rowsEndY}, R, topY);
+    if (f.options.memos && firstDepth)
+        n.DrawMemos(target, *firstDepth, logview::PageBottomY{rowsEndY}, R, topY);
 }
 
 void PageSteps::Pictures(const std::vector<int>& rowY)

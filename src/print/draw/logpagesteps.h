@@ -5,6 +5,7 @@
 #include "platform/draw/dc.h"
 #include "print/draw/logpage.h"
 
+#include <optional>
 #include <vector>
 
 namespace print {
@@ -47,6 +48,8 @@ struct PageSteps {
     PageEdges edges;
     logview::PaintTarget target;
     logview::RateCurveMemory ownMemory;
+    // The run's rows end on this page: no page follows for what runs on below its last row.
+    bool runEnds = false;
 
     int Rh() const { return f.device.printer.rowHeight; }
     bool Metric() const { return f.device.rowStep; }
@@ -82,6 +85,11 @@ struct PageSteps {
     void CustomTracks(logview::Records run, std::int32_t depth, int rows, int topY);
     // The short reports and memos of the page, whose rows end at `rowsEndY`.
     void ShortReportsAndMemos(int topY, int rowsEndY);
+    // A page after the run's last rows: only the rests of the boxes and memos the last page cut, from topY.
+    void Rests(int topY);
+    // The two above: rows from `firstDepth` to `lastDepth`, none when unset.
+    void ReportsAndMemos(std::optional<std::int32_t> firstDepth, std::optional<std::int32_t> lastDepth, int topY,
+                         int rowsEndY);
     // The pictures at the depths of the rows drawn, at their rows' y.
     void Pictures(const std::vector<int>& rowY);
     // Page-class pages step the margin index; returns the count the page gives back on the wrap.

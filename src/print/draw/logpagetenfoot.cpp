@@ -86,6 +86,7 @@ void TenFootPage::RowLoop(int rows, int y)
         y += Rh();
         ++f.tracks.printRowCounter;
     }
+    runEnds = GroupStops(i);
 }
 
 void TenFootPage::WholePage(int topY)
@@ -135,6 +136,10 @@ int PrintLogPageTenFoot(platform::Dc& dc, LogPageFrame& f)
     int y = page.Header(rows, true);
     if (f.options.headerOnlyRun)
         return 0;
+    if (f.options.restsOnly) {
+        page.Rests(y);
+        return 0;
+    }
     const int back = f.settings.scaleKind == 3 ? kGroup : 2;
     y = page.PageClassMargins(y, rows, back);
     if (f.first >= f.records.size() || f.records[f.first].depth == 0)

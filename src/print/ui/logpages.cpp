@@ -60,6 +60,7 @@ std::function<int(platform::Dc&, const LogPage&)> LogPagePainter(app::LogState& 
         frame.curveMemory = memory.get();
         LogPageOptions& o = frame.options;
         o.headerOnlyRun = page.headerOnly;
+        o.restsOnly = page.restsOnly;
         o.dataAsText = ps.dataAsText;
         o.alternateLayout = log.layout.format.alternateFormat;
         o.alternateHeader = ps.profileOptions.alternateHeader;

@@ -200,9 +200,15 @@ bool LogPrintout::HasPage(int)
     if (Horizontal())
         return pagesLeft_ != 0;
     // A page is started only for what is left to draw: never a log page past the range.
-    if (kind_ == PrintRunKind::Log && pagesLeft_ != 0 && LogPrinted() && DstPagesToCome() == 0)
+    if (kind_ == PrintRunKind::Log && pagesLeft_ != 0 && LogPrinted() && DstPagesToCome() == 0 && !RestsToCome())
         pagesLeft_ = 0;
     return pagesLeft_ != 0;
+}
+
+bool LogPrintout::RestsToCome() const
+{
+    const auto& cut = log_.trackPainters.pending.shortReports;
+    return cut[0] >= 0 || cut[1] >= 0 || !log_.shortReports.furtherCuts.empty();
 }
 
 int LogPrintout::DstPagesToCome() const
@@ -238,6 +244,20 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
         settings_.shortHeader = 0;
         pagesLeft_ = 0;
         log_.view.Invalidate();
+        return;
+    }
+    // A box the run's last page could not hold goes on at the top of a page of its own.
+    if (LogPrinted() && RestsToCome() && records_) {
+        LogPage rests;
+        rests.page = page;
+        rests.restsOnly = true;
+        rests.scaleKind = plan_.scaleKind;
+        rests.settings = &settings_;
+        if (painters_.logPage)
+            painters_.logPage(dc, rests);
+        log_.trackPainters.pending.shortReports = {-1, -1};
+        log_.shortReports.furtherCuts.clear();
+        pagesLeft_ = DstPagesToCome();
         return;
     }
     // The DST reports follow the log's last record; no log page is started once the range is printed.
@@ -284,7 +304,7 @@ void LogPrintout::PrintLogPage(platform::Dc& dc, int page)
     // remain one more log page comes before the DST pages, and once they are printed only the DST
     // pages are left.
     if (LogPrinted())
-        pagesLeft_ = DstPagesToCome();
+        pagesLeft_ = DstPagesToCome() + (RestsToCome() ? 1 : 0);
     else if (consumed > 0)
         pagesLeft_ = std::max(pagesLeft_, DstPagesToCome() + 1);
     settings_.fullHeader = 0;

@@ -31,6 +31,7 @@ struct LogPage {
     int endDepth = 0;
     int scaleKind = 1;
     bool headerOnly = false;  // the header-only page: the header and no rows
+    bool restsOnly = false;   // a page after the run's rows for the boxes its last page cut: no rows
     PRINTCFG* settings = nullptr;
 };
 
@@ -79,6 +80,8 @@ private:
     bool LogPrinted() const;
     // The DST pages not printed yet.
     int DstPagesToCome() const;
+    // A short-report box the last log page cut, whose rest is still to print.
+    bool RestsToCome() const;
     // The log pages of a run of one record a row, counted with the header's real height.
     void CountLogPages();
 

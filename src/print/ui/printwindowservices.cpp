@@ -59,6 +59,7 @@ void PrintWindowServices::CmPrint(app::LogState& log)
     }
     MakePrintPens(log, 0);
     bool printed = false;
+    int pagesPrinted = 0;
     {
         PrintPagePainters pages = painters;
         if (!pages.logPage) {
@@ -76,14 +77,17 @@ void PrintWindowServices::CmPrint(app::LogState& log)
             printout.reloadMemos = [this, &log] { reloadMemos(log); };
         ps.printingLog = true;
         printed = platform::PrintJobWithAbortDialog(*printer, printout, window_, dataFolder);
+        pagesPrinted = printout.PagesPrinted();
         ps.printingLog = false;
     }
-    // The view's pages printed to a file: the user is told where it went.
+    // Pages printed to a file: the user is told where it went.
     const QString file = printer->JobFile();
     if (horizontal && printed && !file.isEmpty() && QFileInfo::exists(file))
         platform::MessageBox(
             QStringLiteral("The horizontal view was printed to\n%1").arg(QDir::toNativeSeparators(file)),
             QStringLiteral("Print"), platform::MB_OK);
+    else if (printed && pagesPrinted > 0)
+        TellWhereThePrintWent(*printer);
     MakePrintPens(log, 1);
     // The horizontal pages leave the well's print record alone.
     FinishPrintCommand(log, *run, printed && !horizontal);

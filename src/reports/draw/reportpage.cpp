@@ -107,7 +107,8 @@ int ReportPageUnit(const ReportPageDevice& d)
 {
     if (d.printing)
         return d.dpiY / 10;
-    return d.storedClientHeight <= 800 ? d.rowHeight : d.rowHeight + 1;
+    const int u = d.storedClientHeight <= 800 ? d.rowHeight : d.rowHeight + 1;
+    return d.maxUnit > 0 ? std::max(1, std::min(u, d.maxUnit)) : u;
 }
 
 bool IsReportPrinter(const QString& name)

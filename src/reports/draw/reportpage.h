@@ -25,7 +25,12 @@ struct ReportPageDevice {
     int screenWidth = 0;                  // the primary screen's width (preview)
     platform::RECT client;                // the dialog's client area (preview)
     QString printerName;                  // the device name of the window's printer
+    int maxUnit = 0;                      // preview: the largest unit the screen holds the page at (0: any)
 };
+
+// The preview's sheet in page units: the form and the margin right of it, the form and the gap above.
+constexpr int kPreviewSheetWidth = 84;
+constexpr int kPreviewSheetHeight = 75;
 
 // What the page shows.
 struct ReportPageData {
@@ -46,7 +51,7 @@ struct ReportPageState {
 };
 
 // The page unit: a tenth of an inch on paper; in preview the row height + 1, or the row height itself
-// when the window's stored client height is 800 or less.
+// when the window's stored client height is 800 or less, but no more than the device's largest unit.
 int ReportPageUnit(const ReportPageDevice& device);
 // Whether the printer `name` takes the Arial faces ("V305" or "LEXMARK" in any case).
 bool IsReportPrinter(const QString& name);

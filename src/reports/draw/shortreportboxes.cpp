@@ -220,10 +220,13 @@ public:
         scale_ = kx * (d_.narrowFormat ? 0.88 : 1.0);
         div_ = g_.scaleIndex == 3 ? 10 : 1;
         // Should a printer's page rows run past its paper, a line a row above the paper's foot is the
-        // last: one below would be printed nowhere.
+        // last: one below would be printed nowhere. The run's last page has no next page for a rest to
+        // go on at: its boxes run on below the last row to that foot.
+        const bool paper = d_.printing && dc_.GetDeviceCaps(platform::TECHNOLOGY) == platform::DT_RASPRINTER;
         cutLimit_ = rows.pageLimit;
-        if (d_.printing && dc_.GetDeviceCaps(platform::TECHNOLOGY) == platform::DT_RASPRINTER)
-            cutLimit_ = std::min(cutLimit_, dc_.GetDeviceCaps(platform::VERTRES) - R_);
+        if (paper)
+            cutLimit_ = rows.runEnds ? dc_.GetDeviceCaps(platform::VERTRES) - R_
+                                     : std::min(cutLimit_, dc_.GetDeviceCaps(platform::VERTRES) - R_);
     }
 
     void Run()
@@ -270,8 +273,14 @@ private:
     }
 
     // A report more than two depth units below the page's rows is the next page's (which draws those
-    // below its top + 2); one nearer starts at this page's foot and goes on at the next page's top.
-    bool NextPages(std::int32_t depth) const { return d_.printing && YBase(depth - 2, rows_.yOffset) > rows_.pageLimit; }
+    // below its top + 2); one nearer starts at this page's foot and goes on at the next page's top. Past
+    // the run's last row there is no page for it.
+    bool NextPages(std::int32_t depth) const
+    {
+        if (rows_.runEnds)
+            return d_.printing && YBase(depth, rows_.yOffset) >= rows_.pageLimit + R_;
+        return d_.printing && YBase(depth - 2, rows_.yOffset) > rows_.pageLimit;
+    }
 
     // A printed line at or past the page's foot is this page's no more: the box is cut there and its
     // rest, from that line, goes on at the next page's top. Only the box cut ends; the others go on.

@@ -23,13 +23,16 @@ struct ShortReportTarget {
 };
 
 // Where one drawing's rows stand: the depth of the top row, the page's bottom y (paper), the row
-// height, the y the depths are measured from, and a custom track's x (0 the boxes' own slots).
+// height, the y the depths are measured from, and a custom track's x (0 the boxes' own slots). On the
+// print run's last page (`runEnds`) the page limit is its last row: a box runs on below it to the
+// paper's foot, and a report below it is not drawn.
 struct ShortReportRows {
     std::int32_t topDepth = 0;
     int pageLimit = 0;
     int rowHeight = 0;
     int yOffset = 0;
     int xOverride = 0;
+    bool runEnds = false;
 };
 
 // Every report's boxes. Empties the box tables and the cuts first; lists the screen's boxes (at most

@@ -18,7 +18,7 @@ reports::ShortReportState* Drawable(const std::function<reports::ShortReportStat
 }  // namespace
 
 void ViewPainters::DrawShortReports(const PaintTarget& t, std::int32_t fromDepth, std::int32_t toDepth, int rowHeight,
-                                    int topY)
+                                    int topY, bool runEnds)
 {
     reports::ShortReportState* s = Drawable(shortReports);
     if (!s)
@@ -26,7 +26,7 @@ void ViewPainters::DrawShortReports(const PaintTarget& t, std::int32_t fromDepth
     // The page's rows end where the next page's first depth would stand.
     const int div = t.geometry.scaleIndex == 3 ? 10 : 1;
     const int pageLimit = int((long long)(toDepth - fromDepth) * rowHeight / div + topY);
-    reports::DrawShortReports({t.dc, t.geometry, t.device}, *s, {fromDepth, pageLimit, rowHeight, topY, 0});
+    reports::DrawShortReports({t.dc, t.geometry, t.device}, *s, {fromDepth, pageLimit, rowHeight, topY, 0, runEnds});
     if (t.device.printing)
         TrackState().pending.shortReports = {s->mechanicalCut.report, s->mudCut.report};
 }

@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "reports/draw/dstpage.h"
 #include "reports/dsttests.h"
+#include "reports/reporttext.h"
 #include "reports/reportwell.h"
 #include "wellfile/reportindex.h"
 
@@ -165,6 +166,8 @@ void DstDlg::CmDelete()
 }
 
 QString DstDlg::PrintedDepth() const { return platform::FieldString(record_.fromDepth); }
+
+QByteArray DstDlg::RecordText() const { return DstText(record_); }
 
 void DstDlg::DrawPage(platform::Dc& dc)
 {

@@ -36,6 +36,7 @@ private:
     void CmSave() override;
     void CmDelete() override;
     QString PrintedDepth() const override;
+    QByteArray RecordText() const override;
 
     int requested_;
     DSTREPORT record_{};

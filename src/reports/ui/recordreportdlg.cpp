@@ -1,8 +1,12 @@
 #include "reports/ui/recordreportdlg.h"
 
 #include "app/logstate.h"
+#include "app/opendatafile.h"
 #include "platform/services.h"
+#include "reports/reporttext.h"
 #include "reports/ui/reportprintout.h"
+
+#include <QDir>
 
 namespace reports {
 
@@ -31,6 +35,7 @@ void RecordReportDlg::AddRecordButtons(const Buttons& ids)
     On(ids.save, platform::BN_CLICKED, [this] { CmSave(); });
     On(ids.printerSetup, platform::BN_CLICKED, [this] { ReportPrinterSetup(log_); });
     On(ids.remove, platform::BN_CLICKED, [this] { CmDelete(); });
+    On(ids.saveAsText, platform::BN_CLICKED, [this] { CmSaveAsText(); });
     SetSpacing(3);
 }
 
@@ -52,6 +57,17 @@ void RecordReportDlg::CmPrint()
                                  .arg(PrintedDepth());
     PrintReportPage(log_, this, QStringLiteral("StrativM %1 Report").arg(kind_), pdfTitle,
                     [this](platform::Dc& dc) { DrawPage(dc); });
+}
+
+void RecordReportDlg::CmSaveAsText()
+{
+    if (Current() < 0)
+        return;
+    TransferRecord(0);
+    const QString path = AddReportText(app::PlaceOf(log_), RecordText());
+    if (!path.isEmpty())
+        platform::MessageBox(QStringLiteral("\"%1\" written").arg(QDir::toNativeSeparators(path)),
+                             QStringLiteral("Save As Text"));
 }
 
 }  // namespace reports

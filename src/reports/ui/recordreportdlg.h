@@ -28,8 +28,8 @@ protected:
     RecordReportDlg(QWidget* parent, const QString& caption, app::LogState& log, const QString& kind,
                     const QString& pdfKind);
 
-    // The row of buttons under the fields, each routed to its command (SAVE AS TEXT has none here, CLOSE
-    // is IDOK); then the report dialogs' tight spacing over the whole dialog.
+    // The row of buttons under the fields, each routed to its command (CLOSE is IDOK); then the report
+    // dialogs' tight spacing over the whole dialog.
     void AddRecordButtons(const Buttons& ids);
     // The same by the ids dialog `D` names.
     template <class D>
@@ -47,12 +47,17 @@ protected:
     virtual void CmDelete() = 0;
     // The depth in the printed file's name, read after the fields went into the record.
     virtual QString PrintedDepth() const = 0;
+    // The shown record as the reports saved as text write it.
+    virtual QByteArray RecordText() const = 0;
 
     app::LogState& log_;
 
 private:
     void CmStep(int step);
     void CmPrint();
+    // SAVE AS TEXT: the shown record, as it stands in the fields, added to the well's text file; the user
+    // is told where it went.
+    void CmSaveAsText();
 
     QString kind_, pdfKind_;
 };

@@ -153,19 +153,40 @@ ReportDlgEx::ReportDlgEx(QWidget* parent, app::LogState& log, Mode mode, int req
     if (mode_ == Edit) {
         BuildFields();
     } else {
-        QLabel* holder = AddStatic(kPageId, QString());
-        ReportPageDevice preview;
-        preview.rowHeight = log_.layout.format.pixelsPerStep;
-        preview.storedClientHeight = log_.scroll.windowHeight;
-        const int u = ReportPageUnit(preview);
-        holder->setMinimumSize(80 * u, 72 * u);
-        auto* layout = new QVBoxLayout(holder);
+        holder_ = AddStatic(kPageId, QString());
+        auto* layout = new QVBoxLayout(holder_);
         layout->setContentsMargins(0, 0, 0, 0);
-        view_ = new ReportPageView(holder, *this);
+        view_ = new ReportPageView(holder_, *this);
         layout->addWidget(view_);
         NewRow();
     }
     BuildButtons();
+    if (holder_)
+        SizePreview();
+}
+
+void ReportDlgEx::SizePreview()
+{
+    // The page at the log's unit where the screen holds it with the buttons under it and the window's
+    // frame around it; a smaller screen gets the page smaller, never cut.
+    constexpr int kFrame = 40;  // title bar and borders
+    const int buttons = sizeHint().height();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        previewMaxUnit_ = std::max(1, std::min((room.height() - kFrame - buttons) / kPreviewSheetHeight,
+                                               (room.width() - kFrame) / kPreviewSheetWidth));
+    }
+    const int u = ReportPageUnit(PreviewDevice());
+    holder_->setMinimumSize(kPreviewSheetWidth * u, kPreviewSheetHeight * u);
+}
+
+ReportPageDevice ReportDlgEx::PreviewDevice() const
+{
+    ReportPageDevice device;
+    device.rowHeight = log_.layout.format.pixelsPerStep;
+    device.storedClientHeight = log_.scroll.windowHeight;
+    device.maxUnit = previewMaxUnit_;
+    return device;
 }
 
 ReportDlgEx::~ReportDlgEx() = default;
@@ -323,7 +344,7 @@ void ReportDlgEx::SetupWindow()
     if (screen && screen->geometry().width() > 1024) {
         adjustSize();
         move(screen->geometry().topLeft());
-        resize(width(), height() + 100);
+        resize(width(), std::min(height() + 100, screen->availableGeometry().height() - 40));
     }
 }
 
@@ -502,9 +523,7 @@ void ReportDlgEx::DrawPreview(platform::Dc& dc, const platform::RECT& client)
 {
     if (reports_.empty())
         return;
-    ReportPageDevice device;
-    device.rowHeight = log_.layout.format.pixelsPerStep;
-    device.storedClientHeight = log_.scroll.windowHeight;
+    ReportPageDevice device = PreviewDevice();
     const QScreen* screen = QGuiApplication::primaryScreen();
     device.screenWidth = screen ? screen->geometry().width() : 0;
     device.client = client;

@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+class QLabel;
+
 namespace app {
 struct LogState;
 }
@@ -61,6 +63,9 @@ protected:
 private:
     void BuildFields();
     void BuildButtons();
+    // The preview's page area: the page at the largest unit up to the log's at which it fits the screen.
+    void SizePreview();
+    ReportPageDevice PreviewDevice() const;
     void Fill();
     void ReadFields();
     void ShowLagText();
@@ -83,7 +88,9 @@ private:
     wellfile::WellHeader header_{};  // the dialog's copy; its dates are edited here only
     ReportPageState page_;
     std::vector<wellfile::RECORD> surveys_;  // profile 37: the records from the first survey on
+    QLabel* holder_ = nullptr;  // the preview's page area
     ReportPageView* view_ = nullptr;
+    int previewMaxUnit_ = 0;  // the largest page unit at which the preview fits the screen
     bool closed_ = false;
 };
 

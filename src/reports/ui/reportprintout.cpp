@@ -19,11 +19,10 @@ bool PrintReportPage(app::LogState& log, QWidget* parent, const QString& title, 
     }
     ReportPrintout printout(log.print.pdfPrinter ? pdfTitle : title, std::move(page));
     printout.banding = log.print.banding;
+    printout.cutSheet = true;
     if (!platform::PrintJobWithAbortDialog(*printer, printout, parent, log.well.file.dataFolder))
         return false;
-    // A printer that writes a file: the user is told where it went.
-    if (const QString file = printer->JobFile(); !file.isEmpty())
-        platform::MessageBox(QStringLiteral("\"%1\" written").arg(file), QStringLiteral("Print"));
+    print::TellWhereThePrintWent(*printer);
     return true;
 }
 

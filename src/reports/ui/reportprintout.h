@@ -34,8 +34,8 @@ private:
 };
 
 // The job title of a report page: `title`, or on a PDF printer `pdfTitle` (the document's name).
-// Prints `page` as one page on the window's printer (made when there is none) under the abort dialog;
-// a PDF printer writes into the data folder and then says where the file went. False, after "No Printer
+// Prints `page` as one page on the window's printer (made when there is none) under the abort dialog,
+// on cut-sheet paper; a PDF printer writes into the data folder and then says where the file went. False, after "No Printer
 // Available" / "Print Error", when there is no printer; false also when the job could not be opened.
 bool PrintReportPage(app::LogState& log, QWidget* parent, const QString& title, const QString& pdfTitle,
                      std::function<void(platform::Dc&)> page);

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "platform/winapi.h"
 #include "reports/draw/showpage.h"
+#include "reports/reporttext.h"
 #include "reports/reportwell.h"
 #include "wellfile/datafile.h"
 #include "wellfile/reportindex.h"
@@ -234,6 +235,8 @@ bool ShowDlg::ShowRecord(int index)
 }
 
 QString ShowDlg::PrintedDepth() const { return QString::number(ShowTopDepth(Shown())); }
+
+QByteArray ShowDlg::RecordText() const { return ShowText(Shown(), log_.options.hotwire); }
 
 void ShowDlg::DrawPage(platform::Dc& dc)
 {

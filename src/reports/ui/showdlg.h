@@ -59,6 +59,7 @@ private:
     void CmSave() override;
     void CmDelete() override;
     QString PrintedDepth() const override;
+    QByteArray RecordText() const override;
     ShowFillSettings Settings() const;
     QString ShowPath() const;
     // The log's show marks read again from the file, and the log repainted.
