@@ -4,6 +4,7 @@
 #include "app/ui/scrollcodes.h"
 #include "app/ui/qbtndlg.h"
 #include "logview/draw/viewbitmaps.h"
+#include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
 
 #include <QResizeEvent>
@@ -177,8 +178,7 @@ bool LogWindow::ScrollView(int code, int thumb, bool ctrl)
         platform::MessageBeep(0);
         return false;
     }
-    if (tools_.popupBox && tools_.popupBox->isVisible())
-        tools_.popupBox->hide();
+    logView_->HideReadout();
 
     const app::DepthRange range = RangeOf(s);
     const std::optional<std::int32_t> target = app::ScrollTarget(code, thumb, ctrl, s.well.file.viewTopDepth, range);
@@ -206,8 +206,7 @@ void LogWindow::EvHScroll(int code, int thumb)
         SyncHorizontalBar(max);
         return;
     }
-    if (tools_.popupBox && tools_.popupBox->isVisible())
-        tools_.popupBox->hide();
+    logView_->HideReadout();
     // Sideways the log is only ever copied from its off-screen render; before the first one the screen
     // stays as it is.
     const QImage& log = bitmaps_->offScreenLog;
