@@ -29,7 +29,22 @@ app::DepthRange RangeOf(const app::LogState& s)
 
 }  // namespace
 
-int LogWindow::ClientTop() const { return menuWidget() && menuWidget()->isVisible() ? menuWidget()->height() : 0; }
+int LogWindow::ClientTop() const
+{
+    const QWidget* bar = menuWidget();
+    if (!bar)
+        return 0;
+    if (bar->isVisible())
+        return bar->height();
+    // A bar set a moment ago (the menus are rebuilt with each change) is shown by the event loop, at the
+    // height the window's layout gives it: the client area lies below it already, so that a layout made
+    // meanwhile (Zoom, another well) gets the rows it will have.
+    if (isVisible() && !bar->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        const int height = bar->heightForWidth(width());
+        return height >= 0 ? height : bar->sizeHint().height();
+    }
+    return 0;
+}
 
 std::int32_t LogWindow::DepthAtRow(int y) const
 {
