@@ -309,6 +309,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     if (!viewTopTaken)
         well.viewTopDepth = DefaultViewTop(well);
     s.view.redrawPending = true;
+    s.view.eraseOwed = true;  // nothing of the last well's layout stays beside or below the new one
     if (!s.view.holdRepaint)
         sv.window->Invalidate(s);
 

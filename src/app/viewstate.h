@@ -88,6 +88,15 @@ struct ViewState {
         if (invalidate)
             invalidate();
     }
+    // Set: the next paint starts from a cleared window, the background all over, so that nothing an
+    // earlier layout, well or dialog drew there stays. The window clears it when it paints.
+    bool eraseOwed = false;
+    // The log changed where the paint alone would not reach everything drawn before: invalidate with erase.
+    void InvalidateErased()
+    {
+        eraseOwed = true;
+        Invalidate();
+    }
     // Shows the rectangle [left, right) x [top, bottom) of the backing store on the window (after a
     // drawing outside a paint); set by the window.
     std::function<void(int left, int top, int right, int bottom)> updateArea;

@@ -108,7 +108,7 @@ void CloseEntry(app::LogState& log, std::int32_t viewTop, std::int32_t scale)
     log.interaction.dataEntryActive = 0;
     log.view.viewScale = scale;
     log.well.file.viewTopDepth = viewTop;
-    log.view.Invalidate();
+    log.view.InvalidateErased();  // the file's log again, nothing of the entry's view left over
 }
 
 void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
@@ -153,6 +153,9 @@ void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
     OpenEntryBuffer(log, BufferRecords(kind), index, ReadCount(kind));
     log.view.viewScale = kind == EntryKind::Rates ? 1 : std::min<std::int32_t>(savedScale, 2);
     e.gasEntry = kind == EntryKind::Gas;
+    // The entry's view from a cleared window: what the paint of the entry's records leaves out (notes,
+    // markers, report boxes) must not stay at the previous view's places.
+    log.view.eraseOwed = true;
     if (host.paintNow)
         host.paintNow();
     else

@@ -163,6 +163,34 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
     EXPECT_EQ(entries.calls, (QStringList{"rates 1 1098", QString("gas 1 %1").arg(gasDepth - gasDepth % 2)}));
 }
 
+TEST_F(DoubleClick, ADescriptionInTheShownColumnOpensWhereItStands)
+{
+    // The demo's own layout shows its notes and its descriptions column; a description near the bottom.
+    app::LogState& s = S();
+    ASSERT_TRUE(G.Flag(layout::FLAG_MEMOS) && G.Flag(layout::FLAG_DESCRIPTIONS));
+    PaintAt(2540);
+    const entry::MemoHits& hits = s.notes.drawing.hits;
+    ASSERT_GT(hits.count, 0);
+    const platform::RECT box = hits.boxes[0];
+    const entry::SVMEMO& memo = s.notes.memos[std::size_t(hits.memo[0])];
+    ASSERT_TRUE(memo.description);
+    ASSERT_GT(box.left, G.description.left);
+    int y = box.top + 4;
+    while (window.DepthAtRow(y) < memo.depth)
+        y += 10;
+    ASSERT_LT(y, box.bottom);
+    DClick(box.left + 5, y);
+    ASSERT_NE(Edit(), nullptr);
+    EXPECT_EQ(s.notes.editMode, 1);
+    const int left = G.description.left + 5;
+    EXPECT_EQ(Edit()->Rect(), (platform::RECT{left, box.top, left + 230 + 10, box.bottom + 100}));
+    EXPECT_EQ(Edit()->toPlainText().left(8), QString::fromLatin1(memo.text).left(8));
+    CloseEdit();
+    // Elsewhere in the column no note starts.
+    DClick(box.left + 5, T + 15);
+    EXPECT_EQ(Edit(), nullptr);
+}
+
 TEST_F(DoubleClick, TheGammaBandStepsTheScaleAndOnlyItsFieldOfTheSettings)
 {
     app::LogState& s = S();

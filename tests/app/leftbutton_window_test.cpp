@@ -1,6 +1,7 @@
 // The left button on the painted demo log, with real mouse events: the trip and connection marks written
 // into the data file, the report markers and downtime notes, the log-image strip, custom tracks moved by
 // their titles, paging and the read-out box.
+#include "app/commandids.h"
 #include "app/layouthosts.h"
 #include "app/notes.h"
 #include "app/scrolling.h"
@@ -352,6 +353,27 @@ TEST_F(LeftButton, ReadoutsOfTheClickedRowInOneBox)
     Click(600, 100);
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(Boxes().size(), 1);
+}
+
+TEST_F(LeftButton, TheReadoutBoxGoesWhenTheLogMovesUnderIt)
+{
+    // The gas read-out of a row, then a key that scrolls: the box's values would stand over other depths.
+    for (const int key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Home}) {
+        PaintAt(1500);
+        Click(900, RowY(1520));
+        ASSERT_NE(Box(), nullptr);
+        ASSERT_TRUE(Box()->isVisible());
+        QTest::keyClick(&window, Qt::Key(key));
+        EXPECT_FALSE(Box()->isVisible()) << key;
+        EXPECT_NE(S().well.file.viewTopDepth, 1500) << key;
+    }
+    // Another well from the recent files: the demo's own, the first of the list.
+    PaintAt(1500);
+    Click(900, RowY(1520));
+    ASSERT_TRUE(Box()->isVisible());
+    ASSERT_FALSE(S().env.recentFiles.empty());
+    window.EvCommand(app::cmd::RecentFirst);
+    EXPECT_FALSE(Box()->isVisible());
 }
 
 TEST_F(LeftButton, NothingIsReadOrWrittenPastTheFilesLastRecord)

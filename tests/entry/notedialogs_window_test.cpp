@@ -6,6 +6,8 @@
 #include "entry/ui/htextdlg.h"
 #include "entry/ui/memodlg.h"
 #include "platform/ui/dialog.h"
+#include "logview/geometryof.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/memos.h"
 #include "support/testmain.h"
@@ -250,6 +252,41 @@ TEST(MemoDialog, DrawOnHorizCopiesOnceColoursAndIsRefusedWhileTheViewIsOpen)
     EXPECT_EQ(FileRecords<entry::HTEXTEX>(w.Hxt()).size(), 1u);
     // Not copied: the memo does not claim it was.
     EXPECT_EQ(w.FileMemos()[1].copiedToHorz, 0);
+}
+
+TEST(MemoDialog, ALongDescriptionTypedInOneLineStaysInItsColumn)
+{
+    // The demo's description near the bottom, given one long line in the dialog: the breaks the text
+    // box stores keep every line left of the gas track's curves.
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    s.well.file.viewTopDepth = 2540;
+    window.PaintLog();
+    const entry::MemoHits& hits = s.notes.drawing.hits;
+    ASSERT_GT(hits.count, 0);
+    const int memo = hits.memo[0];
+    ASSERT_TRUE(s.notes.memos[std::size_t(memo)].description);
+    Dialog::QueueTestScript([](Dialog& d) {
+        Type(d, QString("LS: wh-cream, crpxln-microxln, fos, frm, fr intbln por, dull gold flor, slow strmg cut, "
+                        "vug por ip, grading to dolomite with depth"));
+        d.Click(MEMODLG::IDC_SAVE);
+        d.Click(platform::IDOK);
+    });
+    window.Neighbours().entry->RunMemoDialog(s, memo);
+    // Drawn in a colour of its own: its rightmost pixel lies left of the gas track.
+    s.notes.memos[std::size_t(memo)].textColour = platform::RGB(1, 2, 3);
+    window.PaintLog();
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    const platform::RECT box = hits.boxes[0];
+    ASSERT_GT(box.bottom - box.top, 3 * g.rowHeight);  // several lines
+    int right = -1;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < window.BackingStore().width(); ++x)
+            if (window.BackingStore().pixel(x, y) == qRgb(1, 2, 3))
+                right = std::max(right, x);
+    EXPECT_GT(right, g.description.left + 100);
+    EXPECT_LT(right, g.gas.left);
 }
 
 TEST(NoteDialog, SavesInArrayOrderAndKeepsADepthJustAboveTheCheck)

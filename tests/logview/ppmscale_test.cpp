@@ -54,10 +54,16 @@ TEST_F(PpmScale, EightEntriesFromThePenTable)
     }
     EXPECT_EQ(t[0].align, unsigned(TA_LEFT | TA_BOTTOM));
     EXPECT_EQ(t[0].bkMode, TRANSPARENT);
-    // Each sample lies 8 units right of its text, 4 units long, one step below the text's baseline.
-    EXPECT_EQ(dc.GetPixel(974 + 20, 35), pens.table.entry[0].colour);
-    EXPECT_EQ(dc.GetPixel(974 + 20, 50), pens.table.entry[1].colour);
-    EXPECT_EQ(dc.GetPixel(974 + 45, 35), RGB(255, 255, 255));
+    // Each sample lies 8 units right of its text, 4 units long, in the row of its own name: the text
+    // ends at its y, the step above it is the name's row (the next name's starts at its y).
+    for (int i = 0; i < 8; ++i) {
+        int inked = 0;
+        for (int y = 20 + 15 * i - 15; y < 20 + 15 * i + 15; ++y)
+            if (dc.GetPixel(974 + 38, y) == pens.table.entry[i].colour)
+                inked += y < 20 + 15 * i ? 1 : 100;
+        EXPECT_EQ(inked, 1) << i;
+    }
+    EXPECT_EQ(dc.GetPixel(974 + 45, 12), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3));
     EXPECT_EQ(dc.GetBkMode(), OPAQUE);
 
@@ -70,8 +76,8 @@ TEST_F(PpmScale, EightEntriesFromThePenTable)
     dc.RecordText(true);
     logview::DrawPpmScale(dc, g, pens, {.imageRender = true, .drilling = true}, 0, 0);
     EXPECT_EQ(At(0), (POINT{1054 - 100 + 20, 500}));
-    EXPECT_EQ(dc.GetPixel(974 + 80 + 95, 515), pens.table.entry[0].colour);
-    EXPECT_EQ(dc.GetPixel(974 + 80 + 105, 515), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(974 + 80 + 95, 492), pens.table.entry[0].colour);
+    EXPECT_EQ(dc.GetPixel(974 + 80 + 105, 492), RGB(255, 255, 255));
     dc.RecordText(true);
     logview::DrawPpmScale(dc, g, pens, {.drilling = true}, 0, 0);
     EXPECT_EQ(At(0), (POINT{894 + 100, 20 + 220}));
@@ -87,16 +93,16 @@ TEST_F(PpmScale, StyledEntryDrawsItsWidthAsOnePixelLines)
                 return true;
         return false;
     };
-    // Entry 2's sample from y 20 + 3 x 15 down, dashed; a damaged width draws no more lines than the
-    // entry's row holds.
+    // Entry 2's name ends at y 20 + 2 x 15: its dashed lines stand in the middle of the row above, a
+    // damaged width no more lines than that row holds.
     for (int width : {3, 2000000000}) {
         e.width = width;
-        const int lines = width == 3 ? 3 : 15;
+        const int first = width == 3 ? 41 : 35, last = width == 3 ? 43 : 49;
         image.fill(Qt::white);
         logview::DrawPpmScale(dc, g, pens, {}, 0, 0);
-        EXPECT_FALSE(inked(64)) << width;
-        EXPECT_TRUE(inked(65)) << width;
-        EXPECT_TRUE(inked(65 + lines - 1)) << width;
-        EXPECT_FALSE(inked(65 + lines)) << width;
+        EXPECT_FALSE(inked(first - 1)) << width;
+        EXPECT_TRUE(inked(first)) << width;
+        EXPECT_TRUE(inked(last)) << width;
+        EXPECT_FALSE(inked(last + 1)) << width;
     }
 }

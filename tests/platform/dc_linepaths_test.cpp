@@ -73,3 +73,38 @@ TEST(DcLinePaths, PolylinesInEveryMixAndWidthMatchTheirPixelsMixedOnce)
         ASSERT_EQ(drawn, expected) << "mix " << mix << ", width " << width << ", case " << n;
     }
 }
+
+TEST(DcLinePaths, RectanglesPaintWhatTheirSpansWould)
+{
+    // A rectangle's rows are painted as they stand; a round rectangle without rounding still goes
+    // through the spans of its region and its border.
+    std::mt19937 rng(9);
+    constexpr int W = 40, H = 30;
+    const int mixes[] = {R2_COPYPEN, R2_XORPEN, R2_MASKPEN, R2_NOT, R2_NOP};
+    for (int n = 0; n < 3000; ++n) {
+        QImage quick(W, H, QImage::Format_RGB32);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                quick.setPixel(x, y, 0xFF000000u | rng());
+        QImage general = quick;
+        const int l = int(rng() % (W + 20)) - 10, t = int(rng() % (H + 20)) - 10;
+        const int r = l + int(rng() % 30), b = t + int(rng() % 30);
+        const int brushKind = int(rng() % 3), penKind = int(rng() % 3);
+        const Brush brush = brushKind == 0 ? Brush::Null() : brushKind == 1 ? Brush(COLORREF(rng() & 0xFFFFFF))
+                                                                           : Brush::Hatched(int(rng() % 6), COLORREF(rng() & 0xFFFFFF));
+        const Pen pen = penKind == 0 ? Pen(0, 1, PS_NULL) : Pen(COLORREF(rng() & 0xFFFFFF), 1, penKind == 1 ? PS_SOLID : PS_INSIDEFRAME);
+        for (QImage* image : {&quick, &general}) {
+            Dc dc(*image);
+            dc.SetViewportOrg(n % 3, -(n % 2));
+            dc.SetROP2(mixes[n % std::size(mixes)]);
+            dc.SetBkMode(n % 2 ? OPAQUE : TRANSPARENT);
+            dc.SelectObject(brush);
+            dc.SelectObject(pen);
+            if (image == &quick)
+                dc.Rectangle(l, t, r, b);
+            else
+                dc.RoundRect(l, t, r, b, 0, 0);
+        }
+        ASSERT_EQ(quick, general) << n << ": " << l << "," << t << " " << r << "," << b;
+    }
+}

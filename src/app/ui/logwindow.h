@@ -267,6 +267,9 @@ public:
     // window. Any number of calls before it runs make one paint; nothing is posted while repainting is
     // held.
     void InvalidateLog();
+    // The same with erase: the paint starts from a backing store cleared to the background, so nothing
+    // an earlier view, well or dialog drew stays (ViewState::InvalidateErased).
+    void InvalidateErased();
     bool LogPaintPosted() const { return paintPosted_; }
     // The posted paint, also run at once by tests: the first paint's placement, the view's paint into the
     // backing store and the window's update; then what the paint could not say during it (its failure

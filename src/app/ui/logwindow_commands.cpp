@@ -11,6 +11,7 @@
 #include "exchange/ui/livemonitordlg.h"
 #include "layout/custchartcfg.h"
 #include "logview/draw/viewbitmaps.h"
+#include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -200,8 +201,7 @@ void LogWindow::CmOpenRecent(int id)
     wellServices_.drilling = neighbours_.drilling;
     // What the window shows of the open well goes only once the chosen file is accepted.
     app::OpenCheckedDataFile(s, wellServices_, name, [this, &s] {
-        if (tools_.popupBox && tools_.popupBox->isVisible())
-            tools_.popupBox->hide();
+        logView_->HideReadout();
         if (s.options.gasPercent) {
             s.options.gasPercent = false;
             CheckMenuItem(app::cmd::GasPercent, false);

@@ -8,6 +8,7 @@
 #include "drilling/logtime.h"
 #include "layout/custchartcfg.h"
 #include "logview/draw/viewbitmaps.h"
+#include "logview/ui/logview.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/activitylog.h"
@@ -91,7 +92,7 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
     app::InteractionState& i = state_.interaction;
     if (!i.dragGasActive) {
         if (key == Qt::Key_Escape) {
-            delete tools_.popupBox;
+            logView_->HideReadout();
             if (!i.commandLock && !i.dataEntryActive)
                 update();
         }

@@ -78,10 +78,14 @@ void LogWindow::RunNewFileDialog(bool plugBack)
         return plugBack ? neighbours_.exchange->OpenWellFiles(s, wellServices_, *neighbours_.elog, info, handed)
                         : neighbours_.exchange->ArchiveFiles(s, wellServices_, info, handed);
     });
-    if (dialog.Execute() != platform::IDOK)
+    if (dialog.Execute() != platform::IDOK) {
+        // The shut-down took the quick view bar and the image strip: the paint brings the bar back.
+        InvalidateErased();
         return;
+    }
     if (!isMinimized())
         SaveWindowPlacement();
     BuildMenu(-1);
-    MarkRedraw();
+    state_.view.redrawPending = true;
+    InvalidateErased();
 }

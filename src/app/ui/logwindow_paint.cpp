@@ -24,6 +24,8 @@ void LogWindow::InvalidateLog()
     QMetaObject::invokeMethod(this, [this] { PaintLog(); }, Qt::QueuedConnection);
 }
 
+void LogWindow::InvalidateErased() { state_.view.InvalidateErased(); }
+
 void LogWindow::PaintLog()
 {
     paintPosted_ = false;
@@ -34,6 +36,8 @@ void LogWindow::PaintLog()
         FirstPaint();
     if (bitmaps_->backingStore.isNull())
         bitmaps_->ResizeBackingStore(width(), ClientHeight());
+    if (std::exchange(s.view.eraseOwed, false))
+        bitmaps_->EraseBackingStore();
     {
         platform::Dc dc(bitmaps_->backingStore);
         neighbours_.logview->Paint(s, dc);

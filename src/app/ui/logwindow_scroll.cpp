@@ -4,6 +4,7 @@
 #include "app/ui/scrollcodes.h"
 #include "app/ui/qbtndlg.h"
 #include "logview/draw/viewbitmaps.h"
+#include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
 
 #include <QResizeEvent>
@@ -28,7 +29,22 @@ app::DepthRange RangeOf(const app::LogState& s)
 
 }  // namespace
 
-int LogWindow::ClientTop() const { return menuWidget() && menuWidget()->isVisible() ? menuWidget()->height() : 0; }
+int LogWindow::ClientTop() const
+{
+    const QWidget* bar = menuWidget();
+    if (!bar)
+        return 0;
+    if (bar->isVisible())
+        return bar->height();
+    // A bar set a moment ago (the menus are rebuilt with each change) is shown by the event loop, at the
+    // height the window's layout gives it: the client area lies below it already, so that a layout made
+    // meanwhile (Zoom, another well) gets the rows it will have.
+    if (isVisible() && !bar->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        const int height = bar->heightForWidth(width());
+        return height >= 0 ? height : bar->sizeHint().height();
+    }
+    return 0;
+}
 
 std::int32_t LogWindow::DepthAtRow(int y) const
 {
@@ -177,8 +193,7 @@ bool LogWindow::ScrollView(int code, int thumb, bool ctrl)
         platform::MessageBeep(0);
         return false;
     }
-    if (tools_.popupBox && tools_.popupBox->isVisible())
-        tools_.popupBox->hide();
+    logView_->HideReadout();
 
     const app::DepthRange range = RangeOf(s);
     const std::optional<std::int32_t> target = app::ScrollTarget(code, thumb, ctrl, s.well.file.viewTopDepth, range);
@@ -206,8 +221,7 @@ void LogWindow::EvHScroll(int code, int thumb)
         SyncHorizontalBar(max);
         return;
     }
-    if (tools_.popupBox && tools_.popupBox->isVisible())
-        tools_.popupBox->hide();
+    logView_->HideReadout();
     // Sideways the log is only ever copied from its off-screen render; before the first one the screen
     // stays as it is.
     const QImage& log = bitmaps_->offScreenLog;

@@ -73,7 +73,9 @@ void LogWindow::CmToggleView9()
         wellServices_.view->FreeLogImage(s);
     if (s.well.customTracksEnabled)
         LoadCustomTracks(false);
-    MarkRedraw();
+    // The other view's grid, scale bars and strip go with it: the paint starts from a cleared window.
+    s.view.redrawPending = true;
+    InvalidateErased();
     setFocus();
 }
 

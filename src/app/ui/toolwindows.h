@@ -19,7 +19,6 @@ struct ToolWindows {
     QPointer<QWidget> readoutA;  // read-out windows of the log
     QPointer<QWidget> readoutB;
     QPointer<QWidget> elogReadout;
-    QPointer<QWidget> popupBox;        // the value or depth-match pop-up of the log
     QPointer<QWidget> depthScrollBar;
     QPointer<QWidget> memoEdit;        // the open memo edit box
     QPointer<QWidget> dataAsText;      // the data file, the e-log and the lag list shown as text

@@ -14,6 +14,12 @@ namespace entry {
 
 namespace {
 
+// A description's place: the slot and offset of the cell half a row into the right-hand region.
+SlotPlace DescriptionPlace(const MemoSlotLayout& screenSlots, int rowHeight)
+{
+    return XToMemoSlot(screenSlots, int(screenSlots.rightLeft + 0.5 * rowHeight));
+}
+
 using platform::COLORREF;
 using platform::RECT;
 
@@ -143,7 +149,7 @@ private:
         if (paper_)
             y = int(y - 0.7 * (m.depth - top_));
         if (m.description) {
-            const SlotPlace place = XToMemoSlot(screenSlots_, int(screenSlots_.rightLeft + 0.5 * R_));
+            const SlotPlace place = DescriptionPlace(screenSlots_, R_);
             m.slot = place.slot;
             m.slotOffset = place.offset;
         }
@@ -263,6 +269,18 @@ int DrawMemoBox(MemoPass& pass, std::int32_t memo, std::int32_t firstLine, int r
         y = int(y + step);
     }
     return int(y);
+}
+
+int DescriptionTextRoom(const logview::ViewGeometry& g)
+{
+    if (g.description.count <= 0)
+        return 0;
+    const MemoSlotLayout screen = ScreenMemoSlots(g);
+    const SlotPlace place = DescriptionPlace(screen, g.rowHeight);
+    // The box starts two pixels into its cell, its lines a quarter row further; the column's last pixel
+    // is the next track's edge line.
+    const int textX = int(MemoSlotToX(screen, place.slot) + place.offset + 2.0) + int(0.25 * g.rowHeight);
+    return std::max(g.description.Right() - 1 - textX, 0);
 }
 
 void DrawMemoLabel(platform::Dc& dc, const logview::ViewGeometry& g, bool erase)

@@ -41,6 +41,10 @@ void DrawMemos(MemoPass& pass, std::int32_t topDepth, int pageBottomY, int rowHe
 // 0, at x; returns the y below its last line. Nothing (yTop returned) for a memo that is not there.
 int DrawMemoBox(MemoPass& pass, std::int32_t memo, std::int32_t firstLine, int rowHeight, int yTop, int x);
 
+// The width a description's lines have on the screen: from where they start in the descriptions column
+// to the column's right edge (0 without the column). Typed to it, a description stays in its column.
+int DescriptionTextRoom(const logview::ViewGeometry& g);
+
 // Writes the slot numbers 0-24 over the log in red (or, with `erase`, in the Dc's background colour).
 void DrawMemoLabel(platform::Dc& dc, const logview::ViewGeometry& g, bool erase);
 

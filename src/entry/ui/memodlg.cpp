@@ -11,6 +11,8 @@
 #include "platform/services.h"
 
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include <array>
 #include <cstring>
@@ -55,6 +57,12 @@ MEMODLG::MEMODLG(QWidget* parent, app::LogState& log, int index, std::function<v
            {IDC_TRANSPARENT, QStringLiteral("DRAW TEXT TRANSPARENT")},
            {IDC_HORIZ, QStringLiteral("DRAW ON HORIZ")},
            {IDC_BOLD, QStringLiteral("BOLD")}});
+    // The text box wraps its lines at the width a description has on the log: the soft line breaks it
+    // stores keep a description in its column on the screen, in images and on paper.
+    if (const int room = DescriptionTextRoom(logview::GeometryOf(log_)); room > 0) {
+        text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        text_->setFixedWidth(room + int(2 * (text_->document()->documentMargin() + text_->frameWidth())));
+    }
     NewRow();
     AddButton(IDC_IMPORT_NOTES, QStringLiteral("IMPORT NOTES"));
     AddButton(IDC_IMPORT_DESCRIPTIONS, QStringLiteral("IMPORT DESCRIPTIONS"));

@@ -20,7 +20,7 @@ int EntryWindowServices::RunMemoDialog(app::LogState& log, int index)
         result = dialog.Execute();
     }
     app::LoadMemos(log);
-    main->InvalidateLog();
+    main->InvalidateErased();  // the slot numbers the dialog wrote over the log go with it
     return result;
 }
 

@@ -22,6 +22,8 @@ int EntryWindowServices::RunTopsDialog(app::LogState& log)
     host.shellOpen = [main](const QString& path) { main->ShellOpen(path, 1); };
     TopsDlg dialog(main, log, std::move(host));
     const int result = dialog.Execute();
+    // However it closed, the slot numbers it wrote over the log go with it.
+    main->InvalidateErased();
     return result == platform::IDOK || dialog.Saved() ? int(platform::IDOK) : int(platform::IDCANCEL);
 }
 

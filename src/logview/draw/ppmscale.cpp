@@ -37,9 +37,12 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
         const std::string text = platform::FieldText(e.name) + (i == layout::PEN_TG ? " % " : " ppm ");
         dc.TextOut(atX, atY, text.c_str(), int(text.size()));
 
-        const int lineY = atY + step, from = atX + 8 * U;
+        // The sample stands beside its own name, in the middle of the name's row (the text ends at y, the
+        // row above it belongs to the previous name).
+        const int from = atX + 8 * U;
         if (e.style == 0) {
             const layout::PenSpec& p = pens.pens[std::size_t(i)];
+            const int lineY = atY - (step + 1) / 2;
             dc.SelectObject(platform::Pen(p.colour, p.width, p.style));
             dc.MoveTo(from, lineY);
             dc.LineTo(from + sample, lineY);
@@ -48,6 +51,7 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
             // never more than the entry's own row holds (a damaged colour file may hold any width).
             dc.SelectObject(platform::Pen(e.colour, 1, e.style));
             const int lines = e.width < step ? e.width : step;
+            const int lineY = atY - (step + lines) / 2;
             for (int k = 0; k < lines; ++k) {
                 dc.MoveTo(from, lineY + k);
                 dc.LineTo(from + sample, lineY + k);

@@ -1,7 +1,7 @@
 #pragma once
 // The ppm scale: a legend of the log's eight gas curves, one line per curve with the curve's name and
-// unit in the curve's colour and a short sample of its pen beneath and to the right. The title row, the
-// header page of a log image and drilling's status display draw it.
+// unit in the curve's colour and a short sample of its pen right of them, in the same row. The title
+// row, the header page of a log image and drilling's status display draw it.
 #include "layout/pentable.h"
 #include "logview/viewgeometry.h"
 

@@ -39,8 +39,10 @@ public:
             return;
         backingStore = QImage(size, QImage::Format_RGB32);
         backingStore.setDevicePixelRatio(1);
-        backingStore.fill(Qt::white);
+        EraseBackingStore();
     }
+    // The whole backing store in the window's background colour (white), as before a paint with erase.
+    void EraseBackingStore() { backingStore.fill(0xFFFFFFFFu); }
 };
 
 }  // namespace logview

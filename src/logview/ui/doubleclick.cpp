@@ -53,7 +53,10 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
     const bool floating = notesShown && !g.Flag(layout::FLAG_DESCRIPTIONS);
     const int anchor = g.description.left, descRight = anchor + g.description.count * U;
     const bool outsideDescriptions = !(anchor < x && x < descRight);
-    if (c.ctrl || !(floating || (notesShown && descriptionsOn && outsideDescriptions)))
+    // A description in the descriptions column opens where it stands while the column is shown; the
+    // rest of the column starts no note.
+    const bool inShownColumn = notesShown && descriptionsOn && !outsideDescriptions && !floating;
+    if (c.ctrl || !(floating || (notesShown && descriptionsOn && outsideDescriptions) || inShownColumn))
         return false;
     if (!(g.topMargin < y && y < s.view.logAreaBottom))
         return false;
@@ -83,6 +86,8 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
         app::OpenNoteEdit(s, r, QByteArray::fromStdString(platform::FieldText(memo.text)));
         return true;
     }
+    if (inShownColumn)
+        return false;
     platform::RECT r{};
     if (anchor <= x && x < descRight) {
         DescriptionSpan(g, r);

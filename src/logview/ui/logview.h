@@ -26,6 +26,9 @@ public:
     // The window's side of the mouse handlers; set once by the window.
     void SetMouseWindow(MouseWindow window) { mouseWindow_ = std::move(window); }
     const ReadoutBox& Readout() const { return readout_; }
+    // The read-out box goes when the log scrolls or another well comes: its values belong to the place
+    // it was shown at.
+    void HideReadout() { readout_.Hide(); }
 
 private:
     MouseWindow mouseWindow_;

@@ -29,6 +29,12 @@ void ReadoutBox::Prepare(QWidget* window)
     label_->hide();
 }
 
+void ReadoutBox::Hide()
+{
+    if (label_ && label_->isVisible())
+        label_->hide();
+}
+
 void ReadoutBox::Show(const std::string& text, int x, int y, int width, int height, int clientTop)
 {
     if (!label_)

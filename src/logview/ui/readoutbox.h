@@ -18,6 +18,8 @@ class ReadoutBox {
 public:
     // Makes the box over `window` when there is none (hidden, at (100, 100), 100 x 16), else hides it.
     void Prepare(QWidget* window);
+    // Hides the box (the log moved under it); nothing when there is none.
+    void Hide();
     bool Exists() const { return !label_.isNull(); }
     // Shows `text` (Windows-1252, "\n" line breaks) in a `width` x `height` box at client point (x, y);
     // `clientTop` is the client area's y in the window.

@@ -254,16 +254,58 @@ void Dc::ImageShape(int kind, int left, int top, int right, int bottom, int ew, 
     // One pixel of margin round the image, so that a shape cut by the image edge gets no border there.
     const int W = surf.width, H = surf.height;
 
+    const std::uint32_t pen = PixelOf(s_.pen.color);
+    const raster::Dashes dashes = raster::DashesOf(s_.pen.style);
+    const bool opaque = s_.bkMode == OPAQUE;
+    const std::uint32_t bg = PixelOf(s_.bkColor);
+    // A styled 1-px outline of a rectangle: the pattern runs round it from the top left corner.
+    auto styledRectangle = [&] {
+        long long pos = 0;
+        const long long xs[5] = {(long long)l, (long long)r - 1, (long long)r - 1, (long long)l, (long long)l};
+        const long long ys[5] = {(long long)t, (long long)t, (long long)b - 1, (long long)b - 1, (long long)t};
+        for (int i = 0; i < 4; ++i)
+            raster::DrawThinLine(surf, xs[i], ys[i], xs[i + 1], ys[i + 1], pen, dashes, opaque, bg, s_.rop2, pos);
+        if (r - l == 1 || b - t == 1)  // a line of a rectangle: the closing pixel
+            raster::DrawThinLine(surf, xs[0], ys[0], xs[0] + 1, ys[0], pen, dashes, opaque, bg, s_.rop2, pos);
+    };
+
     if (s_.pen.IsNull()) {
-        if (!brush)
-            return;
-        raster::SpanSet fill(0, 0, W, H);
-        region(fill, l, t, r - 1, b - 1);
-        raster::PaintSpans(surf, fill, brushFill, s_.rop2);
+        if (brush && kind == kRectangle) {
+            raster::PaintBox(surf, (long long)l, (long long)t, (long long)r - 1, (long long)b - 1, brushFill, s_.rop2);
+        } else if (brush) {
+            raster::SpanSet fill(0, 0, W, H);
+            region(fill, l, t, r - 1, b - 1);
+            raster::PaintSpans(surf, fill, brushFill, s_.rop2);
+        }
         return;
     }
 
     const int w = s_.pen.Width();
+    if (w == 1 && kind == kRectangle) {
+        // A box needs no spans: its rows and edges are painted as they stand. The border is the box's
+        // outermost pixels, cut one pixel outside the image as the general path cuts it.
+        const long long L = std::max<long long>((long long)l, -1), T = std::max<long long>((long long)t, -1);
+        const long long R = std::min<long long>((long long)r, W + 1), B = std::min<long long>((long long)b, H + 1);
+        if (R <= L || B <= T)
+            return;
+        if (brush)
+            raster::PaintBox(surf, L + 1, T + 1, R - 1, B - 1, brushFill, s_.rop2);
+        if (s_.pen.IsStyled()) {
+            styledRectangle();
+            return;
+        }
+        raster::Fill penFill;
+        penFill.fg = pen;
+        raster::PaintRun(surf, T, L, R, penFill, s_.rop2);
+        if (B - 1 > T)
+            raster::PaintRun(surf, B - 1, L, R, penFill, s_.rop2);
+        for (long long y = std::max<long long>(T + 1, 0); y < std::min<long long>(B - 1, H); ++y) {
+            raster::PaintRun(surf, y, L, L + 1, penFill, s_.rop2);
+            if (R - 1 > L)
+                raster::PaintRun(surf, y, R - 1, R, penFill, s_.rop2);
+        }
+        return;
+    }
     raster::SpanSet ring(-1, -1, W + 1, H + 1), inner(-1, -1, W + 1, H + 1);
     if (w == 1) {
         raster::SpanSet whole(-1, -1, W + 1, H + 1);
@@ -300,7 +342,6 @@ void Dc::ImageShape(int kind, int left, int top, int right, int bottom, int ew, 
     if (brush)
         raster::PaintSpans(surf, inner, brushFill, s_.rop2);
 
-    const std::uint32_t pen = PixelOf(s_.pen.color);
     if (!s_.pen.IsStyled()) {
         raster::Fill penFill;
         penFill.fg = pen;
@@ -308,17 +349,8 @@ void Dc::ImageShape(int kind, int left, int top, int right, int bottom, int ew, 
         return;
     }
     // Styled 1-px outlines: the pattern runs round the figure.
-    const raster::Dashes dashes = raster::DashesOf(s_.pen.style);
-    const bool opaque = s_.bkMode == OPAQUE;
-    const std::uint32_t bg = PixelOf(s_.bkColor);
     if (kind == kRectangle) {
-        long long pos = 0;
-        const long long xs[5] = {(long long)l, (long long)r - 1, (long long)r - 1, (long long)l, (long long)l};
-        const long long ys[5] = {(long long)t, (long long)t, (long long)b - 1, (long long)b - 1, (long long)t};
-        for (int i = 0; i < 4; ++i)
-            raster::DrawThinLine(surf, xs[i], ys[i], xs[i + 1], ys[i + 1], pen, dashes, opaque, bg, s_.rop2, pos);
-        if (r - l == 1 || b - t == 1)  // a line of a rectangle: the closing pixel
-            raster::DrawThinLine(surf, xs[0], ys[0], xs[0] + 1, ys[0], pen, dashes, opaque, bg, s_.rop2, pos);
+        styledRectangle();
         return;
     }
     const std::vector<QPoint> order = OrderedBorder(ring, (l + r) / 2, (t + b) / 2);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+
 namespace platform::raster {
 
 Surface SurfaceOf(QImage& image, int pageX, int pageY)
@@ -158,32 +159,41 @@ void SpanSet::SplitBorder(SpanSet& border, SpanSet& inner) const
     inner.Normalize();
 }
 
+void PaintRun(const Surface& s, long long y, long long from, long long to, const Fill& fill, int rop2)
+{
+    if (rop2 == R2_NOP || y < 0 || y >= s.height)
+        return;
+    const int x0 = int(std::max<long long>(from, 0)), x1 = int(std::min<long long>(to, s.width));
+    std::uint32_t* row = s.Row(int(y));
+    if (!fill.hatched) {
+        if (rop2 == R2_COPYPEN)
+            std::fill(row + std::min(x0, x1), row + x1, fill.fg);
+        else
+            WithMix(rop2, fill.fg, [&](auto op) {
+                for (int x = x0; x < x1; ++x)
+                    row[x] = op(row[x]);
+            });
+        return;
+    }
+    for (int x = x0; x < x1; ++x) {
+        if (HatchBit(fill.hatch, x + s.pageX, int(y) + s.pageY))
+            row[x] = Mix(rop2, fill.fg, row[x]);
+        else if (fill.opaqueGaps)
+            row[x] = Mix(rop2, fill.bg, row[x]);
+    }
+}
+
+void PaintBox(const Surface& s, long long left, long long top, long long right, long long bottom, const Fill& fill,
+              int rop2)
+{
+    for (long long y = std::max<long long>(top, 0); y < std::min<long long>(bottom, s.height); ++y)
+        PaintRun(s, y, left, right, fill, rop2);
+}
+
 void PaintSpans(const Surface& s, const SpanSet& spans, const Fill& fill, int rop2)
 {
-    if (rop2 == R2_NOP)
-        return;
-    for (const SpanSet::Span& sp : spans.Spans()) {
-        if (sp.y < 0 || sp.y >= s.height)
-            continue;
-        const int x0 = std::max(sp.x0, 0), x1 = std::min(sp.x1, s.width);
-        std::uint32_t* row = s.Row(sp.y);
-        if (!fill.hatched) {
-            if (rop2 == R2_COPYPEN)
-                std::fill(row + x0, row + x1, fill.fg);
-            else
-                WithMix(rop2, fill.fg, [&](auto op) {
-                    for (int x = x0; x < x1; ++x)
-                        row[x] = op(row[x]);
-                });
-            continue;
-        }
-        for (int x = x0; x < x1; ++x) {
-            if (HatchBit(fill.hatch, x + s.pageX, sp.y + s.pageY))
-                row[x] = Mix(rop2, fill.fg, row[x]);
-            else if (fill.opaqueGaps)
-                row[x] = Mix(rop2, fill.bg, row[x]);
-        }
-    }
+    for (const SpanSet::Span& sp : spans.Spans())
+        PaintRun(s, sp.y, sp.x0, sp.x1, fill, rop2);
 }
 
 // ---- lines
@@ -387,6 +397,13 @@ void RopRow(std::uint32_t* dst, const std::uint32_t* srcRow, bool srcOpaque, int
     case BLACKNESS: std::fill(dst, dst + n, 0xFF000000u); return;
     case WHITENESS: std::fill(dst, dst + n, 0xFFFFFFFFu); return;
     case DSTINVERT: for (int i = 0; i < n; ++i) dst[i] = ~dst[i] | 0xFF000000u; return;
+    case PATCOPY:
+        // A solid brush (FillRect, the clears of the paint) is one colour the whole row.
+        if (!pat.none && !pat.hatched) {
+            std::fill(dst, dst + n, pat.fg | kOpaque);
+            return;
+        }
+        break;
     default: break;
     }
     if (pat.none && RopUsesPattern(rop))

@@ -82,6 +82,11 @@ struct Fill {
     std::uint32_t bg = 0xFFFFFFFFu;
 };
 void PaintSpans(const Surface& s, const SpanSet& spans, const Fill& fill, int rop2);
+// The same for the pixels [from, to) of row y, and for the box [left, right) x [top, bottom): what the
+// spans of such a region paint, without building them.
+void PaintRun(const Surface& s, long long y, long long from, long long to, const Fill& fill, int rop2);
+void PaintBox(const Surface& s, long long left, long long top, long long right, long long bottom, const Fill& fill,
+              int rop2);
 
 // Calls plot(x, y, i) for the pixels of the line from (x0, y0) towards (x1, y1), end point left out,
 // that fall inside [0, width) x [0, height); i counts pixels from the start (pixels outside count too).

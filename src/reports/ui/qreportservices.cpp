@@ -1,7 +1,6 @@
 // The short report dialog as the main window's report services open it: from the short report command
 // and from a right click on a short report's box.
 #include "app/logstate.h"
-#include "entry/ui/memodlg.h"
 #include "reports/ui/qreportdlg.h"
 #include "reports/ui/reportwindowservices.h"
 
@@ -13,9 +12,8 @@ void ReportWindowServices::RunShortReportDialog(app::LogState& log, int reportIn
         log.view.Invalidate();
     });
     dialog.Execute();
-    // The slot numbers the dialog wrote over the log go with it, also where no repaint reaches.
-    entry::WriteMemoLabels(log, true);
-    log.view.Invalidate();
+    // The slot numbers the dialog wrote over the log go with it: the paint starts from a cleared window.
+    log.view.InvalidateErased();
 }
 
 }  // namespace reports

@@ -1,0 +1,137 @@
+// The demo well's window after the commands and dialogs that change what it shows: nothing of the view
+// before them stays on it (the paints that follow them start from a cleared window).
+#include "app/commandids.h"
+#include "app/logstate.h"
+#include "app/ui/logwindow.h"
+#include "app/ui/qbtndlg.h"
+#include "layout/trackflags.h"
+#include "logview/geometryof.h"
+#include "platform/ui/dialog.h"
+#include "support/demowindow.h"
+#include "support/testmain.h"
+#include "support/wells.h"
+#include "support/xsession.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using platform::Dialog;
+using testing_support::DifferentPixels;
+using testing_support::doubles;
+
+namespace {
+
+class EraseWindow : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(testing_support::ShowDemoWindow(window)); }
+    app::LogState& S() { return window.State(); }
+    // The window once every paint and render it owes has run, as a grab of it shows it.
+    QImage Shown()
+    {
+        for (int i = 0; i < 50 && (window.LogPaintPosted() || S().view.redrawPending); ++i) {
+            QCoreApplication::processEvents();
+            window.IdleAction(0);
+        }
+        QCoreApplication::processEvents();
+        return window.grab().toImage();
+    }
+    // Pixels in which two shots differ, the lithology and hardness columns left out: the boundaries of
+    // their first row follow the row that the paint before ended with.
+    int DifferentBesideLithology(const QImage& a, const QImage& b)
+    {
+        const logview::ViewGeometry g = logview::GeometryOf(S());
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                n += (x < g.lithology.left || x >= g.hardness.Right()) && a.pixel(x, y) != b.pixel(x, y);
+        return n;
+    }
+
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+};
+
+}  // namespace
+
+TEST_F(EraseWindow, ZoomOnThenZoomOffLeavesTheLogAsItWas)
+{
+    window.EnsureQuickBar();
+    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    ASSERT_NE(bar, nullptr);
+    const QImage before = Shown();
+    ASSERT_TRUE(bar->Click(QBTNDLG::ID_ZOOM));
+    ASSERT_TRUE(S().view.logImageMode);
+    EXPECT_GT(DifferentPixels(before, Shown()), 10000);
+    // The menu bar made again meanwhile takes its room at once: the layout keeps the window's rows.
+    ASSERT_TRUE(bar->Click(QBTNDLG::ID_ZOOM));
+    ASSERT_FALSE(S().view.logImageMode);
+    EXPECT_EQ(DifferentPixels(before, Shown()), 0);
+}
+
+TEST_F(EraseWindow, TheSlotNumbersGoWithTheDialogsThatWroteThem)
+{
+    // The tops editor (left by Escape) and the short report by their commands, the memo dialog by a
+    // right click on a description; each closed without a change.
+    S().layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
+    window.InvalidateLog();
+    const QImage before = Shown();
+    const entry::MemoHits& hits = S().notes.drawing.hits;
+    ASSERT_GT(hits.count, 0);
+    const platform::RECT box = hits.boxes[0];
+    const int clientTop = window.menuWidget()->height();
+    for (int dialog = 0; dialog < 3; ++dialog) {
+        QImage open;
+        Dialog::QueueTestScript([&](Dialog& d) {
+            open = window.BackingStore().copy();
+            if (dialog == 0)
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                d.Click(dialog == 1 ? platform::IDCANCEL : platform::IDOK);
+        });
+        if (dialog == 0)
+            window.EvCommand(app::cmd::EditTops);
+        else if (dialog == 1)
+            window.EvCommand(app::cmd::ShortReport);
+        else
+            QTest::mouseClick(&window, Qt::RightButton, {}, QPoint(box.left + 5, box.top + 5 + clientTop));
+        ASSERT_FALSE(open.isNull()) << dialog;
+        EXPECT_GT(DifferentPixels(open, before.copy(0, clientTop, open.width(), open.height())), 20) << dialog;
+        EXPECT_EQ(DifferentPixels(before, Shown()), 0) << dialog;
+    }
+}
+
+TEST_F(EraseWindow, AfterTheGasEntryAndAnotherWellNothingOfTheViewBeforeStays)
+{
+    // The well as it opened (its first layout gone), then the gas entry, which shows the log elsewhere
+    // while the gas is typed: afterwards the view before comes back as it was.
+    const QImage before = Shown();
+    doubles().prompter.inputAnswers = {QString("1500")};
+    bool typing = false;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        typing = S().interaction.dataEntryActive;
+        d.Click(platform::IDCANCEL);
+    });
+    window.CmEnterGas();
+    ASSERT_TRUE(typing);
+    EXPECT_EQ(DifferentBesideLithology(before, Shown()), 0);
+
+    // A short well of another layout: nothing of the demo's log stays below or beside its own.
+    const QString path = testing_support::MakeWell(testing_support::TestDir() + "short/", "SHORT.svm", 1000, 1030);
+    ASSERT_EQ(window.OpenDataFile(path), 1);
+    const QImage opened = Shown();
+    window.InvalidateErased();
+    EXPECT_EQ(DifferentBesideLithology(opened, Shown()), 0);
+}
+
+TEST_F(EraseWindow, PlugBackLeftByEscapeBringsTheQuickViewBarBack)
+{
+    window.EnsureQuickBar();
+    Shown();
+    Dialog::QueueTestScript([](Dialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    window.EvCommand(app::cmd::PlugBack);
+    EXPECT_TRUE(window.Tools().quickBar.isNull());
+    Shown();
+    ASSERT_FALSE(window.Tools().quickBar.isNull());
+    EXPECT_TRUE(window.Tools().quickBar->isVisible());
+}
