@@ -28,7 +28,20 @@ app::DepthRange RangeOf(const app::LogState& s)
 
 }  // namespace
 
-int LogWindow::ClientTop() const { return menuWidget() && menuWidget()->isVisible() ? menuWidget()->height() : 0; }
+int LogWindow::ClientTop() const
+{
+    int top = menuWidget() && menuWidget()->isVisible() ? menuWidget()->height() : 0;
+    // The bar of shared wells, while shown, has its own room under the menu bar.
+    if (const QWidget* bar = tools_.liveBar; bar && bar->isVisible())
+        top += bar->height();
+    return top;
+}
+
+void LogWindow::ClientTopChanged()
+{
+    EvSize(width(), ClientHeight());
+    MarkRedraw();
+}
 
 std::int32_t LogWindow::DepthAtRow(int y) const
 {
