@@ -10,7 +10,6 @@
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 
@@ -36,21 +35,12 @@ protected:
         ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
         ASSERT_TRUE(x.Start());
         home = TestDir() + "home";
-        QDir().mkpath(home + "/run");
-        QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // Starts the program as a first start does (no file named) and waits for its window and bar.
     void StartProgram()
     {
-        QProcessEnvironment env = x.Environment();
-        env.insert("HOME", home);
-        env.insert("XDG_CONFIG_HOME", home + "/.config");
-        env.insert("XDG_RUNTIME_DIR", home + "/run");
-        env.insert("USER", "tester");
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("ASAN_OPTIONS", "detect_leaks=0");
-        ASSERT_TRUE(app.Start(program, {}, env));
+        ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
         ASSERT_FALSE(x.WaitForWindow("^StrativM ").isEmpty()) << "no main window";
         bar = x.WaitForWindow("^Quick View$");
         ASSERT_FALSE(bar.isEmpty()) << "no quick view bar";

@@ -9,7 +9,6 @@
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -28,8 +27,6 @@ TEST(StatusBoxRealX, AfterARestartInDrillingModeTheBoxStaysAboveTheLog)
     XSession x;
     ASSERT_TRUE(x.Start());
     const QString home = TestDir() + "home";
-    QDir().mkpath(home + "/run");
-    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     // The demo well, left in drilling mode at the last exit.
     const QString folder = home + "/StrativM/";
@@ -41,15 +38,8 @@ TEST(StatusBoxRealX, AfterARestartInDrillingModeTheBoxStaysAboveTheLog)
     cfg.drillingAtExit = 1;
     WriteBytes(folder + "elogdemo.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
 
-    QProcessEnvironment env = x.Environment();
-    env.insert("HOME", home);
-    env.insert("XDG_CONFIG_HOME", home + "/.config");
-    env.insert("XDG_RUNTIME_DIR", home + "/run");
-    env.insert("USER", "tester");
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
     Child app;
-    ASSERT_TRUE(app.Start(program, {}, env));
+    ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
     const QString log = x.WaitForWindow("^StrativM ");
     const QString box = x.WaitForWindow("^Drilling Status$");
     ASSERT_FALSE(log.isEmpty()) << "no main window";
