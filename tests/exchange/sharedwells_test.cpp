@@ -248,18 +248,12 @@ TEST(SharedWells, TheBarTakesItsOwnRoomOnlyWhileItListsWells)
         QCoreApplication::processEvents();
         return window.Tools().liveBar.data();
     };
-    int logHeight = 0;  // without the bar
-    {
-        LogWindow window{nullptr, QStringLiteral("StrativM")};
-        QWidget* bar = open(window, false);
-        ASSERT_NE(bar, nullptr);
-        EXPECT_TRUE(bar->isHidden());
-        logHeight = window.BackingStore().height();
-    }
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
-    QWidget* bar = open(window, true);
-    ASSERT_NE(bar, nullptr);
+    LogWindow empty{nullptr, QStringLiteral("StrativM")}, listing{nullptr, QStringLiteral("StrativM")};
+    QWidget* none = open(empty, false);
+    QWidget* bar = open(listing, true);
+    ASSERT_TRUE(none && bar);
+    EXPECT_TRUE(none->isHidden());
     ASSERT_TRUE(bar->isVisible());
-    EXPECT_EQ(bar->y(), window.menuBar()->height());
-    EXPECT_EQ(window.BackingStore().height(), logHeight - bar->height());  // the log below the bar
+    EXPECT_EQ(bar->y(), listing.menuBar()->height());
+    EXPECT_EQ(listing.BackingStore().height(), empty.BackingStore().height() - bar->height());  // below the bar
 }
