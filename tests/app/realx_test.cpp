@@ -162,8 +162,8 @@ TEST_F(RealX, AfterARestartInDrillingModeTheStatusBoxStaysAboveTheLog)
     // The window manager's stacking order, bottom to top: the box after the log.
     const auto boxAbove = [&] {
         QList<qulonglong> ids;
-        const QString stack = QString::fromLatin1(x.Run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"})).section('#', 1);
-        for (const QString& id : stack.split(',', Qt::SkipEmptyParts))
+        const QByteArray stack = x.Run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+        for (const QString& id : QString::fromLatin1(stack).section('#', 1).split(',', Qt::SkipEmptyParts))
             ids << id.trimmed().toULongLong(nullptr, 16);
         const qsizetype b = ids.indexOf(box.toULongLong()), l = ids.indexOf(log.toULongLong());
         return b >= 0 && l >= 0 && b > l;

@@ -92,7 +92,8 @@ void PressButtons(QWidget& w)
         buttons << b;
     static const QStringList closing = {"OK", "Cancel", "CLOSE", "DONE", "EXIT", "Quit"};
     for (const QPointer<QPushButton>& b : buttons)
-        if (b && b->isVisible() && b->isEnabled() && !closing.contains(b->text().trimmed().remove('&'), Qt::CaseInsensitive))
+        if (b && b->isVisible() && b->isEnabled() &&
+            !closing.contains(b->text().trimmed().remove('&'), Qt::CaseInsensitive))
             b->click();
 }
 
@@ -175,7 +176,8 @@ TEST_F(ReportDialogsWindow, EveryWindowOfTheMenusAndTheQuickViewBarFitsA1024By76
     window.EnsureQuickBar();
     auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
     ASSERT_NE(bar, nullptr);
-    for (int button : {QBTNDLG::ID_HORZ, QBTNDLG::ID_SURVEY, QBTNDLG::ID_ZOOM, QBTNDLG::ID_CUSTOM, QBTNDLG::ID_PICTURES})
+    for (int button :
+         {QBTNDLG::ID_HORZ, QBTNDLG::ID_SURVEY, QBTNDLG::ID_ZOOM, QBTNDLG::ID_CUSTOM, QBTNDLG::ID_PICTURES})
         for (int twice = 0; twice < 2; ++twice)
             run(QStringLiteral("bar %1").arg(button), [&] { bar->Click(button); });
     window.EvCommand(app::cmd::Drilling);

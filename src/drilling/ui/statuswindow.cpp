@@ -37,7 +37,10 @@ platform::Font LogFontOf(const app::LogState& log) { return platform::Font::From
 // (it is on the screen) the box is shown anew, now as its owner's tool window, above it from then on.
 class OwnerShown final : public QObject {
 public:
-    OwnerShown(QWidget& box, QWidget& owner) : QObject(&box), box_(box), owner_(owner) { owner.installEventFilter(this); }
+    OwnerShown(QWidget& box, QWidget& owner) : QObject(&box), box_(box), owner_(owner)
+    {
+        owner.installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override

@@ -9,7 +9,6 @@
 #include "platform/folders.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
-#include "platform/ui/svedit.h"
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
 #include "wellfile/wholefile.h"
@@ -33,12 +32,19 @@ TvdDlg::TvdDlg(QWidget* parent, app::LogState& log, TvdFile& file, std::span<wel
     NewRow();
     BeginGrid(2);
     // The six fields keep their own width however wide the list makes the dialog.
-    const std::pair<int, const char*> fields[] = {{id::Md, "MD"},     {id::Tvd, "TVD"},           {id::Incl, "INCL"},
-                                                  {id::Azm, "AZM"},   {id::VertSect, "VERT SECT"}, {id::DogLeg, "DOG LEG SEVERITY"}};
-    const int labels[] = {id::MdLabel, id::TvdLabel, id::InclLabel, id::AzmLabel, id::VertSectLabel, id::DogLegLabel};
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
-        AddStatic(labels[i], QString::fromLatin1(fields[i].second));
-        QWidget* edit = AddEdit(fields[i].first, 12, 12);
+    struct Field {
+        int label, edit;
+        const char* text;
+    };
+    const Field fields[] = {{id::MdLabel, id::Md, "MD"},
+                            {id::TvdLabel, id::Tvd, "TVD"},
+                            {id::InclLabel, id::Incl, "INCL"},
+                            {id::AzmLabel, id::Azm, "AZM"},
+                            {id::VertSectLabel, id::VertSect, "VERT SECT"},
+                            {id::DogLegLabel, id::DogLeg, "DOG LEG SEVERITY"}};
+    for (const Field& f : fields) {
+        AddStatic(f.label, QString::fromLatin1(f.text));
+        QWidget* edit = AddEdit(f.edit, 12, 12);
         edit->setMaximumWidth(edit->minimumWidth());
     }
     EndGrid();

@@ -213,8 +213,10 @@ void AutoGasDlg::Build()
     // The form is wide: its font (and with it the dialog unit) gets smaller until the form, widened by
     // "Advanced", fits a 1,024-pixel screen with its frame.
     QFont smaller = font();
-    for (int step = 0; step < 8 && QFontMetrics(smaller).averageCharWidth() * kWidth / 4 + kAdvancedPixels > kMostPixelsWide;
-         ++step) {
+    const auto tooWide = [](const QFont& f) {
+        return QFontMetrics(f).averageCharWidth() * kWidth / 4 + kAdvancedPixels > kMostPixelsWide;
+    };
+    for (int step = 0; step < 8 && tooWide(smaller); ++step) {
         if (smaller.pointSizeF() > 0)
             smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
         else
