@@ -9,6 +9,7 @@
 #include "platform/folders.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
+#include "platform/ui/svedit.h"
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
 #include "wellfile/wholefile.h"
