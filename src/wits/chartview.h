@@ -8,6 +8,7 @@ namespace wits {
 
 constexpr int kChartImageRows = 14400;
 constexpr int kChartBandHeight = 140;  // read-outs, buttons, on-bottom box and scale header
+constexpr int kChartScaleHeight = 40;  // the scale header at the band's bottom; the controls stand above it
 constexpr int kChartFirstRow = 10;     // row of the first minute line and of sample 0
 
 // Client bottom - the band - 10, never below 0.

@@ -1,6 +1,7 @@
 // The program itself on a real X server with a window manager, driven as a user drives it: keys from
 // the keyboard (XTEST) go to whichever window has the focus, the screen is read back. What a window
-// test cannot see: which window the window manager gives the keyboard to, and whether the process ends.
+// test cannot see: which window the window manager gives the keyboard to, how it stacks the windows, and
+// whether the process ends.
 #include "demo/demowell.h"
 #include "gasmon/gasmoncfg.h"
 #include "support/files.h"
@@ -10,13 +11,13 @@
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 using namespace testing_support;
 
@@ -36,24 +37,30 @@ protected:
         ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
         ASSERT_TRUE(x.Start());
         home = TestDir() + "home";
-        QDir().mkpath(home + "/run");
-        QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // Starts the program as a first start does (no file named) and waits for its window and bar.
     void StartProgram()
     {
-        QProcessEnvironment env = x.Environment();
-        env.insert("HOME", home);
-        env.insert("XDG_CONFIG_HOME", home + "/.config");
-        env.insert("XDG_RUNTIME_DIR", home + "/run");
-        env.insert("USER", "tester");
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("ASAN_OPTIONS", "detect_leaks=0");
-        ASSERT_TRUE(app.Start(program, {}, env));
+        ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
         ASSERT_FALSE(x.WaitForWindow("^StrativM ").isEmpty()) << "no main window";
         bar = x.WaitForWindow("^Quick View$");
         ASSERT_FALSE(bar.isEmpty()) << "no quick view bar";
+    }
+
+    // The demo well as an exit in drilling mode left it, with `more` changed in its configuration.
+    void DemoWellLeftDrilling(const std::function<void(wellfile::WellConfig&)>& more = {})
+    {
+        const QString cfgPath = home + "/StrativM/elogdemo.cfg";
+        ASSERT_TRUE(demo::MakeDemoWell(home + "/StrativM/"));
+        wellfile::WellConfig cfg{};
+        const QByteArray bytes = ReadBytes(cfgPath);
+        ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
+        std::memcpy(&cfg, bytes.constData(), sizeof cfg);
+        cfg.drillingAtExit = 1;
+        if (more)
+            more(cfg);
+        WriteBytes(cfgPath, QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
     }
 
     XSession x;
@@ -92,16 +99,11 @@ TEST_F(RealX, ExitWhileDrillingWithTheGasMonitorOnEndsTheProgramAndLeavesWholeFi
     // The demo well, left in drilling mode with the gas monitor on: an instrument of type 1 on com port 3,
     // the far end of a pty pair.
     const QString folder = home + "/StrativM/";
-    ASSERT_TRUE(demo::MakeDemoWell(folder));
     const QString cfgPath = folder + "elogdemo.cfg";
-    wellfile::WellConfig cfg{};
-    QByteArray bytes = ReadBytes(cfgPath);
-    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-    cfg.drillingAtExit = 1;
-    cfg.gasMonitorOn = 1;
-    cfg.gasInstrumentType = 1;
-    WriteBytes(cfgPath, QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
+    DemoWellLeftDrilling([](wellfile::WellConfig& cfg) {
+        cfg.gasMonitorOn = 1;
+        cfg.gasInstrumentType = 1;
+    });
     gasmon::GASMONCFG gas{};
     gas.gasComPort = 3;
     gas.cycleTime = 300;
@@ -140,7 +142,8 @@ TEST_F(RealX, ExitWhileDrillingWithTheGasMonitorOnEndsTheProgramAndLeavesWholeFi
 
     // What the exit wrote is whole: the settings with drilling on at exit, the lag and gas settings, the
     // window placement; the data file keeps its records.
-    bytes = ReadBytes(cfgPath);
+    const QByteArray bytes = ReadBytes(cfgPath);
+    wellfile::WellConfig cfg{};
     ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
     std::memcpy(&cfg, bytes.constData(), sizeof cfg);
     EXPECT_EQ(cfg.drillingAtExit, 1);
@@ -148,4 +151,26 @@ TEST_F(RealX, ExitWhileDrillingWithTheGasMonitorOnEndsTheProgramAndLeavesWholeFi
     EXPECT_EQ(ReadBytes(folder + "gasmon.cfg").size(), qsizetype(sizeof gas));
     EXPECT_EQ(ReadBytes(folder + "elogdemo.svm").size(), dataSize);
     EXPECT_TRUE(ReadBytes(home + "/Documents/StrativM/startupM.ini").contains("elogdemo.svm"));
+}
+
+TEST_F(RealX, AfterARestartInDrillingModeTheStatusBoxStaysAboveTheLog)
+{
+    DemoWellLeftDrilling();
+    StartProgram();
+    const QString log = x.WaitForWindow("^StrativM "), box = x.WaitForWindow("^Drilling Status$");
+    ASSERT_FALSE(box.isEmpty()) << "not in drilling mode";
+    // The window manager's stacking order, bottom to top: the box after the log.
+    const auto boxAbove = [&] {
+        QList<qulonglong> ids;
+        const QByteArray stack = x.Run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+        for (const QString& id : QString::fromLatin1(stack).section('#', 1).split(',', Qt::SkipEmptyParts))
+            ids << id.trimmed().toULongLong(nullptr, 16);
+        const qsizetype b = ids.indexOf(box.toULongLong()), l = ids.indexOf(log.toULongLong());
+        return b >= 0 && l >= 0 && b > l;
+    };
+    EXPECT_TRUE(Spin(boxAbove, 20000)) << "the box lies under the log";
+    const QRect place = x.Geometry(log);
+    x.Click(place.center().x(), place.center().y() + 100);
+    x.Settled();
+    EXPECT_TRUE(boxAbove()) << "a click on the log put it over the box";
 }

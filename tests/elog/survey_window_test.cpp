@@ -169,6 +169,26 @@ TEST(SurveyWindow, AStationIsStoredListedNotedCheckedAndDeleted)
     EXPECT_EQ(cleared.surveyEntry, 1);
 }
 
+
+TEST(SurveyWindow, ANewStationGoesOnTopAndOnlyAChosenLineTakesTheValuesSaved)
+{
+    SurveyWindow w;
+    w.Survey([&](Dialog& d) {
+        Type(d, "1400", "1390", "5");
+        Type(d, "1500", "1480", "8");
+        ASSERT_EQ(d.GetCount(id::List), 2);  // the deepest first, the one before kept
+        EXPECT_TRUE(d.GetString(id::List, 0).startsWith("MD=1500.00  Incl=8.0"));
+        EXPECT_TRUE(d.GetString(id::List, 1).startsWith("MD=1400.00  Incl=5.0"));
+        d.SetSelIndex(id::List, 1);
+        d.Command(id::List, platform::LBN_SELCHANGE);
+        d.SetText(id::Incl, "6");
+        d.Click(id::Save);
+        ASSERT_EQ(d.GetCount(id::List), 2);
+        EXPECT_TRUE(d.GetString(id::List, 0).startsWith("MD=1500.00  Incl=8.0"));
+        EXPECT_TRUE(d.GetString(id::List, 1).startsWith("MD=1400.00  Incl=6.0"));
+    });
+    EXPECT_FLOAT_EQ(w.Stored(1400).inclination, 6);
+}
 TEST(SurveyWindow, TheTvdWellIsBuiltFromTheStationsAndCutBackWhenAStationComesShallower)
 {
     SurveyWindow w;

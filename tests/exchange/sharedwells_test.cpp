@@ -15,6 +15,7 @@
 #include "support/wells.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QFile>
@@ -189,10 +190,13 @@ TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->GetCount(SV_LIVEDLG::ID_WELLS), 2);
     EXPECT_TRUE(bar->GetString(SV_LIVEDLG::ID_WELLS, 1).startsWith(QString("ops-2").leftJustified(25) + " at 1235"));
+    // A strip of the window itself, it moves with the window.
+    const QPoint at = bar->pos();
     window.move(100, 50);
     window.EvMove();
-    const QRect frame = window.frameGeometry();
-    EXPECT_EQ(bar->pos(), QPoint(frame.left() + 4, frame.top() + 45));
+    EXPECT_EQ(bar->parentWidget(), &window);
+    EXPECT_FALSE(bar->isWindow());
+    EXPECT_EQ(bar->pos(), at);
     window.PaintLog();
     EXPECT_EQ(window.Tools().liveBar.data(), bar);  // one bar for the live view
 
@@ -221,4 +225,35 @@ TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
     EXPECT_EQ(s.well.file.wellName, "ops-2");
     EXPECT_TRUE(window.windowTitle().startsWith("StrativM    "));
     EXPECT_TRUE(window.windowTitle().endsWith("  Last Updated 1-15-26 10:05 AM")) << window.windowTitle().toStdString();
+}
+
+// The bar takes a room of its own under the menu bar, where the log's header would otherwise lie under
+// it; with no well to list it takes none.
+TEST(SharedWells, TheBarTakesItsOwnRoomOnlyWhileItListsWells)
+{
+    doubles().clock.now = kNow;
+    app::CommandLineFilesTaken() = 0;
+    platform::WriteSetting("Options/LiveView", "1");
+    const auto open = [](LogWindow& window, bool shared) {
+        window.SetupWindow();
+        app::LogState& s = window.State();
+        s.env.userName = "ops$x";
+        s.env.documentsFolder = TestDir() + "docs/";
+        if (shared)
+            MakeShared(s.well.file.dataFolder + "dropbox/OPS-1/", "OPS-1.svm", 1, 30, 60);
+        window.show();
+        window.resize(1280, 700);
+        QCoreApplication::processEvents();
+        window.PaintLog();
+        QCoreApplication::processEvents();
+        return window.Tools().liveBar.data();
+    };
+    LogWindow empty{nullptr, QStringLiteral("StrativM")}, listing{nullptr, QStringLiteral("StrativM")};
+    QWidget* none = open(empty, false);
+    QWidget* bar = open(listing, true);
+    ASSERT_TRUE(none && bar);
+    EXPECT_TRUE(none->isHidden());
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->y(), listing.menuBar()->height());
+    EXPECT_EQ(listing.BackingStore().height(), empty.BackingStore().height() - bar->height());  // below the bar
 }

@@ -256,6 +256,53 @@ TEST(HorzHeader, FieldsLinesAndUnderlines)
     EXPECT_EQ(f.After("COMPANY:  ").text, QString(80, 'C'));
 }
 
+// With the larger fonts of a wide screen each underline belongs to its value: the clear rows between
+// it and the value above are no more than those between it and the text of the line below.
+TEST(HorzHeader, EachUnderlineStandsNearerItsValueThanTheNextLine)
+{
+    Header f;
+    f.plot.options.screenWidth = 1920;
+    platform::SetFieldText(f.h.apiNumber, "42-389-00000");  // the line below, under the whole underline
+    f.Draw();
+    const platform::DcText& value = f.After("Start Depth    ");  // "2000"
+    const int y = value.at.y + kUnderlineDrop;
+    const int x = value.at.x, width = f.dc.GetTextExtent("2000").cx;
+    ASSERT_EQ(Count(f.image, QRect(x, y, width, 1), kBlack), width);
+    const auto clearRows = [&](int step) {
+        int rows = 0;
+        while (Count(f.image, QRect(x, y + step * (rows + 1), width, 1), kBlack) == 0)
+            ++rows;
+        return rows;
+    };
+    EXPECT_LE(clearRows(-1), clearRows(+1));
+}
+
+// On the short views of a 1,024 x 768 screen the show rows' labels stand clear of the legend's last row.
+TEST(HorzHeader, ShowRowLabelsStayClearOfTheLegendOnAShortView)
+{
+    Header f;
+    f.plot.options.screenWidth = 1024;
+    const auto box = [&f](const char* text) {
+        const platform::DcText* t = f.Find(text);
+        EXPECT_NE(t, nullptr) << text;
+        if (!t)
+            return QRect();
+        f.dc.SelectObject(t->font);
+        const platform::SIZE size = f.dc.GetTextExtent(text);
+        const int x = (t->align & platform::TA_RIGHT) ? t->at.x - size.cx : t->at.x;
+        const int y = (t->align & platform::TA_BOTTOM) ? t->at.y - size.cy : t->at.y;
+        return QRect(x, y, size.cx, size.cy);
+    };
+    for (int height = 400; height <= 700; height += 10) {
+        f.plot.clientHeight = height;
+        LayOutPlotBands(f.plot);
+        f.Draw();
+        const QRect fractures = box("FRACTURES");
+        for (const char* label : {"CUT ( P F G )", "FLU  0-100% ( P F G )", "POR ( P F G )"})
+            EXPECT_FALSE(box(label).intersects(fractures)) << label << " at " << height;
+    }
+}
+
 TEST(HorzHeader, ShowLabelsNoteAndLegends)
 {
     Header f;

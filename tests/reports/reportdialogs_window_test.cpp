@@ -1,8 +1,10 @@
-// The report dialogs and the reports as text through the main window's commands and menu: each dialog,
-// and the daily report's page opened from its mark, fits a 1,024 x 768 screen, the short report dialog leaves no slot numbers behind, and the text file is
-// replaced whole or not at all.
+// The dialogs of the menus and the reports as text through the main window's commands and menu: every
+// dialog and window fits a 1,024 x 768 screen, the short report dialog leaves no slot numbers behind, and
+// the text file is replaced whole or not at all.
+#include "app/commandids.h"
 #include "app/logstate.h"
 #include "app/ui/logwindow.h"
+#include "app/ui/qbtndlg.h"
 #include "platform/ui/dialog.h"
 #include "reports/reportrecords.h"
 #include "reports/ui/reportdlgex.h"
@@ -14,9 +16,17 @@
 #include "support/xsession.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using platform::Dialog;
 using testing_support::ReadExistingBytes;
@@ -33,27 +43,163 @@ protected:
     LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
+// Every window shown while it lives: its title, the least size its layout lets it have, its size.
+class ShownWindows : public QObject {
+public:
+    struct Shown {
+        QString title;
+        QSize least, size;
+        QPointer<QWidget> widget;
+    };
+    std::vector<Shown> shown;
+    ShownWindows() { qApp->installEventFilter(this); }
+    ~ShownWindows() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && o->isWidgetType())
+            if (auto* w = static_cast<QWidget*>(o); w->isWindow() && !qobject_cast<QMenu*>(w))
+                shown.push_back({w->windowTitle(), w->minimumSizeHint().expandedTo(w->minimumSize()), w->size(), w});
+        return false;
+    }
+};
+
+// The commands of the menu items, but the exit and the change of mode.
+QList<int> MenuCommands(LogWindow& window)
+{
+    QList<int> ids;
+    for (QAction* a : window.menuBar()->findChildren<QAction*>()) {
+        const int id = a->data().isValid() ? a->data().toInt() : 0;
+        if (id != 0 && id != app::cmd::Exit && id != app::cmd::Drilling && !a->menu() && !ids.contains(id))
+            ids << id;
+    }
+    return ids;
+}
+
+// The menu item of command `id` as the menu stands now (a command may have rebuilt it), or null.
+QAction* MenuAction(LogWindow& window, int id)
+{
+    for (QAction* a : window.menuBar()->findChildren<QAction*>())
+        if (a->data().isValid() && a->data().toInt() == id && !a->menu())
+            return a;
+    return nullptr;
+}
+
+// Presses the buttons of a dialog or tool window that do not close it, as a user trying each would.
+void PressButtons(QWidget& w)
+{
+    QList<QPointer<QPushButton>> buttons;
+    for (QPushButton* b : w.findChildren<QPushButton*>())
+        buttons << b;
+    static const QStringList closing = {"OK", "Cancel", "CLOSE", "DONE", "EXIT", "Quit"};
+    for (const QPointer<QPushButton>& b : buttons)
+        if (b && b->isVisible() && b->isEnabled() &&
+            !closing.contains(b->text().trimmed().remove('&'), Qt::CaseInsensitive))
+            b->click();
+}
+
+// Closes the tool windows a command left open, as their close boxes do.
+void CloseNewWindows(ShownWindows& watch, std::size_t first, const QWidget* quickBar)
+{
+    for (std::size_t i = first; i < watch.shown.size(); ++i)
+        if (QWidget* w = watch.shown[i].widget; w && w->isVisible() && w != quickBar)
+            w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace
 
-TEST_F(ReportDialogsWindow, EachReportDialogFitsA1024By768Screen)
+// Each menu item of the office and the drilling menu and each button of the quick view bar, as a user
+// tries them on a 1,024 x 768 screen, with the buttons of what they open pressed in turn: every dialog
+// and window that comes, at any depth, opens at a size the screen holds and can be no smaller.
+TEST_F(ReportDialogsWindow, EveryWindowOfTheMenusAndTheQuickViewBarFitsA1024By768Screen)
 {
+    app::LogState& s = window.State();
+    s.env.screenWidth = s.env.desktopWidth = 1024;
+    s.env.screenHeight = 768;
+    window.resize(1024, 740);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
     testing_support::WriteRecords(Path(".rpt"), std::vector<reports::REPORTEX>(1));
     testing_support::WriteRecords(Path(".sho"), std::vector<reports::SHOWREPORT>(1));
-    // Morning, show, DST and short report.
-    for (int command : {51687, 51693, 51688, 51937}) {
-        QSize least, opened;
-        Dialog::QueueTestScript([&](Dialog& d) {
-            least = d.minimumSizeHint();
-            opened = d.size();
-        });
-        window.EvCommand(command);
-        ASSERT_EQ(Dialog::PendingTestScripts(), 0) << command;
-        for (const QSize& size : {least, opened}) {  // with room for a frame and title bar
-            EXPECT_LE(size.width(), 1000) << command;
-            EXPECT_LE(size.height(), 730) << command;
+    s.options.horizontalEditing = true;  // the horizontal set-up's "Edit Vertical Scaling" too
+    // What the commands ask for: a depth to enter data from, a LAS file to import, a well's rates.
+    const QString las = s.well.file.dataFolder + "small.las";
+    testing_support::WriteBytes(las, QByteArray("~Version\r\nVERS. 2.0 :\r\nWRAP. NO :\r\n~Well\r\nSTRT.F 2000 :\r\n"
+                                                "STOP.F 2002 :\r\nSTEP.F 1 :\r\nNULL. -999.25 :\r\n~Curve\r\n"
+                                                "DEPT.F :\r\nGR.API :\r\n~A\r\n2000 50\r\n2001 60\r\n2002 70\r\n"));
+    const std::map<int, QString> files = {{app::cmd::ImportElog, las},
+                                          {app::cmd::ImportMudlog, las},
+                                          {app::cmd::OffsetRop, s.well.file.dataFileName},
+                                          {app::cmd::SelectRop, s.well.file.dataFileName},
+                                          {app::cmd::SelectElog, s.well.elogFileName}};
+    const QString depth = QString::number(s.well.file.fileBottomDepth - 20);
+
+    ShownWindows watch;
+    QSet<QString> titles;
+    const auto run = [&](const QString& what, const std::function<void()>& open) {
+        const std::size_t first = watch.shown.size();
+        Dialog::QueueTestScript([](Dialog& d) { PressButtons(d); });  // for the first dialog
+        open();
+        Dialog::ClearTestScripts();
+        for (std::size_t i = first; i < watch.shown.size(); ++i)  // and the tool windows
+            if (QWidget* w = watch.shown[i].widget; w && w->isVisible() && w != window.Tools().quickBar)
+                PressButtons(*w);
+        QCoreApplication::processEvents();
+        for (std::size_t i = first; i < watch.shown.size(); ++i) {
+            ShownWindows::Shown& w = watch.shown[i];
+            if (w.widget)  // a window left open has been placed by now
+                w.size = w.widget->size();
+            titles << w.title;
+            for (const QSize& size : {w.least, w.size}) {  // with room for a frame and a title bar
+                EXPECT_LE(size.width(), 1000) << what.toStdString() << ": " << w.title.toStdString();
+                EXPECT_LE(size.height(), 730) << what.toStdString() << ": " << w.title.toStdString();
+            }
         }
-    }
-    // The page of a report mark, the whole form and the buttons under it.
+        CloseNewWindows(watch, first, window.Tools().quickBar);
+    };
+    const auto runMenus = [&] {
+        auto& prompter = testing_support::doubles().prompter;
+        for (int id : MenuCommands(window))
+            if (QAction* a = MenuAction(window, id))
+                run(a->text(), [&, a, id] {
+                    prompter.inputAnswers = {depth};
+                    if (files.count(id))
+                        prompter.fileAnswers = {files.at(id)};
+                    a->trigger();
+                    if (QWidget* chart = window.Tools().witsChart; chart && id == app::cmd::WitsChart)
+                        QTest::mouseClick(chart, Qt::RightButton, {}, QPoint(100, 200));  // its settings
+                    prompter.inputAnswers.clear();
+                    prompter.fileAnswers.clear();
+                });
+    };
+    runMenus();
+    window.EnsureQuickBar();
+    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    ASSERT_NE(bar, nullptr);
+    for (int button :
+         {QBTNDLG::ID_HORZ, QBTNDLG::ID_SURVEY, QBTNDLG::ID_ZOOM, QBTNDLG::ID_CUSTOM, QBTNDLG::ID_PICTURES})
+        for (int twice = 0; twice < 2; ++twice)
+            run(QStringLiteral("bar %1").arg(button), [&] { bar->Click(button); });
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(s.well.file.drilling);
+    runMenus();
+
+    // Some of those reached only through answers, buttons or a click.
+    for (const char* title : {"STRATIV MORNING REPORT", "STRATIV SHOW REPORT", "Show Interval", "STRATIV DST REPORT",
+                              "STRATIV SHORT REPORT", "TVD WELL DATA", "STRATIV ELOG IMPORT", "IMPORT LAS LOG DATA",
+                              "Enter Lithology", "STRATIV FLARE DATA", "Strativ Horizontal Section Setup",
+                              "Strativ Wits Chart Configuration", "STRATIV GAS MONITOR SETUP", "Drilling Status"})
+        EXPECT_TRUE(titles.contains(title)) << title;
+    EXPECT_GT(titles.size(), 50);
+}
+
+// The daily report's page opened from its mark: the whole form and the buttons under it on a 1,024 x 768
+// screen.
+TEST_F(ReportDialogsWindow, TheDailyReportPageOfAMarkFitsA1024By768Screen)
+{
+    testing_support::WriteRecords(Path(".rpt"), std::vector<reports::REPORTEX>(1));
     window.Neighbours().reports->OpenDailyReport(window.State(), 1);
     const auto* services = dynamic_cast<reports::ReportWindowServices*>(window.Neighbours().reports);
     ASSERT_TRUE(services && services->OpenPreview());

@@ -13,6 +13,7 @@
 #include "support/testmain.h"
 
 #include <QFile>
+#include <QLabel>
 
 #include <algorithm>
 #include <cstring>
@@ -146,3 +147,29 @@ TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
     EXPECT_EQ(testing_support::ReadExistingBytes(sho), before);
 }
 
+
+TEST(ShowReportWindow, EachGasHeadingStandsOverItsColumn)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    window.State().options.hotwire = true;
+    const char* headings[] = {"HW", "C1", "C2", "C3", "IC4", "NC4", "C5"};
+    const int firstRow[] = {114, 115, 116, 117, 118, 141, 146};  // "GAS ABOVE:", left to right
+    Dialog::QueueTestScript([&](Dialog& d) {
+        for (int k = 0; k < 7; ++k) {
+            const QLabel* heading = nullptr;
+            for (const QLabel* label : d.findChildren<QLabel*>())
+                if (label->isVisible() && label->text() == headings[k])
+                    heading = label;
+            ASSERT_NE(heading, nullptr) << headings[k];
+            const QWidget* box = d.Control(firstRow[k]);
+            const int centre = heading->mapTo(&d, heading->rect().center()).x();
+            const int left = box->mapTo(&d, QPoint(0, 0)).x();
+            EXPECT_GT(centre, left) << headings[k];
+            EXPECT_LT(centre, left + box->width()) << headings[k];
+            EXPECT_LT(heading->mapTo(&d, QPoint(0, heading->height())).y(), box->mapTo(&d, QPoint(0, 0)).y() + 1);
+        }
+    });
+    window.EvCommand(51693);
+    EXPECT_EQ(Dialog::PendingTestScripts(), 0);
+}

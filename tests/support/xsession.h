@@ -24,6 +24,9 @@ public:
     bool Start();
     // The environment of a program shown on this display: the test's own, with the display set.
     QProcessEnvironment Environment() const;
+    // The environment of the program run as the user "tester" whose home is `home` (its run folder
+    // made), on the xcb platform of this display.
+    QProcessEnvironment ProgramEnvironment(const QString& home) const;
 
     // Runs an X client on the display to its end (at most `ms`); its standard output.
     QByteArray Run(const QString& program, const QStringList& args, int ms = 10000) const;

@@ -19,8 +19,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -543,3 +545,30 @@ TEST(WitsChartWindow, TheCommandOpensAndClosesItWhereTheSettingsFileSays)
 }
 
 }  // namespace
+
+TEST(WitsChartWindow, TheBandsControlsStandWholeAndApartAboveTheScales)
+{
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100)), 1);
+    ASSERT_TRUE(window.EvCommand(app::cmd::WitsChart));
+    QWidget* chart = window.Tools().witsChart;
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->size(), QSize(850, 400));  // where no settings file places it
+    QList<QWidget*> controls;
+    for (QWidget* w : chart->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisible() && !qobject_cast<QScrollBar*>(w))
+            controls << w;
+    ASSERT_EQ(controls.size(), 1 + 6 + 2 * 14);  // the box's place, the buttons, the read-outs
+    for (QWidget* w : controls) {
+        const QString name = qobject_cast<QLabel*>(w) ? static_cast<QLabel*>(w)->text() : w->metaObject()->className();
+        EXPECT_LE(w->geometry().bottom(), kChartBandHeight - kChartScaleHeight) << name.toStdString();
+        EXPECT_LE(w->geometry().right(), chart->width()) << name.toStdString();
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) {
+            EXPECT_GE(w->width(), w->sizeHint().width()) << name.toStdString();
+        }
+        for (QWidget* other : controls)
+            EXPECT_TRUE(w == other || !w->geometry().intersects(other->geometry())) << name.toStdString();
+    }
+    ASSERT_TRUE(window.EvCommand(app::cmd::WitsChart));
+}

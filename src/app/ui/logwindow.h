@@ -254,8 +254,10 @@ public:
     void EvSize(int clientWidth, int clientHeight);
     // The window moved: the quick view bar follows it (not while minimised or not painted).
     void EvMove();
-    // Puts the bar of shared wells, when there is one, back under the caption.
+    // Puts the bar of shared wells, when there is one, back under the menu bar.
     void PlaceRemoteViewer();
+    // The client area's top moved (the bar of shared wells came or went): the log is laid out anew.
+    void ClientTopChanged();
     int EvMouseWheel(int wheelDelta, bool ctrl = false);
     // (Re)makes the depth scroll bar beside the log, at the view's percentage of the well, and sets the
     // log bottom y from the visible rows.

@@ -31,19 +31,26 @@ app::DepthRange RangeOf(const app::LogState& s)
 
 int LogWindow::ClientTop() const
 {
-    const QWidget* bar = menuWidget();
-    if (!bar)
-        return 0;
-    if (bar->isVisible())
-        return bar->height();
+    int top = 0;
+    if (const QWidget* bar = menuWidget(); bar && bar->isVisible())
+        top = bar->height();
     // A bar set a moment ago (the menus are rebuilt with each change) is shown by the event loop, at the
     // height the window's layout gives it: the client area lies below it already, so that a layout made
     // meanwhile (Zoom, another well) gets the rows it will have.
-    if (isVisible() && !bar->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+    else if (bar && isVisible() && !bar->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
         const int height = bar->heightForWidth(width());
-        return height >= 0 ? height : bar->sizeHint().height();
+        top = height >= 0 ? height : bar->sizeHint().height();
     }
-    return 0;
+    // The bar of shared wells, while shown, has its own room under the menu bar.
+    if (const QWidget* bar = tools_.liveBar; bar && bar->isVisible())
+        top += bar->height();
+    return top;
+}
+
+void LogWindow::ClientTopChanged()
+{
+    EvSize(width(), ClientHeight());
+    InvalidateErased();  // the log moves down or up: nothing of its old place stays
 }
 
 std::int32_t LogWindow::DepthAtRow(int y) const

@@ -17,7 +17,9 @@
 #include "wits/custwits.h"
 #include "wits/wits.h"
 
+#include <QEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,6 +31,37 @@ namespace {
 constexpr int kReminderWidth = 180, kReminderHeight = 30;
 
 platform::Font LogFontOf(const app::LogState& log) { return platform::Font::FromLogFont(log.layout.format.logFont); }
+
+// A box shown before its owner (a start in drilling mode) names an owner the window manager does not
+// manage yet, which then stacks it as a window of its own, under the owner. Once the owner has painted
+// (it is on the screen) the box is shown anew, now as its owner's tool window, above it from then on.
+class OwnerShown final : public QObject {
+public:
+    OwnerShown(QWidget& box, QWidget& owner) : QObject(&box), box_(box), owner_(owner)
+    {
+        owner.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == &owner_ && e->type() == QEvent::Paint) {
+            owner_.removeEventFilter(this);
+            QTimer::singleShot(0, &box_, [box = &box_] {
+                box->hide();
+                box->show();
+            });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& box_;
+    QWidget& owner_;
+};
+
+void KeepAboveOwnerOnceShown(QWidget& box, QWidget& owner) { new OwnerShown(box, owner); }
 
 }  // namespace
 
@@ -201,6 +234,8 @@ void DrillingStatusWindow::MakeStatusBox()
     box->resize(TOOLBAR::kWidth, TOOLBAR::kHeight);
     box->move(window_.mapToGlobal(QPoint(place.x, top + place.y)));
     box->Create();
+    if (!window_.isVisible())
+        KeepAboveOwnerOnceShown(*box, window_);
     d->statusBox = true;
     GiveFocusBack();
 }

@@ -9,12 +9,14 @@
 #include "platform/folders.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
+#include "platform/ui/svedit.h"
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"
 #include "wellfile/wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
 
 #include <algorithm>
@@ -30,18 +32,22 @@ TvdDlg::TvdDlg(QWidget* parent, app::LogState& log, TvdFile& file, std::span<wel
     AddStatic(id::EnterValues, QString());
     NewRow();
     BeginGrid(2);
-    AddStatic(id::MdLabel, QStringLiteral("MD"));
-    AddEdit(id::Md, 12, 12);
-    AddStatic(id::TvdLabel, QStringLiteral("TVD"));
-    AddEdit(id::Tvd, 12, 12);
-    AddStatic(id::InclLabel, QStringLiteral("INCL"));
-    AddEdit(id::Incl, 12, 12);
-    AddStatic(id::AzmLabel, QStringLiteral("AZM"));
-    AddEdit(id::Azm, 12, 12);
-    AddStatic(id::VertSectLabel, QStringLiteral("VERT SECT"));
-    AddEdit(id::VertSect, 12, 12);
-    AddStatic(id::DogLegLabel, QStringLiteral("DOG LEG SEVERITY"));
-    AddEdit(id::DogLeg, 12, 12);
+    // The six fields keep their own width however wide the list makes the dialog.
+    struct Field {
+        int label, edit;
+        const char* text;
+    };
+    const Field fields[] = {{id::MdLabel, id::Md, "MD"},
+                            {id::TvdLabel, id::Tvd, "TVD"},
+                            {id::InclLabel, id::Incl, "INCL"},
+                            {id::AzmLabel, id::Azm, "AZM"},
+                            {id::VertSectLabel, id::VertSect, "VERT SECT"},
+                            {id::DogLegLabel, id::DogLeg, "DOG LEG SEVERITY"}};
+    for (const Field& f : fields) {
+        AddStatic(f.label, QString::fromLatin1(f.text));
+        QWidget* edit = AddEdit(f.edit, 12, 12);
+        edit->setMaximumWidth(edit->minimumWidth());
+    }
     EndGrid();
     NewRow();
     AddButton(id::Save, QStringLiteral("SAVE"));
@@ -52,9 +58,13 @@ TvdDlg::TvdDlg(QWidget* parent, app::LogState& log, TvdFile& file, std::span<wel
     NewRow();
     AddStatic(platform::IDC_STATIC, QStringLiteral("Last Entries"));
     NewRow();
-    AddList(id::List);
+    // Wide enough for a whole line of a deep, far-stepped station.
+    QListWidget* list = AddList(id::List);
+    list->setMinimumWidth(list->fontMetrics().horizontalAdvance(
+                              StationLine({12345.5f, 12345.5f, 359.5f, 99.5f, 12345.5f, 99.5f})) + 40);
     NewRow();
-    AddStatic(id::Info, QString());
+    // The help text wraps within the dialog's width rather than setting it.
+    AddStatic(id::Info, QString())->setWordWrap(true);
     NewRow();
     AddButton(id::Done, QStringLiteral("DONE"), true);
 
@@ -137,7 +147,9 @@ void TvdDlg::LbnSelChangeList()
 {
     if (listQuiet_ || mode_ != kTvdSurveyMode)
         return;
-    selected_ = std::max(GetSelIndex(id::List), 0);
+    selected_ = GetSelIndex(id::List);
+    if (selected_ < 0)
+        return;
     const std::array<QString, 6> values = StationLineValues(GetString(id::List, selected_));
     const std::array<int, 6> controls = {id::Md, id::Incl, id::Azm, id::Tvd, id::VertSect, id::DogLeg};
     for (std::size_t k = 0; k < controls.size(); ++k)
@@ -182,15 +194,17 @@ void TvdDlg::CmSave()
     if (survey) {
         if (!SaveSurvey(md, v))
             return;  // refused or not written: no list line, no memo
+        // A line the user chose takes the new values; a new station goes on top, where the deepest
+        // station stands.
         auto* list = ControlAs<QListWidget>(id::List);
         listQuiet_ = true;
-        if (selected_ < list->count())
+        if (selected_ >= 0 && selected_ < list->count())
             list->item(selected_)->setText(StationLine(v));
         else
-            list->addItem(StationLine(v));
+            list->insertItem(0, StationLine(v));
         list->setCurrentRow(-1);
         listQuiet_ = false;
-        selected_ = 0;
+        selected_ = -1;
         // A value typed as 0 kept the stored one, so it keeps the last one too.
         if (v.verticalSection != 0)
             lastVerticalSection_ = v.verticalSection;
@@ -256,6 +270,7 @@ void TvdDlg::CmDelete()
     listQuiet_ = true;
     if (selected_ >= 0 && selected_ < list->count())
         delete list->takeItem(selected_);
+    selected_ = -1;
     list->setCurrentRow(-1);
     listQuiet_ = false;
     Enable(id::Delete, false);

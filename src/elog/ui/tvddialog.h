@@ -55,7 +55,7 @@ private:
     app::LogState& log_;
     TvdFile& file_;
     std::span<wellfile::RECORD> records_;
-    int selected_ = 0;
+    int selected_ = -1;  // the list line the user chose since the last SAVE; -1: none
     QString tvdPath_;
     int stationCount_ = 0;
     bool newBuild_ = false;

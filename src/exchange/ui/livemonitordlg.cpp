@@ -15,11 +15,12 @@
 #include <QSignalBlocker>
 
 #include <memory>
+#include <utility>
 
 SV_LIVEDLG::SV_LIVEDLG(LogWindow& owner) : Dialog(&owner, QString()), owner_(owner)
 {
-    // A tool window without a caption or frame, lying over the top of the log.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // A strip of the main window itself, under its menu bar: the log starts below it.
+    setWindowFlags(Qt::Widget);
     AddCombo(ID_WELLS);
     if (QLayout* l = layout()) {
         l->setContentsMargins(0, 0, 0, 0);
@@ -79,10 +80,15 @@ void SV_LIVEDLG::Place()
     const QRect frame = owner_.frameGeometry();
     const exchange::LiveBarPlace place = exchange::PlaceLiveBar(frame.left(), frame.top(), frame.width(),
                                                                 s.layout.format.logRight, s.layout.format.trackUnit);
-    // Moved while shown: an unmap and map in quick succession can leave the window unmapped.
-    setGeometry(place.x, place.y, place.width, std::max(height(), sizeHint().height()));
-    if (!isVisible())
-        show();
+    const QWidget* menu = owner_.menuWidget();
+    const int top = menu && menu->isVisible() ? menu->height() : 0;
+    const int left = std::max(0, place.x - owner_.mapToGlobal(QPoint(0, 0)).x());
+    setGeometry(left, top, place.width, std::max(height(), sizeHint().height()));
+    // It takes its room while it lists a well, and none while the list is empty.
+    const bool listed = GetCount(ID_WELLS) > 0;
+    setVisible(listed);
+    if (std::exchange(roomTaken_, listed) != listed)
+        owner_.ClientTopChanged();
     owner_.InvalidateLog();
 }
 

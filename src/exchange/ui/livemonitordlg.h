@@ -2,7 +2,8 @@
 // SV_LIVEDLG, the live monitor bar: a one-line drop-down list across the top of the main window of the
 // wells an office user follows through the shared folder, one summary line each. Choosing a line opens
 // that well in the main window. The main window keeps one while the live view is on
-// (ToolWindows::liveBar) and places it on every move and resize.
+// (ToolWindows::liveBar), a strip of its own under the menu bar that the log starts below; it is shown
+// only while it lists a well, and placed on every move and resize.
 #include "exchange/sharedwells.h"
 #include "platform/ui/dialog.h"
 
@@ -15,7 +16,8 @@ public:
 
     explicit SV_LIVEDLG(LogWindow& owner);
 
-    // Moves the bar under the owner's caption, as wide as the log less its unit column.
+    // Puts the bar under the owner's menu bar, as wide as the log less its unit column, shown while it
+    // lists a well.
     void Place();
     const exchange::SharedWellList& Wells() const { return list_; }
 
@@ -29,6 +31,7 @@ private:
     LogWindow& owner_;
     exchange::SharedWellList list_;
     int timeZone_ = 0;
+    bool roomTaken_ = false;  // the main window has laid the log out below the bar
 };
 
 namespace exchange {

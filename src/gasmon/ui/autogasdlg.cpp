@@ -7,6 +7,7 @@
 #include "platform/ui/svedit.h"
 #include "wellfile/profile.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -30,6 +31,7 @@ constexpr int kPlain = 2000;
 
 constexpr int kWidth = 671, kHeight = 302;
 constexpr int kAdvancedPixels = 100;
+constexpr int kMostPixelsWide = 1000;
 
 // The resource's controls in tab order.
 const Item kItems[] = {
@@ -208,6 +210,19 @@ AutoGasDlg::AutoGasDlg(QWidget* parent, GasSetupSession& session, QPointer<QWidg
 
 void AutoGasDlg::Build()
 {
+    // The form is wide: its font (and with it the dialog unit) gets smaller until the form, widened by
+    // "Advanced", fits a 1,024-pixel screen with its frame.
+    QFont smaller = font();
+    const auto tooWide = [](const QFont& f) {
+        return QFontMetrics(f).averageCharWidth() * kWidth / 4 + kAdvancedPixels > kMostPixelsWide;
+    };
+    for (int step = 0; step < 8 && tooWide(smaller); ++step) {
+        if (smaller.pointSizeF() > 0)
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
+        else
+            smaller.setPixelSize(smaller.pixelSize() - 1);
+    }
+    setFont(smaller);
     for (const Item& c : kItems) {
         const QString text = QString::fromLatin1(c.text);
         switch (c.kind) {

@@ -75,8 +75,12 @@ void DrawBlock(Dc& dc, HorzPlot& plot, const HeaderTexts& t, bool old)
     const Font a(QStringLiteral("Arial"), wide ? 15 : 12);
     const Font b = old ? a : Font(QStringLiteral("Arial"), wide ? 13 : 10);
     const Font textFont = TextFont(plot);
+    // The line height is the fields' own, and the underlines' drop below the text is added to it: the
+    // next line stands as far below an underline as the underline's own value does above it.
+    dc.SelectObject(a);
+    const int L =
+        platform::Trunc(dc.GetTextExtent(t.company.c_str(), int(t.company.size())).cy * 1.25) + kUnderlineDrop + 1;
     dc.SelectObject(textFont);
-    const int L = platform::Trunc(dc.GetTextExtent(t.company.c_str(), int(t.company.size())).cy * 1.25);
     dc.SetTextAlign(kCentreBottom);
     dc.TextOut(200, 20, plot.headerFacts.logTitle);
 
@@ -120,26 +124,32 @@ void DrawBlock(Dc& dc, HorzPlot& plot, const HeaderTexts& t, bool old)
         y += L;
         field("GEOLOGIST:      ", t.geologist, a, x);
     }
-    plot.symbolPalette = DrawLithLegend(dc, plot, y + L);
+    platform::RECT legend{};
+    plot.symbolPalette = DrawLithLegend(dc, plot, y + L, &legend);
 
     const HorzBands& bands = plot.bands;
     const int showBase = bands.showsBandBottom;
     dc.SetTextAlign(kRightTop);
     const int rightX = plot.plotLeft - 5;
-    if (plot.settings->drawShows) {
+    // A row label that would run into the legend (a view short for the header) takes the smaller font.
+    const auto rowLabel = [&](int labelY, const char* text) {
         dc.SelectObject(textFont);
-        dc.TextOut(rightX, bands.lowerBase - 10, "SLIDE");
+        const platform::SIZE size = dc.GetTextExtent(text);
+        if (rightX - size.cx < legend.right && labelY < legend.bottom && labelY + size.cy > legend.top)
+            dc.SelectObject(b);
+        dc.TextOut(rightX, labelY, text);
+    };
+    if (plot.settings->drawShows) {
+        rowLabel(bands.lowerBase - 10, "SLIDE");
         // The older header labels the rows from the path area's bottom.
         const int floY = old ? bands.pathBottom + 15 : showBase - 30;
-        dc.TextOut(rightX, old ? bands.pathBottom - 2 : showBase - 45, "CUT ( P F G )");
-        dc.TextOut(rightX, floY, "FLU  0-100% ( P F G )");
-        dc.TextOut(rightX, floY + 15, "POR ( P F G )");
+        rowLabel(old ? bands.pathBottom - 2 : showBase - 45, "CUT ( P F G )");
+        rowLabel(floY, "FLU  0-100% ( P F G )");
+        rowLabel(floY + 15, "POR ( P F G )");
     }
     if (!old) {
-        if (plot.options.hardness) {
-            dc.SelectObject(textFont);
-            dc.TextOut(rightX, bands.hardnessBase - 15, plot.headerFacts.hardnessLabel ? "HARDNESS" : "CACO3 0-100%");
-        }
+        if (plot.options.hardness)
+            rowLabel(bands.hardnessBase - 15, plot.headerFacts.hardnessLabel ? "HARDNESS" : "CACO3 0-100%");
         if (plot.headerFacts.scaleNote) {
             dc.SetTextColor(kRed);
             dc.SelectObject(Font(QStringLiteral("Arial Bold"), 22));

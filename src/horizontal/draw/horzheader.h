@@ -42,8 +42,9 @@ platform::Font TextFont(const HorzPlot& plot);
 // 1-pixel pen first and leaves it; kind 25 draws red and leaves the Dc's initial objects. `profile`
 // chooses the anhydrite figure.
 void DrawLithSymbol(platform::Dc& dc, int kind, int x, int y, int s, int profile);
-// The 17 rocks and 5 accessories from row y down; the boxes drawn, by tile number.
-SymbolPalette DrawLithLegend(platform::Dc& dc, const HorzPlot& plot, int y);
+// The 17 rocks and 5 accessories from row y down; the boxes drawn, by tile number. `area`, when given,
+// gets the rectangle that holds every label and box.
+SymbolPalette DrawLithLegend(platform::Dc& dc, const HorzPlot& plot, int y, platform::RECT* area = nullptr);
 // The 23 tiles (slot 0 blank) made again into plot.lithTiles.
 void BuildLithTiles(HorzPlot& plot);
 

@@ -226,7 +226,7 @@ void DrawLithSymbol(Dc& dc, int kind, int x, int y, int s, int profile)
     }
 }
 
-SymbolPalette DrawLithLegend(Dc& dc, const HorzPlot& plot, int y)
+SymbolPalette DrawLithLegend(Dc& dc, const HorzPlot& plot, int y, platform::RECT* area)
 {
     dc.SelectObject(TextFont(plot));
     dc.SelectObject(platform::Pen(kBlack));
@@ -234,6 +234,8 @@ SymbolPalette DrawLithLegend(Dc& dc, const HorzPlot& plot, int y)
     const bool operatorColour = plot.headerFacts.operatorColour;
     const int rowY[5] = {y, y + 25, y + 50, y + 75, y + 75 + 3 * kRowHeight + 2 * kRowHeight};
     dc.TextOut(10, y + 75 + 3 * kRowHeight, "ACCESSORIES");
+    const int textHeight = dc.GetTextExtent("A").cy;
+    platform::RECT bounds{10, y - textHeight, 10, y};
     SymbolPalette boxes{};
     for (int t = 0; t < 22; ++t) {
         const Rock& rock = kRocks[t];
@@ -250,7 +252,11 @@ SymbolPalette DrawLithLegend(Dc& dc, const HorzPlot& plot, int y)
         dc.TextOut(lx, ly, rock.label);
         DrawBox(dc, rock, bx, by, {bx + rock.legendOffset.x, by + rock.legendOffset.y}, profile, operatorColour);
         boxes[std::size_t(t + 1)] = {bx, by, bx + 4 * kUnit, by + kRowHeight};
+        bounds.right = std::max({bounds.right, lx + int(dc.GetTextExtent(rock.label).cx), bx + 4 * kUnit});
+        bounds.bottom = std::max(bounds.bottom, by + kRowHeight);
     }
+    if (area)
+        *area = bounds;
     return boxes;
 }
 

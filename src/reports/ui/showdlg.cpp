@@ -14,13 +14,15 @@
 #include "wellfile/reportindex.h"
 
 #include <QFile>
+#include <QLabel>
 
 namespace reports {
 
 namespace {
 
-const char* const kHotwireHeading = "    HW           C1            C2            C3           IC4        NC4         C5   ";
-const char* const kTotalHeading = "    TOT        C1             C2            C3           IC4          NC4          C5";
+// The gas columns' headings, each over its column; the first names the hot wire or, with the hot wire
+// off, the total.
+const char* const kGasHeadings[] = {"C1", "C2", "C3", "IC4", "NC4", "C5"};
 
 constexpr int kGasIds[3][6] = {{114, 115, 116, 117, 118, 141}, {119, 120, 121, 122, 123, 143},
                                {124, 125, 126, 127, 128, 144}};
@@ -68,9 +70,11 @@ ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, int requested)
     NewRow();
     AddEditGrid(3, {{"ROP ABOVE:", 111, 30, 12}, {"ROP DURING:", 112, 30, 12}, {"ROP AFTER:", 113, 30, 12}});
     NewRow();
-    AddStatic(IDC_GAS_HEADING, QString::fromLatin1(kHotwireHeading));
-    NewRow();
     BeginGrid(8);
+    SkipCell();
+    AddStatic(IDC_GAS_HEADING, QStringLiteral("HW"))->setAlignment(Qt::AlignCenter);
+    for (const char* heading : kGasHeadings)
+        AddCaption(heading)->setAlignment(Qt::AlignCenter);
     const char* rows[3] = {"GAS ABOVE:", "GAS DURING:", "GAS AFTER:"};
     for (int r = 0; r < 3; ++r) {
         AddCaption(rows[r]);
@@ -118,7 +122,7 @@ bool ShowDlg::Load()
 void ShowDlg::SetupWindow()
 {
     if (!log_.options.hotwire)
-        SetText(IDC_GAS_HEADING, QString::fromLatin1(kTotalHeading));
+        SetText(IDC_GAS_HEADING, QStringLiteral("TOT"));
 }
 
 void ShowDlg::TransferRecord(int direction)

@@ -223,8 +223,7 @@ LoadedDepthRange DrawChartImage(platform::Dc& dc, const ChartBlocks& blocks, con
 
 void DrawScales(platform::Dc& dc, const ChartBlocks& blocks, int rowHeight)
 {
-    constexpr int kHeaderHeight = 40;
-    const int top = kChartBandHeight - kHeaderHeight;
+    const int top = kChartBandHeight - kChartScaleHeight;
     const platform::Pen oldPen = dc.SelectObject(platform::Pen(kBlack));
     const platform::Brush oldBrush = dc.SelectObject(platform::Brush(RGB(255, 255, 255)));
     const platform::Font oldFont = dc.SelectObject(ChartFont(rowHeight));
@@ -234,7 +233,7 @@ void DrawScales(platform::Dc& dc, const ChartBlocks& blocks, int rowHeight)
 
     dc.Rectangle(blocks[0].left, top, blocks[kChartCount - 1].right + 2, kChartBandHeight);
     dc.SelectObject(platform::Brush::Null());
-    const int lineHeight = (kHeaderHeight - 4) / 2;
+    const int lineHeight = (kChartScaleHeight - 4) / 2;
     for (const WitsChartBlock& b : blocks) {
         dc.Rectangle(b.left, top, b.right, kChartBandHeight);
         for (int c = 0; c < 2; ++c) {

@@ -90,7 +90,8 @@ WitsChartDlg::WitsChartDlg(QWidget* owner, app::LogState& log, std::function<voi
 {
     setWindowFlag(Qt::Window);
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    // The band: the on-bottom box's place, the day buttons, then the read-outs.
+    // The band above the scale header: the on-bottom box's place and the day buttons, then the
+    // read-outs in two rows of seven, each label whole beside its box.
     const int u = std::max(1, int(log_.layout.format.trackUnit));
     AddStatic(IDC_STATIC, QString())->setFixedSize(25 * u + 8, 4 * u);
     AddButton(kViewDataButton, QStringLiteral("View Data"));
@@ -102,18 +103,23 @@ WitsChartDlg::WitsChartDlg(QWidget* owner, app::LogState& log, std::function<voi
     AddButton(kBrowseButton, QStringLiteral("Browse"));
     AddStretch();
     NewRow();
-    BeginGrid(16);
+    BeginGrid(14);
     for (const Readout& r : kReadouts) {
         AddStatic(IDC_STATIC, QString::fromLatin1(r.label));
         AddEdit(r.id, 20, 6);
     }
     AddStatic(IDC_STATIC, QStringLiteral("LAG MIN"));
     AddEdit(kLagMinEdit, 20, 6);
-    AddStatic(IDC_STATIC, QStringLiteral("LAST UPDATE TIME"));
+    AddStatic(IDC_STATIC, QStringLiteral("LAST UPDATE TIME"))->hide();  // as its box, never shown
     AddEdit(kLastUpdateEdit, 260, 6);
     EndGrid();
     NewRow();
     AddStretch();
+    SetSpacing(4);
+    layout()->setContentsMargins(4, 0, 4, 0);
+    // The rows keep to the top: what the band does not need goes below them, to the chart.
+    if (auto* rows = qobject_cast<QBoxLayout*>(layout()))
+        rows->addStretch(1);
     // The data table stands over the view area, outside the band's rows.
     tableArea_ = new QWidget(this);
     AddStatic(kDataHeader, QString());
