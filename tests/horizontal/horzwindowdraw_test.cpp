@@ -195,7 +195,11 @@ TEST(HorzWindowDraw, AWellOpenedAgainShowsItsViewAsTheFirstOpeningDid)
             HorzDlg* view = f.Open();
             if (!view)
                 return drawn;
-            drawn.emplace_back(view->Image().copy(), view->Plot().points.count);
+            // The bands under the well path: rates, gamma and their fills. (The shale pattern along the
+            // path may start at another phase.)
+            const int top = view->Plot().bands.pathBottom;
+            drawn.emplace_back(view->Image().copy(0, top, view->Image().width(), view->Image().height() - top),
+                               view->Plot().points.count);
             f.window.EvCommand(app::cmd::HorizontalView);  // closed again
         }
         return drawn;
