@@ -168,6 +168,8 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
         config.windowWidth = s.env.screenWidth - 20;
         config.windowHeight = s.env.screenHeight - 20;
         config.viewTopDepth = 0;
+        // The record written describes what this open shows: the next open shows the same rate unit.
+        config.rateUnitPerHour = s.view.rateInMetresPerHour != 0 ? 1 : 0;
         SaveConfig(config, place, s.well.fieldSettings);
     } else {
         s.view.rateInMetresPerHour = config.rateUnitPerHour;

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <string_view>
 #include <vector>
@@ -370,7 +371,9 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
         const std::size_t digits = interp.find_first_not_of("0123456789");
         const int interpreted =
             digits == std::string::npos ? 0 : tracks::LithTypeFromCode(std::string_view(interp).substr(digits), mark);
+        // Between survey stations nothing is known of the path: NULL, not a vertical well at TVD 0.
         const bool survey = next.tvd > 0;
+        constexpr double kNoStation = std::numeric_limits<double>::quiet_NaN();
         const int flu = next.fluorQuality == 't' ? 5 : next.fluorPercent;
         int fq = 0;
         switch (next.fluorQuality) {
@@ -440,8 +443,9 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
             const double br = (c[0] + c[1]) / brDiv;
 
             o.Line(" %-5.1f  %-7.1f  %-5.1f   %-5.1f %-4d  %-5.2f  %-5.1f  %-7.1f  %-7.1f  %-6.1f ",
-                   {md, survey ? next.tvd : 0.0, survey ? next.inclination : 0.0, survey ? next.azimuth : 0.0,
-                    survey ? std::trunc(next.verticalSection) : 0.0, rate, LasRateConvert(rate), ten, five, gamma});
+                   {md, survey ? next.tvd : kNoStation, survey ? next.inclination : kNoStation,
+                    survey ? next.azimuth : kNoStation, survey ? std::trunc(next.verticalSection) : kNoStation, rate,
+                    LasRateConvert(rate), ten, five, gamma});
             for (int part = 0; part < 2; ++part) {
                 const std::size_t b = std::size_t(part) * 9;
                 o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d ",

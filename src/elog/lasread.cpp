@@ -296,9 +296,9 @@ QByteArray BytesOf(const std::vector<CurveRecord>& records)
     return QByteArray(reinterpret_cast<const char*>(records.data()), qsizetype(records.size() * sizeof(CurveRecord)));
 }
 
-bool BottomUp(const LasHeader& h) { return h.start > h.stop || h.step < 0; }
-
 }  // namespace
+
+bool LasBottomUp(const LasHeader& h) { return h.start > h.stop || h.step < 0; }
 
 std::optional<std::vector<std::string_view>> LasDataLines(std::string_view text) { return DataLines(text); }
 void SplitLasFields(std::string_view line, std::vector<std::string_view>& out) { SplitFields(line, out); }
@@ -407,7 +407,7 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
     }
     if (!std::isfinite(header.step) || !std::isfinite(header.ekb) || !std::isfinite(header.nullValue))
         return kLasRefused;
-    const bool bottomUp = BottomUp(header);
+    const bool bottomUp = LasBottomUp(header);
     if (header.start < 0 || header.stop < 0 || (!bottomUp && header.stop < 1) || header.step == 0.0f)
         return kLasRefused;
     return kLasRead;
@@ -513,7 +513,7 @@ LasImportResult BuildCurveFile(std::string_view text, const LasImportInput& in)
     if (std::optional<LasImportResult> problem = CheckLasData(text))
         return *problem;
     const std::optional<std::vector<std::string_view>> data = DataLines(text);
-    const bool bottomUp = BottomUp(in.header);
+    const bool bottomUp = LasBottomUp(in.header);
     const std::int32_t top = std::max(0, bottomUp ? in.header.stop : in.header.start);
     const std::int32_t bottom = std::min(kMaxLasDepth, bottomUp ? in.header.start : in.header.stop);
     const Chosen c = ChooseLines(*data, std::max(1, in.depthColumn), in.header, top, bottom);
@@ -540,7 +540,7 @@ LasImportResult MergeCurveFile(std::string_view text, const LasImportInput& in, 
     if (std::optional<LasImportResult> problem = CheckLasData(text))
         return *problem;
     const std::optional<std::vector<std::string_view>> data = DataLines(text);
-    const bool bottomUp = BottomUp(in.header);
+    const bool bottomUp = LasBottomUp(in.header);
     const std::int32_t top = std::max(0, bottomUp ? in.header.stop : in.header.start);
     const std::int32_t stop = in.header.stop;
     const std::int32_t bottom = std::min(kMaxLasDepth, bottomUp ? in.header.start : stop - stop % 2 - 2);

@@ -30,6 +30,10 @@ struct LasHeaderExtra {
 // "Invalid Source").
 int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& header, LasHeaderExtra& extra);
 
+// A file logged from deep to shallow (STRT below STOP, or a negative STEP), as wireline runs are often
+// written: its depths are taken in depth order all the same.
+bool LasBottomUp(const LasHeader& header);
+
 // The ~Curve list: the lines after the "~C" line up to the next section; none when there is no such
 // list or it is empty.
 std::optional<std::string_view> LasCurveList(std::string_view text);

@@ -185,17 +185,30 @@ void FillSide(layout::CUSTDATAREC* c, layout::EXTRECORD* e, const Fields& line, 
 
 MudlogInterval MudlogIntervalOf(const LasHeader& header, std::int32_t fileFirst, std::int32_t fileLast)
 {
-    return {std::max(header.start, fileFirst + 20), std::min(header.stop, fileLast)};
+    const std::int32_t top = std::min(header.start, header.stop), bottom = std::max(header.start, header.stop);
+    return {std::max(top, fileFirst + 20), std::min(bottom, fileLast)};
 }
 
-MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& h, std::span<const std::int32_t> map,
+MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& header, std::span<const std::int32_t> map,
                                   MudlogInterval interval, MudlogRecords& files)
 {
     MudlogTextResult result;
-    const std::optional<std::vector<std::string_view>> data = LasDataLines(text);
+    std::optional<std::vector<std::string_view>> data = LasDataLines(text);
     if (!data || data->empty())
         return result;
     result.dataFound = true;
+    // A file logged upwards is read as if written downwards: its lines in depth order, its step a length.
+    LasHeader h = header;
+    h.step = std::abs(h.step);
+    if (LasBottomUp(header)) {
+        std::vector<std::pair<double, std::string_view>> byDepth;
+        byDepth.reserve(data->size());
+        for (std::string_view line : *data)
+            byDepth.emplace_back(LasField(line, 1).value_or(-1.0), line);
+        std::stable_sort(byDepth.begin(), byDepth.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t k = 0; k < byDepth.size(); ++k)
+            (*data)[k] = byDepth[k].second;
+    }
     // The lines of the interval by whole depth (every second one at a step below 0.2, at most five a
     // unit), and each unit's half line: the first line of [d - 0.5, d).
     std::map<std::int32_t, Unit> units;
@@ -213,7 +226,7 @@ MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& h, std
             half();
             continue;
         }
-        if (std::abs(h.step) < 0.2f && taken++ % 2 == 1)
+        if (h.step < 0.2f && taken++ % 2 == 1)
             continue;
         if (*depth - d >= 0.5)
             half();

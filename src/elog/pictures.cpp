@@ -11,8 +11,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace elog {
 
@@ -32,20 +34,50 @@ QStringList JpegsIn(const QString& folder)
 
 using platform::SubFolder;
 
-// A picture still being copied into the data folder (by a camera's upload, the desktop or a network
-// copy): written to within the last few seconds, or not yet ending in the JPEG end marker (a copy that
-// sets the file's length first, or one that stopped). It is taken at a later look.
-bool StillArriving(const QString& path, const QDateTime& now)
+// A picture written to within the last few seconds may still be growing: its size has not settled.
+bool Settling(const QString& path, const QDateTime& now)
 {
-    const QFileInfo info(path);
-    const QDateTime written = info.lastModified();
-    if (now.isValid() && written.isValid() && std::abs(written.secsTo(now)) < kSettleSeconds)
-        return true;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() < 4 || !f.seek(f.size() - 2))
-        return true;
-    const QByteArray end = f.read(2);
-    return end != QByteArray("\xFF\xD9", 2);
+    const QDateTime written = QFileInfo(path).lastModified();
+    return now.isValid() && written.isValid() && std::abs(written.secsTo(now)) < kSettleSeconds;
+}
+
+// True when the JPEG in `b` is complete: its segments, walked from the start marker, reach an end
+// marker after the last scan. Whatever follows that marker (a phone's motion clip, a camera's padding)
+// is not looked at; a copy cut short, or zeros where data are still to come, never reach it.
+bool JpegComplete(const QByteArray& b)
+{
+    const auto at = [&b](qsizetype i) { return std::uint8_t(b[i]); };
+    const qsizetype n = b.size();
+    if (n < 4 || at(0) != 0xFF || at(1) != 0xD8)
+        return false;
+    bool scanned = false;
+    for (qsizetype i = 2; i + 1 < n;) {
+        if (at(i) != 0xFF)
+            return false;
+        const std::uint8_t marker = at(i + 1);
+        if (marker == 0xFF) {  // fill byte
+            ++i;
+            continue;
+        }
+        i += 2;
+        if (marker == 0xD9)
+            return scanned;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;  // no length
+        if (i + 1 >= n)
+            return false;
+        const qsizetype length = (qsizetype(at(i)) << 8) | at(i + 1);
+        if (length < 2)
+            return false;
+        i += length;
+        if (marker != 0xDA)
+            continue;
+        // The scan's coded data run to the next marker other than a stuffed 0 or a restart.
+        scanned = true;
+        while (i + 1 < n && !(at(i) == 0xFF && at(i + 1) != 0x00 && !(at(i + 1) >= 0xD0 && at(i + 1) <= 0xD7)))
+            ++i;
+    }
+    return false;
 }
 
 }  // namespace
@@ -214,7 +246,7 @@ QString StorePictureCopy(const QString& source, const QString& folder, const QSt
     return {};
 }
 
-bool ImportNewImages(PictureTable& table, const PicturePlace& place, QStringList* failures)
+bool ImportNewImages(PictureTable& table, const PicturePlace& place, QStringList* failures, QStringList* incomplete)
 {
     if (place.fieldFolder.isEmpty())
         return false;
@@ -225,8 +257,18 @@ bool ImportNewImages(PictureTable& table, const PicturePlace& place, QStringList
     bool any = false;
     for (const QString& file : JpegsIn(source)) {
         const QString path = source + file;
-        if (StillArriving(path, now))
+        if (Settling(path, now))
             continue;  // neither taken nor a failure: the next look takes it
+        const std::optional<QByteArray> bytes = wellfile::ReadWholeFile(path);
+        if (!bytes || !JpegComplete(*bytes)) {
+            // Settled and still not whole: a copy that stopped. Said once; taken when it is whole.
+            if (incomplete && !table.incompleteShown.contains(path)) {
+                *incomplete << path;
+                table.incompleteShown.insert(path);
+            }
+            continue;
+        }
+        table.incompleteShown.remove(path);
         const QString name = ImportedImageName(file, place.wellName);
         if (folder.isEmpty() || !SafePictureName(name)) {
             if (failures)

@@ -29,6 +29,8 @@ struct PictureTable {
     bool loaded = false;
     // Pictures whose failure to load has been shown: a failure is said once, not at every paint.
     QSet<QString> failureShown;
+    // Photos of the data folder found settled but not whole: said once, taken once whole.
+    QSet<QString> incompleteShown;
 };
 
 // Where a well's pictures live and what the import needs to know of the window.
@@ -81,9 +83,12 @@ QString StorePictureCopy(const QString& source, const QString& folder, const QSt
 
 // Moves the "*.jpg" of the data folder into the picture folder under their new names (and, while
 // drilling, copies them into "sendfile/" and the second data folder's "Bitmaps/"). A source is deleted
-// only once its copy in the picture folder is there. `failures` gets the files that stayed. True when
-// any picture was taken in.
-bool ImportNewImages(PictureTable& table, const PicturePlace& place, QStringList* failures = nullptr);
+// only once its copy in the picture folder is there. A photo is taken once its size has settled (not
+// written to for a few seconds) and it is a whole JPEG, an end marker after its last scan, whatever
+// follows it. `failures` gets the files that stayed; `incomplete` the settled ones that are not whole,
+// each once for the table. True when any picture was taken in.
+bool ImportNewImages(PictureTable& table, const PicturePlace& place, QStringList* failures = nullptr,
+                     QStringList* incomplete = nullptr);
 // Copies the "*.jpg" of `folder` into `fieldFolder` + "Bitmaps/" + well, renamed for the well. False when
 // the folder holds no picture.
 bool ImportImagesFromFolder(const QString& folder, const QString& fieldFolder, const QString& wellName);

@@ -30,8 +30,13 @@ void ImportNewImages(PictureTable& pictures, const wellfile::OpenWell& well, con
 {
     PicturePlace place = PicturePlaceOf(well, witsChart);
     place.wellName = wellName;
-    QStringList failures;
-    ImportNewImages(pictures, place, &failures);
+    QStringList failures, incomplete;
+    ImportNewImages(pictures, place, &failures, &incomplete);
+    if (!incomplete.isEmpty())
+        platform::MessageBox(QStringLiteral("These photos have not changed for a while but are not whole JPEG files "
+                                            "(their copy may have stopped); they are taken in once they are whole:\n") +
+                                 incomplete.join(u'\n'),
+                             QStringLiteral("Pictures"), platform::MB_OK);
     if (!failures.isEmpty())
         platform::MessageBox(QStringLiteral("These pictures could not be taken in and were left where they are:\n") +
                                  failures.join(u'\n'),

@@ -67,6 +67,7 @@ void ViewDefaults(HorzSetupRecord& r, int curvesGammaScale)
     SetText(r.anchorGammaFile, "NOT SELECTED");
     SetText(r.targetGammaFile, "NOT SELECTED");
     SetText(r.targetFile, "NOT SELECTED");
+    r.reserved800 = kRatesMark;
     r.gammaOffWellTrack = 1;
     r.rateScale = 1;
     r.gasScale = 2;
@@ -87,7 +88,7 @@ void DialogDefaults(HorzSetupRecord& r, int curvesGammaScale, int loggerProfile)
     r.regionalDip = 0;
     r.reserved784 = 0;
     r.drawFromDepth = r.targetOffsetKb = r.anchorOffsetKb = 0;
-    r.reserved800 = 1;
+    r.reserved800 = kRatesMark;
     r.gammaOffWellTrack = 1;
     r.inchesPer100Ft = 5.0f;
     r.reserved952 = 0;
@@ -163,6 +164,8 @@ int LoadSetupFile(const HorzFiles& f, HorzSetupRecord& r)
         return 0;
     }
     file.close();
+    // A record the view made without the mark (as it once did) gets it: the view's next write keeps it.
+    r.reserved800 = kRatesMark;
     if (MigrateSections(r))
         SaveSetupFile(f, r);
     return 1;

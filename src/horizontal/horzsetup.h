@@ -127,6 +127,10 @@ static_assert(offsetof(HorzSetupRecord, textInOwnTrack) == 156027 && offsetof(Ho
 static_assert(offsetof(HorzSetupRecord, hidePictures) == 156032 && offsetof(HorzSetupRecord, keepDrawFrom) == 156033);
 static_assert(offsetof(HorzSetupRecord, reserved156034) == 156034);
 
+// Byte 800 of every record the set-up dialog writes; the per-hour rate curve is drawn only from a
+// record that carries it, so every record the view writes or reads carries it as well.
+constexpr std::uint8_t kRatesMark = 1;
+
 constexpr int kMaxMarkers = 775;
 constexpr int kMaxSections = 10;
 
@@ -152,8 +156,8 @@ struct HorzFiles {
 // the use-field-settings flag is on; else the current folder's.
 QString ViewSetupPath(const HorzFiles& files);
 
-// The set-up as the view makes it when it finds none; `curvesGammaScale` is the loaded curves' own
-// gamma choice (0 when no curves are loaded).
+// The set-up as the view makes it when it finds none (with the rates mark, as the dialog's);
+// `curvesGammaScale` is the loaded curves' own gamma choice (0 when no curves are loaded).
 void ViewDefaults(HorzSetupRecord& r, int curvesGammaScale);
 // The set-up as the set-up dialog makes it when it finds none.
 void DialogDefaults(HorzSetupRecord& r, int curvesGammaScale, int loggerProfile);
@@ -163,7 +167,7 @@ void DialogDefaults(HorzSetupRecord& r, int curvesGammaScale, int loggerProfile)
 // 1 when written, 0 when the write failed (the old file then stays).
 int SaveSetupFile(const HorzFiles& files, const HorzSetupRecord& r, const QString& anchorGamma = {},
                   const QString& targetGamma = {});
-// The view's read: zeroes `r` and reads it. A file of the wrong size is set aside as ".ho_" (or the
+// The view's read: zeroes `r` and reads it, with the rates mark set. A file of the wrong size is set aside as ".ho_" (or the
 // first free ".ho_N") and 0 returned; sections kept where an older layout had them are moved and the
 // file rewritten. 1 when read, 0 when there is no usable file.
 int LoadSetupFile(const HorzFiles& files, HorzSetupRecord& r);

@@ -147,7 +147,7 @@ void StoreForm(HorzSetupRecord& r, const HorzSetupForm& f, const HorzSetupInputs
     };
     for (const ByteCheck& c : ByteChecks())
         r.*c.field = checked(c.id) ? 1 : 0;
-    r.reserved800 = 1;
+    r.reserved800 = kRatesMark;
     r.gammaOffWellTrack = checked(setupid::GammaOnTrack) ? 0 : 1;
     r.reserved952 = 0;
     r.reserved155445 = 0;

@@ -31,7 +31,7 @@ struct TrackInputs {
     std::int32_t fileLastDepth = 0;
     int profile = 0;
     bool ratesPerHour = false;
-    bool perHourRates = true;                   // the set-up byte that lets per-hour rates be made
+    bool perHourRates = true;                   // the set-up record carries the rates mark (kRatesMark)
     std::int32_t plotFirstDepth = 0;
     int plotLeft = 50, pixelsPerUnit = 8;
     HorzBands bands;

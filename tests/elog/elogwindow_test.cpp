@@ -6,6 +6,7 @@
 #include "app/opendatafile.h"
 #include "app/tracksettingsof.h"
 #include "app/ui/logwindow.h"
+#include "app/ui/textdlg.h"
 #include "elog/curves.h"
 #include "elog/ui/swdialogs.h"
 #include "logview/elogmatch.h"
@@ -19,11 +20,13 @@
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
+#include <QListWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -320,4 +323,33 @@ TEST_F(ElogWindow, TheSwCommandSavesAnIntervalIntoTheCurveFile)
     const qsizetype first = 1150 * 96, last = 1160 * 96;
     EXPECT_EQ(after.left(first), before.left(first));
     EXPECT_EQ(after.mid(last), before.mid(last));
+}
+
+// The demo well's curves through "Elog Data As Text", page by page: Sw is what Archie gives of each row's
+// own Rw, a, m, porosity and resistivity, and within 0 to 1 (the shale at 2,560 read 1.41 once).
+TEST(ElogDemo, TheDemoCurvesGiveAWaterSaturationWithinTheirPores)
+{
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(window));
+    app::LogState& s = window.State();
+    int rows = 0;
+    for (std::int32_t top = 1000; top < 2590; top += 100) {
+        s.well.file.viewTopDepth = top;
+        window.EvCommand(app::cmd::ElogAsText);
+        auto* text = qobject_cast<TextDlg*>(window.Tools().elogAsText.data());
+        ASSERT_NE(text, nullptr);
+        auto* list = text->ControlAs<QListWidget>(TextDlg::ID_LIST);
+        for (int i = 1; i < list->count(); ++i, ++rows) {
+            // Depth Rw SwA SwM Sw Gam BVw Dpor Npor Xplot Res10 .. Res120
+            const QStringList f = list->item(i)->text().split(' ', Qt::SkipEmptyParts);
+            ASSERT_GE(f.size(), 16);
+            const double rw = f[1].toDouble(), a = f[2].toDouble(), m = f[3].toDouble(), sw = f[4].toDouble();
+            const double phi = f[7].toDouble(), rt = f[15].toDouble();
+            ASSERT_LE(sw, 1.0) << f[0].toStdString();
+            ASSERT_GT(sw, 0.1) << f[0].toStdString();
+            EXPECT_NEAR(sw, std::sqrt(a * rw / std::pow(phi, m) / rt), 0.02 + 0.01 * sw) << f[0].toStdString();
+        }
+        text->Click(TextDlg::ID_CLOSE);
+    }
+    EXPECT_GT(rows, 1500);
 }

@@ -128,7 +128,9 @@ TEST(LasWriter, SectionsLineEndsAndTheRowsOfARange)
     EXPECT_EQ(rows.back()[0], "1030.0");
     for (const auto& r : rows)
         EXPECT_EQ(r.size(), 78u) << r[0];
-    EXPECT_EQ(lines[a + 1].substr(0, 77), " 1020.0  0.0      0.0     0.0   0     2.00   30.0   -999.2   -999.2   0.0    ");
+    // No survey station: TVD, DEV, AZM and VS are the NULL value, not a vertical well at TVD 0.
+    EXPECT_EQ(lines[a + 1].substr(0, 84),
+              " 1020.0  -999.20  -999.20   -999.20 -999.20  2.00   30.0   -999.2   -999.2   0.0    ");
     // 10M and 5M on the whole row at 1030; the half-step 5M where d + 1 is a multiple of 5, converted.
     EXPECT_EQ(rows[20][7], "30.0");
     EXPECT_EQ(rows[20][8], "30.0");

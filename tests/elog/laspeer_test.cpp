@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -224,7 +225,7 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
     std::vector<wellfile::RECORD> records(std::size_t(n) + 1);
     wellfile::OpenWell well = s.well.file;
     ASSERT_EQ(wellfile::ReadRecords(well, records, well.dataFileName, start - well.fileTopDepth, n), n);
-    int gasRows = 0;
+    int gasRows = 0, stations = 0;
     for (int k = 0; k < n; ++k) {
         const QJsonArray row = peer.rows[2 * k].toArray();
         ASSERT_EQ(row.size(), 78) << k;
@@ -246,8 +247,17 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
             EXPECT_EQ(Cell(row, 7), null) << r.depth;
         if (k + 1 < n)
             EXPECT_EQ(Cell(peer.rows[2 * k + 1].toArray(), 7), null) << r.depth;
+        // TVD, DEV, AZM and VS of both rows: the next record's station, else NULL (never a TVD of 0).
+        const bool station = next.tvd > 0;
+        stations += station;
+        const std::array<double, 4> path{next.tvd, next.inclination, next.azimuth, std::trunc(next.verticalSection)};
+        for (int half = 0; half < (k + 1 < n ? 2 : 1); ++half)
+            for (int c = 0; c < 4; ++c)
+                ASSERT_NEAR(Cell(peer.rows[2 * k + half].toArray(), 1 + c), station ? path[c] : null, 0.051)
+                    << r.depth << " column " << 2 + c;
     }
     EXPECT_GT(gasRows, n / 2);  // the gas of most depths reached the columns
+    EXPECT_GT(stations, 5);
 }
 
 TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)

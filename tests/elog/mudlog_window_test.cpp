@@ -162,6 +162,29 @@ TEST(MudlogWindow, ARefusedIntervalOrAFailedWriteLeavesTheFilesAsTheyWere)
     QDir(w.folder).rmdir("I.svm.adj~");
 }
 
+// A run logged from deep to shallow (negative STEP, STRT below STOP) imports as the same run written
+// downwards: each record takes its whole depth's line and the half line above it.
+TEST(MudlogWindow, ARunLoggedUpwardsImportsAsTheSameRunWrittenDownwards)
+{
+    MudlogWindow w;
+    const QByteArray before = ReadBytes(w.path);
+    const auto values = [](double d) { return std::to_string(int(d) - 1000) + " " + std::to_string(d - 1000); };
+    const std::string curves = "GAMMA.GAPI :\nTOTGAS.% :\n";
+    const auto import = [&](double from, double to, double step) {
+        testing_support::WriteBytes(w.path, before);
+        w.Import(lasfiles::MudlogLas(from, to, step, curves, lasfiles::Rows(from, to, step, values)),
+                 [](Dialog& d) { Map(d, {{1, 11}, {2, 2}}); });
+        return ReadBytes(w.path);
+    };
+    const QByteArray upwards = import(1070, 1030, -0.5);
+    EXPECT_EQ(w.Messages(), "");
+    EXPECT_EQ(testing_support::At<float>(upwards, 40 * 616 + 188), 40.0f);   // gamma of 1040
+    EXPECT_EQ(testing_support::At<float>(upwards, 40 * 616 + 28), 4000.0f);  // total gas of 1040.0
+    EXPECT_EQ(testing_support::At<float>(upwards, 40 * 616 + 416), 3950.0f); // of 1039.5, drilled before
+    EXPECT_EQ(upwards, import(1030, 1070, 0.5));
+    EXPECT_EQ(w.Messages(), "");
+}
+
 TEST(MudlogWindow, DataEndingBeforeTheStopDepthAreSavedAndNamed)
 {
     MudlogWindow w(false);  // the import makes the custom-data file

@@ -1,6 +1,7 @@
 // The well's pictures on real JPEG files in a temporary data folder: their import under depth-tagged
 // names, the table and its search, the markers and the pictures drawn on screen, on paper and in a log
 // image.
+#include "app/ui/logwindow.h"
 #include "elog/draw/picturepainters.h"
 #include "elog/pictures.h"
 #include "logview/device.h"
@@ -9,14 +10,19 @@
 #include "support/images.h"
 #include "support/doubles.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using testing_support::TestDir;
 
@@ -133,6 +139,50 @@ TEST(Pictures, APhotoStillBeingCopiedInIsTakenOnlyOnceWhole)
     EXPECT_TRUE(elog::ImportNewImages(table, PlaceIn(data)));
     EXPECT_EQ(testing_support::ReadBytes(table.folder + "W1@1500.JPG"), whole);
     EXPECT_FALSE(QFileInfo::exists(photo));
+}
+
+// Opening a well takes in a settled photo with bytes after its JPEG end (a phone's motion photo: a
+// progressive picture and its clip), and tells once of one that settled cut short, taking it when whole.
+TEST(PicturesWindow, OpeningAWellTakesAMotionPhotoAndTellsOnceOfOneCutShort)
+{
+    qputenv("USER", "tester");
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    const QString data = window.State().well.file.dataFolder;
+    const QString well = testing_support::MakeWell(data, "W1.svm", 1000, 1500);
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(qRgb(0, 90, 200));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(image));
+    const QByteArray jpeg = buffer.data();
+    QByteArray clip("\0\0\0\x18" "ftypmp42", 12);
+    for (int k = 0; k < 40000; ++k)
+        clip += char(k * 7919 % 251);
+    const QDateTime settled = testing_support::doubles().clock.LocalTime().addSecs(-3600);
+    const auto put = [&](const QString& name, const QByteArray& bytes) {
+        testing_support::WriteBytes(data + name, bytes);
+        QFile f(data + name);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(settled, QFileDevice::FileModificationTime));
+    };
+    put("1234.jpg", jpeg + clip);
+    put("1300.jpg", jpeg.left(jpeg.size() * 3 / 5));
+    const auto told = [](const QString& name) {
+        const auto& said = testing_support::doubles().prompter.messages;
+        return std::count_if(said.begin(), said.end(), [&](const auto& m) { return m.text.contains(name); });
+    };
+    for (int k = 0; k < 2; ++k)
+        ASSERT_EQ(window.OpenDataFile(well), 1);
+    EXPECT_EQ(testing_support::ReadBytes(data + "bitmaps/W1/W1@1234.JPG"), jpeg + clip);
+    EXPECT_FALSE(QFileInfo::exists(data + "1234.jpg"));
+    EXPECT_EQ(told(data + "1300.jpg"), 1);
+    EXPECT_EQ(told("1234.jpg"), 0);
+    put("1300.jpg", jpeg);
+    ASSERT_EQ(window.OpenDataFile(well), 1);
+    EXPECT_EQ(testing_support::ReadBytes(data + "bitmaps/W1/W1@1300.JPG"), jpeg);
+    EXPECT_EQ(told(data + "1300.jpg"), 1);
 }
 
 TEST(Pictures, NamesGiveDepthsKindsAndNeverAPathOutOfTheFolder)

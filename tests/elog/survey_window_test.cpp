@@ -15,6 +15,7 @@
 #include "wellfile/wellheader.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -370,9 +371,16 @@ TEST(SurveyWindow, TvdItemsAreInTheMenusAndRunFromThem)
     ASSERT_NE(MenuItem(w.window, app::cmd::ImportTargetData), nullptr);
     ASSERT_NE(MenuItem(w.window, app::cmd::TvdLog), nullptr);
     doubles().prompter.messages.clear();
+    doubles().shell.started.clear();
     MenuItem(w.window, app::cmd::TvdLog)->trigger();
     const QString tvd = w.folder + "~12.svm";
     EXPECT_EQ(w.Messages(), QStringList({tvd + " / "}));
+    // After the message the TVD well opens in another copy of this program; this one keeps its well.
+    ASSERT_EQ(doubles().shell.started.size(), 1);
+    EXPECT_EQ(doubles().shell.started[0].program, QCoreApplication::applicationFilePath());
+    EXPECT_EQ(doubles().shell.started[0].args, QStringList({tvd}));
+    EXPECT_TRUE(doubles().shell.opened.isEmpty());
+    EXPECT_EQ(w.S().well.file.wellName, "A12");
     const std::vector<RECORD> built = FileRecords<RECORD>(tvd);
     ASSERT_FALSE(built.empty());
     EXPECT_LT(built.back().depth, 2000 - 100);  // shorter by the deviation

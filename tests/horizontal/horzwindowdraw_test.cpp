@@ -19,6 +19,7 @@
 #include "support/pdfpages.h"
 #include "support/printers.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,14 +40,14 @@ QRgb Rgb(platform::COLORREF c) { return qRgb(platform::GetRValue(c), platform::G
 
 struct Lateral {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    QString hor;
+    QString path, hor;
     explicit Lateral(const std::function<void(HorzSetupRecord&)>& stored = {}, int last = 19000)
     {
         qputenv("USER", "tester");
         window.SetupWindow();
         testing_support::LateralShape shape;
         shape.last = last;
-        const QString path = testing_support::MakeLateralWell(S().well.file.dataFolder, "L.svm", shape);
+        path = testing_support::MakeLateralWell(S().well.file.dataFolder, "L.svm", shape);
         EXPECT_EQ(window.OpenDataFile(path), 1);
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
@@ -177,6 +178,65 @@ TEST(HorzWindowDraw, TheLateralsImageFilesCoverItsWholeRange)
     const QRgb c = last.pixel(X(p, depth) - (p.plotLeft + 2 * 16000), GammaRow(*view, testing_support::LateralGamma(depth)));
     EXPECT_LT(std::abs(qRed(c) - qRed(gamma)) + std::abs(qGreen(c) - qGreen(gamma)) + std::abs(qBlue(c) - qBlue(gamma)), 90);
     EXPECT_EQ(At<std::int32_t>(testing_support::ReadBytes(f.hor), 956), 0);
+}
+
+// A well opened again shows its view as its first opening did: the rate unit of the first open is the
+// one its settings keep (for the demo's profile and another), and with rates per hour the rate curve,
+// which the fills and the lithology along the path walk, comes from the view's own record too, or from
+// one an older view wrote without the set-up dialog's mark.
+TEST(HorzWindowDraw, AWellOpenedAgainShowsItsViewAsTheFirstOpeningDid)
+{
+    Lateral f({}, 10000);
+    const QString cfg = f.S().well.file.currentFolder + "L.cfg";
+    const auto openTwice = [&f] {
+        std::vector<std::pair<QImage, int>> drawn;
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_EQ(f.window.OpenDataFile(f.path), 1);
+            HorzDlg* view = f.Open();
+            if (!view)
+                return drawn;
+            // The bands under the well path: rates, gamma and their fills. (The shale pattern along the
+            // path may start at another phase.)
+            const int top = view->Plot().bands.pathBottom;
+            drawn.emplace_back(view->Image().copy(0, top, view->Image().width(), view->Image().height() - top),
+                               view->Plot().points.count);
+            f.window.EvCommand(app::cmd::HorizontalView);  // closed again
+        }
+        return drawn;
+    };
+    auto drawn = openTwice();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(f.S().view.rateInMetresPerHour, 0);
+    EXPECT_EQ(At<std::int32_t>(testing_support::ReadBytes(cfg), 12), 0);
+    EXPECT_GT(drawn[0].second, 2000);
+    EXPECT_EQ(drawn[1].second, drawn[0].second);
+    EXPECT_TRUE(drawn[1].first == drawn[0].first);
+
+    // Rates per hour, as Lines and Scales stores them, over a record without the mark.
+    QByteArray config = testing_support::ReadBytes(cfg);
+    config[12] = 1;
+    testing_support::WriteBytes(cfg, config);
+    QByteArray old = testing_support::ReadBytes(f.hor);
+    old[800] = 0;
+    testing_support::WriteBytes(f.hor, old);
+    drawn = openTwice();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(f.S().view.rateInMetresPerHour, 1);
+    EXPECT_GT(drawn[0].second, 2000);
+    EXPECT_EQ(drawn[1].second, drawn[0].second);
+    EXPECT_TRUE(drawn[1].first == drawn[0].first);
+    EXPECT_EQ(testing_support::ReadBytes(f.hor)[800], 1);
+
+    // A fresh well of another profile keeps the unit its first open showed.
+    const QString other = testing_support::MakeWell(f.S().well.file.dataFolder, "P.svm", 1000, 1200);
+    QByteArray records = testing_support::ReadBytes(other);
+    records.replace(qsizetype(offsetof(wellfile::RECORD, interpretedLith)), 5, "PRF11");
+    testing_support::WriteBytes(other, records);
+    for (int k = 0; k < 2; ++k) {
+        ASSERT_EQ(f.window.OpenDataFile(other), 1);
+        EXPECT_EQ(f.S().well.loggerId, 11);
+        EXPECT_EQ(f.S().view.rateInMetresPerHour, 1) << k;
+    }
 }
 
 TEST(HorzWindowDraw, FailuresAreToldAndLeaveTheViewAsItWas)

@@ -11,6 +11,7 @@
 #include "platform/services.h"
 #include "wellfile/datafile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -212,7 +213,14 @@ void LogWindow::CmBuildTvdLog()
     }
     if ((existed || built) && QFileInfo(path).isFile()) {
         platform::MessageBox(path, QString(), platform::MB_OK);
-        ShellOpen(path, 1);
+        // The TVD well is one of this program's data files: another copy of the program opens it beside
+        // this one, which keeps its well (and drilling) as they are. No desktop opener knows the file.
+        platform::Shell* shell = platform::services().shell;
+        if (!shell || !shell->StartProgram(QCoreApplication::applicationFilePath(), {path})) {
+            platform::MessageBox(QStringLiteral("The TVD log could not be opened in a new window:\n") + path,
+                                 QStringLiteral("TVD Log"), platform::MB_OK);
+            return;
+        }
         s.marks.tvdViewed = true;
     }
 }
