@@ -33,7 +33,7 @@ void Driller::SayWriteFailed(const QString& reason)
     if (writeFailing_)
         return;
     writeFailing_ = true;
-    boxes_.emplace_back(QStringLiteral("Unable to write the data file\n") + well.dataFileName + u'\n' + reason +
+    boxes_.emplace_back(QStringLiteral("Unable to open file\n") + well.dataFileName + u'\n' + reason +
                             QStringLiteral("\n\nThe depths drilled are kept and written when the file can be "
                                            "written again."),
                         kFileError);
