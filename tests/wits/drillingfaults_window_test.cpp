@@ -29,8 +29,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstring>
-#include <memory>
 
 #include <sys/resource.h>
 
