@@ -31,6 +31,7 @@ struct Environment {
     bool serverStation = false;       // the install folder holds "QKRT_Server.cfg"
     bool useDocumentsFolder = false;  // the data folder is the documents folder
     std::int32_t firstInstance = 1;   // 1 when this is the only running copy: only it may log
+    bool lastRunUnclosed = false;     // the copy before this one ended without closing (killed, a crash)
     bool ntPlatform = true;
     bool logOpenLines = false;        // "Opened by" lines go to the activity log
     bool verboseActivityLog = false;

@@ -14,6 +14,7 @@
 #include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/validate.h"
+#include "wellfile/wellconfig.h"
 #include "wellfile/wellpackage.h"
 
 #include <QDir>
@@ -170,7 +171,10 @@ int CreateInstanceMap(LogState& s)
     auto lock = std::make_unique<platform::InstanceLock>();
     const auto take = [&](const QString& path) {
         switch (lock->Acquire(path)) {
-        case platform::InstanceLock::Outcome::Acquired: s.env.instanceLock = std::move(lock); return 1;
+        case platform::InstanceLock::Outcome::Acquired:
+            s.env.lastRunUnclosed = lock->TookOverLeftLock();
+            s.env.instanceLock = std::move(lock);
+            return 1;
         case platform::InstanceLock::Outcome::HeldByOther: return 0;
         case platform::InstanceLock::Outcome::Unavailable: break;
         }
@@ -265,6 +269,19 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     return 1;
 }
 
+void TellUnclosedDrilling(const LogState& s)
+{
+    const wellfile::OpenWell& well = s.well.file;
+    if (!s.env.lastRunUnclosed || !s.well.fileOpened || !wellfile::RestartsInDrilling(s.well.config, well.wellName))
+        return;
+    const QString then = QStringLiteral("The last run of StrativM ended without closing while drilling ") + well.wellName +
+                         QStringLiteral(" at depth %1.\n").arg(well.fileBottomDepth);
+    platform::MessageBox(then + (well.drilling ? QStringLiteral("Drilling mode is on again.")
+                                               : QStringLiteral("Drilling mode is off: choose Options > Drilling to "
+                                                                "drill on.")),
+                         QStringLiteral("Drilling"));
+}
+
 int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
 {
     Environment& env = s.env;
@@ -340,6 +357,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
     }
 
     sv.window->RebuildMenu(s);
+    TellUnclosedDrilling(s);
     if (s.timers) {
         // Timer 3 runs for the window's life; its work waits for drilling mode.
         s.timers->SetTimer(3, 10000);

@@ -47,6 +47,10 @@ using OpenCommand = std::function<void()>;
 // data file was opened, else 0.
 int OpenCommandLineFile(LogState& log, const WellServices& services, const QString& path);
 
+// After a run that ended without closing (its lock left behind) while the well now open was drilling:
+// a box says so, and whether drilling mode came back on. Nothing otherwise.
+void TellUnclosedDrilling(const LogState& log);
+
 // Chooses and opens the first file, makes the well's folders, writes the activity-log lines and
 // starts timers 3 and 5. Returns 1.
 int StartUp(LogState& log, const WellServices& services, const OpenCommand& openCommand);

@@ -40,7 +40,9 @@ int DrillingCommands::JoyButton(app::LogState& log, std::uint32_t buttons)
         ++d->pumpStrokePending[0];
     if (!neighbours_.wits->LinkRunning(log) || !d->depthFromWits) {
         ApplySwitch(log, *d, (buttons & kButton4) != 0);
-        if (!d->stepPending && OnBottom(*d) && Pulse(buttons, kButton1, kButton1Changed))
+        // While the data file cannot be written the pending step waits, and each unit drilled meanwhile
+        // is kept behind it.
+        if ((!d->stepPending || d->WriteFailing()) && OnBottom(*d) && Pulse(buttons, kButton1, kButton1Changed))
             d->MarkStep(StepSource::WholeUnitBox);
     }
     return 0;
@@ -64,14 +66,19 @@ void DrillingCommands::EvJoyButtonPolled(app::LogState& log, std::uint32_t butto
     ApplySwitch(log, *d, (buttons & kButton5) != 0);
     // A pulse never queues: one that comes while a whole step waits, or off bottom, is lost (two pulses
     // within one tick are a bounce of the contact, not drilling).
-    if (d->stepPending || !OnBottom(*d) || !Pulse(buttons, kButton1, kButton1Changed))
+    // While the data file cannot be written, the units drilled meanwhile (two pulses each) wait behind
+    // the pending step, whole: their halves are not timed.
+    const bool waitsForFile = d->stepPending && d->WriteFailing();
+    if ((d->stepPending && !waitsForFile) || !OnBottom(*d) || !Pulse(buttons, kButton1, kButton1Changed))
         return;
     d->automaticDrilling = 0;
     d->autoMinutesPerUnit = 0;
-    if (!log.drilling.halfStepToggle)
-        d->MarkHalfStep();
-    else
+    if (log.drilling.halfStepToggle)
         d->MarkStep(StepSource::Polled);
+    else if (waitsForFile)
+        d->halfStepToggle = 1;
+    else
+        d->MarkHalfStep();
     log.drilling.halfStepToggle = d->halfStepToggle != 0;
 }
 

@@ -87,7 +87,22 @@ int Driller::Start(const wellfile::WellConfig& config)
     return 1;
 }
 
-void Driller::MarkStep(StepSource from)
+void Driller::MarkStep(StepSource from) { MarkSteps(from, 1); }
+
+void Driller::MarkSteps(StepSource from, int units)
+{
+    // While the file cannot be written a unit drilled meanwhile is kept behind the one that waits; the
+    // automatic clock's are not units drilled.
+    const bool behindFailedStep = writeFailing_ && stepPending && from != StepSource::Automatic;
+    if (units > 1 || riseUnits > 0 || behindFailedStep) {
+        if (riseUnits == 0 && stepPending)
+            riseUnits = 1;  // the unit pending already is one of them
+        riseUnits += std::max(units, 1);
+    }
+    SetPending(from);
+}
+
+void Driller::SetPending(StepSource from)
 {
     stepPending = 1;
     source = from;
@@ -95,16 +110,6 @@ void Driller::MarkStep(StepSource from)
         keyboardStep = 1;
     if (from == StepSource::Polled)
         halfStepToggle = 0;
-}
-
-void Driller::MarkSteps(StepSource from, int units)
-{
-    if (units > 1 || riseUnits > 0) {
-        if (riseUnits == 0 && stepPending)
-            riseUnits = 1;  // the unit pending already is one of them
-        riseUnits += std::max(units, 1);
-    }
-    MarkStep(from);
 }
 
 void Driller::MarkHalfStep()

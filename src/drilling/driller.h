@@ -20,6 +20,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace drilling {
 
@@ -135,8 +137,16 @@ public:
     void MarkStep(StepSource from);
     void MarkHalfStep();
     // Marks `units` whole units from `from` at once: one is stepped per tick, each timed as its share of
-    // the rise's unit time and none dropped as too fast, so that no depth record is lost.
+    // the rise's unit time and none dropped as too fast, so that no depth record is lost. A unit marked
+    // while the data file cannot be written waits behind the pending one in the same way.
     void MarkSteps(StepSource from, int units);
+    // The data file could not be written at the last step and has not been since: the step waits.
+    bool WriteFailing() const { return writeFailing_; }
+    // The rig's hole depth against the file's bottom once no step waits: a hole a whole unit or more
+    // past the bottom means units the file never got. Said on the status line while it lasts and in a
+    // box once, naming both depths and the command that mends it. Not with the unmanned unit, whose
+    // link corrects the file's depth itself.
+    void CompareRigDepth(float holeDepth);
 
     // The step work of one tick with a step or a half step pending.
     void Update();
@@ -200,16 +210,25 @@ public:
 
 private:
     void StepDepth();
-    bool AppendRecord();
+    bool AppendRecord(QString& reason);
     void AppendCustomRecord(const layout::CUSTDATAREC& record);
     void FillCustomFromWits();
     void GrowCustomRows();
     void DrawNewLine();
     void PeriodicWork();
+    void UpdateStep();
+    void SetPending(StepSource from);
+    // What the user is told of a data or custom-data file that cannot be written, and when it can again.
+    void SayWriteFailed(const QString& reason);
+    void SayWrittenAgain();
+    void SayCustomWriteFailed(std::int32_t depth, const QString& reason);
 
     DrillingWindow& window_;
-    bool writeFailing_ = false;  // the data file could not be written: said once per spell
+    bool writeFailing_ = false;  // the data file could not be written: the box once per spell
     bool customFailing_ = false;
+    bool rigGapSaid_ = false;        // the box of a rig deeper than the file was shown for this gap
+    QString statusSaid_;             // the status line's text set last by the driller
+    std::vector<std::pair<QString, QString>> boxes_;  // text and caption, shown when the step is done
 };
 
 }  // namespace drilling

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace drilling {
 
@@ -33,6 +34,14 @@ void CopyBytes(layout::CUSTDATAREC& r, int offset, const void* from)
 }  // namespace
 
 void Driller::Update()
+{
+    UpdateStep();
+    // The boxes of this step, once it is done: a box's own loop runs the ticks on.
+    for (auto& [text, caption] : std::exchange(boxes_, {}))
+        platform::QueueMessageBox(text, caption);
+}
+
+void Driller::UpdateStep()
 {
     RefreshWindow();
     if (!time)
@@ -67,6 +76,7 @@ void Driller::Update()
     const std::int32_t savedBottom = well.fileBottomDepth;
     const AlarmSettings savedAlarm = alarms ? alarms->settings : AlarmSettings{};
     const auto savedFlags = alarms ? alarms->flags : std::array<std::int32_t, kAlarmFlagCount>{};
+    const float savedSpmSum = lag.spmSum;
 
     const bool whole = stepPending != 0;
     StepDepth();
@@ -98,20 +108,21 @@ void Driller::Update()
         FillCustomFromWits();
     recordWindow[1] = working;
 
-    if (!AppendRecord()) {
+    QString reason;
+    if (!AppendRecord(reason)) {
         static_cast<DrillerValues&>(*this) = saved;
         static_cast<LogTimeValues&>(t) = savedTime;
         well.fileBottomDepth = savedBottom;
+        lag.spmSum = savedSpmSum;
         if (alarms) {
             alarms->settings = savedAlarm;
             alarms->flags = savedFlags;
         }
-        if (!writeFailing_)
-            platform::MessageBox(QStringLiteral("Unable to open file"), QStringLiteral("File Error"));
-        writeFailing_ = true;
+        SayWriteFailed(reason);
         return;
     }
-    writeFailing_ = false;
+    if (writeFailing_)
+        SayWrittenAgain();
     if (rise) {
         riseSeconds = std::max(riseSeconds - riseShare, 0);
         if (--riseUnits > 0)
@@ -281,7 +292,7 @@ void Driller::GrowCustomRows()
     }
 }
 
-bool Driller::AppendRecord()
+bool Driller::AppendRecord(QString& reason)
 {
     stepPending = 0;
     wellfile::OpenWell& well = Well();
@@ -291,7 +302,7 @@ bool Driller::AppendRecord()
         if (working.rateOdd <= 0.1f)
             working.rateOdd = working.rateOne <= 0.1f ? 0.1f : working.rateOne;
     }
-    if (!wellfile::WriteRecordAtDepth(well, working, well.dataFileName))
+    if (!wellfile::WriteRecordAtDepth(well, working, well.dataFileName, &reason))
         return false;
     const std::int32_t bottom = well.fileBottomDepth;
     if (window_.bottomToFirstRecord && bottom % 10 == 0) {
@@ -318,15 +329,16 @@ void Driller::AppendCustomRecord(const layout::CUSTDATAREC& record)
     // A file one short (a stop between the two writes) is filled up to the new record first.
     if (QFileInfo(well.customDataFileName).size() / layout::kCustomRecordSize < index)
         layout::ExtendCustomDataFile(well, depth - 1);
-    if (wellfile::WriteRecordAt(well.customDataFileName, index, &record, layout::kCustomRecordSize)) {
+    QString reason;
+    if (wellfile::WriteRecordAt(well.customDataFileName, index, &record, layout::kCustomRecordSize, &reason)) {
+        if (customFailing_)
+            Links().SetStatusText(QString());
         customFailing_ = false;
         if (well.customBottomDepth < depth)
             well.customBottomDepth = depth;
         return;
     }
-    if (!customFailing_)
-        platform::MessageBox(QStringLiteral("Save Extended Data Failed"), QString());
-    customFailing_ = true;
+    SayCustomWriteFailed(depth, reason);
 }
 
 void Driller::DrawNewLine()

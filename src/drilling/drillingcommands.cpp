@@ -249,6 +249,8 @@ void DrillingCommands::CmDrilling(app::LogState& log)
     log.drilling.lastFullBackupDepth = ClampedBackupDepth(log.drilling.lastFullBackupDepth, f);
     config.drillingSetting = log.drilling.lastFullBackupDepth;
     config.drillingSetting3370 = log.drilling.optionWord;
+    // Kept as it is now, not only at a clean exit: a run that is killed comes back as it was.
+    config.drillingAtExit = f.drilling ? 1 : 0;
     if (app::SaveWellConfig(log, config))
         log.well.config = config;
 }

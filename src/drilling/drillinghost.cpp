@@ -3,6 +3,8 @@
 #include "app/notbuilt.h"
 #include "reports/pumpoutput.h"
 
+#include <cstdio>
+
 namespace drilling {
 
 namespace {
@@ -25,6 +27,11 @@ StatusCanvas& NullCanvas()
 
 void DrillingLinks::CopyWellFileOut(const QString&) { app::NotBuilt("exchange", "CopyWellFileOut while drilling"); }
 void DrillingLinks::BuildUpdatePackage() {}
+void DrillingLinks::SetStatusText(const QString& text)
+{
+    if (!text.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
 bool DrillingLinks::BackupData() { return false; }
 void DrillingLinks::ExportCustomLas(std::int32_t, std::int32_t) {}
 float DrillingLinks::ComputePumpOutput(const wellfile::LagRecord& lag, const wits::WITSRECORD& live)

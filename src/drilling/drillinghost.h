@@ -98,6 +98,9 @@ public:
     virtual void ShowStatus(bool offBottom, bool circulating, int polarity);
     // Gives the depth box on the game port back to the main window.
     virtual void GiveFocusBack();
+    // The window's status line: what goes wrong while drilling runs by itself; empty clears it. The
+    // default writes the text on stderr.
+    virtual void SetStatusText(const QString& text);
 };
 
 // The main window's values that the drilling objects read, and the few they set. `refresh` (may be

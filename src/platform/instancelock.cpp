@@ -1,5 +1,6 @@
 #include "platform/instancelock.h"
 
+#include <QFileInfo>
 #include <QLockFile>
 
 namespace platform {
@@ -22,12 +23,15 @@ InstanceLock::Outcome InstanceLock::Acquire(const QString& path)
             return Outcome::Acquired;
         Release();
     }
+    // A clean release removes the file: one that is there and can be taken was left behind.
+    const bool leftBehind = QFileInfo::exists(path);
     auto lock = std::make_unique<QLockFile>(path);
     lock->setStaleLockTime(kStaleLockMs);
     if (!lock->tryLock(0))
         return lock->error() == QLockFile::LockFailedError ? Outcome::HeldByOther : Outcome::Unavailable;
     lock_ = std::move(lock);
     path_ = path;
+    tookOver_ = leftBehind;
     return Outcome::Acquired;
 }
 

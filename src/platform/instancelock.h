@@ -28,10 +28,13 @@ public:
     bool TryAcquire(const QString& path) { return Acquire(path) == Outcome::Acquired; }
     void Release();
     bool IsHeld() const;
+    // The lock was taken over from a copy that ended without releasing it (killed, or a crash).
+    bool TookOverLeftLock() const { return tookOver_; }
 
 private:
     std::unique_ptr<QLockFile> lock_;
     QString path_;
+    bool tookOver_ = false;
 };
 
 }  // namespace platform

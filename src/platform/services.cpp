@@ -12,9 +12,11 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <list>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -285,6 +287,23 @@ int MessageBox(const QString& text, const QString& caption, unsigned flags)
         return IDCANCEL;
     }
     return prompter->MessageBox(text, caption, flags);
+}
+
+void QueueMessageBox(const QString& text, const QString& caption)
+{
+    // GUI thread only: the boxes of the ticks that run inside an open box wait here for it to close.
+    static std::deque<std::pair<QString, QString>> waiting;
+    static bool showing = false;
+    waiting.emplace_back(text, caption);
+    if (showing)
+        return;
+    showing = true;
+    while (!waiting.empty()) {
+        auto [t, c] = std::move(waiting.front());
+        waiting.pop_front();
+        MessageBox(t, c, MB_OK);
+    }
+    showing = false;
 }
 
 void MessageBeep(unsigned type)

@@ -171,6 +171,10 @@ void WhenNoGuiCallRuns(std::function<void()> work);
 
 // Shorthands for the calls made everywhere.
 int MessageBox(const QString& text, const QString& caption, unsigned flags = MB_OK);
+// An OK box of work that runs by itself (a timer's tick): shown at once, or, while another such box is
+// still open (its modal loop runs the ticks on), after it and after those queued before it. A box is thus
+// never lost behind another, and the boxes of a fault that lasts never pile up on the screen.
+void QueueMessageBox(const QString& text, const QString& caption);
 void MessageBeep(unsigned type = 0);
 std::int64_t SteadyMs();
 QDateTime LocalTime();

@@ -160,30 +160,46 @@ int SaveRecords(OpenWell& well, std::span<const RECORD> buffer, const QString& p
     return count;
 }
 
-bool WriteRecordAt(const QString& path, std::int64_t index, const void* bytes, int size)
+bool WriteRecordAt(const QString& path, std::int64_t index, const void* bytes, int size, QString* reason)
 {
-    if (index < 0 || size <= 0)
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
         return false;
+    };
+    if (index < 0 || size <= 0)
+        return fail(QStringLiteral("no place for the record"));
     SetNormalAttributes(path);
     QFile f(path);
     if (!f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return false;
+        return fail(f.errorString());
     const qint64 oldSize = f.size();
     const qint64 pos = index * size;
     if (pos > oldSize / size * size)
-        return false;
-    if (f.seek(pos) && f.write(static_cast<const char*>(bytes), size) == size)
+        return fail(QStringLiteral("the file ends before the record's place"));
+    if (!f.seek(pos))
+        return fail(f.errorString());
+    const char* data = static_cast<const char*>(bytes);
+    qint64 done = f.write(data, size);
+    // A short write reports no error of its own: the rest is tried once, which either completes the
+    // record or gives the system's reason (a full disk, a file-size limit).
+    if (done > 0 && done < size) {
+        const qint64 rest = f.write(data + done, size - done);
+        done = rest > 0 ? done + rest : done;
+    }
+    if (done == size)
         return true;
+    const QString why = f.errorString();
     // Never leave part of a record behind the whole ones.
     if (f.size() > std::max(oldSize, pos))
         f.resize(std::max(oldSize, pos));
-    return false;
+    return fail(why);
 }
 
-bool WriteRecordAtDepth(const OpenWell& well, const RECORD& record, const QString& path)
+bool WriteRecordAtDepth(const OpenWell& well, const RECORD& record, const QString& path, QString* reason)
 {
     const std::int64_t index = IndexSpan(well.fileTopDepth, record.depth, Step(well));
-    return WriteRecordAt(path, index, &record, kRecordSize);
+    return WriteRecordAt(path, index, &record, kRecordSize, reason);
 }
 
 int ReadRecords(OpenWell& well, std::span<RECORD> buffer, const QString& path, int index, int count,

@@ -31,10 +31,10 @@ int SaveRecords(OpenWell& well, std::span<const RECORD> buffer, const QString& p
 // depth step of the open well, in one write. For a sound file that is its end; a tail torn by a crash
 // is overwritten. False, with nothing written, when the file does not open, when that place lies past
 // the file's whole records (it would leave a gap), or when the write fails (a short write is cut off
-// again). No message: the caller says it once.
-bool WriteRecordAtDepth(const OpenWell& well, const RECORD& record, const QString& path);
+// again). No message: the caller says it, with the system's reason put into `reason` when one is given.
+bool WriteRecordAtDepth(const OpenWell& well, const RECORD& record, const QString& path, QString* reason = nullptr);
 // The same for any file of fixed-size records: `size` bytes at record `index` (0-based); false as above.
-bool WriteRecordAt(const QString& path, std::int64_t index, const void* bytes, int size);
+bool WriteRecordAt(const QString& path, std::int64_t index, const void* bytes, int size, QString* reason = nullptr);
 
 // Reads up to `count` records from record `index` into `buffer` and writes depth 0 into the record
 // after the last one read. The count is limited to the depth range of the open file (of the offset well

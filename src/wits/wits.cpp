@@ -250,6 +250,10 @@ void Wits::TrackDepth(float holeDepth)
         StepToHole(d, tracked, hole);
         link.halfStepMarked = false;
     }
+    // The file kept behind the rig (a step lost at a kill, a jump of several units) is told, once the
+    // first frame has set the reference.
+    if (d && !frames_.firstFrame)
+        d->CompareRigDepth(holeDepth);
     if (host.showDepthStatus)
         host.showDepthStatus();
 }

@@ -268,6 +268,11 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     g.chromatographSwitch = gas.ppm != 0;
 
     c.bottomDepthAtConnect = log.well.file.fileBottomDepth;
+    // Depth tracking starts from the file's bottom, not from the first hole depth received: a rig that
+    // drilled on while the link was down steps the file on.
+    WitsDepth tracking = w.Depth();
+    tracking.trackedDepth = log.well.file.fileBottomDepth;
+    w.SetDepth(tracking);
     g.pasonFeed = config.pasonFeed;
     platform::SerialSettings serial{};
     serial.baudRate = 9600;

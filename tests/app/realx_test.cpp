@@ -174,3 +174,15 @@ TEST_F(RealX, AfterARestartInDrillingModeTheStatusBoxStaysAboveTheLog)
     x.Settled();
     EXPECT_TRUE(boxAbove()) << "a click on the log put it over the box";
 }
+
+TEST_F(RealX, OptionsDrillingChosenWithTheKeyboardOnAFreshWindowSwitchesDrillingOn)
+{
+    StartProgram();
+    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs))
+        << "waited for the log to hold the keys; it is with " << x.FocusedName().toStdString();
+    // Options opens on its first item; Up goes round to its last, "Drilling".
+    x.Key("alt+o");
+    x.Key("Up");
+    x.Key("Return");
+    EXPECT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "Options > Drilling from the keyboard did nothing";
+}

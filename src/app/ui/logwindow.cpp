@@ -278,6 +278,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     drillingStatus_->buildUpdatePackage = [this] { neighbours_.exchange->BuildUpdatePackage(state_, 1); };
     drillingStatus_->backupData = [this] { return wellServices_.exchange->BackupData(state_, 1) != 0; };
+    drillingStatus_->statusText = [this](const QString& text) { wellServices_.window->SetStatusText(state_, text); };
     drilling_->canvas = drillingStatus_.get();
     drilling_->links = drillingStatus_.get();
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };

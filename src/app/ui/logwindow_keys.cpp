@@ -268,6 +268,11 @@ bool LogWindow::CanClose()
         KillTimer(5);
     if (wasDrilling) {
         neighbours_.drilling->CmDrilling(s);
+        // Stopping drilling notes it stopped; the well was left while drilling, and comes back so.
+        app::UpdateWellConfig(s, [](wellfile::WellConfig& cfg) {
+            cfg.drillingAtExit = 1;
+            return true;
+        });
         if (s.well.writeBottomToFirstRecord) {
             if (auto first = wellfile::ReadFirstRecord(f.dataFileName)) {
                 first->bottomDepth = f.fileBottomDepth;

@@ -87,6 +87,13 @@ public:
     // Hands the dated backup copy of a drilling step to `backupData`; false without one.
     bool BackupData() override { return backupData && backupData(); }
     std::function<bool()> backupData;
+    // Hands the status line's text to `statusText`.
+    void SetStatusText(const QString& text) override
+    {
+        if (statusText)
+            statusText(text);
+    }
+    std::function<void(const QString&)> statusText;
 
     // ---- The band ----
     // The whole band on `dc` (the log's title painter, while drilling).

@@ -1,0 +1,97 @@
+// What the driller tells the user when the log falls behind the rig: a data or custom-data file that
+// cannot be written (on the status line at every failed step, in a box once per spell, and again when
+// writing works), and a rig whose hole is deeper than the file's bottom.
+#include "drilling/driller.h"
+
+#include "platform/services.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace drilling {
+
+namespace {
+
+const QString kFileError = QStringLiteral("File Error");
+
+QString Depths(std::int32_t first, std::int32_t last)
+{
+    return first == last ? QStringLiteral("Depth %1").arg(first) : QStringLiteral("Depths %1 to %2").arg(first).arg(last);
+}
+
+}  // namespace
+
+void Driller::SayWriteFailed(const QString& reason)
+{
+    // The step waits with the units drilled behind it; the file's bottom is where it was.
+    const wellfile::OpenWell& well = Well();
+    const std::int32_t first = well.fileBottomDepth + 1;
+    const std::int32_t last = well.fileBottomDepth + std::max(riseUnits, std::int32_t{1});
+    statusSaid_ = Depths(first, last) + QStringLiteral(" not written yet to ") + well.dataFileName +
+                  QStringLiteral(": ") + reason;
+    Links().SetStatusText(statusSaid_);
+    if (writeFailing_)
+        return;
+    writeFailing_ = true;
+    boxes_.emplace_back(QStringLiteral("Unable to open file\n") + well.dataFileName + u'\n' + reason +
+                            QStringLiteral("\n\nThe depths drilled are kept and written when the file can be "
+                                           "written again."),
+                        kFileError);
+}
+
+void Driller::SayWrittenAgain()
+{
+    writeFailing_ = false;
+    const wellfile::OpenWell& well = Well();
+    statusSaid_ = QStringLiteral("The data file ") + well.dataFileName +
+                  QStringLiteral(" is written again from depth %1").arg(well.fileBottomDepth);
+    Links().SetStatusText(statusSaid_);
+    boxes_.emplace_back(statusSaid_ + QStringLiteral(": the depths drilled meanwhile follow."), QStringLiteral("Data File"));
+}
+
+void Driller::SayCustomWriteFailed(std::int32_t depth, const QString& reason)
+{
+    const wellfile::OpenWell& well = Well();
+    statusSaid_ = QStringLiteral("Extended data of depth %1 not written to ").arg(depth) + well.customDataFileName +
+                  QStringLiteral(": ") + reason;
+    Links().SetStatusText(statusSaid_);
+    if (!customFailing_)
+        boxes_.emplace_back(QStringLiteral("Save Extended Data Failed\n") + well.customDataFileName + u'\n' + reason, kFileError);
+    customFailing_ = true;
+}
+
+void Driller::CompareRigDepth(float holeDepth)
+{
+    RefreshWindow();
+    // A step that waits (for the next tick, or for a file that cannot be written) is no gap yet.
+    if (window_.unmanned || stepPending || halfStepPending || riseUnits > 0 || writeFailing_ || !(holeDepth > 0))
+        return;
+    const wellfile::OpenWell& well = Well();
+    const double hole = std::trunc(double(holeDepth));
+    if (!(hole > double(well.fileBottomDepth))) {
+        if (rigGapSaid_) {
+            rigGapSaid_ = false;
+            statusSaid_.clear();
+            Links().SetStatusText(QString());
+        }
+        return;
+    }
+    const QString depths = QStringLiteral("The rig's hole depth %1 is past the data file's bottom depth %2")
+                               .arg(double(holeDepth), 0, 'f', 2)
+                               .arg(well.fileBottomDepth);
+    const QString status = depths + QStringLiteral(": choose Options > Correct File Depth");
+    if (status != statusSaid_) {
+        statusSaid_ = status;
+        Links().SetStatusText(status);
+    }
+    if (rigGapSaid_)
+        return;
+    rigGapSaid_ = true;
+    platform::QueueMessageBox(depths + QStringLiteral(
+                                           ".\nThe units between were not logged, and each new record takes the "
+                                           "rig's values at the wrong depth.\nSet the file to the rig's depth with "
+                                           "Options > Correct File Depth."),
+                              QStringLiteral("File Depth"));
+}
+
+}  // namespace drilling
