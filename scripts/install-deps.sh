@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-serialport-dev qt6-serialbus-dev qt6-image-formats-plugins libgl-dev
   libzip-dev libgif-dev libtiff-dev libpng-dev
   fonts-liberation2 fonts-dejavu-core
+  xdg-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb x11-utils xdotool openbox imagemagick poppler-utils socat python3-pymodbus python3-serial python3-serial-asyncio zip unzip
   clang-15 libfuzzer-15-dev

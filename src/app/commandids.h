@@ -32,9 +32,11 @@ constexpr int HorizontalView = 51916;
 constexpr int HorizontalOptions = 51924;
 constexpr int TvdLog = 51936;
 constexpr int DowntimeReport = 52802;
+constexpr int EndOfWellReport = 52801;  // no command of its own: shown gray
 constexpr int ToggleView = 9;  // sent by the quick view bar
 
 // Options and setup
+constexpr int AddNote = 51703;  // no command of its own (notes are placed with the mouse): shown gray
 constexpr int OffsetRop = 61687;
 constexpr int GasPercent = 51694;
 constexpr int Hotwire = 51886;

@@ -13,6 +13,9 @@ namespace app {
 // itself is the open well's (wellfile::OpenWell::dataFolder).
 struct Environment {
     QString installFolder;    // ends with '/'
+    // Where the documents shipped with the program (the manual) are: the program's own folder unless set
+    // before start-up.
+    QString programFolder;
     QString documentsFolder;  // the user's documents folder + "StrativM/"
     QString chartFolder;      // data folder + "chart/"
     QString witsFolder;       // data folder + "wits/"

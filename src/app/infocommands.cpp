@@ -1,8 +1,11 @@
 #include "app/infocommands.h"
 
+#include "app/featurestext.h"
 #include "platform/folders.h"
 #include "wellfile/datafile.h"
+#include "wellfile/wholefile.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -14,42 +17,22 @@ namespace {
 
 bool IsFile(const QString& path) { return QFileInfo(path).isFile(); }
 
-constexpr char kFeaturesText[] =
-    "StrativM - New Features\r\n"
-    "\r\n"
-    "Linux edition\r\n"
-    "  - Runs as a Qt 6 desktop program; the well files are those of every other station.\r\n"
-    "  - The depth interface box is read through the Linux joystick device.\r\n"
-    "  - Gas instruments over MODBUS RTU (serial) or MODBUS TCP, WITS over a serial line or TCP.\r\n"
-    "  - Well packages are unpacked by the program itself and taken in only when every file is whole.\r\n"
-    "  - Printed logs go to any CUPS printer or to a PDF file.\r\n"
-    "\r\n"
-    "Log\r\n"
-    "  - Custom tracks with curves, fills and lithology columns, and the six display schemes.\r\n"
-    "  - Scale changes over depth intervals kept with each record.\r\n"
-    "  - Quick view bar for surveys, pictures, custom tracks and the zoomed image view.\r\n"
-    "\r\n"
-    "Files\r\n"
-    "  - Insert, delete and check records keep the custom data in step with the depth records.\r\n"
-    "  - Settings and records are written whole: a failed write leaves the old file as it was.\r\n";
+const QString kManualPdf = QStringLiteral("SV-Manual.pdf");
+const QString kOldManual = QStringLiteral("drlg-man.rtf");
 
 }  // namespace
 
-QString NewFeaturesPath(const QString& installFolder)
+std::optional<QString> NewFeaturesPath(const QString& installFolder)
 {
-    const QString features = platform::FindFileNoCase(installFolder, QStringLiteral("features.txt"));
-    return IsFile(features) ? features : platform::FindFileNoCase(installFolder, QStringLiteral("Install.txt"));
-}
-
-std::optional<QString> ManualPath(const QString& installFolder)
-{
-    for (const char* name : {"SV-Manual.pdf", "drlg-man.rtf"}) {
+    for (const char* name : {"features.txt", "Install.txt"}) {
         const QString path = platform::FindFileNoCase(installFolder, QString::fromLatin1(name));
         if (IsFile(path))
             return path;
     }
     return std::nullopt;
 }
+
+QString FeaturesText() { return QString::fromUtf8(kFeaturesText); }
 
 bool InstallFeaturesText(const QString& installFolder)
 {
@@ -61,6 +44,34 @@ bool InstallFeaturesText(const QString& installFolder)
         return false;
     const qint64 size = qint64(sizeof kFeaturesText - 1);
     return file.write(kFeaturesText, size) == size && file.commit();
+}
+
+std::optional<QString> ManualPath(const QString& installFolder, const QString& programFolder)
+{
+    for (const QString& path : {platform::FindFileNoCase(installFolder, kManualPdf),
+                                platform::FindFileNoCase(installFolder, kOldManual),
+                                platform::JoinPath(programFolder, kManualPdf)}) {
+        if (IsFile(path))
+            return path;
+    }
+    return std::nullopt;
+}
+
+bool InstallManual(const QString& installFolder, const QString& programFolder)
+{
+    const QString installed = platform::FindFileNoCase(installFolder, kManualPdf);
+    const QFileInfo shipped(platform::JoinPath(programFolder, kManualPdf));
+    // A manual of a newer build replaces the older one; the install folder may be the program's folder.
+    if (shipped.isFile() && !platform::SameFolder(installFolder, programFolder) &&
+        (!IsFile(installed) || QFileInfo(installed).lastModified() < shipped.lastModified()))
+        wellfile::CopyFileReplacing(shipped.filePath(), installed);
+    return IsFile(installed);
+}
+
+QString ManualMissingText(const QString& installFolder, const QString& programFolder)
+{
+    return QStringLiteral("The manual was not found.\nLooked for %1 and %2 in %3\nand for %1 in %4")
+        .arg(kManualPdf, kOldManual, installFolder, platform::WithSlash(programFolder));
 }
 
 QRect ChartWindowRect(std::int32_t top, std::int32_t left, std::int32_t width, std::int32_t height, int screenWidth,

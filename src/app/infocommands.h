@@ -14,14 +14,23 @@
 
 namespace app {
 
-// The release notes: "features.txt" of the install folder, else its "Install.txt" (any letter case).
-QString NewFeaturesPath(const QString& installFolder);
-// The manual: "SV-Manual.pdf" of the install folder, else its "drlg-man.rtf"; nothing when neither is
-// there.
-std::optional<QString> ManualPath(const QString& installFolder);
+// The release notes: "features.txt" of the install folder, else its "Install.txt" (any letter case);
+// nothing when neither is there.
+std::optional<QString> NewFeaturesPath(const QString& installFolder);
+// The release notes as the program carries them, for when no file of them is there.
+QString FeaturesText();
 // Writes the release notes into the install folder unless a "features.txt" is there (any letter case);
 // true when the file is there afterwards.
 bool InstallFeaturesText(const QString& installFolder);
+
+// The manual: "SV-Manual.pdf" of the install folder, else its "drlg-man.rtf", else the "SV-Manual.pdf"
+// shipped in the program's folder; nothing when none is there.
+std::optional<QString> ManualPath(const QString& installFolder, const QString& programFolder);
+// Puts the manual shipped in the program's folder into the install folder when it is missing there or
+// older; true when the install folder has a manual afterwards.
+bool InstallManual(const QString& installFolder, const QString& programFolder);
+// What the manual command says when it finds no manual: what it looked for and where.
+QString ManualMissingText(const QString& installFolder, const QString& programFolder);
 
 // The gas chart window's rectangle from its stored top, left, width and height, brought back onto the
 // screen: a top at or below the screen's height becomes 100, with one monitor a left edge beyond the

@@ -25,6 +25,14 @@ Item DisabledC(int id, const char* text)
     return i;
 }
 
+// An item no window answers: the stations show it gray.
+Item GrayC(int id, const char* text)
+{
+    Item i = C(id, text);
+    i.grayed = true;
+    return i;
+}
+
 // Texts stand as the stations show them, double blanks and trailing blanks included.
 MenuBar OfficeMenu()
 {
@@ -38,7 +46,7 @@ MenuBar OfficeMenu()
         P("&View", {C(WitsChart, "&Wits Chart"), C(MorningReport, "&Morning Report..."), C(Header, "&Header..."),
                     C(ShowReport, "&Show Report..."), C(Dst, "&Dst..."), Sep(), C(LithLegend, "&Lith Legend"),
                     C(DataAsText, "Data As &Text")}),
-        P("&Options", {C(51703, "Add &Note..."), C(OffsetRop, "Offset &ROP"), Sep(), C(GasPercent, "&Gas As Percent of Total"),
+        P("&Options", {GrayC(AddNote, "Add &Note..."), C(OffsetRop, "Offset &ROP"), Sep(), C(GasPercent, "&Gas As Percent of Total"),
                        C(SaveReportsText, "&Save Reports As Text"), C(CreateLasFile, "Create  &Las File..."), Sep(),
                        P("&Other Options...", {C(CorrectFileDepth, "A&ppend File depth..."),
                                                C(AdjustFileDepth, "&Adjust File Depth...")})}),
@@ -63,7 +71,7 @@ MenuBar DrillingMenu()
                     C(Archive, "&Archive"), Sep(), C(SendFile, "Send &File..."), Sep(), C(PageSetup, "Page Setup..."),
                     C(Print, "&Print..."), Sep(), C(Exit, "E&xit"), Sep()}),
         P("&View", {C(MorningReport, "&Morning Report..."), C(ShortReport, "&Short Report"), C(Header, "&Header..."),
-                    C(ShowReport, "&Show Report..."), C(Dst, "&Dst..."), Sep(), C(52801, "&End Of Well Report"),
+                    C(ShowReport, "&Show Report..."), C(Dst, "&Dst..."), Sep(), GrayC(EndOfWellReport, "&End Of Well Report"),
                     C(DataAsText, "Data As &Text")}),
         P("&Options", {C(CorrectFileDepth, "&Correct File Depth..."), C(OffsetRop, "Offset &ROP"), Sep(),
                        C(GasPercent, "&Gas As Percent of Total"), C(SaveReportsText, "&Save Reports As Text"),
@@ -193,9 +201,8 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
                 bar.AppendIfAbsent(kFile, id++, name);
     }
 
-    // 3. Items no station offers any more. "Import Horizontal Target Data.." stays: it is its command's only
-    // way in.
-    bar.Delete(NewFeatures);
+    // 3. "Import Horizontal Target Data.." and "New Features" stay: they are their commands' only way in,
+    // and the program ships the page of new features that the second opens.
 
     // 4. Logging-company profile.
     const int p = in.loggerId;
@@ -265,7 +272,8 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
         bar.AppendIfAbsent(kView, TvdLog, QStringLiteral("TVD Log "));
     else
         bar.Delete(TvdLog);
-    bar.AppendIfAbsent(kView, 52801, QStringLiteral("End Of Well Report"));
+    if (bar.AppendIfAbsent(kView, EndOfWellReport, QStringLiteral("End Of Well Report")))
+        bar.Enable(EndOfWellReport, false);
     bar.AppendIfAbsent(kView, DowntimeReport, QStringLiteral("Down Time Report"));
     bar.AppendIfAbsent(kView, WitsChart, QStringLiteral("Wits Chart.."));
 
@@ -307,7 +315,10 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     bar.Check(OffsetRop, in.offsetRop);
     bar.Check(Drilling, in.drilling);
 
-    // 14. Engines, while drilling.
+    // 14. Engines, while drilling. The alarms and the lag calculator work on the drilling object: without
+    // it (the TVD well's drilling menu) they are gray.
+    bar.Enable(Alarms, in.drilling);
+    bar.Enable(LagCalculator, in.drilling);
     if (in.drilling) {
         bar.Delete(GasMonitor);
         if (!GasByWits(in.gasInstrumentType)) {
@@ -347,6 +358,20 @@ VersionNumbers ParseVersion(const QString& versionText)
         *out[i] = piece.left(n).toInt();
     }
     return v;
+}
+
+int TitleForSharedLetter(const QStringList& titles, QChar letter, int open)
+{
+    std::vector<int> sharing;
+    for (int i = 0; i < int(titles.size()); ++i) {
+        const qsizetype amp = titles[i].indexOf(u'&');
+        if (amp >= 0 && amp + 1 < titles[i].size() && titles[i][amp + 1].toUpper() == letter.toUpper())
+            sharing.push_back(i);
+    }
+    if (sharing.size() < 2)
+        return -1;
+    const auto at = std::find(sharing.begin(), sharing.end(), open);
+    return at == sharing.end() || at + 1 == sharing.end() ? sharing.front() : *(at + 1);
 }
 
 void AppendMudlogItem(MenuBar& bar)

@@ -5,6 +5,7 @@
 #include "entry/topsex.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -109,6 +110,11 @@ struct VersionNumbers;
 VersionNumbers ParseVersion(const QString& versionText);
 // Appends "Mudlog data" (19872) to the Import pop-up when absent.
 void AppendMudlogItem(MenuBar& bar);
+
+// The menu-bar title that Alt with `letter` opens when titles share their underlined letter: the first
+// title with it, or, while the title `open` has it, the next one after that (back to the first after the
+// last). -1 when fewer than two titles have it (the menu bar's own handling then holds).
+int TitleForSharedLetter(const QStringList& titles, QChar letter, int open);
 
 // Formation tops that get a menu item: the first this many.
 constexpr int kMaxTopItems = 50;

@@ -17,6 +17,7 @@
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellpackage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -119,6 +120,8 @@ void SettleFolders(LogState& s)
         install = platform::DefaultInstallFolder();
     }
     env.installFolder = install;
+    if (env.programFolder.isEmpty())
+        env.programFolder = platform::WithSlash(QCoreApplication::applicationDirPath());
     env.documentsFolder = platform::DocumentsFolder();
 
     // The default install folder keeps the wells itself; any other install (or a documents marker)

@@ -422,18 +422,39 @@ TEST(InfoCommands, DocumentsAreLookedUpInTheInstallFolder)
     // Without them the install notes of the install folder, never a bare name.
     ASSERT_TRUE(QFile::remove(features));
     doubles().shell.opened.clear();
+    WriteBytes(install + "Install.txt", QByteArray("notes"));
     f.window.EvCommand(app::cmd::NewFeatures);
     EXPECT_EQ(f.Opened(), QStringList({install + "Install.txt open"}));
+    // Neither there, or no program to open them: the page is shown in the program's own help window.
+    ASSERT_TRUE(QFile::remove(install + "Install.txt"));
+    doubles().shell.opened.clear();
+    f.window.EvCommand(app::cmd::NewFeatures);
+    EXPECT_TRUE(f.Opened().isEmpty());
+    auto* help = qobject_cast<Dialog*>(f.window.Tools().helpWindow.data());
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->GetText(101).startsWith("StrativM - New Features"));
+    WriteBytes(features, QByteArray("ours"));
+    doubles().shell.openFails = true;
+    f.window.EvCommand(app::cmd::NewFeatures);
+    help = qobject_cast<Dialog*>(f.window.Tools().helpWindow.data());
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->GetText(101), "ours");
+    doubles().shell.openFails = false;
 
     // An existing file is kept as it is.
-    WriteBytes(features, QByteArray("ours"));
     EXPECT_TRUE(app::InstallFeaturesText(install));
     EXPECT_EQ(ReadBytes(features), "ours");
 
-    // No manual: nothing happens. The old manual, then the PDF one, from the install folder.
+    // No manual: the command says what it looked for and where. The old manual, then the PDF one, from
+    // the install folder.
     doubles().shell.opened.clear();
     f.window.EvCommand(app::cmd::Manual);
     EXPECT_TRUE(f.Opened().isEmpty());
+    ASSERT_EQ(f.Messages().size(), 1);
+    EXPECT_TRUE(f.Messages()[0].contains("SV-Manual.pdf")) << f.Messages()[0].toStdString();
+    EXPECT_TRUE(f.Messages()[0].contains("drlg-man.rtf in " + install));
+    doubles().prompter.messages.clear();
     WriteBytes(install + "drlg-man.rtf", QByteArray("{\\rtf1}"));
     f.window.EvCommand(app::cmd::Manual);
     WriteBytes(install + "SV-Manual.pdf", QByteArray("%PDF-1.4"));
@@ -441,6 +462,11 @@ TEST(InfoCommands, DocumentsAreLookedUpInTheInstallFolder)
     EXPECT_EQ(f.Opened(), QStringList({install + "drlg-man.rtf open", install + "SV-Manual.pdf open"}));
     EXPECT_EQ(doubles().sounder.beeps, 0);
     EXPECT_TRUE(f.Messages().isEmpty());
+    // A manual but no program to open it: said, with where the manual is.
+    doubles().shell.openFails = true;
+    f.window.EvCommand(app::cmd::Manual);
+    ASSERT_EQ(f.Messages().size(), 1);
+    EXPECT_TRUE(f.Messages()[0].contains(install + "SV-Manual.pdf"));
 }
 
 TEST(InfoCommands, GasLabelsAreWrittenBackOnlyAfterSave)

@@ -29,6 +29,7 @@
 #include "platform/winapi.h"
 #include "app/notes.h"
 #include "app/tracksettingsof.h"
+#include "app/ui/menuletters.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/ui/entrywindowservices.h"
 #include "exchange/ui/exchangewindowservices.h"
@@ -72,6 +73,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     setWindowTitle(title);
     setMouseTracking(true);
     state_.env.charWidth = fontMetrics().averageCharWidth();
+    new MenuLetters(this, [this] { return menuBar(); });
 
     // The timers are the window's: they die with it, so their callback never outlives `this`.
     timers_ = platform::services().timers->Create([this](int id) { EvTimer(id); });

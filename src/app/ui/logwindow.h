@@ -184,6 +184,8 @@ public:
     // Opens `path` with the program associated with it (show: 1 normal); 1 when it could be started,
     // else 0. Says nothing of its own.
     int ShellOpen(const QString& path, int show = 1);
+    // A text in the program's own help window, replacing one shown before.
+    void ShowHelpText(const QString& title, const QString& text);
     // The gas-label dialog on the record at `depth`: the record is written back after Save.
     void LabelGasesAt(std::int32_t depth);
     // Close the gas chart (its settings saved) and the horizontal view (its set-up saved) when open;

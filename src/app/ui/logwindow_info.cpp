@@ -5,6 +5,7 @@
 
 #include "app/commandids.h"
 #include "app/infocommands.h"
+#include "app/ui/helpdlg.h"
 #include "app/ui/insertdeletedlg.h"
 #include "app/ui/labelgasdlg.h"
 #include "app/ui/qbtndlg.h"
@@ -12,6 +13,7 @@
 #include "wellfile/datafile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -26,12 +28,43 @@ int LogWindow::ShellOpen(const QString& path, int show)
 
 // ---- Help ----
 
-void LogWindow::CmNewFeatures() { ShellOpen(app::NewFeaturesPath(state_.env.installFolder), 1); }
+// The documents are opened with the desktop's program for them. Without the document or that program the
+// release notes are shown in the program's own help window, and the manual command says what it missed.
+void LogWindow::CmNewFeatures()
+{
+    const std::optional<QString> path = app::NewFeaturesPath(state_.env.installFolder);
+    if (path && ShellOpen(*path, 1))
+        return;
+    QString text = app::FeaturesText();
+    if (path) {
+        QFile file(*path);
+        if (file.open(QIODevice::ReadOnly))
+            text = QString::fromUtf8(file.readAll());
+    }
+    ShowHelpText(QStringLiteral("New Features"), text);
+}
 
 void LogWindow::CmManual()
 {
-    if (const std::optional<QString> manual = app::ManualPath(state_.env.installFolder))
-        ShellOpen(*manual, 1);
+    const app::Environment& env = state_.env;
+    const std::optional<QString> manual = app::ManualPath(env.installFolder, env.programFolder);
+    if (!manual) {
+        platform::MessageBox(app::ManualMissingText(env.installFolder, env.programFolder), QStringLiteral("Help"),
+                             platform::MB_OK);
+        return;
+    }
+    if (!ShellOpen(*manual, 1))
+        platform::MessageBox(QStringLiteral("No program to open the manual was found.\nThe manual is %1").arg(*manual),
+                             QStringLiteral("Help"), platform::MB_OK);
+}
+
+void LogWindow::ShowHelpText(const QString& title, const QString& text)
+{
+    delete tools_.helpWindow;  // one help window at a time
+    auto* help = new HelpDlg(this, text, QString(), 1);
+    help->setWindowTitle(title);
+    help->Create();
+    tools_.helpWindow = help;
 }
 
 // ---- View ----

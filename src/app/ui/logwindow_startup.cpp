@@ -35,13 +35,14 @@ void LogWindow::SetupWindow()
     // The user's settings record says whether the schemes are kept in the data folder.
     state_.layout.schemes.fieldSchemes = app::LoadFieldSchemesFlag(state_);
     // A first start has no well to show: the demo well is made in the install folder, with the release
-    // notes that New Features opens.
+    // notes that New Features opens and the manual shipped with the program.
     const QString demoFile = QString::fromLatin1(demo::kDemoWellName) + QStringLiteral(".svm");
     const bool demoThere = QFileInfo::exists(platform::FindFileNoCase(state_.env.installFolder, demoFile));
     // Its pictures come with a new demo well; pictures a user removed stay removed.
     if (demo::InstallDemoWell(state_.env.installFolder) && !demoThere)
         demo::MakeDemoPictures(state_.env.installFolder);
     app::InstallFeaturesText(state_.env.installFolder);
+    app::InstallManual(state_.env.installFolder, state_.env.programFolder);
     state_.env.firstInstance =
         app::MarkerFileExists(state_.env.installFolder, app::kLiveServerMarker) ? 1 : app::CreateInstanceMap(state_);
     StartUp();

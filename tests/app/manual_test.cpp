@@ -1,0 +1,67 @@
+// The manual the build makes: a PDF that opens and names every menu of the program, put into a fresh
+// install folder at the first start and opened from there by Help > Strativ Manual.
+#include "app/commandids.h"
+#include "app/menus.h"
+#include "app/ui/logwindow.h"
+#include "support/testmain.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using testing_support::doubles;
+
+namespace {
+
+const QString kBuilt = QStringLiteral(STRATIVM_MANUAL_PDF);
+
+QString Output(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString();
+    EXPECT_EQ(p.exitCode(), 0) << program.toStdString() << p.readAllStandardError().toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(Manual, TheBuiltManualOpensAndNamesEveryMenu)
+{
+    ASSERT_TRUE(QFileInfo(kBuilt).isFile()) << kBuilt.toStdString();
+    const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(Output("pdfinfo", {kBuilt}));
+    ASSERT_TRUE(pages.hasMatch());
+    EXPECT_GE(pages.captured(1).toInt(), 5);
+
+    const QString text = Output("pdftotext", {kBuilt, "-"}).simplified();
+    for (int resource : {1, 3})
+        for (const app::MenuItem& popup : app::MenuBar::Resource(resource).popups) {
+            const QString title = QString(popup.text).remove(u'&');
+            EXPECT_TRUE(text.contains(title)) << title.toStdString();
+        }
+}
+
+TEST(Manual, AFreshInstallGetsTheManualThatHelpOpens)
+{
+    qputenv("USER", "tester");
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.State().env.programFolder = QFileInfo(kBuilt).absolutePath() + u'/';
+    window.SetupWindow();
+    const QString install = window.State().env.installFolder;
+    ASSERT_TRUE(QFileInfo(install + "SV-Manual.pdf").isFile());
+    EXPECT_EQ(QFileInfo(install + "SV-Manual.pdf").size(), QFileInfo(kBuilt).size());
+
+    for (int id : {app::cmd::Manual, app::cmd::NewFeatures})
+        for (QAction* a : window.menuBar()->findChildren<QAction*>())
+            if (a->data().isValid() && a->data().toInt() == id) {
+                a->trigger();
+                break;
+            }
+    ASSERT_EQ(doubles().shell.opened.size(), 2);
+    EXPECT_EQ(doubles().shell.opened[0].program, install + "SV-Manual.pdf");
+    EXPECT_EQ(doubles().shell.opened[1].program, install + "features.txt");
+}
+
+}  // namespace
