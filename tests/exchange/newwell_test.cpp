@@ -132,6 +132,7 @@ TEST(NewWell, ArchivesTheOldWellClearsTheFoldersAndMovesItsSetAway)
         std::memset(expected.data() + from, 0, std::size_t(to - from));
     for (int flag : {60, 4568, 4618, 4681})
         expected[flag] = 1;
+    expected[61] = 1;  // the new well is drilling, and its settings say so at once
     expected[86] = 2;
     expected[87] = 0;
     const std::int32_t four = 4;
