@@ -5,8 +5,8 @@
 #include "elog/lasread.h"
 #include "elog/mudlogimport.h"
 #include "elog/mudlogtargets.h"
-#include "layout/customdata.h"
 #include "loggedrecords.h"
+#include "wellfile/customdata.h"
 #include "wellfile/wholefile.h"
 
 #include <QTemporaryDir>

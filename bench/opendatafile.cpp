@@ -1,10 +1,10 @@
 // Opening a 10,000-record well with all its side files: validation and repair pass, settings, header,
 // tops, the three report indexes, the recent list and the full read of the records.
 #include "app/logstate.h"
+#include "app/opendatafile.h"
 #include "demo/demowell.h"
 #include "platform/text.h"
-#include "reports/reportrecords.h"
-#include "app/opendatafile.h"
+#include "wellfile/reportrecords.h"
 
 #include <QFile>
 #include <QTemporaryDir>

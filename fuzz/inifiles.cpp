@@ -4,9 +4,9 @@
 #include "fuzzhost.h"
 
 #include "app/startupini.h"
-#include "exchange/remoteconfig.h"
 #include "platform/folders.h"
 #include "wellfile/profile.h"
+#include "wellfile/remoteconfig.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/sidefiles_settings.h"
 

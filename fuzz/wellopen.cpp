@@ -12,12 +12,13 @@
 #include "horizontal/draw/horznotes.h"
 #include "horizontal/horzplace.h"
 #include "layout/custchartcfg.h"
-#include "layout/customdata.h"
 #include "layout/logcolours.h"
 #include "layout/pentable.h"
 #include "layout/schemes.h"
+#include "reports/conversion.h"
 #include "reports/dailyreports.h"
 #include "reports/shortreports.h"
+#include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/sidefiles_reports.h"
 
@@ -114,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     reports::LoadShortReports(s->shortReports, s->well, s->env.remoteMonitorOn);
     reports::LoadDailyReports(place);
-    wellfile::LoadDsts(place);
-    wellfile::LoadShows(place);
+    wellfile::LoadDsts(place, reports::ConvertDsts);
+    wellfile::LoadShows(place, reports::ConvertShows);
     return 0;
 }

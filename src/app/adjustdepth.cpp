@@ -5,18 +5,19 @@
 
 #include "app/elogoffset.h"
 #include "app/logstate.h"
+#include "app/opendatafile.h"
 #include "app/wellservices.h"
 #include "app/welltops.h"
 #include "elog/elog_services.h"
-#include "entry/memorecords.h"
-#include "layout/customdata.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "reports/conversion.h"
+#include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
-#include "app/opendatafile.h"
+#include "wellfile/memorecords.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wholefile.h"
@@ -103,7 +104,7 @@ void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<s
     const QString sho = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     // Through the show loader, which brings an old-layout file to today's first; then the file's own
     // bytes, so that only the intervals change: no spare record, and a torn tail kept as it was.
-    if (!QFileInfo(sho).isFile() || !wellfile::LoadShows(place))
+    if (!QFileInfo(sho).isFile() || !wellfile::LoadShows(place, reports::ConvertShows))
         return;
     std::optional<QByteArray> bytes;
     if (!wellfile::ReadSideFile(sho, bytes) || !bytes)
@@ -130,7 +131,7 @@ void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<s
         platform::MessageBox(sho, QStringLiteral("Save Show failed"));
         return;
     }
-    wellfile::LoadShowDepthIndex(place, s.well.showDepthIndex);  // the marks follow their shows
+    wellfile::LoadShowDepthIndex(place, s.well.showDepthIndex, reports::ConvertShows);  // the marks follow their shows
 }
 
 QByteArray ShiftCustomDataDepths(const QByteArray& svx, std::int32_t d)

@@ -13,10 +13,10 @@
 #include "elog/pictures.h"
 #include "entry/entrystate.h"
 #include "entry/memodrawing.h"
-#include "entry/memorecords.h"
 #include "print/printstate.h"
 #include "reports/shortreports.h"
 #include "tracks/painterstate.h"
+#include "wellfile/memorecords.h"
 #include "wits/witslink.h"
 
 #include <QDateTime>

@@ -2,7 +2,7 @@
 // The main window's menu bar as data: menu resource 1 (office) and 3 (drilling) with their pop-ups,
 // items and command ids, the few operations the menu builder uses on them (look-up, delete, append,
 // check, gray), and the builder itself. The window mirrors the result into its Qt menu bar.
-#include "entry/topsex.h"
+#include "wellfile/topsex.h"
 
 #include <QString>
 #include <QStringList>

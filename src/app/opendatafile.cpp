@@ -10,6 +10,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "reports/conversion.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/checkheader.h"
 #include "wellfile/datafile.h"
@@ -324,7 +325,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     }
 
     const WellPlace place = PlaceOf(s);
-    LoadShowDepthIndex(place, s.well.showDepthIndex);
+    LoadShowDepthIndex(place, s.well.showDepthIndex, reports::ConvertShows);
     LoadDstDepthIndex(place, s.well.dstDepthIndex);
     LoadReportDepthIndex(place, s.well.reportDepthIndex);
     sv.window->DowntimeReport(s);

@@ -1,6 +1,5 @@
 #pragma once
 // The open well: one role group of the main window's state (app/logstate.h).
-#include "entry/topsex.h"
 #include "exchange/backupstate.h"
 #include "exchange/changewatch.h"
 #include "exchange/remotemonitor.h"
@@ -9,6 +8,7 @@
 #include "wellfile/record.h"
 #include "wellfile/repair.h"
 #include "wellfile/sidefiles_settings.h"
+#include "wellfile/topsex.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellheader.h"
 #include <QString>

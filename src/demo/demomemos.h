@@ -2,7 +2,7 @@
 // The demo well's memos: boxed notes at a few depths, the geologist's descriptions of the cuttings, a red
 // "*" memo and a casing point drawn on the compressed scales too. Written as the memo dialog saves them.
 #include "demo/demowell.h"
-#include "entry/memorecords.h"
+#include "wellfile/memorecords.h"
 
 #include <QString>
 

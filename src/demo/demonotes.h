@@ -3,7 +3,7 @@
 // gas band, a note anchored at the bottom of the plot and a red gas note, all in the horizontal part
 // the view draws. Written as the note routines save them.
 #include "demo/demowell.h"
-#include "entry/memorecords.h"
+#include "wellfile/memorecords.h"
 
 #include <QString>
 

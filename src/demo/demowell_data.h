@@ -3,9 +3,9 @@
 // and FIT records of the custom tracks, the formation tops, the show intervals, the depths of the downtime
 // notes and the descriptions of the cuttings. One seed gives the same well every time.
 #include "demo/demowell.h"
-#include "entry/topsex.h"
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 #include "wellfile/record.h"
+#include "wellfile/topsex.h"
 
 #include <cstdint>
 #include <utility>

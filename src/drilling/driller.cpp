@@ -3,8 +3,8 @@
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "platform/services.h"
-#include "exchange/remoteconfig.h"
 #include "wellfile/datafile.h"
+#include "wellfile/remoteconfig.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <algorithm>

@@ -8,8 +8,8 @@
 // Everything runs on the GUI thread.
 #include "drilling/drillinghost.h"
 #include "drilling/pumpthreads.h"
-#include "layout/customdata.h"
 #include "wellfile/activitylog.h"
+#include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"

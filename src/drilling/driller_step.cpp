@@ -6,8 +6,8 @@
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "drilling/strokes.h"
-#include "layout/customdata.h"
 #include "platform/services.h"
+#include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 
 #include <QFileInfo>

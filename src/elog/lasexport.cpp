@@ -1,11 +1,11 @@
 #include "elog/lasexport.h"
 
 #include "elog/lasout.h"
-#include "entry/memorecords.h"
 #include "logview/rateplot.h"
 #include "platform/text.h"
 #include "tracks/curvehelpers.h"
 #include "tracks/lithtypes.h"
+#include "wellfile/memorecords.h"
 
 #include <algorithm>
 #include <charconv>

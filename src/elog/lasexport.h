@@ -4,8 +4,8 @@
 // reads the records, the header and the settings and writes the results whole.
 #include "elog/curverecord.h"
 #include "layout/custchartcfg.h"
-#include "layout/customdata.h"
 #include "tracks/elogview.h"
+#include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/record.h"
 #include "wellfile/wellheader.h"

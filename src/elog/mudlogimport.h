@@ -2,7 +2,7 @@
 // The mudlog import: the columns of a LAS file written into the open well's depth records, custom-data
 // records and, with extended data, its extended records, by the column map of the import dialog.
 #include "elog/elog_services.h"
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 #include "wellfile/openwell.h"
 #include "wellfile/record.h"
 

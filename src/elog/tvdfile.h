@@ -9,7 +9,7 @@
 // and data, gamma and memos stay in line. Every file is written whole through a temporary file and a
 // rename, only once everything it needs was read.
 #include "elog/tvdinterval.h"
-#include "entry/memorecords.h"
+#include "wellfile/memorecords.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,7 @@
 // What the memo and note dialogs do to their records, apart from the controls: the working copy of the
 // memo file, browsing, adding and removing records, the depth checks, the save of the memo dialog and
 // the copy of a memo to the horizontal view's depth notes.
-#include "entry/memorecords.h"
+#include "wellfile/memorecords.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,8 +2,8 @@
 // What the memo drawing keeps between drawings and the line table it lays a memo's text out in. The
 // window holds one MemoDrawState: the boxes of the last screen drawing (what the right button and the
 // memo drags find a memo by) and the memos a printed page cut off, which the next page goes on with.
-#include "entry/memorecords.h"
 #include "platform/gdi.h"
+#include "wellfile/memorecords.h"
 
 #include <array>
 #include <cstddef>

@@ -6,7 +6,7 @@
 // A file whose length is not a whole number of records is read up to its last whole record; the torn
 // tail goes when the file is next written. Files are replaced whole, so a failed write leaves the old
 // file as it was.
-#include "entry/memorecords.h"
+#include "wellfile/memorecords.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The formation tops editor's work on the tops: their order, the tops file, the printed mark of a top's
 // text, a top's true vertical depth from the depth records, and the tops list written as a text file.
-#include "entry/topsex.h"
 #include "wellfile/sidefiles_tops.h"
+#include "wellfile/topsex.h"
 #include "wellfile/wellplace.h"
 
 #include <QByteArray>

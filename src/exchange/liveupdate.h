@@ -2,7 +2,7 @@
 // Live update: the open well published into the shared folder that a file-synchronising service
 // replicates to office users, and the users of this machine who see shared wells, each with a ".usr"
 // record listing the data files they follow.
-#include "exchange/copyout.h"
+#include "wellfile/copyout.h"
 #include "wellfile/settingsblock.h"
 
 #include <QDate>

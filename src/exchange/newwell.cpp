@@ -4,10 +4,10 @@
 #include "exchange/archive.h"
 #include "exchange/filesets.h"
 #include "gasmon/gasmoncfg_window.h"
-#include "layout/customdata.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/customdata.h"
 #include "wellfile/record.h"
 #include "wellfile/wholefile.h"
 

@@ -7,9 +7,10 @@
 #include "exchange/deletefiles.h"
 #include "platform/folders.h"
 #include "platform/services.h"
-#include "reports/reportrecords.h"
+#include "reports/conversion.h"
 #include "wellfile/datafile.h"
 #include "wellfile/reportindex.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wholefile.h"
@@ -69,7 +70,7 @@ int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".rpt"));
     if (!QFileInfo(path).isFile())
         return 1;
-    std::optional<wellfile::LoadedRecords<reports::REPORTEX>> loaded = wellfile::LoadReportsEx(place);
+    std::optional<wellfile::LoadedRecords<reports::REPORTEX>> loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
     if (!loaded || loaded->records.empty())
         return 1;  // an unreadable file is left as it is
     std::vector<reports::REPORTEX>& records = loaded->records;
@@ -93,7 +94,7 @@ int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     if (!QFileInfo(path).isFile())
         return 1;
-    std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> loaded = wellfile::LoadShows(place);
+    std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> loaded = wellfile::LoadShows(place, reports::ConvertShows);
     if (!loaded || loaded->records.empty())
         return 1;
     loaded->records.pop_back();  // the loader's spare record
@@ -129,7 +130,7 @@ void ReadBackPlugBackWell(app::WellState& well)
     wellfile::WellHeader header{};
     if (wellfile::ReadHeader(header, place))
         wellfile::SaveHeader(header, place);
-    wellfile::LoadShowDepthIndex(place, well.showDepthIndex);
+    wellfile::LoadShowDepthIndex(place, well.showDepthIndex, reports::ConvertShows);
     wellfile::LoadReportDepthIndex(place, well.reportDepthIndex);
     wellfile::ScanRecords(well.file);
 }

@@ -2,7 +2,7 @@
 // The remote monitor of a station that follows a well logged elsewhere: the settings record's fields as
 // the set-up dialog shows and stores them, the update packages taken from the receive folder one at a
 // time, and the tick counter of the remote refresh.
-#include "exchange/remoteconfig.h"
+#include "wellfile/remoteconfig.h"
 
 #include <QDateTime>
 #include <QString>

@@ -14,6 +14,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "reports/conversion.h"
 #include "wellfile/datafile.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_settings.h"
@@ -141,7 +142,7 @@ bool BottomMoved(const wellfile::OpenWell& well, std::int32_t lastDepth)
 void ReloadDepthIndexes(app::WellState& well)
 {
     const wellfile::WellPlace place = app::PlaceOf(well);
-    wellfile::LoadShowDepthIndex(place, well.showDepthIndex);
+    wellfile::LoadShowDepthIndex(place, well.showDepthIndex, reports::ConvertShows);
     wellfile::LoadDstDepthIndex(place, well.dstDepthIndex);
     wellfile::LoadReportDepthIndex(place, well.reportDepthIndex);
 }

@@ -1,7 +1,7 @@
 #include "exchange/wellcreation.h"
 
-#include "layout/customdata.h"
 #include "platform/services.h"
+#include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
 #include "wellfile/openwell.h"

@@ -3,11 +3,11 @@
 // the target path runs: plain geometry of the sections and the loaded logs, which the painters of
 // horizontal/draw/horzlogpainters.cpp ink. Columns follow MD (plotLeft + (MD - first) x pixelsPerUnit),
 // rows follow TVD through a section (pathTop + (TVD - section start TVD) x pixels per TVD unit).
-#include "entry/topsex.h"
 #include "horizontal/horzlogs.h"
 #include "horizontal/horzsetup.h"
 #include "platform/gdi.h"
 #include "wellfile/record.h"
+#include "wellfile/topsex.h"
 
 #include <QString>
 

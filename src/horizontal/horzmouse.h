@@ -3,11 +3,11 @@
 // depth a Ctrl-click in the margin sets, lithology markers placed and found again, the measuring
 // read-out, a dropped note, the point box's entry and text, and the limits a move is held to. The
 // window's handlers (ui/horzmouseui.*) read the drawn plot into a MouseGeometry and carry them out.
-#include "entry/memorecords.h"
 #include "horizontal/horzpipeline.h"
 #include "horizontal/horzsetup.h"
 #include "horizontal/horztrack.h"
 #include "platform/gdi.h"
+#include "wellfile/memorecords.h"
 
 #include <QString>
 

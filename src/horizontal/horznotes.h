@@ -3,8 +3,8 @@
 // "~" memo copies) read into the view's table, cleaned and written back, a note stored from the
 // in-place editor, and where a note's box lands on the plot. Plain functions over HTEXTEX records; the
 // file itself goes through entry::LoadHText and entry::SaveHText.
-#include "entry/memorecords.h"
 #include "platform/gdi.h"
+#include "wellfile/memorecords.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,9 +3,9 @@
 // padded range, the draw-from depth, the walk that counts the drawn records and finds where the well
 // turns horizontal, the vertical-scaling sections, the tops of the range and the image size. The window
 // reads the files, calls these in order and draws (horizontal/draw/horzplot.h).
-#include "entry/topsex.h"
 #include "horizontal/horzsetup.h"
 #include "wellfile/record.h"
+#include "wellfile/topsex.h"
 
 #include <QString>
 

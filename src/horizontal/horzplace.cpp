@@ -6,7 +6,7 @@
 #include "app/wellstate.h"
 #include "app/windowgroups.h"
 #include "elog/curves.h"
-#include "exchange/copyout.h"
+#include "wellfile/copyout.h"
 
 namespace horizontal {
 

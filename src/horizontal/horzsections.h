@@ -3,8 +3,8 @@
 // over the sections, the well's depth records and the tops. No widgets here.
 #include "horizontal/horzsetup.h"
 
-#include "entry/topsex.h"
 #include "wellfile/record.h"
+#include "wellfile/topsex.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #include "layout/custchartcfg.h"
 
-#include "layout/layoutfiles.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/backupdrive.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/layoutfiles.h"
 #include "wellfile/openwell.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wholefile.h"

@@ -3,9 +3,9 @@
 // Their layout is the well's CUSTCHARTCFGEX record (".grdx", and named views in "views/"); the window
 // keeps a CUSTOMDATA object with a screen, a paint and a print copy of the 15 track entries and the
 // pens of every curve.
-#include "layout/customdata.h"
 #include "layout/pentable.h"
 #include "platform/winapi.h"
+#include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
 
 #include <QString>

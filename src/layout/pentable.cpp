@@ -1,10 +1,10 @@
 #include "layout/pentable.h"
 
-#include "layout/layoutfiles.h"
 #include "layout/logcolours.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/layoutfiles.h"
 #include "wellfile/openwell.h"
 #include "wellfile/wholefile.h"
 

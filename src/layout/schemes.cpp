@@ -1,10 +1,10 @@
 #include "layout/schemes.h"
 
-#include "layout/layoutfiles.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/layoutfiles.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wholefile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where the memo and short-report boxes dragged over the log may be let go, and which short report a
 // box on the log stands for. Depths are those of the rows under the box (DepthAtRow).
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <cstdint>
 #include <optional>

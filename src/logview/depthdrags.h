@@ -2,7 +2,7 @@
 // The numbers of the drags that move things in depth over the log, apart from the window: the slide
 // interval marked in the depth records, the formation top moved to another depth and the band of the
 // gas track chosen for the drag-gas function.
-#include "entry/topsex.h"
+#include "wellfile/topsex.h"
 
 #include <cstdint>
 #include <optional>

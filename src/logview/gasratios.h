@@ -2,7 +2,7 @@
 // The chromatograph ratios of the gas-ratio chart: C1/C2, C1/C3, C1/C4 and C1/C5 of one depth, from the
 // depth record's gas block or from a FIT record of the ".fit", and where the chart places a value on
 // its three-decade logarithmic scale.
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 #include "wellfile/record.h"
 
 #include <array>

@@ -2,9 +2,9 @@
 // The print command's own steps around the print job: what it prepares from the window and the set-up
 // before the job, and what it writes back and restores after it. The job itself (the printout and the
 // print loop) is run by the window's print services.
-#include "print/printcfg.h"
 #include "print/printrun.h"
 #include "print/printsetup.h"
+#include "wellfile/printcfg.h"
 
 #include <cstdint>
 #include <optional>

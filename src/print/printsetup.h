@@ -2,8 +2,8 @@
 // The print set-up of a log print: the depth range and options the run is printed with. The dialog
 // (print/ui/printsetupdlg.h) fills the transfer record below; TakePrintSetup moves it into the run's
 // settings and the window's print flags when the user presses "Print".
-#include "print/printcfg.h"
 #include "print/printstate.h"
+#include "wellfile/printcfg.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // Conversion of report files written in the older record layouts into the current ones. Each rewrites
 // its file whole through a temporary file in the file's folder: a conversion that fails leaves the old
 // file as it was.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <QByteArray>
 #include <QString>

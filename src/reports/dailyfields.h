@@ -1,7 +1,7 @@
 #pragma once
 // The edit fields of the daily report dialog as one buffer of fixed-width texts: each field's control
 // id and width, the texts a report fills them with, and the report read back from them.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <QDate>
 

@@ -3,8 +3,8 @@
 // the depth records, the memos and the drilling state; stepping through the reports; deleting one; the
 // average rate; the mud weight handed to the depth record of the report; the short report made from a
 // daily one.
-#include "entry/memorecords.h"
-#include "reports/reportrecords.h"
+#include "wellfile/memorecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,3 +1,4 @@
+#include "reports/conversion.h"
 #include "reports/dailyreports.h"
 
 #include "platform/folders.h"
@@ -22,7 +23,7 @@ std::optional<std::vector<REPORTEX>> LoadDailyReports(const wellfile::WellPlace&
 {
     if (!QFileInfo::exists(ReportPath(place)))
         return std::vector<REPORTEX>(1);
-    std::optional<wellfile::LoadedRecords<REPORTEX>> loaded = wellfile::LoadReportsEx(place);
+    std::optional<wellfile::LoadedRecords<REPORTEX>> loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
     if (!loaded)
         return std::nullopt;
     return std::move(loaded->records);

@@ -1,7 +1,7 @@
 #pragma once
 // The well's daily reports as the report dialog holds them: every report of the ".rpt" (an old file
 // converted first) and one cleared record after them, into which a new report is made.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellplace.h"
 
 #include <optional>

@@ -1,3 +1,4 @@
+#include "reports/conversion.h"
 #include "reports/dsttests.h"
 
 #include "platform/folders.h"
@@ -23,7 +24,7 @@ QString DstPath(const wellfile::WellPlace& place)
 // The tests of a file that is there, without the cleared record that ends the loaded list.
 std::optional<std::vector<DSTREPORT>> LoadTests(const wellfile::WellPlace& place)
 {
-    auto loaded = wellfile::LoadDsts(place);
+    auto loaded = wellfile::LoadDsts(place, reports::ConvertDsts);
     if (!loaded)
         return std::nullopt;
     std::vector<DSTREPORT> tests = std::move(loaded->records);

@@ -2,7 +2,7 @@
 // The drill-stem tests of a well as its DST dialog edits them: one test at a time, read from and
 // written to the well's ".dst" in its local folder. Every change replaces the file through a temporary
 // file, so a failed write leaves the tests as they were.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellplace.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "reports/pumpoutput.h"
 
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/openwell.h"
 #include "wits/witsrecord.h"

@@ -1,3 +1,4 @@
+#include "reports/conversion.h"
 #include "reports/reporttext.h"
 
 #include "platform/folders.h"
@@ -200,7 +201,7 @@ ReportTextCounters SaveReportsAsText(const wellfile::WellPlace& place, bool& fie
     QByteArray text;
     bool write = false, readable = true;
     REPORTEX report{};
-    if (!wellfile::LoadReport1600(report, place, place.wellName)) {
+    if (!wellfile::LoadReport1600(report, place, place.wellName, reports::ConvertReports)) {
         platform::MessageBox(QStringLiteral("No report file found"), QStringLiteral("File Error "));
         std::optional<QByteArray> old;
         readable = wellfile::ReadSideFile(path, old);

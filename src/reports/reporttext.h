@@ -3,7 +3,7 @@
 // report replaces the file, and the last show and DST reports are added once each, remembered by the
 // counters of the well's configuration. Lines end in LF CR as other stations read them; the file is
 // written as a text-mode file would put them on disk: CR LF CR.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wellplace.h"
 

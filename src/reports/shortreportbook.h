@@ -2,7 +2,7 @@
 // What the short report dialog does to its own copy of the well's short reports, apart from the
 // controls: the copy read from the ".qpt", the report shown, browsing, NEW and DELETE, the depth rules
 // and the prefill of a first report from the newest daily report.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 // A short report sent to the horizontal-well view: its drilling values and its mud values as depth notes
 // of the view (the ".hxt" records), at the report's depth, in the report's colours.
-#include "entry/memorecords.h"
-#include "reports/reportrecords.h"
+#include "wellfile/memorecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <string>
 #include <vector>

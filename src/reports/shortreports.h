@@ -3,7 +3,7 @@
 // not read and goes with the next save), and the window's copy of it with the boxes its painter last
 // drew on the screen, by which the mouse finds and moves them.
 #include "platform/gdi.h"
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // What saving the short reports does beside writing the ".qpt": the mud weights written into the depth
 // record at the report's depth, the backup copy of a well's short reports, and the cut of the file at
 // the data file's last depth when a well's files are opened.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <QString>
 

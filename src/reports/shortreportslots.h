@@ -2,7 +2,7 @@
 // The one-time move of short-report boxes to the memo column slots of the present log layout: files
 // written before the layout gained its extra slots hold the old slot numbers, and each file is marked
 // once its numbers are converted.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <cstdint>
 #include <span>

@@ -1,3 +1,4 @@
+#include "reports/conversion.h"
 #include "reports/showreport.h"
 
 #include "platform/folders.h"
@@ -160,7 +161,7 @@ std::optional<std::vector<SHOWREPORT>> LoadShowFile(const wellfile::WellPlace& p
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    auto loaded = wellfile::LoadShows(place);
+    auto loaded = wellfile::LoadShows(place, reports::ConvertShows);
     if (!loaded || !QFile(path).open(QIODevice::ReadOnly)) {
         if (unreadable)
             *unreadable = true;

@@ -2,8 +2,8 @@
 // The work of the show report dialog apart from any window: the shows of a well kept as a growing
 // array, a new show filled from the depth records around its interval, the total gas column of the
 // hot-wire-off display, and the file saved sorted by top depth.
-#include "reports/reportrecords.h"
 #include "wellfile/record.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellplace.h"
 
 #include <QString>

@@ -8,9 +8,9 @@
 // 2k+1 with its full-step sample. Slots of the custom-data, FIT and e-log codes are one per record.
 // Slots a code does not write keep what the caller put there. Walks over 2 x count records write up to
 // 2 x count slots: callers size the slots 2 x count + 10.
-#include "layout/customdata.h"
 #include "tracks/elogview.h"
 #include "tracks/painterstate.h"
+#include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/record.h"
 

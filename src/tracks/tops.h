@@ -1,7 +1,7 @@
 #pragma once
 // The formation tops as the log shows them: which rows a top belongs to, its label and the y of its
 // line. Pure rules; the painter is tracks/draw/topscolumn.h.
-#include "entry/topsex.h"
+#include "wellfile/topsex.h"
 
 #include <array>
 #include <cstdint>

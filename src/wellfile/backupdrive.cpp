@@ -1,7 +1,7 @@
 #include "wellfile/backupdrive.h"
 
-#include "exchange/copyout.h"
 #include "platform/folders.h"
+#include "wellfile/copyout.h"
 #include "wellfile/drives.h"
 #include "wellfile/wholefile.h"
 

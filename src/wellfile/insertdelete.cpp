@@ -1,10 +1,10 @@
 #include "wellfile/insertdelete.h"
 
-#include "entry/memorecords.h"
-#include "layout/customdata.h"
 #include "platform/text.h"
-#include "reports/reportrecords.h"
+#include "wellfile/customdata.h"
 #include "wellfile/depthcorrection.h"
+#include "wellfile/memorecords.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wholefile.h"
 
 #include <QFile>

@@ -8,7 +8,7 @@
 //  - RenumberFitRecords renumbers the ext-record file (".fit").
 // They run from validation (every open), after a check finds a gap in the depths, when a depth range is
 // found inconsistent, and after a correction of the file depth.
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 #include "wellfile/openwell.h"
 #include "wellfile/record.h"
 

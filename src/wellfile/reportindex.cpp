@@ -64,11 +64,11 @@ std::int32_t ShowRecordDepth(const SHOWREPORT& record, std::int32_t& second)
     return platform::LeadingInt(first);
 }
 
-void LoadShowDepthIndex(const WellPlace& place, ShowDepthIndex& index)
+void LoadShowDepthIndex(const WellPlace& place, ShowDepthIndex& index, const ConvertShowsFn& convert)
 {
     index.fill(0);
     // Through the show loader, which brings an old-layout file to today's first.
-    const auto shows = LoadShows(place);
+    const auto shows = LoadShows(place, convert);
     if (!shows)
         return;
     const std::size_t n = std::min<std::size_t>(shows->records.size(), index.size());

@@ -2,7 +2,8 @@
 // The depth indexes of a well's reports: one whole depth per show report (".sho"), drill-stem test
 // (".dst") and daily report (".rpt"), in file order, 0 for entries without a record. The log view and
 // the report commands find a report by depth through them.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
+#include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellplace.h"
 
 #include <array>
@@ -25,8 +26,8 @@ std::int32_t ShowRecordDepth(const reports::SHOWREPORT& record, std::int32_t& se
 
 // Each fills its index from the well's side file in the local folder; records beyond the index size
 // are ignored and a missing file leaves the index at zero. The ".rpt" and ".dst" are read in the
-// layout they are in and never rewritten here.
-void LoadShowDepthIndex(const WellPlace& place, ShowDepthIndex& index);
+// layout they are in and never rewritten here; an old ".sho" is brought to today's by `convert` first.
+void LoadShowDepthIndex(const WellPlace& place, ShowDepthIndex& index, const ConvertShowsFn& convert);
 void LoadDstDepthIndex(const WellPlace& place, DstDepthIndex& index);
 void LoadReportDepthIndex(const WellPlace& place, ReportDepthIndex& index);
 

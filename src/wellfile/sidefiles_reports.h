@@ -2,8 +2,7 @@
 // The report side files of a well in its local (current) folder: daily reports ".rpt", show reports
 // ".sho" and drill-stem tests ".dst". Records are moved whole; their fields belong to the reports.
 // The files are found in any letter case, and saved over the file as it is spelt on disk.
-#include "reports/conversion.h"
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellplace.h"
 
 #include <QString>
@@ -14,6 +13,9 @@
 #include <vector>
 
 namespace wellfile {
+
+// The old layouts' conversions are the reports' own (reports/conversion.h): every reader that may meet an
+// old file is handed the one that fits.
 
 // Records read from a report file with the byte size their callers count by: for ".rpt" and ".sho"
 // it includes one spare cleared record at the end, so a new report can be added in place.
@@ -44,7 +46,7 @@ bool IsOldDstLength(qint64 length);
 // An old file is converted (and rewritten) by `convert` first. nullopt when the file is missing or the
 // conversion fails; no records when it is empty.
 std::optional<LoadedRecords<reports::DSTREPORT>> LoadDsts(const WellPlace& place,
-                                                          const ConvertDstsFn& convert = reports::ConvertDsts);
+                                                          const ConvertDstsFn& convert);
 
 // Replaces the ".dst" with `records`. 1, or 0 after the message ("Can not open dst file", caption
 // "ERROR") with the old file left as it was.
@@ -61,7 +63,7 @@ bool IsOldReportFile(const QByteArray& bytes);
 // The last daily report of local folder + name + ".rpt", as LoadReport reads; an old file is converted
 // (and rewritten) by `convert` first, and 0 when that fails.
 int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QString& name,
-                   const ConvertReportsFn& convert = reports::ConvertReports);
+                   const ConvertReportsFn& convert);
 
 // All reports of the well (local folder + well + ".rpt"), in the current layout; old files are
 // converted (and rewritten) by `convert`. A torn last record of a current file is left out (the file
@@ -69,7 +71,7 @@ int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QStr
 // memory runs out ("REPORTEX ALLOCATION FAILED", caption "Report info"). size = records x 1,600,
 // counting the spare record.
 std::optional<LoadedRecords<reports::REPORTEX>> LoadReportsEx(const WellPlace& place,
-                                                              const ConvertReportsFn& convert = reports::ConvertReports);
+                                                              const ConvertReportsFn& convert);
 
 // All records of an old-layout report file: `name` + ".rpt" when given, else local folder + well +
 // ".rpt". nullopt for a missing file or one shorter than one record. size = the file length.
@@ -79,7 +81,7 @@ std::optional<LoadedRecords<reports::REPORT>> LoadReports(const WellPlace& place
 // first. A missing file gives one cleared record; nullopt when the conversion fails. A trailing partial
 // record is kept, zero-padded. size = records x 1,320, counting the spare record.
 std::optional<LoadedRecords<reports::SHOWREPORT>> LoadShows(const WellPlace& place,
-                                                            const ConvertShowsFn& convert = reports::ConvertShows);
+                                                            const ConvertShowsFn& convert);
 
 // Replaces the ".sho" with `records`. 1, or 0 after the message (path, "Save Show failed").
 int SaveShows(const WellPlace& place, std::span<const reports::SHOWREPORT> records);

@@ -5,8 +5,8 @@
 //  "strativ.pfg"   the print settings of the last log print
 //  "svdlcfg.cfg"   the remote monitor settings
 // and the well's office-copy record (".ofc").
-#include "exchange/remoteconfig.h"
-#include "print/printcfg.h"
+#include "wellfile/printcfg.h"
+#include "wellfile/remoteconfig.h"
 
 #include <QString>
 

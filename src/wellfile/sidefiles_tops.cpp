@@ -1,8 +1,8 @@
 #include "wellfile/sidefiles_tops.h"
 
-#include "exchange/copyout.h"
 #include "platform/folders.h"
 #include "wellfile/backupdrive.h"
+#include "wellfile/copyout.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wholefile.h"

@@ -2,7 +2,7 @@
 // The formation tops of a well as the well-file routines keep them: the ".top" file, a bare array of
 // 253-byte TOPSEX records, in the local folder, or in the data folder for a well in a shared folder
 // whose tops live in the field folder.
-#include "entry/topsex.h"
+#include "wellfile/topsex.h"
 #include "wellfile/wellplace.h"
 
 #include <QString>

@@ -1,10 +1,10 @@
 #include "wellfile/wellconfig.h"
 
-#include "exchange/copyout.h"
-#include "layout/layoutfiles.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/activitylog.h"
+#include "wellfile/copyout.h"
+#include "wellfile/layoutfiles.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wholefile.h"
 

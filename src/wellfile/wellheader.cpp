@@ -1,8 +1,8 @@
 #include "wellfile/wellheader.h"
 
-#include "exchange/copyout.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "wellfile/copyout.h"
 #include "wellfile/wholefile.h"
 
 #include <QFileInfo>

@@ -2,20 +2,21 @@
 // and the offset entries of the settings record.
 #include "app/depthcorrection.h"
 #include "app/elogoffset.h"
+#include "app/opendatafile.h"
 #include "app/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "app/wellsettings.h"
 #include "drilling/drilling_services.h"
 #include "elog/curves.h"
-#include "entry/memorecords.h"
-#include "layout/customdata.h"
 #include "platform/text.h"
-#include "reports/reportrecords.h"
+#include "reports/conversion.h"
 #include "reports/showreport.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/opendatafile.h"
+#include "wellfile/customdata.h"
+#include "wellfile/memorecords.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellconfig.h"
 
@@ -254,7 +255,7 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     EXPECT_EQ(int(memos[1].depth), 1090);
     EXPECT_EQ(int(memos[2].depth), 0);
     EXPECT_EQ(int(FileRecords<entry::HTEXTEX>(base + ".hxt")[0].depth), 1040);
-    const auto stored = wellfile::LoadShows(app::PlaceOf(s));
+    const auto stored = wellfile::LoadShows(app::PlaceOf(s), reports::ConvertShows);
     ASSERT_TRUE(stored);
     EXPECT_EQ(platform::FieldText(stored->records[0].interval), "  1060 to  1070");
     EXPECT_EQ(ReadBytes(base + ".sho").size(), 1320);

@@ -1,16 +1,16 @@
 // The main window with a well open: its layout, pens, display schemes, custom tracks and repair passes
 // as the window wires them, seen through what they leave behind (column edges, flags, menu, files).
 #include "app/layouthosts.h"
+#include "app/opendatafile.h"
 #include "app/ui/logwindow.h"
 #include "layout/custchartcfg.h"
-#include "layout/customdata.h"
 #include "layout/logcolours.h"
 #include "layout/schemes.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "app/opendatafile.h"
+#include "wellfile/customdata.h"
 #include "wellfile/wellconfig.h"
 
 #include <QDir>

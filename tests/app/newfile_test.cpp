@@ -1,20 +1,21 @@
 // New and Plug Back driven through the new-file dialog, and the Insert Delete dialog on the open well:
 // what is written, what is opened, and what a refused entry or Cancel leaves alone.
 #include "app/commandids.h"
+#include "app/notes.h"
+#include "app/opendatafile.h"
+#include "app/ui/insertdeletedlg.h"
 #include "app/ui/logwindow.h"
+#include "app/welltops.h"
+#include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "reports/conversion.h"
+#include "reports/shortreports.h"
+#include "reports/showreport.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/ui/insertdeletedlg.h"
-#include "app/notes.h"
-#include "app/opendatafile.h"
-#include "app/welltops.h"
-#include "platform/text.h"
-#include "reports/reportrecords.h"
-#include "reports/shortreports.h"
-#include "reports/showreport.h"
 #include "wellfile/reportindex.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wellconfig.h"
 
@@ -337,7 +338,7 @@ TEST(InsertDeleteDialog, MemosTopsShowsAndShortReportsAtOrBelowThePointMoveWithT
     ASSERT_TRUE(reports::WriteShortReportFile(qpt, shortReports));
     reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);  // as the well's opening reads it
     const QByteArray qptBytes = ReadBytes(qpt);
-    wellfile::LoadShowDepthIndex(app::PlaceOf(s), s.well.showDepthIndex);
+    wellfile::LoadShowDepthIndex(app::PlaceOf(s), s.well.showDepthIndex, reports::ConvertShows);
 
     const auto run = [&](int radio, const char* count) {
         Dialog::QueueTestScript([=](Dialog& d) {

@@ -2,10 +2,10 @@
 // data file.
 #include "drillingfixture.h"
 
-#include "exchange/remoteconfig.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/datafile.h"
+#include "wellfile/remoteconfig.h"
 
 #include <QFile>
 

@@ -2,6 +2,7 @@
 // status object as its canvas and links, drawing into the backing store; the status box and the new
 // depth line of each step.
 #include "app/logstate.h"
+#include "app/wellservices.h"
 #include "demo/demowell.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
@@ -9,7 +10,6 @@
 #include "drilling/strokes.h"
 #include "drilling/ui/statuswindow.h"
 #include "drilling/ui/toolbar.h"
-#include "entry/memorecords.h"
 #include "gasmon/autogas.h"
 #include "layout/trackflags.h"
 #include "logview/draw/viewbitmaps.h"
@@ -21,8 +21,8 @@
 #include "support/gasengine.h"
 #include "support/viewfixture.h"
 #include "support/witsengine.h"
-#include "app/wellservices.h"
 #include "wellfile/datafile.h"
+#include "wellfile/memorecords.h"
 #include "wits/custwits.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"

@@ -8,14 +8,14 @@
 #include "elog/ui/customlasdialog.h"
 #include "elog/ui/lascommand.h"
 #include "elog/ui/rangedialog.h"
-#include "exchange/remoteconfig.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "wellfile/wellheader.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/remoteconfig.h"
+#include "wellfile/wellheader.h"
 
 #include <QDir>
 #include <QFile>

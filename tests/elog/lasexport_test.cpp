@@ -5,13 +5,13 @@
 #include "elog/lasexport.h"
 #include "elog/ui/lascommand.h"
 #include "elog/ui/rangedialog.h"
-#include "entry/memorecords.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/memorecords.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,12 +8,12 @@
 #include "elog/ui/importdialog.h"
 #include "elog/ui/rangedialog.h"
 #include "lasfiles.h"
-#include "layout/customdata.h"
 #include "platform/ui/dialog.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/customdata.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "exchange/copyout.h"
+#include "wellfile/copyout.h"
 
 #include "app/commandids.h"
 #include "app/logstate.h"

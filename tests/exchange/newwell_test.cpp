@@ -1,8 +1,8 @@
 // New after an archive and Plug Back through the window's commands, on a well OLD (2,000 to 2,400):
 // what is archived, cleared, moved, cut and left alone; and the blank data file.
+#include "exchange/backups.h"
 #include "exchange/newwell.h"
 #include "exchange/plugback.h"
-#include "exchange/backups.h"
 
 #include "app/commandids.h"
 #include "app/startup.h"
@@ -11,12 +11,12 @@
 #include "gasmon/gasmoncfg.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "reports/reportrecords.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "support/ziptools.h"
 #include "wellfile/newfile.h"
+#include "wellfile/reportrecords.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -9,15 +9,16 @@
 #include "exchange/ui/remotesetupdlg.h"
 #include "layout/schemes.h"
 #include "platform/folders.h"
+#include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "reports/conversion.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_settings.h"
+#include "wellfile/topsex.h"
 #include "wellfile/wellheader.h"
-#include "entry/topsex.h"
-#include "platform/text.h"
 #include "wellfile/wellpackage.h"
 #include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
@@ -250,7 +251,7 @@ TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
     EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26 11:00 AM");
     EXPECT_EQ(s.well.file.customBottomDepth, 2410);
     decltype(s.well.showDepthIndex) fresh{};
-    wellfile::LoadShowDepthIndex(app::PlaceOf(s), fresh);
+    wellfile::LoadShowDepthIndex(app::PlaceOf(s), fresh, reports::ConvertShows);
     EXPECT_EQ(s.well.showDepthIndex, fresh);
 
     // Viewing another station's well: its WITS block and today's loose daily file are filed.

@@ -8,10 +8,10 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "reports/reportrecords.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellpackage.h"
 

@@ -5,11 +5,11 @@
 #include "app/commandids.h"
 #include "app/startup.h"
 #include "app/ui/logwindow.h"
-#include "exchange/remoteconfig.h"
 #include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/remoteconfig.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,15 +4,15 @@
 #include "app/commandids.h"
 #include "app/notes.h"
 #include "app/opendatafile.h"
-#include "app/ui/vertnoteedit.h"
 #include "app/ui/logwindow.h"
+#include "app/ui/vertnoteedit.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horzmouseui.h"
 #include "horizontal/ui/horznoteedit.h"
-#include "layout/customdata.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "wellfile/customdata.h"
 #include "wellfile/wellheader.h"
 
 #include <QCoreApplication>

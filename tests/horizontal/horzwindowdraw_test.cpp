@@ -7,19 +7,19 @@
 #include "horizontal/horzbands.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
-#include "layout/customdata.h"
 #include "layout/trackflags.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
-#include "support/deviatedwell.h"
 #include "support/demowindow.h"
+#include "support/deviatedwell.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
 #include "support/printers.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/customdata.h"
 
 #include <QDir>
 #include <QFile>

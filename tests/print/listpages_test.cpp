@@ -13,13 +13,13 @@
 #include "print/printcommand.h"
 #include "print/printsetup.h"
 #include "print/ui/printwindowservices.h"
-#include "reports/reportrecords.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
 #include "support/printers.h"
 #include "support/testmain.h"
 #include "support/viewfixture.h"
 #include "support/wells.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellheader.h"
 
 #include <QDir>

@@ -6,13 +6,13 @@
 #include "app/opendatafile.h"
 #include "print/printer_commands.h"
 #include "print/ui/printwindowservices.h"
-#include "reports/reportrecords.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/pdfpages.h"
 #include "support/printers.h"
 #include "support/testmain.h"
 #include "support/viewfixture.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellconfig.h"
 
 #include <QFile>

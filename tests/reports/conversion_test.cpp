@@ -64,7 +64,7 @@ TEST(ReportConversion, OldDailyReportsAreRewrittenInTheCurrentLayout)
     WriteBytes(rpt, BytesOf(old));
     ASSERT_EQ(ReadBytes(rpt).size(), 12640);
 
-    const auto loaded = wellfile::LoadReportsEx(place);
+    const auto loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->records.size(), 11u);  // ten and the spare
     const QByteArray f = ReadBytes(rpt);
@@ -104,14 +104,14 @@ TEST(ReportConversion, CurrentAndTornDailyReportFilesAreNeverRewritten)
         current[std::size_t(i)].depth = float(1000 + i);
     }
     WriteBytes(rpt, BytesOf(current));  // 126,400 bytes: a multiple of both sizes
-    auto loaded = wellfile::LoadReportsEx(place);
+    auto loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->records.size(), 80u);
     EXPECT_EQ(ReadBytes(rpt), BytesOf(current));
 
     const QByteArray torn = BytesOf(current).left(16100);
     WriteBytes(rpt, torn);
-    loaded = wellfile::LoadReportsEx(place);
+    loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->records.size(), 11u);  // ten reports and the spare
     EXPECT_EQ(ReadBytes(rpt), torn);
@@ -129,10 +129,10 @@ TEST(ReportConversion, AConversionThatCannotWriteKeepsTheOldFileAndHandsOutNothi
     WriteBytes(PathOf(place, ".dst"), BytesOf(dsts));
     {
         FileSizeLimit limit(2000);  // every converted file is longer
-        EXPECT_FALSE(wellfile::LoadReportsEx(place));
+        EXPECT_FALSE(wellfile::LoadReportsEx(place, reports::ConvertReports));
         EXPECT_FALSE(LoadDailyReports(place));
-        EXPECT_FALSE(wellfile::LoadShows(place));
-        EXPECT_FALSE(wellfile::LoadDsts(place));
+        EXPECT_FALSE(wellfile::LoadShows(place, reports::ConvertShows));
+        EXPECT_FALSE(wellfile::LoadDsts(place, reports::ConvertDsts));
     }
     EXPECT_EQ(ReadBytes(PathOf(place, ".rpt")), rpt);
     EXPECT_EQ(ReadBytes(PathOf(place, ".sho")), BytesOf(shows));
@@ -162,7 +162,7 @@ TEST(ReportConversion, OldShowsBecomeTextGasAndFourDescriptionLines)
     WriteBytes(sho, BytesOf(old));
     ASSERT_EQ(ReadBytes(sho).size(), 2098);
 
-    const auto shows = wellfile::LoadShows(place);
+    const auto shows = wellfile::LoadShows(place, reports::ConvertShows);
     ASSERT_TRUE(shows);
     const QByteArray f = ReadBytes(sho);
     ASSERT_EQ(f.size(), 2640);
@@ -178,10 +178,10 @@ TEST(ReportConversion, OldShowsBecomeTextGasAndFourDescriptionLines)
     EXPECT_EQ(shows->records.size(), 3u);
 
     // Read again: nothing converts.
-    ASSERT_TRUE(wellfile::LoadShows(place));
+    ASSERT_TRUE(wellfile::LoadShows(place, reports::ConvertShows));
     EXPECT_EQ(ReadBytes(sho), f);
     wellfile::ShowDepthIndex index{};
-    wellfile::LoadShowDepthIndex(place, index);
+    wellfile::LoadShowDepthIndex(place, index, reports::ConvertShows);
     EXPECT_EQ(index[0], 1200);
 }
 
@@ -205,7 +205,7 @@ TEST(ReportConversion, OldDrillStemTestsGainFormationAndSecondRecoveryLines)
     EXPECT_EQ(index[1], 1620);
     EXPECT_EQ(ReadBytes(dst).size(), 2892);
 
-    const auto tests = wellfile::LoadDsts(place);
+    const auto tests = wellfile::LoadDsts(place, reports::ConvertDsts);
     ASSERT_TRUE(tests);
     const QByteArray f = ReadBytes(dst);
     ASSERT_EQ(f.size(), 3376);
@@ -225,7 +225,7 @@ TEST(ReportConversion, OldDrillStemTestsGainFormationAndSecondRecoveryLines)
     platform::SetFieldText(three[2].fromDepth, "1700");
     const QByteArray torn = BytesOf(three) + QByteArray(500, 'x');
     WriteBytes(dst, torn);
-    const auto kept = wellfile::LoadDsts(place);
+    const auto kept = wellfile::LoadDsts(place, reports::ConvertDsts);
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->size / kDstSize, 3);
     EXPECT_STREQ(kept->records[2].fromDepth, "1700");

@@ -6,7 +6,6 @@
 #include "app/ui/logwindow.h"
 #include "app/ui/qbtndlg.h"
 #include "platform/ui/dialog.h"
-#include "reports/reportrecords.h"
 #include "reports/ui/reportdlgex.h"
 #include "reports/ui/reportwindowservices.h"
 #include "support/demowindow.h"
@@ -14,6 +13,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/xsession.h"
+#include "wellfile/reportrecords.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // The report helpers: typed numbers read back, texts held to their limits, the lag text in both units
 // and the day of the well counted over month, year and leap-day ends.
 #include "reports/reportfields.h"
-#include "reports/reportrecords.h"
 #include "support/testmain.h"
+#include "wellfile/reportrecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,6 @@
 // What saving and editing short reports does beside the dialog: the pump output, the notes sent to the
 // horizontal view, the depth and browsing rules, the mud weights written into the depth records and
 // the cut of the file at the last depth.
-#include "entry/memorecords.h"
-#include "layout/customdata.h"
 #include "reports/pumpoutput.h"
 #include "reports/shortreportbook.h"
 #include "reports/shortreportnotes.h"
@@ -11,7 +9,9 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
+#include "wellfile/memorecords.h"
 #include "wellfile/openwell.h"
 #include "wits/witsrecord.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Memo and depth-note records for tests: a depth and a text, everything else zero.
-#include "entry/memorecords.h"
+#include "wellfile/memorecords.h"
 
 #include <cstring>
 

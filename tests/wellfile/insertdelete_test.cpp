@@ -2,11 +2,11 @@
 // checked against the file, the depth check, and rewrites that fail leaving both files as they were.
 #include "wellfile/insertdelete.h"
 
-#include "entry/memorecords.h"
-#include "layout/customdata.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/customdata.h"
+#include "wellfile/memorecords.h"
 
 #include <QDir>
 #include <QFile>

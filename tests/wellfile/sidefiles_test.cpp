@@ -1,6 +1,7 @@
 #include "app/startupini.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "reports/conversion.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -220,13 +221,13 @@ TEST(ReportFile, LastRecordAndOldRecordLoaders)
     const WellPlace place = Place();
     WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(CurrentReports(2)));
     REPORTEX last;
-    EXPECT_EQ(LoadReport1600(last, place, "Well1"), 1);
+    EXPECT_EQ(LoadReport1600(last, place, "Well1", reports::ConvertReports), 1);
     EXPECT_EQ(+last.number, 2);
 
     // Less than one record: nothing is made up from the file's head.
     WriteBytes(place.currentFolder + "Short.rpt", QByteArray(100, 'Z'));
     last.number = 7;
-    EXPECT_EQ(LoadReport1600(last, place, "Short"), 0);
+    EXPECT_EQ(LoadReport1600(last, place, "Short", reports::ConvertReports), 0);
     EXPECT_EQ(+last.number, 0);
 
     // An old file: converted first, its last report handed out; none when the conversion fails.
@@ -251,7 +252,7 @@ TEST(ReportFile, LastRecordAndOldRecordLoaders)
 TEST(DstFile, AllTestsEndWithAZeroedRecord)
 {
     const WellPlace place = Place();
-    EXPECT_FALSE(LoadDsts(place));
+    EXPECT_FALSE(LoadDsts(place, reports::ConvertDsts));
 
     std::vector<reports::DSTREPORT> tests(3);
     for (int i = 0; i < 3; ++i)
@@ -259,7 +260,7 @@ TEST(DstFile, AllTestsEndWithAZeroedRecord)
     QByteArray bytes = BytesOf(tests);
     bytes.append(QByteArray(10, 'x'));  // a torn last record is kept
     WriteBytes(place.currentFolder + "Well1.dst", bytes);
-    auto all = LoadDsts(place);
+    auto all = LoadDsts(place, reports::ConvertDsts);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->size, 3 * 1688 + 10);
     ASSERT_EQ(all->records.size(), 5u);
@@ -268,7 +269,7 @@ TEST(DstFile, AllTestsEndWithAZeroedRecord)
     EXPECT_EQ(all->records[4].fromDepth[0], 0);
 
     WriteBytes(place.currentFolder + "Well1.dst", QByteArray());
-    all = LoadDsts(place);
+    all = LoadDsts(place, reports::ConvertDsts);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->size, 0);
     EXPECT_TRUE(all->records.empty());
@@ -386,7 +387,7 @@ TEST(SideFiles, FoundInAnyLetterCaseAndSavedOverAsSpeltOnDisk)
     EXPECT_EQ(LoadTops(place, topsPlace, read), 1);
     EXPECT_EQ(read.size(), 3u);
     REPORTEX report;
-    EXPECT_EQ(LoadReport1600(report, place, "Well1"), 1);
+    EXPECT_EQ(LoadReport1600(report, place, "Well1", reports::ConvertReports), 1);
     EXPECT_EQ(+report.number, 2);
     auto all = LoadReportsEx(place, nullptr);
     ASSERT_TRUE(all);

@@ -5,10 +5,10 @@
 // (DrawMemoLabel) and a memo's printer font (MemoPrintFont). They draw through the Dc they are given
 // with the view's geometry; paper is told by the Device, whose printer part gives the printed layout.
 #include "entry/memodrawing.h"
-#include "entry/memorecords.h"
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
 #include "platform/gdi.h"
+#include "wellfile/memorecords.h"
 
 #include <cstdint>
 #include <span>

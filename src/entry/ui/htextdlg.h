@@ -2,8 +2,8 @@
 // The note dialog (dialog resource 69): the horizontal view's depth notes one at a time, edited in the
 // view's own array. SAVE and DELETE write the note file at once; CLOSE (result 1) tells the view to
 // read the notes again, so edits not saved are dropped.
-#include "entry/memorecords.h"
 #include "entry/ui/notedialog.h"
+#include "wellfile/memorecords.h"
 
 #include <vector>
 

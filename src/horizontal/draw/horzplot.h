@@ -13,7 +13,6 @@
 #include "elog/pictures.h"
 #include "horizontal/draw/horzheader.h"
 #include "horizontal/draw/horzpictures.h"
-#include "entry/topsex.h"
 #include "horizontal/horzbands.h"
 #include "horizontal/horzlogs.h"
 #include "horizontal/horzpipeline.h"
@@ -24,6 +23,7 @@
 #include "platform/draw/imagelib.h"
 #include "tracks/draw/customhorz.h"
 #include "wellfile/record.h"
+#include "wellfile/topsex.h"
 
 #include <QImage>
 #include <QStringList>

@@ -1,21 +1,21 @@
 #include "horizontal/ui/horzdlg.h"
 
 #include "app/logstate.h"
-#include "drilling/drillingstate.h"
 #include "app/opendatafile.h"
+#include "app/tracksettingsof.h"
+#include "drilling/drillingstate.h"
 #include "elog/curves.h"
 #include "elog/ui/imagecommand.h"
-#include "wellfile/datafile.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzmouseui.h"
-#include "app/tracksettingsof.h"
-#include "layout/customdata.h"
 #include "layout/trackflags.h"
 #include "logview/draw/neighbourpainters.h"
 #include "logview/geometryof.h"
-#include "tracks/draw/customhorz.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "tracks/draw/customhorz.h"
+#include "wellfile/customdata.h"
+#include "wellfile/datafile.h"
 
 #include <QCloseEvent>
 #include <QDir>

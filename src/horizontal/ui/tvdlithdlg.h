@@ -1,8 +1,8 @@
 #pragma once
 // TVDLITHDLG (dialog 56, "TVD Lithology"): gives each formation top one of nine lithologies for the
 // horizontal view's overlay. Each SAVE writes all tops through `saveTops`.
-#include "entry/topsex.h"
 #include "platform/ui/formdialog.h"
+#include "wellfile/topsex.h"
 
 #include <functional>
 #include <vector>

@@ -8,12 +8,12 @@
 // Arguments keep the order and meaning of the painters they stand for: per-row painters take one
 // record and the row's y; whole-log painters take the first of `count` records (a span), the row height
 // and the top y.
-#include "layout/customdata.h"
 #include "logview/averages.h"
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
 #include "tracks/elogview.h"
 #include "tracks/lithrowplan.h"
+#include "wellfile/customdata.h"
 #include "wellfile/record.h"
 
 #include <QString>

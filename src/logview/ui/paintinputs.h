@@ -1,10 +1,10 @@
 #pragma once
 // What both paint paths (one record a row, and the compressed body) take from the window's state
 // besides the records: the custom-data records and whether a shown e-log curve is loaded.
-#include "layout/customdata.h"
 #include "logview/draw/gridstrips.h"
 #include "logview/draw/neighbourpainters.h"
 #include "logview/rateplot.h"
+#include "wellfile/customdata.h"
 #include "wellfile/record.h"
 
 #include <cstddef>

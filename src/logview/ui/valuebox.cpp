@@ -1,7 +1,6 @@
 // The custom tracks' read-out of a click right of the gas track.
 #include "app/logstate.h"
 #include "app/tracksettingsof.h"
-#include "layout/customdata.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/mousewindow.h"
@@ -9,6 +8,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "tracks/curvevalues.h"
+#include "wellfile/customdata.h"
 
 #include <algorithm>
 #include <array>

@@ -2,10 +2,10 @@
 // The text pages of the printout that are lists rather than a log: the data table printed in place of
 // the log ("Data As Text") and the list of formation tops. Both are lines of fixed-pitch text one and a
 // half rows apart in the same font, so the tops line up in columns like the table.
-#include "entry/topsex.h"
 #include "logview/draw/neighbourpainters.h"
 #include "platform/draw/gdiobjects.h"
 #include "wellfile/record.h"
+#include "wellfile/topsex.h"
 
 #include <QString>
 

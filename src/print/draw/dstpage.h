@@ -1,7 +1,7 @@
 #pragma once
 // The drill-stem test reports printed after the log, two to a page: each report's depths, formation,
 // pressures and times, recoveries and comments, laid down the page in Arial.
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <span>
 

@@ -9,9 +9,9 @@
 #include "logview/draw/curveplotter.h"
 #include "logview/draw/neighbourpainters.h"
 #include "logview/viewgeometry.h"
-#include "print/printcfg.h"
 #include "print/printstate.h"
 #include "tracks/painterstate.h"
+#include "wellfile/printcfg.h"
 
 #include <cstddef>
 #include <functional>

@@ -7,8 +7,8 @@
 #include "layout/pentable.h"
 #include "logview/device.h"
 #include "platform/draw/gdiobjects.h"
-#include "print/printcfg.h"
 #include "print/printheader.h"
+#include "wellfile/printcfg.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wellplace.h"
 

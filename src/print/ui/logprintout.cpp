@@ -8,6 +8,7 @@
 #include "print/draw/logpage.h"
 #include "print/printfonts.h"
 #include "print/printsetup.h"
+#include "reports/conversion.h"
 #include "wellfile/sidefiles_reports.h"
 
 #include <algorithm>
@@ -96,7 +97,7 @@ void LogPrintout::PlanRun(int cx, int cy)
     log_.shortReports.furtherCuts.clear();
 
     if (kind_ == PrintRunKind::Log && ps.dstPages) {
-        if (auto dsts = wellfile::LoadDsts(app::PlaceOf(log_))) {
+        if (auto dsts = wellfile::LoadDsts(app::PlaceOf(log_), reports::ConvertDsts)) {
             dstCount_ = ListedDsts(dsts->records, dsts->size);
             dsts_ = std::move(dsts->records);
         }

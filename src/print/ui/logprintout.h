@@ -3,10 +3,10 @@
 // printed header alone or the tops list. It works out the run before the first page, hands each page to
 // its page painter and gives the window back its print values at the end.
 #include "platform/draw/printout.h"
-#include "print/printcfg.h"
 #include "print/printrecords.h"
 #include "print/printrun.h"
-#include "reports/reportrecords.h"
+#include "wellfile/printcfg.h"
+#include "wellfile/reportrecords.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 // The printed page of one drill-stem test, laid out in tenths of an inch.
 #include "platform/draw/dc.h"
-#include "reports/reportrecords.h"
+#include "wellfile/reportrecords.h"
 
 #include <QString>
 #include <string>

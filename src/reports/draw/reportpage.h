@@ -4,8 +4,8 @@
 // profile) the survey stations. One routine draws it for the dialog's preview and for the printed page;
 // printing changes the page unit (a tenth of an inch), the faces, the pens and a few gaps.
 #include "platform/draw/dc.h"
-#include "reports/reportrecords.h"
 #include "wellfile/record.h"
+#include "wellfile/reportrecords.h"
 #include "wellfile/wellheader.h"
 
 #include <QString>

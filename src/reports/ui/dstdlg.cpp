@@ -2,12 +2,12 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "exchange/copyout.h"
 #include "platform/text.h"
 #include "reports/draw/dstpage.h"
 #include "reports/dsttests.h"
 #include "reports/reporttext.h"
 #include "reports/reportwell.h"
+#include "wellfile/copyout.h"
 #include "wellfile/reportindex.h"
 
 namespace reports {

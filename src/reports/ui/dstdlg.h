@@ -2,8 +2,8 @@
 // The DST report dialog ("STRATIV DST REPORT"): steps through the well's drill-stem tests one at a
 // time, makes new ones, saves and deletes them straight in the ".dst", and prints one test per page.
 // Every close leaves a send copy of the file and repaints the log.
-#include "reports/reportrecords.h"
 #include "reports/ui/recordreportdlg.h"
+#include "wellfile/reportrecords.h"
 
 namespace reports {
 

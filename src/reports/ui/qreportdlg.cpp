@@ -1,3 +1,4 @@
+#include "reports/conversion.h"
 #include "reports/ui/qreportdlg.h"
 
 #include "app/logstate.h"
@@ -239,7 +240,7 @@ void QREPORTDLG::ShowPrefill()
 {
     reports::REPORTEX daily;
     const app::LogState& s = log_;
-    if (!wellfile::LoadReport1600(daily, app::PlaceOf(s), s.well.file.wellName)) {
+    if (!wellfile::LoadReport1600(daily, app::PlaceOf(s), s.well.file.wellName, reports::ConvertReports)) {
         SetInt(IDC_DEPTH, logview::GeometryOf(log_).viewTopDepth + kPrefillBelowTop);
         SetInt(IDC_NUMBER, 1);
         platform::MessageBox(QStringLiteral("No morning report file found"), QString(), platform::MB_OK);

@@ -1,8 +1,8 @@
+#include "reports/conversion.h"
 #include "reports/ui/showdlg.h"
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "exchange/copyout.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -10,6 +10,7 @@
 #include "reports/draw/showpage.h"
 #include "reports/reporttext.h"
 #include "reports/reportwell.h"
+#include "wellfile/copyout.h"
 #include "wellfile/datafile.h"
 #include "wellfile/reportindex.h"
 
@@ -254,7 +255,7 @@ QString ShowDlg::ShowPath() const { return ReportFilePath(log_.well.file, QStrin
 
 void ShowDlg::ReloadMarks()
 {
-    wellfile::LoadShowDepthIndex(app::PlaceOf(log_), log_.well.showDepthIndex);
+    wellfile::LoadShowDepthIndex(app::PlaceOf(log_), log_.well.showDepthIndex, reports::ConvertShows);
     log_.view.Invalidate();
 }
 

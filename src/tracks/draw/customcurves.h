@@ -11,12 +11,12 @@
 // the maximum and scale factor of a gas curve at a scale change into the working set only, and lowers
 // the object's custom data end depth to the file's last depth.
 #include "layout/custchartcfg.h"
-#include "layout/customdata.h"
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
 #include "tracks/curvevalues.h"
 #include "tracks/elogview.h"
 #include "tracks/painterstate.h"
+#include "wellfile/customdata.h"
 #include "wellfile/record.h"
 
 #include <cstdint>

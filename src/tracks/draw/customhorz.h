@@ -8,12 +8,12 @@
 // The view paints on a copy of the screen track set: the band edges it lays out go into the copy's
 // left-x (lower edge) and right-x (upper edge) fields, never into the set the log and a save read.
 // Pictures that cannot be had are skipped and listed for the caller to report once the image is done.
-#include "entry/memorecords.h"
 #include "layout/custchartcfg.h"
 #include "logview/viewgeometry.h"
 #include "tracks/curvevalues.h"
 #include "tracks/elogview.h"
 #include "tracks/painterstate.h"
+#include "wellfile/memorecords.h"
 #include "wellfile/record.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "exchange/copyout.h"
+#include "wellfile/copyout.h"
 
 #include "platform/folders.h"
 #include "wellfile/fileattrs.h"

@@ -1,4 +1,4 @@
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 
 #include "platform/services.h"
 #include "wellfile/datafile.h"

@@ -1,4 +1,4 @@
-#include "layout/layoutfiles.h"
+#include "wellfile/layoutfiles.h"
 
 #include "wellfile/wholefile.h"
 

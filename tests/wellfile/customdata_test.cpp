@@ -1,4 +1,4 @@
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 
 #include "support/files.h"
 #include "support/testmain.h"
