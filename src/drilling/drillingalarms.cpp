@@ -40,10 +40,12 @@ void DrillingCommands::RunAlarmSetup(app::LogState& log)
     Driller* d = log.engines.driller;
     if (!d)
         return;
-    if (!d->alarms)
-        d->alarms = std::make_unique<LogAlarm>(log.well.file.dataFolder);
-    d->alarms->host = AlarmHostOf(log);
-    d->alarms->Setup(d->lagAlarmInterval);
+    if (!d->Alarms())
+        d->SetAlarms(std::make_unique<LogAlarm>(log.well.file.dataFolder));
+    d->Alarms()->host = AlarmHostOf(log);
+    DrillerSetup setup = d->Setup();
+    d->Alarms()->Setup(setup.lagAlarmInterval);
+    d->SetSetup(setup);
 }
 
 }  // namespace drilling
