@@ -33,6 +33,11 @@ void EditBottom(drilling::Driller& d, Edit edit)
     EditGroup(d, &drilling::Driller::Bottom, &drilling::Driller::SetBottom, edit);
 }
 template <class Edit>
+void EditWitsItems(drilling::Driller& d, Edit edit)
+{
+    EditGroup(d, &drilling::Driller::WitsItems, &drilling::Driller::SetWitsItems, edit);
+}
+template <class Edit>
 void EditLive(drilling::Driller& d, Edit edit)
 {
     EditGroup(d, &drilling::Driller::Live, &drilling::Driller::SetLive, edit);

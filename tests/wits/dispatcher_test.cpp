@@ -158,7 +158,7 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.code) + " " + r.value);
         engine->Sample() = WITSRECORD{};
-        driller->Live() = WITSRECORD{};
+        driller->SetLive(WITSRECORD{});
         engine->SetLines({});
         Item(r.code, r.value);
         const double stored = FieldAt(engine->Sample(), r.offset, r.kind);
@@ -238,8 +238,10 @@ TEST_F(DispatcherTest, TheHoleDepthMarksOneStepPerDeeperUnitAndNeverInTheFirstTw
     EXPECT_EQ(driller->Steps().stepPending, 0);
     Tracking(1200);
     link.depthTracking = false;
-    testing_support::EditWitsItems(*driller, [](drilling::DrillerWitsItems& v) { v.waitingForWitsDepth = 1; });
-    testing_support::EditWitsItems(*driller, [](drilling::DrillerWitsItems& v) { v.witsDepthWait = 7; });
+    testing_support::EditWitsItems(*driller, [](drilling::DrillerWitsItems& v) {
+        v.waitingForWitsDepth = 1;
+        v.witsDepthWait = 7;
+    });
     Item("0110", "1200.5");
     EXPECT_FALSE(link.depthTracking);
     Item("0110", "1201");
