@@ -148,6 +148,8 @@ public:
     std::int32_t CountTick();
     // A step (whole or half) waits for the next tick.
     bool StepWaiting() const { return stepPending || halfStepPending; }
+    // Depth units between lag alarms; 0 or less: none.
+    void SetLagAlarmInterval(std::int32_t units) { lagAlarmInterval = units; }
     // The lag by strokes counts the pump threads' strokes at the WITS rates (else the depth box's).
     void SetLagByStrokesFromWits(bool on) { lagByStrokesFromWits = on ? 1 : 0; }
     // The rate of penetration, units per hour.

@@ -43,9 +43,10 @@ void DrillingCommands::RunAlarmSetup(app::LogState& log)
     if (!d->Alarms())
         d->SetAlarms(std::make_unique<LogAlarm>(log.well.file.dataFolder));
     d->Alarms()->host = AlarmHostOf(log);
-    DrillerSetup setup = d->Setup();
-    d->Alarms()->Setup(setup.lagAlarmInterval);
-    d->SetSetup(setup);
+    // The dialog is modal: only the interval it returns is taken back, whatever else changed meanwhile.
+    std::int32_t interval = d->Setup().lagAlarmInterval;
+    d->Alarms()->Setup(interval);
+    d->SetLagAlarmInterval(interval);
 }
 
 }  // namespace drilling

@@ -116,9 +116,7 @@ void DrillingCommands::PumpsOn(app::LogState& log)
     LogTime& time = *d->Time();
     if (!time.strokes) {
         // With a link the pump threads count the strokes; without one the depth box's contacts do.
-        DrillerSetup setup = d->Setup();
-        setup.lagByStrokesFromWits = link || neighbours_.wits->CustomLinkRunning(log) ? 1 : 0;
-        d->SetSetup(setup);
+        d->SetLagByStrokesFromWits(link || neighbours_.wits->CustomLinkRunning(log));
         time.SetStrokes(true);
         if (link)
             for (int p = 0; p < kPumpCount; ++p)
@@ -357,12 +355,9 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     const bool customOn = neighbours_.wits->CustomLinkRunning(log);
     if (d && witsOn) {
         const wits::WITSRECORD& live = d->Live();
-        const int strokes = live.spm1 + live.spm2 + live.spm3;
-        DrillerSetup setup = d->Setup();
-        if (strokes < 11)
-            setup.lagByStrokesFromWits = 0;  // pumps that stood still: the next start counts by time
-        d->SetSetup(setup);
-        config.lagByStrokesFromWits = setup.lagByStrokesFromWits;
+        if (live.spm1 + live.spm2 + live.spm3 < 11)
+            d->SetLagByStrokesFromWits(false);  // pumps that stood still: the next start counts by time
+        config.lagByStrokesFromWits = d->Setup().lagByStrokesFromWits;
     }
 
     // What must outlive drilling mode.
