@@ -24,7 +24,7 @@ namespace {
 struct DrillingDemo : bench_support::DemoView {
     QWidget window;
     std::unique_ptr<drilling::DrillingStatusWindow> status;
-    std::unique_ptr<drilling::DrillingWindow> drillingWindow;
+    std::unique_ptr<drilling::DrillingHost> host;
     std::unique_ptr<drilling::Driller> driller;
 
     ~DrillingDemo()
@@ -43,10 +43,8 @@ struct DrillingDemo : bench_support::DemoView {
         status = std::make_unique<drilling::DrillingStatusWindow>(
             window, s, [] { return 0; }, [](int) {},
             [this](std::int32_t depth, int rows, unsigned parts, int mode) { view.RepaintRows(*state, depth, rows, parts, mode); });
-        drillingWindow = std::make_unique<drilling::DrillingWindow>(drilling::MakeDrillingWindow(s));
-        drillingWindow->canvas = status.get();
-        drillingWindow->links = status.get();
-        driller = std::make_unique<drilling::Driller>(*drillingWindow, wits::WitsAlarmHost{});
+        host = std::make_unique<drilling::DrillingHost>(s, status.get(), status.get());
+        driller = std::make_unique<drilling::Driller>(*host, wits::WitsAlarmHost{});
         drilling::AttachDriller(s, driller.get());
         wellfile::WellConfig config{};
         config.minSecondsPerUnit = 0;  // steps as fast as the benchmark makes them
@@ -74,7 +72,7 @@ void BM_DepthStep(benchmark::State& st)
         demo.ViewAboveBottom();
         st.ResumeTiming();
         demo.driller->MarkStep(drilling::StepSource::WholeUnitBox);  // the box's pulse
-        demo.driller->time->Tick();                                   // the drilling tick
+        demo.driller->Time()->Tick();                                   // the drilling tick
         demo.driller->Update();
     }
     benchmark::DoNotOptimize(demo.bitmaps.backingStore.constBits());

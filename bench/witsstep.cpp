@@ -75,9 +75,8 @@ void BM_WitsFrameToDrawnRow(benchmark::State& st)
     wellfile::OpenWell& well = s.well.file;
     well.drilling = true;
     RowLinks links(demo);
-    drilling::DrillingWindow window = drilling::MakeDrillingWindow(s);
-    window.links = &links;
-    auto driller = std::make_unique<drilling::Driller>(window, wits::MakeWitsAlarmHost(s));
+    drilling::DrillingHost drillingHost(s, nullptr, &links);
+    auto driller = std::make_unique<drilling::Driller>(drillingHost, wits::MakeWitsAlarmHost(s));
     driller->Start(s.well.config);
     drilling::AttachDriller(s, driller.get());
     s.witsLink.drivesDrillingStatus = true;
@@ -100,8 +99,8 @@ void BM_WitsFrameToDrawnRow(benchmark::State& st)
         const int next = well.fileBottomDepth + 1;
         well.viewTopDepth = next - 20;  // the new row in view, as the window scrolls to follow the bottom
         reader.Feed(FrameAt(next));
-        driller->time->unitSeconds = 60;  // the unit took a minute
-        if (driller->stepPending)
+        driller->Time()->unitSeconds = 60;  // the unit took a minute
+        if (driller->Steps().stepPending)
             driller->Update();
         return well.fileBottomDepth == next;
     };

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::ShortWell shortWell(folder);
     wellfile::OpenWell& well = shortWell.well;
     std::unique_ptr<drilling::Driller>& driller = shortWell.driller;
-    driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
+    driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
     app::LogState& state = shortWell.state;
     state.engines.pumpStrokes.reset();
     state.well.loggerId = (settings & 0x40) != 0 ? 23 : 79;

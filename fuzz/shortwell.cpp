@@ -13,9 +13,8 @@ ShortWell::ShortWell(const QString& folder)
     well.dataFileName = testing_support::MakeWell(folder, QStringLiteral("W.svm"), 1000, 1060);
     well.fileTopDepth = 1000;
     well.fileBottomDepth = 1060;
-    facts.well = &well;
     driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-    driller->alarms = std::make_unique<drilling::LogAlarm>(folder);
+    driller->SetAlarms(std::make_unique<drilling::LogAlarm>(folder));
     state.engines.driller = driller.get();
 }
 

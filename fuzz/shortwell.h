@@ -22,7 +22,7 @@ struct ShortWell {
     app::LogState state;
     app::WellServices services;
     wellfile::OpenWell& well = state.well.file;
-    drilling::DrillingWindow facts;  // the drilling object's window, which points at `well`
+    drilling::DrillingHost facts{state};  // what the drilling object works on: the window's state
     std::unique_ptr<drilling::Driller> driller;
 };
 

@@ -43,7 +43,7 @@ TopsView TopsViewOf(const app::LogState& s)
     v.kbElevation = s.well.kbElevation;
     v.screenShown = s.view.topsShown;
     v.printShown = s.print.topsPrinted;
-    v.drillingMarker = s.engines.driller != nullptr && s.engines.driller->depthMarker != 0;
+    v.drillingMarker = s.engines.driller != nullptr && s.engines.driller->Setup().depthMarker != 0;
     return v;
 }
 

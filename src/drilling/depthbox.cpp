@@ -18,7 +18,7 @@ bool Pulse(std::uint32_t buttons, std::uint32_t down, std::uint32_t changed)
     return (buttons & down) && (buttons & changed);
 }
 
-bool OnBottom(const Driller& d) { return !d.time || !d.time->offBottom; }
+bool OnBottom(const Driller& d) { return !d.Time() || !d.Time()->offBottom; }
 
 }  // namespace
 
@@ -29,20 +29,19 @@ int DrillingCommands::JoyButton(app::LogState& log, std::uint32_t buttons)
     Driller* d = log.engines.driller;
     if (!log.well.file.drilling || !d || log.drilling.holdButtons)
         return 0;
-    d->RefreshWindow();
     if (log.drilling.polledKind) {
         EvJoyButtonPolled(log, buttons);
         return 1;
     }
     ChromatographTrigger(log, buttons);
     // Strokes are counted, not flagged: two contacts before a tick are two strokes.
-    if (!d->lagByStrokesFromWits && d->time && d->time->strokes && Pulse(buttons, kButton3, kButton3Changed))
-        ++d->pumpStrokePending[0];
-    if (!neighbours_.wits->LinkRunning(log) || !d->depthFromWits) {
+    if (!d->Setup().lagByStrokesFromWits && d->Strokes() && Pulse(buttons, kButton3, kButton3Changed))
+        d->AddPumpStrokes(0, 1);
+    if (!neighbours_.wits->LinkRunning(log) || !d->Setup().depthFromWits) {
         ApplySwitch(log, *d, (buttons & kButton4) != 0);
         // While the data file cannot be written the pending step waits, and each unit drilled meanwhile
         // is kept behind it.
-        if ((!d->stepPending || d->WriteFailing()) && OnBottom(*d) && Pulse(buttons, kButton1, kButton1Changed))
+        if ((!d->Steps().stepPending || d->WriteFailing()) && OnBottom(*d) && Pulse(buttons, kButton1, kButton1Changed))
             d->MarkStep(StepSource::WholeUnitBox);
     }
     return 0;
@@ -54,32 +53,39 @@ void DrillingCommands::EvJoyButtonPolled(app::LogState& log, std::uint32_t butto
     if (!d)
         return;
     ChromatographTrigger(log, buttons);
-    if (!d->lagByStrokesFromWits && d->time && d->time->strokes) {
-        const bool allPumps = d->lag.allPumps != 0;
-        if (Pulse(buttons, kButton3, kButton3Changed) && (d->lag.pumpOnHole[0] || allPumps))
-            ++d->pumpStrokePending[0];
-        if (Pulse(buttons, kButton4, kButton4Changed) && (d->lag.pumpOnHole[1] || allPumps))
-            ++d->pumpStrokePending[1];
+    if (!d->Setup().lagByStrokesFromWits && d->Strokes()) {
+        const wellfile::LagRecord& lag = d->Lag();
+        const bool allPumps = lag.allPumps != 0;
+        if (Pulse(buttons, kButton3, kButton3Changed) && (lag.pumpOnHole[0] || allPumps))
+            d->AddPumpStrokes(0, 1);
+        if (Pulse(buttons, kButton4, kButton4Changed) && (lag.pumpOnHole[1] || allPumps))
+            d->AddPumpStrokes(1, 1);
     }
-    if (neighbours_.wits->LinkRunning(log) && d->depthFromWits)
+    if (neighbours_.wits->LinkRunning(log) && d->Setup().depthFromWits)
         return;  // the bit depth comes from WITS: the box's switch and pulses are not read
     ApplySwitch(log, *d, (buttons & kButton5) != 0);
     // A pulse never queues: one that comes while a whole step waits, or off bottom, is lost (two pulses
     // within one tick are a bounce of the contact, not drilling).
     // While the data file cannot be written, the units drilled meanwhile (two pulses each) wait behind
     // the pending step, whole: their halves are not timed.
-    const bool waitsForFile = d->stepPending && d->WriteFailing();
-    if ((d->stepPending && !waitsForFile) || !OnBottom(*d) || !Pulse(buttons, kButton1, kButton1Changed))
+    const bool stepPending = d->Steps().stepPending != 0;
+    const bool waitsForFile = stepPending && d->WriteFailing();
+    if ((stepPending && !waitsForFile) || !OnBottom(*d) || !Pulse(buttons, kButton1, kButton1Changed))
         return;
-    d->automaticDrilling = 0;
-    d->autoMinutesPerUnit = 0;
-    if (log.drilling.halfStepToggle)
+    DrillerSetup setup = d->Setup();
+    setup.automaticDrilling = 0;
+    setup.autoMinutesPerUnit = 0;
+    d->SetSetup(setup);
+    if (log.drilling.halfStepToggle) {
         d->MarkStep(StepSource::Polled);
-    else if (waitsForFile)
-        d->halfStepToggle = 1;
-    else
+    } else if (waitsForFile) {
+        DrillerSteps steps = d->Steps();
+        steps.halfStepToggle = 1;
+        d->SetSteps(steps);
+    } else {
         d->MarkHalfStep();
-    log.drilling.halfStepToggle = d->halfStepToggle != 0;
+    }
+    log.drilling.halfStepToggle = d->Steps().halfStepToggle != 0;
 }
 
 std::uint32_t DrillingCommands::ReadJoystickButtons(app::LogState& log)
@@ -95,29 +101,29 @@ std::uint32_t DrillingCommands::ReadJoystickButtons(app::LogState& log)
 
 void DrillingCommands::JoyButtonsToBottom(app::LogState& log, std::uint32_t polled)
 {
-    if (Driller* d = log.engines.driller) {
-        d->RefreshWindow();
+    if (Driller* d = log.engines.driller)
         ApplySwitch(log, *d, (polled & kButton5) != 0);
-    }
 }
 
 void DrillingCommands::ApplySwitch(app::LogState&, Driller& d, bool switchDown)
 {
     // Polarity 0: open on bottom; 1: closed on bottom; anything else: the switch is not read.
-    if (d.switchPolarity == 0 || d.switchPolarity == 1) {
-        const bool offBottom = d.switchPolarity == 0 ? switchDown : !switchDown;
+    const int polarity = d.Setup().switchPolarity;
+    LogTime* time = d.Time();
+    if (polarity == 0 || polarity == 1) {
+        const bool offBottom = polarity == 0 ? switchDown : !switchDown;
         if (offBottom) {
-            d.offBottom = 1;
-            if (d.time)
-                d.time->GoOffBottom();
+            d.SetOffBottom(true);
+            if (time)
+                time->GoOffBottom();
         } else {
-            if (d.time && d.time->offBottom)
-                d.time->GoOnBottom();
-            d.offBottom = 0;
+            if (time && time->offBottom)
+                time->GoOnBottom();
+            d.SetOffBottom(false);
         }
     }
-    if (d.statusBox && d.time)
-        d.Links().ShowStatus(d.time->offBottom != 0, d.time->circulating != 0, d.switchPolarity);
+    if (d.StatusBoxShown() && time)
+        d.Links().ShowStatus(time->offBottom != 0, time->circulating != 0, polarity);
 }
 
 void DrillingCommands::ChromatographTrigger(app::LogState& log, std::uint32_t buttons)

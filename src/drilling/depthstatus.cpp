@@ -5,8 +5,7 @@ namespace drilling {
 
 void Driller::ShowDepthStatus()
 {
-    RefreshWindow();
-    const DrillingWindow& w = window_;
+    const DrillingWindow w = Window();
     const std::int32_t bottom = Well().fileBottomDepth;
     QString text = w.metric ? QString::asprintf("Depth: %7.1f ", double(bottom) + (halfStepToggle ? 0.5 : 0.0))
                             : QString::asprintf("Depth: %5d ", bottom);

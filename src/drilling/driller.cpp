@@ -12,44 +12,37 @@
 
 namespace drilling {
 
-Driller::Driller(DrillingWindow& window, wits::WitsAlarmHost alarmHost)
-    : witsAlarms(std::make_unique<wits::WitsAlarms>(std::move(alarmHost))), window_(window)
+namespace {
+
+constexpr int kTickWrap = 10000;
+
+}  // namespace
+
+Driller::Driller(DrillingHost& host, wits::WitsAlarmHost alarmHost)
+    : host_(host), witsAlarms_(std::make_unique<wits::WitsAlarms>(std::move(alarmHost)))
 {
     startDepth = Well().fileBottomDepth;
 }
 
 Driller::~Driller() = default;
 
-void Driller::RefreshWindow()
-{
-    if (window_.refresh)
-        window_.refresh(window_);
-}
-
-wellfile::OpenWell& Driller::Well() { return *window_.well; }
-
-DrillingLinks& Driller::Links()
-{
-    static DrillingLinks notBuilt;
-    return window_.links ? *window_.links : notBuilt;
-}
-
-StatusCanvas& Driller::Canvas() { return window_.canvas ? *window_.canvas : NullCanvas(); }
+void Driller::SetTime(std::unique_ptr<LogTime> time) { time_ = std::move(time); }
+void Driller::SetAlarms(std::unique_ptr<LogAlarm> alarms) { alarms_ = std::move(alarms); }
 
 int Driller::Start(const wellfile::WellConfig& config)
 {
-    RefreshWindow();
+    const DrillingWindow w = Window();
     wellfile::OpenWell& well = Well();
-    if (!alarms)
-        alarms = std::make_unique<LogAlarm>(well.dataFolder);
-    alarms->Load(alarms->settings);
-    time = std::make_unique<LogTime>(*this, well.lagTime);
+    if (!alarms_)
+        alarms_ = std::make_unique<LogAlarm>(well.dataFolder);
+    alarms_->Load(alarms_->settings);
+    time_ = std::make_unique<LogTime>(*this, well.lagTime);
 
     wellfile::WellPlace place{well.dataFolder, well.currentFolder, well.dataFolder, well.wellName, true, false};
-    lagCurrent = wellfile::LoadLag(lag, place) != 0;
-    if (!lagCurrent)
-        lag = config.lagSettings;
-    lag.allPumps = 0;
+    lagCurrent_ = wellfile::LoadLag(lag_, place) != 0;
+    if (!lagCurrent_)
+        lag_ = config.lagSettings;
+    lag_.allPumps = 0;
 
     exchange::RemoteConfig remote;
     if (wellfile::LoadDownloadConfig(well.dataFolder, remote)) {
@@ -66,13 +59,13 @@ int Driller::Start(const wellfile::WellConfig& config)
     lagMarks = config.markLagDepth != 0;
     depthFromWits = config.useWitsDepth != 0;
     depthFromWitsCompanion = config.witsDepthCompanion != 0;
-    if (window_.gasInstrumentType == 10 || window_.gasInstrumentType == 11)
+    if (w.gasInstrumentType == 10 || w.gasInstrumentType == 11)
         depthFromWits = depthFromWitsCompanion = 1;
     waitingForWitsDepth = depthFromWits;
     lagByStrokesFromWits = config.lagByStrokesFromWits != 0;
     noSlideMarking = config.disableAutoSlide;
 
-    switchPolarity = window_.profile == 21 || window_.profile == 86 ? 2 : config.switchPolarity;
+    switchPolarity = w.profile == 21 || w.profile == 86 ? 2 : config.switchPolarity;
     minSecondsPerUnit = config.minSecondsPerUnit >= 0 && config.minSecondsPerUnit <= 99 ? config.minSecondsPerUnit : 4;
     firstStep = 1;
     lagAlarmInterval = config.lagAlarmInterval > 0 ? std::int32_t(config.lagAlarmInterval) : 0;
@@ -80,8 +73,8 @@ int Driller::Start(const wellfile::WellConfig& config)
 
     LoadLagRecords(0);
 
-    statusBox = !(depthFromWits && !config.witsDepthOption);
-    if (statusBox)
+    statusBox_ = !(depthFromWits && !config.witsDepthOption);
+    if (statusBox_)
         Links().MakeStatusBox();
     Links().GiveFocusBack();
     return 1;
@@ -126,8 +119,8 @@ void Driller::LoadLastRecord()
         return;
     recordWindow[0] = *last;
     interfaceSteps = last->interfaceSteps;
-    if (time)
-        time->lagTime = last->lagTime;
+    if (time_)
+        time_->lagTime = last->lagTime;
     for (wellfile::RECORD* r : {&previous, &working}) {
         r->depth = well.fileBottomDepth;
         r->rateOdd = last->rateOdd;
@@ -170,7 +163,7 @@ int Driller::CarryRecordCodes()
 
 float Driller::SumStepTimes(const std::array<float, kStepTableSize>& table, int count, int start) const
 {
-    const wellfile::OpenWell& well = *window_.well;
+    const wellfile::OpenWell& well = Well();
     const bool wraps = well.fileBottomDepth - well.fileTopDepth > kStepSlots;
     float sum = 0;
     int slot = std::clamp(start, 0, kStepSlots - 1);
@@ -188,13 +181,21 @@ float Driller::SumStepTimes(const std::array<float, kStepTableSize>& table, int 
 void Driller::ClearStepTables()
 {
     tables = StepTables{};
+    stepIndex = 0;
+}
+
+std::int32_t Driller::CountTick()
+{
+    if (++tickCount > kTickWrap)
+        tickCount = 1;
+    return tickCount;
 }
 
 wellfile::DrillingFigures Driller::Figures() const
 {
     wellfile::DrillingFigures f;
     f.rate = rate;
-    f.timeCount = time ? time->unitSeconds : 0;
+    f.timeCount = time_ ? time_->unitSeconds : 0;
     return f;
 }
 

@@ -5,7 +5,9 @@
 // WITS values and the pump settings, writes both, draws the new line and makes the periodic copies.
 // It also keeps the per-step rings from which the lag depth is found.
 //
-// Everything runs on the GUI thread.
+// Everything runs on the GUI thread. What the driller works on is handed to it in a DrillingHost; its own
+// state is kept in value groups (drilling/drillervalues.h) that the calls below hand out.
+#include "drilling/drillervalues.h"
 #include "drilling/drillinghost.h"
 #include "drilling/pumpthreads.h"
 #include "wellfile/activitylog.h"
@@ -29,102 +31,10 @@ class LogTime;
 class LogAlarm;
 class STROKES;
 
-constexpr int kStepSlots = 1200;      // slots of the step rings in use
-constexpr int kStepTableSize = 1210;  // floats allocated (and cleared) per ring
-
-// Where a pending step came from. Only the polled box's pulses are half units, whose seconds count
-// double; every other source is timed as measured.
-enum class StepSource : std::uint8_t { Polled, WholeUnitBox, Keyboard, Automatic, Wits };
-
-// The five parallel rings of the steps, indexed by the step index.
-struct StepTables {
-    std::array<float, kStepTableSize> minutes{};      // minutes per unit measured by the step
-    std::array<float, kStepTableSize> clock{};        // lag clock (time) or pumped volume (strokes)
-    std::array<float, kStepTableSize> volume{};       // annular volume to the step's depth (strokes)
-    std::array<float, kStepTableSize> lagTime{};      // lag time in force (time)
-    std::array<float, kStepTableSize> depth{};        // bottom depth reached; + 0.5 for a half step
-};
-
-// The values one step changes; kept apart so that a step whose record could not be written is undone
-// whole and tried again at the next tick.
-struct DrillerValues {
-    std::int32_t stepIndex = 0;  // slot the next step writes, 0..1199
-    wellfile::RECORD previous{};  // the record of the line drawn last
-    wellfile::RECORD working{};   // the record being built for the next depth unit
-    layout::CUSTDATAREC previousCustom{};
-    layout::CUSTDATAREC workingCustom{};
-    std::array<wellfile::RECORD, 5> recordWindow{};  // 0 previous line, 1 new line, for the custom tracks
-
-    std::uint8_t firstStep = 0;      // the first whole step copies its own time into the first half
-    std::uint8_t keyboardStep = 0;   // the pending step came from Ctrl+F
-    std::uint8_t rebuilding = 1;     // the rings are being rebuilt from the file
-    std::uint8_t halfStepPending = 0;
-    std::uint8_t stepPending = 0;
-    StepSource source = StepSource::WholeUnitBox;
-    // A depth that rose by several whole units at once (a link that was silent for a while): the units
-    // still to step, the pending one included, and the seconds left to share among them (-1 until the
-    // first of them is stepped).
-    std::int32_t riseUnits = 0;
-    std::int32_t riseSeconds = -1;
-    std::uint8_t lagMarks = 0;           // mark the lag depth with the bottom depth every 10 units
-    std::uint8_t depthMarker = 0;        // the log writes the depth markers of the records; off until set
-    std::uint8_t automaticDrilling = 0;  // a step each time the unit reaches autoMinutesPerUnit
-    std::int32_t lagTextX = 0;
-    std::int32_t customRowIndex = 0;     // bottom - first: row of the new custom record
-    std::int32_t pumpStrokePending[kPumpCount] = {};  // strokes of pumps 1 to 3 not counted yet
-    std::int32_t connectionMarker = 0;   // 2: off bottom without circulation for more than 10 s
-    std::int32_t connectionMarkerLimit = 0;
-    std::uint8_t updatePackageOn = 0;        // the remote settings make update packages
-    std::int32_t updatePackageInterval = 0;  // depth units between update packages; 0 none
-    std::int32_t depthUnitsToSend = 0;
-    std::int32_t startDepth = 0;             // the bottom depth when drilling mode started
-    std::int32_t minSecondsPerUnit = 4;      // a unit timed shorter is dropped while on bottom
-    std::int32_t tickCount = 0;              // drilling ticks 1..10,000
-    float keptLagTime = 0;                   // lag time at the last whole step
-    float lagClock = 0;                      // running minutes of drilling time
-    float autoMinutesPerUnit = 0;
-    StepTables tables;
-    float meanStepMinutes = 0;
-    float flow = 0;
-    std::int32_t switchPolarity = 0;   // 0, 1 or 2
-    std::int32_t rate = 0;             // units per hour
-    std::int32_t lagAlarmInterval = 10;
-    float lagDepth = 0;
-    std::uint8_t lagAlarmOn = 1;
-    std::uint8_t offBottom = 0;        // the on/off-bottom switch reads off bottom
-    std::uint8_t noSlideMarking = 1;
-    std::uint8_t lagAlarmArmed = 1;         // the lag alarm by time may sound again
-    std::uint8_t strokesLagAlarmArmed = 1;  // the same for the lag by strokes
-    float firstHalfMinutes = 0;        // the first half's minutes, carried to the whole step
-
-    // Kept for the main window while drilling.
-    float lastStepMinutes = 0;
-    std::int32_t interfaceSteps = 0;   // steps of the depth interface
-    std::int32_t drilledDepth = 0;
-    std::int32_t newUnits = 0;
-    std::uint8_t halfStepToggle = 0;   // the polled box is between the two pulses of a unit
-    std::int32_t optionWord = 0;       // well configuration int at 3370
-    std::int32_t newLineY = 0;         // y of the new line drawn last
-    std::int32_t lastFullBackupDepth = 0;
-    std::int32_t customGrowthDepth = 0;
-
-    // Set by the WITS links and the dialogs.
-    std::uint8_t waitingForWitsDepth = 0;
-    std::int32_t witsDepthWait = 0;
-    float item0142[2] = {};
-    float item0145[2] = {};
-    float gammaSlots[5] = {};
-    float gammaStep = 0.2f;
-    std::uint8_t depthFromWits = 0;          // the main window's flag: depth comes from WITS
-    std::uint8_t depthFromWitsCompanion = 0; // well configuration byte 3977
-    std::uint8_t lagByStrokesFromWits = 0;  // well configuration int at 5002
-    std::uint8_t backupSkip[2] = {};        // the dated backup copy is skipped while either is set
-};
-
-class Driller : public DrillerValues {
+class Driller : private DrillerValues {
 public:
-    // `window` outlives the object; `alarmHost` makes its WITS alarm table.
-    Driller(DrillingWindow& window, wits::WitsAlarmHost alarmHost);
+    // `host` outlives the object; `alarmHost` makes its WITS alarm table.
+    Driller(DrillingHost& host, wits::WitsAlarmHost alarmHost);
     ~Driller();
     Driller(const Driller&) = delete;
     Driller& operator=(const Driller&) = delete;
@@ -178,44 +88,121 @@ public:
     // The lag depth's hand-over to the WITS and custom links after a walk that started at tenths digit
     // `digit`; `lastHanded` is the whole lag depth handed last.
     void HandLagDepthToLinks(int digit, std::int32_t& lastHanded);
-    // Plays "Lag Alarm.wav" when the lag depth reaches a multiple of the lag alarm interval and `armed`;
-    // a depth off the multiples arms it again.
-    void SoundLagAlarm(std::uint8_t& armed);
     // Walks the rings back from the slot before the step index while `notUpYet(slot)`, round past slot 0
     // only when the file holds more than 1,199 units, at most 1,200 slots; the first slot that is up
     // gives the lag depth (when its depth is above 0).
     void WalkLag(const std::function<bool(std::size_t slot)>& notUpYet);
+    // Plays "Lag Alarm.wav" when the lag depth reaches a multiple of the lag alarm interval and the
+    // alarm is armed (the lag by time and the lag by strokes each have their own); a depth off the
+    // multiples arms it again.
+    void SoundLagAlarm(bool byStrokes);
+    // Bottoms up: the lag depth is the bottom depth and the rings start again empty.
+    void LagAtBottom();
     // The stroke counter while the lag follows pump strokes, else none.
     STROKES* Strokes() const;
-    // Empties the step rings (a plug back).
+    // Empties the step rings (a plug back): the next step writes slot 0.
     void ClearStepTables();
 
     // The activity log's figures: rate and unit seconds.
     wellfile::DrillingFigures Figures() const;
 
-    // Brings the window's values up to date (each drilling call starts with it).
-    void RefreshWindow();
-    DrillingWindow& Window() { return window_; }
-    wellfile::OpenWell& Well();
-    DrillingLinks& Links();
-    StatusCanvas& Canvas();
+    // ---- What the WITS links, the gas monitor and the depth box hand over ----
+    // The WITS bit depth passed the middle of the unit: the next tick steps the half (the polled box's
+    // toggle is left as it is).
+    void MarkWitsHalfStep() { halfStepPending = 1; }
+    float LagDepth() const { return lagDepth; }
+    void SetLagDepth(float depth) { lagDepth = depth; }
+    // Items 0142 and 0145 of the WITS links: both halves of the unit take the value.
+    void SetItem0142(float value) { item0142[0] = item0142[1] = value; }
+    void SetItem0145(float value) { item0145[0] = item0145[1] = value; }
+    // The gamma value of sub-step `slot` (0 to 4), and the fraction of a unit one sub-step covers.
+    void SetGamma(int slot, float gamma, float step)
+    {
+        gammaSlots[slot] = gamma;
+        gammaStep = step;
+    }
+    // The first WITS depth deeper than the tracked one came: the driller waits for WITS depths no more.
+    void EndWitsDepthWait()
+    {
+        waitingForWitsDepth = 0;
+        witsDepthWait = 0;
+    }
+    // The on/off-bottom switch as the depth box or a link reads it.
+    void SetOffBottom(bool off) { offBottom = off ? 1 : 0; }
+    // The connection marker: 2 marks a connection (the bit off bottom without circulation for more than
+    // 10 s, or a jump of the booked gas), which the gas monitor's cycles count down.
+    void SetConnectionMarker(std::int32_t marker) { connectionMarker = marker; }
+    // Strokes of pump `pump` (0 to 2) from the depth box's contact, counted at the next tick; and the
+    // strokes waiting, taken.
+    void AddPumpStrokes(int pump, std::int32_t strokes) { pumpStrokePending[pump] += strokes; }
+    std::int32_t TakePumpStrokes(int pump) { return std::exchange(pumpStrokePending[pump], 0); }
+    // Test value `index` of both working records, carried into the next depth steps.
+    void SetTestGas(int index, float value)
+    {
+        previous.testGas[index] = value;
+        working.testGas[index] = value;
+    }
+    // Neither working record marks sliding.
+    void ClearSlide() { previous.slide = working.slide = 0; }
+    // One more drilling tick: its count, 1 to 10,000 and round again.
+    std::int32_t CountTick();
+    // A step (whole or half) waits for the next tick.
+    bool StepWaiting() const { return stepPending || halfStepPending; }
+    // Depth units between lag alarms; 0 or less: none.
+    void SetLagAlarmInterval(std::int32_t units) { lagAlarmInterval = units; }
+    // The lag by strokes counts the pump threads' strokes at the WITS rates (else the depth box's).
+    void SetLagByStrokesFromWits(bool on) { lagByStrokesFromWits = on ? 1 : 0; }
+    // The rate of penetration, units per hour.
+    std::int32_t Rate() const { return rate; }
 
-    std::unique_ptr<LogTime> time;
-    std::unique_ptr<LogAlarm> alarms;
-    std::unique_ptr<wits::WitsAlarms> witsAlarms;
-    wits::WITSRECORD live{};        // kept current by the WITS link
-    wellfile::LagRecord lag{};      // the lag settings
-    bool lagCurrent = false;        // the lag settings are the ".lag" file's (read at the start or saved since)
-    bool statusBox = false;         // the status box is shown
+    // ---- Its parts ----
+    // The drilling time (from the start on) and the alarms (from the start or the alarm set-up on); a
+    // test may set its own, and drilling mode's end takes them away.
+    LogTime* Time() const { return time_.get(); }
+    void SetTime(std::unique_ptr<LogTime> time);
+    LogAlarm* Alarms() const { return alarms_.get(); }
+    void SetAlarms(std::unique_ptr<LogAlarm> alarms);
+    wits::WitsAlarms& WitsAlarmTable() const { return *witsAlarms_; }
+    // The live WITS values, kept current by the WITS links.
+    const wits::WITSRECORD& Live() const { return live_; }
+    void SetLive(const wits::WITSRECORD& live) { live_ = live; }
+    // The lag settings; current while they are the ".lag" file's (read at the start or saved since).
+    const wellfile::LagRecord& Lag() const { return lag_; }
+    void SetLag(const wellfile::LagRecord& lag) { lag_ = lag; }
+    bool LagCurrent() const { return lagCurrent_; }
+    void SetLagCurrent(bool current) { lagCurrent_ = current; }
+    // The "Drilling Status" box is shown.
+    bool StatusBoxShown() const { return statusBox_; }
+    void SetStatusBoxShown(bool shown) { statusBox_ = shown; }
+
+    DrillingWindow Window() const { return host_.Window(); }
+    DrillingHost& Host() const { return host_; }
+    wellfile::OpenWell& Well() const { return host_.Well(); }
+    DrillingLinks& Links() const { return host_.Links(); }
+    StatusCanvas& Canvas() const { return host_.Canvas(); }
+
+    // ---- The state, by groups (tests set up a case with the setters) ----
+    const DrillerSetup& Setup() const { return *this; }
+    void SetSetup(const DrillerSetup& v) { static_cast<DrillerSetup&>(*this) = v; }
+    const DrillerSteps& Steps() const { return *this; }
+    void SetSteps(const DrillerSteps& v) { static_cast<DrillerSteps&>(*this) = v; }
+    const DrillerRecords& Records() const { return *this; }
+    void SetRecords(const DrillerRecords& v) { static_cast<DrillerRecords&>(*this) = v; }
+    const DrillerLag& LagState() const { return *this; }
+    void SetLagState(const DrillerLag& v) { static_cast<DrillerLag&>(*this) = v; }
+    const DrillerBottom& Bottom() const { return *this; }
+    void SetBottom(const DrillerBottom& v) { static_cast<DrillerBottom&>(*this) = v; }
+    const DrillerWitsItems& WitsItems() const { return *this; }
+    void SetWitsItems(const DrillerWitsItems& v) { static_cast<DrillerWitsItems&>(*this) = v; }
 
 private:
-    void StepDepth();
-    bool AppendRecord(QString& reason);
+    void StepDepth(const DrillingWindow& w);
+    bool AppendRecord(const DrillingWindow& w, QString& reason);
     void AppendCustomRecord(const layout::CUSTDATAREC& record);
     void FillCustomFromWits();
     void GrowCustomRows();
-    void DrawNewLine();
-    void PeriodicWork();
+    void DrawNewLine(const DrillingWindow& w);
+    void PeriodicWork(const DrillingWindow& w);
     void UpdateStep();
     void SetPending(StepSource from);
     // What the user is told of a data or custom-data file that cannot be written, and when it can again.
@@ -223,7 +210,14 @@ private:
     void SayWrittenAgain();
     void SayCustomWriteFailed(std::int32_t depth, const QString& reason);
 
-    DrillingWindow& window_;
+    DrillingHost& host_;
+    std::unique_ptr<LogTime> time_;
+    std::unique_ptr<LogAlarm> alarms_;
+    std::unique_ptr<wits::WitsAlarms> witsAlarms_;
+    wits::WITSRECORD live_{};
+    wellfile::LagRecord lag_{};
+    bool lagCurrent_ = false;
+    bool statusBox_ = false;
     bool writeFailing_ = false;  // the data file could not be written: the box once per spell
     bool customFailing_ = false;
     bool rigGapSaid_ = false;        // the box of a rig deeper than the file was shown for this gap

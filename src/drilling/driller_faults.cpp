@@ -62,9 +62,8 @@ void Driller::SayCustomWriteFailed(std::int32_t depth, const QString& reason)
 
 void Driller::CompareRigDepth(float holeDepth)
 {
-    RefreshWindow();
     // A step that waits (for the next tick, or for a file that cannot be written) is no gap yet.
-    if (window_.unmanned || stepPending || halfStepPending || riseUnits > 0 || writeFailing_ || !(holeDepth > 0))
+    if (Window().unmanned || stepPending || halfStepPending || riseUnits > 0 || writeFailing_ || !(holeDepth > 0))
         return;
     const wellfile::OpenWell& well = Well();
     const double hole = std::trunc(double(holeDepth));

@@ -43,11 +43,11 @@ void Driller::Update()
 
 void Driller::UpdateStep()
 {
-    RefreshWindow();
-    if (!time)
+    const DrillingWindow w = Window();
+    if (!time_)
         return;
     wellfile::OpenWell& well = Well();
-    LogTime& t = *time;
+    LogTime& t = *time_;
     if (t.unitSeconds < 1)
         t.unitSeconds = 1;
     if (well.fileBottomDepth == well.fileTopDepth + 20 && t.unitSeconds > 600)
@@ -74,29 +74,30 @@ void Driller::UpdateStep()
     const DrillerValues saved = *this;
     const LogTimeValues savedTime = t;
     const std::int32_t savedBottom = well.fileBottomDepth;
-    const AlarmSettings savedAlarm = alarms ? alarms->settings : AlarmSettings{};
-    const auto savedFlags = alarms ? alarms->flags : std::array<std::int32_t, kAlarmFlagCount>{};
-    const float savedSpmSum = lag.spmSum;
+    const AlarmSettings savedAlarm = alarms_ ? alarms_->settings : AlarmSettings{};
+    const auto savedFlags = alarms_ ? alarms_->flags : std::array<std::int32_t, kAlarmFlagCount>{};
+    const float savedSpmSum = lag_.spmSum;
 
     const bool whole = stepPending != 0;
-    StepDepth();
-    if (window_.startingUp)
+    StepDepth(w);
+    if (w.startingUp)
         return;
     stepIndex = (stepIndex + 1) % kStepSlots;
     if (!whole)
         return;
 
-    if (!(window_.profile == 17 && keptLagTime != 0 && t.strokes))
+    if (!(w.profile == 17 && keptLagTime != 0 && t.strokes))
         keptLagTime = t.lagTime;
 
     previous.slide = working.slide = 0;
-    if ((keyboardStep || source == StepSource::Automatic) && window_.witsLinkOn) {
+    bool witsNewData = w.witsNewData;
+    if ((keyboardStep || source == StepSource::Automatic) && w.witsLinkOn) {
         Links().ClearWitsNewData();
-        window_.witsNewData = false;  // the step was not the link's: it marks no sliding
+        witsNewData = false;  // the step was not the link's: it marks no sliding
     }
     keyboardStep = 0;
-    if (window_.witsLinkOn && window_.witsNewData) {
-        if (live.rpm < 5 && !noSlideMarking)
+    if (w.witsLinkOn && witsNewData) {
+        if (live_.rpm < 5 && !noSlideMarking)
             previous.slide = working.slide = 1;
         Links().ClearWitsNewData();
     }
@@ -104,19 +105,19 @@ void Driller::UpdateStep()
     const std::int32_t bottom = well.fileBottomDepth;
     customRowIndex = bottom - well.fileTopDepth;
     workingCustom.depth = float(bottom);
-    if (window_.witsLinkOn)
+    if (w.witsLinkOn)
         FillCustomFromWits();
     recordWindow[1] = working;
 
     QString reason;
-    if (!AppendRecord(reason)) {
+    if (!AppendRecord(w, reason)) {
         static_cast<DrillerValues&>(*this) = saved;
         static_cast<LogTimeValues&>(t) = savedTime;
         well.fileBottomDepth = savedBottom;
-        lag.spmSum = savedSpmSum;
-        if (alarms) {
-            alarms->settings = savedAlarm;
-            alarms->flags = savedFlags;
+        lag_.spmSum = savedSpmSum;
+        if (alarms_) {
+            alarms_->settings = savedAlarm;
+            alarms_->flags = savedFlags;
         }
         SayWriteFailed(reason);
         return;
@@ -130,26 +131,27 @@ void Driller::UpdateStep()
         else
             riseSeconds = -1;
     }
-    if (window_.witsLinkOn)
-        live.casingPressure = 0;  // taken by this step
-    if (window_.customDataInUse) {
+    if (w.witsLinkOn)
+        live_.casingPressure = 0;  // taken by this step
+    if (w.customDataInUse) {
         GrowCustomRows();
-        if (window_.customRows && customRowIndex >= 0 && std::size_t(customRowIndex) < window_.customRows->size())
-            (*window_.customRows)[std::size_t(customRowIndex)] = workingCustom;
+        std::vector<layout::CUSTDATAREC>& rows = host_.CustomRows();
+        if (customRowIndex >= 0 && std::size_t(customRowIndex) < rows.size())
+            rows[std::size_t(customRowIndex)] = workingCustom;
         AppendCustomRecord(workingCustom);
     }
 
-    DrawNewLine();
-    PeriodicWork();
-    if (statusBox)
+    DrawNewLine(w);
+    PeriodicWork(w);
+    if (statusBox_)
         Links().ShowStatus(t.offBottom != 0, t.circulating != 0, switchPolarity);
-    if (alarms)
-        alarms->flags[kAlarmDepth] = bottom == alarms->settings.alarmDepth ? 1 : 0;
+    if (alarms_)
+        alarms_->flags[kAlarmDepth] = bottom == alarms_->settings.alarmDepth ? 1 : 0;
 }
 
-void Driller::StepDepth()
+void Driller::StepDepth(const DrillingWindow& w)
 {
-    if (window_.startingUp) {
+    if (w.startingUp) {
         stepPending = 0;
         halfStepPending = 0;
         riseUnits = 0;
@@ -157,7 +159,7 @@ void Driller::StepDepth()
         return;
     }
     wellfile::OpenWell& well = Well();
-    LogTime& t = *time;
+    LogTime& t = *time_;
     if (!keyboardStep && source != StepSource::Automatic)
         ++interfaceSteps;
     if (t.offBottom)
@@ -176,7 +178,7 @@ void Driller::StepDepth()
     if (STROKES* strokes = Strokes()) {
         // The step is up once the mud pumped since has filled the annulus to it.
         tables.clock[slot] = strokes->pumpedVolume;
-        tables.volume[slot] = LagVolume(lag, float(well.fileBottomDepth) + 0.5f, false);
+        tables.volume[slot] = LagVolume(lag_, float(well.fileBottomDepth) + 0.5f, false);
         strokes->lagBarrels = tables.volume[slot];
     } else {
         lagClock += float(t.lagCorrectionSeconds) / 60.0f;
@@ -186,13 +188,13 @@ void Driller::StepDepth()
 
     if (halfStepPending) {
         firstHalfMinutes = minutes;
-        working.torqueAvg[0] = live.torque;
-        working.torqueMax[0] = live.item0119;
-        working.pumpPressureAvg[0] = live.pumpPressure;
-        working.weightOnBit[0] = float(live.wob);
-        PutAt(workingCustom, 4, float(live.pumpPressure));
-        PutAt(workingCustom, 24, live.torque);
-        PutAt(workingCustom, 36, live.item0119);
+        working.torqueAvg[0] = live_.torque;
+        working.torqueMax[0] = live_.item0119;
+        working.pumpPressureAvg[0] = live_.pumpPressure;
+        working.weightOnBit[0] = float(live_.wob);
+        PutAt(workingCustom, 4, float(live_.pumpPressure));
+        PutAt(workingCustom, 24, live_.torque);
+        PutAt(workingCustom, 36, live_.item0119);
         ShowDepthStatus();
         halfStepPending = 0;
         tables.depth[slot] = float(well.fileBottomDepth);
@@ -223,16 +225,16 @@ void Driller::StepDepth()
         tables.depth[slot] += 0.5f;
     working.lagTime = t.lagTime;
 
-    if (alarms) {
-        AlarmSettings& a = alarms->settings;
+    if (alarms_) {
+        AlarmSettings& a = alarms_->settings;
         if (a.breakMinutes > 0 && a.breakCount > 0) {
             if (minutes >= a.breakMinutes) {
                 a.breakRun = 0;
-                alarms->flags[kAlarmDrillingBreak] = 0;
+                alarms_->flags[kAlarmDrillingBreak] = 0;
             } else {
                 ++a.breakRun;
             }
-            alarms->flags[kAlarmDrillingBreak] = a.breakRun >= a.breakCount ? 1 : 0;
+            alarms_->flags[kAlarmDrillingBreak] = a.breakRun >= a.breakCount ? 1 : 0;
         }
     }
 }
@@ -240,35 +242,35 @@ void Driller::StepDepth()
 void Driller::FillCustomFromWits()
 {
     layout::CUSTDATAREC& c = workingCustom;
-    PutAt(c, 4, float(live.pumpPressure));
-    CopyBytes(c, 8, reinterpret_cast<const char*>(&live) + 50);
-    PutAt(c, 26, live.torque);
-    working.torqueAvg[1] = live.torque;
-    c.las28 = float(live.wob);
-    working.weightOnBit[1] = float(live.wob);
-    float rpm = float(live.rpm);
-    if (lag.motorRevsPerGallon > 0)
-        rpm += Links().ComputePumpOutput(lag, live);
+    PutAt(c, 4, float(live_.pumpPressure));
+    CopyBytes(c, 8, reinterpret_cast<const char*>(&live_) + 50);
+    PutAt(c, 26, live_.torque);
+    working.torqueAvg[1] = live_.torque;
+    c.las28 = float(live_.wob);
+    working.weightOnBit[1] = float(live_.wob);
+    float rpm = float(live_.rpm);
+    if (lag_.motorRevsPerGallon > 0)
+        rpm += Links().ComputePumpOutput(lag_, live_);
     c.rpm = rpm;
-    PutAt(c, 38, live.item0119);
-    working.torqueMax[1] = live.item0119;
-    CopyBytes(c, 52, reinterpret_cast<const char*>(&lag) + 24);
-    PutAt(c, 56, lag.motorRevsPerGallon);
-    c.casingPressure = live.casingPressure;
-    c.flow = float(live.flow);
-    c.totalMud = live.pitVolume;
-    c.gainLoss = live.gainLoss;
-    c.downholePressure = float(live.downholePressure);
-    c.downholeTemperature = float(live.downholeTemperature);
-    c.las202 = live.item0130;
+    PutAt(c, 38, live_.item0119);
+    working.torqueMax[1] = live_.item0119;
+    CopyBytes(c, 52, reinterpret_cast<const char*>(&lag_) + 24);
+    PutAt(c, 56, lag_.motorRevsPerGallon);
+    c.casingPressure = live_.casingPressure;
+    c.flow = float(live_.flow);
+    c.totalMud = live_.pitVolume;
+    c.gainLoss = live_.gainLoss;
+    c.downholePressure = float(live_.downholePressure);
+    c.downholeTemperature = float(live_.downholeTemperature);
+    c.las202 = live_.item0130;
 
     // The pump block: the pumps on the hole (or all with the pumps-on byte) that run at the WITS rates.
     const PumpTotals pumps =
-        CountPumps(lag, {float(live.spm1), float(live.spm2), float(live.spm3)}, lag.allPumps != 0);
+        CountPumps(lag_, {float(live_.spm1), float(live_.spm2), float(live_.spm3)}, lag_.allPumps != 0);
     for (std::size_t p = 0; p < 3; ++p) {
         if (!pumps.counted[p])
             continue;
-        lag.spmSum = lag.spmSum + float(WitsSpm(live, int(p)));
+        lag_.spmSum = lag_.spmSum + float(WitsSpm(live_, int(p)));
         if (STROKES* strokes = Strokes())
             strokes->outputPerStroke[p] = pumps.output[p];
     }
@@ -282,17 +284,17 @@ void Driller::FillCustomFromWits()
 
 void Driller::GrowCustomRows()
 {
-    std::vector<layout::CUSTDATAREC>* rows = window_.customRows;
-    if (!rows || customRowIndex < 0)
+    std::vector<layout::CUSTDATAREC>& rows = host_.CustomRows();
+    if (customRowIndex < 0)
         return;
     // Grown whenever the new row would not fit, whatever feeds the custom data.
-    if (std::size_t(customRowIndex) >= rows->size()) {
-        rows->resize(std::size_t(customRowIndex) + 510);
+    if (std::size_t(customRowIndex) >= rows.size()) {
+        rows.resize(std::size_t(customRowIndex) + 510);
         customGrowthDepth = Well().fileBottomDepth;
     }
 }
 
-bool Driller::AppendRecord(QString& reason)
+bool Driller::AppendRecord(const DrillingWindow& w, QString& reason)
 {
     stepPending = 0;
     wellfile::OpenWell& well = Well();
@@ -305,7 +307,7 @@ bool Driller::AppendRecord(QString& reason)
     if (!wellfile::WriteRecordAtDepth(well, working, well.dataFileName, &reason))
         return false;
     const std::int32_t bottom = well.fileBottomDepth;
-    if (window_.bottomToFirstRecord && bottom % 10 == 0) {
+    if (w.bottomToFirstRecord && bottom % 10 == 0) {
         if (std::unique_ptr<wellfile::RECORD> first = wellfile::ReadFirstRecord(well.dataFileName)) {
             first->bottomDepth = bottom;
             wellfile::WriteFirstRecord(*first, well.dataFileName);
@@ -321,8 +323,7 @@ void Driller::AppendCustomRecord(const layout::CUSTDATAREC& record)
     if (well.customDataFileName.isEmpty() || !QFileInfo::exists(well.customDataFileName)) {
         if (well.customDataFileName.isEmpty())
             well.customDataFileName = well.currentFolder + well.wellName + QStringLiteral(".svx");
-        layout::FitFile noFit;
-        layout::CreateCustomDataFile(well, window_.fit ? *window_.fit : noFit, well.fileTopDepth, depth);
+        layout::CreateCustomDataFile(well, host_.Fit(), well.fileTopDepth, depth);
     }
     const std::int32_t step = well.depthStep > 0 ? well.depthStep : 1;
     const std::int64_t index = (std::int64_t(depth) - well.fileTopDepth) / step;
@@ -341,10 +342,9 @@ void Driller::AppendCustomRecord(const layout::CUSTDATAREC& record)
     SayCustomWriteFailed(depth, reason);
 }
 
-void Driller::DrawNewLine()
+void Driller::DrawNewLine(const DrillingWindow& w)
 {
     wellfile::OpenWell& well = Well();
-    const DrillingWindow& w = window_;
     const std::int32_t bottom = well.fileBottomDepth;
     newLineY = (bottom - 1 - well.viewTopDepth) * w.rowHeight + w.topMargin;
     const bool normal = !w.busy && !w.printing && w.viewScale < 3;
@@ -352,8 +352,7 @@ void Driller::DrawNewLine()
         return;
     if (w.bottomInView && newLineY >= w.logBottomY) {
         well.viewTopDepth = bottom - well.viewDepthSpan;
-        if (w.invalidate)
-            w.invalidate();
+        host_.Invalidate();
         return;
     }
     Links().DrawNewLine(recordWindow[0], recordWindow[1], newLineY, bottom % 10 == 0);
@@ -367,10 +366,9 @@ void Driller::DrawNewLine()
     previous = working;
 }
 
-void Driller::PeriodicWork()
+void Driller::PeriodicWork(const DrillingWindow& w)
 {
     const wellfile::OpenWell& well = Well();
-    const DrillingWindow& w = window_;
     const std::int32_t bottom = well.fileBottomDepth;
     if (w.copyOut && w.copyOutInterval > 1 && bottom % w.copyOutInterval == 0) {
         Links().CopyWellFileOut(QStringLiteral(".svm"));

@@ -38,7 +38,7 @@ void DrillingServices::FileDepthChanged(app::LogState&, bool) { app::NotBuilt("d
 void DrillingServices::LoadLagRecords(app::LogState& log, std::int32_t depth)
 {
     Driller* d = log.engines.driller;
-    if (d && log.well.file.drilling && float(depth) > d->lagDepth)
+    if (d && log.well.file.drilling && float(depth) > d->LagDepth())
         d->LoadLagRecords(0);
 }
 
@@ -53,8 +53,8 @@ std::vector<LagEntry> DrillingServices::LagEntries(app::LogState& log)
     const Driller* d = log.engines.driller;
     if (!d)
         return entries;
-    const bool strokes = d->time && d->time->strokes;
-    const StepTables& t = d->tables;
+    const bool strokes = d->Strokes() != nullptr;
+    const StepTables& t = d->Steps().tables;
     entries.reserve(kStepSlots);
     for (std::size_t i = 0; i < std::size_t(kStepSlots); ++i)
         entries.push_back({t.depth[i], t.clock[i], strokes ? t.volume[i] : t.lagTime[i]});
@@ -63,10 +63,8 @@ std::vector<LagEntry> DrillingServices::LagEntries(app::LogState& log)
 
 void DrillingServices::ClearLagTables(app::LogState& log)
 {
-    if (Driller* d = log.engines.driller) {
+    if (Driller* d = log.engines.driller)
         d->ClearStepTables();
-        d->stepIndex = 0;
-    }
 }
 
 DrillingServices& DefaultDrillingServices()

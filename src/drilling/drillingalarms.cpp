@@ -40,10 +40,13 @@ void DrillingCommands::RunAlarmSetup(app::LogState& log)
     Driller* d = log.engines.driller;
     if (!d)
         return;
-    if (!d->alarms)
-        d->alarms = std::make_unique<LogAlarm>(log.well.file.dataFolder);
-    d->alarms->host = AlarmHostOf(log);
-    d->alarms->Setup(d->lagAlarmInterval);
+    if (!d->Alarms())
+        d->SetAlarms(std::make_unique<LogAlarm>(log.well.file.dataFolder));
+    d->Alarms()->host = AlarmHostOf(log);
+    // The dialog is modal: only the interval it returns is taken back, whatever else changed meanwhile.
+    std::int32_t interval = d->Setup().lagAlarmInterval;
+    d->Alarms()->Setup(interval);
+    d->SetLagAlarmInterval(interval);
 }
 
 }  // namespace drilling

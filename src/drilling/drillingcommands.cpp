@@ -76,13 +76,13 @@ DrillingCommands::~DrillingCommands() = default;
 void DrillingCommands::CmLagTime(app::LogState& log)
 {
     Driller* d = log.engines.driller;
-    if (!d || !d->time)
+    if (!d || !d->Time())
         return;
     if (Busy(log)) {
         platform::MessageBeep(0);
         return;
     }
-    if (d->time->strokes) {
+    if (d->Strokes()) {
         platform::MessageBox(kLagByStrokes, QString());
         return;
     }
@@ -104,29 +104,31 @@ void DrillingCommands::CmLagTime(app::LogState& log)
 void DrillingCommands::PumpsOn(app::LogState& log)
 {
     Driller* d = log.engines.driller;
-    if (Busy(log) || !d || !d->time) {
+    if (Busy(log) || !d || !d->Time()) {
         platform::MessageBeep(0);
         return;
     }
-    d->RefreshWindow();
-    d->lag.allPumps = 1;
+    wellfile::LagRecord lag = d->Lag();
+    lag.allPumps = 1;
+    d->SetLag(lag);
     const bool link = neighbours_.wits->LinkRunning(log);
     const auto running = [&log](int p) { return log.engines.pumpThreads[std::size_t(p)].joinable(); };
-    if (!d->time->strokes) {
+    LogTime& time = *d->Time();
+    if (!time.strokes) {
         // With a link the pump threads count the strokes; without one the depth box's contacts do.
-        d->lagByStrokesFromWits = link || neighbours_.wits->CustomLinkRunning(log) ? 1 : 0;
-        d->time->SetStrokes(true);
+        d->SetLagByStrokesFromWits(link || neighbours_.wits->CustomLinkRunning(log));
+        time.SetStrokes(true);
         if (link)
             for (int p = 0; p < kPumpCount; ++p)
                 if (!running(p))
                     TogglePumpThread(log, p);
-        d->time->strokes->ClearBox();
+        time.strokes->ClearBox();
     } else {
-        if (d->lagByStrokesFromWits && link)
+        if (d->Setup().lagByStrokesFromWits && link)
             for (int p = 0; p < kPumpCount; ++p)
                 if (running(p))
                     TogglePumpThread(log, p);
-        d->time->SetStrokes(false);
+        time.SetStrokes(false);
         d->LoadLagRecords(0);
     }
     wellServices_.window->Invalidate(log);
@@ -138,10 +140,10 @@ wellfile::PumpStrokeState DrillingCommands::PumpStrokeStateOf(app::LogState& log
     Driller* d = log.engines.driller;
     if (!d)
         return pumps;
-    pumps.drillerLag = &d->lag;
-    STROKES* strokes = d->time ? d->time->strokes.get() : nullptr;
+    pumps.takeLag = [d](const wellfile::LagRecord& lag) { d->SetLag(lag); };
+    STROKES* strokes = d->Strokes();
     pumps.strokeCounting = strokes != nullptr;
-    pumps.strokeSourceConfigured = d->lagByStrokesFromWits != 0 && neighbours_.wits->LinkRunning(log);
+    pumps.strokeSourceConfigured = d->Setup().lagByStrokesFromWits != 0 && neighbours_.wits->LinkRunning(log);
     for (std::size_t p = 0; p < std::size_t(kPumpCount); ++p)
         pumps.threadRunning[p] = log.engines.pumpThreads[p].joinable();
     pumps.togglePump = [&log](int pump) { return TogglePumpThread(log, pump); };
@@ -158,7 +160,6 @@ LagCalcHost DrillingCommands::LagCalcHostOf(app::LogState& log)
     Driller* d = log.engines.driller;
     if (!d)
         return host;
-    d->RefreshWindow();
     host.driller = d;
     host.profile = log.well.loggerId;
     host.metric = d->Window().metric;
@@ -166,7 +167,7 @@ LagCalcHost DrillingCommands::LagCalcHostOf(app::LogState& log)
     host.witsLinkRunning = neighbours_.wits->LinkRunning(log);
     host.customLinkRunning = neighbours_.wits->CustomLinkRunning(log);
     // The custom link's strokes setting is the well's lag-by-strokes-from-WITS switch, as drilling holds it.
-    host.customLinkPumps = d->lagByStrokesFromWits != 0;
+    host.customLinkPumps = d->Setup().lagByStrokesFromWits != 0;
     if (log.well.customTracksEnabled && log.customTracks.data)
         host.customLag = &log.customTracks.data->lagSettings;
     const wellfile::WellPlace place = app::PlaceOf(log);
@@ -183,7 +184,7 @@ LagCalcHost DrillingCommands::LagCalcHostOf(app::LogState& log)
 void DrillingCommands::RunLagCalculator(app::LogState& log)
 {
     Driller* d = log.engines.driller;
-    if (!d || !d->time || Busy(log)) {
+    if (!d || !d->Time() || Busy(log)) {
         platform::MessageBeep(0);
         return;
     }
@@ -202,7 +203,7 @@ void DrillingCommands::CmBackupReminder(app::LogState& log)
         platform::MessageBeep(0);
         return;
     }
-    d->Links().ShowBackupReminder(d->lastFullBackupDepth);
+    d->Links().ShowBackupReminder(d->Records().lastFullBackupDepth);
 }
 
 void DrillingCommands::CmDrilling(app::LogState& log)
@@ -272,17 +273,17 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     }
 
     if (!log.engines.driller) {
-        window_ = std::make_unique<DrillingWindow>(MakeDrillingWindow(log));
-        window_->canvas = canvas;
-        window_->links = links;
-        driller_ = std::make_unique<Driller>(*window_, wits::MakeWitsAlarmHost(log));
+        host_ = std::make_unique<DrillingHost>(log, canvas, links);
+        driller_ = std::make_unique<Driller>(*host_, wits::MakeWitsAlarmHost(log));
         AttachDriller(log, driller_.get());
     }
     Driller& d = *log.engines.driller;
-    d.halfStepToggle = log.drilling.halfStepToggle;
+    DrillerSteps steps = d.Steps();
+    steps.halfStepToggle = log.drilling.halfStepToggle;
+    d.SetSteps(steps);
     d.Start(config);
-    if (d.alarms)
-        d.alarms->host = AlarmHostOf(log);
+    if (LogAlarm* alarms = d.Alarms())
+        alarms->host = AlarmHostOf(log);
 
     f.drilling = true;
     log.drilling.polledKind = true;
@@ -292,10 +293,14 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     log.drilling.counter4690 = config.drillingSetting4690;
     log.drilling.backupStartDepth = f.fileBottomDepth;
     log.drilling.lastFullBackupDepth = ClampedBackupDepth(config.drillingSetting, f);
-    d.lastFullBackupDepth = log.drilling.lastFullBackupDepth;
+    DrillerRecords records = d.Records();
+    records.lastFullBackupDepth = log.drilling.lastFullBackupDepth;
+    d.SetRecords(records);
     log.drilling.optionWord = config.drillingSetting3370;
     log.drilling.updatePackageOption = config.remoteSetting;
-    d.noSlideMarking = config.disableAutoSlide;
+    DrillerSetup setup = d.Setup();
+    setup.noSlideMarking = config.disableAutoSlide;
+    d.SetSetup(setup);
     if (config.gasInstrumentType >= 0)
         log.engineStatus.gasInstrumentType = config.gasInstrumentType;
     wellServices_.window->LoadRemoteConfig(log);
@@ -318,7 +323,7 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
         log.timers->SetTimer(2, 200);
         log.timers->SetTimer(9, 10000);
     }
-    if (!d.depthFromWits)
+    if (!d.Setup().depthFromWits)
         JoyButtonsToBottom(log, ReadJoystickButtons(log));
 }
 
@@ -335,12 +340,12 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     if (d) {
         wellfile::PumpStrokeState pumps = PumpStrokeStateOf(log);
         const wellfile::WellPlace place = app::PlaceOf(log);
-        if (!wellfile::SaveLag(d->lag, place, platform::FieldText(config.backupDrive), pumps))
+        if (!wellfile::SaveLag(d->Lag(), place, platform::FieldText(config.backupDrive), pumps))
             platform::MessageBox(wellfile::LagFilePath(place), QStringLiteral("File Error"));
     }
     BackupGasMonitorConfig(log);
     if (d) {
-        d->statusBox = false;
+        d->SetStatusBoxShown(false);
         d->Links().DestroyStatusBox();
     }
     if (closeGasChart)
@@ -349,10 +354,10 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     const bool witsOn = neighbours_.wits->LinkRunning(log);
     const bool customOn = neighbours_.wits->CustomLinkRunning(log);
     if (d && witsOn) {
-        const int strokes = d->live.spm1 + d->live.spm2 + d->live.spm3;
-        if (strokes < 11)
-            d->lagByStrokesFromWits = 0;  // pumps that stood still: the next start counts by time
-        config.lagByStrokesFromWits = d->lagByStrokesFromWits;
+        const wits::WITSRECORD& live = d->Live();
+        if (live.spm1 + live.spm2 + live.spm3 < 11)
+            d->SetLagByStrokesFromWits(false);  // pumps that stood still: the next start counts by time
+        config.lagByStrokesFromWits = d->Setup().lagByStrokesFromWits;
     }
 
     // What must outlive drilling mode.
@@ -363,17 +368,18 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     config.sendGasViaWits = log.well.config.sendGasViaWits;
     config.customWitsOn = customOn ? 1 : 0;
     if (d) {
-        log.drilling.lastFullBackupDepth = d->lastFullBackupDepth;
-        config.lagAlarmInterval = d->lagAlarmInterval;
-        config.minSecondsPerUnit = d->minSecondsPerUnit;
-        config.switchPolarity = d->switchPolarity;
-        config.markLagDepth = d->lagMarks;
-        config.useWitsDepth = d->depthFromWits;
-        config.witsDepthCompanion = d->depthFromWitsCompanion;
+        log.drilling.lastFullBackupDepth = d->Records().lastFullBackupDepth;
+        const DrillerSetup& setup = d->Setup();
+        config.lagAlarmInterval = setup.lagAlarmInterval;
+        config.minSecondsPerUnit = setup.minSecondsPerUnit;
+        config.switchPolarity = setup.switchPolarity;
+        config.markLagDepth = setup.lagMarks;
+        config.useWitsDepth = setup.depthFromWits;
+        config.witsDepthCompanion = setup.depthFromWitsCompanion;
 
         d->Links().HideBackupReminder();
-        d->time.reset();
-        d->alarms.reset();
+        d->SetTime(nullptr);
+        d->SetAlarms(nullptr);
     }
 
     if (neighbours_.gasmon->MonitorRunning(log)) {
@@ -385,15 +391,18 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
         neighbours_.wits->StopCustomLink(log);
     if (witsOn) {
         neighbours_.wits->StopLink(log);
-        if (d && log.engineStatus.gasInstrumentType != 9)
-            d->depthFromWits = d->depthFromWitsCompanion = 0;
+        if (d && log.engineStatus.gasInstrumentType != 9) {
+            DrillerSetup setup = d->Setup();
+            setup.depthFromWits = setup.depthFromWitsCompanion = 0;
+            d->SetSetup(setup);
+        }
     }
 
     if (d)
-        log.drilling.halfStepToggle = d->halfStepToggle != 0;
+        log.drilling.halfStepToggle = d->Steps().halfStepToggle != 0;
     AttachDriller(log, nullptr);
     driller_.reset();
-    window_.reset();
+    host_.reset();
     f.drilling = false;
 
     wellServices_.window->AssignMenu(log, 1);
@@ -408,12 +417,13 @@ DrillerSettings DrillingCommands::Settings(app::LogState& log)
 {
     DrillerSettings out;
     if (const Driller* d = log.engines.driller) {
-        out.delay = d->minSecondsPerUnit;
-        out.markLagDepth = d->lagMarks != 0;
-        out.autoDrill = d->automaticDrilling != 0;
-        out.autoDrillRate = d->autoMinutesPerUnit;
-        out.autoSlideOff = d->noSlideMarking != 0;
-        out.onBottomMode = d->switchPolarity;
+        const DrillerSetup& setup = d->Setup();
+        out.delay = setup.minSecondsPerUnit;
+        out.markLagDepth = setup.lagMarks != 0;
+        out.autoDrill = setup.automaticDrilling != 0;
+        out.autoDrillRate = setup.autoMinutesPerUnit;
+        out.autoSlideOff = setup.noSlideMarking != 0;
+        out.onBottomMode = setup.switchPolarity;
     }
     return out;
 }
@@ -423,19 +433,24 @@ void DrillingCommands::ApplySettings(app::LogState& log, const DrillerSettings& 
     Driller* d = log.engines.driller;
     if (!d)
         return;
-    d->minSecondsPerUnit = settings.delay;
-    d->lagMarks = settings.markLagDepth ? 1 : 0;
-    d->automaticDrilling = settings.autoDrill ? 1 : 0;
-    d->autoMinutesPerUnit = settings.autoDrill ? settings.autoDrillRate : 0;
-    d->noSlideMarking = settings.autoSlideOff ? 1 : 0;
-    if (settings.onBottomMode != d->switchPolarity)
+    DrillerSetup setup = d->Setup();
+    setup.minSecondsPerUnit = settings.delay;
+    setup.lagMarks = settings.markLagDepth ? 1 : 0;
+    setup.automaticDrilling = settings.autoDrill ? 1 : 0;
+    setup.autoMinutesPerUnit = settings.autoDrill ? settings.autoDrillRate : 0;
+    setup.noSlideMarking = settings.autoSlideOff ? 1 : 0;
+    d->SetSetup(setup);
+    if (settings.onBottomMode != setup.switchPolarity)
         SetOnBottomMode(log, settings.onBottomMode);
 }
 
 void DrillingCommands::SetDelay(app::LogState& log, std::int32_t delay)
 {
-    if (Driller* d = log.engines.driller)
-        d->minSecondsPerUnit = delay;
+    if (Driller* d = log.engines.driller) {
+        DrillerSetup setup = d->Setup();
+        setup.minSecondsPerUnit = delay;
+        d->SetSetup(setup);
+    }
 }
 
 void DrillingCommands::SetOnBottomMode(app::LogState& log, int mode)
@@ -443,13 +458,14 @@ void DrillingCommands::SetOnBottomMode(app::LogState& log, int mode)
     Driller* d = log.engines.driller;
     if (!d)
         return;
-    d->RefreshWindow();
-    d->switchPolarity = mode;
-    if (d->time && d->time->offBottom)
-        d->time->GoOnBottom();
-    d->offBottom = 0;
+    DrillerSetup setup = d->Setup();
+    setup.switchPolarity = mode;
+    d->SetSetup(setup);
+    if (LogTime* time = d->Time(); time && time->offBottom)
+        time->GoOnBottom();
+    d->SetOffBottom(false);
     log.drilling.polledKind = true;
-    if (!d->depthFromWits)
+    if (!setup.depthFromWits)
         JoyButtonsToBottom(log, ReadJoystickButtons(log));
 }
 
@@ -458,7 +474,7 @@ void DrillingCommands::ShowStatusBox(app::LogState& log, bool show)
     Driller* d = log.engines.driller;
     if (!d)
         return;
-    d->statusBox = show;
+    d->SetStatusBoxShown(show);
     if (show)
         d->Links().MakeStatusBox();
     else
@@ -470,8 +486,10 @@ void DrillingCommands::SetWorkingRecordsScale(app::LogState& log, int recordByte
     Driller* d = log.engines.driller;
     if (!d || recordByte < 0 || recordByte + int(sizeof code) > int(sizeof(wellfile::RECORD)))
         return;
-    for (wellfile::RECORD* r : {&d->previous, &d->working})
+    DrillerRecords records = d->Records();
+    for (wellfile::RECORD* r : {&records.previous, &records.working})
         std::memcpy(reinterpret_cast<char*>(r) + recordByte, &code, sizeof code);
+    d->SetRecords(records);
 }
 
 void DrillingCommands::PendOneUnitStep(app::LogState& log)
@@ -485,9 +503,11 @@ void DrillingCommands::FileDepthChanged(app::LogState& log, bool appended)
     Driller* d = log.engines.driller;
     if (!d)
         return;
-    const float minutes = appended ? 0.1f : d->lastStepMinutes;
-    d->working.rateOdd = minutes;
-    d->working.rateOne = minutes;
+    const float minutes = appended ? 0.1f : d->Steps().lastStepMinutes;
+    DrillerRecords records = d->Records();
+    records.working.rateOdd = minutes;
+    records.working.rateOne = minutes;
+    d->SetRecords(records);
     d->LoadLagRecords(0);
 }
 

@@ -119,7 +119,7 @@ private:
 
     const app::Neighbours& neighbours_;
     const app::WellServices& wellServices_;
-    std::unique_ptr<DrillingWindow> window_;  // the driller's view of the window, made with it
+    std::unique_ptr<DrillingHost> host_;      // what the driller works on, made with it
     std::unique_ptr<Driller> driller_;        // the driller this object made
     int timer3Count_ = 0;
 };

@@ -4,7 +4,8 @@
 // - StatusCanvas: the status band and the log, as text at a point and filled rectangles;
 // - DrillingLinks: the work of other subsystems (copies, packages, backups, memos, the WITS links),
 //   whose defaults say once that they are not built yet;
-// - DrillingWindow: the window's values, brought up to date by `refresh` before each drilling call.
+// - DrillingHost: the window's values (DrillingWindow) and objects, read from the window's state at
+//   each call.
 #include "platform/winapi.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/record.h"
@@ -12,10 +13,12 @@
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
+namespace app {
+struct LogState;
+}
 namespace wellfile {
 struct OpenWell;
 }
@@ -103,18 +106,9 @@ public:
     virtual void SetStatusText(const QString& text);
 };
 
-// The main window's values that the drilling objects read, and the few they set. `refresh` (may be
-// empty) fills them from the window right before each drilling call.
+// The main window's values that the drilling objects read, as the host reads them from the window's
+// state at each call.
 struct DrillingWindow {
-    std::function<void(DrillingWindow&)> refresh;
-
-    wellfile::OpenWell* well = nullptr;  // the open well: names, depth range, view top (always set)
-    layout::FitFile* fit = nullptr;      // for a custom-data file made on the way
-    std::vector<layout::CUSTDATAREC>* customRows = nullptr;  // the window's custom rows by depth - first
-    StatusCanvas* canvas = nullptr;      // none: NullCanvas
-    DrillingLinks* links = nullptr;      // none: the not-built defaults
-    std::function<void()> invalidate;    // the log area, erased
-
     int profile = 0;                 // logging-company profile
     bool startingUp = false;         // until the first data file is open
     bool customDataInUse = false;
@@ -140,10 +134,6 @@ struct DrillingWindow {
     bool unmanned = false;           // the drilling set-up's unmanned option
     float witsHoleDepth = 0;         // the hole depth received last over WITS (or the UDP gas interface)
     bool lagDepthFromWits = false;   // the WITS link supplies the lag depth
-    // The depth the lag depth was last corrected to (the window's; none: no correction is kept).
-    std::int32_t* keptCorrectLagDepth = nullptr;
-    // The pump threads' stroke counts (the window's engines'; none: no threads count).
-    PumpStrokes* pumpStrokes = nullptr;
     platform::COLORREF logTextColour = kBlack;
     std::optional<platform::COLORREF> customBackground;  // the log's own background, when chosen
 
@@ -161,6 +151,34 @@ struct DrillingWindow {
     int gasSplitX = 0;       // the column after the gas track's first part (its left edge with one part)
     int descriptionX = 0;    // the description column's left edge
     int charWidth = 8;       // the window's character width
+};
+
+// What the drilling objects work on: the window's values and objects, read from its state at each call,
+// and the drawing surface and the other subsystems' work it was given. Made only from the window's state
+// (drillingstate.cpp).
+class DrillingHost {
+public:
+    // `log` outlives the host, and so do `canvas` and `links` when given (none: NullCanvas and the
+    // not-built defaults).
+    explicit DrillingHost(app::LogState& log, StatusCanvas* canvas = nullptr, DrillingLinks* links = nullptr);
+
+    DrillingWindow Window() const;             // the window's values now
+    wellfile::OpenWell& Well() const;          // the open well: names, depth range, view top
+    layout::FitFile& Fit() const;              // for a custom-data file made on the way
+    std::vector<layout::CUSTDATAREC>& CustomRows() const;  // the window's custom rows by depth - first
+    StatusCanvas& Canvas() const;
+    DrillingLinks& Links() const;
+    // The depth the lag depth was last corrected to (the window's, kept across drilling starts).
+    std::int32_t& KeptCorrectLagDepth() const;
+    // The pump threads' stroke counts (the window's engines'; none: no threads count).
+    PumpStrokes* Pumps() const;
+    // The log area is erased and painted again.
+    void Invalidate() const;
+
+private:
+    app::LogState& log_;
+    StatusCanvas* canvas_;
+    DrillingLinks* links_;
 };
 
 }  // namespace drilling

@@ -17,12 +17,16 @@
 
 namespace drilling {
 
-void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
+DrillingHost::DrillingHost(app::LogState& log, StatusCanvas* canvas, DrillingLinks* links)
+    : log_(log), canvas_(canvas), links_(links)
 {
+}
+
+DrillingWindow DrillingHost::Window() const
+{
+    const app::LogState& log = log_;
     const layout::LogLayout& L = log.layout.format;
-    w.well = &log.well.file;
-    w.fit = &log.well.fit;
-    w.customRows = &log.customTracks.rows;
+    DrillingWindow w;
     w.profile = log.well.loggerId;
     w.metric = wellfile::MetricProfile(log.well.loggerId, log.well.config.rateUnitPerHour);
     w.startingUp = !log.well.fileOpened;
@@ -59,22 +63,28 @@ void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log)
     w.gasSplitX = L.gasSplitX;
     w.descriptionX = L.description.left;
     w.charWidth = std::max(1, log.env.charWidth);  // the window's font: the lag text's place
-    w.keptCorrectLagDepth = &log.drilling.correctLagDepth;
     w.lagDepthFromWits = log.witsLink.lagFromWits;
     w.witsHoleDepth = log.witsLink.holeDepth;
-    w.pumpStrokes = log.engines.pumpStrokes.get();
-    w.invalidate = log.view.invalidate;
     if (log.layout.pens.pens.size() > 17)
         w.slideColour = log.layout.pens.pens[17].colour;  // " Slide "
-}
-
-DrillingWindow MakeDrillingWindow(app::LogState& log)
-{
-    DrillingWindow w;
-    w.refresh = [&log](DrillingWindow& self) { RefreshDrillingWindow(self, log); };
-    RefreshDrillingWindow(w, log);
     return w;
 }
+
+wellfile::OpenWell& DrillingHost::Well() const { return log_.well.file; }
+layout::FitFile& DrillingHost::Fit() const { return log_.well.fit; }
+std::vector<layout::CUSTDATAREC>& DrillingHost::CustomRows() const { return log_.customTracks.rows; }
+StatusCanvas& DrillingHost::Canvas() const { return canvas_ ? *canvas_ : NullCanvas(); }
+
+DrillingLinks& DrillingHost::Links() const
+{
+    static DrillingLinks notBuilt;
+    return links_ ? *links_ : notBuilt;
+}
+
+std::int32_t& DrillingHost::KeptCorrectLagDepth() const { return log_.drilling.correctLagDepth; }
+PumpStrokes* DrillingHost::Pumps() const { return log_.engines.pumpStrokes.get(); }
+
+void DrillingHost::Invalidate() const { log_.view.Invalidate(); }
 
 int LoadWellTitle(app::LogState& log)
 {
@@ -98,13 +108,13 @@ void LoadWellTitleWhenMissing(app::LogState& log)
 void AttachDriller(app::LogState& log, Driller* driller)
 {
     log.engines.driller = driller;
-    log.customTracks.host.drillerLag = driller ? &driller->lag : nullptr;
+    log.customTracks.host.drillerLag = driller ? &driller->Lag() : nullptr;
     if (driller) {
         log.engines.drillerFigures = [driller] { return driller->Figures(); };
         // The entry boxes hand their Ctrl keys to the drilling keys while the time panel exists.
         log.engines.drillingKeys = [driller](int key) {
-            if (driller->time)
-                driller->time->KeyDown(key, true);
+            if (LogTime* time = driller->Time())
+                time->KeyDown(key, true);
         };
     } else {
         log.engines.drillerFigures = nullptr;

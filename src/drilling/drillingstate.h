@@ -1,6 +1,6 @@
 #pragma once
-// The main window's side of drilling mode: the window values the drilling objects read, taken from the
-// window's state at each drilling call, and the state's pointers to the driller.
+// The main window's side of drilling mode: the drilling host's reads of the window's state (its
+// constructor and calls are here), the well's title, and the state's pointers to the driller.
 #include "drilling/drillinghost.h"
 
 namespace app {
@@ -10,12 +10,6 @@ struct LogState;
 namespace drilling {
 
 class Driller;
-
-// A window whose `refresh` fills it from `log` (which must outlive it); canvas, links and invalidate
-// are the caller's to set.
-DrillingWindow MakeDrillingWindow(app::LogState& log);
-// Fills `w` from `log` now.
-void RefreshDrillingWindow(DrillingWindow& w, app::LogState& log);
 
 // Reads the well's title, company, company flag and KB elevation from its header into the state.
 // Returns 1.

@@ -25,7 +25,6 @@ namespace drilling {
 
 namespace {
 
-constexpr int kTickWrap = 10000;
 constexpr int kSwitchPollTicks = 20;  // 4 s
 constexpr int kRecaptureTicks = 50;   // 10 s
 
@@ -101,20 +100,19 @@ void DrillingCommands::EvTimer(app::LogState& log, int id)
 
 void DrillingCommands::DrillingTick(app::LogState& log, Driller& d)
 {
-    if (++d.tickCount > kTickWrap)
-        d.tickCount = 1;
-    if (d.time && d.time->strokes)
-        d.time->strokes->Tick();
-    if (log.drilling.polledKind && !d.depthFromWits && d.tickCount % kSwitchPollTicks == 0)
+    const std::int32_t tick = d.CountTick();
+    if (STROKES* strokes = d.Strokes())
+        strokes->Tick();
+    if (log.drilling.polledKind && !d.Setup().depthFromWits && tick % kSwitchPollTicks == 0)
         JoyButtonsToBottom(log, ReadJoystickButtons(log));
     // A box unplugged and plugged back is opened again.
-    if (d.tickCount % kRecaptureTicks == 0)
+    if (tick % kRecaptureTicks == 0)
         if (platform::GamePort* port = platform::services().gamePort)
             port->SetCapture(log.window);
-    if (!d.time)
+    if (!d.Time())
         return;
-    d.time->Tick();
-    if (d.stepPending || d.halfStepPending)
+    d.Time()->Tick();
+    if (d.StepWaiting())
         d.Update();
 }
 
@@ -128,7 +126,7 @@ void DrillingCommands::Timer3(app::LogState& log)
     Driller* d = log.engines.driller;
     if (!d)
         return;
-    if (log.drilling.updatePackageOption && d->time && d->time->offBottom)
+    if (log.drilling.updatePackageOption && d->Time() && d->Time()->offBottom)
         d->Links().BuildUpdatePackage();
     if (log.well.file.copyOut && log.drilling.timedCopy) {
         d->Links().CopyWellFileOut(QStringLiteral(".svm"));

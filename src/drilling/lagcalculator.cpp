@@ -97,7 +97,7 @@ const QString kTotalSpmZero = QStringLiteral(
 
 LagCalculator::LagCalculator(LagForm& form, LagCalcHost host) : form_(form), host_(std::move(host)) {}
 
-LogTime& LagCalculator::Time() const { return *D().time; }
+LogTime& LagCalculator::Time() const { return *D().Time(); }
 
 bool LagCalculator::StrokesRunning() const { return Time().strokes != nullptr; }
 
@@ -137,8 +137,8 @@ void LagCalculator::SetupWindow()
         form_.Enable(lagid::UseWitsStrokes, true);
     }
 
-    if (d.lagCurrent) {
-        r = d.lag;
+    if (d.LagCurrent()) {
+        r = d.Lag();
         settingsComplete = true;
     } else if (!host_.loadLag || !host_.loadLag(r)) {
         r = {};
@@ -177,7 +177,7 @@ void LagCalculator::SetupWindow()
                 SetNumber(kSpmIds[p], "%2.2f", *PumpSpm(r, p));
     } else {
         for (int p = 0; p < 3; ++p) {
-            const std::int32_t spm = WitsSpm(d.live, p);
+            const std::int32_t spm = WitsSpm(d.Live(), p);
             form_.SetText(kSpmIds[p], QString::number(spm));
             form_.Enable(kSpmIds[p], false);
             if (r.pumpOnHole[p] != 0)
@@ -258,7 +258,9 @@ void LagCalculator::ReadInputs()
     }
     for (int p = 0; p < 3; ++p)
         r.pumpOnHole[p] = form_.Checked(kOnHoleIds[p]) ? 1 : 0;
-    D().lag.motorRevsPerGallon = r.motorRevsPerGallon;
+    wellfile::LagRecord lag = D().Lag();
+    lag.motorRevsPerGallon = r.motorRevsPerGallon;
+    D().SetLag(lag);
     if (host_.customLag)
         *host_.customLag = r;
 }
@@ -337,7 +339,7 @@ void LagCalculator::ShowLagNow()
 {
     form_.Show(LagNowLabel, true);
     form_.Show(LagNow, true);
-    form_.SetText(LagNow, LagNowText(record.lagStrokes, WitsSpmOnHole(D().lag, D().live)));
+    form_.SetText(LagNow, LagNowText(record.lagStrokes, WitsSpmOnHole(D().Lag(), D().Live())));
     form_.Enable(LagNow, false);
 }
 
@@ -419,7 +421,7 @@ void LagCalculator::ShowRangeError()
 void LagCalculator::SaveRecord()
 {
     if (host_.saveLag && host_.saveLag(record)) {
-        D().lagCurrent = true;
+        D().SetLagCurrent(true);
         return;
     }
     platform::MessageBox(host_.lagPath, QStringLiteral("File Error"));
@@ -463,7 +465,7 @@ bool LagCalculator::CheckPumps()
     wellfile::LagRecord& r = record;
     const Driller& d = D();
     for (int p = 0; p < 3; ++p) {
-        if (WitsSpm(d.live, p) < 21 || r.pumpOnHole[p] != 0)
+        if (WitsSpm(d.Live(), p) < 21 || r.pumpOnHole[p] != 0)
             continue;
         const QString question = QString::fromStdString(platform::CFormat(
             "PUMP %d IS RUNNING BUT IS NOT CHECKED AS ON THE HOLE\nIF THIS IS CORRECT, CLICK OK.\nTO CHANGE THE "
@@ -479,7 +481,7 @@ bool LagCalculator::CheckPumps()
         for (int p = 0; p < 3; ++p) {
             if (r.pumpOnHole[p] == 0)
                 continue;
-            if (WitsSpm(d.live, p) == 0) {
+            if (WitsSpm(d.Live(), p) == 0) {
                 *PumpSpm(r, p) = 0;
                 zeroed = true;
             }
@@ -491,8 +493,10 @@ bool LagCalculator::CheckPumps()
         }
         if (zeroed) {
             SaveRecord();
-            D().working.lagTime = Measured();
-            D().previous.lagTime = Measured();
+            DrillerRecords records = D().Records();
+            records.working.lagTime = Measured();
+            records.previous.lagTime = Measured();
+            D().SetRecords(records);
         }
     }
     form_.Enable(lagid::Save, false);
@@ -515,7 +519,7 @@ void LagCalculator::LagUsingStrokes()
             platform::MessageBox(kWitsStrokesNeeded, QString());
             form_.SetChecked(lagid::LagUsingStrokes, false);
             form_.Enable(lagid::LagUsingStrokes, false);
-            d.lagByStrokesFromWits = 0;
+            d.SetLagByStrokesFromWits(false);
             if (totalSpm == 0) {
                 platform::MessageBox(kTotalSpmZero, QString());
                 SaveRecord();
@@ -524,9 +528,9 @@ void LagCalculator::LagUsingStrokes()
             return;
         }
         if (host_.witsLinkRunning || (host_.customLinkRunning && host_.customLinkPumps))
-            d.lagByStrokesFromWits = 1;
+            d.SetLagByStrokesFromWits(true);
     } else {
-        d.lagByStrokesFromWits = 0;
+        d.SetLagByStrokesFromWits(false);
     }
     if (host_.pumpsOn)
         host_.pumpsOn();
@@ -534,7 +538,7 @@ void LagCalculator::LagUsingStrokes()
 
 void LagCalculator::UseWitsStrokes()
 {
-    D().lagByStrokesFromWits = form_.Checked(lagid::UseWitsStrokes) ? 1 : 0;
+    D().SetLagByStrokesFromWits(form_.Checked(lagid::UseWitsStrokes));
     Save();
 }
 

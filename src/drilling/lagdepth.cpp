@@ -21,7 +21,13 @@ constexpr float kCorrectionVolume = 0.2f;  // a pass of the correction by stroke
 
 }  // namespace
 
-STROKES* Driller::Strokes() const { return time ? time->strokes.get() : nullptr; }
+STROKES* Driller::Strokes() const { return time_ ? time_->strokes.get() : nullptr; }
+
+void Driller::LagAtBottom()
+{
+    lagDepth = float(Well().fileBottomDepth);
+    ClearStepTables();
+}
 
 void Driller::WalkLag(const std::function<bool(std::size_t slot)>& notUpYet)
 {
@@ -47,7 +53,7 @@ void Driller::WalkLag(const std::function<bool(std::size_t slot)>& notUpYet)
 
 void Driller::HandLagDepthToLinks(int digit, std::int32_t& lastHanded)
 {
-    const DrillingWindow& w = window_;
+    const DrillingWindow w = Window();
     if (w.witsLinkOn) {
         const bool newWhole = int(lagDepth) != lastHanded;
         Links().WitsLagDepth(lagDepth, digit, newWhole, depthFromWitsCompanion && digit > 0);
@@ -58,8 +64,9 @@ void Driller::HandLagDepthToLinks(int digit, std::int32_t& lastHanded)
         Links().CustomLinkLagDepth(lagDepth, digit, Well().fileBottomDepth);
 }
 
-void Driller::SoundLagAlarm(std::uint8_t& armed)
+void Driller::SoundLagAlarm(bool byStrokes)
 {
+    std::uint8_t& armed = byStrokes ? strokesLagAlarmArmed : lagAlarmArmed;
     const int n = lagAlarmInterval;
     if (n <= 0) {
         armed = 0;
@@ -78,8 +85,7 @@ void Driller::SoundLagAlarm(std::uint8_t& armed)
 
 int Driller::ShowLagStatus()
 {
-    RefreshWindow();
-    const DrillingWindow& w = window_;
+    const DrillingWindow w = Window();
     int x = w.gasLeftX + 28 * w.charWidth;
     if (w.gasLeftX < w.gasSplitX)
         x = (w.gasSplitX + w.gasRightX) / 2;
@@ -96,7 +102,7 @@ int Driller::ShowLagStatus()
         strokes->DrawLagLine();
         return 1;
     }
-    const float lagTime = time ? time->lagTime : 0.0f;
+    const float lagTime = time_ ? time_->lagTime : 0.0f;
     const QString text = w.lagDepthFromWits ? QString::asprintf("Lagdepth: %5d  From Wits", int(lagDepth))
                                             : QString::asprintf("Lagdepth: %7.1f    Lagtime: %2.2f  %d", double(lagDepth),
                                                                 double(lagTime), wits::TenthsDigit(lagDepth));
@@ -106,18 +112,17 @@ int Driller::ShowLagStatus()
 
 void Driller::CorrectLagDepth(bool ask)
 {
-    RefreshWindow();
-    const DrillingWindow& w = window_;
-    if ((w.lagDepthFromWits && w.witsLinkOn) || !time)
+    const DrillingWindow w = Window();
+    if ((w.lagDepthFromWits && w.witsLinkOn) || !time_)
         return;
     if (lagDepth == 0) {
         ClearStepTables();
-        stepIndex = 0;
         return;
     }
     wellfile::OpenWell& well = Well();
     const std::int32_t bottom = well.fileBottomDepth;
-    std::int32_t target = w.keptCorrectLagDepth ? *w.keptCorrectLagDepth : 0;
+    std::int32_t& kept = host_.KeptCorrectLagDepth();
+    std::int32_t target = kept;
     while (ask) {
         const std::optional<QString> answer = platform::services().prompter->InputBox(
             QStringLiteral("Enter Correct Lag Depth"), QStringLiteral("Lag Depth"), QString::number(target), 6);
@@ -132,14 +137,13 @@ void Driller::CorrectLagDepth(bool ask)
         else
             break;
     }
-    if (ask && w.keptCorrectLagDepth)
-        *w.keptCorrectLagDepth = target;
+    if (ask)
+        kept = target;
 
-    LogTime& t = *time;
+    LogTime& t = *time_;
     if (target == bottom) {
         lagDepth = float(bottom);
         ClearStepTables();
-        stepIndex = 0;
         t.ClearCirculating();
         t.lagCorrectionSeconds = 0;
         ShowLagStatus();
@@ -169,10 +173,10 @@ void Driller::CorrectLagDepth(bool ask)
 
 void Driller::ChangeLagTime(float minutes)
 {
-    if (!time)
+    if (!time_)
         return;
-    const float before = time->lagTime;
-    time->lagTime = minutes;
+    const float before = time_->lagTime;
+    time_->lagTime = minutes;
     ShowLagStatus();
     wellfile::OpenWell& well = Well();
     if (std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(well, well.dataFileName)) {

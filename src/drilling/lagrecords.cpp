@@ -25,11 +25,11 @@ const QString kInvalidValue = QStringLiteral("Invalid Value in data file,\nRun C
 
 int Driller::LoadLagRecords(float startClock)
 {
-    RefreshWindow();
+    const DrillingWindow w = Window();
     wellfile::OpenWell& well = Well();
     STROKES* strokes = Strokes();
-    if (strokes && time)
-        time->lagCorrectionSeconds = 0;
+    if (strokes && time_)
+        time_->lagCorrectionSeconds = 0;
     const std::int32_t step = well.depthStep > 0 ? well.depthStep : 1;
     const std::int32_t first = well.fileTopDepth;
     const std::int32_t bottom = well.fileBottomDepth;
@@ -58,7 +58,6 @@ int Driller::LoadLagRecords(float startClock)
         if (read > 0)
             platform::MessageBox(kInvalidValue, QStringLiteral("File Error"));
         ClearStepTables();
-        stepIndex = 0;
         rebuilding = 0;
         return 0;
     }
@@ -66,14 +65,13 @@ int Driller::LoadLagRecords(float startClock)
     float depth = float(records[0].depth) + 1.0f;
     if (startClock >= 0)
         lagClock = startClock;
-    const float lagTime = time ? time->lagTime : 0.0f;
+    const float lagTime = time_ ? time_->lagTime : 0.0f;
     const float lagPerUnit = bottom != 0 ? lagTime / float(bottom) : 0.0f;
     newUnits = 0;
-    if (time)
-        time->lagCorrectionSeconds = 0;
+    if (time_)
+        time_->lagCorrectionSeconds = 0;
     rebuilding = 1;
     ClearStepTables();
-    stepIndex = 0;
     rate = 0;
 
     int slot = 0;
@@ -89,7 +87,7 @@ int Driller::LoadLagRecords(float startClock)
         } else {
             strokes->strokeCount += minutes * strokes->spmSum;
             tables.clock[i] = std::max(strokes->strokeCount * strokes->meanOutput, 0.0f);
-            tables.volume[i] = LagVolume(lag, at, true);
+            tables.volume[i] = LagVolume(lag_, at, true);
         }
         last = slot;
         slot = (slot + 1) % kStepSlots;
@@ -104,26 +102,26 @@ int Driller::LoadLagRecords(float startClock)
             break;
     }
 
-    const std::int32_t unitSeconds = time ? time->unitSeconds : 0;
+    const std::int32_t unitSeconds = time_ ? time_->unitSeconds : 0;
     if (!strokes) {
         lagClock += float(unitSeconds) / 60.0f;
     } else if (last >= 0) {
         strokes->pumpedVolume = strokes->volumeBase = tables.clock[std::size_t(last)];
-        LagVolume(lag, tables.depth[std::size_t(last)], true);
+        LagVolume(lag_, tables.depth[std::size_t(last)], true);
         strokes->pumpedVolume += float(unitSeconds) / 60.0f * flow;
         strokes->strokeBase = strokes->strokeCount;
     }
     stepIndex = slot;
 
-    if (!window_.lagDepthFromWits) {
+    if (!w.lagDepthFromWits) {
         if (strokes && strokes->lagStrokes > 0)
             strokes->CheckLagAlarm(false);
-        else if (time && time->lagTime > 0)
-            time->UpdateLagDepth(false);
+        else if (time_ && time_->lagTime > 0)
+            time_->UpdateLagDepth(false);
     }
     rebuilding = 0;
 
-    const std::int32_t kept = window_.keptCorrectLagDepth ? *window_.keptCorrectLagDepth : 0;
+    const std::int32_t kept = host_.KeptCorrectLagDepth();
     const bool lagKnown = strokes ? last >= 0 && tables.volume[std::size_t(last)] > 0 : lagTime > 0;
     if (lagKnown && lagDepth > float(first + kCorrectionStart) && lagDepth < float(kept - 2))
         CorrectLagDepth(false);

@@ -15,7 +15,7 @@ float Sq(float v) { return v * v; }
 
 float Driller::LagVolume(wellfile::LagRecord& l, float depth, bool volumeOnly)
 {
-    const float k = kBarrelsPerFootSquareInch * (window_.metric ? kFeetPerMetre : 1.0f);
+    const float k = kBarrelsPerFootSquareInch * (Window().metric ? kFeetPerMetre : 1.0f);
     l.openHoleLength = depth - (l.casingLength + l.liner1Length + l.liner2Length);
     l.stringVolume = k * (l.pipe1Length * Sq(l.pipe1Id) + l.pipe2Length * Sq(l.pipe2Id) + l.collarLength[0] * Sq(l.collarId[0]) +
                           l.collarLength[1] * Sq(l.collarId[1]) + l.collarLength[2] * Sq(l.collarId[2]));

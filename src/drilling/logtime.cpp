@@ -33,7 +33,7 @@ LogTime::LogTime(Driller& owner, float lagTimeMinutes) : owner_(owner)
     day = std::uint16_t(now.date().day());
     hour = now.time().hour();
     minute = now.time().minute();
-    const DrillingWindow& w = owner_.Window();
+    const DrillingWindow w = owner_.Window();
     halfLogWidth = statusCentreX = w.logWidth / 2;
     const int p = w.profile;
     if (wellfile::ProfileIn(p, {4, 11, 78}) || (wellfile::AlternateFormatProfile(p) && !w.altLayout))
@@ -60,7 +60,6 @@ int LogTime::SetStrokes(bool on)
 
 int LogTime::Tick()
 {
-    owner_.RefreshWindow();
     if (!offBottom) {
         if (!owner_.Window().startingUp)
             OnBottomTick();
@@ -88,9 +87,10 @@ void LogTime::OnBottomTick()
 {
     Driller& d = owner_;
     ReadTime(false);
-    AlarmSettings* a = d.alarms ? &d.alarms->settings : nullptr;
+    LogAlarm* alarms = d.Alarms();
+    AlarmSettings* a = alarms ? &alarms->settings : nullptr;
     if (a && a->alarmHour == hour)
-        d.alarms->flags[kAlarmTime] = a->alarmMinute == minute ? 1 : 0;
+        alarms->flags[kAlarmTime] = a->alarmMinute == minute ? 1 : 0;
 
     const std::int64_t now = platform::SteadyMs();
     unitSeconds = SecondsBetween(unitClock, now) - downSeconds;
@@ -100,24 +100,25 @@ void LogTime::OnBottomTick()
         downSeconds = 0;
     }
     const float unitMinutes = float(unitSeconds) * (1.0f / 60.0f);
-    if ((d.automaticDrilling || d.autoMinutesPerUnit > 0) && unitMinutes >= d.autoMinutesPerUnit) {
+    const DrillerSetup& setup = d.Setup();
+    if ((setup.automaticDrilling || setup.autoMinutesPerUnit > 0) && unitMinutes >= setup.autoMinutesPerUnit) {
         d.MarkStep(StepSource::Automatic);
         return;
     }
     // The gas monitor's connection time-out puts the bit off bottom once, at that whole second.
-    const DrillingWindow& w = d.Window();
-    if (w.gasConnTimeOutMinutes > 0 && !d.depthFromWits && unitSeconds == int(w.gasConnTimeOutMinutes * 60.0f + 0.5f))
+    const DrillingWindow w = d.Window();
+    if (w.gasConnTimeOutMinutes > 0 && !setup.depthFromWits && unitSeconds == int(w.gasConnTimeOutMinutes * 60.0f + 0.5f))
         GoOffBottom();
 
     unitMinutesPart = unitSeconds / 60;
     unitSecondsPart = unitSeconds % 60;
     if (unitSecondsPart != lastSecondShown) {
-        QString text = QString::asprintf("Rate: %2d:%02d    LM: %4.2f ", unitMinutesPart, unitSecondsPart, double(d.lastStepMinutes));
-        if (d.automaticDrilling)
+        QString text = QString::asprintf("Rate: %2d:%02d    LM: %4.2f ", unitMinutesPart, unitSecondsPart, double(d.Steps().lastStepMinutes));
+        if (setup.automaticDrilling)
             text += QStringLiteral("  Auto Drilling On:");
         d.Canvas().Text(int(w.unitWidth * 1.4), 3 * w.rowHeight, text, TextAlign::TopLeft, FontRole::Status, kBlack, kWhite);
         if (a && a->longUnitMinutes > 0)
-            d.alarms->flags[kAlarmLongUnit] = unitMinutes > a->longUnitMinutes ? 1 : 0;
+            alarms->flags[kAlarmLongUnit] = unitMinutes > a->longUnitMinutes ? 1 : 0;
         RaiseOnBottomAlarms();
         if (w.witsLinkOn)
             RaiseWitsAlarms();
@@ -136,7 +137,7 @@ void LogTime::OnBottomTick()
 
 void LogTime::RaiseOnBottomAlarms()
 {
-    LogAlarm* alarms = owner_.alarms.get();
+    LogAlarm* alarms = owner_.Alarms();
     if (!alarms)
         return;
     const auto& f = alarms->flags;
@@ -155,7 +156,7 @@ void LogTime::RaiseOnBottomAlarms()
 
 void LogTime::RaiseGasAlarms()
 {
-    LogAlarm* alarms = owner_.alarms.get();
+    LogAlarm* alarms = owner_.Alarms();
     if (alarms->flags[kAlarmHighGas]) {
         alarms->Raise(kAlarmHighGas, QStringLiteral("Alarm High Gas"));
     } else if (alarms->flags[kAlarmLowGas]) {
@@ -169,10 +170,10 @@ void LogTime::RaiseGasAlarms()
 
 void LogTime::RaiseWitsAlarms()
 {
-    LogAlarm* alarms = owner_.alarms.get();
+    LogAlarm* alarms = owner_.Alarms();
     if (!alarms)
         return;
-    const wits::WITSRECORD& live = owner_.live;
+    const wits::WITSRECORD& live = owner_.Live();
     const AlarmSettings& a = alarms->settings;
     struct Watch {
         int kind;
@@ -200,17 +201,21 @@ void LogTime::RaiseWitsAlarms()
 void LogTime::GoOffBottom()
 {
     Driller& d = owner_;
-    const DrillingWindow& w = d.Window();
+    const DrillingWindow w = d.Window();
     ReadTime(true);
-    if (d.alarms && d.alarms->settings.alarmHour == hour)
-        d.alarms->flags[kAlarmTime] = minute < d.alarms->settings.alarmMinute ? 0 : 1;
+    LogAlarm* alarms = d.Alarms();
+    if (alarms && alarms->settings.alarmHour == hour)
+        alarms->flags[kAlarmTime] = minute < alarms->settings.alarmMinute ? 0 : 1;
     const std::int64_t now = platform::SteadyMs();
     if (!offBottom) {
         offBottomClock = now;
         offBottom = 1;
     }
-    if (downSeconds > 10 && !circulating)
-        d.connectionMarker = 2;
+    if (downSeconds > 10 && !circulating) {
+        DrillerBottom bottom = d.Bottom();
+        bottom.connectionMarker = 2;
+        d.SetBottom(bottom);
+    }
     downSeconds = SecondsBetween(offBottomClock, now) + carriedDownSeconds;
     const int s = downSeconds % 60;
     if (s != lastOffSecond) {
@@ -224,7 +229,7 @@ void LogTime::GoOffBottom()
             canvas.Text(cx - 8 * u, 6 * u, Hms("Circ time : %02d: %02d: %02d ", lagCorrectionSeconds), TextAlign::TopLeft,
                         FontRole::Status, kBlack, kWhite);
             const int c = lagCorrectionSeconds % 60;
-            if ((lagTime > 0 || strokes) && c > 0 && c % 4 == 0 && lagStepArmed && d.lagDepth < float(d.Well().fileBottomDepth)) {
+            if ((lagTime > 0 || strokes) && c > 0 && c % 4 == 0 && lagStepArmed && d.LagDepth() < float(d.Well().fileBottomDepth)) {
                 if (strokes)
                     strokes->CheckLagAlarm(false);
                 else
@@ -232,7 +237,7 @@ void LogTime::GoOffBottom()
                 lagStepArmed = 0;
             }
         }
-        if (LogAlarm* alarms = d.alarms.get()) {
+        if (alarms) {
             if (alarms->flags[kAlarmBottomsUp])
                 alarms->Raise(kAlarmBottomsUp, QStringLiteral("Bottoms Up"));
             if (alarms->flags[kAlarmTime])
@@ -246,7 +251,7 @@ void LogTime::GoOffBottom()
     if (strokes) {  // the mud circulates while a pump on the hole runs
         circulating = 0;
         for (int p = 0; p < kPumpCount; ++p)
-            if (d.lag.pumpOnHole[std::size_t(p)] != 0 && strokes->spm[std::size_t(p)] > 0)
+            if (d.Lag().pumpOnHole[std::size_t(p)] != 0 && strokes->spm[std::size_t(p)] > 0)
                 circulating = 1;
     }
 }
@@ -289,7 +294,6 @@ int LogTime::RestartUnitClock()
 int LogTime::KeyDown(int key, bool ctrl)
 {
     Driller& d = owner_;
-    d.RefreshWindow();
     if (key == 'F' || key == 'f')
         platform::MessageBeep(0);
     if (ctrl) {
@@ -315,8 +319,8 @@ int LogTime::KeyDown(int key, bool ctrl)
         default: break;
         }
     }
-    if (d.statusBox)
-        d.Links().ShowStatus(offBottom != 0, circulating != 0, d.switchPolarity);
+    if (d.StatusBoxShown())
+        d.Links().ShowStatus(offBottom != 0, circulating != 0, d.Setup().switchPolarity);
     return 1;
 }
 
@@ -324,9 +328,9 @@ void LogTime::UpdateLagDepth(bool quiet)
 {
     Driller& d = owner_;
     wellfile::OpenWell& well = d.Well();
-    const int digit = wits::TenthsDigit(d.lagDepth);
-    const StepTables& t = d.tables;
-    int slot = d.stepIndex - 1;
+    const int digit = wits::TenthsDigit(d.LagDepth());
+    const StepTables& t = d.Steps().tables;
+    int slot = d.Steps().stepIndex - 1;
     if (slot < 0)
         slot = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1 ? kStepSlots - 1 : 0;
     const float now = float(unitSeconds) * (1.0f / 60.0f) + t.clock[std::size_t(slot)] +
@@ -337,15 +341,13 @@ void LogTime::UpdateLagDepth(bool quiet)
         return;
 
     d.HandLagDepthToLinks(digit, lastLagHanded);
-    if (float(well.fileBottomDepth) <= d.lagDepth) {  // bottoms up
-        d.lagDepth = float(well.fileBottomDepth);
-        d.ClearStepTables();
-        d.stepIndex = 0;
+    if (float(well.fileBottomDepth) <= d.LagDepth()) {  // bottoms up
+        d.LagAtBottom();
         ClearCirculating();
         lagCorrectionSeconds = 0;
     }
     d.ShowLagStatus();
-    d.SoundLagAlarm(d.lagAlarmArmed);
+    d.SoundLagAlarm(false);
 }
 
 void LogTime::DayChangeMemo(const QDate& date)
@@ -360,12 +362,12 @@ void LogTime::DayChangeMemo(const QDate& date)
     if (wellfile::ReadRecords(well, buffer, well.dataFileName, index, 1) < 1)
         return;
     const QString text = QString::asprintf("%2d/%02d/%4d", date.day(), date.month(), date.year());
-    const DrillingWindow& w = d.Window();
+    const DrillingWindow w = d.Window();
     const int x = w.firstColumnX + (w.firstTrackUnits > 1 ? 5 : 2);
     if (w.memosShown) {
         d.Links().AddMemo(text, x, buffer[0].depth);
-        if (!w.busy && w.invalidate)
-            w.invalidate();
+        if (!w.busy)
+            d.Host().Invalidate();
     }
 }
 

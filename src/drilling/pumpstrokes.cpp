@@ -18,8 +18,8 @@ int StartPumpThread(app::LogState& log, int number) { return StartPumpThread(Thr
 int TogglePumpThread(app::LogState& log, int pump)
 {
     const Driller* d = log.engines.driller;
-    const bool strokesCounted = d && d->time && d->time->strokes;
-    return TogglePumpThread(ThreadsOf(log), pump, strokesCounted, d ? d->lag : wellfile::LagRecord{});
+    const bool strokesCounted = d && d->Strokes();
+    return TogglePumpThread(ThreadsOf(log), pump, strokesCounted, d ? d->Lag() : wellfile::LagRecord{});
 }
 
 }  // namespace drilling

@@ -27,13 +27,13 @@ STROKES::STROKES(Driller& owner) : owner_(owner) { rowHeight = owner.Window().ro
 
 bool STROKES::Counts(int pump) const
 {
-    const wellfile::LagRecord& lag = owner_.lag;
+    const wellfile::LagRecord& lag = owner_.Lag();
     return lag.allPumps != 0 || lag.pumpOnHole[std::size_t(pump)] != 0;
 }
 
 void STROKES::ApplyLagSettings()
 {
-    const wellfile::LagRecord& lag = owner_.lag;
+    const wellfile::LagRecord& lag = owner_.Lag();
     outputPerStroke = {lag.pump1Output, lag.pump2Output, lag.pump3Output};
     const PumpTotals pumps = CountPumps(lag, SetRates(lag), lag.allPumps != 0);
     spmSum = pumps.spm;
@@ -51,7 +51,6 @@ int STROKES::Start(bool on)
     bottomsUpReachedAt = -1;
     if (!on)
         return 1;
-    owner_.RefreshWindow();
     ApplyLagSettings();
     if (lagStrokes == 0 || lagBarrels == 0)
         platform::MessageBox(kLagDataMissing, QStringLiteral("Error"));
@@ -63,7 +62,7 @@ int STROKES::Start(bool on)
     strokeInterval = {};
     ringPosition = {};
     pumpStrokes = {};
-    const DrillingWindow& w = owner_.Window();
+    const DrillingWindow w = owner_.Window();
     rowHeight = w.rowHeight;
     const double now = double(platform::SteadyMs());
     lastStrokeTick.fill(now);
@@ -77,7 +76,8 @@ int STROKES::Start(bool on)
     boxY = int(rowHeight * 4.5);
 
     owner_.LoadLagRecords(0);
-    lagAlarmInterval = owner_.lagAlarmInterval < 1 ? 10 : owner_.lagAlarmInterval;
+    const std::int32_t interval = owner_.Setup().lagAlarmInterval;
+    lagAlarmInterval = interval < 1 ? 10 : interval;
     DrawBox();
     return 1;
 }
@@ -85,23 +85,27 @@ int STROKES::Start(bool on)
 void STROKES::Tick()
 {
     Driller& d = owner_;
-    d.RefreshWindow();
-    const DrillingWindow& w = d.Window();
-    d.lag.allPumps = 0;  // the pumps-on byte serves the start only: from now on the pumps on the hole count
+    const DrillingWindow w = d.Window();
+    wellfile::LagRecord lag = d.Lag();
+    lag.allPumps = 0;  // the pumps-on byte serves the start only: from now on the pumps on the hole count
+    d.SetLag(lag);
     const double t = double(platform::SteadyMs());
-    const bool fromWits = d.lagByStrokesFromWits != 0;
+    const bool fromWits = d.Setup().lagByStrokesFromWits != 0;
+    PumpStrokes* threads = d.Host().Pumps();
     for (int p = 0; p < kPumpCount; ++p) {
         if (!Counts(p))
             continue;
         const auto i = std::size_t(p);
-        std::int32_t& pending = d.pumpStrokePending[i];
-        if (fromWits && w.witsLinkOn && w.pumpStrokes)
-            pending += w.pumpStrokes->TakeStrokes(p);
+        std::int32_t pending = d.TakePumpStrokes(p);
+        if (fromWits && w.witsLinkOn && threads)
+            pending += threads->TakeStrokes(p);
         tickNow[i] = t;
         if (!fromWits) {
             strokeInterval[i] = float(0.001 * (tickNow[i] - lastStrokeTick[i]));
-            if (strokeInterval[i] <= 0)
+            if (strokeInterval[i] <= 0) {
+                d.AddPumpStrokes(p, pending);
                 continue;  // the strokes wait for the next pass
+            }
             if (strokeInterval[i] > kStrokeTimeout) {
                 spm[i] = 0;
             } else if (pending > 0) {
@@ -115,7 +119,6 @@ void STROKES::Tick()
         }
         if (pending > 0)
             CountStrokes(p, pending);
-        pending = 0;
     }
     DrawBox();
     if (!w.witsLinkOn && !w.customLinkOn)
@@ -137,22 +140,21 @@ void STROKES::CountStrokes(int pump, std::int32_t strokes)
 
 void STROKES::PumpRateAlarms()
 {
-    wits::WitsAlarms* table = owner_.witsAlarms.get();
-    if (!table)
-        return;
+    wits::WitsAlarms& table = owner_.WitsAlarmTable();
     for (int p = 0; p < kPumpCount; ++p)
-        table->Feed(wits::kSpm1Channel + p, float(spm[std::size_t(p)]));
+        table.Feed(wits::kSpm1Channel + p, float(spm[std::size_t(p)]));
 }
 
 void STROKES::DrawBox()
 {
     Driller& d = owner_;
-    const DrillingWindow& w = d.Window();
-    boxX = d.lagTextX;
-    if (d.lagByStrokesFromWits) {
-        spm[0] = d.live.spm1;
-        spm[1] = d.live.spm2;
-        spm[2] = d.live.spm3;
+    const DrillingWindow w = d.Window();
+    boxX = d.LagState().lagTextX;
+    if (d.Setup().lagByStrokesFromWits) {
+        const wits::WITSRECORD& live = d.Live();
+        spm[0] = live.spm1;
+        spm[1] = live.spm2;
+        spm[2] = live.spm3;
     }
     const platform::COLORREF background = w.customBackground.value_or(platform::RGB(255, 255, 255));
     StatusCanvas& canvas = d.Canvas();
@@ -194,8 +196,8 @@ void STROKES::DrawBox()
     // The alarm stands at the count that first reached them, and goes with the next stroke.
     if (bottomsUpReachedAt < 0 && bottomsUpCount >= toSurface)
         bottomsUpReachedAt = bottomsUpCount;
-    if (d.alarms)
-        d.alarms->flags[kAlarmBottomsUp] = bottomsUpCount == bottomsUpReachedAt ? 1 : 0;
+    if (LogAlarm* alarms = d.Alarms())
+        alarms->flags[kAlarmBottomsUp] = bottomsUpCount == bottomsUpReachedAt ? 1 : 0;
 }
 
 void STROKES::ClearBox()
@@ -207,37 +209,33 @@ void STROKES::ClearBox()
 void STROKES::CheckLagAlarm(bool quiet)
 {
     Driller& d = owner_;
-    d.RefreshWindow();
     wellfile::OpenWell& well = d.Well();
-    const int digit = wits::TenthsDigit(d.lagDepth);
-    const StepTables& t = d.tables;
+    const int digit = wits::TenthsDigit(d.LagDepth());
+    const StepTables& t = d.Steps().tables;
     // The deepest step whose annular volume the mud pumped since has brought to the surface.
     d.WalkLag([&](std::size_t i) { return pumpedVolume - t.volume[i] <= t.clock[i]; });
     if (quiet)
         return;
-    if (d.time)
-        d.HandLagDepthToLinks(digit, d.time->lastLagHanded);
-    if (float(well.fileBottomDepth) <= d.lagDepth) {  // bottoms up; circulation goes on
-        d.lagDepth = float(well.fileBottomDepth);
-        d.ClearStepTables();
-        d.stepIndex = 0;
-    }
+    if (LogTime* time = d.Time())
+        d.HandLagDepthToLinks(digit, time->lastLagHanded);
+    if (float(well.fileBottomDepth) <= d.LagDepth())  // bottoms up; circulation goes on
+        d.LagAtBottom();
     DrawLagLine();
-    d.SoundLagAlarm(d.strokesLagAlarmArmed);
+    d.SoundLagAlarm(true);
 }
 
 void STROKES::DrawLagLine()
 {
     Driller& d = owner_;
-    const DrillingWindow& w = d.Window();
-    const int x = d.lagTextX;
+    const DrillingWindow w = d.Window();
+    const int x = d.LagState().lagTextX;
     const int y0 = int(rowHeight * 2.5);
     StatusCanvas& canvas = d.Canvas();
     canvas.Text(x - 4 * w.unitWidth, y0, QStringLiteral("LAG:   DEPTH  MINUTES  STROKES  BARRELS"), TextAlign::BottomLeft,
                 FontRole::Strokes, w.logTextColour);
-    const float lagTime = d.time ? d.time->lagTime : 0.0f;
+    const float lagTime = d.Time() ? d.Time()->lagTime : 0.0f;
     canvas.Text(x, y0 + 2 * rowHeight,
-                QString::asprintf("%7.1f       %2.2f         %5.0f         %5.2f", double(d.lagDepth), double(lagTime),
+                QString::asprintf("%7.1f       %2.2f         %5.0f         %5.2f", double(d.LagDepth()), double(lagTime),
                                   double(lagStrokes), double(lagBarrels)),
                 TextAlign::BottomLeft, FontRole::Strokes, w.logTextColour);
 }

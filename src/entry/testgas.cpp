@@ -102,13 +102,11 @@ bool TestGasReachesBottom(const wellfile::OpenWell& well, std::int32_t to)
     return std::int64_t(to) >= std::int64_t(well.fileBottomDepth) - 1;
 }
 
-void SetDrillerTestGas(drilling::DrillerValues& driller, const TestGasValues& values)
+void SetDrillerTestGas(drilling::Driller& driller, const TestGasValues& values)
 {
     const TestGasValues inForce = TestGasInForce(values);
-    for (int g = 0; g < wellfile::TEST_COUNT; ++g) {
-        driller.previous.testGas[g] = inForce[std::size_t(g)];
-        driller.working.testGas[g] = inForce[std::size_t(g)];
-    }
+    for (int g = 0; g < wellfile::TEST_COUNT; ++g)
+        driller.SetTestGas(g, inForce[std::size_t(g)]);
 }
 
 }  // namespace entry

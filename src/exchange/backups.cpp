@@ -146,7 +146,7 @@ int BackupData(app::WellState& state, const app::InteractionState& interaction, 
 {
     if (interaction.commandLock || interaction.dataEntryActive)
         return 0;
-    if (driller && (driller->backupSkip[0] || driller->backupSkip[1]))
+    if (driller && (driller->Records().backupSkip[0] || driller->Records().backupSkip[1]))
         return 0;
     const wellfile::OpenWell& well = state.file;
     if (well.wellName.isEmpty() || !QFileInfo(well.dataFileName).isFile())

@@ -79,7 +79,7 @@ AutoGas::AutoGas(GasHost& h, int type, int slave)
         settings_.windowEnd = {0, 3, 4, 5, 5, 6, 10, 0};
     }
     if (host.Driller())
-        readings_.record.lagDepth = std::int32_t(host.Driller()->lagDepth);
+        readings_.record.lagDepth = std::int32_t(host.Driller()->LagDepth());
     readings_.record.hotWireAttenuator = readings_.record.chromatAttenuator = 1.0f;
     readings_.record.hotWireSpan = readings_.record.chromatSpan = 1.0f;
     readings_.record.channel3Attenuator = readings_.record.channel4Attenuator = 1.0f;
@@ -331,7 +331,7 @@ int AutoGas::Connect()
     }
 
     if (host.Driller())
-        readings_.record.lagDepth = std::int32_t(host.Driller()->lagDepth);
+        readings_.record.lagDepth = std::int32_t(host.Driller()->LagDepth());
     TakeTestGasReferences();
     return 1;
 }

@@ -48,7 +48,8 @@ void AutoGas::ResetStep()
     readings_.record.cleared336 = 0;
     const drilling::Driller* d = host.Driller();
     const bool integrator = settings_.sriMode != 0 || settings_.baselineMode;
-    if (!integrator && !coilState_.coil3 && (!d || d->connectionMarker < d->connectionMarkerLimit))
+    if (!integrator && !coilState_.coil3 &&
+        (!d || d->Bottom().connectionMarker < d->Bottom().connectionMarkerLimit))
         readings_.currentTotalGas = 0;
     booking_.bookingAttempted = true;
 }
@@ -57,11 +58,11 @@ void AutoGas::BookAtLagDepth()
 {
     drilling::Driller* d = host.Driller();
     wellfile::OpenWell* w = host.Well();
-    if (!d || !w || w->dataFileName.isEmpty() || d->rebuilding)
+    if (!d || !w || w->dataFileName.isEmpty() || d->Steps().rebuilding)
         return;
     const std::int32_t lag = readings_.record.lagDepth;
     const std::int32_t lastBooked = host.LastBookedDepth() ? *host.LastBookedDepth() : 0;
-    if (lag < w->fileTopDepth + kFirstBookedUnits || lag < lastBooked || (d->time && d->time->lagTime == 0)) {
+    if (lag < w->fileTopDepth + kFirstBookedUnits || lag < lastBooked || (d->Time() && d->Time()->lagTime == 0)) {
         booking_.bookingAttempted = true;
         return;
     }
@@ -132,7 +133,7 @@ void AutoGas::BookAtLagDepth()
         host.repaintRows(target.depth, 2);
     if (host.LastBookedDepth())
         *host.LastBookedDepth() = target.depth;
-    if (w->secondFolderOption && w->copyOut && d->offBottom && host.copyWellFileOut)
+    if (w->secondFolderOption && w->copyOut && d->Bottom().offBottom && host.copyWellFileOut)
         host.copyWellFileOut(QStringLiteral(".svm"));
     if (!settings_.type2Mode)
         readings_.record.sampleTotalGas = cycle_.sampleTimeTotalGas;
@@ -141,7 +142,7 @@ void AutoGas::BookAtLagDepth()
     if (settings_.baselineMode) {
         // A jump of the total gas marks a connection's gas, which gives no ratios.
         if (std::fabs(total - booking_.lastBookedTotalGas) > 0.2f * booking_.lastBookedTotalGas)
-            d->connectionMarker = 2;
+            d->SetConnectionMarker(2);
         booking_.lastBookedTotalGas = total;
     }
     ResetStep();

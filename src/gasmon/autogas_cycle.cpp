@@ -130,7 +130,7 @@ void AutoGas::EndCycle()
     sampleTotal = std::max(sampleTotal, 1.0f);
 
     const float threshold = integrator ? 0.0f : 1.0f;
-    const int marker = host.Driller() ? host.Driller()->connectionMarker : 0;
+    const int marker = host.Driller() ? host.Driller()->Bottom().connectionMarker : 0;
     if (readings_.values[1] > threshold && marker < 1) {
         const float denominator = settings_.ratioSetting ? sum : sampleTotal;
         for (int k = 1; k <= std::min(n, 7); ++k)
@@ -290,10 +290,8 @@ void AutoGas::FinishCalibration()
             continue;
         if (last)
             last->testGas[k] = peak;
-        if (drilling::Driller* d = host.Driller()) {
-            d->previous.testGas[k] = peak;
-            d->working.testGas[k] = peak;
-        }
+        if (drilling::Driller* d = host.Driller())
+            d->SetTestGas(k, peak);
     }
     if (last && cycle_.calibrationPeaks[1] > 10 && host.writeLastRecord)
         host.writeLastRecord(*last);

@@ -97,7 +97,7 @@ void AutoGas::LogSriLine(const std::string& resultText)
 void AutoGas::LogBaselineLine(const QByteArray& fileText)
 {
     const drilling::Driller* d = host.Driller();
-    const int lag = d ? platform::TruncInt(d->lagDepth) : readings_.record.lagDepth;
+    const int lag = d ? platform::TruncInt(d->LagDepth()) : readings_.record.lagDepth;
     const int bottom = host.Well() ? host.Well()->fileBottomDepth : 0;
     AppendToLog(host.DataFolder() + host.WellName() + QStringLiteral("-BL.txt"),
                 BaselineLogLine(fileText, ShownInt(cycle_.sampleTimeTotalGas), lag, bottom));
@@ -106,12 +106,14 @@ void AutoGas::LogBaselineLine(const QByteArray& fileText)
 void AutoGas::CountConnectionMarkerDown()
 {
     drilling::Driller* d = host.Driller();
-    if (!d || !d->time || (d->time->offBottom && !d->time->circulating))
+    if (!d || !d->Time() || (d->Time()->offBottom && !d->Time()->circulating))
         return;
-    if (d->connectionMarker > 0)
-        --d->connectionMarker;
-    if (d->connectionMarker > d->connectionMarkerLimit)
-        d->connectionMarker = 0;
+    std::int32_t marker = d->Bottom().connectionMarker;
+    if (marker > 0)
+        --marker;
+    if (marker > d->Bottom().connectionMarkerLimit)
+        marker = 0;
+    d->SetConnectionMarker(marker);
 }
 
 }  // namespace gasmon

@@ -48,8 +48,8 @@ void AutoGas::Poll()
     if (cycle_.cycleSeconds > kLongestCycleSeconds) {
         cycle_.cycleStartMs = now;
         cycle_.cycleSeconds = 0;
-        if (host.Profile() == 12 && host.Driller() && host.Driller()->alarms)
-            host.Driller()->alarms->Raise(drilling::kAlarmDrillingBreak, QStringLiteral("Cycle Time out of range"));
+        if (host.Profile() == 12 && host.Driller() && host.Driller()->Alarms())
+            host.Driller()->Alarms()->Raise(drilling::kAlarmDrillingBreak, QStringLiteral("Cycle Time out of range"));
     }
 
     if (settings_.instrumentType == 9)
@@ -58,7 +58,7 @@ void AutoGas::Poll()
         CoilCycle();
 
     if (drilling::Driller* d = host.Driller()) {
-        const float lag = d->lagDepth;
+        const float lag = d->LagDepth();
         if (host.WitsLinkOn()) {
             booking_.lagDepthDecimal = float(wits::TenthsDigit2(lag));
             if (booking_.lagDepthDecimal >= 5 && !booking_.halfUnitBooked) {
@@ -131,12 +131,13 @@ void AutoGas::StartCycle()
     // Each cycle after a connection counts the connection marker down, unless the pumps are still off
     // with the bit off bottom; a marker past its limit is a stale one.
     if (drilling::Driller* d = host.Driller()) {
-        const bool stillOff = d->time && d->time->offBottom && !d->time->circulating;
+        const bool stillOff = d->Time() && d->Time()->offBottom && !d->Time()->circulating;
         if (!stillOff) {
-            d->connectionMarker = std::max(d->connectionMarker - 1, 0);
-            const int limit = settings_.baselineFid ? 3 : d->connectionMarkerLimit;
-            if (d->connectionMarker > limit)
-                d->connectionMarker = 0;
+            std::int32_t marker = std::max(d->Bottom().connectionMarker - 1, 0);
+            const int limit = settings_.baselineFid ? 3 : d->Bottom().connectionMarkerLimit;
+            if (marker > limit)
+                marker = 0;
+            d->SetConnectionMarker(marker);
         }
     }
     cycle_.startPending = false;

@@ -61,8 +61,8 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
     readings_.channels[7] = settings_.instrumentType == 2 ? 0.0f : c.ch * range / kFullScaleCount;
     readings_.channels[8] = c.ch3 * range / kFullScaleCount;
     readings_.channels[9] = c.ch4 * range / kFullScaleCount;
-    if (host.Profile() == 21 && readings_.channels[7] < 0 && host.Driller() && host.Driller()->alarms)
-        host.Driller()->alarms->Raise(drilling::kAlarmWitsPercent, QStringLiteral("Chomat MilliVolts less than zero"));
+    if (host.Profile() == 21 && readings_.channels[7] < 0 && host.Driller() && host.Driller()->Alarms())
+        host.Driller()->Alarms()->Raise(drilling::kAlarmWitsPercent, QStringLiteral("Chomat MilliVolts less than zero"));
     readings_.chartMaxima[0] = std::max(readings_.chartMaxima[0], c.hw);
     readings_.chartMaxima[1] = std::max(readings_.chartMaxima[1], c.ch);
 
@@ -108,7 +108,7 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
     readings_.values[0] = total;
 
     // The total gas of the sample: the few answers just after the sample valve opened.
-    const int marker = host.Driller() ? host.Driller()->connectionMarker : 0;
+    const int marker = host.Driller() ? host.Driller()->Bottom().connectionMarker : 0;
     if (marker < 1 && cycle_.cycleSeconds >= settings_.hwDelay && cycle_.cycleSeconds < settings_.hwDelay + 3 &&
         cycle_.sampleTimeCount < 4) {
         if (cycle_.sampleTimeCount == 0)
@@ -154,9 +154,9 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
 void AutoGas::WatchGasAlarms(int answersAbove)
 {
     drilling::Driller* d = host.Driller();
-    if (!d || !d->alarms)
+    if (!d || !d->Alarms())
         return;
-    drilling::LogAlarm& alarms = *d->alarms;
+    drilling::LogAlarm& alarms = *d->Alarms();
     const drilling::AlarmSettings& s = alarms.settings;
     if (s.highGasUnits > 0 && readings_.currentTotalGas > float(s.highGasUnits)) {
         if (++readings_.highGasCount > answersAbove) {

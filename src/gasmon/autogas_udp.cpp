@@ -116,7 +116,7 @@ void AutoGas::DecodeUdpPacket()
 void AutoGas::TrackUdpDepth(const UdpPacket& p)
 {
     drilling::Driller* d = host.Driller();
-    if (host.WitsLinkOn() && d && d->depthFromWits)
+    if (host.WitsLinkOn() && d && d->Setup().depthFromWits)
         return;  // the WITS link brings the depth
     const std::int32_t first = host.Well() ? host.Well()->fileTopDepth : 0;
     if (!(float(first) < p.holeDepth && float(first) < p.bitDepth))
@@ -124,14 +124,14 @@ void AutoGas::TrackUdpDepth(const UdpPacket& p)
     if (host.OutsideHoleDepth())
         *host.OutsideHoleDepth() = p.holeDepth;
 
-    drilling::LogTime* time = d ? d->time.get() : nullptr;
+    drilling::LogTime* time = d ? d->Time() : nullptr;
     if (d && p.bitDepth >= p.holeDepth) {
-        d->offBottom = 0;
+        d->SetOffBottom(false);
         if (time && time->offBottom)
             time->GoOnBottom();
     }
     if (d && p.bitDepth < p.holeDepth - kOffBottomMargin) {
-        d->offBottom = 1;
+        d->SetOffBottom(true);
         if (time) {
             time->GoOffBottom();
             if (p.pumpPressure > kCirculatingPressure)

@@ -34,8 +34,8 @@ int SaveLag(const LagRecord& lag, const WellPlace& place, const std::string& bac
 {
     if (place.wellName.isEmpty() || !WriteWholeFile(LagFilePath(place), &lag, sizeof lag))
         return 0;
-    if (pumps.drillerLag)
-        *pumps.drillerLag = lag;
+    if (pumps.takeLag)
+        pumps.takeLag(lag);
     if (pumps.strokeCounting) {
         if (pumps.strokeSourceConfigured && pumps.togglePump) {
             const std::array<bool, 3> toggle = PumpThreadsToToggle(lag, pumps.threadRunning);

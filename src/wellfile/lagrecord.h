@@ -94,7 +94,8 @@ static_assert(offsetof(LagRecord, spmSum) == 178);
 
 // What saving the lag settings touches of drilling mode.
 struct PumpStrokeState {
-    LagRecord* drillerLag = nullptr;  // the drilling object's copy; null when drilling mode is off
+    // Hands the saved settings to the drilling object; none while drilling mode is off.
+    std::function<void(const LagRecord&)> takeLag;
     bool strokeCounting = false;      // lag by pump strokes is on
     bool strokeSourceConfigured = false;
     std::array<bool, 3> threadRunning{};  // stroke thread of pumps 1 to 3

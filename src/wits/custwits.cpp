@@ -113,8 +113,8 @@ void CUSTWITS::FinishSample(WITSRECORD& s)
     if (polls_.percent.exchanges > 0)
         s.witsPercent = polls_.percent.Percent();
     if (const drilling::Driller* d = host.Driller()) {
-        s.rop = float(d->rate);
-        s.lagDepth = std::int32_t(TruncInt(d->lagDepth) & 0xFFFF);
+        s.rop = float(d->Rate());
+        s.lagDepth = std::int32_t(TruncInt(d->LagDepth()) & 0xFFFF);
     }
     if (const gasmon::AutoGas* gas = host.Gas()) {
         s.totalGas = gas->Readings().currentTotalGas;
@@ -159,7 +159,7 @@ void CUSTWITS::SendOutput()
 
 std::string CUSTWITS::BuildOutputFrame() const
 {
-    const float lagDepth = host.Driller() ? host.Driller()->lagDepth : 0.0f;
+    const float lagDepth = host.Driller() ? host.Driller()->LagDepth() : 0.0f;
     const float totalGas = host.Gas() ? host.Gas()->Readings().currentTotalGas : kNoMonitorGas;
     std::string frame = "&&\r\n";
     frame += platform::CFormat("0139%4.2f\r\n", double(lagDepth));

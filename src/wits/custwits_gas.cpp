@@ -91,7 +91,7 @@ void CUSTWITS::LagDepthItem(std::int32_t lagDepth)
     drilling::Driller* d = host.Driller();
     if (host.Profile() != kProfileTestGasScaled || !host.Link().lagFromWits || !d)
         return;
-    d->lagDepth = float(lagDepth);
+    d->SetLagDepth(float(lagDepth));
     if (host.showLagStatus)
         host.showLagStatus(lagDepth);
     if (lagDepth % 2 == 0) {
@@ -197,7 +197,7 @@ bool CUSTWITS::StoreDepthStep()
 {
     if (!host.Driller())
         return false;
-    const float lagDepth = host.Driller()->lagDepth;
+    const float lagDepth = host.Driller()->LagDepth();
     wellfile::OpenWell& well = host.Well();
     // Above the gas start depth (or no number): nothing, and the step's gas waits for the next booking.
     const double lag = lagDepth;

@@ -133,10 +133,12 @@ void CUSTWITS::StageOne(int item, std::string_view value)
     StoreField(row, Sample(), v);
     const double stored = row.sampleOffset >= 0 ? ReadField(row, Sample()) : v;
     if (drilling::Driller* d = host.Driller()) {
+        WITSRECORD live = d->Live();
         if (row.live == Live::Same)
-            StoreField(row, d->live, stored);
+            StoreField(row, live, stored);
         else if (row.live == Live::Larger)
-            StoreField(row, d->live, std::max(stored, ReadField(row, d->live)));
+            StoreField(row, live, std::max(stored, ReadField(row, live)));
+        d->SetLive(live);
     }
     if (std::optional<std::string> text = DisplayText(row, stored))
         SetLine(row.displayLine, std::move(*text));
@@ -173,11 +175,11 @@ void CUSTWITS::ApplyEffect(int item, const ItemRow& row, double value)
         break;
     case Effect::Item0142:
         if (d)
-            d->item0142[0] = d->item0142[1] = float(value);
+            d->SetItem0142(float(value));
         break;
     case Effect::Item0145:
         if (d)
-            d->item0145[0] = d->item0145[1] = float(value);
+            d->SetItem0145(float(value));
         break;
     case Effect::GammaDepth:
         depth_.gammaPending = false;
@@ -208,10 +210,8 @@ void CUSTWITS::SetGamma(double value)
         depth_.gammaDepth = float(host.Well().fileBottomDepth) - link.gammaSensorOffset;
         if (link.mwdDisplay)
             SetLine(14, platform::CFormat("%-.1f", double(depth_.gammaDepth)));
-        if (drilling::Driller* d = host.Driller()) {
-            d->gammaSlots[0] = depth_.gammaValue;
-            d->gammaStep = kGammaStep;
-        }
+        if (drilling::Driller* d = host.Driller())
+            d->SetGamma(0, depth_.gammaValue, kGammaStep);
         polls_.percent.CountGood();
     }
 }

@@ -114,7 +114,7 @@ void Wits::AppendLagLog(std::string_view text)
     const QDateTime now = platform::LocalTime();
     const QDate date = now.date();
     const QTime time = now.time();
-    const float lagDepth = host.Driller() ? host.Driller()->lagDepth : 0.0f;
+    const float lagDepth = host.Driller() ? host.Driller()->LagDepth() : 0.0f;
     std::string line = platform::CFormat("TGA =%d  ", TruncInt(gas_.gasValues[0]));
     line += text;
     line += platform::CFormat("@%d-%02d-%02d_%02d:%02d:%02d lag to %d", date.month(), date.day(), date.year() - 2000,

@@ -14,22 +14,34 @@
 
 namespace wits {
 
+namespace {
+
+// The WITS percent of the live record (its alarm watches it).
+void SetLiveWitsPercent(drilling::Driller& d, float percent)
+{
+    WITSRECORD live = d.Live();
+    live.witsPercent = percent;
+    d.SetLive(live);
+}
+
+}  // namespace
+
 void DriveDrillingStatus(drilling::Driller* d, const WITSRECORD& s, const BottomRule& rule)
 {
     if (!d)
         return;
     const float bit = s.bitDepth;
     const float hole = s.holeDepth;
-    drilling::LogTime* time = d->time.get();
+    drilling::LogTime* time = d->Time();
     if (bit >= hole - rule.onBottomGap) {
-        d->offBottom = 0;
+        d->SetOffBottom(false);
         if (time && time->offBottom)
             time->GoOnBottom();
         return;
     }
     if (bit >= hole - rule.offBottomGap)
         return;  // between the two: as it was
-    d->offBottom = 1;
+    d->SetOffBottom(true);
     if (!time)
         return;
     time->GoOffBottom();
@@ -69,7 +81,7 @@ void ReplyWait::Send(std::uint32_t handle, std::string_view text, std::int64_t n
 void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms)
 {
     if (d)
-        d->live.witsPercent = percent;
+        SetLiveWitsPercent(*d, percent);
     alarms.Feed(kWitsPercentChannel, percent, WitsLimits::Inclusive);
     if (d)
         SetWitsPercentFlag(*d, percent);
@@ -77,35 +89,35 @@ void PublishWitsPercent(float percent, drilling::Driller* d, WitsAlarms& alarms)
 
 void SetWitsPercentFlag(drilling::Driller& d, float percent)
 {
-    if (!d.alarms)
+    if (!d.Alarms())
         return;
-    const std::int32_t minimum = d.alarms->settings.witsPercentLimit;
+    const std::int32_t minimum = d.Alarms()->settings.witsPercentLimit;
     if (minimum != 0)
-        d.alarms->flags[drilling::kAlarmWitsPercent] = float(minimum) > percent ? 1 : 0;
+        d.Alarms()->flags[drilling::kAlarmWitsPercent] = float(minimum) > percent ? 1 : 0;
 }
 
 void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect)
 {
-    if (!d || !d->alarms)
+    if (!d || !d->Alarms())
         return;
-    const drilling::AlarmSettings& s = d->alarms->settings;
-    auto& flags = d->alarms->flags;
+    const drilling::AlarmSettings& s = d->Alarms()->settings;
+    auto& flags = d->Alarms()->flags;
     const auto beyond = [](double v, std::int32_t low, std::int32_t high) {
         return (low != 0 && v < double(low)) || (high != 0 && v > double(high));
     };
     switch (effect) {
     case Effect::CasingFlag:
         if (s.casingLimit != 0)
-            flags[drilling::kAlarmCasing] = double(d->live.casingPressure) >= double(s.casingLimit) ? 1 : 0;
+            flags[drilling::kAlarmCasing] = double(d->Live().casingPressure) >= double(s.casingLimit) ? 1 : 0;
         break;
     case Effect::PitVolumeFlag:
         if (s.pitVolumeMinimum != 0 || s.pitVolumeMaximum != 0)
             flags[drilling::kAlarmPitVolume] =
-                beyond(d->live.pitVolume, s.pitVolumeMinimum, s.pitVolumeMaximum) ? 1 : 0;
+                beyond(d->Live().pitVolume, s.pitVolumeMinimum, s.pitVolumeMaximum) ? 1 : 0;
         break;
     case Effect::FlowFlag:
         if (s.flowMinimum != 0 || s.flowMaximum != 0)
-            flags[drilling::kAlarmFlow] = beyond(d->live.flow, s.flowMinimum, s.flowMaximum) ? 1 : 0;
+            flags[drilling::kAlarmFlow] = beyond(d->Live().flow, s.flowMinimum, s.flowMaximum) ? 1 : 0;
         break;
     default:
         break;
@@ -140,14 +152,14 @@ float CountHoleDepth(LinkPercent& percent, float holeDepth, drilling::Driller* d
     percent.exchanges = std::max(percent.exchanges, 1.0f);
     const float p = percent.Percent();
     if (d)
-        d->live.witsPercent = p;
+        SetLiveWitsPercent(*d, p);
     return p;
 }
 
 std::int32_t TakeHoleDepth(WitsLinkState& link, drilling::Driller* d, float holeDepth)
 {
     if (d)
-        SetWitsPercentFlag(*d, d->live.witsPercent);
+        SetWitsPercentFlag(*d, d->Live().witsPercent);
     link.holeDepth = holeDepth;
     return TruncInt(link.holeDepth);
 }

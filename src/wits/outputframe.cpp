@@ -35,7 +35,7 @@ std::string Wits::BuildOutputFrame()
         return frame;
     }
 
-    const float lagDepth = host.Driller() ? host.Driller()->lagDepth : 0.0f;
+    const float lagDepth = host.Driller() ? host.Driller()->LagDepth() : 0.0f;
     frame += platform::CFormat("0139%4.2f", double(lagDepth));
     frame += kLineEnd;
     std::string totalGas;

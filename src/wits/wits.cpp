@@ -121,10 +121,12 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
         StoreField(*row, Sample(), v);
         const double stored = row->sampleOffset >= 0 ? ReadField(*row, Sample()) : v;
         if (drilling::Driller* d = host.Driller()) {
+            WITSRECORD live = d->Live();
             if (row->live == Live::Same)
-                StoreField(*row, d->live, stored);
+                StoreField(*row, live, stored);
             else if (row->live == Live::Larger)
-                StoreField(*row, d->live, std::max(stored, ReadField(*row, d->live)));
+                StoreField(*row, live, std::max(stored, ReadField(*row, live)));
+            d->SetLive(live);
         }
         if (std::optional<std::string> text = DisplayText(*row, stored))
             SetLine(row->displayLine, std::move(*text));
@@ -167,11 +169,11 @@ void Wits::ApplyEffect(const ItemRow& row, double value)
         break;
     case Effect::Item0142:
         if (d)
-            d->item0142[0] = d->item0142[1] = float(value);
+            d->SetItem0142(float(value));
         break;
     case Effect::Item0145:
         if (d)
-            d->item0145[0] = d->item0145[1] = float(value);
+            d->SetItem0145(float(value));
         break;
     case Effect::MwdDepth:
         if (host.Link().mwdSensorOffset <= 0)
@@ -203,11 +205,11 @@ void Wits::MarkHalfStep(float bitDepth)
 {
     drilling::Driller* d = host.Driller();
     WitsLinkState& link = host.Link();
-    if (!link.halfUnitInterface || !d || (d->time && d->time->offBottom != 0) || float(depth_.trackedDepth) > bitDepth)
+    if (!link.halfUnitInterface || !d || (d->Time() && d->Time()->offBottom != 0) || float(depth_.trackedDepth) > bitDepth)
         return;
     depth_.tenthsDigit = TenthsDigit2(bitDepth);
     if (depth_.tenthsDigit >= 5 && depth_.tenthsDigit <= 9 && !link.halfStepMarked) {
-        d->halfStepPending = 1;
+        d->MarkWitsHalfStep();
         link.halfStepMarked = true;
     }
 }
@@ -222,9 +224,8 @@ void Wits::TrackDepth(float holeDepth)
         SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(frames_.percent, holeDepth, d))));
     const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
     std::int32_t& tracked = depth_.trackedDepth;
-    if (d && d->waitingForWitsDepth && !frames_.firstFrame && hole > tracked) {
-        d->waitingForWitsDepth = 0;
-        d->witsDepthWait = 0;
+    if (d && d->WitsItems().waitingForWitsDepth && !frames_.firstFrame && hole > tracked) {
+        d->EndWitsDepthWait();
         link.depthTracking = true;
     }
     FollowShallowerHole(tracked, link, host.UnmannedUnit());
@@ -265,12 +266,14 @@ void Wits::SetPumpRate(int pump, double rate)
     if (!d)
         return;
     const float spm = float(rate);
+    wellfile::LagRecord lag = d->Lag();
     if (pump == 0)
-        d->lag.pump1Spm = spm;
+        lag.pump1Spm = spm;
     else if (pump == 1)
-        d->lag.pump2Spm = spm;
+        lag.pump2Spm = spm;
     else
-        d->lag.pump3Spm = spm;
+        lag.pump3Spm = spm;
+    d->SetLag(lag);
     if (host.StrokesCounted() && host.Link().pumpRatesFromWits && host.Pumps())
         host.Pumps()->SetRate(pump, spm);
 }
@@ -280,7 +283,7 @@ void Wits::SetLagDepth(double value)
     drilling::Driller* d = host.Driller();
     if (!host.Link().lagFromWits || !d || value > double(host.Well().fileBottomDepth))
         return;
-    d->lagDepth = float(value);
+    d->SetLagDepth(float(value));
     if (host.showLagStatus)
         host.showLagStatus(TruncInt(value));
 }
@@ -312,10 +315,8 @@ void Wits::SetGamma(double value)
         mwd_.gammaDepth = float(host.Well().fileBottomDepth) - link.gammaSensorOffset;
         if (link.mwdDisplay)
             SetLine(14, platform::CFormat("%-.1f", double(mwd_.gammaDepth)));
-        if (drilling::Driller* d = host.Driller()) {
-            d->gammaSlots[std::clamp(depth_.gammaSlot, 0, 4)] = mwd_.gamma;
-            d->gammaStep = kSlotFraction;
-        }
+        if (drilling::Driller* d = host.Driller())
+            d->SetGamma(std::clamp(depth_.gammaSlot, 0, 4), mwd_.gamma, kSlotFraction);
         frames_.percent.CountGood();
     }
 }

@@ -73,7 +73,7 @@ void Wits::ParseText(std::string_view text, bool allTaken, bool arrivedNow)
     if (depth_.pumpRateSeen) {
         depth_.pumpRateSum = 0;
         if (const drilling::Driller* d = host.Driller())
-            depth_.pumpRateSum = drilling::WitsSpmOnHole(d->lag, d->live);
+            depth_.pumpRateSum = drilling::WitsSpmOnHole(d->Lag(), d->Live());
     }
 
     // Reads cut the text anywhere: every piece goes to the reader, which keeps an unended item for the
@@ -163,7 +163,7 @@ void Wits::FinishFrame()
             DriveDrillingStatus(host.Driller(), s, kStandardBottomRule);
     }
     const drilling::Driller* d = host.Driller();
-    if (link.pumpsOnSwitch && d && d->time && !d->time->strokes && host.pumpsOn) {
+    if (link.pumpsOnSwitch && d && d->Time() && !d->Time()->strokes && host.pumpsOn) {
         link.pumpsOnSwitch = false;
         host.pumpsOn();
         link.pumpsOnSwitch = true;
@@ -181,8 +181,8 @@ void Wits::FinishSample(WITSRECORD& s)
     if (frames_.percent.exchanges > 0)
         s.witsPercent = frames_.percent.Percent();
     if (const drilling::Driller* d = host.Driller()) {
-        s.rop = float(d->rate);
-        s.lagDepth = std::int32_t(std::int32_t(d->lagDepth) & 0xFFFF);
+        s.rop = float(d->Rate());
+        s.lagDepth = std::int32_t(std::int32_t(d->LagDepth()) & 0xFFFF);
     }
     if (const gasmon::AutoGas* gas = host.Gas()) {
         s.totalGas = gas->Readings().currentTotalGas;

@@ -86,7 +86,7 @@ void WitsCommands::CmWits(app::LogState& log)
             Disconnect(log, *engine_);
             link.drivesDrillingStatus = false;
             const drilling::Driller* d = log.engines.driller;
-            if (d && d->time && d->time->strokes && window_.startPumpThreads)
+            if (d && d->Time() && d->Time()->strokes && window_.startPumpThreads)
                 window_.startPumpThreads(log);
             if (log.engines.driller && window_.statusBoxExists && !window_.statusBoxExists(log) && window_.showStatusBox)
                 window_.showStatusBox(log);

@@ -70,7 +70,7 @@ bool WitsHost::RemoteCopy() const { return log_.witsCopy.remoteCopy; }
 bool WitsHost::StrokesCounted() const
 {
     const drilling::Driller* d = log_.engines.driller;
-    return d && d->time && d->time->strokes;
+    return d && d->Time() && d->Time()->strokes;
 }
 
 bool WitsHost::CustomLinkGas() const

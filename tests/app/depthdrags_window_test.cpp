@@ -10,6 +10,7 @@
 #include "logview/geometryof.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -160,15 +161,14 @@ TEST_F(DepthDrags, ASlideIntervalMarksItsRecordsAndTheSameDragClearsThem)
     EXPECT_EQ(ChangedSlides(before, DataFile()), Depths(1102, 1151));
 
     // With a drilling object the toggle leaves both its working records rotating.
-    drilling::DrillingWindow facts;
-    facts.well = &S().well.file;
+    drilling::DrillingHost facts(S());
     drilling::Driller driller(facts, {});
-    driller.previous.slide = driller.working.slide = 1;
+    testing_support::EditRecords(driller, [](drilling::DrillerRecords& v) { v.previous.slide = v.working.slide = 1; });
     S().engines.driller = &driller;
     Drag(x, RowY(1100), RowY(1110), Qt::ControlModifier);
     S().engines.driller = nullptr;
-    EXPECT_EQ(driller.previous.slide, 0);
-    EXPECT_EQ(driller.working.slide, 0);
+    EXPECT_EQ(driller.Records().previous.slide, 0);
+    EXPECT_EQ(driller.Records().working.slide, 0);
 }
 
 TEST_F(DepthDrags, ASlideIntervalWritesNothingWhereItHasNoRecordsToMark)

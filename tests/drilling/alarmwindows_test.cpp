@@ -258,7 +258,7 @@ TEST_F(AlarmServices, DrillingAlarmsShowOverTheWindowAndTheSetupSetsTheLagInterv
     log.well.loggerId = 4;
     Toggle();
     ASSERT_NE(log.engines.driller, nullptr);
-    LogAlarm& alarms = *Driller().alarms;
+    LogAlarm& alarms = *Driller().Alarms();
     const int captures = doubles().gamePort.captures;
     alarms.Raise(kAlarmLongUnit, "Long Foot");
     auto* display = dynamic_cast<AlarmDisplay*>(alarms.StatusWindow());
@@ -275,7 +275,7 @@ TEST_F(AlarmServices, DrillingAlarmsShowOverTheWindowAndTheSetupSetsTheLagInterv
         d.Click(platform::IDOK);
     });
     commands.RunAlarmSetup(log);
-    EXPECT_EQ(Driller().lagAlarmInterval, 40);
+    EXPECT_EQ(Driller().Setup().lagAlarmInterval, 40);
     EXPECT_EQ(alarms.settings.alarmDepth, 1100);
     EXPECT_EQ(At<std::int32_t>(ReadBytes(AlarmFilePath(TestDir())), 16), 1100);
     EXPECT_EQ(QDir::currentPath(), folder);

@@ -25,7 +25,7 @@ protected:
         Toggle();
         ASSERT_NE(log.engines.driller, nullptr);
     }
-    bool OffBottom() { return Driller().time->offBottom != 0; }
+    bool OffBottom() { return Driller().Time()->offBottom != 0; }
 };
 
 TEST_F(DepthBox, PolledPulsesGiveHalfAndWholeStepsAndAPulseNeverQueues)
@@ -38,8 +38,8 @@ TEST_F(DepthBox, PolledPulsesGiveHalfAndWholeStepsAndAPulseNeverQueues)
         Tick(5);
         Press(kButton1);
         EXPECT_EQ(log.drilling.halfStepToggle, expected[pulse]) << pulse;
-        EXPECT_EQ(Driller().halfStepPending, expected[pulse] ? 1 : 0) << pulse;
-        EXPECT_EQ(Driller().stepPending, expected[pulse] ? 0 : 1) << pulse;
+        EXPECT_EQ(Driller().Steps().halfStepPending, expected[pulse] ? 1 : 0) << pulse;
+        EXPECT_EQ(Driller().Steps().stepPending, expected[pulse] ? 0 : 1) << pulse;
         Tick(0.2);
     }
     EXPECT_EQ(RecordCount(), before + 2);
@@ -50,7 +50,7 @@ TEST_F(DepthBox, PolledPulsesGiveHalfAndWholeStepsAndAPulseNeverQueues)
     Press(kButton1);
     Press(kButton1);
     EXPECT_FALSE(log.drilling.halfStepToggle);
-    EXPECT_EQ(Driller().stepPending, 1);
+    EXPECT_EQ(Driller().Steps().stepPending, 1);
     Press(kButton1);
     EXPECT_FALSE(log.drilling.halfStepToggle);
     Tick(0.2);
@@ -65,7 +65,7 @@ TEST_F(DepthBox, PolledPulsesGiveHalfAndWholeStepsAndAPulseNeverQueues)
     EXPECT_TRUE(log.drilling.halfStepToggle);
     Tick(5);
     Press(kButton1);
-    EXPECT_EQ(Driller().stepPending, 1);
+    EXPECT_EQ(Driller().Steps().stepPending, 1);
 }
 
 TEST_F(DepthBox, TheSwitchRuleByPolarityAndProfile)
@@ -85,7 +85,7 @@ TEST_F(DepthBox, TheSwitchRuleByPolarityAndProfile)
         Start(c.polarity, c.profile);
         commands.JoyButton(log, c.word);
         EXPECT_EQ(OffBottom(), c.offBottom);
-        EXPECT_EQ(Driller().offBottom, c.offBottom ? 1 : 0);
+        EXPECT_EQ(Driller().Bottom().offBottom, c.offBottom ? 1 : 0);
         // The poll reads the same switch.
         doubles().gamePort.buttons = c.word ^ kButton5;
         Tick(4);
@@ -118,7 +118,7 @@ TEST_F(DepthBox, WholeUnitKindTakesButton4AsTheSwitchAndAPulseAsAUnit)
     EXPECT_TRUE(OffBottom());
     Tick(5);
     Press(kButton1, kButton4);  // off bottom: lost
-    EXPECT_EQ(Driller().stepPending, 0);
+    EXPECT_EQ(Driller().Steps().stepPending, 0);
     commands.JoyButton(log, kButton4Changed);
     EXPECT_FALSE(OffBottom());
     Tick(5);
@@ -144,7 +144,7 @@ TEST_F(DepthBox, WitsDepthTakesOverTheSwitchAndPulsesButNotTheTrigger)
     commands.JoyButton(log, kButton5);
     Press(kButton1);
     EXPECT_FALSE(OffBottom());
-    EXPECT_EQ(Driller().halfStepPending, 0);
+    EXPECT_EQ(Driller().Steps().halfStepPending, 0);
     Press(kButton2);
     EXPECT_EQ(gas.calls, QStringList{"StartCycle"});  // a closing only
 
@@ -203,7 +203,7 @@ TEST(DepthBoxWindow, PostedButtonMessagesReachTheDriller)
     doubles().clock.Advance(5000);
     ASSERT_TRUE(port.Deliver(true, kButton1 | kButton1Changed));
     doubles().queue.DeliverAll();
-    EXPECT_EQ(s.engines.driller->halfStepPending, 1);
+    EXPECT_EQ(s.engines.driller->Steps().halfStepPending, 1);
     // A new log format while drilling leaves the box's kind: half pulses never turn into whole units.
     window.SetLogFormat(12);
     EXPECT_TRUE(s.drilling.polledKind);

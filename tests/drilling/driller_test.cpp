@@ -29,7 +29,7 @@ class DrillerTest : public DrillingTest {};
 TEST_F(DrillerTest, UnitsAreTimedFromTheFirstStepAndThePolledHalves)
 {
     MakeWellOnDisk(900, 1000);
-    window.customDataInUse = true;
+    CustomDataInUse();
     StartDriller();
     qint64 size = 0;
     Records(&size);
@@ -75,14 +75,14 @@ TEST_F(DrillerTest, ShortUnitsAreDroppedOnBottomOnlyAndLongUnitsNearTheTopAreCap
 
     const QByteArray before = testing_support::ReadBytes(well.dataFileName);
     Run(3);
-    driller->time->KeyDown('F', true);
+    driller->Time()->KeyDown('F', true);
     Run(0.2);
     EXPECT_EQ(testing_support::ReadBytes(well.dataFileName), before);
-    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 0);
     EXPECT_EQ(well.fileBottomDepth, 1021);
 
-    driller->time->KeyDown('D', true);  // off bottom: the same short unit steps
-    driller->time->KeyDown('F', true);
+    driller->Time()->KeyDown('D', true);  // off bottom: the same short unit steps
+    driller->Time()->KeyDown('F', true);
     Run(0.2);
     EXPECT_EQ(well.fileBottomDepth, 1022);
     EXPECT_EQ(Records().back().depth, 1022);
@@ -105,8 +105,8 @@ TEST_F(DrillerTest, ARiseOfSeveralUnitsStepsEachOfThemWithItsShareOfTheTime)
     EXPECT_FLOAT_EQ(minutes[0], 3 / 60.0f) << "3 s, below the shortest unit, and kept";
     EXPECT_FLOAT_EQ(minutes[1], 3 / 60.0f);
     EXPECT_FLOAT_EQ(minutes[2], 4 / 60.0f) << "the shares add up to the rise's 10 s";
-    EXPECT_EQ(driller->riseUnits, 0);
-    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(driller->Steps().riseUnits, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 0);
 
     // A rise while one unit is pending already counts that unit too.
     Run(8);
@@ -135,21 +135,21 @@ TEST_F(DrillerTest, WholeUnitSourcesAreTimedAsMeasuredAndTheDownTimeIsLeftOut)
     Run(60);
     Pulse();
     Run(60);
-    driller->time->KeyDown('F', true);
+    driller->Time()->KeyDown('F', true);
     Run(0.2);
     EXPECT_FLOAT_EQ(Records().back().rateOne, 1.0f);  // Ctrl+F 60 s on: one minute, not two
 
     Run(20);
-    driller->time->KeyDown('D', true);
+    driller->Time()->KeyDown('D', true);
     Run(90);
-    driller->time->KeyDown('D', true);
+    driller->Time()->KeyDown('D', true);
     Run(20);
     Pulse(StepSource::Polled);
     EXPECT_NEAR(Records().back().rateOne, 1.3333f, 1e-4);
 
     // The clock going back restarts the unit at one second.
     Clock().ms -= 30'000;
-    driller->time->Tick();
+    driller->Time()->Tick();
     EXPECT_EQ(Time().unitSeconds, 1);
 }
 
@@ -174,14 +174,14 @@ TEST_F(DrillerTest, RateIsSixtyOverTheMeanOfTenSlots)
     Pulse();
     Run(120);
     Pulse();
-    EXPECT_FLOAT_EQ(driller->meanStepMinutes, 0.4f);
-    EXPECT_EQ(driller->rate, 150);
-    EXPECT_EQ(driller->stepIndex, 2);
+    EXPECT_FLOAT_EQ(driller->Steps().meanStepMinutes, 0.4f);
+    EXPECT_EQ(driller->Rate(), 150);
+    EXPECT_EQ(driller->Steps().stepIndex, 2);
 
-    driller->stepIndex = kStepSlots - 1;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepIndex = kStepSlots - 1; });
     Run(5);
     Pulse();
-    EXPECT_EQ(driller->stepIndex, 0);
+    EXPECT_EQ(driller->Steps().stepIndex, 0);
 }
 
 TEST_F(DrillerTest, TheBackwardSumWrapsOnlyOnLongFiles)
@@ -202,7 +202,7 @@ TEST_F(DrillerTest, TheBackwardSumWrapsOnlyOnLongFiles)
 TEST_F(DrillerTest, TheFirstRecordTakesTheBottomEveryTenUnits)
 {
     MakeWellOnDisk(990, 1005);
-    window.bottomToFirstRecord = true;
+    state.well.writeBottomToFirstRecord = true;
     StartDriller();
     QList<int> changes;
     std::int32_t kept = wellfile::ReadFirstRecord(well.dataFileName)->bottomDepth;
@@ -230,8 +230,8 @@ TEST_F(DrillerTest, AnUnwritableDataFileKeepsTheStepForTheNextTick)
     Pulse();
     Run(1);
     EXPECT_EQ(well.fileBottomDepth, 1001);
-    EXPECT_EQ(driller->stepPending, 1);
-    EXPECT_EQ(driller->stepIndex, 1);
+    EXPECT_EQ(driller->Steps().stepPending, 1);
+    EXPECT_EQ(driller->Steps().stepIndex, 1);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);  // once for the whole spell
     EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Unable to open file\n" + well.dataFileName +
                                                                  "\nNo such file or directory"));
@@ -244,26 +244,30 @@ TEST_F(DrillerTest, AnUnwritableDataFileKeepsTheStepForTheNextTick)
     EXPECT_EQ(records.back().depth, 1002);
     EXPECT_EQ(records[records.size() - 2].depth, 1001);
     EXPECT_NEAR(records.back().rateOne, 61.4f / 60, 0.02);  // the whole unit up to the write
-    EXPECT_EQ(driller->stepIndex, 2);
+    EXPECT_EQ(driller->Steps().stepIndex, 2);
 }
 
 TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
 {
     MakeWellOnDisk(900, 1000);
-    window.customDataInUse = true;
-    window.witsLinkOn = true;
+    CustomDataInUse();
+    WitsLinkOn();
     StartDriller();
-    driller->lag.pumpOnHole[0] = 1;
-    driller->lag.pumpOnHole[1] = 1;
-    driller->lag.pump1Output = 0.1f;
-    driller->lag.pump2Output = 0.12f;
-    driller->lag.pumpEfficiency[0] = 0.95f;
-    driller->lag.pumpEfficiency[1] = 0.9f;
-    driller->live.spm1 = 60;
-    driller->live.spm2 = 50;
-    driller->live.spm3 = 70;  // not on the hole
-    driller->live.casingPressure = 350;
-    driller->live.rpm = 120;
+    testing_support::EditLag(*driller, [](wellfile::LagRecord& lag) {
+        lag.pumpOnHole[0] = 1;
+        lag.pumpOnHole[1] = 1;
+        lag.pump1Output = 0.1f;
+        lag.pump2Output = 0.12f;
+        lag.pumpEfficiency[0] = 0.95f;
+        lag.pumpEfficiency[1] = 0.9f;
+    });
+    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) {
+        live.spm1 = 60;
+        live.spm2 = 50;
+        live.spm3 = 70;  // not on the hole
+        live.casingPressure = 350;
+        live.rpm = 120;
+    });
     Run(60);
     Pulse();
     const auto custom = testing_support::FileRecords<layout::CUSTDATAREC>(well.customDataFileName);
@@ -272,7 +276,7 @@ TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
     EXPECT_NEAR(CustomFloat(c, 182), (0.1f * 0.95f + 0.12f * 0.9f) / 2, 1e-6);
     EXPECT_FLOAT_EQ(c.casingPressure, 350.0f);
     EXPECT_FLOAT_EQ(c.rpm, 120.0f);
-    EXPECT_FLOAT_EQ(driller->live.casingPressure, 0.0f);  // taken by the step
+    EXPECT_FLOAT_EQ(driller->Live().casingPressure, 0.0f);  // taken by the step
 }
 
 TEST_F(DrillerTest, UpdatePackagesAtTheIntervalOfTheRemoteSettings)
@@ -288,7 +292,7 @@ TEST_F(DrillerTest, UpdatePackagesAtTheIntervalOfTheRemoteSettings)
         Pulse();
     }
     EXPECT_EQ(links.packages, 1);  // at 1005 only
-    EXPECT_EQ(driller->depthUnitsToSend, 100);
+    EXPECT_EQ(driller->Setup().depthUnitsToSend, 100);
 }
 
 TEST_F(DrillerTest, BackupsEveryHundredUnitsAndTheReminderOnFailure)
@@ -302,7 +306,7 @@ TEST_F(DrillerTest, BackupsEveryHundredUnitsAndTheReminderOnFailure)
     Pulse();
     EXPECT_EQ(links.backups.size(), 1);
     EXPECT_EQ(links.reminders, QStringList{"Last Full Back Up = 0"});
-    EXPECT_EQ(driller->lastFullBackupDepth, 0);
+    EXPECT_EQ(driller->Records().lastFullBackupDepth, 0);
 }
 
 }  // namespace
@@ -313,13 +317,15 @@ TEST_F(DrillerTest, TheReminderCountsFiveHundredUnitsFromWhereDrillingStarted)
 {
     MakeWellOnDisk(900, 1000);
     StartDriller();
-    driller->startDepth = 500;           // drilling mode has been on since 500
-    driller->lastFullBackupDepth = 1000;  // a full backup a unit ago does not restart the count
+    // Drilling mode has been on since 500; a full backup a unit ago does not restart the count.
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.startDepth = 500; });
+    testing_support::EditRecords(*driller, [](drilling::DrillerRecords& v) { v.lastFullBackupDepth = 1000; });
     Run(5);
     Pulse();
     EXPECT_EQ(links.reminders, QStringList{"Last Full Back Up = 500"});
     links.reminders.clear();
-    driller->startDepth = 502;  // 1002 is 500 units below it exactly: not yet
+    // 1002 is 500 units below it exactly: not yet.
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.startDepth = 502; });
     Run(5);
     Pulse();
     EXPECT_TRUE(links.reminders.isEmpty());

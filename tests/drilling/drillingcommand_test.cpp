@@ -6,6 +6,7 @@
 #include "drilling/logtime.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/folders.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/lagrecord.h"
@@ -103,10 +104,10 @@ TEST_F(DrillingCommand, SwitchingOnStartsTimersLinksAndSavesTheClampedBackupDept
     EXPECT_FALSE(log.env.remoteMonitorOn);
     EXPECT_EQ(gas.calls, QStringList{"CmGasMonitor"});
     EXPECT_EQ(wits.calls, QStringList({"CmWits", "CmCustomWits"}));
-    EXPECT_EQ(Driller().lagAlarmInterval, 7);
+    EXPECT_EQ(Driller().Setup().lagAlarmInterval, 7);
     EXPECT_EQ(int(SavedConfig().drillingSetting), 1000);
     EXPECT_EQ(log.drilling.backupStartDepth, 1000);
-    EXPECT_EQ(Driller().lastFullBackupDepth, 1000);
+    EXPECT_EQ(Driller().Records().lastFullBackupDepth, 1000);
 
     commands.CmBackupReminder(log);
     EXPECT_EQ(links.reminders, QStringList{"Last Full Back Up = 1000"}) << "the reminder on demand";
@@ -128,14 +129,18 @@ TEST_F(DrillingCommand, SwitchingOffSavesWhatOutlivesDrillingAndStopsTheLinks)
     config.lagByStrokesFromWits = 1;
     WriteConfig();
     Toggle();
-    Driller().lagAlarmInterval = 12;
-    Driller().minSecondsPerUnit = 9;
-    Driller().switchPolarity = 1;
-    Driller().lagMarks = 1;
-    Driller().lastFullBackupDepth = 990;
-    Driller().lag.mudWeight = 11.5f;
-    Driller().live.spm1 = 5;
-    Driller().live.spm2 = 5;  // 10 strokes a minute: the pumps stood still
+    testing_support::EditSetup(Driller(), [](drilling::DrillerSetup& v) {
+        v.lagAlarmInterval = 12;
+        v.minSecondsPerUnit = 9;
+        v.switchPolarity = 1;
+        v.lagMarks = 1;
+    });
+    testing_support::EditRecords(Driller(), [](drilling::DrillerRecords& v) { v.lastFullBackupDepth = 990; });
+    testing_support::EditLag(Driller(), [](wellfile::LagRecord& lag) { lag.mudWeight = 11.5f; });
+    testing_support::EditLive(Driller(), [](wits::WITSRECORD& live) {
+        live.spm1 = 5;
+        live.spm2 = 5;  // 10 strokes a minute: the pumps stood still
+    });
     log.drilling.optionWord = 77;
     gas.calls.clear();
     wits.calls.clear();
@@ -169,7 +174,7 @@ TEST_F(DrillingCommand, SwitchingOffSavesWhatOutlivesDrillingAndStopsTheLinks)
     config.lagByStrokesFromWits = 1;
     WriteConfig();
     Toggle();
-    Driller().live.spm3 = 11;
+    testing_support::EditLive(Driller(), [](wits::WITSRECORD& live) { live.spm3 = 11; });
     Toggle();
     EXPECT_EQ(int(SavedConfig().lagByStrokesFromWits), 1);
 }
@@ -181,7 +186,7 @@ TEST_F(DrillingCommand, Timer3WorksOnThe30thTickWhileDrillingOffBottom)
     for (int i = 0; i < 40; ++i)  // not drilling: the counter does not move
         commands.EvTimer(log, 3);
     Toggle();
-    Driller().time->GoOffBottom();
+    Driller().Time()->GoOffBottom();
     log.well.file.copyOut = true;
     log.drilling.timedCopy = true;
     for (int i = 0; i < 29; ++i)
@@ -196,7 +201,7 @@ TEST_F(DrillingCommand, Timer3WorksOnThe30thTickWhileDrillingOffBottom)
     for (int i = 0; i < 30; ++i)
         commands.EvTimer(log, 3);
     log.drilling.holdButtons = false;
-    Driller().time->GoOnBottom();  // on bottom: no package, the copies go on
+    Driller().Time()->GoOnBottom();  // on bottom: no package, the copies go on
     for (int i = 0; i < 30; ++i)
         commands.EvTimer(log, 3);
     EXPECT_EQ(links.packages, 1);
@@ -211,7 +216,7 @@ TEST_F(DrillingCommand, Timer2DoesNothingWithoutADrillerOrWhileStartingUp)
     Driller().MarkStep(StepSource::Keyboard);
     log.well.fileOpened = false;
     Tick(1);
-    EXPECT_EQ(Driller().stepPending, 1);
+    EXPECT_EQ(Driller().Steps().stepPending, 1);
     log.well.fileOpened = true;
     Tick(0.2);
     EXPECT_EQ(RecordCount(), records + 1);
@@ -281,18 +286,18 @@ TEST_F(DrillingCommand, LinesAndScalesSettingsWhileDrilling)
     set.autoDrillRate = 1.5f;
     set.onBottomMode = 1;  // closed on bottom with the switch open: off bottom at once
     commands.ApplySettings(log, set);
-    EXPECT_EQ(Driller().minSecondsPerUnit, 7);
-    EXPECT_EQ(Driller().autoMinutesPerUnit, 1.5f);
-    EXPECT_TRUE(Driller().time->offBottom);
+    EXPECT_EQ(Driller().Setup().minSecondsPerUnit, 7);
+    EXPECT_EQ(Driller().Setup().autoMinutesPerUnit, 1.5f);
+    EXPECT_TRUE(Driller().Time()->offBottom);
     doubles().gamePort.buttons = kButton5;
     commands.SetOnBottomMode(log, 1);
-    EXPECT_FALSE(Driller().time->offBottom);
+    EXPECT_FALSE(Driller().Time()->offBottom);
 
     commands.SetWorkingRecordsScale(log, 322, 3);
     commands.SetWorkingRecordsScale(log, 615, 9);  // past the record: refused
     std::uint16_t previous = 0, working = 0;
-    std::memcpy(&previous, reinterpret_cast<const char*>(&Driller().previous) + 322, 2);
-    std::memcpy(&working, reinterpret_cast<const char*>(&Driller().working) + 322, 2);
+    std::memcpy(&previous, reinterpret_cast<const char*>(&Driller().Records().previous) + 322, 2);
+    std::memcpy(&working, reinterpret_cast<const char*>(&Driller().Records().working) + 322, 2);
     EXPECT_EQ(previous, 3);
     EXPECT_EQ(working, 3);
 }

@@ -55,28 +55,36 @@ void DrillingTest::MakeWellOnDisk(int first, int last)
     well.viewDepthSpan = 40;
     well.viewTopDepth = std::max(first, last - 60);  // the bottom far below the view: lines are not drawn in place
     well.drilling = true;
-    window.well = &well;
-    window.fit = &fit;
-    window.customRows = &customRows;
-    window.canvas = &canvas;
-    window.links = &links;
-    window.profile = 12;
-    window.logWidth = 800;
-    window.logBottomY = 1000;
+    testing_support::PlainDrillingWindow(state);
+    state.well.loggerId = 12;
+    state.layout.format.logRight = 800;
+    state.view.logAreaBottom = 1000;
+}
+
+void DrillingTest::CustomDataInUse()
+{
+    state.well.customTracksEnabled = true;
+    state.customTracks.data = std::make_unique<layout::CUSTOMDATA>(&state.customTracks.host, false);
+}
+
+void DrillingTest::WitsLinkOn()
+{
+    witsHost = std::make_unique<wits::WitsHost>(state, services);
+    witsLink = std::make_unique<wits::Wits>(*witsHost, wits::WitsAlarmHost{});
+    state.engines.wits = witsLink.get();
 }
 
 void DrillingTest::StartDriller()
 {
     config.minSecondsPerUnit = 4;
-    driller = std::make_unique<drilling::Driller>(window, wits::WitsAlarmHost{});
+    driller = std::make_unique<drilling::Driller>(host, wits::WitsAlarmHost{});
     driller->Start(config);
-    driller->alarms->raiseHook = [this](int kind, const QString& text) { raised.append({kind, text}); };
+    driller->Alarms()->raiseHook = [this](int kind, const QString& text) { raised.append({kind, text}); };
 }
 
 void DrillingTest::EmptyRings()
 {
     driller->ClearStepTables();
-    driller->stepIndex = 0;
 }
 
 void DrillingTest::Run(double seconds)
@@ -84,8 +92,8 @@ void DrillingTest::Run(double seconds)
     const int ticks = int(std::lround(seconds * 5));
     for (int i = 0; i < ticks; ++i) {
         Clock().Advance(200);
-        driller->time->Tick();
-        if (driller->stepPending || driller->halfStepPending)
+        driller->Time()->Tick();
+        if (driller->StepWaiting())
             driller->Update();
     }
 }

@@ -1,12 +1,17 @@
 #pragma once
 // A well on disk in drilling mode: the driller started on it with recording canvas and links, and the
 // drilling tick driven by the test clock.
+#include "app/logstate.h"
+#include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "drilling/welltitle.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "wellfile/openwell.h"
+#include "wits/wits.h"
+#include "wits/witshost.h"
 
 #include <QList>
 #include <QStringList>
@@ -34,15 +39,20 @@ struct CanvasCall {
 class RecordingCanvas final : public drilling::StatusCanvas {
 public:
     QList<CanvasCall> calls;
+    bool recording = true;  // false: the calls are not kept
     void Text(int x, int y, const QString& text, drilling::TextAlign align, drilling::FontRole font,
               platform::COLORREF colour, std::optional<platform::COLORREF> background = std::nullopt) override
     {
+        if (!recording)
+            return;
         CanvasCall c;
         c.x = x, c.y = y, c.text = text, c.align = align, c.font = font, c.colour = colour, c.fill = background;
         calls.append(c);
     }
     void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) override
     {
+        if (!recording)
+            return;
         CanvasCall c;
         c.x = left, c.y = top, c.right = right, c.bottom = bottom, c.fill = colour, c.isFill = true;
         calls.append(c);
@@ -103,8 +113,12 @@ struct Raised {
 
 class DrillingTest : public ::testing::Test {
 protected:
-    // Makes the well "ALPHA" of records first..last in the test's folder; the window's values point at it.
+    // Makes the well "ALPHA" of records first..last in the test's folder as the window's open well.
     void MakeWellOnDisk(int first, int last);
+    // The window shows custom tracks with their data; a standard WITS link runs (a link engine made on
+    // the window's state).
+    void CustomDataInUse();
+    void WitsLinkOn();
     // Makes and starts the driller (the well's configuration: 4 minimum seconds per unit) and records
     // the alarms it raises.
     void StartDriller();
@@ -120,15 +134,18 @@ protected:
     qint64 CustomFileSize() const;
 
     testing_support::FakeClock& Clock();
-    drilling::LogTime& Time() { return *driller->time; }
+    drilling::LogTime& Time() { return *driller->Time(); }
 
-    wellfile::OpenWell well;
-    layout::FitFile fit;
-    std::vector<layout::CUSTDATAREC> customRows;
+    app::LogState state;  // the window's state the host reads
+    wellfile::OpenWell& well = state.well.file;
+    std::vector<layout::CUSTDATAREC>& customRows = state.customTracks.rows;
     RecordingCanvas canvas;
     RecordingLinks links;
-    drilling::DrillingWindow window;
+    drilling::DrillingHost host{state, &canvas, &links};
     wellfile::WellConfig config{};
+    app::WellServices services;
+    std::unique_ptr<wits::WitsHost> witsHost;
+    std::unique_ptr<wits::Wits> witsLink;
     std::unique_ptr<drilling::Driller> driller;
     QList<Raised> raised;
 };

@@ -4,6 +4,7 @@
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"
+#include "support/drillerstate.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wits/witsalarmhost.h"
@@ -30,24 +31,25 @@ TEST(DrillingWindow, KeysReachTheDrillingClockAndTheLogReadsTheFigures)
     s.well.file.drilling = true;
     s.well.fileOpened = true;
 
-    drilling::DrillingWindow facts = drilling::MakeDrillingWindow(s);
-    EXPECT_EQ(facts.charWidth, window.fontMetrics().averageCharWidth()) << "the lag text is placed by the window's font";
-    drilling::Driller driller(facts, wits::MakeWitsAlarmHost(s));
+    drilling::DrillingHost host(s);
+    EXPECT_EQ(host.Window().charWidth, window.fontMetrics().averageCharWidth())
+        << "the lag text is placed by the window's font";
+    drilling::Driller driller(host, wits::MakeWitsAlarmHost(s));
     driller.Start(s.well.config);
     drilling::AttachDriller(s, &driller);
 
     window.EvKeyDown(Qt::Key_D, true);
-    EXPECT_EQ(driller.time->offBottom, 1);
+    EXPECT_EQ(driller.Time()->offBottom, 1);
     window.EvChar('d');  // without Control: nothing
-    EXPECT_EQ(driller.time->offBottom, 1);
+    EXPECT_EQ(driller.Time()->offBottom, 1);
     window.EvChar('f');
     EXPECT_EQ(doubles().sounder.beeps, 1);
-    EXPECT_EQ(driller.stepPending, 0);
+    EXPECT_EQ(driller.Steps().stepPending, 0);
 
-    driller.rate = 42;
+    testing_support::EditSteps(driller, [](drilling::DrillerSteps& v) { v.rate = 42; });
     ASSERT_TRUE(s.engines.drillerFigures);
     EXPECT_EQ(s.engines.drillerFigures().rate, 42);
-    EXPECT_EQ(s.customTracks.host.drillerLag, &driller.lag);
+    EXPECT_EQ(s.customTracks.host.drillerLag, &driller.Lag());
     drilling::AttachDriller(s, nullptr);
     EXPECT_FALSE(s.engines.drillerFigures);
     EXPECT_EQ(s.engines.driller, nullptr);
@@ -64,8 +66,7 @@ TEST(DrillingWindow, MetricFollowsTheMetresRateLists)
     for (const auto& [profile, perHour, metric] : {std::tuple{4, 0, true}, {64, 0, true}, {11, 1, true}, {11, 0, false}, {12, 0, false}}) {
         s.well.loggerId = std::uint16_t(profile);
         s.well.config.rateUnitPerHour = perHour;
-        drilling::DrillingWindow facts = drilling::MakeDrillingWindow(s);
-        EXPECT_EQ(facts.metric, metric) << profile;
+        EXPECT_EQ(drilling::DrillingHost(s).Window().metric, metric) << profile;
     }
 }
 

@@ -35,14 +35,14 @@ TEST_F(KilledDriller, DrillerProcess)
     well.dataFileName = folder + "ALPHA.svm";
     well.customDataFileName = folder + "ALPHA.svx";
     wellfile::ReadDataFileDepthRange(well.dataFileName, well.fileTopDepth, well.fileBottomDepth);
-    window.customDataInUse = true;
+    CustomDataInUse();
     StartDriller();
     std::printf("GO\n");
     std::fflush(stdout);
     for (int step = 0; step < 200000; ++step) {  // ends by itself should the test die first
         Clock().Advance(5000);
         driller->MarkStep(StepSource::WholeUnitBox);
-        driller->time->Tick();
+        driller->Time()->Tick();
         driller->Update();
     }
 }

@@ -36,8 +36,6 @@ protected:
         MakeWellOfRates(1000, 1100, 1.0f);
         SetLastLagTime(30);
         kept = keptDepth;
-        if (keptDepth)
-            window.keptCorrectLagDepth = &kept;
         StartDriller();
     }
     void SetLastLagTime(float minutes)
@@ -46,7 +44,7 @@ protected:
         last->lagTime = minutes;
         ASSERT_EQ(wellfile::WriteLastRecord(*last, well.dataFileName), 1);
     }
-    std::int32_t kept = 0;  // the window's kept correct lag depth
+    std::int32_t& kept = state.drilling.correctLagDepth;  // the window's kept correct lag depth
 };
 
 TEST_F(LagTest, AnnularVolumeLagTimeAndLagStrokes)
@@ -85,7 +83,7 @@ TEST_F(LagTest, AnnularVolumeLagTimeAndLagStrokes)
     EXPECT_NEAR(driller->LagVolume(washed, 2000, true), driller->LagVolume(wide, 2000, true), 1e-3);
 
     // In metres every length is turned into feet.
-    window.metric = true;
+    state.well.loggerId = 4;  // a profile in metres
     wellfile::LagRecord metric = ExampleHole(2000);
     EXPECT_NEAR(driller->LagVolume(metric, 2000, true), 120.78 * 3.281, 0.05);
 }
@@ -95,8 +93,8 @@ TEST_F(LagTest, RingsAreRebuiltFromTheSecondHalfOfTheFile)
     MakeWellOfRates(1000, 1100, 1.0f);
     StartDriller();
     ASSERT_EQ(driller->LoadLagRecords(0), 1);
-    EXPECT_EQ(driller->stepIndex, 100);
-    const StepTables& t = driller->tables;
+    EXPECT_EQ(driller->Steps().stepIndex, 100);
+    const StepTables& t = driller->Steps().tables;
     for (int r = 0; r < 50; ++r) {
         const auto first = std::size_t(2 * r);
         EXPECT_EQ(t.depth[first], float(1051 + r));
@@ -105,7 +103,7 @@ TEST_F(LagTest, RingsAreRebuiltFromTheSecondHalfOfTheFile)
         EXPECT_FLOAT_EQ(t.clock[first + 1], 0.5f * float(first + 2));
     }
     EXPECT_EQ(t.depth[100], 0.0f);
-    EXPECT_EQ(driller->newUnits, 50);
+    EXPECT_EQ(driller->Steps().newUnits, 50);
 }
 
 TEST_F(LagTest, AGapInTheDepthsLeavesTheRingsEmpty)
@@ -116,17 +114,17 @@ TEST_F(LagTest, AGapInTheDepthsLeavesTheRingsEmpty)
     ASSERT_FALSE(doubles().prompter.messages.isEmpty());
     EXPECT_EQ(doubles().prompter.messages.back().text, "Invalid Value in data file,\nRun Check File Errors");
     EXPECT_EQ(doubles().prompter.messages.back().caption, "File Error");
-    EXPECT_EQ(driller->stepIndex, 0);
+    EXPECT_EQ(driller->Steps().stepIndex, 0);
     for (std::size_t i = 0; i < std::size_t(kStepSlots); ++i)
-        ASSERT_EQ(driller->tables.depth[i], 0.0f) << i;
+        ASSERT_EQ(driller->Steps().tables.depth[i], 0.0f) << i;
 }
 
 TEST_F(LagTest, TheRebuildCorrectsALagDepthShortOfTheKeptOne)
 {
     StartOnThirtyMinuteLag(1090);
     // Circulation minutes were added until the returns of the kept depth came up.
-    EXPECT_GE(driller->lagDepth, 1090.0f);
-    EXPECT_LT(driller->lagDepth, 1092.0f);
+    EXPECT_GE(driller->LagDepth(), 1090.0f);
+    EXPECT_LT(driller->LagDepth(), 1092.0f);
     EXPECT_GT(Time().lagCorrectionSeconds, 0);
 
     // A file of fewer than 20 units is never corrected.
@@ -136,13 +134,13 @@ TEST_F(LagTest, TheRebuildCorrectsALagDepthShortOfTheKeptOne)
     SetLastLagTime(30);
     StartDriller();
     EXPECT_EQ(Time().lagCorrectionSeconds, 0);
-    EXPECT_LT(driller->lagDepth, 1014.0f);
+    EXPECT_LT(driller->LagDepth(), 1014.0f);
 }
 
 TEST_F(LagTest, TheUserCorrectsTheLagDepthWithinTheFile)
 {
     StartOnThirtyMinuteLag(1090);
-    driller->lagDepth = 1073;
+    driller->SetLagDepth(1073);
     auto& prompter = doubles().prompter;
     prompter.inputAnswers = {QString("1010"), QString("1200"), QString("1050"), QString("1100")};
     driller->CorrectLagDepth(true);
@@ -155,56 +153,58 @@ TEST_F(LagTest, TheUserCorrectsTheLagDepthWithinTheFile)
     EXPECT_EQ(prompter.messages[1].caption, "ERROR");
     EXPECT_EQ(prompter.messages[2].text, "New Lag Depth must be deeper than current Lag Depth");
     // The bottom itself: the returns of every step are up.
-    EXPECT_EQ(driller->lagDepth, 1100.0f);
-    EXPECT_EQ(driller->stepIndex, 0);
-    EXPECT_EQ(driller->tables.depth[0], 0.0f);
+    EXPECT_EQ(driller->LagDepth(), 1100.0f);
+    EXPECT_EQ(driller->Steps().stepIndex, 0);
+    EXPECT_EQ(driller->Steps().tables.depth[0], 0.0f);
     EXPECT_EQ(kept, 1100);
 
     // Cancelled: nothing changes.
-    driller->lagDepth = 1073;
+    driller->SetLagDepth(1073);
     driller->CorrectLagDepth(true);
-    EXPECT_EQ(driller->lagDepth, 1073.0f);
+    EXPECT_EQ(driller->LagDepth(), 1073.0f);
 }
 
 TEST_F(LagTest, ACorrectionThatCannotReachItsDepthEnds)
 {
     StartOnThirtyMinuteLag(0);
-    const float before = driller->lagDepth;
+    const float before = driller->LagDepth();
     ASSERT_LT(before, 1080.0f);
     // Half a minute of circulation brings up nothing of a 30-minute lag.
     Time().lagTime = 0.5f;
     kept = 1095;
-    window.keptCorrectLagDepth = &kept;
     driller->CorrectLagDepth(false);
     EXPECT_EQ(Time().lagCorrectionSeconds, 30);
-    EXPECT_GE(driller->lagDepth, before);
-    EXPECT_LT(driller->lagDepth, before + 1.0f);
+    EXPECT_GE(driller->LagDepth(), before);
+    EXPECT_LT(driller->LagDepth(), before + 1.0f);
 
     // By strokes: once the pumped volume has brought up every step, the depth stays at the deepest.
     Time().strokes = std::make_unique<STROKES>(*driller);
     driller->ClearStepTables();
-    driller->stepIndex = 3;
-    for (std::size_t i = 0; i < 3; ++i) {
-        driller->tables.depth[i] = 1080.0f + float(i);
-        driller->tables.clock[i] = 10.0f * float(i);
-        driller->tables.volume[i] = 5.0f;
-    }
-    driller->lagDepth = 1080;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) {
+        v.stepIndex = 3;
+        for (std::size_t i = 0; i < 3; ++i) {
+            v.tables.depth[i] = 1080.0f + float(i);
+            v.tables.clock[i] = 10.0f * float(i);
+            v.tables.volume[i] = 5.0f;
+        }
+    });
+    driller->SetLagDepth(1080);
     driller->CorrectLagDepth(false);
-    EXPECT_EQ(driller->lagDepth, 1082.0f);
+    EXPECT_EQ(driller->LagDepth(), 1082.0f);
     EXPECT_LT(Time().strokes->pumpedVolume, 26.0f);
 }
 
 TEST_F(LagTest, LagTextSitsOverTheGasTrack)
 {
     MakeWellOnDisk(1000, 1100);
-    window.gasLeftX = 300;
-    window.gasSplitX = 300;
-    window.gasRightX = 600;
-    window.charWidth = 8;
-    window.rowHeight = 10;
+    layout::LogLayout& L = state.layout.format;
+    L.gas.left = 300;
+    L.gasSplitX = 300;
+    L.gasRight = 600;
+    L.pixelsPerStep = 10;
+    state.env.charWidth = 8;
     StartDriller();
-    driller->lagDepth = 1005;
+    driller->SetLagDepth(1005);
     Time().lagTime = 5.02f;
     canvas.calls.clear();
     driller->ShowLagStatus();
@@ -214,12 +214,12 @@ TEST_F(LagTest, LagTextSitsOverTheGasTrack)
     EXPECT_EQ(text.x, 300 + 28 * 8);
     EXPECT_EQ(text.y, 30);
 
-    window.gasSplitX = 400;  // a gas track of two parts: the middle of the second
+    L.gasSplitX = 400;  // a gas track of two parts: the middle of the second
     driller->ShowLagStatus();
     EXPECT_EQ(canvas.Texts("Lagdepth:").back().x, 500);
 
-    window.profile = 17;
-    window.customDataInUse = true;
+    state.well.loggerId = 17;
+    CustomDataInUse();
     driller->ShowLagStatus();
     EXPECT_EQ(canvas.Texts("Lagdepth:").back().x, (400 + 800) / 2);
 }
@@ -241,14 +241,14 @@ TEST_F(LagTimeCommandTest, LagTimeIsAskedUntilItLiesWithinFiveHundredMinutes)
         EXPECT_EQ(m.text, "Value Out Of Range (Max=500 Min.)");
         EXPECT_EQ(m.caption, "ERROR");
     }
-    EXPECT_EQ(Driller().time->lagTime, 500.0f);
+    EXPECT_EQ(Driller().Time()->lagTime, 500.0f);
     const float written = wellfile::ReadLastRecord(log.well.file, log.well.file.dataFileName)->lagTime;
     EXPECT_EQ(written, 500.0f);
     // From a lag time of 0 the rings were rebuilt with the new one: 500 minutes over 1,000 units.
-    EXPECT_NEAR(Driller().tables.lagTime[0], 0.5 * 951, 0.01);
+    EXPECT_NEAR(Driller().Steps().tables.lagTime[0], 0.5 * 951, 0.01);
 
     // While strokes are counted the lag calculator sets the lag.
-    Driller().time->strokes = std::make_unique<STROKES>(Driller());
+    Driller().Time()->strokes = std::make_unique<STROKES>(Driller());
     prompter.messages.clear();
     commands.CmLagTime(log);
     ASSERT_EQ(prompter.messages.size(), 1);

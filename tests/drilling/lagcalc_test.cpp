@@ -234,7 +234,7 @@ TEST_F(LagCalcTest, SaveSettlesTheMeasuredLag)
     EXPECT_NEAR(Time().lagTime, 12.08, 0.005);
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_NEAR(saved[0].lagMinutes, 12.08, 0.005);
-    EXPECT_TRUE(driller->lagCurrent);
+    EXPECT_TRUE(driller->LagCurrent());
 
     // A little above it, with no washout and 1,000 units of open hole: the washout that explains it.
     TypeExampleHole("12.5");
@@ -252,10 +252,11 @@ TEST_F(LagCalcTest, SaveSettlesTheMeasuredLag)
 
 TEST_F(LagCalcTest, SetupTakesTheDrillersSettingsAndTheWitsPumps)
 {
-    driller->lag = ExampleHole(2000);
-    driller->lagCurrent = true;
+    driller->SetLag(ExampleHole(2000));
+    driller->SetLagCurrent(true);
     host.witsLinkRunning = true;
-    driller->live.spm1 = 0;  // the pump on the hole stands
+    // The pump on the hole stands.
+    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 0; });
     Time().lagTime = 0;
     Calc().SetupWindow();
     ASSERT_FALSE(doubles().prompter.messages.isEmpty());
@@ -274,7 +275,7 @@ TEST_F(LagCalcTest, SetupTakesTheDrillersSettingsAndTheWitsPumps)
     EXPECT_EQ(LagNowText(1207.83f, 11), "109.80 at 11 SPM");
 
     // A ".lag" that cannot be read: the record zeroed and the settings incomplete.
-    driller->lagCurrent = false;
+    driller->SetLagCurrent(false);
     host.loadLag = [](wellfile::LagRecord&) { return false; };
     LagCalculator fresh(form, host);
     fresh.record.casingId = 5;
@@ -289,7 +290,8 @@ TEST_F(LagCalcTest, LagByStrokesAsksForThePumps)
     TypeExampleHole("12.08");
     Calc().ReadInputs();
     Calc().Compute();
-    driller->live.spm2 = 25;  // pump 2 runs but is not on the hole
+    // Pump 2 runs but is not on the hole.
+    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm2 = 25; });
     form.checks[LagUsingStrokes] = true;
     doubles().prompter.answers = {platform::IDCANCEL};
     Calc().LagUsingStrokes();
@@ -300,15 +302,15 @@ TEST_F(LagCalcTest, LagByStrokesAsksForThePumps)
     EXPECT_EQ(pumpsOn, 0);
 
     // Without the WITS pumps lag by strokes is refused and the dialog closes.
-    driller->live.spm2 = 0;
+    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm2 = 0; });
     form.checks[LagUsingStrokes] = true;
-    driller->lagByStrokesFromWits = 1;
+    driller->SetLagByStrokesFromWits(true);
     Calc().totalSpm = 100;
     Calc().LagUsingStrokes();
     EXPECT_TRUE(doubles().prompter.messages.back().text.startsWith("YOU MUST BE  DRILLING, OR CIRCULATING,WITH WITS FEED ON"));
     EXPECT_EQ(form.closedWith, 2);
     EXPECT_FALSE(form.Checked(LagUsingStrokes));
-    EXPECT_EQ(driller->lagByStrokesFromWits, 0);
+    EXPECT_EQ(driller->Setup().lagByStrokesFromWits, 0);
     EXPECT_EQ(pumpsOn, 0);
 
     // With them it is switched on.
@@ -317,11 +319,11 @@ TEST_F(LagCalcTest, LagByStrokesAsksForThePumps)
     withWits.witsPumps = true;
     withWits.totalSpm = 100;
     form.checks[LagUsingStrokes] = true;
-    driller->live.spm1 = 100;
+    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 100; });
     withWits.ReadInputs();
     withWits.LagUsingStrokes();
     EXPECT_EQ(pumpsOn, 1);
-    EXPECT_EQ(driller->lagByStrokesFromWits, 1);
+    EXPECT_EQ(driller->Setup().lagByStrokesFromWits, 1);
     EXPECT_TRUE(form.disabled[lagid::Save]);
 }
 
@@ -335,7 +337,7 @@ TEST_F(LagCalcTest, CloseWritesTheMeasuredLagIntoTheLastRecord)
     Calc().writeOnClose = true;
     EXPECT_TRUE(Calc().CanClose());
     EXPECT_FLOAT_EQ(wellfile::ReadLastRecord(well, well.dataFileName)->lagTime, 14.5f);
-    EXPECT_GT(driller->tables.depth[0], 0);  // the lag tables rebuilt from the records
+    EXPECT_GT(driller->Steps().tables.depth[0], 0);  // the lag tables rebuilt from the records
 }
 
 TEST_F(LagCalcTest, ResetWitsStrokesAndTheBottomsUpCounter)
@@ -353,13 +355,13 @@ TEST_F(LagCalcTest, ResetWitsStrokesAndTheBottomsUpCounter)
     const std::size_t saves = saved.size();
     form.checks[UseWitsStrokes] = true;
     Calc().UseWitsStrokes();
-    EXPECT_EQ(driller->lagByStrokesFromWits, 1);
+    EXPECT_EQ(driller->Setup().lagByStrokesFromWits, 1);
     EXPECT_GT(saved.size(), saves);
 
     // The counter button starts and stops the bottoms-up count while strokes are counted.
     Calc().ToggleCounter();  // no lag by strokes: nothing
     EXPECT_EQ(Shown(StartCounter), "");
-    driller->lag = saved.back();
+    driller->SetLag(saved.back());
     Time().SetStrokes(true);
     Calc().ToggleCounter();
     EXPECT_TRUE(Time().strokes->bottomsUpCounting);

@@ -78,7 +78,7 @@ TEST_F(LagCalcDlgTest, RefusedWithoutTheDriller)
 TEST_F(LagCalcDlgTest, OpensOnTheDrillersSettingsAndAnswersItsFields)
 {
     StartWithLagFile();
-    Driller().time->lagTime = 0;
+    Driller().Time()->lagTime = 0;
     bool ran = false;
     Dialog::QueueTestScript([&](Dialog& d) {
         ran = true;
@@ -118,9 +118,9 @@ TEST_F(LagCalcDlgTest, OpensOnTheDrillersSettingsAndAnswersItsFields)
     EXPECT_FLOAT_EQ(saved.mudWeight, 10);
     EXPECT_GT(saved.lagMinutes, 0);
     // Closing put the measured lag into the last record and into the driller's copy of the settings.
-    EXPECT_FLOAT_EQ(LastRecordLag(), Driller().time->lagTime);
-    EXPECT_NEAR(Driller().time->lagTime, saved.lagMinutes, 0.01);
-    EXPECT_FLOAT_EQ(Driller().lag.pipe1Length, 1200);
+    EXPECT_FLOAT_EQ(LastRecordLag(), Driller().Time()->lagTime);
+    EXPECT_NEAR(Driller().Time()->lagTime, saved.lagMinutes, 0.01);
+    EXPECT_FLOAT_EQ(Driller().Lag().pipe1Length, 1200);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 

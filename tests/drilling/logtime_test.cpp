@@ -45,15 +45,15 @@ TEST_F(LogTimeTest, LagDepthFollowsTheReturnsEveryFourthSecond)
     StartDriller();
     DrillTenPolledUnits();
     ASSERT_EQ(well.fileBottomDepth, 1010);
-    const float before = driller->lagDepth;
+    const float before = driller->LagDepth();
     RunToUnitSecond(3);
-    EXPECT_EQ(driller->lagDepth, before);  // seconds 0 to 3 move nothing
+    EXPECT_EQ(driller->LagDepth(), before);  // seconds 0 to 3 move nothing
     RunToUnitSecond(4);
-    EXPECT_FLOAT_EQ(driller->lagDepth, 1005.0f);
+    EXPECT_FLOAT_EQ(driller->LagDepth(), 1005.0f);
     RunToUnitSecond(28);
-    EXPECT_FLOAT_EQ(driller->lagDepth, 1005.0f);
+    EXPECT_FLOAT_EQ(driller->LagDepth(), 1005.0f);
     RunToUnitSecond(32);
-    EXPECT_FLOAT_EQ(driller->lagDepth, 1005.5f);
+    EXPECT_FLOAT_EQ(driller->LagDepth(), 1005.5f);
 }
 
 TEST_F(LogTimeTest, NoLagTimeNoWalkAndBottomsUpClearsTheRings)
@@ -63,24 +63,25 @@ TEST_F(LogTimeTest, NoLagTimeNoWalkAndBottomsUpClearsTheRings)
     StartDriller();
     DrillTenPolledUnits();
     RunToUnitSecond(20);
-    EXPECT_EQ(driller->lagDepth, 0.0f);
+    EXPECT_EQ(driller->LagDepth(), 0.0f);
 
     Time().lagTime = 0.01f;
     RunToUnitSecond(24);
-    EXPECT_FLOAT_EQ(driller->lagDepth, 1010.0f);
-    EXPECT_EQ(driller->stepIndex, 0);
-    EXPECT_EQ(driller->tables.depth[0], 0.0f);
-    EXPECT_EQ(driller->tables.clock[19], 0.0f);
+    EXPECT_FLOAT_EQ(driller->LagDepth(), 1010.0f);
+    EXPECT_EQ(driller->Steps().stepIndex, 0);
+    EXPECT_EQ(driller->Steps().tables.depth[0], 0.0f);
+    EXPECT_EQ(driller->Steps().tables.clock[19], 0.0f);
 }
 
 TEST_F(LogTimeTest, LagAlarmSoundsOncePerMultipleOfItsInterval)
 {
     MakeWellOnDisk(900, 1300);
     StartDriller();
-    driller->lagAlarmInterval = 10;
-    driller->stepIndex = 1;
+    testing_support::EditSetup(*driller, [](drilling::DrillerSetup& v) { v.lagAlarmInterval = 10; });
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepIndex = 1; });
     const auto walkTo = [this](float depth) {
-        driller->tables.depth[0] = depth;  // slot 0: up at once
+        // Slot 0: up at once.
+        testing_support::EditSteps(*driller, [depth](drilling::DrillerSteps& v) { v.tables.depth[0] = depth; });
         Time().UpdateLagDepth(false);
     };
     walkTo(1229);
@@ -97,9 +98,9 @@ TEST_F(LogTimeTest, TimeAlarmHoldsThroughTheAlarmHourOnly)
     MakeWellOnDisk(900, 1000);
     Clock().now = QDateTime(QDate(2026, 3, 6), QTime(10, 29, 58));
     StartDriller();
-    driller->alarms->settings.alarmHour = 10;
-    driller->alarms->settings.alarmMinute = 30;
-    auto& flag = driller->alarms->flags[kAlarmTime];
+    driller->Alarms()->settings.alarmHour = 10;
+    driller->Alarms()->settings.alarmMinute = 30;
+    auto& flag = driller->Alarms()->flags[kAlarmTime];
     Run(1);
     EXPECT_EQ(flag, 0);
     Run(2);
@@ -110,7 +111,7 @@ TEST_F(LogTimeTest, TimeAlarmHoldsThroughTheAlarmHourOnly)
     Run(60);
     EXPECT_EQ(flag, 0);
 
-    driller->alarms->settings.alarmMinute = 59;
+    driller->Alarms()->settings.alarmMinute = 59;
     Clock().now = QDateTime(QDate(2026, 3, 6), QTime(10, 59, 30));
     Run(1);
     EXPECT_EQ(flag, 1);
@@ -122,7 +123,7 @@ TEST_F(LogTimeTest, SetFlagsAreRaisedOnceASecondInTheirOrder)
 {
     MakeWellOnDisk(900, 1000);
     StartDriller();
-    auto& f = driller->alarms->flags;
+    auto& f = driller->Alarms()->flags;
     for (int kind : {kAlarmHighGas, kAlarmDepth, kAlarmLongUnit, kAlarmTime, kAlarmBottomsUp, kAlarmDrillingBreak})
         f[std::size_t(kind)] = 1;
     Run(0.2);
@@ -148,12 +149,12 @@ TEST_F(LogTimeTest, DrillingKeys)
     LogTime& t = Time();
     t.KeyDown('F', false);
     EXPECT_EQ(doubles().sounder.beeps, 1);
-    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 0);
     t.KeyDown('F', true);
     EXPECT_EQ(doubles().sounder.beeps, 2);
-    EXPECT_EQ(driller->stepPending, 1);
-    EXPECT_EQ(driller->keyboardStep, 1);
-    driller->stepPending = driller->keyboardStep = 0;
+    EXPECT_EQ(driller->Steps().stepPending, 1);
+    EXPECT_EQ(driller->Steps().keyboardStep, 1);
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = v.keyboardStep = 0; });
 
     t.KeyDown('D', false);
     EXPECT_EQ(t.offBottom, 0);
@@ -173,9 +174,9 @@ TEST_F(LogTimeTest, DrillingKeys)
 TEST_F(LogTimeTest, StatusTextsAtTheirPlaces)
 {
     MakeWellOnDisk(900, 1000);
-    window.unitWidth = 13;
-    window.rowHeight = 11;
-    window.logWidth = 800;
+    state.layout.format.trackUnit = 13;
+    state.layout.format.pixelsPerStep = 11;
+    state.layout.format.logRight = 800;
     StartDriller();
     Run(30);
     HalfPulse();
@@ -207,9 +208,9 @@ TEST_F(LogTimeTest, StatusTextsAtTheirPlaces)
 TEST_F(LogTimeTest, TheDateMemoGoesToTheLastRecordAtMidnight)
 {
     MakeWellOnDisk(900, 1000);
-    window.memosShown = true;
-    window.firstColumnX = 9;
-    window.firstTrackUnits = 2;
+    state.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
+    state.layout.format.rate.left = 9;
+    state.layout.format.rate.count = 2;
     Clock().now = QDateTime(QDate(2026, 3, 6), QTime(23, 59, 58));
     StartDriller();
     Run(1);

@@ -17,6 +17,7 @@
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/viewfixture.h"
@@ -57,9 +58,7 @@ protected:
         status = std::make_unique<DrillingStatusWindow>(
             main, s, [] { return 0; }, [this](int id) { commands.push_back(id); },
             [this](std::int32_t depth, int rows, unsigned parts, int mode) { view.RepaintRows(s, depth, rows, parts, mode); });
-        window = std::make_unique<DrillingWindow>(MakeDrillingWindow(s));
-        window->canvas = status.get();
-        window->links = status.get();
+        host = std::make_unique<DrillingHost>(s, status.get(), status.get());
     }
     void TearDown() override
     {
@@ -72,10 +71,10 @@ protected:
         wellfile::WellConfig config{};
         config.minSecondsPerUnit = 4;
         config.switchPolarity = polarity;
-        driller = std::make_unique<Driller>(*window, wits::WitsAlarmHost{});
+        driller = std::make_unique<Driller>(*host, wits::WitsAlarmHost{});
         AttachDriller(s, driller.get());
         driller->Start(config);
-        driller->time->lagTime = 0;  // the lag depth stays where a test puts it
+        driller->Time()->lagTime = 0;  // the lag depth stays where a test puts it
     }
     testing_support::FakeClock& Clock() { return testing_support::doubles().clock; }
     // A unit of `seconds` on bottom, then the step at the next tick.
@@ -83,11 +82,11 @@ protected:
     {
         for (int i = 0; i < seconds * 5; ++i) {
             Clock().Advance(200);
-            driller->time->Tick();
+            driller->Time()->Tick();
         }
         driller->MarkStep(StepSource::Keyboard);
         Clock().Advance(200);
-        driller->time->Tick();
+        driller->Time()->Tick();
         driller->Update();
     }
     QRgb At(int x, int y) const { return bitmaps.backingStore.pixel(x, y) & 0xFFFFFF; }
@@ -114,14 +113,14 @@ protected:
     std::vector<int> commands;
     int invalidations = 0;
     std::unique_ptr<DrillingStatusWindow> status;
-    std::unique_ptr<DrillingWindow> window;
+    std::unique_ptr<DrillingHost> host;
     std::unique_ptr<Driller> driller;
 };
 
 TEST_F(StatusWindowTest, StatusDrawsIntoTheBackingStoreAndShowsWhatItDrew)
 {
     Start();
-    LogTime& t = *driller->time;
+    LogTime& t = *driller->Time();
     updates.clear();
     // Off bottom for 90 s: the banner's place in pure red, shown through an update over it.
     t.GoOffBottom();
@@ -202,21 +201,21 @@ TEST_F(StatusWindowTest, StatusBoxShowsAndSetsTheSwitchByPolarity)
     EXPECT_FALSE(box->IsEnabled(TOOLBAR::ID_PUMP));
 
     // Off bottom the pump button may start circulation.
-    driller->time->KeyDown('D', true);
+    driller->Time()->KeyDown('D', true);
     EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "Off Bottom");
     EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump Off");
     EXPECT_FALSE(box->IsEnabled(TOOLBAR::ID_BOTTOM));
     ASSERT_TRUE(box->IsEnabled(TOOLBAR::ID_PUMP));
     box->Click(TOOLBAR::ID_PUMP);
-    EXPECT_EQ(driller->time->circulating, 1);
+    EXPECT_EQ(driller->Time()->circulating, 1);
     EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump On");
 
     // Taken away and made again (the WITS link does so): a new box, on bottom again with polarity 2.
     status->DestroyStatusBox();
     EXPECT_FALSE(status->StatusBoxExists());
-    EXPECT_FALSE(driller->statusBox);
-    driller->time->GoOnBottom();
-    driller->switchPolarity = 2;
+    EXPECT_FALSE(driller->StatusBoxShown());
+    driller->Time()->GoOnBottom();
+    testing_support::EditSetup(*driller, [](drilling::DrillerSetup& v) { v.switchPolarity = 2; });
     status->MakeStatusBox();
     box = status->StatusBox();
     ASSERT_NE(box, nullptr);
@@ -225,23 +224,23 @@ TEST_F(StatusWindowTest, StatusBoxShowsAndSetsTheSwitchByPolarity)
 
     // The pump button on bottom: off bottom and circulating in one press; again, circulation ends.
     box->Click(TOOLBAR::ID_PUMP);
-    EXPECT_EQ(driller->time->offBottom, 1);
-    EXPECT_EQ(driller->time->circulating, 1);
+    EXPECT_EQ(driller->Time()->offBottom, 1);
+    EXPECT_EQ(driller->Time()->circulating, 1);
     EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "Off Bottom");
     EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump On");
     box->Click(TOOLBAR::ID_PUMP);
-    EXPECT_EQ(driller->time->circulating, 0);
+    EXPECT_EQ(driller->Time()->circulating, 0);
     EXPECT_EQ(box->GetText(TOOLBAR::ID_PUMP), "Pump Off");
 
     // While pump strokes are counted the strokes say whether the mud circulates: the button leaves it.
-    driller->time->circulating = 1;
-    driller->time->strokes = std::make_unique<STROKES>(*driller);
+    driller->Time()->circulating = 1;
+    driller->Time()->strokes = std::make_unique<STROKES>(*driller);
     box->Click(TOOLBAR::ID_PUMP);
-    EXPECT_EQ(driller->time->circulating, 1);
-    driller->time->strokes.reset();
+    EXPECT_EQ(driller->Time()->circulating, 1);
+    driller->Time()->strokes.reset();
 
     box->Click(TOOLBAR::ID_BOTTOM);
-    EXPECT_EQ(driller->time->offBottom, 0);
+    EXPECT_EQ(driller->Time()->offBottom, 0);
     EXPECT_EQ(box->GetText(TOOLBAR::ID_BOTTOM), "On Bottom");
 }
 
@@ -250,11 +249,11 @@ TEST_F(StatusWindowTest, AStepDrawsOnlyItsNewRowOrScrollsAtTheLogBottom)
     SetViewTop(2540);  // the bottom (2600) 60 rows down: y 760 for the next line
     s.scroll.notAtBottom = false;
     Start();
-    driller->lagMarks = 1;
+    testing_support::EditSetup(*driller, [](drilling::DrillerSetup& v) { v.lagMarks = 1; });
     const QImage before = bitmaps.backingStore.copy();
     Step();
     ASSERT_EQ(s.well.file.fileBottomDepth, 2601);
-    EXPECT_EQ(driller->newLineY, 760);
+    EXPECT_EQ(driller->Records().newLineY, 760);
     const auto [first, last] = ChangedLogRows(before);
     // The row [760, 770); the rate curve joins the rows through their shared edges.
     EXPECT_GE(first, 759);
@@ -264,10 +263,10 @@ TEST_F(StatusWindowTest, AStepDrawsOnlyItsNewRowOrScrollsAtTheLogBottom)
     // Nine more: at 2,610 the lag depth (2,606) is marked with the bottom depth in red, 4 rows up.
     for (int i = 0; i < 8; ++i)
         Step();
-    driller->lagDepth = 2606;
+    driller->SetLagDepth(2606);
     Step();
     ASSERT_EQ(s.well.file.fileBottomDepth, 2610);
-    const int y = driller->newLineY - 40;
+    const int y = driller->Records().newLineY - 40;
     const int x = s.layout.format.textColumn.count > 0 ? s.layout.format.textColumn.left : s.layout.format.outline.left;
     int red = 0;
     for (int yy = y; yy < y + 12; ++yy)
@@ -339,7 +338,7 @@ TEST_F(StatusWindowTest, AWitsFedStepWhileSlidingMarksTheRecordAndTakesTheNewDat
     link.DispatchItem("0120", "2", false);
     for (int i = 0; i < 150; ++i) {
         Clock().Advance(200);
-        driller->time->Tick();
+        driller->Time()->Tick();
     }
     driller->MarkStep(StepSource::Wits);
     Clock().Advance(200);
@@ -405,7 +404,6 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
 {
     Start();
     driller->ClearStepTables();  // the walk leaves the lag depth where the test puts it
-    driller->stepIndex = 0;
     app::WellServices services;
     wits::WitsHost witsHost(s, services);
     wits::Wits link(witsHost, wits::WitsAlarmHost{});
@@ -417,11 +415,10 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
     s.engines.wits = &link;
     s.engines.custWits = &custom;
     s.well.file.lagDepth = 1020;  // the gas start depth
-    driller->RefreshWindow();
 
     // First half of unit 1180: the mark and the first-half gas; the custom link books its step.
-    driller->lagDepth = 1180.3f;
-    driller->time->UpdateLagDepth(false);
+    driller->SetLagDepth(1180.3f);
+    driller->Time()->UpdateLagDepth(false);
     EXPECT_EQ(link.Gas().halfUnitMark, 3.0f);
     EXPECT_EQ(link.Gas().firstHalf[1], 20.0f);
     EXPECT_EQ(link.Gas().secondHalf[1], 0.0f);
@@ -433,8 +430,8 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
 
     // Second half: the mark follows, the gas goes to the second half, the custom link is ready again.
     EditGas(link, [&](auto& v) { v.gasValues[1] = 33; });
-    driller->lagDepth = 1180.8f;
-    driller->time->UpdateLagDepth(false);
+    driller->SetLagDepth(1180.8f);
+    driller->Time()->UpdateLagDepth(false);
     EXPECT_EQ(link.Gas().halfUnitMark, 8.0f);
     EXPECT_EQ(link.Gas().secondHalf[1], 33.0f);
     EXPECT_EQ(link.Gas().firstHalf[1], 20.0f);
@@ -451,8 +448,7 @@ TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)
     s.drilling.timedCustomCopy = true;
     s.env.charWidth = 11;
     Start();
-    const DrillingWindow& w = driller->Window();
-    driller->RefreshWindow();
+    const DrillingWindow w = driller->Window();
     EXPECT_TRUE(w.memosShown);
     EXPECT_TRUE(w.unmanned);
     EXPECT_TRUE(w.witsCustomCopy);
@@ -464,17 +460,17 @@ TEST_F(StatusWindowTest, TheWindowsStateReachesTheDrillingObjects)
     gasmon::AutoGas gas(gasHost, 3, 0);
     EditSettings(gas, [&](auto& v) { v.connectionTimeout = 1.0f; });
     s.engines.autoGas = &gas;
-    driller->time->RestartUnitClock();
+    driller->Time()->RestartUnitClock();
     for (int i = 0; i < 59 * 5; ++i) {
         Clock().Advance(200);
-        driller->time->Tick();
+        driller->Time()->Tick();
     }
-    EXPECT_EQ(driller->time->offBottom, 0);
+    EXPECT_EQ(driller->Time()->offBottom, 0);
     for (int i = 0; i < 5; ++i) {
         Clock().Advance(200);
-        driller->time->Tick();
+        driller->Time()->Tick();
     }
-    EXPECT_EQ(driller->time->offBottom, 1);
+    EXPECT_EQ(driller->Time()->offBottom, 1);
     s.engines.autoGas = nullptr;
 }
 
@@ -486,7 +482,7 @@ TEST_F(StatusWindowTest, DrillingAcrossMidnightWithMemosShownAddsTheDateMemoNear
     const std::int32_t before = s.notes.memoCount;
     for (int i = 0; i < 25; ++i) {  // five seconds: over midnight
         Clock().Advance(200);
-        driller->time->Tick();
+        driller->Time()->Tick();
     }
     ASSERT_EQ(s.notes.memoCount, before + 1);
     const entry::SVMEMO* memo = nullptr;

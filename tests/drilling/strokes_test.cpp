@@ -25,15 +25,16 @@ protected:
     void StartCounting(float output = 0.1f, float lagStrokes = 2000, float lagBarrels = 200)
     {
         MakeWellOnDisk(1000, 1100);
-        window.rowHeight = 10;
+        state.layout.format.pixelsPerStep = 10;
         StartDriller();
-        wellfile::LagRecord& lag = driller->lag;
-        lag.pump1Output = output;
-        lag.pump1Spm = 100;
-        lag.pumpEfficiency[0] = 1;
-        lag.pumpOnHole[0] = 1;
-        lag.lagStrokes = lagStrokes;
-        lag.annularVolume = lagBarrels;
+        testing_support::EditLag(*driller, [&](wellfile::LagRecord& lag) {
+            lag.pump1Output = output;
+            lag.pump1Spm = 100;
+            lag.pumpEfficiency[0] = 1;
+            lag.pumpOnHole[0] = 1;
+            lag.lagStrokes = lagStrokes;
+            lag.annularVolume = lagBarrels;
+        });
         Time().SetStrokes(true);
     }
     STROKES& Strokes() { return *Time().strokes; }
@@ -41,7 +42,7 @@ protected:
     void StrokeAfter(double seconds, int strokes = 1)
     {
         Clock().Advance(std::int64_t(seconds * 1000));
-        driller->pumpStrokePending[0] += strokes;
+        driller->AddPumpStrokes(0, strokes);
         Strokes().Tick();
     }
     QString LastLine(const QString& prefix) const
@@ -80,8 +81,8 @@ TEST_F(StrokesTest, RatesFollowTheContactsOfThePump)
 TEST_F(StrokesTest, BoxShowsTotalsAndTheLagTimeAtThePresentRate)
 {
     StartCounting(0.1f, 2000);
-    driller->lagByStrokesFromWits = 1;  // the rates of the WITS record
-    driller->live.spm1 = 100;
+    driller->SetLagByStrokesFromWits(true);  // the rates of the WITS record
+    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 100; });
     StrokeAfter(0.2);
     EXPECT_EQ(LastLine("LAG TIME"), "LAG TIME NOW AT:   100 SPM = 20.0 MIN.    ");
     EXPECT_EQ(LastLine("Pump 1"), "Pump 1 Total:        1     SPM: 100      BBLS=0.10   ");
@@ -102,7 +103,7 @@ TEST_F(StrokesTest, BottomsUpCountsToTheLagStrokes)
 {
     StartCounting(0.1f, 3);
     Strokes().ToggleBottomsUp();
-    const auto& flag = driller->alarms->flags[kAlarmBottomsUp];
+    const auto& flag = driller->Alarms()->flags[kAlarmBottomsUp];
     StrokeAfter(2);
     EXPECT_EQ(LastLine("Count"), "Count     1       2 STBU  199.90 BTBU");
     EXPECT_EQ(flag, 0);
@@ -118,9 +119,9 @@ TEST_F(StrokesTest, BottomsUpIsRaisedOnceWhenTheCountPassesTheLagStrokes)
 {
     StartCounting(0.1f, 3);
     QStringList raised;
-    driller->alarms->raiseHook = [&](int, const QString& text) { raised << text; };
+    driller->Alarms()->raiseHook = [&](int, const QString& text) { raised << text; };
     Strokes().ToggleBottomsUp();
-    const auto& flag = driller->alarms->flags[kAlarmBottomsUp];
+    const auto& flag = driller->Alarms()->flags[kAlarmBottomsUp];
     QList<int> flags;
     for (int tick = 0; tick < 4; ++tick) {  // two strokes a tick: 2, 4, 6, 8, never 3
         StrokeAfter(1, 2);
@@ -141,17 +142,16 @@ TEST_F(StrokesTest, MissingLagDataWarnsOnceAndBottomsUpAtOnce)
     Strokes().ToggleBottomsUp();
     StrokeAfter(0.2, 0);
     EXPECT_TRUE(LastLine("    0   Bottoms up at").startsWith("    0   Bottoms up at"));
-    EXPECT_EQ(driller->alarms->flags[kAlarmBottomsUp], 1);
+    EXPECT_EQ(driller->Alarms()->flags[kAlarmBottomsUp], 1);
 }
 
 TEST_F(StrokesTest, NoStrokeOfAPumpThreadIsLost)
 {
     StartCounting(0.5f);
-    window.canvas = nullptr;  // the box of every tick is not kept
-    driller->lagByStrokesFromWits = 1;
-    window.witsLinkOn = true;
-    PumpStrokes counters;
-    window.pumpStrokes = &counters;
+    canvas.recording = false;  // the box of every tick is not kept
+    driller->SetLagByStrokesFromWits(true);
+    WitsLinkOn();
+    PumpStrokes& counters = *state.engines.pumpStrokes;
     constexpr int kStrokes = 100000;
     std::atomic<bool> done = false;
     std::thread pump([&] {
@@ -171,12 +171,12 @@ TEST_F(StrokesTest, NoStrokeOfAPumpThreadIsLost)
 TEST_F(StrokesTest, PumpRateAlarmWithoutAWitsLink)
 {
     StartCounting();
-    wits::WitsAlarmEntry& entry = driller->witsAlarms->Entry(wits::kSpm1Channel);
+    wits::WitsAlarmEntry& entry = driller->WitsAlarmTable().Entry(wits::kSpm1Channel);
     entry.Enabled = 1;
     entry.Low = 50;
     entry.Delay = 1.5f;
-    driller->lagByStrokesFromWits = 1;
-    driller->live.spm1 = 30;
+    driller->SetLagByStrokesFromWits(true);
+    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 30; });
     Clock().Advance(1000);
     for (int minute = 0; minute < 3; ++minute) {
         Strokes().Tick();
@@ -188,7 +188,7 @@ TEST_F(StrokesTest, PumpRateAlarmWithoutAWitsLink)
     EXPECT_EQ(doubles().sounder.played.size(), 1);  // out of range longer than its time: checked and raised
 
     // With a WITS link its own feed checks the rates.
-    window.witsLinkOn = true;
+    WitsLinkOn();
     entry.Value = 0;
     Strokes().Tick();
     EXPECT_EQ(entry.Value, 0.0f);
@@ -198,37 +198,39 @@ TEST_F(StrokesTest, LagDepthByPumpedVolume)
 {
     MakeWellOnDisk(1000, 1100);
     StartDriller();
-    wellfile::LagRecord& lag = driller->lag;
-    lag = ExampleHole(1100);
+    wellfile::LagRecord lag = ExampleHole(1100);
     lag.lagStrokes = 1000;
     lag.annularVolume = 80;
+    driller->SetLag(lag);
     Time().SetStrokes(true);
     // Each half unit of the file took a minute at 100 strokes: 10 barrels. The step of 1,081 was drilled
     // at 610 barrels and its annulus holds 74.38, that of 1,081.5 at 620 with 74.41: with 690 barrels
     // pumped the returns of 1,081 are up, those of 1,081.5 are not.
     Strokes().pumpedVolume = 690;
     Strokes().CheckLagAlarm(false);
-    EXPECT_EQ(driller->lagDepth, 1081.0f);
+    EXPECT_EQ(driller->LagDepth(), 1081.0f);
 
     // Bottoms up: the rings are emptied, circulation goes on.
     Time().circulating = 1;
     Strokes().pumpedVolume = 1e6f;
     Strokes().CheckLagAlarm(false);
-    EXPECT_EQ(driller->lagDepth, 1100.0f);
-    EXPECT_EQ(driller->stepIndex, 0);
-    EXPECT_EQ(driller->tables.volume[0], 0.0f);
+    EXPECT_EQ(driller->LagDepth(), 1100.0f);
+    EXPECT_EQ(driller->Steps().stepIndex, 0);
+    EXPECT_EQ(driller->Steps().tables.volume[0], 0.0f);
     EXPECT_EQ(Time().circulating, 1);
 }
 
 TEST_F(StrokesTest, LagAlarmsByTimeAndByStrokesKeepTheirOwnArming)
 {
     StartCounting();
-    driller->lagAlarmInterval = 10;
+    testing_support::EditSetup(*driller, [](drilling::DrillerSetup& v) { v.lagAlarmInterval = 10; });
     driller->ClearStepTables();
-    driller->stepIndex = 1;
-    driller->tables.volume[0] = -1;  // up at once by time and by volume
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) {
+        v.stepIndex = 1;
+        v.tables.volume[0] = -1;  // up at once by time and by volume
+    });
     const auto walkBoth = [this](float depth) {
-        driller->tables.depth[0] = depth;
+        testing_support::EditSteps(*driller, [depth](drilling::DrillerSteps& v) { v.tables.depth[0] = depth; });
         Time().UpdateLagDepth(false);
         Strokes().CheckLagAlarm(false);
     };
@@ -237,9 +239,9 @@ TEST_F(StrokesTest, LagAlarmsByTimeAndByStrokesKeepTheirOwnArming)
     Strokes().CheckLagAlarm(false);
     const QString sound = well.dataFolder + "Lag Alarm.wav";
     EXPECT_EQ(doubles().sounder.played, (QStringList{sound, sound}));
-    driller->tables.depth[0] = 1031;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.tables.depth[0] = 1031; });
     Strokes().CheckLagAlarm(false);
-    driller->tables.depth[0] = 1040;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.tables.depth[0] = 1040; });
     Strokes().CheckLagAlarm(false);
     EXPECT_EQ(doubles().sounder.played.size(), 3);
 }
@@ -253,24 +255,26 @@ TEST_F(PumpsOnTest, SwitchesCountingAndThePumpThreadsOnAndOff)
 
     Toggle();
     wits.link = true;
-    Driller().lag.lagStrokes = 1000;
-    Driller().lag.annularVolume = 100;
+    testing_support::EditLag(Driller(), [](wellfile::LagRecord& lag) {
+        lag.lagStrokes = 1000;
+        lag.annularVolume = 100;
+    });
     commands.PumpsOn(log);
-    ASSERT_TRUE(Driller().time->strokes);
-    EXPECT_EQ(Driller().lagByStrokesFromWits, 1);
-    EXPECT_EQ(Driller().lag.allPumps, 1);
+    ASSERT_TRUE(Driller().Time()->strokes);
+    EXPECT_EQ(Driller().Setup().lagByStrokesFromWits, 1);
+    EXPECT_EQ(Driller().Lag().allPumps, 1);
     for (const std::jthread& t : log.engines.pumpThreads)
         EXPECT_TRUE(t.joinable());
     // The tick takes the strokes before the drilling time's tick, and the pumps-on byte serves the start only.
     Tick(0.2);
-    EXPECT_EQ(Driller().lag.allPumps, 0);
+    EXPECT_EQ(Driller().Lag().allPumps, 0);
 
-    Driller().tables = {};
+    testing_support::EditSteps(Driller(), [](drilling::DrillerSteps& v) { v.tables = {}; });
     commands.PumpsOn(log);
-    EXPECT_FALSE(Driller().time->strokes);
+    EXPECT_FALSE(Driller().Time()->strokes);
     for (const std::jthread& t : log.engines.pumpThreads)
         EXPECT_FALSE(t.joinable());
-    EXPECT_EQ(Driller().tables.depth[0], 951.0f);  // rebuilt by time
+    EXPECT_EQ(Driller().Steps().tables.depth[0], 951.0f);  // rebuilt by time
     EXPECT_EQ(doubles().sounder.beeps, 1);
 }
 

@@ -128,12 +128,12 @@ TEST(TestGasWindow, WhileDrillingAnIntervalToTheBottomSetsTheDrillersValues)
     w.window.CmDrilling();
     ASSERT_NE(s.engines.driller, nullptr);
     drilling::Driller& driller = *s.engines.driller;
-    const float before = driller.working.testGas[wellfile::TEST_C1];
+    const float before = driller.Records().working.testGas[wellfile::TEST_C1];
     Dialog::QueueTestScript([&](Dialog& d) {
         Interval(d, "1500", "1997");  // ends at 1996, short of the bottom
         d.SetText(GasPercDlg::IDC_C1, "321");
         d.Click(GasPercDlg::IDC_SAVE);
-        EXPECT_EQ(driller.working.testGas[wellfile::TEST_C1], before);
+        EXPECT_EQ(driller.Records().working.testGas[wellfile::TEST_C1], before);
         Interval(d, "1998", "2000");
         d.SetText(GasPercDlg::IDC_C1, "400");
         d.SetText(GasPercDlg::IDC_C3, "-5");
@@ -141,7 +141,7 @@ TEST(TestGasWindow, WhileDrillingAnIntervalToTheBottomSetsTheDrillersValues)
         d.Click(platform::IDCANCEL);
     });
     w.window.CmTestGasValues();
-    for (const wellfile::RECORD* r : {&driller.previous, &driller.working}) {
+    for (const wellfile::RECORD* r : {&driller.Records().previous, &driller.Records().working}) {
         std::vector<float> v(8);
         std::memcpy(v.data(), reinterpret_cast<const char*>(r) + 68, 32);
         EXPECT_EQ(v, (std::vector<float>{1, 400, 300, 1, 50, 60, 70, 80}));  // -5 is 1.0

@@ -8,6 +8,7 @@
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "platform/ui/dialog.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -128,9 +129,9 @@ TEST(Backups, DatedCopiesAreNamedByEvenBottomAndTimeAndSkippedWhileBusyOrCritica
     w.S().interaction.commandLock = true;
     EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 0), 0);
     w.S().interaction.commandLock = false;
-    drilling::DrillingWindow facts = drilling::MakeDrillingWindow(w.S());
+    drilling::DrillingHost facts(w.S());
     drilling::Driller driller(facts, wits::MakeWitsAlarmHost(w.S()));
-    driller.backupSkip[1] = 1;
+    testing_support::EditRecords(driller, [](drilling::DrillerRecords& v) { v.backupSkip[1] = 1; });
     w.S().engines.driller = &driller;
     EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 1), 0);
     w.S().engines.driller = nullptr;

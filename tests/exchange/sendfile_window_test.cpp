@@ -54,9 +54,9 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
     remote.updatePackage = 1;
     ASSERT_EQ(wellfile::SaveRemoteConfig(d, remote), 1);
     window.EvCommand(app::cmd::Drilling);
-    ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->time);
+    ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->Time());
     s.drilling.updatePackageOption = 1;
-    s.engines.driller->time->offBottom = 1;
+    s.engines.driller->Time()->offBottom = 1;
 
     for (int tick = 1; tick < 30; ++tick)
         ASSERT_TRUE(doubles().timers.last->Fire(3));
@@ -137,8 +137,8 @@ TEST(UpdatePackageWindow, TheRemoteUpdateBoxSendsWhileTheDepthStandsStill)
     QDir().mkpath(r);
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 1100)), 1);
     window.EvCommand(app::cmd::Drilling);
-    ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->time);
-    s.engines.driller->time->offBottom = 1;  // tripping: the depth does not move
+    ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->Time());
+    s.engines.driller->Time()->offBottom = 1;  // tripping: the depth does not move
 
     platform::Dialog::QueueTestScript([&](platform::Dialog& dlg) {
         dlg.Click(111);

@@ -8,6 +8,7 @@
 #include "gasmon/channels.h"
 #include "layout/trackflags.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/gasengine.h"
 #include "support/testmain.h"
 #include "wellfile/openwell.h"
@@ -163,7 +164,7 @@ TEST_F(Answers, TheBaselineFidTakesTheFactorOfItsBandAndTheSriModeItsCorrection)
 TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachAnswer)
 {
     WithDriller();
-    drilling::AlarmSettings& alarms = driller->alarms->settings;
+    drilling::AlarmSettings& alarms = driller->Alarms()->settings;
     alarms.highGasUnits = 100;
     alarms.lowGasUnits = 20;
     alarms.lowGasMinutes = 5;
@@ -172,7 +173,7 @@ TEST_F(Answers, HighGasIsSetAfterThirtyAnswersAboveItsUnitsAndLowGasFollowsEachA
     gasmon::AutoGas& e = StartOffline(3);
     Block r{};
     r[0] = 150;
-    auto& flags = driller->alarms->flags;
+    auto& flags = driller->Alarms()->flags;
     for (int i = 1; i <= 30; ++i)
         e.TakeAnswer(r.data(), 0);
     EXPECT_EQ(flags[drilling::kAlarmHighGas], 0);
@@ -208,8 +209,8 @@ TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
     const auto answer = [&](int mv10) {
         r[6] = std::uint16_t(mv10 * 20000 / 100000);  // tenths of a millivolt at 10,000 mV full scale
         e.TakeAnswer(r.data(), 0);
-        const bool step = driller->stepPending != 0;
-        driller->stepPending = 0;
+        const bool step = driller->Steps().stepPending != 0;
+        testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
         return step;
     };
     EXPECT_FALSE(answer(200)) << "20 mV is not above";
@@ -224,8 +225,8 @@ TEST_F(Answers, TheModuleAndTheTcpStatusMarkOneStepPerRise)
         s[6] = std::uint16_t(v);
         s[12] = std::uint16_t(counter);
         t.TakeAnswer(s.data(), 0);
-        const bool step = driller->stepPending != 0;
-        driller->stepPending = 0;
+        const bool step = driller->Steps().stepPending != 0;
+        testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
         return step;
     };
     EXPECT_TRUE(status(1, 5));

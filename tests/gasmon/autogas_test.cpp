@@ -22,14 +22,13 @@ namespace {
 
 TEST_F(EngineTest, TheCycleSecondsAreTheClocksWhateverTheTicksAndTheCycleStartsOverPastTheLongest)
 {
-    wellfile::OpenWell well;
-    well.dataFolder = TestDir();
-    drilling::DrillingWindow facts;
-    facts.well = &well;
+    app::LogState drillingState;  // the driller's own window: its well only names the folder
+    drillingState.well.file.dataFolder = TestDir();
+    drilling::DrillingHost facts(drillingState);
     drilling::Driller driller(facts, {});
-    driller.alarms = std::make_unique<drilling::LogAlarm>(TestDir());
+    driller.SetAlarms(std::make_unique<drilling::LogAlarm>(TestDir()));
     QList<std::pair<int, QString>> raised;
-    driller.alarms->raiseHook = [&](int kind, const QString& text) { raised.append({kind, text}); };
+    driller.Alarms()->raiseHook = [&](int kind, const QString& text) { raised.append({kind, text}); };
     s.engines.driller = &driller;
 
     gasmon::AutoGas& e = Make(3);

@@ -6,6 +6,7 @@
 #include "gasmon/chartfile.h"
 #include "gasmon/gasfile.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/testmain.h"
@@ -38,8 +39,8 @@ protected:
         well.viewTopDepth = 1000;
         well.viewDepthSpan = 40;
         WithDriller();
-        driller->rebuilding = 0;
-        driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
+        testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.rebuilding = 0; });
+        driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
         host.repaintRows = [this](std::int32_t depth, int rows) { repaints.push_back({depth, rows}); };
         host.copyWellFileOut = [this](const QString& extension) { copies << extension; };
         host.setWitsLiveGas = [this](int k, float v) { witsLive[std::size_t(k)] = v; };
@@ -57,7 +58,7 @@ protected:
     // The lag depth the driller walked to, and the tick that notices it.
     void LagTo(float depth)
     {
-        driller->lagDepth = depth;
+        driller->SetLagDepth(depth);
         engine->Poll();
     }
     wellfile::RECORD At(int depth)
@@ -113,7 +114,7 @@ TEST_F(Booking, TheFirstBookableDepthIsTwentyUnitsDownAndEachBookingAppendsOneGa
     s.interaction.dialogOpen = false;
     well.viewTopDepth = 1050;
     well.copyOut = well.secondFolderOption = true;
-    driller->offBottom = 1;
+    driller->SetOffBottom(true);
     Step(13);
     LagTo(kFirst + 22);
     EXPECT_EQ(repaints.size(), 1u);
@@ -145,15 +146,15 @@ TEST_F(Booking, ABookedDepthIsKeptAndARefusedBookingChangesNothing)
     Step(90);
     lastBooked = 1040;
     LagTo(1035);
-    driller->time->lagTime = 0;
+    driller->Time()->lagTime = 0;
     LagTo(1041);
-    driller->time->lagTime = 30;
-    driller->rebuilding = 1;
+    driller->Time()->lagTime = 30;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.rebuilding = 1; });
     LagTo(1042);
     EXPECT_EQ(ReadExistingBytes(dataFile), before);
     EXPECT_EQ(ReadExistingBytes(gasFile), gasBefore);
     EXPECT_EQ(engine->Readings().record.totalGas, 90.0f);
-    driller->rebuilding = 0;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.rebuilding = 0; });
     LagTo(1043);
     EXPECT_EQ(At(1043).gas[wellfile::GAS_TG], 90.0f);
     EXPECT_EQ(lastBooked, 1043);

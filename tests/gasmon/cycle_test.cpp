@@ -7,6 +7,7 @@
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/testmain.h"
@@ -111,7 +112,7 @@ TEST_F(Cycle, TheEndOfACycleKeepsOnlyTheFractionsTheReadingsCarry)
     EXPECT_FLOAT_EQ(e.Readings().record.fractions[1], 2.0f / 102);
 
     // Gas of a connection gives no fractions.
-    driller->connectionMarker = 1;
+    driller->SetConnectionMarker(1);
     EditReadings(e, [&](auto& v) { v.values[1] = 50; });
     e.EndCycle();
     EXPECT_FLOAT_EQ(e.Readings().record.fractions[0], 0.95f);
@@ -129,30 +130,30 @@ TEST_F(Cycle, TheEndOfACycleKeepsOnlyTheFractionsTheReadingsCarry)
 TEST_F(Cycle, ANewCycleCountsTheConnectionMarkerDownUnlessTheBitIsStillOff)
 {
     WithDriller();
-    driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
+    driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
     gasmon::AutoGas& e = Make(3);
-    driller->connectionMarkerLimit = 5;
-    driller->connectionMarker = 2;
+    testing_support::EditBottom(*driller, [](drilling::DrillerBottom& v) { v.connectionMarkerLimit = 5; });
+    driller->SetConnectionMarker(2);
     e.StartCycle();
-    EXPECT_EQ(driller->connectionMarker, 1);
-    driller->time->offBottom = 1;
+    EXPECT_EQ(driller->Bottom().connectionMarker, 1);
+    driller->Time()->offBottom = 1;
     e.StartCycle();
-    EXPECT_EQ(driller->connectionMarker, 1) << "off bottom without circulation";
-    driller->time->circulating = 1;
+    EXPECT_EQ(driller->Bottom().connectionMarker, 1) << "off bottom without circulation";
+    driller->Time()->circulating = 1;
     e.StartCycle();
-    EXPECT_EQ(driller->connectionMarker, 0);
+    EXPECT_EQ(driller->Bottom().connectionMarker, 0);
     e.StartCycle();
-    EXPECT_EQ(driller->connectionMarker, 0) << "not below 0";
-    driller->connectionMarker = 7;
+    EXPECT_EQ(driller->Bottom().connectionMarker, 0) << "not below 0";
+    driller->SetConnectionMarker(7);
     e.StartCycle();
-    EXPECT_EQ(driller->connectionMarker, 0) << "past its limit";
+    EXPECT_EQ(driller->Bottom().connectionMarker, 0) << "past its limit";
     EditSettings(e, [&](auto& v) { v.baselineFid = true; });
-    driller->connectionMarker = 5;
+    driller->SetConnectionMarker(5);
     e.StartCycle();
-    EXPECT_EQ(driller->connectionMarker, 0) << "the limit is 3 with the BASELINE FID";
-    driller->connectionMarker = 4;
+    EXPECT_EQ(driller->Bottom().connectionMarker, 0) << "the limit is 3 with the BASELINE FID";
+    driller->SetConnectionMarker(4);
     e.StartCycle();
-    EXPECT_EQ(driller->connectionMarker, 3);
+    EXPECT_EQ(driller->Bottom().connectionMarker, 3);
 }
 
 TEST_F(Cycle, TheBaselineSecondAtStartLiesShortlyBeforeTheFirstComponent)
@@ -225,8 +226,8 @@ TEST_F(Cycle, ACalibrationLearnsTheElutionTimesAndStoresTheTestGas)
     EXPECT_FLOAT_EQ(back.testGas[wellfile::TEST_C1], 200.0f);
     EXPECT_FLOAT_EQ(back.testGas[wellfile::TEST_NC4], 240.0f);
     EXPECT_EQ(back.testGas[wellfile::TEST_IC5], 0.0f) << "no sixth peak: kept";
-    EXPECT_FLOAT_EQ(driller->previous.testGas[wellfile::TEST_C3], 220.0f);
-    EXPECT_FLOAT_EQ(driller->working.testGas[wellfile::TEST_C3], 220.0f);
+    EXPECT_FLOAT_EQ(driller->Records().previous.testGas[wellfile::TEST_C3], 220.0f);
+    EXPECT_FLOAT_EQ(driller->Records().working.testGas[wellfile::TEST_C3], 220.0f);
 }
 
 TEST_F(Cycle, SomeProfilesTakeTheElutionTimeWhereTheSignalStopsFallingAndShiftIt)

@@ -84,9 +84,8 @@ gasmon::AutoGas& EngineTest::StartOffline(int type)
 void EngineTest::WithDriller()
 {
     well.dataFolder = TestDir();
-    facts.well = &well;
     driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-    driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
+    driller->SetAlarms(std::make_unique<drilling::LogAlarm>(TestDir()));
     s.engines.driller = driller.get();
 }
 

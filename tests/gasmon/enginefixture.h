@@ -67,7 +67,7 @@ protected:
     std::unique_ptr<gasmon::AutoGas> engine;
     platform::HWND window = 0;
     wellfile::OpenWell& well = s.well.file;
-    drilling::DrillingWindow facts;
+    drilling::DrillingHost facts{s};
     std::unique_ptr<drilling::Driller> driller;
 };
 

@@ -12,6 +12,7 @@
 #include "platform/commlinks.h"
 #include "platform/folders.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
@@ -85,11 +86,10 @@ protected:
     void Drilling(float lag)
     {
         app::LogState& s = window.State();
-        facts = drilling::MakeDrillingWindow(s);
         driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-        driller->rebuilding = 0;
-        driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
-        driller->lagDepth = lag;
+        testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.rebuilding = 0; });
+        driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
+        driller->SetLagDepth(lag);
         drilling::AttachDriller(s, driller.get());
     }
 
@@ -98,7 +98,7 @@ protected:
     FakeTimers* timers = nullptr;
     PtyPair line;
     Child peer;
-    drilling::DrillingWindow facts;
+    drilling::DrillingHost facts{window.State()};
     std::unique_ptr<drilling::Driller> driller;
 };
 
@@ -126,7 +126,7 @@ TEST_F(GasMonitorOnALine, TheLogsCo2TrackBooksCo2AndARunningWitsLinkSendsTheComp
     EXPECT_GT(co2, 0) << "channel 3 is CO2 with the track on";
     EXPECT_GT(total, 0);
 
-    driller->lagDepth = 1060;
+    driller->SetLagDepth(1060);
     timers->Fire(1);  // the lag depth moved: the step is booked
     const wellfile::RECORD booked = FileRecords<wellfile::RECORD>(s.well.file.dataFileName).at(1060 - kFirst);
     EXPECT_FLOAT_EQ(booked.gas[wellfile::GAS_TG], total);

@@ -8,6 +8,7 @@
 #include "gasmon/parsecolumn.h"
 #include "platform/text.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/testmain.h"
@@ -164,9 +165,9 @@ TEST_F(Integrator, TheNameIsTodaysFromTheStartAndAgainOnANewDay)
 TEST_F(Integrator, AnSriResultEndsTheCycleAndIsLogged)
 {
     WithDriller();
-    driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
-    driller->connectionMarker = 2;
-    driller->connectionMarkerLimit = 5;
+    driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
+    driller->SetConnectionMarker(2);
+    testing_support::EditBottom(*driller, [](drilling::DrillerBottom& v) { v.connectionMarkerLimit = 5; });
     cfg.sriIntegrator = 1;
     gasmon::AutoGas& e = StartIntegrator(TestDir() + "RESULT_20240101.res");
     const QString file = TestDir() + "RESULT_20260115.txt";
@@ -181,10 +182,10 @@ TEST_F(Integrator, AnSriResultEndsTheCycleAndIsLogged)
     EXPECT_TRUE(e.Cycle().cycleEnded);
     EXPECT_FLOAT_EQ(e.Readings().record.components[0], 34.5f);
     EXPECT_EQ(ReadBytes(SriLog()), "C1 =34      IC4 =7       NC4 =3        =4       @1-15-26_08:30:00\r\n\r");
-    EXPECT_EQ(driller->connectionMarker, 1);
+    EXPECT_EQ(driller->Bottom().connectionMarker, 1);
 
     // Off bottom without circulation the marker waits; a file without "RUN" clears the values only.
-    driller->time->offBottom = 1;
+    driller->Time()->offBottom = 1;
     EditCycle(e, [&](auto& v) { v.cycleEnded = false; });
     Write(file, "C1 x 5\r\n");
     doubles().clock.Advance(2000);
@@ -194,7 +195,7 @@ TEST_F(Integrator, AnSriResultEndsTheCycleAndIsLogged)
     EXPECT_EQ(e.Readings().values[8], 3.5f);
     EXPECT_FALSE(e.Cycle().cycleEnded);
     EXPECT_EQ(ReadBytes(SriLog()).count('@'), 1);
-    EXPECT_EQ(driller->connectionMarker, 1);
+    EXPECT_EQ(driller->Bottom().connectionMarker, 1);
 
     // A file over 1,024 bytes is set aside unread: the values stay.
     EditReadings(e, [&](auto& v) { v.values[1] = 8; });
@@ -209,7 +210,7 @@ TEST_F(Integrator, AnSriResultEndsTheCycleAndIsLogged)
 TEST_F(Integrator, ABaselineResultIsUsedWhenBothModesAreOn)
 {
     WithDriller();
-    driller->lagDepth = 1200.7f;
+    driller->SetLagDepth(1200.7f);
     cfg.sriIntegrator = 1;
     cfg.baselineIntegrator = 1;
     gasmon::AutoGas& e = StartIntegrator(TestDir() + "BL");

@@ -6,6 +6,7 @@
 #include "drilling/logtime.h"
 #include "platform/modbus.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/helperprocess.h"
@@ -103,7 +104,7 @@ protected:
         well.viewDepthSpan = 40;
         well.viewTopDepth = last - 40;
         well.drilling = true;
-        facts.well = &well;
+        testing_support::PlainDrillingWindow(s);
         wellfile::WellConfig config{};
         config.minSecondsPerUnit = 4;
         driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
@@ -116,8 +117,8 @@ protected:
     {
         for (int i = 0; i < int(seconds * 5); ++i) {
             doubles().clock.Advance(200);
-            driller->time->Tick();
-            if (driller->stepPending || driller->halfStepPending)
+            driller->Time()->Tick();
+            if (driller->StepWaiting())
                 driller->Update();
         }
     }
@@ -127,9 +128,9 @@ protected:
     {
         EXPECT_TRUE(Send(Packet(hd, bd, 0, 0, 0, pp, 0)));
         engine->DecodeUdpPacket();
-        const bool step = driller->stepPending != 0;
-        driller->stepPending = 0;
-        driller->riseUnits = 0;
+        const bool step = driller->Steps().stepPending != 0;
+        testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
+        testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.riseUnits = 0; });
         return step;
     }
 
@@ -242,18 +243,18 @@ TEST_F(Udp, TheHoleDepthMarksAStepPerWholeUnitPastTheFirstTwentyAndTheBitSetsThe
     EXPECT_TRUE(DepthPacket(1022, 1022)) << "the rise back";
     EXPECT_FALSE(DepthPacket(1022.9f, 1022.9f)) << "not a whole unit";
 
-    drilling::LogTime& t = *driller->time;
+    drilling::LogTime& t = *driller->Time();
     EXPECT_FALSE(DepthPacket(1022.5f, 1022.1f, 600));
-    EXPECT_EQ(driller->offBottom, 0);
+    EXPECT_EQ(driller->Bottom().offBottom, 0);
     EXPECT_EQ(t.offBottom, 0) << "less than half a unit off bottom";
     DepthPacket(1022.5f, 1021.9f, 600);
-    EXPECT_EQ(driller->offBottom, 1);
+    EXPECT_EQ(driller->Bottom().offBottom, 1);
     EXPECT_EQ(t.offBottom, 1);
     EXPECT_EQ(t.circulating, 1) << "pump pressure 600";
     DepthPacket(1022.5f, 1021.9f, 400);
     EXPECT_EQ(t.circulating, 0);
     DepthPacket(1022.5f, 1022.5f);
-    EXPECT_EQ(driller->offBottom, 0);
+    EXPECT_EQ(driller->Bottom().offBottom, 0);
     EXPECT_EQ(t.offBottom, 0) << "on bottom again";
     (void)e;
 }
@@ -288,8 +289,8 @@ TEST_F(Udp, WithTheDepthFromWitsOnlyTheGasIsTakenAndLongHighGasSetsTheAlarm)
 {
     DrillingOn(1000, 1030);
     s.engineStatus.witsRunning = true;
-    driller->depthFromWits = 1;
-    drilling::AlarmSettings& s = driller->alarms->settings;
+    testing_support::EditSetup(*driller, [](drilling::DrillerSetup& v) { v.depthFromWits = 1; });
+    drilling::AlarmSettings& s = driller->Alarms()->settings;
     s.highGasUnits = 100;
     cfg.hotWireSpan = 2;  // the total-gas factor
     gasmon::AutoGas& e = StartUdp();
@@ -297,12 +298,12 @@ TEST_F(Udp, WithTheDepthFromWitsOnlyTheGasIsTakenAndLongHighGasSetsTheAlarm)
     ASSERT_TRUE(Send(Packet(1040, 1040, 75, 0, 0, 0, 0)));
     for (int tick = 1; tick <= 76; ++tick) {
         e.DecodeUdpPacket();
-        EXPECT_EQ(driller->alarms->flags[drilling::kAlarmHighGas], tick == 76 ? 1 : 0) << tick;
+        EXPECT_EQ(driller->Alarms()->flags[drilling::kAlarmHighGas], tick == 76 ? 1 : 0) << tick;
     }
     EXPECT_EQ(e.Readings().values[0], 150) << "the gas is decoded";
-    EXPECT_EQ(driller->stepPending, 0) << "the depths are not";
+    EXPECT_EQ(driller->Steps().stepPending, 0) << "the depths are not";
     EXPECT_EQ(holeDepthShown, 0);
-    EXPECT_EQ(driller->offBottom, 0);
+    EXPECT_EQ(driller->Bottom().offBottom, 0);
 }
 
 TEST_F(Udp, TheLiveWindowShowsThePacket)

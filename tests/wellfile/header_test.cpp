@@ -125,7 +125,7 @@ TEST(LagRecord, SavedRecordReachesTheFileAndTheDrillingObject)
     lag.spmSum = 97.5f;
     LagRecord drillerCopy{};
     PumpStrokeState pumps;
-    pumps.drillerLag = &drillerCopy;
+    pumps.takeLag = [&drillerCopy](const LagRecord& taken) { drillerCopy = taken; };
     ASSERT_EQ(SaveLag(lag, p, "C:\\", pumps), 1);
     EXPECT_EQ(std::memcmp(&drillerCopy, &lag, sizeof lag), 0);
 
@@ -229,7 +229,7 @@ TEST(HeaderAndLag, SaversReportAFailedWrite)
     LagRecord drillerCopy{};
     drillerCopy.pump2Spm = 60.0f;
     PumpStrokeState pumps;
-    pumps.drillerLag = &drillerCopy;
+    pumps.takeLag = [&drillerCopy](const LagRecord& taken) { drillerCopy = taken; };
     EXPECT_EQ(SaveLag(LagRecord{}, p, "C:\\", pumps), 0);
     EXPECT_EQ(drillerCopy.pump2Spm, 60.0f) << "nothing is applied when the file was not written";
 }

@@ -6,6 +6,7 @@
 #include "drilling/logtime.h"
 #include "linkwell.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/witsengine.h"
@@ -30,7 +31,7 @@ class CustWits : public ::testing::Test {
 protected:
     CustWits()
     {
-        lw.driller->time = std::make_unique<drilling::LogTime>(*lw.driller, 30.0f);
+        lw.driller->SetTime(std::make_unique<drilling::LogTime>(*lw.driller, 30.0f));
         host.writeBlock = [this](const WITSRECORD*, int count) { blocks << count; };
         host.correctFileDepth = [this](std::int32_t depth) {
             corrections << depth;
@@ -76,7 +77,7 @@ TEST_F(CustWits, DepthItemsNeedTrackDepthAndTheHoleDepthNeverFallsBack)
     EXPECT_EQ(link->Sample().bitDepth, 0.0f);
     EXPECT_EQ(link->Sample().holeDepth, 0.0f);
     EXPECT_EQ(link->Polls().percent.good, 0.0f);
-    EXPECT_EQ(lw.driller->stepPending, 0);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 0);
     EXPECT_EQ(lw.link.lastHoleDepth, 0.0f);
 
     EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
@@ -99,7 +100,7 @@ TEST_F(CustWits, TorqueCountsAndTheRowsThisLinkTakesOtherwise)
     EXPECT_EQ(link->Sample().torque, 250);
     EXPECT_EQ(link->Depth().torqueMaximum, 300);
     EXPECT_EQ(link->Lines()[4], "250");
-    EXPECT_EQ(lw.driller->live.torque, 0);
+    EXPECT_EQ(lw.driller->Live().torque, 0);
     EXPECT_EQ(link->Sample().item0119, 0);
 
     // Whole numbers of which 16 bits are kept, with no range check; pump pressure above 10,000 is 0.
@@ -109,7 +110,7 @@ TEST_F(CustWits, TorqueCountsAndTheRowsThisLinkTakesOtherwise)
     EXPECT_EQ(link->Sample().pumpPressure, 0);
     Item("0121", "512.9");
     EXPECT_EQ(link->Sample().pumpPressure, 512);
-    EXPECT_EQ(lw.driller->live.pumpPressure, 512);
+    EXPECT_EQ(lw.driller->Live().pumpPressure, 512);
 
     // Gamma: no negative value, no alarm; with a sensor offset the first slot and a good poll.
     EnableAlarm(20, 10, 0);
@@ -118,7 +119,7 @@ TEST_F(CustWits, TorqueCountsAndTheRowsThisLinkTakesOtherwise)
     EXPECT_EQ(link->Sample().gamma, 0);
     Item("0824", "85");
     EXPECT_EQ(link->Sample().gamma, 85);
-    EXPECT_EQ(lw.driller->gammaSlots[0], 85.0f);
+    EXPECT_EQ(lw.driller->WitsItems().gammaSlots[0], 85.0f);
     EXPECT_EQ(link->Depth().gammaDepth, 1185.0f);
     EXPECT_EQ(link->Polls().percent.good, 1.0f);
     EXPECT_EQ(link->Alarms().Entry(20).Value, 0.0f);
@@ -135,8 +136,8 @@ TEST_F(CustWits, TorqueCountsAndTheRowsThisLinkTakesOtherwise)
     EXPECT_EQ(link->Alarms().Entry(18).Value, 4100.0f);
     EXPECT_EQ(link->Alarms().Entry(19).Value, 95.0f);
     EXPECT_EQ(link->Alarms().Entry(20).Value, 66.0f);
-    EXPECT_EQ(lw.driller->live.downholePressure, 0);
-    EXPECT_EQ(lw.driller->live.downholeTemperature, 0);
+    EXPECT_EQ(lw.driller->Live().downholePressure, 0);
+    EXPECT_EQ(lw.driller->Live().downholeTemperature, 0);
 }
 
 TEST_F(CustWits, ItemsWithNoEffectLeaveTheSampleAsItWas)
@@ -146,7 +147,7 @@ TEST_F(CustWits, ItemsWithNoEffectLeaveTheSampleAsItWas)
         Item(code, "1234.5");
     const WITSRECORD empty{};
     EXPECT_EQ(std::memcmp(&link->Sample(), &empty, sizeof empty), 0);
-    EXPECT_EQ(std::memcmp(&lw.driller->live, &empty, sizeof empty), 0);
+    EXPECT_EQ(std::memcmp(&lw.driller->Live(), &empty, sizeof empty), 0);
     EXPECT_EQ(link->Polls().percent.good, 0.0f);
 }
 
@@ -155,18 +156,18 @@ TEST_F(CustWits, AJumpMarksOneStepAndTheHoleDepthCountsTheAnswerOnce)
     EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
     EditPolls(*link, [&](auto& v) { v.percent.exchanges = 4; });
     link->ParseItems("0110 1205.3\r\n0110 1205.4\r\n!!\r\n");  // the value after a blank is taken
-    EXPECT_EQ(lw.driller->stepPending, 1);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 1);
     EXPECT_EQ(link->Depth().trackedDepth, 1205);
     EXPECT_EQ(lw.link.holeDepth, 1205.4f);
     EXPECT_EQ(link->Polls().percent.good, 1.0f);
-    EXPECT_EQ(lw.driller->live.witsPercent, 25.0f);
+    EXPECT_EQ(lw.driller->Live().witsPercent, 25.0f);
     EXPECT_EQ(link->Lines()[7], "25.0");
     EXPECT_EQ(link->SamplesWaiting(), 0);  // the slot's sample stays open for its later frames
 
     // Not deeper than the tracked depth: no step.
-    lw.driller->stepPending = 0;
+    testing_support::EditSteps(*lw.driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     Item("0110", "1205.9");
-    EXPECT_EQ(lw.driller->stepPending, 0);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 0);
 }
 
 TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)
@@ -177,39 +178,39 @@ TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(14, 5, 30));
 
     Answer(1201, 1201);
-    EXPECT_EQ(lw.driller->stepPending, 1);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 1);
     EXPECT_TRUE(corrections.isEmpty());
     // The drilling tick makes the step; the next answer at the same depth marks none.
-    lw.driller->stepPending = 0;
+    testing_support::EditSteps(*lw.driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     lw.well.fileBottomDepth = 1201;
     Answer(1201, 1201);
-    EXPECT_EQ(lw.driller->stepPending, 0);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 0);
 
     EditDepth(*link, [&](auto& v) { v.trackedDepth = 1200; });
     lw.well.fileBottomDepth = 1200;
     Answer(1203, 1203);
     EXPECT_EQ(corrections, QList<int>({1203}));
-    EXPECT_EQ(lw.driller->stepPending, 0);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 0);
     EXPECT_EQ(link->Depth().trackedDepth, 1203);  // the file's bottom depth after the correction
     const QByteArray text = testing_support::ReadBytes(UnmannedFileName(TestDir(), QDate(2026, 1, 15)));
     EXPECT_EQ(text, QByteArray(" Depth Correction from 1200 to 1203 at 14:05\n\r"));
 
     // The bit off bottom: the plain branch.
     Answer(1206.5f, 1206.2f);
-    EXPECT_EQ(lw.driller->stepPending, 1);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 1);
     EXPECT_EQ(corrections.size(), 1);
 }
 
 TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
 {
-    drilling::LogTime& t = *lw.driller->time;
+    drilling::LogTime& t = *lw.driller->Time();
     EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
     WITSRECORD& s = link->Sample();
     s.bitDepth = 1199.4f;
     s.holeDepth = 1200.0f;
     s.pumpPressure = 501;
     link->EndFrame();
-    EXPECT_EQ(lw.driller->offBottom, 1);
+    EXPECT_EQ(lw.driller->Bottom().offBottom, 1);
     EXPECT_NE(t.offBottom, 0);
     EXPECT_EQ(t.circulating, 1);
 
@@ -224,7 +225,7 @@ TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
     on.bitDepth = 1199.5f;
     on.holeDepth = 1200.0f;
     link->EndFrame();
-    EXPECT_EQ(lw.driller->offBottom, 0);
+    EXPECT_EQ(lw.driller->Bottom().offBottom, 0);
     EXPECT_EQ(t.offBottom, 0);
 
     // The stamp of the test clock and, in mode 1, the hole depth following a deeper bit.
@@ -276,7 +277,7 @@ TEST_F(CustWits, PollsWaitForTheAnswerOrTheTimeOutAndTheWindowRestartsAfterFifty
     link->SendOutput();
     EXPECT_EQ(link->Lines()[7], "50.0");
     EXPECT_EQ(link->Alarms().Entry(kWitsPercentChannel).Value, 50.0f);
-    EXPECT_EQ(lw.driller->live.witsPercent, 50.0f);
+    EXPECT_EQ(lw.driller->Live().witsPercent, 50.0f);
 
     EditPolls(*link, [&](auto& v) { v.percent.exchanges = 49; });
     link->ReplyRead();
@@ -291,7 +292,7 @@ TEST_F(CustWits, PollsWaitForTheAnswerOrTheTimeOutAndTheWindowRestartsAfterFifty
 
 TEST_F(CustWits, ThePollFrameAndTheWitsOutFrames)
 {
-    lw.driller->lagDepth = 1180;
+    lw.driller->SetLagDepth(1180);
     EXPECT_EQ(link->BuildOutputFrame(), "&&\r\n01391180.00\r\n0140 0.10\r\n!!\r\n");
 
     EditSettings(*link, [&](auto& v) { v.mode = 4; });

@@ -70,7 +70,6 @@ protected:
         ASSERT_TRUE(testing_support::PointAtNewWell(s, "W", 1000, 1300));
         QDir().mkpath(TestDir() + "gas");
         s.well.file.lagDepth = 1020;  // the gas start depth
-        facts.well = &s.well.file;
         driller = std::make_unique<drilling::Driller>(facts, WitsAlarmHost{});
         s.engines.driller = driller.get();
         WitsAlarmHost alarmHost;
@@ -84,7 +83,7 @@ protected:
     void Item(int code, const char* value) { link->ProcessItem(platform::CFormat("%04d", code), value); }
     bool Book(float lagDepth)
     {
-        driller->lagDepth = lagDepth;
+        driller->SetLagDepth(lagDepth);
         return link->StoreDepthStep();
     }
     void Components(const char* c1, const char* c2, const char* c3, const char* ic4, const char* nc4)
@@ -116,7 +115,7 @@ protected:
 
     app::LogState s;
     app::WellServices services;
-    drilling::DrillingWindow facts;
+    drilling::DrillingHost facts{s};
     std::unique_ptr<drilling::Driller> driller;
     gasmon::GasHost gasHost{s};
     std::unique_ptr<gasmon::AutoGas> monitor_;
@@ -411,7 +410,7 @@ TEST_F(CustBookingTest, ProfileTwentyThreesLagDepthItemBooksOnceOnEachEvenDepth)
 
     const auto bookings = [this] { return GasFile().size() / kGasRecord; };
     Item(139, "1180");
-    EXPECT_EQ(driller->lagDepth, 1180.0f);
+    EXPECT_EQ(driller->LagDepth(), 1180.0f);
     EXPECT_EQ(bookings(), 1);
     EXPECT_FLOAT_EQ(RecordAt(1180).gas[wellfile::GAS_TG], 120.0f);
     Item(139, "1180");
@@ -436,7 +435,7 @@ TEST_F(CustBookingTest, TheLagDepthHandOverBooksOnceInTheFirstHalfOfEachUnit)
 {
     const auto bookings = [this] { return GasFile().size() / kGasRecord; };
     const auto hand = [this](float lag, int digit) {
-        driller->lagDepth = lag;
+        driller->SetLagDepth(lag);
         link->TakeLagDepth(lag, digit, 1300);
     };
     hand(1180.2f, 2);
@@ -474,11 +473,10 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     app::WellServices services;
     CustWitsHost host(s, services);
     host.repaintRow = [&](std::int32_t depth, unsigned parts) { RepaintBookedRow(view, s, depth, parts); };
-    drilling::DrillingWindow facts;
-    facts.well = &s.well.file;
+    drilling::DrillingHost facts(s);
     drilling::Driller driller(facts, WitsAlarmHost{});
     s.engines.driller = &driller;
-    driller.lagDepth = kDepth + 0.4f;
+    driller.SetLagDepth(kDepth + 0.4f);
     WitsAlarmHost alarmHost;
     alarmHost.dataFolder = [] { return testing_support::TestDir(); };
     CUSTWITS link(host, alarmHost);

@@ -215,10 +215,9 @@ TEST_F(CustWitsLink, PollsWaitForTheAnswerAndTheTimeOutSendsAgain)
 {
     ASSERT_TRUE(StartLine());
     Settings([](CUSTWITSCFG& s) { s.connectionMode = 1; s.trackDepth = 1; });
-    drilling::DrillingWindow facts;
-    facts.well = &log.well.file;
+    drilling::DrillingHost facts(log);
     drilling::Driller driller(facts, WitsAlarmHost{});
-    driller.lagDepth = 1180;
+    driller.SetLagDepth(1180);
     log.engines.driller = &driller;
 
     commands->CmCustomWits(log);
@@ -232,7 +231,7 @@ TEST_F(CustWitsLink, PollsWaitForTheAnswerAndTheTimeOutSendsAgain)
     ASSERT_TRUE(Answer("&&\r\n01101201.00\r\n!!\r\n"));
     EXPECT_EQ(Link()->Polls().percent.good, 1.0f);
     EXPECT_EQ(lines[15], std::to_string(written));
-    EXPECT_EQ(driller.stepPending, 1);
+    EXPECT_EQ(driller.Steps().stepPending, 1);
     EXPECT_TRUE(timers.Fire(8));
     EXPECT_EQ(Received(kPoll.size()), kPoll);
     EXPECT_EQ(lines[7], "100.0");

@@ -10,6 +10,7 @@
 #include "drilling/pumpthreads.h"
 #include "drilling/strokes.h"
 #include "gasmon/autogas.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/testmain.h"
@@ -157,12 +158,12 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.code) + " " + r.value);
         engine->Sample() = WITSRECORD{};
-        driller->live = WITSRECORD{};
+        driller->SetLive(WITSRECORD{});
         engine->SetLines({});
         Item(r.code, r.value);
         const double stored = FieldAt(engine->Sample(), r.offset, r.kind);
         EXPECT_FLOAT_EQ(float(stored), float(r.stored));
-        EXPECT_FLOAT_EQ(float(FieldAt(driller->live, r.offset, r.kind)), r.live ? float(r.stored) : 0.0f);
+        EXPECT_FLOAT_EQ(float(FieldAt(driller->Live(), r.offset, r.kind)), r.live ? float(r.stored) : 0.0f);
         if (r.line >= 0) {
             EXPECT_EQ(engine->Lines()[std::size_t(r.line)], r.shown);
         }
@@ -175,7 +176,7 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
     Item("0122", "500");
     Item("0122", "200");
     EXPECT_FLOAT_EQ(engine->Sample().casingPressure, 200.0f);
-    EXPECT_FLOAT_EQ(driller->live.casingPressure, 500.0f);
+    EXPECT_FLOAT_EQ(driller->Live().casingPressure, 500.0f);
     const WITSRECORD before = engine->Sample();
     Item("1984", "123");
     Item("0999", "123");
@@ -206,46 +207,48 @@ TEST_F(DispatcherTest, TheHoleDepthMarksOneStepPerDeeperUnitAndNeverInTheFirstTw
 {
     Tracking(1200);
     Item("0110", "1201.3");
-    EXPECT_EQ(driller->stepPending, 1);
-    EXPECT_EQ(driller->source, drilling::StepSource::Wits);
+    EXPECT_EQ(driller->Steps().stepPending, 1);
+    EXPECT_EQ(driller->Steps().source, drilling::StepSource::Wits);
     EXPECT_EQ(engine->Depth().trackedDepth, 1201);
     EXPECT_FLOAT_EQ(link.holeDepth, 1201.3f);
-    driller->stepPending = 0;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     Item("0110", "1201.9");
-    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 0);
 
     // A jump of several units is one step, the tracked depth taking the new depth at once.
     Item("0110", "1206.0");
-    EXPECT_EQ(driller->stepPending, 1);
+    EXPECT_EQ(driller->Steps().stepPending, 1);
     EXPECT_EQ(engine->Depth().trackedDepth, 1206);
     EXPECT_EQ(depthStatusShown, 3);
 
     // Downward the tracked depth follows at once; near the top of the file nothing is marked.
-    driller->stepPending = 0;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     for (const char* d : {"1000.5", "1010", "1020.9", "1020.0"})
         Item("0110", d);
-    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 0);
     EXPECT_EQ(engine->Depth().trackedDepth, 1000);
     Item("0110", "1021");
-    EXPECT_EQ(driller->stepPending, 1);
+    EXPECT_EQ(driller->Steps().stepPending, 1);
 
     // The first frame never marks; without the tracking flag the depth only waits to be tracked.
     Tracking(1200);
     EditFrames(*engine, [&](auto& v) { v.firstFrame = true; });
-    driller->stepPending = 0;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     Item("0110", "1203");
-    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 0);
     Tracking(1200);
     link.depthTracking = false;
-    driller->waitingForWitsDepth = 1;
-    driller->witsDepthWait = 7;
+    testing_support::EditWitsItems(*driller, [](drilling::DrillerWitsItems& v) {
+        v.waitingForWitsDepth = 1;
+        v.witsDepthWait = 7;
+    });
     Item("0110", "1200.5");
     EXPECT_FALSE(link.depthTracking);
     Item("0110", "1201");
     EXPECT_TRUE(link.depthTracking);
-    EXPECT_EQ(driller->waitingForWitsDepth, 0);
-    EXPECT_EQ(driller->witsDepthWait, 0);
-    EXPECT_EQ(driller->stepPending, 1);
+    EXPECT_EQ(driller->WitsItems().waitingForWitsDepth, 0);
+    EXPECT_EQ(driller->WitsItems().witsDepthWait, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 1);
 }
 
 TEST_F(DispatcherTest, UnmannedWithTheBitOnBottomCorrectsTheFileDepthAndSaysSo)
@@ -256,7 +259,7 @@ TEST_F(DispatcherTest, UnmannedWithTheBitOnBottomCorrectsTheFileDepthAndSaysSo)
     Item("0108", "1203.0");
     Item("0110", "1203.0");
     EXPECT_EQ(corrections, QList<std::int32_t>{1203});
-    EXPECT_EQ(driller->stepPending, 0);
+    EXPECT_EQ(driller->Steps().stepPending, 0);
     EXPECT_EQ(engine->Depth().trackedDepth, 1203);
     EXPECT_EQ(UnmannedText(), QString(" Depth Correction from 1200 to 1203 at 14:05\n\r"));
 
@@ -272,15 +275,15 @@ TEST_F(DispatcherTest, UnmannedWithTheBitOnBottomCorrectsTheFileDepthAndSaysSo)
     Item("0108", "1202.99");
     Item("0110", "1203.0");
     EXPECT_TRUE(corrections.isEmpty());
-    EXPECT_EQ(driller->stepPending, 1);
+    EXPECT_EQ(driller->Steps().stepPending, 1);
 
     // One unit below the bottom with the bit on bottom: the step, without a correction.
-    driller->stepPending = 0;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     Tracking(1200);
     Item("0108", "1201.0");
     Item("0110", "1201.0");
     EXPECT_TRUE(corrections.isEmpty());
-    EXPECT_EQ(driller->stepPending, 1);
+    EXPECT_EQ(driller->Steps().stepPending, 1);
     EXPECT_EQ(engine->Depth().trackedDepth, 1201);
 }
 
@@ -289,13 +292,13 @@ TEST_F(DispatcherTest, HalfStepsAreMarkedOncePastTheMiddleOfTheTrackedUnit)
     Tracking(1200);
     link.halfUnitInterface = true;
     Item("0108", "1200.4");
-    EXPECT_EQ(driller->halfStepPending, 0);
+    EXPECT_EQ(driller->Steps().halfStepPending, 0);
     Item("0108", "1200.6");
-    EXPECT_EQ(driller->halfStepPending, 1);
+    EXPECT_EQ(driller->Steps().halfStepPending, 1);
     EXPECT_TRUE(link.halfStepMarked);
-    driller->halfStepPending = 0;
+    testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.halfStepPending = 0; });
     Item("0108", "1200.8");
-    EXPECT_EQ(driller->halfStepPending, 0);
+    EXPECT_EQ(driller->Steps().halfStepPending, 0);
     // The next whole step clears the mark.
     Item("0110", "1201.0");
     EXPECT_FALSE(link.halfStepMarked);
@@ -310,11 +313,11 @@ TEST_F(DispatcherTest, ThePumpRatesSetTheStrokeIntervalsWhileStrokesAreCounted)
 {
     Start();
     Item("0123", "120");
-    EXPECT_FLOAT_EQ(driller->lag.pump1Spm, 120.0f);
+    EXPECT_FLOAT_EQ(driller->Lag().pump1Spm, 120.0f);
     EXPECT_EQ(pumps->interval[0].load(), drilling::kPumpStands);
-    if (!driller->time)
-        driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
-    driller->time->strokes = std::make_unique<drilling::STROKES>(*driller);  // strokes are counted
+    if (!driller->Time())
+        driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
+    driller->Time()->strokes = std::make_unique<drilling::STROKES>(*driller);  // strokes are counted
     link.pumpRatesFromWits = true;
     Item("0123", "120");
     Item("0125", "7");
@@ -329,16 +332,16 @@ TEST_F(DispatcherTest, LagDepthFromWitsUpToTheBottomAndTheDrillingAlarmFlags)
 {
     Start();
     Item("0139", "1150");
-    EXPECT_FLOAT_EQ(driller->lagDepth, 0.0f);
+    EXPECT_FLOAT_EQ(driller->LagDepth(), 0.0f);
     link.lagFromWits = true;
     Item("0139", "1150");
     Item("0139", "1201");
-    EXPECT_FLOAT_EQ(driller->lagDepth, 1150.0f);
+    EXPECT_FLOAT_EQ(driller->LagDepth(), 1150.0f);
     EXPECT_EQ(lagStatusShown, QList<std::int32_t>{1150});
     EXPECT_EQ(engine->Sample().lagDepth, 1201);
 
-    drilling::AlarmSettings& s = driller->alarms->settings;
-    auto& flags = driller->alarms->flags;
+    drilling::AlarmSettings& s = driller->Alarms()->settings;
+    auto& flags = driller->Alarms()->flags;
     s.casingLimit = 500;
     Item("0122", "499");
     EXPECT_EQ(flags[drilling::kAlarmCasing], 0);
@@ -362,7 +365,7 @@ TEST_F(DispatcherTest, LagDepthFromWitsUpToTheBottomAndTheDrillingAlarmFlags)
     s.witsPercentLimit = 80;
     EditFrames(*engine, [&](auto& v) { v.percent.exchanges = 4; v.percent.good = 2; });
     Item("0110", "1100");
-    EXPECT_FLOAT_EQ(driller->live.witsPercent, 75.0f);
+    EXPECT_FLOAT_EQ(driller->Live().witsPercent, 75.0f);
     EXPECT_EQ(engine->Lines()[7], "75.0");
     EXPECT_EQ(flags[drilling::kAlarmWitsPercent], 1);
 }
@@ -383,7 +386,7 @@ TEST_F(DispatcherTest, MwdAndGammaValuesGoToTheirDepthAndSubStepSlots)
 
     Item("0824", "88");
     EXPECT_FLOAT_EQ(engine->Mwd().gammaDepth, 1190.0f);
-    EXPECT_FLOAT_EQ(driller->gammaSlots[0], 88.0f);
+    EXPECT_FLOAT_EQ(driller->WitsItems().gammaSlots[0], 88.0f);
     EXPECT_EQ(engine->Lines()[13], "88   ");
     EXPECT_EQ(engine->Lines()[14], "1190.0");
     EXPECT_TRUE(engine->Frames().percent.counted);

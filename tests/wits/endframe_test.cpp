@@ -29,9 +29,8 @@ protected:
         well.dataFileName = testing_support::MakeWell(TestDir(), "W.svm", 1000, 1200);
         well.fileTopDepth = 1000;
         well.fileBottomDepth = 1200;
-        facts.well = &well;
         driller = std::make_unique<drilling::Driller>(facts, WitsAlarmHost{});
-        driller->time = std::make_unique<drilling::LogTime>(*driller, 30.0f);
+        driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
         state.engines.driller = driller.get();
         state.engines.pumpStrokes.reset();
         host.writeBlock = [this](const WITSRECORD*, int count) { blocks << count; };
@@ -54,7 +53,7 @@ protected:
     app::LogState state;  // the window's state the host is made from
     app::WellServices services;
     wellfile::OpenWell& well = state.well.file;
-    drilling::DrillingWindow facts;
+    drilling::DrillingHost facts{state};
     std::unique_ptr<drilling::Driller> driller;
     WitsLinkState& link = state.witsLink;
     WitsHost host{state, services};
@@ -64,9 +63,9 @@ protected:
 
 TEST_F(EndFrameTest, BitAgainstHoleSetsOnAndOffBottomAndPumpPressureCirculating)
 {
-    drilling::LogTime& t = *driller->time;
+    drilling::LogTime& t = *driller->Time();
     Close(1199.4f, 1200.0f, 300);
-    EXPECT_EQ(driller->offBottom, 1);
+    EXPECT_EQ(driller->Bottom().offBottom, 1);
     EXPECT_NE(t.offBottom, 0);
     EXPECT_EQ(t.circulating, 1);
     Close(1199.4f, 1200.0f, 290);  // between 280 and 299: as it was
@@ -74,9 +73,9 @@ TEST_F(EndFrameTest, BitAgainstHoleSetsOnAndOffBottomAndPumpPressureCirculating)
     Close(1199.4f, 1200.0f, 100);
     EXPECT_EQ(t.circulating, 0);
     Close(1199.7f, 1200.0f, 0);  // within half a unit: as it was
-    EXPECT_EQ(driller->offBottom, 1);
+    EXPECT_EQ(driller->Bottom().offBottom, 1);
     Close(1199.9f, 1200.0f, 0);
-    EXPECT_EQ(driller->offBottom, 0);
+    EXPECT_EQ(driller->Bottom().offBottom, 0);
     EXPECT_EQ(t.offBottom, 0);
     EXPECT_EQ(blocks, QList<int>({5}));  // the fifth sample closed the block
 
@@ -86,7 +85,7 @@ TEST_F(EndFrameTest, BitAgainstHoleSetsOnAndOffBottomAndPumpPressureCirculating)
     link.drivesDrillingStatus = true;
     state.well.config.witsDepthOption = 1;  // the drilling set-up keeps the WITS depths from the status
     Close(1190.0f, 1200.0f, 0);
-    EXPECT_EQ(driller->offBottom, 0);
+    EXPECT_EQ(driller->Bottom().offBottom, 0);
 }
 
 TEST_F(EndFrameTest, AHoleShallowerThanTheBitFollowsItUnlessHeld)

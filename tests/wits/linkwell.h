@@ -23,9 +23,8 @@ struct LinkWell {
         well.dataFileName = testing_support::MakeWell(TestDir(), "W.svm", 1000, 1200);
         well.fileTopDepth = 1000;
         well.fileBottomDepth = 1200;
-        facts.well = &well;
         driller = std::make_unique<drilling::Driller>(facts, wits::WitsAlarmHost{});
-        driller->alarms = std::make_unique<drilling::LogAlarm>(TestDir());
+        driller->SetAlarms(std::make_unique<drilling::LogAlarm>(TestDir()));
         state.engines.driller = driller.get();
         state.engines.pumpStrokes.reset();  // no pump-stroke threads unless a test gives them
     }
@@ -34,7 +33,7 @@ struct LinkWell {
     app::LogState state;  // the window's state the host is made from
     app::WellServices services;
     wellfile::OpenWell& well = state.well.file;
-    drilling::DrillingWindow facts;
+    drilling::DrillingHost facts{state};
     std::unique_ptr<drilling::Driller> driller;
     wits::WitsLinkState& link = state.witsLink;
     wits::WitsHost host{state, services};

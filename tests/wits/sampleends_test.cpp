@@ -56,7 +56,6 @@ protected:
         g.ratioMode = 1;
         testing_support::WriteBytes(TestDir() + "gasmon.cfg", &g, sizeof g);
         platform::WriteSetting(QStringLiteral("Wits/ServerAddress"), QStringLiteral("127.0.0.1"));
-        facts.well = &log.well.file;
         commands = std::make_unique<WitsCommands>(rest, services, window);
     }
     ~SampleEnds() override
@@ -107,7 +106,7 @@ protected:
     wits_testing::NoServices rest;
     app::WellServices services;
     WitsLinkWindow window;
-    drilling::DrillingWindow facts;
+    drilling::DrillingHost facts{log};
     std::unique_ptr<WitsCommands> commands;
     QTcpSocket client;
 };
@@ -191,7 +190,7 @@ TEST_F(SampleEnds, AnItemCutByADisconnectIsNotJoinedToTheNextClientsText)
     Read("0108 1200.00\r\n0110 1200.00\r\n!!\r\n", second);
     EXPECT_FLOAT_EQ(log.witsLink.lastBitDepth, 1200.0f);
     EXPECT_FLOAT_EQ(log.witsLink.holeDepth, 1200.0f);
-    EXPECT_EQ(driller.stepPending, 0);
+    EXPECT_EQ(driller.Steps().stepPending, 0);
 
     // A client that stops within an item before the tick has read it: its cut line goes with it.
     second.write("0110 12");

@@ -358,10 +358,9 @@ TEST_F(WitsChart, LagMinShowsTheLagTimeInForceWhileDrillingElseTheWells)
     auto chart = Open();
     EXPECT_EQ(Readout(*chart, kLagMinEdit), "12.5");
 
-    drilling::DrillingWindow facts;
-    facts.well = &log.well.file;
+    drilling::DrillingHost facts(log);
     drilling::Driller driller(facts, WitsAlarmHost{});
-    driller.time = std::make_unique<drilling::LogTime>(driller, 37.5f);  // the lag command changed it
+    driller.SetTime(std::make_unique<drilling::LogTime>(driller, 37.5f));  // the lag command changed it
     log.engines.driller = &driller;
     chart->UpdateLive(chart->Samples(), chart->ViewIndex(), true);
     EXPECT_EQ(Readout(*chart, kLagMinEdit), "12.5") << "drilling mode is off";

@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "platform/textlink.h"
 #include "support/doubles.h"
+#include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
@@ -212,11 +213,10 @@ TEST_F(WitsLink, FramesFromThePeerReachTheLinkTheSamplesAndTheDailyFile)
 {
     ASSERT_TRUE(StartLine());
     SaveGasmon([](gasmon::GASMONCFG&) {});
-    drilling::DrillingWindow facts;
-    facts.well = &log.well.file;
+    drilling::DrillingHost facts(log);
     drilling::Driller driller(facts, WitsAlarmHost{});
-    driller.rate = 42;
-    driller.lagDepth = 1150.6f;
+    testing_support::EditSteps(driller, [](drilling::DrillerSteps& v) { v.rate = 42; });
+    driller.SetLagDepth(1150.6f);
     log.engines.driller = &driller;
 
     Commands().CmWits(log);
@@ -501,11 +501,10 @@ TEST_F(WitsLink, ASilentRigLowersThePercentageUntilItsAlarmsFire)
     block[kWitsPercentChannel].Delay = 0.05f;
     block[kWitsPercentChannel].Enabled = 1;
     testing_support::WriteBytes(TestDir() + "wits.alm", block.data(), sizeof block);
-    drilling::DrillingWindow facts;
-    facts.well = &log.well.file;
+    drilling::DrillingHost facts(log);
     drilling::Driller driller(facts, WitsAlarmHost{});
-    driller.alarms = std::make_unique<drilling::LogAlarm>(TestDir());
-    driller.alarms->settings.witsPercentLimit = 90;
+    driller.SetAlarms(std::make_unique<drilling::LogAlarm>(TestDir()));
+    driller.Alarms()->settings.witsPercentLimit = 90;
     log.engines.driller = &driller;
     Commands().CmWits(log);
     Wits* w = Commands().engine();
@@ -525,7 +524,7 @@ TEST_F(WitsLink, ASilentRigLowersThePercentageUntilItsAlarmsFire)
         EXPECT_FALSE(Received(15).isEmpty()) << i;
     }
     EXPECT_EQ(w->Lines()[7], "50.0");  // 10 good frames of 20
-    EXPECT_EQ(driller.alarms->flags[drilling::kAlarmWitsPercent], 1);
+    EXPECT_EQ(driller.Alarms()->flags[drilling::kAlarmWitsPercent], 1);
     EXPECT_EQ(doubles().sounder.played, QStringList({WitsAlarmSound(log.well.file.dataFolder)}));
     log.engines.driller = nullptr;
 }

@@ -61,7 +61,7 @@ protected:
 TEST_F(WitsTick, TheGasFrameTakesItsTotalGasFromTheFirstSourceThatApplies)
 {
     Start();
-    driller->lagDepth = 1234.5f;
+    driller->SetLagDepth(1234.5f);
     EditGas(*engine, [&](auto& v) { v.gasValues[0] = 12.3456f; });
     EXPECT_EQ(engine->BuildOutputFrame(), "&&\r\n12120\r\n!!\r\n");  // send-gas clear
 
@@ -103,7 +103,7 @@ TEST_F(WitsTick, OneProfileAlsoSendsTheBitDepthAndTheComponentsAndTheTrafficLogG
     state.well.config.sendGasViaWits = 1;
     Start();
     link.trafficLog = true;
-    driller->lagDepth = 987.25f;
+    driller->SetLagDepth(987.25f);
     EditGas(*engine, [&](auto& v) { v.gasValues[0] = 3; v.componentsToSend = {1500.9f, 300, 20, 4, 5, 6, 7}; });
     const std::string frame = engine->BuildOutputFrame();
     EXPECT_EQ(frame, "&&\r\n0139987.25\r\n01403.00\r\n01081200\r\n0139987\r\n12121500\r\n1213300\r\n121420\r\n"
@@ -121,7 +121,7 @@ TEST_F(WitsTick, ThePercentageFeedsItsAlarmAndTheDrillingAlarmsLowFlag)
     WitsAlarmBlock block{};
     block[kWitsPercentChannel] = Limits(80, 0, 1);
     WriteAlarmFile(block);
-    driller->alarms->settings.witsPercentLimit = 90;
+    driller->Alarms()->settings.witsPercentLimit = 90;
     Start();
     engine->EvTimer();  // the first counted tick
     doubles().clock.Advance(500);
@@ -136,7 +136,7 @@ TEST_F(WitsTick, ThePercentageFeedsItsAlarmAndTheDrillingAlarmsLowFlag)
         else
             doubles().clock.Advance(2000);
         engine->EvTimer();
-        percents << driller->live.witsPercent;
+        percents << driller->Live().witsPercent;
         const WitsAlarmEntry& e = engine->Alarms().Entry(kWitsPercentChannel);
         if (e.Since != 0 && firstLowSince == 0)
             firstLowSince = e.Since;
@@ -151,7 +151,7 @@ TEST_F(WitsTick, ThePercentageFeedsItsAlarmAndTheDrillingAlarmsLowFlag)
     const WitsAlarmEntry& e = engine->Alarms().Entry(kWitsPercentChannel);
     EXPECT_FLOAT_EQ(e.Value, 60.0f);
     EXPECT_NEAR(e.MinutesOut, (2 * 30000.0 + 2000) / 60000, 1e-3);  // beyond its minute: the alarm sounded
-    EXPECT_EQ(driller->alarms->flags[drilling::kAlarmWitsPercent], 1);
+    EXPECT_EQ(driller->Alarms()->flags[drilling::kAlarmWitsPercent], 1);
     EXPECT_EQ(doubles().sounder.played.size(), 1);
 
     // Every reply brings it back above both limits.
@@ -159,7 +159,7 @@ TEST_F(WitsTick, ThePercentageFeedsItsAlarmAndTheDrillingAlarmsLowFlag)
         Reply();
         engine->EvTimer();
     }
-    EXPECT_EQ(driller->alarms->flags[drilling::kAlarmWitsPercent], 0);
+    EXPECT_EQ(driller->Alarms()->flags[drilling::kAlarmWitsPercent], 0);
     EXPECT_FLOAT_EQ(engine->Alarms().Entry(kWitsPercentChannel).Since, 0.0f);
 }
 
@@ -168,7 +168,7 @@ TEST_F(WitsTick, TheResultFileGivesTheTotalGasAndTheChromatographFileTheComponen
     link.gasMaxima[0] = 100;
     Start();
     EditGasSettings(*engine, [&](auto& v) { v.fileInputMode = true; });
-    driller->lagDepth = 1180;
+    driller->SetLagDepth(1180);
     testing_support::WriteBytes(engine->GasSettings().resultFile, QByteArray("Sample 4\r\nrun 12\r\na b c 250\r\n"));
     testing_support::WriteBytes(engine->GasSettings().chromatographFile, QByteArray("RUN\nC1 x 1500\nC2 x 300\n"));
     engine->EvTimer();

@@ -181,14 +181,14 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     // The drilling status box goes through the drilling services, which make and destroy it.
     witsWindow.statusBoxExists = [](app::LogState& log) {
-        return log.engines.driller && log.engines.driller->statusBox;
+        return log.engines.driller && log.engines.driller->StatusBoxShown();
     };
     witsWindow.removeStatusBox = [this](app::LogState& log) { neighbours_.drilling->ShowStatusBox(log, false); };
     witsWindow.showStatusBox = [this](app::LogState& log) { neighbours_.drilling->ShowStatusBox(log, true); };
     witsWindow.startPumpThreads = [](app::LogState& log) {
         const drilling::Driller* d = log.engines.driller;
         for (int pump = 0; d && pump < 3; ++pump)
-            if (d->lag.pumpOnHole[pump])
+            if (d->Lag().pumpOnHole[pump])
                 drilling::StartPumpThread(log, pump + 1);
     };
     witsWindow.pumpsOn = [this](app::LogState& log) { neighbours_.drilling->PumpsOn(log); };

@@ -396,8 +396,10 @@ int LogWindow::LoadRemoteConfig()
     const exchange::RemoteLoad load = exchange::LoadRemoteConfig(well.dataFolder, well.wellName, well.drilling,
                                                                  s.env.serverStation, s.env.firstInstance != 0);
     if (well.drilling && s.engines.driller) {
-        s.engines.driller->updatePackageInterval = load.sendInterval;
-        s.engines.driller->depthUnitsToSend = load.depthUnits;
+        drilling::DrillerSetup setup = s.engines.driller->Setup();
+        setup.updatePackageInterval = load.sendInterval;
+        setup.depthUnitsToSend = load.depthUnits;
+        s.engines.driller->SetSetup(setup);
     }
     if (load.refused && !s.view.holdRepaint)
         platform::MessageBox(QStringLiteral("Remote Monitor can only be enabled with the\nfirst instance of StrativM"),

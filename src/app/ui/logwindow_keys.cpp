@@ -96,8 +96,8 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
             if (!i.commandLock && !i.dataEntryActive)
                 update();
         }
-        if (state_.well.file.drilling && state_.engines.driller && state_.engines.driller->time && ctrl)
-            state_.engines.driller->time->KeyDown(key, true);
+        if (state_.well.file.drilling && state_.engines.driller && state_.engines.driller->Time() && ctrl)
+            state_.engines.driller->Time()->KeyDown(key, true);
         switch (key) {
         case Qt::Key_PageUp: EvVScroll(app::SB_PAGEUP, 0, ctrl); break;
         case Qt::Key_PageDown: EvVScroll(app::SB_PAGEDOWN, 0, ctrl); break;
@@ -135,8 +135,8 @@ void LogWindow::EvKeyDown(int key, bool ctrl)
 void LogWindow::EvChar(int c)
 {
     // Control characters never come here: the drilling keys with Control went through EvKeyDown.
-    if (state_.well.file.drilling && state_.engines.driller && state_.engines.driller->time)
-        state_.engines.driller->time->KeyDown(c, false);
+    if (state_.well.file.drilling && state_.engines.driller && state_.engines.driller->Time())
+        state_.engines.driller->Time()->KeyDown(c, false);
 }
 
 void LogWindow::keyPressEvent(QKeyEvent* e)

@@ -225,7 +225,6 @@ void DrillingStatusWindow::MakeStatusBox()
     Driller* d = log_.engines.driller;
     if (!d)
         return;
-    d->RefreshWindow();
     auto* box = new TOOLBAR(&window_, log_, [this] { GiveFocusBack(); });
     box->setAttribute(Qt::WA_DeleteOnClose);
     box_ = box;
@@ -236,7 +235,7 @@ void DrillingStatusWindow::MakeStatusBox()
     box->Create();
     if (!window_.isVisible())
         KeepAboveOwnerOnceShown(*box, window_);
-    d->statusBox = true;
+    d->SetStatusBoxShown(true);
     GiveFocusBack();
 }
 
@@ -244,7 +243,7 @@ void DrillingStatusWindow::DestroyStatusBox()
 {
     delete box_;
     if (Driller* d = log_.engines.driller)
-        d->statusBox = false;
+        d->SetStatusBoxShown(false);
 }
 
 void DrillingStatusWindow::ShowStatus(bool offBottom, bool circulating, int polarity)
@@ -276,8 +275,8 @@ StatusBand DrillingStatusWindow::BandOf(const logview::ViewGeometry& g) const
     band.linkSuppressed = s.drilling.linkTextSuppressed;
     band.remoteUpdate = s.drilling.updatePackageOption != 0 && s.drilling.remoteUpdateRunning;
     if (const Driller* d = s.engines.driller) {
-        band.rate = d->rate;
-        band.strokes = d->time && d->time->strokes;
+        band.rate = d->Rate();
+        band.strokes = d->Strokes() != nullptr;
     }
     if (const wits::Wits* link = s.engines.wits) {
         band.witsLinkOn = true;

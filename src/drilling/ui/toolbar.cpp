@@ -13,7 +13,7 @@ namespace {
 LogTime* TimeOf(app::LogState& log)
 {
     Driller* d = log.engines.driller;
-    return d && d->time ? d->time.get() : nullptr;
+    return d ? d->Time() : nullptr;
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ void TOOLBAR::SetupWindow()
     const Driller* d = log_.engines.driller;
     const LogTime* t = TimeOf(log_);
     const bool offBottom = t && t->offBottom, circulating = t && t->circulating;
-    const bool both = d && d->switchPolarity == 2;
+    const bool both = d && d->Setup().switchPolarity == 2;
     Enable(ID_BOTTOM, both);
     Enable(ID_PUMP, both);
     Texts(offBottom, circulating);
@@ -63,7 +63,6 @@ void TOOLBAR::ShowStatus(bool offBottom, bool circulating, int polarity)
 void TOOLBAR::CmBottom()
 {
     if (LogTime* t = TimeOf(log_)) {
-        log_.engines.driller->RefreshWindow();
         if (!t->offBottom)
             t->GoOffBottom();
         else
@@ -77,7 +76,6 @@ void TOOLBAR::CmBottom()
 void TOOLBAR::CmPump()
 {
     if (LogTime* t = TimeOf(log_)) {
-        log_.engines.driller->RefreshWindow();
         if (!t->offBottom)
             t->GoOffBottom();
         if (!t->circulating)

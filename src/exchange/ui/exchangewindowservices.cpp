@@ -132,8 +132,10 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
         StoreInWellConfig(log, [&config](wellfile::WellConfig& c) { c.remoteSetting = config.updatePackage; });
     }
     if (drilling && log.engines.driller) {
-        log.engines.driller->updatePackageInterval = config.interval;
-        log.engines.driller->updatePackageOn = config.updatePackage != 0 ? 1 : 0;
+        drilling::DrillerSetup setup = log.engines.driller->Setup();
+        setup.updatePackageInterval = config.interval;
+        setup.updatePackageOn = config.updatePackage != 0 ? 1 : 0;
+        log.engines.driller->SetSetup(setup);
     }
     const QString receive = RemoteFolder(platform::FieldString(config.receiveFolder));
     if (!receive.isEmpty())

@@ -245,7 +245,7 @@ bool DropSlideInterval(app::LogState& s, const MouseContext& m, const MousePoint
         // The driller starts again from rotating: its two working records keep no slide state the user
         // has just rewritten in the file.
         if (ToggleSlideInterval(s.well.file, interval.start, interval.end) && s.engines.driller)
-            s.engines.driller->previous.slide = s.engines.driller->working.slide = 0;
+            s.engines.driller->ClearSlide();
     }
     s.view.Invalidate();
     return true;

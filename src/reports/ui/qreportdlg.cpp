@@ -389,7 +389,7 @@ void QREPORTDLG::EvDepthKillFocus()
     const drilling::Driller* driller = log_.engines.driller;
     if (!driller)
         return;
-    const float output = ComputePumpOutput(&f, &driller->lag, &driller->live, r.depth);
+    const float output = ComputePumpOutput(&f, &driller->Lag(), &driller->Live(), r.depth);
     if (output > 0)
         SetReportText(r.mmrpm, platform::CFormat("%.0f", double(output)));
     SetFromField(IDC_MMRPM, r.mmrpm);

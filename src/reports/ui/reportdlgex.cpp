@@ -140,14 +140,14 @@ ReportDlgEx::ReportDlgEx(QWidget* parent, app::LogState& log, Mode mode, int req
         if (!log_.well.file.drilling || !driller)
             return d;
         d.drilling = true;
-        d.lagDepth = driller->lagDepth;
-        d.rate = driller->rate;
+        d.lagDepth = driller->LagDepth();
+        d.rate = driller->Rate();
         if (const drilling::STROKES* strokes = driller->Strokes()) {
             d.lagByStrokes = true;
             d.lagStrokes = strokes->lagStrokes;
         }
-        if (driller->time)
-            d.lagMinutes = driller->time->lagTime;
+        if (driller->Time())
+            d.lagMinutes = driller->Time()->lagTime;
         return d;
     };
     if (mode_ == Edit) {

@@ -418,8 +418,8 @@ float WitsChartDlg::LagMinutes() const
     // While drilling the lag time in force, which the lag command may have changed since the file's
     // last record was written; otherwise the well's setting.
     const drilling::Driller* d = log_.engines.driller;
-    if (log_.well.file.drilling && d && d->time)
-        return d->time->lagTime;
+    if (log_.well.file.drilling && d && d->Time())
+        return d->Time()->lagTime;
     return log_.well.file.lagTime;
 }
 
