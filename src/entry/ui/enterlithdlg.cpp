@@ -7,7 +7,6 @@
 #include "entry/lithhelp.h"
 #include "entry/ui/entryedit.h"
 #include "platform/services.h"
-#include "platform/text.h"
 #include "platform/ui/svedit.h"
 
 #include <QLabel>

@@ -6,7 +6,6 @@
 #include "entry/ui/entryedit.h"
 #include "logview/geometryof.h"
 #include "platform/services.h"
-#include "platform/text.h"
 #include "platform/ui/svedit.h"
 
 #include <QLabel>
