@@ -77,8 +77,12 @@ std::optional<std::int32_t> ReadStartDepth(const QString& text, std::int32_t fir
     return depth;
 }
 
-bool DragGasRefusesEntry(const app::LogState& log)
+bool EntryRefused(const app::LogState& log, bool shutOut)
 {
+    if (log.interaction.dataEntryActive || log.entry.gasEntry || shutOut) {
+        platform::MessageBeep(0);
+        return true;
+    }
     if (!log.interaction.dragGasActive)
         return false;
     platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog"),
@@ -116,11 +120,8 @@ void RunEntryCommand(app::LogState& log, EntryKind kind, const EntryHost& host)
     app::InteractionState& in = log.interaction;
     const bool dataText = host.dataTextOpen && host.dataTextOpen();
     const bool elogText = host.elogTextOpen && host.elogTextOpen();
-    if (in.dataEntryActive || elogText || (dataText && kind != EntryKind::Rates)) {
-        platform::MessageBeep(0);
-        return;
-    }
-    if (DragGasRefusesEntry(log))
+    // The rate entry alone may run beside the "Data As Text" window.
+    if (EntryRefused(log, elogText || (dataText && kind != EntryKind::Rates)))
         return;
     wellfile::OpenWell& well = log.well.file;
     const std::int32_t savedTop = well.viewTopDepth;

@@ -36,8 +36,10 @@ QString StartDepthPrompt(EntryKind kind);
 // A typed start depth: a whole number from first depth + 10 to the last depth; none otherwise.
 std::optional<std::int32_t> ReadStartDepth(const QString& text, std::int32_t firstDepth, std::int32_t lastDepth);
 
-// While the drag-gas function runs no entry may start: says so and returns true.
-bool DragGasRefusesEntry(const app::LogState& log);
+// The guard before every entry command; true when the entry may not start. While another entry runs
+// or `shutOut` (a window that shuts this entry out is open) it beeps; while the drag-gas function runs
+// it says so.
+bool EntryRefused(const app::LogState& log, bool shutOut);
 // Opens an entry: up to `count` records from `index` of the data file read into the view's entry buffer
 // of `size` records and kept as read; the entry-open flag set.
 void OpenEntryBuffer(app::LogState& log, int size, int index, int count);

@@ -40,13 +40,9 @@ std::optional<std::int32_t> StartDepth(app::LogState& log, const FlareHost& host
 
 void RunFlareCommand(app::LogState& log, const FlareHost& host)
 {
+    if (EntryRefused(log, false))
+        return;
     app::InteractionState& in = log.interaction;
-    if (in.dataEntryActive || log.entry.gasEntry) {
-        platform::MessageBeep(0);
-        return;
-    }
-    if (DragGasRefusesEntry(log))
-        return;
     wellfile::OpenWell& well = log.well.file;
     const std::int32_t savedTop = well.viewTopDepth;
     const std::int32_t savedScale = log.view.viewScale;

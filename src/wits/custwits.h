@@ -159,8 +159,8 @@ private:
     void FinishSample(WITSRECORD& s);
     // Stage 1: the row as this link takes it, its effects, and the hole depth's percent and tracking.
     void StageOne(int item, std::string_view value);
-    void ApplyEffect(int item, const ItemRow& row, double value);
-    void SetGamma(double value);
+    // The shared effects and this link's own (depth tracking, the pump rates).
+    void ApplyEffect(const ItemRow& row, double value, const ItemTargets& targets);
     void TrackDepth(float holeDepth);
     // The gas items (custwits_gas.cpp).
     void TotalGasFirstPass(std::string_view text);

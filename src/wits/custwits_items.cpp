@@ -19,7 +19,6 @@ constexpr int kCorrectionProfile = 79;  // the unmanned unit corrects the file's
 constexpr int kTorqueItem = 118;
 constexpr int kPumpPressureItem = 121;
 constexpr double kPumpPressureMaximum = 10000;
-constexpr float kGammaStep = 0.2f;
 
 // Item 1821, gamma, which the standard link does not take.
 constexpr ItemRow kGamma1821{1821, Conversion::Low16, int(offsetof(WITSRECORD, gamma)), FieldType::U16, Live::No,
@@ -68,12 +67,7 @@ bool Low16Item(int item)
 
 }  // namespace
 
-void CUSTWITS::FeedAlarm(int channel, double value)
-{
-    const WitsLimits limits =
-        channel == kHoleDepthChannel || channel == kBitDepthChannel ? WitsLimits::Inclusive : WitsLimits::Strict;
-    alarms_->Feed(channel, float(value), limits);
-}
+void CUSTWITS::FeedAlarm(int channel, double value) { FeedLinkAlarm(*alarms_, channel, value); }
 
 void CUSTWITS::ProcessItem(std::string_view code, std::string_view value)
 {
@@ -130,89 +124,31 @@ void CUSTWITS::StageOne(int item, std::string_view value)
     if (item == 110)
         v = std::max(v, double(samples_.InBlockBefore().holeDepth));  // a hole depth never falls back within a block
 
-    StoreField(row, Sample(), v);
-    const double stored = row.sampleOffset >= 0 ? ReadField(row, Sample()) : v;
-    if (drilling::Driller* d = host.Driller()) {
-        WITSRECORD live = d->Live();
-        if (row.live == Live::Same)
-            StoreField(row, live, stored);
-        else if (row.live == Live::Larger)
-            StoreField(row, live, std::max(stored, ReadField(row, live)));
-        d->SetLive(live);
-    }
-    if (std::optional<std::string> text = DisplayText(row, stored))
-        SetLine(row.displayLine, std::move(*text));
-    ApplyEffect(item, row, item == 824 ? v : stored);
+    // The custom link keeps gamma in slot 0 only.
+    const ItemTargets targets{host, Sample(), lines_, polls_.percent, depth_.gamma, 0};
+    const double stored = StoreItem(row, v, targets);
+    if (item == 118 || item == 119)
+        depth_.torqueMaximum = std::max(depth_.torqueMaximum, TruncInt(stored));
+    else
+        ApplyEffect(row, item == 824 ? v : stored, targets);
     if (row.alarmChannel >= 0)
         FeedAlarm(row.alarmChannel, stored);
 }
 
-void CUSTWITS::ApplyEffect(int item, const ItemRow& row, double value)
+void CUSTWITS::ApplyEffect(const ItemRow& row, double value, const ItemTargets& targets)
 {
-    drilling::Driller* d = host.Driller();
-    WitsLinkState& link = host.Link();
-    if (item == 118 || item == 119) {
-        depth_.torqueMaximum = std::max(depth_.torqueMaximum, TruncInt(value));
-        return;
-    }
+    ApplySharedEffect(row, value, targets);
     switch (row.effect) {
-    case Effect::HalfStep:
-        link.lastBitDepth = float(value);
-        break;
     case Effect::Tracking:
-        link.lastHoleDepth = float(value);
         TrackDepth(float(value));
-        break;
-    case Effect::CasingFlag:
-    case Effect::PitVolumeFlag:
-    case Effect::FlowFlag:
-        SetDrillingAlarmFlag(d, row.effect);
         break;
     case Effect::PumpRate:
         // No rate into the lag settings: only the stroke threads' interval follows the pump.
-        if (host.StrokesCounted() && link.pumpRatesFromWits && host.Pumps())
+        if (host.StrokesCounted() && host.Link().pumpRatesFromWits && host.Pumps())
             host.Pumps()->SetRate(row.pump, float(value));
-        break;
-    case Effect::Item0142:
-        if (d)
-            d->SetItem0142(float(value));
-        break;
-    case Effect::Item0145:
-        if (d)
-            d->SetItem0145(float(value));
-        break;
-    case Effect::GammaDepth:
-        depth_.gammaPending = false;
-        if (link.gammaSensorOffset <= 0) {
-            depth_.gammaDepth = float(value);
-            if (link.mwdDisplay)
-                SetLine(14, platform::CFormat("%-.1f", double(depth_.gammaDepth)));
-            polls_.percent.CountGood();
-        }
-        break;
-    case Effect::Gamma:
-        SetGamma(value);
         break;
     default:
         break;  // 0139's lag depth and the gas rows are the gas items' (ProcessGasItem)
-    }
-}
-
-void CUSTWITS::SetGamma(double value)
-{
-    const WitsLinkState& link = host.Link();
-    depth_.gammaValue = float(value);
-    depth_.gammaSeen = depth_.gammaSeen || depth_.gammaValue > 0;
-    depth_.gammaPending = false;
-    if (link.mwdDisplay)
-        SetLine(13, platform::CFormat("%-5d", int(Sample().gamma)));
-    if (link.gammaSensorOffset > 0) {
-        depth_.gammaDepth = float(host.Well().fileBottomDepth) - link.gammaSensorOffset;
-        if (link.mwdDisplay)
-            SetLine(14, platform::CFormat("%-.1f", double(depth_.gammaDepth)));
-        if (drilling::Driller* d = host.Driller())
-            d->SetGamma(0, depth_.gammaValue, kGammaStep);
-        polls_.percent.CountGood();
     }
 }
 

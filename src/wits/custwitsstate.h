@@ -5,6 +5,7 @@
 #include "gasmon/gasrecord.h"
 #include "platform/modbus.h"
 #include "wits/linkcommon.h"
+#include "wits/linkitems.h"
 
 #include <array>
 #include <cstdint>
@@ -65,11 +66,7 @@ struct CustWitsGas {
 struct CustWitsDepth {
     std::int32_t trackedDepth = 0;  // whole unit reached by the hole as the link tracks it
     std::int32_t torqueMaximum = 0;
-    bool gammaSeen = false;
-    bool gammaPending = true;
-    float gammaValue = 0;
-    std::int32_t gammaSlot = 0;
-    float gammaDepth = 0;
+    GammaReading gamma;
 };
 
 }  // namespace wits

@@ -93,14 +93,6 @@ void Wits::SetLine(int line, std::string text)
         lines_[std::size_t(line)] = DisplayLine(std::move(text));
 }
 
-void Wits::FeedAlarm(int channel, double value)
-{
-    // The hole and the bit depth count a value on a limit as beyond it.
-    const WitsLimits limits =
-        channel == kHoleDepthChannel || channel == kBitDepthChannel ? WitsLimits::Inclusive : WitsLimits::Strict;
-    alarms_->Feed(channel, float(value), limits);
-}
-
 void Wits::DispatchItem(std::string_view code, std::string_view value, bool marked)
 {
     const int item = platform::LeadingInt(code);
@@ -117,22 +109,11 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
         return;
     if (row) {
         newData_ = true;  // the sample holds data the next depth step may take
-        const double v = ConvertValue(*row, value);
-        StoreField(*row, Sample(), v);
-        const double stored = row->sampleOffset >= 0 ? ReadField(*row, Sample()) : v;
-        if (drilling::Driller* d = host.Driller()) {
-            WITSRECORD live = d->Live();
-            if (row->live == Live::Same)
-                StoreField(*row, live, stored);
-            else if (row->live == Live::Larger)
-                StoreField(*row, live, std::max(stored, ReadField(*row, live)));
-            d->SetLive(live);
-        }
-        if (std::optional<std::string> text = DisplayText(*row, stored))
-            SetLine(row->displayLine, std::move(*text));
-        ApplyEffect(*row, stored);
+        const ItemTargets targets{host, Sample(), lines_, frames_.percent, mwd_.gamma, depth_.gammaSlot};
+        const double stored = StoreItem(*row, ConvertValue(*row, value), targets);
+        ApplyEffect(*row, stored, targets);
         if (row->alarmChannel >= 0)
-            FeedAlarm(row->alarmChannel, stored);
+            FeedLinkAlarm(*alarms_, row->alarmChannel, stored);
     }
 
     if (gas_.gasFromMonitor)
@@ -141,39 +122,24 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
         TakeLinkGas(item, value, marked);
 }
 
-void Wits::ApplyEffect(const ItemRow& row, double value)
+void Wits::ApplyEffect(const ItemRow& row, double value, const ItemTargets& targets)
 {
-    drilling::Driller* d = host.Driller();
+    ApplySharedEffect(row, value, targets);
     switch (row.effect) {
     case Effect::HalfStep:
-        host.Link().lastBitDepth = float(value);
         MarkHalfStep(float(value));
         break;
     case Effect::Tracking:
-        host.Link().lastHoleDepth = float(value);
         TrackDepth(float(value));
         break;
     case Effect::RpmSeen:
         depth_.rpmSeen = true;
-        break;
-    case Effect::CasingFlag:
-    case Effect::PitVolumeFlag:
-    case Effect::FlowFlag:
-        SetDrillingAlarmFlag(host.Driller(), row.effect);
         break;
     case Effect::PumpRate:
         SetPumpRate(row.pump, value);
         break;
     case Effect::LagDepth:
         SetLagDepth(value);
-        break;
-    case Effect::Item0142:
-        if (d)
-            d->SetItem0142(float(value));
-        break;
-    case Effect::Item0145:
-        if (d)
-            d->SetItem0145(float(value));
         break;
     case Effect::MwdDepth:
         if (host.Link().mwdSensorOffset <= 0)
@@ -183,20 +149,8 @@ void Wits::ApplyEffect(const ItemRow& row, double value)
     case Effect::MwdB:
         SetMwdValue(row.effect == Effect::MwdA, value);
         break;
-    case Effect::GammaDepth:
-        if (host.Link().gammaSensorOffset <= 0) {
-            mwd_.gammaDepth = float(value);
-            if (host.Link().mwdDisplay)
-                SetLine(14, platform::CFormat("%-.1f", double(mwd_.gammaDepth)));
-            frames_.percent.CountGood();
-        }
-        break;
-    case Effect::Gamma:
-        SetGamma(value);
-        break;
-    case Effect::None:
-    case Effect::Marker:
-        break;
+    default:
+        break;  // the effects both links share
     }
 }
 
@@ -302,23 +256,6 @@ void Wits::SetMwdValue(bool slotsA, double value)
     mwd_.mwdDepth = TruncInt(double(host.Well().fileBottomDepth) - double(host.Link().mwdSensorOffset));
     subSteps[std::size_t(std::clamp(depth_.mwdSlot, 0, 4))] = v;
     subSteps[5] = kSlotFraction;
-}
-
-void Wits::SetGamma(double value)
-{
-    const WitsLinkState& link = host.Link();
-    mwd_.gamma = float(value);
-    mwd_.gammaSeen = mwd_.gammaSeen || mwd_.gamma > 0;
-    if (link.mwdDisplay)
-        SetLine(13, platform::CFormat("%-5d", int(Sample().gamma)));
-    if (link.gammaSensorOffset > 0) {
-        mwd_.gammaDepth = float(host.Well().fileBottomDepth) - link.gammaSensorOffset;
-        if (link.mwdDisplay)
-            SetLine(14, platform::CFormat("%-.1f", double(mwd_.gammaDepth)));
-        if (drilling::Driller* d = host.Driller())
-            d->SetGamma(std::clamp(depth_.gammaSlot, 0, 4), mwd_.gamma, kSlotFraction);
-        frames_.percent.CountGood();
-    }
 }
 
 }  // namespace wits

@@ -231,16 +231,14 @@ private:
     void TcpReplyArrived();
     void ServeTick();
     void SetLine(int line, std::string text);
-    void FeedAlarm(int channel, double value);
 
-    // Stage 1: the effects of the rows beyond storing.
-    void ApplyEffect(const ItemRow& row, double value);
+    // Stage 1: the effects of the rows beyond storing, the shared ones and this link's own.
+    void ApplyEffect(const ItemRow& row, double value, const ItemTargets& targets);
     void MarkHalfStep(float bitDepth);
     void TrackDepth(float holeDepth);
     void SetPumpRate(int pump, double rate);
     void SetLagDepth(double value);
     void SetMwdValue(bool slotsA, double value);
-    void SetGamma(double value);
 
     // Stage 2: the gas items.
     void FeedGasMonitor(int item, float value, bool marked);

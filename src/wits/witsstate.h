@@ -5,6 +5,7 @@
 // values.
 #include "gasmon/gasrecord.h"
 #include "wits/linkcommon.h"
+#include "wits/linkitems.h"
 #include "wits/witslink.h"
 
 #include <QString>
@@ -110,13 +111,11 @@ struct WitsHold {
 // The MWD and gamma values.
 struct WitsMwd {
     std::int32_t mwdDepth = 0;
-    float gammaDepth = 0;
-    float gamma = 0;
+    GammaReading gamma;
     float mwdValueA = 0;
     float mwdValueB = 0;
     std::array<float, 6> mwdSlotsA{};  // five sub-steps and the fraction
     std::array<float, 6> mwdSlotsB{};
-    bool gammaSeen = false;
     bool mwdASeen = false;
     bool mwdBSeen = false;
 };

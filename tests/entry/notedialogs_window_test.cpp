@@ -353,3 +353,31 @@ TEST(NoteDialog, NewSavesInDepthOrderAndDeleteWritesAtOnce)
     FileRecords<entry::HTEXTEX>(w.Hxt(), &size);
     EXPECT_EQ(size, 0);
 }
+
+TEST(NoteDialog, ColoursGoIntoTheNoteShownEachChooserWithItsOwnCustomColours)
+{
+    NoteWindow w(1000, 1500, {Memo(1200, "sand")});
+    doubles().prompter.colorAnswers = {platform::RGB(255, 0, 0), platform::RGB(0, 0, 255), platform::RGB(0, 255, 0)};
+    w.RunMemos(0, [](MEMODLG& d) { d.Click(MEMODLG::IDC_TEXT_COLOR); });
+    std::vector<entry::HTEXTEX> notes = {Note(1100, "a"), Note(1200, "b")};
+    int count = 2;
+    HTEXTDLG dialog(&w.window, w.S(), notes, 1, &count);
+    Dialog::QueueTestScript([&](Dialog& d) {
+        d.Click(HTEXTDLG::IDC_BACK_COLOR);
+        EXPECT_EQ(d.GetText(HTEXTDLG::IDC_BACK_COLOR_SHOWN), "RD=0  GN=0 BL=255");
+        d.Click(HTEXTDLG::IDC_TEXT_COLOR);
+        d.Click(HTEXTDLG::IDC_SAVE);
+    });
+    dialog.Execute();
+    const auto saved = FileRecords<entry::HTEXTEX>(w.Hxt());
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(unsigned(saved[1].background), platform::RGB(0, 0, 255));
+    EXPECT_EQ(unsigned(saved[1].textColour), platform::RGB(0, 255, 0));
+    EXPECT_EQ(unsigned(saved[0].background), unsigned(notes[0].background));
+    // The memo's text colours, the notes' backgrounds and the notes' text colours: three tables.
+    const auto& tables = doubles().prompter.colorTables;
+    ASSERT_EQ(tables.size(), 3);
+    EXPECT_NE(tables[0], tables[1]);
+    EXPECT_NE(tables[0], tables[2]);
+    EXPECT_NE(tables[1], tables[2]);
+}

@@ -120,7 +120,7 @@ TEST_F(CustWits, TorqueCountsAndTheRowsThisLinkTakesOtherwise)
     Item("0824", "85");
     EXPECT_EQ(link->Sample().gamma, 85);
     EXPECT_EQ(lw.driller->WitsItems().gammaSlots[0], 85.0f);
-    EXPECT_EQ(link->Depth().gammaDepth, 1185.0f);
+    EXPECT_EQ(link->Depth().gamma.depth, 1185.0f);
     EXPECT_EQ(link->Polls().percent.good, 1.0f);
     EXPECT_EQ(link->Alarms().Entry(20).Value, 0.0f);
 

@@ -385,7 +385,7 @@ TEST_F(DispatcherTest, MwdAndGammaValuesGoToTheirDepthAndSubStepSlots)
     EXPECT_TRUE(engine->Mwd().mwdASeen);
 
     Item("0824", "88");
-    EXPECT_FLOAT_EQ(engine->Mwd().gammaDepth, 1190.0f);
+    EXPECT_FLOAT_EQ(engine->Mwd().gamma.depth, 1190.0f);
     EXPECT_FLOAT_EQ(driller->WitsItems().gammaSlots[0], 88.0f);
     EXPECT_EQ(engine->Lines()[13], "88   ");
     EXPECT_EQ(engine->Lines()[14], "1190.0");

@@ -2,12 +2,11 @@
 
 #include "app/logstate.h"
 #include "app/ui/helpdlg.h"
-#include "entry/entrykeys.h"
+#include "entry/entrywalk.h"
 #include "entry/entryrow.h"
 #include "entry/lithhelp.h"
 #include "entry/ui/entryedit.h"
 #include "platform/services.h"
-#include "platform/text.h"
 #include "platform/ui/svedit.h"
 
 #include <QLabel>
@@ -121,29 +120,12 @@ void EnterLithDlg::CmHelp()
 
 void EnterLithDlg::KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl)
 {
-    // Without drilling mode a Ctrl key is a plain key here.
-    if (ctrl && SendDrillingKey(log_, key))
-        return;
-    EnterKey(text, key);
+    if (const std::optional<EntryStep> step = StepOfKey(log_, EntryBox::Lithology, key, ctrl))
+        Answer(TakeStep(entry_, *step, text.value_or(QString())));
 }
 
-void EnterLithDlg::EnterKey(const std::optional<QString>& text, int key)
+void EnterLithDlg::Answer(const LithKeyResult& r)
 {
-    LithKeyResult r;
-    switch (key) {
-    case KEY_RETURN:
-        r = entry_.Enter(platform::ToCp1252(text.value_or(QString())).toStdString());
-        break;
-    case KEY_UP:
-        r = entry_.Up();
-        break;
-    case KEY_DOWN:
-        r = entry_.Down();
-        break;
-    default:
-        r = entry_.OtherKey();
-        break;
-    }
     switch (r.outcome) {
     case LithOutcome::Refused:
         platform::MessageBeep(0);
@@ -153,13 +135,12 @@ void EnterLithDlg::EnterKey(const std::optional<QString>& text, int key)
             QStringLiteral("INVALID DATA"), platform::MB_OK);
         SetFocusTo(IDC_VALUE);
         return;
-    case LithOutcome::Stored: {
-        const std::vector<wellfile::RECORD>& records = log_.interaction.dataEntryRecords;
-        if (repaintRow_ && std::size_t(r.index) < records.size())
-            repaintRow_(records[std::size_t(r.index)].depth);
+    case LithOutcome::Stored:
+        if (const std::optional<std::int32_t> depth = StoredRowDepth(log_.interaction.dataEntryRecords, r.index);
+            depth && repaintRow_)
+            repaintRow_(*depth);
         ShowPrompt();
         return;
-    }
     case LithOutcome::Moved:
         ShowPrompt();
         return;

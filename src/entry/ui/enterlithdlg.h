@@ -34,9 +34,8 @@ public:
         std::function<void(std::int32_t depth)> repaintRow);
     ~EnterLithDlg() override;
 
-    // The value box's keys: Ctrl keys go to the drilling keys while drilling, else they are plain keys.
+    // The value box's keys, walked as entry/entrywalk.h says.
     void KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl);
-    void EnterKey(const std::optional<QString>& text, int key);
     const LithEntry& Entry() const { return entry_; }
 
 protected:
@@ -50,6 +49,7 @@ private:
     // that the modal entry leaves it free to scroll.
     void LendHelp(QWidget* to);
     void ShowPrompt();
+    void Answer(const LithKeyResult& r);
 
     app::LogState& log_;
     QWidget* helpOwner_;

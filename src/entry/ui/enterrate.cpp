@@ -1,7 +1,7 @@
 #include "entry/ui/enterrate.h"
 
 #include "app/logstate.h"
-#include "entry/entrykeys.h"
+#include "entry/entrywalk.h"
 #include "entry/entryrow.h"
 #include "entry/ui/entryedit.h"
 #include "platform/services.h"
@@ -62,22 +62,12 @@ void EnterRate::ShowPrompt()
 
 void EnterRate::KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl)
 {
-    if (ctrl) {
-        SendDrillingKey(log_, key);  // dropped while drilling mode is off
-        return;
-    }
-    EnterKey(text, key);
+    if (const std::optional<EntryStep> step = StepOfKey(log_, EntryBox::Rate, key, ctrl))
+        Answer(TakeStep(entry_, *step, text.value_or(QString())));
 }
 
-void EnterRate::EnterKey(const std::optional<QString>& text, int key)
+void EnterRate::Answer(const RateKeyResult& r)
 {
-    RateKeyResult r;
-    switch (key) {
-    case KEY_RETURN: r = entry_.Enter(text.value_or(QString())); break;
-    case KEY_UP: r = entry_.Up(); break;
-    case KEY_DOWN: r = entry_.Down(); break;
-    default: return;
-    }
     switch (r.outcome) {
     case RateOutcome::Refused: platform::MessageBeep(0); return;
     case RateOutcome::OutOfRange:
@@ -89,13 +79,12 @@ void EnterRate::EnterKey(const std::optional<QString>& text, int key)
         SetText(IDC_PROMPT, entry_.Prompt());
         SetText(IDC_VALUE, QString());
         return;
-    case RateOutcome::StepDone: {
-        const std::vector<wellfile::RECORD>& records = log_.interaction.dataEntryRecords;
-        if (repaintRow_ && std::size_t(r.index) < records.size())
-            repaintRow_(records[std::size_t(r.index)].depth);
+    case RateOutcome::StepDone:
+        if (const std::optional<std::int32_t> depth = StoredRowDepth(log_.interaction.dataEntryRecords, r.index);
+            depth && repaintRow_)
+            repaintRow_(*depth);
         ShowPrompt();
         return;
-    }
     case RateOutcome::Moved: ShowPrompt(); return;
     }
 }

@@ -29,9 +29,8 @@ public:
     EnterRate(QWidget* parent, app::LogState& log, std::function<void(std::int32_t depth)> repaintRow);
     ~EnterRate() override;
 
-    // The value box's keys: Ctrl keys go to the drilling keys (or nowhere), the rest to EnterKey.
+    // The value box's keys, walked as entry/entrywalk.h says.
     void KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl);
-    void EnterKey(const std::optional<QString>& text, int key);
     const RateEntry& Entry() const { return entry_; }
 
 protected:
@@ -40,6 +39,7 @@ protected:
 
 private:
     void ShowPrompt();
+    void Answer(const RateKeyResult& r);
 
     app::LogState& log_;
     std::function<void(std::int32_t)> repaintRow_;

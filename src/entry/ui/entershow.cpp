@@ -1,12 +1,11 @@
 #include "entry/ui/entershow.h"
 
 #include "app/logstate.h"
-#include "entry/entrykeys.h"
+#include "entry/entrywalk.h"
 #include "entry/entryrow.h"
 #include "entry/ui/entryedit.h"
 #include "logview/geometryof.h"
 #include "platform/services.h"
-#include "platform/text.h"
 #include "platform/ui/svedit.h"
 
 #include <QLabel>
@@ -128,29 +127,12 @@ void EnterShow::CmColor()
 
 void EnterShow::KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl)
 {
-    if (ctrl) {
-        SendDrillingKey(log_, key); // dropped while drilling mode is off
-        return;
-    }
-    EnterKey(text, key);
+    if (const std::optional<EntryStep> step = StepOfKey(log_, EntryBox::Show, key, ctrl))
+        Answer(TakeStep(entry_, *step, text.value_or(QString())));
 }
 
-void EnterShow::EnterKey(const std::optional<QString>& text, int key)
+void EnterShow::Answer(const ShowKeyResult& r)
 {
-    ShowKeyResult r;
-    switch (key) {
-    case KEY_RETURN:
-        r = entry_.Enter(platform::ToCp1252(text.value_or(QString())).toStdString());
-        break;
-    case KEY_UP:
-        r = entry_.Up();
-        break;
-    case KEY_DOWN:
-        r = entry_.Down();
-        break;
-    default:
-        return;
-    }
     switch (r.outcome) {
     case ShowOutcome::Refused:
         platform::MessageBeep(0);
@@ -168,15 +150,14 @@ void EnterShow::EnterKey(const std::optional<QString>& text, int key)
         platform::MessageBox(r.message, r.caption, platform::MB_OK);
         SetFocusTo(IDC_VALUE);
         return;
-    case ShowOutcome::Stored: {
-        const std::vector<wellfile::RECORD>& records = log_.interaction.dataEntryRecords;
-        if (repaintRows_ && std::size_t(r.index) < records.size())
-            repaintRows_(records[std::size_t(r.index)].depth, r.rows);
+    case ShowOutcome::Stored:
+        if (const std::optional<std::int32_t> depth = StoredRowDepth(log_.interaction.dataEntryRecords, r.index);
+            depth && repaintRows_)
+            repaintRows_(*depth, r.rows);
         if (r.blackCut)
             platform::MessageBox(QStringLiteral("Black cut"), QString(), platform::MB_OK);
         ShowPrompt();
         return;
-    }
     case ShowOutcome::Moved:
         ShowPrompt();
         return;

@@ -48,9 +48,8 @@ public:
     EnterShow(QWidget* parent, app::LogState& log, std::function<void(std::int32_t depth, int rows)> repaintRows);
     ~EnterShow() override;
 
-    // The value box's keys: Ctrl keys go to the drilling keys (or nowhere), the rest to EnterKey.
+    // The value box's keys, walked as entry/entrywalk.h says.
     void KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl);
-    void EnterKey(const std::optional<QString>& text, int key);
     const ShowEntry& Entry() const { return entry_; }
 
 protected:
@@ -60,6 +59,7 @@ private:
     void SelectColumn(ShowColumn column);
     void CmColor();
     void ShowPrompt();
+    void Answer(const ShowKeyResult& r);
 
     app::LogState& log_;
     ShowOptions options_;

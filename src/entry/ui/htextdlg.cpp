@@ -18,7 +18,7 @@ constexpr int kNoteTextMax = 499;
 }  // namespace
 
 HTEXTDLG::HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& notes, int index, int* count)
-    : NoteDialog(parent), log_(log), notes_(notes), viewCount_(count), count_(count ? *count : 0), index_(index)
+    : NoteDialog(parent, Records::Notes), log_(log), notes_(notes), viewCount_(count), count_(count ? *count : 0), index_(index)
 {
     Build(QStringLiteral("NOTE DEPTH"), false,
           {{IDC_RECTANGLE, QStringLiteral("DRAW RECTANGLE")},
@@ -31,11 +31,7 @@ HTEXTDLG::HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& no
     On(IDC_SAVE, platform::BN_CLICKED, [this] { CmSave(); });
     On(IDC_SET_DEFAULT, platform::BN_CLICKED, [this] { CmSetAsDefault(); });
     On(IDC_NEW, platform::BN_CLICKED, [this] { CmNew(); });
-    On(IDC_PREVIOUS, platform::BN_CLICKED, [this] { CmPrevious(CtrlHeld()); });
-    On(IDC_NEXT, platform::BN_CLICKED, [this] { CmNext(CtrlHeld()); });
     On(IDC_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
-    On(IDC_TEXT_COLOR, platform::BN_CLICKED, [this] { CmTextColor(); });
-    On(IDC_BACK_COLOR, platform::BN_CLICKED, [this] { CmBackgroundColor(); });
 }
 
 HTEXTEX* HTEXTDLG::Note()
@@ -153,18 +149,6 @@ void HTEXTDLG::CmNew()
     EnableBrowsing(false);
 }
 
-void HTEXTDLG::CmPrevious(bool ctrl)
-{
-    if (Browse(index_, count_, false, ctrl))
-        TransferNote(true);
-}
-
-void HTEXTDLG::CmNext(bool ctrl)
-{
-    if (Browse(index_, count_, true, ctrl))
-        TransferNote(true);
-}
-
 void HTEXTDLG::CmDelete()
 {
     if (!Note())
@@ -178,30 +162,21 @@ void HTEXTDLG::CmDelete()
         // Nothing is left to show: the dialog ends as CLOSE, and the view reads the file again.
         EndDialog(platform::IDOK);
         return;
-    case Removal::Last: TransferNote(true); break;
+    case Removal::Last:
     case Removal::Middle:
-        TransferNote(true);
-        Enable(IDC_DELETE, false);
-        break;
+        ShowAfterRemoval(r);
+        return;
     }
 }
 
-void HTEXTDLG::CmTextColor()
+std::uint32_t HTEXTDLG::RecordColour(Colour which)
 {
-    if (HTEXTEX* h = Note()) {
-        std::uint32_t c = h->textColour;
-        ChooseColour(c, Chooser::NoteText, IDC_TEXT_COLOR_SHOWN);
-        h->textColour = c;
-    }
+    return which == Colour::Text ? Note()->textColour : Note()->background;
 }
 
-void HTEXTDLG::CmBackgroundColor()
+void HTEXTDLG::SetRecordColour(Colour which, std::uint32_t colour)
 {
-    if (HTEXTEX* h = Note()) {
-        std::uint32_t c = h->background;
-        ChooseColour(c, Chooser::NoteBackground, IDC_BACK_COLOR_SHOWN);
-        h->background = c;
-    }
+    (which == Colour::Text ? Note()->textColour : Note()->background) = colour;
 }
 
 void HTEXTDLG::CmSetAsDefault()

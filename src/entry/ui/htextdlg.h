@@ -5,6 +5,7 @@
 #include "entry/ui/notedialog.h"
 #include "wellfile/memorecords.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace app {
@@ -19,21 +20,25 @@ public:
     // On the view's `notes`, showing note `index`; `count` is the view's note count, kept up to date.
     HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& notes, int index, int* count);
 
-    void CmPrevious(bool ctrl);
-    void CmNext(bool ctrl);
     int Shown() const { return index_; }
     int Count() const { return count_; }
 
 protected:
     void SetupWindow() override;
+    // The records are the view's first `count` notes; the shown one's colours are its text and
+    // background colours.
+    int RecordCount() const override { return std::min(count_, int(notes_.size())); }
+    int& ShownRecord() override { return index_; }
+    void Transfer(bool toControls) override { TransferNote(toControls); }
+    std::uint32_t RecordColour(Colour which) override;
+    void SetRecordColour(Colour which, std::uint32_t colour) override;
 
 private:
     void TransferNote(bool toControls);
     void CmSave();
     void CmNew();
+    // Without asking, and the file is written at once.
     void CmDelete();
-    void CmTextColor();
-    void CmBackgroundColor();
     void CmSetAsDefault();
     bool SaveNotes();
     void SetCount(int count);

@@ -47,7 +47,7 @@ void WriteMemoLabels(app::LogState& log, bool erase)
 }
 
 MEMODLG::MEMODLG(QWidget* parent, app::LogState& log, int index, std::function<void()> repaint)
-    : NoteDialog(parent), log_(log), requested_(index), repaint_(std::move(repaint))
+    : NoteDialog(parent, Records::Memos), log_(log), requested_(index), repaint_(std::move(repaint))
 {
     Build(QStringLiteral("MEMO DEPTH"), true,
           {{IDC_RECTANGLE, QStringLiteral("DRAW RECTANGLE")},
@@ -69,11 +69,7 @@ MEMODLG::MEMODLG(QWidget* parent, app::LogState& log, int index, std::function<v
     On(IDC_SAVE, platform::BN_CLICKED, [this] { CmSave(); });
     On(IDC_SET_DEFAULT, platform::BN_CLICKED, [this] { CmSetAsDefault(); });
     On(IDC_NEW, platform::BN_CLICKED, [this] { CmNew(); });
-    On(IDC_PREVIOUS, platform::BN_CLICKED, [this] { CmPrevious(CtrlHeld()); });
-    On(IDC_NEXT, platform::BN_CLICKED, [this] { CmNext(CtrlHeld()); });
     On(IDC_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
-    On(IDC_TEXT_COLOR, platform::BN_CLICKED, [this] { CmTextColor(); });
-    On(IDC_BACK_COLOR, platform::BN_CLICKED, [this] { CmBackgroundColor(); });
 }
 
 void MEMODLG::SetupWindow()
@@ -216,18 +212,6 @@ void MEMODLG::CmNew()
     EditDepth();
 }
 
-void MEMODLG::CmPrevious(bool ctrl)
-{
-    if (Browse(book_.shown, book_.count, false, ctrl))
-        TransferMemo(true);
-}
-
-void MEMODLG::CmNext(bool ctrl)
-{
-    if (Browse(book_.shown, book_.count, true, ctrl))
-        TransferMemo(true);
-}
-
 void MEMODLG::CmDelete()
 {
     if (book_.count <= 0)
@@ -238,35 +222,26 @@ void MEMODLG::CmDelete()
         QStringLiteral("Delete memo"), platform::MB_OKCANCEL);
     if (answer != platform::IDOK)
         return;
-    switch (RemoveMemo(book_, book_.shown)) {
+    switch (const Removal removal = RemoveMemo(book_, book_.shown)) {
     case Removal::Only:
         QFile::remove(app::MemoPath(log_));
         EndDialog(platform::IDCANCEL);
         return;
-    case Removal::Last: TransferMemo(true); break;
+    case Removal::Last:
     case Removal::Middle:
-        TransferMemo(true);
-        Enable(IDC_DELETE, false);
-        break;
+        ShowAfterRemoval(removal);
+        return;
     }
 }
 
-void MEMODLG::CmTextColor()
+std::uint32_t MEMODLG::RecordColour(Colour which)
 {
-    if (book_.count <= 0)
-        return;
-    std::uint32_t c = book_.Shown().textColour;
-    ChooseColour(c, Chooser::MemoText, IDC_TEXT_COLOR_SHOWN);
-    book_.Shown().textColour = c;
+    return which == Colour::Text ? book_.Shown().textColour : book_.Shown().frameColour;
 }
 
-void MEMODLG::CmBackgroundColor()
+void MEMODLG::SetRecordColour(Colour which, std::uint32_t colour)
 {
-    if (book_.count <= 0)
-        return;
-    std::uint32_t c = book_.Shown().frameColour;
-    ChooseColour(c, Chooser::MemoBackground, IDC_BACK_COLOR_SHOWN);
-    book_.Shown().frameColour = c;
+    (which == Colour::Text ? book_.Shown().textColour : book_.Shown().frameColour) = colour;
 }
 
 void MEMODLG::CmSetAsDefault()

@@ -23,20 +23,23 @@ public:
     // Shows memo `index` of the file (below 0: the last); `repaint` draws the log again after a save.
     MEMODLG(QWidget* parent, app::LogState& log, int index, std::function<void()> repaint = {});
 
-    void CmPrevious(bool ctrl);
-    void CmNext(bool ctrl);
     const MemoBook& Book() const { return book_; }
 
 protected:
     void SetupWindow() override;
+    // The records are the book's memos; the shown one's colours are its text and frame colours.
+    int RecordCount() const override { return book_.count; }
+    int& ShownRecord() override { return book_.shown; }
+    void Transfer(bool toControls) override { TransferMemo(toControls); }
+    std::uint32_t RecordColour(Colour which) override;
+    void SetRecordColour(Colour which, std::uint32_t colour) override;
 
 private:
     void TransferMemo(bool toControls);
     void CmSave();
     void CmNew();
+    // Asks first; the file goes only with the next SAVE, but the only memo's file at once.
     void CmDelete();
-    void CmTextColor();
-    void CmBackgroundColor();
     void CmSetAsDefault();
 
     app::LogState& log_;

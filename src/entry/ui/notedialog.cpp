@@ -18,7 +18,7 @@ namespace {
 constexpr int kEditLimit = 10;
 }  // namespace
 
-NoteDialog::NoteDialog(QWidget* parent) : Dialog(parent, QString()) {}
+NoteDialog::NoteDialog(QWidget* parent, Records records) : Dialog(parent, QString()), records_(records) {}
 
 bool NoteDialog::CtrlHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
 
@@ -66,6 +66,10 @@ void NoteDialog::Build(const QString& depthCaption, bool withPosition,
     AddButton(IDC_SET_DEFAULT, QStringLiteral("SET AS DEFAULT"));
     AddStretch();
     AddButton(platform::IDOK, QStringLiteral("CLOSE"));
+    On(IDC_PREVIOUS, platform::BN_CLICKED, [this] { CmPrevious(CtrlHeld()); });
+    On(IDC_NEXT, platform::BN_CLICKED, [this] { CmNext(CtrlHeld()); });
+    On(IDC_TEXT_COLOR, platform::BN_CLICKED, [this] { CmColour(Colour::Text); });
+    On(IDC_BACK_COLOR, platform::BN_CLICKED, [this] { CmColour(Colour::Background); });
 }
 
 QByteArray NoteDialog::RecordText(int limit) const { return WrappedEditText(*text_, limit); }
@@ -105,31 +109,51 @@ void NoteDialog::ClearSizeChoice()
         SetCheck(id, platform::BST_UNCHECKED);
 }
 
-void NoteDialog::ChooseColour(std::uint32_t& colour, Chooser chooser, int shownId)
+void NoteDialog::CmColour(Colour which)
 {
+    if (!HasRecord())
+        return;
     static std::array<platform::CustomColours, 4> tables{};
-    platform::CustomColours& table = tables[std::size_t(chooser)];
+    platform::CustomColours& table = tables[std::size_t(int(records_) * 2 + int(which))];
     platform::Prompter* prompter = platform::services().prompter;
     if (!prompter)
         return;
     // A system-colour reference opens the chooser on its colour bits.
-    if (const std::optional<platform::COLORREF> chosen = prompter->ChooseColor(colour & 0x00FFFFFFu, &table)) {
-        colour = *chosen;
-        ShowColour(shownId, colour);
+    if (const std::optional<platform::COLORREF> chosen =
+            prompter->ChooseColor(RecordColour(which) & 0x00FFFFFFu, &table)) {
+        SetRecordColour(which, *chosen);
+        ShowColour(which == Colour::Text ? IDC_TEXT_COLOR_SHOWN : IDC_BACK_COLOR_SHOWN, *chosen);
     }
 }
 
 void NoteDialog::ShowColour(int shownId, std::uint32_t colour) { SetText(shownId, ColourText(colour)); }
 
-bool NoteDialog::Browse(int& index, int count, bool forward, bool ctrl)
+bool NoteDialog::HasRecord()
 {
-    const std::optional<int> to = BrowseStep(index, count, forward, ctrl);
+    const int shown = ShownRecord();
+    return shown >= 0 && shown < RecordCount();
+}
+
+void NoteDialog::CmPrevious(bool ctrl) { Browse(false, ctrl); }
+
+void NoteDialog::CmNext(bool ctrl) { Browse(true, ctrl); }
+
+void NoteDialog::Browse(bool forward, bool ctrl)
+{
+    const std::optional<int> to = BrowseStep(ShownRecord(), RecordCount(), forward, ctrl);
     if (!to) {
         platform::MessageBeep(0xFFFFFFFFu);
-        return false;
+        return;
     }
-    index = *to;
-    return true;
+    ShownRecord() = *to;
+    Transfer(true);
+}
+
+void NoteDialog::ShowAfterRemoval(Removal removal)
+{
+    Transfer(true);
+    if (removal == Removal::Middle)
+        Enable(IDC_DELETE, false);
 }
 
 void NoteDialog::EnableBrowsing(bool enable)

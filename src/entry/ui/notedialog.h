@@ -1,7 +1,9 @@
 #pragma once
 // What the memo dialog and the note dialog share: the text box, the depth, number and colour edits,
 // the check boxes, the four font sizes and the row of buttons, with the same control numbers in both;
-// the colour choosers and the reading of the text with its soft line breaks.
+// the reading of the text with its soft line breaks; PREVIOUS and NEXT, the colour buttons and what
+// DELETE shows afterwards. Each dialog supplies its records, its transfer and its other buttons.
+#include "entry/memobook.h"
 #include "platform/gdi.h"
 #include "platform/services.h"
 #include "platform/ui/dialog.h"
@@ -54,8 +56,30 @@ public:
     // Whether Ctrl is held while PREVIOUS or NEXT is pressed.
     static bool CtrlHeld();
 
+    // PREVIOUS and NEXT: one record on, five with Ctrl while more than five lie that way, and the record
+    // there shown (edits not saved are dropped); a beep at the first or last record.
+    void CmPrevious(bool ctrl);
+    void CmNext(bool ctrl);
+
 protected:
-    NoteDialog(QWidget* parent);
+    // Whose records the dialog edits: each has its own custom colours.
+    enum class Records { Memos, Notes };
+    NoteDialog(QWidget* parent, Records records);
+
+    // ---- What each dialog supplies ----
+    virtual int RecordCount() const = 0;
+    virtual int& ShownRecord() = 0;  // the index of the record shown
+    // The record shown into the controls, or (false) the controls into the record.
+    virtual void Transfer(bool toControls) = 0;
+    enum class Colour { Text, Background };
+    virtual std::uint32_t RecordColour(Colour which) = 0;
+    virtual void SetRecordColour(Colour which, std::uint32_t colour) = 0;
+
+    // A record is shown (the buttons do nothing without one).
+    bool HasRecord();
+    // After DELETE took out a record other than the only one: the record now at the index is shown;
+    // after one in the middle DELETE is off until the next save.
+    void ShowAfterRemoval(Removal removal);
 
     // The controls, in the order of their tab stops. `depthCaption` names the depth edit; the check
     // boxes are given as (id, text) in their order.
@@ -73,22 +97,22 @@ protected:
     void SetSizeChoice(std::int32_t choice);
     void ClearSizeChoice();
 
-    // The custom colours of each colour chooser, kept while the program runs.
-    enum class Chooser { MemoText, MemoBackground, NoteText, NoteBackground };
-    // The colour chooser on `colour` with its own custom colours; on OK the colour is stored and shown
-    // in `shownId`.
-    void ChooseColour(std::uint32_t& colour, Chooser chooser, int shownId);
     void ShowColour(int shownId, std::uint32_t colour);
-
-    // PREVIOUS (`forward` false) or NEXT: moves `index` among `count` records and says true, or beeps
-    // at the first or last record.
-    static bool Browse(int& index, int count, bool forward, bool ctrl);
     // The four browsing buttons, on or off together.
     void EnableBrowsing(bool enable);
     // The depth edit enabled, its text selected, the focus on it.
     void EditDepth();
 
     QPlainTextEdit* text_ = nullptr;
+
+private:
+    void Browse(bool forward, bool ctrl);
+    // "Text Color" or "BACKGROUND COLOR": the colour chooser on the record's colour, with the custom
+    // colours of the records' and the colour's own table, kept while the program runs; on OK the
+    // colour goes into the record and its edit.
+    void CmColour(Colour which);
+
+    Records records_;
 };
 
 }  // namespace entry
