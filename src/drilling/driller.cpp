@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "exchange/remoteconfig.h"
 #include "wellfile/datafile.h"
+#include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ int Driller::Start(const wellfile::WellConfig& config)
     lagByStrokesFromWits = config.lagByStrokesFromWits != 0;
     noSlideMarking = config.disableAutoSlide;
 
-    switchPolarity = window_.profile == 21 || window_.profile == 86 ? 2 : config.switchPolarity;
+    switchPolarity = wellfile::FeetFormatProfile(window_.profile) ? 2 : config.switchPolarity;
     minSecondsPerUnit = config.minSecondsPerUnit >= 0 && config.minSecondsPerUnit <= 99 ? config.minSecondsPerUnit : 4;
     firstStep = 1;
     lagAlarmInterval = config.lagAlarmInterval > 0 ? std::int32_t(config.lagAlarmInterval) : 0;

@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/ui/svedit.h"
+#include "wellfile/profile.h"
 
 #include <QLabel>
 
@@ -80,7 +81,7 @@ void EnterShow::SetupWindow()
         SetText(IDC_CUT, QStringLiteral("Show"));
         Enable(IDC_FLUORESCENCE, false);
     }
-    const bool fluorescenceFirst = profile == 17 || profile == 78;
+    const bool fluorescenceFirst = wellfile::FluorescenceFirstProfile(profile);
     if (fluorescenceFirst) {
         Enable(IDC_CUT, false);
         Enable(IDC_POROSITY, false);

@@ -11,6 +11,7 @@
 #include "print/draw/printheadertitles.h"
 #include "tracks/draw/verticaltext.h"
 #include "wellfile/headerrows.h"
+#include "wellfile/profile.h"
 
 #include <QFile>
 
@@ -390,7 +391,7 @@ struct Header {
             dc.SelectObject(legend);
             tracks::DrawVerticalText(dc, "LITHOLOGY", c.lithologyLeft + Trunc(3.5 * u), base - Trunc(5.5 * R), R + 11);
         }
-        if (shown.rate && (in.profile == 134 || in.profile == 138 || in.profile == 23))
+        if (shown.rate && wellfile::GammaRateTrackProfile(in.profile))
             GammaAndWeight(base);
         return y;
     }
