@@ -91,11 +91,12 @@ constexpr bool PercentGasGroup(int profile, bool alternateFormat)
 }
 
 // Profiles 4, 11, 17, 64, 78 and 88, the percent-gas group whatever the format: the chromatograph
-// track's width on an image and in drilling.
+// track's width on an image and in drilling; the well title's place, the gas grid's doubled lines and
+// the trip marks build on it.
 constexpr bool ChromatographProfile(int profile) { return PercentGasGroup(profile, false); }
 
-// Profiles 4, 11 and 64: they offer "Sand and Shale Only" and the temperature scale: their rate lists,
-// grid and mud outline, no ratio plot.
+// Profiles 4, 11 and 64: they offer "Sand and Shale Only" and the temperature scale: their gas scale
+// list, the narrow lithology grid, the mud outline's place, no ratio plot.
 constexpr bool SandShaleProfile(int profile) { return ProfileIn(profile, {4, 11, 64}); }
 
 // Profiles 4 and 64: always in metres (profile 11 only with rates per hour): no show column, the
@@ -107,7 +108,7 @@ constexpr bool AlwaysMetricProfile(int profile) { return ProfileIn(profile, {4, 
 constexpr bool FeetFormatProfile(int profile) { return ProfileIn(profile, {21, 86}); }
 
 // Profiles 2, 91 and 92: anhydrite as plain diagonals: their own lithology order, a framed survey, the
-// full ratio unit on paper, the second loggers line, their gas display heading.
+// full ratio unit on paper, the second loggers line, their gas display heading and gas scale list.
 constexpr bool DiagonalAnhydriteProfile(int profile) { return ProfileIn(profile, {2, 91, 92}); }
 
 // Profiles 2, 60, 91 and 92: the fifth gas curve is iC5 and the label dialog offers nC5.
