@@ -262,7 +262,7 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     else
         bar.Delete(ElogAsText);
     bar.AppendIfAbsent(kView, HorizontalView, QStringLiteral("Horizontal"));
-    if (wellfile::ProfileIn(p, {21, 86}))
+    if (wellfile::FeetFormatProfile(p))
         out.realTimeChart = false;
     if (in.drilling)
         bar.AppendIfAbsent(kView, GasChart, QStringLiteral("Real Time Gas Chart "));

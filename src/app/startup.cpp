@@ -396,7 +396,7 @@ void CreateWellFolders(LogState& s)
         const QString unit = company + QString::fromStdString(platform::CFormat("%03d", station));
         env.sharedFolder = EnsureFolder(dropbox, unit);
         env.sharedChartFolder = EnsureFolder(dropbox, unit + QStringLiteral("_chart"));
-        if (s.well.loggerId == 21 || s.well.loggerId == 86)
+        if (wellfile::FeetFormatProfile(s.well.loggerId))
             EnsureFolder(env.sharedFolder, QStringLiteral("backup"));
         EnsureFolder(data, QStringLiteral("Bitmaps"));
     } else {

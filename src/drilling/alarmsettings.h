@@ -2,6 +2,8 @@
 // The drilling alarm settings: the 2,248-byte record of "StrativM.alm" in the data folder, read and
 // written whole. All zero by default.
 // Packed little-endian byte image; packed members: read and assign them by value.
+#include "wellfile/profile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
@@ -43,7 +45,7 @@ struct AlarmSettings {
 #pragma pack(pop)
 
 // The logging-company profiles whose alarms may go to the external mailer instead (notifyByMail).
-constexpr bool MailsAlarms(int profile) { return profile == 12 || profile == 2; }
+constexpr bool MailsAlarms(int profile) { return wellfile::MailAlarmProfile(profile); }
 
 static_assert(sizeof(AlarmSettings) == kAlarmSettingsSize);
 static_assert(std::is_trivially_copyable_v<AlarmSettings> && std::is_standard_layout_v<AlarmSettings>);

@@ -4,6 +4,7 @@
 #include "drilling/logtime.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
+#include "wellfile/profile.h"
 #include "wellfile/remoteconfig.h"
 #include "wellfile/sidefiles_settings.h"
 
@@ -65,7 +66,7 @@ int Driller::Start(const wellfile::WellConfig& config)
     lagByStrokesFromWits = config.lagByStrokesFromWits != 0;
     noSlideMarking = config.disableAutoSlide;
 
-    switchPolarity = w.profile == 21 || w.profile == 86 ? 2 : config.switchPolarity;
+    switchPolarity = wellfile::FeetFormatProfile(w.profile) ? 2 : config.switchPolarity;
     minSecondsPerUnit = config.minSecondsPerUnit >= 0 && config.minSecondsPerUnit <= 99 ? config.minSecondsPerUnit : 4;
     firstStep = 1;
     lagAlarmInterval = config.lagAlarmInterval > 0 ? std::int32_t(config.lagAlarmInterval) : 0;

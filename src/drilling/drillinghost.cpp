@@ -2,6 +2,7 @@
 
 #include "app/notbuilt.h"
 #include "reports/pumpoutput.h"
+#include "wellfile/profile.h"
 
 #include <cstdio>
 
@@ -17,7 +18,7 @@ public:
 
 }  // namespace
 
-bool CompactStatusProfile(int p) { return p == 4 || p == 11 || p == 17 || p == 64 || p == 78 || p == 88; }
+bool CompactStatusProfile(int p) { return wellfile::ChromatographProfile(p); }
 
 StatusCanvas& NullCanvas()
 {

@@ -6,6 +6,7 @@
 #include "tracks/curvehelpers.h"
 #include "tracks/lithtypes.h"
 #include "wellfile/memorecords.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -337,7 +338,7 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
     WriteHeader(o, in, st, stop);
     WriteCurves(o, in, st);
 
-    const bool profile318 = st.loggerId == 31 || st.loggerId == 8;
+    const bool profile318 = wellfile::NumericShowProfile(st.loggerId);
     static const RECORD kZero{};
     static const layout::CUSTDATAREC kNoCustom{};
     double wtOut = 0, wtIn = 0, hours = 0, wr = 0;

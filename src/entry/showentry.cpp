@@ -3,6 +3,7 @@
 #include "entry/entrybuffer.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,10 +17,6 @@ namespace {
 // The first record typed into: the one below the start depth's (buffer record 11).
 constexpr int kFirstIndex = kRowsAboveStart + 1;
 
-bool NumberedRatings(int profile)
-{
-    return profile == 8 || profile == 31;
-}
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -58,7 +55,7 @@ LetterResult Letter(LetterCheck check, const QString& message = {})
 
 LetterResult CheckShowLetter(char letter, int profile, ShowColumn column)
 {
-    if (NumberedRatings(profile))
+    if (wellfile::NumericShowProfile(profile))
         return Letter(IsDigit(letter) ? LetterCheck::Ok : LetterCheck::Dropped);
     const char c = Lower(letter);
     const bool only0pfg = profile == 37 && column == SHOW_POROSITY;
@@ -102,7 +99,7 @@ QString ShowColumnName(ShowColumn column, int profile, bool hardness)
 
 QString ValidValuesText(ShowColumn column, int profile, bool hardness)
 {
-    const bool numbered = NumberedRatings(profile);
+    const bool numbered = wellfile::NumericShowProfile(profile);
     switch (column) {
     case SHOW_POROSITY:
         return numbered                     ? QStringLiteral("1-10")
@@ -122,7 +119,7 @@ QString ValidValuesText(ShowColumn column, int profile, bool hardness)
 
 QString SetupValidValuesText(int profile)
 {
-    return NumberedRatings(profile) ? QStringLiteral("1-10") : QStringLiteral(" t p f g");
+    return wellfile::NumericShowProfile(profile) ? QStringLiteral("1-10") : QStringLiteral(" t p f g");
 }
 
 QString ShowPrompt(const QString& name, std::int32_t depth)
@@ -216,7 +213,7 @@ ShowKeyResult ShowEntry::StoreRating(RECORD& current, std::string_view text)
     int value = Lower(text.front());
     if (text.front() == '0')
         value = 0;
-    else if (NumberedRatings(settings_.profile))
+    else if (wellfile::NumericShowProfile(settings_.profile))
         value = std::clamp(platform::LeadingInt(text), 0, 0xFFFF);
     ShowKeyResult r = Outcome(ShowOutcome::Stored);
     if (selected_ == SHOW_POROSITY) {

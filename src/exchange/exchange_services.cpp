@@ -26,6 +26,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "reports/shortreports.h"
+#include "wellfile/profile.h"
 
 #include <QFileInfo>
 
@@ -326,7 +327,7 @@ int ExchangeServices::OpenWellFiles(app::LogState& log, const app::WellServices&
     const QString oldPictures = WellPictureFolder(old);
     if (services.drilling)
         services.drilling->ClearLagTables(log);
-    if (log.well.loggerId != 21 && log.well.loggerId != 86)
+    if (!wellfile::FeetFormatProfile(log.well.loggerId))
         ArchiveWell({old.dataFolder, old.currentFolder, old.wellName, old.drilling});
     if (!CreatePlugBackWell(log, services, elog, info, config))
         return 0;

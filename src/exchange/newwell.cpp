@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/customdata.h"
+#include "wellfile/profile.h"
 #include "wellfile/record.h"
 #include "wellfile/wholefile.h"
 
@@ -22,7 +23,7 @@ namespace exchange {
 namespace {
 
 // Profiles whose wells are not archived: their files go to the shared folder instead.
-bool SharedFolderProfile(int profile) { return profile == 21 || profile == 86; }
+bool SharedFolderProfile(int profile) { return wellfile::FeetFormatProfile(profile); }
 
 // Copies folder + well + `extension` (any letter case) to folder + `newName` + the same extension.
 void CopyToNewName(const QString& folder, const QString& well, const QString& newName, const QString& extension)

@@ -160,7 +160,7 @@ void AutoGas::TakeSettings(const GASMONCFG& cfg)
     const bool integrator = settings_.sriMode != 0 || settings_.baselineMode;
     if (integrator)
         settings_.instrumentType = 3;
-    settings_.type2Mode = settings_.instrumentType == 2 && (profile == 2 || profile == 60);
+    settings_.type2Mode = settings_.instrumentType == 2 && wellfile::TypeTwoModeProfile(profile);
     settings_.components = integrator || (settings_.instrumentType == 4 && settings_.plotMethane == 1) ? 6 : 5;
     if (profile == 2 || (profile == 91 && !settings_.type2Mode && settings_.instrumentType != 10))
         settings_.components = std::min(settings_.components, 5);

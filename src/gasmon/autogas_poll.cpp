@@ -8,6 +8,7 @@
 #include "drilling/logtime.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 #include "wits/tenthsdigit.h"
 
 #include <cmath>
@@ -179,7 +180,7 @@ void AutoGas::ToggleCoil1()
 void AutoGas::CoilCycle()
 {
     const int t = cycle_.cycleSeconds;
-    const bool ownProfiles = host.Profile() == 2 || host.Profile() == 91;
+    const bool ownProfiles = wellfile::CoilCycleProfile(host.Profile());
     if (ownProfiles) {
         if (requests_.startRequest) {
             requests_.calibrationCycle = false;

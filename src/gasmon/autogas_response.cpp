@@ -7,6 +7,7 @@
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -125,7 +126,7 @@ void AutoGas::TakeChannelValues(const AnswerChannels& c)
     if (!settings_.type2Mode && !integrator && settings_.instrumentType != 10)
         TrackPeak(c.ch);
 
-    if ((host.Profile() == 4 || host.Profile() == 64) && host.TemperatureSetting()) {
+    if (wellfile::AlwaysMetricProfile(host.Profile()) && host.TemperatureSetting()) {
         readings_.channels[3] = ch4 + 32;
         readings_.record.maxTemperature = std::max(readings_.record.maxTemperature, readings_.channels[3]);
     }
@@ -237,7 +238,7 @@ void AutoGas::UpdateChannelLines()
         else
             readings_.lines[1] =
                 LineText(CFormat("Chrom=X %.1f, TGA=X %.1f  TGAmV=%3.2f  HW %%=%2.2f ", chX, hwX, hwMv, percent));
-    } else if ((host.Profile() == 4 || host.Profile() == 64) && host.TemperatureSetting()) {
+    } else if (wellfile::AlwaysMetricProfile(host.Profile()) && host.TemperatureSetting()) {
         readings_.lines[1] =
             LineText(CFormat("Chrom = X %.1f,  HW= X %.1f   Temp= %2.2f ", chX, hwX, double(readings_.channels[3])));
     } else if (!settings_.autoTc && co2Track) {

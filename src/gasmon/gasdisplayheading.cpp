@@ -1,5 +1,7 @@
 #include "gasmon/gasdisplayheading.h"
 
+#include "wellfile/profile.h"
+
 namespace gasmon {
 
 QString GasDisplayHeading(const HeadingInputs& in)
@@ -13,7 +15,7 @@ QString GasDisplayHeading(const HeadingInputs& in)
         return QStringLiteral("TG     C1    C2    C3    IC4   Nc4   IC5    NC5   Run");
     if (byWits && (in.type2Mode || p == 2))
         return QStringLiteral("TG    C1   C2   C3   IC4  Nc4  IC5   NC5   CO2");
-    if (byWits && type == 11 && (p == 21 || p == 86))
+    if (byWits && type == 11 && wellfile::FeetFormatProfile(p))
         return QStringLiteral("HW    C1   C2   C3   IC4  Nc4  IC5   NC5   CO2");
     if (byWits && type == 11)
         return QStringLiteral("HW    C1   C2   C3   IC4   NC4  CO2   Run");
@@ -25,7 +27,7 @@ QString GasDisplayHeading(const HeadingInputs& in)
         return QStringLiteral("TG    C1   C2    C3   IC4   Nc4  IC5  NC5  Cycletime");
     if (type == 4)
         return QStringLiteral("HW    S   C2   C3   IC4  Nc4  C1 Index Cycletime");
-    if (p == 2 || p == 91 || p == 92)
+    if (wellfile::DiagonalAnhydriteProfile(p))
         return QStringLiteral("HW    C1   C2   C3   IC4  Nc4  Index  CycleTime");
     return QStringLiteral("HW    C1   C2   C3   IC4  Nc4  C5 Index CycleTime");
 }

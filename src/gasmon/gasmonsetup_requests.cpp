@@ -40,7 +40,7 @@ const char* const kSpanText =
     "shouldbe accurate at all chart positions";
 
 // The profiles that switch the integrator of a running engine from the dialog.
-bool SwitchesIntegrators(int profile) { return wellfile::ProfileIn(profile, {17, 88, 23, 37}); }
+bool SwitchesIntegrators(int profile) { return wellfile::IntegratorSwitchProfile(profile); }
 
 }  // namespace
 

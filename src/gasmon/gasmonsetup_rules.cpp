@@ -99,7 +99,7 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     // The integrator file and its controls belong to the outside integrator types.
     const bool integratorType = T == 3 || T == 14;
     v.Show({kIntegratorFile, kIntegratorLabel, kBrowse}, integratorType);
-    const bool totalChromat = T != 14 && !wellfile::ProfileIn(P, {47, 116, 120, 20, 18});
+    const bool totalChromat = T != 14 && !wellfile::NoTotalChromatProfile(P);
     v.Show({kTotalChromat}, totalChromat);
     if (open && totalChromat)
         v.Check(kTotalChromat, cfg.totalChromatRatios != 0);

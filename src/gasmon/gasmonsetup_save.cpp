@@ -105,7 +105,7 @@ SetupSave ReadSetupForm(const SetupForm& f, const SetupInputs& in, GASMONCFG& cf
     cfg.storeCalibration = f.Checked(kStoreCalibration);
     cfg.autoTc = f.Checked(kAutoTc);
     cfg.customOnChannel3 = f.Checked(kCustomOnCh3);
-    if (T != 14 && !wellfile::ProfileIn(P, {47, 116, 120, 20, 18}))
+    if (T != 14 && !wellfile::NoTotalChromatProfile(P))
         cfg.totalChromatRatios = f.Checked(kTotalChromat);
     cfg.ownControl = f.Checked(kOwnControl);
     cfg.ppm = f.Checked(kPpm);
@@ -135,7 +135,7 @@ SetupSave ReadSetupForm(const SetupForm& f, const SetupInputs& in, GASMONCFG& cf
         cfg.witsTimeout = Int(kWto);
         cfg.witsInterval = Int(kWitsInterval);
     }
-    if ((P == 2 || P == 60) && T == 2)
+    if (wellfile::TypeTwoModeProfile(P) && T == 2)
         cfg.readingsPerCycle = 5;
 
     StoreText(cfg.integratorFile, f.Text(kIntegratorFile));

@@ -1,5 +1,7 @@
 #include "layout/linesandscales.h"
 
+#include "wellfile/profile.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -60,7 +62,7 @@ QStringList GasScaleList(int profile, bool alternateFormat, bool linearGasScale)
             list << "1000 to 4000";
         return list;
     }
-    if (profile == 8 || profile == 31)
+    if (wellfile::NumericShowProfile(profile))
         return {"50 to 400",  "100 to 800",  "200 to 1600",  "500 to 4000",
                 "100 to 2000", "250 to 5000", "500 to 10000", "50 to 10000"};
     if (linearGasScale)
@@ -93,7 +95,7 @@ ScaleCodes ScaleCodesOf(const wellfile::RECORD* last)
 
 std::optional<GasModeBoxes> ApplyAltFormatRules(int profile, bool alternateChecked, WellConfig& cfg)
 {
-    if (profile != 17 && profile != 78 && profile != 88)
+    if (!wellfile::InclinationFirstProfile(profile))
         return std::nullopt;
     GasModeBoxes boxes;
     if (alternateChecked && profile != 78) {

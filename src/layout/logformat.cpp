@@ -48,7 +48,7 @@ void SetColumns(LogLayout& L, int profile, const LayoutInputs& in)
     case FormatFamily::General:
         if (profile == 114)
             L.outline.count = 8;
-        else if (ProfileIn(profile, {12, 82, 84}) || in.altSurveyPosition)
+        else if (wellfile::AlternateSurveyProfile(profile) || in.altSurveyPosition)
             L.outline.count = 6;
         if (profile == 114 || profile == 131) {
             L.show1.count = 0;
@@ -185,7 +185,7 @@ void PlaceColumns(LogLayout& L, int profile, const LayoutInputs& in)
 
     switch (L.family) {
     case FormatFamily::General:
-        if (ProfileIn(profile, {12, 82, 84}) || in.altSurveyPosition)
+        if (wellfile::AlternateSurveyProfile(profile) || in.altSurveyPosition)
             L.surveyX = L.rate.Right() + 1;
         else if (profile == 26)
             L.surveyX = L.rate.left;
@@ -244,7 +244,7 @@ void SetFormatOptions(LogLayout& L, int profile)
 
 FormatFamily FamilyOf(int profile)
 {
-    if (profile == 21 || profile == 86)
+    if (wellfile::FeetFormatProfile(profile))
         return FormatFamily::Feet;
     if (ProfileIn(profile, {23, 110, 126, 134, 138}))
         return FormatFamily::Wide;

@@ -6,6 +6,7 @@
 #include "wellfile/fileattrs.h"
 #include "wellfile/layoutfiles.h"
 #include "wellfile/openwell.h"
+#include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 
 #include <QFileInfo>
@@ -128,7 +129,7 @@ void FillDefaultPens(PenTable& table, const PenOptions& options)
     if (options.loggerId == 16)
         tg.style = PS_SOLID;
     table.entry[PEN_HEADER_TEXT].transparent = 1;
-    if (options.loggerId == 21 || options.loggerId == 86)
+    if (wellfile::FeetFormatProfile(options.loggerId))
         table.entry[PEN_CO2].colour = kGreen;
     table.entry[PEN_RT_GAMMA].boxText = 1;
     table.entry[PEN_REVERSE_ROP].boxText = 1;
@@ -186,7 +187,7 @@ void ApplyProfilePens(PenTable& table, const PenOptions& options)
         SetLook(t[PEN_DENSITY_POR], bw ? kBlack : kRed, 1, PS_SOLID);
         t[PEN_C2].colour = kBlue;
     }
-    if (options.loggerId == 21 || options.loggerId == 86)
+    if (wellfile::FeetFormatProfile(options.loggerId))
         t[PEN_CO2].colour = kGreen;
     SetWellTrack(table, options);
 }

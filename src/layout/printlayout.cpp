@@ -117,12 +117,12 @@ void PlaceQuickView(PrintLayout& p, const Counts& c, float b)
 std::int32_t GeneralSurveyX(const PrintLayout& p, const PrintInputs& in, bool alternate)
 {
     const int profile = in.profile;
-    if (ProfileIn(profile, {12, 82, 84}))
+    if (wellfile::AlternateSurveyProfile(profile))
         return p.rateRight + 2;
     if (!in.customTracksOn) {
         if (ProfileIn(profile, {23, 25, 26, 47, 58}))
             return p.rateLeft;
-        if (ProfileIn(profile, {17, 78}))
+        if (wellfile::FluorescenceFirstProfile(profile))
             return p.gasLeft;
     } else if (alternate ? ProfileIn(profile, {23, 26, 47}) : ProfileIn(profile, {26, 47})) {
         return p.rateLeft;
@@ -148,7 +148,7 @@ void LayoutGeneral(PrintLayout& p, const LogLayout& s, const PrintInputs& in, fl
     }
     if (profile == 82)
         p.descriptionCount = c.description + 1;
-    else if (ProfileIn(profile, {25, 47, 58}))
+    else if (wellfile::RedDepthProfile(profile))
         p.descriptionCount = in.options.printScale ? 27 : 26;
 
     bool alternate = s.alternateFormat;

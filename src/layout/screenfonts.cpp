@@ -2,6 +2,7 @@
 #include "layout/logformat.h"
 
 #include "platform/logfont.h"
+#include "wellfile/profile.h"
 
 namespace layout {
 
@@ -40,7 +41,7 @@ void SetScreenFonts(LogLayout& L, int profile, const LayoutInputs& in)
     const std::int32_t W = in.imageFont ? 17 : L.trackUnit;
     L.titleFont = MakeFont("Arial Bold", -(H + 6), 0);
     L.subtitleFont = MakeFont("Arial Bold", -(H + 2), 0);
-    const bool plainCompany = profile == 12 || profile == 82 || profile == 84 || in.altSurveyPosition;
+    const bool plainCompany = wellfile::AlternateSurveyProfile(profile) || in.altSurveyPosition;
     L.companyFont = MakeFont(plainCompany ? "Arial Bold" : "CopperPlate Gothic Bold", H + 2, 0);
     L.logFont = LogTextFont(L, profile, H, W);
     if (FamilyOf(profile) == FormatFamily::Feet) {

@@ -9,7 +9,6 @@ namespace logview {
 
 namespace {
 
-using wellfile::ProfileIn;
 
 class Plan {
 public:
@@ -97,7 +96,7 @@ StripPlan MainStripLines(const ViewGeometry& g)
     p.width = g.logWidth;
     Plan plan(p);
     const int profile = g.profile;
-    const bool narrowLithology = ProfileIn(profile, {4, 11, 64});
+    const bool narrowLithology = wellfile::SandShaleProfile(profile);
 
     // The log's left border and the rate track's row line.
     plan.Line(1, GridPen::Grid);
@@ -113,7 +112,7 @@ StripPlan MainStripLines(const ViewGeometry& g)
     if (g.sideLithology.left > 0)
         plan.Line(g.sideLithology.Right(), GridPen::HeavyGrid);
 
-    if (profile == 8 || profile == 31) {
+    if (wellfile::NumericShowProfile(profile)) {
         plan.Line(g.porosity.left, GridPen::Grid);
         plan.Top(g.porosity.left, g.porosity.Right());
         const std::int32_t last =
@@ -144,7 +143,7 @@ StripPlan MainStripLines(const ViewGeometry& g)
         plan.Line(g.lithology.left + 1, GridPen::Grid);
         plan.Line(g.lithology.left + 10 * g.unitWidth, GridPen::Grid);
     }
-    if (profile == 17 || profile == 78)
+    if (wellfile::FluorescenceFirstProfile(profile))
         plan.Line(g.fluorescence.left, GridPen::HeavyGrid);
     if (!narrowLithology)
         plan.Lines(g.cut.left, g.cut.count, g.cut.cell, [&g](std::int32_t i) {
@@ -160,14 +159,14 @@ StripPlan MainStripLines(const ViewGeometry& g)
         return i % 5 == 0 ? GridPen::HeavyGrid : GridPen::Grid;
     });
     const GridPen part1LastPen = p2 == 0 ? GridPen::HeavyBorder : (p1 % 5 == 0 ? GridPen::HeavyGrid : GridPen::Grid);
-    if (ProfileIn(profile, {4, 11, 64, 78}) || g.splitGas || (ProfileIn(profile, {17, 88}) && !g.SingleGas()))
+    if (wellfile::PercentGasGroup(profile, g.SingleGas()) || g.splitGas)
         plan.Line(part1Last + 1, part1LastPen);
     const std::int32_t part2Last = plan.Lines(part1Last, p2, g.gas2.cell, [p2](std::int32_t i) {
         if (i == p2)
             return GridPen::HeavyBorder;
         return i % 5 == 0 ? GridPen::HeavyGrid : GridPen::Grid;
     });
-    if (ProfileIn(profile, {4, 11, 17, 64, 78}) || g.splitGas || (profile == 88 && !g.SingleGas()))
+    if ((wellfile::ChromatographProfile(profile) && (profile != 88 || !g.SingleGas())) || g.splitGas)
         plan.Line(part2Last + 1, GridPen::HeavyBorder);
 
     if (g.extraGasScale) {

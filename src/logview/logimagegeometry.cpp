@@ -14,7 +14,7 @@ std::int32_t LogImageHeight(std::int32_t rows, std::int32_t rowHeight) { return 
 LogImageStrip PlaceLogImageStrip(const LogImageStripInputs& in)
 {
     const int U = in.unitWidth, p = in.profile;
-    const bool chromatograph = wellfile::ProfileIn(p, {17, 88, 78, 4, 64, 11});
+    const bool chromatograph = wellfile::ChromatographProfile(p);
     int width = p == 26 ? 17 * U : 16 * U;
     if (wellfile::AlternateFormatProfile(p) && in.singleGas)
         width = 22 * U;

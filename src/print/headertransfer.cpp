@@ -89,7 +89,7 @@ bool Carried(int id, const HeaderDialogContext& c)
 bool HeaderHasFileNumber(int profile) { return wellfile::ProfileIn(profile, {5, 31, 68}); }
 bool HeaderHasEngineer(int profile, int secondProfile)
 {
-    return wellfile::ProfileIn(profile, {9, 21, 86}) || secondProfile == 11;
+    return profile == 9 || wellfile::FeetFormatProfile(profile) || secondProfile == 11;
 }
 bool HeaderHasPhoneNumbers(int profile) { return wellfile::ProfileIn(profile, {25, 26, 68}); }
 
@@ -97,7 +97,7 @@ bool HeaderShowsSecondLoggers(int profile, const char* loggers2, std::size_t wid
 {
     if (profile == 9)
         return true;
-    return wellfile::ProfileIn(profile, {2, 91, 92}) && platform::FieldText(loggers2, width).size() >= 2;
+    return wellfile::DiagonalAnhydriteProfile(profile) && platform::FieldText(loggers2, width).size() >= 2;
 }
 
 HeaderTransfer HeaderToTransfer(const wellfile::WellHeader& header, const HeaderDialogContext& c)

@@ -1,6 +1,7 @@
 #include "print/printfonts.h"
 
 #include "platform/logfont.h"
+#include "wellfile/profile.h"
 
 namespace print {
 
@@ -37,7 +38,7 @@ void SetPrintFonts(PrintState& state, int profile)
         fonts[std::size_t(slot)] = font;
     };
 
-    const bool arialTitle = profile == 12 || profile == 82 || profile == 84;
+    const bool arialTitle = wellfile::AlternateSurveyProfile(profile);
     put(FONT_TITLE, Font(arialTitle ? "Arial Bold" : "CopperPlate Gothic Bold", h - 2));
 
     double narrow = 0.9;

@@ -1,5 +1,7 @@
 #include "print/printpens.h"
 
+#include "wellfile/profile.h"
+
 #include <algorithm>
 
 namespace print {
@@ -47,7 +49,7 @@ void MakePrintPens(PrintState& state, layout::PenTable& table, int profile, int 
     out[8] = tablePen(layout::PEN_GAMMA);
     out[9] = tablePen(layout::PEN_RATES);
 
-    const bool blackGrid = profile == 25 || profile == 47 || profile == 58;
+    const bool blackGrid = wellfile::RedDepthProfile(profile);
     const platform::COLORREF grid = colour && !blackGrid ? platform::RGB(128, 128, 128) : kBlack;
     out[10] = Spec(grid, 1, pen[layout::PEN_GRID].style);
 

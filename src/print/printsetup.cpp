@@ -3,6 +3,7 @@
 #include "app/logstate.h"
 #include "app/wellsettings.h"
 #include "platform/services.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +38,7 @@ QString ResolutionText(std::int32_t columnUnit, std::int32_t rowHeight)
     return QStringLiteral("%1 X %2").arg(across).arg(rowHeight * 10);
 }
 
-bool AlwaysNarrowProfile(int profile) { return profile == 21 || profile == 86; }
+bool AlwaysNarrowProfile(int profile) { return wellfile::FeetFormatProfile(profile); }
 
 bool DescriptionsProfile(int profile)
 {

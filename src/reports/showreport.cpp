@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/profile.h"
 #include "wellfile/sidefiles_reports.h"
 #include "wellfile/wholefile.h"
 
@@ -64,12 +65,12 @@ int Leading(const char (&field)[10]) { return platform::LeadingInt(platform::Fie
 
 bool ShowGasAsFractions(const ShowFillSettings& s)
 {
-    return s.calibratedGas || s.profile == 11 || s.profile == 17 || s.profile == 78;
+    return s.calibratedGas || wellfile::ShowReportFractionsProfile(s.profile);
 }
 
 bool ShowRatesPerHour(const ShowFillSettings& s)
 {
-    return s.ratesPerHour || s.profile == 11 || s.profile == 17 || s.profile == 78;
+    return s.ratesPerHour || wellfile::ShowReportFractionsProfile(s.profile);
 }
 
 std::array<float, 6> ShowGasDivisors(const wellfile::RECORD* last)

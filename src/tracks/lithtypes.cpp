@@ -1,5 +1,7 @@
 #include "tracks/lithtypes.h"
 
+#include "wellfile/profile.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -186,7 +188,7 @@ const LithOrder& LithOrderFor(int profile, bool shaleOnLeft)
     int table = 1;
     if (profile == 116)
         table = 4;
-    if (profile == 2 || profile == 91 || profile == 92)
+    if (wellfile::DiagonalAnhydriteProfile(profile))
         table = 3;
     switch (profile) {
     case 12: case 17: case 11: case 4: case 64: case 20: case 78: table = 2; break;

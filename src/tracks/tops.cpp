@@ -1,6 +1,7 @@
 #include "tracks/tops.h"
 
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 namespace tracks {
 
@@ -30,6 +31,6 @@ std::string TopLabel(const entry::TOPSEX& top, float kbElevation, bool dropLess)
 
 bool TopHiddenMark(const entry::TOPSEX& top) { return top.text[0] == '<'; }
 
-bool LessMarkProfile(int profile) { return profile == 25 || profile == 47 || profile == 58; }
+bool LessMarkProfile(int profile) { return wellfile::RedDepthProfile(profile); }
 
 }  // namespace tracks

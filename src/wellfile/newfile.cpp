@@ -1,6 +1,7 @@
 #include "wellfile/newfile.h"
 
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -34,7 +35,7 @@ void NewFileTestGas(const NewFileSource& s, float (&testGas)[TEST_COUNT])
         std::copy(s.lastTestGas, s.lastTestGas + 8, testGas);
         return;
     }
-    const float defaults[8] = {p == 17 || p == 88 ? 50.0f : 1.0f, 100, 140, 110, 85, 75, 40, 40};
+    const float defaults[8] = {AlternateFormatProfile(p) ? 50.0f : 1.0f, 100, 140, 110, 85, 75, 40, 40};
     std::copy(std::begin(defaults), std::end(defaults), testGas);
 }
 

@@ -167,7 +167,7 @@ std::optional<std::uint16_t> ProfileFromExtension(const ProfileTables& tables, c
 
 bool MetricProfile(int profile, std::int32_t rateUnitPerHour)
 {
-    return profile == 4 || profile == 64 || (profile == 11 && rateUnitPerHour != 0);
+    return AlwaysMetricProfile(profile) || (profile == 11 && rateUnitPerHour != 0);
 }
 
 std::string CompanyTextOfFile(const QString& path)

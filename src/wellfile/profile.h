@@ -69,19 +69,18 @@ std::optional<std::uint16_t> ProfileFromExtension(const ProfileTables& tables, c
 // at most 99 characters. Empty when the file does not open or is too short.
 std::string CompanyTextOfFile(const QString& path);
 
-// Whether a well's depths are in metres: its rate lists are the metres lists (profiles 4 and 64, and
-// profile 11 when its rates are per hour). Lag volumes then turn lengths into feet and the drilling
-// status shows tenths of a unit.
-bool MetricProfile(int profile, std::int32_t rateUnitPerHour);
-
 // Whether `profile` is one of `profiles`: the question layout, pens, menus and dialogs ask of a file's
-// logging-company profile.
+// logging-company profile. A list that several rules share has a name below; use the name.
 constexpr bool ProfileIn(int profile, std::initializer_list<int> profiles)
 {
     return std::find(profiles.begin(), profiles.end(), profile) != profiles.end();
 }
 
-// Profiles 17 and 88: their gas track follows the alternate (single-gas) format option.
+// The profile sets that recur, each named after what its profiles share (the other rules they share
+// follow the colon).
+
+// Profiles 17 and 88: their gas track follows the alternate (single-gas) format option; the survey
+// column stays put when compressed; a gas scale of 50.
 constexpr bool AlternateFormatProfile(int profile) { return ProfileIn(profile, {17, 88}); }
 
 // The percent-gas group: profiles 4, 11, 64 and 78, and 17 and 88 while the alternate format is off.
@@ -91,8 +90,82 @@ constexpr bool PercentGasGroup(int profile, bool alternateFormat)
     return ProfileIn(profile, {4, 11, 64, 78}) || (AlternateFormatProfile(profile) && !alternateFormat);
 }
 
-// Profiles 4, 11 and 64: they offer "Sand and Shale Only" and the temperature scale.
+// Profiles 4, 11, 17, 64, 78 and 88, the percent-gas group whatever the format: the chromatograph
+// track's width on an image and in drilling; the well title's place, the gas grid's doubled lines and
+// the trip marks build on it.
+constexpr bool ChromatographProfile(int profile) { return PercentGasGroup(profile, false); }
+
+// Profiles 4, 11 and 64: they offer "Sand and Shale Only" and the temperature scale: their gas scale
+// list, the narrow lithology grid, the mud outline's place, no ratio plot.
 constexpr bool SandShaleProfile(int profile) { return ProfileIn(profile, {4, 11, 64}); }
+
+// Profiles 4 and 64: always in metres (profile 11 only with rates per hour): no show column, the
+// chromatograph temperature line.
+constexpr bool AlwaysMetricProfile(int profile) { return ProfileIn(profile, {4, 64}); }
+
+// Profiles 21 and 86: the 21/86 ("feet") log format and its fonts: shared-folder exchange, the
+// engineer header field, reverse CO2, switch polarity 2, always a narrow printout.
+constexpr bool FeetFormatProfile(int profile) { return ProfileIn(profile, {21, 86}); }
+
+// Profiles 2, 91 and 92: anhydrite as plain diagonals: their own lithology order, a framed survey, the
+// full ratio unit on paper, the second loggers line, their gas display heading and gas scale list.
+constexpr bool DiagonalAnhydriteProfile(int profile) { return ProfileIn(profile, {2, 91, 92}); }
+
+// Profiles 2, 60, 91 and 92: the fifth gas curve is iC5 and the label dialog offers nC5.
+constexpr bool SplitC5Profile(int profile) { return ProfileIn(profile, {2, 60, 91, 92}); }
+
+// Profiles 25, 47 and 58: red depth numbers: the right-edge depth box, the alternate ten-unit grid pen
+// (black on paper), tops named "<..." left out.
+constexpr bool RedDepthProfile(int profile) { return ProfileIn(profile, {25, 47, 58}); }
+
+// Profiles 8 and 31: porosity, fluorescence and cut are rated by number, not by letter: their grid
+// lines, their gas scale list.
+constexpr bool NumericShowProfile(int profile) { return ProfileIn(profile, {8, 31}); }
+
+// Profiles 12, 82 and 84: laid out as with "Use Alternate Survey Position": the five-line survey, the
+// "Arial Bold" company title.
+constexpr bool AlternateSurveyProfile(int profile) { return ProfileIn(profile, {12, 82, 84}); }
+
+// Profiles 17 and 78: the show entry starts in the fluorescence column: a heavy grid line there, a
+// line at the profile separator.
+constexpr bool FluorescenceFirstProfile(int profile) { return ProfileIn(profile, {17, 78}); }
+
+// Profiles 17, 78 and 88: the survey shows inclination first; the "Alternate Format" box sets the gas
+// mode boxes.
+constexpr bool InclinationFirstProfile(int profile) { return ProfileIn(profile, {17, 78, 88}); }
+
+// Profiles 11, 17 and 78: the show report gives gas as fractions and rates per hour.
+constexpr bool ShowReportFractionsProfile(int profile) { return ProfileIn(profile, {11, 17, 78}); }
+
+// Profiles 23, 134 and 138: the rate track carries the gamma and weight scales: the depth box ends
+// short of the next column, no fifty-unit pen.
+constexpr bool GammaRateTrackProfile(int profile) { return ProfileIn(profile, {23, 134, 138}); }
+
+// Profiles 134 and 138: the ppm gas scale is always drawn.
+constexpr bool PpmScaleProfile(int profile) { return ProfileIn(profile, {134, 138}); }
+
+// Profiles 2 and 12 (the demo): WITS and drilling alarms may go to the mailer: the retention times on
+// the gas chart.
+constexpr bool MailAlarmProfile(int profile) { return ProfileIn(profile, {2, 12}); }
+
+// Profiles 2 and 60: an instrument of type 2 runs in type-2 mode: five readings a cycle, the monitor's
+// gas over WITS.
+constexpr bool TypeTwoModeProfile(int profile) { return ProfileIn(profile, {2, 60}); }
+
+// Profiles 2 and 91: the own interface box's start request runs the coil cycle: the "Close Block"
+// button.
+constexpr bool CoilCycleProfile(int profile) { return ProfileIn(profile, {2, 91}); }
+
+// Profiles 17, 23, 37 and 88: the gas monitor switches integrators.
+constexpr bool IntegratorSwitchProfile(int profile) { return ProfileIn(profile, {17, 23, 37, 88}); }
+
+// Profiles 18, 20, 47, 116 and 120: no total-chromatograph ratios.
+constexpr bool NoTotalChromatProfile(int profile) { return ProfileIn(profile, {18, 20, 47, 116, 120}); }
+
+// Whether a well's depths are in metres: its rate lists are the metres lists (profiles 4 and 64, and
+// profile 11 when its rates are per hour). Lag volumes then turn lengths into feet and the drilling
+// status shows tenths of a unit.
+bool MetricProfile(int profile, std::int32_t rateUnitPerHour);
 
 // What opening the demo file (OpenDemoFile, wellfile/validate.h) asks of the main window.
 struct DemoFileActions {

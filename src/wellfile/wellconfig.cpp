@@ -5,6 +5,7 @@
 #include "wellfile/activitylog.h"
 #include "wellfile/copyout.h"
 #include "wellfile/layoutfiles.h"
+#include "wellfile/profile.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wholefile.h"
 
@@ -47,7 +48,7 @@ WellConfig DefaultWellConfig(const ConfigDefaults& window)
     c.sendTopsFile = 1;
     c.sendConfigFile = 1;
     c.sendGasViaWits = 1;
-    c.reverseCo2 = (window.loggerId == 21 || window.loggerId == 86) ? 1 : 0;
+    c.reverseCo2 = (FeetFormatProfile(window.loggerId)) ? 1 : 0;
     c.copyOptions.liveUpdateInterval = 2;
     c.sendColourFile = window.sendColourFile;
     c.useHardnessLabel = 1;

@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
+#include "wellfile/profile.h"
 #include "wits/tenthsdigit.h"
 #include "wits/wits_services.h"
 #include "wits/witsserver.h"
@@ -97,7 +98,7 @@ void Wits::DispatchItem(std::string_view code, std::string_view value, bool mark
 {
     const int item = platform::LeadingInt(code);
     gas_.gasFromMonitor = false;
-    if (host.Gas() && (host.Profile() == 2 || host.Profile() == 60))
+    if (host.Gas() && wellfile::TypeTwoModeProfile(host.Profile()))
         gas_.gasFromMonitor = host.Gas()->Readings().gasFromWits;
     if (GasOverLink(host.GasMonitorType()))
         host.Link().gasOverWits = true;

@@ -4,6 +4,7 @@
 #include "platform/mailer.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 
 #include <algorithm>
@@ -175,7 +176,7 @@ void WitsAlarms::Raise(int channel, const QString& message)
 {
     const WitsAlarmEntry& e = entries_[std::size_t(channel)];
     const int profile = host_.profile ? host_.profile() : 0;
-    if ((profile == 2 || profile == 12) && e.Notify != 0) {
+    if (wellfile::MailAlarmProfile(profile) && e.Notify != 0) {
         const std::string name = Name(channel);
         platform::StartAlarmMailer(DataFolder(), platform::FromCp1252(name.data(), name.size()));
         if (e.Delay == 0)

@@ -128,6 +128,26 @@ TEST_F(HeaderPageTest, FieldsEndAtTheirSlotAndAMissingHeaderLeavesTheLabels)
         EXPECT_FALSE(t.text.isEmpty());
 }
 
+TEST_F(HeaderPageTest, PageDatesTheLogFromStartToEndWithoutTheApiLine)
+{
+    SetFieldText(header.apiNumber, "API-77");
+    SetFieldText(header.loggedFrom, "1 May");
+    SetFieldText(header.loggedTo, "9 May");
+    SetFieldText(header.county, "Kern");
+    in.header = &header;
+    Draw();
+    // Line 6 of the fields (25 apart from 210), positions in U = 10 from the label column at 110.
+    EXPECT_EQ(At("Start Date :"), (POINT{110, 335}));
+    EXPECT_EQ(At("1 May"), (POINT{260, 335}));
+    EXPECT_EQ(At("End Date:"), (POINT{400, 335}));
+    EXPECT_EQ(At("9 May"), (POINT{510, 335}));
+    EXPECT_EQ(At("Spud Date:"), (POINT{630, 335}));
+    EXPECT_EQ(At("Loggers:"), (POINT{110, 385}));
+    EXPECT_EQ(At("Filename:"), (POINT{110, 410}));
+    for (const char* paperOnly : {"Date Logged:", "Api No.:", "API-77", "COUNTY:", "Kern"})
+        EXPECT_EQ(Texts().count(paperOnly), 0u) << paperOnly;
+}
+
 TEST_F(HeaderPageTest, RateSwitchDecidesTitleBoxAndLowerBand)
 {
     g.profile = 10;  // a company with column titles

@@ -205,6 +205,43 @@ TEST_F(PrintHeader, Profile134PrintsItsLogoAndTheWellFields)
     EXPECT_FALSE(underlined(700, 720));
 }
 
+TEST_F(PrintHeader, PaperDatesTheLogAndAddsTheApiLineAndForProfile23CountyAndState)
+{
+    auto header = [](wellfile::WellHeader& h) {
+        platform::SetFieldText(h.county, "Kern");
+        platform::SetFieldText(h.state, "CA");
+        platform::SetFieldText(h.apiNumber, "API-77");
+        platform::SetFieldText(h.loggedFrom, "1 May");
+        platform::SetFieldText(h.loggedTo, "9 May");
+    };
+    ASSERT_TRUE(Open(23, header));
+    WriteJpeg(s.well.file.dataFolder + "bitmaps/client_logo.jpg", 10, 4, Qt::green);
+    ASSERT_GT(Draw(), 0);
+    // Lines a step of 52 apart, x in text units of 22 from the label column.
+    const platform::POINT company = Recorded("COMPANY:")->at;
+    auto at = [&](int units, int line) { return platform::POINT{company.x + units * 22, company.y + line * 52}; };
+    EXPECT_EQ(Recorded("COUNTY:")->at, at(35, 2));
+    EXPECT_EQ(Recorded("Kern")->at, at(45, 2));
+    EXPECT_EQ(Recorded("STATE:")->at, at(58, 2));
+    EXPECT_EQ(Recorded("CA")->at, at(66, 2));
+    EXPECT_EQ(Recorded("Date Logged:")->at, at(0, 5));
+    EXPECT_EQ(Recorded("1 May")->at, at(15, 5));
+    EXPECT_EQ(Recorded("9 May")->at, at(34, 5));
+    EXPECT_EQ(Recorded("Spud Date:")->at, at(46, 5));
+    EXPECT_EQ(Recorded("Api No.:")->at, at(0, 8));
+    EXPECT_EQ(Recorded("API-77")->at, at(12, 8));
+    EXPECT_EQ(Recorded("Geologist:")->at, at(0, 10));
+    EXPECT_FALSE(Drawn("Start Date :"));
+
+    // Profile 134 prints the same lines without county and state.
+    ASSERT_TRUE(Open(134, header));
+    WriteJpeg(s.well.file.dataFolder + "bitmaps/QKRT_logo.jpg", 10, 4, Qt::green);
+    ASSERT_GT(Draw(), 0);
+    EXPECT_TRUE(Drawn("Api No.:"));
+    EXPECT_FALSE(Drawn("COUNTY:"));
+    EXPECT_FALSE(Drawn("Kern"));
+}
+
 TEST_F(PrintHeader, HeaderTextsStayWithinTheirFields)
 {
     // Full fields without their NUL run on into the next field in the file.

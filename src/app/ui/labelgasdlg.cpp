@@ -2,10 +2,11 @@
 
 #include "platform/text.h"
 #include "platform/winapi.h"
+#include "wellfile/profile.h"
 
 namespace {
 
-bool OffersNc5(int profile) { return profile == 60 || profile == 2 || profile == 91 || profile == 92; }
+bool OffersNc5(int profile) { return wellfile::SplitC5Profile(profile); }
 
 }  // namespace
 

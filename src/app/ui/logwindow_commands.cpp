@@ -268,7 +268,7 @@ void LogWindow::CmGasPercent()
         return;
     app::LogState& s = state_;
     const int p = s.well.loggerId;
-    const bool available = p != 4 && p != 64 && p != 11 &&
+    const bool available = !wellfile::SandShaleProfile(p) &&
                            (!wellfile::AlternateFormatProfile(p) || s.well.config.alternateFormat != 0) &&
                            s.options.gasRatioPlotAllowed;
     if (!available) {

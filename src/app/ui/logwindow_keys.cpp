@@ -14,6 +14,7 @@
 #include "wellfile/activitylog.h"
 #include "wellfile/datafile.h"
 #include "app/opendatafile.h"
+#include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellconfig.h"
 
@@ -328,7 +329,7 @@ void LogWindow::SaveViewSettings()
     app::LogState& s = state_;
     const std::optional<wellfile::WellConfig> saved = app::UpdateWellConfig(s, [this, &s](wellfile::WellConfig& cfg) {
         const int profile = s.well.loggerId;
-        if (profile == 4 || profile == 11 || profile == 64)
+        if (wellfile::SandShaleProfile(profile))
             cfg.sandShaleOnly = s.well.config.sandShaleOnly;
         cfg.viewTopDepth = s.well.file.viewTopDepth;
         cfg.drillingAtExit = s.well.scratchWell ? 0 : std::uint8_t(s.well.file.drilling);

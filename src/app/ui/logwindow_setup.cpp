@@ -13,6 +13,7 @@
 #include "platform/winapi.h"
 #include "wellfile/checkheader.h"
 #include "wellfile/datafile.h"
+#include "wellfile/profile.h"
 #include "wits/witscommands.h"
 #include "app/opendatafile.h"
 
@@ -200,7 +201,7 @@ void LogWindow::CmLinesAndScales()
             }
             wellServices_.view->BuildGridBitmaps(s);
         }
-        if ((profile == 4 || profile == 11 || profile == 64) && s.view.rateInMetresPerHour != rateBefore) {
+        if (wellfile::SandShaleProfile(profile) && s.view.rateInMetresPerHour != rateBefore) {
             SetLogFormat(profile);
             wellServices_.view->BuildGridBitmaps(s);
             LoadFileSettings();

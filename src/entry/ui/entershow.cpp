@@ -7,6 +7,7 @@
 #include "logview/geometryof.h"
 #include "platform/services.h"
 #include "platform/ui/svedit.h"
+#include "wellfile/profile.h"
 
 #include <QLabel>
 
@@ -79,7 +80,7 @@ void EnterShow::SetupWindow()
         SetText(IDC_CUT, QStringLiteral("Show"));
         Enable(IDC_FLUORESCENCE, false);
     }
-    const bool fluorescenceFirst = profile == 17 || profile == 78;
+    const bool fluorescenceFirst = wellfile::FluorescenceFirstProfile(profile);
     if (fluorescenceFirst) {
         Enable(IDC_CUT, false);
         Enable(IDC_POROSITY, false);

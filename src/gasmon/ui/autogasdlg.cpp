@@ -354,7 +354,7 @@ void AutoGasDlg::EvBaselineIntegrator()
     // The two integrators exclude each other while the engine runs on one of them, and the engine runs the
     // one left checked.
     const SetupInputs in = session_.Inputs();
-    if (!in.engineRunning || !wellfile::ProfileIn(in.profile, {17, 88, 23, 37}))
+    if (!in.engineRunning || !wellfile::IntegratorSwitchProfile(in.profile))
         return;
     if (GetCheck(kSri) == platform::BST_CHECKED)
         SetCheck(kBaselineIntegrator, platform::BST_UNCHECKED);

@@ -8,6 +8,7 @@
 #include "gasmon/ui/chartnoteedit.h"
 #include "platform/draw/syscolors.h"
 #include "platform/printer.h"
+#include "wellfile/profile.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ namespace {
 // The type of the program's own interface box ("SV_CONTROL").
 constexpr int kOwnInterfaceBox = 8;
 
-bool RetentionTimesProfile(int profile) { return profile == 2 || profile == 12; }
+bool RetentionTimesProfile(int profile) { return wellfile::MailAlarmProfile(profile); }
 
 }  // namespace
 
@@ -153,7 +154,7 @@ void ChartDlg::SetupWindow()
     }
     if (log_.engines.autoGas && log_.engines.autoGas->Settings().instrumentType == kOwnInterfaceBox) {
         Show(kSampleNowButton, true);
-        Show(kCloseBlockButton, profile == 2 || profile == 91);
+        Show(kCloseBlockButton, wellfile::CoilCycleProfile(profile));
     }
 
     chartFolder_ = ChartFolderFor(log_.well.file.dataFolder, log_.well.file.currentFolder);

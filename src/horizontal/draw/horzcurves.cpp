@@ -4,6 +4,7 @@
 
 #include "layout/draw/penof.h"
 #include "platform/gdi.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 
@@ -173,11 +174,6 @@ void DrawSlideMarks(Dc& dc, const HorzPlot& plot)
 
 namespace {
 
-bool NumberProfile(int profile)
-{
-    return profile == 8 || profile == 31;
-}
-
 // One cell of a letter row: "t" a diagonal over one unit, the three box letters 1 to 3 units high.
 void LetterCell(Dc& dc, int letter, int left, int x, int bottom, int unit, int rowCount, bool numbers,
                 const char* boxes, platform::COLORREF colour)
@@ -214,7 +210,7 @@ void DrawShowRows(Dc& dc, const HorzPlot& plot)
         platform::Line(dc, plot.plotLeft, y, b.plotRight, y);
     for (int k = 1; k <= b.showRowCounts[2]; ++k)
         platform::Line(dc, plot.plotLeft, cutBottom - k * unit, b.plotRight, cutBottom - k * unit);
-    const bool numbers = NumberProfile(plot.options.profile);
+    const bool numbers = wellfile::NumericShowProfile(plot.options.profile);
     const platform::COLORREF porosityFill = plot.pens[layout::PEN_POROSITY_FILL].colour;
     const int n = RowRecords(plot, 1);
     for (int i = 0; i < n; ++i) {

@@ -4,6 +4,7 @@
 #include "horizontal/draw/horzplot.h"
 
 #include "platform/draw/dc.h"
+#include "wellfile/profile.h"
 
 #include <optional>
 
@@ -107,7 +108,7 @@ void Figure(Dc& dc, int kind, int x, int y, int s, int profile)
     case 2:
     case 26: dc.Ellipse(x + 3, y + 2, x + 6, y + 5); break;
     case 3:
-        if (profile == 2 || profile == 91 || profile == 92) {
+        if (wellfile::DiagonalAnhydriteProfile(profile)) {
             platform::Line(dc, x, y + h, x + s, y);
         } else {
             Polyline(dc, {{x + 1, y + h / 2}, {x + 3, y + h}, {x + s, y + 5}});

@@ -6,6 +6,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 
 #include <QDir>
@@ -190,7 +191,7 @@ void CustCfgDlg::SetupWindow()
     Show(id::FitDataLabel, false);
     Show(id::FitData, false);
     const int profile = context_.loggerId;
-    if (profile != 86 && profile != 21) {
+    if (!wellfile::FeetFormatProfile(profile)) {
         Show(id::MaxGasScale, false);
         Show(id::MaxGasScaleLabel, false);
     }

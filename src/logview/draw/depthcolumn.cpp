@@ -68,7 +68,7 @@ Walk WalkFor(const ViewGeometry& g, const Device& device, const DepthColumnOptio
         // rate track's right edge itself.
         const int next = g.sideLithology.count > 0 ? g.sideLithology.left : g.rate.Right();
         w.boxRight = g.rate.Right();
-        if (ProfileIn(g.profile, {134, 23, 138}))
+        if (wellfile::GammaRateTrackProfile(g.profile))
             w.boxRight = Trunc(next - 0.5 * U);
         if (o.tvdFile)
             w.boxRight = next + 2 * U;
@@ -82,8 +82,6 @@ Walk WalkFor(const ViewGeometry& g, const Device& device, const DepthColumnOptio
     }
     return w;
 }
-
-bool FeetProfile(int profile) { return profile == 21 || profile == 86; }
 
 // Everything one call draws with.
 struct Column {
@@ -125,13 +123,13 @@ void Column::DepthBoxes(int y) const
     const bool compressed = g.scaleIndex >= 3;
     const bool plain = !compressed && !o.switches.noDepthBox && !Alternate() &&
                        !ProfileIn(p, {23, 134, 138, 17, 115, 88, 74, 78, 11, 20});
-    const bool feet = Alternate() && FeetProfile(p);
-    const bool red = ProfileIn(p, {25, 47, 58}) && !Alternate() && !compressed;
+    const bool feet = Alternate() && wellfile::FeetFormatProfile(p);
+    const bool red = wellfile::RedDepthProfile(p) && !Alternate() && !compressed;
     if (plain || feet || red)
         dc.Rectangle(walk.boxLeft, y - R, walk.boxRight, y + R + 2);
 
     if (!device.printing && o.switches.rightEdgeDepth &&
-        (ProfileIn(p, {25, 47, 58}) || (Alternate() && !FeetProfile(p))))
+        (wellfile::RedDepthProfile(p) || (Alternate() && !wellfile::FeetFormatProfile(p))))
         dc.Rectangle(Trunc(g.logWidth - 3.5 * U), y - R, g.logWidth - 2, y + R);
     if (device.printing && p == 25 && o.switches.rightEdgeDepth && !o.switches.verticalNumbers) {
         const PrinterGeometry& pr = device.printer;
@@ -170,9 +168,9 @@ void Column::DepthNumber(const RECORD& rec, int y) const
     const int numberX = Trunc(walk.boxRight - 0.25 * U);
     dc.SetTextAlign(platform::TA_RIGHT | platform::TA_TOP);
     if (!device.printing || vertical) {
-        const bool alternateFont = Alternate() && !FeetProfile(p);
+        const bool alternateFont = Alternate() && !wellfile::FeetFormatProfile(p);
         dc.SelectObject(platform::Font::FromLogFont(alternateFont ? g.fonts.alternateDepth : g.fonts.smallLog));
-        if (ProfileIn(p, {25, 47, 58}))
+        if (wellfile::RedDepthProfile(p))
             dc.SetTextColor(platform::RGB(255, 0, 0));
         if (!vertical)
             Text(dc, numberX, Alternate() ? y - 3 : y - 1, text);
@@ -180,7 +178,7 @@ void Column::DepthNumber(const RECORD& rec, int y) const
             Text(dc, Trunc(g.logWidth - 0.5 * U), Trunc(y - 0.75 * R), text);
         LagTime(rec, g.gasRight - U, y);
     } else {
-        if (Alternate() && !FeetProfile(p)) {
+        if (Alternate() && !wellfile::FeetFormatProfile(p)) {
             dc.SelectObject(platform::Font::FromLogFont(device.printFonts.alternateDepth));
             Text(dc, numberX, Trunc(y - 0.7 * R), text);
         } else {
@@ -217,7 +215,7 @@ void Column::DepthLines(int depth, int y) const
 void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthColumnOptions& o, std::int32_t depth,
                          int y, int rowHeight, unsigned parts)
 {
-    const bool fifty = depth % 50 == 0 && !ProfileIn(g.profile, {134, 138, 23});
+    const bool fifty = depth % 50 == 0 && !wellfile::GammaRateTrackProfile(g.profile);
     const platform::Pen old = dc.SelectObject(PenOf(fifty ? g.pens.Grid50() : g.pens.Grid10()));
     const int ly = y + rowHeight + (fifty ? 1 : 0);
     auto line = [&](int from, int to) {
@@ -297,7 +295,7 @@ void Column::ScreenSurvey(const RECORD& rec, int y, bool firstRow) const
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     dc.SetTextColor(o.surveyColour);
     if (firstRow && y < g.topMargin + 5 * g.rowHeight && !o.switches.fiveLineSurvey && !Alternate() &&
-        !ProfileIn(p, {21, 86, 12, 84, 82})) {
+        !wellfile::FeetFormatProfile(p) && !wellfile::AlternateSurveyProfile(p)) {
         dc.SelectObject(platform::Font::FromLogFont(g.fonts.smallLog));
         const std::string head = SurveyHeader(order);
         dc.Rectangle(x + 1, y - 1, x + TextWidth(dc, head) + 4, Trunc(y + 1.65 * R));
@@ -306,8 +304,9 @@ void Column::ScreenSurvey(const RECORD& rec, int y, bool firstRow) const
     }
     if (!(rec.tvd > 0))
         return;
-    if (Alternate() || o.switches.fiveLineSurvey || ProfileIn(p, {12, 84, 82})) {
-        const bool vertical = ProfileIn(p, {21, 86, 12, 84, 82}) || o.switches.fiveLineSurvey;
+    if (Alternate() || o.switches.fiveLineSurvey || wellfile::AlternateSurveyProfile(p)) {
+        const bool vertical =
+            wellfile::FeetFormatProfile(p) || wellfile::AlternateSurveyProfile(p) || o.switches.fiveLineSurvey;
         dc.SelectObject(platform::Font::FromLogFont(vertical ? g.fonts.verticalText : g.fonts.surveyBlock));
         int k = 0;
         for (const std::string& line : SurveyBlock(rec))
@@ -318,7 +317,7 @@ void Column::ScreenSurvey(const RECORD& rec, int y, bool firstRow) const
     if (o.surveyTransparent || o.surveyFramed)
         dc.SetBkMode(platform::TRANSPARENT);
     const std::string line = SurveyLine(order, rec);
-    if (o.surveyFramed || ProfileIn(p, {2, 91, 92})) {
+    if (o.surveyFramed || wellfile::DiagonalAnhydriteProfile(p)) {
         const int w = TextWidth(dc, line);
         if (p == 78)
             SurveyBox(x + 1, y - 1, x + w, y + R + 3);
@@ -332,7 +331,7 @@ void Column::CompressedScreenSurvey(std::size_t index, int y)
 {
     const int p = g.profile;
     surveyX = std::max(surveyX, g.rate.left);
-    if (o.switches.compressedSurveyColumn && !ProfileIn(p, {17, 88}))
+    if (o.switches.compressedSurveyColumn && !wellfile::AlternateFormatProfile(p))
         surveyX = g.description.left;
     const RECORD* rec = RecentSurvey(index, true);
     if (!rec)
@@ -373,7 +372,7 @@ void Column::PrintedSurvey(const RECORD& rec, int y) const
     }
     dc.SelectObject(platform::Font::FromLogFont(p == 78 ? device.printFonts.survey : device.printFonts.text));
     const std::string line = rec.inclination > 0 ? SurveyLine(order, rec) : SurveyTvdLine(rec, false);
-    if (o.surveyFramed || ProfileIn(p, {2, 91, 92})) {
+    if (o.surveyFramed || wellfile::DiagonalAnhydriteProfile(p)) {
         const int w = TextWidth(dc, line);
         if (p == 78)
             SurveyBox(x + 2, y, x + w + 2, y + R);
@@ -392,14 +391,14 @@ void Column::CompressedPrintedSurvey(std::size_t index, int y)
 {
     const int p = g.profile;
     surveyX = std::max(surveyX, device.printer.depthLeft);
-    if (o.switches.compressedSurveyColumn && !ProfileIn(p, {17, 88}))
+    if (o.switches.compressedSurveyColumn && !wellfile::AlternateFormatProfile(p))
         surveyX = device.printer.descriptionLeft;
     const RECORD* rec = RecentSurvey(index, false);
     if (!rec)
         return;
     const int x = surveyX;
     const platform::LOGFONTA& font = order == SurveyOrder::InclFirst        ? device.printFonts.text
-                                     : Alternate() && !FeetProfile(p) ? device.printFonts.surveyBlock
+                                     : Alternate() && !wellfile::FeetFormatProfile(p) ? device.printFonts.surveyBlock
                                                                       : device.printFonts.survey;
     dc.SelectObject(platform::Font::FromLogFont(font));
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
@@ -456,7 +455,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
 
     NeighbourPainters& painters = o.painters ? *o.painters : NoNeighbourPainters();
     const SurveyOrder order =
-        o.inclFirst || ProfileIn(g.profile, {17, 78, 88}) ? SurveyOrder::InclFirst : SurveyOrder::TvdFirst;
+        o.inclFirst || wellfile::InclinationFirstProfile(g.profile) ? SurveyOrder::InclFirst : SurveyOrder::TvdFirst;
     Column c{dc,
              g,
              device,

@@ -5,6 +5,7 @@
 #include "logview/draw/paintsteps.h"
 #include "logview/paintrows.h"
 #include "platform/draw/dc.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -135,7 +136,7 @@ void PaintRecordColumns(platform::Dc& dc, const ViewGeometry& g, const GridStrip
         DrawSurveyColumn(dc, g, device, depthColumn, records, 1, std::min<int>(rows, int(records.size()) - 1), R,
                          g.unitWidth, T);
     n.DrawTopsColumn(target, rowRecords, R, T);
-    if (g.Flag(19) && p != 4 && p != 64) {
+    if (g.Flag(19) && !wellfile::AlwaysMetricProfile(p)) {
         if (g.porosity.left > 0)
             n.DrawRatingColumn(target, rowRecords, R, T);
         if (g.fluorescence.left > 0)

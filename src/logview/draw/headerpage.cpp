@@ -5,6 +5,7 @@
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/text.h"
+#include "wellfile/headerrows.h"
 
 #include <QByteArray>
 
@@ -103,40 +104,14 @@ struct Page {
     {
         wellfile::WellHeader empty{};
         const wellfile::WellHeader& h = in.header ? *in.header : empty;
-        auto field = [&](const char* name, int lx, const std::string& text, int vx, int end) {
-            Text(name, label, lx, y);
-            DrawLabelText(dc, text, value, vx, y, true, end);
-        };
-        using platform::FieldText;
-        field("COMPANY:", X0, FieldText(h.company), X0 + 14 * U, XR);
-        y += L;
-        field("WELL:", X0, FieldText(h.well), X0 + 12 * U, XR);
-        y += L;
-        field("FIELD:", X0, FieldText(h.field), X0 + 12 * U, X0 + 34 * U);
-        y += L;
-        field("LOCATION:", X0, FieldText(h.location), X0 + 14 * U, XR);
-        y += L;
-        field("Interval Logged:", X0, FieldText(h.intervalFrom), X0 + 16 * U, X0 + 28 * U);
-        field("To:", X0 + 29 * U, FieldText(h.intervalTo), X0 + 34 * U, X0 + 50 * U);
-        field("G.L.:", X0 + 51 * U, FieldText(h.groundLevel), X0 + 58 * U, X0 + 67 * U);
-        field("K.B:", X0 + 68 * U, FieldText(h.kellyBushing), X0 + 73 * U, XR);
-        y += L;
-        field("Start Date :", X0, FieldText(h.loggedFrom), X0 + 15 * U, X0 + 28 * U);
-        field("End Date:", X0 + 29 * U, FieldText(h.loggedTo), X0 + 40 * U, X0 + 50 * U);
-        field("Spud Date:", X0 + 52 * U, FieldText(h.spudDate), X0 + 65 * U, 0);
-        y += L;
-        field("Rig:", X0, FieldText(h.rig), X0 + 12 * U, X0 + 45 * U);
-        field("Unit No.:", X0 + 46 * U, FieldText(h.unitNumber), X0 + 56 * U, 0);
-        y += L;
-        field("Loggers:", X0, FieldText(h.loggers), X0 + 12 * U, 80 * U);
-        y += L;
-        std::string fileName = FieldText(h.fileName);
-        std::transform(fileName.begin(), fileName.end(), fileName.begin(),
-                       [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
-        field("Filename:", X0, fileName, X0 + 12 * U, 0);
-        y += L;
-        field("Geologist:", X0, FieldText(h.geologist), X0 + 12 * U, 0);
-        return y;
+        int last = 0;
+        for (const wellfile::HeaderFieldCell& c :
+             wellfile::HeaderFieldCells(wellfile::HeaderSheet::Screen, g.profile, h, {X0, U, XR})) {
+            Text(c.label, label, c.labelX, y + c.line * L);
+            DrawLabelText(dc, c.text, value, c.valueX, y + c.line * L, true, c.underlineEnd);
+            last = c.line;
+        }
+        return y + last * L;
     }
 
     // Two columns of legend lines, each next line 0.6 of a line step lower; returns the last line's y.

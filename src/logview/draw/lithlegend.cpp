@@ -3,6 +3,7 @@
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <array>
 #include <string>
@@ -56,7 +57,7 @@ struct Symbols {
             twice([&](int a) { dc.Ellipse(a + 3, y + 2, a + 6, y + 5); });
             break;
         case 3:  // Anhydrite: a diagonal for some companies, a tick for the others
-            if (g.profile == 2 || g.profile == 91 || g.profile == 92)
+            if (wellfile::DiagonalAnhydriteProfile(g.profile))
                 twice([&](int a) { Line(a, y + R, a + w, y); });
             else
                 twice([&](int a) { Path({{a + 1, y + R / 2}, {a + 3, y + R}, {a + w, y + 5}}); });

@@ -165,7 +165,7 @@ void Body::ColumnPainters()
         n.DrawLinearCurve(target, f.records, at, rows + 1, R, T, false);
     if (g.Flag(31) && haveRows)
         n.DrawAveragedCurve(target, f.records, at, rows, R, T, false);
-    if (g.Flag(19) && !wellfile::ProfileIn(p, {4, 64})) {
+    if (g.Flag(19) && !wellfile::AlwaysMetricProfile(p)) {
         if (g.fluorescence.left > 0)
             n.DrawBarColumn2(target, Run(rowRecords), R, T);
         if (g.cut.left > 0)

@@ -140,7 +140,7 @@ void Painting::PercentLine(const RECORD& rec, int y)
         f.painters.DrawGasScaleHeader(target, rec, y, g.rowHeight, 1);
     if ((depth - 2) % 10 != 0 || g.profile == 16)
         return;
-    const layout::PenSpec* spec = wellfile::ProfileIn(g.profile, {25, 47, 58}) ? &g.pens.Grid10Alt() : &g.pens.Grid10();
+    const layout::PenSpec* spec = wellfile::RedDepthProfile(g.profile) ? &g.pens.Grid10Alt() : &g.pens.Grid10();
     int lineY = y;
     if (wellfile::ProfileIn(g.profile, {2, 91, 92, 12}) && (depth - 2) % 50 == 0) {
         spec = &g.pens.Grid50();
@@ -171,7 +171,7 @@ void Painting::Row(int index, int row, int y)
         n.DrawTextColumn(target, rec, y, R);
     if (g.Flag(16) && !g.options.sandShaleOnly)
         n.DrawLithology(target, f.records, std::size_t(index), R, y, out.rowCounter, 0, 0);
-    if (g.Flag(17) && !wellfile::ProfileIn(p, {17, 88, 78, 4, 64, 11, 20}))
+    if (g.Flag(17) && !wellfile::ChromatographProfile(p) && p != 20)
         n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, false, false);
     if (wellfile::AlternateFormatProfile(p) && f.singleGas)
         n.DrawGasCurves(target, f.records, std::size_t(index), y, out.rowCounter, false, false);
@@ -280,7 +280,7 @@ void Painting::WholeLog()
         DrawSurveyColumn(dc, g, f.device, f.depthColumn, f.records, 1, std::min<int>(rows, int(f.records.size()) - 1), R,
                          g.unitWidth, T);
     n.DrawTopsColumn(target, From1(rows), R, T);
-    if (g.Flag(19) && !wellfile::ProfileIn(p, {4, 64})) {
+    if (g.Flag(19) && !wellfile::AlwaysMetricProfile(p)) {
         if (g.porosity.left > 0)
             n.DrawRatingColumn(target, From1(rows), R, T);
         if (g.fluorescence.left > 0)

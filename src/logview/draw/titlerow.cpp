@@ -32,7 +32,7 @@ struct Band {
     int WellTitleX() const
     {
         const int U = g.unitWidth;
-        if (wellfile::ProfileIn(g.profile, {4, 64, 17, 78, 11}) || (g.profile == 88 && !in.showColumn))
+        if (wellfile::ChromatographProfile(g.profile) && (g.profile != 88 || !in.showColumn))
             return g.description.left + 12 * U;
         if (!in.rightEdgeDepth)
             return in.tallTitle ? g.rate.Right() + 20 * U : g.logWidth / 2;
@@ -101,7 +101,7 @@ struct Band {
     void ColumnTitles()
     {
         const int R = g.rowHeight, U = g.unitWidth;
-        const bool surveyFont = in.alternateDepthStyle && g.profile != 21 && g.profile != 86;
+        const bool surveyFont = in.alternateDepthStyle && !wellfile::FeetFormatProfile(g.profile);
         const Font before = dc.SelectObject(Font::FromLogFont(surveyFont ? g.fonts.surveyBlock : g.fonts.smallLog));
         const int y = Trunc(g.topMargin - 0.5 * R);
         Text((g.rate.left + g.rate.Right()) / 2, y, RateTitle(g).toUpper());

@@ -25,6 +25,7 @@
 #include "platform/draw/dc.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
+#include "wellfile/profile.h"
 
 #include <QString>
 
@@ -205,7 +206,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawGasCurves(target, buffer, std::size_t(i) + 1, y, i + 1, false, true);  // joined to the row above
             lineParts |= DEPTH_LINE_GAS;
         }
-        if ((parts & ROW_SHOWS) && !entryColumns && g.Flag(19) && g.profile != 4 && g.profile != 64) {
+        if ((parts & ROW_SHOWS) && !entryColumns && g.Flag(19) && !wellfile::AlwaysMetricProfile(g.profile)) {
             const Records row = Records(buffer).subspan(std::size_t(i) + 1, 1);
             if (g.porosity.left > 0 && BlitColumn(dc, strips, g, COLUMN_POROSITY, y))
                 painters.DrawRatingColumn(target, row, R, y);

@@ -49,7 +49,7 @@ int ExtraPageRows(float pageLength, bool fullHeader, bool metric)
 namespace {
 
 // The profiles whose connections are boxed beside the lithology column rather than written.
-bool BoxedMarks(int p) { return wellfile::ProfileIn(p, {25, 58, 47, 4, 64, 17, 88, 78, 11, 12}); }
+bool BoxedMarks(int p) { return wellfile::RedDepthProfile(p) || wellfile::ChromatographProfile(p) || p == 12; }
 
 struct Page : PageSteps {
     using PageSteps::PageSteps;
@@ -143,7 +143,7 @@ void Page::Row(int r, int y)
         SlideMarks(r, rec, before, y);
     if (ProfileSeparatorRow())
         SeparatorLine(edges.profileSeparator1 + 1, y, 11);
-    if (wellfile::ProfileIn(p, {17, 78}))
+    if (wellfile::FluorescenceFirstProfile(p))
         SeparatorLine(edges.profileSeparator2 + 1, y, 11);
     if (g.Flag(layout::FLAG_OUTLINES))
         n.DrawTextColumn(target, rec, y, R);

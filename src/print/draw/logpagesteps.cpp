@@ -117,7 +117,7 @@ int PageSteps::Header(int& rows, bool tenFoot)
     auto header = [&](int topY) { return f.header ? std::max(0, f.header(dc, f.settings, topY)) : 0; };
     if (f.settings.fullHeader) {
         y = header(0);
-        if (tenFoot && wellfile::ProfileIn(g.profile, {21, 86}))
+        if (tenFoot && wellfile::FeetFormatProfile(g.profile))
             y += 2 * R;
         rows -= R > 0 ? y / R : 0;
     } else if (f.settings.shortHeader && !f.options.alternateHeader) {

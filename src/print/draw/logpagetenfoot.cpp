@@ -42,7 +42,7 @@ void TenFootPage::Row(int r, std::size_t i, int y)
 
     if (r > 0)
         logview::DrawMarkerLines(dc, g, f.device, group, f.settings.colour, R, U, y);
-    if (wellfile::ProfileIn(p, {25, 47, 58, 4, 64, 17, 88, 11, 78})) {
+    if (wellfile::RedDepthProfile(p) || wellfile::ChromatographProfile(p)) {
         if (hasBefore)
             logview::DrawConnectionTripMarks(dc, g, f.device, f.records, i - kGroup, R, U, y - R);
     } else {
@@ -51,7 +51,7 @@ void TenFootPage::Row(int r, std::size_t i, int y)
     SeparatorLine(edges.profileSeparator1, y, 15);
     if (wellfile::PercentGasGroup(p, f.options.alternateLayout) || f.options.pdfPrinter)
         SeparatorLine(edges.profileSeparator1 + 1, y, 11);
-    if (wellfile::ProfileIn(p, {17, 78}))
+    if (wellfile::FluorescenceFirstProfile(p))
         SeparatorLine(edges.profileSeparator2 + 1, y, 11);
     SeparatorLine(edges.pair1Left, y, 11);
     if (Lithology())
@@ -62,7 +62,7 @@ void TenFootPage::Row(int r, std::size_t i, int y)
         if (std::any_of(before.begin(), before.end(), [](const RECORD& rec) { return rec.mudWeightOut > 0; }))
             n.DrawMudInOut(target, before.front(), R, y);
     }
-    if (g.Flag(layout::FLAG_SHOWS) && !wellfile::ProfileIn(p, {4, 64, 11})) {
+    if (g.Flag(layout::FLAG_SHOWS) && !wellfile::SandShaleProfile(p)) {
         if (pg.porosityLeft > 0)
             n.DrawRatingColumn(target, group, R, y);
         if (pg.fluorescenceLeft > 0)

@@ -10,6 +10,8 @@
 #include "print/draw/logpagesteps.h"
 #include "print/draw/printheadertitles.h"
 #include "tracks/draw/verticaltext.h"
+#include "wellfile/headerrows.h"
+#include "wellfile/profile.h"
 
 #include <QFile>
 
@@ -83,47 +85,14 @@ struct Header {
 
     void WellFields(int& y)
     {
-        using platform::FieldText;
-        const wellfile::WellHeader& w = well;
-        auto field = [&](const char* name, int lx, const std::string& text, int vx, int end) {
-            Text(name, label, lx, y);
-            Value(text, vx, y, end);
-        };
-        field("COMPANY:", L, FieldText(w.company), L + 14 * t, W);
-        y += s;
-        field("WELL:", L, FieldText(w.well), L + 12 * t, W);
-        y += s;
-        field("FIELD:", L, FieldText(w.field), L + 12 * t, L + 34 * t);
-        if (in.profile == 23) {
-            field("COUNTY:", L + 35 * t, FieldText(w.county), L + 45 * t, L + 57 * t);
-            field("STATE:", L + 58 * t, FieldText(w.state), L + 66 * t, W);
+        int lines = 0;
+        for (const wellfile::HeaderFieldCell& c :
+             wellfile::HeaderFieldCells(wellfile::HeaderSheet::Paper, in.profile, well, {L, t, W})) {
+            Text(c.label, label, c.labelX, y + c.line * s);
+            Value(c.text, c.valueX, y + c.line * s, c.underlineEnd);
+            lines = c.line + 1;
         }
-        y += s;
-        field("LOCATION:", L, FieldText(w.location), L + 12 * t, W);
-        y += s;
-        field("Interval Logged:", L, FieldText(w.intervalFrom), L + 16 * t, L + 28 * t);
-        field("To:", L + 29 * t, FieldText(w.intervalTo), L + 34 * t, L + 50 * t);
-        field("G.L.:", L + 51 * t, FieldText(w.groundLevel), L + 58 * t, L + 67 * t);
-        field("K.B:", L + 68 * t, FieldText(w.kellyBushing), L + 73 * t, W);
-        y += s;
-        field("Date Logged:", L, FieldText(w.loggedFrom), L + 15 * t, L + 28 * t);
-        field("To:", L + 29 * t, FieldText(w.loggedTo), L + 34 * t, L + 45 * t);
-        field("Spud Date:", L + 46 * t, FieldText(w.spudDate), L + 59 * t, 0);
-        y += s;
-        field("Rig:", L, FieldText(w.rig), L + 12 * t, L + 45 * t);
-        field("Unit No.:", L + 46 * t, FieldText(w.unitNumber), L + 56 * t, 0);
-        y += s;
-        field("Loggers:", L, FieldText(w.loggers), L + 12 * t, 80 * t);
-        y += s;
-        field("Api No.:", L, FieldText(w.apiNumber), L + 12 * t, L + 35 * t);
-        y += s;
-        std::string fileName = FieldText(w.fileName);
-        std::transform(fileName.begin(), fileName.end(), fileName.begin(),
-                       [](unsigned char ch) { return char(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch); });
-        field("Filename:", L, fileName, L + 12 * t, 0);
-        y += s;
-        field("Geologist:", L, FieldText(w.geologist), L + 12 * t, 0);
-        y += s;
+        y += lines * s;
     }
 
     // The logo, the well fields and the four legend boxes of profiles 134 and 23; false when the logo
@@ -422,7 +391,7 @@ struct Header {
             dc.SelectObject(legend);
             tracks::DrawVerticalText(dc, "LITHOLOGY", c.lithologyLeft + Trunc(3.5 * u), base - Trunc(5.5 * R), R + 11);
         }
-        if (shown.rate && (in.profile == 134 || in.profile == 138 || in.profile == 23))
+        if (shown.rate && wellfile::GammaRateTrackProfile(in.profile))
             GammaAndWeight(base);
         return y;
     }

@@ -1,6 +1,7 @@
 #include "print/draw/printheadersymbols.h"
 
 #include "platform/draw/dc.h"
+#include "wellfile/profile.h"
 
 #include <array>
 #include <initializer_list>
@@ -121,7 +122,7 @@ struct Symbol {
             Twice([&](int a) { SandDot(a); });
             break;
         case 3:
-            if (style.profile == 2 || style.profile == 91 || style.profile == 92)
+            if (wellfile::DiagonalAnhydriteProfile(style.profile))
                 Twice([&](int a) { Dolomite(a); });
             else
                 Twice([&](int a) { Path({{a + 1, y + R / 2}, {a + 3, y + R}, {a + w, y + 5}}); });

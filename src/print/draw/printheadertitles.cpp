@@ -190,7 +190,7 @@ struct Strip {
     void Layout1(int y1, int step)
     {
         const int y4 = y1 + 3 * step;
-        const bool shows = !wellfile::ProfileIn(in.profile, {4, 11, 17, 52, 64, 78, 88});
+        const bool shows = !wellfile::ChromatographProfile(in.profile) && in.profile != 52;
         if (shows)
             ShowCaptions(kLayout1Captions, y1, step);
         dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);

@@ -4,6 +4,7 @@
 #include "platform/draw/dc.h"
 #include "tracks/chromatograph.h"
 #include "tracks/draw/gascurves.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -71,8 +72,6 @@ void PrintGrid(platform::Dc& dc, const logview::Device& device, int y, int rows)
     }
 }
 
-bool ProfileRule(int profile) { return profile == 4 || profile == 64 || profile == 11; }
-
 }  // namespace
 
 void DrawChromatographTrack(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
@@ -111,7 +110,7 @@ void DrawChromatographTrack(platform::Dc& dc, const logview::ViewGeometry& g, co
         step /= 2;
     }
     const bool compressed = g.scaleIndex >= 3;
-    const bool rule = records[first].chromatographRule != 10 && ProfileRule(g.profile);
+    const bool rule = records[first].chromatographRule != 10 && wellfile::SandShaleProfile(g.profile);
 
     ChromatographRun run;
     run.origin = f.origin;

@@ -6,6 +6,7 @@
 #include "tracks/chromatograph.h"
 #include "tracks/draw/gasstroke.h"
 #include "tracks/gasscale.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <array>
@@ -122,7 +123,7 @@ void DrawGasLegend(platform::Dc& dc, const logview::ViewGeometry& g, const logvi
     if (curve < 0 || curve > 7)
         return;
     std::array<const char*, 8> names{"_TOT", "_C1", "_C2", "_C3", "_IC4", "_NC4", "_C5", "_NC5"};
-    if (g.profile == 2 || g.profile == 60 || g.profile == 91 || g.profile == 92)
+    if (wellfile::SplitC5Profile(g.profile))
         names[6] = "_IC5";
     if (s.hotwire)
         names[0] = "_HW";

@@ -3,6 +3,7 @@
 #include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 #include "tracks/gasscale.h"
+#include "wellfile/profile.h"
 
 #include <array>
 #include <cmath>
@@ -73,7 +74,7 @@ int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const l
     const int ylab = ytop + 3 * h;
     const int code = rec.gasScale;
     // These profiles always show the PPM labels; the saved "Draw PPM Scale" setting is left as it is.
-    const bool ppm = s.drawPpmScale || g.profile == 134 || g.profile == 138;
+    const bool ppm = s.drawPpmScale || wellfile::PpmScaleProfile(g.profile);
     const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
     const bool unitLabels = g.profile != 134;
 
@@ -92,7 +93,7 @@ int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const l
         } else if (s.logGasScale) {
             double x = std::trunc(g.gas.left + 7 * labelUnit);
             for (std::size_t i = 0; i < 6; ++i, x += 7 * labelUnit) {
-                if (s.gasPercent || g.profile == 134 || g.profile == 138)
+                if (s.gasPercent || wellfile::PpmScaleProfile(g.profile))
                     Text(dc, int(x), ylab, g.profile == 138 ? kGasUnitLabels[i] : kGasPercentLabels[i]);
                 if (ppm)
                     Text(dc, int(x + (g.gasSecondLeft - g.gas.left)), ylab + 25, kGasPpmLabels[i]);

@@ -6,6 +6,7 @@
 #include "tracks/draw/lithmarks.h"
 #include "tracks/lithstyles.h"
 #include "tracks/lithtypes.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 
@@ -217,7 +218,7 @@ private:
             return !AnhydriteStrokes();
         return s.halfStep;
     }
-    bool AnhydriteStrokes() const { return t_.g.profile == 2 || t_.g.profile == 91 || t_.g.profile == 92; }
+    bool AnhydriteStrokes() const { return wellfile::DiagonalAnhydriteProfile(t_.g.profile); }
 
     // Returns false when only the background is drawn.
     bool Rock()

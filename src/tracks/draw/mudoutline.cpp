@@ -5,6 +5,7 @@
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "tracks/gasscale.h"
+#include "wellfile/profile.h"
 
 #include <string>
 
@@ -103,7 +104,7 @@ void DrawTextColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
     const bool paper = device.printing;
     const int R = rowHeight;
     int x0 = paper ? device.printer.curveRight : g.rate.Right();
-    if (g.profile == 4 || g.profile == 11 || g.profile == 64)
+    if (wellfile::SandShaleProfile(g.profile))
         x0 += 10 * R;
     else if (g.profile == 134)
         x0 += g.outlineOffsetUnits * (paper ? device.printer.unitWidth : g.unitWidth);

@@ -9,6 +9,7 @@
 #include "tracks/draw/gasheads.h"
 #include "tracks/draw/recordcurves.h"
 #include "tracks/gasscale.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +39,7 @@ Limits LimitsOf(const logview::ViewGeometry& g, const logview::Device& device, i
     Limits l;
     l.u = p.unitWidth;
     if (ratio) {
-        if ((g.profile == 2 || g.profile == 91 || g.profile == 92) && !p.fullRatioUnit)
+        if (wellfile::DiagonalAnhydriteProfile(g.profile) && !p.fullRatioUnit)
             l.u = std::int32_t(l.u * 0.9);
         l.units = p.ratioUnits;
         l.origin = p.ratioLeft + l.u;

@@ -4,6 +4,7 @@
 
 #include "tracks/draw/lithmarks.h"
 #include "tracks/lithtypes.h"
+#include "wellfile/profile.h"
 
 #include <array>
 #include <iterator>
@@ -118,7 +119,7 @@ void PrintItem::Anhydrite()
 {
     const int profile = t_.g.profile;
     Select(mid_);
-    if (profile == 2 || profile == 91 || profile == 92) {
+    if (wellfile::DiagonalAnhydriteProfile(profile)) {
         // Strokes in the alternate cells, a checkerboard that starts at cell 0 on even rows.
         CellSteps steps = WithEdge(StandardSteps(), Edge::DoubleMid);
         steps.accessory.dxEven = 0;

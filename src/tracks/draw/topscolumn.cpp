@@ -4,6 +4,7 @@
 #include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
+#include "wellfile/profile.h"
 
 #include <algorithm>
 #include <string>
@@ -89,7 +90,7 @@ void TopsPass::Label(const std::string& label, std::int32_t slot, int y)
     const int x = entry::MemoSlotToX(slotLayout, slot);
     const platform::SIZE extent = dc.GetTextExtent(label.c_str(), int(label.size()));
     const int top = int(y - 1.6 * R), bottom = int(y + extent.cy - 1.3 * R), textY = int(y - 1.4 * R);
-    if ((k <= 4 || k > 14) && g.profile != 21 && g.profile != 86)
+    if ((k <= 4 || k > 14) && !wellfile::FeetFormatProfile(g.profile))
         dc.Rectangle(x - 3, top, x + extent.cx + 3, bottom);
     dc.TextOut(x, textY, label.c_str(), int(label.size()));
     if (view.secondLabels)

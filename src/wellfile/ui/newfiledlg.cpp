@@ -79,7 +79,7 @@ void NewFileDlg::SetupWindow()
     const int p = loggerId_;
     const OpenWell& f = well_;
     SetText(kRules, QString::fromLatin1(kRulesText));
-    if (p == 21 || p == 86) {
+    if (FeetFormatProfile(p)) {
         Enable(kKeepCopy, false);
         Show(kKeepCopy, false);
     }
@@ -118,14 +118,14 @@ void NewFileDlg::FillGasScales()
     const int p = loggerId_;
     QStringList entries;
     int selected = 0;
-    if (wellfile::ProfileIn(p, {2, 91, 92})) {
+    if (DiagonalAnhydriteProfile(p)) {
         entries = {"25-175", "50-350", "100-700", "250-1750", "500-3500", "1000-7000", "1000-7000", "1500-10500",
                    "2000-14000"};
         selected = 1;
-    } else if (wellfile::ProfileIn(p, {8, 31})) {
+    } else if (NumericShowProfile(p)) {
         entries = {"50 to 400", "100 to 800", "200 to 1600", "500 to 4000", "100 to 2000", "250 to 5000",
                    "500 to 10000", "50 to 10000"};
-    } else if (wellfile::ProfileIn(p, {4, 64, 11})) {
+    } else if (SandShaleProfile(p)) {
         entries = {"50 to 400", "100 to 400", "100 to 800"};
     } else {
         entries = {"25-175", "25-250", "25-500", "50-1000", "100-2000", "250-5000", "500-10000", "50-10000"};
