@@ -258,6 +258,13 @@ public:
     KeepDcState(const KeepDcState&) = delete;
     KeepDcState& operator=(const KeepDcState&) = delete;
 
+    // What the Dc had when the keeper was made, for a drawing that goes back to part of it on the way.
+    const Pen& KeptPen() const { return pen_; }
+    const Brush& KeptBrush() const { return brush_; }
+    const Font& KeptFont() const { return font_; }
+    COLORREF KeptTextColor() const { return textColour_; }
+    int KeptBkMode() const { return bkMode_; }
+
 private:
     Dc& dc_;
     Pen pen_;
