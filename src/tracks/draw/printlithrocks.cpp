@@ -133,12 +133,12 @@ void PrintItem::Anhydrite()
     CellSteps steps = StandardSteps();
     steps.marks = Marks::None;
     if (profile == 116) {
-        const int oldMode = dc_.SetBkMode(platform::TRANSPARENT);
+        const platform::KeepDcState keep(dc_);
+        dc_.SetBkMode(platform::TRANSPARENT);
         EachCell(steps, [&](int, int c) {
             if (EveryFourth(c))
                 dc_.TextOut(X() + 1, Y0_ - 2, "x", 1);
         });
-        dc_.SetBkMode(oldMode);
         return;
     }
     EachCell(steps, [&](int, int c) {
