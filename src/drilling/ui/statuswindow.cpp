@@ -114,9 +114,9 @@ void DrillingStatusWindow::Text(int x, int y, const QString& text, TextAlign ali
         DcCanvas canvas(dc, fonts.status, LogFontOf(log_), StrokesFont(R));
         canvas.Text(x, y, text, align, font, colour, background);
         const platform::KeepDcState keep(dc);
-        dc.SelectObject(font == FontRole::Status  ? fonts.status
-                        : font == FontRole::Log ? LogFontOf(log_)
-                                                : StrokesFont(R));
+        dc.SelectObject(font == FontRole::Status ? fonts.status
+                        : font == FontRole::Log  ? LogFontOf(log_)
+                                                 : StrokesFont(R));
         size = dc.GetTextExtent(text);
     });
     if (!drawn)

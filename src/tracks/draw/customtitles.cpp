@@ -121,12 +121,14 @@ void DrawPrintedTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview
         for (int t = 0; t < TracksToPaint(data); ++t) {
             layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
             const std::string title = TitleOf(e);
-            const std::int64_t left = t == 0 ? std::int64_t(origin) + 10 : std::int64_t(data.paintSet[std::size_t(t) - 1].rightX) + 1;
+            const std::int64_t left =
+                t == 0 ? std::int64_t(origin) + 10 : std::int64_t(data.paintSet[std::size_t(t) - 1].rightX) + 1;
             e.leftX = Trunc(double(left), 0);
             e.rightX = Trunc(double(e.leftX) + Width(e), e.leftX);
             if (!title.empty()) {
                 if (e.verticalLabel != 0)
-                    DrawVerticalText(dc, title, DownX(e), y - DownwardTitleHeight(title.size(), R, true), LetterStep(R));
+                    DrawVerticalText(dc, title, DownX(e), y - DownwardTitleHeight(title.size(), R, true),
+                                     LetterStep(R));
                 else
                     WriteAcross(dc, CentreX(e), Trunc(y11 - 4.5 * R), title);
             }
