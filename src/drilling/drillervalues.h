@@ -3,7 +3,7 @@
 // well's settings and the set-up dialogs), the pending step and the step rings, the records being built,
 // the lag depth, the bottom switch and the pumps, and what the WITS links hand in.
 #include "drilling/pumpthreads.h"
-#include "layout/customdata.h"
+#include "wellfile/customdata.h"
 #include "wellfile/record.h"
 
 #include <array>

@@ -17,9 +17,9 @@ namespace {
 // An outline in the Dc's pen and mix, shown on the window.
 void DrawFrame(const LogState& s, platform::Dc& dc, const platform::RECT& r)
 {
-    const platform::Brush old = dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
     dc.Rectangle(r);
-    dc.SelectObject(old);
     if (s.view.updateArea) {
         const platform::POINT o = dc.GetViewportOrg();
         s.view.updateArea(std::min(r.left, r.right) + o.x - 1, std::min(r.top, r.bottom) + o.y - 1,

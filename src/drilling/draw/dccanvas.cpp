@@ -26,18 +26,13 @@ platform::Font StrokesFont(int rowHeight) { return platform::Font(QStringLiteral
 void DcCanvas::Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour,
                     std::optional<platform::COLORREF> background)
 {
-    const unsigned oldAlign = dc_.SetTextAlign(AlignFlags(align));
-    const int oldMode = dc_.SetBkMode(background ? platform::OPAQUE : platform::TRANSPARENT);
-    const platform::COLORREF oldBackground = dc_.SetBkColor(background.value_or(dc_.GetBkColor()));
-    const platform::COLORREF oldColour = dc_.SetTextColor(colour);
-    const platform::Font& chosen = font == FontRole::Status ? statusFont_ : font == FontRole::Log ? logFont_ : strokesFont_;
-    const platform::Font oldFont = dc_.SelectObject(chosen);
+    const platform::KeepDcState keep(dc_);
+    dc_.SetTextAlign(AlignFlags(align));
+    dc_.SetBkMode(background ? platform::OPAQUE : platform::TRANSPARENT);
+    dc_.SetBkColor(background.value_or(dc_.GetBkColor()));
+    dc_.SetTextColor(colour);
+    dc_.SelectObject(font == FontRole::Status ? statusFont_ : font == FontRole::Log ? logFont_ : strokesFont_);
     dc_.TextOut(x, y, text);
-    dc_.SelectObject(oldFont);
-    dc_.SetTextColor(oldColour);
-    dc_.SetBkColor(oldBackground);
-    dc_.SetBkMode(oldMode);
-    dc_.SetTextAlign(oldAlign);
 }
 
 void DcCanvas::Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour)

@@ -113,11 +113,11 @@ void DrillingStatusWindow::Text(int x, int y, const QString& text, TextAlign ali
     const bool drawn = Draw([&](platform::Dc& dc) {
         DcCanvas canvas(dc, fonts.status, LogFontOf(log_), StrokesFont(R));
         canvas.Text(x, y, text, align, font, colour, background);
-        const platform::Font before = dc.SelectObject(font == FontRole::Status  ? fonts.status
-                                                      : font == FontRole::Log ? LogFontOf(log_)
-                                                                              : StrokesFont(R));
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(font == FontRole::Status ? fonts.status
+                        : font == FontRole::Log  ? LogFontOf(log_)
+                                                 : StrokesFont(R));
         size = dc.GetTextExtent(text);
-        dc.SelectObject(before);
     });
     if (!drawn)
         return;

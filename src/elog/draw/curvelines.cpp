@@ -16,19 +16,18 @@ void FillCurvePolygon(platform::Dc& dc, const Curves& curves, const platform::PO
     const WrapPieces p = WrapSegment(a.x, a.y, b.x, rowHeight, left, right);
     if (p.lines == 0)
         return;
-    const int oldMix = dc.SetROP2(platform::R2_MASKPEN);
+    const platform::KeepDcState keep(dc);
+    dc.SetROP2(platform::R2_MASKPEN);
     if (p.wedgePoints > 0) {
-        const platform::Pen oldPen = dc.SelectObject(platform::Pen(l.offScaleFill, 1, platform::PS_SOLID));
-        const platform::Brush oldBrush = dc.SelectObject(platform::Brush(l.offScaleFill));
+        const platform::KeepDcState keepLinePen(dc);
+        dc.SelectObject(platform::Pen(l.offScaleFill, 1, platform::PS_SOLID));
+        dc.SelectObject(platform::Brush(l.offScaleFill));
         dc.Polygon(p.wedge, p.wedgePoints);
-        dc.SelectObject(oldBrush);
-        dc.SelectObject(oldPen);
     }
     for (int k = 0; k < p.lines; ++k) {
         dc.MoveTo(p.line[k][0].x, p.line[k][0].y);
         dc.LineTo(p.line[k][1].x, p.line[k][1].y);
     }
-    dc.SetROP2(oldMix);
 }
 
 int DrawCurveLines(platform::Dc& dc, Curves& curves, const CurveLinesTarget& t, int count, std::int32_t start, int slot)
@@ -61,7 +60,8 @@ int DrawCurveLines(platform::Dc& dc, Curves& curves, const CurveLinesTarget& t, 
                                      curves.lastDepth);
     }
     const CurvePen& outline = curves.pens[0];
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(outline.colour, outline.width, outline.style));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(outline.colour, outline.width, outline.style));
     const int right = curves.gammaScale.right;
     for (int i = 0; i < segments; ++i) {
         const platform::POINT a = points[std::size_t(i)], b = points[std::size_t(i) + 1];
@@ -72,7 +72,6 @@ int DrawCurveLines(platform::Dc& dc, Curves& curves, const CurveLinesTarget& t, 
             FillCurvePolygon(dc, curves, points.data(), i, t.rowHeight);
         }
     }
-    dc.SelectObject(oldPen);
     return 1;
 }
 

@@ -83,9 +83,9 @@ void DrawImageMarkers(const logview::PaintTarget& t, PictureSource& s)
     FilterVisibleImages(*s.table, g.viewTopDepth, s.wellName);
     platform::Dc& dc = t.dc;
     const int R = g.rowHeight, U = g.unitWidth, T = g.topMargin, B = g.rate.Right();
-    const platform::Brush oldBrush = dc.CurrentBrush();
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+    const platform::KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+    dc.SetBkMode(platform::TRANSPARENT);
     for (PictureEntry& e : s.table->visible) {
         if (e.depth > g.fileLastDepth)
             continue;
@@ -107,9 +107,6 @@ void DrawImageMarkers(const logview::PaintTarget& t, PictureSource& s)
         dc.Rectangle(B - 2 * U, top, B, top + 2 * R);
         dc.TextOut(B - U, top, QStringLiteral("P"));
     }
-    dc.SetBkMode(oldMode);
-    dc.SetTextAlign(oldAlign);
-    dc.SelectObject(oldBrush);
 }
 
 void DrawImage(const logview::PaintTarget& t, PictureSource& s, tracks::PendingCells& pending, const PictureDraw& d)

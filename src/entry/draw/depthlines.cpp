@@ -8,8 +8,9 @@ namespace entry {
 bool DrawDepthLines(platform::Dc& dc, const logview::ViewGeometry& g, int y, bool up, bool single)
 {
     const platform::Pen magenta(platform::RGB(255, 0, 255), 1);
-    const platform::Pen oldPen = dc.SelectObject(magenta);
-    const int oldMix = dc.SetROP2(platform::R2_XORPEN);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(magenta);
+    dc.SetROP2(platform::R2_XORPEN);
     const int left = g.rate.left, right = g.gas.left;
     dc.MoveTo(left, y);
     bool drawn = dc.LineTo(right, y);
@@ -18,8 +19,6 @@ bool DrawDepthLines(platform::Dc& dc, const logview::ViewGeometry& g, int y, boo
         dc.MoveTo(left, other);
         drawn = dc.LineTo(right, other);
     }
-    dc.SetROP2(oldMix);
-    dc.SelectObject(oldPen);
     return drawn;
 }
 

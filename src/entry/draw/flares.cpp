@@ -108,9 +108,8 @@ void DrawFlarePolygon(const PaintTarget& t, FlareRecords buffer, std::size_t fir
     dc.SelectObject(Pen(colour, 1));
     dc.SelectObject(Brush(colour));
     // The flare colour is masked into the grid and curves under it, so they show through.
-    const int mix = dc.SetROP2(platform::R2_MASKPEN);
+    dc.SetROP2(platform::R2_MASKPEN);
     dc.Polygon(outline.points.data(), int(outline.points.size()));
-    dc.SetROP2(mix);
 }
 
 void DrawFlareTrack(const PaintTarget& t, FlareRecords buffer, std::size_t first, int count, int rowHeight, int startY)

@@ -68,12 +68,11 @@ Extent MeasureLines(const platform::Dc& dc, const MemoLines& lines)
 // The frame of a box, filled with the memo's background colour when it has one.
 void DrawFrame(platform::Dc& dc, const SVMEMO& m, const RECT& box)
 {
-    const platform::Brush old = dc.CurrentBrush();
+    const KeepDcState keep(dc);
     const COLORREF background = m.frameColour;
     if (background != 0)
         dc.SelectObject(platform::Brush(background));
     dc.Rectangle(box);
-    dc.SelectObject(old);
 }
 
 // Stores a rectangle in the record's four int32 at `offset` (the record is packed: no reference to its fields).
@@ -166,12 +165,10 @@ private:
         char text[sizeof m.text];
         MemoDrawnText(m, o, text, sizeof text);
         SplitMemoLines(text, sizeof text, kMaxMemoLinesDrawn, lines_);
-        const platform::Font oldFont = dc.SelectObject(MemoFont(m, d_));
-        const COLORREF oldColour = dc.SetTextColor(MemoTextColour(m));
-        const bool more = Box(m, index, x, y);
-        dc.SetTextColor(oldColour);
-        dc.SelectObject(oldFont);
-        return more;
+        const KeepDcState keep(dc);
+        dc.SelectObject(MemoFont(m, d_));
+        dc.SetTextColor(MemoTextColour(m));
+        return Box(m, index, x, y);
     }
 
     // The box and the lines of a memo whose text is laid out in lines_; false when the page is full.

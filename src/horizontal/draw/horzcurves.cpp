@@ -59,7 +59,7 @@ void FillBox(Dc& dc, int left, int right, int bottom, int height, platform::COLO
 {
     if (height <= 0)
         return;
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     dc.SelectObject(Pen(colour));
     dc.SelectObject(Brush(colour));
     dc.Rectangle(left, bottom - height, right + 1, bottom + 1);
@@ -73,7 +73,7 @@ void DrawCurve(Dc& dc, const HorzPlot& plot, std::span<const POINT> points, cons
     points = PointsInWindow(plot, points);
     if (points.size() < 2)
         return;
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     dc.SelectObject(pen);
     dc.Polyline(points.data(), int(points.size()));
     if (fill)
@@ -86,14 +86,13 @@ void FillCurve(Dc& dc, const HorzPlot& plot, std::span<const POINT> points, plat
     if (points.size() < 2 || plot.printing)
         return;
     // Closed down to the band's bottom at the last x and at plotLeft, masked into what lies beneath.
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     std::vector<POINT> shape(points.begin(), points.end());
     shape.push_back({points.back().x, bandBottom});
     shape.push_back({std::min(plot.plotLeft, points.front().x), bandBottom});
     dc.SelectObject(Brush(colour));
-    const int mode = dc.SetROP2(platform::R2_MASKPEN);
+    dc.SetROP2(platform::R2_MASKPEN);
     dc.Polygon(shape.data(), int(shape.size()));
-    dc.SetROP2(mode);
 }
 
 void DrawGasCurves(Dc& dc, const HorzPlot& plot)
@@ -112,7 +111,7 @@ namespace {
 // band's bottom, when any did; outlined in the fill's colour.
 void FillWrap(Dc& dc, const HorzPlot& plot, std::span<const POINT> wrap, platform::COLORREF colour)
 {
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     dc.SelectObject(Pen(colour));
     FillCurve(dc, plot, wrap, colour, plot.bands.lowerBase);
 }
@@ -198,7 +197,7 @@ void LetterCell(Dc& dc, int letter, int left, int x, int bottom, int unit, int r
 
 void DrawShowRows(Dc& dc, const HorzPlot& plot)
 {
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     dc.SelectObject(Pen(platform::RGB(0, 0, 0)));
     const HorzBands& b = plot.bands;
     const int unit = b.showRowHeight;

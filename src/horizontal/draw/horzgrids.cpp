@@ -88,9 +88,9 @@ void ForEachLabelColumn(const HorzPlot& plot, F f)
 
 void ColouredText(Dc& dc, platform::COLORREF colour, int x, int y, const std::string& text)
 {
-    const platform::COLORREF old = dc.SetTextColor(colour);
+    const platform::KeepDcState keep(dc);
+    dc.SetTextColor(colour);
     Text(dc, x, y, text);
-    dc.SetTextColor(old);
 }
 
 void BeginLabels(Dc& dc, const HorzPlot& plot)
@@ -334,18 +334,14 @@ void DrawScaleLabels(Dc& dc, HorzPlot& plot, int index, int x)
             plot.gasScaleOverride = indexOf(r.gasScale);
         const int gasIndex = plot.gasScaleOverride > 0 ? plot.gasScaleOverride : s.gasScale;
         if (s.verticalGasScales && r.gasScale != before.gasScale) {
-            const platform::COLORREF colour = dc.SetTextColor(kRed);
-            const int mode = dc.SetBkMode(platform::OPAQUE);
-            const unsigned align = dc.SetTextAlign(kLeftBottom);
-            const platform::Font font = dc.SelectObject(
-                platform::Font(LabelFont(plot).face, LabelFont(plot).height, platform::FW_BOLD));
+            const platform::KeepDcState keep(dc);
+            dc.SetTextColor(kRed);
+            dc.SetBkMode(platform::OPAQUE);
+            dc.SetTextAlign(kLeftBottom);
+            dc.SelectObject(platform::Font(LabelFont(plot).face, LabelFont(plot).height, platform::FW_BOLD));
             Text(dc, x + 10, b.gasTop + 30,
                  platform::CFormat("Scale change from %d to %d ", GasFullScale(s, indexOf(before.gasScale)),
                                    GasFullScale(s, gasIndex)));
-            dc.SelectObject(font);
-            dc.SetTextAlign(align);
-            dc.SetBkMode(mode);
-            dc.SetTextColor(colour);
         } else {
             Text(dc, x + 100, b.gasTop + 10, platform::CFormat(" %d ", GasFullScale(s, gasIndex)));
         }

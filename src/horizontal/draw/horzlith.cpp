@@ -200,9 +200,9 @@ void DrawLithSymbol(Dc& dc, int kind, int x, int y, int s, int profile)
         }
         return;
     case 17: {
-        const int mode = dc.SetBkMode(platform::TRANSPARENT);
+        const platform::KeepDcState keep(dc);
+        dc.SetBkMode(platform::TRANSPARENT);
         dc.TextOut(x, y - 5, "p  p");
-        dc.SetBkMode(mode);
         return;
     }
     case 22:

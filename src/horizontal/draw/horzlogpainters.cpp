@@ -148,7 +148,7 @@ void DrawGammaPanel(Dc& dc, const HorzPlot& plot, std::span<const GammaSlot> sam
     const PanelGeometry g = PanelOf(samples, count, s, in);
     if (g.firstSlot < 0)
         return;
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     if (target && settings.fillBehindTargetGamma) {
         std::vector<platform::POINT> polygon{{column, in.pathTop}};
         polygon.insert(polygon.end(), g.fill.begin(), g.fill.end());
@@ -208,7 +208,7 @@ void DrawTargetPath(Dc& dc, const HorzPlot& plot)
         TargetPathPoints(logs.path.points, count, SectionsOf(plot), plot.plotFirstDepth, plot.pixelsPerUnit,
                          plot.plotLeft, plot.bands.pathTop);
     const layout::PenSpec spec = plot.pens[layout::PEN_HORZ_TARGET];
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     dc.SelectObject(platform::Pen(spec.colour));
     if (!logs.thickTargetLine) {
         std::vector<platform::POINT> line{{plot.plotLeft, plot.bands.pathTop}};

@@ -60,7 +60,7 @@ void DrawPictureBand(Dc& dc, HorzPlot& plot)
 {
     const HorzBands& b = plot.bands;
     {
-        platform::KeepPenAndBrush keep(dc);
+        platform::KeepDcState keep(dc);
         dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0)));
         dc.SelectStockObject(platform::NULL_BRUSH);
         dc.Rectangle(plot.plotLeft, b.pictureBandBottom - b.PictureSize() - 2, plot.width, b.pictureBandBottom + 1);

@@ -79,11 +79,10 @@ bool DrawNotes(platform::Dc& dc, std::span<HTEXTEX> notes, int count, int lastIn
         dc.SetBkMode(h.transparent == 0 ? platform::OPAQUE : platform::TRANSPARENT);
         if (h.drawRectangle && box.left > v.plotLeft) {
             // A black box colour leaves the DC's own brush.
-            const platform::Brush old = dc.CurrentBrush();
+            const platform::KeepDcState keepBrush(dc);
             if (h.background != 0)
                 dc.SelectObject(platform::Brush(h.background));
             dc.Rectangle(box);
-            dc.SelectObject(old);
         }
         out.handles.push_back(NoteHandle(box, v.unitWidth));
         if (box.left > v.plotLeft) {

@@ -94,7 +94,8 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
 {
     if (!plot.lithology || plot.pathTrace.empty())
         return;
-    const int mode = dc.SetROP2(platform::R2_MASKPEN);
+    platform::KeepDcState keep(dc);
+    dc.SetROP2(platform::R2_MASKPEN);
     const auto records = Drawn(plot);
     const int n = std::min(plot.points.count / 2, int(records.size()));
     const int traceX = plot.pathTrace.front().x;
@@ -108,7 +109,6 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
         if (record.depth == plot.fileLastDepth)
             break;
     }
-    dc.SetROP2(mode);
 }
 
 void DrawSurveyLabels(Dc& dc, const HorzPlot& plot)
@@ -120,7 +120,7 @@ void DrawSurveyLabels(Dc& dc, const HorzPlot& plot)
     dc.SelectObject(LabelFont(plot));
     if (plot.options.surveyTransparent)
         dc.SetBkMode(platform::TRANSPARENT);
-    const int mode = dc.SetROP2(platform::R2_MASKPEN);
+    dc.SetROP2(platform::R2_MASKPEN);
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     const int y0 = plot.bands.pathBottom - 105;
     const auto records = Drawn(plot);
@@ -144,7 +144,6 @@ void DrawSurveyLabels(Dc& dc, const HorzPlot& plot)
         for (int k = 0; k < 7; ++k)
             dc.TextOut(x, y0 + 15 * k, lines[k].c_str(), int(lines[k].size()));
     }
-    dc.SetROP2(mode);
 }
 
 int FillTrackPoints(HorzPlot& plot)

@@ -30,10 +30,10 @@ void DrawPictureMarkers(platform::Dc& dc, const HorzPlot& plot, HorzPictureLists
 {
     lists.boxes.clear();
     const platform::COLORREF blue = platform::RGB(0, 128, 255);
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     dc.SelectObject(platform::Pen(blue));
     dc.SelectObject(platform::Brush(blue));
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetBkMode(platform::TRANSPARENT);
     const int pathTop = plot.bands.pathTop;
     for (elog::PictureEntry& e : lists.inRange) {
         if (e.depth < plot.plotFirstDepth || e.depth > plot.plotLastDepth)
@@ -44,7 +44,6 @@ void DrawPictureMarkers(platform::Dc& dc, const HorzPlot& plot, HorzPictureLists
         dc.TextOut(box.left + 10, box.top, QStringLiteral("P"));
         lists.boxes.push_back(box);
     }
-    dc.SetBkMode(oldMode);
 }
 
 int StretchImageTo(platform::Dc& printer, const PlotColumns& columns, int windowWidth, const HorzPrintInput& in,

@@ -109,8 +109,7 @@ int DrawCurve(platform::Dc& dc, const ViewGeometry& g, const Device& device, con
     const RateScale s = RateScaleOf(g, device);
     const bool paper = device.printing;
     int rightClip = s.right + 1;
-    const Pen oldPen = dc.CurrentPen();
-    const platform::Brush oldBrush = dc.CurrentBrush();
+    const platform::KeepDcState keep(dc);
 
     if (paper) {
         if (s.Sampling() < 3)
@@ -165,9 +164,6 @@ int DrawCurve(platform::Dc& dc, const ViewGeometry& g, const Device& device, con
     }
     if (offsetCurve && !options.onDragDc && options.memory)
         options.memory->offsetPoints = pts.curve;
-
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
     return 1;
 }
 

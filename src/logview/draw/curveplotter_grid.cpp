@@ -30,7 +30,7 @@ int PrintRateGrid(platform::Dc& dc, const ViewGeometry& g, const Device& device,
         PrintRateLogGrid(dc, g, device, rowHeight, count, topY);
         return P.rateRight + 1;
     }
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     const auto& pens = device.printPens;
     const std::size_t step = g.scaleIndex == 3 ? 5 : 1;
     const int rows = GridRows(g, count);
@@ -72,7 +72,6 @@ int PrintRateGrid(platform::Dc& dc, const ViewGeometry& g, const Device& device,
     }
     if (rows > 0)
         Line(dc, PenOf(pens[PRINT_PEN_THIN_GRID]), P.rateLeft, y, lastX - spacing, y);
-    dc.SelectObject(oldPen);
     return lastX;
 }
 
@@ -80,7 +79,7 @@ void PrintRateLogGrid(platform::Dc& dc, const ViewGeometry& g, const Device& dev
                       int topY)
 {
     const PrinterGeometry& P = device.printer;
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     const auto& pens = device.printPens;
     // Three decades over the track, 0.1 to 100: nine steps a decade.
     const auto t = DecadeOffsets(0.1, 100, P.rateRight - P.rateLeft);
@@ -97,7 +96,6 @@ void PrintRateLogGrid(platform::Dc& dc, const ViewGeometry& g, const Device& dev
         Line(dc, PenOf(pens[PRINT_PEN_THIN_GRID]), P.rateLeft, y, x, y);
         y = NextRowY(device, y, row, rowHeight);
     }
-    dc.SelectObject(oldPen);
 }
 
 }  // namespace logview

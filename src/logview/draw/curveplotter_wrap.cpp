@@ -36,9 +36,10 @@ int CurvePass::Wrap(int i, bool right)
 
     // The grid must show through the fill: the wrap is drawn under R2_MASKPEN. On a drag's XOR Dc it
     // keeps XOR, so that the second draw of the drag takes it off again.
-    const int oldMix = dc.SetROP2(dc.GetROP2() == platform::R2_XORPEN ? platform::R2_XORPEN : platform::R2_MASKPEN);
-    const platform::Pen oldPen = dc.SelectObject(blocked ? outlinePen : curvePen);
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(wrapFill));
+    const platform::KeepDcState keep(dc);
+    dc.SetROP2(dc.GetROP2() == platform::R2_XORPEN ? platform::R2_XORPEN : platform::R2_MASKPEN);
+    dc.SelectObject(blocked ? outlinePen : curvePen);
+    dc.SelectObject(platform::Brush(wrapFill));
 
     add(edge, std::max(Y(i), topLimit));
     if (blocked) {
@@ -80,10 +81,6 @@ int CurvePass::Wrap(int i, bool right)
     }
     add(edge, Y(i));
     dc.Polygon(outline.data(), int(outline.size()));
-
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
-    dc.SetROP2(oldMix);
     return i;
 }
 
@@ -91,11 +88,10 @@ namespace {
 
 void FillShade(platform::Dc& dc, const POINT* corners, platform::COLORREF colour)
 {
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(0, 1, platform::PS_NULL));
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(colour));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(0, 1, platform::PS_NULL));
+    dc.SelectObject(platform::Brush(colour));
     dc.Polygon(corners, 4);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
 }
 
 }  // namespace

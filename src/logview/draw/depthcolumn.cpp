@@ -153,7 +153,8 @@ void Column::DepthNumber(const RECORD& rec, int y) const
     const bool vertical = o.switches.verticalNumbers;
     const std::string number = platform::CFormat("%d", rec.depth);
     if (vertical) {
-        const platform::Font old = dc.SelectObject(platform::Font::FromLogFont(g.fonts.verticalText));
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(platform::Font::FromLogFont(g.fonts.verticalText));
         if (!device.printing) {
             const int atY = g.fileLastDepth > 9999 ? Trunc(y - 1.5 * R) : y - R;
             painters.DrawVerticalText(target, number, g.rate.Right() + 2 * U, atY, g.rowHeight - 1);
@@ -161,7 +162,6 @@ void Column::DepthNumber(const RECORD& rec, int y) const
             const int atY = rec.depth > 9999 ? Trunc(y - 1.5 * R) : y - R;
             painters.DrawVerticalText(target, number, device.printer.depthRight + 2 * U, atY, R);
         }
-        dc.SelectObject(old);
     }
 
     const std::string text = o.tvdFile ? number + " TVD" : number;
@@ -216,7 +216,8 @@ void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthCol
                          int y, int rowHeight, unsigned parts)
 {
     const bool fifty = depth % 50 == 0 && !wellfile::GammaRateTrackProfile(g.profile);
-    const platform::Pen old = dc.SelectObject(PenOf(fifty ? g.pens.Grid50() : g.pens.Grid10()));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(PenOf(fifty ? g.pens.Grid50() : g.pens.Grid10()));
     const int ly = y + rowHeight + (fifty ? 1 : 0);
     auto line = [&](int from, int to) {
         dc.MoveTo(from, ly);
@@ -231,7 +232,6 @@ void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthCol
         line(g.fluorescence.left + 1, g.fluorescence.left + 1 + g.fluorescence.Width());
     if (parts & DEPTH_LINE_GAS)
         line(g.gas.left + 1, g.gasRight);
-    dc.SelectObject(old);
 }
 
 namespace {
@@ -271,11 +271,10 @@ void Column::PrintedGasLine(int ly) const
 
 void Column::SurveyBox(int left, int top, int right, int bottom) const
 {
-    const platform::Pen oldPen = dc.SelectObject(PenOf(g.pens.Grid10()));
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush::Null());
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(PenOf(g.pens.Grid10()));
+    dc.SelectObject(platform::Brush::Null());
     dc.Rectangle(left, top, right, bottom);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
 }
 
 const RECORD* Column::RecentSurvey(std::size_t index, bool needIncl) const
@@ -446,12 +445,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
 {
     if (EndOfRun(records, first, g))
         return 1;
-    const platform::Pen oldPen = dc.CurrentPen();
-    const platform::Brush oldBrush = dc.CurrentBrush();
-    const platform::Font oldFont = dc.CurrentFont();
-    const platform::COLORREF oldColour = dc.GetTextColor();
-    const unsigned oldAlign = dc.GetTextAlign();
-    const int oldBk = dc.GetBkMode();
+    const platform::KeepDcState keep(dc);
 
     NeighbourPainters& painters = o.painters ? *o.painters : NoNeighbourPainters();
     const SurveyOrder order =
@@ -513,8 +507,8 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
         // A row of five records is labelled with the step it holds, wherever its first record lies.
         if (const std::optional<std::int32_t> label = HoldsStep(depth, advance, w.labelStep, 0)) {
             // Every box in the pen the caller left, not the pen of the last depth line.
-            dc.SelectObject(oldPen);
-            dc.SetTextColor(oldColour);
+            dc.SelectObject(keep.KeptPen());
+            dc.SetTextColor(keep.KeptTextColor());
             c.DepthBoxes(y);
             RECORD labelled = rec;
             labelled.depth = *label;
@@ -531,7 +525,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
             DrawSurveyMarker(dc, g, device, y, R);
         if (o.switches.surveyText) {
             c.Survey(i, y, rows == 0);
-            dc.SetBkMode(oldBk);
+            dc.SetBkMode(keep.KeptBkMode());
         }
 
         y += R;
@@ -550,13 +544,6 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
         if (gas && !gasHeadDrawn)
             painters.DrawGasScaleHeader(c.target, after, topY + 5 * R, R, 0);
     }
-
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldFont);
-    dc.SetTextColor(oldColour);
-    dc.SetTextAlign(oldAlign);
-    dc.SetBkMode(oldBk);
     return 1;
 }
 
@@ -564,16 +551,14 @@ int DrawSurveyMarker(Dc& dc, const ViewGeometry& g, const Device& device, int y,
 {
     const int w = device.printing ? device.printer.lithologyCellWidth : g.lithology.cell;
     const int x = (device.printing ? device.printer.lithologyLeft : g.lithology.left) - 2 * w;
-    const platform::Pen oldPen =
-        dc.SelectObject(PenOf(device.printing ? device.printPens[PRINT_PEN_FIRST_GRID] : g.pens.SurveyMarker()));
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(platform::RGB(0, 0, 0)));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(PenOf(device.printing ? device.printPens[PRINT_PEN_FIRST_GRID] : g.pens.SurveyMarker()));
+    dc.SelectObject(platform::Brush(platform::RGB(0, 0, 0)));
     const platform::POINT triangle[3] = {{x, y}, {x, y - height}, {x + w, y}};
     dc.Polygon(triangle, 3);
     dc.MoveTo(x, y);
     dc.LineTo(x + 2 * w, y - 2 * height);
     dc.LineTo(x + 2, y - 2 * height);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
     return 1;
 }
 

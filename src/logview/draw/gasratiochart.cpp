@@ -37,6 +37,7 @@ void DrawGasRatioGrid(platform::Dc& dc, const platform::RECT& box, int rowHeight
         o[std::size_t(i)] = int(std::log(double(i + 1)) / (std::log(1000.0) - std::log(1.0)) * S);
     const platform::Pen grey(kGrey, 1), blue(kBlue, 1);
 
+    const platform::KeepDcState keep(dc);
     dc.SelectObject(blue);
     for (int k = 0; k < 4; ++k) {
         dc.MoveTo(box.left + k * step, box.top);
@@ -54,7 +55,6 @@ void DrawGasRatioGrid(platform::Dc& dc, const platform::RECT& box, int rowHeight
             dc.LineTo(box.right, y);
         }
     }
-    dc.RestorePen();
 
     const int y0 = box.bottom - 5, decade = o[9];
     const char* labels[] = {"1", "10", "100"};
@@ -69,9 +69,10 @@ void DrawGasRatioChart(platform::Dc& dc, const GasRatioBox& b, const std::option
     dc.Rectangle(b.left, b.top, b.left + S, b.top + S);
     if (!ratios)
         return;
+    const platform::KeepDcState keep(dc);
     DrawGasRatioGrid(dc, {b.left, b.top, b.left + S, b.top + S}, R);
 
-    const platform::COLORREF textBefore = dc.SetTextColor(kRed);
+    dc.SetTextColor(kRed);
     const platform::Pen red(kRed, 1, platform::PS_DASH), green(kGreen, 1, platform::PS_DASH), blue(kBlue, 1);
     dc.TextOut(int(b.left + 1.1 * step), int(b.top + 0.6 * step), "Dry Gas");
     dc.SelectObject(red);
@@ -89,17 +90,15 @@ void DrawGasRatioChart(platform::Dc& dc, const GasRatioBox& b, const std::option
             v = 1;
     dc.SelectObject(blue);
     RatioLine(dc, b, sample);
-    dc.SetTextColor(textBefore);
+    dc.SetTextColor(keep.KeptTextColor());
 
     // The caption box keeps the blue pen.
     dc.Rectangle(b.left, b.top + S, b.left + S, b.top + S + 5 * R);
-    const unsigned alignBefore = dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+    dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
     dc.TextOut(b.left + S / 2, int(b.top + S + 0.5 * R), QStringLiteral("Depth %1 M").arg(ratios->depth));
     const char* labels[] = {"C1/C2", "C1/C3", "C1/C4", "C1/C5"};
     for (int k = 0; k < 4; ++k)
         dc.TextOut(int(b.left + 0.5 * step) + k * step, b.top + S + 3 * R, labels[k]);
-    dc.SetTextAlign(alignBefore);
-    dc.RestoreObjects();
 }
 
 }  // namespace logview

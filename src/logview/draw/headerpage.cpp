@@ -75,9 +75,8 @@ struct Page {
 
     void Line(const Pen& pen, int x0, int y0, int x1, int y1)
     {
-        const Pen before = dc.CurrentPen();
+        const platform::KeepDcState keep(dc);
         platform::Line(dc, pen, x0, y0, x1, y1);
-        dc.SelectObject(before);
     }
 
     int Centre(const layout::Column& c) const { return c.left + c.count * c.cell / 2; }
@@ -162,7 +161,8 @@ struct Page {
     void TitleBox(int y)
     {
         const int H = rateShown ? 12 : 16;
-        const Pen before = dc.SelectObject(pen2);
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(pen2);
         dc.Rectangle(0, y - 1, W - 2, y + H * R - 1);
         auto separator = [&](int x) {
             dc.MoveTo(x, y);
@@ -180,7 +180,6 @@ struct Page {
             separator(g.hardness.left);
         if (!g.splitGas && rateShown)
             separator(Trunc(g.description.left + 0.5 * U) - U);
-        dc.SelectObject(before);
     }
 
     // The column titles of the companies that have them.
@@ -241,7 +240,7 @@ struct Page {
         }
         y += R;
 
-        const Brush before = dc.SelectObject(platform::StockBrush(platform::BLACK_BRUSH));
+        dc.SelectObject(platform::StockBrush(platform::BLACK_BRUSH));
         const int lith = g.lithology.left;
         if (g.porosity.count > 0) {
             Text("p", legend, lith - 2 * U, Trunc(y - 0.5 * R));
@@ -272,7 +271,6 @@ struct Page {
             }
             dc.Rectangle(S + 2 * U, y, S + 3 * U, Trunc(y + 0.4 * L));
         }
-        dc.SelectObject(before);
         dc.SelectObject(platform::StockBrush(platform::WHITE_BRUSH));
     }
 
@@ -320,16 +318,15 @@ int DrawLabelText(platform::Dc& dc, const std::string& text, const Font& font, i
 {
     if (text.empty())
         return 0;
-    const Font before = dc.SelectObject(font);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(font);
     const platform::SIZE size = dc.GetTextExtent(text.c_str(), int(text.size()));
     dc.TextOut(x, y, text.c_str(), int(text.size()));
-    dc.SelectObject(before);
     if (underline) {
         const int end = underlineEnd > 0 ? underlineEnd : x + size.cx;
-        const Pen old = dc.SelectObject(Pen(RGB(0, 0, 0), 3));
+        dc.SelectObject(Pen(RGB(0, 0, 0), 3));
         dc.MoveTo(x - leftOffset, y + size.cy);
         dc.LineTo(end, y + size.cy);
-        dc.SelectObject(old);
     }
     return 1;
 }
@@ -337,11 +334,7 @@ int DrawLabelText(platform::Dc& dc, const std::string& text, const Font& font, i
 platform::RECT DrawLogHeaderPage(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens& pens,
                                  const HeaderPage& in, NeighbourPainters& painters)
 {
-    const Pen callerPen = dc.CurrentPen();
-    const Brush callerBrush = dc.CurrentBrush();
-    const Font callerFont = dc.CurrentFont();
-    const unsigned callerAlign = dc.GetTextAlign();
-    const platform::COLORREF callerColour = dc.GetTextColor();
+    const platform::KeepDcState keep(dc);
     Page page{dc, g, pens, in, painters};
     const int R = g.rowHeight, U = g.unitWidth;
 
@@ -351,8 +344,8 @@ platform::RECT DrawLogHeaderPage(platform::Dc& dc, const ViewGeometry& g, const 
     dc.Rectangle(0, 0, P + 2, B);
     dc.SelectObject(page.pen2);
     dc.Rectangle(3, 3, P - 8, B);
-    dc.SelectObject(callerPen);
-    dc.SelectObject(callerBrush);
+    dc.SelectObject(keep.KeptPen());
+    dc.SelectObject(keep.KeptBrush());
 
     int y = page.AddressBlock(2 * R);
     y = page.WellFields(y);
@@ -369,11 +362,6 @@ platform::RECT DrawLogHeaderPage(platform::Dc& dc, const ViewGeometry& g, const 
     }
     DrawLithLegend(dc, g, pens, in.legend, in.switches.lithology ? g.lithology.left + 5 * U : (P - 8) / 2, 51 * R);
 
-    dc.SelectObject(callerFont);
-    dc.SelectObject(callerBrush);
-    dc.SelectObject(callerPen);
-    dc.SetTextAlign(callerAlign);
-    dc.SetTextColor(callerColour);
     return {3, 3, P - 8, B};
 }
 

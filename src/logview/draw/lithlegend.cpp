@@ -138,9 +138,9 @@ struct Symbols {
             break;
         }
         case 17: {  // pyrite
-            const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+            const platform::KeepDcState keep(dc);
+            dc.SetBkMode(platform::TRANSPARENT);
             dc.TextOut(x, y - 7, "p  p");
-            dc.SetBkMode(oldMode);
             break;
         }
         case 22:  // Carb Sh
@@ -214,17 +214,15 @@ struct Legend {
              int kind, POINT symbol)
     {
         const bool own = fill == Fill::Always || (fill == Fill::Own && !flags.oneBitImage);
-        const Brush before = dc.CurrentBrush();
+        const platform::KeepDcState keep(dc);
         if (own)
             dc.SelectObject(Brush(colour));
         dc.Rectangle(L, T, L + 4 * g.unitWidth, T + g.rowHeight);
         if (own && earlyRestore)
-            dc.SelectObject(before);
+            dc.SelectObject(keep.KeptBrush());
         dc.TextOut(label.x, label.y, text.c_str(), int(text.size()));
         if (kind > 0)
             Symbol(kind, symbol.x, symbol.y);
-        if (own)
-            dc.SelectObject(before);
     }
 
     // The six custom rock types; each reads only its own entry. Returns nothing; a wash of types 1, 2, 4
@@ -250,7 +248,7 @@ struct Legend {
             const std::string number = std::to_string(k + 1);
             const int L = left[k];
             const bool own = !flags.oneBitImage;
-            const Brush before = dc.CurrentBrush();
+            const platform::KeepDcState keep(dc);
             if (own)
                 dc.SelectObject(Brush(EntryColour(entry)));
             dc.Rectangle(L, T, L + 4 * U, T + g.rowHeight);
@@ -267,8 +265,6 @@ struct Legend {
                 Symbol(wash[k] ? 40 : 39, L + U, T + 2);
                 dc.TextOut(L, T, label.c_str(), int(label.size()));
             }
-            if (own)
-                dc.SelectObject(before);
         }
     }
 
@@ -352,9 +348,9 @@ struct Legend {
             case 15: Symbol(15, L + U, T - 1); break;
             case 14: Symbol(14, L + U, T + 1); break;
             case 25: {
-                const Brush before = dc.SelectObject(Brush(kRed));
+                const platform::KeepDcState keep(dc);
+                dc.SelectObject(Brush(kRed));
                 Symbol(25, Trunc(L + 0.5 * U), T - 1);
-                dc.SelectObject(before);
                 break;
             }
             }
@@ -367,26 +363,22 @@ struct Legend {
 int DrawLithLegendSymbol(platform::Dc& dc, const ViewGeometry& g, const LithLegendFlags& flags, int kind, int x, int y,
                          int width)
 {
-    const Pen oldPen = dc.SelectObject(Pen(RGB(0, 0, 0), 1));
-    const Brush oldBrush = dc.CurrentBrush();
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(Pen(RGB(0, 0, 0), 1));
     Symbols{dc, g, flags}.Draw(kind, x, y, width);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
     return 1;
 }
 
 int DrawLithLegend(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens& pens, const LithLegendFlags& flags,
                    int x, int y)
 {
-    const Pen callerPen = dc.CurrentPen();
-    const Brush callerBrush = dc.CurrentBrush();
-    const platform::Font callerFont = dc.CurrentFont();
+    const platform::KeepDcState keep(dc);
     // The boxes are outlined in the Dc's starting pen and the unfilled ones take its starting brush.
     dc.RestoreObjects();
     platform::Font font(QStringLiteral("Arial"), -g.rowHeight, platform::FW_NORMAL);
     dc.SelectObject(font);
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_BASELINE);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_BASELINE);
 
     int X = x, Y = y;
     if (x <= 0) {
@@ -394,12 +386,6 @@ int DrawLithLegend(platform::Dc& dc, const ViewGeometry& g, const layout::LogPen
         Y = g.customTracks && flags.customTracksShown ? 55 * g.rowHeight : Trunc(3.5 * g.rowHeight);
     }
     Legend{dc, g, pens, flags}.Draw(X, Y, x > 0);
-
-    dc.SetTextAlign(oldAlign);
-    dc.SetBkMode(oldMode);
-    dc.SelectObject(callerFont);
-    dc.SelectObject(callerBrush);
-    dc.SelectObject(callerPen);
     return 1;
 }
 

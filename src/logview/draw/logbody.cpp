@@ -207,11 +207,13 @@ template <typename Draw>
 void DrawMarks(Dc& dc, const ViewGeometry& g, DepthTable table, std::int32_t from, std::int32_t to, bool markFont,
                MarkKind kind, Draw draw)
 {
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(kind.colour, 1, platform::PS_SOLID));
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(kind.colour));
-    const platform::Font oldFont = markFont ? dc.SelectObject(platform::Font::FromLogFont(g.fonts.mark)) : dc.CurrentFont();
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(kind.colour, 1, platform::PS_SOLID));
+    dc.SelectObject(platform::Brush(kind.colour));
+    if (markFont)
+        dc.SelectObject(platform::Font::FromLogFont(g.fonts.mark));
+    dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+    dc.SetBkMode(platform::TRANSPARENT);
     const long long lo = kind.wideRange ? (long long)from - 2 : from, hi = kind.wideRange ? (long long)to + 2 : to;
     for (const std::int32_t d : table) {
         if (d == 0)
@@ -219,12 +221,6 @@ void DrawMarks(Dc& dc, const ViewGeometry& g, DepthTable table, std::int32_t fro
         if (d > lo && d < hi)
             draw(CompressedMarkY(d, g.viewTopDepth, g.rowHeight, g.topMargin, g.depthStep));
     }
-    dc.SetBkMode(oldMode);
-    dc.SetTextAlign(oldAlign);
-    if (markFont)
-        dc.SelectObject(oldFont);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
 }
 
 }  // namespace
@@ -279,9 +275,10 @@ int DrawConnectionTripMarks(Dc& dc, const ViewGeometry& g, const Device& device,
             return 1;
         }
         const bool trip = mark.code >= 4;
-        const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(labelFont));
-        const int oldMode = dc.SetBkMode(platform::OPAQUE);
-        const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(platform::Font::FromLogFont(labelFont));
+        dc.SetBkMode(platform::OPAQUE);
+        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
         if (paper) {
             dc.Rectangle(x0 - 1, y - h, int(x0 + (trip ? 2.75 : 1.75) * h), int(y - h + 1.85 * h));
             dc.TextOut(x0 + 5, y - h, trip ? "TRIP" : "KD");
@@ -289,13 +286,11 @@ int DrawConnectionTripMarks(Dc& dc, const ViewGeometry& g, const Device& device,
             dc.Rectangle(x0 - 1, y - h, x0 + (trip ? 3 : 2) * h, y + h);
             dc.TextOut(x0 + 1, y - h + 1, trip ? "Trip" : "KD");
         }
-        dc.SetTextAlign(oldAlign);
-        dc.SetBkMode(oldMode);
-        dc.SelectObject(oldFont);
         return 1;
     }
 
-    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(labelFont));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(labelFont));
     const int x0 = (paper ? device.printer.rateRight : g.rate.Right()) + 1;
     const int step = paper ? h / 5 : 2;
     if (mark.code == 3)
@@ -304,14 +299,14 @@ int DrawConnectionTripMarks(Dc& dc, const ViewGeometry& g, const Device& device,
         dc.TextOut(x0 + 2, y1 + mark.position * step, "_c");
     else if (mark.code >= 4)
         dc.TextOut(x0, y1 + mark.position * step, "TRIP");
-    dc.SelectObject(oldFont);
     return 1;
 }
 
 BodyResult PaintLogBody(Dc& dc, const BodyFrame& frame)
 {
     // The body draws where the direct path would: a log scrolled sideways stays scrolled.
-    const platform::POINT oldOrigin = dc.SetViewportOrg(-frame.geometry.horizontalScroll, 0);
+    const platform::KeepDcState keep(dc);
+    dc.SetViewportOrg(-frame.geometry.horizontalScroll, 0);
     Body b(dc, frame);
     b.LayStrips();
     b.Rows();
@@ -335,7 +330,6 @@ BodyResult PaintLogBody(Dc& dc, const BodyFrame& frame)
     if (frame.memos)
         frame.painters.DrawMemos(b.target, top, PageBottomY{g.logBottomY}, g.rowHeight, g.topMargin);
     b.out.redrawPending = frame.horizontalBar && !frame.dragEntry;
-    dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
     return b.out;
 }
 

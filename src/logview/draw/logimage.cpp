@@ -38,9 +38,11 @@ int DrawLogImage(platform::Dc& dc, const LogImageFrame& f)
     NeighbourPainters& n = f.painters;
     const int R = g.rowHeight, p = g.profile;
 
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(platform::RGB(223, 239, 255)));
-    dc.Rectangle(0, 0, f.width, f.height);
-    dc.SelectObject(oldBrush);
+    {
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(platform::Brush(platform::RGB(223, 239, 255)));
+        dc.Rectangle(0, 0, f.width, f.height);
+    }
 
     const RowWalk walk = WalkCompressedRows(f.records, kFirstImageElement, f.rows, kImageRecordsPerRow, 0, R, INT_MAX,
                                             g.fileLastDepth);
@@ -79,12 +81,12 @@ bool StretchImageIntoStrip(platform::Dc& dc, const QImage& image, const LogImage
                        platform::SRCCOPY))
         return false;
     const MarkerLines lines = LogImageMarkerLines(imageY, rowHeight);
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(platform::RGB(0, 0, 255), 1, platform::PS_DASHDOT));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(platform::RGB(0, 0, 255), 1, platform::PS_DASHDOT));
     for (const int y : {lines.above, lines.below}) {
         dc.MoveTo(strip.left, y);
         dc.LineTo(strip.right, y);
     }
-    dc.SelectObject(oldPen);
     return true;
 }
 

@@ -115,7 +115,8 @@ void Painting::ConnectionMarks(const RECORD& rec, int y)
         DrawDepthMarkers(dc, g, f.device, y + R, R);
         return;
     }
-    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(g.fonts.annotation));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(g.fonts.annotation));
     if (BoxedConnectionMarks(g.profile)) {
         const int right = code > 3 ? g.gas.left + 3 * R : g.gas.left + int(2.5 * R);
         dc.Rectangle(g.gas.left, y + int(0.25 * R), right, y + int(2.25 * R));
@@ -130,7 +131,6 @@ void Painting::ConnectionMarks(const RECORD& rec, int y)
         default: break;
         }
     }
-    dc.SelectObject(oldFont);
 }
 
 void Painting::PercentLine(const RECORD& rec, int y)
@@ -146,7 +146,8 @@ void Painting::PercentLine(const RECORD& rec, int y)
         spec = &g.pens.Grid50();
         lineY = y + 1;
     }
-    const platform::Pen old = dc.SelectObject(platform::Pen(spec->colour, spec->width, spec->style));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(spec->colour, spec->width, spec->style));
     const int from = g.gas.left + g.unitWidth + 1;
     if (f.singleGas) {
         Line(dc, from, lineY, g.gasRight, lineY);
@@ -154,7 +155,6 @@ void Painting::PercentLine(const RECORD& rec, int y)
     } else {
         Line(dc, from, lineY, percentLineEndX, lineY);
     }
-    dc.SelectObject(old);
 }
 
 void Painting::Row(int index, int row, int y)
@@ -185,11 +185,11 @@ void Painting::Row(int index, int row, int y)
         const bool slide = rec.slide == 1, slideBefore = previous && previous->slide == 1;
         const int barX = g.rate.left + 3, textX = g.rate.left + g.unitWidth;
         if (slide && row > 0) {
-            const platform::Pen oldPen = dc.SelectObject(platform::Pen(g.pens.SlideColour(), 8, platform::PS_INSIDEFRAME));
+            const platform::KeepDcState keep(dc);
+            dc.SelectObject(platform::Pen(g.pens.SlideColour(), 8, platform::PS_INSIDEFRAME));
             Line(dc, barX, y, barX, y + R);
             if (!slideBefore)
                 dc.TextOut(textX, y - int(1.5 * R), "S");
-            dc.SelectObject(oldPen);
         } else if (!slide && slideBefore) {
             dc.TextOut(textX, y - int(0.5 * R), "R");
         }
@@ -345,7 +345,8 @@ bool BoxedConnectionMarks(int profile)
 
 PaintResult PaintLog(Dc& dc, const PaintFrame& frame)
 {
-    const platform::POINT oldOrigin = dc.SetViewportOrg(-frame.geometry.horizontalScroll, 0);
+    const platform::KeepDcState keep(dc);
+    dc.SetViewportOrg(-frame.geometry.horizontalScroll, 0);
     Painting p(dc, frame);
     p.percentLineEndX = p.g.description.left + p.g.unitWidth + 20 * p.g.gas.cell;
     p.LayStrips();
@@ -353,7 +354,6 @@ PaintResult PaintLog(Dc& dc, const PaintFrame& frame)
     if (!frame.dataFile || frame.records.empty()) {
         p.out.noDataFile = !frame.dataFile;
         p.out.lastRowY = p.g.topMargin;
-        dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
         return p.out;
     }
     p.RowLoop();
@@ -362,7 +362,6 @@ PaintResult PaintLog(Dc& dc, const PaintFrame& frame)
     p.out.rows = p.out.rowCounter;
     p.BelowTheLastRecord();
     p.WholeLog();
-    dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
     return p.out;
 }
 

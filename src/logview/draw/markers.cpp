@@ -37,9 +37,11 @@ struct MarkerKind {
 void DrawMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable table, std::int32_t from, std::int32_t to,
                  const MarkerKind& kind)
 {
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(kind.colour));
-    const platform::Pen oldPen = kind.ownPen ? dc.SelectObject(platform::Pen(kind.colour, 1)) : dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+    dc.SelectObject(platform::Brush(kind.colour));
+    if (kind.ownPen)
+        dc.SelectObject(platform::Pen(kind.colour, 1));
     const int R = g.rowHeight, U = g.unitWidth;
     for (const std::int32_t d : table) {
         if (d == 0)
@@ -55,14 +57,10 @@ void DrawMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable table, std:
             textX = g.gas.left + 3 * U;
         }
         dc.Rectangle(box);
-        const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+        dc.SetBkMode(platform::TRANSPARENT);
         dc.TextOut(textX, box.top, kind.text);
-        dc.SetBkMode(oldMode);
+        dc.SetBkMode(keep.KeptBkMode());
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SelectObject(oldBrush);
-    if (kind.ownPen)
-        dc.SelectObject(oldPen);
 }
 
 }  // namespace
@@ -92,12 +90,12 @@ int DrawDepthMarkers(platform::Dc& dc, const ViewGeometry& g, const Device& devi
     const int x0 = device.printing ? device.printer.lithologyLeft : g.lithology.left;
     const int w = device.printing ? device.printer.lithologyCellWidth : g.lithology.cell;
     const int top = int(y - 1.5 * rowHeight);
-    const platform::Brush oldBrush = dc.SelectObject(platform::StockBrush(platform::BLACK_BRUSH));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::StockBrush(platform::BLACK_BRUSH));
     const platform::POINT left[3] = {{x0, y}, {x0, top}, {int(x0 - 1.5 * w), y}};
     const platform::POINT right[3] = {{x0 + 10 * w, y}, {x0 + 10 * w, top}, {int(x0 + 11.5 * w), y}};
     dc.Polygon(left, 3);
     dc.Polygon(right, 3);
-    dc.SelectObject(oldBrush);
     return 1;
 }
 
@@ -108,8 +106,9 @@ int DrawMarkerLines(platform::Dc& dc, const ViewGeometry& g, const Device& devic
     // high, so it turns black with the brush.
     const bool black = device.printing && colour == 0;
     const COLORREF c = black ? RGB(0, 0, 0) : g.pens.SlideColour();
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(c, 6, platform::PS_INSIDEFRAME));
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(c));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(c, 6, platform::PS_INSIDEFRAME));
+    dc.SelectObject(platform::Brush(c));
     const int x = device.printing ? device.printer.rateLeft : g.rate.left;
     const std::size_t n = std::min<std::size_t>(records.size(), 10);
     int y = startY;
@@ -125,8 +124,6 @@ int DrawMarkerLines(platform::Dc& dc, const ViewGeometry& g, const Device& devic
         }
         y = next;
     }
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
     return 1;
 }
 

@@ -27,10 +27,9 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
     }
 
     const int step = R + 5;
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_BOTTOM);
-    const int oldBk = dc.SetBkMode(platform::TRANSPARENT);
-    const platform::COLORREF oldColour = dc.GetTextColor();
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_BOTTOM);
+    dc.SetBkMode(platform::TRANSPARENT);
     for (int i = layout::PEN_TG; i <= layout::PEN_NC5; ++i) {
         const layout::PenEntry& e = pens.table.entry[i];
         dc.SetTextColor(e.colour);
@@ -59,10 +58,6 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
         }
         atY += step;
     }
-    dc.SelectObject(oldPen);
-    dc.SetTextColor(oldColour);
-    dc.SetBkMode(oldBk);
-    dc.SetTextAlign(oldAlign);
     return 1;
 }
 

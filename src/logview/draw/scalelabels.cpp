@@ -54,9 +54,9 @@ void PrintedElogScale(platform::Dc& dc, const Device& device, const ElogRateScal
 {
     if (!device.printing || !elog.loaded || !elog.curvesOption || !elog.rateTrackFlag)
         return;
-    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(device.printFonts.scale));
-    const int oldBk = dc.SetBkMode(platform::TRANSPARENT);
-    const platform::COLORREF oldColour = dc.GetTextColor();
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(device.printFonts.scale));
+    dc.SetBkMode(platform::TRANSPARENT);
     if (device.colourPrinting)
         dc.SetTextColor(elog.colour);
     const int left = device.printer.rateLeft, right = device.printer.elogLabelX;
@@ -68,9 +68,6 @@ void PrintedElogScale(platform::Dc& dc, const Device& device, const ElogRateScal
         dc.TextOut(left, line + 3 * cell, QStringLiteral("0"));
         dc.TextOut(right, line + 3 * cell, QStringLiteral("60"));
     }
-    dc.SetTextColor(oldColour);
-    dc.SetBkMode(oldBk);
-    dc.SelectObject(oldFont);
 }
 
 // The x of each minutes label of `code` (1-9), left to right.
@@ -129,10 +126,9 @@ void DrawScaleLabels(platform::Dc& dc, const ViewGeometry& g, const Device& devi
     const int left = paper ? device.printer.rateLeft : g.rate.left;
     const int line = paper ? int(y - unitOffset * 1.3) : y - unitOffset;
 
-    const platform::Font oldFont =
-        dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.scale : g.fonts.scale));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.scale : g.fonts.scale));
     dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
-    const int oldBk = dc.GetBkMode();
     if (!feet)
         dc.SetBkMode(platform::TRANSPARENT);
 
@@ -148,8 +144,6 @@ void DrawScaleLabels(platform::Dc& dc, const ViewGeometry& g, const Device& devi
         }
     }
     PrintedElogScale(dc, device, elog, line, cell, true);
-    dc.SetBkMode(oldBk);
-    dc.SelectObject(oldFont);
 }
 
 void DrawScaleText(platform::Dc& dc, const ViewGeometry& g, const Device& device, const wellfile::RECORD& rec, int y,
@@ -171,9 +165,10 @@ void DrawScaleText(platform::Dc& dc, const ViewGeometry& g, const Device& device
 
     const platform::LOGFONTA& lf = feet ? (paper ? device.printFonts.feetStyle : g.fonts.feetStyle)
                                         : (paper ? device.printFonts.scale : g.fonts.scale);
-    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(lf));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(lf));
     dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
-    const int oldBk = dc.SetBkMode(feet ? platform::OPAQUE : platform::TRANSPARENT);
+    dc.SetBkMode(feet ? platform::OPAQUE : platform::TRANSPARENT);
 
     if (g.profile == 74 && g.options.logRateScale) {
         const std::array<int, 3> values = code == 1 ? std::array<int, 3>{300, 30, 3} : std::array<int, 3>{600, 60, 6};
@@ -193,8 +188,6 @@ void DrawScaleText(platform::Dc& dc, const ViewGeometry& g, const Device& device
     if (feet)
         dc.TextOut(paper ? int(left + cell * 1.5) : int(left + g.unitWidth * 1.5), int(line - cell * 1.5),
                    QStringLiteral("FPH"));
-    dc.SetBkMode(oldBk);
-    dc.SelectObject(oldFont);
 }
 
 }  // namespace logview

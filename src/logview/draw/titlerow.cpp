@@ -102,7 +102,8 @@ struct Band {
     {
         const int R = g.rowHeight, U = g.unitWidth;
         const bool surveyFont = in.alternateDepthStyle && !wellfile::FeetFormatProfile(g.profile);
-        const Font before = dc.SelectObject(Font::FromLogFont(surveyFont ? g.fonts.surveyBlock : g.fonts.smallLog));
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(Font::FromLogFont(surveyFont ? g.fonts.surveyBlock : g.fonts.smallLog));
         const int y = Trunc(g.topMargin - 0.5 * R);
         Text((g.rate.left + g.rate.Right()) / 2, y, RateTitle(g).toUpper());
         if (g.Flag(layout::FLAG_LITHOLOGY))
@@ -111,7 +112,6 @@ struct Band {
             ShowTitles(y);
         if (g.Flag(layout::FLAG_GAS))
             GasTitles(y);
-        dc.SelectObject(before);
     }
 };
 
@@ -137,13 +137,9 @@ void DrawTrackTitles(platform::Dc& dc, const ViewGeometry& g, const layout::LogP
         return;
     }
 
-    const platform::Pen callerPen = dc.CurrentPen();
-    const platform::Brush callerBrush = dc.CurrentBrush();
-    const Font callerFont = dc.CurrentFont();
-    const COLORREF callerColour = dc.GetTextColor();
-    const unsigned callerAlign = dc.GetTextAlign();
+    const platform::KeepDcState keep(dc);
     const layout::PenEntry& headerText = pens.table.entry[layout::PEN_HEADER_TEXT];
-    const int callerMode = dc.SetBkMode(headerText.transparent ? platform::TRANSPARENT : platform::OPAQUE);
+    dc.SetBkMode(headerText.transparent ? platform::TRANSPARENT : platform::OPAQUE);
     const int R = g.rowHeight;
 
     titleRect = {1, 0, std::max(in.clientWidth - 1, g.logWidth - 1), g.topMargin};
@@ -174,10 +170,10 @@ void DrawTrackTitles(platform::Dc& dc, const ViewGeometry& g, const layout::LogP
         DrawLithLegend(dc, g, pens, legend, g.description.left, 2 * R);
     }
 
-    dc.SelectObject(callerFont);
-    dc.SetBkMode(callerMode);
-    dc.SelectObject(callerBrush);
-    dc.SelectObject(callerPen);
+    dc.SelectObject(keep.KeptFont());
+    dc.SetBkMode(keep.KeptBkMode());
+    dc.SelectObject(keep.KeptBrush());
+    dc.SelectObject(keep.KeptPen());
 
     if (in.flareScale) {
         dc.SetTextColor(RGB(255, 0, 0));
@@ -186,13 +182,11 @@ void DrawTrackTitles(platform::Dc& dc, const ViewGeometry& g, const layout::LogP
         dc.TextOut(in.flareLeft, g.topMargin - R, "<500  AP   0>");
     }
     if (in.remoteMonitor) {
-        const Font before = dc.SelectObject(Font::FromLogFont(g.fonts.surveyBlock));
+        const platform::KeepDcState keepFont(dc);
+        dc.SelectObject(Font::FromLogFont(g.fonts.surveyBlock));
         dc.SetTextColor(RGB(255, 0, 0));
         dc.TextOut(g.logWidth / 2, g.topMargin - 4 * R, " Remote Monitor Running ");
-        dc.SelectObject(before);
     }
-    dc.SetTextColor(callerColour);
-    dc.SetTextAlign(callerAlign);
 }
 
 }  // namespace logview

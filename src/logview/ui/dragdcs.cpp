@@ -15,7 +15,7 @@ platform::Dc* XorDragDc(app::LogState& s, DragDcs& dcs, const platform::Pen& pen
         if (!s.view.bitmaps)
             return nullptr;
         dcs.xorDc = std::make_unique<platform::Dc>(s.view.bitmaps->backingStore);
-        dcs.previousMix = dcs.xorDc->SetROP2(platform::R2_XORPEN);
+        dcs.xorDc->SetROP2(platform::R2_XORPEN);
     }
     platform::Dc& dc = *dcs.xorDc;
     dc.SetViewportOrg(-s.scroll.horizontalOffset, 0);
@@ -28,9 +28,7 @@ void ReleaseXorDc(DragDcs& dcs)
 {
     if (!dcs.xorDc)
         return;
-    dcs.xorDc->SetROP2(dcs.previousMix);
-    dcs.xorDc->RestoreObjects();
-    dcs.xorDc.reset();
+    dcs.xorDc.reset();  // its pen, brush and mix go with it
 }
 
 platform::Dc* SlideDragDc(app::LogState& s, DragDcs& dcs, const platform::Pen& pen)

@@ -19,7 +19,6 @@ struct MouseContext;
 
 struct DragDcs {
     std::unique_ptr<platform::Dc> xorDc;  // in log coordinates: its viewport origin carries the scroll
-    int previousMix = 0;                  // the XOR Dc's mix before XOR
     std::unique_ptr<platform::Dc> boxDc;  // in client coordinates
     std::unique_ptr<platform::Dc> slideDc;  // in log coordinates
 };

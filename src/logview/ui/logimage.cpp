@@ -93,11 +93,11 @@ void StretchLogImage(app::LogState& s, platform::Dc& dc)
 {
     if (!HasLogImage(s))
         return;
-    const platform::POINT oldOrigin = dc.SetViewportOrg(0, 0);  // the strip stays put while the log scrolls
+    const platform::KeepDcState keep(dc);
+    dc.SetViewportOrg(0, 0);  // the strip stays put while the log scrolls
     if (!StretchImageIntoStrip(dc, s.view.bitmaps->logImage.image, s.view.imageStrip, s.view.imageY,
                                s.layout.format.pixelsPerStep))
         Fail(s, "Zoom Image Failed ", false);
-    dc.SetViewportOrg(oldOrigin.x, oldOrigin.y);
 }
 
 void FreeLogImage(app::LogState& s)

@@ -231,32 +231,16 @@ inline void Line(Dc& dc, const Pen& pen, int x0, int y0, int x1, int y1)
     Line(dc, x0, y0, x1, y1);
 }
 
-// Puts the pen and brush that were selected when it was made back into the Dc when it goes, so a
-// figure can select its own without leaving them behind for the next.
-class KeepPenAndBrush {
-public:
-    explicit KeepPenAndBrush(Dc& dc) : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()) {}
-    ~KeepPenAndBrush()
-    {
-        dc_.SelectObject(pen_);
-        dc_.SelectObject(brush_);
-    }
-    KeepPenAndBrush(const KeepPenAndBrush&) = delete;
-    KeepPenAndBrush& operator=(const KeepPenAndBrush&) = delete;
-
-private:
-    Dc& dc_;
-    Pen pen_;
-    Brush brush_;
-};
-
-// Puts back the objects, colours, alignment and background mode the Dc had when it was made, so a
-// drawing can set its own without leaving them behind for the next.
+// Puts back, when it goes, the drawing state the Dc had when it was made: the pen, brush and font, the
+// text and background colours, the text alignment, the background mode, the mix and the viewport origin.
+// A painter makes one at the top of a scope and sets what it needs, and nothing is left behind for the
+// next, whichever way the scope is left.
 class KeepDcState {
 public:
     explicit KeepDcState(Dc& dc)
         : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
-          textColour_(dc.GetTextColor()), bkColour_(dc.GetBkColor()), align_(dc.GetTextAlign()), bkMode_(dc.GetBkMode())
+          textColour_(dc.GetTextColor()), bkColour_(dc.GetBkColor()), align_(dc.GetTextAlign()),
+          bkMode_(dc.GetBkMode()), mix_(dc.GetROP2()), origin_(dc.GetViewportOrg())
     {
     }
     ~KeepDcState()
@@ -268,9 +252,18 @@ public:
         dc_.SetBkColor(bkColour_);
         dc_.SetTextAlign(align_);
         dc_.SetBkMode(bkMode_);
+        dc_.SetROP2(mix_);
+        dc_.SetViewportOrg(origin_.x, origin_.y);
     }
     KeepDcState(const KeepDcState&) = delete;
     KeepDcState& operator=(const KeepDcState&) = delete;
+
+    // What the Dc had when the keeper was made, for a drawing that goes back to part of it on the way.
+    const Pen& KeptPen() const { return pen_; }
+    const Brush& KeptBrush() const { return brush_; }
+    const Font& KeptFont() const { return font_; }
+    COLORREF KeptTextColor() const { return textColour_; }
+    int KeptBkMode() const { return bkMode_; }
 
 private:
     Dc& dc_;
@@ -281,6 +274,8 @@ private:
     COLORREF bkColour_;
     unsigned align_;
     int bkMode_;
+    int mix_;
+    POINT origin_;
 };
 
 // A Dc over a bitmap of its own (a memory DC with a compatible bitmap selected), black at the start.

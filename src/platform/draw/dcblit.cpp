@@ -117,10 +117,9 @@ bool Dc::FillRect(const RECT& rect, const Brush& brush)
     const RECT r = Bounded(rect);
     if (r.right <= r.left || r.bottom <= r.top)
         return true;
-    const Brush old = SelectObject(brush);
-    const bool ok = PatBlt(r.left, r.top, r.Width(), r.Height(), PATCOPY);
-    SelectObject(old);
-    return ok;
+    const KeepDcState keep(*this);
+    SelectObject(brush);
+    return PatBlt(r.left, r.top, r.Width(), r.Height(), PATCOPY);
 }
 
 bool Dc::FrameRect(const RECT& rect, const Brush& brush)
@@ -128,7 +127,8 @@ bool Dc::FrameRect(const RECT& rect, const Brush& brush)
     const RECT r = Bounded(rect);
     if (r.right <= r.left || r.bottom <= r.top)
         return true;
-    const Brush old = SelectObject(brush);
+    const KeepDcState keep(*this);
+    SelectObject(brush);
     const int w = r.Width(), h = r.Height();
     bool ok = PatBlt(r.left, r.top, w, 1, PATCOPY);
     if (h > 1)
@@ -138,7 +138,6 @@ bool Dc::FrameRect(const RECT& rect, const Brush& brush)
         if (w > 1)
             ok = PatBlt(r.right - 1, r.top + 1, 1, h - 2, PATCOPY) && ok;
     }
-    SelectObject(old);
     return ok;
 }
 

@@ -64,7 +64,8 @@ std::string DataTableLine(const wellfile::RECORD& r, bool ratesPerHour)
 int PrintDataTablePage(
     platform::Dc& dc, logview::Records records, std::size_t first, int rows, int rowHeight, bool ratesPerHour)
 {
-    const KeepDcObjects kept(dc);
+    const platform::KeepDcState kept(dc);
+    dc.SetBkMode(platform::TRANSPARENT);
     const int h = rowHeight;
     const int s = int(1.5 * h), x = int(0.1 * h);
     SelectTableText(dc, h);
@@ -94,7 +95,8 @@ int PrintDataTablePage(
 int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight,
                  std::size_t first)
 {
-    const KeepDcObjects kept(dc);
+    const platform::KeepDcState kept(dc);
+    dc.SetBkMode(platform::TRANSPARENT);
     const int h = rowHeight;
     const int L = int(1.5 * h), x = int(0.1 * h);
     SelectTableText(dc, h);

@@ -94,7 +94,8 @@ int DstPenWidth(int rowHeight)
 
 int PrintDstPage(platform::Dc& dc, std::span<const DSTREPORT> reports, int first, int rowHeight)
 {
-    const KeepDcObjects kept(dc);
+    const platform::KeepDcState kept(dc);
+    dc.SetBkMode(platform::TRANSPARENT);  // text is written transparent until the end
     const int h = rowHeight;
     dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), DstPenWidth(h)));
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);

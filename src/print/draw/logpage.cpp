@@ -76,9 +76,9 @@ void Page::ConnectionMarks(const RECORD& rec, int y)
     }
     if (rec.tripCode != 1 && rec.tripCode != 2)
         return;
-    const platform::Font old = dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.text));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.text));
     dc.TextOut(edges.marksX + 1, rec.tripCode == 1 ? y + int(0.4 * R) : y - 2, "_c");
-    dc.SelectObject(old);
 }
 
 void Page::SlideMarks(int r, const RECORD& rec, const RECORD& before, int y)
@@ -88,9 +88,11 @@ void Page::SlideMarks(int r, const RECORD& rec, const RECORD& before, int y)
     const char* letter = nullptr;
     int letterY = 0;
     if (slide && r > 0) {
-        const platform::Pen old = dc.SelectObject(PrintPenOf(16));
-        Line(edges.slideX + 2, y, edges.slideX + 2, y + R);
-        dc.SelectObject(old);
+        {
+            const platform::KeepDcState keep(dc);
+            dc.SelectObject(PrintPenOf(16));
+            Line(edges.slideX + 2, y, edges.slideX + 2, y + R);
+        }
         if (!slideBefore) {
             letter = "S";
             letterY = y - int(1.5 * R);
@@ -101,13 +103,11 @@ void Page::SlideMarks(int r, const RECORD& rec, const RECORD& before, int y)
     }
     if (!letter)
         return;
-    const platform::COLORREF oldColour = dc.GetTextColor();
+    const platform::KeepDcState keep(dc);
     if (f.device.colourPrinting)
         dc.SetTextColor(platform::RGB(0, 0, 255));
-    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.text));
+    dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.text));
     dc.TextOut(edges.slideX + R, letterY, letter);
-    dc.SelectObject(oldFont);
-    dc.SetTextColor(oldColour);
 }
 
 void Page::BoxedConnection(const RECORD& before, int y)
@@ -119,13 +119,12 @@ void Page::BoxedConnection(const RECORD& before, int y)
     }
     if (before.tripCode != 1 && before.tripCode != 2)
         return;
-    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.label));
-    const int oldMode = dc.SetBkMode(platform::OPAQUE);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.label));
+    dc.SetBkMode(platform::OPAQUE);
     const int x = edges.lithMarksX;
     dc.Rectangle(x - 1, y - R, x + int(1.75 * R), y - R + int(1.85 * R));
     dc.TextOut(x + 5, y - R, "KD");
-    dc.SetBkMode(oldMode);
-    dc.SelectObject(oldFont);
 }
 
 void Page::Row(int r, int y)
@@ -250,7 +249,8 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
 {
     const logview::ViewGeometry& g = f.geometry;
     Page page(dc, f);
-    const KeepDcObjects kept(dc);
+    const platform::KeepDcState kept(dc);
+    dc.SetBkMode(platform::TRANSPARENT);  // text is written transparent until the end
     page.ClipRightEdge();
     if (f.options.restsOnly) {
         int rows = 0;

@@ -21,22 +21,6 @@ bool Described(const RECORD& rec)
     return !text.isEmpty() && text.compare("100bl", Qt::CaseInsensitive) != 0;
 }
 
-KeepDcObjects::KeepDcObjects(platform::Dc& dc)
-    : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()), font_(dc.CurrentFont()),
-      align_(dc.GetTextAlign()), bkMode_(dc.SetBkMode(platform::TRANSPARENT)), textColour_(dc.GetTextColor())
-{
-}
-
-KeepDcObjects::~KeepDcObjects()
-{
-    dc_.SelectObject(pen_);
-    dc_.SelectObject(brush_);
-    dc_.SelectObject(font_);
-    dc_.SetTextAlign(align_);
-    dc_.SetBkMode(bkMode_);
-    dc_.SetTextColor(textColour_);
-}
-
 PageSteps::PageSteps(platform::Dc& d, LogPageFrame& frame)
     : dc(d), f(frame), g(frame.geometry), edges(PageEdgesOf(frame.device.printer)),
       target{d, frame.geometry, frame.device}
@@ -91,9 +75,9 @@ logview::CurveOptions PageSteps::CurveOptions()
 
 void PageSteps::SeparatorLine(int x, int y, int slot)
 {
-    const platform::Pen old = dc.SelectObject(PrintPenOf(slot));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(PrintPenOf(slot));
     Line(x, y, x, y + Rh());
-    dc.SelectObject(old);
 }
 
 void PageSteps::ClipRightEdge()

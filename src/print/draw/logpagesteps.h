@@ -20,25 +20,6 @@ constexpr int kFlagBarColumn = 38;
 // True when the record's lithology is described: not empty and not "100bl" (in any case).
 bool Described(const wellfile::RECORD& rec);
 
-// Gives the Dc its pen, brush, font, text alignment, background mode and text colour back when the page
-// (or the header) is done; text is written transparent until then.
-class KeepDcObjects {
-public:
-    explicit KeepDcObjects(platform::Dc& dc);
-    ~KeepDcObjects();
-    KeepDcObjects(const KeepDcObjects&) = delete;
-    KeepDcObjects& operator=(const KeepDcObjects&) = delete;
-
-private:
-    platform::Dc& dc_;
-    platform::Pen pen_;
-    platform::Brush brush_;
-    platform::Font font_;
-    unsigned align_;
-    int bkMode_;
-    platform::COLORREF textColour_;
-};
-
 struct PageSteps {
     PageSteps(platform::Dc& d, LogPageFrame& frame);
 

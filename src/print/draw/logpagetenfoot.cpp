@@ -130,7 +130,8 @@ void TenFootPage::WholePage(int topY)
 int PrintLogPageTenFoot(platform::Dc& dc, LogPageFrame& f)
 {
     TenFootPage page(dc, f);
-    const KeepDcObjects kept(dc);
+    const platform::KeepDcState kept(dc);
+    dc.SetBkMode(platform::TRANSPARENT);  // text is written transparent until the end
     page.ClipRightEdge();
     int rows = f.rows;
     int y = page.Header(rows, true);

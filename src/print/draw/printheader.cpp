@@ -148,7 +148,7 @@ struct Header {
     {
         const int left = M + x * t;
         dc.SelectObject(framePen);
-        const Brush before = dc.CurrentBrush();
+        const platform::KeepDcState keep(dc);
         COLORREF colour = sw.colour;
         if (sw.fill == Fill::PenEntry && in.pens)
             colour = platform::ResolveColor(in.pens->table.entry[sw.entry].colour);
@@ -161,7 +161,6 @@ struct Header {
             dc.SelectObject(symbolPen);
             in.legendSymbol(dc, sw.kind, left + t, y, t);
         }
-        dc.SelectObject(before);
         const std::string name = sw.name ? std::string(sw.name) : ShadeName(in.pens->table, sw.entry);
         Text(name, legend, M + (x + 6) * t, y);
     }
@@ -212,9 +211,9 @@ struct Header {
             DrawSwatch(swatches[i][1], 48, row);
             DrawSwatch(swatches[i][2], 62, row);
             if (i == 0 && shown.chromatograph) {
-                const Font before = dc.SelectObject(value);
+                const platform::KeepDcState keep(dc);
+                dc.SelectObject(value);
                 DrawPpmLabel(dc, *in.pens, L, first, t, s);
-                dc.SelectObject(before);
             }
         }
         return row;
@@ -227,15 +226,15 @@ struct Header {
         const int left = M + x * t;
         if (frame) {
             dc.SelectObject(framePen);
-            const Brush before = dc.SelectObject(grey ? Brush(kGrey) : platform::StockBrush(platform::NULL_BRUSH));
+            const platform::KeepDcState keep(dc);
+            dc.SelectObject(grey ? Brush(kGrey) : platform::StockBrush(platform::NULL_BRUSH));
             dc.Rectangle(left, y, left + 4 * t, y + tall);
-            dc.SelectObject(before);
         }
         if (in.legendSymbol) {
             dc.SelectObject(symbolPen);
-            const Font before = dc.SelectObject(legend);  // pyrite's letters
+            const platform::KeepDcState keep(dc);
+            dc.SelectObject(legend);  // pyrite's letters
             in.legendSymbol(dc, kind, symbolX == 1 ? left + t : left + Trunc(0.5 * t), y, t);
-            dc.SelectObject(before);
         }
         Text(name, legend, left + 5 * t, y);
     }
@@ -344,7 +343,8 @@ struct Header {
         const int y6 = y5 + Trunc(0.4 * s);
         const int y7 = y6 + Trunc(0.4 * s);
         const int box = Trunc(0.4 * s);
-        const Brush before = dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
         if (porosity) {
             const int edge = c.lithologyLeft;
             Text("p", legend, edge - 2 * t, y5 - Trunc(0.5 * R));
@@ -366,7 +366,6 @@ struct Header {
             Line(o + t, y7 + R - 6, o + 2 * t, y7);
             dc.Rectangle(o + 2 * t, y7, o + 3 * t, y7 + box);
         }
-        dc.SelectObject(before);
         return y;
     }
 
@@ -401,7 +400,8 @@ struct Header {
         static constexpr std::array<int, 9> kGammaScale{25, 50, 100, 150, 200, 300, 500, 800, 1500};
         const layout::LogPens& pens = *in.pens;
         dc.SetTextColor(platform::ResolveColor(pens.table.entry[layout::PEN_GAMMA].colour));
-        const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+        const platform::KeepDcState keep(dc);
+        dc.SetBkMode(platform::TRANSPARENT);
         dc.SelectObject(value);
         const int centre = (c.rateLeft + c.rateRight) / 2;
         auto scale = [&](int ty, const std::string& top, int topX, const char* name) {
@@ -423,7 +423,6 @@ struct Header {
         scale(base - 5 * R, platform::CFormat("%d", 60), c.rateRight - 2 * u, "WOB klb");
         dc.SelectObject(penOf(layout::PEN_WOB));
         Line(c.rateLeft + 1, Trunc(base - 3.5 * R), c.rateRight - 1, Trunc(base - 3.5 * R));
-        dc.SetBkMode(oldMode);
     }
 };
 
@@ -438,8 +437,8 @@ HeaderTools HeaderToolsFor(const HeaderUnits& h)
 
 void DrawPpmLabel(platform::Dc& dc, const layout::LogPens& pens, int x, int y, int t, int step)
 {
-    const platform::Pen oldPen = dc.CurrentPen();
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    const platform::KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     y += step;
     for (int i = layout::PEN_TG; i <= layout::PEN_NC5; ++i) {
         const layout::PenEntry& e = pens.table.entry[i];
@@ -451,14 +450,11 @@ void DrawPpmLabel(platform::Dc& dc, const layout::LogPens& pens, int x, int y, i
             dc.MoveTo(x + 80 * t, y + 6 + k);
             dc.LineTo(x + 90 * t, y + 6 + k);
         }
-        const COLORREF oldColour = dc.SetTextColor(platform::ResolveColor(e.colour));
+        dc.SetTextColor(platform::ResolveColor(e.colour));
         const std::string name = platform::FieldText(e.name) + (i == layout::PEN_TG ? " %" : " ppm");
         dc.TextOut(x + 70 * t, y - Trunc(0.25 * step), name.c_str(), int(name.size()));
-        dc.SetTextColor(oldColour);
         y += Trunc(0.75 * step);
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SelectObject(oldPen);
 }
 
 int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG* settings,
@@ -495,7 +491,8 @@ int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG
     if (units.R <= 0 || units.u <= 0)
         return 0;
 
-    const KeepDcObjects keep(dc);
+    const platform::KeepDcState keep(dc);
+    dc.SetBkMode(platform::TRANSPARENT);  // text is written transparent until the end
     const HeaderTools tools = HeaderToolsFor(units);
     if (settings && settings->shortHeader) {
         // The strip is drawn with the column unit of the call.

@@ -61,8 +61,7 @@ struct Symbol {
 
     void Fractures()
     {
-        const platform::Pen pen = dc.CurrentPen();
-        const platform::Brush brush = dc.CurrentBrush();
+        const platform::KeepDcState keep(dc);
         if (style.colourPrint) {
             dc.SelectObject(platform::Pen(platform::RGB(255, 0, 0), 1));
             dc.SelectObject(platform::Brush(platform::RGB(255, 0, 0)));
@@ -75,8 +74,6 @@ struct Symbol {
                                           {Trunc(x + (a + 0.4) * w), y + R - 3}}};
             dc.Polygon(p.data(), int(p.size()));
         }
-        dc.SelectObject(pen);
-        dc.SelectObject(brush);
     }
 
     void Fossil(int a)
@@ -184,9 +181,9 @@ struct Symbol {
             }
             break;
         case 17: {
-            const int mode = dc.SetBkMode(platform::TRANSPARENT);
+            const platform::KeepDcState keep(dc);
+            dc.SetBkMode(platform::TRANSPARENT);
             Twice([&](int a) { dc.TextOut(a, y - 8, "p "); });
-            dc.SetBkMode(mode);
             break;
         }
         case 22:
@@ -216,11 +213,9 @@ void DrawLegendSymbol(platform::Dc& dc, const LegendSymbolStyle& style, int kind
 {
     if (kind < 0 || kind > 35 || style.rowHeight <= 0)
         return;
-    const platform::Pen pen = dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), Trunc(0.25 * w)));
-    const platform::Brush brush = dc.CurrentBrush();
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), Trunc(0.25 * w)));
     Symbol{dc, style, x, y, w, style.rowHeight}.Draw(kind);
-    dc.SelectObject(brush);
-    dc.SelectObject(pen);
 }
 
 }  // namespace print

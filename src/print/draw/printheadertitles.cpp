@@ -148,7 +148,8 @@ struct Strip {
     // `offsets` units left of the column; the oil scale on the "g" line.
     void PorosityScale(int line, const std::array<double, 3>& at, double pfgShift, double cutShift, int drop)
     {
-        const platform::Brush before = dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
         const int step = Trunc(0.4 * s);
         if (porosity) {
             Text("p", tools.legend, Trunc(lith - at[0] * u), line - Trunc(0.5 * R));
@@ -169,7 +170,6 @@ struct Strip {
             BoxLeftOf(lith, 2.25, line);
         }
         OilScale(line, drop);
-        dc.SelectObject(before);
     }
 
     template <std::size_t N>
@@ -233,9 +233,11 @@ struct Strip {
     {
         const int top = y + s;
         dc.SelectObject(tools.frame);
-        const platform::Brush before = dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
-        dc.Rectangle(M + 2, top + 2 * R, W, top + 12 * R);
-        dc.SelectObject(before);
+        {
+            const platform::KeepDcState keep(dc);
+            dc.SelectObject(platform::StockBrush(platform::NULL_BRUSH));
+            dc.Rectangle(M + 2, top + 2 * R, W, top + 12 * R);
+        }
         dc.SelectObject(tools.symbol);
         dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
         Text(TrackTitleDate(today), tools.value, 2 * u, top - 2 * R);
@@ -262,17 +264,8 @@ struct Strip {
 
 int DrawPrintTrackTitles(platform::Dc& dc, int y, const TrackTitleStrip& strip, const QDate& today)
 {
-    const platform::Font font = dc.CurrentFont();
-    const platform::Pen pen = dc.CurrentPen();
-    const platform::Brush brush = dc.CurrentBrush();
-    const unsigned align = dc.GetTextAlign();
-    const platform::COLORREF colour = dc.GetTextColor();
+    const platform::KeepDcState keep(dc);
     Strip{dc, strip}.Draw(y, today);
-    dc.SetTextColor(colour);
-    dc.SetTextAlign(align);
-    dc.SelectObject(brush);
-    dc.SelectObject(pen);
-    dc.SelectObject(font);
     return 1;
 }
 

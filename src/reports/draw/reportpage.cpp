@@ -123,10 +123,10 @@ int UnderlinePenWidth(int u) { return u <= 12 ? 2 : 4; }
 
 void DrawUnderline(Dc& dc, int x1, int x2, int y, int unit)
 {
-    const Pen old = dc.SelectObject(Pen(platform::RGB(0, 0, 0), UnderlinePenWidth(unit), platform::PS_SOLID));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(Pen(platform::RGB(0, 0, 0), UnderlinePenWidth(unit), platform::PS_SOLID));
     dc.MoveTo(x1, y);
     dc.LineTo(x2, y);
-    dc.SelectObject(old);
 }
 
 int DrawReportText(Dc& dc, const std::string& text, const Font& font, int x, int y, bool underline,
@@ -152,10 +152,7 @@ int DrawReportPage(Dc& dc, const ReportPageDevice& device, const ReportPageData&
     const Pen thin(platform::RGB(0, 0, 0), ThinPenWidth(printing, u), platform::PS_SOLID);
     const Pen thick(platform::RGB(0, 0, 0), ThickPenWidth(printing, u), platform::PS_SOLID);
     const PageFonts fonts = FontsFor(printing, u, state.reportPrinter);
-    const Font oldFont = dc.CurrentFont();
-    const Pen oldPen = dc.CurrentPen();
-    const platform::Brush oldBrush = dc.CurrentBrush();
-    const unsigned oldAlign = dc.GetTextAlign();
+    const platform::KeepDcState keep(dc);
 
     if (!printing)  // the white sheet
         dc.Rectangle(device.client.left, device.client.top, device.client.right - 9 * u, device.client.bottom);
@@ -354,11 +351,6 @@ int DrawReportPage(Dc& dc, const ReportPageDevice& device, const ReportPageData&
                 w.Label(0, row(y10), line.c_str());
         }
     }
-
-    dc.SetTextAlign(oldAlign);
-    dc.SelectObject(oldFont);
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
     return 1;
 }
 

@@ -127,11 +127,10 @@ void Text(platform::Dc& dc, int x, int y, const std::string& line) { dc.TextOut(
 // The frame of a box, filled with its background (white for none).
 void Frame(platform::Dc& dc, const RECT& box, COLORREF background)
 {
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(background != kBlack ? background : kWhite));
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(kBlack));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Brush(background != kBlack ? background : kWhite));
+    dc.SelectObject(platform::Pen(kBlack));
     dc.Rectangle(box);
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
 }
 
 // The boxes' font: the log's text font (on paper the print font), made smaller when a line of it would

@@ -30,8 +30,9 @@ void DrawShowPage(platform::Dc& dc, int u, const SHOWREPORT& show, const QString
     const Font fontB = PageFont("ARIAL", int(-1.6 * u), 0);
     const Font fontC = PageFont("ARIAL BOLD", int(-1.6 * u), 0);
     const Font fontD = PageFont("ARIAL", int(1.6 * u), 0);
-    const Font oldFont = dc.SelectObject(fontA);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(fontA);
+    dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
 
     const auto text = [&dc](const Font& font, int x, int y, const std::string& s) {
         dc.SelectObject(font);
@@ -113,8 +114,6 @@ void DrawShowPage(platform::Dc& dc, int u, const SHOWREPORT& show, const QString
         step(y, 1.2);
         text(fontD, L, y, platform::FieldText(line));
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SelectObject(oldFont);
 }
 
 }  // namespace reports

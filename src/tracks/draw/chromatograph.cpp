@@ -83,7 +83,7 @@ void DrawChromatographTrack(platform::Dc& dc, const logview::ViewGeometry& g, co
     if (first >= records.size() || count <= 0)
         return;
     const Frame f = FrameOf(g, device);
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     if (device.printing)
         PrintGrid(dc, device, y, count);
 
@@ -212,7 +212,6 @@ void DrawChromatographTrack(platform::Dc& dc, const logview::ViewGeometry& g, co
             if (run.points[j].x >= f.limit || run.points[j + 1].x >= f.limit)
                 j = FillChromatographPolygons(dc, g, device, s, run, rowHeight, done, j);
     }
-    dc.SelectObject(oldPen);
     for (std::size_t i = 0; i < 8; ++i)
         last[i] = i < curves ? xs[i] : f.limit;
     last[0] = xs[0];
@@ -230,7 +229,8 @@ std::size_t FillChromatographPolygons(platform::Dc& dc, const logview::ViewGeome
         g.profile == 11 ? g.pens.table[layout::PEN_OFFSCALE_RATES_FILL].colour : platform::RGB(216, 216, 216);
     const platform::Brush brush(colour);
     const platform::Pen outline(colour);
-    const int oldMix = dc.SetROP2(platform::R2_MASKPEN);
+    const platform::KeepDcState keep(dc);
+    dc.SetROP2(platform::R2_MASKPEN);
 
     const std::int32_t left = run.origin, limit = run.limit, width = limit - left;
     const int top = device.printing ? 0 : g.topMargin;
@@ -282,12 +282,9 @@ std::size_t FillChromatographPolygons(platform::Dc& dc, const logview::ViewGeome
         polygon.push_back({left, p[index].y + rowHeight / 2});
     }
 
-    const platform::Brush oldBrush = dc.SelectObject(brush);
-    const platform::Pen oldPen = dc.SelectObject(outline);
+    dc.SelectObject(brush);
+    dc.SelectObject(outline);
     dc.Polygon(polygon.data(), int(polygon.size()));
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
-    dc.SetROP2(oldMix);
     return index;
 }
 

@@ -80,12 +80,11 @@ int PaintSurveyTrack(layout::CUSTOMDATA& data, CustomPass& p, int track)
     const int R = p.rows.rowHeight, rows = CellRows(p);
     const int x = Trunc(e.leftX + R * 0.5);
     const bool colour = !data.printing || p.device.colourPrinting;
-    const platform::Font oldFont = p.dc.SelectObject(
-        platform::Font::FromLogFont(data.printing ? p.device.printFonts.survey : p.g.fonts.smallLog));
-    const platform::COLORREF oldColour = p.dc.GetTextColor();
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SelectObject(platform::Font::FromLogFont(data.printing ? p.device.printFonts.survey : p.g.fonts.smallLog));
     if (colour)
         p.dc.SetTextColor(p.g.pens.table[layout::PEN_SURVEY].colour);
-    const unsigned oldAlign = p.dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    p.dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     const bool compact = TenPerRow(p.g) && !p.window.surveyDisplay;
     int y = p.rows.topY - R;
     for (int k = 0; k < rows; ++k) {
@@ -109,9 +108,6 @@ int PaintSurveyTrack(layout::CUSTOMDATA& data, CustomPass& p, int track)
         if (rec->depth >= p.rows.stopDepth || rec->depth == 0)
             break;
     }
-    p.dc.SetTextAlign(oldAlign);
-    p.dc.SetTextColor(oldColour);
-    p.dc.SelectObject(oldFont);
     p.dc.MoveTo(e.rightX, p.rows.topY);
     p.dc.LineTo(e.rightX, Trunc(p.rows.topY + double(rows) * R));
     return 1;
@@ -121,9 +117,10 @@ int PaintTextTrack(layout::CUSTOMDATA& data, CustomPass& p, int track)
 {
     const layout::CustomTrackEntry& e = data.paintSet[std::size_t(track)];
     const int R = p.rows.rowHeight;
-    const platform::Font oldFont = p.dc.SelectObject(FontOf(data.labelFont));
-    const int oldMode = p.dc.SetBkMode(platform::TRANSPARENT);
-    const unsigned oldAlign = p.dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SelectObject(FontOf(data.labelFont));
+    p.dc.SetBkMode(platform::TRANSPARENT);
+    p.dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     const bool depths = KindLetter(e) == kDepthKind;
     long long index = TenPerRow(p.g) ? -1 : 1;
     if (TenPerRow(p.g) && !RecordAt(p, index))
@@ -141,9 +138,6 @@ int PaintTextTrack(layout::CUSTOMDATA& data, CustomPass& p, int track)
             break;
         index += RecordStep(p.g);
     }
-    p.dc.SetTextAlign(oldAlign);
-    p.dc.SetBkMode(oldMode);
-    p.dc.SelectObject(oldFont);
     return 1;
 }
 

@@ -160,10 +160,10 @@ std::optional<int> WalkCurve(Paint& p, int t, int c, std::span<float> values, fl
         if (rec && IsGasCode(code)) {
             const int v = rec->maxGasScale;
             if (v > kGasScaleFloor && float(v) != e.maximum[c]) {
-                const platform::COLORREF old = p.dc.SetTextColor(kRed);
+                const platform::KeepDcState keep(p.dc);
+                p.dc.SetTextColor(kRed);
                 const std::string note = platform::CFormat("SCALE CHANGE TO %d", v);
                 p.dc.TextOut(Trunc(double(e.leftX) + R), y, note.c_str(), int(note.size()));
-                p.dc.SetTextColor(old);
             }
             if (v > kGasScaleFloor) {
                 // A maximum equal to the minimum leaves no scale: the curve is not drawn.
@@ -219,9 +219,9 @@ std::optional<int> WalkCurve(Paint& p, int t, int c, std::span<float> values, fl
 
         if (rec && i % 2 == 0 && rec->depth % 100 == 10 && x > e.leftX) {
             if (code == 25) {
-                const platform::COLORREF old = p.dc.SetTextColor(kRed);
+                const platform::KeepDcState keep(p.dc);
+                p.dc.SetTextColor(kRed);
                 p.dc.TextOut(Trunc(double(x) + 1, x), Trunc(y - 0.5 * R), "WRAT");
-                p.dc.SetTextColor(old);
             } else if (code == 26) {
                 p.dc.TextOut(Trunc(double(x) - 3.0 * R), Trunc(y + 0.5 * R), "BRAT");
             }
@@ -253,9 +253,9 @@ void DrawCurve(Paint& p, int t, int c, int n)
     pts[k] = pts[k - 1];
     pts[k + 1] = {base, pts[k].y};
     pts[k + 2] = {base, pts[0].y};
-    const platform::Brush old = p.dc.SelectObject(platform::Brush(e.colour[c]));
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SelectObject(platform::Brush(e.colour[c]));
     p.dc.Polygon(pts.data(), n + 3);
-    p.dc.SelectObject(old);
 }
 
 void FillTrack(Paint& p, const layout::CustomTrackEntry& e)
@@ -316,10 +316,9 @@ void PaintCurves(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::View
     }
     Paint& p = *paint;
 
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
-    const platform::Font oldFont = dc.SelectObject(FontOf(data.labelFont));
-    const platform::Pen oldPen = dc.CurrentPen();
-    const platform::Brush oldBrush = dc.CurrentBrush();
+    const platform::KeepDcState keep(dc);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SelectObject(FontOf(data.labelFont));
 
     SeedMudWeights(data, g, firstCustomDepth, state);
 
@@ -354,7 +353,7 @@ void PaintCurves(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::View
     p.onScreen = !printObject && !device.printing && !device.imageExport && !device.offScreen;
     DrawLabelRows(p, labelInterval, margin);
 
-    const int oldMix = dc.SetROP2(platform::R2_MASKPEN);
+    dc.SetROP2(platform::R2_MASKPEN);
     for (int t = 0; t < trackTotal; ++t) {
         const layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
         if (!Drawable(e))
@@ -374,12 +373,6 @@ void PaintCurves(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::View
         }
         FillTrack(p, e);
     }
-
-    dc.SetROP2(oldMix);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldFont);
-    dc.SetBkMode(oldMode);
 }
 
 }  // namespace tracks

@@ -40,9 +40,10 @@ void Fill(platform::Dc& dc, PointList a, PointList b, int count, int leftX, plat
     auto nearSide = [&](int i) { return key(a, i) < key(b, i); };
     auto add = [&](int x, int y) { work.push_back({std::max(x, leftX), y}); };
 
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(colour));
-    const platform::Pen oldPen = dc.SelectObject(platform::StockPen(platform::NULL_PEN));
-    const int oldMix = dc.SetROP2(platform::R2_MASKPEN);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Brush(colour));
+    dc.SelectObject(platform::StockPen(platform::NULL_PEN));
+    dc.SetROP2(platform::R2_MASKPEN);
 
     int i = 0;
     while (i < n) {
@@ -74,9 +75,6 @@ void Fill(platform::Dc& dc, PointList a, PointList b, int count, int leftX, plat
         work.clear();
         i = next;
     }
-    dc.SetROP2(oldMix);
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
 }
 
 platform::COLORREF FillColour(const logview::Device& device, platform::COLORREF colour)

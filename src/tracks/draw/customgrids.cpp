@@ -90,9 +90,10 @@ void DepthLines(layout::CUSTOMDATA& data, CustomPass& p, const GridPens& pens, i
 // The five ratio labels at every 50th depth (200th on paper) from the top line down.
 void RatioLabels(layout::CUSTOMDATA& data, CustomPass& p, const std::array<int, 5>& xs, int rows)
 {
-    const platform::Font oldFont = p.dc.SelectObject(FontOf(data.labelFont));
-    const platform::COLORREF oldColour = p.dc.SetTextColor(platform::RGB(255, 0, 0));
-    const unsigned oldAlign = p.dc.SetTextAlign(platform::TA_CENTER);
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SelectObject(FontOf(data.labelFont));
+    p.dc.SetTextColor(platform::RGB(255, 0, 0));
+    p.dc.SetTextAlign(platform::TA_CENTER);
     const int interval = data.printing ? 200 : 50;
     int y = p.rows.topY;
     for (int k = 0; k < rows; ++k) {
@@ -106,9 +107,6 @@ void RatioLabels(layout::CUSTOMDATA& data, CustomPass& p, const std::array<int, 
                 p.dc.TextOut(xs[i], (i == 2 || i == 4) ? y + 20 : y, kRatioLabels[i]);
         y = Trunc(double(y) + p.rows.rowHeight);
     }
-    p.dc.SetTextAlign(oldAlign);
-    p.dc.SetTextColor(oldColour);
-    p.dc.SelectObject(oldFont);
 }
 
 }  // namespace
@@ -138,10 +136,9 @@ int PaintRatioGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
         xs[i] = Trunc(double(e.leftX) + Trunc(std::log(kRatioValues[i]) / span * width));
 
     const GridPens pens(data);
-    const platform::Pen oldPen = p.dc.CurrentPen();
-    const platform::Font oldFont = p.dc.SelectObject(FontOf(data.labelFont));
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SelectObject(FontOf(data.labelFont));
     DepthLines(data, p, pens, track, p.instantMode == kWitsStepRepaint ? 10 : rows, endY, 100);
-    p.dc.SelectObject(oldFont);
     p.dc.SelectObject(pens[kHeavyPen]);
     VerticalLine(p.dc, (long long)e.leftX - 1, p.rows.topY, endY);
     p.dc.SelectObject(pens[kMinorPen]);
@@ -149,7 +146,6 @@ int PaintRatioGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
         VerticalLine(p.dc, x, p.rows.topY, endY);
     if (p.instantMode != kWitsStepRepaint)
         RatioLabels(data, p, xs, rows);
-    p.dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -183,7 +179,8 @@ int PaintLogGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
     const int dir = fromLeft ? 1 : -1;
 
     const GridPens pens(data);
-    const platform::Pen oldPen = p.dc.SelectObject(pens[kHeavyPen]);
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SelectObject(pens[kHeavyPen]);
     const int top = p.rows.topY;
     long long x = fromLeft ? e.leftX : e.rightX;
     VerticalLine(p.dc, x, top, endY);
@@ -198,7 +195,6 @@ int PaintLogGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
         }
     }
     DepthLines(data, p, pens, track, rows, endY, 0);
-    p.dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -216,7 +212,8 @@ int PaintResistivityGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
     const std::array<int, 11> off = DecadeOffsets(std::log(2000.0) - std::log(0.2), layout::TrackWidth(e));
 
     const GridPens pens(data);
-    const platform::Pen oldPen = p.dc.SelectObject(pens[kHeavyPen]);
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SelectObject(pens[kHeavyPen]);
     const int top = p.rows.topY;
     long long x = e.leftX;
     VerticalLine(p.dc, x, top, endY);
@@ -234,7 +231,6 @@ int PaintResistivityGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
     x += off[2] - off[1];
     VerticalLine(p.dc, x + 1, top, endY);  // 2000, one unit inside
     DepthLines(data, p, pens, track, rows, endY, 0);
-    p.dc.SelectObject(oldPen);
     return 1;
 }
 

@@ -64,7 +64,8 @@ void MudWeightBars(platform::Dc& dc, const layout::TrackSet& bands, const HorzSo
     const layout::CustomTrackEntry& e = bands[0];
     if (e.mudWeight == 0)
         return;
-    const platform::Pen old = dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), 2, layout::PS_SOLID));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), 2, layout::PS_SOLID));
     const int k = Trunc(0.05 * Height(e));
     const bool ten = in.g.scaleIndex == 3;
     long long x = range.leftX;
@@ -82,7 +83,6 @@ void MudWeightBars(platform::Dc& dc, const layout::TrackSet& bands, const HorzSo
         i += ten ? 10 : 1;
         x += ten ? range.xStep : 2LL * range.xStep;
     }
-    dc.SelectObject(old);
 }
 
 std::span<const wellfile::RECORD> FromSecond(const HorzRange& range)
@@ -186,9 +186,9 @@ void DrawCurve(platform::Dc& dc, const layout::CustomTrackEntry& e, int c, HorzL
         return;
     const std::size_t k = std::size_t(n);
     l.curve[k] = e.direction[c] != 0 ? POINT{l.curve[k - 1].x, e.leftX} : l.curve[k - 1];
-    const platform::Brush old = dc.SelectObject(platform::Brush(e.colour[c]));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Brush(e.colour[c]));
     dc.Polygon(l.curve.data(), n + 1);
-    dc.SelectObject(old);
 }
 
 // The crossover fills of a band: their points are kept right of the image's left x.
@@ -237,8 +237,7 @@ int PaintHorzCells(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSet&
                    const HorzRange& range)
 {
     const logview::ViewGeometry& g = in.g;
-    const platform::Pen oldPen = dc.CurrentPen();
-    const platform::Brush oldBrush = dc.CurrentBrush();
+    const platform::KeepDcState keep(dc);
     const platform::Pen major = PenOf(g.pens.Grid50());
     const std::span<const wellfile::RECORD> second = FromSecond(range);
     int y = range.baseY;
@@ -287,8 +286,6 @@ int PaintHorzCells(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSet&
         y -= h;
     }
     MudWeightBars(dc, bands, in, range);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -333,10 +330,9 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
     }
     HorzLists& l = *lists;
 
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
-    const platform::Pen oldPen = dc.CurrentPen();
-    const platform::Brush oldBrush = dc.CurrentBrush();
-    const platform::Font oldFont = dc.SelectObject(FontOf(data.labelFont));
+    const platform::KeepDcState keep(dc);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SelectObject(FontOf(data.labelFont));
 
     // Scale labels at every 500th depth with one pixel a sample, else every 150th.
     const int interval = range.xStep == 1 ? 500 : 150;
@@ -354,7 +350,7 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
             break;
     }
 
-    const int oldMix = dc.SetROP2(platform::R2_MASKPEN);
+    dc.SetROP2(platform::R2_MASKPEN);
     int wetnessY = 0;
     for (int t = 0; t < Bands(data) && layout::TrackActive(bands[std::size_t(t)]); ++t) {
         const layout::CustomTrackEntry& e = bands[std::size_t(t)];
@@ -370,19 +366,16 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
         }
         FillBand(dc, e, l, 2 * range.count, range.leftX);
     }
-    dc.SetROP2(oldMix);
-    dc.SelectObject(oldFont);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
-    dc.SetBkMode(oldMode);
 }
 
 void PaintHorzScaleLabels(platform::Dc& dc, const layout::CUSTOMDATA& data, const layout::TrackSet& bands, int x,
                           int xStep)
 {
-    const platform::Font oldFont = dc.SelectObject(FontOf(data.labelFont));
-    const int oldMode = dc.SetBkMode(platform::OPAQUE);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
+    dc.SetTextColor(platform::RGB(0, 0, 0));  // the labels leave the text black
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(FontOf(data.labelFont));
+    dc.SetBkMode(platform::OPAQUE);
+    dc.SetTextAlign(platform::TA_CENTER);
     const long long advance = xStep == 1 ? 50LL : xStep == 2 ? 20LL * xStep : 10LL * xStep;
     for (int t = 0; t < std::clamp(data.trackCount, 0, layout::kCustomTrackCount); ++t) {
         const layout::CustomTrackEntry& e = bands[std::size_t(t)];
@@ -404,10 +397,6 @@ void PaintHorzScaleLabels(platform::Dc& dc, const layout::CUSTOMDATA& data, cons
             x0 += advance;
         }
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SetBkMode(oldMode);
-    dc.SetTextColor(platform::RGB(0, 0, 0));
-    dc.SelectObject(oldFont);
 }
 
 }  // namespace tracks

@@ -109,10 +109,9 @@ int PaintHorzMemos(platform::Dc& dc, const layout::TrackSet& bands, const HorzSo
     if (records.empty())
         return 1;
     const layout::CustomTrackEntry& e = bands[std::size_t(track)];
-    const platform::Font oldFont = dc.CurrentFont();
-    const platform::Brush oldBrush = dc.CurrentBrush();
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    const platform::KeepDcState keep(dc);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     const std::int32_t first = records[0].depth;
     int lineHeight = in.g.rowHeight;
     std::size_t drawn = 0;
@@ -143,7 +142,7 @@ int PaintHorzMemos(platform::Dc& dc, const layout::TrackSet& bands, const HorzSo
         if (colour != 0)
             dc.SelectObject(platform::Brush(colour));
         dc.Rectangle(left, top, right, bottom);
-        dc.SelectObject(oldBrush);
+        dc.SelectObject(keep.KeptBrush());
         long long y = (long long)textTopY + 10;
         for (const std::string& line : lines) {
             dc.TextOut(Trunc(double(x)), Trunc(double(y)), line.c_str(), int(line.size()));
@@ -156,9 +155,6 @@ int PaintHorzMemos(platform::Dc& dc, const layout::TrackSet& bands, const HorzSo
                 break;
         }
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SetBkMode(oldMode);
-    dc.SelectObject(oldFont);
     return 1;
 }
 
@@ -199,9 +195,10 @@ int PaintHorzSurvey(platform::Dc& dc, const HorzSources& in, std::span<const wel
     const int top = Trunc(baseY - 7.5 * R), spacing = R + 3;
     if (in.g.scaleIndex > 1)
         count *= 5;
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
-    const platform::Font oldFont = dc.SelectObject(platform::Font::FromLogFont(in.g.fonts.smallLog));
-    const platform::COLORREF oldColour = dc.SetTextColor(in.g.pens.SurveyMarker().colour);
+    const platform::KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.SelectObject(platform::Font::FromLogFont(in.g.fonts.smallLog));
+    dc.SetTextColor(in.g.pens.SurveyMarker().colour);
     const std::int32_t first = records[0].depth;
     for (int n = 0; n < count && std::size_t(n) < records.size(); ++n) {
         const wellfile::RECORD& r = records[std::size_t(n)];
@@ -218,9 +215,6 @@ int PaintHorzSurvey(platform::Dc& dc, const HorzSources& in, std::span<const wel
         if (r.depth >= stopDepth || r.depth == 0)
             break;
     }
-    dc.SetTextColor(oldColour);
-    dc.SelectObject(oldFont);
-    dc.SetTextAlign(oldAlign);
     return 1;
 }
 
@@ -243,9 +237,10 @@ int PaintHorzRatioGrid(platform::Dc& dc, const layout::CUSTOMDATA& data, const l
         ys[i] = Trunc(double(y));
         Line(dc, range.leftX, ys[i], range.rightX, ys[i]);
     }
-    const platform::Font oldFont = dc.SelectObject(FontOf(data.labelFont));
-    const platform::COLORREF oldColour = dc.SetTextColor(platform::RGB(255, 0, 0));
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(FontOf(data.labelFont));
+    dc.SetTextColor(platform::RGB(255, 0, 0));
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     long long x = range.leftX;
     for (int n = 0; n < range.count / 2 && std::size_t(n) < range.records.size(); ++n) {
         const std::int32_t depth = range.records[std::size_t(n)].depth;
@@ -256,9 +251,6 @@ int PaintHorzRatioGrid(platform::Dc& dc, const layout::CUSTOMDATA& data, const l
                 dc.TextOut(Trunc(double(x) + 10), i < 4 ? ys[i] - 10 : ys[i], labels[i]);
         x += 2LL * range.xStep;
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SetTextColor(oldColour);
-    dc.SelectObject(oldFont);
     return 1;
 }
 
@@ -268,7 +260,7 @@ int PaintHorzResistivityGrid(platform::Dc& dc, const layout::CUSTOMDATA& data, c
     const layout::CustomTrackEntry& e = bands[std::size_t(track)];
     const std::array<int, 11> off = Offsets(std::log(2000.0) - std::log(0.2), layout::TrackWidth(e));
     const platform::Pen minor = PenOf(data.gridPens[0]), medium = PenOf(data.gridPens[1]);
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     long long y = e.leftX;
     for (int decade = 0; decade < 4; ++decade) {
         dc.SelectObject(minor);
@@ -279,7 +271,6 @@ int PaintHorzResistivityGrid(platform::Dc& dc, const layout::CUSTOMDATA& data, c
                 dc.SelectObject(medium);
         }
     }
-    dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -300,7 +291,8 @@ int PaintHorzLogGrid(platform::Dc& dc, const layout::TrackSet& bands, const Horz
         return 0;
     const std::array<int, 11> off = Offsets(L, layout::TrackWidth(e));
     const platform::Pen minor = PenOf(in.g.pens.Grid10()), major = PenOf(in.g.pens.Grid50());
-    const platform::Pen oldPen = dc.SelectObject(major);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(major);
     Line(dc, range.leftX, baseY, range.rightX, baseY);
     Line(dc, range.leftX, baseY + 1, range.rightX, baseY + 1);
     long long y = baseY;
@@ -313,7 +305,6 @@ int PaintHorzLogGrid(platform::Dc& dc, const layout::TrackSet& bands, const Horz
                 dc.SelectObject(major);
         }
     }
-    dc.SelectObject(oldPen);
     return 1;
 }
 

@@ -31,9 +31,10 @@ void DrawLabels(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::ViewG
     int y0 = y;
     if (data.printing && std::int64_t(y0) > std::int64_t(bottomY) - 30LL * R)
         y0 = Trunc(double(bottomY) - 30.0 * R);
-    const platform::Font oldFont = dc.SelectObject(FontOf(data.labelFont));
-    const int oldMode = dc.SetBkMode(platform::OPAQUE);
-    const platform::Pen oldPen = dc.CurrentPen();
+    dc.SetTextColor(platform::RGB(0, 0, 0));  // the labels leave the text black
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(FontOf(data.labelFont));
+    dc.SetBkMode(platform::OPAQUE);
     const int inset = Trunc(style.inset * R);
     std::size_t cursor = 0;
 
@@ -41,7 +42,7 @@ void DrawLabels(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::ViewG
         layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
         if (NoLabels(e))
             continue;
-        const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
+        dc.SetTextAlign(platform::TA_CENTER);
         const std::int64_t W = std::int64_t(e.blockCount) * e.blockWidth;
         int yy = y0;
         for (int c = 0; c < layout::kCurvesPerTrack; ++c) {
@@ -71,16 +72,9 @@ void DrawLabels(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::ViewG
                 dc.SetTextAlign(platform::TA_RIGHT);
                 dc.TextOut(Trunc(double(e.rightX) - inset), textY, right.c_str(), int(right.size()));
             }
-            dc.SelectObject(oldPen);
             yy = Trunc(yy + style.step * R);
-            dc.SetTextAlign(oldAlign);
         }
-        dc.SetTextAlign(oldAlign);
     }
-    dc.SetBkMode(oldMode);
-    dc.SetTextColor(platform::RGB(0, 0, 0));
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldFont);
 }
 
 }  // namespace

@@ -41,30 +41,15 @@ void WriteAcross(platform::Dc& dc, int x, int y, const std::string& title)
     dc.TextOut(x, y, title.c_str(), int(title.size()));
 }
 
-struct TextState {
-    platform::Dc& dc;
-    unsigned align;
-    platform::COLORREF colour;
-    platform::Font font;
-    TextState(platform::Dc& d, const platform::Font& f)
-        : dc(d), align(d.SetTextAlign(platform::TA_CENTER)), colour(d.SetTextColor(platform::RGB(0, 0, 0))),
-          font(d.SelectObject(f))
-    {
-    }
-    ~TextState()
-    {
-        dc.SetTextAlign(align);
-        dc.SetTextColor(colour);
-        dc.SelectObject(font);
-    }
-};
-
 // Calls `draw` (entry, title box, title) for every track to paint that has a title, in the title font,
 // centred and black.
 template <typename Draw>
 void EachTitle(platform::Dc& dc, layout::CUSTOMDATA& data, Draw draw)
 {
-    TextState text(dc, FontOf(data.titleFont));
+    const platform::KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_CENTER);
+    dc.SetTextColor(platform::RGB(0, 0, 0));
+    dc.SelectObject(FontOf(data.titleFont));
     for (int t = 0; t < TracksToPaint(data); ++t) {
         layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
         const std::string title = TitleOf(e);
@@ -128,26 +113,29 @@ void DrawPrintedTitles(platform::Dc& dc, layout::CUSTOMDATA& data, const logview
     const bool tall = R > 30;
     const int height = device.pdfPrinter ? (tall ? 66 : 32) : (tall ? 56 : 28);
     const platform::Font font(QStringLiteral("Arial Bold"), height, platform::FW_NORMAL);
-    const platform::Font oldFont = dc.SelectObject(font);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
-    const std::int32_t origin = data.owner ? data.owner->printCustomX : 0;
-    for (int t = 0; t < TracksToPaint(data); ++t) {
-        layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
-        const std::string title = TitleOf(e);
-        const std::int64_t left = t == 0 ? std::int64_t(origin) + 10 : std::int64_t(data.paintSet[std::size_t(t) - 1].rightX) + 1;
-        e.leftX = Trunc(double(left), 0);
-        e.rightX = Trunc(double(e.leftX) + Width(e), e.leftX);
-        if (!title.empty()) {
-            if (e.verticalLabel != 0)
-                DrawVerticalText(dc, title, DownX(e), y - DownwardTitleHeight(title.size(), R, true), LetterStep(R));
-            else
-                WriteAcross(dc, CentreX(e), Trunc(y11 - 4.5 * R), title);
+    {
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(font);
+        dc.SetTextAlign(platform::TA_CENTER);
+        const std::int32_t origin = data.owner ? data.owner->printCustomX : 0;
+        for (int t = 0; t < TracksToPaint(data); ++t) {
+            layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
+            const std::string title = TitleOf(e);
+            const std::int64_t left =
+                t == 0 ? std::int64_t(origin) + 10 : std::int64_t(data.paintSet[std::size_t(t) - 1].rightX) + 1;
+            e.leftX = Trunc(double(left), 0);
+            e.rightX = Trunc(double(e.leftX) + Width(e), e.leftX);
+            if (!title.empty()) {
+                if (e.verticalLabel != 0)
+                    DrawVerticalText(dc, title, DownX(e), y - DownwardTitleHeight(title.size(), R, true),
+                                     LetterStep(R));
+                else
+                    WriteAcross(dc, CentreX(e), Trunc(y11 - 4.5 * R), title);
+            }
+            dc.MoveTo(e.leftX, Trunc(y11 - 5.25 * R));
+            dc.LineTo(e.leftX, y);
         }
-        dc.MoveTo(e.leftX, Trunc(y11 - 5.25 * R));
-        dc.LineTo(e.leftX, y);
     }
-    dc.SelectObject(oldFont);
-    dc.SetTextAlign(oldAlign);
     DrawTitleScaleLabels(dc, data, g, device, records, Trunc(y11 - double(R)), Trunc(y11 + 50.0 * R), R);
 }
 

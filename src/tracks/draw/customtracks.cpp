@@ -22,9 +22,9 @@ void DepthLabel(layout::CUSTOMDATA& data, CustomPass& p, int track, std::int32_t
         return;
     const layout::CustomTrackEntry& e = data.paintSet[std::size_t(track)];
     const std::string text = platform::CFormat("%d", depth);
-    const unsigned oldAlign = p.dc.SetTextAlign(platform::TA_RIGHT);
+    const platform::KeepDcState keep(p.dc);
+    p.dc.SetTextAlign(platform::TA_RIGHT);
     p.dc.TextOut(Trunc(double(e.rightX) - 2), Trunc(y - 1.6 * p.rows.rowHeight), text.c_str(), int(text.size()));
-    p.dc.SetTextAlign(oldAlign);
 }
 
 void TrackBorders(CustomPass& p, const layout::CustomTrackEntry& e, int rows)
@@ -186,7 +186,7 @@ int PaintLinearGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
     const int heavyInterval = TenPerRow(g) ? 100 : 50;
     const int mediumInterval = TenPerRow(g) ? 100 : 10;
 
-    const platform::Pen oldPen = p.dc.CurrentPen();
+    const platform::KeepDcState keep(p.dc);
     const platform::Pen pens[3] = {PenOf(data.gridPens[0]), PenOf(data.gridPens[1]), PenOf(data.gridPens[2])};
     long long x = e.leftX;
     for (int j = 0; j <= e.blockCount; ++j) {
@@ -204,7 +204,7 @@ int PaintLinearGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
         x += e.blockWidth;
     }
 
-    const platform::Font oldFont = p.dc.SelectObject(FontOf(data.labelFont));
+    p.dc.SelectObject(FontOf(data.labelFont));
     long long index = TenPerRow(g) ? -1 : 0;
     int y = top;
     for (int k = 0; k < rows; ++k) {
@@ -232,8 +232,6 @@ int PaintLinearGrid(layout::CUSTOMDATA& data, CustomPass& p, int track)
                 break;
         }
     }
-    p.dc.SelectObject(oldFont);
-    p.dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -251,15 +249,10 @@ int PaintTracks(layout::CUSTOMDATA& data, CustomPass& given)
     if (data.printing && p.rows.topY > 0)
         DrawPrintedTitles(p.dc, data, p.g, p.device, p.rows.records, p.rows.topY);
 
-    const platform::Pen oldPen = p.dc.CurrentPen();
-    const platform::Brush oldBrush = p.dc.CurrentBrush();
-    const platform::Font oldFont = p.dc.CurrentFont();
+    const platform::KeepDcState keep(p.dc);
     for (int t = 0; t < tracks && layout::TrackActive(data.paintSet[std::size_t(t)]); ++t)
         PaintTrack(data, p, t);
     PaintMudWeights(data, p, tracks);
-    p.dc.SelectObject(oldFont);
-    p.dc.SelectObject(oldBrush);
-    p.dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -271,25 +264,18 @@ int PaintLogBody(layout::CUSTOMDATA& data, CustomPass& p)
     MakeGridPens(data, p.window, p.rows.rowHeight);
     data.paintSet = data.printing ? data.printSet : data.screenSet;
 
-    const platform::Pen oldPen = p.dc.CurrentPen();
-    const platform::Brush oldBrush = p.dc.CurrentBrush();
-    const platform::Font oldFont = p.dc.CurrentFont();
-    const int oldMix = p.dc.SetROP2(platform::R2_MASKPEN);
-    CustomPass tracksPass = p;
-    if (p.instantMode != kFullPaint)
-        tracksPass.rows.rows = 1;
-    PaintTracks(data, tracksPass);
-    p.dc.SetROP2(oldMix);
-    p.dc.SelectObject(oldFont);
-    p.dc.SelectObject(oldBrush);
-    p.dc.SelectObject(oldPen);
+    {
+        const platform::KeepDcState keep(p.dc);
+        p.dc.SetROP2(platform::R2_MASKPEN);
+        CustomPass tracksPass = p;
+        if (p.instantMode != kFullPaint)
+            tracksPass.rows.rows = 1;
+        PaintTracks(data, tracksPass);
+    }
 
     if ((long long)p.g.fileLastDepth < (long long)p.g.fileFirstDepth + kShortFileDepths)
         return 0;
-    PaintCurves(p.dc, data, p.g, p.device, p.rows, p.values, p.elog, p.state, p.instantMode);
-    p.dc.SelectObject(oldFont);
-    p.dc.SelectObject(oldBrush);
-    p.dc.SelectObject(oldPen);
+    PaintCurves(p.dc, data, p.g, p.device, p.rows, p.values, p.elog, p.state, p.instantMode);  // keeps the Dc's state
     if (!data.printing)
         DrawTrackTitles(p.dc, data, p.g, p.device, p.rows.records, p.rows.rowHeight, p.window.drilling);
     return 1;

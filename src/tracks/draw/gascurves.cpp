@@ -94,7 +94,7 @@ int DrawGasCurves(platform::Dc& dc, const logview::ViewGeometry& g, const logvie
     // A log image draws what the screen draws: every curve unless only the total is asked for.
     const std::size_t count = s.totalOnly ? 1 : 8;
     const int h = int(g.rowHeight * 0.5);
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     for (std::size_t i = 0; i < count; ++i)
         DrawHalf(dc, g, s, track, i, last[i], first[i], y, y + h);
 
@@ -113,7 +113,6 @@ int DrawGasCurves(platform::Dc& dc, const logview::ViewGeometry& g, const logvie
             DrawGasLegend(dc, g, device, s, last[i], y + h, int(i));
 
     join = last;
-    dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -130,20 +129,15 @@ void DrawGasLegend(platform::Dc& dc, const logview::ViewGeometry& g, const logvi
     if (s.combineIc4Nc4)
         names[4] = "_C4";
 
-    const platform::Font oldFont =
-        dc.SelectObject(platform::Font::FromLogFont(device.printing ? device.printFonts.label : g.fonts.smallLog));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(device.printing ? device.printFonts.label : g.fonts.smallLog));
     if (device.printing)
         y = int(y - 0.5 * device.printer.rowHeight);
-    const int oldBk = dc.SetBkMode(platform::TRANSPARENT);
-    const platform::COLORREF oldColour = dc.GetTextColor();
+    dc.SetBkMode(platform::TRANSPARENT);
     if (!device.printing || device.colourPrinting)
         dc.SetTextColor(g.pens.table[std::size_t(curve)].colour);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     dc.TextOut(x, y, names[std::size_t(curve)]);
-    dc.SetTextAlign(oldAlign);
-    dc.SetTextColor(oldColour);
-    dc.SetBkMode(oldBk);
-    dc.SelectObject(oldFont);
 }
 
 }  // namespace tracks

@@ -31,25 +31,21 @@ void CurveHead(platform::Dc& dc, const logview::ViewGeometry& g, const logview::
                int colourEntry, int y, int rowHeight, int left, int right, int rightLabelX, const std::array<const char*, 3>* labels,
                bool rule)
 {
-    const platform::Font oldFont =
-        dc.SelectObject(platform::Font::FromLogFont(device.printing ? device.printFonts.text : g.fonts.scale));
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(device.printing ? device.printFonts.text : g.fonts.scale));
+    dc.SetTextAlign(platform::TA_CENTER);
     const layout::PenSpec& pen = g.pens.table[std::size_t(penEntry)];
-    const platform::Pen oldPen = dc.SelectObject(PenOf(pen));
-    const platform::COLORREF oldColour = dc.SetTextColor(g.pens.table[std::size_t(colourEntry)].colour);
+    dc.SelectObject(PenOf(pen));
+    dc.SetTextColor(g.pens.table[std::size_t(colourEntry)].colour);
     if (labels) {
         Text(dc, left, y + rowHeight, (*labels)[0]);
         Text(dc, left + (right - rowHeight - left) / 2, y + rowHeight, (*labels)[1]);
         Text(dc, rightLabelX, y + rowHeight, (*labels)[2]);
     }
-    dc.SetTextColor(oldColour);
     if (rule) {
         dc.MoveTo(left, y + rowHeight);
         dc.LineTo(right, y + rowHeight);
     }
-    dc.SelectObject(oldPen);
-    dc.SetTextAlign(oldAlign);
-    dc.SelectObject(oldFont);
 }
 
 }  // namespace
@@ -66,16 +62,15 @@ int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const l
         // A page laid out without gas units keeps the gas cell rather than dividing by nothing.
         p = labelUnit = units > 0 ? (pr.gasRight - pr.gasLeft) / units : pr.gasCellWidth;
     }
-    const platform::Font oldFont =
-        dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.text : g.fonts.scale));
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.text : g.fonts.scale));
 
     const int ytop = int(y - 1.4 * h);
     const int ylab = ytop + 3 * h;
     const int code = rec.gasScale;
     // These profiles always show the PPM labels; the saved "Draw PPM Scale" setting is left as it is.
     const bool ppm = s.drawPpmScale || wellfile::PpmScaleProfile(g.profile);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
+    dc.SetTextAlign(platform::TA_CENTER);
     const bool unitLabels = g.profile != 134;
 
     if ((s.logGasScale || g.profile == 134) && inBody == 0) {
@@ -109,9 +104,6 @@ int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const l
         for (int j = 1; j <= 7; ++j)
             Text(dc, int(left + 5 * unit * j), ytop, labels[std::size_t(j - 1)]);
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldFont);
     return 1;
 }
 
@@ -151,7 +143,7 @@ int PrintGasLogGrid(platform::Dc& dc, const logview::Device& device, PainterStat
         offset[std::size_t(k)] = DecadeLineOffset(k, width);
     const auto pen = [&](int entry) { return PenOf(device.printPens[std::size_t(entry)]); };
 
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     // With no row drawn the edge is still where the grid ends: five decades from x0.
     std::int32_t x = x0 + 5 * offset[10];
     for (int row = 0; row < rows; ++row, y += rowHeight) {
@@ -171,7 +163,6 @@ int PrintGasLogGrid(platform::Dc& dc, const logview::Device& device, PainterStat
         }
     }
     state.printedGridRight = x;
-    dc.SelectObject(oldPen);
     return 1;
 }
 

@@ -71,7 +71,7 @@ void DrawLithMark(const LithPatternTarget& t, int x, int y, int mark, bool split
     const int right = col.left + t.settings.lithCells * col.cell;
     // A custom lithology track draws in a column of its own: the lithology column's edge does not hold.
     const bool keepInside = !split && t.state.lith.customTrackX == 0;
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     if (mark == 1) {
         dc.SelectObject(platform::Pen(kRed, 1));
         dc.SelectObject(platform::Brush(kRed));
@@ -103,7 +103,7 @@ void PrintLithMark(const LithPatternTarget& t, int size, int x, int y, int mark)
     if (x > p.lithologyLeft + (t.settings.lithCells - 1) * size)
         return;
     platform::Dc& dc = t.dc;
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     const int top = y + size / 8 + 1;
     if (mark == 1) {
         if (t.device.colourPrinting) {
@@ -147,7 +147,7 @@ void DrawAccessorySymbol(const LithPatternTarget& t, int accessory, int x, int y
     }
 
     platform::Dc& dc = t.dc;
-    platform::KeepPenAndBrush keep(dc);
+    platform::KeepDcState keep(dc);
     const int cx = x + w / 2 + 2, cy = y + h / 2, q = w / 5, r = (w / 2) / 2;
     const auto X = [&](double f) { return int(x + f * w); };
     if (DrawCommonAccessory(dc, accessory, x, y, w, h))

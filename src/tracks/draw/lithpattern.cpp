@@ -28,7 +28,7 @@ public:
     ItemPainter(const LithPatternTarget& t, const LithPattern& p)
         : t_(t), dc_(t.dc), row_(t.state.lith), type_(p.type), pct_(std::max(0, p.share)), accessory_(p.accessory),
           mark_(p.mark), y_(p.y), split_(p.split), interpreted_(p.interpreted && t.settings.interpretedLith),
-          entryPen_(t.dc.CurrentPen()), entryBrush_(t.dc.CurrentBrush())
+          keep_(t.dc)
     {
         const ViewPensLith sw = Switches(type_);
         if (sw.brick && sw.symbol)
@@ -41,8 +41,7 @@ public:
         if (DrawsAsBlank(type_)) {
             Blank();
         } else if (!Rock()) {
-            Restore();  // the background only: the row does not move on
-            return;
+            return;  // the background only: the row does not move on
         }
         Tail();
     }
@@ -135,8 +134,8 @@ private:
 
     void Restore()
     {
-        dc_.SelectObject(entryPen_);
-        dc_.SelectObject(entryBrush_);
+        dc_.SelectObject(keep_.KeptPen());
+        dc_.SelectObject(keep_.KeptBrush());
     }
 
     // ---- Blank items: the device context's brush and the books ----
@@ -163,7 +162,7 @@ private:
             ++row_.cellIndex;
             row_.cellX += W_;
         }
-        dc_.SelectObject(entryPen_);
+        dc_.SelectObject(keep_.KeptPen());
         row_.lastBlankRow = row_.rowCounter;
     }
 
@@ -209,7 +208,7 @@ private:
                 height = (n_ * W_) / 2;
             dc_.Rectangle(x, y_, x + W_ * m_, y_ + height);
         }
-        dc_.SelectObject(entryBrush_);  // pattern figures are filled with the caller's brush
+        dc_.SelectObject(keep_.KeptBrush());  // pattern figures are filled with the caller's brush
     }
 
     bool SplitsByHalfCell(const LithStyle& s) const
@@ -233,7 +232,8 @@ private:
             cellPen_ = BoldPen();
         dc_.SelectObject(s.special == LithSpecial::CustomClay ? PatternPen() : cellPen_);
         const bool textMarks = s.special == LithSpecial::Anhydrite && t_.g.profile == 116;
-        const int oldBkMode = textMarks ? dc_.SetBkMode(platform::TRANSPARENT) : 0;
+        if (textMarks)
+            dc_.SetBkMode(platform::TRANSPARENT);
 
         if (s.topLine && !split_) {
             const int x = row_.cellX;
@@ -272,7 +272,7 @@ private:
         if (!s.joinInLoop && s.InJoinFamily(row_.nextType))
             row_.divider = false;
         if (textMarks)
-            dc_.SetBkMode(oldBkMode);
+            dc_.SetBkMode(keep_.KeptBkMode());
         return true;
     }
 
@@ -463,7 +463,6 @@ private:
             row_.previousCells = row_.currentCells;
         }
         row_.divider = true;
-        Restore();
     }
 
     const LithPatternTarget& t_;
@@ -476,8 +475,7 @@ private:
     const int y_;
     const bool split_;
     const bool interpreted_;
-    const platform::Pen entryPen_;
-    const platform::Brush entryBrush_;
+    const platform::KeepDcState keep_;  // the caller's drawing state, back when the item is done
     platform::Pen cellPen_;
     LithMarkColumn column_;
     int W_ = 0, H_ = 0, m_ = 1, n_ = 0, i0_ = 0;

@@ -66,8 +66,8 @@ void DrawMudInOut(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
     const int outEnd = drawOut ? BarEnd(x0, out, pixels) : x0, inEnd = drawIn ? BarEnd(x0, in, pixels) : x0;
     std::string outLabel, inLabel;
 
-    const platform::Pen oldPen =
-        dc.SelectObject(PenOf(paper ? device.printPens[logview::PRINT_PEN_RATE] : g.pens.table[layout::PEN_RATES]));
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(PenOf(paper ? device.printPens[logview::PRINT_PEN_RATE] : g.pens.table[layout::PEN_RATES]));
     if (drawOut) {
         dc.MoveTo(x0, y);
         dc.LineTo(outEnd, y);
@@ -78,24 +78,20 @@ void DrawMudInOut(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
         dc.LineTo(inEnd, y - rowHeight);
         inLabel = platform::CFormat(" %2.1f IN", double(in));
     }
-    dc.SelectObject(oldPen);
 
-    const platform::Font oldFont =
-        dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.scale : g.fonts.scale));
+    dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.scale : g.fonts.scale));
     if (cellWidth == 0) {
         if (drawOut)
             dc.TextOut(outEnd, int(y - 0.5 * rowHeight), outLabel.c_str());
         if (drawIn)
             dc.TextOut(inEnd, y - 2 * rowHeight, inLabel.c_str());
     } else {
-        const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+        dc.SetBkMode(platform::TRANSPARENT);
         if (drawOut)
             dc.TextOut(outEnd, y + rowHeight, outLabel.c_str());
         if (drawIn)
             dc.TextOut(inEnd, y, inLabel.c_str());
-        dc.SetBkMode(oldMode);
     }
-    dc.SelectObject(oldFont);
 }
 
 void DrawTextColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Device& device, const wellfile::RECORD& rec,
@@ -112,19 +108,14 @@ void DrawTextColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
     if (paper && device.printer.scaling)
         u = int(u * device.printer.scaleFactor);
 
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
-    const platform::Font oldFont =
-        dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.label : g.fonts.smallLog));
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), paper ? R / 6 : 1));
+    const platform::KeepDcState keep(dc);
+    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.label : g.fonts.smallLog));
+    dc.SelectObject(platform::Pen(platform::RGB(0, 0, 0), paper ? R / 6 : 1));
 
     Outline(dc, rec.outlineNarrow, x0, x0 + u, int(x0 + u * 0.6), y, R);
     Outline(dc, rec.outlineWide, x0, x0 + 2 * u, int(x0 + u * 1.6), y, R);
-
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldFont);
-    dc.SetTextAlign(oldAlign);
-    dc.SetBkMode(oldMode);
 }
 
 }  // namespace tracks

@@ -146,7 +146,7 @@ int PrintCurveTrack(platform::Dc& dc, const logview::ViewGeometry& g, const logv
         return 0;
     const wellfile::RECORD& rec = records[index];
     const wellfile::RECORD* before = index > 0 ? &records[index - 1] : nullptr;
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
 
     bool logGrid = false;
     if (ElogOnGasTrack(s, elog)) {
@@ -171,10 +171,8 @@ int PrintCurveTrack(platform::Dc& dc, const logview::ViewGeometry& g, const logv
     Line(dc, l.origin + 1, y, l.right, y);
     if (!suppress && rec.depth > g.fileFirstDepth)
         LinearGrid(dc, g, device, l, Profile16Scale(g, s, rec), y, rowHeight);
-    if (!shown) {
-        dc.SelectObject(oldPen);
+    if (!shown)
         return 1;
-    }
 
     Curves curves(dc, g, device, s, l);
     std::array<bool, 8> flagged{};
@@ -234,8 +232,6 @@ int PrintCurveTrack(platform::Dc& dc, const logview::ViewGeometry& g, const logv
     for (std::size_t i = 0; i < n; ++i)
         curves.Half(i, work[i], xs[i], y, y + h);
     join = work;
-
-    dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -248,7 +244,7 @@ int PrintCurveTrack2(platform::Dc& dc, const logview::ViewGeometry& g, const log
     const bool shown = g.Flag(layout::FLAG_GAS);
     if (first >= records.size() || count <= 0 || (s.customTracksEnabled && !shown) || (!shown && p.gasUnits == 0))
         return 0;
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     const bool fifths = g.scaleIndex == 3;
     const int step = fifths ? int(rowHeight * 0.4) : rowHeight;
     const int gridRows = fifths ? count / 5 + 1 : count;
@@ -286,10 +282,8 @@ int PrintCurveTrack2(platform::Dc& dc, const logview::ViewGeometry& g, const log
             Line(dc, PenOf(device.printPens[std::size_t(entry)]), x, y, x, y + block);
         }
     }
-    if (!shown) {
-        dc.SelectObject(oldPen);
+    if (!shown)
         return 0;
-    }
 
     Curves curves(dc, g, device, s, l);
     const GasAxis axis = GasAxisOf(g, device, state);
@@ -319,7 +313,6 @@ int PrintCurveTrack2(platform::Dc& dc, const logview::ViewGeometry& g, const log
         y += h;
         join = work;
     }
-    dc.SelectObject(oldPen);
     return 1;
 }
 

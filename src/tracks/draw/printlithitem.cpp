@@ -45,7 +45,7 @@ PrintItem::PrintItem(const LithPatternTarget& t, const LithPattern& p)
     : t_(t), dc_(t.dc), row_(t.state.lith), paper_(t.device.printer), type_(p.type), share_(std::max(0, p.share)),
       n_(share_ / 10), accessory_(p.accessory), mark_(p.mark), H_(p.x), Y0_(p.y),
       interpreted_(p.interpreted && t.settings.interpretedLith), even_((t.state.printRowCounter & 1) == 0),
-      colour_(t.device.colourPrinting), entryPen_(t.dc.CurrentPen()), entryBrush_(t.dc.CurrentBrush())
+      colour_(t.device.colourPrinting), keep_(t.dc)
 {
     // Pens and figure sizes follow the printed cell width, also in the interpreted column.
     U0_ = paper_.lithologyCellWidth;
@@ -157,7 +157,7 @@ void PrintItem::Pattern()
 
 void PrintItem::EndItem()
 {
-    dc_.SelectObject(entryBrush_);
+    dc_.SelectObject(keep_.KeptBrush());
     row_.shareUsed += share_;
     if (row_.shareUsed < 100) {
         if (row_.divider) {
@@ -172,8 +172,6 @@ void PrintItem::EndItem()
         row_.previousCells = row_.currentCells;
     }
     row_.divider = true;
-    // Nothing made for this item stays selected.
-    Select(entryPen_);
 }
 
 void PrintItem::Line(int x0, int y0, int x1, int y1) { platform::Line(dc_, x0, y0, x1, y1); }
@@ -190,8 +188,8 @@ void PrintItem::Fill(COLORREF colour)
     Select(platform::Pen(colour, 1));
     dc_.SelectObject(platform::Brush(colour));
     dc_.Rectangle(X(), Y0_, ItemRight(), Y0_ + H_);
-    Select(entryPen_);
-    dc_.SelectObject(entryBrush_);
+    Select(keep_.KeptPen());
+    dc_.SelectObject(keep_.KeptBrush());
 }
 
 void PrintItem::TopLine()

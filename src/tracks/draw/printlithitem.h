@@ -154,8 +154,7 @@ private:
     const bool interpreted_;
     const bool even_;
     const bool colour_;
-    const platform::Pen entryPen_;
-    const platform::Brush entryBrush_;
+    const platform::KeepDcState keep_;  // the caller's drawing state: nothing made for the item stays selected
 
     // Worked out from the printed cell width U0, in the interpreted column too.
     int U0_ = 0, Ym_ = 0, U3_ = 0, D_ = 0;

@@ -134,12 +134,12 @@ void PrintItem::Anhydrite()
     CellSteps steps = StandardSteps();
     steps.marks = Marks::None;
     if (profile == 116) {
-        const int oldMode = dc_.SetBkMode(platform::TRANSPARENT);
+        const platform::KeepDcState keep(dc_);
+        dc_.SetBkMode(platform::TRANSPARENT);
         EachCell(steps, [&](int, int c) {
             if (EveryFourth(c))
                 dc_.TextOut(X() + 1, Y0_ - 2, "x", 1);
         });
-        dc_.SetBkMode(oldMode);
         return;
     }
     EachCell(steps, [&](int, int c) {
@@ -200,7 +200,7 @@ void PrintItem::ShaleFamily()
     else
         Line(x, Ym_, Trunc(right - s), Ym_);
     EachCell(StandardSteps(), [](int, int) {});
-    Select(entryPen_);
+    Select(keep_.KeptPen());
 }
 
 // Coal: the item black whatever the colour setting, its cells hatched by one-unit verticals.
@@ -209,8 +209,8 @@ void PrintItem::Coal()
     Select(mid_);
     dc_.SelectObject(platform::Brush(RGB(0, 0, 0)));
     dc_.Rectangle(X(), Y0_, ItemRight(), Y0_ + H_);
-    Select(entryPen_);
-    dc_.SelectObject(entryBrush_);
+    Select(keep_.KeptPen());
+    dc_.SelectObject(keep_.KeptBrush());
     for (int k = 0; k < n_; ++k) {
         const std::size_t c = std::size_t(Cell());
         const int x0 = X();

@@ -125,7 +125,8 @@ int DrawSampleCurve(platform::Dc& dc, const logview::ViewGeometry& g, const logv
     }
     const double sampleHeight = double(unitHeight) * interval;
 
-    const platform::Pen oldPen = dc.SelectObject(track.pen);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(track.pen);
     if (continued)
         dc.MoveTo(track.X(samplesOf(records[first - 1], 4)), y);
     ZeroHold hold;
@@ -160,7 +161,6 @@ int DrawSampleCurve(platform::Dc& dc, const logview::ViewGeometry& g, const logv
         if (realTime && rec.depth == g.fileLastDepth)
             break;
     }
-    dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -187,7 +187,8 @@ int DrawCo2(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Dev
     if (continued && first > 0)
         lastX = map(records[first - 1].gas[wellfile::GAS_NINTH]);
 
-    const platform::Pen oldPen = dc.SelectObject(track.pen);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(track.pen);
     std::size_t r = first;
     for (int row = 0; row < count && r < records.size(); ++row) {
         const wellfile::RECORD& rec = records[r];
@@ -223,7 +224,6 @@ int DrawCo2(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Dev
             break;
         r += step;
     }
-    dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -253,7 +253,8 @@ int DrawLinearCurve(platform::Dc& dc, const logview::ViewGeometry& g, const logv
     const std::size_t step = g.scaleIndex >= 2 ? 5 : 1;
     const int half = int(rowHeight * 0.5);
 
-    const platform::Pen oldPen = dc.SelectObject(track.pen);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(track.pen);
     if (continued)
         dc.MoveTo(track.X(records[first - 1].weightOnBit[1]), y);
     ZeroHold hold;
@@ -270,7 +271,6 @@ int DrawLinearCurve(platform::Dc& dc, const logview::ViewGeometry& g, const logv
         if (device.printing && device.printer.rowCorrection && row % 5 == 0)
             y -= 4;
     }
-    dc.SelectObject(oldPen);
     return 1;
 }
 
@@ -299,7 +299,7 @@ int PrintCurveLogGrid(platform::Dc& dc, const logview::Device& device, PainterSt
         dc.MoveTo(x, y);
         dc.LineTo(x, y + rowHeight);
     };
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     // With no row drawn the edge is still where the grid ends.
     std::int32_t x = left + 3 * o[10] + (o[10] - o[2]) + (o[2] - o[1]);
     for (int row = 0; row < rows; ++row, y += rowHeight) {
@@ -327,7 +327,6 @@ int PrintCurveLogGrid(platform::Dc& dc, const logview::Device& device, PainterSt
     }
     state.printedGridWidth = x - left;
     state.printedGridRight = x;
-    dc.SelectObject(oldPen);
     return 1;
 }
 

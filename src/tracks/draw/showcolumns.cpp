@@ -108,7 +108,7 @@ int DrawRatings(Dc& dc, const logview::ViewGeometry& g, const logview::Device& d
     if (x <= 0 || unit <= 0)
         return 1;
 
-    const platform::KeepPenAndBrush keep(dc);
+    const platform::KeepDcState keep(dc);
     const bool blackAndWhite = BlackAndWhite(device);
     if (kind == Rating::Porosity)
         dc.SelectObject(PenOf(paper ? device.printPens[logview::PRINT_PEN_SHOW_BORDER] : g.pens.table[layout::PEN_BORDER]));
@@ -197,7 +197,7 @@ int DrawBoxColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
     const auto [x, unit] = FluorescencePlace(g, device, cell);
     if (x <= 0 || unit <= 0)
         return 1;
-    const platform::KeepPenAndBrush keep(dc);
+    const platform::KeepDcState keep(dc);
     const double s = g.fluorescence.count * unit * 0.01;
     const int maxWidth = 3 * unit;
     const bool blackAndWhite = BlackAndWhite(device);
@@ -255,7 +255,7 @@ int DrawBarColumn2(Dc& dc, const logview::ViewGeometry& g, const logview::Device
     const auto [x, unit] = FluorescencePlace(g, device, cell);
     if (x <= 0 || unit <= 0)
         return 1;
-    const platform::KeepPenAndBrush keep(dc);
+    const platform::KeepDcState keep(dc);
     const double s = 4 * unit * 0.01;
     const int maxWidth = 4 * unit;
     const bool blackAndWhite = BlackAndWhite(device);
@@ -307,7 +307,7 @@ int DrawBarColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
     const int unit = paper ? device.printer.unitWidth : g.hardness.cell;
     if (x <= 0 || unit <= 0)
         return 1;
-    const platform::KeepPenAndBrush keep(dc);
+    const platform::KeepDcState keep(dc);
     const double s = unit * g.hardness.count * 0.01;
     const int maxWidth = 3 * unit;
     const bool blackAndWhite = BlackAndWhite(device);

@@ -115,11 +115,9 @@ void DrawTopsColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
     const bool compressed = g.scaleIndex >= 3;
     int markerY = paper ? int(y0 - 0.75 * R) : int(y0 - 0.5 * R) + (compressed ? R : 0);
 
-    const platform::Pen oldPen = dc.CurrentPen();
-    const platform::Font oldFont =
-        dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.label : g.fonts.smallLog));
-    const COLORREF oldText = dc.GetTextColor();
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.label : g.fonts.smallLog));
+    dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     if (paper)
         dc.SelectObject(PenOf(device.printPens[logview::PRINT_PEN_TOPS]));
     const bool shown = !view.tops.empty() && (paper ? view.printShown : view.screenShown);
@@ -161,11 +159,6 @@ void DrawTopsColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
         if (rec.depth == stopDepth)
             break;
     }
-
-    dc.SetTextAlign(oldAlign);
-    dc.SetTextColor(oldText);
-    dc.SelectObject(oldFont);
-    dc.SelectObject(oldPen);
 }
 
 }  // namespace tracks

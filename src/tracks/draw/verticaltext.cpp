@@ -6,8 +6,9 @@ namespace tracks {
 
 void DrawVerticalText(platform::Dc& dc, std::string_view text, int x, int y, int step)
 {
-    const unsigned oldAlign = dc.SetTextAlign(platform::TA_CENTER);
-    const int oldMode = dc.SetBkMode(platform::TRANSPARENT);
+    const platform::KeepDcState keep(dc);
+    dc.SetTextAlign(platform::TA_CENTER);
+    dc.SetBkMode(platform::TRANSPARENT);
     long long at = y;
     for (const char c : text) {
         // Positions far past any page are not drawn, and never wrap round.
@@ -16,8 +17,6 @@ void DrawVerticalText(platform::Dc& dc, std::string_view text, int x, int y, int
         dc.TextOut(x, int(at), &c, 1);
         at += step;
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SetBkMode(oldMode);
 }
 
 }  // namespace tracks

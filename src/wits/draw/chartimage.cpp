@@ -96,18 +96,16 @@ void DrawGridRows(platform::Dc& dc, const ChartBlocks& blocks, int from, int to)
 
 void DrawGrid(platform::Dc& dc, const ChartBlocks& blocks)
 {
-    const platform::Pen oldPen = dc.CurrentPen();
+    const platform::KeepDcState keep(dc);
     QImage* image = dc.Image();
     if (!image) {
         DrawGridRows(dc, blocks, kChartFirstRow, kChartImageRows);
-        dc.SelectObject(oldPen);
         return;
     }
     // The grid repeats every 100 rows: draw the first period and copy it down the charts, which is
     // far quicker than drawing a day of lines into a tall image.
     const int firstEnd = std::min(kChartFirstRow + kGridPeriod, kChartImageRows);
     DrawGridRows(dc, blocks, kChartFirstRow, firstEnd);
-    dc.SelectObject(oldPen);
     const QImage period = image->copy(0, kChartFirstRow, image->width(), firstEnd - kChartFirstRow);
     for (int y = firstEnd; y < kChartImageRows; y += kGridPeriod)
         for (const WitsChartBlock& b : blocks)
@@ -124,10 +122,9 @@ LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const W
         return range;
     const int drawn = count - 10;  // samples 0 to count - 11
 
-    const platform::Pen oldPen = dc.CurrentPen();
-    const platform::Font oldFont = dc.SelectObject(ChartFont(rowHeight));
-    const int oldBkMode = dc.SetBkMode(platform::TRANSPARENT);
-    const platform::COLORREF oldTextColour = dc.GetTextColor();
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(ChartFont(rowHeight));
+    dc.SetBkMode(platform::TRANSPARENT);
     const platform::Pen tickPen(kBlack);
     std::vector<platform::POINT> points(std::size_t(drawn) + 1), line;
     line.reserve(points.size());
@@ -205,10 +202,6 @@ LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const W
             }
         }
     }
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldFont);
-    dc.SetBkMode(oldBkMode);
-    dc.SetTextColor(oldTextColour);
     return range;
 }
 
@@ -224,12 +217,11 @@ LoadedDepthRange DrawChartImage(platform::Dc& dc, const ChartBlocks& blocks, con
 void DrawScales(platform::Dc& dc, const ChartBlocks& blocks, int rowHeight)
 {
     const int top = kChartBandHeight - kChartScaleHeight;
-    const platform::Pen oldPen = dc.SelectObject(platform::Pen(kBlack));
-    const platform::Brush oldBrush = dc.SelectObject(platform::Brush(RGB(255, 255, 255)));
-    const platform::Font oldFont = dc.SelectObject(ChartFont(rowHeight));
-    const int oldBkMode = dc.SetBkMode(platform::TRANSPARENT);
-    const platform::COLORREF oldTextColour = dc.GetTextColor();
-    const unsigned oldAlign = dc.GetTextAlign();
+    const platform::KeepDcState keep(dc);
+    dc.SelectObject(platform::Pen(kBlack));
+    dc.SelectObject(platform::Brush(RGB(255, 255, 255)));
+    dc.SelectObject(ChartFont(rowHeight));
+    dc.SetBkMode(platform::TRANSPARENT);
 
     dc.Rectangle(blocks[0].left, top, blocks[kChartCount - 1].right + 2, kChartBandHeight);
     dc.SelectObject(platform::Brush::Null());
@@ -247,12 +239,6 @@ void DrawScales(platform::Dc& dc, const ChartBlocks& blocks, int rowHeight)
             Text(dc, b.right - 2, y, kCurveColour[c], platform::CFormat("%d>", atRight));
         }
     }
-    dc.SetTextAlign(oldAlign);
-    dc.SetTextColor(oldTextColour);
-    dc.SetBkMode(oldBkMode);
-    dc.SelectObject(oldFont);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
 }
 
 void ShowImage(platform::Dc& window, const QImage& image, int viewIndex, int viewHeight, bool repaint)
