@@ -5,7 +5,7 @@
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "app/scrolling.h"
-#include "app/startup.h"
+#include "shell/startup.h"
 #include "app/tracksettingsof.h"
 #include "app/wellservices.h"
 #include "demo/demowell.h"

@@ -3,7 +3,7 @@
 // download settings.
 #include "fuzzhost.h"
 
-#include "app/startupini.h"
+#include "shell/startupini.h"
 #include "platform/folders.h"
 #include "wellfile/profile.h"
 #include "wellfile/remoteconfig.h"

@@ -3,7 +3,7 @@
 #include "fuzzhost.h"
 
 #include "app/logstate.h"
-#include "app/startup.h"
+#include "shell/startup.h"
 #include "support/doubles.h"
 
 #include <QDirIterator>

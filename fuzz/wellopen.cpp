@@ -15,7 +15,7 @@
 #include "layout/logcolours.h"
 #include "layout/pentable.h"
 #include "layout/schemes.h"
-#include "reports/conversion.h"
+#include "wellfile/reportconversion.h"
 #include "reports/dailyreports.h"
 #include "reports/shortreports.h"
 #include "wellfile/customdata.h"

@@ -1,5 +1,5 @@
-#include "app/ui/logwindow.h"
-#include "app/ui/tlogapp.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/tlogapp.h"
 #include "platform/ui/realservices.h"
 
 #include <QApplication>

@@ -13,7 +13,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
-#include "reports/conversion.h"
+#include "wellfile/reportconversion.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"

@@ -10,7 +10,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "reports/conversion.h"
+#include "wellfile/reportconversion.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/checkheader.h"
 #include "wellfile/datafile.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The open well: one role group of the main window's state (app/logstate.h).
 #include "exchange/backupstate.h"
-#include "exchange/changewatch.h"
+#include "wellfile/changewatch.h"
 #include "exchange/remotemonitor.h"
 #include "layout/custchartcfg.h"
 #include "wellfile/openwell.h"

@@ -1,7 +1,8 @@
 // The depth box on the game port: button messages and the poll of the on/off-bottom switch turned into
 // pending depth steps, pump strokes, on/off-bottom changes and chromatograph cycles.
 #include "app/logstate.h"
-#include "app/neighbours.h"
+#include "gasmon/gasmon_services.h"
+#include "wits/wits_services.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
 #include "drilling/logtime.h"
@@ -37,7 +38,7 @@ int DrillingCommands::JoyButton(app::LogState& log, std::uint32_t buttons)
     // Strokes are counted, not flagged: two contacts before a tick are two strokes.
     if (!d->Setup().lagByStrokesFromWits && d->Strokes() && Pulse(buttons, kButton3, kButton3Changed))
         d->AddPumpStrokes(0, 1);
-    if (!neighbours_.wits->LinkRunning(log) || !d->Setup().depthFromWits) {
+    if (!links_.Wits().LinkRunning(log) || !d->Setup().depthFromWits) {
         ApplySwitch(log, *d, (buttons & kButton4) != 0);
         // While the data file cannot be written the pending step waits, and each unit drilled meanwhile
         // is kept behind it.
@@ -61,7 +62,7 @@ void DrillingCommands::EvJoyButtonPolled(app::LogState& log, std::uint32_t butto
         if (Pulse(buttons, kButton4, kButton4Changed) && (lag.pumpOnHole[1] || allPumps))
             d->AddPumpStrokes(1, 1);
     }
-    if (neighbours_.wits->LinkRunning(log) && d->Setup().depthFromWits)
+    if (links_.Wits().LinkRunning(log) && d->Setup().depthFromWits)
         return;  // the bit depth comes from WITS: the box's switch and pulses are not read
     ApplySwitch(log, *d, (buttons & kButton5) != 0);
     // A pulse never queues: one that comes while a whole step waits, or off bottom, is lost (two pulses
@@ -128,13 +129,13 @@ void DrillingCommands::ApplySwitch(app::LogState&, Driller& d, bool switchDown)
 
 void DrillingCommands::ChromatographTrigger(app::LogState& log, std::uint32_t buttons)
 {
-    if (!(buttons & (kButton2 | kButton2Changed)) || !neighbours_.gasmon->MonitorRunning(log))
+    if (!(buttons & (kButton2 | kButton2Changed)) || !links_.Gas().MonitorRunning(log))
         return;
     // Instrument type 0 starts a cycle on each change of its contact, the others on a closing only.
     const bool changed = (buttons & kButton2Changed) != 0;
     const bool starts = log.engineStatus.gasInstrumentType == 0 ? changed : changed && (buttons & kButton2);
     if (starts)
-        neighbours_.gasmon->StartCycle(log);
+        links_.Gas().StartCycle(log);
 }
 
 }  // namespace drilling

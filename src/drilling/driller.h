@@ -16,7 +16,7 @@
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
 #include "wits/witsalarms.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,24 +1,16 @@
 #pragma once
 // Drilling mode: the drilling command, the window timers and the depth interface. What the main window asks of this subsystem.
 // Until the subsystem is built, the default services say so on stderr (commands also beep).
-namespace app {
-struct LogState;
-}
+#include "layout/drillersettings.h"
 
 #include <cstdint>
 #include <vector>
 
-namespace drilling {
+namespace app {
+struct LogState;
+}
 
-// The drilling object's settings that the "Lines and Scales" dialog shows and sets.
-struct DrillerSettings {
-    std::int32_t delay = 2;      // anti-bounce delay, at least 2
-    bool markLagDepth = false;   // the lag depth is marked on the log
-    bool autoDrill = false;
-    float autoDrillRate = 0;     // minutes per unit
-    bool autoSlideOff = false;
-    int onBottomMode = 0;        // 0 open on bottom, 1 closed on bottom, 2 disabled
-};
+namespace drilling {
 
 // One slot of the drilling object's lag tables: the depth reached, the lag clock (or the pumped volume
 // when lag is counted by pump strokes) and the lag value of that count (the annular volume by strokes,

@@ -3,7 +3,8 @@
 #include "drilling/drillingcommands.h"
 
 #include "app/logstate.h"
-#include "app/neighbours.h"
+#include "gasmon/gasmon_services.h"
+#include "wits/wits_services.h"
 #include "app/notbuilt.h"
 #include "app/wellservices.h"
 #include "app/wellsettings.h"
@@ -66,8 +67,8 @@ platform::GamePort* Port() { return platform::services().gamePort; }
 
 }  // namespace
 
-DrillingCommands::DrillingCommands(const app::Neighbours& neighbours, const app::WellServices& wellServices)
-    : neighbours_(neighbours), wellServices_(wellServices)
+DrillingCommands::DrillingCommands(const OtherLinks& links, const app::WellServices& wellServices)
+    : links_(links), wellServices_(wellServices)
 {
 }
 
@@ -111,12 +112,12 @@ void DrillingCommands::PumpsOn(app::LogState& log)
     wellfile::LagRecord lag = d->Lag();
     lag.allPumps = 1;
     d->SetLag(lag);
-    const bool link = neighbours_.wits->LinkRunning(log);
+    const bool link = links_.Wits().LinkRunning(log);
     const auto running = [&log](int p) { return log.engines.pumpThreads[std::size_t(p)].joinable(); };
     LogTime& time = *d->Time();
     if (!time.strokes) {
         // With a link the pump threads count the strokes; without one the depth box's contacts do.
-        d->SetLagByStrokesFromWits(link || neighbours_.wits->CustomLinkRunning(log));
+        d->SetLagByStrokesFromWits(link || links_.Wits().CustomLinkRunning(log));
         time.SetStrokes(true);
         if (link)
             for (int p = 0; p < kPumpCount; ++p)
@@ -143,7 +144,7 @@ wellfile::PumpStrokeState DrillingCommands::PumpStrokeStateOf(app::LogState& log
     pumps.takeLag = [d](const wellfile::LagRecord& lag) { d->SetLag(lag); };
     STROKES* strokes = d->Strokes();
     pumps.strokeCounting = strokes != nullptr;
-    pumps.strokeSourceConfigured = d->Setup().lagByStrokesFromWits != 0 && neighbours_.wits->LinkRunning(log);
+    pumps.strokeSourceConfigured = d->Setup().lagByStrokesFromWits != 0 && links_.Wits().LinkRunning(log);
     for (std::size_t p = 0; p < std::size_t(kPumpCount); ++p)
         pumps.threadRunning[p] = log.engines.pumpThreads[p].joinable();
     pumps.togglePump = [&log](int pump) { return TogglePumpThread(log, pump); };
@@ -164,8 +165,8 @@ LagCalcHost DrillingCommands::LagCalcHostOf(app::LogState& log)
     host.profile = log.well.loggerId;
     host.metric = d->Window().metric;
     host.bottomDepth = log.well.file.fileBottomDepth;
-    host.witsLinkRunning = neighbours_.wits->LinkRunning(log);
-    host.customLinkRunning = neighbours_.wits->CustomLinkRunning(log);
+    host.witsLinkRunning = links_.Wits().LinkRunning(log);
+    host.customLinkRunning = links_.Wits().CustomLinkRunning(log);
     // The custom link's strokes setting is the well's lag-by-strokes-from-WITS switch, as drilling holds it.
     host.customLinkPumps = d->Setup().lagByStrokesFromWits != 0;
     if (log.well.customTracksEnabled && log.customTracks.data)
@@ -306,12 +307,12 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     wellServices_.window->LoadRemoteConfig(log);
 
     // The links that were on when drilling last stopped come back (a running one is left running).
-    if (config.gasMonitorOn && !neighbours_.gasmon->MonitorRunning(log))
-        neighbours_.gasmon->CmGasMonitor(log);
-    if (config.witsLinkOn && !neighbours_.wits->LinkRunning(log))
-        neighbours_.wits->CmWits(log);
-    if (config.customWitsOn && !neighbours_.wits->CustomLinkRunning(log))
-        neighbours_.wits->CmCustomWits(log);
+    if (config.gasMonitorOn && !links_.Gas().MonitorRunning(log))
+        links_.Gas().CmGasMonitor(log);
+    if (config.witsLinkOn && !links_.Wits().LinkRunning(log))
+        links_.Wits().CmWits(log);
+    if (config.customWitsOn && !links_.Wits().CustomLinkRunning(log))
+        links_.Wits().CmCustomWits(log);
 
     if (log.well.fileOpened) {
         log.env.remoteMonitorOn = false;
@@ -351,8 +352,8 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     if (closeGasChart)
         closeGasChart(log);
 
-    const bool witsOn = neighbours_.wits->LinkRunning(log);
-    const bool customOn = neighbours_.wits->CustomLinkRunning(log);
+    const bool witsOn = links_.Wits().LinkRunning(log);
+    const bool customOn = links_.Wits().CustomLinkRunning(log);
     if (d && witsOn) {
         const wits::WITSRECORD& live = d->Live();
         if (live.spm1 + live.spm2 + live.spm3 < 11)
@@ -382,15 +383,15 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
         d->SetAlarms(nullptr);
     }
 
-    if (neighbours_.gasmon->MonitorRunning(log)) {
+    if (links_.Gas().MonitorRunning(log)) {
         if (log.timers)
             log.timers->KillTimer(1);
-        neighbours_.gasmon->StopMonitor(log);
+        links_.Gas().StopMonitor(log);
     }
     if (customOn)
-        neighbours_.wits->StopCustomLink(log);
+        links_.Wits().StopCustomLink(log);
     if (witsOn) {
-        neighbours_.wits->StopLink(log);
+        links_.Wits().StopLink(log);
         if (d && log.engineStatus.gasInstrumentType != 9) {
             DrillerSetup setup = d->Setup();
             setup.depthFromWits = setup.depthFromWitsCompanion = 0;

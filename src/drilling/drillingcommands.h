@@ -4,20 +4,20 @@
 //
 // Drilling mode is off (office menu, timer 5) or on (drilling menu, timers 2 and 9, a Driller). The
 // command toggles between them; a refused check leaves everything as it was. What drilling needs of
-// the other subsystems goes through the window's neighbours and well services, read at each call so
+// the other subsystems goes through the window's other links and well services, read at each call so
 // that a test may point them at doubles.
 #include "drilling/drilling_services.h"
 #include "drilling/alarmform.h"
 #include "drilling/drillinghost.h"
 #include "drilling/lagcalculator.h"
 #include "drilling/logalarm.h"
+#include "drilling/otherlinks.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 
 namespace app {
-struct Neighbours;
 struct WellServices;
 }
 namespace wellfile {
@@ -39,8 +39,8 @@ constexpr int kTimer3Ticks = 30;
 
 class DrillingCommands final : public DrillingServices {
 public:
-    // `neighbours` and `wellServices` belong to the window and outlive this object.
-    DrillingCommands(const app::Neighbours& neighbours, const app::WellServices& wellServices);
+    // `links` and `wellServices` belong to the window and outlive this object.
+    DrillingCommands(const OtherLinks& links, const app::WellServices& wellServices);
     ~DrillingCommands() override;
 
     void CmDrilling(app::LogState& log) override;
@@ -117,7 +117,7 @@ private:
     void ApplySwitch(app::LogState& log, Driller& d, bool switchDown);
     void ChromatographTrigger(app::LogState& log, std::uint32_t buttons);
 
-    const app::Neighbours& neighbours_;
+    const OtherLinks& links_;
     const app::WellServices& wellServices_;
     std::unique_ptr<DrillingHost> host_;      // what the driller works on, made with it
     std::unique_ptr<Driller> driller_;        // the driller this object made

@@ -2,7 +2,8 @@
 // (4, 8), the package and copies while drilling (3), the reload of a file updated elsewhere (5), and the
 // pictures and PDF hand-over (9).
 #include "app/logstate.h"
-#include "app/neighbours.h"
+#include "gasmon/gasmon_services.h"
+#include "wits/wits_services.h"
 #include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
@@ -71,8 +72,8 @@ void DrillingCommands::EvTimer(app::LogState& log, int id)
         return;  // still starting up
     switch (id) {
     case 1:
-        if (neighbours_.gasmon->MonitorRunning(log))
-            neighbours_.gasmon->Poll(log);
+        if (links_.Gas().MonitorRunning(log))
+            links_.Gas().Poll(log);
         else if (log.env.remoteMonitorOn)
             wellServices_.exchange->PollReceiveDir(log, wellServices_);
         break;
@@ -82,16 +83,16 @@ void DrillingCommands::EvTimer(app::LogState& log, int id)
         break;
     case 3: Timer3(log); break;
     case 4:
-        if (neighbours_.wits->LinkRunning(log))
-            neighbours_.wits->LinkTimer(log);
+        if (links_.Wits().LinkRunning(log))
+            links_.Wits().LinkTimer(log);
         break;
     case 5:
         if (!log.well.file.drilling && !log.print.printingLog)
-            neighbours_.exchange->RefreshRemoteFile(log, wellServices_, *neighbours_.elog);
+            links_.RefreshRemoteFile(log);
         break;
     case 8:
-        if (neighbours_.wits->CustomLinkRunning(log))
-            neighbours_.wits->CustomLinkOutput(log);
+        if (links_.Wits().CustomLinkRunning(log))
+            links_.Wits().CustomLinkOutput(log);
         break;
     case 9: PicturesAndPdfs(log); break;
     default: break;  // 7 (the UDP gas interface's) and any other have no work here

@@ -1,7 +1,7 @@
 #include "drilling/lagcalc.h"
 
 #include "platform/text.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <algorithm>
 #include <cmath>

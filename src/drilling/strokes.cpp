@@ -1,7 +1,7 @@
 // Lag by pump strokes: counting, rates, the text box, the pump-rate alarms and the lag walk by volume.
 #include "drilling/strokes.h"
 
-#include "app/startup.h"
+#include "platform/clocktext.h"
 #include "drilling/driller.h"
 #include "drilling/lagcalc.h"
 #include "drilling/logalarm.h"
@@ -189,7 +189,7 @@ void STROKES::DrawBox()
                                                   double(lagBarrels - (pumpedVolume - volumeAtCountStart))));
     } else {
         const QDateTime now = platform::LocalTime();
-        timeText = app::FormatTime12(now.time().hour(), now.time().minute());
+        timeText = platform::FormatTime12(now.time().hour(), now.time().minute());
         line(y + 4 * rowHeight, QString::asprintf("%5d   Bottoms up at %-20s           ", bottomsUpCount, qPrintable(timeText)));
     }
     // Strokes come several to a tick: the count may pass the lag strokes without ever equalling them.

@@ -1,6 +1,6 @@
 #include "exchange/archive.h"
 
-#include "exchange/deletefiles.h"
+#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
 #include "exchange/filesets.h"
 #include "exchange/sendpackage.h"

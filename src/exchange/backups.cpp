@@ -4,7 +4,7 @@
 #include "app/opendatafile.h"
 #include "app/wellstate.h"
 #include "drilling/driller.h"
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "exchange/filehelpers.h"
 #include "exchange/sendfile.h"
 #include "exchange/sendpackage.h"

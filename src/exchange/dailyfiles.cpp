@@ -1,7 +1,7 @@
 #include "exchange/dailyfiles.h"
 
-#include "exchange/datesuffix.h"
-#include "exchange/deletefiles.h"
+#include "wellfile/datesuffix.h"
+#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
 #include "platform/folders.h"
 #include "platform/services.h"

@@ -3,7 +3,7 @@
 // folder's "chart/" and "wits/", WITS blocks received from a rig (".zl8") turned into daily files,
 // a well's daily files moved between folders, and the recent window of a daily WITS file for the live
 // chart. A source is deleted only once its copy was written whole.
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QDate>
 #include <QDateTime>

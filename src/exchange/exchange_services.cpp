@@ -13,7 +13,7 @@
 #include "exchange/archive.h"
 #include "exchange/backups.h"
 #include "exchange/dailyfiles.h"
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "exchange/filesets.h"
 #include "exchange/housekeeping.h"
 #include "exchange/newwell.h"

@@ -1,7 +1,7 @@
 #include "exchange/filesets.h"
 
 #include "exchange/backups.h"
-#include "exchange/deletefiles.h"
+#include "wellfile/deletefiles.h"
 #include "platform/folders.h"
 #include "wellfile/downloadlog.h"
 #include "wellfile/wholefile.h"

@@ -1,6 +1,6 @@
 #include "exchange/housekeeping.h"
 
-#include "exchange/deletefiles.h"
+#include "wellfile/deletefiles.h"
 #include "exchange/filesets.h"
 #include "gasmon/chartview.h"
 #include "platform/folders.h"

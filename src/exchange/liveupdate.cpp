@@ -1,7 +1,7 @@
 #include "exchange/liveupdate.h"
 
 #include "app/wellstate.h"
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "exchange/housekeeping.h"
 #include "platform/folders.h"
 #include "platform/text.h"

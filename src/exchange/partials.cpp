@@ -1,6 +1,6 @@
 #include "exchange/partials.h"
 
-#include "exchange/deletefiles.h"
+#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
 #include "exchange/filesets.h"
 #include "exchange/remotemonitor.h"

@@ -1,6 +1,6 @@
 #include "exchange/remotemonitor.h"
 
-#include "app/startup.h"
+#include "platform/clocktext.h"
 #include "exchange/dailyfiles.h"
 #include "exchange/filehelpers.h"
 #include "exchange/filesets.h"
@@ -25,14 +25,6 @@
 namespace exchange {
 
 namespace {
-
-bool NamesNone(const QString& text)
-{
-    QString bare = text;
-    while (bare.endsWith(u'\\') || bare.endsWith(u'/'))
-        bare.chop(1);
-    return bare.isEmpty() || bare == QLatin1String(kNotSelected);
-}
 
 // The text with a trailing "\" (as the stations store folders), held so the field keeps its NUL.
 std::string WithSeparator(const QString& text, std::size_t width)
@@ -151,16 +143,6 @@ void Reject(const QString& receiveFolder, const QString& dataFolder, const QStri
 
 }  // namespace
 
-QString RemoteFolder(const QString& field)
-{
-    if (NamesNone(field))
-        return {};
-    QString folder = field;
-    if (folder.endsWith(u'\\'))
-        folder.chop(1);
-    return folder.endsWith(u'/') ? folder : folder + u'/';
-}
-
 RemoteSetupFields SetupFieldsOf(const RemoteConfig& config, bool drilling, const QString& dataFolder)
 {
     RemoteSetupFields f;
@@ -169,12 +151,12 @@ RemoteSetupFields SetupFieldsOf(const RemoteConfig& config, bool drilling, const
     const int shownWhenLow = drilling ? 10 : 30;
     f.interval = QString::number(config.interval < (drilling ? 1 : 10) ? shownWhenLow : config.interval);
     f.receiveFolder = platform::FieldString(config.receiveFolder);
-    if (NamesNone(f.receiveFolder)) {
+    if (NamesNoFolder(f.receiveFolder)) {
         f.receiveFolder = dataFolder;
         f.start = false;
     }
     f.destinationFolder = platform::FieldString(config.destinationFolder);
-    if (NamesNone(f.destinationFolder)) {
+    if (NamesNoFolder(f.destinationFolder)) {
         f.destinationFolder = QLatin1String(kNotSelected);
         f.copy = false;
     }
@@ -195,9 +177,9 @@ void StoreSetupFields(RemoteConfig& config, const RemoteSetupFields& fields, boo
     platform::SetFieldText(config.receiveFolder, WithSeparator(fields.receiveFolder, sizeof config.receiveFolder));
     platform::SetFieldText(config.destinationFolder,
                            WithSeparator(fields.destinationFolder, sizeof config.destinationFolder));
-    if (NamesNone(fields.receiveFolder))
+    if (NamesNoFolder(fields.receiveFolder))
         config.startOnOpen = 0;
-    if (NamesNone(fields.destinationFolder)) {
+    if (NamesNoFolder(fields.destinationFolder)) {
         config.copyOn = 0;
         config.updatePackage = 0;
     }
@@ -305,7 +287,7 @@ QString PollStatusText(const PollResult& result, const QString& receiveFolder, c
         if (well.compare(openWell, Qt::CaseInsensitive) == 0)
             return {};
         return QStringLiteral("Remote Monitor: %1.svm updated AT %2 (%3 is open)")
-            .arg(well, app::FormatTime12(now.time().hour(), now.time().minute()), openWell);
+            .arg(well, platform::FormatTime12(now.time().hour(), now.time().minute()), openWell);
     }
     case PollOutcome::None: break;
     }
@@ -317,7 +299,7 @@ QString ReceivedCaption(const QString& wellName, const QDateTime& now)
     const QDate d = now.date();
     const std::string when = platform::CFormat("%2d/%d/%2d", d.month(), d.day(), d.year());
     return wellName + QStringLiteral(".svm  Last Updated AT ") +
-           app::FormatTime12(now.time().hour(), now.time().minute()) + QStringLiteral(",  ") +
+           platform::FormatTime12(now.time().hour(), now.time().minute()) + QStringLiteral(",  ") +
            QString::fromStdString(when) + QStringLiteral("  ");
 }
 

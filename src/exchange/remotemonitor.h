@@ -13,13 +13,6 @@
 
 namespace exchange {
 
-// The placeholder a folder field shows when none is chosen.
-inline constexpr char kNotSelected[] = "Not Selected";
-
-// A folder field of the record as a folder path: empty for an empty field or the placeholder (with or
-// without its separator); else the text with one trailing separator.
-QString RemoteFolder(const QString& field);
-
 // The set-up dialog's fields. In drilling mode `copy` is the update-package option and `interval` the
 // send interval in depth units; in office mode the copy flag and the polling interval in seconds.
 struct RemoteSetupFields {

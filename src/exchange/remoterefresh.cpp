@@ -2,19 +2,19 @@
 
 #include "app/environment.h"
 #include "app/opendatafile.h"
-#include "app/startup.h"
+#include "platform/clocktext.h"
 #include "app/wellstate.h"
 #include "app/windowgroups.h"
-#include "exchange/changewatch.h"
+#include "wellfile/changewatch.h"
 #include "exchange/dailyfiles.h"
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "exchange/filehelpers.h"
 #include "exchange/housekeeping.h"
 #include "exchange/sharedwells.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "reports/conversion.h"
+#include "wellfile/reportconversion.h"
 #include "wellfile/datafile.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_settings.h"
@@ -117,7 +117,7 @@ void TakeRewrittenRecords(app::WellState& state, const QDateTime& now, bool remo
     const QFileInfo data(well.dataFileName);
     const int hourOffset = HourOffset(state);
     state.lastModifiedText = FormatTimeText(CtimeText(data.lastModified()), hourOffset);
-    state.updateText = app::FormatTime12((now.time().hour() + hourOffset + 24) % 24, now.time().minute()) +
+    state.updateText = platform::FormatTime12((now.time().hour() + hourOffset + 24) % 24, now.time().minute()) +
                        QString::fromStdString(platform::CFormat(",  %2d/%d/%2d  ", now.date().month(),
                                                                 now.date().day(), now.date().year()));
     const QString title =

@@ -1,7 +1,7 @@
 #include "exchange/sendpackage.h"
 
-#include "exchange/datesuffix.h"
-#include "horizontal/horzsetup.h"
+#include "wellfile/datesuffix.h"
+#include "wellfile/horzsetuprecord.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/fileattrs.h"

@@ -4,7 +4,7 @@
 #include "app/wellstate.h"
 #include "app/welltops.h"
 #include "app/windowgroups.h"
-#include "exchange/changewatch.h"
+#include "wellfile/changewatch.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"

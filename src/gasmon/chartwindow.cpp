@@ -2,7 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/wellsettings.h"
-#include "exchange/changewatch.h"
+#include "wellfile/changewatch.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 

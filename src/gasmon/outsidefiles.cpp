@@ -1,7 +1,7 @@
 #include "gasmon/outsidefiles.h"
 
-#include "exchange/datesuffix.h"
-#include "exchange/deletefiles.h"
+#include "wellfile/datesuffix.h"
+#include "wellfile/deletefiles.h"
 #include "gasmon/parsecolumn.h"
 #include "platform/text.h"
 

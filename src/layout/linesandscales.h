@@ -2,7 +2,7 @@
 // The rules of the "Lines and Scales" settings, free of any dialog: the scale lists each profile offers,
 // the profile groups and the gas-mode rule of the alternate format, and the order in which "Save and
 // Close" stores the dialog's boxes and numbers into the well's settings record and the window.
-#include "drilling/drilling_services.h"
+#include "layout/drillersettings.h"
 #include "wellfile/profile.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"

@@ -3,7 +3,7 @@
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "drilling/welltitle.h"
-#include "exchange/transferscript.h"
+#include "app/transferscript.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "print/sendheadercopy.h"
@@ -64,7 +64,7 @@ bool SaveHeaderFromDialog(app::LogState& log, wellfile::WellHeader& header, cons
     TakeTitles(log, header);
     if (log.well.file.drilling) {
         if (log.well.loggerId == 2 && platform::FieldText(log.well.config.transferScript).empty())
-            exchange::SetTransferScript(log.well, platform::FieldText(header.company));
+            app::SetTransferScript(log.well, platform::FieldText(header.company));
         CopyHeaderToSendFolder(app::PlaceOf(log));
     }
     return true;

@@ -3,7 +3,7 @@
 #include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
 #include "wellfile/openwell.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <array>
 

@@ -3,6 +3,7 @@
 // read back as their leading number, texts stored within a character limit, the lag as minutes and
 // strokes, and the day count of a well from a start date.
 #include "platform/numbers.h"
+#include "wellfile/reporttext.h"
 #include "platform/text.h"
 
 #include <QDate>
@@ -19,20 +20,6 @@ using platform::LeadingFloat;
 using platform::LeadingInt;
 // The leading whole number held to 0..65,535 ("70000" 65,535, "-3" 0).
 std::uint16_t LeadingU16(std::string_view text);
-
-// Stores `text` in a field of N bytes: at most `maxChars` characters (and never more than N - 1), the
-// rest of the field zero.
-template <std::size_t N>
-void SetReportText(char (&field)[N], std::string_view text, std::size_t maxChars = N - 1)
-{
-    platform::SetFieldText(field, N, std::string(text.substr(0, std::min(maxChars, N - 1))));
-}
-// Copies a text field into another, read within its width and cut as SetReportText cuts.
-template <std::size_t N, std::size_t M>
-void CopyReportText(char (&to)[N], const char (&from)[M], std::size_t maxChars = N - 1)
-{
-    SetReportText(to, platform::FieldText(from), maxChars);
-}
 
 // The lag as the daily report shows it: a lag above 500 is strokes, else minutes; with a pump rate
 // `spm` both are shown (" 45 min,  4500 stk"), without one only the stored unit ("  600 stk ",

@@ -1,4 +1,4 @@
-#include "reports/conversion.h"
+#include "wellfile/reportconversion.h"
 #include "reports/reporttext.h"
 
 #include "platform/folders.h"

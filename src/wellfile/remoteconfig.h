@@ -3,11 +3,22 @@
 // folder, read only when the file has exactly that length.
 // Packed little-endian byte image; folder texts are Windows-1252, NUL-terminated within their width.
 // Packed members: read and assign them by value, never bind a reference or pointer to one.
+#include <QString>
+
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
 namespace exchange {
+
+// The placeholder a folder field shows when none is chosen.
+inline constexpr char kNotSelected[] = "Not Selected";
+
+// True for a folder field that names no folder: empty or the placeholder, with or without separators.
+bool NamesNoFolder(const QString& text);
+// A folder field of the record as a folder path: empty for an empty field or the placeholder (with or
+// without its separator); else the text with one trailing separator.
+QString RemoteFolder(const QString& field);
 
 constexpr int kRemoteConfigSize = 782;
 

@@ -2,7 +2,7 @@
 // The day logic of the WITS history chart, free of any window: which day is shown and how it steps,
 // the 6-second slot of "now", where a depth lies in a loaded day, and the texts the chart shows of a
 // sample (the on-bottom state, the data table's lines).
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QString>
 #include <QTime>

@@ -6,7 +6,7 @@
 //
 // Packed little-endian byte images; every offset is asserted below.
 #include "platform/gdi.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QString>
 

@@ -21,7 +21,7 @@
 #include "wits/witsalarms.h"
 #include "wits/witsdisplay.h"
 #include "wits/witshost.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <array>
 #include <cstdint>

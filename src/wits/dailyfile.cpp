@@ -1,6 +1,6 @@
 #include "wits/dailyfile.h"
 
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "wellfile/fileattrs.h"

@@ -3,7 +3,7 @@
 // per 6-second slot of the day, no header. A new file holds the preset records (date, hour, minute and
 // the second that ends the slot, everything else 0), so a slot that never received a sample reads as
 // zeros; samples are then written over the records of their slots.
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -7,7 +7,7 @@
 // Value texts are read in the C locale, and a text that is no number reads as 0. Numbers outside what a
 // field can hold are brought into range before they are stored (a count beyond its range is 0).
 #include "platform/numbers.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <cstdint>
 #include <optional>

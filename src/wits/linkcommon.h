@@ -3,7 +3,7 @@
 // pumps, the exchange of a poll and its reply on the serial line, the WITS percent of the exchanges and
 // the tracking of the hole depth.
 #include "wits/itemtable.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 // effects.
 #include "wits/itemtable.h"
 #include "wits/witsdisplay.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 namespace wits {
 

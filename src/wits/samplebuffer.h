@@ -6,7 +6,7 @@
 // read; a sample closed within its slot is taken up again by the next item of that slot and replaces
 // its earlier close. Closed samples gather into blocks; a full block, and at the link's stop an
 // unfinished one, goes to the link's writer.
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 #include "wits/sidefiles.h"
 
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "gasmon/gasfile.h"
 #include "platform/folders.h"
 #include "platform/text.h"

@@ -4,7 +4,7 @@
 // last block of samples. Text entries end with a line feed and then a carriage return, as the stations
 // reading these files expect.
 #include "gasmon/gasrecord.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QDateTime>
 #include <QString>

@@ -15,7 +15,7 @@
 #include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
 #include "wits/witshost.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 #include "wits/witsstate.h"
 
 #include <array>

@@ -5,7 +5,7 @@
 // window's drawing of a booked step. (The hosts are made from the window's state by their constructors,
 // witshost.cpp.)
 #include "wits/witslink.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QString>
 

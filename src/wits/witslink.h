@@ -1,7 +1,7 @@
 #pragma once
 // The main window's WITS values, which the window keeps across links (LogState::witsLink). What the
 // engines read of the window through their host is in wits/witshost.h.
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "wits/witswindow.h"
 
 #include "app/logstate.h"
-#include "exchange/changewatch.h"
+#include "wellfile/changewatch.h"
 #include "exchange/dailyfiles.h"
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "platform/folders.h"
 #include "wits/chartdays.h"
 #include "wits/dailyfile.h"

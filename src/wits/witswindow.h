@@ -1,7 +1,7 @@
 #pragma once
 // The main window's side of the daily WITS file: the file of today (or one named), written and read
 // with the window's folders, well name and clock, and copied on for a monitoring station.
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QString>
 

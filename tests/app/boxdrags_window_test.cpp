@@ -3,7 +3,7 @@
 // of the log or let go out of range storing nothing, and the note edit opened over a drawn frame.
 #include "app/notes.h"
 #include "app/scrolling.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/memofiles.h"
 #include "entry/memoslot.h"

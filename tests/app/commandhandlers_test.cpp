@@ -1,9 +1,9 @@
 // The window's own command handlers on an open well: formation tops, recent files, the text views and
 // the lag list, the display toggles, the remote-monitor switch and the window's move.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
-#include "app/ui/qbtndlg.h"
-#include "app/ui/textdlg.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
+#include "shell/ui/textdlg.h"
 #include "platform/text.h"
 #include "support/files.h"
 #include "support/testmain.h"

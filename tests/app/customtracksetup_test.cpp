@@ -1,9 +1,9 @@
 // The custom-track setup from the main window: the FIT options a well opens with, the e-log lithology
 // table saved into the well's settings, and the settings button on a ".dbc" that cannot be read.
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "layout/ui/custcfgdialog.h"
-#include "layout/ui/eloglithdialog.h"
+#include "tracks/ui/eloglithdialog.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "support/files.h"
@@ -95,7 +95,7 @@ TEST(CustomTrackSetupWindow, TheLithologyTableIsSavedIntoTheWellsSettingsAndTheW
         [](Dialog& lith) {
             lith.SetText(102, "4.75");  // LIME MIN PE
             lith.SetText(139, "2.5");   // CHERT MAX SEP
-            lith.Click(layout::elogid::Save);
+            lith.Click(tracks::elogid::Save);
             EXPECT_TRUE(lith.isVisible());
             lith.Click(1);
         }));

@@ -1,6 +1,6 @@
 // The demo well as a first start shows it: every column of the log holds what its painter draws from the
 // demo's records, at each view scale, and the records themselves read as a well a geologist would log.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/commandids.h"
 #include "demo/demowell.h"
 #include "elog/curves.h"

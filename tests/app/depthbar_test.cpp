@@ -1,5 +1,5 @@
 // The depth scroll bar beside the log: where it stands, where its thumb starts, and that there is one.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "layout/custchartcfg.h"
 
 #include <QScrollBar>

@@ -3,7 +3,7 @@
 // the entry commands asked to start at the clicked depth.
 #include "app/notes.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "elog/elog_services.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/entry_services.h"

@@ -2,8 +2,8 @@
 // before them stays on it (the paints that follow them start from a cleared window).
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
-#include "app/ui/qbtndlg.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 #include "layout/trackflags.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"

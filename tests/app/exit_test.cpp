@@ -1,6 +1,6 @@
 #include "app/dragshift.h"
-#include "app/startupini.h"
-#include "app/ui/logwindow.h"
+#include "shell/startupini.h"
+#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -1,6 +1,6 @@
 // The main window keeps its grid strips in step with the layout of the open well.
 #include "app/activitylines.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "logview/draw/viewbitmaps.h"
 #include "platform/folders.h"
 #include "support/files.h"

@@ -2,7 +2,7 @@
 // the test says.
 #include "app/elogoffset.h"
 #include "app/importcommands.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "elog/elog_services.h"
 #include "elog/ui/importdialog.h"

@@ -2,7 +2,7 @@
 // as the window wires them, seen through what they leave behind (column edges, flags, menu, files).
 #include "app/layouthosts.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "layout/custchartcfg.h"
 #include "layout/logcolours.h"
 #include "layout/schemes.h"

@@ -5,7 +5,7 @@
 #include "app/layouthosts.h"
 #include "app/notes.h"
 #include "app/scrolling.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "layout/custchartcfg.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"

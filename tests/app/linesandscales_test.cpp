@@ -1,7 +1,7 @@
 // The "Lines and Scales" command on an open well, driven through dialog scripts: the scale lists it
 // offers, what "Save and Close" leaves in the settings files and the window, what Cancel leaves alone,
 // and the scale changes over depth intervals that stay whatever the end.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/wellsettings.h"
 #include "layout/linesandscales.h"
 #include "platform/text.h"

@@ -1,8 +1,8 @@
 // The window's side of the log paint: one coalesced paint into the backing store, the messages said
 // after it, the first paint's placement and the thumb read-out.
-#include "app/firstpaint.h"
+#include "shell/firstpaint.h"
 #include "app/scrolling.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // The manual the build makes: a PDF that opens and names every menu of the program, put into a fresh
 // install folder at the first start and opened from there by Help > Strativ Manual.
 #include "app/commandids.h"
-#include "app/menus.h"
-#include "app/ui/logwindow.h"
+#include "shell/menus.h"
+#include "shell/ui/logwindow.h"
 #include "support/testmain.h"
 
 #include <QAction>

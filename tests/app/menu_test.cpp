@@ -1,6 +1,6 @@
 #include "app/commandids.h"
-#include "app/menus.h"
-#include "app/ui/logwindow.h"
+#include "shell/menus.h"
+#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "support/files.h"

@@ -1,6 +1,6 @@
 // Menu letters that two items share, pressed on the first start's window: Alt+S opens "&Setup" before
 // "&Schemes" however often it was pressed before, and in a pop-up a shared letter only selects.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "platform/ui/dialog.h"
 #include "support/testmain.h"
 

@@ -1,8 +1,8 @@
 // The quick view bar: where it goes, what its buttons switch, and its position kept in the well's
 // settings record when it goes.
-#include "app/quickbar.h"
-#include "app/ui/logwindow.h"
-#include "app/ui/qbtndlg.h"
+#include "shell/quickbar.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

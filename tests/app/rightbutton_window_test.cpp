@@ -2,7 +2,7 @@
 // of their boxes, the custom-track configuration and the gas-ratio chart, the gas-label dialog, the
 // casing-point mark written into the data file, and paging by 500 depth units.
 #include "app/layouthosts.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "entry/entry_services.h"
 #include "layout/custchartcfg.h"
 #include "layout/trackflags.h"

@@ -2,7 +2,7 @@
 // earlier paint left there must not stay.
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "logview/geometryof.h"
 #include "support/demowindow.h"
 #include "support/testmain.h"

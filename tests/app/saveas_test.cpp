@@ -1,6 +1,6 @@
 // Save As: the cleaned name, the well's file set copied whole, and the copy opened when asked.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/wellcopy.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -1,5 +1,5 @@
 #include "app/scrolling.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "logview/draw/viewbitmaps.h"
 #include "support/testmain.h"
 

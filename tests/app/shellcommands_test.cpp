@@ -1,7 +1,7 @@
 // The main window's small commands: the downtime notes and their index, About, the image view toggle
 // and the report commands' guards, and the helpers behind them.
 #include "app/shellcommands.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "platform/inputbox.h"
 #include "support/files.h"
 #include "support/testmain.h"

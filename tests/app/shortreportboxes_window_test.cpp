@@ -1,7 +1,7 @@
 // The short reports of a well's ".qpt" on the window's painted log: their boxes drawn at their slots and
 // found by the mouse, a box dragged by its top band to another depth, and the other report's bytes
 // in the file untouched by the paints between.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "entry/memoslot.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"

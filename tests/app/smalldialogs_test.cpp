@@ -1,12 +1,12 @@
 // The shell's small dialogs driven through their controls: the gas-label chooser's boxes by profile, the
 // help window and its owner's pointer, the status lines, the offset-well editor's round of entries and
 // the d-exponent calculator.
-#include "app/ui/dxdlg.h"
+#include "shell/ui/dxdlg.h"
 #include "app/ui/helpdlg.h"
-#include "app/ui/labelgasdlg.h"
-#include "app/ui/osropdlg.h"
-#include "app/ui/statusdlg.h"
-#include "app/ui/toolwindows.h"
+#include "shell/ui/labelgasdlg.h"
+#include "shell/ui/osropdlg.h"
+#include "shell/ui/statusdlg.h"
+#include "shell/ui/toolwindows.h"
 #include "platform/text.h"
 #include "platform/ui/svedit.h"
 #include "platform/winapi.h"

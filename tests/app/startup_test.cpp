@@ -1,7 +1,7 @@
-#include "app/startup.h"
+#include "shell/startup.h"
 
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "support/files.h"

@@ -3,7 +3,7 @@
 // folder, which is both its data folder and its local folder, the window's timers fired by hand and
 // the other subsystems as recording doubles.
 #include "app/logstate.h"
-#include "app/neighbours.h"
+#include "shell/neighbours.h"
 #include "app/wellservices.h"
 #include "drilling/drillingcommands.h"
 #include "drillingfixture.h"
@@ -120,7 +120,8 @@ protected:
     app::WellServices wellServices;
     RecordingCanvas canvas;
     RecordingLinks links;
-    drilling::DrillingCommands commands{neighbours, wellServices};
+    app::NeighbourLinks otherLinks{neighbours, wellServices};
+    drilling::DrillingCommands commands{otherLinks, wellServices};
     testing_support::FakeTimers timers{[this](int id) { commands.EvTimer(log, id); }};
     wellfile::WellConfig config{};
 };

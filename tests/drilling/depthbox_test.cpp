@@ -2,7 +2,7 @@
 // the chromatograph trigger, the WITS depth taking over, and the poll of the switch.
 #include "commandfixture.h"
 
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "support/testmain.h"

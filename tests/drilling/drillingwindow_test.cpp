@@ -1,6 +1,6 @@
 // The main window with a driller: its keys reach the drilling clock and the activity log reads the
 // driller's figures.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"

@@ -2,7 +2,7 @@
 // to the painters, the well's KB setting wins, and a missing file takes the set, its rows and its menu
 // item away again.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "elog/curves.h"
 #include "elog/curveset.h"
 #include "elog/elog_services.h"

@@ -1,12 +1,12 @@
 // The log image export: the interval and row rules, the writers' colours and compression as
 // ImageMagick reads the files, and the command on the demo window with its dialogs, messages and copy.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "elog/draw/imageexport.h"
 #include "elog/draw/imageoutput.h"
 #include "elog/ui/imagecommand.h"
 #include "elog/ui/imagedialog.h"
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "platform/ui/dialog.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"

@@ -2,10 +2,10 @@
 // on a real window, every file the import tests feed in, and a long file both readers take in.
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "elog/lasexport.h"
 #include "elog/lasread.h"
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "lasfiles.h"
 #include "laspeer.h"
 #include "platform/ui/dialog.h"

@@ -3,10 +3,10 @@
 // leaves. Service companies' runs through both import commands, and our exports imported back.
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "elog/lasread.h"
 #include "elog/ui/importdialog.h"
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "lasfiles.h"
 #include "platform/ui/dialog.h"
 #include "support/demowindow.h"

@@ -1,7 +1,7 @@
 // The well's pictures on real JPEG files in a temporary data folder: their import under depth-tagged
 // names, the table and its search, the markers and the pictures drawn on screen, on paper and in a log
 // image.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "elog/draw/picturepainters.h"
 #include "elog/pictures.h"
 #include "logview/device.h"

@@ -3,7 +3,7 @@
 // station comes shallower, built by "TVD Log " and opened with its title marked TVD; and the target
 // import of the command.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "elog/curverecord.h"
 #include "elog/curves.h"
 #include "elog/ui/tvddialog.h"

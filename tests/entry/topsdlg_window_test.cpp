@@ -3,7 +3,7 @@
 // file, the copy for sending and the switch between field and local tops, as the files and the log
 // show them.
 #include "app/commandids.h"
-#include "app/menus.h"
+#include "shell/menus.h"
 #include "app/opendatafile.h"
 #include "entry/ui/topsdlg.h"
 #include "logview/geometryof.h"

@@ -2,8 +2,8 @@
 #include "exchange/filesets.h"
 
 #include "app/commandids.h"
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

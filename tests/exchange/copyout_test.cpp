@@ -2,8 +2,8 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "print/sendheadercopy.h"
 #include "support/files.h"

@@ -1,8 +1,8 @@
-#include "exchange/changewatch.h"
+#include "wellfile/changewatch.h"
 #include "exchange/dailyfiles.h"
 
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"

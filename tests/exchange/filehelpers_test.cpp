@@ -1,4 +1,4 @@
-#include "exchange/deletefiles.h"
+#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
 
 #include "support/files.h"

@@ -1,7 +1,7 @@
 #include "exchange/housekeeping.h"
 
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -4,8 +4,8 @@
 #include "exchange/ui/liveupdatedlg.h"
 
 #include "app/commandids.h"
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "support/files.h"

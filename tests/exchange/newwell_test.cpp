@@ -5,9 +5,9 @@
 #include "exchange/plugback.h"
 
 #include "app/commandids.h"
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
-#include "app/ui/statusdlg.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/statusdlg.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"

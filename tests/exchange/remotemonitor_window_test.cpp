@@ -2,8 +2,8 @@
 // a data file rewritten elsewhere.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "elog/curves.h"
 #include "exchange/ui/remotesetupdlg.h"
@@ -11,7 +11,7 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "reports/conversion.h"
+#include "wellfile/reportconversion.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -22,7 +22,7 @@
 #include "wellfile/wellpackage.h"
 #include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 #include "exchange/sendfile.h"
 #include "exchange/exchange_services.h"
 #include "exchange/sendpackage.h"
-#include "exchange/transferscript.h"
+#include "app/transferscript.h"
 
 #include "app/commandids.h"
 #include "app/copythreads.h"
 #include "app/logstate.h"
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "horizontal/horzsetup.h"
@@ -181,8 +181,8 @@ TEST(SendFile, ADuplicateNameOfTheGammaFilesFallsBackToTheShorterList)
     EXPECT_EQ(Sorted(ZipEntries(data + "sendfile/W.sv8")),
               (QStringList{"p.jpg", "T.las", "W.hor", "W.las", "W.svm", "~.svm"}));
 
-    EXPECT_EQ(TransferScriptName("ABCDEFG x"), "ABCDE.jfw");
-    EXPECT_EQ(TransferScriptName("AB CD"), "AB.jfw");
+    EXPECT_EQ(app::TransferScriptName("ABCDEFG x"), "ABCDE.jfw");
+    EXPECT_EQ(app::TransferScriptName("AB CD"), "AB.jfw");
 }
 
 TEST(SendFile, TheCommandPacksTheWellForMailAndForTheArchive)

@@ -1,11 +1,11 @@
 // The shared wells an office user follows, on real folders, and their bar on a real window; "now" is
 // 10:05 on 15 January 2026.
 #include "exchange/sharedwells.h"
-#include "exchange/ui/livemonitordlg.h"
+#include "shell/ui/livemonitordlg.h"
 
 #include "app/commandids.h"
-#include "app/startup.h"
-#include "app/ui/logwindow.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "exchange/liveupdate.h"
 #include "platform/folders.h"
 #include "platform/ui/controls.h"

@@ -2,7 +2,7 @@
 // set-up, a type chosen and closed, Save with its refusals, the running engine, and the small buttons.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "gasmon/gasmonsetup.h"
 #include "gasmon/gasmonitor.h"
 #include "platform/folders.h"

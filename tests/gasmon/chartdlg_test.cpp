@@ -4,7 +4,7 @@
 #include "app/commandids.h"
 #include "app/logstate.h"
 #include "app/scrolling.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/chartsettings.h"

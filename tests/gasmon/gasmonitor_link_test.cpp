@@ -2,7 +2,7 @@
 // window's settings reach the engine (the CO2 track books CO2, a running WITS link sends the components)
 // and the detector's coils are set at start and stop.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"

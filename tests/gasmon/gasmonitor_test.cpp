@@ -2,7 +2,7 @@
 // (the UDP interface) or with a com port that cannot be opened, the TVD refusal, the answers with no
 // engine, and the live window with its heading and lines.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "gasmon/gasdisplayheading.h"
 #include "gasmon/gasmonitor.h"
 #include "gasmon/ui/gasdisplaydlg.h"

@@ -3,7 +3,7 @@
 #include "enginefixture.h"
 
 #include "drilling/logtime.h"
-#include "exchange/deletefiles.h"
+#include "wellfile/deletefiles.h"
 #include "gasmon/outsidefiles.h"
 #include "gasmon/parsecolumn.h"
 #include "platform/text.h"

@@ -2,7 +2,7 @@
 // driven by control numbers over real gas and chart files, its questions answered by the prompter.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "gasmon/autogas.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/gasfile.h"

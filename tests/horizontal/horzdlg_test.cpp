@@ -3,8 +3,8 @@
 // lithology column, the quick bar's survey button, and a close refused while a dialog of its own is open.
 #include "app/commandids.h"
 #include "app/tracksettingsof.h"
-#include "app/ui/logwindow.h"
-#include "app/ui/qbtndlg.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
 #include "print/printer_commands.h"

@@ -3,7 +3,7 @@
 // order and gaps where a position depends on a text's width.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "horizontal/draw/horzplot.h"
 #include "horizontal/ui/horzdlg.h"
 #include "support/deviatedwell.h"

@@ -2,7 +2,7 @@
 // well: a top marked in the tops editor, real gamma and target files named in the ".hor", and what the
 // drawn image holds where their geometry puts them.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "entry/ui/topsdlg.h"
 #include "horizontal/draw/horzplot.h"
 #include "horizontal/horzcrossing.h"

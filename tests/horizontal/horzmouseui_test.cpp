@@ -4,7 +4,7 @@
 #include "app/commandids.h"
 #include "app/notes.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/ui/vertnoteedit.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horzmouseui.h"

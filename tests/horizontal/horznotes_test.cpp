@@ -2,7 +2,7 @@
 // stored from the editor's place, the note boxes rendered into an image, and the editor and the shared
 // file through a real main window and its view.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "entry/ui/memodlg.h"
 #include "horizontal/draw/horznotes.h"
 #include "horizontal/horznotes.h"

@@ -2,7 +2,7 @@
 // SAVE stores, saved views, the field/local switch, Enter Data, the sections dialog and the tops
 // lithology dialog, each checked in the ".hor" (or ".top") on disk.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "app/welltops.h"
 #include "horizontal/horizontal_services.h"
 #include "horizontal/horzsetup.h"

@@ -3,7 +3,7 @@
 // custom curves probed where their values put them; the settings file's switches; and failures that
 // leave the view as it was.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "horizontal/horzbands.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"

@@ -1,4 +1,4 @@
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "layout/custchartcfg.h"
 #include "layout/scaleinterval.h"
 #include "layout/predefinedtracks.h"

@@ -1,7 +1,7 @@
 // The daily report dialog through the main window: the morning report command edits, saves, deletes,
 // prints to PDF and makes a short report; a click on a report mark shows the page of its report.
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "logview/geometryof.h"
 #include "platform/text.h"
 #include "reports/dailyreports.h"

@@ -2,7 +2,7 @@
 // step through the file's records with a beep at either end, and Printer Setup without a printer says so.
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "reports/reportfields.h"
 #include "reports/showreport.h"
 #include "reports/ui/dstdlg.h"

@@ -3,8 +3,8 @@
 // the text file is replaced whole or not at all.
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
-#include "app/ui/qbtndlg.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 #include "platform/ui/dialog.h"
 #include "reports/ui/reportdlgex.h"
 #include "reports/ui/reportwindowservices.h"

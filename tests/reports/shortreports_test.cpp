@@ -1,7 +1,7 @@
 // The short-report file: whole records only, the sort by depth with equal depths in their order and the
 // numbers 1..n, and a file that cannot be written left whole and said to the user.
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "reports/shortreports.h"
 #include "reports/shortreportslots.h"
 #include "platform/text.h"

@@ -13,7 +13,7 @@
 #include "wellfile/lagrecord.h"
 #include "wellfile/memorecords.h"
 #include "wellfile/openwell.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "support/demowindow.h"
 
-#include "app/ui/logwindow.h"
-#include "app/ui/qbtndlg.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The manual entry tests' common parts: an entry buffer of consecutive records, a main window on a well
 // of depths 980 to 1500 shown from 990, a value box typed into, and the pixels two log images differ in.
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "wellfile/record.h"
 
 #include <QImage>

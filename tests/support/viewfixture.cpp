@@ -2,7 +2,7 @@
 
 #include "app/layouthosts.h"
 #include "app/scrolling.h"
-#include "app/startup.h"
+#include "shell/startup.h"
 #include "app/wellservices.h"
 #include "demo/demowell.h"
 #include "layout/logformat.h"

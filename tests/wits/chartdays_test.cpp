@@ -1,7 +1,7 @@
 // The chart's day logic: stepping days, the slot of now, looking up depths, the on-bottom state, the
 // 12-hour time and the live refresh of today's file.
 #include "app/logstate.h"
-#include "app/startup.h"
+#include "platform/clocktext.h"
 #include "support/doubles.h"
 #include "support/testmain.h"
 #include "wits/chartdays.h"
@@ -59,12 +59,12 @@ TEST(WitsChartDays, DaysStepThroughMonthEndsLeapYearsAndTheYearEnd)
 
 TEST(WitsChartDays, TwelveHourTimes)
 {
-    EXPECT_EQ(app::FormatTime12(0, 5), "12:05 AM");
-    EXPECT_EQ(app::FormatTime12(12, 5), "12:05 PM");
-    EXPECT_EQ(app::FormatTime12(13, 5, 7), " 1:05:07 PM");
-    EXPECT_EQ(app::FormatTime12(9, 5, 0), " 9:05 AM");
+    EXPECT_EQ(platform::FormatTime12(0, 5), "12:05 AM");
+    EXPECT_EQ(platform::FormatTime12(12, 5), "12:05 PM");
+    EXPECT_EQ(platform::FormatTime12(13, 5, 7), " 1:05:07 PM");
+    EXPECT_EQ(platform::FormatTime12(9, 5, 0), " 9:05 AM");
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(23, 41, 30));
-    EXPECT_EQ(app::FormatTime12(-1, 0, 0), "11:41 PM");
+    EXPECT_EQ(platform::FormatTime12(-1, 0, 0), "11:41 PM");
 }
 
 TEST(WitsChartDays, OnBottomStateComparesWholeDepths)

@@ -4,7 +4,7 @@
 // in drilling mode, says so, and says when the rig is deeper than the file.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/folders.h"
 #include "platform/instancelock.h"

@@ -2,7 +2,7 @@
 // the dialog.
 #include "alarmfiles.h"
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "wits/ui/witsalarmwindows.h"
 #include "wits/witsalarmhost.h"
 

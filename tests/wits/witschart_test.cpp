@@ -4,7 +4,7 @@
 #include "app/commandids.h"
 #include "app/logstate.h"
 #include "app/scrolling.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "platform/draw/dc.h"

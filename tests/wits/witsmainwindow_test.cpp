@@ -2,7 +2,7 @@
 // gas windows, text from the peer reaches the data window's fields, "Reset Dialogs" brings both windows
 // back to the log, and off takes them away and keeps their places.
 #include "app/commandids.h"
-#include "app/ui/logwindow.h"
+#include "shell/ui/logwindow.h"
 #include "gasmon/gasmoncfg.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "layout/linesandscales.h"

@@ -4,7 +4,7 @@
 #include "app/opendatafile.h"
 #include "elog/customlas.h"
 #include "elog/ui/lascommand.h"
-#include "exchange/remotemonitor.h"
+#include "wellfile/remoteconfig.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/customdata.h"

@@ -55,7 +55,9 @@ public:
     {
         rest_.ImportImagesFromFolder(log, folder, wellName);
     }
-    // The survey and TVD dialog (elog/ui/tvdcommand.cpp).
+    // The survey and TVD dialog (elog/ui/tvdcommand.cpp); the window's menu is rebuilt with
+    // `rebuildMenu` after a TVD log was started.
+    std::function<void()> rebuildMenu;
     void RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode) override;
     bool CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records) override;
     void ImportTargetData(app::LogState& log, const QString& path) override { rest_.ImportTargetData(log, path); }

@@ -7,7 +7,7 @@
 #include "elog/ui/imagebands.h"
 #include "elog/ui/imagedialog.h"
 #include "elog/ui/lascommand.h"
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "logview/depthcolumnoptions.h"
 #include "logview/geometryof.h"
 #include "logview/ui/directpaint.h"

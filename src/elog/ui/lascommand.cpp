@@ -6,7 +6,8 @@
 #include "elog/curves.h"
 #include "elog/lasexport.h"
 #include "elog/ui/customlascommand.h"
-#include "elog/ui/rangedialog.h"
+#include "elog/ui/customlasdialog.h"
+#include "layout/ui/rangedialog.h"
 #include "layout/custchartcfg.h"
 #include "platform/services.h"
 #include "wellfile/customdata.h"
@@ -132,6 +133,10 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
         request.tabDelimiter = &tab;
         request.ppm = &ppm;
         RangeDlg dlg(parent, startText, stopText, request);
+        dlg.advanced = [&dlg] {
+            CUSTLASDLG groups(&dlg);
+            groups.Execute();
+        };
         if (dlg.Execute() != platform::IDOK)
             return;
     }

@@ -1,7 +1,6 @@
 // The survey and TVD dialog as the main window's e-log services run it: the TVD file object made on
 // the open well, the dialog modal, or building the TVD log at once without being shown.
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
 #include "elog/tvdfile.h"
 #include "elog/ui/elogwindowservices.h"
 #include "elog/ui/tvddialog.h"
@@ -10,7 +9,7 @@ namespace elog {
 
 namespace {
 
-TvdFile TvdFileOf(app::LogState& log, QWidget* window)
+TvdFile TvdFileOf(app::LogState& log, const std::function<void()>& rebuildMenu)
 {
     const wellfile::OpenWell& f = log.well.file;
     TvdSources sources;
@@ -19,8 +18,7 @@ TvdFile TvdFileOf(app::LogState& log, QWidget* window)
     sources.headerFile = f.currentFolder + f.wellName + QStringLiteral(".hdr");
     sources.firstDepth = f.fileTopDepth;
     TvdFile file(sources);
-    if (auto* main = qobject_cast<LogWindow*>(window))
-        file.rebuildMenu = [main] { main->BuildMenu(-1); };
+    file.rebuildMenu = rebuildMenu;
     return file;
 }
 
@@ -28,14 +26,14 @@ TvdFile TvdFileOf(app::LogState& log, QWidget* window)
 
 void ElogWindowServices::RunTvdDialog(app::LogState& log, std::span<wellfile::RECORD> records, int mode)
 {
-    TvdFile file = TvdFileOf(log, window_);
+    TvdFile file = TvdFileOf(log, rebuildMenu);
     TvdDlg dialog(window_, log, file, records, mode);
     dialog.Execute();
 }
 
 bool ElogWindowServices::CreateTvdLog(app::LogState& log, std::span<wellfile::RECORD> records)
 {
-    TvdFile file = TvdFileOf(log, window_);
+    TvdFile file = TvdFileOf(log, rebuildMenu);
     TvdDlg dialog(window_, log, file, records, kTvdSurveyMode);
     return dialog.CreateTvdLog();
 }

@@ -4,7 +4,7 @@
 #include "app/opendatafile.h"
 #include "app/wellsettings.h"
 #include "exchange/backups.h"
-#include "exchange/datesuffix.h"
+#include "wellfile/datesuffix.h"
 #include "exchange/liveupdate.h"
 #include "exchange/sendfile.h"
 #include "exchange/ui/backupdlg.h"

@@ -1,7 +1,6 @@
 #include "horizontal/ui/horzmouseui.h"
 
 #include "app/logstate.h"
-#include "app/ui/logwindow.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horznoteedit.h"
@@ -334,8 +333,6 @@ int HorzMouse::RunNoteDialog(int index)
     int result = 0;
     if (runNoteDialog)
         result = runNoteDialog(t.notes, index, t.count);
-    else if (auto* main = qobject_cast<LogWindow*>(view_.parentWidget()))
-        result = main->Neighbours().entry->RunNoteDialog(view_.log_, t.notes, index, t.count);
     noteDialogOpen_ = false;
     return result;
 }

@@ -47,8 +47,8 @@ public:
     bool Dragging() const { return dragging_; }
     bool Resizing() const { return resizing_; }
 
-    // The note dialog on note `index` of the view's table, run modally; 1 when it saved the notes. Unset:
-    // the main window's entry services run it.
+    // The note dialog on note `index` of the view's table, run modally; 1 when it saved the notes. The
+    // main window sets it to its entry services' dialog; unset, nothing is shown.
     std::function<int(std::vector<entry::HTEXTEX>& notes, int index, int& count)> runNoteDialog;
 
 private:

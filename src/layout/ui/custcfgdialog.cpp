@@ -1,6 +1,6 @@
 #include "layout/ui/custcfgdialog.h"
 
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "layout/predefinedtracks.h"
 #include "layout/ui/intervaldialog.h"
 #include "platform/folders.h"

@@ -1,6 +1,6 @@
 #include "layout/ui/intervaldialog.h"
 
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "platform/winapi.h"
 
 #include <memory>

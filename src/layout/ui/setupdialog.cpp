@@ -1,6 +1,6 @@
 #include "layout/ui/setupdialog.h"
 
-#include "elog/ui/rangedialog.h"
+#include "layout/ui/rangedialog.h"
 #include "layout/ui/intervaldialog.h"
 #include "platform/services.h"
 #include "platform/text.h"

@@ -4,7 +4,7 @@
 // it; "Save and Close" stores them through the host, Cancel drops them. A few choices act at once and stay
 // whatever the end: a scale chosen for a depth interval, the CO2 scale, the logarithmic rate scale
 // cleared by a rate-scale choice, and, while drilling, the anti-bounce delay and the on-bottom mode.
-#include "drilling/drilling_services.h"
+#include "layout/drillersettings.h"
 #include "layout/linesandscales.h"
 #include "layout/scaleinterval.h"
 #include "layout/trackflags.h"

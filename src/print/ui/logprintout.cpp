@@ -8,7 +8,7 @@
 #include "print/draw/logpage.h"
 #include "print/printfonts.h"
 #include "print/printsetup.h"
-#include "reports/conversion.h"
+#include "wellfile/reportconversion.h"
 #include "wellfile/sidefiles_reports.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // the part in view. The scale header is drawn on the window's top band.
 #include "platform/draw/gdiobjects.h"
 #include "wits/chartsettings.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QImage>
 

@@ -2,7 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/scrolling.h"
-#include "app/startup.h"
+#include "platform/clocktext.h"
 #include "app/ui/scrollcodes.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
@@ -430,7 +430,7 @@ void WitsChartDlg::UpdateLive(const std::vector<WITSRECORD>& samples, int index,
     if (!at)
         return;
     const WITSRECORD s = samples[std::size_t(*at)];  // a copy: a reload below may replace `samples`
-    const QString time = app::FormatTime12(s.hour, s.minute);
+    const QString time = platform::FormatTime12(s.hour, s.minute);
     for (const Readout& r : kReadouts)
         SetText(r.id, Text(r.text(s)));
     SetText(kLagMinEdit, Text(platform::CFormat("%.1f", double(LagMinutes()))));

@@ -8,7 +8,7 @@
 #include "wits/chartdays.h"
 #include "wits/chartsettings.h"
 #include "wits/ui/witscfgdlg.h"
-#include "wits/witsrecord.h"
+#include "wellfile/witsrecord.h"
 
 #include <QImage>
 #include <QPointer>

@@ -1,0 +1,75 @@
+#include "shell/ui/chartwindowservices.h"
+
+#include "app/commandids.h"
+#include "app/logstate.h"
+#include "shell/ui/logwindow.h"
+#include "gasmon/chartwindow.h"
+#include "gasmon/ui/chartdlg.h"
+
+#include <cstring>
+
+namespace gasmon {
+
+ChartWindowServices::ChartWindowServices(QWidget* window, GasMonitorServices& rest) : window_(window), rest_(rest) {}
+
+QWidget* ChartWindowServices::CreateChart(app::LogState& log, QWidget* parent)
+{
+    // Closed by its close box: the main window's guarded pointer clears itself, its menu item is
+    // unchecked and the status area drawn again.
+    QPointer<QWidget> window = window_;
+    auto* chart = new ChartDlg(parent, log, [window] {
+        if (auto* main = qobject_cast<LogWindow*>(window.data())) {
+            main->CheckMenuItem(app::cmd::GasChart, false);
+            main->InvalidateLog();
+        }
+    });
+    if (!chart->Create()) {
+        delete chart;
+        return nullptr;
+    }
+    return chart;
+}
+
+int ChartWindowServices::ReadChartCfg(app::LogState& log, QWidget*, ChartCfgRecord& settings)
+{
+    ChartSettings read;
+    const int ok = gasmon::ReadChartCfg(log, read);
+    static_assert(sizeof read == sizeof settings);
+    std::memcpy(settings.data(), &read, sizeof settings);
+    return ok;
+}
+
+void ChartWindowServices::SetChartValue(QWidget* chart, std::int32_t value)
+{
+    if (auto* c = qobject_cast<ChartDlg*>(chart))
+        c->SetScaleIndex(value);
+}
+
+int ChartWindowServices::RedrawChart(app::LogState&, QWidget* chart)
+{
+    auto* c = qobject_cast<ChartDlg*>(chart);
+    if (!c)
+        return 0;
+    c->Redraw();
+    return 1;
+}
+
+void ChartWindowServices::CloseChart(app::LogState&, QWidget* chart)
+{
+    if (auto* c = qobject_cast<ChartDlg*>(chart))
+        c->CloseChart();
+}
+
+void ChartWindowServices::AddSample(QWidget* chart, const CHARTRECORD& sample)
+{
+    if (auto* c = qobject_cast<ChartDlg*>(chart))
+        c->AddSamples(&sample, 1);
+}
+
+void ChartWindowServices::ShowRetentionTimes(QWidget* chart, const std::array<std::int32_t, 8>& times)
+{
+    if (auto* c = qobject_cast<ChartDlg*>(chart))
+        c->ShowRetentionTimes(times);
+}
+
+}  // namespace gasmon

@@ -1,0 +1,157 @@
+#include "shell/ui/entrywindowservices.h"
+
+#include "app/logstate.h"
+#include "shell/ui/logwindow.h"
+#include "entry/draw/depthlines.h"
+#include "entry/draw/flares.h"
+#include "entry/entrycommand.h"
+#include "entry/flarecommand.h"
+#include "entry/ui/enterflaredlg.h"
+#include "entry/ui/enterlithdlg.h"
+#include "entry/ui/enterrate.h"
+#include "entry/ui/entershow.h"
+#include "entry/ui/loggasinput.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
+#include "logview/logview_services.h"
+#include "platform/draw/dc.h"
+#include "platform/inputbox.h"
+#include "platform/winapi.h"
+
+#include <QScreen>
+
+#include <algorithm>
+
+namespace entry {
+
+namespace {
+
+// An entry dialog stands beside the log, so that the rows being typed stay in sight: right of the
+// window when the screen has room there, else over the window's right part, level with the log's top.
+void PlaceBesideLog(QWidget& dialog, LogWindow& main)
+{
+    dialog.adjustSize();
+    const QSize size = dialog.size();
+    const QPoint topLeft = main.mapToGlobal(QPoint(0, 0));
+    const QRect screen = main.screen() ? main.screen()->availableGeometry() : QRect();
+    int x = topLeft.x() + main.width() + 4;
+    if (!screen.isEmpty() && x + size.width() > screen.right())
+        x = std::max(screen.left(), screen.right() - size.width());
+    int y = topLeft.y() + main.State().layout.format.logAreaTop;
+    if (!screen.isEmpty())
+        y = std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
+    dialog.move(x, y);
+}
+
+// The gas entry's row marker, XOR-drawn over the log's backing store and shown at once.
+void ToggleRowMarker(app::LogState& s, int y, bool up, bool single)
+{
+    if (!s.view.bitmaps || s.view.bitmaps->backingStore.isNull())
+        return;
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    {
+        platform::Dc dc(s.view.bitmaps->backingStore);
+        dc.SetViewportOrg(-g.horizontalScroll, 0);
+        DrawDepthLines(dc, g, y, up, single);
+    }
+    if (s.view.updateArea)
+        s.view.updateArea(0, y - g.rowHeight, s.view.bitmaps->backingStore.width(), y + 2 * g.rowHeight + 1);
+}
+
+// A stored flare step, drawn on the log's backing store and shown at once.
+void DrawFlareEntryRows(app::LogState& s, int index, int y)
+{
+    if (!s.view.bitmaps || s.view.bitmaps->backingStore.isNull())
+        return;
+    const logview::ViewGeometry g = logview::GeometryOf(s);
+    const logview::Device screen = logview::Device::Screen();
+    FlareRows rows;
+    {
+        platform::Dc dc(s.view.bitmaps->backingStore);
+        dc.SetViewportOrg(-g.horizontalScroll, 0);
+        rows = DrawFlareEntryStep(logview::PaintTarget{dc, g, screen}, s.view.bitmaps->grid,
+                                  s.interaction.dataEntryRecords, index, y, s.layout.flareTrack != 0);
+    }
+    if (s.view.updateArea && rows.bottom > rows.top)
+        s.view.updateArea(0, rows.top, s.view.bitmaps->backingStore.width(), rows.bottom);
+}
+
+}  // namespace
+
+EntryWindowServices::EntryWindowServices(QWidget* window, EntryServices& rest) : window_(window), rest_(rest) {}
+
+void EntryWindowServices::CmEnterRates(app::LogState& log) { Run(log, EntryKind::Rates); }
+void EntryWindowServices::CmEnterLithology(app::LogState& log) { Run(log, EntryKind::Lithology); }
+void EntryWindowServices::CmEnterGas(app::LogState& log) { Run(log, EntryKind::Gas); }
+void EntryWindowServices::CmEnterShows(app::LogState& log) { Run(log, EntryKind::Shows); }
+
+void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
+{
+    auto* main = qobject_cast<LogWindow*>(window_.data());
+    if (!main)
+        return;
+    EntryHost host;
+    host.dataTextOpen = [main] { return !main->Tools().dataAsText.isNull(); };
+    host.elogTextOpen = [main] { return !main->Tools().elogAsText.isNull(); };
+    host.askInput = platform::AskInput;
+    host.paintNow = [main] { main->PaintLog(); };
+    host.runDialog = [main](app::LogState& s, EntryKind k, wellfile::WellConfig* config) {
+        switch (k) {
+        case EntryKind::Rates: {
+            EnterRate dialog(main, s, [main, &s](std::int32_t depth) {
+                main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_RATE);
+            });
+            PlaceBesideLog(dialog, *main);
+            return dialog.Execute();
+        }
+        case EntryKind::Shows: {
+            EnterShow dialog(main, s, [main, &s](std::int32_t depth, int rows) {
+                main->Neighbours().logview->RepaintRows(s, depth, rows, logview::ROW_SHOWS);
+            });
+            PlaceBesideLog(dialog, *main);
+            return dialog.Execute();
+        }
+        case EntryKind::Lithology: {
+            EnterLithDlg dialog(main, s, main, main->Tools().lithologyHelp, [main, &s](std::int32_t depth) {
+                main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_LITHOLOGY);
+            });
+            PlaceBesideLog(dialog, *main);
+            return dialog.Execute();
+        }
+        case EntryKind::Gas: {
+            if (!config)
+                break;
+            // A stored row: the gas track restored with its curves, the CO2 curve and the mud weights.
+            LogGasInput::LogDrawing drawing;
+            drawing.repaintRow = [main, &s](std::int32_t depth) {
+                main->Neighbours().logview->RepaintRows(s, depth, 1,
+                                                        logview::ROW_GAS | logview::ROW_CO2 | logview::ROW_MUD);
+            };
+            drawing.marker = [&s](int y, bool up, bool single) { ToggleRowMarker(s, y, up, single); };
+            LogGasInput dialog(main, s, *config, std::move(drawing));
+            PlaceBesideLog(dialog, *main);
+            return dialog.Execute();
+        }
+        }
+        return int(platform::IDCANCEL);
+    };
+    RunEntryCommand(log, kind, host);
+}
+
+void EntryWindowServices::CmFlareData(app::LogState& log)
+{
+    auto* main = qobject_cast<LogWindow*>(window_.data());
+    if (!main)
+        return;
+    FlareHost host;
+    host.askInput = platform::AskInput;
+    host.paintNow = [main] { main->PaintLog(); };
+    host.runDialog = [main](app::LogState& s) {
+        EnterFlareDlg dialog(main, s, [&s](int index, int y) { DrawFlareEntryRows(s, index, y); });
+        PlaceBesideLog(dialog, *main);
+        return dialog.Execute();
+    };
+    RunFlareCommand(log, host);
+}
+
+}  // namespace entry

@@ -1,0 +1,70 @@
+// The report, selection and import commands of the main window. The work is app/importcommands.h's;
+// the dialogs are the report and e-log subsystems'.
+#include "shell/ui/logwindow.h"
+
+#include "app/importcommands.h"
+#include "elog/elog_services.h"
+#include "platform/folders.h"
+#include "platform/services.h"
+#include "reports/reports_services.h"
+
+#include <QFileInfo>
+
+bool LogWindow::CommandGuardFails()
+{
+    if (!DataFileBusy())
+        return false;
+    platform::MessageBeep(0);
+    return true;
+}
+
+void LogWindow::CmShortReport()
+{
+    if (tools_.horzView) {
+        platform::MessageBox(QStringLiteral("You must close the horizontal window to view short reports"), QString(),
+                             platform::MB_OK);
+        return;
+    }
+    neighbours_.reports->RunShortReportDialog(state_, -1);
+    wellServices_.view->LoadShortReports(state_);
+    update();
+}
+
+void LogWindow::CmMorningReport()
+{
+    if (CommandGuardFails())
+        return;
+    const wellfile::OpenWell& f = state_.well.file;
+    if (!state_.engines.driller) {
+        const QString path = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".rpt"));
+        if (!QFileInfo(path).isFile()) {
+            platform::MessageBox(QStringLiteral("No report file available"), path, platform::MB_OK);
+            return;
+        }
+    }
+    neighbours_.reports->RunDailyReportDialog(state_, -1);
+}
+
+void LogWindow::CmSelectRop()
+{
+    if (!CommandGuardFails())
+        app::SelectRop(state_, wellServices_);
+}
+
+void LogWindow::CmSelectElog()
+{
+    if (!CommandGuardFails())
+        app::SelectElog(state_, wellServices_);
+}
+
+void LogWindow::CmImportElog()
+{
+    if (!CommandGuardFails())
+        app::ImportElog(state_, wellServices_, *neighbours_.elog);
+}
+
+void LogWindow::CmImportMudlog()
+{
+    if (!CommandGuardFails())
+        app::ImportMudlog(state_, wellServices_, *neighbours_.elog);
+}

@@ -1,0 +1,184 @@
+// The main window's part in opening a data file: the Open command and the window services that the
+// open routine calls back into.
+#include "shell/ui/logwindow.h"
+
+#include "app/activitylines.h"
+#include "app/layouthosts.h"
+#include "shell/ui/qbtndlg.h"
+#include "shell/ui/statusdlg.h"
+#include "drilling/drillingstate.h"
+#include "elog/elog_services.h"
+#include "exchange/exchange_services.h"
+#include "logview/draw/viewbitmaps.h"
+#include "logview/geometryof.h"
+#include "logview/ui/logimage.h"
+#include "platform/services.h"
+#include "app/opendatafile.h"
+
+#include <QPointer>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// Menus, repaint and tool windows of one LogWindow.
+class LogWindowServices final : public app::WindowServices {
+public:
+    explicit LogWindowServices(LogWindow& window) : window_(window) {}
+    void AssignMenu(app::LogState&, int resource) override
+    {
+        window_.AssignMenu(resource);
+        window_.BuildMenu(-1);
+    }
+    void BuildMenu(app::LogState&, int mode) override { window_.BuildMenu(mode); }
+    void RebuildMenu(app::LogState&) override { window_.RebuildMenu(); }
+    void Invalidate(app::LogState&) override { window_.InvalidateLog(); }
+    void CloseToolWindows(app::LogState&) override
+    {
+        window_.DestroyQuickBar();
+        app::ToolWindows& tools = window_.Tools();
+        window_.CloseHorizontalView();
+        window_.CloseGasChart();
+        if (tools.witsChart)
+            tools.witsChart->close();
+    }
+    void DestroyQuickBar(app::LogState&) override { window_.DestroyQuickBar(); }
+    void DowntimeReport(app::LogState&) override { window_.DowntimeReport(); }
+    bool DataFileBusy(app::LogState&) override { return window_.DataFileBusy(); }
+    void ShowStatus(app::LogState&, const QString& line1, const QString& line2) override
+    {
+        if (!status_)
+            status_ = new STATUSDLG(&window_);  // the window owns it
+        status_->SetStatus(line1, line2, false);
+        status_->repaint();  // painted now: the work that follows holds the event loop
+    }
+    void CloseStatus(app::LogState&, int lingerMs) override
+    {
+        if (!status_)
+            return;
+        QPointer<STATUSDLG> box = status_;
+        status_.clear();
+        if (lingerMs <= 0) {
+            box->deleteLater();
+            return;
+        }
+        QTimer::singleShot(lingerMs, box, [box] { box->deleteLater(); });
+    }
+    void SetStatusText(app::LogState&, const QString& text) override
+    {
+        // The bar is made only when there is something to say: it takes room from the log.
+        if (!text.isEmpty())
+            window_.statusBar()->showMessage(text);
+        else if (auto* bar = window_.findChild<QStatusBar*>())
+            bar->clearMessage();
+    }
+    void LoadRemoteConfig(app::LogState&) override { window_.LoadRemoteConfig(); }
+
+private:
+    LogWindow& window_;
+    QPointer<STATUSDLG> status_;
+};
+
+// The log's layout, schemes, grid strips, custom tracks and e-log curves of one LogWindow; the other
+// loaders keep their defaults.
+class LogWindowViewServices final : public app::ViewServices {
+public:
+    explicit LogWindowViewServices(LogWindow& window) : window_(window) {}
+    void SetLogFormat(app::LogState&, int profile) override { window_.SetLogFormat(profile); }
+    void ApplyScheme(app::LogState& log, int scheme) override
+    {
+        // The well's settings record has just been read: the scheme options and the hotwire setting
+        // come from it, before the scheme lays the log out.
+        app::TakeSchemeOptions(log);
+        log.options.hotwire = log.well.config.hotwire != 0;
+        window_.ApplyScheme(scheme, false);
+    }
+    void LoadCustomTracks(app::LogState&) override { window_.LoadCustomTracks(false); }
+    void BuildGridBitmaps(app::LogState& log) override
+    {
+        if (!log.view.bitmaps)
+            return;
+        logview::BuildGridBitmaps(log.view.bitmaps->grid, logview::GeometryOf(log));
+        log.view.currentRowY = 0;
+        if (log.env.verboseActivityLog)
+            app::WriteActivityLine(log, "Grid Mapping Done");
+    }
+    int LoadElog(app::LogState& log, const QString& curveFile) override
+    {
+        return elog::LoadElog(log, *window_.WellServices().window, curveFile);
+    }
+    void CloseElog(app::LogState& log) override { elog::CloseElog(log); }
+    void LinkElogToScheme(app::LogState& log, const QString& curveFile) override
+    {
+        elog::LinkElogToScheme(log, curveFile);
+    }
+    void LoadWellTitle(app::LogState& log) override { drilling::LoadWellTitle(log); }
+    void CreateLogImage(app::LogState& log) override { logview::CreateLogImage(log); }
+    void FreeLogImage(app::LogState& log) override { logview::FreeLogImage(log); }
+
+private:
+    LogWindow& window_;
+};
+
+}  // namespace
+
+void LogWindow::InstallWellServices()
+{
+    windowServices_ = std::make_shared<LogWindowServices>(*this);
+    wellServices_.window = windowServices_.get();
+    viewServices_ = std::make_shared<LogWindowViewServices>(*this);
+    wellServices_.view = viewServices_.get();
+    wellServices_.exchange = &exchange::WellExchangeServices();
+    wellServices_.drilling = neighbours_.drilling;
+}
+
+void LogWindow::CmOpen()
+{
+    // Another operation owns the log: the command is refused.
+    const app::InteractionState& in = state_.interaction;
+    if (in.commandLock || in.dataEntryActive || tools_.readoutA || tools_.readoutB) {
+        platform::MessageBeep(0);
+        return;
+    }
+    wellServices_.drilling = neighbours_.drilling;
+    wellServices_.window->CloseToolWindows(state_);
+    app::ChooseAndOpenDataFile(state_, wellServices_);
+}
+
+int LogWindow::OpenDataFile(const QString& path)
+{
+    // The bar's position belongs to the well open now.
+    DestroyQuickBar();
+    wellServices_.drilling = neighbours_.drilling;
+    return app::OpenDataFile(state_, wellServices_, path);  // which reads the remote settings too
+}
+
+int LogWindow::LoadFileSettings()
+{
+    bool viewTopTaken = false;
+    return app::LoadFileSettings(state_, wellServices_, viewTopTaken);
+}
+
+void LogWindow::EnsureQuickBar(int mode)
+{
+    if (tools_.quickBar || closing_)
+        return;
+    auto* bar = new QBTNDLG(*this, mode);
+    bar->setAttribute(Qt::WA_DeleteOnClose);
+    tools_.quickBar = bar;
+    bar->Create();
+    GiveFocusBack();
+}
+
+void LogWindow::GiveFocusBack()
+{
+    activateWindow();
+    setFocus();
+}
+
+void LogWindow::DestroyQuickBar()
+{
+    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
+        bar->SavePosition();
+    delete tools_.quickBar;
+}

@@ -1,0 +1,25 @@
+// The test-gas and outline dialogs as the main window's entry services open them.
+#include "shell/ui/logwindow.h"
+#include "shell/ui/entrywindowservices.h"
+#include "entry/ui/gaspercdlg.h"
+#include "entry/ui/outlinedlg.h"
+
+namespace entry {
+
+void EntryWindowServices::RunTestGasDialog(app::LogState& log, wellfile::RECORD& last)
+{
+    GasPercDlg dialog(window_.data(), log, last);
+    dialog.Execute();
+}
+
+void EntryWindowServices::RunOutLineDialog(app::LogState& log)
+{
+    auto* main = qobject_cast<LogWindow*>(window_.data());
+    OutLineDlg dialog(window_.data(), log, [main] {
+        if (main)
+            main->PaintLog();
+    });
+    dialog.Execute();
+}
+
+}  // namespace entry
