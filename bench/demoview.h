@@ -5,7 +5,6 @@
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "app/scrolling.h"
-#include "shell/startup.h"
 #include "app/tracksettingsof.h"
 #include "app/wellservices.h"
 #include "demo/demowell.h"
@@ -16,6 +15,7 @@
 #include "logview/geometryof.h"
 #include "logview/ui/logview.h"
 #include "platform/folders.h"
+#include "shell/startup.h"
 
 #include <QTemporaryDir>
 

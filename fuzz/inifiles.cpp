@@ -3,8 +3,8 @@
 // download settings.
 #include "fuzzhost.h"
 
-#include "shell/startupini.h"
 #include "platform/folders.h"
+#include "shell/startupini.h"
 #include "wellfile/profile.h"
 #include "wellfile/remoteconfig.h"
 #include "wellfile/sidefiles_recent.h"

@@ -15,11 +15,11 @@
 #include "layout/logcolours.h"
 #include "layout/pentable.h"
 #include "layout/schemes.h"
-#include "wellfile/reportconversion.h"
 #include "reports/dailyreports.h"
 #include "reports/shortreports.h"
 #include "wellfile/customdata.h"
 #include "wellfile/lagrecord.h"
+#include "wellfile/reportconversion.h"
 #include "wellfile/sidefiles_reports.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
+#include "platform/ui/realservices.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/tlogapp.h"
-#include "platform/ui/realservices.h"
 
 #include <QApplication>
 

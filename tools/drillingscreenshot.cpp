@@ -1,10 +1,10 @@
 // Starts the program as its main does (first start: the demo well), switches drilling mode on, drills a
 // few units and saves a picture of the screen to the file named by the first argument. Run it under a
 // virtual X server: xvfb-run -s "-screen 0 1920x1080x24" drillingscreenshot docs/screenshot-drilling.png
-#include "shell/ui/logwindow.h"
-#include "shell/ui/tlogapp.h"
 #include "drilling/driller.h"
 #include "platform/ui/realservices.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/tlogapp.h"
 
 #include <QApplication>
 #include <QGuiApplication>

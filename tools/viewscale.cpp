@@ -2,9 +2,9 @@
 // log at a view scale from a depth, in a window of the given size: the program has no command for the
 // scales 2 and 3 yet. Used for the screenshots in docs/.
 //   viewscale scale [view top depth] [width height]
+#include "platform/ui/realservices.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/tlogapp.h"
-#include "platform/ui/realservices.h"
 
 #include <QApplication>
 

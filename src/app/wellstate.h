@@ -1,9 +1,9 @@
 #pragma once
 // The open well: one role group of the main window's state (app/logstate.h).
 #include "exchange/backupstate.h"
-#include "wellfile/changewatch.h"
 #include "exchange/remotemonitor.h"
 #include "layout/custchartcfg.h"
+#include "wellfile/changewatch.h"
 #include "wellfile/openwell.h"
 #include "wellfile/record.h"
 #include "wellfile/repair.h"

@@ -1,13 +1,13 @@
 // The depth box on the game port: button messages and the poll of the on/off-bottom switch turned into
 // pending depth steps, pump strokes, on/off-bottom changes and chromatograph cycles.
 #include "app/logstate.h"
-#include "gasmon/gasmon_services.h"
-#include "wits/wits_services.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
 #include "drilling/logtime.h"
+#include "gasmon/gasmon_services.h"
 #include "platform/gameport.h"
 #include "platform/services.h"
+#include "wits/wits_services.h"
 
 namespace drilling {
 

@@ -15,8 +15,8 @@
 #include "wellfile/lagrecord.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
-#include "wits/witsalarms.h"
 #include "wellfile/witsrecord.h"
+#include "wits/witsalarms.h"
 
 #include <array>
 #include <cstdint>

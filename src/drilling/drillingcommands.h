@@ -6,8 +6,8 @@
 // command toggles between them; a refused check leaves everything as it was. What drilling needs of
 // the other subsystems goes through the window's other links and well services, read at each call so
 // that a test may point them at doubles.
-#include "drilling/drilling_services.h"
 #include "drilling/alarmform.h"
+#include "drilling/drilling_services.h"
 #include "drilling/drillinghost.h"
 #include "drilling/lagcalculator.h"
 #include "drilling/logalarm.h"

@@ -2,17 +2,17 @@
 // (4, 8), the package and copies while drilling (3), the reload of a file updated elsewhere (5), and the
 // pictures and PDF hand-over (9).
 #include "app/logstate.h"
-#include "gasmon/gasmon_services.h"
-#include "wits/wits_services.h"
 #include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
 #include "drilling/logtime.h"
 #include "drilling/strokes.h"
+#include "gasmon/gasmon_services.h"
 #include "platform/folders.h"
 #include "platform/gameport.h"
 #include "platform/services.h"
 #include "wellfile/wholefile.h"
+#include "wits/wits_services.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // Lag by pump strokes: counting, rates, the text box, the pump-rate alarms and the lag walk by volume.
 #include "drilling/strokes.h"
 
-#include "platform/clocktext.h"
 #include "drilling/driller.h"
 #include "drilling/lagcalc.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
+#include "platform/clocktext.h"
 #include "platform/services.h"
 #include "wits/tenthsdigit.h"
 #include "wits/witsalarms.h"

@@ -1,11 +1,11 @@
 #include "exchange/archive.h"
 
-#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
 #include "exchange/filesets.h"
 #include "exchange/sendpackage.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "wellfile/deletefiles.h"
 #include "wellfile/wellpackage.h"
 #include "wellfile/wholefile.h"
 

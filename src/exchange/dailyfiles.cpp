@@ -1,10 +1,10 @@
 #include "exchange/dailyfiles.h"
 
-#include "wellfile/datesuffix.h"
-#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "wellfile/datesuffix.h"
+#include "wellfile/deletefiles.h"
 #include "wellfile/downloadlog.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"

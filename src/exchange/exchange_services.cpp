@@ -13,7 +13,6 @@
 #include "exchange/archive.h"
 #include "exchange/backups.h"
 #include "exchange/dailyfiles.h"
-#include "wellfile/datesuffix.h"
 #include "exchange/filesets.h"
 #include "exchange/housekeeping.h"
 #include "exchange/newwell.h"
@@ -26,6 +25,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "reports/shortreports.h"
+#include "wellfile/datesuffix.h"
 #include "wellfile/profile.h"
 
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "exchange/filesets.h"
 
 #include "exchange/backups.h"
-#include "wellfile/deletefiles.h"
 #include "platform/folders.h"
+#include "wellfile/deletefiles.h"
 #include "wellfile/downloadlog.h"
 #include "wellfile/wholefile.h"
 

@@ -1,9 +1,9 @@
 #include "exchange/housekeeping.h"
 
-#include "wellfile/deletefiles.h"
 #include "exchange/filesets.h"
 #include "gasmon/chartview.h"
 #include "platform/folders.h"
+#include "wellfile/deletefiles.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
 

@@ -1,11 +1,11 @@
 #include "exchange/liveupdate.h"
 
 #include "app/wellstate.h"
-#include "wellfile/datesuffix.h"
 #include "exchange/housekeeping.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/copyout.h"
+#include "wellfile/datesuffix.h"
 #include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 

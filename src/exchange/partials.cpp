@@ -1,12 +1,12 @@
 #include "exchange/partials.h"
 
-#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
 #include "exchange/filesets.h"
 #include "exchange/remotemonitor.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "wellfile/deletefiles.h"
 #include "wellfile/downloadlog.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/sidefiles_settings.h"

@@ -1,10 +1,10 @@
 #include "exchange/remotemonitor.h"
 
-#include "platform/clocktext.h"
 #include "exchange/dailyfiles.h"
 #include "exchange/filehelpers.h"
 #include "exchange/filesets.h"
 #include "exchange/unzip.h"
+#include "platform/clocktext.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "wellfile/downloadlog.h"

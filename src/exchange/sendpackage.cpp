@@ -1,10 +1,10 @@
 #include "exchange/sendpackage.h"
 
-#include "wellfile/datesuffix.h"
-#include "wellfile/horzsetuprecord.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "wellfile/datesuffix.h"
 #include "wellfile/fileattrs.h"
+#include "wellfile/horzsetuprecord.h"
 #include "wellfile/wellpackage.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "gasmon/chartfile.h"
 
-#include "wellfile/datesuffix.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "wellfile/datesuffix.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
 

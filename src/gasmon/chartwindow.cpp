@@ -2,9 +2,9 @@
 
 #include "app/logstate.h"
 #include "app/wellsettings.h"
-#include "wellfile/changewatch.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "wellfile/changewatch.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "gasmon/outsidefiles.h"
 
-#include "wellfile/datesuffix.h"
-#include "wellfile/deletefiles.h"
 #include "gasmon/parsecolumn.h"
 #include "platform/text.h"
+#include "wellfile/datesuffix.h"
+#include "wellfile/deletefiles.h"
 
 #include <QFile>
 

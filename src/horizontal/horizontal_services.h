@@ -2,7 +2,7 @@
 // The horizontal-well view. What the main window asks of this subsystem: the view window (HorzDlg,
 // dialog 48), made modeless by the window's command and held as its horizontal view, and the set-up
 // dialog (HorzSetupDlg, dialog 50). The window installs the services that make the view
-// (horizontal/ui/horzwindowservices.h); these defaults, without a window, make none.
+// (shell/ui/horzwindowservices.h); these defaults, without a window, make none.
 class QWidget;
 
 namespace app {

@@ -2,8 +2,8 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "drilling/welltitle.h"
 #include "app/transferscript.h"
+#include "drilling/welltitle.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "print/sendheadercopy.h"

@@ -3,8 +3,8 @@
 // read back as their leading number, texts stored within a character limit, the lag as minutes and
 // strokes, and the day count of a well from a start date.
 #include "platform/numbers.h"
-#include "wellfile/reporttext.h"
 #include "platform/text.h"
+#include "wellfile/reporttext.h"
 
 #include <QDate>
 

@@ -12,6 +12,7 @@
 // Everything runs on the GUI thread. What the link works on is handed to it in a CustWitsHost; its own
 // state is kept in value groups (wits/custwitsstate.h) that the calls below hand out. The link's
 // commands (custwitscommands.h) make, connect and own it.
+#include "wellfile/witsrecord.h"
 #include "wits/custwits_gas.h"
 #include "wits/custwitsstate.h"
 #include "wits/framereader.h"
@@ -21,7 +22,6 @@
 #include "wits/witsalarms.h"
 #include "wits/witsdisplay.h"
 #include "wits/witshost.h"
-#include "wellfile/witsrecord.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // What the standard and the custom WITS links do alike: the drilling status from a sample's depths and
 // pumps, the exchange of a poll and its reply on the serial line, the WITS percent of the exchanges and
 // the tracking of the hole depth.
-#include "wits/itemtable.h"
 #include "wellfile/witsrecord.h"
+#include "wits/itemtable.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 // driller's live record and the data window; the effects they share (gamma and its depth among them);
 // the alarm feed. Each link keeps only its own differences: which rows it takes and how, and its own
 // effects.
+#include "wellfile/witsrecord.h"
 #include "wits/itemtable.h"
 #include "wits/witsdisplay.h"
-#include "wellfile/witsrecord.h"
 
 namespace wits {
 

@@ -1,9 +1,9 @@
 #include "wits/sidefiles.h"
 
-#include "wellfile/datesuffix.h"
 #include "gasmon/gasfile.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "wellfile/datesuffix.h"
 #include "wellfile/wholefile.h"
 #include "wits/dailyfile.h"
 

@@ -8,14 +8,14 @@
 //
 // Everything runs on the GUI thread. What the engine works on is handed to it in a WitsHost; its own
 // state is kept in value groups (wits/witsstate.h) that the calls below hand out.
+#include "wellfile/witsrecord.h"
 #include "wits/framereader.h"
-#include "wits/witsdisplay.h"
 #include "wits/itemtable.h"
 #include "wits/linkcommon.h"
 #include "wits/samplebuffer.h"
 #include "wits/witsalarms.h"
+#include "wits/witsdisplay.h"
 #include "wits/witshost.h"
-#include "wellfile/witsrecord.h"
 #include "wits/witsstate.h"
 
 #include <array>

@@ -4,8 +4,8 @@
 // engines work on, read from the state at each call, and the work of others they ask for; and the
 // window's drawing of a booked step. (The hosts are made from the window's state by their constructors,
 // witshost.cpp.)
-#include "wits/witslink.h"
 #include "wellfile/witsrecord.h"
+#include "wits/witslink.h"
 
 #include <QString>
 

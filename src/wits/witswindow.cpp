@@ -1,10 +1,10 @@
 #include "wits/witswindow.h"
 
 #include "app/logstate.h"
-#include "wellfile/changewatch.h"
 #include "exchange/dailyfiles.h"
-#include "wellfile/datesuffix.h"
 #include "platform/folders.h"
+#include "wellfile/changewatch.h"
+#include "wellfile/datesuffix.h"
 #include "wits/chartdays.h"
 #include "wits/dailyfile.h"
 

@@ -1,14 +1,14 @@
 // The window's own command handlers on an open well: formation tops, recent files, the text views and
 // the lag list, the display toggles, the remote-monitor switch and the window's move.
 #include "app/commandids.h"
+#include "app/opendatafile.h"
+#include "platform/text.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/qbtndlg.h"
 #include "shell/ui/textdlg.h"
-#include "platform/text.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QFileInfo>

@@ -1,14 +1,14 @@
 // The custom-track setup from the main window: the FIT options a well opens with, the e-log lithology
 // table saved into the well's settings, and the settings button on a ".dbc" that cannot be read.
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "layout/ui/custcfgdialog.h"
-#include "tracks/ui/eloglithdialog.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "tracks/ui/eloglithdialog.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wellconfig.h"
 

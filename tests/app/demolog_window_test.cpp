@@ -1,11 +1,10 @@
 // The demo well as a first start shows it: every column of the log holds what its painter draws from the
 // demo's records, at each view scale, and the records themselves read as a well a geologist would log.
-#include "shell/ui/logwindow.h"
 #include "app/commandids.h"
 #include "demo/demowell.h"
 #include "elog/curves.h"
-#include "layout/custchartcfg.h"
 #include "layout/curvenames.h"
+#include "layout/custchartcfg.h"
 #include "layout/pentable.h"
 #include "logview/geometryof.h"
 #include "platform/draw/syscolors.h"
@@ -13,6 +12,7 @@
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/pdfpages.h"

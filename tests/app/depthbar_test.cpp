@@ -1,6 +1,6 @@
 // The depth scroll bar beside the log: where it stands, where its thumb starts, and that there is one.
-#include "shell/ui/logwindow.h"
 #include "layout/custchartcfg.h"
+#include "shell/ui/logwindow.h"
 
 #include <QScrollBar>
 

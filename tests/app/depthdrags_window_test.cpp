@@ -3,11 +3,11 @@
 // and its entry stored in the ".cfg", the drag-gas band handed to its keys, and the depth label over the
 // log-image strip. Each file is compared byte for byte with its copy from before.
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "app/welltops.h"
 #include "drilling/driller.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/drillerstate.h"

@@ -2,11 +2,11 @@
 // before them stays on it (the paints that follow them start from a cleared window).
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
-#include "shell/ui/qbtndlg.h"
 #include "layout/trackflags.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 #include "support/demowindow.h"
 #include "support/testmain.h"
 #include "support/wells.h"

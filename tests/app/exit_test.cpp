@@ -1,10 +1,10 @@
 #include "app/dragshift.h"
+#include "app/opendatafile.h"
+#include "platform/folders.h"
 #include "shell/startupini.h"
 #include "shell/ui/logwindow.h"
-#include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // The main window keeps its grid strips in step with the layout of the open well.
 #include "app/activitylines.h"
-#include "shell/ui/logwindow.h"
 #include "logview/draw/viewbitmaps.h"
 #include "platform/folders.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 
 #include <gtest/gtest.h>

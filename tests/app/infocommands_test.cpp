@@ -3,8 +3,8 @@
 // documents opened through the shell, and the gas labels written back to the data file.
 #include "app/commandids.h"
 #include "app/infocommands.h"
-#include "shell/ui/logwindow.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

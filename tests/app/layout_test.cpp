@@ -2,12 +2,12 @@
 // as the window wires them, seen through what they leave behind (column edges, flags, menu, files).
 #include "app/layouthosts.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "layout/custchartcfg.h"
 #include "layout/logcolours.h"
 #include "layout/schemes.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/customdata.h"

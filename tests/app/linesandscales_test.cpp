@@ -1,16 +1,16 @@
 // The "Lines and Scales" command on an open well, driven through dialog scripts: the scale lists it
 // offers, what "Save and Close" leaves in the settings files and the window, what Cancel leaves alone,
 // and the scale changes over depth intervals that stay whatever the end.
-#include "shell/ui/logwindow.h"
+#include "app/opendatafile.h"
 #include "app/wellsettings.h"
 #include "layout/linesandscales.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/updown.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/opendatafile.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wellheader.h"
 

@@ -1,7 +1,7 @@
 // The window's side of the log paint: one coalesced paint into the backing store, the messages said
 // after it, the first paint's placement and the thumb read-out.
-#include "shell/firstpaint.h"
 #include "app/scrolling.h"
+#include "shell/firstpaint.h"
 #include "shell/ui/logwindow.h"
 #include "support/testmain.h"
 

@@ -1,8 +1,8 @@
+#include "platform/messagewindows.h"
+#include "platform/winapi.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/tlogapp.h"
 #include "shell/viewcommands.h"
-#include "platform/messagewindows.h"
-#include "platform/winapi.h"
 #include "support/testmain.h"
 
 #include <QAction>

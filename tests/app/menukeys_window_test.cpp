@@ -1,7 +1,7 @@
 // Menu letters that two items share, pressed on the first start's window: Alt+S opens "&Setup" before
 // "&Schemes" however often it was pressed before, and in a pop-up a shared letter only selects.
-#include "shell/ui/logwindow.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/testmain.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 // Commands that rebuild the menu bar from inside their own modal dialog: the menu and the action that
 // started the command must outlive it, even when the dialog's event loop runs deferred deletes.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "elog/ui/tvddialog.h"
 #include "entry/ui/topsdlg.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

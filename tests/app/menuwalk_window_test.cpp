@@ -3,8 +3,8 @@
 // file written, a check mark, a menu or a log that changes. Dialogs and boxes are cancelled as they come.
 #include "app/commandids.h"
 #include "app/infocommands.h"
-#include "shell/ui/logwindow.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/testmain.h"
 

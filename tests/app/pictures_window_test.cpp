@@ -1,10 +1,10 @@
 // The pictures on a real main window: the demo well's pictures are marked beside the rate track and a
 // click on a marker opens the picture; opening a well takes the photographs of its data folder in, the
 // quick bar's "Pics On" draws them on the log, and Save As takes them to the new name.
-#include "shell/ui/logwindow.h"
-#include "shell/ui/qbtndlg.h"
 #include "elog/elog_services.h"
 #include "logview/geometryof.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 #include "support/demowindow.h"
 #include "support/testmain.h"
 #include "support/wells.h"

@@ -1,12 +1,12 @@
 // The short report dialog through the main window: the short report command and a right click on a
 // report's box, with the well's ".qpt", ".rpt", ".hxt" and data file on disk.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "entry/memofiles.h"
 #include "logview/geometryof.h"
 #include "reports/shortreports.h"
 #include "reports/ui/qreportdlg.h"
 #include "reports/ui/reportdlgex.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -1,12 +1,12 @@
 // The quick view bar: where it goes, what its buttons switch, and its position kept in the well's
 // settings record when it goes.
+#include "app/opendatafile.h"
 #include "shell/quickbar.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/qbtndlg.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/opendatafile.h"
 
 #include <QApplication>
 #include <QFileInfo>

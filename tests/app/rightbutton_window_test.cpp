@@ -2,13 +2,13 @@
 // of their boxes, the custom-track configuration and the gas-ratio chart, the gas-label dialog, the
 // casing-point mark written into the data file, and paging by 500 depth units.
 #include "app/layouthosts.h"
-#include "shell/ui/logwindow.h"
 #include "entry/entry_services.h"
 #include "layout/custchartcfg.h"
 #include "layout/trackflags.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"
 #include "reports/reports_services.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"

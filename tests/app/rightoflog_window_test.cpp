@@ -2,8 +2,8 @@
 // earlier paint left there must not stay.
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
 #include "logview/geometryof.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/testmain.h"
 

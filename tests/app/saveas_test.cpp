@@ -1,11 +1,11 @@
 // Save As: the cleaned name, the well's file set copied whole, and the copy opened when asked.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
+#include "app/opendatafile.h"
 #include "app/wellcopy.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/opendatafile.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellnames.h"

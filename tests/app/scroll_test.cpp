@@ -1,6 +1,6 @@
 #include "app/scrolling.h"
-#include "shell/ui/logwindow.h"
 #include "logview/draw/viewbitmaps.h"
+#include "shell/ui/logwindow.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>

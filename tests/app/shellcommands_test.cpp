@@ -1,8 +1,8 @@
 // The main window's small commands: the downtime notes and their index, About, the image view toggle
 // and the report commands' guards, and the helpers behind them.
 #include "app/shellcommands.h"
-#include "shell/ui/logwindow.h"
 #include "platform/inputbox.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

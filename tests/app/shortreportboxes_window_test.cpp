@@ -1,11 +1,11 @@
 // The short reports of a well's ".qpt" on the window's painted log: their boxes drawn at their slots and
 // found by the mouse, a box dragged by its top band to another depth, and the other report's bytes
 // in the file untouched by the paints between.
-#include "shell/ui/logwindow.h"
 #include "entry/memoslot.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "reports/shortreports.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"

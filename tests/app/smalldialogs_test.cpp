@@ -1,15 +1,15 @@
 // The shell's small dialogs driven through their controls: the gas-label chooser's boxes by profile, the
 // help window and its owner's pointer, the status lines, the offset-well editor's round of entries and
 // the d-exponent calculator.
-#include "shell/ui/dxdlg.h"
 #include "app/ui/helpdlg.h"
+#include "platform/text.h"
+#include "platform/ui/svedit.h"
+#include "platform/winapi.h"
+#include "shell/ui/dxdlg.h"
 #include "shell/ui/labelgasdlg.h"
 #include "shell/ui/osropdlg.h"
 #include "shell/ui/statusdlg.h"
 #include "shell/ui/toolwindows.h"
-#include "platform/text.h"
-#include "platform/ui/svedit.h"
-#include "platform/winapi.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
 #include "shell/startup.h"
 
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
+#include "app/opendatafile.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
+#include "platform/folders.h"
 #include "shell/startupini.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/tlogapp.h"
-#include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"
 

@@ -3,10 +3,10 @@
 // folder, which is both its data folder and its local folder, the window's timers fired by hand and
 // the other subsystems as recording doubles.
 #include "app/logstate.h"
-#include "shell/neighbours.h"
 #include "app/wellservices.h"
 #include "drilling/drillingcommands.h"
 #include "drillingfixture.h"
+#include "shell/neighbours.h"
 #include "support/doubles.h"
 #include "wellfile/wellconfig.h"
 

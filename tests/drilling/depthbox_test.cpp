@@ -2,9 +2,9 @@
 // the chromatograph trigger, the WITS depth taking over, and the poll of the switch.
 #include "commandfixture.h"
 
-#include "shell/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
+#include "shell/ui/logwindow.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 

@@ -1,9 +1,9 @@
 // The main window with a driller: its keys reach the drilling clock and the activity log reads the
 // driller's figures.
-#include "shell/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"
+#include "shell/ui/logwindow.h"
 #include "support/drillerstate.h"
 #include "support/testmain.h"
 #include "support/wells.h"

@@ -2,12 +2,12 @@
 // to the painters, the well's KB setting wins, and a missing file takes the set, its rows and its menu
 // item away again.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "elog/curves.h"
 #include "elog/curveset.h"
 #include "elog/elog_services.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

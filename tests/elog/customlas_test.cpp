@@ -2,7 +2,6 @@
 // Basic LAS on, Send File's copies, the drilling step's automatic run with its update copy.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "drilling/ui/statuswindow.h"
 #include "elog/customlas.h"
 #include "elog/ui/customlasdialog.h"
@@ -10,6 +9,7 @@
 #include "layout/ui/rangedialog.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -1,21 +1,21 @@
 // The log image export: the interval and row rules, the writers' colours and compression as
 // ImageMagick reads the files, and the command on the demo window with its dialogs, messages and copy.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "elog/draw/imageexport.h"
 #include "elog/draw/imageoutput.h"
 #include "elog/ui/imagecommand.h"
 #include "elog/ui/imagedialog.h"
+#include "layout/pentable.h"
 #include "layout/ui/rangedialog.h"
+#include "logview/geometryof.h"
+#include "platform/draw/syscolors.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "layout/pentable.h"
-#include "logview/geometryof.h"
-#include "platform/draw/syscolors.h"
 
 #include <QDir>
 #include <QFile>

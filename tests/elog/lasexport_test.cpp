@@ -1,12 +1,12 @@
 // The LAS 2.0 writer on hand-made records, and the export command on a real window: the file read back
 // line by line and column by column.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "elog/lasexport.h"
 #include "elog/ui/lascommand.h"
 #include "layout/ui/rangedialog.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -1,14 +1,14 @@
 // The well's pictures on real JPEG files in a temporary data folder: their import under depth-tagged
 // names, the table and its search, the markers and the pictures drawn on screen, on paper and in a log
 // image.
-#include "shell/ui/logwindow.h"
 #include "elog/draw/picturepainters.h"
 #include "elog/pictures.h"
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
+#include "shell/ui/logwindow.h"
+#include "support/doubles.h"
 #include "support/files.h"
 #include "support/images.h"
-#include "support/doubles.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 

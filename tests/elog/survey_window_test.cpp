@@ -3,12 +3,12 @@
 // station comes shallower, built by "TVD Log " and opened with its title marked TVD; and the target
 // import of the command.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "elog/curverecord.h"
 #include "elog/curves.h"
 #include "elog/ui/tvddialog.h"
 #include "logview/ui/titlerowpaint.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

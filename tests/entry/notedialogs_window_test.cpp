@@ -1,12 +1,12 @@
 // The memo dialog and the note dialog driven through their controls on an open well: the date memo of
 // a well without memos, the depth checks, browsing with Ctrl, NEW, SAVE and DELETE as the files show
 // them, the copy to the depth notes, the colour choosers and the templates.
-#include "shell/ui/logwindow.h"
 #include "entry/memobook.h"
 #include "entry/ui/htextdlg.h"
 #include "entry/ui/memodlg.h"
-#include "platform/ui/dialog.h"
 #include "logview/geometryof.h"
+#include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/memos.h"

@@ -3,12 +3,12 @@
 // file, the copy for sending and the switch between field and local tops, as the files and the log
 // show them.
 #include "app/commandids.h"
-#include "shell/menus.h"
 #include "app/opendatafile.h"
 #include "entry/ui/topsdlg.h"
 #include "logview/geometryof.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "shell/menus.h"
 #include "support/entrywindow.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -3,11 +3,11 @@
 #include "exchange/backups.h"
 
 #include "app/commandids.h"
-#include "shell/startup.h"
-#include "shell/ui/logwindow.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
 #include "platform/ui/dialog.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -2,10 +2,10 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "shell/startup.h"
-#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "print/sendheadercopy.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

@@ -1,9 +1,9 @@
-#include "wellfile/changewatch.h"
 #include "exchange/dailyfiles.h"
+#include "wellfile/changewatch.h"
 
+#include "platform/folders.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
-#include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

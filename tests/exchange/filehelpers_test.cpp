@@ -1,5 +1,5 @@
-#include "wellfile/deletefiles.h"
 #include "exchange/filehelpers.h"
+#include "wellfile/deletefiles.h"
 
 #include "support/files.h"
 #include "support/testmain.h"

@@ -1,8 +1,8 @@
 #include "exchange/housekeeping.h"
 
+#include "platform/folders.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
-#include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

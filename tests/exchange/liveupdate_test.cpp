@@ -4,10 +4,10 @@
 #include "exchange/ui/liveupdatedlg.h"
 
 #include "app/commandids.h"
-#include "shell/startup.h"
-#include "shell/ui/logwindow.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

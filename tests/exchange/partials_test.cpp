@@ -1,10 +1,10 @@
 // Numbered partial data files applied to their base on real files, the received picture filed away, and
 // the start-up of a real window with partial files waiting.
-#include "shell/startup.h"
-#include "shell/ui/logwindow.h"
 #include "exchange/partials.h"
 #include "exchange/receivedupdates.h"
 #include "platform/folders.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -2,8 +2,6 @@
 // a data file rewritten elsewhere.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "shell/startup.h"
-#include "shell/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "elog/curves.h"
 #include "exchange/ui/remotesetupdlg.h"
@@ -11,18 +9,20 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "wellfile/reportconversion.h"
+#include "shell/startup.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/reportconversion.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/topsex.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wellpackage.h"
+#include "wellfile/witsrecord.h"
 #include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
-#include "wellfile/witsrecord.h"
 
 #include <QDir>
 #include <QFile>

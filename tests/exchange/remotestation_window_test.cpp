@@ -2,12 +2,12 @@
 // dialog and switched on from the Options menu, or started by the settings' start flag however a well is
 // opened.
 #include "app/commandids.h"
-#include "shell/startup.h"
-#include "shell/ui/logwindow.h"
-#include "shell/ui/livemonitordlg.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "shell/startup.h"
+#include "shell/ui/livemonitordlg.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

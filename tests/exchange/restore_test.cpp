@@ -3,9 +3,9 @@
 #include "exchange/backups.h"
 
 #include "app/commandids.h"
+#include "platform/folders.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
-#include "platform/folders.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"

@@ -2,11 +2,11 @@
 // set-up, a type chosen and closed, Save with its refusals, the running engine, and the small buttons.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
-#include "gasmon/gasmonsetup.h"
 #include "gasmon/gasmonitor.h"
+#include "gasmon/gasmonsetup.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/gasengine.h"

@@ -2,7 +2,6 @@
 // window's settings reach the engine (the CO2 track books CO2, a running WITS link sends the components)
 // and the detector's coils are set at start and stop.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "app/wellservices.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
@@ -11,6 +10,7 @@
 #include "layout/trackflags.h"
 #include "platform/commlinks.h"
 #include "platform/folders.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/drillerstate.h"
 #include "support/files.h"

@@ -2,16 +2,16 @@
 // (the UDP interface) or with a com port that cannot be opened, the TVD refusal, the answers with no
 // engine, and the live window with its heading and lines.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
+#include "app/opendatafile.h"
 #include "gasmon/gasdisplayheading.h"
 #include "gasmon/gasmonitor.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "platform/folders.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
-#include "app/opendatafile.h"
 #include "wellfile/wellconfig.h"
 
 #include <QLabel>

@@ -3,7 +3,6 @@
 #include "enginefixture.h"
 
 #include "drilling/logtime.h"
-#include "wellfile/deletefiles.h"
 #include "gasmon/outsidefiles.h"
 #include "gasmon/parsecolumn.h"
 #include "platform/text.h"
@@ -12,6 +11,7 @@
 #include "support/files.h"
 #include "support/gasengine.h"
 #include "support/testmain.h"
+#include "wellfile/deletefiles.h"
 
 #include <QDir>
 #include <QFile>

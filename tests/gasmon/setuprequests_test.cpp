@@ -2,7 +2,6 @@
 // driven by control numbers over real gas and chart files, its questions answered by the prompter.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "gasmon/autogas.h"
 #include "gasmon/chartfile.h"
 #include "gasmon/gasfile.h"
@@ -11,6 +10,7 @@
 #include "gasmon/ui/autogasdlg.h"
 #include "platform/modbus.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/gasengine.h"

@@ -3,18 +3,18 @@
 // lithology column, the quick bar's survey button, and a close refused while a dialog of its own is open.
 #include "app/commandids.h"
 #include "app/tracksettingsof.h"
-#include "shell/ui/logwindow.h"
-#include "shell/ui/qbtndlg.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
 #include "print/printer_commands.h"
 #include "print/printsetup.h"
 #include "print/ui/printsetupdlg.h"
-#include "support/printers.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
+#include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
+#include "support/printers.h"
 #include "support/testmain.h"
-#include "support/demowindow.h"
 #include "support/wells.h"
 
 #include <QCoreApplication>

@@ -3,9 +3,9 @@
 // order and gaps where a position depends on a text's width.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "horizontal/draw/horzplot.h"
 #include "horizontal/ui/horzdlg.h"
+#include "shell/ui/logwindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -2,12 +2,12 @@
 // well: a top marked in the tops editor, real gamma and target files named in the ".hor", and what the
 // drawn image holds where their geometry puts them.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "entry/ui/topsdlg.h"
 #include "horizontal/draw/horzplot.h"
 #include "horizontal/horzcrossing.h"
 #include "horizontal/ui/horzdlg.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/doubles.h"

@@ -2,13 +2,13 @@
 // stored from the editor's place, the note boxes rendered into an image, and the editor and the shared
 // file through a real main window and its view.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "entry/ui/memodlg.h"
 #include "horizontal/draw/horznotes.h"
 #include "horizontal/horznotes.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horznoteedit.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"

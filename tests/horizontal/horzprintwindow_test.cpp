@@ -2,11 +2,11 @@
 // opened in a real window, pictures in its pictures folder, the view opened by its menu command, and the
 // print command with the set-up's "Horizontal" printing to a PDF read back with poppler.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "horizontal/draw/horzplot.h"
 #include "horizontal/ui/horzdlg.h"
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
+#include "shell/ui/logwindow.h"
 #include "support/deviatedwell.h"
 #include "support/doubles.h"
 #include "support/files.h"

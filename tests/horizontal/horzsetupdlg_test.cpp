@@ -2,12 +2,12 @@
 // SAVE stores, saved views, the field/local switch, Enter Data, the sections dialog and the tops
 // lithology dialog, each checked in the ".hor" (or ".top") on disk.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "app/welltops.h"
 #include "horizontal/horizontal_services.h"
 #include "horizontal/horzsetup.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/tvdlithdlg.h"
+#include "shell/ui/logwindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -3,7 +3,6 @@
 // custom curves probed where their values put them; the settings file's switches; and failures that
 // leave the view as it was.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "horizontal/horzbands.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
@@ -11,6 +10,7 @@
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/doubles.h"

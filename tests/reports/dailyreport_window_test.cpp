@@ -1,12 +1,12 @@
 // The daily report dialog through the main window: the morning report command edits, saves, deletes,
 // prints to PDF and makes a short report; a click on a report mark shows the page of its report.
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
 #include "logview/geometryof.h"
 #include "platform/text.h"
 #include "reports/dailyreports.h"
-#include "reports/ui/reportwindowservices.h"
 #include "reports/ui/reportdlgex.h"
+#include "reports/ui/reportwindowservices.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"

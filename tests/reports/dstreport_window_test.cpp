@@ -2,8 +2,8 @@
 // saves, deletes and prints tests (on the locale's cut sheet), every close leaves the send copy, a DST
 // mark opens its test, the text command adds the new test once and SAVE AS TEXT the shown test.
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
 #include "reports/ui/dstdlg.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"

@@ -2,11 +2,11 @@
 // step through the file's records with a beep at either end, and Printer Setup without a printer says so.
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "reports/reportfields.h"
 #include "reports/showreport.h"
 #include "reports/ui/dstdlg.h"
 #include "reports/ui/showdlg.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/testmain.h"

@@ -3,11 +3,11 @@
 // the text file is replaced whole or not at all.
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
-#include "shell/ui/qbtndlg.h"
 #include "platform/ui/dialog.h"
 #include "reports/ui/reportdlgex.h"
 #include "reports/ui/reportwindowservices.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"

@@ -1,10 +1,10 @@
 // The short-report file: whole records only, the sort by depth with equal depths in their order and the
 // numbers 1..n, and a file that cannot be written left whole and said to the user.
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
+#include "platform/text.h"
 #include "reports/shortreports.h"
 #include "reports/shortreportslots.h"
-#include "platform/text.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"

@@ -2,9 +2,9 @@
 // order, prints it to PDF on the locale's cut sheet, adds it to the well's text file and leaves the send
 // copy on closing while drilling.
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
 #include "reports/showreport.h"
 #include "reports/ui/showdlg.h"
+#include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"

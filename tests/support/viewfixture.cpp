@@ -1,15 +1,15 @@
 #include "support/viewfixture.h"
 
 #include "app/layouthosts.h"
+#include "app/opendatafile.h"
 #include "app/scrolling.h"
-#include "shell/startup.h"
 #include "app/wellservices.h"
 #include "demo/demowell.h"
 #include "layout/logformat.h"
 #include "layout/pentable.h"
 #include "logview/geometryof.h"
+#include "shell/startup.h"
 #include "support/testmain.h"
-#include "app/opendatafile.h"
 
 namespace testing_support {
 

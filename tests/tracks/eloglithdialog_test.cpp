@@ -1,6 +1,6 @@
-#include "tracks/ui/eloglithdialog.h"
 #include "support/doubles.h"
 #include "support/testmain.h"
+#include "tracks/ui/eloglithdialog.h"
 
 #include <gtest/gtest.h>
 

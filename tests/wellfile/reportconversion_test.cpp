@@ -2,11 +2,11 @@
 // drill-stem tests checked byte by byte on disk, current and torn files left alone, and a conversion
 // that cannot write leaving the old file whole with nothing handed out.
 #include "platform/text.h"
-#include "wellfile/reportconversion.h"
 #include "reports/dailyreports.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "wellfile/reportconversion.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_reports.h"
 

@@ -4,10 +4,10 @@
 // in drilling mode, says so, and says when the rig is deeper than the file.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/folders.h"
 #include "platform/instancelock.h"
+#include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/helperprocess.h"

@@ -2,18 +2,18 @@
 // gas windows, text from the peer reaches the data window's fields, "Reset Dialogs" brings both windows
 // back to the log, and off takes them away and keeps their places.
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
+#include "app/opendatafile.h"
 #include "gasmon/gasmoncfg.h"
 #include "gasmon/ui/gasdisplaydlg.h"
 #include "layout/linesandscales.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wellfile/wellconfig.h"
-#include "app/opendatafile.h"
 #include "wits/ui/witsdisplaydlg.h"
 
 #include <QSerialPort>

@@ -3,16 +3,16 @@
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "app/wellsettings.h"
+#include "drilling/driller.h"
 #include "exchange/backups.h"
-#include "wellfile/datesuffix.h"
 #include "exchange/liveupdate.h"
 #include "exchange/sendfile.h"
 #include "exchange/ui/backupdlg.h"
 #include "exchange/ui/liveupdatedlg.h"
 #include "exchange/ui/remotesetupdlg.h"
-#include "drilling/driller.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "wellfile/datesuffix.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <QDir>

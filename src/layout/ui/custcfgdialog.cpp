@@ -1,8 +1,8 @@
 #include "layout/ui/custcfgdialog.h"
 
-#include "layout/ui/rangedialog.h"
 #include "layout/predefinedtracks.h"
 #include "layout/ui/intervaldialog.h"
+#include "layout/ui/rangedialog.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"

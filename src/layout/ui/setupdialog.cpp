@@ -1,7 +1,7 @@
 #include "layout/ui/setupdialog.h"
 
-#include "layout/ui/rangedialog.h"
 #include "layout/ui/intervaldialog.h"
+#include "layout/ui/rangedialog.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"

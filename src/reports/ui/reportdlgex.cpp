@@ -134,6 +134,8 @@ void CopyFileOver(const QString& from, const QString& to)
 ReportDlgEx::ReportDlgEx(QWidget* parent, app::LogState& log, Mode mode, int requested)
     : Dialog(parent, QStringLiteral("STRATIV MORNING REPORT")), log_(log), mode_(mode), requested_(requested)
 {
+    // However it closes (a button, the close box, the end of a modal run), the report marks are read again.
+    connect(this, &QDialog::finished, this, [this] { Closing(); });
     drillingNow = [this] {
         DrillingNow d;
         const drilling::Driller* driller = log_.engines.driller;
@@ -542,12 +544,6 @@ void ReportDlgEx::DrawPrintedPage(platform::Dc& dc)
         device.printerName = printer->Info().deviceName;
     DrawReportPage(dc, device, PageData(), page_);
     log_.print.v305LexPrinter = page_.reportPrinter;
-}
-
-void ReportDlgEx::done(int r)
-{
-    Closing();
-    Dialog::done(r);
 }
 
 void ReportDlgEx::Closing()

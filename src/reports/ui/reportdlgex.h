@@ -58,7 +58,6 @@ public:
 
 protected:
     void SetupWindow() override;
-    void done(int r) override;
 
 private:
     void BuildFields();

@@ -2,9 +2,9 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
 #include "gasmon/chartwindow.h"
 #include "gasmon/ui/chartdlg.h"
+#include "shell/ui/logwindow.h"
 
 #include <cstring>
 

@@ -1,7 +1,6 @@
 #include "shell/ui/entrywindowservices.h"
 
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
 #include "entry/draw/depthlines.h"
 #include "entry/draw/flares.h"
 #include "entry/entrycommand.h"
@@ -17,6 +16,7 @@
 #include "platform/draw/dc.h"
 #include "platform/inputbox.h"
 #include "platform/winapi.h"
+#include "shell/ui/logwindow.h"
 
 #include <QScreen>
 

@@ -1,13 +1,13 @@
 #include "shell/ui/horzwindowservices.h"
 
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
-#include "shell/ui/qbtndlg.h"
 #include "elog/elog_services.h"
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/horzmouseui.h"
 #include "horizontal/ui/horzsetupdlg.h"
 #include "platform/services.h"
+#include "shell/ui/logwindow.h"
+#include "shell/ui/qbtndlg.h"
 
 namespace horizontal {
 

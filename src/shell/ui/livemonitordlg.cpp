@@ -2,12 +2,12 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "shell/ui/logwindow.h"
 #include "platform/draw/fonts.h"
 #include "platform/logfont.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/ui/controls.h"
+#include "shell/ui/logwindow.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -2,13 +2,13 @@
 // The main window: the frame on screen and the owner of the open well's state. The state lives in
 // the groups of app::LogState; the window routes commands, timers and posted messages to the
 // handlers, most of which hand over to the subsystem that does the work.
-#include "shell/commandtable.h"
 #include "app/logstate.h"
+#include "app/wellservices.h"
+#include "platform/services.h"
+#include "shell/commandtable.h"
 #include "shell/menus.h"
 #include "shell/neighbours.h"
 #include "shell/ui/toolwindows.h"
-#include "app/wellservices.h"
-#include "platform/services.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -9,9 +9,9 @@
 #include "drilling/drilling_services.h"
 #include "layout/scaleinterval.h"
 #include "layout/ui/custcfgdialog.h"
-#include "tracks/ui/eloglithdialog.h"
 #include "platform/draw/syscolors.h"
 #include "platform/services.h"
+#include "tracks/ui/eloglithdialog.h"
 #include "wellfile/settingsblock.h"
 
 #include <memory>

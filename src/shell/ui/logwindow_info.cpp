@@ -6,10 +6,10 @@
 #include "app/commandids.h"
 #include "app/infocommands.h"
 #include "app/ui/helpdlg.h"
+#include "platform/services.h"
 #include "shell/ui/insertdeletedlg.h"
 #include "shell/ui/labelgasdlg.h"
 #include "shell/ui/qbtndlg.h"
-#include "platform/services.h"
 #include "wellfile/datafile.h"
 
 #include <QCoreApplication>

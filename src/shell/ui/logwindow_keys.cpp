@@ -2,6 +2,7 @@
 
 #include "app/activitylines.h"
 #include "app/dragshift.h"
+#include "app/opendatafile.h"
 #include "app/scrolling.h"
 #include "app/wellsettings.h"
 #include "drilling/driller.h"
@@ -13,7 +14,6 @@
 #include "platform/text.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/datafile.h"
-#include "app/opendatafile.h"
 #include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellconfig.h"

@@ -1,9 +1,9 @@
 #include "shell/ui/logwindow.h"
 
 #include "app/commandids.h"
-#include "shell/ui/qbtndlg.h"
 #include "app/wellsettings.h"
 #include "platform/services.h"
+#include "shell/ui/qbtndlg.h"
 #include "wellfile/sidefiles_recent.h"
 
 #include <QAction>

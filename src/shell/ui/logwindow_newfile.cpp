@@ -2,9 +2,9 @@
 // and depth and hands the job to the well-creation routines of the exchange subsystem.
 #include "shell/ui/logwindow.h"
 
+#include "app/opendatafile.h"
 #include "layout/custchartcfg.h"
 #include "platform/services.h"
-#include "app/opendatafile.h"
 #include "wellfile/ui/newfiledlg.h"
 #include "wellfile/wellconfig.h"
 

@@ -4,8 +4,7 @@
 
 #include "app/activitylines.h"
 #include "app/layouthosts.h"
-#include "shell/ui/qbtndlg.h"
-#include "shell/ui/statusdlg.h"
+#include "app/opendatafile.h"
 #include "drilling/drillingstate.h"
 #include "elog/elog_services.h"
 #include "exchange/exchange_services.h"
@@ -13,7 +12,8 @@
 #include "logview/geometryof.h"
 #include "logview/ui/logimage.h"
 #include "platform/services.h"
-#include "app/opendatafile.h"
+#include "shell/ui/qbtndlg.h"
+#include "shell/ui/statusdlg.h"
 
 #include <QPointer>
 #include <QStatusBar>

@@ -2,12 +2,12 @@
 // only copies that to the screen. One paint is posted for any number of "the log changed" calls.
 #include "shell/ui/logwindow.h"
 
-#include "shell/firstpaint.h"
 #include "app/commandids.h"
-#include "shell/ui/livemonitordlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
+#include "shell/firstpaint.h"
+#include "shell/ui/livemonitordlg.h"
 
 #include <QMetaObject>
 #include <QPaintEvent>

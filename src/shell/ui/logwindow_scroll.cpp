@@ -2,10 +2,10 @@
 
 #include "app/scrolling.h"
 #include "app/ui/scrollcodes.h"
-#include "shell/ui/qbtndlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
+#include "shell/ui/qbtndlg.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>

@@ -3,6 +3,7 @@
 // log is laid out again for what changed.
 #include "shell/ui/logwindow.h"
 
+#include "app/opendatafile.h"
 #include "app/wellsettings.h"
 #include "gasmon/autogas.h"
 #include "gasmon/gashost.h"
@@ -15,7 +16,6 @@
 #include "wellfile/datafile.h"
 #include "wellfile/profile.h"
 #include "wits/witscommands.h"
-#include "app/opendatafile.h"
 
 #include <QFileInfo>
 

@@ -3,11 +3,11 @@
 
 #include "app/infocommands.h"
 #include "app/layouthosts.h"
-#include "shell/startup.h"
 #include "demo/demowell.h"
 #include "demo/draw/demowell_pictures.h"
 #include "horizontal/horzoptions.h"
 #include "platform/folders.h"
+#include "shell/startup.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

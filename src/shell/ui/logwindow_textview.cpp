@@ -4,8 +4,8 @@
 #include "shell/ui/logwindow.h"
 
 #include "app/textlines.h"
-#include "shell/ui/textdlg.h"
 #include "platform/services.h"
+#include "shell/ui/textdlg.h"
 #include "wellfile/datafile.h"
 
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
 // The memo and note dialogs as the main window's entry services open them.
 #include "app/logstate.h"
 #include "app/notes.h"
-#include "shell/ui/logwindow.h"
-#include "shell/ui/entrywindowservices.h"
 #include "entry/ui/htextdlg.h"
 #include "entry/ui/memodlg.h"
 #include "platform/winapi.h"
+#include "shell/ui/entrywindowservices.h"
+#include "shell/ui/logwindow.h"
 
 namespace entry {
 

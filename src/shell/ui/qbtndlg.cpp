@@ -1,10 +1,10 @@
 #include "shell/ui/qbtndlg.h"
 
 #include "app/commandids.h"
-#include "shell/ui/logwindow.h"
 #include "app/wellsettings.h"
 #include "layout/custchartcfg.h"
 #include "platform/services.h"
+#include "shell/ui/logwindow.h"
 
 #include <QLayout>
 #include <QMenuBar>

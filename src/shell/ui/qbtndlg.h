@@ -2,8 +2,8 @@
 // QBTNDLG, the quick view bar: a small modeless row of push buttons on the main window's menu-bar line
 // that switches display modes of the log with one click (survey values, the image view, custom tracks,
 // pictures). The main window keeps one (ToolWindows::quickBar).
-#include "shell/quickbar.h"
 #include "platform/ui/dialog.h"
+#include "shell/quickbar.h"
 
 class LogWindow;
 

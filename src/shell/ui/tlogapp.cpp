@@ -1,8 +1,8 @@
 #include "shell/ui/tlogapp.h"
 
+#include "platform/folders.h"
 #include "shell/startupini.h"
 #include "shell/ui/logwindow.h"
-#include "platform/folders.h"
 
 #include <QApplication>
 

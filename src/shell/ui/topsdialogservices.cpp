@@ -1,11 +1,11 @@
 // The tops editor as the main window's entry services open it.
 #include "app/logstate.h"
-#include "shell/ui/logwindow.h"
-#include "shell/ui/entrywindowservices.h"
 #include "entry/ui/memodlg.h"
 #include "entry/ui/topsdlg.h"
 #include "platform/winapi.h"
 #include "print/print_services.h"
+#include "shell/ui/entrywindowservices.h"
+#include "shell/ui/logwindow.h"
 
 namespace entry {
 

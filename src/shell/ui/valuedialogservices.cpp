@@ -1,8 +1,8 @@
 // The test-gas and outline dialogs as the main window's entry services open them.
-#include "shell/ui/logwindow.h"
-#include "shell/ui/entrywindowservices.h"
 #include "entry/ui/gaspercdlg.h"
 #include "entry/ui/outlinedlg.h"
+#include "shell/ui/entrywindowservices.h"
+#include "shell/ui/logwindow.h"
 
 namespace entry {
 

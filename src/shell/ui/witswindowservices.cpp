@@ -3,8 +3,8 @@
 #include "app/commandids.h"
 #include "app/logstate.h"
 #include "shell/ui/logwindow.h"
-#include "wits/ui/witschartdlg.h"
 #include "wits/ui/witsalarmwindows.h"
+#include "wits/ui/witschartdlg.h"
 #include "wits/witsalarmhost.h"
 
 #include <QScreen>

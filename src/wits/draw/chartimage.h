@@ -3,8 +3,8 @@
 // side by side with a minute grid and two curves each, drawn once for the whole day; the window copies
 // the part in view. The scale header is drawn on the window's top band.
 #include "platform/draw/gdiobjects.h"
-#include "wits/chartsettings.h"
 #include "wellfile/witsrecord.h"
+#include "wits/chartsettings.h"
 
 #include <QImage>
 

@@ -2,10 +2,10 @@
 
 #include "app/logstate.h"
 #include "app/scrolling.h"
-#include "platform/clocktext.h"
 #include "app/ui/scrollcodes.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
+#include "platform/clocktext.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/printer.h"

@@ -5,10 +5,10 @@
 // timer 6 keeps it on today's file while drilling.
 #include "platform/services.h"
 #include "platform/ui/dialog.h"
+#include "wellfile/witsrecord.h"
 #include "wits/chartdays.h"
 #include "wits/chartsettings.h"
 #include "wits/ui/witscfgdlg.h"
-#include "wellfile/witsrecord.h"
 
 #include <QImage>
 #include <QPointer>
