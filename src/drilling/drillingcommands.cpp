@@ -22,7 +22,6 @@
 #include "platform/text.h"
 #include "wellfile/wholefile.h"
 #include "wits/wits_services.h"
-#include "wits/wits_services.h"
 #include "wits/witsalarmhost.h"
 
 #include <QDir>
