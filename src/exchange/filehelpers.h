@@ -3,7 +3,7 @@
 // sorting names, and the dates in the names of daily and dated files. Patterns are an absolute folder
 // plus a name that may hold the wildcards "*" and "?", matched without regard to letter case (files
 // come from Windows stations); the folder part takes no wildcards. Names found are bare names, never
-// with their folder. Deleting is exchange/deletefiles.h; the date suffix is exchange/datesuffix.h.
+// with their folder. Deleting is wellfile/deletefiles.h; the date suffix is wellfile/datesuffix.h.
 #include <QDateTime>
 #include <QString>
 #include <QStringList>

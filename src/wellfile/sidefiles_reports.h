@@ -14,7 +14,7 @@
 
 namespace wellfile {
 
-// The old layouts' conversions are the reports' own (reports/conversion.h): every reader that may meet an
+// The old layouts' conversions are in wellfile/reportconversion.h: every reader that may meet an
 // old file is handed the one that fits.
 
 // Records read from a report file with the byte size their callers count by: for ".rpt" and ".sho"
