@@ -11,6 +11,17 @@
 
 namespace horizontal {
 
+namespace {
+
+// The services in force of the main window `window`; null once it has gone.
+app::Neighbours* NeighboursOf(QWidget* window)
+{
+    auto* main = qobject_cast<LogWindow*>(window);
+    return main ? &main->Neighbours() : nullptr;
+}
+
+}  // namespace
+
 QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
 {
     QPointer<QWidget> window = window_;
@@ -25,8 +36,8 @@ QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
             bar->UpdateViewButtons(bar->Mode());
     };
     auto runSetup = [window, &log](HorzDlg& view) {
-        auto* main = qobject_cast<LogWindow*>(window.data());
-        return main ? main->Neighbours().horizontal->RunSetupDialog(log, &view, &view) : 0;
+        app::Neighbours* n = NeighboursOf(window.data());
+        return n ? n->horizontal->RunSetupDialog(log, &view, &view) : 0;
     };
     auto* view = new HorzDlg(parent, log, closed, runSetup);
     if (!view->Create()) {
@@ -35,8 +46,8 @@ QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
     }
     // The note dialog of a note placed on the view is the entry subsystem's, as the window has it.
     view->Mouse().runNoteDialog = [window, &log](std::vector<entry::HTEXTEX>& notes, int index, int& count) {
-        auto* main = qobject_cast<LogWindow*>(window.data());
-        return main ? main->Neighbours().entry->RunNoteDialog(log, notes, index, count) : 0;
+        app::Neighbours* n = NeighboursOf(window.data());
+        return n ? n->entry->RunNoteDialog(log, notes, index, count) : 0;
     };
     return view;
 }
@@ -78,11 +89,10 @@ int HorzWindowServices::RunSetupDialog(app::LogState& log, QWidget* parent, QWid
         platform::MessageBeep(0);
         return 0;
     }
-    auto* main = qobject_cast<LogWindow*>(window_.data());
     HorzSetupDlg dialog(parent, log);
-    dialog.runTvdDialog = [main, &log](std::span<wellfile::RECORD> records) {
-        if (main)
-            main->Neighbours().elog->RunTvdDialog(log, records, 1);  // survey mode
+    dialog.runTvdDialog = [window = window_, &log](std::span<wellfile::RECORD> records) {
+        if (app::Neighbours* n = NeighboursOf(window.data()))
+            n->elog->RunTvdDialog(log, records, 1);  // survey mode
     };
     auto* v = qobject_cast<HorzDlg*>(view);
     if (v) {

@@ -366,10 +366,10 @@ private:
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
-    std::unique_ptr<reports::ReportWindowServices> reportWindows_;
+    std::unique_ptr<reports::ReportWindowServices> reportWindows_;  // the report dialogs; neighbours_.reports
     std::unique_ptr<exchange::ExchangeWindowServices> exchangeWindows_;  // the live-update dialogs; neighbours_.exchange
     std::unique_ptr<horizontal::HorzWindowServices> horzWindows_;  // the horizontal view; neighbours_.horizontal
-    std::unique_ptr<elog::ElogWindowServices> elogWindows_;  // the LAS export; neighbours_.elog  // the report dialogs; neighbours_.reports
+    std::unique_ptr<elog::ElogWindowServices> elogWindows_;  // the LAS export; neighbours_.elog
     std::unique_ptr<NoteEditWindow> noteEdit_;  // the note edit over the log; state_.notes points at it
 
     // ---- Menu bar, keys, exit and scrolling ----
