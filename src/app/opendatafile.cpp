@@ -18,6 +18,7 @@
 #include "wellfile/reportindex.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
+#include "wellfile/sidefiles_settings.h"
 #include "wellfile/sidefiles_tops.h"
 #include "wellfile/validate.h"
 
@@ -78,6 +79,14 @@ void Verbose(app::LogState& s, const char* text)
 }
 
 }  // namespace
+
+bool ReceivingStation(const app::LogState& s)
+{
+    if (s.env.serverStation)
+        return true;
+    exchange::RemoteConfig remote;
+    return wellfile::LoadDownloadConfig(s.well.file.dataFolder, remote) && remote.startOnOpen != 0;
+}
 
 bool CustomTracksAvailable(const app::LogState& s)
 {
@@ -175,9 +184,11 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     } else {
         s.view.rateInMetresPerHour = config.rateUnitPerHour;
         s.well.customTracksEnabled = CustomTracksAvailable(s) && config.customTracksEnabled != 0;
-        // A well left in drilling mode comes back in it, but only in the copy that may drill and not
-        // for a file given on the command line.
-        if (s.env.firstInstance == 1 && !s.env.commandLineStart && RestartsInDrilling(config, well.wellName))
+        // A well left in drilling mode comes back in it, but only in the copy that may drill, not for a
+        // file given on the command line, and never on a station that receives (the rig's own settings
+        // come with every package).
+        if (s.env.firstInstance == 1 && !s.env.commandLineStart && !ReceivingStation(s) &&
+            RestartsInDrilling(config, well.wellName))
             well.drilling = true;
     }
 

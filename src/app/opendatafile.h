@@ -20,6 +20,13 @@ struct WellState;
 wellfile::WellPlace PlaceOf(const app::LogState& log);
 wellfile::WellPlace PlaceOf(const app::WellState& well);
 
+// Whether this station receives wells from a drilling station: it has the server marker
+// ("QKRT_Server.cfg"), or its remote settings ("svdlcfg.cfg" of the data folder) ask for the remote
+// monitor at start. Such a station follows the rig's well and never drills it: a saved drilling flag
+// (which every package of a drilling rig carries) does not bring drilling back, and no run of it is
+// said to have ended while drilling.
+bool ReceivingStation(const app::LogState& log);
+
 // Whether the well may have custom tracks: not for some profiles, narrow screens, or a scratch well
 // ("~..."), whatever its saved settings say.
 bool CustomTracksAvailable(const app::LogState& log);

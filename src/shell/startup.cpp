@@ -257,7 +257,8 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
 void TellUnclosedDrilling(const LogState& s)
 {
     const wellfile::OpenWell& well = s.well.file;
-    if (!s.env.lastRunUnclosed || !s.well.fileOpened || !wellfile::RestartsInDrilling(s.well.config, well.wellName))
+    if (!s.env.lastRunUnclosed || !s.well.fileOpened || ReceivingStation(s) ||
+        !wellfile::RestartsInDrilling(s.well.config, well.wellName))
         return;
     const QString then = QStringLiteral("The last run of StrativM ended without closing while drilling ") + well.wellName +
                          QStringLiteral(" at depth %1.\n").arg(well.fileBottomDepth);

@@ -2,6 +2,9 @@
 // dialog and switched on from the Options menu, or started by the settings' start flag however a well is
 // opened.
 #include "app/commandids.h"
+#include "app/copythreads.h"
+#include "drilling/driller.h"
+#include "drilling/logtime.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
@@ -16,9 +19,11 @@
 #include "wellfile/wellpackage.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStatusBar>
 
 #include <cstring>
@@ -192,4 +197,153 @@ TEST(RemoteStation, TheStartFlagStartsTheMonitorHoweverAWellIsOpened)
     reopened([&] { Menu(window, app::cmd::RecentFirst); }, b);  // the well open before C
     reopened([&] { exchange::OpenSharedWell(window, a, {}); }, a);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+namespace {
+
+// The rig: a station of its own drilling well W, whose Remote Update set-up sends to `r`. Its Send File
+// makes a package at 1100 and another 10 units deeper, kept in `kept` as "1.sv8" and "2.sv8".
+void RigSendsTwoPackages(const QString& root, const QString& r, const QString& kept)
+{
+    platform::SetFolderRoots({root + "docs", root + "config", root + "home"});
+    LogWindow rig{nullptr, QStringLiteral("StrativM")};
+    rig.SetupWindow();
+    app::LogState& s = rig.State();
+    ASSERT_EQ(rig.OpenDataFile(MakeWell(s.well.file.dataFolder, "W.svm", 1000, 1100)), 1);
+    rig.EvCommand(app::cmd::Drilling);
+    drilling::Driller* driller = s.engines.driller;
+    ASSERT_TRUE(s.well.file.drilling && driller && driller->Time());
+    platform::Dialog::QueueTestScript([&](platform::Dialog& dlg) {
+        dlg.SetCheck(103, platform::BST_CHECKED);
+        dlg.SetText(104, r);
+        dlg.Click(platform::IDOK);
+    });
+    rig.EvCommand(app::cmd::RemoteUpdateSetup);
+    QDir().mkpath(kept);
+    for (const char* package : {"1.sv8", "2.sv8"}) {
+        for (int unit = 0; unit < (package[0] == '2' ? 10 : 0); ++unit) {
+            for (int tick = 0; tick < 150; ++tick) {
+                doubles().clock.Advance(200);
+                driller->Time()->Tick();
+            }
+            driller->MarkStep(drilling::StepSource::Keyboard);
+            doubles().clock.Advance(200);
+            driller->Time()->Tick();
+            driller->Update();
+        }
+        app::WaitForCopyThread(s, app::CopyKind::File);  // the package the drilling step sends itself
+        rig.EvCommand(app::cmd::SendFile);
+        app::WaitForCopyThread(s, app::CopyKind::File);
+        ASSERT_TRUE(QFile::rename(r + "/W.sv8", kept + package));
+    }
+    ASSERT_EQ(s.well.file.fileBottomDepth, 1110);
+}
+
+}  // namespace
+
+// An office station follows a rig's well W by every way of opening it: what the rig's Send File made
+// carries the rig's settings with drilling on at exit, yet W opens in office mode with the monitor
+// running, after File > Open, a recent file, the shared-wells bar, a restart of the program after a
+// clean exit and after it was killed, and from the command line; no run is said to have ended while
+// drilling, and the rig's next package is taken.
+TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
+{
+    const QString r = TestDir() + "R", kept = TestDir() + "kept/";
+    QDir().mkpath(r);
+    RigSendsTwoPackages(TestDir() + "rig/", r, kept);
+    if (HasFailure())
+        return;
+    QDir().mkpath(TestDir() + "look");
+    const QStringList inPackage = wellfile::ExtractPackage(kept + "1.sv8", TestDir() + "look/").written;
+    ASSERT_TRUE(inPackage.contains("W.cfg")) << inPackage.join(' ').toStdString();
+    ASSERT_EQ(ReadBytes(TestDir() + "look/W.cfg").at(61), 1);  // the rig was drilling
+
+    // The office: the real program's folders under `home`.
+    const QString home = TestDir() + "office";
+    platform::SetFolderRoots({home + "/Documents", home + "/.config/StrativM", home});
+    MakeServerStation();
+    const QString m = platform::DefaultInstallFolder(), other = MakeWell(m, "O.svm", 100, 200);
+    WriteBytes(m + "StrativM.ini", QFile::encodeName(other) + '\0');
+    doubles().prompter.messages.clear();
+    const auto opensFollowing = [](LogWindow& window, const char* way) {
+        const app::LogState& s = window.State();
+        EXPECT_EQ(s.well.file.wellName, "W") << way;
+        EXPECT_FALSE(s.well.file.drilling) << way;
+        EXPECT_TRUE(s.env.remoteMonitorOn) << way;
+        for (const auto& message : doubles().prompter.messages)
+            EXPECT_NE(message.caption.toStdString(), "Drilling") << way << ": " << message.text.toStdString();
+        doubles().prompter.messages.clear();
+    };
+    // Before each way of opening W, the monitor takes a package of the rig while another well is open.
+    const auto rigPackageTaken = [&](const char* package) {
+        ASSERT_TRUE(QFile::copy(kept + package, r + "/W.sv8"));
+        ASSERT_TRUE(doubles().timers.last->Fire(1));
+        ASSERT_FALSE(QFile::exists(r + "/W.sv8"));
+    };
+    {
+        app::CommandLineFilesTaken() = 0;
+        LogWindow window{nullptr, QStringLiteral("StrativM")};
+        window.SetupWindow();
+        platform::Dialog::QueueTestScript([&](platform::Dialog& dlg) {
+            dlg.SetCheck(101, platform::BST_CHECKED);
+            dlg.SetText(102, r);
+            dlg.Click(platform::IDOK);
+        });
+        Menu(window, app::cmd::RemoteSetup);
+        Menu(window, app::cmd::RemoteMonitor);
+        ASSERT_TRUE(window.State().env.remoteMonitorOn);
+
+        rigPackageTaken("1.sv8");
+        doubles().prompter.fileAnswers = {m + "W.svm"};
+        Menu(window, app::cmd::Open);
+        opensFollowing(window, "File > Open");
+        doubles().prompter.fileAnswers = {other};
+        Menu(window, app::cmd::Open);
+        rigPackageTaken("1.sv8");
+        Menu(window, app::cmd::RecentFirst);
+        opensFollowing(window, "a recent file");
+        exchange::OpenSharedWell(window, other, {});
+        rigPackageTaken("1.sv8");
+        exchange::OpenSharedWell(window, m + "W.svm", {});
+        opensFollowing(window, "the shared-wells bar");
+        ASSERT_TRUE(window.CanClose());
+    }
+
+    // The real program restarted after that clean exit, then killed.
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    env.insert("STRATIVM_STARTUP_REPORT", "1");
+    program.setProcessEnvironment(env);
+    ASSERT_TRUE(QFile::copy(kept + "1.sv8", r + "/W.sv8"));  // taken at the start, with W open
+    program.setWorkingDirectory(m);
+    program.start(QCoreApplication::applicationDirPath() + "/../src/strativm", QStringList());
+    QByteArray report;
+    while (!report.contains("remoteMonitor=") && program.waitForReadyRead(60000))
+        report += program.readAllStandardOutput();
+    EXPECT_TRUE(report.contains("caption=W.svm  Last Updated AT ")) << report.constData();
+    EXPECT_TRUE(report.contains("drilling=0\nremoteMonitor=1")) << report.constData();
+    program.kill();
+    ASSERT_TRUE(program.waitForFinished(30000));
+
+    app::CommandLineFilesTaken() = 0;
+    {
+        LogWindow window{nullptr, QStringLiteral("StrativM")};
+        window.SetupWindow();
+        EXPECT_TRUE(window.State().env.lastRunUnclosed);
+        opensFollowing(window, "a restart after a kill");
+        rigPackageTaken("2.sv8");
+        EXPECT_EQ(window.State().well.file.fileBottomDepth, 1110);
+        ASSERT_TRUE(window.CanClose());
+    }
+    app::CommandLineFilesTaken() = 0;
+    QDir().mkpath(TestDir() + "downloads");
+    ASSERT_TRUE(QFile::copy(kept + "2.sv8", TestDir() + "downloads/W.sv8"));
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.State().env.commandLineFile = TestDir() + "downloads/W.sv8";
+    window.SetupWindow();
+    opensFollowing(window, "the command line");
 }
