@@ -178,11 +178,8 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
         config.windowWidth = s.env.screenWidth - 20;
         config.windowHeight = s.env.screenHeight - 20;
         config.viewTopDepth = 0;
-        // The record written describes what this open shows: the next open shows the same rate unit.
-        config.rateUnitPerHour = s.view.rateInMetresPerHour != 0 ? 1 : 0;
         SaveConfig(config, place, s.well.fieldSettings);
     } else {
-        s.view.rateInMetresPerHour = config.rateUnitPerHour;
         s.well.customTracksEnabled = CustomTracksAvailable(s) && config.customTracksEnabled != 0;
         // A well left in drilling mode comes back in it, but only in the copy that may drill, not for a
         // file given on the command line, and never on a station that receives (the rig's own settings
@@ -192,6 +189,9 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
             well.drilling = true;
     }
 
+    // The rate unit is the well's own, the default one for a fresh well: never the last well's (for
+    // profile 11 it also says whether depths are metric).
+    s.view.rateInMetresPerHour = config.rateUnitPerHour;
     s.options.lithLegend = config.lithLegend != 0;
     exchange::TakeCopyOptions(s.well, s.witsCopy, s.drilling);
     // The CO2 curve has five scales; a number outside them is taken as the first.

@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "app/commandids.h"
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "platform/folders.h"
@@ -469,4 +470,21 @@ TEST_F(RunningCopies, LiveServerMarkerMakesEveryCopyFirst)
     QFile(home + "/StrativM/svLiveServer.cfg").open(QIODevice::WriteOnly);
     EXPECT_EQ(Start(TestDir() + "one").value("firstInstance"), "1");
     EXPECT_EQ(Start(TestDir() + "two").value("firstInstance"), "1");
+}
+
+// A fresh well opened after the demo well (whose rates show in minutes per unit) takes the default rate
+// unit, per hour: written into its new settings and shown by the window at that same open.
+TEST(Startup, AFreshWellTakesTheDefaultRateUnitNotTheLastWells)
+{
+    qputenv("USER", "tester");
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    const app::LogState& s = window.State();
+    ASSERT_EQ(s.view.rateInMetresPerHour, 0);
+    const QString fresh = MakeWell(TestDir() + "wells/", "NEW.svm", 100, 300);
+    doubles().prompter.fileAnswers = {fresh};
+    window.EvCommand(app::cmd::Open);
+    ASSERT_EQ(s.well.file.dataFileName, fresh);
+    EXPECT_EQ(s.view.rateInMetresPerHour, 1);
+    EXPECT_EQ(testing_support::At<std::int32_t>(testing_support::ReadBytes(TestDir() + "wells/NEW.cfg"), 12), 1);
 }
