@@ -114,12 +114,18 @@ int BuildUpdatePackageTo(const PackageState& s, int mode, const StatusText& stat
 
     QStringList files = UpdatePackageFiles(data, f.wellName);
     // Said before it is sent: the receiving station would refuse the whole package for it.
-    if (const QString large = LeaveOutTooLarge(files); !large.isEmpty()) {
-        wellfile::WriteDownloadLog(data, QStringLiteral("Update file:"), large, wellfile::kDownloadNoWord);
+    const auto say = [&](const QString& text) {
+        wellfile::WriteDownloadLog(data, QStringLiteral("Update file:"), text, wellfile::kDownloadNoWord);
         if (mode == 0)
-            platform::MessageBox(large, QStringLiteral("Update file"));
+            platform::MessageBox(text, QStringLiteral("Update file"));
         else if (status)
-            status(QStringLiteral("Update file: ") + large);
+            status(QStringLiteral("Update file: ") + text);
+    };
+    if (const QString large = LeaveOutTooLarge(files); !large.isEmpty())
+        say(large);
+    if (const QString refused = TooLargeTogether(files); !refused.isEmpty()) {
+        say(refused);
+        return 0;
     }
     const wellfile::PackageWriteResult written = WriteFreshPackage(package, files);
     wellfile::WriteDownloadLog(data, written.ok ? QStringLiteral("Update file created") : QStringLiteral("Update file failed"),
@@ -193,7 +199,17 @@ void SendWellFile(const PackageState& s, app::SetupOptions& setup, bool archivin
     DeletePatterns(data, {"*.zl9", "*.sv8", "*.TD_"});
 
     const QString package = send + f.wellName + (archiving ? QStringLiteral(".TD_") : QStringLiteral(".sv8"));
-    const SendLists lists = SendFileListsOf(s.well, today);
+    SendLists lists = SendFileListsOf(s.well, today);
+    if (!archiving) {
+        // Said before it is mailed: the receiving station would refuse the whole package.
+        const QString large = LeaveOutTooLarge(lists.full);
+        LeaveOutTooLarge(lists.retry);
+        const QString refused = TooLargeTogether(lists.full);
+        if (!large.isEmpty() || !refused.isEmpty())
+            platform::MessageBox((large + u'\n' + refused).trimmed(), QStringLiteral("Send File"));
+        if (!refused.isEmpty())
+            return;
+    }
     wellfile::PackageWriteResult written = WriteFreshPackage(package, lists.full);
     if (!written.ok)
         written = WriteFreshPackage(package, lists.retry);

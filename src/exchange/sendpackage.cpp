@@ -11,7 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace exchange {
 
@@ -75,6 +78,31 @@ QString LeaveOutTooLarge(QStringList& files)
     return QStringLiteral("%1 left out: larger than the %2 MiB a receiving station takes of one file")
         .arg(large.join(QStringLiteral(", ")))
         .arg(wellfile::kMaxPackageEntryBytes >> 20);
+}
+
+QString TooLargeTogether(const QStringList& files)
+{
+    std::vector<std::pair<qint64, QString>> sizes;
+    qint64 total = 0;
+    for (const QString& path : files) {
+        const qint64 size = QFileInfo(path).size();
+        sizes.emplace_back(size, QFileInfo(path).fileName());
+        total += size;
+    }
+    if (total <= qint64(wellfile::kMaxPackageBytes))
+        return {};
+    std::stable_sort(sizes.begin(), sizes.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList large;
+    for (const auto& [size, name] : sizes) {
+        if (total <= qint64(wellfile::kMaxPackageBytes))
+            break;
+        large << QStringLiteral("%1 (%2 MiB)").arg(name).arg(size >> 20);
+        total -= size;
+    }
+    return QStringLiteral("Nothing was sent: %1 %2 the package larger than the %3 MiB a receiving station takes of "
+                          "one package")
+        .arg(large.join(QStringLiteral(", ")), large.size() == 1 ? QStringLiteral("makes") : QStringLiteral("make"))
+        .arg(wellfile::kMaxPackageBytes >> 20);
 }
 
 QStringList SendHeldOut(const SendOptions& o)

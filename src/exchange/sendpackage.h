@@ -35,6 +35,10 @@ QStringList UpdatePackageFiles(const QString& dataFolder, const QString& wellNam
 // Takes out of `files` each file larger than a receiving station unpacks (wellfile::kMaxPackageEntryBytes)
 // and returns the sentence that says so, naming them and the limit; empty when none is.
 QString LeaveOutTooLarge(QStringList& files);
+// Empty when `files` together stay within what a receiving station unpacks of one package
+// (wellfile::kMaxPackageBytes); else the sentence that the package is not sent, naming the files that make
+// it too large: the largest, biggest first, until the rest would fit.
+QString TooLargeTogether(const QStringList& files);
 
 // The send options of the well's settings that decide which side files travel.
 struct SendOptions {

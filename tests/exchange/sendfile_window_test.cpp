@@ -189,3 +189,45 @@ TEST(UpdatePackageWindow, TheRemoteUpdateBoxSendsWhileTheDepthStandsStill)
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     window.EvCommand(app::cmd::Drilling);
 }
+
+// Files that together unpack to more than a receiving station takes of one package, each below its
+// limit of one file: neither Send File nor the update package sends anything, and the box names the
+// files that make it too large.
+TEST(UpdatePackageWindow, APackageOverTheTotalIsNotSentAndItsLargestFilesAreNamed)
+{
+    app::CommandLineFilesTaken() = 0;
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    app::LogState& s = window.State();
+    const QString d = s.well.file.dataFolder, r = TestDir() + "R";
+    QDir().mkpath(r);
+    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 1100)), 1);
+    for (const auto& [name, mib] : std::initializer_list<std::pair<const char*, int>>{{"W.las", 400}, {"W.pdf", 450}, {"W.txt", 300}}) {
+        QFile file(d + name);  // sparse: no disk is used
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(mib) << 20));
+    }
+    const QString said = "Nothing was sent: W.pdf (450 MiB) makes the package larger than the 1024 MiB a receiving "
+                         "station takes of one package";
+    window.EvCommand(app::cmd::SendFile);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, said);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Send File");
+    EXPECT_FALSE(QFile::exists(d + "sendfile/W.sv8"));
+
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(s.well.file.drilling);
+    platform::Dialog::QueueTestScript([&](platform::Dialog& dlg) {
+        dlg.SetCheck(103, platform::BST_CHECKED);
+        dlg.SetText(104, r);
+        dlg.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::RemoteUpdateSetup);
+    doubles().prompter.messages.clear();
+    window.EvCommand(app::cmd::SendFile);
+    app::WaitForCopyThread(s, app::CopyKind::File);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, said);
+    EXPECT_TRUE(QDir(r).isEmpty());
+    EXPECT_FALSE(QFile::exists(d + "sendfile/W.sv8"));
+    window.EvCommand(app::cmd::Drilling);
+}
