@@ -76,7 +76,6 @@ std::vector<QString> WellSetExtensions()
     std::vector<QString> out{QStringLiteral(".SVM")};
     for (const char* ext : kWellSideFiles)
         out.push_back(QString::fromLatin1(ext));
-    out.push_back(QStringLiteral(".topx"));
     out.push_back(QStringLiteral(".dbc"));
     return out;
 }

@@ -8,13 +8,14 @@
 
 namespace wellfile {
 
-// The side files of a well that follow its data file, in the order they are copied.
-inline constexpr std::array<const char*, 17> kWellSideFiles = {
-    ".hdr", ".rpt", ".sho", ".dst", ".top", ".svc", ".hor", ".qpt", ".svx",
-    ".mem", ".hxt", ".fit", ".grdx", ".cfg", ".lfg", ".lag", ".sch"};
+// The side files of a well that follow its data file, in the order they are copied. The tops live in
+// ".topx"; ".top" is the older list some stations still send.
+inline constexpr std::array<const char*, 19> kWellSideFiles = {
+    ".hdr", ".rpt", ".sho", ".dst", ".top", ".svc", ".hor", ".qpt", ".svx", ".mem",
+    ".hxt", ".fit", ".grdx", ".cfg", ".lfg", ".lag", ".sch", ".topx", ".clr"};
 
 // The extensions of every file that belongs to a well by its name: the data file (".SVM"), the side
-// files above, the tops list (".topx") and the well's settings block (".dbc").
+// files above and the well's settings block (".dbc").
 std::vector<QString> WellSetExtensions();
 
 // The first file of the well set of the data file `path` that exists beside it (in any letter case);

@@ -10,7 +10,9 @@
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellnames.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenuBar>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -109,7 +111,7 @@ TEST(SaveAs, CopiesTheWholeWellByteForByteAndStaysOnCancel)
 {
     SaveAsFixture f;
     const QStringList all = AllSideFiles();
-    ASSERT_EQ(all.size() + 1, 18);
+    ASSERT_EQ(all.size() + 1, 20);
     f.WriteSideFiles(all);
     f.SaveAs(f.targetFolder + "B two.svm");
 
@@ -257,4 +259,33 @@ TEST(SaveAs, WhileDrillingItBacksUpToADriveAndKeepsTheDrillingSetting)
     QString from = f.path, to = f.targetFolder + "H.svm";
     EXPECT_EQ(app::CopyFileChecked(s, f.neighbours, from, to), 1);
     EXPECT_EQ(ReadBytes(f.targetFolder + "gasmon.cfg"), QByteArray(1668, 'g'));
+}
+
+// The demo well saved under a new name and opened: its tops list (".topx") came with it, and the copy's
+// Tops menu lists the demo's tops.
+TEST(SaveAs, TheCopyOfTheDemoWellOpensWithItsTops)
+{
+    qputenv("USER", "tester");
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();  // a first start: the demo well
+    const app::LogState& s = window.State();
+    const auto topsMenu = [&window] {
+        QStringList listed;
+        for (QAction* a : window.menuBar()->findChildren<QAction*>())
+            if (const int id = a->data().isValid() ? a->data().toInt() : 0;
+                id >= app::cmd::GotoTopFirst && id < app::cmd::GotoTopFirst + 50)
+                listed << a->text();
+        return listed;
+    };
+    const QStringList demoTops = topsMenu();
+    ASSERT_GE(demoTops.size(), 3);
+    const QString demo = s.well.file.currentFolder + s.well.file.wellName;
+    const QString copies = testing_support::TestDir() + "copies/";
+    QDir().mkpath(copies);
+    doubles().prompter.fileAnswers = {copies + "DEMO2.svm"};
+    doubles().prompter.answers = {platform::IDOK};
+    window.EvCommand(app::cmd::SaveAs);
+    ASSERT_EQ(s.well.file.dataFileName, copies + "DEMO2.SVM");
+    EXPECT_EQ(ReadBytes(copies + "DEMO2.topx"), ReadBytes(demo + ".topx"));
+    EXPECT_EQ(topsMenu(), demoTops);
 }
