@@ -297,6 +297,26 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
         Say(QStringLiteral("Memory Error"), QStringLiteral("Import"));
         return 0;
     }
+    const std::string_view view(text->constData(), std::size_t(text->size()));
+    if (const std::optional<LasImportResult> problem = CheckLasData(view)) {
+        Say(problem->message, problem->caption);
+        return 0;
+    }
+    // Read once with no records first: a file with nothing for the interval writes no file at all.
+    MudlogRecords none;
+    const MudlogTextResult found = ImportMudlogText(view, header, map, interval, none);
+    if (!found.dataFound) {
+        Say(QStringLiteral("File Read  Error"), QStringLiteral("File Error "));
+        return 0;
+    }
+    if (found.lastDepth < interval.start) {
+        Say(QStringLiteral("No data line of %1 lies between From %2 and To %3: nothing was imported.")
+                .arg(QFileInfo(lasPath).fileName())
+                .arg(interval.start)
+                .arg(interval.stop),
+            QStringLiteral("Import"));
+        return 0;
+    }
     // The side files the import writes into exist for the whole file before anything is read.
     const bool extended = fit.dataEnabled;
     if (!QFileInfo(platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"))).isFile() &&
@@ -321,16 +341,7 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
     std::vector<layout::CUSTDATAREC> custom = RecordsOf<layout::CUSTDATAREC>(*customBytes);
     std::vector<layout::EXTRECORD> ext = RecordsOf<layout::EXTRECORD>(*extBytes);
     MudlogRecords files{records, custom, ext};
-    const std::string_view view(text->constData(), std::size_t(text->size()));
-    if (const std::optional<LasImportResult> problem = CheckLasData(view)) {
-        Say(problem->message, problem->caption);
-        return 0;
-    }
     const MudlogTextResult r = ImportMudlogText(view, header, map, interval, files);
-    if (!r.dataFound) {
-        Say(QStringLiteral("File Read  Error"), QStringLiteral("File Error "));
-        return 0;
-    }
     std::vector<wellfile::FileImage> images;
     if (extended)
         images.push_back({fit.path, BytesOf(*extBytes, ext)});
@@ -346,7 +357,7 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
     if (r.lastDepth < interval.stop)
         Say(QStringLiteral("The data of %1 end at depth %2, before the stop depth %3: the depths read are imported.")
                 .arg(QFileInfo(lasPath).fileName())
-                .arg(r.lastDepth < interval.start ? interval.start - 1 : r.lastDepth)
+                .arg(r.lastDepth)
                 .arg(interval.stop),
             QStringLiteral("Import"));
     if (map.size() > 12 && map[12] > 0 && well.allRecords.empty())

@@ -40,7 +40,8 @@ MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& header
 
 // The import into the open well's files (the data file, ".svx", and ".fit" when `fit` has the FIT data
 // option): all three are read whole, changed in memory and replaced together, so a failure leaves
-// them as they were. Says its own problems; 1 imported, 0 refused or failed.
+// them as they were. A file with no data line between the interval's start and stop says so and writes
+// no file. Says its own problems; 1 imported, 0 refused or failed.
 int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QString& lasPath, const LasHeader& header,
                      std::span<const std::int32_t> map);
 

@@ -198,6 +198,20 @@ TEST(MudlogWindow, DataEndingBeforeTheStopDepthAreSavedAndNamed)
     EXPECT_EQ(testing_support::ReadBytes(w.folder + "I.svx").size(), 101 * 222);
 }
 
+// Data lines that all lie above the interval an import fills (never the first 20 units of a data file):
+// said, and neither the data file nor a custom-data file is written.
+TEST(MudlogWindow, NoDataLineBetweenFromAndToIsSaidAndNoFileWritten)
+{
+    MudlogWindow w(false);
+    const QByteArray before = ReadBytes(w.path);
+    const auto values = [](double d) { return std::to_string(d - 1000); };
+    w.Import(lasfiles::MudlogLas(1000, 1100, 1, "GAMMA.GAPI :\n", lasfiles::Rows(1001, 1010, 1, values)),
+             [](Dialog& d) { Map(d, {{1, 11}}); });
+    EXPECT_EQ(w.Messages(), "No data line of M.las lies between From 1020 and To 1100: nothing was imported. / Import\n");
+    EXPECT_EQ(ReadBytes(w.path), before);
+    EXPECT_FALSE(QFileInfo::exists(w.folder + "I.svx"));
+}
+
 TEST(MudlogWindow, ASpectrometerFileWithItsPresetFillsTheExtendedRecords)
 {
     MudlogWindow w;
