@@ -6,6 +6,7 @@
 #include "app/commandids.h"
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/realservices.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
 #include "support/files.h"
@@ -14,8 +15,11 @@
 #include "wellfile/profile.h"
 #include "wellfile/wellconfig.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <cstring>
 
@@ -135,8 +139,37 @@ TEST(LiveUpdate, SwitchingOnWarnsOncePublishesAndKeepsTheWindowsIntervalAtTwo)
     QDir().mkpath(w.data + "W.cfg");
     w.Configure(1, "9");
     EXPECT_EQ(Messages(), (QStringList{kWarning + "/",
-                                       "Files not updated: the shared folder " + TestDir() + "gone/ is missing/",
+                                       "Files not updated: the shared folder " + TestDir() +
+                                           "gone/ is missing.\nPress Update Now once the folder is there./",
                                        "The settings of the well could not be saved/File Error"}));
+}
+
+// On the desktop the boxes of "Update Now", which have no caption of their own, show the program's name;
+// without the shared folder the box says what to do.
+TEST(LiveUpdate, UpdateNowBoxesCarryTheProgramsNameAndSayWhatToDo)
+{
+    Window w;
+    platform::InstallRealServices();
+    QStringList boxes;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes << box->windowTitle() + "|" + box->text();
+            box->close();
+        }
+    });
+    closer.start(10);
+    platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
+        d.SetCheck(101, 1);
+        d.Click(103);
+        w.window.State().env.sharedFolder = TestDir() + "gone/";
+        d.Click(103);
+        d.Click(platform::IDCANCEL);
+    });
+    w.window.EvCommand(app::cmd::LiveUpdateConfig);
+    EXPECT_EQ(boxes, (QStringList{"StrativM|Files Updated",
+                                  "StrativM|Files not updated: the shared folder " + TestDir() +
+                                      "gone/ is missing.\nPress Update Now once the folder is there."}));
 }
 
 // While drilling with live update on, a change of the records reaches the shared copy of the data file

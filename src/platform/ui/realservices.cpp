@@ -37,6 +37,9 @@ QString QtFilter(const QString& windowsFilter)
 
 QWidget* ActiveWindow() { return QApplication::activeWindow(); }
 
+// A box without a caption of its own shows the program's name, never the window manager's placeholder.
+QString TitleOf(const QString& caption) { return caption.isEmpty() ? QStringLiteral("StrativM") : caption; }
+
 // The answer of `ask`, asked on the GUI thread: widgets may be built there only. `unanswered` when the
 // GUI thread cannot be asked (it is waiting for the workers to end).
 template <class Ask, class Answer = decltype(std::declval<Ask>()())>
@@ -76,7 +79,7 @@ private:
     static int Box(const QString& text, const QString& caption, unsigned flags)
     {
         QMessageBox box(ActiveWindow());
-        box.setWindowTitle(caption);
+        box.setWindowTitle(TitleOf(caption));
         box.setText(text);
         switch (flags & MB_ICONMASK) {
         case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
@@ -134,7 +137,7 @@ private:
     static std::optional<QString> Input(const QString& prompt, const QString& caption, const QString& initial, int size)
     {
         QInputDialog box(ActiveWindow());
-        box.setWindowTitle(caption);
+        box.setWindowTitle(TitleOf(caption));
         box.setLabelText(prompt);
         box.setInputMode(QInputDialog::TextInput);
         const int limit = size > 0 ? size - 1 : 0;
