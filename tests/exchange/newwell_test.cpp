@@ -248,6 +248,7 @@ TEST(PlugBack, CutsPicturesReportsShowsAndCurvesAtTheKickOffDepth)
     }
     WriteRecords(d + "OLD.rpt", reports);
     WriteBytes(d + "OLD.svc", Pattern(96 * 2400));
+    WriteBytes(d + "OLD.topx", Pattern(253 * 3));
     QStringList originals;
     for (const char* name : {"OLD.svm", "OLD.sho", "OLD.rpt", "OLD.svc"})
         originals << QString::fromLatin1(ReadBytes(d + name).toBase64());
@@ -264,6 +265,7 @@ TEST(PlugBack, CutsPicturesReportsShowsAndCurvesAtTheKickOffDepth)
     EXPECT_EQ(float(keptReports[2].depth), 2150.0f);
     EXPECT_EQ(+keptReports[2].number, 3);
     EXPECT_EQ(ReadBytes(d + "OLD-H.svc"), Pattern(96 * 2400).left(96 * 2150));
+    EXPECT_EQ(ReadBytes(d + "OLD-H.topx"), Pattern(253 * 3));  // the tops list comes along
     for (const char* name : {"OLD.svm", "OLD.sho", "OLD.rpt", "OLD.svc"})
         EXPECT_EQ(QString::fromLatin1(ReadBytes(d + name).toBase64()), originals.takeFirst()) << name;
     EXPECT_TRUE(testing_support::ZipTestsSound(d + "archives/OLD/OLD.zip"));
