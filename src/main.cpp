@@ -25,7 +25,8 @@ int main(int argc, char* argv[])
     if (std::getenv("STRATIVM_STARTUP_REPORT")) {
         const app::LogState& s = window->State();
         std::printf("firstInstance=%d\ncaption=%s\ndrilling=%d\nremoteMonitor=%d\n", s.env.firstInstance,
-                    s.well.captionText.toLocal8Bit().constData(), int(s.well.file.drilling), int(s.env.remoteMonitorOn));
+                    s.well.captionText.toLocal8Bit().constData(), int(s.well.file.drilling),
+                    int(s.env.remoteMonitorOn));
         std::fflush(stdout);
         while (std::getchar() != EOF) {
         }

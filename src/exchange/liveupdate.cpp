@@ -74,7 +74,9 @@ int PublishSavedFile(const app::WellState& state, const QString& sharedFolder, c
 QString PublishedText(const QString& sharedFolder)
 {
     if (sharedFolder.isEmpty() || !QFileInfo(sharedFolder).isDir())
-        return QStringLiteral("Files not updated: the shared folder %1 is missing.\nPress Update Now once the folder is there.").arg(sharedFolder);
+        return QStringLiteral("Files not updated: the shared folder %1 is missing.\n"
+                              "Press Update Now once the folder is there.")
+            .arg(sharedFolder);
     return QStringLiteral("Files Updated");
 }
 

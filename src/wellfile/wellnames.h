@@ -8,8 +8,8 @@
 
 namespace wellfile {
 
-// The side files of a well that follow its data file, in the order they are copied. The tops live in
-// ".topx"; ".top" is the older list some stations still send.
+// The side files of a well that follow its data file, in the order they are copied. The tops are kept
+// in ".topx" and, for the stations that read the older name, in ".top" too.
 inline constexpr std::array<const char*, 19> kWellSideFiles = {
     ".hdr", ".rpt", ".sho", ".dst", ".top", ".svc", ".hor", ".qpt", ".svx", ".mem",
     ".hxt", ".fit", ".grdx", ".cfg", ".lfg", ".lag", ".sch", ".topx", ".clr"};

@@ -207,7 +207,8 @@ TEST(MudlogWindow, NoDataLineBetweenFromAndToIsSaidAndNoFileWritten)
     const auto values = [](double d) { return std::to_string(d - 1000); };
     w.Import(lasfiles::MudlogLas(1000, 1100, 1, "GAMMA.GAPI :\n", lasfiles::Rows(1001, 1010, 1, values)),
              [](Dialog& d) { Map(d, {{1, 11}}); });
-    EXPECT_EQ(w.Messages(), "No data line of M.las lies between From 1020 and To 1100: nothing was imported. / Import\n");
+    EXPECT_EQ(w.Messages(),
+              "No data line of M.las lies between From 1020 and To 1100: nothing was imported. / Import\n");
     EXPECT_EQ(ReadBytes(w.path), before);
     EXPECT_FALSE(QFileInfo::exists(w.folder + "I.svx"));
 }

@@ -202,7 +202,8 @@ TEST(UpdatePackageWindow, APackageOverTheTotalIsNotSentAndItsLargestFilesAreName
     const QString d = s.well.file.dataFolder, r = TestDir() + "R";
     QDir().mkpath(r);
     ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 1100)), 1);
-    for (const auto& [name, mib] : std::initializer_list<std::pair<const char*, int>>{{"W.las", 400}, {"W.pdf", 450}, {"W.txt", 300}}) {
+    using Sized = std::pair<const char*, int>;
+    for (const auto& [name, mib] : {Sized{"W.las", 400}, Sized{"W.pdf", 450}, Sized{"W.txt", 300}}) {
         QFile file(d + name);  // sparse: no disk is used
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(mib) << 20));
     }
