@@ -347,3 +347,37 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
     window.SetupWindow();
     opensFollowing(window, "the command line");
 }
+
+// A package from elsewhere whose files together unpack to more than a station takes of one package,
+// each below the limit of one file: refused with the limit named, the well as it was.
+TEST(RemoteStation, APackageOverTheTotalIsRefusedWithTheLimitNamed)
+{
+    app::CommandLineFilesTaken() = 0;
+    MakeServerStation();
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    window.SetupWindow();
+    const QString m = window.State().well.file.dataFolder, r = TestDir() + "R", d = TestDir() + "D/";
+    ASSERT_EQ(window.OpenDataFile(MakeWell(m, "W.svm", 2000, 2400)), 1);
+    const QByteArray before = ReadBytes(m + "W.svm");
+    QDir().mkpath(r);
+    MakeWell(d, "W.svm", 2000, 2500);
+    QStringList files{d + "W.svm"};
+    for (const char* name : {"W.las", "W.pdf", "W.txt", "W.hxt"}) {
+        QFile file(d + name);  // sparse: no disk is used
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(300) << 20));
+        files << file.fileName();
+    }
+    Pack(r + "/W.sv8", files);
+    platform::Dialog::QueueTestScript([&](platform::Dialog& dlg) {
+        dlg.SetText(102, r);
+        dlg.Click(platform::IDOK);
+    });
+    Menu(window, app::cmd::RemoteSetup);
+    Menu(window, app::cmd::RemoteMonitor);
+    for (int tick = 0; tick < 2; ++tick)  // one that fails at first sight may still be arriving
+        ASSERT_TRUE(doubles().timers.last->Fire(1));
+    EXPECT_EQ(Status(window), "Remote Monitor: package W.sv8 rejected (it unpacks to more than the 1024 MiB a station "
+                              "takes of one package), moved to \"rejected\"");
+    EXPECT_TRUE(QFile::exists(r + "/rejected/W.sv8"));
+    EXPECT_EQ(ReadBytes(m + "W.svm"), before);
+}
