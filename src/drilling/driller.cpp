@@ -58,11 +58,8 @@ int Driller::Start(const wellfile::WellConfig& config)
 
     optionWord = config.drillingSetting3370;
     lagMarks = config.markLagDepth != 0;
-    depthFromWits = config.useWitsDepth != 0;
-    depthFromWitsCompanion = config.witsDepthCompanion != 0;
-    if (w.gasInstrumentType == 10 || w.gasInstrumentType == 11)
-        depthFromWits = depthFromWitsCompanion = 1;
-    waitingForWitsDepth = depthFromWits;
+    depthFromWits = 0;
+    FollowWitsDepthSetting(config);
     lagByStrokesFromWits = config.lagByStrokesFromWits != 0;
     noSlideMarking = config.disableAutoSlide;
 
@@ -79,6 +76,20 @@ int Driller::Start(const wellfile::WellConfig& config)
         Links().MakeStatusBox();
     Links().GiveFocusBack();
     return 1;
+}
+
+bool Driller::FollowWitsDepthSetting(const wellfile::WellConfig& config)
+{
+    const int type = Window().gasInstrumentType;
+    const bool forced = type == 10 || type == 11;
+    const bool on = forced || config.useWitsDepth != 0;
+    if (on && !depthFromWits)
+        waitingForWitsDepth = 1;
+    else if (!on)
+        EndWitsDepthWait();
+    depthFromWits = on ? 1 : 0;
+    depthFromWitsCompanion = forced || config.witsDepthCompanion != 0 ? 1 : 0;
+    return on;
 }
 
 void Driller::MarkStep(StepSource from) { MarkSteps(from, 1); }

@@ -121,6 +121,10 @@ public:
         gammaSlots[slot] = gamma;
         gammaStep = step;
     }
+    // Takes the depth-from-WITS switches of `config` (forced on for the gas instruments that bring the
+    // depth over WITS) whenever they change while drilling: a source that turns to WITS waits for the
+    // first WITS depth, one that turns away waits no more. True when the depth comes from WITS.
+    bool FollowWitsDepthSetting(const wellfile::WellConfig& config);
     // The first WITS depth deeper than the tracked one came: the driller waits for WITS depths no more.
     void EndWitsDepthWait()
     {

@@ -389,6 +389,7 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     }
     if (customOn)
         links_.Wits().StopCustomLink(log);
+    log.witsLink.depthTracking = false;  // the next run waits for its first WITS depth again
     if (witsOn) {
         links_.Wits().StopLink(log);
         if (d && log.engineStatus.gasInstrumentType != 9) {
@@ -440,6 +441,9 @@ void DrillingCommands::ApplySettings(app::LogState& log, const DrillerSettings& 
     setup.autoMinutesPerUnit = settings.autoDrill ? settings.autoDrillRate : 0;
     setup.noSlideMarking = settings.autoSlideOff ? 1 : 0;
     d->SetSetup(setup);
+    // "Use Wits Depth" as just stored: WITS steps the depth again only after its next first depth.
+    if (!d->FollowWitsDepthSetting(log.well.config))
+        log.witsLink.depthTracking = false;
     if (settings.onBottomMode != setup.switchPolarity)
         SetOnBottomMode(log, settings.onBottomMode);
 }

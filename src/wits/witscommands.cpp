@@ -384,6 +384,9 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     if (link.gasFromWits)
         g.gasScale[0] = gas.hotWireAttenuator > 0 ? gas.hotWireAttenuator : 1.0f;
     w.SetGasSettings(g);
+    // The depth now comes from the link: a drilling run waits for its first depth from here on.
+    if (drilling::Driller* d = log.engines.driller)
+        d->FollowWitsDepthSetting(config);
     w.EvTimer();
     return 1;
 }
