@@ -109,8 +109,9 @@ SurveyScan ScanStations(std::span<const wellfile::RECORD> records, std::int32_t 
         }
     }
 
+    // From the sixth record over (last depth - first depth) records: up to the file's last record.
     const std::size_t span = std::size_t(std::max<std::int64_t>(std::int64_t(lastDepth) - firstDepth, 0));
-    for (std::size_t i = kFirstStation; i < std::min(count, span); ++i) {
+    for (std::size_t i = kFirstStation; i < std::min(count, kFirstStation + span); ++i) {
         const wellfile::RECORD& r = records[i];
         if (!(r.tvd > 0) || float(r.depth) - r.tvd < 6.0f)
             continue;

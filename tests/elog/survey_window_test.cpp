@@ -424,3 +424,24 @@ TEST(SurveyWindow, TheTvdWellDrawsItsOwnCurveFile)
 }
 
 }  // namespace
+
+// Stations every 300 from 1100, one in the file's last record: the TVD well reaches it, one record a
+// TVD unit.
+TEST(SurveyWindow, TheTvdLogWalksEveryRecordThatHoldsAStation)
+{
+    SurveyWindow w;
+    std::vector<RECORD> rows = FileRecords<RECORD>(w.path);
+    for (int md = 1100, k = 1; md <= 2000; md += 300, ++k) {
+        RECORD& r = rows[std::size_t(md - 1000)];
+        r.tvd = float(md - 20 * k);
+        r.inclination = 10.0f * float(k);
+    }
+    testing_support::WriteRecords(w.path, rows);
+    ASSERT_EQ(w.window.OpenDataFile(w.path), 1);
+    w.window.EvCommand(app::cmd::TvdLog);
+    const std::vector<RECORD> tvd = FileRecords<RECORD>(w.folder + "~12.svm");
+    ASSERT_FALSE(tvd.empty());
+    EXPECT_EQ(tvd.back().depth, 2000 - 20 * 4) << "the TVD well ends at the last station's TVD";
+    for (std::size_t i = 1; i < tvd.size(); ++i)
+        ASSERT_EQ(tvd[i].depth, tvd[i - 1].depth + 1) << i;
+}
