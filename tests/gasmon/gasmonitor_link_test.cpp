@@ -7,6 +7,7 @@
 #include "drilling/drillingstate.h"
 #include "drilling/logtime.h"
 #include "gasmon/gasmonitor.h"
+#include "gasmon/ui/gasdisplaydlg.h"
 #include "layout/trackflags.h"
 #include "platform/commlinks.h"
 #include "platform/folders.h"
@@ -21,6 +22,7 @@
 #include "wits/wits.h"
 #include "wits/witshost.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -160,3 +162,28 @@ TEST_F(GasMonitorOnALine, TheDetectorsCoilsAreSetOffAtStartAndCoilThreeAgainBefo
 }
 
 }  // namespace
+
+// "Gas Monitor" for the first time (no window place saved yet): the live window opens inside the main
+// window below its menu bar, so the menus stay within reach.
+TEST_F(GasMonitorOnALine, TheFirstLiveWindowOpensBelowTheMenuBarInsideTheMainWindow)
+{
+    window.AssignMenu(1);
+    window.BuildMenu(-1);
+    window.setGeometry(20, 40, 760, 520);  // within the screen
+    window.show();
+    QCoreApplication::processEvents();
+    const QWidget* menu = window.menuWidget();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->isVisible());
+
+    Command();
+    ASSERT_NE(Engine(), nullptr);
+    ASSERT_TRUE(Idle());  // the window opens with the first answer
+    const QList<gasmon::GasDisplayDlg*> shown = window.findChildren<gasmon::GasDisplayDlg*>();
+    ASSERT_EQ(shown.size(), 1);
+    const QRect live = shown[0]->frameGeometry();
+    const int menuBottom = window.mapToGlobal(QPoint(0, menu->geometry().bottom())).y();
+    EXPECT_GT(live.top(), menuBottom) << "over the menu bar";
+    EXPECT_TRUE(window.frameGeometry().contains(live.topLeft()));
+    Command();
+}

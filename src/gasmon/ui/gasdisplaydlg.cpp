@@ -5,6 +5,10 @@
 #include "platform/ui/svedit.h"
 
 #include <QLabel>
+#include <QMainWindow>
+
+#include <tuple>
+#include <utility>
 
 namespace gasmon {
 
@@ -41,12 +45,27 @@ public:
         if (!dlg_)
             return;
         dlg_->Create();
+        if (left == 0 && top == 0)
+            std::tie(left, top) = FirstPlace();
         dlg_->move(platform::InsideScreen(*dlg_, left, top));
     }
     int Left() const override { return dlg_ ? dlg_->x() : 0; }
     int Top() const override { return dlg_ ? dlg_->y() : 0; }
 
 private:
+    // A window never placed before (the settings hold 0, 0: over the menu bar) opens inside the main
+    // window, just below its menu bar.
+    std::pair<int, int> FirstPlace() const
+    {
+        const auto* main = qobject_cast<const QMainWindow*>(dlg_->parentWidget());
+        if (!main)
+            return {0, 0};
+        const QWidget* menu = main->menuWidget();
+        const int below = menu && menu->isVisible() ? menu->geometry().bottom() + 1 : 0;
+        const QPoint p = main->mapToGlobal(QPoint(kFirstMargin, below + kFirstMargin));
+        return {p.x(), p.y()};
+    }
+    static constexpr int kFirstMargin = 10;
     QPointer<GasDisplayDlg> dlg_;
 };
 
