@@ -181,6 +181,8 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
         SaveConfig(config, place, s.well.fieldSettings);
     } else {
         s.well.customTracksEnabled = CustomTracksAvailable(s) && config.customTracksEnabled != 0;
+        // The quick view bar's button says whether the custom tracks are shown: as the log draws them.
+        s.options.customTracksView = s.well.customTracksEnabled;
         // A well left in drilling mode comes back in it, but only in the copy that may drill, not for a
         // file given on the command line, and never on a station that receives (the rig's own settings
         // come with every package).

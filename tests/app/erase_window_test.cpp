@@ -2,7 +2,9 @@
 // before them stays on it (the paints that follow them start from a cleared window).
 #include "app/commandids.h"
 #include "app/logstate.h"
+#include "layout/linesandscales.h"
 #include "layout/trackflags.h"
+#include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
@@ -13,6 +15,7 @@
 #include "support/xsession.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -134,4 +137,48 @@ TEST_F(EraseWindow, PlugBackLeftByEscapeBringsTheQuickViewBarBack)
     Shown();
     ASSERT_FALSE(window.Tools().quickBar.isNull());
     EXPECT_TRUE(window.Tools().quickBar->isVisible());
+}
+
+TEST_F(EraseWindow, ShowAndHideCustomTracksLeaveNoOldRowsAndTheButtonSaysWhatIsDrawnAfterAReopen)
+{
+    // Each press repaints the log from a cleared window: a mark left on the window's picture below the
+    // log, where no row is drawn, goes with it.
+    const auto markAndPress = [this](const char* caption) {
+        QImage& store = S().view.bitmaps->backingStore;
+        const QRect mark(0, store.height() - 40, 300, 30);
+        QPainter(&store).fillRect(mark, Qt::magenta);
+        auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+        ASSERT_NE(bar, nullptr);
+        ASSERT_TRUE(bar->Click(QBTNDLG::ID_CUSTOM));
+        EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), caption);
+        const QImage shown = Shown();
+        int left = 0;
+        for (int y = mark.top(); y <= mark.bottom(); ++y)
+            for (int x = mark.left(); x <= mark.right(); ++x)
+                left += shown.pixel(x, y) == QColor(Qt::magenta).rgb();
+        EXPECT_EQ(left, 0) << caption << ": the old picture stayed below the log";
+    };
+    window.EnsureQuickBar();
+    const QImage without = Shown();
+    markAndPress("Hide C/T");
+    ASSERT_TRUE(S().well.customTracksEnabled);
+    EXPECT_GT(DifferentPixels(without, Shown()), 10000);
+    markAndPress("Show C/T");
+    ASSERT_FALSE(S().well.customTracksEnabled);
+
+    // A well whose settings enable its custom tracks ("Lines and Scales"), opened again: it draws them,
+    // and the button offers to hide them.
+    Dialog::QueueTestScript([](Dialog& d) {
+        d.SetCheck(layout::setupid::CustomTracks, platform::BST_CHECKED);
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::LinesAndScales);
+    ASSERT_EQ(window.OpenDataFile(S().well.file.dataFileName), 1);
+    ASSERT_TRUE(S().well.customTracksEnabled);
+    window.EnsureQuickBar();
+    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), "Hide C/T");
+    ASSERT_TRUE(bar->Click(QBTNDLG::ID_CUSTOM));
+    EXPECT_FALSE(S().well.customTracksEnabled) << "the first press hides the tracks it shows";
 }

@@ -190,7 +190,9 @@ void QBTNDLG::CmCustomTracks()
     }
     owner_.SetLogFormat(s.well.loggerId);
     owner_.wellServices_.view->BuildGridBitmaps(s);
-    owner_.MarkRedraw();
+    // The log's bottom moves with the tracks: nothing of the old picture may stay below the new one.
+    s.view.redrawPending = true;
+    owner_.InvalidateErased();
 }
 
 void QBTNDLG::CmPictures()
