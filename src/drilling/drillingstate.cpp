@@ -28,7 +28,7 @@ DrillingWindow DrillingHost::Window() const
     const layout::LogLayout& L = log.layout.format;
     DrillingWindow w;
     w.profile = log.well.loggerId;
-    w.metric = wellfile::MetricProfile(log.well.loggerId, log.well.config.rateUnitPerHour);
+    w.metric = wellfile::kDepthsInMetres;
     w.startingUp = !log.well.fileOpened;
     w.customDataInUse = log.well.customTracksEnabled && log.customTracks.data != nullptr;
     w.witsLinkOn = log.engines.wits != nullptr;

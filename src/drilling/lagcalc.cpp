@@ -133,9 +133,10 @@ bool InputsSufficient(const wellfile::LagRecord& r, float barrelsPerMinute)
            barrelsPerMinute > 0;
 }
 
-Pressures PressuresAt(float depth, float mudWeight)
+Pressures PressuresAt(float depth, float mudWeight, bool metric)
 {
-    const float d = std::max(depth, 0.0f);
+    // The gradients are per foot of depth.
+    const float d = std::max(depth, 0.0f) * (metric ? kFeetPerMetre : 1.0f);
     Pressures p;
     p.hydrostatic = d * mudWeight * 0.052f;
     p.formation = d * 0.465f;

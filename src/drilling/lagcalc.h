@@ -99,8 +99,8 @@ struct Pressures {
     float matrixStress = 0;
     float differential = 0;  // bottom hole: hydrostatic less formation
 };
-// The pressures at `depth` (a negative depth taken as 0) under mud of `mudWeight`.
-Pressures PressuresAt(float depth, float mudWeight);
+// The pressures at `depth` (a negative depth taken as 0; in metres when `metric`) under mud of `mudWeight`.
+Pressures PressuresAt(float depth, float mudWeight, bool metric);
 
 // The open hole is what the casing and liners leave of `depth` (at least 0): the casing length is
 // limited to 0..depth and the liners' sum (not each liner) to 0..depth.

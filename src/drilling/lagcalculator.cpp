@@ -328,7 +328,7 @@ void LagCalculator::ShowPressures(float depth)
     SetNumber(MudWeight, "%2.2f", record.mudWeight);
     if (!(record.mudWeight > 0))
         return;
-    const drilling::Pressures p = PressuresAt(depth, record.mudWeight);
+    const drilling::Pressures p = PressuresAt(depth, record.mudWeight, host_.metric);
     SetNumber(Hydrostatic, "%2.2f", p.hydrostatic);
     SetNumber(Formation, "%2.2f", p.formation);
     SetNumber(MatrixStress, "%2.2f", p.matrixStress);

@@ -162,9 +162,13 @@ constexpr bool IntegratorSwitchProfile(int profile) { return ProfileIn(profile, 
 // Profiles 18, 20, 47, 116 and 120: no total-chromatograph ratios.
 constexpr bool NoTotalChromatProfile(int profile) { return ProfileIn(profile, {18, 20, 47, 116, 120}); }
 
-// Whether a well's depths are in metres: its rate lists are the metres lists (profiles 4 and 64, and
-// profile 11 when its rates are per hour). Lag volumes then turn lengths into feet and the drilling
-// status shows tenths of a unit.
+// The wells' depth unit while drilling, the same for every profile: metres. The log's only scale is "One
+// Meter", its rates read min/M and M/Hr and its reports count metres; so lag volumes and pressures turn
+// the metres into feet and the drilling status shows tenths of a metre.
+constexpr bool kDepthsInMetres = true;
+
+// The metres rate lists of the new-file dialog and the depth unit of LAS files: profiles 4 and 64, and
+// profile 11 when its rates are per hour.
 bool MetricProfile(int profile, std::int32_t rateUnitPerHour);
 
 // What opening the demo file (OpenDemoFile, wellfile/validate.h) asks of the main window.

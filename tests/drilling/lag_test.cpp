@@ -52,20 +52,21 @@ TEST_F(LagTest, AnnularVolumeLagTimeAndLagStrokes)
     MakeWellOnDisk(1000, 1100);
     StartDriller();
     wellfile::LagRecord lag = ExampleHole(2000);
-    EXPECT_NEAR(driller->LagVolume(lag, 2000, true), 120.78, 0.01);
-    EXPECT_NEAR(lag.stringVolume, 28.43, 0.01);
-    EXPECT_NEAR(lag.stringDisplacement, 10.90, 0.01);
+    // The lengths are metres: the volumes are those of as many feet, 3.281 times over.
+    EXPECT_NEAR(driller->LagVolume(lag, 2000, true), 120.78 * 3.281, 0.03);
+    EXPECT_NEAR(lag.stringVolume, 28.43 * 3.281, 0.03);
+    EXPECT_NEAR(lag.stringDisplacement, 10.90 * 3.281, 0.03);
     EXPECT_NEAR(lag.openHoleLength, 1000, 1e-3);
     EXPECT_EQ(lag.lagMinutes, 0);  // the volume alone
 
     // A pump of a tenth of a barrel a stroke gives a real flow, and the lag strokes with a stroke counter.
     driller->LagVolume(lag, 2000, false);
-    EXPECT_NEAR(lag.lagMinutes, 12.08, 0.005);
+    EXPECT_NEAR(lag.lagMinutes, 12.08 * 3.281, 0.01);
     EXPECT_EQ(lag.lagStrokes, 0);
     Time().strokes = std::make_unique<STROKES>(*driller);
     driller->LagVolume(lag, 2000, false);
-    EXPECT_NEAR(lag.lagStrokes, 1207.8, 0.1);
-    EXPECT_NEAR(Time().strokes->lagStrokes, 1207.8, 0.1);
+    EXPECT_NEAR(lag.lagStrokes, 1207.8 * 3.281, 0.3);
+    EXPECT_NEAR(Time().strokes->lagStrokes, 1207.8 * 3.281, 0.3);
     EXPECT_FLOAT_EQ(Time().strokes->outputPerStroke[0], 0.1f);
 
     // All pumps off: a lag time of one minute, the lag strokes kept.
@@ -82,8 +83,8 @@ TEST_F(LagTest, AnnularVolumeLagTimeAndLagStrokes)
     wide.openHoleDiameter = 9.35f;
     EXPECT_NEAR(driller->LagVolume(washed, 2000, true), driller->LagVolume(wide, 2000, true), 1e-3);
 
-    // In metres every length is turned into feet.
-    state.well.loggerId = 4;  // a profile in metres
+    // The 21/86 log format's profile as well: its depths are metres too.
+    state.well.loggerId = 21;
     wellfile::LagRecord metric = ExampleHole(2000);
     EXPECT_NEAR(driller->LagVolume(metric, 2000, true), 120.78 * 3.281, 0.05);
 }

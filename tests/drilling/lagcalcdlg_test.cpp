@@ -25,14 +25,14 @@ namespace {
 
 class LagCalcDlgTest : public DrillingCommandTest {
 protected:
-    // The well's ".lag": casing 9.625 in x 500, open hole 8.5 in, drill pipe 4.5 / 3.826 in x 1,000, one
+    // The well's ".lag": casing 9.625 in x 500 m, open hole 8.5 in, drill pipe 4.5 / 3.826 in x 1,000 m, one
     // pump of 0.1 bbl at 100 strokes a minute; drilling switched on with it.
     void StartWithLagFile()
     {
         wellfile::LagRecord lag = ExampleHole(1000);
         lag.casingLength = 500;
         lag.openHoleLength = 500;
-        ComputeLag(lag, false);  // as the calculator saved it
+        ComputeLag(lag, true);  // as the calculator saved it
         testing_support::WriteBytes(LagPath(), &lag, sizeof lag);
         InstallLagCalculator(commands, nullptr);
         Toggle();
@@ -83,16 +83,24 @@ TEST_F(LagCalcDlgTest, OpensOnTheDrillersSettingsAndAnswersItsFields)
     Dialog::QueueTestScript([&](Dialog& d) {
         ran = true;
         EXPECT_EQ(d.windowTitle(), "STRATIV LAG CALCULATOR");
-        for (int id : {Help, UpdateWashout, UseAllActivePumps, ShowAllPumps, int(lagid::UseWitsStrokes), Metric})
+        for (int id : {Help, UpdateWashout, UseAllActivePumps, ShowAllPumps, int(lagid::UseWitsStrokes)})
             EXPECT_FALSE(d.Control(id)->isVisible()) << id;
+        // The well's depths are in metres: so are the lengths typed.
+        EXPECT_TRUE(d.Control(Metric)->isVisible());
+        EXPECT_EQ(d.GetCheck(Metric), platform::BST_CHECKED);
+        EXPECT_EQ(d.GetText(Metric), "Input Meters for length's, Inches for all diameters");
         EXPECT_FALSE(d.Control(StartCounter)->isVisible());  // no lag by strokes runs
         EXPECT_EQ(d.GetText(CurrentDepth), " 1000");
         EXPECT_EQ(d.GetText(OpenHoleLength), "500.00");
         EXPECT_EQ(d.GetText(Pump1Spm), "100.00");
         EXPECT_EQ(d.GetCheck(Pump1OnHole), platform::BST_CHECKED);
         EXPECT_FALSE(d.IsEnabled(lagid::LagUsingStrokes));  // no WITS link
+        // By hand: the annulus of 500 m cased and 500 m open hole around the pipe, in feet, at 10 bbl/min.
+        const double feet = 500 * 3.281, annulus = feet * (9.625 * 9.625 - 4.5 * 4.5) * 0.000971 +
+                                                   feet * (8.5 * 8.5 - 4.5 * 4.5) * 0.000971;
         const QString lag = d.GetText(LagMinutes);
-        EXPECT_EQ(lag, "6.04");
+        EXPECT_EQ(lag, QString::asprintf("%.2f", annulus / 10));
+        EXPECT_EQ(lag, "19.81");
         EXPECT_EQ(d.GetText(MeasuredLag), lag);  // a measured lag of 0 took the calculated one
         EXPECT_TRUE(d.Control(LagNow)->isVisible());
 
@@ -102,8 +110,8 @@ TEST_F(LagCalcDlgTest, OpensOnTheDrillersSettingsAndAnswersItsFields)
         EXPECT_EQ(d.GetText(Pipe1Length), "1200.00");
         EXPECT_EQ(d.GetText(OpenHoleLength), "700.00");
         Leave(d, MudWeight, "10");
-        EXPECT_EQ(d.GetText(Hydrostatic), "624.00");
-        EXPECT_EQ(d.GetText(Formation), "558.00");
+        EXPECT_EQ(d.GetText(Hydrostatic), QString::asprintf("%.2f", 1200 * 3.281 * 10 * 0.052));
+        EXPECT_EQ(d.GetText(Formation), QString::asprintf("%.2f", 1200 * 3.281 * 0.465));
 
         // Calculate saves the new hole; a measured lag now well below the calculated one takes it.
         d.Click(lagid::Calculate);

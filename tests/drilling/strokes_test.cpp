@@ -204,9 +204,9 @@ TEST_F(StrokesTest, LagDepthByPumpedVolume)
     driller->SetLag(lag);
     Time().SetStrokes(true);
     // Each half unit of the file took a minute at 100 strokes: 10 barrels. The step of 1,081 was drilled
-    // at 610 barrels and its annulus holds 74.38, that of 1,081.5 at 620 with 74.41: with 690 barrels
-    // pumped the returns of 1,081 are up, those of 1,081.5 are not.
-    Strokes().pumpedVolume = 690;
+    // at 610 barrels and its annulus of metres holds 74.38 x 3.281 = 244.04, that of 1,081.5 at 620 with
+    // 74.41 x 3.281 = 244.14: with 860 barrels pumped the returns of 1,081 are up, those of 1,081.5 are not.
+    Strokes().pumpedVolume = 860;
     Strokes().CheckLagAlarm(false);
     EXPECT_EQ(driller->LagDepth(), 1081.0f);
 
