@@ -182,3 +182,32 @@ TEST_F(EraseWindow, ShowAndHideCustomTracksLeaveNoOldRowsAndTheButtonSaysWhatIsD
     ASSERT_TRUE(bar->Click(QBTNDLG::ID_CUSTOM));
     EXPECT_FALSE(S().well.customTracksEnabled) << "the first press hides the tracks it shows";
 }
+
+TEST_F(EraseWindow, TheShortReportDialogDrawsOnlyTheSlotNumbersWhileOpen)
+{
+    // Mid-well, where scale changes lie below the view top.
+    S().well.file.viewTopDepth = 1500;
+    window.InvalidateLog();
+    const QImage before = Shown();
+    const QImage store = window.BackingStore().copy();
+    QImage open;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        QCoreApplication::processEvents();
+        open = window.BackingStore().copy();
+        d.Click(platform::IDCANCEL);
+    });
+    window.EvCommand(app::cmd::ShortReport);
+    ASSERT_FALSE(open.isNull());
+    // The numbers stand on their baseline two rows below the top margin; nothing else changed.
+    const logview::ViewGeometry g = logview::GeometryOf(S());
+    const int baseline = g.topMargin + 2 * g.rowHeight;
+    ASSERT_EQ(open.size(), store.size());
+    int inBand = 0, elsewhere = 0;
+    for (int y = 0; y < open.height(); ++y)
+        for (int x = 0; x < open.width(); ++x)
+            if (open.pixel(x, y) != store.pixel(x, y))
+                ++(y > baseline - 20 && y <= baseline + 4 ? inBand : elsewhere);
+    EXPECT_GT(inBand, 100);
+    EXPECT_EQ(elsewhere, 0);
+    EXPECT_EQ(DifferentPixels(before, Shown()), 0);
+}
