@@ -52,6 +52,9 @@ struct ShortReportState {
     ShortReportCut mechanicalCut;
     ShortReportCut mudCut;
     std::vector<ShortReportCut> furtherCuts;
+    // The rests of cut boxes already drawn at the top of the printed page in hand, so that the next one
+    // takes a place of its own; the page's box drawing empties it.
+    std::vector<platform::RECT> restBoxes;
 };
 
 // `folder` + `wellName` + ".qpt" (an existing file whose name differs only in letter case is taken).

@@ -37,6 +37,20 @@ struct PendingCells {
     std::int32_t picture = -1;
     std::int32_t pictureRemaining = 0;  // height still to draw
     std::int32_t pageBottomY = 0;       // the printed page's bottom y, 0 none
+
+    // Hands each short report cut on the last page to `draw` and forgets it. A report cut in both boxes
+    // is handed once, while both cuts are still set: that one call draws both its rests.
+    template <class Draw>
+    void TakeShortReports(Draw draw)
+    {
+        const std::int32_t first = shortReports[0], second = shortReports[1];
+        if (first >= 0)
+            draw(first);
+        shortReports[0] = -1;
+        if (second >= 0 && second != first)
+            draw(second);
+        shortReports[1] = -1;
+    }
 };
 
 struct PainterState {

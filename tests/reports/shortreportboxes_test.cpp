@@ -218,22 +218,24 @@ TEST_F(ShortReportBoxes, APrintedBoxCutAtThePageFootGoesOnOnceOnTheNextPage)
     ASSERT_EQ(dc.TextRecord().size(), 1u);
     EXPECT_EQ(dc.TextRecord()[0].text, "WOB  25");
 
-    // The next page: from RPM (the rest draws MRPM for 0) at the page's top, framed; the mud box whole,
-    // its short lines too.
+    // The next page: from RPM (the rest draws MRPM for 0) at the page's top, framed, its lines as on the
+    // log; the mud box whole, its short lines too, in a place of its own below the first box it would
+    // cover (a quarter row into each box, half a row between them).
     dc.RecordText(true);
     image.fill(Qt::white);
     reports::DrawShortReportsCompact({dc, g, device}, s, 0, R, 100, 0);
-    const std::string at = "@" + std::to_string(x) + ",";
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"RPM  120" + at + "115", "MRPM  0" + at + "145",
-                                                 "PP  2500" + at + "175", "SPM  90" + at + "205",
-                                                 "WT  9.5@350,250", "45@350,280", "<1@350,310"}));
-    EXPECT_TRUE(Black(x, 85) && Black(x, 85 + 5 * R - 1));
+    const std::string at = "@" + std::to_string(x + 2) + ",";
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"RPM  120" + at + "107", "MRPM  0" + at + "137",
+                                                 "PP  2500" + at + "167", "SPM  90" + at + "197",
+                                                 "WT OUT 9.5@352,257", "45@352,287", "<1@352,317"}));
+    EXPECT_TRUE(Black(x, 100) && Black(x, 100 + 9 * R / 2 - 1));
     // The page then draws the full boxes, the cut report no more.
     reports::DrawShortReports({dc, g, device}, s, {1060, 1640, R, 100, 0});
     EXPECT_EQ(s.mechanicalCut.report, -1);
     EXPECT_EQ(dc.TextRecord().size(), 7u);
 
-    // Both pending: the mechanical report's call draws its own mud rest too, the mud report's call its.
+    // Both pending, of two reports: each call draws only its own report's cut box (the mechanical
+    // report's mud box was printed whole).
     QREPORT second = Report(1080, 1);
     std::strcpy(second.weightOut, "10.1");
     s.reports = {Report(1050), second};
@@ -246,5 +248,5 @@ TEST_F(ShortReportBoxes, APrintedBoxCutAtThePageFootGoesOnOnceOnTheNextPage)
     std::vector<std::string> texts;
     for (const platform::DcText& t : dc.TextRecord())
         texts.push_back(t.text.toStdString());
-    EXPECT_EQ(texts, (std::vector<std::string>{"SPM  90", "WT  9.5", "45", "<1", "WT  10.1", "45", "<1"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"SPM  90", "WT OUT 10.1", "45", "<1"}));
 }

@@ -180,11 +180,10 @@ void PageSteps::ReportsAndMemos(std::optional<std::int32_t> firstDepth, std::opt
     logview::NeighbourPainters& n = f.painters;
     tracks::PendingCells& pending = f.tracks.pending;
     const int R = Rh();
-    for (std::int32_t& report : pending.shortReports) {
-        if (report >= 0 && f.options.shortReports)
+    pending.TakeShortReports([&](std::int32_t report) {
+        if (f.options.shortReports)
             n.DrawShortReportsCompact(target, report, R, topY, 0);
-        report = -1;
-    }
+    });
     // Without rows, rows that start below every report: the pass draws only the further rests it holds.
     constexpr std::int32_t kBelowAll = std::numeric_limits<std::int32_t>::max() / 2;
     if (f.options.shortReports)

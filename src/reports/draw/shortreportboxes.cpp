@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace reports {
 
@@ -93,25 +94,6 @@ MudLines FullMudLines(const QREPORT& r)
     return m;
 }
 
-// Line for line the full box's lines (the WT IN line too, for a box cut before it), so that a cut's line
-// number holds in both.
-MudLines CompactMudLines(const QREPORT& r)
-{
-    MudLines m;
-    m.AddValue("WT IN  ", FIELD(r, weightIn));
-    m.AddValue("WT  ", FIELD(r, weightOut));
-    m.AddValue("VIS  ", FIELD(r, vis));
-    m.AddValue("PH  ", FIELD(r, ph));
-    m.AddValue("CHL  ", FIELD(r, chlorides));
-    m.AddValue("FIL  ", FIELD(r, filtrate));
-    m.AddValue("FIL/CK  ", FIELD(r, filterCake), true);
-    m.AddValue("SOL ", FIELD(r, solids));
-    m.AddValue("YP ", FIELD(r, yp));
-    m.AddValue("PV ", FIELD(r, pv));
-    m.AddCustom(r);
-    return m;
-}
-
 template <class Lines>
 int Widest(const platform::Dc& dc, const Lines& lines)
 {
@@ -152,10 +134,11 @@ int Present(const Lines& lines)
     return int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
 }
 
-// The x of a cut box's rest: its slot and offset on the printed log (slot 0 at the log's left edge).
-int RestX(const ShortReportTarget& t, std::int32_t slot, std::int32_t offset, double factor, int xOverride)
+// The x of a cut box's rest: its slot and offset as on the printed log (slot 0 at the log's left edge).
+int RestX(const ShortReportTarget& t, std::int32_t slot, std::int32_t offset, int xOverride)
 {
     const logview::Device& d = t.device;
+    const double factor = double(d.printer.rowSize / 10) * d.printer.scaleFactor * (d.narrowFormat ? 0.88 : 1.0);
     int x = int(entry::MemoSlotToX(entry::MemoSlotsOf(t.g, d), slot) + offset * factor);
     if (slot == 0)
         x = d.printer.rateLeft + 2;
@@ -163,49 +146,81 @@ int RestX(const ShortReportTarget& t, std::int32_t slot, std::int32_t offset, do
     return xOverride != 0 ? xOverride : x;
 }
 
-double RestFactor(const logview::Device& d) { return double(d.printer.rowSize / 10) * d.printer.scaleFactor; }
-double NarrowFactor(const logview::Device& d) { return d.narrowFormat ? 0.88 : 1.0; }
+// The lines of a cut box left for the next page, read as on the log, and how its box looks.
+struct RestLines {
+    std::vector<std::string> lines;
+    int x = 0;
+    int width = 0;  // the whole box's widest line
+    COLORREF text = kBlack;
+    COLORREF back = kWhite;
+    bool framed = false;
+};
 
-// The rest of a drilling-parameter box from line place `resume` on, its first line at startY; the y
-// below its last line.
-int MechanicalRest(const ShortReportTarget& t, const QREPORT& r, int resume, int h, int startY, int xOverride)
+RestLines MechanicalRest(const ShortReportTarget& t, const QREPORT& r, int resume, int xOverride)
 {
-    platform::Dc& dc = t.dc;
-    dc.SetTextColor(r.mechanicalText != kBlack ? COLORREF(r.mechanicalText) : kBlack);
-    const int x = RestX(t, r.mechanicalSlot, r.mechanicalOffset, RestFactor(t.device) * NarrowFactor(t.device), xOverride);
     const MechanicalLines lines = CompactMechanicalLines(r);
-    const int n = Present(lines);
-    RECT box{x, int(startY - 0.5 * h), x + Widest(dc, lines) + h, 0};
-    box.bottom = box.top + (n + 1 - resume) * h;
-    if (r.mechanicalFrame && n > 0 && xOverride == 0)
-        Frame(dc, box, r.mechanicalBack);
-    int y = startY;
-    for (int k = std::max(resume, 0); k < kMechanicalLines; ++k) {
-        const std::string& line = lines[std::size_t(k)];
-        if (line.size() <= 1)
-            continue;
-        Text(dc, x, int(y + 0.5 * h), line);
-        y += h;
-    }
-    return y;
+    RestLines rest;
+    for (int k = std::max(resume, 0); k < kMechanicalLines; ++k)
+        if (lines[std::size_t(k)].size() > 1)
+            rest.lines.push_back(lines[std::size_t(k)]);
+    rest.x = RestX(t, r.mechanicalSlot, r.mechanicalOffset, xOverride);
+    rest.width = Widest(t.dc, lines);
+    rest.text = r.mechanicalText;
+    rest.back = r.mechanicalBack;
+    rest.framed = r.mechanicalFrame && xOverride == 0;
+    return rest;
 }
 
-// The rest of a mud box from line `resume` on, its first line at y.
-void MudRest(const ShortReportTarget& t, const QREPORT& r, int resume, int h, int y, int xOverride)
+// The mud lines by the same count as the log's box, so that a cut's line number holds.
+RestLines MudRest(const ShortReportTarget& t, const QREPORT& r, int resume, int xOverride)
 {
-    platform::Dc& dc = t.dc;
-    const logview::Device& d = t.device;
-    dc.SetTextColor(r.mudText);
-    const int x = RestX(t, r.mudSlot, r.mudOffset, RestFactor(d) * d.printer.scaleFactor * NarrowFactor(d), xOverride);
-    const MudLines lines = CompactMudLines(r);
-    resume = std::max(resume, 0);
-    RECT box{x, int(y - 0.5 * h), x + Widest(dc, lines.text) + h, 0};
-    box.bottom = box.top + (lines.count + 1 - resume) * h;
-    if (r.mudFrame && lines.count > 0 && xOverride == 0)
-        Frame(dc, box, r.mudBack);
-    // Every line left goes on, short ones too: the page before drew none of them.
-    for (int k = resume; k < lines.count; ++k, y += h)
-        Text(dc, x, y, lines.text[std::size_t(k)]);
+    const MudLines lines = FullMudLines(r);
+    RestLines rest;
+    for (int k = std::max(resume, 0); k < lines.count; ++k)
+        rest.lines.push_back(lines.text[std::size_t(k)]);
+    rest.x = RestX(t, r.mudSlot, r.mudOffset, xOverride);
+    rest.width = Widest(t.dc, lines.text);
+    rest.text = r.mudText;
+    rest.back = r.mudBack;
+    rest.framed = r.mudFrame && xOverride == 0;
+    return rest;
+}
+
+bool Overlap(const RECT& a, const RECT& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Draws a rest as the log draws its box, the box's top at `top`; on a printed page (`placed`) moved down
+// below every rest already drawn there that it would cover. The y below its box.
+int DrawRest(platform::Dc& dc, const RestLines& rest, int h, int top, std::vector<RECT>* placed)
+{
+    if (rest.lines.empty())
+        return top;
+    RECT box{rest.x, top, rest.x + rest.width + h, top + int((double(rest.lines.size()) + 0.5) * h)};
+    if (placed) {
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const RECT& other : *placed) {
+                if (Overlap(box, other)) {
+                    const int down = other.bottom + h / 2 - box.top;
+                    box.top += down;
+                    box.bottom += down;
+                    moved = true;
+                }
+            }
+        }
+        placed->push_back(box);
+    }
+    if (rest.framed)
+        Frame(dc, box, rest.back);
+    dc.SetTextColor(rest.text);
+    int y = box.top + h / 4;
+    for (const std::string& line : rest.lines) {
+        Text(dc, rest.x + 2, y, line);
+        y += h;
+    }
+    return box.bottom;
 }
 
 class Drawing {
@@ -239,6 +254,7 @@ public:
         if (logPage_) {
             for (const ShortReportCut& cut : std::exchange(s_.furtherCuts, {}))
                 Rest(cut);
+            s_.restBoxes.clear();
         }
         for (std::size_t i = 0; i < s_.reports.size(); ++i)
             Mechanical(std::int32_t(i));
@@ -300,10 +316,8 @@ private:
         if (cut.report < 0 || std::size_t(cut.report) >= s_.reports.size())
             return;
         const QREPORT& r = s_.reports[std::size_t(cut.report)];
-        if (cut.mud)
-            MudRest(t_, r, cut.line, R_, rows_.yOffset, 0);
-        else
-            MechanicalRest(t_, r, cut.line, R_, rows_.yOffset, 0);
+        DrawRest(dc_, cut.mud ? MudRest(t_, r, cut.line, 0) : MechanicalRest(t_, r, cut.line, 0), R_, rows_.yOffset,
+                 &s_.restBoxes);
     }
 
     void List(ShortReportBoxes& boxes, const RECT& box)
@@ -422,8 +436,8 @@ void DrawShortReports(const ShortReportTarget& t, ShortReportState& state, const
     Drawing(t, state, rows).Run();
 }
 
-void DrawShortReportsCompact(const ShortReportTarget& t, const ShortReportState& state, std::int32_t report,
-                             int h, int startY, int xOverride)
+void DrawShortReportsCompact(const ShortReportTarget& t, ShortReportState& state, std::int32_t report, int h,
+                             int startY, int xOverride)
 {
     if (report < 0 || std::size_t(report) >= state.reports.size())
         return;
@@ -434,21 +448,26 @@ void DrawShortReportsCompact(const ShortReportTarget& t, const ShortReportState&
     SelectBoxFont(t, h);
     const QREPORT& r = state.reports[std::size_t(report)];
     const std::int32_t type = r.type;
+    // On a printed page each rest finds its own place below the ones drawn before it.
+    std::vector<RECT>* placed = xOverride == 0 ? &state.restBoxes : nullptr;
 
     int y = startY;
     const std::int32_t mechanicalResume = state.mechanicalCut.line;
     if (state.mechanicalCut.report >= 0 && mechanicalResume >= 0 && (type == 0 || type == 2))
-        y = MechanicalRest(t, r, mechanicalResume, h, startY, xOverride);
-    if (state.mudCut.report < 0 || state.mudCut.line == -1)
+        y = DrawRest(dc, MechanicalRest(t, r, mechanicalResume, xOverride), h, startY, placed);
+    // Only the mud box cut is drawn on: another report's mud box was printed whole.
+    if (state.mudCut.report != report || state.mudCut.line == -1)
         return;
-    if (r.mechanicalSlot == r.mudSlot && mechanicalResume > 0)
+    if (placed)
+        y = startY;
+    else if (r.mechanicalSlot == r.mudSlot && mechanicalResume > 0)
         y += h;
-    else if (xOverride != 0 && type != 1)
+    else if (type != 1)
         y = startY + (6 - mechanicalResume) * h;
     else
         y = startY;
     if (type == 0 || type == 1)
-        MudRest(t, r, state.mudCut.line, h, y, xOverride);
+        DrawRest(dc, MudRest(t, r, state.mudCut.line, xOverride), h, y, placed);
 }
 
 }  // namespace reports

@@ -42,9 +42,11 @@ struct ShortReportRows {
 // the page's top, and the further ones this page cuts are kept for the next.
 void DrawShortReports(const ShortReportTarget& t, ShortReportState& state, const ShortReportRows& rows);
 
-// The rest of `report`'s boxes from the cuts of `state` (each only while its cut is set), the first line
-// at `startY`. The caller clears each cut after its call.
-void DrawShortReportsCompact(const ShortReportTarget& t, const ShortReportState& state, std::int32_t report,
+// The rest of `report`'s boxes from the cuts of `state` (each only while its cut is set), read and framed
+// as on the log, the first box's top at `startY`. On a printed page (no custom track's x) each rest stands
+// at its box's x, below the rests the page drew before it that it would cover. The caller clears each cut
+// after its call.
+void DrawShortReportsCompact(const ShortReportTarget& t, ShortReportState& state, std::int32_t report,
                              int rowHeight, int startY, int xOverride);
 
 }  // namespace reports

@@ -73,11 +73,7 @@ void ReportsOrMemos(CustomPass& p, const layout::CustomTrackEntry& e, bool repor
     const int R = p.rows.rowHeight, y = p.rows.topY - R, x = Trunc(e.leftX + R * 0.5);
     PendingCells& pending = p.state.pending;
     if (reports) {
-        for (std::int32_t& report : pending.shortReports) {
-            if (report >= 0)
-                p.neighbours.DrawShortReportsCompact(target, report, R, y, x);
-            report = -1;
-        }
+        pending.TakeShortReports([&](std::int32_t report) { p.neighbours.DrawShortReportsCompact(target, report, R, y, x); });
     } else {
         if (pending.memo >= 0)
             p.neighbours.DrawMemoBox(target, pending.memo, R, y, x);
