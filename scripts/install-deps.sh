@@ -11,6 +11,7 @@ PACKAGES=(
   xdg-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb x11-utils xdotool openbox imagemagick poppler-utils socat python3-pymodbus python3-serial python3-serial-asyncio zip unzip
+  cups-daemon cups-client cups-core-drivers
   clang-15 libfuzzer-15-dev
 )
 

@@ -57,7 +57,14 @@ QString QueuePort(const QString& queue)
     return {};
 }
 
-CupsPrinter::CupsPrinter(const QPrinterInfo& queue) : printer_(queue, QPrinter::HighResolution) {}
+CupsPrinter::CupsPrinter(const QPrinterInfo& queue) : printer_(queue, QPrinter::HighResolution)
+{
+    // Qt keeps the paper a new printer starts with (A4) on any queue that offers it: the queue's own
+    // default paper, as set up in CUPS, is the one to print on.
+    const QPageSize paper = queue.defaultPageSize();
+    if (paper.isValid())
+        printer_.setPageSize(paper);
+}
 
 PrinterInfo CupsPrinter::Info() const
 {
