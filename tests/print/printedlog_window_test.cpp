@@ -8,12 +8,18 @@
 #include "support/demowindow.h"
 #include "support/pdfpages.h"
 #include "support/printers.h"
+#include "support/files.h"
 #include "support/testmain.h"
+#include "platform/folders.h"
+#include "wellfile/record.h"
 
 #include <QFile>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 using testing_support::PdfWord;
@@ -81,4 +87,77 @@ TEST_F(PrintedLog, TheRestsPageSetsEachBoxApartInsideThePage)
                                << b.yMin;
         }
     }
+}
+
+namespace {
+
+// The y of each hundred's depth label on page `page`, in points.
+std::map<int, double> HundredsAt(const std::vector<PdfWord>& words, int page)
+{
+    std::map<int, double> at;
+    for (const PdfWord& w : words) {
+        bool number = false;
+        const int depth = w.text.toInt(&number);
+        if (w.page == page && number && depth >= 1000 && depth % 100 == 0 && !at.count(depth))
+            at[depth] = (w.yMin + w.yMax) / 2;
+    }
+    return at;
+}
+
+// The y of `depth` on the page, from the labels of the hundreds around it; -1 when there are none.
+double YOf(const std::map<int, double>& hundreds, double depth)
+{
+    auto below = hundreds.lower_bound(int(depth));
+    if (below == hundreds.end() || below == hundreds.begin())
+        return -1;
+    auto above = std::prev(below);
+    return above->second + (below->second - above->second) * (depth - above->first) / (below->first - above->first);
+}
+
+// The flare track is a setting of the program's own, read as it starts.
+class PrintedLogWithFlareTrack : public PrintedLog {
+protected:
+    void SetUp() override
+    {
+        platform::WriteSetting(QStringLiteral("Options/FlareTrack"), QStringLiteral("1"));
+        PrintedLog::SetUp();
+    }
+};
+
+}  // namespace
+
+TEST_F(PrintedLogWithFlareTrack, TheOneInchBodyDrawsTheFlareTrackWhereTheGasWasFlared)
+{
+    const auto records = testing_support::FileRecords<wellfile::RECORD>(window.State().well.file.dataFileName);
+    window.State().print.scaleKind = 3;
+    const QString pdf = Print(1000, 2600);
+    ASSERT_FALSE(pdf.isEmpty());
+    const std::vector<PdfWord> words = testing_support::PdfWords(pdf);
+    // The flare profile is red; where its rows stand comes from the labels of the hundreds beside them.
+    int flaredFrom = 0, flaredTo = 0, page = 0;
+    std::map<int, double> hundreds;
+    for (const wellfile::RECORD& r : records) {  // the first run of flared records
+        if (r.flareLength > 0 && (flaredTo == 0 || r.depth == flaredTo + 1))
+            flaredTo = r.depth, flaredFrom = flaredFrom == 0 ? r.depth : flaredFrom;
+    }
+    for (int p = 1; p <= testing_support::PdfPageCount(pdf) && page == 0; ++p) {
+        hundreds = HundredsAt(words, p);
+        if (YOf(hundreds, flaredFrom) >= 0 && YOf(hundreds, flaredTo) >= 0)
+            page = p;
+    }
+    ASSERT_GT(page, 0) << "no page holds the flares of " << flaredFrom << "-" << flaredTo;
+    const QImage image = testing_support::RasterisePdf(pdf, 72, page);
+    ASSERT_FALSE(image.isNull());
+    const auto redIn = [&](double top, double bottom) {
+        int n = 0;
+        for (int y = std::max(0, int(top)); y <= int(bottom) && y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += (image.pixel(x, y) & 0xFFFFFF) == 0xFF0000 ? 1 : 0;
+        return n;
+    };
+    const double top = YOf(hundreds, flaredFrom), bottom = YOf(hundreds, flaredTo);
+    ASSERT_GT(bottom, top);
+    // Red filled across its rows (on the page of 72 dpi some 100 pixels a row, where the gas curves'
+    // red alone makes about 12).
+    EXPECT_GT(redIn(top, bottom), 40 * int(bottom - top)) << flaredFrom << "-" << flaredTo;
 }

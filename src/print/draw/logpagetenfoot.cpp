@@ -116,6 +116,9 @@ void TenFootPage::WholePage(int topY)
         n.DrawFlarePolygon(target, f.records, first + kGroup, int(Run(first + kGroup, (rows + 1) * kGroup).size()), R,
                            topY, f.device.printer.gasRight - 10 * unit, 10 * unit, 0.01f * float(10 * unit));
     }
+    // The flare track as the compressed log body draws it: a point for each row's five records.
+    if (f.options.flareTrack)
+        n.DrawFlareTrackLines(target, f.records, first, int(Run(first, (rows + 1) * kGroup).size()), R, topY);
     f.tracks.pending.pageBottomY = topY + (rows + 10) * R;
     if (first < f.records.size()) {
         // The custom tracks take ten records a row on this scale, so the page's rows ask twice the group.
