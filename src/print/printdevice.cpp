@@ -7,6 +7,7 @@ void FillPaperDevice(const PrintState& state, logview::Device& device)
     device.printing = true;
     device.printer.rowHeight = state.rowHeight;
     device.printer.rowSize = state.rowHeight;
+    device.printer.lineHeight = state.rowHeight;  // the chromatograph track steps a printed row at a time
     device.printer.unitWidth = state.columnUnit;
     device.printer.logUnit = state.columnUnit;
     device.colourPrinting = state.printInColour;

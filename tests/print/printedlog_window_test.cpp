@@ -161,3 +161,70 @@ TEST_F(PrintedLogWithFlareTrack, TheOneInchBodyDrawsTheFlareTrackWhereTheGasWasF
     // red alone makes about 12).
     EXPECT_GT(redIn(top, bottom), 40 * int(bottom - top)) << flaredFrom << "-" << flaredTo;
 }
+
+TEST_F(PrintedLog, TheChromatographTrackPrintsItsUnitGridWithDoubledEdges)
+{
+    // The demo well under the name of a company whose logs carry the chromatograph track (profile 4 by
+    // the data file's extension).
+    app::LogState& s = window.State();
+    const QString chromatograph = s.well.file.currentFolder + "elogdemo.xa1";
+    ASSERT_TRUE(QFile::copy(s.well.file.dataFileName, chromatograph));
+    ASSERT_EQ(window.OpenDataFile(chromatograph), 1);
+    ASSERT_EQ(s.well.loggerId, 4);
+    s.print.scaleKind = 1;
+    const QString pdf = Print(1000, 1100);
+    ASSERT_FALSE(pdf.isEmpty());
+    const QImage page = testing_support::RasterisePdf(pdf, 300, 1);  // a page pixel is a printer pixel
+    ASSERT_FALSE(page.isNull());
+    // A row of the body: the unit lines of the gas track stand one unit apart (whatever the run's unit
+    // is), every fifth heavier, and the track's first and last are doubled (one pixel more beside the
+    // heavy line).
+    const int y = page.height() * 2 / 3;
+    const auto dark = [&](int x, int limit) {
+        for (int dx = -1; dx <= 1; ++dx)
+            if (x + dx >= 0 && x + dx < page.width() && qGray(page.pixel(x + dx, y)) < limit)
+                return true;
+        return false;
+    };
+    int most = 0, first = -1, last = -1, u = 0;  // the starts of the longest run of lines u apart
+    for (int unit = 15; unit <= 40; ++unit) {
+        for (int x0 = page.width() / 2; x0 < page.width(); ++x0) {
+            int n = 0;
+            while (x0 + n * unit + 1 < page.width() && dark(x0 + n * unit, 200))
+                ++n;
+            if (n > most)
+                most = n, first = last = x0, u = unit;
+            else if (n == most && unit == u && x0 == last + 1)
+                last = x0;
+        }
+    }
+    ASSERT_GE(most, 30) << "no unit grid in the gas track";
+    const int left = first;
+    // The width of the heavy line at x (0 none).
+    const auto heavyWidth = [&](int x) {
+        int at = -1;
+        for (int dx = -1; dx <= 1 && at < 0; ++dx)
+            if (qGray(page.pixel(x + dx, y)) < 100)
+                at = x + dx;
+        if (at < 0)
+            return 0;
+        int from = at, to = at;
+        while (from > 0 && qGray(page.pixel(from - 1, y)) < 100)
+            --from;
+        while (to + 1 < page.width() && qGray(page.pixel(to + 1, y)) < 100)
+            ++to;
+        return to - from + 1;
+    };
+    int heavyBetween = 0, lastFifth = 0;
+    for (int k = 0; k < most; ++k) {
+        if (k % 5 == 0)
+            EXPECT_GT(heavyWidth(left + k * u), 0) << "line " << k;
+        else
+            heavyBetween += heavyWidth(left + k * u) > 0 ? 1 : 0;  // only where the log grid's decades fall
+        lastFifth = k % 5 == 0 ? k : lastFifth;
+    }
+    EXPECT_LE(heavyBetween, 2);
+    EXPECT_GE(heavyWidth(left), 4);
+    EXPECT_GE(heavyWidth(left + lastFifth * u), 4);
+    EXPECT_EQ(heavyWidth(left + 5 * u), 3);  // a heavy line inside the track is single
+}
