@@ -206,22 +206,22 @@ TEST(HorzWindowDraw, AWellOpenedAgainShowsItsViewAsTheFirstOpeningDid)
     };
     auto drawn = openTwice();
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(f.S().view.rateInMetresPerHour, 0);
-    EXPECT_EQ(At<std::int32_t>(testing_support::ReadBytes(cfg), 12), 0);
+    EXPECT_EQ(f.S().view.rateInMetresPerHour, 1);  // a fresh well's rates read per hour
+    EXPECT_EQ(At<std::int32_t>(testing_support::ReadBytes(cfg), 12), 1);
     EXPECT_GT(drawn[0].second, 2000);
     EXPECT_EQ(drawn[1].second, drawn[0].second);
     EXPECT_TRUE(drawn[1].first == drawn[0].first);
 
-    // Rates per hour, as Lines and Scales stores them, over a record without the mark.
+    // Rates in minutes a unit, as Lines and Scales stores them, over a record without the mark.
     QByteArray config = testing_support::ReadBytes(cfg);
-    config[12] = 1;
+    config[12] = 0;
     testing_support::WriteBytes(cfg, config);
     QByteArray old = testing_support::ReadBytes(f.hor);
     old[800] = 0;
     testing_support::WriteBytes(f.hor, old);
     drawn = openTwice();
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(f.S().view.rateInMetresPerHour, 1);
+    EXPECT_EQ(f.S().view.rateInMetresPerHour, 0);
     EXPECT_GT(drawn[0].second, 2000);
     EXPECT_EQ(drawn[1].second, drawn[0].second);
     EXPECT_TRUE(drawn[1].first == drawn[0].first);

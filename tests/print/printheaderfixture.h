@@ -67,6 +67,7 @@ protected:
         if (!testing_support::OpenView(s, path))
             return false;
         s.well.loggerId = std::uint16_t(profile);
+        s.view.rateInMetresPerHour = 0;  // the headers below name rates in minutes a unit
         s.view.painters = &painters;
         s.print.rowStep = false;
         wellfile::WellHeader header{};
