@@ -288,6 +288,11 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     f.drilling = true;
     log.drilling.polledKind = true;
     log.view.viewLayout = false;
+    // The header band takes its drilling height now, as it does when a well is opened in drilling mode.
+    if (log.well.fileOpened) {
+        wellServices_.view->SetLogFormat(log, log.well.loggerId);
+        wellServices_.view->BuildGridBitmaps(log);
+    }
 
     log.options.hotwire = KeepsDisplayOption(log.well.loggerId) ? config.hotwire != 0 : true;
     log.drilling.counter4690 = config.drillingSetting4690;
