@@ -5,6 +5,7 @@
 #include "app/logstate.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
+#include "support/xsession.h"
 #include "support/testmain.h"
 
 #include <QAction>
@@ -56,9 +57,15 @@ TEST(DrillingHeader, SwitchedOnAtA1024By768ScreenItIsAsHighAsOpenedInDrillingMod
     EXPECT_EQ(DarkPixels(shot, w - 1, w, statusRows), 0) << "a text runs past the window's edge";
     EXPECT_GT(DarkPixels(shot, w - 60, w - 1, statusRows), 0) << "the lag depth text ends short of the edge";
 
-    // The well opened anew, as a run killed in drilling mode comes back.
+    const QImage logSwitchedOn = shot.copy(0, switchedOn, w, shot.height() - switchedOn);
+
+    // The well opened anew, as a run killed in drilling mode comes back: the same header, the same log
+    // under it (nothing of the office layout left over).
     ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
     ASSERT_TRUE(s.well.file.drilling);
     EXPECT_EQ(s.layout.format.logAreaTop, switchedOn);
+    window.PaintLog();
+    const QImage& reopened = window.BackingStore();
+    EXPECT_EQ(testing_support::DifferentPixels(logSwitchedOn, reopened.copy(0, switchedOn, w, reopened.height() - switchedOn)), 0);
     EXPECT_LT(switchedOn, office);  // the small screen's drilling header
 }
