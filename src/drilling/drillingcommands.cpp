@@ -288,6 +288,13 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     f.drilling = true;
     log.drilling.polledKind = true;
     log.view.viewLayout = false;
+    // The header band takes its drilling height now, as it does when a well is opened in drilling mode;
+    // the rows move with it, so nothing of the office layout may stay on the window.
+    if (log.well.fileOpened) {
+        wellServices_.view->SetLogFormat(log, log.well.loggerId);
+        wellServices_.view->BuildGridBitmaps(log);
+        log.view.eraseOwed = true;
+    }
 
     log.options.hotwire = KeepsDisplayOption(log.well.loggerId) ? config.hotwire != 0 : true;
     log.drilling.counter4690 = config.drillingSetting4690;

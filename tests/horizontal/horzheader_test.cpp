@@ -441,3 +441,28 @@ TEST(HorzHeader, TheViewsHeaderCommandDrawsTheBlockAndTheMarkersTakeTheirTiles)
     view->Click(kViewHeaderButton);
     EXPECT_EQ(view->Plot().symbolPalette[1], platform::RECT{});
 }
+
+// The header's numbers on a 1,024 and a 1,920 pixel wide screen: each digit of a depth, a date and the API
+// number stands apart from the next, a clear pixel column between them.
+TEST(HorzHeader, DigitsOfTheFieldsStandApartOnSmallAndLargeScreens)
+{
+    for (const int screen : {1024, 1920}) {
+        Header f;
+        f.plot.options.screenWidth = screen;
+        platform::SetFieldText(f.h.intervalTo, "2600");
+        platform::SetFieldText(f.h.apiNumber, "42-389-00000");
+        f.Draw();
+        for (const char* label : {"Start Depth    ", "End Depth    ", "API NO:    "}) {
+            const platform::DcText& value = f.After(label);
+            f.dc.SelectObject(value.font);
+            const QString text = value.text;
+            const platform::SIZE size = f.dc.GetTextExtent(text);
+            // Columns of the text (bottom-left at its point) with no black pixel: one at least between
+            // each two glyphs.
+            int clear = 0;
+            for (int x = value.at.x + 1; x < value.at.x + size.cx - 1; ++x)
+                clear += Count(f.image, QRect(x, value.at.y - size.cy, 1, size.cy), kBlack) == 0;
+            EXPECT_GE(clear, text.size() - 1) << screen << " " << text.toStdString();
+        }
+    }
+}

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 HelpDlg::HelpDlg(QWidget* owner, const QString& text, const QString& heading, int keepCaption)
     : Dialog(owner, QStringLiteral("Strativ Help")), text_(text), heading_(heading), keepCaption_(keepCaption)
 {
@@ -23,6 +25,7 @@ void HelpDlg::SetupWindow()
         Show(ID_HEADING, false);
     else
         SetText(ID_HEADING, heading_);
+    setFixedWidth(std::max(width(), minimumSizeHint().width()));  // the heading whole
     SetText(ID_TEXT, text_);
     if (keepCaption_ == 0)
         setWindowTitle(QStringLiteral("GAS MONITOR HELP"));

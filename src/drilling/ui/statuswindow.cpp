@@ -110,14 +110,20 @@ void DrillingStatusWindow::Text(int x, int y, const QString& text, TextAlign ali
     const int R = log_.layout.format.pixelsPerStep;
     const StatusFonts fonts = StatusFontsFor(R);
     platform::SIZE size{};
+    // A text that would run past the window's right edge (a narrow screen) ends at that edge instead.
+    const int visibleRight = logview::GeometryOf(log_).horizontalScroll + window_.width() - 2;
     const bool drawn = Draw([&](platform::Dc& dc) {
+        {
+            const platform::KeepDcState keep(dc);
+            dc.SelectObject(font == FontRole::Status ? fonts.status
+                            : font == FontRole::Log  ? LogFontOf(log_)
+                                                     : StrokesFont(R));
+            size = dc.GetTextExtent(text);
+        }
+        if (align != TextAlign::Centre && x + size.cx > visibleRight)
+            x = std::max(0, visibleRight - size.cx);
         DcCanvas canvas(dc, fonts.status, LogFontOf(log_), StrokesFont(R));
         canvas.Text(x, y, text, align, font, colour, background);
-        const platform::KeepDcState keep(dc);
-        dc.SelectObject(font == FontRole::Status ? fonts.status
-                        : font == FontRole::Log  ? LogFontOf(log_)
-                                                 : StrokesFont(R));
-        size = dc.GetTextExtent(text);
     });
     if (!drawn)
         return;
@@ -230,7 +236,7 @@ void DrillingStatusWindow::MakeStatusBox()
     box_ = box;
     const BoxPlace place = StatusBoxPlace(d->Window());
     const int top = clientTop_ ? clientTop_() : 0;
-    box->resize(TOOLBAR::kWidth, TOOLBAR::kHeight);
+    box->resize(std::max(TOOLBAR::kWidth, box->sizeHint().width()), TOOLBAR::kHeight);  // texts whole
     box->move(window_.mapToGlobal(QPoint(place.x, top + place.y)));
     box->Create();
     if (!window_.isVisible())

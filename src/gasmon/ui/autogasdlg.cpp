@@ -7,9 +7,11 @@
 #include "platform/ui/svedit.h"
 #include "wellfile/profile.h"
 
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 namespace gasmon {
 
@@ -210,19 +212,6 @@ AutoGasDlg::AutoGasDlg(QWidget* parent, GasSetupSession& session, QPointer<QWidg
 
 void AutoGasDlg::Build()
 {
-    // The form is wide: its font (and with it the dialog unit) gets smaller until the form, widened by
-    // "Advanced", fits a 1,024-pixel screen with its frame.
-    QFont smaller = font();
-    const auto tooWide = [](const QFont& f) {
-        return QFontMetrics(f).averageCharWidth() * kWidth / 4 + kAdvancedPixels > kMostPixelsWide;
-    };
-    for (int step = 0; step < 8 && tooWide(smaller); ++step) {
-        if (smaller.pointSizeF() > 0)
-            smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
-        else
-            smaller.setPixelSize(smaller.pixelSize() - 1);
-    }
-    setFont(smaller);
     for (const Item& c : kItems) {
         const QString text = QString::fromLatin1(c.text);
         switch (c.kind) {
@@ -241,11 +230,35 @@ void AutoGasDlg::Build()
         const int y = 15 + 14 * i;
         const int label = kPlain + 100 + i;
         AddStatic(label, QStringLiteral("P%1").arg(i));
-        PlaceAt(label, 676, y + 2, 14, 9);
+        PlaceAt(label, 673, y + 2, 18, 9);
         AddEdit(kCorrectionIds[i], 11);
         PlaceAt(kCorrectionIds[i], 692, y, 36, 12);
     }
     SetDialogUnitSize(kWidth, kHeight);
+    // The form is wide: its font gets smaller until the form, its texts whole and widened by "Advanced",
+    // fits a 1,024-pixel screen with its frame. Labels that change their text are fitted with the longer one.
+    const std::pair<int, const char*> longer[] = {{kC1RowLabel, "SUM"},
+                                                  {kC5RowLabel, "METH"},
+                                                  {kCh3Label, "10% Factor"},
+                                                  {kCh4Label, "50% Factor"}};
+    std::vector<QString> kept;
+    for (const auto& [id, text] : longer) {
+        kept.push_back(GetText(id));
+        SetText(id, QString::fromLatin1(text));
+    }
+    QFont smaller = font();
+    for (int step = 0; step < 12; ++step) {
+        setFont(smaller);
+        FitPlacedTexts();
+        if (width() + kAdvancedPixels <= kMostPixelsWide)
+            break;
+        if (smaller.pointSizeF() > 0)
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
+        else
+            smaller.setPixelSize(smaller.pixelSize() - 1);
+    }
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        SetText(longer[i].first, kept[i]);
 }
 
 void AutoGasDlg::SetupWindow()

@@ -73,8 +73,9 @@ private:
 
 GasDisplayDlg::GasDisplayDlg(QWidget* parent, const QString& caption) : Dialog(parent, caption)
 {
-    // A pop-up with a caption and no system menu, in the platform's stand-in for "Fixedsys".
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A pop-up with a caption and only the close box (closing hides it; the monitor goes on), in the
+    // platform's stand-in for "Fixedsys".
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont font(platform::SubstituteFace(QStringLiteral("Fixedsys")).family);
     font.setPixelSize(15);
     font.setStyleHint(QFont::TypeWriter);

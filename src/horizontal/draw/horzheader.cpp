@@ -72,7 +72,9 @@ void DrawBlock(Dc& dc, HorzPlot& plot, const HeaderTexts& t, bool old)
     dc.SelectObject(platform::Pen(kBlack));
     dc.SetTextColor(kBlack);
     const bool wide = plot.options.screenWidth > 1024;
-    const Font a(QStringLiteral("Arial"), wide ? 15 : 12);
+    // The fields' cell height is the least at which the screen's unsmoothed text keeps a clear column
+    // between digits: below it "1000" runs together.
+    const Font a(QStringLiteral("Arial"), 16);
     const Font b = old ? a : Font(QStringLiteral("Arial"), wide ? 13 : 10);
     const Font textFont = TextFont(plot);
     // The line height is the fields' own, and the underlines' drop below the text is added to it: the

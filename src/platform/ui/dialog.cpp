@@ -589,15 +589,14 @@ void Dialog::PlaceAt(int id, int x, int y, int width, int height)
     if (!w)
         return;
     TakeOutOfLayout(layout(), w);
-    const QFontMetrics m = fontMetrics();
-    const int bx = m.averageCharWidth(), by = m.height();
-    w->setGeometry(x * bx / 4, y * by / 8, width * bx / 4, height * by / 8);
+    placed_[w] = QRect(x, y, width, height);
+    ApplyPlaces(w);
 }
 
 void Dialog::SetDialogUnitSize(int width, int height)
 {
-    const QFontMetrics m = fontMetrics();
-    setFixedSize(width * m.averageCharWidth() / 4, height * m.height() / 8);
+    unitSize_ = QSize(width, height);
+    ApplyPlaces();
 }
 
 void Dialog::AddStretch()

@@ -173,6 +173,11 @@ protected:
     void PlaceAt(int id, int x, int y, int width, int height);
     // Fixes the dialog's inner size in dialog units.
     void SetDialogUnitSize(int width, int height);
+    // The unit is the font's average character width, and words of capitals and wide letters run wider
+    // than that: widens the placed controls, their places and the fixed size alike, by the least factor
+    // at which every placed label, check box, radio button and push button shows its text whole with
+    // room before whatever stands right of it. Call once the texts are set, and again after a font change.
+    void FitPlacedTexts();
     // A row of its own with "OK" (the default button) and "Cancel" at its right.
     void AddOkCancel();
     // Makes button `id` close the dialog; with `check`, after CanClose() and TransferOut() as IDOK does.
@@ -201,6 +206,8 @@ private:
     W* Add(int id, ControlKind kind, W* w);
     QWidget* CurrentOwner() const { return containers_.back().owner; }
     void Place(QWidget* w, QLayout* layout = nullptr);
+    // Sets the geometry of placed control `only` (all when null) and the fixed size from the dialog units.
+    void ApplyPlaces(QWidget* only = nullptr);
     const Entry* Find(int id) const;
     void Notify(int id, int notification);
     void DefaultCommand(int id);
@@ -208,6 +215,9 @@ private:
     void ShowActive();
 
     std::map<int, Entry> controls_;
+    std::map<QWidget*, QRect> placed_;  // control -> its place in dialog units (PlaceAt)
+    QSize unitSize_;                    // SetDialogUnitSize's size, empty when not fixed
+    double widen_ = 1.0;                // FitPlacedTexts' factor on x and width
     std::map<std::pair<int, int>, std::function<void()>> handlers_;
     std::map<int, bool> closers_;  // id -> close after CanClose/TransferOut
     std::vector<Container> containers_;

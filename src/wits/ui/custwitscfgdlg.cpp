@@ -103,6 +103,7 @@ CustWitsCfgDlg::CustWitsCfgDlg(QWidget* parent, int profile, int form, CUSTWITSC
     AddButton(IDCANCEL, QStringLiteral("Cancel"));
     PlaceAt(IDCANCEL, 85, 124, 50, 14);
     SetDialogUnitSize(262, 144);
+    FitPlacedTexts();
 
     On(kCwMode, CBN_SELCHANGE, [this] { record_.connectionMode = GetSelIndex(kCwMode); });
     On(kCwBaud, CBN_SELCHANGE, [this] { record_.baudIndex = GetSelIndex(kCwBaud); });

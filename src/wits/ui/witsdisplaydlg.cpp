@@ -6,6 +6,7 @@
 #include "wits/itemtable.h"
 #include "wits/ui/percentbox.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -76,8 +77,8 @@ WitsDisplayDlg::WitsDisplayDlg(QWidget* parent, int linkKind, const CUSTWITSCFG&
       witsOut_(settings.connectionMode == 4),
       mwdShown_(std::move(mwdShown))
 {
-    // A tool window with a caption and no buttons.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A tool window with a caption and only the close box: closing it hides it, the link goes on.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     const auto place = [this](int id, int labelId, const char* label, int row, int x, int width) {
         if (label) {
@@ -101,6 +102,7 @@ WitsDisplayDlg::WitsDisplayDlg(QWidget* parent, int linkKind, const CUSTWITSCFG&
     place(kMwdA, 0, nullptr, 1, 138, 34);
     place(kMwdB, 0, nullptr, 1, 172, 34);
     SetDialogUnitSize(310, 45);
+    FitPlacedTexts();
 
     box_ = new PercentBox(this);
     NeverTakeFocus();  // it only shows values: keys go on reaching the log
@@ -124,6 +126,8 @@ void WitsDisplayDlg::SetupWindow()
     if (QWidget* main = parentWidget())
         main->activateWindow();
 }
+
+void WitsDisplayDlg::closeEvent(QCloseEvent* e) { e->accept(); }
 
 void WitsDisplayDlg::UpdateValues(const DisplayLines& lines, bool paintPercent)
 {

@@ -39,6 +39,8 @@ public:
 
 protected:
     void SetupWindow() override;
+    // The window manager's close hides it; the link goes on, and shows it again when it connects anew.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     int linkKind_;
