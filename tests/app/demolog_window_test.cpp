@@ -267,9 +267,10 @@ TEST(DemoLogFit, TheFitTrackDrawsTheFitAnalysisOfTheGas)
         const RECORD& r = records[i];
         ASSERT_EQ(at(i, 0), float(r.depth));
         ASSERT_EQ(testing_support::At<std::uint16_t>(fit, qsizetype(i) * layout::kExtRecordSize + 172), layout::kExtRecordSize);
-        // Total hydrocarbons and C1 within a few percent of the chromatograph's.
+        // Total hydrocarbons and C1 within a few percent of the chromatograph's: C1 in ppm, the record's
+        // hundredths.
         ASSERT_NEAR(thc(r.depth), r.gas[wellfile::GAS_TG], 0.06f * r.gas[wellfile::GAS_TG] + 0.1f);
-        ASSERT_NEAR(at(i, 362), r.gas[wellfile::GAS_C1], 0.06f * r.gas[wellfile::GAS_C1] + 0.1f);
+        ASSERT_NEAR(at(i, 362), 100 * r.gas[wellfile::GAS_C1], 6.0f * r.gas[wellfile::GAS_C1] + 0.1f);
     }
 
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
