@@ -321,6 +321,27 @@ TEST(InfoCommands, OpeningAnotherWellClosesTheChartAndTheViewThroughTheirOwners)
     EXPECT_FALSE(f.Checked(app::cmd::HorizontalView));
 }
 
+TEST(InfoCommands, CancellingOpenLeavesTheWellAndItsToolWindows)
+{
+    WindowOnWell f;
+    f.S().well.file.drilling = true;
+    f.window.EvCommand(app::cmd::GasChart);
+    f.S().well.file.drilling = false;
+    f.window.EvCommand(app::cmd::HorizontalView);
+    f.window.EnsureQuickBar();
+    ASSERT_FALSE(f.window.Tools().quickBar.isNull());
+    f.others.calls.clear();
+
+    doubles().prompter.fileAnswers.clear();  // the file dialog cancelled
+    f.window.EvCommand(app::cmd::Open);
+    EXPECT_EQ(f.S().well.file.dataFileName, f.path);
+    EXPECT_TRUE(f.others.calls.isEmpty()) << f.others.calls.join(", ").toStdString();
+    EXPECT_FALSE(f.window.Tools().quickBar.isNull());
+    EXPECT_FALSE(f.window.Tools().gasChart.isNull());
+    EXPECT_FALSE(f.window.Tools().horzView.isNull());
+    EXPECT_TRUE(f.Checked(app::cmd::HorizontalView));
+}
+
 TEST(InfoCommands, TvdDialogsWorkOnEveryRecordAndTenSpareOnes)
 {
     WindowOnWell f;
