@@ -275,6 +275,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
         }
     }
     s.well.fileOpened = true;
+    ++s.well.openCount;
     s.witsChart.settingsKept = true;
     OpenWell& well = s.well.file;
 
