@@ -413,6 +413,15 @@ TEST_F(LeftButton, TheReadoutBoxGoesWhenACommandMovesTheViewOrOpensAnotherWell)
     EXPECT_NE(S().well.file.viewTopDepth, 1500);
     EXPECT_FALSE(Box()->isVisible()) << "Tops go-to";
 
+    // Drilling on (no read-out is made while it is on): the log is laid out anew under the box.
+    ASSERT_TRUE(shown());
+    window.EvCommand(app::cmd::Drilling);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(S().well.file.drilling);
+    EXPECT_FALSE(Box()->isVisible()) << "drilling on";
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_FALSE(S().well.file.drilling);
+
     // A memo's box: the box goes once its dialog has closed.
     MemoDialog memos;
     window.Neighbours().entry = &memos;

@@ -64,7 +64,8 @@ void ClearRightOfLog(platform::Dc& dc, const ViewGeometry& g)
 LogView::ReadoutPlace LogView::PlaceOf(const app::LogState& s)
 {
     const layout::LogLayout& L = s.layout.format;
-    return {s.well.file.viewTopDepth, s.well.openCount, L.logAreaTop, L.pixelsPerStep, s.view.viewScale};
+    return {s.well.file.viewTopDepth, s.well.openCount, L.logAreaTop, L.pixelsPerStep, s.view.viewScale,
+            s.well.file.drilling};
 }
 
 void LogView::Paint(app::LogState& s, platform::Dc& dc)
