@@ -275,6 +275,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
         }
     }
     s.well.fileOpened = true;
+    ++s.well.openCount;
     s.witsChart.settingsKept = true;
     OpenWell& well = s.well.file;
 
@@ -387,7 +388,7 @@ int OpenCheckedDataFile(app::LogState& s, const app::WellServices& sv, const QSt
     return opened;
 }
 
-int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
+int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv, const std::function<void()>& letGo)
 {
     platform::FileDialogRequest request;
     request.folder = s.well.file.dataFolder;
@@ -396,7 +397,7 @@ int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv)
     const std::optional<QString> chosen = platform::services().prompter->OpenFileName(request);
     if (!chosen)
         return 0;
-    return OpenCheckedDataFile(s, sv, *chosen);
+    return OpenCheckedDataFile(s, sv, *chosen, letGo);
 }
 
 }  // namespace app

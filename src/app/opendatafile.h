@@ -60,10 +60,11 @@ int LoadFileSettings(app::LogState& log, const app::WellServices& services, bool
 int OpenCheckedDataFile(app::LogState& log, const app::WellServices& services, const QString& path,
                         const std::function<void()>& letGo = {});
 
-// The Open command once the window's tool windows are closed: asks for a data file (starting in the
-// data folder), checks it, and only when it is accepted lets the open well go (drilling off, custom
-// tracks reset, the well put on the recent list) and opens it. Cancelling, or a refused file while a
-// well is open, changes nothing: 0. Otherwise returns what OpenDataFile returned.
-int ChooseAndOpenDataFile(app::LogState& log, const app::WellServices& services);
+// The Open command: asks for a data file (starting in the data folder), checks it, and only when it is
+// accepted runs `letGo` (the window closes its tool windows), lets the open well go (drilling off,
+// custom tracks reset, the well put on the recent list) and opens it. Cancelling, or a refused file
+// while a well is open, changes nothing: 0. Otherwise returns what OpenDataFile returned.
+int ChooseAndOpenDataFile(app::LogState& log, const app::WellServices& services,
+                          const std::function<void()>& letGo = {});
 
 }  // namespace app

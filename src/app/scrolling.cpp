@@ -43,13 +43,6 @@ int DepthBarPosition(std::int32_t top, const DepthRange& r)
     return int(p + 1);
 }
 
-std::int32_t VisibleRows(int clientHeight, int logAreaTop, int rowHeight)
-{
-    if (rowHeight <= 0)
-        return 0;
-    return (clientHeight - logAreaTop - 8 * rowHeight) / rowHeight;
-}
-
 std::optional<std::int32_t> HorizontalTarget(int code, int thumb, std::int32_t offset, std::int32_t max, std::int32_t u)
 {
     switch (code) {

@@ -61,9 +61,6 @@ struct DepthBarPlace {
 };
 DepthBarPlace PlaceDepthBar(const DepthBarInputs& in);
 
-// Rows of the log that fit a client area of `clientHeight`.
-std::int32_t VisibleRows(int clientHeight, int logAreaTop, int rowHeight);
-
 // The horizontal offset after a horizontal scroll code; nullopt when the code moves nothing.
 // `max` is the widest offset, `unit` the horizontal grid unit.
 std::optional<std::int32_t> HorizontalTarget(int code, int thumb, std::int32_t offset, std::int32_t max, std::int32_t unit);

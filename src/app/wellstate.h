@@ -56,6 +56,7 @@ struct WellState {
     std::array<std::int32_t, 300> downtimeDepthIndex{};
 
     bool fileOpened = false;        // a data file has been opened in this process
+    std::uint32_t openCount = 0;    // wells opened in this process: tells one opening from the next
     bool fieldSettings = false;     // the well's ".cfg" lives in the data folder (its ".dbc" says)
     bool topsInFieldFolder = false; // the well's ".top" lives in the data folder (its ".dbc" says)
     bool horizontalFieldSettings = false;  // a shared well's horizontal set-up lives in the data folder

@@ -133,15 +133,17 @@ RockMix MixOf(std::string_view text)
 constexpr std::array<double, 7> kBackgroundMix = {0.88, 0.06, 0.03, 0.012, 0.008, 0.005, 0.003};
 constexpr std::array<double, 7> kShowMix = {0.70, 0.13, 0.08, 0.035, 0.025, 0.017, 0.013};
 
-// Total gas and the components in ppm (one unit of total gas is 100 ppm of methane equivalent), each
-// component below the one before, as a real chromatograph reads a natural gas.
+// Total gas and the components in the record's units, hundredths of a percent as a typed value is
+// stored: total gas in units, a component's ppm x 0.01 (one unit is 100 ppm of methane equivalent).
+// Each component lies below the one before, as a real chromatograph reads a natural gas.
 void FillGas(float (&gas)[GAS_COUNT], double total, const std::array<double, 7>& mix, Random& rnd)
 {
     gas[GAS_TG] = float(std::round(total * 10.0) / 10.0);
-    double above = total * 100.0;
+    double above = total;
     for (int i = 0; i < 7; ++i) {
-        double v = std::round(total * 100.0 * mix[std::size_t(i)] * rnd.Uniform(0.9, 1.1) * 10.0) / 10.0;
-        v = std::max(0.1, std::min(v, above - 0.1));
+        // To a tenth of a ppm, so that the smallest components still fall one below the other.
+        double v = std::round(total * mix[std::size_t(i)] * rnd.Uniform(0.9, 1.1) * 1000.0) / 1000.0;
+        v = std::max(0.001, std::min(v, above - 0.001));
         gas[GAS_C1 + i] = float(v);
         above = v;
     }
@@ -170,9 +172,9 @@ void FillFit(layout::EXTRECORD& e, const RECORD& r, Random& rnd)
     e.depth = float(r.depth);
     e.recordLength = layout::kExtRecordSize;
     const double thc = Rounded(std::fabs(r.gas[GAS_TG]) * rnd.Uniform(0.95, 1.05), 0.1);
-    // C1, C2, C3, then the butanes and the pentanes each as one.
-    const double ppm[5] = {r.gas[GAS_C1], r.gas[GAS_C2], r.gas[GAS_C3], r.gas[GAS_IC4] + r.gas[GAS_NC4],
-                           r.gas[GAS_IC5] + r.gas[GAS_NC5]};
+    // C1, C2, C3, then the butanes and the pentanes each as one; ppm from the record's hundredths.
+    const double ppm[5] = {r.gas[GAS_C1] * 100.0, r.gas[GAS_C2] * 100.0, r.gas[GAS_C3] * 100.0,
+                           (r.gas[GAS_IC4] + r.gas[GAS_NC4]) * 100.0, (r.gas[GAS_IC5] + r.gas[GAS_NC5]) * 100.0};
     double fit[5];
     for (int i = 0; i < 5; ++i)
         fit[i] = std::max(0.1, Rounded(std::fabs(ppm[i]) * rnd.Uniform(0.95, 1.05), 0.1));

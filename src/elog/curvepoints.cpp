@@ -23,14 +23,12 @@ int BuildRecordPoints(std::span<const CurveRecord> records, std::span<platform::
 {
     if (count < 0 || slot < 0 || slot >= 24)
         return 0;
-    const int half = rowHeight / 2;
-    const bool odd = rowHeight % 2 != 0;
     int y = topY;
     const auto limit = std::min<std::size_t>({std::size_t(count) + 1, points.size(), records.size()});
     for (std::size_t i = 0; i < limit; ++i) {
         const CurveRecord& r = records[i];
         points[i] = {XOf(float(scale.origin), r.values[std::size_t(slot)], scale.factor), y};
-        y += half + (odd && i % 2 == 0 ? 1 : 0);
+        y += rowHeight;
         if (WholeDepth(r.values[SLOT_DEPTH]) == lastDepth)
             return std::max(int(i) - 1, 0);
     }
@@ -44,7 +42,6 @@ int BuildAveragedPoints(std::span<const CurveRecord> records, std::span<platform
 {
     if (count < 0 || slot < 0 || slot >= 24)
         return 0;
-    const bool odd = w.yStep % 2 != 0;
     int y = w.firstY;
     std::size_t r = 0;
     int built = -1;
@@ -72,18 +69,18 @@ int BuildAveragedPoints(std::span<const CurveRecord> records, std::span<platform
         }
         points[std::size_t(i)] = {XOf(float(w.origin), sum / 5.0f, w.factor), y};
         built = i;
-        y += w.yStep + (odd && i > 0 && i % 2 == 0 ? 1 : 0);
+        y += w.yStep;
         if (end)
             break;
     }
     return std::max(built, 0);
 }
 
-WrapPieces WrapSegment(int x0, int y0, int x1, int rowHeight, int left, int right)
+WrapPieces WrapSegment(int x0, int y0, int x1, int step, int left, int right)
 {
     WrapPieces p;
     const int width = right - left;
-    const int h = rowHeight / 2, hh = h / 2;
+    const int h = step, hh = h / 2;
     const int x1w = std::min(x1 - width, right);
     const int x0w = std::min(x0 - width, right);
     if (x0 <= right && right < x1) {

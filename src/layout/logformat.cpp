@@ -329,10 +329,17 @@ void SetLogFormat(LogLayout& L, int profile, std::int32_t rowHeight, const Layou
 
     L.rateTrack = {150.0f, L.rate.left, L.rate.Right(), float(W), 25, 1, 1};
     L.lithologyLeft = L.lithology.left;
-    L.visibleRows = H > 0 ? (in.clientBottom - L.logAreaTop - 20 * H) / H : 0;
+    L.visibleRows = VisibleRows(in.clientBottom, L.logAreaTop, H);
     L.viewDepthSpan = 40;
     if (!in.suppressScrollBar && calls.createDepthScrollBar)
         calls.createDepthScrollBar();
+}
+
+std::int32_t VisibleRows(int clientHeight, int logAreaTop, int rowHeight)
+{
+    if (rowHeight <= 0)
+        return 0;
+    return (clientHeight - logAreaTop - 8 * rowHeight) / rowHeight;
 }
 
 }  // namespace layout

@@ -150,6 +150,11 @@ void SetScreenFonts(LogLayout& layout, int profile, const LayoutInputs& in);
 void SetLogFormat(LogLayout& layout, int profile, std::int32_t rowHeight, const LayoutInputs& in,
                   const LayoutCalls& calls = {});
 
+// Rows of the log that fit a client area of `clientHeight` below a title area of `logAreaTop`, eight
+// rows left for the scale bars under the log: the one count of the window's size and of the format, so
+// that a new format keeps the body of the window as it stands.
+std::int32_t VisibleRows(int clientHeight, int logAreaTop, int rowHeight);
+
 FormatFamily FamilyOf(int profile);
 // The log title of a profile.
 QString ProfileTitle(int profile);

@@ -43,7 +43,7 @@ bool HitElogCurve(std::span<const platform::POINT> points, int x, int y, int top
     if (rowHeight <= 0 || y < topMargin)
         return false;
     const long long row = (y - topMargin) / rowHeight;
-    return NearPoint(points, 2 * row, [x](const platform::POINT& p) { return (long long)p.x - 3 < x && x < (long long)p.x + 5; });
+    return NearPoint(points, row, [x](const platform::POINT& p) { return (long long)p.x - 3 < x && x < (long long)p.x + 5; });
 }
 
 bool HitOffsetCurve(std::span<const platform::POINT> points, int x, int y, int logBottomY)

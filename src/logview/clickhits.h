@@ -18,8 +18,9 @@ std::optional<int> FindMarker(std::span<const std::int32_t> table, std::int32_t 
 // The first downtime note m with m - 4 <= d <= m + 2: its box stands above its depth.
 std::optional<std::int32_t> FindDowntimeNote(std::span<const std::int32_t> table, std::int32_t d);
 
-// The e-log curve keeps two screen points per row. A click hits it when p.x - 3 < x < p.x + 5 for one
-// of the points 2 x row - 1, 2 x row and 2 x row + 1 of the clicked row (those that exist).
+// The e-log outline has one screen point per row, on the row's top edge. A click hits it when
+// p.x - 3 < x < p.x + 5 for one of the points row - 1, row and row + 1 of the clicked row (those that
+// exist).
 bool HitElogCurve(std::span<const platform::POINT> points, int x, int y, int topMargin, int rowHeight);
 // The offset-well curve's points are walked from the first while 0 < p.y < y and p.y is above the log
 // bottom; a click hits when p.x - 4 < x < p.x + 4 for the point where the

@@ -1,5 +1,7 @@
 #include "shell/firstpaint.h"
 
+#include <algorithm>
+
 namespace app {
 
 std::optional<WindowPlace> FirstPaintPlace(const FirstPaintInputs& in)
@@ -13,7 +15,9 @@ std::optional<WindowPlace> FirstPaintPlace(const FirstPaintInputs& in)
     if (in.tvdFile) {
         p.x = 50;
         p.y = in.topMargin;
-        p.height = in.screenHeight - 100;
+        // Below the title band the window would run off the screen: it ends 30 pixels above the
+        // screen's bottom, as the main window's placement leaves room for the window's frame.
+        p.height = std::min(in.screenHeight - 100, in.screenHeight - p.y - 30);
     } else {
         p.x = 10;
         p.y = 20;

@@ -22,8 +22,8 @@ struct FirstPaintInputs {
 
 // With a file from the command line or the image view on, the window is placed at (10, 20), as wide as
 // the log and five units more (the screen width less 10 when that is wider than the screen) and 50
-// pixels less high than the screen; a TVD file at (50, top margin) and 100 less high. Otherwise the
-// window stays where it is (nothing).
+// pixels less high than the screen; a TVD file at (50, top margin), 100 less high than the screen but
+// no lower than 30 above its bottom. Otherwise the window stays where it is (nothing).
 std::optional<WindowPlace> FirstPaintPlace(const FirstPaintInputs& in);
 
 }  // namespace app

@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -266,9 +267,10 @@ TEST(DemoLogFit, TheFitTrackDrawsTheFitAnalysisOfTheGas)
         const RECORD& r = records[i];
         ASSERT_EQ(at(i, 0), float(r.depth));
         ASSERT_EQ(testing_support::At<std::uint16_t>(fit, qsizetype(i) * layout::kExtRecordSize + 172), layout::kExtRecordSize);
-        // Total hydrocarbons and C1 within a few percent of the chromatograph's.
+        // Total hydrocarbons and C1 within a few percent of the chromatograph's: C1 in ppm, the record's
+        // hundredths.
         ASSERT_NEAR(thc(r.depth), r.gas[wellfile::GAS_TG], 0.06f * r.gas[wellfile::GAS_TG] + 0.1f);
-        ASSERT_NEAR(at(i, 362), r.gas[wellfile::GAS_C1], 0.06f * r.gas[wellfile::GAS_C1] + 0.1f);
+        ASSERT_NEAR(at(i, 362), 100 * r.gas[wellfile::GAS_C1], 6.0f * r.gas[wellfile::GAS_C1] + 0.1f);
     }
 
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
@@ -337,8 +339,9 @@ TEST_F(DemoLog, TenFootPrintoutCarriesTheCustomTracksDownToItsLastRow)
 }
 
 // The demo's wireline log: loaded with the well, its deep resistivity shown by the first scheme, the
-// GAMMA outline dotted over the rate track where the scale puts the curve, three units shallow of the
-// mudlog's gamma, and the read-out's saturation over the reef limestone's show below the water's.
+// GAMMA outline of the depth match placed over the rate track where the scale puts the curve, one record
+// a row, three units shallow of the mudlog's gamma, and the read-out's saturation over the reef
+// limestone's show below the water's.
 TEST_F(DemoLog, TheWirelineLogIsLoadedAndOutlinedOverTheRateTrack)
 {
     app::LogState& s = window.State();
@@ -350,13 +353,22 @@ TEST_F(DemoLog, TheWirelineLogIsLoadedAndOutlinedOverTheRateTrack)
     window.PaintLog();
     QCoreApplication::processEvents();
     const logview::ViewGeometry g = logview::GeometryOf(s);
+    ASSERT_EQ(s.well.elogDepthOffset, 0);
+    // A press on the curve in the row of 1595 places the outline (the drag starts) and the button up
+    // takes it off. Point i is curve record 1590 + i, on the top edge of the row of depth 1590 + i,
+    // where the rate curve has its point of that depth.
+    const int x = int(g.rate.left + c.Records()[1595].values[elog::SLOT_GAMMA] * c.gammaScale.factor) + 1;
+    const int clientTop = window.menuWidget() && window.menuWidget()->isVisible() ? window.menuWidget()->height() : 0;
+    const QPoint press(x - g.horizontalScroll, g.topMargin + 5 * g.rowHeight + g.rowHeight / 2 + clientTop);
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, press);
+    EXPECT_TRUE(s.interaction.mouse.elogDrag);
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, press);
     ASSERT_GT(c.points.size(), 10u);
-    // Point i is curve record 1589 + i, the row the view reads for depth 1590 + i; half a row apart.
     for (std::size_t i : {0u, 5u, 9u}) {
         const platform::POINT p = c.points[i];
-        const float gamma = c.Records()[1589 + i].values[elog::SLOT_GAMMA];
+        const float gamma = c.Records()[1590 + i].values[elog::SLOT_GAMMA];
         EXPECT_NEAR(p.x, g.rate.left + gamma * c.gammaScale.factor, 1.0) << i;
-        EXPECT_EQ(p.y, g.topMargin + int(i) * (g.rowHeight / 2) + int((i + 1) / 2) * (g.rowHeight % 2)) << i;
+        EXPECT_EQ(p.y, g.topMargin + int(i) * g.rowHeight) << i;
     }
     const RECORD mudlog = At(1623);
     float mean = 0;

@@ -300,16 +300,28 @@ TEST(InfoCommands, HorizontalViewIsPlacedByTheScreenAndRefusedWithoutData)
     EXPECT_EQ(f.others.calls, QStringList({"load 1", "load 1", "view closed"}));
 }
 
-TEST(InfoCommands, OpeningAnotherWellClosesTheChartAndTheViewThroughTheirOwners)
+TEST(InfoCommands, OpeningAnotherWellClosesTheChartAndTheViewThroughTheirOwnersACancelNothing)
 {
     WindowOnWell f;
     f.S().well.file.drilling = true;
     f.window.EvCommand(app::cmd::GasChart);
     f.S().well.file.drilling = false;
     f.window.EvCommand(app::cmd::HorizontalView);
+    f.window.EnsureQuickBar();
     ASSERT_FALSE(f.window.Tools().gasChart.isNull());
     ASSERT_FALSE(f.window.Tools().horzView.isNull());
+    ASSERT_FALSE(f.window.Tools().quickBar.isNull());
     f.others.calls.clear();
+
+    // The file dialog cancelled: the well and its tool windows stay.
+    doubles().prompter.fileAnswers.clear();
+    f.window.EvCommand(app::cmd::Open);
+    EXPECT_EQ(f.S().well.file.dataFileName, f.path);
+    EXPECT_TRUE(f.others.calls.isEmpty()) << f.others.calls.join(", ").toStdString();
+    EXPECT_FALSE(f.window.Tools().quickBar.isNull());
+    EXPECT_FALSE(f.window.Tools().gasChart.isNull());
+    EXPECT_FALSE(f.window.Tools().horzView.isNull());
+    EXPECT_TRUE(f.Checked(app::cmd::HorizontalView));
 
     const QString other = testing_support::MakeWell(f.S().well.file.dataFolder, "B.svm", 1000, 1100);
     doubles().prompter.fileAnswers = {other};

@@ -5,6 +5,7 @@
 #include "app/layouthosts.h"
 #include "app/notes.h"
 #include "app/scrolling.h"
+#include "entry/entry_services.h"
 #include "layout/custchartcfg.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"
@@ -374,6 +375,81 @@ TEST_F(LeftButton, TheReadoutBoxGoesWhenTheLogMovesUnderIt)
     ASSERT_FALSE(S().env.recentFiles.empty());
     window.EvCommand(app::cmd::RecentFirst);
     EXPECT_FALSE(Box()->isVisible());
+}
+
+// The memo dialog of a right-clicked memo box, which only counts its runs.
+class MemoDialog final : public entry::EntryServices {
+public:
+    int runs = 0;
+    void CmEnterRates(app::LogState&) override {}
+    void CmEnterLithology(app::LogState&) override {}
+    void CmEnterGas(app::LogState&) override {}
+    void CmEnterShows(app::LogState&) override {}
+    void CmFlareData(app::LogState&) override {}
+    int RunMemoDialog(app::LogState&, int) override { return ++runs, 2; }
+};
+
+TEST_F(LeftButton, TheReadoutBoxGoesWhenACommandMovesTheViewOrOpensAnotherWell)
+{
+    // The gas read-out of a row at the view top 1500, then the command; the paint it asks for.
+    const auto shown = [this] {
+        PaintAt(1500);
+        Click(900, RowY(1520));
+        return Box() && Box()->isVisible();
+    };
+    const auto rightClick = [this](int x, int y) {
+        QTest::mouseClick(&window, Qt::RightButton, Qt::NoModifier, QPoint(x, y + ClientTop()));
+        QCoreApplication::processEvents();
+    };
+    ASSERT_TRUE(shown());
+    rightClick(G.gas.left + 50, S().view.logAreaBottom + 5);  // right-click paging
+    EXPECT_EQ(S().well.file.viewTopDepth, 2000);
+    EXPECT_FALSE(Box()->isVisible()) << "right-click paging";
+
+    ASSERT_FALSE(S().well.tops.empty());
+    ASSERT_TRUE(shown());
+    window.EvCommand(app::cmd::GotoTopFirst);  // the first formation top, above 1500
+    QCoreApplication::processEvents();
+    EXPECT_NE(S().well.file.viewTopDepth, 1500);
+    EXPECT_FALSE(Box()->isVisible()) << "Tops go-to";
+
+    // Drilling on (no read-out is made while it is on): the log is laid out anew under the box.
+    ASSERT_TRUE(shown());
+    window.EvCommand(app::cmd::Drilling);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(S().well.file.drilling);
+    EXPECT_FALSE(Box()->isVisible()) << "drilling on";
+    window.EvCommand(app::cmd::Drilling);
+    ASSERT_FALSE(S().well.file.drilling);
+
+    // A memo's box: the box goes once its dialog has closed.
+    MemoDialog memos;
+    window.Neighbours().entry = &memos;
+    S().layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
+    ASSERT_TRUE(shown());
+    ASSERT_GT(S().notes.memoCount, 0);
+    S().notes.drawing.hits.Clear();
+    S().notes.drawing.hits.Add({400, RowY(1510), 500, RowY(1514)}, 0);
+    rightClick(450, RowY(1512));
+    EXPECT_EQ(memos.runs, 1);
+    EXPECT_FALSE(Box()->isVisible()) << "memo dialog";
+
+    // Another well, chosen in File > Open: the view top it opens at does not matter.
+    const QString other = testing_support::MakeWell(testing_support::TestDir() + "other/", "OTHER.svm", 1000, 3000);
+    ASSERT_TRUE(shown());
+    doubles().prompter.fileAnswers = {other};
+    window.EvCommand(app::cmd::Open);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(S().well.file.dataFileName, other);
+    EXPECT_FALSE(Box()->isVisible()) << "File > Open";
+    S().well.file.viewTopDepth = 1500;
+    ASSERT_TRUE(shown());
+    doubles().prompter.fileAnswers = {other};  // the same well opened again is opened anew
+    window.EvCommand(app::cmd::Open);
+    QCoreApplication::processEvents();
+    S().well.file.viewTopDepth = 1500;
+    window.PaintLog();
+    EXPECT_FALSE(Box()->isVisible()) << "File > Open of the same well";
 }
 
 TEST_F(LeftButton, NothingIsReadOrWrittenPastTheFilesLastRecord)

@@ -83,7 +83,7 @@ TEST(WindowPaint, TheFirstPaintPlacesTheWindowOnlyForACommandLineFileOrTheImageV
     EXPECT_EQ(app::FirstPaintPlace(in), (app::WindowPlace{10, 20, 1114, 1030}));
     in.tvdFile = true;
     in.screenWidth = 1024;  // the log is wider than the screen
-    EXPECT_EQ(app::FirstPaintPlace(in), (app::WindowPlace{50, 160, 1014, 980}));
+    EXPECT_EQ(app::FirstPaintPlace(in), (app::WindowPlace{50, 160, 1014, 1080 - 160 - 30}));  // ends on the screen
     in.commandLine = false;
     in.imageView = true;
     EXPECT_TRUE(app::FirstPaintPlace(in));

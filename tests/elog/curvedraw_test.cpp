@@ -111,7 +111,7 @@ TEST(CurveDrawing, ANewSetTakesTheSavedGammaIndexOnlyWhenItIsOneOfTheNine)
     EXPECT_EQ(index(12, false), 4);
 }
 
-TEST(CurveDrawing, PointsStepHalfARowAndTheCompressedScaleAveragesFiveRecords)
+TEST(CurveDrawing, PointsStepOneRowAndTheCompressedScaleAveragesFiveRecords)
 {
     std::vector<CurveRecord> rows(40);
     for (int i = 0; i < 40; ++i) {
@@ -123,9 +123,8 @@ TEST(CurveDrawing, PointsStepHalfARowAndTheCompressedScaleAveragesFiveRecords)
     scale.factor = 0.5f;
     std::vector<POINT> points(6);
     EXPECT_EQ(elog::BuildRecordPoints(rows, points, 4, elog::SLOT_GAMMA, scale, 15, 40, 1000), 4);
-    const int ys[] = {40, 48, 55, 63, 70};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(points[std::size_t(i)].y, ys[i]) << i;
+        EXPECT_EQ(points[std::size_t(i)].y, 40 + 15 * i) << i;  // an odd row height too
         EXPECT_EQ(points[std::size_t(i)].x, 100 + 5 * i) << i;
     }
     // The record of the last depth ends the walk: no segment runs to its point.
@@ -144,8 +143,8 @@ TEST(CurveDrawing, PointsStepHalfARowAndTheCompressedScaleAveragesFiveRecords)
 
 TEST(CurveDrawing, SegmentsPastTheRightEdgeWrapFromTheLeftWithAWedge)
 {
-    // Track 100-300: inner left 101, width 199; row height 16 from y 40.
-    elog::WrapPieces p = elog::WrapSegment(250, 40, 350, 16, 101, 300);
+    // Track 100-300: inner left 101, width 199; a segment 8 high from y 40.
+    elog::WrapPieces p = elog::WrapSegment(250, 40, 350, 8, 101, 300);
     ASSERT_EQ(p.lines, 2);
     EXPECT_EQ(p.line[0][0], (POINT{250, 40}));
     EXPECT_EQ(p.line[0][1], (POINT{300, 44}));
@@ -156,7 +155,7 @@ TEST(CurveDrawing, SegmentsPastTheRightEdgeWrapFromTheLeftWithAWedge)
     EXPECT_EQ(p.wedge[1], (POINT{149, 48}));
     EXPECT_EQ(p.wedge[2], (POINT{101, 48}));
 
-    p = elog::WrapSegment(320, 40, 350, 16, 101, 300);
+    p = elog::WrapSegment(320, 40, 350, 8, 101, 300);
     ASSERT_EQ(p.lines, 1);
     EXPECT_EQ(p.line[0][0], (POINT{121, 40}));
     EXPECT_EQ(p.line[0][1], (POINT{151, 48}));
@@ -164,7 +163,7 @@ TEST(CurveDrawing, SegmentsPastTheRightEdgeWrapFromTheLeftWithAWedge)
     EXPECT_EQ(p.wedge[1], (POINT{119, 40}));
     EXPECT_EQ(p.wedge[2], (POINT{149, 48}));
 
-    p = elog::WrapSegment(350, 40, 250, 16, 101, 300);
+    p = elog::WrapSegment(350, 40, 250, 8, 101, 300);
     ASSERT_EQ(p.lines, 2);
     EXPECT_EQ(p.wedgePoints, 0);
     EXPECT_EQ(p.line[0][0], (POINT{151, 40}));
@@ -173,18 +172,18 @@ TEST(CurveDrawing, SegmentsPastTheRightEdgeWrapFromTheLeftWithAWedge)
     EXPECT_EQ(p.line[1][1], (POINT{250, 48}));
 
     // Far beyond the track: held at the right edge.
-    p = elog::WrapSegment(250, 40, 600, 16, 101, 300);
+    p = elog::WrapSegment(250, 40, 600, 8, 101, 300);
     EXPECT_EQ(p.line[1][1], (POINT{300, 48}));
     // Inside the track: nothing to wrap.
-    EXPECT_EQ(elog::WrapSegment(150, 40, 200, 16, 101, 300).lines, 0);
+    EXPECT_EQ(elog::WrapSegment(150, 40, 200, 8, 101, 300).lines, 0);
 
     // Rendered: the wedge takes the off-scale fill (masked over white), the wrapped line shows on the
     // left, and nothing is drawn right of the edge.
     auto c = GammaSet(10, [](int) { return 0.0f; }, 4);
-    const std::vector<POINT> segment{{250, 40}, {350, 56}};
+    const std::vector<POINT> segment{{250, 40}, {350, 48}};
     QImage image = White();
     platform::Dc dc(image);
-    elog::FillCurvePolygon(dc, *c, segment.data(), 0, 16);
+    elog::FillCurvePolygon(dc, *c, segment.data(), 0, 8);
     EXPECT_EQ(image.pixel(105, 46) & 0xFFFFFF, 0x00C800u);
     EXPECT_EQ(image.pixel(200, 46) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_TRUE(DarkInColumn(image, 275, 41, 43));
@@ -194,8 +193,8 @@ TEST(CurveDrawing, SegmentsPastTheRightEdgeWrapFromTheLeftWithAWedge)
 
 TEST(CurveDrawing, AWindowTallerThanTheOldBufferGetsItsWholeOutline)
 {
-    // 300 points (a window of 150 rows) from a gamma growing with depth: the last point stands where
-    // the scale puts the last record.
+    // 300 rows from a gamma growing with depth: the last point stands where the scale puts the last
+    // record, the record of depth 1 + 300, 300 rows below the first.
     auto c = GammaSet(1000, [](int i) { return float(i % 100); }, 4);
     QImage image(400, 2600, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -203,6 +202,6 @@ TEST(CurveDrawing, AWindowTallerThanTheOldBufferGetsItsWholeOutline)
     elog::CurveLinesTarget t{0, 1, 16, 40, 2500, false};
     ASSERT_EQ(elog::DrawCurveLines(dc, *c, t, 300, 1, elog::SLOT_GAMMA), 1);
     ASSERT_GE(c->points.size(), 301u);
-    EXPECT_EQ(c->points[300].y, 40 + 300 * 8);
-    EXPECT_EQ(c->points[300].x, 100 + int(float(300 % 100) * c->gammaScale.factor));
+    EXPECT_EQ(c->points[300].y, 40 + 300 * 16);
+    EXPECT_EQ(c->points[300].x, 100 + int(float(301 % 100) * c->gammaScale.factor));
 }

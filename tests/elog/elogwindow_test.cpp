@@ -1,5 +1,5 @@
-// The e-log curves on a real window with real mouse events: the GAMMA outline painted over the first
-// track, the depth match dragged on it and stored with the curve file's name in the ".cfg", the gamma
+// The e-log curves on a real window with real mouse events: the GAMMA outline over the first track,
+// drawn at its own depth only while the depth match is dragged on it, and stored with the curve file's name in the ".cfg", the gamma
 // band stepping the curve set's scale, the read-out's water saturation table, and the "&Sw..." command.
 #include "app/commandids.h"
 #include "app/elogoffset.h"
@@ -37,6 +37,8 @@ using testing_support::ReadBytes;
 namespace {
 
 constexpr float kGamma = 63;  // 10.5 divisions of the default scale: between two grid lines
+constexpr int kSpike = 1125;   // the one record of a high gamma
+constexpr float kSpikeGamma = 138;
 
 class ElogWindow : public ::testing::Test {
 protected:
@@ -51,7 +53,7 @@ protected:
             v[0] = float(i);
             if (i == 0)
                 continue;
-            v[elog::SLOT_GAMMA] = kGamma;
+            v[elog::SLOT_GAMMA] = i == kSpike ? kSpikeGamma : kGamma;
             v[elog::SLOT_DENSITY_POR] = i >= 1100 ? 0.2f : 0.0f;
             v[elog::SLOT_RES10] = v[elog::SLOT_RES120] = i >= 1000 ? 10.0f : 0.0f;
             v[elog::SLOT_RW] = 0.04f;
@@ -92,7 +94,8 @@ protected:
         EXPECT_EQ(window.DepthAtRow(y), d);
         return y;
     }
-    int OutlineX() { return C().points.at(0).x; }
+    // The x of a gamma value on the outline's scale.
+    int OutlineX(float gamma = kGamma) { return C().gammaScale.origin + int(gamma * C().gammaScale.factor); }
     QString ConfigPath() { return wellfile::OwnConfigPath(app::PlaceOf(S()), S().well.fieldSettings); }
     std::int32_t StoredShift()
     {
@@ -140,16 +143,51 @@ TEST(ElogDrag, EachHalfRowMovesOneUnitFiveOnTheCompressedScales)
     EXPECT_EQ(logview::ElogDragShift(400, 397, 16, 1), 0);
 }
 
-TEST_F(ElogWindow, ThePaintOutlinesGammaAndADragMatchesTheCurvesAndStoresTheShift)
+TEST_F(ElogWindow, TheOutlineStandsAtItsOwnDepthWhileDraggedAndADragStoresTheShift)
 {
-    // The outline stands on the log where the gamma scale puts it, and only while the curves are shown.
-    const int x = OutlineX() - G().horizontalScroll, y0 = G().topMargin + 2, y1 = G().topMargin + 20 * G().rowHeight;
-    ASSERT_FALSE(C().points.empty());
-    EXPECT_TRUE(DarkColumn(window.BackingStore(), x, y0, y1));
-    S().layout.schemes.trackFlags[elog::SLOT_RES10] = 0;
-    PaintAt(1100);
-    EXPECT_FALSE(DarkColumn(window.BackingStore(), x, y0, y1));
-    S().layout.schemes.trackFlags[elog::SLOT_RES10] = 1;
+    // No paint draws the outline; a press on the gamma curve and a move that shifts nothing draw it,
+    // the spike of one record on its own row (where the rate curve has the point of that depth), from
+    // two view tops. The button up takes it off again.
+    const int R = G().rowHeight, T = G().topMargin, spikeX = OutlineX(kSpikeGamma) - G().horizontalScroll;
+    const int x = OutlineX() - G().horizontalScroll;
+    // The rows of pixels that differ from `before` within one pixel of x = `at`, from the top margin
+    // down to `to`.
+    const auto changedRows = [&](const QImage& before, const QImage& after, int at, int to) {
+        std::vector<int> rows;
+        for (int y = T; y < to; ++y)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (before.pixel(at + dx, y) != after.pixel(at + dx, y)) {
+                    rows.push_back(y);
+                    break;
+                }
+        return rows;
+    };
+    for (const std::int32_t top : {1100, 1110}) {
+        PaintAt(top);
+        const QImage painted = window.BackingStore().copy();
+        S().layout.schemes.trackFlags[elog::SLOT_RES10] = 0;  // no curves shown: no outline could be
+        PaintAt(top);
+        EXPECT_TRUE(changedRows(window.BackingStore(), painted, x, T + 20 * R).empty()) << top << ": a paint drew it";
+        S().layout.schemes.trackFlags[elog::SLOT_RES10] = 1;
+        PaintAt(top);
+
+        const int press = RowY(1140);
+        QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, press));
+        ASSERT_TRUE(S().interaction.mouse.elogDrag) << top;
+        QTest::mouseMove(&window, Client(OutlineX() + 1, press + 1));
+        const QImage dragged = window.BackingStore().copy();
+        EXPECT_GT(changedRows(painted, dragged, x, T + 20 * R).size(), std::size_t(5 * R)) << top;
+        // The spike's tip: where the outline reaches its x, on the top edge of the spike's row.
+        const std::vector<int> tip = changedRows(painted, dragged, spikeX, RowY(1135));
+        const int spikeY = T + (kSpike - top) * R;
+        ASSERT_FALSE(tip.empty()) << top << ": no spike drawn";
+        EXPECT_GE(tip.front(), spikeY - R / 2) << top;
+        EXPECT_LE(tip.back(), spikeY + R / 2) << top;
+        QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, press + 1));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(changedRows(painted, window.BackingStore(), x, T + 20 * R).empty()) << top << ": left standing";
+        EXPECT_TRUE(changedRows(painted, window.BackingStore(), spikeX, RowY(1135)).empty()) << top;
+    }
     PaintAt(1100);
 
     // Up by five half rows: the curves move five units and the shift goes into the ".cfg" with the

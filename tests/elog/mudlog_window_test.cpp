@@ -320,7 +320,9 @@ TEST(LasRealFiles, ImportedGammaIsExportedAtItsOwnDepth)
 }
 
 // The demo well exported over 1020-2600 and imported back with its rate and gas columns mapped: every
-// record holds what it held; only the two-unit rate is made the mean of the two half units.
+// record holds what it held; only the two-unit rate is made the mean of the two half units, and the
+// components, which the export writes to a tenth of the record's units (hundredths), come back so
+// rounded.
 TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
 {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
@@ -344,6 +346,11 @@ TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
         using testing_support::At;
         ASSERT_EQ(At<float>(after, at + 12), (At<float>(after, at + 8) + At<float>(after, at + 4)) * 0.5f);
         after.replace(at + 12, 4, before.mid(at + 12, 4));
+        for (const int gas : {32, 420})  // C1 .. nC5 of the full and the half step
+            for (int c = gas; c < gas + 7 * 4; c += 4) {
+                ASSERT_NEAR(At<float>(after, at + c), At<float>(before, at + c), 0.0501) << at / 616 << " " << c;
+                after.replace(at + c, 4, before.mid(at + c, 4));
+            }
     }
     for (int at = 0; at < before.size(); at += 616)
         ASSERT_EQ(after.mid(at, 616), before.mid(at, 616)) << "record " << at / 616 + f.fileTopDepth;

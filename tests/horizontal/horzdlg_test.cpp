@@ -356,8 +356,10 @@ TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
     ASSERT_FALSE(f.window.Tools().horzView.isNull());
     EXPECT_EQ(doubles().sounder.beeps, 2);
 
-    // The Open command closes the view before it asks for a file; the view keeps its markers and sections.
+    // The Open command closes the view once a file is chosen (the same well, opened again); the view
+    // keeps its markers and sections.
     view->SetSetupDialog(nullptr);
+    doubles().prompter.fileAnswers = {f.S().well.file.dataFileName};
     f.window.EvCommand(app::cmd::Open);
     EXPECT_TRUE(f.window.Tools().horzView.isNull());
     const QByteArray b = f.Hor();

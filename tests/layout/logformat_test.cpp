@@ -40,7 +40,7 @@ void ExpectColumn(const Column& c, int left, int right, const char* what)
 //   descr  23 x 10 = 230 499 ..  729
 //   gas    35 x 9  = 315 729 .. 1044
 //   margin  1 x 10       1044 .. 1054 = log right
-// Survey x = gas left + 10 x 9 = 819; flare mark 0.9 x 9 -> 8; visible rows (1000 - 160 - 200) / 10 = 64.
+// Survey x = gas left + 10 x 9 = 819; flare mark 0.9 x 9 -> 8; visible rows (1000 - 160 - 80) / 10 = 76, the count of the window size handler.
 TEST(LogFormat, GeneralProfile10Columns)
 {
     LogLayout L;
@@ -62,7 +62,7 @@ TEST(LogFormat, GeneralProfile10Columns)
     EXPECT_EQ(L.surveyX, 819);
     EXPECT_EQ(L.flareMarkWidth, 8);
     EXPECT_EQ(L.logBodyTop, 260);
-    EXPECT_EQ(L.visibleRows, 64);
+    EXPECT_EQ(L.visibleRows, 76);
     EXPECT_EQ(L.logArea, (platform::RECT{0, 160, 1054, 1024 - 170}));
     EXPECT_EQ(L.gasSourceType, 0);
     EXPECT_NE(ProfileTitle(20), ProfileTitle(10));

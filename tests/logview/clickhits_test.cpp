@@ -34,20 +34,21 @@ TEST(ClickHits, MarkersWithinTheirTolerance)
 
 TEST(ClickHits, ElogCurveNearTheRowsPoints)
 {
-    // Two points per row; T = 160, R = 10.
+    // One point per row, on the row's top edge; T = 160, R = 10.
     std::vector<POINT> points(8);
     for (int i = 0; i < 8; ++i)
-        points[std::size_t(i)] = {100 + 10 * i, 160 + 5 * i};
-    // Row 1 tests points 1, 2 and 3 (x 110, 120, 130).
-    EXPECT_TRUE(logview::HitElogCurve(points, 108, 175, 160, 10));   // 110 - 3 < 108
-    EXPECT_TRUE(logview::HitElogCurve(points, 134, 175, 160, 10));   // 134 < 130 + 5
-    EXPECT_FALSE(logview::HitElogCurve(points, 135, 175, 160, 10));
-    EXPECT_FALSE(logview::HitElogCurve(points, 107, 175, 160, 10));
-    // Row 0 has no point -1: only points 0 and 1.
+        points[std::size_t(i)] = {100 + 10 * i, 160 + 10 * i};
+    // Row 2 tests points 1, 2 and 3 (x 110, 120, 130).
+    EXPECT_TRUE(logview::HitElogCurve(points, 108, 185, 160, 10));   // 110 - 3 < 108
+    EXPECT_TRUE(logview::HitElogCurve(points, 134, 185, 160, 10));   // 134 < 130 + 5
+    EXPECT_FALSE(logview::HitElogCurve(points, 135, 185, 160, 10));
+    EXPECT_FALSE(logview::HitElogCurve(points, 107, 185, 160, 10));
+    // Row 0 has no point -1: only points 0 and 1, not point 2.
     EXPECT_TRUE(logview::HitElogCurve(points, 98, 165, 160, 10));
     EXPECT_FALSE(logview::HitElogCurve(points, 90, 165, 160, 10));
+    EXPECT_FALSE(logview::HitElogCurve(points, 119, 165, 160, 10));
     // The last row's neighbour past the list is not read; above the rows nothing hits.
-    EXPECT_TRUE(logview::HitElogCurve(points, 170, 195, 160, 10));
+    EXPECT_TRUE(logview::HitElogCurve(points, 170, 235, 160, 10));
     EXPECT_FALSE(logview::HitElogCurve(points, 100, 500, 160, 10));
     EXPECT_FALSE(logview::HitElogCurve(points, 100, 150, 160, 10));
     EXPECT_FALSE(logview::HitElogCurve({}, 100, 165, 160, 10));

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <functional>
 
 using namespace testing_support;
@@ -35,7 +36,7 @@ protected:
         ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
         program = QCoreApplication::applicationDirPath() + "/../src/strativm";
         ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
-        ASSERT_TRUE(x.Start());
+        ASSERT_TRUE(x.Start(screen));
         home = TestDir() + "home";
     }
 
@@ -66,6 +67,16 @@ protected:
     XSession x;
     Child app;
     QString program, home, bar;
+    QSize screen{1280, 1024};
+};
+
+// The same on a screen of the parameter's size.
+class RealXScreen : public RealX, public ::testing::WithParamInterface<QSize> {
+protected:
+    RealXScreen() { screen = GetParam(); }
+
+    // The pointer out of the way, in the screen's bottom left corner: no button lit under it.
+    void PointerAway() const { x.Run("xdotool", {"mousemove", "0", QString::number(screen.height() - 1)}); }
 };
 
 }  // namespace
@@ -186,3 +197,50 @@ TEST_F(RealX, OptionsDrillingChosenWithTheKeyboardOnAFreshWindowSwitchesDrilling
     x.Key("Return");
     EXPECT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "Options > Drilling from the keyboard did nothing";
 }
+
+// Zoom On and Zoom Off (the quick view bar's second button while the horizontal view is off: its
+// survey, zoom and custom-track buttons share what the pictures button leaves of the bar) give back
+// the log of the start, down to the scale bars under its body.
+TEST_P(RealXScreen, AfterZoomOnAndZoomOffTheLogIsTheStartsPixelForPixel)
+{
+    StartProgram();
+    PointerAway();
+    const QImage start = x.Settled();
+    const QRect place = x.Geometry(bar);
+    ASSERT_GT(place.width(), 200);
+    const QPoint zoom(place.x() + (place.width() - 60) / 2, place.center().y());
+    x.Click(zoom.x(), zoom.y());
+    PointerAway();
+    const QImage zoomed = x.ChangedFrom(start, kScrolled);
+    ASSERT_GT(DifferentPixels(start, zoomed), kScrolled) << "Zoom On changed nothing";
+    x.Click(zoom.x(), zoom.y());
+    PointerAway();
+    const QImage back = x.ChangedFrom(zoomed, kScrolled);
+    EXPECT_EQ(DifferentPixels(start, back), 0) << "the log after Zoom Off is not the start's";
+    if (DifferentPixels(start, back) != 0) {
+        start.save(TestDir() + "start.png");
+        back.save(TestDir() + "back.png");
+    }
+}
+
+// The TVD log (a well whose name starts with "~", started by the TVD dialog as a second copy of the
+// program with the file on its command line) stands whole on the screen.
+TEST_P(RealXScreen, TheTvdLogWindowEndsOnTheScreen)
+{
+    const QString folder = home + "/StrativM/";
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
+    ASSERT_TRUE(QFile::copy(folder + "elogdemo.svm", folder + "~logdemo.svm"));
+    ASSERT_TRUE(app.Start(program, {folder + "~logdemo.svm"}, x.ProgramEnvironment(home)));
+    const QString log = x.WaitForWindow("^StrativM ");
+    ASSERT_FALSE(log.isEmpty()) << "no main window";
+    ASSERT_FALSE(x.WaitForWindow("^Quick View$").isEmpty()) << "no first paint";
+    x.Settled();
+    const QRect window = x.Geometry(log);
+    EXPECT_GT(window.height(), screen.height() / 2);
+    EXPECT_LE(window.bottom(), screen.height() - 1) << "the window ends below the screen";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealXScreen, ::testing::Values(QSize(1024, 768), QSize(1600, 1000)),
+                         [](const ::testing::TestParamInfo<QSize>& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });

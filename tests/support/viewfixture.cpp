@@ -17,6 +17,9 @@ namespace {
 constexpr int kProfile = 12;
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
+// The client area of a window on that screen below its caption and menu, above the task bar: the
+// log's 72 rows and the eight rows under them.
+constexpr int kClientBottom = 960;
 }  // namespace
 
 bool OpenDemoView(app::LogState& s)
@@ -47,7 +50,7 @@ bool OpenView(app::LogState& s, const QString& dataFile)
     s.scroll.windowHeight = kScreenHeight;
 
     layout::LogLayout& L = s.layout.format;
-    layout::SetLogFormat(L, kProfile, 0, app::LayoutInputsOf(s, kScreenHeight));
+    layout::SetLogFormat(L, kProfile, 0, app::LayoutInputsOf(s, kClientBottom));
     layout::SetPens(s.layout.pens, s.well.file, app::PenOptionsOf(s), false);
     s.well.file.viewDepthSpan = L.viewDepthSpan;
     // What making the depth scroll bar writes.

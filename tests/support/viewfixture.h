@@ -1,6 +1,6 @@
 #pragma once
 // The fixture of the view's tests: the demo well made in the test's folder and opened on a bare
-// LogState, laid out for profile 12 on a 1920 x 1080 screen (client bottom 1080) with its pens.
+// LogState, laid out for profile 12 on a 1920 x 1080 screen (client bottom 960) with its pens.
 //
 // What that gives (R row height, U unit width, T top margin):
 //   R = U = 10, T = 160, 72 visible rows, log bottom y 880 (72 x 10 + 160)

@@ -34,13 +34,14 @@ QString XSession::MissingTools()
     return Missing({QStringLiteral("openbox"), QStringLiteral("xdotool"), QStringLiteral("xprop"), QStringLiteral("import")});
 }
 
-bool XSession::Start()
+bool XSession::Start(QSize screen)
 {
+    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
     // The server picks a free display and says which on its standard output. It must not reset when its
     // last client goes: a client connecting then (the window manager) would be refused.
     bool started = server_.Start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
                                                           QStringLiteral("-screen"), QStringLiteral("0"),
-                                                          QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                                                          size, QStringLiteral("-nolisten"),
                                                           QStringLiteral("tcp")});
     static const QRegularExpression number(QStringLiteral("^(\\d+)\\s*$"), QRegularExpression::MultilineOption);
     const QRegularExpressionMatch m = number.match(started ? server_.WaitForOutput(number, kLoadedMs) : QString());

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QProcessEnvironment>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -20,8 +21,9 @@ public:
     static QString MissingServer();
     static QString MissingTools();
 
-    // Starts the server and the window manager; false (with the test failed) when either does not come.
-    bool Start();
+    // Starts the server with a screen of `screen` pixels and the window manager; false (with the test
+    // failed) when either does not come.
+    bool Start(QSize screen = QSize(1280, 1024));
     // The environment of a program shown on this display: the test's own, with the display set.
     QProcessEnvironment Environment() const;
     // The environment of the program run as the user "tester" whose home is `home` (its run folder

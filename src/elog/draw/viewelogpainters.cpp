@@ -14,18 +14,34 @@ void ViewPainters::SetElogCurves(const tracks::ElogView* view, tracks::Automatic
     automaticLith = std::move(lith);
 }
 
+namespace {
+
+elog::CurveLinesTarget OutlineTarget(const tracks::ElogView* view, const ViewGeometry& g, bool printing)
+{
+    elog::CurveLinesTarget target;
+    target.depthOffset = view ? view->depthOffset : 0;
+    target.scaleIndex = g.scaleIndex;
+    target.rowHeight = g.rowHeight;
+    target.topY = g.topMargin;
+    target.bottomY = g.logBottomY;
+    target.liftBottom = printing;
+    return target;
+}
+
+}  // namespace
+
 int ViewPainters::DrawCurveLines(const PaintTarget& t, int rows, std::int32_t topDepth)
 {
     if (!elogCurves)
         return 1;
-    elog::CurveLinesTarget target;
-    target.depthOffset = elogView ? elogView->depthOffset : 0;
-    target.scaleIndex = t.geometry.scaleIndex;
-    target.rowHeight = t.geometry.rowHeight;
-    target.topY = t.geometry.topMargin;
-    target.bottomY = t.geometry.logBottomY;
-    target.liftBottom = t.device.printing;
-    return elog::DrawCurveLines(t.dc, *elogCurves, target, rows, topDepth, elog::SLOT_GAMMA);
+    return elog::DrawCurveLines(t.dc, *elogCurves, OutlineTarget(elogView, t.geometry, t.device.printing), rows,
+                                topDepth, elog::SLOT_GAMMA);
+}
+
+bool ViewPainters::PlaceCurveLines(const ViewGeometry& g, int rows, std::int32_t topDepth)
+{
+    return elogCurves &&
+           elog::BuildCurveLinePoints(*elogCurves, OutlineTarget(elogView, g, false), rows, topDepth, elog::SLOT_GAMMA) > 0;
 }
 
 }  // namespace logview

@@ -185,8 +185,6 @@ void Body::ColumnPainters()
     if (f.offsetRecords.size() > 1 && !f.dragEntry)
         DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1, OffsetCurveHalfRows(f.offsetKept, g.visibleRows), R, T,
                   true);
-    if (f.elogOutline)
-        n.DrawCurveLines(target, ElogOutlinePoints(g), g.viewTopDepth);
 }
 
 void Body::Marks()

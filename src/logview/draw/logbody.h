@@ -34,7 +34,6 @@ struct BodyFrame {
     int firstElement = 5;   // the buffer index of the view top's record
     bool dragEntry = false; // the records are a running data entry's
     bool elogShown = false; // a shown e-log curve is loaded: the e-log gas strip
-    bool elogOutline = false;  // the e-log GAMMA outline is drawn over the first track
     int flareMode = 0;      // 0 flare polygon, other: flare track lines
     float recordCurveOffset = 0;  // depth units below the first depth before the record curve starts
     bool horizontalBar = false;

@@ -300,8 +300,6 @@ void Painting::WholeLog()
     if (f.offsetRecords.size() > 1 && !f.dragEntry)
         DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1,
                   std::min<int>(g.visibleRows, int(f.offsetRecords.size()) - 1), R, T, true);
-    if (f.elogOutline)
-        n.DrawCurveLines(target, ElogOutlinePoints(g), g.viewTopDepth);
 
     const std::int32_t top = g.viewTopDepth, to = out.bottomDepth + 2;
     DrawShowMarkers(dc, g, f.shows, top, to);

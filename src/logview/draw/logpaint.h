@@ -39,7 +39,6 @@ struct PaintFrame {
     bool singleGas = true;           // the gas track has one part
     int flareMode = 0;               // 0 flare polygon, other: flare track
     bool elogShown = false;          // a shown e-log curve is loaded: the e-log gas strip
-    bool elogOutline = false;        // the e-log GAMMA outline is drawn over the first track
     float gammaLag = 0;              // depth units
     bool horizontalBar = false;      // the window shows its horizontal scroll bar
     DepthTable shows, dsts, reports, downtime;

@@ -159,10 +159,13 @@ public:
     virtual void DrawImageAt(const PaintTarget&, int picture, int y, int x, int width, bool actualSize,
                              bool continuation) {}
     virtual void DrawImageMarkers(const PaintTarget&) {}
-    // The GAMMA outline of the e-log curves over `rows` points from the depth `topDepth` (at the e-log
-    // depth shift), with its first point at the top margin. 0 when the shifted top lies past the curve
-    // data's last depth.
+    // The GAMMA outline of the e-log curves over `rows` rows from the depth `topDepth` (at the e-log
+    // depth shift), the point of each depth where the rate curve has its own. 0 when the shifted top lies
+    // past the curve data's last depth. Only the depth-match drag draws it.
     virtual int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) { return 1; }
+    // The points of that outline kept in the curve set for the click that starts the drag, nothing
+    // drawn: false when there are none.
+    virtual bool PlaceCurveLines(const ViewGeometry&, int rows, std::int32_t topDepth) { return false; }
     // The curve set whose outline DrawCurveLines draws (null while none is loaded).
     virtual void SetElogOutline(elog::Curves* curves) {}
     // The e-log curves the painters read from now on: the set's row view (null while none is loaded) and
@@ -181,10 +184,11 @@ inline int BarColumnRows(const ViewGeometry& g, std::size_t records)
     return int(g.scaleIndex >= 3 ? (records + kGroupSize - 1) / kGroupSize : records);
 }
 
-// The points of the e-log outline over the view: two a row, ending at the file's last depth.
+// The rows of the e-log outline over the view: one a record (five records on the compressed scales,
+// where the walk ends at the log's bottom), ending at the file's last depth.
 inline int ElogOutlinePoints(const ViewGeometry& g)
 {
-    const long long rows = std::min<long long>(2LL * g.visibleRows, (long long)g.fileLastDepth - g.viewTopDepth);
+    const long long rows = std::min<long long>(g.visibleRows, (long long)g.fileLastDepth - g.viewTopDepth);
     return int(std::clamp<long long>(rows, 0, 1 << 20));
 }
 

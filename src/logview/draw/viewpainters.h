@@ -116,6 +116,7 @@ public:
     void SetElogCurves(const tracks::ElogView* view, tracks::AutomaticLith lith) override;
     void SetElogOutline(elog::Curves* curves) override { elogCurves = curves; }
     int DrawCurveLines(const PaintTarget&, int rows, std::int32_t topDepth) override;
+    bool PlaceCurveLines(const ViewGeometry&, int rows, std::int32_t topDepth) override;
 
     // ---- Drilling mode (drilling/draw/viewdrillingpainters.cpp) ----
     // The window's drawing of the drilling status band; nothing while unset.

@@ -82,10 +82,6 @@ std::optional<PaintResult> Draw(app::LogState& s, platform::Dc& dc, const ViewGe
     frame.pictures = run != Run::OffScreen && s.view.picturesShown && s.pictures.loaded;
     frame.imageMarkers = run == Run::Screen && s.pictures.loaded && !s.pictures.all.empty();
     frame.imageLog = run == Run::Image;
-    // The depth-match outline belongs to the screen's drag (two points a row from the view top): an
-    // image, drawn in bands from other tops, leaves it out.
-    if (run == Run::Image)
-        frame.elogOutline = false;
     if (run == Run::Image && !header)
         frame.trackTitles = nullptr;
     if (frame.dataFile)

@@ -45,7 +45,11 @@ bool StartElogMatch(app::LogState& s, const MouseContext& m, const ViewGeometry&
                     std::int32_t depth, bool ctrl)
 {
     const elog::Curves* curves = s.engines.elogCurves.get();
-    if (!s.view.elogShown || ctrl || !curves || curves->points.empty() || !m.drags || !s.view.painters)
+    if (!s.view.elogShown || ctrl || !curves || !m.drags || !s.view.painters)
+        return false;
+    // The outline is drawn only while dragged: its points are placed for the click, as the drag would
+    // draw them.
+    if (!s.view.painters->PlaceCurveLines(g, ElogOutlinePoints(g), g.viewTopDepth))
         return false;
     if (!(curves->firstDepth < depth && depth < curves->lastDepth && g.topMargin < p.y && p.y < s.view.logAreaBottom &&
           p.logX > g.rate.left + 2 * g.rate.cell && HitElogCurve(curves->points, p.logX, p.y, g.topMargin, g.rowHeight)))

@@ -61,8 +61,17 @@ void ClearRightOfLog(platform::Dc& dc, const ViewGeometry& g)
 
 }  // namespace
 
+LogView::ReadoutPlace LogView::PlaceOf(const app::LogState& s)
+{
+    const layout::LogLayout& L = s.layout.format;
+    return {s.well.file.viewTopDepth, s.well.openCount, L.logAreaTop, L.pixelsPerStep, s.view.viewScale,
+            s.well.file.drilling};
+}
+
 void LogView::Paint(app::LogState& s, platform::Dc& dc)
 {
+    if (readout_.Visible() && PlaceOf(s) != readoutPlace_)
+        readout_.Hide();
     if (s.scroll.renderingImage) {
         s.view.painting = false;
         return;
@@ -253,6 +262,8 @@ void LogView::RenderLog(app::LogState& s) { logview::RenderLog(s); }
 void LogView::EvLButtonDown(app::LogState& s, int x, int y, unsigned keys)
 {
     LeftButtonDown(s, MouseContext{mouseWindow_, readout_, &drags_}, x, y, keys);
+    if (readout_.Visible())
+        readoutPlace_ = PlaceOf(s);
 }
 
 void LogView::EvMouseMove(app::LogState& s, int x, int y, unsigned keys)

@@ -7,6 +7,7 @@
 #include "logview/ui/mousewindow.h"
 #include "logview/ui/readoutbox.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace logview {
@@ -27,12 +28,24 @@ public:
     void SetMouseWindow(MouseWindow window) { mouseWindow_ = std::move(window); }
     const ReadoutBox& Readout() const { return readout_; }
     // The read-out box goes when the log scrolls or another well comes: its values belong to the place
-    // it was shown at.
+    // it was shown at. Every paint also hides it once the view top, the well, the rows' geometry or the
+    // drilling mode is no longer the one it was shown over, whichever command changed them.
     void HideReadout() { readout_.Hide(); }
 
 private:
+    // The view a read-out was shown over.
+    struct ReadoutPlace {
+        std::int32_t viewTop = 0;
+        std::uint32_t well = 0;  // the opening of the well
+        int topMargin = 0, rowHeight = 0, scale = 0;
+        bool drilling = false;  // drilling mode makes no read-outs and takes the title band
+        friend bool operator==(const ReadoutPlace&, const ReadoutPlace&) = default;
+    };
+    static ReadoutPlace PlaceOf(const app::LogState& log);
+
     MouseWindow mouseWindow_;
     ReadoutBox readout_;  // made by the first click that reaches the read-outs
+    ReadoutPlace readoutPlace_;
     DragDcs drags_;       // the device contexts of the drag under way
 };
 

@@ -96,11 +96,9 @@ template <class Frame>
 void FillSharedFrame(app::LogState& s, Frame& frame, bool offScreen, RateCurveMemory& memoryCopy)
 {
     frame.elogShown = offScreen ? s.view.elogShown : (s.view.elogShown = elog::ElogShown(s.engines, s.layout));
-    // The outline follows the layout of this paint (a changed scale, width or pen table).
-    if (s.engines.elogCurves && frame.elogShown) {
+    // The depth match's outline follows the layout of this paint (a changed scale, width or pen table).
+    if (s.engines.elogCurves && frame.elogShown)
         elog::PrepareCurveDrawing(s.engines, s.layout);
-        frame.elogOutline = true;
-    }
     frame.horizontalBar = s.scroll.horizontalBar;
     frame.flareMode = s.layout.flareTrack;
     frame.memos = s.notes.memoCount > 0;

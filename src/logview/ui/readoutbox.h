@@ -21,6 +21,7 @@ public:
     // Hides the box (the log moved under it); nothing when there is none.
     void Hide();
     bool Exists() const { return !label_.isNull(); }
+    bool Visible() const { return label_ && label_->isVisible(); }
     // Shows `text` (Windows-1252, "\n" line breaks) in a `width` x `height` box at client point (x, y);
     // `clientTop` is the client area's y in the window.
     void Show(const std::string& text, int x, int y, int width, int height, int clientTop);

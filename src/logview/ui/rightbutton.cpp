@@ -14,6 +14,7 @@
 #include "logview/recordmarks.h"
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/mousewindow.h"
+#include "logview/ui/readoutbox.h"
 #include "platform/draw/dc.h"
 #include "reports/reports_services.h"
 #include "reports/shortreports.h"
@@ -206,8 +207,11 @@ void RightButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsi
     const bool largeScale = g.scaleIndex < 3;
 
     if (largeScale && c.inRows &&
-        (MemoBoxClick(s, m, g, c) || ReportBoxClick(s, m, c, true) || ReportBoxClick(s, m, c, false)))
+        (MemoBoxClick(s, m, g, c) || ReportBoxClick(s, m, c, true) || ReportBoxClick(s, m, c, false))) {
+        // What the dialog changed is drawn anew under a read-out that may no longer say it.
+        m.readout.Hide();
         return;
+    }
     if (CustomTrackClick(s, g, c))
         return;
     if (largeScale && c.ctrl && g.gas.left < c.p.logX && c.p.logX < g.gasRight) {

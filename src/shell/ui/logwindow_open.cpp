@@ -141,8 +141,8 @@ void LogWindow::CmOpen()
         return;
     }
     wellServices_.drilling = neighbours_.drilling;
-    wellServices_.window->CloseToolWindows(state_);
-    app::ChooseAndOpenDataFile(state_, wellServices_);
+    // The tool windows belong to the open well: they go only once another file is chosen and accepted.
+    app::ChooseAndOpenDataFile(state_, wellServices_, [this] { wellServices_.window->CloseToolWindows(state_); });
 }
 
 int LogWindow::OpenDataFile(const QString& path)

@@ -131,7 +131,7 @@ void LogWindow::EvSize(int w, int h)
     app::ScrollState& sc = s.scroll;
     const bool held = s.view.holdRepaint;
     layout::LogLayout& L = s.layout.format;
-    L.visibleRows = app::VisibleRows(h, L.logAreaTop, L.pixelsPerStep);
+    L.visibleRows = layout::VisibleRows(h, L.logAreaTop, L.pixelsPerStep);
     CreateDepthScrollBar(w);
     bitmaps_->ResizeBackingStore(w, h);
     InvalidateLog();
