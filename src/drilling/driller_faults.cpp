@@ -4,6 +4,7 @@
 #include "drilling/driller.h"
 
 #include "drilling/logtime.h"
+#include "platform/messagewindows.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -86,7 +87,7 @@ void Driller::SayFileDepthCorrected(std::int32_t from, std::int32_t to, std::int
                Depths(from + 1, to).toLower() + QStringLiteral(" not logged");
     statusSaid_ = said;
     Links().SetStatusText(said);
-    platform::QueueMessageBox(said + u'.', QStringLiteral("File Depth"));
+    platform::PostMessageBox(said + u'.', QStringLiteral("File Depth"));
 }
 
 void Driller::CompareRigDepth(float holeDepth)
@@ -116,7 +117,7 @@ void Driller::CompareRigDepth(float holeDepth)
     if (rigGapSaid_)
         return;
     rigGapSaid_ = true;
-    platform::QueueMessageBox(depths + QStringLiteral(
+    platform::PostMessageBox(depths + QStringLiteral(
                                            ".\nThe units between were not logged, and each new record takes the "
                                            "rig's values at the wrong depth.\nSet the file to the rig's depth with "
                                            "Options > Correct File Depth."),

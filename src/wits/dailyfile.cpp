@@ -1,6 +1,7 @@
 #include "wits/dailyfile.h"
 
 #include "platform/folders.h"
+#include "platform/messagewindows.h"
 #include "platform/services.h"
 #include "wellfile/datesuffix.h"
 #include "wellfile/fileattrs.h"
@@ -126,13 +127,13 @@ bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD*
         QString reason;
         const bool failed = MakeDailyFile(path, date, reason) == Made::Failed;
         if (FirstFailure(path, failed))
-            platform::MessageBox(QStringLiteral("Wits File Create Failed\n") + path + u'\n' + reason, QStringLiteral("ERROR"));
+            platform::PostMessageBox(QStringLiteral("Wits File Create Failed\n") + path + u'\n' + reason, QStringLiteral("ERROR"));
         if (failed)
             return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        platform::MessageBox(QStringLiteral("Wits File Open Failed (in Data)"), QStringLiteral("ERROR"));
+        platform::PostMessageBox(QStringLiteral("Wits File Open Failed (in Data)"), QStringLiteral("ERROR"));
         return false;
     }
     std::vector<WITSRECORD> batch(samples, samples + std::max(count, 0));

@@ -180,6 +180,8 @@ TEST(DailyWitsFile, FailuresAreReportedAndChangeNothing)
     QDir(w.data + "wits").removeRecursively();
     for (int attempt = 0; attempt < 3; ++attempt)
         EXPECT_FALSE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty()) << "no box in the midst of the writer's work";
+    doubles().queue.DeliverAll();
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Wits File Create Failed\n" + w.Today() + "\n"))
         << doubles().prompter.messages[0].text.toStdString();
@@ -189,12 +191,14 @@ TEST(DailyWitsFile, FailuresAreReportedAndChangeNothing)
     EXPECT_TRUE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
     QDir(w.data + "wits").removeRecursively();
     EXPECT_FALSE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
+    doubles().queue.DeliverAll();
     ASSERT_EQ(doubles().prompter.messages.size(), 2) << "a new spell is said again";
     doubles().prompter.messages.clear();
 
     // A folder where the file should be: it exists but does not open.
     QDir().mkpath(w.Today());
     EXPECT_FALSE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
+    doubles().queue.DeliverAll();
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Wits File Open Failed (in Data)");
     EXPECT_TRUE(QFileInfo(w.Today()).isDir());

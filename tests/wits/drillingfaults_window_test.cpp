@@ -32,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 #include <sys/resource.h>
 
@@ -47,10 +48,13 @@ constexpr std::int32_t kTop = 1000, kBottom = 2250;
 // a server on a loopback port that `rig` connects to.
 class DrillingFaults : public ::testing::Test {
 protected:
-    void Open(LogWindow& w)
+    // `commandLine`: the well is named on the command line, as a start from a file manager names it.
+    void Open(LogWindow& w, bool commandLine = false)
     {
         qputenv("USER", "tester");
         platform::WriteSetting(QStringLiteral("Wits/ServerAddress"), QStringLiteral("127.0.0.1"));
+        if (commandLine)
+            w.State().env.commandLineFile = path;
         w.SetupWindow();
         folder = w.State().well.file.dataFolder;
         if (path.isEmpty()) {
@@ -94,6 +98,7 @@ protected:
         ASSERT_TRUE(doubles().timers.last->Fire(4));
         doubles().clock.Advance(6000);
         ASSERT_TRUE(doubles().timers.last->Fire(2));
+        doubles().queue.DeliverAll();  // the event loop between frames
     }
     static std::int32_t WobOf(std::int32_t depth) { return depth - 1000; }
     std::vector<wellfile::RECORD> Records() const { return testing_support::FileRecords<wellfile::RECORD>(path); }
@@ -177,6 +182,55 @@ TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheRe
     EXPECT_TRUE(Boxes("File Depth").isEmpty()) << "the file is at the rig's depth";
 }
 
+// A disk too full for the day's WITS file and then for the data file, and nobody at the rig to answer the
+// boxes: the rig drills on under the first box, the disk is freed; every box the faults bring is shown,
+// each once, in the order they came.
+TEST_F(DrillingFaults, EveryBoxOfAFullDiskIsShownInItsTurnWhileAnotherIsUp)
+{
+    LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    struct rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+
+    double hole = kBottom + 1.0;
+    bool underABox = false;
+    doubles().prompter.whileShown = [&](const testing_support::AskedMessage& m) {
+        if (m.caption != "ERROR" || std::exchange(underABox, true))
+            return;
+        for (int unit = 0; unit < 3; ++unit)
+            Frame(w, hole += 1.0);
+        setrlimit(RLIMIT_FSIZE, &before);
+        for (int frame = 0; frame < 4; ++frame)
+            Frame(w, hole += 0.1);
+    };
+    // The bit on bottom within one unit until the link writes its samples: the day's file cannot be made.
+    for (int frame = 0; frame < 40 && !underABox; ++frame)
+        Frame(w, hole += 0.01);
+    setrlimit(RLIMIT_FSIZE, &before);
+    doubles().prompter.whileShown = nullptr;
+    ASSERT_TRUE(underABox);
+    QStringList captions, said;
+    for (const auto& m : doubles().prompter.messages) {
+        captions << m.caption;
+        said << m.caption + ": " + m.text.left(40);
+    }
+    const std::string all = said.join(" | ").toStdString();
+    EXPECT_EQ(captions.count("ERROR"), 1) << all;
+    EXPECT_EQ(captions.count("File Error"), 1) << all;
+    EXPECT_EQ(captions.count("Data File"), 1) << all;
+    EXPECT_LT(captions.indexOf("ERROR"), captions.indexOf("File Error")) << all;
+    EXPECT_LT(captions.indexOf("File Error"), captions.indexOf("Data File")) << all;
+    EXPECT_EQ(captions.count("File Depth"), 0) << all;
+    EXPECT_EQ(Records().back().depth, kBottom + 4);
+}
+
 // Run by the next test in a process of its own: takes the program's lock at the path it is given and
 // waits to be killed, as a copy killed while drilling leaves it.
 TEST(DrillingFaultsHelper, CopyHoldingTheLock)
@@ -215,15 +269,17 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
         ASSERT_EQ(wellfile::SaveIni(folder, path), 1);
     }
     std::int32_t rig = kBottom;  // the rig's hole depth, in whole units
-    for (int restart = 1; restart <= 3; ++restart) {
+    for (int restart = 1; restart <= 10; ++restart) {
         LeaveLockOfAKilledRun(lockPath);
         const std::int32_t fileBottom = Records().back().depth;
         rig += 1 + restart;  // drilled on while nothing logged
 
+        // The last restart names the well on the command line, which leaves drilling off: said so.
+        const bool commandLine = restart == 10;
         LogWindow w(nullptr, QStringLiteral("StrativM"));
-        Open(w);
+        Open(w, commandLine);
         ASSERT_EQ(w.State().well.file.dataFileName, path);
-        ASSERT_TRUE(w.State().well.file.drilling) << "a well left drilling comes back drilling";
+        ASSERT_EQ(w.State().well.file.drilling, !commandLine) << "a well left drilling comes back drilling";
         // Said once the window is on the screen, above it; the status box waits for it too.
         EXPECT_EQ(Boxes("Drilling").size(), restart - 1) << "a box before the window";
         for (const QWidget* box : w.findChildren<drilling::TOOLBAR*>())
@@ -240,6 +296,10 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
         const QStringList told = Boxes("Drilling");
         EXPECT_TRUE(told.back().startsWith(
             QStringLiteral("The last run of StrativM ended without closing while drilling W at depth %1").arg(fileBottom)));
+        if (commandLine) {
+            EXPECT_TRUE(told.back().endsWith("Drilling mode is off: choose Options > Drilling to drill on."));
+            break;
+        }
         EXPECT_TRUE(told.back().endsWith("Drilling mode is on again."));
 
         // The first frame finds the rig deeper: the file goes to the rig's depth, the units between unlogged.
