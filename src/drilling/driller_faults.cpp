@@ -31,7 +31,8 @@ void Driller::BookWaitingUnits(const LogTime& t)
         return;
     // The on-bottom seconds since the unit before them ended, shared evenly.
     const std::int64_t now = platform::SteadyMs();
-    const std::int64_t ms = booked_.empty() ? now - t.unitClock - std::int64_t(t.downSeconds) * 1000 : now - booked_.back().endMs;
+    const std::int64_t ms = booked_.empty() ? now - t.unitClock - std::int64_t(t.downSeconds) * 1000
+                                            : now - booked_.back().endMs;
     const std::int32_t seconds = std::max(std::int32_t(ms / 1000 / fresh), std::int32_t{1});
     for (int unit = 0; unit < fresh; ++unit)
         booked_.push_back({live_, seconds, now});
@@ -78,10 +79,12 @@ void Driller::SayCustomWriteFailed(std::int32_t depth, const QString& reason)
 
 void Driller::SayFileDepthCorrected(std::int32_t from, std::int32_t to, std::int32_t rig)
 {
-    const QString found = QStringLiteral("The rig's hole depth %1 was past the data file's bottom depth %2").arg(rig).arg(from);
+    const QString found =
+        QStringLiteral("The rig's hole depth %1 was past the data file's bottom depth %2").arg(rig).arg(from);
     QString said;
     if (to == from)
-        said = found + QStringLiteral(" and the file depth could not be corrected: choose Options > Correct File Depth");
+        said = found +
+               QStringLiteral(" and the file depth could not be corrected: choose Options > Correct File Depth");
     else
         said = found + QStringLiteral(": the file depth was corrected to %1, ").arg(to) +
                Depths(from + 1, to).toLower() + QStringLiteral(" not logged");

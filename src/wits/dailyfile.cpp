@@ -127,7 +127,8 @@ bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD*
         QString reason;
         const bool failed = MakeDailyFile(path, date, reason) == Made::Failed;
         if (FirstFailure(path, failed))
-            platform::PostMessageBox(QStringLiteral("Wits File Create Failed\n") + path + u'\n' + reason, QStringLiteral("ERROR"));
+            platform::PostMessageBox(QStringLiteral("Wits File Create Failed\n") + path + u'\n' + reason,
+                                     QStringLiteral("ERROR"));
         if (failed)
             return false;
     }

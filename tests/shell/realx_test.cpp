@@ -197,7 +197,8 @@ TEST_F(RealX, EachRestartAfterAKillWhileDrillingSaysSoAboveTheWindowShownFirst)
         const QByteArray stack = x.Run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
         for (const QString& id : QString::fromLatin1(stack).section('#', 1).split(',', Qt::SkipEmptyParts))
             ids << id.trimmed().toULongLong(nullptr, 16);
-        EXPECT_GT(ids.indexOf(box.toULongLong()), ids.indexOf(log.toULongLong())) << "run " << run << ": the box under the log";
+        EXPECT_GT(ids.indexOf(box.toULongLong()), ids.indexOf(log.toULongLong()))
+            << "run " << run << ": the box under the log";
         if (!commandLine)
             EXPECT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "run " << run << ": not drilling again";
     }

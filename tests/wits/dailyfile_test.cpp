@@ -185,7 +185,8 @@ TEST(DailyWitsFile, FailuresAreReportedAndChangeNothing)
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Wits File Create Failed\n" + w.Today() + "\n"))
         << doubles().prompter.messages[0].text.toStdString();
-    EXPECT_GT(doubles().prompter.messages[0].text.size(), QString("Wits File Create Failed\n" + w.Today() + "\n").size());
+    const QString named = "Wits File Create Failed\n" + w.Today() + "\n";
+    EXPECT_GT(doubles().prompter.messages[0].text.size(), named.size()) << "and the reason";
     EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
     QDir().mkpath(w.data + "wits");
     EXPECT_TRUE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));

@@ -295,7 +295,8 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
         doubles().prompter.whileShown = nullptr;
         const QStringList told = Boxes("Drilling");
         EXPECT_TRUE(told.back().startsWith(
-            QStringLiteral("The last run of StrativM ended without closing while drilling W at depth %1").arg(fileBottom)));
+            QStringLiteral("The last run of StrativM ended without closing while drilling W at depth %1")
+                .arg(fileBottom)));
         if (commandLine) {
             EXPECT_TRUE(told.back().endsWith("Drilling mode is off: choose Options > Drilling to drill on."));
             break;
@@ -308,15 +309,16 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
         ASSERT_EQ(w.State().well.file.fileBottomDepth, rig) << "restart " << restart;
         const QStringList corrected = Boxes("File Depth");
         ASSERT_EQ(corrected.size(), restart);
-        const QString said = QStringLiteral("The rig's hole depth %1 was past the data file's bottom depth %2: the file "
-                                            "depth was corrected to %1")
+        const QString said = QStringLiteral("The rig's hole depth %1 was past the data file's bottom depth %2: "
+                                            "the file depth was corrected to %1")
                                  .arg(rig)
                                  .arg(fileBottom);
         EXPECT_TRUE(corrected.back().startsWith(said)) << corrected.back().toStdString();
         EXPECT_TRUE(Status(w).startsWith(said)) << Status(w).toStdString();
         const QByteArray unmanned = testing_support::ReadExistingBytes(
             wits::UnmannedFileName(folder, doubles().clock.now.date()));
-        EXPECT_TRUE(unmanned.contains(QStringLiteral(" Depth Correction from %1 to %2 at ").arg(fileBottom).arg(rig).toLatin1()));
+        const QString line = QStringLiteral(" Depth Correction from %1 to %2 at ").arg(fileBottom).arg(rig);
+        EXPECT_TRUE(unmanned.contains(line.toLatin1()));
 
         // Drilling on, every record logged holds its own depth's values; the skipped ones hold none.
         Frame(w, rig + 1.0);
@@ -348,7 +350,8 @@ TEST_F(DrillingFaults, ARigPastTheFileIsSaidEveryFrameUntilTheFileDepthIsCorrect
     Frame(w, kBottom + 4.0);  // three units at once: one step
     ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 2);
     ASSERT_EQ(Boxes("File Depth").size(), 1);
-    EXPECT_TRUE(Boxes("File Depth")[0].startsWith("The rig's hole depth 2254.00 is past the data file's bottom depth 2251"));
+    EXPECT_TRUE(Boxes("File Depth")[0].startsWith(
+        "The rig's hole depth 2254.00 is past the data file's bottom depth 2251"));
     for (double hole : {4.5, 5.0, 5.5, 6.0}) {  // a step at each whole unit, the gap the same
         Frame(w, kBottom + hole);
         const QString depths = QString::number(kBottom + hole, 'f', 2);
