@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -52,11 +53,16 @@ public:
     void MarkSteps(StepSource from, int units);
     // The data file could not be written at the last step and has not been since: the step waits.
     bool WriteFailing() const { return writeFailing_; }
-    // The rig's hole depth against the file's bottom once no step waits: a hole a whole unit or more
-    // past the bottom means units the file never got. Said on the status line while it lasts and in a
-    // box once, naming both depths and the command that mends it. Not with the unmanned unit, whose
-    // link corrects the file's depth itself.
+    // The rig's hole depth against the depth the file reaches once the units waiting for the next tick
+    // are written: a hole a whole unit or more past it means units the file never got. Said on the
+    // status line while it lasts and in a box once a spell, naming both depths and the command that
+    // mends it. Not with the unmanned unit, whose link corrects the file's depth itself, nor while the
+    // file cannot be written.
     void CompareRigDepth(float holeDepth);
+    // The link found the rig's hole at `rig` when it connected, more than a unit past the file's bottom
+    // `from`, and corrected the file's depth to `to` (`from` when it could not): said on the status line
+    // and in a box.
+    void SayFileDepthCorrected(std::int32_t from, std::int32_t to, std::int32_t rig);
 
     // The step work of one tick with a step or a half step pending.
     void Update();
@@ -213,6 +219,17 @@ private:
     void SayWriteFailed(const QString& reason);
     void SayWrittenAgain();
     void SayCustomWriteFailed(std::int32_t depth, const QString& reason);
+    // Books the units waiting that have no booking yet with the live values and an even share of the
+    // on-bottom seconds not booked yet.
+    void BookWaitingUnits(const LogTime& t);
+
+    // A unit drilled while the data file could not be written: the values measured at its own depth and
+    // its own time, with which it is written once the file can be written again.
+    struct BookedUnit {
+        wits::WITSRECORD live;
+        std::int32_t seconds = 1;
+        std::int64_t endMs = 0;  // steady ms when it was booked: the next unit is timed from here
+    };
 
     DrillingHost& host_;
     std::unique_ptr<LogTime> time_;
@@ -227,6 +244,7 @@ private:
     bool rigGapSaid_ = false;        // the box of a rig deeper than the file was shown for this gap
     QString statusSaid_;             // the status line's text set last by the driller
     std::vector<std::pair<QString, QString>> boxes_;  // text and caption, shown when the step is done
+    std::deque<BookedUnit> booked_;  // oldest first: the units waiting for a file that could not be written
 };
 
 }  // namespace drilling

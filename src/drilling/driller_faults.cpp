@@ -3,6 +3,8 @@
 // writing works), and a rig whose hole is deeper than the file's bottom.
 #include "drilling/driller.h"
 
+#include "drilling/logtime.h"
+#include "platform/messagewindows.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -20,6 +22,21 @@ QString Depths(std::int32_t first, std::int32_t last)
 }
 
 }  // namespace
+
+void Driller::BookWaitingUnits(const LogTime& t)
+{
+    const int waiting = stepPending ? std::max(riseUnits, std::int32_t{1}) : 0;
+    const int fresh = waiting - int(booked_.size());
+    if (fresh <= 0)
+        return;
+    // The on-bottom seconds since the unit before them ended, shared evenly.
+    const std::int64_t now = platform::SteadyMs();
+    const std::int64_t ms = booked_.empty() ? now - t.unitClock - std::int64_t(t.downSeconds) * 1000
+                                            : now - booked_.back().endMs;
+    const std::int32_t seconds = std::max(std::int32_t(ms / 1000 / fresh), std::int32_t{1});
+    for (int unit = 0; unit < fresh; ++unit)
+        booked_.push_back({live_, seconds, now});
+}
 
 void Driller::SayWriteFailed(const QString& reason)
 {
@@ -60,14 +77,31 @@ void Driller::SayCustomWriteFailed(std::int32_t depth, const QString& reason)
     customFailing_ = true;
 }
 
+void Driller::SayFileDepthCorrected(std::int32_t from, std::int32_t to, std::int32_t rig)
+{
+    const QString found =
+        QStringLiteral("The rig's hole depth %1 was past the data file's bottom depth %2").arg(rig).arg(from);
+    QString said;
+    if (to == from)
+        said = found +
+               QStringLiteral(" and the file depth could not be corrected: choose Options > Correct File Depth");
+    else
+        said = found + QStringLiteral(": the file depth was corrected to %1, ").arg(to) +
+               Depths(from + 1, to).toLower() + QStringLiteral(" not logged");
+    statusSaid_ = said;
+    Links().SetStatusText(said);
+    platform::PostMessageBox(said + u'.', QStringLiteral("File Depth"));
+}
+
 void Driller::CompareRigDepth(float holeDepth)
 {
-    // A step that waits (for the next tick, or for a file that cannot be written) is no gap yet.
-    if (Window().unmanned || stepPending || halfStepPending || riseUnits > 0 || writeFailing_ || !(holeDepth > 0))
+    // The units that wait for the next tick are no gap; a file that cannot be written is said as such.
+    if (Window().unmanned || writeFailing_ || !(holeDepth > 0))
         return;
     const wellfile::OpenWell& well = Well();
+    const std::int32_t waiting = stepPending ? std::max(riseUnits, std::int32_t{1}) : 0;
     const double hole = std::trunc(double(holeDepth));
-    if (!(hole > double(well.fileBottomDepth))) {
+    if (!(hole > double(well.fileBottomDepth) + waiting)) {
         if (rigGapSaid_) {
             rigGapSaid_ = false;
             statusSaid_.clear();
@@ -86,7 +120,7 @@ void Driller::CompareRigDepth(float holeDepth)
     if (rigGapSaid_)
         return;
     rigGapSaid_ = true;
-    platform::QueueMessageBox(depths + QStringLiteral(
+    platform::PostMessageBox(depths + QStringLiteral(
                                            ".\nThe units between were not logged, and each new record takes the "
                                            "rig's values at the wrong depth.\nSet the file to the rig's depth with "
                                            "Options > Correct File Depth."),

@@ -52,9 +52,18 @@ void Driller::UpdateStep()
         t.unitSeconds = 1;
     if (well.fileBottomDepth == well.fileTopDepth + 20 && t.unitSeconds > 600)
         t.unitSeconds = 60;
+    // Units drilled while the file could not be written keep the values and the time of their own depth.
+    if (stepPending && writeFailing_)
+        BookWaitingUnits(t);
+    const bool booked = stepPending && !booked_.empty();
+    const wits::WITSRECORD liveNow = live_;
+    if (booked) {
+        live_ = booked_.front().live;
+        t.unitSeconds = booked_.front().seconds;
+    }
     // The units of a rise share its time; they are drilled depth, never a bounce.
-    const bool rise = stepPending && riseUnits > 0;
-    if (rise) {
+    const bool rise = stepPending && (riseUnits > 0 || booked);
+    if (rise && !booked) {
         if (riseSeconds < 0)
             riseSeconds = t.unitSeconds;
         t.unitSeconds = std::max(riseSeconds / riseUnits, 1);
@@ -62,6 +71,7 @@ void Driller::UpdateStep()
     const std::int32_t riseShare = t.unitSeconds;
     // A bounce of the switch: a pulse sooner than the shortest unit is dropped while drilling.
     if (well.wellName.startsWith(u'~') || (!rise && t.unitSeconds < minSecondsPerUnit && !t.offBottom)) {
+        live_ = liveNow;
         stepPending = 0;
         halfStepPending = 0;
         riseUnits = 0;
@@ -80,8 +90,10 @@ void Driller::UpdateStep()
 
     const bool whole = stepPending != 0;
     StepDepth(w);
-    if (w.startingUp)
+    if (w.startingUp) {
+        live_ = liveNow;
         return;
+    }
     stepIndex = (stepIndex + 1) % kStepSlots;
     if (!whole)
         return;
@@ -111,6 +123,7 @@ void Driller::UpdateStep()
 
     QString reason;
     if (!AppendRecord(w, reason)) {
+        live_ = liveNow;
         static_cast<DrillerValues&>(*this) = saved;
         static_cast<LogTimeValues&>(t) = savedTime;
         well.fileBottomDepth = savedBottom;
@@ -119,12 +132,19 @@ void Driller::UpdateStep()
             alarms_->settings = savedAlarm;
             alarms_->flags = savedFlags;
         }
+        // The step (and any behind it) keeps what was measured for it now.
+        BookWaitingUnits(t);
         SayWriteFailed(reason);
         return;
     }
+    live_ = liveNow;
+    if (booked) {
+        t.unitClock = booked_.front().endMs;
+        booked_.pop_front();
+    }
     if (writeFailing_)
         SayWrittenAgain();
-    if (rise) {
+    if (rise && riseUnits > 0) {
         riseSeconds = std::max(riseSeconds - riseShare, 0);
         if (--riseUnits > 0)
             stepPending = 1;  // the next unit of the rise at the next tick

@@ -62,6 +62,11 @@ void PostToGuiQueue(std::function<void()> work)
     (queue ? *queue : RealMessageQueue()).Post(std::move(work));
 }
 
+void PostMessageBox(const QString& text, const QString& caption)
+{
+    PostToGuiQueue([text, caption] { QueueMessageBox(text, caption); });
+}
+
 void PostWindowMessage(HWND window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
 {
     PostToGuiQueue([=] { SendWindowMessage(window, msg, wParam, lParam); });

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+class QString;
+
 namespace platform {
 
 using HWND = std::uint32_t;  // 0 is no window
@@ -23,5 +25,9 @@ void PostWindowMessage(HWND window, unsigned msg, std::uintptr_t wParam, std::in
 
 // Queues `work` on the platform's message queue (the test's queue in tests).
 void PostToGuiQueue(std::function<void()> work);
+
+// QueueMessageBox for work that must not run a box's loop in its midst (a link reading a frame: its own
+// timer would read the next frames under the box): the box is queued once that work has returned.
+void PostMessageBox(const QString& text, const QString& caption);
 
 }  // namespace platform

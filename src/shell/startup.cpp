@@ -6,6 +6,7 @@
 #include "drilling/drilling_services.h"
 #include "exchange/remotemonitor.h"
 #include "platform/clocktext.h"
+#include "platform/filesizesignal.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -26,6 +27,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 #include <unistd.h>
 
@@ -254,10 +256,10 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     return 1;
 }
 
-void TellUnclosedDrilling(const LogState& s)
+void TellUnclosedDrilling(LogState& s)
 {
     const wellfile::OpenWell& well = s.well.file;
-    if (!s.env.lastRunUnclosed || !s.well.fileOpened || ReceivingStation(s) ||
+    if (!std::exchange(s.env.lastRunUnclosed, false) || !s.well.fileOpened || ReceivingStation(s) ||
         !wellfile::RestartsInDrilling(s.well.config, well.wellName))
         return;
     const QString then = QStringLiteral("The last run of StrativM ended without closing while drilling ") + well.wellName +
@@ -272,6 +274,8 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
 {
     Environment& env = s.env;
     wellfile::OpenWell& well = s.well.file;
+    // A file that may grow no more fails its write with the reason, as a full disk does.
+    platform::IgnoreFileSizeSignal();
     int& taken = CommandLineFilesTaken();
     if (taken > 0)
         env.commandLineFile.clear();
@@ -343,7 +347,6 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
     }
 
     sv.window->RebuildMenu(s);
-    TellUnclosedDrilling(s);
     if (s.timers) {
         // Timer 3 runs for the window's life; its work waits for drilling mode.
         s.timers->SetTimer(3, 10000);

@@ -48,8 +48,9 @@ using OpenCommand = std::function<void()>;
 int OpenCommandLineFile(LogState& log, const WellServices& services, const QString& path);
 
 // After a run that ended without closing (its lock left behind) while the well now open was drilling:
-// a box says so, and whether drilling mode came back on. Nothing otherwise.
-void TellUnclosedDrilling(const LogState& log);
+// a box says so, and whether drilling mode came back on. Nothing otherwise, nor a second time. The
+// window calls it once it is on the screen, so that the box stands above it.
+void TellUnclosedDrilling(LogState& log);
 
 // Chooses and opens the first file, makes the well's folders, writes the activity-log lines and
 // starts timers 3 and 5. Returns 1.

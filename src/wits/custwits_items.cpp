@@ -162,6 +162,10 @@ void CUSTWITS::TrackDepth(float holeDepth)
     const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
     std::int32_t& tracked = depth_.trackedDepth;
     FollowShallowerHole(tracked, link, host.UnmannedUnit());
+    if (!depth_.rigCompared && hole > 0) {
+        depth_.rigCompared = true;
+        CatchUpWithRig(host, tracked, hole);
+    }
 
     const float bitDepth = Sample().bitDepth;
     if (host.UnmannedUnit() && host.Profile() == kCorrectionProfile && bitDepth > 0 && bitDepth == holeDepth) {

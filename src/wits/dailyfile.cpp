@@ -1,6 +1,7 @@
 #include "wits/dailyfile.h"
 
 #include "platform/folders.h"
+#include "platform/messagewindows.h"
 #include "platform/services.h"
 #include "wellfile/datesuffix.h"
 #include "wellfile/fileattrs.h"
@@ -8,9 +9,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <mutex>
 
 #include <unistd.h>
 
@@ -23,25 +26,50 @@ constexpr QFile::Permissions kNewFilePermissions =
 
 enum class Made { Made, AlreadyThere, Failed };
 
-// Writes the preset day into a temporary file beside `path` and moves it into place only when whole.
-Made MakeDailyFile(const QString& path, const QDate& date)
+// Writes the preset day into a temporary file beside `path` and moves it into place only when whole;
+// `reason` says why it failed.
+Made MakeDailyFile(const QString& path, const QDate& date, QString& reason)
 {
     std::vector<WITSRECORD> day(kSlotsPerDay);
     for (int r = 0; r < kSlotsPerDay; ++r)
         day[std::size_t(r)] = PresetRecord(date, r);
     QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
-    if (!temp.open())
+    if (!temp.open()) {
+        reason = temp.errorString();
         return Made::Failed;
+    }
     const bool written = temp.write(reinterpret_cast<const char*>(day.data()), kDailyFileSize) == kDailyFileSize
                          && temp.flush() && ::fsync(temp.handle()) == 0;
-    if (!written)
+    if (!written) {
+        reason = temp.errorString();
         return Made::Failed;
+    }
     if (temp.rename(path)) {  // never over a file: one made meanwhile is kept
         temp.setAutoRemove(false);
         QFile::setPermissions(path, kNewFilePermissions);
         return Made::Made;
     }
-    return QFileInfo::exists(path) ? Made::AlreadyThere : Made::Failed;
+    if (QFileInfo::exists(path))
+        return Made::AlreadyThere;
+    reason = temp.errorString();
+    return Made::Failed;
+}
+
+// Whether the daily file at `path` could not be made, noted: true for the first failure of a spell,
+// which ends once the file is made.
+bool FirstFailure(const QString& path, bool failed)
+{
+    static std::mutex mutex;
+    static QSet<QString> failing;
+    const std::lock_guard lock(mutex);
+    if (!failed) {
+        failing.remove(path);
+        return false;
+    }
+    if (failing.contains(path))
+        return false;
+    failing.insert(path);
+    return true;
 }
 
 }  // namespace
@@ -95,13 +123,18 @@ void FillSingleGaps(WITSRECORD* samples, int count, bool skipSlotZero)
 
 bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD* samples, int count)
 {
-    if (!QFileInfo::exists(path) && MakeDailyFile(path, date) == Made::Failed) {
-        platform::MessageBox(QStringLiteral("Wits File Create Failed"), QStringLiteral("ERROR"));
-        return false;
+    if (!QFileInfo::exists(path)) {
+        QString reason;
+        const bool failed = MakeDailyFile(path, date, reason) == Made::Failed;
+        if (FirstFailure(path, failed))
+            platform::PostMessageBox(QStringLiteral("Wits File Create Failed\n") + path + u'\n' + reason,
+                                     QStringLiteral("ERROR"));
+        if (failed)
+            return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        platform::MessageBox(QStringLiteral("Wits File Open Failed (in Data)"), QStringLiteral("ERROR"));
+        platform::PostMessageBox(QStringLiteral("Wits File Open Failed (in Data)"), QStringLiteral("ERROR"));
         return false;
     }
     std::vector<WITSRECORD> batch(samples, samples + std::max(count, 0));

@@ -37,8 +37,9 @@ void FillSingleGaps(WITSRECORD* samples, int count, bool skipSlotZero);
 // Writes `count` samples into the daily file at `path` of `date`, each on the record of its own slot
 // (the last of a slot wins; a sample of no slot of the day is left out), after filling single gaps.
 // A missing file is made whole first, through a temporary file, so it is never seen short. Failures
-// are reported ("Wits File Create Failed", "Wits File Open Failed (in Data)", caption "ERROR") and
-// give false with the file as it was.
+// are reported ("Wits File Create Failed" with the file and the reason, once until the file is made;
+// "Wits File Open Failed (in Data)"; caption "ERROR"; the boxes come once the caller's work has returned,
+// as a link's frame must be read whole) and give false with the file as it was.
 bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD* samples, int count);
 
 // The records of a daily file (a day's worth at most; a torn last record left out); nothing when the

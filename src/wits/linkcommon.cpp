@@ -8,6 +8,7 @@
 #include "platform/textlink.h"
 #include "wits/sidefiles.h"
 #include "wits/witsalarms.h"
+#include "wits/witshost.h"
 #include "wits/witslink.h"
 
 #include <algorithm>
@@ -175,6 +176,21 @@ void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole)
     if (d)
         d->MarkStep(drilling::StepSource::Wits);
     tracked = hole;
+}
+
+bool CatchUpWithRig(WitsHost& host, std::int32_t& tracked, std::int32_t hole)
+{
+    drilling::Driller* d = host.Driller();
+    const wellfile::OpenWell& well = host.Well();
+    const std::int32_t from = well.fileBottomDepth;
+    if (!d || !d->Setup().depthFromWits || host.UnmannedUnit() || std::int64_t(hole) < std::int64_t(from) + 2 ||
+        !host.correctFileDepth)
+        return false;
+    const bool done = host.correctFileDepth(hole) != 0;
+    WriteDepthCorrection(well.dataFolder, from, hole, done);
+    d->SayFileDepthCorrected(from, well.fileBottomDepth, hole);
+    tracked = well.fileBottomDepth;
+    return done;
 }
 
 void WriteDepthCorrection(const QString& dataFolder, std::int32_t from, std::int32_t to, bool done)

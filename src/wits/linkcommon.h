@@ -17,6 +17,7 @@ class Driller;
 namespace wits {
 
 class WitsAlarms;
+class WitsHost;
 
 // How a link reads on and off bottom and circulation from a sample. The bit at least `onBottomGap`
 // above the hole's bottom is on bottom; more than `offBottomGap` above it, off bottom (between the two
@@ -93,6 +94,11 @@ void FollowShallowerHole(std::int32_t& tracked, const WitsLinkState& link, bool 
 // A hole deeper than the tracked depth marks one step however many units it jumped (a single bad sample
 // never appends many records), and the tracked depth takes the hole's.
 void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole);
+// The first hole depth since the link connected, while the depth comes from WITS and not with the
+// unmanned unit: a rig more than one unit past the file's bottom drilled while nothing logged, so the
+// file's depth is corrected to the rig's (the units between stay unlogged), noted in the day's unmanned
+// text file and told by the driller; the tracked depth takes the file's. True when it corrected.
+bool CatchUpWithRig(WitsHost& host, std::int32_t& tracked, std::int32_t hole);
 // The unmanned unit's line of a depth correction from `from` to `to` (`done`: the file's depth was
 // corrected) in the day's unmanned text file of `dataFolder`.
 void WriteDepthCorrection(const QString& dataFolder, std::int32_t from, std::int32_t to, bool done);

@@ -184,6 +184,13 @@ void Wits::TrackDepth(float holeDepth)
         link.depthTracking = true;
     }
     FollowShallowerHole(tracked, link, host.UnmannedUnit());
+    if (!depth_.rigCompared && hole > 0) {
+        depth_.rigCompared = true;
+        if (CatchUpWithRig(host, tracked, hole) && d) {
+            d->EndWitsDepthWait();
+            link.depthTracking = true;
+        }
+    }
     if (!link.depthTracking)
         return;
 

@@ -73,6 +73,7 @@ int Wits::ConnectTcpClient()
     }
     QObject::connect(tcpClient_, &QTcpSocket::readyRead, tcpClient_, [this] { TcpReplyArrived(); });
     reader_.Reset();  // a new connection: nothing of the last one's text is carried into it
+    depth_.rigCompared = false;
     return 1;
 }
 
@@ -186,8 +187,10 @@ int Wits::ServerClientCount() const { return server_ ? server_->ClientCount() : 
 
 void Wits::ServeTick()
 {
-    if (server_ && server_->TakeSenderChange())
+    if (server_ && server_->TakeSenderChange()) {
         reader_.Reset();  // a client came or went: an item it left unended is not the next one's
+        depth_.rigCompared = false;  // a rig that connects again may have drilled on meanwhile
+    }
     if (server_ && server_->TextWaiting()) {
         const std::string text = server_->TakeText();
         if (frames_.bytesIn > kByteCountWrap)

@@ -243,10 +243,11 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
     if (gasRead) {
         g.holdLength = log.engines.autoGas ? 0.0f : float(gas.surfaceLagTime);
         g.ratiosOn = gas.ratioMode == 1;
+        // Captioned with the program's name, as its other boxes are.
         if (g.ratiosOn && log.well.loggerId == 134)
-            platform::MessageBox(QStringLiteral("ratios on"), QString());
+            platform::MessageBox(QStringLiteral("ratios on"), QStringLiteral("StrativM"));
         else if (!g.ratiosOn)
-            platform::MessageBox(QStringLiteral("ratios off"), QString());
+            platform::MessageBox(QStringLiteral("ratios off"), QStringLiteral("StrativM"));
         c.windowPositions = {gas.witsWindowLeft, gas.witsWindowTop, gas.witsGasWindowLeft, gas.witsGasWindowTop};
         if (log.engineStatus.gasInstrumentType == 14) {
             g.chromatRatioSwitch = gas.totalChromatRatios != 0;

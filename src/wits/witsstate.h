@@ -56,6 +56,7 @@ struct WitsFrames {
 // The depth the link tracks and the pumps.
 struct WitsDepth {
     std::int32_t trackedDepth = 0;  // whole unit reached by the hole as WITS tracking sees it
+    bool rigCompared = false;       // a hole depth since the link connected was set against the file's bottom
     std::int32_t tenthsDigit = 0;   // first decimal of the last bit depth that reached it
     std::int32_t gammaSlot = 0;     // sub-step of the unit now drilled, 0 to 4
     std::int32_t mwdSlot = 0;

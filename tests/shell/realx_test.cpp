@@ -186,6 +186,35 @@ TEST_F(RealX, AfterARestartInDrillingModeTheStatusBoxStaysAboveTheLog)
     EXPECT_TRUE(boxAbove()) << "a click on the log put it over the box";
 }
 
+TEST_F(RealX, EachRestartAfterAKillWhileDrillingSaysSoAboveTheWindowShownFirst)
+{
+    DemoWellLeftDrilling();
+    StartProgram();
+    ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "not in drilling mode";
+    for (int run = 1; run <= 4; ++run) {
+        app.Kill();
+        // The last restart names the well on the command line, which leaves drilling off.
+        const bool commandLine = run == 4;
+        const QStringList args = commandLine ? QStringList{home + "/StrativM/elogdemo.svm"} : QStringList{};
+        ASSERT_TRUE(app.Start(program, args, x.ProgramEnvironment(home)));
+        // Neither the box nor the drilling status window comes before the log's window.
+        const QString first = x.WaitForWindow("^(StrativM .*|Drilling|Drilling Status)$");
+        ASSERT_FALSE(first.isEmpty()) << "run " << run << ": no window";
+        EXPECT_FALSE(x.WaitForWindow("^StrativM ", 1).isEmpty()) << "run " << run << ": a box before the window";
+        const QString box = x.WaitForWindow("^Drilling$");
+        ASSERT_FALSE(box.isEmpty()) << "run " << run << ": the restart after a kill said nothing";
+        const QString log = x.WaitForWindow("^StrativM ");
+        QList<qulonglong> ids;
+        const QByteArray stack = x.Run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+        for (const QString& id : QString::fromLatin1(stack).section('#', 1).split(',', Qt::SkipEmptyParts))
+            ids << id.trimmed().toULongLong(nullptr, 16);
+        EXPECT_GT(ids.indexOf(box.toULongLong()), ids.indexOf(log.toULongLong()))
+            << "run " << run << ": the box under the log";
+        if (!commandLine)
+            EXPECT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "run " << run << ": not drilling again";
+    }
+}
+
 TEST_F(RealX, OptionsDrillingChosenWithTheKeyboardOnAFreshWindowSwitchesDrillingOn)
 {
     StartProgram();

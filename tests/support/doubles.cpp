@@ -18,14 +18,20 @@ std::optional<T> Take(std::deque<std::optional<T>>& q)  // under the prompter's 
 
 int FakePrompter::MessageBox(const QString& text, const QString& caption, unsigned flags)
 {
-    const std::lock_guard lock(mutex_);
-    messages.append({text, caption, flags});
-    if (!answers.empty()) {
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
+    std::function<void(const AskedMessage&)> shown;
+    int answer = (flags & platform::MB_TYPEMASK) == platform::MB_OK ? platform::IDOK : platform::IDCANCEL;
+    {
+        const std::lock_guard lock(mutex_);
+        messages.append({text, caption, flags});
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        shown = whileShown;
     }
-    return (flags & platform::MB_TYPEMASK) == platform::MB_OK ? platform::IDOK : platform::IDCANCEL;
+    if (shown)
+        shown({text, caption, flags});
+    return answer;
 }
 
 std::optional<QString> FakePrompter::OpenFileName(const platform::FileDialogRequest& r)

@@ -10,6 +10,7 @@
 #include <QMap>
 
 #include <deque>
+#include <functional>
 #include <mutex>
 
 namespace testing_support {
@@ -30,6 +31,8 @@ public:
     std::deque<std::optional<platform::COLORREF>> colorAnswers;
 
     QList<AskedMessage> messages;
+    // Runs while each message box is up (after it is recorded), as the program runs on under a box.
+    std::function<void(const AskedMessage&)> whileShown;
     QList<platform::FileDialogRequest> fileRequests;
     QList<QString> inputPrompts;
     QList<QString> inputCaptions;

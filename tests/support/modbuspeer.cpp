@@ -90,6 +90,12 @@ void Child::Stop()
     }
 }
 
+void Child::Kill()
+{
+    process_.kill();
+    process_.waitForFinished(3000);
+}
+
 QString PeerLog() { return TestDir() + QStringLiteral("peer.log"); }
 
 QString PeerLogText()

@@ -33,6 +33,8 @@ public:
     // The exit status of a process that ended normally; -1 for one that crashed or still runs.
     int ExitCode() const;
     void Stop();
+    // Ends it as kill -9 does, and waits for the end.
+    void Kill();
     ~Child() { Stop(); }
 
 private:

@@ -176,17 +176,32 @@ TEST(DailyWitsFile, FailuresAreReportedAndChangeNothing)
     WitsWell w;
     const WITSRECORD sample = Sample(8, 30, 0, 5100, 1);
 
+    // The file cannot be made: said with the file and the reason, once until it can be made.
+    QDir(w.data + "wits").removeRecursively();
+    for (int attempt = 0; attempt < 3; ++attempt)
+        EXPECT_FALSE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty()) << "no box in the midst of the writer's work";
+    doubles().queue.DeliverAll();
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Wits File Create Failed\n" + w.Today() + "\n"))
+        << doubles().prompter.messages[0].text.toStdString();
+    const QString named = "Wits File Create Failed\n" + w.Today() + "\n";
+    EXPECT_GT(doubles().prompter.messages[0].text.size(), named.size()) << "and the reason";
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
+    QDir().mkpath(w.data + "wits");
+    EXPECT_TRUE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
     QDir(w.data + "wits").removeRecursively();
     EXPECT_FALSE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].text, "Wits File Create Failed");
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "ERROR");
+    doubles().queue.DeliverAll();
+    ASSERT_EQ(doubles().prompter.messages.size(), 2) << "a new spell is said again";
+    doubles().prompter.messages.clear();
 
     // A folder where the file should be: it exists but does not open.
     QDir().mkpath(w.Today());
     EXPECT_FALSE(wits::WriteWitsRecord(*w.log, &sample, {}, 1));
-    ASSERT_EQ(doubles().prompter.messages.size(), 2);
-    EXPECT_EQ(doubles().prompter.messages[1].text, "Wits File Open Failed (in Data)");
+    doubles().queue.DeliverAll();
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].text, "Wits File Open Failed (in Data)");
     EXPECT_TRUE(QFileInfo(w.Today()).isDir());
 }
 

@@ -4,6 +4,7 @@
 // in drilling mode, says so, and says when the rig is deeper than the file.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
+#include "drilling/ui/toolbar.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/folders.h"
 #include "platform/instancelock.h"
@@ -18,9 +19,11 @@
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/wellconfig.h"
 #include "wits/custwitscfg.h"
+#include "wits/sidefiles.h"
 #include "wits/wits.h"
 #include "wits/witsserver.h"
 
+#include <QListWidget>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTcpSocket>
@@ -28,7 +31,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <map>
+#include <utility>
 
 #include <sys/resource.h>
 
@@ -44,10 +48,13 @@ constexpr std::int32_t kTop = 1000, kBottom = 2250;
 // a server on a loopback port that `rig` connects to.
 class DrillingFaults : public ::testing::Test {
 protected:
-    void Open(LogWindow& w)
+    // `commandLine`: the well is named on the command line, as a start from a file manager names it.
+    void Open(LogWindow& w, bool commandLine = false)
     {
         qputenv("USER", "tester");
         platform::WriteSetting(QStringLiteral("Wits/ServerAddress"), QStringLiteral("127.0.0.1"));
+        if (commandLine)
+            w.State().env.commandLineFile = path;
         w.SetupWindow();
         folder = w.State().well.file.dataFolder;
         if (path.isEmpty()) {
@@ -77,12 +84,13 @@ protected:
         rig.connectToHost(QHostAddress::LocalHost, link->Server()->Port());
         return Spin([&] { return link->ServerClientCount() == 1; }, kLoadedMs);
     }
-    // One frame of the rig with the bit on bottom at `hole`, parsed on the link's timer, then a drilling
-    // tick six seconds on.
+    // One frame of the rig with the bit on bottom at `hole` and a weight on bit that names the unit
+    // (its depth - 1000), parsed on the link's timer, then a drilling tick six seconds on.
     void Frame(LogWindow& w, double hole)
     {
         const QByteArray depth = QByteArray::number(hole, 'f', 2);
-        const QByteArray text = "&&\r\n0108 " + depth + "\r\n0110 " + depth + "\r\n!!\r\n";
+        const QByteArray wob = QByteArray::number(WobOf(std::int32_t(hole)));
+        const QByteArray text = "&&\r\n0108 " + depth + "\r\n0110 " + depth + "\r\n0116 " + wob + "\r\n!!\r\n";
         rig.write(text);
         rig.flush();
         wits::Wits* link = w.State().engines.wits;
@@ -90,7 +98,9 @@ protected:
         ASSERT_TRUE(doubles().timers.last->Fire(4));
         doubles().clock.Advance(6000);
         ASSERT_TRUE(doubles().timers.last->Fire(2));
+        doubles().queue.DeliverAll();  // the event loop between frames
     }
+    static std::int32_t WobOf(std::int32_t depth) { return depth - 1000; }
     std::vector<wellfile::RECORD> Records() const { return testing_support::FileRecords<wellfile::RECORD>(path); }
     QStringList Boxes(const QString& caption) const
     {
@@ -117,20 +127,20 @@ TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheRe
     Frame(w, kBottom + 1.0);
     ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
 
-    // The file may grow no more, as on a full disk: three units drilled meanwhile.
+    // The file may grow no more, as on a full disk: three units drilled meanwhile, twelve seconds each.
+    // The program ignores the signal of the limit: the writes fail with their reason.
     struct rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit full = before;
     full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
     for (int unit = 2; unit <= 4; ++unit) {
         Frame(w, kBottom + unit + 0.1);
+        Frame(w, kBottom + unit + 0.6);
         EXPECT_TRUE(Status(w).contains("not written yet to " + path + ": File too large")) << Status(w).toStdString();
     }
     EXPECT_TRUE(Status(w).startsWith(QStringLiteral("Depths %1 to %2").arg(kBottom + 2).arg(kBottom + 4)));
     setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
     const QStringList failed = Boxes("File Error");
     ASSERT_EQ(failed.size(), 1) << failed.join(" | ").toStdString();  // once for the spell
     EXPECT_TRUE(failed[0].contains(path + "\nFile too large"));
@@ -145,9 +155,80 @@ TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheRe
     ASSERT_EQ(records.size(), std::size_t(kBottom + 4 - kTop + 1));
     for (std::size_t i = 0; i < records.size(); ++i)
         ASSERT_EQ(records[i].depth, kTop + std::int32_t(i));
+    // Each unit written late holds what was measured at its own depth, and its own time.
+    for (std::int32_t depth = kBottom + 1; depth <= kBottom + 4; ++depth) {
+        const wellfile::RECORD& r = records[std::size_t(depth - kTop)];
+        EXPECT_EQ(float(r.weightOnBit[1]), float(WobOf(depth))) << depth;
+        if (depth > kBottom + 1)  // marked 6 s after the last unit written, then every 12 s
+            EXPECT_FLOAT_EQ(float(r.rateOne), depth == kBottom + 2 ? 0.1f : 0.2f) << depth;
+    }
     EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 4);
+    // Ctrl + Data As Text: the lag table has each unit at its depth, the lag clock run on by its own minutes.
+    w.ShowDataAsText(true);
+    auto* list = qobject_cast<QListWidget*>(w.Tools().lagList.data());
+    ASSERT_NE(list, nullptr);
+    std::map<std::int32_t, double> clock;  // the lag clock of each depth's row
+    for (int row = 0; row < list->count(); ++row) {
+        const QStringList fields = list->item(row)->text().split(' ', Qt::SkipEmptyParts);
+        clock[fields[0].toFloat()] = fields[1].toDouble();
+    }
+    for (std::int32_t depth = kBottom + 2; depth <= kBottom + 4; ++depth) {
+        ASSERT_TRUE(clock.count(depth) && clock.count(depth - 1)) << depth;
+        EXPECT_NEAR(clock[depth] - clock[depth - 1], depth == kBottom + 2 ? 0.1 : 0.2, 0.011) << depth;
+    }
+    w.ShowDataAsText(true);
+    EXPECT_TRUE(w.Tools().lagList.isNull());
     Frame(w, kBottom + 4.3);
     EXPECT_TRUE(Boxes("File Depth").isEmpty()) << "the file is at the rig's depth";
+}
+
+// A disk too full for the day's WITS file and then for the data file, and nobody at the rig to answer the
+// boxes: the rig drills on under the first box, the disk is freed; every box the faults bring is shown,
+// each once, in the order they came.
+TEST_F(DrillingFaults, EveryBoxOfAFullDiskIsShownInItsTurnWhileAnotherIsUp)
+{
+    LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    struct rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+
+    double hole = kBottom + 1.0;
+    bool underABox = false;
+    doubles().prompter.whileShown = [&](const testing_support::AskedMessage& m) {
+        if (m.caption != "ERROR" || std::exchange(underABox, true))
+            return;
+        for (int unit = 0; unit < 3; ++unit)
+            Frame(w, hole += 1.0);
+        setrlimit(RLIMIT_FSIZE, &before);
+        for (int frame = 0; frame < 4; ++frame)
+            Frame(w, hole += 0.1);
+    };
+    // The bit on bottom within one unit until the link writes its samples: the day's file cannot be made.
+    for (int frame = 0; frame < 40 && !underABox; ++frame)
+        Frame(w, hole += 0.01);
+    setrlimit(RLIMIT_FSIZE, &before);
+    doubles().prompter.whileShown = nullptr;
+    ASSERT_TRUE(underABox);
+    QStringList captions, said;
+    for (const auto& m : doubles().prompter.messages) {
+        captions << m.caption;
+        said << m.caption + ": " + m.text.left(40);
+    }
+    const std::string all = said.join(" | ").toStdString();
+    EXPECT_EQ(captions.count("ERROR"), 1) << all;
+    EXPECT_EQ(captions.count("File Error"), 1) << all;
+    EXPECT_EQ(captions.count("Data File"), 1) << all;
+    EXPECT_LT(captions.indexOf("ERROR"), captions.indexOf("File Error")) << all;
+    EXPECT_LT(captions.indexOf("File Error"), captions.indexOf("Data File")) << all;
+    EXPECT_EQ(captions.count("File Depth"), 0) << all;
+    EXPECT_EQ(Records().back().depth, kBottom + 4);
 }
 
 // Run by the next test in a process of its own: takes the program's lock at the path it is given and
@@ -164,7 +245,19 @@ TEST(DrillingFaultsHelper, CopyHoldingTheLock)
     QThread::sleep(60);
 }
 
-TEST_F(DrillingFaults, ARestartAfterAKillWhileDrillingDrillsOnSaysSoAndTellsTheRigIsDeeper)
+// A run killed while drilling: the window goes without its exit, and a copy that took the lock it let
+// go is killed holding it, as the killed run leaves it.
+void LeaveLockOfAKilledRun(const QString& lockPath)
+{
+    QProcess killed;
+    ASSERT_TRUE(testing_support::StartHelperProcess(killed, "DrillingFaultsHelper.CopyHoldingTheLock",
+                                                    "STRATIVM_KILLED_LOCK", lockPath, "GO")
+                    .contains("GO"));
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished(30000));
+}
+
+TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileToTheRigsDepth)
 {
     QString lockPath;
     {
@@ -174,36 +267,117 @@ TEST_F(DrillingFaults, ARestartAfterAKillWhileDrillingDrillsOnSaysSoAndTellsTheR
         first.EvCommand(app::cmd::Drilling);
         ASSERT_TRUE(first.State().well.file.drilling);
         ASSERT_EQ(wellfile::SaveIni(folder, path), 1);
-    }  // no exit: the window goes as a killed copy's does, its lock left behind by the copy below
-    QProcess killed;
-    ASSERT_TRUE(testing_support::StartHelperProcess(killed, "DrillingFaultsHelper.CopyHoldingTheLock",
-                                                    "STRATIVM_KILLED_LOCK", lockPath, "GO")
-                    .contains("GO"));
-    killed.kill();
-    ASSERT_TRUE(killed.waitForFinished(30000));
+    }
+    std::int32_t rig = kBottom;  // the rig's hole depth, in whole units
+    for (int restart = 1; restart <= 10; ++restart) {
+        LeaveLockOfAKilledRun(lockPath);
+        const std::int32_t fileBottom = Records().back().depth;
+        rig += 1 + restart;  // drilled on while nothing logged
 
+        // The last restart names the well on the command line, which leaves drilling off: said so.
+        const bool commandLine = restart == 10;
+        LogWindow w(nullptr, QStringLiteral("StrativM"));
+        Open(w, commandLine);
+        ASSERT_EQ(w.State().well.file.dataFileName, path);
+        ASSERT_EQ(w.State().well.file.drilling, !commandLine) << "a well left drilling comes back drilling";
+        // Said once the window is on the screen, above it; the status box waits for it too.
+        EXPECT_EQ(Boxes("Drilling").size(), restart - 1) << "a box before the window";
+        for (const QWidget* box : w.findChildren<drilling::TOOLBAR*>())
+            EXPECT_FALSE(box->isVisible()) << "the status box before the window";
+        bool windowShown = false;
+        doubles().prompter.whileShown = [&](const testing_support::AskedMessage& m) {
+            if (m.caption == "Drilling")
+                windowShown = w.isVisible();
+        };
+        w.show();
+        ASSERT_TRUE(Spin([&] { return Boxes("Drilling").size() == restart; }, kLoadedMs)) << "said after every restart";
+        EXPECT_TRUE(windowShown);
+        doubles().prompter.whileShown = nullptr;
+        const QStringList told = Boxes("Drilling");
+        EXPECT_TRUE(told.back().startsWith(
+            QStringLiteral("The last run of StrativM ended without closing while drilling W at depth %1")
+                .arg(fileBottom)));
+        if (commandLine) {
+            EXPECT_TRUE(told.back().endsWith("Drilling mode is off: choose Options > Drilling to drill on."));
+            break;
+        }
+        EXPECT_TRUE(told.back().endsWith("Drilling mode is on again."));
+
+        // The first frame finds the rig deeper: the file goes to the rig's depth, the units between unlogged.
+        ASSERT_TRUE(Connect(w));
+        Frame(w, rig + 0.3);
+        ASSERT_EQ(w.State().well.file.fileBottomDepth, rig) << "restart " << restart;
+        const QStringList corrected = Boxes("File Depth");
+        ASSERT_EQ(corrected.size(), restart);
+        const QString said = QStringLiteral("The rig's hole depth %1 was past the data file's bottom depth %2: "
+                                            "the file depth was corrected to %1")
+                                 .arg(rig)
+                                 .arg(fileBottom);
+        EXPECT_TRUE(corrected.back().startsWith(said)) << corrected.back().toStdString();
+        EXPECT_TRUE(Status(w).startsWith(said)) << Status(w).toStdString();
+        const QByteArray unmanned = testing_support::ReadExistingBytes(
+            wits::UnmannedFileName(folder, doubles().clock.now.date()));
+        const QString line = QStringLiteral(" Depth Correction from %1 to %2 at ").arg(fileBottom).arg(rig);
+        EXPECT_TRUE(unmanned.contains(line.toLatin1()));
+
+        // Drilling on, every record logged holds its own depth's values; the skipped ones hold none.
+        Frame(w, rig + 1.0);
+        Frame(w, rig + 1.5);
+        Frame(w, rig + 2.0);
+        rig += 2;
+        const std::vector<wellfile::RECORD> records = Records();
+        ASSERT_EQ(records.back().depth, rig);
+        for (std::int32_t depth = fileBottom + 1; depth <= rig; ++depth) {
+            const wellfile::RECORD& r = records[std::size_t(depth - kTop)];
+            ASSERT_EQ(r.depth, depth);
+            EXPECT_EQ(float(r.weightOnBit[1]), depth > rig - 2 ? float(WobOf(depth)) : 0.0f) << depth;
+        }
+        EXPECT_EQ(Boxes("File Depth").size(), restart) << "no gap is left to tell";
+    }
+}
+
+// While connected, a rig that jumps several units steps one; the file behind the rig is said on the
+// status line at every frame, steps flowing or not, in one box a spell, until Options > Correct File
+// Depth sets the file to the rig's depth.
+TEST_F(DrillingFaults, ARigPastTheFileIsSaidEveryFrameUntilTheFileDepthIsCorrected)
+{
     LogWindow w(nullptr, QStringLiteral("StrativM"));
     Open(w);
-    ASSERT_EQ(w.State().well.file.dataFileName, path);
-    ASSERT_TRUE(w.State().well.file.drilling) << "a well left drilling comes back drilling";
-    const QStringList told = Boxes("Drilling");
-    ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].startsWith("The last run of StrativM ended without closing while drilling W at depth 2250"));
-    EXPECT_TRUE(told[0].endsWith("Drilling mode is on again."));
-
-    // The rig drilled on two units meanwhile: the first frame sets the reference, the next steps one unit.
+    w.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(Connect(w));
-    Frame(w, kBottom + 2.3);
-    Frame(w, kBottom + 2.3);
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
-    Frame(w, kBottom + 2.4);
-    const QStringList gap = Boxes("File Depth");
-    ASSERT_EQ(gap.size(), 1);
-    EXPECT_TRUE(gap[0].startsWith("The rig's hole depth 2252.40 is past the data file's bottom depth 2251"));
-    EXPECT_TRUE(gap[0].contains("Options > Correct File Depth"));
-    EXPECT_TRUE(Status(w).contains("2252.40") && Status(w).contains("Options > Correct File Depth"));
-    Frame(w, kBottom + 2.5);
-    EXPECT_EQ(Boxes("File Depth").size(), 1) << "said once";
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    Frame(w, kBottom + 4.0);  // three units at once: one step
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 2);
+    ASSERT_EQ(Boxes("File Depth").size(), 1);
+    EXPECT_TRUE(Boxes("File Depth")[0].startsWith(
+        "The rig's hole depth 2254.00 is past the data file's bottom depth 2251"));
+    for (double hole : {4.5, 5.0, 5.5, 6.0}) {  // a step at each whole unit, the gap the same
+        Frame(w, kBottom + hole);
+        const QString depths = QString::number(kBottom + hole, 'f', 2);
+        EXPECT_TRUE(Status(w).contains(depths) && Status(w).contains("Options > Correct File Depth"))
+            << hole << ": " << Status(w).toStdString();
+    }
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 4);
+    EXPECT_EQ(Boxes("File Depth").size(), 1) << "one box a spell";
+
+    // Options > Correct File Depth to the rig's depth: the gap is gone and the next unit holds its own values.
+    doubles().prompter.inputAnswers.push_back(QString::number(kBottom + 6));
+    doubles().prompter.answers.push_back(platform::IDOK);
+    w.EvCommand(app::cmd::CorrectFileDepth);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 6);
+    Frame(w, kBottom + 6.5);
+    EXPECT_FALSE(Status(w).contains("Correct File Depth")) << Status(w).toStdString();
+    Frame(w, kBottom + 7.0);
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_EQ(records.back().depth, kBottom + 7);
+    EXPECT_EQ(float(records.back().weightOnBit[1]), float(WobOf(kBottom + 7)));
+    EXPECT_EQ(float(records[std::size_t(kBottom + 5 - kTop)].weightOnBit[1]), 0.0f) << "unlogged";
+
+    // A second spell has its box.
+    Frame(w, kBottom + 9.0);
+    Frame(w, kBottom + 9.2);
+    EXPECT_EQ(Boxes("File Depth").size(), 2);
 }
 
 }  // namespace

@@ -403,8 +403,10 @@ TEST_F(WitsLink, RatiosMessagesAndWindowsWithoutGasMonitorSettings)
             SaveGasmon([&](gasmon::GASMONCFG& g) { g.ratioMode = mode; g.witsComPort = 1; });
             Commands().CmWits(log);
             QString text;
-            for (const auto& m : doubles().prompter.messages)
+            for (const auto& m : doubles().prompter.messages) {
                 text += m.text;
+                EXPECT_EQ(m.caption, "StrativM") << "the program's caption";
+            }
             texts << text;
             Commands().CmWits(log);
         }

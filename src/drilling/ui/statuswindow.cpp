@@ -32,9 +32,10 @@ constexpr int kReminderWidth = 180, kReminderHeight = 30;
 
 platform::Font LogFontOf(const app::LogState& log) { return platform::Font::FromLogFont(log.layout.format.logFont); }
 
-// A box shown before its owner (a start in drilling mode) names an owner the window manager does not
-// manage yet, which then stacks it as a window of its own, under the owner. Once the owner has painted
-// (it is on the screen) the box is shown anew, now as its owner's tool window, above it from then on.
+// A box made before its owner is on the screen (a start in drilling mode) waits: shown then, it would
+// stand alone on the screen before the window, and the window manager would stack it as a window of its
+// own. Once the owner has painted (it is on the screen) the box is shown, as its owner's tool window,
+// above it from then on.
 class OwnerShown final : public QObject {
 public:
     OwnerShown(QWidget& box, QWidget& owner) : QObject(&box), box_(box), owner_(owner)
@@ -238,9 +239,12 @@ void DrillingStatusWindow::MakeStatusBox()
     const int top = clientTop_ ? clientTop_() : 0;
     box->resize(std::max(TOOLBAR::kWidth, box->sizeHint().width()), TOOLBAR::kHeight);  // texts whole
     box->move(window_.mapToGlobal(QPoint(place.x, top + place.y)));
-    box->Create();
-    if (!window_.isVisible())
+    if (window_.isVisible()) {
+        box->Create();
+    } else {
+        box->CreateHidden();
         KeepAboveOwnerOnceShown(*box, window_);
+    }
     d->SetStatusBoxShown(true);
     GiveFocusBack();
 }

@@ -112,6 +112,8 @@ bool Dialog::Create()
     return isVisible();
 }
 
+void Dialog::CreateHidden() { Prepare(); }
+
 void Dialog::NeverTakeFocus()
 {
     // The flag tells the window manager (the input hint of X11) and Qt alike; the attribute keeps a

@@ -67,6 +67,8 @@ public:
     int Execute();
     // Modeless: shows the dialog and returns at once; false when it could not be shown.
     bool Create();
+    // Modeless, made with its controls but not shown yet (its owner is not on the screen).
+    void CreateHidden();
     // Closes the dialog; Execute() returns `id`.
     void EndDialog(int id);
     // For the small tool windows that sit beside the log: the window and its controls never take the

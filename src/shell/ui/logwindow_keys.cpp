@@ -12,6 +12,7 @@
 #include "logview/ui/logview.h"
 #include "platform/folders.h"
 #include "platform/text.h"
+#include "shell/startup.h"
 #include "wellfile/activitylog.h"
 #include "wellfile/datafile.h"
 #include "wellfile/profile.h"
@@ -360,8 +361,11 @@ void LogWindow::SaveViewSettings()
 void LogWindow::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
-    if (!idleTimerId_)
+    if (!idleTimerId_) {
         idleTimerId_ = startTimer(kIdleMs);
+        // The first show: the start-up's word on a run that ended without closing comes above the window.
+        QMetaObject::invokeMethod(this, [this] { app::TellUnclosedDrilling(state_); }, Qt::QueuedConnection);
+    }
 }
 
 void LogWindow::timerEvent(QTimerEvent* e)
