@@ -42,6 +42,14 @@ EntryEdit::EntryEdit(platform::SVEdit* box, EntryBox kind, KeyHandler handler)
     box_->installEventFilter(this);
 }
 
+std::optional<QString> EntryEdit::PendingLine() const
+{
+    const QString line = box_->text().section(QLatin1Char('\n'), 0, 0).left(kTextBuffer);
+    if (line.trimmed().isEmpty())
+        return std::nullopt;
+    return line;
+}
+
 bool EntryEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != box_ || event->type() != QEvent::KeyPress)
