@@ -207,6 +207,34 @@ void Dialog::reject()
 
 void Dialog::accept() { Command(IDOK, BN_CLICKED); }
 
+void Dialog::showEvent(QShowEvent* e)
+{
+    FitCaption();
+    QDialog::showEvent(e);
+}
+
+void Dialog::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::WindowTitleChange && isVisible())
+        FitCaption();
+    QDialog::changeEvent(e);
+}
+
+void Dialog::FitCaption()
+{
+    // Title bars set their caption in a bold face; the window menu and the close box take about a line
+    // height each, and the frame a little more.
+    QFont bold = font();
+    bold.setBold(true);
+    const int lineHeight = QFontMetrics(bold).height();
+    const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 4 * lineHeight;
+    if (width() >= wanted)
+        return;
+    if (maximumWidth() < wanted)
+        setMaximumWidth(wanted);  // a dialog of fixed size grows as well
+    resize(wanted, height());
+}
+
 // ---- controls by id ---------------------------------------------------------------------------------
 
 const Dialog::Entry* Dialog::Find(int id) const
