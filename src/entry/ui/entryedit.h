@@ -34,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString FirstLine() const;  // what Enter hands on
+
     platform::SVEdit* box_;
     EntryBox kind_;
     KeyHandler handler_;
