@@ -56,6 +56,7 @@ TEST(DoneEntersTheLineInTheBox, RateGasAndShowKeepTheirLastValue)
 {
     testing_support::EntryWindow w(QStringLiteral("donevalues.svm"));
     w.S().well.config.maxGasEntries = 3;
+    w.S().view.rateInMetresPerHour = 0;  // rates typed in minutes per unit
     doubles().prompter.inputAnswers = {QString("1000"), QString("1000"), QString("1000")};
     Dialog::QueueTestScript([&](Dialog& d) {
         Type(d, entry::EnterRate::IDC_VALUE, "4", true);
