@@ -222,6 +222,10 @@ void Dialog::changeEvent(QEvent* e)
 
 void Dialog::FitCaption()
 {
+    // A window the program placed at a size of its own (a chart from its settings file) keeps it; a dialog
+    // sized by its controls, or fixed by its dialog units, is widened.
+    if (testAttribute(Qt::WA_Resized) && minimumWidth() != maximumWidth())
+        return;
     // Title bars set their caption in a bold face; the window menu and the close box take about a line
     // height each, and the frame a little more.
     QFont bold = font();
