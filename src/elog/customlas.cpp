@@ -105,19 +105,6 @@ constexpr const char* kPpmCurves[7] = {
 constexpr const char* kPpmTitles[7] = {" C1         ", "C2         ", "C3         ", "IC4        ",
                                        "NC4       ",   "IC5        ", "NC5         "};
 
-// The depth unit of a feet well in place of metres; the line keeps its length.
-void FeetUnits(std::string& line)
-{
-    const std::size_t dot = line.find('.');
-    if (dot == std::string::npos)
-        return;
-    const std::string_view unit = std::string_view(line).substr(dot + 1);
-    if (unit.starts_with("M ") || unit.starts_with("M/HR "))
-        line[dot + 1] = 'F';
-    else if (unit.starts_with("MIN/M "))
-        line[dot + 5] = 'F';
-}
-
 // The component of the row in its gas form, unrounded.
 double Component(const LasSettings& st, const CustomLasRow& row, int c)
 {
@@ -171,8 +158,6 @@ bool ExportCustomLasCurves(const LasSettings& st, const std::array<std::string, 
     } else {
         line = e.curve;
     }
-    if (!st.metric)
-        FeetUnits(line);
     titles += title;
     return true;
 }
@@ -262,7 +247,6 @@ std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, 
     }
     using H = wellfile::WellHeader;
     const wellfile::WellHeader* h = in.header;
-    const std::string u = st.metric ? "M" : "F";
     o.Text("~Version\n"
            "VERS.      2.0   :CWLS LOG ASCII STANDARD - VERSION 2.0\n"
            "WRAP.  NO        : One line per depth step\n"
@@ -270,13 +254,13 @@ std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, 
            "#MNEM.UNIT        DATA                    DESCRIPTION OF MNEMONIC\n"
            "#_________       ____________                 ______________\n");
     constexpr std::string_view kPad65 = "                                                                 ";
-    o.Text("STRT." + u);
+    o.Text("STRT.M");
     o.Line("   %-10s", {}, std::to_string(in.start));
     o.Text(std::string(kPad65) + ":START DEPTH\n");
-    o.Text("STOP." + u);
+    o.Text("STOP.M");
     o.Line("   %-10s", {}, stopText);
     o.Text(std::string(kPad65) + ":STOP DEPTH\n");
-    o.Text("STEP." + u);
+    o.Text("STEP.M");
     o.Line("   %-10s", {}, "0.5");
     o.Text(std::string(kPad65) + ":STEP\n");
     o.Line("NULL.     %-7.2f                                                                     :NULL VALUE\n",
@@ -286,7 +270,7 @@ std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, 
     o.Line("FLD.      %-30s                                                :FIELD\n", {}, LasHeaderText(h, &H::field));
     o.Line("LOC.      %-40s                                        :LOCATION\n", {}, LasHeaderText(h, &H::location));
     o.Line("LOC2.    %-40s                                 :LOCATION\n", {}, LasHeaderText(h, &H::location2));
-    o.Text("EKB." + u);
+    o.Text("EKB.M");
     o.Line("    %-10s", {}, LasElevation(h));
     o.Text(std::string(kPad65) + ":ELEVATION KELLY BUSHING \n");
     o.Line("CNTY.      %-20s                                                                :COUNTY\n", {},

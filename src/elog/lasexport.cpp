@@ -27,7 +27,6 @@ using wellfile::RECORD;
 void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t stop)
 {
     using H = wellfile::WellHeader;
-    const char* u = st.metric ? "M" : "F";
     const std::string elevation = LasElevation(in.header);
 
     o.Text("~Version\n");
@@ -36,11 +35,11 @@ void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t
     o.Text("~Well\n");
     o.Text("#MNEM.UNIT        DATA                    DESCRIPTION OF MNEMONIC\n");
     o.Text("#_________       ____________                 ______________\n");
-    o.Text(std::string("STRT.") + u);
+    o.Text("STRT.M");
     o.Line("   %-10s                                      :START DEPTH\n", {}, std::to_string(in.start));
-    o.Text(std::string("STOP.") + u);
+    o.Text("STOP.M");
     o.Line("   %-10s                                      :STOP DEPTH\n", {}, std::to_string(stop));
-    o.Text(std::string("STEP.") + u);
+    o.Text("STEP.M");
     o.Line("   %-4s                                            :STEP\n", {}, "0.5");
     o.Line("NULL.     %-7.2f                                          :NULL VALUE\n", {double(kLasNull)});
     o.Line("COMP.     %-20s                       :COMPANY\n", {}, LasHeaderText(in.header, &H::company));
@@ -48,7 +47,7 @@ void WriteHeader(Out& o, const LasInput& in, const LasSettings& st, std::int32_t
     o.Line("FLD.      %-15s                                 :FIELD\n", {}, LasHeaderText(in.header, &H::field));
     o.Line("LOC.      %-40s        :LOCATION\n", {}, LasHeaderText(in.header, &H::location));
     o.Line("LOC2.    %-40s         :LOCATION\n", {}, LasHeaderText(in.header, &H::location2));
-    o.Text(std::string("EKB.") + u);
+    o.Text("EKB.M");
     o.Line("    %-10s                                        :ELEVATION KELLY BUSHING \n", {}, elevation);
     o.Line("CNTY.      %-4s                                          :COUNTY\n", {}, LasHeaderText(in.header, &H::county));
     o.Line("STAT.      %-15s                                :STATE\n", {}, LasHeaderText(in.header, &H::state));
@@ -95,21 +94,16 @@ void NumberRepeatedMnemonics(std::vector<std::string>& lines)
 
 void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
 {
-    const bool m = st.metric;
     o.Text("~Curve\n");
     Out curves;  // the curve lines, one "\n" each, before the mnemonics are made unique
-    curves.Text(m ? "DEPTH.M                           :Depth\n" : "DEPTH.F                           :Depth\n");
-    curves.Text(m ? "TVD.m                             :True vertical depth\n"
-             : "TVD.F                             :True vertical depth\n");
-    curves.Text("INCL.DEG                           :Directional survey\n");
-    curves.Text("AZM.DEG                            :Directional azimth\n");
-    curves.Text(m ? "VS.m                              :Directional Vertical Section\n"
-             : "VS.F                              :Directional Vertical Section\n");
-    curves.Text(m ? "ROP.min/M                          :One meter rate min/M\n"
-             : "ROP.min/F                          :One meter rate min/M\n");
-    curves.Text(m ? "ROP.m/hr                          :One meter rate M/hr\n"
-             : "ROP.F/hr                          :One meter rate M/hr\n");
-    curves.Text("10MROP.m/hr                      :Ten meter rate m/hr\n"
+    curves.Text("DEPTH.m                           :Depth\n"
+           "TVD.m                             :True vertical depth\n"
+           "INCL.DEG                           :Directional survey\n"
+           "AZM.DEG                            :Directional azimth\n"
+           "VS.m                              :Directional Vertical Section\n"
+           "ROP.min/M                          :One meter rate min/M\n"
+           "ROP.m/hr                          :One meter rate M/hr\n"
+           "10MROP.m/hr                      :Ten meter rate m/hr\n"
            "5MROP.m/hr                      :Five meter rate m/hr\n"
            "GAMMA.GAPI                         :Gamma Ray\n"
            "ANHY.%                          :Lithology\n"
@@ -161,8 +155,8 @@ void WriteCurves(Out& o, const LasInput& in, const LasSettings& st)
            "FLU.%          :Fluoresence\n"
            "FLUQUAL.UNITS     :Fluoresence Quality\n"
            "CUT.UNITS         :Cut\n");
-    curves.Text(m ? "FLARE.M          :Flare Length\n" : "FLARE.F          :Flare Length\n");
-    curves.Text("MUDWTOUT.LB/G     :Mud Wt Out\n"
+    curves.Text("FLARE.M          :Flare Length\n"
+           "MUDWTOUT.LB/G     :Mud Wt Out\n"
            "MUDWTIN.LB/G      :Mud Wt In\n"
            "GAIN.BBLS         :Gain or Loss\n"
            "FLOW.%         :Flow\n"

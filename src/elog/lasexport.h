@@ -24,7 +24,6 @@ namespace elog {
 
 // The window settings the writer reads.
 struct LasSettings {
-    bool metric = true;         // depth units are metres (else feet)
     bool ppm = false;           // gas components in ppm of the test gas: the title and the rows
     bool ppmCurves = false;     // the component curve lines in ppm (the ppm setting or profile 17's rule)
     bool ppmScaling = false;    // custom export: with `ppm`, parts per million instead of percent of the test gas

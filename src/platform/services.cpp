@@ -85,6 +85,8 @@ public:
 };
 
 class ProcessShell final : public Shell {
+    static constexpr int kOpenerWaitMs = 4000;
+
 public:
     bool ShellOpen(const QString& path, const QString& verb) override
     {
@@ -95,7 +97,25 @@ public:
         QString file = path;
         if (file.size() >= 2 && file.startsWith(u'"') && file.endsWith(u'"'))
             file = file.mid(1, file.size() - 2);
-        return !opener.isEmpty() && QProcess::startDetached(opener, {file});
+        if (opener.isEmpty())
+            return false;
+        // The opener hands the file to the desktop's program and ends; its exit status says whether there
+        // was one (xdg-open ends with 3 when no program takes the file). One still running after the wait
+        // is taken as the program itself, and left to run.
+        auto* p = new QProcess;
+        p->setProcessChannelMode(QProcess::ForwardedChannels);
+        p->start(opener, {file});
+        if (!p->waitForStarted(kOpenerWaitMs)) {
+            delete p;
+            return false;
+        }
+        if (!p->waitForFinished(kOpenerWaitMs)) {
+            QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+            return true;
+        }
+        const bool opened = p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0;
+        delete p;
+        return opened;
     }
     bool StartProgram(const QString& program, const QStringList& args) override
     {

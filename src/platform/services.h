@@ -102,6 +102,8 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
+    // Opens `path` with the desktop's program for it; false when there is none or it failed to start
+    // (the opener's exit status is waited for a few seconds).
     virtual bool ShellOpen(const QString& path, const QString& verb) = 0;
     // Starts `program` and returns at once; false when it could not be started.
     virtual bool StartProgram(const QString& program, const QStringList& args) = 0;

@@ -146,12 +146,12 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
     DClick(x, 301);
     EXPECT_EQ(s.notes.currentMemo, 0);
     CloseEdit();
-    // On its top strip, above its depth, the search ends at the memo, deeper than the click: a new note.
+    // On its top strip, above the row of its depth, as well: the box is the memo's.
     ASSERT_LT(window.DepthAtRow(box[1] + 4), 1100);
     DClick(box[0] + 3, box[1] + 4);
     ASSERT_NE(Edit(), nullptr);
-    EXPECT_EQ(s.notes.editMode, 0);
-    EXPECT_EQ(Edit()->toPlainText(), "");
+    EXPECT_EQ(s.notes.editMode, 1);
+    EXPECT_TRUE(Edit()->toPlainText().startsWith("Sand"));
     CloseEdit();
 
     // With Ctrl no note is ever edited; the rate and gas tracks then ask their entries at the even
@@ -161,6 +161,34 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
     EXPECT_EQ(Edit(), nullptr);
     const std::int32_t gasDepth = window.DepthAtRow(300);
     EXPECT_EQ(entries.calls, (QStringList{"rates 1 1098", QString("gas 1 %1").arg(gasDepth - gasDepth % 2)}));
+}
+
+TEST_F(DoubleClick, ANoteAtAnOddDepthOpensFromItsTopRowAndFromInsideItsBox)
+{
+    app::LogState& s = S();
+    s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
+    s.layout.schemes.trackFlags[layout::FLAG_DESCRIPTIONS] = 0;
+    entry::SVMEMO memo;
+    memo.depth = 1081;
+    platform::SetFieldText(memo.text, "Shale\r\nred\r\nsoft");
+    memo.slot = 1;
+    memo.shown = 1;
+    memo.font = platform::MakeLogFont("Arial", -12);
+    testing_support::WriteRecords(entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName),
+                                  std::vector<entry::SVMEMO>{memo});
+    ASSERT_TRUE(app::LoadMemos(s));
+    PaintAt(1040);
+    std::int32_t box[4];
+    std::memcpy(box, s.notes.memos[0].box, sizeof box);
+    ASSERT_LT(box[1] + 30, box[3]);
+    // The box's first row, the row of the note's own depth, and the middle of the box.
+    for (const int y : {box[1] + 2, RowY(1081), (box[1] + box[3]) / 2}) {
+        DClick(box[0] + 3, y);
+        ASSERT_NE(Edit(), nullptr) << y;
+        EXPECT_EQ(s.notes.editMode, 1) << y;
+        EXPECT_TRUE(Edit()->toPlainText().startsWith("Shale")) << y;
+        CloseEdit();
+    }
 }
 
 TEST_F(DoubleClick, ADescriptionInTheShownColumnOpensWhereItStands)

@@ -481,6 +481,32 @@ TEST(InfoCommands, DocumentsAreLookedUpInTheInstallFolder)
     EXPECT_TRUE(f.Messages()[0].contains(install + "SV-Manual.pdf"));
 }
 
+// A desktop without a viewer for the file: its opener (first on PATH) ends with 3. The release notes come
+// up in the program's own window, the manual command says so; nothing counts the open as done.
+TEST(InfoCommands, AnOpenerThatFailsIsNoticed)
+{
+    WindowOnWell f;
+    const QString install = f.S().env.installFolder, bin = testing_support::TestDir() + "bin/";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    WriteBytes(bin + "xdg-open", QByteArray("#!/bin/sh\nexit 3\n"));
+    QFile::setPermissions(bin + "xdg-open", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    WriteBytes(install + "SV-Manual.pdf", QByteArray("%PDF-1.4"));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toLocal8Bit());
+    platform::Services real = platform::services();
+    real.shell = &platform::RealShell();
+    platform::InstallServices(real);
+    f.window.EvCommand(app::cmd::NewFeatures);
+    f.window.EvCommand(app::cmd::Manual);
+    qputenv("PATH", path);
+    auto* help = qobject_cast<Dialog*>(f.window.Tools().helpWindow.data());
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->GetText(101).startsWith("StrativM - New Features"));
+    ASSERT_EQ(f.Messages().size(), 1);
+    EXPECT_TRUE(f.Messages()[0].contains(install + "SV-Manual.pdf"));
+}
+
 TEST(InfoCommands, GasLabelsAreWrittenBackOnlyAfterSave)
 {
     WindowOnWell f;

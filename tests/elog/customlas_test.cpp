@@ -137,13 +137,12 @@ TEST(CustomLasWriter, HeaderCurvesAndTheRowsOfARange)
     EXPECT_EQ(Fields(first[0])[0], "1020.0");
     EXPECT_EQ(Fields(first.back())[0], "1024.5");
 
-    // A feet well names feet.
-    e.st.metric = false;
+    // A feet profile's well names metres as well.
+    e.st.loggerId = 2;
     const std::string feet = e.Text();
-    EXPECT_EQ(Lines(feet)[6].substr(0, 13), "STRT.F   1020");
-    EXPECT_NE(feet.find("\r\nDEPTH.F    "), std::string::npos);
-    EXPECT_NE(feet.find("\r\nROP.F/HR    "), std::string::npos);
-    EXPECT_EQ(feet.find(".M "), std::string::npos);
+    EXPECT_EQ(Lines(feet)[6].substr(0, 13), "STRT.M   1020");
+    EXPECT_NE(feet.find("\r\nDEPTH.M    "), std::string::npos);
+    EXPECT_NE(feet.find("\r\nROP.M/HR    "), std::string::npos);
 }
 
 TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)

@@ -141,20 +141,21 @@ TEST(LasWriter, SectionsLineEndsAndTheRowsOfARange)
     // Hours on bit: 2 minutes a unit per pair, in hours; revolutions need an RPM.
     EXPECT_EQ(rows[20][72], "0.3");
 
-    // Elevation in metres; feet wells name their depth units; "12.5m" kept with the unit upper-cased.
+    // Depths in metres, whatever the profile; "12.5m" kept with the unit upper-cased.
     std::strcpy(e.header.kellyBushing, "12.5m");
-    e.st.metric = false;
+    e.st.loggerId = 2;
     const auto feet = Lines(e.Text());
-    EXPECT_EQ(feet[15].substr(0, 14), "EKB.F    12.5M");
-    EXPECT_EQ(feet[6].substr(0, 13), "STRT.F   1020");
-    EXPECT_NE(e.Text().find("\r\nDEPTH.F "), std::string::npos);
-    EXPECT_NE(e.Text().find("\r\nROP1.min/F "), std::string::npos);  // a mnemonic twice: numbered
-    EXPECT_NE(e.Text().find("\r\nROP2.F/hr "), std::string::npos);
+    EXPECT_EQ(feet[15].substr(0, 14), "EKB.M    12.5M");
+    EXPECT_EQ(feet[6].substr(0, 13), "STRT.M   1020");
+    EXPECT_NE(e.Text().find("\r\nDEPTH.m "), std::string::npos);
+    EXPECT_NE(e.Text().find("\r\nTVD.m "), std::string::npos);
+    EXPECT_NE(e.Text().find("\r\nROP1.min/M "), std::string::npos);  // a mnemonic twice: numbered
+    EXPECT_NE(e.Text().find("\r\nROP2.m/hr "), std::string::npos);
     EXPECT_NE(e.Text().find("\r\nCUST4.UNITS "), std::string::npos);
 
     // Fewer records than asked: STOP is the last depth written.
     e.in.count = 5;
-    EXPECT_EQ(Lines(e.Text())[7].substr(0, 13), "STOP.F   1024");
+    EXPECT_EQ(Lines(e.Text())[7].substr(0, 13), "STOP.M   1024");
     EXPECT_EQ(Rows(e.Text()).size(), 9u);
 }
 

@@ -196,7 +196,7 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
     EXPECT_EQ(peer.mnemonics.join(' ').toStdString(), OurMnemonics(text).join(' ').toStdString());
     ASSERT_EQ(peer.mnemonics.size(), 78);
     EXPECT_EQ(peer.keyed, 78);  // no mnemonic twice: a reader keyed by mnemonic keeps every column
-    EXPECT_EQ(peer.units[0], unit);  // the index in the unit of STRT, STOP and STEP
+    EXPECT_EQ(peer.units[0].toUpper(), unit);  // the index ("DEPTH.m") in the unit of STRT, STOP and STEP
     EXPECT_EQ(peer.well.value("STRT").toObject().value("unit").toString(), unit);
 
     elog::LasHeader h;
@@ -281,7 +281,7 @@ TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
 
     const auto peer = laspeer::Read({Write("demo.las", demoText), Write("metric.las", metricText), Write("basic.las", basicText)});
     ASSERT_TRUE(peer);
-    CheckExport(demoText, (*peer)[0], s, 1020, ppm, "F");
+    CheckExport(demoText, (*peer)[0], s, 1020, ppm, "M");  // a feet profile's well in metres too
     CheckExport(metricText, (*peer)[1], s, 2000, !ppm, "M");
     EXPECT_EQ(Disagreement(basicText, (*peer)[2]), "");
     ASSERT_EQ((*peer)[2].rows.size(), 2 * (2600 - 1020));  // its last row is 2599.5, its STOP

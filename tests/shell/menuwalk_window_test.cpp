@@ -64,8 +64,19 @@ Seen Look(LogWindow& w)
     return s;
 }
 
-// Triggers every enabled item of the window's menu bar but `skip`; the ids that answered nothing.
-QList<int> Walk(LogWindow& w, const QSet<int>& skip)
+// The room a title bar needs for the caption in its bold face and a close box: a narrower dialog shows
+// the caption cut ("Creat... RD file").
+bool CaptionFits(const Dialog& d)
+{
+    QFont bold = d.font();
+    bold.setBold(true);
+    const QFontMetrics m(bold);
+    return d.width() >= m.horizontalAdvance(d.windowTitle()) + 2 * m.height();
+}
+
+// Triggers every enabled item of the window's menu bar but `skip`; the ids that answered nothing. The
+// dialogs narrower than their caption are added to `narrow`.
+QList<int> Walk(LogWindow& w, const QSet<int>& skip, QStringList& narrow)
 {
     QList<int> ids;
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
@@ -83,7 +94,11 @@ QList<int> Walk(LogWindow& w, const QSet<int>& skip)
         const Seen before = Look(w);
         int dialogs = 0;
         for (int i = 0; i < 4; ++i)
-            Dialog::QueueTestScript([&dialogs](Dialog&) { ++dialogs; });
+            Dialog::QueueTestScript([&dialogs, &narrow](Dialog& d) {
+                ++dialogs;
+                if (!CaptionFits(d))
+                    narrow << d.windowTitle();
+            });
         action->trigger();
         QCoreApplication::processEvents();
         Dialog::ClearTestScripts();
@@ -120,7 +135,8 @@ TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
 
     // Drilling switches the bar and Exit ends the walk; both are triggered after it.
     const QSet<int> skip = {Drilling, Exit};
-    EXPECT_EQ(Walk(w, skip), QList<int>()) << "office menu";
+    QStringList narrow;
+    EXPECT_EQ(Walk(w, skip, narrow), QList<int>()) << "office menu";
 
     const QString name = w.State().well.file.wellName;
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
@@ -130,7 +146,7 @@ TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
         }
     ASSERT_TRUE(w.State().well.file.drilling);
     EXPECT_TRUE(grayed(EndOfWellReport));
-    EXPECT_EQ(Walk(w, skip), QList<int>()) << "drilling menu";
+    EXPECT_EQ(Walk(w, skip, narrow), QList<int>()) << "drilling menu";
     w.EvCommand(Drilling);
     ASSERT_FALSE(w.State().well.file.drilling);
 
@@ -141,7 +157,8 @@ TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
     ASSERT_TRUE(QFileInfo(tvd).isFile());
     ASSERT_EQ(w.OpenDataFile(tvd), 1);
     ASSERT_TRUE(w.State().well.scratchWell);
-    EXPECT_EQ(Walk(w, skip), QList<int>()) << "TVD well's menu";
+    EXPECT_EQ(Walk(w, skip, narrow), QList<int>()) << "TVD well's menu";
+    EXPECT_EQ(narrow.join(" | ").toStdString(), "");
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
         if (a->data().isValid() && a->data().toInt() == Exit) {
             a->trigger();

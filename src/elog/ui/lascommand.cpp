@@ -13,7 +13,6 @@
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/memorecords.h"
-#include "wellfile/profile.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wholefile.h"
 
@@ -64,7 +63,6 @@ LasSettings LasSettingsOf(const app::LogState& log)
     const wellfile::WellConfig& c = log.well.config;
     LasSettings st;
     st.loggerId = log.well.loggerId;
-    st.metric = wellfile::MetricProfile(st.loggerId, c.rateUnitPerHour);
     // Gas as percent of the test gas is the PPM setting; its "Draw PPM Scale" the scaling to ppm.
     st.ppm = c.gasPercentMode != 0;
     st.ppmScaling = c.drawPpmScale != 0;

@@ -124,31 +124,35 @@ void EnterLithDlg::KeyFromEdit(const std::optional<QString>& text, int key, bool
         Answer(TakeStep(entry_, *step, text.value_or(QString())));
 }
 
-void EnterLithDlg::Answer(const LithKeyResult& r)
+bool EnterLithDlg::Answer(const LithKeyResult& r)
 {
     switch (r.outcome) {
     case LithOutcome::Refused:
         platform::MessageBeep(0);
-        return;
+        return false;
     case LithOutcome::Invalid:
         platform::MessageBox(QStringLiteral("You have entered more or\nless than 100 percent"),
             QStringLiteral("INVALID DATA"), platform::MB_OK);
         SetFocusTo(IDC_VALUE);
-        return;
+        return false;
     case LithOutcome::Stored:
         if (const std::optional<std::int32_t> depth = StoredRowDepth(log_.interaction.dataEntryRecords, r.index);
             depth && repaintRow_)
             repaintRow_(*depth);
         ShowPrompt();
-        return;
+        return true;
     case LithOutcome::Moved:
         ShowPrompt();
-        return;
+        return true;
     }
+    return false;
 }
 
 bool EnterLithDlg::CanClose()
 {
+    if (const std::optional<QString> line = edit_->PendingLine();
+        line && !Answer(TakeStep(entry_, EntryStep::Enter, *line)))
+        return false;
     log_.entry.lithologyResumeDepth = entry_.ResumeDepthAfter(log_.entry.lithologyResumeDepth);
     log_.interaction.mouseEntry.interpreted = false;
     return true;

@@ -49,7 +49,8 @@ private:
     // that the modal entry leaves it free to scroll.
     void LendHelp(QWidget* to);
     void ShowPrompt();
-    void Answer(const LithKeyResult& r);
+    // Shows the outcome; false when the step was refused and nothing was stored.
+    bool Answer(const LithKeyResult& r);
 
     app::LogState& log_;
     QWidget* helpOwner_;

@@ -66,31 +66,35 @@ void EnterRate::KeyFromEdit(const std::optional<QString>& text, int key, bool ct
         Answer(TakeStep(entry_, *step, text.value_or(QString())));
 }
 
-void EnterRate::Answer(const RateKeyResult& r)
+bool EnterRate::Answer(const RateKeyResult& r)
 {
     switch (r.outcome) {
-    case RateOutcome::Refused: platform::MessageBeep(0); return;
+    case RateOutcome::Refused: platform::MessageBeep(0); return false;
     case RateOutcome::OutOfRange:
         platform::MessageBox(QStringLiteral("Value out of range"), QStringLiteral("Input Error"), platform::MB_OK);
         SetText(IDC_VALUE, QString());
         SetFocusTo(IDC_VALUE);
-        return;
+        return false;
     case RateOutcome::FirstHalf:
         SetText(IDC_PROMPT, entry_.Prompt());
         SetText(IDC_VALUE, QString());
-        return;
+        return true;
     case RateOutcome::StepDone:
         if (const std::optional<std::int32_t> depth = StoredRowDepth(log_.interaction.dataEntryRecords, r.index);
             depth && repaintRow_)
             repaintRow_(*depth);
         ShowPrompt();
-        return;
-    case RateOutcome::Moved: ShowPrompt(); return;
+        return true;
+    case RateOutcome::Moved: ShowPrompt(); return true;
     }
+    return false;
 }
 
 bool EnterRate::CanClose()
 {
+    if (const std::optional<QString> line = edit_->PendingLine();
+        line && !Answer(TakeStep(entry_, EntryStep::Enter, *line)))
+        return false;
     ShowPrompt();
     return true;
 }

@@ -39,7 +39,8 @@ protected:
 
 private:
     void ShowPrompt();
-    void Answer(const RateKeyResult& r);
+    // Shows the outcome; false when the step was refused and nothing was stored.
+    bool Answer(const RateKeyResult& r);
 
     app::LogState& log_;
     std::function<void(std::int32_t)> repaintRow_;

@@ -132,25 +132,25 @@ void EnterShow::KeyFromEdit(const std::optional<QString>& text, int key, bool ct
         Answer(TakeStep(entry_, *step, text.value_or(QString())));
 }
 
-void EnterShow::Answer(const ShowKeyResult& r)
+bool EnterShow::Answer(const ShowKeyResult& r)
 {
     switch (r.outcome) {
     case ShowOutcome::Refused:
         platform::MessageBeep(0);
-        return;
+        return false;
     case ShowOutcome::Dropped:
-        return;
+        return false;
     case ShowOutcome::WrongLetter:
         platform::MessageBeep(0);
         platform::MessageBox(r.message, r.caption, platform::MB_OK);
         SetText(IDC_VALUE, QString());
         SetFocusTo(IDC_VALUE);
-        return;
+        return false;
     case ShowOutcome::OutOfRange:
         platform::MessageBeep(0);
         platform::MessageBox(r.message, r.caption, platform::MB_OK);
         SetFocusTo(IDC_VALUE);
-        return;
+        return false;
     case ShowOutcome::Stored:
         if (const std::optional<std::int32_t> depth = StoredRowDepth(log_.interaction.dataEntryRecords, r.index);
             depth && repaintRows_)
@@ -158,11 +158,18 @@ void EnterShow::Answer(const ShowKeyResult& r)
         if (r.blackCut)
             platform::MessageBox(QStringLiteral("Black cut"), QString(), platform::MB_OK);
         ShowPrompt();
-        return;
+        return true;
     case ShowOutcome::Moved:
         ShowPrompt();
-        return;
+        return true;
     }
+    return false;
+}
+
+bool EnterShow::CanClose()
+{
+    const std::optional<QString> line = edit_->PendingLine();
+    return !line || Answer(TakeStep(entry_, EntryStep::Enter, *line));
 }
 
 }  // namespace entry

@@ -54,12 +54,14 @@ public:
 
 protected:
     void SetupWindow() override;
+    bool CanClose() override;
 
 private:
     void SelectColumn(ShowColumn column);
     void CmColor();
     void ShowPrompt();
-    void Answer(const ShowKeyResult& r);
+    // Shows the outcome; false when the entry was refused or dropped and nothing was stored.
+    bool Answer(const ShowKeyResult& r);
 
     app::LogState& log_;
     ShowOptions options_;

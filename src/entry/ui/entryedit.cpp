@@ -42,6 +42,16 @@ EntryEdit::EntryEdit(platform::SVEdit* box, EntryBox kind, KeyHandler handler)
     box_->installEventFilter(this);
 }
 
+QString EntryEdit::FirstLine() const { return box_->text().section(QLatin1Char('\n'), 0, 0).left(kTextBuffer); }
+
+std::optional<QString> EntryEdit::PendingLine() const
+{
+    const QString line = FirstLine();
+    if (line.trimmed().isEmpty())
+        return std::nullopt;
+    return line;
+}
+
 bool EntryEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != box_ || event->type() != QEvent::KeyPress)
@@ -54,7 +64,7 @@ bool EntryEdit::eventFilter(QObject* watched, QEvent* event)
     switch (RouteEntryKey(kind_, key, ctrl)) {
     case KeyRoute::Edit: return false;
     case KeyRoute::PassText:
-        buffer_ = box_->text().section(QLatin1Char('\n'), 0, 0).left(kTextBuffer);
+        buffer_ = FirstLine();
         handler_(buffer_, key, false);
         buffer_.clear();
         return true;

@@ -26,11 +26,16 @@ public:
     using KeyHandler = std::function<void(const std::optional<QString>& text, int key, bool ctrl)>;
     // Takes over the keys of `box` (which keeps its own text limit).
     EntryEdit(platform::SVEdit* box, EntryBox kind, KeyHandler handler);
+    // The line still in the box as Enter would hand it on; none when the box holds only blanks. "Done"
+    // enters it first, so that a last value typed without Enter is kept.
+    std::optional<QString> PendingLine() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString FirstLine() const;  // what Enter hands on
+
     platform::SVEdit* box_;
     EntryBox kind_;
     KeyHandler handler_;

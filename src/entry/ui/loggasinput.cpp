@@ -84,7 +84,7 @@ LogGasInput::LogGasInput(QWidget* parent, app::LogState& log, wellfile::WellConf
     On(IDC_MAX_SPIN, platform::UDN_DELTAPOS, [this] { EvMaxEntriesSpin(); });
     // Cancel closes through the same bookkeeping as Done, and puts back what it changed in the window.
     On(platform::IDCANCEL, platform::BN_CLICKED, [this] {
-        CanClose();
+        KeepOnClosing();
         log_.well.file.lastMudWeightOut = savedMudOut_;
         log_.well.file.lastMudWeightOutDepth = savedMudOutDepth_;
         EndDialog(platform::IDCANCEL);
@@ -142,7 +142,7 @@ void LogGasInput::KeyFromEdit(const std::optional<QString>& text, int key, bool 
     EnterKey(text, key);
 }
 
-void LogGasInput::EnterKey(const std::optional<QString>& text, int key)
+bool LogGasInput::EnterKey(const std::optional<QString>& text, int key)
 {
     const int fromY = entry_.Row().y;
     GasKeyResult r;
@@ -154,11 +154,11 @@ void LogGasInput::EnterKey(const std::optional<QString>& text, int key)
     default:
         SetText(IDC_VALUE, QString());
         ShowLabel();
-        return;
+        return false;
     }
     if (r.refused) {
         platform::MessageBeep(0);
-        return;
+        return false;
     }
     const std::vector<wellfile::RECORD>& records = log_.interaction.dataEntryRecords;
     if (r.repaint == GasRepaint::GasRow && drawing_.repaintRow && std::size_t(r.index) < records.size())
@@ -168,6 +168,7 @@ void LogGasInput::EnterKey(const std::optional<QString>& text, int key)
         ShowLabel();  // what was typed stays for the component gone back to
     else
         ShowPrompt();
+    return true;
 }
 
 void LogGasInput::CmUseRatios()
@@ -219,10 +220,17 @@ void LogGasInput::EvMaxEntriesSpin()
 
 bool LogGasInput::CanClose()
 {
+    if (const std::optional<QString> line = edit_->PendingLine(); line && !EnterKey(line, KEY_RETURN))
+        return false;
+    KeepOnClosing();
+    return true;
+}
+
+void LogGasInput::KeepOnClosing()
+{
     std::int32_t& resume = log_.interaction.mouseEntry.gasDepth;
     resume = entry_.ResumeDepth(resume);
     config_.maxGasEntries = entry_.Count();
-    return true;
 }
 
 }  // namespace entry

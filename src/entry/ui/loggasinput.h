@@ -55,7 +55,8 @@ public:
 
     // The value box's keys: Ctrl keys go to the drilling keys (or nowhere), the rest to EnterKey.
     void KeyFromEdit(const std::optional<QString>& text, int key, bool ctrl);
-    void EnterKey(const std::optional<QString>& text, int key);
+    // False when the step was refused (a beep) and nothing was stored.
+    bool EnterKey(const std::optional<QString>& text, int key);
     const GasEntry& Entry() const { return entry_; }
 
 protected:
@@ -63,6 +64,8 @@ protected:
     bool CanClose() override;
 
 private:
+    // What closing keeps, by Done or Cancel: the resume depth and the "Max Entries" count.
+    void KeepOnClosing();
     void ShowPrompt();
     void ShowLabel();
     void MoveMarker(int fromY);

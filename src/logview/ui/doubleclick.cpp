@@ -66,10 +66,14 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
 
     app::NoteState& n = s.notes;
     const int count = std::min<int>(n.memoCount, int(n.memos.size()));
+    // A memo's box starts a row and a half above the row of its depth (an odd depth is drawn at the even
+    // one below it). The memos are sorted by depth: those deeper than the row two rows below the click
+    // cannot reach up to it, nor can the boxes left from an earlier paint below the screen.
+    const std::int32_t reach =
+        app::DepthAtRow(app::RowGeometryOf(s), std::min(y + 2 * g.rowHeight, s.view.logAreaBottom));
     for (int i = std::max(n.drawing.hits.firstMemo, 0), walked = 0; i < count && walked < kMemoWalk; ++i, ++walked) {
         const entry::SVMEMO& memo = n.memos[std::size_t(i)];
-        // The memos are sorted by depth: one deeper than the click cannot be the one clicked on.
-        if (memo.depth > c.depth)
+        if (memo.depth > reach)
             break;
         platform::RECT r = BoxOf(memo);
         if (!r.Contains(x, y))

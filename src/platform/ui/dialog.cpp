@@ -209,6 +209,38 @@ void Dialog::reject()
 
 void Dialog::accept() { Command(IDOK, BN_CLICKED); }
 
+void Dialog::showEvent(QShowEvent* e)
+{
+    FitCaption();
+    QDialog::showEvent(e);
+}
+
+void Dialog::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::WindowTitleChange && isVisible())
+        FitCaption();
+    QDialog::changeEvent(e);
+}
+
+void Dialog::FitCaption()
+{
+    // A window the program placed at a size of its own (a chart from its settings file) keeps it; a dialog
+    // sized by its controls, or fixed by its dialog units, is widened.
+    if (testAttribute(Qt::WA_Resized) && minimumWidth() != maximumWidth())
+        return;
+    // Title bars set their caption in a bold face; the window menu and the close box take about a line
+    // height each, and the frame a little more.
+    QFont bold = font();
+    bold.setBold(true);
+    const int lineHeight = QFontMetrics(bold).height();
+    const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 4 * lineHeight;
+    if (width() >= wanted)
+        return;
+    if (maximumWidth() < wanted)
+        setMaximumWidth(wanted);  // a dialog of fixed size grows as well
+    resize(wanted, height());
+}
+
 // ---- controls by id ---------------------------------------------------------------------------------
 
 const Dialog::Entry* Dialog::Find(int id) const

@@ -187,6 +187,10 @@ protected:
 
     void reject() override;  // Escape and the close box
     void accept() override;
+    // A dialog is never narrower than its caption with the title bar's buttons beside it, so the window
+    // manager shows the caption whole: checked when shown and when the caption changes.
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     struct Entry {
@@ -215,6 +219,7 @@ private:
     void DefaultCommand(int id);
     void Prepare();
     void ShowActive();
+    void FitCaption();
 
     std::map<int, Entry> controls_;
     std::map<QWidget*, QRect> placed_;  // control -> its place in dialog units (PlaceAt)
