@@ -465,7 +465,6 @@ void LasSeeds()
     in.start = 1020;
     in.curves = &view;
     elog::LasSettings settings;
-    settings.metric = false;
     float mudWeight = 0;
     Seed("lasfile", "mudlog-export", QByteArray(1, char(9)) + QByteArray::fromStdString(elog::BuildLasText(in, settings, mudWeight)));
     QByteArray wireline = "~Version\r\nVERS. 2.0 :\r\nWRAP. NO :\r\n~Well\r\nSTRT.F 1030 :\r\nSTOP.F 1020 :\r\n"

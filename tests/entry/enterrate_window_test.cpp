@@ -20,7 +20,8 @@ using wellfile::RECORD;
 namespace {
 
 struct RateWindow : testing_support::EntryWindow {
-    RateWindow() : EntryWindow(QStringLiteral("rates.svm")) {}
+    // Rates typed in minutes a unit (a fresh well's rates read per hour).
+    RateWindow() : EntryWindow(QStringLiteral("rates.svm")) { S().view.rateInMetresPerHour = 0; }
 };
 
 void Key(Dialog& d, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
