@@ -312,7 +312,8 @@ int BackupToDrive(app::WellState& wellState, const BackupLinks& links, int quiet
         wellfile::SaveConfig(config, place, wellState.fieldSettings);
     }
 
-    // 4.-5. The drive must be there still; the target folder is made.
+    // 4.-5. The drive must be there still; the target folder is made. The copies take a while.
+    const platform::WaitCursor wait;
     DriveBackupPlaces p{well.dataFileName, well.currentFolder, well.dataFolder, well.wellName,
                         wellfile::HasBackupDrive(drive) ? platform::WithSlash(drive) : wellfile::SystemDriveFolder()};
     if (!QFileInfo(p.driveRoot).isDir() || !QDir().mkpath(p.driveRoot + well.wellName)) {

@@ -81,6 +81,7 @@ void RestoreDataFile(app::WellState& state, app::ViewState& view, const app::Int
 
     // What is replaced is kept first, as the backup keeps it; a copy beside the data file then takes
     // its place only when whole.
+    const platform::WaitCursor wait;
     const QString dataFile = platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".svm"));
     if (WriteDatedCopy(well, DatedCopyFolder(state, false)).isEmpty()) {
         platform::MessageBox(dataFile + QStringLiteral("\ncould not be copied to the backup folder; nothing was restored"),

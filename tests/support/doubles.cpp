@@ -106,6 +106,7 @@ void Doubles::Install()
     s.clipboard = &clipboard;
     s.printers = &printers;
     s.gamePort = &gamePort;
+    s.cursor = &cursor;
     platform::InstallServices(s);
 }
 

@@ -17,7 +17,6 @@
 #include "wellfile/wellheader.h"
 #include "wellfile/wholefile.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <QDir>
 #include <QFileInfo>
@@ -169,7 +168,7 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
     LasInput in;
     in.customNames = LasCustomNamesOf(log);
 
-    LasWaitCursor wait;
+    const platform::WaitCursor wait;
     const int m = stop - start + 1;
     std::vector<wellfile::RECORD> records(std::size_t(m) + 10);
     std::vector<layout::CUSTDATAREC> custom(std::size_t(m) + 10);

@@ -78,6 +78,17 @@ public:
 private:
     static int Box(const QString& text, const QString& caption, unsigned flags)
     {
+        // A box asked during long work (its wait cursor shown) takes clicks: it shows the arrow.
+        const bool waiting = QGuiApplication::overrideCursor() != nullptr;
+        if (waiting)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        const int answer = Ask(text, caption, flags);
+        if (waiting)
+            QGuiApplication::restoreOverrideCursor();
+        return answer;
+    }
+    static int Ask(const QString& text, const QString& caption, unsigned flags)
+    {
         QMessageBox box(ActiveWindow());
         box.setWindowTitle(TitleOf(caption));
         box.setText(text);
@@ -206,11 +217,23 @@ public:
 
 }  // namespace
 
+class DesktopCursor final : public Cursor {
+public:
+    void ShowWait(bool wait) override
+    {
+        if (wait)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    }
+};
+
 void InstallRealServices()
 {
     static DesktopPrompter prompter;
     static DesktopSounder sounder;
     static DesktopClipboard clipboard;
+    static DesktopCursor cursor;
     Services s;
     s.prompter = &prompter;
     s.sounder = &sounder;
@@ -221,6 +244,7 @@ void InstallRealServices()
     s.shell = &RealShell();
     s.printers = &RealPrinters();
     s.gamePort = &RealGamePort();
+    s.cursor = &cursor;
     InstallServices(s);
 }
 

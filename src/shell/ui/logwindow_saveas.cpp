@@ -10,7 +10,6 @@
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellnames.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -58,9 +57,10 @@ void LogWindow::CmSaveAs()
     }
 
     QString source = f.currentFolder + f.wellName + QStringLiteral(".SVM");
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int copied = app::CopyFileChecked(s, *neighbours_.elog, source, target);
-    QApplication::restoreOverrideCursor();
+    const int copied = [&] {
+        const platform::WaitCursor wait;
+        return app::CopyFileChecked(s, *neighbours_.elog, source, target);
+    }();
     if (!copied)
         return;
     if (platform::MessageBox(
