@@ -41,6 +41,8 @@ QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
     On(ID_ZOOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmZoom));
     On(ID_CUSTOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmCustomTracks));
     On(ID_PICTURES, platform::BN_CLICKED, pressed(&QBTNDLG::CmPictures));
+    // The view opened takes the focus: the log does not take it back.
+    On(ID_HORZ, platform::BN_CLICKED, [this] { CmHorizontalView(); });
 }
 
 app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
@@ -113,8 +115,9 @@ void QBTNDLG::Place()
 
 void QBTNDLG::UpdateViewButtons(int mode)
 {
-    mode_ = mode;
     const app::LogState& s = owner_.State();
+    mode_ = mode != 0 ? mode : s.view.viewScale;
+    Show(ID_HORZ, mode_ != 0);
     if (!owner_.Tools().horzView) {
         SetText(ID_HORZ, QStringLiteral("View Horz"));
         SetText(ID_SURVEY, s.view.surveyShown ? QStringLiteral("Hide Svy") : QStringLiteral("View Svy"));
@@ -194,6 +197,8 @@ void QBTNDLG::CmCustomTracks()
     s.view.redrawPending = true;
     owner_.InvalidateErased();
 }
+
+void QBTNDLG::CmHorizontalView() { owner_.EvCommand(app::cmd::HorizontalView); }
 
 void QBTNDLG::CmPictures()
 {
