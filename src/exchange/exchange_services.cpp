@@ -46,7 +46,7 @@ class NotBuilt final : public ExchangeServices {
 public:
     void CmRestore(app::LogState& log) override
     {
-        RestoreDataFile(log.well, log.view, log.interaction, log.marks.archiving);
+        RestoreDataFile(log.well, log.view, log.interaction, log.marks.archiving, log.env.sharedFolder);
     }
     void CmSendFile(app::LogState& log) override { SendFile(log); }
     void CmRemoteSetup(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRemoteSetup"); }

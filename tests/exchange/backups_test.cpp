@@ -5,6 +5,7 @@
 #include "app/commandids.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
+#include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
@@ -136,6 +137,41 @@ TEST(Backups, DatedCopiesAreNamedByEvenBottomAndTimeAndSkippedWhileBusyOrCritica
     EXPECT_EQ(exchange::BackupData(w.S().well, w.S().interaction, w.S().engines.driller, 1), 0);
     w.S().engines.driller = nullptr;
     EXPECT_EQ(Files(backup).size(), 8);
+}
+
+// A well of profile 21 in this station's shared folder: its custom data's dated copies go to the shared
+// folder's "backup/" (made at start-up), where the ten deepest are kept; the data file's stay in the data
+// folder's; the restore finds the custom data there.
+TEST(Backups, ASharedWellsCustomDataCopiesGoToTheSharedBackupFolder)
+{
+    Window w;
+    QDir().mkpath(w.data + "Dropbox");
+    w.window.CreateWellFolders();
+    const QString shared = w.S().env.sharedFolder;
+    ASSERT_TRUE(shared.startsWith(w.data + "Dropbox/")) << shared.toStdString();
+    const QString path = testing_support::MakeWell(shared, "W.svm", 1000, 1235);
+    auto rows = FileRecords<wellfile::RECORD>(path);
+    platform::SetFieldText(rows.front().interpretedLith, "PRF21");
+    testing_support::WriteRecords(path, rows);
+    ASSERT_EQ(w.window.OpenDataFile(path), 1);
+    ASSERT_TRUE(w.S().well.sharedFolderWell);
+    WriteBytes(shared + "W.svx", "custom");
+    Copies(shared + "backup/", "W", 1000, 1100);  // eleven ".svm" names: made ".svx" below
+    for (const QString& name : Files(shared + "backup/"))
+        QFile::rename(shared + "backup/" + name, shared + "backup/" + QFileInfo(name).completeBaseName() + ".svx");
+
+    Dialog::QueueTestScript([](Dialog& d) { d.Click(platform::IDCANCEL); });
+    w.window.EvCommand(app::cmd::InsertDelete);
+    EXPECT_EQ(Files(w.data + "backup/"), QStringList{"W@1234-147.svm"});
+    EXPECT_EQ(ReadBytes(shared + "backup/W@1234-147.svx"), "custom");
+    const QStringList kept = Files(shared + "backup/");
+    EXPECT_EQ(kept.size(), 11);  // pruned to ten before the new one
+    EXPECT_FALSE(kept.contains("W@1000-95.svx"));
+
+    WriteBytes(shared + "W.svx", "edited");
+    doubles().prompter.fileAnswers = {w.data + "backup/W@1234-147.svm"};
+    w.window.EvCommand(app::cmd::Restore);
+    EXPECT_EQ(ReadBytes(shared + "W.svx"), "custom");
 }
 
 TEST(Backups, PruningKeepsTheTenDeepestCopiesOfTheWellOnlyAndNeverTouchesOtherWells)
