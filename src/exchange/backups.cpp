@@ -10,6 +10,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/waitcursor.h"
 #include "wellfile/backupdrive.h"
 #include "wellfile/datafile.h"
 #include "wellfile/datesuffix.h"

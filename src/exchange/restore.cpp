@@ -7,6 +7,7 @@
 #include "exchange/filesets.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/record.h"
 #include "wellfile/wholefile.h"
 

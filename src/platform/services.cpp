@@ -279,18 +279,6 @@ bool CallOnGuiThread(const std::function<void()>& work)
     return call->state == GuiCall::State::Done;
 }
 
-WaitCursor::WaitCursor() : cursor_(services().cursor)
-{
-    if (cursor_)
-        cursor_->ShowWait(true);
-}
-
-WaitCursor::~WaitCursor()
-{
-    if (cursor_)
-        cursor_->ShowWait(false);
-}
-
 int MessageBox(const QString& text, const QString& caption, unsigned flags)
 {
     Prompter* prompter = services().prompter;

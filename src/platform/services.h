@@ -118,14 +118,6 @@ public:
     virtual void Clear() = 0;
 };
 
-// The mouse cursor over the program's windows: the wait cursor over long work, or the cursor as it was.
-// Calls nest: each ShowWait(true) is undone by one ShowWait(false). GUI thread only.
-class Cursor {
-public:
-    virtual ~Cursor() = default;
-    virtual void ShowWait(bool wait) = 0;
-};
-
 // Makes window timers for a window: the real one uses Qt timers, the double fires them by hand.
 class TimerFactory {
 public:
@@ -143,7 +135,6 @@ struct Services {
     Clipboard* clipboard = nullptr;
     Printers* printers = nullptr;
     GamePort* gamePort = nullptr;
-    Cursor* cursor = nullptr;
 };
 
 // The services in force (a copy: installing never tears a read). Installed once by the application,
@@ -177,19 +168,6 @@ bool GuiCallRunning();
 // Runs `work`, on the GUI thread, at once when no worker's call is running there, else once the running
 // calls have returned (posted to the event loop). Joins of worker threads go through it.
 void WhenNoGuiCallRuns(std::function<void()> work);
-
-// Shows the wait cursor while it lives and always puts the cursor back, whichever way the scope is
-// left. GUI thread only.
-class WaitCursor {
-public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    Cursor* cursor_;  // the one shown on: services installed meanwhile do not get the undo
-};
 
 // Shorthands for the calls made everywhere.
 int MessageBox(const QString& text, const QString& caption, unsigned flags = MB_OK);

@@ -3,6 +3,7 @@
 // disconnected at once and connected again after a pause of 1,000 ms. The pause is a one-shot window
 // timer of its own, so the GUI thread goes on meanwhile; the connect runs when it fires.
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 
 #include <functional>
 #include <memory>

@@ -9,6 +9,7 @@
 #include "platform/ui/dialog.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/cursor.h"
 #include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -293,8 +294,8 @@ TEST(Backups, DriveBackupCopiesChecksSizesAndAsksBeforeReplacingADeeperCopy)
     EXPECT_EQ(Messages(), (QStringList{Warning(), "Source file size= 145376 \n\rBackup file size= 145376\n\rBacked up to " +
                                                       w.drive + "W//Back up Success"}));
     EXPECT_EQ(w.S().well.backup.lastBackedUpDepth, 1235);
-    EXPECT_GE(doubles().cursor.shown, 1);
-    EXPECT_EQ(doubles().cursor.waiting, 0);
+    EXPECT_GE(testing_support::cursor().shown, 1);
+    EXPECT_EQ(testing_support::cursor().waiting, 0);
 
     // The chosen drive is remembered though its path is longer than the settings field; the dialog
     // shows it and the last depth next time. A deeper copy on the drive asks; Cancel keeps it.
@@ -315,7 +316,7 @@ TEST(Backups, DriveBackupCopiesChecksSizesAndAsksBeforeReplacingADeeperCopy)
     w.Backup(w.drive, platform::IDOK, nullptr, [&] { QDir(w.drive).removeRecursively(); });
     EXPECT_EQ(Messages(), QStringList{"Failure reading drive /Backup"});
     EXPECT_FALSE(QFile::exists(w.drive));
-    EXPECT_EQ(doubles().cursor.waiting, 0) << "put back on the early return too";
+    EXPECT_EQ(testing_support::cursor().waiting, 0) << "put back on the early return too";
 }
 
 TEST(Backups, AnUnmountedDriveFallsBackWithAWarningAndABrokenFileIsRepairedNotCopied)

@@ -4,6 +4,7 @@
 #include "shell/quickbar.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/qbtndlg.h"
+#include "support/cursor.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -294,8 +295,8 @@ TEST(QuickBar, TheHorizontalViewButtonOpensAndClosesTheView)
     bar->Command(QBTNDLG::ID_HORZ);
     ASSERT_NE(w.window.Tools().horzView, nullptr);
     EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "Hide Horz");
-    EXPECT_GE(doubles().cursor.shown, 1) << "the view's load shows the wait cursor";
-    EXPECT_EQ(doubles().cursor.waiting, 0);
+    EXPECT_GE(testing_support::cursor().shown, 1) << "the view's load shows the wait cursor";
+    EXPECT_EQ(testing_support::cursor().waiting, 0);
     bar->Command(QBTNDLG::ID_HORZ);
     EXPECT_EQ(w.window.Tools().horzView, nullptr);
     EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "View Horz");

@@ -1,6 +1,7 @@
 #include "support/doubles.h"
 
 #include "platform/messagewindows.h"
+#include "support/cursor.h"
 
 namespace testing_support {
 
@@ -106,8 +107,15 @@ void Doubles::Install()
     s.clipboard = &clipboard;
     s.printers = &printers;
     s.gamePort = &gamePort;
-    s.cursor = &cursor;
     platform::InstallServices(s);
+    cursor() = FakeCursor{};
+    platform::InstallCursor(&cursor());
+}
+
+FakeCursor& cursor()
+{
+    static FakeCursor theCursor;
+    return theCursor;
 }
 
 bool FakeGamePort::Deliver(bool down, std::uint32_t word)

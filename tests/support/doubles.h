@@ -240,18 +240,6 @@ public:
     bool Deliver(bool down, std::uint32_t word);
 };
 
-// The cursor: how deep the wait cursor is shown now, and how often it was shown.
-class FakeCursor final : public platform::Cursor {
-public:
-    int waiting = 0;
-    int shown = 0;
-    void ShowWait(bool wait) override
-    {
-        waiting += wait ? 1 : -1;
-        shown += wait ? 1 : 0;
-    }
-};
-
 // One set of doubles, installed for the current test.
 struct Doubles {
     FakePrompter prompter;
@@ -263,7 +251,6 @@ struct Doubles {
     FakeClipboard clipboard;
     FakePrinters printers;
     FakeGamePort gamePort;
-    FakeCursor cursor;
     void Install();
 };
 

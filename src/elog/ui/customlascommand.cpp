@@ -6,6 +6,7 @@
 #include "elog/ui/lascommand.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/waitcursor.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/remoteconfig.h"

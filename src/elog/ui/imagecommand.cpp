@@ -15,6 +15,7 @@
 #include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/datafile.h"
 #include "wellfile/wholefile.h"
 

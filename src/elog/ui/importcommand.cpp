@@ -6,7 +6,7 @@
 #include "elog/ui/elogwindowservices.h"
 #include "elog/ui/importdialog.h"
 #include "elog/ui/lascommand.h"
-#include "platform/services.h"
+#include "platform/waitcursor.h"
 
 #include <cstring>
 

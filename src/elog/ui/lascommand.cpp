@@ -10,6 +10,7 @@
 #include "layout/custchartcfg.h"
 #include "layout/ui/rangedialog.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/memorecords.h"

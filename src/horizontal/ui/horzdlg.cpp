@@ -13,6 +13,7 @@
 #include "logview/geometryof.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/waitcursor.h"
 #include "tracks/draw/customhorz.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"

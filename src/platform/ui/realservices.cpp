@@ -3,6 +3,7 @@
 #include "platform/gameport.h"
 #include "platform/services.h"
 #include "platform/ui/cupsprinter.h"
+#include "platform/waitcursor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 #include <utility>
@@ -215,18 +217,21 @@ public:
     }
 };
 
-}  // namespace
-
 class DesktopCursor final : public Cursor {
 public:
     void ShowWait(bool wait) override
     {
+        // Work a worker thread runs shows no cursor: the cursor is the GUI thread's.
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            return;
         if (wait)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         else
             QGuiApplication::restoreOverrideCursor();
     }
 };
+
+}  // namespace
 
 void InstallRealServices()
 {
@@ -244,8 +249,8 @@ void InstallRealServices()
     s.shell = &RealShell();
     s.printers = &RealPrinters();
     s.gamePort = &RealGamePort();
-    s.cursor = &cursor;
     InstallServices(s);
+    InstallCursor(&cursor);
 }
 
 }  // namespace platform

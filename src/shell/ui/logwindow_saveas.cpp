@@ -7,6 +7,7 @@
 #include "app/wellsettings.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellnames.h"
 

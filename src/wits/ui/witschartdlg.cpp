@@ -9,7 +9,7 @@
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/printer.h"
-#include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "platform/text.h"
 #include "wits/chartview.h"
 #include "wits/dailyfile.h"
