@@ -41,8 +41,12 @@ QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
     On(ID_ZOOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmZoom));
     On(ID_CUSTOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmCustomTracks));
     On(ID_PICTURES, platform::BN_CLICKED, pressed(&QBTNDLG::CmPictures));
-    // The view opened takes the focus: the log does not take it back.
-    On(ID_HORZ, platform::BN_CLICKED, [this] { CmHorizontalView(); });
+    // A view opened keeps the focus; else (closed, or none to show) the log takes it back.
+    On(ID_HORZ, platform::BN_CLICKED, [this] {
+        CmHorizontalView();
+        if (!owner_.Tools().horzView)
+            owner_.GiveFocusBack();
+    });
 }
 
 app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
