@@ -62,10 +62,13 @@ void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NotBuil
 void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveWitsFile"); }
 void ExchangeWellServices::RenameReceivedImage(LogState& log) { exchange::RenameReceivedImage(log.well.file); }
 void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NotBuilt("exchange", "PollReceiveDir"); }
-int ExchangeWellServices::BackupWellFiles(LogState& log, int flag) { return exchange::BackupWellFiles(log.well, flag); }
+int ExchangeWellServices::BackupWellFiles(LogState& log, int flag)
+{
+    return exchange::BackupWellFiles(log.well, flag, log.env.sharedFolder);
+}
 int ExchangeWellServices::BackupData(LogState& log, int flag)
 {
-    return exchange::BackupData(log.well, log.interaction, log.engines.driller, flag);
+    return exchange::BackupData(log.well, log.interaction, log.engines.driller, flag, log.env.sharedFolder);
 }
 
 WindowServices& DefaultWindowServices()

@@ -219,6 +219,7 @@ private:
     void SayWriteFailed(const QString& reason);
     void SayWrittenAgain();
     void SayCustomWriteFailed(std::int32_t depth, const QString& reason);
+    void SayCustomWrittenAgain();
     // Books the units waiting that have no booking yet with the live values and an even share of the
     // on-bottom seconds not booked yet.
     void BookWaitingUnits(const LogTime& t);
@@ -241,6 +242,7 @@ private:
     bool statusBox_ = false;
     bool writeFailing_ = false;  // the data file could not be written: the box once per spell
     bool customFailing_ = false;
+    QString customSaid_;             // the status line the custom-data failure wrote last
     bool rigGapSaid_ = false;        // the box of a rig deeper than the file was shown for this gap
     QString statusSaid_;             // the status line's text set last by the driller
     std::vector<std::pair<QString, QString>> boxes_;  // text and caption, shown when the step is done

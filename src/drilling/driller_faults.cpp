@@ -72,6 +72,7 @@ void Driller::SayCustomWriteFailed(std::int32_t depth, const QString& reason)
     statusSaid_ = QStringLiteral("Extended data of depth %1 not written to ").arg(depth) + well.customDataFileName +
                   QStringLiteral(": ") + reason;
     Links().SetStatusText(statusSaid_);
+    customSaid_ = statusSaid_;
     if (!customFailing_)
         boxes_.emplace_back(QStringLiteral("Save Extended Data Failed\n") + well.customDataFileName + u'\n' + reason, kFileError);
     customFailing_ = true;
@@ -91,6 +92,17 @@ void Driller::SayFileDepthCorrected(std::int32_t from, std::int32_t to, std::int
     statusSaid_ = said;
     Links().SetStatusText(said);
     platform::PostMessageBox(said + u'.', QStringLiteral("File Depth"));
+}
+
+void Driller::SayCustomWrittenAgain()
+{
+    // Another message said since (the data file, the rig's depth) stays on the line.
+    if (customFailing_ && statusSaid_ == customSaid_) {
+        statusSaid_.clear();
+        Links().SetStatusText(QString());
+    }
+    customFailing_ = false;
+    customSaid_.clear();
 }
 
 void Driller::CompareRigDepth(float holeDepth)

@@ -352,9 +352,7 @@ void Driller::AppendCustomRecord(const layout::CUSTDATAREC& record)
         layout::ExtendCustomDataFile(well, depth - 1);
     QString reason;
     if (wellfile::WriteRecordAt(well.customDataFileName, index, &record, layout::kCustomRecordSize, &reason)) {
-        if (customFailing_)
-            Links().SetStatusText(QString());
-        customFailing_ = false;
+        SayCustomWrittenAgain();
         if (well.customBottomDepth < depth)
             well.customBottomDepth = depth;
         return;

@@ -15,8 +15,9 @@ constexpr int kStepSlots = 1200;      // slots of the step rings in use
 constexpr int kStepTableSize = 1210;  // floats allocated (and cleared) per ring
 
 // Where a pending step came from. Only the polled box's pulses are half units, whose seconds count
-// double; every other source is timed as measured.
-enum class StepSource : std::uint8_t { Polled, WholeUnitBox, Keyboard, Automatic, Wits };
+// double; every other source is timed as measured. A one-unit Correct File Depth (FileDepth) is an
+// interface step like the box's: counted, and slide-marked from the WITS link's new data.
+enum class StepSource : std::uint8_t { Polled, WholeUnitBox, Keyboard, Automatic, Wits, FileDepth };
 
 // The five parallel rings of the steps, indexed by the step index.
 struct StepTables {

@@ -44,7 +44,8 @@ public:
     // The on-bottom mode (0 open, 1 closed, 2 disabled): the bit goes on bottom again and the switch
     // state of the depth interface is taken again.
     virtual void SetOnBottomMode(app::LogState& log, int mode);
-    // The drilling status box: shown (made when absent) or destroyed.
+    // The drilling status box: shown (made when absent; one there keeps its place and shows the state
+    // as it is now) or destroyed.
     virtual void ShowStatusBox(app::LogState& log, bool show);
     // Puts a scale code into the 16-bit field at `recordByte` of both working depth records, so that
     // the records still to be drilled carry it.

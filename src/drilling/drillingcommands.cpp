@@ -486,10 +486,17 @@ void DrillingCommands::ShowStatusBox(app::LogState& log, bool show)
     if (!d)
         return;
     d->SetStatusBoxShown(show);
-    if (show)
-        d->Links().MakeStatusBox();
-    else
+    if (!show) {
         d->Links().DestroyStatusBox();
+        return;
+    }
+    // A box already there stays where the user put it and only shows the state as it is now.
+    if (!d->Links().StatusBoxExists()) {
+        d->Links().MakeStatusBox();
+        return;
+    }
+    if (const LogTime* time = d->Time())
+        d->Links().ShowStatus(time->offBottom != 0, time->circulating != 0, d->Setup().switchPolarity);
 }
 
 void DrillingCommands::SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code)
@@ -506,7 +513,7 @@ void DrillingCommands::SetWorkingRecordsScale(app::LogState& log, int recordByte
 void DrillingCommands::PendOneUnitStep(app::LogState& log)
 {
     if (Driller* d = log.engines.driller)
-        d->MarkStep(StepSource::Keyboard);
+        d->MarkStep(StepSource::FileDepth);
 }
 
 void DrillingCommands::FileDepthChanged(app::LogState& log, bool appended)

@@ -51,6 +51,7 @@ void DrillingLinks::ShowBackupReminder(std::int32_t, const QString&) { app::NotB
 void DrillingLinks::HideBackupReminder() { app::NotBuilt("drilling", "HideBackupReminder"); }
 void DrillingLinks::MakeStatusBox() { app::NotBuilt("drilling", "the status box"); }
 void DrillingLinks::DestroyStatusBox() {}
+bool DrillingLinks::StatusBoxExists() const { return false; }
 void DrillingLinks::ShowStatus(bool, bool, int) { app::NotBuilt("drilling", "TOOLBAR::ShowStatus"); }
 void DrillingLinks::GiveFocusBack() {}
 

@@ -94,9 +94,11 @@ public:
     // backup `depth`; hidden (and deleted) by HideBackupReminder.
     virtual void ShowBackupReminder(std::int32_t depth, const QString& text = {});
     virtual void HideBackupReminder();
-    // The "Drilling Status" box: made anew (an old one deleted first) and shown; deleted.
+    // The "Drilling Status" box: made anew (an old one deleted first) and shown; deleted; whether one is
+    // there (the user may have closed it).
     virtual void MakeStatusBox();
     virtual void DestroyStatusBox();
+    virtual bool StatusBoxExists() const;
     // The status box's on/off-bottom and pump texts.
     virtual void ShowStatus(bool offBottom, bool circulating, int polarity);
     // Gives the depth box on the game port back to the main window.

@@ -10,10 +10,12 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/waitcursor.h"
 #include "wellfile/backupdrive.h"
 #include "wellfile/datafile.h"
 #include "wellfile/datesuffix.h"
 #include "wellfile/drives.h"
+#include "wellfile/profile.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wholefile.h"
@@ -95,10 +97,10 @@ bool IsDatedCopyOf(const QString& fileName, const QString& wellName)
     return !wellName.isEmpty() && dated.match(fileName).hasMatch();
 }
 
-int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomDepth)
+int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomDepth, const QString& extension)
 {
     QStringList copies;
-    for (const QString& name : FilesMatching(folder, QStringLiteral("*.svm")))
+    for (const QString& name : FilesMatching(folder, u'*' + extension))
         if (IsDatedCopyOf(QFileInfo(name).fileName(), wellName))
             copies << QFileInfo(name).fileName();
     if (copies.isEmpty())
@@ -133,16 +135,27 @@ QString DatedCopyFolder(app::WellState& state, bool toDrive)
     return platform::MadeSubFolder(well.dataFolder, QStringLiteral("backup"));
 }
 
-int BackupWellFiles(app::WellState& state, int toDrive)
+QString SharedBackupFolder(const app::WellState& well, const QString& sharedFolder)
+{
+    if (!well.sharedFolderWell || !wellfile::FeetFormatProfile(well.loggerId) || !QFileInfo(sharedFolder).isDir())
+        return {};
+    return platform::MadeSubFolder(sharedFolder, QStringLiteral("backup"));
+}
+
+int BackupWellFiles(app::WellState& state, int toDrive, const QString& sharedFolder)
 {
     const wellfile::OpenWell& well = state.file;
     if (well.wellName.isEmpty())
         return 0;
-    return PruneDatedCopies(DatedCopyFolder(state, toDrive != 0), well.wellName, well.fileBottomDepth);
+    const QString custom = SharedBackupFolder(state, sharedFolder);
+    const int pruned = PruneDatedCopies(DatedCopyFolder(state, toDrive != 0), well.wellName, well.fileBottomDepth);
+    if (custom.isEmpty())
+        return pruned;
+    return PruneDatedCopies(custom, well.wellName, well.fileBottomDepth, QStringLiteral(".svx")) | pruned;
 }
 
 int BackupData(app::WellState& state, const app::InteractionState& interaction, const drilling::Driller* driller,
-               int toDrive)
+               int toDrive, const QString& sharedFolder)
 {
     if (interaction.commandLock || interaction.dataEntryActive)
         return 0;
@@ -151,16 +164,16 @@ int BackupData(app::WellState& state, const app::InteractionState& interaction, 
     const wellfile::OpenWell& well = state.file;
     if (well.wellName.isEmpty() || !QFileInfo(well.dataFileName).isFile())
         return 0;
-    const QString folder = DatedCopyFolder(state, toDrive != 0);
-    PruneDatedCopies(folder, well.wellName, well.fileBottomDepth);
-    const QString target = WriteDatedCopy(well, folder);
+    BackupWellFiles(state, toDrive, sharedFolder);
+    const QString target =
+        WriteDatedCopy(well, DatedCopyFolder(state, toDrive != 0), SharedBackupFolder(state, sharedFolder));
     if (target.isEmpty())
         return 0;
     state.backup.lastBackupPath = target;
     return 1;
 }
 
-QString WriteDatedCopy(const wellfile::OpenWell& well, const QString& folder)
+QString WriteDatedCopy(const wellfile::OpenWell& well, const QString& folder, const QString& customFolder)
 {
     const QString svm = QStringLiteral(".svm"), svx = QStringLiteral(".svx");
     // Two times can give one name (1:47 and 14:07 both give "-147"): the later copy takes the next.
@@ -171,7 +184,8 @@ QString WriteDatedCopy(const wellfile::OpenWell& well, const QString& folder)
         return {};
     const QString custom = platform::FindFileNoCase(well.currentFolder, well.wellName + svx);
     if (QFileInfo(custom).isFile())
-        wellfile::CopyFileReplacing(custom, base + svx);
+        wellfile::CopyFileReplacing(custom, (customFolder.isEmpty() ? folder : customFolder) +
+                                                QFileInfo(base).fileName() + svx);
     return base + svm;
 }
 
@@ -312,7 +326,8 @@ int BackupToDrive(app::WellState& wellState, const BackupLinks& links, int quiet
         wellfile::SaveConfig(config, place, wellState.fieldSettings);
     }
 
-    // 4.-5. The drive must be there still; the target folder is made.
+    // 4.-5. The drive must be there still; the target folder is made. The copies take a while.
+    const platform::WaitCursor wait;
     DriveBackupPlaces p{well.dataFileName, well.currentFolder, well.dataFolder, well.wellName,
                         wellfile::HasBackupDrive(drive) ? platform::WithSlash(drive) : wellfile::SystemDriveFolder()};
     if (!QFileInfo(p.driveRoot).isDir() || !QDir().mkpath(p.driveRoot + well.wellName)) {

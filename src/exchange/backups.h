@@ -33,25 +33,32 @@ QString DatedCopyBase(const QString& wellName, int bottomDepth, const QTime& tim
 // case, "@", digits, "-", digits and one extension. "WW@...", "OTHER@..." and a set put aside by Save As
 // ("W@2026-01-15.svm") are not.
 bool IsDatedCopyOf(const QString& fileName, const QString& wellName);
-// Keeps the ten deepest dated ".svm" copies of the well in `folder`: with more, the shallowest go when
-// their depth lies above `bottomDepth`, each with the ".svx", ".mem" and ".hxt" of its name. Other
-// files stay. 1, or 0 when the folder holds no copy of the well.
-int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomDepth);
+// Keeps the ten deepest dated copies (of `extension`) of the well in `folder`: with more, the
+// shallowest go when their depth lies above `bottomDepth`, each with the ".svx", ".mem" and ".hxt" of
+// its name. Other files stay. 1, or 0 when the folder holds no copy of the well.
+int PruneDatedCopies(const QString& folder, const QString& wellName, int bottomDepth,
+                     const QString& extension = QStringLiteral(".svm"));
 
 // The folder of the dated copies: backup drive + well for a removable backup drive when `toDrive`, else
 // the data folder's "backup/" (as it is spelt on disk). Ends with '/'.
 QString DatedCopyFolder(app::WellState& well, bool toDrive);
-// Copies the open data file, and its custom-data file when there is one, into `folder` (ending with
-// '/') under the dated name of now, numbered on when that name is taken: no copy is ever replaced.
-// The path of the data file's copy, or empty when it could not be made.
-QString WriteDatedCopy(const wellfile::OpenWell& well, const QString& folder);
-// The dated copy of the data file and of the custom-data file (when there is one). 0, writing nothing,
-// while a view function or data entry runs, while the driller (null outside drilling mode) is in a
-// state that skips it, or when the copy failed; else 1.
+// Where the custom data's dated copies go for a well of this station's shared folder `sharedFolder`
+// under profiles 21 and 86: the shared folder's "backup/" (start-up makes it), so that the stations
+// sharing the well find them. Empty for every other well: they go beside the data file's copies.
+QString SharedBackupFolder(const app::WellState& well, const QString& sharedFolder);
+// Copies the open data file into `folder` (ending with '/') under the dated name of now, numbered on
+// when that name is taken: no copy is ever replaced; its custom-data file, when there is one, under
+// the same name into `customFolder`, or `folder` when that is empty. The path of the data file's copy,
+// or empty when it could not be made.
+QString WriteDatedCopy(const wellfile::OpenWell& well, const QString& folder, const QString& customFolder = {});
+// The dated copy of the data file and of the custom-data file (when there is one; in the shared backup
+// folder for a shared well, see SharedBackupFolder). 0, writing nothing, while a view function or data
+// entry runs, while the driller (null outside drilling mode) is in a state that skips it, or when the
+// copy failed; else 1.
 int BackupData(app::WellState& well, const app::InteractionState& interaction, const drilling::Driller* driller,
-               int toDrive);
-// PruneDatedCopies on the folder BackupData writes to.
-int BackupWellFiles(app::WellState& well, int toDrive);
+               int toDrive, const QString& sharedFolder = {});
+// PruneDatedCopies on the folders BackupData writes to (the custom data's copies kept by their own).
+int BackupWellFiles(app::WellState& well, int toDrive, const QString& sharedFolder = {});
 
 // ---- Drive backup ----
 

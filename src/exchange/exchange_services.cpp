@@ -46,7 +46,7 @@ class NotBuilt final : public ExchangeServices {
 public:
     void CmRestore(app::LogState& log) override
     {
-        RestoreDataFile(log.well, log.view, log.interaction, log.marks.archiving);
+        RestoreDataFile(log.well, log.view, log.interaction, log.marks.archiving, log.env.sharedFolder);
     }
     void CmSendFile(app::LogState& log) override { SendFile(log); }
     void CmRemoteSetup(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRemoteSetup"); }
@@ -55,6 +55,15 @@ public:
 };
 
 // ---- New well and plug back ----
+
+// The open well archived; its pictures then go into "sendfile/" as Send File puts them there, so that
+// the next package carries them.
+void ArchiveOpenWell(app::LogState& log)
+{
+    const wellfile::OpenWell& well = log.well.file;
+    if (ArchiveWell({well.dataFolder, well.currentFolder, well.wellName, well.drilling}))
+        elog::CopyImagesToSendFolder(log.pictures, elog::PicturePlaceOf(well, log.witsChart));
+}
 
 void SwitchDrillingOn(app::LogState& log, const app::WellServices& services)
 {
@@ -291,11 +300,7 @@ int ExchangeServices::BuildUpdatePackage(app::LogState& log, int mode)
 {
     return exchange::BuildUpdatePackage(PackageStateOf(log), mode);
 }
-void ExchangeServices::ArchiveHText(app::LogState& log)
-{
-    const wellfile::OpenWell& well = log.well.file;
-    ArchiveWell({well.dataFolder, well.currentFolder, well.wellName, well.drilling});
-}
+void ExchangeServices::ArchiveHText(app::LogState& log) { ArchiveOpenWell(log); }
 int ExchangeServices::BackupToDrive(app::LogState& log, int flag)
 {
     return exchange::BackupToDrive(log.well, BackupLinksOf(log), flag, {});  // no window: only a quiet backup runs
@@ -328,7 +333,7 @@ int ExchangeServices::OpenWellFiles(app::LogState& log, const app::WellServices&
     if (services.drilling)
         services.drilling->ClearLagTables(log);
     if (!wellfile::FeetFormatProfile(log.well.loggerId))
-        ArchiveWell({old.dataFolder, old.currentFolder, old.wellName, old.drilling});
+        ArchiveOpenWell(log);
     if (!CreatePlugBackWell(log, services, elog, info, config))
         return 0;
     CutPlugBackSideFiles(log.well, oldPictures, info.startDepth);

@@ -40,8 +40,8 @@ public:
     // Backs the data file up to a drive the user chooses (the backup command of drilling mode); non-zero
     // when a backup was made.
     virtual int BackupToDrive(app::LogState& log, int flag);
-    // Archives the well at total depth (exchange/archive.h); the Archive command calls it after the
-    // send-file routine has packed the well.
+    // Archives the well at total depth (exchange/archive.h) and puts its pictures into "sendfile/" for
+    // the next package; the Archive command calls it after the send-file routine has packed the well.
     virtual void ArchiveHText(app::LogState& log);
 
     // A new well from the new-file dialog: the old well archived and cleared away, the new data file and

@@ -65,7 +65,7 @@ int CopyPicturesBelowDepth(const QString& oldFolder, const QString& newFolder, c
     return copied;
 }
 
-int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
+int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool* rewritten)
 {
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".rpt"));
     if (!QFileInfo(path).isFile())
@@ -86,10 +86,12 @@ int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
         platform::MessageBox(QStringLiteral("Report File Error"), kReportCaption);
         return 0;
     }
+    if (rewritten)
+        *rewritten = true;
     return 1;
 }
 
-int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
+int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool* rewritten)
 {
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     if (!QFileInfo(path).isFile())
@@ -112,6 +114,8 @@ int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth)
         platform::MessageBox(QStringLiteral(" Show Report File Error"), kReportCaption);
         return 0;
     }
+    if (rewritten)
+        *rewritten = true;
     return 1;
 }
 
@@ -120,8 +124,15 @@ void CutPlugBackSideFiles(const app::WellState& well, const QString& oldPictures
     const wellfile::OpenWell& f = well.file;
     CopyPicturesBelowDepth(oldPictures, WellPictureFolder(f), f.wellName, depth);
     const wellfile::WellPlace place = app::PlaceOf(well);
-    CutReportsAtDepth(place, depth);
-    CutShowsAtDepth(place, depth);
+    bool reports = false, shows = false;
+    CutReportsAtDepth(place, depth, &reports);
+    CutShowsAtDepth(place, depth, &shows);
+    if (!f.copyOut || !f.hooks.copyWellFileOut)
+        return;
+    if (reports)
+        f.hooks.copyWellFileOut(QStringLiteral(".rpt"));
+    if (shows)
+        f.hooks.copyWellFileOut(QStringLiteral(".sho"));
 }
 
 void ReadBackPlugBackWell(app::WellState& well)

@@ -26,7 +26,8 @@ namespace exchange {
 QString WellPictureFolder(const wellfile::OpenWell& well);
 
 // The opened plug-back well's pictures (from `oldPictures`, the old well's folder), reports and shows
-// cut at `depth`.
+// cut at `depth`; while copy-out is on, each report or show file rewritten is then copied out (after
+// the cut: a copy made before would send the uncut file).
 void CutPlugBackSideFiles(const app::WellState& well, const QString& oldPictures, std::int32_t depth);
 
 // The curve file of the well (".svc" beside its data file), or empty when there is none; cut at the
@@ -48,8 +49,8 @@ int CopyPicturesBelowDepth(const QString& oldFolder, const QString& newFolder, c
 // deeper than `depth`, which takes `depth` as its depth; the shows kept are those starting at or above
 // `depth` (none left: the file goes). The file is replaced whole; when it cannot be written it stays as
 // it was, after "Report File Error" (" Show Report File Error") with the caption "Report". 1 done or
-// nothing to do, 0 after the message.
-int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth);
-int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth);
+// nothing to do, 0 after the message; `rewritten`, when given, tells whether the file was written.
+int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool* rewritten = nullptr);
+int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool* rewritten = nullptr);
 
 }  // namespace exchange

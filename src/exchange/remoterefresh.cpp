@@ -8,6 +8,7 @@
 #include "exchange/filehelpers.h"
 #include "exchange/housekeeping.h"
 #include "exchange/sharedwells.h"
+#include "exchange/wellexchange.h"
 #include "platform/clocktext.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -105,7 +106,7 @@ CurveFileNews LookAtCurveFile(app::WellState& state)
     ChangeWatch& watch = state.watches.curve;
     Watch(watch, curveFile);
     const bool firstSight = !watch.kept.isValid();
-    const bool changed = WatchedFileChanged(watch, curveFile);
+    const bool changed = CurveFileChanged(state, curveFile);
     if (!QFileInfo(curveFile).isFile())
         return {};
     return {curveFile, firstSight, changed};

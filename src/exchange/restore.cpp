@@ -7,6 +7,7 @@
 #include "exchange/filesets.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/record.h"
 #include "wellfile/wholefile.h"
 
@@ -30,11 +31,13 @@ std::optional<int> LastRecordDepth(const QString& path)
     return int(last.depth);
 }
 
-int RestoreCustomData(const QString& chosenBackup, const QString& target)
+int RestoreCustomData(const QString& chosenBackup, const QString& target, const QString& customFolder)
 {
     const QFileInfo chosen(chosenBackup);
-    const QString source =
-        platform::FindFileNoCase(chosen.path(), chosen.completeBaseName() + QStringLiteral(".svx"));
+    const QString name = chosen.completeBaseName() + QStringLiteral(".svx");
+    QString source = platform::FindFileNoCase(chosen.path(), name);
+    if (!QFileInfo(source).isFile() && !customFolder.isEmpty())
+        source = platform::FindFileNoCase(customFolder, name);
     if (!QFileInfo(source).isFile())
         return 1;
     if (wellfile::CopyFileReplacing(source, target))
@@ -44,7 +47,7 @@ int RestoreCustomData(const QString& chosenBackup, const QString& target)
 }
 
 void RestoreDataFile(app::WellState& state, app::ViewState& view, const app::InteractionState& interaction,
-                     bool archiving)
+                     bool archiving, const QString& sharedFolder)
 {
     if (interaction.commandLock || interaction.dataEntryActive || archiving) {
         platform::MessageBeep(0);
@@ -81,8 +84,10 @@ void RestoreDataFile(app::WellState& state, app::ViewState& view, const app::Int
 
     // What is replaced is kept first, as the backup keeps it; a copy beside the data file then takes
     // its place only when whole.
+    const platform::WaitCursor wait;
+    const QString customFolder = SharedBackupFolder(state, sharedFolder);
     const QString dataFile = platform::JoinPath(well.currentFolder, well.wellName + QStringLiteral(".svm"));
-    if (WriteDatedCopy(well, DatedCopyFolder(state, false)).isEmpty()) {
+    if (WriteDatedCopy(well, DatedCopyFolder(state, false), customFolder).isEmpty()) {
         platform::MessageBox(dataFile + QStringLiteral("\ncould not be copied to the backup folder; nothing was restored"),
                              QStringLiteral("Restore Failed"), platform::MB_OK);
         return;
@@ -92,7 +97,8 @@ void RestoreDataFile(app::WellState& state, app::ViewState& view, const app::Int
         platform::MessageBox(dataFile, QStringLiteral("Restore Failed"), platform::MB_OK);
         return;
     }
-    RestoreCustomData(*chosen, platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx")));
+    RestoreCustomData(*chosen, platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx")),
+                      customFolder);
     if (well.hooks.loadAndRepairRecords)
         well.hooks.loadAndRepairRecords();
     well.viewTopDepth = std::max(well.fileTopDepth, well.fileBottomDepth - well.viewDepthSpan);

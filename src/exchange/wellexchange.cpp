@@ -79,7 +79,7 @@ bool CurveFileChanged(app::WellState& state, const QString& path)
 {
     const wellfile::OpenWell& well = state.file;
     ChangeWatch& watch = state.watches.curve;
-    Watch(watch, platform::FindFileNoCase(well.dataFolder, well.wellName + QStringLiteral(".svc")));
+    Watch(watch, platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svc")));
     return WatchedFileChanged(watch, path);
 }
 

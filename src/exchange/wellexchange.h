@@ -40,8 +40,9 @@ void TakeReceivedRecords(app::WellState& well);
 // it: the header (with the KB elevation), the tops and the custom-data range.
 void ReloadReceivedSideFiles(app::WellState& well);
 
-// True when `path` is the well's curve file (data folder + well + ".svc") or its open data file,
-// written since the last look (see exchange::WatchedFileChanged).
+// True when `path` is the well's curve file (the open file's folder + well + ".svc", where another
+// station writes it beside the data file) or its open data file, written since the last look (see
+// exchange::WatchedFileChanged).
 bool CurveFileChanged(app::WellState& well, const QString& path);
 bool DataFileChanged(app::WellState& well, const QString& path);
 

@@ -15,7 +15,7 @@ struct ChangeWatch {
 
 // The watches of the open well.
 struct WellWatches {
-    ChangeWatch curve;  // data folder + well + ".svc"
+    ChangeWatch curve;  // the open file's folder + well + ".svc"
     ChangeWatch data;   // the open data file
     ChangeWatch chart;  // the day file the gas chart shows
     ChangeWatch wits;   // the daily WITS file the WITS chart shows

@@ -44,10 +44,7 @@ int CustWitsInterval(float seconds)
 }
 
 CustWitsCommands::CustWitsCommands(const app::WellServices& services, const WitsLinkWindow& window)
-    : services_(services), window_(window), reconnect_([this](bool wait) {
-          if (window_.waitCursor)
-              window_.waitCursor(wait);
-      })
+    : services_(services), window_(window)
 {
 }
 

@@ -4,8 +4,6 @@
 
 namespace wits {
 
-LinkReconnect::LinkReconnect(std::function<void(bool)> waitCursor) : waitCursor_(std::move(waitCursor)) {}
-
 LinkReconnect::~LinkReconnect()
 {
     if (timers_)
@@ -20,8 +18,7 @@ void LinkReconnect::Start(const std::function<void()>& disconnect, std::function
         if (factory)
             timers_ = factory->Create([this](int id) { Fire(id); });
     }
-    if (waitCursor_)
-        waitCursor_(true);
+    wait_.emplace();
     if (disconnect)
         disconnect();
     connect_ = std::move(connect);
@@ -36,11 +33,8 @@ void LinkReconnect::Cancel()
 {
     if (timers_)
         timers_->KillTimer(kPauseTimer);
-    if (connect_) {
-        connect_ = nullptr;
-        if (waitCursor_)
-            waitCursor_(false);
-    }
+    connect_ = nullptr;
+    wait_.reset();
 }
 
 void LinkReconnect::Fire(int id)
@@ -52,8 +46,7 @@ void LinkReconnect::Fire(int id)
     std::function<void()> connect = std::exchange(connect_, nullptr);
     if (connect)
         connect();
-    if (waitCursor_)
-        waitCursor_(false);
+    wait_.reset();
 }
 
 }  // namespace wits

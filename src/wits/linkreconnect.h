@@ -3,9 +3,11 @@
 // disconnected at once and connected again after a pause of 1,000 ms. The pause is a one-shot window
 // timer of its own, so the GUI thread goes on meanwhile; the connect runs when it fires.
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace wits {
 
@@ -14,8 +16,7 @@ public:
     static constexpr int kPauseMs = 1000;
     static constexpr int kPauseTimer = 1;  // the one timer of its own timer set
 
-    // `waitCursor(true)` shows the wait cursor, `waitCursor(false)` puts the arrow back; may be empty.
-    explicit LinkReconnect(std::function<void(bool)> waitCursor = {});
+    LinkReconnect() = default;
     ~LinkReconnect();
     LinkReconnect(const LinkReconnect&) = delete;
     LinkReconnect& operator=(const LinkReconnect&) = delete;
@@ -23,7 +24,7 @@ public:
     // Runs `disconnect` now and `connect` once the pause is over. A reconnect still pending is
     // dropped first.
     void Start(const std::function<void()>& disconnect, std::function<void()> connect);
-    // Drops a pending connect (the link went off during the pause) and puts the arrow back.
+    // Drops a pending connect (the link went off during the pause) and puts the cursor back.
     void Cancel();
     bool Pending() const { return static_cast<bool>(connect_); }
     // The pause's timers (tests fire them).
@@ -32,7 +33,7 @@ public:
 private:
     void Fire(int id);
 
-    std::function<void(bool)> waitCursor_;
+    std::optional<platform::WaitCursor> wait_;  // shown from the disconnect until the connect has run
     std::function<void()> connect_;
     std::unique_ptr<platform::WindowTimers> timers_;
 };

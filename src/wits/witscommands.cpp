@@ -53,10 +53,7 @@ void Clamp(const app::LogState& log, int& left, int& top, int columnLeft)
 }  // namespace
 
 WitsCommands::WitsCommands(WitsServices& rest, const app::WellServices& services, WitsLinkWindow window)
-    : rest_(rest), services_(services), window_(std::move(window)), reconnect_([this](bool wait) {
-          if (window_.waitCursor)
-              window_.waitCursor(wait);
-      }),
+    : rest_(rest), services_(services), window_(std::move(window)),
       custom_(std::make_unique<CustWitsCommands>(services, window_))
 {
 }

@@ -50,8 +50,6 @@ struct WitsLinkWindow {
     // Runs the link settings dialog in `form` (kStandardLinkForm or kCustomLinkForm) over `settings`,
     // which it edits in place; true when closed with "Save and Close".
     std::function<bool(app::LogState&, int form, CUSTWITSCFG& settings)> runLinkSettings;
-    // Shows the wait cursor (true) or puts the arrow back (false).
-    std::function<void(bool wait)> waitCursor;
 };
 
 // How a link is taken down and brought up again when its settings change.

@@ -2,6 +2,7 @@
 #include "exchange/filesets.h"
 
 #include "app/commandids.h"
+#include "platform/folders.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
 #include "support/files.h"
@@ -144,6 +145,26 @@ TEST(Archive, TheZipHoldsEveryFileOfTheDemoWell)
     for (const QString& name : files)
         EXPECT_TRUE(entries.contains(name, Qt::CaseInsensitive)) << name.toStdString();
     window.EvCommand(app::cmd::Drilling);
+}
+
+// After the archive the well's pictures lie in "sendfile/" as Send File puts them there, though its
+// "Send All Pictures" is off: the next package carries them.
+TEST(Archive, ThePicturesGoIntoTheSendFolderForTheNextPackage)
+{
+    app::CommandLineFilesTaken() = 0;
+    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    const app::LogState& s = window.State();
+    ASSERT_FALSE(s.setupOptions.sendAllPictures);
+    const QString data = s.well.file.dataFolder;
+    const QString folder = s.pictures.folder;
+    const QStringList pictures = QDir(folder).entryList({"*.jpg"}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(pictures.isEmpty()) << folder.toStdString();
+    doubles().prompter.answers = {platform::IDOK};
+    window.EvCommand(app::cmd::Archive);
+    EXPECT_EQ(QDir(data + "sendfile").entryList({"*.jpg"}, QDir::Files, QDir::Name), pictures);
+    for (const QString& name : pictures)
+        EXPECT_EQ(ReadBytes(data + "sendfile/" + name), ReadBytes(platform::JoinPath(folder, name)));
 }
 
 TEST(FileSets, AFailedDataFileEndsTheCopyWithOneErrorLine)

@@ -5,9 +5,11 @@
 #include "app/commandids.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
+#include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/cursor.h"
 #include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -138,6 +140,41 @@ TEST(Backups, DatedCopiesAreNamedByEvenBottomAndTimeAndSkippedWhileBusyOrCritica
     EXPECT_EQ(Files(backup).size(), 8);
 }
 
+// A well of profile 21 in this station's shared folder: its custom data's dated copies go to the shared
+// folder's "backup/" (made at start-up), where the ten deepest are kept; the data file's stay in the data
+// folder's; the restore finds the custom data there.
+TEST(Backups, ASharedWellsCustomDataCopiesGoToTheSharedBackupFolder)
+{
+    Window w;
+    QDir().mkpath(w.data + "Dropbox");
+    w.window.CreateWellFolders();
+    const QString shared = w.S().env.sharedFolder;
+    ASSERT_TRUE(shared.startsWith(w.data + "Dropbox/")) << shared.toStdString();
+    const QString path = testing_support::MakeWell(shared, "W.svm", 1000, 1235);
+    auto rows = FileRecords<wellfile::RECORD>(path);
+    platform::SetFieldText(rows.front().interpretedLith, "PRF21");
+    testing_support::WriteRecords(path, rows);
+    ASSERT_EQ(w.window.OpenDataFile(path), 1);
+    ASSERT_TRUE(w.S().well.sharedFolderWell);
+    WriteBytes(shared + "W.svx", "custom");
+    Copies(shared + "backup/", "W", 1000, 1100);  // eleven ".svm" names: made ".svx" below
+    for (const QString& name : Files(shared + "backup/"))
+        QFile::rename(shared + "backup/" + name, shared + "backup/" + QFileInfo(name).completeBaseName() + ".svx");
+
+    Dialog::QueueTestScript([](Dialog& d) { d.Click(platform::IDCANCEL); });
+    w.window.EvCommand(app::cmd::InsertDelete);
+    EXPECT_EQ(Files(w.data + "backup/"), QStringList{"W@1234-147.svm"});
+    EXPECT_EQ(ReadBytes(shared + "backup/W@1234-147.svx"), "custom");
+    const QStringList kept = Files(shared + "backup/");
+    EXPECT_EQ(kept.size(), 11);  // pruned to ten before the new one
+    EXPECT_FALSE(kept.contains("W@1000-95.svx"));
+
+    WriteBytes(shared + "W.svx", "edited");
+    doubles().prompter.fileAnswers = {w.data + "backup/W@1234-147.svm"};
+    w.window.EvCommand(app::cmd::Restore);
+    EXPECT_EQ(ReadBytes(shared + "W.svx"), "custom");
+}
+
 TEST(Backups, PruningKeepsTheTenDeepestCopiesOfTheWellOnlyAndNeverTouchesOtherWells)
 {
     const QString folder = TestDir() + "prune/";
@@ -257,6 +294,8 @@ TEST(Backups, DriveBackupCopiesChecksSizesAndAsksBeforeReplacingADeeperCopy)
     EXPECT_EQ(Messages(), (QStringList{Warning(), "Source file size= 145376 \n\rBackup file size= 145376\n\rBacked up to " +
                                                       w.drive + "W//Back up Success"}));
     EXPECT_EQ(w.S().well.backup.lastBackedUpDepth, 1235);
+    EXPECT_GE(testing_support::cursor().shown, 1);
+    EXPECT_EQ(testing_support::cursor().waiting, 0);
 
     // The chosen drive is remembered though its path is longer than the settings field; the dialog
     // shows it and the last depth next time. A deeper copy on the drive asks; Cancel keeps it.
@@ -277,6 +316,7 @@ TEST(Backups, DriveBackupCopiesChecksSizesAndAsksBeforeReplacingADeeperCopy)
     w.Backup(w.drive, platform::IDOK, nullptr, [&] { QDir(w.drive).removeRecursively(); });
     EXPECT_EQ(Messages(), QStringList{"Failure reading drive /Backup"});
     EXPECT_FALSE(QFile::exists(w.drive));
+    EXPECT_EQ(testing_support::cursor().waiting, 0) << "put back on the early return too";
 }
 
 TEST(Backups, AnUnmountedDriveFallsBackWithAWarningAndABrokenFileIsRepairedNotCopied)

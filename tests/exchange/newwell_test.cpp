@@ -5,7 +5,9 @@
 #include "exchange/plugback.h"
 
 #include "app/commandids.h"
+#include "app/opendatafile.h"
 #include "gasmon/gasmoncfg.h"
+#include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/startup.h"
@@ -17,6 +19,7 @@
 #include "support/ziptools.h"
 #include "wellfile/newfile.h"
 #include "wellfile/reportrecords.h"
+#include "wellfile/wellconfig.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -269,6 +272,39 @@ TEST(PlugBack, CutsPicturesReportsShowsAndCurvesAtTheKickOffDepth)
     for (const char* name : {"OLD.svm", "OLD.sho", "OLD.rpt", "OLD.svc"})
         EXPECT_EQ(QString::fromLatin1(ReadBytes(d + name).toBase64()), originals.takeFirst()) << name;
     EXPECT_TRUE(testing_support::ZipTestsSound(d + "archives/OLD/OLD.zip"));
+}
+
+// With copy-out on (a second data folder and the well's flag) the reports and shows the plug back cut
+// go out as cut.
+TEST(PlugBack, CopyOutSendsTheCutReportsAndShows)
+{
+    const QString second = testing_support::TestDir() + "second/";
+    QDir().mkpath(second);
+    platform::WriteSetting("SecondDataFolder", second);
+    Fixture f;
+    const QString& d = f.data;
+    wellfile::WellConfig config = f.window.State().well.config;
+    config.copyOptions.copyOut = 1;
+    bool field = false;
+    ASSERT_EQ(wellfile::SaveConfig(config, app::PlaceOf(f.window.State()), field), 1);
+    ASSERT_EQ(f.window.OpenDataFile(d + "OLD.svm"), 1);
+    ASSERT_TRUE(f.window.State().well.file.copyOut);
+    std::vector<reports::SHOWREPORT> shows(2);
+    platform::SetFieldText(shows[0].interval, " 2000 to 2010");
+    platform::SetFieldText(shows[1].interval, " 2200 to 2210");
+    WriteRecords(d + "OLD.sho", shows);
+    std::vector<reports::REPORTEX> reports(3);
+    for (int i = 0; i < 3; ++i)
+        reports[std::size_t(i)].depth = float(2050 + 100 * i);
+    WriteRecords(d + "OLD.rpt", reports);
+
+    f.Create(app::cmd::PlugBack, QString(), "2150");
+    ASSERT_EQ(f.window.State().well.file.wellName, "OLD-H");
+    ASSERT_EQ(FileRecords<reports::SHOWREPORT>(d + "OLD-H.sho").size(), 1u);
+    ASSERT_EQ(float(FileRecords<reports::REPORTEX>(d + "OLD-H.rpt").back().depth), 2150.0f);
+    EXPECT_EQ(ReadBytes(second + "OLD-H.sho"), ReadBytes(d + "OLD-H.sho"));
+    EXPECT_EQ(ReadBytes(second + "OLD-H.rpt"), ReadBytes(d + "OLD-H.rpt"));
+    platform::WriteSetting("SecondDataFolder", QString());
 }
 
 TEST(PlugBack, AReportOrShowFileThatCannotBeRewrittenStaysAsItWas)

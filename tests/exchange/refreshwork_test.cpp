@@ -12,6 +12,7 @@
 #include "support/wells.h"
 #include "wellfile/datafile.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -110,4 +111,33 @@ TEST(RefreshWork, APdfAskedForIsHandedOverOnceAndOneNotAskedForIsDeleted)
     EXPECT_FALSE(drilling.pdfHandOver);
     EXPECT_FALSE(QFile::exists(data + "StrativM.pdf"));
     EXPECT_FALSE(QFile::exists(data + "Second.pdf"));
+}
+
+// One watch of the curve file: the one beside the data file another station writes, in the open file's
+// folder; a curve file of the same name in the data folder is not the well's.
+TEST(RefreshWork, TheCurveFileIsWatchedBesideTheDataFile)
+{
+    const QString data = TestDir() + "data/", shared = TestDir() + "shared/";
+    app::WellState well;
+    Open(well, data, shared, 1500);
+    QDir().mkpath(data);
+    const auto write = [](const QString& path, int minute) {
+        WriteBytes(path, "curves");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime(QDate(2026, 1, 15), QTime(10, minute)), QFileDevice::FileModificationTime);
+    };
+    write(shared + "W.svc", 1);
+    write(data + "W.svc", 1);
+    const exchange::CurveFileNews first = exchange::LookAtCurveFile(well);
+    EXPECT_EQ(first.path, shared + "W.svc");
+    EXPECT_TRUE(first.firstSight);
+    write(data + "W.svc", 2);
+    EXPECT_FALSE(exchange::CurveFileChanged(well, data + "W.svc"));
+    EXPECT_FALSE(exchange::LookAtCurveFile(well).changed);
+    write(shared + "W.svc", 3);
+    EXPECT_TRUE(exchange::CurveFileChanged(well, shared + "W.svc"));
+    write(shared + "W.svc", 4);
+    const exchange::CurveFileNews later = exchange::LookAtCurveFile(well);
+    EXPECT_TRUE(later.changed && !later.firstSight);
 }

@@ -6,6 +6,7 @@
 #include "platform/folders.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/cursor.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -65,8 +66,12 @@ TEST(Restore, ABackupEndingAboveTheBottomAsksFirstAndReplacesTheDataFileWhole)
               "You will lose all data below  1200 \n Click OK to continue, or cancel to return unchanged");
     EXPECT_EQ(doubles().prompter.messages[0].caption, "File RESTORE");
     EXPECT_EQ(ReadBytes(w.data + "W.svm"), before);
+    EXPECT_EQ(testing_support::cursor().shown, 0);
 
     w.Restore(w.backup + "W@1200.svm", {platform::IDOK});
+    // The wait cursor over the copies and the reading, and the cursor back after.
+    EXPECT_EQ(testing_support::cursor().shown, 1);
+    EXPECT_EQ(testing_support::cursor().waiting, 0);
     EXPECT_EQ(ReadBytes(w.data + "W.svm"), ReadBytes(w.backup + "W@1200.svm"));
     EXPECT_EQ(w.window.State().well.file.fileBottomDepth, 1200);
     const QByteArray custom = ReadBytes(w.data + "W.svx");

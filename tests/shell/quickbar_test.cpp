@@ -4,6 +4,8 @@
 #include "shell/quickbar.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/qbtndlg.h"
+#include "support/cursor.h"
+#include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -93,8 +95,10 @@ TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
     EXPECT_EQ(bar->geometry().width(), 150);
     EXPECT_FALSE(bar->Control(QBTNDLG::ID_1INCH)->isVisible());
     EXPECT_FALSE(bar->Control(QBTNDLG::ID_5INCH)->isVisible());
-    EXPECT_FALSE(bar->Control(QBTNDLG::ID_HORZ)->isVisible());
-    // The demo well has pictures: their button is shown at the bar's right end.
+    // The mode is the vertical scale index (1): the horizontal-view button is there. The demo well has
+    // pictures: their button is shown at the bar's right end.
+    EXPECT_EQ(bar->Mode(), 1);
+    EXPECT_TRUE(bar->Control(QBTNDLG::ID_HORZ)->isVisible());
     EXPECT_TRUE(bar->Control(QBTNDLG::ID_PICTURES)->isVisible());
     w.window.EnsureQuickBar();
     EXPECT_EQ(w.Bar(), bar);
@@ -104,7 +108,7 @@ TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
     ASSERT_LT(1000, w.S().layout.format.logRight);
     w.window.EvSize(1000, 380);
     EXPECT_EQ(bar->geometry().x(), w.window.frameGeometry().left() + 450);
-    EXPECT_EQ(bar->geometry().width(), 240 + app::kPicturesButtonWidth);
+    EXPECT_EQ(bar->geometry().width(), 405);
 }
 
 // Moves of the main window (the window manager's own at a first start among them) place the bar again
@@ -268,4 +272,32 @@ TEST(QuickBar, UnreadableSettingsAreLeftAlone)
     w.window.EnsureQuickBar();
     w.Bar()->SavePosition();
     EXPECT_EQ(testing_support::ReadBytes(cfg), QByteArray(100, 'x'));
+}
+
+// The bar's mode is the vertical scale index: its horizontal-view button is there, opens the view of a
+// lateral and closes it again, and says which it does next.
+TEST(QuickBar, TheHorizontalViewButtonOpensAndClosesTheView)
+{
+    DemoWindow w;
+    app::LogState& s = w.S();
+    testing_support::LateralShape shape;
+    shape.last = 10500;
+    ASSERT_EQ(w.window.OpenDataFile(testing_support::MakeLateralWell(s.well.file.dataFolder, "L.svm", shape)), 1);
+    s.env.screenWidth = 1920;
+    s.env.screenHeight = 1080;
+    w.window.setGeometry(0, 0, 1600, 400);
+    w.window.EnsureQuickBar();
+    QBTNDLG* bar = w.Bar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Mode(), s.view.viewScale);
+    EXPECT_TRUE(bar->Control(QBTNDLG::ID_HORZ)->isVisible());
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "View Horz");
+    bar->Command(QBTNDLG::ID_HORZ);
+    ASSERT_NE(w.window.Tools().horzView, nullptr);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "Hide Horz");
+    EXPECT_GE(testing_support::cursor().shown, 1) << "the view's load shows the wait cursor";
+    EXPECT_EQ(testing_support::cursor().waiting, 0);
+    bar->Command(QBTNDLG::ID_HORZ);
+    EXPECT_EQ(w.window.Tools().horzView, nullptr);
+    EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "View Horz");
 }

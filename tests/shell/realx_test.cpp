@@ -93,10 +93,11 @@ TEST_F(RealX, KeysReachTheLogFromTheStartAndAfterAQuickBarPress)
         before = after;
     }
 
-    // The bar's first button (the survey values), then Page Up.
+    // The bar's pictures button at its right end (60 pixels wide in the demo well, which has pictures),
+    // then Page Up. (Its first button is "View Horz", which opens a window of its own.)
     const QRect place = x.Geometry(bar);
-    ASSERT_GT(place.width(), 40);
-    x.Click(place.x() + 20, place.center().y());
+    ASSERT_GT(place.width(), 100);
+    x.Click(place.x() + place.width() - 30, place.center().y());
     before = x.Settled();
     EXPECT_TRUE(x.FocusedName().startsWith("StrativM")) << x.FocusedName().toStdString();
     x.Key("Prior");
@@ -227,9 +228,9 @@ TEST_F(RealX, OptionsDrillingChosenWithTheKeyboardOnAFreshWindowSwitchesDrilling
     EXPECT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "Options > Drilling from the keyboard did nothing";
 }
 
-// Zoom On and Zoom Off (the quick view bar's second button while the horizontal view is off: its
-// survey, zoom and custom-track buttons share what the pictures button leaves of the bar) give back
-// the log of the start, down to the scale bars under its body.
+// Zoom On and Zoom Off (the quick view bar's third button: its horizontal-view, survey, zoom and
+// custom-track buttons share what the pictures button leaves of the bar) give back the log of the
+// start, down to the scale bars under its body.
 TEST_P(RealXScreen, AfterZoomOnAndZoomOffTheLogIsTheStartsPixelForPixel)
 {
     StartProgram();
@@ -237,7 +238,7 @@ TEST_P(RealXScreen, AfterZoomOnAndZoomOffTheLogIsTheStartsPixelForPixel)
     const QImage start = x.Settled();
     const QRect place = x.Geometry(bar);
     ASSERT_GT(place.width(), 200);
-    const QPoint zoom(place.x() + (place.width() - 60) / 2, place.center().y());
+    const QPoint zoom(place.x() + (place.width() - 60) * 5 / 8, place.center().y());
     x.Click(zoom.x(), zoom.y());
     PointerAway();
     const QImage zoomed = x.ChangedFrom(start, kScrolled);

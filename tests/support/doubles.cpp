@@ -1,6 +1,7 @@
 #include "support/doubles.h"
 
 #include "platform/messagewindows.h"
+#include "support/cursor.h"
 
 namespace testing_support {
 
@@ -107,6 +108,14 @@ void Doubles::Install()
     s.printers = &printers;
     s.gamePort = &gamePort;
     platform::InstallServices(s);
+    cursor() = FakeCursor{};
+    platform::InstallCursor(&cursor());
+}
+
+FakeCursor& cursor()
+{
+    static FakeCursor theCursor;
+    return theCursor;
 }
 
 bool FakeGamePort::Deliver(bool down, std::uint32_t word)

@@ -7,6 +7,7 @@
 #include "app/wellservices.h"
 #include "gasmon/gasmoncfg.h"
 #include "platform/folders.h"
+#include "support/cursor.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
@@ -103,7 +104,6 @@ protected:
                 editSettings(settings);
             return bool(editSettings);
         };
-        window.waitCursor = [this](bool wait) { waitCursor = wait; };
         commands = std::make_unique<WitsCommands>(rest, services, window);
     }
     ~WitsTcp() override { commands->StopLink(log); }
@@ -155,7 +155,6 @@ protected:
     WitsLinkWindow window;
     std::unique_ptr<WitsCommands> commands;
     bool menuChecked = false;
-    bool waitCursor = false;
     QList<int> clientCountsDrawn;
     QList<int> formsRun;
     std::function<void(CUSTWITSCFG&)> editSettings;
@@ -369,7 +368,7 @@ TEST_F(WitsTcp, SavedSettingsReconnectARunningLinkAfterThePauseAndAFailedReconne
     EXPECT_EQ(formsRun, QList<int>({kStandardLinkForm}));
     EXPECT_FALSE(timers.IsRunning(4));  // disconnected
     EXPECT_FALSE(engine->TcpClientOpen());
-    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(testing_support::cursor().waiting, 1);
     ASSERT_TRUE(commands->reconnect().Pending());
     auto* pause = static_cast<testing_support::FakeTimers*>(commands->reconnect().Timers());
     EXPECT_EQ(pause->Period(LinkReconnect::kPauseTimer), 1000);
@@ -377,7 +376,7 @@ TEST_F(WitsTcp, SavedSettingsReconnectARunningLinkAfterThePauseAndAFailedReconne
     EXPECT_EQ(Engine(), engine);
     EXPECT_TRUE(engine->TcpClientOpen());
     EXPECT_TRUE(timers.IsRunning(4));
-    EXPECT_FALSE(waitCursor);
+    EXPECT_EQ(testing_support::cursor().waiting, 0);
     EXPECT_FALSE(commands->reconnect().Pending());
     EXPECT_TRUE(rig.Accept());
 
@@ -391,7 +390,7 @@ TEST_F(WitsTcp, SavedSettingsReconnectARunningLinkAfterThePauseAndAFailedReconne
     EXPECT_FALSE(menuChecked);
     EXPECT_FALSE(timers.IsRunning(4));
     EXPECT_EQ(SavedLinkOn(), 0);
-    EXPECT_FALSE(waitCursor);
+    EXPECT_EQ(testing_support::cursor().waiting, 0);
 
     // Cancelled, the settings stay as they were; with no well open, saved ones are not written.
     editSettings = nullptr;

@@ -103,7 +103,7 @@ public:
     int DrawRemoteUpdate(bool highlight);
 
     // ---- The status box, for the WITS link that takes it away and brings it back ----
-    bool StatusBoxExists() const;
+    bool StatusBoxExists() const override;
     TOOLBAR* StatusBox() const;
     QPushButton* BackupReminderButton() const;
 

@@ -6,6 +6,7 @@
 #include "elog/ui/lascommand.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/waitcursor.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/remoteconfig.h"
@@ -65,7 +66,7 @@ bool ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, 
 
     CustomLasInput in;
     in.customNames = LasCustomNamesOf(log);
-    LasWaitCursor wait;
+    const platform::WaitCursor wait;
     // The record above the start, then start .. stop; buffers 100 records longer.
     const int m = std::max(stop - start + 2, 1);
     std::vector<wellfile::RECORD> records(std::size_t(m) + 100);

@@ -15,6 +15,7 @@
 #include "logview/ui/titlerowpaint.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/datafile.h"
 #include "wellfile/wholefile.h"
 
@@ -174,7 +175,7 @@ void CmSaveAsImage(app::LogState& log, const ImageWindow& window)
 void ExportImage(app::LogState& log, const ImageWindow& window, std::int32_t start, std::int32_t end, int format,
                  int colours, int compression)
 {
-    const LasWaitCursor wait;
+    const platform::WaitCursor wait;
     start = ExportImageStart(format, log.view.viewScale, start, end, log.well.file.fileTopDepth);
     RenderImage5in(log, window, start, end, format, colours, compression, true);
 }
@@ -309,7 +310,7 @@ void SaveImageAs(app::LogState& log, const QString& path, int format)
         target += ImageExtension(format);
     if (QFileInfo(target).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
         return;
-    const LasWaitCursor wait;
+    const platform::WaitCursor wait;
     if (!wellfile::CopyFileReplacing(path, target))
         platform::MessageBox(QStringLiteral("Copy Failed, file can be still opened or copied from the StrativM Dir \n") + path,
                              target);

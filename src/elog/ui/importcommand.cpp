@@ -6,6 +6,7 @@
 #include "elog/ui/elogwindowservices.h"
 #include "elog/ui/importdialog.h"
 #include "elog/ui/lascommand.h"
+#include "platform/waitcursor.h"
 
 #include <cstring>
 
@@ -38,14 +39,14 @@ int ElogWindowServices::RunImportDialog(app::LogState& log, const QString& lasPa
 void ElogWindowServices::ImportLas(app::LogState& log, const QString& lasPath, const QString& curveFile,
                                    const LasHeader& header, std::span<const std::byte> columnMap, float bitSize)
 {
-    LasWaitCursor wait;
+    const platform::WaitCursor wait;
     rest_.ImportLas(log, lasPath, curveFile, header, columnMap, bitSize);
 }
 
 void ElogWindowServices::MergeLas(app::LogState& log, const QString& lasPath, const QString& curveFile,
                                   const LasHeader& header, std::span<const std::byte> columnMap, float bitSize)
 {
-    LasWaitCursor wait;
+    const platform::WaitCursor wait;
     rest_.MergeLas(log, lasPath, curveFile, header, columnMap, bitSize);
 }
 
@@ -56,7 +57,7 @@ namespace elog {
 void ElogWindowServices::ImportAscii(app::LogState& log, const QString& lasPath, const LasHeader& header,
                                      std::span<const std::byte> columnMap)
 {
-    LasWaitCursor wait;
+    const platform::WaitCursor wait;
     rest_.ImportAscii(log, lasPath, header, columnMap);
 }
 

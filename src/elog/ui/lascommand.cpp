@@ -10,13 +10,13 @@
 #include "layout/custchartcfg.h"
 #include "layout/ui/rangedialog.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/memorecords.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wholefile.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <QDir>
 #include <QFileInfo>
@@ -167,7 +167,7 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
     LasInput in;
     in.customNames = LasCustomNamesOf(log);
 
-    LasWaitCursor wait;
+    const platform::WaitCursor wait;
     const int m = stop - start + 1;
     std::vector<wellfile::RECORD> records(std::size_t(m) + 10);
     std::vector<layout::CUSTDATAREC> custom(std::size_t(m) + 10);

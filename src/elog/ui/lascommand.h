@@ -4,7 +4,6 @@
 // copies it for sending. With the well's Basic LAS setting the custom export writes the LAS file.
 #include "elog/lasexport.h"
 
-#include <QApplication>
 #include <QString>
 
 #include <array>
@@ -33,12 +32,5 @@ void CopyLasForSending(const app::LogState& log, const QString& lasPath);
 std::array<std::string, 4> LasCustomNamesOf(app::LogState& log);
 // The window's settings both writers read.
 LasSettings LasSettingsOf(const app::LogState& log);
-
-struct LasWaitCursor {
-    LasWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~LasWaitCursor() { QApplication::restoreOverrideCursor(); }
-    LasWaitCursor(const LasWaitCursor&) = delete;
-    LasWaitCursor& operator=(const LasWaitCursor&) = delete;
-};
 
 }  // namespace elog

@@ -13,6 +13,7 @@
 #include "logview/geometryof.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/waitcursor.h"
 #include "tracks/draw/customhorz.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
@@ -159,6 +160,7 @@ int HorzDlg::LoadAndDraw(int first)
         return 0;  // no well open: nothing to show
     lastDraw_ = first;
     ++redraws_;
+    const platform::WaitCursor wait;
     // The records up to the end depth, padded past the last one.
     const PadRange range = PadAndEnd(well.fileBottomDepth);
     const int toRead = RecordsToRead(well.fileTopDepth, range.endDepth, well.depthStep, range.pad);

@@ -3,6 +3,7 @@
 #include "platform/gameport.h"
 #include "platform/services.h"
 #include "platform/ui/cupsprinter.h"
+#include "platform/waitcursor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 #include <utility>
@@ -77,6 +79,17 @@ public:
 
 private:
     static int Box(const QString& text, const QString& caption, unsigned flags)
+    {
+        // A box asked during long work (its wait cursor shown) takes clicks: it shows the arrow.
+        const bool waiting = QGuiApplication::overrideCursor() != nullptr;
+        if (waiting)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        const int answer = Ask(text, caption, flags);
+        if (waiting)
+            QGuiApplication::restoreOverrideCursor();
+        return answer;
+    }
+    static int Ask(const QString& text, const QString& caption, unsigned flags)
     {
         QMessageBox box(ActiveWindow());
         box.setWindowTitle(TitleOf(caption));
@@ -204,6 +217,20 @@ public:
     }
 };
 
+class DesktopCursor final : public Cursor {
+public:
+    void ShowWait(bool wait) override
+    {
+        // Work a worker thread runs shows no cursor: the cursor is the GUI thread's.
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            return;
+        if (wait)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    }
+};
+
 }  // namespace
 
 void InstallRealServices()
@@ -211,6 +238,7 @@ void InstallRealServices()
     static DesktopPrompter prompter;
     static DesktopSounder sounder;
     static DesktopClipboard clipboard;
+    static DesktopCursor cursor;
     Services s;
     s.prompter = &prompter;
     s.sounder = &sounder;
@@ -222,6 +250,7 @@ void InstallRealServices()
     s.printers = &RealPrinters();
     s.gamePort = &RealGamePort();
     InstallServices(s);
+    InstallCursor(&cursor);
 }
 
 }  // namespace platform

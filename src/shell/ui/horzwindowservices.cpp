@@ -55,7 +55,12 @@ QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
 int HorzWindowServices::LoadAndDraw(app::LogState&, QWidget* view, int first)
 {
     auto* v = qobject_cast<HorzDlg*>(view);
-    return v ? v->LoadAndDraw(first) : 0;
+    const int drawn = v ? v->LoadAndDraw(first) : 0;
+    // A drawn view is the quick bar's horizontal mode: its button offers to hide the view.
+    if (auto* main = qobject_cast<LogWindow*>(window_.data()); main && drawn > 0)
+        if (auto* bar = qobject_cast<QBTNDLG*>(main->Tools().quickBar.data()))
+            bar->UpdateViewButtons(1);
+    return drawn;
 }
 
 bool HorzWindowServices::CloseChildWindow(QWidget* view)

@@ -39,7 +39,6 @@
 #include "wits/witshost.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -201,12 +200,6 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     };
     witsWindow.runLinkSettings = [this](app::LogState& s, int form, wits::CUSTWITSCFG& settings) {
         return wits::RunCustWitsCfgDlg(this, s.well.loggerId, form, settings);
-    };
-    witsWindow.waitCursor = [](bool wait) {
-        if (wait)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
     };
     witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, std::move(witsWindow));
     neighbours_.wits = witsLink_.get();

@@ -243,9 +243,9 @@ public:
     int DowntimeReport();
     // The normal vertical scale: one record per row height.
     void SetViewMode1();
-    // The quick view bar: made (with the vertical scale index as `mode`) when there is none; destroyed
-    // with its position saved first.
-    void EnsureQuickBar(int mode = 0);
+    // The quick view bar: made (its mode the vertical scale index) when there is none; destroyed with
+    // its position saved first.
+    void EnsureQuickBar();
     void DestroyQuickBar();
     // The window takes the keyboard focus back from a tool window beside it.
     void GiveFocusBack();

@@ -159,11 +159,11 @@ int LogWindow::LoadFileSettings()
     return app::LoadFileSettings(state_, wellServices_, viewTopTaken);
 }
 
-void LogWindow::EnsureQuickBar(int mode)
+void LogWindow::EnsureQuickBar()
 {
     if (tools_.quickBar || closing_)
         return;
-    auto* bar = new QBTNDLG(*this, mode);
+    auto* bar = new QBTNDLG(*this, state_.view.viewScale);
     bar->setAttribute(Qt::WA_DeleteOnClose);
     tools_.quickBar = bar;
     bar->Create();

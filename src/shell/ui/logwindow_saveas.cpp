@@ -7,10 +7,10 @@
 #include "app/wellsettings.h"
 #include "platform/folders.h"
 #include "platform/services.h"
+#include "platform/waitcursor.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellnames.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -58,9 +58,10 @@ void LogWindow::CmSaveAs()
     }
 
     QString source = f.currentFolder + f.wellName + QStringLiteral(".SVM");
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int copied = app::CopyFileChecked(s, *neighbours_.elog, source, target);
-    QApplication::restoreOverrideCursor();
+    const int copied = [&] {
+        const platform::WaitCursor wait;
+        return app::CopyFileChecked(s, *neighbours_.elog, source, target);
+    }();
     if (!copied)
         return;
     if (platform::MessageBox(

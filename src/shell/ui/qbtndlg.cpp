@@ -41,6 +41,12 @@ QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
     On(ID_ZOOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmZoom));
     On(ID_CUSTOM, platform::BN_CLICKED, pressed(&QBTNDLG::CmCustomTracks));
     On(ID_PICTURES, platform::BN_CLICKED, pressed(&QBTNDLG::CmPictures));
+    // A view opened keeps the focus; else (closed, or none to show) the log takes it back.
+    On(ID_HORZ, platform::BN_CLICKED, [this] {
+        CmHorizontalView();
+        if (!owner_.Tools().horzView)
+            owner_.GiveFocusBack();
+    });
 }
 
 app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
@@ -113,8 +119,9 @@ void QBTNDLG::Place()
 
 void QBTNDLG::UpdateViewButtons(int mode)
 {
-    mode_ = mode;
     const app::LogState& s = owner_.State();
+    mode_ = mode != 0 ? mode : s.view.viewScale;
+    Show(ID_HORZ, mode_ != 0);
     if (!owner_.Tools().horzView) {
         SetText(ID_HORZ, QStringLiteral("View Horz"));
         SetText(ID_SURVEY, s.view.surveyShown ? QStringLiteral("Hide Svy") : QStringLiteral("View Svy"));
@@ -194,6 +201,8 @@ void QBTNDLG::CmCustomTracks()
     s.view.redrawPending = true;
     owner_.InvalidateErased();
 }
+
+void QBTNDLG::CmHorizontalView() { owner_.EvCommand(app::cmd::HorizontalView); }
 
 void QBTNDLG::CmPictures()
 {

@@ -18,7 +18,8 @@ public:
 
     // Moves the bar to its place on the owner's menu-bar line (hidden while it moves, not activated).
     void Place();
-    // The horizontal-view and survey buttons as the views stand.
+    // The horizontal-view and survey buttons as the views stand; `mode` 0 takes the owner's vertical
+    // scale index. The horizontal-view button is shown in every mode but 0.
     void UpdateViewButtons(int mode);
     int Mode() const { return mode_; }
     // Writes the bar's left and top into the well's settings record.
@@ -36,6 +37,7 @@ private:
     void CmZoom();
     void CmCustomTracks();
     void CmPictures();
+    void CmHorizontalView();
 
     LogWindow& owner_;
     int mode_;

@@ -9,6 +9,7 @@
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/printer.h"
+#include "platform/waitcursor.h"
 #include "platform/text.h"
 #include "wits/chartview.h"
 #include "wits/dailyfile.h"
@@ -17,7 +18,6 @@
 #include "wits/ui/witscfgdlg.h"
 #include "wits/witswindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -656,7 +656,7 @@ void WitsChartDlg::CmViewData()
         return;
     auto* list = ControlAs<QListWidget>(kDataList);
     if (tableHidden_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const platform::WaitCursor wait;
         if (scrollBar_)
             scrollBar_->hide();
         ClearStrings(kDataList);
@@ -668,7 +668,6 @@ void WitsChartDlg::CmViewData()
             list->addItems(lines);
         tableArea_->show();
         tableArea_->raise();
-        QApplication::restoreOverrideCursor();
         SetText(kViewDataButton, QStringLiteral("Hide"));
         tableHidden_ = false;
     } else {
