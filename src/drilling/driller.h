@@ -220,6 +220,8 @@ private:
     void SayWrittenAgain();
     void SayCustomWriteFailed(std::int32_t depth, const QString& reason);
     void SayCustomWrittenAgain();
+    // The whole units marked and not yet written: a pending step, or each unit of a rise.
+    std::int32_t UnitsWaiting() const;
     // Books the units waiting that have no booking yet with the live values and an even share of the
     // on-bottom seconds not booked yet.
     void BookWaitingUnits(const LogTime& t);

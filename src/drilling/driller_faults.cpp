@@ -23,9 +23,11 @@ QString Depths(std::int32_t first, std::int32_t last)
 
 }  // namespace
 
+std::int32_t Driller::UnitsWaiting() const { return stepPending ? std::max(riseUnits, std::int32_t{1}) : 0; }
+
 void Driller::BookWaitingUnits(const LogTime& t)
 {
-    const int waiting = stepPending ? std::max(riseUnits, std::int32_t{1}) : 0;
+    const int waiting = UnitsWaiting();
     const int fresh = waiting - int(booked_.size());
     if (fresh <= 0)
         return;
@@ -111,7 +113,7 @@ void Driller::CompareRigDepth(float holeDepth)
     if (Window().unmanned || writeFailing_ || !(holeDepth > 0))
         return;
     const wellfile::OpenWell& well = Well();
-    const std::int32_t waiting = stepPending ? std::max(riseUnits, std::int32_t{1}) : 0;
+    const std::int32_t waiting = UnitsWaiting();
     const double hole = std::trunc(double(holeDepth));
     if (!(hole > double(well.fileBottomDepth) + waiting)) {
         if (rigGapSaid_) {
