@@ -81,6 +81,7 @@ protected:
         wits::Wits* link = w.State().engines.wits;
         if (!link || !link->Server())
             return false;
+        rig.abort();  // the last run's connection may not have been seen closing yet
         rig.connectToHost(QHostAddress::LocalHost, link->Server()->Port());
         return Spin([&] { return link->ServerClientCount() == 1; }, kLoadedMs);
     }
