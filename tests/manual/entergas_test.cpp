@@ -59,6 +59,7 @@ TEST(ManualGasRatesMudWeights, EnterDataGasAndRatesStoreEachValueAtItsDepth)
         prompts << d.GetText(LogGasInput::IDC_PROMPT);
         EnterValue(d, LogGasInput::IDC_VALUE, "10.2");
         d.Click(LogGasInput::IDC_MUD_OUT);
+        EXPECT_EQ(d.GetText(LogGasInput::IDC_LABEL), "TG");  // back to the gas
         d.Click(LogGasInput::IDC_MUD_IN);
         EnterValue(d, LogGasInput::IDC_VALUE, "10.1");
         d.Click(LogGasInput::IDC_MUD_IN);
@@ -167,7 +168,7 @@ TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartA
     ASSERT_TRUE(w.Open(1780));
     const int U = w.g.unitWidth;
 
-    // Ctrl with a right click in the gas track: the labels of that depth's gases.
+    // Ctrl with a right click in the gas track: the gases of that depth whose curves carry their names.
     QString title;
     Dialog::QueueTestScript([&](Dialog& d) {
         title = d.GetText(LabelGasDlgX::ID_TITLE);
@@ -176,9 +177,14 @@ TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartA
     });
     const float c1 = w.At(1800).gas[1];
     ASSERT_GT(c1, 0.0f);
+    const int R = w.g.rowHeight, band = w.RowY(1798);
+    const QImage unlabelled = window.BackingStore().copy(w.g.gas.left, band, w.g.gasRight - w.g.gas.left, 4 * R);
     w.Click(Qt::RightButton, w.g.gasRight - 30, w.RowY(1800), Qt::ControlModifier);
     EXPECT_EQ(title, "Select Gasses to label at 1800");
-    EXPECT_FLOAT_EQ(w.At(1800).gas[1], -c1);  // a labelled peak keeps its value
+    EXPECT_FLOAT_EQ(w.At(1800).gas[1], -c1);  // a labelled gas keeps its value
+    w.PaintAt(1780);
+    const QImage labelled = window.BackingStore().copy(w.g.gas.left, band, w.g.gasRight - w.g.gas.left, 4 * R);
+    EXPECT_GT(testing_support::DifferingPixels(unlabelled, labelled, 0, 4 * R, labelled.width()), 10);  // "C1" written
 
     // Ctrl with a click right of the rate track: the connection mark of that depth, set and cleared.
     const int connectionX = w.g.rate.Right() + 5 * U + U / 2;
@@ -189,10 +195,14 @@ TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartA
     // Ctrl with a click at the gas track's left edge: the trip mark, on the step below the depth.
     w.Click(Qt::LeftButton, w.g.gas.left + U, w.RowY(1820), Qt::ControlModifier);
     EXPECT_EQ(w.At(1821).tripCode, 4);  // 4 at an even depth, 5 at an odd one
+    w.Click(Qt::LeftButton, w.g.gas.left + U, w.RowY(1820), Qt::ControlModifier);
+    EXPECT_EQ(w.At(1821).tripCode, 0);
     EXPECT_EQ(w.At(1820).tripCode, 0);
     // A right click at the lithology column's left edge: the casing point, on the step below.
     w.Click(Qt::RightButton, w.g.lithology.left - U / 2, w.RowY(1830));
     EXPECT_EQ(w.At(1831).tripCode, 3);
+    w.Click(Qt::RightButton, w.g.lithology.left - U / 2, w.RowY(1830));
+    EXPECT_EQ(w.At(1831).tripCode, 0);
 
     // Ctrl with a right click right of the gas track with the custom tracks shown: the ratio chart, a square of 30 units at the
     // lithology column's left edge, with its zones and the sample's blue line.
@@ -217,4 +227,6 @@ TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartA
     w.Click(Qt::RightButton, gasTrackX, w.RowY(1840), Qt::ControlModifier);
     EXPECT_TRUE(any(qRgb(255, 0, 0), left + S / 4, left + S / 2, T + 45, T + 60));  // "Dry Gas"
     EXPECT_TRUE(any(qRgb(0, 0, 255), left, left + 2, T, T + S));                     // the frame
+    w.PaintAt(1780);
+    EXPECT_FALSE(any(qRgb(255, 0, 0), left + S / 4, left + S / 2, T + 45, T + 60));
 }

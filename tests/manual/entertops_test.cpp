@@ -29,6 +29,8 @@ TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
     ASSERT_TRUE(w.Open(1480));
     app::LogState& s = window.State();
 
+    w.PaintAt(1530);
+    const QImage noTop = window.BackingStore().copy();
     Dialog::QueueTestScript([&](Dialog& d) {
         d.Click(entry::TopsDlg::IDC_NEW);
         d.SetText(entry::TopsDlg::IDC_DEPTH, "1555");
@@ -45,6 +47,8 @@ TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
         found += t.depth == 1555 && QByteArray(t.menuName).startsWith("Cherty Lime");
     EXPECT_EQ(found, 1);
     EXPECT_NE(w.Item("Tops", "Cherty Lime"), nullptr);
+    w.PaintAt(1530);
+    EXPECT_GT(testing_support::DifferingPixels(noTop, window.BackingStore(), w.RowY(1554), w.RowY(1557), w.g.logWidth), 50);
 
     // Out Line: a 20-unit interval below the top typed, its text down the middle, bracketed just right
     // of the rate track.
@@ -55,6 +59,9 @@ TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
         ASSERT_EQ(w.At(depth).outlineNarrow, 0) << depth;
     EXPECT_FALSE(black(1304));
     Dialog::QueueTestScript([&](Dialog& d) {
+        d.SetText(entry::OutLineDlg::IDC_TOP, "1300");
+        d.SetText(entry::OutLineDlg::IDC_BOTTOM, "1305");
+        d.Click(entry::OutLineDlg::IDC_SAVE);
         d.SetText(entry::OutLineDlg::IDC_TOP, "1300");
         d.SetText(entry::OutLineDlg::IDC_BOTTOM, "1320");
         d.SetText(entry::OutLineDlg::IDC_TEXT, "REEF");
@@ -68,6 +75,8 @@ TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
         codes += c == 0 ? '.' : c == 1 ? '|' : c == 2 ? '<' : c == 3 ? '>' : QChar(c);
     }
     EXPECT_EQ(codes.toStdString(), ".<|||||||REEF|||||||>");
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    EXPECT_EQ(doubles().prompter.messages.back().text, "Minimum outline is 6 M");
     w.PaintAt(1280);
     EXPECT_TRUE(black(1304));  // the row above a record's depth shows it
 
@@ -89,9 +98,9 @@ TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
     EXPECT_EQ(w.At(1703).flareLength, 20);
     w.PaintAt(1680);
     const int R = w.g.rowHeight, T = w.g.topMargin;
-    EXPECT_GT(testing_support::DifferingPixels(before.copy(w.g.gas.left, T + 19 * R, w.g.logWidth - w.g.gas.left, 5 * R),
-                                               window.BackingStore().copy(w.g.gas.left, T + 19 * R,
-                                                                          w.g.logWidth - w.g.gas.left, 5 * R),
-                                               0, 5 * R, w.g.logWidth - w.g.gas.left),
+    const int edge = (w.g.gas.left + w.g.gasRight) / 2, width = w.g.logWidth - edge;  // the track's right half on
+    EXPECT_GT(testing_support::DifferingPixels(before.copy(edge, T + 19 * R, width, 5 * R),
+                                               window.BackingStore().copy(edge, T + 19 * R, width, 5 * R), 0, 5 * R,
+                                               width),
               20);
 }
