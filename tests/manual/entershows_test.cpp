@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using entry::EnterShow;
 using platform::Dialog;
 using testing_support::doubles;
@@ -47,33 +49,36 @@ TEST(ManualShows, EnterDataShowsAndTheDoubleClickWhileNotesAreHidden)
 
     // Notes shown (the demo's first scheme): the double-click under POR starts a note, no show entry.
     ASSERT_GT(w.g.porosity.Width(), 0);
-    const int porX = w.g.porosity.left + w.g.porosity.Width() / 2, fluX = w.g.fluorescence.left + 2;
+    // The middles of the porosity, fluorescence and cut columns as laid out now.
+    const auto columns = [&] {
+        return std::vector<int>{w.g.porosity.left + w.g.porosity.Width() / 2,
+                                w.g.fluorescence.left + w.g.fluorescence.Width() / 2, w.g.cut.left + w.g.cut.Width() / 2};
+    };
     app::LogState& s = window.State();
     int dialogs = 0;
     const auto countAndCancel = [&](Dialog& d) {
         ++dialogs;
         d.Click(platform::IDCANCEL);
     };
-    Dialog::QueueTestScript(countAndCancel);
-    w.DoubleClick(porX, w.RowY(1520));
-    EXPECT_TRUE(s.notes.edit && s.notes.edit->IsOpen());
-    app::CancelNoteEdit(s);
+    for (int x : columns()) {
+        w.DoubleClick(x, w.RowY(1520));
+        EXPECT_TRUE(s.notes.edit && s.notes.edit->IsOpen()) << x;
+        app::CancelNoteEdit(s);
+    }
     EXPECT_EQ(doubles().prompter.inputPrompts.size(), 1);
-    EXPECT_EQ(dialogs, 0);
 
-    // The second scheme hides the notes: now the double-click asks where the shows start.
+    // The second scheme hides the notes (and lays the columns out again): now the double-click asks where
+    // the shows start.
     ASSERT_TRUE(w.Choose("Schemes", "Custom"));
     w.PaintAt(1480);
-    Dialog::ClearTestScripts();
-    for (int x : {porX, fluX}) {
+    for (int x : columns()) {
         Dialog::QueueTestScript(countAndCancel);
         doubles().prompter.inputAnswers = {QString("1540")};
         w.DoubleClick(x, w.RowY(1520));
         EXPECT_FALSE(s.notes.edit && s.notes.edit->IsOpen());
     }
-    EXPECT_EQ(dialogs, 2);
-    EXPECT_EQ(doubles().prompter.inputPrompts,
-              (QStringList{"Enter Depth to start shows", "Enter Depth to start shows", "Enter Depth to start shows"}));
+    EXPECT_EQ(dialogs, 3);
+    EXPECT_EQ(doubles().prompter.inputPrompts, QStringList(4, "Enter Depth to start shows"));
 
     // The show report.
     QString report;
