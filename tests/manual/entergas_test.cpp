@@ -186,25 +186,38 @@ TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartA
     const QImage labelled = window.BackingStore().copy(w.g.gas.left, band, w.g.gasRight - w.g.gas.left, 4 * R);
     EXPECT_GT(testing_support::DifferingPixels(unlabelled, labelled, 0, 4 * R, labelled.width()), 10);  // "C1" written
 
-    // Ctrl with a click right of the rate track: the connection mark of that depth, set and cleared.
-    const int connectionX = w.g.rate.Right() + 5 * U + U / 2;
-    w.Click(Qt::LeftButton, connectionX, w.RowY(1810), Qt::ControlModifier);
-    EXPECT_EQ(w.At(1810).tripCode, 2);
-    w.Click(Qt::LeftButton, connectionX, w.RowY(1810), Qt::ControlModifier);
-    EXPECT_EQ(w.At(1810).tripCode, 0);
-    // Ctrl with a click at the gas track's left edge: the trip mark, on the step below the depth.
-    w.Click(Qt::LeftButton, w.g.gas.left + U, w.RowY(1820), Qt::ControlModifier);
-    EXPECT_EQ(w.At(1821).tripCode, 4);  // 4 at an even depth, 5 at an odd one
-    w.Click(Qt::LeftButton, w.g.gas.left + U, w.RowY(1820), Qt::ControlModifier);
-    EXPECT_EQ(w.At(1821).tripCode, 0);
-    EXPECT_EQ(w.At(1820).tripCode, 0);
-    // A right click at the lithology column's left edge: the casing point, on the step below.
-    w.Click(Qt::RightButton, w.g.lithology.left - U / 2, w.RowY(1830));
-    EXPECT_EQ(w.At(1831).tripCode, 3);
-    w.Click(Qt::RightButton, w.g.lithology.left - U / 2, w.RowY(1830));
-    EXPECT_EQ(w.At(1831).tripCode, 0);
+    // The marks, each set by a click and cleared by the same click again, in the record the manual names,
+    // and drawn on the log in the rows around it meanwhile.
+    struct Mark {
+        const char* what;
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers keys;
+        int x, clicked, record, code;
+    };
+    const Mark marks[] = {
+        {"connection, right of the rate track", Qt::LeftButton, Qt::ControlModifier, w.g.rate.Right() + 5 * U + U / 2, 1810, 1810, 2},
+        {"trip, the gas track's left edge", Qt::LeftButton, Qt::ControlModifier, w.g.gas.left + U, 1820, 1821, 4},
+        {"casing, the lithology column's left edge", Qt::RightButton, Qt::NoModifier, w.g.lithology.left - U / 2, 1830, 1831, 3},
+    };
+    for (const Mark& m : marks) {
+        w.PaintAt(1780);
+        const QImage unmarked = window.BackingStore().copy();
+        const int top = w.RowY(m.clicked) - 2 * R, bottom = w.RowY(m.clicked) + 3 * R;
+        const int neighbour = m.record == m.clicked ? m.record + 1 : m.clicked;
+        const std::uint16_t neighbourCode = w.At(neighbour).tripCode;
+        ASSERT_EQ(w.At(m.record).tripCode, 0) << m.what;
+        w.Click(m.button, m.x, w.RowY(m.clicked), m.keys);
+        EXPECT_EQ(w.At(m.record).tripCode, m.code) << m.what;
+        EXPECT_EQ(w.At(neighbour).tripCode, neighbourCode) << m.what;
+        w.PaintAt(1780);
+        EXPECT_GT(testing_support::DifferingPixels(unmarked, window.BackingStore(), top, bottom, w.g.logWidth), 10) << m.what;
+        w.Click(m.button, m.x, w.RowY(m.clicked), m.keys);
+        EXPECT_EQ(w.At(m.record).tripCode, 0) << m.what;
+        w.PaintAt(1780);
+        EXPECT_EQ(testing_support::DifferingPixels(unmarked, window.BackingStore(), top, bottom, w.g.logWidth), 0) << m.what;
+    }
 
-    // Ctrl with a right click right of the gas track with the custom tracks shown: the ratio chart, a square of 30 units at the
+    // Ctrl with a right click right of the last custom track: the ratio chart, a square of 30 units at the
     // lithology column's left edge, with its zones and the sample's blue line.
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
     w.PaintAt(1780);
