@@ -109,7 +109,7 @@ TEST(ManualGasRatesMudWeights, EnterDataGasAndRatesStoreEachValueAtItsDepth)
     // Options > Gas As Percent of Total: C1 is 60 % and C2 20 % of the components of 1502, drawn in the
     // percent column (20 gas cells for 100 %) that stands in the descriptions' place left of the gas track.
     // A record's curves take the row above its depth: 1501 and 1502 run straight down the row of 1501.
-    QAction* percent = w.Item("Options", "Gas As Percent of Total");
+    QAction* percent = w.Item("Options", "Gas As Percent of Total");  // the bar is built anew by each choice
     ASSERT_TRUE(percent && percent->isEnabled());
     w.PaintAt(1480);
     const QImage plain = window.BackingStore().copy();
@@ -129,6 +129,8 @@ TEST(ManualGasRatesMudWeights, EnterDataGasAndRatesStoreEachValueAtItsDepth)
     EXPECT_FALSE(curveNear(plain, origin + 12 * w.g.gas.cell, layout::PEN_C1));
     ASSERT_TRUE(w.Choose("Options", "Gas As Percent of Total"));
     EXPECT_FALSE(w.Item("Options", "Gas As Percent of Total")->isChecked());
+    w.PaintAt(1480);
+    EXPECT_FALSE(curveNear(window.BackingStore(), origin + 12 * w.g.gas.cell, layout::PEN_C1));
 }
 
 // Ctrl with a double-click in the gas or rate track opens its entry at the clicked depth, without asking.
