@@ -6,6 +6,7 @@
 #include "entry/ui/outlinedlg.h"
 #include "entry/ui/topsdlg.h"
 #include "manual/enteringsteps.h"
+#include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
 #include "support/entrywindow.h"
@@ -44,7 +45,7 @@ TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
         wellfile::TopsFilePath(app::PlaceOf(s), app::TopsPlaceOf(s)));
     int found = 0;
     for (const entry::TOPSEX& t : tops)
-        found += t.depth == 1555 && QByteArray(t.menuName).startsWith("Cherty Lime");
+        found += t.depth == 1555 && platform::FieldText(t.menuName) == "Cherty Lime";
     EXPECT_EQ(found, 1);
     EXPECT_NE(w.Item("Tops", "Cherty Lime"), nullptr);
     w.PaintAt(1530);
