@@ -2,7 +2,12 @@
 // through its menus, file boxes and mouse, and checked in the files written and the log drawn.
 #include "app/elogoffset.h"
 #include "elog/curves.h"
+#include "elog/ui/importdialog.h"
+#include "elog/ui/swdialogs.h"
 #include "logview/geometryof.h"
+#include "logview/ui/titlerowpaint.h"
+#include "shell/ui/textdlg.h"
+#include "wellfile/record.h"
 #include "manual/lasfilessteps.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
@@ -12,6 +17,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QListWidget>
+#include <QTest>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -68,4 +77,182 @@ TEST(ManualLasFiles, CreateLasFileWritesTheMudLogIntoTheMudloglasFolder)
     EXPECT_EQ(rows, 1400 - 1020 + 1);  // from 20 below the first depth to the last
     ASSERT_FALSE(doubles().prompter.messages.isEmpty());
     EXPECT_TRUE(doubles().prompter.messages.back().text.startsWith("Created " + las));
+}
+
+namespace {
+
+constexpr float kLow = 40, kHigh = 140;  // the gamma outside and inside the hot shale
+bool Hot(int depth) { return depth >= 1150 && depth <= 1160; }
+
+// A wireline LAS file of the well's depths in feet, by half feet: GR, DPHI and ILD.
+QByteArray WirelineLas()
+{
+    QByteArray las = "~Version\nVERS. 2.0 :\nWRAP. NO :\n~Well\nSTRT.F 1000 :\nSTOP.F 1400 :\nSTEP.F 0.5 :\n"
+                     "NULL. -999.25 :\n~Curve\nDEPT.F :\nGR.GAPI : gamma\nDPHI.V/V : density porosity\n"
+                     "ILD.OHMM : deep resistivity\n~A\n";
+    for (int k = 0; k <= 800; ++k) {
+        const double d = 1000 + k * 0.5;
+        las += QByteArray::number(d, 'f', 1) + ' ' + QByteArray::number(Hot(int(d)) ? kHigh : kLow) + " 0.2 10\n";
+    }
+    return las;
+}
+
+// The import dialog as the user fills it: each curve picked under "Available Curves", what it is under
+// "Import As..", ADD; then Import.
+void MapAndImport(Dialog& d)
+{
+    namespace id = elog::importid;
+    EXPECT_EQ(d.windowTitle(), "STRATIV ELOG IMPORT");
+    for (const auto& [line, target] : {std::pair{1, 1}, {2, 2}, {3, 13}}) {  // Gamma, Density Porosity, Res 120
+        d.SetSelIndex(id::Available, line);
+        d.Command(id::Available, platform::CBN_SELCHANGE);
+        d.SetSelIndex(id::ImportAs, target - 1);
+        d.Command(id::ImportAs, platform::CBN_SELCHANGE);
+        EXPECT_TRUE(d.Click(id::Add));
+    }
+    d.Click(platform::IDOK);
+}
+
+// The first start's window on its demo well, whose first display scheme shows the deep resistivity.
+struct ElogOnWindow {
+    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString folder, path, svc;
+    ElogOnWindow()
+    {
+        EXPECT_TRUE(testing_support::ShowDemoWindow(window));
+        folder = S().well.file.dataFolder;
+        path = S().well.file.dataFileName;
+        svc = S().well.file.currentFolder + S().well.file.wellName + ".svc";
+        doubles().prompter.messages.clear();
+    }
+    app::LogState& S() { return window.State(); }
+    elog::Curves& C() { return *S().engines.elogCurves; }
+    logview::ViewGeometry G() { return logview::GeometryOf(S()); }
+    // The image x of a gamma value where the curve is drawn through the rate track.
+    int GammaX(float gamma) { return C().gammaScale.origin + int(gamma * C().gammaScale.factor) - G().horizontalScroll; }
+    // Whether the pixels around (x, the row of `depth`) differ between the two screens.
+    bool Drawn(const QImage& before, const QImage& after, int x, int depth)
+    {
+        const int y = manual::RowY(window, depth);
+        for (int dy = -G().rowHeight / 2; dy < G().rowHeight / 2; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (before.pixel(x + dx, y + dy) != after.pixel(x + dx, y + dy))
+                    return true;
+        return false;
+    }
+    void ShowFrom(int top)
+    {
+        S().well.file.viewTopDepth = top;
+        window.PaintLog();
+        QCoreApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+// "LAS in, e-log curves", "Depth match", "Water saturation" and Adjust File Depth, in the order a
+// geologist meets them with a new wireline log.
+TEST(ManualLasFiles, AWirelineLogIsImportedDrawnListedMatchedAndKeptWithTheWell)
+{
+    ElogOnWindow w;
+    w.ShowFrom(1130);
+    testing_support::WriteBytes(w.folder + "wireline.las", WirelineLas());
+    doubles().prompter.fileAnswers = {w.folder + "wireline.las"};
+    Dialog::QueueTestScript(MapAndImport);
+    ASSERT_TRUE(Choose(w.window, {"Import", "Import Elog data.."}));
+    ASSERT_EQ(Dialog::PendingTestScripts(), 0);
+    ASSERT_EQ(doubles().prompter.fileRequests.size(), 1);
+    EXPECT_TRUE(doubles().prompter.fileRequests[0].filter.startsWith("LAS Files"));
+
+    // Kept with the well: its curve file holds the values at their depths.
+    const auto svc = testing_support::FileRecords<elog::CurveRecord>(w.svc);
+    ASSERT_GT(svc.size(), 2000u);
+    for (int d : {1100, 1155, 1300}) {
+        EXPECT_EQ(svc[std::size_t(d)].values[elog::SLOT_DEPTH], float(d));
+        EXPECT_EQ(svc[std::size_t(d)].values[elog::SLOT_GAMMA], Hot(d) ? kHigh : kLow) << d;
+        EXPECT_FLOAT_EQ(svc[std::size_t(d)].values[elog::SLOT_RES120], 10) << d;
+    }
+    // The title band names the curve file.
+    const logview::TitleRow title = logview::TitleRowOf(w.S(), w.window.width());
+    ASSERT_TRUE(title.curves.has_value());
+    EXPECT_EQ(title.curves->path, w.svc);
+
+    // View > Elog Data As Text lists the values by depth.
+    ASSERT_TRUE(Choose(w.window, {"View", "Elog Data As Text"}));
+    auto* text = qobject_cast<TextDlg*>(w.window.Tools().elogAsText.data());
+    ASSERT_NE(text, nullptr);
+    auto* list = text->ControlAs<QListWidget>(TextDlg::ID_LIST);
+    QStringList rows;
+    for (int i = 1; i < list->count(); ++i)
+        rows << list->item(i)->text().simplified();
+    ASSERT_FALSE(rows.isEmpty());
+    for (const QString& row : rows) {
+        const QStringList f = row.split(' ');  // Depth Rw SwA SwM Sw Gam ...
+        ASSERT_GE(f.size(), 6);
+        EXPECT_EQ(f[5].toFloat(), Hot(f[0].toInt()) ? kHigh : kLow) << row.toStdString();
+    }
+    text->Click(TextDlg::ID_CLOSE);
+
+    // Setup > Sw...: Rw for an interval, saved into the curve file.
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Archie Water Saturation Setup");
+        d.SetText(elog::swid::Rw, "0.05");
+        d.SetText(elog::swid::From, "1150");
+        d.SetText(elog::swid::To, "1160");
+        d.Click(elog::swid::Save);
+        d.Click(platform::IDOK);
+    });
+    ASSERT_TRUE(Choose(w.window, {"Setup", "Sw..."}));
+    const auto saved = testing_support::FileRecords<elog::CurveRecord>(w.svc);
+    EXPECT_FLOAT_EQ(saved[1155].values[elog::SLOT_RW], 0.05f);
+    EXPECT_FLOAT_EQ(saved[1140].values[elog::SLOT_RW], 0.04f);
+    // Sw = sqrt(a Rw / (phi^m Rt)) = sqrt(0.05 / (0.04 x 10))
+    EXPECT_NEAR(saved[1155].values[elog::SLOT_SW], std::sqrt(0.05 / 0.4), 1e-4);
+
+    // A right click on the gas track: the saturation table of that depth and the next.
+    w.ShowFrom(1130);
+    QTest::mouseClick(&w.window, Qt::RightButton, Qt::NoModifier,
+                      manual::At(w.window, w.G().gas.left + 20, manual::RowY(w.window, 1155)));
+    auto* table = dynamic_cast<elog::SWDlg2*>(w.window.Tools().elogReadout.data());
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->isVisible());
+    const QStringList first = table->GetText(elog::swid::FirstRow).simplified().split(' ');
+    const QStringList second = table->GetText(elog::swid::SecondRow).simplified().split(' ');
+    ASSERT_EQ(first.size(), 5);
+    ASSERT_EQ(second.size(), 5);
+    EXPECT_EQ(first[0].toInt() + 1, second[0].toInt());
+    EXPECT_TRUE(first[0] == "1155" || second[0] == "1155");
+    EXPECT_NEAR(first[1].toDouble(), std::sqrt(0.05 / 0.4), 0.01);
+    table->Click(platform::IDOK);
+
+    // The depth match: pressed on the gamma in the rate track, dragged up five half rows. While the
+    // button is down the gamma is outlined dotted; the shift stays with the well.
+    const QImage painted = manual::Screen(w.window);
+    const int half = w.G().rowHeight / 2, y = manual::RowY(w.window, 1140), x = w.GammaX(kLow) + 1;
+    QTest::mousePress(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + w.G().horizontalScroll, y));
+    QTest::mouseMove(&w.window, manual::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
+    const QImage dragged = w.window.BackingStore().copy();
+    EXPECT_TRUE(w.Drawn(painted, dragged, w.GammaX(kLow), 1138));
+    EXPECT_TRUE(w.Drawn(painted, dragged, w.GammaX(kHigh), 1150));  // the hot shale five rows up
+    QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.Drawn(painted, w.window.BackingStore(), w.GammaX(kHigh), 1150));  // gone with the button
+    EXPECT_EQ(w.S().well.elogDepthOffset, 5);
+    ASSERT_EQ(w.window.OpenDataFile(w.path), 1);
+    EXPECT_EQ(w.S().well.elogDepthOffset, 5);
+
+    // Options > Other Options > Adjust File Depth...: every depth of the well 10 deeper, the curves
+    // following.
+    const auto before = testing_support::FileRecords<wellfile::RECORD>(w.path);
+    doubles().prompter.inputAnswers = {QStringLiteral("10")};
+    ASSERT_TRUE(Choose(w.window, {"Options", "Other Options", "Adjust File Depth..."}));
+    EXPECT_EQ(doubles().prompter.inputCaptions.value(0), "Adjust File Depth");
+    const auto records = testing_support::FileRecords<wellfile::RECORD>(w.path);
+    ASSERT_EQ(records.size(), before.size());
+    for (std::size_t i = 0; i < records.size(); i += 100) {
+        EXPECT_EQ(records[i].depth, before[i].depth + 10) << i;
+        EXPECT_EQ(records[i].rateOne, before[i].rateOne) << i;  // the values stay with their rows
+    }
+    EXPECT_EQ(w.S().well.file.fileTopDepth, before.front().depth + 10);
+    EXPECT_EQ(w.S().well.elogDepthOffset, 15);
 }
