@@ -4,6 +4,7 @@
 #include "elog/curves.h"
 #include "elog/ui/importdialog.h"
 #include "elog/ui/swdialogs.h"
+#include "elog/ui/tvddialog.h"
 #include "logview/geometryof.h"
 #include "logview/ui/titlerowpaint.h"
 #include "shell/ui/textdlg.h"
@@ -38,7 +39,7 @@ struct LasWindow {
     {
         EXPECT_TRUE(testing_support::ShowDemoWindow(window));
         folder = S().well.file.dataFolder;
-        path = folder + "L.svm";
+        path = folder + "L12.svm";
         testing_support::WriteRecords(path, manual::KnownRecords(1000, 1400));
         EXPECT_EQ(window.OpenDataFile(path), 1);
         doubles().prompter.messages.clear();
@@ -56,7 +57,7 @@ TEST(ManualLasFiles, CreateLasFileWritesTheMudLogIntoTheMudloglasFolder)
     ASSERT_TRUE(Choose(w.window, {"Options", "Create Las File..."}));
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);
 
-    const QString las = w.folder + "mudloglas/L.las";
+    const QString las = w.folder + "mudloglas/L12.las";
     const QString text = QString::fromLatin1(testing_support::ReadBytes(las));
     EXPECT_TRUE(text.contains("CWLS LOG ASCII STANDARD - VERSION 2.0"));
     const int data = text.indexOf("\n~A");
@@ -152,7 +153,7 @@ struct ElogOnWindow {
 
 // "LAS in, e-log curves", "Depth match", "Water saturation" and Adjust File Depth, in the order a
 // geologist meets them with a new wireline log.
-TEST(ManualLasFiles, AWirelineLogIsImportedDrawnListedMatchedAndKeptWithTheWell)
+TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
 {
     ElogOnWindow w;
     w.ShowFrom(1130);
@@ -255,4 +256,104 @@ TEST(ManualLasFiles, AWirelineLogIsImportedDrawnListedMatchedAndKeptWithTheWell)
     }
     EXPECT_EQ(w.S().well.file.fileTopDepth, before.front().depth + 10);
     EXPECT_EQ(w.S().well.elogDepthOffset, 15);
+
+    // Import > Select > Elog... opens another curve file over the log, unshifted.
+    ASSERT_TRUE(QFile::copy(w.svc, w.folder + "other.svc"));
+    doubles().prompter.fileAnswers = {w.folder + "other.svc"};
+    ASSERT_TRUE(Choose(w.window, {"Import", "Select", "Elog..."}));
+    EXPECT_EQ(logview::TitleRowOf(w.S(), w.window.width()).curves->path, w.folder + "other.svc");
+    EXPECT_EQ(w.S().well.elogDepthOffset, 0);
+
+    // Import > Select > ROP... picks an offset well whose rate Options > Offset ROP draws in the rate track.
+    testing_support::WriteRecords(w.folder + "O.svm", manual::KnownRecords(1000, 2700));
+    w.ShowFrom(1130);
+    const QImage plain = manual::Screen(w.window);
+    doubles().prompter.fileAnswers = {w.folder + "O.svm"};
+    ASSERT_TRUE(Choose(w.window, {"Import", "Select", "ROP..."}));
+    ASSERT_TRUE(Choose(w.window, {"Options", "Offset ROP"}));
+    EXPECT_TRUE(w.S().options.offsetRop);
+    const QImage offset = manual::Screen(w.window);
+    int changed = 0;
+    for (int y = manual::RowY(w.window, 1140); y < manual::RowY(w.window, 1160); ++y)
+        for (int x = w.G().rate.left; x < w.G().rate.Right(); ++x)
+            changed += plain.pixel(x - w.G().horizontalScroll, y) != offset.pixel(x - w.G().horizontalScroll, y);
+    EXPECT_GT(changed, 20 * w.G().rowHeight);
+}
+
+namespace {
+
+void Station(Dialog& d, const char* md, const char* tvd, const char* incl, const char* azm)
+{
+    namespace id = elog::tvdid;
+    d.SetText(id::Md, md);
+    d.SetText(id::Tvd, tvd);
+    d.SetText(id::Incl, incl);
+    d.SetText(id::Azm, azm);
+    d.Click(id::Save);
+}
+
+int SurveyNotesAt(LogWindow& w, int depth)
+{
+    int n = 0;
+    for (int i = 0; i < w.State().notes.memoCount; ++i) {
+        const auto& m = w.State().notes.memos[std::size_t(i)];
+        n += m.depth == depth && QString(m.text).startsWith("Survey@");
+    }
+    return n;
+}
+
+}  // namespace
+
+// "Surveys and TVD": Enter Data (shown with Options > Drilling) takes the stations; View > TVD Log
+// builds the log by true vertical depth as the "~" well and opens it.
+TEST(ManualLasFiles, SurveysAreEnteredAndTheTvdLogIsBuiltAsAWellOfItsOwn)
+{
+    LasWindow w;
+    EXPECT_FALSE(manual::Shown(w.window, {"Enter Data"}));
+    ASSERT_TRUE(Choose(w.window, {"Options", "Drilling"}));
+    ASSERT_TRUE(w.S().well.file.drilling);
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "TVD WELL DATA");
+        Station(d, "1200", "1195", "12", "45");
+        Station(d, "1300", "1285", "20", "46");
+        d.Click(platform::IDOK);
+    });
+    ASSERT_TRUE(Choose(w.window, {"Enter Data", "Survey and/or Horizontal Data..."}));
+    ASSERT_EQ(Dialog::PendingTestScripts(), 0);
+    auto records = testing_support::FileRecords<wellfile::RECORD>(w.path);
+    EXPECT_FLOAT_EQ(records[200].tvd, 1195);
+    EXPECT_FLOAT_EQ(records[200].inclination, 12);
+    EXPECT_FLOAT_EQ(records[300].azimuth, 46);
+    EXPECT_EQ(SurveyNotesAt(w.window, 1300), 1);
+
+    // TVD File Data notes a station on the log and leaves the depth records as they are.
+    Dialog::QueueTestScript([](Dialog& d) {
+        Station(d, "1350", "1330", "22", "46");
+        d.Click(platform::IDOK);
+    });
+    ASSERT_TRUE(Choose(w.window, {"Enter Data", "TVD File Data"}));
+    records = testing_support::FileRecords<wellfile::RECORD>(w.path);
+    EXPECT_EQ(records[350].tvd, 0.0f);
+    EXPECT_EQ(SurveyNotesAt(w.window, 1350), 1);
+    ASSERT_TRUE(Choose(w.window, {"Options", "Drilling"}));
+    ASSERT_FALSE(w.S().well.file.drilling);
+
+    // View > TVD Log: built, named with "~" for the well's first letter, opened in a second copy of the
+    // program.
+    const QString tvd = w.folder + "~12.svm";
+    QFile::remove(tvd);
+    doubles().prompter.messages.clear();
+    ASSERT_TRUE(Choose(w.window, {"View", "TVD Log"}));
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    EXPECT_EQ(doubles().prompter.messages.back().text, tvd);
+    ASSERT_FALSE(doubles().shell.started.isEmpty());
+    EXPECT_EQ(doubles().shell.started.back().args, QStringList{tvd});
+    const auto built = testing_support::FileRecords<wellfile::RECORD>(tvd);
+    ASSERT_EQ(built.size(), std::size_t(1285 - 1000 + 1));  // one record a unit of true vertical depth
+    EXPECT_EQ(built.back().depth, 1285);
+    // Opened as a well of its own, its depths marked TVD.
+    doubles().prompter.fileAnswers = {tvd};
+    ASSERT_TRUE(Choose(w.window, {"File", "Open..."}));
+    EXPECT_EQ(w.S().well.file.wellName, "~12");
+    EXPECT_TRUE(logview::TitleRowOf(w.S(), w.window.width()).tvdFile);
 }
