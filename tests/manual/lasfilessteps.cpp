@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-namespace manual {
+namespace elogsteps {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::vector<wellfile::RECORD> KnownRecords(int first, int last)
     return rows;
 }
 
-}  // namespace manual
+}  // namespace elogsteps

@@ -13,7 +13,7 @@
 
 class LogWindow;
 
-namespace manual {
+namespace elogsteps {
 
 // Triggers the item reached through `path` ({"Options", "Create Las File..."}) on the window's menu
 // bar. Texts match as read on screen: no "&", blanks run together, letter case and trailing dots
@@ -35,4 +35,4 @@ std::vector<wellfile::RECORD> KnownRecords(int first, int last);
 float KnownRate(int depth);
 float KnownC1(int depth);
 
-}  // namespace manual
+}  // namespace elogsteps
