@@ -116,6 +116,13 @@ TEST(ManualHorizontal, TheViewShowsTheTargetAndTheTildeNotesAndTakesItsOptions)
     EXPECT_EQ(target[7], 2190.0f);   // TVD
     EXPECT_EQ(target[10], 200.0f);   // VS
 
+    // The view as it first draws, with the gas.
+    ASSERT_TRUE(Choose(w.window, {"View", "Horizontal"}));
+    ASSERT_NE(w.View(), nullptr);
+    EXPECT_TRUE(w.View()->Settings().drawGas);
+    const QImage withGas = w.View()->Image().copy();
+    ASSERT_TRUE(Choose(w.window, {"View", "Horizontal"}));
+
     // Setup > Horizontal Options...: the target file is named, the gas taken off, the gamma scale changed.
     namespace id = horizontal::setupid;
     Dialog::QueueTestScript([&](Dialog& d) {
@@ -134,6 +141,7 @@ TEST(ManualHorizontal, TheViewShowsTheTargetAndTheTildeNotesAndTakesItsOptions)
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->Plot().targetLoaded);
     EXPECT_FALSE(view->Settings().drawGas);
+    EXPECT_NE(view->Image(), withGas);
     EXPECT_EQ(view->Settings().gammaScale, 3);
     bool noted = false;
     for (int i = 0; i < view->Notes().count; ++i) {
