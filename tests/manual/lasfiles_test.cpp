@@ -1,24 +1,24 @@
 // Manual, 6. LAS files, e-log curves and the TVD log: each instruction done on the first start's window
 // through its menus, file boxes and mouse, and checked in the files written and the log drawn.
-#include "app/elogoffset.h"
 #include "elog/curves.h"
 #include "elog/ui/importdialog.h"
 #include "elog/ui/swdialogs.h"
 #include "elog/ui/tvddialog.h"
 #include "logview/geometryof.h"
 #include "logview/ui/titlerowpaint.h"
-#include "shell/ui/textdlg.h"
-#include "wellfile/record.h"
 #include "manual/lasfilessteps.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "shell/ui/textdlg.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "wellfile/record.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -31,20 +31,27 @@ using testing_support::doubles;
 
 namespace {
 
-// The first start's window with the well "L" (depths 1000 to 1400 of known values) opened.
-struct LasWindow {
+// The first start's window on its demo well.
+struct DemoWindow {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    QString folder, path;
-    LasWindow()
+    QString folder;
+    DemoWindow()
     {
         EXPECT_TRUE(testing_support::ShowDemoWindow(window));
         folder = S().well.file.dataFolder;
-        path = folder + "L12.svm";
+    }
+    app::LogState& S() { return window.State(); }
+};
+
+// The same with the well "L12" (depths 1000 to 1400 of known values) opened.
+struct LasWindow : DemoWindow {
+    QString path = folder + "L12.svm";
+    LasWindow()
+    {
         testing_support::WriteRecords(path, elogsteps::KnownRecords(1000, 1400));
         EXPECT_EQ(window.OpenDataFile(path), 1);
         doubles().prompter.messages.clear();
     }
-    app::LogState& S() { return window.State(); }
 };
 
 }  // namespace
@@ -115,19 +122,10 @@ void MapAndImport(Dialog& d)
     d.Click(platform::IDOK);
 }
 
-// The first start's window on its demo well, whose first display scheme shows the deep resistivity.
-struct ElogOnWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
-    QString folder, path, svc;
-    ElogOnWindow()
-    {
-        EXPECT_TRUE(testing_support::ShowDemoWindow(window));
-        folder = S().well.file.dataFolder;
-        path = S().well.file.dataFileName;
-        svc = S().well.file.currentFolder + S().well.file.wellName + ".svc";
-        doubles().prompter.messages.clear();
-    }
-    app::LogState& S() { return window.State(); }
+// The demo well, whose first display scheme shows its e-log curves.
+struct ElogOnWindow : DemoWindow {
+    QString path = S().well.file.dataFileName;
+    QString svc = S().well.file.currentFolder + S().well.file.wellName + ".svc";
     elog::Curves& C() { return *S().engines.elogCurves; }
     logview::ViewGeometry G() { return logview::GeometryOf(S()); }
     // The image x of a gamma value where the curve is drawn through the rate track.
@@ -187,7 +185,7 @@ TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
     QStringList rows;
     for (int i = 1; i < list->count(); ++i)
         rows << list->item(i)->text().simplified();
-    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_TRUE(rows.filter(QRegularExpression("^1155 ")).size() == 1);  // the view's depths, the shale among them
     for (const QString& row : rows) {
         const QStringList f = row.split(' ');  // Depth Rw SwA SwM Sw Gam ...
         ASSERT_GE(f.size(), 6);
