@@ -1,0 +1,228 @@
+// Manual, 7. Drilling mode: each instruction of the section done on the first start's window through its
+// menus, the depth box's pulses and the dialogs, and what the section says the user then sees or has.
+#include "drillingsteps.h"
+
+#include "drilling/alarmform.h"
+#include "drilling/driller.h"
+#include "drilling/lagcalc.h"
+#include "drilling/logtime.h"
+#include "drilling/ui/toolbar.h"
+#include "entry/ui/gaspercdlg.h"
+#include "layout/linesandscales.h"
+#include "platform/gameport.h"
+#include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
+#include "support/files.h"
+#include "support/testmain.h"
+#include "support/xsession.h"
+#include "wellfile/record.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+using manual_testing::Choose;
+using manual_testing::MenuItem;
+using manual_testing::Tick;
+using platform::Dialog;
+using testing_support::doubles;
+using wellfile::RECORD;
+
+namespace {
+
+std::vector<RECORD> Records(LogWindow& w) { return testing_support::FileRecords<RECORD>(w.State().well.file.dataFileName); }
+
+// The band above the log as the window shows it now.
+QImage Band(LogWindow& w)
+{
+    w.PaintLog();
+    return w.BackingStore().copy(0, 0, w.BackingStore().width(), w.State().layout.format.logAreaTop);
+}
+
+drilling::TOOLBAR* StatusBox(LogWindow& w)
+{
+    const auto boxes = w.findChildren<drilling::TOOLBAR*>();
+    return boxes.size() == 1 ? boxes[0] : nullptr;
+}
+
+bool WindowShown(const QString& caption)
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == caption)
+            return true;
+    return false;
+}
+
+constexpr unsigned kBannerGreen = 0x00FF00;
+
+}  // namespace
+
+// Manual, 7. Drilling mode: Options > Drilling, the title band, the depth box, the lag, the alarms and
+// the test gas.
+TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
+{
+    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(w));
+    app::LogState& s = w.State();
+    EXPECT_FALSE(manual_testing::MenuTitles(w).contains("Enter Data"));
+    const int officeGreen = manual_testing::PixelsOf(Band(w), s.layout.format.logAreaTop, kBannerGreen);
+
+    // Options > Drilling: the drilling menu, with Enter Data and the set-up items the section names.
+    ASSERT_TRUE(Choose(w, "Options", "Drilling"));
+    ASSERT_TRUE(s.well.file.drilling && s.engines.driller);
+    EXPECT_TRUE(MenuItem(w, "Options", "Drilling")->isChecked());
+    EXPECT_TRUE(manual_testing::MenuTitles(w).contains("Enter Data"));
+    for (const auto& [menu, item] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"Setup", "Lag Calculator"}, {"Enter Data", "Lagtime..."}, {"Setup", "Alarms..."},
+             {"Setup", "Gas Monitor Setup..."}, {"Options", "Gas Monitor"}, {"View", "Real Time Gas Chart"},
+             {"Setup", "Setup TCP Wits Feed"}, {"Options", "Wits Monitor"}, {"Setup", "Wits Alarms"},
+             {"View", "Wits Chart.."}, {"Setup", "Test Gas Values..."}})
+        EXPECT_TRUE(MenuItem(w, menu, item)) << menu << " > " << item;
+
+    // The title band: the green DRILLING banner, the depth and rate texts, the lag.
+    const int top = s.layout.format.logAreaTop;
+    const QImage band = Band(w);
+    EXPECT_GT(manual_testing::PixelsOf(band, top, kBannerGreen), officeGreen + 1000) << "no DRILLING banner";
+
+    // The depth box: two pulses of the box make one depth unit, the record drawn and the band's depth
+    // text changed.
+    const std::size_t count = Records(w).size();
+    const int bottom = Records(w).back().depth;
+    Tick(1);
+    manual_testing::Pulse();
+    Tick(1);
+    EXPECT_EQ(Records(w).size(), count) << "half a unit writes no record";
+    manual_testing::Pulse();
+    Tick(1);
+    ASSERT_EQ(Records(w).size(), count + 1);
+    EXPECT_EQ(Records(w).back().depth, bottom + 1);
+    EXPECT_GT(testing_support::DifferentPixels(band, Band(w)), 0) << "the depth text stayed";
+
+    // The on-bottom switch, with Lines and Scales' On Bottom Mode at "Open On Bottom", read every 4 s: open,
+    // the bit is off bottom; the box's buttons only show the state.
+    const auto onBottomMode = [&w](int mode) {
+        Dialog::QueueTestScript([mode](Dialog& d) {
+            d.Click(mode);
+            d.Click(platform::IDOK);
+        });
+        ASSERT_TRUE(Choose(w, "Setup", "Lines and Scales..."));
+    };
+    onBottomMode(layout::setupid::OpenOnBottom);
+    drilling::TOOLBAR* box = StatusBox(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), "Drilling Status");
+    EXPECT_EQ(box->GetText(drilling::TOOLBAR::ID_BOTTOM), "On Bottom");
+    EXPECT_FALSE(box->IsEnabled(drilling::TOOLBAR::ID_BOTTOM));
+    doubles().gamePort.buttons = platform::kJoyButton5;
+    Tick(20, 200);
+    EXPECT_EQ(box->GetText(drilling::TOOLBAR::ID_BOTTOM), "Off Bottom");
+    doubles().gamePort.buttons = 0;
+    Tick(20, 200);
+    EXPECT_EQ(box->GetText(drilling::TOOLBAR::ID_BOTTOM), "On Bottom");
+
+    // With the mode "Disabled" the buttons set the state by hand.
+    onBottomMode(layout::setupid::OnBottomDisabled);
+    box = StatusBox(w);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->IsEnabled(drilling::TOOLBAR::ID_BOTTOM));
+    box->Click(drilling::TOOLBAR::ID_BOTTOM);
+    EXPECT_EQ(box->GetText(drilling::TOOLBAR::ID_BOTTOM), "Off Bottom");
+    EXPECT_EQ(s.engines.driller->Time()->offBottom, 1);
+    box->Click(drilling::TOOLBAR::ID_PUMP);
+    EXPECT_EQ(box->GetText(drilling::TOOLBAR::ID_PUMP), "Pump On");
+    box->Click(drilling::TOOLBAR::ID_BOTTOM);
+    EXPECT_EQ(box->GetText(drilling::TOOLBAR::ID_BOTTOM), "On Bottom");
+    EXPECT_EQ(s.engines.driller->Time()->offBottom, 0);
+
+    // Setup > Lag Calculator: the lag from the hole and the pump output (500 m cased 9.625 in, 500 m open
+    // hole 8.5 in, around 4.5 in pipe; 0.1 bbl a stroke at 100 strokes a minute).
+    QString calculated;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        using namespace drilling::lagid;
+        EXPECT_EQ(d.windowTitle(), "STRATIV LAG CALCULATOR");
+        d.SetCheck(Metric, platform::BST_CHECKED);
+        for (int id : {Liner1Id, Liner1Length, Liner2Id, Liner2Length, Collar1Id, Collar1Od, Collar1Length,
+                       Collar2Id, Collar2Od, Collar2Length, Collar3Id, Collar3Od, Collar3Length, Pipe2Id, Pipe2Od,
+                       Pipe2Length, Pump2Spm, Pump2Output, Pump3Spm, Pump3Output, Washout})
+            d.SetText(id, "0");
+        for (const auto& [id, text] : std::initializer_list<std::pair<int, const char*>>{
+                 {CasingId, "9.625"}, {CasingLength, "500"}, {OpenHoleDiameter, "8.5"}, {OpenHoleLength, "500"},
+                 {Pipe1Od, "4.5"}, {Pipe1Id, "3.826"}, {Pipe1Length, "1000"}, {Pump1Output, "0.1"},
+                 {Pump1Spm, "100"}, {Efficiency1, "1"}})
+            d.SetText(id, text);
+        d.SetCheck(Pump1OnHole, platform::BST_CHECKED);
+        d.SetCheck(Pump2OnHole, platform::BST_UNCHECKED);
+        d.SetCheck(Pump3OnHole, platform::BST_UNCHECKED);
+        d.Click(Calculate);
+        calculated = d.GetText(LagMinutes);
+        d.Click(Close);
+    });
+    ASSERT_TRUE(Choose(w, "Setup", "Lag Calculator"));
+    const double feet = 500 * 3.281;
+    EXPECT_EQ(calculated, QString::asprintf("%.2f", (feet * (9.625 * 9.625 - 4.5 * 4.5) + feet * (8.5 * 8.5 - 4.5 * 4.5)) *
+                                                        0.000971 / 10));
+
+    // Enter Data > Lagtime...: the lag time typed is the driller's; the band's lag text follows.
+    const QImage beforeLag = Band(w);
+    doubles().prompter.inputAnswers = {QStringLiteral("25")};
+    ASSERT_TRUE(Choose(w, "Enter Data", "Lagtime..."));
+    EXPECT_FLOAT_EQ(s.engines.driller->Time()->lagTime, 25.0f);
+    EXPECT_GT(testing_support::DifferentPixels(beforeLag, Band(w)), 0) << "the band's lag text stayed";
+
+    // Setup > Alarms...: a depth alarm two units down, with the sound the user put in the data folder,
+    // sounds and shows when the bit gets there; with Notify By Email ticked the next one goes to the mailer.
+    testing_support::WriteBytes(s.well.file.dataFolder + "Bell.wav", QByteArray("RIFF"));
+    const auto depthAlarm = [&w](int depth, bool mail) {
+        Dialog::QueueTestScript([=](Dialog& d) {
+            EXPECT_EQ(d.GetString(drilling::alarmid::Sounds, d.GetSelIndex(drilling::alarmid::Sounds)), "Bell.wav");
+            d.SetText(drilling::alarmid::Depth, QString::number(depth));
+            d.SetCheck(drilling::alarmid::MailCheck, mail ? platform::BST_CHECKED : platform::BST_UNCHECKED);
+            d.Click(platform::IDOK);
+        });
+        ASSERT_TRUE(Choose(w, "Setup", "Alarms..."));
+    };
+    const auto drillTo = [&w](int depth) {
+        while (Records(w).back().depth < depth) {
+            manual_testing::Pulse();
+            Tick(1);
+        }
+        Tick(2);
+    };
+    int alarmAt = Records(w).back().depth + 2;
+    depthAlarm(alarmAt, false);
+    EXPECT_FALSE(WindowShown("Alarm Status"));
+    drillTo(alarmAt);
+    EXPECT_TRUE(doubles().sounder.played.contains(s.well.file.dataFolder + "Bell.wav"));
+    EXPECT_TRUE(WindowShown("Alarm Status"));
+    alarmAt += 2;
+    testing_support::WriteBytes(s.well.file.dataFolder + "SVSmtp.exe", QByteArray("mailer"));
+    depthAlarm(alarmAt, true);
+    drillTo(alarmAt);
+    ASSERT_EQ(doubles().shell.started.size(), 1);
+    EXPECT_EQ(doubles().shell.started[0].program, s.well.file.dataFolder + "SVSmtp.exe");
+    EXPECT_EQ(doubles().shell.started[0].args, QStringList({"/ALARM", "Alarm Depth"}));
+
+    // Setup > Test Gas Values...: the 1 % readings for the whole file, each record's read back.
+    Dialog::QueueTestScript([&](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Gas Percent Values");
+        d.SetText(entry::GasPercDlg::IDC_FROM, QString::number(s.well.file.fileTopDepth));
+        d.SetText(entry::GasPercDlg::IDC_C1, "250");
+        d.SetText(entry::GasPercDlg::IDC_C2, "180");
+        d.Click(entry::GasPercDlg::IDC_SAVE);
+        d.Click(platform::IDCANCEL);
+    });
+    ASSERT_TRUE(Choose(w, "Setup", "Test Gas Values..."));
+    const std::vector<RECORD> rows = Records(w);
+    for (std::size_t i = 10; i + 1 < rows.size(); ++i) {
+        ASSERT_FLOAT_EQ(rows[i].testGas[wellfile::TEST_C1], 250.0f) << rows[i].depth;
+        ASSERT_FLOAT_EQ(rows[i].testGas[wellfile::TEST_C2], 180.0f) << rows[i].depth;
+    }
+
+    // Options > Drilling again: the office menu and band.
+    ASSERT_TRUE(Choose(w, "Options", "Drilling"));
+    EXPECT_FALSE(s.well.file.drilling);
+    EXPECT_FALSE(manual_testing::MenuTitles(w).contains("Enter Data"));
+    EXPECT_EQ(manual_testing::PixelsOf(Band(w), s.layout.format.logAreaTop, kBannerGreen), officeGreen);
+}
