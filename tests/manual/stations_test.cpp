@@ -191,13 +191,14 @@ TEST(ManualStations, SendFileRemoteUpdateAndArchive)
 TEST(ManualStations, RemoteMonitorAndLiveExchange)
 {
     const QString install = platform::DefaultInstallFolder();
-    QDir().mkpath(install);
+    QDir().mkpath(install + "Dropbox");  // the folder a file-synchronising service carries to town
     testing_support::WriteBytes(install + app::kServerMarker, "");
     LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     app::LogState& s = w.State();
     ASSERT_TRUE(s.env.serverStation);
     const QString m = s.well.file.dataFolder;
+    ASSERT_EQ(m, install);
     ASSERT_EQ(w.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
 
     const QString r = TestDir() + "receive/", rig = TestDir() + "rig/";
