@@ -8,18 +8,25 @@
 #include "drilling/logtime.h"
 #include "drilling/ui/toolbar.h"
 #include "entry/ui/gaspercdlg.h"
+#include "gasmon/gasmonsetup.h"
 #include "layout/linesandscales.h"
+#include "platform/folders.h"
 #include "platform/gameport.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
+#include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/xsession.h"
 #include "wellfile/record.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -225,4 +232,102 @@ TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
     EXPECT_FALSE(s.well.file.drilling);
     EXPECT_FALSE(manual_testing::MenuTitles(w).contains("Enter Data"));
     EXPECT_EQ(manual_testing::PixelsOf(Band(w), s.layout.format.logAreaTop, kBannerGreen), officeGreen);
+}
+
+namespace {
+
+// The top-level windows shown now but the main window.
+QList<QWidget*> OtherWindows(LogWindow& w)
+{
+    QList<QWidget*> shown;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != &w)
+            shown << top;
+    return shown;
+}
+
+// Chooses the item and gives the window it opened (null, with a failure, when none came).
+QWidget* Opened(LogWindow& w, const QString& menu, const QString& item)
+{
+    const QList<QWidget*> before = OtherWindows(w);
+    if (!Choose(w, menu, item))
+        return nullptr;
+    for (QWidget* top : OtherWindows(w))
+        if (!before.contains(top))
+            return top;
+    ADD_FAILURE() << menu.toStdString() << " > " << item.toStdString() << " opened no window";
+    return nullptr;
+}
+
+}  // namespace
+
+// Manual, 7. Drilling mode: the gas monitor set up in its dialog and started from Options against a
+// MODBUS instrument, its real-time chart, and the WITS feed from a rig on loopback with its alarms and
+// chart.
+TEST(ManualDrilling, GasMonitorAndWitsFromTheirMenus)
+{
+    if (!testing_support::PymodbusInstalled())
+        GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+    testing_support::PtyPair line;
+    ASSERT_TRUE(line.Start()) << "socat pty pair";
+    platform::WriteSetting(QStringLiteral("Serial/COM3"), line.a);
+    testing_support::Child peer;
+    testing_support::StartPeer(peer, {"--rtu", line.b, "--ir", "2=3", "--ir", "3=4000"});
+    QTcpServer rigServer;
+    ASSERT_TRUE(rigServer.listen(QHostAddress::LocalHost, 0));
+
+    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(testing_support::ShowDemoWindow(w));
+    app::LogState& s = w.State();
+    ASSERT_TRUE(Choose(w, "Options", "Drilling"));
+
+    // Setup > Gas Monitor Setup...: the instrument and its serial line; Options > Gas Monitor polls it.
+    Dialog::QueueTestScript([](Dialog& d) {
+        d.SetSelIndex(gasmon::kInstrumentList, 3);
+        d.Command(gasmon::kInstrumentList, platform::CBN_SELCHANGE);
+        d.SetText(gasmon::kGasComPort, "3");
+        EXPECT_TRUE(d.Click(gasmon::kSave));
+        d.Click(gasmon::kClose);
+    });
+    ASSERT_TRUE(Choose(w, "Setup", "Gas Monitor Setup..."));
+    ASSERT_TRUE(Choose(w, "Options", "Gas Monitor"));
+    EXPECT_TRUE(MenuItem(w, "Options", "Gas Monitor")->isChecked());
+    EXPECT_TRUE(testing_support::Spin([] { return !testing_support::PeerLogText().isEmpty(); }, testing_support::kLoadedMs))
+        << "the instrument was never asked";
+    QWidget* gasChart = Opened(w, "View", "Real Time Gas Chart");
+    ASSERT_NE(gasChart, nullptr);
+    gasChart->close();
+
+    // Setup > Setup TCP Wits Feed: the client of the rig's server; Options > Wits Monitor starts the link.
+    Dialog::QueueTestScript([&](Dialog& d) {
+        d.SetCheck(119, platform::BST_CHECKED);
+        d.SetCheck(127, platform::BST_UNCHECKED);
+        d.SetText(120, QString::number(rigServer.serverPort()));
+        for (int i = 0; i < 4; ++i)
+            d.SetText(121 + i, QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
+        d.Click(platform::IDOK);
+    });
+    ASSERT_TRUE(Choose(w, "Setup", "Setup TCP Wits Feed"));
+    ASSERT_TRUE(Choose(w, "Options", "Wits Monitor"));
+    ASSERT_TRUE(testing_support::Spin([&] { return rigServer.hasPendingConnections(); }, testing_support::kLoadedMs));
+    std::unique_ptr<QTcpSocket> rig(rigServer.nextPendingConnection());
+    const float hole = float(s.well.file.fileBottomDepth) + 0.5f;
+    const QByteArray depth = QByteArray::number(hole, 'f', 2);
+    rig->write("&&\r\n0108" + depth + "\r\n0110" + depth + "\r\n0116" + "23.5\r\n!!\r\n");
+    rig->flush();
+    ASSERT_TRUE(testing_support::Spin([&] { return s.witsLink.holeDepth == hole; },
+                                      testing_support::kLoadedMs));
+
+    QString alarmsCaption;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        alarmsCaption = d.windowTitle();
+        d.Click(platform::IDCANCEL);
+    });
+    ASSERT_TRUE(Choose(w, "Setup", "Wits Alarms"));
+    EXPECT_EQ(alarmsCaption, "Wits Alarms");
+    QWidget* chart = Opened(w, "View", "Wits Chart..");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->windowTitle().contains("WITS")) << chart->windowTitle().toStdString();
+    chart->close();
+    ASSERT_TRUE(Choose(w, "Options", "Drilling"));
 }
