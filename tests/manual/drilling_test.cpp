@@ -8,6 +8,7 @@
 #include "drilling/logtime.h"
 #include "drilling/ui/toolbar.h"
 #include "entry/ui/gaspercdlg.h"
+#include "gasmon/autogas.h"
 #include "gasmon/gasmonsetup.h"
 #include "layout/linesandscales.h"
 #include "platform/folders.h"
@@ -294,6 +295,33 @@ TEST(ManualDrilling, GasMonitorAndWitsFromTheirMenus)
     EXPECT_TRUE(MenuItem(w, "Options", "Gas Monitor")->isChecked());
     EXPECT_TRUE(testing_support::Spin([] { return !testing_support::PeerLogText().isEmpty(); }, testing_support::kLoadedMs))
         << "the instrument was never asked";
+
+    // Gas is booked at the lag depth: a lag of one minute, half a unit drilled every 6.3 s (drilling ticks
+    // of 200 ms) and the instrument polled meanwhile; the record at the lag depth holds the instrument's total gas, the units drilled
+    // since (still on their way up) none.
+    doubles().prompter.inputAnswers = {QStringLiteral("1")};
+    ASSERT_TRUE(Choose(w, "Enter Data", "Lagtime..."));
+    gasmon::AutoGas* gas = s.engines.autoGas;
+    ASSERT_NE(gas, nullptr);
+    const auto poll = [gas] {
+        doubles().clock.Advance(300);
+        ASSERT_TRUE(doubles().timers.last->Fire(1));
+        ASSERT_TRUE(testing_support::Spin([gas] { return !gas->Readings().requestOutstanding; }, testing_support::kLoadedMs));
+    };
+    for (int half = 0; half < 24; ++half) {
+        manual_testing::Pulse();
+        Tick(30, 200);
+        poll();
+    }
+    const int lag = int(s.engines.driller->LagDepth()), bottom = s.well.file.fileBottomDepth;
+    ASSERT_NEAR(lag, bottom - 5, 1) << "a minute is about five units of 12.6 s";
+    const std::vector<RECORD> rows = Records(w);
+    const auto at = [&rows](int depth) { return rows.at(std::size_t(depth - rows.front().depth)); };
+    EXPECT_GT(at(lag).gas[wellfile::GAS_TG], 0);
+    EXPECT_FLOAT_EQ(at(lag).gas[wellfile::GAS_TG], gas->Readings().record.totalGas);
+    for (int depth = lag + 1; depth <= bottom; ++depth)
+        EXPECT_EQ(at(depth).gas[wellfile::GAS_TG], 0) << depth;
+
     QWidget* gasChart = Opened(w, "View", "Real Time Gas Chart");
     ASSERT_NE(gasChart, nullptr);
     gasChart->close();
