@@ -21,6 +21,7 @@
 #include "support/testmain.h"
 #include "support/xsession.h"
 #include "wellfile/record.h"
+#include "wits/ui/witsalarmwindows.h"
 
 #include <QApplication>
 #include <QImage>
@@ -339,20 +340,39 @@ TEST(ManualDrilling, GasMonitorAndWitsFromTheirMenus)
     ASSERT_TRUE(Choose(w, "Options", "Wits Monitor"));
     ASSERT_TRUE(testing_support::Spin([&] { return rigServer.hasPendingConnections(); }, testing_support::kLoadedMs));
     std::unique_ptr<QTcpSocket> rig(rigServer.nextPendingConnection());
-    const float hole = float(s.well.file.fileBottomDepth) + 0.5f;
-    const QByteArray depth = QByteArray::number(hole, 'f', 2);
-    rig->write("&&\r\n0108" + depth + "\r\n0110" + depth + "\r\n0116" + "23.5\r\n!!\r\n");
-    rig->flush();
-    ASSERT_TRUE(testing_support::Spin([&] { return s.witsLink.holeDepth == hole; },
-                                      testing_support::kLoadedMs));
+    // A rig frame, parsed when it comes: the hole depth names the frame, the weight on bit as given.
+    int frames = 0;
+    const auto frame = [&](const QByteArray& wob) {
+        const QByteArray depth = QByteArray::number(s.well.file.fileBottomDepth + 0.1 * ++frames, 'f', 2);
+        const float hole = depth.toFloat();
+        rig->write("&&\r\n0108" + depth + "\r\n0110" + depth + "\r\n0116" + wob + "\r\n!!\r\n");
+        rig->flush();
+        ASSERT_TRUE(testing_support::Spin([&] { return s.witsLink.holeDepth == hole; }, testing_support::kLoadedMs));
+    };
+    frame("12.5");
 
-    QString alarmsCaption;
-    Dialog::QueueTestScript([&](Dialog& d) {
-        alarmsCaption = d.windowTitle();
-        d.Click(platform::IDCANCEL);
+    // Setup > Wits Alarms: a weight on bit above 20 for no time at all raises the alarm.
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Wits Alarms");
+        d.SetSelIndex(101, 14);
+        d.Command(101, platform::CBN_SELCHANGE);
+        EXPECT_EQ(d.GetString(101, 14), "WOB");
+        d.SetText(102, "0");
+        d.SetText(103, "20");
+        d.SetText(104, "0");
+        d.Click(105);
+        d.Click(platform::IDOK);
     });
     ASSERT_TRUE(Choose(w, "Setup", "Wits Alarms"));
-    EXPECT_EQ(alarmsCaption, "Wits Alarms");
+    EXPECT_TRUE(w.findChildren<wits::WitsAlarmDisplay*>().isEmpty());
+    frame("23.5");
+    doubles().clock.Advance(61000);
+    frame("23.5");
+    const auto popups = w.findChildren<wits::WitsAlarmDisplay*>();
+    ASSERT_EQ(popups.size(), 1);
+    EXPECT_TRUE(popups[0]->isVisible());
+    EXPECT_EQ(popups[0]->GetText(105), "WOB OUT OF RANGE");
+
     QWidget* chart = Opened(w, "View", "Wits Chart..");
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(chart->windowTitle().contains("WITS")) << chart->windowTitle().toStdString();
