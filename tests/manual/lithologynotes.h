@@ -21,6 +21,7 @@ QPoint ClientPoint(LogWindow& w, int x, int y);
 // The middle of the row that shows the record of `depth` at the view's top depth `top`.
 int RecordRowY(LogWindow& w, int depth);
 
+// A double-click: the first click, then the second as the desktop sends it.
 void DoubleClickAt(LogWindow& w, int x, int y, Qt::KeyboardModifiers keys = Qt::NoModifier);
 void ClickAt(LogWindow& w, int x, int y, Qt::MouseButton button = Qt::LeftButton,
              Qt::KeyboardModifiers keys = Qt::NoModifier);
