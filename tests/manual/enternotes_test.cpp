@@ -83,13 +83,17 @@ struct NotesWalk {
         QTest::keyClick(edit, end, endKeys);
         QCoreApplication::processEvents();
     }
-    // The note dialog of a right click on the box: its text and the DRAW ON HORIZ and DRAW ON ONE INCH
-    // boxes.
+    // The note dialog of a right click on the box: its text (with its colour and font size shown) and
+    // the DRAW ON HORIZ and DRAW ON ONE INCH boxes.
     QString Dialog(const platform::RECT& box, int& horiz, int& oneInch)
     {
         QString text;
         Dialog::QueueTestScript([&](platform::Dialog& d) {
-            text = d.GetText(102);
+            int sizes = 0;
+            for (int id = 121; id <= 124; ++id)
+                sizes += d.GetCheck(id);
+            if (d.GetText(104).startsWith("RD=") && sizes == 1)
+                text = d.GetText(102);
             horiz = d.GetCheck(101);
             oneInch = d.GetCheck(111);
             d.Click(1);  // CLOSE
