@@ -18,7 +18,7 @@ bool Pick(LogWindow& w, const QString& menu, const QString& item);
 
 // The window point of client point (x, y): below the menu bar.
 QPoint ClientPoint(LogWindow& w, int x, int y);
-// The middle of the row that shows the record of `depth` at the view's top depth `top`.
+// The middle of the row that shows the record of `depth` at the view's top depth as it stands.
 int RecordRowY(LogWindow& w, int depth);
 
 // A double-click: the first click, then the second as the desktop sends it.
