@@ -74,8 +74,13 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
     LithWalk t;
     ASSERT_TRUE(t.Start());
     LogWindow& w = t.w;
-    // The office menu has no Enter Data; Options > Drilling brings it.
+    // The office menu has no Enter Data; Options > Drilling brings it. A double-click in the lithology
+    // column asks for the depth the first time (the answer cancelled here).
     EXPECT_EQ(testing_support::MenuItem(w, "Enter Data", "Lithology..."), nullptr);
+    testing_support::ShowFrom(w, 1190);
+    testing_support::DoubleClickAt(w, logview::GeometryOf(w.State()).lithology.left + 30,
+                                   testing_support::RecordRowY(w, 1197));
+    ASSERT_EQ(doubles().prompter.inputPrompts, QStringList{"Enter Depth to start lithology"});
     ASSERT_TRUE(testing_support::Pick(w, "Options", "Drilling"));
     ASSERT_NE(testing_support::MenuItem(w, "Enter Data", "Lithology..."), nullptr);
 
@@ -91,7 +96,7 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
     });
     ASSERT_TRUE(testing_support::Pick(w, "Enter Data", "Lithology..."));
     EXPECT_EQ(testing_support::ReadBytes(t.path), before);
-    ASSERT_EQ(doubles().prompter.inputPrompts, QStringList{"Enter Depth to start lithology"});
+    ASSERT_EQ(doubles().prompter.inputPrompts.size(), 2);
     auto* help = qobject_cast<Dialog*>(w.Tools().lithologyHelp.data());
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->windowTitle(), "Lithology Help");
