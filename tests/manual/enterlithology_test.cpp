@@ -4,8 +4,7 @@
 // make 100 is refused, the column draws the rock typed (an unknown code blank), the units digit names an
 // accessory, and the double-clicks in the lithology and interpreted (HD) columns.
 #include "entry/ui/enterlithdlg.h"
-#include "lithologynotes.h"
-#include "logview/geometryof.h"
+#include "manual/enteringsteps.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
@@ -17,6 +16,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -27,38 +27,31 @@ using testing_support::doubles;
 
 namespace {
 
+// The demo well's window and the data file read back, the lithology column looked at.
 struct LithWalk {
     LogWindow w{nullptr, QStringLiteral("StrativM")};
-    QString path;
-    bool Start()
-    {
-        if (!testing_support::ShowDemoWindow(w))
-            return false;
-        path = w.State().well.file.dataFileName;
-        return true;
-    }
-    wellfile::RECORD At(int depth)
-    {
-        return testing_support::FileRecords<wellfile::RECORD>(path).at(std::size_t(depth - w.State().well.file.fileTopDepth));
-    }
-    std::string Lith(int depth) { return platform::FieldText(At(depth).lith); }
-    std::string Interpreted(int depth) { return platform::FieldText(At(depth).interpretedLith); }
-    // The pixels of `colour` on the middle line of the record's row, inside the lithology column.
-    int Pixels(int depth, QRgb colour)
-    {
-        const logview::ViewGeometry g = logview::GeometryOf(w.State());
-        const QImage& log = w.BackingStore();
-        const int y = testing_support::RecordRowY(w, depth);
-        int n = 0;
-        for (int x = g.lithology.left + 1; x < g.lithology.left + 10 * g.lithology.cell - 1; ++x)
-            n += (log.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-        return n;
-    }
+    testing_support::EnteringWindow e{w};
+    std::string Lith(int depth) { return platform::FieldText(e.At(depth).lith); }
+    std::string Interpreted(int depth) { return platform::FieldText(e.At(depth).interpretedLith); }
+    // The lithology column on the middle line of the row that shows the record of `depth`.
     QImage Row(int depth)
     {
-        const logview::ViewGeometry g = logview::GeometryOf(w.State());
-        return w.BackingStore().copy(g.lithology.left + 1, testing_support::RecordRowY(w, depth),
-                                     10 * g.lithology.cell - 2, 1);
+        return w.BackingStore().copy(e.g.lithology.left + 1, e.RowY(depth - 1), 10 * e.g.lithology.cell - 2, 1);
+    }
+    int Pixels(int depth, QRgb colour)
+    {
+        const QImage row = Row(depth);
+        int n = 0;
+        for (int x = 0; x < row.width(); ++x)
+            n += (row.pixel(x, 0) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        return n;
+    }
+    bool EnterDataShown()
+    {
+        for (QAction* a : w.menuBar()->actions())
+            if (a->text().remove(QLatin1Char('&')) == "Enter Data")
+                return true;
+        return false;
     }
 };
 
@@ -72,20 +65,21 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
 {
     // Manual, 3. Entering what you see, and its "Lithology".
     LithWalk t;
-    ASSERT_TRUE(t.Start());
     LogWindow& w = t.w;
+    testing_support::EnteringWindow& e = t.e;
+    ASSERT_TRUE(testing_support::ShowDemoWindow(w));
+    const QString path = w.State().well.file.dataFileName;
     // The office menu has no Enter Data; Options > Drilling brings it. A double-click in the lithology
     // column asks for the depth the first time (the answer cancelled here).
-    EXPECT_EQ(testing_support::MenuItem(w, "Enter Data", "Lithology..."), nullptr);
-    testing_support::ShowFrom(w, 1190);
-    testing_support::DoubleClickAt(w, logview::GeometryOf(w.State()).lithology.left + 30,
-                                   testing_support::RecordRowY(w, 1197));
+    EXPECT_FALSE(t.EnterDataShown());
+    e.PaintAt(1190);
+    e.DoubleClick(e.g.lithology.left + 30, e.RowY(1196));
     ASSERT_EQ(doubles().prompter.inputPrompts, QStringList{"Enter Depth to start lithology"});
-    ASSERT_TRUE(testing_support::Pick(w, "Options", "Drilling"));
-    ASSERT_NE(testing_support::MenuItem(w, "Enter Data", "Lithology..."), nullptr);
+    ASSERT_TRUE(e.Choose("Options", "Drilling"));
+    ASSERT_TRUE(t.EnterDataShown());
 
     // Cancel leaves the file as it was, whatever was typed.
-    const QByteArray before = testing_support::ReadBytes(t.path);
+    const QByteArray before = testing_support::ReadBytes(path);
     const std::string above = t.Lith(1200);
     doubles().prompter.inputAnswers = {QString("1200")};
     Dialog::QueueTestScript([](Dialog& d) {
@@ -94,8 +88,8 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
         d.Click(EnterLithDlg::IDC_HELP);  // the abbreviations and accessory digits
         d.Click(platform::IDCANCEL);
     });
-    ASSERT_TRUE(testing_support::Pick(w, "Enter Data", "Lithology..."));
-    EXPECT_EQ(testing_support::ReadBytes(t.path), before);
+    ASSERT_TRUE(e.Choose("Enter Data", "Lithology..."));
+    EXPECT_EQ(testing_support::ReadBytes(path), before);
     ASSERT_EQ(doubles().prompter.inputPrompts.size(), 2);
     auto* help = qobject_cast<Dialog*>(w.Tools().lithologyHelp.data());
     ASSERT_NE(help, nullptr);
@@ -116,12 +110,12 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
         // The menus wait while the entry is open: another entry only beeps.
         beepsBefore = doubles().sounder.beeps;
         asked = int(doubles().prompter.inputPrompts.size());
-        testing_support::MenuItem(w, "Enter Data", "Gas...")->trigger();
+        e.Item("Enter Data", "Gas...")->trigger();
         beepsWhileOpen = doubles().sounder.beeps - beepsBefore;
         asked = int(doubles().prompter.inputPrompts.size()) - asked;
         d.Click(platform::IDOK);
     });
-    ASSERT_TRUE(testing_support::Pick(w, "Enter Data", "Lithology..."));
+    ASSERT_TRUE(e.Choose("Enter Data", "Lithology..."));
     EXPECT_EQ(prompt, "Enter Perc lith for  1200 to  1201");
     EXPECT_EQ(viewTop, 1190);  // the log beside the entry shows its depths
     EXPECT_EQ(refusedPrompt, "Enter lith for  1204 to  1205");
@@ -138,10 +132,10 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
     }
 
     // Back in the office: the column draws each rock in its colour; an unknown code as blank.
-    ASSERT_TRUE(testing_support::Pick(w, "Options", "Drilling"));
+    ASSERT_TRUE(e.Choose("Options", "Drilling"));
     ASSERT_FALSE(w.State().well.file.drilling);
-    testing_support::ShowFrom(w, 1190);
-    const int width = 10 * logview::GeometryOf(w.State()).lithology.cell - 2;
+    e.PaintAt(1190);
+    const int width = 10 * e.g.lithology.cell - 2;
     EXPECT_GT(t.Pixels(1201, kLimestone), width / 2);
     EXPECT_EQ(t.Row(1202), t.Row(1203));
     EXPECT_EQ(t.Pixels(1202, kLimestone) + t.Pixels(1202, kSand), 0);
@@ -149,18 +143,17 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
     EXPECT_LT(t.Pixels(1204, kSand), width * 2 / 5);
     EXPECT_EQ(t.Pixels(1204, kLimestone), 0);
     // View > Lith Legend puts the legend of the patterns in the title band.
-    const int T = logview::GeometryOf(w.State()).topMargin;
+    const int T = e.g.topMargin;
     const QImage band = w.BackingStore().copy(0, 0, w.BackingStore().width(), T);
-    ASSERT_TRUE(testing_support::Pick(w, "View", "Lith Legend"));
+    ASSERT_TRUE(e.Choose("View", "Lith Legend"));
     w.PaintLog();
-    EXPECT_TRUE(testing_support::MenuItem(w, "View", "Lith Legend")->isChecked());
+    EXPECT_TRUE(e.Item("View", "Lith Legend")->isChecked());
     EXPECT_NE(w.BackingStore().copy(0, 0, band.width(), T), band);
-    ASSERT_TRUE(testing_support::Pick(w, "View", "Lith Legend"));
+    ASSERT_TRUE(e.Choose("View", "Lith Legend"));
     w.PaintLog();
 
     // The units digit names an accessory, as the read-out of the row says.
-    const logview::ViewGeometry g = logview::GeometryOf(w.State());
-    testing_support::ClickAt(w, g.lithology.left + 20, testing_support::RecordRowY(w, 1205));
+    e.Click(Qt::LeftButton, e.g.lithology.left + 20, e.RowY(1204));
     const QList<QLabel*> boxes = w.findChildren<QLabel*>(QStringLiteral("1001"));
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0]->text().startsWith("60% cherty sandstone, 40% cherty shale")) << boxes[0]->text().toStdString();
@@ -182,14 +175,14 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
             d.Click(*text ? platform::IDOK : platform::IDCANCEL);
         });
     };
-    const int lithX = g.lithology.left + 30, hdX = g.Interpreted().left + 5;
+    const int lithX = e.g.lithology.left + 30, hdX = e.g.Interpreted().left + 5;
     const std::string beside = t.Lith(1193);
     enter("100LS");
-    testing_support::DoubleClickAt(w, lithX, testing_support::RecordRowY(w, 1197));
+    e.DoubleClick(lithX, e.RowY(1196));
     enter("");
-    testing_support::DoubleClickAt(w, lithX, testing_support::RecordRowY(w, 1231));
+    e.DoubleClick(lithX, e.RowY(1230));
     enter("100SS");
-    testing_support::DoubleClickAt(w, hdX, testing_support::RecordRowY(w, 1193), Qt::ControlModifier);
+    e.DoubleClick(hdX, e.RowY(1192), Qt::ControlModifier);
     EXPECT_EQ(int(doubles().prompter.inputPrompts.size()), askedBefore);
     ASSERT_EQ(opened.size(), 3);
     EXPECT_EQ(opened[0].prompt, "Enter Perc lith for  1196 to  1197");

@@ -5,8 +5,7 @@
 // dialog on a right click, and the texts that begin with "~" and ">".
 #include "app/ui/vertnoteedit.h"
 #include "entry/memofiles.h"
-#include "lithologynotes.h"
-#include "logview/geometryof.h"
+#include "manual/enteringsteps.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
@@ -28,7 +27,8 @@ namespace {
 
 struct NotesWalk {
     LogWindow w{nullptr, QStringLiteral("StrativM")};
-    logview::ViewGeometry g;
+    testing_support::EnteringWindow e{w};
+    const logview::ViewGeometry& g = e.g;
     QString mem, hxt;
     bool Start()
     {
@@ -37,9 +37,21 @@ struct NotesWalk {
         const wellfile::OpenWell& f = w.State().well.file;
         mem = entry::MemoFilePath(f.currentFolder, f.wellName);
         hxt = entry::HTextFilePath(f.currentFolder, f.wellName);
-        testing_support::ShowFrom(w, 1190);
-        g = logview::GeometryOf(w.State());
+        e.PaintAt(1190);
         return true;
+    }
+    QPoint ClientPoint(QPoint p)
+    {
+        return p + QPoint(0, w.menuWidget() && w.menuWidget()->isVisible() ? w.menuWidget()->height() : 0);
+    }
+    // Presses with Ctrl at `from`, moves in two steps and lets go at `to`.
+    void CtrlDrag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(&w, Qt::LeftButton, Qt::ControlModifier, ClientPoint(from));
+        QTest::mouseMove(&w, ClientPoint((from + to) / 2));
+        QTest::mouseMove(&w, ClientPoint(to));
+        QTest::mouseRelease(&w, Qt::LeftButton, Qt::ControlModifier, ClientPoint(to));
+        QCoreApplication::processEvents();
     }
     VertNoteEdit* Edit()
     {
@@ -57,7 +69,7 @@ struct NotesWalk {
     // The box drawn for the note of that text, once the log is painted again.
     std::optional<platform::RECT> Box(const char* text)
     {
-        testing_support::ShowFrom(w, 1190);
+        e.PaintAt(1190);
         const entry::MemoHits& hits = w.State().notes.drawing.hits;
         for (int k = 0; k < hits.count; ++k)
             if (platform::FieldText(w.State().notes.memos[std::size_t(hits.memo[std::size_t(k)])].text) == text)
@@ -67,7 +79,7 @@ struct NotesWalk {
     // Frames a note with Ctrl from `at`, types the lines (Enter between them) and ends with `end`.
     void Note(QPoint at, const QStringList& lines, Qt::Key end, Qt::KeyboardModifiers endKeys)
     {
-        testing_support::CtrlDrag(w, at, at + QPoint(180, 60));
+        CtrlDrag(at, at + QPoint(180, 60));
         ASSERT_NE(Edit(), nullptr);
         EXPECT_EQ(Edit()->Rect(), (platform::RECT{at.x(), at.y(), at.x() + 180, at.y() + 60}));
         Type(lines, end, endKeys);
@@ -98,7 +110,7 @@ struct NotesWalk {
             oneInch = d.GetCheck(111);
             d.Click(1);  // CLOSE
         });
-        testing_support::ClickAt(w, box.left + 5, box.top + 5, Qt::RightButton);
+        e.Click(Qt::RightButton, box.left + 5, box.top + 5);
         return text;
     }
 };
@@ -127,8 +139,10 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     }
     ASSERT_EQ(free.size(), 4);
 
-    // A double-click on an empty place of the column opens no note: its first click shows the read-out.
-    testing_support::DoubleClickAt(w, x, free[0]);
+    // A double-click on an empty place of the column opens no note: its first click (a press before
+    // the double-click, as the desktop sends them) shows the read-out.
+    t.e.Click(Qt::LeftButton, x, free[0]);
+    t.e.DoubleClick(x, free[0]);
     EXPECT_EQ(t.Edit(), nullptr);
     const QList<QLabel*> readout = w.findChildren<QLabel*>(QStringLiteral("1001"));
     ASSERT_EQ(readout.size(), 1);
@@ -154,7 +168,7 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     EXPECT_EQ(testing_support::ReadBytes(t.mem), before);
 
     // A double-click on its box opens it with its text, to be typed over.
-    testing_support::DoubleClickAt(w, box->left + 5, (box->top + box->bottom) / 2);
+    t.e.DoubleClick(box->left + 5, (box->top + box->bottom) / 2);
     ASSERT_NE(t.Edit(), nullptr);
     EXPECT_EQ(t.Edit()->toPlainText(), "Sandstone, fine\nwell sorted");
     t.Type({"Sand, medium"}, Qt::Key_Return, Qt::ControlModifier);
@@ -167,7 +181,7 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     box = t.Box("Sand, medium");
     ASSERT_TRUE(box);
     const int dropY = box->top + 90;
-    testing_support::CtrlDrag(w, {box->left + 5, box->top + 3}, {box->left + 5, dropY});
+    t.CtrlDrag({box->left + 5, box->top + 3}, {box->left + 5, dropY});
     note = t.Stored("Sand, medium");
     ASSERT_TRUE(note);
     EXPECT_EQ(note->depth, w.DepthAtRow(dropY + 1));
