@@ -179,4 +179,19 @@ bool CupsServer::WaitForJob(int ms)
     return false;
 }
 
+NoPrintServer::NoPrintServer() : keptServer_(qgetenv("CUPS_SERVER"))
+{
+    qputenv("CUPS_SERVER", QStringLiteral("127.0.0.1:%1").arg(FreeLoopbackPort()).toUtf8());
+    ForgetCupsServer();
+}
+
+NoPrintServer::~NoPrintServer()
+{
+    if (keptServer_.isNull())
+        qunsetenv("CUPS_SERVER");
+    else
+        qputenv("CUPS_SERVER", keptServer_);
+    ForgetCupsServer();
+}
+
 }  // namespace testing_support

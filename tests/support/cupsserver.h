@@ -35,4 +35,17 @@ private:
     QProcess cupsd_;
 };
 
+// No print server for the life of the object: CUPS_SERVER names a loopback port that nothing listens on,
+// so this process finds no print queue at all.
+class NoPrintServer {
+public:
+    NoPrintServer();
+    ~NoPrintServer();
+    NoPrintServer(const NoPrintServer&) = delete;
+    NoPrintServer& operator=(const NoPrintServer&) = delete;
+
+private:
+    QByteArray keptServer_;
+};
+
 }  // namespace testing_support
