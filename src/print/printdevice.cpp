@@ -40,6 +40,9 @@ void FillPrinterColumns(const layout::PrintLayout& p, const layout::LogLayout& s
     g.rateRight = p.rateRight;
     g.rateCellWidth = p.rateCell;
     g.rateCellCount = 25;
+    // Gamma and weight on bit are drawn across the rate track, on paper as on the screen.
+    g.curveLeft = p.rateLeft;
+    g.curveRight = p.rateRight;
     // The depth numbers stand in the rate track's right end, the next column after it.
     g.depthRight = p.rateRight;
     g.depthLeft = p.rateRight - 5 * g.unitWidth;

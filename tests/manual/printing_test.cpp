@@ -139,7 +139,8 @@ bool WaitForJob(const QString& queue, const QString& file)
 TEST_F(ManualPrinting, PageSetupPicksThePaperAndPrintTheIntervalAndTheHeader)
 {
     // Page Setup asks only for the paper: no dialog of the program's own comes.
-    const platform::PageSetup paper{QSizeF(1071, 864), QMarginsF()};  // fan-fold 14 7/8 x 12 in
+    // Fan-fold 14 7/8 x 12 in with a quarter inch unprintable all round.
+    const platform::PageSetup paper{QSizeF(1071, 864), QMarginsF(18, 18, 18, 18)};
     doubles().printers.pageSetupAnswers = {paper};
     bool programDialog = false;
     Dialog::QueueTestScript([&](Dialog&) { programDialog = true; });
@@ -157,6 +158,10 @@ TEST_F(ManualPrinting, PageSetupPicksThePaperAndPrintTheIntervalAndTheHeader)
     ASSERT_FALSE(full.isEmpty()) << "the program did not say where the PDF went";
     EXPECT_TRUE(full.endsWith("@1700-5inch.pdf")) << full.toStdString();
     EXPECT_EQ(testing_support::PdfPageSize(full), paper.paper);
+    // Within the margins; a scale label centred on the log's left edge reaches half a digit past it.
+    for (const testing_support::PdfWord& w : testing_support::PdfWords(full))
+        EXPECT_TRUE(w.xMin >= 15 && w.yMin >= 17.5 && w.xMax <= 1053.5 && w.yMax <= 846.5)
+            << w.text.toStdString() << " outside the margins, page " << w.page << " at " << w.xMin << "," << w.yMin;
     const QStringList fullWords = Words(full);
     ExpectInterval(fullWords, 1500, 1700);
     EXPECT_TRUE(fullWords.contains("Abbreviations:") && fullWords.contains("Symbols:")) << "the header's legends";

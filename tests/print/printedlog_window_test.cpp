@@ -2,6 +2,8 @@
 // 11 in, no unprintable edge), the pages read back: the words where pdftotext places them, the pixels of
 // the rasterised page.
 #include "app/commandids.h"
+#include "app/logstate.h"
+#include "layout/pentable.h"
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
 #include "shell/ui/logwindow.h"
@@ -227,4 +229,41 @@ TEST_F(PrintedLog, TheChromatographTrackPrintsItsUnitGridWithDoubledEdges)
     EXPECT_GE(heavyWidth(left), 4);
     EXPECT_GE(heavyWidth(left + lastFifth * u), 4);
     EXPECT_EQ(heavyWidth(left + 5 * u), 3);  // a heavy line inside the track is single
+}
+
+// The gamma curve and the weight-on-bit scale head are printed across the rate track, as on the screen:
+// the curve wanders over the track, and the head reads "0" at its left and "60" towards its right.
+TEST_F(PrintedLog, GammaAndTheWeightOnBitHeadStandAcrossThePrintedRateTrack)
+{
+    app::LogState& s = window.State();
+    const QString pdf = Print(1500, 1700);
+    ASSERT_FALSE(pdf.isEmpty());
+    const int left = s.layout.print.rateLeft, right = s.layout.print.rateRight;  // printer pixels, 300 dpi
+    ASSERT_GT(right - left, 100);
+    const QImage page = testing_support::RasterisePdf(pdf, 300, 1);
+    ASSERT_FALSE(page.isNull());
+    const platform::COLORREF c = s.layout.pens.table.entry[layout::PEN_GAMMA].colour;
+    const QRgb gamma = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+    int least = page.width(), most = -1;
+    for (int y = page.height() / 2; y < page.height(); ++y)
+        for (int x = 0; x < page.width() / 2; ++x)
+            if ((page.pixel(x, y) & 0xFFFFFF) == (gamma & 0xFFFFFF))
+                least = std::min(least, x), most = std::max(most, x);
+    ASSERT_GE(most, 0) << "no gamma curve";
+    EXPECT_GE(least, left);
+    EXPECT_LE(most, right);
+    EXPECT_GT(most - least, (right - left) / 10) << "a curve, not a line at the page's edge";
+
+    int heads = 0;
+    const std::vector<PdfWord> words = testing_support::PdfWords(pdf);
+    for (const PdfWord& sixty : words)
+        if (sixty.text == "60" && sixty.page == 1)
+            for (const PdfWord& zero : words)
+                if (zero.text == "0" && zero.page == 1 && std::abs(zero.yMin - sixty.yMin) < 1) {
+                    ++heads;
+                    EXPECT_GE(zero.xMin, left * 72.0 / 300 - 5);
+                    EXPECT_GT(sixty.xMin, zero.xMax + 20);
+                    EXPECT_LE(sixty.xMax, right * 72.0 / 300);
+                }
+    EXPECT_GE(heads, 1);
 }
