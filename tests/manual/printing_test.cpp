@@ -7,6 +7,7 @@
 #include "layout/pentable.h"
 #include "layout/ui/rangedialog.h"
 #include "logview/geometryof.h"
+#include "manual/enteringsteps.h"
 #include "manual/reportsteps.h"
 #include "platform/draw/syscolors.h"
 #include "platform/ui/cupsprinter.h"
@@ -33,7 +34,6 @@
 
 #include <gtest/gtest.h>
 
-using manual::Choose;
 using platform::Dialog;
 using testing_support::doubles;
 
@@ -55,7 +55,7 @@ protected:
                 change(d);
             d.Click(platform::IDOK);
         });
-        ASSERT_TRUE(Choose(window, "File", "Print..."));
+        ASSERT_TRUE(steps.Choose("File", "Print..."));
         EXPECT_EQ(Dialog::PendingTestScripts(), 0);
     }
     // The file the last message said a print went to.
@@ -68,6 +68,7 @@ protected:
     }
 
     LogWindow window{nullptr, QStringLiteral("StrativM")};
+    testing_support::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
 };
 
 // The words of a PDF, all pages.
@@ -144,7 +145,7 @@ TEST_F(ManualPrinting, PageSetupPicksThePaperAndPrintTheIntervalAndTheHeader)
     doubles().printers.pageSetupAnswers = {paper};
     bool programDialog = false;
     Dialog::QueueTestScript([&](Dialog&) { programDialog = true; });
-    ASSERT_TRUE(Choose(window, "File", "Page Setup..."));
+    ASSERT_TRUE(steps.Choose("File", "Page Setup..."));
     Dialog::ClearTestScripts();
     EXPECT_EQ(doubles().printers.pageSetups, 1);
     EXPECT_FALSE(programDialog);
@@ -222,7 +223,7 @@ TEST_F(ManualPrinting, ReportsPrintOnCutSheetsAndSetupPrinterPrintsToAFile)
     ExpectInterval(Words(server.Output()), 1500, 1600);
     server.ForgetOutput();
     Dialog::QueueTestScript([](Dialog& d) { d.Click(reports::ReportDlgEx::IDC_RPT_PRINT); });
-    ASSERT_TRUE(Choose(window, "View", "Morning Report..."));
+    ASSERT_TRUE(steps.Choose("View", "Morning Report..."));
     ASSERT_TRUE(server.WaitForJob()) << "the queue wrote no report";
     EXPECT_EQ(testing_support::PdfPageSize(server.Output()), QSizeF(612, 792));
     EXPECT_TRUE(Words(server.Output()).join(' ').contains("DAILY DRILLING REPORT"));
@@ -249,7 +250,7 @@ TEST_F(ManualPrinting, ReportsPrintOnCutSheetsAndSetupPrinterPrintsToAFile)
         d.Click(reports::ReportDlgEx::IDC_RPT_PRINTER_SETUP);
         d.Click(reports::ReportDlgEx::IDC_RPT_PRINT);
     });
-    ASSERT_TRUE(Choose(window, "View", "Morning Report..."));
+    ASSERT_TRUE(steps.Choose("View", "Morning Report..."));
     ASSERT_TRUE(chosen) << "the print dialog offered no " << server.Queue().toStdString();
     ASSERT_TRUE(server.WaitForJob()) << "the queue wrote no report";
     EXPECT_TRUE(Words(server.Output()).join(' ').contains("DAILY DRILLING REPORT"));
@@ -313,7 +314,7 @@ TEST_F(ManualPrinting, SaveAsImageWritesEachTypeOfTheIntervalInTheBitmapsFolder)
         // The first is copied elsewhere; the others stay where they were saved.
         doubles().prompter.answers = {format == elog::IMAGE_BMP ? platform::IDOK : platform::IDCANCEL};
         doubles().prompter.fileAnswers = {copy + ".bmp"};
-        ASSERT_TRUE(Choose(window, "File", "Save As Image"));
+        ASSERT_TRUE(steps.Choose("File", "Save As Image"));
         const QString path = folder + S().well.file.wellName + "@1580-1680-5in." + types[format];
         EXPECT_EQ(doubles().prompter.messages.back().text,
                   "FILE HAS BEEN SAVED TO\n" + path + "\nTO SAVE TO ANOTHER LOCATION CLICK OK");

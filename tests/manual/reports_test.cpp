@@ -2,6 +2,7 @@
 // and its marks, and what the section promises checked on the dialogs, the log and the files.
 #include "app/logstate.h"
 #include "logview/geometryof.h"
+#include "manual/enteringsteps.h"
 #include "manual/reportsteps.h"
 #include "platform/ui/dialog.h"
 #include "print/headertransfer.h"
@@ -16,13 +17,14 @@
 #include "support/pdfpages.h"
 #include "support/testmain.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-using manual::Choose;
 using platform::Dialog;
 using testing_support::doubles;
 
@@ -54,13 +56,10 @@ protected:
         const int right = g.rate.Right(), R = g.rowHeight;
         return manual::FindColour(window.BackingStore(), QRect(right - 2 * R, Y(depth) - 2 * R, 2 * R, 2 * R), colour);
     }
-    void Click(QPoint onLog, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(&window, button, Qt::NoModifier, manual::OnWindow(window, onLog));
-        QCoreApplication::processEvents();
-    }
+    void Click(QPoint onLog, Qt::MouseButton button = Qt::LeftButton) { steps.Click(button, onLog.x(), onLog.y()); }
 
     LogWindow window{nullptr, QStringLiteral("StrativM")};
+    testing_support::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
 };
 
 }  // namespace
@@ -75,7 +74,7 @@ TEST_F(ManualReports, TheMorningReportCountsItsDaysFromTheHeaderPrintsAndIsSaved
         d.SetText(print::headerid::StartDate, "01-05-26");
         d.Click(print::headerid::Save);
     });
-    ASSERT_TRUE(Choose(window, "View", "Header..."));
+    ASSERT_TRUE(steps.Choose("View", "Header..."));
     int days = 0, logging = 0;
     QString pdf;
     Dialog::QueueTestScript([&](Dialog& dialog) {
@@ -89,7 +88,7 @@ TEST_F(ManualReports, TheMorningReportCountsItsDaysFromTheHeaderPrintsAndIsSaved
         d.Click(reports::ReportDlgEx::IDC_RPT_PRINT);
         pdf = doubles().prompter.messages.isEmpty() ? QString() : doubles().prompter.messages.back().text;
     });
-    ASSERT_TRUE(Choose(window, "View", "Morning Report..."));
+    ASSERT_TRUE(steps.Choose("View", "Morning Report..."));
     EXPECT_EQ(days, 17);    // December 30 is day 1
     EXPECT_EQ(logging, 11);
     // The print went to a PDF, whose place the program told: one page of the report with its day count.
@@ -104,7 +103,7 @@ TEST_F(ManualReports, TheMorningReportCountsItsDaysFromTheHeaderPrintsAndIsSaved
     // Options > Save Reports As Text: the report, the last show and the test, in the well's text file.
     const QString txt = WellFile(".txt");
     QFile::remove(txt);
-    ASSERT_TRUE(Choose(window, "Options", "Save Reports As Text"));
+    ASSERT_TRUE(steps.Choose("Options", "Save Reports As Text"));
     const QByteArray text = testing_support::ReadExistingBytes(txt);
     EXPECT_TRUE(text.contains("Morning Report\r\n\r"));
     EXPECT_TRUE(text.contains(" DEPTH:    2600 "));
@@ -151,7 +150,7 @@ TEST_F(ManualReports, ShowAndDstReportsOpenFromTheMenuAndFromTheirMarks)
         EXPECT_EQ(d.GetText(120), QString::number(int(peak->gas[1])));  // C1 during the show
         EXPECT_EQ(d.GetText(121), QString::number(int(peak->gas[2])));  // C2
     });
-    ASSERT_TRUE(Choose(window, "View", "Show Report..."));
+    ASSERT_TRUE(steps.Choose("View", "Show Report..."));
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);
     EXPECT_EQ(testing_support::FileRecords<reports::SHOWREPORT>(WellFile(".sho")).size(), std::size_t(count))
         << "a new show reaches the file only when saved";
@@ -185,7 +184,7 @@ TEST_F(ManualReports, ShowAndDstReportsOpenFromTheMenuAndFromTheirMarks)
             ASSERT_TRUE(green) << "no test mark at " << test;
             Click(*green);
         } else {
-            ASSERT_TRUE(Choose(window, "View", "Dst..."));
+            ASSERT_TRUE(steps.Choose("View", "Dst..."));
         }
         EXPECT_EQ(from, QString::number(test)) << (byMark ? "from its mark" : "from the menu");
     }
@@ -195,8 +194,9 @@ TEST_F(ManualReports, ShowAndDstReportsOpenFromTheMenuAndFromTheirMarks)
 // opened again by a right click and dragged to another depth with Ctrl held.
 TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewhere)
 {
-    ASSERT_EQ(manual::MenuItem(window, "View", "Short Report"), nullptr) << "only the drilling menu has it";
-    ASSERT_TRUE(Choose(window, "Options", "Drilling"));
+    for (const QAction* a : window.menuBar()->findChildren<QAction*>())
+        ASSERT_NE(a->text(), "&Short Report") << "only the drilling menu has it";
+    ASSERT_TRUE(steps.Choose("Options", "Drilling"));
     ASSERT_TRUE(S().well.file.drilling);
     using Q = reports::QREPORTDLG;
     Dialog::QueueTestScript([](Dialog& d) {
@@ -207,7 +207,7 @@ TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewher
         d.SetText(Q::IDC_WT_OUT, "1.25");
         d.Click(platform::IDOK);  // SAVE
     });
-    ASSERT_TRUE(Choose(window, "View", "Short Report"));
+    ASSERT_TRUE(steps.Choose("View", "Short Report"));
     const auto saved = testing_support::FileRecords<reports::QREPORT>(WellFile(".qpt"));
     const auto at = [](const std::vector<reports::QREPORT>& list, int depth) {
         return std::find_if(list.begin(), list.end(), [depth](const reports::QREPORT& r) { return r.depth == depth; });
@@ -242,11 +242,11 @@ TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewher
 
     // Pressed with Ctrl on its top edge and let go four rows lower, it stands at 2304 in the file.
     PaintFrom(2280);
-    const QPoint grab(box->left + 10, box->top + 5);
+    const QPoint grab = QPoint(box->left + 10, box->top + 5) + QPoint(0, window.menuWidget()->height());
     const QPoint drop = grab + QPoint(0, 4 * g.rowHeight);
-    QTest::mousePress(&window, Qt::LeftButton, Qt::ControlModifier, manual::OnWindow(window, grab));
-    QTest::mouseMove(&window, manual::OnWindow(window, drop));
-    QTest::mouseRelease(&window, Qt::LeftButton, Qt::ControlModifier, manual::OnWindow(window, drop));
+    QTest::mousePress(&window, Qt::LeftButton, Qt::ControlModifier, grab);
+    QTest::mouseMove(&window, drop);
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::ControlModifier, drop);
     QCoreApplication::processEvents();
     const auto moved = testing_support::FileRecords<reports::QREPORT>(WellFile(".qpt"));
     EXPECT_EQ(at(moved, 2300), moved.end());
@@ -259,7 +259,7 @@ TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewher
 TEST_F(ManualReports, TheDownTimeReportWritesANoteOfTheDepthMarkedBesideTheGas)
 {
     doubles().prompter.inputAnswers = {QStringLiteral("2450")};
-    ASSERT_TRUE(Choose(window, "View", "Down Time Report"));
+    ASSERT_TRUE(steps.Choose("View", "Down Time Report"));
     ASSERT_FALSE(doubles().prompter.inputPrompts.isEmpty());
     EXPECT_EQ(doubles().prompter.inputPrompts.back(), "Enter Depth for Downtime Report");
     const QString note = WellFile("-DT@2450.txt");
