@@ -34,6 +34,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using platform::Dialog;
 using testing_support::doubles;
 
@@ -205,7 +207,7 @@ TEST_F(ManualPrinting, AQueueAddedAndMadeTheDefaultWithLpadminPrintsTheLogOnItsP
 }
 
 // Manual, 5. Printing and images, "Setting the printer": the log on the queue's fan-fold paper, a report
-// on the locale's cut sheet and the queue's paper given back; "Print to File (PDF)" chosen with "Setup
+// on the locale's cut sheet (US Letter, then A4) and the queue's paper given back; "Print to File (PDF)" chosen with "Setup
 // printer" in the print set-up, and the queue again with the report dialog's printer button.
 TEST_F(ManualPrinting, ReportsPrintOnCutSheetsAndSetupPrinterPrintsToAFile)
 {
@@ -228,6 +230,15 @@ TEST_F(ManualPrinting, ReportsPrintOnCutSheetsAndSetupPrinterPrintsToAFile)
     EXPECT_EQ(testing_support::PdfPageSize(server.Output()), QSizeF(612, 792));
     EXPECT_TRUE(Words(server.Output()).join(' ').contains("DAILY DRILLING REPORT"));
     EXPECT_EQ(S().print.printer->Page().paper, QSizeF(1071, 792)) << "the queue's paper back";
+    server.ForgetOutput();
+    {
+        const testing_support::LocaleScope metric(QLocale(QLocale::German, QLocale::Germany));
+        Dialog::QueueTestScript([](Dialog& d) { d.Click(reports::ReportDlgEx::IDC_RPT_PRINT); });
+        ASSERT_TRUE(steps.Choose("View", "Morning Report..."));
+    }
+    ASSERT_TRUE(server.WaitForJob()) << "the queue wrote no report";
+    const QSizeF a4 = testing_support::PdfPageSize(server.Output());
+    EXPECT_TRUE(std::abs(a4.width() - 595.3) < 1 && std::abs(a4.height() - 841.9) < 1) << "A4 where the measure is metric";
 
     // "Setup printer" in the print set-up: the desktop's print dialog, "Print to File (PDF)" chosen.
     bool chosen = false;
@@ -257,7 +268,7 @@ TEST_F(ManualPrinting, ReportsPrintOnCutSheetsAndSetupPrinterPrintsToAFile)
 }
 
 // Manual, 5. Printing and images, "Setting the printer": without any queue the log goes to a PDF file on
-// US fan-fold paper, and the program says where.
+// US fan-fold paper and a report to one on a cut sheet, and the program says where each went.
 TEST_F(ManualPrinting, WithoutAnyQueueTheLogGoesToAPdfOnFanFoldPaper)
 {
     testing_support::NoPrintServer none;
@@ -270,6 +281,13 @@ TEST_F(ManualPrinting, WithoutAnyQueueTheLogGoesToAPdfOnFanFoldPaper)
     EXPECT_EQ(S().print.printer->Info().port, "FILE:");
     EXPECT_EQ(testing_support::PdfPageSize(file), QSizeF(1071, 792));
     ExpectInterval(Words(file), 1500, 1600);
+    // A report goes to a file of its own, on the cut sheet, and the program says where.
+    const testing_support::LocaleScope us(QLocale(QLocale::English, QLocale::UnitedStates));
+    Dialog::QueueTestScript([](Dialog& d) { d.Click(reports::ReportDlgEx::IDC_RPT_PRINT); });
+    ASSERT_TRUE(steps.Choose("View", "Morning Report..."));
+    const QString report = Told();
+    EXPECT_TRUE(report.endsWith("-RPT_No1@2600.pdf")) << report.toStdString();
+    EXPECT_EQ(testing_support::PdfPageSize(report), QSizeF(612, 792));
 }
 
 // Manual, 5. Printing and images, "File > Save As Image": each type of picture, of the interval asked,
