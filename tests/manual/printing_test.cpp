@@ -250,7 +250,12 @@ TEST_F(ManualPrinting, ReportsPrintOnCutSheetsAndSetupPrinterPrintsToAFile)
     const QString file = Told();
     ASSERT_FALSE(file.isEmpty()) << "the program did not say where the PDF went";
     EXPECT_EQ(S().print.printer->Info().port, "FILE:");
-    EXPECT_EQ(testing_support::PdfPageSize(file), S().print.printer->Page().paper) << "the paper of the print dialog";
+    const QSizeF sheet = testing_support::PdfPageSize(file);
+    EXPECT_EQ(sheet, S().print.printer->Page().paper) << "the paper of the print dialog";
+    // Across the sheet; a scale label centred on the log's edge reaches half a digit past it.
+    for (const testing_support::PdfWord& w : testing_support::PdfWords(file))
+        EXPECT_TRUE(w.xMin >= -3 && w.yMin >= 0 && w.xMax <= sheet.width() + 3 && w.yMax <= sheet.height())
+            << w.text.toStdString() << " off the paper at " << w.xMin << "," << w.yMin << " page " << w.page;
     ExpectInterval(Words(file), 1500, 1600);
 
     // The report dialog's "Printer Setup" picks the queue again.
