@@ -190,7 +190,7 @@ TEST_F(ManualReports, ShowAndDstReportsOpenFromTheMenuAndFromTheirMarks)
     }
 }
 
-// Manual, 4. Reports, "Short reports": made from the drilling menu, drawn as boxes in the gas track,
+// Manual, 4. Reports, "Short reports": made from the drilling menu, drawn as two boxes in the gas track,
 // opened again by a right click and dragged to another depth with Ctrl held.
 TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewhere)
 {
@@ -229,6 +229,15 @@ TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewher
     EXPECT_EQ(log.pixel(box->left, (box->top + box->bottom) / 2) & 0xFFFFFF, 0u);
     EXPECT_TRUE(manual::FindColour(log, QRect(box->left + 1, box->top + 1, box->right - box->left - 2, box->bottom - box->top - 2),
                                    qRgb(0, 0, 160)));
+    // Its mud box under it, in the gas track too.
+    const reports::ShortReportBoxes& mud = S().shortReports.mud;
+    int under = 0;
+    for (int i = 0; i < mud.count; ++i) {
+        const platform::RECT& m = mud.box[std::size_t(i)];
+        under += m.top >= box->bottom - g.rowHeight && m.top < box->bottom + 3 * g.rowHeight && m.left >= g.gas.left &&
+                 m.right <= g.gasRight;
+    }
+    EXPECT_EQ(under, 1);
 
     // A right click on it opens that report again.
     QString depth, wob;
