@@ -48,13 +48,14 @@ TEST(Manual, TheBuiltManualOpensAndNamesEveryMenu)
 // The Markdown's paragraphs, headings, list items and table rows as the reader sees their words.
 QStringList ReadersText(const QString& markdown)
 {
+    const QRegularExpression starts("^(#+ |\\s*([-*+]|\\d+\\.) |\\||\\s*!\\[)");
     QStringList paragraphs{QString()};
     for (QString line : markdown.split(u'\n')) {
         if (line.startsWith("|-"))
             continue;  // a table's rule
-        if (line.trimmed().isEmpty() || line.contains(QRegularExpression("^(#+ |- |\\||\\s*!\\[)")))
+        if (line.trimmed().isEmpty() || line.contains(starts))
             paragraphs << QString();
-        line.remove(QRegularExpression("^(#+|-) |[*`]|!\\[.*"));
+        line.remove(QRegularExpression("^(#+|\\s*([-*+]|\\d+\\.)) |[*`]|!\\[.*"));
         paragraphs.last() += u' ' + line.replace(u'|', u' ');
     }
     for (QString& p : paragraphs)
