@@ -1,6 +1,8 @@
 // makemanual <manual.md> <out.pdf>: the user manual, kept as Markdown beside its pictures, made into the
 // PDF that Help > Strativ Manual opens. Run by the build; needs only QtGui (the offscreen platform will do).
+#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -14,12 +16,14 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
-// Pictures as wide as the text at most: screenshots are made at screen size.
-void FitPictures(QTextDocument& doc, const QString& folder, double textWidth)
+// Pictures as wide as the text at most: screenshots are made at screen size. A picture is also no taller
+// than a page takes, or the page edge would cut it.
+void FitPictures(QTextDocument& doc, const QString& folder, QSizeF text)
 {
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -32,7 +36,8 @@ void FitPictures(QTextDocument& doc, const QString& folder, double textWidth)
                 std::fprintf(stderr, "makemanual: no picture %s\n", qPrintable(folder + format.name()));
                 continue;
             }
-            const double width = std::min<double>(image.width(), textWidth);
+            const double width = std::min({double(image.width()), text.width(),
+                                           text.height() * image.width() / image.height()});
             // A scaled copy keeps the PDF small; the document draws it at the width given.
             doc.addResource(QTextDocument::ImageResource, QUrl(format.name()),
                             image.scaledToWidth(int(std::min<double>(image.width(), 1400)), Qt::SmoothTransformation));
@@ -43,6 +48,37 @@ void FitPictures(QTextDocument& doc, const QString& folder, double textWidth)
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             cursor.setCharFormat(format);
         }
+    }
+}
+
+// A paragraph that would run over a page break starts the next page instead, with the headings that lead
+// into it: printing draws the last line of a split paragraph's first page once more on the next page, hidden
+// above the text, and PDF readers copy, find and extract it twice.
+void KeepParagraphsOnOnePage(QTextDocument& doc, double textHeight)
+{
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    const double pageHeight = doc.pageSize().height();
+    const auto page = [&](double y) { return int(std::floor(y / pageHeight)); };
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (QTextCursor(block).currentTable())
+            continue;  // table rows go to the next page whole
+        QTextBlock first = block;
+        while (first.previous().isValid() && first.previous().blockFormat().headingLevel() > 0)
+            first = first.previous();
+        const double top = layout->blockBoundingRect(first).top();
+        const double bottom = layout->blockBoundingRect(block).bottom();
+        if (page(top) == page(bottom - 0.5))
+            continue;
+        if (bottom - top > textHeight) {
+            std::fprintf(stderr, "makemanual: a paragraph longer than a page: %s\n",
+                         qPrintable(block.text().left(60)));
+            continue;
+        }
+        QTextBlockFormat format;
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(first).mergeBlockFormat(format);
+        // Laying out again from the changed block alone leaves the pages after it wrong: redo them all.
+        doc.markContentsDirty(0, doc.characterCount());
     }
 }
 
@@ -83,7 +119,9 @@ int main(int argc, char** argv)
     // The document lays out in points; the page's text width in points sets the picture width.
     const QRectF page = writer.pageLayout().paintRect(QPageLayout::Point);
     doc.setPageSize(page.size());
-    FitPictures(doc, folder, page.width() - 2 * doc.documentMargin());
+    const QSizeF text = page.size() - 2 * QSizeF(doc.documentMargin(), doc.documentMargin());
+    FitPictures(doc, folder, text - QSizeF(0, QFontMetricsF(font).height()));
+    KeepParagraphsOnOnePage(doc, text.height());
     doc.print(&writer);
     if (!out.commit()) {
         std::fprintf(stderr, "makemanual: cannot write %s\n", argv[2]);

@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "shell/menus.h"
 #include "shell/ui/logwindow.h"
+#include "support/pdfpages.h"
 #include "support/testmain.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@ using testing_support::doubles;
 namespace {
 
 const QString kBuilt = QStringLiteral(STRATIVM_MANUAL_PDF);
+const QString kSource = QStringLiteral(STRATIVM_MANUAL_SOURCE);
 
 QString Output(const QString& program, const QStringList& args)
 {
@@ -41,6 +43,50 @@ TEST(Manual, TheBuiltManualOpensAndNamesEveryMenu)
             const QString title = QString(popup.text).remove(u'&');
             EXPECT_TRUE(text.contains(title)) << title.toStdString();
         }
+}
+
+// The Markdown's paragraphs, headings, list items and table rows as the reader sees their words.
+QStringList ReadersText(const QString& markdown)
+{
+    const QRegularExpression starts("^(#+ |\\s*([-*+]|\\d+\\.) |\\||\\s*!\\[)");
+    QStringList paragraphs{QString()};
+    for (QString line : markdown.split(u'\n')) {
+        if (line.startsWith("|-"))
+            continue;  // a table's rule
+        if (line.trimmed().isEmpty() || line.contains(starts))
+            paragraphs << QString();
+        line.remove(QRegularExpression("^(#+|\\s*([-*+]|\\d+\\.)) |[*`]|!\\[.*"));
+        paragraphs.last() += u' ' + line.replace(u'|', u' ');
+    }
+    for (QString& p : paragraphs)
+        p = p.simplified();
+    paragraphs.removeAll(QString());
+    return paragraphs;
+}
+
+TEST(Manual, EveryParagraphIsPrintedWholeInOrderAndNoLineTwiceAcrossAPageBreak)
+{
+    QFile source(kSource);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QString pdf = testing_support::PdfText(kBuilt);
+    const QString text = pdf.simplified();
+    qsizetype at = 0;
+    for (const QString& paragraph : ReadersText(QString::fromUtf8(source.readAll()))) {
+        const qsizetype found = text.indexOf(paragraph, at);
+        EXPECT_GE(found, 0) << paragraph.toStdString();
+        if (found < 0)
+            continue;
+        if (paragraph.count(u' ') > 5) {  // long enough to be met only once
+            EXPECT_EQ(text.indexOf(paragraph, found + 1), -1) << paragraph.toStdString();
+        }
+        at = found + paragraph.size();
+    }
+
+    const QStringList pages = pdf.split(u'\f');
+    for (qsizetype i = 0; i + 1 < pages.size(); ++i) {
+        const QStringList end = pages[i].trimmed().split(u'\n'), start = pages[i + 1].trimmed().split(u'\n');
+        EXPECT_NE(end.last().trimmed(), start.first().trimmed()) << end.last().toStdString();
+    }
 }
 
 TEST(Manual, AFreshInstallGetsTheManualThatHelpOpens)
