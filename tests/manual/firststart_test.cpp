@@ -1,0 +1,181 @@
+// Manual, 1. The first start and the demo well: a fresh home's first start, the Help items, a new well
+// through File > New, File > Open through the file dialog, the recent wells of the File menu and the
+// restart that opens the last well, all through the window's menu bar.
+#include "logview/ui/titlerowpaint.h"
+#include "manual/menuitems.h"
+#include "platform/draw/dc.h"
+#include "platform/folders.h"
+#include "platform/ui/dialog.h"
+#include "shell/ui/logwindow.h"
+#include "support/files.h"
+#include "support/recordingpainters.h"
+#include "support/testmain.h"
+#include "support/textrecord.h"
+#include "support/wells.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using manual::Choose;
+using platform::Dialog;
+using testing_support::doubles;
+
+namespace {
+
+const QString kBuiltManual = QStringLiteral(STRATIVM_MANUAL_PDF);
+
+// The program as started from its folder, with the manual the build put beside it.
+std::unique_ptr<LogWindow> Start()
+{
+    qputenv("USER", "tester");
+    auto w = std::make_unique<LogWindow>(nullptr, QStringLiteral("StrativM"));
+    w->State().env.programFolder = QFileInfo(kBuiltManual).absolutePath() + u'/';
+    w->SetupWindow();
+    return w;
+}
+
+// The texts of the title band as the window draws it.
+QStringList TitleBand(LogWindow& w)
+{
+    QImage image(1920, 400, QImage::Format_RGB32);
+    platform::Dc dc(image);
+    dc.RecordText(true);
+    testing_support::RecordingPainters painters;
+    logview::PaintTrackTitles(w.State(), dc, 1920, painters);
+    QStringList texts;
+    for (const auto& [text, record] : testing_support::TextsByContent(dc))
+        texts << text;
+    return texts;
+}
+
+// The texts of the visible line edits and labels of a dialog.
+QStringList Fields(const Dialog& d, bool labels)
+{
+    QStringList out;
+    if (labels) {
+        for (const QLabel* l : d.findChildren<QLabel*>())
+            if (l->isVisibleTo(&d))
+                out << l->text();
+    } else {
+        for (const QLineEdit* e : d.findChildren<QLineEdit*>())
+            if (e->isVisibleTo(&d) && !e->isReadOnly())
+                out << e->objectName();
+    }
+    return out;
+}
+
+TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
+{
+    const QString install = platform::WithSlash(platform::CurrentFolderRoots().home) + "StrativM/";
+    ASSERT_FALSE(QFileInfo::exists(install));
+    auto w = Start();
+    app::LogState* s = &w->State();
+
+    // The first start made the install folder in the home folder with the demo well, the manual and the
+    // page of new features, and opened the demo well from 1000 to 2600.
+    EXPECT_TRUE(platform::SameFolder(s->env.installFolder, install));
+    for (const char* name : {"elogdemo.svm", "SV-Manual.pdf", "features.txt"})
+        EXPECT_TRUE(QFileInfo(install + name).isFile()) << name;
+    EXPECT_EQ(QFileInfo(install + "SV-Manual.pdf").size(), QFileInfo(kBuiltManual).size());
+    EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(install + "elogdemo.svm"));
+    EXPECT_EQ(s->well.file.fileTopDepth, 1000);
+    EXPECT_EQ(s->well.file.fileBottomDepth, 2600);
+    // The title band: the file, its depth range and the wireline curve file.
+    const QStringList band = TitleBand(*w);
+    EXPECT_TRUE(band.contains(" FILE: ELOGDEMO.SVM  ")) << band.join('|').toStdString();
+    EXPECT_FALSE(band.filter(QRegularExpression("^ FROM 1000  TO 2600 ")).isEmpty()) << band.join('|').toStdString();
+    EXPECT_TRUE(band.contains(" CURVE FILE: ELOGDEMO.SVC ")) << band.join('|').toStdString();
+
+    // Help: the manual and the new features open from the install folder; About shows the version.
+    ASSERT_TRUE(Choose(*w, "Help", "Strativ Manual"));
+    ASSERT_TRUE(Choose(*w, "Help", "New Features"));
+    ASSERT_EQ(doubles().shell.opened.size(), 2);
+    EXPECT_EQ(QFileInfo(doubles().shell.opened[0].program), QFileInfo(install + "SV-Manual.pdf"));
+    EXPECT_EQ(QFileInfo(doubles().shell.opened[1].program), QFileInfo(install + "features.txt"));
+    ASSERT_TRUE(Choose(*w, "Help", "About"));
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Strativ Ver 26.5.31"));
+    doubles().prompter.messages.clear();
+
+    // File > New: the name and the start depth, the only two fields to type; no depth step is asked.
+    QStringList edits, labels;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        edits = Fields(d, false);
+        labels = Fields(d, true);
+        QTest::keyClicks(d.Control(101), "Reef Test 1");
+        QTest::keyClicks(d.Control(102), "2005");
+        d.Click(platform::IDOK);
+    });
+    ASSERT_TRUE(Choose(*w, "File", "New..."));
+    EXPECT_EQ(edits.size(), 2);
+    EXPECT_TRUE(labels.contains("File Name") && labels.contains("Start Depth")) << labels.join('|').toStdString();
+    EXPECT_TRUE(labels.filter("step", Qt::CaseInsensitive).isEmpty()) << labels.join('|').toStdString();
+    // The new well is open, made in the data folder with its side files. It begins 20 units above the
+    // start depth at the whole ten above it, and those first units hold no data.
+    const QString made = s->well.file.dataFolder + "REEF_TEST_1.svm";
+    EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(made));
+    EXPECT_TRUE(QFileInfo(s->well.file.dataFolder + "REEF_TEST_1.cfg").isFile());
+    EXPECT_EQ(s->well.file.fileTopDepth, 1980);
+    EXPECT_EQ(s->well.file.fileBottomDepth, 2005);
+    const auto rows = testing_support::FileRecords<wellfile::RECORD>(made);
+    ASSERT_EQ(rows.size(), 26u);
+    for (const wellfile::RECORD& r : rows) {
+        EXPECT_EQ(r.gas[0], 0.0f) << r.depth;
+        EXPECT_EQ(platform::FieldText(r.lith), "100BL") << r.depth;
+    }
+    // A LAS file of it starts 20 units below the file's top: a start above that is refused.
+    QString offered, refusal;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        offered = d.GetText(101);
+        d.SetText(101, "1990");
+        d.Click(platform::IDOK);
+        if (!doubles().prompter.messages.isEmpty())
+            refusal = doubles().prompter.messages.back().text;
+        d.Click(platform::IDCANCEL);
+    });
+    ASSERT_TRUE(Choose(*w, "Options", "Create  Las File..."));
+    EXPECT_EQ(offered, "2000");
+    EXPECT_EQ(refusal, "Start Value out of Range");
+
+    // File > Open: the file dialog asks for a ".svm" file and starts in the data folder; the well chosen
+    // opens, wherever it is.
+    const QString other = testing_support::MakeWell(testing_support::TestDir() + "elsewhere", "NORTH.svm", 500, 900);
+    doubles().prompter.fileAnswers.push_back(other);
+    ASSERT_TRUE(Choose(*w, "File", "Open..."));
+    ASSERT_FALSE(doubles().prompter.fileRequests.isEmpty());
+    EXPECT_TRUE(doubles().prompter.fileRequests.back().filter.contains("*.svm", Qt::CaseInsensitive));
+    EXPECT_TRUE(platform::SameFolder(doubles().prompter.fileRequests.back().folder, s->well.file.dataFolder));
+    EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(other));
+    EXPECT_EQ(s->well.file.fileBottomDepth, 900);
+
+    // The wells opened stand at the end of the File menu; choosing one opens it again.
+    const QStringList file = manual::ItemsOf(manual::BarMenu(*w, "File"));
+    const qsizetype exit = file.indexOf("Exit");
+    ASSERT_GE(exit, 0);
+    const QStringList recent = file.mid(exit + 1);
+    EXPECT_GE(recent.size(), 2) << file.join('|').toStdString();
+    QString newWellItem;
+    for (const QString& item : recent)
+        if (QFileInfo(item) == QFileInfo(made))
+            newWellItem = item;
+    ASSERT_FALSE(newWellItem.isEmpty()) << recent.join('|').toStdString();
+    ASSERT_TRUE(Choose(*w, "File", newWellItem));
+    EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(made));
+
+    // File > Exit, and the next start opens the well worked on last.
+    ASSERT_TRUE(Choose(*w, "File", "Exit"));
+    w.reset();
+    w = Start();
+    s = &w->State();
+    EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(made));
+    EXPECT_EQ(s->well.file.fileTopDepth, 1980);
+}
+
+}  // namespace
