@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
 
 using manual::Choose;
@@ -41,17 +43,17 @@ std::unique_ptr<LogWindow> Start()
     return w;
 }
 
-// The texts of the title band as the window draws it.
-QStringList TitleBand(LogWindow& w)
+// The texts of the title band as the window draws it, with the x each stands at.
+std::map<QString, int> TitleBand(LogWindow& w)
 {
     QImage image(1920, 400, QImage::Format_RGB32);
     platform::Dc dc(image);
     dc.RecordText(true);
     testing_support::RecordingPainters painters;
     logview::PaintTrackTitles(w.State(), dc, 1920, painters);
-    QStringList texts;
+    std::map<QString, int> texts;
     for (const auto& [text, record] : testing_support::TextsByContent(dc))
-        texts << text;
+        texts[text] = record->at.x;
     return texts;
 }
 
@@ -87,11 +89,22 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
     EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(install + "elogdemo.svm"));
     EXPECT_EQ(s->well.file.fileTopDepth, 1000);
     EXPECT_EQ(s->well.file.fileBottomDepth, 2600);
-    // The title band: the file, its depth range and the wireline curve file.
-    const QStringList band = TitleBand(*w);
-    EXPECT_TRUE(band.contains(" FILE: ELOGDEMO.SVM  ")) << band.join('|').toStdString();
-    EXPECT_FALSE(band.filter(QRegularExpression("^ FROM 1000  TO 2600 ")).isEmpty()) << band.join('|').toStdString();
-    EXPECT_TRUE(band.contains(" CURVE FILE: ELOGDEMO.SVC ")) << band.join('|').toStdString();
+    // The title band: the file, its depth range and the wireline curve file; below it the columns from
+    // left to right: rate, porosity, lithology, HD, fluorescence and cut, descriptions, gas.
+    std::map<QString, int> band = TitleBand(*w);
+    QStringList texts;
+    for (const auto& [text, x] : band)
+        texts << text;
+    EXPECT_TRUE(band.count(" FILE: ELOGDEMO.SVM  ")) << texts.join('|').toStdString();
+    EXPECT_FALSE(texts.filter(QRegularExpression("^ FROM 1000  TO 2600 ")).isEmpty()) << texts.join('|').toStdString();
+    EXPECT_TRUE(band.count(" CURVE FILE: ELOGDEMO.SVC ")) << texts.join('|').toStdString();
+    const std::vector<int> columns = {band[" ROP MIN/M "], band[" POR "], band[" LITHOLOGY "], band[" HD "],
+                                      band[" FLU "],       band[" CUT "], band[" GAS UNITS "]};
+    EXPECT_TRUE(std::is_sorted(columns.begin(), columns.end()) && columns.front() > 0) << texts.join('|').toStdString();
+    EXPECT_GT(s->layout.format.description.left, band[" CUT "]);
+    EXPECT_LE(s->layout.format.description.Right(), band[" GAS UNITS "]);
+    for (const char* component : {" C1  ppm ", " C2  ppm ", " C3  ppm ", " IC4   ppm ", " NC4  ppm ", " IC5   ppm ", " NC5  ppm "})
+        EXPECT_TRUE(band.count(component)) << component;
 
     // Help: the manual and the new features open from the install folder; About shows the version.
     ASSERT_TRUE(Choose(*w, "Help", "Strativ Manual"));
