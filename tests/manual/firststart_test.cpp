@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -89,6 +90,27 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
     EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(install + "elogdemo.svm"));
     EXPECT_EQ(s->well.file.fileTopDepth, 1000);
     EXPECT_EQ(s->well.file.fileBottomDepth, 2600);
+    // Data in every track: rate, porosity, lithology and its interpretation, hardness, fluorescence and
+    // cut, total gas and C1 to nC5, the mud weights, connections or trips, surveys; beside them the
+    // descriptions, the tops, the shows and the reports.
+    const auto demo = testing_support::FileRecords<wellfile::RECORD>(install + "elogdemo.svm");
+    ASSERT_EQ(demo.size(), 1601u);
+    const auto some = [&demo](const std::function<bool(const wellfile::RECORD&)>& has) {
+        return std::any_of(demo.begin() + 1, demo.end(), has);
+    };
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.rateOne > 0.5f; }));
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.porosity != 0 && r.hardness != 0; }));
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return platform::FieldText(r.lith) != "100BL" && r.interpretedLith[0]; }));
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.fluorPercent != 0 && r.cutRating != 0; }));
+    for (int g = 0; g < 8; ++g)
+        EXPECT_TRUE(some([g](const wellfile::RECORD& r) { return r.gas[g] > 0; })) << "gas " << g;
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.mudWeightIn > 0 && r.mudWeightOut > 0; }));
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.tripCode >= 2 && r.tripCode <= 5; }));
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.tvd > 0; }));
+    EXPECT_GT(s->notes.memoCount, 0);
+    EXPECT_FALSE(s->well.tops.empty());
+    EXPECT_GT(s->well.showDepthIndex[0], 0);
+    EXPECT_GT(s->well.reportDepthIndex[0], 0);
     // The title band: the file, its depth range and the wireline curve file; below it the columns from
     // left to right: rate, porosity, lithology, HD, fluorescence and cut, descriptions, gas.
     std::map<QString, int> band = TitleBand(*w);

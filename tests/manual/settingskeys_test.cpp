@@ -170,6 +170,11 @@ TEST(ManualSettingsKeys, EachKeyTypedIntoTheFileTakesEffectAtTheNextStart)
             auto w = StartWith(typed);
             EXPECT_EQ(switches(w->State()), QList<bool>(keys.size(), on == 1)) << typed.toStdString();
         }
+        // The README says what each one turns on: a row of its settings table per key.
+        const QString readme = QString::fromUtf8(
+            testing_support::ReadExistingBytes(QFileInfo(STRATIVM_MANUAL_MD).absolutePath() + "/../README.md"));
+        for (const QString& key : keys)
+            EXPECT_TRUE(readme.contains("| `" + key + "` |")) << key.toStdString();
     }
 }
 
