@@ -2,6 +2,7 @@
 // through File > New, File > Open through the file dialog, the recent wells of the File menu and the
 // restart that opens the last well, all through the window's menu bar.
 #include "logview/ui/titlerowpaint.h"
+#include "manual/lasfilessteps.h"
 #include "manual/menuitems.h"
 #include "platform/draw/dc.h"
 #include "platform/folders.h"
@@ -26,7 +27,7 @@
 #include <map>
 #include <memory>
 
-using manual::Choose;
+using elogsteps::Choose;
 using platform::Dialog;
 using testing_support::doubles;
 
@@ -129,12 +130,12 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
         EXPECT_TRUE(band.count(component)) << component;
 
     // Help: the manual and the new features open from the install folder; About shows the version.
-    ASSERT_TRUE(Choose(*w, "Help", "Strativ Manual"));
-    ASSERT_TRUE(Choose(*w, "Help", "New Features"));
+    ASSERT_TRUE(Choose(*w, {"Help", "Strativ Manual"}));
+    ASSERT_TRUE(Choose(*w, {"Help", "New Features"}));
     ASSERT_EQ(doubles().shell.opened.size(), 2);
     EXPECT_EQ(QFileInfo(doubles().shell.opened[0].program), QFileInfo(install + "SV-Manual.pdf"));
     EXPECT_EQ(QFileInfo(doubles().shell.opened[1].program), QFileInfo(install + "features.txt"));
-    ASSERT_TRUE(Choose(*w, "Help", "About"));
+    ASSERT_TRUE(Choose(*w, {"Help", "About"}));
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Strativ Ver 26.5.31"));
     doubles().prompter.messages.clear();
@@ -148,7 +149,7 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
         QTest::keyClicks(d.Control(102), "2005");
         d.Click(platform::IDOK);
     });
-    ASSERT_TRUE(Choose(*w, "File", "New..."));
+    ASSERT_TRUE(Choose(*w, {"File", "New..."}));
     EXPECT_EQ(edits.size(), 2);
     EXPECT_TRUE(labels.contains("File Name") && labels.contains("Start Depth")) << labels.join('|').toStdString();
     EXPECT_TRUE(labels.filter("step", Qt::CaseInsensitive).isEmpty()) << labels.join('|').toStdString();
@@ -175,7 +176,7 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
             refusal = doubles().prompter.messages.back().text;
         d.Click(platform::IDCANCEL);
     });
-    ASSERT_TRUE(Choose(*w, "Options", "Create  Las File..."));
+    ASSERT_TRUE(Choose(*w, {"Options", "Create  Las File..."}));
     EXPECT_EQ(offered, "2000");
     EXPECT_EQ(refusal, "Start Value out of Range");
 
@@ -183,7 +184,7 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
     // opens, wherever it is.
     const QString other = testing_support::MakeWell(testing_support::TestDir() + "elsewhere", "NORTH.svm", 500, 900);
     doubles().prompter.fileAnswers.push_back(other);
-    ASSERT_TRUE(Choose(*w, "File", "Open..."));
+    ASSERT_TRUE(Choose(*w, {"File", "Open..."}));
     ASSERT_FALSE(doubles().prompter.fileRequests.isEmpty());
     EXPECT_TRUE(doubles().prompter.fileRequests.back().filter.contains("*.svm", Qt::CaseInsensitive));
     EXPECT_TRUE(platform::SameFolder(doubles().prompter.fileRequests.back().folder, s->well.file.dataFolder));
@@ -201,11 +202,11 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
         if (QFileInfo(item) == QFileInfo(made))
             newWellItem = item;
     ASSERT_FALSE(newWellItem.isEmpty()) << recent.join('|').toStdString();
-    ASSERT_TRUE(Choose(*w, "File", newWellItem));
+    ASSERT_TRUE(Choose(*w, {"File", newWellItem}));
     EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(made));
 
     // File > Exit, and the next start opens the well worked on last.
-    ASSERT_TRUE(Choose(*w, "File", "Exit"));
+    ASSERT_TRUE(Choose(*w, {"File", "Exit"}));
     w.reset();
     w = Start();
     s = &w->State();

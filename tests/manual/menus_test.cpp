@@ -1,6 +1,7 @@
 // Manual, 11. The menus at a glance: the manual's table read against the office and the drilling menu bars
 // of the first start's window (every item the bar shows is named by the table, every name of the table is
 // on a bar, on the bar the table says), the grey items, and the menu letters pressed with Alt.
+#include "manual/lasfilessteps.h"
 #include "manual/menuitems.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
@@ -229,7 +230,7 @@ TEST(ManualMenus, TheTableNamesEveryItemOfBothBarsWhereItStands)
             }
         }
         if (bar == Bar::Office)
-            ASSERT_TRUE(manual::Choose(w, "Options", "Drilling"));
+            ASSERT_TRUE(elogsteps::Choose(w, {"Options", "Drilling"}));
     }
     for (const Row& r : table)
         for (const QString& name : r.holds) {
@@ -252,7 +253,7 @@ TEST(ManualMenus, GreyItemsAndMenuLetters)
     }
     f.CloseMenus();
     // Drilling bar: Setup has P, Schemes keeps S alone; the grey items there.
-    ASSERT_TRUE(manual::Choose(w, "Options", "Drilling"));
+    ASSERT_TRUE(elogsteps::Choose(w, {"Options", "Drilling"}));
     EXPECT_EQ(GreyItems(w), QStringList({"Schemes > Edit Schemes...", "View > End Of Well Report"}));
     f.Press(Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(f.OpenMenu(), "Setup");
@@ -262,7 +263,7 @@ TEST(ManualMenus, GreyItemsAndMenuLetters)
         EXPECT_EQ(f.OpenMenu(), "Schemes") << press;
         f.CloseMenus();
     }
-    ASSERT_TRUE(manual::Choose(w, "Options", "Drilling"));
+    ASSERT_TRUE(elogsteps::Choose(w, {"Options", "Drilling"}));
 
     // Back on the office bar: in File, S is shared by "Save as..." and "Save As Image": it moves the
     // highlight and runs nothing; Enter runs the item highlighted.

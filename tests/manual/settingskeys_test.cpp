@@ -2,7 +2,7 @@
 // user types it with a text editor, and what it changes seen once the window starts again.
 #include "exchange/liveupdate.h"
 #include "exchange/sharedwells.h"
-#include "manual/menuitems.h"
+#include "manual/lasfilessteps.h"
 #include "platform/folders.h"
 #include "platform/gameport.h"
 #include "platform/mailer.h"
@@ -63,7 +63,7 @@ TEST(ManualSettingsKeys, EachKeyTypedIntoTheFileTakesEffectAtTheNextStart)
             d.SetText(102, "3000");
             d.Click(platform::IDOK);
         });
-        ASSERT_TRUE(manual::Choose(*w, "File", "New..."));
+        ASSERT_TRUE(elogsteps::Choose(*w, {"File", "New..."}));
         ASSERT_EQ(w->State().well.file.wellName, "COPIED");
         const QString data = w->State().well.file.dataFolder;
         for (const char* saved : {"COPIED.sch", "COPIED.clr"}) {
@@ -105,15 +105,15 @@ TEST(ManualSettingsKeys, EachKeyTypedIntoTheFileTakesEffectAtTheNextStart)
         testing_support::ResetBetweenTests();
         const int port = testing_support::FreeTcpPort();
         auto w = StartWith(QStringLiteral("[Wits]\nServerAddress=%1\n").arg(address));
-        ASSERT_TRUE(manual::Choose(*w, "Options", "Drilling"));
+        ASSERT_TRUE(elogsteps::Choose(*w, {"Options", "Drilling"}));
         platform::Dialog::QueueTestScript([port](platform::Dialog& d) {
             d.SetCheck(119, platform::BST_CHECKED);  // "Wits On TCP"
             d.SetCheck(127, platform::BST_CHECKED);  // "Strativ Is Server"
             d.SetText(120, QString::number(port));
             d.Click(platform::IDOK);
         });
-        ASSERT_TRUE(manual::Choose(*w, "Setup", "Setup TCP Wits Feed"));
-        ASSERT_TRUE(manual::Choose(*w, "Options", "Wits Monitor"));
+        ASSERT_TRUE(elogsteps::Choose(*w, {"Setup", "Setup TCP Wits Feed"}));
+        ASSERT_TRUE(elogsteps::Choose(*w, {"Options", "Wits Monitor"}));
         const bool here = QString(address) == "127.0.0.1";
         QTcpSocket client;
         client.connectToHost(QHostAddress::LocalHost, quint16(port));
