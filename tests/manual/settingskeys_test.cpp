@@ -14,6 +14,7 @@
 #include "support/testmain.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QTcpSocket>
@@ -69,6 +70,18 @@ TEST(ManualSettingsKeys, EachKeyTypedIntoTheFileTakesEffectAtTheNextStart)
         for (const char* saved : {"COPIED.sch", "COPIED.clr"}) {
             EXPECT_TRUE(QFileInfo(data + saved).isFile()) << saved;
             EXPECT_EQ(testing_support::ReadBytes(second + saved), testing_support::ReadBytes(data + saved)) << saved;
+        }
+        // With the well's live update off (Setup > Strativ Live Update Configuration...) nothing more goes
+        // there; on again, the colours saved as the next scheme is chosen do.
+        for (const int live : {0, 1}) {
+            QFile::remove(second + "COPIED.clr");
+            platform::Dialog::QueueTestScript([live](platform::Dialog& d) {
+                d.SetCheck(101, live);  // "Live Update On"
+                d.Click(platform::IDOK);
+            });
+            ASSERT_TRUE(elogsteps::Choose(*w, {"Setup", "Strativ Live Update Configuration..."}));
+            ASSERT_TRUE(elogsteps::Choose(*w, {"Schemes", "Custom"}));
+            EXPECT_EQ(QFileInfo::exists(second + "COPIED.clr"), live == 1) << live;
         }
     }
     // [GamePort] Device: drilling's depth box is read from that device.
