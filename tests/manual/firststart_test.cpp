@@ -101,7 +101,9 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
     };
     EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.rateOne > 0.5f; }));
     EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.porosity != 0 && r.hardness != 0; }));
-    EXPECT_TRUE(some([](const wellfile::RECORD& r) { return platform::FieldText(r.lith) != "100BL" && r.interpretedLith[0]; }));
+    EXPECT_TRUE(some([](const wellfile::RECORD& r) {
+        return platform::FieldText(r.lith) != "100BL" && r.interpretedLith[0];
+    }));
     EXPECT_TRUE(some([](const wellfile::RECORD& r) { return r.fluorPercent != 0 && r.cutRating != 0; }));
     for (int g = 0; g < 8; ++g)
         EXPECT_TRUE(some([g](const wellfile::RECORD& r) { return r.gas[g] > 0; })) << "gas " << g;
@@ -126,7 +128,8 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
     EXPECT_TRUE(std::is_sorted(columns.begin(), columns.end()) && columns.front() > 0) << texts.join('|').toStdString();
     EXPECT_GT(s->layout.format.description.left, band[" CUT "]);
     EXPECT_LE(s->layout.format.description.Right(), band[" GAS UNITS "]);
-    for (const char* component : {" C1  ppm ", " C2  ppm ", " C3  ppm ", " IC4   ppm ", " NC4  ppm ", " IC5   ppm ", " NC5  ppm "})
+    for (const char* component :
+         {" C1  ppm ", " C2  ppm ", " C3  ppm ", " IC4   ppm ", " NC4  ppm ", " IC5   ppm ", " NC5  ppm "})
         EXPECT_TRUE(band.count(component)) << component;
 
     // Help: the manual and the new features open from the install folder; About shows the version.
@@ -153,10 +156,12 @@ TEST(ManualFirstStart, DemoWellHelpNewOpenRecentWellsAndTheRestart)
     EXPECT_EQ(edits.size(), 2);
     EXPECT_TRUE(labels.contains("File Name") && labels.contains("Start Depth")) << labels.join('|').toStdString();
     EXPECT_TRUE(labels.filter("step", Qt::CaseInsensitive).isEmpty()) << labels.join('|').toStdString();
-    // The new well is open, made in the data folder with its side files. It begins 20 units above the
-    // start depth at the whole ten above it, and those first units hold no data.
+    // The new well is open in drilling mode, made in the data folder with its side files. It begins 20
+    // units above the start depth at the whole ten above it, and those first units hold no data.
     const QString made = s->well.file.dataFolder + "REEF_TEST_1.svm";
     EXPECT_EQ(QFileInfo(s->well.file.dataFileName), QFileInfo(made));
+    EXPECT_TRUE(s->well.file.drilling);
+    EXPECT_NE(manual::BarMenu(*w, "Enter Data"), nullptr);
     EXPECT_TRUE(QFileInfo(s->well.file.dataFolder + "REEF_TEST_1.cfg").isFile());
     EXPECT_EQ(s->well.file.fileTopDepth, 1980);
     EXPECT_EQ(s->well.file.fileBottomDepth, 2005);

@@ -40,7 +40,8 @@ QList<Row> ManualTable()
     const qsizetype from = text.indexOf("## 11. The menus at a glance");
     EXPECT_GE(from, 0);
     QList<Row> rows;
-    const QRegularExpression row(R"(^\| \*\*([^*]+)\*\*( \(drilling menu\))? \| (.+) \|$)", QRegularExpression::MultilineOption);
+    const QRegularExpression row(R"(^\| \*\*([^*]+)\*\*( \(drilling menu\))? \| (.+) \|$)",
+                                 QRegularExpression::MultilineOption);
     for (auto it = row.globalMatch(text.mid(from)); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         rows.append({m.captured(1), m.hasCaptured(2) && !m.captured(2).isEmpty(), m.captured(3).split(", ")});
@@ -81,7 +82,8 @@ std::map<QString, Matcher> Meanings(LogWindow& w)
         {"page setup", Items({"Page Setup..."})},
         {"print", Items({"Print..."})},
         {"exit", Items({"Exit"})},
-        {"the recent wells (office menu)", [](const QString& item) { return item.endsWith(".svm", Qt::CaseInsensitive); }},
+        {"the recent wells (office menu)",
+         [](const QString& item) { return item.endsWith(".svm", Qt::CaseInsensitive); }},
         {"morning", Items({"Morning Report..."})},
         {"short (drilling menu)", Items({"Short Report"})},
         {"show", Items({"Show Report..."})},
@@ -101,7 +103,8 @@ std::map<QString, Matcher> Meanings(LogWindow& w)
         {"gas as percent", Items({"Gas As Percent of Total"})},
         {"reports as text", Items({"Save Reports As Text"})},
         {"LAS file", Items({"Create  Las File..."})},
-        {"file depths", Items({"Append File depth...", "Adjust File Depth...", "Correct File Depth...", "Check File Depths.."})},
+        {"file depths",
+         Items({"Append File depth...", "Adjust File Depth...", "Correct File Depth...", "Check File Depths.."})},
         {"insert and delete records (drilling menu)", Items({"Insert Delete Records..."})},
         {"hotwire (drilling menu)", Items({"Hotwire"})},
         {"lithology", Items({"Lithology..."})},
@@ -125,7 +128,9 @@ std::map<QString, Matcher> Meanings(LogWindow& w)
         {"the tops editor and one item for each formation top",
          [tops](const QString& item) { return item == "Edit" || item == "Edit..." || tops.contains(item); }},
         {"the schemes editor and the first two display schemes",
-         [schemes](const QString& item) { return item == "Edit ..." || item == "Edit Schemes..." || schemes.contains(item); }},
+         [schemes](const QString& item) {
+             return item == "Edit ..." || item == "Edit Schemes..." || schemes.contains(item);
+         }},
         {"e-log data", Items({"Import Elog data..", "Import Elog Data.."})},
         {"the choice of curves", Items({"Elog...", "ELOG...", "ROP..."})},
         {"mudlog data", Items({"Mudlog data", "Import Mudlog Data"})},
@@ -222,11 +227,12 @@ TEST(ManualMenus, TheTableNamesEveryItemOfBothBarsWhereItStands)
                         names << name;
                         ++found[name];
                         EXPECT_NE(BarOf(name), bar == Bar::Office ? Bar::Drilling : Bar::Office)
-                            << r.menu.toStdString() << " > " << item.toStdString() << " is on the " << barName << " bar";
+                            << r.menu.toStdString() << " > " << item.toStdString() << " is on the " << barName
+                            << " bar";
                     }
                 }
-                EXPECT_FALSE(names.isEmpty()) << barName << " bar: " << r.menu.toStdString() << " > " << item.toStdString()
-                                              << " is not in the manual's table";
+                EXPECT_FALSE(names.isEmpty()) << barName << " bar: " << r.menu.toStdString() << " > "
+                                              << item.toStdString() << " is not in the manual's table";
             }
         }
         if (bar == Bar::Office)
@@ -234,8 +240,8 @@ TEST(ManualMenus, TheTableNamesEveryItemOfBothBarsWhereItStands)
     }
     for (const Row& r : table)
         for (const QString& name : r.holds) {
-            EXPECT_TRUE(meanings.count(name)) << "the table names \"" << name.toStdString() << "\", unknown to this walk";
-            EXPECT_GT(found[name], 0) << "\"" << name.toStdString() << "\" stands for no item of " << r.menu.toStdString();
+            EXPECT_TRUE(meanings.count(name)) << "the table names \"" << name.toStdString() << "\", unknown here";
+            EXPECT_GT(found[name], 0) << "\"" << name.toStdString() << "\" is no item of " << r.menu.toStdString();
         }
 }
 
