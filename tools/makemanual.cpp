@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
 #include <cmath>
@@ -60,8 +61,19 @@ void KeepParagraphsOnOnePage(QTextDocument& doc, double textHeight)
     const double pageHeight = doc.pageSize().height();
     const auto page = [&](double y) { return int(std::floor(y / pageHeight)); };
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (QTextCursor(block).currentTable())
-            continue;  // table rows go to the next page whole
+        if (QTextTable* table = QTextCursor(block).currentTable()) {
+            // A row split by a page break shows the same fault: a table that would cross one starts the
+            // next page whole, when it fits on a page.
+            const QRectF box = layout->frameBoundingRect(table);
+            if (page(box.top()) != page(box.bottom() - 0.5) && box.height() <= textHeight &&
+                !(table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+                QTextTableFormat format = table->format();
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                table->setFormat(format);
+                doc.markContentsDirty(0, doc.characterCount());
+            }
+            continue;
+        }
         QTextBlock first = block;
         while (first.previous().isValid() && first.previous().blockFormat().headingLevel() > 0)
             first = first.previous();

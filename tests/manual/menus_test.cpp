@@ -40,11 +40,12 @@ QList<Row> ManualTable()
     const qsizetype from = text.indexOf("## 11. The menus at a glance");
     EXPECT_GE(from, 0);
     QList<Row> rows;
-    const QRegularExpression row(R"(^\| \*\*([^*]+)\*\*( \(drilling menu\))? \| (.+) \|$)",
-                                 QRegularExpression::MultilineOption);
-    for (auto it = row.globalMatch(text.mid(from)); it.hasNext();) {
+    const QString section = text.mid(from);
+    const QRegularExpression row(R"(^\| \*\*([^*]+)\*\* \| (.+) \|$)", QRegularExpression::MultilineOption);
+    for (auto it = row.globalMatch(section); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        rows.append({m.captured(1), m.hasCaptured(2) && !m.captured(2).isEmpty(), m.captured(3).split(", ")});
+        const QString drillingOnly = "the whole **" + m.captured(1) + "** menu is on the menu bar only while drilling";
+        rows.append({m.captured(1), section.simplified().contains(drillingOnly), m.captured(2).split(", ")});
     }
     return rows;
 }
