@@ -8,6 +8,8 @@ DepthColumnOptions DepthColumnOptionsOf(const app::LogState& s)
 {
     DepthColumnOptions o;
     o.switches = s.view.depthColumn;
+    // The quick view bar's survey button writes the surveys as text instead of their marks.
+    o.switches.surveyText = o.switches.surveyText || s.view.surveyShown;
     o.inclFirst = s.layout.format.altSurveyOrder;
     o.tvdFile = s.well.scratchWell;
     const layout::PenEntry& survey = s.layout.pens.table.entry[layout::PEN_SURVEY];
