@@ -3,6 +3,7 @@
 // captions), and what the section says then checked on the screen and against the files read back.
 #include "app/opendatafile.h"
 #include "app/welltops.h"
+#include "entry/ui/topsdlg.h"
 #include "layout/schemes.h"
 #include "logview/geometryof.h"
 #include "platform/ui/dialog.h"
@@ -23,8 +24,11 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -135,9 +139,10 @@ protected:
     // The record of depth `d` read back from the data file.
     RECORD Record(std::int32_t d)
     {
-        const std::vector<RECORD> all = FileRecords<RECORD>(S().well.file.dataFileName);
+        if (records.empty())
+            records = FileRecords<RECORD>(S().well.file.dataFileName);
         const std::size_t i = std::size_t((d - First()) / S().well.file.depthStep);
-        return i < all.size() ? all[i] : RECORD{};
+        return i < records.size() ? records[i] : RECORD{};
     }
     QString TopsPath() { return wellfile::TopsFilePath(app::PlaceOf(S()), app::TopsPlaceOf(S())); }
     // The text of the read-out box after a left click at (x, y); empty when none is shown.
@@ -147,8 +152,10 @@ protected:
         const QList<QLabel*> boxes = w.findChildren<QLabel*>(QStringLiteral("1001"));
         return boxes.size() == 1 && boxes.front()->isVisible() ? boxes.front()->text() : QString();
     }
-    // The caption of the dialog the menu item opens, and the texts of its buttons and labels.
-    QString DialogOf(const QString& menu, const QString& item, QStringList* texts)
+    // The caption of the dialog the menu item opens, and the texts of its buttons, labels and groups;
+    // `then` goes on in the dialog.
+    QString DialogOf(const QString& menu, const QString& item, QStringList* texts,
+                     const std::function<void(platform::Dialog&)>& then = {})
     {
         QString caption;
         platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
@@ -159,6 +166,8 @@ protected:
                 *texts << l->text();
             for (QGroupBox* g : d.findChildren<QGroupBox*>())
                 *texts << g->title();
+            if (then)
+                then(d);
         });
         Choose(menu, item);
         platform::Dialog::ClearTestScripts();
@@ -166,6 +175,7 @@ protected:
     }
 
     LogWindow w{nullptr, QStringLiteral("StrativM")};
+    std::vector<RECORD> records;  // the data file, read once: nothing here writes it
 };
 
 }  // namespace
@@ -226,6 +236,9 @@ TEST_F(ManualMoving, TheScrollBarTheKeysTheWheelAndTheRightClicksMoveTheLog)
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - bar->width() - 4));
     Settle();
     EXPECT_EQ(Top(), middle - middle % 2 + 50);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->width() + 4));
+    Settle();
+    EXPECT_EQ(Top(), middle - middle % 2);
 
     // Right clicks in the title band and below the log's last row, held inside the well.
     Key(Qt::Key_Home);
@@ -255,8 +268,21 @@ TEST_F(ManualMoving, TheTopsMenuBringsEachTopAndATopIsDraggedOnTheLog)
     }
     EXPECT_GE(items, 6);
 
-    QStringList texts;
-    EXPECT_EQ(DialogOf("Tops", "Edit", &texts), "STRATIV EDIT TOPS");
+    // The tops one at a time, Next stepping to the following one.
+    QStringList texts, seen;
+    const auto step = [&seen](platform::Dialog& d) {
+        for (int i = 0; i < 2; ++i) {
+            seen << d.GetText(entry::TopsDlg::IDC_MENU_NAME).trimmed() + " " + d.GetText(entry::TopsDlg::IDC_DEPTH).trimmed();
+            d.Click(entry::TopsDlg::IDC_NEXT);
+        }
+    };
+    EXPECT_EQ(DialogOf("Tops", "Edit", &texts, step), "STRATIV EDIT TOPS");
+    QStringList inFile;
+    for (const entry::TOPSEX& t : tops)
+        inFile << QString::fromLatin1(t.menuName) + " " + QString::number(std::int32_t(t.depth));
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(inFile.indexOf(seen[1]), inFile.indexOf(seen[0]) + 1) << seen.join(" | ").toStdString();
+    EXPECT_GE(inFile.indexOf(seen[0]), 0) << seen.join(" | ").toStdString();
 
     // The top last chosen, pressed on its line in the rate track and let go five rows lower.
     const std::int32_t moved = tops.back().depth;
@@ -340,7 +366,31 @@ TEST_F(ManualMoving, TheQuickViewBarsButtonsSwitchTheViewAndBack)
     Choose("Tops", "Main Sand");
     const QImage marks = Screen();
     ASSERT_TRUE(Press("View Svy", "Hide Svy"));
-    EXPECT_GT(Differing(marks, Screen(), LogArea()), 100) << "no survey written on the log";
+    const QImage surveys = Screen();
+    EXPECT_GT(Differing(marks, surveys, LogArea()), 100) << "no survey written on the log";
+    // What changed lies within a few rows of the stations the data file holds (the first row gets the
+    // survey's heading).
+    QSet<std::int32_t> stations, written;
+    for (int y = G().topMargin + 1; y < S().view.logAreaBottom; ++y)
+        for (int x = 0; x < G().logWidth; ++x)
+            if (marks.pixel(x, y) != surveys.pixel(x, y)) {
+                written << w.DepthAtRow(y);
+                break;
+            }
+    for (std::int32_t d = Top() + 5; d < Top() + S().layout.format.visibleRows; ++d)
+        if (Record(d).tvd > 0)
+            stations << d;
+    ASSERT_GE(stations.size(), 2);
+    const auto near = [](const QSet<std::int32_t>& depths, std::int32_t d) {
+        for (std::int32_t k = -4; k <= 4; ++k)
+            if (depths.contains(d + k))
+                return true;
+        return false;
+    };
+    for (std::int32_t d : written)
+        EXPECT_TRUE(d < Top() + 5 || near(stations, d)) << "written at " << d << ", no station near";
+    for (std::int32_t d : stations)
+        EXPECT_TRUE(near(written, d)) << "no survey written at " << d;
     EXPECT_TRUE(oneStepARow());
     ASSERT_TRUE(Press("Hide Svy", "View Svy"));
     EXPECT_EQ(Differing(marks, Screen(), LogArea()), 0);
@@ -355,9 +405,15 @@ TEST_F(ManualMoving, TheQuickViewBarsButtonsSwitchTheViewAndBack)
     EXPECT_GT(Count(Screen(), strip, QRect(s.left, s.top, s.width, s.bottom - s.top)), s.width * s.bottom / 20);
     EXPECT_TRUE(oneStepARow());
     EXPECT_EQ(G().unitWidth, 10) << "a wide screen keeps the tracks' width";
-    // A click in the strip, a quarter down, takes the log to a quarter of the well.
+    // A click in the strip, a quarter down, takes the log to a quarter of the well; the dashed blue lines
+    // stand three quarters of a row above and below that place.
     Click(Qt::LeftButton, s.left + s.width / 2, s.bottom / 4);
     EXPECT_EQ(Top(), First() + std::int32_t(double(s.bottom / 4) / s.bottom * (Last() - First())));
+    const QImage zoomed = Screen();
+    const int mark = S().view.imageY;
+    EXPECT_NEAR(mark, s.bottom / 4, 1);
+    for (int y : {int(mark - 0.75 * G().rowHeight), int(mark + 0.75 * G().rowHeight)})
+        EXPECT_GT(Count(zoomed, qRgb(0, 0, 255), QRect(s.left, y, s.width, 1)), s.width / 3) << "no line at " << y;
     ASSERT_TRUE(Press("Zoom Off", "Zoom On"));
     EXPECT_EQ(Count(Screen(), strip, right), 0);
     // A screen of 1280 pixels: the tracks narrow while the strip is shown.
@@ -413,8 +469,16 @@ TEST_F(ManualMoving, SchemesSetUpDialogsAndTheLegend)
     EXPECT_TRUE(Item("Schemes", first)->isChecked());
     EXPECT_EQ(Differing(start, Screen(), LogArea()), 0);
 
-    QStringList setup, colours;
-    EXPECT_EQ(DialogOf("Setup", "Lines and Scales...", &setup), "STRATIV SETUP");
+    // Lines and Scales offers no compressed scale: its scale choices other than one unit a row are off.
+    QStringList setup, colours, scales;
+    const auto scaleChoices = [&scales](platform::Dialog& d) {
+        for (QAbstractButton* b : d.findChildren<QAbstractButton*>())
+            if (b->text().contains("Foot"))
+                scales << b->text() + (b->isEnabled() ? " on" : " off");
+    };
+    EXPECT_EQ(DialogOf("Setup", "Lines and Scales...", &setup, scaleChoices), "STRATIV SETUP");
+    EXPECT_EQ(scales.filter(" on").join(" | ").toStdString(), "");
+    EXPECT_GE(scales.size(), 3);
     for (const char* text : {"Rate Scales", "Gas Scales", "Rate Line Style", "Gas Line Style", "Logarithmic Gas Scales",
                              "Linear Gas Scales", "Gas Mode", "Draw Tops Line"})
         EXPECT_TRUE(setup.contains(text)) << text;
