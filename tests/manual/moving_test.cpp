@@ -192,8 +192,8 @@ TEST_F(ManualMoving, TheScrollBarTheKeysTheWheelAndTheRightClicksMoveTheLog)
     // The wheel: a turn away pages up, one towards the user pages down.
     const auto wheel = [this](int delta) {
         const QPoint at(600, 400 + ClientTop());
-        QWheelEvent e(at, w.mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(&w, &e);
+        QWheelEvent turn(at, w.mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&w, &turn);
         Settle();
     };
     wheel(-120);
@@ -311,7 +311,7 @@ TEST_F(ManualMoving, ASingleClickReadsOutTheValuesOfItsDepth)
     const QString below = QString::fromLatin1(e.At(show + 1).lith);
     for (const QString& part : below.split(',', Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch m = QRegularExpression("^(\\d+)([A-Z]+)").match(part);
-        ASSERT_TRUE(m.hasMatch()) << below.toStdString();
+        ASSERT_TRUE(m.hasMatch() && rocks.contains(m.captured(2))) << below.toStdString();
         const int tens = m.captured(1).toInt() / 10 * 10;
         EXPECT_TRUE(lith.contains(QString("%1% %2").arg(tens).arg(rocks.value(m.captured(2)))))
             << below.toStdString() << " read out as " << lith.toStdString();
