@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -464,8 +465,16 @@ TEST_F(ManualMoving, SchemesSetUpDialogsAndTheLegend)
     for (const char* text : {"Rate Scales", "Gas Scales", "Rate Line Style", "Gas Line Style", "Logarithmic Gas Scales",
                              "Linear Gas Scales", "Gas Mode", "Draw Tops Line"})
         EXPECT_TRUE(setup.contains(text)) << text;
-    EXPECT_EQ(DialogOf("Setup", "Log Colors...", &colours), "Pen Colors");
-    for (const char* text : {"Solid", "Dashed", "Thin Line", "Medium Line", "Heavy Line"})
+    // The pens of the log are listed, the nine lithology shades (pens 44 to 52) last, with their own
+    // options.
+    int pens = 0;
+    const auto list = [&pens](platform::Dialog& d) {
+        for (QListWidget* l : d.findChildren<QListWidget*>())
+            pens += l->count();
+    };
+    EXPECT_EQ(DialogOf("Setup", "Log Colors...", &colours, list), "Pen Colors");
+    EXPECT_GE(pens, 53);
+    for (const char* text : {"Solid", "Dashed", "Thin Line", "Medium Line", "Heavy Line", "Lith is Custom", "Lith Label"})
         EXPECT_TRUE(colours.contains(text)) << text;
 
     // The legend's first row in the title band above the descriptions column: Sand's box yellow,
