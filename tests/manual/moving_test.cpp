@@ -250,21 +250,25 @@ TEST_F(ManualMoving, TheTopsMenuBringsEachTopAndATopIsDraggedOnTheLog)
     }
     EXPECT_GE(items, 6);
 
-    // The tops one at a time, Next stepping to the following one.
+    // The tops one at a time, Next stepping to the following one and Previous back.
     QStringList texts, seen;
     const auto step = [&seen](platform::Dialog& d) {
-        for (int i = 0; i < 2; ++i) {
+        for (int button : {int(entry::TopsDlg::IDC_NEXT), int(entry::TopsDlg::IDC_PREVIOUS), 0}) {
             seen << d.GetText(entry::TopsDlg::IDC_MENU_NAME).trimmed() + " " + d.GetText(entry::TopsDlg::IDC_DEPTH).trimmed();
-            d.Click(entry::TopsDlg::IDC_NEXT);
+            if (button)
+                d.Click(button);
         }
     };
     EXPECT_EQ(DialogOf("Tops", "Edit", &texts, step), "STRATIV EDIT TOPS");
+    for (const char* field : {"Menu Name", "Depth", "Text"})
+        EXPECT_TRUE(texts.contains(field)) << field;
     QStringList inFile;
     for (const entry::TOPSEX& t : tops)
         inFile << QString::fromLatin1(t.menuName) + " " + QString::number(std::int32_t(t.depth));
-    ASSERT_EQ(seen.size(), 2);
-    EXPECT_EQ(inFile.indexOf(seen[1]), inFile.indexOf(seen[0]) + 1) << seen.join(" | ").toStdString();
+    ASSERT_EQ(seen.size(), 3);
     EXPECT_GE(inFile.indexOf(seen[0]), 0) << seen.join(" | ").toStdString();
+    EXPECT_EQ(inFile.indexOf(seen[1]), inFile.indexOf(seen[0]) + 1) << seen.join(" | ").toStdString();
+    EXPECT_EQ(seen[2], seen[0]);
 
     // The top last chosen, pressed on its line in the rate track and let go five rows lower.
     const std::int32_t moved = tops.back().depth;
