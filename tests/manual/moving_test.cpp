@@ -10,6 +10,7 @@
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
+#include "support/entrywindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "wellfile/record.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -107,14 +107,9 @@ protected:
         const QImage all = w.grab().toImage();
         return all.copy(0, ClientTop(), all.width(), all.height() - ClientTop());
     }
-    static int Differing(const QImage& a, const QImage& b, QRect in)
+    static int Differing(const QImage& a, const QImage& b, const QRect& in)
     {
-        int n = 0;
-        in &= a.rect() & b.rect();
-        for (int y = in.top(); y <= in.bottom(); ++y)
-            for (int x = in.left(); x <= in.right(); ++x)
-                n += a.pixel(x, y) != b.pixel(x, y);
-        return n;
+        return testing_support::DifferingPixels(a.copy(in), b.copy(in), 0, in.height(), in.width());
     }
     static int Count(const QImage& img, QRgb rgb, QRect in)
     {
