@@ -1,6 +1,7 @@
 #include "elog/lasread.h"
 
 #include "elog/watersaturation.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -71,11 +72,6 @@ std::optional<Item> ItemOf(std::string_view line)
     const std::size_t colon = rest.rfind(':');
     item.value = Trim(colon == std::string_view::npos ? rest : rest.substr(0, colon));
     return item;
-}
-
-std::int32_t WholeOf(double v)
-{
-    return std::int32_t(std::clamp(std::trunc(v), -2.0e9, 2.0e9));
 }
 
 void Say(const char* text, const QString& caption)
@@ -370,15 +366,17 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
             continue;
         const std::optional<double> v = Number(item->value);
         const std::string_view m = item->mnemonic;
+        // STRT and STOP beyond the range of int are held at its ends, not read as none: the sign of
+        // STRT refuses the file and the order of the two decides the direction it is read in.
         if (SameText(m, "STRT")) {
             if (!firstOf(Strt, true))
                 continue;
-            header.start = v ? WholeOf(*v) : 0;
+            header.start = v ? platform::TruncInt(*v) : 0;
             extra.depthUnit = std::string(item->unit);
             std::transform(extra.depthUnit.begin(), extra.depthUnit.end(), extra.depthUnit.begin(), [](char ch) { return char(std::toupper(uchar(ch))); });
         } else if (SameText(m, "STOP")) {
             if (firstOf(Stop, true))
-                header.stop = v ? WholeOf(*v) : 0;
+                header.stop = v ? platform::TruncInt(*v) : 0;
         } else if (SameText(m, "STEP")) {
             if (firstOf(Step, true))
                 header.step = v ? float(*v) : 0.0f;
@@ -542,8 +540,10 @@ LasImportResult MergeCurveFile(std::string_view text, const LasImportInput& in, 
     const std::optional<std::vector<std::string_view>> data = DataLines(text);
     const bool bottomUp = LasBottomUp(in.header);
     const std::int32_t top = std::max(0, bottomUp ? in.header.stop : in.header.start);
-    const std::int32_t stop = in.header.stop;
-    const std::int32_t bottom = std::min(kMaxLasDepth, bottomUp ? in.header.start : stop - stop % 2 - 2);
+    // Two or three units above STOP, figured wide for a STOP at the low end of int.
+    const std::int64_t stop = in.header.stop;
+    const std::int64_t evenBottom = std::clamp<std::int64_t>(stop - stop % 2 - 2, -1, kMaxLasDepth);
+    const std::int32_t bottom = bottomUp ? std::min(kMaxLasDepth, in.header.start) : std::int32_t(evenBottom);
     const Chosen c = ChooseLines(*data, 1, in.header, top, bottom);
     if (std::none_of(c.line.begin(), c.line.end(), [](int k) { return k >= 0; })) {
         out.message = QStringLiteral("File Error");

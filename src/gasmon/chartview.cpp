@@ -2,6 +2,7 @@
 
 #include "app/scrolling.h"
 #include "platform/gdi.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -139,11 +140,10 @@ QString TextViewHeading()
 
 QString TextViewLine(const CHARTRECORD& r)
 {
-    // Whole numbers of the gas values, held within an int whatever the file holds.
-    auto whole = [](float v) { return std::isnan(v) ? 0 : int(std::clamp(double(v), -2e9, 2e9)); };
+    using platform::Whole;
     const std::string note = platform::FieldText(r.note);
     return Text(platform::CFormat("%-5d     %-5d %-5d %-5d%-2d    %-2d   %-2d   %-2d    %-2d    %2d %s", r.lagDepth,
-                                  r.depth, whole(r.hotWire), whole(r.chromat), r.day, r.hour, r.minute, r.second,
+                                  r.depth, Whole(r.hotWire), Whole(r.chromat), r.day, r.hour, r.minute, r.second,
                                   r.index, r.channel4, note.c_str()));
 }
 

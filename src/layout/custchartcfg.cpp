@@ -1,6 +1,7 @@
 #include "layout/custchartcfg.h"
 
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/backupdrive.h"
@@ -280,8 +281,8 @@ void CUSTOMDATA::LoadTrackConfig()
         } else {
             CustomTrackEntry& p = printSet[i];
             const double width = double(screenSet[i].blockWidth) * printFactor;
-            // A scale that is not a number gives the track no room rather than an undefined width.
-            p.blockWidth = std::isfinite(width) ? ClampToInt(std::int64_t(std::clamp(width, -2.0e9, 2.0e9))) : 0;
+            // A scale that is no number, or a width no int holds, gives the track no room.
+            p.blockWidth = platform::Whole(width);
             printTotal += TrackWidth(p);
             LayOut(p, t == 0 ? printLeft : printSet[i - 1].rightX);
             for (int c = 0; c < kCurvesPerTrack; ++c) {

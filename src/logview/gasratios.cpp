@@ -1,5 +1,7 @@
 #include "logview/gasratios.h"
 
+#include "platform/numbers.h"
+
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -33,8 +35,7 @@ GasRatios RatiosOfExtRecord(const layout::EXTRECORD& r)
 {
     GasRatios out;
     std::memcpy(out.values.data(), reinterpret_cast<const char*>(&r) + 186, sizeof out.values);
-    const float depth = r.depth;
-    out.depth = std::isfinite(depth) && std::fabs(depth) < 2e9f ? std::int32_t(depth) : 0;
+    out.depth = platform::Whole(r.depth);
     return out;
 }
 

@@ -170,10 +170,12 @@ Readout GasReadout(const wellfile::RECORD& r, const GasReadoutOptions& options)
         out.width = 120;
         out.height = 145;
     } else if (options.profile == 12) {
-        const auto whole = [](float f) { return std::isfinite(f) && std::fabs(f) < 2.0e9f ? int(f) : 0; };
-        out.text = platform::CFormat(" HW=%d\n C1=%d\n C2=%d\n C3=%d\n C4=%d\n CO2=%.2f", whole(total), whole(gas[GAS_C1]),
-                          whole(gas[GAS_C2]), whole(gas[GAS_C3]), whole(gas[GAS_IC4]) + whole(gas[GAS_NC4]),
-                          double(gas[GAS_NINTH]));
+        using platform::Whole;
+        // The two butanes' whole numbers are added beyond the range of int rather than overflowing it.
+        const long long c4 = (long long)Whole(gas[GAS_IC4]) + Whole(gas[GAS_NC4]);
+        out.text = platform::CFormat(" HW=%d\n C1=%d\n C2=%d\n C3=%d\n C4=%lld\n CO2=%.2f", Whole(total),
+                                     Whole(gas[GAS_C1]), Whole(gas[GAS_C2]), Whole(gas[GAS_C3]), c4,
+                                     double(gas[GAS_NINTH]));
         out.width = 90;
         out.height = 120;
     } else {

@@ -1,5 +1,6 @@
 #include "reports/dailyfields.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "reports/dailyreport.h"
 #include "reports/reportfields.h"
@@ -147,11 +148,7 @@ DailyTexts FillDailyFields(const REPORTEX& r, const HeaderDates& dates, const QD
             break;
         case K::U16: t = platform::CFormat(f.format, int(Get<std::uint16_t>(r, f.offset))); break;
         case K::Float: t = platform::CFormat(f.format, double(Get<float>(r, f.offset))); break;
-        case K::WholeFloat: {
-            const float v = Get<float>(r, f.offset);
-            t = platform::CFormat(f.format, std::isfinite(v) && std::fabs(v) < 2e9f ? int(v) : 0);
-            break;
-        }
+        case K::WholeFloat: t = platform::CFormat(f.format, platform::Whole(Get<float>(r, f.offset))); break;
         case K::Lag: {
             // A converted report keeps its lag in whole minutes elsewhere.
             const float lag = r.lag > 0 ? r.lag : std::trunc(r.oldLagMinutes);

@@ -115,8 +115,7 @@ void LoadReportDepthIndex(const WellPlace& place, ReportDepthIndex& index)
     for (std::size_t i = 0; i < n; ++i) {
         float depth = 0;
         std::memcpy(&depth, bytes.constData() + i * sizeof(REPORTEX) + offsetof(REPORTEX, depth), sizeof depth);
-        // Truncated toward zero, as the stations do; a value no int holds counts as no depth.
-        index[i] = (depth > -2.0e9f && depth < 2.0e9f) ? std::int32_t(depth) : 0;
+        index[i] = platform::Whole(depth);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "gasmon/gasfile.h"
 #include "platform/folders.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wellfile/datesuffix.h"
 #include "wellfile/wholefile.h"
@@ -9,7 +10,6 @@
 
 #include <QFile>
 
-#include <cmath>
 #include <vector>
 
 namespace wits {
@@ -74,7 +74,7 @@ bool AppendGasRecord(const QString& dataFolder, const QString& wellName, gasmon:
                      double lagDepth, int bottomDepth)
 {
     record.bottomDepth = bottomDepth;
-    record.lagDepth = std::isfinite(lagDepth) && std::fabs(lagDepth) < 2e9 ? std::int32_t(std::trunc(lagDepth)) : 0;
+    record.lagDepth = platform::Whole(lagDepth);
     record.errorCount = 0;
     return gasmon::AppendGasRecord(gasmon::GasFileName(dataFolder, wellName), record);
 }

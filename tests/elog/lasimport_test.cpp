@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -97,6 +100,21 @@ TEST(LasImport, TheHeaderIsReadFromItsValueFieldsAndRefusedWithItsMessages)
     step0.replace(step0.find("STEP.M 0.5"), 10, "STEP.M 0");
     EXPECT_EQ(read(step0, h, x), elog::kLasRefused);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+
+    // Depths beyond the range of int are held at its ends: a negative one is still refused, the order
+    // of STRT and STOP kept.
+    const auto depths = [&](const char* strt, const char* stop) {
+        std::string s = Las(100, 105, 0.5);
+        s.replace(s.find("STRT.M 100"), 10, std::string("STRT.M ") + strt);
+        s.replace(s.find("STOP.M 105"), 10, std::string("STOP.M ") + stop);
+        const int result = read(s, h, x);
+        return std::tuple(result, h.start, h.stop);
+    };
+    constexpr int kMin = std::numeric_limits<std::int32_t>::min(), kMax = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(depths("3000000000", "105"), std::tuple(elog::kLasRead, kMax, 105));  // read bottom up
+    EXPECT_EQ(depths("2.1e9", "3e9"), std::tuple(elog::kLasRead, 2100000000, kMax));
+    EXPECT_EQ(depths("-3e9", "105"), std::tuple(elog::kLasRefused, kMin, 105));
+    EXPECT_EQ(depths("100", "-3e9"), std::tuple(elog::kLasRefused, 100, kMin));
 }
 
 TEST(LasImport, StepsDirectionAndGapsKeepRecordIAtDepthI)
@@ -163,6 +181,20 @@ TEST(LasImport, PercentPorosityNullsAndWaterSaturation)
     EXPECT_EQ(F(b, 102, 1), 70.0f);
     const std::string& positiveNull = ImportTestFile("positive null");
     EXPECT_EQ(F(elog::BuildCurveFile(positiveNull, Input(positiveNull)).bytes, 102, 1), 0.0f);
+}
+
+// An interval as wide as an int: the data lines decide what is imported, and nothing overflows.
+TEST(LasImport, AnIntervalAsWideAsAnIntImportsWhatTheDataHold)
+{
+    const std::string& a = ImportTestFile("plain");
+    elog::LasImportInput in = Input(a);
+    const QByteArray plain = elog::BuildCurveFile(a, in).bytes;
+    in.header.start = std::numeric_limits<std::int32_t>::min();
+    in.header.stop = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(elog::BuildCurveFile(a, in).bytes, plain);
+    EXPECT_EQ(elog::MergeCurveFile(a, in, plain).bytes, plain);
+    in.header.stop = in.header.start;
+    EXPECT_EQ(elog::MergeCurveFile(a, in, plain).message, "File Error");
 }
 
 TEST(LasImport, AMergeChangesOnlyTheImportedValues)

@@ -22,6 +22,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <utility>
 
 using platform::Dialog;
 using testing_support::doubles;
@@ -135,6 +138,27 @@ TEST(MudlogWindow, TheCommandImportsTheMappedColumnsIntoTheDataFileAfterABackup)
     EXPECT_EQ(testing_support::At<float>(after, r1030 + 416), 700.0f);
     EXPECT_EQ(testing_support::At<float>(after, r1030 + 32), 50.0f);
     EXPECT_EQ(after.left(20 * 616), before.left(20 * 616));  // the first 20 units are never imported into
+}
+
+// Depths typed past the range of int are held at its ends, so that From stays above To.
+TEST(ImportDialog, TypedDepthsAreHeldToTheRangeOfInt)
+{
+    elog::LasHeader h;
+    elog::ImportDlgSetup setup;
+    setup.header = &h;
+    std::int32_t map[elog::kElogMapEntries] = {};
+    const auto typed = [&](const char* from, const char* to) {
+        Dialog::QueueTestScript([=](Dialog& d) {
+            d.SetText(id::From, from);
+            d.SetText(id::To, to);
+            d.Click(platform::IDOK);
+        });
+        elog::ImportDlg dlg(nullptr, setup, map);
+        EXPECT_EQ(dlg.Execute(), platform::IDOK);
+        return std::pair(h.start, h.stop);
+    };
+    EXPECT_EQ(typed("-3e9", "9e9"), std::pair(std::numeric_limits<std::int32_t>::min(), 2147483647));
+    EXPECT_EQ(typed("2.1e9", "3e9"), std::pair(2100000000, 2147483647));
 }
 
 TEST(MudlogWindow, ARefusedIntervalOrAFailedWriteLeavesTheFilesAsTheyWere)

@@ -118,6 +118,13 @@ TEST(GasChartView, DepthRangeAndTextLinesOfADay)
     EXPECT_EQ(lines[0], "1180      1234  55    12   15    8    33   20    3      7 SHOW AT TOP OF SAND!");
     EXPECT_EQ(TextViewHeading(), "LagDepth Depth  HW Chrom   Day  Hour  Min  Sec  Index AlutTime Notes");
     EXPECT_EQ(TextViewLines(day, 42390).size(), 100) << "every line within the day array";
+    // A gas value no int holds is written as 0.
+    for (float hotWire : {3e9f, -3e9f, std::nanf(""), std::numeric_limits<float>::infinity()}) {
+        r.hotWire = hotWire;
+        r.chromat = 2.1e9f;
+        EXPECT_EQ(TextViewLine(r),
+                  "1180      1234  0     210000000015    8    33   20    3      7 SHOW AT TOP OF SAND!");
+    }
 
     EXPECT_EQ(TopSampleTimeText(r, 2026), "8:33:20 0/15/26");
     EXPECT_EQ(RetentionTimesText({0, 31, 45, 62, 80, 95, 0, 0}),

@@ -203,6 +203,16 @@ TEST(CustomTracks, HostileSizesNeitherOverflowNorHang)
     print.LoadTrackConfig();
     EXPECT_EQ(print.printSet[0].blockWidth, 0);
     EXPECT_EQ(f.host.printTotalWidth, 0);
+    // Nor does a printed width no int holds; one an int holds is kept whole.
+    f.host.printScale = 5e7f;  // print factor 1e8
+    Track(cfg.track[0], 30, 1, 1, "3E9");
+    Track(cfg.track[1], 21, 1, 1, "2.1E9");
+    Track(cfg.track[2], 0, 0, 1, "");
+    Save(f.Path(), cfg);
+    print.LoadTrackConfig();
+    EXPECT_EQ(print.printSet[0].blockWidth, 0);
+    EXPECT_EQ(print.printSet[1].blockWidth, 2100000000);
+    EXPECT_EQ(f.host.printTotalWidth, 2100000000);
 }
 
 TEST(CustomTracks, ShortFilesReadAsFarAsTheyGoAndTrailingBytesSurviveASave)

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+#include <utility>
 
 using logview::GasRatios;
 using testing_support::TestDir;
@@ -69,6 +71,14 @@ TEST(GasRatios, FitRecordsAreReadIntoTheirOwnBuffer)
     EXPECT_EQ(g->values, (std::array<float, 4>{12.5f, 30, 55, 90}));
     EXPECT_EQ(g->depth, 2007);
     EXPECT_TRUE(logview::ReadExtRatios(fit, 2018, 5));
+    // The caption's depth: a damaged record's depth that no int holds reads as none.
+    file[8].depth = 3e9f;
+    file[9].depth = -3e9f;
+    file[10].depth = std::numeric_limits<float>::quiet_NaN();
+    file[11].depth = 2.1e9f;
+    testing_support::WriteRecords(fit.path, file);
+    for (const auto& [at, depth] : {std::pair{2008, 0}, {2009, 0}, {2010, 0}, {2011, 2100000000}})
+        EXPECT_EQ(logview::ReadExtRatios(fit, at, 1).value().depth, depth) << at;
     EXPECT_FALSE(logview::ReadExtRatios(fit, 1999, 5));
     EXPECT_FALSE(logview::ReadExtRatios(fit, 2020, 5));
     fit.path = TestDir() + "none.fit";

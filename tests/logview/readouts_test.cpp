@@ -121,6 +121,15 @@ TEST(ReadoutText, GasByProfileAndMode)
     o.co2Line = false;
     r.gas[wellfile::GAS_TG] = std::numeric_limits<float>::infinity();
     EXPECT_EQ(logview::GasReadout(r, o).text.substr(0, 6), " HW=0\n");
+    // So is each value no int holds; the butanes' sum is not held to an int.
+    r.gas[wellfile::GAS_C1] = 3e9f;
+    r.gas[wellfile::GAS_C2] = -3e9f;
+    r.gas[wellfile::GAS_C3] = std::numeric_limits<float>::quiet_NaN();
+    r.gas[wellfile::GAS_IC4] = 2.1e9f;
+    r.gas[wellfile::GAS_NC4] = 2.1e9f;
+    EXPECT_EQ(logview::GasReadout(r, o).text, " HW=0\n C1=0\n C2=0\n C3=0\n C4=4200000000\n CO2=1.50\n at 2000");
+    for (int i = 0; i < 8; ++i)
+        r.gas[i] = gas[i];
 
     // Percent of test gas: capped at 100, a divisor of 1.0 or less counted as 1.0.
     o = {};

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <utility>
 
 using reports::DrillingNow;
 using reports::REPORTEX;
@@ -218,6 +220,13 @@ TEST(DailyReportFields, NumbersReadAsTheirLeadingNumberAndTextsCutToTheField)
     EXPECT_EQ(t[7], " 45 min,  4500 stk");
     EXPECT_EQ(t[39], " 1234");
     EXPECT_EQ(t[91], "1");
+    // A depth no int holds is written as none; one it holds whole, then cut to the field's 9 characters.
+    for (const auto& [depth, text] : {std::pair{3e9f, "    0"}, {-3e9f, "    0"}, {std::nanf(""), "    0"},
+                                      {2.1e9f, "210000000"}}) {
+        REPORTEX damaged = r;
+        damaged.connectionGasDepth = depth;
+        EXPECT_EQ(reports::FillDailyFields(damaged, {}, QDate(2016, 1, 2))[39], text) << depth;
+    }
     t[7] = " 4500 stk ";
     t[4] = std::string(200, 'x');      // present operations: 39 characters stored
     t[50] = "10.5ppg and more";        // mud weight field: 5 characters

@@ -7,6 +7,7 @@
 #include "wellfile/backupdrive.h"
 #include "wellfile/drives.h"
 #include "wellfile/reportconversion.h"
+#include "wellfile/reportindex.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/sidefiles_reports.h"
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 using namespace wellfile;
 using reports::REPORT;
@@ -121,6 +123,21 @@ TEST(ReportFile, OldFilesAreConvertedCurrentAndEmptyFilesReadAsTheyAre)
 
     QFile::remove(rpt);
     EXPECT_FALSE(LoadReportsEx(place, unused.Fn()));
+}
+
+TEST(ReportFile, DepthIndexTakesWholeDepthsAndNoneForDepthsNoIntHolds)
+{
+    const WellPlace place = Place();
+    std::vector<REPORTEX> r = CurrentReports(6);
+    const float depths[] = {1234.9f, -7.5f, 3e9f, -3e9f, std::numeric_limits<float>::quiet_NaN(), 2.1e9f};
+    for (std::size_t i = 0; i < r.size(); ++i)
+        r[i].depth = depths[i];
+    WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(r));
+    ReportDepthIndex index;
+    index.fill(99);
+    LoadReportDepthIndex(place, index);
+    EXPECT_EQ(std::vector<std::int32_t>(index.begin(), index.begin() + 7),
+              (std::vector<std::int32_t>{1234, -7, 0, 0, 0, 2100000000, 0}));
 }
 
 TEST(ReportFile, LengthFittingBothLayoutsIsDecidedByItsRecords)

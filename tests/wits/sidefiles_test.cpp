@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 using testing_support::doubles;
@@ -64,6 +65,15 @@ TEST(WitsGasFile, AppendsWholeRecordsWithLagAndBottomDepth)
     EXPECT_EQ(At<std::int32_t>(bytes, 512 + 4), 1261);
     EXPECT_EQ(At<std::int32_t>(bytes, 512 + 296), 0);
     EXPECT_EQ(At<float>(bytes, 512 + 48), 55.5f);
+
+    // A lag depth no int holds is written as none.
+    const double lags[] = {3e9, -3e9, std::nan(""), HUGE_VAL, 2147483647.9};
+    for (double lag : lags)
+        ASSERT_TRUE(wits::AppendGasRecord(data, "ALPHA", record, lag, 1262));
+    const QByteArray more = ReadExistingBytes(gasFile);
+    ASSERT_EQ(more.size(), 7 * 512);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(At<std::int32_t>(more, (2 + k) * 512), k < 4 ? 0 : 2147483647) << lags[k];
 
     // A folder in place of the file: reported, nothing changes. No gas folder: the file cannot be made.
     ASSERT_TRUE(QFile::remove(gasFile));

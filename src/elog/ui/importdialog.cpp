@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QListWidget>
 
-#include <cmath>
 #include <cstring>
 
 namespace elog {
@@ -256,9 +255,9 @@ bool ImportDlg::CanClose()
     if (!destination.contains('.'))
         destination += QStringLiteral(".svm");
     if (LasHeader* h = setup_.header) {
+        // Held to the range of int: a depth typed past it ("9e9") stays below the other.
         const auto whole = [this](int control) {
-            const double v = platform::LeadingDouble(GetText(control));
-            return std::int32_t(std::clamp(std::trunc(v), -2.0e9, 2.0e9));
+            return platform::TruncInt(platform::LeadingDouble(GetText(control)));
         };
         if (setup_.mode == kImportCurves)
             h->ekb = platform::LeadingFloat(GetText(id::Kb));
