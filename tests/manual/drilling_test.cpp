@@ -1,6 +1,6 @@
 // Manual, 7. Drilling mode: each instruction of the section done on the first start's window through its
 // menus, the depth box's pulses and the dialogs, and what the section says the user then sees or has.
-#include "drillingsteps.h"
+#include "manual/drillingsteps.h"
 
 #include "drilling/alarmform.h"
 #include "drilling/driller.h"
@@ -32,9 +32,9 @@
 
 #include <gtest/gtest.h>
 
-using manual_testing::Choose;
-using manual_testing::MenuItem;
-using manual_testing::Tick;
+using manual::Choose;
+using manual::MenuItem;
+using manual::Tick;
 using platform::Dialog;
 using testing_support::doubles;
 using wellfile::RECORD;
@@ -75,14 +75,14 @@ TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
     LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     app::LogState& s = w.State();
-    EXPECT_FALSE(manual_testing::MenuTitles(w).contains("Enter Data"));
-    const int officeGreen = manual_testing::PixelsOf(Band(w), s.layout.format.logAreaTop, kBannerGreen);
+    EXPECT_FALSE(manual::MenuTitles(w).contains("Enter Data"));
+    const int officeGreen = manual::PixelsOf(Band(w), s.layout.format.logAreaTop, kBannerGreen);
 
     // Options > Drilling: the drilling menu, with Enter Data and the set-up items the section names.
     ASSERT_TRUE(Choose(w, "Options", "Drilling"));
     ASSERT_TRUE(s.well.file.drilling && s.engines.driller);
     EXPECT_TRUE(MenuItem(w, "Options", "Drilling")->isChecked());
-    EXPECT_TRUE(manual_testing::MenuTitles(w).contains("Enter Data"));
+    EXPECT_TRUE(manual::MenuTitles(w).contains("Enter Data"));
     for (const auto& [menu, item] : std::initializer_list<std::pair<const char*, const char*>>{
              {"Setup", "Lag Calculator"}, {"Enter Data", "Lagtime..."}, {"Setup", "Alarms..."},
              {"Setup", "Gas Monitor Setup..."}, {"Options", "Gas Monitor"}, {"View", "Real Time Gas Chart"},
@@ -93,17 +93,17 @@ TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
     // The title band: the green DRILLING banner, the depth and rate texts, the lag.
     const int top = s.layout.format.logAreaTop;
     const QImage band = Band(w);
-    EXPECT_GT(manual_testing::PixelsOf(band, top, kBannerGreen), officeGreen + 1000) << "no DRILLING banner";
+    EXPECT_GT(manual::PixelsOf(band, top, kBannerGreen), officeGreen + 1000) << "no DRILLING banner";
 
     // The depth box: two pulses of the box make one depth unit, the record drawn and the band's depth
     // text changed.
     const std::size_t count = Records(w).size();
     const int bottom = Records(w).back().depth;
     Tick(1);
-    manual_testing::Pulse();
+    manual::Pulse();
     Tick(1);
     EXPECT_EQ(Records(w).size(), count) << "half a unit writes no record";
-    manual_testing::Pulse();
+    manual::Pulse();
     Tick(1);
     ASSERT_EQ(Records(w).size(), count + 1);
     EXPECT_EQ(Records(w).back().depth, bottom + 1);
@@ -194,7 +194,7 @@ TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
     };
     const auto drillTo = [&w](int depth) {
         while (Records(w).back().depth < depth) {
-            manual_testing::Pulse();
+            manual::Pulse();
             Tick(1);
         }
         Tick(2);
@@ -232,8 +232,8 @@ TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
     // Options > Drilling again: the office menu and band.
     ASSERT_TRUE(Choose(w, "Options", "Drilling"));
     EXPECT_FALSE(s.well.file.drilling);
-    EXPECT_FALSE(manual_testing::MenuTitles(w).contains("Enter Data"));
-    EXPECT_EQ(manual_testing::PixelsOf(Band(w), s.layout.format.logAreaTop, kBannerGreen), officeGreen);
+    EXPECT_FALSE(manual::MenuTitles(w).contains("Enter Data"));
+    EXPECT_EQ(manual::PixelsOf(Band(w), s.layout.format.logAreaTop, kBannerGreen), officeGreen);
 }
 
 namespace {
@@ -310,7 +310,7 @@ TEST(ManualDrilling, GasMonitorAndWitsFromTheirMenus)
         ASSERT_TRUE(testing_support::Spin([gas] { return !gas->Readings().requestOutstanding; }, testing_support::kLoadedMs));
     };
     for (int half = 0; half < 24; ++half) {
-        manual_testing::Pulse();
+        manual::Pulse();
         Tick(30, 200);
         poll();
     }

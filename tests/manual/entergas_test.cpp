@@ -41,7 +41,7 @@ QRgb Colour(platform::COLORREF c) { return qRgb(platform::GetRValue(c), platform
 TEST(ManualGasRatesMudWeights, EnterDataGasAndRatesStoreEachValueAtItsDepth)
 {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow w(window);
+    manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1480));
     const wellfile::RECORD typedDepth = w.At(1500);
     const QStringList half = {"1.5", "3000", "1000", "500", "250", "250", "0", "0"};
@@ -137,7 +137,7 @@ TEST(ManualGasRatesMudWeights, EnterDataGasAndRatesStoreEachValueAtItsDepth)
 TEST(ManualGasRatesMudWeights, CtrlDoubleClickInTheGasAndRateTracksStartsThereWithoutAsking)
 {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow w(window);
+    manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1680));
     QStringList opened;
     Dialog::QueueTestScript([&](Dialog& d) {
@@ -166,7 +166,7 @@ TEST(ManualGasRatesMudWeights, CtrlDoubleClickInTheGasAndRateTracksStartsThereWi
 TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartAndMarkDepths)
 {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow w(window);
+    manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1780));
     const int U = w.g.unitWidth;
 

@@ -1,22 +1,19 @@
 #include "manual/enteringsteps.h"
 
+#include "manual/menuitems.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-namespace testing_support {
+namespace manual {
 
 namespace {
-
-QString Plain(QString text) { return text.remove(QLatin1Char('&')).trimmed(); }
 
 int ClientTop(LogWindow& w) { return w.menuWidget() && w.menuWidget()->isVisible() ? w.menuWidget()->height() : 0; }
 
@@ -24,7 +21,7 @@ int ClientTop(LogWindow& w) { return w.menuWidget() && w.menuWidget()->isVisible
 
 bool EnteringWindow::Open(int top)
 {
-    if (!ShowDemoWindow(window) || !Choose("Options", "Drilling") || !window.State().well.file.drilling) {
+    if (!testing_support::ShowDemoWindow(window) || !Choose("Options", "Drilling") || !window.State().well.file.drilling) {
         ADD_FAILURE() << "drilling mode did not come on";
         return false;
     }
@@ -42,24 +39,13 @@ void EnteringWindow::PaintAt(int top)
 
 QAction* EnteringWindow::Item(const QString& menu, const QString& item)
 {
-    for (QAction* bar : window.menuBar()->actions())
-        if (bar->menu() && Plain(bar->text()) == menu)
-            for (QAction* a : bar->menu()->actions())
-                if (!a->isSeparator() && Plain(a->text()) == item)
-                    return a;
-    ADD_FAILURE() << "no item " << item.toStdString() << " in the menu " << menu.toStdString();
-    return nullptr;
+    QAction* a = MenuItem(window, menu, item);
+    if (!a)
+        ADD_FAILURE() << "no item " << item.toStdString() << " in the menu " << menu.toStdString();
+    return a;
 }
 
-bool EnteringWindow::Choose(const QString& menu, const QString& item)
-{
-    QAction* a = Item(menu, item);
-    if (!a || !a->isEnabled())
-        return false;
-    a->trigger();
-    QCoreApplication::processEvents();
-    return true;
-}
+bool EnteringWindow::Choose(const QString& menu, const QString& item) { return manual::Choose(window, menu, item); }
 
 int EnteringWindow::RowY(int depth) const
 {
@@ -81,7 +67,7 @@ void EnteringWindow::DoubleClick(int x, int y, Qt::KeyboardModifiers keys)
 wellfile::RECORD EnteringWindow::At(int depth) const
 {
     const wellfile::OpenWell& f = window.State().well.file;
-    return FileRecords<wellfile::RECORD>(f.dataFileName).at(std::size_t((depth - f.fileTopDepth) / std::max(f.depthStep, 1)));
+    return testing_support::FileRecords<wellfile::RECORD>(f.dataFileName).at(std::size_t((depth - f.fileTopDepth) / std::max(f.depthStep, 1)));
 }
 
-}  // namespace testing_support
+}  // namespace manual

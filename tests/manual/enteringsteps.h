@@ -9,7 +9,7 @@
 class QAction;
 class LogWindow;
 
-namespace testing_support {
+namespace manual {
 
 // The demo well on the first start's window with Options > Drilling on (Enter Data is on the bar then)
 // and the log painted from `top`.
@@ -32,4 +32,4 @@ struct EnteringWindow {
     wellfile::RECORD At(int depth) const;
 };
 
-}  // namespace testing_support
+}  // namespace manual

@@ -30,7 +30,7 @@ namespace {
 // The demo well's window and the data file read back, the lithology column looked at.
 struct LithWalk {
     LogWindow w{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow e{w};
+    manual::EnteringWindow e{w};
     std::string Lith(int depth) { return platform::FieldText(e.At(depth).lith); }
     std::string Interpreted(int depth) { return platform::FieldText(e.At(depth).interpretedLith); }
     // The lithology column on the middle line of the row that shows the record of `depth`.
@@ -66,7 +66,7 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
     // Manual, 3. Entering what you see, and its "Lithology".
     LithWalk t;
     LogWindow& w = t.w;
-    testing_support::EnteringWindow& e = t.e;
+    manual::EnteringWindow& e = t.e;
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     const QString path = w.State().well.file.dataFileName;
     // The office menu has no Enter Data; Options > Drilling brings it. A double-click in the lithology

@@ -27,7 +27,7 @@ namespace {
 
 struct NotesWalk {
     LogWindow w{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow e{w};
+    manual::EnteringWindow e{w};
     const logview::ViewGeometry& g = e.g;
     QString mem, hxt;
     bool Start()

@@ -22,7 +22,7 @@ using testing_support::EnterValue;
 TEST(ManualShows, EnterDataShowsAndTheDoubleClickWhileNotesAreHidden)
 {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow w(window);
+    manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1480));
     QStringList prompts;
     doubles().prompter.inputAnswers = {QString("1500")};

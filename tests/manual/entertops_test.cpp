@@ -26,7 +26,7 @@ using testing_support::doubles;
 TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
 {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow w(window);
+    manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1480));
     app::LogState& s = window.State();
 

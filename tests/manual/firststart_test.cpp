@@ -27,7 +27,7 @@
 #include <map>
 #include <memory>
 
-using elogsteps::Choose;
+using manual::Choose;
 using platform::Dialog;
 using testing_support::doubles;
 

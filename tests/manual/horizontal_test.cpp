@@ -17,7 +17,7 @@
 
 #include <gtest/gtest.h>
 
-using elogsteps::Choose;
+using manual::Choose;
 using platform::Dialog;
 using testing_support::doubles;
 
@@ -38,7 +38,7 @@ struct HorizontalWindow {
     // Opens the well `name` of records 1000 to 1400 with survey stations of `inclination` at `stations`.
     void OpenWell(const QString& name, std::initializer_list<int> stations, float inclination)
     {
-        std::vector<wellfile::RECORD> rows = elogsteps::KnownRecords(1000, 1400);
+        std::vector<wellfile::RECORD> rows = manual::KnownRecords(1000, 1400);
         for (int d : stations) {
             wellfile::RECORD& r = rows[std::size_t(d - 1000)];
             r.inclination = inclination;
@@ -90,13 +90,13 @@ TEST(ManualHorizontal, TheViewShowsTheTargetAndTheTildeNotesAndTakesItsOptions)
 
     // A note on the log whose text begins with "~": a frame dragged with Ctrl, the text, Ctrl+Enter.
     w.S().well.file.viewTopDepth = 2480;
-    elogsteps::Screen(w.window);
+    manual::Screen(w.window);
     const logview::ViewGeometry g = logview::GeometryOf(w.S());
-    const int x = g.gas.left + 100, y = elogsteps::RowY(w.window, 2500);
-    QTest::mousePress(&w.window, Qt::LeftButton, Qt::ControlModifier, elogsteps::At(w.window, x, y));
-    QTest::mouseMove(&w.window, elogsteps::At(w.window, x + 100, y + 30));
-    QTest::mouseMove(&w.window, elogsteps::At(w.window, x + 150, y + 60));
-    QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::ControlModifier, elogsteps::At(w.window, x + 150, y + 60));
+    const int x = g.gas.left + 100, y = manual::RowY(w.window, 2500);
+    QTest::mousePress(&w.window, Qt::LeftButton, Qt::ControlModifier, manual::At(w.window, x, y));
+    QTest::mouseMove(&w.window, manual::At(w.window, x + 100, y + 30));
+    QTest::mouseMove(&w.window, manual::At(w.window, x + 150, y + 60));
+    QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::ControlModifier, manual::At(w.window, x + 150, y + 60));
     QCoreApplication::processEvents();
     const auto edits = w.window.findChildren<VertNoteEdit*>();
     ASSERT_EQ(edits.size(), 1);

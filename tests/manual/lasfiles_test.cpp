@@ -25,7 +25,7 @@
 
 #include <gtest/gtest.h>
 
-using elogsteps::Choose;
+using manual::Choose;
 using platform::Dialog;
 using testing_support::doubles;
 
@@ -48,7 +48,7 @@ struct LasWindow : DemoWindow {
     QString path = folder + "L12.svm";
     LasWindow()
     {
-        testing_support::WriteRecords(path, elogsteps::KnownRecords(1000, 1400));
+        testing_support::WriteRecords(path, manual::KnownRecords(1000, 1400));
         EXPECT_EQ(window.OpenDataFile(path), 1);
         doubles().prompter.messages.clear();
     }
@@ -79,8 +79,8 @@ TEST(ManualLasFiles, CreateLasFileWritesTheMudLogIntoTheMudloglasFolder)
         if (md != std::floor(md))
             continue;  // the half-step rows
         const int d = int(md);
-        EXPECT_NEAR(f[5].toDouble(), elogsteps::KnownRate(d), 0.01) << d;  // minutes a unit
-        EXPECT_NEAR(f[39].toDouble(), elogsteps::KnownC1(d), 0.05) << d;   // C1
+        EXPECT_NEAR(f[5].toDouble(), manual::KnownRate(d), 0.01) << d;  // minutes a unit
+        EXPECT_NEAR(f[39].toDouble(), manual::KnownC1(d), 0.05) << d;   // C1
         ++rows;
     }
     EXPECT_EQ(rows, 1400 - 1020 + 1);  // from 20 below the first depth to the last
@@ -133,7 +133,7 @@ struct ElogOnWindow : DemoWindow {
     // Whether the pixels around (x, the row of `depth`) differ between the two screens.
     bool Drawn(const QImage& before, const QImage& after, int x, int depth)
     {
-        const int y = elogsteps::RowY(window, depth);
+        const int y = manual::RowY(window, depth);
         for (int dy = -G().rowHeight / 2; dy < G().rowHeight / 2; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
                 if (before.pixel(x + dx, y + dy) != after.pixel(x + dx, y + dy))
@@ -212,7 +212,7 @@ TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
     // A right click on the gas track: the saturation table of that depth and the one above it.
     w.ShowFrom(1130);
     QTest::mouseClick(&w.window, Qt::RightButton, Qt::NoModifier,
-                      elogsteps::At(w.window, w.G().gas.left + 20, elogsteps::RowY(w.window, 1155)));
+                      manual::At(w.window, w.G().gas.left + 20, manual::RowY(w.window, 1155)));
     auto* table = dynamic_cast<elog::SWDlg2*>(w.window.Tools().elogReadout.data());
     ASSERT_NE(table, nullptr);
     EXPECT_TRUE(table->isVisible());
@@ -227,25 +227,25 @@ TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
 
     // The depth match: pressed on the gamma in the rate track, dragged up five half rows. While the
     // button is down the gamma is outlined dotted; the shift stays with the well.
-    const QImage painted = elogsteps::Screen(w.window);
-    const int half = w.G().rowHeight / 2, y = elogsteps::RowY(w.window, 1140), x = w.GammaX(kLow) + 1;
-    QTest::mousePress(&w.window, Qt::LeftButton, Qt::NoModifier, elogsteps::At(w.window, x + w.G().horizontalScroll, y));
-    QTest::mouseMove(&w.window, elogsteps::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
+    const QImage painted = manual::Screen(w.window);
+    const int half = w.G().rowHeight / 2, y = manual::RowY(w.window, 1140), x = w.GammaX(kLow) + 1;
+    QTest::mousePress(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + w.G().horizontalScroll, y));
+    QTest::mouseMove(&w.window, manual::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
     const QImage dragged = w.window.BackingStore().copy();
     EXPECT_TRUE(w.Drawn(painted, dragged, w.GammaX(kLow), 1138));
     EXPECT_TRUE(w.Drawn(painted, dragged, w.GammaX(kHigh), 1150));  // the hot shale five rows up
-    QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::NoModifier, elogsteps::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
+    QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
     QCoreApplication::processEvents();
     EXPECT_FALSE(w.Drawn(painted, w.window.BackingStore(), w.GammaX(kHigh), 1150));  // gone with the button
     EXPECT_EQ(w.S().well.elogDepthOffset, 5);
     ASSERT_EQ(w.window.OpenDataFile(w.path), 1);
     EXPECT_EQ(w.S().well.elogDepthOffset, 5);
 
-    // Options > Other Options > Adjust File Depth...: every depth of the well 10 deeper, the curves
+    // Options > Other Options... > Adjust File Depth...: every depth of the well 10 deeper, the curves
     // following.
     const auto before = testing_support::FileRecords<wellfile::RECORD>(w.path);
     doubles().prompter.inputAnswers = {QStringLiteral("10")};
-    ASSERT_TRUE(Choose(w.window, {"Options", "Other Options", "Adjust File Depth..."}));
+    ASSERT_TRUE(Choose(w.window, {"Options", "Other Options...", "Adjust File Depth..."}));
     EXPECT_EQ(doubles().prompter.inputCaptions.value(0), "Adjust File Depth");
     const auto records = testing_support::FileRecords<wellfile::RECORD>(w.path);
     ASSERT_EQ(records.size(), before.size());
@@ -264,16 +264,16 @@ TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
     EXPECT_EQ(w.S().well.elogDepthOffset, 0);
 
     // Import > Select > ROP... picks an offset well whose rate Options > Offset ROP draws in the rate track.
-    testing_support::WriteRecords(w.folder + "O.svm", elogsteps::KnownRecords(1000, 2700));
+    testing_support::WriteRecords(w.folder + "O.svm", manual::KnownRecords(1000, 2700));
     w.ShowFrom(1130);
-    const QImage plain = elogsteps::Screen(w.window);
+    const QImage plain = manual::Screen(w.window);
     doubles().prompter.fileAnswers = {w.folder + "O.svm"};
     ASSERT_TRUE(Choose(w.window, {"Import", "Select", "ROP..."}));
     ASSERT_TRUE(Choose(w.window, {"Options", "Offset ROP"}));
     EXPECT_TRUE(w.S().options.offsetRop);
-    const QImage offset = elogsteps::Screen(w.window);
+    const QImage offset = manual::Screen(w.window);
     int changed = 0;
-    for (int y = elogsteps::RowY(w.window, 1140); y < elogsteps::RowY(w.window, 1160); ++y)
+    for (int y = manual::RowY(w.window, 1140); y < manual::RowY(w.window, 1160); ++y)
         for (int x = w.G().rate.left; x < w.G().rate.Right(); ++x)
             changed += plain.pixel(x - w.G().horizontalScroll, y) != offset.pixel(x - w.G().horizontalScroll, y);
     EXPECT_GT(changed, 20 * w.G().rowHeight);
@@ -308,7 +308,7 @@ int SurveyNotesAt(LogWindow& w, int depth)
 TEST(ManualLasFiles, SurveysAreEnteredAndTheTvdLogIsBuiltAsAWellOfItsOwn)
 {
     LasWindow w;
-    EXPECT_FALSE(elogsteps::Shown(w.window, {"Enter Data"}));
+    EXPECT_EQ(manual::MenuItem(w.window, {"Enter Data"}), nullptr);
     ASSERT_TRUE(Choose(w.window, {"Options", "Drilling"}));
     ASSERT_TRUE(w.S().well.file.drilling);
     Dialog::QueueTestScript([](Dialog& d) {

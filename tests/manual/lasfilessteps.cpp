@@ -5,57 +5,10 @@
 #include "shell/ui/logwindow.h"
 #include "support/wells.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QMenu>
-#include <QMenuBar>
 
 #include <gtest/gtest.h>
 
-namespace elogsteps {
-
-namespace {
-
-QString AsRead(QString text)
-{
-    text.remove(u'&');
-    text = text.simplified().toLower();
-    while (text.endsWith(u'.'))
-        text.chop(1);
-    return text;
-}
-
-QAction* Find(LogWindow& w, const QStringList& path)
-{
-    QList<QAction*> items = w.menuBar()->actions();
-    QAction* found = nullptr;
-    for (const QString& step : path) {
-        found = nullptr;
-        for (QAction* a : items)
-            if (!a->isSeparator() && a->isVisible() && AsRead(a->text()) == AsRead(step))
-                found = a;
-        if (!found)
-            return nullptr;
-        items = found->menu() ? found->menu()->actions() : QList<QAction*>();
-    }
-    return found;
-}
-
-}  // namespace
-
-bool Choose(LogWindow& w, const QStringList& path)
-{
-    QAction* a = Find(w, path);
-    if (!a || !a->isEnabled()) {
-        ADD_FAILURE() << "no item " << path.join(" > ").toStdString();
-        return false;
-    }
-    a->trigger();
-    QCoreApplication::processEvents();
-    return true;
-}
-
-bool Shown(LogWindow& w, const QStringList& path) { return Find(w, path) != nullptr; }
+namespace manual {
 
 QPoint At(LogWindow& w, int x, int y)
 {
@@ -94,4 +47,4 @@ std::vector<wellfile::RECORD> KnownRecords(int first, int last)
     return rows;
 }
 
-}  // namespace elogsteps
+}  // namespace manual

@@ -1,7 +1,7 @@
 #pragma once
-// Steps the walks of the e-log and horizontal sections of the manual share: a menu item chosen by the
-// text the user reads on the menu bar, points of the log given in log coordinates, a well of known
-// values on every record.
+// Steps the walks of the e-log and horizontal sections of the manual share: points of the log given in
+// log coordinates, a well of known values on every record (menu items are chosen with menuitems.h).
+#include "manual/menuitems.h"
 #include "wellfile/record.h"
 
 #include <QImage>
@@ -13,14 +13,7 @@
 
 class LogWindow;
 
-namespace elogsteps {
-
-// Triggers the item reached through `path` ({"Options", "Create Las File..."}) on the window's menu
-// bar. Texts match as read on screen: no "&", blanks run together, letter case and trailing dots
-// aside. False, with a test failure, when an item is missing or gray.
-bool Choose(LogWindow& w, const QStringList& path);
-// Whether the menu bar shows the item of `path` now.
-bool Shown(LogWindow& w, const QStringList& path);
+namespace manual {
 
 // The window point of log point (x, y) (x in log columns, y below the top of the client area).
 QPoint At(LogWindow& w, int x, int y);
@@ -35,4 +28,4 @@ std::vector<wellfile::RECORD> KnownRecords(int first, int last);
 float KnownRate(int depth);
 float KnownC1(int depth);
 
-}  // namespace elogsteps
+}  // namespace manual

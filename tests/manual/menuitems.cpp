@@ -3,10 +3,29 @@
 #include "shell/ui/logwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
+#include <gtest/gtest.h>
+
 namespace manual {
+
+namespace {
+
+QAction* Named(const QList<QAction*>& items, const QString& text)
+{
+    for (QAction* a : items)
+        if (!a->isSeparator() && a->isVisible() && Shown(a->text()).simplified() == text)
+            return a;
+    for (QAction* a : items)
+        if (a->menu())
+            if (QAction* inner = Named(a->menu()->actions(), text))
+                return inner;
+    return nullptr;
+}
+
+}  // namespace
 
 QString Shown(const QString& text) { return QString(text).remove(u'&').trimmed(); }
 
@@ -16,6 +35,15 @@ QMenu* BarMenu(LogWindow& w, const QString& title)
         if (a->menu() && Shown(a->text()) == title)
             return a->menu();
     return nullptr;
+}
+
+QStringList MenuTitles(LogWindow& w)
+{
+    QStringList titles;
+    for (QAction* a : w.menuBar()->actions())
+        if (a->menu())
+            titles << Shown(a->text());
+    return titles;
 }
 
 QStringList ItemsOf(const QMenu* menu)
@@ -32,6 +60,31 @@ QStringList ItemsOf(const QMenu* menu)
                 items << Shown(a->text()) + " > " + sub;
     }
     return items;
+}
+
+QAction* MenuItem(LogWindow& w, const QStringList& path)
+{
+    QList<QAction*> items = w.menuBar()->actions();
+    QAction* found = nullptr;
+    for (const QString& step : path) {
+        found = Named(items, Shown(step).simplified());
+        if (!found)
+            return nullptr;
+        items = found->menu() ? found->menu()->actions() : QList<QAction*>();
+    }
+    return found;
+}
+
+bool Choose(LogWindow& w, const QStringList& path)
+{
+    QAction* a = MenuItem(w, path);
+    if (!a || !a->isEnabled()) {
+        ADD_FAILURE() << "no item " << path.join(" > ").toStdString() << (a ? " (grey)" : "");
+        return false;
+    }
+    a->trigger();
+    QCoreApplication::processEvents();
+    return true;
 }
 
 }  // namespace manual

@@ -237,7 +237,7 @@ TEST(ManualMenus, TheTableNamesEveryItemOfBothBarsWhereItStands)
             }
         }
         if (bar == Bar::Office)
-            ASSERT_TRUE(elogsteps::Choose(w, {"Options", "Drilling"}));
+            ASSERT_TRUE(manual::Choose(w, {"Options", "Drilling"}));
     }
     for (const Row& r : table)
         for (const QString& name : r.holds) {
@@ -260,7 +260,7 @@ TEST(ManualMenus, GreyItemsAndMenuLetters)
     }
     f.CloseMenus();
     // Drilling bar: Setup has P, Schemes keeps S alone; the grey items there.
-    ASSERT_TRUE(elogsteps::Choose(w, {"Options", "Drilling"}));
+    ASSERT_TRUE(manual::Choose(w, {"Options", "Drilling"}));
     EXPECT_EQ(GreyItems(w), QStringList({"Schemes > Edit Schemes...", "View > End Of Well Report"}));
     f.Press(Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(f.OpenMenu(), "Setup");
@@ -270,7 +270,7 @@ TEST(ManualMenus, GreyItemsAndMenuLetters)
         EXPECT_EQ(f.OpenMenu(), "Schemes") << press;
         f.CloseMenus();
     }
-    ASSERT_TRUE(elogsteps::Choose(w, {"Options", "Drilling"}));
+    ASSERT_TRUE(manual::Choose(w, {"Options", "Drilling"}));
 
     // Back on the office bar: in File, S is shared by "Save as..." and "Save As Image": it moves the
     // highlight and runs nothing; Enter runs the item highlighted.

@@ -152,7 +152,7 @@ protected:
     }
 
     LogWindow w{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow e{w};
+    manual::EnteringWindow e{w};
 };
 
 }  // namespace

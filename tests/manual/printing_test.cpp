@@ -70,7 +70,7 @@ protected:
     }
 
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
+    manual::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
 };
 
 // The words of a PDF, all pages.

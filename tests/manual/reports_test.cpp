@@ -59,7 +59,7 @@ protected:
     void Click(QPoint onLog, Qt::MouseButton button = Qt::LeftButton) { steps.Click(button, onLog.x(), onLog.y()); }
 
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    testing_support::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
+    manual::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
 };
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(ManualSettingsKeys, EachKeyTypedIntoTheFileTakesEffectAtTheNextStart)
             d.SetText(102, "3000");
             d.Click(platform::IDOK);
         });
-        ASSERT_TRUE(elogsteps::Choose(*w, {"File", "New..."}));
+        ASSERT_TRUE(manual::Choose(*w, {"File", "New..."}));
         ASSERT_EQ(w->State().well.file.wellName, "COPIED");
         const QString data = w->State().well.file.dataFolder;
         for (const char* saved : {"COPIED.sch", "COPIED.clr"}) {
@@ -79,8 +79,8 @@ TEST(ManualSettingsKeys, EachKeyTypedIntoTheFileTakesEffectAtTheNextStart)
                 d.SetCheck(101, live);  // "Live Update On"
                 d.Click(platform::IDOK);
             });
-            ASSERT_TRUE(elogsteps::Choose(*w, {"Setup", "Strativ Live Update Configuration..."}));
-            ASSERT_TRUE(elogsteps::Choose(*w, {"Schemes", "Custom"}));
+            ASSERT_TRUE(manual::Choose(*w, {"Setup", "Strativ Live Update Configuration..."}));
+            ASSERT_TRUE(manual::Choose(*w, {"Schemes", "Custom"}));
             EXPECT_EQ(QFileInfo::exists(second + "COPIED.clr"), live == 1) << live;
         }
     }
@@ -118,15 +118,15 @@ TEST(ManualSettingsKeys, EachKeyTypedIntoTheFileTakesEffectAtTheNextStart)
         testing_support::ResetBetweenTests();
         const int port = testing_support::FreeTcpPort();
         auto w = StartWith(QStringLiteral("[Wits]\nServerAddress=%1\n").arg(address));
-        ASSERT_TRUE(elogsteps::Choose(*w, {"Options", "Drilling"}));
+        ASSERT_TRUE(manual::Choose(*w, {"Options", "Drilling"}));
         platform::Dialog::QueueTestScript([port](platform::Dialog& d) {
             d.SetCheck(119, platform::BST_CHECKED);  // "Wits On TCP"
             d.SetCheck(127, platform::BST_CHECKED);  // "Strativ Is Server"
             d.SetText(120, QString::number(port));
             d.Click(platform::IDOK);
         });
-        ASSERT_TRUE(elogsteps::Choose(*w, {"Setup", "Setup TCP Wits Feed"}));
-        ASSERT_TRUE(elogsteps::Choose(*w, {"Options", "Wits Monitor"}));
+        ASSERT_TRUE(manual::Choose(*w, {"Setup", "Setup TCP Wits Feed"}));
+        ASSERT_TRUE(manual::Choose(*w, {"Options", "Wits Monitor"}));
         const bool here = QString(address) == "127.0.0.1";
         QTcpSocket client;
         client.connectToHost(QHostAddress::LocalHost, quint16(port));

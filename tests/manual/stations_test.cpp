@@ -1,6 +1,6 @@
 // Manual, 8. Backups, archives and other stations: each instruction of the section done through the
 // window's File, Setup and Options menus, and the files it leaves read back.
-#include "drillingsteps.h"
+#include "manual/drillingsteps.h"
 
 #include "app/copythreads.h"
 #include "platform/folders.h"
@@ -23,8 +23,8 @@
 
 #include <gtest/gtest.h>
 
-using manual_testing::Choose;
-using manual_testing::MenuItem;
+using manual::Choose;
+using manual::MenuItem;
 using platform::Dialog;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -36,8 +36,8 @@ namespace {
 void Drill(int units)
 {
     for (int i = 0; i < 2 * units; ++i) {
-        manual_testing::Pulse();
-        manual_testing::Tick(1);
+        manual::Pulse();
+        manual::Tick(1);
     }
 }
 
@@ -105,7 +105,7 @@ TEST(ManualStations, SaveAsBackupAndRestore)
 
     // Two units more, then Restore... from the drive's copy: the file is the copy again and what it
     // replaced is kept in the well's backup folder.
-    manual_testing::Tick(1);
+    manual::Tick(1);
     Drill(2);
     const QByteArray drilled = ReadBytes(data);
     ASSERT_GT(drilled.size(), backedUp.size());
@@ -153,7 +153,7 @@ TEST(ManualStations, SendFileRemoteUpdateAndArchive)
     ASSERT_EQ(wellfile::LoadDownloadConfig(dataFolder, remote), 1);
     EXPECT_EQ(+remote.interval, 4);
     EXPECT_EQ(+remote.updatePackage, 1);
-    manual_testing::Tick(1);
+    manual::Tick(1);
     const int bottom = s.well.file.fileBottomDepth;
     const int units = 4 - bottom % 4;
     Drill(units - 1);
