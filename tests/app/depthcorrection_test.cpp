@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "reports/showreport.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -79,13 +80,13 @@ struct DepthFixture {
 
     DepthFixture(int first, int last, int profile = 12)
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        path = testing_support::MakeWell(S().well.file.dataFolder, "D.svm", first, last);
-        auto rows = FileRecords<wellfile::RECORD>(path);
-        platform::SetFieldText(rows.front().interpretedLith, "PRF" + std::to_string(profile));
-        WriteRecords(path, rows);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        path = testing_support::OpenNewWell(window, [&](const QString& data) {
+            const QString made = testing_support::MakeWell(data, "D.svm", first, last);
+            auto rows = FileRecords<wellfile::RECORD>(made);
+            platform::SetFieldText(rows.front().interpretedLith, "PRF" + std::to_string(profile));
+            WriteRecords(made, rows);
+            return made;
+        });
         window.WellServices().drilling = &driller;
         window.WellServices().exchange = &exchange;
         doubles().prompter.messages.clear();

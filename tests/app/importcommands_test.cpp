@@ -10,6 +10,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -82,10 +83,7 @@ struct ImportFixture {
 
     ImportFixture()
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        path = testing_support::MakeWell(S().well.file.dataFolder, "I.svm", 1000, 1100);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        path = testing_support::OpenNewWell(window, "I.svm", 1000, 1100);
         doubles().prompter.messages.clear();
     }
     app::LogState& S() { return window.State(); }

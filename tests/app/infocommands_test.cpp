@@ -5,6 +5,7 @@
 #include "app/infocommands.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -121,10 +122,7 @@ struct WindowOnWell {
 
     explicit WindowOnWell(const char* file = "A.svm")
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        path = testing_support::MakeWell(S().well.file.dataFolder, file, 1000, 2000);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        path = testing_support::OpenNewWell(window, file, 1000, 2000);
         app::Neighbours& n = window.Neighbours();
         n.gasmon = &others;
         n.horizontal = &others;

@@ -8,6 +8,7 @@
 #include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -24,20 +25,19 @@ struct CurveWindow {
 
     CurveWindow()
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString folder = S().well.file.dataFolder;
-        const QString path = testing_support::MakeWell(folder, "A.svm", 1000, 1200);
-        std::vector<elog::CurveRecord> rows(1300);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            rows[i].values[0] = float(i);
-            rows[i].values[elog::SLOT_GAMMA] = i >= 1000 ? 80.0f : 0.0f;
-            rows[i].values[elog::SLOT_RES10] = i >= 1100 ? 4.0f : 0.0f;
-        }
-        rows[0].values[elog::SLOT_PE] = 1234.5f;
-        svc = folder + "A.svc";
-        testing_support::WriteBytes(svc, testing_support::BytesOf(rows));
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        testing_support::OpenNewWell(window, [this](const QString& folder) {
+            const QString path = testing_support::MakeWell(folder, "A.svm", 1000, 1200);
+            std::vector<elog::CurveRecord> rows(1300);
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                rows[i].values[0] = float(i);
+                rows[i].values[elog::SLOT_GAMMA] = i >= 1000 ? 80.0f : 0.0f;
+                rows[i].values[elog::SLOT_RES10] = i >= 1100 ? 4.0f : 0.0f;
+            }
+            rows[0].values[elog::SLOT_PE] = 1234.5f;
+            svc = folder + "A.svc";
+            testing_support::WriteBytes(svc, testing_support::BytesOf(rows));
+            return path;
+        });
     }
     app::LogState& S() { return window.State(); }
     const logview::ViewPainters& Painters() { return dynamic_cast<const logview::ViewPainters&>(*S().view.painters); }

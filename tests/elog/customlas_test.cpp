@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -224,12 +225,10 @@ void WriteDestination(const QString& dataFolder, const QString& destination)
 
 TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
 {
-    qputenv("USER", "tester");
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W1.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString folder = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(folder, "W1.svm", 1000, 1100)), 1);
     s.well.config.basicLas = 1;
     wellfile::WellHeader header{};
     std::strcpy(header.company, "ACME");

@@ -7,10 +7,10 @@
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "wellfile/memorecords.h"
 
 #include <QDir>
@@ -256,12 +256,10 @@ TEST(LasWriter, CustomNamesAndRemarks)
 // The command on a real window: range dialog, remarks and LAS files, viewer; send mode copies.
 TEST(LasExportWindow, TheCommandWritesTheFilesAndSendModeCopiesThem)
 {
-    qputenv("USER", "tester");
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W1.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString folder = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(folder, "W1.svm", 1000, 1100)), 1);
     s.notes.memos.assign(2, entry::SVMEMO{});
     s.notes.memos[0].depth = 1050;
     std::strcpy(s.notes.memos[0].text, "Gas peak\r\nat 1050");

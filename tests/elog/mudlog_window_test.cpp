@@ -12,7 +12,6 @@
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "wellfile/customdata.h"
 
 #include <QDir>
@@ -38,11 +37,8 @@ struct MudlogWindow {
     QString folder, path;
     explicit MudlogWindow(bool customFile = true)
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
+        path = testing_support::OpenNewWell(window, "I.svm", 1000, 1100);
         folder = window.State().well.file.dataFolder;
-        path = testing_support::MakeWell(folder, "I.svm", 1000, 1100);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
         app::LogState& s = window.State();
         if (customFile)
             EXPECT_EQ(layout::CreateCustomDataFile(s.well.file, s.well.fit, 1000, 1101), 1);

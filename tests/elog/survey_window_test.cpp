@@ -9,6 +9,7 @@
 #include "logview/ui/titlerowpaint.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -40,15 +41,15 @@ struct SurveyWindow {
 
     SurveyWindow()
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        folder = S().well.file.dataFolder;
-        path = testing_support::MakeWell(folder, "A12.svm", 1000, 2000);
-        wellfile::WellHeader h{};
-        std::strcpy(h.well, "A12");
-        testing_support::WriteBytes(folder + "A12.hdr", &h, sizeof h);
-        testing_support::WriteBytes(folder + "A12.sch", QByteArray("scheme"));
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        path = testing_support::OpenNewWell(window, [this](const QString& data) {
+            folder = data;
+            const QString made = testing_support::MakeWell(folder, "A12.svm", 1000, 2000);
+            wellfile::WellHeader h{};
+            std::strcpy(h.well, "A12");
+            testing_support::WriteBytes(folder + "A12.hdr", &h, sizeof h);
+            testing_support::WriteBytes(folder + "A12.sch", QByteArray("scheme"));
+            return made;
+        });
         doubles().prompter.messages.clear();
     }
     app::LogState& S() { return window.State(); }

@@ -33,12 +33,12 @@ struct NoteWindow {
     QString folder = testing_support::TestDir() + "wells/";
     explicit NoteWindow(int first = 1000, int last = 1500, const std::vector<entry::SVMEMO>& memos = {})
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString path = testing_support::MakeWell(folder, "notes.svm", first, last);
-        if (!memos.empty())
-            testing_support::WriteRecords(Mem(), memos);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        testing_support::OpenNewWell(window, [&](const QString&) {
+            const QString path = testing_support::MakeWell(folder, "notes.svm", first, last);
+            if (!memos.empty())
+                testing_support::WriteRecords(Mem(), memos);
+            return path;
+        });
         S().view.holdRepaint = false;
     }
     app::LogState& S() { return window.State(); }

@@ -5,9 +5,9 @@
 #include "platform/folders.h"
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "support/ziptools.h"
 #include "wellfile/wellpackage.h"
 
@@ -104,11 +104,9 @@ TEST(Archive, ARemoteStationsFolderNamesItsDailyFolders)
 
 TEST(Archive, TheArchiveCommandArchivesTheOpenWellWhileDrilling)
 {
-    app::CommandLineFilesTaken() = 0;
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 100, 200).isEmpty());
     const QString data = window.State().well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 100, 200)), 1);
     for (const char* name : {"wits/W@1-15-26.wit", "sendfile/W.td_"}) {
         QDir().mkpath(QFileInfo(data + name).path());
         WriteBytes(data + name, name);

@@ -7,9 +7,9 @@
 #include "drilling/drillingstate.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "shell/startup.h"
 #include "shell/ui/logwindow.h"
 #include "support/cursor.h"
+#include "support/demowindow.h"
 #include "support/drillerstate.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -62,10 +62,8 @@ struct Window {
     QString data, drive = TestDir() + "usb/";
     Window()
     {
-        app::CommandLineFilesTaken() = 0;
-        window.SetupWindow();
+        testing_support::OpenNewWell(window, "W.svm", 1000, 1235);
         data = window.State().well.file.dataFolder;
-        EXPECT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 1000, 1235)), 1);
         QDir().mkpath(drive);
         wellfile::SetTestDriveRoots({drive});
         doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(14, 7));

@@ -7,11 +7,10 @@
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/realservices.h"
-#include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "wellfile/profile.h"
 #include "wellfile/wellconfig.h"
 
@@ -56,10 +55,8 @@ struct Window {
     QString data, shared = TestDir() + "Dropbox/W/";
     Window()
     {
-        app::CommandLineFilesTaken() = 0;
-        window.SetupWindow();
+        testing_support::OpenNewWell(window, "W.svm", 100, 200);
         data = window.State().well.file.dataFolder;
-        EXPECT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 100, 200)), 1);
         QDir().mkpath(shared);
         window.State().env.sharedFolder = shared;
         Messages();

@@ -10,9 +10,9 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "shell/startup.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/statusdlg.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -43,11 +43,9 @@ struct Fixture {
 
     Fixture()
     {
-        app::CommandLineFilesTaken() = 0;
         doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
-        window.SetupWindow();
+        testing_support::OpenNewWell(window, "OLD.svm", 2000, 2400);
         data = window.State().well.file.dataFolder;
-        EXPECT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "OLD.svm", 2000, 2400)), 1);
         doubles().prompter.messages.clear();
     }
     ~Fixture()

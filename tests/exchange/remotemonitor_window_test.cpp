@@ -9,8 +9,8 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
-#include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -38,13 +38,11 @@ using testing_support::ReadBytes;
 
 TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
 {
-    app::CommandLineFilesTaken() = 0;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
     const QString r = testing_support::TestDir() + "R/", d = testing_support::TestDir() + "D/";
     QDir().mkpath(r);
     exchange::RemoteConfig cfg;
@@ -148,12 +146,10 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
 
 TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
 {
-    app::CommandLineFilesTaken() = 0;
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
     QString shown;
     platform::Dialog::QueueTestScript([&](platform::Dialog& d) {
         shown = d.GetText(105) + "|" + d.GetText(104);
@@ -203,13 +199,11 @@ TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
 // indexes, and a viewed well's received WITS blocks and loose daily file are filed.
 TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
 {
-    app::CommandLineFilesTaken() = 0;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
     ASSERT_FALSE(s.engines.elogCurves);
     s.well.file.copyOut = true;
     ASSERT_TRUE(doubles().timers.last->Fire(5));  // looked for before it came
@@ -286,13 +280,11 @@ TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
 // monitor refuses is said on the status line, and the next package taken clears it.
 TEST(RemoteMonitorWindow, DrillingStopRestartsTheMonitorAndRefusalsGoToTheStatusLine)
 {
-    app::CommandLineFilesTaken() = 0;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
     const QString r = testing_support::TestDir() + "R/", d = testing_support::TestDir() + "D/";
     QDir().mkpath(r);
     exchange::RemoteConfig cfg;
@@ -333,12 +325,10 @@ TEST(RemoteMonitorWindow, LastUpdatedKeepsItsHourOnTheDaysTheClocksChange)
     for (const char* tz : {"UTC", "America/New_York"}) {
         qputenv("TZ", tz);
         ::tzset();
-        app::CommandLineFilesTaken() = 0;
         LogWindow window{nullptr, QStringLiteral("StrativM")};
-        window.SetupWindow();
+        ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
         app::LogState& s = window.State();
         const QString m = s.well.file.dataFolder;
-        ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(m, "W.svm", 2000, 2400)), 1);
         s.well.file.copyOut = true;
         ASSERT_TRUE(doubles().timers.last->Fire(5));
         for (const QDate& day : {QDate(2026, 3, 8), QDate(2026, 11, 1)}) {

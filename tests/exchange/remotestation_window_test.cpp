@@ -11,6 +11,7 @@
 #include "shell/startup.h"
 #include "shell/ui/livemonitordlg.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -71,15 +72,13 @@ QString Status(LogWindow& window) { return window.statusBar()->currentMessage();
 // well's caption alone; the open well's brings its short reports and show marks.
 TEST(RemoteStation, EnableRemoteMonitorTakesPackagesFromTheFolderTheSetupNames)
 {
-    app::CommandLineFilesTaken() = 0;
     MakeServerStation();
     doubles().clock.now = QDateTime(QDate(2026, 3, 9), QTime(5, 53));
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     ASSERT_TRUE(s.env.serverStation);
     const QString m = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(MakeWell(m, "W.svm", 2000, 2400)), 1);
     const QString share = TestDir() + "share/", r = share + "xfer", next = TestDir() + "next", d = TestDir() + "D/";
     QDir().mkpath(next);
     QDir().mkpath(d);
@@ -207,9 +206,8 @@ void RigSendsTwoPackages(const QString& root, const QString& r, const QString& k
 {
     platform::SetFolderRoots({root + "docs", root + "config", root + "home"});
     LogWindow rig{nullptr, QStringLiteral("StrativM")};
-    rig.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(rig, "W.svm", 1000, 1100).isEmpty());
     app::LogState& s = rig.State();
-    ASSERT_EQ(rig.OpenDataFile(MakeWell(s.well.file.dataFolder, "W.svm", 1000, 1100)), 1);
     rig.EvCommand(app::cmd::Drilling);
     drilling::Driller* driller = s.engines.driller;
     ASSERT_TRUE(s.well.file.drilling && driller && driller->Time());
@@ -352,12 +350,10 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
 // each below the limit of one file: refused with the limit named, the well as it was.
 TEST(RemoteStation, APackageOverTheTotalIsRefusedWithTheLimitNamed)
 {
-    app::CommandLineFilesTaken() = 0;
     MakeServerStation();
     LogWindow window{nullptr, QStringLiteral("StrativM")};
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     const QString m = window.State().well.file.dataFolder, r = TestDir() + "R", d = TestDir() + "D/";
-    ASSERT_EQ(window.OpenDataFile(MakeWell(m, "W.svm", 2000, 2400)), 1);
     const QByteArray before = ReadBytes(m + "W.svm");
     QDir().mkpath(r);
     MakeWell(d, "W.svm", 2000, 2500);

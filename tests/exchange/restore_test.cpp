@@ -7,6 +7,7 @@
 #include "shell/startup.h"
 #include "shell/ui/logwindow.h"
 #include "support/cursor.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -31,10 +32,8 @@ constexpr qsizetype kCustomRecord = 222;
 struct RestoreWindow {
     RestoreWindow()
     {
-        app::CommandLineFilesTaken() = 0;
-        window.SetupWindow();
+        testing_support::OpenNewWell(window, "W.svm", 100, 1500);
         data = window.State().well.file.dataFolder;
-        EXPECT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 100, 1500)), 1);
         WriteBytes(data + "W.svx", QByteArray(1401 * kCustomRecord, '\x11'));
         backup = data + "backup/";
         testing_support::MakeWell(backup, "W@1200.svm", 100, 1200);

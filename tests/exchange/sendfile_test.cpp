@@ -9,8 +9,8 @@
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "horizontal/horzsetup.h"
-#include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -187,13 +187,11 @@ TEST(SendFile, ADuplicateNameOfTheGammaFilesFallsBackToTheShorterList)
 
 TEST(SendFile, TheCommandPacksTheWellForMailAndForTheArchive)
 {
-    app::CommandLineFilesTaken() = 0;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 1500).isEmpty());
     app::LogState& s = window.State();
     const QString data = s.well.file.dataFolder;
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(data, "W.svm", 1000, 1500)), 1);
     WriteFiles(data, {"W.top", "sendfile/x.jpg", "sendfile/W.svm", "chart/W@1-15-26.cht"});
     s.well.config.sendTopsFile = 0;
     s.setupOptions.sendChartFile = true;

@@ -4,8 +4,8 @@
 #include "drilling/logtime.h"
 #include "exchange/remotemonitor.h"
 #include "platform/ui/dialog.h"
-#include "shell/startup.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -33,15 +33,13 @@ using testing_support::WriteBytes;
 // M's as D has it; M keeps its own ".wfg", ".sch" and ".lag".
 TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
 {
-    app::CommandLineFilesTaken() = 0;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 10999).isEmpty());
     app::LogState& s = window.State();
     const QString d = s.well.file.dataFolder, r = TestDir() + "R/", m = TestDir() + "M/";
     QDir().mkpath(r);
     // A well of 10,000 records, so that the copy into R takes a while.
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 10999)), 1);
     testing_support::MakeWell(m, "W.svm", 1000, 1100);
     const QByteArray before = ReadBytes(m + "W.svm");
     for (const char* extension : {".hdr", ".top", ".mem", ".hxt", ".rpt", ".qpt", ".svc", ".grdx", ".clr", ".sho"})
@@ -128,14 +126,12 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
 // said before anything is sent.
 TEST(UpdatePackageWindow, TheRemoteUpdateBoxSendsWhileTheDepthStandsStill)
 {
-    app::CommandLineFilesTaken() = 0;
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(23, 50));
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString d = s.well.file.dataFolder, r = TestDir() + "R";
     QDir().mkpath(r);
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 1100)), 1);
     window.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(s.well.file.drilling && s.engines.driller && s.engines.driller->Time());
     s.engines.driller->Time()->offBottom = 1;  // tripping: the depth does not move
@@ -195,13 +191,11 @@ TEST(UpdatePackageWindow, TheRemoteUpdateBoxSendsWhileTheDepthStandsStill)
 // files that make it too large.
 TEST(UpdatePackageWindow, APackageOverTheTotalIsNotSentAndItsLargestFilesAreNamed)
 {
-    app::CommandLineFilesTaken() = 0;
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString d = s.well.file.dataFolder, r = TestDir() + "R";
     QDir().mkpath(r);
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(d, "W.svm", 1000, 1100)), 1);
     using Sized = std::pair<const char*, int>;
     for (const auto& [name, mib] : {Sized{"W.las", 400}, Sized{"W.pdf", 450}, Sized{"W.txt", 300}}) {
         QFile file(d + name);  // sparse: no disk is used

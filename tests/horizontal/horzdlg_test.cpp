@@ -44,10 +44,9 @@ struct ViewOnWell {
     QString hor;
     explicit ViewOnWell(const std::function<void(HorzSetupRecord&)>& stored = {})
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        testing_support::OpenNewWell(window, [](const QString& data) {
+            return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
+        });
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
         hor = S().well.file.currentFolder + "H.hor";

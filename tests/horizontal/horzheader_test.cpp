@@ -6,6 +6,7 @@
 #include "horizontal/draw/horzplot.h"
 #include "horizontal/ui/horzdlg.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -403,12 +404,11 @@ TEST(HorzHeader, OlderHeaderOfProfileSevenAndNoHeader)
 
 TEST(HorzHeader, TheViewsHeaderCommandDrawsTheBlockAndTheMarkersTakeTheirTiles)
 {
-    qputenv("USER", "tester");
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, [](const QString& data) {
+                     return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
+                 }).isEmpty());
     app::LogState& s = window.State();
-    const QString path = testing_support::MakeDeviatedWell(s.well.file.dataFolder, "H.svm", 1000, 1400);
-    ASSERT_EQ(window.OpenDataFile(path), 1);
     s.env.screenWidth = 1920;
     wellfile::WellHeader h{};
     platform::SetFieldText(h.company, "OILCO");

@@ -43,10 +43,9 @@ struct Well {
     QString folder;
     Well()
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder, "H.svm", 1000, 1400);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        testing_support::OpenNewWell(window, [](const QString& data) {
+            return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
+        });
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
         folder = S().well.file.currentFolder;

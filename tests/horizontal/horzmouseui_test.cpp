@@ -9,6 +9,7 @@
 #include "horizontal/ui/horzmouseui.h"
 #include "horizontal/ui/horznoteedit.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -40,10 +41,10 @@ struct MouseOnView {
     explicit MouseOnView(const std::function<void(HorzSetupRecord&)>& stored = {},
                          const std::vector<entry::HTEXTEX>& notes = {})
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
+        testing_support::OpenNewWell(window, [](const QString& data) {
+            return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
+        });
         app::LogState& s = window.State();
-        EXPECT_EQ(window.OpenDataFile(testing_support::MakeDeviatedWell(s.well.file.dataFolder, "H.svm", 1000, 1400)), 1);
         s.env.screenWidth = 1920;
         hor = s.well.file.currentFolder + "H.hor";
         auto r = std::make_unique<HorzSetupRecord>();

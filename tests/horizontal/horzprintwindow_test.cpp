@@ -7,6 +7,7 @@
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/doubles.h"
 #include "support/files.h"
@@ -32,11 +33,9 @@ struct Well {
     QString pictures;
     Well()
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString data = S().well.file.dataFolder;
-        const QString path = testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        testing_support::OpenNewWell(window, [](const QString& data) {
+            return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
+        });
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
         pictures = S().well.file.dataFolder + "bitmaps/H/";

@@ -8,6 +8,7 @@
 #include "horizontal/ui/horzdlg.h"
 #include "horizontal/ui/tvdlithdlg.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/testmain.h"
@@ -33,10 +34,9 @@ struct SetupOnWell {
     // `folder`: where the well lies, below the data folder (none: the data folder itself).
     explicit SetupOnWell(const std::function<void(HorzSetupRecord&)>& stored = {}, const QString& folder = {})
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString path = testing_support::MakeDeviatedWell(S().well.file.dataFolder + folder, "H.svm", 1000, 1400);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        testing_support::OpenNewWell(window, [&](const QString& data) {
+            return testing_support::MakeDeviatedWell(data + folder, "H.svm", 1000, 1400);
+        });
         hor = S().well.file.currentFolder + "H.hor";
         if (stored) {
             auto r = std::make_unique<HorzSetupRecord>();

@@ -43,12 +43,10 @@ struct Lateral {
     QString path, hor;
     explicit Lateral(const std::function<void(HorzSetupRecord&)>& stored = {}, int last = 19000)
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
         testing_support::LateralShape shape;
         shape.last = last;
-        path = testing_support::MakeLateralWell(S().well.file.dataFolder, "L.svm", shape);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        path = testing_support::OpenNewWell(
+            window, [&](const QString& data) { return testing_support::MakeLateralWell(data, "L.svm", shape); });
         S().env.screenWidth = 1920;
         S().env.screenHeight = 1080;
         hor = horizontal::ViewSetupPath(horizontal::FilesOf(S().well));

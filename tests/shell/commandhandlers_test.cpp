@@ -6,6 +6,7 @@
 #include "shell/ui/logwindow.h"
 #include "shell/ui/qbtndlg.h"
 #include "shell/ui/textdlg.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -89,10 +90,7 @@ struct WindowOnWell {
 
     explicit WindowOnWell(int first = 1000, int last = 2000)
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        path = testing_support::MakeWell(S().well.file.dataFolder, "A.svm", first, last);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        path = testing_support::OpenNewWell(window, "A.svm", first, last);
         window.Neighbours().drilling = &lag;
         doubles().prompter.messages.clear();
         doubles().sounder.beeps = 0;

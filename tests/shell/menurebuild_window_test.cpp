@@ -5,9 +5,9 @@
 #include "entry/ui/topsdlg.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -64,11 +64,9 @@ class MenuRebuild : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
+        path = testing_support::OpenNewWell(window, "A12.svm", 1000, 2000);
+        ASSERT_FALSE(path.isEmpty());
         folder = window.State().well.file.dataFolder;
-        path = testing_support::MakeWell(folder, "A12.svm", 1000, 2000);
-        ASSERT_EQ(window.OpenDataFile(path), 1);
         doubles().prompter.messages.clear();
     }
     void Run(Watch& w, const std::function<void(Dialog&)>& script)

@@ -10,9 +10,9 @@
 #include "reports/showreport.h"
 #include "shell/ui/insertdeletedlg.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "wellfile/reportconversion.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/reportrecords.h"
@@ -62,11 +62,8 @@ struct Fixture {
 
     explicit Fixture(int first = 1000)
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
+        path = testing_support::OpenNewWell(window, "A.svm", first, 1200);
         folder = S().well.file.dataFolder;
-        path = testing_support::MakeWell(folder, "A.svm", first, 1200);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
         window.Neighbours().drilling = &engines;
         window.Neighbours().gasmon = &engines;
         window.Neighbours().wits = &engines;

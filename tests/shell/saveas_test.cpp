@@ -3,9 +3,9 @@
 #include "app/opendatafile.h"
 #include "app/wellcopy.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "wellfile/sidefiles_recent.h"
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellnames.h"
@@ -57,11 +57,8 @@ struct SaveAsFixture {
 
     SaveAsFixture()
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
+        path = testing_support::OpenNewWell(window, "A.svm", 1000, 1200);
         folder = S().well.file.dataFolder;
-        path = testing_support::MakeWell(folder, "A.svm", 1000, 1200);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
         window.Neighbours().elog = &neighbours;
         window.Neighbours().exchange = &neighbours;
         targetFolder = testing_support::TestDir() + "copies/";

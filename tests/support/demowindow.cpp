@@ -1,7 +1,9 @@
 #include "support/demowindow.h"
 
+#include "shell/startup.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/qbtndlg.h"
+#include "support/wells.h"
 
 #include <QCoreApplication>
 
@@ -9,10 +11,21 @@
 
 namespace testing_support {
 
-bool ShowDemoWindow(LogWindow& window)
+namespace {
+
+// A first start: the demo well is made and opened.
+void FirstStart(LogWindow& window)
 {
     qputenv("USER", "tester");
-    window.SetupWindow();  // a first start: the demo well is made and opened
+    app::CommandLineFilesTaken() = 0;
+    window.SetupWindow();
+}
+
+}  // namespace
+
+bool ShowDemoWindow(LogWindow& window)
+{
+    FirstStart(window);
     // Laid out again for a 1920 x 1080 screen.
     app::LogState& s = window.State();
     s.env.screenWidth = s.env.desktopWidth = 1920;
@@ -40,6 +53,26 @@ bool ShowDemoCustomTracks(LogWindow& window)
     }
     window.PaintLog();
     return true;
+}
+
+QString OpenNewWell(LogWindow& window, const std::function<QString(const QString& dataFolder)>& make)
+{
+    FirstStart(window);
+    const QString path = make(window.State().well.file.dataFolder);
+    if (path.isEmpty()) {
+        ADD_FAILURE() << "the new well was not made";
+        return {};
+    }
+    if (window.OpenDataFile(path) != 1) {
+        ADD_FAILURE() << "the new well " << path.toStdString() << " could not be opened";
+        return {};
+    }
+    return path;
+}
+
+QString OpenNewWell(LogWindow& window, const QString& fileName, int first, int last)
+{
+    return OpenNewWell(window, [&](const QString& data) { return MakeWell(data, fileName, first, last); });
 }
 
 }  // namespace testing_support

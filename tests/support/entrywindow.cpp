@@ -1,6 +1,7 @@
 #include "support/entrywindow.h"
 
 #include "platform/ui/dialog.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -22,10 +23,8 @@ std::vector<wellfile::RECORD> EntryBuffer(int top, int count, std::size_t size)
 
 EntryWindow::EntryWindow(const QString& fileName, int firstDepth, int lastDepth) : first(firstDepth)
 {
-    qputenv("USER", "tester");
-    window.SetupWindow();
-    path = MakeWell(TestDir() + "wells/", fileName, firstDepth, lastDepth);
-    EXPECT_EQ(window.OpenDataFile(path), 1);
+    path = OpenNewWell(window,
+                       [&](const QString&) { return MakeWell(TestDir() + "wells/", fileName, firstDepth, lastDepth); });
     app::LogState& s = window.State();
     s.view.firstPaint = false;
     s.view.holdRepaint = false;

@@ -9,11 +9,11 @@
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "wellfile/record.h"
 #include "wits/wits.h"
 
@@ -66,9 +66,7 @@ protected:
     // File > New: the well "RIG" from depth 2000, opened in drilling mode.
     void NewWell(LogWindow& w)
     {
-        w.SetupWindow();
-        const QString folder = w.State().well.file.dataFolder;
-        ASSERT_EQ(w.OpenDataFile(testing_support::MakeWell(folder, "OLD.svm", 1000, 1100)), 1);
+        ASSERT_FALSE(testing_support::OpenNewWell(w, "OLD.svm", 1000, 1100).isEmpty());
         Dialog::QueueTestScript([](Dialog& d) {
             d.SetText(101, "RIG.svm");
             d.SetText(102, "2000");

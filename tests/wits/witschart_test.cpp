@@ -8,6 +8,7 @@
 #include "drilling/logtime.h"
 #include "platform/draw/dc.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/doubles.h"
 #include "support/pdfpages.h"
 #include "support/testmain.h"
@@ -478,9 +479,10 @@ TEST_F(WitsChart, PrintsOnePageStretchedFromTheViewIndex)
 TEST(WitsChartWindow, AFileOpenedLetsTimerSixFollowTodaysFile)
 {
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
+    ASSERT_FALSE(testing_support::OpenNewWell(window, [](const QString&) {
+                     return testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100);
+                 }).isEmpty());
     app::LogState& s = window.State();
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100)), 1);
     EXPECT_TRUE(s.witsChart.settingsKept);
     const QString today = DailyWitsFileName(s.env.witsFolder, "BRAVO", kToday);
     QDir().mkpath(s.env.witsFolder);
@@ -548,8 +550,9 @@ TEST(WitsChartWindow, TheCommandOpensAndClosesItWhereTheSettingsFileSays)
 TEST(WitsChartWindow, TheBandsControlsStandWholeAndApartAboveTheScales)
 {
     LogWindow window(nullptr, QStringLiteral("StrativM"));
-    window.SetupWindow();
-    ASSERT_EQ(window.OpenDataFile(testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100)), 1);
+    ASSERT_FALSE(testing_support::OpenNewWell(window, [](const QString&) {
+                     return testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100);
+                 }).isEmpty());
     ASSERT_TRUE(window.EvCommand(app::cmd::WitsChart));
     QWidget* chart = window.Tools().witsChart;
     ASSERT_NE(chart, nullptr);

@@ -8,6 +8,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/updown.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
@@ -71,18 +72,17 @@ struct SetupFixture {
 
     explicit SetupFixture(int profile)
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString folder = S().well.file.dataFolder;
-        path = testing_support::MakeWell(folder, "LS.svm", 1000, 1100);
-        auto rows = testing_support::FileRecords<wellfile::RECORD>(path);
-        platform::SetFieldText(rows.front().interpretedLith, "PRF" + std::to_string(profile));
-        for (wellfile::RECORD& r : rows)
-            r.temperatureScale = 3;
-        rows.back().rateScale = 3;
-        rows.back().minutesScale = 5;
-        testing_support::WriteRecords(path, rows);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        path = testing_support::OpenNewWell(window, [&](const QString& data) {
+            const QString made = testing_support::MakeWell(data, "LS.svm", 1000, 1100);
+            auto rows = testing_support::FileRecords<wellfile::RECORD>(made);
+            platform::SetFieldText(rows.front().interpretedLith, "PRF" + std::to_string(profile));
+            for (wellfile::RECORD& r : rows)
+                r.temperatureScale = 3;
+            rows.back().rateScale = 3;
+            rows.back().minutesScale = 5;
+            testing_support::WriteRecords(made, rows);
+            return made;
+        });
         EXPECT_EQ(S().well.loggerId, profile);
         doubles().prompter.messages.clear();
     }

@@ -37,7 +37,7 @@ using wellfile::kRecordSize;
 
 namespace {
 
-class DepthDrags : public ::testing::Test {
+class DepthDragsWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -127,7 +127,7 @@ std::vector<std::int32_t> Depths(std::int32_t first, std::int32_t last)
 
 }  // namespace
 
-TEST_F(DepthDrags, ASlideIntervalMarksItsRecordsAndTheSameDragClearsThem)
+TEST_F(DepthDragsWindow, ASlideIntervalMarksItsRecordsAndTheSameDragClearsThem)
 {
     PaintAt(1096);
     const QByteArray before = DataFile();
@@ -171,7 +171,7 @@ TEST_F(DepthDrags, ASlideIntervalMarksItsRecordsAndTheSameDragClearsThem)
     EXPECT_EQ(driller.Records().working.slide, 0);
 }
 
-TEST_F(DepthDrags, ASlideIntervalWritesNothingWhereItHasNoRecordsToMark)
+TEST_F(DepthDragsWindow, ASlideIntervalWritesNothingWhereItHasNoRecordsToMark)
 {
     PaintAt(1090);
     const QByteArray before = DataFile();
@@ -207,11 +207,11 @@ TEST_F(DepthDrags, ASlideIntervalWritesNothingWhereItHasNoRecordsToMark)
     EXPECT_EQ(DataFile(), before);
 }
 
-class TopDrags : public DepthDrags {
+class TopDrags : public DepthDragsWindow {
 protected:
     void SetUp() override
     {
-        DepthDrags::SetUp();
+        DepthDragsWindow::SetUp();
         app::LogState& s = S();
         std::vector<entry::TOPSEX> tops(2);
         tops[0].depth = 1100;
@@ -304,7 +304,7 @@ TEST_F(TopDrags, APressFindsATopFromTwoUnitsAboveToOneBelowItsRow)
     EXPECT_EQ(kept, 1150);
 }
 
-TEST_F(DepthDrags, TheOffsetWellsCurveIsMatchedAndItsEntryStored)
+TEST_F(DepthDragsWindow, TheOffsetWellsCurveIsMatchedAndItsEntryStored)
 {
     app::LogState& s = S();
     const QString offset = testing_support::MakeWell(testing_support::TestDir() + "offset/", "OFFSET.svm", 900, 1500);
@@ -363,7 +363,7 @@ TEST_F(DepthDrags, TheOffsetWellsCurveIsMatchedAndItsEntryStored)
     EXPECT_EQ(ReadExistingBytes(cfgPath), cfgAfter);
 }
 
-TEST_F(DepthDrags, AnOffsetDragShowsOnTheLogAndARefusedStepStoresTheShiftOnTheScreen)
+TEST_F(DepthDragsWindow, AnOffsetDragShowsOnTheLogAndARefusedStepStoresTheShiftOnTheScreen)
 {
     app::LogState& s = S();
     // The offset well starts 12 units above the view top: a shift of -12 would leave its records.
@@ -404,11 +404,11 @@ TEST_F(DepthDrags, AnOffsetDragShowsOnTheLogAndARefusedStepStoresTheShiftOnTheSc
     EXPECT_EQ(shift, -11);
 }
 
-class GasBand : public DepthDrags {
+class GasBand : public DepthDragsWindow {
 protected:
     void SetUp() override
     {
-        DepthDrags::SetUp();
+        DepthDragsWindow::SetUp();
         // Gas values that tell the records apart.
         QFile f(S().well.file.dataFileName);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
@@ -499,7 +499,7 @@ TEST_F(GasBand, ABandTooSmallEndsTheFunctionWithNoShift)
     EXPECT_EQ(DataFile(), before);
 }
 
-TEST_F(DepthDrags, TheDepthUnderTheMouseIsWrittenOverTheLogImageStrip)
+TEST_F(DepthDragsWindow, TheDepthUnderTheMouseIsWrittenOverTheLogImageStrip)
 {
     app::LogState& s = S();
     s.view.logImageMode = true;

@@ -10,7 +10,6 @@
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -40,10 +39,7 @@ class ShortReportDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString path = testing_support::MakeWell(S().well.file.dataFolder, "W1.svm", 1000, 2600);
-        ASSERT_EQ(window.OpenDataFile(path), 1);
+        ASSERT_FALSE(testing_support::OpenNewWell(window, "W1.svm", 1000, 2600).isEmpty());
         S().well.file.viewTopDepth = 1100;
     }
     app::LogState& S() { return window.State(); }

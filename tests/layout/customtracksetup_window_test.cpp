@@ -5,9 +5,9 @@
 #include "platform/folders.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/testmain.h"
-#include "support/wells.h"
 #include "tracks/ui/eloglithdialog.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wellconfig.h"
@@ -32,10 +32,7 @@ struct Window {
 
     Window()
     {
-        qputenv("USER", "tester");
-        window.SetupWindow();
-        const QString path = testing_support::MakeWell(S().well.file.dataFolder, "CT.svm", 1000, 1050);
-        EXPECT_EQ(window.OpenDataFile(path), 1);
+        testing_support::OpenNewWell(window, "CT.svm", 1000, 1050);
         window.LoadCustomTracks(false);
         S().customTracks.data->LoadTrackConfig();  // writes the first layout
         doubles().prompter.messages.clear();
