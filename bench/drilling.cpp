@@ -41,8 +41,8 @@ struct DrillingDemo : bench_support::DemoView {
         app::LogState& s = *state;
         s.well.file.drilling = true;
         status = std::make_unique<drilling::DrillingStatusWindow>(
-            window, s, [] { return 0; }, [](int) {},
-            [this](std::int32_t depth, int rows, unsigned parts, int mode) { view.RepaintRows(*state, depth, rows, parts, mode); });
+            window, s, [] { return 0; }, [](int) {});
+        logview::ListenForChangedRows(s, view);
         host = std::make_unique<drilling::DrillingHost>(s, status.get(), status.get());
         driller = std::make_unique<drilling::Driller>(*host, wits::WitsAlarmHost{});
         drilling::AttachDriller(s, driller.get());

@@ -156,7 +156,7 @@ void BM_BookWitsStep(benchmark::State& st)
 
     const app::WellServices services;
     wits::WitsHost host(s, services);
-    host.repaintRow = [&demo](std::int32_t depth, unsigned parts) { wits::RepaintBookedRow(demo.view, *demo.state, depth, parts); };
+    logview::ListenForChangedRows(s, demo.view);
     wits::Wits engine(host, wits::MakeWitsAlarmHost(s));
     wits::WitsGas halves = engine.Gas();
     halves.firstHalf = {0, 40, 10, 5, 2, 1};

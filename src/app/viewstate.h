@@ -16,6 +16,15 @@ namespace logview { class ViewBitmaps; class NeighbourPainters; }
 
 namespace app {
 
+// Rows of the log that changed outside a paint (a step drilled or booked): `rows` rows from the one of
+// `firstDepth`, the parts to draw again (logview::RowPart, or-ed) and the custom tracks' repaint mode.
+struct ChangedRows {
+    std::int32_t firstDepth = 0;
+    int rows = 1;
+    unsigned parts = 0;
+    int customMode = 0;
+};
+
 // How the log is shown. The view top and span are the open well's (wellfile::OpenWell); the row height,
 // grid unit and log top are the layout's (LogLayoutState::format). The painters read these through
 // logview::GeometryOf, never from here.
@@ -96,6 +105,14 @@ struct ViewState {
     {
         eraseOwed = true;
         Invalidate();
+    }
+    // Rows changed outside a paint: the one notice the engines give and the view listens to (the
+    // window sets the listener); without one nothing is drawn.
+    std::function<void(const ChangedRows&)> rowsChanged;
+    void RowsChanged(const ChangedRows& rows) const
+    {
+        if (rowsChanged)
+            rowsChanged(rows);
     }
     // Shows the rectangle [left, right) x [top, bottom) of the backing store on the window (after a
     // drawing outside a paint); set by the window.

@@ -129,8 +129,8 @@ void AutoGas::BookAtLagDepth()
     const int saved = wellfile::SaveRecords(*w, std::span(run.data(), std::size_t(have)), w->dataFileName,
                                             index - kTargetInRun, have);
     const bool inView = target.depth >= w->viewTopDepth && target.depth <= w->viewTopDepth + w->viewDepthSpan;
-    if (saved > 0 && !host.Busy() && inView && host.repaintRows)
-        host.repaintRows(target.depth, 2);
+    if (saved > 0 && !host.Busy() && inView)
+        host.RowsBooked(target.depth, 2);
     if (host.LastBookedDepth())
         *host.LastBookedDepth() = target.depth;
     if (w->secondFolderOption && w->copyOut && d->Bottom().offBottom && host.copyWellFileOut)

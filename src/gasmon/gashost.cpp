@@ -9,11 +9,19 @@
 #include "gasmon/gasdisplayheading.h"
 #include "gasmon/gasmoncfg_window.h"
 #include "layout/trackflags.h"
+#include "logview/logview_services.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
 #include "wits/wits.h"
 
 namespace gasmon {
+
+namespace {
+
+// The custom tracks' repaint mode of a step the gas monitor booked.
+constexpr int kGasBookingRepaint = 2;
+
+}  // namespace
 
 GasHost::GasHost(app::LogState& log, const GasMonitorWindow& window) : log_(log)
 {
@@ -63,10 +71,6 @@ GasHost::GasHost(app::LogState& log, const GasMonitorWindow& window) : log_(log)
     killTimer = [s](int id) {
         if (s->timers)
             s->timers->KillTimer(id);
-    };
-    repaintRows = [s, repaint = window.repaintGasRows](std::int32_t depth, int rows) {
-        if (repaint)
-            repaint(*s, depth, rows);
     };
     copyWellFileOut = [s](const QString& extension) {
         if (s->well.file.hooks.copyWellFileOut)
@@ -146,6 +150,10 @@ bool GasHost::Busy() const
     const app::LogState& s = log_;
     return s.interaction.dialogOpen || s.interaction.dataEntryActive || s.interaction.commandLock ||
            s.scroll.renderingImage || s.scroll.imageRender || s.print.printingLog;
+}
+void GasHost::RowsBooked(std::int32_t depth, int rows) const
+{
+    log_.view.RowsChanged({depth, rows, logview::ROW_GAS | logview::ROW_CUSTOM, kGasBookingRepaint});
 }
 
 }  // namespace gasmon

@@ -80,8 +80,6 @@ struct GasMonitorWindow {
     std::function<bool(app::LogState&)> gasChartOpen;
     std::function<void(app::LogState&)> closeGasChart;  // the gas chart command, which closes an open chart
     std::function<std::unique_ptr<GasDisplay>(app::LogState&, const QString& heading)> makeDisplay;
-    // Draws the gas and custom tracks of `rows` rows from the one of `depth` again (a booked step).
-    std::function<void(app::LogState&, std::int32_t depth, int rows)> repaintGasRows;
     // The open real-time chart takes a new sample (none open: nothing).
     std::function<void(app::LogState&, const CHARTRECORD&)> addChartSample;
     // The open real-time chart shows the seconds at which each component's peak ended (none open: nothing).
@@ -133,8 +131,9 @@ public:
     // Window timer `id` set to `periodMs`, and killed.
     std::function<void(int id, int periodMs)> setTimer;
     std::function<void(int id)> killTimer;
-    // Draws `rows` rows of the log from the one of `depth` again (the booked step).
-    std::function<void(std::int32_t depth, int rows)> repaintRows;
+    // A booked step changed `rows` rows from the one of `depth`: the view draws their gas curves (or
+    // chromatograph) and custom tracks again.
+    void RowsBooked(std::int32_t depth, int rows) const;
     // Copies the well's file of that extension out (the data file after a booking off bottom).
     std::function<void(const QString& extension)> copyWellFileOut;
     // Writes samples of one day into that day's chart file; false when they could not be written (a

@@ -1,5 +1,6 @@
 #include "logview/logview_services.h"
 
+#include "app/logstate.h"
 #include "app/notbuilt.h"
 
 namespace logview {
@@ -16,6 +17,13 @@ void LogViewServices::EvCancelMode(app::LogState&) { app::NotBuilt("logview", "E
 void LogViewServices::EvLButtonDblClk(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvLButtonDblClk"); }
 void LogViewServices::EvRButtonDown(app::LogState&, int, int, unsigned) { app::NotBuilt("logview", "EvRButtonDown"); }
 void LogViewServices::RenderLog(app::LogState&) { app::NotBuilt("logview", "RenderLog"); }
+
+void ListenForChangedRows(app::LogState& log, LogViewServices& view)
+{
+    log.view.rowsChanged = [&log, &view](const app::ChangedRows& c) {
+        view.RepaintRows(log, c.firstDepth, c.rows, c.parts, c.customMode);
+    };
+}
 
 LogViewServices& DefaultLogViewServices()
 {

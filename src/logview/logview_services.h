@@ -57,6 +57,10 @@ public:
     virtual void RenderLog(app::LogState& log);
 };
 
+// Makes `view` the listener of the rows changed on `log` (ViewState::rowsChanged): it draws them again
+// with RepaintRows. `view` outlives the listening.
+void ListenForChangedRows(app::LogState& log, LogViewServices& view);
+
 // The services in force for this subsystem when no window has put its own in.
 LogViewServices& DefaultLogViewServices();
 

@@ -53,10 +53,6 @@ CustWitsCommands::~CustWitsCommands() = default;
 void CustWitsCommands::MakeHost(app::LogState& log)
 {
     host_ = std::make_unique<CustWitsHost>(log, services_);
-    host_->repaintRow = [&log, this](std::int32_t depth, unsigned parts) {
-        if (window_.repaintBookedRow)
-            window_.repaintBookedRow(log, depth, parts);
-    };
 }
 
 void CustWitsCommands::StoreOn(app::LogState& log, bool on)

@@ -165,8 +165,7 @@ void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, uns
             host.invalidate();
         return;
     }
-    if (host.repaintRow)
-        host.repaintRow(depth, parts);
+    host.RowBooked(depth, parts);
 }
 
 }  // namespace wits

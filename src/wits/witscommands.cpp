@@ -102,10 +102,6 @@ void WitsCommands::CmWits(app::LogState& log)
             if (window_.pumpsOn)
                 window_.pumpsOn(log);
         };
-        host_->repaintRow = [&log, this](std::int32_t depth, unsigned parts) {
-            if (window_.repaintBookedRow)
-                window_.repaintBookedRow(log, depth, parts);
-        };
         host_->drawLinkStatus = [&log, this] {
             if (window_.drawLinkStatus)
                 window_.drawLinkStatus(log);

@@ -45,8 +45,6 @@ struct WitsLinkWindow {
     std::function<void(app::LogState&)> pumpsOn;
     // The link part of the status area is drawn again.
     std::function<void(app::LogState&)> drawLinkStatus;
-    // The row of a booked step is drawn again (the view's row parts, logview::RowPart).
-    std::function<void(app::LogState&, std::int32_t depth, unsigned parts)> repaintBookedRow;
     // Runs the link settings dialog in `form` (kStandardLinkForm or kCustomLinkForm) over `settings`,
     // which it edits in place; true when closed with "Save and Close".
     std::function<bool(app::LogState&, int form, CUSTWITSCFG& settings)> runLinkSettings;

@@ -5,7 +5,6 @@
 #include "app/logstate.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
-#include "logview/logview_services.h"
 #include "platform/folders.h"
 #include "wits/witswindow.h"
 #include "wits/custwits.h"
@@ -112,9 +111,9 @@ const std::array<float, kWitsOutPatternSize>& CustWitsHost::WitsOutPattern() con
 }
 int CustWitsHost::WitsOutPatternLast() const { return log_.tables.witsOutTestGasLast; }
 
-void RepaintBookedRow(logview::LogViewServices& view, app::LogState& log, std::int32_t depth, unsigned parts)
+void WitsHost::RowBooked(std::int32_t depth, unsigned parts) const
 {
-    view.RepaintRows(log, depth, 2, parts, kWitsStepRepaint);
+    log_.view.RowsChanged({depth, 2, parts, kWitsStepRepaint});
 }
 
 }  // namespace wits

@@ -1,9 +1,8 @@
 #pragma once
 // What the WITS engines need of the main window and of the other subsystems, kept apart from the
 // window's state so that the engines run (and are tested) without one: WitsHost, the window's values the
-// engines work on, read from the state at each call, and the work of others they ask for; and the
-// window's drawing of a booked step. (The hosts are made from the window's state by their constructors,
-// witshost.cpp.)
+// engines work on, read from the state at each call, and the work of others they ask for. (The hosts are
+// made from the window's state by their constructors, witshost.cpp.)
 #include "wellfile/witsrecord.h"
 #include "wits/witslink.h"
 
@@ -17,9 +16,6 @@ namespace app {
 struct LogState;
 struct WellServices;
 }  // namespace app
-namespace logview {
-class LogViewServices;
-}
 namespace wellfile {
 struct OpenWell;
 struct RECORD;
@@ -92,9 +88,9 @@ public:
     std::function<void()> pumpsOn;
     // The link part of the status band is drawn again (the server's client count changed).
     std::function<void()> drawLinkStatus;
-    // Draws the row of `depth` again in the window's backing store and shows it; `parts` are the view's
-    // row parts (logview::RowPart).
-    std::function<void(std::int32_t depth, unsigned parts)> repaintRow;
+    // The row of a booked step's `depth` changed (`parts`: logview::RowPart): the view draws it again,
+    // with the row after it, whose curves join to it, and the custom tracks in their WITS-step mode.
+    void RowBooked(std::int32_t depth, unsigned parts) const;
     // The whole window is painted again.
     std::function<void()> invalidate;
 
@@ -107,9 +103,5 @@ protected:
 // repaint the window owes.
 void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, unsigned parts);
 
-
-// The window's drawing of a booked step (WitsHost::repaintRow): the row of `depth` through the view, with
-// the row after it, whose curves join to it, and the custom tracks in their WITS-step mode.
-void RepaintBookedRow(logview::LogViewServices& view, app::LogState& log, std::int32_t depth, unsigned parts);
 
 }  // namespace wits

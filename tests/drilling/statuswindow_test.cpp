@@ -56,8 +56,8 @@ protected:
         s.view.invalidate = [this] { ++invalidations; };
         s.well.file.drilling = true;
         status = std::make_unique<DrillingStatusWindow>(
-            main, s, [] { return 0; }, [this](int id) { commands.push_back(id); },
-            [this](std::int32_t depth, int rows, unsigned parts, int mode) { view.RepaintRows(s, depth, rows, parts, mode); });
+            main, s, [] { return 0; }, [this](int id) { commands.push_back(id); });
+        logview::ListenForChangedRows(s, view);
         host = std::make_unique<DrillingHost>(s, status.get(), status.get());
     }
     void TearDown() override

@@ -41,7 +41,7 @@ protected:
         WithDriller();
         testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) { v.rebuilding = 0; });
         driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
-        host.repaintRows = [this](std::int32_t depth, int rows) { repaints.push_back({depth, rows}); };
+        s.view.rowsChanged = [this](const app::ChangedRows& c) { repaints.push_back({c.firstDepth, c.rows}); };
         host.copyWellFileOut = [this](const QString& extension) { copies << extension; };
         host.setWitsLiveGas = [this](int k, float v) { witsLive[std::size_t(k)] = v; };
         Make(3);

@@ -39,7 +39,7 @@ protected:
         QDir().mkpath(s.well.file.dataFolder + "gas");
         s.well.lastBookedDepth = 0;
         s.view.invalidate = [this] { ++invalidations; };
-        host.repaintRow = [this](std::int32_t depth, unsigned parts) { wits::RepaintBookedRow(view, s, depth, parts); };
+        logview::ListenForChangedRows(s, view);
         wits::WitsAlarmHost alarms;
         alarms.dataFolder = [] { return testing_support::TestDir(); };
         engine = std::make_unique<wits::Wits>(host, alarms);

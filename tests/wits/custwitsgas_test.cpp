@@ -472,7 +472,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     AttachImages(bitmaps, painters);
     app::WellServices services;
     CustWitsHost host(s, services);
-    host.repaintRow = [&](std::int32_t depth, unsigned parts) { RepaintBookedRow(view, s, depth, parts); };
+    logview::ListenForChangedRows(s, view);
     drilling::DrillingHost facts(s);
     drilling::Driller driller(facts, WitsAlarmHost{});
     s.engines.driller = &driller;

@@ -69,9 +69,8 @@ void KeepAboveOwnerOnceShown(QWidget& box, QWidget& owner) { new OwnerShown(box,
 BoxPlace StatusBoxPlace(const DrillingWindow& w) { return {w.secondColumnX, w.topMargin + 10}; }
 
 DrillingStatusWindow::DrillingStatusWindow(QWidget& window, app::LogState& log, std::function<int()> clientTop,
-                                           std::function<void(int)> command, RepaintRows repaintRows)
-    : window_(window), log_(log), clientTop_(std::move(clientTop)), command_(std::move(command)),
-      repaintRows_(std::move(repaintRows))
+                                           std::function<void(int)> command)
+    : window_(window), log_(log), clientTop_(std::move(clientTop)), command_(std::move(command))
 {
 }
 
@@ -149,15 +148,13 @@ void DrillingStatusWindow::Fill(int left, int top, int right, int bottom, std::o
 
 void DrillingStatusWindow::DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD& added, int, bool)
 {
-    if (!repaintRows_)
-        return;
     const Driller* d = log_.engines.driller;
     unsigned parts = logview::ROW_RATE | logview::ROW_DEPTH;
     // The custom tracks of the last two rows, on even depths while a link brings their values.
     const bool linkOn = log_.engines.wits || log_.engines.custWits;
     if (d && log_.well.customTracksEnabled && log_.customTracks.data && linkOn && added.depth % 2 == 0)
         parts |= logview::ROW_CUSTOM;
-    repaintRows_(added.depth, 2, parts, 1);
+    log_.view.RowsChanged({added.depth, 2, parts, 1});
 }
 
 void DrillingStatusWindow::WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)

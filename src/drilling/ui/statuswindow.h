@@ -36,13 +36,10 @@ BoxPlace StatusBoxPlace(const DrillingWindow& w);
 
 class DrillingStatusWindow final : public StatusCanvas, public DrillingLinks {
 public:
-    // Draws `rows` rows from the one of `depth` again (the view's RepaintRows).
-    using RepaintRows = std::function<void(std::int32_t depth, int rows, unsigned parts, int customMode)>;
-
     // `window` is the main window and `log` its state, both outliving this object; `clientTop` gives
     // the client area's top in the window, `command` sends a command (the reminder's 111) to it.
     DrillingStatusWindow(QWidget& window, app::LogState& log, std::function<int()> clientTop,
-                         std::function<void(int id)> command, RepaintRows repaintRows);
+                         std::function<void(int id)> command);
     ~DrillingStatusWindow() override;
     DrillingStatusWindow(const DrillingStatusWindow&) = delete;
     DrillingStatusWindow& operator=(const DrillingStatusWindow&) = delete;
@@ -53,7 +50,8 @@ public:
     void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) override;
 
     // ---- Drilling's own window work ----
-    // The new row of the log: the rate track, the depth column and the custom tracks of the last two rows.
+    // The new row of the log changed: the rate track, the depth column and the custom tracks of the last
+    // two rows are drawn again.
     void DrawNewLine(const wellfile::RECORD& previous, const wellfile::RECORD& added, int y, bool survey) override;
     void ShowBackupReminder(std::int32_t depth, const QString& text = {}) override;
     void HideBackupReminder() override;
@@ -119,7 +117,6 @@ private:
     app::LogState& log_;
     std::function<int()> clientTop_;
     std::function<void(int)> command_;
-    RepaintRows repaintRows_;
     platform::Dc* paintDc_ = nullptr;  // the paint's Dc while the band is drawn in a paint
     QPointer<TOOLBAR> box_;
     QPointer<QPushButton> reminder_;

@@ -62,9 +62,6 @@ unsigned MouseKeys(const QMouseEvent* e)
     return keys;
 }
 
-// The custom tracks' repaint mode of a step the gas monitor booked.
-constexpr int kGasBookingRepaint = 2;
-
 }  // namespace
 
 LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent)
@@ -146,6 +143,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.notes.horizontalViewOpen = [this] { return !tools_.horzView.isNull(); };
     logView_ = std::make_unique<logview::LogView>();
     neighbours_.logview = logView_.get();
+    logview::ListenForChangedRows(state_, *logView_);
     logview::MouseWindow mouse;
     mouse.window = this;
     mouse.clientTop = [this] { return ClientTop(); };
@@ -195,9 +193,6 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         if (drillingStatus_ && s.well.file.drilling)
             drillingStatus_->DrawLinkStatus(false);
     };
-    witsWindow.repaintBookedRow = [this](app::LogState& s, std::int32_t depth, unsigned parts) {
-        wits::RepaintBookedRow(*neighbours_.logview, s, depth, parts);
-    };
     witsWindow.runLinkSettings = [this](app::LogState& s, int form, wits::CUSTWITSCFG& settings) {
         return wits::RunCustWitsCfgDlg(this, s.well.loggerId, form, settings);
     };
@@ -235,11 +230,6 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     gasWindow.gasChartOpen = [this](app::LogState&) { return !tools_.gasChart.isNull(); };
     gasWindow.closeGasChart = [this](app::LogState&) { CmGasChart(); };
     gasWindow.makeDisplay = [this](app::LogState&, const QString& heading) { return gasmon::MakeGasDisplay(this, heading); };
-    // A booked step: its gas curves or chromatograph and its custom tracks, with the row after it that
-    // joins to it.
-    gasWindow.repaintGasRows = [this](app::LogState& s, std::int32_t depth, int rows) {
-        neighbours_.logview->RepaintRows(s, depth, rows, logview::ROW_GAS | logview::ROW_CUSTOM, kGasBookingRepaint);
-    };
     gasWindow.addChartSample = [this](app::LogState&, const gasmon::CHARTRECORD& sample) {
         gasmon::ChartWindowServices::AddSample(tools_.gasChart, sample);
     };
@@ -265,10 +255,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     drilling::InstallLagCalculator(*drilling_, this);
     neighbours_.drilling = drilling_.get();
     drillingStatus_ = std::make_unique<drilling::DrillingStatusWindow>(
-        *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); },
-        [this](std::int32_t depth, int rows, unsigned parts, int mode) {
-            neighbours_.logview->RepaintRows(state_, depth, rows, parts, mode);
-        });
+        *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); });
     drillingStatus_->exportCustomLas = [this](std::int32_t first, std::int32_t last) {
         neighbours_.elog->ExportCustomLas(state_, first, last, false, true);
     };
