@@ -29,26 +29,15 @@ namespace {
 
 using bench_support::DemoView;
 
-// The window's side of a step: the new row drawn in the backing store; copies and packages are not
-// asked for.
-class RowLinks final : public drilling::DrillingLinks {
+// The window's side of a step: copies, packages and the status box are not asked for.
+class QuietLinks final : public drilling::WellFileWork, public drilling::DrillingStatusBox, public drilling::LagHandover {
 public:
-    explicit RowLinks(DemoView& demo) : demo_(demo) {}
     void CopyWellFileOut(const QString&) override {}
     void BuildUpdatePackage() override {}
     bool BackupData() override { return true; }
     void WitsLagDepth(float, int, bool, bool) override {}
     void ClearWitsNewData() override {}
     void ShowStatus(bool, bool, int) override {}
-    void DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD& added, int, bool) override
-    {
-        demo_.view.RepaintRows(*demo_.state, added.depth, 1, logview::ROW_RATE | logview::ROW_DEPTH | logview::ROW_GAS);
-        ++rows;
-    }
-    long long rows = 0;
-
-private:
-    DemoView& demo_;
 };
 
 std::string FrameAt(int depth)
@@ -74,8 +63,17 @@ void BM_WitsFrameToDrawnRow(benchmark::State& st)
     app::LogState& s = *demo.state;
     wellfile::OpenWell& well = s.well.file;
     well.drilling = true;
-    RowLinks links(demo);
-    drilling::DrillingHost drillingHost(s, nullptr, &links);
+    QuietLinks links;
+    drilling::DrillingPeers peers;
+    peers.box = &links;
+    peers.files = &links;
+    peers.lag = &links;
+    drilling::DrillingHost drillingHost(s, peers);
+    long long rows = 0;  // the new rows the view drew
+    s.view.rowsChanged = [&](const app::ChangedRows& c) {
+        demo.view.RepaintRows(s, c.firstDepth, c.rows, c.parts, c.customMode);
+        ++rows;
+    };
     auto driller = std::make_unique<drilling::Driller>(drillingHost, wits::MakeWitsAlarmHost(s));
     driller->Start(s.well.config);
     drilling::AttachDriller(s, driller.get());
@@ -116,7 +114,7 @@ void BM_WitsFrameToDrawnRow(benchmark::State& st)
             break;
         }
     }
-    st.counters["rows"] = double(links.rows);
+    st.counters["rows"] = double(rows);
     drilling::AttachDriller(s, nullptr);
 }
 BENCHMARK(BM_WitsFrameToDrawnRow)->Unit(benchmark::kMillisecond);

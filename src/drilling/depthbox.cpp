@@ -124,7 +124,7 @@ void DrillingCommands::ApplySwitch(app::LogState&, Driller& d, bool switchDown)
         }
     }
     if (d.StatusBoxShown() && time)
-        d.Links().ShowStatus(time->offBottom != 0, time->circulating != 0, polarity);
+        d.Host().Box().ShowStatus(time->offBottom != 0, time->circulating != 0, polarity);
 }
 
 void DrillingCommands::ChromatographTrigger(app::LogState& log, std::uint32_t buttons)

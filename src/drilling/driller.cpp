@@ -73,8 +73,8 @@ int Driller::Start(const wellfile::WellConfig& config)
 
     statusBox_ = !(depthFromWits && !config.witsDepthOption);
     if (statusBox_)
-        Links().MakeStatusBox();
-    Links().GiveFocusBack();
+        host_.Box().MakeStatusBox();
+    host_.Box().GiveFocusBack();
     return 1;
 }
 

@@ -188,7 +188,6 @@ public:
     DrillingWindow Window() const { return host_.Window(); }
     DrillingHost& Host() const { return host_; }
     wellfile::OpenWell& Well() const { return host_.Well(); }
-    DrillingLinks& Links() const { return host_.Links(); }
     StatusCanvas& Canvas() const { return host_.Canvas(); }
 
     // ---- The state, by groups (tests set up a case with the setters) ----

@@ -48,7 +48,7 @@ void Driller::SayWriteFailed(const QString& reason)
     const std::int32_t last = well.fileBottomDepth + std::max(riseUnits, std::int32_t{1});
     statusSaid_ = Depths(first, last) + QStringLiteral(" not written yet to ") + well.dataFileName +
                   QStringLiteral(": ") + reason;
-    Links().SetStatusText(statusSaid_);
+    host_.Notes().SetStatusText(statusSaid_);
     if (writeFailing_)
         return;
     writeFailing_ = true;
@@ -64,7 +64,7 @@ void Driller::SayWrittenAgain()
     const wellfile::OpenWell& well = Well();
     statusSaid_ = QStringLiteral("The data file ") + well.dataFileName +
                   QStringLiteral(" is written again from depth %1").arg(well.fileBottomDepth);
-    Links().SetStatusText(statusSaid_);
+    host_.Notes().SetStatusText(statusSaid_);
     boxes_.emplace_back(statusSaid_ + QStringLiteral(": the depths drilled meanwhile follow."), QStringLiteral("Data File"));
 }
 
@@ -73,7 +73,7 @@ void Driller::SayCustomWriteFailed(std::int32_t depth, const QString& reason)
     const wellfile::OpenWell& well = Well();
     statusSaid_ = QStringLiteral("Extended data of depth %1 not written to ").arg(depth) + well.customDataFileName +
                   QStringLiteral(": ") + reason;
-    Links().SetStatusText(statusSaid_);
+    host_.Notes().SetStatusText(statusSaid_);
     customSaid_ = statusSaid_;
     if (!customFailing_)
         boxes_.emplace_back(QStringLiteral("Save Extended Data Failed\n") + well.customDataFileName + u'\n' + reason, kFileError);
@@ -92,7 +92,7 @@ void Driller::SayFileDepthCorrected(std::int32_t from, std::int32_t to, std::int
         said = found + QStringLiteral(": the file depth was corrected to %1, ").arg(to) +
                Depths(from + 1, to).toLower() + QStringLiteral(" not logged");
     statusSaid_ = said;
-    Links().SetStatusText(said);
+    host_.Notes().SetStatusText(said);
     platform::PostMessageBox(said + u'.', QStringLiteral("File Depth"));
 }
 
@@ -101,7 +101,7 @@ void Driller::SayCustomWrittenAgain()
     // Another message said since (the data file, the rig's depth) stays on the line.
     if (customFailing_ && statusSaid_ == customSaid_) {
         statusSaid_.clear();
-        Links().SetStatusText(QString());
+        host_.Notes().SetStatusText(QString());
     }
     customFailing_ = false;
     customSaid_.clear();
@@ -119,7 +119,7 @@ void Driller::CompareRigDepth(float holeDepth)
         if (rigGapSaid_) {
             rigGapSaid_ = false;
             statusSaid_.clear();
-            Links().SetStatusText(QString());
+            host_.Notes().SetStatusText(QString());
         }
         return;
     }
@@ -129,7 +129,7 @@ void Driller::CompareRigDepth(float holeDepth)
     const QString status = depths + QStringLiteral(": choose Options > Correct File Depth");
     if (status != statusSaid_) {
         statusSaid_ = status;
-        Links().SetStatusText(status);
+        host_.Notes().SetStatusText(status);
     }
     if (rigGapSaid_)
         return;

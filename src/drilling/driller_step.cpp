@@ -7,6 +7,7 @@
 #include "drilling/logtime.h"
 #include "drilling/strokes.h"
 #include "platform/services.h"
+#include "reports/pumpoutput.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 
@@ -104,14 +105,14 @@ void Driller::UpdateStep()
     previous.slide = working.slide = 0;
     bool witsNewData = w.witsNewData;
     if ((keyboardStep || source == StepSource::Automatic) && w.witsLinkOn) {
-        Links().ClearWitsNewData();
+        host_.Handover().ClearWitsNewData();
         witsNewData = false;  // the step was not the link's: it marks no sliding
     }
     keyboardStep = 0;
     if (w.witsLinkOn && witsNewData) {
         if (live_.rpm < 5 && !noSlideMarking)
             previous.slide = working.slide = 1;
-        Links().ClearWitsNewData();
+        host_.Handover().ClearWitsNewData();
     }
 
     const std::int32_t bottom = well.fileBottomDepth;
@@ -164,7 +165,7 @@ void Driller::UpdateStep()
     DrawNewLine(w);
     PeriodicWork(w);
     if (statusBox_)
-        Links().ShowStatus(t.offBottom != 0, t.circulating != 0, switchPolarity);
+        host_.Box().ShowStatus(t.offBottom != 0, t.circulating != 0, switchPolarity);
     if (alarms_)
         alarms_->flags[kAlarmDepth] = bottom == alarms_->settings.alarmDepth ? 1 : 0;
 }
@@ -270,7 +271,7 @@ void Driller::FillCustomFromWits()
     working.weightOnBit[1] = float(live_.wob);
     float rpm = float(live_.rpm);
     if (lag_.motorRevsPerGallon > 0)
-        rpm += Links().ComputePumpOutput(lag_, live_);
+        rpm += reports::ComputePumpOutput(nullptr, &lag_, &live_, 0);  // the pump-based term
     c.rpm = rpm;
     PutAt(c, 38, live_.item0119);
     working.torqueMax[1] = live_.item0119;
@@ -373,7 +374,7 @@ void Driller::DrawNewLine(const DrillingWindow& w)
         host_.Invalidate();
         return;
     }
-    Links().DrawNewLine(recordWindow[0], recordWindow[1], newLineY, bottom % 10 == 0);
+    host_.NewRowDrawn(recordWindow[1]);
     recordWindow[0] = recordWindow[1];
     if (working.slide)
         Canvas().Fill(w.firstColumnX + 3, newLineY, w.firstColumnX + 9, newLineY + w.rowHeight, w.slideColour);
@@ -389,25 +390,25 @@ void Driller::PeriodicWork(const DrillingWindow& w)
     const wellfile::OpenWell& well = Well();
     const std::int32_t bottom = well.fileBottomDepth;
     if (w.copyOut && w.copyOutInterval > 1 && bottom % w.copyOutInterval == 0) {
-        Links().CopyWellFileOut(QStringLiteral(".svm"));
+        host_.Files().CopyWellFileOut(QStringLiteral(".svm"));
         if (w.witsLinkOn && w.witsCustomCopy)
-            Links().CopyWellFileOut(QStringLiteral(".svx"));
+            host_.Files().CopyWellFileOut(QStringLiteral(".svx"));
     }
     if (updatePackageOn && updatePackageInterval > 0 && bottom % updatePackageInterval == 0) {
-        Links().BuildUpdatePackage();
+        host_.Files().BuildUpdatePackage();
         if (w.customLas)
-            Links().ExportCustomLas(well.fileTopDepth, bottom);
+            host_.Files().ExportCustomLas(well.fileTopDepth, bottom);
     }
     if (bottom % 100 == 0 && !halfStepToggle && lastFullBackupDepth < bottom) {
-        if (Links().BackupData())
+        if (host_.Files().BackupData())
             lastFullBackupDepth = bottom;
         else
-            Links().ShowBackupReminder(lastFullBackupDepth);
+            host_.Notes().ShowBackupReminder(lastFullBackupDepth);
         return;
     }
     // 500 units drilled since drilling mode started: the reminder shows where it started.
     if (bottom > startDepth + 500)
-        Links().ShowBackupReminder(startDepth);
+        host_.Notes().ShowBackupReminder(startDepth);
 }
 
 }  // namespace drilling

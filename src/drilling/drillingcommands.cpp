@@ -203,7 +203,7 @@ void DrillingCommands::CmBackupReminder(app::LogState& log)
         platform::MessageBeep(0);
         return;
     }
-    d->Links().ShowBackupReminder(d->Records().lastFullBackupDepth);
+    d->Host().Notes().ShowBackupReminder(d->Records().lastFullBackupDepth);
 }
 
 void DrillingCommands::CmDrilling(app::LogState& log)
@@ -273,7 +273,7 @@ void DrillingCommands::SwitchOn(app::LogState& log, wellfile::WellConfig& config
     }
 
     if (!log.engines.driller) {
-        host_ = std::make_unique<DrillingHost>(log, canvas, links);
+        host_ = std::make_unique<DrillingHost>(log, peers);
         driller_ = std::make_unique<Driller>(*host_, wits::MakeWitsAlarmHost(log));
         AttachDriller(log, driller_.get());
     }
@@ -353,7 +353,7 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     BackupGasMonitorConfig(log);
     if (d) {
         d->SetStatusBoxShown(false);
-        d->Links().DestroyStatusBox();
+        d->Host().Box().DestroyStatusBox();
     }
     if (closeGasChart)
         closeGasChart(log);
@@ -384,7 +384,7 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
         config.useWitsDepth = setup.depthFromWits;
         config.witsDepthCompanion = setup.depthFromWitsCompanion;
 
-        d->Links().HideBackupReminder();
+        d->Host().Notes().HideBackupReminder();
         d->SetTime(nullptr);
         d->SetAlarms(nullptr);
     }
@@ -487,16 +487,16 @@ void DrillingCommands::ShowStatusBox(app::LogState& log, bool show)
         return;
     d->SetStatusBoxShown(show);
     if (!show) {
-        d->Links().DestroyStatusBox();
+        d->Host().Box().DestroyStatusBox();
         return;
     }
     // A box already there stays where the user put it and only shows the state as it is now.
-    if (!d->Links().StatusBoxExists()) {
-        d->Links().MakeStatusBox();
+    if (!d->Host().Box().StatusBoxExists()) {
+        d->Host().Box().MakeStatusBox();
         return;
     }
     if (const LogTime* time = d->Time())
-        d->Links().ShowStatus(time->offBottom != 0, time->circulating != 0, d->Setup().switchPolarity);
+        d->Host().Box().ShowStatus(time->offBottom != 0, time->circulating != 0, d->Setup().switchPolarity);
 }
 
 void DrillingCommands::SetWorkingRecordsScale(app::LogState& log, int recordByte, std::uint16_t code)

@@ -80,10 +80,9 @@ public:
     // The switch rule on button 5 of a polled word, then the status box.
     void JoyButtonsToBottom(app::LogState& log, std::uint32_t polled);
 
-    // The drawing surface and the other subsystems' work given to the driller when it is made; none:
-    // the not-built defaults.
-    StatusCanvas* canvas = nullptr;
-    DrillingLinks* links = nullptr;
+    // The drawing surface, the screen and the other subsystems' work given to the driller when it is
+    // made; none: the not-built defaults.
+    DrillingPeers peers;
     // Closes the real-time gas chart when it is open (the window's).
     std::function<void(app::LogState&)> closeGasChart;
 

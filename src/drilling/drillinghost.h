@@ -2,8 +2,9 @@
 // What drilling mode needs of the main window and of the other subsystems, kept apart from the
 // window's state so that the drilling objects run (and are tested) without one:
 // - StatusCanvas: the status band and the log, as text at a point and filled rectangles;
-// - DrillingLinks: the work of other subsystems (copies, packages, backups, memos, the WITS links),
-//   whose defaults say once that they are not built yet;
+// - LagHandover, WellFileWork, DrillingStatusBox, StatusNotes: the work of other subsystems and of the screen
+//   (the lag depth to the WITS links; copies, packages, backups, memos; the status box; the reminder and
+//   the status line), whose defaults say once that they are not built yet;
 // - DrillingHost: the window's values (DrillingWindow) and objects, read from the window's state at
 //   each call.
 #include "platform/winapi.h"
@@ -25,9 +26,6 @@ struct OpenWell;
 namespace layout {
 struct CUSTDATAREC;
 struct FitFile;
-}
-namespace wits {
-struct WITSRECORD;
 }
 
 namespace drilling {
@@ -64,22 +62,13 @@ public:
 // A canvas that draws nothing.
 StatusCanvas& NullCanvas();
 
-// The work of other subsystems that drilling mode starts. The defaults say once on stderr that the
-// work is not built yet and do nothing.
-class DrillingLinks {
+// What drilling mode hands to the other subsystems, by what it serves. Each default says once on stderr
+// that the work is not built yet and does nothing, unless said otherwise.
+
+// The lag depth handed from the driller to the WITS links, which book their gas by it.
+class LagHandover {
 public:
-    virtual ~DrillingLinks() = default;
-    virtual void CopyWellFileOut(const QString& extension);
-    virtual void BuildUpdatePackage();
-    // Copies the data and custom-data files into "backup/" under dated names; false on failure.
-    virtual bool BackupData();
-    // The custom LAS file of first .. last with its update copy (the window's links hand it to the e-log
-    // services; without a window nothing is written).
-    virtual void ExportCustomLas(std::int32_t first, std::int32_t last);
-    // The pump-based term added to the rotary speed of the custom record.
-    virtual float ComputePumpOutput(const wellfile::LagRecord& lag, const wits::WITSRECORD& live);
-    // Adds (or updates) the memo `text` at `depth`, at x pixels in the log.
-    virtual void AddMemo(const QString& text, int x, std::int32_t depth);
+    virtual ~LagHandover() = default;
     // The lag depth is now `lagDepth`; `digit` is the tenths digit it had before the walk. The WITS link
     // books its halves and, on a new whole depth, its step (no new-step flag with the companion flag
     // of depth from WITS and a digit above 0); the custom link its steps.
@@ -87,25 +76,58 @@ public:
     virtual void CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth);
     // The WITS link's new-data flag is cleared by a step.
     virtual void ClearWitsNewData();
-    // Draws the depth-track curves, the linear and data curves, the survey column and the custom tracks
-    // of the new line at y (the record window's slots 0 and 1: previous and new record).
-    virtual void DrawNewLine(const wellfile::RECORD& previous, const wellfile::RECORD& added, int y, bool survey);
+};
+
+// The well's files that a drilling step writes or has written.
+class WellFileWork {
+public:
+    virtual ~WellFileWork() = default;
+    virtual void CopyWellFileOut(const QString& extension);
+    virtual void BuildUpdatePackage();  // default: nothing
+    // Copies the data and custom-data files into "backup/" under dated names; false on failure (the
+    // default).
+    virtual bool BackupData();
+    // The custom LAS file of first .. last with its update copy (default: nothing written).
+    virtual void ExportCustomLas(std::int32_t first, std::int32_t last);
+    // Adds (or updates) the memo `text` at `depth`, at x pixels in the log.
+    virtual void AddMemo(const QString& text, int x, std::int32_t depth);
+};
+
+// The "Drilling Status" box on the screen.
+class DrillingStatusBox {
+public:
+    virtual ~DrillingStatusBox() = default;
+    // Made anew (an old one deleted first) and shown; deleted (default: nothing); whether one is there
+    // (the user may have closed it; default: none).
+    virtual void MakeStatusBox();
+    virtual void DestroyStatusBox();
+    virtual bool StatusBoxExists() const;
+    // The box's on/off-bottom and pump texts.
+    virtual void ShowStatus(bool offBottom, bool circulating, int polarity);
+    // Gives the depth box on the game port back to the main window (default: nothing).
+    virtual void GiveFocusBack();
+};
+
+// What the screen tells the user besides the band: the backup reminder and the status line.
+class StatusNotes {
+public:
+    virtual ~StatusNotes() = default;
     // The backup reminder button: `text` when given and shorter than 40 characters, else the last full
     // backup `depth`; hidden (and deleted) by HideBackupReminder.
     virtual void ShowBackupReminder(std::int32_t depth, const QString& text = {});
     virtual void HideBackupReminder();
-    // The "Drilling Status" box: made anew (an old one deleted first) and shown; deleted; whether one is
-    // there (the user may have closed it).
-    virtual void MakeStatusBox();
-    virtual void DestroyStatusBox();
-    virtual bool StatusBoxExists() const;
-    // The status box's on/off-bottom and pump texts.
-    virtual void ShowStatus(bool offBottom, bool circulating, int polarity);
-    // Gives the depth box on the game port back to the main window.
-    virtual void GiveFocusBack();
     // The window's status line: what goes wrong while drilling runs by itself; empty clears it. The
     // default writes the text on stderr.
     virtual void SetStatusText(const QString& text);
+};
+
+// Who takes drilling mode's work; a part left out goes to its defaults (the canvas to NullCanvas).
+struct DrillingPeers {
+    StatusCanvas* canvas = nullptr;
+    DrillingStatusBox* box = nullptr;
+    StatusNotes* notes = nullptr;
+    WellFileWork* files = nullptr;
+    LagHandover* lag = nullptr;
 };
 
 // The main window's values that the drilling objects read, as the host reads them from the window's
@@ -160,16 +182,21 @@ struct DrillingWindow {
 // (drillingstate.cpp).
 class DrillingHost {
 public:
-    // `log` outlives the host, and so do `canvas` and `links` when given (none: NullCanvas and the
-    // not-built defaults).
-    explicit DrillingHost(app::LogState& log, StatusCanvas* canvas = nullptr, DrillingLinks* links = nullptr);
+    // `log` outlives the host, and so do the peers given.
+    explicit DrillingHost(app::LogState& log, DrillingPeers peers = {});
 
     DrillingWindow Window() const;             // the window's values now
     wellfile::OpenWell& Well() const;          // the open well: names, depth range, view top
     layout::FitFile& Fit() const;              // for a custom-data file made on the way
     std::vector<layout::CUSTDATAREC>& CustomRows() const;  // the window's custom rows by depth - first
     StatusCanvas& Canvas() const;
-    DrillingLinks& Links() const;
+    DrillingStatusBox& Box() const;
+    StatusNotes& Notes() const;
+    WellFileWork& Files() const;
+    LagHandover& Handover() const;
+    // The new row of a step (`added`) changed: the view draws two rows from it again, their rate track and
+    // depth column, and their custom tracks on even depths while a link brings their values.
+    void NewRowDrawn(const wellfile::RECORD& added) const;
     // The depth the lag depth was last corrected to (the window's, kept across drilling starts).
     std::int32_t& KeptCorrectLagDepth() const;
     // The pump threads' stroke counts (the window's engines'; none: no threads count).
@@ -179,8 +206,7 @@ public:
 
 private:
     app::LogState& log_;
-    StatusCanvas* canvas_;
-    DrillingLinks* links_;
+    DrillingPeers peers_;
 };
 
 }  // namespace drilling

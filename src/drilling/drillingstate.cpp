@@ -6,6 +6,7 @@
 #include "drilling/welltitle.h"
 #include "gasmon/autogas.h"
 #include "layout/trackflags.h"
+#include "logview/logview_services.h"
 #include "wits/custwits.h"
 #include "wits/wits.h"
 #include "app/opendatafile.h"
@@ -17,10 +18,13 @@
 
 namespace drilling {
 
-DrillingHost::DrillingHost(app::LogState& log, StatusCanvas* canvas, DrillingLinks* links)
-    : log_(log), canvas_(canvas), links_(links)
-{
-}
+namespace {
+
+constexpr int kDrillingStepRepaint = 1;  // the custom tracks' repaint mode of a drilling step
+
+}  // namespace
+
+DrillingHost::DrillingHost(app::LogState& log, DrillingPeers peers) : log_(log), peers_(peers) {}
 
 DrillingWindow DrillingHost::Window() const
 {
@@ -73,12 +77,41 @@ DrillingWindow DrillingHost::Window() const
 wellfile::OpenWell& DrillingHost::Well() const { return log_.well.file; }
 layout::FitFile& DrillingHost::Fit() const { return log_.well.fit; }
 std::vector<layout::CUSTDATAREC>& DrillingHost::CustomRows() const { return log_.customTracks.rows; }
-StatusCanvas& DrillingHost::Canvas() const { return canvas_ ? *canvas_ : NullCanvas(); }
+StatusCanvas& DrillingHost::Canvas() const { return peers_.canvas ? *peers_.canvas : NullCanvas(); }
 
-DrillingLinks& DrillingHost::Links() const
+DrillingStatusBox& DrillingHost::Box() const
 {
-    static DrillingLinks notBuilt;
-    return links_ ? *links_ : notBuilt;
+    static DrillingStatusBox notBuilt;
+    return peers_.box ? *peers_.box : notBuilt;
+}
+
+StatusNotes& DrillingHost::Notes() const
+{
+    static StatusNotes notBuilt;
+    return peers_.notes ? *peers_.notes : notBuilt;
+}
+
+WellFileWork& DrillingHost::Files() const
+{
+    static WellFileWork notBuilt;
+    return peers_.files ? *peers_.files : notBuilt;
+}
+
+LagHandover& DrillingHost::Handover() const
+{
+    static LagHandover notBuilt;
+    return peers_.lag ? *peers_.lag : notBuilt;
+}
+
+void DrillingHost::NewRowDrawn(const wellfile::RECORD& added) const
+{
+    unsigned parts = logview::ROW_RATE | logview::ROW_DEPTH;
+    // The custom tracks of the last two rows, on even depths while a link brings their values.
+    const bool linkOn = log_.engines.wits || log_.engines.custWits;
+    if (log_.engines.driller && log_.well.customTracksEnabled && log_.customTracks.data && linkOn &&
+        added.depth % 2 == 0)
+        parts |= logview::ROW_CUSTOM;
+    log_.view.RowsChanged({added.depth, 2, parts, kDrillingStepRepaint});
 }
 
 std::int32_t& DrillingHost::KeptCorrectLagDepth() const { return log_.drilling.correctLagDepth; }

@@ -128,11 +128,11 @@ void DrillingCommands::Timer3(app::LogState& log)
     if (!d)
         return;
     if (log.drilling.updatePackageOption && d->Time() && d->Time()->offBottom)
-        d->Links().BuildUpdatePackage();
+        d->Host().Files().BuildUpdatePackage();
     if (log.well.file.copyOut && log.drilling.timedCopy) {
-        d->Links().CopyWellFileOut(QStringLiteral(".svm"));
+        d->Host().Files().CopyWellFileOut(QStringLiteral(".svm"));
         if (log.drilling.timedCustomCopy)
-            d->Links().CopyWellFileOut(QStringLiteral(".svx"));
+            d->Host().Files().CopyWellFileOut(QStringLiteral(".svx"));
     }
 }
 

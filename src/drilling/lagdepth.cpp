@@ -56,12 +56,12 @@ void Driller::HandLagDepthToLinks(int digit, std::int32_t& lastHanded)
     const DrillingWindow w = Window();
     if (w.witsLinkOn) {
         const bool newWhole = int(lagDepth) != lastHanded;
-        Links().WitsLagDepth(lagDepth, digit, newWhole, depthFromWitsCompanion && digit > 0);
+        host_.Handover().WitsLagDepth(lagDepth, digit, newWhole, depthFromWitsCompanion && digit > 0);
         if (newWhole)
             lastHanded = int(lagDepth);
     }
     if (w.customLinkOn)
-        Links().CustomLinkLagDepth(lagDepth, digit, Well().fileBottomDepth);
+        host_.Handover().CustomLinkLagDepth(lagDepth, digit, Well().fileBottomDepth);
 }
 
 void Driller::SoundLagAlarm(bool byStrokes)

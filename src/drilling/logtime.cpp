@@ -320,7 +320,7 @@ int LogTime::KeyDown(int key, bool ctrl)
         }
     }
     if (d.StatusBoxShown())
-        d.Links().ShowStatus(offBottom != 0, circulating != 0, d.Setup().switchPolarity);
+        d.Host().Box().ShowStatus(offBottom != 0, circulating != 0, d.Setup().switchPolarity);
     return 1;
 }
 
@@ -365,7 +365,7 @@ void LogTime::DayChangeMemo(const QDate& date)
     const DrillingWindow w = d.Window();
     const int x = w.firstColumnX + (w.firstTrackUnits > 1 ? 5 : 2);
     if (w.memosShown) {
-        d.Links().AddMemo(text, x, buffer[0].depth);
+        d.Host().Files().AddMemo(text, x, buffer[0].depth);
         if (!w.busy)
             d.Host().Invalidate();
     }

@@ -19,8 +19,7 @@ DrillingCommandTest::DrillingCommandTest()
     neighbours.wits = &wits;
     wellServices.window = &window;
     wellServices.view = &view;
-    commands.canvas = &canvas;
-    commands.links = &links;
+    commands.peers = {&canvas, &links, &links, &links, &links};
 
     const QString folder = TestDir();
     EXPECT_FALSE(testing_support::MakeWell(folder, "ALPHA.svm", 900, 1000).isEmpty());

@@ -67,7 +67,11 @@ struct Memo {
     std::int32_t depth = 0;
 };
 
-class RecordingLinks final : public drilling::DrillingLinks {
+// The screen and the well's files as a drilling step asks for them; no lag depth handed on.
+class RecordingLinks final : public drilling::WellFileWork,
+                             public drilling::DrillingStatusBox,
+                             public drilling::StatusNotes,
+                             public drilling::LagHandover {
 public:
     QStringList copies;
     int packages = 0;
@@ -75,9 +79,7 @@ public:
     QList<std::int32_t> backups;
     QStringList reminders;
     QList<Memo> memos;
-    int newLines = 0;
     int statusBoxesMade = 0;
-    float pumpTerm = 0;
     void CopyWellFileOut(const QString& extension) override { copies << extension; }
     void BuildUpdatePackage() override { ++packages; }
     bool BackupData() override
@@ -86,12 +88,10 @@ public:
         return backupResult;
     }
     void ExportCustomLas(std::int32_t, std::int32_t) override {}
-    float ComputePumpOutput(const wellfile::LagRecord&, const wits::WITSRECORD&) override { return pumpTerm; }
     void AddMemo(const QString& text, int x, std::int32_t depth) override { memos.append({text, x, depth}); }
     void WitsLagDepth(float, int, bool, bool) override {}
     void CustomLinkLagDepth(float, int, std::int32_t) override {}
     void ClearWitsNewData() override {}
-    void DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD&, int, bool) override { ++newLines; }
     void ShowBackupReminder(std::int32_t depth, const QString& text) override
     {
         reminders << drilling::BackupReminderText(depth, text);
@@ -141,7 +141,7 @@ protected:
     std::vector<layout::CUSTDATAREC>& customRows = state.customTracks.rows;
     RecordingCanvas canvas;
     RecordingLinks links;
-    drilling::DrillingHost host{state, &canvas, &links};
+    drilling::DrillingHost host{state, {&canvas, &links, &links, &links, &links}};
     wellfile::WellConfig config{};
     app::WellServices services;
     std::unique_ptr<wits::WitsHost> witsHost;

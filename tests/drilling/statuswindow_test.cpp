@@ -16,6 +16,7 @@
 #include "logview/geometryof.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
+#include "shell/drillingfiles.h"
 #include "support/doubles.h"
 #include "support/drillerstate.h"
 #include "support/files.h"
@@ -25,6 +26,7 @@
 #include "wellfile/datafile.h"
 #include "wellfile/memorecords.h"
 #include "wits/custwits.h"
+#include "wits/laghandover.h"
 #include "wits/wits.h"
 #include "wits/witsalarms.h"
 #include "wits/witshost.h"
@@ -58,7 +60,7 @@ protected:
         status = std::make_unique<DrillingStatusWindow>(
             main, s, [] { return 0; }, [this](int id) { commands.push_back(id); });
         logview::ListenForChangedRows(s, view);
-        host = std::make_unique<DrillingHost>(s, status.get(), status.get());
+        host = std::make_unique<DrillingHost>(s, DrillingPeers{status.get(), status.get(), status.get(), &files, &handover});
     }
     void TearDown() override
     {
@@ -113,6 +115,10 @@ protected:
     std::vector<int> commands;
     int invalidations = 0;
     std::unique_ptr<DrillingStatusWindow> status;
+    app::Neighbours neighbours;
+    app::WellServices wellServices;
+    app::DrillingFiles files{s, neighbours, wellServices};
+    wits::LinksLagHandover handover{s};
     std::unique_ptr<DrillingHost> host;
     std::unique_ptr<Driller> driller;
 };

@@ -2,7 +2,6 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/notes.h"
 #include "drilling/draw/dccanvas.h"
 #include "drilling/driller.h"
 #include "drilling/drillingstate.h"
@@ -12,9 +11,7 @@
 #include "drilling/welltitle.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
-#include "logview/logview_services.h"
 #include "platform/draw/dc.h"
-#include "wits/custwits.h"
 #include "wits/wits.h"
 
 #include <QEvent>
@@ -144,54 +141,6 @@ void DrillingStatusWindow::Fill(int left, int top, int right, int bottom, std::o
     });
     if (drawn)
         Show(left, top, right, bottom);
-}
-
-void DrillingStatusWindow::DrawNewLine(const wellfile::RECORD&, const wellfile::RECORD& added, int, bool)
-{
-    const Driller* d = log_.engines.driller;
-    unsigned parts = logview::ROW_RATE | logview::ROW_DEPTH;
-    // The custom tracks of the last two rows, on even depths while a link brings their values.
-    const bool linkOn = log_.engines.wits || log_.engines.custWits;
-    if (d && log_.well.customTracksEnabled && log_.customTracks.data && linkOn && added.depth % 2 == 0)
-        parts |= logview::ROW_CUSTOM;
-    log_.view.RowsChanged({added.depth, 2, parts, 1});
-}
-
-void DrillingStatusWindow::WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)
-{
-    if (wits::Wits* link = log_.engines.wits)
-        link->TakeLagDepth(lagDepth, digit, newWholeDepth, companionDepth);
-}
-
-void DrillingStatusWindow::CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth)
-{
-    if (wits::CUSTWITS* link = log_.engines.custWits; link && link->Handle() != 0)
-        link->TakeLagDepth(lagDepth, digit, bottomDepth);
-}
-
-void DrillingStatusWindow::ClearWitsNewData()
-{
-    if (wits::Wits* link = log_.engines.wits)
-        link->ClearNewData();
-}
-
-void DrillingStatusWindow::AddMemo(const QString& text, int x, std::int32_t depth)
-{
-    app::NoteState& n = log_.notes;
-    const std::int32_t edited = n.currentMemo;
-    const std::string typed = n.noteBuffer;
-    const bool firstColumn = n.firstColumnNote;
-    n.currentMemo = -1;  // a new memo, not the text of the one being edited
-    app::AddMemo(log_, text.toLatin1(), x, 0, depth, false);
-    n.currentMemo = edited;
-    n.noteBuffer = typed;
-    n.firstColumnNote = firstColumn;
-}
-
-void DrillingStatusWindow::CopyWellFileOut(const QString& extension)
-{
-    if (log_.well.file.hooks.copyWellFileOut)
-        log_.well.file.hooks.copyWellFileOut(extension);
 }
 
 void DrillingStatusWindow::ShowBackupReminder(std::int32_t depth, const QString& text)

@@ -34,7 +34,7 @@ struct BoxPlace {
 };
 BoxPlace StatusBoxPlace(const DrillingWindow& w);
 
-class DrillingStatusWindow final : public StatusCanvas, public DrillingLinks {
+class DrillingStatusWindow final : public StatusCanvas, public DrillingStatusBox, public StatusNotes {
 public:
     // `window` is the main window and `log` its state, both outliving this object; `clientTop` gives
     // the client area's top in the window, `command` sends a command (the reminder's 111) to it.
@@ -49,42 +49,16 @@ public:
               std::optional<platform::COLORREF> background = std::nullopt) override;
     void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) override;
 
-    // ---- Drilling's own window work ----
-    // The new row of the log changed: the rate track, the depth column and the custom tracks of the last
-    // two rows are drawn again.
-    void DrawNewLine(const wellfile::RECORD& previous, const wellfile::RECORD& added, int y, bool survey) override;
-    void ShowBackupReminder(std::int32_t depth, const QString& text = {}) override;
-    void HideBackupReminder() override;
+    // ---- The status box ----
     void MakeStatusBox() override;
     void DestroyStatusBox() override;
+    bool StatusBoxExists() const override;
     void ShowStatus(bool offBottom, bool circulating, int polarity) override;
     void GiveFocusBack() override;
-    // The WITS link's half-step gas and, on a new whole depth, its booking.
-    void WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth) override;
-    // The custom link's booking of the step's gas, while the link runs.
-    void CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth) override;
-    void ClearWitsNewData() override;
-    // A memo of its own (the date at a day change): a memo being edited keeps its place and its text.
-    void AddMemo(const QString& text, int x, std::int32_t depth) override;
-    // The well's file of that extension copied out (the window's copy-out).
-    void CopyWellFileOut(const QString& extension) override;
-    // Hands the automatic custom LAS export to `exportCustomLas`.
-    void ExportCustomLas(std::int32_t first, std::int32_t last) override
-    {
-        if (exportCustomLas)
-            exportCustomLas(first, last);
-    }
-    std::function<void(std::int32_t first, std::int32_t last)> exportCustomLas;
-    // Hands the update package to `buildUpdatePackage`.
-    void BuildUpdatePackage() override
-    {
-        if (buildUpdatePackage)
-            buildUpdatePackage();
-    }
-    std::function<void()> buildUpdatePackage;
-    // Hands the dated backup copy of a drilling step to `backupData`; false without one.
-    bool BackupData() override { return backupData && backupData(); }
-    std::function<bool()> backupData;
+
+    // ---- The reminder and the status line ----
+    void ShowBackupReminder(std::int32_t depth, const QString& text = {}) override;
+    void HideBackupReminder() override;
     // Hands the status line's text to `statusText`.
     void SetStatusText(const QString& text) override
     {
@@ -101,7 +75,6 @@ public:
     int DrawRemoteUpdate(bool highlight);
 
     // ---- The status box, for the WITS link that takes it away and brings it back ----
-    bool StatusBoxExists() const override;
     TOOLBAR* StatusBox() const;
     QPushButton* BackupReminderButton() const;
 

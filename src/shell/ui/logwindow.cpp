@@ -256,14 +256,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.drilling = drilling_.get();
     drillingStatus_ = std::make_unique<drilling::DrillingStatusWindow>(
         *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); });
-    drillingStatus_->exportCustomLas = [this](std::int32_t first, std::int32_t last) {
-        neighbours_.elog->ExportCustomLas(state_, first, last, false, true);
-    };
-    drillingStatus_->buildUpdatePackage = [this] { neighbours_.exchange->BuildUpdatePackage(state_, 1); };
-    drillingStatus_->backupData = [this] { return wellServices_.exchange->BackupData(state_, 1) != 0; };
     drillingStatus_->statusText = [this](const QString& text) { wellServices_.window->SetStatusText(state_, text); };
-    drilling_->canvas = drillingStatus_.get();
-    drilling_->links = drillingStatus_.get();
+    drilling_->peers = {drillingStatus_.get(), drillingStatus_.get(), drillingStatus_.get(), &drillingFiles_, &lagHandover_};
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };
 
     AssignMenu(1);

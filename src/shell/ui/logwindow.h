@@ -6,9 +6,11 @@
 #include "app/wellservices.h"
 #include "platform/services.h"
 #include "shell/commandtable.h"
+#include "shell/drillingfiles.h"
 #include "shell/menus.h"
 #include "shell/neighbours.h"
 #include "shell/ui/toolwindows.h"
+#include "wits/laghandover.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -357,11 +359,13 @@ private:
     std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;
     app::NeighbourLinks otherLinks_{neighbours_, wellServices_};  // what drilling mode asks of the other links
+    app::DrillingFiles drillingFiles_{state_, neighbours_, wellServices_};  // the well's files a drilling step writes
+    wits::LinksLagHandover lagHandover_{state_};  // the driller's lag depth to the WITS links
     std::unique_ptr<wits::WitsCommands> witsLink_;  // the WITS link command and its engine
     std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
     std::unique_ptr<gasmon::GasMonitorCommands> gasMonitor_;  // the gas monitor command and its engine
     std::unique_ptr<gasmon::ChartWindowServices> gasWindows_;  // the gas chart window; neighbours_.gasmon
-    // The drilling status band, new lines, status box and backup reminder; outlives the driller.
+    // The drilling status band, status box, backup reminder and status line; outlives the driller.
     std::unique_ptr<drilling::DrillingStatusWindow> drillingStatus_;
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
     std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
