@@ -4,6 +4,9 @@
 #include "app/logstate.h"
 #include "gasmon/chartwindow.h"
 #include "gasmon/ui/chartdlg.h"
+#include "gasmon/gashost.h"
+#include "gasmon/ui/autogasdlg.h"
+#include "gasmon/ui/gasdisplaydlg.h"
 #include "shell/ui/logwindow.h"
 
 #include <cstring>
@@ -70,6 +73,35 @@ void ChartWindowServices::ShowRetentionTimes(QWidget* chart, const std::array<st
 {
     if (auto* c = qobject_cast<ChartDlg*>(chart))
         c->ShowRetentionTimes(times);
+}
+
+
+GasMonitorWindow MonitorWindowOf(LogWindow& window)
+{
+    LogWindow* main = &window;
+    GasMonitorWindow gasWindow;
+    gasWindow.buildMenu = [main](app::LogState&, int part) { main->BuildMenu(part); };
+    gasWindow.buildMudlogMenu = [main](app::LogState&) { main->BuildMudlogMenu(); };
+    gasWindow.checkMenuItem = [main](app::LogState&, int id, bool checked) { main->CheckMenuItem(id, checked); };
+    gasWindow.appendMenuItem = [main](app::LogState&, int position, int id, const QString& text) {
+        main->AppendMenuItem(position, id, text);
+    };
+    gasWindow.gasChartOpen = [main](app::LogState&) { return !main->Tools().gasChart.isNull(); };
+    gasWindow.closeGasChart = [main](app::LogState&) { main->CmGasChart(); };
+    gasWindow.makeDisplay = [main](app::LogState&, const QString& heading) { return MakeGasDisplay(main, heading); };
+    gasWindow.addChartSample = [main](app::LogState&, const CHARTRECORD& sample) {
+        ChartWindowServices::AddSample(main->Tools().gasChart, sample);
+    };
+    gasWindow.showRetentionTimes = [main](app::LogState&, const std::array<std::int32_t, 8>& times) {
+        ChartWindowServices::ShowRetentionTimes(main->Tools().gasChart, times);
+    };
+    gasWindow.runSetupDialog = [main](app::LogState&, GasSetupSession& session) {
+        RunAutoGasDlg(main, session, main->Tools().helpWindow);
+    };
+    gasWindow.handToWitsLink = [main](app::LogState& s, const wits::GasSetupValues& v) {
+        main->Neighbours().wits->TakeGasSetup(s, v);
+    };
+    return gasWindow;
 }
 
 }  // namespace gasmon

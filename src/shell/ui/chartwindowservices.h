@@ -7,7 +7,15 @@
 #include <QPointer>
 #include <QWidget>
 
+class LogWindow;
+
 namespace gasmon {
+
+struct GasMonitorWindow;
+
+// What the gas monitor's commands ask of the main window besides its state: its menu, the gas chart,
+// the live windows, the set-up dialog and the hand-over to the WITS link.
+GasMonitorWindow MonitorWindowOf(LogWindow& window);
 
 class ChartDlg;
 

@@ -7,7 +7,6 @@
 #include "app/ui/vertnoteedit.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
-#include "drilling/pumpstrokes.h"
 #include "drilling/ui/alarmwindows.h"
 #include "drilling/ui/lagcalcdlg.h"
 #include "drilling/ui/statuswindow.h"
@@ -15,8 +14,6 @@
 #include "exchange/liveupdate.h"
 #include "exchange/ui/exchangewindowservices.h"
 #include "gasmon/gasmonitor.h"
-#include "gasmon/ui/autogasdlg.h"
-#include "gasmon/ui/gasdisplaydlg.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/viewpainters.h"
 #include "logview/ui/logview.h"
@@ -33,8 +30,6 @@
 #include "shell/viewcommands.h"
 #include "wellfile/copyout.h"
 #include "wellfile/wholefile.h"
-#include "wits/ui/custwitscfgdlg.h"
-#include "wits/ui/witsdisplaydlg.h"
 #include "wits/witscommands.h"
 #include "wits/witshost.h"
 
@@ -164,39 +159,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     mouse.applyDragGas = [this] { ApplyDragGas(); };
     logView_->SetMouseWindow(std::move(mouse));
 
-    wits::WitsLinkWindow witsWindow;
-    witsWindow.checkMenuItem = [this](app::LogState&, int id, bool checked) { CheckMenuItem(id, checked); };
-    witsWindow.buildMenu = [this](app::LogState&) { BuildMenu(-1); };
-    witsWindow.makeGasWindow = [this](app::LogState&, const QString& caption) {
-        std::unique_ptr<gasmon::GasDisplay> display = gasmon::MakeGasDisplay(this, QString());
-        if (display)
-            display->SetCaption(caption);
-        return display;
-    };
-    witsWindow.makeDataWindow = [this](app::LogState&, int linkKind, const wits::CUSTWITSCFG& settings) {
-        return wits::MakeWitsDisplay(this, linkKind, settings, [this] { return state_.witsLink.mwdDisplay; });
-    };
-    // The drilling status box goes through the drilling services, which make and destroy it.
-    witsWindow.statusBoxExists = [](app::LogState& log) {
-        return log.engines.driller && log.engines.driller->StatusBoxShown();
-    };
-    witsWindow.removeStatusBox = [this](app::LogState& log) { neighbours_.drilling->ShowStatusBox(log, false); };
-    witsWindow.showStatusBox = [this](app::LogState& log) { neighbours_.drilling->ShowStatusBox(log, true); };
-    witsWindow.startPumpThreads = [](app::LogState& log) {
-        const drilling::Driller* d = log.engines.driller;
-        for (int pump = 0; d && pump < 3; ++pump)
-            if (d->Lag().pumpOnHole[pump])
-                drilling::StartPumpThread(log, pump + 1);
-    };
-    witsWindow.pumpsOn = [this](app::LogState& log) { neighbours_.drilling->PumpsOn(log); };
-    witsWindow.drawLinkStatus = [this](app::LogState& s) {
-        if (drillingStatus_ && s.well.file.drilling)
-            drillingStatus_->DrawLinkStatus(false);
-    };
-    witsWindow.runLinkSettings = [this](app::LogState& s, int form, wits::CUSTWITSCFG& settings) {
-        return wits::RunCustWitsCfgDlg(this, s.well.loggerId, form, settings);
-    };
-    witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, std::move(witsWindow));
+    witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, wits::LinkWindowOf(*this));
     neighbours_.wits = witsLink_.get();
     witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);
     witsWindows_->Install(state_);
@@ -219,30 +182,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     elogWindows_->rebuildMenu = [this] { BuildMenu(-1); };
     neighbours_.elog = elogWindows_.get();
 
-    gasmon::GasMonitorWindow gasWindow;
-    gasWindow.buildMenu = [this](app::LogState&, int part) { BuildMenu(part); };
-    gasWindow.buildMudlogMenu = [this](app::LogState&) { BuildMudlogMenu(); };
-    gasWindow.checkMenuItem = [this](app::LogState&, int id, bool checked) { CheckMenuItem(id, checked); };
-    gasWindow.appendMenuItem = [this](app::LogState&, int position, int id, const QString& text) {
-        if (menu_.AppendIfAbsent(position, id, text))
-            MirrorMenuBar();
-    };
-    gasWindow.gasChartOpen = [this](app::LogState&) { return !tools_.gasChart.isNull(); };
-    gasWindow.closeGasChart = [this](app::LogState&) { CmGasChart(); };
-    gasWindow.makeDisplay = [this](app::LogState&, const QString& heading) { return gasmon::MakeGasDisplay(this, heading); };
-    gasWindow.addChartSample = [this](app::LogState&, const gasmon::CHARTRECORD& sample) {
-        gasmon::ChartWindowServices::AddSample(tools_.gasChart, sample);
-    };
-    gasWindow.showRetentionTimes = [this](app::LogState&, const std::array<std::int32_t, 8>& times) {
-        gasmon::ChartWindowServices::ShowRetentionTimes(tools_.gasChart, times);
-    };
-    gasWindow.runSetupDialog = [this](app::LogState&, gasmon::GasSetupSession& session) {
-        gasmon::RunAutoGasDlg(this, session, tools_.helpWindow);
-    };
-    gasWindow.handToWitsLink = [this](app::LogState& s, const wits::GasSetupValues& v) {
-        neighbours_.wits->TakeGasSetup(s, v);
-    };
-    gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(std::move(gasWindow));
+    gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(gasmon::MonitorWindowOf(*this));
     gasWindows_ = std::make_unique<gasmon::ChartWindowServices>(this, *gasMonitor_);
     neighbours_.gasmon = gasWindows_.get();
 

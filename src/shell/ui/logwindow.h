@@ -221,6 +221,8 @@ public:
     gasmon::GasMonitorCommands& GasMonitorService() { return *gasMonitor_; }
     drilling::DrillingStatusWindow& DrillingStatus() { return *drillingStatus_; }
     void CheckMenuItem(int id, bool checked);
+    // Appends `text` with command `id` to the pop-up at `position` unless it holds `id` already.
+    void AppendMenuItem(int position, int id, const QString& text);
     // A menu command, as the menu bar and posted WM_COMMAND messages deliver it: held back by the
     // message filter while an input function owns the window, else dispatched.
     void MenuCommand(int id);

@@ -85,6 +85,12 @@ void LogWindow::CheckMenuItem(int id, bool checked)
     MirrorMenuBar();
 }
 
+void LogWindow::AppendMenuItem(int position, int id, const QString& text)
+{
+    if (menu_.AppendIfAbsent(position, id, text))
+        MirrorMenuBar();
+}
+
 void LogWindow::SyncMenuChecks()
 {
     // A checkable action flips its own mark when clicked, even for a command that was refused: the

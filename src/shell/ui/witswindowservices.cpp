@@ -2,7 +2,15 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
+#include "drilling/driller.h"
+#include "drilling/drilling_services.h"
+#include "drilling/pumpstrokes.h"
+#include "drilling/ui/statuswindow.h"
+#include "gasmon/ui/gasdisplaydlg.h"
 #include "shell/ui/logwindow.h"
+#include "wits/ui/custwitscfgdlg.h"
+#include "wits/ui/witsdisplaydlg.h"
+#include "wits/witscommands.h"
 #include "wits/ui/witsalarmwindows.h"
 #include "wits/ui/witschartdlg.h"
 #include "wits/witsalarmhost.h"
@@ -69,6 +77,45 @@ void WitsWindowServices::CmWitsChart(app::LogState& log)
     chart->Create();
     main->CheckMenuItem(app::cmd::WitsChart, true);
     chart->FirstLoad();
+}
+
+
+WitsLinkWindow LinkWindowOf(LogWindow& window)
+{
+    LogWindow* main = &window;
+    WitsLinkWindow witsWindow;
+    witsWindow.checkMenuItem = [main](app::LogState&, int id, bool checked) { main->CheckMenuItem(id, checked); };
+    witsWindow.buildMenu = [main](app::LogState&) { main->BuildMenu(-1); };
+    witsWindow.makeGasWindow = [main](app::LogState&, const QString& caption) {
+        std::unique_ptr<gasmon::GasDisplay> display = gasmon::MakeGasDisplay(main, QString());
+        if (display)
+            display->SetCaption(caption);
+        return display;
+    };
+    witsWindow.makeDataWindow = [main](app::LogState&, int linkKind, const CUSTWITSCFG& settings) {
+        return MakeWitsDisplay(main, linkKind, settings, [main] { return main->State().witsLink.mwdDisplay; });
+    };
+    // The drilling status box goes through the drilling services, which make and destroy it.
+    witsWindow.statusBoxExists = [](app::LogState& log) {
+        return log.engines.driller && log.engines.driller->StatusBoxShown();
+    };
+    witsWindow.removeStatusBox = [main](app::LogState& log) { main->Neighbours().drilling->ShowStatusBox(log, false); };
+    witsWindow.showStatusBox = [main](app::LogState& log) { main->Neighbours().drilling->ShowStatusBox(log, true); };
+    witsWindow.startPumpThreads = [](app::LogState& log) {
+        const drilling::Driller* d = log.engines.driller;
+        for (int pump = 0; d && pump < 3; ++pump)
+            if (d->Lag().pumpOnHole[pump])
+                drilling::StartPumpThread(log, pump + 1);
+    };
+    witsWindow.pumpsOn = [main](app::LogState& log) { main->Neighbours().drilling->PumpsOn(log); };
+    witsWindow.drawLinkStatus = [main](app::LogState& s) {
+        if (s.well.file.drilling)
+            main->DrillingStatus().DrawLinkStatus(false);
+    };
+    witsWindow.runLinkSettings = [main](app::LogState& s, int form, CUSTWITSCFG& settings) {
+        return RunCustWitsCfgDlg(main, s.well.loggerId, form, settings);
+    };
+    return witsWindow;
 }
 
 }  // namespace wits

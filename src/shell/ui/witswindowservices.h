@@ -7,7 +7,15 @@
 #include <QPointer>
 #include <QWidget>
 
+class LogWindow;
+
 namespace wits {
+
+struct WitsLinkWindow;
+
+// What the standard and custom links ask of the main window besides its state: its menu, the data and
+// gas windows, the drilling status box and band, the link settings dialog.
+WitsLinkWindow LinkWindowOf(LogWindow& window);
 
 class AlarmPopup;
 class WitsAlarms;
