@@ -7,8 +7,6 @@
 #include "app/ui/vertnoteedit.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
-#include "drilling/ui/alarmwindows.h"
-#include "drilling/ui/lagcalcdlg.h"
 #include "drilling/ui/statuswindow.h"
 #include "elog/ui/elogwindowservices.h"
 #include "exchange/liveupdate.h"
@@ -23,6 +21,7 @@
 #include "print/ui/printwindowservices.h"
 #include "reports/ui/reportwindowservices.h"
 #include "shell/ui/chartwindowservices.h"
+#include "shell/ui/drillingwindowservices.h"
 #include "shell/ui/entrywindowservices.h"
 #include "shell/ui/horzwindowservices.h"
 #include "shell/ui/menuletters.h"
@@ -187,16 +186,10 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.gasmon = gasWindows_.get();
 
     drilling_ = std::make_unique<drilling::DrillingCommands>(otherLinks_, wellServices_);
-    drilling_->closeGasChart = [this](app::LogState&) {
-        if (tools_.gasChart)
-            CmGasChart();
-    };
-    drilling::InstallAlarmWindows(*drilling_, this);
-    drilling::InstallLagCalculator(*drilling_, this);
     neighbours_.drilling = drilling_.get();
     drillingStatus_ = std::make_unique<drilling::DrillingStatusWindow>(
         *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); });
-    drillingStatus_->statusText = [this](const QString& text) { wellServices_.window->SetStatusText(state_, text); };
+    drilling::InstallDrillingWindows(*this, *drilling_, *drillingStatus_);
     drilling_->peers = {drillingStatus_.get(), drillingStatus_.get(), drillingStatus_.get(), &drillingFiles_, &lagHandover_};
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };
 
