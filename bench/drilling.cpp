@@ -43,7 +43,8 @@ struct DrillingDemo : bench_support::DemoView {
         status = std::make_unique<drilling::DrillingStatusWindow>(
             window, s, [] { return 0; }, [](int) {});
         logview::ListenForChangedRows(s, view);
-        host = std::make_unique<drilling::DrillingHost>(s, drilling::DrillingPeers{status.get(), status.get(), status.get()});
+        host = std::make_unique<drilling::DrillingHost>(
+            s, drilling::DrillingPeers{status.get(), status.get(), status.get()});
         driller = std::make_unique<drilling::Driller>(*host, wits::WitsAlarmHost{});
         drilling::AttachDriller(s, driller.get());
         wellfile::WellConfig config{};

@@ -30,7 +30,9 @@ namespace {
 using bench_support::DemoView;
 
 // The window's side of a step: copies, packages and the status box are not asked for.
-class QuietLinks final : public drilling::WellFileWork, public drilling::DrillingStatusBox, public drilling::LagHandover {
+class QuietLinks final : public drilling::WellFileWork,
+                         public drilling::DrillingStatusBox,
+                         public drilling::LagHandover {
 public:
     void CopyWellFileOut(const QString&) override {}
     void BuildUpdatePackage() override {}

@@ -2,9 +2,9 @@
 // What drilling mode needs of the main window and of the other subsystems, kept apart from the
 // window's state so that the drilling objects run (and are tested) without one:
 // - StatusCanvas: the status band and the log, as text at a point and filled rectangles;
-// - LagHandover, WellFileWork, DrillingStatusBox, StatusNotes: the work of other subsystems and of the screen
-//   (the lag depth to the WITS links; copies, packages, backups, memos; the status box; the reminder and
-//   the status line), whose defaults say once that they are not built yet;
+// - LagHandover, WellFileWork, DrillingStatusBox, StatusNotes: the work of other subsystems and of
+//   the screen (the lag depth to the WITS links; copies, packages, backups, memos; the status box; the
+//   reminder and the status line), whose defaults say once that they are not built yet;
 // - DrillingHost: the window's values (DrillingWindow) and objects, read from the window's state at
 //   each call.
 #include "platform/winapi.h"

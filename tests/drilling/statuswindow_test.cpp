@@ -60,7 +60,8 @@ protected:
         status = std::make_unique<DrillingStatusWindow>(
             main, s, [] { return 0; }, [this](int id) { commands.push_back(id); });
         logview::ListenForChangedRows(s, view);
-        host = std::make_unique<DrillingHost>(s, DrillingPeers{status.get(), status.get(), status.get(), &files, &handover});
+        host = std::make_unique<DrillingHost>(
+            s, DrillingPeers{status.get(), status.get(), status.get(), &files, &handover});
     }
     void TearDown() override
     {

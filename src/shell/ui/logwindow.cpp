@@ -190,7 +190,8 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     drillingStatus_ = std::make_unique<drilling::DrillingStatusWindow>(
         *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); });
     drilling::InstallDrillingWindows(*this, *drilling_, *drillingStatus_);
-    drilling_->peers = {drillingStatus_.get(), drillingStatus_.get(), drillingStatus_.get(), &drillingFiles_, &lagHandover_};
+    drilling_->peers = {drillingStatus_.get(), drillingStatus_.get(), drillingStatus_.get(), &drillingFiles_,
+                        &lagHandover_};
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };
 
     AssignMenu(1);
