@@ -47,7 +47,7 @@ void LogWindow::ShowDataAsText(bool control)
         platform::MessageBeep(0);  // no records there to show
         return;
     }
-    auto* dlg = new TextDlg(*this, TextDlg::kMudlog, std::move(*lines));
+    auto* dlg = new TextDlg(*this, tools_, TextDlg::kMudlog, std::move(*lines));
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     tools_.dataAsText = dlg;
     dlg->Create();
@@ -108,7 +108,7 @@ void LogWindow::CmElogAsText()
         open->Refill(std::move(lines));
         return;
     }
-    auto* dlg = new TextDlg(*this, TextDlg::kElog, std::move(lines));
+    auto* dlg = new TextDlg(*this, tools_, TextDlg::kElog, std::move(lines));
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     tools_.elogAsText = dlg;
     dlg->Create();
