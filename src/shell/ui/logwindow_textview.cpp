@@ -1,10 +1,10 @@
 // The text views of the main window: the depth records and the e-log curve rows as text tables
 // (TextDlg), and the drilling object's lag tables in a list beside the log. The lines are
-// app/textlines.h's.
+// shell/textlines.h's.
 #include "shell/ui/logwindow.h"
 
-#include "app/textlines.h"
 #include "platform/services.h"
+#include "shell/textlines.h"
 #include "shell/ui/textdlg.h"
 #include "wellfile/datafile.h"
 

@@ -1,6 +1,6 @@
 #include "shell/ui/textdlg.h"
 
-#include "app/textlines.h"
+#include "shell/textlines.h"
 
 #include <QFont>
 #include <QListWidget>

@@ -16,7 +16,7 @@ public:
     enum : int { kElog = 1, kMudlog = 2 };
 
     // `owner`: the main window, whose tool windows `tools` are; `lines`: the table's heading and rows
-    // as app/textlines.h makes them.
+    // as shell/textlines.h makes them.
     TextDlg(QWidget& owner, app::ToolWindows& tools, int kind, std::vector<std::string> lines);
 
     // Shows other rows of the same kind; `activateOwner` gives the keys back to the log as the command
