@@ -36,7 +36,7 @@ LogTime::LogTime(Driller& owner, float lagTimeMinutes) : owner_(owner)
     const DrillingWindow w = owner_.Window();
     halfLogWidth = statusCentreX = w.logWidth / 2;
     const int p = w.profile;
-    if (wellfile::ProfileIn(p, {4, 11, 78}) || (wellfile::AlternateFormatProfile(p) && !w.altLayout))
+    if (wellfile::ShiftedStatusCentreProfile(p) || (wellfile::AlternateFormatProfile(p) && !w.altLayout))
         statusCentreX = int(w.unitWidth * 10.5 + halfLogWidth);
 }
 

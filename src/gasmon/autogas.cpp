@@ -38,9 +38,9 @@ int DefaultShiftPoint(int profile, int instrumentType)
 {
     if (instrumentType == 12)
         return 1;
-    if (wellfile::ProfileIn(profile, {35, 37, 23}))
+    if (wellfile::LateShiftPointProfile(profile))
         return 15;
-    if (wellfile::ProfileIn(profile, {21, 62, 71}))
+    if (wellfile::MiddleShiftPointProfile(profile))
         return 8;
     if (profile == 109)
         return 5;

@@ -52,7 +52,7 @@ bool GasSetupSession::ElutionSetup()
     // The chart would show the test gas as a real show.
     if (profile != 2 && profile != 114 && hooks_.gasChartOpen && hooks_.gasChartOpen() && hooks_.closeGasChart)
         hooks_.closeGasChart();
-    const char* text = wellfile::ProfileIn(profile, {17, 52, 55, 78}) ? kElutionSumText
+    const char* text = wellfile::ElutionSumProfile(profile) ? kElutionSumText
                        : (type_ == 8 || type_ == 15) ? kElutionTimedText
                                                      : kElutionText;
     const bool ok = platform::MessageBox(QString::fromLatin1(text), QStringLiteral("Elution Time Setup"),

@@ -66,7 +66,7 @@ ControlState SetupView::At(int id) const
 
 bool ChromZeroEditable(int type, int profile)
 {
-    return type == 12 || type == 7 || (type == 9 && profile == 2) || wellfile::ProfileIn(profile, {12, 37, 114});
+    return type == 12 || type == 7 || (type == 9 && profile == 2) || wellfile::ChromZeroProfile(profile);
 }
 
 int ChromZeroFromC1(int c1) { return int(c1 - 0.2 * c1); }
@@ -139,7 +139,7 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     const bool ownCycle = T == 8 || T == 15 || (T == 12 && cfg.ownControl != 0);
     v.Show({kCycleTime, kCycleTimeLabel}, ownCycle);
     v.Show({kSampleNow}, engine && ownCycle);
-    v.Show({kCloseBlock}, engine && ownCycle && wellfile::ProfileIn(P, {2, 91, 60, 114}));
+    v.Show({kCloseBlock}, engine && ownCycle && wellfile::CloseBlockProfile(P));
     v.Show({kOwnControl}, T == 8 || T == 12 || T == 15);
     v.Show({kSaveToFile, kViewGas, kViewChart}, engine);
     v.Show({kSetElution}, engine && T != 9);

@@ -9,8 +9,6 @@ namespace layout {
 
 namespace {
 
-using wellfile::ProfileIn;
-
 std::int32_t Even(std::int32_t v) { return v - v % 2; }
 
 // Places `c` at `x` and returns its right edge.
@@ -246,7 +244,7 @@ FormatFamily FamilyOf(int profile)
 {
     if (wellfile::FeetFormatProfile(profile))
         return FormatFamily::Feet;
-    if (ProfileIn(profile, {23, 110, 126, 134, 138}))
+    if (wellfile::WideFormatProfile(profile))
         return FormatFamily::Wide;
     return FormatFamily::General;
 }
@@ -322,7 +320,7 @@ void SetLogFormat(LogLayout& L, int profile, std::int32_t rowHeight, const Layou
     L.surveyCellWidth = std::int32_t(1.5 * W);
 
     L.logArea = {0, L.logAreaTop, L.logRight, L.screenHeight - 17 * H};
-    if ((L.alternateFormat && profile != 88) || ProfileIn(profile, {4, 11, 17, 64}))
+    if ((L.alternateFormat && profile != 88) || wellfile::DescriptionEndsLogProfile(profile))
         L.logArea.right = L.description.left + (L.description.count + 2) * L.description.cell;
     if (in.customTracksOn)
         L.logArea.right = L.logRight + W;

@@ -120,11 +120,11 @@ std::int32_t GeneralSurveyX(const PrintLayout& p, const PrintInputs& in, bool al
     if (wellfile::AlternateSurveyProfile(profile))
         return p.rateRight + 2;
     if (!in.customTracksOn) {
-        if (ProfileIn(profile, {23, 25, 26, 47, 58}))
+        if (wellfile::RateSurveyProfile(profile))
             return p.rateLeft;
         if (wellfile::FluorescenceFirstProfile(profile))
             return p.gasLeft;
-    } else if (alternate ? ProfileIn(profile, {23, 26, 47}) : ProfileIn(profile, {26, 47})) {
+    } else if (wellfile::RateSurveyCustomProfile(profile, alternate)) {
         return p.rateLeft;
     }
     return p.gasLeft + 10 * p.gasCell;

@@ -116,7 +116,7 @@ HeaderTransfer HeaderToTransfer(const wellfile::WellHeader& header, const Header
     if (!HeaderShowsSecondLoggers(c.profile, header.loggers2, sizeof header.loggers2))
         std::fill(std::begin(t.loggers2), std::end(t.loggers2), '\0');
     SetText(t.fileName, c.wellName + QStringLiteral(".svm"));
-    t.narrowFormat = wellfile::ProfileIn(c.profile, {11, 17, 88, 78}) || c.alternateHeader || c.narrowFormat ? 1 : 0;
+    t.narrowFormat = wellfile::NarrowHeaderProfile(c.profile) || c.alternateHeader || c.narrowFormat ? 1 : 0;
     return t;
 }
 

@@ -208,15 +208,15 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     const int p = in.loggerId;
     if (p != 37)
         bar.Delete(FlareData);
-    if (wellfile::ProfileIn(p, {4, 64, 11, 17, 78, 20})) {
+    if (wellfile::NoOutlineMenuProfile(p)) {
         bar.Delete(OutLine);
         bar.Delete(Hotwire);
-        if (!wellfile::ProfileIn(p, {17, 78, 20}))
+        if (!wellfile::ShowEntryMenuProfile(p))
             bar.Delete(EnterShows);
     }
 
     // 5. Hotwire: only profiles 12 and 80 choose; it stays on for everyone else.
-    if (wellfile::ProfileIn(p, {12, 80})) {
+    if (wellfile::HotwireChoiceProfile(p)) {
         bar.Check(Hotwire, in.hotwire);
         out.storeHotwire = in.hotwire;
     } else {
@@ -285,7 +285,7 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     }
 
     // 10. Gas as percent of total.
-    if (wellfile::ProfileIn(p, {4, 64, 11, 20}))
+    if (wellfile::NoGasPercentProfile(p))
         bar.Delete(GasPercent);
     if (!in.gasRatioPlotAllowed || in.customTracksView) {
         out.gasPercent = false;

@@ -69,8 +69,8 @@ std::optional<std::uint16_t> ProfileFromExtension(const ProfileTables& tables, c
 // at most 99 characters. Empty when the file does not open or is too short.
 std::string CompanyTextOfFile(const QString& path);
 
-// Whether `profile` is one of `profiles`: the question layout, pens, menus and dialogs ask of a file's
-// logging-company profile. A list that several rules share has a name below; use the name.
+// Whether `profile` is one of `profiles`, as layout, pens, menus and dialogs ask of a file's logging
+// profile. The lists have names below: use the name (or a function named after its rule, in its file).
 constexpr bool ProfileIn(int profile, std::initializer_list<int> profiles)
 {
     return std::find(profiles.begin(), profiles.end(), profile) != profiles.end();
@@ -161,6 +161,79 @@ constexpr bool IntegratorSwitchProfile(int profile) { return ProfileIn(profile, 
 
 // Profiles 18, 20, 47, 116 and 120: no total-chromatograph ratios.
 constexpr bool NoTotalChromatProfile(int profile) { return ProfileIn(profile, {18, 20, 47, 116, 120}); }
+
+// The sets that one rule each asks about, named after that rule.
+
+// Profiles 4, 11 and 78: the drilling status band's centre sits 10.5 units right of the log's middle
+// (as it does for the alternate-format profiles in their own layout).
+constexpr bool ShiftedStatusCentreProfile(int profile) { return ProfileIn(profile, {4, 11, 78}); }
+
+// Profiles 23, 35 and 37: the gas monitor's default shift point is 15.
+constexpr bool LateShiftPointProfile(int profile) { return ProfileIn(profile, {23, 35, 37}); }
+
+// Profiles 21, 62 and 71: the gas monitor's default shift point is 8.
+constexpr bool MiddleShiftPointProfile(int profile) { return ProfileIn(profile, {21, 62, 71}); }
+
+// Profiles 17, 52, 55 and 78: the test-gas request asks for the summed elution times.
+constexpr bool ElutionSumProfile(int profile) { return ProfileIn(profile, {17, 52, 55, 78}); }
+
+// Profiles 12, 37 and 114: the chromatograph zero may be edited whatever the instrument.
+constexpr bool ChromZeroProfile(int profile) { return ProfileIn(profile, {12, 37, 114}); }
+
+// Profiles 2, 60, 91 and 114: the gas monitor set-up shows "Close Block" for the own interface box.
+constexpr bool CloseBlockProfile(int profile) { return ProfileIn(profile, {2, 60, 91, 114}); }
+
+// Profiles 23, 110, 126, 134 and 138: the wide screen format family.
+constexpr bool WideFormatProfile(int profile) { return ProfileIn(profile, {23, 110, 126, 134, 138}); }
+
+// Profiles 4, 11, 17 and 64: the log area ends two cells past the description column.
+constexpr bool DescriptionEndsLogProfile(int profile) { return ProfileIn(profile, {4, 11, 17, 64}); }
+
+// Profiles 23, 25, 26, 47 and 58: the printed survey starts at the rate track (no custom tracks).
+constexpr bool RateSurveyProfile(int profile) { return ProfileIn(profile, {23, 25, 26, 47, 58}); }
+
+// Profiles 26 and 47, and 23 in the alternate format: the printed survey starts at the rate track
+// beside custom tracks.
+constexpr bool RateSurveyCustomProfile(int profile, bool alternate)
+{
+    return ProfileIn(profile, {26, 47}) || (alternate && profile == 23);
+}
+
+// Profiles 11, 17, 20, 23, 74, 78, 88, 115, 134 and 138: no plain depth box in the depth column.
+constexpr bool NoDepthBoxProfile(int profile)
+{
+    return ProfileIn(profile, {11, 17, 20, 23, 74, 78, 88, 115, 134, 138});
+}
+
+// Profiles 115 and 116: the depth lines run through the fluorescence column.
+constexpr bool FluorescenceLineProfile(int profile) { return ProfileIn(profile, {115, 116}); }
+
+// Profiles 4, 11, 20, 64 and 78: no gas curves in a row of the log body (outside the alternate format).
+constexpr bool NoGasRowProfile(int profile) { return ProfileIn(profile, {4, 11, 20, 64, 78}); }
+
+// Profiles 2, 12, 91 and 92: every fifty units the grid line is the heavy fifty-unit pen.
+constexpr bool FiftyGridProfile(int profile) { return ProfileIn(profile, {2, 12, 91, 92}); }
+
+// Profiles 4, 20, 64 and 78: the title row has no show titles.
+constexpr bool NoShowTitlesProfile(int profile) { return ProfileIn(profile, {4, 20, 64, 78}); }
+
+// Profiles 52 and 61: the printed page has a separator row.
+constexpr bool SeparatorRowProfile(int profile) { return ProfileIn(profile, {52, 61}); }
+
+// Profiles 11, 17, 78 and 88: the narrow print header.
+constexpr bool NarrowHeaderProfile(int profile) { return ProfileIn(profile, {11, 17, 78, 88}); }
+
+// Profiles 4, 11, 17, 20, 64 and 78: the menu has no Outline and no Hotwire.
+constexpr bool NoOutlineMenuProfile(int profile) { return ProfileIn(profile, {4, 11, 17, 20, 64, 78}); }
+
+// Profiles 17, 20 and 78: of those, the ones that keep Enter Shows.
+constexpr bool ShowEntryMenuProfile(int profile) { return ProfileIn(profile, {17, 20, 78}); }
+
+// Profiles 12 and 80: the user chooses the hotwire; it stays on for everyone else.
+constexpr bool HotwireChoiceProfile(int profile) { return ProfileIn(profile, {12, 80}); }
+
+// Profiles 4, 11, 20 and 64: the menu has no gas as percent of total.
+constexpr bool NoGasPercentProfile(int profile) { return ProfileIn(profile, {4, 11, 20, 64}); }
 
 // The wells' depth unit while drilling, the same for every profile: metres. The log's only scale is "One
 // Meter", its rates read min/M and M/Hr and its reports count metres; so lag volumes and pressures turn

@@ -7,7 +7,9 @@
 #include "platform/winapi.h"
 #include "wellfile/profile.h"
 
+#include <cstring>
 #include <memory>
+#include <type_traits>
 
 namespace layout {
 
@@ -46,6 +48,61 @@ constexpr int kFormButtons[] = {
     id::CustomTracks, id::Unmanned, id::SendHorzConfig, id::HideShortReports, id::ReverseCo2, id::StoreAllWits,
     id::PpmScale, id::AltSurveyPosition, id::WitsDepthOption, id::NoAutoSlide, id::SendAllPictures,
     id::SendColours, id::SendChart, id::BasicLas,
+};
+
+using wellfile::WellConfig;
+
+// A settings field shown as a box's check. The record is packed: the field is copied out, never loaded
+// in place through the member pointer.
+template <auto Field>
+bool IsSet(const WellConfig& c)
+{
+    std::remove_cvref_t<decltype(c.*Field)> value;
+    std::memcpy(&value, &(c.*Field), sizeof value);
+    return value != 0;
+}
+
+// The option boxes of the set-up's grid, in its order; `shows`: the settings field the box shows as it
+// stands, for a box that no rule of the set-up decides.
+struct OptionBox {
+    int id;
+    const char* caption;
+    bool (*shows)(const WellConfig&) = nullptr;
+};
+
+const OptionBox kOptionBoxes[] = {
+    {id::TopsLine, "Draw Tops Line", IsSet<&WellConfig::topsLine>},
+    {id::AlternateFormat, "Alternate Format"},
+    {id::MarkLagDepth, "Mark Lag Depth On Log"},
+    {id::CombineIc4Nc4, "Combine IC4 And NC4", IsSet<&WellConfig::combineIc4Nc4>},
+    {id::SurveyData, "Show Survey Data on Log"},
+    {id::ShaleOnLeft, "Shale On Left"},
+    {id::UseWitsDepth, "Use Wits Depth"},
+    {id::AirFormat, "Air Format"},
+    {id::SandShaleOnly, "Sand and Shale Only"},
+    {id::UseWitsGas, "Use Wits Gas"},
+    {id::LinearGas, "Linear Gas Scales", IsSet<&WellConfig::linearGasScale>},
+    {id::SendTops, "Send Tops File", IsSet<&WellConfig::sendTopsFile>},
+    {id::ReverseRop, "Reverse ROP", IsSet<&WellConfig::reverseRop>},
+    {id::SendConfig, "Send Config File", IsSet<&WellConfig::sendConfigFile>},
+    {id::LogGas, "Logarithmic Gas Scales"},
+    {id::LogRate, "Logarithmic Rate Scale"},
+    {id::AutoCreateLas, "Auto Create Las", IsSet<&WellConfig::autoCreateLas>},
+    {id::CustomTracks, "Enable Custom Tracks"},
+    {id::Unmanned, "Unmanned  Unit"},
+    {id::SendHorzConfig, "Send Horz Config File", IsSet<&WellConfig::sendHorzConfigFile>},
+    {id::HideShortReports, "Hide Short Reports", IsSet<&WellConfig::hideShortReports>},
+    {id::GasViaWits, "Send  Gas Via Wits"},
+    {id::ReverseCo2, "Reverse Co2 Curve"},
+    {id::StoreAllWits, "Store All Wits  Readings"},
+    {id::PpmScale, "Draw PPM Scale"},
+    {id::AltSurveyPosition, "Use Alternate Survey Position"},
+    {id::WitsDepthOption, "Wits Depth Option"},
+    {id::NoAutoSlide, "Disable Auto Slide"},
+    {id::SendAllPictures, "Send All Pictures"},
+    {id::SendColours, "Send Color File", IsSet<&WellConfig::sendColourFile>},
+    {id::SendChart, "Send Chart File"},
+    {id::BasicLas, "Basic  LAS", IsSet<&WellConfig::basicLas>},
 };
 
 }  // namespace
@@ -149,38 +206,8 @@ void SetupDlg::BuildControls()
     NewRow();
 
     BeginGrid(3);
-    AddCheck(id::TopsLine, QStringLiteral("Draw Tops Line"));
-    AddCheck(id::AlternateFormat, QStringLiteral("Alternate Format"));
-    AddCheck(id::MarkLagDepth, QStringLiteral("Mark Lag Depth On Log"));
-    AddCheck(id::CombineIc4Nc4, QStringLiteral("Combine IC4 And NC4"));
-    AddCheck(id::SurveyData, QStringLiteral("Show Survey Data on Log"));
-    AddCheck(id::ShaleOnLeft, QStringLiteral("Shale On Left"));
-    AddCheck(id::UseWitsDepth, QStringLiteral("Use Wits Depth"));
-    AddCheck(id::AirFormat, QStringLiteral("Air Format"));
-    AddCheck(id::SandShaleOnly, QStringLiteral("Sand and Shale Only"));
-    AddCheck(id::UseWitsGas, QStringLiteral("Use Wits Gas"));
-    AddCheck(id::LinearGas, QStringLiteral("Linear Gas Scales"));
-    AddCheck(id::SendTops, QStringLiteral("Send Tops File"));
-    AddCheck(id::ReverseRop, QStringLiteral("Reverse ROP"));
-    AddCheck(id::SendConfig, QStringLiteral("Send Config File"));
-    AddCheck(id::LogGas, QStringLiteral("Logarithmic Gas Scales"));
-    AddCheck(id::LogRate, QStringLiteral("Logarithmic Rate Scale"));
-    AddCheck(id::AutoCreateLas, QStringLiteral("Auto Create Las"));
-    AddCheck(id::CustomTracks, QStringLiteral("Enable Custom Tracks"));
-    AddCheck(id::Unmanned, QStringLiteral("Unmanned  Unit"));
-    AddCheck(id::SendHorzConfig, QStringLiteral("Send Horz Config File"));
-    AddCheck(id::HideShortReports, QStringLiteral("Hide Short Reports"));
-    AddCheck(id::GasViaWits, QStringLiteral("Send  Gas Via Wits"));
-    AddCheck(id::ReverseCo2, QStringLiteral("Reverse Co2 Curve"));
-    AddCheck(id::StoreAllWits, QStringLiteral("Store All Wits  Readings"));
-    AddCheck(id::PpmScale, QStringLiteral("Draw PPM Scale"));
-    AddCheck(id::AltSurveyPosition, QStringLiteral("Use Alternate Survey Position"));
-    AddCheck(id::WitsDepthOption, QStringLiteral("Wits Depth Option"));
-    AddCheck(id::NoAutoSlide, QStringLiteral("Disable Auto Slide"));
-    AddCheck(id::SendAllPictures, QStringLiteral("Send All Pictures"));
-    AddCheck(id::SendColours, QStringLiteral("Send Color File"));
-    AddCheck(id::SendChart, QStringLiteral("Send Chart File"));
-    AddCheck(id::BasicLas, QStringLiteral("Basic  LAS"));
+    for (const OptionBox& box : kOptionBoxes)
+        AddCheck(box.id, QString::fromLatin1(box.caption));
     EndGrid();
 
     NewRow();
@@ -276,8 +303,6 @@ void SetupDlg::SetupWindow()
     CheckBox(id::MetresPerHour, outside_.rateInMetresPerHour != 0);
     CheckBox(c.rateLineStyle == 1 ? id::RatePointToPoint : id::RateBlocked, true);
     CheckBox(c.gasLineStyle == 1 ? id::GasPointToPoint : id::GasBlocked, true);
-    CheckBox(id::TopsLine, c.topsLine != 0);
-    CheckBox(id::CombineIc4Nc4, c.combineIc4Nc4 != 0);
 
     if (NoAlternateFormatProfile(p)) {
         CheckBox(id::AlternateFormat, false);
@@ -337,7 +362,6 @@ void SetupDlg::SetupWindow()
     }
     if (p != 134)
         CheckBox(id::SurveyData, c.showSurveyData != 0);
-    CheckBox(id::HideShortReports, c.hideShortReports != 0);
 
     if (!flags[kCo2Flag])
         Hide(id::ReverseCo2);
@@ -360,15 +384,10 @@ void SetupDlg::SetupWindow()
         CheckBox(id::CustomTracks, false);
     }
 
-    CheckBox(id::LinearGas, c.linearGasScale != 0);
-    CheckBox(id::SendTops, c.sendTopsFile != 0);
-    CheckBox(id::SendConfig, c.sendConfigFile != 0);
-    CheckBox(id::SendColours, c.sendColourFile != 0);
-    CheckBox(id::SendHorzConfig, c.sendHorzConfigFile != 0);
     Show(id::AutoCreateLas);
-    CheckBox(id::AutoCreateLas, c.autoCreateLas != 0);
-    CheckBox(id::BasicLas, c.basicLas != 0);
-    CheckBox(id::ReverseRop, c.reverseRop != 0);
+    for (const OptionBox& box : kOptionBoxes)
+        if (box.shows)
+            CheckBox(box.id, box.shows(c));
 
     if (drilling) {
         for (int shown : {id::AutoDrill, id::AutoDrillLabel, id::AutoDrillRate})
@@ -447,7 +466,6 @@ void SetupDlg::SetupWindow()
 
     FillScaleLists();
 
-    CheckBox(id::TopsLine, c.topsLine != 0);
     CheckBox(id::PpmScale, c.drawPpmScale != 0);
     ShowPpmOption();
 

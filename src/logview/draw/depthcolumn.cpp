@@ -16,7 +16,6 @@ namespace logview {
 namespace {
 
 using platform::Dc;
-using wellfile::ProfileIn;
 using wellfile::RECORD;
 
 // Track flag 27: the rate track's two-ended scale head is repeated down the log.
@@ -122,7 +121,7 @@ void Column::DepthBoxes(int y) const
     const int p = g.profile;
     const bool compressed = g.scaleIndex >= 3;
     const bool plain = !compressed && !o.switches.noDepthBox && !Alternate() &&
-                       !ProfileIn(p, {23, 134, 138, 17, 115, 88, 74, 78, 11, 20});
+                       !wellfile::NoDepthBoxProfile(p);
     const bool feet = Alternate() && wellfile::FeetFormatProfile(p);
     const bool red = wellfile::RedDepthProfile(p) && !Alternate() && !compressed;
     if (plain || feet || red)
@@ -228,7 +227,7 @@ void DrawScreenDepthLine(platform::Dc& dc, const ViewGeometry& g, const DepthCol
     if ((parts & DEPTH_LINE_CUT) && g.cut.left > 0 && !o.showColumn)
         line(g.cut.left + 1, g.cut.left + 1 + g.cut.Width());
     if ((parts & DEPTH_LINE_FLUORESCENCE) && g.fluorescence.left > 0 && !o.showColumn &&
-        ProfileIn(g.profile, {115, 116}))
+        wellfile::FluorescenceLineProfile(g.profile))
         line(g.fluorescence.left + 1, g.fluorescence.left + 1 + g.fluorescence.Width());
     if (parts & DEPTH_LINE_GAS)
         line(g.gas.left + 1, g.gasRight);

@@ -109,7 +109,7 @@ void Body::Row(int r, int element, int y)
     if (g.Flag(16) && !g.options.sandShaleOnly)
         n.DrawLithology(target, f.records, std::size_t(element), R, y + R, out.rowCounter, 0, 0);
     const bool gasRow =
-        wellfile::AlternateFormatProfile(p) ? !g.splitGas : !wellfile::ProfileIn(p, {4, 11, 20, 64, 78});
+        wellfile::AlternateFormatProfile(p) ? !g.splitGas : !wellfile::NoGasRowProfile(p);
     if (g.Flag(17) && gasRow)
         n.DrawGasCurves(target, f.records, std::size_t(element), y, out.rowCounter, false, false);
     if (r == 0)

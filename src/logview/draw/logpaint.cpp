@@ -142,7 +142,7 @@ void Painting::PercentLine(const RECORD& rec, int y)
         return;
     const layout::PenSpec* spec = wellfile::RedDepthProfile(g.profile) ? &g.pens.Grid10Alt() : &g.pens.Grid10();
     int lineY = y;
-    if (wellfile::ProfileIn(g.profile, {2, 91, 92, 12}) && (depth - 2) % 50 == 0) {
+    if (wellfile::FiftyGridProfile(g.profile) && (depth - 2) % 50 == 0) {
         spec = &g.pens.Grid50();
         lineY = y + 1;
     }

@@ -108,7 +108,7 @@ struct Band {
         Text((g.rate.left + g.rate.Right()) / 2, y, RateTitle(g).toUpper());
         if (g.Flag(layout::FLAG_LITHOLOGY))
             Text(Trunc(g.lithology.left + 4.5 * U), y, QStringLiteral(" LITHOLOGY "));
-        if (g.Flag(layout::FLAG_SHOWS) && !wellfile::ProfileIn(g.profile, {4, 64, 78, 20}))
+        if (g.Flag(layout::FLAG_SHOWS) && !wellfile::NoShowTitlesProfile(g.profile))
             ShowTitles(y);
         if (g.Flag(layout::FLAG_GAS))
             GasTitles(y);

@@ -30,7 +30,7 @@ PageSteps::PageSteps(platform::Dc& d, LogPageFrame& frame)
 bool PageSteps::ProfileSeparatorRow() const
 {
     const int p = g.profile;
-    return wellfile::PercentGasGroup(p, f.options.alternateLayout) || wellfile::ProfileIn(p, {61, 52}) ||
+    return wellfile::PercentGasGroup(p, f.options.alternateLayout) || wellfile::SeparatorRowProfile(p) ||
            f.options.alternateHeader || f.options.pdfPrinter;
 }
 

@@ -7,17 +7,15 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/ui/controls.h"
-#include "shell/ui/logwindow.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLayout>
 #include <QSignalBlocker>
 
 #include <memory>
 #include <utility>
 
-SV_LIVEDLG::SV_LIVEDLG(LogWindow& owner) : Dialog(&owner, QString()), owner_(owner)
+SV_LIVEDLG::SV_LIVEDLG(app::BarLinks links) : Dialog(links.window, QString()), links_(std::move(links))
 {
     // A strip of the main window itself, under its menu bar: the log starts below it.
     setWindowFlags(Qt::Widget);
@@ -32,7 +30,7 @@ SV_LIVEDLG::SV_LIVEDLG(LogWindow& owner) : Dialog(&owner, QString()), owner_(own
 
 void SV_LIVEDLG::SetupWindow()
 {
-    app::LogState& s = owner_.State();
+    app::LogState& s = *links_.state;
     const exchange::LiveBarFontSize size =
         exchange::LiveBarFont(s.layout.format.pixelsPerStep, s.env.charWidth, s.env.screenWidth);
     const platform::LOGFONTA lf = platform::MakeLogFont("Courier New", size.height, size.width,
@@ -44,7 +42,7 @@ void SV_LIVEDLG::SetupWindow()
 
 void SV_LIVEDLG::FillWellList()
 {
-    app::LogState& s = owner_.State();
+    app::LogState& s = *links_.state;
     ClearStrings(ID_WELLS);
     const exchange::SharedWellsUser user{s.env.userName, s.env.documentsFolder, s.well.file.wellName,
                                          platform::LocalTime()};
@@ -70,54 +68,24 @@ void SV_LIVEDLG::EvWellSelected()
         return;
     exchange::WellSummary summary;
     exchange::ReadWellSummary(list_.paths[index], timeZone_, summary);
-    exchange::OpenSharedWell(owner_, list_.paths[index], summary.timeText);
-    owner_.GiveFocusBack();
+    links_.openSharedWell(list_.paths[index], summary.timeText);
+    links_.focusLog();
 }
 
 void SV_LIVEDLG::Place()
 {
-    const app::LogState& s = owner_.State();
-    const QRect frame = owner_.frameGeometry();
+    const app::LogState& s = *links_.state;
+    const QRect frame = Owner().frameGeometry();
     const exchange::LiveBarPlace place = exchange::PlaceLiveBar(frame.left(), frame.top(), frame.width(),
                                                                 s.layout.format.logRight, s.layout.format.trackUnit);
-    const QWidget* menu = owner_.menuWidget();
+    const QWidget* menu = Owner().menuWidget();
     const int top = menu && menu->isVisible() ? menu->height() : 0;
-    const int left = std::max(0, place.x - owner_.mapToGlobal(QPoint(0, 0)).x());
+    const int left = std::max(0, place.x - Owner().mapToGlobal(QPoint(0, 0)).x());
     setGeometry(left, top, place.width, std::max(height(), sizeHint().height()));
     // It takes its room while it lists a well, and none while the list is empty.
     const bool listed = GetCount(ID_WELLS) > 0;
     setVisible(listed);
     if (std::exchange(roomTaken_, listed) != listed)
-        owner_.ClientTopChanged();
-    owner_.InvalidateLog();
+        links_.clientTopChanged();
+    links_.invalidateLog();
 }
-
-namespace exchange {
-
-int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText)
-{
-    if (window.CommandGuardFails())
-        return 0;
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        platform::MessageBox(path, QStringLiteral("File error in Open"), platform::MB_OK);
-        return 0;
-    }
-    app::LogState& s = window.State();
-    app::WellServices& services = window.WellServices();
-    // The gas chart, the WITS chart and the horizontal view belong to the well that goes.
-    services.window->CloseToolWindows(s);
-    if (app::OpenCheckedDataFile(s, services, path) != 1 ||
-        QFileInfo(s.well.file.dataFileName) != QFileInfo(path))
-        return 0;
-    const QString caption = QStringLiteral("StrativM    ") +
-                            platform::FromCp1252(QByteArray::fromStdString(s.well.wellTitle)) +
-                            QStringLiteral("  Last Updated ") + timeText;
-    s.well.captionText = caption;
-    window.setWindowTitle(caption);
-    s.well.timeZoneAdjust = LiveTimeZone(app::PlaceOf(s), s.well.loggerId);
-    window.BuildMenu(-1);
-    window.InvalidateLog();
-    return 1;
-}
-
-}  // namespace exchange

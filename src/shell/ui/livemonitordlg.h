@@ -6,15 +6,14 @@
 // only while it lists a well, and placed on every move and resize.
 #include "exchange/sharedwells.h"
 #include "platform/ui/dialog.h"
-
-class LogWindow;
+#include "shell/ui/barlinks.h"
 
 class SV_LIVEDLG final : public platform::Dialog {
     Q_OBJECT
 public:
     enum : int { ID_WELLS = 103 };
 
-    explicit SV_LIVEDLG(LogWindow& owner);
+    explicit SV_LIVEDLG(app::BarLinks links);
 
     // Puts the bar under the owner's menu bar, as wide as the log less its unit column, shown while it
     // lists a well.
@@ -28,18 +27,10 @@ private:
     void FillWellList();
     void EvWellSelected();
 
-    LogWindow& owner_;
+    QMainWindow& Owner() const { return *links_.window; }
+
+    app::BarLinks links_;
     exchange::SharedWellList list_;
     int timeZone_ = 0;
     bool roomTaken_ = false;  // the main window has laid the log out below the bar
 };
-
-namespace exchange {
-
-// Opens the shared well of `path` in place of the open one. Refused with a beep while the data file
-// is busy; a missing path is shown with the caption "File error in Open" and changes nothing; a file
-// that does not open leaves the open well. On success the caption names the well's title and
-// `timeText`, and the menu is rebuilt. 1 when the well was opened.
-int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText);
-
-}  // namespace exchange

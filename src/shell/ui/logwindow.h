@@ -9,6 +9,7 @@
 #include "shell/drillingfiles.h"
 #include "shell/menus.h"
 #include "shell/neighbours.h"
+#include "shell/ui/barlinks.h"
 #include "shell/ui/toolwindows.h"
 #include "wits/laghandover.h"
 
@@ -311,7 +312,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
-    friend class QBTNDLG;  // the quick view bar switches the window's display modes
+    // The links the quick view bar and the bar of shared wells are made with.
+    app::BarLinks BarLinks();
+    // Custom tracks on or off (the quick view bar's C/T button): the data, the linked scheme, the layout
+    // and a full erase-and-paint.
+    void ToggleCustomTracks();
     // The DST (true) or show report dialog, after the guards and the file test.
     void RunReportDialog(bool dst);
     // The list of the drilling object's lag tables beside the log: made, or destroyed when it exists.
@@ -406,3 +411,13 @@ private:
     bool closing_ = false;  // CanClose agreed to exit: the close event goes through
     int idleTimerId_ = 0;
 };
+
+namespace exchange {
+
+// Opens the shared well of `path` in place of the open one. Refused with a beep while the data file
+// is busy; a missing path is shown with the caption "File error in Open" and changes nothing; a file
+// that does not open leaves the open well. On success the caption names the well's title and
+// `timeText`, and the menu is rebuilt. 1 when the well was opened.
+int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText);
+
+}  // namespace exchange

@@ -1,12 +1,14 @@
 // The custom-track setup from the main window: what the dialog shows of the open well, and the window's
 // side of its immediate actions (the maximum gas scale, views and the settings source, the e-log
-// lithology table).
+// lithology table), and the quick view bar's switch of the custom tracks.
 #include "shell/ui/logwindow.h"
 
+#include "app/commandids.h"
 #include "app/layouthosts.h"
 #include "app/opendatafile.h"
 #include "app/wellsettings.h"
 #include "drilling/drilling_services.h"
+#include "layout/custchartcfg.h"
 #include "layout/scaleinterval.h"
 #include "layout/ui/custcfgdialog.h"
 #include "platform/draw/syscolors.h"
@@ -99,4 +101,34 @@ bool LogWindow::RunCustomTrackDialog(layout::CUSTCHARTCFGEX& config, int track)
 
     layout::CustCfgDlg dialog(this, config, track, context, host);
     return dialog.Execute() == platform::IDOK;
+}
+
+void LogWindow::ToggleCustomTracks()
+{
+    app::LogState& s = state_;
+    const bool linked = s.options.schemeLinkedCustomTracks;
+    if (linked)
+        for (int id = app::cmd::SchemeFirst; id <= app::cmd::SchemeFirst + 3; ++id)
+            menu_.Check(id, false);
+    const bool on = !s.options.customTracksView;
+    if (on) {
+        s.well.customTracksEnabled = true;
+        LoadCustomTracks(false);
+    } else {
+        layout::ResetCustomTracks(s.customTracks.host, s.customTracks.data.get(), &s.well.config);
+        s.customTracks.data.reset();
+        s.well.customTracksEnabled = false;
+    }
+    s.options.customTracksView = on;
+    if (linked) {
+        // Scheme 2 goes with the custom tracks, scheme 1 without them.
+        ApplyScheme(on ? 1 : 0, false);
+        menu_.Check(app::cmd::SchemeFirst + (on ? 1 : 0), true);
+        MirrorMenuBar();
+    }
+    SetLogFormat(s.well.loggerId);
+    wellServices_.view->BuildGridBitmaps(s);
+    // The log's bottom moves with the tracks: nothing of the old picture may stay below the new one.
+    s.view.redrawPending = true;
+    InvalidateErased();
 }

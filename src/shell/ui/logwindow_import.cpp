@@ -1,12 +1,12 @@
-// The report, selection and import commands of the main window. The work is app/importcommands.h's;
+// The report, selection and import commands of the main window. The work is shell/importcommands.h's;
 // the dialogs are the report and e-log subsystems'.
 #include "shell/ui/logwindow.h"
 
-#include "app/importcommands.h"
 #include "elog/elog_services.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "reports/reports_services.h"
+#include "shell/importcommands.h"
 
 #include <QFileInfo>
 

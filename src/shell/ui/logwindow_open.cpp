@@ -1,5 +1,5 @@
-// The main window's part in opening a data file: the Open command and the window services that the
-// open routine calls back into.
+// The main window's part in opening a data file: the Open command, the window services that the
+// open routine calls back into, and the opening of a shared well chosen on the live bar.
 #include "shell/ui/logwindow.h"
 
 #include "app/activitylines.h"
@@ -8,13 +8,16 @@
 #include "drilling/drillingstate.h"
 #include "elog/elog_services.h"
 #include "exchange/exchange_services.h"
+#include "exchange/sharedwells.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "logview/ui/logimage.h"
 #include "platform/services.h"
+#include "platform/text.h"
 #include "shell/ui/qbtndlg.h"
 #include "shell/ui/statusdlg.h"
 
+#include <QFileInfo>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
@@ -163,11 +166,30 @@ void LogWindow::EnsureQuickBar()
 {
     if (tools_.quickBar || closing_)
         return;
-    auto* bar = new QBTNDLG(*this, state_.view.viewScale);
+    auto* bar = new QBTNDLG(BarLinks(), state_.view.viewScale);
     bar->setAttribute(Qt::WA_DeleteOnClose);
     tools_.quickBar = bar;
     bar->Create();
     GiveFocusBack();
+}
+
+app::BarLinks LogWindow::BarLinks()
+{
+    app::BarLinks links;
+    links.window = this;
+    links.state = &state_;
+    links.tools = &tools_;
+    links.neighbours = &neighbours_;
+    links.runCommand = [this](int id) { EvCommand(id); };
+    links.focusLog = [this] { GiveFocusBack(); };
+    links.invalidateLog = [this] { InvalidateLog(); };
+    links.redrawLog = [this] { MarkRedraw(); };
+    links.toggleCustomTracks = [this] { ToggleCustomTracks(); };
+    links.clientTopChanged = [this] { ClientTopChanged(); };
+    links.openSharedWell = [this](const QString& path, const QString& timeText) {
+        return exchange::OpenSharedWell(*this, path, timeText);
+    };
+    return links;
 }
 
 void LogWindow::GiveFocusBack()
@@ -182,3 +204,33 @@ void LogWindow::DestroyQuickBar()
         bar->SavePosition();
     delete tools_.quickBar;
 }
+
+namespace exchange {
+
+int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText)
+{
+    if (window.CommandGuardFails())
+        return 0;
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        platform::MessageBox(path, QStringLiteral("File error in Open"), platform::MB_OK);
+        return 0;
+    }
+    app::LogState& s = window.State();
+    app::WellServices& services = window.WellServices();
+    // The gas chart, the WITS chart and the horizontal view belong to the well that goes.
+    services.window->CloseToolWindows(s);
+    if (app::OpenCheckedDataFile(s, services, path) != 1 ||
+        QFileInfo(s.well.file.dataFileName) != QFileInfo(path))
+        return 0;
+    const QString caption = QStringLiteral("StrativM    ") +
+                            platform::FromCp1252(QByteArray::fromStdString(s.well.wellTitle)) +
+                            QStringLiteral("  Last Updated ") + timeText;
+    s.well.captionText = caption;
+    window.setWindowTitle(caption);
+    s.well.timeZoneAdjust = LiveTimeZone(app::PlaceOf(s), s.well.loggerId);
+    window.BuildMenu(-1);
+    window.InvalidateLog();
+    return 1;
+}
+
+}  // namespace exchange

@@ -59,7 +59,7 @@ void LogWindow::PaintLog()
     if (!tools_.quickBar)
         EnsureQuickBar();
     if (s.view.liveView && !tools_.liveBar) {
-        auto* bar = new SV_LIVEDLG(*this);  // the window owns it
+        auto* bar = new SV_LIVEDLG(BarLinks());  // the window owns it
         tools_.liveBar = bar;
         bar->Create();
         bar->Place();

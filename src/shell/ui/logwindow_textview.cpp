@@ -1,10 +1,10 @@
 // The text views of the main window: the depth records and the e-log curve rows as text tables
 // (TextDlg), and the drilling object's lag tables in a list beside the log. The lines are
-// app/textlines.h's.
+// shell/textlines.h's.
 #include "shell/ui/logwindow.h"
 
-#include "app/textlines.h"
 #include "platform/services.h"
+#include "shell/textlines.h"
 #include "shell/ui/textdlg.h"
 #include "wellfile/datafile.h"
 
@@ -47,7 +47,7 @@ void LogWindow::ShowDataAsText(bool control)
         platform::MessageBeep(0);  // no records there to show
         return;
     }
-    auto* dlg = new TextDlg(*this, TextDlg::kMudlog, std::move(*lines));
+    auto* dlg = new TextDlg(*this, tools_, TextDlg::kMudlog, std::move(*lines));
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     tools_.dataAsText = dlg;
     dlg->Create();
@@ -108,7 +108,7 @@ void LogWindow::CmElogAsText()
         open->Refill(std::move(lines));
         return;
     }
-    auto* dlg = new TextDlg(*this, TextDlg::kElog, std::move(lines));
+    auto* dlg = new TextDlg(*this, tools_, TextDlg::kElog, std::move(lines));
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     tools_.elogAsText = dlg;
     dlg->Create();

@@ -2,16 +2,14 @@
 
 #include "app/commandids.h"
 #include "app/wellsettings.h"
-#include "layout/custchartcfg.h"
 #include "platform/services.h"
-#include "shell/ui/logwindow.h"
 
 #include <QLayout>
 #include <QMenuBar>
 
-QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
-    : Dialog(&owner, QStringLiteral("Quick View")), owner_(owner), mode_(mode),
-      rowHeight_(owner.State().layout.format.pixelsPerStep)
+QBTNDLG::QBTNDLG(app::BarLinks links, int mode)
+    : Dialog(links.window, QStringLiteral("Quick View")), links_(std::move(links)), mode_(mode),
+      rowHeight_(links_.state->layout.format.pixelsPerStep)
 {
     // A tool window without a frame, sitting on the owner's menu line.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -34,7 +32,7 @@ QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
     const auto pressed = [this](void (QBTNDLG::*command)()) {
         return [this, command] {
             (this->*command)();
-            owner_.GiveFocusBack();
+            links_.focusLog();
         };
     };
     On(ID_SURVEY, platform::BN_CLICKED, pressed(&QBTNDLG::CmSurvey));
@@ -44,16 +42,16 @@ QBTNDLG::QBTNDLG(LogWindow& owner, int mode)
     // A view opened keeps the focus; else (closed, or none to show) the log takes it back.
     On(ID_HORZ, platform::BN_CLICKED, [this] {
         CmHorizontalView();
-        if (!owner_.Tools().horzView)
-            owner_.GiveFocusBack();
+        if (!links_.tools->horzView)
+            links_.focusLog();
     });
 }
 
 app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
 {
-    const app::LogState& s = owner_.State();
+    const app::LogState& s = *links_.state;
     const layout::LogLayout& L = s.layout.format;
-    const QRect frame = owner_.frameGeometry();
+    const QRect frame = Owner().frameGeometry();
     app::QuickBarInputs in;
     in.left = frame.left();
     in.top = frame.top();
@@ -67,7 +65,7 @@ app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
     in.pictures = s.view.picturesPresent;
     in.drilling = s.well.file.drilling;
     in.atCreation = atCreation;
-    if (const QMenuBar* menus = owner_.menuBar(); menus && !menus->actions().isEmpty()) {
+    if (const QMenuBar* menus = Owner().menuBar(); menus && !menus->actions().isEmpty()) {
         const QRect last = menus->actionGeometry(menus->actions().back());
         in.menuRight = menus->mapToGlobal(QPoint(last.right() + 1, 0)).x();
     }
@@ -76,16 +74,16 @@ app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
 
 void QBTNDLG::Apply(const app::QuickBarPlace& place)
 {
-    const QRect frame = owner_.frameGeometry();
+    const QRect frame = Owner().frameGeometry();
     // On the menu-bar line: just below the owner's caption, as high as a menu bar and a little more.
-    const int caption = owner_.geometry().top() - frame.top();
-    const int menuHeight = owner_.menuBar() ? owner_.menuBar()->sizeHint().height() : 20;
+    const int caption = Owner().geometry().top() - frame.top();
+    const int menuHeight = Owner().menuBar() ? Owner().menuBar()->sizeHint().height() : 20;
     setGeometry(place.x, frame.top() + caption + 1, place.width, menuHeight + 4);
 }
 
 void QBTNDLG::SetupWindow()
 {
-    const app::LogState& s = owner_.State();
+    const app::LogState& s = *links_.state;
     SetText(ID_1INCH, QStringLiteral(" 1 \""));
     SetText(ID_5INCH, QStringLiteral(" 5 \""));
     Show(ID_1INCH, false);
@@ -108,7 +106,7 @@ void QBTNDLG::Place()
 {
     const app::QuickBarPlace place = app::PlaceQuickBar(PlaceInputs(false));
     Show(ID_HORZ, mode_ != 0);
-    Show(ID_PICTURES, owner_.State().view.picturesPresent);
+    Show(ID_PICTURES, links_.state->view.picturesPresent);
     // Moved and sized while shown. Hiding it first would unmap the window: a window manager still busy
     // with the main window's first moves can take that for a withdrawal and drop the map that follows,
     // leaving the program without its bar.
@@ -119,10 +117,10 @@ void QBTNDLG::Place()
 
 void QBTNDLG::UpdateViewButtons(int mode)
 {
-    const app::LogState& s = owner_.State();
+    const app::LogState& s = *links_.state;
     mode_ = mode != 0 ? mode : s.view.viewScale;
     Show(ID_HORZ, mode_ != 0);
-    if (!owner_.Tools().horzView) {
+    if (!links_.tools->horzView) {
         SetText(ID_HORZ, QStringLiteral("View Horz"));
         SetText(ID_SURVEY, s.view.surveyShown ? QStringLiteral("Hide Svy") : QStringLiteral("View Svy"));
     } else {
@@ -130,12 +128,12 @@ void QBTNDLG::UpdateViewButtons(int mode)
         SetText(ID_HORZ, QStringLiteral("Hide Horz"));
         SetText(ID_SURVEY, QStringLiteral("View Svy"));
     }
-    owner_.InvalidateLog();
+    links_.invalidateLog();
 }
 
 void QBTNDLG::SavePosition()
 {
-    app::LogState& s = owner_.State();
+    app::LogState& s = *links_.state;
     const QRect frame = frameGeometry();
     const std::optional<wellfile::WellConfig> saved = app::UpdateWellConfig(s, [&frame](wellfile::WellConfig& cfg) {
         cfg.quickBarLeft = frame.left();
@@ -150,64 +148,40 @@ void QBTNDLG::SavePosition()
 
 void QBTNDLG::CmSurvey()
 {
-    app::LogState& s = owner_.State();
-    if (QWidget* view = owner_.Tools().horzView) {
-        const bool shown = owner_.Neighbours().horizontal->ToggleSurveyDisplay(s, view);
+    app::LogState& s = *links_.state;
+    if (QWidget* view = links_.tools->horzView) {
+        const bool shown = links_.neighbours->horizontal->ToggleSurveyDisplay(s, view);
         SetText(ID_SURVEY, shown ? QStringLiteral("Hide Svy") : QStringLiteral("View Svy"));
         return;
     }
     s.view.surveyShown = !s.view.surveyShown;
     SetText(ID_SURVEY, s.view.surveyShown ? QStringLiteral("Hide Svy") : QStringLiteral("View Svy"));
-    owner_.MarkRedraw();
+    links_.redrawLog();
 }
 
 void QBTNDLG::CmZoom()
 {
-    owner_.EvCommand(app::cmd::ToggleView);
-    SetText(ID_ZOOM, owner_.State().view.logImageMode ? QStringLiteral("Zoom Off") : QStringLiteral("Zoom On"));
+    links_.runCommand(app::cmd::ToggleView);
+    SetText(ID_ZOOM, links_.state->view.logImageMode ? QStringLiteral("Zoom Off") : QStringLiteral("Zoom On"));
 }
 
 void QBTNDLG::CmCustomTracks()
 {
-    app::LogState& s = owner_.State();
+    const app::LogState& s = *links_.state;
     if (s.well.scratchWell) {
         platform::MessageBox(QStringLiteral("Custom Tracks Not Available wit Air Format"), QString(), platform::MB_OK);
         return;
     }
-    const bool linked = s.options.schemeLinkedCustomTracks;
-    if (linked)
-        for (int id = app::cmd::SchemeFirst; id <= app::cmd::SchemeFirst + 3; ++id)
-            owner_.menu_.Check(id, false);
-    const bool on = !s.options.customTracksView;
-    if (on) {
-        s.well.customTracksEnabled = true;
-        owner_.LoadCustomTracks(false);
-    } else {
-        layout::ResetCustomTracks(s.customTracks.host, s.customTracks.data.get(), &s.well.config);
-        s.customTracks.data.reset();
-        s.well.customTracksEnabled = false;
-    }
-    s.options.customTracksView = on;
-    SetText(ID_CUSTOM, on ? QStringLiteral("Hide C/T") : QStringLiteral("Show C/T"));
-    if (linked) {
-        // Scheme 2 goes with the custom tracks, scheme 1 without them.
-        owner_.ApplyScheme(on ? 1 : 0, false);
-        owner_.menu_.Check(app::cmd::SchemeFirst + (on ? 1 : 0), true);
-        owner_.MirrorMenuBar();
-    }
-    owner_.SetLogFormat(s.well.loggerId);
-    owner_.wellServices_.view->BuildGridBitmaps(s);
-    // The log's bottom moves with the tracks: nothing of the old picture may stay below the new one.
-    s.view.redrawPending = true;
-    owner_.InvalidateErased();
+    links_.toggleCustomTracks();
+    SetText(ID_CUSTOM, s.options.customTracksView ? QStringLiteral("Hide C/T") : QStringLiteral("Show C/T"));
 }
 
-void QBTNDLG::CmHorizontalView() { owner_.EvCommand(app::cmd::HorizontalView); }
+void QBTNDLG::CmHorizontalView() { links_.runCommand(app::cmd::HorizontalView); }
 
 void QBTNDLG::CmPictures()
 {
-    app::LogState& s = owner_.State();
+    app::LogState& s = *links_.state;
     s.view.picturesShown = !s.view.picturesShown;
     SetText(ID_PICTURES, s.view.picturesShown ? QStringLiteral("Pics Off") : QStringLiteral("Pics On"));
-    owner_.MarkRedraw();
+    links_.redrawLog();
 }

@@ -4,8 +4,7 @@
 // pictures). The main window keeps one (ToolWindows::quickBar).
 #include "platform/ui/dialog.h"
 #include "shell/quickbar.h"
-
-class LogWindow;
+#include "shell/ui/barlinks.h"
 
 class QBTNDLG : public platform::Dialog {
     Q_OBJECT
@@ -14,7 +13,7 @@ public:
     enum : int { ID_5INCH = 101, ID_1INCH = 103, ID_HORZ = 104, ID_SURVEY = 105, ID_ZOOM = 106, ID_CUSTOM = 107, ID_PICTURES = 108 };
 
     // `mode`: 0 for the plain log, otherwise the vertical scale index.
-    QBTNDLG(LogWindow& owner, int mode);
+    QBTNDLG(app::BarLinks links, int mode);
 
     // Moves the bar to its place on the owner's menu-bar line (hidden while it moves, not activated).
     void Place();
@@ -39,7 +38,9 @@ private:
     void CmPictures();
     void CmHorizontalView();
 
-    LogWindow& owner_;
+    QMainWindow& Owner() const { return *links_.window; }
+
+    app::BarLinks links_;
     int mode_;
     int rowHeight_;  // the owner's row height when the bar was made
 };

@@ -1,13 +1,13 @@
 #include "shell/ui/textdlg.h"
 
-#include "app/textlines.h"
-#include "shell/ui/logwindow.h"
+#include "shell/textlines.h"
 
 #include <QFont>
 #include <QListWidget>
 
-TextDlg::TextDlg(LogWindow& owner, int kind, std::vector<std::string> lines)
-    : Dialog(&owner, QStringLiteral("Data as Text")), owner_(owner), kind_(kind), lines_(std::move(lines))
+TextDlg::TextDlg(QWidget& owner, app::ToolWindows& tools, int kind, std::vector<std::string> lines)
+    : Dialog(&owner, QStringLiteral("Data as Text")), owner_(owner), tools_(tools), kind_(kind),
+      lines_(std::move(lines))
 {
     setWindowFlag(Qt::Tool);
     QListWidget* list = AddList(ID_LIST);
@@ -45,7 +45,7 @@ void TextDlg::reject() { CmClose(); }
 
 void TextDlg::CmClose()
 {
-    app::ToolWindows& tools = owner_.Tools();
+    app::ToolWindows& tools = tools_;
     // Both go at once for the commands that wait on them; the objects are deleted from the event loop,
     // since this one is inside its own button's handler.
     for (QPointer<QWidget>* w : {&tools.dataAsText, &tools.elogAsText}) {

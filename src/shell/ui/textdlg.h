@@ -4,11 +4,10 @@
 // (ToolWindows::elogAsText, dataAsText), and CLOSE in either closes both and frees the records the
 // data window was opened on.
 #include "platform/ui/dialog.h"
+#include "shell/ui/toolwindows.h"
 
 #include <string>
 #include <vector>
-
-class LogWindow;
 
 class TextDlg : public platform::Dialog {
     Q_OBJECT
@@ -16,8 +15,9 @@ public:
     enum : int { ID_LIST = 101, ID_CLOSE = 102 };
     enum : int { kElog = 1, kMudlog = 2 };
 
-    // `lines`: the table's heading and rows as app/textlines.h makes them.
-    TextDlg(LogWindow& owner, int kind, std::vector<std::string> lines);
+    // `owner`: the main window, whose tool windows `tools` are; `lines`: the table's heading and rows
+    // as shell/textlines.h makes them.
+    TextDlg(QWidget& owner, app::ToolWindows& tools, int kind, std::vector<std::string> lines);
 
     // Shows other rows of the same kind; `activateOwner` gives the keys back to the log as the command
     // that asks for them does (a refill after a paint leaves the focus where it is).
@@ -33,7 +33,8 @@ protected:
 private:
     void FillTables(bool activateOwner = true);
 
-    LogWindow& owner_;
+    QWidget& owner_;
+    app::ToolWindows& tools_;
     int kind_;
     std::vector<std::string> lines_;
 };

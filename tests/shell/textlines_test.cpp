@@ -1,5 +1,5 @@
 // The lines of the text views: depth records, e-log curve rows and the lag tables.
-#include "app/textlines.h"
+#include "shell/textlines.h"
 #include "platform/text.h"
 
 #include <gtest/gtest.h>

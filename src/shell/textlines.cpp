@@ -1,4 +1,4 @@
-#include "app/textlines.h"
+#include "shell/textlines.h"
 
 #include "platform/text.h"
 

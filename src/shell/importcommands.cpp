@@ -1,4 +1,4 @@
-#include "app/importcommands.h"
+#include "shell/importcommands.h"
 
 #include "app/elogoffset.h"
 #include "app/layouthosts.h"

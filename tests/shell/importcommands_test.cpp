@@ -1,7 +1,7 @@
 // The report, selection and import commands of the main window, with an e-log subsystem that answers as
 // the test says.
 #include "app/elogoffset.h"
-#include "app/importcommands.h"
+#include "shell/importcommands.h"
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
 #include "elog/elog_services.h"
