@@ -67,7 +67,7 @@ struct DemoView {
         s.view.logAreaBottom = app::PlaceDepthBar(bar).logBottomY;
         s.view.bitmaps = &bitmaps;
         s.view.painters = &painters;
-        painters.trackSettings = [this] { return tracks::TrackSettingsOf(*state); };
+        painters.trackSettings = [this] { return app::TrackSettingsOf(*state); };
         painters.trackState = &s.trackPainters;
         s.well.file.viewTopDepth = 1590;
         logview::BuildGridBitmaps(bitmaps.grid, logview::GeometryOf(s));

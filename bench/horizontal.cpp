@@ -67,7 +67,7 @@ void BM_LoadAndDraw(benchmark::State& state)
     well.fileTopDepth = kFirst;
     well.fileBottomDepth = kFirst + kRecords - 1;
     wellfile::ReadAllRecords(well);  // the well's greatest TVD, as opening it finds
-    auto setup = std::make_unique<horizontal::HorzSetupRecord>();
+    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
     horizontal::ViewDefaults(*setup, 0);
     horizontal::HorzViewSettings settings = horizontal::SettingsOf(*setup, {}, {});
     settings.drawShows = true;

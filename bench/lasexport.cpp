@@ -16,7 +16,7 @@ constexpr int kRecords = 20000;
 
 struct Export {
     std::vector<wellfile::RECORD> records = LoggedRecords(kRecords, 1000, 10);
-    std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(kRecords + 10);
+    std::vector<wellfile::CUSTDATAREC> custom = std::vector<wellfile::CUSTDATAREC>(kRecords + 10);
     elog::LasInput in;
     elog::LasSettings settings;
     QTemporaryDir dir;

@@ -78,14 +78,14 @@ void BM_PaintCustomTracks(benchmark::State& st)
     std::vector<wellfile::RECORD> records(std::size_t(rows) + 2);
     const int index = well.viewTopDepth - well.fileTopDepth;
     wellfile::ReadRecords(well, records, well.dataFileName, index, rows + 1);
-    std::vector<layout::CUSTDATAREC> custom(records.size());
+    std::vector<wellfile::CUSTDATAREC> custom(records.size());
     for (std::size_t i = 0; i < custom.size(); ++i) {
         custom[i].depth = float(records[i].depth);
         custom[i].rpm = float(60 + i % 40);
     }
-    const tracks::TrackSettings settings = tracks::TrackSettingsOf(s);
-    const tracks::CurveValueSettings values = tracks::CurveValueSettingsOf(s);
-    tracks::CustomTrackWindow window = tracks::CustomTrackWindowOf(s);
+    const tracks::TrackSettings settings = app::TrackSettingsOf(s);
+    const tracks::CurveValueSettings values = app::CurveValueSettingsOf(s);
+    tracks::CustomTrackWindow window = app::CustomTrackWindowOf(s);
     window.strips = &demo.bitmaps.grid;
     const logview::Device device = logview::Device::Screen();
     platform::Dc dc(demo.bitmaps.backingStore);

@@ -23,13 +23,13 @@ constexpr int kFirst = 1000;
 
 struct Import {
     std::vector<wellfile::RECORD> records = LoggedRecords(kRecords, kFirst);
-    std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(kRecords);
+    std::vector<wellfile::CUSTDATAREC> custom = std::vector<wellfile::CUSTDATAREC>(kRecords);
     std::string text;
     elog::LasHeader header;
     std::array<std::int32_t, elog::kMudlogMapEntries> map{};
     QTemporaryDir dir;
     wellfile::OpenWell well;
-    layout::FitFile fit;
+    wellfile::FitFile fit;
     QString lasPath;
 
     Import()
@@ -38,7 +38,7 @@ struct Import {
             custom[std::size_t(i)].depth = float(kFirst + i);
         // The export reads a zeroed record after the last.
         std::vector<wellfile::RECORD> out = records;
-        std::vector<layout::CUSTDATAREC> outCustom = custom;
+        std::vector<wellfile::CUSTDATAREC> outCustom = custom;
         out.emplace_back();
         outCustom.emplace_back();
         elog::LasInput in;
@@ -65,7 +65,7 @@ struct Import {
         return wellfile::WriteWholeFile(lasPath, text.data(), text.size()) &&
                wellfile::WriteWholeFile(well.dataFileName, records.data(), records.size() * sizeof(wellfile::RECORD)) &&
                wellfile::WriteWholeFile(well.currentFolder + QStringLiteral("W.svx"), custom.data(),
-                                        custom.size() * sizeof(layout::CUSTDATAREC));
+                                        custom.size() * sizeof(wellfile::CUSTDATAREC));
     }
 };
 
@@ -75,7 +75,7 @@ void BM_ImportMudlogText(benchmark::State& state)
     const elog::MudlogInterval interval = elog::MudlogIntervalOf(im.header, im.well.fileTopDepth, im.well.fileBottomDepth);
     for (auto _ : state) {
         std::vector<wellfile::RECORD> records = im.records;
-        std::vector<layout::CUSTDATAREC> custom = im.custom;
+        std::vector<wellfile::CUSTDATAREC> custom = im.custom;
         elog::MudlogRecords files{records, custom, {}};
         const elog::MudlogTextResult r = elog::ImportMudlogText(im.text, im.header, im.map, interval, files);
         if (r.lastDepth != im.well.fileBottomDepth)

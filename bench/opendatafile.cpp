@@ -32,13 +32,13 @@ bool MakeWell(const QString& folder)
     shape.lastDepth = 1000 + 10000 - 1;
     if (!demo::MakeDemoWell(folder, shape))
         return false;
-    std::vector<reports::DSTREPORT> tests(60);
+    std::vector<wellfile::DSTREPORT> tests(60);
     for (std::size_t i = 0; i < tests.size(); ++i)
         platform::SetFieldText(tests[i].fromDepth, std::to_string(2000 + 10 * i));
-    std::vector<reports::REPORTEX> daily(400);
+    std::vector<wellfile::REPORTEX> daily(400);
     for (std::size_t i = 0; i < daily.size(); ++i)
         daily[i].depth = float(1000 + 25 * i);
-    std::vector<reports::SHOWREPORT> shows(150);
+    std::vector<wellfile::SHOWREPORT> shows(150);
     for (std::size_t i = 0; i < shows.size(); ++i)
         platform::SetFieldText(shows[i].interval, platform::CFormat(" %5d to %5d", int(1000 + 60 * i), int(1010 + 60 * i)));
     return WriteRecords(folder + "/elogdemo.dst", tests) && WriteRecords(folder + "/elogdemo.rpt", daily) &&

@@ -29,7 +29,7 @@ void BM_PrintDemoLog(benchmark::State& st)
     s.layout.schemes.trackFlags.fill(1);
     s.print.printer = std::make_unique<platform::PdfPrinter>();
     print::PrintWindowServices services{nullptr, print::DefaultPrintServices()};
-    services.runPrintSetup = [](app::LogState& log, print::PRINTCFG& cfg) {
+    services.runPrintSetup = [](app::LogState& log, wellfile::PRINTCFG& cfg) {
         platform::Dialog::QueueTestScript([](platform::Dialog& d) {
             d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
             d.SetText(print::setupid::EndDepth, QStringLiteral("2000"));

@@ -22,10 +22,10 @@ namespace {
 // A drilled day: the hole deepens 1 unit every 50 samples, values wander over their scales.
 QByteArray DayFile()
 {
-    std::vector<wits::WITSRECORD> day(wits::kSlotsPerDay);
+    std::vector<wellfile::WITSRECORD> day(wellfile::kSlotsPerDay);
     const QDate date(2026, 1, 15);
-    for (int i = 0; i < wits::kSlotsPerDay; ++i) {
-        wits::WITSRECORD s = wits::PresetRecord(date, i);
+    for (int i = 0; i < wellfile::kSlotsPerDay; ++i) {
+        wellfile::WITSRECORD s = wits::PresetRecord(date, i);
         const double t = i / 300.0;
         s.holeDepth = float(2000 + i / 50);
         s.bitDepth = s.holeDepth;
@@ -41,7 +41,7 @@ QByteArray DayFile()
         s.totalGas = float(1000 + 900 * std::sin(t / 7));
         day[std::size_t(i)] = s;
     }
-    return QByteArray(reinterpret_cast<const char*>(day.data()), qsizetype(day.size() * sizeof(wits::WITSRECORD)));
+    return QByteArray(reinterpret_cast<const char*>(day.data()), qsizetype(day.size() * sizeof(wellfile::WITSRECORD)));
 }
 
 void BM_ReadAndDrawDay(benchmark::State& state)
@@ -49,7 +49,7 @@ void BM_ReadAndDrawDay(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath("ALPHA@1-15-26.wit");
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(DayFile()) != wits::kDailyFileSize) {
+    if (!f.open(QIODevice::WriteOnly) || f.write(DayFile()) != wellfile::kDailyFileSize) {
         state.SkipWithError("cannot write the day file");
         return;
     }

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         well.fileBottomDepth = std::clamp(depth, well.fileTopDepth, 1060);
         return 1;
     };
-    host.writeBlock = [&](const wits::WITSRECORD* samples, int count) {
+    host.writeBlock = [&](const wellfile::WITSRECORD* samples, int count) {
         const QDate day(2026, 1, 15);
         wits::WriteDailyRecords(wits::DailyWitsFileName(folder, well.wellName, day), day, samples, count);
     };

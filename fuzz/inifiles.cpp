@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wellfile::LoadIni(folder, last, [] {});
     wellfile::RecentFiles recent;
     wellfile::LoadRecent(folder, recent);
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     wellfile::LoadDownloadConfig(folder, remote);
 
     // The install folder's table: read where the store says the install folder is, and as text.

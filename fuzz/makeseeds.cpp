@@ -88,7 +88,7 @@ QByteArray RecordBytes(const std::vector<R>& rows)
 // were never converted.
 std::vector<std::pair<int, QByteArray>> OldReportFiles()
 {
-    std::vector<reports::REPORT> daily(2);
+    std::vector<wellfile::REPORT> daily(2);
     for (std::size_t i = 0; i < daily.size(); ++i) {
         daily[i].number = std::uint16_t(i + 1);
         daily[i].depth = std::uint16_t(1005 + i);
@@ -96,13 +96,13 @@ std::vector<std::pair<int, QByteArray>> OldReportFiles()
         std::strcpy(daily[i].presentOperations, "DRILLING");
         daily[i].formationGas[5] = 1006;
     }
-    std::vector<reports::OLDSHOWREPORT> shows(2);
+    std::vector<wellfile::OLDSHOWREPORT> shows(2);
     std::strcpy(shows[0].interval, " 1003 to  1006");
     shows[0].gasAbove[0] = 300;
-    std::vector<reports::OLDDSTREPORT> tests(2);
+    std::vector<wellfile::OLDDSTREPORT> tests(2);
     std::strcpy(tests[0].fromDepth, "1004");
     std::strcpy(tests[1].fromDepth, "1008");
-    std::vector<reports::QREPORT> brief(2);
+    std::vector<wellfile::QREPORT> brief(2);
     brief[0].depth = 1004;
     brief[0].mechanicalSlot = 9;
     brief[1].depth = 1008;
@@ -174,7 +174,7 @@ void WellOpenSeeds(const QString& work)
     Seed("wellopen", "demo-old-report-files", fuzzing::JoinParts(files[0].second, OldReportFiles()));
     // A horizontal set-up of the older layout (sections at the end) with markers, paths of another
     // station and a short one that is set aside.
-    auto hor = std::make_unique<horizontal::HorzSetupRecord>();
+    auto hor = std::make_unique<wellfile::HorzSetupRecord>();
     horizontal::ViewDefaults(*hor, 0);
     std::strcpy(hor->anchorGammaFile, "C:\\Strativ\\Wells\\Anchor.svc");
     hor->oldSections[0].startTvd = 100.0f;
@@ -188,7 +188,7 @@ void WellOpenSeeds(const QString& work)
     Seed("wellopen", "demo-with-short-hor",
          fuzzing::JoinParts(files[0].second.left(3 * wellfile::kRecordSize), {{SideKind(".hor"), horBytes.left(4096)}}));
     // Depth notes with a duplicate to drop and a torn tail; and a note file shorter than a record.
-    std::vector<entry::HTEXTEX> notes = demo::DemoDepthNotes({});
+    std::vector<wellfile::HTEXTEX> notes = demo::DemoDepthNotes({});
     notes.push_back(notes[0]);
     const QByteArray hxt(reinterpret_cast<const char*>(notes.data()), qsizetype(notes.size() * sizeof notes[0]));
     Seed("wellopen", "demo-with-duplicate-hxt",
@@ -253,7 +253,7 @@ void IniSeeds(const QString& work)
     const QByteArray store = "[INSTDIR]\nINSTALL%20DIR=/home/logger/StrativM\n[FIT]\nDATA=false\nEXTRECORDS=true\n"
                              "[Serial]\nCOM1=/dev/ttyUSB0\n";
     const QByteArray profiles = QByteArray(wellfile::kBuiltInProfileTable).left(1500);
-    const QByteArray download(sizeof(exchange::RemoteConfig), '\0');
+    const QByteArray download(sizeof(wellfile::RemoteConfig), '\0');
     Seed("inifiles", "station",
          fuzzing::JoinParts(store, {{0, Read(folder + "startupM.ini")},
                                     {1, Read(folder + "StrativM.ini")},
@@ -284,7 +284,7 @@ void WitsSeeds(const QString& work)
     wits::WITSCHARTCFG chart{};
     wits::WriteConfig(folder + "W.wfg", chart);
     const QDate day(2026, 1, 15);
-    std::vector<wits::WITSRECORD> samples(20);
+    std::vector<wellfile::WITSRECORD> samples(20);
     wits::WriteDailyRecords(folder + "daily.wit", day, samples.data(), int(samples.size()));
     Seed("wits", "frames", frames);
     Seed("wits", "frames-and-files",
@@ -450,7 +450,7 @@ void GasSeeds(const QString& work)
 void LasSeeds()
 {
     std::vector<wellfile::RECORD> records(12);
-    std::vector<layout::CUSTDATAREC> custom(12);
+    std::vector<wellfile::CUSTDATAREC> custom(12);
     std::vector<tracks::ElogRow> rows(1100);
     for (std::size_t k = 0; k < rows.size(); ++k)
         rows[k][1] = float(k % 150);

@@ -80,16 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     layout::ReadCustChartFile(folder + QStringLiteral("FZ.grdx"), *chart);
     wellfile::LagRecord lag{};
     wellfile::LoadLag(lag, app::PlaceOf(*s));
-    std::vector<layout::CUSTDATAREC> custom(64);
-    layout::ReadCustomRecords(well, custom, well.customDataFileName, 0, 63);
-    std::vector<layout::EXTRECORD> ext(64);
-    layout::ReadExtRecords(s->well.fit, ext, s->well.fit.path, 0, 63);
+    std::vector<wellfile::CUSTDATAREC> custom(64);
+    wellfile::ReadCustomRecords(well, custom, well.customDataFileName, 0, 63);
+    std::vector<wellfile::EXTRECORD> ext(64);
+    wellfile::ReadExtRecords(s->well.fit, ext, s->well.fit.path, 0, 63);
 
     const wellfile::WellPlace place = app::PlaceOf(*s);
     // The horizontal set-up another station sent: its read (set-aside, migration) and its application.
     {
         const horizontal::HorzFiles files = horizontal::FilesOf(s->well);
-        auto record = std::make_unique<horizontal::HorzSetupRecord>();
+        auto record = std::make_unique<wellfile::HorzSetupRecord>();
         horizontal::LoadSetupFile(files, *record);
         const horizontal::HorzApplyInputs inputs =
             horizontal::ApplyInputsOf(s->well, s->engines, s->customTracks, s->options);
@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     reports::LoadShortReports(s->shortReports, s->well, s->env.remoteMonitorOn);
     reports::LoadDailyReports(place);
-    wellfile::LoadDsts(place, reports::ConvertDsts);
-    wellfile::LoadShows(place, reports::ConvertShows);
+    wellfile::LoadDsts(place, wellfile::ConvertDsts);
+    wellfile::LoadShows(place, wellfile::ConvertShows);
     return 0;
 }

@@ -145,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     shortWell.state.witsLink.depthTracking = true;
     wits::WitsHost host(shortWell.state, shortWell.services);
     host.correctFileDepth = [](std::int32_t) { return 0; };
-    host.writeBlock = [&](const wits::WITSRECORD* samples, int count) {
+    host.writeBlock = [&](const wellfile::WITSRECORD* samples, int count) {
         const QDate day = testing_support::doubles().clock.now.date();
         wits::WriteDailyRecords(wits::DailyWitsFileName(folder, well.wellName, day), day, samples, count);
     };

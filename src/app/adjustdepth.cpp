@@ -88,7 +88,7 @@ std::optional<std::int32_t> AskShift(std::int32_t firstDepth)
 void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<std::int32_t(std::int32_t)>& move)
 {
     bool topMoved = false;
-    for (entry::TOPSEX& t : s.well.tops) {
+    for (wellfile::TOPSEX& t : s.well.tops) {
         if (t.depth <= 0)
             continue;
         const std::int32_t to = move(t.depth);
@@ -104,14 +104,14 @@ void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<s
     const QString sho = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     // Through the show loader, which brings an old-layout file to today's first; then the file's own
     // bytes, so that only the intervals change: no spare record, and a torn tail kept as it was.
-    if (!QFileInfo(sho).isFile() || !wellfile::LoadShows(place, reports::ConvertShows))
+    if (!QFileInfo(sho).isFile() || !wellfile::LoadShows(place, wellfile::ConvertShows))
         return;
     std::optional<QByteArray> bytes;
     if (!wellfile::ReadSideFile(sho, bytes) || !bytes)
         return;
     bool showMoved = false;
-    for (qsizetype at = 0; at + reports::kShowSize <= bytes->size(); at += reports::kShowSize) {
-        reports::SHOWREPORT r;
+    for (qsizetype at = 0; at + wellfile::kShowSize <= bytes->size(); at += wellfile::kShowSize) {
+        wellfile::SHOWREPORT r;
         std::memcpy(&r, bytes->constData() + at, sizeof r);
         int top = 0, bottom = 0;
         const std::string interval = platform::FieldText(r.interval);
@@ -131,15 +131,15 @@ void MoveTopsAndShows(LogState& s, const WellServices& sv, const std::function<s
         platform::MessageBox(sho, QStringLiteral("Save Show failed"));
         return;
     }
-    wellfile::LoadShowDepthIndex(place, s.well.showDepthIndex, reports::ConvertShows);  // the marks follow their shows
+    wellfile::LoadShowDepthIndex(place, s.well.showDepthIndex, wellfile::ConvertShows);  // the marks follow their shows
 }
 
 QByteArray ShiftCustomDataDepths(const QByteArray& svx, std::int32_t d)
 {
     QByteArray out = svx;
     float previous = 0;
-    for (qsizetype at = 0; at + layout::kCustomRecordSize <= out.size(); at += layout::kCustomRecordSize) {
-        layout::CUSTDATAREC r;
+    for (qsizetype at = 0; at + wellfile::kCustomRecordSize <= out.size(); at += wellfile::kCustomRecordSize) {
+        wellfile::CUSTDATAREC r;
         std::memcpy(&r, out.constData() + at, sizeof r);
         r.depth = at == 0 ? r.depth + float(d) : previous + 1.0f;
         previous = r.depth;
@@ -191,13 +191,13 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
     const QString mem = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".mem"));
     const QString hxt = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".hxt"));
     const QString qpt = platform::FindFileNoCase(f.currentFolder, f.wellName + QStringLiteral(".qpt"));
-    if (unread.isEmpty() && !ShiftedEach<layout::EXTRECORD>(s.well.fit.path, *d, images))
+    if (unread.isEmpty() && !ShiftedEach<wellfile::EXTRECORD>(s.well.fit.path, *d, images))
         unread = s.well.fit.path;
-    if (unread.isEmpty() && !ShiftedEach<entry::SVMEMO>(mem, *d, images))
+    if (unread.isEmpty() && !ShiftedEach<wellfile::SVMEMO>(mem, *d, images))
         unread = mem;
-    if (unread.isEmpty() && !ShiftedEach<entry::HTEXTEX>(hxt, *d, images))
+    if (unread.isEmpty() && !ShiftedEach<wellfile::HTEXTEX>(hxt, *d, images))
         unread = hxt;
-    if (unread.isEmpty() && !ShiftedEach<reports::QREPORT>(qpt, *d, images))
+    if (unread.isEmpty() && !ShiftedEach<wellfile::QREPORT>(qpt, *d, images))
         unread = qpt;
     if (!unread.isEmpty()) {
         platform::MessageBox(

@@ -167,7 +167,7 @@ int CorrectFileDepth(LogState& s, const WellServices& sv, float n, int limitStep
     s.view.redrawPending = true;
     sv.window->Invalidate(s);
     if (QFileInfo(f.customDataFileName).isFile())
-        layout::ExtendCustomDataFile(f, f.fileBottomDepth);
+        wellfile::ExtendCustomDataFile(f, f.fileBottomDepth);
     if (f.drilling && f.copyOut && f.hooks.copyWellFileOut)
         f.hooks.copyWellFileOut(QStringLiteral(".svm"));
     return 1;

@@ -45,7 +45,7 @@ struct CustomTracks {
     // The custom-data rows by depth - first depth, kept up to date by the depth step while drilling; made
     // by the first paint that shows custom tracks, (last - first + 510) of them. `sizeMark` is the file's
     // last depth when they were sized; drilling grows them once the well is 100 units deeper.
-    std::vector<layout::CUSTDATAREC> rows;
+    std::vector<wellfile::CUSTDATAREC> rows;
     std::int32_t sizeMark = 0;
 };
 

@@ -54,18 +54,18 @@ struct DepthMatchState {
 
 // The memos of the well and the note being placed or edited over the log.
 struct NoteState {
-    std::vector<entry::SVMEMO> memos;  // `memoCount` memos, then zeroed spares
+    std::vector<wellfile::SVMEMO> memos;  // `memoCount` memos, then zeroed spares
     std::int32_t memoCount = 0;
     std::int32_t currentMemo = -1;     // the memo being edited, -1 when none
     std::int32_t editMode = 0;         // 1 while an existing memo is edited or moved
     bool firstColumnNote = false;      // the note takes the first memo column (a description)
     bool tvdMemoMark = false;          // set while the TVD dialog saves a survey
     // The style memos (flag bytes 656 and 657 of the file) as the loader found them.
-    std::optional<entry::SVMEMO> styleMemo;
-    std::optional<entry::SVMEMO> styleDescription;
+    std::optional<wellfile::SVMEMO> styleMemo;
+    std::optional<wellfile::SVMEMO> styleDescription;
     // The horizontal view's templates of new notes and new description notes (flag bytes 556 and 557).
-    std::optional<entry::HTEXTEX> styleNote;
-    std::optional<entry::HTEXTEX> styleDescriptionNote;
+    std::optional<wellfile::HTEXTEX> styleNote;
+    std::optional<wellfile::HTEXTEX> styleDescriptionNote;
     // Set by the load when a description is also drawn on the compressed scales.
     bool oneInchDescriptions = false;
     // The text of the memo being edited as it was, line breaks included; empty when none.

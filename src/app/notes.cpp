@@ -21,7 +21,7 @@ namespace {
 constexpr platform::COLORREF kWhite = platform::RGB(255, 255, 255);
 
 // The memo at `index`, or null.
-entry::SVMEMO* MemoAt(LogState& s, std::int32_t index)
+wellfile::SVMEMO* MemoAt(LogState& s, std::int32_t index)
 {
     NoteState& n = s.notes;
     if (index < 0 || index >= n.memoCount || std::size_t(index) >= n.memos.size())
@@ -30,24 +30,24 @@ entry::SVMEMO* MemoAt(LogState& s, std::int32_t index)
 }
 
 // Puts `text` into a memo's text field, cut to what it holds, the rest of the field zeroed.
-void SetMemoText(entry::SVMEMO& m, const QByteArray& text)
+void SetMemoText(wellfile::SVMEMO& m, const QByteArray& text)
 {
     entry::SetRecordText(m.text, sizeof m.text, text, entry::kMemoTextMax);
 }
 
 // A new memo at the end of the array (room for it is made when the spares are used up).
-entry::SVMEMO& AppendMemo(NoteState& n)
+wellfile::SVMEMO& AppendMemo(NoteState& n)
 {
     n.memoCount = std::max(n.memoCount, 0);
     if (n.memos.size() <= std::size_t(n.memoCount))
         n.memos.resize(std::size_t(n.memoCount) + entry::kMemoSpares);
-    entry::SVMEMO& m = n.memos[std::size_t(n.memoCount)];
-    m = entry::SVMEMO{};
+    wellfile::SVMEMO& m = n.memos[std::size_t(n.memoCount)];
+    m = wellfile::SVMEMO{};
     ++n.memoCount;
     return m;
 }
 
-void FillNewMemo(LogState& s, entry::SVMEMO& m, int x)
+void FillNewMemo(LogState& s, wellfile::SVMEMO& m, int x)
 {
     NoteState& n = s.notes;
     const entry::MemoSlotLayout layout = entry::ScreenMemoSlots(logview::GeometryOf(s));
@@ -61,7 +61,7 @@ void FillNewMemo(LogState& s, entry::SVMEMO& m, int x)
     m.font = DefaultNoteFont(s);
     const std::int32_t index = n.memoCount - 1;
     if (index > 0) {
-        const entry::SVMEMO& before = n.memos[std::size_t(index - 1)];
+        const wellfile::SVMEMO& before = n.memos[std::size_t(index - 1)];
         m.textColour = before.textColour;
         m.frameColour = before.frameColour != 0 ? before.frameColour : kWhite;
     }
@@ -69,7 +69,7 @@ void FillNewMemo(LogState& s, entry::SVMEMO& m, int x)
         m.description = 1;
         m.drawRectangle = 0;
     }
-    if (const std::optional<entry::SVMEMO>& style = n.firstColumnNote ? n.styleDescription : n.styleMemo) {
+    if (const std::optional<wellfile::SVMEMO>& style = n.firstColumnNote ? n.styleDescription : n.styleMemo) {
         m.textColour = style->textColour;
         m.frameColour = style->frameColour;
         m.font = style->font;
@@ -91,7 +91,7 @@ entry::MemoSource MemoSourceOf(LogState& s)
     NoteState& n = s.notes;
     const std::size_t count = std::min(std::size_t(std::max(n.memoCount, 0)), n.memos.size());
     entry::MemoSource source;
-    source.memos = std::span<entry::SVMEMO>(n.memos.data(), count);
+    source.memos = std::span<wellfile::SVMEMO>(n.memos.data(), count);
     source.state = &n.drawing;
     source.options.drilling = s.well.file.drilling;
     source.options.customTracks = s.well.customTracksEnabled && s.customTracks.data != nullptr;
@@ -111,9 +111,9 @@ bool LoadMemos(LogState& s)
     n.drawing = entry::MemoDrawState{};
     if (!QFileInfo::exists(path)) {
         // A well without memos starts with the date memo, written at once (when it lies in the file).
-        n.memos.assign(3, entry::SVMEMO{});
+        n.memos.assign(3, wellfile::SVMEMO{});
         n.memoCount = 1;
-        entry::SVMEMO& m = n.memos[0];
+        wellfile::SVMEMO& m = n.memos[0];
         m.depth = f.fileTopDepth + 50;
         m.number = 1;
         m.slot = 1;
@@ -139,7 +139,7 @@ bool LoadMemos(LogState& s)
     n.memos = std::move(a->memos);
     n.memoCount = a->count;
     for (std::int32_t i = 0; i < n.memoCount; ++i) {
-        const entry::SVMEMO& m = n.memos[std::size_t(i)];
+        const wellfile::SVMEMO& m = n.memos[std::size_t(i)];
         if (m.oneInch && m.description && m.depth > f.fileTopDepth + 50)
             n.oneInchDescriptions = true;
         if (m.defaultDescription)
@@ -171,7 +171,7 @@ platform::LOGFONTA DefaultNoteFont(const LogState& s)
 
 void StripSeparators(LogState& s)
 {
-    entry::SVMEMO* m = MemoAt(s, s.notes.currentMemo);
+    wellfile::SVMEMO* m = MemoAt(s, s.notes.currentMemo);
     if (!m)
         return;
     const std::size_t length = strnlen(m->text, sizeof m->text - 1);
@@ -190,7 +190,7 @@ void CancelNoteEdit(LogState& s)
 {
     NoteState& n = s.notes;
     if (!n.noteBuffer.empty()) {
-        if (entry::SVMEMO* m = MemoAt(s, n.currentMemo))
+        if (wellfile::SVMEMO* m = MemoAt(s, n.currentMemo))
             SetMemoText(*m, QByteArray::fromStdString(n.noteBuffer));
         n.noteBuffer.clear();
     }
@@ -216,9 +216,9 @@ bool AddMemo(LogState& s, const QByteArray& given, int x, int y, std::int32_t de
     depth = std::min(std::max(depth, f.fileTopDepth + 12), f.fileBottomDepth);
 
     // Work on a copy: a memo file that cannot be written leaves the memos as they were.
-    const std::vector<entry::SVMEMO> before = n.memos;
+    const std::vector<wellfile::SVMEMO> before = n.memos;
     const std::int32_t countBefore = n.memoCount;
-    entry::SVMEMO* m = MemoAt(s, n.currentMemo);
+    wellfile::SVMEMO* m = MemoAt(s, n.currentMemo);
     if (!m) {
         m = &AppendMemo(n);
         m->depth = depth;
@@ -282,12 +282,12 @@ entry::NoteCopy StoreDepthNote(LogState& s, const std::function<entry::NoteCopy(
 
 bool AddHTextNote(LogState& s, const QByteArray& given, std::int32_t depth)
 {
-    const entry::HTEXTEX note = entry::MakeDepthNote(depth, given);
+    const wellfile::HTEXTEX note = entry::MakeDepthNote(depth, given);
     return StoreDepthNote(s, [&](const QString& path) { return entry::AddDepthNote(path, note, false); }) ==
            entry::NoteCopy::Copied;
 }
 
-entry::NoteCopy CopyMemoToHorzNotes(LogState& s, const entry::SVMEMO& memo)
+entry::NoteCopy CopyMemoToHorzNotes(LogState& s, const wellfile::SVMEMO& memo)
 {
     if (memo.text[0] == '\0')
         return entry::NoteCopy::Exists;

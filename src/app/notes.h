@@ -68,7 +68,7 @@ bool AddHTextNote(LogState& log, const QByteArray& text, std::int32_t depth);
 
 // The memo dialog's copy of `memo` to the depth notes: once per depth, with the memo's description
 // flag and colours; refused while the horizontal view is open. An empty memo is not copied.
-entry::NoteCopy CopyMemoToHorzNotes(LogState& log, const entry::SVMEMO& memo);
+entry::NoteCopy CopyMemoToHorzNotes(LogState& log, const wellfile::SVMEMO& memo);
 
 // The well's memo file and depth-note file.
 QString MemoPath(const LogState& log);

@@ -66,7 +66,7 @@ bool Acceptable(app::LogState& s, const QString& path)
     OpenWell well = CopyWithoutRecords(s.well.file);
     std::uint16_t loggerId = s.well.loggerId;
     RepairSummary summary = s.well.repair;
-    layout::FitFile fit = s.well.fit;
+    wellfile::FitFile fit = s.well.fit;
     const RepairTarget target{well, loggerId, summary, fit,
                               SharedFolderPath(QFileInfo(path).absolutePath() + u'/', loggerId)};
     return ValidateDataFile(target, path) == 1;
@@ -84,7 +84,7 @@ bool ReceivingStation(const app::LogState& s)
 {
     if (s.env.serverStation)
         return true;
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     return wellfile::LoadDownloadConfig(s.well.file.dataFolder, remote) && remote.startOnOpen != 0;
 }
 
@@ -339,7 +339,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
     }
 
     const WellPlace place = PlaceOf(s);
-    LoadShowDepthIndex(place, s.well.showDepthIndex, reports::ConvertShows);
+    LoadShowDepthIndex(place, s.well.showDepthIndex, wellfile::ConvertShows);
     LoadDstDepthIndex(place, s.well.dstDepthIndex);
     LoadReportDepthIndex(place, s.well.reportDepthIndex);
     sv.window->DowntimeReport(s);

@@ -4,12 +4,12 @@
 #include "drilling/driller.h"
 #include "layout/trackflags.h"
 
-namespace tracks {
+namespace app {
 
-TrackSettings TrackSettingsOf(const app::LogState& s)
+tracks::TrackSettings TrackSettingsOf(const app::LogState& s)
 {
     const wellfile::WellConfig& cfg = s.well.config;
-    TrackSettings t;
+    tracks::TrackSettings t;
     t.logGasScale = cfg.logGasScale != 0;
     t.linearGasScale = cfg.linearGasScale != 0;
     t.gasPercent = cfg.gasPercentMode != 0;
@@ -36,9 +36,9 @@ TrackSettings TrackSettingsOf(const app::LogState& s)
     return t;
 }
 
-TopsView TopsViewOf(const app::LogState& s)
+tracks::TopsView TopsViewOf(const app::LogState& s)
 {
-    TopsView v;
+    tracks::TopsView v;
     v.tops = s.well.tops;
     v.kbElevation = s.well.kbElevation;
     v.screenShown = s.view.topsShown;
@@ -47,9 +47,9 @@ TopsView TopsViewOf(const app::LogState& s)
     return v;
 }
 
-CurveValueSettings CurveValueSettingsOf(const app::LogState& s)
+tracks::CurveValueSettings CurveValueSettingsOf(const app::LogState& s)
 {
-    CurveValueSettings v;
+    tracks::CurveValueSettings v;
     v.profile = s.well.loggerId;
     v.fitData = s.well.fit.dataEnabled;
     v.realTimeDepthMargin = s.well.config.rtResLag;
@@ -63,9 +63,9 @@ CurveValueSettings CurveValueSettingsOf(const app::LogState& s)
     return v;
 }
 
-CustomTrackWindow CustomTrackWindowOf(app::LogState& s)
+tracks::CustomTrackWindow CustomTrackWindowOf(app::LogState& s)
 {
-    CustomTrackWindow w;
+    tracks::CustomTrackWindow w;
     w.screen = s.customTracks.data.get();
     w.printer = s.customTracks.printData.get();
     w.drilling = s.well.file.drilling;
@@ -75,4 +75,4 @@ CustomTrackWindow CustomTrackWindowOf(app::LogState& s)
     return w;
 }
 
-}  // namespace tracks
+}  // namespace app

@@ -9,17 +9,17 @@ namespace app {
 struct LogState;
 }
 
-namespace tracks {
+namespace app {
 
-TrackSettings TrackSettingsOf(const app::LogState& s);
+tracks::TrackSettings TrackSettingsOf(const app::LogState& s);
 // The well's tops as the tops painter reads them; the span stays valid while the tops are not changed.
-TopsView TopsViewOf(const app::LogState& s);
+tracks::TopsView TopsViewOf(const app::LogState& s);
 // The window's settings of the custom curve values, with the screen custom-track object's end depth,
 // motor factor and lag settings when there is one. The window keeps no test-gas switch yet: the
 // components are never divided by their test gas.
-CurveValueSettings CurveValueSettingsOf(const app::LogState& s);
+tracks::CurveValueSettings CurveValueSettingsOf(const app::LogState& s);
 // The window's custom-track objects and mode flags; the window itself says whether it is minimised and
 // hands its grid strips.
-CustomTrackWindow CustomTrackWindowOf(app::LogState& s);
+tracks::CustomTrackWindow CustomTrackWindowOf(app::LogState& s);
 
-}  // namespace tracks
+}  // namespace app

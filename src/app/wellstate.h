@@ -71,12 +71,12 @@ struct WellState {
     QString elogFileName;              // the curve file of the selected scheme; empty when none
     std::int32_t elogDepthOffset = 0;
     OffsetWell offset;
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::TOPSEX> tops;
     bool topsChanged = false;               // the tops were edited since the well was opened
     wellfile::OfficeCopyRecord officeCopy;  // read for a well that came as a package
     wellfile::RepairSummary repair;         // what the last repair pass gathered
-    layout::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
-    exchange::WellWatches watches;          // the well's files as another station may rewrite them
+    wellfile::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
+    wellfile::WellWatches watches;          // the well's files as another station may rewrite them
     exchange::ReceiveState receive;         // the remote monitor's packages seen and its refresh counter
     exchange::BackupState backup;           // the backup options and the last backups made
 };

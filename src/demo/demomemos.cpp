@@ -27,7 +27,7 @@ struct DemoMemo {
 
 }  // namespace
 
-std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescriptions& descriptions)
+std::vector<wellfile::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescriptions& descriptions)
 {
     std::vector<DemoMemo> table = {
         {60, "Mud changed to KCl polymer\r\nMW 1.12 sg", 1, false, false, platform::RGB(0, 0, 0)},
@@ -49,11 +49,11 @@ std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescr
     }
     std::stable_sort(table.begin(), table.end(), [](const DemoMemo& a, const DemoMemo& b) { return a.below < b.below; });
 
-    std::vector<entry::SVMEMO> memos;
+    std::vector<wellfile::SVMEMO> memos;
     for (const DemoMemo& d : table) {
         if (shape.firstDepth + d.below > shape.lastDepth)
             continue;
-        entry::SVMEMO m;
+        wellfile::SVMEMO m;
         m.depth = shape.firstDepth + d.below;
         platform::SetFieldText(m.text, d.text);
         m.slot = d.slot;
@@ -75,7 +75,7 @@ std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescr
 
 bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape, const DemoDescriptions& descriptions)
 {
-    const std::vector<entry::SVMEMO> memos = DemoMemos(shape, descriptions);
+    const std::vector<wellfile::SVMEMO> memos = DemoMemos(shape, descriptions);
     const QString path = entry::MemoFilePath(platform::JoinPath(folder, QString()), QString::fromLatin1(kDemoWellName));
     return entry::SaveMemoFile(path, memos, int(memos.size()), shape.firstDepth, shape.lastDepth) ==
            entry::MemoSave::Saved;

@@ -15,7 +15,7 @@ namespace demo {
 // `descriptions`: the cuttings' descriptions by depth; each becomes a memo flagged as a description,
 // unless one of the fixed memos describes the rock there already.
 using DemoDescriptions = std::vector<std::pair<std::int32_t, const char*>>;
-std::vector<entry::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescriptions& descriptions = {});
+std::vector<wellfile::SVMEMO> DemoMemos(const DemoWellShape& shape, const DemoDescriptions& descriptions = {});
 // Writes them to "elogdemo.mem" in `folder`; false when the file could not be written.
 bool SaveDemoMemos(const QString& folder, const DemoWellShape& shape, const DemoDescriptions& descriptions = {});
 

@@ -11,7 +11,7 @@
 
 namespace demo {
 
-std::vector<entry::HTEXTEX> DemoDepthNotes(const DemoWellShape& shape);
+std::vector<wellfile::HTEXTEX> DemoDepthNotes(const DemoWellShape& shape);
 // Writes them to "elogdemo.hxt" in `folder`; false when the file could not be written.
 bool SaveDemoDepthNotes(const QString& folder, const DemoWellShape& shape);
 

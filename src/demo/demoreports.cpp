@@ -26,10 +26,10 @@ constexpr std::int32_t kMainSandTop = 1900;
 
 bool SaveDemoDailyReport(const WellPlace& place, const DemoData& data, const DemoWellShape& shape)
 {
-    using reports::SetReportText;
+    using wellfile::SetReportText;
     if (data.records.empty())
         return true;
-    reports::REPORTEX r;
+    wellfile::REPORTEX r;
     r.number = 1;
     const QDate day = reports::ReadReportDate(kDemoEndDate);
     SetReportText(r.date, reports::ReportDateText(day));
@@ -94,8 +94,8 @@ bool SaveDemoDst(const WellPlace& place, const DemoData& data)
                                    [](const auto& s) { return s.first >= kMainSandTop; });
     if (show == data.shows.end())
         return true;
-    using reports::SetReportText;
-    reports::DSTREPORT t;
+    using wellfile::SetReportText;
+    wellfile::DSTREPORT t;
     SetReportText(t.number, "1");
     SetReportText(t.fromDepth, std::to_string(show->first));
     SetReportText(t.toDepth, std::to_string(show->second));

@@ -126,10 +126,10 @@ bool SaveDowntimeNotes(const QString& folder, const QString& wellName, const std
 // the drilling-parameter box.
 bool SaveDemoShortReports(const WellPlace& place, const DemoWellShape& shape)
 {
-    std::vector<reports::QREPORT> list;
+    std::vector<wellfile::QREPORT> list;
     const std::int32_t span = shape.lastDepth - shape.firstDepth;
     for (const std::int32_t at : {span / 8, span / 2, 7 * span / 8}) {
-        reports::QREPORT r;
+        wellfile::QREPORT r;
         r.number = std::int32_t(list.size() + 1);
         r.depth = (shape.firstDepth + at) / 2 * 2;
         const int k = int(list.size());
@@ -177,9 +177,9 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     TopsPlace topsPlace;
     if (!SaveTops(place, topsPlace, data.tops))
         return false;
-    std::vector<reports::SHOWREPORT> shows;
+    std::vector<wellfile::SHOWREPORT> shows;
     for (const auto& [from, to] : data.shows) {
-        reports::SHOWREPORT s;
+        wellfile::SHOWREPORT s;
         s.number = std::uint16_t(shows.size() + 1);
         platform::SetFieldText(s.company, "Demo Petroleum Ltd.");
         platform::SetFieldText(s.well, "Demo 7-21 Elog");
@@ -195,7 +195,7 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
         return false;
     // The custom-data file of the custom tracks, one record per depth like the data file.
     const QString customPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".svx"));
-    if (!WriteWholeFile(customPath, data.custom.data(), data.custom.size() * sizeof(layout::CUSTDATAREC)))
+    if (!WriteWholeFile(customPath, data.custom.data(), data.custom.size() * sizeof(wellfile::CUSTDATAREC)))
         return false;
     // The wireline log, whose deep resistivity the first scheme shows.
     const std::vector<elog::CurveRecord> curves = MakeDemoCurves(data, shape);
@@ -203,7 +203,7 @@ bool MakeDemoWell(const QString& folder, const DemoWellShape& shape)
     if (!WriteWholeFile(curvePath, curves.data(), curves.size() * sizeof(elog::CurveRecord)))
         return false;
     const QString fitPath = platform::JoinPath(folder, place.wellName + QStringLiteral(".fit"));
-    if (!WriteWholeFile(fitPath, data.fit.data(), data.fit.size() * sizeof(layout::EXTRECORD)) ||
+    if (!WriteWholeFile(fitPath, data.fit.data(), data.fit.size() * sizeof(wellfile::EXTRECORD)) ||
         !SaveDemoCustomTracks(folder, place.wellName))
         return false;
 

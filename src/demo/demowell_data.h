@@ -15,9 +15,9 @@ namespace demo {
 
 struct DemoData {
     std::vector<wellfile::RECORD> records;              // one per depth unit, first to last depth
-    std::vector<layout::CUSTDATAREC> custom;     // the same depths
-    std::vector<layout::EXTRECORD> fit;          // the same depths: the FIT analysis of the same gas
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::CUSTDATAREC> custom;     // the same depths
+    std::vector<wellfile::EXTRECORD> fit;          // the same depths: the FIT analysis of the same gas
+    std::vector<wellfile::TOPSEX> tops;
     std::vector<std::pair<std::int32_t, std::int32_t>> shows;  // first and last depth of each show
     std::vector<std::int32_t> downtime;          // depths of the downtime notes
     // The geologist's descriptions of the cuttings, by depth (even depths, in order).

@@ -159,7 +159,7 @@ constexpr int kFitC3OverC1 = 182;
 constexpr int kFitPercentGas = 88;
 constexpr int kFitTotalGas = 310;
 
-void SetFit(layout::EXTRECORD& e, int byte, double value)
+void SetFit(wellfile::EXTRECORD& e, int byte, double value)
 {
     const float v = float(value);
     std::memcpy(reinterpret_cast<unsigned char*>(&e) + byte, &v, sizeof v);
@@ -167,10 +167,10 @@ void SetFit(layout::EXTRECORD& e, int byte, double value)
 
 double Rounded(double v, double step) { return std::round(v / step) * step; }
 
-void FillFit(layout::EXTRECORD& e, const RECORD& r, Random& rnd)
+void FillFit(wellfile::EXTRECORD& e, const RECORD& r, Random& rnd)
 {
     e.depth = float(r.depth);
-    e.recordLength = layout::kExtRecordSize;
+    e.recordLength = wellfile::kExtRecordSize;
     const double thc = Rounded(std::fabs(r.gas[GAS_TG]) * rnd.Uniform(0.95, 1.05), 0.1);
     // C1, C2, C3, then the butanes and the pentanes each as one; ppm from the record's hundredths.
     const double ppm[5] = {r.gas[GAS_C1] * 100.0, r.gas[GAS_C2] * 100.0, r.gas[GAS_C3] * 100.0,
@@ -267,7 +267,7 @@ DemoData MakeDemoData(const DemoWellShape& shape)
         }
         const Formation& f = kFormations[formation];
         if (depth == formationTop) {
-            entry::TOPSEX top;
+            wellfile::TOPSEX top;
             top.depth = depth;
             top.number = std::int32_t(d.tops.size() + 1);
             top.colour = f.colour;
@@ -411,7 +411,7 @@ DemoData MakeDemoData(const DemoWellShape& shape)
         r.lagTime = float(std::round(lag * 10.0) / 10.0);
 
         // The custom-data record: rotary speed (none while sliding on the motor), pumps and pits.
-        layout::CUSTDATAREC& c = d.custom[std::size_t(i)];
+        wellfile::CUSTDATAREC& c = d.custom[std::size_t(i)];
         c.depth = float(depth);
         c.rpm = float(sliding ? 0.0 : std::round(115.0 - 35.0 * mix.carbonate + rnd.Uniform(-5.0, 5.0)));
         c.spm = float(std::round(112.0 + rnd.Uniform(-3.0, 3.0)));

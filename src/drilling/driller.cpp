@@ -45,7 +45,7 @@ int Driller::Start(const wellfile::WellConfig& config)
         lag_ = config.lagSettings;
     lag_.allPumps = 0;
 
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     if (wellfile::LoadDownloadConfig(well.dataFolder, remote)) {
         updatePackageOn = remote.updatePackage != 0;
         updatePackageInterval = remote.interval;

@@ -174,8 +174,8 @@ public:
     void SetAlarms(std::unique_ptr<LogAlarm> alarms);
     wits::WitsAlarms& WitsAlarmTable() const { return *witsAlarms_; }
     // The live WITS values, kept current by the WITS links.
-    const wits::WITSRECORD& Live() const { return live_; }
-    void SetLive(const wits::WITSRECORD& live) { live_ = live; }
+    const wellfile::WITSRECORD& Live() const { return live_; }
+    void SetLive(const wellfile::WITSRECORD& live) { live_ = live; }
     // The lag settings; current while they are the ".lag" file's (read at the start or saved since).
     const wellfile::LagRecord& Lag() const { return lag_; }
     void SetLag(const wellfile::LagRecord& lag) { lag_ = lag; }
@@ -207,7 +207,7 @@ public:
 private:
     void StepDepth(const DrillingWindow& w);
     bool AppendRecord(const DrillingWindow& w, QString& reason);
-    void AppendCustomRecord(const layout::CUSTDATAREC& record);
+    void AppendCustomRecord(const wellfile::CUSTDATAREC& record);
     void FillCustomFromWits();
     void GrowCustomRows();
     void DrawNewLine(const DrillingWindow& w);
@@ -228,7 +228,7 @@ private:
     // A unit drilled while the data file could not be written: the values measured at its own depth and
     // its own time, with which it is written once the file can be written again.
     struct BookedUnit {
-        wits::WITSRECORD live;
+        wellfile::WITSRECORD live;
         std::int32_t seconds = 1;
         std::int64_t endMs = 0;  // steady ms when it was booked: the next unit is timed from here
     };
@@ -237,7 +237,7 @@ private:
     std::unique_ptr<LogTime> time_;
     std::unique_ptr<LogAlarm> alarms_;
     std::unique_ptr<wits::WitsAlarms> witsAlarms_;
-    wits::WITSRECORD live_{};
+    wellfile::WITSRECORD live_{};
     wellfile::LagRecord lag_{};
     bool lagCurrent_ = false;
     bool statusBox_ = false;

@@ -22,12 +22,12 @@ namespace drilling {
 namespace {
 
 template <typename T>
-void PutAt(layout::CUSTDATAREC& r, int offset, T value)
+void PutAt(wellfile::CUSTDATAREC& r, int offset, T value)
 {
     std::memcpy(reinterpret_cast<char*>(&r) + offset, &value, sizeof value);
 }
 
-void CopyBytes(layout::CUSTDATAREC& r, int offset, const void* from)
+void CopyBytes(wellfile::CUSTDATAREC& r, int offset, const void* from)
 {
     std::memcpy(reinterpret_cast<char*>(&r) + offset, from, 4);
 }
@@ -57,7 +57,7 @@ void Driller::UpdateStep()
     if (stepPending && writeFailing_)
         BookWaitingUnits(t);
     const bool booked = stepPending && !booked_.empty();
-    const wits::WITSRECORD liveNow = live_;
+    const wellfile::WITSRECORD liveNow = live_;
     if (booked) {
         live_ = booked_.front().live;
         t.unitSeconds = booked_.front().seconds;
@@ -156,7 +156,7 @@ void Driller::UpdateStep()
         live_.casingPressure = 0;  // taken by this step
     if (w.customDataInUse) {
         GrowCustomRows();
-        std::vector<layout::CUSTDATAREC>& rows = host_.CustomRows();
+        std::vector<wellfile::CUSTDATAREC>& rows = host_.CustomRows();
         if (customRowIndex >= 0 && std::size_t(customRowIndex) < rows.size())
             rows[std::size_t(customRowIndex)] = workingCustom;
         AppendCustomRecord(workingCustom);
@@ -262,7 +262,7 @@ void Driller::StepDepth(const DrillingWindow& w)
 
 void Driller::FillCustomFromWits()
 {
-    layout::CUSTDATAREC& c = workingCustom;
+    wellfile::CUSTDATAREC& c = workingCustom;
     PutAt(c, 4, float(live_.pumpPressure));
     CopyBytes(c, 8, reinterpret_cast<const char*>(&live_) + 50);
     PutAt(c, 26, live_.torque);
@@ -305,7 +305,7 @@ void Driller::FillCustomFromWits()
 
 void Driller::GrowCustomRows()
 {
-    std::vector<layout::CUSTDATAREC>& rows = host_.CustomRows();
+    std::vector<wellfile::CUSTDATAREC>& rows = host_.CustomRows();
     if (customRowIndex < 0)
         return;
     // Grown whenever the new row would not fit, whatever feeds the custom data.
@@ -337,22 +337,22 @@ bool Driller::AppendRecord(const DrillingWindow& w, QString& reason)
     return true;
 }
 
-void Driller::AppendCustomRecord(const layout::CUSTDATAREC& record)
+void Driller::AppendCustomRecord(const wellfile::CUSTDATAREC& record)
 {
     wellfile::OpenWell& well = Well();
     const std::int32_t depth = std::int32_t(record.depth);
     if (well.customDataFileName.isEmpty() || !QFileInfo::exists(well.customDataFileName)) {
         if (well.customDataFileName.isEmpty())
             well.customDataFileName = well.currentFolder + well.wellName + QStringLiteral(".svx");
-        layout::CreateCustomDataFile(well, host_.Fit(), well.fileTopDepth, depth);
+        wellfile::CreateCustomDataFile(well, host_.Fit(), well.fileTopDepth, depth);
     }
     const std::int32_t step = well.depthStep > 0 ? well.depthStep : 1;
     const std::int64_t index = (std::int64_t(depth) - well.fileTopDepth) / step;
     // A file one short (a stop between the two writes) is filled up to the new record first.
-    if (QFileInfo(well.customDataFileName).size() / layout::kCustomRecordSize < index)
-        layout::ExtendCustomDataFile(well, depth - 1);
+    if (QFileInfo(well.customDataFileName).size() / wellfile::kCustomRecordSize < index)
+        wellfile::ExtendCustomDataFile(well, depth - 1);
     QString reason;
-    if (wellfile::WriteRecordAt(well.customDataFileName, index, &record, layout::kCustomRecordSize, &reason)) {
+    if (wellfile::WriteRecordAt(well.customDataFileName, index, &record, wellfile::kCustomRecordSize, &reason)) {
         SayCustomWrittenAgain();
         if (well.customBottomDepth < depth)
             well.customBottomDepth = depth;

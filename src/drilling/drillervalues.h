@@ -79,8 +79,8 @@ struct DrillerSteps {
 struct DrillerRecords {
     wellfile::RECORD previous{};  // the record of the line drawn last
     wellfile::RECORD working{};   // the record being built for the next depth unit
-    layout::CUSTDATAREC previousCustom{};
-    layout::CUSTDATAREC workingCustom{};
+    wellfile::CUSTDATAREC previousCustom{};
+    wellfile::CUSTDATAREC workingCustom{};
     std::array<wellfile::RECORD, 5> recordWindow{};  // 0 previous line, 1 new line, for the custom tracks
     std::int32_t customRowIndex = 0;     // bottom - first: row of the new custom record
     std::int32_t customGrowthDepth = 0;

@@ -19,12 +19,12 @@ public:
 };
 }  // namespace
 
-DrillerSettings DrillingServices::Settings(app::LogState&)
+layout::DrillerSettings DrillingServices::Settings(app::LogState&)
 {
     app::NotBuilt("drilling", "Settings");
     return {};
 }
-void DrillingServices::ApplySettings(app::LogState&, const DrillerSettings&) { app::NotBuilt("drilling", "ApplySettings"); }
+void DrillingServices::ApplySettings(app::LogState&, const layout::DrillerSettings&) { app::NotBuilt("drilling", "ApplySettings"); }
 void DrillingServices::SetDelay(app::LogState&, std::int32_t) { app::NotBuilt("drilling", "SetDelay"); }
 void DrillingServices::SetOnBottomMode(app::LogState&, int) { app::NotBuilt("drilling", "SetOnBottomMode"); }
 void DrillingServices::ShowStatusBox(app::LogState&, bool) { app::NotBuilt("drilling", "ShowStatusBox"); }

@@ -36,9 +36,9 @@ public:
     virtual void EvJoyButton(app::LogState& log, unsigned buttons) = 0;
 
     // The drilling object's settings while drilling mode is on (the defaults until it is built).
-    virtual DrillerSettings Settings(app::LogState& log);
+    virtual layout::DrillerSettings Settings(app::LogState& log);
     // Takes the settings stored by "Save and Close" of the Lines and Scales dialog.
-    virtual void ApplySettings(app::LogState& log, const DrillerSettings& settings);
+    virtual void ApplySettings(app::LogState& log, const layout::DrillerSettings& settings);
     // The anti-bounce delay, set at once by the dialog's spin.
     virtual void SetDelay(app::LogState& log, std::int32_t delay);
     // The on-bottom mode (0 open, 1 closed, 2 disabled): the bit goes on bottom again and the switch

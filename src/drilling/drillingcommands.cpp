@@ -361,7 +361,7 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     const bool witsOn = links_.Wits().LinkRunning(log);
     const bool customOn = links_.Wits().CustomLinkRunning(log);
     if (d && witsOn) {
-        const wits::WITSRECORD& live = d->Live();
+        const wellfile::WITSRECORD& live = d->Live();
         if (live.spm1 + live.spm2 + live.spm3 < 11)
             d->SetLagByStrokesFromWits(false);  // pumps that stood still: the next start counts by time
         config.lagByStrokesFromWits = d->Setup().lagByStrokesFromWits;
@@ -421,9 +421,9 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     wellServices_.window->LoadRemoteConfig(log);
 }
 
-DrillerSettings DrillingCommands::Settings(app::LogState& log)
+layout::DrillerSettings DrillingCommands::Settings(app::LogState& log)
 {
-    DrillerSettings out;
+    layout::DrillerSettings out;
     if (const Driller* d = log.engines.driller) {
         const DrillerSetup& setup = d->Setup();
         out.delay = setup.minSecondsPerUnit;
@@ -436,7 +436,7 @@ DrillerSettings DrillingCommands::Settings(app::LogState& log)
     return out;
 }
 
-void DrillingCommands::ApplySettings(app::LogState& log, const DrillerSettings& settings)
+void DrillingCommands::ApplySettings(app::LogState& log, const layout::DrillerSettings& settings)
 {
     Driller* d = log.engines.driller;
     if (!d)

@@ -52,8 +52,8 @@ public:
     int JoyButton(app::LogState& log, std::uint32_t buttons);
 
     // The driller's settings of the "Lines and Scales" dialog (the defaults while there is no driller).
-    DrillerSettings Settings(app::LogState& log) override;
-    void ApplySettings(app::LogState& log, const DrillerSettings& settings) override;
+    layout::DrillerSettings Settings(app::LogState& log) override;
+    void ApplySettings(app::LogState& log, const layout::DrillerSettings& settings) override;
     void SetDelay(app::LogState& log, std::int32_t delay) override;
     // A new mode for the switch: the bit goes on bottom, then the box's switch is read again.
     void SetOnBottomMode(app::LogState& log, int mode) override;

@@ -23,7 +23,7 @@ struct LogState;
 namespace wellfile {
 struct OpenWell;
 }
-namespace layout {
+namespace wellfile {
 struct CUSTDATAREC;
 struct FitFile;
 }
@@ -187,8 +187,8 @@ public:
 
     DrillingWindow Window() const;             // the window's values now
     wellfile::OpenWell& Well() const;          // the open well: names, depth range, view top
-    layout::FitFile& Fit() const;              // for a custom-data file made on the way
-    std::vector<layout::CUSTDATAREC>& CustomRows() const;  // the window's custom rows by depth - first
+    wellfile::FitFile& Fit() const;              // for a custom-data file made on the way
+    std::vector<wellfile::CUSTDATAREC>& CustomRows() const;  // the window's custom rows by depth - first
     StatusCanvas& Canvas() const;
     DrillingStatusBox& Box() const;
     StatusNotes& Notes() const;

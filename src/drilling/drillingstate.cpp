@@ -75,8 +75,8 @@ DrillingWindow DrillingHost::Window() const
 }
 
 wellfile::OpenWell& DrillingHost::Well() const { return log_.well.file; }
-layout::FitFile& DrillingHost::Fit() const { return log_.well.fit; }
-std::vector<layout::CUSTDATAREC>& DrillingHost::CustomRows() const { return log_.customTracks.rows; }
+wellfile::FitFile& DrillingHost::Fit() const { return log_.well.fit; }
+std::vector<wellfile::CUSTDATAREC>& DrillingHost::CustomRows() const { return log_.customTracks.rows; }
 StatusCanvas& DrillingHost::Canvas() const { return peers_.canvas ? *peers_.canvas : NullCanvas(); }
 
 DrillingStatusBox& DrillingHost::Box() const

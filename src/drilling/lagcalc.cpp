@@ -191,12 +191,12 @@ float SettleMeasuredLag(float measured, float lagMinutes, float washout, float t
     return measured;
 }
 
-std::int32_t WitsSpm(const wits::WITSRECORD& live, int pump)
+std::int32_t WitsSpm(const wellfile::WITSRECORD& live, int pump)
 {
     return pump == 0 ? live.spm1 : pump == 1 ? live.spm2 : live.spm3;
 }
 
-std::int32_t WitsSpmOnHole(const wellfile::LagRecord& lag, const wits::WITSRECORD& live)
+std::int32_t WitsSpmOnHole(const wellfile::LagRecord& lag, const wellfile::WITSRECORD& live)
 {
     std::int32_t sum = 0;
     for (int p = 0; p < 3; ++p)

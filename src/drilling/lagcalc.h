@@ -13,7 +13,7 @@
 #include <array>
 #include <cstdint>
 
-namespace wits {
+namespace wellfile {
 struct WITSRECORD;
 }
 
@@ -118,9 +118,9 @@ QString RangeErrorText(const wellfile::LagRecord& r, float totalSpm);
 float SettleMeasuredLag(float measured, float lagMinutes, float washout, float tolerance);
 
 // The strokes per minute the WITS feed gives for the pumps on the hole in `lag`.
-std::int32_t WitsSpmOnHole(const wellfile::LagRecord& lag, const wits::WITSRECORD& live);
+std::int32_t WitsSpmOnHole(const wellfile::LagRecord& lag, const wellfile::WITSRECORD& live);
 // A pump's strokes per minute in the WITS feed, pump 0-2.
-std::int32_t WitsSpm(const wits::WITSRECORD& live, int pump);
+std::int32_t WitsSpm(const wellfile::WITSRECORD& live, int pump);
 // The lag now at the WITS rate: "PUMPS NOT RUNNING" at 10 strokes a minute or less.
 QString LagNowText(float lagStrokes, std::int32_t spmSum);
 

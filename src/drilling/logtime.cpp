@@ -173,7 +173,7 @@ void LogTime::RaiseWitsAlarms()
     LogAlarm* alarms = owner_.Alarms();
     if (!alarms)
         return;
-    const wits::WITSRECORD& live = owner_.Live();
+    const wellfile::WITSRECORD& live = owner_.Live();
     const AlarmSettings& a = alarms->settings;
     struct Watch {
         int kind;

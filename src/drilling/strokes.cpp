@@ -151,7 +151,7 @@ void STROKES::DrawBox()
     const DrillingWindow w = d.Window();
     boxX = d.LagState().lagTextX;
     if (d.Setup().lagByStrokesFromWits) {
-        const wits::WITSRECORD& live = d.Live();
+        const wellfile::WITSRECORD& live = d.Live();
         spm[0] = live.spm1;
         spm[1] = live.spm2;
         spm[2] = live.spm3;

@@ -168,7 +168,7 @@ void ExportCustomLasRows(Out& o, const LasSettings& st, CustomLasRow& row, int e
         return;
     const CustomLasEntry& e = kCatalogue[std::size_t(entry)];
     const RECORD& next = row.next;
-    const layout::CUSTDATAREC& cust = row.custom;
+    const wellfile::CUSTDATAREC& cust = row.custom;
     const int h = row.half;
     std::string_view format = e.format;
     double v = 0;
@@ -295,12 +295,12 @@ std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, 
     o.Text(titles);
     o.Text("\n~A\n");
 
-    static const layout::CUSTDATAREC kNoCustom{};
+    static const wellfile::CUSTDATAREC kNoCustom{};
     float carried = mudWeight;
     std::array<std::int32_t, 39> remainder{};
     for (int p = 0; p < pairs; ++p) {
         const std::size_t i = std::size_t(p) + 2;
-        const layout::CUSTDATAREC& cust = i - 1 < in.custom.size() ? in.custom[i - 1] : kNoCustom;
+        const wellfile::CUSTDATAREC& cust = i - 1 < in.custom.size() ? in.custom[i - 1] : kNoCustom;
         CustomLasRow row{in.records[i - 1], in.records[i], cust};
         LasLithPercentages(row.next, row.lith, remainder);
         row.lag = &in.lag;

@@ -70,7 +70,7 @@ bool ExportCustomLasCurves(const LasSettings& settings, const std::array<std::st
 struct CustomLasRow {
     const wellfile::RECORD& record;
     const wellfile::RECORD& next;
-    const layout::CUSTDATAREC& custom;
+    const wellfile::CUSTDATAREC& custom;
     int half = 0;                           // 0 the row at d, 1 the half-step row at d + 0.5
     std::array<std::int32_t, 39> lith{};    // LasLithPercentages of `next`
     const wellfile::LagRecord* lag = nullptr;  // the pumps of the surface RPM; none: no pumps on hole
@@ -84,7 +84,7 @@ struct CustomLasInput {
     // records[0] is the record above the start (zeroed above the file's first depth), records[k] the
     // record of depth start - 1 + k; `count` of them are valid. `custom` is indexed the same way.
     std::span<const wellfile::RECORD> records;
-    std::span<const layout::CUSTDATAREC> custom;
+    std::span<const wellfile::CUSTDATAREC> custom;
     int count = 0;
     std::int32_t start = 0;
     std::int32_t stop = 0;

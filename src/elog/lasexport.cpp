@@ -334,14 +334,14 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
 
     const bool profile318 = wellfile::NumericShowProfile(st.loggerId);
     static const RECORD kZero{};
-    static const layout::CUSTDATAREC kNoCustom{};
+    static const wellfile::CUSTDATAREC kNoCustom{};
     double wtOut = 0, wtIn = 0, hours = 0, wr = 0;
     std::array<std::int32_t, 39> lith{}, rem{};
 
     for (int k = 0; k < n; ++k) {
         const RECORD& rec = in.records[std::size_t(k)];
         const RECORD& next = std::size_t(k) + 1 < in.records.size() ? in.records[std::size_t(k) + 1] : kZero;
-        const layout::CUSTDATAREC& cust = std::size_t(k) < in.custom.size() ? in.custom[std::size_t(k)] : kNoCustom;
+        const wellfile::CUSTDATAREC& cust = std::size_t(k) < in.custom.size() ? in.custom[std::size_t(k)] : kNoCustom;
         // The row's depth is its place in the range: a record with a damaged depth field is written at
         // the depth it stands for, so that STEP still describes the index.
         const std::int32_t d = in.start + k;
@@ -475,10 +475,10 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
     return std::move(o.s);
 }
 
-std::string BuildLasRemarks(std::span<const entry::SVMEMO> memos)
+std::string BuildLasRemarks(std::span<const wellfile::SVMEMO> memos)
 {
     Out o;
-    for (const entry::SVMEMO& m : memos) {
+    for (const wellfile::SVMEMO& m : memos) {
         std::string text = platform::FieldText(m.text);
         std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
         o.Line("%-6d   %-s \n\r", {double(m.depth)}, text);

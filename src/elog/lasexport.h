@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace entry {
+namespace wellfile {
 struct SVMEMO;
 }
 
@@ -38,7 +38,7 @@ struct LasSettings {
 struct LasInput {
     // Records of depths start, start + 1, ...: `count` read, then at least one zeroed record.
     std::span<const wellfile::RECORD> records;
-    std::span<const layout::CUSTDATAREC> custom;  // the same depths, zero where missing
+    std::span<const wellfile::CUSTDATAREC> custom;  // the same depths, zero where missing
     int count = 0;
     std::int32_t start = 0;
     const tracks::ElogView* curves = nullptr;  // null: no curve set
@@ -70,7 +70,7 @@ std::string BuildLasText(const LasInput& in, const LasSettings& settings, float&
 std::vector<std::int32_t> LasDamagedRecords(const LasInput& in);
 
 // One line per memo: depth, three blanks, the text without its line breaks, a blank, CR LF CR.
-std::string BuildLasRemarks(std::span<const entry::SVMEMO> memos);
+std::string BuildLasRemarks(std::span<const wellfile::SVMEMO> memos);
 
 // Wraps `text` in double quotes in place (for command lines of other programs).
 void QuoteString(std::string& text);

@@ -163,7 +163,7 @@ void FillRecord(wellfile::RECORD& r, std::int32_t depth, const Unit& u, const Re
 }
 
 // The custom-data and extended values of a unit, from its first line.
-void FillSide(layout::CUSTDATAREC* c, layout::EXTRECORD* e, const Fields& line, const Reader& value)
+void FillSide(wellfile::CUSTDATAREC* c, wellfile::EXTRECORD* e, const Fields& line, const Reader& value)
 {
     for (int t = 1; t <= kMudlogTargets; ++t) {
         const MudlogTarget& m = *MudlogTargetOf(t);
@@ -280,7 +280,7 @@ void Say(const QString& text, const QString& caption) { platform::MessageBox(tex
 
 }  // namespace
 
-int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QString& lasPath, const LasHeader& header,
+int ImportMudlogFile(wellfile::OpenWell& well, wellfile::FitFile& fit, const QString& lasPath, const LasHeader& header,
                      std::span<const std::int32_t> map)
 {
     const MudlogInterval interval = MudlogIntervalOf(header, well.fileTopDepth, well.fileBottomDepth);
@@ -320,13 +320,13 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
     // The side files the import writes into exist for the whole file before anything is read.
     const bool extended = fit.dataEnabled;
     if (!QFileInfo(platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"))).isFile() &&
-        layout::CreateCustomDataFile(well, fit, well.fileTopDepth, well.fileBottomDepth + 1) == 0)
+        wellfile::CreateCustomDataFile(well, fit, well.fileTopDepth, well.fileBottomDepth + 1) == 0)
         return 0;
     if (extended) {
         if (!QFileInfo(fit.path).isFile())
-            layout::CreateExtRecords(well, fit, well.fileTopDepth, well.fileBottomDepth + 1);
+            wellfile::CreateExtRecords(well, fit, well.fileTopDepth, well.fileBottomDepth + 1);
         else
-            layout::CorrectExtDepth(well, fit, well.fileBottomDepth);
+            wellfile::CorrectExtDepth(well, fit, well.fileBottomDepth);
     }
     const QString customPath = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svx"));
     const std::optional<QByteArray> dataBytes = ReadWholeFile(well.dataFileName);
@@ -338,8 +338,8 @@ int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QStri
         return 0;
     }
     std::vector<wellfile::RECORD> records = RecordsOf<wellfile::RECORD>(*dataBytes);
-    std::vector<layout::CUSTDATAREC> custom = RecordsOf<layout::CUSTDATAREC>(*customBytes);
-    std::vector<layout::EXTRECORD> ext = RecordsOf<layout::EXTRECORD>(*extBytes);
+    std::vector<wellfile::CUSTDATAREC> custom = RecordsOf<wellfile::CUSTDATAREC>(*customBytes);
+    std::vector<wellfile::EXTRECORD> ext = RecordsOf<wellfile::EXTRECORD>(*extBytes);
     MudlogRecords files{records, custom, ext};
     const MudlogTextResult r = ImportMudlogText(view, header, map, interval, files);
     std::vector<wellfile::FileImage> images;

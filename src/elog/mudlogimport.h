@@ -24,8 +24,8 @@ MudlogInterval MudlogIntervalOf(const LasHeader& header, std::int32_t fileFirst,
 // The records of the three files (whole files; found by their depths).
 struct MudlogRecords {
     std::span<wellfile::RECORD> records;
-    std::span<layout::CUSTDATAREC> custom;
-    std::span<layout::EXTRECORD> ext;  // empty without extended data
+    std::span<wellfile::CUSTDATAREC> custom;
+    std::span<wellfile::EXTRECORD> ext;  // empty without extended data
 };
 struct MudlogTextResult {
     bool dataFound = false;          // the text has data lines after its "~A" line
@@ -42,7 +42,7 @@ MudlogTextResult ImportMudlogText(std::string_view text, const LasHeader& header
 // option): all three are read whole, changed in memory and replaced together, so a failure leaves
 // them as they were. A file with no data line between the interval's start and stop says so and writes
 // no file. Says its own problems; 1 imported, 0 refused or failed.
-int ImportMudlogFile(wellfile::OpenWell& well, layout::FitFile& fit, const QString& lasPath, const LasHeader& header,
+int ImportMudlogFile(wellfile::OpenWell& well, wellfile::FitFile& fit, const QString& lasPath, const LasHeader& header,
                      std::span<const std::int32_t> map);
 
 }  // namespace elog

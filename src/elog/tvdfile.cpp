@@ -325,9 +325,9 @@ QByteArray TvdConfigOf(const QByteArray& wellConfig, const QString& curveFile, c
 int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t d, bool afresh)
 {
     const QString memPath = TvdSidePath(path, ".mem");
-    std::vector<entry::SVMEMO> out;
+    std::vector<wellfile::SVMEMO> out;
     if (!afresh && QFileInfo(memPath).exists()) {
-        std::optional<std::vector<entry::SVMEMO>> held = wellfile::ReadWholeRecords<entry::SVMEMO>(memPath);
+        std::optional<std::vector<wellfile::SVMEMO>> held = wellfile::ReadWholeRecords<wellfile::SVMEMO>(memPath);
         if (!held)
             return 0;
         out = std::move(*held);
@@ -340,7 +340,7 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
     const std::int64_t t = std::max<std::int64_t>(WholeDepth(iv.tvdEnd) - tvdStart, 1);
     std::int64_t lastKept = 0;
     const std::size_t before = out.size();
-    for (const entry::SVMEMO& memo : memos) {
+    for (const wellfile::SVMEMO& memo : memos) {
         const std::int64_t depth = memo.depth;
         if (depth <= 0 || depth < mdStart || depth >= mdEnd)
             continue;
@@ -348,7 +348,7 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
         const std::int64_t tvd = tvdStart + std::int64_t((2 * __int128(depth - mdStart) * t + n) / (2 * __int128(n)));
         if (tvd <= lastKept)
             continue;
-        entry::SVMEMO copy = memo;
+        wellfile::SVMEMO copy = memo;
         copy.depth = std::int32_t(tvd);
         copy.copiedToHorz = 0;
         out.push_back(copy);

@@ -47,7 +47,7 @@ public:
     explicit TvdFile(TvdSources sources) : sources_(std::move(sources)) {}
 
     QString curvePath;                     // the TVD curve file
-    std::span<const entry::SVMEMO> memos;  // the well's memos, in depth order
+    std::span<const wellfile::SVMEMO> memos;  // the well's memos, in depth order
     bool curvesLoaded = false;             // the well's curve set is loaded
     bool gammaFlag = false;                // the TVD curve file is kept up to date
     bool createTvd = false;                // memos are copied whatever the interval says

@@ -31,7 +31,7 @@ int EntryServices::RunMemoDialog(app::LogState&, int)
     return 2;  // IDCANCEL
 }
 
-int EntryServices::RunNoteDialog(app::LogState&, std::vector<HTEXTEX>&, int, int&)
+int EntryServices::RunNoteDialog(app::LogState&, std::vector<wellfile::HTEXTEX>&, int, int&)
 {
     app::NotBuilt("entry", "HTEXTDLG");
     return 2;  // IDCANCEL

@@ -10,9 +10,11 @@ namespace wellfile {
 struct RECORD;
 }
 
-namespace entry {
-
+namespace wellfile {
 struct HTEXTEX;
+}
+
+namespace entry {
 
 class EntryServices {
 public:
@@ -39,7 +41,7 @@ public:
     virtual int RunMemoDialog(app::LogState& log, int index);
     // The note dialog on the horizontal view's `notes` (`count` of them, kept up to date), showing note
     // `index`, run modally. Result 1 (CLOSE): the view reads its notes again.
-    virtual int RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count);
+    virtual int RunNoteDialog(app::LogState& log, std::vector<wellfile::HTEXTEX>& notes, int index, int& count);
 };
 
 // The services in force for this subsystem.

@@ -108,7 +108,7 @@ bool LoadMemoBook(const QString& path, MemoBook& book)
     }
     if (book.count <= 0) {
         // No memo to show: one empty record to fill in, and a spare for NEW.
-        book.memos.assign(2, SVMEMO{});
+        book.memos.assign(2, wellfile::SVMEMO{});
         book.count = 1;
         book.noFile = true;
     }
@@ -125,7 +125,7 @@ void OpenMemoBook(MemoBook& book, int requested)
 void NewMemo(MemoBook& book)
 {
     MakeRoom(book.memos, book.count);
-    SVMEMO& added = book.memos[std::size_t(book.count)];
+    wellfile::SVMEMO& added = book.memos[std::size_t(book.count)];
     added = book.memos[std::size_t(book.shown)];
     added.number = book.count;
     book.shown = book.count;
@@ -152,15 +152,15 @@ Removal RemoveMemo(MemoBook& book, int index)
     return Removal::Middle;
 }
 
-SVMEMO SetMemoAsDefault(MemoBook& book)
+wellfile::SVMEMO SetMemoAsDefault(MemoBook& book)
 {
-    SVMEMO& m = book.Shown();
+    wellfile::SVMEMO& m = book.Shown();
     const bool description = m.description != 0;
     for (int i = 0; i < book.count; ++i) {
-        SVMEMO& other = book.memos[std::size_t(i)];
+        wellfile::SVMEMO& other = book.memos[std::size_t(i)];
         (description ? other.defaultDescription : other.defaultMemo) = 0;
     }
-    SVMEMO style = m;
+    wellfile::SVMEMO style = m;
     SetRecordText(style.text, sizeof style.text, {}, 0);
     style.defaultMemo = 0;
     if (description) {
@@ -175,26 +175,26 @@ SVMEMO SetMemoAsDefault(MemoBook& book)
 
 BookSave SaveMemoBook(const QString& path, const MemoBook& book, std::int32_t firstDepth)
 {
-    std::vector<SVMEMO> kept;
+    std::vector<wellfile::SVMEMO> kept;
     const int n = std::min(book.count, int(book.memos.size()));
     for (int i = 0; i < n; ++i) {
-        const SVMEMO& m = book.memos[std::size_t(i)];
+        const wellfile::SVMEMO& m = book.memos[std::size_t(i)];
         if (m.depth > firstDepth && HasText(m.text))
             kept.push_back(m);
     }
     if (kept.empty())
         return BookSave::NothingKept;
     SortMemos(kept, int(kept.size()));
-    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(SVMEMO))) {
+    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(wellfile::SVMEMO))) {
         platform::MessageBox(QStringLiteral("File Error"), QStringLiteral("Memo Dialog Save"), platform::MB_OK);
         return BookSave::Failed;
     }
     return BookSave::Saved;
 }
 
-HTEXTEX MakeDepthNote(std::int32_t depth, const QByteArray& text)
+wellfile::HTEXTEX MakeDepthNote(std::int32_t depth, const QByteArray& text)
 {
-    HTEXTEX h;
+    wellfile::HTEXTEX h;
     SetRecordText(h.text, sizeof h.text, text.startsWith('~') ? text.mid(1) : text, kHTextCopyMax);
     h.depth = depth;
     h.textTrack = 1;
@@ -203,41 +203,41 @@ HTEXTEX MakeDepthNote(std::int32_t depth, const QByteArray& text)
     return h;
 }
 
-NoteCopy AddDepthNote(const QString& path, const HTEXTEX& note, bool once)
+NoteCopy AddDepthNote(const QString& path, const wellfile::HTEXTEX& note, bool once)
 {
     std::optional<HTextArray> a = LoadHText(path);
     if (!a)
         return NoteCopy::Failed;
-    std::vector<HTEXTEX>& notes = a->notes;
-    if (once && std::any_of(notes.begin(), notes.end(), [&](const HTEXTEX& h) { return h.depth == note.depth; }))
+    std::vector<wellfile::HTEXTEX>& notes = a->notes;
+    if (once && std::any_of(notes.begin(), notes.end(), [&](const wellfile::HTEXTEX& h) { return h.depth == note.depth; }))
         return NoteCopy::Exists;
-    auto slot = std::find_if(notes.begin(), notes.end(), [](const HTEXTEX& h) { return h.depth <= 0; });
+    auto slot = std::find_if(notes.begin(), notes.end(), [](const wellfile::HTEXTEX& h) { return h.depth <= 0; });
     // Every slot holds a note: the array grows rather than give up one of them.
     (slot != notes.end() ? *slot : notes.emplace_back()) = note;
     return SaveHText(path, notes) ? NoteCopy::Copied : NoteCopy::Failed;
 }
 
-NoteCopy CopyMemoToNotes(const QString& path, const SVMEMO& memo)
+NoteCopy CopyMemoToNotes(const QString& path, const wellfile::SVMEMO& memo)
 {
     const QByteArray text(memo.text, int(strnlen(memo.text, sizeof memo.text)));
-    HTEXTEX h = MakeDepthNote(memo.depth, text);
+    wellfile::HTEXTEX h = MakeDepthNote(memo.depth, text);
     h.onTextTrack = memo.description;
     h.textColour = memo.textColour;
     h.background = memo.frameColour;
     return AddDepthNote(path, h, true);
 }
 
-int NewNote(std::vector<HTEXTEX>& notes, int& count, int index)
+int NewNote(std::vector<wellfile::HTEXTEX>& notes, int& count, int index)
 {
     count = std::max(count, 0);
     MakeRoom(notes, count);
-    HTEXTEX& added = notes[std::size_t(count)];
+    wellfile::HTEXTEX& added = notes[std::size_t(count)];
     added = notes[std::size_t(std::clamp(index, 0, count))];
     added.number = count;
     return count++;
 }
 
-Removal RemoveNote(std::vector<HTEXTEX>& notes, int& count, int& index)
+Removal RemoveNote(std::vector<wellfile::HTEXTEX>& notes, int& count, int& index)
 {
     TakeOut(notes, count, index);
     --count;
@@ -248,22 +248,22 @@ Removal RemoveNote(std::vector<HTEXTEX>& notes, int& count, int& index)
     return Removal::Middle;
 }
 
-HTEXTEX SetNoteAsDefault(std::vector<HTEXTEX>& notes, int count, int index)
+wellfile::HTEXTEX SetNoteAsDefault(std::vector<wellfile::HTEXTEX>& notes, int count, int index)
 {
     for (int i = 0; i < count && std::size_t(i) < notes.size(); ++i)
         notes[std::size_t(i)].defaultNote = 0;
-    HTEXTEX& h = notes[std::size_t(index)];
-    HTEXTEX style = h;
+    wellfile::HTEXTEX& h = notes[std::size_t(index)];
+    wellfile::HTEXTEX style = h;
     SetRecordText(style.text, sizeof style.text, {}, 0);
     h.defaultNote = 1;
     h.defaultDescription = 0;
     return style;
 }
 
-bool SaveNotes(const QString& path, const std::vector<HTEXTEX>& notes, int count)
+bool SaveNotes(const QString& path, const std::vector<wellfile::HTEXTEX>& notes, int count)
 {
     const std::size_t n = std::min(std::size_t(std::max(count, 0)), notes.size());
-    if (!wellfile::WriteWholeFile(path, notes.data(), n * sizeof(HTEXTEX))) {
+    if (!wellfile::WriteWholeFile(path, notes.data(), n * sizeof(wellfile::HTEXTEX))) {
         platform::MessageBox(QStringLiteral("File Error"), QStringLiteral("Report"), platform::MB_OK);
         return false;
     }

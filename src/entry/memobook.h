@@ -36,14 +36,14 @@ void SetRecordText(char* field, std::size_t size, const QByteArray& text, int li
 // The memo dialog's own copy of the well's memos: `count` records, then zeroed spares (room for the
 // record NEW adds is made when needed), the index shown and the dialog's flags.
 struct MemoBook {
-    std::vector<SVMEMO> memos;
+    std::vector<wellfile::SVMEMO> memos;
     int count = 0;
     int shown = 0;
     bool noFile = false;   // the well had no memo file: one zeroed record is shown
     bool deleted = false;  // a memo was removed since the last save
     bool adding = false;   // NEW was pressed and not yet saved
 
-    SVMEMO& Shown() { return memos[std::size_t(shown)]; }
+    wellfile::SVMEMO& Shown() { return memos[std::size_t(shown)]; }
 };
 
 // Reads the memo file into `book`: a missing file gives one zeroed record and the no-file flag. False
@@ -64,7 +64,7 @@ Removal RemoveMemo(MemoBook& book, int index);
 
 // SET AS DEFAULT: marks the memo shown as the template of memos (or, for a description, of
 // descriptions) among the book's memos and gives the template, its text emptied.
-SVMEMO SetMemoAsDefault(MemoBook& book);
+wellfile::SVMEMO SetMemoAsDefault(MemoBook& book);
 
 enum class BookSave {
     Saved,
@@ -81,22 +81,22 @@ enum class NoteCopy {
 };
 // A depth note of `depth` with `text` (a leading "~" skipped, at most 498 characters), placed on the
 // view's text track, framed and drawn transparent.
-HTEXTEX MakeDepthNote(std::int32_t depth, const QByteArray& text);
+wellfile::HTEXTEX MakeDepthNote(std::int32_t depth, const QByteArray& text);
 // Adds `note` to the depth-note file in its first free slot; with `once`, nothing changes when a note of
 // its depth is there already.
-NoteCopy AddDepthNote(const QString& path, const HTEXTEX& note, bool once);
+NoteCopy AddDepthNote(const QString& path, const wellfile::HTEXTEX& note, bool once);
 // The memo dialog's copy of a memo to the notes: its text, depth, description flag and colours, once.
-NoteCopy CopyMemoToNotes(const QString& path, const SVMEMO& memo);
+NoteCopy CopyMemoToNotes(const QString& path, const wellfile::SVMEMO& memo);
 
 // The note dialog's records: the horizontal view's array, `count` notes in it.
 // Appends a copy of note `index` at `count` (the array grows when full) and returns the new index.
-int NewNote(std::vector<HTEXTEX>& notes, int& count, int index);
+int NewNote(std::vector<wellfile::HTEXTEX>& notes, int& count, int index);
 // Removes note `index`: the records after it move down and the vacated last one is zeroed.
-Removal RemoveNote(std::vector<HTEXTEX>& notes, int& count, int& index);
+Removal RemoveNote(std::vector<wellfile::HTEXTEX>& notes, int& count, int& index);
 // Marks note `index` as the template of notes and gives the template, its text emptied.
-HTEXTEX SetNoteAsDefault(std::vector<HTEXTEX>& notes, int count, int index);
+wellfile::HTEXTEX SetNoteAsDefault(std::vector<wellfile::HTEXTEX>& notes, int count, int index);
 // Writes the first `count` notes as the whole depth-note file; "File Error" titled "Report" and false
 // when it cannot be written.
-bool SaveNotes(const QString& path, const std::vector<HTEXTEX>& notes, int count);
+bool SaveNotes(const QString& path, const std::vector<wellfile::HTEXTEX>& notes, int count);
 
 }  // namespace entry

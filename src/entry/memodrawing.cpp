@@ -63,7 +63,7 @@ void SplitMemoLines(const char* text, std::size_t size, int maxLines, MemoLines&
     }
 }
 
-void MemoDrawnText(const SVMEMO& memo, const MemoOptions& options, char* out, std::size_t size)
+void MemoDrawnText(const wellfile::SVMEMO& memo, const MemoOptions& options, char* out, std::size_t size)
 {
     if (size == 0)
         return;
@@ -78,7 +78,7 @@ void MemoDrawnText(const SVMEMO& memo, const MemoOptions& options, char* out, st
                 out[k] = char(out[k] - 'a' + 'A');
 }
 
-platform::COLORREF MemoTextColour(const SVMEMO& memo)
+platform::COLORREF MemoTextColour(const wellfile::SVMEMO& memo)
 {
     return memo.text[0] == '*' ? platform::RGB(255, 0, 0) : platform::COLORREF(memo.textColour);
 }

@@ -68,7 +68,7 @@ struct MemoOptions {
 
 // The window's memos as a drawing takes them: the memos in depth order, the state it keeps, the options.
 struct MemoSource {
-    std::span<SVMEMO> memos;
+    std::span<wellfile::SVMEMO> memos;
     MemoDrawState* state = nullptr;
     MemoOptions options;
 };
@@ -86,8 +86,8 @@ void SplitMemoLines(const char* text, std::size_t size, int maxLines, MemoLines&
 
 // The text a memo shows (Windows-1252, into `out` of `size` bytes): without its leading "*" unless
 // drilling, a description in capitals with the ALL CAPS option.
-void MemoDrawnText(const SVMEMO& memo, const MemoOptions& options, char* out, std::size_t size);
+void MemoDrawnText(const wellfile::SVMEMO& memo, const MemoOptions& options, char* out, std::size_t size);
 // Pure red for a text that starts with "*", else the memo's colour.
-platform::COLORREF MemoTextColour(const SVMEMO& memo);
+platform::COLORREF MemoTextColour(const wellfile::SVMEMO& memo);
 
 }  // namespace entry

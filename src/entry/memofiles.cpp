@@ -63,7 +63,7 @@ std::optional<MemoArray> LoadMemoFile(const QString& path)
     try {
         const long long read = ReadRecordsInto(path, a.memos, 0, kMemoSpares);
         if (read < 0)
-            a.memos.assign(kMemoSpares, SVMEMO{});
+            a.memos.assign(kMemoSpares, wellfile::SVMEMO{});
         a.count = int(std::max<long long>(read, 0));
     } catch (const std::bad_alloc&) {
         platform::MessageBox(QStringLiteral("SVMEMO ALLOCATION FAILED"), QStringLiteral("Report info"), platform::MB_OK);
@@ -72,18 +72,18 @@ std::optional<MemoArray> LoadMemoFile(const QString& path)
     return a;
 }
 
-void SortMemos(std::span<SVMEMO> memos, int count)
+void SortMemos(std::span<wellfile::SVMEMO> memos, int count)
 {
     SortByDepth(memos, count);
 }
 
-MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int count, std::int32_t firstDepth,
+MemoSave SaveMemoFile(const QString& path, std::span<const wellfile::SVMEMO> memos, int count, std::int32_t firstDepth,
                       std::int32_t lastDepth)
 {
-    std::vector<SVMEMO> kept;
+    std::vector<wellfile::SVMEMO> kept;
     const std::size_t n = std::min<std::size_t>(std::size_t(std::max(count, 0)), memos.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const SVMEMO& m = memos[i];
+        const wellfile::SVMEMO& m = memos[i];
         if (m.depth > firstDepth && (long long)m.depth <= (long long)lastDepth + kMemoDepthsBelowLast && HasText(m.text))
             kept.push_back(m);
     }
@@ -91,7 +91,7 @@ MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int co
         return MemoSave::NothingKept;
     SortMemos(kept, int(kept.size()));
     const bool existed = QFileInfo::exists(path);
-    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(SVMEMO))) {
+    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(wellfile::SVMEMO))) {
         platform::MessageBox(existed ? QStringLiteral("Memo Write File") : QStringLiteral("Memo Create File"),
                              QStringLiteral("File Error"), platform::MB_OK);
         return MemoSave::Failed;
@@ -103,17 +103,17 @@ std::optional<HTextArray> LoadHText(const QString& path)
 {
     HTextArray a;
     const QFileInfo info(path);
-    if (info.isFile() && info.size() > 0 && info.size() < qint64(sizeof(HTEXTEX))) {
+    if (info.isFile() && info.size() > 0 && info.size() < qint64(sizeof(wellfile::HTEXTEX))) {
         // Too short for one note: kept aside for a look rather than read as nothing and overwritten.
         const QString base = path.left(path.size() - info.suffix().size()) + QStringLiteral("hx_");
         QFile::rename(path, wellfile::FreeNumberedPath(base));
     }
     try {
-        const long long read = info.isFile() && info.size() >= qint64(sizeof(HTEXTEX))
+        const long long read = info.isFile() && info.size() >= qint64(sizeof(wellfile::HTEXTEX))
                                    ? ReadRecordsInto(path, a.notes, kHTextSlots, kHTextSpares)
                                    : -1;
         if (read < 0) {
-            a.notes.assign(2, HTEXTEX{});
+            a.notes.assign(2, wellfile::HTEXTEX{});
             a.count = 1;
             return a;
         }
@@ -123,26 +123,26 @@ std::optional<HTextArray> LoadHText(const QString& path)
         return std::nullopt;
     }
     a.count = int(std::count_if(a.notes.begin(), a.notes.end(),
-                                [](const HTEXTEX& h) { return h.depth > 0 && HasText(h.text); }));
+                                [](const wellfile::HTEXTEX& h) { return h.depth > 0 && HasText(h.text); }));
     return a;
 }
 
-void SortHText(std::span<HTEXTEX> notes, int count)
+void SortHText(std::span<wellfile::HTEXTEX> notes, int count)
 {
     SortByDepth(notes, count);
 }
 
-std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes, const QString& failText,
+std::optional<int> SaveHText(const QString& path, std::vector<wellfile::HTEXTEX>& notes, const QString& failText,
                              const QString& failCaption)
 {
     // A note past an unused slot is still a note: close the holes rather than write a count from the
     // front of the array.
     const auto used = std::stable_partition(notes.begin(), notes.end(),
-                                            [](const HTEXTEX& h) { return h.depth > 0 && HasText(h.text); });
+                                            [](const wellfile::HTEXTEX& h) { return h.depth > 0 && HasText(h.text); });
     const int count = int(used - notes.begin());
     if (count > 2)
         SortHText(notes, count);
-    if (!wellfile::WriteWholeFile(path, notes.data(), std::size_t(count) * sizeof(HTEXTEX))) {
+    if (!wellfile::WriteWholeFile(path, notes.data(), std::size_t(count) * sizeof(wellfile::HTEXTEX))) {
         platform::MessageBox(failText, failCaption, platform::MB_OK);
         return std::nullopt;
     }

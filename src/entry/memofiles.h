@@ -31,7 +31,7 @@ QString HTextFilePath(const QString& folder, const QString& wellName);
 
 // A loaded memo array: `count` memos, then kMemoSpares zeroed records (a zero depth ends a scan).
 struct MemoArray {
-    std::vector<SVMEMO> memos;
+    std::vector<wellfile::SVMEMO> memos;
     int count = 0;
 };
 // Reads every whole record of `path`; a missing file gives no memos. Without memory for the array it
@@ -40,7 +40,7 @@ std::optional<MemoArray> LoadMemoFile(const QString& path);
 
 // Sorts the first `count` records by depth, keeping records of equal depth in their order and records
 // of depth below 1 behind the others; then numbers them 1, 2, ... in that order.
-void SortMemos(std::span<SVMEMO> memos, int count);
+void SortMemos(std::span<wellfile::SVMEMO> memos, int count);
 
 enum class MemoSave {
     Saved,
@@ -49,7 +49,7 @@ enum class MemoSave {
 };
 // Writes those of the first `count` memos that lie deeper than `firstDepth` and not deeper than
 // `lastDepth` + kMemoDepthsBelowLast (as the memo dialog accepts them) and have text, sorted by depth.
-MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int count, std::int32_t firstDepth,
+MemoSave SaveMemoFile(const QString& path, std::span<const wellfile::SVMEMO> memos, int count, std::int32_t firstDepth,
                       std::int32_t lastDepth);
 
 // A loaded note array: the slots (at least kHTextSlots) and kHTextSpares zeroed records; `count` is the
@@ -58,7 +58,7 @@ MemoSave SaveMemoFile(const QString& path, std::span<const SVMEMO> memos, int co
 // expects; so does a file shorter than one record, which is first set aside as ".hx_" (".hx_1", ... when
 // that name is taken) so that nothing another station wrote is lost.
 struct HTextArray {
-    std::vector<HTEXTEX> notes;
+    std::vector<wellfile::HTEXTEX> notes;
     int count = 0;
     int records = 0;
 };
@@ -66,13 +66,13 @@ struct HTextArray {
 std::optional<HTextArray> LoadHText(const QString& path);
 
 // The depth notes' sort: as SortMemos, numbering field 540.
-void SortHText(std::span<HTEXTEX> notes, int count);
+void SortHText(std::span<wellfile::HTEXTEX> notes, int count);
 
 // Writes every record of `notes` with a depth above 0 and text (the holes of unused slots closed, the
 // array compacted in place), sorted by depth when there are more than two; with none it writes an empty
 // file, so a deleted last note stays deleted. When the file cannot be written it says `failText` titled
 // `failCaption` and returns nullopt (the old file stays); else the number of notes written.
-std::optional<int> SaveHText(const QString& path, std::vector<HTEXTEX>& notes,
+std::optional<int> SaveHText(const QString& path, std::vector<wellfile::HTEXTEX>& notes,
                              const QString& failText = QStringLiteral("File Error"),
                              const QString& failCaption = QStringLiteral("Report"));
 

@@ -18,14 +18,14 @@
 
 namespace entry {
 
-int SortTops(std::vector<TOPSEX>& tops, int follow)
+int SortTops(std::vector<wellfile::TOPSEX>& tops, int follow)
 {
     std::vector<std::size_t> order(tops.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&tops](std::size_t a, std::size_t b) { return tops[a].depth < tops[b].depth; });
-    std::vector<TOPSEX> sorted;
+    std::vector<wellfile::TOPSEX> sorted;
     sorted.reserve(tops.size());
     int moved = -1;
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -38,22 +38,22 @@ int SortTops(std::vector<TOPSEX>& tops, int follow)
     return moved;
 }
 
-std::optional<std::vector<TOPSEX>> ReadTops(const QString& path)
+std::optional<std::vector<wellfile::TOPSEX>> ReadTops(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         platform::MessageBox(QStringLiteral("Read Tops failed"), QString(), platform::MB_OK);
         return std::nullopt;
     }
-    std::vector<TOPSEX> tops(std::size_t(f.size() / kTopSize));
-    const qint64 bytes = qint64(tops.size()) * kTopSize;
+    std::vector<wellfile::TOPSEX> tops(std::size_t(f.size() / wellfile::kTopSize));
+    const qint64 bytes = qint64(tops.size()) * wellfile::kTopSize;
     const qint64 got = f.read(reinterpret_cast<char*>(tops.data()), bytes);
     // A file that shrank while read keeps the records read whole.
-    tops.resize(std::size_t(std::max<qint64>(got, 0) / kTopSize));
+    tops.resize(std::size_t(std::max<qint64>(got, 0) / wellfile::kTopSize));
     return tops;
 }
 
-int SaveTops(TopsFiles& files, std::vector<TOPSEX>& tops, int* follow)
+int SaveTops(TopsFiles& files, std::vector<wellfile::TOPSEX>& tops, int* follow)
 {
     const int moved = SortTops(tops, follow ? *follow : -1);
     if (follow)
@@ -87,7 +87,7 @@ std::string PrintedMark(const std::string& text, bool printed)
         return marked ? text.substr(1) : text;
     if (marked)
         return text;
-    constexpr std::size_t kRoom = sizeof(TOPSEX::text) - 2;  // the mark and the NUL
+    constexpr std::size_t kRoom = sizeof(wellfile::TOPSEX::text) - 2;  // the mark and the NUL
     return '<' + text.substr(0, kRoom);
 }
 
@@ -168,7 +168,7 @@ QString MissingTvdText(const TopTvd& tvd, std::int32_t depth)
         .arg(QLatin1String(why));
 }
 
-QByteArray TopsListText(const std::vector<TOPSEX>& tops, int profile, const wellfile::WellHeader& h)
+QByteArray TopsListText(const std::vector<wellfile::TOPSEX>& tops, int profile, const wellfile::WellHeader& h)
 {
     using platform::CFormat;
     using platform::FieldText;
@@ -193,7 +193,7 @@ QByteArray TopsListText(const std::vector<TOPSEX>& tops, int profile, const well
         out += CFormat("Production Casing: %s\n", manual.c_str());
         out += CFormat("%s    %s  %s  %s\n", " Formation Member ", " DL/SPL Tops ", " E-Log (Rdd) ", " Datum (MSL) ");
         const double elevation = platform::LeadingDouble(FieldText(h.kellyBushing));
-        for (const TOPSEX& t : tops) {
+        for (const wellfile::TOPSEX& t : tops) {
             const std::int32_t depth = t.depth;
             out += CFormat("     %-20s  %-6d     %-6d       %6.1f\n", FieldText(t.text).c_str(), depth, depth,
                            double(depth) - elevation);
@@ -201,7 +201,7 @@ QByteArray TopsListText(const std::vector<TOPSEX>& tops, int profile, const well
     } else {
         // The column line ends with its line: no blank is carried to the start of the first top's.
         out += CFormat("%s     %s       %s", " Number ", " Depth ", " Name \n");
-        for (const TOPSEX& t : tops) {
+        for (const wellfile::TOPSEX& t : tops) {
             const std::int32_t number = t.number, depth = t.depth;
             out += CFormat("     %-3d        %-6d   %s\n", number, depth, FieldText(t.text).c_str());
         }
@@ -214,7 +214,7 @@ TopsListResult PrintToFile(const QString& topsxPath, const QString& textPath, in
 {
     if (!QFileInfo::exists(topsxPath))
         return TopsListResult::NoTops;
-    const std::optional<std::vector<TOPSEX>> tops = ReadTops(topsxPath);
+    const std::optional<std::vector<wellfile::TOPSEX>> tops = ReadTops(topsxPath);
     if (!tops)
         return TopsListResult::NoTops;
     const QByteArray text = TopsListText(*tops, profile, header);

@@ -24,11 +24,11 @@ namespace entry {
 
 // Puts the tops in depth order (tops of one depth keep their order) and numbers them 1, 2, ... Returns
 // the place the top at `follow` moved to (-1 when `follow` is none of them).
-int SortTops(std::vector<TOPSEX>& tops, int follow = -1);
+int SortTops(std::vector<wellfile::TOPSEX>& tops, int follow = -1);
 
 // The records of a tops file, read whole (size / 253). Nullopt after "Read Tops failed" when the file
 // cannot be opened.
-std::optional<std::vector<TOPSEX>> ReadTops(const QString& path);
+std::optional<std::vector<wellfile::TOPSEX>> ReadTops(const QString& path);
 
 // Where the editor's saves go and the copies they make.
 struct TopsFiles {
@@ -42,7 +42,7 @@ struct TopsFiles {
 // Sorts and numbers the tops and writes them (the ".topx" and the ".top", wellfile::SaveTops; none: the
 // ".topx" removed). While drilling with copying out on, the ".topx" is copied out. 1, or 0 after "Save
 // Tops failed" (the old files stay). `follow`, when given, is the index of a top, moved with it.
-int SaveTops(TopsFiles& files, std::vector<TOPSEX>& tops, int* follow = nullptr);
+int SaveTops(TopsFiles& files, std::vector<wellfile::TOPSEX>& tops, int* follow = nullptr);
 
 // With sending on: the saved ".topx" copied into the data folder's "sendfile/" under its own name.
 void SendTopsCopy(const TopsFiles& files);
@@ -76,7 +76,7 @@ QString MissingTvdText(const TopTvd& tvd, std::int32_t depth);
 
 // The tops list as text: the header block of profile 131 from `header`, the column line and one line
 // per top.
-QByteArray TopsListText(const std::vector<TOPSEX>& tops, int profile, const wellfile::WellHeader& header);
+QByteArray TopsListText(const std::vector<wellfile::TOPSEX>& tops, int profile, const wellfile::WellHeader& header);
 
 enum class TopsListResult { Written, NoTops, OpenFailed };
 // Reads the tops of `topsxPath` and writes their list to `textPath`; OpenFailed after "FILE OPEN FAILED".

@@ -115,7 +115,7 @@ int ArchiveWell(const ArchivePlaces& places)
         return 0;
     }
     for (const QString& path : taken)
-        DeleteFiles(path);
+        wellfile::DeleteFiles(path);
     return 1;
 }
 

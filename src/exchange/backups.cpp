@@ -68,7 +68,7 @@ QString CopySvFile(const app::WellState& well, const DriveBackupPlaces& p, const
 int ZipDailyToDrive(const DriveBackupPlaces& p, const QDate& today, const QString& folder, const QString& extension,
                     const QString& zipExtension, const QString& what)
 {
-    const QString suffix = DateSuffix(today);
+    const QString suffix = wellfile::DateSuffix(today);
     const QString archive = DriveTarget(p, suffix + zipExtension);
     const QString source = platform::JoinPath(platform::FindFileNoCase(p.dataFolder, folder),
                                               p.wellName + suffix + extension);

@@ -35,7 +35,7 @@ bool MoveByCopy(const QString& from, const QString& to)
     wellfile::SetNormalAttributes(to);
     if (!wellfile::CopyFileReplacing(from, to))
         return false;
-    DeleteFiles(from);
+    wellfile::DeleteFiles(from);
     return true;
 }
 
@@ -58,7 +58,7 @@ int MoveWellFiles(const QString& sourceFolder, const QString& targetFolder, cons
 
 // The day a received block belongs to: the date of its name, else that of its first stamped sample,
 // else today.
-QDate DayOfBlock(const QString& baseName, const std::vector<wits::WITSRECORD>& samples)
+QDate DayOfBlock(const QString& baseName, const std::vector<wellfile::WITSRECORD>& samples)
 {
     int month = 0, day = 0, year = 0;
     if (ParseDate(baseName, month, day, year)) {
@@ -66,7 +66,7 @@ QDate DayOfBlock(const QString& baseName, const std::vector<wits::WITSRECORD>& s
         if (named.isValid())
             return named;
     }
-    for (const wits::WITSRECORD& s : samples) {
+    for (const wellfile::WITSRECORD& s : samples) {
         const QDate taken = wits::DateOfSample(s);
         if (taken.isValid())
             return taken;
@@ -81,7 +81,7 @@ int ArchiveChartFile(const QString& path, const QString& dataFolder, const QStri
     const QString folder = DailyFolder(dataFolder, QStringLiteral("chart"));
     if (folder.isEmpty() || wellName.isEmpty())
         return 1;
-    const QString target = platform::FindFileNoCase(folder, wellName + DateSuffix(date) + QStringLiteral(".cht"));
+    const QString target = platform::FindFileNoCase(folder, wellName + wellfile::DateSuffix(date) + QStringLiteral(".cht"));
     if (!QFileInfo::exists(target))
         QFile::rename(path, target);
     return 1;
@@ -94,7 +94,7 @@ int ArchiveWitsFile(const QString& path, const QString& dataFolder, const QStrin
         return 1;
     const QString folder = DailyFolder(dataFolder, QStringLiteral("wits"));
     if (!folder.isEmpty())
-        MoveByCopy(path, platform::FindFileNoCase(folder, wellName + DateSuffix(date) + QStringLiteral(".wit")));
+        MoveByCopy(path, platform::FindFileNoCase(folder, wellName + wellfile::DateSuffix(date) + QStringLiteral(".wit")));
     return 1;
 }
 
@@ -129,7 +129,7 @@ int ImportReceivedWitsFiles(const QString& receiveFolder, const QString& dataFol
             const bool copied = wellfile::CopyFileReplacing(path, copy);
             wellfile::WriteDownloadLog(dataFolder, path, copy, copied ? wellfile::kDownloadBlank : wellfile::kDownloadCopyFailed);
         }
-        const std::optional<std::vector<wits::WITSRECORD>> samples = wits::ReadDailyFile(path);
+        const std::optional<std::vector<wellfile::WITSRECORD>> samples = wits::ReadDailyFile(path);
         if (!samples)
             return 0;
         if (witsFolder.isEmpty())
@@ -137,7 +137,7 @@ int ImportReceivedWitsFiles(const QString& receiveFolder, const QString& dataFol
         const QString base = name.left(name.indexOf(u'.'));
         const QString target = platform::FindFileNoCase(witsFolder, base + QStringLiteral(".wit"));
         if (wits::WriteDailyRecords(target, DayOfBlock(base, *samples), samples->data(), int(samples->size())))
-            DeleteFiles(path);
+            wellfile::DeleteFiles(path);
     }
     return 1;
 }
@@ -154,7 +154,7 @@ int MoveWellWitsFiles(const QString& sourceFolder, const QString& targetFolder, 
 
 QDate WitsWindowDay(const QDateTime& now, int hourOffset) { return now.addSecs(qint64(hourOffset) * 3600).date(); }
 
-std::optional<std::vector<wits::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
+std::optional<std::vector<wellfile::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
                                                                    int hourOffset, int& bytes)
 {
     bytes = 0;
@@ -167,13 +167,13 @@ std::optional<std::vector<wits::WITSRECORD>> ReadRecentWitsRecords(const QString
     const int hour = ((now.hour() + hourOffset) % 24 + 24) % 24;
     const int slot = hour * 600 + now.minute() * 10 + now.second() / 6;
     const int first = std::max(0, slot - kWindowRecords);
-    std::vector<wits::WITSRECORD> window(kWindowBuffer, wits::WITSRECORD{});
-    if (file.seek(qint64(first) * wits::kWitsRecordSize)) {
+    std::vector<wellfile::WITSRECORD> window(kWindowBuffer, wellfile::WITSRECORD{});
+    if (file.seek(qint64(first) * wellfile::kWitsRecordSize)) {
         const qint64 read =
-            file.read(reinterpret_cast<char*>(window.data()), qint64(kWindowRecords) * wits::kWitsRecordSize);
+            file.read(reinterpret_cast<char*>(window.data()), qint64(kWindowRecords) * wellfile::kWitsRecordSize);
         bytes = int(std::max<qint64>(read, 0));
     }
-    window.resize(std::size_t(bytes / wits::kWitsRecordSize));
+    window.resize(std::size_t(bytes / wellfile::kWitsRecordSize));
     return window;
 }
 

@@ -45,7 +45,7 @@ int MoveWellWitsFiles(const QString& sourceFolder, const QString& targetFolder, 
 // The day whose daily WITS file the live window reads at `now` with a display offset of `hourOffset`
 // hours: the day before or after today when the offset crosses midnight.
 QDate WitsWindowDay(const QDateTime& now, int hourOffset);
-std::optional<std::vector<wits::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
+std::optional<std::vector<wellfile::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
                                                                    int hourOffset, int& bytes);
 
 }  // namespace exchange

@@ -163,7 +163,7 @@ void TakeRewrittenFile(app::LogState& log, const app::WellServices& services, co
 QDate ClockDate(app::LogState& log)
 {
     if (!log.now.isValid())
-        MakeDateSuffix(log.now);
+        wellfile::MakeDateSuffix(log.now);
     return log.now.date();
 }
 

@@ -54,7 +54,7 @@ int CopySet(const QString& basePath, const QStringList& extensions, const QStrin
             extension.compare(QLatin1String(".top"), Qt::CaseInsensitive) == 0)
             result = 1;
         if (move)
-            DeleteFiles(source);
+            wellfile::DeleteFiles(source);
     }
     wellfile::WriteDownloadLog(logFolder, base, targetFolder,
                                result ? wellfile::kDownloadCopied : wellfile::kDownloadCopyFailed);
@@ -70,12 +70,12 @@ void DeletePatterns(const QString& folder, const QStringList& patterns, const QS
     const QDir dir(folder);
     for (const QString& pattern : patterns) {
         if (wellName.isEmpty()) {
-            DeleteFiles(folder, pattern);
+            wellfile::DeleteFiles(folder, pattern);
             continue;
         }
         for (const QString& name : dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
             if (NameStem(name).compare(wellName, Qt::CaseInsensitive) == 0)
-                DeleteFiles(dir.filePath(name));
+                wellfile::DeleteFiles(dir.filePath(name));
     }
 }
 
@@ -147,7 +147,7 @@ void DeleteWellFileSet(const QString& basePath)
     for (const QString& extension : DeleteSetExtensions()) {
         const QString path = platform::FindFileNoCase(folder, base + extension);
         if (QFileInfo(path).isFile())
-            DeleteFiles(path);
+            wellfile::DeleteFiles(path);
     }
 }
 
@@ -157,7 +157,7 @@ void DeleteLogTexts(const QString& dataFolder)
     for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files))
         if (name.contains(QLatin1String("WITSDATA"), Qt::CaseInsensitive) ||
             name.contains(QLatin1String("ERROR"), Qt::CaseInsensitive))
-            DeleteFiles(dir.filePath(name));
+            wellfile::DeleteFiles(dir.filePath(name));
 }
 
 int ClearWellFiles(const ClearPlaces& places, bool full)
@@ -190,7 +190,7 @@ int ClearWellFiles(const ClearPlaces& places, bool full)
         const QDir backup(platform::FindFileNoCase(data, QStringLiteral("backup")));
         for (const QString& name : backup.entryList(Extensions({"*.svm", "*.svx"}), QDir::Files | QDir::Hidden))
             if (IsDatedCopyOf(name, well))
-                DeleteFiles(backup.filePath(name));
+                wellfile::DeleteFiles(backup.filePath(name));
     }
     QStringList always;
     if (profile != 2 && !places.keepReports)

@@ -77,7 +77,7 @@ void Remove(const QString& path, Removal removal)
     if (!QFileInfo(path).isFile())
         return;
     if (removal == Removal::Delete)
-        DeleteFiles(path);
+        wellfile::DeleteFiles(path);
     else
         MoveAside(path);
 }

@@ -38,9 +38,9 @@ const QStringList& PublishedExtensions()
     return set;
 }
 
-CopyOutFolders CopyOutFoldersOf(const app::WellState& well, const QString& sharedFolder)
+wellfile::CopyOutFolders CopyOutFoldersOf(const app::WellState& well, const QString& sharedFolder)
 {
-    CopyOutFolders folders;
+    wellfile::CopyOutFolders folders;
     folders.copyOut = well.file.copyOutFolder;
     folders.sharedOn = !sharedFolder.isEmpty() && QFileInfo(sharedFolder).isDir();
     folders.liveUpdate = well.config.copyOptions.copyOut != 0;
@@ -54,7 +54,7 @@ int PublishSavedFile(const app::WellState& state, const QString& sharedFolder, c
 {
     // The copy is itself a saved file (in the shared folder): it is never published again.
     static thread_local bool publishing = false;
-    const CopyOutFolders folders = CopyOutFoldersOf(state, sharedFolder);
+    const wellfile::CopyOutFolders folders = CopyOutFoldersOf(state, sharedFolder);
     const wellfile::OpenWell& well = state.file;
     if (publishing || !folders.sharedOn || !folders.liveUpdate || well.wellName.isEmpty())
         return 0;
@@ -66,7 +66,7 @@ int PublishSavedFile(const app::WellState& state, const QString& sharedFolder, c
         platform::WithSlash(saved.absolutePath()) != platform::WithSlash(QFileInfo(well.dataFolder).absoluteFilePath()))
         return 0;
     publishing = true;
-    const int copied = CopyWellFileOut(well.dataFolder, well.wellName, extension, {}, folders);
+    const int copied = wellfile::CopyWellFileOut(well.dataFolder, well.wellName, extension, {}, folders);
     publishing = false;
     return copied;
 }
@@ -85,14 +85,14 @@ int PublishWell(const QString& dataFolder, const QString& wellName, const QStrin
 {
     if (sharedFolder.isEmpty() || wellName.isEmpty())
         return 0;
-    const CopyOutFolders direct;  // only the folder named
+    const wellfile::CopyOutFolders direct;  // only the folder named
     int copied = 0;
     for (const QString& extension : PublishedExtensions()) {
         if (QFileInfo(platform::FindFileNoCase(dataFolder, wellName + extension)).isFile())
-            copied += CopyWellFileOut(dataFolder, wellName, extension, sharedFolder, direct);
+            copied += wellfile::CopyWellFileOut(dataFolder, wellName, extension, sharedFolder, direct);
     }
     if (wits) {
-        const QString name = wellName + DateSuffix(today) + QStringLiteral(".wit");
+        const QString name = wellName + wellfile::DateSuffix(today) + QStringLiteral(".wit");
         const QString from = platform::FindFileNoCase(platform::FindFileNoCase(dataFolder, QStringLiteral("wits")), name);
         if (QFileInfo(from).isFile() && wellfile::CopyFileReplacing(from, platform::JoinPath(sharedFolder, name)))
             ++copied;

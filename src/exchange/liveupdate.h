@@ -22,7 +22,7 @@ const QStringList& PublishedExtensions();
 // station's shared folder (`sharedFolder`) while its flag (the folder is there: start-up makes it from
 // the data folder's "Dropbox") and the live-update flag (byte 4618 of the well's settings as the window
 // holds them) are both on.
-CopyOutFolders CopyOutFoldersOf(const app::WellState& well, const QString& sharedFolder);
+wellfile::CopyOutFolders CopyOutFoldersOf(const app::WellState& well, const QString& sharedFolder);
 
 // Every save of a side file of the open well publishes it: a file `path` of the data folder named
 // well + one extension goes to the shared folder through CopyWellFileOut while the shared-folder and

@@ -90,7 +90,7 @@ bool ArchiveAndClear(const OldWell& old, const QString& newName, const StatusLin
 void PutOldWellAway(const OldWell& old, app::WellState& opened, bool move)
 {
     wellfile::OpenWell& f = opened.file;
-    layout::CreateCustomDataFile(f, opened.fit, f.fileTopDepth, f.fileBottomDepth);
+    wellfile::CreateCustomDataFile(f, opened.fit, f.fileTopDepth, f.fileBottomDepth);
     PutOldSetAway(old, move);
     DeleteLogTexts(old.dataFolder);
 }

@@ -206,7 +206,7 @@ int ApplyPartials(const PartialUpdatePlaces& places, const QString& name, bool& 
     const QString basePath = platform::FindFileNoCase(folder, name + QStringLiteral(".svm"));
     if (!QFileInfo(basePath).isFile()) {
         for (const QString& p : PartialsOf(folder, name))
-            DeleteFiles(platform::JoinPath(folder, p));
+            wellfile::DeleteFiles(platform::JoinPath(folder, p));
         Log(places, QStringLiteral("Base File not found "), basePath);
         Tell(places,
              QStringLiteral(" Base File not found, this partial update\nhas no file to append to. Have your logger\n"
@@ -247,7 +247,7 @@ int ApplyPartials(const PartialUpdatePlaces& places, const QString& name, bool& 
         const qint64 size = pf.size();
         if (size % kRecordSize != 0 || size < kRecordSize) {
             pf.close();
-            DeleteFiles(path);
+            wellfile::DeleteFiles(path);
             Log(places, QStringLiteral("UpdateFailed SIZE ERROR on 4"), path);
             continue;
         }
@@ -280,7 +280,7 @@ int ApplyPartials(const PartialUpdatePlaces& places, const QString& name, bool& 
             const QString text = path + QStringLiteral(" has invalid start depth ") + QString::number(start);
             Tell(places, text, QStringLiteral("ERROR"));
             Log(places, text, path);
-            DeleteFiles(path);
+            wellfile::DeleteFiles(path);
             continue;
         }
 
@@ -303,7 +303,7 @@ int ApplyPartials(const PartialUpdatePlaces& places, const QString& name, bool& 
             Tell(places, QStringLiteral("No up date file found"), QStringLiteral("ERROR"));
             return 0;
         }
-        DeleteFiles(path);
+        wellfile::DeleteFiles(path);
         if (keep == 0)
             first = a.depth;  // the partial replaced the whole base
         last = newLast;
@@ -313,9 +313,9 @@ int ApplyPartials(const PartialUpdatePlaces& places, const QString& name, bool& 
 
     if (places.updated)
         places.updated(name);
-    RemoteConfig config;
+    wellfile::RemoteConfig config;
     wellfile::LoadDownloadConfig(folder, config);
-    const QString destination = RemoteFolder(platform::FieldString(config.destinationFolder));
+    const QString destination = wellfile::RemoteFolder(platform::FieldString(config.destinationFolder));
     if (config.copyOn != 0 && !destination.isEmpty())
         CopyWellFiles(platform::JoinPath(folder, name), destination, false, folder);
     if (places.monitorRunning && places.profile == 2 &&
@@ -353,7 +353,7 @@ int ApplyPendingUpdates(const PartialUpdatePlaces& places, const QString& patter
             continue;
         }
         if (QFileInfo(path).isFile()) {
-            DeleteFiles(path);
+            wellfile::DeleteFiles(path);
             Log(places, QStringLiteral("Append failed,file deleted 1"), path);
             Tell(places, QStringLiteral("Append failed,file deleted 1"), QString());
         }

@@ -70,10 +70,10 @@ int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".rpt"));
     if (!QFileInfo(path).isFile())
         return 1;
-    std::optional<wellfile::LoadedRecords<reports::REPORTEX>> loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
+    std::optional<wellfile::LoadedRecords<wellfile::REPORTEX>> loaded = wellfile::LoadReportsEx(place, wellfile::ConvertReports);
     if (!loaded || loaded->records.empty())
         return 1;  // an unreadable file is left as it is
-    std::vector<reports::REPORTEX>& records = loaded->records;
+    std::vector<wellfile::REPORTEX>& records = loaded->records;
     records.pop_back();  // the loader's spare record
     std::size_t cut = 0;
     while (cut < records.size() && records[cut].depth <= float(depth))
@@ -82,7 +82,7 @@ int CutReportsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool
         return 1;
     records[cut].depth = float(depth);
     records.resize(cut + 1);
-    if (!wellfile::WriteWholeFile(path, records.data(), records.size() * sizeof(reports::REPORTEX))) {
+    if (!wellfile::WriteWholeFile(path, records.data(), records.size() * sizeof(wellfile::REPORTEX))) {
         platform::MessageBox(QStringLiteral("Report File Error"), kReportCaption);
         return 0;
     }
@@ -96,12 +96,12 @@ int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool* 
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     if (!QFileInfo(path).isFile())
         return 1;
-    std::optional<wellfile::LoadedRecords<reports::SHOWREPORT>> loaded = wellfile::LoadShows(place, reports::ConvertShows);
+    std::optional<wellfile::LoadedRecords<wellfile::SHOWREPORT>> loaded = wellfile::LoadShows(place, wellfile::ConvertShows);
     if (!loaded || loaded->records.empty())
         return 1;
     loaded->records.pop_back();  // the loader's spare record
-    std::vector<reports::SHOWREPORT> kept;
-    for (const reports::SHOWREPORT& show : loaded->records) {
+    std::vector<wellfile::SHOWREPORT> kept;
+    for (const wellfile::SHOWREPORT& show : loaded->records) {
         std::int32_t second = 0;
         if (wellfile::ShowRecordDepth(show, second) <= depth)
             kept.push_back(show);
@@ -109,8 +109,8 @@ int CutShowsAtDepth(const wellfile::WellPlace& place, std::int32_t depth, bool* 
     if (kept.size() == loaded->records.size())
         return 1;
     if (kept.empty())
-        return DeleteFiles(path) ? 1 : 0;
-    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(reports::SHOWREPORT))) {
+        return wellfile::DeleteFiles(path) ? 1 : 0;
+    if (!wellfile::WriteWholeFile(path, kept.data(), kept.size() * sizeof(wellfile::SHOWREPORT))) {
         platform::MessageBox(QStringLiteral(" Show Report File Error"), kReportCaption);
         return 0;
     }
@@ -141,7 +141,7 @@ void ReadBackPlugBackWell(app::WellState& well)
     wellfile::WellHeader header{};
     if (wellfile::ReadHeader(header, place))
         wellfile::SaveHeader(header, place);
-    wellfile::LoadShowDepthIndex(place, well.showDepthIndex, reports::ConvertShows);
+    wellfile::LoadShowDepthIndex(place, well.showDepthIndex, wellfile::ConvertShows);
     wellfile::LoadReportDepthIndex(place, well.reportDepthIndex);
     wellfile::ScanRecords(well.file);
 }

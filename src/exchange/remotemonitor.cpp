@@ -143,7 +143,7 @@ void Reject(const QString& receiveFolder, const QString& dataFolder, const QStri
 
 }  // namespace
 
-RemoteSetupFields SetupFieldsOf(const RemoteConfig& config, bool drilling, const QString& dataFolder)
+RemoteSetupFields SetupFieldsOf(const wellfile::RemoteConfig& config, bool drilling, const QString& dataFolder)
 {
     RemoteSetupFields f;
     f.start = config.startOnOpen != 0;
@@ -151,19 +151,19 @@ RemoteSetupFields SetupFieldsOf(const RemoteConfig& config, bool drilling, const
     const int shownWhenLow = drilling ? 10 : 30;
     f.interval = QString::number(config.interval < (drilling ? 1 : 10) ? shownWhenLow : config.interval);
     f.receiveFolder = platform::FieldString(config.receiveFolder);
-    if (NamesNoFolder(f.receiveFolder)) {
+    if (wellfile::NamesNoFolder(f.receiveFolder)) {
         f.receiveFolder = dataFolder;
         f.start = false;
     }
     f.destinationFolder = platform::FieldString(config.destinationFolder);
-    if (NamesNoFolder(f.destinationFolder)) {
-        f.destinationFolder = QLatin1String(kNotSelected);
+    if (wellfile::NamesNoFolder(f.destinationFolder)) {
+        f.destinationFolder = QLatin1String(wellfile::kNotSelected);
         f.copy = false;
     }
     return f;
 }
 
-void StoreSetupFields(RemoteConfig& config, const RemoteSetupFields& fields, bool drilling)
+void StoreSetupFields(wellfile::RemoteConfig& config, const RemoteSetupFields& fields, bool drilling)
 {
     config.startOnOpen = fields.start ? 1 : 0;
     const int interval = fields.interval.trimmed().toInt();
@@ -177,9 +177,9 @@ void StoreSetupFields(RemoteConfig& config, const RemoteSetupFields& fields, boo
     platform::SetFieldText(config.receiveFolder, WithSeparator(fields.receiveFolder, sizeof config.receiveFolder));
     platform::SetFieldText(config.destinationFolder,
                            WithSeparator(fields.destinationFolder, sizeof config.destinationFolder));
-    if (NamesNoFolder(fields.receiveFolder))
+    if (wellfile::NamesNoFolder(fields.receiveFolder))
         config.startOnOpen = 0;
-    if (NamesNoFolder(fields.destinationFolder)) {
+    if (wellfile::NamesNoFolder(fields.destinationFolder)) {
         config.copyOn = 0;
         config.updatePackage = 0;
     }
@@ -341,9 +341,9 @@ RemoteLoad LoadRemoteConfig(const QString& dataFolder, const QString& wellName, 
                             bool firstInstance)
 {
     RemoteLoad load;
-    RemoteConfig config;
+    wellfile::RemoteConfig config;
     if (!wellfile::LoadDownloadConfig(dataFolder, config)) {
-        config = RemoteConfig{};
+        config = wellfile::RemoteConfig{};
         wellfile::SaveRemoteConfig(dataFolder, config);
     }
     load.start = config.startOnOpen != 0;
@@ -358,7 +358,7 @@ RemoteLoad LoadRemoteConfig(const QString& dataFolder, const QString& wellName, 
         load.copy = false;
         load.handOverFolder = platform::JoinPath(dataFolder, QStringLiteral("sendfile/remote/"));
         load.handOverFile = load.handOverFolder + wellName + QStringLiteral(".zl8");
-        const QString destination = RemoteFolder(load.destinationFolder);
+        const QString destination = wellfile::RemoteFolder(load.destinationFolder);
         load.destinationFile = destination.isEmpty() ? QString() : destination + wellName + QStringLiteral(".zl8");
     }
     if (!firstInstance) {

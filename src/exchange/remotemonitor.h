@@ -26,13 +26,13 @@ struct RemoteSetupFields {
 // What the dialog shows for `config`: the interval as stored, or 30 (office, stored below 10) or 10
 // (drilling, stored below 1); the data folder with the start flag off when no receive folder is set;
 // "Not Selected" with the copy flag off when no destination is set.
-RemoteSetupFields SetupFieldsOf(const RemoteConfig& config, bool drilling, const QString& dataFolder);
+RemoteSetupFields SetupFieldsOf(const wellfile::RemoteConfig& config, bool drilling, const QString& dataFolder);
 
 // The dialog's fields stored into `config` after OK: an office interval below 10 is stored as 60, a
 // drilling interval below 1 as 2; both folders get a trailing "\" (texts held to their field less the
 // separator and the NUL); a receive folder that names none clears the start flag, a destination that
 // names none clears the copy flag and the update-package option.
-void StoreSetupFields(RemoteConfig& config, const RemoteSetupFields& fields, bool drilling);
+void StoreSetupFields(wellfile::RemoteConfig& config, const RemoteSetupFields& fields, bool drilling);
 
 // A package seen in the receive folder: its size and last write at the last look.
 struct SeenPackage {

@@ -103,8 +103,8 @@ CurveFileNews LookAtCurveFile(app::WellState& state)
 {
     const wellfile::OpenWell& well = state.file;
     const QString curveFile = platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svc"));
-    ChangeWatch& watch = state.watches.curve;
-    Watch(watch, curveFile);
+    wellfile::ChangeWatch& watch = state.watches.curve;
+    wellfile::Watch(watch, curveFile);
     const bool firstSight = !watch.kept.isValid();
     const bool changed = CurveFileChanged(state, curveFile);
     if (!QFileInfo(curveFile).isFile())
@@ -143,7 +143,7 @@ bool BottomMoved(const wellfile::OpenWell& well, std::int32_t lastDepth)
 void ReloadDepthIndexes(app::WellState& well)
 {
     const wellfile::WellPlace place = app::PlaceOf(well);
-    wellfile::LoadShowDepthIndex(place, well.showDepthIndex, reports::ConvertShows);
+    wellfile::LoadShowDepthIndex(place, well.showDepthIndex, wellfile::ConvertShows);
     wellfile::LoadDstDepthIndex(place, well.dstDepthIndex);
     wellfile::LoadReportDepthIndex(place, well.reportDepthIndex);
 }
@@ -160,20 +160,20 @@ bool HasPictures(const QString& folder)
 
 QString TakeReceivedWits(const wellfile::OpenWell& well, const QString& receiveFolder, const QDate& today)
 {
-    RemoteConfig config;
+    wellfile::RemoteConfig config;
     wellfile::LoadDownloadConfig(well.dataFolder, config);
     QString receive = receiveFolder;
     if (receive.isEmpty())
-        receive = RemoteFolder(platform::FieldString(config.receiveFolder));
+        receive = wellfile::RemoteFolder(platform::FieldString(config.receiveFolder));
     if (receive.isEmpty())
         receive = well.dataFolder;
     if (QFileInfo::exists(platform::FindFileNoCase(receive, well.wellName + QStringLiteral(".zl8")))) {
         const QString forward =
-            config.copyOn != 0 ? RemoteFolder(platform::FieldString(config.destinationFolder)) : QString();
+            config.copyOn != 0 ? wellfile::RemoteFolder(platform::FieldString(config.destinationFolder)) : QString();
         ImportReceivedWitsFiles(receive, well.dataFolder, forward);
     }
     const QString loose =
-        platform::JoinPath(well.dataFolder, well.wellName + DateSuffix(today) + QStringLiteral(".wit"));
+        platform::JoinPath(well.dataFolder, well.wellName + wellfile::DateSuffix(today) + QStringLiteral(".wit"));
     return QFileInfo::exists(loose) ? loose : QString();
 }
 

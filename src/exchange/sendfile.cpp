@@ -31,7 +31,7 @@ namespace {
 void DeletePatterns(const QString& folder, std::initializer_list<const char*> patterns)
 {
     for (const char* pattern : patterns)
-        DeleteFiles(folder, QString::fromLatin1(pattern));
+        wellfile::DeleteFiles(folder, QString::fromLatin1(pattern));
 }
 
 // Today's dated copy of a daily file of `subfolder` into the send folder.
@@ -83,10 +83,10 @@ int SendChartFile(const QString& dataFolder, const QString& wellName, const QDat
 
 int BuildUpdatePackage(const PackageState& s, int mode, const StatusText& status)
 {
-    RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     if (!wellfile::LoadDownloadConfig(s.well.file.dataFolder, remote))
-        remote = RemoteConfig{};
-    return BuildUpdatePackageTo(s, mode, status, RemoteFolder(platform::FieldString(remote.destinationFolder)));
+        remote = wellfile::RemoteConfig{};
+    return BuildUpdatePackageTo(s, mode, status, wellfile::RemoteFolder(platform::FieldString(remote.destinationFolder)));
 }
 
 int BuildUpdatePackageTo(const PackageState& s, int mode, const StatusText& status, const QString& destination)
@@ -166,7 +166,7 @@ SendLists SendFileListsOf(const app::WellState& well, const QDate& today)
                               c.sendColourFile != 0};
     QStringList horzFiles;
     if (options.horz) {
-        auto setup = std::make_unique<horizontal::HorzSetupRecord>();
+        auto setup = std::make_unique<wellfile::HorzSetupRecord>();
         if (ReadHorzSetup(f.dataFolder, f.wellName, *setup))
             horzFiles = HorzGammaFiles(*setup, f.currentFolder, f.wellName);
     }

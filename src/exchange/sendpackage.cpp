@@ -52,7 +52,7 @@ QString SendFolderOf(const QString& dataFolder)
 
 QString DatedSendCopy(const QString& dataFolder, const QString& wellName, const QDate& today, const QString& extension)
 {
-    return SendFolderOf(dataFolder) + wellName + DateSuffix(today) + extension;
+    return SendFolderOf(dataFolder) + wellName + wellfile::DateSuffix(today) + extension;
 }
 
 QStringList UpdateHeldOut() { return {QStringLiteral("wfg"), QStringLiteral("sch"), QStringLiteral("lag")}; }
@@ -137,7 +137,7 @@ SendLists SendFileLists(const SendPlaces& p, const SendOptions& options, const Q
     return lists;
 }
 
-int ReadHorzSetup(const QString& dataFolder, const QString& wellName, horizontal::HorzSetupRecord& r)
+int ReadHorzSetup(const QString& dataFolder, const QString& wellName, wellfile::HorzSetupRecord& r)
 {
     const QString path = dataFolder + wellName + QStringLiteral(".hor");
     wellfile::SetNormalAttributes(path);
@@ -151,10 +151,10 @@ int ReadHorzSetup(const QString& dataFolder, const QString& wellName, horizontal
     return 1;
 }
 
-QStringList HorzGammaFiles(const horizontal::HorzSetupRecord& r, const QString& currentFolder, const QString& wellName)
+QStringList HorzGammaFiles(const wellfile::HorzSetupRecord& r, const QString& currentFolder, const QString& wellName)
 {
-    const QString anchor = horizontal::RebasedPath(platform::FieldString(r.anchorGammaFile), currentFolder);
-    const QString target = horizontal::RebasedPath(platform::FieldString(r.targetGammaFile), currentFolder);
+    const QString anchor = wellfile::RebasedPath(platform::FieldString(r.anchorGammaFile), currentFolder);
+    const QString target = wellfile::RebasedPath(platform::FieldString(r.targetGammaFile), currentFolder);
     const QString ownCurves = currentFolder + wellName + QStringLiteral(".svc");
     if (anchor.isEmpty() || anchor.compare(ownCurves, Qt::CaseInsensitive) == 0)
         return {};

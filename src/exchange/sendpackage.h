@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace horizontal {
+namespace wellfile {
 struct HorzSetupRecord;
 }
 
@@ -66,11 +66,11 @@ SendLists SendFileLists(const SendPlaces& places, const SendOptions& options, co
 
 // Reads the well's horizontal set-up (data folder + well + ".hor") whole into `r`; 1 only when the
 // file is exactly one record long, else 0 with `r` untouched.
-int ReadHorzSetup(const QString& dataFolder, const QString& wellName, horizontal::HorzSetupRecord& r);
+int ReadHorzSetup(const QString& dataFolder, const QString& wellName, wellfile::HorzSetupRecord& r);
 // The gamma curve files the set-up names that travel with the well: the anchor file when it exists,
 // the target file when it exists and is not the anchor (any letter case); none when the anchor file is
 // the well's own curve file (current folder + well + ".svc").
-QStringList HorzGammaFiles(const horizontal::HorzSetupRecord& r, const QString& currentFolder,
+QStringList HorzGammaFiles(const wellfile::HorzSetupRecord& r, const QString& currentFolder,
                            const QString& wellName);
 
 // A fresh package of `files` at `zipPath` (packed fast, bare names). The old package is gone whatever

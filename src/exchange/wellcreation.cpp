@@ -118,7 +118,7 @@ int CutPlugBackCopy(const wellfile::OpenWell& f, const QString& to, std::int32_t
 void ExtendPlugBackCustomData(wellfile::OpenWell& opened)
 {
     if (QFileInfo(opened.customDataFileName).isFile())
-        layout::ExtendCustomDataFile(opened, opened.fileBottomDepth);
+        wellfile::ExtendCustomDataFile(opened, opened.fileBottomDepth);
 }
 
 }  // namespace exchange

@@ -45,12 +45,12 @@ bool FollowSharedBottom(wellfile::OpenWell& well, bool& moved)
 
 PollResult PollReceiveFolder(const wellfile::OpenWell& well, const QString& receiveFolder, ReceiveState& state)
 {
-    RemoteConfig config;
+    wellfile::RemoteConfig config;
     wellfile::LoadDownloadConfig(well.dataFolder, config);
     ReceivePlaces places;
     places.receiveFolder = receiveFolder.isEmpty() ? well.dataFolder : receiveFolder;
     places.dataFolder = well.dataFolder;
-    places.destinationFolder = RemoteFolder(platform::FieldString(config.destinationFolder));
+    places.destinationFolder = wellfile::RemoteFolder(platform::FieldString(config.destinationFolder));
     places.copyOn = config.copyOn != 0;
     return TakeReceivedPackage(places, state);
 }
@@ -78,16 +78,16 @@ void ReloadReceivedSideFiles(app::WellState& state)
 bool CurveFileChanged(app::WellState& state, const QString& path)
 {
     const wellfile::OpenWell& well = state.file;
-    ChangeWatch& watch = state.watches.curve;
-    Watch(watch, platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svc")));
-    return WatchedFileChanged(watch, path);
+    wellfile::ChangeWatch& watch = state.watches.curve;
+    wellfile::Watch(watch, platform::FindFileNoCase(well.currentFolder, well.wellName + QStringLiteral(".svc")));
+    return wellfile::WatchedFileChanged(watch, path);
 }
 
 bool DataFileChanged(app::WellState& state, const QString& path)
 {
-    ChangeWatch& watch = state.watches.data;
-    Watch(watch, state.file.dataFileName);
-    return WatchedFileChanged(watch, path);
+    wellfile::ChangeWatch& watch = state.watches.data;
+    wellfile::Watch(watch, state.file.dataFileName);
+    return wellfile::WatchedFileChanged(watch, path);
 }
 
 }  // namespace exchange

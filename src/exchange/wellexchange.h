@@ -42,7 +42,7 @@ void ReloadReceivedSideFiles(app::WellState& well);
 
 // True when `path` is the well's curve file (the open file's folder + well + ".svc", where another
 // station writes it beside the data file) or its open data file, written since the last look (see
-// exchange::WatchedFileChanged).
+// wellfile::WatchedFileChanged).
 bool CurveFileChanged(app::WellState& well, const QString& path);
 bool DataFileChanged(app::WellState& well, const QString& path);
 

@@ -78,7 +78,7 @@ int ReadRun(QFile& file, qint64 records, std::span<CHARTRECORD> destination, int
 
 QString ChartFileName(const QString& chartFolder, const QString& wellName, const QDate& date)
 {
-    return platform::JoinPath(chartFolder, wellName + exchange::DateSuffix(date) + QStringLiteral(".cht"));
+    return platform::JoinPath(chartFolder, wellName + wellfile::DateSuffix(date) + QStringLiteral(".cht"));
 }
 
 QString TodaysChartFile(const ChartPlace& place)

@@ -60,11 +60,11 @@ int SaveChartCfg(app::LogState& log, const ChartSettings& settings, const QStrin
     return 1;
 }
 
-void KeepCurrentChartFile(app::LogState& log, const QString& path) { exchange::Watch(log.well.watches.chart, path); }
+void KeepCurrentChartFile(app::LogState& log, const QString& path) { wellfile::Watch(log.well.watches.chart, path); }
 
 bool ChartFileChanged(app::LogState& log, const QString& path)
 {
-    return exchange::WatchedFileChanged(log.well.watches.chart, path);
+    return wellfile::WatchedFileChanged(log.well.watches.chart, path);
 }
 
 }  // namespace gasmon

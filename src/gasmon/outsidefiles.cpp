@@ -76,23 +76,23 @@ OutsideFile TakeOutsideFile(const QString& path, qint64 limit, Oversized oversiz
     result.text = file.read(limit + 1);
     file.close();
     if (result.text.isEmpty()) {
-        exchange::DeleteFiles(path);
+        wellfile::DeleteFiles(path);
         result.state = OutsideFileState::Empty;
         return result;
     }
     if (result.text.size() > limit) {
         result.text.clear();
         if (oversized == Oversized::Delete) {
-            exchange::DeleteFiles(path);
+            wellfile::DeleteFiles(path);
         } else {
             const QString aside = path + QStringLiteral(".rej");
-            exchange::DeleteFiles(aside);
+            wellfile::DeleteFiles(aside);
             QFile::rename(path, aside);
         }
         result.state = OutsideFileState::Oversized;
         return result;
     }
-    exchange::DeleteFiles(path);
+    wellfile::DeleteFiles(path);
     result.state = OutsideFileState::Read;
     return result;
 }
@@ -179,7 +179,7 @@ QByteArray SriLogLine(const std::string& resultText, const QDateTime& now)
 {
     const QTime t = now.time();
     QByteArray line = QByteArray::fromStdString(resultText);
-    line += exchange::DateSuffix(now.date()).toLatin1();
+    line += wellfile::DateSuffix(now.date()).toLatin1();
     line += QByteArray::fromStdString(platform::CFormat("_%02d:%02d:%02d", t.hour(), t.minute(), t.second()));
     line += "\r\n\r";
     return line;

@@ -15,14 +15,14 @@ constexpr double kDegreesPerRadian = 57.2957795;
 constexpr int kMaxDrawnTops = 10;
 
 // The section's TVD shift in rows; the view stores 0 in that field, so it is 0 unless a file says more.
-double ShiftRows(const HorzSection& s)
+double ShiftRows(const wellfile::HorzSection& s)
 {
     return double(s.reserved24) * s.pxPerTvd;
 }
 
 }  // namespace
 
-int SectionOfColumn(std::span<const HorzSection> sections, int x)
+int SectionOfColumn(std::span<const wellfile::HorzSection> sections, int x)
 {
     for (std::size_t i = 0; i < sections.size(); ++i)
         if (sections[i].endX > x)
@@ -31,7 +31,7 @@ int SectionOfColumn(std::span<const HorzSection> sections, int x)
 }
 
 std::vector<int> TopsToDraw(std::span<const wellfile::RECORD> records, int start, int n,
-                            std::span<const entry::TOPSEX> tops, std::int32_t leastTvd, std::int32_t greatestTvd,
+                            std::span<const wellfile::TOPSEX> tops, std::int32_t leastTvd, std::int32_t greatestTvd,
                             std::int32_t fileLastDepth)
 {
     std::vector<int> order;
@@ -64,10 +64,10 @@ float CrossingDip(float dip)
     return std::fabs(dip) > 20 ? dip * kLargeDipFactor : dip;
 }
 
-Crossing CrossingIn(std::span<const HorzSection> sections, int index, const CrossingInputs& in)
+Crossing CrossingIn(std::span<const wellfile::HorzSection> sections, int index, const CrossingInputs& in)
 {
     Crossing c;
-    const HorzSection& s = sections[std::size_t(index)];
+    const wellfile::HorzSection& s = sections[std::size_t(index)];
     const float startMd = s.startMd, endMd = s.endMd, px = s.pxPerTvd;
     const bool inside = in.topMd > startMd && in.topMd <= endMd;
     if (inside)
@@ -98,7 +98,7 @@ Crossing CrossingIn(std::span<const HorzSection> sections, int index, const Cros
     return c;
 }
 
-QString CrossingLabel(const entry::TOPSEX& top, float kbElevation)
+QString CrossingLabel(const wellfile::TOPSEX& top, float kbElevation)
 {
     const std::string name = platform::FieldText(top.text);
     std::string text;
@@ -112,18 +112,18 @@ QString CrossingLabel(const entry::TOPSEX& top, float kbElevation)
     return platform::FromCp1252(text.data(), text.size());
 }
 
-platform::COLORREF CrossingColour(const entry::TOPSEX& top)
+platform::COLORREF CrossingColour(const wellfile::TOPSEX& top)
 {
     const platform::COLORREF colour = top.colour;
     return colour == 0 ? platform::RGB(255, 32, 32) : colour;
 }
 
-float StructuralRise(const HorzSection& s, float length)
+float StructuralRise(const wellfile::HorzSection& s, float length)
 {
     return float(std::tan(double(s.dip) / kDegreesPerRadian) * std::fabs(double(length)));
 }
 
-std::vector<PanelPlace> TargetPanelPlaces(std::span<const HorzSection> sections, std::int32_t plotFirstDepth,
+std::vector<PanelPlace> TargetPanelPlaces(std::span<const wellfile::HorzSection> sections, std::int32_t plotFirstDepth,
                                           std::int32_t plotLastDepth, int pixelsPerUnit, int plotLeft,
                                           int plotRight, bool multiple)
 {
@@ -137,7 +137,7 @@ std::vector<PanelPlace> TargetPanelPlaces(std::span<const HorzSection> sections,
         PanelPlace p;
         p.column = (k + 1) * kPanelSpacing * pixelsPerUnit + plotLeft;
         p.section = SectionOfColumn(sections, p.column);
-        const HorzSection& s = sections[std::size_t(p.section)];
+        const wellfile::HorzSection& s = sections[std::size_t(p.section)];
         if (s.endX - p.column >= 0 && s.endX - p.column <= 50)
             p.column -= 10;
         p.depth = (p.column - plotLeft) / pixelsPerUnit + plotFirstDepth;
@@ -157,7 +157,7 @@ std::vector<PanelPlace> TargetPanelPlaces(std::span<const HorzSection> sections,
     return places;
 }
 
-PanelGeometry PanelOf(std::span<const GammaSlot> samples, int count, const HorzSection& s, const PanelInputs& in)
+PanelGeometry PanelOf(std::span<const GammaSlot> samples, int count, const wellfile::HorzSection& s, const PanelInputs& in)
 {
     PanelGeometry g;
     count = std::min<int>(count, int(samples.size()));
@@ -201,7 +201,7 @@ int NextCurve(std::span<const CurveLog> curves, int current, std::int32_t panelD
 }
 
 std::vector<platform::POINT> TargetPathPoints(std::span<const platform::POINT> target, int count,
-                                              std::span<const HorzSection> sections, std::int32_t plotFirstDepth,
+                                              std::span<const wellfile::HorzSection> sections, std::int32_t plotFirstDepth,
                                               int pixelsPerUnit, int plotLeft, int pathTop)
 {
     std::vector<platform::POINT> points;
@@ -211,7 +211,7 @@ std::vector<platform::POINT> TargetPathPoints(std::span<const platform::POINT> t
     for (int i = 0; i < count; ++i) {
         const platform::POINT t = target[std::size_t(i)];
         const int x = std::max(plotLeft, platform::Trunc((double(t.x) - plotFirstDepth) * pixelsPerUnit + plotLeft));
-        const HorzSection& s = sections[std::size_t(SectionOfColumn(sections, x))];
+        const wellfile::HorzSection& s = sections[std::size_t(SectionOfColumn(sections, x))];
         points.push_back({x, platform::Trunc(pathTop + (double(t.y) - s.startTvd) * s.pxPerTvd)});
     }
     return points;

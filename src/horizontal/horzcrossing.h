@@ -18,7 +18,7 @@
 namespace horizontal {
 
 // The section holding column x: the first whose end column lies beyond x, else 0.
-int SectionOfColumn(std::span<const HorzSection> sections, int x);
+int SectionOfColumn(std::span<const wellfile::HorzSection> sections, int x);
 
 // ---- Formation tops ----
 
@@ -28,7 +28,7 @@ int SectionOfColumn(std::span<const HorzSection> sections, int x);
 // marked for the view is drawn when a record's depth lies within 1 of its truncated TVD. With more
 // than 10 tops the last is left out.
 std::vector<int> TopsToDraw(std::span<const wellfile::RECORD> records, int start, int n,
-                            std::span<const entry::TOPSEX> tops, std::int32_t leastTvd, std::int32_t greatestTvd,
+                            std::span<const wellfile::TOPSEX> tops, std::int32_t leastTvd, std::int32_t greatestTvd,
                             std::int32_t fileLastDepth);
 
 // A section's dip as the crossings use it: over 20 in size it is taken as 1/28.8 of the stored value.
@@ -55,18 +55,18 @@ struct Crossing {
     bool box = false;     // a box behind the label may be drawn (first section only)
 };
 // The crossing of one top in section `index`.
-Crossing CrossingIn(std::span<const HorzSection> sections, int index, const CrossingInputs& in);
+Crossing CrossingIn(std::span<const wellfile::HorzSection> sections, int index, const CrossingInputs& in);
 
 // The label: the name, or with label mode on the name, TVD and subsea depth (KB - TVD), or "No Kb".
-QString CrossingLabel(const entry::TOPSEX& top, float kbElevation);
+QString CrossingLabel(const wellfile::TOPSEX& top, float kbElevation);
 
 // The colour a top is drawn in: a colour of 0 draws red.
-platform::COLORREF CrossingColour(const entry::TOPSEX& top);
+platform::COLORREF CrossingColour(const wellfile::TOPSEX& top);
 
 // ---- Gamma panels ----
 
 // The rise of a length in a section: tan(dip) x |length|.
-float StructuralRise(const HorzSection& s, float length);
+float StructuralRise(const wellfile::HorzSection& s, float length);
 
 inline constexpr int kPanelSpacing = 150;  // records between target panels
 
@@ -79,7 +79,7 @@ struct PanelPlace {
 // The target panels along the plot: (last - first) / 150 + 1 of them, every 150 records, moved 10 px
 // left within 50 px of their section's end; the walk ends after the first past plotRight. With
 // `multiple` (one curve file per panel) no rise is carried.
-std::vector<PanelPlace> TargetPanelPlaces(std::span<const HorzSection> sections, std::int32_t plotFirstDepth,
+std::vector<PanelPlace> TargetPanelPlaces(std::span<const wellfile::HorzSection> sections, std::int32_t plotFirstDepth,
                                           std::int32_t plotLastDepth, int pixelsPerUnit, int plotLeft,
                                           int plotRight, bool multiple);
 
@@ -99,7 +99,7 @@ struct PanelGeometry {
     int lastRow = 0;
 };
 // The panel of `count` samples standing at `in.column` in section `s`.
-PanelGeometry PanelOf(std::span<const GammaSlot> samples, int count, const HorzSection& s, const PanelInputs& in);
+PanelGeometry PanelOf(std::span<const GammaSlot> samples, int count, const wellfile::HorzSection& s, const PanelInputs& in);
 
 // The curve drawn by the next panel: the highest-numbered curve (1-based) of depth above 0 whose depth
 // less 50 lies before `panelDepth`; `current` when there is none.
@@ -110,7 +110,7 @@ int NextCurve(std::span<const CurveLog> curves, int current, std::int32_t panelD
 // The path's points: the first `count` target points at their MD column (at least plotLeft) and the
 // row of the section at that column.
 std::vector<platform::POINT> TargetPathPoints(std::span<const platform::POINT> target, int count,
-                                              std::span<const HorzSection> sections, std::int32_t plotFirstDepth,
+                                              std::span<const wellfile::HorzSection> sections, std::int32_t plotFirstDepth,
                                               int pixelsPerUnit, int plotLeft, int pathTop);
 // The points drawn: the target count less 1, or the track point count when that is smaller.
 int TargetPointCount(int targetCount, int trackPoints);

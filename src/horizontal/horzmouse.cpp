@@ -12,7 +12,7 @@ std::int32_t TvdAtPoint(const MouseGeometry& g, int y, int x)
     if (g.sections.empty())
         return 0;
     const int k = SectionAtDepth(g.sections, g.scroll + x, g.scroll, g.plotLeft);
-    const HorzSection& s = g.sections[std::size_t(std::clamp(k, 0, int(g.sections.size()) - 1))];
+    const wellfile::HorzSection& s = g.sections[std::size_t(std::clamp(k, 0, int(g.sections.size()) - 1))];
     const double scale = s.pxPerTvd;
     if (!(scale > 0) || !std::isfinite(scale))
         return platform::Trunc(s.startTvd);
@@ -28,16 +28,16 @@ std::optional<std::int32_t> MarginDrawFrom(const MouseGeometry& g, int sectionsI
     return std::max(0, d);
 }
 
-void StoreDrawFrom(HorzSetupRecord& r, std::int32_t drawFrom)
+void StoreDrawFrom(wellfile::HorzSetupRecord& r, std::int32_t drawFrom)
 {
     r.drawFromDepth = drawFrom;
     if (drawFrom > 0)
         r.sections[0].startTvd = float(drawFrom);
 }
 
-HorzMarker PlaceMarker(const MouseGeometry& g, int symbol, int x, int y, bool onWellTrack, int pathY)
+wellfile::HorzMarker PlaceMarker(const MouseGeometry& g, int symbol, int x, int y, bool onWellTrack, int pathY)
 {
-    HorzMarker m{};
+    wellfile::HorzMarker m{};
     m.symbolNumber = std::uint16_t(symbol);
     m.markerMd = std::uint16_t(g.DepthAt(x));
     m.markerTvd = std::uint16_t(TvdAtPoint(g, y, x));
@@ -46,10 +46,10 @@ HorzMarker PlaceMarker(const MouseGeometry& g, int symbol, int x, int y, bool on
     return m;
 }
 
-int MarkerAt(std::span<const HorzMarker> markers, std::int32_t depth)
+int MarkerAt(std::span<const wellfile::HorzMarker> markers, std::int32_t depth)
 {
     for (std::size_t i = 0; i < markers.size(); ++i) {
-        const HorzMarker& m = markers[i];
+        const wellfile::HorzMarker& m = markers[i];
         if (m.symbolNumber != 0 && m.markerMd <= depth && depth <= m.markerMd + 5)
             return int(i);
     }
@@ -61,7 +61,7 @@ bool InMarkerArea(const MouseGeometry& g, int x, int y)
     return g.plotLeft < x && g.pathTop < y && y < g.plotBottom;
 }
 
-void ClearMarker(HorzMarker& m)
+void ClearMarker(wellfile::HorzMarker& m)
 {
     m.symbolNumber = 0;
     m.markerMd = 0;
@@ -69,11 +69,11 @@ void ClearMarker(HorzMarker& m)
     m.offsetY = 0;
 }
 
-void StoreMarkers(HorzSetupRecord& r, std::span<const HorzMarker> markers)
+void StoreMarkers(wellfile::HorzSetupRecord& r, std::span<const wellfile::HorzMarker> markers)
 {
     std::memset(r.markers, 0, sizeof r.markers);
     int n = 0;
-    for (const HorzMarker& m : markers)
+    for (const wellfile::HorzMarker& m : markers)
         if (m.symbolNumber != 0 && n < kMaxMarkers)
             r.markers[n++] = m;
     r.markerCount = std::uint16_t(n);
@@ -89,7 +89,7 @@ QString MeasureReadout(const MouseGeometry& g, const MeasureAnchor& a, int x, in
     return QString::asprintf("   TVD= %.2f  MD= %.2f INCL= %.5f  ", double(t), md, 90 - angle);
 }
 
-void DropNote(entry::HTEXTEX& note, const MouseGeometry& g, int x, int y, std::int32_t depthAtPress,
+void DropNote(wellfile::HTEXTEX& note, const MouseGeometry& g, int x, int y, std::int32_t depthAtPress,
               std::int32_t fileFirstDepth)
 {
     std::int32_t depth = g.DepthAt(x);

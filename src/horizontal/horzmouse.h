@@ -23,7 +23,7 @@ struct MouseGeometry {
     std::int32_t plotFirstDepth = 0, plotLastDepth = 0;
     int pathTop = 0, plotBottom = 0, lowerBase = 0, lithBandTop = 0, gasBase = 0;
     int imageWidth = 0, clientRight = 0;
-    std::span<const HorzSection> sections;  // those in use; none reads as one flat section at TVD 0
+    std::span<const wellfile::HorzSection> sections;  // those in use; none reads as one flat section at TVD 0
 
     // The image column under window column x.
     int ImageColumn(int x) const { return x + (scroll - plotLeft); }
@@ -40,18 +40,18 @@ std::int32_t TvdAtPoint(const MouseGeometry& g, int y, int x);
 std::optional<std::int32_t> MarginDrawFrom(const MouseGeometry& g, int sectionsInUse, bool ctrl, int x, int y,
                                            std::int32_t drawFrom);
 // The record takes the draw-from depth and, above 0, the first section's start TVD.
-void StoreDrawFrom(HorzSetupRecord& r, std::int32_t drawFrom);
+void StoreDrawFrom(wellfile::HorzSetupRecord& r, std::int32_t drawFrom);
 
 // A marker of `symbol` placed at (x, y). `pathY` is the well path's y under the point, used when the
 // lithology rides on the path; else the offset counts from the lithology band's top.
-HorzMarker PlaceMarker(const MouseGeometry& g, int symbol, int x, int y, bool onWellTrack, int pathY);
+wellfile::HorzMarker PlaceMarker(const MouseGeometry& g, int symbol, int x, int y, bool onWellTrack, int pathY);
 // The first placed marker whose MD lies at most 5 units before `depth` (-1: none); a double click
 // finds one only right of plotLeft and inside the path area to the plot's bottom.
-int MarkerAt(std::span<const HorzMarker> markers, std::int32_t depth);
+int MarkerAt(std::span<const wellfile::HorzMarker> markers, std::int32_t depth);
 bool InMarkerArea(const MouseGeometry& g, int x, int y);
-void ClearMarker(HorzMarker& m);
+void ClearMarker(wellfile::HorzMarker& m);
 // The record's markers: the placed ones packed in order, their number in markerCount.
-void StoreMarkers(HorzSetupRecord& r, std::span<const HorzMarker> markers);
+void StoreMarkers(wellfile::HorzSetupRecord& r, std::span<const wellfile::HorzMarker> markers);
 
 // The measuring read-out from the anchor to (x, y): TVD, MD and the inclination of the line.
 struct MeasureAnchor {
@@ -64,7 +64,7 @@ QString MeasureReadout(const MouseGeometry& g, const MeasureAnchor& a, int x, in
 // plotLastDepth or above the file's first depth: plotLastDepth - 50), its box at that depth's x + 2
 // (size kept), a top near the gas base set just below it; the bottom flags go when it moved more than
 // 50 units from `depthAtPress`, the gas-base flag always.
-void DropNote(entry::HTEXTEX& note, const MouseGeometry& g, int x, int y, std::int32_t depthAtPress,
+void DropNote(wellfile::HTEXTEX& note, const MouseGeometry& g, int x, int y, std::int32_t depthAtPress,
               std::int32_t fileFirstDepth);
 
 // The well-path table entry under window column x, held to the `rows` entries walked (-1: none).

@@ -8,7 +8,7 @@
 
 namespace horizontal {
 
-using entry::HTEXTEX;
+using wellfile::HTEXTEX;
 
 namespace {
 

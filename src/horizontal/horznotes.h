@@ -24,14 +24,14 @@ constexpr int kNoteFontHeight = -12; // the view's note font: "VERDANA", this he
 
 // The view's note table: `count` notes, then at least kNoteSpares zeroed records.
 struct NoteTable {
-    std::vector<entry::HTEXTEX> notes;
+    std::vector<wellfile::HTEXTEX> notes;
     int count = 0;
 };
 
 // The main window's style templates of new notes and new description notes.
 struct NoteStyles {
-    std::optional<entry::HTEXTEX>* style = nullptr;
-    std::optional<entry::HTEXTEX>* description = nullptr;
+    std::optional<wellfile::HTEXTEX>* style = nullptr;
+    std::optional<wellfile::HTEXTEX>* description = nullptr;
 };
 
 // The note file as the view reads and writes it; `copyOut` is set when the copy-out flag is on.
@@ -41,15 +41,15 @@ struct NoteFile {
 };
 
 // Stable by depth (records without a depth behind), numbered 1, 2, ...; false with fewer than two.
-bool SortNotes(std::span<entry::HTEXTEX> notes, int count);
+bool SortNotes(std::span<wellfile::HTEXTEX> notes, int count);
 // Sorts the first `records`, then keeps in order those with a depth and text that are no duplicate of
 // the slot just before them (same depth and the same text ignoring case, or both anchored bottom-left,
 // or both anchored bottom-right). The kept notes go to the front; the rest of the sorted input stays
 // behind them as it was. The number kept.
-int CleanNotes(std::span<entry::HTEXTEX> notes, int records);
+int CleanNotes(std::span<wellfile::HTEXTEX> notes, int records);
 // A slot marked as the default style (or default description style) fills that template; the last
 // marked slot wins.
-void PickStyles(std::span<const entry::HTEXTEX> notes, const NoteStyles& styles);
+void PickStyles(std::span<const wellfile::HTEXTEX> notes, const NoteStyles& styles);
 
 // The view's load: the file read, cleaned, the styles picked; written back at once when anything was
 // dropped. A missing, empty or too short file gives one zeroed record as its only "note". Nothing when
@@ -58,7 +58,7 @@ std::optional<NoteTable> LoadNotes(const NoteFile& file, const NoteStyles& style
 // Writes every note with a depth and text, whatever its depth: the file is shared with the depth log's
 // notes. With none, the file is emptied. "File Open Error" titled "Horz Text" and false when it cannot
 // be written (the file and the table stay as they were); copied out after a write.
-bool SaveNotes(const NoteFile& file, std::span<const entry::HTEXTEX> notes, int count);
+bool SaveNotes(const NoteFile& file, std::span<const wellfile::HTEXTEX> notes, int count);
 
 // The view's geometry as the notes use it (image pixels).
 struct NoteView {
@@ -78,12 +78,12 @@ int NoteX(const NoteView& v, std::int32_t depth);
 int NoteFontHeight(std::int32_t fontIndex);
 // The note's text (at most its 500 bytes) split at carriage returns and line feeds; runs of them are
 // one break, so empty lines vanish.
-std::vector<QByteArray> NoteLines(const entry::HTEXTEX& note);
+std::vector<QByteArray> NoteLines(const wellfile::HTEXTEX& note);
 // A description note: drawn below the gas band or in the notes band.
-inline bool IsDescription(const entry::HTEXTEX& n) { return n.onTextTrack != 0; }
+inline bool IsDescription(const wellfile::HTEXTEX& n) { return n.onTextTrack != 0; }
 
 // The box of a note measured `width` wide (its widest line) and `lines` lines of `lineHeight`.
-platform::RECT NoteBox(const entry::HTEXTEX& note, int width, int lines, int lineHeight, const NoteView& v);
+platform::RECT NoteBox(const wellfile::HTEXTEX& note, int width, int lines, int lineHeight, const NoteView& v);
 // The resize handle at the box's bottom-right corner.
 platform::RECT NoteHandle(const platform::RECT& box, int unitWidth);
 

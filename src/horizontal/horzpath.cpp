@@ -14,7 +14,7 @@ bool Station(const wellfile::RECORD& r)
     return std::isfinite(r.tvd) && std::isfinite(r.inclination) && r.tvd > 0 && r.tvd <= float(r.depth);
 }
 
-int RowOf(const HorzSection& s, int pathTop, float tvd)
+int RowOf(const wellfile::HorzSection& s, int pathTop, float tvd)
 {
     return pathTop + platform::Trunc(std::clamp((double(tvd) - s.startTvd) * s.pxPerTvd, -1e6, 1e6));
 }
@@ -26,7 +26,7 @@ PathPlan WalkWellPath(const PathInputs& in)
     static const SectionPlan kOne{};
     const SectionPlan& plan = in.sections ? *in.sections : kOne;
     const int sections = std::clamp(plan.count, 1, kMaxSections);
-    auto section = [&](int j) -> const HorzSection& { return plan.sections[std::size_t(std::clamp(j, 0, sections - 1))]; };
+    auto section = [&](int j) -> const wellfile::HorzSection& { return plan.sections[std::size_t(std::clamp(j, 0, sections - 1))]; };
     const int n = std::clamp(in.count, 0, int(in.records.size()));
     PathPlan out;
     out.table.resize(std::size_t(n + 10));

@@ -121,7 +121,7 @@ bool HasHorizontalPart(const RecordWalk& w)
     return !(w.surveys < 4 && w.greatestInclination < 30);
 }
 
-LoadPlan PlanLoad(std::span<const wellfile::RECORD> records, const LoadInputs& in, HorzSetupRecord& setup)
+LoadPlan PlanLoad(std::span<const wellfile::RECORD> records, const LoadInputs& in, wellfile::HorzSetupRecord& setup)
 {
     LoadPlan p;
     p.drawFrom = setup.drawFromDepth;
@@ -183,11 +183,11 @@ float PixelsPerTvd(int pathTop, int pathBottom, float startTvd, float endTvd)
     return platform::LeadingFloat(text);
 }
 
-SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInputs& in)
+SectionPlan CheckVerticalSection(const wellfile::HorzSetupRecord& setup, const SectionInputs& in)
 {
     SectionPlan p;
-    std::vector<HorzSection> copied;
-    for (const HorzSection& s : setup.sections)
+    std::vector<wellfile::HorzSection> copied;
+    for (const wellfile::HorzSection& s : setup.sections)
         if (s.startTvd > 0 && s.startTvd < s.endTvd)
             copied.push_back(s);
     p.count = std::max<int>(1, int(copied.size()));
@@ -197,7 +197,7 @@ SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInpu
     }
     const std::int32_t endX = (in.plotLastDepth - in.plotFirstDepth) * in.pixelsPerUnit + in.plotLeft;
     if (p.count == 1 || !in.scalingAllowed) {
-        HorzSection s{};
+        wellfile::HorzSection s{};
         s.startTvd = float(in.leastTvd);
         s.endTvd = float(in.greatestTvd);
         s.startMd = float(in.plotFirstDepth);
@@ -211,7 +211,7 @@ SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInpu
     }
     p.computed = false;
     for (int i = 0; i < p.count; ++i) {
-        HorzSection s = copied[std::size_t(i)];
+        wellfile::HorzSection s = copied[std::size_t(i)];
         if (!(s.endMd > 0))
             s.endMd = float(in.plotLastDepth);
         if (i == 0) {
@@ -228,19 +228,19 @@ SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInpu
     return p;
 }
 
-void StoreSections(HorzSetupRecord& setup, std::span<const HorzSection> sections)
+void StoreSections(wellfile::HorzSetupRecord& setup, std::span<const wellfile::HorzSection> sections)
 {
     std::memset(setup.sections, 0, sizeof setup.sections);
     int k = 0;
-    for (const HorzSection& s : sections)
+    for (const wellfile::HorzSection& s : sections)
         if (s.startMd > 0 && k < kMaxSections)
             setup.sections[k++] = s;
 }
 
-void StoreDrawnSections(HorzSetupRecord& setup, const SectionPlan& plan)
+void StoreDrawnSections(wellfile::HorzSetupRecord& setup, const SectionPlan& plan)
 {
     if (plan.computed)
-        for (const HorzSection& s : setup.sections)
+        for (const wellfile::HorzSection& s : setup.sections)
             if (s.startTvd > 0 && s.startTvd < s.endTvd)
                 return;
     StoreSections(setup, plan.sections);
@@ -253,7 +253,7 @@ std::int32_t DepthAtColumn(int x, int scrollPos, int plotLeft, int pixelsPerUnit
     return plotFirstDepth + ((scrollPos - plotLeft) + (x - plotLeft)) / pixelsPerUnit;
 }
 
-int SectionAtDepth(std::span<const HorzSection> sections, int x, int scrollPos, int plotLeft)
+int SectionAtDepth(std::span<const wellfile::HorzSection> sections, int x, int scrollPos, int plotLeft)
 {
     const int column = (x == 0 ? scrollPos : x) - plotLeft;
     for (std::size_t i = 0; i < sections.size(); ++i) {
@@ -264,11 +264,11 @@ int SectionAtDepth(std::span<const HorzSection> sections, int x, int scrollPos, 
     return 0;
 }
 
-TopsOfRange CollectTops(std::span<const entry::TOPSEX> tops, std::int32_t drawFrom, std::int32_t greatestTvd)
+TopsOfRange CollectTops(std::span<const wellfile::TOPSEX> tops, std::int32_t drawFrom, std::int32_t greatestTvd)
 {
     TopsOfRange t;
     for (std::size_t i = 0; i < tops.size() && t.tops.size() < 12; ++i) {
-        const entry::TOPSEX& top = tops[i];
+        const wellfile::TOPSEX& top = tops[i];
         const float tvd = top.tvd;
         if (top.number > 0 && tvd > float(drawFrom) && tvd < float(greatestTvd)) {
             if (t.firstIndex < 0)

@@ -77,7 +77,7 @@ struct LoadPlan {
     bool horizontal = false;
     std::int32_t leastTvd = 0;  // lowered to a multiple of 10
 };
-LoadPlan PlanLoad(std::span<const wellfile::RECORD> records, const LoadInputs& in, HorzSetupRecord& setup);
+LoadPlan PlanLoad(std::span<const wellfile::RECORD> records, const LoadInputs& in, wellfile::HorzSetupRecord& setup);
 
 // The drawing's TVD range: greatest + half the span, at most `plotLastDepth`, raised to a multiple of
 // 10; least lowered to a multiple of 10. The span is at least 10 (an even TVD would divide by zero).
@@ -101,23 +101,23 @@ struct SectionInputs {
     float regionalDip = 0;  // the view's own copy
 };
 struct SectionPlan {
-    std::array<HorzSection, kMaxSections> sections{};
+    std::array<wellfile::HorzSection, kMaxSections> sections{};
     int count = 1;
     bool dipMessage = false;  // show kSectionDataMessage and store dip 0 in the set-up record
     bool computed = true;     // one section made from the drawn range, not the record's own
 };
-SectionPlan CheckVerticalSection(const HorzSetupRecord& setup, const SectionInputs& in);
+SectionPlan CheckVerticalSection(const wellfile::HorzSetupRecord& setup, const SectionInputs& in);
 // The set-up record's sections: cleared, then those with startMd above 0, packed in order.
-void StoreSections(HorzSetupRecord& setup, std::span<const HorzSection> sections);
+void StoreSections(wellfile::HorzSetupRecord& setup, std::span<const wellfile::HorzSection> sections);
 // The same for the sections of a drawing, except that sections the user entered (any with a start TVD
 // above 0 below its end TVD) are never replaced by the one section a drawing computed.
-void StoreDrawnSections(HorzSetupRecord& setup, const SectionPlan& plan);
+void StoreDrawnSections(wellfile::HorzSetupRecord& setup, const SectionPlan& plan);
 
 // The measured depth under window column x, in whole units as the mouse and the notes place things.
 std::int32_t DepthAtColumn(int x, int scrollPos, int plotLeft, int pixelsPerUnit, std::int32_t plotFirstDepth);
 // The section holding column x: the first whose end column lies beyond x - plotLeft, else 0. An x of 0
 // stands for the view's scroll position.
-int SectionAtDepth(std::span<const HorzSection> sections, int x, int scrollPos, int plotLeft);
+int SectionAtDepth(std::span<const wellfile::HorzSection> sections, int x, int scrollPos, int plotLeft);
 
 inline constexpr const char* kSectionDataMessage =
     " Some Or All Vertical Section Data Missing\n Regional Dip Set To Zero And,\n Vertical Scaling Is Disabled\n "
@@ -127,10 +127,10 @@ inline constexpr const char* kSectionDataCaption = " HORIZONTAL DATA ERROR";
 // The tops drawn: number above 0 and TVD strictly between the draw-from depth and the greatest TVD, at
 // most 12; `firstIndex` the first copied (-1 none).
 struct TopsOfRange {
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::TOPSEX> tops;
     int firstIndex = -1;
 };
-TopsOfRange CollectTops(std::span<const entry::TOPSEX> tops, std::int32_t drawFrom, std::int32_t greatestTvd);
+TopsOfRange CollectTops(std::span<const wellfile::TOPSEX> tops, std::int32_t drawFrom, std::int32_t greatestTvd);
 
 // The image: (last - first) x pixelsPerUnit + plotLeft + 50 wide, at least client width + 500; client
 // height less the scroll bar, down to a multiple of 10.

@@ -24,9 +24,9 @@ HorzFiles FilesOf(app::WellState& state)
     f.copyOutFolder = well.copyOutFolder;
     const QString dataFolder = well.dataFolder, wellName = well.wellName, copyOut = well.copyOutFolder;
     f.copyWellFileOut = [dataFolder, wellName, copyOut](const QString& extension, const QString& folder) {
-        exchange::CopyOutFolders folders;
+        wellfile::CopyOutFolders folders;
         folders.copyOut = copyOut;
-        exchange::CopyWellFileOut(dataFolder, wellName, extension, folder, folders);
+        wellfile::CopyWellFileOut(dataFolder, wellName, extension, folder, folders);
     };
     const app::WellState* s = &state;
     // Rewritten with its own content: the shared folder's service then sends it on with the record.

@@ -20,7 +20,7 @@ qsizetype LastIndex(SurveyRecords records)
 
 }  // namespace
 
-int LeadingSectionCount(const HorzSection (&sections)[kMaxSections])
+int LeadingSectionCount(const wellfile::HorzSection (&sections)[kMaxSections])
 {
     int n = 0;
     while (n < kMaxSections && sections[n].startMd != 0)
@@ -28,7 +28,7 @@ int LeadingSectionCount(const HorzSection (&sections)[kMaxSections])
     return n;
 }
 
-void SnapFirstStart(HorzSection& first, SurveyRecords records)
+void SnapFirstStart(wellfile::HorzSection& first, SurveyRecords records)
 {
     const std::int32_t x = std::int32_t(first.startMd);
     const qsizetype last = LastIndex(records);
@@ -83,7 +83,7 @@ SurveyTvdRange TvdRangeFrom(SurveyRecords records, std::int32_t depth)
     return range;
 }
 
-SectionFields FieldsOf(const HorzSection& s)
+SectionFields FieldsOf(const wellfile::HorzSection& s)
 {
     return {QString::asprintf("%.0f", double(s.startMd)), QString::asprintf("%.0f", double(s.endMd)),
             QString::asprintf("%.0f", double(s.startTvd)), QString::asprintf("%.0f", double(s.endTvd)),
@@ -97,12 +97,12 @@ bool StartNewSection(SectionEditor& e, const QString& line, SectionFields& field
             return false;
         e.current = e.count++;
         e.pending = true;
-        e.sections[e.current] = HorzSection{};
+        e.sections[e.current] = wellfile::HorzSection{};
     }
     const qsizetype colon = line.indexOf(QLatin1Char(':'));
     fields.startMd = QString::number(platform::LeadingInt(colon < 0 ? QString() : line.mid(colon + 1)));
     if (e.current > 0) {
-        const HorzSection& before = e.sections[e.current - 1];
+        const wellfile::HorzSection& before = e.sections[e.current - 1];
         fields.dip = QString::asprintf("%.2f", double(before.dip));
         fields.startTvd = QString::asprintf("%.0f", double(before.startTvd));
         fields.endTvd = QString::asprintf("%.0f", double(before.endTvd));
@@ -114,7 +114,7 @@ bool SaveSection(SectionEditor& e, const SectionFields& fields)
 {
     if (e.count == 0)
         return false;
-    HorzSection& s = e.sections[e.current];
+    wellfile::HorzSection& s = e.sections[e.current];
     s.startMd = float(platform::LeadingDouble(fields.startMd));
     s.startTvd = float(platform::LeadingDouble(fields.startTvd));
     s.endMd = float(platform::LeadingDouble(fields.endMd));
@@ -131,7 +131,7 @@ bool DeleteSection(SectionEditor& e)
     if (e.count == 0 || e.current == 0)
         return false;
     if (e.current == e.count - 1) {
-        e.sections[e.current] = HorzSection{};
+        e.sections[e.current] = wellfile::HorzSection{};
         --e.count;
         e.sections[e.count - 1].endMd = float(e.lastDepth);
         e.pending = false;
@@ -140,7 +140,7 @@ bool DeleteSection(SectionEditor& e)
             e.sections[i] = e.sections[i + 1];
         --e.count;
         for (int i = e.count; i < kMaxSections; ++i)
-            e.sections[i] = HorzSection{};
+            e.sections[i] = wellfile::HorzSection{};
     }
     e.current = e.current - 1;
     return true;
@@ -164,7 +164,7 @@ bool StepSection(SectionEditor& e, int step)
 
 int SavedCount(const SectionEditor& e) { return e.pending ? e.count - 1 : e.count; }
 
-QString TopLabel(const entry::TOPSEX& top)
+QString TopLabel(const wellfile::TOPSEX& top)
 {
     QString label = platform::FieldString(top.menuName);
     if (label.isEmpty())
@@ -172,7 +172,7 @@ QString TopLabel(const entry::TOPSEX& top)
     return label.isEmpty() ? QStringLiteral("no label") : label;
 }
 
-int FirstSelectedTop(const std::vector<entry::TOPSEX>& tops)
+int FirstSelectedTop(const std::vector<wellfile::TOPSEX>& tops)
 {
     for (std::size_t i = 1; i < tops.size(); ++i) {
         const std::int32_t drawn = tops[i].drawOnHorizontal;

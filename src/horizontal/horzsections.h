@@ -18,11 +18,11 @@ namespace horizontal {
 using SurveyRecords = std::span<const wellfile::RECORD>;
 
 // The number of leading sections in use (startMd not 0), at most 10.
-int LeadingSectionCount(const HorzSection (&sections)[kMaxSections]);
+int LeadingSectionCount(const wellfile::HorzSection (&sections)[kMaxSections]);
 
 // Moves the first section's start onto the nearer record with a TVD (the shallower on a tie) when the
 // record at its depth has none. Nothing when that record has a TVD or no TVD lies on one side.
-void SnapFirstStart(HorzSection& first, SurveyRecords records);
+void SnapFirstStart(wellfile::HorzSection& first, SurveyRecords records);
 
 // The survey list, deepest first: "MD :%d TVD :%.2f INCL %.2f" for each record with a TVD, from the last
 // record up to (not including) the first inclined one; and the last record's depth.
@@ -37,7 +37,7 @@ SurveyTvdRange TvdRangeFrom(SurveyRecords records, std::int32_t depth);
 // The editor's state: the caller's sections and count, the section shown, and a new section started
 // from the survey list and not saved yet (it sits at index count - 1 and is counted).
 struct SectionEditor {
-    HorzSection sections[kMaxSections] = {};
+    wellfile::HorzSection sections[kMaxSections] = {};
     int count = 0;
     int current = 0;
     bool pending = false;
@@ -49,7 +49,7 @@ struct SectionFields {
     QString startMd, endMd, startTvd, endTvd, dip;
 };
 
-SectionFields FieldsOf(const HorzSection& s);
+SectionFields FieldsOf(const wellfile::HorzSection& s);
 // A survey line chosen after New: the new section is the one after the last (a second choice before
 // Save replaces it). Returns false when there is no room. `fields` gets the line's depth and, when
 // there is a section before it, that section's dip and vertical depths.
@@ -68,8 +68,8 @@ int SavedCount(const SectionEditor& e);
 inline constexpr const char* kTopLithologies[9] = {"None",  "Lime",       "Dolomite", "Shale", "Chert",
                                                    "Sand",  "Carb Shale", "Cust 1",   "Cust 2"};
 // A top's line in the tops list: its menu name, else its text, else "no label".
-QString TopLabel(const entry::TOPSEX& top);
+QString TopLabel(const wellfile::TOPSEX& top);
 // The top selected first: the first after the first one drawn on the horizontal view, else the first.
-int FirstSelectedTop(const std::vector<entry::TOPSEX>& tops);
+int FirstSelectedTop(const std::vector<wellfile::TOPSEX>& tops);
 
 }  // namespace horizontal

@@ -12,7 +12,7 @@
 namespace horizontal {
 namespace {
 
-constexpr qint64 kRecordSize = qint64(sizeof(HorzSetupRecord));
+constexpr qint64 kRecordSize = qint64(sizeof(wellfile::HorzSetupRecord));
 
 void SetText(char (&field)[260], const char* text)
 {
@@ -37,15 +37,15 @@ void MakeWritable(const QString& path)
 }
 
 // Moves sections an older layout kept at the end of the record; true when any moved.
-bool MigrateSections(HorzSetupRecord& r)
+bool MigrateSections(wellfile::HorzSetupRecord& r)
 {
     if (!(r.oldSections[0].startTvd > 0))
         return false;
     bool moved = false;
     for (int i = 0; i < kMaxSections; ++i) {
         if (r.oldSections[i].startTvd != 0 && r.sections[i].startTvd == 0) {
-            std::memcpy(&r.sections[i], &r.oldSections[i], sizeof(HorzSection));
-            std::memset(&r.oldSections[i], 0, sizeof(HorzSection));
+            std::memcpy(&r.sections[i], &r.oldSections[i], sizeof(wellfile::HorzSection));
+            std::memset(&r.oldSections[i], 0, sizeof(wellfile::HorzSection));
             moved = true;
         }
         r.oldSections[i].startTvd = 0;
@@ -61,7 +61,7 @@ QString ViewSetupPath(const HorzFiles& f)
     return (field ? f.dataFolder : f.currentFolder) + f.wellName + QStringLiteral(".hor");
 }
 
-void ViewDefaults(HorzSetupRecord& r, int curvesGammaScale)
+void ViewDefaults(wellfile::HorzSetupRecord& r, int curvesGammaScale)
 {
     std::memset(&r, 0, sizeof r);
     SetText(r.anchorGammaFile, "NOT SELECTED");
@@ -80,7 +80,7 @@ void ViewDefaults(HorzSetupRecord& r, int curvesGammaScale)
     r.textBlockCount = 10;
 }
 
-void DialogDefaults(HorzSetupRecord& r, int curvesGammaScale, int loggerProfile)
+void DialogDefaults(wellfile::HorzSetupRecord& r, int curvesGammaScale, int loggerProfile)
 {
     std::memset(r.anchorGammaFile, 0, sizeof r.anchorGammaFile);
     std::memset(r.targetGammaFile, 0, sizeof r.targetGammaFile);
@@ -118,7 +118,7 @@ QString SetAsidePath(const HorzFiles& f)
     return wellfile::FreeNumberedPath(f.currentFolder + f.wellName + QStringLiteral(".ho_"));
 }
 
-int SaveSetupFile(const HorzFiles& f, const HorzSetupRecord& r, const QString& anchorGamma, const QString& targetGamma)
+int SaveSetupFile(const HorzFiles& f, const wellfile::HorzSetupRecord& r, const QString& anchorGamma, const QString& targetGamma)
 {
     if (f.wellName.isEmpty())
         return 0;  // no well open: no ".hor" of its own
@@ -144,7 +144,7 @@ int SaveSetupFile(const HorzFiles& f, const HorzSetupRecord& r, const QString& a
     return 1;
 }
 
-int LoadSetupFile(const HorzFiles& f, HorzSetupRecord& r)
+int LoadSetupFile(const HorzFiles& f, wellfile::HorzSetupRecord& r)
 {
     std::memset(&r, 0, sizeof r);
     if (f.wellName.isEmpty())
@@ -176,7 +176,7 @@ QString DialogSetupPath(const HorzFiles& f)
     return (SharedElsewhere(f) ? f.dataFolder : f.currentFolder) + f.wellName + QStringLiteral(".hor");
 }
 
-int ReadRecord(const HorzFiles& f, HorzSetupRecord& r)
+int ReadRecord(const HorzFiles& f, wellfile::HorzSetupRecord& r)
 {
     std::memset(&r, 0, sizeof r);
     if (f.wellName.isEmpty())
@@ -193,7 +193,7 @@ int ReadRecord(const HorzFiles& f, HorzSetupRecord& r)
     return QFile::rename(path, aside) ? 0 : -1;
 }
 
-int WriteRecord(const HorzFiles& f, const HorzSetupRecord& r)
+int WriteRecord(const HorzFiles& f, const wellfile::HorzSetupRecord& r)
 {
     if (f.wellName.isEmpty())
         return 0;
@@ -211,12 +211,12 @@ int WriteRecord(const HorzFiles& f, const HorzSetupRecord& r)
     return 1;
 }
 
-HorzViewSettings SettingsOf(const HorzSetupRecord& r, const HorzFiles& f, const HorzApplyInputs& in)
+HorzViewSettings SettingsOf(const wellfile::HorzSetupRecord& r, const HorzFiles& f, const HorzApplyInputs& in)
 {
     HorzViewSettings v;
-    v.anchorGammaFile = RebasedPath(TextOf(r.anchorGammaFile), f.currentFolder);
-    v.targetGammaFile = RebasedPath(TextOf(r.targetGammaFile), f.currentFolder);
-    v.targetFile = RebasedPath(TextOf(r.targetFile), f.currentFolder);
+    v.anchorGammaFile = wellfile::RebasedPath(TextOf(r.anchorGammaFile), f.currentFolder);
+    v.targetGammaFile = wellfile::RebasedPath(TextOf(r.targetGammaFile), f.currentFolder);
+    v.targetFile = wellfile::RebasedPath(TextOf(r.targetFile), f.currentFolder);
     v.regionalDip = r.regionalDip;
     v.drawFromDepth = r.drawFromDepth;
     const std::int32_t anchorKb = r.anchorOffsetKb, targetKb = r.targetOffsetKb;
@@ -278,7 +278,7 @@ HorzViewSettings SettingsOf(const HorzSetupRecord& r, const HorzFiles& f, const 
 
 HorzViewSettings ApplySetup(const HorzFiles& f, const HorzApplyInputs& in)
 {
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     if (!LoadSetupFile(f, *r)) {
         ViewDefaults(*r, in.curvesGammaScale);
         SaveSetupFile(f, *r);

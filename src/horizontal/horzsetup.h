@@ -43,19 +43,19 @@ QString ViewSetupPath(const HorzFiles& files);
 
 // The set-up as the view makes it when it finds none (with the rates mark, as the dialog's);
 // `curvesGammaScale` is the loaded curves' own gamma choice (0 when no curves are loaded).
-void ViewDefaults(HorzSetupRecord& r, int curvesGammaScale);
+void ViewDefaults(wellfile::HorzSetupRecord& r, int curvesGammaScale);
 // The set-up as the set-up dialog makes it when it finds none.
-void DialogDefaults(HorzSetupRecord& r, int curvesGammaScale, int loggerProfile);
+void DialogDefaults(wellfile::HorzSetupRecord& r, int curvesGammaScale, int loggerProfile);
 
 // The view's save: the whole record through a temporary file and a rename, then the copies to
 // "sendfile" and the copy-out folder (with the working gamma files `anchorGamma` and `targetGamma`).
 // 1 when written, 0 when the write failed (the old file then stays).
-int SaveSetupFile(const HorzFiles& files, const HorzSetupRecord& r, const QString& anchorGamma = {},
+int SaveSetupFile(const HorzFiles& files, const wellfile::HorzSetupRecord& r, const QString& anchorGamma = {},
                   const QString& targetGamma = {});
 // The view's read: zeroes `r` and reads it, with the rates mark set. A file of the wrong size is set aside as ".ho_" (or the
 // first free ".ho_N") and 0 returned; sections kept where an older layout had them are moved and the
 // file rewritten. 1 when read, 0 when there is no usable file.
-int LoadSetupFile(const HorzFiles& files, HorzSetupRecord& r);
+int LoadSetupFile(const HorzFiles& files, wellfile::HorzSetupRecord& r);
 // The name a short record is set aside under: current folder + well name + ".ho_", else ".ho_1", ...
 QString SetAsidePath(const HorzFiles& files);
 
@@ -66,10 +66,10 @@ QString DialogSetupPath(const HorzFiles& files);
 // The set-up dialog's reader of DialogSetupPath (no migration): 1 when read, 0 when there is no file.
 // A file of the wrong size is set aside beside it (".ho_", ".ho_1", ...) and 0 returned; -1 when a file
 // is there that could be neither read nor set aside (the dialog then writes no defaults over it).
-int ReadRecord(const HorzFiles& files, HorzSetupRecord& r);
+int ReadRecord(const HorzFiles& files, wellfile::HorzSetupRecord& r);
 // The writer: decides the use-field-settings flag, rewrites ".dbc" for a shared well, writes
 // DialogSetupPath. 1 when written, else 0.
-int WriteRecord(const HorzFiles& files, const HorzSetupRecord& r);
+int WriteRecord(const HorzFiles& files, const wellfile::HorzSetupRecord& r);
 
 // What the main window tells the set-up's application.
 struct HorzApplyInputs {
@@ -100,7 +100,7 @@ struct HorzViewSettings {
     std::int32_t textBlockCount = 0, highlightTargetGammaBelow = 0;
     std::int32_t rateScale = 1, gasScale = 1, gammaScale = 1, gasCount = 0;
     std::int32_t gasScales[12] = {};  // full scales by gasScale, from index 1
-    std::vector<HorzMarker> markers;
+    std::vector<wellfile::HorzMarker> markers;
 };
 
 inline constexpr const char* kOffsetKbMessage =
@@ -110,6 +110,6 @@ inline constexpr const char* kOffsetKbMessage =
 // Reads the record (writing the view defaults when there is none) and makes the view's settings.
 HorzViewSettings ApplySetup(const HorzFiles& files, const HorzApplyInputs& in);
 // The steps after the read, on a record in hand (no file is touched, the ".trg" step aside).
-HorzViewSettings SettingsOf(const HorzSetupRecord& r, const HorzFiles& files, const HorzApplyInputs& in);
+HorzViewSettings SettingsOf(const wellfile::HorzSetupRecord& r, const HorzFiles& files, const HorzApplyInputs& in);
 
 }  // namespace horizontal

@@ -26,7 +26,7 @@ void StorePath(char (&field)[260], const QString& text)
     SetPath(field, text.size() < 5 ? QStringLiteral("NOT SELECTED") : text);
 }
 
-int LeadingSections(const HorzSetupRecord& r)
+int LeadingSections(const wellfile::HorzSetupRecord& r)
 {
     int n = 0;
     while (n < kMaxSections && r.sections[n].startMd != 0)
@@ -38,7 +38,7 @@ int LeadingSections(const HorzSetupRecord& r)
 
 const std::vector<ByteCheck>& ByteChecks()
 {
-    using R = HorzSetupRecord;
+    using R = wellfile::HorzSetupRecord;
     static const std::vector<ByteCheck> checks = {
         {setupid::LogGas, &R::logGas},
         {setupid::LogRop, &R::logRop},
@@ -66,7 +66,7 @@ const std::vector<ByteCheck>& ByteChecks()
 
 QString ShownPath(const char (&field)[260], const QString& currentFolder)
 {
-    const QString path = RebasedPath(TextOf(field), currentFolder);
+    const QString path = wellfile::RebasedPath(TextOf(field), currentFolder);
     return path.isEmpty() ? QStringLiteral("NOT SELECTED") : path;
 }
 
@@ -76,7 +76,7 @@ bool PathChosen(const char (&field)[260])
     return !text.isEmpty() && !text.contains(QStringLiteral("NOT SELECTED"), Qt::CaseInsensitive);
 }
 
-HorzSetupForm FormOf(HorzSetupRecord& r, const HorzSetupInputs& in, const QString& currentFolder)
+HorzSetupForm FormOf(wellfile::HorzSetupRecord& r, const HorzSetupInputs& in, const QString& currentFolder)
 {
     HorzSetupForm f;
     f.gammaOnTrackEnabled = r.inchesPer100Ft == 5.0f;
@@ -122,7 +122,7 @@ HorzSetupForm FormOf(HorzSetupRecord& r, const HorzSetupInputs& in, const QStrin
     return f;
 }
 
-void StoreForm(HorzSetupRecord& r, const HorzSetupForm& f, const HorzSetupInputs& in, bool multipleShown,
+void StoreForm(wellfile::HorzSetupRecord& r, const HorzSetupForm& f, const HorzSetupInputs& in, bool multipleShown,
                bool viewSaved)
 {
     StorePath(r.anchorGammaFile, f.anchorGamma);

@@ -53,7 +53,7 @@ struct HorzSetupForm {
 // The check boxes that mirror one byte of the record each.
 struct ByteCheck {
     int id;
-    std::uint8_t HorzSetupRecord::*field;
+    std::uint8_t wellfile::HorzSetupRecord::*field;
 };
 const std::vector<ByteCheck>& ByteChecks();
 
@@ -66,11 +66,11 @@ bool PathChosen(const char (&field)[260]);
 
 // The controls of a record as the dialog opens on it. Tidies `r` as the opening does: the counts kept in
 // range, the section count found when it is 0, unused words cleared.
-HorzSetupForm FormOf(HorzSetupRecord& r, const HorzSetupInputs& in, const QString& currentFolder);
+HorzSetupForm FormOf(wellfile::HorzSetupRecord& r, const HorzSetupInputs& in, const QString& currentFolder);
 
 // SAVE: the controls into `r` (read again from the file first). `multipleShown` is whether the multiple
 // target gamma check is offered; `viewSaved` whether a view was saved in this run.
-void StoreForm(HorzSetupRecord& r, const HorzSetupForm& f, const HorzSetupInputs& in, bool multipleShown,
+void StoreForm(wellfile::HorzSetupRecord& r, const HorzSetupForm& f, const HorzSetupInputs& in, bool multipleShown,
                bool viewSaved);
 
 // The view list: "default", then `names` sorted without regard to case; and the entry to select (the last

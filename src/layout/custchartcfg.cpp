@@ -317,24 +317,24 @@ void CUSTOMDATA::LoadExtRecords()
 {
     extRecords.clear();
     extCount = 0;
-    const FitFile* fit = owner ? owner->fit : nullptr;
+    const wellfile::FitFile* fit = owner ? owner->fit : nullptr;
     if (!fit)
         return;
     // The range is the first and last depth held, so the file has one record more than their difference.
     // Only records the file really holds are kept (past its end they would all be zero), and never more
     // than any well has: a damaged range must not take gigabytes.
     std::int64_t n = std::int64_t(fit->bottomDepth) - fit->topDepth + 1;
-    const std::int64_t held = QFileInfo(fit->path).size() / std::int64_t(sizeof(EXTRECORD));
+    const std::int64_t held = QFileInfo(fit->path).size() / std::int64_t(sizeof(wellfile::EXTRECORD));
     n = std::min({n, held, kMaxExtRecords});
     if (n <= 0)
         return;
     try {
-        extRecords.assign(std::size_t(n + 10), EXTRECORD{});
+        extRecords.assign(std::size_t(n + 10), wellfile::EXTRECORD{});
     } catch (const std::bad_alloc&) {
         extRecords = {};  // no FIT curves rather than a crash
         return;
     }
-    const int read = ReadExtRecords(*fit, extRecords, fit->path, 0, int(n));
+    const int read = wellfile::ReadExtRecords(*fit, extRecords, fit->path, 0, int(n));
     extCount = std::clamp(read, 0, int(n));
     extLastDepth = fit->bottomDepth;
 }
@@ -400,14 +400,14 @@ void LoadCustomTracks(CustomTrackHost& host, std::unique_ptr<CUSTOMDATA>& object
 {
     if (host.well && !host.well->wellName.isEmpty()) {
         wellfile::OpenWell& well = *host.well;
-        FitFile noFit;
-        FitFile& fit = host.fit ? *host.fit : noFit;
+        wellfile::FitFile noFit;
+        wellfile::FitFile& fit = host.fit ? *host.fit : noFit;
         if (!QFileInfo::exists(well.customDataFileName))
-            CreateCustomDataFile(well, fit, well.fileTopDepth, well.fileBottomDepth);
+            wellfile::CreateCustomDataFile(well, fit, well.fileTopDepth, well.fileBottomDepth);
         else
-            ExtendCustomDataFile(well, well.fileBottomDepth);
+            wellfile::ExtendCustomDataFile(well, well.fileBottomDepth);
         if (fit.dataEnabled && !QFileInfo::exists(fit.path))
-            CreateExtRecords(well, fit, well.fileTopDepth, well.fileBottomDepth);
+            wellfile::CreateExtRecords(well, fit, well.fileTopDepth, well.fileBottomDepth);
     }
     if (!object)
         object = std::make_unique<CUSTOMDATA>(&host, false);

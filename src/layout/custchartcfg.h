@@ -140,7 +140,7 @@ struct TitleRect {
 // rest of the program. The window owns one and keeps it current.
 struct CustomTrackHost {
     wellfile::OpenWell* well = nullptr;            // folders, well name, depth range, drilling and copy options
-    FitFile* fit = nullptr;                        // the ".fit" file and the FIT data option
+    wellfile::FitFile* fit = nullptr;                        // the ".fit" file and the FIT data option
     const wellfile::WellConfig* config = nullptr;  // the well's configuration: lag settings, backup drive
     const wellfile::LagRecord* drillerLag = nullptr;  // the drilling object's lag settings while drilling
     bool sharedFolderWell = false;
@@ -202,7 +202,7 @@ public:
     float defaultMotorFactor = 0.0f;
     // The ".fit" records from its first depth, as many as the file holds (at most kMaxExtRecords), then
     // ten zeroed ones; empty without FIT data. Readers stay within its size.
-    std::vector<EXTRECORD> extRecords;
+    std::vector<wellfile::EXTRECORD> extRecords;
     // The first FIT record a curve of the custom rows from `depth` reads: the first whose depth is not
     // below all of the custom data end depth, `depth` and the file's `lastDepth`.
     std::size_t ExtIndexAt(double depth, std::int32_t lastDepth) const;

@@ -2,7 +2,7 @@
 // The drilling object's settings as the "Lines and Scales" dialog shows and sets them.
 #include <cstdint>
 
-namespace drilling {
+namespace layout {
 
 struct DrillerSettings {
     std::int32_t delay = 2;      // anti-bounce delay, at least 2
@@ -13,4 +13,4 @@ struct DrillerSettings {
     int onBottomMode = 0;        // 0 open on bottom, 1 closed on bottom, 2 disabled
 };
 
-}  // namespace drilling
+}  // namespace layout

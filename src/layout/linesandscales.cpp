@@ -121,7 +121,7 @@ std::int32_t TimeZoneOrRegion(std::int32_t hours, const std::function<int()>& re
 }
 
 QString StoreSetup(const SetupForm& form, const SetupEnvironment& env, WellConfig& cfg, OutsideSettings& outside,
-                   drilling::DrillerSettings* driller)
+                   layout::DrillerSettings* driller)
 {
     const int p = env.loggerId;
     const bool drilling = env.drilling && driller;

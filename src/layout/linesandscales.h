@@ -107,7 +107,7 @@ struct SetupForm {
 // Close", the alternate-format rule last. A number field that does not hold a number stops it before
 // anything changes: the result is that field's caption, else empty.
 QString StoreSetup(const SetupForm& form, const SetupEnvironment& env, wellfile::WellConfig& cfg,
-                   OutsideSettings& outside, drilling::DrillerSettings* driller);
+                   OutsideSettings& outside, layout::DrillerSettings* driller);
 
 // The time-zone adjustment as stored: hours from -10 to 10, anything else the region code.
 std::int32_t TimeZoneOrRegion(std::int32_t hours, const std::function<int()>& regionCode);

@@ -201,7 +201,7 @@ void SetPens(LogPens& pens, const wellfile::OpenWell& well, const PenOptions& op
     if (!LoadLfg(well, block)) {
         const QString lfg = LfgPath(well);
         if (!lfg.isEmpty() && QFileInfo::exists(lfg))
-            KeepAside(lfg);
+            wellfile::KeepAside(lfg);
         DefaultLfg(well, block);
     }
 
@@ -210,7 +210,7 @@ void SetPens(LogPens& pens, const wellfile::OpenWell& well, const PenOptions& op
         // A colour file of the wrong size is kept aside rather than overwritten by the defaults.
         const QString clr = ColourFilePath(well);
         if (!reset && !clr.isEmpty() && QFileInfo::exists(clr))
-            KeepAside(clr);
+            wellfile::KeepAside(clr);
         FillDefaultPens(table, options);
     }
     FixStoredPens(table);

@@ -175,7 +175,7 @@ std::unique_ptr<SchemeSet> LoadSchemes(const SchemeFiles& files, bool fieldSchem
             // Damaged or unreadable. The defaults go where saves go: a file there is kept for the user
             // rather than written over; one in the other folder is left where it is.
             if (path == own)
-                KeepAside(path);
+                wellfile::KeepAside(path);
         }
     }
     if (defaults)

@@ -17,7 +17,7 @@ bool MudDropAllowed(std::int32_t d, const DropRange& r)
     return r.viewTop + 2 < d && d < r.last - 2 && d > r.first + 20;
 }
 
-std::optional<int> ReportOfBox(std::span<const reports::QREPORT> reports, std::int32_t boxTop)
+std::optional<int> ReportOfBox(std::span<const wellfile::QREPORT> reports, std::int32_t boxTop)
 {
     const std::int32_t even = boxTop % 2 != 0 ? boxTop + 1 : boxTop;
     for (std::size_t i = 0; i < reports.size(); ++i) {

@@ -26,6 +26,6 @@ bool MudDropAllowed(std::int32_t depth, const DropRange& r);
 
 // The report a box whose top row has depth `boxTop` stands for: the first (in array order) whose depth
 // is not less than `boxTop` made even; none when no report lies there.
-std::optional<int> ReportOfBox(std::span<const reports::QREPORT> reports, std::int32_t boxTop);
+std::optional<int> ReportOfBox(std::span<const wellfile::QREPORT> reports, std::int32_t boxTop);
 
 }  // namespace logview

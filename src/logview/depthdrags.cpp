@@ -52,7 +52,7 @@ std::optional<SlideToggle> ToggleSlideInterval(wellfile::OpenWell& well, std::in
     return t;
 }
 
-std::optional<int> TopAtRow(std::span<const entry::TOPSEX> tops, std::int32_t d)
+std::optional<int> TopAtRow(std::span<const wellfile::TOPSEX> tops, std::int32_t d)
 {
     for (std::size_t i = 0; i < tops.size(); ++i) {
         const std::int32_t depth = tops[i].depth;

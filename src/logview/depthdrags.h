@@ -41,7 +41,7 @@ struct SlideToggle {
 std::optional<SlideToggle> ToggleSlideInterval(wellfile::OpenWell& well, std::int32_t start, std::int32_t end);
 
 // The first of `tops` a press on the row of depth `d` takes: its depth is d - 2, d - 1, d or d + 1.
-std::optional<int> TopAtRow(std::span<const entry::TOPSEX> tops, std::int32_t d);
+std::optional<int> TopAtRow(std::span<const wellfile::TOPSEX> tops, std::int32_t d);
 
 // A top dragged from `startY` to `y`: its depth moves a depth step for each whole row, and one unit more
 // when the rest of a row is past a third of the row height; kept within the file's first and last depth.

@@ -31,7 +31,7 @@ GasRatios RatiosOfRecord(const wellfile::RECORD& r)
     return out;
 }
 
-GasRatios RatiosOfExtRecord(const layout::EXTRECORD& r)
+GasRatios RatiosOfExtRecord(const wellfile::EXTRECORD& r)
 {
     GasRatios out;
     std::memcpy(out.values.data(), reinterpret_cast<const char*>(&r) + 186, sizeof out.values);
@@ -39,14 +39,14 @@ GasRatios RatiosOfExtRecord(const layout::EXTRECORD& r)
     return out;
 }
 
-std::optional<GasRatios> ReadExtRatios(const layout::FitFile& fit, std::int32_t depth, int records)
+std::optional<GasRatios> ReadExtRatios(const wellfile::FitFile& fit, std::int32_t depth, int records)
 {
     const long long index = (long long)depth - fit.topDepth;
     if (records <= 0 || index < 0 || index > 0x7FFFFFFF || fit.path.isEmpty())
         return std::nullopt;
     const int count = 2 * records;
-    std::vector<layout::EXTRECORD> buffer(std::size_t(count) + 1);  // and the end mark the read writes
-    if (layout::ReadExtRecords(fit, buffer, fit.path, int(index), count) < 1)
+    std::vector<wellfile::EXTRECORD> buffer(std::size_t(count) + 1);  // and the end mark the read writes
+    if (wellfile::ReadExtRecords(fit, buffer, fit.path, int(index), count) < 1)
         return std::nullopt;
     return RatiosOfExtRecord(buffer[0]);
 }

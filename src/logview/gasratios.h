@@ -19,11 +19,11 @@ struct GasRatios {
 // From the record's gas block: C4 is iC4 + nC4, C5 is iC5 + nC5.
 GasRatios RatiosOfRecord(const wellfile::RECORD& record);
 // The four ratio values a FIT record keeps at bytes 186, 190, 194 and 198; its depth from byte 0.
-GasRatios RatiosOfExtRecord(const layout::EXTRECORD& record);
+GasRatios RatiosOfExtRecord(const wellfile::EXTRECORD& record);
 // Reads the FIT records of the ".fit" from depth `depth` on, twice as many as `records` (the depth
 // records read for the chart), into a buffer of their own; the ratios of the first. Nothing when none
 // can be read.
-std::optional<GasRatios> ReadExtRatios(const layout::FitFile& fit, std::int32_t depth, int records);
+std::optional<GasRatios> ReadExtRatios(const wellfile::FitFile& fit, std::int32_t depth, int records);
 
 // The zone boundaries the chart draws, one value per ratio: dry gas above the first, gas condensate
 // above the second, oil above the third.

@@ -31,7 +31,7 @@ std::optional<PrintCommandRun> PreparePrintCommand(app::LogState& log, const Run
     run.keptRatePerHour = log.view.rateInMetresPerHour;
     log.trackPainters.StartPrintingPass();
 
-    PRINTCFG& cfg = run.cfg;
+    wellfile::PRINTCFG& cfg = run.cfg;
     cfg.continuousPaper = CheckPrinter(log);
 
     if (run.kind == PrintRunKind::Log) {

@@ -18,7 +18,7 @@ namespace print {
 // One print command: its kind, its settings and the window values it changes for the run.
 struct PrintCommandRun {
     PrintRunKind kind = PrintRunKind::Log;
-    PRINTCFG cfg{};
+    wellfile::PRINTCFG cfg{};
     DepthRange range;  // the start and the rounded end; 0-0 for header-only and tops runs
     std::int32_t keptScaleKind = 1;
     std::int32_t keptRateLineStyle = 1;

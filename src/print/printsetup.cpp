@@ -83,7 +83,7 @@ std::int32_t ScaleKindOf(const PrintSetupTransfer& t)
     return 0;
 }
 
-int TakePrintSetup(app::LogState& log, PRINTCFG& cfg, const PrintSetupTransfer& t)
+int TakePrintSetup(app::LogState& log, wellfile::PRINTCFG& cfg, const PrintSetupTransfer& t)
 {
     PrintState& ps = log.print;
     cfg.startDepth = std::max(DepthOfText(t.startDepth), log.well.file.fileTopDepth + 2);

@@ -19,7 +19,7 @@ struct LogState;
 namespace print {
 
 // 1 when the print is to go on, 0 when it is cancelled or the range is refused.
-using RunPrintSetupFn = std::function<int(app::LogState& log, PRINTCFG& cfg)>;
+using RunPrintSetupFn = std::function<int(app::LogState& log, wellfile::PRINTCFG& cfg)>;
 
 // The controls of the "STRATIV PRINT SETUP" dialog (resource 4).
 namespace setupid {
@@ -130,7 +130,7 @@ std::int32_t ScaleKindOf(const PrintSetupTransfer& t);
 // The user pressed "Print": the range and options of `t` go into `cfg` and the window's print flags.
 // The start is raised to the file's first depth + 2; an end below the start is refused with
 // "Start depth greater than end depth" ("Input Error") and gives 0, else 1.
-int TakePrintSetup(app::LogState& log, PRINTCFG& cfg, const PrintSetupTransfer& t);
+int TakePrintSetup(app::LogState& log, wellfile::PRINTCFG& cfg, const PrintSetupTransfer& t);
 
 // Remembers "Print All" in the well's settings record (stored and the window's copy); false when the
 // record could not be read or written (nothing is written then).

@@ -21,9 +21,11 @@ namespace platform {
 class Dc;
 }
 
-namespace print {
-
+namespace wellfile {
 struct PRINTCFG;
+}
+
+namespace print {
 
 // The four font slots of a print run.
 enum PrintFontSlot : int { FONT_TITLE = 0, FONT_BODY = 1, FONT_SMALL = 2, FONT_HEADER = 3, kPrintFontSlots = 4 };
@@ -96,7 +98,7 @@ struct PrintState {
     std::function<HorizontalViewFacts()> horizontalView;
     // The open horizontal view's page: the next slice of its image onto the printer; the pages left
     // including this one, 0 after the last. Unset while no view is open.
-    std::function<int(platform::Dc&, PRINTCFG&, float rowHeight, int page)> horizontalPage;
+    std::function<int(platform::Dc&, wellfile::PRINTCFG&, float rowHeight, int page)> horizontalPage;
     // Options of the horizontal pages that nothing sets yet: half the across scale, one page less.
     bool horizontalHalfScale = false;
     bool horizontalPageLess = false;

@@ -16,7 +16,7 @@ namespace {
 using K = DailyFieldKind;
 
 #define FIELD(id, width, kind, member, format, maxChars) \
-    DailyField { id, width, kind, int(offsetof(REPORTEX, member)), int(sizeof(REPORTEX::member)), format, maxChars }
+    DailyField { id, width, kind, int(offsetof(wellfile::REPORTEX, member)), int(sizeof(wellfile::REPORTEX::member)), format, maxChars }
 #define TEXT(id, width, member, maxChars) FIELD(id, width, K::Text, member, "", maxChars)
 #define GASROW(ids, member)                                                                                 \
     FIELD(ids[0], 10, K::Float, member[0], "%5.0f", 0), FIELD(ids[1], 10, K::Float, member[1], "%5.0f", 0), \
@@ -111,7 +111,7 @@ const std::array<DailyField, kDailyFieldCount> kFields = {{
 #undef FIELD
 
 template <class T>
-T Get(const REPORTEX& r, int offset)
+T Get(const wellfile::REPORTEX& r, int offset)
 {
     T v;
     std::memcpy(&v, reinterpret_cast<const char*>(&r) + offset, sizeof v);
@@ -119,7 +119,7 @@ T Get(const REPORTEX& r, int offset)
 }
 
 template <class T>
-void Put(REPORTEX& r, int offset, T v)
+void Put(wellfile::REPORTEX& r, int offset, T v)
 {
     std::memcpy(reinterpret_cast<char*>(&r) + offset, &v, sizeof v);
 }
@@ -134,7 +134,7 @@ std::string Cut(const std::string& text, int width)
 
 const std::array<DailyField, kDailyFieldCount>& DailyFields() { return kFields; }
 
-DailyTexts FillDailyFields(const REPORTEX& r, const HeaderDates& dates, const QDate& today)
+DailyTexts FillDailyFields(const wellfile::REPORTEX& r, const HeaderDates& dates, const QDate& today)
 {
     DailyTexts texts;
     const std::string reportDate = platform::FieldText(r.date);
@@ -170,9 +170,9 @@ DailyTexts FillDailyFields(const REPORTEX& r, const HeaderDates& dates, const QD
     return texts;
 }
 
-REPORTEX ReadDailyFields(const DailyTexts& texts, HeaderDates& dates)
+wellfile::REPORTEX ReadDailyFields(const DailyTexts& texts, HeaderDates& dates)
 {
-    REPORTEX r;
+    wellfile::REPORTEX r;
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const DailyField& f = kFields[i];
         const std::string t = Cut(texts[i], f.width);

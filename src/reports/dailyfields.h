@@ -47,9 +47,9 @@ struct HeaderDates {
 // The fields of report `r`: its values as the dialog writes them, the day number and days of logging
 // counted from the header dates (`today` stands for an undated report), the average rate from footage
 // and hours, and the lag as minutes and strokes.
-DailyTexts FillDailyFields(const REPORTEX& r, const HeaderDates& dates, const QDate& today);
+DailyTexts FillDailyFields(const wellfile::REPORTEX& r, const HeaderDates& dates, const QDate& today);
 // The report the fields hold: the record cleared and every field read back (numbers as their leading
 // number, texts cut to the field and to their limit); the dates go into `dates`.
-REPORTEX ReadDailyFields(const DailyTexts& texts, HeaderDates& dates);
+wellfile::REPORTEX ReadDailyFields(const DailyTexts& texts, HeaderDates& dates);
 
 }  // namespace reports

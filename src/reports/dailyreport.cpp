@@ -24,7 +24,7 @@ struct MemoMarks {
     bool excluded = false;    // any mark keeps the record out of the formation row and the background
 };
 
-MemoMarks MarksOf(const entry::SVMEMO& memo)
+MemoMarks MarksOf(const wellfile::SVMEMO& memo)
 {
     std::string head = platform::FieldText(memo.text).substr(0, 10);
     std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return char(std::toupper(c)); });
@@ -51,7 +51,7 @@ void CombineIc4Nc4(float (&row)[7])
 template <std::size_t N>
 void CopyText(char (&to)[N], const char* from, std::size_t width, std::size_t maxChars = N - 1)
 {
-    SetReportText(to, platform::FieldText(from, width), maxChars);
+    wellfile::SetReportText(to, platform::FieldText(from, width), maxChars);
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ int GasWindow(std::int32_t rate)
     return 100;
 }
 
-void ScanGas(REPORTEX& r, std::int32_t from, ReportWell& well, const DrillingNow& drilling)
+void ScanGas(wellfile::REPORTEX& r, std::int32_t from, ReportWell& well, const DrillingNow& drilling)
 {
     wellfile::OpenWell& f = well.file;
     const int step = std::max(1, f.depthStep);
@@ -102,7 +102,7 @@ void ScanGas(REPORTEX& r, std::int32_t from, ReportWell& well, const DrillingNow
             gas[g] = std::fabs(rec.gas[g]);
 
         MemoMarks marks;
-        for (const entry::SVMEMO& memo : well.memos) {
+        for (const wellfile::SVMEMO& memo : well.memos) {
             const std::int32_t below = memo.depth - rec.depth;
             if (memo.depth == 0 || below < -2 || below > (i == 0 ? 4 : 2))
                 continue;
@@ -134,13 +134,13 @@ void ScanGas(REPORTEX& r, std::int32_t from, ReportWell& well, const DrillingNow
             if (!lithologySet && rec.depth >= lagDepth && float(f.fileTopDepth + 20) < lagDepth &&
                 QString::fromLatin1(lith.c_str()).compare(QStringLiteral("100BL"), Qt::CaseInsensitive) != 0) {
                 const std::string text = logview::BuildLithText(rec.lith);
-                SetReportText(r.lithology[0],
+                wellfile::SetReportText(r.lithology[0],
                               platform::CFormat("%s at %d ", text.c_str(), int(lagDepth)), 79);
                 lithologySet = true;
             }
         }
         if (rec.tvd > 0)
-            SetReportText(r.survey,
+            wellfile::SetReportText(r.survey,
                           platform::CFormat("MD %d' TVD %.1f' AZM %.1f INCL %.1f", rec.depth, double(rec.tvd),
                                             double(rec.azimuth), double(rec.inclination)),
                           79);
@@ -159,17 +159,17 @@ void ScanGas(REPORTEX& r, std::int32_t from, ReportWell& well, const DrillingNow
             v /= float(counted);
 }
 
-int NewReport(std::vector<REPORTEX>& reports, int& count, ReportWell& well, const DrillingNow& drilling,
+int NewReport(std::vector<wellfile::REPORTEX>& reports, int& count, ReportWell& well, const DrillingNow& drilling,
               const QDateTime& now)
 {
     const wellfile::OpenWell& f = well.file;
     const int index = std::max(count, 0);
     if (reports.size() < std::size_t(index) + 2)
         reports.resize(std::size_t(index) + 2);
-    REPORTEX& r = reports[std::size_t(index)];
-    r = REPORTEX{};
-    SetReportText(r.date, ReportDateText(now.date()));
-    SetReportText(r.time, ReportTimeText(now.time()));
+    wellfile::REPORTEX& r = reports[std::size_t(index)];
+    r = wellfile::REPORTEX{};
+    wellfile::SetReportText(r.date, ReportDateText(now.date()));
+    wellfile::SetReportText(r.time, ReportTimeText(now.time()));
     const std::string date = platform::FieldText(r.date);
     r.depth = float(f.fileBottomDepth);
     std::int32_t scanFrom = 0;
@@ -182,34 +182,34 @@ int NewReport(std::vector<REPORTEX>& reports, int& count, ReportWell& well, cons
         scanFrom = f.fileTopDepth + 20;
         scan = scanFrom < f.fileBottomDepth;
     } else {
-        const REPORTEX& p = reports[std::size_t(index) - 1];
+        const wellfile::REPORTEX& p = reports[std::size_t(index) - 1];
         r.number = p.number + 1;
         r.dayNumber = DayCount(well.spudDate, date, now.date());
         r.daysLogging = DayCount(well.startLogging, date, now.date());
         r.estimatedTd = p.estimatedTd;
         r.footage = std::max(0.f, r.depth - p.depth);
-        CopyReportText(r.formation, p.formation, 39);
-        CopyReportText(r.nextTop, p.nextTop, 39);
-        CopyReportText(r.survey, p.survey, 79);
-        CopyReportText(r.unitPhone, p.unitPhone);
-        CopyReportText(r.mudWeight, p.mudWeight);
-        CopyReportText(r.viscosity, p.viscosity);
-        CopyReportText(r.ph, p.ph);
-        CopyReportText(r.filtrate, p.filtrate);
-        CopyReportText(r.filterCake, p.filterCake);
-        CopyReportText(r.chlorides, p.chlorides);
+        wellfile::CopyReportText(r.formation, p.formation, 39);
+        wellfile::CopyReportText(r.nextTop, p.nextTop, 39);
+        wellfile::CopyReportText(r.survey, p.survey, 79);
+        wellfile::CopyReportText(r.unitPhone, p.unitPhone);
+        wellfile::CopyReportText(r.mudWeight, p.mudWeight);
+        wellfile::CopyReportText(r.viscosity, p.viscosity);
+        wellfile::CopyReportText(r.ph, p.ph);
+        wellfile::CopyReportText(r.filtrate, p.filtrate);
+        wellfile::CopyReportText(r.filterCake, p.filterCake);
+        wellfile::CopyReportText(r.chlorides, p.chlorides);
         r.mudSampleDepth = p.mudSampleDepth;
         r.yieldPoint = p.yieldPoint;
         r.plasticViscosity = p.plasticViscosity;
-        CopyReportText(r.gels, p.gels);
-        CopyReportText(r.hthpFiltrate, p.hthpFiltrate);
+        wellfile::CopyReportText(r.gels, p.gels);
+        wellfile::CopyReportText(r.hthpFiltrate, p.hthpFiltrate);
         r.pm = p.pm;
         r.mf = p.mf;
-        CopyReportText(r.calcium, p.calcium);
+        wellfile::CopyReportText(r.calcium, p.calcium);
         r.sand = p.sand;
         r.oil = p.oil;
         r.water = p.water;
-        CopyReportText(r.oilWaterRatio, p.oilWaterRatio);
+        wellfile::CopyReportText(r.oilWaterRatio, p.oilWaterRatio);
         r.electricalStability = p.electricalStability;
         r.calciumChloride = p.calciumChloride;
         r.salt = p.salt;
@@ -217,11 +217,11 @@ int NewReport(std::vector<REPORTEX>& reports, int& count, ReportWell& well, cons
         r.lostCirculation = p.lostCirculation;
         r.totalCost = p.totalCost;
         r.dailyCost = 0;
-        CopyReportText(r.weightOnBit, p.weightOnBit);
+        wellfile::CopyReportText(r.weightOnBit, p.weightOnBit);
         r.rpm = p.rpm;
         r.spm = p.spm;
         r.pumpPressure = p.pumpPressure;
-        SetReportText(r.presentOperations, "drilling", 39);
+        wellfile::SetReportText(r.presentOperations, "drilling", 39);
         scanFrom = std::int32_t(p.depth);
         scan = f.fileTopDepth + 20 <= scanFrom && scanFrom < f.fileBottomDepth - 10;
     }
@@ -245,7 +245,7 @@ std::optional<int> StepReport(int index, int count, bool forward, bool ctrl)
     return ctrl && index >= 6 ? index - 5 : index - 1;
 }
 
-std::optional<int> RequestedReport(std::span<const REPORTEX> reports, int count, int number)
+std::optional<int> RequestedReport(std::span<const wellfile::REPORTEX> reports, int count, int number)
 {
     count = std::min<int>(count, int(reports.size()));
     if (number <= 0 || number > count)
@@ -256,12 +256,12 @@ std::optional<int> RequestedReport(std::span<const REPORTEX> reports, int count,
     return index;
 }
 
-int DeleteReport(std::vector<REPORTEX>& reports, int& count, int index)
+int DeleteReport(std::vector<wellfile::REPORTEX>& reports, int& count, int index)
 {
     if (index < 0 || index >= count)
         return index;
     reports.erase(reports.begin() + index);
-    reports.push_back(REPORTEX{});
+    reports.push_back(wellfile::REPORTEX{});
     --count;
     for (int i = 0; i < count; ++i)
         reports[std::size_t(i)].number = i + 1;
@@ -294,7 +294,7 @@ bool StoreMudWeight(wellfile::OpenWell& file, float depth, const char (&mudWeigh
     return wellfile::SaveRecords(file, record, file.dataFileName, index, 1) == 1;
 }
 
-bool AppendShortReport(const QString& path, const REPORTEX& r)
+bool AppendShortReport(const QString& path, const wellfile::REPORTEX& r)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) {
@@ -302,23 +302,23 @@ bool AppendShortReport(const QString& path, const REPORTEX& r)
         return false;
     }
     // A torn last record is left behind: the new one starts at a whole-record boundary.
-    const qint64 whole = file.size() / kShortReportSize;
-    QREPORT q;
+    const qint64 whole = file.size() / wellfile::kShortReportSize;
+    wellfile::QREPORT q;
     // A record of its own has today's slot numbers; a copy keeps its source's, and their mark with them.
     q.slotsConverted = 1;
     if (whole > 0) {
-        file.seek((whole - 1) * kShortReportSize);
-        if (file.read(reinterpret_cast<char*>(&q), kShortReportSize) != kShortReportSize) {
-            q = QREPORT{};
+        file.seek((whole - 1) * wellfile::kShortReportSize);
+        if (file.read(reinterpret_cast<char*>(&q), wellfile::kShortReportSize) != wellfile::kShortReportSize) {
+            q = wellfile::QREPORT{};
             q.slotsConverted = 1;
         }
     }
     q.depth = std::int32_t(r.depth);
     q.type = 0;
     CopyText(q.wob, r.weightOnBit, sizeof r.weightOnBit);
-    SetReportText(q.rpm, platform::CFormat("%d", int(r.rpm)));
-    SetReportText(q.pumpPressure, platform::CFormat("%d", int(r.pumpPressure)));
-    SetReportText(q.spm, platform::CFormat("%d", int(r.spm)));
+    wellfile::SetReportText(q.rpm, platform::CFormat("%d", int(r.rpm)));
+    wellfile::SetReportText(q.pumpPressure, platform::CFormat("%d", int(r.pumpPressure)));
+    wellfile::SetReportText(q.spm, platform::CFormat("%d", int(r.spm)));
     CopyText(q.weightOut, r.mudWeight, sizeof r.mudWeight);
     CopyText(q.vis, r.viscosity, sizeof r.viscosity);
     CopyText(q.ph, r.ph, sizeof r.ph);
@@ -326,13 +326,13 @@ bool AppendShortReport(const QString& path, const REPORTEX& r)
     CopyText(q.chlorides, r.chlorides, sizeof r.chlorides);
     CopyText(q.solids, r.solids, sizeof r.solids);
     CopyText(q.filterCake, r.filterCake, sizeof r.filterCake);
-    SetReportText(q.yp, platform::CFormat("%d", int(r.yieldPoint)));
-    SetReportText(q.pv, platform::CFormat("%d", int(r.plasticViscosity)));
-    const bool written = file.seek(whole * kShortReportSize) &&
-                         file.write(reinterpret_cast<const char*>(&q), kShortReportSize) == kShortReportSize &&
+    wellfile::SetReportText(q.yp, platform::CFormat("%d", int(r.yieldPoint)));
+    wellfile::SetReportText(q.pv, platform::CFormat("%d", int(r.plasticViscosity)));
+    const bool written = file.seek(whole * wellfile::kShortReportSize) &&
+                         file.write(reinterpret_cast<const char*>(&q), wellfile::kShortReportSize) == wellfile::kShortReportSize &&
                          file.flush();
     if (!written) {
-        file.resize(whole * kShortReportSize);
+        file.resize(whole * wellfile::kShortReportSize);
         platform::MessageBox(QStringLiteral("File Error"), QStringLiteral("Report"));
     } else {
         file.close();

@@ -19,17 +19,17 @@ QString ReportPath(const wellfile::WellPlace& place)
 
 }  // namespace
 
-std::optional<std::vector<REPORTEX>> LoadDailyReports(const wellfile::WellPlace& place)
+std::optional<std::vector<wellfile::REPORTEX>> LoadDailyReports(const wellfile::WellPlace& place)
 {
     if (!QFileInfo::exists(ReportPath(place)))
-        return std::vector<REPORTEX>(1);
-    std::optional<wellfile::LoadedRecords<REPORTEX>> loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
+        return std::vector<wellfile::REPORTEX>(1);
+    std::optional<wellfile::LoadedRecords<wellfile::REPORTEX>> loaded = wellfile::LoadReportsEx(place, wellfile::ConvertReports);
     if (!loaded)
         return std::nullopt;
     return std::move(loaded->records);
 }
 
-bool SaveDailyReports(const wellfile::WellPlace& place, std::span<const REPORTEX> reports)
+bool SaveDailyReports(const wellfile::WellPlace& place, std::span<const wellfile::REPORTEX> reports)
 {
     if (wellfile::WriteWholeFile(ReportPath(place), reports.data(), reports.size_bytes()))
         return true;

@@ -22,12 +22,12 @@ QString DstPath(const wellfile::WellPlace& place)
 }
 
 // The tests of a file that is there, without the cleared record that ends the loaded list.
-std::optional<std::vector<DSTREPORT>> LoadTests(const wellfile::WellPlace& place)
+std::optional<std::vector<wellfile::DSTREPORT>> LoadTests(const wellfile::WellPlace& place)
 {
-    auto loaded = wellfile::LoadDsts(place, reports::ConvertDsts);
+    auto loaded = wellfile::LoadDsts(place, wellfile::ConvertDsts);
     if (!loaded)
         return std::nullopt;
-    std::vector<DSTREPORT> tests = std::move(loaded->records);
+    std::vector<wellfile::DSTREPORT> tests = std::move(loaded->records);
     if (!tests.empty())
         tests.pop_back();
     return tests;
@@ -35,7 +35,7 @@ std::optional<std::vector<DSTREPORT>> LoadTests(const wellfile::WellPlace& place
 
 }  // namespace
 
-std::optional<std::vector<DSTREPORT>> ReadDstTests(const wellfile::WellPlace& place)
+std::optional<std::vector<wellfile::DSTREPORT>> ReadDstTests(const wellfile::WellPlace& place)
 {
     const bool there = QFileInfo(DstPath(place)).isFile();
     auto tests = LoadTests(place);
@@ -50,9 +50,9 @@ std::optional<std::vector<DSTREPORT>> ReadDstTests(const wellfile::WellPlace& pl
     return tests;
 }
 
-DstWrite WriteDstTest(const wellfile::WellPlace& place, const DSTREPORT& test, int index)
+DstWrite WriteDstTest(const wellfile::WellPlace& place, const wellfile::DSTREPORT& test, int index)
 {
-    std::vector<DSTREPORT> tests;
+    std::vector<wellfile::DSTREPORT> tests;
     if (QFileInfo(DstPath(place)).isFile()) {
         auto loaded = LoadTests(place);
         // A file that cannot be read is not overwritten: its tests would be lost.
@@ -72,20 +72,20 @@ DstWrite WriteDstTest(const wellfile::WellPlace& place, const DSTREPORT& test, i
     return replace ? DstWrite::Replaced : DstWrite::Added;
 }
 
-std::optional<std::vector<DSTREPORT>> DeleteDstTest(const wellfile::WellPlace& place, int index)
+std::optional<std::vector<wellfile::DSTREPORT>> DeleteDstTest(const wellfile::WellPlace& place, int index)
 {
     const QString path = DstPath(place);
     auto tests = QFileInfo(path).isFile() ? LoadTests(place) : std::nullopt;
     if (tests && index >= 0 && index < int(tests->size())) {
         tests->erase(tests->begin() + index);
-        if (wellfile::WriteWholeFile(path, tests->data(), tests->size() * sizeof(DSTREPORT)))
+        if (wellfile::WriteWholeFile(path, tests->data(), tests->size() * sizeof(wellfile::DSTREPORT)))
             return tests;
     }
     platform::MessageBox(QStringLiteral("File error"), QStringLiteral("DST Read Error"));
     return std::nullopt;
 }
 
-int DstNumber(const DSTREPORT& test)
+int DstNumber(const wellfile::DSTREPORT& test)
 {
     return platform::LeadingInt(platform::FieldText(test.number));
 }

@@ -16,14 +16,14 @@ constexpr int kCustomRun = 5;
 
 float FromCustomRecord(const wellfile::OpenWell& well, std::int32_t depth)
 {
-    std::array<layout::CUSTDATAREC, kCustomRun + 1> rows{};
-    if (layout::ReadCustomRecords(well, rows, well.customDataFileName, depth - well.fileTopDepth, kCustomRun) < 1)
+    std::array<wellfile::CUSTDATAREC, kCustomRun + 1> rows{};
+    if (wellfile::ReadCustomRecords(well, rows, well.customDataFileName, depth - well.fileTopDepth, kCustomRun) < 1)
         return 0;
-    const layout::CUSTDATAREC& r = rows[0];
+    const wellfile::CUSTDATAREC& r = rows[0];
     return r.spm * r.pumpOutput * r.motorFactor * kGallonsPerBarrel;
 }
 
-float FromLagSettings(const wellfile::LagRecord& lag, const wits::WITSRECORD& live)
+float FromLagSettings(const wellfile::LagRecord& lag, const wellfile::WITSRECORD& live)
 {
     const float factor = lag.motorRevsPerGallon;
     if (factor == 0 || (lag.pump1Spm == 0 && lag.pump2Spm == 0) || (lag.pump1Output == 0 && lag.pump2Output == 0) ||
@@ -50,7 +50,7 @@ float FromLagSettings(const wellfile::LagRecord& lag, const wits::WITSRECORD& li
 
 }  // namespace
 
-float ComputePumpOutput(const wellfile::OpenWell* well, const wellfile::LagRecord* lag, const wits::WITSRECORD* live,
+float ComputePumpOutput(const wellfile::OpenWell* well, const wellfile::LagRecord* lag, const wellfile::WITSRECORD* live,
                         std::int32_t depth)
 {
     if (well && depth > well->fileTopDepth + kCustomMargin && depth < well->fileBottomDepth - kCustomMargin)

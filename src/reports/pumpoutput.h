@@ -7,7 +7,7 @@ namespace wellfile {
 struct LagRecord;
 struct OpenWell;
 }
-namespace wits {
+namespace wellfile {
 struct WITSRECORD;
 }
 
@@ -22,7 +22,7 @@ constexpr float kGallonsPerBarrel = 42.0f;
 // hole that run, times 42, the overall factor and the sum of their rates. 0 when the lag settings or the
 // live record are missing, the factor is 0, or pumps 1 and 2 have no rate setting, no output per stroke
 // or are both off hole.
-float ComputePumpOutput(const wellfile::OpenWell* well, const wellfile::LagRecord* lag, const wits::WITSRECORD* live,
+float ComputePumpOutput(const wellfile::OpenWell* well, const wellfile::LagRecord* lag, const wellfile::WITSRECORD* live,
                         std::int32_t depth);
 
 }  // namespace reports

@@ -41,7 +41,7 @@ std::string F(const auto& field) { return FieldText(field); }
 
 }  // namespace
 
-QByteArray MorningReportText(const REPORTEX& r, const wellfile::WellHeader& h, const QString& title, bool hotwire)
+QByteArray MorningReportText(const wellfile::REPORTEX& r, const wellfile::WellHeader& h, const QString& title, bool hotwire)
 {
     const char* gas = hotwire ? "H.W." : "TOT";
     const float background[7] = {r.backgroundGas[0], r.backgroundGas[1], r.backgroundGas[2], r.backgroundGas[3],
@@ -99,7 +99,7 @@ QByteArray MorningReportText(const REPORTEX& r, const wellfile::WellHeader& h, c
     return t.bytes_;
 }
 
-QByteArray ShowText(const SHOWREPORT& s, bool hotwire)
+QByteArray ShowText(const wellfile::SHOWREPORT& s, bool hotwire)
 {
     const char* gas = hotwire ? "H.W.:" : "TOT:";
     Text t;
@@ -139,7 +139,7 @@ QByteArray ShowText(const SHOWREPORT& s, bool hotwire)
     return t.bytes_;
 }
 
-QByteArray DstText(const DSTREPORT& d)
+QByteArray DstText(const wellfile::DSTREPORT& d)
 {
     Text t;
     t.Add("                                 %s\n\r", "DST REPORT");
@@ -200,8 +200,8 @@ ReportTextCounters SaveReportsAsText(const wellfile::WellPlace& place, bool& fie
     // text whole. The morning report starts it anew; without one the shows and tests follow the old text.
     QByteArray text;
     bool write = false, readable = true;
-    REPORTEX report{};
-    if (!wellfile::LoadReport1600(report, place, place.wellName, reports::ConvertReports)) {
+    wellfile::REPORTEX report{};
+    if (!wellfile::LoadReport1600(report, place, place.wellName, wellfile::ConvertReports)) {
         platform::MessageBox(QStringLiteral("No report file found"), QStringLiteral("File Error "));
         std::optional<QByteArray> old;
         readable = wellfile::ReadSideFile(path, old);
@@ -213,11 +213,11 @@ ReportTextCounters SaveReportsAsText(const wellfile::WellPlace& place, bool& fie
         text = MorningReportText(report, header, title, hotwire);
         write = true;
     }
-    SHOWREPORT show{};
+    wellfile::SHOWREPORT show{};
     const bool newShow = wellfile::LoadShow(show, place, place.wellName) && int(show.number) > lastShow;
     if (newShow)
         text += ShowText(show, hotwire);
-    DSTREPORT test{};
+    wellfile::DSTREPORT test{};
     const bool newDst = wellfile::LoadDst(test, place, place.wellName) && DstNumber(test) > lastDst;
     if (newDst)
         text += DstText(test);

@@ -12,10 +12,10 @@
 namespace reports {
 
 // The texts of one report, each line ending in CR LF CR.
-QByteArray MorningReportText(const REPORTEX& report, const wellfile::WellHeader& header, const QString& title,
+QByteArray MorningReportText(const wellfile::REPORTEX& report, const wellfile::WellHeader& header, const QString& title,
                              bool hotwire);
-QByteArray ShowText(const SHOWREPORT& show, bool hotwire);
-QByteArray DstText(const DSTREPORT& test);
+QByteArray ShowText(const wellfile::SHOWREPORT& show, bool hotwire);
+QByteArray DstText(const wellfile::DSTREPORT& test);
 
 // Adds `text` to the end of the well's text file (made when there is none). The file is replaced in one
 // step; when that fails ("Unable to open file", caption "File Error") the old text stays whole. Returns

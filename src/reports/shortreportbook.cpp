@@ -22,12 +22,12 @@ bool LoadShortReportBook(const QString& path, ShortReportBook& book)
 {
     book = ShortReportBook{};
     if (!QFileInfo(path).isFile()) {
-        book.reports.assign(1, QREPORT{});
+        book.reports.assign(1, wellfile::QREPORT{});
         book.count = 1;
         book.prefill = true;
         return true;
     }
-    std::optional<std::vector<QREPORT>> read = ReadShortReportFile(path);
+    std::optional<std::vector<wellfile::QREPORT>> read = ReadShortReportFile(path);
     if (!read)
         return false;
     book.count = int(read->size());
@@ -51,7 +51,7 @@ void OpenShortReportBook(ShortReportBook& book, int start, std::int32_t viewTop)
         book.current = std::clamp(start, 0, std::max(book.count - 1, 0));
     }
     if (book.current > 0)
-        SortShortReports(std::span<QREPORT>(book.reports.data(), std::size_t(book.count)));
+        SortShortReports(std::span<wellfile::QREPORT>(book.reports.data(), std::size_t(book.count)));
 }
 
 std::optional<int> ShortReportStep(int index, int count, bool forward, bool ctrl)
@@ -67,12 +67,12 @@ void NewShortReport(ShortReportBook& book)
 {
     book.adding = true;
     book.addedFrom = book.current;
-    const QREPORT copy = book.Current();
+    const wellfile::QREPORT copy = book.Current();
     ++book.count;
     if (book.reports.size() < std::size_t(book.count))
         book.reports.resize(std::size_t(book.count) + 1);
     book.current = std::max(book.count - 1, 0);
-    QREPORT& added = book.Current();
+    wellfile::QREPORT& added = book.Current();
     added = copy;
     added.number = book.current;
     added.mechanicalToHorz = 0;
@@ -94,7 +94,7 @@ ReportRemoval RemoveShortReport(ShortReportBook& book)
         book.reports[std::size_t(i)] = book.reports[std::size_t(i) + 1];
         book.reports[std::size_t(i)].number -= 1;
     }
-    book.reports[std::size_t(book.count) - 1] = QREPORT{};
+    book.reports[std::size_t(book.count) - 1] = wellfile::QREPORT{};
     --book.count;
     return ReportRemoval::Middle;
 }
@@ -115,23 +115,23 @@ std::int32_t ShownShortReportDepth(std::int32_t depth, std::int32_t firstDepth, 
     return depth;
 }
 
-void PrefillShortReport(QREPORT& r, const REPORTEX& daily)
+void PrefillShortReport(wellfile::QREPORT& r, const wellfile::REPORTEX& daily)
 {
     const float depth = daily.depth;
     r.depth = depth >= -2147483648.0f && depth < 2147483648.0f ? std::int32_t(depth) : 0;
-    CopyReportText(r.wob, daily.weightOnBit);
-    SetReportText(r.rpm, platform::CFormat("%d", int(daily.rpm)));
-    SetReportText(r.pumpPressure, platform::CFormat("%d", int(daily.pumpPressure)));
-    SetReportText(r.spm, platform::CFormat("%d", int(daily.spm)));
-    CopyReportText(r.weightOut, daily.mudWeight);
-    CopyReportText(r.vis, daily.viscosity);
-    CopyReportText(r.ph, daily.ph);
-    CopyReportText(r.filtrate, daily.filtrate);
-    CopyReportText(r.chlorides, daily.chlorides);
-    CopyReportText(r.solids, daily.solids);
-    CopyReportText(r.filterCake, daily.filterCake);
-    SetReportText(r.yp, platform::CFormat("%d", int(daily.yieldPoint)));
-    SetReportText(r.pv, platform::CFormat("%d", int(daily.plasticViscosity)));
+    wellfile::CopyReportText(r.wob, daily.weightOnBit);
+    wellfile::SetReportText(r.rpm, platform::CFormat("%d", int(daily.rpm)));
+    wellfile::SetReportText(r.pumpPressure, platform::CFormat("%d", int(daily.pumpPressure)));
+    wellfile::SetReportText(r.spm, platform::CFormat("%d", int(daily.spm)));
+    wellfile::CopyReportText(r.weightOut, daily.mudWeight);
+    wellfile::CopyReportText(r.vis, daily.viscosity);
+    wellfile::CopyReportText(r.ph, daily.ph);
+    wellfile::CopyReportText(r.filtrate, daily.filtrate);
+    wellfile::CopyReportText(r.chlorides, daily.chlorides);
+    wellfile::CopyReportText(r.solids, daily.solids);
+    wellfile::CopyReportText(r.filterCake, daily.filterCake);
+    wellfile::SetReportText(r.yp, platform::CFormat("%d", int(daily.yieldPoint)));
+    wellfile::SetReportText(r.pv, platform::CFormat("%d", int(daily.plasticViscosity)));
     r.mechanicalSlot = 0;
     r.mudSlot = 0;
     r.mechanicalFrame = 0;

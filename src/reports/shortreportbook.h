@@ -13,14 +13,14 @@
 namespace reports {
 
 struct ShortReportBook {
-    std::vector<QREPORT> reports;  // `count` reports and room for the one NEW adds
+    std::vector<wellfile::QREPORT> reports;  // `count` reports and room for the one NEW adds
     int count = 0;
     int current = 0;
     bool prefill = false;  // the well had no short-report file: the first report is made from a daily report
     bool adding = false;   // NEW was pressed and the report is not saved yet
     int addedFrom = 0;     // the report shown when NEW was pressed
 
-    QREPORT& Current() { return reports[std::size_t(current)]; }
+    wellfile::QREPORT& Current() { return reports[std::size_t(current)]; }
 };
 
 // Reads the ".qpt" at `path` into `book`. A missing file gives one cleared report and the prefill mode;
@@ -57,6 +57,6 @@ std::int32_t ShownShortReportDepth(std::int32_t depth, std::int32_t firstDepth, 
 // A first short report made from a daily report: its depth, drilling values, mud weight and mud
 // properties; both positions 0, no frames, not on the one-inch log, mechanical and mud data. The
 // rest of `report` stays.
-void PrefillShortReport(QREPORT& report, const REPORTEX& daily);
+void PrefillShortReport(wellfile::QREPORT& report, const wellfile::REPORTEX& daily);
 
 }  // namespace reports

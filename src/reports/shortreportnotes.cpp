@@ -42,10 +42,10 @@ void AddValue(std::string& text, const char* label, const std::string& value, bo
         text += "\r\n";
 }
 
-void Fill(entry::HTEXTEX& h, const std::string& text, std::int32_t depth, std::uint32_t colour,
+void Fill(wellfile::HTEXTEX& h, const std::string& text, std::int32_t depth, std::uint32_t colour,
           std::uint32_t background, bool mud)
 {
-    h = entry::HTEXTEX{};
+    h = wellfile::HTEXTEX{};
     h.depth = depth;
     platform::SetFieldText(h.text, text.substr(0, sizeof h.text - 1));
     h.drawRectangle = 1;
@@ -57,7 +57,7 @@ void Fill(entry::HTEXTEX& h, const std::string& text, std::int32_t depth, std::u
 
 }  // namespace
 
-std::string MechanicalNoteText(const QREPORT& r)
+std::string MechanicalNoteText(const wellfile::QREPORT& r)
 {
     std::string text = "WOB " + Text(r.wob) + "\r\nRPM " + Text(r.rpm) + "\r\nPP " + Text(r.pumpPressure) +
                        "\r\nSPM " + Text(r.spm) + "\r\n";
@@ -65,7 +65,7 @@ std::string MechanicalNoteText(const QREPORT& r)
     return text;
 }
 
-std::string MudNoteText(const QREPORT& r)
+std::string MudNoteText(const wellfile::QREPORT& r)
 {
     std::string text;
     // Every value typed is sent, one character ("PH 9") or more.
@@ -83,7 +83,7 @@ std::string MudNoteText(const QREPORT& r)
     return text;
 }
 
-NotePlacing PlaceShortReportNotes(std::vector<entry::HTEXTEX>& notes, const QREPORT& r)
+NotePlacing PlaceShortReportNotes(std::vector<wellfile::HTEXTEX>& notes, const wellfile::QREPORT& r)
 {
     const std::string at = platform::CFormat(" @ %d", int(r.depth));
     std::string mechanical = r.mechanicalToHorz ? MechanicalNoteText(r) : std::string();

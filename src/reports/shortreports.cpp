@@ -30,17 +30,17 @@ QString ShortReportFilePath(const QString& folder, const QString& wellName)
     return platform::FindFileNoCase(folder, wellName + QStringLiteral(".qpt"));
 }
 
-std::optional<std::vector<QREPORT>> ReadShortReportFile(const QString& path)
+std::optional<std::vector<wellfile::QREPORT>> ReadShortReportFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
     try {
-        std::vector<QREPORT> reports(std::size_t(f.size() / kShortReportSize));
-        const qint64 wanted = qint64(reports.size()) * kShortReportSize;
+        std::vector<wellfile::QREPORT> reports(std::size_t(f.size() / wellfile::kShortReportSize));
+        const qint64 wanted = qint64(reports.size()) * wellfile::kShortReportSize;
         const qint64 got = wanted > 0 ? f.read(reinterpret_cast<char*>(reports.data()), wanted) : 0;
         // A read cut short keeps the records it brought whole.
-        reports.resize(std::size_t(std::max<qint64>(got, 0) / kShortReportSize));
+        reports.resize(std::size_t(std::max<qint64>(got, 0) / wellfile::kShortReportSize));
         return reports;
     } catch (const std::bad_alloc&) {
         platform::MessageBox(QStringLiteral("QREPORT ALLOCATION FAILED"), QStringLiteral("Report info"));
@@ -48,15 +48,15 @@ std::optional<std::vector<QREPORT>> ReadShortReportFile(const QString& path)
     }
 }
 
-void SortShortReports(std::span<QREPORT> reports)
+void SortShortReports(std::span<wellfile::QREPORT> reports)
 {
     std::stable_sort(reports.begin(), reports.end(),
-                     [](const QREPORT& a, const QREPORT& b) { return a.depth < b.depth; });
+                     [](const wellfile::QREPORT& a, const wellfile::QREPORT& b) { return a.depth < b.depth; });
     for (std::size_t i = 0; i < reports.size(); ++i)
         reports[i].number = std::int32_t(i + 1);
 }
 
-bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports)
+bool WriteShortReportFile(const QString& path, std::span<const wellfile::QREPORT> reports)
 {
     return wellfile::WriteWholeFile(path, reports.data(), reports.size_bytes());
 }
@@ -72,8 +72,8 @@ QString PathOf(const app::WellState& well)
 
 void LoadShortReports(ShortReportState& state, const app::WellState& well, bool remoteMonitorOn)
 {
-    std::optional<std::vector<QREPORT>> read = ReadShortReportFile(PathOf(well));
-    state.reports = read ? std::move(*read) : std::vector<QREPORT>{};
+    std::optional<std::vector<wellfile::QREPORT>> read = ReadShortReportFile(PathOf(well));
+    state.reports = read ? std::move(*read) : std::vector<wellfile::QREPORT>{};
     // The boxes of the last paint stood for the reports read before; the next paint lists them again.
     state.mechanical.Clear();
     state.mud.Clear();
@@ -88,7 +88,7 @@ void LoadShortReports(ShortReportState& state, const app::WellState& well, bool 
 
 bool SaveShortReports(ShortReportState& state, const app::WellState& well)
 {
-    std::vector<QREPORT>& reports = state.reports;
+    std::vector<wellfile::QREPORT>& reports = state.reports;
     SortShortReports(reports);
     if (!WriteShortReportFile(PathOf(well), reports)) {
         platform::MessageBox(QStringLiteral("File Save Error"), QStringLiteral(" Short Report"));
@@ -101,13 +101,13 @@ bool SaveShortReports(ShortReportState& state, const app::WellState& well)
 }
 
 bool ChangeShortReport(ShortReportState& state, const app::WellState& well, bool remoteMonitorOn, std::size_t index,
-                       const std::function<void(QREPORT&)>& change)
+                       const std::function<void(wellfile::QREPORT&)>& change)
 {
     if (index >= state.reports.size())
         return false;
-    const QREPORT known = state.reports[index];
-    std::optional<std::vector<QREPORT>> file = ReadShortReportFile(PathOf(well));
-    const auto same = [&known](const QREPORT& r) { return std::memcmp(&r, &known, sizeof r) == 0; };
+    const wellfile::QREPORT known = state.reports[index];
+    std::optional<std::vector<wellfile::QREPORT>> file = ReadShortReportFile(PathOf(well));
+    const auto same = [&known](const wellfile::QREPORT& r) { return std::memcmp(&r, &known, sizeof r) == 0; };
     if (!file) {
         state.reports.clear();
         return false;
@@ -129,7 +129,7 @@ bool ChangeShortReport(ShortReportState& state, const app::WellState& well, bool
 
 void TruncateShortReports(ShortReportState& state, const app::WellState& well)
 {
-    if (std::optional<std::vector<QREPORT>> kept = TruncateShortReportFile(PathOf(well), well.file.fileBottomDepth))
+    if (std::optional<std::vector<wellfile::QREPORT>> kept = TruncateShortReportFile(PathOf(well), well.file.fileBottomDepth))
         state.reports = std::move(*kept);
 }
 

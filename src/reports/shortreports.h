@@ -46,7 +46,7 @@ struct ShortReportCut {
 // printed page cut off: the first of each kind, which the next page and the custom tracks go on with,
 // and any further ones, which the next page's log draws at its top itself.
 struct ShortReportState {
-    std::vector<QREPORT> reports;
+    std::vector<wellfile::QREPORT> reports;
     ShortReportBoxes mechanical;  // the drilling-parameter boxes
     ShortReportBoxes mud;
     ShortReportCut mechanicalCut;
@@ -62,13 +62,13 @@ QString ShortReportFilePath(const QString& folder, const QString& wellName);
 
 // Every whole record of `path`; nullopt when the file does not open or the records cannot be had (no
 // memory for them: "QREPORT ALLOCATION FAILED", caption "Report info").
-std::optional<std::vector<QREPORT>> ReadShortReportFile(const QString& path);
+std::optional<std::vector<wellfile::QREPORT>> ReadShortReportFile(const QString& path);
 
 // Ascending by depth, reports of equal depth keeping their order; then numbered 1, 2, ... in that order.
-void SortShortReports(std::span<QREPORT> reports);
+void SortShortReports(std::span<wellfile::QREPORT> reports);
 
 // Replaces `path` with the records, whole or not at all: false leaves the old file as it was.
-bool WriteShortReportFile(const QString& path, std::span<const QREPORT> reports);
+bool WriteShortReportFile(const QString& path, std::span<const wellfile::QREPORT> reports);
 
 // The window's array read again from the well's ".qpt"; empty when there is none. The box tables are
 // emptied for the next paint. A file whose slot numbers were never converted is converted and saved
@@ -82,7 +82,7 @@ bool SaveShortReports(ShortReportState& state, const app::WellState& well);
 // `change` and saved. The window's array then holds the file. False, with nothing written, when the
 // report is no longer in the file as the window knew it, or the save failed.
 bool ChangeShortReport(ShortReportState& state, const app::WellState& well, bool remoteMonitorOn, std::size_t index,
-                       const std::function<void(QREPORT&)>& change);
+                       const std::function<void(wellfile::QREPORT&)>& change);
 // A well's files are opened: the reports below the data file's last depth leave the ".qpt" and the
 // window's array (shortreportsave.h, TruncateShortReportFile). Nothing without a file.
 void TruncateShortReports(ShortReportState& state, const app::WellState& well);

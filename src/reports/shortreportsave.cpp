@@ -36,7 +36,7 @@ std::optional<float> TypedMudWeight(const char* text, std::size_t width)
     return value;
 }
 
-MudWeightWrite WriteReportMudWeights(wellfile::OpenWell& well, const QREPORT& r)
+MudWeightWrite WriteReportMudWeights(wellfile::OpenWell& well, const wellfile::QREPORT& r)
 {
     const bool typedOut = r.weightOut[0] != '\0';
     const bool typedIn = r.weightIn[0] != '\0';
@@ -69,9 +69,9 @@ bool BackupShortReportFile(const QString& folder, const QString& wellName)
                                        backup + wellName + QStringLiteral(".qpt"));
 }
 
-std::optional<std::vector<QREPORT>> TruncateShortReportFile(const QString& path, std::int32_t lastDepth)
+std::optional<std::vector<wellfile::QREPORT>> TruncateShortReportFile(const QString& path, std::int32_t lastDepth)
 {
-    std::optional<std::vector<QREPORT>> reports = ReadShortReportFile(path);
+    std::optional<std::vector<wellfile::QREPORT>> reports = ReadShortReportFile(path);
     if (!reports)
         return std::nullopt;
     // Reports appended out of order (a daily report's short report after a plug back) are sorted
@@ -82,7 +82,7 @@ std::optional<std::vector<QREPORT>> TruncateShortReportFile(const QString& path,
         ++kept;
     if (kept == reports->size())
         return reports;
-    const std::span<const QREPORT> cut(reports->data(), kept);
+    const std::span<const wellfile::QREPORT> cut(reports->data(), kept);
     if (WriteShortReportFile(path, cut))
         reports->resize(kept);
     return reports;

@@ -30,7 +30,7 @@ enum class MudWeightWrite {
 // Writes the report's WT OUT and WT IN into mud weight out and in of the depth record at the report's
 // depth, record (depth - first depth) / step, when that index is above 25. A weight that cannot be
 // taken leaves the record's value as it is.
-MudWeightWrite WriteReportMudWeights(wellfile::OpenWell& well, const QREPORT& report);
+MudWeightWrite WriteReportMudWeights(wellfile::OpenWell& well, const wellfile::QREPORT& report);
 
 // Copies the well's ".qpt" in `folder` to `folder` + "backup/" + `wellName` + ".qpt" (the folder made
 // when missing); false when it could not.
@@ -38,6 +38,6 @@ bool BackupShortReportFile(const QString& folder, const QString& wellName);
 
 // Cuts the ".qpt" at `path` to its reports down to `lastDepth`, in depth order. The reports kept (all of
 // them, in depth order, when the file could not be rewritten); nullopt when the file does not open.
-std::optional<std::vector<QREPORT>> TruncateShortReportFile(const QString& path, std::int32_t lastDepth);
+std::optional<std::vector<wellfile::QREPORT>> TruncateShortReportFile(const QString& path, std::int32_t lastDepth);
 
 }  // namespace reports

@@ -20,11 +20,11 @@ std::int32_t RemapReportSlot(std::int32_t slot, std::uint16_t loggerId, std::int
     return 1;
 }
 
-bool ConvertShortReportSlots(std::span<QREPORT> reports, std::uint16_t loggerId, std::int32_t columnMultiplier)
+bool ConvertShortReportSlots(std::span<wellfile::QREPORT> reports, std::uint16_t loggerId, std::int32_t columnMultiplier)
 {
     if (reports.empty() || reports.front().slotsConverted != 0)
         return false;
-    for (QREPORT& r : reports) {
+    for (wellfile::QREPORT& r : reports) {
         if (r.slotsConverted == 0) {
             r.mechanicalSlot = RemapReportSlot(r.mechanicalSlot, loggerId, columnMultiplier);
             r.mudSlot = RemapReportSlot(r.mudSlot, loggerId, columnMultiplier);

@@ -18,6 +18,6 @@ std::int32_t RemapReportSlot(std::int32_t slot, std::uint16_t loggerId, std::int
 // Converts the reports of a file read in file order when its first record is not marked yet: both slots
 // of every unmarked record are remapped and every record is marked. True when anything changed, so
 // the caller saves the file; false for a file already marked or empty.
-bool ConvertShortReportSlots(std::span<QREPORT> reports, std::uint16_t loggerId, std::int32_t columnMultiplier);
+bool ConvertShortReportSlots(std::span<wellfile::QREPORT> reports, std::uint16_t loggerId, std::int32_t columnMultiplier);
 
 }  // namespace reports

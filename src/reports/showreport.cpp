@@ -82,7 +82,7 @@ std::array<float, 6> ShowGasDivisors(const wellfile::RECORD* last)
     return d;
 }
 
-std::int32_t ShowTopDepth(const SHOWREPORT& show)
+std::int32_t ShowTopDepth(const wellfile::SHOWREPORT& show)
 {
     const std::string text = platform::FieldText(show.interval);
     const std::size_t start = text.find_first_not_of(" -");
@@ -91,7 +91,7 @@ std::int32_t ShowTopDepth(const SHOWREPORT& show)
     return platform::LeadingInt(text.substr(start, text.find_first_of(" -", start) - start));
 }
 
-void SumTotalGas(SHOWREPORT& show)
+void SumTotalGas(wellfile::SHOWREPORT& show)
 {
     for (auto* row : {&show.gasAbove, &show.gasDuring, &show.gasAfter}) {
         int sum = 0;
@@ -101,10 +101,10 @@ void SumTotalGas(SHOWREPORT& show)
     }
 }
 
-void StartShow(SHOWREPORT& show, std::int32_t top, std::int32_t bottom, const SHOWREPORT* previous,
+void StartShow(wellfile::SHOWREPORT& show, std::int32_t top, std::int32_t bottom, const wellfile::SHOWREPORT* previous,
                const std::string* company, const std::string* well)
 {
-    show = SHOWREPORT{};
+    show = wellfile::SHOWREPORT{};
     if (company)
         platform::SetFieldText(show.company, *company);
     if (well)
@@ -113,7 +113,7 @@ void StartShow(SHOWREPORT& show, std::int32_t top, std::int32_t bottom, const SH
     show.number = previous ? std::uint16_t(previous->number + 1) : 1;
 }
 
-bool FillShowFromRecords(SHOWREPORT& show, const QString& path, std::int32_t firstDepth, std::int32_t lastDepth,
+bool FillShowFromRecords(wellfile::SHOWREPORT& show, const QString& path, std::int32_t firstDepth, std::int32_t lastDepth,
                          std::int32_t top, std::int32_t bottom, const ShowFillSettings& settings)
 {
     QFile file(path);
@@ -155,29 +155,29 @@ bool FillShowFromRecords(SHOWREPORT& show, const QString& path, std::int32_t fir
     return true;
 }
 
-std::optional<std::vector<SHOWREPORT>> LoadShowFile(const wellfile::WellPlace& place, bool* unreadable)
+std::optional<std::vector<wellfile::SHOWREPORT>> LoadShowFile(const wellfile::WellPlace& place, bool* unreadable)
 {
     if (unreadable)
         *unreadable = false;
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    auto loaded = wellfile::LoadShows(place, reports::ConvertShows);
+    auto loaded = wellfile::LoadShows(place, wellfile::ConvertShows);
     if (!loaded || !QFile(path).open(QIODevice::ReadOnly)) {
         if (unreadable)
             *unreadable = true;
         return std::nullopt;
     }
     // Only whole records count: a torn tail is no show.
-    const std::size_t whole = std::size_t(QFileInfo(path).size() / kShowSize);
-    std::vector<SHOWREPORT> shows = std::move(loaded->records);
+    const std::size_t whole = std::size_t(QFileInfo(path).size() / wellfile::kShowSize);
+    std::vector<wellfile::SHOWREPORT> shows = std::move(loaded->records);
     shows.resize(std::min(whole, shows.size()));
     if (shows.empty())
         return std::nullopt;
     return shows;
 }
 
-bool SaveShowFile(const wellfile::WellPlace& place, std::vector<SHOWREPORT>& shows, int& current)
+bool SaveShowFile(const wellfile::WellPlace& place, std::vector<wellfile::SHOWREPORT>& shows, int& current)
 {
     std::vector<std::size_t> order(shows.size());
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -185,7 +185,7 @@ bool SaveShowFile(const wellfile::WellPlace& place, std::vector<SHOWREPORT>& sho
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return ShowTopDepth(shows[a]) < ShowTopDepth(shows[b]);
     });
-    std::vector<SHOWREPORT> sorted;
+    std::vector<wellfile::SHOWREPORT> sorted;
     sorted.reserve(shows.size());
     int shown = current;
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -196,7 +196,7 @@ bool SaveShowFile(const wellfile::WellPlace& place, std::vector<SHOWREPORT>& sho
     }
     const QString path = platform::FindFileNoCase(place.currentFolder, place.wellName + QStringLiteral(".sho"));
     wellfile::SetNormalAttributes(path);
-    if (!wellfile::WriteWholeFile(path, sorted.data(), sorted.size() * sizeof(SHOWREPORT))) {
+    if (!wellfile::WriteWholeFile(path, sorted.data(), sorted.size() * sizeof(wellfile::SHOWREPORT))) {
         platform::MessageBox(path, QStringLiteral("Save failed"));
         return false;
     }
@@ -205,7 +205,7 @@ bool SaveShowFile(const wellfile::WellPlace& place, std::vector<SHOWREPORT>& sho
     return true;
 }
 
-int DeleteShow(std::vector<SHOWREPORT>& shows, int current)
+int DeleteShow(std::vector<wellfile::SHOWREPORT>& shows, int current)
 {
     if (current < 0 || current >= int(shows.size()))
         return current;

@@ -233,7 +233,7 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     if ((part == 5 || part == -1) && in.topsLoaded && in.tops) {
         const int n = std::min<int>(int(in.tops->size()), kMaxTopItems);
         for (int i = 0; i < n; ++i) {
-            const entry::TOPSEX& t = (*in.tops)[std::size_t(i)];
+            const wellfile::TOPSEX& t = (*in.tops)[std::size_t(i)];
             const std::string name = platform::FieldText(t.menuName, sizeof t.menuName);
             const std::int32_t depth = t.depth;
             if (!name.empty() && depth > in.fileTopDepth)

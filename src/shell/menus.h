@@ -73,7 +73,7 @@ struct MenuInputs {
     bool lithLegend = false;
     bool hotwire = false;
     bool topsLoaded = false;
-    const std::vector<entry::TOPSEX>* tops = nullptr;
+    const std::vector<wellfile::TOPSEX>* tops = nullptr;
     std::int32_t fileTopDepth = 0;
     bool schemesLoaded = false;
     std::array<QString, 6> schemeNames;

@@ -79,10 +79,10 @@ std::string OpenLine(const LogState& s, const char* words)
 // first flag is set and the folder is chosen; empty otherwise (no settings of the right size too).
 QString ForwardFolder(const QString& dataFolder)
 {
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     if (!wellfile::LoadDownloadConfig(dataFolder, remote) || remote.startOnOpen == 0)
         return {};
-    return exchange::RemoteFolder(platform::FieldString(remote.destinationFolder));
+    return wellfile::RemoteFolder(platform::FieldString(remote.destinationFolder));
 }
 
 // The numbered partial data files waiting in the data folder applied to their wells.
@@ -312,7 +312,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
                 else if (const QString forward = ForwardFolder(well.dataFolder); !forward.isEmpty())
                     sv.exchange->CopyWellFiles(s, well.wellName, forward);
             }
-            const QString day = exchange::DateSuffix(platform::LocalTime().date());
+            const QString day = wellfile::DateSuffix(platform::LocalTime().date());
             const QString dayFile = platform::JoinPath(well.dataFolder, well.wellName + day);
             if (QFileInfo::exists(dayFile + QStringLiteral(".cht")))
                 sv.exchange->ArchiveChartFile(s, dayFile + QStringLiteral(".cht"));

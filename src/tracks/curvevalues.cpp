@@ -98,7 +98,7 @@ Pair DxcPair(const Ctx& c, std::size_t k)
     if (k >= c.in.custom.size())
         return {};
     const RECORD& r = c.in.records[k];
-    const layout::CUSTDATAREC& cr = c.in.custom[k];
+    const wellfile::CUSTDATAREC& cr = c.in.custom[k];
     float rotary = cr.rpm;
     float factor = cr.motorFactor;
     if (factor <= 0.0f && c.s.defaultMotorFactor > 0.0f)

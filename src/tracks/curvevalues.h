@@ -23,8 +23,8 @@ namespace tracks {
 // `elog` null without e-log curves.
 struct CurveRecords {
     std::span<const wellfile::RECORD> records;
-    std::span<const layout::CUSTDATAREC> custom;
-    std::span<const layout::EXTRECORD> ext;
+    std::span<const wellfile::CUSTDATAREC> custom;
+    std::span<const wellfile::EXTRECORD> ext;
     const ElogView* elog = nullptr;
 };
 

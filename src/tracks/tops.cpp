@@ -15,7 +15,7 @@ bool TopMatchesRow(int scaleIndex, std::int32_t topDepth, std::int32_t recordDep
     return false;
 }
 
-std::string TopLabel(const entry::TOPSEX& top, float kbElevation, bool dropLess)
+std::string TopLabel(const wellfile::TOPSEX& top, float kbElevation, bool dropLess)
 {
     std::string label = platform::FieldText(top.text);
     if (top.appendSubsea != 0) {
@@ -29,7 +29,7 @@ std::string TopLabel(const entry::TOPSEX& top, float kbElevation, bool dropLess)
     return label;
 }
 
-bool TopHiddenMark(const entry::TOPSEX& top) { return top.text[0] == '<'; }
+bool TopHiddenMark(const wellfile::TOPSEX& top) { return top.text[0] == '<'; }
 
 bool LessMarkProfile(int profile) { return wellfile::RedDepthProfile(profile); }
 

@@ -14,7 +14,7 @@ namespace tracks {
 // What the tops painter reads besides the geometry: the well's tops (read only: a paint never changes
 // them), the KB elevation, the show switches of the screen and the paper, and the drilling marker.
 struct TopsView {
-    std::span<const entry::TOPSEX> tops;
+    std::span<const wellfile::TOPSEX> tops;
     float kbElevation = 0;            // 0.0: not set
     bool screenShown = true;          // the screen tops switch
     bool printShown = true;           // the printed tops switch
@@ -30,10 +30,10 @@ bool TopMatchesRow(int scaleIndex, std::int32_t topDepth, std::int32_t recordDep
 
 // The label: the name (read within its field), followed by the subsea depth (KB less the top's depth)
 // or "No Kb" when the subsea flag is set. `dropLess` removes a leading "<".
-std::string TopLabel(const entry::TOPSEX& top, float kbElevation, bool dropLess);
+std::string TopLabel(const wellfile::TOPSEX& top, float kbElevation, bool dropLess);
 
 // True when the name begins with "<".
-bool TopHiddenMark(const entry::TOPSEX& top);
+bool TopHiddenMark(const wellfile::TOPSEX& top);
 
 // Profiles whose "<" tops stay off paper and lose the "<" on screen.
 bool LessMarkProfile(int profile);

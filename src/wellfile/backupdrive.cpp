@@ -47,7 +47,7 @@ bool CopyToBackupDrive(const QString& folder, const QString& wellName, const QSt
     if (!HasBackupDrive(drive) || wellName.isEmpty())
         return false;
     if (!QDir::isAbsolutePath(drive) || drive.startsWith(u'\\')) {
-        exchange::CopyWellFileOut(folder, wellName, extension, drive + wellName + u'\\');
+        wellfile::CopyWellFileOut(folder, wellName, extension, drive + wellName + u'\\');
         return true;
     }
     const QString target = platform::JoinPath(drive, wellName);
@@ -74,7 +74,7 @@ bool CopyFileToBackupDrive(const QString& path, const QString& storedDrive)
         return false;
     const QFileInfo file(path);
     if (!QDir::isAbsolutePath(drive) || drive.startsWith(u'\\')) {
-        exchange::CopyWellFileOut(file.absolutePath() + u'/', file.completeBaseName(),
+        wellfile::CopyWellFileOut(file.absolutePath() + u'/', file.completeBaseName(),
                                   u'.' + file.suffix(), drive);
         return true;
     }

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-namespace exchange {
+namespace wellfile {
 
 void Watch(ChangeWatch& watch, const QString& path)
 {
@@ -27,4 +27,4 @@ bool WatchedFileChanged(ChangeWatch& watch, const QString& path)
     return changed;
 }
 
-}  // namespace exchange
+}  // namespace wellfile

@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace exchange {
+namespace wellfile {
 
 struct ChangeWatch {
     QString path;       // the watched file; empty: none
@@ -29,4 +29,4 @@ void Watch(ChangeWatch& watch, const QString& path);
 // only keeps the time. Another path or a missing file gives false and keeps nothing.
 bool WatchedFileChanged(ChangeWatch& watch, const QString& path);
 
-}  // namespace exchange
+}  // namespace wellfile

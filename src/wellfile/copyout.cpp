@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-namespace exchange {
+namespace wellfile {
 
 namespace {
 
@@ -76,4 +76,4 @@ int CopyWellFileOut(const QString& dataFolder, const QString& wellName, const QS
     return CopyWellFileOut(dataFolder, wellName, extension, targetFolder, ConfiguredCopyOutFolders());
 }
 
-}  // namespace exchange
+}  // namespace wellfile

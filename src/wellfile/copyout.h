@@ -2,7 +2,7 @@
 // Copies of a well's saved files to the places other stations pick them up from.
 #include <QString>
 
-namespace exchange {
+namespace wellfile {
 
 // Where the copies go besides a folder the caller names.
 struct CopyOutFolders {
@@ -31,4 +31,4 @@ int CopyWellFileOut(const QString& dataFolder, const QString& wellName, const QS
 int CopyWellFileOut(const QString& dataFolder, const QString& wellName, const QString& extension,
                     const QString& targetFolder = {});
 
-}  // namespace exchange
+}  // namespace wellfile

@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-namespace layout {
+namespace wellfile {
 
 namespace {
 
@@ -322,4 +322,4 @@ bool ReadExtDepthRange(FitFile& fit)
 std::unique_ptr<CUSTDATAREC> ReadLastCustomRecord(const QString& path) { return ReadLastRecordOf<CUSTDATAREC>(path); }
 std::unique_ptr<EXTRECORD> ReadLastExtRecord(const QString& path) { return ReadLastRecordOf<EXTRECORD>(path); }
 
-}  // namespace layout
+}  // namespace wellfile

@@ -16,7 +16,7 @@
 #include <span>
 #include <type_traits>
 
-namespace layout {
+namespace wellfile {
 
 constexpr int kCustomRecordSize = 222;
 constexpr int kExtRecordSize = 622;
@@ -128,4 +128,4 @@ bool ReadExtDepthRange(FitFile& fit);
 std::unique_ptr<CUSTDATAREC> ReadLastCustomRecord(const QString& path);
 std::unique_ptr<EXTRECORD> ReadLastExtRecord(const QString& path);
 
-}  // namespace layout
+}  // namespace wellfile

@@ -3,7 +3,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 
-namespace exchange {
+namespace wellfile {
 
 QString DateSuffix(const QDate& date)
 {
@@ -16,4 +16,4 @@ QString MakeDateSuffix(QDateTime& now)
     return DateSuffix(now.date());
 }
 
-}  // namespace exchange
+}  // namespace wellfile

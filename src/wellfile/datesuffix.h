@@ -6,11 +6,11 @@
 #include <QDateTime>
 #include <QString>
 
-namespace exchange {
+namespace wellfile {
 
 QString DateSuffix(const QDate& date);
 
 // Refreshes `now` with the local time and gives today's suffix.
 QString MakeDateSuffix(QDateTime& now);
 
-}  // namespace exchange
+}  // namespace wellfile

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace exchange {
+namespace wellfile {
 
 int DeleteFiles(const QString& path)
 {
@@ -29,4 +29,4 @@ int DeleteFiles(const QString& folder, const QString& pattern)
     return 1;
 }
 
-}  // namespace exchange
+}  // namespace wellfile

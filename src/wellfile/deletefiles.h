@@ -3,7 +3,7 @@
 // stations may arrive read-only.
 #include <QString>
 
-namespace exchange {
+namespace wellfile {
 
 // Deletes the file at `path`. 1 whether or not it was there.
 int DeleteFiles(const QString& path);
@@ -13,4 +13,4 @@ int DeleteFiles(const QString& path);
 // when nothing matches; else 1.
 int DeleteFiles(const QString& folder, const QString& pattern);
 
-}  // namespace exchange
+}  // namespace wellfile

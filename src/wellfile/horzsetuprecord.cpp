@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace horizontal {
+namespace wellfile {
 
 QString RebasedPath(const QString& stored, const QString& currentFolder)
 {
@@ -19,4 +19,4 @@ QString RebasedPath(const QString& stored, const QString& currentFolder)
     return currentFolder + name;
 }
 
-}  // namespace horizontal
+}  // namespace wellfile

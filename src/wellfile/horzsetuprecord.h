@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace horizontal {
+namespace wellfile {
 
 #pragma pack(push, 1)
 // A vertical-scaling section of the well path. startMd 0 marks an empty entry.
@@ -129,4 +129,4 @@ static_assert(offsetof(HorzSetupRecord, reserved156034) == 156034);
 // program's ("strativ") or of the sharing service ("dropbox") is taken as current folder + name.
 QString RebasedPath(const QString& stored, const QString& currentFolder);
 
-}  // namespace horizontal
+}  // namespace wellfile

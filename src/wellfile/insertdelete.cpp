@@ -90,8 +90,8 @@ bool ShiftSide(const QString& path, std::int32_t depth, std::int64_t m, const R&
 // The side files of an insert (m above 0) or delete (m below 0) of m depth units at `depth`, read and
 // shifted in memory. On a file that cannot be read, its path.
 struct SideFiles {
-    SideShift<layout::CUSTDATAREC> custom;
-    SideShift<layout::EXTRECORD> fit;
+    SideShift<wellfile::CUSTDATAREC> custom;
+    SideShift<wellfile::EXTRECORD> fit;
     std::optional<QByteArray> memos;
     std::optional<QByteArray> notes;
     std::optional<QByteArray> shortReports;
@@ -99,18 +99,18 @@ struct SideFiles {
 
 std::optional<QString> ShiftSideFiles(const RecordFiles& files, std::int32_t depth, std::int64_t m, SideFiles& out)
 {
-    layout::EXTRECORD blankFit{};
-    blankFit.recordLength = layout::kExtRecordSize;
-    if (!ShiftSide(files.customFile, depth, m, layout::CUSTDATAREC{}, out.custom))
+    wellfile::EXTRECORD blankFit{};
+    blankFit.recordLength = wellfile::kExtRecordSize;
+    if (!ShiftSide(files.customFile, depth, m, wellfile::CUSTDATAREC{}, out.custom))
         return files.customFile;
     if (!ShiftSide(files.fitFile, depth, m, blankFit, out.fit))
         return files.fitFile;
     const auto move = [depth, m](std::int32_t d) { return MovedDepth(d, depth, std::int32_t(m)); };
-    if (!MoveRecordDepths<entry::SVMEMO>(files.memoFile, move, out.memos))
+    if (!MoveRecordDepths<wellfile::SVMEMO>(files.memoFile, move, out.memos))
         return files.memoFile;
-    if (!MoveRecordDepths<entry::HTEXTEX>(files.noteFile, move, out.notes))
+    if (!MoveRecordDepths<wellfile::HTEXTEX>(files.noteFile, move, out.notes))
         return files.noteFile;
-    if (!MoveRecordDepths<reports::QREPORT>(files.shortReportFile, move, out.shortReports))
+    if (!MoveRecordDepths<wellfile::QREPORT>(files.shortReportFile, move, out.shortReports))
         return files.shortReportFile;
     return std::nullopt;
 }

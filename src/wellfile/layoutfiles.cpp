@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace layout {
+namespace wellfile {
 
 QString KeepAside(const QString& path)
 {
@@ -18,4 +18,4 @@ QString KeepAside(const QString& path)
     return {};
 }
 
-}  // namespace layout
+}  // namespace wellfile

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace entry {
+namespace wellfile {
 
 constexpr int kMemoSize = 812;
 constexpr int kHorzTextSize = 758;
@@ -94,4 +94,4 @@ static_assert(offsetof(HTEXTEX, textColour) == 547 && offsetof(HTEXTEX, backgrou
 static_assert(offsetof(HTEXTEX, onTextTrack) == 555 && offsetof(HTEXTEX, defaultNote) == 556);
 static_assert(offsetof(HTEXTEX, defaultDescription) == 557 && offsetof(HTEXTEX, unused558) == 558);
 
-}  // namespace entry
+}  // namespace wellfile

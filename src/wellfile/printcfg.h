@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace print {
+namespace wellfile {
 
 constexpr int kPrintConfigSize = 250;
 
@@ -57,4 +57,4 @@ static_assert(offsetof(PRINTCFG, rowHeight) == 236);
 static_assert(offsetof(PRINTCFG, columnUnit) == 240);
 static_assert(offsetof(PRINTCFG, pictures) == 248);
 
-}  // namespace print
+}  // namespace wellfile

@@ -1,6 +1,6 @@
 #include "wellfile/remoteconfig.h"
 
-namespace exchange {
+namespace wellfile {
 
 bool NamesNoFolder(const QString& text)
 {
@@ -20,4 +20,4 @@ QString RemoteFolder(const QString& field)
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-}  // namespace exchange
+}  // namespace wellfile

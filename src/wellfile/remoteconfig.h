@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace exchange {
+namespace wellfile {
 
 // The placeholder a folder field shows when none is chosen.
 inline constexpr char kNotSelected[] = "Not Selected";
@@ -45,4 +45,4 @@ static_assert(offsetof(RemoteConfig, depthUnitsToSend) == 522);
 static_assert(offsetof(RemoteConfig, updatePackage) == 526);
 static_assert(offsetof(RemoteConfig, unused530) == 530);
 
-}  // namespace exchange
+}  // namespace wellfile

@@ -224,14 +224,14 @@ int RenumberCustomRecords(const RepairTarget& target)
     if (!read)
         return 0;
     const QByteArray& bytes = *read;
-    std::vector<layout::CUSTDATAREC> records;
+    std::vector<wellfile::CUSTDATAREC> records;
     try {
         records.resize(std::size_t(count));  // records past the file's end stay zero
     } catch (const std::bad_alloc&) {
         ReportAllocation();
         return 0;
     }
-    const std::size_t have = std::min(std::size_t(bytes.size()), records.size() * layout::kCustomRecordSize);
+    const std::size_t have = std::min(std::size_t(bytes.size()), records.size() * wellfile::kCustomRecordSize);
     std::memcpy(static_cast<void*>(records.data()), bytes.constData(), have);
 
     // The file's own first depth stands only when it is a depth at all (not NaN or out of range).
@@ -245,18 +245,18 @@ int RenumberCustomRecords(const RepairTarget& target)
     // Another station's shared copy is not rewritten here unless this station is drilling it. Its ".fit"
     // still gives the FIT curves its range, or they would read it by the range of the well open before.
     if (target.sharedCopy && !well.drilling) {
-        layout::ReadExtDepthRange(target.fit);
+        wellfile::ReadExtDepthRange(target.fit);
         return 1;
     }
     bool wrote = false;
-    if (!WriteIfChanged(path, bytes, records.data(), records.size() * layout::kCustomRecordSize, wrote))
+    if (!WriteIfChanged(path, bytes, records.data(), records.size() * wellfile::kCustomRecordSize, wrote))
         return 0;
     if (!target.fit.path.isEmpty() && QFileInfo(target.fit.path).isFile())
         RenumberFitRecords(target.fit);
     return 1;
 }
 
-int RenumberFitRecords(layout::FitFile& fit)
+int RenumberFitRecords(wellfile::FitFile& fit)
 {
     if (fit.path.isEmpty() || !QFileInfo(fit.path).isFile())
         return 0;
@@ -264,21 +264,21 @@ int RenumberFitRecords(layout::FitFile& fit)
     if (!read)
         return 0;
     const QByteArray& bytes = *read;
-    const std::size_t count = std::size_t(bytes.size()) / layout::kExtRecordSize;
+    const std::size_t count = std::size_t(bytes.size()) / wellfile::kExtRecordSize;
     if (count == 0)
         return 1;
-    std::vector<layout::EXTRECORD> records;
+    std::vector<wellfile::EXTRECORD> records;
     try {
         records.resize(count);
     } catch (const std::bad_alloc&) {
         ReportAllocation();
         return 0;
     }
-    std::memcpy(static_cast<void*>(records.data()), bytes.constData(), count * layout::kExtRecordSize);
+    std::memcpy(static_cast<void*>(records.data()), bytes.constData(), count * wellfile::kExtRecordSize);
     for (std::size_t i = 1; i < count; ++i)
         records[i].depth = records[i - 1].depth + 1.0f;
     QByteArray renumbered = bytes;  // trailing bytes of a torn record stay: the length is unchanged
-    std::memcpy(renumbered.data(), static_cast<const void*>(records.data()), count * layout::kExtRecordSize);
+    std::memcpy(renumbered.data(), static_cast<const void*>(records.data()), count * wellfile::kExtRecordSize);
     fit.topDepth = WholeDepth(records.front().depth);
     fit.bottomDepth = WholeDepth(records.back().depth);
     bool wrote = false;

@@ -51,7 +51,7 @@ struct RepairTarget {
     OpenWell& well;
     std::uint16_t& loggerId;
     RepairSummary& summary;
-    layout::FitFile& fit;
+    wellfile::FitFile& fit;
     bool sharedCopy = false;
 };
 
@@ -76,7 +76,7 @@ int RenumberCustomRecords(const RepairTarget& target);
 
 // Numbers the ".fit" in steps of 1.0 from its first record and sets the fit range. 1; 0 when the file is
 // missing or after a message when it cannot be read or written.
-int RenumberFitRecords(layout::FitFile& fit);
+int RenumberFitRecords(wellfile::FitFile& fit);
 
 // Hooks of `target.well` that run the passes above on the same target.
 void InstallRepairHooks(const RepairTarget& target);

@@ -9,7 +9,7 @@
 #include <new>
 #include <string>
 
-namespace reports {
+namespace wellfile {
 
 namespace {
 
@@ -170,4 +170,4 @@ bool ConvertDsts(const QString& path, const QByteArray& oldRecords, int count)
     return false;
 }
 
-}  // namespace reports
+}  // namespace wellfile

@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-namespace reports {
+namespace wellfile {
 
 // One old daily report in the current layout.
 REPORTEX ConvertReport(const REPORT& old);
@@ -29,4 +29,4 @@ bool ConvertShows(const QString& path, const QByteArray& oldRecords, int count);
 // `path`; false (after "DST open failed" with the path) when it cannot.
 bool ConvertDsts(const QString& path, const QByteArray& oldRecords, int count);
 
-}  // namespace reports
+}  // namespace wellfile

@@ -15,10 +15,10 @@
 
 namespace wellfile {
 
-using reports::DSTREPORT;
-using reports::REPORT;
-using reports::REPORTEX;
-using reports::SHOWREPORT;
+using wellfile::DSTREPORT;
+using wellfile::REPORT;
+using wellfile::REPORTEX;
+using wellfile::SHOWREPORT;
 
 namespace {
 
@@ -84,7 +84,7 @@ void LoadDstDepthIndex(const WellPlace& place, DstDepthIndex& index)
     const QString path = SidePath(place, ".dst");
     // An old file is read in its own layout, as the report index reads one, and never rewritten here.
     if (IsOldDstLength(QFileInfo(path).size())) {
-        const auto tests = LeadingRecords<reports::OLDDSTREPORT>(path, index.size());
+        const auto tests = LeadingRecords<wellfile::OLDDSTREPORT>(path, index.size());
         for (std::size_t i = 0; i < tests.size(); ++i)
             index[i] = platform::LeadingInt(platform::FieldText(tests[i].fromDepth));
         return;

@@ -22,7 +22,7 @@ using ReportDepthIndex = std::array<std::int32_t, kReportIndexSize>;
 // The interval of a show record (" 1200 to 1212"): the first depth, the second into `second`. Two
 // depths separated by a word between blanks or by " - " give both; a text of fewer than three parts
 // ("1200-1212") gives 0.
-std::int32_t ShowRecordDepth(const reports::SHOWREPORT& record, std::int32_t& second);
+std::int32_t ShowRecordDepth(const wellfile::SHOWREPORT& record, std::int32_t& second);
 
 // Each fills its index from the well's side file in the local folder; records beyond the index size
 // are ignored and a missing file leaves the index at zero. The ".rpt" and ".dst" are read in the

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace reports {
+namespace wellfile {
 
 constexpr int kReportSize = 1600;
 constexpr int kOldReportSize = 1264;
@@ -430,4 +430,4 @@ STRATIVM_AT(OLDDSTREPORT, comment2, 1284);
 STRATIVM_AT(OLDDSTREPORT, comment3, 1365);
 #undef STRATIVM_AT
 
-}  // namespace reports
+}  // namespace wellfile

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace reports {
+namespace wellfile {
 
 // Stores `text` in a field of N bytes: at most `maxChars` characters (and never more than N - 1), the
 // rest of the field zero.
@@ -23,4 +23,4 @@ void CopyReportText(char (&to)[N], const char (&from)[M], std::size_t maxChars =
     SetReportText(to, platform::FieldText(from), maxChars);
 }
 
-}  // namespace reports
+}  // namespace wellfile

@@ -14,10 +14,10 @@
 
 namespace wellfile {
 
-using reports::DSTREPORT;
-using reports::REPORT;
-using reports::REPORTEX;
-using reports::SHOWREPORT;
+using wellfile::DSTREPORT;
+using wellfile::REPORT;
+using wellfile::REPORTEX;
+using wellfile::SHOWREPORT;
 
 namespace {
 
@@ -174,7 +174,7 @@ int LoadShow(SHOWREPORT& record, const WellPlace& place, const QString& name)
 
 bool IsOldDstLength(qint64 length)
 {
-    return length > 0 && length % reports::kOldDstSize == 0 && length % reports::kDstSize != 0;
+    return length > 0 && length % wellfile::kOldDstSize == 0 && length % wellfile::kDstSize != 0;
 }
 
 std::optional<LoadedRecords<DSTREPORT>> LoadDsts(const WellPlace& place, const ConvertDstsFn& convert)
@@ -186,7 +186,7 @@ std::optional<LoadedRecords<DSTREPORT>> LoadDsts(const WellPlace& place, const C
     if (IsOldDstLength(bytes->size())) {
         SetNormalAttributes(path);
         // A failed conversion leaves the old file; its bytes read as current tests would be garbage.
-        if (!convert || !convert(path, *bytes, int(bytes->size() / reports::kOldDstSize)))
+        if (!convert || !convert(path, *bytes, int(bytes->size() / wellfile::kOldDstSize)))
             return std::nullopt;
         bytes = ReadWholeFile(path);
         if (!bytes)
@@ -214,12 +214,12 @@ bool IsOldReportFile(const QByteArray& bytes)
     const qsizetype length = bytes.size();
     // Old files hold whole 1,264-byte records only. Any other length is a current file, perhaps with a
     // torn last record from a save that was cut short: converting it would scramble every report.
-    if (length == 0 || length % reports::kOldReportSize != 0)
+    if (length == 0 || length % wellfile::kOldReportSize != 0)
         return false;
     // A torn current file can come at such a length too; its whole records give it away.
     if (NumberedCurrentReports(bytes))
         return false;
-    if (length % reports::kReportSize != 0)
+    if (length % wellfile::kReportSize != 0)
         return true;  // only old files come at such lengths otherwise
     // Multiples of 126,400 bytes fit both layouts: old reports read as current ones put text and binary
     // fields in each other's places, which the checks see. Bytes that make sense neither way stay as
@@ -249,7 +249,7 @@ std::optional<LoadedRecords<REPORTEX>> LoadReportsEx(const WellPlace& place, con
         } else {
             loaded.records = Records<REPORTEX>(*bytes, false, 1);
         }
-        loaded.size = qint64(loaded.records.size()) * reports::kReportSize;
+        loaded.size = qint64(loaded.records.size()) * wellfile::kReportSize;
         return loaded;
     } catch (const std::bad_alloc&) {
         platform::MessageBox(QStringLiteral("REPORTEX ALLOCATION FAILED"), QStringLiteral("Report info"));
@@ -265,7 +265,7 @@ std::optional<LoadedRecords<REPORT>> LoadReports(const WellPlace& place, const Q
     SetNormalAttributes(path);
     try {
         const std::optional<QByteArray> bytes = ReadWholeFile(path);
-        if (!bytes || bytes->size() < reports::kOldReportSize)
+        if (!bytes || bytes->size() < wellfile::kOldReportSize)
             return std::nullopt;
         LoadedRecords<REPORT> loaded;
         loaded.records = Records<REPORT>(*bytes, false, 1);
@@ -287,8 +287,8 @@ std::optional<LoadedRecords<SHOWREPORT>> LoadShows(const WellPlace& place, const
     const qsizetype length = bytes->size();
     // An empty file holds no old records, and a length that is also a whole number of current records
     // is taken as current: converting a current file would rewrite it as garbage.
-    if (length > 0 && length % reports::kOldShowSize == 0 && length % reports::kShowSize != 0) {
-        if (!convert || !convert(path, *bytes, int(length / reports::kOldShowSize)))
+    if (length > 0 && length % wellfile::kOldShowSize == 0 && length % wellfile::kShowSize != 0) {
+        if (!convert || !convert(path, *bytes, int(length / wellfile::kOldShowSize)))
             return std::nullopt;
         bytes = ReadWholeFile(path);
         if (!bytes)
@@ -296,7 +296,7 @@ std::optional<LoadedRecords<SHOWREPORT>> LoadShows(const WellPlace& place, const
     }
     LoadedRecords<SHOWREPORT> loaded;
     loaded.records = Records<SHOWREPORT>(*bytes, true, 1);
-    loaded.size = qint64(loaded.records.size()) * reports::kShowSize;
+    loaded.size = qint64(loaded.records.size()) * wellfile::kShowSize;
     return loaded;
 }
 

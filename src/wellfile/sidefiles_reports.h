@@ -27,12 +27,12 @@ struct LoadedRecords {
 
 // The last record of local folder + name + extension. 1 when a whole record was read; 0 (record
 // cleared) when the file does not open or holds less than one record.
-int LoadReport(reports::REPORT& record, const WellPlace& place, const QString& name);
-int LoadDst(reports::DSTREPORT& record, const WellPlace& place, const QString& name);
-int LoadShow(reports::SHOWREPORT& record, const WellPlace& place, const QString& name);
+int LoadReport(wellfile::REPORT& record, const WellPlace& place, const QString& name);
+int LoadDst(wellfile::DSTREPORT& record, const WellPlace& place, const QString& name);
+int LoadShow(wellfile::SHOWREPORT& record, const WellPlace& place, const QString& name);
 
 using ConvertReportsFn =
-    std::function<std::optional<std::vector<reports::REPORTEX>>(const QString&, std::span<const reports::REPORT>)>;
+    std::function<std::optional<std::vector<wellfile::REPORTEX>>(const QString&, std::span<const wellfile::REPORT>)>;
 using ConvertShowsFn = std::function<bool(const QString&, const QByteArray&, int)>;
 using ConvertDstsFn = std::function<bool(const QString&, const QByteArray&, int)>;
 
@@ -45,12 +45,12 @@ bool IsOldDstLength(qint64 length);
 // empty from-depth ends the list; a torn last record is kept, zero-padded. size = the file length.
 // An old file is converted (and rewritten) by `convert` first. nullopt when the file is missing or the
 // conversion fails; no records when it is empty.
-std::optional<LoadedRecords<reports::DSTREPORT>> LoadDsts(const WellPlace& place,
+std::optional<LoadedRecords<wellfile::DSTREPORT>> LoadDsts(const WellPlace& place,
                                                           const ConvertDstsFn& convert);
 
 // Replaces the ".dst" with `records`. 1, or 0 after the message ("Can not open dst file", caption
 // "ERROR") with the old file left as it was.
-int SaveDsts(const WellPlace& place, std::span<const reports::DSTREPORT> records);
+int SaveDsts(const WellPlace& place, std::span<const wellfile::DSTREPORT> records);
 
 // Whether the bytes of a ".rpt" file are old 1,264-byte reports: only a whole number of 1,264-byte
 // records can be; any other file is current, a torn last record included. A multiple of 1,264 is old
@@ -62,7 +62,7 @@ bool IsOldReportFile(const QByteArray& bytes);
 
 // The last daily report of local folder + name + ".rpt", as LoadReport reads; an old file is converted
 // (and rewritten) by `convert` first, and 0 when that fails.
-int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QString& name,
+int LoadReport1600(wellfile::REPORTEX& record, const WellPlace& place, const QString& name,
                    const ConvertReportsFn& convert);
 
 // All reports of the well (local folder + well + ".rpt"), in the current layout; old files are
@@ -70,20 +70,20 @@ int LoadReport1600(reports::REPORTEX& record, const WellPlace& place, const QStr
 // itself is not touched). nullopt when the file does not open, the conversion fails or
 // memory runs out ("REPORTEX ALLOCATION FAILED", caption "Report info"). size = records x 1,600,
 // counting the spare record.
-std::optional<LoadedRecords<reports::REPORTEX>> LoadReportsEx(const WellPlace& place,
+std::optional<LoadedRecords<wellfile::REPORTEX>> LoadReportsEx(const WellPlace& place,
                                                               const ConvertReportsFn& convert);
 
 // All records of an old-layout report file: `name` + ".rpt" when given, else local folder + well +
 // ".rpt". nullopt for a missing file or one shorter than one record. size = the file length.
-std::optional<LoadedRecords<reports::REPORT>> LoadReports(const WellPlace& place, const QString& name = {});
+std::optional<LoadedRecords<wellfile::REPORT>> LoadReports(const WellPlace& place, const QString& name = {});
 
 // All show reports (local folder + well + ".sho"); an old 1,049-byte file is converted by `convert`
 // first. A missing file gives one cleared record; nullopt when the conversion fails. A trailing partial
 // record is kept, zero-padded. size = records x 1,320, counting the spare record.
-std::optional<LoadedRecords<reports::SHOWREPORT>> LoadShows(const WellPlace& place,
+std::optional<LoadedRecords<wellfile::SHOWREPORT>> LoadShows(const WellPlace& place,
                                                             const ConvertShowsFn& convert);
 
 // Replaces the ".sho" with `records`. 1, or 0 after the message (path, "Save Show failed").
-int SaveShows(const WellPlace& place, std::span<const reports::SHOWREPORT> records);
+int SaveShows(const WellPlace& place, std::span<const wellfile::SHOWREPORT> records);
 
 }  // namespace wellfile

@@ -84,20 +84,20 @@ int SaveWindowPos(const QString& folder, const WindowPlacement& p, const QString
     return WriteFile(InFolder(folder, "startupM.ini"), QByteArray::fromStdString(text)) ? 1 : 0;
 }
 
-int SavePrintConfig(const QString& dataFolder, const print::PRINTCFG& config)
+int SavePrintConfig(const QString& dataFolder, const wellfile::PRINTCFG& config)
 {
     const QString path = InFolder(dataFolder, "strativ.pfg");
     SetNormalAttributes(path);
     return WriteWholeFile(path, &config, sizeof config) ? 1 : 0;
 }
 
-int LoadDownloadConfig(const QString& dataFolder, exchange::RemoteConfig& config)
+int LoadDownloadConfig(const QString& dataFolder, wellfile::RemoteConfig& config)
 {
-    config = exchange::RemoteConfig{};
+    config = wellfile::RemoteConfig{};
     return ReadExactFile(InFolder(dataFolder, "svdlcfg.cfg"), &config, sizeof config) ? 1 : 0;
 }
 
-int SaveRemoteConfig(const QString& dataFolder, const exchange::RemoteConfig& config)
+int SaveRemoteConfig(const QString& dataFolder, const wellfile::RemoteConfig& config)
 {
     const QString path = InFolder(dataFolder, "svdlcfg.cfg");
     SetNormalAttributes(path);

@@ -45,13 +45,13 @@ struct WindowPlacement {
 int SaveWindowPos(const QString& folder, const WindowPlacement& placement, const QString& name, bool addTrue);
 
 // Writes the print settings to data folder + "strativ.pfg". 1, or 0 when the write failed.
-int SavePrintConfig(const QString& dataFolder, const print::PRINTCFG& config);
+int SavePrintConfig(const QString& dataFolder, const wellfile::PRINTCFG& config);
 
 // Clears `config` and fills it from data folder + "svdlcfg.cfg" when that file is exactly 782 bytes.
 // 1 when read, else 0.
-int LoadDownloadConfig(const QString& dataFolder, exchange::RemoteConfig& config);
+int LoadDownloadConfig(const QString& dataFolder, wellfile::RemoteConfig& config);
 // Writes the record whole as "svdlcfg.cfg" (temporary file and rename); 1, or 0 when it could not be written.
-int SaveRemoteConfig(const QString& dataFolder, const exchange::RemoteConfig& config);
+int SaveRemoteConfig(const QString& dataFolder, const wellfile::RemoteConfig& config);
 
 // The install folder from the settings store ("INSTDIR/INSTALL DIR"). 1 and `folder` set when the value
 // is there and shorter than 256 bytes; 0 and `folder` unchanged otherwise.

@@ -15,7 +15,7 @@
 
 namespace wellfile {
 
-using entry::TOPSEX;
+using wellfile::TOPSEX;
 
 namespace {
 
@@ -46,11 +46,11 @@ int LoadTops(const WellPlace& place, const TopsPlace& tops, std::vector<TOPSEX>&
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return 0;
-    const qint64 count = f.size() / entry::kTopSize;
+    const qint64 count = f.size() / wellfile::kTopSize;
     if (count < 1)
         return 0;
     std::vector<TOPSEX> read(static_cast<std::size_t>(count));
-    const qint64 bytes = count * entry::kTopSize;
+    const qint64 bytes = count * wellfile::kTopSize;
     if (f.read(reinterpret_cast<char*>(read.data()), bytes) != bytes)
         return 0;
     out = std::move(read);
@@ -81,7 +81,7 @@ int SaveTops(const WellPlace& place, TopsPlace& tops, const std::vector<TOPSEX>&
     if (place.drilling) {
         CopyToBackupDrive(QFileInfo(path).path(), place.wellName, QStringLiteral(".top"), tops.backupFolder);
         if (tops.copyOut)
-            exchange::CopyWellFileOut(place.dataFolder, place.wellName, QStringLiteral(".top"));
+            wellfile::CopyWellFileOut(place.dataFolder, place.wellName, QStringLiteral(".top"));
     }
     return 1;
 }

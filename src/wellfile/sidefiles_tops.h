@@ -25,13 +25,13 @@ QString TopsxFilePath(const WellPlace& place, const TopsPlace& tops);
 
 // Replaces `tops` with the records of the ".top" file. 1 when read; 0 (tops emptied, so no other
 // well's tops stay on show) when the file is missing, unreadable or shorter than one record.
-int LoadTops(const WellPlace& place, const TopsPlace& tops, std::vector<entry::TOPSEX>& out);
+int LoadTops(const WellPlace& place, const TopsPlace& tops, std::vector<wellfile::TOPSEX>& out);
 
 // Writes `tops` (one cleared record when there are none) to the ".top" file, and the same records to
 // the ".topx" beside it (removed when there are none), so every reader sees the same tops. For a well in a shared
 // folder it first marks the tops as field-folder tops (in `tops` and in the well's ".dbc") and writes to
 // the data folder. While drilling it then copies the file to the backup drive (CopyToBackupDrive) and,
 // with copying out on, to the copy-out folder. 1, or 0 when the file could not be written.
-int SaveTops(const WellPlace& place, TopsPlace& tops, const std::vector<entry::TOPSEX>& records);
+int SaveTops(const WellPlace& place, TopsPlace& tops, const std::vector<wellfile::TOPSEX>& records);
 
 }  // namespace wellfile

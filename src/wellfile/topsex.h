@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace entry {
+namespace wellfile {
 
 constexpr int kTopSize = 253;
 
@@ -49,4 +49,4 @@ static_assert(offsetof(TOPSEX, tvd) == 105);
 static_assert(offsetof(TOPSEX, drawRectangle) == 117);
 static_assert(offsetof(TOPSEX, horizontal118) == 118);
 
-}  // namespace entry
+}  // namespace wellfile

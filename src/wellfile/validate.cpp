@@ -80,7 +80,7 @@ int ValidateDataFile(const RepairTarget& target, const QString& path)
     well.drilling = drillingThisFile;
     std::uint16_t loggerId = target.loggerId;
     RepairSummary summary = target.summary;
-    layout::FitFile fit = target.fit;
+    wellfile::FitFile fit = target.fit;
     const QFileInfo info(path);
     well.currentFolder = platform::JoinPath(info.path(), QString());  // ends with '/'
     well.wellName = info.completeBaseName();

@@ -89,7 +89,7 @@ QString KeepBadConfigAside(const WellPlace& place, bool fieldSettings)
     const QFileInfo own(OwnConfigPath(place, fieldSettings));
     if (!own.isFile() || own.size() == qint64(sizeof(WellConfig)))
         return {};
-    return layout::KeepAside(own.filePath());
+    return wellfile::KeepAside(own.filePath());
 }
 
 int SaveConfig(const WellConfig& config, const WellPlace& place, bool& fieldSettings)
@@ -119,7 +119,7 @@ int SaveConfig(const WellConfig& config, const WellPlace& place, bool& fieldSett
     if (!WriteWholeFile(platform::JoinPath(folder, place.wellName + kCfg), &out, sizeof out))
         return 0;
     if (place.drilling && out.copyOptions.copyOut && out.copyOptions.remoteCopy)
-        exchange::CopyWellFileOut(place.dataFolder, place.wellName, kCfg, QStringLiteral("remote"));
+        wellfile::CopyWellFileOut(place.dataFolder, place.wellName, kCfg, QStringLiteral("remote"));
     return ok ? 1 : 0;
 }
 

@@ -50,7 +50,7 @@ int WriteHeaderFile(const WellHeader& header, const QString& path, const WellPla
     if (!WriteWholeFile(path, &header, sizeof header))
         return 0;
     if (place.drilling && copyOut)
-        exchange::CopyWellFileOut(place.dataFolder, place.wellName, kHdr);
+        wellfile::CopyWellFileOut(place.dataFolder, place.wellName, kHdr);
     return 1;
 }
 }  // namespace

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace wits {
+namespace wellfile {
 
 constexpr int kWitsRecordSize = 128;
 constexpr int kSlotsPerDay = 14400;  // one per 6 seconds
@@ -111,4 +111,4 @@ constexpr int SlotOfDay(int hour, int minute, int second)
     return hour * 600 + minute * 10 + second / 6;
 }
 
-}  // namespace wits
+}  // namespace wellfile

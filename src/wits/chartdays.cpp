@@ -63,7 +63,7 @@ int ViewIndexOfNow(const QTime& now, int offset)
     return std::max(0, SlotOfNow(now, offset) - 100);
 }
 
-DayDepthRange DepthRange(const WITSRECORD* samples, int count)
+DayDepthRange DepthRange(const wellfile::WITSRECORD* samples, int count)
 {
     DayDepthRange r;
     for (int i = 10; i <= count - 11; ++i) {
@@ -75,7 +75,7 @@ DayDepthRange DepthRange(const WITSRECORD* samples, int count)
     return r;
 }
 
-std::optional<int> SampleAtDepth(const WITSRECORD* samples, int count, int depth)
+std::optional<int> SampleAtDepth(const wellfile::WITSRECORD* samples, int count, int depth)
 {
     const int n = std::min(count, kChartImageRows);
     for (int i = 0; i < n; ++i) {
@@ -88,7 +88,7 @@ std::optional<int> SampleAtDepth(const WITSRECORD* samples, int count, int depth
     return std::nullopt;
 }
 
-std::optional<int> FirstSampleAtOrPast(const WITSRECORD* samples, int count, int depth)
+std::optional<int> FirstSampleAtOrPast(const wellfile::WITSRECORD* samples, int count, int depth)
 {
     for (int i = 0; i < count; ++i)
         if (Whole(samples[i].holeDepth) >= depth - 2)
@@ -96,7 +96,7 @@ std::optional<int> FirstSampleAtOrPast(const WITSRECORD* samples, int count, int
     return std::nullopt;
 }
 
-std::optional<int> ShownSample(const WITSRECORD* samples, int count, int index, bool useNow, int slotOfNow)
+std::optional<int> ShownSample(const wellfile::WITSRECORD* samples, int count, int index, bool useNow, int slotOfNow)
 {
     if (count <= 0)
         return std::nullopt;
@@ -109,7 +109,7 @@ std::optional<int> ShownSample(const WITSRECORD* samples, int count, int index, 
     return at;
 }
 
-BottomState BottomStateOf(const WITSRECORD& s)
+BottomState BottomStateOf(const wellfile::WITSRECORD& s)
 {
     if (!(s.bitDepth > 0) || !(s.holeDepth > 0))
         return BottomState::NoData;
@@ -123,7 +123,7 @@ BottomState BottomStateOf(const WITSRECORD& s)
 const char kDataTableHeader[] =
     "  TIME    DATE     DEPTH   BIT DEPTH   ROP   WOB   RPM    PP   SPM1  SPM2  SPM3  TORQUE   FLOW PIT VOL    ";
 
-QString DataTableLine(const WITSRECORD& s)
+QString DataTableLine(const wellfile::WITSRECORD& s)
 {
     return QString::fromStdString(platform::CFormat(
         "%02d:%02d:%02d %d-%02d-%02d %-8.2f  %-8.2f   %-3.2f   %-4d  %-4d  %-4d  %-4d  %-4d  %-4d   %-4d    %-4d  %-5d",

@@ -41,28 +41,28 @@ struct DayDepthRange {
     int least = 0;
     int greatest = 0;
 };
-DayDepthRange DepthRange(const WITSRECORD* samples, int count);
+DayDepthRange DepthRange(const wellfile::WITSRECORD* samples, int count);
 
 // "GO TO" within the loaded day: from the first sample (at most 14,400), the first whose whole hole
 // depth equals `depth`; nothing when one deeper, or the end, comes first.
-std::optional<int> SampleAtDepth(const WITSRECORD* samples, int count, int depth);
+std::optional<int> SampleAtDepth(const wellfile::WITSRECORD* samples, int count, int depth);
 
 // The first sample whose whole hole depth is at least `depth` - 2; nothing when none is.
-std::optional<int> FirstSampleAtOrPast(const WITSRECORD* samples, int count, int depth);
+std::optional<int> FirstSampleAtOrPast(const wellfile::WITSRECORD* samples, int count, int depth);
 
 // The sample the read-outs show: the slot of now (`useNow`) or `index` - 1, held within the `count`
 // samples loaded, then stepped back over at most min(index, 100) samples without a hole and a bit depth.
 // Nothing when no sample is loaded.
-std::optional<int> ShownSample(const WITSRECORD* samples, int count, int index, bool useNow, int slotOfNow);
+std::optional<int> ShownSample(const wellfile::WITSRECORD* samples, int count, int index, bool useNow, int slotOfNow);
 
 enum class BottomState { NoData, OnBottom, OffBottom, Unknown };
 // No data when either depth is 0 or less; on bottom when their whole parts agree; off bottom when the
 // whole bit depth lies above the whole hole depth; Unknown (nothing drawn) for a bit below the hole.
-BottomState BottomStateOf(const WITSRECORD& sample);
+BottomState BottomStateOf(const wellfile::WITSRECORD& sample);
 
 // The data table's header and one line of it.
 extern const char kDataTableHeader[];
-QString DataTableLine(const WITSRECORD& sample);
+QString DataTableLine(const wellfile::WITSRECORD& sample);
 
 // The day of a daily file's "@month-day-year" name (year - 2000); nothing when the name carries none.
 std::optional<ChartDay> DayOfDailyFileName(const QString& fileName);

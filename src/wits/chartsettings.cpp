@@ -181,14 +181,14 @@ QString CurveLabel(const WitsChartBlock& block, int curve)
     return platform::FieldString(block.label[curve]);
 }
 
-std::vector<float> CurveValues(const WITSRECORD* samples, int count, int dataIndex, float minimum)
+std::vector<float> CurveValues(const wellfile::WITSRECORD* samples, int count, int dataIndex, float minimum)
 {
     std::vector<float> values(std::size_t(std::max(count, 0)), 0.0f);
     if (dataIndex < 0 || dataIndex >= kChartDataCount)
         return values;
     const float wholeMinimum = std::trunc(minimum);
     for (int i = 0; i < count; ++i) {
-        const WITSRECORD s = samples[i];
+        const wellfile::WITSRECORD s = samples[i];
         float v = 0.0f;
         switch (dataIndex) {
         case 0: v = float(s.wob) - minimum; break;

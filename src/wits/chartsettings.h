@@ -131,7 +131,7 @@ QString CurveLabel(const WitsChartBlock& block, int curve);
 
 // The value a curve of data index `dataIndex` plots for each of `count` samples, before scaling. An
 // index outside 0..17 plots nothing: every value 0.
-std::vector<float> CurveValues(const WITSRECORD* samples, int count, int dataIndex, float minimum);
+std::vector<float> CurveValues(const wellfile::WITSRECORD* samples, int count, int dataIndex, float minimum);
 
 // Width of the chart image: chart 4's right column + 10.
 int ChartImageWidth(const ChartBlocks& blocks);

@@ -32,8 +32,8 @@ CUSTWITS::CUSTWITS(CustWitsHost& h, WitsAlarmHost alarmHost) : host(h)
     link.lastBitDepth = 0;
     link.lastHoleDepth = 0;
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
-    samples_.SetFinish([this](WITSRECORD& s) { FinishSample(s); });
-    samples_.SetWriter([this](const WITSRECORD* block, int count) {
+    samples_.SetFinish([this](wellfile::WITSRECORD& s) { FinishSample(s); });
+    samples_.SetWriter([this](const wellfile::WITSRECORD* block, int count) {
         if ((Mode() == CustWitsMode::Pason || Mode() == CustWitsMode::Other) && host.writeBlock)
             host.writeBlock(block, count);
     });
@@ -43,7 +43,7 @@ CUSTWITS::~CUSTWITS() { FlushSamples(); }
 
 void CUSTWITS::SetGasWindow(std::unique_ptr<gasmon::GasDisplay> window) { gasWindow_ = std::move(window); }
 
-WITSRECORD& CUSTWITS::Sample() { return samples_.Fill(platform::LocalTime()); }
+wellfile::WITSRECORD& CUSTWITS::Sample() { return samples_.Fill(platform::LocalTime()); }
 
 void CUSTWITS::SetLine(int line, std::string text)
 {
@@ -97,7 +97,7 @@ void CUSTWITS::FrameEnd()
 void CUSTWITS::DriveStatus()
 {
     itemsSinceFrameEnd_ = false;
-    const WITSRECORD& s = samples_.Current();
+    const wellfile::WITSRECORD& s = samples_.Current();
     if (samples_.Open() && settings_.trackDepth && s.bitDepth > 0)
         DriveDrillingStatus(host.Driller(), s, kCustomBottomRule);
 }
@@ -108,7 +108,7 @@ void CUSTWITS::EndFrame()
     samples_.Close();
 }
 
-void CUSTWITS::FinishSample(WITSRECORD& s)
+void CUSTWITS::FinishSample(wellfile::WITSRECORD& s)
 {
     if (polls_.percent.exchanges > 0)
         s.witsPercent = polls_.percent.Percent();

@@ -86,7 +86,7 @@ public:
     // The link stops: the open sample is closed and the unfinished block written.
     void FlushSamples() { samples_.Flush(); }
     int SamplesWaiting() const { return samples_.Waiting(); }
-    const WITSRECORD& LastClosed() const { return samples_.LastClosed(); }
+    const wellfile::WITSRECORD& LastClosed() const { return samples_.LastClosed(); }
     bool AwaitingReply() const { return reply_.Waiting(); }
     // The answer came (or is not waited for any more): the next tick polls.
     void ReplyRead() { reply_.Replied(); }
@@ -122,7 +122,7 @@ public:
     CustWitsMode Mode() const { return CustWitsMode(settings_.mode); }
     bool GasMode() const { return settings_.mode == 2 || settings_.mode == 3; }
     // The sample the items arriving now fill (one per 6-second slot).
-    WITSRECORD& Sample();
+    wellfile::WITSRECORD& Sample();
     WitsAlarms& Alarms() { return *alarms_; }
     float WitsPercent() const { return polls_.percent.Percent(); }
 
@@ -156,7 +156,7 @@ private:
     void FeedAlarm(int channel, double value);
     void KeepPercent();
     void DriveStatus();
-    void FinishSample(WITSRECORD& s);
+    void FinishSample(wellfile::WITSRECORD& s);
     // Stage 1: the row as this link takes it, its effects, and the hole depth's percent and tracking.
     void StageOne(int item, std::string_view value);
     // The shared effects and this link's own (depth tracking, the pump rates).

@@ -21,7 +21,7 @@ constexpr int kPumpPressureItem = 121;
 constexpr double kPumpPressureMaximum = 10000;
 
 // Item 1821, gamma, which the standard link does not take.
-constexpr ItemRow kGamma1821{1821, Conversion::Low16, int(offsetof(WITSRECORD, gamma)), FieldType::U16, Live::No,
+constexpr ItemRow kGamma1821{1821, Conversion::Low16, int(offsetof(wellfile::WITSRECORD, gamma)), FieldType::U16, Live::No,
                              20, -1, Shown::None, "", Effect::None, 0};
 
 // Items that change nothing here.

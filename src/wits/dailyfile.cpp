@@ -30,15 +30,15 @@ enum class Made { Made, AlreadyThere, Failed };
 // `reason` says why it failed.
 Made MakeDailyFile(const QString& path, const QDate& date, QString& reason)
 {
-    std::vector<WITSRECORD> day(kSlotsPerDay);
-    for (int r = 0; r < kSlotsPerDay; ++r)
+    std::vector<wellfile::WITSRECORD> day(wellfile::kSlotsPerDay);
+    for (int r = 0; r < wellfile::kSlotsPerDay; ++r)
         day[std::size_t(r)] = PresetRecord(date, r);
     QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
     if (!temp.open()) {
         reason = temp.errorString();
         return Made::Failed;
     }
-    const bool written = temp.write(reinterpret_cast<const char*>(day.data()), kDailyFileSize) == kDailyFileSize
+    const bool written = temp.write(reinterpret_cast<const char*>(day.data()), wellfile::kDailyFileSize) == wellfile::kDailyFileSize
                          && temp.flush() && ::fsync(temp.handle()) == 0;
     if (!written) {
         reason = temp.errorString();
@@ -74,7 +74,7 @@ bool FirstFailure(const QString& path, bool failed)
 
 }  // namespace
 
-void StampSample(WITSRECORD& s, const QDateTime& now)
+void StampSample(wellfile::WITSRECORD& s, const QDateTime& now)
 {
     const QDate date = now.date();
     const QTime clock = now.time();
@@ -84,17 +84,17 @@ void StampSample(WITSRECORD& s, const QDateTime& now)
     s.hour = std::uint16_t(clock.hour());
     s.minute = std::uint16_t(clock.minute());
     s.second = std::uint16_t(clock.second() - clock.second() % 6);
-    s.slot = std::uint16_t(SlotOfDay(clock.hour(), clock.minute(), clock.second()));
+    s.slot = std::uint16_t(wellfile::SlotOfDay(clock.hour(), clock.minute(), clock.second()));
 }
 
 QString DailyWitsFileName(const QString& witsFolder, const QString& wellName, const QDate& date)
 {
-    return platform::JoinPath(witsFolder, wellName + exchange::DateSuffix(date) + QStringLiteral(".wit"));
+    return platform::JoinPath(witsFolder, wellName + wellfile::DateSuffix(date) + QStringLiteral(".wit"));
 }
 
-WITSRECORD PresetRecord(const QDate& date, int r)
+wellfile::WITSRECORD PresetRecord(const QDate& date, int r)
 {
-    WITSRECORD rec;
+    wellfile::WITSRECORD rec;
     rec.day = std::uint16_t(date.day());
     rec.month = std::uint16_t(date.month());
     rec.year = std::uint16_t(date.year() - 2000);
@@ -104,14 +104,14 @@ WITSRECORD PresetRecord(const QDate& date, int r)
     return rec;
 }
 
-int RecordOfSlot(int slot) { return slot >= 0 && slot < kSlotsPerDay ? slot : -1; }
+int RecordOfSlot(int slot) { return slot >= 0 && slot < wellfile::kSlotsPerDay ? slot : -1; }
 
-QDate DateOfSample(const WITSRECORD& s) { return QDate(2000 + s.year, s.month, s.day); }
+QDate DateOfSample(const wellfile::WITSRECORD& s) { return QDate(2000 + s.year, s.month, s.day); }
 
-void FillSingleGaps(WITSRECORD* samples, int count, bool skipSlotZero)
+void FillSingleGaps(wellfile::WITSRECORD* samples, int count, bool skipSlotZero)
 {
     for (int i = 1; i < count - 1; ++i) {
-        WITSRECORD& s = samples[i];
+        wellfile::WITSRECORD& s = samples[i];
         if (skipSlotZero && s.slot == 0)
             continue;
         if (s.holeDepth == 0 && samples[i - 1].holeDepth > 0 && samples[i + 1].holeDepth > 0) {
@@ -121,7 +121,7 @@ void FillSingleGaps(WITSRECORD* samples, int count, bool skipSlotZero)
     }
 }
 
-bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD* samples, int count)
+bool WriteDailyRecords(const QString& path, const QDate& date, const wellfile::WITSRECORD* samples, int count)
 {
     if (!QFileInfo::exists(path)) {
         QString reason;
@@ -137,31 +137,31 @@ bool WriteDailyRecords(const QString& path, const QDate& date, const WITSRECORD*
         platform::PostMessageBox(QStringLiteral("Wits File Open Failed (in Data)"), QStringLiteral("ERROR"));
         return false;
     }
-    std::vector<WITSRECORD> batch(samples, samples + std::max(count, 0));
+    std::vector<wellfile::WITSRECORD> batch(samples, samples + std::max(count, 0));
     FillSingleGaps(batch.data(), int(batch.size()), true);
     // One write per whole record, each at its own slot: a write cut short by the end of the process
     // never leaves a record half old and half new.
     bool written = true;
-    for (const WITSRECORD& s : batch) {
+    for (const wellfile::WITSRECORD& s : batch) {
         const int r = RecordOfSlot(s.slot);
         if (r < 0)
             continue;
-        written = file.seek(qint64(r) * kWitsRecordSize)
-                  && file.write(reinterpret_cast<const char*>(&s), kWitsRecordSize) == kWitsRecordSize && written;
+        written = file.seek(qint64(r) * wellfile::kWitsRecordSize)
+                  && file.write(reinterpret_cast<const char*>(&s), wellfile::kWitsRecordSize) == wellfile::kWitsRecordSize && written;
     }
     return written;
 }
 
-std::optional<std::vector<WITSRECORD>> ReadDailyFile(const QString& path)
+std::optional<std::vector<wellfile::WITSRECORD>> ReadDailyFile(const QString& path)
 {
     wellfile::SetNormalAttributes(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const qint64 records = std::min<qint64>(file.size() / kWitsRecordSize, kSlotsPerDay);
-    std::vector<WITSRECORD> day(static_cast<std::size_t>(records));
-    const qint64 read = file.read(reinterpret_cast<char*>(day.data()), records * kWitsRecordSize);
-    day.resize(std::size_t(std::max<qint64>(read, 0) / kWitsRecordSize));
+    const qint64 records = std::min<qint64>(file.size() / wellfile::kWitsRecordSize, wellfile::kSlotsPerDay);
+    std::vector<wellfile::WITSRECORD> day(static_cast<std::size_t>(records));
+    const qint64 read = file.read(reinterpret_cast<char*>(day.data()), records * wellfile::kWitsRecordSize);
+    day.resize(std::size_t(std::max<qint64>(read, 0) / wellfile::kWitsRecordSize));
     return day;
 }
 

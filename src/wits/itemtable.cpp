@@ -20,7 +20,7 @@ constexpr int kNone = -1;
 constexpr double kCountMaximum = 65000;
 constexpr double kPumpPressureMaximum = 10000;
 
-#define W_AT(field) static_cast<int>(offsetof(WITSRECORD, field))
+#define W_AT(field) static_cast<int>(offsetof(wellfile::WITSRECORD, field))
 
 // clang-format off
 constexpr std::array kItems = {
@@ -105,7 +105,7 @@ double ConvertValue(const ItemRow& row, std::string_view text)
     return 0;
 }
 
-void StoreField(const ItemRow& row, WITSRECORD& record, double value)
+void StoreField(const ItemRow& row, wellfile::WITSRECORD& record, double value)
 {
     if (row.sampleOffset < 0)
         return;
@@ -129,7 +129,7 @@ void StoreField(const ItemRow& row, WITSRECORD& record, double value)
     }
 }
 
-double ReadField(const ItemRow& row, const WITSRECORD& record)
+double ReadField(const ItemRow& row, const wellfile::WITSRECORD& record)
 {
     if (row.sampleOffset < 0)
         return 0;

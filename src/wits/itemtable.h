@@ -81,9 +81,9 @@ using platform::TruncInt;
 // The value of `text` as `row` stores it, in the field's own units.
 double ConvertValue(const ItemRow& row, std::string_view text);
 // Writes `value` into the row's field of `record` (a row without a field writes nothing).
-void StoreField(const ItemRow& row, WITSRECORD& record, double value);
+void StoreField(const ItemRow& row, wellfile::WITSRECORD& record, double value);
 // Reads the row's field of `record`.
-double ReadField(const ItemRow& row, const WITSRECORD& record);
+double ReadField(const ItemRow& row, const wellfile::WITSRECORD& record);
 // The display text of `value` for `row` (none for a row without a line), at most kDisplayLineLength
 // characters.
 std::optional<std::string> DisplayText(const ItemRow& row, double value);

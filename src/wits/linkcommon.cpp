@@ -20,14 +20,14 @@ namespace {
 // The WITS percent of the live record (its alarm watches it).
 void SetLiveWitsPercent(drilling::Driller& d, float percent)
 {
-    WITSRECORD live = d.Live();
+    wellfile::WITSRECORD live = d.Live();
     live.witsPercent = percent;
     d.SetLive(live);
 }
 
 }  // namespace
 
-void DriveDrillingStatus(drilling::Driller* d, const WITSRECORD& s, const BottomRule& rule)
+void DriveDrillingStatus(drilling::Driller* d, const wellfile::WITSRECORD& s, const BottomRule& rule)
 {
     if (!d)
         return;

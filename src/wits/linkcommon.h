@@ -36,7 +36,7 @@ inline constexpr BottomRule kStandardBottomRule{0.15f, 0.5f, 300, 280, true};
 inline constexpr BottomRule kCustomBottomRule{0.5f, 0.5f, 501, 501, false};
 
 // Sets the drilling object's on/off-bottom and circulating status from the sample `s`.
-void DriveDrillingStatus(drilling::Driller* d, const WITSRECORD& s, const BottomRule& rule);
+void DriveDrillingStatus(drilling::Driller* d, const wellfile::WITSRECORD& s, const BottomRule& rule);
 
 // A poll and its reply: the next poll goes out once the reply was read, or once the time-out passed
 // without one (that poll then counts as unanswered).

@@ -66,7 +66,7 @@ double StoreItem(const ItemRow& row, double value, const ItemTargets& t)
     StoreField(row, t.sample, value);
     const double stored = row.sampleOffset >= 0 ? ReadField(row, t.sample) : value;
     if (drilling::Driller* d = t.host.Driller()) {
-        WITSRECORD live = d->Live();
+        wellfile::WITSRECORD live = d->Live();
         if (row.live == Live::Same)
             StoreField(row, live, stored);
         else if (row.live == Live::Larger)

@@ -24,7 +24,7 @@ struct GammaReading {
 // The parts of a link an item's value reaches.
 struct ItemTargets {
     WitsHost& host;
-    WITSRECORD& sample;    // the sample the items arriving now fill
+    wellfile::WITSRECORD& sample;    // the sample the items arriving now fill
     DisplayLines& lines;   // the data window's texts
     LinkPercent& percent;  // the link's WITS percent
     GammaReading& gamma;

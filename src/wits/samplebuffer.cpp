@@ -7,17 +7,17 @@ namespace wits {
 std::int64_t SampleBuffer::KeyOf(const QDateTime& t)
 {
     const QTime clock = t.time();
-    return t.date().toJulianDay() * kSlotsPerDay + SlotOfDay(clock.hour(), clock.minute(), clock.second());
+    return t.date().toJulianDay() * wellfile::kSlotsPerDay + wellfile::SlotOfDay(clock.hour(), clock.minute(), clock.second());
 }
 
-WITSRECORD& SampleBuffer::Fill(const QDateTime& now)
+wellfile::WITSRECORD& SampleBuffer::Fill(const QDateTime& now)
 {
     const std::int64_t key = KeyOf(now);
     if (open_ && key != key_)
         Close();
     if (!open_) {
         // A sample of this slot closed already (at the end of a read) goes on where it stopped.
-        current_ = key == lastKey_ ? last_ : WITSRECORD{};
+        current_ = key == lastKey_ ? last_ : wellfile::WITSRECORD{};
         key_ = key;
         open_ = true;
     }
@@ -47,7 +47,7 @@ void SampleBuffer::Close()
     last_ = current_;
     lastKey_ = key_;
     lastInBlock_ = true;
-    current_ = WITSRECORD{};
+    current_ = wellfile::WITSRECORD{};
     if (count_ < int(block_.size()))
         return;
     const int n = count_;

@@ -20,8 +20,8 @@ class SampleBuffer {
 public:
     // `finish` completes a sample as it closes (its stamps are set already); `writeBlock` takes each
     // block of closed samples.
-    using Finish = std::function<void(WITSRECORD&)>;
-    using WriteBlock = std::function<void(const WITSRECORD* samples, int count)>;
+    using Finish = std::function<void(wellfile::WITSRECORD&)>;
+    using WriteBlock = std::function<void(const wellfile::WITSRECORD* samples, int count)>;
 
     explicit SampleBuffer(int blockSize) : block_(std::size_t(blockSize > 0 ? blockSize : 1)) {}
 
@@ -30,9 +30,9 @@ public:
 
     // The sample that items arriving at `now` fill: the open one while its slot lasts, otherwise (after
     // closing it) the one of the new slot.
-    WITSRECORD& Fill(const QDateTime& now);
+    wellfile::WITSRECORD& Fill(const QDateTime& now);
     // The open sample, or an empty one when none is open (nothing that is written).
-    WITSRECORD& Current() { return current_; }
+    wellfile::WITSRECORD& Current() { return current_; }
     bool Open() const { return open_; }
     // Closes the open sample when the slot of `now` is not its slot.
     void SlotCheck(const QDateTime& now);
@@ -43,21 +43,21 @@ public:
     // Closed samples waiting in the unfinished block.
     int Waiting() const { return count_; }
     // The sample closed last (an empty one before the first).
-    const WITSRECORD& LastClosed() const { return last_; }
+    const wellfile::WITSRECORD& LastClosed() const { return last_; }
     // The block's sample closed last; an empty one while the block holds none.
-    WITSRECORD InBlockBefore() const { return count_ > 0 ? block_[std::size_t(count_ - 1)] : WITSRECORD{}; }
+    wellfile::WITSRECORD InBlockBefore() const { return count_ > 0 ? block_[std::size_t(count_ - 1)] : wellfile::WITSRECORD{}; }
 
 private:
     static std::int64_t KeyOf(const QDateTime& t);
 
-    std::vector<WITSRECORD> block_;
+    std::vector<wellfile::WITSRECORD> block_;
     int count_ = 0;
-    WITSRECORD current_{};
+    wellfile::WITSRECORD current_{};
     bool open_ = false;
     QDateTime openedAt_;    // the time the sample is stamped with: its last item's
     std::int64_t key_ = -1;  // the open sample's day and slot
     // The last closed sample, taken up again by a later item of its slot.
-    WITSRECORD last_{};
+    wellfile::WITSRECORD last_{};
     std::int64_t lastKey_ = -1;
     bool lastInBlock_ = false;  // it is the block's last entry still
     Finish finish_;

@@ -40,17 +40,17 @@ QByteArray TrafficEntry(const QDateTime& now, std::string_view text)
 QString TrafficLogName(const QString& dataFolder, const QDate& date, bool outgoing)
 {
     return platform::JoinPath(dataFolder, (outgoing ? QStringLiteral("witsData-OUT") : QStringLiteral("witsData-IN"))
-                                              + exchange::DateSuffix(date) + QStringLiteral(".txt"));
+                                              + wellfile::DateSuffix(date) + QStringLiteral(".txt"));
 }
 
 QString UnmannedFileName(const QString& dataFolder, const QDate& date)
 {
-    return platform::JoinPath(dataFolder, QStringLiteral("unmanned") + exchange::DateSuffix(date) + QStringLiteral(".txt"));
+    return platform::JoinPath(dataFolder, QStringLiteral("unmanned") + wellfile::DateSuffix(date) + QStringLiteral(".txt"));
 }
 
 QString CustomTrafficLogName(const QString& dataFolder, const QDate& date)
 {
-    return platform::JoinPath(dataFolder, QStringLiteral("custWitsData-IN-") + exchange::DateSuffix(date) + QStringLiteral(".txt"));
+    return platform::JoinPath(dataFolder, QStringLiteral("custWitsData-IN-") + wellfile::DateSuffix(date) + QStringLiteral(".txt"));
 }
 
 void LogTraffic(const QString& dataFolder, const QDateTime& now, std::string_view text, bool outgoing)
@@ -79,11 +79,11 @@ bool AppendGasRecord(const QString& dataFolder, const QString& wellName, gasmon:
     return gasmon::AppendGasRecord(gasmon::GasFileName(dataFolder, wellName), record);
 }
 
-bool WriteRemoteBlock(const QString& path, const WITSRECORD* samples, int count)
+bool WriteRemoteBlock(const QString& path, const wellfile::WITSRECORD* samples, int count)
 {
-    std::vector<WITSRECORD> block(samples, samples + (count > 0 ? count : 0));
+    std::vector<wellfile::WITSRECORD> block(samples, samples + (count > 0 ? count : 0));
     FillSingleGaps(block.data(), int(block.size()), false);
-    return wellfile::WriteWholeFile(path, block.data(), block.size() * sizeof(WITSRECORD));
+    return wellfile::WriteWholeFile(path, block.data(), block.size() * sizeof(wellfile::WITSRECORD));
 }
 
 }  // namespace wits

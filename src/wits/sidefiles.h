@@ -40,6 +40,6 @@ bool AppendGasRecord(const QString& dataFolder, const QString& wellName, gasmon:
 // Writes the last block of samples to the remote transfer file `path` (".zl8") for the copy thread to
 // carry to a monitoring station, single gaps filled as in the daily file. The file is replaced whole,
 // never seen half written; false when it could not be.
-bool WriteRemoteBlock(const QString& path, const WITSRECORD* samples, int count);
+bool WriteRemoteBlock(const QString& path, const wellfile::WITSRECORD* samples, int count);
 
 }  // namespace wits

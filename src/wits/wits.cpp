@@ -37,8 +37,8 @@ Wits::Wits(WitsHost& h, WitsAlarmHost alarmHost) : host(h)
     gas_.gasShares[0] = 1.0f;
     SetMaxChars(maxChars_);
     alarms_ = std::make_unique<WitsAlarms>(std::move(alarmHost));
-    samples_.SetFinish([this](WITSRECORD& s) { FinishSample(s); });
-    samples_.SetWriter([this](const WITSRECORD* block, int count) { WriteBlock(block, count); });
+    samples_.SetFinish([this](wellfile::WITSRECORD& s) { FinishSample(s); });
+    samples_.SetWriter([this](const wellfile::WITSRECORD* block, int count) { WriteBlock(block, count); });
 }
 
 Wits::~Wits()
@@ -50,7 +50,7 @@ Wits::~Wits()
 
 void Wits::NewAlarms() { alarms_->Reload(); }
 
-WITSRECORD& Wits::Sample() { return samples_.Fill(platform::LocalTime()); }
+wellfile::WITSRECORD& Wits::Sample() { return samples_.Fill(platform::LocalTime()); }
 
 void Wits::SetGasWindow(std::unique_ptr<gasmon::GasDisplay> window) { gasWindow_ = std::move(window); }
 

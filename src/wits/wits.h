@@ -89,7 +89,7 @@ public:
     void FlushSamples();
     // Closed samples not yet written, and the sample closed last.
     int SamplesWaiting() const { return samples_.Waiting(); }
-    const WITSRECORD& LastClosed() const { return samples_.LastClosed(); }
+    const wellfile::WITSRECORD& LastClosed() const { return samples_.LastClosed(); }
     // The text that follows comes from a new sender (a reopened port): an unended item is dropped.
     void NewSender() { reader_.Reset(); }
     // Timer 4: takes a chromatograph's result files in file-input mode, then sends the outgoing frame
@@ -112,9 +112,9 @@ public:
     // Appends the total gas, `text`, the time and the lag depth to the well's "-sri.txt".
     void AppendLagLog(std::string_view text);
     // The remote transfer file: the block with single gaps filled; false when it could not be written.
-    bool WriteRemoteBlock(const WITSRECORD* block, int count);
+    bool WriteRemoteBlock(const wellfile::WITSRECORD* block, int count);
     // A closed block: the daily file, then the remote transfer file and its copy.
-    void WriteBlock(const WITSRECORD* block, int count);
+    void WriteBlock(const wellfile::WITSRECORD* block, int count);
     // Deletes every "*.wit" in "remote" below the well's folder.
     void CleanRemoteWitsFiles();
     // The read buffer for `maxChars` characters (made again when the maximum changes).
@@ -158,7 +158,7 @@ public:
     WitsServer* Server() const { return server_.get(); }
 
     // The sample the items arriving now fill (one per 6-second slot).
-    WITSRECORD& Sample();
+    wellfile::WITSRECORD& Sample();
     WitsAlarms& Alarms() { return *alarms_; }
     // Loads the alarm table anew in place (after the limits changed): its pop-up stays valid.
     void NewAlarms();
@@ -199,7 +199,7 @@ public:
 private:
     void Item(const WitsItem& item) override;
     void FrameEnd() override;
-    void FinishSample(WITSRECORD& s);
+    void FinishSample(wellfile::WITSRECORD& s);
 
     WitsHost& host;
     WitsConnection connection_;

@@ -158,7 +158,7 @@ void Wits::FinishFrame()
         frames_.lastMwdDepthWritten = mwd_.mwdDepth;
     }
     if (samples_.Open()) {
-        const WITSRECORD& s = samples_.Current();
+        const wellfile::WITSRECORD& s = samples_.Current();
         if (link.drivesDrillingStatus && s.bitDepth > 0 && s.holeDepth > 0 && !host.BottomSwitchKept())
             DriveDrillingStatus(host.Driller(), s, kStandardBottomRule);
     }
@@ -176,7 +176,7 @@ void Wits::CloseSample() { samples_.Close(); }
 
 void Wits::FlushSamples() { samples_.Flush(); }
 
-void Wits::FinishSample(WITSRECORD& s)
+void Wits::FinishSample(wellfile::WITSRECORD& s)
 {
     if (frames_.percent.exchanges > 0)
         s.witsPercent = frames_.percent.Percent();
@@ -197,11 +197,11 @@ void Wits::FinishSample(WITSRECORD& s)
         CleanRemoteWitsFiles();
 }
 
-void Wits::WriteBlock(const WITSRECORD* block, int count)
+void Wits::WriteBlock(const wellfile::WITSRECORD* block, int count)
 {
     if (host.writeBlock)
         host.writeBlock(block, count);
-    const WITSRECORD& last = block[count - 1];
+    const wellfile::WITSRECORD& last = block[count - 1];
     if (!host.RemoteCopy() || (last.holeDepth <= 0 && last.bitDepth <= 0))
         return;
     // The copy of the previous block reads and deletes the transfer file: it ends before the file is
@@ -212,7 +212,7 @@ void Wits::WriteBlock(const WITSRECORD* block, int count)
         host.startRemoteCopy(connection_.remoteFile);
 }
 
-bool Wits::WriteRemoteBlock(const WITSRECORD* block, int count)
+bool Wits::WriteRemoteBlock(const wellfile::WITSRECORD* block, int count)
 {
     if (connection_.remoteFile.isEmpty())
         return false;

@@ -44,7 +44,7 @@ WitsHost::WitsHost(app::LogState& log, const app::WellServices& services) : log_
     host.invalidate = [&log] {
         log.view.Invalidate();
     };
-    host.writeBlock = [&log](const WITSRECORD* samples, int count) { WriteWitsRecord(log, samples, {}, count); };
+    host.writeBlock = [&log](const wellfile::WITSRECORD* samples, int count) { WriteWitsRecord(log, samples, {}, count); };
     // The block's second copy goes to the second data folder; without one there is none.
     host.startRemoteCopy = [&log](const QString& path) {
         const QString second = platform::SecondDataFolder();

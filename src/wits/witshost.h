@@ -79,7 +79,7 @@ public:
     std::function<void()> showDepthStatus;
     std::function<void(std::int32_t lagDepth)> showLagStatus;
     // Writes a block of closed samples into today's daily WITS file.
-    std::function<void(const WITSRECORD* samples, int count)> writeBlock;
+    std::function<void(const wellfile::WITSRECORD* samples, int count)> writeBlock;
     // Carries the remote transfer file `path` to the monitoring station on the WITS copy thread.
     std::function<void(const QString& path)> startRemoteCopy;
     // Waits until the copy of the previous remote transfer file has ended.

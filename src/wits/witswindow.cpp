@@ -24,14 +24,14 @@ QString WitsFolder(const app::LogState& log)
 
 QString TodaysWitsFile(app::LogState& log)
 {
-    exchange::MakeDateSuffix(log.now);
+    wellfile::MakeDateSuffix(log.now);
     return DailyWitsFileName(WitsFolder(log), log.well.file.wellName, log.now.date());
 }
 
 namespace {
 
 // Writes one day's samples into `name` (the file of `date`) and copies it on for a monitoring station.
-bool WriteDay(app::LogState& log, const QString& name, const QDate& date, const WITSRECORD* samples, int count)
+bool WriteDay(app::LogState& log, const QString& name, const QDate& date, const wellfile::WITSRECORD* samples, int count)
 {
     if (!WriteDailyRecords(name, date, samples, count))
         return false;
@@ -40,14 +40,14 @@ bool WriteDay(app::LogState& log, const QString& name, const QDate& date, const 
         const QString folder = copy.alternateRemoteFolder
                                    ? copy.remoteFolder
                                    : platform::FindFileNoCase(log.well.file.dataFolder, QStringLiteral("remote"));
-        CopyDailyFile(name, folder, log.well.file.wellName + exchange::DateSuffix(date) + QStringLiteral(".wit"));
+        CopyDailyFile(name, folder, log.well.file.wellName + wellfile::DateSuffix(date) + QStringLiteral(".wit"));
     }
     return true;
 }
 
 }  // namespace
 
-bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QString& path, int count)
+bool WriteWitsRecord(app::LogState& log, const wellfile::WITSRECORD* samples, const QString& path, int count)
 {
     const QString today = TodaysWitsFile(log);
     if (!path.isEmpty())
@@ -68,25 +68,25 @@ bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QStrin
     return written;
 }
 
-std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QString& path)
+std::optional<std::vector<wellfile::WITSRECORD>> OpenWitsFile(app::LogState& log, const QString& path)
 {
     return ReadDailyFile(path.isEmpty() ? TodaysWitsFile(log) : path);
 }
 
-bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<WITSRECORD>&)>& updateLive)
+bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<wellfile::WITSRECORD>&)>& updateLive)
 {
-    exchange::ChangeWatch& watch = log.well.watches.wits;
+    wellfile::ChangeWatch& watch = log.well.watches.wits;
     TodaysWitsFile(log);  // the clock read now
     // With the chart's offset the time shown may lie in the day before or after: that day's file is read.
     const int offset = ChartTimeZoneOffset(log.well.timeZoneAdjust, log.well.file.drilling);
     const QString day =
         DailyWitsFileName(WitsFolder(log), log.well.file.wellName, exchange::WitsWindowDay(log.now, offset));
-    exchange::Watch(watch, day);
-    if (!exchange::WatchedFileChanged(watch, day))
+    wellfile::Watch(watch, day);
+    if (!wellfile::WatchedFileChanged(watch, day))
         return false;
     // The samples up to now: the last one handed on is the newest, never the empty end of the day.
     int bytes = 0;
-    std::optional<std::vector<WITSRECORD>> samples = exchange::ReadRecentWitsRecords(day, log.now.time(), offset, bytes);
+    std::optional<std::vector<wellfile::WITSRECORD>> samples = exchange::ReadRecentWitsRecords(day, log.now.time(), offset, bytes);
     if (!samples)
         return false;
     updateLive(*samples);

@@ -20,11 +20,11 @@ namespace wits {
 // split between the two days' files. The window's clock is refreshed. With a data file open and
 // the remote copy on, the file is then copied to the remote folder. False when the write failed (it
 // was reported).
-bool WriteWitsRecord(app::LogState& log, const WITSRECORD* samples, const QString& path, int count);
+bool WriteWitsRecord(app::LogState& log, const wellfile::WITSRECORD* samples, const QString& path, int count);
 
 // The samples of the daily file `path`, or of today's daily file of the open well when `path` is
 // empty; nothing when the file does not open.
-std::optional<std::vector<WITSRECORD>> OpenWitsFile(app::LogState& log, const QString& path = {});
+std::optional<std::vector<wellfile::WITSRECORD>> OpenWitsFile(app::LogState& log, const QString& path = {});
 
 // Today's daily file name of the open well (the window's clock is refreshed).
 QString TodaysWitsFile(app::LogState& log);
@@ -33,6 +33,6 @@ QString TodaysWitsFile(app::LogState& log);
 // call (not on the first), reads its samples of the last ten minutes up to now (exchange's
 // ReadRecentWitsRecords, with the chart's hour offset) and hands them to `updateLive`. A missing file
 // does nothing. True when the samples were handed on.
-bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<WITSRECORD>&)>& updateLive);
+bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<wellfile::WITSRECORD>&)>& updateLive);
 
 }  // namespace wits

@@ -154,7 +154,7 @@ TEST(CorrectFileDepth, DrillingCutsAfterTheBackupAndBothConfirmations)
     DepthFixture f(1000, 1200);
     f.S().well.file.drilling = true;
     // The custom data run to the same last depth.
-    std::vector<layout::CUSTDATAREC> custom(201);
+    std::vector<wellfile::CUSTDATAREC> custom(201);
     for (std::size_t i = 0; i < custom.size(); ++i)
         custom[i].depth = float(1000 + i);
     WriteRecords(f.S().well.file.customDataFileName, custom);
@@ -169,7 +169,7 @@ TEST(CorrectFileDepth, DrillingCutsAfterTheBackupAndBothConfirmations)
                                       "unchanged, ok to continue"}));
     EXPECT_EQ(f.calls.log, std::vector<QString>({"backup after 2 messages", "cut"}));
     EXPECT_EQ(f.LastDepth(), 1100);
-    EXPECT_EQ(float(FileRecords<layout::CUSTDATAREC>(f.S().well.file.customDataFileName).back().depth), 1100.0f);
+    EXPECT_EQ(float(FileRecords<wellfile::CUSTDATAREC>(f.S().well.file.customDataFileName).back().depth), 1100.0f);
     f.S().well.file.drilling = false;
 }
 
@@ -228,12 +228,12 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     DepthFixture f(1000, 1100);
     app::LogState& s = f.S();
     const QString base = s.well.file.currentFolder + "D";
-    WriteDepths<layout::CUSTDATAREC>(s.well.file.customDataFileName, {1000, 1001, 1002});
-    WriteDepths<layout::EXTRECORD>(s.well.fit.path = base + ".fit", {1000, 1050});
-    WriteDepths<entry::SVMEMO>(base + ".mem", {1020, 1080, 0});  // the last slot unused
-    WriteDepths<entry::HTEXTEX>(base + ".hxt", {1030});
-    WriteDepths<reports::QREPORT>(base + ".qpt", {1070});
-    std::vector<reports::SHOWREPORT> shows(1);
+    WriteDepths<wellfile::CUSTDATAREC>(s.well.file.customDataFileName, {1000, 1001, 1002});
+    WriteDepths<wellfile::EXTRECORD>(s.well.fit.path = base + ".fit", {1000, 1050});
+    WriteDepths<wellfile::SVMEMO>(base + ".mem", {1020, 1080, 0});  // the last slot unused
+    WriteDepths<wellfile::HTEXTEX>(base + ".hxt", {1030});
+    WriteDepths<wellfile::QREPORT>(base + ".qpt", {1070});
+    std::vector<wellfile::SHOWREPORT> shows(1);
     reports::StartShow(shows[0], 1050, 1060, nullptr, nullptr, nullptr);
     ASSERT_EQ(wellfile::SaveShows(app::PlaceOf(s), shows), 1);
     s.well.tops.resize(2);
@@ -249,14 +249,14 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     EXPECT_EQ(rows.back().depth, 1110);
     EXPECT_EQ(s.well.file.fileTopDepth, 1010);
     EXPECT_EQ(s.well.file.fileBottomDepth, 1110);
-    EXPECT_EQ(float(FileRecords<layout::CUSTDATAREC>(s.well.file.customDataFileName).back().depth), 1012.0f);
-    EXPECT_EQ(float(FileRecords<layout::EXTRECORD>(base + ".fit").back().depth), 1060.0f);
-    const auto memos = FileRecords<entry::SVMEMO>(base + ".mem");
+    EXPECT_EQ(float(FileRecords<wellfile::CUSTDATAREC>(s.well.file.customDataFileName).back().depth), 1012.0f);
+    EXPECT_EQ(float(FileRecords<wellfile::EXTRECORD>(base + ".fit").back().depth), 1060.0f);
+    const auto memos = FileRecords<wellfile::SVMEMO>(base + ".mem");
     EXPECT_EQ(int(memos[0].depth), 1030);
     EXPECT_EQ(int(memos[1].depth), 1090);
     EXPECT_EQ(int(memos[2].depth), 0);
-    EXPECT_EQ(int(FileRecords<entry::HTEXTEX>(base + ".hxt")[0].depth), 1040);
-    const auto stored = wellfile::LoadShows(app::PlaceOf(s), reports::ConvertShows);
+    EXPECT_EQ(int(FileRecords<wellfile::HTEXTEX>(base + ".hxt")[0].depth), 1040);
+    const auto stored = wellfile::LoadShows(app::PlaceOf(s), wellfile::ConvertShows);
     ASSERT_TRUE(stored);
     EXPECT_EQ(platform::FieldText(stored->records[0].interval), "  1060 to  1070");
     EXPECT_EQ(ReadBytes(base + ".sho").size(), 1320);
@@ -272,12 +272,12 @@ TEST(AdjustFileDepth, ASideFileThatCannotBeReadStopsItBeforeAnyFileChanges)
     DepthFixture f(1000, 1100);
     app::LogState& s = f.S();
     const QString base = s.well.file.currentFolder + "D";
-    WriteDepths<entry::SVMEMO>(base + ".mem", {1020});
+    WriteDepths<wellfile::SVMEMO>(base + ".mem", {1020});
     const QByteArray svm = testing_support::ReadBytes(f.path), mem = testing_support::ReadBytes(base + ".mem");
     // A ".svx" that is there but gives an error on reading.
     QFile::remove(s.well.file.customDataFileName);
     ASSERT_TRUE(QFile::link("/proc/self/mem", s.well.file.customDataFileName));
-    s.well.tops.assign(1, entry::TOPSEX{});
+    s.well.tops.assign(1, wellfile::TOPSEX{});
     s.well.tops[0].depth = 1050;
 
     f.Inputs({"+10"});

@@ -197,7 +197,7 @@ TEST(WindowLayout, CustomTracksOfAWellThatHasThemTakeTheirPlaceInTheLayout)
     EXPECT_EQ(s.customTracks.host.logWidth, s.layout.format.logRight);
     // The custom-data file covers the file's depths, one record a depth.
     EXPECT_EQ(QFileInfo(w.File(".svx")).size(),
-              qint64(s.well.file.fileBottomDepth - s.well.file.fileTopDepth + 1) * layout::kCustomRecordSize);
+              qint64(s.well.file.fileBottomDepth - s.well.file.fileTopDepth + 1) * wellfile::kCustomRecordSize);
 
     // A layout from elsewhere with absurd sizes: the log keeps a sane right edge and its horizontal bar.
     layout::CUSTCHARTCFGEX huge;
@@ -228,7 +228,7 @@ TEST(WindowLayout, RepairPassesOweARedrawAndLeaveASharedCopyOnDisk)
     const QString shared = TestDir() + "Dropbox/";
     QDir().mkpath(shared);
     ASSERT_TRUE(QFile::copy(w.File(".svm"), shared + "SHARED.svm"));
-    std::vector<layout::CUSTDATAREC> custom(5);  // too short, and numbered from 0
+    std::vector<wellfile::CUSTDATAREC> custom(5);  // too short, and numbered from 0
     WriteRecords(shared + "SHARED.svx", custom);
     const QByteArray svx = ReadBytes(shared + "SHARED.svx");
 

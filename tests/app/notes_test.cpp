@@ -47,7 +47,7 @@ protected:
     }
     QString MemPath() const { return s.well.file.currentFolder + s.well.file.wellName + ".mem"; }
     QString HxtPath() const { return s.well.file.currentFolder + s.well.file.wellName + ".hxt"; }
-    std::vector<entry::SVMEMO> FileMemos() const { return FileRecords<entry::SVMEMO>(MemPath()); }
+    std::vector<wellfile::SVMEMO> FileMemos() const { return FileRecords<wellfile::SVMEMO>(MemPath()); }
     FakeNoteEdit edit;
 };
 
@@ -70,7 +70,7 @@ TEST_F(Notes, ANewMemoIsClampedBelowTheTopAndSavedSortedWithoutEmptyOnes)
     EXPECT_STREQ(memos[0].text, "near the top");
     EXPECT_EQ(int(memos[1].depth), 1500);
     EXPECT_EQ(int(memos[2].depth), 2000);
-    const entry::SVMEMO& m = memos[0];
+    const wellfile::SVMEMO& m = memos[0];
     EXPECT_EQ(m.drawRectangle, 1);
     EXPECT_EQ(m.shown, 1);
     EXPECT_EQ(m.transparent, 1);
@@ -94,7 +94,7 @@ TEST_F(Notes, MarksOfTheTextAndTheCopyToTheHorizontalNotes)
     EXPECT_EQ(memos[1].copiedToHorz, 1);
     EXPECT_EQ(memos[1].oneInch, 0);
 
-    auto notes = FileRecords<entry::HTEXTEX>(HxtPath());
+    auto notes = FileRecords<wellfile::HTEXTEX>(HxtPath());
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(int(notes[0].depth), 1300);
     EXPECT_STREQ(notes[0].text, "to the horizontal view");
@@ -106,13 +106,13 @@ TEST_F(Notes, MarksOfTheTextAndTheCopyToTheHorizontalNotes)
     s.notes.currentMemo = 1;
     ASSERT_TRUE(app::AddMemo(s, "~edited", 300, 0, 0, false));
     EXPECT_STREQ(FileMemos()[1].text, "edited");
-    EXPECT_EQ(FileRecords<entry::HTEXTEX>(HxtPath()).size(), 1u);
+    EXPECT_EQ(FileRecords<wellfile::HTEXTEX>(HxtPath()).size(), 1u);
 }
 
 TEST_F(Notes, AMemoFileThatCannotBeWrittenLeavesTheMemosAsTheyWere)
 {
     ASSERT_TRUE(app::AddMemo(s, "kept", 300, 0, 1200, false));
-    const std::vector<entry::SVMEMO> before = s.notes.memos;
+    const std::vector<wellfile::SVMEMO> before = s.notes.memos;
     ASSERT_TRUE(QFile::remove(MemPath()));
     ASSERT_TRUE(QDir().mkpath(MemPath()));
     EXPECT_FALSE(app::AddMemo(s, "~lost?", 300, 0, 1300, false));
@@ -120,21 +120,21 @@ TEST_F(Notes, AMemoFileThatCannotBeWrittenLeavesTheMemosAsTheyWere)
     EXPECT_EQ(doubles().prompter.messages[0].text, "Memo Write File");
     EXPECT_EQ(s.notes.memoCount, 1);
     ASSERT_EQ(s.notes.memos.size(), before.size());
-    EXPECT_EQ(std::memcmp(s.notes.memos.data(), before.data(), before.size() * sizeof(entry::SVMEMO)), 0);
+    EXPECT_EQ(std::memcmp(s.notes.memos.data(), before.data(), before.size() * sizeof(wellfile::SVMEMO)), 0);
     // Nothing reached the notes either.
     EXPECT_FALSE(QFile::exists(HxtPath()));
 }
 
 TEST_F(Notes, HorizontalNotesGrowPastTheirSlotsAndWaitForTheViewToClose)
 {
-    std::vector<entry::HTEXTEX> full(450);
+    std::vector<wellfile::HTEXTEX> full(450);
     for (int i = 0; i < 450; ++i) {
         full[std::size_t(i)].depth = 1001 + i;
         full[std::size_t(i)].text[0] = 'n';
     }
     WriteRecords(HxtPath(), full);
     ASSERT_TRUE(app::AddHTextNote(s, "~one more", 2200));
-    const auto notes = FileRecords<entry::HTEXTEX>(HxtPath());
+    const auto notes = FileRecords<wellfile::HTEXTEX>(HxtPath());
     ASSERT_EQ(notes.size(), 451u);
     EXPECT_STREQ(notes[450].text, "one more");
     EXPECT_EQ(int(notes[449].depth), 1450);  // the last of the full slots is still there
@@ -218,7 +218,7 @@ TEST_F(Notes, TheDragGasFrameStartsAtTheGasTrackAndTakesTheLastOneOff)
 TEST_F(Notes, LoadingPicksTheTemplatesAndTheOneInchDescriptionFlag)
 {
     const std::int32_t first = s.well.file.fileTopDepth;
-    std::vector<entry::SVMEMO> memos(3);
+    std::vector<wellfile::SVMEMO> memos(3);
     memos[0].depth = first + 50;  // a one-inch description not below first + 50 does not count
     memos[0].oneInch = memos[0].description = 1;
     std::strcpy(memos[0].text, "at the top");

@@ -81,9 +81,9 @@ protected:
     app::WellServices services;
 };
 
-reports::SHOWREPORT Show(int from, int to)
+wellfile::SHOWREPORT Show(int from, int to)
 {
-    reports::SHOWREPORT r;
+    wellfile::SHOWREPORT r;
     platform::SetFieldText(r.interval, platform::CFormat(" %5d to %5d", from, to));
     return r;
 }
@@ -93,7 +93,7 @@ reports::SHOWREPORT Show(int from, int to)
 TEST(ShowRecordDepth, ReadsBothDepthsOnlyWhenTheIntervalHasThreeParts)
 {
     std::int32_t second = -1;
-    reports::SHOWREPORT r;
+    wellfile::SHOWREPORT r;
     platform::SetFieldText(r.interval, "100 to 120");
     EXPECT_EQ(ShowRecordDepth(r, second), 100);
     EXPECT_EQ(second, 120);
@@ -115,15 +115,15 @@ TEST_F(OpenTest, ReportIndexesTakeAsManyRecordsAsTheyHoldAndMissingFilesLeaveZer
 {
     const QString folder = s.well.file.dataFolder;
     const QString path = MakeWell(folder, "A.svm", 100, 700);
-    std::vector<reports::SHOWREPORT> shows;
+    std::vector<wellfile::SHOWREPORT> shows;
     for (int i = 0; i < 150; ++i)
         shows.push_back(Show(1000 + i, 1005 + i));
     WriteRecords(folder + "A.sho", shows);
-    std::vector<reports::DSTREPORT> tests(60);
+    std::vector<wellfile::DSTREPORT> tests(60);
     for (int i = 0; i < 60; ++i)
         platform::SetFieldText(tests[std::size_t(i)].fromDepth, std::to_string(2000 + i));
     WriteRecords(folder + "A.dst", tests);
-    std::vector<reports::REPORTEX> daily(400);
+    std::vector<wellfile::REPORTEX> daily(400);
     for (int i = 0; i < 400; ++i)
         daily[std::size_t(i)].depth = 300.9f + float(i);
     WriteRecords(folder + "A.rpt", daily);
@@ -139,14 +139,14 @@ TEST_F(OpenTest, ReportIndexesTakeAsManyRecordsAsTheyHoldAndMissingFilesLeaveZer
     // An old-layout report file is read in its own layout and left as it is; the other indexes of a
     // well without those files are empty, not the last well's.
     const QString b = MakeWell(folder, "B.svm", 100, 300);
-    std::vector<reports::REPORT> old(10);
+    std::vector<wellfile::REPORT> old(10);
     for (int i = 0; i < 10; ++i)
         old[std::size_t(i)].depth = std::uint16_t(150 + i);
     WriteRecords(folder + "B.rpt", old);
     ASSERT_EQ(OpenDataFile(s, services, b), 1);
     EXPECT_EQ(s.well.reportDepthIndex[9], 159);
     EXPECT_EQ(s.well.reportDepthIndex[10], 0);
-    EXPECT_EQ(QFileInfo(folder + "B.rpt").size(), 10 * reports::kOldReportSize);
+    EXPECT_EQ(QFileInfo(folder + "B.rpt").size(), 10 * wellfile::kOldReportSize);
     EXPECT_EQ(s.well.showDepthIndex[0], 0);
     EXPECT_EQ(s.well.dstDepthIndex[0], 0);
 }
@@ -347,7 +347,7 @@ TEST_F(OpenTest, WellReceivedInASharedFolderReadsItsOwnSettingsAndTops)
     const QString path = MakeWell(shared, "R.svm", 1000, 1500);
     const WellConfig own = Settings(3, 1100);
     testing_support::WriteBytes(shared + "R.cfg", &own, sizeof own);
-    std::vector<entry::TOPSEX> tops(2);
+    std::vector<wellfile::TOPSEX> tops(2);
     WriteRecords(shared + "R.top", tops);
     // A stale copy of the settings in the data folder must not be taken for the well's own.
     const WellConfig stale = Settings(1, 1300);
@@ -369,7 +369,7 @@ TEST_F(OpenTest, WellReceivedInASharedFolderReadsItsOwnSettingsAndTops)
     EXPECT_EQ(int(dbc.timeZoneAdjust), -1);
 
     // The tops flag alone sends the tops to the data folder, whatever the settings flag says.
-    WriteRecords(s.well.file.dataFolder + "R.top", std::vector<entry::TOPSEX>(5));
+    WriteRecords(s.well.file.dataFolder + "R.top", std::vector<wellfile::TOPSEX>(5));
     dbc.fieldTopsAndPens = 1;
     ASSERT_EQ(SaveDbc(dbc, PlaceOf(s)), 1);
     ASSERT_EQ(OpenDataFile(s, services, path), 1);

@@ -73,7 +73,7 @@ TEST_F(NoteEdit, EnterAddsALineAndCtrlEnterStoresTheMemo)
     EXPECT_FALSE(slot);
     EXPECT_EQ(s.interaction.dataEntryActive, 0);
     EXPECT_EQ(repaints, 1);
-    const auto memos = FileRecords<entry::SVMEMO>(MemPath());
+    const auto memos = FileRecords<wellfile::SVMEMO>(MemPath());
     ASSERT_EQ(memos.size(), 1u);
     EXPECT_STREQ(memos[0].text, "first\r\nsecond");
     // The depth under the box's top row.
@@ -90,7 +90,7 @@ TEST_F(NoteEdit, TheBoxesLineWrapsAreStoredAsSoftBreaksAndTheTextIsCut)
     EXPECT_TRUE(stored.contains("\r\r\n"));
     EXPECT_FALSE(stored.contains("\r\r\r"));
     Key(Qt::Key_Enter, Qt::ControlModifier);
-    const auto memos = FileRecords<entry::SVMEMO>(MemPath());
+    const auto memos = FileRecords<wellfile::SVMEMO>(MemPath());
     ASSERT_EQ(memos.size(), 1u);
     EXPECT_EQ(QByteArray(memos[0].text), stored);
 
@@ -131,7 +131,7 @@ TEST_F(NoteEdit, AMemoFileThatCannotBeWrittenKeepsTheBoxOpenWithItsText)
     ASSERT_TRUE(QDir().rmdir(MemPath()));
     Key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_FALSE(slot);
-    ASSERT_EQ(FileRecords<entry::SVMEMO>(MemPath()).size(), 1u);
+    ASSERT_EQ(FileRecords<wellfile::SVMEMO>(MemPath()).size(), 1u);
 }
 
 TEST_F(NoteEdit, KeysBeyondWhatAMemoHoldsBeepAndWhatTheBoxTookIsStoredWhole)
@@ -148,7 +148,7 @@ TEST_F(NoteEdit, KeysBeyondWhatAMemoHoldsBeepAndWhatTheBoxTookIsStoredWhole)
     const int refused = 403 - int(shown.size());
     EXPECT_EQ(doubles().sounder.beeps - beepsBefore, refused);
     Key(Qt::Key_Return, Qt::ControlModifier);
-    auto memos = FileRecords<entry::SVMEMO>(MemPath());
+    auto memos = FileRecords<wellfile::SVMEMO>(MemPath());
     ASSERT_EQ(memos.size(), 1u);
     EXPECT_TRUE(QByteArray(memos[0].text).contains("\r\r\n"));
     EXPECT_EQ(VertNoteEdit::DisplayText(memos[0].text), shown);

@@ -186,7 +186,7 @@ TEST_F(DemoLog, TheDescriptionColumnHoldsTheCuttingsDescriptionsAndTheTopsAreDra
     // rate track, its row ten rows down.
     s.well.file.viewTopDepth = 1530;
     window.PaintLog();
-    const auto reef = std::find_if(s.well.tops.begin(), s.well.tops.end(), [](const entry::TOPSEX& t) { return t.depth == 1540; });
+    const auto reef = std::find_if(s.well.tops.begin(), s.well.tops.end(), [](const wellfile::TOPSEX& t) { return t.depth == 1540; });
     ASSERT_NE(reef, s.well.tops.end());
     const int R = L.pixelsPerStep, y = L.logAreaTop + 10 * R;
     const Box rate{L.rate.left + 1, L.rate.Right() - 1, y - 2 * R, y + 2 * R};
@@ -198,7 +198,7 @@ TEST_F(DemoLog, TheRecordsReadAsALoggedWell)
     const wellfile::OpenWell& well = window.State().well.file;
     const auto records = testing_support::FileRecords<RECORD>(well.dataFileName);
     ASSERT_EQ(records.size(), 1601u);
-    const auto custom = testing_support::FileRecords<layout::CUSTDATAREC>(well.currentFolder + "elogdemo.svx");
+    const auto custom = testing_support::FileRecords<wellfile::CUSTDATAREC>(well.currentFolder + "elogdemo.svx");
     ASSERT_EQ(custom.size(), records.size());
 
     std::set<float> mudWeights;
@@ -260,13 +260,13 @@ TEST(DemoLogFit, TheFitTrackDrawsTheFitAnalysisOfTheGas)
     app::LogState& s = window.State();
     const auto records = testing_support::FileRecords<RECORD>(s.well.file.dataFileName);
     const QByteArray fit = testing_support::ReadExistingBytes(s.well.fit.path);
-    ASSERT_EQ(fit.size(), qsizetype(records.size()) * layout::kExtRecordSize);
-    auto at = [&](std::size_t i, int byte) { return testing_support::At<float>(fit, qsizetype(i) * layout::kExtRecordSize + byte); };
+    ASSERT_EQ(fit.size(), qsizetype(records.size()) * wellfile::kExtRecordSize);
+    auto at = [&](std::size_t i, int byte) { return testing_support::At<float>(fit, qsizetype(i) * wellfile::kExtRecordSize + byte); };
     auto thc = [&](std::int32_t depth) { return at(std::size_t(depth - records.front().depth), 358); };
     for (std::size_t i = 0; i < records.size(); ++i) {
         const RECORD& r = records[i];
         ASSERT_EQ(at(i, 0), float(r.depth));
-        ASSERT_EQ(testing_support::At<std::uint16_t>(fit, qsizetype(i) * layout::kExtRecordSize + 172), layout::kExtRecordSize);
+        ASSERT_EQ(testing_support::At<std::uint16_t>(fit, qsizetype(i) * wellfile::kExtRecordSize + 172), wellfile::kExtRecordSize);
         // Total hydrocarbons and C1 within a few percent of the chromatograph's: C1 in ppm, the record's
         // hundredths.
         ASSERT_NEAR(thc(r.depth), r.gas[wellfile::GAS_TG], 0.06f * r.gas[wellfile::GAS_TG] + 0.1f);

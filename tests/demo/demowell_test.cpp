@@ -48,7 +48,7 @@ TEST(DemoWell, KeepsGasInTheUnitsATypedValueIsStoredIn)
     const auto records = testing_support::FileRecords<wellfile::RECORD>(TestDir() + "units/elogdemo.svm");
     const QByteArray fit = testing_support::ReadBytes(TestDir() + "units/elogdemo.fit");
     ASSERT_GT(records.size(), 1500u);
-    ASSERT_EQ(fit.size(), qsizetype(records.size()) * layout::kExtRecordSize);
+    ASSERT_EQ(fit.size(), qsizetype(records.size()) * wellfile::kExtRecordSize);
     for (std::size_t i = 1; i < records.size(); ++i) {
         const wellfile::RECORD& r = records[i];
         for (const float* gas : {r.gas, r.halfGas}) {
@@ -58,7 +58,7 @@ TEST(DemoWell, KeepsGasInTheUnitsATypedValueIsStoredIn)
                 EXPECT_LT(gas[c], gas[c - 1]) << r.depth << " component " << c;
         }
         float fitC1 = 0;
-        std::memcpy(&fitC1, fit.constData() + qsizetype(i) * layout::kExtRecordSize + 362, sizeof fitC1);
+        std::memcpy(&fitC1, fit.constData() + qsizetype(i) * wellfile::kExtRecordSize + 362, sizeof fitC1);
         EXPECT_NEAR(fitC1, 100 * r.gas[wellfile::GAS_C1], 0.06 * 100 * r.gas[wellfile::GAS_C1] + 0.1) << r.depth;
         if (::testing::Test::HasFailure())
             break;

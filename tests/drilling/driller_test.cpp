@@ -17,7 +17,7 @@ using testing_support::doubles;
 
 namespace {
 
-float CustomFloat(const layout::CUSTDATAREC& r, int offset)
+float CustomFloat(const wellfile::CUSTDATAREC& r, int offset)
 {
     float v = 0;
     std::memcpy(&v, reinterpret_cast<const char*>(&r) + offset, 4);
@@ -60,7 +60,7 @@ TEST_F(DrillerTest, UnitsAreTimedFromTheFirstStepAndThePolledHalves)
     EXPECT_NEAR(r.rateOne, 1.3333f, 1e-4);
     EXPECT_NEAR(r.rate2Ft, 1.1667f, 1e-4);
     EXPECT_EQ(well.fileBottomDepth, 1002);
-    const auto custom = testing_support::FileRecords<layout::CUSTDATAREC>(well.customDataFileName);
+    const auto custom = testing_support::FileRecords<wellfile::CUSTDATAREC>(well.customDataFileName);
     EXPECT_FLOAT_EQ(custom.back().depth, 1002.0f);
     EXPECT_FLOAT_EQ(customRows.at(102).depth, 1002.0f);
 }
@@ -261,7 +261,7 @@ TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
         lag.pumpEfficiency[0] = 0.95f;
         lag.pumpEfficiency[1] = 0.9f;
     });
-    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) {
+    testing_support::EditLive(*driller, [](wellfile::WITSRECORD& live) {
         live.spm1 = 60;
         live.spm2 = 50;
         live.spm3 = 70;  // not on the hole
@@ -270,8 +270,8 @@ TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
     });
     Run(60);
     Pulse();
-    const auto custom = testing_support::FileRecords<layout::CUSTDATAREC>(well.customDataFileName);
-    const layout::CUSTDATAREC& c = custom.back();
+    const auto custom = testing_support::FileRecords<wellfile::CUSTDATAREC>(well.customDataFileName);
+    const wellfile::CUSTDATAREC& c = custom.back();
     EXPECT_FLOAT_EQ(c.spm, 110.0f);
     EXPECT_NEAR(CustomFloat(c, 182), (0.1f * 0.95f + 0.12f * 0.9f) / 2, 1e-6);
     EXPECT_FLOAT_EQ(c.casingPressure, 350.0f);
@@ -282,7 +282,7 @@ TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
 TEST_F(DrillerTest, UpdatePackagesAtTheIntervalOfTheRemoteSettings)
 {
     MakeWellOnDisk(900, 1000);
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     remote.updatePackage = 1;
     remote.interval = 5;
     testing_support::WriteBytes(well.dataFolder + "svdlcfg.cfg", &remote, sizeof remote);

@@ -137,7 +137,7 @@ TEST_F(DrillingCommand, SwitchingOffSavesWhatOutlivesDrillingAndStopsTheLinks)
     });
     testing_support::EditRecords(Driller(), [](drilling::DrillerRecords& v) { v.lastFullBackupDepth = 990; });
     testing_support::EditLag(Driller(), [](wellfile::LagRecord& lag) { lag.mudWeight = 11.5f; });
-    testing_support::EditLive(Driller(), [](wits::WITSRECORD& live) {
+    testing_support::EditLive(Driller(), [](wellfile::WITSRECORD& live) {
         live.spm1 = 5;
         live.spm2 = 5;  // 10 strokes a minute: the pumps stood still
     });
@@ -174,7 +174,7 @@ TEST_F(DrillingCommand, SwitchingOffSavesWhatOutlivesDrillingAndStopsTheLinks)
     config.lagByStrokesFromWits = 1;
     WriteConfig();
     Toggle();
-    testing_support::EditLive(Driller(), [](wits::WITSRECORD& live) { live.spm3 = 11; });
+    testing_support::EditLive(Driller(), [](wellfile::WITSRECORD& live) { live.spm3 = 11; });
     Toggle();
     EXPECT_EQ(int(SavedConfig().lagByStrokesFromWits), 1);
 }
@@ -279,7 +279,7 @@ TEST_F(DrillingCommand, LinesAndScalesSettingsWhileDrilling)
 {
     EXPECT_EQ(commands.Settings(log).delay, 2);  // no driller: the defaults
     Toggle();
-    DrillerSettings set = commands.Settings(log);
+    layout::DrillerSettings set = commands.Settings(log);
     EXPECT_EQ(set.delay, 4);
     set.delay = 7;
     set.autoDrill = true;

@@ -138,7 +138,7 @@ protected:
 
     app::LogState state;  // the window's state the host reads
     wellfile::OpenWell& well = state.well.file;
-    std::vector<layout::CUSTDATAREC>& customRows = state.customTracks.rows;
+    std::vector<wellfile::CUSTDATAREC>& customRows = state.customTracks.rows;
     RecordingCanvas canvas;
     RecordingLinks links;
     drilling::DrillingHost host{state, {&canvas, &links, &links, &links, &links}};

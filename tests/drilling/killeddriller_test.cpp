@@ -71,7 +71,7 @@ TEST_F(KilledDriller, KilledDrillingLeavesWholeRecords)
             ASSERT_EQ(records[i].depth, 900 + std::int32_t(i)) << "round " << round;
         ASSERT_GE(records.back().depth, lastBottom) << "round " << round;
         const qint64 custom = QFileInfo(well.customDataFileName).size();
-        ASSERT_LE(custom / layout::kCustomRecordSize, qint64(records.size())) << "round " << round;
+        ASSERT_LE(custom / wellfile::kCustomRecordSize, qint64(records.size())) << "round " << round;
         lastBottom = records.back().depth;
     }
     EXPECT_GT(lastBottom, 1020);  // the kills came while it drilled

@@ -256,7 +256,7 @@ TEST_F(LagCalcTest, SetupTakesTheDrillersSettingsAndTheWitsPumps)
     driller->SetLagCurrent(true);
     host.witsLinkRunning = true;
     // The pump on the hole stands.
-    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 0; });
+    testing_support::EditLive(*driller, [](wellfile::WITSRECORD& live) { live.spm1 = 0; });
     Time().lagTime = 0;
     Calc().SetupWindow();
     ASSERT_FALSE(doubles().prompter.messages.isEmpty());
@@ -291,7 +291,7 @@ TEST_F(LagCalcTest, LagByStrokesAsksForThePumps)
     Calc().ReadInputs();
     Calc().Compute();
     // Pump 2 runs but is not on the hole.
-    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm2 = 25; });
+    testing_support::EditLive(*driller, [](wellfile::WITSRECORD& live) { live.spm2 = 25; });
     form.checks[LagUsingStrokes] = true;
     doubles().prompter.answers = {platform::IDCANCEL};
     Calc().LagUsingStrokes();
@@ -302,7 +302,7 @@ TEST_F(LagCalcTest, LagByStrokesAsksForThePumps)
     EXPECT_EQ(pumpsOn, 0);
 
     // Without the WITS pumps lag by strokes is refused and the dialog closes.
-    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm2 = 0; });
+    testing_support::EditLive(*driller, [](wellfile::WITSRECORD& live) { live.spm2 = 0; });
     form.checks[LagUsingStrokes] = true;
     driller->SetLagByStrokesFromWits(true);
     Calc().totalSpm = 100;
@@ -319,7 +319,7 @@ TEST_F(LagCalcTest, LagByStrokesAsksForThePumps)
     withWits.witsPumps = true;
     withWits.totalSpm = 100;
     form.checks[LagUsingStrokes] = true;
-    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 100; });
+    testing_support::EditLive(*driller, [](wellfile::WITSRECORD& live) { live.spm1 = 100; });
     withWits.ReadInputs();
     withWits.LagUsingStrokes();
     EXPECT_EQ(pumpsOn, 1);

@@ -492,7 +492,7 @@ TEST_F(StatusWindowTest, DrillingAcrossMidnightWithMemosShownAddsTheDateMemoNear
         driller->Time()->Tick();
     }
     ASSERT_EQ(s.notes.memoCount, before + 1);
-    const entry::SVMEMO* memo = nullptr;
+    const wellfile::SVMEMO* memo = nullptr;
     for (std::int32_t i = 0; i < s.notes.memoCount; ++i)
         if (QByteArray(s.notes.memos[std::size_t(i)].text) == "10/03/2026")
             memo = &s.notes.memos[std::size_t(i)];

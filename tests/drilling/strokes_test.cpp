@@ -82,7 +82,7 @@ TEST_F(StrokesTest, BoxShowsTotalsAndTheLagTimeAtThePresentRate)
 {
     StartCounting(0.1f, 2000);
     driller->SetLagByStrokesFromWits(true);  // the rates of the WITS record
-    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 100; });
+    testing_support::EditLive(*driller, [](wellfile::WITSRECORD& live) { live.spm1 = 100; });
     StrokeAfter(0.2);
     EXPECT_EQ(LastLine("LAG TIME"), "LAG TIME NOW AT:   100 SPM = 20.0 MIN.    ");
     EXPECT_EQ(LastLine("Pump 1"), "Pump 1 Total:        1     SPM: 100      BBLS=0.10   ");
@@ -176,7 +176,7 @@ TEST_F(StrokesTest, PumpRateAlarmWithoutAWitsLink)
     entry.Low = 50;
     entry.Delay = 1.5f;
     driller->SetLagByStrokesFromWits(true);
-    testing_support::EditLive(*driller, [](wits::WITSRECORD& live) { live.spm1 = 30; });
+    testing_support::EditLive(*driller, [](wellfile::WITSRECORD& live) { live.spm1 = 30; });
     Clock().Advance(1000);
     for (int minute = 0; minute < 3; ++minute) {
         Strokes().Tick();

@@ -67,7 +67,7 @@ constexpr std::size_t kTot = 16, kWtOut = 18, kWtIn = 19, kDxc = 21, kRpm = 22, 
 // Records 1019 (the one above the start) .. 1030, rate 2 minutes, C1 50 over test gas 100.
 struct Export {
     std::vector<RECORD> records;
-    std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(40);
+    std::vector<wellfile::CUSTDATAREC> custom = std::vector<wellfile::CUSTDATAREC>(40);
     elog::CustomLasInput in;
     elog::LasSettings st;
     float mudWeight = 9.5f;
@@ -218,7 +218,7 @@ TEST(CustomLasWriter, CatalogueLinesAndTitles)
 
 void WriteDestination(const QString& dataFolder, const QString& destination)
 {
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     platform::SetFieldText(cfg.destinationFolder, destination.toStdString());
     testing_support::WriteBytes(dataFolder + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
 }
@@ -238,8 +238,8 @@ TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
     const QString las = folder + "mudloglas/W1.las";
 
     Dialog::QueueTestScript([](Dialog& d) {
-        d.SetText(elog::rangeid::Start, "1020");
-        d.SetText(elog::rangeid::Stop, "1030");
+        d.SetText(layout::rangeid::Start, "1020");
+        d.SetText(layout::rangeid::Stop, "1030");
         d.Click(platform::IDOK);
     });
     doubles.shell.opened.clear();
@@ -258,16 +258,16 @@ TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
 
     // The groups dialog behind "Advanced" changes nothing in the file.
     Dialog::QueueTestScript([](Dialog& d) {
-        d.Show(elog::rangeid::Advanced, true);
+        d.Show(layout::rangeid::Advanced, true);
         Dialog::QueueTestScript([](Dialog& groups) {
             EXPECT_EQ(groups.windowTitle(), "Strativ Custom LAS ");
             groups.Click(elog::custlasid::Lithology);
             groups.Click(elog::custlasid::BasicMudlog);
             groups.Click(platform::IDOK);
         });
-        EXPECT_TRUE(d.Click(elog::rangeid::Advanced));
-        d.SetText(elog::rangeid::Start, "1020");
-        d.SetText(elog::rangeid::Stop, "1030");
+        EXPECT_TRUE(d.Click(layout::rangeid::Advanced));
+        d.SetText(layout::rangeid::Start, "1020");
+        d.SetText(layout::rangeid::Stop, "1030");
         d.Click(platform::IDOK);
     });
     ASSERT_TRUE(window.EvCommand(app::cmd::CreateLasFile));

@@ -230,7 +230,7 @@ TEST_F(ElogWindow, TheTitleBandAndTheGasTrackKnowTheCurves)
     EXPECT_EQ(title.curves->lastDepth, 1299);
     EXPECT_FALSE(title.importedCurves);
     // Track flag 8 shows RES10, which has data: on the gas track too.
-    const tracks::TrackSettings t = tracks::TrackSettingsOf(S());
+    const tracks::TrackSettings t = app::TrackSettingsOf(S());
     EXPECT_TRUE(t.elogOnGasTrack[0]);
     EXPECT_FALSE(t.elogOnGasTrack[5]);
     ASSERT_NE(S().engines.elogCurves, nullptr);

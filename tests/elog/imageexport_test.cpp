@@ -170,8 +170,8 @@ protected:
     {
         Dialog::QueueTestScript(std::move(dialog));
         Dialog::QueueTestScript([from, to](Dialog& d) {
-            d.SetText(rangeid::Start, from);
-            d.SetText(rangeid::Stop, to);
+            d.SetText(layout::rangeid::Start, from);
+            d.SetText(layout::rangeid::Stop, to);
             d.Click(platform::IDOK);
         });
         doubles().prompter.answers.push_back(platform::IDCANCEL);
@@ -225,10 +225,10 @@ TEST_F(ImageExportWindow, ColourPngWithHeaderAndItsCopy)
     });
     Dialog::QueueTestScript([](Dialog& d) {
         EXPECT_EQ(d.windowTitle(), "Enter Interval");
-        EXPECT_EQ(d.GetText(rangeid::StartLabel), "From");
-        EXPECT_EQ(d.GetText(rangeid::Start), "1000");
-        EXPECT_EQ(d.GetText(rangeid::Stop), "2600");
-        d.SetText(rangeid::Stop, "1100");
+        EXPECT_EQ(d.GetText(layout::rangeid::StartLabel), "From");
+        EXPECT_EQ(d.GetText(layout::rangeid::Start), "1000");
+        EXPECT_EQ(d.GetText(layout::rangeid::Stop), "2600");
+        d.SetText(layout::rangeid::Stop, "1100");
         d.Click(platform::IDOK);
     });
     doubles().prompter.answers.push_back(platform::IDOK);

@@ -69,7 +69,7 @@ std::vector<std::vector<std::string>> Rows(const std::string& text)
 
 struct Export {
     std::vector<RECORD> records = std::vector<RECORD>(30);
-    std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(30);
+    std::vector<wellfile::CUSTDATAREC> custom = std::vector<wellfile::CUSTDATAREC>(30);
     wellfile::WellHeader header{};
     LasInput in;
     LasSettings st;
@@ -247,7 +247,7 @@ TEST(LasWriter, CustomNamesAndRemarks)
     EXPECT_EQ(names[1], "CUST");
     EXPECT_EQ(names[3], "_Gas_in_");
 
-    std::vector<entry::SVMEMO> memos(1);
+    std::vector<wellfile::SVMEMO> memos(1);
     memos[0].depth = 1050;
     std::strcpy(memos[0].text, "Gas peak\r\nat 1050");
     EXPECT_EQ(elog::BuildLasRemarks(memos), "1050     Gas peakat 1050 \r\n\r");
@@ -260,7 +260,7 @@ TEST(LasExportWindow, TheCommandWritesTheFilesAndSendModeCopiesThem)
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W1.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString folder = s.well.file.dataFolder;
-    s.notes.memos.assign(2, entry::SVMEMO{});
+    s.notes.memos.assign(2, wellfile::SVMEMO{});
     s.notes.memos[0].depth = 1050;
     std::strcpy(s.notes.memos[0].text, "Gas peak\r\nat 1050");
     s.notes.memoCount = 1;
@@ -277,13 +277,13 @@ TEST(LasExportWindow, TheCommandWritesTheFilesAndSendModeCopiesThem)
 
     Dialog::QueueTestScript([](Dialog& d) {
         EXPECT_EQ(d.windowTitle(), "Create LOG ASCII STANDARD file");
-        EXPECT_EQ(d.GetText(elog::rangeid::Start), "1020");
-        EXPECT_EQ(d.GetText(elog::rangeid::Stop), "1100");
-        d.SetText(elog::rangeid::Start, "1019");
+        EXPECT_EQ(d.GetText(layout::rangeid::Start), "1020");
+        EXPECT_EQ(d.GetText(layout::rangeid::Stop), "1100");
+        d.SetText(layout::rangeid::Start, "1019");
         d.Click(platform::IDOK);
         EXPECT_TRUE(d.isVisible());
-        d.SetText(elog::rangeid::Start, "1020");
-        d.SetText(elog::rangeid::Stop, "1030");
+        d.SetText(layout::rangeid::Start, "1020");
+        d.SetText(layout::rangeid::Stop, "1030");
         d.Click(platform::IDOK);
     });
     doubles.shell.opened.clear();
@@ -301,8 +301,8 @@ TEST(LasExportWindow, TheCommandWritesTheFilesAndSendModeCopiesThem)
     // Stop above start passes the dialog but writes nothing.
     QFile::remove(las);
     Dialog::QueueTestScript([](Dialog& d) {
-        d.SetText(elog::rangeid::Start, "1060");
-        d.SetText(elog::rangeid::Stop, "1040");
+        d.SetText(layout::rangeid::Start, "1060");
+        d.SetText(layout::rangeid::Stop, "1040");
         d.Click(platform::IDOK);
     });
     ASSERT_TRUE(window.EvCommand(app::cmd::CreateLasFile));

@@ -224,7 +224,7 @@ TEST(LasImport, AMergeChangesOnlyTheImportedValues)
 TEST(LasImport, TheMudlogExportReadsBackItsGamma)
 {
     std::vector<wellfile::RECORD> records(30);
-    std::vector<layout::CUSTDATAREC> custom(30);
+    std::vector<wellfile::CUSTDATAREC> custom(30);
     std::vector<tracks::ElogRow> rows(1100);
     for (std::size_t k = 0; k < rows.size(); ++k) {
         rows[k][0] = float(k);  // record i holds depth i

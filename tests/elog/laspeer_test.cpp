@@ -175,7 +175,7 @@ TEST(LasPeer, ALongFileGivesBothReadersTheSameGammaAtEveryWholeDepth)
 QString ExportThroughTheCommand(LogWindow& window, int start)
 {
     platform::Dialog::QueueTestScript([start](platform::Dialog& d) {
-        d.SetText(elog::rangeid::Start, QString::number(start));
+        d.SetText(layout::rangeid::Start, QString::number(start));
         d.Click(platform::IDOK);
     });
     EXPECT_TRUE(window.EvCommand(app::cmd::CreateLasFile));

@@ -41,7 +41,7 @@ struct MudlogWindow {
         folder = window.State().well.file.dataFolder;
         app::LogState& s = window.State();
         if (customFile)
-            EXPECT_EQ(layout::CreateCustomDataFile(s.well.file, s.well.fit, 1000, 1101), 1);
+            EXPECT_EQ(wellfile::CreateCustomDataFile(s.well.file, s.well.fit, 1000, 1101), 1);
         doubles().prompter.messages.clear();
     }
     // Runs the command on the LAS text `las`; `script` drives the dialog (none: the dialog is not reached).
@@ -89,8 +89,8 @@ void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs)
 std::vector<std::vector<double>> ExportRows(LogWindow& window, int start, int stop)
 {
     Dialog::QueueTestScript([=](Dialog& d) {
-        d.SetText(elog::rangeid::Start, QString::number(start));
-        d.SetText(elog::rangeid::Stop, QString::number(stop));
+        d.SetText(layout::rangeid::Start, QString::number(start));
+        d.SetText(layout::rangeid::Stop, QString::number(stop));
         d.Click(platform::IDOK);
     });
     window.EvCommand(app::cmd::CreateLasFile);

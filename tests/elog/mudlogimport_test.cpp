@@ -27,8 +27,8 @@ T At(const R& r, int offset)
 // Records 1000..1100 of the three files, and the import of a LAS text into them.
 struct Files {
     std::vector<wellfile::RECORD> records = std::vector<wellfile::RECORD>(101);
-    std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(101);
-    std::vector<layout::EXTRECORD> ext = std::vector<layout::EXTRECORD>(101);
+    std::vector<wellfile::CUSTDATAREC> custom = std::vector<wellfile::CUSTDATAREC>(101);
+    std::vector<wellfile::EXTRECORD> ext = std::vector<wellfile::EXTRECORD>(101);
     std::int32_t map[elog::kMudlogMapEntries] = {};
     elog::LasHeader header;
     Files()
@@ -168,7 +168,7 @@ TEST(MudlogImport, PresetsMapTheSpectrometersColumnsIntoTheExtendedRecords)
 TEST(MudlogImport, OurLasExportImportsBackByColumnPosition)
 {
     std::vector<wellfile::RECORD> records(30);
-    std::vector<layout::CUSTDATAREC> custom(30);
+    std::vector<wellfile::CUSTDATAREC> custom(30);
     for (int k = 0; k <= 25; ++k) {
         wellfile::RECORD& r = records[std::size_t(k)];
         r.depth = 1020 + k;

@@ -134,7 +134,7 @@ TEST(SurveyWindow, AStationIsStoredListedNotedCheckedAndDeleted)
     ASSERT_EQ(w.MemosAt(1500), 2);
     QStringList texts;
     for (int i = 0; i < w.S().notes.memoCount; ++i) {
-        const entry::SVMEMO& memo = w.S().notes.memos[std::size_t(i)];
+        const wellfile::SVMEMO& memo = w.S().notes.memos[std::size_t(i)];
         if (memo.depth == 1500 && memo.description == 1)
             texts << memo.text;
     }

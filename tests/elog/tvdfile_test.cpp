@@ -112,7 +112,7 @@ TEST(TvdFile, EachStationsTvdHoldsItsMdRecordAndTheGammaRowsStayInLine)
 TEST(TvdFile, AVerticalStationDropsNothingAndANewLogStartsItsMemosAfresh)
 {
     TvdWell w;
-    std::vector<entry::SVMEMO> memos(2);
+    std::vector<wellfile::SVMEMO> memos(2);
     memos[0].depth = 1100;
     memos[0].copiedToHorz = 1;
     memos[1].depth = 1250;
@@ -128,7 +128,7 @@ TEST(TvdFile, AVerticalStationDropsNothingAndANewLogStartsItsMemosAfresh)
     ASSERT_EQ(rows.size(), 301u);
     for (std::size_t i = 0; i < rows.size(); ++i)
         ASSERT_FLOAT_EQ(rows[i].verticalSection, float(rows[i].depth)) << i;
-    const std::vector<entry::SVMEMO> copied = FileRecords<entry::SVMEMO>(TestDir() + "~12.mem");
+    const std::vector<wellfile::SVMEMO> copied = FileRecords<wellfile::SVMEMO>(TestDir() + "~12.mem");
     ASSERT_EQ(copied.size(), 2u);
     EXPECT_EQ(copied[0].depth, 1100);
     EXPECT_EQ(copied[0].copiedToHorz, 0);
@@ -138,7 +138,7 @@ TEST(TvdFile, AVerticalStationDropsNothingAndANewLogStartsItsMemosAfresh)
     iv.mdEnd = 1700;
     iv.tvdEnd = 1500;
     ASSERT_EQ(w.file.BuildInterval(w.tvd, iv), 1);
-    const std::vector<entry::SVMEMO> more = FileRecords<entry::SVMEMO>(TestDir() + "~12.mem");
+    const std::vector<wellfile::SVMEMO> more = FileRecords<wellfile::SVMEMO>(TestDir() + "~12.mem");
     ASSERT_EQ(more.size(), 3u);
     EXPECT_EQ(more[2].depth, 1300 + (2 * 250 * 200 + 400) / 800);
     EXPECT_FLOAT_EQ(FileRecords<RECORD>(w.tvd)[std::size_t(more[2].depth - 1000)].verticalSection, 1550);

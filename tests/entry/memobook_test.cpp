@@ -15,8 +15,8 @@ using namespace testing_support;
 
 namespace {
 
-entry::SVMEMO Memo(std::int32_t depth, const char* text) { return MakeMemo(depth, text); }
-entry::HTEXTEX Note(std::int32_t depth, const char* text) { return MakeNote(depth, text); }
+wellfile::SVMEMO Memo(std::int32_t depth, const char* text) { return MakeMemo(depth, text); }
+wellfile::HTEXTEX Note(std::int32_t depth, const char* text) { return MakeNote(depth, text); }
 
 }  // namespace
 
@@ -69,7 +69,7 @@ TEST(MemoBook, DefaultsMarkOneMemoAndGiveAnEmptyTemplate)
     book.memos[2].description = 1;
     book.memos[2].defaultMemo = 1;
     book.shown = 0;
-    entry::SVMEMO style = entry::SetMemoAsDefault(book);
+    wellfile::SVMEMO style = entry::SetMemoAsDefault(book);
     EXPECT_EQ(style.text[0], '\0');
     EXPECT_EQ(style.defaultMemo, 0);
     EXPECT_EQ(book.memos[0].defaultMemo, 1);
@@ -83,10 +83,10 @@ TEST(MemoBook, DefaultsMarkOneMemoAndGiveAnEmptyTemplate)
     EXPECT_EQ(book.memos[2].defaultMemo, 0);
     EXPECT_EQ(book.memos[0].defaultMemo, 1);  // the plain template stays
 
-    std::vector<entry::HTEXTEX> notes = {Note(1100, "x"), Note(1200, "y")};
+    std::vector<wellfile::HTEXTEX> notes = {Note(1100, "x"), Note(1200, "y")};
     notes[0].defaultNote = 1;
     notes[1].defaultDescription = 1;
-    const entry::HTEXTEX n = entry::SetNoteAsDefault(notes, 2, 1);
+    const wellfile::HTEXTEX n = entry::SetNoteAsDefault(notes, 2, 1);
     EXPECT_EQ(n.text[0], '\0');
     EXPECT_EQ(int(n.depth), 1200);
     EXPECT_EQ(notes[0].defaultNote, 0);
@@ -97,11 +97,11 @@ TEST(MemoBook, DefaultsMarkOneMemoAndGiveAnEmptyTemplate)
 TEST(MemoBook, SavesSortedKeepsOpenBytesAndLeavesTheFileWhenNothingIsKept)
 {
     const QString path = TestDir() + "w.mem";
-    entry::SVMEMO deep = Memo(1400, "deep");
+    wellfile::SVMEMO deep = Memo(1400, "deep");
     deep.unused508[0] = 0x11;
     deep.unused552 = 0x22;
     deep.unused658[153] = 0x33;
-    WriteRecords<entry::SVMEMO>(path, {deep, Memo(1100, "shallow")});
+    WriteRecords<wellfile::SVMEMO>(path, {deep, Memo(1100, "shallow")});
     entry::MemoBook book;
     ASSERT_TRUE(entry::LoadMemoBook(path, book));
     EXPECT_FALSE(book.noFile);
@@ -109,8 +109,8 @@ TEST(MemoBook, SavesSortedKeepsOpenBytesAndLeavesTheFileWhenNothingIsKept)
     EXPECT_STREQ(book.memos[0].text, "shallow");
     EXPECT_EQ(entry::SaveMemoBook(path, book, 1000), entry::BookSave::Saved);
     qint64 size = 0;
-    const auto saved = FileRecords<entry::SVMEMO>(path, &size);
-    ASSERT_EQ(size, 2 * entry::kMemoSize);
+    const auto saved = FileRecords<wellfile::SVMEMO>(path, &size);
+    ASSERT_EQ(size, 2 * wellfile::kMemoSize);
     EXPECT_EQ(saved[1].unused508[0], 0x11);
     EXPECT_EQ(saved[1].unused552, 0x22);
     EXPECT_EQ(saved[1].unused658[153], 0x33);
@@ -132,7 +132,7 @@ TEST(MemoBook, SavesSortedKeepsOpenBytesAndLeavesTheFileWhenNothingIsKept)
 
 TEST(NoteBook, NewGrowsAFullArrayAndRemovalZeroesTheVacatedRecord)
 {
-    std::vector<entry::HTEXTEX> notes = {Note(1100, "a"), Note(1200, "b"), Note(1300, "c")};
+    std::vector<wellfile::HTEXTEX> notes = {Note(1100, "a"), Note(1200, "b"), Note(1300, "c")};
     notes[0].unused28[7] = 0x44;
     int count = 3;
     const int added = entry::NewNote(notes, count, 0);
@@ -159,8 +159,8 @@ TEST(NoteBook, NewGrowsAFullArrayAndRemovalZeroesTheVacatedRecord)
     notes[0].unused558[199] = 0x55;
     ASSERT_TRUE(entry::SaveNotes(path, notes, count));
     qint64 size = 0;
-    const auto saved = FileRecords<entry::HTEXTEX>(path, &size);
-    ASSERT_EQ(size, 2 * entry::kHorzTextSize);
+    const auto saved = FileRecords<wellfile::HTEXTEX>(path, &size);
+    ASSERT_EQ(size, 2 * wellfile::kHorzTextSize);
     EXPECT_STREQ(saved[0].text, "c");
     EXPECT_STREQ(saved[1].text, "a");
     EXPECT_EQ(saved[0].unused558[199], 0x55);
@@ -170,11 +170,11 @@ TEST(NoteBook, NewGrowsAFullArrayAndRemovalZeroesTheVacatedRecord)
 TEST(NoteBook, ALongMemoKeeps498CharactersInItsNote)
 {
     const QString path = TestDir() + "w.hxt";
-    entry::SVMEMO m;
+    wellfile::SVMEMO m;
     m.depth = 1300;
     std::memset(m.text, 'x', sizeof m.text - 1);
     EXPECT_EQ(entry::CopyMemoToNotes(path, m), entry::NoteCopy::Copied);
-    const auto notes = FileRecords<entry::HTEXTEX>(path);
+    const auto notes = FileRecords<wellfile::HTEXTEX>(path);
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(std::strlen(notes[0].text), std::size_t(entry::kHTextCopyMax));
 }

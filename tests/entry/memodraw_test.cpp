@@ -57,9 +57,9 @@ logview::ViewGeometry DemoGeometry()
     return g;
 }
 
-SVMEMO Memo(std::int32_t depth, const char* text, std::int32_t slot = 1)
+wellfile::SVMEMO Memo(std::int32_t depth, const char* text, std::int32_t slot = 1)
 {
-    SVMEMO m = testing_support::MakeMemo(depth, text);
+    wellfile::SVMEMO m = testing_support::MakeMemo(depth, text);
     m.shown = 1;
     m.slot = slot;
     m.textColour = kBlue;
@@ -67,23 +67,23 @@ SVMEMO Memo(std::int32_t depth, const char* text, std::int32_t slot = 1)
     return m;
 }
 
-SVMEMO Description(std::int32_t depth, const char* text)
+wellfile::SVMEMO Description(std::int32_t depth, const char* text)
 {
-    SVMEMO m = Memo(depth, text, 3);
+    wellfile::SVMEMO m = Memo(depth, text, 3);
     m.description = 1;
     return m;
 }
 
 // A record's packed rectangles, copied out.
-std::array<std::int32_t, 4> RectAt(const SVMEMO& m, std::size_t offset)
+std::array<std::int32_t, 4> RectAt(const wellfile::SVMEMO& m, std::size_t offset)
 {
     std::array<std::int32_t, 4> r;
     std::memcpy(r.data(), reinterpret_cast<const char*>(&m) + offset, sizeof r);
     return r;
 }
-std::array<std::int32_t, 4> BoxOf(const SVMEMO& m) { return RectAt(m, offsetof(SVMEMO, box)); }
-std::array<std::int32_t, 4> StripOf(const SVMEMO& m) { return RectAt(m, offsetof(SVMEMO, topStrip)); }
-std::array<std::int32_t, 4> CornerOf(const SVMEMO& m) { return RectAt(m, offsetof(SVMEMO, cornerSquare)); }
+std::array<std::int32_t, 4> BoxOf(const wellfile::SVMEMO& m) { return RectAt(m, offsetof(wellfile::SVMEMO, box)); }
+std::array<std::int32_t, 4> StripOf(const wellfile::SVMEMO& m) { return RectAt(m, offsetof(wellfile::SVMEMO, topStrip)); }
+std::array<std::int32_t, 4> CornerOf(const wellfile::SVMEMO& m) { return RectAt(m, offsetof(wellfile::SVMEMO, cornerSquare)); }
 
 class MemoDrawing : public ::testing::Test {
 protected:
@@ -120,7 +120,7 @@ protected:
     logview::Device device = logview::Device::Screen();
     MemoOptions options;
     MemoDrawState state;
-    std::vector<SVMEMO> memos;
+    std::vector<wellfile::SVMEMO> memos;
     QImage image = testing_support::White(1100, 1000);
     platform::Dc dc{image};
 };
@@ -167,7 +167,7 @@ TEST_F(MemoDrawing, BoxRecordAndHitTableOfAOneLineMemoAtAnOddDepth)
     memos = {Memo(1101, "Gas peak")};
     Draw();
     const int step = int(LineHeight() * 0.9);
-    const SVMEMO& m = memos[0];
+    const wellfile::SVMEMO& m = memos[0];
     EXPECT_EQ(std::int32_t(m.depth), 1102);  // moved to the next even depth and stored
     const int y = RowY(1102);
     const platform::DcText& t = Only();
@@ -273,9 +273,9 @@ TEST_F(MemoDrawing, LongTextsStayInsideTheLineTable)
     std::string text;
     for (int i = 1; i <= 60; ++i)
         text += "L" + std::to_string(i) + "\r\n";
-    SVMEMO many = Memo(1100, "");
+    wellfile::SVMEMO many = Memo(1100, "");
     std::snprintf(many.text, sizeof many.text, "%s", text.c_str());
-    SVMEMO wide = Memo(1100, std::string(300, 'w').c_str());
+    wellfile::SVMEMO wide = Memo(1100, std::string(300, 'w').c_str());
     // Lines past the log's bottom are not drawn on screen: draw into an image without that stop.
     device.imageExport = true;
     memos = {many, wide};
@@ -372,7 +372,7 @@ TEST(MemoPaper, AMemoCutByThePageGoesOnAtTheTopOfTheNext)
     for (int i = 1; i <= 10; ++i)
         text += "LINE" + std::to_string(i) + "\r\n";
     // Two ten-line memos side by side reach the page's bottom together; a third starts below it.
-    std::vector<SVMEMO> memos{Memo(1030, ""), Memo(1032, "", 12), Memo(1060, "DEEPER")};
+    std::vector<wellfile::SVMEMO> memos{Memo(1030, ""), Memo(1032, "", 12), Memo(1060, "DEEPER")};
     std::snprintf(memos[0].text, sizeof memos[0].text, "%s", text.c_str());
     text.clear();
     for (int i = 1; i <= 10; ++i)
@@ -432,7 +432,7 @@ TEST(MemoPaper, TheCustomTrackKeepsItsOwnCutDescription)
     device.printing = true;
     device.printer.rowHeight = 30;
     device.printer.logRight = 1150;
-    std::vector<SVMEMO> memos{Description(1020, "A\r\nB\r\nC\r\nD\r\nE\r\nF"), Memo(1020, "G\r\nH\r\nI\r\nJ")};
+    std::vector<wellfile::SVMEMO> memos{Description(1020, "A\r\nB\r\nC\r\nD\r\nE\r\nF"), Memo(1020, "G\r\nH\r\nI\r\nJ")};
     logview::ViewPainters painters;
     tracks::PainterState trackState;
     painters.trackState = &trackState;

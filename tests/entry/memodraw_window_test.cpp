@@ -46,7 +46,7 @@ TEST_F(MemoWindow, APlacedMemoIsPaintedWhereItWasPlacedAndFoundByItsBox)
     // Placed at x 527 (the description column's cell 519-529) at an odd depth.
     ASSERT_TRUE(app::AddMemo(s, "Sandstone, fine", 527, 0, 1601, false));
     const auto it = std::find_if(s.notes.memos.begin(), s.notes.memos.begin() + s.notes.memoCount,
-                                 [](const entry::SVMEMO& m) { return m.depth == 1601; });
+                                 [](const wellfile::SVMEMO& m) { return m.depth == 1601; });
     ASSERT_NE(it, s.notes.memos.begin() + s.notes.memoCount);
     const int index = int(it - s.notes.memos.begin());
 

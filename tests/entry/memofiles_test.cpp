@@ -16,15 +16,15 @@ using namespace testing_support;
 
 namespace {
 
-entry::SVMEMO Memo(std::int32_t depth, const char* text) { return MakeMemo(depth, text); }
-entry::HTEXTEX Note(std::int32_t depth, const char* text) { return MakeNote(depth, text); }
+wellfile::SVMEMO Memo(std::int32_t depth, const char* text) { return MakeMemo(depth, text); }
+wellfile::HTEXTEX Note(std::int32_t depth, const char* text) { return MakeNote(depth, text); }
 
 }  // namespace
 
 TEST(MemoFile, KeepsInRangeMemosWithTextSortedStablyAndDropsTheTornTail)
 {
     const QString path = TestDir() + "w.mem";
-    WriteRecords<entry::SVMEMO>(path,
+    WriteRecords<wellfile::SVMEMO>(path,
                                 {Memo(1200, "b"), Memo(1100, "first"), Memo(1000, "at the top"), Memo(1300, ""),
                                  Memo(1100, "second"), Memo(1551, "below"), Memo(1550, "ahead"),
                                  Memo(1500, "last")},
@@ -37,8 +37,8 @@ TEST(MemoFile, KeepsInRangeMemosWithTextSortedStablyAndDropsTheTornTail)
 
     EXPECT_EQ(entry::SaveMemoFile(path, a->memos, a->count, 1000, 1500), entry::MemoSave::Saved);
     qint64 size = 0;
-    const auto saved = FileRecords<entry::SVMEMO>(path, &size);
-    EXPECT_EQ(size, 5 * entry::kMemoSize);
+    const auto saved = FileRecords<wellfile::SVMEMO>(path, &size);
+    EXPECT_EQ(size, 5 * wellfile::kMemoSize);
     ASSERT_EQ(saved.size(), 5u);
     EXPECT_STREQ(saved[0].text, "first");
     EXPECT_STREQ(saved[1].text, "second");
@@ -52,9 +52,9 @@ TEST(MemoFile, KeepsInRangeMemosWithTextSortedStablyAndDropsTheTornTail)
 TEST(MemoFile, NothingToKeepLeavesTheFileAndAMissingFileGivesNoMemos)
 {
     const QString path = TestDir() + "w.mem";
-    WriteRecords<entry::SVMEMO>(path, {Memo(1100, "kept")});
+    WriteRecords<wellfile::SVMEMO>(path, {Memo(1100, "kept")});
     const QByteArray before = ReadBytes(path);
-    const std::vector<entry::SVMEMO> none{Memo(1100, ""), Memo(900, "above"), Memo(1600, "below")};
+    const std::vector<wellfile::SVMEMO> none{Memo(1100, ""), Memo(900, "above"), Memo(1600, "below")};
     EXPECT_EQ(entry::SaveMemoFile(path, none, 3, 1000, 1500), entry::MemoSave::NothingKept);
     EXPECT_EQ(ReadBytes(path), before);
 
@@ -66,7 +66,7 @@ TEST(MemoFile, NothingToKeepLeavesTheFileAndAMissingFileGivesNoMemos)
 
 TEST(MemoFile, AFileThatCannotBeWrittenIsSaid)
 {
-    const std::vector<entry::SVMEMO> memos{Memo(1100, "x")};
+    const std::vector<wellfile::SVMEMO> memos{Memo(1100, "x")};
     // A folder where the file should be: it exists but cannot be replaced.
     ASSERT_TRUE(QDir().mkpath(TestDir() + "w.mem"));
     EXPECT_EQ(entry::SaveMemoFile(TestDir() + "w.mem", memos, 1, 1000, 1500), entry::MemoSave::Failed);
@@ -85,7 +85,7 @@ TEST(HTextFile, SlotsCountsAndMissingFile)
     EXPECT_EQ(missing->notes.size(), 2u);
     EXPECT_EQ(missing->count, 1);
 
-    std::vector<entry::HTEXTEX> ten;
+    std::vector<wellfile::HTEXTEX> ten;
     for (int i = 0; i < 10; ++i)
         ten.push_back(Note(1000 + i, "n"));
     ten[3].text[0] = '\0';  // a record without text is no note
@@ -99,13 +99,13 @@ TEST(HTextFile, SlotsCountsAndMissingFile)
 
 TEST(HTextFile, SavingClosesHolesSoNoNoteIsLost)
 {
-    std::vector<entry::HTEXTEX> notes(6);
+    std::vector<wellfile::HTEXTEX> notes(6);
     notes[0] = Note(1300, "c");
     notes[2] = Note(1100, "a");  // past a hole
     notes[5] = Note(1200, "b");
     const QString path = TestDir() + "w.hxt";
     EXPECT_EQ(entry::SaveHText(path, notes), 3);
-    const auto saved = FileRecords<entry::HTEXTEX>(path);
+    const auto saved = FileRecords<wellfile::HTEXTEX>(path);
     ASSERT_EQ(saved.size(), 3u);
     EXPECT_STREQ(saved[0].text, "a");
     EXPECT_STREQ(saved[1].text, "b");

@@ -31,7 +31,7 @@ namespace {
 struct NoteWindow {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder = testing_support::TestDir() + "wells/";
-    explicit NoteWindow(int first = 1000, int last = 1500, const std::vector<entry::SVMEMO>& memos = {})
+    explicit NoteWindow(int first = 1000, int last = 1500, const std::vector<wellfile::SVMEMO>& memos = {})
     {
         testing_support::OpenNewWell(window, [&](const QString&) {
             const QString path = testing_support::MakeWell(folder, "notes.svm", first, last);
@@ -44,9 +44,9 @@ struct NoteWindow {
     app::LogState& S() { return window.State(); }
     QString Mem() const { return folder + "notes.mem"; }
     QString Hxt() const { return folder + "notes.hxt"; }
-    std::vector<entry::SVMEMO> FileMemos(qint64* size = nullptr) const
+    std::vector<wellfile::SVMEMO> FileMemos(qint64* size = nullptr) const
     {
-        return FileRecords<entry::SVMEMO>(Mem(), size);
+        return FileRecords<wellfile::SVMEMO>(Mem(), size);
     }
     // Runs the memo dialog on memo `index` through the window's entry services with `script`.
     int RunMemos(int index, std::function<void(MEMODLG&)> script)
@@ -57,20 +57,20 @@ struct NoteWindow {
 };
 
 // A memo as the user saved it: shown.
-entry::SVMEMO Memo(std::int32_t depth, const char* text)
+wellfile::SVMEMO Memo(std::int32_t depth, const char* text)
 {
-    entry::SVMEMO m = testing_support::MakeMemo(depth, text);
+    wellfile::SVMEMO m = testing_support::MakeMemo(depth, text);
     m.shown = 1;
     return m;
 }
 
-entry::HTEXTEX Note(std::int32_t depth, const char* text) { return testing_support::MakeNote(depth, text); }
+wellfile::HTEXTEX Note(std::int32_t depth, const char* text) { return testing_support::MakeNote(depth, text); }
 
 void Type(Dialog& d, const QString& text) { d.ControlAs<QPlainTextEdit>(MEMODLG::IDC_TEXT)->setPlainText(text); }
 
-std::vector<entry::SVMEMO> Ladder(int n)
+std::vector<wellfile::SVMEMO> Ladder(int n)
 {
-    std::vector<entry::SVMEMO> memos;
+    std::vector<wellfile::SVMEMO> memos;
     for (int i = 0; i < n; ++i)
         memos.push_back(Memo(1100 + 10 * i, QByteArray("memo ").append(QByteArray::number(i)).constData()));
     return memos;
@@ -84,8 +84,8 @@ TEST(MemoDialog, AWellWithoutMemosGetsTheDateMemoWhenItLiesInTheFile)
         NoteWindow w(1000, 1500);
         qint64 size = 0;
         const auto memos = w.FileMemos(&size);
-        ASSERT_EQ(size, entry::kMemoSize);
-        const entry::SVMEMO& m = memos[0];
+        ASSERT_EQ(size, wellfile::kMemoSize);
+        const wellfile::SVMEMO& m = memos[0];
         EXPECT_EQ(int(m.depth), 1050);
         EXPECT_EQ(int(m.number), 1);
         EXPECT_EQ(int(m.slot), 1);
@@ -161,7 +161,7 @@ TEST(MemoDialog, NewCopiesTheMemoAndSaveWritesItShownSortedAndReloadsTheWindow)
     EXPECT_EQ(result, platform::IDCANCEL);
     qint64 size = 0;
     const auto memos = w.FileMemos(&size);
-    ASSERT_EQ(size, 2 * entry::kMemoSize);
+    ASSERT_EQ(size, 2 * wellfile::kMemoSize);
     EXPECT_STREQ(memos[0].text, "gas peak");
     EXPECT_EQ(memos[0].shown, 1);
     EXPECT_EQ(int(memos[0].field512), 200);
@@ -232,8 +232,8 @@ TEST(MemoDialog, DrawOnHorizCopiesOnceColoursAndIsRefusedWhileTheViewIsOpen)
         EXPECT_FALSE(d.IsEnabled(MEMODLG::IDC_HORIZ));
     });
     qint64 size = 0;
-    auto notes = FileRecords<entry::HTEXTEX>(w.Hxt(), &size);
-    ASSERT_EQ(size, entry::kHorzTextSize);
+    auto notes = FileRecords<wellfile::HTEXTEX>(w.Hxt(), &size);
+    ASSERT_EQ(size, wellfile::kHorzTextSize);
     EXPECT_STREQ(notes[0].text, "sand");
     EXPECT_EQ(int(notes[0].depth), 1200);
     EXPECT_EQ(notes[0].textTrack + notes[0].drawRectangle + notes[0].transparent, 3);
@@ -249,7 +249,7 @@ TEST(MemoDialog, DrawOnHorizCopiesOnceColoursAndIsRefusedWhileTheViewIsOpen)
     });
     EXPECT_EQ(doubles().prompter.messages.last().text,
               "You must close the horizontal view to save reports to the Horizontal");
-    EXPECT_EQ(FileRecords<entry::HTEXTEX>(w.Hxt()).size(), 1u);
+    EXPECT_EQ(FileRecords<wellfile::HTEXTEX>(w.Hxt()).size(), 1u);
     // Not copied: the memo does not claim it was.
     EXPECT_EQ(w.FileMemos()[1].copiedToHorz, 0);
 }
@@ -293,7 +293,7 @@ TEST(NoteDialog, SavesInArrayOrderAndKeepsADepthJustAboveTheCheck)
 {
     NoteWindow w(1000, 1500);
     w.S().well.file.fileTopDepth = 90;
-    std::vector<entry::HTEXTEX> notes = {Note(1200, "deep"), Note(1100, "shallow")};
+    std::vector<wellfile::HTEXTEX> notes = {Note(1200, "deep"), Note(1100, "shallow")};
     int count = 2;
     HTEXTDLG dialog(&w.window, w.S(), notes, 0, &count);
     Dialog::QueueTestScript([&](Dialog& d) {
@@ -305,7 +305,7 @@ TEST(NoteDialog, SavesInArrayOrderAndKeepsADepthJustAboveTheCheck)
         d.Click(HTEXTDLG::IDC_SAVE);
     });
     dialog.Execute();
-    const auto saved = FileRecords<entry::HTEXTEX>(w.Hxt());
+    const auto saved = FileRecords<wellfile::HTEXTEX>(w.Hxt());
     ASSERT_EQ(saved.size(), 2u);
     EXPECT_EQ(int(saved[0].depth), 99);
     EXPECT_STREQ(saved[0].text, "deep");
@@ -315,7 +315,7 @@ TEST(NoteDialog, SavesInArrayOrderAndKeepsADepthJustAboveTheCheck)
 TEST(NoteDialog, NewSavesInDepthOrderAndDeleteWritesAtOnce)
 {
     NoteWindow w(1000, 1500);
-    std::vector<entry::HTEXTEX> notes = {Note(1100, "a"), Note(1200, "b"), Note(1300, "c")};
+    std::vector<wellfile::HTEXTEX> notes = {Note(1100, "a"), Note(1200, "b"), Note(1300, "c")};
     int count = 3;
     HTEXTDLG dialog(&w.window, w.S(), notes, 2, &count);
     Dialog::QueueTestScript([&](Dialog& d) {
@@ -328,7 +328,7 @@ TEST(NoteDialog, NewSavesInDepthOrderAndDeleteWritesAtOnce)
         d.Click(HTEXTDLG::IDC_SAVE);
         // The display follows the note to its place.
         EXPECT_EQ(h.Shown(), 1);
-        EXPECT_EQ(FileRecords<entry::HTEXTEX>(w.Hxt()).size(), 4u);
+        EXPECT_EQ(FileRecords<wellfile::HTEXTEX>(w.Hxt()).size(), 4u);
 
         h.CmNext(false);
         h.CmNext(false);
@@ -336,7 +336,7 @@ TEST(NoteDialog, NewSavesInDepthOrderAndDeleteWritesAtOnce)
         d.Click(HTEXTDLG::IDC_DELETE);  // the last: the one before is shown
         EXPECT_EQ(h.Shown(), 2);
         EXPECT_EQ(d.GetInt(HTEXTDLG::IDC_DEPTH), 1200);
-        EXPECT_EQ(FileRecords<entry::HTEXTEX>(w.Hxt()).size(), 3u);
+        EXPECT_EQ(FileRecords<wellfile::HTEXTEX>(w.Hxt()).size(), 3u);
 
         d.Click(HTEXTDLG::IDC_SET_DEFAULT);
         ASSERT_TRUE(w.S().notes.styleNote);
@@ -350,7 +350,7 @@ TEST(NoteDialog, NewSavesInDepthOrderAndDeleteWritesAtOnce)
     EXPECT_EQ(dialog.Execute(), platform::IDOK);
     EXPECT_EQ(count, 0);
     qint64 size = -1;
-    FileRecords<entry::HTEXTEX>(w.Hxt(), &size);
+    FileRecords<wellfile::HTEXTEX>(w.Hxt(), &size);
     EXPECT_EQ(size, 0);
 }
 
@@ -359,7 +359,7 @@ TEST(NoteDialog, ColoursGoIntoTheNoteShownEachChooserWithItsOwnCustomColours)
     NoteWindow w(1000, 1500, {Memo(1200, "sand")});
     doubles().prompter.colorAnswers = {platform::RGB(255, 0, 0), platform::RGB(0, 0, 255), platform::RGB(0, 255, 0)};
     w.RunMemos(0, [](MEMODLG& d) { d.Click(MEMODLG::IDC_TEXT_COLOR); });
-    std::vector<entry::HTEXTEX> notes = {Note(1100, "a"), Note(1200, "b")};
+    std::vector<wellfile::HTEXTEX> notes = {Note(1100, "a"), Note(1200, "b")};
     int count = 2;
     HTEXTDLG dialog(&w.window, w.S(), notes, 1, &count);
     Dialog::QueueTestScript([&](Dialog& d) {
@@ -369,7 +369,7 @@ TEST(NoteDialog, ColoursGoIntoTheNoteShownEachChooserWithItsOwnCustomColours)
         d.Click(HTEXTDLG::IDC_SAVE);
     });
     dialog.Execute();
-    const auto saved = FileRecords<entry::HTEXTEX>(w.Hxt());
+    const auto saved = FileRecords<wellfile::HTEXTEX>(w.Hxt());
     ASSERT_EQ(saved.size(), 2u);
     EXPECT_EQ(unsigned(saved[1].background), platform::RGB(0, 0, 255));
     EXPECT_EQ(unsigned(saved[1].textColour), platform::RGB(0, 255, 0));

@@ -50,9 +50,9 @@ void Type(Dialog& d, const char* depth, const char* name)
     d.SetText(TopsDlg::IDC_TEXT, name);
 }
 
-entry::TOPSEX Top(int depth, const char* name)
+wellfile::TOPSEX Top(int depth, const char* name)
 {
-    entry::TOPSEX t;
+    wellfile::TOPSEX t;
     t.depth = depth;
     platform::SetFieldText(t.menuName, name);
     platform::SetFieldText(t.text, name);
@@ -86,7 +86,7 @@ TEST(TopsDialog, TopsSavedInAnyOrderAreWrittenInDepthOrderAndDrawnOnTheLog)
     });
     EXPECT_EQ(shown, QStringList({"1 900", "2 1200"}));
     qint64 size = 0;
-    const auto tops = FileRecords<entry::TOPSEX>(w.Topsx(), &size);
+    const auto tops = FileRecords<wellfile::TOPSEX>(w.Topsx(), &size);
     EXPECT_EQ(size, 759);
     ASSERT_EQ(tops.size(), 3u);
     EXPECT_EQ(+tops[0].depth, 900);
@@ -144,7 +144,7 @@ TEST(TopsDialog, BrowsingWrapsAndAMistypedTopMovesNothing)
     });
     EXPECT_EQ(beepsAtWrap, 1);
     EXPECT_EQ(texts, QStringList({"<Dakota", "Dakota", "Lower Cretaceou"}));
-    const auto tops = FileRecords<entry::TOPSEX>(w.Topsx());
+    const auto tops = FileRecords<wellfile::TOPSEX>(w.Topsx());
     ASSERT_EQ(tops.size(), 2u);
     EXPECT_EQ(+tops[0].depth, 1000);
     EXPECT_EQ(platform::FieldText(tops[0].text), "<" + std::string(28, 'x'));
@@ -166,7 +166,7 @@ TEST(TopsDialog, ImportTakesTheChosenFileOrLeavesTheWellsTops)
 {
     TopsWindow w;
     const QString other = w.S().well.file.dataFolder + "other.topx";
-    testing_support::WriteRecords(other, std::vector<entry::TOPSEX>{Top(1300, "Kiowa"), Top(1250, "Cheyenne")});
+    testing_support::WriteRecords(other, std::vector<wellfile::TOPSEX>{Top(1300, "Kiowa"), Top(1250, "Cheyenne")});
     doubles().prompter.fileAnswers = {other};
     w.Edit([&](Dialog& d) {
         d.Click(TopsDlg::IDC_IMPORT);

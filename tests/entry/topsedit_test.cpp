@@ -16,7 +16,7 @@
 #include <limits>
 #include <memory>
 
-using entry::TOPSEX;
+using wellfile::TOPSEX;
 using testing_support::doubles;
 using testing_support::ReadBytes;
 

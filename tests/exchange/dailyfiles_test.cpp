@@ -22,7 +22,7 @@ using testing_support::doubles;
 using testing_support::ReadBytes;
 using testing_support::TestDir;
 using testing_support::WriteBytes;
-using wits::WITSRECORD;
+using wellfile::WITSRECORD;
 
 namespace {
 
@@ -39,7 +39,7 @@ void Touch(const QString& path, const QDateTime& when)
 QString WriteDailyFile(const QString& path)
 {
     std::vector<WITSRECORD> day;
-    for (int r = 0; r < wits::kSlotsPerDay; ++r)
+    for (int r = 0; r < wellfile::kSlotsPerDay; ++r)
         day.push_back(wits::PresetRecord(kDay, r));
     testing_support::WriteBytes(path, day.data(), qsizetype(day.size() * sizeof(WITSRECORD)));
     return path;
@@ -120,22 +120,22 @@ TEST(DailyFiles, WatchesAnswerOnceForEachWrite)
     const QString path = TestDir() + "W.svc";
     WriteBytes(path, "curves");
     const QDateTime t = QFileInfo(path).lastModified();
-    ChangeWatch watch;
-    Watch(watch, path);
-    EXPECT_FALSE(WatchedFileChanged(watch, path));  // the first look keeps the time
-    EXPECT_FALSE(WatchedFileChanged(watch, path));
+    wellfile::ChangeWatch watch;
+    wellfile::Watch(watch, path);
+    EXPECT_FALSE(wellfile::WatchedFileChanged(watch, path));  // the first look keeps the time
+    EXPECT_FALSE(wellfile::WatchedFileChanged(watch, path));
     Touch(path, t.addSecs(1));
-    EXPECT_FALSE(WatchedFileChanged(watch, TestDir() + "other.svc"));
-    EXPECT_TRUE(WatchedFileChanged(watch, path.toUpper().replace(TestDir().toUpper(), TestDir())));
-    EXPECT_FALSE(WatchedFileChanged(watch, path));
+    EXPECT_FALSE(wellfile::WatchedFileChanged(watch, TestDir() + "other.svc"));
+    EXPECT_TRUE(wellfile::WatchedFileChanged(watch, path.toUpper().replace(TestDir().toUpper(), TestDir())));
+    EXPECT_FALSE(wellfile::WatchedFileChanged(watch, path));
     Touch(path, t.addSecs(2));
     watch.reset = true;
-    EXPECT_FALSE(WatchedFileChanged(watch, path));
+    EXPECT_FALSE(wellfile::WatchedFileChanged(watch, path));
     EXPECT_FALSE(watch.reset);
     Touch(path, t.addSecs(3));
-    EXPECT_TRUE(WatchedFileChanged(watch, path));
+    EXPECT_TRUE(wellfile::WatchedFileChanged(watch, path));
     QFile::remove(path);
-    EXPECT_FALSE(WatchedFileChanged(watch, path));
+    EXPECT_FALSE(wellfile::WatchedFileChanged(watch, path));
 }
 
 TEST(DailyFiles, TheRecentWitsWindowEndsNow)
@@ -199,7 +199,7 @@ TEST(DailyFiles, ReceivedWitsBlocksBecomeDailyFilesAndGoOnFirst)
     EXPECT_TRUE(ReadBytes(data + "download.txt").contains((receive + "W@1-15-26.zl8").toUtf8()));
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     const QByteArray day = ReadBytes(data + "wits/W@1-15-26.wit");
-    ASSERT_EQ(day.size(), wits::kDailyFileSize);
+    ASSERT_EQ(day.size(), wellfile::kDailyFileSize);
     for (const WITSRECORD& s : block) {
         WITSRECORD stored;
         std::memcpy(&stored, day.constData() + qsizetype(wits::RecordOfSlot(s.slot)) * 128, sizeof stored);

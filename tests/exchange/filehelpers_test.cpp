@@ -45,15 +45,15 @@ TEST(FileHelpers, DeletionRefusesWholeFoldersAndFolderParts)
         WriteBytes(d + name, "x");
     QFile::setPermissions(d + "b.zip", QFile::ReadOwner);  // read-only files from other stations go too
     const QStringList all = Files(d);
-    EXPECT_EQ(DeleteFiles(d, "*"), 0);
-    EXPECT_EQ(DeleteFiles(d, ".*"), 0);
-    EXPECT_EQ(DeleteFiles(d, "../*.zip"), 0);
-    EXPECT_EQ(DeleteFiles(QString(), "*.zip"), 0);
+    EXPECT_EQ(wellfile::DeleteFiles(d, "*"), 0);
+    EXPECT_EQ(wellfile::DeleteFiles(d, ".*"), 0);
+    EXPECT_EQ(wellfile::DeleteFiles(d, "../*.zip"), 0);
+    EXPECT_EQ(wellfile::DeleteFiles(QString(), "*.zip"), 0);
     EXPECT_EQ(Files(d), all);
-    EXPECT_EQ(DeleteFiles(d + "missing.svm"), 1);
-    EXPECT_EQ(DeleteFiles(d, "*.zip"), 1);
+    EXPECT_EQ(wellfile::DeleteFiles(d + "missing.svm"), 1);
+    EXPECT_EQ(wellfile::DeleteFiles(d, "*.zip"), 1);
     EXPECT_EQ(Files(d), (QStringList{".hidden", "c.svm"}));
-    EXPECT_EQ(DeleteFiles(d, "*.zip"), 0);
+    EXPECT_EQ(wellfile::DeleteFiles(d, "*.zip"), 0);
 }
 
 TEST(FileHelpers, ListsCountAndFindLoops)

@@ -237,11 +237,11 @@ TEST(PlugBack, CutsPicturesReportsShowsAndCurvesAtTheKickOffDepth)
         QDir().mkpath(d + "Bitmaps/OLD");
         WriteBytes(d + "Bitmaps/OLD/" + name, name);
     }
-    std::vector<reports::SHOWREPORT> shows(2);
+    std::vector<wellfile::SHOWREPORT> shows(2);
     platform::SetFieldText(shows[0].interval, " 2000 to 2010");
     platform::SetFieldText(shows[1].interval, " 2200 to 2210");
     WriteRecords(d + "OLD.sho", shows);
-    std::vector<reports::REPORTEX> reports(4);
+    std::vector<wellfile::REPORTEX> reports(4);
     const float depths[] = {1900, 2100, 2300, 2400};
     for (int i = 0; i < 4; ++i) {
         reports[std::size_t(i)].number = i + 1;
@@ -258,10 +258,10 @@ TEST(PlugBack, CutsPicturesReportsShowsAndCurvesAtTheKickOffDepth)
     EXPECT_EQ(f.window.State().well.file.wellName, "OLD-H");
     EXPECT_EQ(QDir(d + "Bitmaps/OLD-H").entryList(QDir::Files), QStringList{"OLD-H@2100-1.jpg"});
     EXPECT_EQ(ReadBytes(d + "Bitmaps/OLD-H/OLD-H@2100-1.jpg"), "OLD@2100-1.jpg");
-    const auto keptShows = FileRecords<reports::SHOWREPORT>(d + "OLD-H.sho");
+    const auto keptShows = FileRecords<wellfile::SHOWREPORT>(d + "OLD-H.sho");
     ASSERT_EQ(keptShows.size(), 1u);
     EXPECT_STREQ(keptShows[0].interval, " 2000 to 2010");
-    const auto keptReports = FileRecords<reports::REPORTEX>(d + "OLD-H.rpt");
+    const auto keptReports = FileRecords<wellfile::REPORTEX>(d + "OLD-H.rpt");
     ASSERT_EQ(keptReports.size(), 3u);
     EXPECT_EQ(float(keptReports[2].depth), 2150.0f);
     EXPECT_EQ(+keptReports[2].number, 3);
@@ -287,19 +287,19 @@ TEST(PlugBack, CopyOutSendsTheCutReportsAndShows)
     ASSERT_EQ(wellfile::SaveConfig(config, app::PlaceOf(f.window.State()), field), 1);
     ASSERT_EQ(f.window.OpenDataFile(d + "OLD.svm"), 1);
     ASSERT_TRUE(f.window.State().well.file.copyOut);
-    std::vector<reports::SHOWREPORT> shows(2);
+    std::vector<wellfile::SHOWREPORT> shows(2);
     platform::SetFieldText(shows[0].interval, " 2000 to 2010");
     platform::SetFieldText(shows[1].interval, " 2200 to 2210");
     WriteRecords(d + "OLD.sho", shows);
-    std::vector<reports::REPORTEX> reports(3);
+    std::vector<wellfile::REPORTEX> reports(3);
     for (int i = 0; i < 3; ++i)
         reports[std::size_t(i)].depth = float(2050 + 100 * i);
     WriteRecords(d + "OLD.rpt", reports);
 
     f.Create(app::cmd::PlugBack, QString(), "2150");
     ASSERT_EQ(f.window.State().well.file.wellName, "OLD-H");
-    ASSERT_EQ(FileRecords<reports::SHOWREPORT>(d + "OLD-H.sho").size(), 1u);
-    ASSERT_EQ(float(FileRecords<reports::REPORTEX>(d + "OLD-H.rpt").back().depth), 2150.0f);
+    ASSERT_EQ(FileRecords<wellfile::SHOWREPORT>(d + "OLD-H.sho").size(), 1u);
+    ASSERT_EQ(float(FileRecords<wellfile::REPORTEX>(d + "OLD-H.rpt").back().depth), 2150.0f);
     EXPECT_EQ(ReadBytes(second + "OLD-H.sho"), ReadBytes(d + "OLD-H.sho"));
     EXPECT_EQ(ReadBytes(second + "OLD-H.rpt"), ReadBytes(d + "OLD-H.rpt"));
     platform::WriteSetting("SecondDataFolder", QString());
@@ -309,11 +309,11 @@ TEST(PlugBack, AReportOrShowFileThatCannotBeRewrittenStaysAsItWas)
 {
     const wellfile::WellPlace place = testing_support::MakePlace(QString(250, u'W'));
     const QString base = place.currentFolder + place.wellName;
-    std::vector<reports::REPORTEX> reports(2);
+    std::vector<wellfile::REPORTEX> reports(2);
     reports[0].depth = 100;
     reports[1].depth = 300;
     WriteRecords(base + ".rpt", reports);
-    std::vector<reports::SHOWREPORT> shows(2);
+    std::vector<wellfile::SHOWREPORT> shows(2);
     platform::SetFieldText(shows[0].interval, " 100 to 110");
     platform::SetFieldText(shows[1].interval, " 300 to 310");
     WriteRecords(base + ".sho", shows);

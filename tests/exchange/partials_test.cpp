@@ -282,7 +282,7 @@ TEST(PartialUpdates, ReceivedPicturesAreNumberedIntoJpegs)
     st.Base();
     st.Partial("W.501", Records(1102, 1104, 2));
     testing_support::WriteBytes(st.data + "W.jpg", "picture");
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     cfg.copyOn = 1;
     QDir().mkpath(TestDir() + "dest");
     std::strcpy(cfg.destinationFolder, qPrintable(TestDir() + "dest/"));

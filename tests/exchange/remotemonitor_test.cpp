@@ -70,7 +70,7 @@ struct Stations {
 TEST(RemoteMonitor, SettingsRecordIsWrittenWholeAndShownAsTheDialogShowsIt)
 {
     const QString folder = TestDir();
-    RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     RemoteSetupFields office = SetupFieldsOf(cfg, false, folder);
     EXPECT_EQ(office.interval, "30");  // a fresh record
     EXPECT_EQ(office.receiveFolder, folder);
@@ -98,13 +98,13 @@ TEST(RemoteMonitor, SettingsRecordIsWrittenWholeAndShownAsTheDialogShowsIt)
     EXPECT_EQ(At<std::int32_t>(bytes, 526), 1);
     EXPECT_EQ(bytes.mid(530), QByteArray(252, '\0'));
 
-    RemoteConfig back;
+    wellfile::RemoteConfig back;
     ASSERT_EQ(wellfile::LoadDownloadConfig(folder, back), 1);
     EXPECT_EQ(SetupFieldsOf(back, false, folder).interval, "60");
     EXPECT_EQ(SetupFieldsOf(back, false, folder).receiveFolder, "/x/recv\\");
 
     // Drilling mode: 0 typed is stored as 2 and shown as such; a fresh record shows 10.
-    EXPECT_EQ(SetupFieldsOf(RemoteConfig{}, true, folder).interval, "10");
+    EXPECT_EQ(SetupFieldsOf(wellfile::RemoteConfig{}, true, folder).interval, "10");
     RemoteSetupFields drilling = SetupFieldsOf(back, true, folder);
     drilling.interval = "0";
     drilling.destinationFolder = "/x/dest/";
@@ -320,7 +320,7 @@ TEST(RemoteMonitor, LoadingTheRecordForDrillingAndASecondCopy)
     EXPECT_FALSE(load.start);
     EXPECT_EQ(ReadBytes(data + "svdlcfg.cfg"), QByteArray(782, '\0'));
 
-    RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     cfg.startOnOpen = 1;
     cfg.copyOn = 1;
     cfg.depthUnitsToSend = 1;

@@ -45,7 +45,7 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     const QString m = s.well.file.dataFolder;
     const QString r = testing_support::TestDir() + "R/", d = testing_support::TestDir() + "D/";
     QDir().mkpath(r);
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     std::strcpy(cfg.receiveFolder, qPrintable(r));
     cfg.interval = 10;
     ASSERT_EQ(wellfile::SaveRemoteConfig(m, cfg), 1);
@@ -55,7 +55,7 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
 
     // The package brings the well's tops, header and curve file with its records.
     testing_support::MakeWell(d, "W.svm", 2000, 2500);
-    entry::TOPSEX top;
+    wellfile::TOPSEX top;
     top.depth = 2450;
     testing_support::WriteBytes(d + "W.top", &top, sizeof top);
     wellfile::WellHeader header{};
@@ -245,7 +245,7 @@ TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
     EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26 11:00 AM");
     EXPECT_EQ(s.well.file.customBottomDepth, 2410);
     decltype(s.well.showDepthIndex) fresh{};
-    wellfile::LoadShowDepthIndex(app::PlaceOf(s), fresh, reports::ConvertShows);
+    wellfile::LoadShowDepthIndex(app::PlaceOf(s), fresh, wellfile::ConvertShows);
     EXPECT_EQ(s.well.showDepthIndex, fresh);
 
     // Viewing another station's well: its WITS block and today's loose daily file are filed.
@@ -254,7 +254,7 @@ TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
     s.env.remoteReceiveFolder = r;
     s.witsChart.viewingStation[0] = true;
     s.well.wellTitle = "NORTH 7";
-    std::vector<wits::WITSRECORD> block(5);
+    std::vector<wellfile::WITSRECORD> block(5);
     for (int i = 0; i < 5; ++i) {
         wits::StampSample(block[std::size_t(i)], QDateTime(QDate(2026, 1, 15), QTime(10, 0, i * 6)));
         block[std::size_t(i)].holeDepth = float(2400 + i);
@@ -267,7 +267,7 @@ TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
     ASSERT_TRUE(doubles().timers.last->Fire(5));
     EXPECT_FALSE(QFile::exists(r + "W.zl8"));
     const QString wits = platform::FindFileNoCase(m, "wits") + "/";
-    EXPECT_EQ(QFileInfo(wits + "W.wit").size(), wits::kDailyFileSize);
+    EXPECT_EQ(QFileInfo(wits + "W.wit").size(), wellfile::kDailyFileSize);
     EXPECT_FALSE(QFile::exists(m + "W@1-15-26.wit"));
     EXPECT_EQ(ReadBytes(wits + "W@1-15-26.wit"), "loose day");
     EXPECT_TRUE(window.windowTitle().startsWith("StrativM    NORTH 7  Last Updated  "));
@@ -287,7 +287,7 @@ TEST(RemoteMonitorWindow, DrillingStopRestartsTheMonitorAndRefusalsGoToTheStatus
     const QString m = s.well.file.dataFolder;
     const QString r = testing_support::TestDir() + "R/", d = testing_support::TestDir() + "D/";
     QDir().mkpath(r);
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     cfg.startOnOpen = 1;
     std::strcpy(cfg.receiveFolder, qPrintable(r));
     cfg.interval = 20;

@@ -127,11 +127,11 @@ TEST(RemoteStation, EnableRemoteMonitorTakesPackagesFromTheFolderTheSetupNames)
 
     // The open well's package: its short reports and show marks come with its records.
     MakeWell(d, "W.svm", 2000, 2500);
-    reports::QREPORT report{};
+    wellfile::QREPORT report{};
     report.number = 1;
     report.depth = 2450;
     WriteBytes(d + "W.qpt", &report, sizeof report);
-    reports::SHOWREPORT show{};
+    wellfile::SHOWREPORT show{};
     platform::SetFieldText(show.interval, " 2460 to  2470");
     WriteBytes(d + "W.sho", &show, sizeof show);
     Pack(r + "/W.sv8", {d + "W.svm", d + "W.qpt", d + "W.sho"});
@@ -154,7 +154,7 @@ TEST(RemoteStation, TheStartFlagStartsTheMonitorHoweverAWellIsOpened)
     const QString m = platform::DefaultInstallFolder(), r = TestDir() + "R", d = TestDir() + "D/";
     QDir().mkpath(r);
     QDir().mkpath(d);
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     cfg.startOnOpen = 1;
     std::strcpy(cfg.receiveFolder, qPrintable(r + "\\"));  // as the set-up stores it
     cfg.interval = 30;

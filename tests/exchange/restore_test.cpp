@@ -137,7 +137,7 @@ TEST(StartUpCopy, AWellOpenedByNameIsCopiedToTheRemoteSettingsFolder)
     QDir().mkpath(forward);
     QDir().mkpath(install);
     const auto start = [&](const char* folder, int size) {
-        exchange::RemoteConfig config;
+        wellfile::RemoteConfig config;
         config.startOnOpen = 1;
         std::strncpy(config.destinationFolder, folder, sizeof config.destinationFolder - 1);
         WriteBytes(install + "svdlcfg.cfg", &config, size);
@@ -148,9 +148,9 @@ TEST(StartUpCopy, AWellOpenedByNameIsCopiedToTheRemoteSettingsFolder)
         EXPECT_EQ(window.State().well.file.wellName, "W");
     };
     const QByteArray folder = QFile::encodeName(forward);
-    start("Not Selected\\", exchange::kRemoteConfigSize);
-    start(folder.constData(), exchange::kRemoteConfigSize - 1);
+    start("Not Selected\\", wellfile::kRemoteConfigSize);
+    start(folder.constData(), wellfile::kRemoteConfigSize - 1);
     EXPECT_TRUE(QDir(forward).isEmpty());
-    start(folder.constData(), exchange::kRemoteConfigSize);
+    start(folder.constData(), wellfile::kRemoteConfigSize);
     EXPECT_EQ(ReadBytes(forward + "W.svm"), ReadBytes(install + "W.svm"));
 }

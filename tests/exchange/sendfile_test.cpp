@@ -81,7 +81,7 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
 
     // A destination folder that is not there: the copy thread says so in "download.txt" and, once the
     // window's queue delivers it, on the status line; the package stays in the send folder.
-    exchange::RemoteConfig nowhere;
+    wellfile::RemoteConfig nowhere;
     std::strcpy(nowhere.destinationFolder, qPrintable(TestDir() + "nowhere/"));
     ASSERT_EQ(wellfile::SaveRemoteConfig(data, nowhere), 1);
     QStringList said;
@@ -110,7 +110,7 @@ TEST(UpdatePackage, LeavesTheStationsOwnSettingsOutAndLogsEveryRun)
 
     // A send folder that cannot hold a package: logged, told in the status text, no box, nothing handed
     // to the copy thread (there is a destination).
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     std::strcpy(remote.destinationFolder, qPrintable(TestDir() + "R/"));
     ASSERT_EQ(wellfile::SaveRemoteConfig(data, remote), 1);
     QDir(data + "sendfile").removeRecursively();
@@ -146,14 +146,14 @@ TEST(SendFile, ADuplicateNameOfTheGammaFilesFallsBackToTheShorterList)
     const QString o = anchorWell.path() + '/';
     WriteFiles(data, {"W.las", "~.svm", "sendfile/p.jpg"});
     WriteFiles(o, {"W.las", "T.las"});
-    auto setup = std::make_unique<horizontal::HorzSetupRecord>();
+    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
     std::strcpy(setup->anchorGammaFile, qPrintable(o + "W.las"));
     WriteBytes(data + "W.hor", setup.get(), sizeof *setup);
     std::strcpy(setup->targetGammaFile, qPrintable(o + "t.LAS"));
     WriteBytes(data + "W.hor", setup.get(), sizeof *setup - 1);
     EXPECT_EQ(ReadHorzSetup(data, "W", *setup), 0);
     WriteBytes(data + "W.hor", setup.get(), sizeof *setup);
-    auto read = std::make_unique<horizontal::HorzSetupRecord>();
+    auto read = std::make_unique<wellfile::HorzSetupRecord>();
     ASSERT_EQ(ReadHorzSetup(data, "W", *read), 1);
     EXPECT_EQ(std::memcmp(read.get(), setup.get(), sizeof *setup), 0);
     EXPECT_EQ(HorzGammaFiles(*setup, data, "W"), QStringList{o + "W.las"});  // "t.LAS" is not there

@@ -47,7 +47,7 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
     const QStringList own = {"W.wfg", "W.sch", "W.lag"};
     for (const QString& name : own)
         WriteBytes(m + name, "M's own");
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     std::strcpy(remote.destinationFolder, qPrintable(r));
     remote.updatePackage = 1;
     ASSERT_EQ(wellfile::SaveRemoteConfig(d, remote), 1);

@@ -88,12 +88,12 @@ TEST(OutsideFiles, DeletionTakesReadOnlyFilesAndRefusesToEmptyAFolder)
     Write(dir + "B.SV8", "x");
     Write(dir + "keep.svm", "x");
     QFile::setPermissions(dir + "a.sv8", QFile::ReadOwner);
-    EXPECT_EQ(exchange::DeleteFiles(dir, "*"), 0);
-    EXPECT_EQ(exchange::DeleteFiles(dir, ".*"), 0);
-    EXPECT_EQ(exchange::DeleteFiles(dir, "*.sv8"), 1);
+    EXPECT_EQ(wellfile::DeleteFiles(dir, "*"), 0);
+    EXPECT_EQ(wellfile::DeleteFiles(dir, ".*"), 0);
+    EXPECT_EQ(wellfile::DeleteFiles(dir, "*.sv8"), 1);
     EXPECT_EQ(QDir(dir).entryList({"*.sv8", "*.svm"}, QDir::Files), QStringList{"keep.svm"});
-    EXPECT_EQ(exchange::DeleteFiles(dir, "*.sv8"), 0) << "nothing matches";
-    EXPECT_EQ(exchange::DeleteFiles(dir + "missing.txt"), 1);
+    EXPECT_EQ(wellfile::DeleteFiles(dir, "*.sv8"), 0) << "nothing matches";
+    EXPECT_EQ(wellfile::DeleteFiles(dir + "missing.txt"), 1);
 }
 
 TEST(OutsideFiles, SriAndBaselineTextsGiveTheirComponents)

@@ -10,9 +10,9 @@ using namespace horizontal;
 
 namespace {
 
-HorzSection Section(float startMd, float endMd, int endX, float dip, float startTvd = 1200, float px = 2)
+wellfile::HorzSection Section(float startMd, float endMd, int endX, float dip, float startTvd = 1200, float px = 2)
 {
-    HorzSection s{};
+    wellfile::HorzSection s{};
     s.startMd = startMd;
     s.endMd = endMd;
     s.endX = endX;
@@ -23,9 +23,9 @@ HorzSection Section(float startMd, float endMd, int endX, float dip, float start
     return s;
 }
 
-entry::TOPSEX Top(std::int32_t md, float tvd, const char* name = "Austin")
+wellfile::TOPSEX Top(std::int32_t md, float tvd, const char* name = "Austin")
 {
-    entry::TOPSEX t{};
+    wellfile::TOPSEX t{};
     t.depth = md;
     t.tvd = tvd;
     t.drawOnHorizontal = 1;
@@ -49,7 +49,7 @@ CrossingInputs At(float md, float tvd)
 TEST(HorzCrossing, StartColumnRowsAndDipRise)
 {
     // The first section ends at column 1640 (not the column of 2200, 1650), so the two starts differ.
-    const HorzSection sections[] = {Section(2000, 2200, 1640, 0), Section(2200, 2400, 3250, 2)};
+    const wellfile::HorzSection sections[] = {Section(2000, 2200, 1640, 0), Section(2200, 2400, 3250, 2)};
     // At the second section's start MD: the first section's end column; before the first section: plotLeft.
     EXPECT_EQ(CrossingIn(sections, 1, At(2200, 1250)).x1, 1640);
     EXPECT_EQ(CrossingIn(sections, 0, At(1990, 1250)).x1, 50);
@@ -84,13 +84,13 @@ TEST(HorzCrossing, StartColumnRowsAndDipRise)
 
 TEST(HorzCrossing, BaseLineLabelsAndColour)
 {
-    const HorzSection sections[] = {Section(2000, 2400, 3250, 0)};
+    const wellfile::HorzSection sections[] = {Section(2000, 2400, 3250, 0)};
     CrossingInputs in = At(2100, 1250);
     in.thickness = 10;
     in.baseLines = false;  // the set-up's byte at 952 set
     EXPECT_FALSE(CrossingIn(sections, 0, in).base);
 
-    entry::TOPSEX top = Top(2100, 1250.5f);
+    wellfile::TOPSEX top = Top(2100, 1250.5f);
     EXPECT_EQ(CrossingLabel(top, 30), "Austin");
     top.appendSubsea = 1;
     EXPECT_EQ(CrossingLabel(top, 30), "Austin  (1250.50  TVD ) (-1220.50  SS )");
@@ -105,7 +105,7 @@ TEST(HorzCrossing, TheRecordWalkDrawsMarkedTopsAndAtMostTenOfEleven)
     std::vector<wellfile::RECORD> records(500);
     for (int i = 0; i < 500; ++i)
         records[std::size_t(i)].depth = 1000 + i;
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::TOPSEX> tops;
     for (int i = 0; i < 11; ++i)
         tops.push_back(Top(2000 + 10 * i, 1210.6f + 10 * i));
     // The walk starts from a record below the tops and steps back to them.
@@ -123,7 +123,7 @@ TEST(HorzCrossing, TheRecordWalkDrawsMarkedTopsAndAtMostTenOfEleven)
 
 TEST(HorzCrossing, TargetPanelsEvery150RecordsWithTheirStructuralRise)
 {
-    const HorzSection flat[] = {Section(2000, 3000, 8050, 0)};
+    const wellfile::HorzSection flat[] = {Section(2000, 3000, 8050, 0)};
     std::vector<PanelPlace> p = TargetPanelPlaces(flat, 2000, 3500, 8, 50, 8040, false);
     ASSERT_EQ(p.size(), 7u);  // the seventh lies past plotRight and ends the walk
     EXPECT_EQ(p[0].column, 1250);
@@ -132,18 +132,18 @@ TEST(HorzCrossing, TargetPanelsEvery150RecordsWithTheirStructuralRise)
     EXPECT_EQ(p[6].rise, 0);
 
     // Within 50 px of the section's end a panel moves 10 px left.
-    const HorzSection nearEnd[] = {Section(2000, 2301, 2460, 2), Section(2301, 3000, 8050, 2)};
+    const wellfile::HorzSection nearEnd[] = {Section(2000, 2301, 2460, 2), Section(2301, 3000, 8050, 2)};
     p = TargetPanelPlaces(nearEnd, 2000, 3000, 8, 50, 8040, false);
     EXPECT_EQ(p[1].column, 2440);
     // Dip 2 over the spacing of 150 rises 5.24 a panel; with one curve per panel nothing is carried.
-    const HorzSection dipping[] = {Section(2000, 3000, 8050, 2)};
+    const wellfile::HorzSection dipping[] = {Section(2000, 3000, 8050, 2)};
     p = TargetPanelPlaces(dipping, 2000, 3000, 8, 50, 8040, false);
     EXPECT_NEAR(p[0].rise, 5.24, 0.005);
     EXPECT_NEAR(p[2].rise, 3 * 5.238, 0.01);
     EXPECT_EQ(TargetPanelPlaces(dipping, 2000, 3000, 8, 50, 8040, true)[2].rise, 0);
 
     // A panel in a new section splits the spacing at the section's end MD.
-    const HorzSection split[] = {Section(2000, 2200, 1650, 0), Section(2200, 3000, 8050, 2)};
+    const wellfile::HorzSection split[] = {Section(2000, 2200, 1650, 0), Section(2200, 3000, 8050, 2)};
     p = TargetPanelPlaces(split, 2000, 3000, 8, 50, 8040, false);
     EXPECT_EQ(p[0].rise, 0);
     EXPECT_NEAR(p[1].rise, StructuralRise(split[1], 100), 1e-4);  // 2200 - (2300 - 150) = 50 in the first
@@ -155,7 +155,7 @@ TEST(HorzCrossing, APanelStartsAtItsTvdAndEndsPastTheSection)
     std::vector<GammaSlot> samples(120);
     for (int k = 0; k < 100; ++k)
         samples[std::size_t(k)] = {1180.f + 2 * k, 10.f * (k % 5)};
-    HorzSection s = Section(2000, 3000, 8050, 0);
+    wellfile::HorzSection s = Section(2000, 3000, 8050, 0);
     s.endTvd = 1210;
     PanelInputs in;
     in.column = 1250;

@@ -31,7 +31,7 @@
 #include <memory>
 
 using horizontal::HorzDlg;
-using horizontal::HorzSetupRecord;
+using wellfile::HorzSetupRecord;
 using testing_support::At;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -75,13 +75,13 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
         r.lithInOrderEntered = 1;
         r.drawFromDepth = 1200;
     });
-    EXPECT_FALSE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_FALSE(app::TrackSettingsOf(f.S()).lithTextOrder);
     EXPECT_FALSE(print::HorizontalViewOf(f.S()).open);
     HorzDlg* view = f.Open();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->windowTitle().startsWith("HORIZONTAL VIEW.."));
     EXPECT_TRUE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
-    EXPECT_TRUE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_TRUE(app::TrackSettingsOf(f.S()).lithTextOrder);
     EXPECT_EQ(view->Image().pixel(10, 10), qRgb(255, 255, 255));
 
     // Width 1200: the scroll bar and the buttons along the bottom; the header moves the scroll range.
@@ -102,7 +102,7 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
 
     // The print set-up offers the horizontal run from the view's start depth with its header.
     doubles().printers.defaultPrinter = testing_support::TestPrinter("Test PDF", "FILE:", 300, {15, 11});
-    print::PRINTCFG cfg{};
+    wellfile::PRINTCFG cfg{};
     cfg.continuousPaper = print::CheckPrinter(f.S());
     cfg.endDepth = f.S().well.file.fileBottomDepth;
     platform::Dialog::QueueTestScript([](platform::Dialog& d) {
@@ -127,7 +127,7 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
     f.window.EvCommand(app::cmd::HorizontalView);
     EXPECT_TRUE(f.window.Tools().horzView.isNull());
     EXPECT_FALSE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
-    EXPECT_FALSE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_FALSE(app::TrackSettingsOf(f.S()).lithTextOrder);
     EXPECT_FALSE(print::HorizontalViewOf(f.S()).open);
 }
 
@@ -335,12 +335,12 @@ TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
     ViewOnWell f;
     HorzDlg* view = f.Open();
     ASSERT_NE(view, nullptr);
-    std::vector<horizontal::HorzMarker>& markers = view->Markers();
-    markers.assign(3, horizontal::HorzMarker{});
+    std::vector<wellfile::HorzMarker>& markers = view->Markers();
+    markers.assign(3, wellfile::HorzMarker{});
     markers[0].symbolNumber = 4;
     markers[2].symbolNumber = 7;
     markers[2].offsetY = -12;
-    std::array<horizontal::HorzSection, horizontal::kMaxSections> sections{};
+    std::array<wellfile::HorzSection, horizontal::kMaxSections> sections{};
     sections[0].startMd = 0;
     sections[1].startMd = 1100;
     sections[1].startTvd = 900;
@@ -460,7 +460,7 @@ TEST(HorzWindow, ThePathAndTheGasAreInkedWhereTheLayoutPutsThem)
     int j = 0;
     while (j + 1 < p.sections.count && depth >= p.sections.sections[std::size_t(j)].endMd)
         ++j;
-    const horizontal::HorzSection& s = p.sections.sections[std::size_t(j)];
+    const wellfile::HorzSection& s = p.sections.sections[std::size_t(j)];
     const int x = p.plotLeft + (depth - p.plotFirstDepth) * 8;
     const int y = p.bands.pathTop + platform::Trunc((double(record(depth).tvd) - s.startTvd) * s.pxPerTvd);
     ASSERT_GT(y, p.bands.pathTop);

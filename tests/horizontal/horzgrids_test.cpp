@@ -112,7 +112,7 @@ TEST(HorzGrids, LogBandsInDecades)
 TEST(HorzGrids, TvdGridAndLabelsOfASection)
 {
     Grid g;
-    HorzSection& s = g.plot.sections.sections[0];
+    wellfile::HorzSection& s = g.plot.sections.sections[0];
     s.startTvd = 1230;
     s.endTvd = 1340;
     s.endMd = 2400;

@@ -413,7 +413,7 @@ TEST(HorzHeader, TheViewsHeaderCommandDrawsTheBlockAndTheMarkersTakeTheirTiles)
     wellfile::WellHeader h{};
     platform::SetFieldText(h.company, "OILCO");
     ASSERT_EQ(wellfile::SaveHeader(h, app::PlaceOf(s)), 1);
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     ViewDefaults(*r, 0);
     r->drawLithOnWellTrack = 0;
     r->markerCount = 1;

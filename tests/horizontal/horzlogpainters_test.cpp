@@ -41,7 +41,7 @@ struct Plot {
         plot.bands.plotRight = 2440;
         plot.bands.lowerBandHeight = 100;
         settings.gammaScale = 3;  // full scale 100: one pixel per API unit
-        HorzSection& s = plot.sections.sections[0];
+        wellfile::HorzSection& s = plot.sections.sections[0];
         s.startMd = 1100;
         s.endMd = 1400;
         s.startTvd = 1100;
@@ -81,7 +81,7 @@ struct Plot {
 TEST(HorzLogPainters, ATopCrossesWithItsBaseBoxAndLabelAndIsTraced)
 {
     Plot f;
-    entry::TOPSEX top{};
+    wellfile::TOPSEX top{};
     top.number = 1;
     top.depth = 1200;  // column 850
     top.tvd = 1150;    // row 200
@@ -131,7 +131,7 @@ TEST(HorzLogPainters, ADippingSectionLowersTheTopOverTheWellPathsVerticalSection
     for (int i = 0; i <= 300; ++i)
         f.plot.wellPathTable[std::size_t(i)] = {.depth = 1100 + i, .tvd = 1, .vs = float(i)};
     f.plot.wellPathRows = 301;
-    entry::TOPSEX top{};
+    wellfile::TOPSEX top{};
     top.number = 1;
     top.depth = 1200;
     top.tvd = 1150;

@@ -22,7 +22,7 @@
 #include <memory>
 
 using horizontal::HorzDlg;
-using horizontal::HorzSetupRecord;
+using wellfile::HorzSetupRecord;
 using platform::Dialog;
 using testing_support::doubles;
 using testing_support::WriteBytes;
@@ -132,7 +132,7 @@ TEST(HorzLogsWindow, ATopMarkedInTheEditorCrossesThePlotBesideThePanelsAndTheTar
     const QImage& image = view->Image();
     ASSERT_TRUE(p.targetLoaded);
     ASSERT_TRUE(p.targetGammaLoaded);
-    const std::span<const horizontal::HorzSection> sections(p.sections.sections.data(), std::size_t(p.sections.count));
+    const std::span<const wellfile::HorzSection> sections(p.sections.sections.data(), std::size_t(p.sections.count));
 
     // The top: from its own column at its TVD's row in the section holding it, red, its base 5 units lower.
     const float tvd = w.S().well.tops[0].tvd;
@@ -140,7 +140,7 @@ TEST(HorzLogsWindow, ATopMarkedInTheEditorCrossesThePlotBesideThePanelsAndTheTar
     int s = 0;
     while (s + 1 < p.sections.count && sections[std::size_t(s)].endMd < 1340)
         ++s;
-    const horizontal::HorzSection& section = sections[std::size_t(s)];
+    const wellfile::HorzSection& section = sections[std::size_t(s)];
     const int x1 = horizontal::RecordX(p, 1340);
     const int y1 = platform::Trunc(p.bands.pathTop + (tvd - section.startTvd) * section.pxPerTvd);
     EXPECT_TRUE(Near(image, x1 + 3, y1, kRed));
@@ -154,7 +154,7 @@ TEST(HorzLogsWindow, ATopMarkedInTheEditorCrossesThePlotBesideThePanelsAndTheTar
     const platform::COLORREF targetColour = p.pens[layout::PEN_HORZ_TARGET].colour;
     auto pointAt = [&](int md) {
         const int x = horizontal::RecordX(p, md);
-        const horizontal::HorzSection& at = sections[std::size_t(horizontal::SectionOfColumn(sections, x))];
+        const wellfile::HorzSection& at = sections[std::size_t(horizontal::SectionOfColumn(sections, x))];
         return platform::POINT{x, platform::Trunc(p.bands.pathTop + (w.TvdAt(md) - at.startTvd) * at.pxPerTvd)};
     };
     const platform::POINT a = pointAt(1260), b = pointAt(1320);
@@ -172,7 +172,7 @@ TEST(HorzLogsWindow, ATopMarkedInTheEditorCrossesThePlotBesideThePanelsAndTheTar
 TEST(HorzLogsWindow, ATopOfAWellWithoutHorizontalDataIsClearedAndATargetThatIsNoFileIsTold)
 {
     Well w;
-    entry::TOPSEX top{};
+    wellfile::TOPSEX top{};
     top.number = 1;
     top.depth = 1340;
     top.tvd = w.TvdAt(1340);
@@ -229,7 +229,7 @@ TEST(HorzLogsWindow, TheDemoWellsTopGetsItsTvdFromTheStationsAndCrossesThePlot)
     ASSERT_FALSE(doubles().prompter.messages.isEmpty());
     EXPECT_TRUE(doubles().prompter.messages.last().text.startsWith(
         "No TVD for the top at 2595: no survey station with a TVD within 200 below it."));
-    const entry::TOPSEX &basal = s.well.tops[8], &deep = s.well.tops.back();
+    const wellfile::TOPSEX &basal = s.well.tops[8], &deep = s.well.tops.back();
     EXPECT_FLOAT_EQ(+basal.tvd, 2291.5f);
     EXPECT_EQ(+basal.drawOnHorizontal, 1);
     EXPECT_EQ(+deep.drawOnHorizontal, 1);
@@ -239,7 +239,7 @@ TEST(HorzLogsWindow, TheDemoWellsTopGetsItsTvdFromTheStationsAndCrossesThePlot)
     auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
     ASSERT_NE(view, nullptr);
     const horizontal::HorzPlot& p = view->Plot();
-    const horizontal::HorzSection& section = p.sections.sections[0];
+    const wellfile::HorzSection& section = p.sections.sections[0];
     const int x1 = horizontal::RecordX(p, 2340);
     const int y1 = platform::Trunc(p.bands.pathTop + (2291.5f - section.startTvd) * section.pxPerTvd);
     const platform::COLORREF grey = platform::RGB(0x40, 0x40, 0x40);

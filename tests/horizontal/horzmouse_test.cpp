@@ -15,7 +15,7 @@ using namespace horizontal;
 namespace {
 
 struct Plot {
-    std::array<HorzSection, 2> sections{};
+    std::array<wellfile::HorzSection, 2> sections{};
     MouseGeometry g;
     Plot()
     {
@@ -59,7 +59,7 @@ TEST(HorzMouseRules, MarginClickSetsTheDrawFromDepthFromTheTvdOrAHundredDeeper)
     EXPECT_FALSE(MarginDrawFrom(f.g, 2, true, 20, 200, 0));
     EXPECT_FALSE(MarginDrawFrom(f.g, 1, true, 48, 200, 0));
     EXPECT_FALSE(MarginDrawFrom(f.g, 1, true, 0, 200, 0));
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     StoreDrawFrom(*r, 1250);
     float start = 0;
     std::memcpy(&start, reinterpret_cast<const char*>(r.get()) + 994, 4);
@@ -83,16 +83,16 @@ TEST(HorzMouseRules, MarkersArePlacedUnderThePointAndStoredPacked)
 {
     Plot f;
     f.g.plotLeft = f.g.scroll = 500;
-    const HorzMarker m = PlaceMarker(f.g, 3, 900, 390, false, 0);
+    const wellfile::HorzMarker m = PlaceMarker(f.g, 3, 900, 390, false, 0);
     EXPECT_EQ(m.symbolNumber, 3);
     EXPECT_EQ(m.markerMd, 2050);
     EXPECT_EQ(m.markerTvd, 1345);
     EXPECT_EQ(std::int32_t(m.offsetY), 14);
     EXPECT_EQ(m.placedScaled, 0);
     // A cleared entry leaves no gap in the record.
-    std::vector<HorzMarker> markers{m, m, m};
+    std::vector<wellfile::HorzMarker> markers{m, m, m};
     ClearMarker(markers[0]);
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     r->markers[5].symbolNumber = 9;
     StoreMarkers(*r, markers);
     EXPECT_EQ(int(r->markerCount), 2);
@@ -104,7 +104,7 @@ TEST(HorzMouseRules, MarkersArePlacedUnderThePointAndStoredPacked)
 TEST(HorzMouseRules, ADroppedNoteTakesTheDepthUnderItsLeftAndLosesItsFlags)
 {
     Plot f;
-    entry::HTEXTEX note;
+    wellfile::HTEXTEX note;
     note.depth = 2000;
     note.box[0] = 52, note.box[1] = 300, note.box[2] = 252, note.box[3] = 400;
     note.textTrack = note.anchoredRight = note.anchoredBottom = 1;

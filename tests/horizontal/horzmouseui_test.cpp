@@ -38,8 +38,8 @@ struct MouseOnView {
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hor;
     HorzDlg* view = nullptr;
-    explicit MouseOnView(const std::function<void(HorzSetupRecord&)>& stored = {},
-                         const std::vector<entry::HTEXTEX>& notes = {})
+    explicit MouseOnView(const std::function<void(wellfile::HorzSetupRecord&)>& stored = {},
+                         const std::vector<wellfile::HTEXTEX>& notes = {})
     {
         testing_support::OpenNewWell(window, [](const QString& data) {
             return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
@@ -47,7 +47,7 @@ struct MouseOnView {
         app::LogState& s = window.State();
         s.env.screenWidth = 1920;
         hor = s.well.file.currentFolder + "H.hor";
-        auto r = std::make_unique<HorzSetupRecord>();
+        auto r = std::make_unique<wellfile::HorzSetupRecord>();
         ViewDefaults(*r, 0);
         r->drawLithOnWellTrack = 0;
         if (stored)
@@ -83,9 +83,9 @@ struct MouseOnView {
         Mouse(QEvent::MouseButtonDblClick, x, y);
         Mouse(QEvent::MouseButtonRelease, x, y);
     }
-    HorzMarker Stored(int i) const
+    wellfile::HorzMarker Stored(int i) const
     {
-        HorzMarker m;
+        wellfile::HorzMarker m;
         std::memcpy(&m, testing_support::ReadBytes(hor).constData() + 139934 + 20 * i, sizeof m);
         return m;
     }
@@ -130,7 +130,7 @@ TEST(HorzMouse, TheWheelAndThePagingKeysPageTheView)
 
 TEST(HorzMouse, ACtrlClickInTheMarginSetsTheDrawFromDepth)
 {
-    MouseOnView f([](HorzSetupRecord& r) { r.keepDrawFrom = 1; });
+    MouseOnView f([](wellfile::HorzSetupRecord& r) { r.keepDrawFrom = 1; });
     const std::int32_t before = f.view->DrawFrom();
     const int pathTop = f.P().bands.pathTop;
     f.Click(20, pathTop / 2);  // without Ctrl: nothing
@@ -139,7 +139,7 @@ TEST(HorzMouse, ACtrlClickInTheMarginSetsTheDrawFromDepth)
     f.Click(20, pathTop / 2, Qt::ControlModifier);
     EXPECT_EQ(f.view->DrawFrom(), before - 100);  // above the path: 100 shallower
     EXPECT_EQ(testing_support::At<std::int32_t>(testing_support::ReadBytes(f.hor), 788), before - 100);
-    const HorzSection s = f.P().sections.sections[0];
+    const wellfile::HorzSection s = f.P().sections.sections[0];
     f.Click(20, pathTop + 40, Qt::ControlModifier);
     const std::int32_t tvd = std::int32_t(40 / s.pxPerTvd + s.startTvd);
     EXPECT_EQ(f.view->DrawFrom(), tvd);
@@ -202,7 +202,7 @@ TEST(HorzMouse, MarkersArePickedFromThePalettePlacedAndRemovedByDoubleClick)
     EXPECT_EQ(f.view->Mouse().PickedSymbol(), 0);
     EXPECT_EQ(f.view->cursor().shape(), Qt::ArrowCursor);
     const std::int32_t md = DepthAtColumn(900, f.view->ScrollPosition(), 500, 8, f.P().plotFirstDepth);
-    const HorzMarker placed = f.Stored(1);
+    const wellfile::HorzMarker placed = f.Stored(1);
     EXPECT_EQ(int(placed.symbolNumber), 3);
     EXPECT_EQ(int(placed.markerMd), md);
     EXPECT_EQ(std::int32_t(placed.offsetY), 14);
@@ -252,7 +252,7 @@ TEST(HorzMouse, PointBoxShowsTheSurveyValuesUnderTheClickUntilTheNextRightClick)
 
 TEST(HorzMouse, EditsAreRefusedWhileCustomTracksAreDrawn)
 {
-    MouseOnView f([](HorzSetupRecord& r) { r.drawCustomTracks = 1; });
+    MouseOnView f([](wellfile::HorzSetupRecord& r) { r.drawCustomTracks = 1; });
     app::LogState& s = f.window.State();
     s.customTracks.data = std::make_unique<layout::CUSTOMDATA>(&s.customTracks.host, false);
     f.view->Painters().customTracks = [](platform::Dc&, HorzPlot&) {};  // the well has no custom records
@@ -271,9 +271,9 @@ TEST(HorzMouse, EditsAreRefusedWhileCustomTracksAreDrawn)
 
 namespace {
 
-entry::HTEXTEX Note(std::int32_t depth, int top, const char* text)
+wellfile::HTEXTEX Note(std::int32_t depth, int top, const char* text)
 {
-    entry::HTEXTEX n;
+    wellfile::HTEXTEX n;
     n.depth = depth;
     n.box[1] = top;
     n.box[3] = top + 30;
@@ -282,7 +282,7 @@ entry::HTEXTEX Note(std::int32_t depth, int top, const char* text)
 }
 
 // The notes of the view, found by their first letters.
-const entry::HTEXTEX* Find(HorzDlg* view, const char* start)
+const wellfile::HTEXTEX* Find(HorzDlg* view, const char* start)
 {
     const NoteTable& t = view->Notes();
     for (int i = 0; i < t.count; ++i)
@@ -299,7 +299,7 @@ public:
     void CmEnterGas(app::LogState&) override {}
     void CmEnterShows(app::LogState&) override {}
     void CmFlareData(app::LogState&) override {}
-    int RunNoteDialog(app::LogState&, std::vector<entry::HTEXTEX>& notes, int index, int&) override
+    int RunNoteDialog(app::LogState&, std::vector<wellfile::HTEXTEX>& notes, int index, int&) override
     {
         indexes << index;
         std::strcpy(notes[std::size_t(index)].text, "CHANGED UNSAVED");
@@ -309,10 +309,10 @@ public:
 
 struct NotesOnView : MouseOnView {
     NotesOnView()
-        : MouseOnView([](HorzSetupRecord& r) { r.drawMemos = 1; },
+        : MouseOnView([](wellfile::HorzSetupRecord& r) { r.drawMemos = 1; },
                       {Note(1300, 250, "FIRST"), Note(1310, 300, "SECOND\r\nLINE")})
     {
-        const entry::HTEXTEX* first = Find(view, "FIRST");
+        const wellfile::HTEXTEX* first = Find(view, "FIRST");
         EXPECT_NE(first, nullptr);
         if (first)
             view->EvHScroll(ScrollCode::Thumb, first->box[0] - 300 + P().plotLeft);
@@ -325,7 +325,7 @@ struct NotesOnView : MouseOnView {
 TEST(HorzMouseNotes, ACtrlDragMovesANoteToTheDepthUnderItsLeft)
 {
     NotesOnView f;
-    const entry::HTEXTEX* first = Find(f.view, "FIRST");
+    const wellfile::HTEXTEX* first = Find(f.view, "FIRST");
     ASSERT_NE(first, nullptr);
     const int x = first->box[0] - f.Shift() + 5, y = first->box[1] + 3;
     f.Mouse(QEvent::MouseButtonPress, x, y, Qt::ControlModifier);
@@ -380,11 +380,11 @@ TEST(HorzMouseNotes, AHandleDragResizesInTheEditorWhereEscapeOrCtrlEnterEndIt)
 
 TEST(HorzMouseNotes, ANoteLeftAsItWasStaysByteForByteAndAnEditedOneKeepsItsAnchorAndAllItsText)
 {
-    entry::HTEXTEX anchored = Note(1330, 0, "desc note");
+    wellfile::HTEXTEX anchored = Note(1330, 0, "desc note");
     anchored.anchoredRight = 1;  // at the bottom, ending at its depth
-    MouseOnView f([](HorzSetupRecord& r) { r.drawMemos = 1; }, {Note(1300, 250, "FIRST"), anchored});
+    MouseOnView f([](wellfile::HorzSetupRecord& r) { r.drawMemos = 1; }, {Note(1300, 250, "FIRST"), anchored});
     const QString hxt = app::HTextPath(f.window.State());
-    const entry::HTEXTEX* note = Find(f.view, "desc");
+    const wellfile::HTEXTEX* note = Find(f.view, "desc");
     ASSERT_NE(note, nullptr);
     f.view->EvHScroll(ScrollCode::Thumb, note->box[0] - 300 + f.P().plotLeft);
     note = Find(f.view, "desc");
@@ -427,7 +427,7 @@ TEST(HorzMouseNotes, DoubleClickEditsANoteOrStartsOneAndRightClickRunsTheNoteDia
     NotesOnView f;
     NoteDialogCalls calls;
     f.window.Neighbours().entry = &calls;
-    const entry::HTEXTEX* second = Find(f.view, "SECOND");
+    const wellfile::HTEXTEX* second = Find(f.view, "SECOND");
     ASSERT_NE(second, nullptr);
     const int x = second->box[0] - f.Shift() + 3, y = second->box[1] + 3;
     f.DoubleClick(x, y);

@@ -24,7 +24,7 @@
 #include <cstring>
 
 using namespace horizontal;
-using entry::HTEXTEX;
+using wellfile::HTEXTEX;
 using testing_support::doubles;
 using testing_support::FileRecords;
 using testing_support::MakeNote;

@@ -78,7 +78,7 @@ TEST(HorzPipeline, DrawFromDepthOnFirstLoadAndRedraw)
             break;
         }
 
-    auto setup = std::make_unique<HorzSetupRecord>();
+    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
     // Nothing kept: the draw-from depth follows the well's greatest TVD - 200 and nothing is written.
     LoadInputs plain = in;
     plain.wellGreatestTvd = 1500;
@@ -116,7 +116,7 @@ TEST(HorzPipeline, CountsTheRangeAndFindsTheHorizontalPart)
     records[5].tvd = -std::numeric_limits<float>::infinity();
     records[10].rateScale = 7;
     records[20].verticalSection = 0;
-    auto setup = std::make_unique<HorzSetupRecord>();
+    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
     setup->keepDrawFrom = 1;
     setup->drawFromDepth = 1200;
     const LoadPlan p = PlanLoad(records, {1000, 2066, 67, 0, 1300, false}, *setup);
@@ -153,7 +153,7 @@ TEST(HorzPipeline, CountsTheRangeAndFindsTheHorizontalPart)
 
 TEST(HorzPipeline, SectionsOfTheDrawing)
 {
-    auto setup = std::make_unique<HorzSetupRecord>();
+    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
     SectionInputs in;
     in.leastTvd = 1230;
     in.greatestTvd = 1340;
@@ -178,7 +178,7 @@ TEST(HorzPipeline, SectionsOfTheDrawing)
     // Two set-up sections with scaling allowed: the first starts at the draw-from depth, and ends where
     // the second begins.
     auto section = [](float startTvd, float endTvd, float startMd, float endMd) {
-        HorzSection s{};
+        wellfile::HorzSection s{};
         s.startTvd = startTvd;
         s.endTvd = endTvd;
         s.startMd = startMd;
@@ -215,7 +215,7 @@ TEST(HorzPipeline, SectionsOfTheDrawing)
 
 TEST(HorzPipeline, TopsImageSizeAndImageFile)
 {
-    std::vector<entry::TOPSEX> tops(20);
+    std::vector<wellfile::TOPSEX> tops(20);
     for (int i = 0; i < 20; ++i) {
         tops[std::size_t(i)].number = i == 2 ? 0 : i + 1;
         tops[std::size_t(i)].tvd = float(1195 + 5 * i);

@@ -119,7 +119,7 @@ TEST(HorzPlot, MarkersAreScaledTilesAtTheirDepth)
     f.plot.lithTiles.resize(23);
     f.plot.lithTiles[3] = QImage(40, 11, QImage::Format_RGB32);
     f.plot.lithTiles[3].fill(QColor(255, 0, 0));
-    HorzMarker m{};
+    wellfile::HorzMarker m{};
     m.symbolNumber = 3;
     m.markerMd = 2010;
     m.offsetY = 2500;  // dragged far off: drawn at 10

@@ -25,7 +25,7 @@ std::vector<wellfile::RECORD> Stations()
 
 float Snapped(float start)
 {
-    HorzSection first{};
+    wellfile::HorzSection first{};
     first.startMd = start;
     SnapFirstStart(first, Stations());
     return first.startMd;

@@ -36,9 +36,9 @@ struct Folders {
     QString Hor() const { return current + "W1.hor"; }
 };
 
-std::unique_ptr<HorzSetupRecord> Record()
+std::unique_ptr<wellfile::HorzSetupRecord> Record()
 {
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     ViewDefaults(*r, 0);
     return r;
 }
@@ -78,7 +78,7 @@ TEST(HorzSetup, MissingFileGetsTheViewDefaultsAndRoundTripsByteForByte)
     EXPECT_EQ(curves->logGas, 1);
 
     // Save, load, save.
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     ASSERT_EQ(LoadSetupFile(f.files, *r), 1);
     ASSERT_EQ(SaveSetupFile(f.files, *r), 1);
     EXPECT_EQ(ReadBytes(f.Hor()), b);
@@ -89,7 +89,7 @@ TEST(HorzSetup, ShortFilesAreSetAsideUnderNumberedNamesAndNoneIsLost)
     Folders f;
     const QByteArray first(156457, 'a'), second(100, 'b');
     WriteBytes(f.Hor(), first);
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     EXPECT_EQ(LoadSetupFile(f.files, *r), 0);
     EXPECT_EQ(ReadBytes(f.current + "W1.ho_"), first);
     EXPECT_FALSE(QFileInfo::exists(f.Hor()));
@@ -124,7 +124,7 @@ TEST(HorzSetup, SectionsOfTheOlderLayoutMoveOnceAndTheFileIsRewritten)
     r->reserved1554[7] = 0x5a;          // reserved bytes are carried through
     WriteBytes(f.Hor(), r.get(), sizeof *r);
 
-    auto in = std::make_unique<HorzSetupRecord>();
+    auto in = std::make_unique<wellfile::HorzSetupRecord>();
     ASSERT_EQ(LoadSetupFile(f.files, *in), 1);
     const QByteArray b = ReadBytes(f.Hor());
     EXPECT_EQ(At<float>(b, 994), 100.0f);
@@ -164,7 +164,7 @@ TEST(HorzSetup, SharedWellsKeepTheRecordInTheDataFolderOnceTheDialogSavedIt)
     EXPECT_EQ(dbcRewrites, 1);
     EXPECT_EQ(ReadBytes(f.data + "W1.dbc"), dbc);
     EXPECT_EQ(ViewSetupPath(f.files), f.data + "W1.hor");
-    auto in = std::make_unique<HorzSetupRecord>();
+    auto in = std::make_unique<wellfile::HorzSetupRecord>();
     ASSERT_EQ(LoadSetupFile(f.files, *in), 1);
     EXPECT_EQ(in->drawFromDepth, 777);
 
@@ -228,10 +228,10 @@ TEST(HorzSetup, TheViewsSettingsOfARecord)
     EXPECT_EQ(SettingsOf(*r, f.files, in).gammaScale, 6);
 
     // Paths of other stations.
-    EXPECT_EQ(RebasedPath("C:\\Strativ\\Wells\\Anchor.svc", f.current), f.current + "Anchor.svc");
-    EXPECT_EQ(RebasedPath("C:\\users\\me\\DropBox\\W\\T.svc", f.current), f.current + "T.svc");
-    EXPECT_EQ(RebasedPath("/data/wells/a.svc", f.current), "/data/wells/a.svc");
-    EXPECT_EQ(RebasedPath("not selected", f.current), "");
+    EXPECT_EQ(wellfile::RebasedPath("C:\\Strativ\\Wells\\Anchor.svc", f.current), f.current + "Anchor.svc");
+    EXPECT_EQ(wellfile::RebasedPath("C:\\users\\me\\DropBox\\W\\T.svc", f.current), f.current + "T.svc");
+    EXPECT_EQ(wellfile::RebasedPath("/data/wells/a.svc", f.current), "/data/wells/a.svc");
+    EXPECT_EQ(wellfile::RebasedPath("not selected", f.current), "");
 
     // A target file beside the well is taken and kept in the record.
     WriteBytes(f.current + "W1.trg", QByteArray("1"));

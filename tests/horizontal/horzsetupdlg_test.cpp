@@ -20,7 +20,7 @@
 #include <cstring>
 #include <memory>
 
-using horizontal::HorzSetupRecord;
+using wellfile::HorzSetupRecord;
 using platform::Dialog;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -74,9 +74,9 @@ int IndexStarting(const Dialog& d, int id, const QString& prefix)
     return -1;
 }
 
-horizontal::HorzSection Section(float startMd, float endMd, float startTvd, float endTvd, float dip)
+wellfile::HorzSection Section(float startMd, float endMd, float startTvd, float endTvd, float dip)
 {
-    horizontal::HorzSection s{};
+    wellfile::HorzSection s{};
     s.startMd = startMd;
     s.endMd = endMd;
     s.startTvd = startTvd;
@@ -413,8 +413,8 @@ TEST(HorzSetupDialog, TheViewsSetupRedrawsAfterSectionsAndAppliesWhatWasSaved)
 TEST(HorzSetupDialog, TopsLithologyIsWrittenToTheTopsFile)
 {
     SetupOnWell f;
-    std::vector<entry::TOPSEX>& tops = f.S().well.tops;
-    tops.assign(3, entry::TOPSEX{});
+    std::vector<wellfile::TOPSEX>& tops = f.S().well.tops;
+    tops.assign(3, wellfile::TOPSEX{});
     std::strcpy(tops[0].menuName, "Lansing");
     tops[0].drawOnHorizontal = 1;
     tops[1].depth = 1200;

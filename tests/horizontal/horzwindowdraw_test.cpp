@@ -30,7 +30,7 @@
 #include <memory>
 
 using horizontal::HorzDlg;
-using horizontal::HorzSetupRecord;
+using wellfile::HorzSetupRecord;
 using testing_support::At;
 using testing_support::doubles;
 

@@ -320,10 +320,10 @@ TEST(CustomTrackSetup, MaxGasScaleGoesIntoTheRecordsOfTheInterval)
         d.Click(id::Done);
     });
     Dialog::QueueTestScript([](Dialog& range) {
-        EXPECT_EQ(range.GetText(elog::rangeid::Start), "95");
-        EXPECT_EQ(range.GetText(elog::rangeid::Stop), "130");
-        range.SetText(elog::rangeid::Start, "100");
-        range.SetText(elog::rangeid::Stop, "109");
+        EXPECT_EQ(range.GetText(layout::rangeid::Start), "95");
+        EXPECT_EQ(range.GetText(layout::rangeid::Stop), "130");
+        range.SetText(layout::rangeid::Start, "100");
+        range.SetText(layout::rangeid::Stop, "109");
         range.Click(IDOK);
     });
     CustCfgDlg dlg(nullptr, s.cfg, 0, s.context, s.host);

@@ -29,7 +29,7 @@ namespace {
 
 struct Fixture {
     wellfile::OpenWell well;
-    FitFile fit;
+    wellfile::FitFile fit;
     CustomTrackHost host;
     Fixture()
     {
@@ -185,7 +185,7 @@ TEST(CustomTracks, HostileSizesNeitherOverflowNorHang)
     EXPECT_TRUE(data.extRecords.empty());
 
     // A range of 300,000 depths over a ".fit" of ten records: only what the file holds is kept.
-    std::vector<EXTRECORD> ten(10);
+    std::vector<wellfile::EXTRECORD> ten(10);
     for (int i = 0; i < 10; ++i)
         ten[std::size_t(i)].depth = float(1000 + i);
     WriteRecords(f.fit.path, ten);

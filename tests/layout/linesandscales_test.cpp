@@ -158,7 +158,7 @@ TEST(SetupStore, EachBoxLandsAtItsOwnFieldAndNowhereElse)
     const SetupEnvironment env = DrillingWithWits();
     WellConfig base{};
     OutsideSettings baseOutside;
-    drilling::DrillerSettings baseDriller;
+    layout::DrillerSettings baseDriller;
     ASSERT_TRUE(StoreSetup(NumbersOnly(), env, base, baseOutside, &baseDriller).isEmpty());
     EXPECT_EQ(+base.linesAndScalesSet, 1);
     EXPECT_EQ(+base.sendGasViaWits, 1);
@@ -170,7 +170,7 @@ TEST(SetupStore, EachBoxLandsAtItsOwnFieldAndNowhereElse)
         form.checked.insert(c.box);
         WellConfig cfg{};
         OutsideSettings outside;
-        drilling::DrillerSettings driller;
+        layout::DrillerSettings driller;
         ASSERT_TRUE(StoreSetup(form, env, cfg, outside, &driller).isEmpty()) << c.box;
         EXPECT_EQ(DifferingBytes(base, cfg), c.bytes) << "box " << c.box;
     }
@@ -181,7 +181,7 @@ TEST(SetupStore, EachBoxLandsAtItsOwnFieldAndNowhereElse)
                     id::MetresPerHour, id::CustomTracks, id::AutoDrill};
     WellConfig cfg{};
     OutsideSettings outside;
-    drilling::DrillerSettings driller;
+    layout::DrillerSettings driller;
     ASSERT_TRUE(StoreSetup(form, env, cfg, outside, &driller).isEmpty());
     EXPECT_TRUE(outside.storeAllWits && outside.sendAllPictures && outside.sendChartFile);
     EXPECT_TRUE(outside.customTracksEnabled && outside.fieldSettings);
@@ -202,7 +202,7 @@ TEST(SetupStore, ProfileAndLinkRulesDecideWhatIsKept)
     form.checked = {id::AirFormat};
     WellConfig cfg{};
     OutsideSettings outside;
-    drilling::DrillerSettings driller;
+    layout::DrillerSettings driller;
     ASSERT_TRUE(StoreSetup(form, env, cfg, outside, &driller).isEmpty());
     EXPECT_EQ(+cfg.airFormat, 1);
     // Sand and shale for profile 64; shale on the left never for profile 2; percent-gas profiles store
@@ -283,7 +283,7 @@ TEST(SetupStore, NumbersAreCheckedBeforeAnythingIsStoredAndKeptInTheirBounds)
             cfg.highlightRatesBelow = 9.5f;
             const WellConfig before = cfg;
             OutsideSettings outside;
-            drilling::DrillerSettings driller;
+            layout::DrillerSettings driller;
             EXPECT_EQ(StoreSetup(form, env, cfg, outside, &driller), b.caption) << text;
             EXPECT_TRUE(DifferingBytes(before, cfg).empty()) << b.caption;
             EXPECT_FALSE(outside.fieldSettings);
@@ -295,7 +295,7 @@ TEST(SetupStore, NumbersAreCheckedBeforeAnythingIsStoredAndKeptInTheirBounds)
     WellConfig cfg{};
     OutsideSettings outside;
     EXPECT_TRUE(StoreSetup(form, SetupEnvironment{}, cfg, outside, nullptr).isEmpty());
-    drilling::DrillerSettings driller;
+    layout::DrillerSettings driller;
     form.delay = "1";
     EXPECT_TRUE(StoreSetup(form, env, cfg, outside, &driller).isEmpty());
     EXPECT_EQ(+cfg.minSecondsPerUnit, 2);

@@ -38,7 +38,7 @@ constexpr int kCancel = 2;
 // What the Lines and Scales command asks of the drilling object.
 class DrillerDouble final : public drilling::DrillingServices {
 public:
-    drilling::DrillerSettings settings;
+    layout::DrillerSettings settings;
     std::vector<std::int32_t> delays;
     std::vector<int> onBottomModes;
     std::vector<std::pair<int, std::uint16_t>> workingScales;
@@ -48,8 +48,8 @@ public:
     void CmBackupReminder(app::LogState&) override {}
     void EvTimer(app::LogState&, int) override {}
     void EvJoyButton(app::LogState&, unsigned) override {}
-    drilling::DrillerSettings Settings(app::LogState&) override { return settings; }
-    void ApplySettings(app::LogState&, const drilling::DrillerSettings& s) override
+    layout::DrillerSettings Settings(app::LogState&) override { return settings; }
+    void ApplySettings(app::LogState&, const layout::DrillerSettings& s) override
     {
         settings = s;
         ++applied;

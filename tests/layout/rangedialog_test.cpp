@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-using elog::RangeDlg;
-using elog::RangeRequest;
-namespace id = elog::rangeid;
+using layout::RangeDlg;
+using layout::RangeRequest;
+namespace id = layout::rangeid;
 using platform::Dialog;
 using testing_support::doubles;
 

@@ -25,8 +25,8 @@
 #include <array>
 #include <cstring>
 
-using entry::SVMEMO;
-using reports::QREPORT;
+using wellfile::SVMEMO;
+using wellfile::QREPORT;
 using testing_support::ReadBytes;
 
 namespace {
@@ -134,7 +134,7 @@ protected:
     std::vector<SVMEMO> FileMemos()
     {
         const QByteArray bytes = ReadBytes(MemPath());
-        std::vector<SVMEMO> m(std::size_t(bytes.size() / entry::kMemoSize));
+        std::vector<SVMEMO> m(std::size_t(bytes.size() / wellfile::kMemoSize));
         std::memcpy(m.data(), bytes.constData(), m.size() * sizeof(SVMEMO));
         return m;
     }
@@ -206,7 +206,7 @@ TEST_F(BoxDrags, AMovedMemoFollowsTheMouseAndStoresItsNewDepthAndColumnOnly)
     EXPECT_EQ(std::int32_t(after[1].slotOffset), place.offset);
     EXPECT_NE(place.offset + 0, 0);  // a place inside the slot, not its left edge
     const auto changed = Changed(reinterpret_cast<const char*>(&before[1]), reinterpret_cast<const char*>(&after[1]),
-                                 entry::kMemoSize);
+                                 wellfile::kMemoSize);
     for (int at : changed)
         EXPECT_TRUE(at < 4 || (at >= 504 && at < 508) || (at >= 630 && at < 634)) << at;
     for (std::size_t i : {0u, 2u, 3u})
@@ -329,7 +329,7 @@ TEST_F(BoxDrags, AMudBoxCarriesItsReportsDepthOnlyForAMudOnlyReport)
 
     // A report the morning report appended behind the window's back stays through the drop.
     ReportsWithBox(1144, true, 1);
-    reports::REPORTEX daily;
+    wellfile::REPORTEX daily;
     daily.depth = 1500;
     ASSERT_TRUE(reports::AppendShortReport(QptPath(), daily));
     DragBox(RowY(1169));

@@ -213,7 +213,7 @@ protected:
     {
         DepthDragsWindow::SetUp();
         app::LogState& s = S();
-        std::vector<entry::TOPSEX> tops(2);
+        std::vector<wellfile::TOPSEX> tops(2);
         tops[0].depth = 1100;
         tops[0].tvd = 1095.0f;
         tops[1].depth = 1150;
@@ -246,10 +246,10 @@ protected:
         EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
         return DifferingBytes(before, ReadExistingBytes(topsPath));
     }
-    entry::TOPSEX FileTop(int i)
+    wellfile::TOPSEX FileTop(int i)
     {
-        const std::vector<entry::TOPSEX> tops = testing_support::FileRecords<entry::TOPSEX>(topsPath);
-        return i < int(tops.size()) ? tops[std::size_t(i)] : entry::TOPSEX{};
+        const std::vector<wellfile::TOPSEX> tops = testing_support::FileRecords<wellfile::TOPSEX>(topsPath);
+        return i < int(tops.size()) ? tops[std::size_t(i)] : wellfile::TOPSEX{};
     }
 
     std::int32_t FileTopDepth(int i) { return FileTop(i).depth; }
@@ -266,7 +266,7 @@ TEST_F(TopDrags, ATopDraggedDownMovesByRowsAndTheRestOfARow)
     const float tvd = FileTop(1).tvd;
     EXPECT_EQ(tvd, 1144.0f);
     for (const qsizetype at : changed) {
-        const qsizetype inRecord = at - entry::kTopSize;
+        const qsizetype inRecord = at - wellfile::kTopSize;
         EXPECT_TRUE((inRecord >= 0 && inRecord < 4) || (inRecord >= 105 && inRecord < 109)) << at;
     }
     EXPECT_FALSE(changed.empty());

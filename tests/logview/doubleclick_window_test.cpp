@@ -106,14 +106,14 @@ TEST_F(DoubleClick, FloatingNotesEditAMemoByItsBoxOrStartANewNote)
     app::LogState& s = S();
     s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
     s.layout.schemes.trackFlags[layout::FLAG_DESCRIPTIONS] = 0;
-    entry::SVMEMO memo;
+    wellfile::SVMEMO memo;
     memo.depth = 1100;
     platform::SetFieldText(memo.text, "Sand\r\nfine");
     memo.slot = 1;
     memo.shown = 1;
     memo.font = platform::MakeLogFont("Arial", -12);
     testing_support::WriteRecords(entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName),
-                                  std::vector<entry::SVMEMO>{memo});
+                                  std::vector<wellfile::SVMEMO>{memo});
     ASSERT_TRUE(app::LoadMemos(s));
     PaintAt(1040);
     ASSERT_EQ(s.notes.memoCount, 1);
@@ -168,14 +168,14 @@ TEST_F(DoubleClick, ANoteAtAnOddDepthOpensFromItsTopRowAndFromInsideItsBox)
     app::LogState& s = S();
     s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
     s.layout.schemes.trackFlags[layout::FLAG_DESCRIPTIONS] = 0;
-    entry::SVMEMO memo;
+    wellfile::SVMEMO memo;
     memo.depth = 1081;
     platform::SetFieldText(memo.text, "Shale\r\nred\r\nsoft");
     memo.slot = 1;
     memo.shown = 1;
     memo.font = platform::MakeLogFont("Arial", -12);
     testing_support::WriteRecords(entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName),
-                                  std::vector<entry::SVMEMO>{memo});
+                                  std::vector<wellfile::SVMEMO>{memo});
     ASSERT_TRUE(app::LoadMemos(s));
     PaintAt(1040);
     std::int32_t box[4];
@@ -200,7 +200,7 @@ TEST_F(DoubleClick, ADescriptionInTheShownColumnOpensWhereItStands)
     const entry::MemoHits& hits = s.notes.drawing.hits;
     ASSERT_GT(hits.count, 0);
     const platform::RECT box = hits.boxes[0];
-    const entry::SVMEMO& memo = s.notes.memos[std::size_t(hits.memo[0])];
+    const wellfile::SVMEMO& memo = s.notes.memos[std::size_t(hits.memo[0])];
     ASSERT_TRUE(memo.description);
     ASSERT_GT(box.left, G.description.left);
     int y = box.top + 4;

@@ -52,14 +52,14 @@ TEST(GasRatios, RecordRatiosAreZeroWhereTheDivisorIsNotAboveZero)
 
 TEST(GasRatios, FitRecordsAreReadIntoTheirOwnBuffer)
 {
-    std::vector<layout::EXTRECORD> file(20);
+    std::vector<wellfile::EXTRECORD> file(20);
     for (int i = 0; i < 20; ++i) {
         file[std::size_t(i)].depth = float(2000 + i);
-        file[std::size_t(i)].recordLength = layout::kExtRecordSize;
+        file[std::size_t(i)].recordLength = wellfile::kExtRecordSize;
     }
     const float ratios[] = {12.5f, 30, 55, 90};
     std::memcpy(reinterpret_cast<char*>(&file[7]) + 186, ratios, sizeof ratios);
-    layout::FitFile fit;
+    wellfile::FitFile fit;
     fit.path = TestDir() + "w.fit";
     fit.topDepth = 2000;
     fit.bottomDepth = 2019;

@@ -506,9 +506,9 @@ TEST_F(LeftButton, CustomTrackValuesRightOfTheGasTrack)
     layout::CUSTOMDATA& fitData = *s.customTracks.data;
     s.well.fit.dataEnabled = true;
     fitData.extLastDepth = s.well.file.fileBottomDepth;
-    fitData.extRecords.assign(std::size_t(s.well.file.fileBottomDepth - s.well.file.fileTopDepth + 11), layout::EXTRECORD{});
+    fitData.extRecords.assign(std::size_t(s.well.file.fileBottomDepth - s.well.file.fileTopDepth + 11), wellfile::EXTRECORD{});
     for (std::size_t i = 0; i + 10 < fitData.extRecords.size(); ++i) {
-        layout::EXTRECORD& e = fitData.extRecords[i];
+        wellfile::EXTRECORD& e = fitData.extRecords[i];
         e.depth = float(s.well.file.fileTopDepth + std::int32_t(i));
         e.fitB[46] = e.depth == 1519.0f ? 42.5f : 7.0f;  // byte 358, the first FIT curve's field
     }

@@ -20,7 +20,7 @@
 
 #include <gtest/gtest.h>
 
-using entry::SVMEMO;
+using wellfile::SVMEMO;
 using platform::Dialog;
 
 namespace {
@@ -200,7 +200,7 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     const std::optional<SVMEMO> tilde = t.Stored("Top of sand"), marked = t.Stored("Marker bed");
     ASSERT_TRUE(tilde && marked);
     bool copied = false;
-    for (const entry::HTEXTEX& h : testing_support::FileRecords<entry::HTEXTEX>(t.hxt))
+    for (const wellfile::HTEXTEX& h : testing_support::FileRecords<wellfile::HTEXTEX>(t.hxt))
         copied = copied || (h.depth == tilde->depth && platform::FieldText(h.text) == "Top of sand");
     EXPECT_TRUE(copied);
     box = t.Box("Top of sand");

@@ -41,10 +41,10 @@ TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
         d.Click(platform::IDOK);
     });
     ASSERT_TRUE(w.Choose("Tops", "Edit..."));
-    const auto tops = testing_support::FileRecords<entry::TOPSEX>(
+    const auto tops = testing_support::FileRecords<wellfile::TOPSEX>(
         wellfile::TopsFilePath(app::PlaceOf(s), app::TopsPlaceOf(s)));
     int found = 0;
-    for (const entry::TOPSEX& t : tops)
+    for (const wellfile::TOPSEX& t : tops)
         found += t.depth == 1555 && platform::FieldText(t.menuName) == "Cherty Lime";
     EXPECT_EQ(found, 1);
     EXPECT_NE(w.Item("Tops", "Cherty Lime"), nullptr);

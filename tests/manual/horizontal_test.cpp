@@ -145,7 +145,7 @@ TEST(ManualHorizontal, TheViewShowsTheTargetAndTheTildeNotesAndTakesItsOptions)
     EXPECT_EQ(view->Settings().gammaScale, 3);
     bool noted = false;
     for (int i = 0; i < view->Notes().count; ++i) {
-        const entry::HTEXTEX& n = view->Notes().notes[std::size_t(i)];
+        const wellfile::HTEXTEX& n = view->Notes().notes[std::size_t(i)];
         if (QString(n.text) == "sand top" && n.depth == 2500) {
             noted = true;
             EXPECT_GT(int(n.box[2]), int(n.box[0]));  // drawn on the plot

@@ -233,9 +233,9 @@ TEST_F(ManualMoving, TheScrollBarTheKeysTheWheelAndTheRightClicksMoveTheLog)
 // Manual, 2. Moving through the log: the Tops menu, Tops > Edit and a top dragged on the log.
 TEST_F(ManualMoving, TheTopsMenuBringsEachTopAndATopIsDraggedOnTheLog)
 {
-    const std::vector<entry::TOPSEX> tops = FileRecords<entry::TOPSEX>(TopsPath());
+    const std::vector<wellfile::TOPSEX> tops = FileRecords<wellfile::TOPSEX>(TopsPath());
     int items = 0;
-    for (const entry::TOPSEX& t : tops) {
+    for (const wellfile::TOPSEX& t : tops) {
         const std::int32_t depth = t.depth;
         if (depth <= First())
             continue;  // the top at the first depth is on the screen at the start
@@ -258,7 +258,7 @@ TEST_F(ManualMoving, TheTopsMenuBringsEachTopAndATopIsDraggedOnTheLog)
     for (const char* field : {"Menu Name", "Depth", "Text"})
         EXPECT_TRUE(texts.contains(field)) << field;
     QStringList inFile;
-    for (const entry::TOPSEX& t : tops)
+    for (const wellfile::TOPSEX& t : tops)
         inFile << QString::fromLatin1(t.menuName) + " " + QString::number(std::int32_t(t.depth));
     ASSERT_EQ(seen.size(), 3);
     EXPECT_GE(inFile.indexOf(seen[0]), 0) << seen.join(" | ").toStdString();
@@ -273,7 +273,7 @@ TEST_F(ManualMoving, TheTopsMenuBringsEachTopAndATopIsDraggedOnTheLog)
     QTest::mouseMove(&w, QPoint(x, y + 5 * G().rowHeight + ClientTop()));
     QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(x, y + 5 * G().rowHeight + ClientTop()));
     Settle();
-    const std::vector<entry::TOPSEX> after = FileRecords<entry::TOPSEX>(TopsPath());
+    const std::vector<wellfile::TOPSEX> after = FileRecords<wellfile::TOPSEX>(TopsPath());
     ASSERT_EQ(after.size(), tops.size());
     const std::int32_t now = after.back().depth;
     EXPECT_EQ(now, moved + 5 * S().well.file.depthStep);

@@ -330,8 +330,8 @@ TEST_F(ManualPrinting, SaveAsImageWritesEachTypeOfTheIntervalInTheBitmapsFolder)
         });
         Dialog::QueueTestScript([](Dialog& d) {
             EXPECT_EQ(d.windowTitle(), "Enter Interval");
-            d.SetText(elog::rangeid::Start, "1580");
-            d.SetText(elog::rangeid::Stop, "1680");
+            d.SetText(layout::rangeid::Start, "1580");
+            d.SetText(layout::rangeid::Stop, "1680");
             d.Click(platform::IDOK);
         });
         // The first is copied elsewhere; the others stay where they were saved.

@@ -152,7 +152,7 @@ TEST_F(ManualReports, ShowAndDstReportsOpenFromTheMenuAndFromTheirMarks)
     });
     ASSERT_TRUE(steps.Choose("View", "Show Report..."));
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);
-    EXPECT_EQ(testing_support::FileRecords<reports::SHOWREPORT>(WellFile(".sho")).size(), std::size_t(count))
+    EXPECT_EQ(testing_support::FileRecords<wellfile::SHOWREPORT>(WellFile(".sho")).size(), std::size_t(count))
         << "a new show reaches the file only when saved";
 
     // The red mark of the first show opens that show.
@@ -208,9 +208,9 @@ TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewher
         d.Click(platform::IDOK);  // SAVE
     });
     ASSERT_TRUE(steps.Choose("View", "Short Report"));
-    const auto saved = testing_support::FileRecords<reports::QREPORT>(WellFile(".qpt"));
-    const auto at = [](const std::vector<reports::QREPORT>& list, int depth) {
-        return std::find_if(list.begin(), list.end(), [depth](const reports::QREPORT& r) { return r.depth == depth; });
+    const auto saved = testing_support::FileRecords<wellfile::QREPORT>(WellFile(".qpt"));
+    const auto at = [](const std::vector<wellfile::QREPORT>& list, int depth) {
+        return std::find_if(list.begin(), list.end(), [depth](const wellfile::QREPORT& r) { return r.depth == depth; });
     };
     ASSERT_NE(at(saved, 2300), saved.end());
     EXPECT_STREQ(at(saved, 2300)->wob, "31");
@@ -257,7 +257,7 @@ TEST_F(ManualReports, AShortReportIsABoxThatARightClickOpensAndCtrlDragsElsewher
     QTest::mouseMove(&window, drop);
     QTest::mouseRelease(&window, Qt::LeftButton, Qt::ControlModifier, drop);
     QCoreApplication::processEvents();
-    const auto moved = testing_support::FileRecords<reports::QREPORT>(WellFile(".qpt"));
+    const auto moved = testing_support::FileRecords<wellfile::QREPORT>(WellFile(".qpt"));
     EXPECT_EQ(at(moved, 2300), moved.end());
     ASSERT_NE(at(moved, 2304), moved.end());
     EXPECT_STREQ(at(moved, 2304)->wob, "31");

@@ -149,7 +149,7 @@ TEST(ManualStations, SendFileRemoteUpdateAndArchive)
         d.Click(platform::IDOK);
     });
     ASSERT_TRUE(Choose(w, "Setup", "Remote Update..."));
-    exchange::RemoteConfig remote;
+    wellfile::RemoteConfig remote;
     ASSERT_EQ(wellfile::LoadDownloadConfig(dataFolder, remote), 1);
     EXPECT_EQ(+remote.interval, 4);
     EXPECT_EQ(+remote.updatePackage, 1);

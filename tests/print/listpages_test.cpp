@@ -52,9 +52,9 @@ wellfile::RECORD Row(int depth)
     return r;
 }
 
-reports::DSTREPORT Dst(const char* number, const char* from)
+wellfile::DSTREPORT Dst(const char* number, const char* from)
 {
-    reports::DSTREPORT d {};
+    wellfile::DSTREPORT d {};
     std::strcpy(d.number, number);
     std::strcpy(d.fromDepth, from);
     std::strcpy(d.toDepth, "1530");
@@ -65,9 +65,9 @@ reports::DSTREPORT Dst(const char* number, const char* from)
     return d;
 }
 
-entry::TOPSEX Top(int number, int depth, const char* text)
+wellfile::TOPSEX Top(int number, int depth, const char* text)
 {
-    entry::TOPSEX t {};
+    wellfile::TOPSEX t {};
     t.number = number;
     t.depth = depth;
     std::strcpy(t.text, text);
@@ -163,7 +163,7 @@ TEST_F(ListPageImage, DataTableRatesPerHourAndItsEnd)
 
 TEST_F(ListPageImage, TopsListInFileOrder)
 {
-    std::vector<entry::TOPSEX> tops { Top(3, 1500, "Top A"), Top(1, 900, "Top B"), Top(2, 1200, "") };
+    std::vector<wellfile::TOPSEX> tops { Top(3, 1500, "Top A"), Top(1, 900, "Top B"), Top(2, 1200, "") };
     // A text that fills its field is read within it.
     std::memset(tops[2].text, 'T', sizeof tops[2].text);
     tops[2].unused77[0] = 'X';
@@ -179,7 +179,7 @@ TEST_F(ListPageImage, TopsListInFileOrder)
 
 TEST_F(ListPageImage, DstReportsTwoAPage)
 {
-    std::vector<reports::DSTREPORT> dsts { Dst("1", "1500"), Dst("2", "1600"), Dst("3", "1700"), {} };
+    std::vector<wellfile::DSTREPORT> dsts { Dst("1", "1500"), Dst("2", "1600"), Dst("3", "1700"), {} };
     EXPECT_EQ(PrintDstPage(dc, dsts, 0, 24), 2);
 
     const auto first = TextsAt(36);
@@ -221,7 +221,7 @@ TEST_F(ListPageImage, DstReportsTwoAPage)
 
 TEST_F(ListPageImage, DstListEndsAtAnEmptyFromDepthAndFieldsStayInTheirSlots)
 {
-    std::vector<reports::DSTREPORT> dsts { Dst("1", "1500"), Dst("2", ""), Dst("3", "1700") };
+    std::vector<wellfile::DSTREPORT> dsts { Dst("1", "1500"), Dst("2", ""), Dst("3", "1700") };
     EXPECT_EQ(PrintDstPage(dc, dsts, 0, 24), 1);
     EXPECT_TRUE(TextsAt(1217).empty());
 
@@ -265,7 +265,7 @@ protected:
     // A log print of start-end with `change` made in the set-up.
     void Ask(int start, int end, std::function<void(platform::Dialog&)> change)
     {
-        services.runPrintSetup = [=](app::LogState& log, PRINTCFG& cfg) {
+        services.runPrintSetup = [=](app::LogState& log, wellfile::PRINTCFG& cfg) {
             const int go = testing_support::PressPrintInSetup(log, cfg, change);
             cfg.startDepth = start;
             cfg.endDepth = end;
@@ -369,7 +369,7 @@ TEST_F(ListPagePrint, TopsListPrintsTheTopFileOnOnePage)
     // A torn record at the end is no top.
     testing_support::WriteRecords(Local(".top"),
         std::vector { Top(1, 1500, "Alpha"), Top(2, 900, "Beta"), Top(3, 1200, "Gamma") }, QByteArray(100, 'x'));
-    services.runPrintSetup = [](app::LogState&, PRINTCFG&) {
+    services.runPrintSetup = [](app::LogState&, wellfile::PRINTCFG&) {
         ADD_FAILURE() << "no set-up for the tops list";
         return 0;
     };
@@ -401,7 +401,7 @@ TEST_F(ListPagePrint, TopsListPrintsTheTopFileOnOnePage)
 TEST_F(ListPagePrint, ATopsListLongerThanAPageGoesOnOnTheNextPages)
 {
     ASSERT_TRUE(Open(1000, 2600));
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::TOPSEX> tops;
     for (int i = 1; i <= 150; ++i)
         tops.push_back(Top(i, 1000 + 10 * i, QStringLiteral("Z%1").arg(i, 3, 10, QChar('0')).toLatin1().constData()));
     testing_support::WriteRecords(Local(".top"), tops, {});
@@ -429,7 +429,7 @@ TEST_F(ListPagePrint, DstReportsFollowTheLogTwoAPage)
 {
     ASSERT_TRUE(Open(1000, 2600));
     // Three whole reports and a torn fourth, which is no report.
-    reports::DSTREPORT torn = Dst("4", "1800");
+    wellfile::DSTREPORT torn = Dst("4", "1800");
     testing_support::WriteRecords(Local(".dst"), std::vector { Dst("1", "1500"), Dst("2", "1600"), Dst("3", "1700") },
         QByteArray(reinterpret_cast<const char*>(&torn), 500));
     Ask(1000, 2000, [](platform::Dialog& d) { d.Click(setupid::PrintDsts); });

@@ -59,7 +59,7 @@ protected:
     void SetUp() override
     {
         doubles().printers.defaultPrinter = PdfTestPrinter(300, {15, 11});
-        services.printHeader = [this](platform::Dc&, PRINTCFG&, int) {
+        services.printHeader = [this](platform::Dc&, wellfile::PRINTCFG&, int) {
             ++headers;
             return headerHeight;
         };
@@ -92,7 +92,7 @@ protected:
     void Ask(int start, int end, int kind = 1, bool fullHeader = false)
     {
         s.print.scaleKind = kind;
-        services.runPrintSetup = [=, this](app::LogState& log, PRINTCFG& cfg) {
+        services.runPrintSetup = [=, this](app::LogState& log, wellfile::PRINTCFG& cfg) {
             const int go = testing_support::PressPrintInSetup(log, cfg, inSetup);
             cfg.startDepth = start;
             cfg.endDepth = end;
@@ -368,7 +368,7 @@ TEST_F(LogPages, PageClassPagesStepBackTwelvePixelsAndOneRecord)
 TEST_F(LogPages, TallHeaderNeverDropsTheLastRecordsBeforeTheDstPages)
 {
     ASSERT_TRUE(Open(900, 2100));
-    std::vector<reports::DSTREPORT> dsts(3);
+    std::vector<wellfile::DSTREPORT> dsts(3);
     for (int i = 0; i < 3; ++i) {
         std::snprintf(dsts[std::size_t(i)].number, 80, "%d", i + 1);
         std::snprintf(dsts[std::size_t(i)].fromDepth, 80, "%d", 1100 + 100 * i);
@@ -383,7 +383,7 @@ TEST_F(LogPages, TallHeaderNeverDropsTheLastRecordsBeforeTheDstPages)
         order.push_back("log");
         return logPages(dc, page);
     };
-    services.painters.dstPage = [&](platform::Dc&, std::span<const reports::DSTREPORT>, int) {
+    services.painters.dstPage = [&](platform::Dc&, std::span<const wellfile::DSTREPORT>, int) {
         order.push_back("dst");
     };
     const QString pdf = Print(2000);
@@ -440,7 +440,7 @@ protected:
     testing_support::RecordingPainters painters;
     PrintState print;
     tracks::PainterState tracks;
-    PRINTCFG settings;
+    wellfile::PRINTCFG settings;
     std::vector<wellfile::RECORD> records;
     LogPageOptions options;
     PrintHeaderFn header;
@@ -500,7 +500,7 @@ TEST_F(LogPageFrameTest, OptionalPaintersAndEmptyHooksDrawNothing)
 TEST_F(LogPageFrameTest, HeaderOnlyRunDrawsTheHeaderAndNoRow)
 {
     int headers = 0;
-    header = [&headers](platform::Dc&, PRINTCFG&, int topY) {
+    header = [&headers](platform::Dc&, wellfile::PRINTCFG&, int topY) {
         EXPECT_EQ(topY, 0);
         ++headers;
         return 600;
@@ -514,7 +514,7 @@ TEST_F(LogPageFrameTest, HeaderOnlyRunDrawsTheHeaderAndNoRow)
 
 TEST_F(LogPageFrameTest, CustomTracksReadNoCustomRecordBeforeTheFilesFirst)
 {
-    std::vector<layout::CUSTDATAREC> rows(20);
+    std::vector<wellfile::CUSTDATAREC> rows(20);
     custom.all = rows;
     EXPECT_EQ(Draw(), 9);
     const auto calls = painters.Named("PaintCustomTracks");

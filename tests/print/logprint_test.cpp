@@ -106,7 +106,7 @@ protected:
     void Ask(int start, int end, int kind = 1, bool fullHeader = true)
     {
         s.print.scaleKind = kind;
-        services.runPrintSetup = [=, this](app::LogState& log, PRINTCFG& cfg) {
+        services.runPrintSetup = [=, this](app::LogState& log, wellfile::PRINTCFG& cfg) {
             const int go = testing_support::PressPrintInSetup(log, cfg, inSetup);
             cfg.startDepth = start;
             cfg.endDepth = end;
@@ -149,7 +149,7 @@ void CancelPrinting()
 
 void WriteDsts(const QString& path, int count)
 {
-    std::vector<reports::DSTREPORT> dsts(static_cast<std::size_t>(count));
+    std::vector<wellfile::DSTREPORT> dsts(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         std::snprintf(dsts[std::size_t(i)].number, 80, "%d", i + 1);
         std::snprintf(dsts[std::size_t(i)].fromDepth, 80, "%d", 1100 + 100 * i);
@@ -217,7 +217,7 @@ TEST_F(LogPrint, LogRunWritesItsPdfSettingsAndLastDescribedDepth)
 
     // The next print offers to start where this one's description ended.
     s.print.scaleKind = 1;
-    services.runPrintSetup = [](app::LogState& log, PRINTCFG& cfg) {
+    services.runPrintSetup = [](app::LogState& log, wellfile::PRINTCFG& cfg) {
         EXPECT_EQ(cfg.startDepth, 1990);
         return testing_support::PressPrintInSetup(log, cfg);
     };
@@ -249,7 +249,7 @@ TEST_F(LogPrint, PageCountsFollowTheRangeHeaderScaleAndExtraPages)
 
     Ask(1000, 2000);
     s.print.dataAsText = true;
-    services.runPrintSetup = [inner = services.runPrintSetup](app::LogState& log, PRINTCFG& cfg) {
+    services.runPrintSetup = [inner = services.runPrintSetup](app::LogState& log, wellfile::PRINTCFG& cfg) {
         const int go = inner(log, cfg);
         log.print.dataAsText = true;
         return go;
@@ -263,7 +263,7 @@ TEST_F(LogPrint, PageCountsFollowTheRangeHeaderScaleAndExtraPages)
     Ask(1000, 2000);
     inSetup = [](platform::Dialog& d) { d.Click(setupid::PrintDsts); };
     std::vector<int> dstFirsts;
-    services.painters.dstPage = [&dstFirsts](platform::Dc&, std::span<const reports::DSTREPORT> reports, int first) {
+    services.painters.dstPage = [&dstFirsts](platform::Dc&, std::span<const wellfile::DSTREPORT> reports, int first) {
         EXPECT_EQ(reports.size(), 4u);  // the file and a zeroed record ending the list
         EXPECT_EQ(reports.back().fromDepth[0], '\0');
         dstFirsts.push_back(first);
@@ -278,7 +278,7 @@ TEST_F(LogPrint, DstReportsMakeAPageForEveryTwo)
     ASSERT_TRUE(OpenDemo());
     const QString dst = s.well.file.currentFolder + "elogdemo.dst";
     int dstPages = 0;
-    services.painters.dstPage = [&dstPages](platform::Dc&, std::span<const reports::DSTREPORT>, int) { ++dstPages; };
+    services.painters.dstPage = [&dstPages](platform::Dc&, std::span<const wellfile::DSTREPORT>, int) { ++dstPages; };
     for (auto [reports, expected] : {std::pair{1, 1}, {3, 2}, {5, 3}, {0, 0}, {-1, 0}}) {
         if (reports < 0)
             QFile::remove(dst);
@@ -335,7 +335,7 @@ TEST_F(LogPrint, PageClassPagesForceTheHeaderAndTheirMarginSteps)
         s.print.printer.reset();
         Ask(1000, 2000, 1, false);
         s.print.twoAndHalfInch = c.twoAndHalf;
-        services.runPrintSetup = [inner = services.runPrintSetup](app::LogState& log, PRINTCFG& cfg) {
+        services.runPrintSetup = [inner = services.runPrintSetup](app::LogState& log, wellfile::PRINTCFG& cfg) {
             const int go = inner(log, cfg);
             cfg.twoAndHalfInch = log.print.twoAndHalfInch;
             return go;
@@ -352,7 +352,7 @@ TEST_F(LogPrint, TwoAndAHalfInchHalvesTheRowsForTheRunOnly)
     ASSERT_TRUE(OpenDemo());
     Ask(1000, 2000, 3);
     s.print.twoAndHalfInch = true;
-    services.runPrintSetup = [inner = services.runPrintSetup](app::LogState& log, PRINTCFG& cfg) {
+    services.runPrintSetup = [inner = services.runPrintSetup](app::LogState& log, wellfile::PRINTCFG& cfg) {
         const int go = inner(log, cfg);
         EXPECT_EQ(cfg.twoAndHalfInch, 1);
         return go;
@@ -451,7 +451,7 @@ TEST_F(LogPrint, HeaderAndTopsRunsPrintOnePageAndReleaseThePrinter)
         ++tops;
         return std::size_t(0);
     };
-    services.runPrintSetup = [](app::LogState&, PRINTCFG&) {
+    services.runPrintSetup = [](app::LogState&, wellfile::PRINTCFG&) {
         ADD_FAILURE() << "no set-up for a header or tops page";
         return 0;
     };
@@ -519,7 +519,7 @@ TEST_F(LogPrint, LayoutThatDoesNotFitPrintsNoPages)
         messages.clear();
         s.well.customTracksEnabled = c.width > 10;
         s.print.compression = true;
-        PRINTCFG cfg{};
+        wellfile::PRINTCFG cfg{};
         cfg.fullHeader = 1;
         LogPrintout printout("StrativM", s, PrintRunKind::Log, {1000, 2000}, cfg, services.painters);
         printout.layoutWidth = [&c](int, int) { return c.width; };
@@ -599,7 +599,7 @@ TEST_F(LogPrint, AFullHeaderLogStartsNoPageItDoesNotFillAtAnyEndDepth)
         drawn.push_back({p.records ? p.records[0].depth : 0, rows});
         return rows;
     };
-    counted.headerHeight = [this](const PRINTCFG& cfg) { return PrintHeaderHeight(s, cfg); };
+    counted.headerHeight = [this](const wellfile::PRINTCFG& cfg) { return PrintHeaderHeight(s, cfg); };
     ASSERT_NE(PrinterForRun(s.print), nullptr);
     QImage scratch(1, 1, QImage::Format_RGB32);
     for (int end = 1100; end <= 2600; end += 50) {

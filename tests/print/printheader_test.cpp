@@ -163,7 +163,7 @@ TEST_F(PrintHeader, NarrowLayoutStillGetsAFrameOfAHundredUnits)
     EXPECT_EQ(testing_support::At(page, 2220, 600), kBlack);
     EXPECT_EQ(testing_support::At(page, 2226, 600), kWhite);
     // A log wider than the paper is cut to it: 10 R x 11 in - 5 = 2635.
-    PRINTCFG cfg{};
+    wellfile::PRINTCFG cfg{};
     cfg.pageWidth = 11.0f;
     Draw([](PrintHeaderInput& in) { in.logWidth = 4000; }, &cfg);
     EXPECT_EQ(testing_support::At(page, 2635 + 20, 600), kBlack);
@@ -334,7 +334,7 @@ TEST_F(PrintHeader, LogoThatCannotBeReadOrHeldFailsBeforeDrawing)
 TEST_F(PrintHeader, ShortHeaderDrawsOnlyTheStrip)
 {
     ASSERT_TRUE(Open(12, [](wellfile::WellHeader& h) { h.operatorCode = 2; }));
-    PRINTCFG cfg{};
+    wellfile::PRINTCFG cfg{};
     cfg.shortHeader = 1;
     int strips = 0;
     auto strip = [&strips](PrintHeaderInput& in, int kind) {

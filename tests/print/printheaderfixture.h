@@ -83,7 +83,7 @@ protected:
     QString Print(int kind = 1, bool colour = true, bool shortHeader = false)
     {
         s.print.scaleKind = kind;
-        services.runPrintSetup = [=](app::LogState& log, PRINTCFG& cfg) {
+        services.runPrintSetup = [=](app::LogState& log, wellfile::PRINTCFG& cfg) {
             const int go = testing_support::PressPrintInSetup(log, cfg);
             cfg.startDepth = 1000;
             cfg.endDepth = 1200;
@@ -128,7 +128,7 @@ protected:
 
     // Draws the header straight onto a white page image, with the print's row height 24 and column
     // unit 22 and the window's state as `in` changes it, recording its texts.
-    int Draw(const std::function<void(PrintHeaderInput&)>& edit = {}, PRINTCFG* settings = nullptr)
+    int Draw(const std::function<void(PrintHeaderInput&)>& edit = {}, wellfile::PRINTCFG* settings = nullptr)
     {
         s.print.rowHeight = 24;
         s.print.columnUnit = 22;

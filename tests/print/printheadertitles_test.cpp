@@ -22,7 +22,7 @@ protected:
     {
         s.well.loggerId = std::uint16_t(profile);
         app::LayoutPrintTracks(s, 22.0f);  // the print's columns, as a run lays them out
-        PRINTCFG cfg{};
+        wellfile::PRINTCFG cfg{};
         cfg.shortHeader = 1;
         return Draw(
             [&](PrintHeaderInput& in) {
@@ -59,7 +59,7 @@ TEST_F(TrackTitles, ShortHeaderOfProfile12OnThePrintedPage)
     // Keep the print's own column edges for the checks.
     logview::PrinterGeometry c;
     int W = 0;
-    services.printHeader = [this, &c, &W, real = PrintHeaderOf(s)](platform::Dc& d, PRINTCFG& cfg, int y) {
+    services.printHeader = [this, &c, &W, real = PrintHeaderOf(s)](platform::Dc& d, wellfile::PRINTCFG& cfg, int y) {
         const PrintHeaderInput in = PrintHeaderInputOf(s);
         c = in.columns;
         W = in.logWidth;

@@ -68,7 +68,7 @@ protected:
         doubles().printers.defaultPrinter = Printer("Test PDF", "FILE:", 300, {15, 11});
         ASSERT_TRUE(testing_support::OpenDemoView(s));
         services.painters.logPage = [](platform::Dc&, const LogPage& p) { return p.rowsPerPage; };
-        services.painters.dstPage = [this](platform::Dc&, std::span<const reports::DSTREPORT>, int) { ++dstPages; };
+        services.painters.dstPage = [this](platform::Dc&, std::span<const wellfile::DSTREPORT>, int) { ++dstPages; };
     }
 
     void UsePrinter(const platform::PrinterDescription& d)
@@ -81,7 +81,7 @@ protected:
     // and then the button `close`.
     int Setup(std::function<void(Dialog&)> script, int close = platform::IDCANCEL)
     {
-        cfg = PRINTCFG{};
+        cfg = wellfile::PRINTCFG{};
         cfg.continuousPaper = CheckPrinter(s);
         cfg.endDepth = s.well.file.fileBottomDepth;
         Queue(std::move(script), close);
@@ -113,7 +113,7 @@ protected:
 
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     app::LogState& s = *state;
-    PRINTCFG cfg{};
+    wellfile::PRINTCFG cfg{};
     PrintWindowServices services{nullptr, DefaultPrintServices()};
     int dstPages = 0;
 };
@@ -284,8 +284,8 @@ TEST_F(PrintSetupDialog, DstBoxNeedsTheWellsDstFileAndAddsItsPages)
         EXPECT_FALSE(d.IsEnabled(PrintDsts));
     });
 
-    std::vector<reports::DSTREPORT> tests(3);
-    for (reports::DSTREPORT& t : tests)
+    std::vector<wellfile::DSTREPORT> tests(3);
+    for (wellfile::DSTREPORT& t : tests)
         std::strcpy(t.fromDepth, "1500");
     testing_support::WriteRecords(s.well.file.currentFolder + "elogdemo.dst", tests);
     // An earlier print's choice does not carry over: the box opens cleared and the option follows it.

@@ -20,7 +20,7 @@
 #include <cstdio>
 #include <map>
 
-using reports::QREPORT;
+using wellfile::QREPORT;
 
 namespace {
 
@@ -71,7 +71,7 @@ protected:
     {
         print::PrintWindowServices services{nullptr, print::DefaultPrintServices()};
         s.print.scaleKind = 1;
-        services.runPrintSetup = [=](app::LogState& log, print::PRINTCFG& cfg) {
+        services.runPrintSetup = [=](app::LogState& log, wellfile::PRINTCFG& cfg) {
             const int go = testing_support::PressPrintInSetup(log, cfg);
             cfg.startDepth = start;
             cfg.endDepth = end;

@@ -16,7 +16,7 @@
 #include <utility>
 
 using reports::DrillingNow;
-using reports::REPORTEX;
+using wellfile::REPORTEX;
 using testing_support::doubles;
 using testing_support::TestDir;
 
@@ -45,7 +45,7 @@ protected:
     }
     void Memo(int depth, const char* text)
     {
-        entry::SVMEMO m;
+        wellfile::SVMEMO m;
         m.depth = depth;
         platform::SetFieldText(m.text, text);
         memos.push_back(m);
@@ -53,7 +53,7 @@ protected:
     reports::ReportWell Well() { return {s.well.file, memos, combine, "3-1-2026", "3-7-2026"}; }
 
     app::LogState s;
-    std::vector<entry::SVMEMO> memos;
+    std::vector<wellfile::SVMEMO> memos;
     bool combine = false;
     const QDateTime now{QDate(2026, 3, 7), QTime(0, 5)};
 };
@@ -267,7 +267,7 @@ TEST_F(DailyReport, MudWeightGoesOnlyToASoundRecordOfTheFile)
 TEST(DailyShortReport, AppendedAtAWholeRecordFromTheLastOne)
 {
     const QString path = TestDir() + "W1.qpt";
-    std::vector<reports::QREPORT> rows(2);
+    std::vector<wellfile::QREPORT> rows(2);
     rows[1].mechanicalSlot = 7;
     rows[1].mudText = 0xFF;
     std::strcpy(rows[1].mmrpm, "55");
@@ -280,9 +280,9 @@ TEST(DailyShortReport, AppendedAtAWholeRecordFromTheLastOne)
     std::strcpy(r.mudWeight, "10.1");
     ASSERT_TRUE(reports::AppendShortReport(path, r));
     qint64 size = 0;
-    const auto back = testing_support::FileRecords<reports::QREPORT>(path, &size);
+    const auto back = testing_support::FileRecords<wellfile::QREPORT>(path, &size);
     ASSERT_EQ(size, 1536);
-    const reports::QREPORT& q = back[2];
+    const wellfile::QREPORT& q = back[2];
     EXPECT_EQ(+q.depth, 2450);
     EXPECT_EQ(+q.type, 0);
     EXPECT_STREQ(q.rpm, "120");

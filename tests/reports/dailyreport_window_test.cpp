@@ -23,7 +23,7 @@
 #include <cstring>
 
 using platform::Dialog;
-using reports::REPORTEX;
+using wellfile::REPORTEX;
 using reports::ReportDlgEx;
 using testing_support::doubles;
 
@@ -109,7 +109,7 @@ TEST_F(DailyReportWindow, MorningReportMakesSavesAndPrintsANewReport)
     EXPECT_EQ(S().well.reportDepthIndex[2], 1500);
     const auto records = testing_support::FileRecords<wellfile::RECORD>(S().well.file.dataFileName);
     EXPECT_FLOAT_EQ(+records[500].mudWeightOut, 10.5f);
-    const auto shortReports = testing_support::FileRecords<reports::QREPORT>(S().well.file.currentFolder +
+    const auto shortReports = testing_support::FileRecords<wellfile::QREPORT>(S().well.file.currentFolder +
                                                                              S().well.file.wellName + ".qpt");
     ASSERT_EQ(shortReports.size(), 4u) << "the demo's three and the one saved";
     EXPECT_EQ(+shortReports[3].depth, 1500);

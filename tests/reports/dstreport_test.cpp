@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-using reports::DSTREPORT;
+using wellfile::DSTREPORT;
 using reports::DstWrite;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -129,12 +129,12 @@ TEST_F(DstWork, PageLaysOutTheTestInTenthsOfAnInch)
 
 TEST_F(DstWork, ReportsAsTextWriteEachShowAndTestOnce)
 {
-    reports::REPORTEX r;
+    wellfile::REPORTEX r;
     r.depth = 2450.7f;
     platform::SetFieldText(r.presentOperations, "drilling");
     r.rpm = 80;
     testing_support::WriteBytes(Path(".rpt"), &r, sizeof r);
-    reports::SHOWREPORT show;
+    wellfile::SHOWREPORT show;
     show.number = 3;
     testing_support::WriteBytes(Path(".sho"), &show, sizeof show);
     const DSTREPORT letter = Test("A1", "1500");

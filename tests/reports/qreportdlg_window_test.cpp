@@ -19,7 +19,7 @@
 
 #include <cstring>
 
-using reports::QREPORT;
+using wellfile::QREPORT;
 using reports::QREPORTDLG;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -166,7 +166,7 @@ TEST_F(ShortReportDialog, AWellWithoutShortReportsStartsFromTheNewestDailyReport
     });
     EXPECT_EQ(Messages(), QStringList{"No morning report file found|"});
 
-    std::vector<reports::REPORTEX> daily(2);
+    std::vector<wellfile::REPORTEX> daily(2);
     daily[1].depth = 2450.7f;
     std::strcpy(daily[1].weightOnBit, "22-25");
     daily[1].rpm = 110;
@@ -253,7 +253,7 @@ TEST(ShortReportBox, ARightClickOpensItsReportWhoseSaveSendsNotesToTheHorizontal
     const QStringList texts{doubles().prompter.messages.isEmpty() ? QString() : doubles().prompter.messages[0].text};
     EXPECT_EQ(texts, QStringList{"You must close the horizontal view to save reports to the Horizontal"});
 
-    const auto notes = testing_support::FileRecords<entry::HTEXTEX>(hxt);
+    const auto notes = testing_support::FileRecords<wellfile::HTEXTEX>(hxt);
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_STREQ(notes[0].text, "WOB 25\r\nRPM 120\r\nPP 2500\r\nSPM 90\r\n @ 1080");
     EXPECT_EQ(std::uint32_t(notes[0].textColour), platform::RGB(255, 128, 0));
@@ -273,7 +273,7 @@ TEST(ShortReportBox, ReportsFromTheMorningReportStayAndTheOnlyOneDeletedGoes)
     const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
     ASSERT_TRUE(QFile::remove(qpt));
     reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);
-    std::vector<reports::REPORTEX> daily(2);
+    std::vector<wellfile::REPORTEX> daily(2);
     daily[0].number = 1, daily[0].depth = 1100.f;
     daily[1].number = 2, daily[1].depth = 1140.f;
     testing_support::WriteRecords(s.well.file.currentFolder + s.well.file.wellName + ".rpt", daily);

@@ -34,9 +34,9 @@ TEST(RecordReportWindow, StepsBeepAtEitherEndAndPrinterSetupNeedsAPrinter)
     LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
-    std::vector<reports::SHOWREPORT> shows(2);
-    reports::SetReportText(shows[0].interval, " 1500 to  1510");
-    reports::SetReportText(shows[1].interval, " 1600 to  1610");
+    std::vector<wellfile::SHOWREPORT> shows(2);
+    wellfile::SetReportText(shows[0].interval, " 1500 to  1510");
+    wellfile::SetReportText(shows[1].interval, " 1600 to  1610");
     int current = 0;
     ASSERT_TRUE(reports::SaveShowFile(app::PlaceOf(s), shows, current));
     doubles().printers.defaultPrinter.reset();

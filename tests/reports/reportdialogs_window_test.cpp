@@ -144,8 +144,8 @@ TEST_P(ScreenWalk, EveryWindowFitsTheScreenReadsWholeAndCloses)
     window.resize(screen.width(), screen.height() - 28);
     QCoreApplication::processEvents();
     ASSERT_EQ(window.OpenDataFile(s.well.file.dataFileName), 1);
-    testing_support::WriteRecords(Path(".rpt"), std::vector<reports::REPORTEX>(1));
-    testing_support::WriteRecords(Path(".sho"), std::vector<reports::SHOWREPORT>(1));
+    testing_support::WriteRecords(Path(".rpt"), std::vector<wellfile::REPORTEX>(1));
+    testing_support::WriteRecords(Path(".sho"), std::vector<wellfile::SHOWREPORT>(1));
     s.options.horizontalEditing = true;  // the horizontal set-up's "Edit Vertical Scaling" too
     // What the commands ask for: a depth to enter data from, a LAS file to import, a well's rates.
     const QString las = s.well.file.dataFolder + "small.las";
@@ -212,7 +212,7 @@ TEST_P(ScreenWalk, EveryWindowFitsTheScreenReadsWholeAndCloses)
     runMenus();
 
     // The dialogs no menu item opens, each by its own call.
-    std::vector<entry::TOPSEX> tops(2);
+    std::vector<wellfile::TOPSEX> tops(2);
     platform::SetFieldText(tops[0].menuName, "Upper Sand");
     platform::SetFieldText(tops[1].menuName, "Lower Shale");
     wellfile::WellConfig config{};
@@ -241,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(SmallAndLarge, ScreenWalk, ::testing::Values(QSize(1024
 // screen.
 TEST_F(ReportDialogsWindow, TheDailyReportPageOfAMarkFitsA1024By768Screen)
 {
-    testing_support::WriteRecords(Path(".rpt"), std::vector<reports::REPORTEX>(1));
+    testing_support::WriteRecords(Path(".rpt"), std::vector<wellfile::REPORTEX>(1));
     window.Neighbours().reports->OpenDailyReport(window.State(), 1);
     const auto* services = dynamic_cast<reports::ReportWindowServices*>(window.Neighbours().reports);
     ASSERT_TRUE(services && services->OpenPreview());
@@ -273,10 +273,10 @@ TEST_F(ReportDialogsWindow, TheShortReportDialogLeavesNoSlotNumbersOnTheLog)
 
 TEST_F(ReportDialogsWindow, ReportsAsTextFromTheOptionsMenuKeepTheOldTextWhenTheWriteFails)
 {
-    std::vector<reports::REPORTEX> daily(2);
+    std::vector<wellfile::REPORTEX> daily(2);
     daily[1].depth = 2345;
     testing_support::WriteRecords(Path(".rpt"), daily);
-    std::vector<reports::SHOWREPORT> shows(2);
+    std::vector<wellfile::SHOWREPORT> shows(2);
     shows[0].number = 1;
     testing_support::WriteRecords(Path(".sho"), std::vector{shows[0]});
     const auto run = [this] {

@@ -23,13 +23,13 @@ TEST(ReportFields, TypedNumbersReadAsTheirLeadingNumber)
     EXPECT_EQ(LeadingU16("120 spm"), 120);
 
     // Texts keep at most their limit and the field's width - 1.
-    REPORTEX r;
+    wellfile::REPORTEX r;
     std::memset(r.presentOperations, 'x', sizeof r.presentOperations);
-    SetReportText(r.presentOperations, std::string(50, 'D'), 39);
+    wellfile::SetReportText(r.presentOperations, std::string(50, 'D'), 39);
     EXPECT_EQ(std::string(r.presentOperations), std::string(39, 'D'));
     EXPECT_EQ(r.presentOperations[79], 0);
-    QREPORT q;
-    SetReportText(q.wob, "1234567890");  // ten typed characters
+    wellfile::QREPORT q;
+    wellfile::SetReportText(q.wob, "1234567890");  // ten typed characters
     EXPECT_STREQ(q.wob, "123456789");
 }
 

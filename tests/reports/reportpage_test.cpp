@@ -12,7 +12,7 @@
 #include <cstring>
 
 using platform::Dc;
-using reports::REPORTEX;
+using wellfile::REPORTEX;
 
 namespace {
 

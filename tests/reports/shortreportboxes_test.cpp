@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cstring>
 
-using reports::QREPORT;
+using wellfile::QREPORT;
 
 namespace {
 

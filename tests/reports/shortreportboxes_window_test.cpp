@@ -17,7 +17,7 @@
 
 #include <cstring>
 
-using reports::QREPORT;
+using wellfile::QREPORT;
 
 namespace {
 

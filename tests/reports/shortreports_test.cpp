@@ -16,7 +16,7 @@
 
 #include <cstring>
 
-using reports::QREPORT;
+using wellfile::QREPORT;
 using testing_support::doubles;
 using testing_support::FileSizeLimit;
 using testing_support::ReadBytes;
@@ -142,10 +142,10 @@ TEST(ShortReportSlots, OpeningAWellConvertsItsShortReportsOnce)
     testing_support::WriteRecords(qpt, list);
     // Old show and drill-stem test files beside it: the open converts the shows for their marks and
     // reads the tests' marks in their own layout.
-    std::vector<reports::OLDSHOWREPORT> shows(2);
+    std::vector<wellfile::OLDSHOWREPORT> shows(2);
     platform::SetFieldText(shows[1].interval, " 1250 to  1260");
     testing_support::WriteRecords(s->well.file.dataFolder + "W1.sho", shows);
-    std::vector<reports::OLDDSTREPORT> tests(2);
+    std::vector<wellfile::OLDDSTREPORT> tests(2);
     platform::SetFieldText(tests[1].fromDepth, "1320");
     testing_support::WriteRecords(s->well.file.dataFolder + "W1.dst", tests);
     ASSERT_EQ(window.OpenDataFile(path), 1);

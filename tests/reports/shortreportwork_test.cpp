@@ -19,7 +19,7 @@
 
 #include <cstring>
 
-using reports::QREPORT;
+using wellfile::QREPORT;
 using testing_support::TestDir;
 
 namespace {
@@ -50,7 +50,7 @@ wellfile::OpenWell Well(int first, int last)
 TEST(PumpOutput, TakesTheCustomRecordInsideTheFileAndTheLagSettingsNearItsEnds)
 {
     wellfile::OpenWell w = Well(1000, 2600);
-    std::vector<layout::CUSTDATAREC> rows(1601);
+    std::vector<wellfile::CUSTDATAREC> rows(1601);
     rows[500].spm = 0.1f;
     rows[500].pumpOutput = 100;
     rows[500].motorFactor = 0.95f;
@@ -64,7 +64,7 @@ TEST(PumpOutput, TakesTheCustomRecordInsideTheFileAndTheLagSettingsNearItsEnds)
     lag.pumpOnHole[0] = lag.pumpOnHole[1] = 1;
     lag.pumpEfficiency[0] = lag.pumpEfficiency[1] = 0.95f;
     lag.motorRevsPerGallon = 1.0f;
-    wits::WITSRECORD live;
+    wellfile::WITSRECORD live;
     live.spm1 = 60;
     live.spm2 = 40;
     live.spm3 = 70;  // off hole: not counted
@@ -93,7 +93,7 @@ TEST(ShortReportNotes, DrillingAndMudValuesBecomeTwoNotesInFreeSlots)
     r.mechanicalToHorz = r.mudToHorz = 1;
     r.mechanicalText = 0x0000FF;
     r.mudBack = 0x00FF00;
-    std::vector<entry::HTEXTEX> notes(4);
+    std::vector<wellfile::HTEXTEX> notes(4);
     notes[0].depth = 1200;
     notes[2].depth = 1300;
     ASSERT_EQ(reports::PlaceShortReportNotes(notes, r), reports::NotePlacing::Placed);
@@ -109,7 +109,7 @@ TEST(ShortReportNotes, DrillingAndMudValuesBecomeTwoNotesInFreeSlots)
     EXPECT_EQ(std::uint32_t(notes[3].background), 0x00FF00u);
 
     // Room for one note of two: neither is placed.
-    std::vector<entry::HTEXTEX> full(2);
+    std::vector<wellfile::HTEXTEX> full(2);
     full[0].depth = 1100;
     EXPECT_EQ(reports::PlaceShortReportNotes(full, r), reports::NotePlacing::NoRoom);
     EXPECT_EQ(+full[1].depth, 0);

@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 using platform::FieldText;
-using reports::SHOWREPORT;
+using wellfile::SHOWREPORT;
 using testing_support::doubles;
 
 namespace {

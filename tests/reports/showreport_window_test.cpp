@@ -21,7 +21,7 @@
 #include <gtest/gtest.h>
 
 using platform::Dialog;
-using reports::SHOWREPORT;
+using wellfile::SHOWREPORT;
 using reports::ShowDlg;
 using testing_support::doubles;
 
@@ -124,7 +124,7 @@ TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
 
     // Shows as an older program wrote them, whose conversion cannot write the longer file: the dialog
     // starts as for a well without shows, and neither SAVE nor DELETE touches the file.
-    std::vector<reports::OLDSHOWREPORT> old(2);
+    std::vector<wellfile::OLDSHOWREPORT> old(2);
     std::strcpy(old[0].interval, " 1500 to  1510");
     testing_support::WriteRecords(sho, old);
     const QByteArray before = testing_support::ReadExistingBytes(sho);

@@ -70,7 +70,7 @@ public:
     void CmFlareData(app::LogState&) override {}
     int RunTopsDialog(app::LogState& s) override
     {
-        entry::TOPSEX top;
+        wellfile::TOPSEX top;
         top.depth = 1200;
         platform::SetFieldText(top.menuName, "Chalk");
         s.well.tops.push_back(top);
@@ -104,7 +104,7 @@ struct WindowOnWell {
     }
     void AddTop(int depth)
     {
-        entry::TOPSEX top;
+        wellfile::TOPSEX top;
         top.depth = depth;
         S().well.tops.push_back(top);
     }
@@ -308,7 +308,7 @@ TEST(CommandHandlers, RemoteMonitorRunsOnlyInTheFirstCopyOfAServerStation)
 
     // First copy, a 30-second interval and no receive folder chosen: the data folder is polled.
     s.env.firstInstance = 1;
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     cfg.interval = 30;
     platform::SetFieldText(cfg.receiveFolder, "Not Selected\\");
     WriteBytes(s.well.file.dataFolder + "svdlcfg.cfg", &cfg, sizeof cfg);

@@ -41,9 +41,9 @@ int CountOf(const app::MenuBar& bar, int id)
     return int(std::count(ids.begin(), ids.end(), id));
 }
 
-entry::TOPSEX Top(std::int32_t depth, const char* name)
+wellfile::TOPSEX Top(std::int32_t depth, const char* name)
 {
-    entry::TOPSEX t;
+    wellfile::TOPSEX t;
     t.depth = depth;
     platform::SetFieldText(t.menuName, name);
     return t;
@@ -98,7 +98,7 @@ public:
 
 TEST(Menus, OnlyTheFirstFiftyTopsGetItemsAndSkippedTopsLeaveGaps)
 {
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::TOPSEX> tops;
     for (int i = 0; i < 60; ++i)
         tops.push_back(Top(1010 + 10 * i, ("Top " + std::to_string(i)).c_str()));
     tops[3].depth = 1000;  // at the file's first depth

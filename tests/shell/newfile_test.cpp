@@ -190,13 +190,13 @@ TEST(PlugBack, ProposesTheNameAndDepthAndRefusesADepthAboveTheFile)
 TEST(PlugBack, CopiesTheWellCutAtTheKickOffDepthAndLeavesTheOriginal)
 {
     Fixture f(600);
-    std::vector<layout::CUSTDATAREC> custom(601);
+    std::vector<wellfile::CUSTDATAREC> custom(601);
     for (std::size_t i = 0; i < custom.size(); ++i)
         custom[i].depth = 600.0f + float(i);
     testing_support::WriteRecords(f.folder + "A.svx", custom);
     testing_support::WriteBytes(f.folder + "A.hdr", QByteArray(2052, 'h'));
     // Short reports as the daily report appends them, out of order: the one below the kick-off goes.
-    std::vector<reports::QREPORT> qpt(2);
+    std::vector<wellfile::QREPORT> qpt(2);
     qpt[0].depth = 1100;
     qpt[1].depth = 700;
     qpt[0].slotsConverted = qpt[1].slotsConverted = 1;
@@ -213,11 +213,11 @@ TEST(PlugBack, CopiesTheWellCutAtTheKickOffDepthAndLeavesTheOriginal)
     const auto rows = FileRecords<RECORD>(s.well.file.dataFileName);
     ASSERT_EQ(rows.size(), 301u);
     EXPECT_EQ(rows.back().depth, 900);
-    EXPECT_EQ(float(FileRecords<layout::CUSTDATAREC>(s.well.file.customDataFileName).back().depth), 900.0f);
+    EXPECT_EQ(float(FileRecords<wellfile::CUSTDATAREC>(s.well.file.customDataFileName).back().depth), 900.0f);
     EXPECT_EQ(ReadBytes(f.folder + "A-H.hdr"), ReadBytes(f.folder + "A.hdr"));
     EXPECT_EQ(ReadBytes(f.path), svm);
     EXPECT_EQ(ReadBytes(f.folder + "A.svx"), svx);
-    const auto kept = FileRecords<reports::QREPORT>(f.folder + "A-H.qpt");
+    const auto kept = FileRecords<wellfile::QREPORT>(f.folder + "A-H.qpt");
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(+kept[0].depth, 700);
     EXPECT_EQ(s.shortReports.reports.size(), 1u);
@@ -319,23 +319,23 @@ TEST(InsertDeleteDialog, MemosTopsShowsAndShortReportsAtOrBelowThePointMoveWithT
     app::LogState& s = f.S();
     ASSERT_TRUE(app::AddMemo(s, "above", 300, 0, 1040, false));
     ASSERT_TRUE(app::AddMemo(s, "below", 300, 0, 1060, false));
-    s.well.tops.assign(2, entry::TOPSEX{});
+    s.well.tops.assign(2, wellfile::TOPSEX{});
     s.well.tops[0].depth = 1030;
     s.well.tops[1].depth = 1070;
     platform::SetFieldText(s.well.tops[1].menuName, "Deep");
     ASSERT_EQ(app::SaveWellTops(s), 1);
-    std::vector<reports::SHOWREPORT> shows(1);
+    std::vector<wellfile::SHOWREPORT> shows(1);
     reports::StartShow(shows[0], 1080, 1090, nullptr, nullptr, nullptr);  // as the show dialog's NEW
     ASSERT_EQ(wellfile::SaveShows(app::PlaceOf(s), shows), 1);
     const QString sho = s.well.file.currentFolder + "A.sho", qpt = s.well.file.currentFolder + "A.qpt";
     const QByteArray shoBytes = ReadBytes(sho);
-    std::vector<reports::QREPORT> shortReports(2);
+    std::vector<wellfile::QREPORT> shortReports(2);
     shortReports[0].depth = 1040;
     shortReports[1].depth = 1060;
     ASSERT_TRUE(reports::WriteShortReportFile(qpt, shortReports));
     reports::LoadShortReports(s.shortReports, s.well, s.env.remoteMonitorOn);  // as the well's opening reads it
     const QByteArray qptBytes = ReadBytes(qpt);
-    wellfile::LoadShowDepthIndex(app::PlaceOf(s), s.well.showDepthIndex, reports::ConvertShows);
+    wellfile::LoadShowDepthIndex(app::PlaceOf(s), s.well.showDepthIndex, wellfile::ConvertShows);
 
     const auto run = [&](int radio, const char* count) {
         Dialog::QueueTestScript([=](Dialog& d) {
@@ -360,10 +360,10 @@ TEST(InsertDeleteDialog, MemosTopsShowsAndShortReportsAtOrBelowThePointMoveWithT
     EXPECT_EQ(int(s.well.tops[0].depth), 1030);
     EXPECT_EQ(int(s.well.tops[1].depth), 1075);
     // The show's interval in the show dialog's own form, one show in the file, its mark with it.
-    EXPECT_EQ(platform::FieldText(FileRecords<reports::SHOWREPORT>(sho).at(0).interval), "  1085 to  1095");
+    EXPECT_EQ(platform::FieldText(FileRecords<wellfile::SHOWREPORT>(sho).at(0).interval), "  1085 to  1095");
     EXPECT_EQ(ReadBytes(sho).size(), shoBytes.size());
     EXPECT_EQ(s.well.showDepthIndex[0], 1085);
-    EXPECT_EQ(+FileRecords<reports::QREPORT>(qpt).at(1).depth, 1065);
+    EXPECT_EQ(+FileRecords<wellfile::QREPORT>(qpt).at(1).depth, 1065);
     EXPECT_EQ(+s.shortReports.reports.at(1).depth, 1065);
 
     run(103, "5");

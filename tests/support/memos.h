@@ -6,17 +6,17 @@
 
 namespace testing_support {
 
-inline entry::SVMEMO MakeMemo(std::int32_t depth, const char* text)
+inline wellfile::SVMEMO MakeMemo(std::int32_t depth, const char* text)
 {
-    entry::SVMEMO m;
+    wellfile::SVMEMO m;
     m.depth = depth;
     std::strncpy(m.text, text, sizeof m.text - 1);
     return m;
 }
 
-inline entry::HTEXTEX MakeNote(std::int32_t depth, const char* text)
+inline wellfile::HTEXTEX MakeNote(std::int32_t depth, const char* text)
 {
-    entry::HTEXTEX h;
+    wellfile::HTEXTEX h;
     h.depth = depth;
     std::strncpy(h.text, text, sizeof h.text - 1);
     return h;

@@ -59,7 +59,7 @@ platform::PrinterDescription TestPrinter(const QString& name, const QString& por
     return d;
 }
 
-int PressPrintInSetup(app::LogState& log, print::PRINTCFG& cfg, const std::function<void(platform::Dialog&)>& change)
+int PressPrintInSetup(app::LogState& log, wellfile::PRINTCFG& cfg, const std::function<void(platform::Dialog&)>& change)
 {
     platform::Dialog::QueueTestScript([change](platform::Dialog& d) {
         if (change)

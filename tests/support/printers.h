@@ -16,7 +16,7 @@ struct LogState;
 namespace platform {
 class Dialog;
 }
-namespace print {
+namespace wellfile {
 struct PRINTCFG;
 }
 
@@ -58,6 +58,6 @@ private:
 platform::PrinterDescription TestPrinter(const QString& name, const QString& port, int dpi, QSizeF inches);
 
 // The print set-up dialog answered by a user who changes only what `change` does and presses "Print".
-int PressPrintInSetup(app::LogState& log, print::PRINTCFG& cfg, const std::function<void(platform::Dialog&)>& change = {});
+int PressPrintInSetup(app::LogState& log, wellfile::PRINTCFG& cfg, const std::function<void(platform::Dialog&)>& change = {});
 
 }  // namespace testing_support

@@ -13,8 +13,8 @@
 #include <vector>
 
 using namespace tracks;
-using layout::CUSTDATAREC;
-using layout::EXTRECORD;
+using wellfile::CUSTDATAREC;
+using wellfile::EXTRECORD;
 using wellfile::RECORD;
 
 namespace {

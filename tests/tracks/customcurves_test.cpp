@@ -89,7 +89,7 @@ protected:
     const ElogView* elog = nullptr;
     PainterState state;
     std::vector<wellfile::RECORD> records = std::vector<wellfile::RECORD>(300);
-    std::vector<layout::CUSTDATAREC> custom = std::vector<layout::CUSTDATAREC>(300);
+    std::vector<wellfile::CUSTDATAREC> custom = std::vector<wellfile::CUSTDATAREC>(300);
     QImage image = testing_support::White(kW, kH);
     platform::Dc dc{image};
 };

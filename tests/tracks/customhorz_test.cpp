@@ -47,7 +47,7 @@ protected:
     void Depths(std::int32_t first, std::size_t count)
     {
         records.assign(count, wellfile::RECORD{});
-        custom.assign(count, layout::CUSTDATAREC{});
+        custom.assign(count, wellfile::CUSTDATAREC{});
         for (std::size_t i = 0; i < count; ++i) {
             records[i].depth = first + std::int32_t(i);
             custom[i].depth = float(first + std::int32_t(i));
@@ -95,12 +95,12 @@ protected:
     PainterState state;
     CurveValueSettings values;
     std::vector<HorzPicture> pictures;
-    std::vector<entry::SVMEMO> memos;
+    std::vector<wellfile::SVMEMO> memos;
     std::vector<HorzPictureFailure> failures;
     HorzSources sources{g, state, values, nullptr, {}, {}, {}, &failures};
     HorzRange range;
     std::vector<wellfile::RECORD> records;
-    std::vector<layout::CUSTDATAREC> custom;
+    std::vector<wellfile::CUSTDATAREC> custom;
     QImage image = testing_support::White(kW, kH);
     platform::Dc dc{image};
 };
@@ -211,7 +211,7 @@ TEST_F(CustomHorzTest, SurveyCellsStandAtTheirDepth)
 TEST_F(CustomHorzTest, MemoLinesAreCutAt199CharactersAndFiftyLines)
 {
     Track(0, 10, kTextTrack, kMemosKind);
-    entry::SVMEMO hidden, shown;
+    wellfile::SVMEMO hidden, shown;
     hidden.depth = 300;
     platform::SetFieldText(hidden.text, "HIDDEN");
     shown.depth = 310;

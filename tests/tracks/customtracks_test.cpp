@@ -62,7 +62,7 @@ protected:
     void Depths(std::int32_t first, std::size_t count = 120)
     {
         records.assign(count, wellfile::RECORD{});
-        custom.assign(count, layout::CUSTDATAREC{});
+        custom.assign(count, wellfile::CUSTDATAREC{});
         for (std::size_t i = 0; i < count; ++i) {
             records[i].depth = first + std::int32_t(i);
             custom[i].depth = float(first + std::int32_t(i));
@@ -126,7 +126,7 @@ protected:
     LithHooks lith;
     CustomCurveRows rows;
     std::vector<wellfile::RECORD> records;
-    std::vector<layout::CUSTDATAREC> custom;
+    std::vector<wellfile::CUSTDATAREC> custom;
     QImage image = testing_support::White(kW, kH);
     platform::Dc dc{image};
 };
@@ -552,7 +552,7 @@ TEST_F(CustomTracksTest, LithologyTrackStaggersItsRowsAndARowRepaintDrawsWhatThe
     const platform::Dc fullDc{full};
     image.fill(Qt::white);
     rows.records = std::span<const wellfile::RECORD>(records).subspan(7, 2);
-    rows.custom = std::span<const layout::CUSTDATAREC>(custom).subspan(7, 2);
+    rows.custom = std::span<const wellfile::CUSTDATAREC>(custom).subspan(7, 2);
     rows.topY = kTop + 7 * kR;
     rows.rows = 2;
     Paint(kDrillingStepRepaint);

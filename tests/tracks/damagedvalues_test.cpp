@@ -156,7 +156,7 @@ TEST(DamagedValues, CustomCurvesStayOnTheirTrack)
     e.colour[0] = kInk;
     data.screenPens[0][0] = {kInk, 1, layout::PS_SOLID};
     std::vector<wellfile::RECORD> records(40);
-    std::vector<layout::CUSTDATAREC> custom(40);
+    std::vector<wellfile::CUSTDATAREC> custom(40);
     for (std::size_t i = 0; i < records.size(); ++i) {
         records[i].depth = std::int32_t(100 + i);
         custom[i].depth = float(100 + i);

@@ -19,9 +19,9 @@ namespace {
 constexpr int kW = 1100, kH = 500;
 constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0), kRed = RGB(255, 0, 0);
 
-entry::TOPSEX Top(std::int32_t depth, const char* name, std::int32_t slot, std::uint32_t colour = 0)
+wellfile::TOPSEX Top(std::int32_t depth, const char* name, std::int32_t slot, std::uint32_t colour = 0)
 {
-    entry::TOPSEX t;
+    wellfile::TOPSEX t;
     t.depth = depth;
     t.location = slot;
     t.colour = colour;
@@ -67,7 +67,7 @@ protected:
 
     logview::ViewGeometry g;
     logview::Device device = logview::Device::Screen();
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::TOPSEX> tops;
     TopsView view;
     std::vector<wellfile::RECORD> records = std::vector<wellfile::RECORD>(30);  // 1190-1219 from y 100
     QImage image = testing_support::White(kW, kH);
@@ -89,7 +89,7 @@ TEST(TopsRules, RowsThatDrawATopAndItsLabel)
     EXPECT_FALSE(TopMatchesRow(3, 1197, 1200));
     EXPECT_FALSE(TopMatchesRow(4, 1200, 1201));
 
-    entry::TOPSEX sand = Top(1200, "Sand A", 1);
+    wellfile::TOPSEX sand = Top(1200, "Sand A", 1);
     EXPECT_EQ(TopLabel(sand, 250.0f, false), "Sand A");
     sand.appendSubsea = 1;
     EXPECT_EQ(TopLabel(sand, 250.0f, false), "Sand A  (-950.0)");
@@ -98,7 +98,7 @@ TEST(TopsRules, RowsThatDrawATopAndItsLabel)
     std::memset(sand.text, 'x', sizeof sand.text);
     sand.appendSubsea = 0;
     EXPECT_EQ(TopLabel(sand, 0.0f, false), std::string(30, 'x'));
-    entry::TOPSEX base = Top(1200, "<Base", 1);
+    wellfile::TOPSEX base = Top(1200, "<Base", 1);
     EXPECT_TRUE(TopHiddenMark(base));
     EXPECT_EQ(TopLabel(base, 0.0f, true), "Base");
 }

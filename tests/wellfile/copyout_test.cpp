@@ -39,37 +39,37 @@ TEST(CopyOut, TheDataFileIsNeverCutBackButAShortenedSideFileGoesOutWhenNewer)
     const QString data = TestDir() + "data/", out = TestDir() + "out/";
     QDir().mkpath(data);
     QDir().mkpath(out);
-    exchange::CopyOutFolders folders;
+    wellfile::CopyOutFolders folders;
     folders.copyOut = out;
 
     WriteBytes(data + "W.svm", QByteArray(100, 'n'));
     WriteBytes(out + "W.svm", QByteArray(200, 'o'));
     SetAge(out + "W.svm", 3600);
-    EXPECT_EQ(exchange::CopyWellFileOut(data, "W", ".svm", {}, folders), 0);
+    EXPECT_EQ(wellfile::CopyWellFileOut(data, "W", ".svm", {}, folders), 0);
     EXPECT_EQ(ReadBytes(out + "W.svm"), QByteArray(200, 'o'));
     WriteBytes(out + "W.svm", QByteArray(100, 'o'));
-    EXPECT_EQ(exchange::CopyWellFileOut(data, "W", ".svm", {}, folders), 1);
+    EXPECT_EQ(wellfile::CopyWellFileOut(data, "W", ".svm", {}, folders), 1);
     EXPECT_EQ(ReadBytes(out + "W.svm"), QByteArray(100, 'n'));
 
     WriteBytes(data + "W.top", QByteArray(50, 'n'));
     WriteBytes(out + "W.top", QByteArray(300, 'o'));
     QFile::setPermissions(out + "W.top", QFile::ReadOwner);
-    EXPECT_EQ(exchange::CopyWellFileOut(data, "W", ".top", {}, folders), 0);  // the larger copy is newer
+    EXPECT_EQ(wellfile::CopyWellFileOut(data, "W", ".top", {}, folders), 0);  // the larger copy is newer
     SetAge(out + "W.top", 60);
-    EXPECT_EQ(exchange::CopyWellFileOut(data, "W", ".top", {}, folders), 1);
+    EXPECT_EQ(wellfile::CopyWellFileOut(data, "W", ".top", {}, folders), 1);
     EXPECT_EQ(ReadBytes(out + "W.top"), QByteArray(50, 'n'));
     EXPECT_TRUE(QDir(out).entryList(QDir::Files | QDir::Hidden).size() == 2);  // no temporary left
 
     // A named folder, relative to the data folder; nowhere at all without one.
     QDir().mkpath(data + "remote");
     WriteBytes(data + "W.cfg", "cfg");
-    EXPECT_EQ(exchange::CopyWellFileOut(data, "W", ".cfg", "remote", folders), 1);
+    EXPECT_EQ(wellfile::CopyWellFileOut(data, "W", ".cfg", "remote", folders), 1);
     EXPECT_EQ(ReadBytes(data + "remote/W.cfg"), "cfg");
-    EXPECT_EQ(exchange::CopyWellFileOut(data, "W", ".cfg", {}, exchange::CopyOutFolders{}), 0);
+    EXPECT_EQ(wellfile::CopyWellFileOut(data, "W", ".cfg", {}, wellfile::CopyOutFolders{}), 0);
     // Shared folder and live update both on: the shared folder whatever was named.
     folders.shared = out;
     folders.sharedOn = folders.liveUpdate = true;
-    EXPECT_EQ(exchange::CopyOutTarget("remote", folders), out);
+    EXPECT_EQ(wellfile::CopyOutTarget("remote", folders), out);
 }
 
 TEST(CopyOut, ADriveLetterOfAnOlderWellCopiesNothingAnywhere)

@@ -19,7 +19,7 @@
 #include <unistd.h>
 
 using namespace wellfile;
-using layout::CUSTDATAREC;
+using wellfile::CUSTDATAREC;
 using testing_support::FileRecords;
 using testing_support::ReadBytes;
 using testing_support::TestDir;
@@ -235,21 +235,21 @@ TEST(InsertRecords, EverySideFileMovesWithTheRecordsAndDeletingThemAgainGivesEac
 {
     Well w;
     const QString base = w.svm.chopped(4);
-    std::vector<layout::EXTRECORD> fit(101);
+    std::vector<wellfile::EXTRECORD> fit(101);
     for (std::size_t i = 0; i < fit.size(); ++i) {
         fit[i].depth = 1000.0f + float(i);
-        fit[i].recordLength = layout::kExtRecordSize;
+        fit[i].recordLength = wellfile::kExtRecordSize;
         fit[i].fitA[0] = 5.0f + float(i);
     }
     WriteRecords(base + ".fit", fit);
-    std::vector<entry::SVMEMO> memos(4);
+    std::vector<wellfile::SVMEMO> memos(4);
     const int memoDepths[] = {1040, 1050, 1070, 0};  // the last slot unused
     for (std::size_t i = 0; i < memos.size(); ++i) {
         memos[i].depth = memoDepths[i];
         std::snprintf(memos[i].text, sizeof memos[i].text, "memo %d", int(i));
     }
     WriteRecords(base + ".mem", memos);
-    std::vector<entry::HTEXTEX> notes(2);
+    std::vector<wellfile::HTEXTEX> notes(2);
     notes[0].depth = 1049;
     notes[1].depth = 1060;
     WriteRecords(base + ".hxt", notes);
@@ -264,17 +264,17 @@ TEST(InsertRecords, EverySideFileMovesWithTheRecordsAndDeletingThemAgainGivesEac
     ASSERT_EQ(r.status, RecordShift::Done);
     EXPECT_TRUE(r.fitChanged);
     EXPECT_EQ(r.fitLast, 1103);
-    const auto fitAfter = FileRecords<layout::EXTRECORD>(base + ".fit");
+    const auto fitAfter = FileRecords<wellfile::EXTRECORD>(base + ".fit");
     ASSERT_EQ(fitAfter.size(), 104u);
     EXPECT_EQ(float(fitAfter[63].depth), 1063.0f);
     EXPECT_EQ(float(fitAfter[63].fitA[0]), float(fit[60].fitA[0]));  // the old 1060's record
     EXPECT_EQ(float(fitAfter[51].fitA[0]), 0.0f);
-    EXPECT_EQ(int(fitAfter[51].recordLength), layout::kExtRecordSize);
+    EXPECT_EQ(int(fitAfter[51].recordLength), wellfile::kExtRecordSize);
     EXPECT_EQ(float(fitAfter[49].fitA[0]), float(fit[49].fitA[0]));
-    const auto memosAfter = FileRecords<entry::SVMEMO>(base + ".mem");
+    const auto memosAfter = FileRecords<wellfile::SVMEMO>(base + ".mem");
     EXPECT_EQ((std::vector<int>{memosAfter[0].depth, memosAfter[1].depth, memosAfter[2].depth, memosAfter[3].depth}),
               (std::vector<int>{1040, 1053, 1073, 0}));
-    const auto notesAfter = FileRecords<entry::HTEXTEX>(base + ".hxt");
+    const auto notesAfter = FileRecords<wellfile::HTEXTEX>(base + ".hxt");
     EXPECT_EQ(int(notesAfter[0].depth), 1049);
     EXPECT_EQ(int(notesAfter[1].depth), 1063);
 

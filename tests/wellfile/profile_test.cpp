@@ -40,7 +40,7 @@ struct Window {
     OpenWell well;
     std::uint16_t loggerId = 21;
     RepairSummary summary;
-    layout::FitFile fit;
+    wellfile::FitFile fit;
     RepairTarget Target() { return {well, loggerId, summary, fit, false}; }
     Window()
     {
@@ -225,7 +225,7 @@ TEST(Validate, AnotherWellsSharedCopyIsNotRewrittenWhileThisStationDrills)
     const QString path = TestDir() + "Dropbox/B.svm";
     WriteRecords(path, Depths({1000, 1001, 1002, 1003}, "prf64"));
     const QString svx = TestDir() + "Dropbox/B.svx";
-    WriteRecords(svx, std::vector<layout::CUSTDATAREC>(2));
+    WriteRecords(svx, std::vector<wellfile::CUSTDATAREC>(2));
     const QByteArray svxBytes = testing_support::ReadBytes(svx);
 
     RepairTarget shared{w.well, w.loggerId, w.summary, w.fit, true};
@@ -237,7 +237,7 @@ TEST(Validate, AnotherWellsSharedCopyIsNotRewrittenWhileThisStationDrills)
 
     // The well this station drills is its own to rewrite.
     ASSERT_EQ(ValidateDataFile(shared, path), 1);
-    EXPECT_EQ(testing_support::FileRecords<layout::CUSTDATAREC>(svx).size(), 4u);
+    EXPECT_EQ(testing_support::FileRecords<wellfile::CUSTDATAREC>(svx).size(), 4u);
 }
 
 TEST(DownloadLog, LineWithoutAWord)

@@ -18,8 +18,8 @@
 #include <vector>
 
 using namespace wellfile;
-using layout::CUSTDATAREC;
-using layout::EXTRECORD;
+using wellfile::CUSTDATAREC;
+using wellfile::EXTRECORD;
 using testing_support::doubles;
 using testing_support::FileRecords;
 using testing_support::ReadBytes;
@@ -41,7 +41,7 @@ struct Fixture {
     OpenWell well;
     std::uint16_t loggerId = 0;
     RepairSummary summary;
-    layout::FitFile fit;
+    wellfile::FitFile fit;
     bool shared = false;
     RepairTarget Target() { return {well, loggerId, summary, fit, shared}; }
     Fixture()
@@ -220,7 +220,7 @@ TEST(Repair, CustomDataFileIsFittedToTheDataFileRange)
 
     qint64 size = 0;
     const auto fitOut = FileRecords<EXTRECORD>(fx.fit.path, &size);
-    EXPECT_EQ(size, 3 * layout::kExtRecordSize + 10);  // length unchanged
+    EXPECT_EQ(size, 3 * wellfile::kExtRecordSize + 10);  // length unchanged
     EXPECT_EQ(+fitOut[2].depth, 1002.0f);
     EXPECT_EQ(fx.fit.bottomDepth, 1002);
 

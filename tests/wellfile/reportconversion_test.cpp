@@ -30,9 +30,9 @@ wellfile::WellPlace Place() { return testing_support::MakePlace("W1"); }
 QString PathOf(const wellfile::WellPlace& p, const char* ext) { return p.currentFolder + "W1" + ext; }
 std::string Text(const QByteArray& bytes, qsizetype at) { return std::string(bytes.constData() + at); }
 
-std::vector<REPORT> OldReports(int n)
+std::vector<wellfile::REPORT> OldReports(int n)
 {
-    std::vector<REPORT> r(static_cast<std::size_t>(n));
+    std::vector<wellfile::REPORT> r(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         r[i].number = std::uint16_t(i + 1);
         r[i].depth = std::uint16_t(1000 + 50 * i);
@@ -58,13 +58,13 @@ TEST(ReportConversion, OldDailyReportsAreRewrittenInTheCurrentLayout)
 {
     const auto place = Place();
     const QString rpt = PathOf(place, ".rpt");
-    std::vector<REPORT> old = OldReports(10);
+    std::vector<wellfile::REPORT> old = OldReports(10);
     old[3].number = 4;
     old[3].depth = 1250;
     WriteBytes(rpt, BytesOf(old));
     ASSERT_EQ(ReadBytes(rpt).size(), 12640);
 
-    const auto loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
+    const auto loaded = wellfile::LoadReportsEx(place, wellfile::ConvertReports);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->records.size(), 11u);  // ten and the spare
     const QByteArray f = ReadBytes(rpt);
@@ -98,20 +98,20 @@ TEST(ReportConversion, CurrentAndTornDailyReportFilesAreNeverRewritten)
 {
     const auto place = Place();
     const QString rpt = PathOf(place, ".rpt");
-    std::vector<REPORTEX> current(79);
+    std::vector<wellfile::REPORTEX> current(79);
     for (int i = 0; i < 79; ++i) {
         current[std::size_t(i)].number = i + 1;
         current[std::size_t(i)].depth = float(1000 + i);
     }
     WriteBytes(rpt, BytesOf(current));  // 126,400 bytes: a multiple of both sizes
-    auto loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
+    auto loaded = wellfile::LoadReportsEx(place, wellfile::ConvertReports);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->records.size(), 80u);
     EXPECT_EQ(ReadBytes(rpt), BytesOf(current));
 
     const QByteArray torn = BytesOf(current).left(16100);
     WriteBytes(rpt, torn);
-    loaded = wellfile::LoadReportsEx(place, reports::ConvertReports);
+    loaded = wellfile::LoadReportsEx(place, wellfile::ConvertReports);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->records.size(), 11u);  // ten reports and the spare
     EXPECT_EQ(ReadBytes(rpt), torn);
@@ -123,16 +123,16 @@ TEST(ReportConversion, AConversionThatCannotWriteKeepsTheOldFileAndHandsOutNothi
     const auto place = Place();
     const QByteArray rpt = BytesOf(OldReports(10));
     WriteBytes(PathOf(place, ".rpt"), rpt);
-    std::vector<OLDSHOWREPORT> shows(2);
+    std::vector<wellfile::OLDSHOWREPORT> shows(2);
     WriteBytes(PathOf(place, ".sho"), BytesOf(shows));
-    std::vector<OLDDSTREPORT> dsts(2);
+    std::vector<wellfile::OLDDSTREPORT> dsts(2);
     WriteBytes(PathOf(place, ".dst"), BytesOf(dsts));
     {
         FileSizeLimit limit(2000);  // every converted file is longer
-        EXPECT_FALSE(wellfile::LoadReportsEx(place, reports::ConvertReports));
+        EXPECT_FALSE(wellfile::LoadReportsEx(place, wellfile::ConvertReports));
         EXPECT_FALSE(LoadDailyReports(place));
-        EXPECT_FALSE(wellfile::LoadShows(place, reports::ConvertShows));
-        EXPECT_FALSE(wellfile::LoadDsts(place, reports::ConvertDsts));
+        EXPECT_FALSE(wellfile::LoadShows(place, wellfile::ConvertShows));
+        EXPECT_FALSE(wellfile::LoadDsts(place, wellfile::ConvertDsts));
     }
     EXPECT_EQ(ReadBytes(PathOf(place, ".rpt")), rpt);
     EXPECT_EQ(ReadBytes(PathOf(place, ".sho")), BytesOf(shows));
@@ -151,7 +151,7 @@ TEST(ReportConversion, OldShowsBecomeTextGasAndFourDescriptionLines)
 {
     const auto place = Place();
     const QString sho = PathOf(place, ".sho");
-    std::vector<OLDSHOWREPORT> old(2);
+    std::vector<wellfile::OLDSHOWREPORT> old(2);
     old[0].gasAbove[0] = 300;
     old[1].gasAfter[5] = 65535;
     platform::SetFieldText(old[0].interval, " 1200 to  1210");
@@ -162,7 +162,7 @@ TEST(ReportConversion, OldShowsBecomeTextGasAndFourDescriptionLines)
     WriteBytes(sho, BytesOf(old));
     ASSERT_EQ(ReadBytes(sho).size(), 2098);
 
-    const auto shows = wellfile::LoadShows(place, reports::ConvertShows);
+    const auto shows = wellfile::LoadShows(place, wellfile::ConvertShows);
     ASSERT_TRUE(shows);
     const QByteArray f = ReadBytes(sho);
     ASSERT_EQ(f.size(), 2640);
@@ -178,10 +178,10 @@ TEST(ReportConversion, OldShowsBecomeTextGasAndFourDescriptionLines)
     EXPECT_EQ(shows->records.size(), 3u);
 
     // Read again: nothing converts.
-    ASSERT_TRUE(wellfile::LoadShows(place, reports::ConvertShows));
+    ASSERT_TRUE(wellfile::LoadShows(place, wellfile::ConvertShows));
     EXPECT_EQ(ReadBytes(sho), f);
     wellfile::ShowDepthIndex index{};
-    wellfile::LoadShowDepthIndex(place, index, reports::ConvertShows);
+    wellfile::LoadShowDepthIndex(place, index, wellfile::ConvertShows);
     EXPECT_EQ(index[0], 1200);
 }
 
@@ -189,7 +189,7 @@ TEST(ReportConversion, OldDrillStemTestsGainFormationAndSecondRecoveryLines)
 {
     const auto place = Place();
     const QString dst = PathOf(place, ".dst");
-    std::vector<OLDDSTREPORT> old(2);
+    std::vector<wellfile::OLDDSTREPORT> old(2);
     platform::SetFieldText(old[0].fromDepth, "1500");
     platform::SetFieldText(old[1].fromDepth, "1620");
     platform::SetFieldText(old[0].initialHydrostatic, "2100");
@@ -205,7 +205,7 @@ TEST(ReportConversion, OldDrillStemTestsGainFormationAndSecondRecoveryLines)
     EXPECT_EQ(index[1], 1620);
     EXPECT_EQ(ReadBytes(dst).size(), 2892);
 
-    const auto tests = wellfile::LoadDsts(place, reports::ConvertDsts);
+    const auto tests = wellfile::LoadDsts(place, wellfile::ConvertDsts);
     ASSERT_TRUE(tests);
     const QByteArray f = ReadBytes(dst);
     ASSERT_EQ(f.size(), 3376);
@@ -221,13 +221,13 @@ TEST(ReportConversion, OldDrillStemTestsGainFormationAndSecondRecoveryLines)
     EXPECT_EQ(index[1], 1620);
 
     // A torn current file: its whole tests are read and the file stays as it is.
-    std::vector<DSTREPORT> three(3);
+    std::vector<wellfile::DSTREPORT> three(3);
     platform::SetFieldText(three[2].fromDepth, "1700");
     const QByteArray torn = BytesOf(three) + QByteArray(500, 'x');
     WriteBytes(dst, torn);
-    const auto kept = wellfile::LoadDsts(place, reports::ConvertDsts);
+    const auto kept = wellfile::LoadDsts(place, wellfile::ConvertDsts);
     ASSERT_TRUE(kept);
-    EXPECT_EQ(kept->size / kDstSize, 3);
+    EXPECT_EQ(kept->size / wellfile::kDstSize, 3);
     EXPECT_STREQ(kept->records[2].fromDepth, "1700");
     EXPECT_EQ(ReadBytes(dst), torn);
 

@@ -25,9 +25,9 @@
 #include <limits>
 
 using namespace wellfile;
-using reports::REPORT;
-using reports::REPORTEX;
-using reports::SHOWREPORT;
+using wellfile::REPORT;
+using wellfile::REPORTEX;
+using wellfile::SHOWREPORT;
 using testing_support::BytesOf;
 using testing_support::doubles;
 using testing_support::ReadBytes;
@@ -238,13 +238,13 @@ TEST(ReportFile, LastRecordAndOldRecordLoaders)
     const WellPlace place = Place();
     WriteBytes(place.currentFolder + "Well1.rpt", BytesOf(CurrentReports(2)));
     REPORTEX last;
-    EXPECT_EQ(LoadReport1600(last, place, "Well1", reports::ConvertReports), 1);
+    EXPECT_EQ(LoadReport1600(last, place, "Well1", wellfile::ConvertReports), 1);
     EXPECT_EQ(+last.number, 2);
 
     // Less than one record: nothing is made up from the file's head.
     WriteBytes(place.currentFolder + "Short.rpt", QByteArray(100, 'Z'));
     last.number = 7;
-    EXPECT_EQ(LoadReport1600(last, place, "Short", reports::ConvertReports), 0);
+    EXPECT_EQ(LoadReport1600(last, place, "Short", wellfile::ConvertReports), 0);
     EXPECT_EQ(+last.number, 0);
 
     // An old file: converted first, its last report handed out; none when the conversion fails.
@@ -269,15 +269,15 @@ TEST(ReportFile, LastRecordAndOldRecordLoaders)
 TEST(DstFile, AllTestsEndWithAZeroedRecord)
 {
     const WellPlace place = Place();
-    EXPECT_FALSE(LoadDsts(place, reports::ConvertDsts));
+    EXPECT_FALSE(LoadDsts(place, wellfile::ConvertDsts));
 
-    std::vector<reports::DSTREPORT> tests(3);
+    std::vector<wellfile::DSTREPORT> tests(3);
     for (int i = 0; i < 3; ++i)
         std::snprintf(tests[std::size_t(i)].fromDepth, sizeof tests[0].fromDepth, "%d", 1000 + 100 * i);
     QByteArray bytes = BytesOf(tests);
     bytes.append(QByteArray(10, 'x'));  // a torn last record is kept
     WriteBytes(place.currentFolder + "Well1.dst", bytes);
-    auto all = LoadDsts(place, reports::ConvertDsts);
+    auto all = LoadDsts(place, wellfile::ConvertDsts);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->size, 3 * 1688 + 10);
     ASSERT_EQ(all->records.size(), 5u);
@@ -286,7 +286,7 @@ TEST(DstFile, AllTestsEndWithAZeroedRecord)
     EXPECT_EQ(all->records[4].fromDepth[0], 0);
 
     WriteBytes(place.currentFolder + "Well1.dst", QByteArray());
-    all = LoadDsts(place, reports::ConvertDsts);
+    all = LoadDsts(place, wellfile::ConvertDsts);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->size, 0);
     EXPECT_TRUE(all->records.empty());
@@ -346,14 +346,14 @@ TEST(TopsFile, SaveAndLoadInTheRightFolder)
 {
     WellPlace place = Place();
     TopsPlace tops;
-    std::vector<entry::TOPSEX> list(2);
+    std::vector<wellfile::TOPSEX> list(2);
     list[0].depth = 1500;
     list[1].depth = 1800;
     list[1].tvd = 1790.5f;
     platform::SetFieldText(list[1].menuName, "DAKOTA");
 
     EXPECT_EQ(SaveTops(place, tops, list), 1);
-    std::vector<entry::TOPSEX> read;
+    std::vector<wellfile::TOPSEX> read;
     EXPECT_EQ(LoadTops(place, tops, read), 1);
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(+read[1].tvd, 1790.5f);
@@ -388,23 +388,23 @@ TEST(SideFiles, FoundInAnyLetterCaseAndSavedOverAsSpeltOnDisk)
     // Files from a Windows station: "WELL1.TOP" and the rest in upper case.
     const WellPlace place = Place();
     const QString folder = place.currentFolder;
-    std::vector<entry::TOPSEX> tops(3);
+    std::vector<wellfile::TOPSEX> tops(3);
     WriteBytes(folder + "WELL1.TOP", BytesOf(tops));
     WriteBytes(folder + "WELL1.RPT", BytesOf(CurrentReports(2)));
     std::vector<SHOWREPORT> shows(2);
     shows[1].number = 2;
     WriteBytes(folder + "WELL1.SHO", BytesOf(shows));
-    std::vector<reports::DSTREPORT> dsts(2);
+    std::vector<wellfile::DSTREPORT> dsts(2);
     platform::SetFieldText(dsts[1].fromDepth, "1234");
     WriteBytes(folder + "WELL1.DST", BytesOf(dsts));
     WriteBytes(folder + "OLD.RPT", BytesOf(OldReports(2)));
 
-    std::vector<entry::TOPSEX> read;
+    std::vector<wellfile::TOPSEX> read;
     TopsPlace topsPlace;
     EXPECT_EQ(LoadTops(place, topsPlace, read), 1);
     EXPECT_EQ(read.size(), 3u);
     REPORTEX report;
-    EXPECT_EQ(LoadReport1600(report, place, "Well1", reports::ConvertReports), 1);
+    EXPECT_EQ(LoadReport1600(report, place, "Well1", wellfile::ConvertReports), 1);
     EXPECT_EQ(+report.number, 2);
     auto all = LoadReportsEx(place, nullptr);
     ASSERT_TRUE(all);
@@ -412,13 +412,13 @@ TEST(SideFiles, FoundInAnyLetterCaseAndSavedOverAsSpeltOnDisk)
     SHOWREPORT show;
     EXPECT_EQ(LoadShow(show, place, "Well1"), 1);
     EXPECT_EQ(+show.number, 2);
-    reports::DSTREPORT dst;
+    wellfile::DSTREPORT dst;
     EXPECT_EQ(LoadDst(dst, place, "Well1"), 1);
     EXPECT_EQ(platform::FieldText(dst.fromDepth), "1234");
     EXPECT_TRUE(LoadReports(place, folder + "Old"));
 
     // Saves replace the file as spelt: no second file beside it.
-    EXPECT_EQ(SaveTops(place, topsPlace, std::vector<entry::TOPSEX>(1)), 1);
+    EXPECT_EQ(SaveTops(place, topsPlace, std::vector<wellfile::TOPSEX>(1)), 1);
     EXPECT_EQ(SaveShows(place, std::vector<SHOWREPORT>(1)), 1);
     EXPECT_EQ(ReadBytes(folder + "WELL1.TOP").size(), 253);
     EXPECT_EQ(ReadBytes(folder + "WELL1.SHO").size(), 1320);
@@ -432,7 +432,7 @@ TEST(TopsFile, DrillingKeepsABackupCopyUnlessTheBackupDriveIsTheSystemDrive)
     place.drilling = true;
     TopsPlace tops;
     tops.backupFolder = TestDir() + "backup/";
-    std::vector<entry::TOPSEX> list(1);
+    std::vector<wellfile::TOPSEX> list(1);
     list[0].depth = 900;
     ASSERT_EQ(SaveTops(place, tops, list), 1);
     EXPECT_EQ(ReadBytes(tops.backupFolder + "Well1/Well1.top"), BytesOf(list));
@@ -584,16 +584,16 @@ TEST(WindowPlacementIni, WrittenAsTheStartupReaderReadsIt)
 TEST(SettingsFiles, PrintDownloadOfficeCopyAndInstallFolder)
 {
     const QString data = Place().dataFolder;
-    print::PRINTCFG pcfg;
+    wellfile::PRINTCFG pcfg;
     ASSERT_EQ(SavePrintConfig(data, pcfg), 1);
     EXPECT_EQ(ReadBytes(data + "strativ.pfg").size(), 250);
     QDir().mkpath(data + "sub/strativ.pfg");
     EXPECT_EQ(SavePrintConfig(data + "sub/", pcfg), 0);
 
-    exchange::RemoteConfig rc;
+    wellfile::RemoteConfig rc;
     rc.interval = 99;
     WriteBytes(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782));
-    exchange::RemoteConfig loaded;
+    wellfile::RemoteConfig loaded;
     EXPECT_EQ(LoadDownloadConfig(data, loaded), 1);
     EXPECT_EQ(+loaded.interval, 99);
     WriteBytes(data + "svdlcfg.cfg", QByteArray(reinterpret_cast<const char*>(&rc), 782) + "x");

@@ -73,7 +73,7 @@ protected:
 TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 {
     logview::ViewPainters painters;
-    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
+    painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     const auto paint = [this] {
@@ -105,7 +105,7 @@ TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 TEST_F(BookedRow, ABookingUnderATenthDepthKeepsItsDepthLine)
 {
     logview::ViewPainters painters;
-    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
+    painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     // 1620's line lies on the top pixel row of 1621's row, y 460, across the gas track.

@@ -19,9 +19,9 @@ using testing_support::TestDir;
 
 namespace {
 
-WITSRECORD Sample(float hole, float bit)
+wellfile::WITSRECORD Sample(float hole, float bit)
 {
-    WITSRECORD s;
+    wellfile::WITSRECORD s;
     s.holeDepth = hole;
     s.bitDepth = bit;
     return s;
@@ -78,7 +78,7 @@ TEST(WitsChartDays, OnBottomStateComparesWholeDepths)
 
 TEST(WitsChartDays, TheShownSampleStaysWithinTheLoadedSamples)
 {
-    std::vector<WITSRECORD> day(200, Sample(0, 0));
+    std::vector<wellfile::WITSRECORD> day(200, Sample(0, 0));
     for (int i = 0; i < 50; ++i)
         day[i] = Sample(1000.0f + float(i), 990);
     // Slot of now and index - 1 past the samples are held to the last one, then stepped back over the
@@ -92,7 +92,7 @@ TEST(WitsChartDays, TheShownSampleStaysWithinTheLoadedSamples)
 
 TEST(WitsChartDays, DepthsAreFoundInALoadedDay)
 {
-    std::vector<WITSRECORD> day(100, Sample(0, 0));
+    std::vector<wellfile::WITSRECORD> day(100, Sample(0, 0));
     for (int i = 0; i < 100; ++i)
         day[i].holeDepth = 1100.0f + float(i) * 0.5f;
     day[3].holeDepth = 900;  // inside the first ten: left out of the range
@@ -110,7 +110,7 @@ TEST(WitsChartDays, DepthsAreFoundInALoadedDay)
 
 TEST(WitsChartDays, DataTableLines)
 {
-    WITSRECORD s = Sample(1200.5f, 1199.25f);
+    wellfile::WITSRECORD s = Sample(1200.5f, 1199.25f);
     s.hour = 8, s.minute = 30, s.second = 6, s.month = 1, s.day = 15, s.year = 26;
     s.rop = 12.5f, s.wob = 20, s.rpm = 120, s.pumpPressure = 3000, s.spm1 = 60, s.spm2 = 61, s.torque = 500;
     s.flow = 400, s.pitVolume = 250.7f;
@@ -128,12 +128,12 @@ TEST(WitsChartDays, TheLiveRefreshReadsTodaysFileWhenItWasWrittenAgain)
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(0, 3));  // the file's records are the last ten minutes
     // An hour offset that takes 0:03 back before midnight reads the day before's file.
     log.well.timeZoneAdjust = -1;
-    EXPECT_FALSE(RefreshLiveWits(log, [](std::vector<WITSRECORD>&) {}));
+    EXPECT_FALSE(RefreshLiveWits(log, [](std::vector<wellfile::WITSRECORD>&) {}));
     EXPECT_EQ(log.well.watches.wits.path, DailyWitsFileName(log.env.witsFolder, "ALPHA", QDate(2026, 1, 14)));
     log.well.timeZoneAdjust = 0;
     int handed = 0;
     int count = 0;
-    auto update = [&](std::vector<WITSRECORD>& s) {
+    auto update = [&](std::vector<wellfile::WITSRECORD>& s) {
         ++handed;
         count = int(s.size());
     };
@@ -143,13 +143,13 @@ TEST(WitsChartDays, TheLiveRefreshReadsTodaysFileWhenItWasWrittenAgain)
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    std::vector<WITSRECORD> samples(30, Sample(1200, 1200));
-    f.write(reinterpret_cast<const char*>(samples.data()), qint64(samples.size() * sizeof(WITSRECORD)));
+    std::vector<wellfile::WITSRECORD> samples(30, Sample(1200, 1200));
+    f.write(reinterpret_cast<const char*>(samples.data()), qint64(samples.size() * sizeof(wellfile::WITSRECORD)));
     f.close();
     EXPECT_FALSE(RefreshLiveWits(log, update));  // the first look only keeps the time
     EXPECT_FALSE(RefreshLiveWits(log, update));
     ASSERT_TRUE(f.open(QIODevice::Append));
-    f.write(reinterpret_cast<const char*>(samples.data()), qint64(sizeof(WITSRECORD)));
+    f.write(reinterpret_cast<const char*>(samples.data()), qint64(sizeof(wellfile::WITSRECORD)));
     f.close();
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));  // written within the same tick of the file clock
     f.setFileTime(log.well.watches.wits.kept.addSecs(6), QFileDevice::FileModificationTime);

@@ -15,7 +15,7 @@ using platform::COLORREF;
 using platform::RGB;
 using testing_support::TestDir;
 using wits::ChartBlocks;
-using wits::WITSRECORD;
+using wellfile::WITSRECORD;
 
 namespace {
 

@@ -192,7 +192,7 @@ TEST(WitsChartSettings, UnwritableFileIsNoSuccess)
 
 TEST(WitsChartSettings, CurveValuesOfEveryDataIndex)
 {
-    wits::WITSRECORD s;
+    wellfile::WITSRECORD s;
     s.wob = 30;
     s.pumpPressure = 2500;
     s.rpm = 120;
@@ -229,7 +229,7 @@ TEST(WitsChartSettings, CurveValuesOfEveryDataIndex)
         EXPECT_FLOAT_EQ(v[0], c.expected);
     }
     for (const int outside : {18, -1, 65535}) {
-        const wits::WITSRECORD two[2] = {s, s};
+        const wellfile::WITSRECORD two[2] = {s, s};
         EXPECT_EQ(wits::CurveValues(two, 2, outside, 0), std::vector<float>(2, 0.0f));
     }
 }

@@ -32,7 +32,7 @@ protected:
     CustWits()
     {
         lw.driller->SetTime(std::make_unique<drilling::LogTime>(*lw.driller, 30.0f));
-        host.writeBlock = [this](const WITSRECORD*, int count) { blocks << count; };
+        host.writeBlock = [this](const wellfile::WITSRECORD*, int count) { blocks << count; };
         host.correctFileDepth = [this](std::int32_t depth) {
             corrections << depth;
             lw.well.fileBottomDepth = depth;
@@ -145,7 +145,7 @@ TEST_F(CustWits, ItemsWithNoEffectLeaveTheSampleAsItWas)
     lw.link.gammaSensorOffset = 0;
     for (const char* code : {"0115", "0130", "0813", "0816", "0820", "0835", "0913", "0936", "1984", "0555"})
         Item(code, "1234.5");
-    const WITSRECORD empty{};
+    const wellfile::WITSRECORD empty{};
     EXPECT_EQ(std::memcmp(&link->Sample(), &empty, sizeof empty), 0);
     EXPECT_EQ(std::memcmp(&lw.driller->Live(), &empty, sizeof empty), 0);
     EXPECT_EQ(link->Polls().percent.good, 0.0f);
@@ -205,7 +205,7 @@ TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
 {
     drilling::LogTime& t = *lw.driller->Time();
     EditSettings(*link, [&](auto& v) { v.trackDepth = true; });
-    WITSRECORD& s = link->Sample();
+    wellfile::WITSRECORD& s = link->Sample();
     s.bitDepth = 1199.4f;
     s.holeDepth = 1200.0f;
     s.pumpPressure = 501;
@@ -214,14 +214,14 @@ TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
     EXPECT_NE(t.offBottom, 0);
     EXPECT_EQ(t.circulating, 1);
 
-    WITSRECORD& next = link->Sample();
+    wellfile::WITSRECORD& next = link->Sample();
     next.bitDepth = 1199.4f;
     next.holeDepth = 1200.0f;
     next.pumpPressure = 500;
     link->EndFrame();
     EXPECT_EQ(t.circulating, 0);
 
-    WITSRECORD& on = link->Sample();
+    wellfile::WITSRECORD& on = link->Sample();
     on.bitDepth = 1199.5f;
     on.holeDepth = 1200.0f;
     link->EndFrame();
@@ -230,11 +230,11 @@ TEST_F(CustWits, EndFrameSetsOnAndOffBottomFromHalfAUnit)
 
     // The stamp of the test clock and, in mode 1, the hole depth following a deeper bit.
     EditSettings(*link, [&](auto& v) { v.mode = 1; });
-    WITSRECORD& deeper = link->Sample();
+    wellfile::WITSRECORD& deeper = link->Sample();
     deeper.bitDepth = 1201.0f;
     deeper.holeDepth = 1200.0f;
     link->EndFrame();
-    const WITSRECORD& closed = link->LastClosed();
+    const wellfile::WITSRECORD& closed = link->LastClosed();
     EXPECT_EQ(closed.holeDepth, 1201.0f);
     EXPECT_EQ(closed.hour, 8);
     EXPECT_EQ(closed.minute, 30);

@@ -467,7 +467,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     logview::ViewBitmaps bitmaps;
     logview::LogView view;
     logview::ViewPainters painters;
-    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
+    painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     app::WellServices services;

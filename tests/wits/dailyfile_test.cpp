@@ -23,7 +23,7 @@ using testing_support::doubles;
 using testing_support::FileRecords;
 using testing_support::ReadExistingBytes;
 using testing_support::TestDir;
-using wits::WITSRECORD;
+using wellfile::WITSRECORD;
 
 namespace {
 

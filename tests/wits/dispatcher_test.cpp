@@ -89,7 +89,7 @@ struct Row {
     int channel;  // -1 none
 };
 
-double FieldAt(const WITSRECORD& r, int offset, Kind kind)
+double FieldAt(const wellfile::WITSRECORD& r, int offset, Kind kind)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(&r) + offset;
     float f;
@@ -157,8 +157,8 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
 
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.code) + " " + r.value);
-        engine->Sample() = WITSRECORD{};
-        driller->SetLive(WITSRECORD{});
+        engine->Sample() = wellfile::WITSRECORD{};
+        driller->SetLive(wellfile::WITSRECORD{});
         engine->SetLines({});
         Item(r.code, r.value);
         const double stored = FieldAt(engine->Sample(), r.offset, r.kind);
@@ -177,7 +177,7 @@ TEST_F(DispatcherTest, EveryItemFillsItsSampleFieldLiveFieldDisplayLineAndAlarmV
     Item("0122", "200");
     EXPECT_FLOAT_EQ(engine->Sample().casingPressure, 200.0f);
     EXPECT_FLOAT_EQ(driller->Live().casingPressure, 500.0f);
-    const WITSRECORD before = engine->Sample();
+    const wellfile::WITSRECORD before = engine->Sample();
     Item("1984", "123");
     Item("0999", "123");
     Item("12", "123");

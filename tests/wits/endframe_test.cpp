@@ -33,7 +33,7 @@ protected:
         driller->SetTime(std::make_unique<drilling::LogTime>(*driller, 30.0f));
         state.engines.driller = driller.get();
         state.engines.pumpStrokes.reset();
-        host.writeBlock = [this](const WITSRECORD*, int count) { blocks << count; };
+        host.writeBlock = [this](const wellfile::WITSRECORD*, int count) { blocks << count; };
         link.drivesDrillingStatus = true;
         WitsAlarmHost alarmHost;
         alarmHost.dataFolder = [] { return TestDir(); };
@@ -41,7 +41,7 @@ protected:
     }
     void Close(float bit, float hole, std::uint16_t pressure)
     {
-        WITSRECORD& s = engine->Sample();
+        wellfile::WITSRECORD& s = engine->Sample();
         s.bitDepth = bit;
         s.holeDepth = hole;
         s.pumpPressure = pressure;

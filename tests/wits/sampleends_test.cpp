@@ -93,9 +93,9 @@ protected:
         doubles().clock.Advance(6000);
     }
     void Read(const QByteArray& text) { Read(text, client); }
-    std::vector<WITSRECORD> Day(const QDate& d = QDate(2026, 1, 15)) const
+    std::vector<wellfile::WITSRECORD> Day(const QDate& d = QDate(2026, 1, 15)) const
     {
-        return ReadDailyFile(DailyWitsFileName(log.env.witsFolder, "W", d)).value_or(std::vector<WITSRECORD>{});
+        return ReadDailyFile(DailyWitsFileName(log.env.witsFolder, "W", d)).value_or(std::vector<wellfile::WITSRECORD>{});
     }
 
     app::LogState log;
@@ -113,7 +113,7 @@ protected:
 
 constexpr int kSlot = 8 * 600 + 30 * 10;  // 8:30:00 on the test clock
 
-bool IsPreset(const WITSRECORD& r) { return r.holeDepth == 0 && r.bitDepth == 0 && r.slot == 0; }
+bool IsPreset(const wellfile::WITSRECORD& r) { return r.holeDepth == 0 && r.bitDepth == 0 && r.slot == 0; }
 
 TEST_F(SampleEnds, FramesOfOneSlotFillOneSampleAndEmptyFramesWriteNothing)
 {
@@ -123,10 +123,10 @@ TEST_F(SampleEnds, FramesOfOneSlotFillOneSampleAndEmptyFramesWriteNothing)
     for (int i = 0; i < 5; ++i)
         Read("&&\r\n0108 1199.90\r\n0110 1200.00\r\n!!\r\n&&\r\n0140 12.5\r\n!!\r\n");
     ASSERT_TRUE(timers.Fire(4));  // the slot passed: the fifth sample closes the block
-    std::vector<WITSRECORD> day = Day();
-    ASSERT_EQ(day.size(), std::size_t(kSlotsPerDay));
+    std::vector<wellfile::WITSRECORD> day = Day();
+    ASSERT_EQ(day.size(), std::size_t(wellfile::kSlotsPerDay));
     for (int i = 0; i < 5; ++i) {
-        const WITSRECORD& r = day[std::size_t(kSlot + i)];
+        const wellfile::WITSRECORD& r = day[std::size_t(kSlot + i)];
         EXPECT_EQ(r.slot, kSlot + i);
         EXPECT_FLOAT_EQ(r.holeDepth, 1200.0f) << i;
         EXPECT_FLOAT_EQ(r.bitDepth, 1199.9f) << i;
@@ -167,8 +167,8 @@ TEST_F(SampleEnds, APeerWithoutFrameEndsHasEachReadClosedEvenAfterAStrayFrameEnd
     EXPECT_EQ(Engine()->SamplesWaiting(), 4);
     Read("0110 1205.00\r\n");
     EXPECT_EQ(Engine()->SamplesWaiting(), 0);  // five closed at the ends of their reads: one block
-    const std::vector<WITSRECORD> day = Day();
-    ASSERT_EQ(day.size(), std::size_t(kSlotsPerDay));
+    const std::vector<wellfile::WITSRECORD> day = Day();
+    ASSERT_EQ(day.size(), std::size_t(wellfile::kSlotsPerDay));
     const int taken[5] = {kSlot, kSlot + 1, kSlot + 3, kSlot + 4, kSlot + 5};
     for (int i = 0; i < 5; ++i)
         EXPECT_FLOAT_EQ(day[std::size_t(taken[i])].holeDepth, 1201.0f + float(i)) << i;
@@ -248,7 +248,7 @@ TEST_F(SampleEnds, EachRemoteCopyCarriesItsOwnBlockToTheSecondDataFolder)
     ASSERT_EQ(carried.size(), 2);
     for (int b = 0; b < 2; ++b) {
         ASSERT_EQ(carried[b].size(), 640) << b;
-        WITSRECORD firstSample;
+        wellfile::WITSRECORD firstSample;
         std::memcpy(&firstSample, carried[b].constData(), sizeof firstSample);
         EXPECT_FLOAT_EQ(firstSample.holeDepth, 1210.0f + 5.0f * float(b)) << b;
     }

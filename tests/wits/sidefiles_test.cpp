@@ -93,7 +93,7 @@ TEST(WitsGasFile, AppendsWholeRecordsWithLagAndBottomDepth)
 TEST(WitsRemoteBlock, FillsSingleGapsFromTheSampleBefore)
 {
     const QString path = DataFolder() + "ALPHA.zl8";
-    wits::WITSRECORD samples[5];
+    wellfile::WITSRECORD samples[5];
     for (int i = 0; i < 5; ++i) {
         samples[i].slot = std::uint16_t(6000 + i);
         samples[i].holeDepth = float(1000 + i);
@@ -104,7 +104,7 @@ TEST(WitsRemoteBlock, FillsSingleGapsFromTheSampleBefore)
     ASSERT_TRUE(wits::WriteRemoteBlock(path, samples, 5));
     const QByteArray bytes = ReadExistingBytes(path);
     ASSERT_EQ(bytes.size(), 640);
-    const auto third = At<wits::WITSRECORD>(bytes, 256);
+    const auto third = At<wellfile::WITSRECORD>(bytes, 256);
     EXPECT_EQ(third.holeDepth, 1001.0f);
     EXPECT_EQ(third.torque, 1);
     EXPECT_EQ(third.slot, 6002);
@@ -114,6 +114,6 @@ TEST(WitsRemoteBlock, FillsSingleGapsFromTheSampleBefore)
     // Two gaps in a row are not filled.
     samples[3].holeDepth = 0;
     ASSERT_TRUE(wits::WriteRemoteBlock(path, samples, 5));
-    EXPECT_EQ(At<wits::WITSRECORD>(ReadExistingBytes(path), 256).holeDepth, 0.0f);
+    EXPECT_EQ(At<wellfile::WITSRECORD>(ReadExistingBytes(path), 256).holeDepth, 0.0f);
     EXPECT_FALSE(wits::WriteRemoteBlock(TestDir() + "nowhere/ALPHA.zl8", samples, 5));
 }

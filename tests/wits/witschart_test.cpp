@@ -42,11 +42,11 @@ constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kYellow = 0xFFFFFF00;
 
 // A day of `count` samples at their slot times, each at hole `hole` and bit `bit` (0: none).
-std::vector<WITSRECORD> Day(const QDate& date, int count, float hole, float bit)
+std::vector<wellfile::WITSRECORD> Day(const QDate& date, int count, float hole, float bit)
 {
-    std::vector<WITSRECORD> day(static_cast<std::size_t>(count));
+    std::vector<wellfile::WITSRECORD> day(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        WITSRECORD& s = day[std::size_t(i)];
+        wellfile::WITSRECORD& s = day[std::size_t(i)];
         s.month = std::uint16_t(date.month());
         s.day = std::uint16_t(date.day());
         s.year = std::uint16_t(date.year() - 2000);
@@ -63,11 +63,11 @@ std::vector<WITSRECORD> Day(const QDate& date, int count, float hole, float bit)
 
 QString DayPath(const QDate& date) { return DailyWitsFileName(TestDir() + "wits/", "ALPHA", date); }
 
-void WriteDay(const QDate& date, const std::vector<WITSRECORD>& day)
+void WriteDay(const QDate& date, const std::vector<wellfile::WITSRECORD>& day)
 {
     QFile f(DayPath(date));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(day.data()), qint64(day.size() * sizeof(WITSRECORD)));
+    f.write(reinterpret_cast<const char*>(day.data()), qint64(day.size() * sizeof(wellfile::WITSRECORD)));
 }
 
 const QDate kToday(2026, 1, 15);
@@ -114,7 +114,7 @@ protected:
 
 TEST_F(WitsChart, OpensOnTodayWithTheReadoutsTheOnBottomBoxAndTheViewAtNow)
 {
-    std::vector<WITSRECORD> day = Day(kToday, 6000, 1200.9f, 1200.4f);
+    std::vector<wellfile::WITSRECORD> day = Day(kToday, 6000, 1200.9f, 1200.4f);
     day[5100].wob = 33;
     day[5100].holeDepth = 1234.5f;
     day[5100].bitDepth = 1234.25f;
@@ -159,7 +159,7 @@ TEST_F(WitsChart, OffBottomAndNoDataBoxesAndTheTimeZoneMessageOncePerDay)
 
 TEST_F(WitsChart, TheTimeZoneMessageWaitsForTheEndOfAPaint)
 {
-    std::vector<WITSRECORD> day = Day(kToday, 6000, 1200, 1200);
+    std::vector<wellfile::WITSRECORD> day = Day(kToday, 6000, 1200, 1200);
     for (std::size_t i = 5200; i < day.size(); ++i)
         day[i].holeDepth = day[i].bitDepth = 0;
     WriteDay(kToday, day);
@@ -220,11 +220,11 @@ TEST_F(WitsChart, DaysStepWithTheClocksYearAndMissingDaysStayStepped)
 
 TEST_F(WitsChart, GoToFindsADepthTodayOrOnAnEarlierDay)
 {
-    std::vector<WITSRECORD> today = Day(kToday, 6000, 0, 0);
+    std::vector<wellfile::WITSRECORD> today = Day(kToday, 6000, 0, 0);
     for (int i = 0; i < 6000; ++i)
         today[std::size_t(i)].holeDepth = today[std::size_t(i)].bitDepth = 1200.0f + float(i) / 100.0f;  // 1200..1259
     WriteDay(kToday, today);
-    std::vector<WITSRECORD> yesterday = Day(kToday.addDays(-1), 6000, 0, 0);
+    std::vector<wellfile::WITSRECORD> yesterday = Day(kToday.addDays(-1), 6000, 0, 0);
     for (int i = 0; i < 6000; ++i)
         yesterday[std::size_t(i)].holeDepth = 1100.0f + float(i) / 100.0f;  // 1100..1159
     WriteDay(kToday.addDays(-1), yesterday);
@@ -282,7 +282,7 @@ TEST_F(WitsChart, BrowseTakesTheDayFromTheFileNameAndViewingStationsCannotBrowse
 
 TEST_F(WitsChart, TheDataTableListsTheSamplesAndTheTimerKeepsItOnToday)
 {
-    std::vector<WITSRECORD> day = Day(kToday, 40, 1200.5f, 1199.25f);
+    std::vector<wellfile::WITSRECORD> day = Day(kToday, 40, 1200.5f, 1199.25f);
     day[0].hour = 8, day[0].minute = 30, day[0].second = 6;
     day[0].rop = 12.5f, day[0].pumpPressure = 3000, day[0].spm1 = 60, day[0].spm2 = 61, day[0].torque = 500;
     day[0].flow = 400, day[0].pitVolume = 250.7f;
@@ -327,7 +327,7 @@ TEST_F(WitsChart, TimerSixActsOnlyForDrillingOpenFilesOrSomeProfiles)
     fire();
     ASSERT_TRUE(log.well.watches.wits.kept.isValid());
     // Today's file written again: its newest sample reaches the read-outs.
-    std::vector<WITSRECORD> more = Day(kToday, 60, 1201, 1201);
+    std::vector<wellfile::WITSRECORD> more = Day(kToday, 60, 1201, 1201);
     more[59].wob = 77;
     WriteDay(kToday, more);
     {
@@ -438,7 +438,7 @@ TEST_F(WitsChart, TheSettingsDialogKeepsWhatDoneApplies)
 
 TEST_F(WitsChart, PrintsOnePageStretchedFromTheViewIndex)
 {
-    std::vector<WITSRECORD> day = Day(kToday, 14400, 1200, 1200);
+    std::vector<wellfile::WITSRECORD> day = Day(kToday, 14400, 1200, 1200);
     for (std::size_t i = 0; i < day.size(); ++i)
         day[i].wob = std::uint16_t(i / 40 % 100);  // a red curve wandering across chart 1
     WriteDay(kToday, day);
@@ -486,7 +486,7 @@ TEST(WitsChartWindow, AFileOpenedLetsTimerSixFollowTodaysFile)
     EXPECT_TRUE(s.witsChart.settingsKept);
     const QString today = DailyWitsFileName(s.env.witsFolder, "BRAVO", kToday);
     QDir().mkpath(s.env.witsFolder);
-    std::vector<WITSRECORD> day = Day(kToday, 100, 1050, 1050);
+    std::vector<wellfile::WITSRECORD> day = Day(kToday, 100, 1050, 1050);
     WriteDailyRecords(today, kToday, day.data(), int(day.size()));
     s.well.loggerId = 0;  // no profile of its own lets the timer act
     ASSERT_TRUE(window.EvCommand(app::cmd::WitsChart));

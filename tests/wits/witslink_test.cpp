@@ -251,9 +251,9 @@ TEST_F(WitsLink, FramesFromThePeerReachTheLinkTheSamplesAndTheDailyFile)
     timers.Fire(4);
     EXPECT_EQ(w->SamplesWaiting(), 0);
     const auto day = ReadDailyFile(DailyWitsFileName(log.env.witsFolder, "W", doubles().clock.now.date()));
-    ASSERT_TRUE(day && day->size() == std::size_t(kSlotsPerDay));
+    ASSERT_TRUE(day && day->size() == std::size_t(wellfile::kSlotsPerDay));
     for (int i = 0; i < 5; ++i) {
-        const WITSRECORD& r = (*day)[std::size_t(RecordOfSlot(slotOf[i]))];
+        const wellfile::WITSRECORD& r = (*day)[std::size_t(RecordOfSlot(slotOf[i]))];
         EXPECT_EQ(r.slot, slotOf[i]) << i;
         EXPECT_NEAR(r.holeDepth, 1201.3 + 0.1 * i, 0.001) << i;
         EXPECT_FLOAT_EQ(r.witsPercent, 100.0f) << i;

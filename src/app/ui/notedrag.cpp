@@ -27,7 +27,7 @@ void DrawFrame(const LogState& s, platform::Dc& dc, const platform::RECT& r)
     }
 }
 
-const entry::SVMEMO* CurrentMemo(const NoteState& n)
+const wellfile::SVMEMO* CurrentMemo(const NoteState& n)
 {
     if (n.currentMemo < 0 || n.currentMemo >= n.memoCount || std::size_t(n.currentMemo) >= n.memos.size())
         return nullptr;
@@ -36,7 +36,7 @@ const entry::SVMEMO* CurrentMemo(const NoteState& n)
 
 QByteArray CurrentText(const NoteState& n)
 {
-    const entry::SVMEMO* m = CurrentMemo(n);
+    const wellfile::SVMEMO* m = CurrentMemo(n);
     return m ? QByteArray::fromStdString(platform::FieldText(m->text)) : QByteArray();
 }
 
@@ -78,7 +78,7 @@ void DragNote(LogState& s, platform::Dc& dc, int x, int y)
     }
     const layout::LogLayout& L = s.layout.format;
     const std::int32_t limit = L.description.Width() + L.description.left + (s.well.loggerId == 2 ? L.trackUnit : 0);
-    const entry::SVMEMO* memo = CurrentMemo(n);
+    const wellfile::SVMEMO* memo = CurrentMemo(n);
     const bool firstColumn = n.firstColumnNote || (memo && memo->description);
     if (firstColumn && n.frameRect.left < limit && x > limit)
         x = limit;

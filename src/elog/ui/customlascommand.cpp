@@ -37,10 +37,10 @@ int ReadFromDepth(std::int32_t from, std::int32_t first, int count, int room, Re
 
 QString UpdateFolder(const QString& dataFolder)
 {
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     if (!wellfile::LoadDownloadConfig(dataFolder, cfg))
         return {};
-    return exchange::RemoteFolder(platform::FieldString(cfg.destinationFolder).trimmed());
+    return wellfile::RemoteFolder(platform::FieldString(cfg.destinationFolder).trimmed());
 }
 
 bool ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, bool sendMode, bool updateCopy,
@@ -70,13 +70,13 @@ bool ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, 
     // The record above the start, then start .. stop; buffers 100 records longer.
     const int m = std::max(stop - start + 2, 1);
     std::vector<wellfile::RECORD> records(std::size_t(m) + 100);
-    std::vector<layout::CUSTDATAREC> custom(std::size_t(m) + 100);
+    std::vector<wellfile::CUSTDATAREC> custom(std::size_t(m) + 100);
     const int n = ReadFromDepth(start - 1, f.fileTopDepth, m, int(records.size()), [&](int at, int index, int count) {
         return wellfile::ReadRecords(f, std::span(records).subspan(std::size_t(at)), f.dataFileName, index, count);
     });
     if (n > 1 && !f.customDataFileName.isEmpty())
         ReadFromDepth(start - 1, f.customTopDepth, n, int(custom.size()), [&](int at, int index, int count) {
-            return layout::ReadCustomRecords(f, std::span(custom).subspan(std::size_t(at)), f.customDataFileName,
+            return wellfile::ReadCustomRecords(f, std::span(custom).subspan(std::size_t(at)), f.customDataFileName,
                                              index, count);
         });
     in.records = records;

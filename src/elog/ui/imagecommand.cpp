@@ -152,7 +152,7 @@ void CmSaveAsImage(app::LogState& log, const ImageWindow& window)
     const std::int32_t first = f.fileTopDepth, last = f.fileBottomDepth;
     QString startText = QString::number(DefaultImageStart(choice.format, log.view.viewScale, first, last));
     QString endText = QString::number(last);
-    RangeRequest request;
+    layout::RangeRequest request;
     request.caption = QStringLiteral("Enter Interval");
     request.startLabel = QStringLiteral("From");
     request.toLabel = QString();
@@ -160,7 +160,7 @@ void CmSaveAsImage(app::LogState& log, const ImageWindow& window)
     request.lowest = first;
     request.highest = last;
     request.loggerId = log.well.loggerId;
-    RangeDlg range(window.parent, startText, endText, request);
+    layout::RangeDlg range(window.parent, startText, endText, request);
     if (range.Execute() != platform::IDOK) {
         log.scroll.imageDpi300 = false;
         return;

@@ -119,7 +119,7 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
     QString stopText = QString::number(f.fileBottomDepth);
     if (!sendMode) {
         std::int32_t las3 = 0, tab = 0, ppm = 1;
-        RangeRequest request;
+        layout::RangeRequest request;
         request.caption = QStringLiteral("Create LOG ASCII STANDARD file");
         request.startLabel = QStringLiteral("From");
         request.toLabel = QString();
@@ -130,7 +130,7 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
         request.lasVersion3 = &las3;
         request.tabDelimiter = &tab;
         request.ppm = &ppm;
-        RangeDlg dlg(parent, startText, stopText, request);
+        layout::RangeDlg dlg(parent, startText, stopText, request);
         dlg.advanced = [&dlg] {
             CUSTLASDLG groups(&dlg);
             groups.Execute();
@@ -170,10 +170,10 @@ void CreateLasFile(app::LogState& log, bool sendMode, QWidget* parent)
     const platform::WaitCursor wait;
     const int m = stop - start + 1;
     std::vector<wellfile::RECORD> records(std::size_t(m) + 10);
-    std::vector<layout::CUSTDATAREC> custom(std::size_t(m) + 10);
+    std::vector<wellfile::CUSTDATAREC> custom(std::size_t(m) + 10);
     const int n = wellfile::ReadRecords(f, records, f.dataFileName, start - f.fileTopDepth, m);
     if (n > 0 && !f.customDataFileName.isEmpty())
-        layout::ReadCustomRecords(f, custom, f.customDataFileName, start - f.customTopDepth, n);
+        wellfile::ReadCustomRecords(f, custom, f.customDataFileName, start - f.customTopDepth, n);
 
     in.records = records;
     in.custom = custom;

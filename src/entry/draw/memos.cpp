@@ -37,14 +37,14 @@ double OffsetScale(const logview::Device& d)
     return paper * (d.narrowFormat ? 0.88 : 1.0);
 }
 
-platform::Font MemoFont(const SVMEMO& m, const logview::Device& d)
+platform::Font MemoFont(const wellfile::SVMEMO& m, const logview::Device& d)
 {
     const platform::LOGFONTA font = m.font;
     return platform::Font::FromLogFont(d.printing ? MemoPrintFont(font, d.printer) : font);
 }
 
 // The x of a memo's slot: descriptions stand at the printed right-hand region on paper.
-std::int32_t SlotX(const SVMEMO& m, const MemoSlotLayout& slotLayout, const logview::Device& d)
+std::int32_t SlotX(const wellfile::SVMEMO& m, const MemoSlotLayout& slotLayout, const logview::Device& d)
 {
     return d.printing && m.description ? d.printer.descriptionLeft : MemoSlotToX(slotLayout, m.slot);
 }
@@ -66,7 +66,7 @@ Extent MeasureLines(const platform::Dc& dc, const MemoLines& lines)
 }
 
 // The frame of a box, filled with the memo's background colour when it has one.
-void DrawFrame(platform::Dc& dc, const SVMEMO& m, const RECT& box)
+void DrawFrame(platform::Dc& dc, const wellfile::SVMEMO& m, const RECT& box)
 {
     const KeepDcState keep(dc);
     const COLORREF background = m.frameColour;
@@ -76,7 +76,7 @@ void DrawFrame(platform::Dc& dc, const SVMEMO& m, const RECT& box)
 }
 
 // Stores a rectangle in the record's four int32 at `offset` (the record is packed: no reference to its fields).
-void StoreRect(SVMEMO& m, std::size_t offset, std::int32_t left, std::int32_t top, std::int32_t right,
+void StoreRect(wellfile::SVMEMO& m, std::size_t offset, std::int32_t left, std::int32_t top, std::int32_t right,
                std::int32_t bottom)
 {
     const std::int32_t v[4] = {left, top, right, bottom};
@@ -107,7 +107,7 @@ public:
         std::size_t i = 0;
         const std::size_t n = p_.memos.size();
         for (; i < n && p_.memos[i].depth > 0 && p_.memos[i].depth < top_; ++i)
-            StoreRect(p_.memos[i], offsetof(SVMEMO, box), 0, 0, 0, 0);
+            StoreRect(p_.memos[i], offsetof(wellfile::SVMEMO, box), 0, 0, 0, 0);
         if (hits_)
             p_.state.hits.firstMemo = std::int32_t(i);
         for (; i < n && p_.memos[i].depth != 0; ++i)
@@ -119,7 +119,7 @@ private:
     // False when the page is full and the whole drawing ends.
     bool Memo(std::int32_t index)
     {
-        SVMEMO& m = p_.memos[std::size_t(index)];
+        wellfile::SVMEMO& m = p_.memos[std::size_t(index)];
         const MemoOptions& o = p_.options;
         const bool compressed = g_.scaleIndex > 2;
         if (o.customTracks && mode_ == 0 && m.description)
@@ -172,7 +172,7 @@ private:
     }
 
     // The box and the lines of a memo whose text is laid out in lines_; false when the page is full.
-    bool Box(SVMEMO& m, std::int32_t index, int x, int y)
+    bool Box(wellfile::SVMEMO& m, std::int32_t index, int x, int y)
     {
         platform::Dc& dc = p_.dc;
         const Extent e = MeasureLines(dc, lines_);
@@ -183,9 +183,9 @@ private:
                  lines_.count == 1 ? int(y + 2 * step * 0.75) : int(y + (lines_.count + 1) * step * 0.95)};
         if (hits_ && p_.state.hits.Add(box, index)) {
             const int r = g_.rowHeight;
-            StoreRect(m, offsetof(SVMEMO, topStrip), box.left, box.top, box.right, box.top + 2 * r);
-            StoreRect(m, offsetof(SVMEMO, cornerSquare), box.right - 4 * r, box.bottom - 4 * r, box.right, box.bottom);
-            StoreRect(m, offsetof(SVMEMO, box), box.left, box.top, box.right, box.bottom);
+            StoreRect(m, offsetof(wellfile::SVMEMO, topStrip), box.left, box.top, box.right, box.top + 2 * r);
+            StoreRect(m, offsetof(wellfile::SVMEMO, cornerSquare), box.right - 4 * r, box.bottom - 4 * r, box.right, box.bottom);
+            StoreRect(m, offsetof(wellfile::SVMEMO, box), box.left, box.top, box.right, box.bottom);
         }
         if (screen_)
             box.bottom = std::min<int>(box.bottom, g_.logBottomY);
@@ -237,7 +237,7 @@ int DrawMemoBox(MemoPass& pass, std::int32_t memo, std::int32_t firstLine, int r
 {
     if (memo < 0 || std::size_t(memo) >= pass.memos.size() || pass.memos[std::size_t(memo)].depth == 0)
         return yTop;
-    const SVMEMO& m = pass.memos[std::size_t(memo)];
+    const wellfile::SVMEMO& m = pass.memos[std::size_t(memo)];
     const logview::Device& d = pass.device;
     platform::Dc& dc = pass.dc;
     KeepDcState keep(dc);

@@ -24,7 +24,7 @@ struct MemoPass {
     platform::Dc& dc;
     const logview::ViewGeometry& g;   // the screen's layout: row height, top margin, log bottom, slots
     const logview::Device& device;    // paper: the printed layout, row height and scale factor
-    std::span<SVMEMO> memos;          // in depth order; a memo of depth 0 ends them
+    std::span<wellfile::SVMEMO> memos;          // in depth order; a memo of depth 0 ends them
     MemoDrawState& state;             // the hit boxes of a screen drawing
     PendingMemos& pending;            // what a printed page leaves to the next
     MemoOptions options;

@@ -17,7 +17,7 @@ constexpr int kNoteTextMax = 499;
 
 }  // namespace
 
-HTEXTDLG::HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& notes, int index, int* count)
+HTEXTDLG::HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<wellfile::HTEXTEX>& notes, int index, int* count)
     : NoteDialog(parent, Records::Notes), log_(log), notes_(notes), viewCount_(count), count_(count ? *count : 0), index_(index)
 {
     Build(QStringLiteral("NOTE DEPTH"), false,
@@ -34,7 +34,7 @@ HTEXTDLG::HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& no
     On(IDC_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
 }
 
-HTEXTEX* HTEXTDLG::Note()
+wellfile::HTEXTEX* HTEXTDLG::Note()
 {
     if (index_ < 0 || index_ >= count_ || std::size_t(index_) >= notes_.size())
         return nullptr;
@@ -65,7 +65,7 @@ void HTEXTDLG::SetupWindow()
 
 void HTEXTDLG::TransferNote(bool toControls)
 {
-    HTEXTEX* h = Note();
+    wellfile::HTEXTEX* h = Note();
     if (!h)
         return;
     const wellfile::OpenWell& f = log_.well.file;
@@ -108,7 +108,7 @@ bool HTEXTDLG::SaveNotes()
 
 void HTEXTDLG::CmSave()
 {
-    HTEXTEX* h = Note();
+    wellfile::HTEXTEX* h = Note();
     if (!h)
         return;
     const wellfile::OpenWell& f = log_.well.file;
@@ -119,9 +119,9 @@ void HTEXTDLG::CmSave()
     TransferNote(false);
     if (count_ > 2) {
         // The note edited goes to its place by depth, and the display follows it there.
-        const HTEXTEX edited = *h;
+        const wellfile::HTEXTEX edited = *h;
         SortHText(notes_, count_);
-        const auto at = std::find_if(notes_.begin(), notes_.begin() + count_, [&](const HTEXTEX& n) {
+        const auto at = std::find_if(notes_.begin(), notes_.begin() + count_, [&](const wellfile::HTEXTEX& n) {
             return n.depth == edited.depth && std::strncmp(n.text, edited.text, sizeof n.text) == 0;
         });
         index_ = int(at - notes_.begin());

@@ -18,7 +18,7 @@ class HTEXTDLG final : public NoteDialog {
     Q_OBJECT
 public:
     // On the view's `notes`, showing note `index`; `count` is the view's note count, kept up to date.
-    HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<HTEXTEX>& notes, int index, int* count);
+    HTEXTDLG(QWidget* parent, app::LogState& log, std::vector<wellfile::HTEXTEX>& notes, int index, int* count);
 
     int Shown() const { return index_; }
     int Count() const { return count_; }
@@ -42,10 +42,10 @@ private:
     void CmSetAsDefault();
     bool SaveNotes();
     void SetCount(int count);
-    HTEXTEX* Note();
+    wellfile::HTEXTEX* Note();
 
     app::LogState& log_;
-    std::vector<HTEXTEX>& notes_;
+    std::vector<wellfile::HTEXTEX>& notes_;
     int* viewCount_;
     int count_;
     int index_;

@@ -94,7 +94,7 @@ void MEMODLG::TransferMemo(bool toControls)
 {
     if (book_.count <= 0)
         return;
-    SVMEMO& m = book_.Shown();
+    wellfile::SVMEMO& m = book_.Shown();
     const wellfile::OpenWell& f = log_.well.file;
     if (!toControls) {
         m.depth = std::max(GetInt(IDC_DEPTH), f.fileTopDepth + 10);
@@ -167,7 +167,7 @@ void MEMODLG::CmSave()
     const bool wasCopied = book_.Shown().copiedToHorz != 0;
     TransferMemo(false);
     Enable(IDC_DEPTH, false);
-    SVMEMO& m = book_.Shown();
+    wellfile::SVMEMO& m = book_.Shown();
     // A memo the user saved is shown: a memo left unshown is emptied by the drawing and lost.
     m.shown = 1;
     if (m.copiedToHorz) {
@@ -179,7 +179,7 @@ void MEMODLG::CmSave()
     const QString path = app::MemoPath(log_);
     if (SaveMemoBook(path, book_, f.fileTopDepth) != BookSave::Saved)
         return;
-    const SVMEMO saved = m;
+    const wellfile::SVMEMO saved = m;
     EnableBrowsing(true);
     book_.adding = false;
     book_.deleted = false;
@@ -188,7 +188,7 @@ void MEMODLG::CmSave()
     // The memo saved keeps the display, wherever the sort has put it.
     book_.shown = book_.count - 1;
     for (int i = 0; i < book_.count; ++i) {
-        const SVMEMO& r = book_.memos[std::size_t(i)];
+        const wellfile::SVMEMO& r = book_.memos[std::size_t(i)];
         if (r.depth == saved.depth && std::strncmp(r.text, saved.text, sizeof r.text) == 0) {
             book_.shown = i;
             break;
@@ -248,7 +248,7 @@ void MEMODLG::CmSetAsDefault()
 {
     if (book_.count <= 0)
         return;
-    const SVMEMO style = SetMemoAsDefault(book_);
+    const wellfile::SVMEMO style = SetMemoAsDefault(book_);
     (style.description ? log_.notes.styleDescription : log_.notes.styleMemo) = style;
 }
 

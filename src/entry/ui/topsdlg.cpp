@@ -122,7 +122,7 @@ void TopsDlg::SetupWindow()
     if (count_ > 0) {
         SortTops(tops_);
     } else {
-        tops_.assign(1, TOPSEX{});
+        tops_.assign(1, wellfile::TOPSEX{});
         SetInt(IDC_NUMBER, 1);
     }
     ShowTop();
@@ -132,7 +132,7 @@ void TopsDlg::SetupWindow()
 
 void TopsDlg::ShowTop()
 {
-    const TOPSEX& t = Top();
+    const wellfile::TOPSEX& t = Top();
     SetInt(IDC_NUMBER, index_ + 1);
     SetFromField(IDC_MENU_NAME, t.menuName);
     SetInt(IDC_DEPTH, t.depth);
@@ -156,7 +156,7 @@ void TopsDlg::ShowTop()
 
 void TopsDlg::CollectTop()
 {
-    TOPSEX& t = Top();
+    wellfile::TOPSEX& t = Top();
     t.number = index_ + 1;
     if (t.colour == 0)
         t.colour = colour_;
@@ -216,7 +216,7 @@ void TopsDlg::ComputeTVD()
 bool TopsDlg::SaveAll()
 {
     TopsFiles files = TopsFilesOf(log_);
-    std::vector<TOPSEX> list(tops_.begin(), tops_.begin() + count_);
+    std::vector<wellfile::TOPSEX> list(tops_.begin(), tops_.begin() + count_);
     int follow = index_;
     if (!entry::SaveTops(files, list, &follow))
         return false;
@@ -224,11 +224,11 @@ bool TopsDlg::SaveAll()
     saved_ = true;
     // The list is read back as written.
     if (count_ > 0) {
-        if (std::optional<std::vector<TOPSEX>> back = ReadTops(wellfile::TopsxFilePath(files.place, files.tops)))
+        if (std::optional<std::vector<wellfile::TOPSEX>> back = ReadTops(wellfile::TopsxFilePath(files.place, files.tops)))
             list = std::move(*back);
     }
     count_ = int(list.size());
-    tops_ = count_ > 0 ? list : std::vector<TOPSEX>(1);
+    tops_ = count_ > 0 ? list : std::vector<wellfile::TOPSEX>(1);
     index_ = follow >= 0 && follow < count_ ? follow : 0;
     HandToWindow();
     return true;
@@ -288,7 +288,7 @@ void TopsDlg::CmNewTop()
     index_ = count_;
     ++count_;
     tops_.resize(std::size_t(count_));
-    tops_[std::size_t(index_)] = TOPSEX{};
+    tops_[std::size_t(index_)] = wellfile::TOPSEX{};
     ShowTop();
     SetText(IDC_DEPTH, QString());
     SetFocusTo(IDC_DEPTH);
@@ -300,7 +300,7 @@ void TopsDlg::CmDelete()
         tops_.erase(tops_.begin() + index_);
     count_ = std::max(count_ - 1, 0);
     if (count_ == 0)
-        tops_.assign(1, TOPSEX{});
+        tops_.assign(1, wellfile::TOPSEX{});
     if (!SaveAll())
         return;
     if (index_ >= count_)
@@ -327,13 +327,13 @@ void TopsDlg::CmImport()
         platform::MessageBox(QStringLiteral("Import Failed"), target, platform::MB_OK);
         return;
     }
-    std::optional<std::vector<TOPSEX>> imported = ReadTops(target);
+    std::optional<std::vector<wellfile::TOPSEX>> imported = ReadTops(target);
     if (!imported)
         return;
-    for (TOPSEX& t : *imported)
+    for (wellfile::TOPSEX& t : *imported)
         t.tvd = 0;
     count_ = int(imported->size());
-    tops_ = count_ > 0 ? *imported : std::vector<TOPSEX>(1);
+    tops_ = count_ > 0 ? *imported : std::vector<wellfile::TOPSEX>(1);
     SaveAll();
     index_ = 0;
     if (host_.rebuildMenu)

@@ -72,7 +72,7 @@ private:
     bool SaveAll();
     void HandToWindow();
     void EditDepth();
-    TOPSEX& Top() { return tops_[std::size_t(index_)]; }
+    wellfile::TOPSEX& Top() { return tops_[std::size_t(index_)]; }
 
     void CmSave();
     void CmStep(bool forward);
@@ -87,7 +87,7 @@ private:
 
     app::LogState& log_;
     TopsDlgHost host_;
-    std::vector<TOPSEX> tops_;  // never empty: without tops, one empty top (count 0)
+    std::vector<wellfile::TOPSEX> tops_;  // never empty: without tops, one empty top (count 0)
     int count_ = 0;
     int index_ = 0;
     std::uint32_t colour_ = 0;

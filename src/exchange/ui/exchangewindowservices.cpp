@@ -58,7 +58,7 @@ void ExchangeWindowServices::CmLiveUpdateConfig(app::LogState& log)
         log.well.config.copyOptions.copyOut = on ? 1 : 0;
         if (!on)
             return QString();
-        MakeDateSuffix(log.now);  // a fresh reading of the clock
+        wellfile::MakeDateSuffix(log.now);  // a fresh reading of the clock
         PublishWell(well.dataFolder, well.wellName, log.env.sharedFolder, wits, log.now.date());
         return PublishedText(log.env.sharedFolder);
     };
@@ -109,7 +109,7 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
     }
     wellfile::OpenWell& well = log.well.file;
     const bool drilling = well.drilling;
-    RemoteConfig config;
+    wellfile::RemoteConfig config;
     wellfile::LoadDownloadConfig(well.dataFolder, config);
     RemoteSetupFields fields = SetupFieldsOf(config, drilling, well.dataFolder);
 
@@ -137,7 +137,7 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
         setup.updatePackageOn = config.updatePackage != 0 ? 1 : 0;
         log.engines.driller->SetSetup(setup);
     }
-    const QString receive = RemoteFolder(platform::FieldString(config.receiveFolder));
+    const QString receive = wellfile::RemoteFolder(platform::FieldString(config.receiveFolder));
     if (!receive.isEmpty())
         log.env.remoteReceiveFolder = receive;
     log.view.Invalidate();
@@ -153,7 +153,7 @@ void ExchangeWindowServices::CmRemoteSetup(app::LogState& log)
 void ExchangeWindowServices::UpdateNow(app::LogState& log, const RemoteSetupFields& shown)
 {
     const QString caption = QStringLiteral("Update Now");
-    const QString destination = RemoteFolder(shown.destinationFolder);
+    const QString destination = wellfile::RemoteFolder(shown.destinationFolder);
     QString why;
     if (!shown.copy)
         why = QStringLiteral("\"Copy Files To Destination\" is not ticked.");

@@ -100,7 +100,7 @@ void BeginLabels(Dc& dc, const HorzPlot& plot)
     dc.SetBkMode(platform::TRANSPARENT);
 }
 
-const HorzSection& SectionAt(const HorzPlot& plot, int index)
+const wellfile::HorzSection& SectionAt(const HorzPlot& plot, int index)
 {
     const int count = std::clamp(plot.sections.count, 1, kMaxSections);
     return plot.sections.sections[std::size_t(std::clamp(index, 0, count - 1))];
@@ -231,7 +231,7 @@ void DrawTvdGrid(Dc& dc, const HorzPlot& plot)
     const HorzBands& b = plot.bands;
     const int count = std::clamp(plot.sections.count, 1, kMaxSections);
     for (int j = 0; j < count; ++j) {
-        const HorzSection& sec = plot.sections.sections[std::size_t(j)];
+        const wellfile::HorzSection& sec = plot.sections.sections[std::size_t(j)];
         const double range = double(sec.endTvd) - sec.startTvd;
         const int step = TvdLabelStep(range);
         int x0 = plot.plotLeft;
@@ -266,7 +266,7 @@ void DrawTvdLabels(Dc& dc, const HorzPlot& plot, int x, int section)
     platform::KeepDcState keep(dc);
     BeginLabels(dc, plot);
     dc.SetTextAlign(kLeftBottom);
-    const HorzSection& sec = SectionAt(plot, section);
+    const wellfile::HorzSection& sec = SectionAt(plot, section);
     const double range = double(sec.endTvd) - sec.startTvd;
     const int step = TvdLabelStep(range);
     long long v = platform::Trunc(sec.startTvd);

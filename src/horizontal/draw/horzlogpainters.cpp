@@ -16,10 +16,10 @@ namespace {
 
 constexpr platform::COLORREF kShadeColour = platform::RGB(255, 192, 64);
 
-std::span<const HorzSection> SectionsOf(const HorzPlot& plot)
+std::span<const wellfile::HorzSection> SectionsOf(const HorzPlot& plot)
 {
     const int count = std::clamp(plot.sections.count, 1, kMaxSections);
-    return std::span<const HorzSection>(plot.sections.sections).first(std::size_t(count));
+    return std::span<const wellfile::HorzSection>(plot.sections.sections).first(std::size_t(count));
 }
 
 // Follows the top's line along columns x1..x2: the first pixel of its colour within 5 rows of the last
@@ -60,7 +60,7 @@ float VsAt(const HorzPlot& plot, std::int32_t md)
                      plot.plotLastDepth);
 }
 
-void DrawLabel(Dc& dc, const HorzPlot& plot, const entry::TOPSEX& top, const Crossing& c, const platform::Pen& pen)
+void DrawLabel(Dc& dc, const HorzPlot& plot, const wellfile::TOPSEX& top, const Crossing& c, const platform::Pen& pen)
 {
     const QString text = CrossingLabel(top, plot.kbElevation);
     dc.SelectObject(LabelFont(plot));
@@ -83,14 +83,14 @@ void DrawTopCrossings(Dc& dc, HorzPlot& plot)
 {
     platform::KeepDcState keep(dc);
     HorzLogData& logs = plot.logs;
-    const std::vector<entry::TOPSEX>& tops = plot.tops.tops;
-    const std::span<const HorzSection> sections = SectionsOf(plot);
+    const std::vector<wellfile::TOPSEX>& tops = plot.tops.tops;
+    const std::span<const wellfile::HorzSection> sections = SectionsOf(plot);
     const bool baseLines = !plot.setup || (plot.setup->reserved952 & 0xFF) == 0;
     // Sized for this drawing: a wider plot than the last (header shown, zoomed out) gets longer traces.
     logs.topTraces.clear();
     for (int index : TopsToDraw(plot.records, plot.first, plot.toDraw, tops, plot.leastTvd, plot.greatestTvd,
                                 plot.fileLastDepth)) {
-        const entry::TOPSEX& top = tops[std::size_t(index)];
+        const wellfile::TOPSEX& top = tops[std::size_t(index)];
         const platform::COLORREF colour = CrossingColour(top);
         const platform::Pen pen(colour, 2);
         HorzLogData::TopTrace trace;
@@ -99,7 +99,7 @@ void DrawTopCrossings(Dc& dc, HorzPlot& plot)
         int row = -1;
         float rise = 0;
         for (int s = 0; s < int(sections.size()); ++s) {
-            const HorzSection& section = sections[std::size_t(s)];
+            const wellfile::HorzSection& section = sections[std::size_t(s)];
             if (section.endMd < float(top.depth))
                 continue;
             CrossingInputs in;
@@ -134,8 +134,8 @@ void DrawTopCrossings(Dc& dc, HorzPlot& plot)
 void DrawGammaPanel(Dc& dc, const HorzPlot& plot, std::span<const GammaSlot> samples, int count, int column,
                     float offset, float rise, bool target)
 {
-    const std::span<const HorzSection> sections = SectionsOf(plot);
-    const HorzSection& s = sections[std::size_t(SectionOfColumn(sections, column))];
+    const std::span<const wellfile::HorzSection> sections = SectionsOf(plot);
+    const wellfile::HorzSection& s = sections[std::size_t(SectionOfColumn(sections, column))];
     const HorzViewSettings& settings = *plot.settings;
     PanelInputs in;
     in.column = column;

@@ -15,7 +15,7 @@ using platform::Dc;
 namespace {
 
 // The section holding x: the first whose end lies at or past it, else the last in use.
-const HorzSection& SectionAtX(const HorzPlot& plot, int x)
+const wellfile::HorzSection& SectionAtX(const HorzPlot& plot, int x)
 {
     const int n = std::clamp(plot.sections.count, 1, kMaxSections);
     for (int i = 0; i < n - 1; ++i)
@@ -30,14 +30,14 @@ void DrawMarkers(Dc& dc, const HorzPlot& plot)
 {
     const double scale = plot.options.screenWidth < 1280 ? 0.65 : 0.75;
     const HorzBands& b = plot.bands;
-    for (const HorzMarker& m : plot.settings->markers) {
+    for (const wellfile::HorzMarker& m : plot.settings->markers) {
         const int symbol = m.symbolNumber;
         if (symbol == 0 || symbol >= int(plot.lithTiles.size()) || plot.lithTiles[std::size_t(symbol)].isNull())
             continue;
         const int x = RecordX(plot, m.markerMd);
         if (!InWindow(plot, x, x + 40))
             continue;
-        const HorzSection& section = SectionAtX(plot, x);
+        const wellfile::HorzSection& section = SectionAtX(plot, x);
         std::int32_t offsetY = m.offsetY;
         if (offsetY > 2000)
             offsetY = 10;  // a marker dragged far off comes back under the band

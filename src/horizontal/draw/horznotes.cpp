@@ -5,7 +5,7 @@
 
 namespace horizontal {
 
-using entry::HTEXTEX;
+using wellfile::HTEXTEX;
 
 NoteView NoteViewOf(const HorzPlot& plot, int scrollPos, int unitWidth)
 {

@@ -20,11 +20,11 @@ struct NoteDrawing {
 // The note geometry of a finished plot scrolled to `scrollPos`, with the log layout's grid unit.
 NoteView NoteViewOf(const HorzPlot& plot, int scrollPos, int unitWidth);
 // A note's font: "VERDANA", the height of its font index, weight 700 when bold.
-platform::Font NoteFont(const entry::HTEXTEX& note);
+platform::Font NoteFont(const wellfile::HTEXTEX& note);
 
 // Draws the first `count` notes (up to `lastIndex` when it is above 0) below the draw-from depth and
 // above the plot's last depth; false when none is there to draw.
-bool DrawNotes(platform::Dc& dc, std::span<entry::HTEXTEX> notes, int count, int lastIndex, const NoteView& v,
+bool DrawNotes(platform::Dc& dc, std::span<wellfile::HTEXTEX> notes, int count, int lastIndex, const NoteView& v,
                NoteDrawing& out);
 
 }  // namespace horizontal

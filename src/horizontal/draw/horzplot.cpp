@@ -61,7 +61,7 @@ QString DrawPlot(HorzPlot& plot, const HorzPainters& painters, int visibleLeft)
     in.sectionMissing = plot.sectionMissing;
     in.scalingAllowed = plot.scalingAllowed;
     in.regionalDip = s.regionalDip;
-    static const HorzSetupRecord kNone{};
+    static const wellfile::HorzSetupRecord kNone{};
     plot.sections = CheckVerticalSection(plot.setup ? *plot.setup : kNone, in);
     // 5 to 17. The window.
     return RenderWindow(plot, painters, visibleLeft);
@@ -100,7 +100,7 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
     plot.points.count = painters.trackPoints ? painters.trackPoints(plot) : 0;
     // Each section's VS length from the path just walked; stored with the sections.
     for (int i = 0; i < plot.sections.count && i < int(plot.sections.sections.size()); ++i) {
-        HorzSection& sec = plot.sections.sections[std::size_t(i)];
+        wellfile::HorzSection& sec = plot.sections.sections[std::size_t(i)];
         auto vs = [&plot](float md) {
             return VsAtDepth(plot.wellPathTable, plot.wellPathRows, std::int32_t(md), plot.fileLastDepth,
                              plot.plotFirstDepth, plot.plotLastDepth);

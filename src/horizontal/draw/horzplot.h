@@ -86,9 +86,9 @@ struct HorzPlot {
     bool printing = false;
     bool targetLoaded = false, anchorGammaLoaded = false, targetGammaLoaded = false;
     int clientWidth = 0, clientHeight = 0, scrollHeight = 20;
-    const HorzSetupRecord* setup = nullptr;     // the record as read for this drawing
+    const wellfile::HorzSetupRecord* setup = nullptr;     // the record as read for this drawing
     bool sectionMissing = false, scalingAllowed = false;
-    std::span<const entry::TOPSEX> allTops;
+    std::span<const wellfile::TOPSEX> allTops;
     const elog::PictureTable* pictures = nullptr;
     std::array<layout::PenSpec, layout::kPenCount> pens{};
     HorzPlotOptions options;

@@ -109,7 +109,7 @@ void HorzDlg::Publish()
         }
         return facts;
     };
-    log_.print.horizontalPage = [self](platform::Dc& dc, print::PRINTCFG& cfg, float rowHeight, int page) {
+    log_.print.horizontalPage = [self](platform::Dc& dc, wellfile::PRINTCFG& cfg, float rowHeight, int page) {
         return self ? self->StretchImageTo(dc, cfg, rowHeight, page) : 0;
     };
 }
@@ -145,7 +145,7 @@ void HorzDlg::SetDepthRange(std::int32_t leastTvd, std::int32_t greatestTvd)
     greatestTvd_ = greatestTvd;
 }
 
-void HorzDlg::SetSections(const std::array<HorzSection, kMaxSections>& sections, int count, int highAngleCount)
+void HorzDlg::SetSections(const std::array<wellfile::HorzSection, kMaxSections>& sections, int count, int highAngleCount)
 {
     sections_ = sections;
     sectionCount_ = std::clamp(count, 0, kMaxSections);
@@ -171,7 +171,7 @@ int HorzDlg::LoadAndDraw(int first)
         return 0;
     const std::int32_t plotLastDepth = PadRecords(records, countRead, range.pad);
 
-    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
+    const std::unique_ptr<wellfile::HorzSetupRecord> r = ReadRecordOrDefaults();
     LoadInputs in;
     in.fileFirstDepth = well.fileTopDepth;
     in.endDepth = range.endDepth;
@@ -206,9 +206,9 @@ int HorzDlg::LoadAndDraw(int first)
     return 1;
 }
 
-std::unique_ptr<HorzSetupRecord> HorzDlg::ReadRecordOrDefaults() const
+std::unique_ptr<wellfile::HorzSetupRecord> HorzDlg::ReadRecordOrDefaults() const
 {
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     if (!LoadSetupFile(FilesOf(log_.well), *r))
         ViewDefaults(*r, ApplyInputsOf(log_.well, log_.engines, log_.customTracks, log_.options).curvesGammaScale);
     return r;
@@ -230,7 +230,7 @@ void HorzDlg::LoadFiles(HorzPlot& plot, std::int32_t leastTvd)
     plot.targetLoaded = load(painters_.target, settings_.targetFile, leastTvd);
 }
 
-void HorzDlg::FillPlotInputs(HorzPlot& p, const LoadPlan& plan, const HorzSetupRecord& r)
+void HorzDlg::FillPlotInputs(HorzPlot& p, const LoadPlan& plan, const wellfile::HorzSetupRecord& r)
 {
     p.settings = &settings_;
     p.first = std::max(0, plan.walk.first);
@@ -320,7 +320,7 @@ void HorzDlg::FillCurveInputs(HorzPlot& p) const
     }
 }
 
-void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
+void HorzDlg::AfterDrawing(const wellfile::HorzSetupRecord& read)
 {
     plot_.setup = nullptr;
     headerShown_ = plot_.headerShown;
@@ -332,7 +332,7 @@ void HorzDlg::AfterDrawing(const HorzSetupRecord& read)
     log_.print.scaleKind = plot_.printScaleKind;
     // The sections go into the record; a dip without section data is stored as 0 there, while the view
     // keeps its own copy until the set-up is applied again.
-    auto r = std::make_unique<HorzSetupRecord>(read);
+    auto r = std::make_unique<wellfile::HorzSetupRecord>(read);
     if (plot_.sections.dipMessage) {
         platform::MessageBox(QString::fromLatin1(kSectionDataMessage), QString::fromLatin1(kSectionDataCaption),
                              platform::MB_OK);
@@ -370,7 +370,7 @@ bool HorzDlg::SaveImageFile()
         for (const QString& path : files.written)
             elog::SaveImageAs(log_, path, format);
     settings_.imageFormat = 0;
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     if (LoadSetupFile(FilesOf(log_.well), *r)) {
         r->imageFormat = 0;
         SaveRecord(*r);
@@ -402,9 +402,9 @@ void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
     const int count = to - from;
     if (count < 1)
         return;
-    std::vector<layout::CUSTDATAREC> custom(std::size_t(count) + 11);
+    std::vector<wellfile::CUSTDATAREC> custom(std::size_t(count) + 11);
     const int index = drawn[std::size_t(from)].depth - well.fileTopDepth;
-    const int read = layout::ReadCustomRecords(well, custom, well.customDataFileName, index, count + 1);
+    const int read = wellfile::ReadCustomRecords(well, custom, well.customDataFileName, index, count + 1);
     if (read < 1) {
         if (from == 0)
             settings_.drawCustomTracks = false;  // nothing to show: the switch goes off
@@ -414,7 +414,7 @@ void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
     for (const elog::PictureEntry& e : log_.pictures.all)
         pictures.push_back({e.depth, e.name});
     const logview::ViewGeometry g = logview::GeometryOf(log_);
-    const tracks::CurveValueSettings values = tracks::CurveValueSettingsOf(log_);
+    const tracks::CurveValueSettings values = app::CurveValueSettingsOf(log_);
     const std::size_t memoCount = std::min<std::size_t>(std::size_t(std::max(0, log_.notes.memoCount)), log_.notes.memos.size());
     tracks::HorzSources sources{g, log_.trackPainters, values, nullptr, pictures, log_.pictures.folder,
                                 std::span(log_.notes.memos).first(memoCount), &plot.pictureFailures};
@@ -451,7 +451,7 @@ void HorzDlg::RedrawNotes()
     BlitView(0);
 }
 
-void HorzDlg::SaveRecord(const HorzSetupRecord& r)
+void HorzDlg::SaveRecord(const wellfile::HorzSetupRecord& r)
 {
     const HorzFiles files = FilesOf(log_.well);
     if (!SaveSetupFile(files, r, settings_.anchorGammaFile, settings_.targetGammaFile))
@@ -463,7 +463,7 @@ void HorzDlg::CmZoomIn(bool ctrl)
 {
     if (drawFrom_ >= greatestTvd_)
         return;
-    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
+    const std::unique_ptr<wellfile::HorzSetupRecord> r = ReadRecordOrDefaults();
     const ZoomResult z = horizontal::ZoomIn(drawFrom_, leastTvd_, greatestTvd_, ctrl);
     drawFrom_ = z.drawFrom;
     if (z.atLimit) {
@@ -480,7 +480,7 @@ void HorzDlg::CmZoomIn(bool ctrl)
 
 void HorzDlg::CmZoomOut(bool ctrl)
 {
-    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
+    const std::unique_ptr<wellfile::HorzSetupRecord> r = ReadRecordOrDefaults();
     const ZoomResult z = horizontal::ZoomOut(drawFrom_, greatestTvd_, ctrl);
     drawFrom_ = z.drawFrom;
     if (z.atLimit) {
@@ -601,7 +601,7 @@ void HorzDlg::CloseView()
     if (closedView_)
         return;
     closedView_ = true;
-    const std::unique_ptr<HorzSetupRecord> r = ReadRecordOrDefaults();
+    const std::unique_ptr<wellfile::HorzSetupRecord> r = ReadRecordOrDefaults();
     StoreMarkers(*r, settings_.markers);
     SectionPlan drawn;
     drawn.sections = sections_;

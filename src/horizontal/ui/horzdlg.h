@@ -22,7 +22,7 @@ class QScrollBar;
 namespace app {
 struct LogState;
 }
-namespace print {
+namespace wellfile {
 struct PRINTCFG;
 }
 
@@ -98,7 +98,7 @@ public:
     void ResizeNote(int index, const platform::RECT& rect);
     // Printing and pictures (horzdlgprint.cpp). One page of the view image onto the printer: the pages
     // left including this one, 0 after the last or on failure.
-    int StretchImageTo(platform::Dc& printer, print::PRINTCFG& cfg, float rowHeight, int page);
+    int StretchImageTo(platform::Dc& printer, wellfile::PRINTCFG& cfg, float rowHeight, int page);
     // Picture k of those in range opened with the desktop's program for it, else (said) in the program's
     // own picture viewer; false (and said) when it is missing or no picture.
     bool LaunchPaintProgram(int k);
@@ -113,11 +113,11 @@ public:
 
     // The drawn range, as the loader leaves it (least and greatest TVD, sections, high-angle records).
     void SetDepthRange(std::int32_t leastTvd, std::int32_t greatestTvd);
-    void SetSections(const std::array<HorzSection, kMaxSections>& sections, int count, int highAngleCount);
+    void SetSections(const std::array<wellfile::HorzSection, kMaxSections>& sections, int count, int highAngleCount);
 
     // What the view holds, for its owner and the tests.
     const HorzViewSettings& Settings() const { return settings_; }
-    std::vector<HorzMarker>& Markers() { return settings_.markers; }
+    std::vector<wellfile::HorzMarker>& Markers() { return settings_.markers; }
     std::int32_t DrawFrom() const { return drawFrom_; }
     std::int32_t PlotLeft() const { return headerShown_ ? 500 : 50; }
     int ScrollPosition() const { return scroll_; }
@@ -148,13 +148,13 @@ protected:
 
 private:
     friend class HorzMouse;
-    void SaveRecord(const HorzSetupRecord& r);
+    void SaveRecord(const wellfile::HorzSetupRecord& r);
     // The well's ".hor", or the view's defaults when it cannot be read: never a zeroed record.
-    std::unique_ptr<HorzSetupRecord> ReadRecordOrDefaults() const;
+    std::unique_ptr<wellfile::HorzSetupRecord> ReadRecordOrDefaults() const;
     void Publish();
-    void FillPlotInputs(HorzPlot& plot, const LoadPlan& plan, const HorzSetupRecord& r);
+    void FillPlotInputs(HorzPlot& plot, const LoadPlan& plan, const wellfile::HorzSetupRecord& r);
     void FillCurveInputs(HorzPlot& plot) const;
-    void AfterDrawing(const HorzSetupRecord& read);
+    void AfterDrawing(const wellfile::HorzSetupRecord& read);
     void LoadFiles(HorzPlot& plot, std::int32_t leastTvd);
     // Draws the window again when the columns shown have left it.
     void EnsureWindow();
@@ -170,7 +170,7 @@ private:
     std::function<void()> closed_;
     std::function<int(HorzDlg&)> runSetup_;
     HorzViewSettings settings_;
-    std::array<HorzSection, kMaxSections> sections_{};
+    std::array<wellfile::HorzSection, kMaxSections> sections_{};
     int sectionCount_ = 0;
     bool sectionsComputed_ = true;  // the drawing made one section of its own: the record's stay
     int highAngleCount_ = 0;

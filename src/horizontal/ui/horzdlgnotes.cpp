@@ -97,7 +97,7 @@ void HorzDlg::StoreNote(const QByteArray& text, int x, int y)
 {
     if (editNote_ >= 0 && editNote_ < notes_.count) {
         // A note left as it was (before a resize took its breaks) is not written again.
-        const entry::HTEXTEX& h = notes_.notes[std::size_t(editNote_)];
+        const wellfile::HTEXTEX& h = notes_.notes[std::size_t(editNote_)];
         const QByteArray before =
             savedNoteText_ ? *savedNoteText_ : QByteArray(h.text, int(strnlen(h.text, sizeof h.text)));
         if (text == before) {
@@ -147,7 +147,7 @@ bool HorzDlg::EditNoteAt(int x, int y)
     const int imageX = x + shift;
     if (imageX > v.plotLeft) {
         for (int i = 0; i < notes_.count; ++i) {
-            const entry::HTEXTEX& h = notes_.notes[std::size_t(i)];
+            const wellfile::HTEXTEX& h = notes_.notes[std::size_t(i)];
             platform::RECT box{h.box[0], h.box[1], h.box[2], h.box[3]};
             if (v.textInOwnTrack && IsDescription(h)) {
                 box.top = v.notesBandTop + 2;
@@ -176,7 +176,7 @@ void HorzDlg::ResizeNote(int index, const platform::RECT& rect)
 {
     if (index < 0 || index >= notes_.count)
         return;
-    entry::HTEXTEX& h = notes_.notes[std::size_t(index)];
+    wellfile::HTEXTEX& h = notes_.notes[std::size_t(index)];
     const QByteArray text(h.text, int(strnlen(h.text, sizeof h.text)));
     editNote_ = index;
     savedNoteText_ = text;

@@ -13,7 +13,7 @@
 
 namespace horizontal {
 
-int HorzDlg::StretchImageTo(platform::Dc& printer, print::PRINTCFG& cfg, float rowHeight, int page)
+int HorzDlg::StretchImageTo(platform::Dc& printer, wellfile::PRINTCFG& cfg, float rowHeight, int page)
 {
     const print::PrintState& ps = log_.print;
     HorzPrintInput in;

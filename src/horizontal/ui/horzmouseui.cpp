@@ -144,7 +144,7 @@ void HorzMouse::HidePointBox()
 
 void HorzMouse::SetDrawFrom(std::int32_t drawFrom)
 {
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     app::LogState& log = view_.log_;
     if (!LoadSetupFile(FilesOf(log.well), *r))
         ViewDefaults(*r, ApplyInputsOf(log.well, log.engines, log.customTracks, log.options).curvesGammaScale);
@@ -156,7 +156,7 @@ void HorzMouse::SetDrawFrom(std::int32_t drawFrom)
 
 void HorzMouse::StoreMarkers()
 {
-    auto r = std::make_unique<HorzSetupRecord>();
+    auto r = std::make_unique<wellfile::HorzSetupRecord>();
     app::LogState& log = view_.log_;
     if (!LoadSetupFile(FilesOf(log.well), *r))
         ViewDefaults(*r, ApplyInputsOf(log.well, log.engines, log.customTracks, log.options).curvesGammaScale);
@@ -167,7 +167,7 @@ void HorzMouse::StoreMarkers()
 
 void HorzMouse::PlaceMarker(int x, int y, bool ctrl)
 {
-    std::vector<HorzMarker>& markers = view_.settings_.markers;
+    std::vector<wellfile::HorzMarker>& markers = view_.settings_.markers;
     if (int(markers.size()) >= kMaxMarkers) {
         platform::MessageBeep(0);  // the record's table is full
         return;
@@ -255,7 +255,7 @@ bool HorzMouse::NotePress(int x, int y)
         const int index = d.firstDrawn + int(k);
         if (index < 0 || index >= t.count || !d.handles[k].Contains(xi, y))
             continue;
-        const entry::HTEXTEX& n = t.notes[std::size_t(index)];
+        const wellfile::HTEXTEX& n = t.notes[std::size_t(index)];
         resizeNote_ = index;
         bandAnchor_ = {n.box[0] - (g.scroll - g.plotLeft), n.box[1]};
         resizing_ = firstMove_ = true;
@@ -263,7 +263,7 @@ bool HorzMouse::NotePress(int x, int y)
         return true;
     }
     for (int i = std::max(0, d.firstDrawn); i < t.count; ++i) {
-        const entry::HTEXTEX& n = t.notes[std::size_t(i)];
+        const wellfile::HTEXTEX& n = t.notes[std::size_t(i)];
         const platform::RECT box{n.box[0], n.box[1], n.box[2], n.box[3]};
         if (n.depth > 0 && box.Contains(xi, y) && n.box[0] > g.plotLeft && n.box[1] > 0) {
             dragging_ = true;
@@ -282,7 +282,7 @@ int HorzMouse::NoteAt(int imageX, int y) const
     const NoteTable& t = view_.Notes();
     const HorzBands& b = view_.plot_.bands;
     for (int i = std::max(0, view_.NoteHandles().firstDrawn); i < t.count; ++i) {
-        const entry::HTEXTEX& n = t.notes[std::size_t(i)];
+        const wellfile::HTEXTEX& n = t.notes[std::size_t(i)];
         platform::RECT box{n.box[0], n.box[1], n.box[2], n.box[3]};
         // Description notes stand in the notes band when it is drawn.
         if (view_.settings_.textInOwnTrack && IsDescription(n)) {
@@ -311,7 +311,7 @@ void HorzMouse::DrawRubberBand(int x, int y)
         // The editor opens on the note's box with the note's text unwrapped, hidden until the next move.
         const NoteTable& t = view_.Notes();
         if (resizeNote_ >= 0 && resizeNote_ < t.count) {
-            const entry::HTEXTEX& n = t.notes[std::size_t(resizeNote_)];
+            const wellfile::HTEXTEX& n = t.notes[std::size_t(resizeNote_)];
             const int shift = view_.scroll_ - view_.plot_.plotLeft;
             view_.ResizeNote(resizeNote_, {n.box[0] - shift, n.box[1], n.box[2] - shift, n.box[3]});
             if (HorzNoteEdit* edit = view_.NoteEditor())
@@ -348,7 +348,7 @@ void HorzMouse::Move(int x, int y)
         return;
     }
     if (dragging_ && dragNote_ < view_.Notes().count) {
-        const entry::HTEXTEX& n = view_.Notes().notes[std::size_t(dragNote_)];
+        const wellfile::HTEXTEX& n = view_.Notes().notes[std::size_t(dragNote_)];
         dragBox_ = QRect(x - grab_, y, n.box[2] - n.box[0], n.box[3] - n.box[1]);
         view_.update();
     }
@@ -416,7 +416,7 @@ void HorzMouse::DoubleClick(int x, int y)
         view_.setFocus();
         return;
     }
-    std::vector<HorzMarker>& markers = view_.settings_.markers;
+    std::vector<wellfile::HorzMarker>& markers = view_.settings_.markers;
     if (!markers.empty() && InMarkerArea(g, x, y)) {
         const int k = MarkerAt(markers, g.DepthAt(x));
         if (k >= 0) {

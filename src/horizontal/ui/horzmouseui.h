@@ -49,7 +49,7 @@ public:
 
     // The note dialog on note `index` of the view's table, run modally; 1 when it saved the notes. The
     // main window sets it to its entry services' dialog; unset, nothing is shown.
-    std::function<int(std::vector<entry::HTEXTEX>& notes, int index, int& count)> runNoteDialog;
+    std::function<int(std::vector<wellfile::HTEXTEX>& notes, int index, int& count)> runNoteDialog;
 
 private:
     MouseGeometry Geometry() const;

@@ -69,7 +69,7 @@ HorzSetupDlg::HorzSetupDlg(QWidget* parent, app::LogState& log)
     : FormDialog(parent, QStringLiteral("Strativ Horizontal Setup")),
       log_(log),
       files_(FilesOf(log.well)),
-      rec_(std::make_unique<HorzSetupRecord>())
+      rec_(std::make_unique<wellfile::HorzSetupRecord>())
 {
     const HorzApplyInputs applied = ApplyInputsOf(log.well, log.engines, log.customTracks, log.options);
     inputs_.kbElevation = applied.kbElevation;
@@ -182,7 +182,7 @@ void HorzSetupDlg::SetupWindow()
     AddItems(*this, GasScale, {"1-100", "1-250", "1-500", "1-1000", "1-1500", "1-2000", "1-2500", "1-5000", "1-10000"});
     AddItems(*this, GammaScale, {"1-25", "1-50", "1-100", "1-150", "1-200", "1-300", "1-500", "1-800", "1-1500"});
 
-    HorzSetupRecord& r = *rec_;
+    wellfile::HorzSetupRecord& r = *rec_;
     // Defaults are written only where no record is: a file it could not read stays as it is.
     const int read = ReadRecord(files_, r);
     if (read <= 0)
@@ -304,7 +304,7 @@ void HorzSetupDlg::CopyGammaOut(const QString& path) const
 
 bool HorzSetupDlg::ReadAgain()
 {
-    auto again = std::make_unique<HorzSetupRecord>();
+    auto again = std::make_unique<wellfile::HorzSetupRecord>();
     if (ReadRecord(files_, *again) != 1)
         return false;  // the copy read when the dialog opened stands
     rec_ = std::move(again);
@@ -314,7 +314,7 @@ bool HorzSetupDlg::ReadAgain()
 void HorzSetupDlg::CmSave()
 {
     ReadAgain();  // what the dialog does not show (sections, markers, scroll) stays as stored
-    HorzSetupRecord& r = *rec_;
+    wellfile::HorzSetupRecord& r = *rec_;
     const HorzSetupForm f = FormOfControls();
     StoreForm(r, f, inputs_, multipleShown_, viewSaved_);
     CopyGammaOut(f.anchorGamma);

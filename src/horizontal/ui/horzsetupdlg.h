@@ -51,7 +51,7 @@ private:
     app::LogState& log_;
     HorzFiles files_;
     HorzSetupInputs inputs_;
-    std::unique_ptr<HorzSetupRecord> rec_;
+    std::unique_ptr<wellfile::HorzSetupRecord> rec_;
     bool multipleShown_ = false;
     bool viewSaved_ = false;
     bool viewChosen_ = false;

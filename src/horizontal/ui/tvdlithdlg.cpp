@@ -10,7 +10,7 @@ enum : int { kSave = 101, kLithology = 102, kTops = 104 };
 
 }  // namespace
 
-TVDLITHDLG::TVDLITHDLG(QWidget* parent, std::vector<entry::TOPSEX>& tops, std::function<int()> saveTops)
+TVDLITHDLG::TVDLITHDLG(QWidget* parent, std::vector<wellfile::TOPSEX>& tops, std::function<int()> saveTops)
     : FormDialog(parent, QStringLiteral("TVD Lithology")), tops_(tops), saveTops_(std::move(saveTops))
 {
     AddStatic(platform::IDC_STATIC,
@@ -33,7 +33,7 @@ TVDLITHDLG::TVDLITHDLG(QWidget* parent, std::vector<entry::TOPSEX>& tops, std::f
 
 void TVDLITHDLG::SetupWindow()
 {
-    for (const entry::TOPSEX& top : tops_)
+    for (const wellfile::TOPSEX& top : tops_)
         AddString(kTops, TopLabel(top));
     current_ = FirstSelectedTop(tops_);
     SetSelIndex(kTops, current_);

@@ -13,7 +13,7 @@ class TVDLITHDLG final : public platform::FormDialog {
     Q_OBJECT
 public:
     // `saveTops` writes the tops file; 0 when it could not.
-    TVDLITHDLG(QWidget* parent, std::vector<entry::TOPSEX>& tops, std::function<int()> saveTops);
+    TVDLITHDLG(QWidget* parent, std::vector<wellfile::TOPSEX>& tops, std::function<int()> saveTops);
 
 protected:
     void SetupWindow() override;
@@ -23,7 +23,7 @@ private:
     void EvTopSelChange();
     void CmSave();
 
-    std::vector<entry::TOPSEX>& tops_;
+    std::vector<wellfile::TOPSEX>& tops_;
     std::function<int()> saveTops_;
     int current_ = 0;
 };

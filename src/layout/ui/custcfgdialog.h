@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace elog {
+namespace layout {
 class RangeDlg;
 }
 
@@ -126,7 +126,7 @@ private:
     int trackCount_ = 0;
     int currentCurve_ = 0;
     int dataCode_ = 0;
-    QPointer<elog::RangeDlg> rangeDialog_;
+    QPointer<layout::RangeDlg> rangeDialog_;
 };
 
 // The views folder of the data folder ("views", found without regard to letter case).

@@ -7,7 +7,7 @@
 
 namespace layout {
 
-std::optional<std::pair<std::int32_t, std::int32_t>> AskDepthInterval(QWidget* parent, QPointer<elog::RangeDlg>& slot,
+std::optional<std::pair<std::int32_t, std::int32_t>> AskDepthInterval(QWidget* parent, QPointer<layout::RangeDlg>& slot,
                                                                       const IntervalBounds& bounds)
 {
     if (slot)
@@ -15,7 +15,7 @@ std::optional<std::pair<std::int32_t, std::int32_t>> AskDepthInterval(QWidget* p
     QString from = QString::number(bounds.viewTopDepth);
     QString to = QString::number(bounds.fileBottomDepth);
     std::int32_t lasVersion3 = 0, tab = 0, ppm = 0;
-    elog::RangeRequest request;
+    layout::RangeRequest request;
     request.caption = QStringLiteral("Enter Interval");
     request.startLabel = QStringLiteral("From");
     request.toLabel = QString();
@@ -26,7 +26,7 @@ std::optional<std::pair<std::int32_t, std::int32_t>> AskDepthInterval(QWidget* p
     request.lasVersion3 = &lasVersion3;
     request.tabDelimiter = &tab;
     request.ppm = &ppm;
-    auto range = std::make_unique<elog::RangeDlg>(parent, from, to, request);
+    auto range = std::make_unique<layout::RangeDlg>(parent, from, to, request);
     slot = range.get();
     const int result = range->Execute();
     range.reset();

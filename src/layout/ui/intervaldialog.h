@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace elog {
+namespace layout {
 class RangeDlg;
 }
 
@@ -22,7 +22,7 @@ struct IntervalBounds {
 };
 
 // The interval chosen, From first; a To above From means the file's last depth. Nothing when cancelled.
-std::optional<std::pair<std::int32_t, std::int32_t>> AskDepthInterval(QWidget* parent, QPointer<elog::RangeDlg>& slot,
+std::optional<std::pair<std::int32_t, std::int32_t>> AskDepthInterval(QWidget* parent, QPointer<layout::RangeDlg>& slot,
                                                                       const IntervalBounds& bounds);
 
 }  // namespace layout

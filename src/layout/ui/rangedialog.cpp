@@ -3,7 +3,7 @@
 #include "platform/services.h"
 #include "platform/winapi.h"
 
-namespace elog {
+namespace layout {
 
 namespace id = rangeid;
 
@@ -84,4 +84,4 @@ bool RangeDlg::CanClose()
     return true;
 }
 
-}  // namespace elog
+}  // namespace layout

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace elog {
+namespace layout {
 
 namespace rangeid {
 constexpr int Start = 101, Stop = 102;
@@ -48,4 +48,4 @@ private:
     RangeRequest request_;
 };
 
-}  // namespace elog
+}  // namespace layout

@@ -651,7 +651,7 @@ bool SetupDlg::CanClose()
     }
     wellfile::WellConfig cfg = config_;
     OutsideSettings outside = outside_;
-    drilling::DrillerSettings driller = driller_;
+    layout::DrillerSettings driller = driller_;
     const QString badField =
         StoreSetup(ReadForm(), context_.env, cfg, outside, context_.env.drilling ? &driller : nullptr);
     if (!badField.isEmpty()) {

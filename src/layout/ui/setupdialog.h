@@ -17,7 +17,7 @@
 #include <functional>
 #include <optional>
 
-namespace elog {
+namespace layout {
 class RangeDlg;
 }
 
@@ -32,7 +32,7 @@ struct SetupDlgContext {
     ScaleCodes codes;                // of the file's last record
     std::int32_t screenWidth = 0, screenHeight = 0, monitorCount = 0;
     std::int32_t fileTopDepth = 0, fileBottomDepth = 0, viewTopDepth = 0;
-    drilling::DrillerSettings driller;  // while drilling
+    layout::DrillerSettings driller;  // while drilling
 };
 
 // The window's side of the dialog.
@@ -50,7 +50,7 @@ struct SetupHost {
     // "Save and Close": writes the record and the rest; false (after telling the user) keeps the
     // dialog open.
     std::function<bool(const wellfile::WellConfig& config, const OutsideSettings& outside,
-                       const drilling::DrillerSettings* driller)>
+                       const layout::DrillerSettings* driller)>
         save;
 };
 
@@ -96,8 +96,8 @@ private:
     OutsideSettings& outside_;
     SetupDlgContext context_;
     SetupHost& host_;
-    drilling::DrillerSettings driller_;
-    QPointer<elog::RangeDlg> rangeDialog_;  // the interval dialog while it is open
+    layout::DrillerSettings driller_;
+    QPointer<layout::RangeDlg> rangeDialog_;  // the interval dialog while it is open
 };
 
 }  // namespace layout

@@ -38,7 +38,7 @@ using Records = std::span<const wellfile::RECORD>;
 // The custom-data records of a paint: the whole buffer and the index of the first row's record (the top
 // line's is the one before it). Absent when the index lies outside the buffer.
 struct CustomRecords {
-    std::span<const layout::CUSTDATAREC> all;
+    std::span<const wellfile::CUSTDATAREC> all;
     std::size_t first = 0;
     bool Present() const { return first < all.size(); }
 };

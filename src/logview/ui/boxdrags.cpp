@@ -49,7 +49,7 @@ std::optional<int> MemoUnder(const app::NoteState& n, std::size_t rectOffset, co
     const int count = std::min(n.memoCount, std::int32_t(n.memos.size()));
     const int boxes = std::clamp(hits.count, 0, entry::kMaxMemoHits);
     for (int i = std::max(hits.firstMemo, 0), walked = 0; i < count && walked < kMemoWalk; ++i, ++walked) {
-        const entry::SVMEMO& memo = n.memos[std::size_t(i)];
+        const wellfile::SVMEMO& memo = n.memos[std::size_t(i)];
         if (memo.depth > depth + 20)
             break;
         platform::RECT r;
@@ -76,7 +76,7 @@ platform::RECT TakeMemo(app::LogState& s, int k)
 bool StartMemoMove(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const MousePoint& p,
                    std::int32_t depth)
 {
-    const std::optional<int> k = MemoUnder(s.notes, offsetof(entry::SVMEMO, topStrip), p, depth);
+    const std::optional<int> k = MemoUnder(s.notes, offsetof(wellfile::SVMEMO, topStrip), p, depth);
     if (!k)
         return false;
     const platform::RECT box = TakeMemo(s, *k);
@@ -90,7 +90,7 @@ bool StartMemoMove(app::LogState& s, const MouseContext& m, const ViewGeometry& 
 
 bool StartMemoFrame(app::LogState& s, const MouseContext& m, const MousePoint& p, std::int32_t depth)
 {
-    const std::optional<int> k = MemoUnder(s.notes, offsetof(entry::SVMEMO, cornerSquare), p, depth);
+    const std::optional<int> k = MemoUnder(s.notes, offsetof(wellfile::SVMEMO, cornerSquare), p, depth);
     if (!k || !XorDragDc(s, *m.drags, platform::Pen(kFrameGrey, 1, platform::PS_DASH)))
         return false;
     const platform::RECT box = TakeMemo(s, *k);
@@ -229,7 +229,7 @@ bool DropShortReportBox(app::LogState& s, const MouseContext& m, const MousePoin
         const entry::SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
         // Only the moved box is stored, into the file as it is now: a report another window added
         // since this one read the file stays.
-        reports::ChangeShortReport(s.shortReports, s.well, s.env.remoteMonitorOn, std::size_t(index), [&](reports::QREPORT& r) {
+        reports::ChangeShortReport(s.shortReports, s.well, s.env.remoteMonitorOn, std::size_t(index), [&](wellfile::QREPORT& r) {
             if (mud) {
                 if (r.type == 1)
                     r.depth = d;  // a mud-only report goes where its box goes
@@ -260,7 +260,7 @@ bool DropMemo(app::LogState& s, const MouseContext& m, const MousePoint& p)
     if (inRows && MemoDropAllowed(d, RangeOf(s)) && index >= 0 && index < n.memoCount &&
         std::size_t(index) < n.memos.size()) {
         const entry::SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
-        entry::SVMEMO& memo = n.memos[std::size_t(index)];
+        wellfile::SVMEMO& memo = n.memos[std::size_t(index)];
         memo.slot = place.slot;
         memo.slotOffset = place.offset;
         memo.depth = d;
@@ -289,7 +289,7 @@ bool EndNoteFrame(app::LogState& s, const MouseContext& m)
     app::NoteState& n = s.notes;
     if (memoFrame && n.edit && n.edit->IsOpen() && memo >= 0 && memo < n.memoCount &&
         std::size_t(memo) < n.memos.size()) {
-        const entry::SVMEMO& record = n.memos[std::size_t(memo)];
+        const wellfile::SVMEMO& record = n.memos[std::size_t(memo)];
         n.edit->Place(n.editRect, QByteArray::fromStdString(platform::FieldText(record.text)));
     } else if (!n.frameStarting) {
         app::OpenNoteEdit(s, n.editRect);  // a new note over the frame drawn

@@ -306,10 +306,10 @@ void EndDepthDrags(app::LogState& s, const MouseContext&, const MousePoint& p)
         return;
     ms.topDrag = false;
     s.view.Invalidate();
-    std::vector<entry::TOPSEX>& tops = s.well.tops;
+    std::vector<wellfile::TOPSEX>& tops = s.well.tops;
     if (ms.top.index < 0 || std::size_t(ms.top.index) >= tops.size())
         return;
-    entry::TOPSEX& top = tops[std::size_t(ms.top.index)];
+    wellfile::TOPSEX& top = tops[std::size_t(ms.top.index)];
     const wellfile::OpenWell& f = s.well.file;
     const MovedTop moved = MoveTop(top.depth, ms.top.startY, p.y, s.layout.format.pixelsPerStep, f.depthStep,
                                    f.fileTopDepth, f.fileBottomDepth);

@@ -31,10 +31,10 @@ struct DoubleClick {
 };
 
 // A memo's box as last drawn (the record is packed: copied out, never referenced).
-platform::RECT BoxOf(const entry::SVMEMO& memo)
+platform::RECT BoxOf(const wellfile::SVMEMO& memo)
 {
     platform::RECT r;
-    std::memcpy(&r, reinterpret_cast<const char*>(&memo) + offsetof(entry::SVMEMO, box), sizeof r);
+    std::memcpy(&r, reinterpret_cast<const char*>(&memo) + offsetof(wellfile::SVMEMO, box), sizeof r);
     return r;
 }
 
@@ -72,7 +72,7 @@ bool EditNote(app::LogState& s, const ViewGeometry& g, const DoubleClick& c, boo
     const std::int32_t reach =
         app::DepthAtRow(app::RowGeometryOf(s), std::min(y + 2 * g.rowHeight, s.view.logAreaBottom));
     for (int i = std::max(n.drawing.hits.firstMemo, 0), walked = 0; i < count && walked < kMemoWalk; ++i, ++walked) {
-        const entry::SVMEMO& memo = n.memos[std::size_t(i)];
+        const wellfile::SVMEMO& memo = n.memos[std::size_t(i)];
         if (memo.depth > reach)
             break;
         platform::RECT r = BoxOf(memo);

@@ -156,7 +156,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     const PaintTarget target{dc, g, device};
     const GridStrips& strips = s.view.bitmaps->grid;
     const bool singleGas = !s.layout.format.twoGasTracks;
-    const std::vector<layout::CUSTDATAREC>& custom = s.customTracks.rows;
+    const std::vector<wellfile::CUSTDATAREC>& custom = s.customTracks.rows;
     CurveOptions curve;
     curve.drilling = true;  // the rate curve goes on from the last rate x
     curve.memory = &s.view.rateCurve;

@@ -28,13 +28,13 @@ CustomRecords CustomRecordsAt(app::LogState& s, long long offset)
     if (c.rows.empty()) {
         // Never more than the data file holds: a damaged range must not size the buffer.
         const long long want = std::min<long long>(span + 510, wellfile::RecordsInDataFile(well.dataFileName) + 510);
-        c.rows.assign(std::size_t(want), layout::CUSTDATAREC{});
+        c.rows.assign(std::size_t(want), wellfile::CUSTDATAREC{});
         c.sizeMark = well.fileBottomDepth;
         fresh = true;
     }
     if (fresh || !well.drilling) {
         const int count = int(std::min<long long>(span + 500, (long long)c.rows.size() - 1));
-        if (layout::ReadCustomRecords(well, c.rows, well.customDataFileName, 0, count) == 0) {
+        if (wellfile::ReadCustomRecords(well, c.rows, well.customDataFileName, 0, count) == 0) {
             c.rows.clear();
             c.rows.shrink_to_fit();
             c.data.reset();

@@ -51,12 +51,12 @@ float CratOf(const wellfile::RECORD& r)
 int ShowValueBox(app::LogState& s, const MouseContext& m, std::int32_t depth, int x, int y)
 {
     layout::CUSTOMDATA* data = s.customTracks.data.get();
-    const std::vector<layout::CUSTDATAREC>& rows = s.customTracks.rows;
+    const std::vector<wellfile::CUSTDATAREC>& rows = s.customTracks.rows;
     const long long index = (long long)depth - s.well.file.fileTopDepth;
     // The values are computed with the custom record one step above the depth's: none at the first depth.
     if (!data || index < 1 || index >= (long long)rows.size())
         return 1;
-    const layout::CUSTDATAREC& record = rows[std::size_t(index)];
+    const wellfile::CUSTDATAREC& record = rows[std::size_t(index)];
     if (record.depth == 0.0f || !std::isfinite(record.depth))
         return 1;
     const double rowAt = double(record.depth) - s.well.file.viewTopDepth;
@@ -66,13 +66,13 @@ int ShowValueBox(app::LogState& s, const MouseContext& m, std::int32_t depth, in
     const wellfile::RECORD& r = cache[std::size_t(rowAt)];
 
     const layout::CustomTrackEntry& track = data->screenSet[std::size_t(TrackAt(*data, (long long)x + s.scroll.horizontalOffset))];
-    const tracks::CurveValueSettings settings = tracks::CurveValueSettingsOf(s);
+    const tracks::CurveValueSettings settings = app::CurveValueSettingsOf(s);
     const auto* painters = dynamic_cast<const ViewPainters*>(s.view.painters);
     // The FIT values with the custom record one step above, as a paint from that record reads them.
     const std::size_t ext = data->ExtIndexAt(rows[std::size_t(index - 1)].depth, s.well.file.fileBottomDepth);
-    const std::span<const layout::EXTRECORD> fit(data->extRecords);
+    const std::span<const wellfile::EXTRECORD> fit(data->extRecords);
     const tracks::CurveRecords in{std::span<const wellfile::RECORD>(&r, 1),
-                                  std::span<const layout::CUSTDATAREC>(rows).subspan(std::size_t(index - 1), 2),
+                                  std::span<const wellfile::CUSTDATAREC>(rows).subspan(std::size_t(index - 1), 2),
                                   fit.subspan(std::min(ext, fit.size())), painters ? painters->elogView : nullptr};
     // The read-out leaves the painters' remembered mud weights as the paint left them.
     tracks::PainterState scratch = s.trackPainters;

@@ -92,7 +92,7 @@ int PrintDataTablePage(
     return written;
 }
 
-int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight,
+int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const wellfile::TOPSEX> tops, int rowHeight,
                  std::size_t first)
 {
     const platform::KeepDcState kept(dc);
@@ -112,7 +112,7 @@ int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entr
         y = int(y + 1.5 * L);
         if (y + lineHeight > foot)
             break;
-        const entry::TOPSEX& top = tops[i];
+        const wellfile::TOPSEX& top = tops[i];
         const std::string text = platform::FieldText(top.text);
         dc.TextOut(x, y,
             platform::CFormat("     %-3d        %-6d   %s ", int(top.number), int(top.depth), text.c_str()).c_str());

@@ -34,7 +34,7 @@ int PrintDataTablePage(
 
 // The tops of the well `wellName` from tops[first] in the order given: a title, a heading and one line
 // per top, ending at the foot of the page. Returns the tops written.
-int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const entry::TOPSEX> tops, int rowHeight,
+int DrawTopsList(platform::Dc& dc, const QString& wellName, std::span<const wellfile::TOPSEX> tops, int rowHeight,
                  std::size_t first = 0);
 
 } // namespace print

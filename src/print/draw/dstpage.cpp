@@ -9,7 +9,7 @@
 namespace print {
 
 using platform::FieldText;
-using reports::DSTREPORT;
+using wellfile::DSTREPORT;
 
 namespace {
 

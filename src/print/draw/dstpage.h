@@ -16,6 +16,6 @@ int DstPenWidth(int rowHeight);
 
 // The report at `first` and the one after it. A report whose from-depth is empty ends the list, and so
 // does the end of `reports`. Returns the reports printed.
-int PrintDstPage(platform::Dc& dc, std::span<const reports::DSTREPORT> reports, int first, int rowHeight);
+int PrintDstPage(platform::Dc& dc, std::span<const wellfile::DSTREPORT> reports, int first, int rowHeight);
 
 } // namespace print

@@ -23,7 +23,7 @@ class Dc;
 namespace print {
 
 // The printed header: draws it with its top at `topY` and returns its height in pixels.
-using PrintHeaderFn = std::function<int(platform::Dc&, PRINTCFG& settings, int topY)>;
+using PrintHeaderFn = std::function<int(platform::Dc&, wellfile::PRINTCFG& settings, int topY)>;
 // The data table page: draws the table of `rows` records from records[first] and returns the records
 // it wrote.
 using DataTableFn = std::function<int(platform::Dc&, logview::Records records, std::size_t first, int rows)>;
@@ -47,7 +47,7 @@ struct LogPageFrame {
     logview::NeighbourPainters& painters;
     PrintState& print;             // the run's shared state: margins, last printed depth, bottom depth
     tracks::PainterState& tracks;  // the printed-rows counter and what a page leaves to the next
-    PRINTCFG& settings;
+    wellfile::PRINTCFG& settings;
 
     // The run's record buffer and the index of the first row's record; the one before it is always there.
     logview::Records records{};

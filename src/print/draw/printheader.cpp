@@ -457,7 +457,7 @@ void DrawPpmLabel(platform::Dc& dc, const layout::LogPens& pens, int x, int y, i
     }
 }
 
-int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG* settings,
+int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const wellfile::PRINTCFG* settings,
                     std::string& clientTitle)
 {
     if (!in.pens)

@@ -81,7 +81,7 @@ struct PrintHeaderInput {
 // a logo fails (each said in a message box). `settings` may be null. The client title the track title
 // strip prints is set from the header's operator code. The Dc's objects, alignment, colours and
 // background mode are put back on every return.
-int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const PRINTCFG* settings,
+int DrawPrintHeader(platform::Dc& dc, const PrintHeaderInput& in, const wellfile::PRINTCFG* settings,
                     std::string& clientTitle);
 
 // The chromatograph pen legend: the eight gas pens, from y + step down 0.75 step apart, each a sample

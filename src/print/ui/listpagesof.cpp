@@ -27,7 +27,7 @@ std::size_t PrintTopsPage(app::LogState& log, platform::Dc& dc, std::size_t firs
     // A file too short for one top still opens: its page has the title and heading alone.
     if (!QFile(wellfile::TopsFilePath(place, topsPlace)).open(QIODevice::ReadOnly))
         return 0;
-    std::vector<entry::TOPSEX> tops;
+    std::vector<wellfile::TOPSEX> tops;
     wellfile::LoadTops(place, topsPlace, tops);
     const int written = DrawTopsList(dc, log.well.file.wellName, tops, log.print.rowHeight, first);
     const std::size_t next = first + std::size_t(written);
@@ -40,7 +40,7 @@ void FillListPagePainters(app::LogState& log, PrintPagePainters& painters)
     if (!painters.topsPage)
         painters.topsPage = [&log](platform::Dc& dc, std::size_t first) { return PrintTopsPage(log, dc, first); };
     if (!painters.dstPage)
-        painters.dstPage = [&log](platform::Dc& dc, std::span<const reports::DSTREPORT> reports, int first) {
+        painters.dstPage = [&log](platform::Dc& dc, std::span<const wellfile::DSTREPORT> reports, int first) {
             PrintDstPage(dc, reports, first, log.print.rowHeight);
         };
 }

@@ -20,9 +20,9 @@ namespace {
 // Keeps the reports a run prints: the whole records of a file of `fileSize` bytes up to the first whose
 // from-depth is empty (it ends the list), then one zeroed record. A torn record at the end of the file
 // is no report. Returns their count.
-int ListedDsts(std::vector<reports::DSTREPORT>& dsts, qint64 fileSize)
+int ListedDsts(std::vector<wellfile::DSTREPORT>& dsts, qint64 fileSize)
 {
-    const auto whole = std::size_t(std::max<qint64>(0, fileSize / reports::kDstSize));
+    const auto whole = std::size_t(std::max<qint64>(0, fileSize / wellfile::kDstSize));
     std::size_t count = 0;
     while (count < whole && count < dsts.size() && dsts[count].fromDepth[0] != '\0')
         ++count;
@@ -34,7 +34,7 @@ int ListedDsts(std::vector<reports::DSTREPORT>& dsts, qint64 fileSize)
 }  // namespace
 
 LogPrintout::LogPrintout(const QString& title, app::LogState& log, PrintRunKind kind, DepthRange range,
-                         PRINTCFG& settings, PrintPagePainters painters)
+                         wellfile::PRINTCFG& settings, PrintPagePainters painters)
     : Printout(title), log_(log), kind_(kind), range_(range), settings_(settings), painters_(std::move(painters))
 {
 }
@@ -97,7 +97,7 @@ void LogPrintout::PlanRun(int cx, int cy)
     log_.shortReports.furtherCuts.clear();
 
     if (kind_ == PrintRunKind::Log && ps.dstPages) {
-        if (auto dsts = wellfile::LoadDsts(app::PlaceOf(log_), reports::ConvertDsts)) {
+        if (auto dsts = wellfile::LoadDsts(app::PlaceOf(log_), wellfile::ConvertDsts)) {
             dstCount_ = ListedDsts(dsts->records, dsts->size);
             dsts_ = std::move(dsts->records);
         }

@@ -32,26 +32,26 @@ struct LogPage {
     int scaleKind = 1;
     bool headerOnly = false;  // the header-only page: the header and no rows
     bool restsOnly = false;   // a page after the run's rows for the boxes its last page cut: no rows
-    PRINTCFG* settings = nullptr;
+    wellfile::PRINTCFG* settings = nullptr;
 };
 
 // What draws the pages. A log page returns the records it consumed (the run moves on by that many).
 struct PrintPagePainters {
     std::function<int(platform::Dc&, const LogPage&)> logPage;
     // The report at `first` and the one after it (a report with an empty from-depth ends the list).
-    std::function<void(platform::Dc&, std::span<const reports::DSTREPORT> reports, int first)> dstPage;
+    std::function<void(platform::Dc&, std::span<const wellfile::DSTREPORT> reports, int first)> dstPage;
     // The tops from `first`; returns the top the next page starts with, 0 when the list is done.
     std::function<std::size_t(platform::Dc&, std::size_t first)> topsPage;
     // The height in printer pixels of the full header the first log page will draw; unset: the run
     // counts its pages with the estimated header length.
-    std::function<int(const PRINTCFG&)> headerHeight;
+    std::function<int(const wellfile::PRINTCFG&)> headerHeight;
     // A page of the horizontal view (the set-up's "Horizontal"): the pages left including this one.
-    std::function<int(platform::Dc&, PRINTCFG&, float rowHeight, int page)> horizontalPage;
+    std::function<int(platform::Dc&, wellfile::PRINTCFG&, float rowHeight, int page)> horizontalPage;
 };
 
 class LogPrintout final : public platform::Printout {
 public:
-    LogPrintout(const QString& title, app::LogState& log, PrintRunKind kind, DepthRange range, PRINTCFG& settings,
+    LogPrintout(const QString& title, app::LogState& log, PrintRunKind kind, DepthRange range, wellfile::PRINTCFG& settings,
                 PrintPagePainters painters);
 
     void BeginPrinting(int cx, int cy) override;
@@ -88,14 +88,14 @@ private:
     app::LogState& log_;
     PrintRunKind kind_;
     DepthRange range_;
-    PRINTCFG& settings_;
+    wellfile::PRINTCFG& settings_;
     PrintPagePainters painters_;
 
     PrintRunPlan plan_;
     int pagesLeft_ = 0;
     std::optional<PrintRecords> records_;
     std::size_t current_ = 0;
-    std::vector<reports::DSTREPORT> dsts_;
+    std::vector<wellfile::DSTREPORT> dsts_;
     int dstCount_ = 0, dstPages_ = 0, dstIndex_ = 0;
     std::size_t topsNext_ = 0;  // the first top of the tops list's next page
     // The print geometry of the printer check, given back at the end.

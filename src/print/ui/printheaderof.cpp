@@ -72,19 +72,19 @@ PrintHeaderInput PrintHeaderInputOf(app::LogState& log)
 
 PrintHeaderFn PrintHeaderOf(app::LogState& log)
 {
-    return [&log](platform::Dc& dc, PRINTCFG& settings, int) {
+    return [&log](platform::Dc& dc, wellfile::PRINTCFG& settings, int) {
         // A drilling station stamps and sends the header it prints.
         SendHeaderCopy(log);
         return DrawPrintHeader(dc, PrintHeaderInputOf(log), &settings, log.print.clientTitle);
     };
 }
 
-int PrintHeaderHeight(app::LogState& log, const PRINTCFG& settings)
+int PrintHeaderHeight(app::LogState& log, const wellfile::PRINTCFG& settings)
 {
     PrintHeaderInput in = PrintHeaderInputOf(log);
     in.measureOnly = true;
     in.trace = {};
-    PRINTCFG full = settings;
+    wellfile::PRINTCFG full = settings;
     full.fullHeader = 1;
     full.shortHeader = 0;
     QImage scratch(1, 1, QImage::Format_RGB32);

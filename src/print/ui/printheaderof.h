@@ -18,6 +18,6 @@ PrintHeaderFn PrintHeaderOf(app::LogState& log);
 
 // The height in printer pixels of the full header `settings` would print now, drawn where nothing
 // shows; 0 when the well has no header to print (the page itself says so).
-int PrintHeaderHeight(app::LogState& log, const PRINTCFG& settings);
+int PrintHeaderHeight(app::LogState& log, const wellfile::PRINTCFG& settings);
 
 }  // namespace print

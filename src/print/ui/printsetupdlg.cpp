@@ -74,7 +74,7 @@ QString DepthText(std::int32_t depth) { return QString::number(depth); }
 
 }  // namespace
 
-printSetupDlg::printSetupDlg(QWidget* parent, app::LogState& log, PrintSetupTransfer& transfer, PRINTCFG& cfg)
+printSetupDlg::printSetupDlg(QWidget* parent, app::LogState& log, PrintSetupTransfer& transfer, wellfile::PRINTCFG& cfg)
     : Dialog(parent, QStringLiteral("STRATIV PRINT SETUP")), log_(log), transfer_(transfer), cfg_(cfg),
       continuousPaper_(static_cast<std::uint8_t>(cfg.continuousPaper))
 {
@@ -347,7 +347,7 @@ void printSetupDlg::ChoosePrinter()
     }
 }
 
-int RunPrintSetup(app::LogState& log, PRINTCFG& cfg, QWidget* parent)
+int RunPrintSetup(app::LogState& log, wellfile::PRINTCFG& cfg, QWidget* parent)
 {
     PrintSetupTransfer transfer{};
     printSetupDlg dialog(parent, log, transfer, cfg);

@@ -16,7 +16,7 @@ class printSetupDlg final : public platform::Dialog {
 public:
     // `transfer` receives the controls' states when "Print" closes the dialog; `cfg` is the run's
     // settings (its start depth and continuous-paper byte are read, its pictures byte is set).
-    printSetupDlg(QWidget* parent, app::LogState& log, PrintSetupTransfer& transfer, PRINTCFG& cfg);
+    printSetupDlg(QWidget* parent, app::LogState& log, PrintSetupTransfer& transfer, wellfile::PRINTCFG& cfg);
 
 protected:
     void SetupWindow() override;
@@ -32,7 +32,7 @@ private:
 
     app::LogState& log_;
     PrintSetupTransfer& transfer_;
-    PRINTCFG& cfg_;
+    wellfile::PRINTCFG& cfg_;
     std::uint8_t continuousPaper_ = 0;  // the printer check's answer for the printer in hand
     std::int32_t startDepth_ = 0;
     std::int32_t endDepth_ = 0;
@@ -42,6 +42,6 @@ private:
 // Runs the set-up for the print of `log` with `cfg` holding the start depth offered; when the user
 // presses "Print" with a sound range, moves the choices into `cfg` and the window's print flags and
 // gives 1. Cancel, or an end depth shallower than the start, gives 0.
-int RunPrintSetup(app::LogState& log, PRINTCFG& cfg, QWidget* parent = nullptr);
+int RunPrintSetup(app::LogState& log, wellfile::PRINTCFG& cfg, QWidget* parent = nullptr);
 
 }  // namespace print

@@ -18,7 +18,7 @@ namespace print {
 
 PrintWindowServices::PrintWindowServices(QWidget* window, PrintServices& rest) : window_(window), rest_(rest)
 {
-    runPrintSetup = [this](app::LogState& log, PRINTCFG& cfg) { return RunPrintSetup(log, cfg, window_); };
+    runPrintSetup = [this](app::LogState& log, wellfile::PRINTCFG& cfg) { return RunPrintSetup(log, cfg, window_); };
 }
 
 void PrintWindowServices::CmPageSetup(app::LogState& log) { print::CmPageSetup(log); }
@@ -66,7 +66,7 @@ void PrintWindowServices::CmPrint(app::LogState& log)
             pages.logPage = LogPagePainter(log, printHeader ? printHeader : PrintHeaderOf(log),
                                            dataTable ? dataTable : DataTableOf(log));
             if (!printHeader && !pages.headerHeight)
-                pages.headerHeight = [&log](const PRINTCFG& cfg) { return PrintHeaderHeight(log, cfg); };
+                pages.headerHeight = [&log](const wellfile::PRINTCFG& cfg) { return PrintHeaderHeight(log, cfg); };
         }
         FillListPagePainters(log, pages);
         if (!pages.horizontalPage && horizontal)

@@ -15,7 +15,7 @@ platform::Font PageFont(int height, int width)
 
 }  // namespace
 
-void DrawDstPage(platform::Dc& dc, int u, const DSTREPORT& test, const QString& title, const std::string& company,
+void DrawDstPage(platform::Dc& dc, int u, const wellfile::DSTREPORT& test, const QString& title, const std::string& company,
                  const std::string& well)
 {
     using platform::FieldText;

@@ -143,7 +143,7 @@ int DrawReportText(Dc& dc, const std::string& text, const Font& font, int x, int
 
 int DrawReportPage(Dc& dc, const ReportPageDevice& device, const ReportPageData& data, ReportPageState& state)
 {
-    const REPORTEX& r = *data.report;
+    const wellfile::REPORTEX& r = *data.report;
     const wellfile::WellHeader& h = *data.header;
     const bool printing = device.printing;
     state.reportPrinter = IsReportPrinter(device.printerName);

@@ -34,7 +34,7 @@ constexpr int kPreviewSheetHeight = 75;
 
 // What the page shows.
 struct ReportPageData {
-    const REPORTEX* report = nullptr;
+    const wellfile::REPORTEX* report = nullptr;
     std::int32_t surveyLowerBound = 0;    // the previous report's depth, or the file's first depth
     const wellfile::WellHeader* header = nullptr;  // the dialog's copy, dates as last edited
     int profile = 0;

@@ -34,7 +34,7 @@ using MechanicalLines = std::array<std::string, kMechanicalLines>;
 
 std::string Labelled(const char* label, const std::string& value) { return value.empty() ? value : label + value; }
 
-MechanicalLines FullMechanicalLines(const QREPORT& r)
+MechanicalLines FullMechanicalLines(const wellfile::QREPORT& r)
 {
     const std::string mmrpm = FIELD(r, mmrpm);
     return {Labelled("WOB  ", FIELD(r, wob)), Labelled("RPM  ", FIELD(r, rpm)),
@@ -44,7 +44,7 @@ MechanicalLines FullMechanicalLines(const QREPORT& r)
 }
 
 // The rest of a cut box keeps its custom lines: the page that cut it did not draw them.
-MechanicalLines CompactMechanicalLines(const QREPORT& r)
+MechanicalLines CompactMechanicalLines(const wellfile::QREPORT& r)
 {
     return {Labelled("WOB  ", FIELD(r, wob)), Labelled("RPM  ", FIELD(r, rpm)), Labelled("MRPM  ", FIELD(r, mmrpm)),
             Labelled("PP  ", FIELD(r, pumpPressure)), Labelled("SPM  ", FIELD(r, spm)), FIELD(r, mechanicalCustom1),
@@ -68,7 +68,7 @@ struct MudLines {
         else
             Add(Labelled(label, value));
     }
-    void AddCustom(const QREPORT& r)
+    void AddCustom(const wellfile::QREPORT& r)
     {
         Add(FIELD(r, mudCustom1));
         Add(FIELD(r, mudCustom2));
@@ -77,7 +77,7 @@ struct MudLines {
     }
 };
 
-MudLines FullMudLines(const QREPORT& r)
+MudLines FullMudLines(const wellfile::QREPORT& r)
 {
     MudLines m;
     m.AddValue("WT IN     ", FIELD(r, weightIn));
@@ -156,7 +156,7 @@ struct RestLines {
     bool framed = false;
 };
 
-RestLines MechanicalRest(const ShortReportTarget& t, const QREPORT& r, int resume, int xOverride)
+RestLines MechanicalRest(const ShortReportTarget& t, const wellfile::QREPORT& r, int resume, int xOverride)
 {
     const MechanicalLines lines = CompactMechanicalLines(r);
     RestLines rest;
@@ -172,7 +172,7 @@ RestLines MechanicalRest(const ShortReportTarget& t, const QREPORT& r, int resum
 }
 
 // The mud lines by the same count as the log's box, so that a cut's line number holds.
-RestLines MudRest(const ShortReportTarget& t, const QREPORT& r, int resume, int xOverride)
+RestLines MudRest(const ShortReportTarget& t, const wellfile::QREPORT& r, int resume, int xOverride)
 {
     const MudLines lines = FullMudLines(r);
     RestLines rest;
@@ -264,7 +264,7 @@ public:
 
 private:
     // Reports are kept at even depths: an odd one stands at the next row.
-    static std::int32_t Depth(const QREPORT& r)
+    static std::int32_t Depth(const wellfile::QREPORT& r)
     {
         const std::int32_t depth = r.depth;
         return depth % 2 != 0 ? depth + 1 : depth;
@@ -315,7 +315,7 @@ private:
     {
         if (cut.report < 0 || std::size_t(cut.report) >= s_.reports.size())
             return;
-        const QREPORT& r = s_.reports[std::size_t(cut.report)];
+        const wellfile::QREPORT& r = s_.reports[std::size_t(cut.report)];
         DrawRest(dc_, cut.mud ? MudRest(t_, r, cut.line, 0) : MechanicalRest(t_, r, cut.line, 0), R_, rows_.yOffset,
                  &s_.restBoxes);
     }
@@ -330,7 +330,7 @@ private:
 
     void Mechanical(std::int32_t index)
     {
-        const QREPORT& r = s_.reports[std::size_t(index)];
+        const wellfile::QREPORT& r = s_.reports[std::size_t(index)];
         const std::int32_t depth = Depth(r), type = r.type;
         // Reports outside the file's depths are left out (one out of place hides none of the others).
         if (depth < g_.fileFirstDepth + 50 || depth > g_.fileLastDepth)
@@ -374,7 +374,7 @@ private:
 
     void Mud(std::int32_t index)
     {
-        const QREPORT& r = s_.reports[std::size_t(index)];
+        const wellfile::QREPORT& r = s_.reports[std::size_t(index)];
         const std::int32_t depth = Depth(r), type = r.type;
         int offsetY = rows_.yOffset;
         if ((r.mechanicalSlot == r.mudSlot && type == 0) || (rows_.xOverride != 0 && type != 1))
@@ -446,7 +446,7 @@ void DrawShortReportsCompact(const ShortReportTarget& t, ShortReportState& state
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
     dc.SetBkMode(platform::TRANSPARENT);
     SelectBoxFont(t, h);
-    const QREPORT& r = state.reports[std::size_t(report)];
+    const wellfile::QREPORT& r = state.reports[std::size_t(report)];
     const std::int32_t type = r.type;
     // On a printed page each rest finds its own place below the ones drawn before it.
     std::vector<RECT>* placed = xOverride == 0 ? &state.restBoxes : nullptr;

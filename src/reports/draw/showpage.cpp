@@ -20,7 +20,7 @@ Font PageFont(const char* face, int height, int width)
 
 }  // namespace
 
-void DrawShowPage(platform::Dc& dc, int u, const SHOWREPORT& show, const QString& title, bool hotwire)
+void DrawShowPage(platform::Dc& dc, int u, const wellfile::SHOWREPORT& show, const QString& title, bool hotwire)
 {
     const int S = 2 * u;
     const int L = 2 * u;
@@ -82,7 +82,7 @@ void DrawShowPage(platform::Dc& dc, int u, const SHOWREPORT& show, const QString
                  : "                                             TOT              C1               C2                C3"
                    "              IC4               NC4              C5");
     // The page shows the total gas as the dialog does.
-    SHOWREPORT page = show;
+    wellfile::SHOWREPORT page = show;
     if (!hotwire)
         SumTotalGas(page);
     const struct {

@@ -9,6 +9,6 @@ namespace reports {
 
 // Draws `show` as one page with unit `u` (a tenth of an inch in device units): `title` (the log title)
 // and "SHOW REPORT" centred, then the fields. The gas heading reads "TG" with `hotwire`, else "TOT".
-void DrawShowPage(platform::Dc& dc, int u, const SHOWREPORT& show, const QString& title, bool hotwire);
+void DrawShowPage(platform::Dc& dc, int u, const wellfile::SHOWREPORT& show, const QString& title, bool hotwire);
 
 }  // namespace reports

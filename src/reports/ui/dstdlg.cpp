@@ -56,7 +56,7 @@ void DstDlg::Load()
         count_ = 0;
         current_ = 0;
         isNew_ = true;
-        record_ = DSTREPORT{};
+        record_ = wellfile::DSTREPORT{};
         platform::SetFieldText(record_.number, "1");
         TransferRecord(1);
         return;
@@ -77,7 +77,7 @@ void DstDlg::TransferRecord(int direction)
         else
             GetField(id, field);
     };
-    DSTREPORT& d = record_;
+    wellfile::DSTREPORT& d = record_;
     move(IDC_NUMBER, d.number);
     move(IDC_FROM, d.fromDepth);
     move(IDC_TO, d.toDepth);
@@ -117,7 +117,7 @@ bool DstDlg::ShowRecord(int index)
 
 void DstDlg::CmNew()
 {
-    record_ = DSTREPORT{};
+    record_ = wellfile::DSTREPORT{};
     current_ = count_;
     platform::SetFieldText(record_.number, platform::CFormat("%d", count_ + 1));
     isNew_ = true;
@@ -140,7 +140,7 @@ void DstDlg::CmSave()
     isNew_ = false;
     const wellfile::OpenWell& f = log_.well.file;
     if (f.copyOut && f.drilling)
-        exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".dst"));
+        wellfile::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".dst"));
     wellfile::LoadDstDepthIndex(place, log_.well.dstDepthIndex);
 }
 

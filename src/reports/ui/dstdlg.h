@@ -27,7 +27,7 @@ public:
     int Count() const override { return count_; }
     int Current() const override { return current_; }
     bool IsNew() const { return isNew_; }
-    const DSTREPORT& Shown() const { return record_; }
+    const wellfile::DSTREPORT& Shown() const { return record_; }
 
 private:
     void TransferRecord(int direction) override;
@@ -39,7 +39,7 @@ private:
     QByteArray RecordText() const override;
 
     int requested_;
-    DSTREPORT record_{};
+    wellfile::DSTREPORT record_{};
     int count_ = 0;
     int current_ = 0;
     bool isNew_ = false;

@@ -43,7 +43,7 @@ struct TextField {
     std::size_t offset;
     std::size_t width;
 };
-#define STRATIVM_FIELD(id, member) TextField{QREPORTDLG::id, offsetof(QREPORT, member), sizeof(QREPORT::member)}
+#define STRATIVM_FIELD(id, member) TextField{QREPORTDLG::id, offsetof(wellfile::QREPORT, member), sizeof(wellfile::QREPORT::member)}
 const std::array<TextField, 21> kTextFields{
     STRATIVM_FIELD(IDC_WOB, wob), STRATIVM_FIELD(IDC_RPM, rpm), STRATIVM_FIELD(IDC_MMRPM, mmrpm),
     STRATIVM_FIELD(IDC_PP, pumpPressure), STRATIVM_FIELD(IDC_SPM, spm),
@@ -61,12 +61,12 @@ struct FlagField {
     int id;
     std::size_t offset;
 };
-const std::array<FlagField, 6> kFlags{{{QREPORTDLG::IDC_MECH_FRAME, offsetof(QREPORT, mechanicalFrame)},
-                                       {QREPORTDLG::IDC_MUD_FRAME, offsetof(QREPORT, mudFrame)},
-                                       {QREPORTDLG::IDC_MECH_ONE_INCH, offsetof(QREPORT, mechanicalOneInch)},
-                                       {QREPORTDLG::IDC_MUD_ONE_INCH, offsetof(QREPORT, mudOneInch)},
-                                       {QREPORTDLG::IDC_MECH_TO_HORZ, offsetof(QREPORT, mechanicalToHorz)},
-                                       {QREPORTDLG::IDC_MUD_TO_HORZ, offsetof(QREPORT, mudToHorz)}}};
+const std::array<FlagField, 6> kFlags{{{QREPORTDLG::IDC_MECH_FRAME, offsetof(wellfile::QREPORT, mechanicalFrame)},
+                                       {QREPORTDLG::IDC_MUD_FRAME, offsetof(wellfile::QREPORT, mudFrame)},
+                                       {QREPORTDLG::IDC_MECH_ONE_INCH, offsetof(wellfile::QREPORT, mechanicalOneInch)},
+                                       {QREPORTDLG::IDC_MUD_ONE_INCH, offsetof(wellfile::QREPORT, mudOneInch)},
+                                       {QREPORTDLG::IDC_MECH_TO_HORZ, offsetof(wellfile::QREPORT, mechanicalToHorz)},
+                                       {QREPORTDLG::IDC_MUD_TO_HORZ, offsetof(wellfile::QREPORT, mudToHorz)}}};
 
 // A colour of the record, its button and its read-out.
 struct ColourField {
@@ -74,14 +74,14 @@ struct ColourField {
     int shown;
     std::size_t offset;
 };
-const std::array<ColourField, 4> kColours{{{QREPORTDLG::IDC_MECH_TEXT_COLOR, QREPORTDLG::IDC_MECH_TEXT_SHOWN, offsetof(QREPORT, mechanicalText)},
-                                           {QREPORTDLG::IDC_MUD_TEXT_COLOR, QREPORTDLG::IDC_MUD_TEXT_SHOWN, offsetof(QREPORT, mudText)},
-                                           {QREPORTDLG::IDC_MECH_BACK_COLOR, QREPORTDLG::IDC_MECH_BACK_SHOWN, offsetof(QREPORT, mechanicalBack)},
-                                           {QREPORTDLG::IDC_MUD_BACK_COLOR, QREPORTDLG::IDC_MUD_BACK_SHOWN, offsetof(QREPORT, mudBack)}}};
+const std::array<ColourField, 4> kColours{{{QREPORTDLG::IDC_MECH_TEXT_COLOR, QREPORTDLG::IDC_MECH_TEXT_SHOWN, offsetof(wellfile::QREPORT, mechanicalText)},
+                                           {QREPORTDLG::IDC_MUD_TEXT_COLOR, QREPORTDLG::IDC_MUD_TEXT_SHOWN, offsetof(wellfile::QREPORT, mudText)},
+                                           {QREPORTDLG::IDC_MECH_BACK_COLOR, QREPORTDLG::IDC_MECH_BACK_SHOWN, offsetof(wellfile::QREPORT, mechanicalBack)},
+                                           {QREPORTDLG::IDC_MUD_BACK_COLOR, QREPORTDLG::IDC_MUD_BACK_SHOWN, offsetof(wellfile::QREPORT, mudBack)}}};
 
-char* Bytes(QREPORT& r, std::size_t offset) { return reinterpret_cast<char*>(&r) + offset; }
+char* Bytes(wellfile::QREPORT& r, std::size_t offset) { return reinterpret_cast<char*>(&r) + offset; }
 
-std::uint32_t ColourAt(QREPORT& r, std::size_t offset)
+std::uint32_t ColourAt(wellfile::QREPORT& r, std::size_t offset)
 {
     std::uint32_t c = 0;
     std::memcpy(&c, Bytes(r, offset), sizeof c);
@@ -231,16 +231,16 @@ void QREPORTDLG::EnableBrowsing(bool enable)
 
 void QREPORTDLG::ShowColours()
 {
-    QREPORT& r = book_.Current();
+    wellfile::QREPORT& r = book_.Current();
     for (const ColourField& c : kColours)
         SetText(c.shown, entry::ColourText(ColourAt(r, c.offset)));
 }
 
 void QREPORTDLG::ShowPrefill()
 {
-    reports::REPORTEX daily;
+    wellfile::REPORTEX daily;
     const app::LogState& s = log_;
-    if (!wellfile::LoadReport1600(daily, app::PlaceOf(s), s.well.file.wellName, reports::ConvertReports)) {
+    if (!wellfile::LoadReport1600(daily, app::PlaceOf(s), s.well.file.wellName, wellfile::ConvertReports)) {
         SetInt(IDC_DEPTH, logview::GeometryOf(log_).viewTopDepth + kPrefillBelowTop);
         SetInt(IDC_NUMBER, 1);
         platform::MessageBox(QStringLiteral("No morning report file found"), QString(), platform::MB_OK);
@@ -254,7 +254,7 @@ void QREPORTDLG::TransferReport(bool toControls)
 {
     if (!loaded_ || book_.count <= 0)
         return;
-    QREPORT& r = book_.Current();
+    wellfile::QREPORT& r = book_.Current();
     const wellfile::OpenWell& f = log_.well.file;
     if (!toControls) {
         r.type = GetCheck(IDC_MECH_ONLY) == platform::BST_CHECKED ? 2 : GetCheck(IDC_MUD_ONLY) == platform::BST_CHECKED ? 1 : 0;
@@ -311,14 +311,14 @@ void QREPORTDLG::CmSave()
         return;
     }
     TransferReport(false);
-    const QREPORT& r = book_.Current();
+    const wellfile::QREPORT& r = book_.Current();
     if ((r.mechanicalToHorz || r.mudToHorz) && f.directional)
         SendToHorizontal(r);
     WriteReportMudWeights(f, r);
 
     // The file is replaced whole, or not at all: a failed write keeps the old file, and the reports
     // stay in the dialog as they were typed for another try.
-    std::vector<QREPORT> sorted(book_.reports.begin(), book_.reports.begin() + book_.count);
+    std::vector<wellfile::QREPORT> sorted(book_.reports.begin(), book_.reports.begin() + book_.count);
     SortShortReports(sorted);
     if (!WriteShortReportFile(Path(), sorted)) {
         platform::MessageBox(QStringLiteral("File Open Error"), QStringLiteral("Short Report"), platform::MB_OK);
@@ -339,7 +339,7 @@ void QREPORTDLG::CmSave()
         f.hooks.copyWellFileOut(QStringLiteral(".qpt"));
 }
 
-void QREPORTDLG::SendToHorizontal(const QREPORT& r)
+void QREPORTDLG::SendToHorizontal(const wellfile::QREPORT& r)
 {
     if (log_.notes.horizontalViewOpen && log_.notes.horizontalViewOpen()) {
         platform::MessageBox(QStringLiteral("You must close the horizontal view to save reports to the Horizontal"),
@@ -379,7 +379,7 @@ void QREPORTDLG::EvDepthKillFocus()
 {
     if (!book_.adding || book_.count <= 0)
         return;
-    QREPORT& r = book_.Current();
+    wellfile::QREPORT& r = book_.Current();
     const wellfile::OpenWell& f = log_.well.file;
     r.depth = GetInt(IDC_DEPTH);
     if (r.depth > f.fileBottomDepth || r.depth < f.fileTopDepth + 50) {
@@ -391,7 +391,7 @@ void QREPORTDLG::EvDepthKillFocus()
         return;
     const float output = ComputePumpOutput(&f, &driller->Lag(), &driller->Live(), r.depth);
     if (output > 0)
-        SetReportText(r.mmrpm, platform::CFormat("%.0f", double(output)));
+        wellfile::SetReportText(r.mmrpm, platform::CFormat("%.0f", double(output)));
     SetFromField(IDC_MMRPM, r.mmrpm);
 }
 
@@ -448,7 +448,7 @@ void QREPORTDLG::ChooseColour(std::size_t offset, int chooser, int shownId)
         return;
     // Each button keeps its own custom colours while the program runs.
     static std::array<platform::CustomColours, 4> tables{};
-    QREPORT& r = book_.Current();
+    wellfile::QREPORT& r = book_.Current();
     platform::Prompter* prompter = platform::services().prompter;
     if (prompter) {
         if (const std::optional<platform::COLORREF> chosen =

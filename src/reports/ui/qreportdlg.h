@@ -86,7 +86,7 @@ private:
     void CmNew();
     void CmDelete();
     void EvDepthKillFocus();
-    void SendToHorizontal(const QREPORT& report);
+    void SendToHorizontal(const wellfile::QREPORT& report);
     void ChooseColour(std::size_t offset, int chooser, int shownId);
     void EnableBrowsing(bool enable);
     QString Path() const;

@@ -299,7 +299,7 @@ bool ReportDlgEx::Load()
 {
     header_ = log_.well.header;
     const wellfile::WellPlace place = app::PlaceOf(log_);
-    std::optional<std::vector<REPORTEX>> loaded = LoadDailyReports(place);
+    std::optional<std::vector<wellfile::REPORTEX>> loaded = LoadDailyReports(place);
     if (!loaded) {
         // The loader has said why. Edit mode has nothing to add a report to, and must not save over
         // reports it could not read.
@@ -354,7 +354,7 @@ ReportWell ReportDlgEx::Well()
 {
     ReportWell well{log_.well.file, {}, log_.well.config.combineIc4Nc4 != 0,
                     platform::FieldText(header_.spudDate), platform::FieldText(header_.loggedFrom)};
-    well.memos = std::span<const entry::SVMEMO>(log_.notes.memos.data(),
+    well.memos = std::span<const wellfile::SVMEMO>(log_.notes.memos.data(),
                                                 std::min<std::size_t>(log_.notes.memos.size(),
                                                                       std::size_t(std::max(0, log_.notes.memoCount))));
     return well;
@@ -436,7 +436,7 @@ void ReportDlgEx::CmSave()
     ReadFields();
     wellfile::OpenWell& f = log_.well.file;
     const wellfile::WellPlace place = app::PlaceOf(log_);
-    if (!SaveDailyReports(place, std::span<const REPORTEX>(reports_.data(), std::size_t(count_))))
+    if (!SaveDailyReports(place, std::span<const wellfile::REPORTEX>(reports_.data(), std::size_t(count_))))
         return;
     Enable(IDC_RPT_NEW, true);
     const QString name = f.wellName + QStringLiteral(".rpt");
@@ -444,7 +444,7 @@ void ReportDlgEx::CmSave()
     if (f.drilling)
         CopyFileOver(path, f.dataFolder + QStringLiteral("sendfile/") + name);
     if (f.copyOut)
-        exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".rpt"));
+        wellfile::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".rpt"));
     if (!f.copyOutFolder.isEmpty())
         CopyFileOver(path, QDir(f.copyOutFolder).filePath(f.wellName + QLatin1Char('/') + name));
     wellfile::LoadReportDepthIndex(place, log_.well.reportDepthIndex);
@@ -490,7 +490,7 @@ void ReportDlgEx::CmShortReport()
     LoadShortReports(log_.shortReports, log_.well, log_.env.remoteMonitorOn);
     log_.view.Invalidate();
     if (f.drilling && f.copyOut) {
-        exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".qpt"));
+        wellfile::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".qpt"));
         if (!f.copyOutFolder.isEmpty())
             CopyFileOver(path, QDir(f.copyOutFolder).filePath(f.wellName + QLatin1Char('/') + name));
     }

@@ -53,7 +53,7 @@ public:
     Mode ShownMode() const { return mode_; }
     int Index() const { return index_; }
     int Count() const { return count_; }
-    const REPORTEX& Shown() const { return reports_[std::size_t(index_)]; }
+    const wellfile::REPORTEX& Shown() const { return reports_[std::size_t(index_)]; }
     const ReportPageState& PageState() const { return page_; }
 
 protected:
@@ -81,7 +81,7 @@ private:
     app::LogState& log_;
     Mode mode_;
     int requested_;
-    std::vector<REPORTEX> reports_;  // count_ reports and a spare
+    std::vector<wellfile::REPORTEX> reports_;  // count_ reports and a spare
     int count_ = 0;
     int index_ = 0;
     wellfile::WellHeader header_{};  // the dialog's copy; its dates are edited here only

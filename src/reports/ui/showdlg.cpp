@@ -109,7 +109,7 @@ bool ShowDlg::Load()
     const wellfile::OpenWell& f = log_.well.file;
     std::unique_ptr<wellfile::RECORD> last = wellfile::ReadLastRecord(f, f.dataFileName);
     divisors_ = ShowGasDivisors(last.get());
-    if (std::optional<std::vector<SHOWREPORT>> loaded = LoadShowFile(app::PlaceOf(log_), &unreadable_)) {
+    if (std::optional<std::vector<wellfile::SHOWREPORT>> loaded = LoadShowFile(app::PlaceOf(log_), &unreadable_)) {
         shows_ = std::move(*loaded);
         current_ = OpeningShow(Count(), requested_);
         TransferRecord(1);
@@ -130,7 +130,7 @@ void ShowDlg::TransferRecord(int direction)
 {
     if (current_ < 0 || current_ >= Count())
         return;
-    SHOWREPORT& s = shows_[std::size_t(current_)];
+    wellfile::SHOWREPORT& s = shows_[std::size_t(current_)];
     const auto move = [&](int id, auto& field) {
         if (direction)
             SetFromField(id, field);
@@ -182,7 +182,7 @@ void ShowDlg::CmNew()
     current_ = Count() - 1;
     Enable(IDC_DELETE, true);
     const std::optional<HeaderNames> names = ReadHeaderNames(app::PlaceOf(log_), log_.well.loggerId);
-    SHOWREPORT& show = shows_.back();
+    wellfile::SHOWREPORT& show = shows_.back();
     StartShow(show, interval[0], interval[1], current_ > 0 ? &shows_[std::size_t(current_) - 1] : nullptr,
               names ? &names->company : nullptr, names ? &names->well : nullptr);
     FillShowFromRecords(show, f.dataFileName, f.fileTopDepth, f.fileBottomDepth, interval[0], interval[1],
@@ -203,7 +203,7 @@ void ShowDlg::CmSave()
     if (!SaveShowFile(app::PlaceOf(log_), shows_, current_))
         return;
     if (f.copyOut && f.drilling)
-        exchange::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".sho"));
+        wellfile::CopyWellFileOut(f.dataFolder, f.wellName, QStringLiteral(".sho"));
     // The saved show may have moved: show it at its new place.
     TransferRecord(1);
 }
@@ -255,7 +255,7 @@ QString ShowDlg::ShowPath() const { return ReportFilePath(log_.well.file, QStrin
 
 void ShowDlg::ReloadMarks()
 {
-    wellfile::LoadShowDepthIndex(app::PlaceOf(log_), log_.well.showDepthIndex, reports::ConvertShows);
+    wellfile::LoadShowDepthIndex(app::PlaceOf(log_), log_.well.showDepthIndex, wellfile::ConvertShows);
     log_.view.Invalidate();
 }
 

@@ -46,7 +46,7 @@ public:
 
     int Count() const override { return int(shows_.size()); }
     int Current() const override { return current_; }
-    const SHOWREPORT& Shown() const { return shows_[std::size_t(current_)]; }
+    const wellfile::SHOWREPORT& Shown() const { return shows_[std::size_t(current_)]; }
 
 protected:
     void SetupWindow() override;
@@ -66,7 +66,7 @@ private:
     void ReloadMarks();
 
     int requested_;
-    std::vector<SHOWREPORT> shows_;
+    std::vector<wellfile::SHOWREPORT> shows_;
     int current_ = -1;
     bool cancelled_ = false;
     bool unreadable_ = false;  // the ".sho" is there but could not be read: it is never written over

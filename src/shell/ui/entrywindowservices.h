@@ -25,7 +25,7 @@ public:
     void RunOutLineDialog(app::LogState& log) override;
     // The memo and note dialogs (notedialogservices.cpp).
     int RunMemoDialog(app::LogState& log, int index) override;
-    int RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count) override;
+    int RunNoteDialog(app::LogState& log, std::vector<wellfile::HTEXTEX>& notes, int index, int& count) override;
     // The tops editor (topsdialogservices.cpp): IDOK when it wrote tops or was closed with Close.
     int RunTopsDialog(app::LogState& log) override;
 

@@ -45,7 +45,7 @@ QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
         return nullptr;
     }
     // The note dialog of a note placed on the view is the entry subsystem's, as the window has it.
-    view->Mouse().runNoteDialog = [window, &log](std::vector<entry::HTEXTEX>& notes, int index, int& count) {
+    view->Mouse().runNoteDialog = [window, &log](std::vector<wellfile::HTEXTEX>& notes, int index, int& count) {
         app::Neighbours* n = NeighboursOf(window.data());
         return n ? n->entry->RunNoteDialog(log, notes, index, count) : 0;
     };

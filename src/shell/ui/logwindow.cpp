@@ -81,7 +81,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     wellfile::DataFileHooks& hooks = state_.well.file.hooks;
     hooks.copyWellFileOut = [this](const QString& extension) {
         const wellfile::OpenWell& well = state_.well.file;
-        exchange::CopyWellFileOut(well.dataFolder, well.wellName, extension, {},
+        wellfile::CopyWellFileOut(well.dataFolder, well.wellName, extension, {},
                                   exchange::CopyOutFoldersOf(state_.well, state_.env.sharedFolder));
     };
     // Every side file of the well saved on this thread is published while live update is on.
@@ -101,9 +101,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.view.bitmaps = bitmaps_.get();
     painters_ = std::make_unique<logview::ViewPainters>();
     state_.view.painters = painters_.get();
-    painters_->trackSettings = [this] { return tracks::TrackSettingsOf(state_); };
+    painters_->trackSettings = [this] { return app::TrackSettingsOf(state_); };
     painters_->trackState = &state_.trackPainters;
-    painters_->tops = [this] { return tracks::TopsViewOf(state_); };
+    painters_->tops = [this] { return app::TopsViewOf(state_); };
     painters_->memos = [this] { return app::MemoSourceOf(state_); };
     painters_->shortReports = [this] {
         return state_.well.config.hideShortReports ? nullptr : &state_.shortReports;
@@ -121,9 +121,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         };
         return source;
     };
-    painters_->curveValueSettings = [this] { return tracks::CurveValueSettingsOf(state_); };
+    painters_->curveValueSettings = [this] { return app::CurveValueSettingsOf(state_); };
     painters_->customTrackWindow = [this] {
-        tracks::CustomTrackWindow w = tracks::CustomTrackWindowOf(state_);
+        tracks::CustomTrackWindow w = app::CustomTrackWindowOf(state_);
         w.iconic = isMinimized();
         w.strips = &bitmaps_->grid;
         return w;

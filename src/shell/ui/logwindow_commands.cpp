@@ -366,9 +366,9 @@ void LogWindow::CmTestGasValues()
 void LogWindow::CmRemoteMonitor()
 {
     app::LogState& s = state_;
-    exchange::RemoteConfig cfg;
+    wellfile::RemoteConfig cfg;
     wellfile::LoadDownloadConfig(s.well.file.dataFolder, cfg);
-    const QString folder = exchange::RemoteFolder(platform::FieldString(cfg.receiveFolder));
+    const QString folder = wellfile::RemoteFolder(platform::FieldString(cfg.receiveFolder));
     s.env.remoteReceiveFolder = folder.isEmpty() ? s.well.file.dataFolder : folder;
 
     if (!s.env.remoteMonitorOn && s.env.serverStation && s.env.firstInstance) {

@@ -141,7 +141,7 @@ void LogWindow::CmLinesAndScales()
         MarkRedraw();
     };
     host.save = [this](const wellfile::WellConfig& cfg, const layout::OutsideSettings& out,
-                       const drilling::DrillerSettings* driller) {
+                       const layout::DrillerSettings* driller) {
         app::LogState& st = state_;
         if (!app::SaveWellConfig(st, cfg))
             return false;

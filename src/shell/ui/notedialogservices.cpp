@@ -24,7 +24,7 @@ int EntryWindowServices::RunMemoDialog(app::LogState& log, int index)
     return result;
 }
 
-int EntryWindowServices::RunNoteDialog(app::LogState& log, std::vector<HTEXTEX>& notes, int index, int& count)
+int EntryWindowServices::RunNoteDialog(app::LogState& log, std::vector<wellfile::HTEXTEX>& notes, int index, int& count)
 {
     HTEXTDLG dialog(window_.data(), log, notes, index, &count);
     return dialog.Execute();

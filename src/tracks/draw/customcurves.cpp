@@ -83,9 +83,9 @@ struct Paint {
     RatioBand band;
 };
 
-std::span<const layout::CUSTDATAREC> CustomFrom(const CustomCurveRows& in, std::size_t index)
+std::span<const wellfile::CUSTDATAREC> CustomFrom(const CustomCurveRows& in, std::size_t index)
 {
-    return index < in.custom.size() ? in.custom.subspan(index) : std::span<const layout::CUSTDATAREC>{};
+    return index < in.custom.size() ? in.custom.subspan(index) : std::span<const wellfile::CUSTDATAREC>{};
 }
 
 void SeedMudWeights(const layout::CUSTOMDATA& data, const logview::ViewGeometry& g, double firstCustomDepth,
@@ -294,7 +294,7 @@ void PaintCurves(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::View
 
     const double firstCustomDepth = in.first < in.custom.size() ? double(in.custom[in.first].depth) : 0.0;
     const std::size_t ext = data.ExtIndexAt(firstCustomDepth, g.fileLastDepth);
-    const std::span<const layout::EXTRECORD> extAll(data.extRecords);
+    const std::span<const wellfile::EXTRECORD> extAll(data.extRecords);
     const int trackTotal = TracksToPaint(data);
     const std::size_t slotCount = 4 * std::size_t(in.rows) + 10;
 
@@ -327,8 +327,8 @@ void PaintCurves(platform::Dc& dc, layout::CUSTOMDATA& data, const logview::View
     std::vector<std::array<float, 2>> lookBack(std::size_t(trackTotal) * layout::kCurvesPerTrack);
     const std::span<const RECORD> rows = in.records.empty() ? in.records : in.records.subspan(1);
     const CurveRecords current{rows, CustomFrom(in, in.first), ext < extAll.size() ? extAll.subspan(ext) : extAll.subspan(extAll.size()), elog};
-    const CurveRecords before{in.records, in.first > 0 ? CustomFrom(in, in.first - 1) : std::span<const layout::CUSTDATAREC>{},
-                              ext > 0 ? extAll.subspan(ext - 1) : std::span<const layout::EXTRECORD>{}, elog};
+    const CurveRecords before{in.records, in.first > 0 ? CustomFrom(in, in.first - 1) : std::span<const wellfile::CUSTDATAREC>{},
+                              ext > 0 ? extAll.subspan(ext - 1) : std::span<const wellfile::EXTRECORD>{}, elog};
     for (int t = 0; t < trackTotal; ++t) {
         const layout::CustomTrackEntry& e = data.paintSet[std::size_t(t)];
         for (int c = 0; c < layout::kCurvesPerTrack; ++c) {

@@ -35,7 +35,7 @@ struct CustomCurveRows {
     std::span<const wellfile::RECORD> records;
     // The custom-data records; custom[first] belongs to row 0, custom[first - 1] (when there is one) to
     // the top line.
-    std::span<const layout::CUSTDATAREC> custom;
+    std::span<const wellfile::CUSTDATAREC> custom;
     std::size_t first = 0;
     int topY = 0;        // y of the top line
     int rows = 0;        // rows to draw: the visible rows + 1, 2 for an instant repaint

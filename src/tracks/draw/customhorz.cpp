@@ -297,8 +297,8 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
         return;
     if (g.fileLastDepth < data.extLastDepth)
         data.extLastDepth = g.fileLastDepth;
-    const std::span<const layout::CUSTDATAREC> custom =
-        range.custom.size() > 1 ? range.custom.subspan(1) : std::span<const layout::CUSTDATAREC>{};
+    const std::span<const wellfile::CUSTDATAREC> custom =
+        range.custom.size() > 1 ? range.custom.subspan(1) : std::span<const wellfile::CUSTDATAREC>{};
     // The ext records from the first not above the end depth, the first drawn record and the last depth.
     std::size_t ext = 0;
     const double firstCustom = custom.empty() ? 0.0 : double(custom[0].depth);
@@ -315,7 +315,7 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
     settings.defaultMotorFactor = data.defaultMotorFactor;
     settings.lag = data.lagSettings;
     const CurveRecords records{FromSecond(range), custom,
-                               std::span<const layout::EXTRECORD>(data.extRecords).subspan(std::min(ext, data.extRecords.size())),
+                               std::span<const wellfile::EXTRECORD>(data.extRecords).subspan(std::min(ext, data.extRecords.size())),
                                in.elog};
 
     // Two samples a record for the depth records' codes (and room for the walks that write more).

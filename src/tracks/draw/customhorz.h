@@ -52,7 +52,7 @@ struct HorzSources {
     const ElogView* elog = nullptr;
     std::span<const HorzPicture> pictures;
     QString picturesFolder;
-    std::span<const entry::SVMEMO> memos;  // sorted by depth
+    std::span<const wellfile::SVMEMO> memos;  // sorted by depth
     std::vector<HorzPictureFailure>* failures = nullptr;  // where left-out pictures are listed
 };
 
@@ -61,7 +61,7 @@ struct HorzSources {
 // band stands on baseY. Every curve sample stands at the x of its depth.
 struct HorzRange {
     std::span<const wellfile::RECORD> records;
-    std::span<const layout::CUSTDATAREC> custom;
+    std::span<const wellfile::CUSTDATAREC> custom;
     int count = 0;
     int xStep = 1;
     int leftX = 0;

@@ -27,7 +27,7 @@ using platform::Trunc;
 
 // The lines of a memo's text: split at carriage returns and line feeds, empty pieces dropped, at most
 // 50 lines of at most 199 characters. The text field is read within its width.
-std::vector<std::string> MemoLines(const entry::SVMEMO& memo)
+std::vector<std::string> MemoLines(const wellfile::SVMEMO& memo)
 {
     const std::string text = platform::FieldText(memo.text);
     std::vector<std::string> lines;
@@ -116,7 +116,7 @@ int PaintHorzMemos(platform::Dc& dc, const layout::TrackSet& bands, const HorzSo
     int lineHeight = in.g.rowHeight;
     std::size_t drawn = 0;
     for (std::size_t i = 0; i < in.memos.size() && drawn < in.memos.size(); ++i) {
-        const entry::SVMEMO& memo = in.memos[i];
+        const wellfile::SVMEMO& memo = in.memos[i];
         const std::int32_t depth = memo.depth;
         if (memo.copiedToHorz == 0) {
             if (depth < stopDepth)

@@ -136,7 +136,7 @@ void DrawTopsColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
         if (!paper && g.scaleIndex <= 2 && view.drillingMarker)
             pass.Marker(rec, markerY);
         if (shown)
-            for (const entry::TOPSEX& top : view.tops) {
+            for (const wellfile::TOPSEX& top : view.tops) {
                 const std::int32_t depth = top.depth;
                 if (!TopMatchesRow(g.scaleIndex, depth, rec.depth))
                     continue;

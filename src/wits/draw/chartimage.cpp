@@ -113,11 +113,11 @@ void DrawGrid(platform::Dc& dc, const ChartBlocks& blocks)
                       platform::SRCCOPY);
 }
 
-LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const WITSRECORD* samples, int count,
+LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const wellfile::WITSRECORD* samples, int count,
                             int rowHeight)
 {
     LoadedDepthRange range;
-    count = std::min(count, kSlotsPerDay);
+    count = std::min(count, wellfile::kSlotsPerDay);
     if (!samples || count <= 10)
         return range;
     const int drawn = count - 10;  // samples 0 to count - 11
@@ -169,7 +169,7 @@ LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const W
         if (k == 0) {
             int lastMinute = -1, lastDepth = -1;
             for (int i = 0; i < drawn; ++i) {
-                const WITSRECORD s = samples[i];
+                const wellfile::WITSRECORD s = samples[i];
                 const int y = kChartFirstRow + i + 1;
                 const int minuteOfDay = s.hour * 60 + s.minute;
                 if (s.minute % 30 == 0 && minuteOfDay != lastMinute) {
@@ -205,7 +205,7 @@ LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const W
     return range;
 }
 
-LoadedDepthRange DrawChartImage(platform::Dc& dc, const ChartBlocks& blocks, const WITSRECORD* samples, int count,
+LoadedDepthRange DrawChartImage(platform::Dc& dc, const ChartBlocks& blocks, const wellfile::WITSRECORD* samples, int count,
                                 int rowHeight)
 {
     if (QImage* image = dc.Image())

@@ -31,11 +31,11 @@ void DrawGrid(platform::Dc& dc, const ChartBlocks& blocks);
 
 // Both curves of every chart from the loaded day (at most the image's rows), with the time labels,
 // curve labels, hole-depth ticks and lag depths on the way. A day of 10 samples or fewer draws nothing.
-LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const WITSRECORD* samples, int count,
+LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const wellfile::WITSRECORD* samples, int count,
                             int rowHeight);
 
 // Fills the image white and draws the grid and the curves.
-LoadedDepthRange DrawChartImage(platform::Dc& dc, const ChartBlocks& blocks, const WITSRECORD* samples, int count,
+LoadedDepthRange DrawChartImage(platform::Dc& dc, const ChartBlocks& blocks, const wellfile::WITSRECORD* samples, int count,
                                 int rowHeight);
 
 // The scale header at the bottom of the window's top band: each chart framed, each curve's range at

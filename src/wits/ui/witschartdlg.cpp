@@ -50,23 +50,23 @@ constexpr char kTimeZoneText[] =
 struct Readout {
     int id;
     const char* label;
-    std::string (*text)(const WITSRECORD&);
+    std::string (*text)(const wellfile::WITSRECORD&);
 };
 
 const Readout kReadouts[] = {
-    {kWobEdit, "WOB", [](const WITSRECORD& s) { return platform::CFormat("%d", s.wob); }},
-    {kRpmEdit, "RPM", [](const WITSRECORD& s) { return platform::CFormat("%d", s.rpm); }},
-    {kPpEdit, "PP", [](const WITSRECORD& s) { return platform::CFormat("%d", s.pumpPressure); }},
-    {kSpmEdit, "SPM", [](const WITSRECORD& s) { return platform::CFormat("%d", s.spm1); }},
-    {kSpm2Edit, "SPM 2", [](const WITSRECORD& s) { return platform::CFormat("%d", s.spm2); }},
-    {kSpm3Edit, "SPM 3", [](const WITSRECORD& s) { return platform::CFormat("%d", s.spm3); }},
-    {kFlowEdit, "FLOW", [](const WITSRECORD& s) { return platform::CFormat("%d", s.flow); }},
-    {kTorqueEdit, "TORQ", [](const WITSRECORD& s) { return platform::CFormat("%d", s.torque); }},
-    {kHoleDepthEdit, "HOLE DEPTH", [](const WITSRECORD& s) { return platform::CFormat("%5.2f", double(s.holeDepth)); }},
-    {kBitDepthEdit, "BIT DEPTH", [](const WITSRECORD& s) { return platform::CFormat("%5.2f", double(s.bitDepth)); }},
-    {kRopEdit, "M/HR", [](const WITSRECORD& s) { return platform::CFormat("%3.2f", double(s.rop)); }},
-    {kTotGasEdit, "TOT GAS", [](const WITSRECORD& s) { return platform::CFormat("%5.0f", double(s.totalGas)); }},
-    {kPitVolEdit, "PIT VOL", [](const WITSRECORD& s) { return platform::CFormat("%5.0f", double(s.pitVolume)); }},
+    {kWobEdit, "WOB", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.wob); }},
+    {kRpmEdit, "RPM", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.rpm); }},
+    {kPpEdit, "PP", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.pumpPressure); }},
+    {kSpmEdit, "SPM", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.spm1); }},
+    {kSpm2Edit, "SPM 2", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.spm2); }},
+    {kSpm3Edit, "SPM 3", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.spm3); }},
+    {kFlowEdit, "FLOW", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.flow); }},
+    {kTorqueEdit, "TORQ", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%d", s.torque); }},
+    {kHoleDepthEdit, "HOLE DEPTH", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%5.2f", double(s.holeDepth)); }},
+    {kBitDepthEdit, "BIT DEPTH", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%5.2f", double(s.bitDepth)); }},
+    {kRopEdit, "M/HR", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%3.2f", double(s.rop)); }},
+    {kTotGasEdit, "TOT GAS", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%5.0f", double(s.totalGas)); }},
+    {kPitVolEdit, "PIT VOL", [](const wellfile::WITSRECORD& s) { return platform::CFormat("%5.0f", double(s.pitVolume)); }},
 };
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
@@ -252,7 +252,7 @@ bool WitsChartDlg::ReadDayFile(const QString& emptyText)
             CmBrowse();
         return false;
     }
-    exchange::Watch(log_.well.watches.wits, filePath_);
+    wellfile::Watch(log_.well.watches.wits, filePath_);
     samples_.clear();
     if (auto read = OpenWitsFile(log_, filePath_))
         samples_ = std::move(*read);
@@ -383,7 +383,7 @@ bool WitsChartDlg::SearchDepth(int depth, bool backwards)
             platform::MessageBox(path, QStringLiteral("File not found in search"));
             return false;
         }
-        std::optional<std::vector<WITSRECORD>> read = OpenWitsFile(log_, path);
+        std::optional<std::vector<wellfile::WITSRECORD>> read = OpenWitsFile(log_, path);
         if (!read || read->empty()) {
             if (!log_.witsChart.viewingStation[1])
                 platform::MessageBox(QStringLiteral("NO DATA"), QString());
@@ -423,13 +423,13 @@ float WitsChartDlg::LagMinutes() const
     return log_.well.file.lagTime;
 }
 
-void WitsChartDlg::UpdateLive(const std::vector<WITSRECORD>& samples, int index, bool useNow)
+void WitsChartDlg::UpdateLive(const std::vector<wellfile::WITSRECORD>& samples, int index, bool useNow)
 {
     const std::optional<int> at =
         ShownSample(samples.data(), int(samples.size()), index, useNow, SlotOfNow(Now(), timeZoneOffset_));
     if (!at)
         return;
-    const WITSRECORD s = samples[std::size_t(*at)];  // a copy: a reload below may replace `samples`
+    const wellfile::WITSRECORD s = samples[std::size_t(*at)];  // a copy: a reload below may replace `samples`
     const QString time = platform::FormatTime12(s.hour, s.minute);
     for (const Readout& r : kReadouts)
         SetText(r.id, Text(r.text(s)));
@@ -450,7 +450,7 @@ void WitsChartDlg::UpdateLive(const std::vector<WITSRECORD>& samples, int index,
     }
 }
 
-void WitsChartDlg::DrawBottomBox(const WITSRECORD& s, BottomState state, const QString& time)
+void WitsChartDlg::DrawBottomBox(const wellfile::WITSRECORD& s, BottomState state, const QString& time)
 {
     static constexpr platform::COLORREF kGreen = platform::RGB(0, 255, 0);
     static constexpr platform::COLORREF kRed = platform::RGB(255, 0, 0);
@@ -568,7 +568,7 @@ void WitsChartDlg::EvTimer(int id)
         CmCurrentDay();
         lastTickDay_ = day;
     }
-    RefreshLiveWits(log_, [this](std::vector<WITSRECORD>& samples) {
+    RefreshLiveWits(log_, [this](std::vector<wellfile::WITSRECORD>& samples) {
         UpdateLive(samples, int(samples.size()), false);
     });
 }

@@ -73,7 +73,7 @@ public:
     bool SearchDepth(int depth, bool backwards);
 
     // Fills the read-outs, the on-bottom box and the caption from one sample of `samples`.
-    void UpdateLive(const std::vector<WITSRECORD>& samples, int index, bool useNow);
+    void UpdateLive(const std::vector<wellfile::WITSRECORD>& samples, int index, bool useNow);
     void Redraw();
     // What a repaint of the window does.
     void Refresh();
@@ -85,7 +85,7 @@ public:
     // What the window shows and holds, for its owner and the tests.
     const QImage& WindowImage() const { return window_; }
     const QImage& ChartImage() const { return image_; }
-    const std::vector<WITSRECORD>& Samples() const { return samples_; }
+    const std::vector<wellfile::WITSRECORD>& Samples() const { return samples_; }
     const ChartBlocks& Blocks() const { return blocks_; }
     int ViewIndex() const { return viewIndex_; }
     int ViewHeight() const { return viewHeight_; }
@@ -120,7 +120,7 @@ private:
     // Failed NO DATA" (not on a viewing station of the second or third kind).
     bool ReadDayFile(const QString& emptyText = {});
     void ShowImageAt(bool repaint);
-    void DrawBottomBox(const WITSRECORD& s, BottomState state, const QString& time);
+    void DrawBottomBox(const wellfile::WITSRECORD& s, BottomState state, const QString& time);
     void TimeZoneInfo();
     void StoreWindowRect(WITSCHARTCFG& record) const;
     void MakeImage();
@@ -129,7 +129,7 @@ private:
 
     app::LogState& log_;
     std::function<void()> closed_;
-    std::vector<WITSRECORD> samples_;
+    std::vector<wellfile::WITSRECORD> samples_;
     QPointer<WitsCfgDlg> cfgDlg_;
     WITSCHARTCFG record_{};
     std::unique_ptr<platform::Printer> printer_;
