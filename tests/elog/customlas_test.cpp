@@ -9,6 +9,7 @@
 #include "layout/ui/rangedialog.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "shell/drillingfiles.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/doubles.h"
@@ -289,7 +290,8 @@ TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
     WriteDestination(folder, update);
     s.well.file.drilling = true;
     doubles.shell.opened.clear();
-    window.DrillingStatus().ExportCustomLas(1000, 1100);
+    app::DrillingFiles files{s, window.Neighbours(), window.WellServices()};  // what the drilling step calls
+    files.ExportCustomLas(1000, 1100);
     const auto whole = Rows(testing_support::ReadBytes(update + "W1.las").toStdString());
     ASSERT_EQ(whole.size(), 200u);
     EXPECT_EQ(Fields(whole[0])[0], "1000.0");
@@ -303,21 +305,21 @@ TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
     // through clears it.
     QFile::remove(las);
     QDir().mkpath(las + "/blocked");
-    window.DrillingStatus().ExportCustomLas(1000, 1100);
+    files.ExportCustomLas(1000, 1100);
     EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("Custom LAS file not written"));
     window.statusBar()->clearMessage();
-    window.DrillingStatus().ExportCustomLas(1000, 1100);
+    files.ExportCustomLas(1000, 1100);
     EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());  // not again
     EXPECT_EQ(doubles.prompter.messages.size(), messages);
     QDir(las).removeRecursively();
     window.statusBar()->showMessage("Custom LAS file not written");
-    window.DrillingStatus().ExportCustomLas(1000, 1100);
+    files.ExportCustomLas(1000, 1100);
     EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
     EXPECT_TRUE(QFile::exists(las));
     // Without a header the file is written with empty well lines; that too only on the status line.
     QFile::remove(wellfile::HeaderFilePath(app::PlaceOf(s)));
     QFile::remove(las);
-    window.DrillingStatus().ExportCustomLas(1000, 1100);
+    files.ExportCustomLas(1000, 1100);
     EXPECT_TRUE(QFile::exists(las));
     EXPECT_TRUE(window.statusBar()->currentMessage().contains("header"));
     EXPECT_EQ(doubles.prompter.messages.size(), messages);
@@ -326,7 +328,7 @@ TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
     QFile::remove(las);
     s.interaction.dataEntryActive = 1;
     const int beeps = doubles.sounder.beeps;
-    window.DrillingStatus().ExportCustomLas(1000, 1100);
+    files.ExportCustomLas(1000, 1100);
     EXPECT_EQ(doubles.sounder.beeps, beeps + 1);
     EXPECT_FALSE(QFile::exists(las));
     s.interaction.dataEntryActive = 0;
