@@ -11,7 +11,7 @@
 #include "layout/logformat.h"
 #include "layout/pentable.h"
 #include "logview/draw/viewbitmaps.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "logview/ui/logview.h"
 #include "platform/folders.h"
@@ -30,7 +30,7 @@ struct DemoView {
     QTemporaryDir dir;
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     logview::ViewBitmaps bitmaps;
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     logview::LogView view;
 
     // Opens the demo well, or the well `makeWell` writes into the demo's folder (the path of its data

@@ -5,7 +5,7 @@
 #include "elog/curves.h"
 #include "elog/curveset.h"
 #include "elog/elog_services.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
@@ -40,7 +40,7 @@ struct CurveWindow {
         });
     }
     app::LogState& S() { return window.State(); }
-    const logview::ViewPainters& Painters() { return dynamic_cast<const logview::ViewPainters&>(*S().view.painters); }
+    const app::ViewPainters& Painters() { return dynamic_cast<const app::ViewPainters&>(*S().view.painters); }
 };
 
 TEST(CurveSetWindow, OpeningAWellLoadsItsCurvesAndAMissingFileTakesThemAway)

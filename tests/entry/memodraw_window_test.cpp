@@ -4,7 +4,7 @@
 #include "app/notes.h"
 #include "entry/ui/memodlg.h"
 #include "logview/draw/viewbitmaps.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
 #include "support/viewfixture.h"
@@ -35,7 +35,7 @@ protected:
     }
 
     logview::ViewBitmaps bitmaps;
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     logview::LogView view;
 };
 

@@ -7,7 +7,7 @@
 #include "app/scrolling.h"
 #include "entry/entry_services.h"
 #include "layout/custchartcfg.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/logview.h"
@@ -310,7 +310,7 @@ TEST_F(LeftButton, ReadoutsOfTheClickedRowInOneBox)
     // The demo's e-log curves are shown: the gamma of the curve rows of the depth and the one below, in a
     // taller box.
     ASSERT_TRUE(s.view.elogShown);
-    const tracks::ElogView* elog = dynamic_cast<logview::ViewPainters&>(*s.view.painters).elogView;
+    const tracks::ElogView* elog = dynamic_cast<app::ViewPainters&>(*s.view.painters).elogView;
     ASSERT_NE(elog, nullptr);
     const std::string gamma =
         platform::CFormat(" %5.1f      %5.1f", double((*elog->RowAt(d))[1]), double((*elog->RowAt(d + 1))[1]));

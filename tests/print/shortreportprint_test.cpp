@@ -5,7 +5,7 @@
 #include "print/ui/printwindowservices.h"
 
 #include "app/logstate.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "print/printrecords.h"
 #include "reports/shortreports.h"
 #include "support/doubles.h"
@@ -92,7 +92,7 @@ protected:
 
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     app::LogState& s = *state;
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     QString qpt;
 };
 

@@ -3,7 +3,7 @@
 #include "tracks/draw/lithology.h"
 #include "tracks/lithtypes.h"
 
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
 #include "support/images.h"
@@ -131,7 +131,7 @@ TEST_F(LithologyColumn, AutomaticLithologyDrawsTheClassifiersTextOnACopy)
 
 TEST_F(LithologyColumn, TheWindowsPainterSetDrawsOnItsKeptState)
 {
-    logview::ViewPainters window;
+    app::ViewPainters window;
     window.trackState = &state;
     const std::vector<RECORD> recs{Rec(1000, "80ls,20sh"), Rec(1001, "100ls")};
     state.lith.previousCells.fill(4);

@@ -4,7 +4,7 @@
 #include "tracks/draw/lithpattern.h"
 #include "tracks/lithtypes.h"
 
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "platform/draw/dc.h"
 #include "platform/draw/syscolors.h"
 #include "platform/text.h"
@@ -331,7 +331,7 @@ TEST_F(LithPatternTest, TheInterpretedColumnTakesItsOwnCellsAndItsItemsFollowEac
 
 TEST_F(LithPatternTest, TheViewsRowsGiveTheStaggerAndBlankRowsOfEveryPassAreDrawn)
 {
-    logview::ViewPainters window;
+    app::ViewPainters window;
     window.trackState = &state;
     std::vector<wellfile::RECORD> recs(2);
     recs[0].depth = 1000;

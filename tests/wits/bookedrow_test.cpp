@@ -3,7 +3,7 @@
 // curves; and only an invalidation, or nothing, where the row may not be drawn now.
 #include "app/tracksettingsof.h"
 #include "app/wellservices.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
 #include "support/recordingpainters.h"
@@ -72,7 +72,7 @@ protected:
 
 TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 {
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
@@ -104,7 +104,7 @@ TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 
 TEST_F(BookedRow, ABookingUnderATenthDepthKeepsItsDepthLine)
 {
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);

@@ -10,7 +10,7 @@
 #include "gasmon/gasfile.h"
 #include "gasmon/gashost.h"
 #include "app/tracksettingsof.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
@@ -466,7 +466,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     s.well.file.lagDepth = 1100;
     logview::ViewBitmaps bitmaps;
     logview::LogView view;
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);

@@ -171,6 +171,8 @@ public:
     // The e-log curves the painters read from now on: the set's row view (null while none is loaded) and
     // the automatic lithology made over it. Called whenever a curve set comes or goes.
     virtual void SetElogCurves(const tracks::ElogView* view, tracks::AutomaticLith automaticLith) {}
+    // The row view SetElogCurves last gave (null while none is loaded), for the read-outs of a click.
+    virtual const tracks::ElogView* ShownElogView() const { return nullptr; }
 
     // ---- Drilling mode ----
     // The drilling status display, which takes the title band over while drilling mode is on.

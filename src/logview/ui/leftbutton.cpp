@@ -9,8 +9,8 @@
 #include "layout/custchartcfg.h"
 #include "logview/clickhits.h"
 #include "logview/compressedrows.h"
+#include "logview/draw/neighbourpainters.h"
 #include "logview/draw/viewbitmaps.h"
-#include "logview/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "logview/logimagegeometry.h"
 #include "logview/logview_services.h"
@@ -196,8 +196,7 @@ bool DowntimeClick(app::LogState& s, const MouseContext& m, const ViewGeometry& 
 // The gamma of the curve set at `d` and `d + 1`, while a loaded set is shown on the log.
 std::pair<float, float> GammaAt(const app::LogState& s, std::int32_t d)
 {
-    const auto* painters = dynamic_cast<const ViewPainters*>(s.view.painters);
-    const tracks::ElogView* elog = painters ? painters->elogView : nullptr;
+    const tracks::ElogView* elog = s.view.painters ? s.view.painters->ShownElogView() : nullptr;
     if (!s.view.elogShown || !elog)
         return {0.0f, 0.0f};
     const tracks::ElogRow* a = elog->RowAt(d);

@@ -1,7 +1,7 @@
 // The custom tracks' read-out of a click right of the gas track.
 #include "app/logstate.h"
 #include "app/tracksettingsof.h"
-#include "logview/draw/viewpainters.h"
+#include "logview/draw/neighbourpainters.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/mousewindow.h"
 #include "logview/ui/readoutbox.h"
@@ -67,13 +67,13 @@ int ShowValueBox(app::LogState& s, const MouseContext& m, std::int32_t depth, in
 
     const layout::CustomTrackEntry& track = data->screenSet[std::size_t(TrackAt(*data, (long long)x + s.scroll.horizontalOffset))];
     const tracks::CurveValueSettings settings = app::CurveValueSettingsOf(s);
-    const auto* painters = dynamic_cast<const ViewPainters*>(s.view.painters);
+    const tracks::ElogView* elog = s.view.painters ? s.view.painters->ShownElogView() : nullptr;
     // The FIT values with the custom record one step above, as a paint from that record reads them.
     const std::size_t ext = data->ExtIndexAt(rows[std::size_t(index - 1)].depth, s.well.file.fileBottomDepth);
     const std::span<const wellfile::EXTRECORD> fit(data->extRecords);
     const tracks::CurveRecords in{std::span<const wellfile::RECORD>(&r, 1),
                                   std::span<const wellfile::CUSTDATAREC>(rows).subspan(std::size_t(index - 1), 2),
-                                  fit.subspan(std::min(ext, fit.size())), painters ? painters->elogView : nullptr};
+                                  fit.subspan(std::min(ext, fit.size())), elog};
     // The read-out leaves the painters' remembered mud weights as the paint left them.
     tracks::PainterState scratch = s.trackPainters;
 

@@ -13,7 +13,7 @@
 #include "exchange/ui/exchangewindowservices.h"
 #include "gasmon/gasmonitor.h"
 #include "logview/draw/viewbitmaps.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/ui/logview.h"
 #include "platform/messagewindows.h"
 #include "platform/text.h"
@@ -99,7 +99,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
     bitmaps_ = std::make_unique<logview::ViewBitmaps>();
     state_.view.bitmaps = bitmaps_.get();
-    painters_ = std::make_unique<logview::ViewPainters>();
+    painters_ = std::make_unique<app::ViewPainters>();
     state_.view.painters = painters_.get();
     painters_->trackSettings = [this] { return app::TrackSettingsOf(state_); };
     painters_->trackState = &state_.trackPainters;

@@ -28,7 +28,8 @@
 class QMenuBar;
 class QScrollBar;
 class NoteEditWindow;
-namespace logview { class LogView; class ViewBitmaps; class ViewPainters; }
+namespace logview { class LogView; class ViewBitmaps; }
+namespace app { class ViewPainters; }
 namespace wits { class WitsWindowServices; class WitsCommands; }
 namespace drilling { class DrillingCommands; class DrillingStatusWindow; }
 namespace entry { class EntryWindowServices; }
@@ -355,7 +356,7 @@ private:
 
     app::LogState state_;
     std::unique_ptr<logview::ViewBitmaps> bitmaps_;  // the view's images; state_.view points at them
-    std::unique_ptr<logview::ViewPainters> painters_;  // the neighbour painters; state_.view points at them
+    std::unique_ptr<app::ViewPainters> painters_;  // the neighbour painters; state_.view points at them
     std::unique_ptr<logview::LogView> logView_;        // the view's paint; neighbours_.logview points at it
     bool paintPosted_ = false;
     app::Neighbours neighbours_;

@@ -1,6 +1,6 @@
 // The track painters through the window's neighbour-painter set, on the demo well's layout: the
 // window's settings and kept state reach the gas curves.
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "platform/draw/dc.h"
 #include "support/images.h"
@@ -17,7 +17,7 @@ TEST_F(ViewTest, GasCurvesDrawThroughTheWindowsPainterSet)
 {
     s.well.config.logGasScale = 1;
     s.options.hotwire = true;
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
 
@@ -45,7 +45,7 @@ TEST_F(ViewTest, GasCurvesDrawThroughTheWindowsPainterSet)
 
 TEST_F(ViewTest, TopsAndShowColumnsDrawThroughTheWindowsPainterSet)
 {
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     painters.tops = [this] { return app::TopsViewOf(s); };
     const logview::ViewGeometry g = Geometry();  // rate track from 9, porosity 319-346
     ASSERT_EQ(g.porosity.Right(), 346);
@@ -95,7 +95,7 @@ TEST_F(ViewTest, TheCustomCurveValuesTakeTheOpenWellsSettingsAndTheViewWritesDow
     EXPECT_EQ(v.customDataEndDepth, 1190);
     EXPECT_FLOAT_EQ(v.defaultMotorFactor, 0.2f);
 
-    logview::ViewPainters painters;
+    app::ViewPainters painters;
     const logview::ViewGeometry g = Geometry();
     QImage image = testing_support::White(200, 200);
     platform::Dc dc(image);

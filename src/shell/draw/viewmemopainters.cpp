@@ -3,11 +3,14 @@
 // off; the next page's drawing goes on with them first, so a caller that does not ask for them loses
 // nothing, and one that draws them with DrawMemoBox first does not draw them twice.
 #include "entry/draw/memos.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 
 #include <algorithm>
 
-namespace logview {
+namespace app {
+
+using logview::PaintTarget;
+using logview::PageBottomY;
 
 namespace {
 
@@ -78,4 +81,4 @@ int ViewPainters::PendingMemo() const
     return source.state ? source.state->page.First() : -1;
 }
 
-}  // namespace logview
+}  // namespace app

@@ -1,5 +1,5 @@
 // The track painters as the view's neighbour painters: the window's set forwards its calls here.
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "tracks/draw/chromatograph.h"
 #include "tracks/draw/customtracks.h"
 #include "tracks/draw/gascurves.h"
@@ -12,7 +12,11 @@
 #include "tracks/draw/topscolumn.h"
 #include "tracks/draw/verticaltext.h"
 
-namespace logview {
+namespace app {
+
+using logview::PaintTarget;
+using logview::Records;
+using logview::CustomRecords;
 
 void ViewPainters::DrawGasCurves(const PaintTarget& t, Records records, std::size_t index, int y, int rowCounter,
                                  bool percent, bool previous)
@@ -171,4 +175,4 @@ void ViewPainters::PaintCustomTracks(const PaintTarget& t, Records records, Cust
     tracks::PaintLogBody(*data, pass);
 }
 
-}  // namespace logview
+}  // namespace app

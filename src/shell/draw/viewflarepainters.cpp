@@ -1,8 +1,11 @@
 // The flare painters as the view's neighbour painters: the window's set forwards its calls here.
 #include "entry/draw/flares.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 
-namespace logview {
+namespace app {
+
+using logview::PaintTarget;
+using logview::Records;
 
 void ViewPainters::DrawFlarePolygon(const PaintTarget& t, Records records, std::size_t first, int count, int rowHeight,
                                     int topY, int x, int width, float scale)
@@ -22,4 +25,4 @@ void ViewPainters::DrawFlareTrackLines(const PaintTarget& t, Records records, st
     entry::DrawFlareTrackLines(t, records, first, count, rowHeight, topY);
 }
 
-}  // namespace logview
+}  // namespace app

@@ -1,7 +1,9 @@
 // The picture painters as the view's neighbour painters: the window's set forwards its calls here.
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 
-namespace logview {
+namespace app {
+
+using logview::PaintTarget;
 
 int ViewPainters::FindNextImageAtDepth(std::int32_t depth, int start)
 {
@@ -47,4 +49,4 @@ void ViewPainters::DrawImageMarkers(const PaintTarget& t)
     elog::DrawImageMarkers(t, s);
 }
 
-}  // namespace logview
+}  // namespace app

@@ -1,7 +1,9 @@
 // Drilling's override of the view's neighbour painters: the status band in place of the title band.
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 
-namespace logview {
+namespace app {
+
+using logview::PaintTarget;
 
 void ViewPainters::DrawDrillingStatus(const PaintTarget& target)
 {
@@ -9,4 +11,4 @@ void ViewPainters::DrawDrillingStatus(const PaintTarget& target)
         drillingStatus(target);
 }
 
-}  // namespace logview
+}  // namespace app

@@ -2,11 +2,14 @@
 // lithology made over them, and the GAMMA outline of the depth match.
 #include "elog/curverecord.h"
 #include "elog/draw/curvelines.h"
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 
 #include <utility>
 
-namespace logview {
+namespace app {
+
+using logview::PaintTarget;
+using logview::ViewGeometry;
 
 void ViewPainters::SetElogCurves(const tracks::ElogView* view, tracks::AutomaticLith lith)
 {
@@ -44,4 +47,4 @@ bool ViewPainters::PlaceCurveLines(const ViewGeometry& g, int rows, std::int32_t
            elog::BuildCurveLinePoints(*elogCurves, OutlineTarget(elogView, g, false), rows, topDepth, elog::SLOT_GAMMA) > 0;
 }
 
-}  // namespace logview
+}  // namespace app

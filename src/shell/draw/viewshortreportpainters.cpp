@@ -2,10 +2,12 @@
 // The boxes a printed page cuts are handed on through the track state's pending reports (mechanical,
 // then mud), which the next page and the custom tracks read and clear; the line each resumes at stays
 // with the reports.
-#include "logview/draw/viewpainters.h"
+#include "shell/draw/viewpainters.h"
 #include "reports/draw/shortreportboxes.h"
 
-namespace logview {
+namespace app {
+
+using logview::PaintTarget;
 
 namespace {
 
@@ -54,4 +56,4 @@ void ViewPainters::DrawShortReportsCompact(const PaintTarget& t, int report, int
     reports::DrawShortReportsCompact({t.dc, t.geometry, t.device}, *s, report, rowHeight, y, x);
 }
 
-}  // namespace logview
+}  // namespace app
