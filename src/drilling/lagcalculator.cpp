@@ -3,13 +3,12 @@
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 #include "drilling/strokes.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -74,14 +73,6 @@ float* PumpSpm(wellfile::LagRecord& r, int pump) { return pump == 0 ? &r.pump1Sp
 float PumpOutput(const wellfile::LagRecord& r, int pump)
 {
     return pump == 0 ? r.pump1Output : pump == 1 ? r.pump2Output : r.pump3Output;
-}
-
-// The whole number of `v`, kept within int32 (a typed lag time may be any size).
-int WholeNumber(double v)
-{
-    if (!(v > double(INT_MIN)))
-        return std::isnan(v) ? 0 : INT_MIN;
-    return v >= double(INT_MAX) ? INT_MAX : int(v);
 }
 
 QString Text(const char* format, double v) { return QString::fromStdString(platform::CFormat(format, v)); }
@@ -204,14 +195,14 @@ void LagCalculator::SetupWindow()
     SetMeasured(measured);
 
     const PumpTotals pumps = CountPumps(r, SetRates(r), false);
-    totalSpm = WholeNumber(pumps.spm);
+    totalSpm = platform::TruncInt(pumps.spm);
     if (totalSpm < 10 || pumps.meanOutput == 0) {
         witsPumps = false;
         form_.SetChecked(lagid::UseWitsStrokes, false);
         form_.Enable(lagid::UseWitsStrokes, false);
         ShowRangeError();
     }
-    form_.SetText(MeasuredStrokes, QString::number(WholeNumber(double(Measured()) * double(totalSpm))));
+    form_.SetText(MeasuredStrokes, QString::number(platform::TruncInt(double(Measured()) * double(totalSpm))));
     ShowPressures(bottom);
 
     const float barrelsPerMinute = float(totalSpm == 0 ? 1 : totalSpm) * pumps.meanOutput;
@@ -282,7 +273,8 @@ void LagCalculator::Compute()
         washoutEdited = false;
     }
     form_.SetText(MeasuredStrokes,
-                  Measured() > 0 ? QString::number(WholeNumber(double(Measured()) * double(f.pumps.spm))) : QString());
+                  Measured() > 0 ? QString::number(platform::TruncInt(double(Measured()) * double(f.pumps.spm)))
+                                 : QString());
     form_.Enable(MeasuredStrokes, false);
 
     ShowFigures();

@@ -1,11 +1,11 @@
 #include "drilling/pumpthreads.h"
 
+#include "platform/numbers.h"
 #include "platform/services.h"
 
 #include <QString>
 
 #include <chrono>
-#include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -58,9 +58,8 @@ std::int32_t StrokeInterval(float strokesPerMinute)
 {
     if (!(strokesPerMinute > 0))
         return kPumpStands;
-    const double ms = std::trunc(60.0 / double(strokesPerMinute) * 1000.0);
     // A rate too small to give a 32-bit interval stands as well as any pump can.
-    return ms >= 2147483647.0 ? 2147483647 : std::int32_t(ms);
+    return platform::TruncInt(60.0 / double(strokesPerMinute) * 1000.0);
 }
 
 void RunPumpThread(std::stop_token stop, const std::shared_ptr<PumpStrokes>& shared, int pump, StrokeWaiter& waiter)

@@ -1,19 +1,18 @@
 #include "elog/curvepoints.h"
 
 #include "elog/curves.h"
+#include "platform/numbers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace elog {
 
 namespace {
 
+// A value no screen can show is held at a far x: never an undefined conversion.
 int XOf(float origin, float value, float factor)
 {
-    const double x = std::trunc(double(origin) + double(value) * double(factor));
-    // A value no screen can show is held at a far x: never an undefined conversion.
-    return int(std::clamp(std::isnan(x) ? 0.0 : x, -1.0e8, 1.0e8));
+    return platform::Trunc(double(origin) + double(value) * double(factor));
 }
 
 }  // namespace
@@ -29,7 +28,7 @@ int BuildRecordPoints(std::span<const CurveRecord> records, std::span<platform::
         const CurveRecord& r = records[i];
         points[i] = {XOf(float(scale.origin), r.values[std::size_t(slot)], scale.factor), y};
         y += rowHeight;
-        if (WholeDepth(r.values[SLOT_DEPTH]) == lastDepth)
+        if (platform::Whole(r.values[SLOT_DEPTH]) == lastDepth)
             return std::max(int(i) - 1, 0);
     }
     if (limit == std::size_t(count) + 1)
@@ -61,7 +60,7 @@ int BuildAveragedPoints(std::span<const CurveRecord> records, std::span<platform
                 break;
             }
             sum += records[r].values[std::size_t(slot)];
-            if (WholeDepth(depth) == w.lastDepth) {
+            if (platform::Whole(depth) == w.lastDepth) {
                 ++r;
                 end = true;
                 break;

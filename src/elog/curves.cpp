@@ -1,5 +1,6 @@
 #include "elog/curves.h"
 
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "wellfile/wholefile.h"
 
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <new>
 
@@ -18,15 +18,6 @@ namespace {
 constexpr std::int64_t kRecordBytes = sizeof(CurveRecord);
 
 }  // namespace
-
-std::int32_t WholeDepth(float depth)
-{
-    const float whole = std::trunc(depth);
-    // NaN and values beyond int32 have no depth: converting them would be undefined.
-    if (!(whole >= -2147483648.0f && whole < 2147483648.0f))
-        return 0;
-    return std::int32_t(whole);
-}
 
 Curves::Curves(const CurveOwner& o) : owner(o)
 {
@@ -60,13 +51,13 @@ int Curves::LoadCurveFile(const QString& path)
     if (kbElevation < 10.0f && owner.kbSetting > 0.0f)
         kbElevation = owner.kbSetting;
 
-    firstDepth = WholeDepth(first.values[SLOT_DEPTH]);
+    firstDepth = platform::Whole(first.values[SLOT_DEPTH]);
     percentPorosity = 0;
     // The spare zero records end the scan at the latest.
     std::size_t r = 1;
     while (r < std::size_t(count_) && block_[r].values[SLOT_DEPTH] > 0.0f)
         ++r;
-    lastDepth = WholeDepth(block_[r - 1].values[SLOT_DEPTH]);
+    lastDepth = platform::Whole(block_[r - 1].values[SLOT_DEPTH]);
     FindCurveRanges();
     return 1;
 }
@@ -121,7 +112,7 @@ void Curves::FindCurveRanges()
             if (r == 0 || !(v > 0.0f))
                 continue;
             pen.on = 1;
-            pen.firstDataDepth = WholeDepth(rec.values[SLOT_DEPTH]);
+            pen.firstDataDepth = platform::Whole(rec.values[SLOT_DEPTH]);
             if (!percentPorosity && (s == SLOT_DENSITY_POR || s == SLOT_NEUTRON_POR) && v > 1.0f)
                 percentPorosity = 1;
             if (s == SLOT_SONIC)

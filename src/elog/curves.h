@@ -118,7 +118,4 @@ private:
     tracks::ElogView view_;
 };
 
-// A stored depth as a whole number (the fraction dropped); 0 for a value no depth can be.
-std::int32_t WholeDepth(float depth);
-
 }  // namespace elog

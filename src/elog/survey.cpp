@@ -1,6 +1,7 @@
 #include "elog/survey.h"
 
 #include "elog/curves.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
@@ -133,7 +134,7 @@ SurveyScan ScanStations(std::span<const wellfile::RECORD> records, std::int32_t 
             scan.lines << StationLine(v);
             if (r.tvd > scan.lastTvd && r.tvd > float(firstDepth + 50) && r.tvd < float(lastDepth))
                 scan.lastTvd = r.tvd;
-            const std::int32_t whole = WholeDepth(r.tvd);
+            const std::int32_t whole = platform::Whole(r.tvd);
             if (std::int64_t(whole) < std::int64_t(r.depth) - 6 && whole > firstDepth + 50)
                 scan.deviated = true;
             scan.lastVerticalSection = std::max(scan.lastVerticalSection, float(r.verticalSection));

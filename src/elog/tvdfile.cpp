@@ -2,6 +2,7 @@
 
 #include "elog/curverecord.h"
 #include "elog/curves.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/winapi.h"
@@ -105,12 +106,12 @@ bool TvdFile::BelongsToWell(const QString& path) const
 int TvdFile::Update(const QString& path, TvdInterval& iv)
 {
     const std::int32_t first = sources_.firstDepth;
-    const std::int64_t tvdEnd = WholeDepth(iv.tvdEnd);
-    if (WholeDepth(iv.tvdStart) < first || tvdEnd < first)
+    const std::int64_t tvdEnd = platform::Whole(iv.tvdEnd);
+    if (platform::Whole(iv.tvdStart) < first || tvdEnd < first)
         return 0;
     if (!BelongsToWell(path))
         return 0;
-    const std::int64_t n = std::max<std::int64_t>(WholeDepth(iv.mdEnd) - first, 0);
+    const std::int64_t n = std::max<std::int64_t>(platform::Whole(iv.mdEnd) - first, 0);
     const std::int64_t t = tvdEnd - first;
     std::int64_t d = std::max(n, t) - t;
     if (d > 1)
@@ -160,10 +161,10 @@ int TvdFile::Update(const QString& path, TvdInterval& iv)
 
 int TvdFile::BuildInterval(const QString& path, TvdInterval& iv)
 {
-    const std::int64_t mdStart = WholeDepth(iv.mdStart);
-    const std::int64_t tvdStart = WholeDepth(iv.tvdStart);
-    const std::int64_t tvdEnd = WholeDepth(iv.tvdEnd);
-    const std::int64_t n = std::max<std::int64_t>(WholeDepth(iv.mdEnd) - mdStart, 1);
+    const std::int64_t mdStart = platform::Whole(iv.mdStart);
+    const std::int64_t tvdStart = platform::Whole(iv.tvdStart);
+    const std::int64_t tvdEnd = platform::Whole(iv.tvdEnd);
+    const std::int64_t n = std::max<std::int64_t>(platform::Whole(iv.mdEnd) - mdStart, 1);
 
     if (tvdEnd < tvdStart - 4 && iv.inclination < 90) {
         const std::string text = platform::CFormat(
@@ -226,8 +227,8 @@ int TvdFile::StartGamma(const QString& tvdCurvePath, const TvdInterval& iv)
     // Row p of a curve file is drawn at depth p + 1 and gets that depth; rows above the first depth
     // are copied as they are, deeper ones take the rows of the MD records the data file took.
     const std::int64_t first = sources_.firstDepth;
-    const std::int64_t tvdEnd = WholeDepth(iv.tvdEnd);
-    const std::int64_t mdEnd = WholeDepth(iv.mdEnd);
+    const std::int64_t tvdEnd = platform::Whole(iv.tvdEnd);
+    const std::int64_t mdEnd = platform::Whole(iv.mdEnd);
     const std::optional<std::vector<CurveRecord>> rows =
         ReadRun<CurveRecord>(sources_.curveFile, 0, std::max(mdEnd, first) + 1);
     if (!rows) {
@@ -253,13 +254,13 @@ int TvdFile::StartGamma(const QString& tvdCurvePath, const TvdInterval& iv)
 
 int TvdFile::AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv)
 {
-    const std::int64_t mdStart = WholeDepth(iv.mdStart);
-    const std::int64_t tvdStart = WholeDepth(iv.tvdStart);
-    const std::int64_t measured = WholeDepth(iv.mdEnd) - mdStart;
-    const std::int64_t vertical = WholeDepth(iv.tvdEnd) - tvdStart;
+    const std::int64_t mdStart = platform::Whole(iv.mdStart);
+    const std::int64_t tvdStart = platform::Whole(iv.tvdStart);
+    const std::int64_t measured = platform::Whole(iv.mdEnd) - mdStart;
+    const std::int64_t vertical = platform::Whole(iv.tvdEnd) - tvdStart;
     if (vertical > measured + 5) {
         const std::string text = platform::CFormat("Input error, vertical interval %d greater than measured interval %d",
-                                                   WholeDepth(iv.tvdEnd - iv.tvdStart), int(measured));
+                                                   platform::Whole(iv.tvdEnd - iv.tvdStart), int(measured));
         platform::MessageBox(QString::fromStdString(text), QStringLiteral("Append Gamma"), platform::MB_OK);
         return 0;
     }
@@ -333,11 +334,11 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
         out = std::move(*held);
     }
     out.reserve(out.size() + memos.size() + std::size_t(std::max(d, 0)) + 5);
-    const std::int64_t mdStart = WholeDepth(iv.mdStart);
-    const std::int64_t mdEnd = WholeDepth(iv.mdEnd);
-    const std::int64_t tvdStart = WholeDepth(iv.tvdStart);
+    const std::int64_t mdStart = platform::Whole(iv.mdStart);
+    const std::int64_t mdEnd = platform::Whole(iv.mdEnd);
+    const std::int64_t tvdStart = platform::Whole(iv.tvdStart);
     const std::int64_t n = std::max<std::int64_t>(mdEnd - mdStart, 1);
-    const std::int64_t t = std::max<std::int64_t>(WholeDepth(iv.tvdEnd) - tvdStart, 1);
+    const std::int64_t t = std::max<std::int64_t>(platform::Whole(iv.tvdEnd) - tvdStart, 1);
     std::int64_t lastKept = 0;
     const std::size_t before = out.size();
     for (const wellfile::SVMEMO& memo : memos) {
@@ -362,7 +363,7 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
 int TvdFile::CutTvdFile(const QString& path, TvdInterval& iv)
 {
     std::optional<std::vector<RECORD>> rows = wellfile::ReadWholeRecords<RECORD>(path);
-    const std::int64_t cut = WholeDepth(iv.tvdStart - iv.tvdEnd);
+    const std::int64_t cut = platform::Whole(iv.tvdStart - iv.tvdEnd);
     if (!rows) {
         platform::MessageBox(QStringLiteral("Destination Open Failed"), QStringLiteral("File Error"), platform::MB_OK);
         return 0;

@@ -1,6 +1,7 @@
 #include "elog/watersaturation.h"
 
 #include "elog/curves.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <cmath>
@@ -91,7 +92,7 @@ QString SwTableRow(const CurveRecord& r, double sw)
     const double phi = ValueAt(r, r.PorositySlot()), rt = ValueAt(r, r.ResistivitySlot());
     return QString::fromStdString(platform::CFormat(
         "%5d              %4.2f                 %3.2f              %3.2f             %6.2f ",
-        int(WholeDepth(r.values[SLOT_DEPTH])), sw, sw * phi, phi, rt));
+        int(platform::Whole(r.values[SLOT_DEPTH])), sw, sw * phi, phi, rt));
 }
 
 }  // namespace elog

@@ -5,6 +5,7 @@
 #include "gasmon/enginehelpers.h"
 
 #include "drilling/driller.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/profile.h"
@@ -140,7 +141,7 @@ void AutoGas::EndCycle()
         if (integrator) {
             readings_.record.fractions[6] = readings_.values[9] / denominator;
             readings_.lines[3] = LineText(
-                platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", ShownInt(readings_.currentTotalGas),
+                platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", platform::Whole(readings_.currentTotalGas),
                                   double(readings_.record.fractions[0]), double(readings_.record.fractions[1]),
                                   double(readings_.record.fractions[2]), double(readings_.record.fractions[3]),
                                   double(readings_.record.fractions[4]), double(readings_.record.fractions[5]),
@@ -171,8 +172,8 @@ void AutoGas::EndCycle()
 
 void AutoGas::ShowCalibrationLine(float hw, float ch)
 {
-    const auto v = [this](int i) { return ShownInt(cycle_.calibrationPeaks[std::size_t(i)]); };
-    readings_.lines[0] = LineText(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", ShownInt(hw), v(1), v(2),
+    const auto v = [this](int i) { return platform::Whole(cycle_.calibrationPeaks[std::size_t(i)]); };
+    readings_.lines[0] = LineText(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", platform::Whole(hw), v(1), v(2),
                                                     v(3), v(4), v(5), cycle_.componentIndex, cycle_.cycleSeconds));
     readings_.lines[1] =
         LineText(platform::CFormat("      %-4d %-4d %-4d %-4d  ", settings_.elutionTimes[1], settings_.elutionTimes[2],

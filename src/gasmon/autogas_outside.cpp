@@ -6,6 +6,7 @@
 
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/openwell.h"
@@ -100,7 +101,7 @@ void AutoGas::LogBaselineLine(const QByteArray& fileText)
     const int lag = d ? platform::TruncInt(d->LagDepth()) : readings_.record.lagDepth;
     const int bottom = host.Well() ? host.Well()->fileBottomDepth : 0;
     AppendToLog(host.DataFolder() + host.WellName() + QStringLiteral("-BL.txt"),
-                BaselineLogLine(fileText, ShownInt(cycle_.sampleTimeTotalGas), lag, bottom));
+                BaselineLogLine(fileText, platform::Whole(cycle_.sampleTimeTotalGas), lag, bottom));
 }
 
 void AutoGas::CountConnectionMarkerDown()

@@ -6,6 +6,7 @@
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/profile.h"
@@ -67,7 +68,7 @@ void AutoGas::Poll()
                 BookAtLagDepth();
             }
         }
-        const std::int32_t whole = std::isfinite(lag) ? std::int32_t(lag) : readings_.record.lagDepth;
+        const std::int32_t whole = std::isfinite(lag) ? platform::TruncInt(lag) : readings_.record.lagDepth;
         if (whole != readings_.record.lagDepth) {
             readings_.record.lagDepth = whole;
             booking_.halfUnitBooked = false;

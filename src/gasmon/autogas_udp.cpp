@@ -6,6 +6,7 @@
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/openwell.h"
@@ -191,14 +192,14 @@ void AutoGas::TrackUdpPeak(float ch)
 void AutoGas::ShowUdpLines(const UdpPacket& p)
 {
     using platform::CFormat;
-    const auto v = [this](int i) { return ShownInt(readings_.values[std::size_t(i)]); };
+    const auto v = [this](int i) { return platform::Whole(readings_.values[std::size_t(i)]); };
     readings_.lines[0] = LineText(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d%-4d %-d    %2d  ", v(0), v(1), v(2), v(3),
                                           v(4), v(5), v(6), cycle_.componentIndex, cycle_.cycleSeconds));
     readings_.lines[1] = LineText(
         CFormat("CHROM VAL=%.2f  Packets= %d  PK SIZE = %d", double(p.chromat), udp_.receiveCounter(), udp_.status()));
     const int k = std::clamp(cycle_.componentIndex, 0, int(readings_.values.size()) - 1);
     readings_.lines[2] = LineText(CFormat("HD= %6.2f   BD= %6.2f  PP=%d  C%d=%.2f flag=%d", double(p.holeDepth),
-                                          double(p.bitDepth), ShownInt(p.pumpPressure), cycle_.componentIndex,
+                                          double(p.bitDepth), platform::Whole(p.pumpPressure), cycle_.componentIndex,
                                           double(readings_.values[std::size_t(k)]), p.cycleFlag));
     if (display_) {
         display_->SetCaption(QStringLiteral("StrativM Gas Monitor"));

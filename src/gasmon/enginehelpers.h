@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <cmath>
 #include <initializer_list>
 #include <string>
 
@@ -17,15 +16,6 @@ inline bool TypeIn(int type, std::initializer_list<int> types)
 
 // A formatted line of the live window.
 inline QString LineText(const std::string& s) { return QString::fromLatin1(s.c_str()); }
-
-// A value shown as an integer (its whole part, held within the range of int); not a number shows 0.
-inline int ShownInt(float v)
-{
-    if (!std::isfinite(v))
-        return 0;
-    // 2147483520 is the largest float below 2^31.
-    return int(std::clamp(v, -2147483648.0f, 2147483520.0f));
-}
 
 // The types whose counts are scaled by span and attenuator over the full-scale count.
 inline bool ScalesCounts(int type) { return (type >= 0 && type <= 5) || type == 8 || type == 12 || type == 15; }

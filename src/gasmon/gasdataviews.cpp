@@ -1,7 +1,7 @@
 #include "gasmon/gasdataviews.h"
 
-#include "gasmon/enginehelpers.h"
 #include "gasmon/gasfile.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 
@@ -23,7 +23,7 @@ bool NC5OutOfRange(float v) { return !(v >= 0.0f && v <= 1000.0f); }
 
 std::string ChartFields(const char* format, const CHARTRECORD& r)
 {
-    return platform::CFormat(format, int(r.lagDepth), int(r.depth), ShownInt(r.hotWire), ShownInt(r.chromat),
+    return platform::CFormat(format, int(r.lagDepth), int(r.depth), platform::Whole(r.hotWire), platform::Whole(r.chromat),
                              int(r.day), int(r.hour), int(r.minute), int(r.second), int(r.index));
 }
 
@@ -70,11 +70,11 @@ QStringList GasViewLines(std::span<GASRECORD> records, std::int32_t firstDepth)
         if (NC5OutOfRange(r.nc5))
             r.nc5 = 10.0f;
         lines << Latin1(platform::CFormat("%-5d     %-5d   %-5d %-5d%-5d%-5d%-4d %-4d %-4d %-4d %-4d  %d",
-                                          int(r.lagDepth), int(r.bottomDepth), ShownInt(r.totalGas),
-                                          ShownInt(r.components[0]), ShownInt(r.components[1]),
-                                          ShownInt(r.components[2]), ShownInt(r.components[3]),
-                                          ShownInt(r.components[4]), ShownInt(r.components[5]), ShownInt(r.nc5),
-                                          ShownInt(r.sampleTotalGas), int(r.errorCount)));
+                                          int(r.lagDepth), int(r.bottomDepth), platform::Whole(r.totalGas),
+                                          platform::Whole(r.components[0]), platform::Whole(r.components[1]),
+                                          platform::Whole(r.components[2]), platform::Whole(r.components[3]),
+                                          platform::Whole(r.components[4]), platform::Whole(r.components[5]), platform::Whole(r.nc5),
+                                          platform::Whole(r.sampleTotalGas), int(r.errorCount)));
     }
     return lines;
 }
@@ -94,9 +94,9 @@ QByteArray GasExportText(std::span<const GASRECORD> records)
     text += kLineEnd;
     for (const GASRECORD& r : records) {
         text += platform::CFormat(" %-5d     %-5d     %-5d    %-5d    %-5d    %-5d    %-4d    %-4d    %4d",
-                                  int(r.lagDepth), int(r.bottomDepth), ShownInt(r.totalGas),
-                                  ShownInt(r.components[0]), ShownInt(r.components[1]), ShownInt(r.components[2]),
-                                  ShownInt(r.components[3]), ShownInt(r.components[4]), ShownInt(r.components[5]))
+                                  int(r.lagDepth), int(r.bottomDepth), platform::Whole(r.totalGas),
+                                  platform::Whole(r.components[0]), platform::Whole(r.components[1]), platform::Whole(r.components[2]),
+                                  platform::Whole(r.components[3]), platform::Whole(r.components[4]), platform::Whole(r.components[5]))
                     .c_str();
         text += kLineEnd;
     }

@@ -1,5 +1,7 @@
 #include "horizontal/horzmouse.h"
 
+#include "platform/numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -15,8 +17,8 @@ std::int32_t TvdAtPoint(const MouseGeometry& g, int y, int x)
     const wellfile::HorzSection& s = g.sections[std::size_t(std::clamp(k, 0, int(g.sections.size()) - 1))];
     const double scale = s.pxPerTvd;
     if (!(scale > 0) || !std::isfinite(scale))
-        return platform::Trunc(s.startTvd);
-    return platform::Trunc(std::clamp((y - g.pathTop) / scale + s.startTvd, -1e9, 1e9));
+        return platform::Whole(s.startTvd);
+    return platform::Whole((y - g.pathTop) / scale + s.startTvd);
 }
 
 std::optional<std::int32_t> MarginDrawFrom(const MouseGeometry& g, int sectionsInUse, bool ctrl, int x, int y,

@@ -1,5 +1,7 @@
 #include "horizontal/horztrack.h"
 
+#include "platform/numbers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -51,7 +53,7 @@ void GasPoints(const TrackInputs& in, const HorzViewSettings& s, TrackPoints& ou
                 const double fraction = std::log(10.0 * (v > 0 ? v : 0.01)) / std::log(100000.0);
                 y = std::min(Y(b.gasBase - fraction * b.gasBandHeight), b.gasBase);
             } else {
-                const double whole = std::min(std::fabs(std::trunc(v)), 1e9);
+                const double whole = std::fabs(double(platform::TruncInt(v)));
                 y = std::clamp(Y(b.gasBase - whole * b.gasBandHeight / full), b.gasTop, b.gasBase);
             }
             out.gas[g].push_back({x, y});

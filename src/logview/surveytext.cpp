@@ -1,7 +1,7 @@
 #include "logview/surveytext.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
-#include "wellfile/depths.h"
 
 namespace logview {
 
@@ -16,7 +16,7 @@ std::string SurveyHeader(SurveyOrder order)
 
 std::string SurveyLine(SurveyOrder order, const wellfile::RECORD& rec)
 {
-    const int tvd = wellfile::WholeDepth(rec.tvd);
+    const int tvd = platform::Whole(rec.tvd);
     const double azm = rec.azimuth, incl = rec.inclination, vs = rec.verticalSection;
     if (order == SurveyOrder::InclFirst)
         return CFormat("%3.2f\xB0 %3.2f\xB0 %5d' %4.2f' ", incl, azm, tvd, vs);
@@ -25,7 +25,7 @@ std::string SurveyLine(SurveyOrder order, const wellfile::RECORD& rec)
 
 std::string SurveyTvdLine(const wellfile::RECORD& rec, bool compressed)
 {
-    return CFormat(compressed ? "%5d' " : "%5d'", wellfile::WholeDepth(rec.tvd));
+    return CFormat(compressed ? "%5d' " : "%5d'", platform::Whole(rec.tvd));
 }
 
 std::vector<std::string> SurveyBlock(const wellfile::RECORD& rec)

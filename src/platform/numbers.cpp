@@ -63,12 +63,14 @@ float LeadingFloat(std::string_view text)
 
 float LeadingFloat(const QString& text) { return LeadingFloat(text.toLatin1().toStdString()); }
 
-int Whole(double v)
+std::optional<int> WholeOf(double v)
 {
     if (!std::isfinite(v) || v >= 2147483648.0 || v <= -2147483649.0)
-        return 0;
+        return std::nullopt;
     return int(v);
 }
+
+int Whole(double v) { return WholeOf(v).value_or(0); }
 
 std::int32_t TruncInt(double v)
 {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace platform {
@@ -29,8 +30,11 @@ inline float LeadingFloat(const char* text) { return LeadingFloat(std::string_vi
 // A value as a whole number for a field or a text: truncated toward zero; 0 for a value that is no
 // number or lies beyond the range of int (a damaged record's value reads as none).
 int Whole(double v);
+// The same, with no value for such a number, where a caller must tell it from a true 0 (a damaged
+// record's depth).
+std::optional<int> WholeOf(double v);
 // A value truncated toward zero and held to the 32-bit range (0 for a value that is no number): for
-// depths and readings that must stay as near their value as a whole number allows.
+// depths and readings whose sign, size or order against another must survive.
 std::int32_t TruncInt(double v);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "reports/dailyreport.h"
 
 #include "logview/readouts.h"
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "reports/reportfields.h"
@@ -313,7 +314,7 @@ bool AppendShortReport(const QString& path, const wellfile::REPORTEX& r)
             q.slotsConverted = 1;
         }
     }
-    q.depth = std::int32_t(r.depth);
+    q.depth = platform::Whole(r.depth);
     q.type = 0;
     CopyText(q.wob, r.weightOnBit, sizeof r.weightOnBit);
     wellfile::SetReportText(q.rpm, platform::CFormat("%d", int(r.rpm)));

@@ -1,5 +1,6 @@
 #include "reports/shortreportbook.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "reports/reportfields.h"
 #include "reports/shortreports.h"
@@ -117,8 +118,7 @@ std::int32_t ShownShortReportDepth(std::int32_t depth, std::int32_t firstDepth, 
 
 void PrefillShortReport(wellfile::QREPORT& r, const wellfile::REPORTEX& daily)
 {
-    const float depth = daily.depth;
-    r.depth = depth >= -2147483648.0f && depth < 2147483648.0f ? std::int32_t(depth) : 0;
+    r.depth = platform::Whole(daily.depth);
     wellfile::CopyReportText(r.wob, daily.weightOnBit);
     wellfile::SetReportText(r.rpm, platform::CFormat("%d", int(daily.rpm)));
     wellfile::SetReportText(r.pumpPressure, platform::CFormat("%d", int(daily.pumpPressure)));

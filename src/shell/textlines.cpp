@@ -1,24 +1,13 @@
 #include "shell/textlines.h"
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <array>
-#include <cmath>
-#include <limits>
 
 namespace app {
 
 namespace {
-
-// A float shown with "%d": the value truncated, as the stations' conversion gives it; a value no int
-// holds (NaN, a damaged record) gives the same "integer indefinite" they show instead of undefined
-// behaviour.
-int AsInt(double v)
-{
-    if (!(v > -2147483649.0 && v < 2147483648.0))
-        return std::numeric_limits<int>::min();
-    return int(v);
-}
 
 constexpr const char* kMudlogHeading =
     "Depth     ROP       TG %   C1       C2     C3     IC4    NC4     IC5     NC5     GS    Lithology        "
@@ -30,20 +19,21 @@ constexpr const char* kElogHeading =
 
 std::string MudlogLine(const wellfile::RECORD& r, bool halfStep, const MudlogTextContext& in, double gasFactor)
 {
+    using platform::Whole;
     const double depth = halfStep ? double(r.depth) - 0.5 : double(r.depth);
     const double rate = halfStep ? r.rateOdd : r.rateOne;
     const double rop = in.ratePerHour && rate > 0 ? 60.0 / rate : rate;
     const float* gas = halfStep ? r.halfGas : r.gas;
-    auto component = [&](int i) { return AsInt(double(gas[i]) * gasFactor); };
+    auto component = [&](int i) { return Whole(double(gas[i]) * gasFactor); };
     const std::string lith = platform::FieldText(r.lith);
     return platform::CFormat(
         "%-5.2f  %-6.2f  %6.2f    %-6d  %-6d  %-6d  %-6d  %-6d  %-6d  %-6d %d    %-30s %6.2f     %6.2f     %6.2f     "
         "%-4d  %-4d  %-4d  %-4d  %-4d       %3d %3d %3d %3d %3d %3d %3d",
         depth, rop, double(gas[wellfile::GAS_TG]) * 0.01, component(1), component(2), component(3), component(4),
         component(5), component(6), component(7), int(r.gasScale), lith.c_str(), double(r.tvd), double(r.azimuth),
-        double(r.inclination), AsInt(r.gamma[0]), AsInt(r.gamma[1]), AsInt(r.gamma[2]), AsInt(r.gamma[3]),
-        AsInt(r.gamma[4]), AsInt(r.testGas[1]), AsInt(r.testGas[2]), AsInt(r.testGas[3]), AsInt(r.testGas[4]),
-        AsInt(r.testGas[5]), AsInt(r.testGas[6]), AsInt(r.testGas[7]));
+        double(r.inclination), Whole(r.gamma[0]), Whole(r.gamma[1]), Whole(r.gamma[2]), Whole(r.gamma[3]),
+        Whole(r.gamma[4]), Whole(r.testGas[1]), Whole(r.testGas[2]), Whole(r.testGas[3]), Whole(r.testGas[4]),
+        Whole(r.testGas[5]), Whole(r.testGas[6]), Whole(r.testGas[7]));
 }
 
 // The name of the resistivity curve a row's water saturation used. Rows keep it as a slot number

@@ -1,9 +1,9 @@
 #include "tracks/curvevalues.h"
 
 #include "layout/curvenames.h"
+#include "platform/numbers.h"
 #include "tracks/curvehelpers.h"
 #include "tracks/gasscale.h"
-#include "wellfile/depths.h"
 
 #include <array>
 #include <cmath>
@@ -104,7 +104,7 @@ Pair DxcPair(const Ctx& c, std::size_t k)
     if (factor <= 0.0f && c.s.defaultMotorFactor > 0.0f)
         factor = c.s.defaultMotorFactor;
     if (factor > 0.0f)
-        rotary += CalcPumpVolume(c.s.lag, factor, wellfile::WholeDepth(cr.spm), cr.pumpOutput);
+        rotary += CalcPumpVolume(c.s.lag, factor, platform::Whole(cr.spm), cr.pumpOutput);
     float mud = r.mudWeightOut;
     if (mud > 2.0f)
         c.state.drillingMudWeight = mud;

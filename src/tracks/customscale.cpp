@@ -1,12 +1,12 @@
 #include "tracks/customscale.h"
 
 #include "platform/gdi.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "tracks/gasscale.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace tracks {
 
@@ -62,11 +62,9 @@ std::string ScaleLabelText(float value, std::int64_t trackWidth, bool leftEdge)
 {
     if (trackWidth > 50 && value > 0.0f && value < 1.0f)
         return leftEdge ? platform::CFormat("<%.2f", double(value)) : platform::CFormat("%.2f>", double(value));
-    // A damaged scale's NaN or huge value is written as the nearest whole number an int holds.
-    const double v = std::isnan(value) ? 0.0
-                                       : std::clamp(std::trunc(double(value)), double(std::numeric_limits<int>::min()),
-                                                    double(std::numeric_limits<int>::max()));
-    return leftEdge ? platform::CFormat("<%d", int(v)) : platform::CFormat("%d>", int(v));
+    // A damaged scale's NaN reads 0, a huge value the nearest whole number an int holds.
+    const int v = platform::TruncInt(value);
+    return leftEdge ? platform::CFormat("<%d", v) : platform::CFormat("%d>", v);
 }
 
 std::int32_t DownwardTitleHeight(std::size_t characters, std::int32_t rowHeight, bool capped)

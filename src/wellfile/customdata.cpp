@@ -1,5 +1,6 @@
 #include "wellfile/customdata.h"
 
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depths.h"
@@ -144,8 +145,8 @@ std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, st
         ReportWriteFailure(failText);
         return std::nullopt;
     }
-    const std::optional<std::int32_t> storedFirst = wellfile::WholeDepthOf(first.depth);
-    const std::optional<std::int32_t> storedLast = wellfile::WholeDepthOf(lastRecord.depth);
+    const std::optional<std::int32_t> storedFirst = platform::WholeOf(first.depth);
+    const std::optional<std::int32_t> storedLast = platform::WholeOf(lastRecord.depth);
     if (!storedFirst || !storedLast)
         return std::nullopt;
     const std::int32_t firstDepth = *storedFirst;
@@ -183,7 +184,7 @@ std::optional<Extended> ExtendFile(const QString& path, std::int32_t newLast, st
         ReportWriteFailure(failText);
         return std::nullopt;
     }
-    return Extended{firstDepth, added.empty() ? last : wellfile::WholeDepth(previous.depth)};
+    return Extended{firstDepth, added.empty() ? last : platform::Whole(previous.depth)};
 }
 
 template <class R>
@@ -310,8 +311,8 @@ bool ReadExtDepthRange(FitFile& fit)
             return false;
     }
     const std::unique_ptr<EXTRECORD> last = ReadLastRecordOf<EXTRECORD>(fit.path);
-    const std::optional<std::int32_t> top = wellfile::WholeDepthOf(first.depth);
-    const std::optional<std::int32_t> bottom = last ? wellfile::WholeDepthOf(last->depth) : std::nullopt;
+    const std::optional<std::int32_t> top = platform::WholeOf(first.depth);
+    const std::optional<std::int32_t> bottom = last ? platform::WholeOf(last->depth) : std::nullopt;
     if (!top || !bottom || *bottom < *top)
         return false;
     fit.topDepth = *top;

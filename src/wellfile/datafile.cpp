@@ -1,5 +1,6 @@
 #include "wellfile/datafile.h"
 
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/depths.h"
@@ -81,12 +82,12 @@ bool ReadCustomDepths(const QString& path, std::int32_t& first, std::int32_t& la
     float depth = 0;
     if (f.read(reinterpret_cast<char*>(&depth), sizeof depth) != sizeof depth)
         return false;
-    first = WholeDepth(depth);
+    first = platform::Whole(depth);
     const qint64 pos = LastWholeRecordPos(f.size(), kCustomRecordSize);
     depth = 0;
     if (pos < 0 || !f.seek(pos) || f.read(reinterpret_cast<char*>(&depth), sizeof depth) != sizeof depth)
         return false;
-    last = WholeDepth(depth);
+    last = platform::Whole(depth);
     return true;
 }
 

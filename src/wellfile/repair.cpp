@@ -1,9 +1,9 @@
 #include "wellfile/repair.h"
 
+#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/datafile.h"
-#include "wellfile/depths.h"
 #include "wellfile/fileattrs.h"
 #include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
@@ -235,12 +235,12 @@ int RenumberCustomRecords(const RepairTarget& target)
     std::memcpy(static_cast<void*>(records.data()), bytes.constData(), have);
 
     // The file's own first depth stands only when it is a depth at all (not NaN or out of range).
-    if (well.fileTopDepth > 0 || !WholeDepthOf(records.front().depth))
+    if (well.fileTopDepth > 0 || !platform::WholeOf(records.front().depth))
         records.front().depth = float(well.fileTopDepth);
     for (std::size_t i = 1; i < records.size(); ++i)
         records[i].depth = records[i - 1].depth + 1.0f;
-    well.customTopDepth = WholeDepth(records.front().depth);
-    well.customBottomDepth = WholeDepth(records.back().depth);
+    well.customTopDepth = platform::Whole(records.front().depth);
+    well.customBottomDepth = platform::Whole(records.back().depth);
 
     // Another station's shared copy is not rewritten here unless this station is drilling it. Its ".fit"
     // still gives the FIT curves its range, or they would read it by the range of the well open before.
@@ -279,8 +279,8 @@ int RenumberFitRecords(wellfile::FitFile& fit)
         records[i].depth = records[i - 1].depth + 1.0f;
     QByteArray renumbered = bytes;  // trailing bytes of a torn record stay: the length is unchanged
     std::memcpy(renumbered.data(), static_cast<const void*>(records.data()), count * wellfile::kExtRecordSize);
-    fit.topDepth = WholeDepth(records.front().depth);
-    fit.bottomDepth = WholeDepth(records.back().depth);
+    fit.topDepth = platform::Whole(records.front().depth);
+    fit.bottomDepth = platform::Whole(records.back().depth);
     bool wrote = false;
     return WriteIfChanged(fit.path, bytes, renumbered.constData(), std::size_t(renumbered.size()), wrote) ? 1 : 0;
 }

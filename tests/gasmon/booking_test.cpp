@@ -74,6 +74,18 @@ protected:
     std::array<float, 8> witsLive{};
 };
 
+TEST_F(Booking, ALagDepthNoIntHoldsIsHeldAtItsEndAndBooksNothing)
+{
+    const QByteArray before = ReadExistingBytes(dataFile);
+    Step(40);
+    LagTo(3e9f);
+    EXPECT_EQ(engine->Readings().record.lagDepth, 2147483647);
+    LagTo(-3e9f);
+    EXPECT_EQ(engine->Readings().record.lagDepth, -2147483647 - 1);
+    EXPECT_EQ(ReadExistingBytes(dataFile), before);
+    EXPECT_FALSE(QFileInfo::exists(gasFile));
+}
+
 TEST_F(Booking, TheFirstBookableDepthIsTwentyUnitsDownAndEachBookingAppendsOneGasRecord)
 {
     const QByteArray before = ReadExistingBytes(dataFile);

@@ -71,15 +71,17 @@ TEST(GasDataViews, TheGasViewListsEveryRecordNewestFirstUntilOneAboveTheFirstDep
     lines = GasViewLines(records, 1000);
     EXPECT_EQ(lines.size(), 3);
 
-    // Values that are no number or beyond an int show safely.
+    // Values that are no number or beyond an int show as none.
     GASRECORD odd = GasAt(1001);
     odd.totalGas = std::numeric_limits<float>::quiet_NaN();
     odd.components[0] = 1e30f;
+    odd.components[1] = -3e9f;
+    odd.components[2] = 7;
     odd.nc5 = -5;
     std::vector<GASRECORD> one = {odd};
     lines = GasViewLines(one, 1000);
     ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines[0].startsWith("999       1001    0     2147483520")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].startsWith("999       1001    0     0    0    7 ")) << lines[0].toStdString();
     EXPECT_TRUE(lines[0].contains(" 10   0 ")) << lines[0].toStdString();
 }
 

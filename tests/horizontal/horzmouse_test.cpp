@@ -67,6 +67,13 @@ TEST(HorzMouseRules, MarginClickSetsTheDrawFromDepthFromTheTvdOrAHundredDeeper)
     // A section without a scale reads its start TVD rather than dividing by zero.
     f.sections[0].pxPerTvd = 0;
     EXPECT_EQ(TvdAtPoint(f.g, 300, 450), 1230);
+    // A damaged section's TVD no int holds reads as none, so the next drawing finds its own draw-from
+    // depth; any other stays whole.
+    f.sections[0].pxPerTvd = 2.0f;
+    f.sections[0].startTvd = 3e9f;
+    EXPECT_EQ(MarginDrawFrom(f.g, 1, true, 20, 200, 0), 0);
+    f.sections[0].startTvd = 2e8f;
+    EXPECT_EQ(MarginDrawFrom(f.g, 1, true, 20, 200, 0), 200000020);
 }
 
 TEST(HorzMouseRules, MeasuringReadsTvdMdAndInclinationFromTheAnchor)

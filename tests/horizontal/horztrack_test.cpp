@@ -83,6 +83,12 @@ TEST(HorzTrackPoints, GasFromTheHalfStepBlockLinearAndLogWithVerticalScales)
     p = t.Compute();
     EXPECT_EQ(Track::YAt(p.gas[0], 54), 80);
     EXPECT_EQ(Track::YAt(p.gas[0], 62), 152);
+    // Values no int holds stand at the band's top, as the largest would.
+    t.records[0].halfGas[0] = 3e9f;
+    t.records[1].halfGas[0] = -3e20f;
+    p = t.Compute();
+    EXPECT_EQ(Track::YAt(p.gas[0], 54), 0);
+    EXPECT_EQ(Track::YAt(p.gas[0], 62), 0);
     // The walk ends after the file's last depth.
     t.in.fileLastDepth = 2001;
     EXPECT_EQ(t.Compute().gas[0].size(), 2u);

@@ -37,6 +37,8 @@ TEST(Numbers, WholeReadsDamagedValuesAsNoneTruncIntHoldsThemInRange)
     EXPECT_EQ(Whole(3.0e9), 0);
     EXPECT_EQ(Whole(std::nan("")), 0);
     EXPECT_EQ(Whole(std::numeric_limits<double>::infinity()), 0);
+    EXPECT_EQ(WholeOf(-0.5), 0);  // a true 0, told from none
+    EXPECT_EQ(WholeOf(-3.0e9), std::nullopt);
     EXPECT_EQ(TruncInt(-7.9), -7);
     EXPECT_EQ(TruncInt(3.0e30), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(TruncInt(-std::numeric_limits<double>::infinity()), std::numeric_limits<std::int32_t>::min());

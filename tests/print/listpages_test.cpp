@@ -122,10 +122,10 @@ TEST_F(ListPageImage, DataTableHeadingRuleAndLines)
     EXPECT_EQ(heading.font.weight, 400);
     EXPECT_EQ(heading.font.pitchAndFamily & 3, platform::FIXED_PITCH);
 
-    // Gas truncated to whole numbers, one too large for them held at the largest.
+    // Gas truncated to whole numbers; one no int holds shows as none.
     EXPECT_EQ(Texts()[1].text,
         "1001      3.0       0.0        2.0        1234      5         0          7           "
-        "2147483647       12          60SH,40SS                     ");
+        "0           12          60SH,40SS                     ");
     EXPECT_EQ(Texts()[1].at.y, 102);
     EXPECT_EQ(Texts()[2].at.y, 138);
     EXPECT_TRUE(Texts()[2].text.startsWith("1002 "));

@@ -292,6 +292,10 @@ TEST(DailyShortReport, AppendedAtAWholeRecordFromTheLastOne)
     EXPECT_EQ(+q.mechanicalSlot, 7);
     EXPECT_EQ(+q.mudText, 0xFFu);
     EXPECT_STREQ(q.mmrpm, "55");
+    // A damaged daily depth no int holds is stored as none.
+    r.depth = 3e9f;
+    ASSERT_TRUE(reports::AppendShortReport(path, r));
+    EXPECT_EQ(+testing_support::FileRecords<wellfile::QREPORT>(path).back().depth, 0);
 
     // A file that cannot be opened is said and nothing is made.
     doubles().prompter.messages.clear();

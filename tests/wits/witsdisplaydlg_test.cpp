@@ -63,6 +63,7 @@ TEST_F(WitsDisplayTest, ThePercentBoxTakesItsColourFromThePercentAndTheLastOneWh
         {"40.0", kRed},    {"50.0", kYellow},                 // 50 after 40: rose
         {"51.0", kYellow}, {"abc", kRed},    {"-5", kRed},
         {"1e30", kGreen},  // far beyond a whole number: the largest
+        {"-3e9", kRed},    {"-2e9", kYellow},  // beyond an int, yet still in order: rose
     };
     for (const Step& s : steps) {
         Update(s.text, true);

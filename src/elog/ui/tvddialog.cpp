@@ -171,11 +171,11 @@ void TvdDlg::CmSave()
     const bool survey = mode_ == kTvdSurveyMode;
     SurveyValues v;
     v.md = Value(id::Md);
-    const std::int32_t md = std::min(WholeDepth(v.md), f.fileBottomDepth);
+    const std::int32_t md = std::min(platform::Whole(v.md), f.fileBottomDepth);
     v.tvd = Value(id::Tvd);
     if (survey && v.tvd > 0 && lastTvd_ > 0 && !CheckTvd(md, v.tvd, lastTvd_, f.fileTopDepth, f.fileBottomDepth))
         return;
-    if (survey && (WholeDepth(v.tvd) > md || v.tvd < float(f.fileTopDepth) || md < f.fileTopDepth)) {
+    if (survey && (platform::Whole(v.tvd) > md || v.tvd < float(f.fileTopDepth) || md < f.fileTopDepth)) {
         platform::MessageBox(QStringLiteral("Invalid Entry 2"), QStringLiteral("Tvd Error"), platform::MB_OK);
         return;
     }
@@ -246,7 +246,7 @@ bool TvdDlg::SaveSurvey(std::int32_t md, const SurveyValues& v)
 void TvdDlg::CmDelete()
 {
     wellfile::OpenWell& f = log_.well.file;
-    const std::int32_t md = std::min(WholeDepth(Value(id::Md)), f.fileBottomDepth);
+    const std::int32_t md = std::min(platform::Whole(Value(id::Md)), f.fileBottomDepth);
     const std::int32_t index = RecordIndex(md);
     if (index < 1) {
         platform::MessageBox(QStringLiteral("ERROR"), QStringLiteral("Invalid record number"), platform::MB_OK);
@@ -301,9 +301,9 @@ bool TvdDlg::BuildTvdFile()
     std::size_t k = 0;
     if (stations_.empty())
         stations_.resize(10);
-    if (WholeDepth(stations_[0].tvdStart) < first || WholeDepth(stations_[0].tvdEnd) < first) {
+    if (platform::Whole(stations_[0].tvdStart) < first || platform::Whole(stations_[0].tvdEnd) < first) {
         const auto deep = std::find_if(stations_.begin(), stations_.end(),
-                                       [first](const TvdInterval& s) { return WholeDepth(s.tvdStart) > first + 200; });
+                                       [first](const TvdInterval& s) { return platform::Whole(s.tvdStart) > first + 200; });
         if (deep == stations_.end()) {
             platform::MessageBox(QStringLiteral("Start of MD file is deeper than the TVD\nTvd File can not be built"),
                                  QStringLiteral("TVD BUILD FAILED"), platform::MB_OK);

@@ -386,7 +386,7 @@ void AutoGasDlg::EvDepthOnModule()
     Enable(kTriggerOnHigh, false);
     if (on) {
         SetCheck(cfg.depthChannel == 3 ? kDepthCh3 : kDepthCh4, platform::BST_CHECKED);
-        SetText(kThreshold, QString::number(ShownInt(cfg.voltageThreshold)));
+        SetText(kThreshold, QString::number(platform::Whole(cfg.voltageThreshold)));
         SetCheck(kTriggerOnHigh, platform::BST_CHECKED);
     } else {
         SetText(kThreshold, QString());

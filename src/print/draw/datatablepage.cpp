@@ -1,11 +1,10 @@
 #include "print/draw/datatablepage.h"
 
 #include "platform/draw/dc.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "print/draw/logpagesteps.h"
 
-#include <cmath>
-#include <limits>
 
 namespace print {
 
@@ -13,19 +12,6 @@ namespace {
 
 constexpr const char* kHeading = "Depth      2Ft     Odd M    One M       C1        C2        C3        IC4         NC4"
                                  "         H.W.       Lithology ";
-
-// A gas value as a whole number: truncated, held within int (the record may hold anything).
-int WholeGas(float v)
-{
-    if (!std::isfinite(v))
-        return 0;
-    const double d = std::trunc(double(v));
-    if (d >= double(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (d <= double(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return int(d);
-}
 
 double ShownRate(float rate, bool ratesPerHour)
 {
@@ -57,8 +43,9 @@ std::string DataTableLine(const wellfile::RECORD& r, bool ratesPerHour)
     return platform::CFormat("%-5d     %-5.1f     %-5.1f      %-5.1f      %-5d     %-5d     %-5d      %-5d       %-5d"
                              "       %-5d       %-30s",
         int(r.depth), ShownRate(r.rate2Ft, ratesPerHour), ShownRate(r.rateOdd, ratesPerHour),
-        ShownRate(r.rateOne, ratesPerHour), WholeGas(r.gas[1]), WholeGas(r.gas[2]), WholeGas(r.gas[3]),
-        WholeGas(r.gas[4]), WholeGas(r.gas[5]), WholeGas(r.gas[0]), lith.c_str());
+        ShownRate(r.rateOne, ratesPerHour), platform::Whole(r.gas[1]), platform::Whole(r.gas[2]),
+        platform::Whole(r.gas[3]), platform::Whole(r.gas[4]), platform::Whole(r.gas[5]), platform::Whole(r.gas[0]),
+        lith.c_str());
 }
 
 int PrintDataTablePage(

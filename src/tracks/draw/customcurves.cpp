@@ -1,6 +1,7 @@
 #include "tracks/draw/customcurves.h"
 
 #include "platform/draw/dc.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "tracks/customscale.h"
 #include "tracks/draw/customfills.h"
@@ -8,7 +9,6 @@
 #include "tracks/draw/customtrackdraw.h"
 #include "tracks/gasscale.h"
 #include "tracks/lastmudweights.h"
-#include "wellfile/depths.h"
 
 #include <algorithm>
 #include <array>
@@ -110,7 +110,7 @@ void DrawLabelRows(Paint& p, int labelInterval, int margin)
     std::size_t k = in.first;
     for (int i = 0; i <= 2 * in.rows && k < in.custom.size(); ++i) {
         const double depth = in.custom[k].depth;
-        const std::int32_t d = wellfile::WholeDepth(in.custom[k].depth);
+        const std::int32_t d = platform::Whole(in.custom[k].depth);
         if (i >= kFirstLabelSample && d % labelInterval == 0 && d < in.stopDepth && y < p.bottomY &&
             std::int64_t(y) > std::int64_t(in.topY) + margin)
             DrawCurveScaleLabels(p.dc, p.data, p.g, p.device, in.records, y, p.bottomY, in.rowHeight);

@@ -2,12 +2,12 @@
 
 #include "layout/draw/penof.h"
 #include "platform/draw/dc.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "tracks/draw/customfills.h"
 #include "tracks/draw/customtrackdraw.h"
 #include "tracks/draw/customtracks.h"
 #include "tracks/gasscale.h"
-#include "wellfile/depths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -340,7 +340,7 @@ void PaintHorzCurves(platform::Dc& dc, layout::CUSTOMDATA& data, layout::TrackSe
     long long x = range.leftX;
     for (int n = 0; n <= range.count && std::size_t(n) < custom.size(); ++n) {
         const double depth = custom[std::size_t(n)].depth;
-        const std::int32_t whole = wellfile::WholeDepth(custom[std::size_t(n)].depth);
+        const std::int32_t whole = platform::Whole(custom[std::size_t(n)].depth);
         if (whole % interval == 0 && whole < g.fileLastDepth)
             PaintHorzScaleLabels(dc, data, bands, Trunc(double(x)), range.xStep);
         if (x > rightLimit)

@@ -65,8 +65,8 @@ QColor PercentColour(int percent, int lastPercent)
 
 int PercentOf(const std::string& text)
 {
-    // Any finite float is read; the whole part is kept within what a percent box could show.
-    return int(std::clamp(double(platform::LeadingFloat(text)), -1e9, 1e9));
+    // Held to the range of int, so that a far value still compares with the last one.
+    return platform::TruncInt(platform::LeadingFloat(text));
 }
 
 WitsDisplayDlg::WitsDisplayDlg(QWidget* parent, int linkKind, const CUSTWITSCFG& settings,
