@@ -92,7 +92,7 @@ QString SwTableRow(const CurveRecord& r, double sw)
     const double phi = ValueAt(r, r.PorositySlot()), rt = ValueAt(r, r.ResistivitySlot());
     return QString::fromStdString(platform::CFormat(
         "%5d              %4.2f                 %3.2f              %3.2f             %6.2f ",
-        int(platform::Whole(r.values[SLOT_DEPTH])), sw, sw * phi, phi, rt));
+        platform::Whole(r.values[SLOT_DEPTH]), sw, sw * phi, phi, rt));
 }
 
 }  // namespace elog

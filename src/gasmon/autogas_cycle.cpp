@@ -15,6 +15,8 @@
 
 namespace gasmon {
 
+using platform::Whole;
+
 namespace {
 
 // A calibration cycle that never sees its peaks ends here, seconds into the cycle.
@@ -141,7 +143,7 @@ void AutoGas::EndCycle()
         if (integrator) {
             readings_.record.fractions[6] = readings_.values[9] / denominator;
             readings_.lines[3] = LineText(
-                platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", platform::Whole(readings_.currentTotalGas),
+                platform::CFormat("%d  %.3f  %.3f  %.3f %.3f %.3f  %.3f %.3f ", Whole(readings_.currentTotalGas),
                                   double(readings_.record.fractions[0]), double(readings_.record.fractions[1]),
                                   double(readings_.record.fractions[2]), double(readings_.record.fractions[3]),
                                   double(readings_.record.fractions[4]), double(readings_.record.fractions[5]),
@@ -172,8 +174,8 @@ void AutoGas::EndCycle()
 
 void AutoGas::ShowCalibrationLine(float hw, float ch)
 {
-    const auto v = [this](int i) { return platform::Whole(cycle_.calibrationPeaks[std::size_t(i)]); };
-    readings_.lines[0] = LineText(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", platform::Whole(hw), v(1), v(2),
+    const auto v = [this](int i) { return Whole(cycle_.calibrationPeaks[std::size_t(i)]); };
+    readings_.lines[0] = LineText(platform::CFormat("%-5d %-4d %-4d %-4d %-4d %-4d %-5d %d", Whole(hw), v(1), v(2),
                                                     v(3), v(4), v(5), cycle_.componentIndex, cycle_.cycleSeconds));
     readings_.lines[1] =
         LineText(platform::CFormat("      %-4d %-4d %-4d %-4d  ", settings_.elutionTimes[1], settings_.elutionTimes[2],

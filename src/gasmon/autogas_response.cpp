@@ -15,6 +15,8 @@
 
 namespace gasmon {
 
+using platform::Whole;
+
 namespace {
 
 // Answers above the high-gas units before the alarm is set.
@@ -191,7 +193,7 @@ void AutoGas::UpdateDisplayLines(int result)
     using platform::CFormat;
     const int profile = host.Profile();
     if (result == 0 || readings_.record.errorCount < 6) {
-        const auto v = [this](int i) { return platform::Whole(readings_.values[std::size_t(i)]); };
+        const auto v = [this](int i) { return Whole(readings_.values[std::size_t(i)]); };
         if (settings_.sriMode != 0 || settings_.baselineMode)
             readings_.lines[0] = LineText(CFormat("%-5d %-5d %-5d %-5d %-4d %-4d %-4d %-4d %-2d ", v(0), v(1), v(2),
                                                   v(3), v(4), v(5), v(6), v(7), cycle_.cycleSeconds));
@@ -251,11 +253,11 @@ void AutoGas::UpdateChannelLines()
         readings_.lines[1] = LineText(CFormat("Chrom= X %.1f  HW= X %.1f  TC= X %.1f       ", chX, hwX, ch4X));
         readings_.lines[2] =
             LineText(CFormat("HWmV=%3.2f HWVal=%d  CHmV=%3.2f TCmV=%3.2f TCVal=%.2f ", hwMv,
-                             platform::Whole(readings_.channels[0]), chMv, ch4Mv, double(readings_.channels[3])));
+                             Whole(readings_.channels[0]), chMv, ch4Mv, double(readings_.channels[3])));
     } else if (settings_.autoTc && co2Track) {
         readings_.lines[3] =
             LineText(CFormat("HWmV=%3.2f HWVal=%d CHmV=%3.2f  TCmV=%3.2f TCVal=%d ", hwMv,
-                             platform::Whole(readings_.channels[0]), chMv, ch4Mv, platform::Whole(readings_.channels[3])));
+                             Whole(readings_.channels[0]), chMv, ch4Mv, Whole(readings_.channels[3])));
         readings_.lines[2] = LineText(CFormat("CO2mV=%3.2f CO2=%2.2f ", ch3Mv, double(readings_.channels[4])));
         readings_.lines[1] =
             LineText(CFormat("Chrom= X %.1f  HW= X %.1f  CO2= X %.1f  TC= X %.1f", chX, hwX, ch3X, ch4X));

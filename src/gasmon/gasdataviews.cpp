@@ -11,6 +11,8 @@
 
 namespace gasmon {
 
+using platform::Whole;
+
 namespace {
 
 // The line end of the text exports, as the other gas text logs have it.
@@ -23,7 +25,7 @@ bool NC5OutOfRange(float v) { return !(v >= 0.0f && v <= 1000.0f); }
 
 std::string ChartFields(const char* format, const CHARTRECORD& r)
 {
-    return platform::CFormat(format, int(r.lagDepth), int(r.depth), platform::Whole(r.hotWire), platform::Whole(r.chromat),
+    return platform::CFormat(format, int(r.lagDepth), int(r.depth), Whole(r.hotWire), Whole(r.chromat),
                              int(r.day), int(r.hour), int(r.minute), int(r.second), int(r.index));
 }
 
@@ -70,11 +72,11 @@ QStringList GasViewLines(std::span<GASRECORD> records, std::int32_t firstDepth)
         if (NC5OutOfRange(r.nc5))
             r.nc5 = 10.0f;
         lines << Latin1(platform::CFormat("%-5d     %-5d   %-5d %-5d%-5d%-5d%-4d %-4d %-4d %-4d %-4d  %d",
-                                          int(r.lagDepth), int(r.bottomDepth), platform::Whole(r.totalGas),
-                                          platform::Whole(r.components[0]), platform::Whole(r.components[1]),
-                                          platform::Whole(r.components[2]), platform::Whole(r.components[3]),
-                                          platform::Whole(r.components[4]), platform::Whole(r.components[5]), platform::Whole(r.nc5),
-                                          platform::Whole(r.sampleTotalGas), int(r.errorCount)));
+                                          int(r.lagDepth), int(r.bottomDepth), Whole(r.totalGas),
+                                          Whole(r.components[0]), Whole(r.components[1]),
+                                          Whole(r.components[2]), Whole(r.components[3]),
+                                          Whole(r.components[4]), Whole(r.components[5]), Whole(r.nc5),
+                                          Whole(r.sampleTotalGas), int(r.errorCount)));
     }
     return lines;
 }
@@ -94,9 +96,9 @@ QByteArray GasExportText(std::span<const GASRECORD> records)
     text += kLineEnd;
     for (const GASRECORD& r : records) {
         text += platform::CFormat(" %-5d     %-5d     %-5d    %-5d    %-5d    %-5d    %-4d    %-4d    %4d",
-                                  int(r.lagDepth), int(r.bottomDepth), platform::Whole(r.totalGas),
-                                  platform::Whole(r.components[0]), platform::Whole(r.components[1]), platform::Whole(r.components[2]),
-                                  platform::Whole(r.components[3]), platform::Whole(r.components[4]), platform::Whole(r.components[5]))
+                                  int(r.lagDepth), int(r.bottomDepth), Whole(r.totalGas),
+                                  Whole(r.components[0]), Whole(r.components[1]), Whole(r.components[2]),
+                                  Whole(r.components[3]), Whole(r.components[4]), Whole(r.components[5]))
                     .c_str();
         text += kLineEnd;
     }

@@ -156,6 +156,11 @@ TEST(WitsChartImage, ShortAndOverlongDays)
     EXPECT_TRUE(image == blank);
     wits::DrawCurves(dc, blocks, day.data(), 11, kRow);
     EXPECT_EQ(dc.GetPixel(10, 10), kBlack);
+    // A damaged hole depth no int holds is none, not the greatest depth of the day.
+    day = Day(12);
+    day[0].holeDepth = 1500;
+    day[1].holeDepth = 3e9f;
+    EXPECT_EQ(wits::DrawCurves(dc, blocks, day.data(), 12, kRow).greatest, 1500);
 
     // Gas that is no number lies on the left, infinite gas on the right (chart 4, curve 2).
     const float gas[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()};

@@ -302,8 +302,9 @@ bool TvdDlg::BuildTvdFile()
     if (stations_.empty())
         stations_.resize(10);
     if (platform::Whole(stations_[0].tvdStart) < first || platform::Whole(stations_[0].tvdEnd) < first) {
-        const auto deep = std::find_if(stations_.begin(), stations_.end(),
-                                       [first](const TvdInterval& s) { return platform::Whole(s.tvdStart) > first + 200; });
+        const auto deep = std::find_if(stations_.begin(), stations_.end(), [first](const TvdInterval& s) {
+            return platform::Whole(s.tvdStart) > first + 200;
+        });
         if (deep == stations_.end()) {
             platform::MessageBox(QStringLiteral("Start of MD file is deeper than the TVD\nTvd File can not be built"),
                                  QStringLiteral("TVD BUILD FAILED"), platform::MB_OK);

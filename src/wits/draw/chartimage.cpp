@@ -1,6 +1,7 @@
 #include "wits/draw/chartimage.h"
 
 #include "platform/draw/dc.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "wits/chartview.h"
 
@@ -30,11 +31,6 @@ int WholePixel(double v)
     if (v > kFar)
         return int(kFar);
     return int(v);
-}
-
-int WholeDepth(float depth)
-{
-    return WholePixel(double(depth));
 }
 
 bool Reversed(const WitsChartBlock& b, int curve)
@@ -176,7 +172,7 @@ LoadedDepthRange DrawCurves(platform::Dc& dc, const ChartBlocks& blocks, const w
                     lastMinute = minuteOfDay;
                     Text(dc, 15, y - 10, kBlack, platform::CFormat("%02d:%02d", int(s.hour), int(s.minute)));
                 }
-                const int depth = WholeDepth(s.holeDepth);
+                const int depth = platform::Whole(s.holeDepth);
                 if (depth <= 0)
                     continue;
                 if (range.least == 0)
