@@ -9,8 +9,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-#include <algorithm>
-
 namespace wits {
 
 namespace {
