@@ -147,4 +147,41 @@ TEST_F(LagCalcDlgTest, MeasuredLagGivesTheWashoutAndEscapeKeepsIt)
     EXPECT_NEAR(LastRecordLag(), calculated + 1.0f, 0.01);
 }
 
+TEST_F(LagCalcDlgTest, EveryValueTypedIsSavedInItsOwnField)
+{
+    StartWithLagFile();
+    // Each value its own; outside diameters above inside ones and efficiencies as fractions, so that
+    // nothing is corrected on the way.
+    const std::pair<int, float> typed[] = {
+        {CasingId, 9.1f},       {CasingLength, 301},   {Liner1Id, 7.2f},      {Liner2Id, 6.3f},
+        {Liner1Length, 102},    {Liner2Length, 53},    {OpenHoleDiameter, 8.4f}, {Pipe1Od, 5.1f},
+        {Pipe2Od, 5.2f},        {Pipe1Id, 4.1f},       {Pipe2Id, 4.2f},       {Pipe2Length, 104},
+        {Collar1Od, 6.1f},      {Collar2Od, 6.2f},     {Collar3Od, 6.3f},     {Collar1Id, 2.1f},
+        {Collar2Id, 2.2f},      {Collar3Id, 2.3f},     {Collar1Length, 31},   {Collar2Length, 32},
+        {Collar3Length, 33},    {Pump1Output, 0.11f},  {Pump1Spm, 61},        {Washout, 0.05f},
+        {Pump2Output, 0.12f},   {Pump2Spm, 62},        {MudWeight, 9.5f},     {MotorRevs, 0.25f},
+        {Pump3Output, 0.13f},   {Pump3Spm, 63},        {Efficiency1, 0.91f},  {Efficiency2, 0.92f},
+        {Efficiency3, 0.93f},
+    };
+    Dialog::QueueTestScript([&](Dialog& d) {
+        for (auto [id, value] : typed)
+            d.SetText(id, QString::number(double(value)));
+        d.Click(lagid::Save);
+        d.Click(lagid::Close);
+    });
+    commands.RunLagCalculator(log);
+    const wellfile::LagRecord r = SavedLag();
+    const float stored[] = {
+        r.casingId,    r.casingLength, r.liner1Id,    r.liner2Id,      r.liner1Length,      r.liner2Length,
+        r.openHoleDiameter, r.pipe1Od, r.pipe2Od,     r.pipe1Id,       r.pipe2Id,           r.pipe2Length,
+        r.collarOd[0], r.collarOd[1],  r.collarOd[2], r.collarId[0],   r.collarId[1],       r.collarId[2],
+        r.collarLength[0], r.collarLength[1], r.collarLength[2], r.pump1Output, r.pump1Spm, r.washout,
+        r.pump2Output, r.pump2Spm,     r.mudWeight,   r.motorRevsPerGallon, r.pump3Output,  r.pump3Spm,
+        r.pumpEfficiency[0], r.pumpEfficiency[1], r.pumpEfficiency[2],
+    };
+    static_assert(std::size(stored) == std::size(typed));
+    for (std::size_t i = 0; i < std::size(typed); ++i)
+        EXPECT_FLOAT_EQ(stored[i], typed[i].second) << "control " << typed[i].first;
+}
+
 }  // namespace

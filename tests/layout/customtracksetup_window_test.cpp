@@ -127,3 +127,41 @@ TEST(CustomTrackSetupWindow, TheSettingsButtonLeavesADbcItCannotReadAlone)
     ASSERT_FALSE(doubles().prompter.messages.isEmpty());
     EXPECT_TRUE(doubles().prompter.messages[0].text.endsWith("cannot be read and was left as it is"));
 }
+
+TEST(CustomTrackSetupWindow, TheTracksBoxesAreStoredInTheLayoutAndShownAgain)
+{
+    Window w;
+    // As the right mouse button on the tracks opens the setup: DONE writes the layout file.
+    Dialog::QueueTestScript([](Dialog& d) {
+        for (int box : {id::MudWeight, id::VerticalLabel, id::AllowOnHorz, id::HideDescriptions})
+            EXPECT_EQ(d.GetCheck(box), 0) << box;
+        EXPECT_TRUE(d.Click(id::MudWeight));
+        EXPECT_TRUE(d.Click(id::AllowOnHorz));
+        d.Click(id::Save);
+        d.Click(id::Done);
+    });
+    layout::EditCustomTracks(w.S().customTracks.host, w.S().customTracks.data, -1, 0);
+    layout::CUSTCHARTCFGEX saved;
+    ASSERT_TRUE(layout::ReadCustChartFile(w.S().customTracks.data->ConfigPath(), saved));
+    const layout::CustomTrackEntry& t = saved.track[0];
+    EXPECT_EQ(t.mudWeight, 1);
+    EXPECT_EQ(t.onHorizontalView, 1);
+    EXPECT_EQ(t.verticalLabel, 0);
+    EXPECT_EQ(t.hideDescriptions, 0);
+    EXPECT_EQ(t.ppm, 0);  // hidden on this well: kept as it was
+
+    // The second opening shows what was stored; unchecked again, it is stored as 0.
+    Dialog::QueueTestScript([](Dialog& d) {
+        EXPECT_EQ(d.GetCheck(id::MudWeight), 1);
+        EXPECT_EQ(d.GetCheck(id::VerticalLabel), 0);
+        d.Click(id::MudWeight);
+        d.Click(id::VerticalLabel);
+        d.Click(id::Save);
+        d.Click(id::Done);
+    });
+    layout::EditCustomTracks(w.S().customTracks.host, w.S().customTracks.data, -1, 0);
+    ASSERT_TRUE(layout::ReadCustChartFile(w.S().customTracks.data->ConfigPath(), saved));
+    EXPECT_EQ(t.mudWeight, 0);
+    EXPECT_EQ(t.verticalLabel, 1);
+    EXPECT_EQ(t.onHorizontalView, 1);
+}

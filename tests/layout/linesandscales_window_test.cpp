@@ -455,6 +455,44 @@ TEST(LinesAndScales, SpinsWrapTheHighlightAndWhileDrillingSetTheDelayAtOnce)
     EXPECT_EQ(driller.workingScales[0], std::make_pair(100, std::uint16_t(3)));
 }
 
+TEST(LinesAndScales, TheBlockedStylesUnitsAndAutoDrillRateAreStoredAndTheScreenShown)
+{
+    SetupFixture f(12);
+    DrillerDouble driller;
+    f.StartDrilling(driller);
+    f.S().env.screenWidth = 1280;
+    f.S().env.screenHeight = 1024;
+    f.S().env.monitorCount = 2;
+    f.Run([](Dialog& d) {
+        d.Click(id::RatePointToPoint);
+        d.Click(id::GasPointToPoint);
+        d.Click(id::Percent);
+        d.Click(platform::IDOK);
+    });
+    EXPECT_EQ(+f.StoredConfig().rateLineStyle, 1);
+    EXPECT_EQ(+f.StoredConfig().gasLineStyle, 1);
+    EXPECT_EQ(+f.StoredConfig().gasPercentMode, 1);
+
+    f.Run([](Dialog& d) {
+        for (auto [screen, shown] : {std::pair{id::ScreenWidth, "1280"}, {id::ScreenHeight, "1024"}, {id::Monitors, "2"}}) {
+            EXPECT_EQ(d.GetText(screen), shown);
+            EXPECT_FALSE(d.IsEnabled(screen));
+        }
+        d.Click(id::RateBlocked);
+        d.Click(id::GasBlocked);
+        d.Click(id::Units);
+        d.Click(id::AutoDrill);
+        d.SetText(id::AutoDrillRate, "3.50");
+        d.Click(platform::IDOK);
+    });
+    const wellfile::WellConfig stored = f.StoredConfig();
+    EXPECT_EQ(+stored.rateLineStyle, 0);
+    EXPECT_EQ(+stored.gasLineStyle, 0);
+    EXPECT_EQ(+stored.gasPercentMode, 0);
+    EXPECT_TRUE(driller.settings.autoDrill);
+    EXPECT_FLOAT_EQ(driller.settings.autoDrillRate, 3.5f);
+}
+
 TEST(LinesAndScales, BadNumbersAndUnwritableFilesKeepTheDialogOpenWithNothingWritten)
 {
     SetupFixture f(12);

@@ -1,7 +1,7 @@
 #include "drilling/ui/lagcalcdlg.h"
 
 #include "drilling/drillingcommands.h"
-#include "platform/ui/svedit.h"
+#include "platform/ui/dialogitems.h"
 
 #include <QPointer>
 
@@ -13,7 +13,90 @@ using namespace lagid;
 
 namespace {
 
+using namespace platform::dialogitems;
+
 constexpr int kEditLimit = 21;  // 20 characters
+
+// A value typed in, and one the calculator shows.
+constexpr platform::DialogItem In(int id) { return Edit(id, kEditLimit, 8); }
+constexpr platform::DialogItem Out(int id) { return ReadOnlyEdit(id, kEditLimit, 10); }
+
+// The dialog's controls in tab order, in their groups, grids and rows.
+const platform::DialogItem kControls[] = {
+    Label("Current Depth"), In(CurrentDepth), Check(Metric, "Metric"), Stretch(),
+    Row(),
+
+    Group(platform::IDC_STATIC, "HOLE"),
+    Grid(3),
+    Label(""), Label("ID (in)"), Label("Length"),
+    Label("Casing"), In(CasingId), In(CasingLength),
+    Label("Liner 1"), In(Liner1Id), In(Liner1Length),
+    Label("Liner 2"), In(Liner2Id), In(Liner2Length),
+    Label("Open Hole"), In(OpenHoleDiameter), In(OpenHoleLength),
+    Label("Washout"), In(Washout), Skip(),
+    EndGrid(),
+    EndGroup(),
+
+    Group(platform::IDC_STATIC, "DRILL STRING"),
+    Grid(4),
+    Label(""), Label("OD (in)"), Label("ID (in)"), Label("Length"),
+    Label("Drill Pipe 1"), In(Pipe1Od), In(Pipe1Id), In(Pipe1Length),
+    Label("Drill Pipe 2"), In(Pipe2Od), In(Pipe2Id), In(Pipe2Length),
+    Label("Collar 1"), In(Collar1Od), In(Collar1Id), In(Collar1Length),
+    Label("Collar 2"), In(Collar2Od), In(Collar2Id), In(Collar2Length),
+    Label("Collar 3"), In(Collar3Od), In(Collar3Id), In(Collar3Length),
+    EndGrid(),
+    EndGroup(),
+    Row(),
+
+    Group(platform::IDC_STATIC, "PUMPS"),
+    Grid(5),
+    Label(""), Label("On Hole"), Label("BBL/Stroke"), Label("SPM"), Label("Efficiency"),
+    Label("Pump 1"), Check(Pump1OnHole, ""), In(Pump1Output), In(Pump1Spm), In(Efficiency1),
+    Label("Pump 2"), Check(Pump2OnHole, ""), In(Pump2Output), In(Pump2Spm), In(Efficiency2),
+    Label("Pump 3"), Check(Pump3OnHole, ""), In(Pump3Output), In(Pump3Spm), In(Efficiency3),
+    EndGrid(),
+    Check(ShowAllPumps, "Show All Pumps"), Check(UseAllActivePumps, "Use All Active Pumps"),
+    EndGroup(),
+
+    Group(platform::IDC_STATIC, "MUD"),
+    Grid(2),
+    Label("Mud Weight"), In(MudWeight),
+    Label(MotorRevsLabel, "Motor Rev/Gal"), In(MotorRevs),
+    Label("Hydrostatic Pressure"), Out(Hydrostatic),
+    Label("Formation Pressure"), Out(Formation),
+    Label("Matrix Stress"), Out(MatrixStress),
+    Label("Bottom Hole Differential Pressure"), Out(Differential),
+    EndGrid(),
+    EndGroup(),
+    Row(),
+
+    Group(platform::IDC_STATIC, "RESULTS"),
+    Grid(4),
+    Label("Drill String Volume"), Out(InsideVolume), Label("Displacement"), Out(Displacement),
+    Label("Annular Volume"), Out(Annular), Label("Total Hole Volume"), Out(TotalHoleVolume),
+    Label("Lag Minutes"), Out(LagMinutes), Label("Lag Strokes"), Out(LagStrokes),
+    Label("BBL/Min"), Out(BarrelsPerMinute), Label("Gal/Min"), Out(GallonsPerMinute),
+    Label("Gal/Stroke"), Out(GallonsPerStroke), Label("Kelly Bushing To Bit"), Out(SurfaceToBit),
+    EndGrid(),
+    EndGroup(),
+
+    Group(platform::IDC_STATIC, "MEASURED LAG"),
+    Grid(2),
+    Label("Lag Minutes"), In(MeasuredLag),
+    Label("Lag Strokes"), Out(MeasuredStrokes),
+    Label(LagNowLabel, "LAG TIME NOW Based On Current Wits SPM"), Out(LagNow),
+    EndGrid(),
+    EndGroup(),
+    Row(),
+
+    Check(LagUsingStrokes, "Lag Using Strokes"), Check(UseWitsStrokes, "Use Wits Strokes"),
+    Button(StartCounter, "Start Counter"), Stretch(),
+    Row(),
+    DefaultButton(Calculate, "Calculate"), Button(Save, "Save"), Button(UpdateWashout, "Update Washout"),
+    Button(ResetToCalculated, "Reset To Calculated Value"), Button(Help, "HELP"), Stretch(),
+    Button(Close, "Close"),
+};
 
 // The dialog's controls as the calculator reads and writes them.
 class DialogForm final : public LagForm {
@@ -37,162 +120,10 @@ private:
 }  // namespace
 
 LagCalcDlg::LagCalcDlg(QWidget* parent, LagCalcHost host)
-    : Dialog(parent, QStringLiteral("STRATIV LAG CALCULATOR")), form_(std::make_unique<DialogForm>(*this)),
+    : FormDialog(parent, QStringLiteral("STRATIV LAG CALCULATOR")), form_(std::make_unique<DialogForm>(*this)),
       calculator_(std::make_unique<LagCalculator>(*form_, std::move(host)))
 {
-    const auto edit = [this](int id) { AddEdit(id, kEditLimit, 8); };
-    const auto result = [this](int id) { AddEdit(id, kEditLimit, 10)->setReadOnly(true); };
-    const auto label = [this](const char* text) { AddStatic(platform::IDC_STATIC, QString::fromLatin1(text)); };
-
-    AddStatic(platform::IDC_STATIC, QStringLiteral("Current Depth"));
-    edit(CurrentDepth);
-    AddCheck(Metric, QStringLiteral("Metric"));
-    AddStretch();
-    NewRow();
-
-    BeginGroup(platform::IDC_STATIC, QStringLiteral("HOLE"));
-    BeginGrid(3);
-    label("");
-    label("ID (in)");
-    label("Length");
-    label("Casing");
-    edit(CasingId);
-    edit(CasingLength);
-    label("Liner 1");
-    edit(Liner1Id);
-    edit(Liner1Length);
-    label("Liner 2");
-    edit(Liner2Id);
-    edit(Liner2Length);
-    label("Open Hole");
-    edit(OpenHoleDiameter);
-    edit(OpenHoleLength);
-    label("Washout");
-    edit(Washout);
-    SkipCell();
-    EndGrid();
-    EndGroup();
-
-    BeginGroup(platform::IDC_STATIC, QStringLiteral("DRILL STRING"));
-    BeginGrid(4);
-    label("");
-    label("OD (in)");
-    label("ID (in)");
-    label("Length");
-    label("Drill Pipe 1");
-    edit(Pipe1Od);
-    edit(Pipe1Id);
-    edit(Pipe1Length);
-    label("Drill Pipe 2");
-    edit(Pipe2Od);
-    edit(Pipe2Id);
-    edit(Pipe2Length);
-    label("Collar 1");
-    edit(Collar1Od);
-    edit(Collar1Id);
-    edit(Collar1Length);
-    label("Collar 2");
-    edit(Collar2Od);
-    edit(Collar2Id);
-    edit(Collar2Length);
-    label("Collar 3");
-    edit(Collar3Od);
-    edit(Collar3Id);
-    edit(Collar3Length);
-    EndGrid();
-    EndGroup();
-    NewRow();
-
-    BeginGroup(platform::IDC_STATIC, QStringLiteral("PUMPS"));
-    BeginGrid(5);
-    label("");
-    label("On Hole");
-    label("BBL/Stroke");
-    label("SPM");
-    label("Efficiency");
-    const int onHole[3] = {Pump1OnHole, Pump2OnHole, Pump3OnHole};
-    const int output[3] = {Pump1Output, Pump2Output, Pump3Output};
-    const int spm[3] = {Pump1Spm, Pump2Spm, Pump3Spm};
-    const int efficiency[3] = {Efficiency1, Efficiency2, Efficiency3};
-    for (int p = 0; p < 3; ++p) {
-        AddStatic(platform::IDC_STATIC, QStringLiteral("Pump %1").arg(p + 1));
-        AddCheck(onHole[p], QString());
-        edit(output[p]);
-        edit(spm[p]);
-        edit(efficiency[p]);
-    }
-    EndGrid();
-    AddCheck(ShowAllPumps, QStringLiteral("Show All Pumps"));
-    AddCheck(UseAllActivePumps, QStringLiteral("Use All Active Pumps"));
-    EndGroup();
-
-    BeginGroup(platform::IDC_STATIC, QStringLiteral("MUD"));
-    BeginGrid(2);
-    label("Mud Weight");
-    edit(MudWeight);
-    AddStatic(MotorRevsLabel, QStringLiteral("Motor Rev/Gal"));
-    edit(MotorRevs);
-    label("Hydrostatic Pressure");
-    result(Hydrostatic);
-    label("Formation Pressure");
-    result(Formation);
-    label("Matrix Stress");
-    result(MatrixStress);
-    label("Bottom Hole Differential Pressure");
-    result(Differential);
-    EndGrid();
-    EndGroup();
-    NewRow();
-
-    BeginGroup(platform::IDC_STATIC, QStringLiteral("RESULTS"));
-    BeginGrid(4);
-    label("Drill String Volume");
-    result(InsideVolume);
-    label("Displacement");
-    result(Displacement);
-    label("Annular Volume");
-    result(Annular);
-    label("Total Hole Volume");
-    result(TotalHoleVolume);
-    label("Lag Minutes");
-    result(LagMinutes);
-    label("Lag Strokes");
-    result(LagStrokes);
-    label("BBL/Min");
-    result(BarrelsPerMinute);
-    label("Gal/Min");
-    result(GallonsPerMinute);
-    label("Gal/Stroke");
-    result(GallonsPerStroke);
-    label("Kelly Bushing To Bit");
-    result(SurfaceToBit);
-    EndGrid();
-    EndGroup();
-
-    BeginGroup(platform::IDC_STATIC, QStringLiteral("MEASURED LAG"));
-    BeginGrid(2);
-    label("Lag Minutes");
-    edit(MeasuredLag);
-    label("Lag Strokes");
-    result(MeasuredStrokes);
-    AddStatic(LagNowLabel, QStringLiteral("LAG TIME NOW Based On Current Wits SPM"));
-    result(LagNow);
-    EndGrid();
-    EndGroup();
-    NewRow();
-
-    AddCheck(lagid::LagUsingStrokes, QStringLiteral("Lag Using Strokes"));
-    AddCheck(lagid::UseWitsStrokes, QStringLiteral("Use Wits Strokes"));
-    AddButton(StartCounter, QStringLiteral("Start Counter"));
-    AddStretch();
-    NewRow();
-    AddButton(lagid::Calculate, QStringLiteral("Calculate"), true);
-    AddButton(lagid::Save, QStringLiteral("Save"));
-    AddButton(UpdateWashout, QStringLiteral("Update Washout"));
-    AddButton(lagid::ResetToCalculated, QStringLiteral("Reset To Calculated Value"));
-    AddButton(Help, QStringLiteral("HELP"));
-    AddStretch();
-    AddButton(lagid::Close, QStringLiteral("Close"));
+    AddTable(kControls);
 
     // The label and the lag now show once a computation has run.
     Show(LagNowLabel, false);

@@ -2,7 +2,7 @@
 // The "LAG CALCULATOR" dialog (resource 45, modal): the hole, the drill string and the pumps typed in,
 // the lag figures shown; its work is the LagCalculator's.
 #include "drilling/lagcalculator.h"
-#include "platform/ui/dialog.h"
+#include "platform/ui/formdialog.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@ namespace drilling {
 
 class DrillingCommands;
 
-class LagCalcDlg final : public platform::Dialog {
+class LagCalcDlg final : public platform::FormDialog {
     Q_OBJECT
 public:
     LagCalcDlg(QWidget* parent, LagCalcHost host);

@@ -6,6 +6,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/ui/dialogitems.h"
 #include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 
@@ -60,6 +61,67 @@ constexpr std::pair<unsigned, int> kControlIds[] = {
 constexpr unsigned kFixedKindControls = CtlBlocks | CtlWidth | CtlMaximum | CtlMinimum | CtlLogarithmic | CtlReverse;
 constexpr unsigned kTextKindControls = CtlMaximum | CtlMinimum | CtlLogarithmic | CtlReverse | CtlFill;
 
+using namespace platform::dialogitems;
+
+// The dialog's controls in tab order, in their grid, groups and rows.
+const DialogItem kControls[] = {
+    Grid(8),
+    Label("Chart Number"), Combo(id::Track),
+    Label(id::PredefinedLabel, "Predefined Tracks"), Combo(id::Predefined),
+    Label(id::ViewLabel, "Select View"), Combo(id::View),
+    Label(id::FitDataLabel, "FIT Data"), Combo(id::FitData),
+    Label("Track Label"), Edit(id::TrackLabel, 50),
+    Label("Number of Blocks"), Edit(id::Blocks, 10),
+    Label("Width of Blocks (In Pixels)"), Edit(id::Width, 10),
+    Skip(), Skip(),
+    Label("Data"), Combo(id::Data),
+    Label("Minimum Value"), Edit(id::Minimum, 10),
+    Label("Maximum Value"), Edit(id::Maximum, 10),
+    Label("Curve Label"), Edit(id::CurveLabel, 25),
+    EndGrid(),
+
+    Group(107, "Curve #"),
+    FirstRadio(id::Curve1, "Curve 1"), Radio(id::Curve2, "Curve 2"), Radio(id::Curve3, "Curve 3"),
+    Radio(id::Curve4, "Curve 4"), Radio(id::Curve5, "Curve 5"), Radio(id::Curve6, "Curve 6"),
+    EndGroup(),
+    Group(118, "Line Width"),
+    FirstRadio(id::Thin, "Thin Line"), Radio(id::Medium, "Medium Line"), Radio(id::Heavy, "Heavy Line"),
+    EndGroup(),
+    Row(),
+    Check(id::Reverse, "Reverse Curve"), Check(id::Logarithmic, "Logrithmic"), Check(id::MudWeight, "Draw Mud Weight"),
+    Check(id::Fill, "Fill Behind Curve"), Check(id::Ppm, "PPM"), Check(id::PicturesActualSize, "Draw Pics Actual Size"),
+    Row(),
+    Check(id::HideDescriptions, "Hide Description Track"), Check(id::AllowOnHorz, "Allow On Horz"),
+    Check(id::UseCustomScheme, "Use Custom Scheme"), Check(id::LithFromElog, "Draw Lith From Elog"),
+    Check(id::VerticalLabel, "Draw Label Vertical"),
+    Row(),
+    Button(id::PenColor, "Pen Color"), Label(id::ColourText, ""),
+    Label(id::MaxGasScaleLabel, "Max Gas Scale"), Edit(id::MaxGasScale, 12),
+    Label(id::ScaleIntervalLabel, "Scale Interval"), Edit(id::ScaleInterval, 12),
+    Label(id::SchemeLabel, "Select Scheme"), Combo(id::Scheme),
+    Row(),
+    Button(id::Save, "SAVE"), Button(id::Delete, "DELETE"), Button(id::SaveViewAs, "Save View As"),
+    Button(id::SettingsSource, "Restore Field Settings"), Button(id::Advanced, "ADVANCED"), Stretch(),
+    DefaultButton(id::Done, "DONE"),
+};
+
+// The check boxes of the whole track that SAVE stores as they stand, each in its field. `plain`: shown
+// as its field stands with the track; the others are shown by the rules of the track's kind.
+struct TrackBox {
+    int id;
+    std::uint8_t CustomTrackEntry::*field;
+    bool plain = true;
+};
+
+const TrackBox kTrackBoxes[] = {
+    {id::MudWeight, &CustomTrackEntry::mudWeight},
+    {id::Ppm, &CustomTrackEntry::ppm},
+    {id::PicturesActualSize, &CustomTrackEntry::picturesActualSize},
+    {id::VerticalLabel, &CustomTrackEntry::verticalLabel},
+    {id::HideDescriptions, &CustomTrackEntry::hideDescriptions, false},
+    {id::AllowOnHorz, &CustomTrackEntry::onHorizontalView, false},
+};
+
 }  // namespace
 
 QString ViewsFolder(const QString& dataFolder)
@@ -81,14 +143,14 @@ QStringList ViewNames(const QString& dataFolder)
 
 CustCfgDlg::CustCfgDlg(QWidget* parent, CUSTCHARTCFGEX& config, int initialTrack, const CustCfgContext& context,
                        CustCfgHost& host)
-    : Dialog(parent, QStringLiteral("StrativM Custom Tracks")),
+    : FormDialog(parent, QStringLiteral("StrativM Custom Tracks")),
       tracks_(config.track),
       context_(context),
       host_(host),
       currentTrack_(std::clamp(initialTrack, 0, kCustomTrackCount - 1))
 {
     dataCode_ = tracks_[currentTrack_].dataCode[0];
-    BuildControls();
+    AddTable(kControls);
 
     On(id::Save, BN_CLICKED, [this] { CmSave(); });
     On(id::Delete, BN_CLICKED, [this] { CmDelete(); });
@@ -113,77 +175,6 @@ CustCfgDlg::~CustCfgDlg()
 {
     if (rangeDialog_)
         delete rangeDialog_.data();
-}
-
-void CustCfgDlg::BuildControls()
-{
-    BeginGrid(8);
-    AddStatic(IDC_STATIC, QStringLiteral("Chart Number"));
-    AddCombo(id::Track);
-    AddStatic(id::PredefinedLabel, QStringLiteral("Predefined Tracks"));
-    AddCombo(id::Predefined);
-    AddStatic(id::ViewLabel, QStringLiteral("Select View"));
-    AddCombo(id::View);
-    AddStatic(id::FitDataLabel, QStringLiteral("FIT Data"));
-    AddCombo(id::FitData);
-    AddStatic(IDC_STATIC, QStringLiteral("Track Label"));
-    AddEdit(id::TrackLabel, 50);
-    AddStatic(IDC_STATIC, QStringLiteral("Number of Blocks"));
-    AddEdit(id::Blocks, 10);
-    AddStatic(IDC_STATIC, QStringLiteral("Width of Blocks (In Pixels)"));
-    AddEdit(id::Width, 10);
-    SkipCell();
-    SkipCell();
-    AddStatic(IDC_STATIC, QStringLiteral("Data"));
-    AddCombo(id::Data);
-    AddStatic(IDC_STATIC, QStringLiteral("Minimum Value"));
-    AddEdit(id::Minimum, 10);
-    AddStatic(IDC_STATIC, QStringLiteral("Maximum Value"));
-    AddEdit(id::Maximum, 10);
-    AddStatic(IDC_STATIC, QStringLiteral("Curve Label"));
-    AddEdit(id::CurveLabel, 25);
-    EndGrid();
-
-    BeginGroup(107, QStringLiteral("Curve #"));
-    AddRadio(id::Curve1, QStringLiteral("Curve 1"), true);
-    for (int c = 1; c < 6; ++c)
-        AddRadio(kCurveButtons[c], QStringLiteral("Curve %1").arg(c + 1));
-    EndGroup();
-    BeginGroup(118, QStringLiteral("Line Width"));
-    AddRadio(id::Thin, QStringLiteral("Thin Line"), true);
-    AddRadio(id::Medium, QStringLiteral("Medium Line"));
-    AddRadio(id::Heavy, QStringLiteral("Heavy Line"));
-    EndGroup();
-    NewRow();
-    AddCheck(id::Reverse, QStringLiteral("Reverse Curve"));
-    AddCheck(id::Logarithmic, QStringLiteral("Logrithmic"));
-    AddCheck(id::MudWeight, QStringLiteral("Draw Mud Weight"));
-    AddCheck(id::Fill, QStringLiteral("Fill Behind Curve"));
-    AddCheck(id::Ppm, QStringLiteral("PPM"));
-    AddCheck(id::PicturesActualSize, QStringLiteral("Draw Pics Actual Size"));
-    NewRow();
-    AddCheck(id::HideDescriptions, QStringLiteral("Hide Description Track"));
-    AddCheck(id::AllowOnHorz, QStringLiteral("Allow On Horz"));
-    AddCheck(id::UseCustomScheme, QStringLiteral("Use Custom Scheme"));
-    AddCheck(id::LithFromElog, QStringLiteral("Draw Lith From Elog"));
-    AddCheck(id::VerticalLabel, QStringLiteral("Draw Label Vertical"));
-    NewRow();
-    AddButton(id::PenColor, QStringLiteral("Pen Color"));
-    AddStatic(id::ColourText, QString());
-    AddStatic(id::MaxGasScaleLabel, QStringLiteral("Max Gas Scale"));
-    AddEdit(id::MaxGasScale, 12);
-    AddStatic(id::ScaleIntervalLabel, QStringLiteral("Scale Interval"));
-    AddEdit(id::ScaleInterval, 12);
-    AddStatic(id::SchemeLabel, QStringLiteral("Select Scheme"));
-    AddCombo(id::Scheme);
-    NewRow();
-    AddButton(id::Save, QStringLiteral("SAVE"));
-    AddButton(id::Delete, QStringLiteral("DELETE"));
-    AddButton(id::SaveViewAs, QStringLiteral("Save View As"));
-    AddButton(id::SettingsSource, QStringLiteral("Restore Field Settings"));
-    AddButton(id::Advanced, QStringLiteral("ADVANCED"));
-    AddStretch();
-    AddButton(id::Done, QStringLiteral("DONE"), true);
 }
 
 void CustCfgDlg::SetupWindow()
@@ -274,10 +265,9 @@ void CustCfgDlg::ShowKindRules()
     SetCheck(id::HideDescriptions, text && t.hideDescriptions ? BST_CHECKED : BST_UNCHECKED);
     Enable(id::HideDescriptions, text);
     Enable(id::Scheme, currentTrack_ == 0);
-    SetCheck(id::MudWeight, t.mudWeight ? BST_CHECKED : BST_UNCHECKED);
-    SetCheck(id::Ppm, t.ppm ? BST_CHECKED : BST_UNCHECKED);
-    SetCheck(id::PicturesActualSize, t.picturesActualSize ? BST_CHECKED : BST_UNCHECKED);
-    SetCheck(id::VerticalLabel, t.verticalLabel ? BST_CHECKED : BST_UNCHECKED);
+    for (const TrackBox& box : kTrackBoxes)
+        if (box.plain)
+            SetCheck(box.id, t.*box.field ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CustCfgDlg::ShowScaleInterval()
@@ -437,13 +427,9 @@ void CustCfgDlg::CmSave()
     if (t.logarithmic && t.minimum[c] <= 0)
         t.minimum[c] = 1.0f;
     t.direction[c] = checked(id::Reverse) ? 0 : 1;
-    t.mudWeight = checked(id::MudWeight);
     t.fill[c] = checked(id::Fill);
-    t.ppm = checked(id::Ppm);
-    t.verticalLabel = checked(id::VerticalLabel);
-    t.picturesActualSize = checked(id::PicturesActualSize);
-    t.hideDescriptions = checked(id::HideDescriptions);
-    t.onHorizontalView = checked(id::AllowOnHorz);
+    for (const TrackBox& box : kTrackBoxes)
+        t.*box.field = checked(box.id);
     t.lithFromElog = t.kind == kLithTrackKind && context_.elogLoaded ? checked(id::LithFromElog) : 0;
     context_.useCustomScheme = checked(id::UseCustomScheme) != 0;
     if (host_.setUseCustomScheme)

@@ -8,7 +8,7 @@
 // records, the e-log lithology table saved from ADVANCED, "Use Custom Scheme", a view copied in and the
 // settings source switched.
 #include "layout/custchartcfg.h"
-#include "platform/ui/dialog.h"
+#include "platform/ui/formdialog.h"
 #include "platform/winapi.h"
 
 #include <QPointer>
@@ -74,7 +74,7 @@ struct CustCfgHost {
     std::function<void(QWidget* parent)> advanced;
 };
 
-class CustCfgDlg : public platform::Dialog {
+class CustCfgDlg : public platform::FormDialog {
 public:
     // `config` is the working copy; `initialTrack` the track shown first (0..14).
     CustCfgDlg(QWidget* parent, CUSTCHARTCFGEX& config, int initialTrack, const CustCfgContext& context,
@@ -88,7 +88,6 @@ protected:
     void SetupWindow() override;
 
 private:
-    void BuildControls();
     CustomTrackEntry& Track() { return tracks_[currentTrack_]; }
     int CheckedCurve() const;
     void FillViewList();

@@ -4,6 +4,7 @@
 #include "layout/ui/rangedialog.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "platform/ui/dialogitems.h"
 #include "platform/winapi.h"
 #include "wellfile/profile.h"
 
@@ -20,7 +21,6 @@ using platform::BN_CLICKED;
 using platform::BST_CHECKED;
 using platform::BST_UNCHECKED;
 using platform::CBN_SELCHANGE;
-using platform::IDC_STATIC;
 
 QString Format(const char* format, double value) { return QString::fromStdString(platform::CFormat(format, value)); }
 
@@ -105,11 +105,63 @@ const OptionBox kOptionBoxes[] = {
     {id::BasicLas, "Basic  LAS", IsSet<&WellConfig::basicLas>},
 };
 
+using namespace platform::dialogitems;
+
+// The controls above the option boxes, in tab order, in their groups, grids and rows.
+const platform::DialogItem kScaleControls[] = {
+    Radio(id::OneMeter, "One Meter "), Radio(id::TwoFoot, "Two Foot ( 5 in. /100ft )"),
+    Radio(id::TenFoot, "Ten Foot ( 1 in./100ft  10Ft rates)"),
+    Radio(id::TenFootFiveFtRates, "Ten Foot ( 1 in./100ft  5Ft rates)"), Check(id::MetresPerHour, "M Per Hr"),
+    Row(),
+
+    Group(id::RateLineGroup, "Rate Line Style"),
+    Radio(id::RatePointToPoint, "Point to Point"), Radio(id::RateBlocked, "Blocked"),
+    EndGroup(),
+    Group(id::GasLineGroup, "Gas Line Style"),
+    Radio(id::GasPointToPoint, "Point to Point"), Radio(id::GasBlocked, "Blocked"),
+    EndGroup(),
+    Group(id::GasModeGroup, "Gas Mode"),
+    Radio(id::Units, "Units"), Radio(id::Percent, "Percent"),
+    EndGroup(),
+    Group(id::OnBottomGroup, "On Bottom Mode"),
+    Radio(id::OpenOnBottom, "Open On Bottom"), Radio(id::ClosedOnBottom, "Closed On Bottom"),
+    Radio(id::OnBottomDisabled, "Disabled"),
+    EndGroup(),
+    Row(),
+
+    Grid(4),
+    Label("Rate Scales"), Combo(id::RateScales),
+    Label("Gas Scales"), Combo(id::GasScales),
+    Label("Gas Percent Scale"), Combo(id::GasPercentScale),
+    Label(id::TemperatureLabel, "Temperature Scale"), Combo(id::TemperatureScale),
+    EndGrid(),
+    Row(),
+
+    Grid(6),
+    Label(id::HighlightLabel, "High light rates below (x min/M)"), Edit(id::Highlight, 21, 8), Arrows(id::HighlightSpin),
+    Label(id::DelayLabel, "Delay (anti-bounce)"), Edit(id::Delay, 21, 8), Arrows(id::DelaySpin),
+    Check(id::AutoDrill, "Auto Drill"), Label(id::AutoDrillLabel, "Auto Drill ROP (min/M)"), Edit(id::AutoDrillRate, 21, 8),
+    Label("RT Res Lag ( M from Bit)"), Edit(id::RtResLag, 11, 8), Skip(),
+    Label(id::TimeZoneLabel, "Time Zone Adjust"), Edit(id::TimeZone, 21, 8), Skip(),
+    Label("Horizontal Resolution"), Edit(id::ScreenWidth, 11, 8), Skip(),
+    Label("Vertical Resolution"), Edit(id::ScreenHeight, 11, 8), Skip(),
+    Label("Number of Monitors"), Edit(id::Monitors, 11, 8),
+    EndGrid(),
+    Row(),
+};
+
+// The buttons below the option boxes.
+const platform::DialogItem kButtons[] = {
+    Row(),
+    Button(id::ResetDialogs, "Reset Dialogs"), Button(id::FieldSettings, "Use Field Settings"), Stretch(),
+    DefaultButton(platform::IDOK, "Save and Close"), Button(platform::IDCANCEL, "Cancel"),
+};
+
 }  // namespace
 
 SetupDlg::SetupDlg(QWidget* parent, wellfile::WellConfig& config, OutsideSettings& outside,
                    const SetupDlgContext& context, SetupHost& host)
-    : Dialog(parent, QStringLiteral("STRATIV SETUP")),
+    : FormDialog(parent, QStringLiteral("STRATIV SETUP")),
       config_(config),
       outside_(outside),
       context_(context),
@@ -140,82 +192,12 @@ SetupDlg::~SetupDlg() = default;
 
 void SetupDlg::BuildControls()
 {
-    AddRadio(id::OneMeter, QStringLiteral("One Meter "));
-    AddRadio(id::TwoFoot, QStringLiteral("Two Foot ( 5 in. /100ft )"));
-    AddRadio(id::TenFoot, QStringLiteral("Ten Foot ( 1 in./100ft  10Ft rates)"));
-    AddRadio(id::TenFootFiveFtRates, QStringLiteral("Ten Foot ( 1 in./100ft  5Ft rates)"));
-    AddCheck(id::MetresPerHour, QStringLiteral("M Per Hr"));
-    NewRow();
-
-    BeginGroup(id::RateLineGroup, QStringLiteral("Rate Line Style"));
-    AddRadio(id::RatePointToPoint, QStringLiteral("Point to Point"));
-    AddRadio(id::RateBlocked, QStringLiteral("Blocked"));
-    EndGroup();
-    BeginGroup(id::GasLineGroup, QStringLiteral("Gas Line Style"));
-    AddRadio(id::GasPointToPoint, QStringLiteral("Point to Point"));
-    AddRadio(id::GasBlocked, QStringLiteral("Blocked"));
-    EndGroup();
-    BeginGroup(id::GasModeGroup, QStringLiteral("Gas Mode"));
-    AddRadio(id::Units, QStringLiteral("Units"));
-    AddRadio(id::Percent, QStringLiteral("Percent"));
-    EndGroup();
-    BeginGroup(id::OnBottomGroup, QStringLiteral("On Bottom Mode"));
-    AddRadio(id::OpenOnBottom, QStringLiteral("Open On Bottom"));
-    AddRadio(id::ClosedOnBottom, QStringLiteral("Closed On Bottom"));
-    AddRadio(id::OnBottomDisabled, QStringLiteral("Disabled"));
-    EndGroup();
-    NewRow();
-
-    BeginGrid(4);
-    AddStatic(IDC_STATIC, QStringLiteral("Rate Scales"));
-    AddCombo(id::RateScales);
-    AddStatic(IDC_STATIC, QStringLiteral("Gas Scales"));
-    AddCombo(id::GasScales);
-    AddStatic(IDC_STATIC, QStringLiteral("Gas Percent Scale"));
-    AddCombo(id::GasPercentScale);
-    AddStatic(id::TemperatureLabel, QStringLiteral("Temperature Scale"));
-    AddCombo(id::TemperatureScale);
-    EndGrid();
-    NewRow();
-
-    BeginGrid(6);
-    AddStatic(id::HighlightLabel, QStringLiteral("High light rates below (x min/M)"));
-    AddEdit(id::Highlight, 21, 8);
-    AddUpDown(id::HighlightSpin);
-    AddStatic(id::DelayLabel, QStringLiteral("Delay (anti-bounce)"));
-    AddEdit(id::Delay, 21, 8);
-    AddUpDown(id::DelaySpin);
-    AddCheck(id::AutoDrill, QStringLiteral("Auto Drill"));
-    AddStatic(id::AutoDrillLabel, QStringLiteral("Auto Drill ROP (min/M)"));
-    AddEdit(id::AutoDrillRate, 21, 8);
-    AddStatic(IDC_STATIC, QStringLiteral("RT Res Lag ( M from Bit)"));
-    AddEdit(id::RtResLag, 11, 8);
-    SkipCell();
-    AddStatic(id::TimeZoneLabel, QStringLiteral("Time Zone Adjust"));
-    AddEdit(id::TimeZone, 21, 8);
-    SkipCell();
-    AddStatic(IDC_STATIC, QStringLiteral("Horizontal Resolution"));
-    AddEdit(id::ScreenWidth, 11, 8);
-    SkipCell();
-    AddStatic(IDC_STATIC, QStringLiteral("Vertical Resolution"));
-    AddEdit(id::ScreenHeight, 11, 8);
-    SkipCell();
-    AddStatic(IDC_STATIC, QStringLiteral("Number of Monitors"));
-    AddEdit(id::Monitors, 11, 8);
-    EndGrid();
-    NewRow();
-
+    AddTable(kScaleControls);
     BeginGrid(3);
     for (const OptionBox& box : kOptionBoxes)
         AddCheck(box.id, QString::fromLatin1(box.caption));
     EndGrid();
-
-    NewRow();
-    AddButton(id::ResetDialogs, QStringLiteral("Reset Dialogs"));
-    AddButton(id::FieldSettings, QStringLiteral("Use Field Settings"));
-    AddStretch();
-    AddButton(platform::IDOK, QStringLiteral("Save and Close"), true);
-    AddButton(platform::IDCANCEL, QStringLiteral("Cancel"));
+    AddTable(kButtons);
 
     // Hidden until the set-up shows them.
     for (int hidden : {id::DelayLabel, id::Delay, id::DelaySpin, id::OnBottomGroup, id::UseWitsDepth, id::UseWitsGas,
@@ -230,6 +212,18 @@ void SetupDlg::BuildControls()
 void SetupDlg::CheckBox(int id, bool on) { SetCheck(id, on ? BST_CHECKED : BST_UNCHECKED); }
 
 void SetupDlg::Hide(int id) { Show(id, false); }
+
+void SetupDlg::Lock(int id, bool on)
+{
+    CheckBox(id, on);
+    Enable(id, false);
+}
+
+void SetupDlg::Remove(int id)
+{
+    Lock(id, false);
+    Hide(id);
+}
 
 bool SetupDlg::PercentGroup() const { return PercentGasGroup(context_.env.loggerId, config_.alternateFormat != 0); }
 
@@ -260,8 +254,7 @@ void SetupDlg::SetupWindow()
         CheckBox(id::StoreAllWits, outside_.storeAllWits);
 
     if (c.logRateScale) {
-        CheckBox(id::ReverseRop, false);
-        Hide(id::ReverseRop);
+        Remove(id::ReverseRop);
         c.reverseRop = 0;
     }
     if (!env.customTracksAvailable || env.scratchWell || p == 16) {
@@ -271,29 +264,22 @@ void SetupDlg::SetupWindow()
 
     // Gas scale mode by profile.
     if (PercentGroup()) {
-        CheckBox(id::LogGas, false);
-        Enable(id::LogGas, false);
+        Lock(id::LogGas, false);
         c.logGasScale = 0;
         c.gasPercentMode = 0;
     }
     if (p == 134) {
-        CheckBox(id::LogGas, true);
-        Enable(id::LogGas, false);
+        Lock(id::LogGas, true);
         c.logGasScale = 1;
         c.gasPercentMode = 1;
-        CheckBox(id::Percent, true);
-        Enable(id::Percent, false);
-        CheckBox(id::Units, false);
-        Enable(id::Units, false);
+        Lock(id::Percent, true);
+        Lock(id::Units, false);
         Enable(id::LinearGas, false);
-        CheckBox(id::SurveyData, false);
-        Enable(id::SurveyData, false);
+        Lock(id::SurveyData, false);
     }
     c.linesAndScalesSet = 1;
-    if (!SandShaleProfile(p)) {
-        Enable(id::SandShaleOnly, false);
-        Hide(id::SandShaleOnly);
-    }
+    if (!SandShaleProfile(p))
+        Remove(id::SandShaleOnly);
 
     // Scale kind and line styles.
     for (int radio : {id::OneMeter, id::TwoFoot, id::TenFoot, id::TenFootFiveFtRates})
@@ -305,13 +291,10 @@ void SetupDlg::SetupWindow()
     CheckBox(c.gasLineStyle == 1 ? id::GasPointToPoint : id::GasBlocked, true);
 
     if (NoAlternateFormatProfile(p)) {
-        CheckBox(id::AlternateFormat, false);
-        Enable(id::AlternateFormat, false);
-        Hide(id::AlternateFormat);
+        Remove(id::AlternateFormat);
         c.alternateFormat = 0;
     } else if (p == 134) {
-        CheckBox(id::AlternateFormat, true);
-        Enable(id::AlternateFormat, false);
+        Lock(id::AlternateFormat, true);
         Hide(id::AlternateFormat);
         c.alternateFormat = 1;
         c.logGasScale = 1;
@@ -330,8 +313,7 @@ void SetupDlg::SetupWindow()
         if (c.airFormat != 0)
             CheckBox(id::AlternateFormat, false);
     } else {
-        Enable(id::AirFormat, false);
-        Hide(id::AirFormat);
+        Remove(id::AirFormat);
     }
     if (SandShaleProfile(p))
         CheckBox(id::SandShaleOnly, c.sandShaleOnly != 0);
@@ -343,9 +325,7 @@ void SetupDlg::SetupWindow()
             Hide(hidden);
         }
         if (p != 74) {
-            CheckBox(id::LogRate, false);
-            Enable(id::LogRate, false);
-            Hide(id::LogRate);
+            Remove(id::LogRate);
             c.logRateScale = 0;
         }
         CheckBox(id::MetresPerHour, true);
@@ -354,8 +334,7 @@ void SetupDlg::SetupWindow()
     }
 
     if (PercentGroup()) {
-        CheckBox(id::Percent, true);
-        Enable(id::Percent, false);
+        Lock(id::Percent, true);
         Enable(id::Units, false);
     } else {
         CheckBox(c.gasPercentMode ? id::Percent : id::Units, true);
@@ -367,16 +346,12 @@ void SetupDlg::SetupWindow()
         Hide(id::ReverseCo2);
     else
         CheckBox(id::ReverseCo2, c.reverseCo2 != 0);
-    if (c.logGasScale) {
-        CheckBox(id::ReverseCo2, false);
-        Hide(id::ReverseCo2);
-    }
+    if (c.logGasScale)
+        Remove(id::ReverseCo2);
 
     if (!env.customTracksAvailable || p == 16) {
         outside_.customTracksEnabled = false;
-        CheckBox(id::CustomTracks, false);
-        Enable(id::CustomTracks, false);
-        Hide(id::CustomTracks);
+        Remove(id::CustomTracks);
     } else if (c.airFormat == 0) {
         CheckBox(id::CustomTracks, outside_.customTracksEnabled);
     } else {
@@ -397,9 +372,8 @@ void SetupDlg::SetupWindow()
             SetText(id::AutoDrillRate, Format("%.2f", double(driller_.autoDrillRate)));
         }
         if (env.witsLink && c.useWitsDepth) {
-            CheckBox(id::AutoDrill, false);
+            Lock(id::AutoDrill, false);
             SetText(id::AutoDrillRate, QString());
-            Enable(id::AutoDrill, false);
             Enable(id::AutoDrillRate, false);
             driller_.autoDrill = false;
             driller_.autoDrillRate = 0;
@@ -411,16 +385,11 @@ void SetupDlg::SetupWindow()
             CheckBox(id::UseWitsGas, c.witsDepthCompanion != 0);
             Show(id::GasViaWits);
             const int type = env.gasInstrumentType;
-            if (p == 134 || InstrumentWithOwnGasFeed(type) || type == 13) {
-                CheckBox(id::GasViaWits, false);
-                Enable(id::GasViaWits, false);
-                Hide(id::GasViaWits);
-            }
+            if (p == 134 || InstrumentWithOwnGasFeed(type) || type == 13)
+                Remove(id::GasViaWits);
             if (InstrumentWithOwnGasFeed(type)) {
-                CheckBox(id::UseWitsGas, true);
-                Enable(id::UseWitsGas, false);
-                CheckBox(id::GasViaWits, false);
-                Enable(id::GasViaWits, false);
+                Lock(id::UseWitsGas, true);
+                Lock(id::GasViaWits, false);
                 Hide(id::SendChart);
                 Show(id::WitsDepthOption);
                 CheckBox(id::WitsDepthOption, c.witsDepthOption != 0);
@@ -429,8 +398,7 @@ void SetupDlg::SetupWindow()
         if (c.witsDepthCompanion)
             c.sendGasViaWits = 0;
         if (!withWits) {
-            CheckBox(id::Unmanned, false);
-            Hide(id::Unmanned);
+            Remove(id::Unmanned);
             c.unmannedUnit = 0;
         } else {
             CheckBox(id::Unmanned, c.unmannedUnit != 0);
@@ -501,10 +469,8 @@ void SetupDlg::FillScaleLists()
         AddString(id::RateScales, entry);
     outside_.rateInMetresPerHour = perHour ? 1 : 0;
     if (c.logRateScale) {
-        CheckBox(id::MetresPerHour, p == 74);
-        Enable(id::MetresPerHour, false);
-        CheckBox(id::ReverseRop, false);
-        Hide(id::ReverseRop);
+        Lock(id::MetresPerHour, p == 74);
+        Remove(id::ReverseRop);
         c.reverseRop = 0;
         CheckBox(id::LogRate, true);
     }

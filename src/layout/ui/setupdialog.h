@@ -8,7 +8,7 @@
 #include "layout/linesandscales.h"
 #include "layout/scaleinterval.h"
 #include "layout/trackflags.h"
-#include "platform/ui/dialog.h"
+#include "platform/ui/formdialog.h"
 #include "wellfile/wellconfig.h"
 
 #include <QPointer>
@@ -54,7 +54,7 @@ struct SetupHost {
         save;
 };
 
-class SetupDlg : public platform::Dialog {
+class SetupDlg : public platform::FormDialog {
 public:
     // `config` and `outside` are the dialog's copies; they hold what was saved once the dialog ends
     // with "Save and Close".
@@ -90,6 +90,10 @@ private:
     bool PercentGroup() const;
     void CheckBox(int id, bool on);
     void Hide(int id);
+    // A box a rule settles: checked as `on` and out of the user's reach.
+    void Lock(int id, bool on);
+    // A box a rule takes away: unchecked, out of reach and out of sight.
+    void Remove(int id);
     SetupForm ReadForm() const;
 
     wellfile::WellConfig& config_;

@@ -1,11 +1,16 @@
 #pragma once
-// FormDialog: a dialog of captioned fields. Each caption is a static in the cell left of its control,
-// in the grid the subclass has begun (BeginGrid), so that a block of fields is one list of rows.
+// FormDialog: a dialog built from lists. Captioned fields: each caption is a static in the cell left of
+// its control, in the grid the subclass has begun (BeginGrid), so that a block of fields is one list of
+// rows. A whole dialog declared as a table of controls and layout steps (platform/ui/dialogitems.h):
+// AddTable.
 #include "platform/ui/dialog.h"
 
 #include <initializer_list>
+#include <span>
 
 namespace platform {
+
+struct DialogItem;
 
 class FormDialog : public Dialog {
     Q_OBJECT
@@ -29,6 +34,8 @@ protected:
     void AddCaptionedTexts(std::initializer_list<Captioned> fields);
     // A grid of `pairs` caption and edit pairs a row, holding `fields`.
     void AddEditGrid(int pairs, std::initializer_list<Captioned> fields);
+    // Adds the items of a table in order (the tab order).
+    void AddTable(std::span<const DialogItem> items);
 };
 
 }  // namespace platform
