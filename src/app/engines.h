@@ -19,9 +19,14 @@ namespace elog { class Curves; }
 
 namespace app {
 
+class RunningDriller;
+
 // The engines and worker threads of the open well.
 struct Engines {
     drilling::Driller* driller = nullptr;  // while drilling mode is on
+    // The same driller as the window's handlers ask it (app/runningdriller.h); set by drilling mode
+    // with `driller`.
+    RunningDriller* runningDriller = nullptr;
     // The driller's current rate and drilling-time count for the activity log; set by drilling mode
     // with `driller` (the log writes zeros for them while it is not).
     std::function<wellfile::DrillingFigures()> drillerFigures;

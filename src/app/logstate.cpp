@@ -69,6 +69,7 @@ void ApplySetupDefaults(LogState& s)
     s.view.windowReady = true;
     s.env.firstInstance = 1;
     s.engines.driller = nullptr;
+    s.engines.runningDriller = nullptr;
     s.engines.autoGas = nullptr;
     s.engines.wits = nullptr;
     s.engines.custWits = nullptr;

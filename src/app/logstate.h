@@ -10,6 +10,7 @@
 #include "app/viewstate.h"
 #include "app/wellstate.h"
 #include "app/windowgroups.h"
+#include "app/witslinkstate.h"
 #include "elog/pictures.h"
 #include "entry/entrystate.h"
 #include "entry/memodrawing.h"
@@ -17,7 +18,6 @@
 #include "reports/shortreports.h"
 #include "tracks/painterstate.h"
 #include "wellfile/memorecords.h"
-#include "wits/witslink.h"
 
 #include <QDateTime>
 #include <QString>
@@ -117,7 +117,7 @@ struct LogState {
     // Menu bar, keys, exit and scrolling.
     OptionSettings options;
     EngineStatus engineStatus;
-    wits::WitsLinkState witsLink;  // the WITS values the window keeps across links
+    WitsLinkState witsLink;  // the WITS values the window keeps across links
     WellLists lists;
     ScrollState scroll;
     SessionFiles sessionFiles;

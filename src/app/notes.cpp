@@ -4,8 +4,8 @@
 #include "app/scrolling.h"
 #include "entry/memobook.h"
 #include "entry/memofiles.h"
-#include "entry/memoslot.h"
 #include "logview/geometryof.h"
+#include "logview/memoslot.h"
 #include "platform/services.h"
 
 #include <QFileInfo>
@@ -50,8 +50,8 @@ wellfile::SVMEMO& AppendMemo(NoteState& n)
 void FillNewMemo(LogState& s, wellfile::SVMEMO& m, int x)
 {
     NoteState& n = s.notes;
-    const entry::MemoSlotLayout layout = entry::ScreenMemoSlots(logview::GeometryOf(s));
-    const entry::SlotPlace place = entry::XToMemoSlot(layout, n.firstColumnNote ? layout.rightLeft : x);
+    const logview::MemoSlotLayout layout = logview::ScreenMemoSlots(logview::GeometryOf(s));
+    const logview::SlotPlace place = logview::XToMemoSlot(layout, n.firstColumnNote ? layout.rightLeft : x);
     m.slot = place.slot;
     m.slotOffset = place.offset;
     m.drawRectangle = 1;

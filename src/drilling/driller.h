@@ -7,6 +7,7 @@
 //
 // Everything runs on the GUI thread. What the driller works on is handed to it in a DrillingHost; its own
 // state is kept in value groups (drilling/drillervalues.h) that the calls below hand out.
+#include "app/runningdriller.h"
 #include "drilling/drillervalues.h"
 #include "drilling/drillinghost.h"
 #include "drilling/pumpthreads.h"
@@ -23,6 +24,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -32,7 +34,7 @@ class LogTime;
 class LogAlarm;
 class STROKES;
 
-class Driller : private DrillerValues {
+class Driller : public app::RunningDriller, private DrillerValues {
 public:
     // `host` outlives the object; `alarmHost` makes its WITS alarm table.
     Driller(DrillingHost& host, wits::WitsAlarmHost alarmHost);
@@ -106,6 +108,9 @@ public:
     void LagAtBottom();
     // The stroke counter while the lag follows pump strokes, else none.
     STROKES* Strokes() const;
+    // Its lag strokes, and the lag time of the drilling time while it runs.
+    std::optional<float> LagStrokes() const override;
+    std::optional<float> LagMinutes() const override;
     // Empties the step rings (a plug back): the next step writes slot 0.
     void ClearStepTables();
 
@@ -116,7 +121,7 @@ public:
     // The WITS bit depth passed the middle of the unit: the next tick steps the half (the polled box's
     // toggle is left as it is).
     void MarkWitsHalfStep() { halfStepPending = 1; }
-    float LagDepth() const { return lagDepth; }
+    float LagDepth() const override { return lagDepth; }
     void SetLagDepth(float depth) { lagDepth = depth; }
     // Items 0142 and 0145 of the WITS links: both halves of the unit take the value.
     void SetItem0142(float value) { item0142[0] = item0142[1] = value; }
@@ -147,13 +152,13 @@ public:
     void AddPumpStrokes(int pump, std::int32_t strokes) { pumpStrokePending[pump] += strokes; }
     std::int32_t TakePumpStrokes(int pump) { return std::exchange(pumpStrokePending[pump], 0); }
     // Test value `index` of both working records, carried into the next depth steps.
-    void SetTestGas(int index, float value)
+    void SetTestGas(int index, float value) override
     {
         previous.testGas[index] = value;
         working.testGas[index] = value;
     }
     // Neither working record marks sliding.
-    void ClearSlide() { previous.slide = working.slide = 0; }
+    void ClearSlide() override { previous.slide = working.slide = 0; }
     // One more drilling tick: its count, 1 to 10,000 and round again.
     std::int32_t CountTick();
     // A step (whole or half) waits for the next tick.
@@ -163,7 +168,7 @@ public:
     // The lag by strokes counts the pump threads' strokes at the WITS rates (else the depth box's).
     void SetLagByStrokesFromWits(bool on) { lagByStrokesFromWits = on ? 1 : 0; }
     // The rate of penetration, units per hour.
-    std::int32_t Rate() const { return rate; }
+    std::int32_t Rate() const override { return rate; }
 
     // ---- Its parts ----
     // The drilling time (from the start on) and the alarms (from the start or the alarm set-up on); a
@@ -174,10 +179,10 @@ public:
     void SetAlarms(std::unique_ptr<LogAlarm> alarms);
     wits::WitsAlarms& WitsAlarmTable() const { return *witsAlarms_; }
     // The live WITS values, kept current by the WITS links.
-    const wellfile::WITSRECORD& Live() const { return live_; }
+    const wellfile::WITSRECORD& Live() const override { return live_; }
     void SetLive(const wellfile::WITSRECORD& live) { live_ = live; }
     // The lag settings; current while they are the ".lag" file's (read at the start or saved since).
-    const wellfile::LagRecord& Lag() const { return lag_; }
+    const wellfile::LagRecord& Lag() const override { return lag_; }
     void SetLag(const wellfile::LagRecord& lag) { lag_ = lag; }
     bool LagCurrent() const { return lagCurrent_; }
     void SetLagCurrent(bool current) { lagCurrent_ = current; }

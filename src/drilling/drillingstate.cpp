@@ -141,6 +141,7 @@ void LoadWellTitleWhenMissing(app::LogState& log)
 void AttachDriller(app::LogState& log, Driller* driller)
 {
     log.engines.driller = driller;
+    log.engines.runningDriller = driller;
     log.customTracks.host.drillerLag = driller ? &driller->Lag() : nullptr;
     if (driller) {
         log.engines.drillerFigures = [driller] { return driller->Figures(); };

@@ -17,7 +17,7 @@ int LoadWellTitle(app::LogState& log);
 // The same when the title is empty or reads "No header file" in any letter case.
 void LoadWellTitleWhenMissing(app::LogState& log);
 
-// Makes `driller` the state's driller (null: none): the engines' pointer, the activity log's figures
+// Makes `driller` the state's driller (null: none): the engines' pointers, the activity log's figures
 // and the custom tracks' copy of its lag settings.
 void AttachDriller(app::LogState& log, Driller* driller);
 

@@ -23,6 +23,20 @@ constexpr float kCorrectionVolume = 0.2f;  // a pass of the correction by stroke
 
 STROKES* Driller::Strokes() const { return time_ ? time_->strokes.get() : nullptr; }
 
+std::optional<float> Driller::LagStrokes() const
+{
+    if (const STROKES* strokes = Strokes())
+        return strokes->lagStrokes;
+    return std::nullopt;
+}
+
+std::optional<float> Driller::LagMinutes() const
+{
+    if (time_)
+        return time_->lagTime;
+    return std::nullopt;
+}
+
 void Driller::LagAtBottom()
 {
     lagDepth = float(Well().fileBottomDepth);

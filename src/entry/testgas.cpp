@@ -1,6 +1,6 @@
 #include "entry/testgas.h"
 
-#include "drilling/driller.h"
+#include "app/runningdriller.h"
 #include "platform/numbers.h"
 #include "wellfile/datafile.h"
 
@@ -102,7 +102,7 @@ bool TestGasReachesBottom(const wellfile::OpenWell& well, std::int32_t to)
     return std::int64_t(to) >= std::int64_t(well.fileBottomDepth) - 1;
 }
 
-void SetDrillerTestGas(drilling::Driller& driller, const TestGasValues& values)
+void SetDrillerTestGas(app::RunningDriller& driller, const TestGasValues& values)
 {
     const TestGasValues inForce = TestGasInForce(values);
     for (int g = 0; g < wellfile::TEST_COUNT; ++g)

@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace drilling {
-class Driller;
+namespace app {
+class RunningDriller;
 }
 
 namespace entry {
@@ -70,6 +70,6 @@ bool TestGasReachesBottom(const wellfile::OpenWell& well, std::int32_t to);
 
 // Makes `values` (in force) the drilling object's current test values: both of its working records
 // carry them into the next depth steps.
-void SetDrillerTestGas(drilling::Driller& driller, const TestGasValues& values);
+void SetDrillerTestGas(app::RunningDriller& driller, const TestGasValues& values);
 
 }  // namespace entry

@@ -1,14 +1,12 @@
 #pragma once
 // The daily chart (".cht") and WITS (".wit") files of a well filed away under dated names in the data
-// folder's "chart/" and "wits/", WITS blocks received from a rig (".zl8") turned into daily files,
-// a well's daily files moved between folders, and the recent window of a daily WITS file for the live
-// chart. A source is deleted only once its copy was written whole.
+// folder's "chart/" and "wits/", WITS blocks received from a rig (".zl8") turned into daily files and
+// a well's daily files moved between folders. A source is deleted only once its copy was written whole.
 #include "wellfile/witsrecord.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QString>
-#include <QTime>
 
 #include <optional>
 #include <vector>
@@ -38,14 +36,5 @@ int ImportReceivedWitsFiles(const QString& receiveFolder, const QString& dataFol
 // empty well name.
 int MoveWellChartFiles(const QString& sourceFolder, const QString& targetFolder, const QString& wellName);
 int MoveWellWitsFiles(const QString& sourceFolder, const QString& targetFolder, const QString& wellName);
-
-// The records of the daily WITS file `path` up to the slot of `now` moved by `hourOffset` hours (within
-// its day: `path` is the file of WitsWindowDay): at most 100 records, from the slot's record - 100 (at
-// least the first). `bytes` gets the number of bytes read; nothing when the file does not open.
-// The day whose daily WITS file the live window reads at `now` with a display offset of `hourOffset`
-// hours: the day before or after today when the offset crosses midnight.
-QDate WitsWindowDay(const QDateTime& now, int hourOffset);
-std::optional<std::vector<wellfile::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
-                                                                   int hourOffset, int& bytes);
 
 }  // namespace exchange

@@ -27,7 +27,7 @@ constexpr float kNoMonitorGas = 0.1f;      // the total gas polled without a gas
 
 CUSTWITS::CUSTWITS(CustWitsHost& h, WitsAlarmHost alarmHost) : host(h)
 {
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     link.customLinkTotalGas = 0;
     link.lastBitDepth = 0;
     link.lastHoleDepth = 0;

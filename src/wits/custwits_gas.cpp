@@ -71,7 +71,7 @@ void CUSTWITS::ProcessGasItem(int item, std::string_view value)
 void CUSTWITS::TotalGasFirstPass(std::string_view text)
 {
     const float value = platform::LeadingFloat(text);
-    WitsLinkState& state = host.Link();
+    app::WitsLinkState& state = host.Link();
     float& maximum = gas_.stepGas[0];
     if (!host.Gas() || !settings_.gasMonitorFirst) {
         gas_.gasValues[0] = std::max(value, 0.0f);

@@ -155,7 +155,7 @@ void CUSTWITS::ApplyEffect(const ItemRow& row, double value, const ItemTargets& 
 void CUSTWITS::TrackDepth(float holeDepth)
 {
     drilling::Driller* d = host.Driller();
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     const wellfile::OpenWell& well = host.Well();
 
     SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(polls_.percent, holeDepth, d))));

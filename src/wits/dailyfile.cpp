@@ -21,6 +21,9 @@ namespace wits {
 
 namespace {
 
+constexpr int kWindowRecords = 100;   // the records of the live window
+constexpr int kWindowBuffer = 110;    // its buffer has room for ten more
+
 constexpr QFile::Permissions kNewFilePermissions =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
 
@@ -168,6 +171,31 @@ std::optional<std::vector<wellfile::WITSRECORD>> ReadDailyFile(const QString& pa
 bool CopyDailyFile(const QString& path, const QString& folder, const QString& fileName)
 {
     return wellfile::CopyFileLeavingReadOnly(path, platform::JoinPath(folder, fileName));
+}
+
+QDate WitsWindowDay(const QDateTime& now, int hourOffset) { return now.addSecs(qint64(hourOffset) * 3600).date(); }
+
+std::optional<std::vector<wellfile::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
+                                                                   int hourOffset, int& bytes)
+{
+    bytes = 0;
+    wellfile::SetNormalAttributes(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // The offset may carry the hour past midnight: the slot is that of the moved time in its own day,
+    // whose file the caller reads (WitsWindowDay).
+    const int hour = ((now.hour() + hourOffset) % 24 + 24) % 24;
+    const int slot = hour * 600 + now.minute() * 10 + now.second() / 6;
+    const int first = std::max(0, slot - kWindowRecords);
+    std::vector<wellfile::WITSRECORD> window(kWindowBuffer, wellfile::WITSRECORD{});
+    if (file.seek(qint64(first) * wellfile::kWitsRecordSize)) {
+        const qint64 read =
+            file.read(reinterpret_cast<char*>(window.data()), qint64(kWindowRecords) * wellfile::kWitsRecordSize);
+        bytes = int(std::max<qint64>(read, 0));
+    }
+    window.resize(std::size_t(bytes / wellfile::kWitsRecordSize));
+    return window;
 }
 
 }  // namespace wits

@@ -2,12 +2,14 @@
 // The daily WITS file: WITS folder + well name + date suffix + ".wit", exactly 14,400 WITSRECORDs, one
 // per 6-second slot of the day, no header. A new file holds the preset records (date, hour, minute and
 // the second that ends the slot, everything else 0), so a slot that never received a sample reads as
-// zeros; samples are then written over the records of their slots.
+// zeros; samples are then written over the records of their slots. The live chart reads the recent
+// window of the file.
 #include "wellfile/witsrecord.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QTime>
 
 #include <optional>
 #include <vector>
@@ -49,5 +51,14 @@ std::optional<std::vector<wellfile::WITSRECORD>> ReadDailyFile(const QString& pa
 // Puts a copy of the daily file at `path` into `folder` under `fileName` for a monitoring station,
 // replacing the old copy in one step and leaving the new one read-only. False when the copy failed.
 bool CopyDailyFile(const QString& path, const QString& folder, const QString& fileName);
+
+// The day whose daily WITS file the live window reads at `now` with a display offset of `hourOffset`
+// hours: the day before or after today when the offset crosses midnight.
+QDate WitsWindowDay(const QDateTime& now, int hourOffset);
+// The records of the daily WITS file `path` up to the slot of `now` moved by `hourOffset` hours (within
+// its day: `path` is the file of WitsWindowDay): at most 100 records, from the slot's record - 100 (at
+// least the first). `bytes` gets the number of bytes read; nothing when the file does not open.
+std::optional<std::vector<wellfile::WITSRECORD>> ReadRecentWitsRecords(const QString& path, const QTime& now,
+                                                                   int hourOffset, int& bytes);
 
 }  // namespace wits

@@ -80,7 +80,7 @@ void Wits::ReadChromatographFile()
     if (lines.empty())
         return;
 
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     std::string logText;
     bool newValue = false;
     std::size_t index = 1;

@@ -1,5 +1,6 @@
 #include "wits/linkcommon.h"
 
+#include "app/witslinkstate.h"
 #include "drilling/driller.h"
 #include "drilling/logalarm.h"
 #include "drilling/logtime.h"
@@ -9,7 +10,6 @@
 #include "wits/sidefiles.h"
 #include "wits/witsalarms.h"
 #include "wits/witshost.h"
-#include "wits/witslink.h"
 
 #include <algorithm>
 
@@ -157,7 +157,7 @@ float CountHoleDepth(LinkPercent& percent, float holeDepth, drilling::Driller* d
     return p;
 }
 
-std::int32_t TakeHoleDepth(WitsLinkState& link, drilling::Driller* d, float holeDepth)
+std::int32_t TakeHoleDepth(app::WitsLinkState& link, drilling::Driller* d, float holeDepth)
 {
     if (d)
         SetWitsPercentFlag(*d, d->Live().witsPercent);
@@ -165,7 +165,7 @@ std::int32_t TakeHoleDepth(WitsLinkState& link, drilling::Driller* d, float hole
     return TruncInt(link.holeDepth);
 }
 
-void FollowShallowerHole(std::int32_t& tracked, const WitsLinkState& link, bool unmannedUnit)
+void FollowShallowerHole(std::int32_t& tracked, const app::WitsLinkState& link, bool unmannedUnit)
 {
     if (!unmannedUnit && link.holeDepth > 0 && (float(tracked) > link.holeDepth || tracked == 0))
         tracked = TruncInt(link.holeDepth);

@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <string_view>
 
+namespace app {
+struct WitsLinkState;
+}
 namespace drilling {
 class Driller;
 }
@@ -67,8 +70,6 @@ struct LinkPercent {
     void Next();
 };
 
-struct WitsLinkState;
-
 // The drilling alarm's WITS-percent flag: set while `percent` is below the alarm settings' minimum (a
 // minimum of 0 leaves it as it is).
 void SetWitsPercentFlag(drilling::Driller& d, float percent);
@@ -86,11 +87,11 @@ void SetDrillingAlarmFlag(drilling::Driller* d, Effect effect);
 float CountHoleDepth(LinkPercent& percent, float holeDepth, drilling::Driller* d);
 // The hole depth of an item into the window's values, with the driller's WITS-low flag from its live
 // percent; returns the hole's whole unit.
-std::int32_t TakeHoleDepth(WitsLinkState& link, drilling::Driller* d, float holeDepth);
+std::int32_t TakeHoleDepth(app::WitsLinkState& link, drilling::Driller* d, float holeDepth);
 // The tracked depth (the whole unit the hole reached as the link sees it) follows a shallower hole at
 // once and takes the first depth; deeper only by the steps the link marks. Not with the unmanned unit,
 // whose file depth is corrected instead.
-void FollowShallowerHole(std::int32_t& tracked, const WitsLinkState& link, bool unmannedUnit);
+void FollowShallowerHole(std::int32_t& tracked, const app::WitsLinkState& link, bool unmannedUnit);
 // A hole deeper than the tracked depth marks one step however many units it jumped (a single bad sample
 // never appends many records), and the tracked depth takes the hole's.
 void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole);

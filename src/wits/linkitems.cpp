@@ -1,12 +1,12 @@
 #include "wits/linkitems.h"
 
+#include "app/witslinkstate.h"
 #include "drilling/driller.h"
 #include "platform/text.h"
 #include "wellfile/openwell.h"
 #include "wits/linkcommon.h"
 #include "wits/witsalarms.h"
 #include "wits/witshost.h"
-#include "wits/witslink.h"
 
 #include <algorithm>
 #include <optional>
@@ -45,7 +45,7 @@ void TakeGammaDepth(double value, const ItemTargets& t)
 // the driller's gamma slot.
 void TakeGamma(double value, const ItemTargets& t)
 {
-    const WitsLinkState& link = t.host.Link();
+    const app::WitsLinkState& link = t.host.Link();
     t.gamma.value = float(value);
     t.gamma.seen = t.gamma.seen || t.gamma.value > 0;
     if (link.mwdDisplay)

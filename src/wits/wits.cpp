@@ -30,7 +30,7 @@ Wits::Wits(WitsHost& h, WitsAlarmHost alarmHost) : host(h)
 {
     if (host.Pumps())
         host.Pumps()->Reset();
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     link.gasMaxima.fill(0);
     link.gasMaxima[0] = -1.0f;
     link.liveValues2.fill(0);
@@ -159,7 +159,7 @@ void Wits::ApplyEffect(const ItemRow& row, double value, const ItemTargets& targ
 void Wits::MarkHalfStep(float bitDepth)
 {
     drilling::Driller* d = host.Driller();
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     if (!link.halfUnitInterface || !d || (d->Time() && d->Time()->offBottom != 0) || float(depth_.trackedDepth) > bitDepth)
         return;
     depth_.tenthsDigit = TenthsDigit2(bitDepth);
@@ -172,7 +172,7 @@ void Wits::MarkHalfStep(float bitDepth)
 void Wits::TrackDepth(float holeDepth)
 {
     drilling::Driller* d = host.Driller();
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     const wellfile::OpenWell& well = host.Well();
 
     if (!gas_.gasFromMonitor)

@@ -60,7 +60,7 @@ void Wits::TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool comp
 
 void Wits::EndBookingAttempt()
 {
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     const int n = std::clamp(gas_.componentCount, 1, kComponentCount);
     std::fill_n(link.gasMaxima.begin(), n, 0.0f);
     gas_.co2Maximum = 0;
@@ -71,7 +71,7 @@ void Wits::EndBookingAttempt()
 bool Wits::StoreDepthStep(float lagDepth)
 {
     wellfile::OpenWell& well = host.Well();
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     const int n = std::clamp(gas_.componentCount, 0, kComponentCount);
     const int step = std::max(well.depthStep, 1);
     const float maximum = link.gasMaxima[0];

@@ -45,7 +45,7 @@ void Wits::FeedGasMonitor(int item, float value, bool marked)
 // Mode B: gas over the WITS link feeds the engine's own gas values.
 void Wits::TakeLinkGas(int item, std::string_view text, bool marked)
 {
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     if (item == kItem0101) {
         gas_.item0101 = platform::LeadingInt(text);
     } else if (item == kTotalGasHeld) {

@@ -109,7 +109,7 @@ void Wits::FrameEnd()
 void Wits::FinishFrame()
 {
     itemsSinceFrameEnd_ = false;
-    WitsLinkState& link = host.Link();
+    app::WitsLinkState& link = host.Link();
     const auto& g = gas_.gasValues;
     const float c1 = g[1];
     if (platform::Whole(c1) > platform::Whole(frames_.lastPublishedC1)) {

@@ -74,7 +74,7 @@ void WitsCommands::CmWits(app::LogState& log)
 {
     wellfile::WellConfig config{};
     wellfile::LoadConfig(config, app::PlaceOf(log), log.well.fieldSettings);
-    WitsLinkState& link = log.witsLink;
+    app::WitsLinkState& link = log.witsLink;
 
     if (log.engineStatus.witsRunning || engine_) {
         if (window_.checkMenuItem)
@@ -218,7 +218,7 @@ void WitsCommands::Reconnect(app::LogState& log, const LinkCalls& calls)
 
 int WitsCommands::Connect(app::LogState& log, Wits& w)
 {
-    WitsLinkState& link = log.witsLink;
+    app::WitsLinkState& link = log.witsLink;
     WitsConnection c = w.Connection();
     WitsGasSettings g = w.GasSettings();
     WitsGas gasValues = w.Gas();

@@ -55,7 +55,7 @@ WitsHost::WitsHost(app::LogState& log, const app::WellServices& services) : log_
 }
 
 wellfile::OpenWell& WitsHost::Well() const { return log_.well.file; }
-WitsLinkState& WitsHost::Link() const { return log_.witsLink; }
+app::WitsLinkState& WitsHost::Link() const { return log_.witsLink; }
 drilling::Driller* WitsHost::Driller() const { return log_.engines.driller; }
 gasmon::AutoGas* WitsHost::Gas() const { return log_.engines.autoGas; }
 drilling::PumpStrokes* WitsHost::Pumps() const { return log_.engines.pumpStrokes.get(); }

@@ -3,8 +3,8 @@
 // window's state so that the engines run (and are tested) without one: WitsHost, the window's values the
 // engines work on, read from the state at each call, and the work of others they ask for. (The hosts are
 // made from the window's state by their constructors, witshost.cpp.)
+#include "app/witslinkstate.h"
 #include "wellfile/witsrecord.h"
-#include "wits/witslink.h"
 
 #include <QString>
 
@@ -49,7 +49,7 @@ public:
     WitsHost(app::LogState& log, const app::WellServices& services);
 
     wellfile::OpenWell& Well() const;        // the open well
-    WitsLinkState& Link() const;             // the window's WITS values
+    app::WitsLinkState& Link() const;             // the window's WITS values
     drilling::Driller* Driller() const;      // while drilling mode is on
     gasmon::AutoGas* Gas() const;            // while the gas monitor runs
     drilling::PumpStrokes* Pumps() const;    // the pump-stroke intervals and counts; none: no threads

@@ -3,10 +3,10 @@
 // link is connected, its frames and counts, the depth it tracks and the pumps, the gas settings taken at
 // connect, the gas values of the items, the total gas held while the pumps stand, and the MWD and gamma
 // values.
+#include "app/witslinkstate.h"
 #include "gasmon/gasrecord.h"
 #include "wits/linkcommon.h"
 #include "wits/linkitems.h"
-#include "wits/witslink.h"
 
 #include <QString>
 
@@ -86,8 +86,8 @@ struct WitsGasSettings {
 // The gas values of the items and of the step booked at the lag depth.
 struct WitsGas {
     bool gasFromMonitor = false;     // this item's gas feeds the gas monitor
-    std::array<float, kGasValueCount> gasValues{};  // 0 total gas, 1 to 7 C1 to nC5
-    std::array<float, kGasValueCount> gasShares{};  // 0 is 1, i: component i / component sum
+    std::array<float, app::kGasValueCount> gasValues{};  // 0 total gas, 1 to 7 C1 to nC5
+    std::array<float, app::kGasValueCount> gasShares{};  // 0 is 1, i: component i / component sum
     std::int32_t componentCount = kComponentCount;
     float componentSum = 1;
     std::array<float, 8> firstHalf{};   // filled by the drilling object before a booking

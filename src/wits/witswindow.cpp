@@ -1,7 +1,6 @@
 #include "wits/witswindow.h"
 
 #include "app/logstate.h"
-#include "exchange/dailyfiles.h"
 #include "platform/folders.h"
 #include "wellfile/changewatch.h"
 #include "wellfile/datesuffix.h"
@@ -80,13 +79,13 @@ bool RefreshLiveWits(app::LogState& log, const std::function<void(std::vector<we
     // With the chart's offset the time shown may lie in the day before or after: that day's file is read.
     const int offset = ChartTimeZoneOffset(log.well.timeZoneAdjust, log.well.file.drilling);
     const QString day =
-        DailyWitsFileName(WitsFolder(log), log.well.file.wellName, exchange::WitsWindowDay(log.now, offset));
+        DailyWitsFileName(WitsFolder(log), log.well.file.wellName, WitsWindowDay(log.now, offset));
     wellfile::Watch(watch, day);
     if (!wellfile::WatchedFileChanged(watch, day))
         return false;
     // The samples up to now: the last one handed on is the newest, never the empty end of the day.
     int bytes = 0;
-    std::optional<std::vector<wellfile::WITSRECORD>> samples = exchange::ReadRecentWitsRecords(day, log.now.time(), offset, bytes);
+    std::optional<std::vector<wellfile::WITSRECORD>> samples = ReadRecentWitsRecords(day, log.now.time(), offset, bytes);
     if (!samples)
         return false;
     updateLive(*samples);

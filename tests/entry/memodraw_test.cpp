@@ -3,8 +3,8 @@
 // table, their text and colour, the slot numbers, the printer font, and a memo cut by a printed page
 // and continued on the next.
 #include "entry/draw/memos.h"
-#include "entry/memoslot.h"
 #include "layout/trackflags.h"
+#include "logview/memoslot.h"
 #include "shell/draw/viewpainters.h"
 #include "platform/draw/dc.h"
 #include "platform/logfont.h"
@@ -130,36 +130,36 @@ protected:
 TEST(MemoSlots, APlacedMemoLandsOnTheCellUnderTheMouse)
 {
     const logview::ViewGeometry g = DemoGeometry();
-    const MemoSlotLayout screen = ScreenMemoSlots(g);
-    EXPECT_EQ(XToMemoSlot(screen, 9).slot, 0);
-    EXPECT_EQ(XToMemoSlot(screen, 9).offset, 10);
-    EXPECT_EQ(XToMemoSlot(screen, -40).offset, 10);
+    const logview::MemoSlotLayout screen = logview::ScreenMemoSlots(g);
+    EXPECT_EQ(logview::XToMemoSlot(screen, 9).slot, 0);
+    EXPECT_EQ(logview::XToMemoSlot(screen, 9).offset, 10);
+    EXPECT_EQ(logview::XToMemoSlot(screen, -40).offset, 10);
     // The rate column and the description column (the right-hand region) on their own cells; the first
     // five rate cells are slot 0, which stands 2 pixels into the column.
     for (int x = 10; x <= 739; ++x) {
         const int left = x <= 509 ? 9 : 509;
         const int cellLeft = left + (x - left) / 10 * 10;
-        const SlotPlace p = XToMemoSlot(screen, x);
-        EXPECT_EQ(MemoSlotToX(screen, p.slot) + p.offset, cellLeft + (p.slot == 0 ? 2 : 0)) << x;
+        const logview::SlotPlace p = logview::XToMemoSlot(screen, x);
+        EXPECT_EQ(logview::MemoSlotToX(screen, p.slot) + p.offset, cellLeft + (p.slot == 0 ? 2 : 0)) << x;
         EXPECT_TRUE(p.slot >= 0 && p.slot <= 24) << x;
     }
-    EXPECT_EQ(XToMemoSlot(screen, 520).slot, 19);
+    EXPECT_EQ(logview::XToMemoSlot(screen, 520).slot, 19);
     // The gas track: slot 11 on its cell, slots 12-18 (gas cell - 2) = 7 further left, or on the cell
     // without the adjustment.
-    MemoSlotLayout flat = screen;
+    logview::MemoSlotLayout flat = screen;
     flat.noGasAdjust = true;
     for (int x = 740; x < 1054; ++x) {
         const int cellLeft = 739 + (x - 739) / 9 * 9;
-        const SlotPlace p = XToMemoSlot(screen, x);
-        EXPECT_EQ(MemoSlotToX(screen, p.slot) + p.offset, cellLeft - (p.slot > 11 ? 7 : 0)) << x;
-        const SlotPlace q = XToMemoSlot(flat, x);
-        EXPECT_EQ(MemoSlotToX(flat, q.slot) + q.offset, cellLeft) << x;
+        const logview::SlotPlace p = logview::XToMemoSlot(screen, x);
+        EXPECT_EQ(logview::MemoSlotToX(screen, p.slot) + p.offset, cellLeft - (p.slot > 11 ? 7 : 0)) << x;
+        const logview::SlotPlace q = logview::XToMemoSlot(flat, x);
+        EXPECT_EQ(logview::MemoSlotToX(flat, q.slot) + q.offset, cellLeft) << x;
     }
     // Stored slots outside the table.
-    EXPECT_EQ(MemoSlotToX(screen, 31), MemoSlotToX(screen, 1));
-    EXPECT_EQ(MemoSlotToX(screen, -1), MemoSlotToX(screen, 1));
+    EXPECT_EQ(logview::MemoSlotToX(screen, 31), logview::MemoSlotToX(screen, 1));
+    EXPECT_EQ(logview::MemoSlotToX(screen, -1), logview::MemoSlotToX(screen, 1));
     for (int slot = 25; slot <= 30; ++slot)
-        EXPECT_EQ(MemoSlotToX(screen, slot), MemoSlotToX(screen, 24));
+        EXPECT_EQ(logview::MemoSlotToX(screen, slot), logview::MemoSlotToX(screen, 24));
 }
 
 TEST_F(MemoDrawing, BoxRecordAndHitTableOfAOneLineMemoAtAnOddDepth)

@@ -1,7 +1,7 @@
 // The memo and depth-note files: whole records read, the torn tail dropped at the next save, memos kept
 // by range and text and sorted stably, note holes closed, and the failures said.
 #include "entry/memofiles.h"
-#include "entry/memoslot.h"
+#include "logview/memoslot.h"
 #include "support/files.h"
 #include "support/memos.h"
 #include "support/testmain.h"
@@ -120,7 +120,7 @@ TEST(HTextFile, SavingClosesHolesSoNoNoteIsLost)
 
 TEST(MemoSlots, XToSlotAndBackLandsOnTheCellUnderX)
 {
-    entry::MemoSlotLayout l;
+    logview::MemoSlotLayout l;
     l.slot0 = 11;
     l.rateLeft = 9;
     l.rateCell = 10;
@@ -130,15 +130,15 @@ TEST(MemoSlots, XToSlotAndBackLandsOnTheCellUnderX)
     l.noGasAdjust = true;
     l.rightLeft = 1064;
     l.unitCell = 10;
-    EXPECT_EQ(entry::XToMemoSlot(l, 9).slot, 0);
-    EXPECT_EQ(entry::XToMemoSlot(l, 9).offset, 10);
+    EXPECT_EQ(logview::XToMemoSlot(l, 9).slot, 0);
+    EXPECT_EQ(logview::XToMemoSlot(l, 9).offset, 10);
     for (int x : {75, 200, 500, 745, 800, 1000, 1070, 1100, 1130}) {
-        const entry::SlotPlace p = entry::XToMemoSlot(l, x);
+        const logview::SlotPlace p = logview::XToMemoSlot(l, x);
         const int cellWidth = x <= l.gasLeft ? l.rateCell : x <= l.rightLeft ? l.GasCell() : l.unitCell;
         const int left = x <= l.gasLeft ? l.rateLeft : x <= l.rightLeft ? l.gasLeft : l.rightLeft;
         if (p.slot == 0 || p.slot == 24)
             continue;
-        EXPECT_EQ(entry::MemoSlotToX(l, p.slot) + p.offset, left + (x - left) / cellWidth * cellWidth) << x;
+        EXPECT_EQ(logview::MemoSlotToX(l, p.slot) + p.offset, left + (x - left) / cellWidth * cellWidth) << x;
     }
-    EXPECT_EQ(entry::XToMemoSlot(l, 5000).slot, 24);
+    EXPECT_EQ(logview::XToMemoSlot(l, 5000).slot, 24);
 }

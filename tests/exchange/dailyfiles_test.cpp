@@ -35,16 +35,6 @@ void Touch(const QString& path, const QDateTime& when)
     ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
 }
 
-// A whole daily file of `kDay`: its preset records.
-QString WriteDailyFile(const QString& path)
-{
-    std::vector<WITSRECORD> day;
-    for (int r = 0; r < wellfile::kSlotsPerDay; ++r)
-        day.push_back(wits::PresetRecord(kDay, r));
-    testing_support::WriteBytes(path, day.data(), qsizetype(day.size() * sizeof(WITSRECORD)));
-    return path;
-}
-
 }  // namespace
 
 TEST(DailyFiles, StartUpFilesTodaysLooseChartAndWitsFilesAway)
@@ -136,41 +126,6 @@ TEST(DailyFiles, WatchesAnswerOnceForEachWrite)
     EXPECT_TRUE(wellfile::WatchedFileChanged(watch, path));
     QFile::remove(path);
     EXPECT_FALSE(wellfile::WatchedFileChanged(watch, path));
-}
-
-TEST(DailyFiles, TheRecentWitsWindowEndsNow)
-{
-    const QString path = WriteDailyFile(TestDir() + "W@1-15-26.wit");
-    int bytes = 0;
-    auto window = ReadRecentWitsRecords(path, QTime(10, 0), 0, bytes);
-    ASSERT_TRUE(window);
-    EXPECT_EQ(bytes, 12800);
-    ASSERT_EQ(window->size(), 100u);
-    const WITSRECORD first = wits::PresetRecord(kDay, 5900), midnight = wits::PresetRecord(kDay, 0);
-    EXPECT_EQ(std::memcmp(&window->front(), &first, sizeof(WITSRECORD)), 0);
-    EXPECT_EQ((std::array{window->back().hour, window->back().minute, window->back().second}),
-              (std::array<std::uint16_t, 3>{9, 59, 60}));
-    auto shifted = ReadRecentWitsRecords(path, QTime(8, 0), 2, bytes);
-    ASSERT_TRUE(shifted);
-    EXPECT_EQ(std::memcmp(shifted->data(), window->data(), 12800), 0);
-    window = ReadRecentWitsRecords(path, QTime(0, 3), 0, bytes);
-    EXPECT_EQ(std::memcmp(window->data(), &midnight, sizeof(WITSRECORD)), 0);
-    // An offset across midnight: the day after (or before) is read, at the moved hour.
-    EXPECT_EQ(WitsWindowDay(QDateTime(kDay.addDays(-1), QTime(22, 0)), 2), kDay);
-    EXPECT_EQ(WitsWindowDay(QDateTime(kDay.addDays(1), QTime(1, 0)), -2), kDay);
-    shifted = ReadRecentWitsRecords(path, QTime(22, 0), 12, bytes);
-    ASSERT_TRUE(shifted);
-    EXPECT_EQ(std::memcmp(&shifted->front(), &first, sizeof(WITSRECORD)), 0);
-    shifted = ReadRecentWitsRecords(path, QTime(1, 0), -3, bytes);
-    EXPECT_EQ(bytes, 12800);
-    EXPECT_EQ(shifted->back().hour, 21);
-
-    const QString shortFile = TestDir() + "short.wit";
-    WriteBytes(shortFile, ReadBytes(path).left(3968));
-    window = ReadRecentWitsRecords(shortFile, QTime(0, 3), 0, bytes);
-    EXPECT_EQ(bytes, 3968);
-    EXPECT_EQ(window->size(), 31u);
-    EXPECT_FALSE(ReadRecentWitsRecords(TestDir() + "none.wit", QTime(0, 3), 0, bytes));
 }
 
 TEST(DailyFiles, ReceivedWitsBlocksBecomeDailyFilesAndGoOnFirst)

@@ -5,9 +5,9 @@
 #include "app/scrolling.h"
 #include "app/ui/vertnoteedit.h"
 #include "entry/memofiles.h"
-#include "entry/memoslot.h"
 #include "layout/trackflags.h"
 #include "logview/geometryof.h"
+#include "logview/memoslot.h"
 #include "platform/logfont.h"
 #include "platform/text.h"
 #include "reports/dailyreport.h"
@@ -130,7 +130,7 @@ protected:
     }
     platform::RECT Strip(std::int32_t depth) { return RectAt(MemoAt(depth), offsetof(SVMEMO, topStrip)); }
     platform::RECT Handle(std::int32_t depth) { return RectAt(MemoAt(depth), offsetof(SVMEMO, cornerSquare)); }
-    entry::SlotPlace SlotAt(int x) { return entry::XToMemoSlot(entry::ScreenMemoSlots(logview::GeometryOf(S())), x); }
+    logview::SlotPlace SlotAt(int x) { return logview::XToMemoSlot(logview::ScreenMemoSlots(logview::GeometryOf(S())), x); }
     std::vector<SVMEMO> FileMemos()
     {
         const QByteArray bytes = ReadBytes(MemPath());
@@ -201,7 +201,7 @@ TEST_F(BoxDrags, AMovedMemoFollowsTheMouseAndStoresItsNewDepthAndColumnOnly)
     const std::vector<SVMEMO> after = FileMemos();
     ASSERT_EQ(after.size(), 4u);
     EXPECT_EQ(std::int32_t(after[1].depth), 1105);
-    const entry::SlotPlace place = SlotAt(strip.left + 40);
+    const logview::SlotPlace place = SlotAt(strip.left + 40);
     EXPECT_EQ(std::int32_t(after[1].slot), place.slot);
     EXPECT_EQ(std::int32_t(after[1].slotOffset), place.offset);
     EXPECT_NE(place.offset + 0, 0);  // a place inside the slot, not its left edge
@@ -302,7 +302,7 @@ TEST_F(BoxDrags, ADrillingParameterBoxStoresItsDepthAndColumnAndTheFileIsSortedA
         EXPECT_EQ(testing_support::At<std::int32_t>(after, i * 512), i + 1);
         EXPECT_EQ(testing_support::At<std::int32_t>(after, i * 512 + 4), depths[i]);
     }
-    const entry::SlotPlace place = SlotAt(box.left + 40);
+    const logview::SlotPlace place = SlotAt(box.left + 40);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 2 * 512 + 182), place.slot);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 2 * 512 + 274), place.offset);
     const auto changed = Changed(before.constData() + 512, after.constData() + 1024, 512);
@@ -322,7 +322,7 @@ TEST_F(BoxDrags, AMudBoxCarriesItsReportsDepthOnlyForAMudOnlyReport)
     DragBox(RowY(1169));
     QByteArray after = ReadBytes(QptPath());
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 4), 1150);
-    const entry::SlotPlace place = SlotAt(box.left + 40);
+    const logview::SlotPlace place = SlotAt(box.left + 40);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 186), place.slot);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 278), place.offset);
     EXPECT_EQ(testing_support::At<std::int32_t>(after, 512 + 182), 14);

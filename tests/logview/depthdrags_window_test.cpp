@@ -5,6 +5,7 @@
 #include "app/opendatafile.h"
 #include "app/welltops.h"
 #include "drilling/driller.h"
+#include "drilling/drillingstate.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
 #include "shell/ui/logwindow.h"
@@ -164,9 +165,9 @@ TEST_F(DepthDragsWindow, ASlideIntervalMarksItsRecordsAndTheSameDragClearsThem)
     drilling::DrillingHost facts(S());
     drilling::Driller driller(facts, {});
     testing_support::EditRecords(driller, [](drilling::DrillerRecords& v) { v.previous.slide = v.working.slide = 1; });
-    S().engines.driller = &driller;
+    drilling::AttachDriller(S(), &driller);
     Drag(x, RowY(1100), RowY(1110), Qt::ControlModifier);
-    S().engines.driller = nullptr;
+    drilling::AttachDriller(S(), nullptr);
     EXPECT_EQ(driller.Records().previous.slide, 0);
     EXPECT_EQ(driller.Records().working.slide, 0);
 }

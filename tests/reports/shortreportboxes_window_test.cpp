@@ -1,9 +1,9 @@
 // The short reports of a well's ".qpt" on the window's painted log: their boxes drawn at their slots and
 // found by the mouse, a box dragged by its top band to another depth, and the other report's bytes
 // in the file untouched by the paints between.
-#include "entry/memoslot.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
+#include "logview/memoslot.h"
 #include "reports/shortreports.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
@@ -54,7 +54,7 @@ TEST(ShortReportWindow, TheBoxesOfTheWellsReportsArePaintedAndOneIsDraggedToAnot
 
     const logview::ViewGeometry g = logview::GeometryOf(s);
     ASSERT_EQ(g.rowHeight, 10);
-    const int T = g.topMargin, left = entry::MemoSlotToX(entry::ScreenMemoSlots(g), 1);
+    const int T = g.topMargin, left = logview::MemoSlotToX(logview::ScreenMemoSlots(g), 1);
     const reports::ShortReportBoxes& boxes = s.shortReports.mechanical;
     ASSERT_EQ(boxes.count, 2);
     EXPECT_EQ(boxes.box[0].left, left);

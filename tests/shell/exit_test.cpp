@@ -1,5 +1,6 @@
 #include "app/dragshift.h"
 #include "app/opendatafile.h"
+#include "drilling/driller.h"
 #include "platform/folders.h"
 #include "shell/startupini.h"
 #include "shell/ui/logwindow.h"
@@ -251,8 +252,9 @@ TEST(Exit, WhileDrillingAsksFirstAndWritesTheBottomDepthIntoTheFirstRecord)
     named.replace(138, 12, QByteArray("G\xE9o Logging", 12));
     testing_support::WriteBytes(w.path, named);
     s.env.logOpenLines = true;
-    int driller = 0;
-    s.engines.driller = reinterpret_cast<drilling::Driller*>(&driller);
+    drilling::DrillingHost facts(s);
+    drilling::Driller driller(facts, {});
+    s.engines.driller = &driller;
     s.engines.drillerFigures = [] { return wellfile::DrillingFigures{42, 90.0, 0}; };
     s.well.repair.maxGasDepth = 1150;
 

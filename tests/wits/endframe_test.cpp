@@ -55,7 +55,7 @@ protected:
     wellfile::OpenWell& well = state.well.file;
     drilling::DrillingHost facts{state};
     std::unique_ptr<drilling::Driller> driller;
-    WitsLinkState& link = state.witsLink;
+    app::WitsLinkState& link = state.witsLink;
     WitsHost host{state, services};
     QList<int> blocks;  // outlives the engine, which writes its last block as it goes
     std::unique_ptr<Wits> engine;

@@ -35,7 +35,7 @@ struct LinkWell {
     wellfile::OpenWell& well = state.well.file;
     drilling::DrillingHost facts{state};
     std::unique_ptr<drilling::Driller> driller;
-    wits::WitsLinkState& link = state.witsLink;
+    app::WitsLinkState& link = state.witsLink;
     wits::WitsHost host{state, services};
 };
 

@@ -4,8 +4,8 @@
 #include "app/logstate.h"
 #include "app/notes.h"
 #include "elog/curves.h"
-#include "entry/memoslot.h"
 #include "logview/geometryof.h"
+#include "logview/memoslot.h"
 #include "platform/folders.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
@@ -215,7 +215,7 @@ void TvdDlg::CmSave()
         }
     }
 
-    const int x = entry::ScreenMemoSlots(logview::GeometryOf(log_)).rightLeft;
+    const int x = logview::ScreenMemoSlots(logview::GeometryOf(log_)).rightLeft;
     log_.notes.tvdMemoMark = true;
     app::AddMemo(log_, StationMemo(v), x, 0, md, false);
     log_.notes.tvdMemoMark = false;

@@ -1,7 +1,7 @@
 #include "entry/draw/memos.h"
 
-#include "entry/memoslot.h"
 #include "layout/trackflags.h"
+#include "logview/memoslot.h"
 #include "platform/draw/dc.h"
 
 #include <QString>
@@ -15,9 +15,9 @@ namespace entry {
 namespace {
 
 // A description's place: the slot and offset of the cell half a row into the right-hand region.
-SlotPlace DescriptionPlace(const MemoSlotLayout& screenSlots, int rowHeight)
+logview::SlotPlace DescriptionPlace(const logview::MemoSlotLayout& screenSlots, int rowHeight)
 {
-    return XToMemoSlot(screenSlots, int(screenSlots.rightLeft + 0.5 * rowHeight));
+    return logview::XToMemoSlot(screenSlots, int(screenSlots.rightLeft + 0.5 * rowHeight));
 }
 
 using platform::COLORREF;
@@ -44,9 +44,9 @@ platform::Font MemoFont(const wellfile::SVMEMO& m, const logview::Device& d)
 }
 
 // The x of a memo's slot: descriptions stand at the printed right-hand region on paper.
-std::int32_t SlotX(const wellfile::SVMEMO& m, const MemoSlotLayout& slotLayout, const logview::Device& d)
+std::int32_t SlotX(const wellfile::SVMEMO& m, const logview::MemoSlotLayout& slotLayout, const logview::Device& d)
 {
-    return d.printing && m.description ? d.printer.descriptionLeft : MemoSlotToX(slotLayout, m.slot);
+    return d.printing && m.description ? d.printer.descriptionLeft : logview::MemoSlotToX(slotLayout, m.slot);
 }
 
 // The width of the widest line and the height of the last one measured.
@@ -90,7 +90,7 @@ public:
         : p_(p), g_(p.g), d_(p.device), top_(topDepth), pageBottom_(pageBottomY), R_(rowHeight), yOrigin_(yOrigin),
           mode_(mode), paper_(d_.printing), screen_(!d_.printing && !d_.imageExport && !d_.offScreen),
           hits_(screen_ && mode == 0),
-          slots_(MemoSlotsOf(g_, d_)), screenSlots_(ScreenMemoSlots(g_)), offsetScale_(OffsetScale(d_))
+          slots_(logview::MemoSlotsOf(g_, d_)), screenSlots_(logview::ScreenMemoSlots(g_)), offsetScale_(OffsetScale(d_))
     {
     }
 
@@ -148,7 +148,7 @@ private:
         if (paper_)
             y = int(y - 0.7 * (m.depth - top_));
         if (m.description) {
-            const SlotPlace place = DescriptionPlace(screenSlots_, R_);
+            const logview::SlotPlace place = DescriptionPlace(screenSlots_, R_);
             m.slot = place.slot;
             m.slotOffset = place.offset;
         }
@@ -220,7 +220,7 @@ private:
     // The log body's own drawing on the window keeps the boxes the mouse finds memos by; a custom
     // track's column (a mode above 0) leaves them alone.
     const bool hits_;
-    const MemoSlotLayout slots_, screenSlots_;
+    const logview::MemoSlotLayout slots_, screenSlots_;
     const double offsetScale_;
     MemoLines lines_;
 };
@@ -248,7 +248,7 @@ int DrawMemoBox(MemoPass& pass, std::int32_t memo, std::int32_t firstLine, int r
     dc.SelectObject(platform::Pen(kBlack, d.printing ? 4 : 1));
     const int R = rowHeight;
     double y = yTop + (pass.options.pageReserve ? int(0.5 * R) : 0);
-    const int left = x > 0 ? x : std::max(int(SlotX(m, MemoSlotsOf(pass.g, d), d) + m.slotOffset * OffsetScale(d)), 2);
+    const int left = x > 0 ? x : std::max(int(SlotX(m, logview::MemoSlotsOf(pass.g, d), d) + m.slotOffset * OffsetScale(d)), 2);
 
     char text[sizeof m.text];
     MemoDrawnText(m, pass.options, text, sizeof text);
@@ -272,11 +272,11 @@ int DescriptionTextRoom(const logview::ViewGeometry& g)
 {
     if (g.description.count <= 0)
         return 0;
-    const MemoSlotLayout screen = ScreenMemoSlots(g);
-    const SlotPlace place = DescriptionPlace(screen, g.rowHeight);
+    const logview::MemoSlotLayout screen = logview::ScreenMemoSlots(g);
+    const logview::SlotPlace place = DescriptionPlace(screen, g.rowHeight);
     // The box starts two pixels into its cell, its lines a quarter row further; the column's last pixel
     // is the next track's edge line.
-    const int textX = int(MemoSlotToX(screen, place.slot) + place.offset + 2.0) + int(0.25 * g.rowHeight);
+    const int textX = int(logview::MemoSlotToX(screen, place.slot) + place.offset + 2.0) + int(0.25 * g.rowHeight);
     return std::max(g.description.Right() - 1 - textX, 0);
 }
 
@@ -286,7 +286,7 @@ void DrawMemoLabel(platform::Dc& dc, const logview::ViewGeometry& g, bool erase)
     dc.SetTextColor(erase ? dc.GetBkColor() : kRed);
     dc.SetTextAlign(platform::TA_BASELINE | platform::TA_CENTER);
     dc.SetBkMode(platform::TRANSPARENT);
-    const MemoSlotLayout slotLayout = ScreenMemoSlots(g);
+    const logview::MemoSlotLayout slotLayout = logview::ScreenMemoSlots(g);
     const std::int32_t gasCell = slotLayout.GasCell();
     const std::int32_t gasStep = 5 * gasCell - (slotLayout.noGasAdjust ? 0 : gasCell - 2);
     const int y = g.topMargin + 2 * g.rowHeight;

@@ -1,7 +1,6 @@
 #include "entry/ui/gaspercdlg.h"
 
 #include "app/logstate.h"
-#include "drilling/driller.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
 
@@ -94,8 +93,8 @@ void GasPercDlg::CmSave()
         platform::MessageBeep(0);  // the interval stays for another try
         return;
     }
-    if (well.drilling && log_.engines.driller && TestGasReachesBottom(well, run->to))
-        SetDrillerTestGas(*log_.engines.driller, values_);
+    if (well.drilling && log_.engines.runningDriller && TestGasReachesBottom(well, run->to))
+        SetDrillerTestGas(*log_.engines.runningDriller, values_);
 
     interval_ = NextTestGasInterval(well, run->to);
     SetInt(IDC_FROM, interval_.from);

@@ -4,9 +4,9 @@
 #include "app/notes.h"
 #include "entry/draw/memos.h"
 #include "entry/memofiles.h"
-#include "entry/memoslot.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
+#include "logview/memoslot.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
 
@@ -127,7 +127,7 @@ void MEMODLG::TransferMemo(bool toControls)
     if (book_.noFile && m.depth == 0) {
         const logview::ViewGeometry g = logview::GeometryOf(log_);
         SetInt(IDC_DEPTH, g.viewTopDepth + 20);
-        SetInt(IDC_POSITION, ScreenMemoSlots(g).rightLeft);
+        SetInt(IDC_POSITION, logview::ScreenMemoSlots(g).rightLeft);
         SetInt(IDC_NUMBER, m.number);
         shownSlot_ = GetInt(IDC_POSITION);
         m.frameColour = kNoFileBackground;

@@ -1,15 +1,15 @@
 #include "logview/ui/boxdrags.h"
 
-#include "app/ui/notedrag.h"
 #include "app/logstate.h"
 #include "app/notes.h"
 #include "app/scrolling.h"
-#include "entry/memoslot.h"
+#include "app/ui/notedrag.h"
 #include "layout/trackflags.h"
 #include "logview/boxdrops.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/draw/windowareas.h"
 #include "logview/geometryof.h"
+#include "logview/memoslot.h"
 #include "logview/ui/dragdcs.h"
 #include "logview/ui/mousewindow.h"
 #include "platform/text.h"
@@ -141,9 +141,9 @@ void EndBoxDrag(app::LogState& s, const MouseContext& m)
         ReleaseBoxDc(s, *m.drags);
 }
 
-entry::SlotPlace SlotUnder(const app::LogState& s, int x)
+SlotPlace SlotUnder(const app::LogState& s, int x)
 {
-    return entry::XToMemoSlot(entry::ScreenMemoSlots(GeometryOf(s)), x);
+    return XToMemoSlot(ScreenMemoSlots(GeometryOf(s)), x);
 }
 
 }  // namespace
@@ -226,7 +226,7 @@ bool DropShortReportBox(app::LogState& s, const MouseContext& m, const MousePoin
     const bool allowed = mud ? MudDropAllowed(d, RangeOf(s)) : MechanicalDropAllowed(d, RangeOf(s));
     const int index = ms.box.report;
     if (allowed && index >= 0) {
-        const entry::SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
+        const SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
         // Only the moved box is stored, into the file as it is now: a report another window added
         // since this one read the file stays.
         reports::ChangeShortReport(s.shortReports, s.well, s.env.remoteMonitorOn, std::size_t(index), [&](wellfile::QREPORT& r) {
@@ -259,7 +259,7 @@ bool DropMemo(app::LogState& s, const MouseContext& m, const MousePoint& p)
     app::NoteState& n = s.notes;
     if (inRows && MemoDropAllowed(d, RangeOf(s)) && index >= 0 && index < n.memoCount &&
         std::size_t(index) < n.memos.size()) {
-        const entry::SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
+        const SlotPlace place = SlotUnder(s, p.logX - ms.box.grabOffset);
         wellfile::SVMEMO& memo = n.memos[std::size_t(index)];
         memo.slot = place.slot;
         memo.slotOffset = place.offset;

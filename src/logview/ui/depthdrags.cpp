@@ -4,9 +4,9 @@
 #include "app/ui/notedrag.h"
 #include "app/elogoffset.h"
 #include "app/logstate.h"
+#include "app/runningdriller.h"
 #include "app/scrolling.h"
 #include "app/welltops.h"
-#include "drilling/driller.h"
 #include "logview/clickhits.h"
 #include "logview/depthdrags.h"
 #include "logview/draw/viewbitmaps.h"
@@ -244,8 +244,8 @@ bool DropSlideInterval(app::LogState& s, const MouseContext& m, const MousePoint
         const SlideInterval interval = SlideDropInterval(ms.slide.startDepth, d, s.well.file.fileBottomDepth);
         // The driller starts again from rotating: its two working records keep no slide state the user
         // has just rewritten in the file.
-        if (ToggleSlideInterval(s.well.file, interval.start, interval.end) && s.engines.driller)
-            s.engines.driller->ClearSlide();
+        if (ToggleSlideInterval(s.well.file, interval.start, interval.end) && s.engines.runningDriller)
+            s.engines.runningDriller->ClearSlide();
     }
     s.view.Invalidate();
     return true;

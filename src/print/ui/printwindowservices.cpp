@@ -10,6 +10,7 @@
 #include "print/ui/logpages.h"
 #include "print/ui/printsetupdlg.h"
 #include "print/ui/printheaderof.h"
+#include "print/ui/reportprintout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,34 @@ PrintWindowServices::PrintWindowServices(QWidget* window, PrintServices& rest) :
 void PrintWindowServices::CmPageSetup(app::LogState& log) { print::CmPageSetup(log); }
 
 void PrintWindowServices::CmHeader(app::LogState& log) { print::CmHeader(log, *this, window_); }
+
+bool PrintWindowServices::PrintReportPage(app::LogState& log, QWidget* parent, const QString& title,
+                                          const QString& pdfTitle, std::function<void(platform::Dc&)> page)
+{
+    // The check also tells whether the printer writes PDF files.
+    CheckPrinter(log);
+    platform::Printer* printer = EnsurePrinter(log.print);
+    if (!printer) {
+        platform::MessageBox(QStringLiteral("No Printer Available"), QStringLiteral("Print Error"));
+        return false;
+    }
+    ReportPrintout printout(log.print.pdfPrinter ? pdfTitle : title, std::move(page));
+    printout.banding = log.print.banding;
+    printout.cutSheet = true;
+    if (!platform::PrintJobWithAbortDialog(*printer, printout, parent, log.well.file.dataFolder))
+        return false;
+    TellWhereThePrintWent(*printer);
+    return true;
+}
+
+void PrintWindowServices::ReportPrinterSetup(app::LogState& log)
+{
+    if (!EnsurePrinter(log.print)) {
+        platform::MessageBox(QStringLiteral("No Printer Available"), QStringLiteral("Print Error"));
+        return;
+    }
+    PrintDialog(log.print);
+}
 
 void PrintWindowServices::CmPrint(app::LogState& log)
 {

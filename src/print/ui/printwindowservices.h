@@ -1,10 +1,12 @@
 #pragma once
 // The print services of a main window: "&Print..." runs its print job here, with the abort dialog
-// parented to the window, and "&Header..." its dialog; `rest` is what they are built on.
+// parented to the window, and "&Header..." its dialog; `rest` is what they are built on. The report
+// dialogs print their pages on the window's printer through them.
 #include "print/print_services.h"
 #include "print/draw/logpage.h"
 #include "print/printsetup.h"
 #include "print/ui/logprintout.h"
+#include "reports/ui/reportprinter.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,7 +15,7 @@
 
 namespace print {
 
-class PrintWindowServices final : public PrintServices {
+class PrintWindowServices final : public PrintServices, public reports::ReportPrinter {
 public:
     PrintWindowServices(QWidget* window, PrintServices& rest);
 
@@ -23,6 +25,9 @@ public:
     void CmPageSetup(app::LogState& log) override;
     // The header dialog, parented to the window; its "PRINT" goes through CmPrint.
     void CmHeader(app::LogState& log) override;
+    bool PrintReportPage(app::LogState& log, QWidget* parent, const QString& title, const QString& pdfTitle,
+                         std::function<void(platform::Dc&)> page) override;
+    void ReportPrinterSetup(app::LogState& log) override;
 
     // The set-up asked before a log run: the print set-up dialog, parented to the window.
     RunPrintSetupFn runPrintSetup;

@@ -1,6 +1,6 @@
 #include "reports/draw/shortreportboxes.h"
 
-#include "entry/memoslot.h"
+#include "logview/memoslot.h"
 #include "platform/draw/dc.h"
 #include "platform/numbers.h"
 
@@ -139,7 +139,7 @@ int RestX(const ShortReportTarget& t, std::int32_t slot, std::int32_t offset, in
 {
     const logview::Device& d = t.device;
     const double factor = double(d.printer.rowSize / 10) * d.printer.scaleFactor * (d.narrowFormat ? 0.88 : 1.0);
-    int x = int(entry::MemoSlotToX(entry::MemoSlotsOf(t.g, d), slot) + offset * factor);
+    int x = int(logview::MemoSlotToX(logview::MemoSlotsOf(t.g, d), slot) + offset * factor);
     if (slot == 0)
         x = d.printer.rateLeft + 2;
     x = std::max(x, 2);
@@ -228,7 +228,7 @@ public:
     Drawing(const ShortReportTarget& t, ShortReportState& s, const ShortReportRows& rows)
         : t_(t), dc_(t.dc), g_(t.g), d_(t.device), s_(s), rows_(rows), R_(rows.rowHeight),
           screen_(!d_.printing && !d_.imageExport), logPage_(d_.printing && rows.xOverride == 0),
-          slots_(entry::MemoSlotsOf(g_, d_))
+          slots_(logview::MemoSlotsOf(g_, d_))
     {
         const double kx = d_.printing ? double(d_.printer.rowHeight / 10) * d_.printer.scaleFactor : 1.0;
         scale_ = kx * (d_.narrowFormat ? 0.88 : 1.0);
@@ -274,7 +274,7 @@ private:
 
     int SlotX(std::int32_t slot, std::int32_t offset) const
     {
-        int x = int(entry::MemoSlotToX(slots_, slot) + offset * scale_);
+        int x = int(logview::MemoSlotToX(slots_, slot) + offset * scale_);
         if (d_.printing && slot == 0)
             x = d_.printer.rateLeft + 2;
         if (rows_.xOverride != 0)
@@ -419,7 +419,7 @@ private:
     const int R_;
     const bool screen_;
     const bool logPage_;
-    const entry::MemoSlotLayout slots_;
+    const logview::MemoSlotLayout slots_;
     double scale_ = 1.0;
     int div_ = 1;
     int cutLimit_ = 0;

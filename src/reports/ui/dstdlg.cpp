@@ -12,8 +12,9 @@
 
 namespace reports {
 
-DstDlg::DstDlg(QWidget* parent, app::LogState& log, int requested)
-    : RecordReportDlg(parent, QStringLiteral("STRATIV DST REPORT"), log, QStringLiteral("DST"), QStringLiteral("DST")),
+DstDlg::DstDlg(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested)
+    : RecordReportDlg(parent, QStringLiteral("STRATIV DST REPORT"), log, printer, QStringLiteral("DST"),
+                      QStringLiteral("DST")),
       requested_(requested)
 {
     // The fields in rows, each block under the one before.
@@ -183,9 +184,9 @@ void DstDlg::Closed()
     log_.view.Invalidate();
 }
 
-void RunDstReport(QWidget* parent, app::LogState& log, int requested)
+void RunDstReport(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested)
 {
-    DstDlg dialog(parent, log, requested);
+    DstDlg dialog(parent, log, printer, requested);
     dialog.Load();
     dialog.Execute();
     // Every way out (CLOSE, Escape, the close box) leaves the send copy.

@@ -16,7 +16,7 @@ public:
         IDC_DELETE = 129,
     };
     // `requested`: the test (from 1) to show first; 0 shows the last.
-    DstDlg(QWidget* parent, app::LogState& log, int requested);
+    DstDlg(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested);
 
     // Reads the requested test; a well without tests starts on a new test "1".
     void Load();
@@ -46,6 +46,6 @@ private:
 };
 
 // Runs the DST report dialog of the open well modally at test `requested` (0: the last).
-void RunDstReport(QWidget* parent, app::LogState& log, int requested);
+void RunDstReport(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested);
 
 }  // namespace reports

@@ -4,7 +4,7 @@
 #include "app/logstate.h"
 #include "app/notes.h"
 #include "app/opendatafile.h"
-#include "drilling/driller.h"
+#include "app/runningdriller.h"
 #include "entry/memobook.h"
 #include "entry/memofiles.h"
 #include "entry/ui/memodlg.h"
@@ -386,7 +386,7 @@ void QREPORTDLG::EvDepthKillFocus()
         platform::MessageBox(QStringLiteral("Depth Out of range"), QString(), platform::MB_OK);
         return;
     }
-    const drilling::Driller* driller = log_.engines.driller;
+    const app::RunningDriller* driller = log_.engines.runningDriller;
     if (!driller)
         return;
     const float output = ComputePumpOutput(&f, &driller->Lag(), &driller->Live(), r.depth);

@@ -4,15 +4,15 @@
 #include "app/opendatafile.h"
 #include "platform/services.h"
 #include "reports/reporttext.h"
-#include "reports/ui/reportprintout.h"
+#include "reports/ui/reportprinter.h"
 
 #include <QDir>
 
 namespace reports {
 
-RecordReportDlg::RecordReportDlg(QWidget* parent, const QString& caption, app::LogState& log, const QString& kind,
-                                 const QString& pdfKind)
-    : FormDialog(parent, caption), log_(log), kind_(kind), pdfKind_(pdfKind)
+RecordReportDlg::RecordReportDlg(QWidget* parent, const QString& caption, app::LogState& log, ReportPrinter& printer,
+                                 const QString& kind, const QString& pdfKind)
+    : FormDialog(parent, caption), log_(log), printer_(printer), kind_(kind), pdfKind_(pdfKind)
 {
 }
 
@@ -33,7 +33,7 @@ void RecordReportDlg::AddRecordButtons(const Buttons& ids)
     On(ids.print, platform::BN_CLICKED, [this] { CmPrint(); });
     On(ids.add, platform::BN_CLICKED, [this] { CmNew(); });
     On(ids.save, platform::BN_CLICKED, [this] { CmSave(); });
-    On(ids.printerSetup, platform::BN_CLICKED, [this] { ReportPrinterSetup(log_); });
+    On(ids.printerSetup, platform::BN_CLICKED, [this] { printer_.ReportPrinterSetup(log_); });
     On(ids.remove, platform::BN_CLICKED, [this] { CmDelete(); });
     On(ids.saveAsText, platform::BN_CLICKED, [this] { CmSaveAsText(); });
     SetSpacing(3);
@@ -55,8 +55,8 @@ void RecordReportDlg::CmPrint()
                                  .arg(log_.well.file.wellName)
                                  .arg(Current() + 1)
                                  .arg(PrintedDepth());
-    PrintReportPage(log_, this, QStringLiteral("StrativM %1 Report").arg(kind_), pdfTitle,
-                    [this](platform::Dc& dc) { DrawPage(dc); });
+    printer_.PrintReportPage(log_, this, QStringLiteral("StrativM %1 Report").arg(kind_), pdfTitle,
+                             [this](platform::Dc& dc) { DrawPage(dc); });
 }
 
 void RecordReportDlg::CmSaveAsText()

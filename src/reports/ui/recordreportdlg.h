@@ -11,6 +11,8 @@ struct LogState;
 
 namespace reports {
 
+class ReportPrinter;
+
 class RecordReportDlg : public platform::FormDialog {
     Q_OBJECT
 public:
@@ -25,8 +27,9 @@ protected:
     struct Buttons {
         int previous, next, print, add, save, printerSetup, remove, saveAsText;
     };
-    RecordReportDlg(QWidget* parent, const QString& caption, app::LogState& log, const QString& kind,
-                    const QString& pdfKind);
+    // `printer` prints the pages and sets up the printer.
+    RecordReportDlg(QWidget* parent, const QString& caption, app::LogState& log, ReportPrinter& printer,
+                    const QString& kind, const QString& pdfKind);
 
     // The row of buttons under the fields, each routed to its command (CLOSE is IDOK); then the report
     // dialogs' tight spacing over the whole dialog.
@@ -51,6 +54,7 @@ protected:
     virtual QByteArray RecordText() const = 0;
 
     app::LogState& log_;
+    ReportPrinter& printer_;
 
 private:
     void CmStep(int step);

@@ -2,16 +2,14 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "drilling/driller.h"
-#include "drilling/logtime.h"
-#include "drilling/strokes.h"
+#include "app/runningdriller.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/ui/svedit.h"
 #include "platform/winapi.h"
 #include "reports/dailyreports.h"
 #include "reports/reportfields.h"
-#include "reports/ui/reportprintout.h"
+#include "reports/ui/reportprinter.h"
 #include "wellfile/copyout.h"
 #include "wellfile/datafile.h"
 #include "wellfile/reportindex.h"
@@ -28,6 +26,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace reports {
 
@@ -131,25 +130,26 @@ void CopyFileOver(const QString& from, const QString& to)
 
 }  // namespace
 
-ReportDlgEx::ReportDlgEx(QWidget* parent, app::LogState& log, Mode mode, int requested)
-    : Dialog(parent, QStringLiteral("STRATIV MORNING REPORT")), log_(log), mode_(mode), requested_(requested)
+ReportDlgEx::ReportDlgEx(QWidget* parent, app::LogState& log, ReportPrinter& printer, Mode mode, int requested)
+    : Dialog(parent, QStringLiteral("STRATIV MORNING REPORT")), log_(log), printer_(printer), mode_(mode),
+      requested_(requested)
 {
     // However it closes (a button, the close box, the end of a modal run), the report marks are read again.
     connect(this, &QDialog::finished, this, [this] { Closing(); });
     drillingNow = [this] {
         DrillingNow d;
-        const drilling::Driller* driller = log_.engines.driller;
+        const app::RunningDriller* driller = log_.engines.runningDriller;
         if (!log_.well.file.drilling || !driller)
             return d;
         d.drilling = true;
         d.lagDepth = driller->LagDepth();
         d.rate = driller->Rate();
-        if (const drilling::STROKES* strokes = driller->Strokes()) {
+        if (const std::optional<float> strokes = driller->LagStrokes()) {
             d.lagByStrokes = true;
-            d.lagStrokes = strokes->lagStrokes;
+            d.lagStrokes = *strokes;
         }
-        if (driller->Time())
-            d.lagMinutes = driller->Time()->lagTime;
+        if (const std::optional<float> minutes = driller->LagMinutes())
+            d.lagMinutes = *minutes;
         return d;
     };
     if (mode_ == Edit) {
@@ -290,7 +290,7 @@ void ReportDlgEx::BuildButtons()
     On(IDC_RPT_PREVIOUS, platform::BN_CLICKED, [this, ctrl] { Step(false, ctrl()); });
     On(IDC_RPT_NEXT, platform::BN_CLICKED, [this, ctrl] { Step(true, ctrl()); });
     On(IDC_RPT_DELETE, platform::BN_CLICKED, [this] { CmDelete(); });
-    On(IDC_RPT_PRINTER_SETUP, platform::BN_CLICKED, [this] { ReportPrinterSetup(log_); });
+    On(IDC_RPT_PRINTER_SETUP, platform::BN_CLICKED, [this] { printer_.ReportPrinterSetup(log_); });
     On(IDC_RPT_SHORT_REPORT, platform::BN_CLICKED, [this] { CmShortReport(); });
     SetSpacing(3);
 }
@@ -338,7 +338,7 @@ bool ReportDlgEx::Load()
 
 void ReportDlgEx::SetupWindow()
 {
-    if (log_.well.file.drilling && log_.engines.driller && log_.engines.driller->Strokes())
+    if (log_.well.file.drilling && log_.engines.runningDriller && log_.engines.runningDriller->LagStrokes())
         SetText(IDC_RPT_LAG_LABEL, QStringLiteral("LAG STROKES"));
     if (mode_ == Edit && !reports_.empty())
         Fill();
@@ -503,8 +503,8 @@ void ReportDlgEx::CmPrint()
                                  .arg(log_.well.file.wellName)
                                  .arg(index_ + 1)
                                  .arg(int(std::trunc(Shown().depth)));
-    PrintReportPage(log_, this, QStringLiteral("StrativM Report"), pdfTitle,
-                    [this](platform::Dc& dc) { DrawPrintedPage(dc); });
+    printer_.PrintReportPage(log_, this, QStringLiteral("StrativM Report"), pdfTitle,
+                             [this](platform::Dc& dc) { DrawPrintedPage(dc); });
 }
 
 ReportPageData ReportDlgEx::PageData() const

@@ -21,6 +21,7 @@ struct LogState;
 namespace reports {
 
 class ReportPageView;
+class ReportPrinter;
 
 class ReportDlgEx final : public platform::Dialog {
     Q_OBJECT
@@ -32,8 +33,9 @@ public:
         IDC_RPT_DELETE = 101, IDC_RPT_PRINTER_SETUP = 159, IDC_RPT_SHORT_REPORT = 164, IDC_RPT_LAG_LABEL = 173,
     };
 
-    // `requested`: the report number (from 1) to show, -1 for the last.
-    ReportDlgEx(QWidget* parent, app::LogState& log, Mode mode, int requested);
+    // `requested`: the report number (from 1) to show, -1 for the last. `printer` prints the page and
+    // sets up the printer.
+    ReportDlgEx(QWidget* parent, app::LogState& log, ReportPrinter& printer, Mode mode, int requested);
     ~ReportDlgEx() override;
 
     // Loads the reports and picks the one shown; false (after telling the user) when the dialog is not
@@ -79,6 +81,7 @@ private:
     ReportWell Well();
 
     app::LogState& log_;
+    ReportPrinter& printer_;
     Mode mode_;
     int requested_;
     std::vector<wellfile::REPORTEX> reports_;  // count_ reports and a spare

@@ -9,7 +9,10 @@
 
 namespace reports {
 
-ReportWindowServices::ReportWindowServices(QWidget* window) : window_(window) {}
+ReportWindowServices::ReportWindowServices(QWidget* window, ReportPrinter& printer)
+    : window_(window), printer_(printer)
+{
+}
 
 // The window is going: its preview goes without the closing work, which would reach into the window.
 ReportWindowServices::~ReportWindowServices() { delete preview_.data(); }
@@ -26,7 +29,7 @@ void ReportWindowServices::CloseOpen()
 void ReportWindowServices::RunDailyReportDialog(app::LogState& log, int reportNumber)
 {
     CloseOpen();
-    ReportDlgEx dialog(window_, log, ReportDlgEx::Edit, reportNumber);
+    ReportDlgEx dialog(window_, log, printer_, ReportDlgEx::Edit, reportNumber);
     if (dialog.Load())
         dialog.Execute();
 }
@@ -34,7 +37,7 @@ void ReportWindowServices::RunDailyReportDialog(app::LogState& log, int reportNu
 void ReportWindowServices::OpenDailyReport(app::LogState& log, int number)
 {
     CloseOpen();
-    auto* dialog = new ReportDlgEx(window_, log, ReportDlgEx::Preview, number);
+    auto* dialog = new ReportDlgEx(window_, log, printer_, ReportDlgEx::Preview, number);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (!dialog->Load()) {
         delete dialog;
@@ -47,22 +50,22 @@ void ReportWindowServices::OpenDailyReport(app::LogState& log, int number)
 void ReportWindowServices::RunDstDialog(app::LogState& log, int, const QString&)
 {
     CloseOpen();
-    RunDstReport(window_, log, 0);
+    RunDstReport(window_, log, printer_, 0);
 }
 void ReportWindowServices::RunShowDialog(app::LogState& log, int, const QString&)
 {
     CloseOpen();
-    RunShowReport(window_, log, 0);
+    RunShowReport(window_, log, printer_, 0);
 }
 void ReportWindowServices::OpenShowReport(app::LogState& log, int number, const QString&)
 {
     CloseOpen();
-    RunShowReport(window_, log, number);
+    RunShowReport(window_, log, printer_, number);
 }
 void ReportWindowServices::OpenDstReport(app::LogState& log, int number, const QString&)
 {
     CloseOpen();
-    RunDstReport(window_, log, number);
+    RunDstReport(window_, log, printer_, number);
 }
 void ReportWindowServices::SaveReportsAsText(app::LogState& log, const QString&)
 {

@@ -5,6 +5,7 @@
 // marks, the DST report dialog by its command and its marks, and the reports saved as text.
 #include "reports/reports_services.h"
 #include "reports/ui/reportdlgex.h"
+#include "reports/ui/reportprinter.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,7 +14,8 @@ namespace reports {
 
 class ReportWindowServices final : public ReportServices {
 public:
-    explicit ReportWindowServices(QWidget* window);
+    // The dialogs print on `printer`.
+    ReportWindowServices(QWidget* window, ReportPrinter& printer);
     ~ReportWindowServices() override;
 
     void RunDstDialog(app::LogState& log, int kind, const QString& wellName) override;
@@ -32,6 +34,7 @@ private:
     void CloseOpen();
 
     QPointer<QWidget> window_;
+    ReportPrinter& printer_;
     QPointer<ReportDlgEx> preview_;
 };
 

@@ -53,8 +53,8 @@ bool NewShowDlg::CanClose()
     return true;
 }
 
-ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, int requested)
-    : RecordReportDlg(parent, QStringLiteral("STRATIV SHOW REPORT"), log, QStringLiteral("Show"),
+ShowDlg::ShowDlg(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested)
+    : RecordReportDlg(parent, QStringLiteral("STRATIV SHOW REPORT"), log, printer, QStringLiteral("Show"),
                       QStringLiteral("SHOW")),
       requested_(requested)
 {
@@ -267,9 +267,9 @@ bool ShowDlg::CanClose()
     return true;
 }
 
-void RunShowReport(QWidget* parent, app::LogState& log, int requested)
+void RunShowReport(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested)
 {
-    ShowDlg dialog(parent, log, requested);
+    ShowDlg dialog(parent, log, printer, requested);
     if (dialog.Load())
         dialog.Execute();
 }

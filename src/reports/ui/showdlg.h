@@ -35,7 +35,7 @@ public:
         IDC_DELETE = 149,
     };
     // `requested`: the show (from 1) to show first; any other value shows the last.
-    ShowDlg(QWidget* parent, app::LogState& log, int requested);
+    ShowDlg(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested);
 
     // Loads the shows (a well without any starts with NEW); false when that first NEW was cancelled.
     bool Load();
@@ -74,6 +74,6 @@ private:
 };
 
 // Runs the show report dialog of the open well modally at show `requested`.
-void RunShowReport(QWidget* parent, app::LogState& log, int requested);
+void RunShowReport(QWidget* parent, app::LogState& log, ReportPrinter& printer, int requested);
 
 }  // namespace reports

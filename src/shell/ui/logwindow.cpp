@@ -168,7 +168,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     printWindows_ = std::make_unique<print::PrintWindowServices>(this, *neighbours_.print);
     printWindows_->reloadMemos = [this](app::LogState& log) { wellServices_.view->LoadMemos(log); };
     neighbours_.print = printWindows_.get();
-    reportWindows_ = std::make_unique<reports::ReportWindowServices>(this);
+    reportWindows_ = std::make_unique<reports::ReportWindowServices>(this, *printWindows_);
     neighbours_.reports = reportWindows_.get();
     exchangeWindows_ = std::make_unique<exchange::ExchangeWindowServices>(this, *neighbours_.exchange);
     neighbours_.exchange = exchangeWindows_.get();

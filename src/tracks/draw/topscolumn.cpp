@@ -1,7 +1,7 @@
 #include "tracks/draw/topscolumn.h"
 
-#include "entry/memoslot.h"
 #include "layout/draw/penof.h"
+#include "logview/memoslot.h"
 #include "platform/draw/dc.h"
 #include "platform/text.h"
 #include "wellfile/profile.h"
@@ -32,7 +32,7 @@ struct TopsPass {
     long long firstDepth;
     bool paper;
     bool blackAndWhite;
-    entry::MemoSlotLayout slotLayout;
+    logview::MemoSlotLayout slotLayout;
 
     void Marker(const RECORD& rec, int markerY);
     long long LineY(std::int32_t topDepth, int y0) const;
@@ -86,8 +86,8 @@ void TopsPass::TopLine(int y)
 
 void TopsPass::Label(const std::string& label, std::int32_t slot, int y)
 {
-    const int k = entry::NormalMemoSlot(slot);
-    const int x = entry::MemoSlotToX(slotLayout, slot);
+    const int k = logview::NormalMemoSlot(slot);
+    const int x = logview::MemoSlotToX(slotLayout, slot);
     const platform::SIZE extent = dc.GetTextExtent(label.c_str(), int(label.size()));
     const int top = int(y - 1.6 * R), bottom = int(y + extent.cy - 1.3 * R), textY = int(y - 1.4 * R);
     if ((k <= 4 || k > 14) && !wellfile::FeetFormatProfile(g.profile))
@@ -110,7 +110,7 @@ void DrawTopsColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
     const bool paper = device.printing;
     const int R = rowHeight;
     TopsPass pass{dc, g, device, view, R, records[first].depth, paper, paper && !device.colourPrinting,
-                  entry::MemoSlotsOf(g, device)};
+                  logview::MemoSlotsOf(g, device)};
     const std::int32_t stopDepth = g.fileLastDepth % 2 != 0 ? g.fileLastDepth - 1 : g.fileLastDepth;
     const bool compressed = g.scaleIndex >= 3;
     int markerY = paper ? int(y0 - 0.75 * R) : int(y0 - 0.5 * R) + (compressed ? R : 0);

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace entry {
+namespace logview {
 
 // What the slots are placed by, in the units of one output (screen pixels or printer units).
 struct MemoSlotLayout {
@@ -27,11 +27,11 @@ struct MemoSlotLayout {
 };
 
 // The screen's slots: the rate track, the gas track, the description column and the unit width.
-MemoSlotLayout ScreenMemoSlots(const logview::ViewGeometry& g);
+MemoSlotLayout ScreenMemoSlots(const ViewGeometry& g);
 // The paper's: the printed rate track (slot 0 at its left edge), gas tracks and description column.
-MemoSlotLayout PaperMemoSlots(const logview::PrinterGeometry& p);
+MemoSlotLayout PaperMemoSlots(const PrinterGeometry& p);
 // The layout of the output `device` draws on.
-MemoSlotLayout MemoSlotsOf(const logview::ViewGeometry& g, const logview::Device& device);
+MemoSlotLayout MemoSlotsOf(const ViewGeometry& g, const Device& device);
 
 // The slot a stored slot number stands for: 0 to 30 as they are, anything else 1.
 int NormalMemoSlot(std::int32_t slot);
@@ -48,4 +48,4 @@ struct SlotPlace {
 };
 SlotPlace XToMemoSlot(const MemoSlotLayout& layout, std::int32_t x);
 
-}  // namespace entry
+}  // namespace logview

@@ -1,33 +1,12 @@
 #pragma once
-// The main window's WITS values, which the window keeps across links (LogState::witsLink). What the
-// engines read of the window through their host is in wits/witshost.h.
-#include "wellfile/witsrecord.h"
-
-#include <QString>
-
+// The main window's WITS values, which the window keeps across links (LogState::witsLink): the WITS
+// links work on them through their host (wits/witshost.h).
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <vector>
 
 namespace app {
-struct LogState;
-struct WellServices;
-}  // namespace app
-namespace wellfile {
-struct OpenWell;
-struct RECORD;
-}
-namespace drilling {
-class Driller;
-struct PumpStrokes;
-}
-namespace gasmon {
-class AutoGas;
-}
 
-namespace wits {
-
+// The gas values of a WITS table: total gas, then the components and the values after them.
 constexpr int kGasValueCount = 52;
 
 // The main window's WITS values.
@@ -74,4 +53,4 @@ struct WitsLinkState {
     float customLinkTotalGas = 0;
 };
 
-}  // namespace wits
+}  // namespace app

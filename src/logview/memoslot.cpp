@@ -1,12 +1,12 @@
-#include "entry/memoslot.h"
+#include "logview/memoslot.h"
 
 #include <algorithm>
 
-namespace entry {
+namespace logview {
 
 std::int32_t MemoSlotLayout::GasCell() const { return gasCells > 0 ? (gasRight - gasLeft) / gasCells : 0; }
 
-MemoSlotLayout ScreenMemoSlots(const logview::ViewGeometry& g)
+MemoSlotLayout ScreenMemoSlots(const ViewGeometry& g)
 {
     MemoSlotLayout l;
     l.slot0 = g.rate.left + 2;
@@ -20,7 +20,7 @@ MemoSlotLayout ScreenMemoSlots(const logview::ViewGeometry& g)
     return l;
 }
 
-MemoSlotLayout PaperMemoSlots(const logview::PrinterGeometry& p)
+MemoSlotLayout PaperMemoSlots(const PrinterGeometry& p)
 {
     MemoSlotLayout l;
     l.slot0 = p.rateLeft;
@@ -34,7 +34,7 @@ MemoSlotLayout PaperMemoSlots(const logview::PrinterGeometry& p)
     return l;
 }
 
-MemoSlotLayout MemoSlotsOf(const logview::ViewGeometry& g, const logview::Device& device)
+MemoSlotLayout MemoSlotsOf(const ViewGeometry& g, const Device& device)
 {
     return device.printing ? PaperMemoSlots(device.printer) : ScreenMemoSlots(g);
 }
@@ -82,4 +82,4 @@ SlotPlace XToMemoSlot(const MemoSlotLayout& l, std::int32_t x)
     return {r->first + k, (cell - k * r->perSlot) * r->width};
 }
 
-}  // namespace entry
+}  // namespace logview

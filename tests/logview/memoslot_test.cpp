@@ -1,11 +1,11 @@
 // The notes slots across the demo well's screen layout and a printed one.
-#include "entry/memoslot.h"
+#include "logview/memoslot.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-using namespace entry;
+using namespace logview;
 
 TEST(MemoSlotToX, SlotsStepThroughTheThreeRegions)
 {
