@@ -162,49 +162,6 @@ int LogWindow::LoadFileSettings()
     return app::LoadFileSettings(state_, wellServices_, viewTopTaken);
 }
 
-void LogWindow::EnsureQuickBar()
-{
-    if (tools_.quickBar || closing_)
-        return;
-    auto* bar = new QBTNDLG(BarLinks(), state_.view.viewScale);
-    bar->setAttribute(Qt::WA_DeleteOnClose);
-    tools_.quickBar = bar;
-    bar->Create();
-    GiveFocusBack();
-}
-
-app::BarLinks LogWindow::BarLinks()
-{
-    app::BarLinks links;
-    links.window = this;
-    links.state = &state_;
-    links.tools = &tools_;
-    links.neighbours = &neighbours_;
-    links.runCommand = [this](int id) { EvCommand(id); };
-    links.focusLog = [this] { GiveFocusBack(); };
-    links.invalidateLog = [this] { InvalidateLog(); };
-    links.redrawLog = [this] { MarkRedraw(); };
-    links.toggleCustomTracks = [this] { ToggleCustomTracks(); };
-    links.clientTopChanged = [this] { ClientTopChanged(); };
-    links.openSharedWell = [this](const QString& path, const QString& timeText) {
-        return exchange::OpenSharedWell(*this, path, timeText);
-    };
-    return links;
-}
-
-void LogWindow::GiveFocusBack()
-{
-    activateWindow();
-    setFocus();
-}
-
-void LogWindow::DestroyQuickBar()
-{
-    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
-        bar->SavePosition();
-    delete tools_.quickBar;
-}
-
 namespace exchange {
 
 int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText)
