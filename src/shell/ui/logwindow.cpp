@@ -5,7 +5,6 @@
 #include "shell/ui/logwindow.h"
 
 #include "drilling/drillingcommands.h"
-#include "logview/ui/logview.h"
 #include "platform/messagewindows.h"
 #include "platform/winapi.h"
 #include "shell/viewcommands.h"

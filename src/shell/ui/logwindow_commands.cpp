@@ -14,14 +14,11 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "shell/importcommands.h"
-#include "shell/ui/livemonitordlg.h"
-#include "shell/ui/qbtndlg.h"
 #include "wellfile/datafile.h"
 #include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <QFileInfo>
-#include <QMoveEvent>
 
 #include <algorithm>
 #include <limits>

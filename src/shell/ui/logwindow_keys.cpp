@@ -22,7 +22,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QShowEvent>
 #include <QTimerEvent>
 

@@ -4,15 +4,12 @@
 #include "shell/ui/logwindow.h"
 
 #include "app/activitylines.h"
-#include "app/commandids.h"
 #include "app/layouthosts.h"
 #include "app/opendatafile.h"
 #include "app/printtracks.h"
 #include "app/wellsettings.h"
-#include "elog/elog_services.h"
 #include "layout/ui/pendialog.h"
 #include "layout/ui/schemedialog.h"
-#include "platform/services.h"
 #include "platform/text.h"
 #include "wellfile/settingsblock.h"
 

@@ -14,7 +14,6 @@
 #include "logview/ui/logimage.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "shell/ui/qbtndlg.h"
 #include "shell/ui/statusdlg.h"
 
 #include <QFileInfo>
