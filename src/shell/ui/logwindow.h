@@ -2,6 +2,10 @@
 // The main window: the frame on screen and the owner of the open well's state. The state lives in
 // the groups of app::LogState; the window routes commands, timers and posted messages to the
 // handlers, most of which hand over to the subsystem that does the work.
+// Its files call one way: logwindow.cpp holds the services the others call back into (timers, posted
+// messages, the dispatch, the message filter, the busy guard, the client area) and calls none of them;
+// the handlers in logwindow_*.cpp call only files below their own; logwindow_create.cpp, the top, makes
+// the window and wires it, and is called by nothing else.
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "platform/services.h"
@@ -70,8 +74,10 @@ public:
     // Menu resource 1 (office) or 3 (drilling).
     void AssignMenu(int resource);
 
-    // Runs the handler of command `id`; false when no handler answers it.
+    // Runs the handler of command `id` from the table the constructor gave; false when no handler
+    // answers it.
     bool EvCommand(int id);
+    // The window's command table (logwindow_commandtable.cpp); the constructor hands it to EvCommand.
     static const app::CommandTable<LogWindow>& Commands();
 
     // Window messages: PostMessage queues one for the GUI thread, HandleMessage runs it at once.
@@ -313,7 +319,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
-    // The links the quick view bar and the bar of shared wells are made with.
+    // The links the quick view bar and the bar of shared wells are made with; made once, by the
+    // constructor, into barLinks_.
     app::BarLinks BarLinks();
     // Custom tracks on or off (the quick view bar's C/T button): the data, the linked scheme, the layout
     // and a full erase-and-paint.
@@ -355,6 +362,8 @@ private:
     void DrawThumbReadout(std::int32_t top);
 
     app::LogState state_;
+    const app::CommandTable<LogWindow>* commands_ = nullptr;  // what EvCommand dispatches through
+    app::BarLinks barLinks_;  // what the bars on the window reach it through
     std::unique_ptr<logview::ViewBitmaps> bitmaps_;  // the view's images; state_.view points at them
     std::unique_ptr<app::ViewPainters> painters_;  // the neighbour painters; state_.view points at them
     std::unique_ptr<logview::LogView> logView_;        // the view's paint; neighbours_.logview points at it

@@ -14,113 +14,17 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "shell/importcommands.h"
-#include "shell/ui/livemonitordlg.h"
-#include "shell/ui/qbtndlg.h"
 #include "wellfile/datafile.h"
 #include "wellfile/profile.h"
 #include "wellfile/sidefiles_settings.h"
 
 #include <QFileInfo>
-#include <QMoveEvent>
 
 #include <algorithm>
 #include <limits>
 
-// The command table of the main window. Commands whose work belongs to another subsystem hand over to
-// its services.
-
-const app::CommandTable<LogWindow>& LogWindow::Commands()
-{
-    using namespace app::cmd;
-    static const app::CommandTable<LogWindow> table = [] {
-        app::CommandTable<LogWindow> t;
-        t
-            .On(New, &LogWindow::CmNewFile)
-            .On(PlugBack, &LogWindow::CmPlugBack)
-            .On(Open, &LogWindow::CmOpen)
-            .On(Archive, &LogWindow::CmArchive)
-            .On(Restore, &LogWindow::CmRestore)
-            .On(SaveAs, &LogWindow::CmSaveAs)
-            .On(SaveAsImage, &LogWindow::CmSaveAsImage)
-            .On(SendFile, &LogWindow::CmSendFile)
-            .On(PageSetup, &LogWindow::CmPageSetup)
-            .On(Print, &LogWindow::CmPrint)
-            .On(Exit, &LogWindow::CmExit)
-            .OnRange(RecentFirst, RecentLast, &LogWindow::CmOpenRecent)
-            .On(WitsChart, &LogWindow::CmWitsChart)
-            .On(GasChart, &LogWindow::CmGasChart)
-            .On(MorningReport, &LogWindow::CmMorningReport)
-            .On(ShortReport, &LogWindow::CmShortReport)
-            .On(Header, &LogWindow::CmHeader)
-            .On(ShowReport, &LogWindow::CmShowReport)
-            .On(Dst, &LogWindow::CmDst)
-            .On(LithLegend, &LogWindow::CmLithLegend)
-            .On(DataAsText, &LogWindow::CmDataAsText)
-            .On(HorizontalView, &LogWindow::CmHorizontalView)
-            .On(HorizontalOptions, &LogWindow::CmHorizontalOptions)
-            .On(TvdLog, &LogWindow::CmBuildTvdLog)
-            .On(app::cmd::DowntimeReport, &LogWindow::CmDowntimeReport)
-            .On(ToggleView, &LogWindow::CmToggleView9)
-            .On(OffsetRop, &LogWindow::CmOffsetRop)
-            .On(GasPercent, &LogWindow::CmGasPercent)
-            .On(Hotwire, &LogWindow::CmHotwire)
-            .On(ElogAsText, &LogWindow::CmElogAsText)
-            .On(EditTops, &LogWindow::CmEditTops)
-            .OnRange(GotoTopFirst, GotoTopLast, &LogWindow::CmGotoTop)
-            .On(SaveReportsText, &LogWindow::CmSaveReportsText)
-            .On(CreateLasFile, &LogWindow::CmCreateLasFile)
-            .On(CorrectFileDepth, &LogWindow::CmAppendFileDepth)
-            .On(AdjustFileDepth, &LogWindow::CmAdjustFileDepth)
-            .On(WaterSaturation, &LogWindow::CmWaterSaturation)
-            .On(LinesAndScales, &LogWindow::CmLinesAndScales)
-            .On(LogColors, &LogWindow::CmEditLogColors)
-            .On(EditSchemes, &LogWindow::CmEditSchemes)
-            .On(SchemeFirst, &LogWindow::CmSelectScheme1)
-            .On(SchemeFirst + 1, &LogWindow::CmSelectScheme2)
-            .On(SchemeFirst + 2, &LogWindow::CmSelectScheme3)
-            .On(SchemeFirst + 3, &LogWindow::CmSelectScheme4)
-            .On(SchemeFirst + 4, &LogWindow::CmSelectScheme5)
-            .On(SchemeLast, &LogWindow::CmSelectScheme6)
-            .On(ImportElog, &LogWindow::CmImportElog)
-            .On(SelectElog, &LogWindow::CmSelectElog)
-            .On(SelectRop, &LogWindow::CmSelectRop)
-            .On(ImportTargetData, &LogWindow::CmImportTargetData)
-            .On(ImportMudlog, &LogWindow::CmImportMudlog)
-            .On(CheckFileDepths, &LogWindow::CmCheckFileDepths)
-            .On(InsertDelete, &LogWindow::CmInsertDelete)
-            .On(EnterRates, &LogWindow::CmEnterRates)
-            .On(EnterLithology, &LogWindow::CmEnterLithology)
-            .On(EnterGas, &LogWindow::CmEnterGas)
-            .On(EnterShows, &LogWindow::CmEnterShows)
-            .On(FlareData, &LogWindow::CmFlareData)
-            .On(OutLine, &LogWindow::CmOutLine)
-            .On(TvdFileData, &LogWindow::CmTvdFileData)
-            .On(SurveyData, &LogWindow::CmSurveyData)
-            .On(Drilling, &LogWindow::CmDrilling)
-            .On(LagTime, &LogWindow::CmLagTime)
-            .On(BackupReminder, &LogWindow::CmBackupReminder)
-            .On(Alarms, &LogWindow::CmAlarms)
-            .On(WitsAlarms, &LogWindow::CmWitsAlarms)
-            .On(TestGasValues, &LogWindow::CmTestGasValues)
-            .On(LagCalculator, &LogWindow::CmLagCalculator)
-            .On(GasMonitor, &LogWindow::CmGasMonitor)
-            .On(GasMonitorSetup, &LogWindow::CmGasMonitorSetup)
-            .On(Wits, &LogWindow::CmWits)
-            .On(WitsSetup, &LogWindow::CmWitsSetup)
-            .On(CustomWits, &LogWindow::CmCustomWits)
-            .On(CustomWitsSetup, &LogWindow::CmCustomWitsSetup)
-            .On(RemoteMonitor, &LogWindow::CmRemoteMonitor)
-            .On(RemoteSetup, &LogWindow::CmRemoteSetup)
-            .On(RemoteUpdateSetup, &LogWindow::CmRemoteSetup)
-            .On(LiveUpdateConfig, &LogWindow::CmLiveUpdateConfig)
-            .On(LiveUsers, &LogWindow::CmLiveUsers)
-            .On(About, &LogWindow::CmAbout)
-            .On(Manual, &LogWindow::CmManual)
-            .On(NewFeatures, &LogWindow::CmNewFeatures);
-        return t;
-    }();
-    return table;
-}
+// The window's own commands, and those whose work belongs to another subsystem and hands over to its
+// services.
 
 void LogWindow::CmRestore() { neighbours_.exchange->CmRestore(state_); }
 void LogWindow::CmSaveAsImage()
@@ -165,10 +69,6 @@ void LogWindow::CmAdjustFileDepth()
     app::AdjustFileDepth(state_, wellServices_);
 }
 
-bool LogWindow::DataFileBusy() const
-{
-    return tools_.dataAsText || tools_.elogAsText || state_.interaction.dataEntryActive;
-}
 void LogWindow::CmEnterRates() { neighbours_.entry->CmEnterRates(state_); }
 void LogWindow::CmEnterLithology() { neighbours_.entry->CmEnterLithology(state_); }
 void LogWindow::CmEnterGas() { neighbours_.entry->CmEnterGas(state_); }
@@ -310,21 +210,6 @@ void LogWindow::CmHotwire()
     StoreHotwire(on);
 }
 
-void LogWindow::StoreHotwire(bool on)
-{
-    // Byte 60 of the open well's record on disk, the rest as it is there. A well without a readable
-    // record gets none written over it.
-    app::LogState& s = state_;
-    const std::uint8_t value = on ? 1 : 0;
-    s.well.config.hotwire = value;
-    app::UpdateWellConfig(s, [value](wellfile::WellConfig& cfg) {
-        if (cfg.hotwire == value)
-            return false;
-        cfg.hotwire = value;
-        return true;
-    });
-}
-
 // ---- Dialogs of other subsystems behind the busy rule ----
 
 void LogWindow::CmWaterSaturation()
@@ -427,27 +312,4 @@ void LogWindow::DrawRemoteMonitorNotice()
     dc.TextOut(x, y, text);
     const platform::SIZE size = dc.GetTextExtent(text);
     update(x - size.cx / 2 - 1, ClientTop() + y, size.cx + 2, size.cy + 1);
-}
-
-// ---- Moving the window ----
-
-void LogWindow::moveEvent(QMoveEvent* e)
-{
-    QMainWindow::moveEvent(e);
-    EvMove();
-}
-
-void LogWindow::PlaceRemoteViewer()
-{
-    if (auto* bar = qobject_cast<SV_LIVEDLG*>(tools_.liveBar.data()))
-        bar->Place();
-}
-
-void LogWindow::EvMove()
-{
-    if (state_.view.holdRepaint || isMinimized())
-        return;
-    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
-        bar->Place();
-    PlaceRemoteViewer();
 }

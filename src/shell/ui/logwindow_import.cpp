@@ -10,14 +10,6 @@
 
 #include <QFileInfo>
 
-bool LogWindow::CommandGuardFails()
-{
-    if (!DataFileBusy())
-        return false;
-    platform::MessageBeep(0);
-    return true;
-}
-
 void LogWindow::CmShortReport()
 {
     if (tools_.horzView) {

@@ -108,28 +108,6 @@ void LogWindow::CmGasChart()
     CheckMenuItem(app::cmd::GasChart, true);
 }
 
-void LogWindow::CloseGasChart()
-{
-    QWidget* chart = tools_.gasChart;
-    if (!chart)
-        return;
-    neighbours_.gasmon->CloseChart(state_, chart);
-    tools_.gasChart = nullptr;
-    delete chart;
-    CheckMenuItem(app::cmd::GasChart, false);
-}
-
-void LogWindow::CloseHorizontalView()
-{
-    QWidget* view = tools_.horzView;
-    if (!view)
-        return;
-    neighbours_.horizontal->CloseView(state_, view);
-    tools_.horzView = nullptr;
-    delete view;
-    CheckMenuItem(app::cmd::HorizontalView, false);
-}
-
 void LogWindow::CmHorizontalView()
 {
     app::LogState& s = state_;

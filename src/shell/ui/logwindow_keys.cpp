@@ -22,59 +22,17 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QShowEvent>
 #include <QTimerEvent>
 
 #include <utility>
 
-// The message filter, the idle render, the keys, the drag-gas function and the exit order.
+// The idle render, the keys, the drag-gas function and the exit order.
 
 namespace {
 // How often the window looks for an owed render when the event loop has nothing else to do.
 constexpr int kIdleMs = 30;
 }  // namespace
-
-void LogWindow::MenuCommand(int id)
-{
-    ++menuCommandDepth_;
-    if (!PreProcessMsg(platform::WM_COMMAND))
-        EvCommand(id);
-    --menuCommandDepth_;
-    SyncMenuChecks();
-    // The menu whose action brought the command here is still on the stack until this returns to the
-    // event loop: the bars the command replaced go with the loop's next turn.
-    if (menuCommandDepth_ == 0) {
-        for (const QPointer<QMenuBar>& bar : std::exchange(retiredMenuBars_, {}))
-            if (bar)
-                bar->deleteLater();
-    }
-}
-
-bool LogWindow::PreProcessMsg(unsigned msg)
-{
-    const app::InteractionState& i = state_.interaction;
-    const bool memo = !tools_.memoEdit.isNull();
-    // A view function under way (commandLock) is no input function: its commands are sorted out by
-    // EvCommand, and exit, help and the close box still work.
-    if (!i.dataEntryActive && !i.dragGasActive && !memo)
-        return false;
-    if (msg == platform::WM_COMMAND && i.dragGasActive) {
-        platform::MessageBox(QStringLiteral("Press enter or escape to terminate drag gas function \nafter closing this dialog "),
-                             QStringLiteral("Input Error"), platform::MB_OK);
-        return true;
-    }
-    if (msg == platform::WM_COMMAND && memo) {
-        platform::MessageBox(QStringLiteral("You must close the Memo edit box to proceed"), QStringLiteral("Input Error"),
-                             platform::MB_OK);
-        return true;
-    }
-    if ((msg == platform::WM_COMMAND || msg == platform::WM_SYSCOMMAND) && !isMinimized()) {
-        platform::MessageBeep(0);
-        return true;
-    }
-    return false;
-}
 
 bool LogWindow::IdleAction(long)
 {

@@ -14,7 +14,8 @@
 #include <utility>
 
 // The menu bar: the builder works on the data of app::MenuBar; the Qt menu bar is then made again
-// from it, each action carrying its command id.
+// from it, each action carrying its command id, which runs through the message filter and the dispatch
+// (MenuCommand).
 
 int LogWindow::RebuildMenu() { return BuildMenu(-1); }
 
@@ -160,4 +161,44 @@ void LogWindow::MirrorMenuBar()
     auto* quick = qobject_cast<QBTNDLG*>(tools_.quickBar.data());
     if (std::exchange(menuTitles_, titles) != titles && quick && !state_.view.holdRepaint && !isMinimized())
         quick->Place();
+}
+
+void LogWindow::AssignMenu(int resource)
+{
+    // The resource as it comes, fixed items and all, whatever the last well deleted from it; the caller
+    // builds it for the well next (BuildMenu(-1)).
+    state_.view.menuResource = resource;
+    menu_ = app::MenuBar::Resource(resource);
+    MirrorMenuBar();
+}
+
+void LogWindow::MenuCommand(int id)
+{
+    ++menuCommandDepth_;
+    if (!PreProcessMsg(platform::WM_COMMAND))
+        EvCommand(id);
+    --menuCommandDepth_;
+    SyncMenuChecks();
+    // The menu whose action brought the command here is still on the stack until this returns to the
+    // event loop: the bars the command replaced go with the loop's next turn.
+    if (menuCommandDepth_ == 0) {
+        for (const QPointer<QMenuBar>& bar : std::exchange(retiredMenuBars_, {}))
+            if (bar)
+                bar->deleteLater();
+    }
+}
+
+void LogWindow::StoreHotwire(bool on)
+{
+    // Byte 60 of the open well's record on disk, the rest as it is there. A well without a readable
+    // record gets none written over it.
+    app::LogState& s = state_;
+    const std::uint8_t value = on ? 1 : 0;
+    s.well.config.hotwire = value;
+    app::UpdateWellConfig(s, [value](wellfile::WellConfig& cfg) {
+        if (cfg.hotwire == value)
+            return false;
+        cfg.hotwire = value;
+        return true;
+    });
 }

@@ -14,7 +14,6 @@
 #include "logview/ui/logimage.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "shell/ui/qbtndlg.h"
 #include "shell/ui/statusdlg.h"
 
 #include <QFileInfo>
@@ -160,49 +159,6 @@ int LogWindow::LoadFileSettings()
 {
     bool viewTopTaken = false;
     return app::LoadFileSettings(state_, wellServices_, viewTopTaken);
-}
-
-void LogWindow::EnsureQuickBar()
-{
-    if (tools_.quickBar || closing_)
-        return;
-    auto* bar = new QBTNDLG(BarLinks(), state_.view.viewScale);
-    bar->setAttribute(Qt::WA_DeleteOnClose);
-    tools_.quickBar = bar;
-    bar->Create();
-    GiveFocusBack();
-}
-
-app::BarLinks LogWindow::BarLinks()
-{
-    app::BarLinks links;
-    links.window = this;
-    links.state = &state_;
-    links.tools = &tools_;
-    links.neighbours = &neighbours_;
-    links.runCommand = [this](int id) { EvCommand(id); };
-    links.focusLog = [this] { GiveFocusBack(); };
-    links.invalidateLog = [this] { InvalidateLog(); };
-    links.redrawLog = [this] { MarkRedraw(); };
-    links.toggleCustomTracks = [this] { ToggleCustomTracks(); };
-    links.clientTopChanged = [this] { ClientTopChanged(); };
-    links.openSharedWell = [this](const QString& path, const QString& timeText) {
-        return exchange::OpenSharedWell(*this, path, timeText);
-    };
-    return links;
-}
-
-void LogWindow::GiveFocusBack()
-{
-    activateWindow();
-    setFocus();
-}
-
-void LogWindow::DestroyQuickBar()
-{
-    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
-        bar->SavePosition();
-    delete tools_.quickBar;
 }
 
 namespace exchange {

@@ -59,7 +59,7 @@ void LogWindow::PaintLog()
     if (!tools_.quickBar)
         EnsureQuickBar();
     if (s.view.liveView && !tools_.liveBar) {
-        auto* bar = new SV_LIVEDLG(BarLinks());  // the window owns it
+        auto* bar = new SV_LIVEDLG(barLinks_);  // the window owns it
         tools_.liveBar = bar;
         bar->Create();
         bar->Place();
@@ -122,4 +122,10 @@ void LogWindow::DrawThumbReadout(std::int32_t top)
     dc.Rectangle(box);
     dc.TextOut(x - 5 * U, m + R / 4, QStringLiteral(" %1 ").arg(top));
     update(box.left, ClientTop() + box.top, box.right - box.left, box.bottom - box.top);
+}
+
+void LogWindow::MarkRedraw()
+{
+    state_.view.redrawPending = true;
+    InvalidateLog();
 }

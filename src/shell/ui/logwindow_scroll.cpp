@@ -5,8 +5,10 @@
 #include "logview/draw/viewbitmaps.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
+#include "shell/ui/livemonitordlg.h"
 #include "shell/ui/qbtndlg.h"
 
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,8 +17,8 @@
 
 #include <algorithm>
 
-// Scrolling, sizing and the wheel: these change the view fields and invalidate; painting is the
-// view's.
+// Scrolling, sizing, moving and the wheel: these change the view fields and invalidate; painting is the
+// view's. The bars on the window follow a move.
 
 namespace {
 
@@ -28,24 +30,6 @@ app::DepthRange RangeOf(const app::LogState& s)
 }
 
 }  // namespace
-
-int LogWindow::ClientTop() const
-{
-    int top = 0;
-    if (const QWidget* bar = menuWidget(); bar && bar->isVisible())
-        top = bar->height();
-    // A bar set a moment ago (the menus are rebuilt with each change) is shown by the event loop, at the
-    // height the window's layout gives it: the client area lies below it already, so that a layout made
-    // meanwhile (Zoom, another well) gets the rows it will have.
-    else if (bar && isVisible() && !bar->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
-        const int height = bar->heightForWidth(width());
-        top = height >= 0 ? height : bar->sizeHint().height();
-    }
-    // The bar of shared wells, while shown, has its own room under the menu bar.
-    if (const QWidget* bar = tools_.liveBar; bar && bar->isVisible())
-        top += bar->height();
-    return top;
-}
 
 void LogWindow::ClientTopChanged()
 {
@@ -275,4 +259,25 @@ void LogWindow::wheelEvent(QWheelEvent* e)
 {
     EvMouseWheel(e->angleDelta().y(), e->modifiers().testFlag(Qt::ControlModifier));
     e->accept();
+}
+
+void LogWindow::moveEvent(QMoveEvent* e)
+{
+    QMainWindow::moveEvent(e);
+    EvMove();
+}
+
+void LogWindow::PlaceRemoteViewer()
+{
+    if (auto* bar = qobject_cast<SV_LIVEDLG*>(tools_.liveBar.data()))
+        bar->Place();
+}
+
+void LogWindow::EvMove()
+{
+    if (state_.view.holdRepaint || isMinimized())
+        return;
+    if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))
+        bar->Place();
+    PlaceRemoteViewer();
 }
