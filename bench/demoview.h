@@ -30,7 +30,7 @@ struct DemoView {
     QTemporaryDir dir;
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     logview::ViewBitmaps bitmaps;
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     logview::LogView view;
 
     // Opens the demo well, or the well `makeWell` writes into the demo's folder (the path of its data
@@ -43,7 +43,7 @@ struct DemoView {
         qputenv("HOME", dir.path().toLocal8Bit());
         platform::SetFolderRoots({dir.path() + QStringLiteral("/Documents"), dir.path() + QStringLiteral("/config"), dir.path()});
         app::ApplySetupDefaults(s);
-        app::SettleFolders(s);
+        shell::SettleFolders(s);
         const QString folder = dir.path() + "/demo/";
         const app::WellServices services;
         if (!demo::MakeDemoWell(folder))

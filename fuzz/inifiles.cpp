@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     QString install;
     wellfile::GetInstallDir(install);
-    app::StartupPlacement placement;
-    app::ReadStartupIni(docs, placement);
+    shell::StartupPlacement placement;
+    shell::ReadStartupIni(docs, placement);
     QString last;
     wellfile::LoadIni(folder, last, [] {});
     wellfile::RecentFiles recent;

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s->env.screenWidth = 1280;
     s->well.file.dataFolder = folder;
     app::WellServices services;
-    app::OpenCommandLineFile(*s, services, package);
+    shell::OpenCommandLineFile(*s, services, package);
 
     bool refused = false;
     for (const auto& m : testing_support::doubles().prompter.messages)

@@ -15,9 +15,9 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     platform::InstallRealServices();
 
-    TLogApp logApp(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    shell::TLogApp logApp(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     logApp.InitMainWindow();
-    LogWindow* window = logApp.MainWindow();
+    shell::LogWindow* window = logApp.MainWindow();
     window->SetupWindow();
 
     // Start-up check used by the tests of running copies: report what start-up decided, hold the

@@ -27,9 +27,9 @@ int main(int argc, char* argv[])
     platform::InstallRealServices();
     const QString out = QString::fromLocal8Bit(argv[1]);
 
-    TLogApp logApp{QString()};
+    shell::TLogApp logApp{QString()};
     logApp.InitMainWindow();
-    LogWindow* window = logApp.MainWindow();
+    shell::LogWindow* window = logApp.MainWindow();
     window->SetupWindow();
 
     int result = 1;

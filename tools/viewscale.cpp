@@ -22,9 +22,9 @@ int main(int argc, char* argv[])
     }
     platform::InstallRealServices();
 
-    TLogApp logApp;
+    shell::TLogApp logApp;
     logApp.InitMainWindow();
-    LogWindow* window = logApp.MainWindow();
+    shell::LogWindow* window = logApp.MainWindow();
     window->SetupWindow();
 
     app::LogState& s = window->State();

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace app {
+namespace shell {
 
 template <typename Target>
 class CommandTable {
@@ -64,4 +64,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-}  // namespace app
+}  // namespace shell

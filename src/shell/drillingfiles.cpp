@@ -3,7 +3,7 @@
 #include "app/logstate.h"
 #include "app/notes.h"
 
-namespace app {
+namespace shell {
 
 void DrillingFiles::CopyWellFileOut(const QString& extension)
 {
@@ -22,7 +22,7 @@ void DrillingFiles::ExportCustomLas(std::int32_t first, std::int32_t last)
 
 void DrillingFiles::AddMemo(const QString& text, int x, std::int32_t depth)
 {
-    NoteState& n = log_.notes;
+    app::NoteState& n = log_.notes;
     const std::int32_t edited = n.currentMemo;
     const std::string typed = n.noteBuffer;
     const bool firstColumn = n.firstColumnNote;
@@ -33,4 +33,4 @@ void DrillingFiles::AddMemo(const QString& text, int x, std::int32_t depth)
     n.firstColumnNote = firstColumn;
 }
 
-}  // namespace app
+}  // namespace shell

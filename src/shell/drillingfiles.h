@@ -4,12 +4,12 @@
 #include "drilling/drillinghost.h"
 #include "shell/neighbours.h"
 
-namespace app {
+namespace shell {
 
 class DrillingFiles final : public drilling::WellFileWork {
 public:
     // All three belong to the window and outlive this object.
-    DrillingFiles(LogState& log, const Neighbours& neighbours, const WellServices& wellServices)
+    DrillingFiles(app::LogState& log, const Neighbours& neighbours, const app::WellServices& wellServices)
         : log_(log), neighbours_(neighbours), wellServices_(wellServices) {}
 
     // The well's file of that extension copied out (the window's copy-out).
@@ -21,9 +21,9 @@ public:
     void AddMemo(const QString& text, int x, std::int32_t depth) override;
 
 private:
-    LogState& log_;
+    app::LogState& log_;
     const Neighbours& neighbours_;
-    const WellServices& wellServices_;
+    const app::WellServices& wellServices_;
 };
 
-}  // namespace app
+}  // namespace shell

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace shell {
 
 std::optional<WindowPlace> FirstPaintPlace(const FirstPaintInputs& in)
 {
@@ -26,4 +26,4 @@ std::optional<WindowPlace> FirstPaintPlace(const FirstPaintInputs& in)
     return p;
 }
 
-}  // namespace app
+}  // namespace shell

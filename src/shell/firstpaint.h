@@ -2,7 +2,7 @@
 // Where the first paint after start-up puts the main window.
 #include <optional>
 
-namespace app {
+namespace shell {
 
 struct WindowPlace {
     int x = 0, y = 0, width = 0, height = 0;
@@ -26,4 +26,4 @@ struct FirstPaintInputs {
 // no lower than 30 above its bottom. Otherwise the window stays where it is (nothing).
 std::optional<WindowPlace> FirstPaintPlace(const FirstPaintInputs& in);
 
-}  // namespace app
+}  // namespace shell

@@ -23,7 +23,7 @@
 #include <cstddef>
 #include <optional>
 
-namespace app {
+namespace shell {
 
 namespace {
 
@@ -44,10 +44,10 @@ void ImportError(const QString& text)
 }
 
 // Puts the e-log file chosen before the import back, stored and loaded.
-void PutBackElog(LogState& s, const WellServices& sv, const QString& remembered)
+void PutBackElog(app::LogState& s, const app::WellServices& sv, const QString& remembered)
 {
     s.well.elogFileName = remembered;
-    SaveElogOffset(s, s.well.elogFileName);
+    app::SaveElogOffset(s, s.well.elogFileName);
     if (!s.well.elogFileName.isEmpty())
         sv.view->LoadElog(s, s.well.elogFileName);
 }
@@ -66,19 +66,19 @@ QString LasHeaderError(const elog::LasHeader& h)
     return QStringLiteral("Unknown error, data missing or corrupted\nHave a new LAS file made to correct the error(s)");
 }
 
-void SelectRop(LogState& s, const WellServices& sv)
+void SelectRop(app::LogState& s, const app::WellServices& sv)
 {
     wellfile::OpenWell& f = s.well.file;
     const std::optional<QString> path = OpenFile(QStringLiteral("StrativM Files (*.SVM)|*.SVM|"), f.dataFolder);
     if (!path)
         return;
-    TakeOffsetWell(s, *path, 0);
-    SaveOffsetEntry(s);
-    LoadOffsetRecords(s);
+    app::TakeOffsetWell(s, *path, 0);
+    app::SaveOffsetEntry(s);
+    app::LoadOffsetRecords(s);
     sv.window->Invalidate(s);
 }
 
-void SelectElog(LogState& s, const WellServices& sv)
+void SelectElog(app::LogState& s, const app::WellServices& sv)
 {
     const std::optional<QString> path =
         OpenFile(QStringLiteral("StrativM Curve Files (*.svc)|*.svc|"), s.well.file.dataFolder);
@@ -86,12 +86,12 @@ void SelectElog(LogState& s, const WellServices& sv)
         return;
     s.well.elogDepthOffset = 0;
     s.well.elogFileName = *path;
-    SaveElogOffset(s, *path);
+    app::SaveElogOffset(s, *path);
     sv.view->LoadElog(s, *path);
     sv.window->Invalidate(s);
 }
 
-void ImportElog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
+void ImportElog(app::LogState& s, const app::WellServices& sv, elog::ElogServices& elog)
 {
     wellfile::OpenWell& f = s.well.file;
     const QString remembered = s.well.elogFileName;
@@ -144,9 +144,9 @@ void ImportElog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
         if (!remembered.isEmpty() &&
             QFileInfo(s.well.elogFileName).completeBaseName().compare(f.wellName, Qt::CaseInsensitive) != 0)
             s.well.elogFileName = remembered;
-        SaveElogOffset(s, s.well.elogFileName);
+        app::SaveElogOffset(s, s.well.elogFileName);
         sv.view->LoadElog(s, s.well.elogFileName);
-        ShowElogInSchemes(s);
+        app::ShowElogInSchemes(s);
         s.view.elogShown = true;
         s.view.redrawPending = true;
         sv.window->Invalidate(s);
@@ -164,7 +164,7 @@ void ImportElog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
     elog.FreeCurveData(s);
 }
 
-void ImportMudlog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
+void ImportMudlog(app::LogState& s, const app::WellServices& sv, elog::ElogServices& elog)
 {
     wellfile::OpenWell& f = s.well.file;
     if (f.drilling)
@@ -199,4 +199,4 @@ void ImportMudlog(LogState& s, const WellServices& sv, elog::ElogServices& elog)
     elog.FreeCurveData(s);
 }
 
-}  // namespace app
+}  // namespace shell

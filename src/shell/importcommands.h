@@ -5,22 +5,20 @@
 #include <QString>
 
 namespace elog { struct LasHeader; class ElogServices; }
+namespace app { struct LogState; struct WellServices; }
 
-namespace app {
-
-struct LogState;
-struct WellServices;
+namespace shell {
 
 // The message for a LAS header the reader refused: the first item out of range, else a general one.
 QString LasHeaderError(const elog::LasHeader& header);
 
 // "&ROP...": the offset well chosen in a file dialog, its range, KB elevation, entry and records.
-void SelectRop(LogState& log, const WellServices& services);
+void SelectRop(app::LogState& log, const app::WellServices& services);
 // "&Elog...": the e-log curve file chosen in a file dialog, stored and loaded.
-void SelectElog(LogState& log, const WellServices& services);
+void SelectElog(app::LogState& log, const app::WellServices& services);
 // "Import Elog Data": a LAS file imported as the well's e-log curves (".svc").
-void ImportElog(LogState& log, const WellServices& services, elog::ElogServices& elog);
+void ImportElog(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog);
 // "Import Mudlog Data": a LAS file's columns written into the depth records.
-void ImportMudlog(LogState& log, const WellServices& services, elog::ElogServices& elog);
+void ImportMudlog(app::LogState& log, const app::WellServices& services, elog::ElogServices& elog);
 
-}  // namespace app
+}  // namespace shell

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace shell {
 
 namespace {
 
@@ -36,7 +36,7 @@ Item GrayC(int id, const char* text)
 // Texts stand as the stations show them, double blanks and trailing blanks included.
 MenuBar OfficeMenu()
 {
-    using namespace cmd;
+    using namespace app::cmd;
     MenuBar bar;
     bar.resource = 1;
     bar.popups = {
@@ -62,7 +62,7 @@ MenuBar OfficeMenu()
 
 MenuBar DrillingMenu()
 {
-    using namespace cmd;
+    using namespace app::cmd;
     MenuBar bar;
     bar.resource = 3;
     bar.popups = {
@@ -173,7 +173,7 @@ void MenuBar::Enable(int id, bool enabled)
 
 MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
 {
-    using namespace cmd;
+    using namespace app::cmd;
     MenuOutcome out;
     out.hotwire = in.hotwire;
     out.gasPercent = in.gasPercent;
@@ -340,9 +340,9 @@ MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part)
     return out;
 }
 
-VersionNumbers ParseVersion(const QString& versionText)
+app::VersionNumbers ParseVersion(const QString& versionText)
 {
-    VersionNumbers v;
+    app::VersionNumbers v;
     const qsizetype first = std::find_if(versionText.begin(), versionText.end(), [](QChar c) { return c.isDigit(); }) -
                             versionText.begin();
     if (first >= versionText.size())
@@ -377,7 +377,7 @@ int TitleForSharedLetter(const QStringList& titles, QChar letter, int open)
 void AppendMudlogItem(MenuBar& bar)
 {
     // The Import pop-up is the one before Help on either resource.
-    bar.AppendIfAbsent(bar.resource == 3 ? 7 : 6, cmd::ImportMudlog, QStringLiteral("Mudlog data"));
+    bar.AppendIfAbsent(bar.resource == 3 ? 7 : 6, app::cmd::ImportMudlog, QStringLiteral("Mudlog data"));
 }
 
-}  // namespace app
+}  // namespace shell

@@ -11,7 +11,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace app {
+namespace app { struct VersionNumbers; }
+
+namespace shell {
 
 struct MenuItem {
     enum class Kind { Command, Separator, Popup };
@@ -105,9 +107,8 @@ struct MenuOutcome {
 // pop-up, other values everything but those two.
 MenuOutcome BuildMenu(MenuBar& bar, const MenuInputs& in, int part);
 
-struct VersionNumbers;
 // Splits "Strativ Ver 26.5.31" into 26, 5 and 31 (zero for a piece that is missing).
-VersionNumbers ParseVersion(const QString& versionText);
+app::VersionNumbers ParseVersion(const QString& versionText);
 // Appends "Mudlog data" (19872) to the Import pop-up when absent.
 void AppendMudlogItem(MenuBar& bar);
 
@@ -119,4 +120,4 @@ int TitleForSharedLetter(const QStringList& titles, QChar letter, int open);
 // Formation tops that get a menu item: the first this many.
 constexpr int kMaxTopItems = 50;
 
-}  // namespace app
+}  // namespace shell

@@ -14,7 +14,7 @@
 #include "reports/reports_services.h"
 #include "wits/wits_services.h"
 
-namespace app {
+namespace shell {
 
 struct Neighbours {
     logview::LogViewServices* logview = &logview::DefaultLogViewServices();
@@ -32,18 +32,18 @@ struct Neighbours {
 // Drilling mode's other links as the neighbours in force answer them.
 class NeighbourLinks final : public drilling::OtherLinks {
 public:
-    NeighbourLinks(const Neighbours& neighbours, const WellServices& wellServices)
+    NeighbourLinks(const Neighbours& neighbours, const app::WellServices& wellServices)
         : neighbours_(neighbours), wellServices_(wellServices) {}
     gasmon::GasMonitorServices& Gas() const override { return *neighbours_.gasmon; }
     wits::WitsServices& Wits() const override { return *neighbours_.wits; }
-    void RefreshRemoteFile(LogState& log) const override
+    void RefreshRemoteFile(app::LogState& log) const override
     {
         neighbours_.exchange->RefreshRemoteFile(log, wellServices_, *neighbours_.elog);
     }
 
 private:
     const Neighbours& neighbours_;
-    const WellServices& wellServices_;
+    const app::WellServices& wellServices_;
 };
 
-}  // namespace app
+}  // namespace shell

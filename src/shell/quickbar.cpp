@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace shell {
 
 QuickBarPlace PlaceQuickBar(const QuickBarInputs& in)
 {
@@ -27,4 +27,4 @@ QuickBarPlace PlaceQuickBar(const QuickBarInputs& in)
     return {toInt(x), toInt(std::max<std::int64_t>(width, 0))};
 }
 
-}  // namespace app
+}  // namespace shell

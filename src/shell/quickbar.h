@@ -3,7 +3,7 @@
 // log's left columns, and inside the window.
 #include <cstdint>
 
-namespace app {
+namespace shell {
 
 struct QuickBarInputs {
     int left = 0, top = 0, right = 0;  // the main window's edges, screen pixels
@@ -31,4 +31,4 @@ constexpr int kPicturesButtonWidth = 60;
 
 QuickBarPlace PlaceQuickBar(const QuickBarInputs& in);
 
-}  // namespace app
+}  // namespace shell

@@ -31,7 +31,7 @@
 
 #include <unistd.h>
 
-namespace app {
+namespace shell {
 
 namespace {
 
@@ -60,7 +60,7 @@ bool ExtensionIn(const QString& extension, std::initializer_list<const char*> li
 }
 
 // "<file> <words> <user> at <depth> ft <time> <date><company>" for the activity log.
-std::string OpenLine(const LogState& s, const char* words)
+std::string OpenLine(const app::LogState& s, const char* words)
 {
     const QDateTime now = platform::LocalTime();
     const QDate d = now.date();
@@ -86,14 +86,14 @@ QString ForwardFolder(const QString& dataFolder)
 }
 
 // The numbered partial data files waiting in the data folder applied to their wells.
-void ApplyWaitingPartials(LogState& s, const WellServices& sv)
+void ApplyWaitingPartials(app::LogState& s, const app::WellServices& sv)
 {
     if (!QDir(s.well.file.dataFolder).entryList({QStringLiteral("*.5??")}, QDir::Files).isEmpty())
         sv.exchange->ApplyPendingUpdates(s, QStringLiteral("*.5??"));
 }
 
 // The demo well, and the Open command when there is none.
-void OpenDemo(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
+void OpenDemo(app::LogState& s, const app::WellServices& sv, const OpenCommand& openCommand)
 {
     wellfile::DemoFileActions actions;
     actions.openDataFile = [&](const QString& demo) { app::OpenDataFile(s, sv, demo); };
@@ -108,9 +108,9 @@ bool MarkerFileExists(const QString& installFolder, const char* marker)
     return QFileInfo(platform::FindFileNoCase(installFolder, QString::fromLatin1(marker))).isFile();
 }
 
-void SettleFolders(LogState& s)
+void SettleFolders(app::LogState& s)
 {
-    Environment& env = s.env;
+    app::Environment& env = s.env;
     wellfile::OpenWell& well = s.well.file;
     well.currentFolder = platform::WithSlash(QDir::currentPath());
 
@@ -171,7 +171,7 @@ bool MakeOwnFolder(const QString& folder)
 }
 }  // namespace
 
-int CreateInstanceMap(LogState& s)
+int CreateInstanceMap(app::LogState& s)
 {
     const QString folder = s.env.documentsFolder.isEmpty() ? platform::DocumentsFolder() : s.env.documentsFolder;
     auto lock = std::make_unique<platform::InstanceLock>();
@@ -198,11 +198,11 @@ int CreateInstanceMap(LogState& s)
             return first;
     }
     if (!s.well.file.dataFolder.isEmpty())
-        WriteActivityLine(s, "No single-instance lock could be made: this copy counts as the first");
+        app::WriteActivityLine(s, "No single-instance lock could be made: this copy counts as the first");
     return 1;  // no lock can be made anywhere: no other copy can hold one either
 }
 
-void ReleaseInstanceMap(LogState& s) { s.env.instanceLock.reset(); }
+void ReleaseInstanceMap(app::LogState& s) { s.env.instanceLock.reset(); }
 
 int& CommandLineFilesTaken()
 {
@@ -210,7 +210,7 @@ int& CommandLineFilesTaken()
     return taken;
 }
 
-int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path)
+int OpenCommandLineFile(app::LogState& s, const app::WellServices& sv, const QString& path)
 {
     wellfile::OpenWell& well = s.well.file;
     const QFileInfo info(path);
@@ -256,10 +256,10 @@ int OpenCommandLineFile(LogState& s, const WellServices& sv, const QString& path
     return 1;
 }
 
-void TellUnclosedDrilling(LogState& s)
+void TellUnclosedDrilling(app::LogState& s)
 {
     const wellfile::OpenWell& well = s.well.file;
-    if (!std::exchange(s.env.lastRunUnclosed, false) || !s.well.fileOpened || ReceivingStation(s) ||
+    if (!std::exchange(s.env.lastRunUnclosed, false) || !s.well.fileOpened || app::ReceivingStation(s) ||
         !wellfile::RestartsInDrilling(s.well.config, well.wellName))
         return;
     const QString then = QStringLiteral("The last run of StrativM ended without closing while drilling ") + well.wellName +
@@ -270,9 +270,9 @@ void TellUnclosedDrilling(LogState& s)
                          QStringLiteral("Drilling"));
 }
 
-int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
+int StartUp(app::LogState& s, const app::WellServices& sv, const OpenCommand& openCommand)
 {
-    Environment& env = s.env;
+    app::Environment& env = s.env;
     wellfile::OpenWell& well = s.well.file;
     // A file that may grow no more fails its write with the reason, as a full disk does.
     platform::IgnoreFileSizeSignal();
@@ -319,7 +319,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             if (QFileInfo::exists(dayFile + QStringLiteral(".wit")))
                 sv.exchange->ArchiveWitsFile(s, dayFile + QStringLiteral(".wit"));
             if (env.logOpenLines)
-                WriteActivityLine(s, OpenLine(s, "Opened By Cmd by"));
+                app::WriteActivityLine(s, OpenLine(s, "Opened By Cmd by"));
         }
     }
 
@@ -339,7 +339,7 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
             opened = s.well.fileOpened;
         if (opened) {
             env.logOpenLines = true;
-            WriteActivityLine(s, OpenLine(s, "Opened by"));
+            app::WriteActivityLine(s, OpenLine(s, "Opened by"));
         }
         // Partial files kept after a failed write are applied at every start, however the well opened.
         if (s.well.fileOpened)
@@ -360,16 +360,16 @@ int StartUp(LogState& s, const WellServices& sv, const OpenCommand& openCommand)
     CreateWellFolders(s);
     sv.exchange->BackupWellFiles(s, 0);
     if (env.verboseActivityLog)
-        WriteActivityLine(s, "initilize");
+        app::WriteActivityLine(s, "initilize");
     return 1;
 }
 
-void CreateWellFolders(LogState& s)
+void CreateWellFolders(app::LogState& s)
 {
     const QString data = s.well.file.dataFolder;
     if (data.isEmpty() || !QFileInfo(data).isDir())
         return;
-    Environment& env = s.env;
+    app::Environment& env = s.env;
     env.witsFolder = s.well.sharedFolderWell ? s.well.file.currentFolder : EnsureFolder(data, QStringLiteral("WITS"));
 
     // The station number names this unit's shared folders; it is a setting of the installation.
@@ -402,4 +402,4 @@ void CreateWellFolders(LogState& s)
         EnsureFolder(data, QString::fromLatin1(name));
 }
 
-}  // namespace app
+}  // namespace shell

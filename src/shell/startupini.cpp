@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace shell {
 
 namespace {
 
@@ -85,4 +85,4 @@ bool ReadStartupIni(const QString& strativmFolder, StartupPlacement& placement)
     return true;
 }
 
-}  // namespace app
+}  // namespace shell

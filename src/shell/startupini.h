@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace app {
+namespace shell {
 
 struct StartupPlacement {
     std::optional<int> x;
@@ -20,4 +20,4 @@ struct StartupPlacement {
 // when the position was taken.
 bool ReadStartupIni(const QString& strativmFolder, StartupPlacement& placement);
 
-}  // namespace app
+}  // namespace shell

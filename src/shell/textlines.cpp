@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace app {
+namespace shell {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::vector<std::string> LagListLines(std::span<const drilling::LagEntry> entrie
     return lines;
 }
 
-}  // namespace app
+}  // namespace shell

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace app {
+namespace shell {
 
 inline constexpr const char* kMudlogTextCaption = "Mudlog data ";
 inline constexpr const char* kElogTextCaption = "Elog data ";
@@ -42,4 +42,4 @@ std::vector<std::string> ElogTextLines(std::span<const elog::CurveRecord> rows, 
 // One line per slot of the lag tables: depth, clock, lag and the slot number.
 std::vector<std::string> LagListLines(std::span<const drilling::LagEntry> entries);
 
-}  // namespace app
+}  // namespace shell

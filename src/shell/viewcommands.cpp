@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-namespace app {
+namespace shell {
 
 namespace {
 
@@ -17,7 +17,7 @@ bool CommandIn(int id, std::initializer_list<int> ids) { return std::find(ids.be
 
 ViewBusyAnswer WhileViewBusy(int id)
 {
-    using namespace cmd;
+    using namespace app::cmd;
     if (CommandIn(id, {New, PlugBack, SaveAs}))
         return ViewBusyAnswer::Silent;
     if (InRange(id, SchemeFirst, SchemeLast) || InRange(id, GotoTopFirst, GotoTopLast))
@@ -31,4 +31,4 @@ ViewBusyAnswer WhileViewBusy(int id)
     return ViewBusyAnswer::Runs;
 }
 
-}  // namespace app
+}  // namespace shell

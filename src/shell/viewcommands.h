@@ -2,7 +2,8 @@
 // The commands that a view function under way (`commandLock`) holds back: those that change what the
 // log shows or the records behind it. Everything else (exit, help, the recent files, reports, printing,
 // the instrument set-ups) still runs while the view is busy.
-namespace app {
+
+namespace shell {
 
 enum class ViewBusyAnswer {
     Runs,     // not a view command
@@ -12,4 +13,4 @@ enum class ViewBusyAnswer {
 
 ViewBusyAnswer WhileViewBusy(int commandId);
 
-}  // namespace app
+}  // namespace shell

@@ -1,7 +1,7 @@
 #pragma once
 // The small per-installation files of the data folder and the install-folder setting:
 //  "StrativM.ini"  the path of the last data file, NUL-terminated
-//  "startupM.ini"  the main window's placement (read back by app::ReadStartupIni)
+//  "startupM.ini"  the main window's placement (read back by shell::ReadStartupIni)
 //  "strativ.pfg"   the print settings of the last log print
 //  "svdlcfg.cfg"   the remote monitor settings
 // and the well's office-copy record (".ofc").
@@ -41,7 +41,7 @@ struct WindowPlacement {
 // Writes "startupM.ini" in `folder`: `name`, then "Left=", "Top=", "Width=", "Height=", "End=" lines,
 // then "true" when `addTrue`. A maximised window is saved moved in by two units and rows and shrunk by
 // four, so that it comes back as a normal window inside the screen. 0 when `name` is empty or the write
-// failed, else 1. `folder` must be the folder app::ReadStartupIni reads.
+// failed, else 1. `folder` must be the folder shell::ReadStartupIni reads.
 int SaveWindowPos(const QString& folder, const WindowPlacement& placement, const QString& name, bool addTrue);
 
 // Writes the print settings to data folder + "strativ.pfg". 1, or 0 when the write failed.

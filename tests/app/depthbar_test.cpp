@@ -9,7 +9,7 @@
 namespace {
 
 struct Window {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     app::LogState& s = window.State();
     // A well of first..last laid out as the demo well on a full-HD screen: log width 1064, unit 10,
     // top margin 160, 72 rows of 10.

@@ -75,7 +75,7 @@ struct DepthFixture {
     Calls calls;  // the doubles outlive the window that calls them
     DrillerDouble driller{calls};
     ExchangeDouble exchange{calls};
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path;
 
     DepthFixture(int first, int last, int profile = 12)

@@ -117,13 +117,13 @@ public:
 
 struct WindowOnWell {
     Others others;  // outlives the window
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path;
 
     explicit WindowOnWell(const char* file = "A.svm")
     {
         path = testing_support::OpenNewWell(window, file, 1000, 2000);
-        app::Neighbours& n = window.Neighbours();
+        shell::Neighbours& n = window.Neighbours();
         n.gasmon = &others;
         n.horizontal = &others;
         n.elog = &others;
@@ -139,7 +139,7 @@ struct WindowOnWell {
     app::LogState& S() { return window.State(); }
     bool Checked(int id) const
     {
-        const app::MenuItem* item = window.Menu().Find(id);
+        const shell::MenuItem* item = window.Menu().Find(id);
         return item && item->checked;
     }
     QStringList Messages() const

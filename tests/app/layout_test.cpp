@@ -33,7 +33,7 @@ namespace {
 
 // A window that started up on a fresh user folder: the demo well (profile 12) is open.
 struct DemoWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder;
 
     DemoWindow()
@@ -46,7 +46,7 @@ struct DemoWindow {
     QString File(const char* extension) const { return folder + "elogdemo" + extension; }
     bool Checked(int id) const
     {
-        const app::MenuItem* item = window.Menu().Find(id);
+        const shell::MenuItem* item = window.Menu().Find(id);
         return item && item->checked;
     }
 };
@@ -90,7 +90,7 @@ TEST(WindowLayout, OpeningTheDemoWellLaysItOutWithItsFirstSchemeAndItsColourFile
     EXPECT_EQ(s.layout.pens.pens[layout::PEN_TG].style, layout::PS_DASH);
 
     // The menu names the schemes from the file and checks the current one.
-    const app::MenuItem* first = w.window.Menu().Find(51716);
+    const shell::MenuItem* first = w.window.Menu().Find(51716);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->text, "Mudlog");
     EXPECT_TRUE(first->checked);

@@ -14,7 +14,7 @@ using testing_support::doubles;
 namespace {
 
 struct Window {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     Window(int first, int last)
     {
         wellfile::OpenWell& w = window.State().well.file;
@@ -257,7 +257,7 @@ TEST(Scrolling, DepthAtRowStepsByTheDepthStepAndStaysInTheFile)
 TEST(Scrolling, DepthAtRowOfTheWindowFollowsTheLogRowsOfItsLayout)
 {
     qputenv("USER", "tester");
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();  // the demo well, one unit per record, laid out
     const app::LogState& s = window.State();
     const int top = s.layout.format.logAreaTop, row = s.layout.format.pixelsPerStep;

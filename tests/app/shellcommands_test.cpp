@@ -19,7 +19,7 @@ using testing_support::TestDir;
 namespace {
 
 struct WellWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder = TestDir() + "wells/";
     WellWindow()
     {
@@ -39,14 +39,14 @@ struct WellWindow {
 void Touch(const QString& path) { testing_support::WriteBytes(path, QByteArray("x")); }
 
 // Every item of the menu bar, with its state, one line each.
-void Flatten(const std::vector<app::MenuItem>& items, QStringList& out)
+void Flatten(const std::vector<shell::MenuItem>& items, QStringList& out)
 {
-    for (const app::MenuItem& m : items) {
+    for (const shell::MenuItem& m : items) {
         out << QString("%1 %2 %3%4%5").arg(m.id).arg(m.text).arg(m.checked).arg(m.grayed).arg(m.disabled);
         Flatten(m.items, out);
     }
 }
-QStringList Flat(const app::MenuBar& bar)
+QStringList Flat(const shell::MenuBar& bar)
 {
     QStringList out;
     Flatten(bar.popups, out);

@@ -55,7 +55,7 @@ protected:
 
     QWidget parent;
     QPointer<QWidget> slot;
-    NoteEditWindow host{&parent, s, slot, [] { return 0; }};
+    app::NoteEditWindow host{&parent, s, slot, [] { return 0; }};
     int repaints = 0;
 };
 
@@ -95,7 +95,7 @@ TEST_F(NoteEdit, TheBoxesLineWrapsAreStoredAsSoftBreaksAndTheTextIsCut)
     EXPECT_EQ(QByteArray(memos[0].text), stored);
 
     // The stored breaks open as the text they came from.
-    EXPECT_EQ(VertNoteEdit::DisplayText("aa \r\r\nbb\r\ncc"), "aa bb\ncc");
+    EXPECT_EQ(app::VertNoteEdit::DisplayText("aa \r\r\nbb\r\ncc"), "aa bb\ncc");
 }
 
 TEST_F(NoteEdit, EscapeLeavesTheMemoAndItsFileAsTheyWere)
@@ -151,7 +151,7 @@ TEST_F(NoteEdit, KeysBeyondWhatAMemoHoldsBeepAndWhatTheBoxTookIsStoredWhole)
     auto memos = FileRecords<wellfile::SVMEMO>(MemPath());
     ASSERT_EQ(memos.size(), 1u);
     EXPECT_TRUE(QByteArray(memos[0].text).contains("\r\r\n"));
-    EXPECT_EQ(VertNoteEdit::DisplayText(memos[0].text), shown);
+    EXPECT_EQ(app::VertNoteEdit::DisplayText(memos[0].text), shown);
 
     // A box wide enough to wrap nothing: 520 keys keep the first 499, the 500th beeps.
     app::OpenNoteEdit(s, {0, 400, 8000, 500});

@@ -78,7 +78,7 @@ protected:
         return records.at(std::size_t(depth - records.front().depth));
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
@@ -255,7 +255,7 @@ TEST_F(DemoLog, TheRecordsReadAsALoggedWell)
 TEST(DemoLogFit, TheFitTrackDrawsTheFitAnalysisOfTheGas)
 {
     platform::WriteSetting(QStringLiteral("FIT/DATA"), QStringLiteral("1"));
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const auto records = testing_support::FileRecords<RECORD>(s.well.file.dataFileName);

@@ -116,11 +116,11 @@ protected:
     WitsDouble wits;
     WindowDouble window;
     ViewDouble view;
-    app::Neighbours neighbours;
+    shell::Neighbours neighbours;
     app::WellServices wellServices;
     RecordingCanvas canvas;
     RecordingLinks links;
-    app::NeighbourLinks otherLinks{neighbours, wellServices};
+    shell::NeighbourLinks otherLinks{neighbours, wellServices};
     drilling::DrillingCommands commands{otherLinks, wellServices};
     testing_support::FakeTimers timers{[this](int id) { commands.EvTimer(log, id); }};
     wellfile::WellConfig config{};

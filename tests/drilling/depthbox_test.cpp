@@ -184,7 +184,7 @@ TEST_F(DepthBox, CaptureAtStartRecaptureEvery50TicksReleaseAtStop)
 // The window's own path: the port posts to the window's handle, the window's drilling services step.
 TEST(DepthBoxWindow, PostedButtonMessagesReachTheDriller)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     app::LogState& s = window.State();
     ASSERT_FALSE(testing_support::MakeWell(testing_support::TestDir(), "ALPHA.svm", 900, 1000).isEmpty());
     wellfile::OpenWell& f = s.well.file;

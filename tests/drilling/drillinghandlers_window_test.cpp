@@ -28,15 +28,15 @@ using testing_support::FileRecords;
 namespace {
 
 struct DrillingDemo {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     explicit DrillingDemo(bool customTracks = false)
     {
-        app::CommandLineFilesTaken() = 0;
+        shell::CommandLineFilesTaken() = 0;
         window.SetupWindow();
         if (customTracks) {  // the quick bar's "Show C/T"
             window.EnsureQuickBar();
-            if (auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data()))
-                bar->Command(QBTNDLG::ID_CUSTOM);
+            if (auto* bar = qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data()))
+                bar->Command(shell::QBTNDLG::ID_CUSTOM);
         }
         window.EvCommand(app::cmd::Drilling);
         EXPECT_NE(S().engines.driller, nullptr);

@@ -20,7 +20,7 @@ namespace {
 
 TEST(DrillingWindow, KeysReachTheDrillingClockAndTheLogReadsTheFigures)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     app::LogState& s = window.State();
     ASSERT_FALSE(testing_support::MakeWell(TestDir(), "ALPHA.svm", 900, 1000).isEmpty());
     s.well.file.dataFolder = s.well.file.currentFolder = TestDir();
@@ -62,7 +62,7 @@ namespace {
 // Every profile's depths are in metres (its rates read min/M or M/Hr): the lag takes them so.
 TEST(DrillingWindow, EveryWellsDepthsAreInMetres)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     app::LogState& s = window.State();
     for (const auto& [profile, perHour] : {std::pair{4, 0}, {64, 0}, {11, 1}, {11, 0}, {12, 0}, {21, 0}}) {
         s.well.loggerId = std::uint16_t(profile);

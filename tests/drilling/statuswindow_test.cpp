@@ -116,9 +116,9 @@ protected:
     std::vector<int> commands;
     int invalidations = 0;
     std::unique_ptr<DrillingStatusWindow> status;
-    app::Neighbours neighbours;
+    shell::Neighbours neighbours;
     app::WellServices wellServices;
-    app::DrillingFiles files{s, neighbours, wellServices};
+    shell::DrillingFiles files{s, neighbours, wellServices};
     wits::LinksLagHandover handover{s};
     std::unique_ptr<DrillingHost> host;
     std::unique_ptr<Driller> driller;

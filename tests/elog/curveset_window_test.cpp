@@ -20,7 +20,7 @@
 namespace {
 
 struct CurveWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString svc;
 
     CurveWindow()
@@ -40,7 +40,7 @@ struct CurveWindow {
         });
     }
     app::LogState& S() { return window.State(); }
-    const app::ViewPainters& Painters() { return dynamic_cast<const app::ViewPainters&>(*S().view.painters); }
+    const shell::ViewPainters& Painters() { return dynamic_cast<const shell::ViewPainters&>(*S().view.painters); }
 };
 
 TEST(CurveSetWindow, OpeningAWellLoadsItsCurvesAndAMissingFileTakesThemAway)

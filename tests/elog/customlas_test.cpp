@@ -226,7 +226,7 @@ void WriteDestination(const QString& dataFolder, const QString& destination)
 
 TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W1.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString folder = s.well.file.dataFolder;
@@ -290,7 +290,7 @@ TEST(CustomLasWindow, BasicLasCommandSendFileAndTheDrillingStepsUpdateCopy)
     WriteDestination(folder, update);
     s.well.file.drilling = true;
     doubles.shell.opened.clear();
-    app::DrillingFiles files{s, window.Neighbours(), window.WellServices()};  // what the drilling step calls
+    shell::DrillingFiles files{s, window.Neighbours(), window.WellServices()};  // what the drilling step calls
     files.ExportCustomLas(1000, 1100);
     const auto whole = Rows(testing_support::ReadBytes(update + "W1.las").toStdString());
     ASSERT_EQ(whole.size(), 200u);

@@ -120,7 +120,7 @@ protected:
     }
     elog::SWDlg2* Table() { return dynamic_cast<elog::SWDlg2*>(window.Tools().elogReadout.data()); }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString svc;
 };
 
@@ -367,16 +367,16 @@ TEST_F(ElogWindow, TheSwCommandSavesAnIntervalIntoTheCurveFile)
 // own Rw, a, m, porosity and resistivity, and within 0 to 1 (the shale at 2,560 read 1.41 once).
 TEST(ElogDemo, TheDemoCurvesGiveAWaterSaturationWithinTheirPores)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     int rows = 0;
     for (std::int32_t top = 1000; top < 2590; top += 100) {
         s.well.file.viewTopDepth = top;
         window.EvCommand(app::cmd::ElogAsText);
-        auto* text = qobject_cast<TextDlg*>(window.Tools().elogAsText.data());
+        auto* text = qobject_cast<shell::TextDlg*>(window.Tools().elogAsText.data());
         ASSERT_NE(text, nullptr);
-        auto* list = text->ControlAs<QListWidget>(TextDlg::ID_LIST);
+        auto* list = text->ControlAs<QListWidget>(shell::TextDlg::ID_LIST);
         for (int i = 1; i < list->count(); ++i, ++rows) {
             // Depth Rw SwA SwM Sw Gam BVw Dpor Npor Xplot Res10 .. Res120
             const QStringList f = list->item(i)->text().split(' ', Qt::SkipEmptyParts);
@@ -387,7 +387,7 @@ TEST(ElogDemo, TheDemoCurvesGiveAWaterSaturationWithinTheirPores)
             ASSERT_GT(sw, 0.1) << f[0].toStdString();
             EXPECT_NEAR(sw, std::sqrt(a * rw / std::pow(phi, m) / rt), 0.02 + 0.01 * sw) << f[0].toStdString();
         }
-        text->Click(TextDlg::ID_CLOSE);
+        text->Click(shell::TextDlg::ID_CLOSE);
     }
     EXPECT_GT(rows, 1500);
 }

@@ -194,7 +194,7 @@ protected:
         return folder + QStringLiteral("%1@%2-%3-%4.%5").arg(S().well.file.wellName).arg(from).arg(to).arg(scale, ext);
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder;
 };
 

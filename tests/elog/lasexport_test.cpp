@@ -256,7 +256,7 @@ TEST(LasWriter, CustomNamesAndRemarks)
 // The command on a real window: range dialog, remarks and LAS files, viewer; send mode copies.
 TEST(LasExportWindow, TheCommandWritesTheFilesAndSendModeCopiesThem)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W1.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString folder = s.well.file.dataFolder;

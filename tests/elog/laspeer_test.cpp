@@ -172,7 +172,7 @@ TEST(LasPeer, ALongFileGivesBothReadersTheSameGammaAtEveryWholeDepth)
 }
 
 // The LAS command on the window of `s` over start .. the last depth: the file's path.
-QString ExportThroughTheCommand(LogWindow& window, int start)
+QString ExportThroughTheCommand(shell::LogWindow& window, int start)
 {
     platform::Dialog::QueueTestScript([start](platform::Dialog& d) {
         d.SetText(layout::rangeid::Start, QString::number(start));
@@ -263,7 +263,7 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
 TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
 {
     SKIP_WITHOUT_PEER();
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const QString demo = ExportThroughTheCommand(window, 1020);

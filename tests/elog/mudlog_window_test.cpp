@@ -33,7 +33,7 @@ namespace id = elog::importid;
 namespace {
 
 struct MudlogWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder, path;
     explicit MudlogWindow(bool customFile = true)
     {
@@ -86,7 +86,7 @@ void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs)
 }
 
 // The LAS command over start .. stop: the file's data rows as numbers.
-std::vector<std::vector<double>> ExportRows(LogWindow& window, int start, int stop)
+std::vector<std::vector<double>> ExportRows(shell::LogWindow& window, int start, int stop)
 {
     Dialog::QueueTestScript([=](Dialog& d) {
         d.SetText(layout::rangeid::Start, QString::number(start));
@@ -345,7 +345,7 @@ TEST(LasRealFiles, ImportedGammaIsExportedAtItsOwnDepth)
 // rounded.
 TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     const wellfile::OpenWell& f = window.State().well.file;
     window.State().well.config.gasPercentMode = 0;  // gas in the units it is stored in

@@ -146,7 +146,7 @@ TEST(Pictures, APhotoStillBeingCopiedInIsTakenOnlyOnceWhole)
 TEST(PicturesWindow, OpeningAWellTakesAMotionPhotoAndTellsOnceOfOneCutShort)
 {
     qputenv("USER", "tester");
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.SetupWindow();
     const QString data = window.State().well.file.dataFolder;
     const QString well = testing_support::MakeWell(data, "W1.svm", 1000, 1500);

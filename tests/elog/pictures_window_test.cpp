@@ -31,9 +31,12 @@ std::optional<QPoint> FindColour(const QImage& image, QRgb colour, int left, int
     return std::nullopt;
 }
 
-int ClientTop(LogWindow& w) { return w.menuWidget() && w.menuWidget()->isVisible() ? w.menuWidget()->height() : 0; }
+int ClientTop(shell::LogWindow& w)
+{
+    return w.menuWidget() && w.menuWidget()->isVisible() ? w.menuWidget()->height() : 0;
+}
 
-void ClickAt(LogWindow& w, QPoint p)
+void ClickAt(shell::LogWindow& w, QPoint p)
 {
     QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, QPoint(p.x(), p.y() + ClientTop(w)));
     QCoreApplication::processEvents();
@@ -41,7 +44,7 @@ void ClickAt(LogWindow& w, QPoint p)
 
 TEST(PicturesWindow, TheDemoPicturesAreMarkedAndAClickOnAMarkerOpensItsPicture)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     ASSERT_TRUE(s.pictures.loaded);
@@ -77,7 +80,7 @@ TEST(PicturesWindow, TheDemoPicturesAreMarkedAndAClickOnAMarkerOpensItsPicture)
 
 TEST(PicturesWindow, OpeningAWellTakesItsPhotographsInAndPicsOnDrawsThem)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const QString folder = s.well.file.dataFolder;
@@ -91,9 +94,9 @@ TEST(PicturesWindow, OpeningAWellTakesItsPhotographsInAndPicsOnDrawsThem)
     ASSERT_TRUE(s.pictures.loaded);
 
     window.EnsureQuickBar();
-    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    auto* bar = qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data());
     ASSERT_NE(bar, nullptr);
-    ASSERT_TRUE(bar->Click(QBTNDLG::ID_PICTURES));
+    ASSERT_TRUE(bar->Click(shell::QBTNDLG::ID_PICTURES));
     EXPECT_TRUE(s.view.picturesShown);
     s.well.file.viewTopDepth = 1200;
     window.PaintLog();

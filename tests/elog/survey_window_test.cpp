@@ -36,7 +36,7 @@ namespace id = elog::tvdid;
 namespace {
 
 struct SurveyWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder, path;
 
     SurveyWindow()
@@ -78,7 +78,7 @@ struct SurveyWindow {
 };
 
 // The action of command `id` on the window's menu bar, or null.
-QAction* MenuItem(LogWindow& window, int id)
+QAction* MenuItem(shell::LogWindow& window, int id)
 {
     for (QAction* a : window.menuBar()->findChildren<QAction*>())
         if (a->data().isValid() && a->data().toInt() == id)

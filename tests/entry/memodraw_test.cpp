@@ -380,7 +380,7 @@ TEST(MemoPaper, AMemoCutByThePageGoesOnAtTheTopOfTheNext)
     std::snprintf(memos[1].text, sizeof memos[1].text, "%s", text.c_str());
     memos[0].drawRectangle = 1;
 
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     MemoDrawState state;
     painters.memos = [&] { return MemoSource{memos, &state, {}}; };
 
@@ -433,7 +433,7 @@ TEST(MemoPaper, TheCustomTrackKeepsItsOwnCutDescription)
     device.printer.rowHeight = 30;
     device.printer.logRight = 1150;
     std::vector<wellfile::SVMEMO> memos{Description(1020, "A\r\nB\r\nC\r\nD\r\nE\r\nF"), Memo(1020, "G\r\nH\r\nI\r\nJ")};
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     tracks::PainterState trackState;
     painters.trackState = &trackState;
     MemoDrawState state;

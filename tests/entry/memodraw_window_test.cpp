@@ -35,7 +35,7 @@ protected:
     }
 
     logview::ViewBitmaps bitmaps;
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     logview::LogView view;
 };
 

@@ -29,7 +29,7 @@ using testing_support::FileRecords;
 namespace {
 
 struct NoteWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder = testing_support::TestDir() + "wells/";
     explicit NoteWindow(int first = 1000, int last = 1500, const std::vector<wellfile::SVMEMO>& memos = {})
     {
@@ -258,7 +258,7 @@ TEST(MemoDialog, ALongDescriptionTypedInOneLineStaysInItsColumn)
 {
     // The demo's description near the bottom, given one long line in the dialog: the breaks the text
     // box stores keep every line left of the gas track's curves.
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     s.well.file.viewTopDepth = 2540;

@@ -95,7 +95,7 @@ TEST(TopsDialog, TopsSavedInAnyOrderAreWrittenInDepthOrderAndDrawnOnTheLog)
     EXPECT_EQ(+tops[2].number, 3);
     EXPECT_EQ(ReadBytes(w.Top()), ReadBytes(w.Topsx()));
     ASSERT_EQ(w.S().well.tops.size(), 3u);
-    const app::MenuItem* item = w.window.Menu().Find(app::cmd::GotoTopFirst + 1);
+    const shell::MenuItem* item = w.window.Menu().Find(app::cmd::GotoTopFirst + 1);
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->text.contains("Graneros"));
 
@@ -179,7 +179,7 @@ TEST(TopsDialog, ImportTakesTheChosenFileOrLeavesTheWellsTops)
     EXPECT_EQ(+w.S().well.tops[0].depth, 1250);
     EXPECT_EQ(+w.S().well.tops[1].tvd, 0.0f);
     EXPECT_EQ(ReadBytes(w.Top()), ReadBytes(w.Topsx()));
-    const app::MenuItem* item = w.window.Menu().Find(app::cmd::GotoTopFirst);
+    const shell::MenuItem* item = w.window.Menu().Find(app::cmd::GotoTopFirst);
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->text.contains("Cheyenne"));
 

@@ -104,7 +104,7 @@ TEST(Archive, ARemoteStationsFolderNamesItsDailyFolders)
 
 TEST(Archive, TheArchiveCommandArchivesTheOpenWellWhileDrilling)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 100, 200).isEmpty());
     const QString data = window.State().well.file.dataFolder;
     for (const char* name : {"wits/W@1-15-26.wit", "sendfile/W.td_"}) {
@@ -126,8 +126,8 @@ TEST(Archive, TheArchiveCommandArchivesTheOpenWellWhileDrilling)
 // ".topx" among them), so the zip alone gives the well back after New clears it.
 TEST(Archive, TheZipHoldsEveryFileOfTheDemoWell)
 {
-    app::CommandLineFilesTaken() = 0;
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::CommandLineFilesTaken() = 0;
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     const app::LogState& s = window.State();
     ASSERT_EQ(s.well.file.wellName, "elogdemo");
@@ -149,8 +149,8 @@ TEST(Archive, TheZipHoldsEveryFileOfTheDemoWell)
 // "Send All Pictures" is off: the next package carries them.
 TEST(Archive, ThePicturesGoIntoTheSendFolderForTheNextPackage)
 {
-    app::CommandLineFilesTaken() = 0;
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::CommandLineFilesTaken() = 0;
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     const app::LogState& s = window.State();
     ASSERT_FALSE(s.setupOptions.sendAllPictures);

@@ -58,7 +58,7 @@ QString Warning()
 QStringList Files(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
 
 struct Window {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString data, drive = TestDir() + "usb/";
     Window()
     {

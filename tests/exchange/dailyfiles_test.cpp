@@ -45,8 +45,8 @@ TEST(DailyFiles, StartUpFilesTodaysLooseChartAndWitsFilesAway)
     WriteBytes(install + "W@1-15-26.wit", "today's wits");
     QDir().mkpath(install + "WITS");
     WriteBytes(install + "WITS/W@1-15-26.wit", "older wits copy");
-    app::CommandLineFilesTaken() = 0;
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::CommandLineFilesTaken() = 0;
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.State().env.commandLineFile = well;
     window.SetupWindow();
     ASSERT_EQ(window.State().well.file.wellName, "W");

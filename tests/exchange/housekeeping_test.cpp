@@ -152,8 +152,8 @@ TEST(Housekeeping, OpeningAWellFromASharedFolderBringsItsLineSettings)
     const QString well = testing_support::MakeWell(field, "W.svm", 100, 200);
     WriteBytes(field + "W.lfg", "field lfg");
     WriteBytes(install + "W.lfg", "old lfg");
-    app::CommandLineFilesTaken() = 0;
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::CommandLineFilesTaken() = 0;
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.State().env.commandLineFile = well;
     window.SetupWindow();
     ASSERT_EQ(window.State().well.file.wellName, "W");
@@ -165,8 +165,8 @@ TEST(Housekeeping, OpeningAWellFromASharedFolderBringsItsLineSettings)
 // several wells the user opened one from as it is.
 TEST(Housekeeping, TheRefreshTidiesOnlyTheSharedFolders)
 {
-    app::CommandLineFilesTaken() = 0;
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::CommandLineFilesTaken() = 0;
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     app::LogState& s = window.State();
     // "Dropbox2/" only begins like the shared-wells root "Dropbox/".

@@ -51,7 +51,7 @@ QStringList Files(const QString& folder)
 }
 
 struct Window {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString data, shared = TestDir() + "Dropbox/W/";
     Window()
     {
@@ -241,7 +241,7 @@ TEST(LiveUsers, OnlyRealUsersAreOfferedAndDeletedWellsLeaveTheirFolders)
     const QString usr = exchange::LiveUserFilePath(root, "alice");
     WriteBytes(usr, &block, sizeof block);
 
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     doubles().prompter.fileAnswers = {wells + "E.svm", "/" + QString(300, 'p') + ".svm"};
     platform::Dialog::QueueTestScript([&](platform::Dialog& d) {

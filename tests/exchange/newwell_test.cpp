@@ -38,7 +38,7 @@ using testing_support::WriteRecords;
 namespace {
 
 struct Fixture {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString data;
 
     Fixture()
@@ -124,9 +124,9 @@ TEST(NewWell, ArchivesTheOldWellClearsTheFoldersAndMovesItsSetAway)
     EXPECT_FALSE(QFileInfo::exists(d + "remote/OLD.rpt"));
     EXPECT_TRUE(QFileInfo(d + "download.txt").isFile());
     EXPECT_TRUE(QFileInfo(d + "NEW.svx").isFile());
-    const STATUSDLG* status = f.window.findChild<STATUSDLG*>();
+    const shell::STATUSDLG* status = f.window.findChild<shell::STATUSDLG*>();
     ASSERT_TRUE(status);  // closed a second later, without holding the window
-    EXPECT_EQ(status->GetText(STATUSDLG::ID_LINE1), "DONE");
+    EXPECT_EQ(status->GetText(shell::STATUSDLG::ID_LINE1), "DONE");
 
     QByteArray expected = handed;
     for (auto [from, to] : {std::pair{20, 28}, {40, 48}, {52, 56}, {120, 3342}, {3378, 3382}, {3671, 3927}})

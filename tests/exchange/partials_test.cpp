@@ -300,8 +300,8 @@ TEST(PartialUpdates, StartUpAppliesThemToTheOpenWellAndAReceivedPictureIsRenamed
     const QString well = testing_support::MakeWell(install, "W.svm", 1000, 1100);
     testing_support::WriteRecords(install + "W.501", Records(1101, 1120, 1));
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
-    app::CommandLineFilesTaken() = 0;
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::CommandLineFilesTaken() = 0;
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.State().env.commandLineFile = well;
     window.SetupWindow();
     app::LogState& s = window.State();
@@ -346,8 +346,8 @@ TEST(PartialUpdates, EveryStartAppliesThemWhateverWellItOpens)
             testing_support::WriteBytes(install + "StrativM.ini", QFile::encodeName(well) + '\0');
         else
             QFile::remove(install + "StrativM.ini");
-        app::CommandLineFilesTaken() = 0;
-        LogWindow window(nullptr, QStringLiteral("StrativM"));
+        shell::CommandLineFilesTaken() = 0;
+        shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
         window.SetupWindow();
         EXPECT_EQ(window.State().well.file.wellName, fromIni ? "W" : "elogdemo");
         EXPECT_FALSE(QFile::exists(install + "W.501"));

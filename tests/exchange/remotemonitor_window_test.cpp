@@ -39,7 +39,7 @@ using testing_support::ReadBytes;
 TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
 {
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
@@ -146,7 +146,7 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
 
 TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
@@ -200,7 +200,7 @@ TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)
 TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
 {
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
@@ -281,7 +281,7 @@ TEST(RemoteMonitorWindow, RefreshFollowsCurvesIndexesAndTheViewedWellsWitsFiles)
 TEST(RemoteMonitorWindow, DrillingStopRestartsTheMonitorAndRefusalsGoToTheStatusLine)
 {
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     const QString m = s.well.file.dataFolder;
@@ -325,7 +325,7 @@ TEST(RemoteMonitorWindow, LastUpdatedKeepsItsHourOnTheDaysTheClocksChange)
     for (const char* tz : {"UTC", "America/New_York"}) {
         qputenv("TZ", tz);
         ::tzset();
-        LogWindow window{nullptr, QStringLiteral("StrativM")};
+        shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
         ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
         app::LogState& s = window.State();
         const QString m = s.well.file.dataFolder;

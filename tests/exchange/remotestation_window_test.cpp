@@ -44,10 +44,10 @@ void MakeServerStation()
 {
     const QString install = platform::DefaultInstallFolder();
     QDir().mkpath(install);
-    WriteBytes(install + app::kServerMarker, "");
+    WriteBytes(install + shell::kServerMarker, "");
 }
 
-void Menu(LogWindow& window, int id)
+void Menu(shell::LogWindow& window, int id)
 {
     for (QAction* a : window.menuBar()->findChildren<QAction*>())
         if (a->data().isValid() && a->data().toInt() == id) {
@@ -62,7 +62,7 @@ void Pack(const QString& zip, const QStringList& files)
     ASSERT_TRUE(wellfile::WritePackage(zip, files, wellfile::kPackageLevel, wellfile::PackageWrite::Replace).ok);
 }
 
-QString Status(LogWindow& window) { return window.statusBar()->currentMessage(); }
+QString Status(shell::LogWindow& window) { return window.statusBar()->currentMessage(); }
 
 }  // namespace
 
@@ -74,7 +74,7 @@ TEST(RemoteStation, EnableRemoteMonitorTakesPackagesFromTheFolderTheSetupNames)
 {
     MakeServerStation();
     doubles().clock.now = QDateTime(QDate(2026, 3, 9), QTime(5, 53));
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     app::LogState& s = window.State();
     ASSERT_TRUE(s.env.serverStation);
@@ -165,16 +165,16 @@ TEST(RemoteStation, TheStartFlagStartsTheMonitorHoweverAWellIsOpened)
     MakeWell(d, "A.svm", 100, 260);
     Pack(r + "/A.sv8", {d + "A.svm"});
     {
-        app::CommandLineFilesTaken() = 0;
-        LogWindow window{nullptr, QStringLiteral("StrativM")};
+        shell::CommandLineFilesTaken() = 0;
+        shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
         window.SetupWindow();
         ASSERT_EQ(window.State().well.file.dataFileName, a);
         EXPECT_TRUE(window.State().env.remoteMonitorOn);
         EXPECT_EQ(window.State().well.file.fileBottomDepth, 260);
         EXPECT_FALSE(QFile::exists(r + "/A.sv8"));
     }
-    app::CommandLineFilesTaken() = 0;
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::CommandLineFilesTaken() = 0;
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     app::LogState& s = window.State();
     s.env.commandLineFile = b;
     window.SetupWindow();
@@ -194,7 +194,7 @@ TEST(RemoteStation, TheStartFlagStartsTheMonitorHoweverAWellIsOpened)
         Menu(window, app::cmd::Open);
     }, c);
     reopened([&] { Menu(window, app::cmd::RecentFirst); }, b);  // the well open before C
-    reopened([&] { exchange::OpenSharedWell(window, a, {}); }, a);
+    reopened([&] { shell::OpenSharedWell(window, a, {}); }, a);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
 }
 
@@ -205,7 +205,7 @@ namespace {
 void RigSendsTwoPackages(const QString& root, const QString& r, const QString& kept)
 {
     platform::SetFolderRoots({root + "docs", root + "config", root + "home"});
-    LogWindow rig{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow rig{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(rig, "W.svm", 1000, 1100).isEmpty());
     app::LogState& s = rig.State();
     rig.EvCommand(app::cmd::Drilling);
@@ -263,7 +263,7 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
     const QString m = platform::DefaultInstallFolder(), other = MakeWell(m, "O.svm", 100, 200);
     WriteBytes(m + "StrativM.ini", QFile::encodeName(other) + '\0');
     doubles().prompter.messages.clear();
-    const auto opensFollowing = [](LogWindow& window, const char* way) {
+    const auto opensFollowing = [](shell::LogWindow& window, const char* way) {
         const app::LogState& s = window.State();
         EXPECT_EQ(s.well.file.wellName, "W") << way;
         EXPECT_FALSE(s.well.file.drilling) << way;
@@ -279,8 +279,8 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
         ASSERT_FALSE(QFile::exists(r + "/W.sv8"));
     };
     {
-        app::CommandLineFilesTaken() = 0;
-        LogWindow window{nullptr, QStringLiteral("StrativM")};
+        shell::CommandLineFilesTaken() = 0;
+        shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
         window.SetupWindow();
         platform::Dialog::QueueTestScript([&](platform::Dialog& dlg) {
             dlg.SetCheck(101, platform::BST_CHECKED);
@@ -300,9 +300,9 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
         rigPackageTaken("1.sv8");
         Menu(window, app::cmd::RecentFirst);
         opensFollowing(window, "a recent file");
-        exchange::OpenSharedWell(window, other, {});
+        shell::OpenSharedWell(window, other, {});
         rigPackageTaken("1.sv8");
-        exchange::OpenSharedWell(window, m + "W.svm", {});
+        shell::OpenSharedWell(window, m + "W.svm", {});
         opensFollowing(window, "the shared-wells bar");
         ASSERT_TRUE(window.CanClose());
     }
@@ -327,9 +327,9 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
     program.kill();
     ASSERT_TRUE(program.waitForFinished(30000));
 
-    app::CommandLineFilesTaken() = 0;
+    shell::CommandLineFilesTaken() = 0;
     {
-        LogWindow window{nullptr, QStringLiteral("StrativM")};
+        shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
         window.SetupWindow();
         EXPECT_TRUE(window.State().env.lastRunUnclosed);
         opensFollowing(window, "a restart after a kill");
@@ -337,10 +337,10 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
         EXPECT_EQ(window.State().well.file.fileBottomDepth, 1110);
         ASSERT_TRUE(window.CanClose());
     }
-    app::CommandLineFilesTaken() = 0;
+    shell::CommandLineFilesTaken() = 0;
     QDir().mkpath(TestDir() + "downloads");
     ASSERT_TRUE(QFile::copy(kept + "2.sv8", TestDir() + "downloads/W.sv8"));
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.State().env.commandLineFile = TestDir() + "downloads/W.sv8";
     window.SetupWindow();
     opensFollowing(window, "the command line");
@@ -351,7 +351,7 @@ TEST(RemoteStation, ARigsWellOpensInOfficeModeWithItsMonitorHoweverItIsOpened)
 TEST(RemoteStation, APackageOverTheTotalIsRefusedWithTheLimitNamed)
 {
     MakeServerStation();
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 2000, 2400).isEmpty());
     const QString m = window.State().well.file.dataFolder, r = TestDir() + "R", d = TestDir() + "D/";
     const QByteArray before = ReadBytes(m + "W.svm");

@@ -45,7 +45,7 @@ struct RestoreWindow {
         doubles().prompter.answers = std::move(answers);
         window.EvCommand(app::cmd::Restore);
     }
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString data, backup;
 };
 
@@ -141,8 +141,8 @@ TEST(StartUpCopy, AWellOpenedByNameIsCopiedToTheRemoteSettingsFolder)
         config.startOnOpen = 1;
         std::strncpy(config.destinationFolder, folder, sizeof config.destinationFolder - 1);
         WriteBytes(install + "svdlcfg.cfg", &config, size);
-        app::CommandLineFilesTaken() = 0;
-        LogWindow window(nullptr, QStringLiteral("StrativM"));
+        shell::CommandLineFilesTaken() = 0;
+        shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
         window.State().env.commandLineFile = testing_support::MakeWell(install, "W.svm", 100, 200);
         window.SetupWindow();
         EXPECT_EQ(window.State().well.file.wellName, "W");

@@ -188,7 +188,7 @@ TEST(SendFile, ADuplicateNameOfTheGammaFilesFallsBackToTheShorterList)
 TEST(SendFile, TheCommandPacksTheWellForMailAndForTheArchive)
 {
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 1500).isEmpty());
     app::LogState& s = window.State();
     const QString data = s.well.file.dataFolder;

@@ -34,7 +34,7 @@ using testing_support::WriteBytes;
 TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
 {
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 10999).isEmpty());
     app::LogState& s = window.State();
     const QString d = s.well.file.dataFolder, r = TestDir() + "R/", m = TestDir() + "M/";
@@ -127,7 +127,7 @@ TEST(UpdatePackageWindow, TimerThreeSendsThePackageWholeToTheMonitoringStation)
 TEST(UpdatePackageWindow, TheRemoteUpdateBoxSendsWhileTheDepthStandsStill)
 {
     doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(23, 50));
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString d = s.well.file.dataFolder, r = TestDir() + "R";
@@ -191,7 +191,7 @@ TEST(UpdatePackageWindow, TheRemoteUpdateBoxSendsWhileTheDepthStandsStill)
 // files that make it too large.
 TEST(UpdatePackageWindow, APackageOverTheTotalIsNotSentAndItsLargestFilesAreNamed)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 1100).isEmpty());
     app::LogState& s = window.State();
     const QString d = s.well.file.dataFolder, r = TestDir() + "R";

@@ -157,9 +157,9 @@ TEST(SharedWells, ListStoresAtMostFiftyAndIsSavedOnlyWhenTheRecordWasRead)
 TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
 {
     doubles().clock.now = kNow;
-    app::CommandLineFilesTaken() = 0;
+    shell::CommandLineFilesTaken() = 0;
     platform::WriteSetting("Options/LiveView", "1");
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.SetupWindow();
     app::LogState& s = window.State();
     ASSERT_TRUE(s.view.liveView);
@@ -186,10 +186,11 @@ TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
     s.env.documentsFolder = TestDir() + "docs/";
     window.resize(1280, 700);
     window.PaintLog();
-    auto* bar = qobject_cast<SV_LIVEDLG*>(window.Tools().liveBar.data());
+    auto* bar = qobject_cast<shell::SV_LIVEDLG*>(window.Tools().liveBar.data());
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->GetCount(SV_LIVEDLG::ID_WELLS), 2);
-    EXPECT_TRUE(bar->GetString(SV_LIVEDLG::ID_WELLS, 1).startsWith(QString("ops-2").leftJustified(25) + " at 1235"));
+    EXPECT_EQ(bar->GetCount(shell::SV_LIVEDLG::ID_WELLS), 2);
+    EXPECT_TRUE(
+        bar->GetString(shell::SV_LIVEDLG::ID_WELLS, 1).startsWith(QString("ops-2").leftJustified(25) + " at 1235"));
     // A strip of the window itself, it moves with the window.
     const QPoint at = bar->pos();
     window.move(100, 50);
@@ -204,24 +205,24 @@ TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
     window.EvCommand(app::cmd::DataAsText);
     ASSERT_TRUE(window.Tools().dataAsText);
     const int beeps = doubles().sounder.beeps;
-    EXPECT_EQ(exchange::OpenSharedWell(window, two, "t"), 0);
+    EXPECT_EQ(shell::OpenSharedWell(window, two, "t"), 0);
     EXPECT_EQ(doubles().sounder.beeps, beeps + 1);
     window.Tools().dataAsText->close();
     delete window.Tools().dataAsText.data();
 
     // A missing path is shown; a file that does not open leaves the open well.
     doubles().prompter.messages.clear();
-    EXPECT_EQ(exchange::OpenSharedWell(window, root + "gone.svm", "t"), 0);
+    EXPECT_EQ(shell::OpenSharedWell(window, root + "gone.svm", "t"), 0);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].caption, "File error in Open");
     QDir().mkpath(root + "BAD");
     testing_support::WriteBytes(root + "BAD/BAD.svm", QByteArray(100, 'x'));
     doubles().prompter.messages.clear();
-    EXPECT_EQ(exchange::OpenSharedWell(window, root + "BAD/BAD.svm", "t"), 0);
+    EXPECT_EQ(shell::OpenSharedWell(window, root + "BAD/BAD.svm", "t"), 0);
     EXPECT_EQ(s.well.file.wellName, "W");
 
-    bar->SetSelIndex(SV_LIVEDLG::ID_WELLS, 1);
-    bar->Command(SV_LIVEDLG::ID_WELLS, platform::CBN_SELCHANGE);
+    bar->SetSelIndex(shell::SV_LIVEDLG::ID_WELLS, 1);
+    bar->Command(shell::SV_LIVEDLG::ID_WELLS, platform::CBN_SELCHANGE);
     EXPECT_EQ(s.well.file.wellName, "ops-2");
     EXPECT_TRUE(window.windowTitle().startsWith("StrativM    "));
     EXPECT_TRUE(window.windowTitle().endsWith("  Last Updated 1-15-26 10:05 AM")) << window.windowTitle().toStdString();
@@ -232,9 +233,9 @@ TEST(SharedWells, BarOfTheWindowListsOpensAndFollowsTheWindow)
 TEST(SharedWells, TheBarTakesItsOwnRoomOnlyWhileItListsWells)
 {
     doubles().clock.now = kNow;
-    app::CommandLineFilesTaken() = 0;
+    shell::CommandLineFilesTaken() = 0;
     platform::WriteSetting("Options/LiveView", "1");
-    const auto open = [](LogWindow& window, bool shared) {
+    const auto open = [](shell::LogWindow& window, bool shared) {
         window.SetupWindow();
         app::LogState& s = window.State();
         s.env.userName = "ops$x";
@@ -248,7 +249,7 @@ TEST(SharedWells, TheBarTakesItsOwnRoomOnlyWhileItListsWells)
         QCoreApplication::processEvents();
         return window.Tools().liveBar.data();
     };
-    LogWindow empty{nullptr, QStringLiteral("StrativM")}, listing{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow empty{nullptr, QStringLiteral("StrativM")}, listing{nullptr, QStringLiteral("StrativM")};
     QWidget* none = open(empty, false);
     QWidget* bar = open(listing, true);
     ASSERT_TRUE(none && bar);

@@ -95,7 +95,7 @@ protected:
         return texts;
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     wellfile::WellConfig config{};
 };
 

@@ -390,7 +390,7 @@ TEST_F(GasChartWindow, ClosingLeavesTimerTenRunningWhileTheWitsLinkExistsAndItsT
 
 TEST_F(GasChartWindow, TheGasChartCommandOpensAndClosesTheWindow)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.resize(1200, 900);
     app::LogState& s = window.State();
     s.well.file.dataFolder = TestDir();
@@ -398,7 +398,7 @@ TEST_F(GasChartWindow, TheGasChartCommandOpensAndClosesTheWindow)
     s.well.file.wellName = "ALPHA";
     WriteDay(kToday);
     auto checked = [&window] {
-        const app::MenuItem* item = window.Menu().Find(app::cmd::GasChart);
+        const shell::MenuItem* item = window.Menu().Find(app::cmd::GasChart);
         return item && item->checked;
     };
 

@@ -95,7 +95,7 @@ protected:
         drilling::AttachDriller(s, driller.get());
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     gasmon::GASMONCFG cfg{};
     FakeTimers* timers = nullptr;
     PtyPair line;

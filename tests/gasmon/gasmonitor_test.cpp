@@ -57,15 +57,15 @@ protected:
     }
     int SetupItems() const
     {
-        const app::MenuItem* popup = window.Menu().SubMenu(4);
+        const shell::MenuItem* popup = window.Menu().SubMenu(4);
         int n = 0;
-        for (const app::MenuItem& item : popup ? popup->items : std::vector<app::MenuItem>{})
+        for (const shell::MenuItem& item : popup ? popup->items : std::vector<shell::MenuItem>{})
             n += item.id == app::cmd::GasMonitorSetup ? 1 : 0;
         return n;
     }
     void Command() { window.EvCommand(app::cmd::GasMonitor); }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     wellfile::WellConfig config{};
     testing_support::FakeTimers* timers = nullptr;
 };

@@ -118,7 +118,7 @@ protected:
         return doubles().prompter.messages.isEmpty() ? nullptr : &doubles().prompter.messages.back();
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     GasHost host{window.State()};
     std::unique_ptr<AutoGas> engine;
     bool chartOpen = false;

@@ -40,7 +40,7 @@ using testing_support::WriteBytes;
 namespace {
 
 struct ViewOnWell {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hor;
     explicit ViewOnWell(const std::function<void(HorzSetupRecord&)>& stored = {})
     {
@@ -116,12 +116,12 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
 
     // The quick bar's survey button toggles the view's survey display.
     f.window.EnsureQuickBar();
-    auto* bar = qobject_cast<QBTNDLG*>(f.window.Tools().quickBar.data());
+    auto* bar = qobject_cast<shell::QBTNDLG*>(f.window.Tools().quickBar.data());
     ASSERT_NE(bar, nullptr);
-    bar->Command(QBTNDLG::ID_SURVEY);
+    bar->Command(shell::QBTNDLG::ID_SURVEY);
     EXPECT_TRUE(view->SurveyDisplay());
     EXPECT_FALSE(f.S().view.surveyShown);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_SURVEY), "Hide Svy");
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_SURVEY), "Hide Svy");
 
     // The command again closes it.
     f.window.EvCommand(app::cmd::HorizontalView);
@@ -374,7 +374,7 @@ TEST(HorzWindow, ClosingStoresPackedMarkersAndSectionsAndWaitsForItsDialogs)
 
 TEST(HorzWindow, TheDemoWellLoadsAndDraws)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     window.EvCommand(app::cmd::HorizontalView);
     auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());
@@ -399,7 +399,7 @@ TEST(HorzWindow, TheDemoWellLoadsAndDraws)
 
 TEST(HorzWindow, TheDemoCustomTracksArePaintedIntoThePlotsHeader)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
     // The demo's tracks are allowed on the horizontal view; the view lays them out on a copy.

@@ -404,7 +404,7 @@ TEST(HorzHeader, OlderHeaderOfProfileSevenAndNoHeader)
 
 TEST(HorzHeader, TheViewsHeaderCommandDrawsTheBlockAndTheMarkersTakeTheirTiles)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, [](const QString& data) {
                      return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
                  }).isEmpty());

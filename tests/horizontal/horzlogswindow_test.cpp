@@ -38,7 +38,7 @@ void SetPath(char (&field)[260], const QString& path)
 }
 
 struct Well {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     std::vector<wellfile::RECORD> records = testing_support::DeviatedRecords(1000, 1400);
     QString folder;
     Well()
@@ -206,7 +206,7 @@ TEST(HorzLogsWindow, ATopOfAWellWithoutHorizontalDataIsClearedAndATargetThatIsNo
 TEST(HorzLogsWindow, TheDemoWellsTopGetsItsTvdFromTheStationsAndCrossesThePlot)
 {
     // The demo well has stations every 30 units below its kick-off and no TVD between them.
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     doubles().prompter.messages.clear();

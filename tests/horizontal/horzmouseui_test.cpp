@@ -35,7 +35,7 @@ using testing_support::doubles;
 namespace {
 
 struct MouseOnView {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hor;
     HorzDlg* view = nullptr;
     explicit MouseOnView(const std::function<void(wellfile::HorzSetupRecord&)>& stored = {},
@@ -392,7 +392,7 @@ TEST(HorzMouseNotes, ANoteLeftAsItWasStaysByteForByteAndAnEditedOneKeepsItsAncho
     const QByteArray before = testing_support::ReadBytes(hxt);
     f.DoubleClick(x, y);
     ASSERT_NE(f.view->NoteEditor(), nullptr);
-    EXPECT_NE(WrappedEditText(*f.view->NoteEditor(), 500), "desc note");  // narrower than the note's box
+    EXPECT_NE(app::WrappedEditText(*f.view->NoteEditor(), 500), "desc note");  // narrower than the note's box
     QTest::keyClick(f.view->NoteEditor(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(testing_support::ReadBytes(hxt), before);
 

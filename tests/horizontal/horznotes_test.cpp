@@ -244,7 +244,7 @@ TEST(HorzNotesDraw, BoxesLinesFlagsAndHandles)
 namespace {
 
 struct NotesOnView {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hxt;
     NotesOnView()
     {
@@ -358,7 +358,7 @@ TEST(HorzNotesWindow, TheSharedFileKeepsTheLogsNotesAndShowsAMemoCopy)
 
 TEST(HorzNotesWindow, TheDemoWellsNotesAreDrawn)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     window.EvCommand(app::cmd::HorizontalView);
     auto* view = qobject_cast<HorzDlg*>(window.Tools().horzView.data());

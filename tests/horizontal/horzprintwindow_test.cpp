@@ -29,7 +29,7 @@ using testing_support::doubles;
 namespace {
 
 struct Well {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString pictures;
     Well()
     {

@@ -29,7 +29,7 @@ using testing_support::WriteBytes;
 namespace {
 
 struct SetupOnWell {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString hor;
     // `folder`: where the well lies, below the data folder (none: the data folder itself).
     explicit SetupOnWell(const std::function<void(HorzSetupRecord&)>& stored = {}, const QString& folder = {})

@@ -39,7 +39,7 @@ namespace {
 QRgb Rgb(platform::COLORREF c) { return qRgb(platform::GetRValue(c), platform::GetGValue(c), platform::GetBValue(c)); }
 
 struct Lateral {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path, hor;
     explicit Lateral(const std::function<void(HorzSetupRecord&)>& stored = {}, int last = 19000)
     {
@@ -323,7 +323,7 @@ TEST(HorzWindowDraw, TheSettingsFileSwitchesOnEditingCo2AndTheOtherOptions)
 
 TEST(HorzWindowDraw, TheDemoWellsGammaItsOffScaleFillAndCustomCurvesStandWhereTheirValuesPutThem)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     ASSERT_TRUE(testing_support::ShowDemoCustomTracks(window));
     layout::TrackSet& tracks = window.State().customTracks.data->screenSet;

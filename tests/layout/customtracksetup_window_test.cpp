@@ -28,7 +28,7 @@ namespace id = layout::custid;
 namespace {
 
 struct Window {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 
     Window()
     {

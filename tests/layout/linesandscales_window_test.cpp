@@ -66,7 +66,7 @@ public:
 // The window with a well of depths 1000..1100 of profile `profile` open; its last record has code 3 at
 // byte 258 and code 5 at byte 322, and every record temperature code 3.
 struct SetupFixture {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path;
     alignas(8) char drillerObject[8] = {};
 

@@ -173,7 +173,7 @@ protected:
         Release(box.left + 50, y);
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     int T = 0;
     int repaints = 0;
     std::function<void()> invalidateBefore;
@@ -398,7 +398,7 @@ TEST_F(BoxDrags, AMemosFrameOpensTheNoteEditWithItsText)
     Move(handle.right + 20, handle.bottom + 20);
     Move(handle.right + 30, handle.bottom + 25);
     Release(handle.right + 30, handle.bottom + 25);
-    const auto edits = window.findChildren<VertNoteEdit*>();
+    const auto edits = window.findChildren<app::VertNoteEdit*>();
     ASSERT_EQ(edits.size(), 1);
     EXPECT_TRUE(edits[0]->isVisible());
     EXPECT_EQ(edits[0]->toPlainText(), "Drag mesecond linethird line");
@@ -432,7 +432,7 @@ TEST_F(BoxDrags, ANewMemoFrameOpensTheNoteEditOverItAndTheXorFrameLeavesNothingE
             }
     EXPECT_GT(outline, 2 * (150 + 60));
     Release(x + 150, y + 60);
-    const auto edits = window.findChildren<VertNoteEdit*>();
+    const auto edits = window.findChildren<app::VertNoteEdit*>();
     ASSERT_EQ(edits.size(), 1);
     EXPECT_TRUE(edits[0]->isVisible());
     EXPECT_TRUE(edits[0]->toPlainText().isEmpty());
@@ -442,14 +442,14 @@ TEST_F(BoxDrags, ANewMemoFrameOpensTheNoteEditOverItAndTheXorFrameLeavesNothingE
     // Pressed and let go without a move: nothing opens, the log is painted again.
     QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, At(600, RowY(1050)));  // closes the edit
     QCoreApplication::processEvents();
-    ASSERT_TRUE(window.findChildren<VertNoteEdit*>().isEmpty() ||
-                !window.findChildren<VertNoteEdit*>().front()->isVisible());
+    ASSERT_TRUE(window.findChildren<app::VertNoteEdit*>().isEmpty() ||
+                !window.findChildren<app::VertNoteEdit*>().front()->isVisible());
     repaints = 0;
     Press(x, y);
     Release(x, y);
     QCoreApplication::processEvents();
     EXPECT_GE(repaints, 1);
-    for (VertNoteEdit* e : window.findChildren<VertNoteEdit*>())
+    for (app::VertNoteEdit* e : window.findChildren<app::VertNoteEdit*>())
         EXPECT_FALSE(e->isVisible());
     EXPECT_FALSE(S().interaction.mouse.noteFrame);
 }

@@ -115,7 +115,7 @@ protected:
     }
     int SlideX() { return G().rate.left + G().unitWidth / 2 - G().horizontalScroll; }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 std::vector<std::int32_t> Depths(std::int32_t first, std::int32_t last)

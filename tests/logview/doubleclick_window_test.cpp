@@ -81,9 +81,9 @@ protected:
         QCoreApplication::processEvents();
     }
     int RowY(std::int32_t d) { return T + (d - S().well.file.viewTopDepth) * 10 + 5; }
-    VertNoteEdit* Edit()
+    app::VertNoteEdit* Edit()
     {
-        const auto* host = dynamic_cast<NoteEditWindow*>(S().notes.edit);
+        const auto* host = dynamic_cast<app::NoteEditWindow*>(S().notes.edit);
         return host && host->IsOpen() ? host->Edit() : nullptr;
     }
     void CloseEdit()
@@ -93,7 +93,7 @@ protected:
     }
     QString ConfigPath() { return wellfile::OwnConfigPath(app::PlaceOf(S()), S().well.fieldSettings); }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     EntryCalls entries;
     logview::ViewGeometry G;
     int T = 0;

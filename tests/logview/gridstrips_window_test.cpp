@@ -10,7 +10,7 @@
 TEST(WindowGridStrips, OpeningAWellBuildsThemAndAVerboseLogSaysSo)
 {
     qputenv("USER", "tester");
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.SetupWindow();  // opens the demo well
     app::LogState& s = window.State();
     ASSERT_NE(s.view.bitmaps, nullptr);

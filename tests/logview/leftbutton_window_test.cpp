@@ -135,7 +135,7 @@ protected:
         return std::nullopt;
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ReportCalls reports;
     int T = 0;
     logview::ViewGeometry G;
@@ -310,7 +310,7 @@ TEST_F(LeftButton, ReadoutsOfTheClickedRowInOneBox)
     // The demo's e-log curves are shown: the gamma of the curve rows of the depth and the one below, in a
     // taller box.
     ASSERT_TRUE(s.view.elogShown);
-    const tracks::ElogView* elog = dynamic_cast<app::ViewPainters&>(*s.view.painters).elogView;
+    const tracks::ElogView* elog = dynamic_cast<shell::ViewPainters&>(*s.view.painters).elogView;
     ASSERT_NE(elog, nullptr);
     const std::string gamma =
         platform::CFormat(" %5.1f      %5.1f", double((*elog->RowAt(d))[1]), double((*elog->RowAt(d + 1))[1]));

@@ -110,7 +110,7 @@ protected:
         return (e.leftX + e.rightX) / 2;
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     MemoCalls entries;
     ReportCalls reports;
     QStringList configurations;

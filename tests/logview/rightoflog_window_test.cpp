@@ -14,7 +14,7 @@
 namespace {
 
 // The painted pixels of the backing store right of the log, below the titles.
-std::vector<QPoint> RightOfLog(LogWindow& window, std::int32_t viewTop)
+std::vector<QPoint> RightOfLog(shell::LogWindow& window, std::int32_t viewTop)
 {
     window.State().well.file.viewTopDepth = viewTop;
     window.PaintLog();
@@ -33,7 +33,7 @@ std::vector<QPoint> RightOfLog(LogWindow& window, std::int32_t viewTop)
 
 TEST(RightOfLog, TheDrillingGasLegendLeavesNoStubsOnceScrolledAway)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     window.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(window.State().well.file.drilling);

@@ -41,16 +41,19 @@ using wellfile::RECORD;
 
 namespace {
 
-std::vector<RECORD> Records(LogWindow& w) { return testing_support::FileRecords<RECORD>(w.State().well.file.dataFileName); }
+std::vector<RECORD> Records(shell::LogWindow& w)
+{
+    return testing_support::FileRecords<RECORD>(w.State().well.file.dataFileName);
+}
 
 // The band above the log as the window shows it now.
-QImage Band(LogWindow& w)
+QImage Band(shell::LogWindow& w)
 {
     w.PaintLog();
     return w.BackingStore().copy(0, 0, w.BackingStore().width(), w.State().layout.format.logAreaTop);
 }
 
-drilling::TOOLBAR* StatusBox(LogWindow& w)
+drilling::TOOLBAR* StatusBox(shell::LogWindow& w)
 {
     const auto boxes = w.findChildren<drilling::TOOLBAR*>();
     return boxes.size() == 1 ? boxes[0] : nullptr;
@@ -72,7 +75,7 @@ constexpr unsigned kBannerGreen = 0x00FF00;
 // the test gas.
 TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
 {
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     app::LogState& s = w.State();
     EXPECT_FALSE(manual::MenuTitles(w).contains("Enter Data"));
@@ -239,7 +242,7 @@ TEST(ManualDrilling, DrillingModeTheDepthBoxTheLagTheAlarmsAndTheTestGas)
 namespace {
 
 // The top-level windows shown now but the main window.
-QList<QWidget*> OtherWindows(LogWindow& w)
+QList<QWidget*> OtherWindows(shell::LogWindow& w)
 {
     QList<QWidget*> shown;
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -249,7 +252,7 @@ QList<QWidget*> OtherWindows(LogWindow& w)
 }
 
 // Chooses the item and gives the window it opened (null, with a failure, when none came).
-QWidget* Opened(LogWindow& w, const QString& menu, const QString& item)
+QWidget* Opened(shell::LogWindow& w, const QString& menu, const QString& item)
 {
     const QList<QWidget*> before = OtherWindows(w);
     if (!Choose(w, menu, item))
@@ -278,7 +281,7 @@ TEST(ManualDrilling, GasMonitorAndWitsFromTheirMenus)
     QTcpServer rigServer;
     ASSERT_TRUE(rigServer.listen(QHostAddress::LocalHost, 0));
 
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     app::LogState& s = w.State();
     ASSERT_TRUE(Choose(w, "Options", "Drilling"));

@@ -40,7 +40,7 @@ QRgb Colour(platform::COLORREF c) { return qRgb(platform::GetRValue(c), platform
 // percent of total.
 TEST(ManualGasRatesMudWeights, EnterDataGasAndRatesStoreEachValueAtItsDepth)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1480));
     const wellfile::RECORD typedDepth = w.At(1500);
@@ -136,7 +136,7 @@ TEST(ManualGasRatesMudWeights, EnterDataGasAndRatesStoreEachValueAtItsDepth)
 // Ctrl with a double-click in the gas or rate track opens its entry at the clicked depth, without asking.
 TEST(ManualGasRatesMudWeights, CtrlDoubleClickInTheGasAndRateTracksStartsThereWithoutAsking)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1680));
     QStringList opened;
@@ -165,7 +165,7 @@ TEST(ManualGasRatesMudWeights, CtrlDoubleClickInTheGasAndRateTracksStartsThereWi
 // casing-point marks, each written into the record the manual names.
 TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartAndMarkDepths)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1780));
     const int U = w.g.unitWidth;
@@ -173,8 +173,8 @@ TEST(ManualGasRatesMudWeights, ClicksBesideTheTracksLabelPeaksDrawTheRatioChartA
     // Ctrl with a right click in the gas track: the gases of that depth whose curves carry their names.
     QString title;
     Dialog::QueueTestScript([&](Dialog& d) {
-        title = d.GetText(LabelGasDlgX::ID_TITLE);
-        d.Click(LabelGasDlgX::ID_FIRST_GAS + 1);  // C1
+        title = d.GetText(shell::LabelGasDlgX::ID_TITLE);
+        d.Click(shell::LabelGasDlgX::ID_FIRST_GAS + 1);  // C1
         d.Click(platform::IDOK);
     });
     const float c1 = w.At(1800).gas[1];

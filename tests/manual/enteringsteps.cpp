@@ -15,7 +15,10 @@ namespace manual {
 
 namespace {
 
-int ClientTop(LogWindow& w) { return w.menuWidget() && w.menuWidget()->isVisible() ? w.menuWidget()->height() : 0; }
+int ClientTop(shell::LogWindow& w)
+{
+    return w.menuWidget() && w.menuWidget()->isVisible() ? w.menuWidget()->height() : 0;
+}
 
 }  // namespace
 

@@ -7,16 +7,16 @@
 #include <QString>
 
 class QAction;
-class LogWindow;
+namespace shell { class LogWindow; }
 
 namespace manual {
 
 // The demo well on the first start's window with Options > Drilling on (Enter Data is on the bar then)
 // and the log painted from `top`.
 struct EnteringWindow {
-    LogWindow& window;
+    shell::LogWindow& window;
     logview::ViewGeometry g;
-    explicit EnteringWindow(LogWindow& w) : window(w) {}
+    explicit EnteringWindow(shell::LogWindow& w) : window(w) {}
     bool Open(int top);
     void PaintAt(int top);
     // The item `item` of the menu `menu` as the bar shows them (underline marks and outer blanks aside);

@@ -29,7 +29,7 @@ namespace {
 
 // The demo well's window and the data file read back, the lithology column looked at.
 struct LithWalk {
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow e{w};
     std::string Lith(int depth) { return platform::FieldText(e.At(depth).lith); }
     std::string Interpreted(int depth) { return platform::FieldText(e.At(depth).interpretedLith); }
@@ -65,7 +65,7 @@ TEST(ManualEnterLithology, ThroughTheDrillingMenuFromTheStepBelowTheDepthTyped)
 {
     // Manual, 3. Entering what you see, and its "Lithology".
     LithWalk t;
-    LogWindow& w = t.w;
+    shell::LogWindow& w = t.w;
     manual::EnteringWindow& e = t.e;
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     const QString path = w.State().well.file.dataFileName;

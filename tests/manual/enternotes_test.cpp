@@ -26,7 +26,7 @@ using platform::Dialog;
 namespace {
 
 struct NotesWalk {
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow e{w};
     const logview::ViewGeometry& g = e.g;
     QString mem, hxt;
@@ -53,9 +53,9 @@ struct NotesWalk {
         QTest::mouseRelease(&w, Qt::LeftButton, Qt::ControlModifier, ClientPoint(to));
         QCoreApplication::processEvents();
     }
-    VertNoteEdit* Edit()
+    app::VertNoteEdit* Edit()
     {
-        const auto* host = dynamic_cast<NoteEditWindow*>(w.State().notes.edit);
+        const auto* host = dynamic_cast<app::NoteEditWindow*>(w.State().notes.edit);
         return host && host->IsOpen() && host->Edit()->isVisible() ? host->Edit() : nullptr;
     }
     // The note of that text in the notes file.
@@ -86,7 +86,7 @@ struct NotesWalk {
     }
     void Type(const QStringList& lines, Qt::Key end, Qt::KeyboardModifiers endKeys)
     {
-        VertNoteEdit* edit = Edit();
+        app::VertNoteEdit* edit = Edit();
         for (int k = 0; k < lines.size(); ++k) {
             if (k > 0)
                 QTest::keyClick(edit, Qt::Key_Return);
@@ -122,7 +122,7 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     // Manual, 3. Entering what you see, "Descriptions and notes".
     NotesWalk t;
     ASSERT_TRUE(t.Start());
-    LogWindow& w = t.w;
+    shell::LogWindow& w = t.w;
     const int left = t.g.description.left, right = left + t.g.description.count * t.g.unitWidth;
     const int x = left + 20, gasX = t.g.gas.left + 60;
     // Rows where no note stands in the column nor over the gas track beside it, 12 rows apart.

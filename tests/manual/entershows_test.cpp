@@ -21,7 +21,7 @@ using testing_support::EnterValue;
 // hides them; View > Show Report... opens the report.
 TEST(ManualShows, EnterDataShowsAndTheDoubleClickWhileNotesAreHidden)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1480));
     QStringList prompts;

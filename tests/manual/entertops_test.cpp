@@ -25,7 +25,7 @@ using testing_support::doubles;
 // interval; Enter Data > Flare Data... stores a flare length a step and draws it at the gas track's edge.
 TEST(ManualTopsOutlinesFlares, ATopAnOutlineAndFlaresAreStoredAndShown)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow w(window);
     ASSERT_TRUE(w.Open(1480));
     app::LogState& s = window.State();

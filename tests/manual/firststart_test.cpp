@@ -36,17 +36,17 @@ namespace {
 const QString kBuiltManual = QStringLiteral(STRATIVM_MANUAL_PDF);
 
 // The program as started from its folder, with the manual the build put beside it.
-std::unique_ptr<LogWindow> Start()
+std::unique_ptr<shell::LogWindow> Start()
 {
     qputenv("USER", "tester");
-    auto w = std::make_unique<LogWindow>(nullptr, QStringLiteral("StrativM"));
+    auto w = std::make_unique<shell::LogWindow>(nullptr, QStringLiteral("StrativM"));
     w->State().env.programFolder = QFileInfo(kBuiltManual).absolutePath() + u'/';
     w->SetupWindow();
     return w;
 }
 
 // The texts of the title band as the window draws it, with the x each stands at.
-std::map<QString, int> TitleBand(LogWindow& w)
+std::map<QString, int> TitleBand(shell::LogWindow& w)
 {
     QImage image(1920, 400, QImage::Format_RGB32);
     platform::Dc dc(image);

@@ -26,7 +26,7 @@ namespace {
 constexpr const char* kRefused = "No Horizontal data available.Must have 4 or more surveys,\nwith INCL GREATER THAN 10 deg";
 
 struct HorizontalWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder;
     HorizontalWindow()
     {
@@ -98,7 +98,7 @@ TEST(ManualHorizontal, TheViewShowsTheTargetAndTheTildeNotesAndTakesItsOptions)
     QTest::mouseMove(&w.window, manual::At(w.window, x + 150, y + 60));
     QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::ControlModifier, manual::At(w.window, x + 150, y + 60));
     QCoreApplication::processEvents();
-    const auto edits = w.window.findChildren<VertNoteEdit*>();
+    const auto edits = w.window.findChildren<app::VertNoteEdit*>();
     ASSERT_EQ(edits.size(), 1);
     QTest::keyClicks(edits[0], "~sand top");
     QTest::keyClick(edits[0], Qt::Key_Return, Qt::ControlModifier);

@@ -33,7 +33,7 @@ namespace {
 
 // The first start's window on its demo well.
 struct DemoWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder;
     DemoWindow()
     {
@@ -179,9 +179,9 @@ TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
 
     // View > Elog Data As Text lists the values by depth.
     ASSERT_TRUE(Choose(w.window, {"View", "Elog Data As Text"}));
-    auto* text = qobject_cast<TextDlg*>(w.window.Tools().elogAsText.data());
+    auto* text = qobject_cast<shell::TextDlg*>(w.window.Tools().elogAsText.data());
     ASSERT_NE(text, nullptr);
-    auto* list = text->ControlAs<QListWidget>(TextDlg::ID_LIST);
+    auto* list = text->ControlAs<QListWidget>(shell::TextDlg::ID_LIST);
     QStringList rows;
     for (int i = 1; i < list->count(); ++i)
         rows << list->item(i)->text().simplified();
@@ -191,7 +191,7 @@ TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
         ASSERT_GE(f.size(), 6);
         EXPECT_EQ(f[5].toFloat(), Hot(f[0].toInt()) ? kHigh : kLow) << row.toStdString();
     }
-    text->Click(TextDlg::ID_CLOSE);
+    text->Click(shell::TextDlg::ID_CLOSE);
 
     // Setup > Sw...: Rw for an interval, saved into the curve file.
     Dialog::QueueTestScript([](Dialog& d) {
@@ -291,7 +291,7 @@ void Station(Dialog& d, const char* md, const char* tvd, const char* incl, const
     d.Click(id::Save);
 }
 
-int SurveyNotesAt(LogWindow& w, int depth)
+int SurveyNotesAt(shell::LogWindow& w, int depth)
 {
     int n = 0;
     for (int i = 0; i < w.State().notes.memoCount; ++i) {

@@ -10,13 +10,13 @@
 
 namespace manual {
 
-QPoint At(LogWindow& w, int x, int y)
+QPoint At(shell::LogWindow& w, int x, int y)
 {
     const int menu = w.menuWidget() && w.menuWidget()->isVisible() ? w.menuWidget()->height() : 0;
     return {x - logview::GeometryOf(w.State()).horizontalScroll, y + menu};
 }
 
-int RowY(LogWindow& w, int depth)
+int RowY(shell::LogWindow& w, int depth)
 {
     const logview::ViewGeometry g = logview::GeometryOf(w.State());
     const int y = g.topMargin + (depth - w.State().well.file.viewTopDepth) * g.rowHeight + g.rowHeight / 2;
@@ -24,7 +24,7 @@ int RowY(LogWindow& w, int depth)
     return y;
 }
 
-QImage Screen(LogWindow& w)
+QImage Screen(shell::LogWindow& w)
 {
     w.PaintLog();
     QCoreApplication::processEvents();

@@ -11,16 +11,16 @@
 
 #include <vector>
 
-class LogWindow;
+namespace shell { class LogWindow; }
 
 namespace manual {
 
 // The window point of log point (x, y) (x in log columns, y below the top of the client area).
-QPoint At(LogWindow& w, int x, int y);
+QPoint At(shell::LogWindow& w, int x, int y);
 // The y of the middle of the row of `depth` on the painted log.
-int RowY(LogWindow& w, int depth);
+int RowY(shell::LogWindow& w, int depth);
 // The log as the window shows it now (painted first).
-QImage Screen(LogWindow& w);
+QImage Screen(shell::LogWindow& w);
 
 // Records first..last, sound for the file checks: rate 2 + (d % 7) minutes a unit and C1 10 + (d % 50)
 // units at depth d, lithology 100SH.

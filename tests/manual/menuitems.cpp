@@ -29,7 +29,7 @@ QAction* Named(const QList<QAction*>& items, const QString& text)
 
 QString Shown(const QString& text) { return QString(text).remove(u'&').trimmed(); }
 
-QMenu* BarMenu(LogWindow& w, const QString& title)
+QMenu* BarMenu(shell::LogWindow& w, const QString& title)
 {
     for (QAction* a : w.menuBar()->actions())
         if (a->menu() && Shown(a->text()) == title)
@@ -37,7 +37,7 @@ QMenu* BarMenu(LogWindow& w, const QString& title)
     return nullptr;
 }
 
-QStringList MenuTitles(LogWindow& w)
+QStringList MenuTitles(shell::LogWindow& w)
 {
     QStringList titles;
     for (QAction* a : w.menuBar()->actions())
@@ -62,7 +62,7 @@ QStringList ItemsOf(const QMenu* menu)
     return items;
 }
 
-QAction* MenuItem(LogWindow& w, const QStringList& path)
+QAction* MenuItem(shell::LogWindow& w, const QStringList& path)
 {
     QList<QAction*> items = w.menuBar()->actions();
     QAction* found = nullptr;
@@ -75,7 +75,7 @@ QAction* MenuItem(LogWindow& w, const QStringList& path)
     return found;
 }
 
-bool Choose(LogWindow& w, const QStringList& path)
+bool Choose(shell::LogWindow& w, const QStringList& path)
 {
     QAction* a = MenuItem(w, path);
     if (!a || !a->isEnabled()) {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class LogWindow;
+namespace shell { class LogWindow; }
 class QAction;
 class QMenu;
 
@@ -14,19 +14,22 @@ namespace manual {
 // The text as shown: without its letter mark and outer blanks.
 QString Shown(const QString& text);
 // The menu of the bar titled `title`; null when the bar has none.
-QMenu* BarMenu(LogWindow& w, const QString& title);
+QMenu* BarMenu(shell::LogWindow& w, const QString& title);
 // The titles of the bar's menus.
-QStringList MenuTitles(LogWindow& w);
+QStringList MenuTitles(shell::LogWindow& w);
 // The shown texts of the menu's items in order, separators left out; a sub-menu's items follow its
 // title as "title > item".
 QStringList ItemsOf(const QMenu* menu);
 
 // The item reached through `path` ({"Options", "Create Las File..."}): the bar's menu, then an item of
 // it, looked for among its own items first and then in its sub-menus. Null when there is none.
-QAction* MenuItem(LogWindow& w, const QStringList& path);
-inline QAction* MenuItem(LogWindow& w, const QString& menu, const QString& item) { return MenuItem(w, {menu, item}); }
+QAction* MenuItem(shell::LogWindow& w, const QStringList& path);
+inline QAction* MenuItem(shell::LogWindow& w, const QString& menu, const QString& item)
+{
+    return MenuItem(w, { menu, item });
+}
 // Chooses that item as the user does; false, with a test failure, when it is missing or grey.
-bool Choose(LogWindow& w, const QStringList& path);
-inline bool Choose(LogWindow& w, const QString& menu, const QString& item) { return Choose(w, {menu, item}); }
+bool Choose(shell::LogWindow& w, const QStringList& path);
+inline bool Choose(shell::LogWindow& w, const QString& menu, const QString& item) { return Choose(w, {menu, item}); }
 
 }  // namespace manual

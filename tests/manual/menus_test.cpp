@@ -64,7 +64,7 @@ Matcher Items(const QStringList& items)
 }
 
 // What each name of the table means on the bar: the items it stands for.
-std::map<QString, Matcher> Meanings(LogWindow& w)
+std::map<QString, Matcher> Meanings(shell::LogWindow& w)
 {
     QStringList tops, schemes;
     for (const QString& menu : {"Tops", "Schemes"})
@@ -152,7 +152,7 @@ QStringList Leaves(QMenu* menu)
     return out;
 }
 
-QStringList GreyItems(LogWindow& w)
+QStringList GreyItems(shell::LogWindow& w)
 {
     QStringList grey;
     for (QAction* top : w.menuBar()->actions())
@@ -165,7 +165,7 @@ QStringList GreyItems(LogWindow& w)
 }
 
 struct ShownWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ShownWindow()
     {
         qputenv("USER", "tester");
@@ -198,7 +198,7 @@ struct ShownWindow {
 TEST(ManualMenus, TheTableNamesEveryItemOfBothBarsWhereItStands)
 {
     ShownWindow f;
-    LogWindow& w = f.window;
+    shell::LogWindow& w = f.window;
     const QList<Row> table = ManualTable();
     ASSERT_EQ(table.size(), 9);
     const std::map<QString, Matcher> meanings = Meanings(w);
@@ -249,7 +249,7 @@ TEST(ManualMenus, TheTableNamesEveryItemOfBothBarsWhereItStands)
 TEST(ManualMenus, GreyItemsAndMenuLetters)
 {
     ShownWindow f;
-    LogWindow& w = f.window;
+    shell::LogWindow& w = f.window;
     // The grey items of each bar: the manual's, no more.
     EXPECT_EQ(GreyItems(w), QStringList({"Options > Add Note...", "Schemes > Edit ...", "View > End Of Well Report"}));
 

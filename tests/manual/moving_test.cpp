@@ -151,7 +151,7 @@ protected:
         return caption;
     }
 
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow e{w};
 };
 

@@ -69,7 +69,7 @@ protected:
         return m.back().text.section('"', 1, 1);
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
 };
 

@@ -58,7 +58,7 @@ protected:
     }
     void Click(QPoint onLog, Qt::MouseButton button = Qt::LeftButton) { steps.Click(button, onLog.x(), onLog.y()); }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     manual::EnteringWindow steps{window};  // the menu bar's items chosen by their text, clicks
 };
 

@@ -32,11 +32,11 @@ using testing_support::TestDir;
 namespace {
 
 // The settings file as typed in a text editor; the window then starts.
-std::unique_ptr<LogWindow> StartWith(const QString& typed)
+std::unique_ptr<shell::LogWindow> StartWith(const QString& typed)
 {
     testing_support::WriteBytes(platform::SettingsFile(), typed.toUtf8());
     qputenv("USER", "tester");
-    auto w = std::make_unique<LogWindow>(nullptr, QStringLiteral("StrativM"));
+    auto w = std::make_unique<shell::LogWindow>(nullptr, QStringLiteral("StrativM"));
     w->SetupWindow();
     return w;
 }

@@ -63,7 +63,7 @@ struct DriveRoots {
 // while drilling, File > Restore... keeping what it replaces.
 TEST(ManualStations, SaveAsBackupAndRestore)
 {
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     app::LogState& s = w.State();
     const QString folder = s.well.file.currentFolder, well = s.well.file.wellName, data = s.well.file.dataFileName;
@@ -125,7 +125,7 @@ TEST(ManualStations, SaveAsBackupAndRestore)
 // with Setup > Remote Update..., then File > Archive at TD.
 TEST(ManualStations, SendFileRemoteUpdateAndArchive)
 {
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     app::LogState& s = w.State();
     const QString well = s.well.file.wellName, dataFolder = s.well.file.dataFolder;
@@ -192,8 +192,8 @@ TEST(ManualStations, RemoteMonitorAndLiveExchange)
 {
     const QString install = platform::DefaultInstallFolder();
     QDir().mkpath(install + "Dropbox");  // the folder a file-synchronising service carries to town
-    testing_support::WriteBytes(install + app::kServerMarker, "");
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    testing_support::WriteBytes(install + shell::kServerMarker, "");
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     app::LogState& s = w.State();
     ASSERT_TRUE(s.env.serverStation);

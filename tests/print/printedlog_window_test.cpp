@@ -48,7 +48,7 @@ protected:
         return text.endsWith(QLatin1String("\" written")) ? text.mid(1, text.size() - 10) : QString();
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 }  // namespace

@@ -45,7 +45,7 @@ protected:
     }
 
     testing_support::CupsServer server;
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 }  // namespace

@@ -92,7 +92,7 @@ protected:
 
     std::unique_ptr<app::LogState> state = std::make_unique<app::LogState>();
     app::LogState& s = *state;
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     QString qpt;
 };
 

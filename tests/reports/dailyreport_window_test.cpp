@@ -58,7 +58,7 @@ protected:
         EXPECT_EQ(Dialog::PendingTestScripts(), 0);
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 }  // namespace

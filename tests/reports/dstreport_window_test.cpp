@@ -22,7 +22,7 @@ using testing_support::ReadBytes;
 
 TEST(DstReportWindow, DstCommandSavesDeletesPrintsAndLeavesTheSendCopy)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const wellfile::OpenWell& f = s.well.file;
@@ -121,7 +121,7 @@ TEST(DstReportWindow, DstCommandSavesDeletesPrintsAndLeavesTheSendCopy)
 
 TEST(DstReportWindow, TheDemoWellsTestOpensInTheDialog)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     Dialog::QueueTestScript([&](Dialog& d) {
         EXPECT_EQ(d.GetText(DstDlg::IDC_NUMBER), "1");

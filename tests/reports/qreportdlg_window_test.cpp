@@ -60,7 +60,7 @@ protected:
         return m;
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 }  // namespace
@@ -206,7 +206,7 @@ TEST_F(ShortReportDialog, AWellWithoutShortReportsStartsFromTheNewestDailyReport
 // sends the report to the horizontal view's notes of a deviated well, in the colours chosen.
 TEST(ShortReportBox, ARightClickOpensItsReportWhoseSaveSendsNotesToTheHorizontalView)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);
@@ -267,7 +267,7 @@ TEST(ShortReportBox, ARightClickOpensItsReportWhoseSaveSendsNotesToTheHorizontal
 // the only one, deleted from its box, leaves neither the file nor a box.
 TEST(ShortReportBox, ReportsFromTheMorningReportStayAndTheOnlyOneDeletedGoes)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);

@@ -31,7 +31,7 @@ void Step(reports::RecordReportDlg& d, int button, int shown, bool beeps)
 
 TEST(RecordReportWindow, StepsBeepAtEitherEndAndPrinterSetupNeedsAPrinter)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     std::vector<wellfile::SHOWREPORT> shows(2);

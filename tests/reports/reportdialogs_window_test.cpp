@@ -44,7 +44,7 @@ protected:
     {
         return window.State().well.file.currentFolder + window.State().well.file.wellName + extension;
     }
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 // Every window shown while it lives: its title, the least size its layout lets it have, its size; and
@@ -83,7 +83,7 @@ protected:
 };
 
 // The commands of the menu items, but the exit and the change of mode.
-QList<int> MenuCommands(LogWindow& window)
+QList<int> MenuCommands(shell::LogWindow& window)
 {
     QList<int> ids;
     for (QAction* a : window.menuBar()->findChildren<QAction*>()) {
@@ -95,7 +95,7 @@ QList<int> MenuCommands(LogWindow& window)
 }
 
 // The menu item of command `id` as the menu stands now (a command may have rebuilt it), or null.
-QAction* MenuAction(LogWindow& window, int id)
+QAction* MenuAction(shell::LogWindow& window, int id)
 {
     for (QAction* a : window.menuBar()->findChildren<QAction*>())
         if (a->data().isValid() && a->data().toInt() == id && !a->menu())
@@ -201,10 +201,10 @@ TEST_P(ScreenWalk, EveryWindowFitsTheScreenReadsWholeAndCloses)
     };
     runMenus();
     window.EnsureQuickBar();
-    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    auto* bar = qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data());
     ASSERT_NE(bar, nullptr);
-    for (int button :
-         {QBTNDLG::ID_HORZ, QBTNDLG::ID_SURVEY, QBTNDLG::ID_ZOOM, QBTNDLG::ID_CUSTOM, QBTNDLG::ID_PICTURES})
+    for (int button : { shell::QBTNDLG::ID_HORZ, shell::QBTNDLG::ID_SURVEY, shell::QBTNDLG::ID_ZOOM,
+             shell::QBTNDLG::ID_CUSTOM, shell::QBTNDLG::ID_PICTURES })
         for (int twice = 0; twice < 2; ++twice)
             run(QStringLiteral("bar %1").arg(button), [&] { bar->Click(button); });
     window.EvCommand(app::cmd::Drilling);
@@ -217,7 +217,7 @@ TEST_P(ScreenWalk, EveryWindowFitsTheScreenReadsWholeAndCloses)
     platform::SetFieldText(tops[1].menuName, "Lower Shale");
     wellfile::WellConfig config{};
     run("TVD Lithology", [&] { horizontal::TVDLITHDLG(&window, tops, [] { return 1; }).Execute(); });
-    run("Offset Wells", [&] { OsRopDlg(&window, config).Execute(); });
+    run("Offset Wells", [&] { shell::OsRopDlg(&window, config).Execute(); });
     run("Custom LAS", [&] { elog::CUSTLASDLG(&window).Execute(); });
 
     // Some of those reached only through answers, buttons or a click.

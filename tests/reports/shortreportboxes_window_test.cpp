@@ -40,7 +40,7 @@ QREPORT Report(std::int32_t number, std::int32_t depth, const char* wob)
 
 TEST(ShortReportWindow, TheBoxesOfTheWellsReportsArePaintedAndOneIsDraggedToAnotherDepth)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const QString qpt = reports::ShortReportFilePath(s.well.file.currentFolder, s.well.file.wellName);

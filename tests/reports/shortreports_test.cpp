@@ -126,7 +126,7 @@ TEST(ShortReportSlots, OldSlotNumbersMoveToThePresentColumns)
 TEST(ShortReportSlots, OpeningAWellConvertsItsShortReportsOnce)
 {
     qputenv("USER", "tester");
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.SetupWindow();
     app::LogState* s = &window.State();
     const QString path = testing_support::MakeWell(s->well.file.dataFolder, "W1.svm", 1000, 1400);

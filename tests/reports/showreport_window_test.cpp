@@ -27,7 +27,7 @@ using testing_support::doubles;
 
 TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     const wellfile::OpenWell& f = s.well.file;
@@ -150,7 +150,7 @@ TEST(ShowReportWindow, ShowCommandMakesSavesPrintsAndDeletes)
 
 TEST(ShowReportWindow, EachGasHeadingStandsOverItsColumn)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     window.State().options.hotwire = true;
     const char* headings[] = {"HW", "C1", "C2", "C3", "IC4", "NC4", "C5"};

@@ -85,7 +85,7 @@ public:
 
 struct WindowOnWell {
     LagTables lag;  // outlives the window that calls it
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path;
 
     explicit WindowOnWell(int first = 1000, int last = 2000)
@@ -99,7 +99,7 @@ struct WindowOnWell {
     QString CfgPath() { return wellfile::ConfigReadPath(app::PlaceOf(S()), S().well.fieldSettings); }
     bool Checked(int id) const
     {
-        const app::MenuItem* item = window.Menu().Find(id);
+        const shell::MenuItem* item = window.Menu().Find(id);
         return item && item->checked;
     }
     void AddTop(int depth)
@@ -194,10 +194,10 @@ TEST(CommandHandlers, DataAsTextListsHundredRecordsFromTheViewTopUntilClosed)
     WindowOnWell f;
     f.S().well.file.viewTopDepth = 1500;
     f.window.EvCommand(app::cmd::DataAsText);
-    auto* text = qobject_cast<TextDlg*>(f.window.Tools().dataAsText.data());
+    auto* text = qobject_cast<shell::TextDlg*>(f.window.Tools().dataAsText.data());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->windowTitle(), "Mudlog data ");
-    const QStringList lines = Items(text->ControlAs<QListWidget>(TextDlg::ID_LIST));
+    const QStringList lines = Items(text->ControlAs<QListWidget>(shell::TextDlg::ID_LIST));
     ASSERT_EQ(lines.size(), 201);
     EXPECT_TRUE(lines[0].startsWith("Depth     ROP"));
     EXPECT_TRUE(lines[1].startsWith("1499.50 ")) << lines[1].toStdString();
@@ -214,12 +214,12 @@ TEST(CommandHandlers, DataAsTextListsHundredRecordsFromTheViewTopUntilClosed)
     // Each paint of the log shows the records from the view top it settled on (an odd top goes down a unit).
     f.S().well.file.viewTopDepth = 1801;
     f.window.PaintLog();
-    const QStringList moved = Items(text->ControlAs<QListWidget>(TextDlg::ID_LIST));
+    const QStringList moved = Items(text->ControlAs<QListWidget>(shell::TextDlg::ID_LIST));
     ASSERT_EQ(moved.size(), 201);
     EXPECT_TRUE(moved[2].startsWith("1802.00 ")) << moved[2].toStdString();
     EXPECT_TRUE(moved[200].startsWith("1901.00 ")) << moved[200].toStdString();
 
-    text->Click(TextDlg::ID_CLOSE);
+    text->Click(shell::TextDlg::ID_CLOSE);
     EXPECT_FALSE(f.window.Tools().dataAsText);
     EXPECT_TRUE(f.window.Tools().textRecords.empty());
     EXPECT_FALSE(f.window.DataFileBusy());
@@ -367,23 +367,23 @@ TEST(CommandHandlers, ElogAsTextShowsTheCurveRowsFromTheViewTopOrSaysWhyNot)
     f.window.Neighbours().elog = &curves;
     f.S().well.file.viewTopDepth = 1500;
     f.window.EvCommand(app::cmd::ElogAsText);
-    auto* text = qobject_cast<TextDlg*>(f.window.Tools().elogAsText.data());
+    auto* text = qobject_cast<shell::TextDlg*>(f.window.Tools().elogAsText.data());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->windowTitle(), "Elog data ");
-    QStringList lines = Items(text->ControlAs<QListWidget>(TextDlg::ID_LIST));
+    QStringList lines = Items(text->ControlAs<QListWidget>(shell::TextDlg::ID_LIST));
     ASSERT_EQ(lines.size(), 101);
     EXPECT_TRUE(lines[1].startsWith(" 1500 "));
 
     // Opened again it follows the view top; rows past the curves' last depth are not there to show.
-    text->Click(TextDlg::ID_CLOSE);
+    text->Click(shell::TextDlg::ID_CLOSE);
     f.S().well.file.viewTopDepth = 1950;
     f.window.EvCommand(app::cmd::ElogAsText);
-    text = qobject_cast<TextDlg*>(f.window.Tools().elogAsText.data());
+    text = qobject_cast<shell::TextDlg*>(f.window.Tools().elogAsText.data());
     ASSERT_NE(text, nullptr);
-    lines = Items(text->ControlAs<QListWidget>(TextDlg::ID_LIST));
+    lines = Items(text->ControlAs<QListWidget>(shell::TextDlg::ID_LIST));
     EXPECT_TRUE(lines[1].startsWith(" 1950 "));
     EXPECT_TRUE(lines.back().startsWith(" 2000 "));  // the data file's last depth ends it
-    text->Click(TextDlg::ID_CLOSE);
+    text->Click(shell::TextDlg::ID_CLOSE);
     f.S().well.file.viewTopDepth = 3000;
     f.window.EvCommand(app::cmd::ElogAsText);
     EXPECT_EQ(f.LastMessage(), "Data not available at this depth | Error");
@@ -402,7 +402,7 @@ TEST(CommandHandlers, DialogsOfOtherSubsystemsGetWhatTheyWorkOn)
     // A top added in the editor gets its menu item at once.
     f.window.EvCommand(app::cmd::EditTops);
     EXPECT_TRUE(f.S().well.topsChanged);
-    const app::MenuItem* item = f.window.Menu().Find(app::cmd::GotoTopFirst);
+    const shell::MenuItem* item = f.window.Menu().Find(app::cmd::GotoTopFirst);
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->text.contains("Chalk"));
     EXPECT_EQ(dialogs.calls, QStringList({"test gas 2000", "reports A", "tops"}));

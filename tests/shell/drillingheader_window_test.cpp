@@ -31,7 +31,7 @@ int DarkPixels(const QImage& image, int left, int right, int bottom)
 
 TEST(DrillingHeader, SwitchedOnAtA1024By768ScreenItIsAsHighAsOpenedInDrillingModeAndReadsWhole)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     app::LogState& s = window.State();
     s.env.screenWidth = s.env.desktopWidth = 1024;

@@ -52,7 +52,7 @@ protected:
         return n;
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 }  // namespace
@@ -60,14 +60,14 @@ protected:
 TEST_F(EraseWindow, ZoomOnThenZoomOffLeavesTheLogAsItWas)
 {
     window.EnsureQuickBar();
-    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    auto* bar = qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data());
     ASSERT_NE(bar, nullptr);
     const QImage before = Shown();
-    ASSERT_TRUE(bar->Click(QBTNDLG::ID_ZOOM));
+    ASSERT_TRUE(bar->Click(shell::QBTNDLG::ID_ZOOM));
     ASSERT_TRUE(S().view.logImageMode);
     EXPECT_GT(DifferentPixels(before, Shown()), 10000);
     // The menu bar made again meanwhile takes its room at once: the layout keeps the window's rows.
-    ASSERT_TRUE(bar->Click(QBTNDLG::ID_ZOOM));
+    ASSERT_TRUE(bar->Click(shell::QBTNDLG::ID_ZOOM));
     ASSERT_FALSE(S().view.logImageMode);
     EXPECT_EQ(DifferentPixels(before, Shown()), 0);
 }
@@ -147,10 +147,10 @@ TEST_F(EraseWindow, ShowAndHideCustomTracksLeaveNoOldRowsAndTheButtonSaysWhatIsD
         QImage& store = S().view.bitmaps->backingStore;
         const QRect mark(0, store.height() - 40, 300, 30);
         QPainter(&store).fillRect(mark, Qt::magenta);
-        auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+        auto* bar = qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data());
         ASSERT_NE(bar, nullptr);
-        ASSERT_TRUE(bar->Click(QBTNDLG::ID_CUSTOM));
-        EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), caption);
+        ASSERT_TRUE(bar->Click(shell::QBTNDLG::ID_CUSTOM));
+        EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_CUSTOM), caption);
         const QImage shown = Shown();
         int left = 0;
         for (int y = mark.top(); y <= mark.bottom(); ++y)
@@ -176,10 +176,10 @@ TEST_F(EraseWindow, ShowAndHideCustomTracksLeaveNoOldRowsAndTheButtonSaysWhatIsD
     ASSERT_EQ(window.OpenDataFile(S().well.file.dataFileName), 1);
     ASSERT_TRUE(S().well.customTracksEnabled);
     window.EnsureQuickBar();
-    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
+    auto* bar = qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data());
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), "Hide C/T");
-    ASSERT_TRUE(bar->Click(QBTNDLG::ID_CUSTOM));
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_CUSTOM), "Hide C/T");
+    ASSERT_TRUE(bar->Click(shell::QBTNDLG::ID_CUSTOM));
     EXPECT_FALSE(S().well.customTracksEnabled) << "the first press hides the tracks it shows";
 }
 

@@ -48,7 +48,7 @@ public:
 // A window with a data file of depths first..last, `step` units apart, whose gas is total gas = depth,
 // C1 = depth + 0.5.
 struct Well {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     DrillingRecorder drilling;
     QString path = TestDir() + "w.svm";
 
@@ -303,8 +303,8 @@ TEST(Exit, InOfficeModeAsksNothingAndSavesPlacementAndViewSettings)
     EXPECT_FALSE(QFile::exists(TestDir() + "mine.sv8"));
     EXPECT_TRUE(QFile::exists(TestDir() + "other.sv8"));
 
-    app::StartupPlacement p;
-    ASSERT_TRUE(app::ReadStartupIni(platform::DocumentsFolder(), p));
+    shell::StartupPlacement p;
+    ASSERT_TRUE(shell::ReadStartupIni(platform::DocumentsFolder(), p));
     EXPECT_EQ(p.x, 100);
     EXPECT_EQ(p.y, 120);
     EXPECT_EQ(p.width, 800);
@@ -360,7 +360,7 @@ TEST(Exit, OnceAgreedNoToolWindowIsMadeAgainAndNoneStaysShown)
     ASSERT_TRUE(w.window.Tools().quickBar);
     QDialog gasWindow(&w.window, Qt::Tool);  // a live window of an engine
     gasWindow.show();
-    QSignalSpy closed(&w.window, &LogWindow::Closed);
+    QSignalSpy closed(&w.window, &shell::LogWindow::Closed);
 
     doubles().prompter.answers = {IDOK};
     EXPECT_TRUE(w.window.close());

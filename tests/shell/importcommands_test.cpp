@@ -78,7 +78,7 @@ public:
 struct ImportFixture {
     ElogDouble elog;  // outlive the window that calls them
     ViewDouble view;
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path;
 
     ImportFixture()
@@ -100,13 +100,16 @@ TEST(LasHeaderError, NamesTheFirstItemOutOfRange)
     elog::LasHeader h;
     h.start = -5;
     h.stop = 0;
-    EXPECT_EQ(app::LasHeaderError(h), "Start Value ( -5 ) is out of range\nHave a new LAS file made to correct the error");
+    EXPECT_EQ(
+        shell::LasHeaderError(h), "Start Value ( -5 ) is out of range\nHave a new LAS file made to correct the error");
     h.start = 0;
-    EXPECT_EQ(app::LasHeaderError(h), "Stop Value ( 0 ) is out of range\nHave a new LAS file made to correct the error");
+    EXPECT_EQ(
+        shell::LasHeaderError(h), "Stop Value ( 0 ) is out of range\nHave a new LAS file made to correct the error");
     h.stop = 2000;
-    EXPECT_EQ(app::LasHeaderError(h), "Step Value (0.0 ) is out of range\nHave a new LAS file made to correct the error");
+    EXPECT_EQ(
+        shell::LasHeaderError(h), "Step Value (0.0 ) is out of range\nHave a new LAS file made to correct the error");
     h.step = 0.5f;
-    EXPECT_TRUE(app::LasHeaderError(h).startsWith("Unknown error"));
+    EXPECT_TRUE(shell::LasHeaderError(h).startsWith("Unknown error"));
 }
 
 TEST(ImportElog, ImportsWithTheWellsKbWhenTheLasHasNone)

@@ -31,7 +31,7 @@ public:
 
 TEST(WindowPaint, ChangesOfTheLogMakeOnePaintAndNoneWhileHeld)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     PaintCounter counter;
     window.Neighbours().logview = &counter;
     window.State().view.firstPaint = false;
@@ -58,7 +58,7 @@ TEST(WindowPaint, ChangesOfTheLogMakeOnePaintAndNoneWhileHeld)
 
 TEST(WindowPaint, AFailedPaintIsReportedOnceAfterIt)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     PaintCounter counter;
     counter.failure = QStringLiteral("NO Data File");
     window.Neighbours().logview = &counter;
@@ -72,27 +72,27 @@ TEST(WindowPaint, AFailedPaintIsReportedOnceAfterIt)
 
 TEST(WindowPaint, TheFirstPaintPlacesTheWindowOnlyForACommandLineFileOrTheImageView)
 {
-    app::FirstPaintInputs in;
+    shell::FirstPaintInputs in;
     in.logWidth = 1064;
     in.unitWidth = 10;
     in.topMargin = 160;
     in.screenWidth = 1920;
     in.screenHeight = 1080;
-    EXPECT_FALSE(app::FirstPaintPlace(in));
+    EXPECT_FALSE(shell::FirstPaintPlace(in));
     in.commandLine = true;
-    EXPECT_EQ(app::FirstPaintPlace(in), (app::WindowPlace{10, 20, 1114, 1030}));
+    EXPECT_EQ(shell::FirstPaintPlace(in), (shell::WindowPlace{10, 20, 1114, 1030}));
     in.tvdFile = true;
     in.screenWidth = 1024;  // the log is wider than the screen
-    EXPECT_EQ(app::FirstPaintPlace(in), (app::WindowPlace{50, 160, 1014, 1080 - 160 - 30}));  // ends on the screen
+    EXPECT_EQ(shell::FirstPaintPlace(in), (shell::WindowPlace{50, 160, 1014, 1080 - 160 - 30}));  // ends on the screen
     in.commandLine = false;
     in.imageView = true;
-    EXPECT_TRUE(app::FirstPaintPlace(in));
+    EXPECT_TRUE(shell::FirstPaintPlace(in));
 }
 
 TEST(WindowPaint, DraggingTheThumbShowsTheNewTopAndTheViewFollowsOnRelease)
 {
     qputenv("USER", "tester");
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.SetupWindow();  // the demo well, 1000 to 2600
     window.resize(1400, 900);
     QCoreApplication::processEvents();
@@ -116,7 +116,7 @@ TEST(WindowPaint, DraggingTheThumbShowsTheNewTopAndTheViewFollowsOnRelease)
 
 TEST(WindowPaint, TheCompressedLogAsksForAFileAfterThePaintAndImageFailuresHaveNoCaption)
 {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     PaintCounter counter;
     counter.failure = QStringLiteral("Zoom Image Failed ");
     struct AskOpen final : logview::LogViewServices {

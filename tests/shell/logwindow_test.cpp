@@ -58,7 +58,7 @@ public:
 };
 
 struct WindowWithRecorder {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     Recorder recorder;
     WindowWithRecorder()
     {
@@ -96,11 +96,11 @@ std::vector<int> ExpectedCommands()
 
 TEST(LogWindow, StartsAndShowsTheMainWindowTitledStrativM)
 {
-    TLogApp logApp;
+    shell::TLogApp logApp;
     logApp.InitMainWindow();
     logApp.Show();
     QCoreApplication::processEvents();
-    LogWindow* w = logApp.MainWindow();
+    shell::LogWindow* w = logApp.MainWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), "StrativM");
@@ -114,7 +114,7 @@ TEST(LogWindow, EveryCommandReachesItsHandlerAndNoOtherIdDoes)
     const std::vector<int> expected = ExpectedCommands();
     ASSERT_EQ(expected.size(), 135u);
 
-    const std::vector<int> table = LogWindow::Commands().Ids();
+    const std::vector<int> table = shell::LogWindow::Commands().Ids();
     EXPECT_EQ(std::set<int>(table.begin(), table.end()), std::set<int>(expected.begin(), expected.end()));
     EXPECT_EQ(table.size(), 135u) << "an id is answered twice";
 
@@ -188,7 +188,7 @@ TEST(LogWindow, AViewFunctionUnderWayHoldsBackOnlyTheViewCommands)
     EXPECT_EQ(f.recorder.calls, QStringList({"CmWits", "CmWitsChart"}));
     EXPECT_EQ(doubles().sounder.beeps, 0);
     for (int id : {52698, 51927, 51931, 51692, 51690})  // About, the recent files, Exit, Print
-        EXPECT_EQ(app::WhileViewBusy(id), app::ViewBusyAnswer::Runs) << id;
+        EXPECT_EQ(shell::WhileViewBusy(id), shell::ViewBusyAnswer::Runs) << id;
 
     // What would change the view under it: drilling mode, a restore, a scheme, a top, the Lines and
     // Scales; a new well or Save As does nothing at all.
@@ -251,7 +251,7 @@ TEST(LogWindow, PostedMessagesReachTheirHandlersWhenDelivered)
 TEST(LogWindow, MessagesPostedToAClosedWindowAreDropped)
 {
     Recorder recorder;
-    auto window = std::make_unique<LogWindow>(nullptr, QStringLiteral("StrativM"));
+    auto window = std::make_unique<shell::LogWindow>(nullptr, QStringLiteral("StrativM"));
     window->Neighbours().wits = &recorder;
     window->PostMessage(WM_USER + 3, 1, 2);
     platform::PostWindowMessage(window->State().window, WM_USER + 3, 3, 4);
@@ -363,7 +363,7 @@ void SendMouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button,
 
 TEST(LogWindow, MouseOverTheLogReachesTheViewInClientCoordinatesWithWindowsKeyFlags)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     MouseRecorder mouse;
     window.Neighbours().logview = &mouse;
     window.show();
@@ -381,7 +381,7 @@ TEST(LogWindow, MouseOverTheLogReachesTheViewInClientCoordinatesWithWindowsKeyFl
 
 TEST(LogWindow, AltDReachesNoHandler)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     QAction* altD = nullptr;
     for (QAction* a : window.actions())
         if (a->shortcut() == QKeySequence(Qt::ALT | Qt::Key_D))

@@ -39,7 +39,7 @@ TEST(Manual, TheBuiltManualOpensAndNamesEveryMenu)
 
     const QString text = Output("pdftotext", {kBuilt, "-"}).simplified();
     for (int resource : {1, 3})
-        for (const app::MenuItem& popup : app::MenuBar::Resource(resource).popups) {
+        for (const shell::MenuItem& popup : shell::MenuBar::Resource(resource).popups) {
             const QString title = QString(popup.text).remove(u'&');
             EXPECT_TRUE(text.contains(title)) << title.toStdString();
         }
@@ -92,7 +92,7 @@ TEST(Manual, EveryParagraphIsPrintedWholeInOrderAndNoLineTwiceAcrossAPageBreak)
 TEST(Manual, AFreshInstallGetsTheManualThatHelpOpens)
 {
     qputenv("USER", "tester");
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.State().env.programFolder = QFileInfo(kBuilt).absolutePath() + u'/';
     window.SetupWindow();
     const QString install = window.State().env.installFolder;

@@ -22,20 +22,20 @@ using testing_support::doubles;
 namespace {
 
 // Ids of the pop-up at `position`, in order, sub-pop-ups included.
-std::vector<int> IdsIn(const std::vector<app::MenuItem>& items)
+std::vector<int> IdsIn(const std::vector<shell::MenuItem>& items)
 {
     std::vector<int> ids;
-    for (const app::MenuItem& i : items) {
-        if (i.kind == app::MenuItem::Kind::Command)
+    for (const shell::MenuItem& i : items) {
+        if (i.kind == shell::MenuItem::Kind::Command)
             ids.push_back(i.id);
-        else if (i.kind == app::MenuItem::Kind::Popup)
+        else if (i.kind == shell::MenuItem::Kind::Popup)
             for (int id : IdsIn(i.items))
                 ids.push_back(id);
     }
     return ids;
 }
 
-int CountOf(const app::MenuBar& bar, int id)
+int CountOf(const shell::MenuBar& bar, int id)
 {
     const std::vector<int> ids = IdsIn(bar.popups);
     return int(std::count(ids.begin(), ids.end(), id));
@@ -103,14 +103,14 @@ TEST(Menus, OnlyTheFirstFiftyTopsGetItemsAndSkippedTopsLeaveGaps)
         tops.push_back(Top(1010 + 10 * i, ("Top " + std::to_string(i)).c_str()));
     tops[3].depth = 1000;  // at the file's first depth
     tops[5] = Top(1200, "");  // no menu name
-    app::MenuInputs in;
+    shell::MenuInputs in;
     in.fileTopDepth = 1000;
     in.topsLoaded = true;
     in.tops = &tops;
 
     for (int resource : {1, 3}) {
-        app::MenuBar bar = app::MenuBar::Resource(resource);
-        app::BuildMenu(bar, in, 5);
+        shell::MenuBar bar = shell::MenuBar::Resource(resource);
+        shell::BuildMenu(bar, in, 5);
         const int topsPos = resource == 3 ? 5 : 4;
         std::vector<int> expected;
         for (int i = 0; i < 50; ++i)
@@ -123,9 +123,9 @@ TEST(Menus, OnlyTheFirstFiftyTopsGetItemsAndSkippedTopsLeaveGaps)
 
         // The Tops pop-up is left alone by a build of another part, and a new build does not repeat items.
         tops[7] = Top(1300, "Moved");
-        app::BuildMenu(bar, in, 6);
+        shell::BuildMenu(bar, in, 6);
         EXPECT_EQ(bar.Find(app::cmd::GotoTopFirst + 7)->text, "Top 7");
-        app::BuildMenu(bar, in, -1);
+        shell::BuildMenu(bar, in, -1);
         EXPECT_EQ(bar.Find(app::cmd::GotoTopFirst + 7)->text, "Moved");
         EXPECT_EQ(CountOf(bar, app::cmd::GotoTopFirst + 7), 1);
         tops[7] = Top(1070, "Top 7");
@@ -134,12 +134,12 @@ TEST(Menus, OnlyTheFirstFiftyTopsGetItemsAndSkippedTopsLeaveGaps)
 
 TEST(Menus, TheFirstTwoSchemesGetItemsAndTheCurrentOneIsChecked)
 {
-    app::MenuInputs in;
+    shell::MenuInputs in;
     in.schemesLoaded = true;
     in.schemeNames = {"Mudlog", "Custom", "Gas", "", "Elog", "Default6"};
     in.currentScheme = 2;
-    app::MenuBar bar = app::MenuBar::Resource(1);
-    app::MenuOutcome out = app::BuildMenu(bar, in, 6);
+    shell::MenuBar bar = shell::MenuBar::Resource(1);
+    shell::MenuOutcome out = shell::BuildMenu(bar, in, 6);
     // Schemes 3 to 6 keep their commands but get no item; the current one (scheme 3) is not shown checked.
     EXPECT_EQ(IdsIn(bar.SubMenu(5)->items), std::vector<int>({51715, 51716, 51717}));
     EXPECT_EQ(bar.Find(51717)->text, "Custom");
@@ -149,27 +149,27 @@ TEST(Menus, TheFirstTwoSchemesGetItemsAndTheCurrentOneIsChecked)
     EXPECT_TRUE(bar.Find(51715)->disabled);
     EXPECT_EQ(out.currentScheme, 2);
     in.currentScheme = 1;
-    app::BuildMenu(bar, in, 6);
+    shell::BuildMenu(bar, in, 6);
     EXPECT_TRUE(bar.Find(51717)->checked);
     EXPECT_FALSE(bar.Find(51716)->checked);
 
     // Schemes that cannot be loaded: no items, scheme 0 current.
     in.schemesLoaded = false;
-    out = app::BuildMenu(bar, in, -1);
+    out = shell::BuildMenu(bar, in, -1);
     EXPECT_EQ(IdsIn(bar.SubMenu(5)->items), std::vector<int>({51715}));
     EXPECT_EQ(out.currentScheme, 0);
 }
 
 TEST(Menus, EmptyRecentNamesTakeNoIdAndDrillingListsNone)
 {
-    app::MenuInputs in;
+    shell::MenuInputs in;
     in.recentLoaded = true;
     in.recentFiles = {"", "/w/b.svm", "", "/w/d.svm", "/w/e.svm"};
-    app::MenuBar bar = app::MenuBar::Resource(1);
-    app::BuildMenu(bar, in, -1);
-    const app::MenuItem& file = *bar.SubMenu(0);
+    shell::MenuBar bar = shell::MenuBar::Resource(1);
+    shell::BuildMenu(bar, in, -1);
+    const shell::MenuItem& file = *bar.SubMenu(0);
     ASSERT_GE(file.items.size(), 3u);
-    const auto last3 = std::vector<app::MenuItem>(file.items.end() - 3, file.items.end());
+    const auto last3 = std::vector<shell::MenuItem>(file.items.end() - 3, file.items.end());
     EXPECT_EQ(last3[0].id, 51927);
     EXPECT_EQ(last3[0].text, "/w/b.svm");
     EXPECT_EQ(last3[1].id, 51928);
@@ -178,30 +178,30 @@ TEST(Menus, EmptyRecentNamesTakeNoIdAndDrillingListsNone)
     EXPECT_FALSE(bar.Contains(51930));
 
     in.drilling = true;
-    app::BuildMenu(bar, in, -1);
+    shell::BuildMenu(bar, in, -1);
     EXPECT_FALSE(bar.Contains(51927));
 }
 
 TEST(Menus, ProfileRulesForHotwireFlaresAndGasPercent)
 {
-    app::MenuInputs in;
+    shell::MenuInputs in;
     in.drilling = true;
-    app::MenuBar bar = app::MenuBar::Resource(3);
+    shell::MenuBar bar = shell::MenuBar::Resource(3);
 
     in.loggerId = 12;  // keeps the item, shows the setting, stores nothing while it is off
-    app::MenuOutcome out = app::BuildMenu(bar, in, -1);
+    shell::MenuOutcome out = shell::BuildMenu(bar, in, -1);
     ASSERT_TRUE(bar.Contains(app::cmd::Hotwire));
     EXPECT_FALSE(bar.Find(app::cmd::Hotwire)->checked);
     EXPECT_FALSE(out.storeHotwire);
     in.hotwire = true;
-    out = app::BuildMenu(bar, in, -1);
+    out = shell::BuildMenu(bar, in, -1);
     EXPECT_TRUE(bar.Find(app::cmd::Hotwire)->checked);
     EXPECT_TRUE(out.storeHotwire);
 
-    bar = app::MenuBar::Resource(3);
+    bar = shell::MenuBar::Resource(3);
     in.loggerId = 4;  // no hotwire choice: setting on, item gone; no out line, shows or gas percent
     in.hotwire = false;
-    out = app::BuildMenu(bar, in, -1);
+    out = shell::BuildMenu(bar, in, -1);
     EXPECT_TRUE(out.hotwire);
     for (int id : {app::cmd::Hotwire, app::cmd::OutLine, app::cmd::EnterShows, app::cmd::GasPercent})
         EXPECT_FALSE(bar.Contains(id)) << id;
@@ -210,11 +210,11 @@ TEST(Menus, ProfileRulesForHotwireFlaresAndGasPercent)
     EXPECT_EQ(bar.Find(app::cmd::FlareData)->text, "Flare Data...");
 
     // No ratio plot: gas as percent is switched off and grayed.
-    bar = app::MenuBar::Resource(1);
+    bar = shell::MenuBar::Resource(1);
     in = {};
     in.gasPercent = true;
     in.gasRatioPlotAllowed = false;
-    out = app::BuildMenu(bar, in, -1);
+    out = shell::BuildMenu(bar, in, -1);
     EXPECT_FALSE(out.gasPercent);
     EXPECT_TRUE(bar.Find(app::cmd::GasPercent)->grayed);
     EXPECT_FALSE(bar.Find(app::cmd::GasPercent)->checked);
@@ -222,7 +222,7 @@ TEST(Menus, ProfileRulesForHotwireFlaresAndGasPercent)
 
 TEST(Menus, SwitchingDrillingTwiceLeavesEachDynamicItemOnce)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     app::LogState& s = window.State();
     s.env.serverStation = false;
     for (int round = 0; round < 2; ++round) {
@@ -231,7 +231,7 @@ TEST(Menus, SwitchingDrillingTwiceLeavesEachDynamicItemOnce)
             window.AssignMenu(drilling ? 3 : 1);
             window.BuildMenu(-1);
             window.BuildMenu(-1);  // a second build in the same mode adds nothing
-            const app::MenuBar& bar = window.Menu();
+            const shell::MenuBar& bar = window.Menu();
             EXPECT_EQ(bar.resource, drilling ? 3 : 1);
             for (int id : {51916, 52801, 52802, 51921, 51924, 51681, 19872})
                 EXPECT_EQ(CountOf(bar, id), 1) << id << " drilling " << drilling;
@@ -250,7 +250,7 @@ TEST(Menus, SwitchingDrillingTwiceLeavesEachDynamicItemOnce)
 
 TEST(Menus, ACommandIsHeldBackWhileAnInputFunctionOwnsTheWindow)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     Recorder recorder;
     window.Neighbours().drilling = &recorder;
     window.BuildMenu(-1);
@@ -291,15 +291,15 @@ TEST(Menus, ACommandIsHeldBackWhileAnInputFunctionOwnsTheWindow)
 TEST(Menus, EachOpenedWellGetsTheWholeMenuItsTopsAndItsOwnHotwireSetting)
 {
     qputenv("USER", "tester");
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();  // the demo well, profile 12, with its formation tops
     app::LogState& s = window.State();
-    const app::MenuBar& bar = window.Menu();
+    const shell::MenuBar& bar = window.Menu();
 
     // Its tops are listed; the first lies at the file's first depth and gets none.
     ASSERT_GT(s.well.tops.size(), 2u);
     EXPECT_FALSE(bar.Contains(app::cmd::GotoTopFirst));
-    const app::MenuItem* second = bar.Find(app::cmd::GotoTopFirst + 1);
+    const shell::MenuItem* second = bar.Find(app::cmd::GotoTopFirst + 1);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->text.toStdString(), platform::FieldText(s.well.tops[1].menuName));
 
@@ -354,7 +354,7 @@ TEST(Menus, EachOpenedWellGetsTheWholeMenuItsTopsAndItsOwnHotwireSetting)
 TEST(Menus, TheHotwireItemFollowsTheProfileOfTheWellJustOpened)
 {
     qputenv("USER", "tester");
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     app::LogState& s = window.State();
     const QString data = s.well.file.dataFolder;
@@ -376,7 +376,7 @@ TEST(Menus, TheHotwireItemFollowsTheProfileOfTheWellJustOpened)
 TEST(Menus, AHotwireStoredForASharedFolderWellIsWhatTheNextOpenReadsAfterTheExit)
 {
     qputenv("USER", "tester");
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     app::LogState& s = window.State();
 
@@ -417,7 +417,7 @@ TEST(Menus, AHotwireStoredForASharedFolderWellIsWhatTheNextOpenReadsAfterTheExit
 
 TEST(Menus, CheckMarksShowTheStateAfterEveryCommand)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     Recorder recorder;  // drilling mode answers without switching
     window.Neighbours().drilling = &recorder;
     window.State().well.file.drilling = true;

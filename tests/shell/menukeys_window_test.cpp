@@ -17,7 +17,7 @@ using testing_support::doubles;
 namespace {
 
 struct ShownWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ShownWindow()
     {
         qputenv("USER", "tester");

@@ -23,7 +23,7 @@ using testing_support::doubles;
 
 namespace {
 
-QAction* MenuAction(LogWindow& window, int id)
+QAction* MenuAction(shell::LogWindow& window, int id)
 {
     for (QAction* a : window.menuBar()->findChildren<QAction*>())
         if (a->data().isValid() && a->data().toInt() == id)
@@ -52,7 +52,7 @@ struct Watch {
                 menu = m;
     }
     // Inside the dialog, after the step that rebuilt the menu.
-    void Check(LogWindow& window)
+    void Check(shell::LogWindow& window)
     {
         menuRebuilt = MenuAction(window, action ? action->data().toInt() : 0) != action.data();
         TurnOfADialogLoop();
@@ -83,7 +83,7 @@ protected:
         EXPECT_FALSE(w.action) << "the replaced menu bar was kept";
     }
 
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder, path;
 };
 

@@ -31,7 +31,7 @@ struct Seen {
     QList<QWidget*> windows;
 };
 
-QStringList MenuLines(LogWindow& w)
+QStringList MenuLines(shell::LogWindow& w)
 {
     QStringList lines;
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
@@ -41,7 +41,7 @@ QStringList MenuLines(LogWindow& w)
     return lines;
 }
 
-Seen Look(LogWindow& w)
+Seen Look(shell::LogWindow& w)
 {
     Seen s;
     const auto& d = doubles();
@@ -76,7 +76,7 @@ bool CaptionFits(const Dialog& d)
 
 // Triggers every enabled item of the window's menu bar but `skip`; the ids that answered nothing. The
 // dialogs narrower than their caption are added to `narrow`.
-QList<int> Walk(LogWindow& w, const QSet<int>& skip, QStringList& narrow)
+QList<int> Walk(shell::LogWindow& w, const QSet<int>& skip, QStringList& narrow)
 {
     QList<int> ids;
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
@@ -120,7 +120,7 @@ QList<int> Walk(LogWindow& w, const QSet<int>& skip, QStringList& narrow)
 
 TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
 {
-    LogWindow w{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow w{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(w));
     using namespace app::cmd;
     // Items with no command of their own are gray on both bars.

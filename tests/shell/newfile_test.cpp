@@ -56,7 +56,7 @@ public:
 
 struct Fixture {
     Engines engines;  // outlives the window
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder;
     QString path;
 
@@ -267,7 +267,7 @@ TEST(InsertDeleteDialog, ConfirmsOnLeavingTheCountThenInsertsAndDeletes)
         lines << d.GetText(107);
         d.Click(platform::IDOK);
     });
-    app::InsertDelete dialog(&f.window, s, f.window.WellServices(), true);
+    shell::InsertDelete dialog(&f.window, s, f.window.WellServices(), true);
     EXPECT_EQ(dialog.Execute(), platform::IDOK);
     EXPECT_EQ(lines, (QStringList{
                          " Inserting 3 records at 1050, click continue to proceed, or cancel to return unchanged ",
@@ -299,7 +299,7 @@ TEST(InsertDeleteDialog, CheckFindsAGapAndTheRepairPassRenumbers)
             line = d.GetText(107);
             d.Click(platform::IDOK);
         });
-        app::InsertDelete dialog(&f.window, f.S(), f.window.WellServices(), false);
+        shell::InsertDelete dialog(&f.window, f.S(), f.window.WellServices(), false);
         dialog.Execute();
         if (pass == 0) {
             EXPECT_EQ(f.Messages(), QStringList{"File error corrected at 1010  / File Error"});

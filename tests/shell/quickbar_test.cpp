@@ -23,7 +23,7 @@ using testing_support::TestDir;
 namespace {
 
 struct DemoWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     DemoWindow()
     {
         qputenv("USER", "tester");
@@ -31,7 +31,7 @@ struct DemoWindow {
         window.setGeometry(0, 0, 600, 400);
     }
     app::LogState& S() { return window.State(); }
-    QBTNDLG* Bar() { return qobject_cast<QBTNDLG*>(window.Tools().quickBar.data()); }
+    shell::QBTNDLG* Bar() { return qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data()); }
     // The bar's left and top as the well's settings record on disk holds them; -1 when unreadable.
     std::pair<int, int> StoredPosition()
     {
@@ -43,9 +43,9 @@ struct DemoWindow {
 };
 
 // Profile 12's columns at a unit of 10: the lithology starts at 346, the rate track ends at 259.
-app::QuickBarInputs Window(int left, int right)
+shell::QuickBarInputs Window(int left, int right)
 {
-    app::QuickBarInputs in;
+    shell::QuickBarInputs in;
     in.left = left;
     in.right = right;
     in.edgeA = 346;
@@ -58,48 +58,48 @@ app::QuickBarInputs Window(int left, int right)
 TEST(QuickBar, PlacedRightOfTheMenusAndInsideTheWindow)
 {
     // 600 pixels wide: the bar may not start left of 450, so it shrinks to end at the window's edge.
-    app::QuickBarPlace p = app::PlaceQuickBar(Window(0, 600));
+    shell::QuickBarPlace p = shell::PlaceQuickBar(Window(0, 600));
     EXPECT_EQ(p.x, 450);
     EXPECT_EQ(p.width, 150);
 
     // A wide window: edge A + 5 units (396) and edge B + 12 rows (379) are both left of the floor.
-    p = app::PlaceQuickBar(Window(100, 2000));
+    p = shell::PlaceQuickBar(Window(100, 2000));
     EXPECT_EQ(p.x, 550);
     EXPECT_EQ(p.width, 240);
     // Further right edges move it: edge A, then edge B + 20 rows while drilling.
-    app::QuickBarInputs in = Window(0, 2000);
+    shell::QuickBarInputs in = Window(0, 2000);
     in.edgeA = 500;
-    EXPECT_EQ(app::PlaceQuickBar(in).x, 550);
+    EXPECT_EQ(shell::PlaceQuickBar(in).x, 550);
     in.drilling = true;
     in.edgeB = 400;
-    EXPECT_EQ(app::PlaceQuickBar(in).x, 600);
+    EXPECT_EQ(shell::PlaceQuickBar(in).x, 600);
 
     // The first placement starts at edge A itself and is 250 wide in the plain mode.
     in = Window(200, 2000);
     in.atCreation = true;
-    p = app::PlaceQuickBar(in);
+    p = shell::PlaceQuickBar(in);
     EXPECT_EQ(p.x, 650);
     EXPECT_EQ(p.width, 250);
     // A window narrower than the menus leaves the bar no width at all.
-    EXPECT_EQ(app::PlaceQuickBar(Window(0, 400)).width, 0);
+    EXPECT_EQ(shell::PlaceQuickBar(Window(0, 400)).width, 0);
 }
 
 TEST(QuickBar, MadeOnceOnTheMenuLineAndPlacedAgainWhenTheWindowNarrows)
 {
     DemoWindow w;
     w.window.EnsureQuickBar();
-    QBTNDLG* bar = w.Bar();
+    shell::QBTNDLG* bar = w.Bar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->windowTitle(), "Quick View");
     EXPECT_EQ(bar->geometry().x(), 450);
     EXPECT_EQ(bar->geometry().width(), 150);
-    EXPECT_FALSE(bar->Control(QBTNDLG::ID_1INCH)->isVisible());
-    EXPECT_FALSE(bar->Control(QBTNDLG::ID_5INCH)->isVisible());
+    EXPECT_FALSE(bar->Control(shell::QBTNDLG::ID_1INCH)->isVisible());
+    EXPECT_FALSE(bar->Control(shell::QBTNDLG::ID_5INCH)->isVisible());
     // The mode is the vertical scale index (1): the horizontal-view button is there. The demo well has
     // pictures: their button is shown at the bar's right end.
     EXPECT_EQ(bar->Mode(), 1);
-    EXPECT_TRUE(bar->Control(QBTNDLG::ID_HORZ)->isVisible());
-    EXPECT_TRUE(bar->Control(QBTNDLG::ID_PICTURES)->isVisible());
+    EXPECT_TRUE(bar->Control(shell::QBTNDLG::ID_HORZ)->isVisible());
+    EXPECT_TRUE(bar->Control(shell::QBTNDLG::ID_PICTURES)->isVisible());
     w.window.EnsureQuickBar();
     EXPECT_EQ(w.Bar(), bar);
 
@@ -127,7 +127,7 @@ TEST(QuickBar, PlacedAgainWithoutBeingHiddenAndNeverOverTheMenus)
     DemoWindow w;
     w.window.show();
     w.window.EnsureQuickBar();
-    QBTNDLG* bar = w.Bar();
+    shell::QBTNDLG* bar = w.Bar();
     bar->installEventFilter(&hides);
     w.window.setGeometry(100, 0, 1000, 400);
     w.window.EvMove();
@@ -153,7 +153,7 @@ TEST(QuickBar, NeverTakesTheFocusFromTheLog)
     w.window.show();
     QApplication::setActiveWindow(&w.window);
     w.window.EnsureQuickBar();
-    QBTNDLG* bar = w.Bar();
+    shell::QBTNDLG* bar = w.Bar();
     ASSERT_NE(bar, nullptr);
     // The window manager is told too: the bar asks for no input, and none of its buttons takes the focus.
     EXPECT_TRUE(bar->windowFlags() & Qt::WindowDoesNotAcceptFocus);
@@ -163,7 +163,7 @@ TEST(QuickBar, NeverTakesTheFocusFromTheLog)
     bar->Place();
     EXPECT_EQ(QApplication::activeWindow(), &w.window) << "placed again";
     // A press, as the mouse makes it: the log keeps the keys.
-    QTest::mouseClick(bar->Control(QBTNDLG::ID_SURVEY), Qt::LeftButton);
+    QTest::mouseClick(bar->Control(shell::QBTNDLG::ID_SURVEY), Qt::LeftButton);
     EXPECT_TRUE(w.S().view.surveyShown);
     EXPECT_EQ(QApplication::activeWindow(), &w.window) << "after a press";
 }
@@ -175,11 +175,11 @@ TEST(QuickBar, ZoomOnlyForWellsUpToTenThousandUnits)
     f.fileTopDepth = 1000;
     f.fileBottomDepth = 11000;
     w.window.EnsureQuickBar();
-    EXPECT_TRUE(w.Bar()->IsEnabled(QBTNDLG::ID_ZOOM));
+    EXPECT_TRUE(w.Bar()->IsEnabled(shell::QBTNDLG::ID_ZOOM));
     w.window.DestroyQuickBar();
     f.fileBottomDepth = 11001;
     w.window.EnsureQuickBar();
-    EXPECT_FALSE(w.Bar()->IsEnabled(QBTNDLG::ID_ZOOM));
+    EXPECT_FALSE(w.Bar()->IsEnabled(shell::QBTNDLG::ID_ZOOM));
 }
 
 TEST(QuickBar, ButtonsSwitchTheDisplayModes)
@@ -187,38 +187,38 @@ TEST(QuickBar, ButtonsSwitchTheDisplayModes)
     DemoWindow w;
     app::LogState& s = w.S();
     w.window.EnsureQuickBar();
-    QBTNDLG* bar = w.Bar();
+    shell::QBTNDLG* bar = w.Bar();
 
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_SURVEY), "View Svy");
-    bar->Command(QBTNDLG::ID_SURVEY);
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_SURVEY), "View Svy");
+    bar->Command(shell::QBTNDLG::ID_SURVEY);
     EXPECT_TRUE(s.view.surveyShown);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_SURVEY), "Hide Svy");
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_SURVEY), "Hide Svy");
 
-    bar->Command(QBTNDLG::ID_ZOOM);
+    bar->Command(shell::QBTNDLG::ID_ZOOM);
     EXPECT_TRUE(s.view.logImageMode);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_ZOOM), "Zoom Off");
-    bar->Command(QBTNDLG::ID_ZOOM);
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_ZOOM), "Zoom Off");
+    bar->Command(shell::QBTNDLG::ID_ZOOM);
     EXPECT_FALSE(s.view.logImageMode);
 
-    bar->Command(QBTNDLG::ID_PICTURES);
+    bar->Command(shell::QBTNDLG::ID_PICTURES);
     EXPECT_TRUE(s.view.picturesShown);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_PICTURES), "Pics Off");
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_PICTURES), "Pics Off");
 
     // The custom tracks: the demo's layout (the drilling track of 25 blocks of 5 pixels, the FIT track of
     // 40 of 5) after the gas track, and one more description block, widen the log; switching them off
     // takes both away.
     ASSERT_FALSE(s.well.customTracksEnabled);
     const int right = s.layout.format.logRight;
-    bar->Command(QBTNDLG::ID_CUSTOM);
+    bar->Command(shell::QBTNDLG::ID_CUSTOM);
     EXPECT_TRUE(s.options.customTracksView);
     EXPECT_TRUE(s.well.customTracksEnabled);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), "Hide C/T");
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_CUSTOM), "Hide C/T");
     EXPECT_EQ(s.layout.format.custom.Width(), 325);
     EXPECT_EQ(s.layout.format.logRight, right + 325 + 10);
-    bar->Command(QBTNDLG::ID_CUSTOM);
+    bar->Command(shell::QBTNDLG::ID_CUSTOM);
     EXPECT_FALSE(s.options.customTracksView);
     EXPECT_EQ(s.customTracks.data, nullptr);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_CUSTOM), "Show C/T");
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_CUSTOM), "Show C/T");
     EXPECT_EQ(s.layout.format.logRight, right);
     // The demo well brings its custom-data file: nothing had to be made, nothing was said.
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
@@ -230,9 +230,9 @@ TEST(QuickBar, NoCustomTracksInAScratchWell)
     app::LogState& s = w.S();
     s.well.scratchWell = true;
     w.window.EnsureQuickBar();
-    QBTNDLG* bar = w.Bar();
-    EXPECT_FALSE(bar->IsEnabled(QBTNDLG::ID_CUSTOM));
-    bar->Command(QBTNDLG::ID_CUSTOM);
+    shell::QBTNDLG* bar = w.Bar();
+    EXPECT_FALSE(bar->IsEnabled(shell::QBTNDLG::ID_CUSTOM));
+    bar->Command(shell::QBTNDLG::ID_CUSTOM);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Custom Tracks Not Available wit Air Format");
     EXPECT_EQ(doubles().prompter.messages[0].caption, "");
@@ -287,17 +287,17 @@ TEST(QuickBar, TheHorizontalViewButtonOpensAndClosesTheView)
     s.env.screenHeight = 1080;
     w.window.setGeometry(0, 0, 1600, 400);
     w.window.EnsureQuickBar();
-    QBTNDLG* bar = w.Bar();
+    shell::QBTNDLG* bar = w.Bar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->Mode(), s.view.viewScale);
-    EXPECT_TRUE(bar->Control(QBTNDLG::ID_HORZ)->isVisible());
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "View Horz");
-    bar->Command(QBTNDLG::ID_HORZ);
+    EXPECT_TRUE(bar->Control(shell::QBTNDLG::ID_HORZ)->isVisible());
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_HORZ), "View Horz");
+    bar->Command(shell::QBTNDLG::ID_HORZ);
     ASSERT_NE(w.window.Tools().horzView, nullptr);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "Hide Horz");
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_HORZ), "Hide Horz");
     EXPECT_GE(testing_support::cursor().shown, 1) << "the view's load shows the wait cursor";
     EXPECT_EQ(testing_support::cursor().waiting, 0);
-    bar->Command(QBTNDLG::ID_HORZ);
+    bar->Command(shell::QBTNDLG::ID_HORZ);
     EXPECT_EQ(w.window.Tools().horzView, nullptr);
-    EXPECT_EQ(bar->GetText(QBTNDLG::ID_HORZ), "View Horz");
+    EXPECT_EQ(bar->GetText(shell::QBTNDLG::ID_HORZ), "View Horz");
 }

@@ -50,7 +50,7 @@ public:
 
 struct SaveAsFixture {
     Neighbours neighbours;  // outlives the window
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString folder;
     QString path;
     QString targetFolder;
@@ -263,7 +263,7 @@ TEST(SaveAs, WhileDrillingItBacksUpToADriveAndKeepsTheDrillingSetting)
 TEST(SaveAs, TheCopyOfTheDemoWellOpensWithItsTops)
 {
     qputenv("USER", "tester");
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     window.SetupWindow();  // a first start: the demo well
     const app::LogState& s = window.State();
     const auto topsMenu = [&window] {

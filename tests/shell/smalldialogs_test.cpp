@@ -44,7 +44,7 @@ TEST(SmallDialogs, LabelChooserOffersNc5OnlyToItsProfilesAndKeepsTheRecordOnCanc
             d.Click(108);  // checks it only where it can be seen
             d.Click(platform::IDCANCEL);
         });
-        LabelGasDlgX dialog(nullptr, record, profile);
+        shell::LabelGasDlgX dialog(nullptr, record, profile);
         EXPECT_EQ(dialog.Execute(), platform::IDCANCEL);
         EXPECT_EQ(shown, offered) << profile;
         EXPECT_EQ(record.gas[wellfile::GAS_NC5], 7.0f) << profile;
@@ -54,34 +54,34 @@ TEST(SmallDialogs, LabelChooserOffersNc5OnlyToItsProfilesAndKeepsTheRecordOnCanc
 TEST(SmallDialogs, HelpWindowHidesAnEmptyHeadingAndClearsItsOwnersPointerWhenClosed)
 {
     QWidget owner;
-    app::ToolWindows tools;
-    auto* help = new HelpDlg(&owner, "line 1\nline 2", QString(), 0);
+    shell::ToolWindows tools;
+    auto* help = new app::HelpDlg(&owner, "line 1\nline 2", QString(), 0);
     tools.helpWindow = help;
     help->Create();
     EXPECT_EQ(help->windowTitle(), "GAS MONITOR HELP");
-    EXPECT_FALSE(help->Control(HelpDlg::ID_HEADING)->isVisible());
-    EXPECT_EQ(help->GetText(HelpDlg::ID_TEXT), "line 1\nline 2");
+    EXPECT_FALSE(help->Control(app::HelpDlg::ID_HEADING)->isVisible());
+    EXPECT_EQ(help->GetText(app::HelpDlg::ID_TEXT), "line 1\nline 2");
     help->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(tools.helpWindow.isNull());
 
-    HelpDlg titled(&owner, "text", "  Lith   Min. Abbrv.", 1);
+    app::HelpDlg titled(&owner, "text", "  Lith   Min. Abbrv.", 1);
     titled.Create();
     EXPECT_EQ(titled.windowTitle(), "Strativ Help");
-    EXPECT_TRUE(titled.Control(HelpDlg::ID_HEADING)->isVisible());
-    EXPECT_EQ(titled.GetText(HelpDlg::ID_HEADING), "  Lith   Min. Abbrv.");
+    EXPECT_TRUE(titled.Control(app::HelpDlg::ID_HEADING)->isVisible());
+    EXPECT_EQ(titled.GetText(app::HelpDlg::ID_HEADING), "  Lith   Min. Abbrv.");
 }
 
 TEST(SmallDialogs, StatusLinesKeepWhatIsNotGiven)
 {
-    STATUSDLG status(nullptr);
+    shell::STATUSDLG status(nullptr);
     status.SetStatus(QString("Archiving Files"), QString("This could take a few minutes"), false);
     EXPECT_TRUE(status.isVisible());
     status.SetStatus(QString("Clearing Directories"), std::nullopt, false);
-    EXPECT_EQ(status.GetText(STATUSDLG::ID_LINE1), "Clearing Directories");
-    EXPECT_EQ(status.GetText(STATUSDLG::ID_LINE2), "This could take a few minutes");
+    EXPECT_EQ(status.GetText(shell::STATUSDLG::ID_LINE1), "Clearing Directories");
+    EXPECT_EQ(status.GetText(shell::STATUSDLG::ID_LINE2), "This could take a few minutes");
     status.SetStatus(QString(300, QLatin1Char('x')), std::nullopt, false);
-    EXPECT_EQ(status.GetText(STATUSDLG::ID_LINE1).size(), STATUSDLG::kLineLength);
+    EXPECT_EQ(status.GetText(shell::STATUSDLG::ID_LINE1).size(), shell::STATUSDLG::kLineLength);
     status.SetStatus(std::nullopt, std::nullopt, true);
     EXPECT_FALSE(status.isVisible());
 }
@@ -96,26 +96,27 @@ TEST(SmallDialogs, OffsetWellEditorStepsRoundAndStoresWhatWasTyped)
     }
     QStringList seen;
     Dialog::QueueTestScript([&](Dialog& d) {
-        const auto where = [&] { seen << d.GetText(OsRopDlg::ID_NUMBER) + " " + d.GetText(OsRopDlg::ID_NAME); };
+        const auto where
+            = [&] { seen << d.GetText(shell::OsRopDlg::ID_NUMBER) + " " + d.GetText(shell::OsRopDlg::ID_NAME); };
         where();
-        d.Click(OsRopDlg::ID_PREVIOUS);  // 1 -> 6
+        d.Click(shell::OsRopDlg::ID_PREVIOUS);  // 1 -> 6
         where();
-        d.SetText(OsRopDlg::ID_SHIFT, "-35");
-        d.Click(OsRopDlg::ID_ACTIVE);  // off
-        d.Click(OsRopDlg::ID_NEXT);  // 6 -> 1
+        d.SetText(shell::OsRopDlg::ID_SHIFT, "-35");
+        d.Click(shell::OsRopDlg::ID_ACTIVE);  // off
+        d.Click(shell::OsRopDlg::ID_NEXT);  // 6 -> 1
         where();
         // The edit has the focus with its text selected, so typing replaces the shift.
-        EXPECT_EQ(d.FocusedId(), OsRopDlg::ID_SHIFT);
+        EXPECT_EQ(d.FocusedId(), shell::OsRopDlg::ID_SHIFT);
         Type(d, "12");
-        d.Click(OsRopDlg::ID_NEXT);  // 1 -> 2
-        d.Click(OsRopDlg::ID_CLEAR);
-        EXPECT_EQ(d.GetText(OsRopDlg::ID_SHIFT), "0");
-        EXPECT_EQ(d.GetText(OsRopDlg::ID_NAME), "");
-        EXPECT_EQ(d.GetCheck(OsRopDlg::ID_ACTIVE), platform::BST_UNCHECKED);
-        d.SetText(OsRopDlg::ID_SHIFT, "5");
+        d.Click(shell::OsRopDlg::ID_NEXT);  // 1 -> 2
+        d.Click(shell::OsRopDlg::ID_CLEAR);
+        EXPECT_EQ(d.GetText(shell::OsRopDlg::ID_SHIFT), "0");
+        EXPECT_EQ(d.GetText(shell::OsRopDlg::ID_NAME), "");
+        EXPECT_EQ(d.GetCheck(shell::OsRopDlg::ID_ACTIVE), platform::BST_UNCHECKED);
+        d.SetText(shell::OsRopDlg::ID_SHIFT, "5");
         d.Click(platform::IDOK);
     });
-    OsRopDlg dialog(nullptr, config);
+    shell::OsRopDlg dialog(nullptr, config);
     EXPECT_EQ(dialog.Execute(), platform::IDOK);
     EXPECT_EQ(seen, QStringList({"1 well1.svm", "6 well6.svm", "1 well1.svm"}));
     EXPECT_EQ(+config.offsetWells[5].depthShift, -35);
@@ -132,12 +133,12 @@ TEST(SmallDialogs, DExponentNeedsFourPositiveValues)
     QStringList results;
     Dialog::QueueTestScript([&](Dialog& d) {
         const auto calculate = [&](const char* r, const char* n, const char* w, const char* dia) {
-            d.SetText(DXDLG::ID_RATE, r);
-            d.SetText(DXDLG::ID_ROTARY, n);
-            d.SetText(DXDLG::ID_WEIGHT, w);
-            d.SetText(DXDLG::ID_DIAMETER, dia);
-            d.Click(DXDLG::ID_CALCULATE);
-            results << d.GetText(DXDLG::ID_RESULT);
+            d.SetText(shell::DXDLG::ID_RATE, r);
+            d.SetText(shell::DXDLG::ID_ROTARY, n);
+            d.SetText(shell::DXDLG::ID_WEIGHT, w);
+            d.SetText(shell::DXDLG::ID_DIAMETER, dia);
+            d.Click(shell::DXDLG::ID_CALCULATE);
+            results << d.GetText(shell::DXDLG::ID_RESULT);
         };
         calculate("30", "100", "20000", "8.5");
         calculate("", "100", "20000", "8.5");
@@ -145,7 +146,7 @@ TEST(SmallDialogs, DExponentNeedsFourPositiveValues)
         calculate("30", "100", "-20000", "8.5");
         calculate("30", "100", "20000", "");
     });
-    DXDLG dialog(nullptr);
+    shell::DXDLG dialog(nullptr);
     dialog.Execute();
     EXPECT_EQ(results, QStringList({"1.49", "######", "######", "######", "######"}));
     EXPECT_NEAR(dialog.Result(), 1.4853, 1e-3);

@@ -64,9 +64,9 @@ class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app::CommandLineFilesTaken() = 0;
+        shell::CommandLineFilesTaken() = 0;
         app::ApplySetupDefaults(s);
-        app::SettleFolders(s);
+        shell::SettleFolders(s);
         data = s.well.file.dataFolder;
     }
     // The text of the message box of that caption; empty when none was shown.
@@ -91,15 +91,15 @@ TEST_F(StartupTest, FoldersFollowTheInstallFolder)
     EXPECT_EQ(data, s.env.installFolder);
 
     platform::SetInstallFolder(TestDir() + "elsewhere");
-    app::SettleFolders(s);
+    shell::SettleFolders(s);
     EXPECT_EQ(s.env.installFolder, TestDir() + "elsewhere/");
     EXPECT_TRUE(s.env.useDocumentsFolder);
     EXPECT_EQ(s.well.file.dataFolder, platform::DocumentsFolder());
 
     platform::SetInstallFolder(platform::DefaultInstallFolder());
     QDir().mkpath(platform::DefaultInstallFolder());
-    QFile(platform::DefaultInstallFolder() + app::kDocumentsMarker).open(QIODevice::WriteOnly);
-    app::SettleFolders(s);
+    QFile(platform::DefaultInstallFolder() + shell::kDocumentsMarker).open(QIODevice::WriteOnly);
+    shell::SettleFolders(s);
     EXPECT_TRUE(s.env.useDocumentsFolder);
 }
 
@@ -114,7 +114,7 @@ TEST_F(StartupTest, BrowserRepeatPackageIsUnpackedIntoTheDataFolderAndOpened)
 
     s.env.commandLineFile = cache + "WELL[1].sv8";
     s.env.logOpenLines = true;
-    ASSERT_EQ(app::StartUp(s, services, {}), 1);
+    ASSERT_EQ(shell::StartUp(s, services, {}), 1);
     EXPECT_EQ(s.well.file.dataFileName, data + "WELL.svm");
     EXPECT_EQ(s.well.file.fileBottomDepth, 900);
     EXPECT_EQ(s.well.file.viewTopDepth, 900 - 40);
@@ -130,7 +130,7 @@ TEST_F(StartupTest, BrowserRepeatPackageIsUnpackedIntoTheDataFolderAndOpened)
     // A second start-up of the process ignores the command line.
     const QString other = MakeWell(TestDir() + "x/", "OTHER.svm", 10, 100);
     s.env.commandLineFile = other;
-    app::StartUp(s, services, {});
+    shell::StartUp(s, services, {});
     EXPECT_NE(s.well.file.dataFileName, other);
 }
 
@@ -144,7 +144,7 @@ TEST_F(StartupTest, PackageReplacesTheWellsFilesWhateverTheirLetterCase)
                         "    z.write('%1', 'WELL.SVM')\n").arg(fresh),
                 folder);
 
-    ASSERT_EQ(app::OpenCommandLineFile(s, services, folder + "Well.sv8"), 1);
+    ASSERT_EQ(shell::OpenCommandLineFile(s, services, folder + "Well.sv8"), 1);
     EXPECT_EQ(s.well.file.dataFileName, data + "Well.svm");
     EXPECT_EQ(s.well.file.fileBottomDepth, 700);
     EXPECT_EQ(QDir(data).entryList({"*.svm"}, QDir::Files, QDir::IgnoreCase), QStringList{"Well.svm"});
@@ -177,7 +177,7 @@ TEST_F(StartupTest, PackageWithADamagedEntryLeavesTheDataFolderAsItWas)
         const QMap<QString, QByteArray> before = Snapshot(TestDir());
         doubles().prompter.messages.clear();
 
-        EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "WELL.sv8"), 0);
+        EXPECT_EQ(shell::OpenCommandLineFile(s, services, folder + "WELL.sv8"), 0);
         EXPECT_EQ(Snapshot(TestDir()), before);  // nothing new, nothing replaced, no staging left
         EXPECT_EQ(s.well.file.dataFileName, open);
         EXPECT_EQ(s.well.file.fileBottomDepth, 200);
@@ -213,7 +213,7 @@ TEST_F(StartupTest, HostilePackagesAreRefusedWithTheOneMessageAndLeaveEveryFolde
         const QMap<QString, QByteArray> before = Snapshot(TestDir());
         doubles().prompter.messages.clear();
 
-        EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "evil.sv8"), 0);
+        EXPECT_EQ(shell::OpenCommandLineFile(s, services, folder + "evil.sv8"), 0);
         EXPECT_EQ(Snapshot(TestDir()), before);
         ASSERT_EQ(doubles().prompter.messages.size(), 1);
         const QString told = Asked("Well Package");
@@ -237,7 +237,7 @@ TEST_F(StartupTest, HostilePackagesAreRefusedWithTheOneMessageAndLeaveEveryFolde
                 folder);
     const QMap<QString, QByteArray> before = Snapshot(TestDir());
     doubles().prompter.messages.clear();
-    EXPECT_EQ(app::OpenCommandLineFile(s, services, folder + "huge.sv8"), 0);
+    EXPECT_EQ(shell::OpenCommandLineFile(s, services, folder + "huge.sv8"), 0);
     EXPECT_EQ(Snapshot(TestDir()), before);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_TRUE(Asked("Well Package").endsWith("The entry \"WELL.svm\" is too large for a well package."))
@@ -262,7 +262,7 @@ TEST_F(StartupTest, SideFileOnTheCommandLineOpensTheLastFileOfTheIni)
     ASSERT_EQ(wellfile::SaveConfig(cfg, place, field), 1);
 
     s.env.commandLineFile = data + "LAST.rpt";
-    app::StartUp(s, services, {});
+    shell::StartUp(s, services, {});
     EXPECT_EQ(s.well.file.dataFileName, last);
     EXPECT_TRUE(s.env.logOpenLines);
     EXPECT_FALSE(s.env.commandLineStart);
@@ -273,12 +273,12 @@ TEST_F(StartupTest, OnlyALockHeldByAnotherCopyMakesASecondInstance)
 {
     platform::InstanceLock other;
     ASSERT_TRUE(other.TryAcquire(platform::JoinPath(s.env.documentsFolder, "tempM")));
-    EXPECT_EQ(app::CreateInstanceMap(s), 0);
+    EXPECT_EQ(shell::CreateInstanceMap(s), 0);
     other.Release();
-    EXPECT_EQ(app::CreateInstanceMap(s), 1);
+    EXPECT_EQ(shell::CreateInstanceMap(s), 1);
     ASSERT_NE(s.env.instanceLock, nullptr);
     EXPECT_TRUE(s.env.instanceLock->IsHeld());
-    app::ReleaseInstanceMap(s);
+    shell::ReleaseInstanceMap(s);
 }
 
 TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNeitherIsACopyFirst)
@@ -296,15 +296,15 @@ TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNei
     QDir().mkpath(TestDir() + "tmp");
     s.env.userName = "tester";
     const QString fallback = TestDir() + "tmp/strativm-tester/tempM";
-    ASSERT_EQ(app::SharedInstanceLockPath("tester"), fallback);
+    ASSERT_EQ(shell::SharedInstanceLockPath("tester"), fallback);
 
     // No lock can be made where the documents folder should be (a file stands there).
     WriteBytes(TestDir() + "notafolder", "x");
     s.env.documentsFolder = TestDir() + "notafolder/StrativM/";
-    EXPECT_EQ(app::CreateInstanceMap(s), 1);  // its folder is made
+    EXPECT_EQ(shell::CreateInstanceMap(s), 1);  // its folder is made
     ASSERT_NE(s.env.instanceLock, nullptr);
     EXPECT_TRUE(s.env.instanceLock->IsHeld());
-    app::ReleaseInstanceMap(s);
+    shell::ReleaseInstanceMap(s);
     // The shared temporary folder's one is kept to this user.
     const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                             QFileDevice::ExeGroup | QFileDevice::ReadOther |
@@ -313,7 +313,7 @@ TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNei
 
     platform::InstanceLock other;
     ASSERT_TRUE(other.TryAcquire(fallback));
-    EXPECT_EQ(app::CreateInstanceMap(s), 0);
+    EXPECT_EQ(shell::CreateInstanceMap(s), 0);
     EXPECT_EQ(s.env.instanceLock, nullptr);
     other.Release();
 
@@ -321,15 +321,15 @@ TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNei
     QDir().mkpath(TestDir() + "run");
     QFile::setPermissions(TestDir() + "run", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(TestDir() + "run"));
-    EXPECT_EQ(app::SharedInstanceLockPath("tester"), TestDir() + "run/strativm-tester/tempM");
-    EXPECT_EQ(app::CreateInstanceMap(s), 1);
+    EXPECT_EQ(shell::SharedInstanceLockPath("tester"), TestDir() + "run/strativm-tester/tempM");
+    EXPECT_EQ(shell::CreateInstanceMap(s), 1);
     EXPECT_TRUE(QFileInfo::exists(TestDir() + "run/strativm-tester/tempM"));
-    app::ReleaseInstanceMap(s);
+    shell::ReleaseInstanceMap(s);
     qunsetenv("XDG_RUNTIME_DIR");
 
     // Neither place can hold one: the lone copy is the first, and says so in the activity log.
     qputenv("TMPDIR", QFile::encodeName(TestDir() + "notafolder"));
-    EXPECT_EQ(app::CreateInstanceMap(s), 1);
+    EXPECT_EQ(shell::CreateInstanceMap(s), 1);
     EXPECT_EQ(s.env.instanceLock, nullptr);
     EXPECT_TRUE(testing_support::ReadBytes(data + "svdata-M.txt").contains("No single-instance lock could be made"));
 
@@ -339,7 +339,7 @@ TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNei
         QDir().mkpath(foreign);
         ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 12345, 12345), 0);
         qputenv("TMPDIR", QFile::encodeName(TestDir() + "tmp2"));
-        EXPECT_EQ(app::CreateInstanceMap(s), 1);
+        EXPECT_EQ(shell::CreateInstanceMap(s), 1);
         EXPECT_EQ(s.env.instanceLock, nullptr);
         EXPECT_FALSE(QFileInfo::exists(foreign + "/tempM"));
     }
@@ -348,7 +348,7 @@ TEST_F(StartupTest, WithoutADocumentsLockTheTemporaryFolderHoldsItAndOnlyWithNei
 TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
 {
     qputenv("USER", "tester");
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     const app::LogState& s = window.State();
     const QString install = platform::DefaultInstallFolder();
@@ -379,12 +379,12 @@ TEST(Startup, FreshUserFolderGetsItsFoldersAndTheDemoWellOpened)
 TEST(Startup, TheOptionsSwitchesOfTheSettingsFileAreTakenAtStart)
 {
     for (const char* key : {"FlareTrack", "FlareContinue", "CombinedGasTrack", "MemoAllCaps"}) {
-        LogWindow off(nullptr, QStringLiteral("StrativM"));
+        shell::LogWindow off(nullptr, QStringLiteral("StrativM"));
         off.SetupWindow();
         EXPECT_FALSE(off.State().layout.flareTrack || off.State().entry.flareContinue ||
                      off.State().layout.combinedGasTrack || off.State().notes.allCapsDescriptions);
         platform::WriteSetting(QStringLiteral("Options/") + key, " 1 ");
-        LogWindow on(nullptr, QStringLiteral("StrativM"));
+        shell::LogWindow on(nullptr, QStringLiteral("StrativM"));
         on.SetupWindow();
         const app::LogState& s = on.State();
         const bool taken = std::string(key) == "FlareTrack"     ? s.layout.flareTrack == 1
@@ -399,7 +399,7 @@ TEST(Startup, TheOptionsSwitchesOfTheSettingsFileAreTakenAtStart)
 TEST(Startup, TheDataFileRoutinesTraceLinesReachTheActivityLog)
 {
     qputenv("USER", "tester");
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.State().env.verboseActivityLog = true;
     window.SetupWindow();
     const QByteArray log = testing_support::ReadBytes(platform::DefaultInstallFolder() + "svdata-M.txt");
@@ -477,7 +477,7 @@ TEST_F(RunningCopies, LiveServerMarkerMakesEveryCopyFirst)
 TEST(Startup, AFreshWellTakesTheDefaultRateUnitNotTheLastWells)
 {
     qputenv("USER", "tester");
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.SetupWindow();
     const app::LogState& s = window.State();
     ASSERT_EQ(s.view.rateInMetresPerHour, 0);

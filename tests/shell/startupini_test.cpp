@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using app::StartupPlacement;
+using shell::StartupPlacement;
 using testing_support::TestDir;
 
 namespace {
@@ -22,7 +22,7 @@ void WriteIni(const QString& folder, const QByteArray& text)
 bool Read(const QByteArray& text, StartupPlacement& p)
 {
     WriteIni(TestDir(), text);
-    return app::ReadStartupIni(TestDir(), p);
+    return shell::ReadStartupIni(TestDir(), p);
 }
 
 bool Unset(const StartupPlacement& p) { return !p.x && !p.y && !p.width && !p.height; }
@@ -32,7 +32,7 @@ bool Unset(const StartupPlacement& p) { return !p.x && !p.y && !p.width && !p.he
 TEST(StartupIni, FilesThatGiveNoPosition)
 {
     StartupPlacement p;
-    EXPECT_FALSE(app::ReadStartupIni(TestDir(), p)) << "no file";
+    EXPECT_FALSE(shell::ReadStartupIni(TestDir(), p)) << "no file";
     EXPECT_FALSE(Read("", p)) << "empty file";
     EXPECT_FALSE(Read("/home/geo/wells/B12.svm\n", p)) << "one line";
     // Line 2 lacks "=": nothing is taken, however good lines 3-5 are.
@@ -82,7 +82,7 @@ TEST(StartupIni, NumbersAreReadAsAtoiReadsThem)
 TEST(StartupIni, MainWindowTakesThePlacementFromTheDocumentsFolder)
 {
     WriteIni(platform::DocumentsFolder(), "B12.svm\nLeft=40\nTop=50\nWidth=800\nHeight=0\n");
-    TLogApp logApp;
+    shell::TLogApp logApp;
     logApp.InitMainWindow();
     ASSERT_NE(logApp.MainWindow(), nullptr);
     const QRect frame = logApp.MainWindow()->geometry();

@@ -29,9 +29,9 @@ std::vector<RECORD> Records(int first, int count)
     return rows;
 }
 
-app::MudlogTextContext Well(int first, int last)
+shell::MudlogTextContext Well(int first, int last)
 {
-    app::MudlogTextContext in;
+    shell::MudlogTextContext in;
     in.fileTopDepth = first;
     in.fileBottomDepth = last;
     in.loggerId = 12;
@@ -57,7 +57,7 @@ TEST(TextLines, MudlogLinesAlternateHalfStepAndDepthInTheirExactFormat)
         r.gamma[i] = float(40 + i) + 0.9f;
     for (int i = 0; i < 8; ++i)
         r.testGas[i] = float(100 + i);
-    const std::vector<std::string> lines = app::MudlogTextLines(std::span(&r, 1), Well(1000, 2000));
+    const std::vector<std::string> lines = shell::MudlogTextLines(std::span(&r, 1), Well(1000, 2000));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Depth     ROP       TG %   C1       C2     C3     IC4    NC4     IC5     NC5     GS    Lithology"
                         "                        TVD        AZM        INCL    Gam1  Gam2  Gam3  Gam4  Gam5        Test Gas "
@@ -76,10 +76,10 @@ TEST(TextLines, RatesPerHourAndProfile134Components)
     r.rateOdd = 2.0f;
     r.rateOne = 0.0f;
     r.gas[wellfile::GAS_C1] = 1.25f;
-    app::MudlogTextContext in = Well(1000, 2000);
+    shell::MudlogTextContext in = Well(1000, 2000);
     in.ratePerHour = true;
     in.loggerId = 134;
-    const std::vector<std::string> lines = app::MudlogTextLines(std::span(&r, 1), in);
+    const std::vector<std::string> lines = shell::MudlogTextLines(std::span(&r, 1), in);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].substr(0, 22), "1499.50  30.00     0.0");
     EXPECT_EQ(lines[2].substr(0, 36), "1500.00  0.00      0.00    125     0");
@@ -90,7 +90,7 @@ TEST(TextLines, MudlogListingSkipsTheFirstTenUnitsAndEndsAtTheLastRecordOrTheRow
     // Records 1000..1014 of a well 1000..1014: the first eleven are skipped, the last shows only its
     // half step.
     std::vector<RECORD> rows = Records(1000, 15);
-    std::vector<std::string> lines = app::MudlogTextLines(rows, Well(1000, 1014));
+    std::vector<std::string> lines = shell::MudlogTextLines(rows, Well(1000, 1014));
     ASSERT_EQ(lines.size(), 1u + 2 + 2 + 2 + 1);
     EXPECT_EQ(lines[1].substr(0, 8), "1010.50 ");
     EXPECT_EQ(lines.back().substr(0, 8), "1013.50 ");
@@ -98,12 +98,12 @@ TEST(TextLines, MudlogListingSkipsTheFirstTenUnitsAndEndsAtTheLastRecordOrTheRow
     // A record above the file's first depth (the end mark of a buffer) stops it after its half step.
     rows = Records(1020, 3);
     rows[2].depth = 0;
-    lines = app::MudlogTextLines(rows, Well(1000, 2000));
+    lines = shell::MudlogTextLines(rows, Well(1000, 2000));
     ASSERT_EQ(lines.size(), 1u + 2 + 2 + 1);
 
     // A well from depth 0 has no end mark that stops it: the rows given bound the listing, two lines each.
     rows = Records(0, 100);
-    lines = app::MudlogTextLines(rows, Well(0, 5000));
+    lines = shell::MudlogTextLines(rows, Well(0, 5000));
     EXPECT_EQ(lines.size(), 1u + 2 * 89);
     EXPECT_EQ(lines.back().substr(0, 6), "99.00 ");
 }
@@ -117,7 +117,7 @@ TEST(TextLines, DamagedValuesAreShownWithoutUndefinedConversions)
     r.gamma[0] = -3e20f;
     r.gamma[1] = 41.0f;
     std::memset(r.lith, 'A', sizeof r.lith);  // no terminating NUL
-    const std::vector<std::string> lines = app::MudlogTextLines(std::span(&r, 1), Well(1000, 2000));
+    const std::vector<std::string> lines = shell::MudlogTextLines(std::span(&r, 1), Well(1000, 2000));
     ASSERT_EQ(lines.size(), 3u);
     // No number, or one no int holds, shows as none.
     EXPECT_NE(lines[2].find("    0       0       33    "), std::string::npos) << lines[2];
@@ -147,10 +147,10 @@ TEST(TextLines, ElogRowsInTheirFormatUntilTheLastCurveDepth)
     std::memcpy(&rows[0].values[23], &res120, 4);
     std::memcpy(&rows[1].values[23], &index2, 4);
     std::memcpy(&rows[2].values[23], &bad, 4);
-    app::ElogTextContext in;
+    shell::ElogTextContext in;
     in.curveLastDepth = 2002;
     in.fileBottomDepth = 3000;
-    std::vector<std::string> lines = app::ElogTextLines(rows, in);
+    std::vector<std::string> lines = shell::ElogTextLines(rows, in);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_TRUE(lines[0].starts_with("Depth      Rw        SwA"));
     EXPECT_EQ(lines[1], " 2000     0.040     1.000     2.00      0.50       85.50        0.10      0.200       0.250       "
@@ -161,14 +161,15 @@ TEST(TextLines, ElogRowsInTheirFormatUntilTheLastCurveDepth)
     // The data file's last depth, or a row of depth 0, ends it too.
     in.curveLastDepth = 5000;
     in.fileBottomDepth = 2001;
-    EXPECT_EQ(app::ElogTextLines(rows, in).size(), 3u);
+    EXPECT_EQ(shell::ElogTextLines(rows, in).size(), 3u);
     rows[1].values[0] = 0;
     in.fileBottomDepth = 3000;
-    EXPECT_EQ(app::ElogTextLines(rows, in).size(), 3u);
+    EXPECT_EQ(shell::ElogTextLines(rows, in).size(), 3u);
 }
 
 TEST(TextLines, LagListLines)
 {
     const std::vector<drilling::LagEntry> entries = {{1500.5f, 12.126f, 9.0f}, {0, 0, 0}};
-    EXPECT_EQ(app::LagListLines(entries), (std::vector<std::string>{" 1500.5  12.13  9.00   0", " 0.0  0.00  0.00   1"}));
+    EXPECT_EQ(shell::LagListLines(entries),
+        (std::vector<std::string> { " 1500.5  12.13  9.00   0", " 0.0  0.00  0.00   1" }));
 }

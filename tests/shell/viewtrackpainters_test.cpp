@@ -17,7 +17,7 @@ TEST_F(ViewTest, GasCurvesDrawThroughTheWindowsPainterSet)
 {
     s.well.config.logGasScale = 1;
     s.options.hotwire = true;
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
 
@@ -45,7 +45,7 @@ TEST_F(ViewTest, GasCurvesDrawThroughTheWindowsPainterSet)
 
 TEST_F(ViewTest, TopsAndShowColumnsDrawThroughTheWindowsPainterSet)
 {
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     painters.tops = [this] { return app::TopsViewOf(s); };
     const logview::ViewGeometry g = Geometry();  // rate track from 9, porosity 319-346
     ASSERT_EQ(g.porosity.Right(), 346);
@@ -95,7 +95,7 @@ TEST_F(ViewTest, TheCustomCurveValuesTakeTheOpenWellsSettingsAndTheViewWritesDow
     EXPECT_EQ(v.customDataEndDepth, 1190);
     EXPECT_FLOAT_EQ(v.defaultMotorFactor, 0.2f);
 
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     const logview::ViewGeometry g = Geometry();
     QImage image = testing_support::White(200, 200);
     platform::Dc dc(image);

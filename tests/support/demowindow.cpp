@@ -14,16 +14,16 @@ namespace testing_support {
 namespace {
 
 // A first start: the demo well is made and opened.
-void FirstStart(LogWindow& window)
+void FirstStart(shell::LogWindow& window)
 {
     qputenv("USER", "tester");
-    app::CommandLineFilesTaken() = 0;
+    shell::CommandLineFilesTaken() = 0;
     window.SetupWindow();
 }
 
 }  // namespace
 
-bool ShowDemoWindow(LogWindow& window)
+bool ShowDemoWindow(shell::LogWindow& window)
 {
     FirstStart(window);
     // Laid out again for a 1920 x 1080 screen.
@@ -42,11 +42,11 @@ bool ShowDemoWindow(LogWindow& window)
     return true;
 }
 
-bool ShowDemoCustomTracks(LogWindow& window)
+bool ShowDemoCustomTracks(shell::LogWindow& window)
 {
     window.EnsureQuickBar();
-    auto* bar = qobject_cast<QBTNDLG*>(window.Tools().quickBar.data());
-    if (!bar || !bar->Click(QBTNDLG::ID_CUSTOM) || !window.State().well.customTracksEnabled ||
+    auto* bar = qobject_cast<shell::QBTNDLG*>(window.Tools().quickBar.data());
+    if (!bar || !bar->Click(shell::QBTNDLG::ID_CUSTOM) || !window.State().well.customTracksEnabled ||
         !window.State().customTracks.data) {
         ADD_FAILURE() << "the custom tracks did not come";
         return false;
@@ -55,7 +55,7 @@ bool ShowDemoCustomTracks(LogWindow& window)
     return true;
 }
 
-QString OpenNewWell(LogWindow& window, const std::function<QString(const QString& dataFolder)>& make)
+QString OpenNewWell(shell::LogWindow& window, const std::function<QString(const QString& dataFolder)>& make)
 {
     FirstStart(window);
     const QString path = make(window.State().well.file.dataFolder);
@@ -70,7 +70,7 @@ QString OpenNewWell(LogWindow& window, const std::function<QString(const QString
     return path;
 }
 
-QString OpenNewWell(LogWindow& window, const QString& fileName, int first, int last)
+QString OpenNewWell(shell::LogWindow& window, const QString& fileName, int first, int last)
 {
     return OpenNewWell(window, [&](const QString& data) { return MakeWell(data, fileName, first, last); });
 }

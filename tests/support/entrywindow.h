@@ -23,7 +23,7 @@ std::vector<wellfile::RECORD> EntryBuffer(int top, int count, std::size_t size);
 // A main window with the well `fileName` (depths `first` to `last`, by default 980 to 1500) open,
 // 1300 x 1000, its view top at first + 10 on scale 1, painted once.
 struct EntryWindow {
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     QString path;
     int first = 980;
     explicit EntryWindow(const QString& fileName, int firstDepth = 980, int lastDepth = 1500);

@@ -35,7 +35,7 @@ bool OpenDemoView(app::LogState& s)
 bool OpenView(app::LogState& s, const QString& dataFile)
 {
     app::ApplySetupDefaults(s);
-    app::SettleFolders(s);
+    shell::SettleFolders(s);
     const app::WellServices services;
     if (app::OpenDataFile(s, services, dataFile) != 1) {
         ADD_FAILURE() << dataFile.toStdString() << " could not be opened";

@@ -131,7 +131,7 @@ TEST_F(LithologyColumn, AutomaticLithologyDrawsTheClassifiersTextOnACopy)
 
 TEST_F(LithologyColumn, TheWindowsPainterSetDrawsOnItsKeptState)
 {
-    app::ViewPainters window;
+    shell::ViewPainters window;
     window.trackState = &state;
     const std::vector<RECORD> recs{Rec(1000, "80ls,20sh"), Rec(1001, "100ls")};
     state.lith.previousCells.fill(4);

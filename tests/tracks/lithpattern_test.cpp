@@ -331,7 +331,7 @@ TEST_F(LithPatternTest, TheInterpretedColumnTakesItsOwnCellsAndItsItemsFollowEac
 
 TEST_F(LithPatternTest, TheViewsRowsGiveTheStaggerAndBlankRowsOfEveryPassAreDrawn)
 {
-    app::ViewPainters window;
+    shell::ViewPainters window;
     window.trackState = &state;
     std::vector<wellfile::RECORD> recs(2);
     recs[0].depth = 1000;

@@ -95,7 +95,7 @@ namespace {
 struct WindowWell {
     explicit WindowWell(std::uint8_t copyOutFlag)
     {
-        app::CommandLineFilesTaken() = 0;
+        shell::CommandLineFilesTaken() = 0;
         window.SetupWindow();
         app::LogState& s = window.State();
         const QString data = s.well.file.dataFolder;
@@ -117,7 +117,7 @@ struct WindowWell {
         std::memcpy(header.well, "W", 1);
         return print::WriteWellHeader(window.State(), header);
     }
-    LogWindow window{nullptr, QStringLiteral("StrativM")};
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
 };
 
 }  // namespace
@@ -178,7 +178,7 @@ TEST(CopyOut, WithLiveUpdateOnASavedHeaderAppearsInTheSharedFolder)
     app::LogState& s = w.window.State();
     const QString data = s.well.file.dataFolder;
     QDir().mkpath(data + "Dropbox");
-    app::CreateWellFolders(s);
+    shell::CreateWellFolders(s);
     const QString shared = s.env.sharedFolder;
     ASSERT_TRUE(QFileInfo(shared).isDir());
     ASSERT_TRUE(w.SaveHeader());

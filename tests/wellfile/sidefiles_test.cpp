@@ -561,8 +561,8 @@ TEST(WindowPlacementIni, WrittenAsTheStartupReaderReadsIt)
     ASSERT_EQ(SaveWindowPos(folder, p, "/w/Well1.svm", true), 1);
     EXPECT_EQ(ReadBytes(folder + "startupM.ini"),
               QByteArray("/w/Well1.svm\nLeft=100\nTop=50\nWidth=800\nHeight=600\nEnd=420\ntrue"));
-    app::StartupPlacement read;
-    ASSERT_TRUE(app::ReadStartupIni(folder, read));
+    shell::StartupPlacement read;
+    ASSERT_TRUE(shell::ReadStartupIni(folder, read));
     EXPECT_EQ(read.x, 100);
     EXPECT_EQ(read.y, 50);
     EXPECT_EQ(read.width, 800);
@@ -570,7 +570,7 @@ TEST(WindowPlacementIni, WrittenAsTheStartupReaderReadsIt)
 
     p.maximised = true;  // comes back as a normal window inside the screen
     ASSERT_EQ(SaveWindowPos(folder, p, "/w/Well1.svm", false), 1);
-    ASSERT_TRUE(app::ReadStartupIni(folder, read));
+    ASSERT_TRUE(shell::ReadStartupIni(folder, read));
     EXPECT_EQ(read.x, 120);
     EXPECT_EQ(read.y, 66);
     EXPECT_EQ(read.width, 760);

@@ -72,7 +72,7 @@ protected:
 
 TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 {
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
@@ -104,7 +104,7 @@ TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 
 TEST_F(BookedRow, ABookingUnderATenthDepthKeepsItsDepthLine)
 {
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);

@@ -466,7 +466,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     s.well.file.lagDepth = 1100;
     logview::ViewBitmaps bitmaps;
     logview::LogView view;
-    app::ViewPainters painters;
+    shell::ViewPainters painters;
     painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);

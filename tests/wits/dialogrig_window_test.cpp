@@ -39,7 +39,7 @@ namespace {
 enum class Step { Gas, Feed, Lines, Wits };
 
 // Chooses the menu item of command `id` as the user does; false when the menus hold none.
-bool Menu(LogWindow& w, int id)
+bool Menu(shell::LogWindow& w, int id)
 {
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
         if (a->data().isValid() && a->data().toInt() == id) {
@@ -64,7 +64,7 @@ protected:
     void TearDown() override { doubles().prompter.messages.clear(); }
 
     // File > New: the well "RIG" from depth 2000, opened in drilling mode.
-    void NewWell(LogWindow& w)
+    void NewWell(shell::LogWindow& w)
     {
         ASSERT_FALSE(testing_support::OpenNewWell(w, "OLD.svm", 1000, 1100).isEmpty());
         Dialog::QueueTestScript([](Dialog& d) {
@@ -77,7 +77,7 @@ protected:
         ASSERT_TRUE(path.endsWith("RIG.svm"));
         ASSERT_TRUE(w.State().well.file.drilling);
     }
-    void Run(LogWindow& w, Step step)
+    void Run(shell::LogWindow& w, Step step)
     {
         switch (step) {
         case Step::Gas:  // an instrument of type 3 ("OTHER ") on com port 3, the monitor on
@@ -126,7 +126,7 @@ protected:
     }
     // One frame of the rig with the bit on bottom at `hole` and a weight on bit naming the unit, parsed
     // when it comes, then a drilling tick six seconds on.
-    void Frame(LogWindow& w, double hole)
+    void Frame(shell::LogWindow& w, double hole)
     {
         const QByteArray depth = QByteArray::number(hole, 'f', 2);
         rig->write("&&\r\n0108" + depth + "\r\n0110" + depth + "\r\n0116" + QByteArray::number(Wob(int(hole))) +
@@ -139,7 +139,7 @@ protected:
     static int Wob(int unit) { return unit - 1900; }
     // The rig drills `units` units from the file's bottom, two frames a unit; the file follows, each new
     // record with its unit's weight on bit.
-    void Drill(LogWindow& w, int units)
+    void Drill(shell::LogWindow& w, int units)
     {
         const std::int32_t bottom = w.State().well.file.fileBottomDepth;
         Frame(w, bottom + 0.3);  // the first frame sets the reference
@@ -167,7 +167,7 @@ protected:
 TEST_P(DialogRig, TheWitsHoleDepthStepsTheFileInEveryOrderAfterDrillingAgainAndAfterARestart)
 {
     {
-        LogWindow w(nullptr, QStringLiteral("StrativM"));
+        shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
         NewWell(w);
         for (Step step : GetParam())
             Run(w, step);
@@ -185,7 +185,7 @@ TEST_P(DialogRig, TheWitsHoleDepthStepsTheFileInEveryOrderAfterDrillingAgainAndA
         ASSERT_TRUE(w.CanClose());
     }
     // The program again: the well comes back drilling with the link.
-    LogWindow w(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
     w.SetupWindow();
     ASSERT_EQ(w.State().well.file.dataFileName, path);
     ASSERT_TRUE(w.State().well.file.drilling);

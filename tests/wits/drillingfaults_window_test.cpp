@@ -49,7 +49,7 @@ constexpr std::int32_t kTop = 1000, kBottom = 2250;
 class DrillingFaults : public ::testing::Test {
 protected:
     // `commandLine`: the well is named on the command line, as a start from a file manager names it.
-    void Open(LogWindow& w, bool commandLine = false)
+    void Open(shell::LogWindow& w, bool commandLine = false)
     {
         qputenv("USER", "tester");
         platform::WriteSetting(QStringLiteral("Wits/ServerAddress"), QStringLiteral("127.0.0.1"));
@@ -76,7 +76,7 @@ protected:
             ASSERT_EQ(w.OpenDataFile(path), 1);
         }
     }
-    bool Connect(LogWindow& w)
+    bool Connect(shell::LogWindow& w)
     {
         wits::Wits* link = w.State().engines.wits;
         if (!link || !link->Server())
@@ -87,7 +87,7 @@ protected:
     }
     // One frame of the rig with the bit on bottom at `hole` and a weight on bit that names the unit
     // (its depth - 1000), parsed on the link's timer, then a drilling tick six seconds on.
-    void Frame(LogWindow& w, double hole)
+    void Frame(shell::LogWindow& w, double hole)
     {
         const QByteArray depth = QByteArray::number(hole, 'f', 2);
         const QByteArray wob = QByteArray::number(WobOf(std::int32_t(hole)));
@@ -111,7 +111,7 @@ protected:
                 texts << m.text;
         return texts;
     }
-    static QString Status(LogWindow& w) { return w.statusBar()->currentMessage(); }
+    static QString Status(shell::LogWindow& w) { return w.statusBar()->currentMessage(); }
 
     QString folder, path;
     QTcpSocket rig;
@@ -119,7 +119,7 @@ protected:
 
 TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheReasonSaid)
 {
-    LogWindow w(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
     Open(w);
     w.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(w.State().well.file.drilling);
@@ -188,7 +188,7 @@ TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheRe
 // each once, in the order they came.
 TEST_F(DrillingFaults, EveryBoxOfAFullDiskIsShownInItsTurnWhileAnotherIsUp)
 {
-    LogWindow w(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
     Open(w);
     w.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(Connect(w));
@@ -262,7 +262,7 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
 {
     QString lockPath;
     {
-        LogWindow first(nullptr, QStringLiteral("StrativM"));
+        shell::LogWindow first(nullptr, QStringLiteral("StrativM"));
         Open(first);
         lockPath = first.State().env.documentsFolder + "tempM";
         first.EvCommand(app::cmd::Drilling);
@@ -277,7 +277,7 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
 
         // The last restart names the well on the command line, which leaves drilling off: said so.
         const bool commandLine = restart == 10;
-        LogWindow w(nullptr, QStringLiteral("StrativM"));
+        shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
         Open(w, commandLine);
         ASSERT_EQ(w.State().well.file.dataFileName, path);
         ASSERT_EQ(w.State().well.file.drilling, !commandLine) << "a well left drilling comes back drilling";
@@ -342,7 +342,7 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
 // Depth sets the file to the rig's depth.
 TEST_F(DrillingFaults, ARigPastTheFileIsSaidEveryFrameUntilTheFileDepthIsCorrected)
 {
-    LogWindow w(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
     Open(w);
     w.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(Connect(w));

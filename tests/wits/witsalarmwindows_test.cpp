@@ -225,7 +225,7 @@ TEST(WitsAlarmsDlg, TheMailingCompanyStoresTheEmailFlagAndANewFileHoldsOnlyTheCh
 
 TEST(WitsAlarmsDlg, TheWitsAlarmsCommandOpensItOverTheMainWindowWhichAlsoParentsThePopups)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.State().well.file.dataFolder = TestDir();
     bool ran = false;
     Dialog::QueueTestScript([&](Dialog& d) {

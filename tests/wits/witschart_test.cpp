@@ -478,7 +478,7 @@ TEST_F(WitsChart, PrintsOnePageStretchedFromTheViewIndex)
 
 TEST(WitsChartWindow, AFileOpenedLetsTimerSixFollowTodaysFile)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, [](const QString&) {
                      return testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100);
                  }).isEmpty());
@@ -499,7 +499,7 @@ TEST(WitsChartWindow, AFileOpenedLetsTimerSixFollowTodaysFile)
 
 TEST(WitsChartWindow, TheCommandOpensAndClosesItWhereTheSettingsFileSays)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     window.resize(1200, 900);
     app::LogState& s = window.State();
     s.well.file.dataFolder = TestDir();
@@ -549,7 +549,7 @@ TEST(WitsChartWindow, TheCommandOpensAndClosesItWhereTheSettingsFileSays)
 
 TEST(WitsChartWindow, TheBandsControlsStandWholeAndApartAboveTheScales)
 {
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     ASSERT_FALSE(testing_support::OpenNewWell(window, [](const QString&) {
                      return testing_support::MakeWell(TestDir() + "wells/", "BRAVO.svm", 1000, 1100);
                  }).isEmpty());

@@ -37,7 +37,7 @@ TEST(WitsMainWindow, TheLinkShowsItsWindowsWhichResetDialogsBringsBackAndOffTake
     peer.setBaudRate(9600);
     ASSERT_TRUE(peer.open(QIODevice::ReadWrite));
 
-    LogWindow window(nullptr, QStringLiteral("StrativM"));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
     app::LogState& s = window.State();
     ASSERT_TRUE(testing_support::PointAtNewWell(s, "W", 1000, 1200));
     s.engineStatus.gasInstrumentType = 10;

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace app {
+
 HelpDlg::HelpDlg(QWidget* owner, const QString& text, const QString& heading, int keepCaption)
     : Dialog(owner, QStringLiteral("Strativ Help")), text_(text), heading_(heading), keepCaption_(keepCaption)
 {
@@ -30,3 +32,5 @@ void HelpDlg::SetupWindow()
     if (keepCaption_ == 0)
         setWindowTitle(QStringLiteral("GAS MONITOR HELP"));
 }
+
+}  // namespace app

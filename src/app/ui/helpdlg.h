@@ -4,6 +4,8 @@
 // is cleared when it closes.
 #include "platform/ui/dialog.h"
 
+namespace app {
+
 class HelpDlg : public platform::Dialog {
     Q_OBJECT
 public:
@@ -21,3 +23,5 @@ private:
     QString heading_;
     int keepCaption_;
 };
+
+}  // namespace app

@@ -13,6 +13,8 @@
 
 #include <limits>
 
+namespace app {
+
 namespace {
 
 QFont NoteFont(const app::LogState& s)
@@ -227,3 +229,5 @@ void NoteEditWindow::Destroy()
     edit->hide();
     edit->deleteLater();
 }
+
+}  // namespace app

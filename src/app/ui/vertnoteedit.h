@@ -14,8 +14,8 @@
 #include <functional>
 
 namespace app {
+
 struct LogState;
-}
 
 class VertNoteEdit : public QPlainTextEdit {
 public:
@@ -75,3 +75,5 @@ private:
     QPointer<QWidget>& slot_;
     std::function<int()> clientTop_;
 };
+
+}  // namespace app

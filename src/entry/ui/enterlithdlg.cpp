@@ -105,7 +105,7 @@ void EnterLithDlg::CmIntrpLith()
 void EnterLithDlg::CmHelp()
 {
     if (helpWindow_.isNull()) {
-        auto* help = new HelpDlg(this, ControlLines(LithHelpText()), HeadingLine(LithHelpHeader()), 1);
+        auto* help = new app::HelpDlg(this, ControlLines(LithHelpText()), HeadingLine(LithHelpHeader()), 1);
         help->setWindowTitle(QStringLiteral("Lithology Help"));
         help->Create();
         helpWindow_ = help;

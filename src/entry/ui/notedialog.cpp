@@ -72,12 +72,12 @@ void NoteDialog::Build(const QString& depthCaption, bool withPosition,
     On(IDC_BACK_COLOR, platform::BN_CLICKED, [this] { CmColour(Colour::Background); });
 }
 
-QByteArray NoteDialog::RecordText(int limit) const { return WrappedEditText(*text_, limit); }
+QByteArray NoteDialog::RecordText(int limit) const { return app::WrappedEditText(*text_, limit); }
 
 void NoteDialog::ShowRecordText(const char* text, std::size_t size, const platform::LOGFONTA& font)
 {
     SetTextFont(font);
-    text_->setPlainText(VertNoteEdit::DisplayText(QByteArray(text, int(strnlen(text, size)))));
+    text_->setPlainText(app::VertNoteEdit::DisplayText(QByteArray(text, int(strnlen(text, size)))));
 }
 
 void NoteDialog::SetTextFont(const platform::LOGFONTA& font)

@@ -77,7 +77,7 @@ void AutoGasDlg::CmOpenClear()
 void AutoGasDlg::CmHelp()
 {
     if (helpWindow_.isNull()) {
-        auto* help = new HelpDlg(helpOwner_, GasMonitorHelpText(), QString(), 0);
+        auto* help = new app::HelpDlg(helpOwner_, GasMonitorHelpText(), QString(), 0);
         help->Create();
         helpWindow_ = help;
     } else if (helpWindow_->isHidden()) {

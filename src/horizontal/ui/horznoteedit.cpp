@@ -26,14 +26,14 @@ HorzNoteEdit::HorzNoteEdit(HorzDlg& view, const QByteArray& text, const QRect& r
     setTabChangesFocus(true);
     setFont(platform::MakeQFont(platform::Font(QStringLiteral("VERDANA"), kNoteFontHeight), 96));
     setGeometry(rect);
-    setPlainText(VertNoteEdit::DisplayText(text));
+    setPlainText(app::VertNoteEdit::DisplayText(text));
 }
 
 QByteArray HorzNoteEdit::StoredText() const
 {
-    if (keepUnchanged_ && toPlainText() == VertNoteEdit::DisplayText(original_))
+    if (keepUnchanged_ && toPlainText() == app::VertNoteEdit::DisplayText(original_))
         return original_;
-    const QByteArray wrapped = WrappedEditText(*this, std::numeric_limits<int>::max());
+    const QByteArray wrapped = app::WrappedEditText(*this, std::numeric_limits<int>::max());
     if (wrapped.size() <= limit_)
         return wrapped;
     // This box wraps into more lines than the record holds: the hard breaks alone, nothing cut.
@@ -46,7 +46,7 @@ void HorzNoteEdit::RefuseBeyondLimit(const QString& before, int cursorAt)
 {
     // Measured as typed text is stored, wrapped, so that it is never cut or stored unwrapped.
     if (toPlainText().size() <= before.size() ||
-        WrappedEditText(*this, std::numeric_limits<int>::max()).size() <= limit_)
+        app::WrappedEditText(*this, std::numeric_limits<int>::max()).size() <= limit_)
         return;
     setPlainText(before);
     QTextCursor cursor = textCursor();

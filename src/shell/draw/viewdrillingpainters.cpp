@@ -1,7 +1,7 @@
 // Drilling's override of the view's neighbour painters: the status band in place of the title band.
 #include "shell/draw/viewpainters.h"
 
-namespace app {
+namespace shell {
 
 using logview::PaintTarget;
 
@@ -11,4 +11,4 @@ void ViewPainters::DrawDrillingStatus(const PaintTarget& target)
         drillingStatus(target);
 }
 
-}  // namespace app
+}  // namespace shell

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace app {
+namespace shell {
 
 using logview::PaintTarget;
 using logview::ViewGeometry;
@@ -47,4 +47,4 @@ bool ViewPainters::PlaceCurveLines(const ViewGeometry& g, int rows, std::int32_t
            elog::BuildCurveLinePoints(*elogCurves, OutlineTarget(elogView, g, false), rows, topDepth, elog::SLOT_GAMMA) > 0;
 }
 
-}  // namespace app
+}  // namespace shell

@@ -2,7 +2,7 @@
 #include "entry/draw/flares.h"
 #include "shell/draw/viewpainters.h"
 
-namespace app {
+namespace shell {
 
 using logview::PaintTarget;
 using logview::Records;
@@ -25,4 +25,4 @@ void ViewPainters::DrawFlareTrackLines(const PaintTarget& t, Records records, st
     entry::DrawFlareTrackLines(t, records, first, count, rowHeight, topY);
 }
 
-}  // namespace app
+}  // namespace shell

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace shell {
 
 using logview::PaintTarget;
 using logview::PageBottomY;
@@ -81,4 +81,4 @@ int ViewPainters::PendingMemo() const
     return source.state ? source.state->page.First() : -1;
 }
 
-}  // namespace app
+}  // namespace shell

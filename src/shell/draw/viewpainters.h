@@ -18,7 +18,7 @@
 
 #include <functional>
 
-namespace app {
+namespace shell {
 
 class ViewPainters final : public logview::NeighbourPainters {
 public:
@@ -130,4 +130,4 @@ private:
     tracks::PainterState ownTrackState_;
 };
 
-}  // namespace app
+}  // namespace shell

@@ -1,7 +1,7 @@
 // The picture painters as the view's neighbour painters: the window's set forwards its calls here.
 #include "shell/draw/viewpainters.h"
 
-namespace app {
+namespace shell {
 
 using logview::PaintTarget;
 
@@ -49,4 +49,4 @@ void ViewPainters::DrawImageMarkers(const PaintTarget& t)
     elog::DrawImageMarkers(t, s);
 }
 
-}  // namespace app
+}  // namespace shell

@@ -5,7 +5,7 @@
 #include "shell/draw/viewpainters.h"
 #include "reports/draw/shortreportboxes.h"
 
-namespace app {
+namespace shell {
 
 using logview::PaintTarget;
 
@@ -56,4 +56,4 @@ void ViewPainters::DrawShortReportsCompact(const PaintTarget& t, int report, int
     reports::DrawShortReportsCompact({t.dc, t.geometry, t.device}, *s, report, rowHeight, y, x);
 }
 
-}  // namespace app
+}  // namespace shell

@@ -12,7 +12,7 @@
 #include "tracks/draw/topscolumn.h"
 #include "tracks/draw/verticaltext.h"
 
-namespace app {
+namespace shell {
 
 using logview::PaintTarget;
 using logview::Records;
@@ -175,4 +175,4 @@ void ViewPainters::PaintCustomTracks(const PaintTarget& t, Records records, Cust
     tracks::PaintLogBody(*data, pass);
 }
 
-}  // namespace app
+}  // namespace shell

@@ -10,11 +10,11 @@
 
 #include <functional>
 
-namespace app {
+namespace shell {
 
 struct BarLinks {
     QMainWindow* window = nullptr;  // the frame the bar sits on and places itself by
-    LogState* state = nullptr;
+    app::LogState* state = nullptr;
     ToolWindows* tools = nullptr;
     Neighbours* neighbours = nullptr;
     std::function<void(int)> runCommand;     // a menu command, as the menu runs it
@@ -27,4 +27,4 @@ struct BarLinks {
     std::function<int(const QString& path, const QString& timeText)> openSharedWell;
 };
 
-}  // namespace app
+}  // namespace shell

@@ -11,16 +11,20 @@
 
 #include <cstring>
 
-namespace gasmon {
+namespace shell {
 
-ChartWindowServices::ChartWindowServices(QWidget* window, GasMonitorServices& rest) : window_(window), rest_(rest) {}
+ChartWindowServices::ChartWindowServices(QWidget* window, gasmon::GasMonitorServices& rest)
+    : window_(window)
+    , rest_(rest)
+{
+}
 
 QWidget* ChartWindowServices::CreateChart(app::LogState& log, QWidget* parent)
 {
     // Closed by its close box: the main window's guarded pointer clears itself, its menu item is
     // unchecked and the status area drawn again.
     QPointer<QWidget> window = window_;
-    auto* chart = new ChartDlg(parent, log, [window] {
+    auto* chart = new gasmon::ChartDlg(parent, log, [window] {
         if (auto* main = qobject_cast<LogWindow*>(window.data())) {
             main->CheckMenuItem(app::cmd::GasChart, false);
             main->InvalidateLog();
@@ -35,7 +39,7 @@ QWidget* ChartWindowServices::CreateChart(app::LogState& log, QWidget* parent)
 
 int ChartWindowServices::ReadChartCfg(app::LogState& log, QWidget*, ChartCfgRecord& settings)
 {
-    ChartSettings read;
+    gasmon::ChartSettings read;
     const int ok = gasmon::ReadChartCfg(log, read);
     static_assert(sizeof read == sizeof settings);
     std::memcpy(settings.data(), &read, sizeof settings);
@@ -44,13 +48,13 @@ int ChartWindowServices::ReadChartCfg(app::LogState& log, QWidget*, ChartCfgReco
 
 void ChartWindowServices::SetChartValue(QWidget* chart, std::int32_t value)
 {
-    if (auto* c = qobject_cast<ChartDlg*>(chart))
+    if (auto* c = qobject_cast<gasmon::ChartDlg*>(chart))
         c->SetScaleIndex(value);
 }
 
 int ChartWindowServices::RedrawChart(app::LogState&, QWidget* chart)
 {
-    auto* c = qobject_cast<ChartDlg*>(chart);
+    auto* c = qobject_cast<gasmon::ChartDlg*>(chart);
     if (!c)
         return 0;
     c->Redraw();
@@ -59,27 +63,26 @@ int ChartWindowServices::RedrawChart(app::LogState&, QWidget* chart)
 
 void ChartWindowServices::CloseChart(app::LogState&, QWidget* chart)
 {
-    if (auto* c = qobject_cast<ChartDlg*>(chart))
+    if (auto* c = qobject_cast<gasmon::ChartDlg*>(chart))
         c->CloseChart();
 }
 
-void ChartWindowServices::AddSample(QWidget* chart, const CHARTRECORD& sample)
+void ChartWindowServices::AddSample(QWidget* chart, const gasmon::CHARTRECORD& sample)
 {
-    if (auto* c = qobject_cast<ChartDlg*>(chart))
+    if (auto* c = qobject_cast<gasmon::ChartDlg*>(chart))
         c->AddSamples(&sample, 1);
 }
 
 void ChartWindowServices::ShowRetentionTimes(QWidget* chart, const std::array<std::int32_t, 8>& times)
 {
-    if (auto* c = qobject_cast<ChartDlg*>(chart))
+    if (auto* c = qobject_cast<gasmon::ChartDlg*>(chart))
         c->ShowRetentionTimes(times);
 }
 
-
-GasMonitorWindow MonitorWindowOf(LogWindow& window)
+gasmon::GasMonitorWindow MonitorWindowOf(LogWindow& window)
 {
     LogWindow* main = &window;
-    GasMonitorWindow gasWindow;
+    gasmon::GasMonitorWindow gasWindow;
     gasWindow.buildMenu = [main](app::LogState&, int part) { main->BuildMenu(part); };
     gasWindow.buildMudlogMenu = [main](app::LogState&) { main->BuildMudlogMenu(); };
     gasWindow.checkMenuItem = [main](app::LogState&, int id, bool checked) { main->CheckMenuItem(id, checked); };
@@ -88,15 +91,16 @@ GasMonitorWindow MonitorWindowOf(LogWindow& window)
     };
     gasWindow.gasChartOpen = [main](app::LogState&) { return !main->Tools().gasChart.isNull(); };
     gasWindow.closeGasChart = [main](app::LogState&) { main->CmGasChart(); };
-    gasWindow.makeDisplay = [main](app::LogState&, const QString& heading) { return MakeGasDisplay(main, heading); };
-    gasWindow.addChartSample = [main](app::LogState&, const CHARTRECORD& sample) {
+    gasWindow.makeDisplay
+        = [main](app::LogState&, const QString& heading) { return gasmon::MakeGasDisplay(main, heading); };
+    gasWindow.addChartSample = [main](app::LogState&, const gasmon::CHARTRECORD& sample) {
         ChartWindowServices::AddSample(main->Tools().gasChart, sample);
     };
     gasWindow.showRetentionTimes = [main](app::LogState&, const std::array<std::int32_t, 8>& times) {
         ChartWindowServices::ShowRetentionTimes(main->Tools().gasChart, times);
     };
-    gasWindow.runSetupDialog = [main](app::LogState&, GasSetupSession& session) {
-        RunAutoGasDlg(main, session, main->Tools().helpWindow);
+    gasWindow.runSetupDialog = [main](app::LogState&, gasmon::GasSetupSession& session) {
+        gasmon::RunAutoGasDlg(main, session, main->Tools().helpWindow);
     };
     gasWindow.handToWitsLink = [main](app::LogState& s, const wits::GasSetupValues& v) {
         main->Neighbours().wits->TakeGasSetup(s, v);
@@ -104,4 +108,4 @@ GasMonitorWindow MonitorWindowOf(LogWindow& window)
     return gasWindow;
 }
 
-}  // namespace gasmon
+}  // namespace shell

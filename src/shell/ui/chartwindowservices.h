@@ -7,22 +7,20 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace gasmon { struct GasMonitorWindow; class ChartDlg; }
+
+namespace shell {
+
 class LogWindow;
-
-namespace gasmon {
-
-struct GasMonitorWindow;
 
 // What the gas monitor's commands ask of the main window besides its state: its menu, the gas chart,
 // the live windows, the set-up dialog and the hand-over to the WITS link.
-GasMonitorWindow MonitorWindowOf(LogWindow& window);
+gasmon::GasMonitorWindow MonitorWindowOf(LogWindow& window);
 
-class ChartDlg;
-
-class ChartWindowServices final : public GasMonitorServices {
+class ChartWindowServices final : public gasmon::GasMonitorServices {
 public:
     // `window` is the main window (a LogWindow), the chart's parent and the owner of its menu item.
-    ChartWindowServices(QWidget* window, GasMonitorServices& rest);
+    ChartWindowServices(QWidget* window, gasmon::GasMonitorServices& rest);
 
     QWidget* CreateChart(app::LogState& log, QWidget* parent) override;
     int ReadChartCfg(app::LogState& log, QWidget* chart, ChartCfgRecord& settings) override;
@@ -40,12 +38,12 @@ public:
     void RefreshGasDisplay(app::LogState& log) override { rest_.RefreshGasDisplay(log); }
 
     // What the gas monitor hands the open chart (none open: nothing).
-    static void AddSample(QWidget* chart, const CHARTRECORD& sample);
+    static void AddSample(QWidget* chart, const gasmon::CHARTRECORD& sample);
     static void ShowRetentionTimes(QWidget* chart, const std::array<std::int32_t, 8>& times);
 
 private:
     QPointer<QWidget> window_;
-    GasMonitorServices& rest_;
+    gasmon::GasMonitorServices& rest_;
 };
 
-}  // namespace gasmon
+}  // namespace shell

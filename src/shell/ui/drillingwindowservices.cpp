@@ -6,20 +6,21 @@
 #include "drilling/ui/statuswindow.h"
 #include "shell/ui/logwindow.h"
 
-namespace drilling {
+namespace shell {
 
-void InstallDrillingWindows(LogWindow& main, DrillingCommands& commands, DrillingStatusWindow& status)
+void InstallDrillingWindows(
+    LogWindow& main, drilling::DrillingCommands& commands, drilling::DrillingStatusWindow& status)
 {
     LogWindow* window = &main;
     commands.closeGasChart = [window](app::LogState&) {
         if (window->Tools().gasChart)
             window->CmGasChart();
     };
-    InstallAlarmWindows(commands, window);
-    InstallLagCalculator(commands, window);
+    drilling::InstallAlarmWindows(commands, window);
+    drilling::InstallLagCalculator(commands, window);
     status.statusText = [window](const QString& text) {
         window->WellServices().window->SetStatusText(window->State(), text);
     };
 }
 
-}  // namespace drilling
+}  // namespace shell

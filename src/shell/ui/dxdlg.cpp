@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+namespace shell {
+
 namespace {
 
 // An edit's text as C's atof reads it: the leading number, 0 when there is none.
@@ -48,3 +50,5 @@ void DXDLG::Calculate()
                                           1000000.0 * diameter_));
     SetText(ID_RESULT, QString::fromStdString(platform::CFormat("%3.2f", double(result_))));
 }
+
+}  // namespace shell

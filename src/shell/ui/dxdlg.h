@@ -3,6 +3,8 @@
 // bit W and the bit diameter D it shows ln(R / 60N) / ln(12W / 1,000,000 D).
 #include "platform/ui/dialog.h"
 
+namespace shell {
+
 class DXDLG : public platform::Dialog {
     Q_OBJECT
 public:
@@ -19,3 +21,5 @@ private:
     float rate_ = 0, rotary_ = 0, weight_ = 0, diameter_ = 0;
     float result_ = 0;
 };
+
+}  // namespace shell

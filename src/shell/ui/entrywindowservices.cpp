@@ -22,7 +22,7 @@
 
 #include <algorithm>
 
-namespace entry {
+namespace shell {
 
 namespace {
 
@@ -52,7 +52,7 @@ void ToggleRowMarker(app::LogState& s, int y, bool up, bool single)
     {
         platform::Dc dc(s.view.bitmaps->backingStore);
         dc.SetViewportOrg(-g.horizontalScroll, 0);
-        DrawDepthLines(dc, g, y, up, single);
+        entry::DrawDepthLines(dc, g, y, up, single);
     }
     if (s.view.updateArea)
         s.view.updateArea(0, y - g.rowHeight, s.view.bitmaps->backingStore.width(), y + 2 * g.rowHeight + 1);
@@ -65,11 +65,11 @@ void DrawFlareEntryRows(app::LogState& s, int index, int y)
         return;
     const logview::ViewGeometry g = logview::GeometryOf(s);
     const logview::Device screen = logview::Device::Screen();
-    FlareRows rows;
+    entry::FlareRows rows;
     {
         platform::Dc dc(s.view.bitmaps->backingStore);
         dc.SetViewportOrg(-g.horizontalScroll, 0);
-        rows = DrawFlareEntryStep(logview::PaintTarget{dc, g, screen}, s.view.bitmaps->grid,
+        rows = entry::DrawFlareEntryStep(logview::PaintTarget{dc, g, screen}, s.view.bitmaps->grid,
                                   s.interaction.dataEntryRecords, index, y, s.layout.flareTrack != 0);
     }
     if (s.view.updateArea && rows.bottom > rows.top)
@@ -78,64 +78,64 @@ void DrawFlareEntryRows(app::LogState& s, int index, int y)
 
 }  // namespace
 
-EntryWindowServices::EntryWindowServices(QWidget* window, EntryServices& rest) : window_(window), rest_(rest) {}
+EntryWindowServices::EntryWindowServices(QWidget* window, entry::EntryServices& rest) : window_(window), rest_(rest) {}
 
-void EntryWindowServices::CmEnterRates(app::LogState& log) { Run(log, EntryKind::Rates); }
-void EntryWindowServices::CmEnterLithology(app::LogState& log) { Run(log, EntryKind::Lithology); }
-void EntryWindowServices::CmEnterGas(app::LogState& log) { Run(log, EntryKind::Gas); }
-void EntryWindowServices::CmEnterShows(app::LogState& log) { Run(log, EntryKind::Shows); }
+void EntryWindowServices::CmEnterRates(app::LogState& log) { Run(log, entry::EntryKind::Rates); }
+void EntryWindowServices::CmEnterLithology(app::LogState& log) { Run(log, entry::EntryKind::Lithology); }
+void EntryWindowServices::CmEnterGas(app::LogState& log) { Run(log, entry::EntryKind::Gas); }
+void EntryWindowServices::CmEnterShows(app::LogState& log) { Run(log, entry::EntryKind::Shows); }
 
-void EntryWindowServices::Run(app::LogState& log, EntryKind kind)
+void EntryWindowServices::Run(app::LogState& log, entry::EntryKind kind)
 {
     auto* main = qobject_cast<LogWindow*>(window_.data());
     if (!main)
         return;
-    EntryHost host;
+    entry::EntryHost host;
     host.dataTextOpen = [main] { return !main->Tools().dataAsText.isNull(); };
     host.elogTextOpen = [main] { return !main->Tools().elogAsText.isNull(); };
     host.askInput = platform::AskInput;
     host.paintNow = [main] { main->PaintLog(); };
-    host.runDialog = [main](app::LogState& s, EntryKind k, wellfile::WellConfig* config) {
+    host.runDialog = [main](app::LogState& s, entry::EntryKind k, wellfile::WellConfig* config) {
         switch (k) {
-        case EntryKind::Rates: {
-            EnterRate dialog(main, s, [main, &s](std::int32_t depth) {
+        case entry::EntryKind::Rates: {
+            entry::EnterRate dialog(main, s, [main, &s](std::int32_t depth) {
                 main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_RATE);
             });
             PlaceBesideLog(dialog, *main);
             return dialog.Execute();
         }
-        case EntryKind::Shows: {
-            EnterShow dialog(main, s, [main, &s](std::int32_t depth, int rows) {
+        case entry::EntryKind::Shows: {
+            entry::EnterShow dialog(main, s, [main, &s](std::int32_t depth, int rows) {
                 main->Neighbours().logview->RepaintRows(s, depth, rows, logview::ROW_SHOWS);
             });
             PlaceBesideLog(dialog, *main);
             return dialog.Execute();
         }
-        case EntryKind::Lithology: {
-            EnterLithDlg dialog(main, s, main, main->Tools().lithologyHelp, [main, &s](std::int32_t depth) {
+        case entry::EntryKind::Lithology: {
+            entry::EnterLithDlg dialog(main, s, main, main->Tools().lithologyHelp, [main, &s](std::int32_t depth) {
                 main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_LITHOLOGY);
             });
             PlaceBesideLog(dialog, *main);
             return dialog.Execute();
         }
-        case EntryKind::Gas: {
+        case entry::EntryKind::Gas: {
             if (!config)
                 break;
             // A stored row: the gas track restored with its curves, the CO2 curve and the mud weights.
-            LogGasInput::LogDrawing drawing;
+            entry::LogGasInput::LogDrawing drawing;
             drawing.repaintRow = [main, &s](std::int32_t depth) {
                 main->Neighbours().logview->RepaintRows(s, depth, 1,
                                                         logview::ROW_GAS | logview::ROW_CO2 | logview::ROW_MUD);
             };
             drawing.marker = [&s](int y, bool up, bool single) { ToggleRowMarker(s, y, up, single); };
-            LogGasInput dialog(main, s, *config, std::move(drawing));
+            entry::LogGasInput dialog(main, s, *config, std::move(drawing));
             PlaceBesideLog(dialog, *main);
             return dialog.Execute();
         }
         }
         return int(platform::IDCANCEL);
     };
-    RunEntryCommand(log, kind, host);
+    entry::RunEntryCommand(log, kind, host);
 }
 
 void EntryWindowServices::CmFlareData(app::LogState& log)
@@ -143,15 +143,15 @@ void EntryWindowServices::CmFlareData(app::LogState& log)
     auto* main = qobject_cast<LogWindow*>(window_.data());
     if (!main)
         return;
-    FlareHost host;
+    entry::FlareHost host;
     host.askInput = platform::AskInput;
     host.paintNow = [main] { main->PaintLog(); };
     host.runDialog = [main](app::LogState& s) {
-        EnterFlareDlg dialog(main, s, [&s](int index, int y) { DrawFlareEntryRows(s, index, y); });
+        entry::EnterFlareDlg dialog(main, s, [&s](int index, int y) { DrawFlareEntryRows(s, index, y); });
         PlaceBesideLog(dialog, *main);
         return dialog.Execute();
     };
-    RunFlareCommand(log, host);
+    entry::RunFlareCommand(log, host);
 }
 
-}  // namespace entry
+}  // namespace shell

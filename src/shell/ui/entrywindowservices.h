@@ -7,13 +7,13 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace entry {
+namespace entry { enum class EntryKind; }
 
-enum class EntryKind;
+namespace shell {
 
-class EntryWindowServices final : public EntryServices {
+class EntryWindowServices final : public entry::EntryServices {
 public:
-    EntryWindowServices(QWidget* window, EntryServices& rest);
+    EntryWindowServices(QWidget* window, entry::EntryServices& rest);
 
     void CmEnterRates(app::LogState& log) override;
     void CmEnterLithology(app::LogState& log) override;
@@ -30,10 +30,10 @@ public:
     int RunTopsDialog(app::LogState& log) override;
 
 private:
-    void Run(app::LogState& log, EntryKind kind);
+    void Run(app::LogState& log, entry::EntryKind kind);
 
     QPointer<QWidget> window_;
-    EntryServices& rest_;
+    entry::EntryServices& rest_;
 };
 
-}  // namespace entry
+}  // namespace shell

@@ -9,12 +9,12 @@
 #include "shell/ui/logwindow.h"
 #include "shell/ui/qbtndlg.h"
 
-namespace horizontal {
+namespace shell {
 
 namespace {
 
 // The services in force of the main window `window`; null once it has gone.
-app::Neighbours* NeighboursOf(QWidget* window)
+shell::Neighbours* NeighboursOf(QWidget* window)
 {
     auto* main = qobject_cast<LogWindow*>(window);
     return main ? &main->Neighbours() : nullptr;
@@ -35,18 +35,18 @@ QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
         if (auto* bar = qobject_cast<QBTNDLG*>(main->Tools().quickBar.data()))
             bar->UpdateViewButtons(bar->Mode());
     };
-    auto runSetup = [window, &log](HorzDlg& view) {
-        app::Neighbours* n = NeighboursOf(window.data());
+    auto runSetup = [window, &log](horizontal::HorzDlg& view) {
+        shell::Neighbours* n = NeighboursOf(window.data());
         return n ? n->horizontal->RunSetupDialog(log, &view, &view) : 0;
     };
-    auto* view = new HorzDlg(parent, log, closed, runSetup);
+    auto* view = new horizontal::HorzDlg(parent, log, closed, runSetup);
     if (!view->Create()) {
         delete view;
         return nullptr;
     }
     // The note dialog of a note placed on the view is the entry subsystem's, as the window has it.
     view->Mouse().runNoteDialog = [window, &log](std::vector<wellfile::HTEXTEX>& notes, int index, int& count) {
-        app::Neighbours* n = NeighboursOf(window.data());
+        shell::Neighbours* n = NeighboursOf(window.data());
         return n ? n->entry->RunNoteDialog(log, notes, index, count) : 0;
     };
     return view;
@@ -54,7 +54,7 @@ QWidget* HorzWindowServices::CreateView(app::LogState& log, QWidget* parent)
 
 int HorzWindowServices::LoadAndDraw(app::LogState&, QWidget* view, int first)
 {
-    auto* v = qobject_cast<HorzDlg*>(view);
+    auto* v = qobject_cast<horizontal::HorzDlg*>(view);
     const int drawn = v ? v->LoadAndDraw(first) : 0;
     // A drawn view is the quick bar's horizontal mode: its button offers to hide the view.
     if (auto* main = qobject_cast<LogWindow*>(window_.data()); main && drawn > 0)
@@ -65,7 +65,7 @@ int HorzWindowServices::LoadAndDraw(app::LogState&, QWidget* view, int first)
 
 bool HorzWindowServices::CloseChildWindow(QWidget* view)
 {
-    auto* v = qobject_cast<HorzDlg*>(view);
+    auto* v = qobject_cast<horizontal::HorzDlg*>(view);
     QWidget* child = v ? v->ChildDialog() : nullptr;
     if (!child)
         return false;
@@ -78,13 +78,13 @@ bool HorzWindowServices::CloseChildWindow(QWidget* view)
 
 void HorzWindowServices::CloseView(app::LogState&, QWidget* view)
 {
-    if (auto* v = qobject_cast<HorzDlg*>(view))
+    if (auto* v = qobject_cast<horizontal::HorzDlg*>(view))
         v->CloseView();
 }
 
 int HorzWindowServices::ApplySetup(app::LogState&, QWidget* view)
 {
-    auto* v = qobject_cast<HorzDlg*>(view);
+    auto* v = qobject_cast<horizontal::HorzDlg*>(view);
     return v ? v->ApplySetup() : 0;
 }
 
@@ -94,12 +94,12 @@ int HorzWindowServices::RunSetupDialog(app::LogState& log, QWidget* parent, QWid
         platform::MessageBeep(0);
         return 0;
     }
-    HorzSetupDlg dialog(parent, log);
+    horizontal::HorzSetupDlg dialog(parent, log);
     dialog.runTvdDialog = [window = window_, &log](std::span<wellfile::RECORD> records) {
-        if (app::Neighbours* n = NeighboursOf(window.data()))
+        if (shell::Neighbours* n = NeighboursOf(window.data()))
             n->elog->RunTvdDialog(log, records, 1);  // survey mode
     };
-    auto* v = qobject_cast<HorzDlg*>(view);
+    auto* v = qobject_cast<horizontal::HorzDlg*>(view);
     if (v) {
         v->SetSetupDialog(&dialog);
         dialog.redrawView = [v] { v->LoadAndDraw(0); };
@@ -112,8 +112,8 @@ int HorzWindowServices::RunSetupDialog(app::LogState& log, QWidget* parent, QWid
 
 bool HorzWindowServices::ToggleSurveyDisplay(app::LogState&, QWidget* view)
 {
-    auto* v = qobject_cast<HorzDlg*>(view);
+    auto* v = qobject_cast<horizontal::HorzDlg*>(view);
     return v && v->ToggleSurveyDisplay();
 }
 
-}  // namespace horizontal
+}  // namespace shell

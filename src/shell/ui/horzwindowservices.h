@@ -6,9 +6,9 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace horizontal {
+namespace shell {
 
-class HorzWindowServices final : public HorizontalServices {
+class HorzWindowServices final : public horizontal::HorizontalServices {
 public:
     // `window` is the main window (a LogWindow): the view's parent and the owner of its menu item.
     explicit HorzWindowServices(QWidget* window) : window_(window) {}
@@ -25,4 +25,4 @@ private:
     QPointer<QWidget> window_;
 };
 
-}  // namespace horizontal
+}  // namespace shell

@@ -8,7 +8,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 
-namespace app {
+namespace shell {
 
 using namespace wellfile;  // the record operations this dialog runs
 
@@ -199,7 +199,7 @@ int InsertDelete::TakeShift(RecordOperation op, const RecordShift& shift)
     const std::int32_t delta = (op == RecordOperation::Delete ? -1 : 1) * count_ * std::max(f.depthStep, 1);
     services_.view->LoadMemos(log_);
     services_.view->LoadShortReports(log_);
-    MoveTopsAndShows(log_, services_, [point, delta](std::int32_t d) { return MovedDepth(d, point, delta); });
+    app::MoveTopsAndShows(log_, services_, [point, delta](std::int32_t d) { return MovedDepth(d, point, delta); });
     if (f.drilling && count_ > 1 && services_.drilling)
         services_.drilling->LoadLagRecords(log_, depth_);
     log_.view.redrawPending = true;
@@ -250,4 +250,4 @@ int InsertDelete::CheckDepths()
     return 1;
 }
 
-}  // namespace app
+}  // namespace shell

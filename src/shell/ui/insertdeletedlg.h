@@ -7,14 +7,14 @@
 
 #include <cstdint>
 
-namespace app {
-struct LogState;
-struct WellServices;
+namespace app { struct LogState; struct WellServices; }
+
+namespace shell {
 
 class InsertDelete : public platform::Dialog {
 public:
     // `fullMode` 1 offers all three operations, 0 the check only.
-    InsertDelete(QWidget* parent, LogState& log, const WellServices& services, bool fullMode);
+    InsertDelete(QWidget* parent, app::LogState& log, const app::WellServices& services, bool fullMode);
 
     // The operations on the open well's files: 1 done (no gap), 0 refused or failed (a gap).
     int InsertRecords();
@@ -33,11 +33,11 @@ private:
     // Takes the outcome of an insert or delete into the open well; 1 when it was done.
     int TakeShift(wellfile::RecordOperation op, const wellfile::RecordShift& shift);
 
-    LogState& log_;
-    const WellServices& services_;
+    app::LogState& log_;
+    const app::WellServices& services_;
     bool fullMode_;
     std::int32_t depth_ = 0;
     int count_ = 0;
 };
 
-}  // namespace app
+}  // namespace shell

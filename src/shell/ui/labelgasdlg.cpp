@@ -4,6 +4,8 @@
 #include "platform/winapi.h"
 #include "wellfile/profile.h"
 
+namespace shell {
+
 namespace {
 
 bool OffersNc5(int profile) { return wellfile::SplitC5Profile(profile); }
@@ -47,3 +49,5 @@ void LabelGasDlgX::TransferOut()
             record_.gas[i] = -value;
     }
 }
+
+}  // namespace shell

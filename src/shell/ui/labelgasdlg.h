@@ -5,6 +5,8 @@
 #include "platform/ui/dialog.h"
 #include "wellfile/record.h"
 
+namespace shell {
+
 class LabelGasDlgX : public platform::Dialog {
     Q_OBJECT
 public:
@@ -22,3 +24,5 @@ private:
     wellfile::RECORD& record_;
     int profile_;
 };
+
+}  // namespace shell

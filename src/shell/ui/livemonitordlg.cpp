@@ -15,7 +15,9 @@
 #include <memory>
 #include <utility>
 
-SV_LIVEDLG::SV_LIVEDLG(app::BarLinks links) : Dialog(links.window, QString()), links_(std::move(links))
+namespace shell {
+
+SV_LIVEDLG::SV_LIVEDLG(shell::BarLinks links) : Dialog(links.window, QString()), links_(std::move(links))
 {
     // A strip of the main window itself, under its menu bar: the log starts below it.
     setWindowFlags(Qt::Widget);
@@ -89,3 +91,5 @@ void SV_LIVEDLG::Place()
         links_.clientTopChanged();
     links_.invalidateLog();
 }
+
+}  // namespace shell

@@ -8,12 +8,14 @@
 #include "platform/ui/dialog.h"
 #include "shell/ui/barlinks.h"
 
+namespace shell {
+
 class SV_LIVEDLG final : public platform::Dialog {
     Q_OBJECT
 public:
     enum : int { ID_WELLS = 103 };
 
-    explicit SV_LIVEDLG(app::BarLinks links);
+    explicit SV_LIVEDLG(shell::BarLinks links);
 
     // Puts the bar under the owner's menu bar, as wide as the log less its unit column, shown while it
     // lists a well.
@@ -29,8 +31,10 @@ private:
 
     QMainWindow& Owner() const { return *links_.window; }
 
-    app::BarLinks links_;
+    shell::BarLinks links_;
     exchange::SharedWellList list_;
     int timeZone_ = 0;
     bool roomTaken_ = false;  // the main window has laid the log out below the bar
 };
+
+}  // namespace shell

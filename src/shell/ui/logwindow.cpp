@@ -11,6 +11,8 @@
 
 #include <QMouseEvent>
 
+namespace shell {
+
 namespace {
 
 unsigned MouseKeys(const QMouseEvent* e)
@@ -33,10 +35,10 @@ bool LogWindow::EvCommand(int id)
 {
     // A view function under way holds back only the commands that would change the view under it.
     if (state_.interaction.commandLock) {
-        switch (app::WhileViewBusy(id)) {
-        case app::ViewBusyAnswer::Beeps: platform::MessageBeep(0); return true;
-        case app::ViewBusyAnswer::Silent: return true;
-        case app::ViewBusyAnswer::Runs: break;
+        switch (shell::WhileViewBusy(id)) {
+        case shell::ViewBusyAnswer::Beeps: platform::MessageBeep(0); return true;
+        case shell::ViewBusyAnswer::Silent: return true;
+        case shell::ViewBusyAnswer::Runs: break;
         }
     }
     return commands_->Dispatch(*this, id);
@@ -179,3 +181,5 @@ int LogWindow::ClientTop() const
 }
 
 int LogWindow::ClientHeight() const { return height() - ClientTop(); }
+
+}  // namespace shell

@@ -31,19 +31,27 @@
 
 class QMenuBar;
 class QScrollBar;
-class NoteEditWindow;
+namespace app { class NoteEditWindow; }
 namespace logview { class LogView; class ViewBitmaps; }
-namespace app { class ViewPainters; }
-namespace wits { class WitsWindowServices; class WitsCommands; }
+
+namespace shell {
+class ViewPainters;
+class WitsWindowServices;
+class EntryWindowServices;
+class ChartWindowServices;
+class HorzWindowServices;
+}  // namespace shell
+
+namespace wits { class WitsCommands; }
 namespace drilling { class DrillingCommands; class DrillingStatusWindow; }
-namespace entry { class EntryWindowServices; }
-namespace gasmon { class GasMonitorCommands; class ChartWindowServices; }
+namespace gasmon { class GasMonitorCommands; }
 namespace wellfile { struct WellConfig; }
 namespace print { class PrintWindowServices; }
 namespace reports { class ReportWindowServices; }
 namespace exchange { class ExchangeWindowServices; }
-namespace horizontal { class HorzWindowServices; }
 namespace elog { class ElogWindowServices; }
+
+namespace shell {
 
 class LogWindow : public QMainWindow {
     Q_OBJECT
@@ -52,8 +60,8 @@ public:
     ~LogWindow() override;
 
     app::LogState& State() { return state_; }
-    app::Neighbours& Neighbours() { return neighbours_; }
-    app::ToolWindows& Tools() { return tools_; }
+    shell::Neighbours& Neighbours() { return neighbours_; }
+    shell::ToolWindows& Tools() { return tools_; }
     // A text view of the data file's records or of the e-log curves is open or data entry is under way:
     // commands that rewrite or reread the data file beep instead.
     bool DataFileBusy() const;
@@ -78,7 +86,7 @@ public:
     // answers it.
     bool EvCommand(int id);
     // The window's command table (logwindow_commandtable.cpp); the constructor hands it to EvCommand.
-    static const app::CommandTable<LogWindow>& Commands();
+    static const shell::CommandTable<LogWindow>& Commands();
 
     // Window messages: PostMessage queues one for the GUI thread, HandleMessage runs it at once.
     // HandleMessage returns false for a message the window does not answer.
@@ -225,7 +233,7 @@ public:
     int RebuildMenu();
     void BuildMudlogMenu();
     // The menu bar as it stands (the Qt menu bar mirrors it).
-    const app::MenuBar& Menu() const { return menu_; }
+    const shell::MenuBar& Menu() const { return menu_; }
     gasmon::GasMonitorCommands& GasMonitorService() { return *gasMonitor_; }
     drilling::DrillingStatusWindow& DrillingStatus() { return *drillingStatus_; }
     void CheckMenuItem(int id, bool checked);
@@ -321,7 +329,7 @@ protected:
 private:
     // The links the quick view bar and the bar of shared wells are made with; made once, by the
     // constructor, into barLinks_.
-    app::BarLinks BarLinks();
+    shell::BarLinks BarLinks();
     // Custom tracks on or off (the quick view bar's C/T button): the data, the linked scheme, the layout
     // and a full erase-and-paint.
     void ToggleCustomTracks();
@@ -362,36 +370,36 @@ private:
     void DrawThumbReadout(std::int32_t top);
 
     app::LogState state_;
-    const app::CommandTable<LogWindow>* commands_ = nullptr;  // what EvCommand dispatches through
-    app::BarLinks barLinks_;  // what the bars on the window reach it through
+    const shell::CommandTable<LogWindow>* commands_ = nullptr;  // what EvCommand dispatches through
+    shell::BarLinks barLinks_;  // what the bars on the window reach it through
     std::unique_ptr<logview::ViewBitmaps> bitmaps_;  // the view's images; state_.view points at them
-    std::unique_ptr<app::ViewPainters> painters_;  // the neighbour painters; state_.view points at them
+    std::unique_ptr<shell::ViewPainters> painters_;  // the neighbour painters; state_.view points at them
     std::unique_ptr<logview::LogView> logView_;        // the view's paint; neighbours_.logview points at it
     bool paintPosted_ = false;
-    app::Neighbours neighbours_;
-    app::ToolWindows tools_;
+    shell::Neighbours neighbours_;
+    shell::ToolWindows tools_;
     std::unique_ptr<platform::WindowTimers> timers_;
     int savedFileListener_ = 0;  // publishes the well's saved side files (wellfile::AddSavedFileListener)
     std::shared_ptr<app::WindowServices> windowServices_;  // this window's menus and tool windows
     std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
     app::WellServices wellServices_;
-    app::NeighbourLinks otherLinks_{neighbours_, wellServices_};  // what drilling mode asks of the other links
-    app::DrillingFiles drillingFiles_{state_, neighbours_, wellServices_};  // the well's files a drilling step writes
+    shell::NeighbourLinks otherLinks_{neighbours_, wellServices_};  // what drilling mode asks of the other links
+    shell::DrillingFiles drillingFiles_{state_, neighbours_, wellServices_};  // the well's files a drilling step writes
     wits::LinksLagHandover lagHandover_{state_};  // the driller's lag depth to the WITS links
     std::unique_ptr<wits::WitsCommands> witsLink_;  // the WITS link command and its engine
-    std::unique_ptr<wits::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
+    std::unique_ptr<shell::WitsWindowServices> witsWindows_;  // the WITS windows, parented here
     std::unique_ptr<gasmon::GasMonitorCommands> gasMonitor_;  // the gas monitor command and its engine
-    std::unique_ptr<gasmon::ChartWindowServices> gasWindows_;  // the gas chart window; neighbours_.gasmon
+    std::unique_ptr<shell::ChartWindowServices> gasWindows_;  // the gas chart window; neighbours_.gasmon
     // The drilling status band, status box, backup reminder and status line; outlives the driller.
     std::unique_ptr<drilling::DrillingStatusWindow> drillingStatus_;
     std::unique_ptr<drilling::DrillingCommands> drilling_;   // drilling mode, the timers and the depth box
-    std::unique_ptr<entry::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
+    std::unique_ptr<shell::EntryWindowServices> entryWindows_;  // the entry commands and their dialogs
     std::unique_ptr<print::PrintWindowServices> printWindows_;  // print jobs with their abort dialog
     std::unique_ptr<reports::ReportWindowServices> reportWindows_;  // the report dialogs; neighbours_.reports
     std::unique_ptr<exchange::ExchangeWindowServices> exchangeWindows_;  // the live-update dialogs; neighbours_.exchange
-    std::unique_ptr<horizontal::HorzWindowServices> horzWindows_;  // the horizontal view; neighbours_.horizontal
+    std::unique_ptr<shell::HorzWindowServices> horzWindows_;  // the horizontal view; neighbours_.horizontal
     std::unique_ptr<elog::ElogWindowServices> elogWindows_;  // the LAS export; neighbours_.elog
-    std::unique_ptr<NoteEditWindow> noteEdit_;  // the note edit over the log; state_.notes points at it
+    std::unique_ptr<app::NoteEditWindow> noteEdit_;  // the note edit over the log; state_.notes points at it
 
     // ---- Menu bar, keys, exit and scrolling ----
     void MirrorMenuBar();
@@ -410,7 +418,7 @@ private:
     void SyncDepthBar();
     void SyncHorizontalBar(std::int32_t max);
     int ClientTop() const;  // the client area starts below the menu bar
-    app::MenuBar menu_ = app::MenuBar::Resource(1);
+    shell::MenuBar menu_ = shell::MenuBar::Resource(1);
     // Menu bars replaced while a menu command was still running: their menus and actions may be on the
     // stack (a modal dialog's event loop under the command), so they are freed only once it has returned.
     std::vector<QPointer<QMenuBar>> retiredMenuBars_;
@@ -422,12 +430,10 @@ private:
     int idleTimerId_ = 0;
 };
 
-namespace exchange {
-
 // Opens the shared well of `path` in place of the open one. Refused with a beep while the data file
 // is busy; a missing path is shown with the caption "File error in Open" and changes nothing; a file
 // that does not open leaves the open well. On success the caption names the well's title and
 // `timeText`, and the menu is rebuilt. 1 when the well was opened.
 int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText);
 
-}  // namespace exchange
+}  // namespace shell

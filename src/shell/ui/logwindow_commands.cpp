@@ -23,6 +23,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace shell {
+
 // The window's own commands, and those whose work belongs to another subsystem and hands over to its
 // services.
 
@@ -192,7 +194,7 @@ void LogWindow::CmOffsetRop()
         CheckMenuItem(app::cmd::OffsetRop, false);
     } else {
         if (s.well.offset.file.isEmpty())
-            app::SelectRop(s, wellServices_);
+            shell::SelectRop(s, wellServices_);
         if (s.well.offset.file.isEmpty())
             return;
         s.options.offsetRop = true;
@@ -313,3 +315,5 @@ void LogWindow::DrawRemoteMonitorNotice()
     const platform::SIZE size = dc.GetTextExtent(text);
     update(x - size.cx / 2 - 1, ClientTop() + y, size.cx + 2, size.cy + 1);
 }
+
+}  // namespace shell

@@ -5,11 +5,13 @@
 
 #include "app/commandids.h"
 
-const app::CommandTable<LogWindow>& LogWindow::Commands()
+namespace shell {
+
+const shell::CommandTable<LogWindow>& LogWindow::Commands()
 {
     using namespace app::cmd;
-    static const app::CommandTable<LogWindow> table = [] {
-        app::CommandTable<LogWindow> t;
+    static const shell::CommandTable<LogWindow> table = [] {
+        shell::CommandTable<LogWindow> t;
         t
             .On(New, &LogWindow::CmNewFile)
             .On(PlugBack, &LogWindow::CmPlugBack)
@@ -57,13 +59,13 @@ const app::CommandTable<LogWindow>& LogWindow::Commands()
             .On(SchemeFirst + 3, &LogWindow::CmSelectScheme4)
             .On(SchemeFirst + 4, &LogWindow::CmSelectScheme5)
             .On(SchemeLast, &LogWindow::CmSelectScheme6)
-            .On(ImportElog, &LogWindow::CmImportElog)
-            .On(SelectElog, &LogWindow::CmSelectElog)
-            .On(SelectRop, &LogWindow::CmSelectRop)
+            .On(app::cmd::ImportElog, &LogWindow::CmImportElog)
+            .On(app::cmd::SelectElog, &LogWindow::CmSelectElog)
+            .On(app::cmd::SelectRop, &LogWindow::CmSelectRop)
             .On(ImportTargetData, &LogWindow::CmImportTargetData)
-            .On(ImportMudlog, &LogWindow::CmImportMudlog)
+            .On(app::cmd::ImportMudlog, &LogWindow::CmImportMudlog)
             .On(CheckFileDepths, &LogWindow::CmCheckFileDepths)
-            .On(InsertDelete, &LogWindow::CmInsertDelete)
+            .On(app::cmd::InsertDelete, &LogWindow::CmInsertDelete)
             .On(EnterRates, &LogWindow::CmEnterRates)
             .On(EnterLithology, &LogWindow::CmEnterLithology)
             .On(EnterGas, &LogWindow::CmEnterGas)
@@ -97,3 +99,5 @@ const app::CommandTable<LogWindow>& LogWindow::Commands()
     }();
     return table;
 }
+
+}  // namespace shell

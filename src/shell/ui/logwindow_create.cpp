@@ -49,6 +49,8 @@
 #include <memory>
 #include <thread>
 
+namespace shell {
+
 LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent)
 {
     commands_ = &Commands();
@@ -92,7 +94,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
 
     bitmaps_ = std::make_unique<logview::ViewBitmaps>();
     state_.view.bitmaps = bitmaps_.get();
-    painters_ = std::make_unique<app::ViewPainters>();
+    painters_ = std::make_unique<shell::ViewPainters>();
     state_.view.painters = painters_.get();
     painters_->trackSettings = [this] { return app::TrackSettingsOf(state_); };
     painters_->trackState = &state_.trackPainters;
@@ -125,7 +127,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.view.updateArea = [this](int left, int top, int right, int bottom) {
         update(left, ClientTop() + top, right - left, bottom - top);
     };
-    noteEdit_ = std::make_unique<NoteEditWindow>(this, state_, tools_.memoEdit, [this] { return ClientTop(); });
+    noteEdit_ = std::make_unique<app::NoteEditWindow>(this, state_, tools_.memoEdit, [this] { return ClientTop(); });
     state_.notes.edit = noteEdit_.get();
     state_.notes.horizontalViewOpen = [this] { return !tools_.horzView.isNull(); };
     logView_ = std::make_unique<logview::LogView>();
@@ -151,12 +153,12 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     mouse.applyDragGas = [this] { ApplyDragGas(); };
     logView_->SetMouseWindow(std::move(mouse));
 
-    witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, wits::LinkWindowOf(*this));
+    witsLink_ = std::make_unique<wits::WitsCommands>(*neighbours_.wits, wellServices_, shell::LinkWindowOf(*this));
     neighbours_.wits = witsLink_.get();
-    witsWindows_ = std::make_unique<wits::WitsWindowServices>(this, *neighbours_.wits);
+    witsWindows_ = std::make_unique<shell::WitsWindowServices>(this, *neighbours_.wits);
     witsWindows_->Install(state_);
     neighbours_.wits = witsWindows_.get();
-    entryWindows_ = std::make_unique<entry::EntryWindowServices>(this, *neighbours_.entry);
+    entryWindows_ = std::make_unique<shell::EntryWindowServices>(this, *neighbours_.entry);
     neighbours_.entry = entryWindows_.get();
     printWindows_ = std::make_unique<print::PrintWindowServices>(this, *neighbours_.print);
     printWindows_->reloadMemos = [this](app::LogState& log) { wellServices_.view->LoadMemos(log); };
@@ -165,7 +167,7 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     neighbours_.reports = reportWindows_.get();
     exchangeWindows_ = std::make_unique<exchange::ExchangeWindowServices>(this, *neighbours_.exchange);
     neighbours_.exchange = exchangeWindows_.get();
-    horzWindows_ = std::make_unique<horizontal::HorzWindowServices>(this);
+    horzWindows_ = std::make_unique<shell::HorzWindowServices>(this);
     neighbours_.horizontal = horzWindows_.get();
     elogWindows_ = std::make_unique<elog::ElogWindowServices>(this, *neighbours_.elog, &tools_.elogReadout);
     elogWindows_->dataFileBusy = [this] { return DataFileBusy(); };
@@ -174,15 +176,15 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     elogWindows_->rebuildMenu = [this] { BuildMenu(-1); };
     neighbours_.elog = elogWindows_.get();
 
-    gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(gasmon::MonitorWindowOf(*this));
-    gasWindows_ = std::make_unique<gasmon::ChartWindowServices>(this, *gasMonitor_);
+    gasMonitor_ = std::make_unique<gasmon::GasMonitorCommands>(shell::MonitorWindowOf(*this));
+    gasWindows_ = std::make_unique<shell::ChartWindowServices>(this, *gasMonitor_);
     neighbours_.gasmon = gasWindows_.get();
 
     drilling_ = std::make_unique<drilling::DrillingCommands>(otherLinks_, wellServices_);
     neighbours_.drilling = drilling_.get();
     drillingStatus_ = std::make_unique<drilling::DrillingStatusWindow>(
         *this, state_, [this] { return ClientTop(); }, [this](int id) { MenuCommand(id); });
-    drilling::InstallDrillingWindows(*this, *drilling_, *drillingStatus_);
+    shell::InstallDrillingWindows(*this, *drilling_, *drillingStatus_);
     drilling_->peers = {drillingStatus_.get(), drillingStatus_.get(), drillingStatus_.get(), &drillingFiles_,
                         &lagHandover_};
     painters_->drillingStatus = [this](const logview::PaintTarget& t) { drillingStatus_->DrawBand(t.dc, t.geometry); };
@@ -209,9 +211,9 @@ LogWindow::~LogWindow()
     state_.engines.StopWorkers();
 }
 
-app::BarLinks LogWindow::BarLinks()
+shell::BarLinks LogWindow::BarLinks()
 {
-    app::BarLinks links;
+    shell::BarLinks links;
     links.window = this;
     links.state = &state_;
     links.tools = &tools_;
@@ -223,7 +225,7 @@ app::BarLinks LogWindow::BarLinks()
     links.toggleCustomTracks = [this] { ToggleCustomTracks(); };
     links.clientTopChanged = [this] { ClientTopChanged(); };
     links.openSharedWell = [this](const QString& path, const QString& timeText) {
-        return exchange::OpenSharedWell(*this, path, timeText);
+        return shell::OpenSharedWell(*this, path, timeText);
     };
     return links;
 }
@@ -290,3 +292,5 @@ void LogWindow::InstallLayoutHosts()
     wellfile::InstallRepairHooks(
         wellfile::RepairTarget{well, s.well.loggerId, s.well.repair, s.well.fit, s.well.sharedFolderWell});
 }
+
+}  // namespace shell

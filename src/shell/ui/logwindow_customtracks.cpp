@@ -18,6 +18,8 @@
 
 #include <memory>
 
+namespace shell {
+
 bool LogWindow::RunCustomTrackDialog(layout::CUSTCHARTCFGEX& config, int track)
 {
     app::LogState& s = state_;
@@ -132,3 +134,5 @@ void LogWindow::ToggleCustomTracks()
     s.view.redrawPending = true;
     InvalidateErased();
 }
+
+}  // namespace shell

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+namespace shell {
+
 void LogWindow::CmShortReport()
 {
     if (tools_.horzView) {
@@ -40,23 +42,25 @@ void LogWindow::CmMorningReport()
 void LogWindow::CmSelectRop()
 {
     if (!CommandGuardFails())
-        app::SelectRop(state_, wellServices_);
+        shell::SelectRop(state_, wellServices_);
 }
 
 void LogWindow::CmSelectElog()
 {
     if (!CommandGuardFails())
-        app::SelectElog(state_, wellServices_);
+        shell::SelectElog(state_, wellServices_);
 }
 
 void LogWindow::CmImportElog()
 {
     if (!CommandGuardFails())
-        app::ImportElog(state_, wellServices_, *neighbours_.elog);
+        shell::ImportElog(state_, wellServices_, *neighbours_.elog);
 }
 
 void LogWindow::CmImportMudlog()
 {
     if (!CommandGuardFails())
-        app::ImportMudlog(state_, wellServices_, *neighbours_.elog);
+        shell::ImportMudlog(state_, wellServices_, *neighbours_.elog);
 }
+
+}  // namespace shell

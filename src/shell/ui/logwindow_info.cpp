@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <array>
 
+namespace shell {
+
 int LogWindow::ShellOpen(const QString& path, int show)
 {
     Q_UNUSED(show);  // the desktop decides how the program it starts shows itself
@@ -61,7 +63,7 @@ void LogWindow::CmManual()
 void LogWindow::ShowHelpText(const QString& title, const QString& text)
 {
     delete tools_.helpWindow;  // one help window at a time
-    auto* help = new HelpDlg(this, text, QString(), 1);
+    auto* help = new app::HelpDlg(this, text, QString(), 1);
     help->setWindowTitle(title);
     help->Create();
     tools_.helpWindow = help;
@@ -273,7 +275,7 @@ void LogWindow::CmInsertDelete()
     if (CommandGuardFails())
         return;
     wellServices_.drilling = neighbours_.drilling;
-    app::InsertDelete dialog(this, state_, wellServices_, true);
+    shell::InsertDelete dialog(this, state_, wellServices_, true);
     dialog.Execute();
     InvalidateLog();
 }
@@ -283,7 +285,7 @@ void LogWindow::CmCheckFileDepths()
     if (CommandGuardFails())
         return;
     wellServices_.drilling = neighbours_.drilling;
-    app::InsertDelete dialog(this, state_, wellServices_, false);
+    shell::InsertDelete dialog(this, state_, wellServices_, false);
     dialog.Execute();
 }
 
@@ -334,3 +336,5 @@ void LogWindow::LabelGasesAt(std::int32_t depth)
     if (wellfile::SaveRecords(f, std::span<const wellfile::RECORD>(buffer.data(), 1), f.dataFileName, index, 1) == 1)
         MarkRedraw();
 }
+
+}  // namespace shell

@@ -27,6 +27,8 @@
 
 #include <utility>
 
+namespace shell {
+
 // The idle render, the keys, the drag-gas function and the exit order.
 
 namespace {
@@ -322,7 +324,7 @@ void LogWindow::showEvent(QShowEvent* e)
     if (!idleTimerId_) {
         idleTimerId_ = startTimer(kIdleMs);
         // The first show: the start-up's word on a run that ended without closing comes above the window.
-        QMetaObject::invokeMethod(this, [this] { app::TellUnclosedDrilling(state_); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { shell::TellUnclosedDrilling(state_); }, Qt::QueuedConnection);
     }
 }
 
@@ -333,3 +335,5 @@ void LogWindow::timerEvent(QTimerEvent* e)
     else
         QMainWindow::timerEvent(e);
 }
+
+}  // namespace shell

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+namespace shell {
+
 void LogWindow::SetLogFormat(int profile, int rowHeight)
 {
     app::LogState& s = state_;
@@ -98,3 +100,5 @@ void LogWindow::CmEditLogColors()
         wellServices_.view->BuildGridBitmaps(state_);
     MarkRedraw();
 }
+
+}  // namespace shell

@@ -13,7 +13,9 @@
 
 #include <utility>
 
-// The menu bar: the builder works on the data of app::MenuBar; the Qt menu bar is then made again
+namespace shell {
+
+// The menu bar: the builder works on the data of shell::MenuBar; the Qt menu bar is then made again
 // from it, each action carrying its command id, which runs through the message filter and the dispatch
 // (MenuCommand).
 
@@ -24,9 +26,9 @@ int LogWindow::BuildMenu(int part)
     app::LogState& s = state_;
     // A change of resource (drilling on or off, a scratch well) starts from the fixed items again.
     if (menu_.resource != s.view.menuResource)
-        menu_ = app::MenuBar::Resource(s.view.menuResource);
+        menu_ = shell::MenuBar::Resource(s.view.menuResource);
 
-    app::MenuInputs in;
+    shell::MenuInputs in;
     in.drilling = s.well.file.drilling;
     in.scratchWell = s.well.scratchWell;
     in.loggerId = s.well.loggerId;
@@ -64,7 +66,7 @@ int LogWindow::BuildMenu(int part)
     in.witsRunning = s.engineStatus.witsRunning;
     in.custWitsRunning = s.engines.custWits != nullptr;
 
-    const app::MenuOutcome out = app::BuildMenu(menu_, in, part);
+    const shell::MenuOutcome out = shell::BuildMenu(menu_, in, part);
     s.options.hotwire = out.hotwire;
     s.options.gasPercent = out.gasPercent;
     s.options.realTimeChart = out.realTimeChart;
@@ -72,7 +74,7 @@ int LogWindow::BuildMenu(int part)
         s.layout.schemes.currentScheme = out.currentScheme;
     if (out.storeHotwire)
         StoreHotwire(true);
-    s.version = app::ParseVersion(s.env.versionText);
+    s.version = shell::ParseVersion(s.env.versionText);
     menu_.Check(app::cmd::WitsChart, tools_.witsChart != nullptr);
     menu_.Check(app::cmd::GasChart, tools_.gasChart != nullptr);
     menu_.Check(app::cmd::HorizontalView, tools_.horzView != nullptr);
@@ -100,7 +102,7 @@ void LogWindow::SyncMenuChecks()
     for (QAction* a : bar->findChildren<QAction*>()) {
         if (!a->data().isValid())
             continue;
-        const app::MenuItem* item = menu_.Find(a->data().toInt());
+        const shell::MenuItem* item = menu_.Find(a->data().toInt());
         const bool checked = item && item->checked;
         a->setCheckable(checked);
         a->setChecked(checked);
@@ -109,20 +111,20 @@ void LogWindow::SyncMenuChecks()
 
 void LogWindow::BuildMudlogMenu()
 {
-    state_.version = app::ParseVersion(state_.env.versionText);
-    app::AppendMudlogItem(menu_);
+    state_.version = shell::ParseVersion(state_.env.versionText);
+    shell::AppendMudlogItem(menu_);
     MirrorMenuBar();
 }
 
 namespace {
 
-void AddItems(QMenu* menu, const std::vector<app::MenuItem>& items, LogWindow* window)
+void AddItems(QMenu* menu, const std::vector<shell::MenuItem>& items, LogWindow* window)
 {
-    for (const app::MenuItem& item : items) {
+    for (const shell::MenuItem& item : items) {
         switch (item.kind) {
-        case app::MenuItem::Kind::Separator: menu->addSeparator(); break;
-        case app::MenuItem::Kind::Popup: AddItems(menu->addMenu(item.text), item.items, window); break;
-        case app::MenuItem::Kind::Command: {
+        case shell::MenuItem::Kind::Separator: menu->addSeparator(); break;
+        case shell::MenuItem::Kind::Popup: AddItems(menu->addMenu(item.text), item.items, window); break;
+        case shell::MenuItem::Kind::Command: {
             QAction* a = menu->addAction(item.text);
             a->setData(item.id);
             a->setCheckable(item.checked);
@@ -144,7 +146,7 @@ void LogWindow::MirrorMenuBar()
     // running menu command it is taken out of the window and kept: a modal dialog of that command runs
     // deferred deletes in its own event loop, which would free the menu and the action still signalling.
     auto* bar = new QMenuBar(this);
-    for (const app::MenuItem& popup : menu_.popups)
+    for (const shell::MenuItem& popup : menu_.popups)
         AddItems(bar->addMenu(popup.text), popup.items, this);
     if (auto* old = qobject_cast<QMenuBar*>(menuWidget()); old && menuCommandDepth_ > 0) {
         layout()->setMenuBar(nullptr);
@@ -156,7 +158,7 @@ void LogWindow::MirrorMenuBar()
     // The quick view bar stands right of the last menu title: other titles (the drilling menus) place it
     // again.
     QStringList titles;
-    for (const app::MenuItem& popup : menu_.popups)
+    for (const shell::MenuItem& popup : menu_.popups)
         titles << popup.text;
     auto* quick = qobject_cast<QBTNDLG*>(tools_.quickBar.data());
     if (std::exchange(menuTitles_, titles) != titles && quick && !state_.view.holdRepaint && !isMinimized())
@@ -168,7 +170,7 @@ void LogWindow::AssignMenu(int resource)
     // The resource as it comes, fixed items and all, whatever the last well deleted from it; the caller
     // builds it for the well next (BuildMenu(-1)).
     state_.view.menuResource = resource;
-    menu_ = app::MenuBar::Resource(resource);
+    menu_ = shell::MenuBar::Resource(resource);
     MirrorMenuBar();
 }
 
@@ -202,3 +204,5 @@ void LogWindow::StoreHotwire(bool on)
         return true;
     });
 }
+
+}  // namespace shell

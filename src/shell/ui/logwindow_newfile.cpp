@@ -10,6 +10,8 @@
 
 #include <memory>
 
+namespace shell {
+
 namespace {
 
 // The settings record of the open well, read into a zeroed record (left zeroed when none can be read).
@@ -89,3 +91,5 @@ void LogWindow::RunNewFileDialog(bool plugBack)
     state_.view.redrawPending = true;
     InvalidateErased();
 }
+
+}  // namespace shell

@@ -21,6 +21,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+namespace shell {
+
 namespace {
 
 // Menus, repaint and tool windows of one LogWindow.
@@ -38,7 +40,7 @@ public:
     void CloseToolWindows(app::LogState&) override
     {
         window_.DestroyQuickBar();
-        app::ToolWindows& tools = window_.Tools();
+        shell::ToolWindows& tools = window_.Tools();
         window_.CloseHorizontalView();
         window_.CloseGasChart();
         if (tools.witsChart)
@@ -161,8 +163,6 @@ int LogWindow::LoadFileSettings()
     return app::LoadFileSettings(state_, wellServices_, viewTopTaken);
 }
 
-namespace exchange {
-
 int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeText)
 {
     if (window.CommandGuardFails())
@@ -183,10 +183,10 @@ int OpenSharedWell(LogWindow& window, const QString& path, const QString& timeTe
                             QStringLiteral("  Last Updated ") + timeText;
     s.well.captionText = caption;
     window.setWindowTitle(caption);
-    s.well.timeZoneAdjust = LiveTimeZone(app::PlaceOf(s), s.well.loggerId);
+    s.well.timeZoneAdjust = exchange::LiveTimeZone(app::PlaceOf(s), s.well.loggerId);
     window.BuildMenu(-1);
     window.InvalidateLog();
     return 1;
 }
 
-}  // namespace exchange
+}  // namespace shell

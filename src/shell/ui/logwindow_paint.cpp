@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace shell {
+
 void LogWindow::InvalidateLog()
 {
     if (state_.view.holdRepaint || paintPosted_)
@@ -72,7 +74,7 @@ void LogWindow::FirstPaint()
     const layout::LogLayout& L = s.layout.format;
     // The drilling code grows the custom buffer once the well is 100 units past this mark.
     s.customTracks.sizeMark = s.well.file.fileBottomDepth;
-    app::FirstPaintInputs in;
+    shell::FirstPaintInputs in;
     in.commandLine = s.env.commandLineStart;
     in.imageView = s.view.logImageMode;
     in.tvdFile = s.well.scratchWell;
@@ -81,7 +83,7 @@ void LogWindow::FirstPaint()
     in.topMargin = L.logAreaTop;
     in.screenWidth = s.env.screenWidth;
     in.screenHeight = s.env.screenHeight;
-    if (const std::optional<app::WindowPlace> place = app::FirstPaintPlace(in)) {
+    if (const std::optional<shell::WindowPlace> place = shell::FirstPaintPlace(in)) {
         move(place->x, place->y);
         resize(place->width, place->height);
         if (!s.well.file.drilling)
@@ -129,3 +131,5 @@ void LogWindow::MarkRedraw()
     state_.view.redrawPending = true;
     InvalidateLog();
 }
+
+}  // namespace shell

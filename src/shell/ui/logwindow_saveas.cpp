@@ -14,6 +14,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+namespace shell {
+
 void LogWindow::CmSaveAs()
 {
     app::LogState& s = state_;
@@ -89,3 +91,5 @@ void LogWindow::CmSaveAs()
     }
     BuildMenu(-1);
 }
+
+}  // namespace shell

@@ -17,6 +17,8 @@
 
 #include <algorithm>
 
+namespace shell {
+
 // Scrolling, sizing, moving and the wheel: these change the view fields and invalidate; painting is the
 // view's. The bars on the window follow a move.
 
@@ -281,3 +283,5 @@ void LogWindow::EvMove()
         bar->Place();
     PlaceRemoteViewer();
 }
+
+}  // namespace shell

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+namespace shell {
+
 namespace {
 
 layout::SetupEnvironment SetupEnvironmentOf(const app::LogState& s)
@@ -214,3 +216,5 @@ void LogWindow::CmLinesAndScales()
         wellServices_.view->LoadShortReports(s);
     activateWindow();
 }
+
+}  // namespace shell

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
+namespace shell {
+
 void LogWindow::CmDowntimeReport()
 {
     app::LogState& s = state_;
@@ -114,3 +116,5 @@ void LogWindow::RunReportDialog(bool dst)
     else
         neighbours_.reports->RunShowDialog(s, reports::kShowDialogKind, f.wellName);
 }
+
+}  // namespace shell

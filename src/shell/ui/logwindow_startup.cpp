@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace shell {
+
 void LogWindow::SetupWindow()
 {
     app::ApplySetupDefaults(state_);
@@ -30,7 +32,7 @@ void LogWindow::SetupWindow()
     // The data-file routines write their "Auto Start" trace when the activity log is verbose.
     state_.well.file.autoStart = state_.env.verboseActivityLog;
 
-    app::SettleFolders(state_);
+    shell::SettleFolders(state_);
     horizontal::ReadHorizontalOptions(state_.options, state_.print.horizontalHalfScale);
     // The user's settings record says whether the schemes are kept in the data folder.
     state_.layout.schemes.fieldSchemes = app::LoadFieldSchemesFlag(state_);
@@ -43,8 +45,9 @@ void LogWindow::SetupWindow()
         demo::MakeDemoPictures(state_.env.installFolder);
     app::InstallFeaturesText(state_.env.installFolder);
     app::InstallManual(state_.env.installFolder, state_.env.programFolder);
-    state_.env.firstInstance =
-        app::MarkerFileExists(state_.env.installFolder, app::kLiveServerMarker) ? 1 : app::CreateInstanceMap(state_);
+    state_.env.firstInstance = shell::MarkerFileExists(state_.env.installFolder, shell::kLiveServerMarker)
+        ? 1
+        : shell::CreateInstanceMap(state_);
     StartUp();
     state_.view.holdRepaint = false;
     InvalidateLog();
@@ -53,13 +56,15 @@ void LogWindow::SetupWindow()
 int LogWindow::StartUp()
 {
     wellServices_.drilling = neighbours_.drilling;
-    return app::StartUp(state_, wellServices_, [this] { CmOpen(); });
+    return shell::StartUp(state_, wellServices_, [this] { CmOpen(); });
 }
 
 int LogWindow::OpenCommandLineFile(const QString& path)
 {
     wellServices_.drilling = neighbours_.drilling;
-    return app::OpenCommandLineFile(state_, wellServices_, path);
+    return shell::OpenCommandLineFile(state_, wellServices_, path);
 }
 
-void LogWindow::CreateWellFolders() { app::CreateWellFolders(state_); }
+void LogWindow::CreateWellFolders() { shell::CreateWellFolders(state_); }
+
+}  // namespace shell

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace shell {
+
 namespace {
 
 constexpr int kTextRows = 100;
@@ -63,12 +65,12 @@ std::optional<std::vector<std::string>> LogWindow::DataTextLines()
     if (read <= 0)
         return std::nullopt;
     tools_.textRecords = std::move(records);
-    app::MudlogTextContext in;
+    shell::MudlogTextContext in;
     in.fileTopDepth = f.fileTopDepth;
     in.fileBottomDepth = f.fileBottomDepth;
     in.ratePerHour = s.view.rateInMetresPerHour != 0;
     in.loggerId = s.well.loggerId;
-    return app::MudlogTextLines(std::span(tools_.textRecords).first(std::size_t(read)), in);
+    return shell::MudlogTextLines(std::span(tools_.textRecords).first(std::size_t(read)), in);
 }
 
 void LogWindow::RefillDataAsText()
@@ -100,10 +102,10 @@ void LogWindow::CmElogAsText()
         return;
     }
     const std::size_t count = std::min<std::size_t>(kTextRows, curves.rows.size() - std::size_t(row));
-    app::ElogTextContext in;
+    shell::ElogTextContext in;
     in.curveLastDepth = curves.lastDepth;
     in.fileBottomDepth = s.well.file.fileBottomDepth;
-    std::vector<std::string> lines = app::ElogTextLines(curves.rows.subspan(std::size_t(row), count), in);
+    std::vector<std::string> lines = shell::ElogTextLines(curves.rows.subspan(std::size_t(row), count), in);
     if (auto* open = qobject_cast<TextDlg*>(tools_.elogAsText.data())) {
         open->Refill(std::move(lines));
         return;
@@ -126,7 +128,9 @@ void LogWindow::ToggleLagList()
     list->setGeometry(L.lithology.left, ClientTop() + L.logAreaTop, 300, 300);
     list->setSortingEnabled(false);
     const std::vector<drilling::LagEntry> entries = neighbours_.drilling->LagEntries(state_);
-    list->addItems(ListLines(app::LagListLines(entries)));
+    list->addItems(ListLines(shell::LagListLines(entries)));
     tools_.lagList = list;
     list->show();
 }
+
+}  // namespace shell

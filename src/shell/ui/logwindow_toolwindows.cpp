@@ -5,6 +5,8 @@
 #include "app/commandids.h"
 #include "shell/ui/qbtndlg.h"
 
+namespace shell {
+
 void LogWindow::EnsureQuickBar()
 {
     if (tools_.quickBar || closing_)
@@ -50,3 +52,5 @@ void LogWindow::CloseHorizontalView()
     delete view;
     CheckMenuItem(app::cmd::HorizontalView, false);
 }
+
+}  // namespace shell

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace shell {
+
 namespace {
 
 // The title whose menu is shown, -1 when none (the bar's active action is cleared while one is).
@@ -61,7 +63,7 @@ bool MenuLetters::eventFilter(QObject* watched, QEvent* event)
     for (const QAction* a : titles)
         texts << a->text();
     const int open = OpenTitle(*bar);
-    const int title = app::TitleForSharedLetter(texts, QChar(key->key()), open >= 0 ? open : openAtAlt_);
+    const int title = shell::TitleForSharedLetter(texts, QChar(key->key()), open >= 0 ? open : openAtAlt_);
     if (title < 0)
         return false;
     if (type == QEvent::ShortcutOverride) {
@@ -72,3 +74,5 @@ bool MenuLetters::eventFilter(QObject* watched, QEvent* event)
     openAtAlt_ = title;
     return true;
 }
+
+}  // namespace shell

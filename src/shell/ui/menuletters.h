@@ -11,6 +11,8 @@
 class QMenuBar;
 class QWidget;
 
+namespace shell {
+
 class MenuLetters : public QObject {
 public:
     // Watches the keys that reach `window` and its menus; `bar` gives the window's current menu bar.
@@ -24,3 +26,5 @@ private:
     std::function<QMenuBar*()> bar_;
     int openAtAlt_ = -1;  // the title whose menu was open when Alt went down
 };
+
+}  // namespace shell

@@ -7,7 +7,7 @@
 #include "shell/ui/entrywindowservices.h"
 #include "shell/ui/logwindow.h"
 
-namespace entry {
+namespace shell {
 
 int EntryWindowServices::RunMemoDialog(app::LogState& log, int index)
 {
@@ -16,7 +16,7 @@ int EntryWindowServices::RunMemoDialog(app::LogState& log, int index)
         return int(platform::IDCANCEL);
     int result = int(platform::IDCANCEL);
     {
-        MEMODLG dialog(main, log, index, [main] { main->InvalidateLog(); });
+        entry::MEMODLG dialog(main, log, index, [main] { main->InvalidateLog(); });
         result = dialog.Execute();
     }
     app::LoadMemos(log);
@@ -26,8 +26,8 @@ int EntryWindowServices::RunMemoDialog(app::LogState& log, int index)
 
 int EntryWindowServices::RunNoteDialog(app::LogState& log, std::vector<wellfile::HTEXTEX>& notes, int index, int& count)
 {
-    HTEXTDLG dialog(window_.data(), log, notes, index, &count);
+    entry::HTEXTDLG dialog(window_.data(), log, notes, index, &count);
     return dialog.Execute();
 }
 
-}  // namespace entry
+}  // namespace shell

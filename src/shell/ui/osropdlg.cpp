@@ -3,6 +3,8 @@
 #include "platform/text.h"
 #include "platform/ui/svedit.h"
 
+namespace shell {
+
 OsRopDlg::OsRopDlg(QWidget* parent, wellfile::WellConfig& config)
     : Dialog(parent, QStringLiteral("Offset Wells")), config_(config)
 {
@@ -67,3 +69,5 @@ void OsRopDlg::Clear()
     e.fileName[0] = '\0';
     ShowEntry();
 }
+
+}  // namespace shell

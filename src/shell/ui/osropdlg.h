@@ -5,6 +5,8 @@
 #include "platform/ui/dialog.h"
 #include "wellfile/wellconfig.h"
 
+namespace shell {
+
 class OsRopDlg : public platform::Dialog {
     Q_OBJECT
 public:
@@ -29,3 +31,5 @@ private:
     wellfile::WellConfig& config_;
     int index_ = 0;
 };
+
+}  // namespace shell

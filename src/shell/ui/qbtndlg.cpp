@@ -7,7 +7,9 @@
 #include <QLayout>
 #include <QMenuBar>
 
-QBTNDLG::QBTNDLG(app::BarLinks links, int mode)
+namespace shell {
+
+QBTNDLG::QBTNDLG(shell::BarLinks links, int mode)
     : Dialog(links.window, QStringLiteral("Quick View")), links_(std::move(links)), mode_(mode),
       rowHeight_(links_.state->layout.format.pixelsPerStep)
 {
@@ -47,12 +49,12 @@ QBTNDLG::QBTNDLG(app::BarLinks links, int mode)
     });
 }
 
-app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
+shell::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
 {
     const app::LogState& s = *links_.state;
     const layout::LogLayout& L = s.layout.format;
     const QRect frame = Owner().frameGeometry();
-    app::QuickBarInputs in;
+    shell::QuickBarInputs in;
     in.left = frame.left();
     in.top = frame.top();
     in.right = frame.left() + frame.width();
@@ -72,7 +74,7 @@ app::QuickBarInputs QBTNDLG::PlaceInputs(bool atCreation) const
     return in;
 }
 
-void QBTNDLG::Apply(const app::QuickBarPlace& place)
+void QBTNDLG::Apply(const shell::QuickBarPlace& place)
 {
     const QRect frame = Owner().frameGeometry();
     // On the menu-bar line: just below the owner's caption, as high as a menu bar and a little more.
@@ -93,18 +95,18 @@ void QBTNDLG::SetupWindow()
     Enable(ID_ZOOM, std::int64_t(s.well.file.fileBottomDepth) - s.well.file.fileTopDepth < 10001);
     Show(ID_PICTURES, s.view.picturesPresent);
     if (s.view.picturesPresent)
-        Control(ID_PICTURES)->setFixedWidth(app::kPicturesButtonWidth);
+        Control(ID_PICTURES)->setFixedWidth(shell::kPicturesButtonWidth);
     SetText(ID_SURVEY, s.view.surveyShown ? QStringLiteral("Hide Svy") : QStringLiteral("View Svy"));
     SetText(ID_CUSTOM, s.options.customTracksView ? QStringLiteral("Hide C/T") : QStringLiteral("Show C/T"));
     SetText(ID_ZOOM, s.view.logImageMode ? QStringLiteral("Zoom Off") : QStringLiteral("Zoom On"));
     SetText(ID_PICTURES, s.view.picturesShown ? QStringLiteral("Pics Off") : QStringLiteral("Pics On"));
     Enable(ID_CUSTOM, !s.well.scratchWell);
-    Apply(app::PlaceQuickBar(PlaceInputs(true)));
+    Apply(shell::PlaceQuickBar(PlaceInputs(true)));
 }
 
 void QBTNDLG::Place()
 {
-    const app::QuickBarPlace place = app::PlaceQuickBar(PlaceInputs(false));
+    const shell::QuickBarPlace place = shell::PlaceQuickBar(PlaceInputs(false));
     Show(ID_HORZ, mode_ != 0);
     Show(ID_PICTURES, links_.state->view.picturesPresent);
     // Moved and sized while shown. Hiding it first would unmap the window: a window manager still busy
@@ -185,3 +187,5 @@ void QBTNDLG::CmPictures()
     SetText(ID_PICTURES, s.view.picturesShown ? QStringLiteral("Pics Off") : QStringLiteral("Pics On"));
     links_.redrawLog();
 }
+
+}  // namespace shell

@@ -6,6 +6,8 @@
 #include "shell/quickbar.h"
 #include "shell/ui/barlinks.h"
 
+namespace shell {
+
 class QBTNDLG : public platform::Dialog {
     Q_OBJECT
 public:
@@ -13,7 +15,7 @@ public:
     enum : int { ID_5INCH = 101, ID_1INCH = 103, ID_HORZ = 104, ID_SURVEY = 105, ID_ZOOM = 106, ID_CUSTOM = 107, ID_PICTURES = 108 };
 
     // `mode`: 0 for the plain log, otherwise the vertical scale index.
-    QBTNDLG(app::BarLinks links, int mode);
+    QBTNDLG(shell::BarLinks links, int mode);
 
     // Moves the bar to its place on the owner's menu-bar line (hidden while it moves, not activated).
     void Place();
@@ -25,13 +27,13 @@ public:
     void SavePosition();
 
     // Where the bar goes for the owner as it stands now.
-    app::QuickBarInputs PlaceInputs(bool atCreation) const;
+    shell::QuickBarInputs PlaceInputs(bool atCreation) const;
 
 protected:
     void SetupWindow() override;
 
 private:
-    void Apply(const app::QuickBarPlace& place);
+    void Apply(const shell::QuickBarPlace& place);
     void CmSurvey();
     void CmZoom();
     void CmCustomTracks();
@@ -40,7 +42,9 @@ private:
 
     QMainWindow& Owner() const { return *links_.window; }
 
-    app::BarLinks links_;
+    shell::BarLinks links_;
     int mode_;
     int rowHeight_;  // the owner's row height when the bar was made
 };
+
+}  // namespace shell

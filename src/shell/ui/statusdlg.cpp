@@ -1,5 +1,7 @@
 #include "shell/ui/statusdlg.h"
 
+namespace shell {
+
 STATUSDLG::STATUSDLG(QWidget* owner) : Dialog(owner, QStringLiteral("Status"))
 {
     AddStatic(ID_LINE1, QString());
@@ -19,3 +21,5 @@ void STATUSDLG::SetStatus(const std::optional<QString>& line1, const std::option
         SetText(ID_LINE2, line2->left(kLineLength));
     show();
 }
+
+}  // namespace shell

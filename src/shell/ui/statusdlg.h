@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace shell {
+
 class STATUSDLG : public platform::Dialog {
     Q_OBJECT
 public:
@@ -17,3 +19,5 @@ public:
     // true: hides it.
     void SetStatus(const std::optional<QString>& line1, const std::optional<QString>& line2, bool hide);
 };
+
+}  // namespace shell

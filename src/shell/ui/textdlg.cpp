@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QListWidget>
 
-TextDlg::TextDlg(QWidget& owner, app::ToolWindows& tools, int kind, std::vector<std::string> lines)
+namespace shell {
+
+TextDlg::TextDlg(QWidget& owner, shell::ToolWindows& tools, int kind, std::vector<std::string> lines)
     : Dialog(&owner, QStringLiteral("Data as Text")), owner_(owner), tools_(tools), kind_(kind),
       lines_(std::move(lines))
 {
@@ -33,7 +35,7 @@ void TextDlg::Refill(std::vector<std::string> lines, bool activateOwner)
 void TextDlg::FillTables(bool activateOwner)
 {
     ClearStrings(ID_LIST);
-    setWindowTitle(QString::fromLatin1(kind_ == kElog ? app::kElogTextCaption : app::kMudlogTextCaption));
+    setWindowTitle(QString::fromLatin1(kind_ == kElog ? shell::kElogTextCaption : shell::kMudlogTextCaption));
     for (const std::string& line : lines_)
         AddString(ID_LIST, platform::FromCp1252(line.data(), line.size()));
     // The table is for reading: the keys stay with the log.
@@ -45,7 +47,7 @@ void TextDlg::reject() { CmClose(); }
 
 void TextDlg::CmClose()
 {
-    app::ToolWindows& tools = tools_;
+    shell::ToolWindows& tools = tools_;
     // Both go at once for the commands that wait on them; the objects are deleted from the event loop,
     // since this one is inside its own button's handler.
     for (QPointer<QWidget>* w : {&tools.dataAsText, &tools.elogAsText}) {
@@ -58,3 +60,5 @@ void TextDlg::CmClose()
     tools.textRecords = {};
     owner_.activateWindow();
 }
+
+}  // namespace shell

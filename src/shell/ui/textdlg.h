@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace shell {
+
 class TextDlg : public platform::Dialog {
     Q_OBJECT
 public:
@@ -17,7 +19,7 @@ public:
 
     // `owner`: the main window, whose tool windows `tools` are; `lines`: the table's heading and rows
     // as shell/textlines.h makes them.
-    TextDlg(QWidget& owner, app::ToolWindows& tools, int kind, std::vector<std::string> lines);
+    TextDlg(QWidget& owner, shell::ToolWindows& tools, int kind, std::vector<std::string> lines);
 
     // Shows other rows of the same kind; `activateOwner` gives the keys back to the log as the command
     // that asks for them does (a refill after a paint leaves the focus where it is).
@@ -34,7 +36,9 @@ private:
     void FillTables(bool activateOwner = true);
 
     QWidget& owner_;
-    app::ToolWindows& tools_;
+    shell::ToolWindows& tools_;
     int kind_;
     std::vector<std::string> lines_;
 };
+
+}  // namespace shell

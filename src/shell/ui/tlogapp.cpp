@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+namespace shell {
+
 TLogApp::TLogApp(const QString& commandLineFile) : commandLineFile_(commandLineFile)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Log"));
@@ -23,8 +25,8 @@ void TLogApp::InitMainWindow()
 
 int TLogApp::ReadStartupIni(const QString& strativmFolder)
 {
-    app::StartupPlacement p;
-    if (!window_ || !app::ReadStartupIni(strativmFolder, p))
+    shell::StartupPlacement p;
+    if (!window_ || !shell::ReadStartupIni(strativmFolder, p))
         return 0;
     QRect frame = window_->geometry();
     frame.moveTo(p.x.value_or(frame.x()), p.y.value_or(frame.y()));
@@ -50,3 +52,5 @@ int TLogApp::Run()
     QObject::connect(window_.get(), &LogWindow::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     return QApplication::exec();
 }
+
+}  // namespace shell

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+namespace shell {
+
 class LogWindow;
 
 class TLogApp {
@@ -30,3 +32,5 @@ private:
     QString commandLineFile_;
     std::unique_ptr<LogWindow> window_;
 };
+
+}  // namespace shell

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace app {
+namespace shell {
 
 struct ToolWindows {
     QPointer<QWidget> quickBar;  // the quick view bar
@@ -30,4 +30,4 @@ struct ToolWindows {
     std::vector<wellfile::RECORD> textRecords;
 };
 
-}  // namespace app
+}  // namespace shell

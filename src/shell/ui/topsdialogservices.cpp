@@ -7,24 +7,24 @@
 #include "shell/ui/entrywindowservices.h"
 #include "shell/ui/logwindow.h"
 
-namespace entry {
+namespace shell {
 
 int EntryWindowServices::RunTopsDialog(app::LogState& log)
 {
     auto* main = qobject_cast<LogWindow*>(window_.data());
     if (!main)
         return int(platform::IDCANCEL);
-    TopsDlgHost host;
+    entry::TopsDlgHost host;
     host.rebuildMenu = [main] { main->BuildMenu(-1); };
     host.repaint = [main] { main->InvalidateLog(); };
-    host.writeMemoLabels = [&log] { WriteMemoLabels(log, false); };
+    host.writeMemoLabels = [&log] { entry::WriteMemoLabels(log, false); };
     host.printTopsList = [main, &log] { print::PrintTopsList(*main->Neighbours().print, log); };
     host.shellOpen = [main](const QString& path) { main->ShellOpen(path, 1); };
-    TopsDlg dialog(main, log, std::move(host));
+    entry::TopsDlg dialog(main, log, std::move(host));
     const int result = dialog.Execute();
     // However it closed, the slot numbers it wrote over the log go with it.
     main->InvalidateErased();
     return result == platform::IDOK || dialog.Saved() ? int(platform::IDOK) : int(platform::IDCANCEL);
 }
 
-}  // namespace entry
+}  // namespace shell

@@ -4,22 +4,22 @@
 #include "shell/ui/entrywindowservices.h"
 #include "shell/ui/logwindow.h"
 
-namespace entry {
+namespace shell {
 
 void EntryWindowServices::RunTestGasDialog(app::LogState& log, wellfile::RECORD& last)
 {
-    GasPercDlg dialog(window_.data(), log, last);
+    entry::GasPercDlg dialog(window_.data(), log, last);
     dialog.Execute();
 }
 
 void EntryWindowServices::RunOutLineDialog(app::LogState& log)
 {
     auto* main = qobject_cast<LogWindow*>(window_.data());
-    OutLineDlg dialog(window_.data(), log, [main] {
+    entry::OutLineDlg dialog(window_.data(), log, [main] {
         if (main)
             main->PaintLog();
     });
     dialog.Execute();
 }
 
-}  // namespace entry
+}  // namespace shell

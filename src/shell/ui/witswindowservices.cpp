@@ -17,25 +17,25 @@
 
 #include <QScreen>
 
-namespace wits {
+namespace shell {
 
-WitsWindowServices::WitsWindowServices(QWidget* window, WitsServices& rest) : window_(window), rest_(rest) {}
+WitsWindowServices::WitsWindowServices(QWidget* window, wits::WitsServices& rest) : window_(window), rest_(rest) {}
 
 void WitsWindowServices::Install(app::LogState& log)
 {
-    log.engines.makeWitsAlarmPopup = [this](WitsAlarms& table, int channel, const QString& text) {
+    log.engines.makeWitsAlarmPopup = [this](wits::WitsAlarms& table, int channel, const QString& text) {
         return MakeAlarmPopup(table, channel, text);
     };
 }
 
-AlarmPopup* WitsWindowServices::MakeAlarmPopup(WitsAlarms& table, int channel, const QString& text)
+wits::AlarmPopup* WitsWindowServices::MakeAlarmPopup(wits::WitsAlarms& table, int channel, const QString& text)
 {
-    return ShowWitsAlarmDisplay(window_, table, channel, text);
+    return wits::ShowWitsAlarmDisplay(window_, table, channel, text);
 }
 
 void WitsWindowServices::CmWitsAlarms(app::LogState& log)
 {
-    WitsAlarmsDlg dlg(window_, MakeWitsAlarmHost(log));
+    wits::WitsAlarmsDlg dlg(window_, wits::MakeWitsAlarmHost(log));
     dlg.Execute();
 }
 
@@ -59,31 +59,30 @@ void WitsWindowServices::CmWitsChart(app::LogState& log)
     if (!main)
         return;
     QPointer<QWidget>& held = main->Tools().witsChart;
-    if (auto* open = qobject_cast<WitsChartDlg*>(held.data())) {
+    if (auto* open = qobject_cast<wits::WitsChartDlg*>(held.data())) {
         open->CloseChart();
         held = nullptr;
         delete open;
         ChartGone(main, log);
         return;
     }
-    auto* chart = new WitsChartDlg(main, log, [main, &log] {
+    auto* chart = new wits::WitsChartDlg(main, log, [main, &log] {
         main->Tools().witsChart = nullptr;
         ChartGone(main, log);
     });
     const QRect client(main->mapToGlobal(QPoint(0, 0)), main->size());
     const QScreen* screen = main->screen();
-    chart->setGeometry(WitsChartDlg::Placement(log, client, screen ? screen->geometry().height() : 0));
+    chart->setGeometry(wits::WitsChartDlg::Placement(log, client, screen ? screen->geometry().height() : 0));
     held = chart;
     chart->Create();
     main->CheckMenuItem(app::cmd::WitsChart, true);
     chart->FirstLoad();
 }
 
-
-WitsLinkWindow LinkWindowOf(LogWindow& window)
+wits::WitsLinkWindow LinkWindowOf(LogWindow& window)
 {
     LogWindow* main = &window;
-    WitsLinkWindow witsWindow;
+    wits::WitsLinkWindow witsWindow;
     witsWindow.checkMenuItem = [main](app::LogState&, int id, bool checked) { main->CheckMenuItem(id, checked); };
     witsWindow.buildMenu = [main](app::LogState&) { main->BuildMenu(-1); };
     witsWindow.makeGasWindow = [main](app::LogState&, const QString& caption) {
@@ -92,8 +91,8 @@ WitsLinkWindow LinkWindowOf(LogWindow& window)
             display->SetCaption(caption);
         return display;
     };
-    witsWindow.makeDataWindow = [main](app::LogState&, int linkKind, const CUSTWITSCFG& settings) {
-        return MakeWitsDisplay(main, linkKind, settings, [main] { return main->State().witsLink.mwdDisplay; });
+    witsWindow.makeDataWindow = [main](app::LogState&, int linkKind, const wits::CUSTWITSCFG& settings) {
+        return wits::MakeWitsDisplay(main, linkKind, settings, [main] { return main->State().witsLink.mwdDisplay; });
     };
     // The drilling status box goes through the drilling services, which make and destroy it.
     witsWindow.statusBoxExists = [](app::LogState& log) {
@@ -112,10 +111,10 @@ WitsLinkWindow LinkWindowOf(LogWindow& window)
         if (s.well.file.drilling)
             main->DrillingStatus().DrawLinkStatus(false);
     };
-    witsWindow.runLinkSettings = [main](app::LogState& s, int form, CUSTWITSCFG& settings) {
-        return RunCustWitsCfgDlg(main, s.well.loggerId, form, settings);
+    witsWindow.runLinkSettings = [main](app::LogState& s, int form, wits::CUSTWITSCFG& settings) {
+        return wits::RunCustWitsCfgDlg(main, s.well.loggerId, form, settings);
     };
     return witsWindow;
 }
 
-}  // namespace wits
+}  // namespace shell

@@ -7,26 +7,23 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace wits { struct WitsLinkWindow; class AlarmPopup; class WitsAlarms; }
+
+namespace shell {
+
 class LogWindow;
-
-namespace wits {
-
-struct WitsLinkWindow;
 
 // What the standard and custom links ask of the main window besides its state: its menu, the data and
 // gas windows, the drilling status box and band, the link settings dialog.
-WitsLinkWindow LinkWindowOf(LogWindow& window);
+wits::WitsLinkWindow LinkWindowOf(LogWindow& window);
 
-class AlarmPopup;
-class WitsAlarms;
-
-class WitsWindowServices final : public WitsServices {
+class WitsWindowServices final : public wits::WitsServices {
 public:
-    WitsWindowServices(QWidget* window, WitsServices& rest);
+    WitsWindowServices(QWidget* window, wits::WitsServices& rest);
 
     // Sets the window's pop-up maker in the state, for the alarm tables made with it.
     void Install(app::LogState& log);
-    AlarmPopup* MakeAlarmPopup(WitsAlarms& table, int channel, const QString& text);
+    wits::AlarmPopup* MakeAlarmPopup(wits::WitsAlarms& table, int channel, const QString& text);
 
     // Runs the "Wits Alarms" dialog.
     void CmWitsAlarms(app::LogState& log) override;
@@ -48,7 +45,7 @@ public:
 
 private:
     QPointer<QWidget> window_;
-    WitsServices& rest_;
+    wits::WitsServices& rest_;
 };
 
-}  // namespace wits
+}  // namespace shell
