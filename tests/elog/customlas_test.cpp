@@ -168,7 +168,7 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
 
     // Total gas: the sum of C1 .. IC5 as written; profile 134 in percent.
     e.st = {};
-    e.records[1].gas[5] = 20;   // IC5 of the row at 1020
+    e.records[1].gas[6] = 20;   // IC5 of the row at 1020
     e.records[1].gas[7] = 400;  // NC5 is not summed
     EXPECT_EQ(Fields(Rows(e.Text())[0])[kTot], "70.00");
     e.st.loggerId = 134;
@@ -176,13 +176,15 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
     EXPECT_NE(text.find("\r\nTOTAL_GAS.%     "), std::string::npos);
     EXPECT_EQ(Fields(Rows(text)[0])[kTot], "0.70");
 
-    // Mud weights: none in writes 0.0, none out the current one, a new one out is carried on.
+    // Mud weights: none in writes 0.0; none out 0.0 too until the first one, not the window's current
+    // one (measured deeper); a new one out is carried on.
     e.st = {};
     e.records[3].mudWeightOut = 10.2f;  // next record of the rows at 1022
     e.mudWeight = 9.5f;
     auto rows = Rows(e.Text());
     EXPECT_EQ(Fields(rows[0])[kWtIn], "0.0");
-    EXPECT_EQ(Fields(rows[0])[kWtOut], "9.5");
+    EXPECT_EQ(Fields(rows[0])[kWtOut], "0.0");
+    EXPECT_EQ(Fields(rows[3])[kWtOut], "0.0");
     EXPECT_EQ(Fields(rows[4])[kWtOut], "10.2");
     EXPECT_EQ(Fields(rows[8])[kWtOut], "10.2");
     EXPECT_FLOAT_EQ(e.mudWeight, 10.2f);
