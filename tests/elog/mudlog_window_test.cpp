@@ -358,11 +358,10 @@ TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
         Map(d, {{5, 1}, {39, 3}, {40, 4}, {41, 5}, {42, 6}, {43, 7}, {44, 8}, {45, 9}});  // Rate/MM, C1 .. NC5
     });
     doubles().prompter.fileAnswers = {f.dataFolder + "mudloglas/" + f.wellName + ".las"};
-    // The export names its depths in metres; the demo's profile logs in feet, so the import asks first.
-    doubles().prompter.answers = {platform::IDYES};
+    // The export names its depths in metres, the depths of every well: no question, though the demo's
+    // profile logs in feet.
     window.EvCommand(app::cmd::ImportMudlog);
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "Depth Units");
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     QByteArray after = ReadBytes(f.dataFileName);
     ASSERT_EQ(after.size(), before.size());
     for (int at = (1020 - f.fileTopDepth) * 616; at <= (2600 - f.fileTopDepth) * 616; at += 616) {
