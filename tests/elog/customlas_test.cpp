@@ -179,13 +179,13 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
     // Mud weights: none in writes 0.0; none out 0.0 too until the first one, not the window's current
     // one (measured deeper); a new one out is carried on.
     e.st = {};
-    e.records[3].mudWeightOut = 10.2f;  // next record of the rows at 1022
+    e.records[3].mudWeightOut = 10.2f;  // next record of the rows at 1021
     e.mudWeight = 9.5f;
     auto rows = Rows(e.Text());
     EXPECT_EQ(Fields(rows[0])[kWtIn], "0.0");
     EXPECT_EQ(Fields(rows[0])[kWtOut], "0.0");
-    EXPECT_EQ(Fields(rows[3])[kWtOut], "0.0");
-    EXPECT_EQ(Fields(rows[4])[kWtOut], "10.2");
+    EXPECT_EQ(Fields(rows[1])[kWtOut], "0.0");
+    EXPECT_EQ(Fields(rows[2])[kWtOut], "10.2");
     EXPECT_EQ(Fields(rows[8])[kWtOut], "10.2");
     EXPECT_FLOAT_EQ(e.mudWeight, 10.2f);
 
@@ -194,11 +194,12 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
         c.las28 = 20;
         c.caliper = 8.5f;
     }
-    EXPECT_EQ(Fields(rows[0])[kDxc], "0.00");
+    EXPECT_EQ(Fields(rows[2])[kDxc], "0.00");
     EXPECT_EQ(Fields(rows[0])[kSurfRpm], "0");
     e.st.drilling = true;
     rows = Rows(e.Text());
-    EXPECT_NE(Fields(rows[0])[kDxc], "0.00");
+    EXPECT_EQ(Fields(rows[0])[kDxc], "0.00");  // no mud weight yet
+    EXPECT_NE(Fields(rows[2])[kDxc], "0.00");
     EXPECT_EQ(Fields(rows[0])[kSurfRpm], "1020");  // no motor: all of the RPM is at the surface
 }
 

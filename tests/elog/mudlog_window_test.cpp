@@ -276,6 +276,8 @@ TEST(LasRealFiles, ServiceRunsImportAndMergeOnlyWhatTheyRead)
         EXPECT_EQ(d.GetText(id::Kb), "1250.0");  // the first EKB, not the ~Parameter one
         Map(d, {{1, 1}, {2, 2}, {3, 13}});
     };
+    // The runs are logged in feet: each import asks, and the user takes the depths as they are.
+    doubles().prompter.answers = {platform::IDYES, platform::IDYES, platform::IDYES};
     w.ImportElog(lasfiles::ImportTestFile("service run 1"), gammaDphiIld);
     const QByteArray run1 = ReadBytes(w.folder + "I.svc");
     ASSERT_EQ(run1.size(), 1101 * 96);
@@ -291,7 +293,8 @@ TEST(LasRealFiles, ServiceRunsImportAndMergeOnlyWhatTheyRead)
     EXPECT_EQ(Slot(merged, 1070, 1), 300.0f);
 
     w.Import(lasfiles::ImportTestFile("service run 1"), [](Dialog& d) { Map(d, {{1, 11}}); });
-    EXPECT_EQ(w.Messages(), "");
+    const std::string feet = "The LAS depths are in FT, the well's depths in M.\nImport anyway? / Depth Units\n";
+    EXPECT_EQ(w.Messages(), feet + feet + feet);
     EXPECT_EQ(testing_support::At<float>(ReadBytes(w.path), 30 * 616 + 192), 130.5f);
 }
 
@@ -321,6 +324,7 @@ TEST(LasRealFiles, DataThatCannotBeImportedAreRefusedBeforeTheDialog)
 TEST(LasRealFiles, ImportedGammaIsExportedAtItsOwnDepth)
 {
     MudlogWindow w;
+    doubles().prompter.answers = {platform::IDYES};  // its depths in feet, taken as they are
     w.ImportElog(lasfiles::ImportTestFile("service run 1"), [](Dialog& d) { Map(d, {{1, 1}}); });
     QFile f(w.path);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(50 * 616) && f.write(QByteArray(4, 0)) == 4);
