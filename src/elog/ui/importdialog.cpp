@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/svedit.h"
 #include "platform/winapi.h"
 
 #include <QComboBox>
