@@ -161,8 +161,8 @@ TEST(MudlogWindow, ARefusedIntervalOrAFailedWriteLeavesTheFilesAsTheyWere)
 {
     MudlogWindow w;
     std::string late = lasfiles::ImportTestFile("mudlog whole steps");
-    late.replace(late.find("STRT.F 1000"), 11, "STRT.F 1150");
-    late.replace(late.find("STOP.F 1100"), 11, "STOP.F 1200");
+    late.replace(late.find("STRT.M 1000"), 11, "STRT.M 1150");
+    late.replace(late.find("STOP.M 1100"), 11, "STOP.M 1200");
     const QByteArray before = ReadBytes(w.path);
     w.Import(late, [](Dialog& d) { Map(d, {{5, 2}}); });
     EXPECT_TRUE(w.BackedUp());
