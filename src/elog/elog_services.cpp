@@ -78,7 +78,7 @@ void Report(const LasImportResult& r)
 }
 }  // namespace
 
-int ElogServices::ReadLasHeader(app::LogState& log, const QString& lasPath, LasHeader& header, float& bitSize)
+int ElogServices::ReadLasHeader(app::LogState&, const QString& lasPath, LasHeader& header, float& bitSize)
 {
     const std::optional<std::string> text = ReadLasFile(lasPath);
     if (!text) {
