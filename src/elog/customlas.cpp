@@ -186,7 +186,7 @@ void ExportCustomLasRows(Out& o, const LasSettings& st, CustomLasRow& row, int e
         if (st.totalGasFromStep)
             v = std::abs(std::trunc(double(next.gas[0])));
         else
-            for (int c = 1; c <= 5; ++c)
+            for (int c = 1; c <= 6; ++c)  // C1 .. IC5, as the mudlog file sums them
                 v += Component(st, row, c);
         if (st.loggerId == 134)
             v *= 0.01;
@@ -296,7 +296,7 @@ std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, 
     o.Text("\n~A\n");
 
     static const wellfile::CUSTDATAREC kNoCustom{};
-    float carried = mudWeight;
+    float carried = 0;  // no mud weight above the first one measured
     std::array<std::int32_t, 39> remainder{};
     for (int p = 0; p < pairs; ++p) {
         const std::size_t i = std::size_t(p) + 2;

@@ -25,7 +25,7 @@ enum class CustomLasSource : std::uint8_t {
     Gas,        // chromatograph component `arg` (1 C1 .. 7 NC5) in the gas form
     TotalGas,
     Co2,
-    MudOut,     // carried: the window's current mud weight when the record has none
+    MudOut,     // carried from the last record that has one; 0 before the first
     MudIn,
     FlowIn,
     Dxc,
@@ -74,7 +74,7 @@ struct CustomLasRow {
     int half = 0;                           // 0 the row at d, 1 the half-step row at d + 0.5
     std::array<std::int32_t, 39> lith{};    // LasLithPercentages of `next`
     const wellfile::LagRecord* lag = nullptr;  // the pumps of the surface RPM; none: no pumps on hole
-    float mudWeight = 0;                    // the current mud weight, carried from row to row
+    float mudWeight = 0;                    // the mud weight out carried from row to row
 };
 
 // Writes the entry's value for the row with its format; nothing for an entry without a source.
@@ -96,7 +96,8 @@ struct CustomLasInput {
 constexpr float kCustomLasNull = -999.25f;
 
 // The whole file. Rows run from start to stop - 0.5 (none at stop); STOP is the last row's depth.
-// `mudWeight` is the window's current mud weight going in and the last one carried coming out.
+// WTOUT is 0 until a record with a mud weight out is met; `mudWeight` gets the last one carried (0 when
+// none).
 std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& settings, float& mudWeight);
 
 }  // namespace elog

@@ -16,7 +16,6 @@
 #include "platform/services.h"
 #include "platform/winapi.h"
 #include "tracks/autolith.h"
-#include "wellfile/profile.h"
 #include "wellfile/wholefile.h"
 
 #include <QFile>
@@ -79,7 +78,7 @@ void Report(const LasImportResult& r)
 }
 }  // namespace
 
-int ElogServices::ReadLasHeader(app::LogState& log, const QString& lasPath, LasHeader& header, float& bitSize)
+int ElogServices::ReadLasHeader(app::LogState&, const QString& lasPath, LasHeader& header, float& bitSize)
 {
     const std::optional<std::string> text = ReadLasFile(lasPath);
     if (!text) {
@@ -96,14 +95,12 @@ int ElogServices::ReadLasHeader(app::LogState& log, const QString& lasPath, LasH
         Report(*problem);
         return kLasReported;
     }
-    // Depths in the other unit would land at the wrong records: imported only when the user says so.
-    const bool metric = wellfile::MetricProfile(log.well.loggerId, log.well.config.rateUnitPerHour);
+    // Every well's depths are metres (what our own export writes): feet would land at the wrong records,
+    // so they are imported only when the user says so.
     const std::string& unit = extra.depthUnit;
-    const bool lasFeet = unit == "F" || unit == "FT" || unit == "FEET";
-    const bool lasMetres = unit == "M" || unit == "METRES" || unit == "METERS";
-    if ((metric && lasFeet) || (!metric && lasMetres)) {
-        const QString text = QStringLiteral("The LAS depths are in %1, the well's depths in %2.\nImport anyway?")
-                                 .arg(QString::fromStdString(unit), metric ? QStringLiteral("M") : QStringLiteral("F"));
+    if (unit == "F" || unit == "FT" || unit == "FEET") {
+        const QString text = QStringLiteral("The LAS depths are in %1, the well's depths in M.\nImport anyway?")
+                                 .arg(QString::fromStdString(unit));
         if (platform::MessageBox(text, QStringLiteral("Depth Units"), platform::MB_YESNO) != platform::IDYES)
             return kLasReported;
     }

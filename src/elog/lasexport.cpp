@@ -422,13 +422,7 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
                 tot = c[0] + c[1] + c[2] + c[3] + c[4] + c[5];
             if (st.loggerId == 134)
                 tot *= 0.01;
-            double sgDiv = tot * 100;
-            if (sgDiv <= 0)
-                sgDiv = 1;
-            static constexpr double kSg[6] = {0.5537, 0.8939, 1.5219, 2.0061, 2.01, 2.487};
-            double sg = 0;
-            for (std::size_t i = 0; i < 6; ++i)
-                sg += std::abs(double(next.gas[i + 1])) / sgDiv * kSg[i];
+            const double sg = tracks::GasSpecificGravity(next);
             const double sum = c[0] + c[1] + c[2] + c[3] + c[4] + c[5] + c[6];
             if (sum > 0)
                 wr = (sum - c[0]) / sum * 100;
@@ -461,10 +455,11 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
             o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-5.1f  %-5.1f  %-5d %-5.1f ",
                    {double(por), double(flu), double(fq), double(wellfile::RatingValue(next.cutRating)), double(next.flareLength),
                     wtOut, wtIn, std::trunc(cust.gainLoss), std::trunc(cust.flow)});
+            // WOB: the whole step (486) on the row of d, the first half step (482) on the half-step row.
             o.Line("%-6.1f  %-5.1f  %-5.1f  %-5.1f  %-5.1f  %-5.3f  %-5.2f  %-5.2f  %-5d %-5d %-2d %-7.1f  %-7.1f  "
                    "%-7.1f  %-7.1f  %-10.1f %-10.1f   ",
                    {cust.downholePressure, dxc, double(next.hardness), 0.0, next.lagTime, sg, wr, br,
-                    std::trunc(cust.rpm), std::trunc(next.weightOnBit[half ? 1 : 0]), double(next.slide), cust.las8,
+                    std::trunc(cust.rpm), std::trunc(next.weightOnBit[half ? 0 : 1]), double(next.slide), cust.las8,
                     cust.las202, cust.las4, surfRpm, hours, hours * 60.0 * cust.rpm});
             o.Line("%-6.1f  %-6.1f  %-6.1f %-6.1f  \n",
                    {next.custom1, next.custom2, st.extendedCustom ? 0.0 : cust.custom[0],

@@ -1,7 +1,8 @@
 #pragma once
-// Drilling values that no record stores, shared by the custom curve values and the LAS exports: the
-// corrected drilling exponent and the rotary speed that the mud flow adds through a mud motor.
+// Values that no record stores, shared by the custom curve values and the LAS exports: the corrected
+// drilling exponent, the rotary speed that the mud flow adds through a mud motor and the gas gravity.
 #include "wellfile/lagrecord.h"
+#include "wellfile/record.h"
 
 #include <cstdint>
 
@@ -20,5 +21,10 @@ double CalcDExponent(double rate, double rotary, double weight, double mudWeight
 // exactly 0 is replaced by the mean output x efficiency of the pumps 1 and 2 on hole in `lag` (the sum
 // of both products over the pumps whose output is above 0); 0 when no pump is on hole.
 float CalcPumpVolume(const wellfile::LagRecord& lag, float factor, std::int32_t strokeRate, float pumpOutput);
+
+// The specific gravity (air 1) of the record's whole-step gas: the components C1 .. iC5 weighted by
+// their own gravities (methane 0.554, ethane 1.038, propane 1.523, the butanes 2.007, i-pentane 2.491),
+// sum of component x gravity / sum of the components, at their magnitudes. 0 without any of them.
+double GasSpecificGravity(const wellfile::RECORD& record);
 
 }  // namespace tracks

@@ -145,13 +145,7 @@ Pair NormalisedTgPair(const Ctx& c, std::size_t k)
 // The specific gravity of the gas from the full-step sample; not offset by the minimum.
 Pair SpecificGravityPair(const Ctx& c, std::size_t k)
 {
-    const GasValues g = FullStepGas(c.in.records[k]);
-    double tg = std::fabs(g[0]);
-    if (tg == 0.0)
-        tg = 1.0;
-    const double sg = 0.5537 * std::fabs(g[1]) / tg + 1.0318 * std::fabs(g[2]) / tg + 1.5219 * std::fabs(g[3]) / tg +
-                      2.0061 * std::fabs(g[4]) / tg + 2.0061 * std::fabs(g[5]) / tg + 2.487 * std::fabs(g[6]) / tg;
-    return Both(float(sg));
+    return Both(float(GasSpecificGravity(c.in.records[k])));
 }
 
 // ---- Gas ratios, each sample from its own gas block ----

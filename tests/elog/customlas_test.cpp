@@ -168,7 +168,7 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
 
     // Total gas: the sum of C1 .. IC5 as written; profile 134 in percent.
     e.st = {};
-    e.records[1].gas[5] = 20;   // IC5 of the row at 1020
+    e.records[1].gas[6] = 20;   // IC5 of the row at 1020
     e.records[1].gas[7] = 400;  // NC5 is not summed
     EXPECT_EQ(Fields(Rows(e.Text())[0])[kTot], "70.00");
     e.st.loggerId = 134;
@@ -176,14 +176,16 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
     EXPECT_NE(text.find("\r\nTOTAL_GAS.%     "), std::string::npos);
     EXPECT_EQ(Fields(Rows(text)[0])[kTot], "0.70");
 
-    // Mud weights: none in writes 0.0, none out the current one, a new one out is carried on.
+    // Mud weights: none in writes 0.0; none out 0.0 too until the first one, not the window's current
+    // one (measured deeper); a new one out is carried on.
     e.st = {};
-    e.records[3].mudWeightOut = 10.2f;  // next record of the rows at 1022
+    e.records[3].mudWeightOut = 10.2f;  // next record of the rows at 1021
     e.mudWeight = 9.5f;
     auto rows = Rows(e.Text());
     EXPECT_EQ(Fields(rows[0])[kWtIn], "0.0");
-    EXPECT_EQ(Fields(rows[0])[kWtOut], "9.5");
-    EXPECT_EQ(Fields(rows[4])[kWtOut], "10.2");
+    EXPECT_EQ(Fields(rows[0])[kWtOut], "0.0");
+    EXPECT_EQ(Fields(rows[1])[kWtOut], "0.0");
+    EXPECT_EQ(Fields(rows[2])[kWtOut], "10.2");
     EXPECT_EQ(Fields(rows[8])[kWtOut], "10.2");
     EXPECT_FLOAT_EQ(e.mudWeight, 10.2f);
 
@@ -192,11 +194,12 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
         c.las28 = 20;
         c.caliper = 8.5f;
     }
-    EXPECT_EQ(Fields(rows[0])[kDxc], "0.00");
+    EXPECT_EQ(Fields(rows[2])[kDxc], "0.00");
     EXPECT_EQ(Fields(rows[0])[kSurfRpm], "0");
     e.st.drilling = true;
     rows = Rows(e.Text());
-    EXPECT_NE(Fields(rows[0])[kDxc], "0.00");
+    EXPECT_EQ(Fields(rows[0])[kDxc], "0.00");  // no mud weight yet
+    EXPECT_NE(Fields(rows[2])[kDxc], "0.00");
     EXPECT_EQ(Fields(rows[0])[kSurfRpm], "1020");  // no motor: all of the RPM is at the surface
 }
 

@@ -218,7 +218,7 @@ TEST(LasWriter, NonFiniteValuesAndDamagedDepthsKeepTheRowsReadable)
     Export e;
     e.records[0].rateOne = std::nanf("");
     e.records[1].co2 = std::numeric_limits<float>::infinity();
-    e.records[1].weightOnBit[0] = -std::numeric_limits<float>::infinity();
+    e.records[1].weightOnBit[1] = -std::numeric_limits<float>::infinity();  // the whole step
     e.records[4].depth = 0;
     const auto rows = Rows(e.Text());
     EXPECT_EQ(rows[0][5], "-999.20");   // "%-5.2f"

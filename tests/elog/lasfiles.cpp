@@ -29,8 +29,8 @@ std::string MudlogLas(double strt, double stop, double step, const std::string& 
 {
     char head[400];
     std::snprintf(head, sizeof head,
-                  "~VERSION INFORMATION\nVERS. 2.0 :\nWRAP. NO :\n~WELL\nSTRT.F %g :\nSTOP.F %g :\nSTEP.F %g :\n"
-                  "NULL. -999.25 :\n~CURVE\nDEPT.F :\n",
+                  "~VERSION INFORMATION\nVERS. 2.0 :\nWRAP. NO :\n~WELL\nSTRT.M %g :\nSTOP.M %g :\nSTEP.M %g :\n"
+                  "NULL. -999.25 :\n~CURVE\nDEPT.M :\n",
                   strt, stop, step);
     return head + curves + "~A\n" + rows;
 }

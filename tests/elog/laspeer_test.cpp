@@ -13,6 +13,7 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "wellfile/datafile.h"
 
 #include <QFile>
@@ -287,6 +288,63 @@ TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
     ASSERT_EQ((*peer)[2].rows.size(), 2 * (2600 - 1020));  // its last row is 2599.5, its STOP
     EXPECT_EQ(Cell((*peer)[2].rows.last().toArray(), 0), 2599.5);
     RecordProperty("peerRows", int((*peer)[0].rows.size() + (*peer)[1].rows.size() + (*peer)[2].rows.size()));
+}
+
+// A well of known values exported by the LAS command, without and with Basic LAS, and read by las-js:
+// the gas gravity, the total gas, the mud weight out and the weight on bit as worked out here by hand.
+TEST(LasPeer, AWellOfKnownValuesGivesTheGravityTotalMudWeightAndWeightOnBitWorkedOutByHand)
+{
+    SKIP_WITHOUT_PEER();
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_FALSE(testing_support::OpenNewWell(window, [](const QString& data) {
+        std::vector<wellfile::RECORD> r;
+        for (int d = 1000; d <= 1100; ++d)
+            r.push_back(testing_support::ValidRecord(d, 2.0f, "100SH"));
+        const auto set = [](float (&gas)[wellfile::GAS_COUNT], std::array<float, 7> c) {
+            std::copy(c.begin(), c.end(), gas + 1);  // C1, C2, C3, iC4, nC4, iC5, nC5
+        };
+        set(r[20].gas, {30, 12, 6, 3, 2, 4, 9});    // 1020
+        set(r[21].halfGas, {8, 4, 2, 1, 1, 2, 5});  // 1021, its first half step
+        set(r[21].gas, {50, 20, 10, 5, 5, 10, 7});
+        set(r[22].gas, {0, 40, 0, 0, 0, 0, 0});     // 1022: ethane alone
+        r[21].weightOnBit[0] = 18;                  // byte 482: the first half step of 1021
+        r[21].weightOnBit[1] = 25;                  // byte 486: its whole step
+        r[23].mudWeightOut = 10.2f;                 // the first mud weight out
+        r[40].mudWeightOut = 11.5f;                 // the well's latest
+        testing_support::WriteRecords(data + "KV.svm", r);
+        return data + "KV.svm";
+    }).isEmpty());
+    app::LogState& s = window.State();
+    s.well.config.gasPercentMode = 0;  // the components in the units they are stored in
+    const std::string mudlog = testing_support::ReadBytes(ExportThroughTheCommand(window, 1020)).toStdString();
+    s.well.config.basicLas = 1;
+    const std::string basic = testing_support::ReadBytes(ExportThroughTheCommand(window, 1020)).toStdString();
+    const auto peer = laspeer::Read({Write("known.las", mudlog), Write("knownbasic.las", basic)});
+    ASSERT_TRUE(peer);
+    ASSERT_EQ(Disagreement(mudlog, (*peer)[0]), "");
+    ASSERT_EQ(Disagreement(basic, (*peer)[1]), "");
+    // Row 2k is depth 1020 + k, row 2k + 1 its half step.
+    const auto cell = [&](std::size_t file, int row, const char* mnemonic) {
+        return Cell((*peer)[file].rows[row].toArray(), int((*peer)[file].mnemonics.indexOf(mnemonic)));
+    };
+    // Gravity of the next record's whole-step gas: sum of component x gravity / sum of the components.
+    const double sg = (50 * 0.554 + 20 * 1.038 + 10 * 1.523 + 5 * 2.007 + 5 * 2.007 + 10 * 2.491) / 100;
+    EXPECT_NEAR(cell(0, 0, "SG"), sg, 0.0005);  // 1.0867
+    EXPECT_NEAR(cell(0, 1, "SG"), sg, 0.0005);
+    EXPECT_EQ(cell(0, 2, "SG"), 1.038);
+    EXPECT_EQ(cell(0, 3, "SG"), 1.038);
+    EXPECT_EQ(cell(0, 4, "SG"), 0.0);  // no gas
+    // Weight on bit: the whole step on the row of the depth, the first half step on the half-step row.
+    EXPECT_EQ(cell(0, 0, "WOB"), 25);
+    EXPECT_EQ(cell(0, 1, "WOB"), 18);
+    for (std::size_t file : {0, 1}) {
+        // Total gas C1 .. iC5: the record's whole step, the next record's first half on the half-step row.
+        EXPECT_EQ(cell(file, 0, "TOT"), 30 + 12 + 6 + 3 + 2 + 4) << file;
+        EXPECT_EQ(cell(file, 1, "TOT"), 8 + 4 + 2 + 1 + 1 + 2) << file;
+        // Mud weight out: 0 above the first one measured (the rows of 1020 and 1021), then carried on.
+        for (int row = 0; row < 8; ++row)
+            EXPECT_NEAR(cell(file, row, file ? "MUDWT" : "MUDWTOUT"), row < 4 ? 0.0 : 10.2, 1e-9) << row;
+    }
 }
 
 }  // namespace

@@ -161,8 +161,8 @@ TEST(MudlogWindow, ARefusedIntervalOrAFailedWriteLeavesTheFilesAsTheyWere)
 {
     MudlogWindow w;
     std::string late = lasfiles::ImportTestFile("mudlog whole steps");
-    late.replace(late.find("STRT.F 1000"), 11, "STRT.F 1150");
-    late.replace(late.find("STOP.F 1100"), 11, "STOP.F 1200");
+    late.replace(late.find("STRT.M 1000"), 11, "STRT.M 1150");
+    late.replace(late.find("STOP.M 1100"), 11, "STOP.M 1200");
     const QByteArray before = ReadBytes(w.path);
     w.Import(late, [](Dialog& d) { Map(d, {{5, 2}}); });
     EXPECT_TRUE(w.BackedUp());
@@ -276,6 +276,8 @@ TEST(LasRealFiles, ServiceRunsImportAndMergeOnlyWhatTheyRead)
         EXPECT_EQ(d.GetText(id::Kb), "1250.0");  // the first EKB, not the ~Parameter one
         Map(d, {{1, 1}, {2, 2}, {3, 13}});
     };
+    // The runs are logged in feet: each import asks, and the user takes the depths as they are.
+    doubles().prompter.answers = {platform::IDYES, platform::IDYES, platform::IDYES};
     w.ImportElog(lasfiles::ImportTestFile("service run 1"), gammaDphiIld);
     const QByteArray run1 = ReadBytes(w.folder + "I.svc");
     ASSERT_EQ(run1.size(), 1101 * 96);
@@ -291,7 +293,8 @@ TEST(LasRealFiles, ServiceRunsImportAndMergeOnlyWhatTheyRead)
     EXPECT_EQ(Slot(merged, 1070, 1), 300.0f);
 
     w.Import(lasfiles::ImportTestFile("service run 1"), [](Dialog& d) { Map(d, {{1, 11}}); });
-    EXPECT_EQ(w.Messages(), "");
+    const std::string feet = "The LAS depths are in FT, the well's depths in M.\nImport anyway? / Depth Units\n";
+    EXPECT_EQ(w.Messages(), feet + feet + feet);
     EXPECT_EQ(testing_support::At<float>(ReadBytes(w.path), 30 * 616 + 192), 130.5f);
 }
 
@@ -321,6 +324,7 @@ TEST(LasRealFiles, DataThatCannotBeImportedAreRefusedBeforeTheDialog)
 TEST(LasRealFiles, ImportedGammaIsExportedAtItsOwnDepth)
 {
     MudlogWindow w;
+    doubles().prompter.answers = {platform::IDYES};  // its depths in feet, taken as they are
     w.ImportElog(lasfiles::ImportTestFile("service run 1"), [](Dialog& d) { Map(d, {{1, 1}}); });
     QFile f(w.path);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(50 * 616) && f.write(QByteArray(4, 0)) == 4);
@@ -358,11 +362,10 @@ TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
         Map(d, {{5, 1}, {39, 3}, {40, 4}, {41, 5}, {42, 6}, {43, 7}, {44, 8}, {45, 9}});  // Rate/MM, C1 .. NC5
     });
     doubles().prompter.fileAnswers = {f.dataFolder + "mudloglas/" + f.wellName + ".las"};
-    // The export names its depths in metres; the demo's profile logs in feet, so the import asks first.
-    doubles().prompter.answers = {platform::IDYES};
+    // The export names its depths in metres, the depths of every well: no question, though the demo's
+    // profile logs in feet.
     window.EvCommand(app::cmd::ImportMudlog);
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "Depth Units");
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     QByteArray after = ReadBytes(f.dataFileName);
     ASSERT_EQ(after.size(), before.size());
     for (int at = (1020 - f.fileTopDepth) * 616; at <= (2600 - f.fileTopDepth) * 616; at += 616) {

@@ -93,11 +93,11 @@ namespace {
 constexpr float kLow = 40, kHigh = 140;  // the gamma outside and inside the hot shale
 bool Hot(int depth) { return depth >= 1150 && depth <= 1160; }
 
-// A wireline LAS file of the well's depths in feet, by half feet: GR, DPHI and ILD.
+// A wireline LAS file of the well's depths, in metres, by half metres: GR, DPHI and ILD.
 QByteArray WirelineLas()
 {
-    QByteArray las = "~Version\nVERS. 2.0 :\nWRAP. NO :\n~Well\nSTRT.F 1000 :\nSTOP.F 1400 :\nSTEP.F 0.5 :\n"
-                     "NULL. -999.25 :\n~Curve\nDEPT.F :\nGR.GAPI : gamma\nDPHI.V/V : density porosity\n"
+    QByteArray las = "~Version\nVERS. 2.0 :\nWRAP. NO :\n~Well\nSTRT.M 1000 :\nSTOP.M 1400 :\nSTEP.M 0.5 :\n"
+                     "NULL. -999.25 :\n~Curve\nDEPT.M :\nGR.GAPI : gamma\nDPHI.V/V : density porosity\n"
                      "ILD.OHMM : deep resistivity\n~A\n";
     for (int k = 0; k <= 800; ++k) {
         const double d = 1000 + k * 0.5;

@@ -149,9 +149,9 @@ TEST_P(ScreenWalk, EveryWindowFitsTheScreenReadsWholeAndCloses)
     s.options.horizontalEditing = true;  // the horizontal set-up's "Edit Vertical Scaling" too
     // What the commands ask for: a depth to enter data from, a LAS file to import, a well's rates.
     const QString las = s.well.file.dataFolder + "small.las";
-    testing_support::WriteBytes(las, QByteArray("~Version\r\nVERS. 2.0 :\r\nWRAP. NO :\r\n~Well\r\nSTRT.F 2000 :\r\n"
-                                                "STOP.F 2002 :\r\nSTEP.F 1 :\r\nNULL. -999.25 :\r\n~Curve\r\n"
-                                                "DEPT.F :\r\nGR.API :\r\n~A\r\n2000 50\r\n2001 60\r\n2002 70\r\n"));
+    testing_support::WriteBytes(las, QByteArray("~Version\r\nVERS. 2.0 :\r\nWRAP. NO :\r\n~Well\r\nSTRT.M 2000 :\r\n"
+                                                "STOP.M 2002 :\r\nSTEP.M 1 :\r\nNULL. -999.25 :\r\n~Curve\r\n"
+                                                "DEPT.M :\r\nGR.API :\r\n~A\r\n2000 50\r\n2001 60\r\n2002 70\r\n"));
     const std::map<int, QString> files = {{app::cmd::ImportElog, las},
                                           {app::cmd::ImportMudlog, las},
                                           {app::cmd::OffsetRop, s.well.file.dataFileName},

@@ -17,6 +17,7 @@
 #include "wellfile/wellconfig.h"
 #include "wellfile/wellheader.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -165,13 +166,17 @@ TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
     testing_support::WriteBytes(f.Data() + "A.las", QByteArray::fromStdString(las));
     using platform::Dialog;
     namespace id = elog::importid;
-    Dialog::QueueTestScript([](Dialog& d) {
+    Dialog::QueueTestScript([svc = f.Data() + "I.svc"](Dialog& d) {
         EXPECT_EQ(d.windowTitle(), "STRATIV ELOG IMPORT");
         EXPECT_EQ(d.GetText(id::Interval), "100  to  105");
         EXPECT_EQ(d.GetText(id::From), "100");
         EXPECT_EQ(d.GetText(id::To), "105");
         EXPECT_EQ(d.GetText(id::Kb), "250.0");
         EXPECT_EQ(d.GetCount(id::ImportAs), 14);
+        // The data go into the well's own curve file: no other name can be typed or picked.
+        EXPECT_EQ(d.GetText(id::Destination), svc);
+        EXPECT_TRUE(static_cast<QLineEdit*>(d.Control(id::Destination))->isReadOnly());
+        EXPECT_TRUE(d.Control(id::Browse)->isHidden());
         const auto map = [&d](int line, int target) {
             d.SetSelIndex(id::Available, line);
             d.Command(id::Available, platform::CBN_SELCHANGE);
@@ -189,13 +194,11 @@ TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
         EXPECT_EQ(d.GetString(id::Mappings, 0), "GR.GAPI : gamma AS..Gamma");
         d.Click(platform::IDOK);
     });
-    // The test well logs in feet: metres are imported only when the user says so.
+    // Metres are every well's depths, whatever unit its profile logs in (the test well's: feet): no question.
     doubles().prompter.fileAnswers = {f.Data() + "A.las"};
-    doubles().prompter.answers = {platform::IDYES};
     f.window.EvCommand(kImportElog);
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);
-    ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].text, "The LAS depths are in M, the well's depths in F.\nImport anyway?");
+    EXPECT_TRUE(doubles().prompter.messages.isEmpty());
     const QByteArray svc = testing_support::ReadBytes(f.Data() + "I.svc");
     ASSERT_EQ(svc.size(), 10176);
     EXPECT_EQ(testing_support::At<float>(svc, 9604), 70.0f);
@@ -220,7 +223,6 @@ TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
         d.Click(platform::IDOK);
     });
     doubles().prompter.fileAnswers = {f.Data() + "B.las"};
-    doubles().prompter.answers = {platform::IDYES};
     f.window.EvCommand(kImportElog);
     const QByteArray after = testing_support::ReadBytes(f.Data() + "I.svc");
     ASSERT_EQ(after.size(), 10176);
@@ -238,11 +240,15 @@ TEST(ImportElog, ALasFileMappedInTheDialogBecomesTheWellsCurveFile)
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Can not import wrapped file");
     EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svcMerged);
-    // Metres declined: no dialog, nothing written.
-    doubles().prompter.fileAnswers = {f.Data() + "A.las"};
+    // Feet are imported only when the user says so; declined: no dialog, nothing written.
+    std::string feet = merged;
+    feet.replace(feet.find("STRT.M"), 6, "STRT.FT");
+    testing_support::WriteBytes(f.Data() + "F.las", QByteArray::fromStdString(feet));
+    doubles().prompter.fileAnswers = {f.Data() + "F.las"};
     doubles().prompter.answers = {platform::IDNO};
     f.window.EvCommand(kImportElog);
-    EXPECT_EQ(doubles().prompter.messages.size(), 2);
+    ASSERT_EQ(doubles().prompter.messages.size(), 2);
+    EXPECT_EQ(doubles().prompter.messages[1].text, "The LAS depths are in FT, the well's depths in M.\nImport anyway?");
     EXPECT_EQ(testing_support::ReadBytes(f.Data() + "I.svc"), svcMerged);
 }
 

@@ -131,7 +131,9 @@ TEST(CurveValues, EveryCodeOnOneRecordAtCountOne)
         {55, 49, 51.631579f}, {56, 19, 20.052632f}, {57, 14, 9.526316f}, {58, 4, 4.263158f},
         {59, 4, 4.263158f}, {60, 1.5f, 1.631579f}, {61, 1.5f, 1.631579f}, {62, kNone, kNone},
         {63, kNone, kNone}, {64, 63, 63},         {65, 64.5f, kNone},  {66, 65.5f, kNone},
-        {67, 0.4490925f, 0.4490925f},  // not offset by the minimum
+        // Gas gravity, not offset by the minimum: (10 x 0.554 + 4 x 1.038 + 2 x 1.523 + 1 x 2.007 +
+        // 1 x 2.007 + 0.5 x 2.491) / (10 + 4 + 2 + 1 + 1 + 0.5) = 17.9975 / 18.5.
+        {67, 0.9728378f, 0.9728378f},
         {68, 67.5f, kNone}, {79, 9, 9},           {80, 8.5f, 8.5f},    {81, -0.8f, -0.6f},
     };
     const RECORD rec = KnownRecord();
@@ -264,8 +266,10 @@ TEST(CurveValues, RatesPercentagesSpecificGravityAndNormalisedGas)
     SetGas(rec.gas, {1, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});  // a total below 1 counts as 1
     EXPECT_NEAR(Plot(61, 1.0f, in, 1, Settings(), state)[1], 10.0f - 1.0f, 1e-4);
 
-    SetGas(rec.gas, {0, 2, 0, 0, 0, 0, 0, 0});
-    EXPECT_NEAR(Plot(67, 5.0f, in, 1, Settings(), state)[1], 1.1074f, 1e-4);
+    SetGas(rec.gas, {0, 2, 0, 0, 0, 0, 0, 0});  // methane alone, whatever the total gas
+    EXPECT_NEAR(Plot(67, 5.0f, in, 1, Settings(), state)[1], 0.554f, 1e-6);
+    SetGas(rec.gas, {0, 0, 0, 0, 0, 0, 0, 0});  // no gas
+    EXPECT_EQ(Plot(67, 5.0f, in, 1, Settings(), state)[1], 0.0f);
 
     SetGas(rec.gas, {250, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_NEAR(Plot(81, 1.0f, in, 1, Settings(), state)[1], 1.5f, 1e-4);  // with no rate either

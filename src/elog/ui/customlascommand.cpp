@@ -87,13 +87,14 @@ bool ExportCustomLas(app::LogState& log, std::int32_t start, std::int32_t stop, 
     in.header = header.get();
     in.lag = log.well.config.lagSettings;
 
-    float mudWeight = f.lastMudWeightOut;
+    float mudWeight = 0;
     const std::string text = BuildCustomLasText(in, LasSettingsOf(log), mudWeight);
     if (!WriteLasText(lasPath, text)) {
         problem(QStringLiteral("FILE NOT FOUND"), QStringLiteral("Custom LAS file not written: %1").arg(lasPath));
         return false;
     }
-    f.lastMudWeightOut = mudWeight;
+    if (mudWeight > 0)
+        f.lastMudWeightOut = mudWeight;
 
     if (updateCopy) {
         const QString folder = f.drilling ? UpdateFolder(f.dataFolder) : QString();

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/svedit.h"
 #include "platform/winapi.h"
 
 #include <QComboBox>
@@ -32,7 +33,8 @@ ImportDlg::ImportDlg(QWidget* parent, const ImportDlgSetup& setup, std::span<std
 {
     AddStatic(id::Source, {});
     NewRow();
-    AddEdit(id::Destination, 128, 40);
+    // The import writes the well's own curve file: the box shows it and takes no other name.
+    AddEdit(id::Destination, 128, 40)->setReadOnly(true);
     AddButton(id::Browse, QStringLiteral("Browse"));
     NewRow();
     BeginGrid(2);
@@ -77,7 +79,6 @@ ImportDlg::ImportDlg(QWidget* parent, const ImportDlgSetup& setup, std::span<std
     On(id::Mappings, platform::LBN_SELCHANGE, [this] { Enable(id::Remove, GetSelIndex(id::Mappings) >= 0); });
     On(id::Add, platform::BN_CLICKED, [this] { CmAdd(); });
     On(id::Remove, platform::BN_CLICKED, [this] { CmRemove(); });
-    On(id::Browse, platform::BN_CLICKED, [this] { CmBrowse(); });
     On(id::ImportAsTvd, platform::BN_CLICKED, [this] { CmImportAsTvd(); });
     On(id::LoadLasD, platform::BN_CLICKED, [this] { LoadLasDMap(); });
     On(id::LoadLasA, platform::BN_CLICKED, [this] { LoadLasAMap(); });
@@ -118,11 +119,11 @@ void ImportDlg::SetupWindow()
 
     for (const QString& t : setup_.targets.isEmpty() ? ElogImportTargets() : setup_.targets)
         AddString(id::ImportAs, t);
+    Enable(id::Browse, false);  // no other curve file to pick
+    Show(id::Browse, false);
     if (!curves) {
         Enable(id::Destination, false);
         Show(id::SwNote, false);
-        Enable(id::Browse, false);
-        Show(id::Browse, false);
     }
     // Line n of the list is column n: comment and blank lines are no columns.
     tvdLine_ = 0;
@@ -200,15 +201,6 @@ void ImportDlg::CmRemove()
         delete list->takeItem(row);
     Enable(id::Remove, false);
     platform::MessageBeep(0);
-}
-
-void ImportDlg::CmBrowse()
-{
-    platform::FileDialogRequest r;
-    r.folder = setup_.dataFolder;
-    r.filter = QStringLiteral("StrativM Files (*.SVC)|*.svc|");
-    if (const std::optional<QString> path = platform::services().prompter->OpenFileName(r))
-        SetText(id::Destination, *path);
 }
 
 void ImportDlg::CmImportAsTvd()

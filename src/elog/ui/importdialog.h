@@ -28,7 +28,7 @@ const QStringList& ElogImportTargets();
 struct ImportDlgSetup {
     QString source;           // the LAS file
     QString destination;      // shown in field 106
-    QString dataFolder;       // Browse starts there; the TVD file name starts with it
+    QString dataFolder;       // the TVD file name starts with it
     QString wellName;
     std::string_view curveList;  // the ~Curve lines of the file
     int mode = kImportCurves;
@@ -53,7 +53,6 @@ private:
     void EvImportAsChange();
     void CmAdd();
     void CmRemove();
-    void CmBrowse();
     void CmImportAsTvd();
 
 public:
