@@ -81,7 +81,7 @@ std::vector<PathPoint> StationsOf(std::span<const RECORD> source, std::int64_t f
     return out;
 }
 
-// The MD whole unit of TVD unit `tvd`.
+// The MD record (the nearest whole unit) that TVD unit `tvd` takes on the path through `stations`.
 std::int64_t MdRecordOf(std::int64_t tvd, std::span<const PathPoint> stations)
 {
     return std::llround(std::clamp(MdAtTvd(double(tvd), stations), -1.0e15, 1.0e15));
