@@ -94,6 +94,13 @@ bool Driller::FollowWitsDepthSetting(const wellfile::WellConfig& config)
 
 void Driller::MarkStep(StepSource from) { MarkSteps(from, 1); }
 
+void Driller::AddPumpStrokes(int pump, std::int32_t strokes)
+{
+    pumpStrokePending[pump] += strokes;
+    if (strokes > 0)
+        pumpStrokeAtMs[pump] = platform::SteadyMs();
+}
+
 void Driller::MarkSteps(StepSource from, int units)
 {
     // While the file cannot be written a unit drilled meanwhile is kept behind the one that waits; the

@@ -147,10 +147,12 @@ public:
     // The connection marker: 2 marks a connection (the bit off bottom without circulation for more than
     // 10 s, or a jump of the booked gas), which the gas monitor's cycles count down.
     void SetConnectionMarker(std::int32_t marker) { connectionMarker = marker; }
-    // Strokes of pump `pump` (0 to 2) from the depth box's contact, counted at the next tick; and the
-    // strokes waiting, taken.
-    void AddPumpStrokes(int pump, std::int32_t strokes) { pumpStrokePending[pump] += strokes; }
+    // Strokes of pump `pump` (0 to 2) from the depth box's contact, counted at the next tick and timed
+    // now (the tick comes up to 200 ms later: the pump's rate is measured by the contacts' own times);
+    // the strokes waiting, taken; and the steady ms of the latest.
+    void AddPumpStrokes(int pump, std::int32_t strokes);
     std::int32_t TakePumpStrokes(int pump) { return std::exchange(pumpStrokePending[pump], 0); }
+    std::int64_t PumpStrokeTime(int pump) const { return pumpStrokeAtMs[pump]; }
     // Test value `index` of both working records, carried into the next depth steps.
     void SetTestGas(int index, float value) override
     {

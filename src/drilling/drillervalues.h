@@ -106,6 +106,7 @@ struct DrillerBottom {
     std::int32_t connectionMarker = 0;   // 2: off bottom without circulation for more than 10 s
     std::int32_t connectionMarkerLimit = 0;
     std::int32_t pumpStrokePending[kPumpCount] = {};  // strokes of pumps 1 to 3 not counted yet
+    std::int64_t pumpStrokeAtMs[kPumpCount] = {};     // steady ms of the latest of them
 };
 
 // What the WITS links hand in beside the live record.

@@ -72,19 +72,19 @@ PumpTotals CountPumps(const wellfile::LagRecord& lag, const std::array<float, 3>
     const float outputs[3] = {lag.pump1Output, lag.pump2Output, lag.pump3Output};
     PumpTotals t;
     // Outputs are fractions of a barrel: they are summed as floats, and the mean stays a float.
-    float outputSum = 0;
     for (std::size_t p = 0; p < 3; ++p) {
         if ((lag.pumpOnHole[p] == 0 && !allPumps) || !(rates[p] > 0))
             continue;
         t.spm += rates[p];
         t.wholeSpm += std::int32_t(std::min(rates[p], 1.0e6f));
         t.output[p] = outputs[p] * lag.pumpEfficiency[p];
-        outputSum += t.output[p];
+        // A pump of twice the output at a third of the rate moves less mud: each pump's flow is its own.
+        t.flow += rates[p] * t.output[p];
         t.counted[p] = true;
         ++t.count;
     }
-    if (t.count)
-        t.meanOutput = outputSum / float(t.count);
+    if (t.spm > 0)
+        t.meanOutput = t.flow / t.spm;
     return t;
 }
 
@@ -108,13 +108,13 @@ LagFigures ComputeLag(wellfile::LagRecord& r, bool metric)
     f.totalHoleVolume = f.annularVolume + f.displacement + f.insideVolume;
 
     f.pumps = CountPumps(r, SetRates(r), false);  // the calculator counts the pumps on the hole only
-    const float flow = f.pumps.spm * f.pumps.meanOutput;
+    const float flow = f.pumps.flow;
     f.lagMinutes = flow > 0 ? f.annularVolume / flow : 0;
     f.lagStrokes = f.pumps.meanOutput > 0 ? f.annularVolume / f.pumps.meanOutput : 0;
     f.surfaceToBitMinutes = flow > 0 ? f.insideVolume / flow : 0;
 
     const float rateSpm = f.pumps.spm == 0 ? 1.0f : f.pumps.spm;
-    f.barrelsPerMinute = rateSpm * f.pumps.meanOutput;
+    f.barrelsPerMinute = flow;
     f.gallonsPerMinute = f.barrelsPerMinute * kGallonsPerBarrel;
     f.gallonsPerStroke = f.gallonsPerMinute / rateSpm;
 

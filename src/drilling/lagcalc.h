@@ -56,12 +56,14 @@ NormalisedInputs NormaliseInputs(wellfile::LagRecord& r);
 
 // The pumps that count for the lag: those on the hole (every pump while `allPumps`, the pumps-on byte)
 // whose strokes per minute in `rates` are above 0. Their rates are summed (`wholeSpm` sums each rate's
-// whole part), their outputs times efficiency averaged; `output` holds each counted pump's output times
-// efficiency and 0 for the others.
+// whole part); the flow is the sum of each pump's rate x output x efficiency, and the mean output the
+// flow per stroke of all of them (pumps of different output weigh by their rates); `output` holds each
+// counted pump's output times efficiency and 0 for the others.
 struct PumpTotals {
     float spm = 0;
     std::int32_t wholeSpm = 0;
-    float meanOutput = 0;
+    float flow = 0;        // barrels a minute
+    float meanOutput = 0;  // barrels a stroke: flow / spm
     int count = 0;
     std::array<float, 3> output{};
     std::array<bool, 3> counted{};

@@ -12,6 +12,9 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+#include <cmath>
+
 namespace drilling {
 
 namespace {
@@ -64,9 +67,10 @@ int STROKES::Start(bool on)
     pumpStrokes = {};
     const DrillingWindow w = owner_.Window();
     rowHeight = w.rowHeight;
-    const double now = double(platform::SteadyMs());
-    lastStrokeTick.fill(now);
-    tickNow.fill(now);
+    // The first stroke of each pump only starts its timing: when it comes after the start says nothing
+    // of the pump's rate.
+    lastStrokeTick.fill(-1);
+    tickNow.fill(double(platform::SteadyMs()));
 
     boxX = w.gasLeftX;
     if (CompactStatusProfile(w.profile))
@@ -101,21 +105,11 @@ void STROKES::Tick()
             pending += threads->TakeStrokes(p);
         tickNow[i] = t;
         if (!fromWits) {
-            strokeInterval[i] = float(0.001 * (tickNow[i] - lastStrokeTick[i]));
-            if (strokeInterval[i] <= 0) {
-                d.AddPumpStrokes(p, pending);
-                continue;  // the strokes wait for the next pass
-            }
-            if (strokeInterval[i] > kStrokeTimeout) {
-                spm[i] = 0;
-            } else if (pending > 0) {
-                // Several strokes within one pass make one sample of their mean rate.
-                spmRing[i][std::size_t(ringPosition[i])] = int(60.0 * pending / strokeInterval[i]);
-                int sum = spm[i];
-                for (const std::int32_t s : spmRing[i])
-                    sum += s;
-                spm[i] = sum / (kSpmRingSize + 1);
-            }
+            if (pending > 0)
+                TimeStrokes(p, pending, double(d.PumpStrokeTime(p)));
+            strokeInterval[i] = lastStrokeTick[i] < 0 ? 0.0f : float(0.001 * (t - lastStrokeTick[i]));
+            if (strokeInterval[i] > kStrokeTimeout)
+                StandPump(p);
         }
         if (pending > 0)
             CountStrokes(p, pending);
@@ -132,10 +126,41 @@ void STROKES::CountStrokes(int pump, std::int32_t strokes)
     pumpedVolume += float(strokes) * outputPerStroke[i];
     pumpVolume[i] += float(strokes) * outputPerStroke[i];
     pumpStrokes[i] += strokes;
-    ringPosition[i] = (ringPosition[i] + 1) % kSpmRingSize;
-    lastStrokeTick[i] = tickNow[i];
     if (bottomsUpCounting)
         bottomsUpCount += strokes;
+}
+
+void STROKES::TimeStrokes(int pump, std::int32_t strokes, double at)
+{
+    const auto i = std::size_t(pump);
+    const double since = at - lastStrokeTick[i];
+    if (lastStrokeTick[i] < 0 || since > kStrokeTimeout * 1000) {
+        StandPump(pump);  // a pump set going again: its rate comes with its next stroke
+        lastStrokeTick[i] = at;
+        return;
+    }
+    if (since <= 0)
+        return;  // no time passed: counted, not timed
+    // The rate is the strokes of the last samples over the time they took, rounded: timed by the
+    // contacts themselves, a steady pump reads its own rate, never more nor a truncated stroke less.
+    spmRing[i][std::size_t(ringPosition[i])] = {strokes, since};
+    ringPosition[i] = (ringPosition[i] + 1) % kSpmRingSize;
+    lastStrokeTick[i] = at;
+    double counted = 0, ms = 0;
+    for (const StrokeSample& s : spmRing[i]) {
+        counted += s.strokes;
+        ms += s.ms;
+    }
+    spm[i] = std::int32_t(std::min(std::lround(60000.0 * counted / ms), 1'000'000L));
+}
+
+void STROKES::StandPump(int pump)
+{
+    const auto i = std::size_t(pump);
+    spm[i] = 0;
+    spmRing[i] = {};
+    ringPosition[i] = 0;
+    lastStrokeTick[i] = -1;
 }
 
 void STROKES::PumpRateAlarms()

@@ -18,8 +18,14 @@ namespace drilling {
 
 class Driller;
 
-constexpr int kSpmRingSize = 5;  // samples per pump averaged with the previous rate
+constexpr int kSpmRingSize = 5;  // samples per pump whose strokes over their time give its rate
 constexpr double kStrokeTimeout = 10.0;  // seconds without a stroke before the pump reads 0 SPM
+
+// Strokes of a pump and the milliseconds they took since the stroke before them.
+struct StrokeSample {
+    std::int32_t strokes = 0;
+    double ms = 0;
+};
 
 class STROKES {
 public:
@@ -45,17 +51,17 @@ public:
     void ToggleBottomsUp();
 
     // Pumps 1 to 3.
-    std::array<double, kPumpCount> lastStrokeTick{};  // steady ms of the last counted stroke
+    std::array<double, kPumpCount> lastStrokeTick{};  // steady ms of the last timed stroke; below 0 none
     std::array<double, kPumpCount> tickNow{};
-    std::array<float, kPumpCount> strokeInterval{};   // seconds since the last counted stroke
+    std::array<float, kPumpCount> strokeInterval{};   // seconds since the last timed stroke
     std::array<std::int32_t, kPumpCount> spm{};
     std::array<std::int32_t, kPumpCount> ringPosition{};
     std::array<float, kPumpCount> pumpVolume{};       // barrels
     std::array<float, kPumpCount> outputPerStroke{};  // barrels
-    std::array<std::array<std::int32_t, kSpmRingSize>, kPumpCount> spmRing{};
+    std::array<std::array<StrokeSample, kSpmRingSize>, kPumpCount> spmRing{};
     std::array<std::int32_t, kPumpCount> pumpStrokes{};
 
-    float meanOutput = 0;   // output x efficiency, averaged over the pumps counted
+    float meanOutput = 0;   // output x efficiency a stroke of the pumps counted at their set rates
     std::int32_t lagAlarmInterval = 10;
     std::int32_t boxX = 0;
     std::int32_t boxY = 0;
@@ -79,6 +85,9 @@ private:
     // A pump counts while it is on the hole, or every pump while the pumps-on byte is set.
     bool Counts(int pump) const;
     void CountStrokes(int pump, std::int32_t strokes);
+    // The rate of a pump from the depth box: `strokes` strokes, the latest at steady ms `at`.
+    void TimeStrokes(int pump, std::int32_t strokes, double at);
+    void StandPump(int pump);
     void PumpRateAlarms();
 
     Driller& owner_;

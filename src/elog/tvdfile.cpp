@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -63,6 +64,29 @@ void ClearSurvey(RECORD& r)
     r.dogLeg = 0;
 }
 
+// The stations stored in `source`, the records from the one at `firstIndex` records past the file's
+// first depth (the first five records of a file are never stations), in MD order, ended by the
+// interval's own station; the MD as typed where it lies in its record, else the record's depth.
+std::vector<PathPoint> StationsOf(std::span<const RECORD> source, std::int64_t firstIndex, const TvdInterval& iv)
+{
+    std::vector<PathPoint> out;
+    for (std::size_t k = 0; k < source.size(); ++k) {
+        const RECORD& r = source[k];
+        if (!(r.tvd > 0) || firstIndex + std::int64_t(k) < 5 || r.depth >= platform::Whole(iv.mdEnd))
+            continue;
+        const bool typed = platform::Whole(r.surveyMeasuredDepth) == r.depth;
+        out.push_back({typed ? double(r.surveyMeasuredDepth) : double(r.depth), double(r.tvd)});
+    }
+    out.push_back({double(iv.mdEnd), double(iv.tvdEnd)});
+    return out;
+}
+
+// The MD record (the nearest whole unit) that TVD unit `tvd` takes on the path through `stations`.
+std::int64_t MdRecordOf(std::int64_t tvd, std::span<const PathPoint> stations)
+{
+    return std::llround(std::clamp(MdAtTvd(double(tvd), stations), -1.0e15, 1.0e15));
+}
+
 std::string HeaderWellName(const QString& path)
 {
     char bytes[160] = {};
@@ -73,13 +97,18 @@ std::string HeaderWellName(const QString& path)
 
 }  // namespace
 
-std::int64_t MdOfTvd(std::int64_t tvd, std::int64_t md0, std::int64_t tvd0, std::int64_t n, std::int64_t t)
+double MdAtTvd(double tvd, std::span<const PathPoint> stations)
 {
-    if (t <= 0)
-        return md0 + n;
-    // In 128 bits: depths read from a damaged file may be anything in the int32 range.
-    const __int128 k = std::clamp<std::int64_t>(tvd - tvd0, 0, t);
-    return md0 + std::int64_t((2 * k * n + t) / (2 * __int128(t)));
+    if (stations.empty() || tvd < stations.front().tvd)
+        return tvd;
+    for (std::size_t k = 1; k < stations.size(); ++k) {
+        const PathPoint& a = stations[k - 1];
+        const PathPoint& b = stations[k];
+        if (tvd < std::min(a.tvd, b.tvd) || tvd > std::max(a.tvd, b.tvd))
+            continue;
+        return a.tvd == b.tvd ? a.md : a.md + (tvd - a.tvd) * (b.md - a.md) / (b.tvd - a.tvd);
+    }
+    return stations.back().md;
 }
 
 QString TvdSidePath(const QString& path, const char* extension)
@@ -123,12 +152,13 @@ int TvdFile::Update(const QString& path, TvdInterval& iv)
                              platform::MB_OK);
         return 0;
     }
+    const std::vector<PathPoint> stations = StationsOf(*source, 0, iv);
     std::vector<RECORD> out;
     out.reserve(std::size_t(t + 1));
     float m = 0;
     for (std::int64_t k = 0; k <= t; ++k) {
-        const std::int64_t i = std::min<std::int64_t>(MdOfTvd(first + k, first, first, n, t) - first,
-                                                      std::int64_t(source->size()) - 1);
+        const std::int64_t i =
+            std::clamp<std::int64_t>(MdRecordOf(first + k, stations) - first, 0, std::int64_t(source->size()) - 1);
         RECORD r = (*source)[std::size_t(i)];
         if (r.depth == 0)
             break;
@@ -144,9 +174,9 @@ int TvdFile::Update(const QString& path, TvdInterval& iv)
         return 0;
     }
     if (curvesLoaded && gammaFlag)
-        gammaFlag = StartGamma(curvePath, iv) != 0;
+        gammaFlag = StartGamma(curvePath, iv, stations) != 0;
     if ((iv.copyDescriptions != 0 || createTvd) && m < 70)
-        CopyMemos(path, iv, std::int32_t(d), true);
+        CopyMemos(path, iv, std::int32_t(d), stations, true);
     else
         QFile::remove(TvdSidePath(path, ".mem"));  // a new TVD log keeps no memos of an old one
 
@@ -193,11 +223,16 @@ int TvdFile::BuildInterval(const QString& path, TvdInterval& iv)
         platform::MessageBox(QStringLiteral("Destination Open Failed"), QStringLiteral("File Error"), platform::MB_OK);
         return 0;
     }
+    // The path starts at the station the TVD log reached, with its TVD as stored in its record.
+    std::vector<PathPoint> stations = StationsOf(std::span(*source).subspan(1), mdStart - sources_.firstDepth + 1, iv);
+    const RECORD& reached = source->front();
+    const bool stored = reached.tvd > 0 && platform::Whole(reached.tvd) == tvdStart;
+    stations.insert(stations.begin(), {double(iv.mdStart), stored ? double(reached.tvd) : double(iv.tvdStart)});
     float m = 0;
     std::int64_t depth = tvdStart;
     for (std::int64_t k = 1; k <= t; ++k) {
-        const std::int64_t i = std::min<std::int64_t>(MdOfTvd(tvdStart + k, mdStart, tvdStart, n, t) - mdStart,
-                                                      std::int64_t(source->size()) - 1);
+        const std::int64_t i = std::clamp<std::int64_t>(MdRecordOf(tvdStart + k, stations) - mdStart, 0,
+                                                        std::int64_t(source->size()) - 1);
         RECORD r = (*source)[std::size_t(i)];
         if (r.depth == 0)
             break;
@@ -214,15 +249,15 @@ int TvdFile::BuildInterval(const QString& path, TvdInterval& iv)
         return 0;
     }
     if (curvesLoaded && gammaFlag && m < 90)
-        gammaFlag = AppendGamma(curvePath, iv) != 0;
+        gammaFlag = AppendGamma(curvePath, iv, stations) != 0;
     if ((iv.copyDescriptions != 0 || createTvd) && m < 70)
-        CopyMemos(path, iv, std::int32_t(d));
+        CopyMemos(path, iv, std::int32_t(d), stations);
     iv.mdStart = iv.mdEnd;
     iv.tvdStart = float(depth);
     return SaveInterval(path, iv);
 }
 
-int TvdFile::StartGamma(const QString& tvdCurvePath, const TvdInterval& iv)
+int TvdFile::StartGamma(const QString& tvdCurvePath, const TvdInterval& iv, std::span<const PathPoint> stations)
 {
     // Row p of a curve file is drawn at depth p + 1 and gets that depth; rows above the first depth
     // are copied as they are, deeper ones take the rows of the MD records the data file took.
@@ -237,8 +272,7 @@ int TvdFile::StartGamma(const QString& tvdCurvePath, const TvdInterval& iv)
     }
     std::vector<CurveRecord> out;
     for (std::int64_t depth = 1; depth <= tvdEnd; ++depth) {
-        const std::int64_t md =
-            depth <= first ? depth : MdOfTvd(depth, first, first, std::max<std::int64_t>(mdEnd - first, 0), tvdEnd - first);
+        const std::int64_t md = depth <= first ? depth : std::clamp(MdRecordOf(depth, stations), first, std::max(mdEnd, first));
         if (md - 1 >= std::int64_t(rows->size()))
             break;
         CurveRecord row = (*rows)[std::size_t(md - 1)];
@@ -252,7 +286,7 @@ int TvdFile::StartGamma(const QString& tvdCurvePath, const TvdInterval& iv)
     return 1;
 }
 
-int TvdFile::AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv)
+int TvdFile::AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv, std::span<const PathPoint> stations)
 {
     const std::int64_t mdStart = platform::Whole(iv.mdStart);
     const std::int64_t tvdStart = platform::Whole(iv.tvdStart);
@@ -284,7 +318,7 @@ int TvdFile::AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv)
     for (std::size_t p = held; p < reached; ++p)
         (*out)[p].values[SLOT_DEPTH] = float(p + 1);
     for (std::int64_t k = 1; k <= t; ++k) {
-        const std::int64_t i = MdOfTvd(tvdStart + k, mdStart, tvdStart, n, t) - mdStart - 1;
+        const std::int64_t i = std::clamp(MdRecordOf(tvdStart + k, stations), mdStart + 1, mdStart + n) - mdStart - 1;
         if (i < 0 || i >= std::int64_t(source->size()))
             break;
         CurveRecord row = (*source)[std::size_t(i)];
@@ -323,7 +357,8 @@ QByteArray TvdConfigOf(const QByteArray& wellConfig, const QString& curveFile, c
     return QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg);
 }
 
-int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t d, bool afresh)
+int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t d, std::span<const PathPoint> stations,
+                       bool afresh)
 {
     const QString memPath = TvdSidePath(path, ".mem");
     std::vector<wellfile::SVMEMO> out;
@@ -337,16 +372,20 @@ int TvdFile::CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t 
     const std::int64_t mdStart = platform::Whole(iv.mdStart);
     const std::int64_t mdEnd = platform::Whole(iv.mdEnd);
     const std::int64_t tvdStart = platform::Whole(iv.tvdStart);
-    const std::int64_t n = std::max<std::int64_t>(mdEnd - mdStart, 1);
     const std::int64_t t = std::max<std::int64_t>(platform::Whole(iv.tvdEnd) - tvdStart, 1);
+    // The MD record of each TVD unit of the interval, as the data file took them.
+    std::vector<std::int64_t> mdOf(std::size_t(t + 1));
+    for (std::int64_t k = 0; k <= t; ++k)
+        mdOf[std::size_t(k)] = MdRecordOf(tvdStart + k, stations);
     std::int64_t lastKept = 0;
     const std::size_t before = out.size();
     for (const wellfile::SVMEMO& memo : memos) {
         const std::int64_t depth = memo.depth;
         if (depth <= 0 || depth < mdStart || depth >= mdEnd)
             continue;
-        // The TVD depth whose record holds the memo's MD record.
-        const std::int64_t tvd = tvdStart + std::int64_t((2 * __int128(depth - mdStart) * t + n) / (2 * __int128(n)));
+        // The TVD depth whose record holds the memo's MD record, or the next record kept.
+        const auto at = std::find_if(mdOf.begin(), mdOf.end(), [depth](std::int64_t md) { return md >= depth; });
+        const std::int64_t tvd = tvdStart + (at == mdOf.end() ? t : std::int64_t(at - mdOf.begin()));
         if (tvd <= lastKept)
             continue;
         wellfile::SVMEMO copy = memo;

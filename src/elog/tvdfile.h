@@ -4,10 +4,11 @@
 // from the well's first depth, its curve file (".svc") the gamma rows re-numbered the same way, its
 // ".mem" the copied memos and its ".tvd" the current interval.
 //
-// Where the hole is deviated an interval of t TVD units spans n > t MD units: record k of the interval
-// takes MD record round(k x n / t), so the record at each station's TVD holds that station's MD record
-// and data, gamma and memos stay in line. Every file is written whole through a temporary file and a
-// rename, only once everything it needs was read.
+// Each TVD unit takes the MD record at which the well path reaches that TVD, to the nearest unit: the
+// path runs through every survey station stored in the records (TVD = MD above the first, linear
+// between stations), so the record at each station's TVD holds that station's MD record and data,
+// gamma and memos stay in line. Every file is written whole through a temporary file and a rename,
+// only once everything it needs was read.
 #include "elog/tvdinterval.h"
 #include "wellfile/memorecords.h"
 
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 namespace elog {
 
@@ -29,9 +31,14 @@ struct TvdSources {
     std::int32_t firstDepth = 0;  // the data file's first depth
 };
 
-// The MD depth that TVD depth `tvd` of the interval starting at (`md0`, `tvd0`) with `n` MD and `t` TVD
-// units takes: md0 + round((tvd - tvd0) x n / t). With t 0 or less the MD end.
-std::int64_t MdOfTvd(std::int64_t tvd, std::int64_t md0, std::int64_t tvd0, std::int64_t n, std::int64_t t);
+// A survey station of the well path.
+struct PathPoint {
+    double md = 0, tvd = 0;
+};
+// The measured depth at which the well path through `stations` (in MD order) reaches true vertical
+// depth `tvd`: the depth itself above the first station, linear between stations (the first pair that
+// spans it), the last station's MD below them.
+double MdAtTvd(double tvd, std::span<const PathPoint> stations);
 
 // `path` with its extension replaced by `extension` (".tvd", ".mem", ".hdr").
 QString TvdSidePath(const QString& path, const char* extension);
@@ -60,11 +67,13 @@ public:
     // Appends one interval; a station more than 4 units shallower than the TVD reached asks before the
     // file is cut back to it.
     int BuildInterval(const QString& path, TvdInterval& iv);
-    int StartGamma(const QString& tvdCurvePath, const TvdInterval& iv);
-    int AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv);
-    // Copies the memos of the interval to the TVD ".mem" at their TVD depths (`d` the MD-TVD
-    // difference, spare room); `afresh` replaces what the file held.
-    int CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t d, bool afresh = false);
+    // The gamma rows, copied or appended, and the memos of the interval copied to the TVD ".mem" at
+    // their TVD depths (`d` the MD-TVD difference, spare room; `afresh` replaces what the file held),
+    // each along the well path through `stations`, as the data file's records.
+    int StartGamma(const QString& tvdCurvePath, const TvdInterval& iv, std::span<const PathPoint> stations);
+    int AppendGamma(const QString& tvdCurvePath, const TvdInterval& iv, std::span<const PathPoint> stations);
+    int CopyMemos(const QString& path, const TvdInterval& iv, std::int32_t d, std::span<const PathPoint> stations,
+                  bool afresh = false);
     // Cuts the TVD data file back to the interval's TVD end, which becomes its start.
     int CutTvdFile(const QString& path, TvdInterval& iv);
     static int SaveInterval(const QString& path, const TvdInterval& iv);

@@ -132,7 +132,7 @@ QString PointInfoText(std::span<const WellPathRow> table, int rows, int i, std::
     while (p > 0 && table[std::size_t(p)].tvd == 0)
         --p;
     const WellPathRow& before = table[std::size_t(p)];
-    double tvd = e.tvd, vs = e.vs;
+    double tvd = e.tvd, vs = e.vs, inclination = e.inclination, azimuth = e.azimuth;
     if (e.tvd == 0) {
         vs = double(md - before.depth) + before.vs;
         int q = i;
@@ -140,16 +140,29 @@ QString PointInfoText(std::span<const WellPathRow> table, int rows, int i, std::
             ++q;
         const WellPathRow& after = table[std::size_t(q)];
         // Two entries at one MD would divide by zero: the TVD before holds.
-        if (after.tvd > 0 && after.depth != before.depth)
-            tvd = double(md - before.depth) * (double(after.tvd) - before.tvd) / double(after.depth - before.depth) +
-                  before.tvd;
-        else
+        if (after.tvd > 0 && after.depth != before.depth) {
+            // Between two stations every survey value lies on the line between theirs: the VS grows
+            // as the hole turns from the vertical, not by the MD drilled.
+            const double f = double(md - before.depth) / double(after.depth - before.depth);
+            const auto between = [f](double a, double b) { return a + f * (b - a); };
+            tvd = between(before.tvd, after.tvd);
+            vs = between(before.vs, after.vs);
+            inclination = between(before.inclination, after.inclination);
+            // The azimuth turns the short way round, through north when that is shorter.
+            double turn = std::fmod(double(after.azimuth) - before.azimuth, 360.0);
+            if (turn > 180)
+                turn -= 360;
+            else if (turn < -180)
+                turn += 360;
+            azimuth = std::fmod(before.azimuth + f * turn + 360.0, 360.0);
+        } else {
             tvd = before.tvd;
+        }
     }
     const int kbWhole = platform::Trunc(kb);
     return QString::asprintf(" MD=%d (%d)\n INCL=%3.2f\n AZM=%3.2f\n TVD=%.2f (%.2f)\n  VS=%4.2f\n HW=%2.2f \n ROP= %2.1f M/Min",
-                             int(md), kbWhole - int(md), double(e.inclination), double(e.azimuth), tvd, double(kb) - tvd,
-                             vs, 0.01 * e.totalGas, double(e.rate));
+                             int(md), kbWhole - int(md), inclination, azimuth, tvd, double(kb) - tvd, vs,
+                             0.01 * e.totalGas, double(e.rate));
 }
 
 HeldMove HoldMove(const MouseGeometry& g, int x, int y)

@@ -69,8 +69,9 @@ void DropNote(wellfile::HTEXTEX& note, const MouseGeometry& g, int x, int y, std
 
 // The well-path table entry under window column x, held to the `rows` entries walked (-1: none).
 int PointBoxEntry(const MouseGeometry& g, int x, int rows);
-// The point box's text for entry i: its MD, inclination, azimuth, TVD and VS (between stations
-// interpolated from the one before and the one after), hot wire and rate; KB the kelly bushing.
+// The point box's text for entry i: its MD, inclination, azimuth, TVD and VS (between stations each
+// on the line between the one before and the one after; past the last station the TVD holds and the
+// VS grows by the MD), hot wire and rate; KB the kelly bushing.
 QString PointInfoText(std::span<const WellPathRow> table, int rows, int i, std::int32_t plotLastDepth, float kb);
 
 // A move near the view's edges is held inside and ends the action there.

@@ -31,21 +31,13 @@ float FromLagSettings(const wellfile::LagRecord& lag, const wellfile::WITSRECORD
         return 0;
     const std::array<float, 3> perStroke{lag.pump1Output, lag.pump2Output, lag.pump3Output};
     const std::array<std::uint16_t, 3> rate{live.spm1, live.spm2, live.spm3};
-    float spmSum = 0;
-    float output = 0;
-    int running = 0;
-    for (std::size_t k = 0; k < 3; ++k) {
-        if (lag.pumpOnHole[k] == 0)
-            continue;
-        spmSum += rate[k];
-        if (rate[k] != 0) {
-            output += perStroke[k] * lag.pumpEfficiency[k];
-            ++running;
-        }
-    }
-    if (running > 0)
-        output /= float(running);
-    return output * kGallonsPerBarrel * factor * spmSum;
+    // Each pump on hole moves its own rate x output x efficiency: pumps of different output are not
+    // averaged.
+    float flow = 0;
+    for (std::size_t k = 0; k < 3; ++k)
+        if (lag.pumpOnHole[k] != 0)
+            flow += float(rate[k]) * perStroke[k] * lag.pumpEfficiency[k];
+    return flow * kGallonsPerBarrel * factor;
 }
 
 }  // namespace

@@ -273,7 +273,9 @@ TEST_F(DrillerTest, CustomRecordTakesTheWitsValuesAndTheMeanPumpOutput)
     const auto custom = testing_support::FileRecords<wellfile::CUSTDATAREC>(well.customDataFileName);
     const wellfile::CUSTDATAREC& c = custom.back();
     EXPECT_FLOAT_EQ(c.spm, 110.0f);
-    EXPECT_NEAR(CustomFloat(c, 182), (0.1f * 0.95f + 0.12f * 0.9f) / 2, 1e-6);
+    // The output a stroke of the two pumps together: their flows over their strokes (0.1009, not the
+    // pumps' plain mean 0.1015), so that rate x output is the flow.
+    EXPECT_NEAR(CustomFloat(c, 182), (60 * 0.1 * 0.95 + 50 * 0.12 * 0.9) / 110, 1e-6);
     EXPECT_FLOAT_EQ(c.casingPressure, 350.0f);
     EXPECT_FLOAT_EQ(c.rpm, 120.0f);
     EXPECT_FLOAT_EQ(driller->Live().casingPressure, 0.0f);  // taken by the step

@@ -147,6 +147,38 @@ TEST_F(LagCalcDlgTest, MeasuredLagGivesTheWashoutAndEscapeKeepsIt)
     EXPECT_NEAR(LastRecordLag(), calculated + 1.0f, 0.01);
 }
 
+TEST_F(LagCalcDlgTest, PumpsOfDifferentOutputEachMoveTheirOwnMud)
+{
+    StartWithLagFile();
+    const std::pair<int, const char*> typed[] = {
+        {CasingId, "8.835"},  {CasingLength, "800"}, {OpenHoleDiameter, "8.5"}, {Pipe1Od, "5"},
+        {Pipe1Id, "4.276"},   {Collar1Od, "6.5"},    {Collar1Id, "2.8125"},     {Collar1Length, "150"},
+        {Pump1Output, "0.1"}, {Pump1Spm, "100"},     {Efficiency1, "0.95"},     {Pump2Output, "0.05"},
+        {Pump2Spm, "30"},     {Efficiency2, "0.95"},
+    };
+    Dialog::QueueTestScript([&](Dialog& d) {
+        for (auto [id, text] : typed)
+            d.SetText(id, text);
+        d.SetCheck(Pump2OnHole, platform::BST_CHECKED);
+        Leave(d, CurrentDepth, "1300");  // 1,150 m of pipe and 500 m of open hole
+        d.Click(lagid::Calculate);
+
+        // By hand, in feet: the annulus is the hole less the string's outside; each pump moves its own
+        // strokes x output x efficiency.
+        const double k = 3.281 * 0.000971;
+        const double annulus = k * (800 * 8.835 * 8.835 + 500 * 8.5 * 8.5 - 1150 * 5.0 * 5.0 - 150 * 6.5 * 6.5);
+        const double flow = 100 * 0.1 * 0.95 + 30 * 0.05 * 0.95;  // 10.925 bbl/min
+        EXPECT_EQ(d.GetText(Annular), QString::asprintf("%.2f", annulus));
+        EXPECT_EQ(d.GetText(Annular), "202.25");
+        EXPECT_NEAR(d.GetText(LagMinutes).toDouble(), annulus / flow, 0.006);  // 18.51, not 21.84
+        EXPECT_NEAR(d.GetText(LagStrokes).toDouble(), annulus / flow * 130, 0.05);  // 2,406.6, not 2,838.6
+        EXPECT_NEAR(d.GetText(BarrelsPerMinute).toDouble(), flow, 0.006);  // 10.93, not 9.26
+        d.Click(lagid::Close);
+    });
+    commands.RunLagCalculator(log);
+    EXPECT_NEAR(SavedLag().lagMinutes, 18.51, 0.01);
+}
+
 TEST_F(LagCalcDlgTest, EveryValueTypedIsSavedInItsOwnField)
 {
     StartWithLagFile();

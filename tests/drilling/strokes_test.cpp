@@ -5,11 +5,14 @@
 
 #include "drilling/strokes.h"
 #include "support/files.h"
+#include "support/strokewaiter.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "wits/witsalarms.h"
 
 #include <atomic>
+#include <map>
+#include <set>
 #include <thread>
 
 using namespace drilling;
@@ -60,22 +63,55 @@ TEST_F(StrokesTest, RatesFollowTheContactsOfThePump)
         StrokeAfter(2);
         rates << Strokes().spm[0];
     }
-    // The previous rate weighs as one sample of six: a steady 30 settles on 29.
-    EXPECT_EQ(rates, (QList<int>{5, 10, 16, 22, 28, 29, 29}));
+    // The first stroke after the start only starts the timing; from the second on a stroke every 2 s
+    // reads 30.
+    EXPECT_EQ(rates, (QList<int>{0, 30, 30, 30, 30, 30, 30}));
     EXPECT_EQ(Strokes().pumpStrokes[0], 7);
     EXPECT_NEAR(Strokes().pumpVolume[0], 0.7, 1e-5);
 
-    // Three strokes within one tick are three strokes, and one sample of their mean rate.
+    // Three strokes within one tick are three strokes: with the four before them, 7 strokes in the 10 s
+    // of the last five samples.
     StrokeAfter(2, 3);
     EXPECT_EQ(Strokes().pumpStrokes[0], 10);
     EXPECT_NEAR(Strokes().pumpVolume[0], 1.0, 1e-5);
-    EXPECT_EQ(Strokes().spmRing[0][2], 90);
+    EXPECT_EQ(Strokes().spm[0], 42);
 
     // More than 10 s without a stroke: the pump stands.
     Clock().Advance(10200);
     Strokes().Tick();
     EXPECT_EQ(Strokes().spm[0], 0);
     EXPECT_EQ(LastLine("PUMPS"), "PUMPS NOT RUNNING                              ");
+}
+
+TEST_F(StrokesTest, ASteadyPumpReadsItsOwnRateBetweenTicks)
+{
+    StartCounting();
+    canvas.recording = false;
+    // A pump thread running at known rates gives the depth box's contacts at their own times, to the
+    // 100 ms; the drilling tick runs every 200 ms, between them.
+    testing_support::FakeStrokeTime time;
+    const auto pump = std::make_shared<PumpStrokes>();
+    pump->makeWaiter = time.Maker();
+    std::array<std::jthread, kPumpCount> threads;
+    ASSERT_EQ(StartPumpThread({threads, pump}, 1), 1);
+    std::map<int, std::set<int>> read;
+    for (const int rate : {30, 60, 100, 120}) {
+        pump->SetRate(0, float(rate));
+        for (int ms = 100; ms <= 20000; ms += 100) {
+            time.Advance(100);
+            Clock().Advance(100);
+            ASSERT_TRUE(time.Settle());
+            if (const std::int32_t strokes = pump->TakeStrokes(0))
+                driller->AddPumpStrokes(0, strokes);
+            if (ms % 200 != 0)
+                continue;
+            Strokes().Tick();
+            if (ms > 10000)  // the last five strokes all at the new rate
+                read[rate].insert(Strokes().spm[0]);
+        }
+    }
+    // By hand: 60,000 ms / rate between strokes, so each reads its rate and only it.
+    EXPECT_EQ(read, (std::map<int, std::set<int>>{{30, {30}}, {60, {60}}, {100, {100}}, {120, {120}}}));
 }
 
 TEST_F(StrokesTest, BoxShowsTotalsAndTheLagTimeAtThePresentRate)

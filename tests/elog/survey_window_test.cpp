@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 using platform::Dialog;
@@ -260,6 +261,43 @@ TEST(SurveyWindow, TvdLogBuildsFromStoredStationsAndTheOpenedTvdWellIsMarkedTvd)
     EXPECT_TRUE(logview::TitleRowOf(w.S(), 1000).tvdFile);
     ASSERT_EQ(w.window.OpenDataFile(w.path), 1);
     EXPECT_FALSE(logview::TitleRowOf(w.S(), 1000).tvdFile);
+}
+
+TEST(SurveyWindow, EachTvdUnitOfTheTvdLogHoldsTheRecordMeasuredAtThatTvd)
+{
+    SurveyWindow w;
+    std::vector<RECORD> rows = FileRecords<RECORD>(w.path);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].verticalSection = float(1000 + i);  // each record's MD, which the TVD copy keeps
+    // Stations at MD 1150, 1200, 1250 and 1300: the first two less than 6 above their MD.
+    const double md[] = {1150, 1200, 1250, 1300}, tvd[] = {1149.43, 1195.49, 1235.05, 1265.4};
+    for (std::size_t k = 0; k < 4; ++k) {
+        RECORD& r = rows[std::size_t(md[k]) - 1000];
+        r.surveyMeasuredDepth = float(md[k]);
+        r.tvd = float(tvd[k]);
+        r.inclination = 15.0f * float(k + 1);
+    }
+    testing_support::WriteRecords(w.path, rows);
+    ASSERT_EQ(w.window.OpenDataFile(w.path), 1);
+    w.window.EvCommand(app::cmd::TvdLog);
+    const std::vector<RECORD> built = FileRecords<RECORD>(w.folder + "~12.svm");
+    ASSERT_EQ(built.size(), 266u);  // TVD 1000 to 1265
+    // The MD of a TVD unit, by hand: the TVD itself above the first station, linear between stations.
+    const auto mdOf = [&](double t) {
+        if (t < tvd[0])
+            return t;
+        std::size_t k = 0;
+        while (t > tvd[k + 1])
+            ++k;
+        return md[k] + (t - tvd[k]) * (md[k + 1] - md[k]) / (tvd[k + 1] - tvd[k]);
+    };
+    const auto heldAt = [&](int t) { return built[std::size_t(t - 1000)].verticalSection; };
+    EXPECT_EQ(heldAt(1100), 1100.0f);  // was MD 1106's record
+    EXPECT_NEAR(mdOf(1150), 1150.62, 0.01);
+    EXPECT_EQ(heldAt(1150), 1151.0f);  // was 1160's
+    for (int t = 1000; t <= 1265; ++t)
+        ASSERT_EQ(heldAt(t), float(std::lround(mdOf(t)))) << t;
+    EXPECT_EQ(heldAt(1235), 1250.0f);  // the station's TVD holds the station's record
 }
 
 TEST(SurveyWindow, TargetImportWritesTheWellsTargetFile)

@@ -1,6 +1,6 @@
 // The TVD well's files from intervals: records re-numbered to TVD with the records of each station's
-// MD at its TVD, the gamma rows in line with them, memos at the TVD of their records and written
-// afresh for a new log, a TVD well of another well left alone, and a short ".tvd" refused.
+// MD at its TVD, the gamma rows in line with them, memos at the TVD of their records and written afresh
+// for a new log, a TVD well of another well left alone, and a short ".tvd" refused.
 #include "elog/curverecord.h"
 #include "elog/survey.h"
 #include "elog/tvdfile.h"
@@ -87,8 +87,9 @@ TEST(TvdFile, EachStationsTvdHoldsItsMdRecordAndTheGammaRowsStayInLine)
     ASSERT_EQ(gamma.size(), 1600u);
     for (int tvd = 1000; tvd <= 1600; ++tvd) {
         const RECORD& r = rows[std::size_t(tvd - 1000)];
-        // Round(k x n / t) of the interval the depth lies in.
-        const int md = tvd <= 1400 ? 1000 + (2 * (tvd - 1000) * 500 + 400) / 800 : 1500 + (2 * (tvd - 1400) * 300 + 200) / 400;
+        // Above the first station the hole is taken as vertical; below it round(k x n / t) of the
+        // interval the depth lies in.
+        const int md = tvd < 1400 ? tvd : 1500 + (2 * (tvd - 1400) * 300 + 200) / 400;
         ASSERT_EQ(r.depth, tvd);
         ASSERT_FLOAT_EQ(r.verticalSection, float(md)) << tvd;
         // The row drawn at a TVD depth is the one drawn at its record's MD.

@@ -152,6 +152,12 @@ TEST(HorzMouseRules, PointBoxShowsTheEntryUnderThePointInterpolatedBetweenStatio
               " MD=2050 (-2020)\n INCL=88.50\n AZM=270.25\n TVD=1250.50 (-1220.50)\n  VS=850.12\n HW=1.25 \n ROP= 2.5 M/Min");
     table[50] = Row(2050, 0, 0);
     EXPECT_TRUE(PointInfoText(table, 101, 50, 2400, 30).contains("TVD=1250.00 (-1220.00)\n  VS=850.00"));
+    // Inclination and azimuth halfway too, the azimuth turning through north.
+    table[0].inclination = 80;
+    table[0].azimuth = 350;
+    table[100].inclination = 90;
+    table[100].azimuth = 10;
+    EXPECT_TRUE(PointInfoText(table, 101, 50, 2400, 30).contains(" INCL=85.00\n AZM=0.00\n"));
     // Held to the table at both sides; no station after: the TVD before; two at one MD: no division.
     EXPECT_EQ(PointBoxEntry(f.g, 10, 101), 0);
     EXPECT_EQ(PointBoxEntry(f.g, 5000, 101), 100);

@@ -39,11 +39,12 @@ struct MouseOnView {
     QString hor;
     HorzDlg* view = nullptr;
     explicit MouseOnView(const std::function<void(wellfile::HorzSetupRecord&)>& stored = {},
-                         const std::vector<wellfile::HTEXTEX>& notes = {})
+                         const std::vector<wellfile::HTEXTEX>& notes = {},
+                         std::function<QString(const QString&)> makeWell = {})
     {
-        testing_support::OpenNewWell(window, [](const QString& data) {
-            return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400);
-        });
+        if (!makeWell)
+            makeWell = [](const QString& data) { return testing_support::MakeDeviatedWell(data, "H.svm", 1000, 1400); };
+        testing_support::OpenNewWell(window, makeWell);
         app::LogState& s = window.State();
         s.env.screenWidth = 1920;
         hor = s.well.file.currentFolder + "H.hor";
@@ -248,6 +249,42 @@ TEST(HorzMouse, PointBoxShowsTheSurveyValuesUnderTheClickUntilTheNextRightClick)
     // Below the plot image (the scroll bar's rows): nothing.
     f.Mouse(QEvent::MouseButtonPress, x, f.view->height() - 10, {}, Qt::RightButton);
     EXPECT_EQ(f.view->Mouse().PointBox(), nullptr);
+}
+
+TEST(HorzMouse, ThePointBoxBetweenStationsReadsTheSurveyValuesOnTheLineBetweenThem)
+{
+    // A build of 15 degrees every 50 units from 1100, surveyed at 1150, 1200, 1250 and 1300 only.
+    const float md[] = {1150, 1200, 1250, 1300}, tvd[] = {1149.43f, 1195.49f, 1235.05f, 1265.4f};
+    const float vs[] = {6.51f, 25.59f, 55.94f, 95.49f};
+    MouseOnView f({}, {}, [&](const QString& data) {
+        std::vector<wellfile::RECORD> rows = testing_support::DeviatedRecords(1000, 1400);
+        for (wellfile::RECORD& r : rows)
+            r.tvd = r.inclination = r.azimuth = r.verticalSection = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            wellfile::RECORD& r = rows[std::size_t(md[k]) - 1000];
+            r.tvd = tvd[k];
+            r.verticalSection = vs[k];
+            r.inclination = 15.0f * float(k + 1);
+            r.azimuth = 45;
+        }
+        testing_support::WriteRecords(data + "H.svm", rows);
+        return data + "H.svm";
+    });
+    const auto boxAt = [&f](std::int32_t depth) {
+        f.view->EvHScroll(ScrollCode::Thumb, f.P().plotLeft + std::max(0, (depth - f.P().plotFirstDepth) * 8 - 400));
+        f.Mouse(QEvent::MouseButtonPress, f.X(depth), 300, {}, Qt::RightButton);
+        const QString text = f.view->Mouse().PointBox() ? f.view->Mouse().PointBox()->text() : QString();
+        f.Mouse(QEvent::MouseButtonPress, f.X(depth), 300, {}, Qt::RightButton);  // hides it
+        return text;
+    };
+    // By hand, the VS a share of the way between the stations: at 1163 13/50 from 1150 (was 19.51), at
+    // 1225 halfway from 1200 (was 50.59), at 1287 37/50 from 1250 (was 92.94).
+    const QString at1163 = boxAt(1163), at1225 = boxAt(1225), at1287 = boxAt(1287);
+    EXPECT_TRUE(at1163.contains(QString::asprintf("VS=%4.2f\n", 6.51 + 13.0 / 50 * (25.59 - 6.51)))) << at1163.toStdString();
+    EXPECT_TRUE(at1163.contains(" INCL=18.90\n AZM=45.00\n")) << at1163.toStdString();  // 15 + 13/50 x 15
+    EXPECT_NEAR(at1225.section("VS=", 1).section('\n', 0, 0).toDouble(), 25.59 + 0.5 * (55.94 - 25.59), 0.006);
+    EXPECT_TRUE(at1225.contains(" INCL=37.50\n")) << at1225.toStdString();
+    EXPECT_TRUE(at1287.contains(QString::asprintf("VS=%4.2f\n", 55.94 + 37.0 / 50 * (95.49 - 55.94)))) << at1287.toStdString();
 }
 
 TEST(HorzMouse, EditsAreRefusedWhileCustomTracksAreDrawn)

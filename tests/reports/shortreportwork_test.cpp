@@ -74,6 +74,10 @@ TEST(PumpOutput, TakesTheCustomRecordInsideTheFileAndTheLagSettingsNearItsEnds)
     // A pump on hole that stands adds no output but counts no rate either.
     live.spm2 = 0;
     EXPECT_NEAR(reports::ComputePumpOutput(nullptr, &lag, &live, 0), 0.095f * 42 * 60, 0.01f);
+    // Pumps of different output: each one's own flow (60 x 0.1 x 0.95 + 30 x 0.05 x 0.95 bbl/min).
+    lag.pump2Output = 0.05f;
+    live.spm2 = 30;
+    EXPECT_NEAR(reports::ComputePumpOutput(nullptr, &lag, &live, 0), (60 * 0.1 * 0.95 + 30 * 0.05 * 0.95) * 42, 0.01);
     EXPECT_EQ(reports::ComputePumpOutput(nullptr, &lag, nullptr, 0), 0.f);
     lag.motorRevsPerGallon = 0;
     EXPECT_EQ(reports::ComputePumpOutput(nullptr, &lag, &live, 0), 0.f);
