@@ -108,7 +108,7 @@ TEST(NewFile, WritesTheNewWellFromTwentyAboveTheStartDepthAndOpensItInDrilling)
         d.SetSelIndex(106, 5);
     });
     // The custom-data file of the new range says it is made; nothing else is asked or reported.
-    EXPECT_EQ(f.Messages(), QStringList{f.folder + "MY_WELL-2.svx / create"});
+    EXPECT_EQ(f.Messages(), QStringList{"Custom data file created for the depths 40 to 59:\n" + f.folder + "MY_WELL-2.svx / Custom Data"});
     const QString made = f.folder + "MY_WELL-2.svm";
     ASSERT_TRUE(QFileInfo(made).isFile());
     EXPECT_TRUE(f.DataFiles().contains("MY_WELL-2.svm"));
