@@ -25,6 +25,7 @@
 #include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -178,16 +179,30 @@ TEST(RemoteMonitorWindow, LiveUpdateAloneFollowsTheCurveFileAndDrawsItsDepths)
     app::LogState& s = window.State();
     ASSERT_FALSE(s.well.file.secondFolderOption);
     ASSERT_TRUE(doubles().timers.last->Fire(5));
+    window.PaintLog();
+    const QRect band(0, 0, window.BackingStore().width(), s.layout.format.logAreaTop);
+    const QImage before = window.BackingStore().copy(band);
 
+    // The tick asks the window for a paint, which draws the log again, title band and all.
+    int repaints = 0;
+    const std::function<void()> paint = s.view.invalidate;
+    s.view.invalidate = [&] {
+        ++repaints;
+        if (paint)
+            paint();
+    };
     writeCurves(m + "W.svc", 2350, QTime(9, 30));
     ASSERT_TRUE(doubles().timers.last->Fire(5));
     ASSERT_TRUE(s.engines.elogCurves);
     EXPECT_EQ(s.engines.elogCurves->lastDepth, 2350);
-    window.PaintLog();
-    const QRect band(0, 0, window.BackingStore().width(), s.layout.format.logAreaTop);
+    EXPECT_EQ(repaints, 1);
+    EXPECT_TRUE(s.view.redrawPending);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     const QImage shown = window.BackingStore().copy(band);
     s.view.redrawPending = true;
     window.PaintLog();
+    EXPECT_FALSE(window.BackingStore().copy(band) == before);
     EXPECT_TRUE(window.BackingStore().copy(band) == shown);
 
     testing_support::MakeWell(m, "W.svm", 2000, 2410);
