@@ -46,12 +46,11 @@ struct DataFileChoice {
 };
 std::optional<DataFileChoice> DataFileToOpen(const QString& path);
 
-// Makes the well of `path` (through DataFileToOpen) current. A file that fails validation is refused and the well that was open
-// is opened again; only when that fails too (or none was open) is the message box "Not A Valid StrativM
-// File" (its text the path) shown and the demo well of the install folder opened instead. The opened
-// well's remote settings are read last (`WindowServices::LoadRemoteConfig`), so their start flag starts
-// the remote monitor however the well was opened. 1 when a well was opened; 0 when none could be, and
-// then nothing of the state is changed.
+// Makes the well of `path` (through DataFileToOpen) current. A file that fails validation is refused and the well that
+// was open is opened again; only when that fails too (or none was open) is the message box "Not A Valid StrativM File"
+// (its text the path) shown and the demo well of the install folder opened instead. The opened well's remote settings
+// are read last (`WindowServices::LoadRemoteConfig`), so their start flag starts the remote monitor however the well
+// was opened. 1 when a well was opened; 0 when none could be, and then nothing of the state is changed.
 int OpenDataFile(app::LogState& log, const app::WellServices& services, const QString& path);
 
 // Takes the well's names from `path`: wellName, currentFolder, the data, custom-data and fit file

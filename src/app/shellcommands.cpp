@@ -87,7 +87,8 @@ bool MoveDowntimeNotes(const QString& folder, const QString& wellName, std::int3
         // The name keeps its own letters around the depth.
         const qsizetype from = name.lastIndexOf(kNoteMark, -1, Qt::CaseInsensitive) + kNoteMark.size();
         const qsizetype dot = name.indexOf(QLatin1Char('.'), from);
-        const QString to = dir.filePath(name.left(from) + QString::number(*depth + d) + (dot < 0 ? QString() : name.mid(dot)));
+        const QString to =
+            dir.filePath(name.left(from) + QString::number(*depth + d) + (dot < 0 ? QString() : name.mid(dot)));
         out.moved.push_back({to, text});
         taken << to;
         out.left << file.fileName();
