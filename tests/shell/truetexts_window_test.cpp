@@ -1,7 +1,6 @@
 // What the window's commands say of themselves, read on their dialogs and boxes: the new well's start
-// and name length, where Save As Image and Archive put their files, the note dialogs' captions.
+// and name length, where Save As Image and Archive put their files, the note dialog's caption.
 #include "app/commandids.h"
-#include "elog/ui/tvddialog.h"
 #include "entry/entry_services.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
@@ -67,13 +66,4 @@ TEST(TrueTexts, DialogsAndBoxesSayWhatTheProgramDoes)
     });
     window.Neighbours().entry->RunMemoDialog(s, 0);
     EXPECT_EQ(caption, "Note");
-
-    // The survey dialog's words are spelt right.
-    QString info;
-    Dialog::QueueTestScript([&](Dialog& d) {
-        info = d.GetText(elog::tvdid::Info);
-        d.Click(elog::tvdid::Done);
-    });
-    window.EvCommand(app::cmd::TvdFileData);
-    EXPECT_TRUE(info.endsWith("Refer to the manual for more information.")) << info.toStdString();
 }
