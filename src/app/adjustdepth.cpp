@@ -1,11 +1,12 @@
 // Adjust File Depth: every depth of the well moves by a whole number of units. The data file and the
-// side files that hold depths (".svx", ".fit", ".mem", ".hxt", ".qpt") are all written before any of
-// them replaces its file, so a failure leaves the well as it was.
+// side files that hold depths (".svx", ".fit", ".mem", ".hxt", ".qpt", the downtime notes) are all written
+// before any of them replaces its file, so a failure leaves the well as it was.
 #include "app/depthcorrection.h"
 
 #include "app/elogoffset.h"
 #include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "app/shellcommands.h"
 #include "app/wellservices.h"
 #include "app/welltops.h"
 #include "elog/elog_services.h"
@@ -199,6 +200,10 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
         unread = hxt;
     if (unread.isEmpty() && !ShiftedEach<wellfile::QREPORT>(qpt, *d, images))
         unread = qpt;
+    // The downtime markers are notes named for their depths: they move as the notes do.
+    MovedDowntimeNotes downtime;
+    if (unread.isEmpty() && MoveDowntimeNotes(f.currentFolder, f.wellName, *d, downtime, unread))
+        images.insert(images.end(), downtime.moved.begin(), downtime.moved.end());
     if (!unread.isEmpty()) {
         platform::MessageBox(
             unread + QStringLiteral(" cannot be read\nThe depths could not be adjusted; no file was changed"),
@@ -214,6 +219,8 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
                              QStringLiteral("File Error"), platform::MB_OK);
         return;
     }
+    for (const QString& path : std::as_const(downtime.left))
+        QFile::remove(path);
     if (hadCurves)
         sv.view->CloseElog(s);
     f.fileTopDepth = records.front().depth;
@@ -224,6 +231,7 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
 
     sv.view->LoadMemos(s);
     sv.view->LoadShortReports(s);
+    sv.window->DowntimeReport(s);
     MoveTopsAndShows(s, sv, [d](std::int32_t depth) { return depth + *d; });
     if (hadCurves) {
         sv.view->LoadElog(s, s.well.elogFileName);

@@ -249,8 +249,32 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     return 1;
 }
 
-int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& path)
+std::optional<DataFileChoice> DataFileToOpen(const QString& path)
 {
+    const std::optional<std::uint16_t> special = ProfileFromExtension(Profiles(), path);
+    if (!special)
+        return DataFileChoice{path, std::nullopt};
+    const QFileInfo info(path);
+    const QString name = info.completeBaseName() + QStringLiteral(".svm");
+    const QString data = platform::FindFileNoCase(platform::WithSlash(info.absolutePath()), name);
+    if (QFileInfo(data).isFile())
+        return DataFileChoice{data, special};
+    platform::MessageBox(QStringLiteral("%1\nis a file of another logging program (profile %2): its well is opened "
+                                        "from the StrativM data file %3 beside it,\nand there is none. Nothing was "
+                                        "opened.")
+                             .arg(QDir::toNativeSeparators(path))
+                             .arg(*special)
+                             .arg(name),
+                         QStringLiteral("Open"));
+    return std::nullopt;
+}
+
+int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& given)
+{
+    const std::optional<DataFileChoice> target = DataFileToOpen(given);
+    if (!target)
+        return 0;
+    const QString& path = target->path;
     const QString previous = s.well.fileOpened ? s.well.file.dataFileName : QString();
     const std::uint16_t previousProfile = s.well.loggerId;
     // The FIT data option and the ext-record option are settings of the installation: FIT data off and
@@ -274,6 +298,9 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& p
             s.well.loggerId = kDefaultProfile;
         }
     }
+    // The other program's file decides the profile of the data file it stands for.
+    if (chosen == path && target->profile)
+        s.well.loggerId = *target->profile;
     s.well.fileOpened = true;
     ++s.well.openCount;
     s.witsChart.settingsKept = true;
@@ -360,11 +387,14 @@ int OpenCheckedDataFile(app::LogState& s, const app::WellServices& sv, const QSt
     const QString previous = well.dataFileName;
     if (chosen.isEmpty())
         return 0;
+    const std::optional<DataFileChoice> target = DataFileToOpen(chosen);
+    if (!target)
+        return 0;
     // The chosen file is checked before anything of the open well is let go: a refused file leaves that
     // well open as it was, drilling and all, and the recent list as it was. (Validation has told the
     // user why.) With no well open the refusal takes the usual way to the demo well; the open well chosen
     // again is checked by the open itself, once drilling has let go of it.
-    if (s.well.fileOpened && !previous.isEmpty() && chosen != previous && !Acceptable(s, chosen))
+    if (s.well.fileOpened && !previous.isEmpty() && target->path != previous && !Acceptable(s, target->path))
         return 0;
 
     if (letGo)

@@ -9,7 +9,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace app {
@@ -34,12 +36,21 @@ bool CustomTracksAvailable(const app::LogState& log);
 // One line into the activity log of the data folder (nothing for an empty text).
 void WriteLogLine(app::LogState& log, std::string text);
 
-// Makes the well of `path` current. A file that fails validation is refused and the well that was open
-// is opened again; only when that fails too (or none was open) is the message box "Not A Valid StrativM
-// File" (its text the path) shown and the demo well of the install folder opened instead. The opened
-// well's remote settings are read last (`WindowServices::LoadRemoteConfig`), so their start flag starts
-// the remote monitor however the well was opened. 1 when a well was opened; 0 when none could be, and
-// then nothing of the state is changed.
+// The data file to open for `path`, and the profile it opens with when the name decides it: a file of
+// another logging program (an extension of the profile table, such as ".xa1") stands for the data file
+// "<name>.svm" beside it, opened with that extension's profile. Nothing, after a box that says why
+// (caption "Open"), when there is no such data file.
+struct DataFileChoice {
+    QString path;
+    std::optional<std::uint16_t> profile;
+};
+std::optional<DataFileChoice> DataFileToOpen(const QString& path);
+
+// Makes the well of `path` (through DataFileToOpen) current. A file that fails validation is refused and the well that
+// was open is opened again; only when that fails too (or none was open) is the message box "Not A Valid StrativM File"
+// (its text the path) shown and the demo well of the install folder opened instead. The opened well's remote settings
+// are read last (`WindowServices::LoadRemoteConfig`), so their start flag starts the remote monitor however the well
+// was opened. 1 when a well was opened; 0 when none could be, and then nothing of the state is changed.
 int OpenDataFile(app::LogState& log, const app::WellServices& services, const QString& path);
 
 // Takes the well's names from `path`: wellName, currentFolder, the data, custom-data and fit file

@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -62,6 +63,39 @@ std::optional<std::int32_t> DowntimeNoteDepth(const QString& fileName, const QSt
     bool ok = false;
     const int depth = fileName.mid(from, dot < 0 ? -1 : dot - from).toInt(&ok, 10);
     return ok ? std::optional<std::int32_t>(depth) : std::nullopt;
+}
+
+bool MoveDowntimeNotes(const QString& folder, const QString& wellName, std::int32_t d, MovedDowntimeNotes& out,
+                       QString& unread)
+{
+    const QDir dir(folder);
+    QStringList taken;
+    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden)) {
+        const std::optional<std::int32_t> depth = DowntimeNoteDepth(name, wellName);
+        if (!depth)
+            continue;
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            unread = file.fileName();
+            return false;
+        }
+        QByteArray text = file.readAll();
+        // The depth the line names moves with the note; a line edited into something else stays.
+        const QByteArray was = QByteArrayLiteral("DOWNTIME REPORT at ") + QByteArray::number(*depth) + ' ';
+        if (text.startsWith(was))
+            text.replace(0, was.size() - 1, QByteArrayLiteral("DOWNTIME REPORT at ") + QByteArray::number(*depth + d));
+        // The name keeps its own letters around the depth.
+        const qsizetype from = name.lastIndexOf(kNoteMark, -1, Qt::CaseInsensitive) + kNoteMark.size();
+        const qsizetype dot = name.indexOf(QLatin1Char('.'), from);
+        const QString to =
+            dir.filePath(name.left(from) + QString::number(*depth + d) + (dot < 0 ? QString() : name.mid(dot)));
+        out.moved.push_back({to, text});
+        taken << to;
+        out.left << file.fileName();
+    }
+    for (const QString& path : std::as_const(taken))
+        out.left.removeAll(path);
+    return true;
 }
 
 void RebuildDowntimeIndex(DowntimeIndex& index, const QString& folder, const QString& wellName)

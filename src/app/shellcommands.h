@@ -1,12 +1,16 @@
 #pragma once
 // The GUI-free work of the main window's small commands: path helpers, the downtime notes of a well and
 // their depth index, and the About text.
+#include "wellfile/depthcorrection.h"
+
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace app {
 
@@ -28,6 +32,17 @@ std::optional<QString> WriteDowntimeNote(const QString& folder, const QString& w
 // The depth a downtime note of `wellName` is named for; nothing for a file that is not one: its name
 // before "-DT@" must be the well name (in any letter case) and the text after it a depth.
 std::optional<std::int32_t> DowntimeNoteDepth(const QString& fileName, const QString& wellName);
+
+// The downtime notes of `wellName` in `folder` moved by `d` depth units: each note's new file (named for
+// its new depth, its line's depth moved, the rest as it was) in `moved`, and the old files that no moved
+// note takes the place of in `left`, to be removed once the new ones are in place.
+struct MovedDowntimeNotes {
+    std::vector<wellfile::FileImage> moved;
+    QStringList left;
+};
+// False, with the note's path in `unread`, when a note cannot be read.
+bool MoveDowntimeNotes(const QString& folder, const QString& wellName, std::int32_t d, MovedDowntimeNotes& out,
+                       QString& unread);
 
 using DowntimeIndex = std::array<std::int32_t, 300>;
 // The depths of the well's downtime notes in `folder`, in the order of their names; entries past the

@@ -128,6 +128,9 @@ void FollowCurveFile(app::LogState& log, const app::WellServices& services)
         log.view.Invalidate();
     } else if (news.changed) {
         services.view->LoadElog(log, news.path);
+        // The title band names the curves' depths: drawn again with them.
+        log.view.redrawPending = true;
+        log.view.Invalidate();
     }
 }
 
@@ -270,7 +273,8 @@ void ExchangeServices::RefreshRemoteFile(app::LogState& log, const app::WellServ
     // Memos and pictures come with the second-folder copies when that option is on.
     const QString folder = SentAlongFolder(well);
     const std::int32_t lastDepth = well.fileBottomDepth;
-    if (well.copyOut) {
+    // Live update on is all it takes: the second data folder is where this station copies to.
+    if (well.copyOut || well.liveUpdate) {
         FollowCurveFile(log, services);
         if (DataFileChanged(log.well, well.dataFileName) || state.refreshTick % 10 == 0)
             TakeRewrittenFile(log, services, folder, lastDepth);

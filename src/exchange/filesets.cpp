@@ -2,6 +2,7 @@
 
 #include "exchange/backups.h"
 #include "platform/folders.h"
+#include "print/printgeometry.h"
 #include "wellfile/deletefiles.h"
 #include "wellfile/downloadlog.h"
 #include "wellfile/wholefile.h"
@@ -160,7 +161,40 @@ void DeleteLogTexts(const QString& dataFolder)
             wellfile::DeleteFiles(dir.filePath(name));
 }
 
-int ClearWellFiles(const ClearPlaces& places, bool full)
+namespace {
+
+// The prints in `sendFolder` moved into `dataFolder`; their new paths.
+QStringList KeepPrints(const QString& sendFolder, const QString& dataFolder)
+{
+    QStringList kept;
+    const QDir send(sendFolder);
+    for (const QString& name : send.entryList({QStringLiteral("*.pdf")}, QDir::Files | QDir::Hidden)) {
+        if (!print::IsPrintPdfName(name))
+            continue;
+        const QString to = platform::JoinPath(dataFolder, name);
+        // Only a print safely copied leaves the send folder; one that cannot be copied stays there.
+        if (wellfile::CopyFileReplacing(send.filePath(name), to)) {
+            wellfile::DeleteFiles(send.filePath(name));
+            kept << to;
+        }
+    }
+    return kept;
+}
+
+}  // namespace
+
+QString KeptPrintsText(const QStringList& keptPrints)
+{
+    if (keptPrints.isEmpty())
+        return {};
+    QStringList names;
+    for (const QString& path : keptPrints)
+        names << QDir::toNativeSeparators(path);
+    return QStringLiteral("The log prints of the send folder were kept, moved to the data folder:\n") +
+           names.join(u'\n');
+}
+
+int ClearWellFiles(const ClearPlaces& places, bool full, QStringList* keptPrints)
 {
     const QString& data = places.dataFolder;
     const QString sendFolder = platform::FindFileNoCase(data, QStringLiteral("sendfile"));
@@ -183,6 +217,9 @@ int ClearWellFiles(const ClearPlaces& places, bool full)
     }
     if (!QFileInfo(sendFolder).isDir())
         return 0;
+    const QStringList kept = KeepPrints(sendFolder, data);
+    if (keptPrints)
+        *keptPrints << kept;
     if (full) {
         DeletePatterns(sendFolder, Extensions({"*.sv_", "*.sl_", "*.dl_", "*.cl_", "*.cr_", "*.td_", "*.zip", "*.bt_",
                                                "*.rpt", "*.0??", "*.1??", "*.2??", "*.hdr", "*.las"}));

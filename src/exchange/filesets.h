@@ -51,7 +51,13 @@ struct ClearPlaces {
 // folder (neither for profile 37) and "backup/", and the packages of "sendfile/"; every clear deletes
 // the send copies of "sendfile/". In "remote/" and the shared folder a file goes only when its name
 // before the first "@" or "." is the well's (any letter case): other wells stay; in "backup/" only the
-// well's dated copies (IsDatedCopyOf) go. 0 when "sendfile/" is not there, else 1.
-int ClearWellFiles(const ClearPlaces& places, bool full);
+// well's dated copies (IsDatedCopyOf) go. The log prints the program wrote into "sendfile/"
+// (print::IsPrintPdfName) are never deleted: they are moved into the data folder, replacing an older
+// copy of the same name, and their new paths added to `keptPrints` when given. 0 when "sendfile/" is
+// not there, else 1.
+int ClearWellFiles(const ClearPlaces& places, bool full, QStringList* keptPrints = nullptr);
+
+// What a box or a log line says of the prints ClearWellFiles kept; empty when none were.
+QString KeptPrintsText(const QStringList& keptPrints);
 
 }  // namespace exchange

@@ -83,7 +83,10 @@ bool ArchiveAndClear(const OldWell& old, const QString& newName, const StatusLin
     status(QStringLiteral("Clearing Directories"), QStringLiteral("This could take a few seconds"));
     if (!SharedFolderProfile(old.profile))
         QDir().mkpath(ArchiveFolder(old));
-    ClearWellFiles({old.dataFolder, old.sharedFolder, old.name, old.profile, false}, true);
+    QStringList kept;
+    ClearWellFiles({old.dataFolder, old.sharedFolder, old.name, old.profile, false}, true, &kept);
+    if (!kept.isEmpty())
+        platform::MessageBox(KeptPrintsText(kept), QStringLiteral("Prints Kept"));
     return true;
 }
 

@@ -154,7 +154,11 @@ int BuildUpdatePackageTo(const PackageState& s, int mode, const StatusText& stat
         };
         app::StartCopyThread(s.engines, app::CopyKind::File, package, target, outcome);
     }
-    ClearWellFiles(ClearPlacesOf(s), false);
+    QStringList kept;
+    ClearWellFiles(ClearPlacesOf(s), false, &kept);
+    for (const QString& print : std::as_const(kept))
+        wellfile::WriteDownloadLog(data, QStringLiteral("Print kept in the data folder:"), print,
+                                   wellfile::kDownloadNoWord);
     return 1;
 }
 
@@ -221,9 +225,12 @@ void SendWellFile(const PackageState& s, app::SetupOptions& setup, bool archivin
     }
     if (archiving)
         return;  // the archive takes the package and the send folder's copies
-    platform::MessageBox(QStringLiteral("\"%1\" from %2 to %3 ready for mail").arg(package).arg(f.fileTopDepth).arg(f.fileBottomDepth),
+    QStringList kept;
+    ClearWellFiles(ClearPlacesOf(s), false, &kept);
+    const QString keptText = KeptPrintsText(kept);
+    platform::MessageBox(QStringLiteral("\"%1\" from %2 to %3 ready for mail").arg(package).arg(f.fileTopDepth).arg(f.fileBottomDepth) +
+                             (keptText.isEmpty() ? QString() : QStringLiteral("\n\n") + keptText),
                          QStringLiteral("Mail"));
-    ClearWellFiles(ClearPlacesOf(s), false);
 }
 
 }  // namespace exchange

@@ -26,6 +26,8 @@ void TakeCopyOptions(app::WellState& state, app::WitsCopyOptions& witsCopy, app:
     well.secondFolderOption = !well.copyOutFolder.isEmpty();
     // The well's record keeps its options as they are; only the window's copy is off without the folder.
     well.copyOut = well.secondFolderOption && options.copyOut != 0;
+    // Following what other stations write needs no folder of this station's.
+    well.liveUpdate = options.copyOut != 0;
     witsCopy.remoteCopy = well.secondFolderOption && options.remoteCopy != 0;
     // Live update publishes the data file with its custom data: the timed copies follow its flag.
     drilling.timedCopy = well.copyOut;

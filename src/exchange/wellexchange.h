@@ -18,9 +18,10 @@ struct OpenWell;
 
 namespace exchange {
 
-// From the well's settings record just read: the copy-out flag (also the live-update flag), the remote
-// copy of the daily WITS file and the timed copies while drilling, all off without a second data folder
-// (the program's settings value "SecondDataFolder", which is then the copy-out folder).
+// From the well's settings record just read: the copy-out flag, the remote copy of the daily WITS file
+// and the timed copies while drilling, all off without a second data folder (the program's settings
+// value "SecondDataFolder", which is then the copy-out folder); and the live-update flag alone, by
+// which the remote refresh follows the data and curve files other stations write.
 void TakeCopyOptions(app::WellState& well, app::WitsCopyOptions& witsCopy, app::DrillingShell& drilling);
 
 // A shared well opened where another station writes it (the folder of the open file is not the data

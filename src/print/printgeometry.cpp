@@ -1,6 +1,7 @@
 #include "print/printgeometry.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -103,6 +104,13 @@ QString PrintPdfName(const QString& dataFolder, const QString& wellName, int end
     if (horizontal)
         name += QStringLiteral("-horz");
     return QDir(dataFolder).filePath(QStringLiteral("sendfile/") + name + QStringLiteral(".pdf"));
+}
+
+bool IsPrintPdfName(const QString& fileName)
+{
+    static const QRegularExpression printName(QStringLiteral("^.+@-?\\d+-[125]inch(-horz)?\\.pdf$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    return printName.match(fileName).hasMatch();
 }
 
 RecordSpan PrintRecordSpan(DepthRange range, int firstDepth, int depthStep, int scaleKind)

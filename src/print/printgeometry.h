@@ -60,6 +60,8 @@ int LogPagesFor(int rows, int firstRows, int laterRows);
 // the horizontal view before ".pdf").
 QString PrintPdfName(const QString& dataFolder, const QString& wellName, int endDepth, int scaleKind,
                      bool horizontal = false);
+// Whether a file name is one PrintPdfName makes (any well, any letter case): a print the program wrote.
+bool IsPrintPdfName(const QString& fileName);
 
 // Where the records of a run lie: how many to read and the file index of the first. Ten-foot scales read
 // the five records before the start too.

@@ -219,7 +219,8 @@ int OpenCommandLineFile(app::LogState& s, const app::WellServices& sv, const QSt
     const QString extension = Extension(path);
     if (extension.isEmpty() || ExtensionIn(extension, {".hdr", ".rpt", ".sho", ".dst", ".topx", ".log"}))
         return 0;
-    if (ExtensionIn(extension, {".svm"})) {
+    // A file of another logging program opens the data file it stands for (app::DataFileToOpen).
+    if (ExtensionIn(extension, {".svm"}) || wellfile::ProfileFromExtension(wellfile::Profiles(), path)) {
         if (!app::OpenDataFile(s, sv, path))
             return 0;
         well.viewTopDepth = wellfile::DefaultViewTop(well);

@@ -7,6 +7,7 @@
 #include "wellfile/fileattrs.h"
 #include "wellfile/wholefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -238,13 +239,18 @@ int WriteExtRecords(const FitFile& fit, std::span<const EXTRECORD> buffer, const
 
 int CreateCustomDataFile(wellfile::OpenWell& well, FitFile& fit, std::int32_t from, std::int32_t to)
 {
-    platform::MessageBox(well.customDataFileName, QStringLiteral("create"), platform::MB_OK);
     const std::int32_t start = std::min(from, well.fileTopDepth);
     std::int32_t last = 0;
     if (!WriteNewFile(well.customDataFileName, start, to, RecordLimit(well), CUSTDATAREC{}, kSvxOpenFailed, last))
         return 0;
     well.customTopDepth = start;
     well.customBottomDepth = last;
+    // Said once it is there, with what it holds.
+    platform::MessageBox(QStringLiteral("Custom data file created for the depths %1 to %2:\n%3")
+                             .arg(start)
+                             .arg(last)
+                             .arg(QDir::toNativeSeparators(well.customDataFileName)),
+                         QStringLiteral("Custom Data"), platform::MB_OK);
     if (fit.dataEnabled)
         CreateExtRecords(well, fit, start, to);
     return 1;

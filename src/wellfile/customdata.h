@@ -104,7 +104,8 @@ int WriteExtRecords(const FitFile& fit, std::span<const EXTRECORD> buffer, const
 
 // Makes a new ".svx" of records from min(from, the data file's first depth) up to `to` - 1 (the
 // following step's extension adds `to`), at least one record, and sets the well's custom-data range to
-// what was written. With the FIT data option the ".fit" is made the same way. 1, or 0 after a message.
+// what was written; a box then says that the file was made, for which depths, and where. With the FIT
+// data option the ".fit" is made the same way. 1, or 0 after a message.
 int CreateCustomDataFile(wellfile::OpenWell& well, FitFile& fit, std::int32_t from, std::int32_t to);
 // Makes the ".fit" as above when the FIT data option is on: 1 made, 0 not. Its range runs to `to`, so
 // the record of depth `to` can be written (appended) with WriteExtRecords right away.

@@ -63,6 +63,7 @@ struct OpenWell {
     bool drilling = false;
     bool secondFolderOption = false;
     bool copyOut = false;
+    bool liveUpdate = false;   // the well's "Live Update On": files written elsewhere are followed
     QString copyOutFolder;     // where copies of the well's day files go with both copy switches on; empty: none
     bool captionFlag = false;  // show the file's last-modified time in the caption
     bool autoStart = false;

@@ -3,6 +3,7 @@
 #include "app/depthcorrection.h"
 #include "app/elogoffset.h"
 #include "app/opendatafile.h"
+#include "app/shellcommands.h"
 #include "app/wellservices.h"
 #include "app/wellsettings.h"
 #include "drilling/drilling_services.h"
@@ -265,6 +266,32 @@ TEST(AdjustFileDepth, ShiftsTheWellAndEveryFileThatHoldsItsDepths)
     EXPECT_EQ(int(s.well.tops[0].depth), 1060);
     EXPECT_EQ(int(s.well.tops[1].depth), 0);
     EXPECT_TRUE(QDir(s.well.file.currentFolder).entryList({"*~"}, QDir::Files).isEmpty());
+}
+
+// The downtime markers are notes named for their depths: they move with the records, the one moved onto
+// another's old name included, and their lines name the new depths; another well's note stays.
+TEST(AdjustFileDepth, TheDowntimeMarkersMoveWithTheRecords)
+{
+    DepthFixture f(1000, 1100);
+    app::LogState& s = f.S();
+    const QString folder = s.well.file.currentFolder;
+    const QDateTime when(QDate(2026, 1, 16), QTime(14, 5));
+    ASSERT_TRUE(app::WriteDowntimeNote(folder, "D", 1020, when));
+    ASSERT_TRUE(app::WriteDowntimeNote(folder, "D", 1030, when));
+    testing_support::WriteBytes(folder + "OTHER-DT@1020.txt", "another well's");
+
+    f.Inputs({"+10"});
+    f.window.EvCommand(kAdjust);
+
+    EXPECT_TRUE(f.Texts().isEmpty()) << f.Texts().join('|').toStdString();
+    EXPECT_EQ(ReadBytes(folder + "D-DT@1030.txt"), "DOWNTIME REPORT at 1030 1/16/2026  2:05 PM\n");
+    EXPECT_EQ(ReadBytes(folder + "D-DT@1040.txt"), "DOWNTIME REPORT at 1040 1/16/2026  2:05 PM\n");
+    EXPECT_FALSE(QFile::exists(folder + "D-DT@1020.txt"));
+    EXPECT_EQ(ReadBytes(folder + "OTHER-DT@1020.txt"), "another well's");
+    EXPECT_EQ(s.well.downtimeDepthIndex[0], 1030);
+    EXPECT_EQ(s.well.downtimeDepthIndex[1], 1040);
+    EXPECT_EQ(s.well.downtimeDepthIndex[2], 0);
+    EXPECT_TRUE(QDir(folder).entryList({"*~"}, QDir::Files).isEmpty());
 }
 
 TEST(AdjustFileDepth, ASideFileThatCannotBeReadStopsItBeforeAnyFileChanges)

@@ -210,7 +210,7 @@ TEST(MudlogWindow, DataEndingBeforeTheStopDepthAreSavedAndNamed)
     MudlogWindow w(false);  // the import makes the custom-data file
     w.Import(lasfiles::ImportTestFile("mudlog short"), [](Dialog& d) { Map(d, {{1, 11}}); });
     EXPECT_TRUE(w.BackedUp());
-    EXPECT_EQ(w.Messages(), (w.folder + "I.svx / create\n").toStdString() +
+    EXPECT_EQ(w.Messages(), ("Custom data file created for the depths 1000 to 1100:\n" + w.folder + "I.svx / Custom Data\n").toStdString() +
               "The data of M.las end at depth 1060, before the stop depth 1100: the depths read are imported. / Import\n");
     const QByteArray after = ReadBytes(w.path);
     EXPECT_EQ(testing_support::At<float>(after, 60 * 616 + 188), 60.0f);

@@ -168,7 +168,7 @@ TEST_F(MemoDrawing, BoxRecordAndHitTableOfAOneLineMemoAtAnOddDepth)
     Draw();
     const int step = int(LineHeight() * 0.9);
     const wellfile::SVMEMO& m = memos[0];
-    EXPECT_EQ(std::int32_t(m.depth), 1102);  // moved to the next even depth and stored
+    EXPECT_EQ(std::int32_t(m.depth), 1101);  // drawn at the next even depth, its own kept
     const int y = RowY(1102);
     const platform::DcText& t = Only();
     EXPECT_EQ(t.text, "Gas peak");

@@ -57,10 +57,11 @@ TEST_F(MemoWindow, APlacedMemoIsPaintedWhereItWasPlacedAndFoundByItsBox)
     const auto drawn = std::find_if(texts.begin(), texts.end(),
                                     [](const platform::DcText& t) { return t.text == "Sandstone, fine"; });
     ASSERT_NE(drawn, texts.end());
-    // Two pixels into the cell, and a quarter row inside the box; the row of 1602, where it now stands.
+    // Two pixels into the cell, and a quarter row inside the box; the row of 1602, where it is drawn
+    // (its record keeps 1601).
     EXPECT_EQ(drawn->at.x, 519 + 2 + 2);
     EXPECT_EQ(drawn->at.y, 160 - 10 + 1 - 5 + 12 * 10 + 2);
-    EXPECT_EQ(std::int32_t(s.notes.memos[std::size_t(index)].depth), 1602);
+    EXPECT_EQ(std::int32_t(s.notes.memos[std::size_t(index)].depth), 1601);
     const entry::MemoHits& hits = s.notes.drawing.hits;
     // The demo's descriptions of the reef's show (1604, 1636) are drawn below it.
     ASSERT_EQ(hits.count, 3);

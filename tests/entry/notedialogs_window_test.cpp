@@ -1,6 +1,8 @@
 // The memo dialog and the note dialog driven through their controls on an open well: the date memo of
 // a well without memos, the depth checks, browsing with Ctrl, NEW, SAVE and DELETE as the files show
 // them, the copy to the depth notes, the colour choosers and the templates.
+#include "app/notes.h"
+#include "app/ui/vertnoteedit.h"
 #include "entry/memobook.h"
 #include "entry/ui/htextdlg.h"
 #include "entry/ui/memodlg.h"
@@ -15,6 +17,7 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -380,4 +383,24 @@ TEST(NoteDialog, ColoursGoIntoTheNoteShownEachChooserWithItsOwnCustomColours)
     EXPECT_NE(tables[0], tables[1]);
     EXPECT_NE(tables[0], tables[2]);
     EXPECT_NE(tables[1], tables[2]);
+}
+
+// A note stored at an odd depth keeps it: the log draws it at the next even depth, and the next note
+// stored from the note edit over the log writes the file from what the window holds.
+TEST(MemoDialog, AnOddDepthStaysThroughThePaintAndTheNextNoteStored)
+{
+    NoteWindow w(1000, 1500, {Memo(1121, "odd"), Memo(1300, "even")});
+    w.S().well.file.viewTopDepth = 1100;
+    w.window.PaintLog();
+    app::OpenNoteEdit(w.S(), {300, 400, 600, 500});
+    const auto* host = dynamic_cast<app::NoteEditWindow*>(w.S().notes.edit);
+    ASSERT_TRUE(host && host->Edit());
+    QTest::keyClicks(host->Edit(), "next");
+    QTest::keyClick(host->Edit(), Qt::Key_Return, Qt::ControlModifier);
+    QStringList stored;
+    for (const wellfile::SVMEMO& m : w.FileMemos())
+        stored << QString::number(m.depth) + ' ' + m.text;
+    ASSERT_EQ(stored.size(), 3) << stored.join('|').toStdString();
+    EXPECT_TRUE(stored.contains("1121 odd")) << stored.join('|').toStdString();
+    EXPECT_TRUE(stored.contains("1300 even"));
 }

@@ -149,7 +149,7 @@ TEST(NewWell, ArchivesTheOldWellClearsTheFoldersAndMovesItsSetAway)
     std::memcpy(reset.data() + 56, &one, 4);
     std::memset(reset.data() + 60, 0, 28);
     EXPECT_EQ(ReadBytes(d + "gasmon.cfg"), reset);
-    EXPECT_EQ(f.Messages(), QStringList{d + "NEW.svx / create"});  // the custom-data file says it is made
+    EXPECT_EQ(f.Messages(), QStringList{"Custom data file created for the depths 110 to 136:\n" + d + "NEW.svx / Custom Data"});  // the custom-data file says it is made
 }
 
 TEST(NewWell, WithoutTheBoxTheOldSetStaysAndAGasmonOfAnotherLengthIsLeftAlone)

@@ -18,12 +18,14 @@
 #include "wellfile/reportindex.h"
 #include "wellfile/sidefiles_settings.h"
 #include "wellfile/topsex.h"
+#include "wellfile/wellconfig.h"
 #include "wellfile/wellheader.h"
 #include "wellfile/wellpackage.h"
 #include "wellfile/witsrecord.h"
 #include "wits/dailyfile.h"
 #include "wits/sidefiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -142,6 +144,74 @@ TEST(RemoteMonitorWindow, TimerOneTakesThePackageAndTimerFiveFollowsTheFile)
     ASSERT_TRUE(doubles().timers.last->Fire(5));
     EXPECT_EQ(curves.loaded.size(), 2);
     window.WellServices().view = own;
+}
+
+// Live update on in the well's own settings is all the refresh asks: with no second data folder the
+// curve file rewritten beside the well is taken and the log drawn again at once, its title band naming
+// the new curves' depths as a fresh drawing does; the data file written elsewhere gives the caption.
+TEST(RemoteMonitorWindow, LiveUpdateAloneFollowsTheCurveFileAndDrawsItsDepths)
+{
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
+    const auto writeCurves = [](const QString& path, int last, QTime written) {
+        std::vector<elog::CurveRecord> rows(std::size_t(last - 2000 + 1));
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i].values[0] = float(2000 + i);
+        testing_support::WriteBytes(path, testing_support::BytesOf(rows));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime(QDate(2026, 1, 15), written), QFileDevice::FileModificationTime);
+    };
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
+    QString m;
+    ASSERT_FALSE(testing_support::OpenNewWell(window, [&](const QString& data) {
+        m = data;
+        const QString path = testing_support::MakeWell(data, "W.svm", 2000, 2400);
+        wellfile::WellPlace place;
+        place.dataFolder = place.currentFolder = place.workingFolder = data;
+        place.wellName = "W";
+        wellfile::WellConfig cfg = wellfile::DefaultWellConfig({});
+        cfg.copyOptions.copyOut = 1;  // "Live Update On"
+        bool field = false;
+        EXPECT_EQ(wellfile::SaveConfig(cfg, place, field), 1);
+        writeCurves(data + "W.svc", 2300, QTime(9, 0));
+        return path;
+    }).isEmpty());
+    app::LogState& s = window.State();
+    ASSERT_FALSE(s.well.file.secondFolderOption);
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    window.PaintLog();
+    const QRect band(0, 0, window.BackingStore().width(), s.layout.format.logAreaTop);
+    const QImage before = window.BackingStore().copy(band);
+
+    // The tick asks the window for a paint, which draws the log again, title band and all.
+    int repaints = 0;
+    const std::function<void()> paint = s.view.invalidate;
+    s.view.invalidate = [&] {
+        ++repaints;
+        if (paint)
+            paint();
+    };
+    writeCurves(m + "W.svc", 2350, QTime(9, 30));
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    ASSERT_TRUE(s.engines.elogCurves);
+    EXPECT_EQ(s.engines.elogCurves->lastDepth, 2350);
+    EXPECT_EQ(repaints, 1);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    const QImage shown = window.BackingStore().copy(band);
+    s.view.redrawPending = true;
+    window.PaintLog();
+    EXPECT_FALSE(window.BackingStore().copy(band) == before);
+    EXPECT_TRUE(window.BackingStore().copy(band) == shown);
+
+    testing_support::MakeWell(m, "W.svm", 2000, 2410);
+    QFile data(m + "W.svm");
+    ASSERT_TRUE(data.open(QIODevice::ReadWrite));
+    data.setFileTime(QDateTime(QDate(2026, 1, 15), QTime(9, 40)), QFileDevice::FileModificationTime);
+    data.close();
+    ASSERT_TRUE(doubles().timers.last->Fire(5));
+    EXPECT_EQ(window.windowTitle().toStdString(), "StrativM    W.svm  Last Updated  1-15-26  9:40 AM");
+    EXPECT_EQ(s.well.file.fileBottomDepth, 2410);
 }
 
 TEST(RemoteMonitorWindow, SetupCommandStoresTheRecordAndShowsItBack)

@@ -1,8 +1,9 @@
 // Manual, 3. Entering what you see: "Descriptions and notes", walked on the first start's window: the
-// double-click on an empty place of the descriptions column, a description framed with Ctrl and the
-// mouse, typed with Enter for new lines and stored with Ctrl+Enter (read back from the notes file),
-// Escape storing nothing, a note changed by a double-click on its box, moved to another depth, its note
-// dialog on a right click, and the texts that begin with "~" and ">".
+// double-click on an empty place of the descriptions column, a note framed with Ctrl and the mouse in
+// that column, typed with Enter for new lines and stored with Ctrl+Enter in a box (read back from the
+// notes file), Escape storing nothing, a note changed by a double-click on its box, moved to another
+// depth, its note dialog on a right click, made a description there, and the texts that begin with "~"
+// and ">".
 #include "app/ui/vertnoteedit.h"
 #include "entry/memofiles.h"
 #include "manual/enteringsteps.h"
@@ -149,11 +150,14 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     EXPECT_TRUE(readout[0]->isVisible());
     EXPECT_TRUE(readout[0]->text().contains("fluor")) << readout[0]->text().toStdString();
 
-    // Framed with Ctrl, typed on two lines, stored with Ctrl+Enter at the depth of the frame's top.
+    // Framed with Ctrl, typed on two lines, stored with Ctrl+Enter at the depth of the frame's top: a
+    // note in a box, not a description, though framed in the descriptions column.
     t.Note({x, free[0]}, {"Sandstone, fine", "well sorted"}, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(t.Edit(), nullptr);
     std::optional<SVMEMO> note = t.Stored("Sandstone, fine\r\nwell sorted");
     ASSERT_TRUE(note);
+    EXPECT_EQ(note->description, 0);
+    EXPECT_EQ(note->drawRectangle, 1);
     const std::int32_t depth = note->depth;
     EXPECT_EQ(depth, w.DepthAtRow(free[0]));
     std::optional<platform::RECT> box = t.Box("Sandstone, fine\r\nwell sorted");
@@ -192,6 +196,23 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     ASSERT_TRUE(box);
     int horiz = -1, oneInch = -1;
     EXPECT_EQ(t.Dialog(*box, horiz, oneInch), "Sand, medium");
+
+    // Ticked there as a description and saved, it is one, at the left edge of the column.
+    Dialog::QueueTestScript([](platform::Dialog& d) {
+        d.SetCheck(126, 1);  // MEMO IS A DESCRIPTION
+        d.Click(110);        // SAVE
+        d.Click(1);          // CLOSE
+    });
+    t.e.Click(Qt::RightButton, box->left + 5, box->top + 5);
+    note = t.Stored("Sand, medium");
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->description, 1);
+    const std::optional<platform::RECT> described = t.Box("Sand, medium");
+    ASSERT_TRUE(described);
+    EXPECT_LT(described->left, box->left);
+    EXPECT_GE(described->left, left);
+    EXPECT_LT(described->left, left + t.g.unitWidth);
+    box = described;
 
     // "~" copies the note to the horizontal view's notes, ">" draws it on the one-inch log too; both
     // are stored without the sign. A frame beside the gas track places a note there.

@@ -6,6 +6,7 @@
 #include "app/welltops.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
+#include "print/printsetup.h"
 #include "reports/shortreports.h"
 #include "reports/showreport.h"
 #include "shell/ui/insertdeletedlg.h"
@@ -107,7 +108,7 @@ TEST(NewFile, WritesTheNewWellFromTwentyAboveTheStartDepthAndOpensItInDrilling)
         d.SetSelIndex(106, 5);
     });
     // The custom-data file of the new range says it is made; nothing else is asked or reported.
-    EXPECT_EQ(f.Messages(), QStringList{f.folder + "MY_WELL-2.svx / create"});
+    EXPECT_EQ(f.Messages(), QStringList{"Custom data file created for the depths 40 to 59:\n" + f.folder + "MY_WELL-2.svx / Custom Data"});
     const QString made = f.folder + "MY_WELL-2.svm";
     ASSERT_TRUE(QFileInfo(made).isFile());
     EXPECT_TRUE(f.DataFiles().contains("MY_WELL-2.svm"));
@@ -128,6 +129,36 @@ TEST(NewFile, WritesTheNewWellFromTwentyAboveTheStartDepthAndOpensItInDrilling)
     EXPECT_TRUE(QFileInfo(f.folder + "MY_WELL-2.cfg").isFile());
     EXPECT_TRUE(QFileInfo(f.path).isFile());  // the old well stays where it was, and in its archive
     EXPECT_TRUE(QFileInfo(f.folder + "archives/A/A.svm").isFile());
+}
+
+// A log print the program said it wrote into the send folder is not deleted by New: it is moved into the
+// data folder, byte for byte, and the box says where it went.
+TEST(NewFile, ALogPrintOfTheSendFolderIsKeptInTheDataFolderAndSaid)
+{
+    Fixture f;
+    Dialog::QueueTestScript([](Dialog& d) {
+        d.SetText(print::setupid::StartDepth, "1000");
+        d.SetText(print::setupid::EndDepth, "1100");
+        d.Click(platform::IDOK);
+    });
+    f.window.EvCommand(app::cmd::Print);
+    ASSERT_FALSE(doubles().prompter.messages.isEmpty());
+    const QString told = doubles().prompter.messages.back().text;
+    ASSERT_TRUE(told.startsWith("\"" + f.folder + "sendfile/A@") && told.endsWith(".pdf\" written"))
+        << told.toStdString();
+    const QString sent = told.section('"', 1, 1);
+    const QByteArray printed = ReadBytes(sent);
+    ASSERT_FALSE(printed.isEmpty());
+    doubles().prompter.messages.clear();
+
+    f.Create(app::cmd::New, "next.svm", "2000");
+    const QString kept = f.folder + QFileInfo(sent).fileName();
+    EXPECT_FALSE(QFileInfo::exists(sent));
+    EXPECT_EQ(ReadBytes(kept), printed);
+    EXPECT_TRUE(f.Messages().contains(
+        "The log prints of the send folder were kept, moved to the data folder:\n" + kept + " / Prints Kept"))
+        << f.Messages().join('|').toStdString();
+    EXPECT_TRUE(QFileInfo(f.folder + "NEXT.svm").isFile());
 }
 
 TEST(NewFile, RefusedEntriesKeepTheDialogOpenAndCancelWritesNothing)

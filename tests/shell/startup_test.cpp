@@ -488,3 +488,47 @@ TEST(Startup, AFreshWellTakesTheDefaultRateUnitNotTheLastWells)
     EXPECT_EQ(s.view.rateInMetresPerHour, 1);
     EXPECT_EQ(testing_support::At<std::int32_t>(testing_support::ReadBytes(TestDir() + "wells/NEW.cfg"), 12), 1);
 }
+
+// A file of another logging program (".xa1", profile 4 by the profile table) stands for the StrativM data
+// file beside it, opened with that profile, by File > Open and on the command line; without such a data
+// file the box says why and the open well stays.
+TEST(Startup, AnotherProgramsFileOpensTheDataFileBesideItWithItsProfile)
+{
+    qputenv("USER", "tester");
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
+    window.SetupWindow();
+    const app::LogState& s = window.State();
+    const QString folder = TestDir() + "wells/";
+    const QString rig = MakeWell(folder, "RIG.svm", 100, 300);
+    WriteBytes(folder + "RIG.xa1", "another program's file");
+    WriteBytes(folder + "LONE.xa1", "another program's file");
+    const QString before = s.well.file.dataFileName;
+
+    doubles().prompter.messages.clear();
+    doubles().prompter.fileAnswers = {folder + "LONE.xa1"};
+    window.EvCommand(app::cmd::Open);
+    EXPECT_EQ(s.well.file.dataFileName, before);
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Open");
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              folder + "LONE.xa1\nis a file of another logging program (profile 4): its well is opened from the "
+                       "StrativM data file LONE.svm beside it,\nand there is none. Nothing was opened.");
+
+    doubles().prompter.fileAnswers = {folder + "RIG.xa1"};
+    window.EvCommand(app::cmd::Open);
+    EXPECT_EQ(s.well.file.dataFileName, rig);
+    EXPECT_EQ(s.well.loggerId, 4);
+    EXPECT_EQ(s.well.file.fileBottomDepth, 300);
+    EXPECT_EQ(window.windowTitle(), "StrativM    " + rig);
+}
+
+TEST_F(StartupTest, AnotherProgramsFileOnTheCommandLineOpensTheDataFileBesideIt)
+{
+    const QString rig = MakeWell(TestDir() + "field/", "RIG.svm", 100, 300);
+    WriteBytes(TestDir() + "field/RIG.xa1", "another program's file");
+    s.env.commandLineFile = TestDir() + "field/RIG.xa1";
+    ASSERT_EQ(shell::StartUp(s, services, {}), 1);
+    EXPECT_EQ(s.well.file.dataFileName, rig);
+    EXPECT_EQ(s.well.loggerId, 4);
+    EXPECT_TRUE(s.env.commandLineStart);
+}

@@ -46,7 +46,10 @@ TEST(CustomData, CreatedFilesEndOneStepShortAndTheFitRangeReachesTheBottom)
     Fixture fx;
     ASSERT_EQ(wellfile::CreateCustomDataFile(fx.well, fx.fit, 1000, 1010), 1);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "create");
+    // Said once made, with its depths (the last one short of 1010) and where it is.
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Custom Data");
+    EXPECT_EQ(doubles().prompter.messages[0].text,
+              "Custom data file created for the depths 1000 to 1009:\n" + fx.well.customDataFileName);
 
     const auto svx = FileRecords<wellfile::CUSTDATAREC>(fx.well.customDataFileName);
     const auto fit = FileRecords<wellfile::EXTRECORD>(fx.fit.path);

@@ -83,11 +83,17 @@ private:
     bool dpi300_ = false;
 };
 
-// The folder of the well's images, made when missing.
-QString ImageFolder(const app::LogState& log)
+// "bitmaps/<well>/" of the data folder, where the images go.
+QString ImageFolderPath(const app::LogState& log)
 {
     const wellfile::OpenWell& f = log.well.file;
-    const QString folder = f.dataFolder + QStringLiteral("bitmaps/") + f.wellName + u'/';
+    return f.dataFolder + QStringLiteral("bitmaps/") + f.wellName + u'/';
+}
+
+// The same folder, made when missing.
+QString ImageFolder(const app::LogState& log)
+{
+    const QString folder = ImageFolderPath(log);
     QDir().mkpath(folder);
     return folder;
 }
@@ -143,6 +149,7 @@ void CmSaveAsImage(app::LogState& log, const ImageWindow& window)
     }
     ImageChoice choice;
     choice.dpi300 = log.scroll.imageDpi300;
+    choice.folder = QDir::toNativeSeparators(ImageFolderPath(log));
     ImageDlg dialog(window.parent, choice);
     if (dialog.Execute() != platform::IDOK)
         return;

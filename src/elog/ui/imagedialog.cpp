@@ -14,10 +14,13 @@ ImageDlg::ImageDlg(QWidget* parent, ImageChoice& choice) : Dialog(parent, QStrin
     AddStatic(platform::IDC_STATIC,
               QStringLiteral("After selecting file type, you will be prompted for an interval. BMP, TIF, and PNG files "
                              "have no limit on length, and will be saved in one file. Tif files are single page files. "
-                             "JPG files will be multiple files if length is greater than about 7000 ft, and will have a "
-                             "jpeg extension. Files will be saved to the same dir as the log file was opened from, "
+                             "A JPG file holds at most the last %1 meters of the interval, and JPG and GIF files at "
+                             "most %2 pixels in height: a longer interval starts lower. Files will be saved to %3, "
                              "additionally,  A Save As dialog will open after files are created allowing you to save to "
-                             "a location of your choice. Long files may take up to a minute to create on some machines."))
+                             "a location of your choice. Long files may take up to a minute to create on some machines.")
+                  .arg(kJpegSpan)
+                  .arg(kTallestImage)
+                  .arg(choice.folder))
         ->setWordWrap(true);
     NewRow();
     AddStatic(platform::IDC_STATIC, QStringLiteral("Select Type"));

@@ -22,6 +22,7 @@ struct ImageChoice {
     std::int32_t compression = 0;
     std::int32_t resolution = 0;
     bool dpi300 = false;
+    QString folder;  // where the files are saved, said in the dialog's text
 };
 
 class ImageDlg : public platform::Dialog {

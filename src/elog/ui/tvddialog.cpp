@@ -105,7 +105,7 @@ void TvdDlg::SetupWindow()
     Enable(id::Delete, false);
     SetText(id::Info, QStringLiteral("Survey data entered will be used to create a horizontal view when appropriate. TVD "
                                      "files can also be created or updated by checking the Create or Update TVD File "
-                                     "checkbox. Refer to the manual for more infromation."));
+                                     "checkbox. Refer to the manual for more information."));
     SetText(id::MdLabel, QStringLiteral("MD "));
     SetText(id::TvdLabel, QStringLiteral(" TVD "));
 

@@ -124,8 +124,8 @@ private:
         const bool compressed = g_.scaleIndex > 2;
         if (o.customTracks && mode_ == 0 && m.description)
             return true;
-        if (m.depth % 2 != 0)
-            m.depth = m.depth + m.depth % 2;
+        // Drawn at the next even depth; the record keeps the depth the user gave.
+        const std::int32_t depth = m.depth + m.depth % 2;
         if (mode_ > 0 && !m.description)
             return true;
         if (!g_.Flag(m.description ? layout::FLAG_DESCRIPTIONS : layout::FLAG_MEMOS))
@@ -138,15 +138,15 @@ private:
             return true;
         // Memos outside the file's depths are left out; the memo dialog accepts memos from the first depth
         // + 10, so the ones just below it are skipped rather than ending the drawing.
-        if (m.depth < g_.fileFirstDepth + 12 || m.depth > g_.fileLastDepth || m.depth < top_)
+        if (depth < g_.fileFirstDepth + 12 || depth > g_.fileLastDepth || depth < top_)
             return true;
 
         platform::Dc& dc = p_.dc;
         dc.SetBkMode(m.transparent ? platform::TRANSPARENT : platform::OPAQUE);
         const int recordsPerRow = g_.scaleIndex == 3 ? 5 : 1;
-        int y = int(yOrigin_ + 1 - 0.5 * R_ + double((m.depth - top_) * R_ / recordsPerRow));
+        int y = int(yOrigin_ + 1 - 0.5 * R_ + double((depth - top_) * R_ / recordsPerRow));
         if (paper_)
-            y = int(y - 0.7 * (m.depth - top_));
+            y = int(y - 0.7 * (depth - top_));
         if (m.description) {
             const logview::SlotPlace place = DescriptionPlace(screenSlots_, R_);
             m.slot = place.slot;

@@ -34,7 +34,8 @@ struct MemoPass {
 // descriptions at their slots; a mode above 0 draws only the descriptions, every box at x = mode. On
 // paper, a memo that reaches the page's bottom reserve is left to the next page (`pending`, emptied
 // first); `pageBottomY` ends the drawing only once that list is full. A screen drawing rebuilds the hit boxes. A memo at an odd depth is
-// moved to the next even depth in the array, and one whose shown flag is 0 has its text emptied there.
+// drawn at the next even depth (its record keeps its own), and one whose shown flag is 0 has its text
+// emptied in the array.
 void DrawMemos(MemoPass& pass, std::int32_t topDepth, int pageBottomY, int rowHeight, int yOrigin, int mode);
 
 // Draws memo `memo` from line `firstLine` at the top of a page (y = yTop), at its slot or, with x above

@@ -18,7 +18,12 @@ namespace {
 constexpr int kEditLimit = 10;
 }  // namespace
 
-NoteDialog::NoteDialog(QWidget* parent, Records records) : Dialog(parent, QString()), records_(records) {}
+// The resources have no caption: the window says which notes it edits.
+NoteDialog::NoteDialog(QWidget* parent, Records records)
+    : Dialog(parent, records == Records::Memos ? QStringLiteral("Note") : QStringLiteral("Horizontal View Note")),
+      records_(records)
+{
+}
 
 bool NoteDialog::CtrlHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
 

@@ -55,6 +55,7 @@ void ExchangeWindowServices::CmLiveUpdateConfig(app::LogState& log)
     const auto publish = [&log](bool on, bool wits) {
         wellfile::OpenWell& well = log.well.file;
         well.copyOut = on;
+        well.liveUpdate = on;
         log.well.config.copyOptions.copyOut = on ? 1 : 0;
         if (!on)
             return QString();
@@ -68,6 +69,7 @@ void ExchangeWindowServices::CmLiveUpdateConfig(app::LogState& log)
     log.well.config.copyOptions = config.copyOptions;
     log.well.config.copyOptions.liveUpdateInterval = 2;
     log.well.file.copyOut = config.copyOptions.copyOut != 0;
+    log.well.file.liveUpdate = log.well.file.copyOut;
     app::SaveWellConfig(log, config);  // a record that cannot be written is said
 }
 

@@ -6,6 +6,7 @@
 #include "app/commandids.h"
 #include "app/infocommands.h"
 #include "app/ui/helpdlg.h"
+#include "platform/folders.h"
 #include "platform/services.h"
 #include "shell/ui/insertdeletedlg.h"
 #include "shell/ui/labelgasdlg.h"
@@ -13,6 +14,7 @@
 #include "wellfile/datafile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -293,11 +295,16 @@ void LogWindow::CmCheckFileDepths()
 
 void LogWindow::CmArchive()
 {
+    // The folder the archive writes to, as it is named on this machine.
+    const wellfile::OpenWell& f = state_.well.file;
+    const QString folder = QDir::toNativeSeparators(
+        platform::JoinPath(platform::FindFileNoCase(f.dataFolder, QStringLiteral("archives")), f.wellName) + u'/');
     const int answer = platform::MessageBox(
         QStringLiteral("This function should only be used at TD.\nIt will zip all the log files, chart files,\ngas "
-                       "files, wits files and archive them into a\nzip file (<filename>.zip) in the "
-                       "StrativM\\Archives\\<filename>\ndirectory, and then delete them from the directory\nwhere they "
-                       "are stored while drilling. Click OK to continue\nor CANCEL to return without archiving"),
+                       "files, wits files and archive them into a\nzip file (%1.zip) in the\n%2\ndirectory, "
+                       "and then delete them from the directory\nwhere they are stored while drilling. Click OK to "
+                       "continue\nor CANCEL to return without archiving")
+            .arg(f.wellName, folder),
         QStringLiteral("Archive"), platform::MB_OKCANCEL);
     if (answer == platform::IDCANCEL)
         return;

@@ -10,7 +10,7 @@ namespace shell {
 
 TLogApp::TLogApp(const QString& commandLineFile) : commandLineFile_(commandLineFile)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Log"));
+    QCoreApplication::setApplicationName(QStringLiteral("StrativM"));
 }
 
 TLogApp::~TLogApp() = default;

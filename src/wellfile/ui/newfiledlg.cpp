@@ -22,8 +22,8 @@ const char* const kRulesText =
     "Do not use spaces or # sign in file names as this can cause problems with emails\n"
     "with some email clients. Do not use periods ( . ) except before the extension  ( .svm)\n"
     "StrativM will replace any spaces with an underscore, ( _ ) and will replace the # sign\n"
-    "with a dash ( - ). Maximum length is 30 characters\n"
-    "File will start 50 feet above the depth you enter.\n"
+    "with a dash ( - ). Maximum length is 40 characters\n"
+    "File will start 20 to 29 meters above the depth you enter, on a multiple of 10 meters.\n"
     "IF USING WITS STROKES, BE SURE TO UPDATE THE LAG CALCULATOR INFORMATION";
 
 const char* const kPlugBackRules =
