@@ -57,7 +57,7 @@ bool OnDrawnGamma(const app::LogState& s, const ViewGeometry& g, const MousePoin
     if (!g.Flag(layout::FLAG_FIRST_CURVE) || !s.view.bitmaps)
         return false;
     const QImage& store = s.view.bitmaps->backingStore;
-    const QRgb gamma = platform::ToPixel(g.pens.table[layout::PEN_GAMMA].colour) & 0xFFFFFF;
+    const QRgb gamma = platform::raster::ToPixel(g.pens.table[layout::PEN_GAMMA].colour) & 0xFFFFFF;
     const int half = std::max(g.rowHeight / 2, 1);
     for (int y = p.y - half; y <= p.y + half; ++y)
         for (int x = p.x - 3; x <= p.x + 5; ++x)

@@ -1,0 +1,164 @@
+// The program on a real X server with a window manager, as a user at a desktop meets it: the depth
+// match dragged with the mouse, the keyboard after File > New, Enter in an interval box and where the
+// entry boxes open. The screen is read back and compared pixel by pixel.
+#include "demo/demowell.h"
+#include "elog/curverecord.h"
+#include "support/files.h"
+#include "support/modbuspeer.h"
+#include "support/testmain.h"
+#include "support/xsession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int kRow = 10;  // the log's rows are 10 pixels on every screen
+constexpr int kSpike = 2583;  // the one record of a high wireline gamma
+
+class RealXDesk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
+            GTEST_SKIP() << missing.toStdString() << " is not installed";
+        ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
+        program = QCoreApplication::applicationDirPath() + "/../src/strativm";
+        ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
+        ASSERT_TRUE(x.Start(screen));
+        home = TestDir() + "home";
+        folder = home + "/StrativM/";
+        ASSERT_TRUE(demo::MakeDemoWell(folder));
+    }
+
+    void StartProgram()
+    {
+        ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
+        log = x.WaitForWindow("^StrativM ");
+        ASSERT_FALSE(log.isEmpty()) << "no main window";
+        ASSERT_FALSE(x.WaitForWindow("^Quick View$").isEmpty()) << "no quick view bar";
+        ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+        PointerAway();
+    }
+
+    void PointerAway() const { x.Run("xdotool", {"mousemove", "0", QString::number(screen.height() - 1)}); }
+    void Mouse(const QStringList& args) const { x.Run("xdotool", args); }
+
+    XSession x;
+    Child app;
+    QString program, home, folder, log;
+    QSize screen{1280, 1024};
+};
+
+class RealXDeskScreen : public RealXDesk, public ::testing::WithParamInterface<QSize> {
+protected:
+    RealXDeskScreen() { screen = GetParam(); }
+};
+
+// The demo's gamma pen (entry 18 of its colours) is green.
+bool Gamma(const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) == 0x008000; }
+
+// The lowest changed pixel of the drag's outline spike: left of the outline's base column (the column
+// that changed most), above the end of that column's dotted line (the comparison text stands below);
+// -1 when none changed.
+int SpikeBottom(const QImage& before, const QImage& after, int width)
+{
+    std::vector<int> count(std::size_t(width), 0);
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < width; ++x)
+            count[std::size_t(x)] += before.pixel(x, y) != after.pixel(x, y) ? 1 : 0;
+    int base = 0;
+    for (int x = 0; x < width; ++x)
+        base = count[std::size_t(x)] > count[std::size_t(base)] ? x : base;
+    if (count[std::size_t(base)] == 0)
+        return -1;
+    int logBottom = -1;
+    for (int y = 0; y < before.height(); ++y)
+        if (before.pixel(base, y) != after.pixel(base, y)) {
+            if (logBottom >= 0 && y - logBottom > 3 * kRow)
+                break;
+            logBottom = y;
+        }
+    int bottom = -1;
+    for (int y = 0; y <= logBottom; ++y)
+        for (int x = 0; x < base - 8; ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                bottom = y;
+    return bottom;
+}
+
+}  // namespace
+
+// The demo well with a wireline gamma of 140 API but for one record of 10: the dotted outline of the
+// depth match shows its spike on the screen while the drag runs, following the mouse; the release puts
+// the screen back as it was, the comparison text under the log gone. A press on the wireline gamma
+// where no curve is drawn starts nothing: a drag from there changes neither the screen nor the ".cfg".
+TEST_P(RealXDeskScreen, TheDepthMatchIsSeenWhileDraggedAndStartsOnlyOnTheDrawnGamma)
+{
+    const QString svc = folder + "elogdemo.svc";
+    QByteArray curves = ReadBytes(svc);
+    ASSERT_GT(curves.size(), qsizetype(sizeof(elog::CurveRecord)) * (kSpike + 1));
+    auto* rows = reinterpret_cast<elog::CurveRecord*>(curves.data());
+    for (qsizetype i = 1; i < curves.size() / qsizetype(sizeof(elog::CurveRecord)); ++i)
+        rows[i].values[elog::SLOT_GAMMA] = i == kSpike ? 10.0f : 140.0f;
+    WriteBytes(svc, curves);
+    StartProgram();
+    const QImage start = x.Settled();
+
+    // A press on the gamma the scheme draws over the rate track, in the rows above the spike (the
+    // log's top rows are the file's last 50 or so, the curve file ends 10 units above them).
+    const int third = screen.width() / 3;
+    int pressX = -1, pressY = 250;
+    for (; pressX < 0 && pressY < 350; pressY += 3)
+        for (int px = 0; px < third && pressX < 0; ++px)
+            if (Gamma(start, px, pressY))
+                pressX = px;
+    pressY -= 3;
+    ASSERT_GE(pressX, 0) << "no gamma drawn over the rate track";
+    const QString px = QString::number(pressX + 1);
+    Mouse({"mousemove", px, QString::number(pressY), "mousedown", "1", "mousemove", px, QString::number(pressY + 1)});
+    const QImage still = x.Settled();
+    const int at = SpikeBottom(start, still, third);
+    EXPECT_GT(at, 0) << "no outline on the screen while the button is down";
+    // Down by 3.5 rows: three whole rows, three units deeper, the spike three rows lower.
+    const int drag = 3 * kRow + kRow / 2;
+    Mouse({"mousemove", px, QString::number(pressY + drag)});
+    const int moved = SpikeBottom(start, x.ChangedFrom(still, 10, 3000), third);
+    EXPECT_LE(std::abs(moved - (at + drag)), kRow * 3 / 2) << "the spike at " << at << " went to " << moved;
+    EXPECT_EQ(moved - at, 3 * kRow);
+    Mouse({"mouseup", "1"});
+    PointerAway();
+    const QImage released = x.ChangedFrom(still, 10, 3000);
+    EXPECT_EQ(DifferentPixels(start, released), 0) << "the drag left paint behind";
+
+    // The rate track's first blue division line is 50 pixels right of its left edge; 140 API of the 150
+    // API scale lie 140 / 150 x 250 pixels right of it. There, between two depth labels, a press on the
+    // wireline gamma only shows the read-out: a drag from it moves nothing and stores nothing.
+    const QByteArray cfg = ReadBytes(folder + "elogdemo.cfg");
+    const int row = 325;
+    int blue = 0;
+    while (blue < third && (released.pixel(blue, row) & 0xFFFFFF) != 0x0000FF)
+        ++blue;
+    const QString hiddenX = QString::number(blue - 50 + 140 * 250 / 150 + 1);
+    Mouse({"mousemove", hiddenX, QString::number(row), "mousedown", "1"});
+    const QImage pressed = x.Settled();
+    Mouse({"mousemove", hiddenX, QString::number(row + drag)});
+    EXPECT_EQ(DifferentPixels(pressed, x.ChangedFrom(pressed, 10, 3000)), 0) << "a press off the drawn curves started the match";
+    Mouse({"mouseup", "1"});
+    x.Settled();
+    EXPECT_EQ(ReadBytes(folder + "elogdemo.cfg"), cfg) << "a press off the drawn curves shifted the wireline log";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealXDeskScreen, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+                         [](const ::testing::TestParamInfo<QSize>& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });
