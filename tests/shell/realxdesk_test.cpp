@@ -7,6 +7,7 @@
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/xsession.h"
+#include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,11 @@ protected:
     Child app;
     QString program, home, folder, log;
     QSize screen{1280, 1024};
+};
+
+class RealXDeskWide : public RealXDesk {
+protected:
+    RealXDeskWide() { screen = QSize(1920, 1080); }
 };
 
 class RealXDeskScreen : public RealXDesk, public ::testing::WithParamInterface<QSize> {
@@ -156,6 +163,77 @@ TEST_P(RealXDeskScreen, TheDepthMatchIsSeenWhileDraggedAndStartsOnlyOnTheDrawnGa
     Mouse({"mouseup", "1"});
     x.Settled();
     EXPECT_EQ(ReadBytes(folder + "elogdemo.cfg"), cfg) << "a press off the drawn curves shifted the wireline log";
+}
+
+// At 1,920 x 1,080, in drilling mode: Enter in the LAS interval box presses OK (the file is written);
+// the rate entry box opens beside the rate track, not at the screen's right; and after File > New has
+// made a well (its "create" box answered) the keys reach the log.
+TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAndTheLogKeepsTheKeysAfterNew)
+{
+    const QString cfgPath = folder + "elogdemo.cfg";
+    wellfile::WellConfig cfg{};
+    QByteArray bytes = ReadBytes(cfgPath);
+    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
+    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
+    cfg.drillingAtExit = 1;
+    WriteBytes(cfgPath, &cfg, sizeof cfg);
+    StartProgram();
+    ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "not in drilling mode";
+    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+    const QImage start = x.Settled();
+
+    // Options > Create Las File: Enter in the first depth.
+    x.Key("alt+o");
+    x.Key("l");
+    ASSERT_FALSE(x.WaitForWindow("^Create LOG ASCII STANDARD file$").isEmpty());
+    x.Key("Return");
+    EXPECT_TRUE(Spin([&] { return x.WaitForWindow("^Create LOG ASCII STANDARD file$", 1).isEmpty(); }, 5000))
+        << "Enter left the interval box open";
+    EXPECT_TRUE(Spin([&] { return !QDir(folder + "mudloglas").entryList({"*.las"}, QDir::Files).isEmpty(); }, 10000))
+        << "no LAS file written";
+    // The word of the file written is answered; a box left open is closed.
+    const bool written = !x.WaitForWindow("^Create Las File$", 5000).isEmpty();
+    x.Key(written ? "Return" : "Escape");
+
+    // Enter Data > Rates from 2500: the box's left edge stands within 20 pixels right of
+    // the rate track's right edge (its first blue division line is 50 pixels right of its left edge,
+    // the track 250 pixels wide), its top at the log's.
+    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+    x.Key("alt+e");
+    x.Key("r");
+    ASSERT_FALSE(x.WaitForWindow("^StartDepth$").isEmpty());
+    x.Key("ctrl+a");
+    x.Run("xdotool", {"type", "2500"});
+    x.Key("Return");
+    const QString rates = x.WaitForWindow("^Enter Rates$");
+    ASSERT_FALSE(rates.isEmpty());
+    int blue = 0;
+    while (blue < screen.width() / 3 && (start.pixel(blue, 400) & 0xFFFFFF) != 0x0000FF)
+        ++blue;
+    const int rateRight = blue - 50 + 250;
+    const QRect box = x.Geometry(rates);
+    EXPECT_GE(box.left(), rateRight) << "the box covers the rate track";
+    EXPECT_LE(box.left(), rateRight + 20) << "the box opened far from the rate track";
+    EXPECT_LT(box.top(), screen.height() / 3);
+    x.Key("Escape");
+    ASSERT_TRUE(Spin([&] { return x.WaitForWindow("^Enter Rates$", 1).isEmpty(); }, 5000));
+
+    // File > New: a well named NEWWELL from 1000; Enter on the rate scale list presses "Create", Enter
+    // answers the "create" box, and the log has the keys again.
+    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+    x.Key("alt+f");
+    x.Key("Return");
+    ASSERT_FALSE(x.WaitForWindow("^STRATIV..New Well File$").isEmpty());
+    x.Run("xdotool", {"type", "NEWWELL"});
+    x.Key("Tab");
+    x.Run("xdotool", {"type", "1000"});
+    x.Key("Tab");
+    x.Key("Return");
+    ASSERT_FALSE(x.WaitForWindow("^create$").isEmpty()) << "no well made";
+    x.Key("Return");
+    ASSERT_FALSE(x.WaitForWindow("^StrativM .*NEWWELL\\.svm$").isEmpty());
+    EXPECT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, 5000))
+        << "the keys go to " << x.FocusedName().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXDeskScreen, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
