@@ -103,6 +103,17 @@ int SpikeBottom(const QImage& before, const QImage& after, int width)
     return bottom;
 }
 
+// Where `part` stands in `image` pixel for pixel, searched along its own rows; -1 when nowhere.
+int FoundAt(const QImage& image, const QImage& part, int top)
+{
+    for (int x = 0; x + part.width() <= image.width(); ++x)
+        if (image.copy(x, top, part.width(), part.height()) == part)
+            return x;
+    return -1;
+}
+
+bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+
 }  // namespace
 
 // The demo well with a wireline gamma of 140 API but for one record of 10: the dotted outline of the
@@ -234,6 +245,91 @@ TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAnd
     ASSERT_FALSE(x.WaitForWindow("^StrativM .*NEWWELL\\.svm$").isEmpty());
     EXPECT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, 5000))
         << "the keys go to " << x.FocusedName().toStdString();
+}
+
+// Texts where nothing else is drawn. The well title with the lithology legend shown: the title, with
+// two pixels of the band's grey round it, stands whole somewhere on its rows, and the legend is not in
+// that box. Help > New Features: its window is as wide as the longest line of the text, measured in
+// the window's own characters (the first line's width over its 23 characters).
+TEST_P(RealXDeskScreen, TheWellTitleClearsTheLithologyLegendAndTheFeaturesLinesAreWhole)
+{
+    StartProgram();
+    const QImage start = x.Settled();
+    // The title: on the band's first line of text below the menu bar, the first run of dark columns
+    // (gaps under 20 pixels) right of the file's name.
+    int bandTop = 0;
+    while (bandTop < 200 && (start.pixel(screen.width() / 2, bandTop) & 0xFFFFFF) != 0xDCDCDC)
+        ++bandTop;
+    const auto darkColumn = [&](int px) {
+        for (int y = bandTop + 4; y < bandTop + 24; ++y)
+            if (Dark(start, px, y))
+                return true;
+        return false;
+    };
+    int middle = 250, left = 0, right = 0;
+    while (middle < screen.width() && !darkColumn(middle))
+        ++middle;
+    const auto darkWithin = [&](int from, int step) {
+        for (int d = 1; d <= 20; ++d)
+            if (from + step * d >= 0 && from + step * d < screen.width() && darkColumn(from + step * d))
+                return true;
+        return false;
+    };
+    for (left = middle; darkWithin(left, -1);)
+        --left;
+    for (right = middle; darkWithin(right, 1);)
+        ++right;
+    QRect title;
+    for (int y = bandTop + 4; y < bandTop + 24; ++y)
+        for (int px = left; px <= right; ++px)
+            if (Dark(start, px, y))
+                title |= QRect(px, y, 1, 1);
+    ASSERT_GT(title.width(), 50) << "no well title found";
+    const QRect framed = title.adjusted(-2, -2, 2, 2);
+    const QImage titleImage = start.copy(framed);
+
+    x.Key("alt+v");
+    x.Key("l");
+    PointerAway();
+    const QImage legend = x.ChangedFrom(start, 1000);
+    const int at = FoundAt(legend, titleImage, framed.top());
+    EXPECT_GE(at, 0) << "the legend is drawn over the well title";
+    QRect drawn;  // the legend: what changed outside the title's old and new places
+    for (int y = bandTop; y < bandTop + 150; ++y)
+        for (int px = 0; px < screen.width(); ++px)
+            if (start.pixel(px, y) != legend.pixel(px, y) && !framed.contains(px, y) &&
+                !framed.translated(at - framed.left(), 0).contains(px, y))
+                drawn |= QRect(px, y, 1, 1);
+    EXPECT_GT(drawn.width(), 200) << "no legend";
+    if (at >= 0)
+        EXPECT_FALSE(drawn.intersects(framed.translated(at - framed.left(), 0)));
+
+    x.Key("alt+h");
+    x.Key("n");
+    const QString help = x.WaitForWindow("^New Features$");
+    ASSERT_FALSE(help.isEmpty());
+    const QImage shown = x.Settled();
+    const QRect window = x.Geometry(help);
+    int first = window.top();  // the first row of text: "StrativM - New Features"
+    auto darkRow = [&](int y) {
+        QRect r;
+        for (int px = window.left() + 4; px < window.right() - 30; ++px)
+            if (Dark(shown, px, y))
+                r |= QRect(px, y, 1, 1);
+        return r;
+    };
+    while (first < window.bottom() && darkRow(first).isEmpty())
+        ++first;
+    QRect line;
+    for (int y = first; y < first + 20 && !darkRow(y).isEmpty(); ++y)
+        line |= darkRow(y);
+    ASSERT_GT(line.width(), 50) << "no text in the window";
+    const double character = line.width() / 22.5;  // 23 characters, the last one's right bearing off
+    int longest = 0;
+    for (const QByteArray& l : ReadBytes(folder + "features.txt").split('\n'))
+        longest = std::max<int>(longest, int(l.trimmed().size() + (l.size() - l.trimmed().size())));
+    EXPECT_GE(window.right() - line.left(), int(longest * character))
+        << "a line of " << longest << " characters is cut in a window of " << window.width() << " pixels";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXDeskScreen, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
