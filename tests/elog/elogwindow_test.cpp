@@ -229,7 +229,8 @@ TEST_F(ElogWindow, TheOutlineStandsAtItsOwnDepthWhileDraggedAndADragStoresTheShi
     QTest::mouseMove(&window, Client(OutlineX() + 1, G().topMargin + 2 - 5 * G().rowHeight));
     EXPECT_FALSE(S().interaction.mouse.elogDrag);
     EXPECT_EQ(S().well.elogDepthOffset, 197);
-    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, G().topMargin - 5 * G().rowHeight));
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier,
+                        Client(OutlineX() + 1, G().topMargin - 5 * G().rowHeight));
     EXPECT_EQ(ReadBytes(ConfigPath()), before);
 }
 

@@ -112,7 +112,26 @@ int FoundAt(const QImage& image, const QImage& part, int top)
     return -1;
 }
 
-bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+// The box round the dark pixels of `area`.
+QRect DarkBox(const QImage& image, const QRect& area)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The rate track's left edge: its first blue division line is 50 pixels right of it (a 250-pixel
+// track of five divisions).
+int RateLeft(const QImage& image, int row)
+{
+    int blue = 0;
+    while (blue < image.width() / 3 && (image.pixel(blue, row) & 0xFFFFFF) != 0x0000FF)
+        ++blue;
+    return blue - 50;
+}
 
 }  // namespace
 
@@ -158,19 +177,16 @@ TEST_P(RealXDeskScreen, TheDepthMatchIsSeenWhileDraggedAndStartsOnlyOnTheDrawnGa
     const QImage released = x.ChangedFrom(still, 10, 3000);
     EXPECT_EQ(DifferentPixels(start, released), 0) << "the drag left paint behind";
 
-    // The rate track's first blue division line is 50 pixels right of its left edge; 140 API of the 150
-    // API scale lie 140 / 150 x 250 pixels right of it. There, between two depth labels, a press on the
-    // wireline gamma only shows the read-out: a drag from it moves nothing and stores nothing.
+    // 140 API of the 150 API scale, between two depth labels: a press on the wireline gamma there only
+    // shows the read-out; a drag from it moves nothing and stores nothing.
     const QByteArray cfg = ReadBytes(folder + "elogdemo.cfg");
     const int row = 325;
-    int blue = 0;
-    while (blue < third && (released.pixel(blue, row) & 0xFFFFFF) != 0x0000FF)
-        ++blue;
-    const QString hiddenX = QString::number(blue - 50 + 140 * 250 / 150 + 1);
+    const QString hiddenX = QString::number(RateLeft(released, row) + 140 * 250 / 150 + 1);
     Mouse({"mousemove", hiddenX, QString::number(row), "mousedown", "1"});
     const QImage pressed = x.Settled();
     Mouse({"mousemove", hiddenX, QString::number(row + drag)});
-    EXPECT_EQ(DifferentPixels(pressed, x.ChangedFrom(pressed, 10, 3000)), 0) << "a press off the drawn curves started the match";
+    EXPECT_EQ(DifferentPixels(pressed, x.ChangedFrom(pressed, 10, 3000)), 0)
+        << "a press off the drawn curves started the match";
     Mouse({"mouseup", "1"});
     x.Settled();
     EXPECT_EQ(ReadBytes(folder + "elogdemo.cfg"), cfg) << "a press off the drawn curves shifted the wireline log";
@@ -206,9 +222,8 @@ TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAnd
     const bool written = !x.WaitForWindow("^Create Las File$", 5000).isEmpty();
     x.Key(written ? "Return" : "Escape");
 
-    // Enter Data > Rates from 2500: the box's left edge stands within 20 pixels right of
-    // the rate track's right edge (its first blue division line is 50 pixels right of its left edge,
-    // the track 250 pixels wide), its top at the log's.
+    // Enter Data > Rates from 2500: the box's left edge stands within 20 pixels right of the rate
+    // track's right edge, its top at the log's.
     ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
     x.Key("alt+e");
     x.Key("r");
@@ -218,10 +233,7 @@ TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAnd
     x.Key("Return");
     const QString rates = x.WaitForWindow("^Enter Rates$");
     ASSERT_FALSE(rates.isEmpty());
-    int blue = 0;
-    while (blue < screen.width() / 3 && (start.pixel(blue, 400) & 0xFFFFFF) != 0x0000FF)
-        ++blue;
-    const int rateRight = blue - 50 + 250;
+    const int rateRight = RateLeft(start, 400) + 250;
     const QRect box = x.Geometry(rates);
     EXPECT_GE(box.left(), rateRight) << "the box covers the rate track";
     EXPECT_LE(box.left(), rateRight + 20) << "the box opened far from the rate track";
@@ -255,35 +267,11 @@ TEST_P(RealXDeskScreen, TheWellTitleClearsTheLithologyLegendAndTheFeaturesLinesA
 {
     StartProgram();
     const QImage start = x.Settled();
-    // The title: on the band's first line of text below the menu bar, the first run of dark columns
-    // (gaps under 20 pixels) right of the file's name.
+    // The title: on the band's first line of text below the menu bar, right of the file's name.
     int bandTop = 0;
     while (bandTop < 200 && (start.pixel(screen.width() / 2, bandTop) & 0xFFFFFF) != 0xDCDCDC)
         ++bandTop;
-    const auto darkColumn = [&](int px) {
-        for (int y = bandTop + 4; y < bandTop + 24; ++y)
-            if (Dark(start, px, y))
-                return true;
-        return false;
-    };
-    int middle = 250, left = 0, right = 0;
-    while (middle < screen.width() && !darkColumn(middle))
-        ++middle;
-    const auto darkWithin = [&](int from, int step) {
-        for (int d = 1; d <= 20; ++d)
-            if (from + step * d >= 0 && from + step * d < screen.width() && darkColumn(from + step * d))
-                return true;
-        return false;
-    };
-    for (left = middle; darkWithin(left, -1);)
-        --left;
-    for (right = middle; darkWithin(right, 1);)
-        ++right;
-    QRect title;
-    for (int y = bandTop + 4; y < bandTop + 24; ++y)
-        for (int px = left; px <= right; ++px)
-            if (Dark(start, px, y))
-                title |= QRect(px, y, 1, 1);
+    const QRect title = DarkBox(start, QRect(250, bandTop + 4, 450, 20));
     ASSERT_GT(title.width(), 50) << "no well title found";
     const QRect framed = title.adjusted(-2, -2, 2, 2);
     const QImage titleImage = start.copy(framed);
@@ -310,24 +298,17 @@ TEST_P(RealXDeskScreen, TheWellTitleClearsTheLithologyLegendAndTheFeaturesLinesA
     ASSERT_FALSE(help.isEmpty());
     const QImage shown = x.Settled();
     const QRect window = x.Geometry(help);
-    int first = window.top();  // the first row of text: "StrativM - New Features"
-    auto darkRow = [&](int y) {
-        QRect r;
-        for (int px = window.left() + 4; px < window.right() - 30; ++px)
-            if (Dark(shown, px, y))
-                r |= QRect(px, y, 1, 1);
-        return r;
-    };
-    while (first < window.bottom() && darkRow(first).isEmpty())
+    // The first line of text, "StrativM - New Features": 23 characters, the last one's right bearing off.
+    const QRect inside(window.left() + 4, window.top(), window.width() - 34, window.height());
+    int first = inside.top();
+    while (first < inside.bottom() && DarkBox(shown, QRect(inside.left(), first, inside.width(), 1)).isEmpty())
         ++first;
-    QRect line;
-    for (int y = first; y < first + 20 && !darkRow(y).isEmpty(); ++y)
-        line |= darkRow(y);
+    const QRect line = DarkBox(shown, QRect(inside.left(), first, inside.width(), 14));
     ASSERT_GT(line.width(), 50) << "no text in the window";
-    const double character = line.width() / 22.5;  // 23 characters, the last one's right bearing off
+    const double character = line.width() / 22.5;
     int longest = 0;
     for (const QByteArray& l : ReadBytes(folder + "features.txt").split('\n'))
-        longest = std::max<int>(longest, int(l.trimmed().size() + (l.size() - l.trimmed().size())));
+        longest = std::max(longest, int(l.size()));
     EXPECT_GE(window.right() - line.left(), int(longest * character))
         << "a line of " << longest << " characters is cut in a window of " << window.width() << " pixels";
 }

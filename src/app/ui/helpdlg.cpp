@@ -5,7 +5,6 @@
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
