@@ -5,12 +5,12 @@
 
 namespace logview {
 
-// The depth shift a drag from `startY` to `y` adds: one depth unit for each half row (the divisor at
-// least 1, whatever the row height), five on the compressed scales, where a point stands for five.
+// The depth shift a drag from `startY` to `y` adds. The outline has a point a row (one record, five on
+// the compressed scales), so that it follows the mouse: one unit for each whole row dragged, five on the
+// compressed scales; a row height below 1 counts as 1.
 inline std::int32_t ElogDragShift(int startY, int y, int rowHeight, int scaleIndex)
 {
-    const int half = std::max(rowHeight / 2, 1);
-    const std::int32_t rows = (startY - y) / half;
+    const std::int32_t rows = (startY - y) / std::max(rowHeight, 1);
     return scaleIndex >= 3 ? rows * 5 : rows;
 }
 

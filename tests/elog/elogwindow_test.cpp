@@ -7,6 +7,7 @@
 #include "app/tracksettingsof.h"
 #include "elog/curves.h"
 #include "elog/ui/swdialogs.h"
+#include "layout/trackflags.h"
 #include "logview/elogmatch.h"
 #include "logview/geometryof.h"
 #include "logview/ui/titlerowpaint.h"
@@ -47,6 +48,15 @@ protected:
         ASSERT_TRUE(testing_support::ShowDemoWindow(window));
         const QString folder = S().well.file.dataFolder;
         const QString path = testing_support::MakeWell(folder, "E.svm", 1000, 1400);
+        // The mudlog's gamma drawn over the rate track where the wireline's lies: the press that starts
+        // the depth match is on a curve the user sees.
+        QByteArray data = ReadBytes(path);
+        auto* records = reinterpret_cast<wellfile::RECORD*>(data.data());
+        for (qsizetype i = 0; i < data.size() / qsizetype(sizeof(wellfile::RECORD)); ++i) {
+            std::fill(std::begin(records[i].gamma), std::end(records[i].gamma), kGamma);
+            records[i].gammaStep = 0.2f;
+        }
+        testing_support::WriteBytes(path, data);
         std::vector<CurveRecord> rows(1300);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             float* v = rows[i].values.data();
@@ -71,6 +81,7 @@ protected:
         ASSERT_EQ(window.OpenDataFile(path), 1);
         ASSERT_TRUE(S().engines.elogCurves);
         S().layout.schemes.trackFlags[elog::SLOT_RES10] = 1;  // a resistivity curve on the log
+        S().layout.schemes.trackFlags[layout::FLAG_FIRST_CURVE] = 1;  // the gamma over the rate track
         PaintAt(1100);
         ASSERT_TRUE(S().view.elogShown);
     }
@@ -134,13 +145,13 @@ bool DarkColumn(const QImage& image, int x, int y0, int y1)
 
 }  // namespace
 
-TEST(ElogDrag, EachHalfRowMovesOneUnitFiveOnTheCompressedScales)
+TEST(ElogDrag, EachRowMovesOneUnitFiveOnTheCompressedScales)
 {
-    EXPECT_EQ(logview::ElogDragShift(400, 360, 16, 1), 5);
-    EXPECT_EQ(logview::ElogDragShift(400, 360, 16, 3), 25);
-    EXPECT_EQ(logview::ElogDragShift(360, 400, 16, 1), -5);
-    EXPECT_EQ(logview::ElogDragShift(400, 360, 1, 1), 40);  // half of one row is no divisor
-    EXPECT_EQ(logview::ElogDragShift(400, 397, 16, 1), 0);
+    EXPECT_EQ(logview::ElogDragShift(400, 360, 16, 1), 2);  // 40 / 16: two whole rows
+    EXPECT_EQ(logview::ElogDragShift(400, 352, 16, 3), 15);
+    EXPECT_EQ(logview::ElogDragShift(352, 400, 16, 1), -3);
+    EXPECT_EQ(logview::ElogDragShift(400, 360, 0, 1), 40);  // no row height is no divisor
+    EXPECT_EQ(logview::ElogDragShift(400, 385, 16, 1), 0);
 }
 
 TEST_F(ElogWindow, TheOutlineStandsAtItsOwnDepthWhileDraggedAndADragStoresTheShift)
@@ -190,11 +201,11 @@ TEST_F(ElogWindow, TheOutlineStandsAtItsOwnDepthWhileDraggedAndADragStoresTheShi
     }
     PaintAt(1100);
 
-    // Up by five half rows: the curves move five units and the shift goes into the ".cfg" with the
-    // curve file's name.
-    const int half = G().rowHeight / 2, y = RowY(1120);
+    // Up by five rows: the curves move five units and the shift goes into the ".cfg" with the curve
+    // file's name.
+    const int y = RowY(1120);
     const std::int32_t start = S().well.elogDepthOffset;
-    Drag(OutlineX() + 1, y, y - 5 * half);
+    Drag(OutlineX() + 1, y, y - 5 * G().rowHeight);
     EXPECT_FALSE(S().interaction.mouse.elogDrag);
     EXPECT_EQ(S().well.elogDepthOffset, start + 5);
     EXPECT_EQ(StoredShift(), start + 5);
@@ -204,7 +215,7 @@ TEST_F(ElogWindow, TheOutlineStandsAtItsOwnDepthWhileDraggedAndADragStoresTheShi
     Drag(OutlineX() + 1, y, y);
     EXPECT_EQ(ReadBytes(ConfigPath()), cfg);
     // Nor does a press beside the outline start a drag.
-    Drag(OutlineX() + 20, y, y - 5 * half);
+    Drag(OutlineX() + 20, y, y - 5 * G().rowHeight);
     EXPECT_EQ(S().well.elogDepthOffset, start + 5);
 
     // A shift that takes the view's top past the curve data ends the drag at once: the shift goes back
@@ -215,10 +226,11 @@ TEST_F(ElogWindow, TheOutlineStandsAtItsOwnDepthWhileDraggedAndADragStoresTheShi
     const QByteArray before = ReadBytes(ConfigPath());
     QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, G().topMargin + 2));
     ASSERT_TRUE(S().interaction.mouse.elogDrag);
-    QTest::mouseMove(&window, Client(OutlineX() + 1, G().topMargin + 2 - 5 * half));
+    QTest::mouseMove(&window, Client(OutlineX() + 1, G().topMargin + 2 - 5 * G().rowHeight));
     EXPECT_FALSE(S().interaction.mouse.elogDrag);
     EXPECT_EQ(S().well.elogDepthOffset, 197);
-    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, Client(OutlineX() + 1, G().topMargin - 5 * half));
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier,
+                        Client(OutlineX() + 1, G().topMargin - 5 * G().rowHeight));
     EXPECT_EQ(ReadBytes(ConfigPath()), before);
 }
 

@@ -4,9 +4,11 @@
 #include "elog/ui/importdialog.h"
 #include "elog/ui/swdialogs.h"
 #include "elog/ui/tvddialog.h"
+#include "layout/pentable.h"
 #include "logview/geometryof.h"
 #include "logview/ui/titlerowpaint.h"
 #include "manual/lasfilessteps.h"
+#include "platform/draw/raster.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
 #include "shell/ui/textdlg.h"
@@ -225,16 +227,22 @@ TEST(ManualLasFiles, AWirelineLogIsImportedListedMatchedAndKeptWithTheWell)
     EXPECT_NEAR(first[1].toDouble(), std::sqrt(0.05 / 0.4), 0.01);
     table->Click(platform::IDOK);
 
-    // The depth match: pressed on the gamma in the rate track, dragged up five half rows. While the
-    // button is down the gamma is outlined dotted; the shift stays with the well.
+    // The depth match: pressed on the gamma the scheme draws in the rate track (the mudlog's, in the
+    // gamma pen's colour), dragged up five rows. While the button is down the wireline gamma is outlined
+    // dotted; the shift stays with the well.
     const QImage painted = manual::Screen(w.window);
-    const int half = w.G().rowHeight / 2, y = manual::RowY(w.window, 1140), x = w.GammaX(kLow) + 1;
-    QTest::mousePress(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + w.G().horizontalScroll, y));
-    QTest::mouseMove(&w.window, manual::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
+    const int R = w.G().rowHeight, y = manual::RowY(w.window, 1140), scroll = w.G().horizontalScroll;
+    const QRgb gammaPen = platform::raster::ToPixel(w.G().pens.table[layout::PEN_GAMMA].colour) & 0xFFFFFF;
+    int x = w.G().rate.left + 2 * w.G().rate.cell + 1 - scroll;
+    while (x < w.G().rate.Right() - scroll && (painted.pixel(x, y) & 0xFFFFFF) != gammaPen)
+        ++x;
+    ASSERT_LT(x, w.G().rate.Right() - scroll) << "no gamma drawn on the row";
+    QTest::mousePress(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + scroll, y));
+    QTest::mouseMove(&w.window, manual::At(w.window, x + scroll, y - 5 * R));
     const QImage dragged = w.window.BackingStore().copy();
     EXPECT_TRUE(w.Drawn(painted, dragged, w.GammaX(kLow), 1138));
     EXPECT_TRUE(w.Drawn(painted, dragged, w.GammaX(kHigh), 1150));  // the hot shale five rows up
-    QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + w.G().horizontalScroll, y - 5 * half));
+    QTest::mouseRelease(&w.window, Qt::LeftButton, Qt::NoModifier, manual::At(w.window, x + scroll, y - 5 * R));
     QCoreApplication::processEvents();
     EXPECT_FALSE(w.Drawn(painted, w.window.BackingStore(), w.GammaX(kHigh), 1150));  // gone with the button
     EXPECT_EQ(w.S().well.elogDepthOffset, 5);

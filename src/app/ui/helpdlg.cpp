@@ -2,7 +2,10 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -27,8 +30,22 @@ void HelpDlg::SetupWindow()
         Show(ID_HEADING, false);
     else
         SetText(ID_HEADING, heading_);
-    setFixedWidth(std::max(width(), minimumSizeHint().width()));  // the heading whole
     SetText(ID_TEXT, text_);
+    // Every line whole beside the scroll bar; on a screen too narrow for that the lines wrap instead.
+    auto* edit = static_cast<QPlainTextEdit*>(Control(ID_TEXT));
+    const QFontMetrics metrics(edit->font());
+    int longest = 0;
+    for (const QString& line : text_.split(QLatin1Char('\n')))
+        longest = std::max(longest, metrics.horizontalAdvance(QString(line).remove(QLatin1Char('\r'))));
+    const QMargins m = layout() ? layout()->contentsMargins() : QMargins();
+    int wanted = longest + 2 * metrics.averageCharWidth() + 2 * edit->frameWidth() +
+                 2 * int(edit->document()->documentMargin()) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                 m.left() + m.right();
+    if (const QScreen* s = screen(); s && wanted > s->availableGeometry().width() * 9 / 10) {
+        wanted = s->availableGeometry().width() * 9 / 10;
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
+    setFixedWidth(std::max({width(), minimumSizeHint().width(), wanted}));  // the heading whole too
     if (keepCaption_ == 0)
         setWindowTitle(QStringLiteral("GAS MONITOR HELP"));
 }

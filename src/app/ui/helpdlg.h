@@ -1,7 +1,7 @@
 #pragma once
 // HelpDlg (dialog 28, "Strativ Help"): a modeless window of fixed-pitch help text under an optional
-// heading line. Closing it destroys it, so the guarded pointer its owner keeps (ToolWindows::helpWindow)
-// is cleared when it closes.
+// heading line, wide enough for its longest line. Closing it destroys it, so the guarded pointer its
+// owner keeps (ToolWindows::helpWindow) is cleared when it closes.
 #include "platform/ui/dialog.h"
 
 namespace app {

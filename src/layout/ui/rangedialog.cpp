@@ -3,6 +3,8 @@
 #include "platform/services.h"
 #include "platform/winapi.h"
 
+#include <QKeyEvent>
+
 namespace layout {
 
 namespace id = rangeid;
@@ -28,6 +30,9 @@ RangeDlg::RangeDlg(QWidget* parent, QString& startText, QString& stopText, const
     AddButton(id::Advanced, QStringLiteral("Advanced"));
     AddOkCancel();
     Show(id::TabDelimiter, false);  // shown by "LAS Ver 3"
+    // The dialogs' edits move on to the next field with Enter; here it answers the box.
+    for (int edit : {id::Start, id::Stop})
+        Control(edit)->installEventFilter(this);
 
     On(id::LasVer3, platform::BN_CLICKED, [this] {
         Show(id::TabDelimiter, true);
@@ -52,6 +57,18 @@ void RangeDlg::SetupWindow()
         SetCheck(id::Ppm, platform::BST_CHECKED);
         Enable(id::Ppm, false);
     }
+}
+
+bool RangeDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Click(platform::IDOK);
+            return true;
+        }
+    }
+    return Dialog::eventFilter(watched, event);
 }
 
 bool RangeDlg::CanClose()

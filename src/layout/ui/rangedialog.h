@@ -1,7 +1,8 @@
 #pragma once
 // RangeDlg (resource 38 "RANGE"): the start and stop depth dialog of the LAS export, the log image export
 // and the scale set-ups, each with its own caption and labels. "OK" keeps it open while a value lies
-// outside the caller's limits; the three option boxes hand their states back to the caller.
+// outside the caller's limits; the three option boxes hand their states back to the caller. Enter in
+// either depth presses "OK": the two depths are all there is to type.
 #include "platform/ui/dialog.h"
 
 #include <cstdint>
@@ -41,6 +42,7 @@ public:
 protected:
     void SetupWindow() override;
     bool CanClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString& startText_;

@@ -157,12 +157,18 @@ void DrawTrackTitles(platform::Dc& dc, const ViewGeometry& g, const layout::LogP
 
     dc.SetTextAlign(platform::TA_CENTER | platform::TA_BASELINE);
     const std::string& title = in.wellTitle;
-    dc.TextOut(band.WellTitleX(), in.tallTitle ? 8 * R : 2 * R, title.c_str(), int(title.size()));
+    const bool legendShown = g.Flag(layout::FLAG_LITHOLOGY) && in.lithLegend;
+    int titleX = band.WellTitleX();
+    // The legend fills the band from the descriptions' left edge on: the title stands left of it.
+    if (const int half = dc.GetTextExtent(title.c_str(), int(title.size())).cx / 2 + 1;
+        legendShown && titleX + half > g.description.left - g.unitWidth)
+        titleX = g.description.left - g.unitWidth - half;
+    dc.TextOut(titleX, in.tallTitle ? 8 * R : 2 * R, title.c_str(), int(title.size()));
     band.ColumnTitles();
 
     if (g.Flag(layout::FLAG_GAS) && !in.importedCurves && g.profile != 131 && g.profile != 126)
         DrawPpmScale(dc, g, pens, PpmScaleFlags{}, 0, 0);
-    if (g.Flag(layout::FLAG_LITHOLOGY) && in.lithLegend) {
+    if (legendShown) {
         LithLegendFlags legend;
         legend.oneBitImage = in.oneBitImage;
         legend.colourPrinting = in.colourPrinting;

@@ -5,25 +5,29 @@
 #include "app/logstate.h"
 #include "elog/curves.h"
 #include "elog/elog_services.h"
-#include "logview/clickhits.h"
+#include "layout/trackflags.h"
 #include "logview/device.h"
 #include "logview/draw/neighbourpainters.h"
+#include "logview/draw/viewbitmaps.h"
 #include "logview/elogmatch.h"
 #include "logview/geometryof.h"
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/dragdcs.h"
 #include "logview/ui/mousewindow.h"
 #include "platform/draw/dc.h"
+#include "platform/draw/raster.h"
+
+#include <QImage>
+
+#include <algorithm>
 
 namespace logview {
 
 namespace {
 
-void Invalidate(app::LogState& s)
-{
-    if (s.view.invalidate)
-        s.view.invalidate();
-}
+// The drag wrote its comparison text under the log, where a paint draws only the scale bars: the
+// whole window is painted afresh.
+void InvalidateErased(app::LogState& s) { s.view.InvalidateErased(); }
 
 // The painters read the shift through the curve set's row view, which this moves in place.
 void SetShift(app::LogState& s, std::int32_t shift)
@@ -33,10 +37,33 @@ void SetShift(app::LogState& s, std::int32_t shift)
         s.engines.elogCurves->View(shift);
 }
 
+// Draws the outline on the drag Dc and shows the first track, where it lies, on the window.
 int DrawOutline(app::LogState& s, platform::Dc& dc, const ViewGeometry& g)
 {
     const Device device = Device::Screen();
-    return s.view.painters->DrawCurveLines(PaintTarget{dc, g, device}, ElogOutlinePoints(g), g.viewTopDepth);
+    const int drawn = s.view.painters->DrawCurveLines(PaintTarget{dc, g, device}, ElogOutlinePoints(g), g.viewTopDepth);
+    if (s.view.updateArea) {
+        const platform::POINT o = dc.GetViewportOrg();
+        s.view.updateArea(g.rate.left - 2 + o.x, g.topMargin - g.rowHeight, g.rate.Right() + 3 + o.x,
+                          g.logBottomY + g.rowHeight);
+    }
+    return drawn;
+}
+
+// The press lies on the gamma the scheme draws over the first track: a pixel of the gamma pen within
+// 3 pixels left and 5 right of it, on its row. Where no curve is drawn the user cannot have aimed at one.
+bool OnDrawnGamma(const app::LogState& s, const ViewGeometry& g, const MousePoint& p)
+{
+    if (!g.Flag(layout::FLAG_FIRST_CURVE) || !s.view.bitmaps)
+        return false;
+    const QImage& store = s.view.bitmaps->backingStore;
+    const QRgb gamma = platform::raster::ToPixel(g.pens.table[layout::PEN_GAMMA].colour) & 0xFFFFFF;
+    const int half = std::max(g.rowHeight / 2, 1);
+    for (int y = p.y - half; y <= p.y + half; ++y)
+        for (int x = p.x - 3; x <= p.x + 5; ++x)
+            if (store.valid(x, y) && (store.pixel(x, y) & 0xFFFFFF) == gamma)
+                return true;
+    return false;
 }
 
 }  // namespace
@@ -52,7 +79,7 @@ bool StartElogMatch(app::LogState& s, const MouseContext& m, const ViewGeometry&
     if (!s.view.painters->PlaceCurveLines(g, ElogOutlinePoints(g), g.viewTopDepth))
         return false;
     if (!(curves->firstDepth < depth && depth < curves->lastDepth && g.topMargin < p.y && p.y < s.view.logAreaBottom &&
-          p.logX > g.rate.left + 2 * g.rate.cell && HitElogCurve(curves->points, p.logX, p.y, g.topMargin, g.rowHeight)))
+          p.logX > g.rate.left + 2 * g.rate.cell && p.logX < g.rate.Right() && OnDrawnGamma(s, g, p)))
         return false;
     platform::Dc* dc = XorDragDc(s, *m.drags, platform::Pen(platform::RGB(0, 0, 0), 1));
     if (!dc)
@@ -89,7 +116,7 @@ bool MoveElogMatch(app::LogState& s, const MouseContext& m, const MousePoint& p)
         ReleaseCapture(m);
         ReleaseXorDc(*m.drags);
         CancelElogMatch(s);
-        Invalidate(s);
+        InvalidateErased(s);
         return true;
     }
     ms.elogFirstMove = false;
@@ -105,8 +132,8 @@ bool EndElogMatch(app::LogState& s)
         return false;
     const bool moved = ms.elogMoved;
     ms.elogDrag = ms.elogMoved = false;
-    // The outlines the drag drew go with the paint, moved or not.
-    Invalidate(s);
+    // The outlines and the text the drag drew go with the paint, moved or not.
+    InvalidateErased(s);
     if (!moved)
         return true;  // nothing to store
     app::SaveElogOffset(s, s.well.elogFileName);

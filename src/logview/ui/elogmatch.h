@@ -1,8 +1,9 @@
 #pragma once
-// The e-log depth match: a press on the GAMMA outline over the first track starts it, each move draws
-// the outline at the new depth shift on the XOR Dc (the last one taken off first), and button up stores
-// the shift with the curve file's name. A drawing that finds the shifted top past the curve data ends
-// the drag and puts the shift back; losing the mouse does the same.
+// The e-log depth match: a press on the gamma curve the scheme draws over the first track starts it,
+// each move draws the GAMMA outline at the new depth shift on the XOR Dc (the last one taken off first)
+// and shows it on the window, and button up stores the shift with the curve file's name and paints the
+// whole window afresh (the comparison text under the log goes with it). A drawing that finds the
+// shifted top past the curve data ends the drag and puts the shift back; losing the mouse does the same.
 #include <cstdint>
 
 namespace app {

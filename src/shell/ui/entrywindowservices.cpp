@@ -26,18 +26,48 @@ namespace shell {
 
 namespace {
 
-// An entry dialog stands beside the log, so that the rows being typed stay in sight: right of the
-// window when the screen has room there, else over the window's right part, level with the log's top.
-void PlaceBesideLog(QWidget& dialog, LogWindow& main)
+// The log's columns an entry dialog types into, as log x from `left` to `right`.
+struct EntryColumn {
+    int left = 0, right = 0;
+};
+
+EntryColumn EntryColumnOf(const logview::ViewGeometry& g, entry::EntryKind kind)
+{
+    const auto of = [](const layout::Column& c) { return EntryColumn{c.left, c.Right()}; };
+    switch (kind) {
+    case entry::EntryKind::Rates: return of(g.rate);
+    case entry::EntryKind::Lithology: return of(g.lithology.count > 0 ? g.lithology : g.sideLithology);
+    case entry::EntryKind::Shows: {
+        EntryColumn c = of(g.porosity.count > 0 ? g.porosity : g.lithology);
+        for (const layout::Column* more : {&g.fluorescence, &g.cut})
+            if (more->count > 0)
+                c.right = std::max(c.right, more->Right());
+        return c;
+    }
+    case entry::EntryKind::Gas: break;
+    }
+    return {g.gas.left, g.gasRight};  // the gas and flare entries
+}
+
+// An entry dialog stands beside the log's column it types into, so that the rows being typed stay in
+// sight and the eye does not travel: right of the column when the screen has room there, else left of
+// it, level with the log's top.
+void PlaceBesideLog(QWidget& dialog, LogWindow& main, entry::EntryKind kind)
 {
     dialog.adjustSize();
     const QSize size = dialog.size();
-    const QPoint topLeft = main.mapToGlobal(QPoint(0, 0));
+    const logview::ViewGeometry g = logview::GeometryOf(main.State());
+    const EntryColumn column = EntryColumnOf(g, kind);
+    const int scroll = g.horizontalScroll;
+    const QPoint left = main.mapToGlobal(QPoint(column.left - scroll, 0));
+    const QPoint right = main.mapToGlobal(QPoint(column.right - scroll, 0));
     const QRect screen = main.screen() ? main.screen()->availableGeometry() : QRect();
-    int x = topLeft.x() + main.width() + 4;
+    int x = right.x() + 4;
     if (!screen.isEmpty() && x + size.width() > screen.right())
-        x = std::max(screen.left(), screen.right() - size.width());
-    int y = topLeft.y() + main.State().layout.format.logAreaTop;
+        x = left.x() - size.width() - 4;
+    if (!screen.isEmpty())
+        x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() - size.width()));
+    int y = main.mapToGlobal(QPoint(0, 0)).y() + main.State().layout.format.logAreaTop;
     if (!screen.isEmpty())
         y = std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
     dialog.move(x, y);
@@ -101,21 +131,21 @@ void EntryWindowServices::Run(app::LogState& log, entry::EntryKind kind)
             entry::EnterRate dialog(main, s, [main, &s](std::int32_t depth) {
                 main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_RATE);
             });
-            PlaceBesideLog(dialog, *main);
+            PlaceBesideLog(dialog, *main, k);
             return dialog.Execute();
         }
         case entry::EntryKind::Shows: {
             entry::EnterShow dialog(main, s, [main, &s](std::int32_t depth, int rows) {
                 main->Neighbours().logview->RepaintRows(s, depth, rows, logview::ROW_SHOWS);
             });
-            PlaceBesideLog(dialog, *main);
+            PlaceBesideLog(dialog, *main, k);
             return dialog.Execute();
         }
         case entry::EntryKind::Lithology: {
             entry::EnterLithDlg dialog(main, s, main, main->Tools().lithologyHelp, [main, &s](std::int32_t depth) {
                 main->Neighbours().logview->RepaintRows(s, depth, 1, logview::ROW_LITHOLOGY);
             });
-            PlaceBesideLog(dialog, *main);
+            PlaceBesideLog(dialog, *main, k);
             return dialog.Execute();
         }
         case entry::EntryKind::Gas: {
@@ -129,7 +159,7 @@ void EntryWindowServices::Run(app::LogState& log, entry::EntryKind kind)
             };
             drawing.marker = [&s](int y, bool up, bool single) { ToggleRowMarker(s, y, up, single); };
             entry::LogGasInput dialog(main, s, *config, std::move(drawing));
-            PlaceBesideLog(dialog, *main);
+            PlaceBesideLog(dialog, *main, k);
             return dialog.Execute();
         }
         }
@@ -148,7 +178,7 @@ void EntryWindowServices::CmFlareData(app::LogState& log)
     host.paintNow = [main] { main->PaintLog(); };
     host.runDialog = [main](app::LogState& s) {
         entry::EnterFlareDlg dialog(main, s, [&s](int index, int y) { DrawFlareEntryRows(s, index, y); });
-        PlaceBesideLog(dialog, *main);
+        PlaceBesideLog(dialog, *main, entry::EntryKind::Gas);
         return dialog.Execute();
     };
     entry::RunFlareCommand(log, host);

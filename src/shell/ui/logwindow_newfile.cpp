@@ -80,7 +80,10 @@ void LogWindow::RunNewFileDialog(bool plugBack)
         return plugBack ? neighbours_.exchange->OpenWellFiles(s, wellServices_, *neighbours_.elog, info, handed)
                         : neighbours_.exchange->ArchiveFiles(s, wellServices_, info, handed);
     });
-    if (dialog.Execute() != platform::IDOK) {
+    const int answer = dialog.Execute();
+    // The window manager may leave the keyboard with the closed dialog: the log takes it back.
+    GiveFocusBack();
+    if (answer != platform::IDOK) {
         // The shut-down took the quick view bar and the image strip: the paint brings the bar back.
         InvalidateErased();
         return;
