@@ -1,0 +1,220 @@
+// The program on a real X server with a window manager, at the two screen sizes a logging geologist
+// meets: whatever is switched on and off again, paged away and back or covered, the screen comes back as
+// a fresh paint of the same view draws it, pixel for pixel; and the live gas window opens clear of the
+// menu bar.
+#include "demo/demowell.h"
+#include "gasmon/gasmoncfg.h"
+#include "support/files.h"
+#include "support/modbuspeer.h"
+#include "support/testmain.h"
+#include "support/xsession.h"
+#include "wellfile/wellconfig.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+
+// A command that redraws the log changes far more pixels than this.
+constexpr int kRedrawn = 5000;
+
+class RealXRepaint : public ::testing::TestWithParam<QSize> {
+protected:
+    void SetUp() override
+    {
+        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
+            GTEST_SKIP() << missing.toStdString() << " is not installed";
+        ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
+        program = QCoreApplication::applicationDirPath() + "/../src/strativm";
+        ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
+        ASSERT_TRUE(x.Start(GetParam()));
+        home = TestDir() + "home";
+    }
+
+    // The first start's window on the demo well, with the keys and the pointer away in the screen's
+    // bottom left corner; its settled screen.
+    QImage Start()
+    {
+        EXPECT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
+        log = x.WaitForWindow("^StrativM ");
+        bar = x.WaitForWindow("^Quick View$");
+        EXPECT_FALSE(bar.isEmpty()) << "no first paint";
+        EXPECT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+        return Away();
+    }
+    QImage Away() const
+    {
+        x.Run("xdotool", {"mousemove", "0", QString::number(GetParam().height() - 1)});
+        return x.Settled();
+    }
+    // The quick bar's button `n` of the four that share it left of the pictures button (0: View Horz).
+    void ClickBar(int n) const
+    {
+        const QRect place = x.Geometry(bar);
+        x.Click(place.x() + (place.width() - 60) * (2 * n + 1) / 8, place.center().y());
+    }
+    // Options > Drilling: the menu's last item in the office menu, its seventh in the drilling menu.
+    void DrillingCommand(bool on) const
+    {
+        x.Key("alt+o");
+        for (int i = 0; i < (on ? 1 : 6); ++i)
+            x.Key(on ? "Up" : "Down");
+        x.Key("Return");
+    }
+    void SaveOnFailure(const QImage& a, const QImage& b, const std::string& name) const
+    {
+        if (DifferentPixels(a, b) != 0) {
+            a.save("/tmp/h171b/t-" + QString::fromStdString(name) + QString::number(GetParam().width()) + "-before.png");
+            b.save("/tmp/h171b/t-" + QString::fromStdString(name) + QString::number(GetParam().width()) + "-after.png");
+        }
+    }
+
+    XSession x;
+    Child app;
+    QString program, home, log, bar;
+};
+
+// Pixels in `rect` of `shot` that are not white.
+int Inked(const QImage& shot, const QRect& rect)
+{
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            n += (shot.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+// Drilling on and off, the custom tracks shown and hidden: the title band and the log under it are the
+// start's again (the office band is 16 rows of 10 px; drilling at 768 px high makes it 14, custom tracks
+// 18).
+TEST_P(RealXRepaint, EachTogglePairGivesTheStartsWindowBack)
+{
+    const QImage start = Start();
+
+    DrillingCommand(true);
+    ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "Options > Drilling did not switch drilling on";
+    DrillingCommand(false);
+    ASSERT_TRUE(Spin([&] { return x.WaitForWindow("^Drilling Status$", 1).isEmpty(); }, kLoadedMs)) << "drilling stayed on";
+    const QImage drilled = Away();
+    EXPECT_EQ(DifferentPixels(start, drilled), 0) << "drilling on and off";
+    SaveOnFailure(start, drilled, "drilling");
+
+    ClickBar(3);
+    const QImage shown = x.ChangedFrom(drilled, kRedrawn);
+    ASSERT_GT(DifferentPixels(start, shown), kRedrawn) << "Show C/T changed nothing";
+    ClickBar(3);
+    x.ChangedFrom(shown, kRedrawn);
+    const QImage hidden = Away();
+    EXPECT_EQ(DifferentPixels(start, hidden), 0) << "Show C/T and Hide C/T";
+    SaveOnFailure(start, hidden, "customtracks");
+}
+
+// Twelve pages up and back: nothing of the pages on the way (the curves, "KD" boxes and markers of their
+// last rows) stays below the log's bottom line; and no curve of a fresh paint runs past that line into the
+// white band over the scale bars.
+TEST_P(RealXRepaint, PagesUpAndBackLeaveNothingBelowTheLog)
+{
+    const QImage start = Start();
+    const QRect client = x.Geometry(log);
+    // The rate track: 25 blocks of 10 px after the left column's 9. Its bottom line is the lowest row
+    // drawn black across it; the scale bars below it are coloured.
+    const int left = client.x() + 9 + 1, right = client.x() + 259 - 1;
+    int bottom = -1;
+    for (int y = client.bottom(); y > client.y() && bottom < 0; --y) {
+        int black = 0;
+        for (int px = left; px <= right; ++px)
+            black += (start.pixel(px, y) & 0xFFFFFF) == 0 ? 1 : 0;
+        if (black > (right - left) * 9 / 10)
+            bottom = y;
+    }
+    ASSERT_GT(bottom, client.y() + 200) << "no bottom line across the rate track";
+    EXPECT_EQ(Inked(start, QRect(QPoint(left, bottom + 1), QPoint(right, bottom + 9))), 0)
+        << "the rate curves run past the log's bottom line at y " << bottom;
+
+    // End first, at the end already: the scroll bar's thumb stands where a scroll puts it.
+    x.Key("End");
+    const QImage end = x.ChangedFrom(start, 10, 10000);
+    for (int i = 0; i < 12; ++i)
+        x.Key("Prior");
+    x.ChangedFrom(end, kRedrawn);
+    for (int i = 0; i < 12; ++i)
+        x.Key("Next");
+    x.Key("End");
+    const QImage back = Away();
+    EXPECT_EQ(DifferentPixels(end, back), 0) << "twelve pages up and back";
+    SaveOnFailure(end, back, "pages");
+}
+
+// A read-out box shown by a click on the rate track goes with Zoom On: its values were for columns that
+// have moved. After Zoom Off the window is the start's.
+TEST_P(RealXRepaint, ZoomOnTakesTheReadoutAway)
+{
+    const QImage start = Start();
+    const QRect client = x.Geometry(log);
+    x.Click(client.x() + 150, client.y() + 380);
+    const QImage readout = Away();
+    ASSERT_GT(DifferentPixels(start, readout), 1000) << "no read-out box";
+    ClickBar(2);
+    const QImage zoomed = x.ChangedFrom(readout, kRedrawn);
+    ClickBar(2);
+    x.ChangedFrom(zoomed, kRedrawn);
+    const QImage back = Away();
+    EXPECT_EQ(DifferentPixels(start, back), 0) << "read-out, Zoom On, Zoom Off";
+    SaveOnFailure(start, back, "readout");
+}
+
+// The live gas window, never placed before, opens inside the main window with its frame below the menu
+// bar and the quick bar: a click on "File" reaches the menu, not the gas window's caption.
+TEST_P(RealXRepaint, TheFirstGasWindowOpensBelowTheMenuBarAndTheQuickBar)
+{
+    if (!PymodbusInstalled())
+        GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+    const QString folder = home + "/StrativM/";
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
+    wellfile::WellConfig cfg{};
+    const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
+    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
+    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
+    cfg.drillingAtExit = 1;
+    cfg.gasMonitorOn = 1;
+    cfg.gasInstrumentType = 1;
+    WriteBytes(folder + "elogdemo.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
+    gasmon::GASMONCFG gas{};
+    gas.gasComPort = 3;
+    gas.cycleTime = 300;
+    ASSERT_EQ(gasmon::WriteGasmonCfg(gas, {folder, {}}), 1);
+    PtyPair line;
+    ASSERT_TRUE(line.Start()) << "socat pty pair";
+    Child peer;
+    StartPeer(peer, {"--rtu", line.b, "--stopbits", "1"});
+    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Serial/COM3", line.a);
+
+    Start();
+    const QString gasWindow = x.WaitForWindow("GAS MONITOR");
+    ASSERT_FALSE(gasWindow.isEmpty()) << "no live gas window";
+    x.Settled();
+    // The frame's top: the client's less the window manager's top extent.
+    const QString extents = QString::fromLatin1(x.Run("xprop", {"-id", gasWindow, "_NET_FRAME_EXTENTS"}));
+    const QRegularExpressionMatch m = QRegularExpression("= (\\d+), (\\d+), (\\d+), (\\d+)").match(extents);
+    ASSERT_TRUE(m.hasMatch()) << extents.toStdString();
+    const QRect gasClient = x.Geometry(gasWindow), main = x.Geometry(log), quick = x.Geometry(bar);
+    const int frameTop = gasClient.y() - m.captured(3).toInt();
+    EXPECT_GT(frameTop, quick.bottom()) << "the gas window's caption lies over the menu line";
+    EXPECT_GE(gasClient.x() - m.captured(1).toInt(), main.x()) << "the gas window's frame starts left of the log";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+                         [](const ::testing::TestParamInfo<QSize>& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });
