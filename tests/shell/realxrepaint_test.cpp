@@ -80,6 +80,15 @@ protected:
         };
         return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
     }
+    // The same with the window manager's frame round it.
+    QRect Framed(const QString& window) const
+    {
+        const QString e = QString::fromLatin1(x.Run("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}));
+        const QRegularExpressionMatch m = QRegularExpression("= (\\d+), (\\d+), (\\d+), (\\d+)").match(e);
+        EXPECT_TRUE(m.hasMatch()) << "no frame: " << e.toStdString();
+        const auto at = [&m](int i) { return m.captured(i).toInt(); };
+        return Absolute(window).adjusted(-at(1), -at(3), at(2), at(4));
+    }
     void SaveOnFailure(const QImage& a, const QImage& b, const std::string& name) const
     {
         if (DifferentPixels(a, b) != 0) {
@@ -185,9 +194,35 @@ TEST_P(RealXRepaint, ZoomOnTakesTheReadoutAway)
     SaveOnFailure(start, back, "readout");
 }
 
+// Scrolled to the right, the log is what a fresh paint of that view draws (Pics On and Pics Off erase and
+// paint it anew): nothing of the view before the scroll (the gas legend, the lag time) stays at the right
+// edge. The log is wider than the window at 1,024 px only.
+TEST_P(RealXRepaint, ScrolledToTheRightTheLogIsAFreshPaintOfItsView)
+{
+    if (GetParam().width() > 1024)
+        GTEST_SKIP() << "the log fits the screen: nothing to scroll";
+    const QImage start = Start();
+    const QRect client = Absolute(log);
+    for (int i = 0; i < 5; ++i)
+        x.Click(client.right() - 20, client.bottom() - 7);  // the horizontal bar's right arrow
+    const QImage scrolled = x.ChangedFrom(start, kRedrawn);
+    ASSERT_GT(DifferentPixels(start, scrolled), kRedrawn) << "the log did not scroll";
+    const QImage before = Away();
+    const QRect place = x.Geometry(bar);
+    for (int i = 0; i < 2; ++i) {
+        const QImage now = x.Shot();
+        x.Click(place.right() - 30, place.center().y());
+        x.ChangedFrom(now, 100, 10000);
+    }
+    const QImage fresh = Away();
+    EXPECT_EQ(DifferentPixels(before, fresh), 0) << "scrolled right, against a fresh paint";
+    SaveOnFailure(before, fresh, "scrolled");
+}
+
 // The live gas window, never placed before, opens inside the main window with its frame below the menu
-// bar and the quick bar: a click on "File" reaches the menu, not the gas window's caption.
-TEST_P(RealXRepaint, TheFirstGasWindowOpensBelowTheMenuBarAndTheQuickBar)
+// bar and the quick bar: a click on "File" reaches the menu, not the gas window's caption. The set-up
+// dialog reads in the dialog's font and fits the screen.
+TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
 {
     if (!PymodbusInstalled())
         GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
@@ -201,10 +236,10 @@ TEST_P(RealXRepaint, TheFirstGasWindowOpensBelowTheMenuBarAndTheQuickBar)
     cfg.gasMonitorOn = 1;
     cfg.gasInstrumentType = 1;
     WriteBytes(folder + "elogdemo.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
-    gasmon::GASMONCFG gas{};
-    gas.gasComPort = 3;
-    gas.cycleTime = 300;
-    ASSERT_EQ(gasmon::WriteGasmonCfg(gas, {folder, {}}), 1);
+    gasmon::GASMONCFG settings{};
+    settings.gasComPort = 3;
+    settings.cycleTime = 300;
+    ASSERT_EQ(gasmon::WriteGasmonCfg(settings, {folder, {}}), 1);
     PtyPair line;
     ASSERT_TRUE(line.Start()) << "socat pty pair";
     Child peer;
@@ -215,14 +250,22 @@ TEST_P(RealXRepaint, TheFirstGasWindowOpensBelowTheMenuBarAndTheQuickBar)
     const QString gasWindow = x.WaitForWindow("GAS MONITOR");
     ASSERT_FALSE(gasWindow.isEmpty()) << "no live gas window";
     x.Settled();
-    // The frame's top: the client's less the window manager's top extent.
-    const QString extents = QString::fromLatin1(x.Run("xprop", {"-id", gasWindow, "_NET_FRAME_EXTENTS"}));
-    const QRegularExpressionMatch m = QRegularExpression("= (\\d+), (\\d+), (\\d+), (\\d+)").match(extents);
-    ASSERT_TRUE(m.hasMatch()) << extents.toStdString();
-    const QRect gasClient = Absolute(gasWindow), main = Absolute(log), quick = Absolute(bar);
-    const int frameTop = gasClient.y() - m.captured(3).toInt();
-    EXPECT_GT(frameTop, quick.bottom()) << "the gas window's caption lies over the menu line";
-    EXPECT_GE(gasClient.x() - m.captured(1).toInt(), main.x()) << "the gas window's frame starts left of the log";
+    const QRect gas = Framed(gasWindow), main = Absolute(log), quick = Absolute(bar);
+    EXPECT_GT(gas.top(), quick.bottom()) << "the gas window's caption lies over the menu line";
+    EXPECT_GE(gas.left(), main.left()) << "the gas window's frame starts left of the log";
+
+    // Setup > Gas Monitor Setup in the dialog's font (rows of 14 dialog units, a unit an eighth of the
+    // font's height of 12 px or more: its 390 units make 585 px) stands whole on the screen.
+    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+    x.Key("alt+p");
+    x.Key("m");
+    const QString setup = x.WaitForWindow("^STRATIV GAS MONITOR SETUP$");
+    ASSERT_FALSE(setup.isEmpty()) << "Setup > Gas Monitor Setup showed nothing";
+    x.Settled();
+    EXPECT_GE(Absolute(setup).height(), 585) << "a font smaller than the dialog's";
+    const QRect frame = Framed(setup);
+    EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),

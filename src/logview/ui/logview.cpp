@@ -2,7 +2,6 @@
 
 #include "app/layouthosts.h"
 #include "app/logstate.h"
-#include "app/notes.h"
 #include "logview/depthcolumnoptions.h"
 #include "logview/draw/curveplotter.h"
 #include "logview/draw/depthcolumn.h"
@@ -66,8 +65,7 @@ LogView::ReadoutPlace LogView::PlaceOf(const app::LogState& s)
 {
     const layout::LogLayout& L = s.layout.format;
     return {s.well.file.viewTopDepth, s.well.openCount, L.logAreaTop, L.pixelsPerStep, s.view.viewScale,
-            L.trackUnit, L.logRight, s.scroll.horizontalOffset, s.view.logImageMode,
-            s.notes.edit != nullptr && s.notes.edit->IsOpen(), s.well.file.drilling};
+            L.trackUnit, L.logRight, s.scroll.horizontalOffset, s.view.logImageMode, s.well.file.drilling};
 }
 
 void LogView::Paint(app::LogState& s, platform::Dc& dc)

@@ -40,7 +40,6 @@ private:
         int topMargin = 0, rowHeight = 0, scale = 0;
         int unitWidth = 0, logRight = 0, horizontalScroll = 0;  // the columns under it (Zoom On narrows them)
         bool zoom = false;
-        bool noteOpen = false;  // a note editor opened or closed since
         bool drilling = false;  // drilling mode makes no read-outs and takes the title band
         friend bool operator==(const ReadoutPlace&, const ReadoutPlace&) = default;
     };
