@@ -28,8 +28,8 @@ public:
     void SetMouseWindow(MouseWindow window) { mouseWindow_ = std::move(window); }
     const ReadoutBox& Readout() const { return readout_; }
     // The read-out box goes when the log scrolls or another well comes: its values belong to the place
-    // it was shown at. Every paint also hides it once the view top, the well, the rows' or columns' geometry or the
-    // drilling mode is no longer the one it was shown over, whichever command changed them.
+    // it was shown at. Every paint also hides it once the view top, the well, the rows' or the columns'
+    // geometry or the drilling mode is no longer the one it was shown over, whichever command changed them.
     void HideReadout() { readout_.Hide(); }
 
 private:
