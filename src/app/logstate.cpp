@@ -62,7 +62,7 @@ void ApplySetupDefaults(LogState& s)
     s.well.writeBottomToFirstRecord = false;
     s.drilling.polledKind = false;
     s.layout.format.pixelsPerStep = 10;
-    s.layout.format.logAreaTop = 16 * s.layout.format.pixelsPerStep;
+    s.layout.format.logAreaTop = layout::kOfficeTitleRows * s.layout.format.pixelsPerStep;
     s.view.viewScale = 1;
     s.view.rateInMetresPerHour = 0;
     s.view.redrawPending = true;

@@ -412,6 +412,12 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
     driller_.reset();
     host_.reset();
     f.drilling = false;
+    // The office header band comes back, as the drilling one came on the way in.
+    if (log.well.fileOpened) {
+        wellServices_.view->SetLogFormat(log, log.well.loggerId);
+        wellServices_.view->BuildGridBitmaps(log);
+        log.view.eraseOwed = true;
+    }
 
     wellServices_.window->AssignMenu(log, 1);
     wellServices_.window->BuildMenu(log, -1);

@@ -69,6 +69,7 @@ struct SetupInputs {
     bool witsSettingsFile = false;   // "witsedit.cfg" is in the well's folder
     int configWitsComPort = 0;     // the well configuration's WITS com port
     int configWitsMode = 0;        // the well configuration's WITS mode, 1 Pason
+    int screenWidth = 0, screenHeight = 0;  // the primary screen; 0 unknown
 };
 
 // One control as the rules leave it; what a rule does not decide stays as it is.

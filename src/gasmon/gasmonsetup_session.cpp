@@ -62,6 +62,8 @@ SetupInputs GasSetupSession::Inputs() const
     in.witsSettingsFile = witsSettingsFile_;
     in.configWitsComPort = log_.well.config.witsComPort;
     in.configWitsMode = log_.well.config.pasonFeed;
+    in.screenWidth = log_.env.screenWidth;
+    in.screenHeight = log_.env.screenHeight;
     return in;
 }
 

@@ -270,10 +270,14 @@ void SetBlockHeight(LogLayout& L, const LayoutInputs& in)
     L.screenWidth = width;
     L.screenHeight = in.screen.height;
     L.monitorCount = monitors;
-    if (in.drilling && L.screenHeight <= 800)
-        L.logAreaTop = 14 * h;
+    // The title band is set afresh on every call, so that switching drilling or the custom tracks off
+    // gives the office band back.
     if (in.customTracksOn)
         L.logAreaTop = 18 * h;
+    else if (in.drilling && L.screenHeight <= 800)
+        L.logAreaTop = 14 * h;
+    else
+        L.logAreaTop = kOfficeTitleRows * 10;
     L.firstRowY = L.logAreaTop;
     L.pixelsPerStep = 10;
     L.trackUnit = 10;

@@ -48,6 +48,9 @@ struct ScreenSettings {
     std::int32_t monitors = 1;
 };
 
+// Rows of 10 px in the title band above the log, out of drilling and without custom tracks.
+constexpr std::int32_t kOfficeTitleRows = 16;
+
 struct LogLayout {
     // Grid.
     std::int32_t pixelsPerStep = 10;  // height of one depth row

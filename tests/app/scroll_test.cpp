@@ -203,8 +203,9 @@ TEST(Scrolling, SidewaysTheLogIsCopiedFromItsRenderAndNothingMovesBeforeThereIsO
     EXPECT_EQ(w.window.State().scroll.horizontalOffset, 0);
     EXPECT_EQ(w.window.BackingStore(), before);
 
-    // A log 988 wide and shorter than the window: the block left of the bars comes from column
-    // `offset` on; past the render's right end and bottom the window keeps what it showed.
+    // A log 988 wide and shorter than the window: the window's width comes from column `offset` on (a
+    // depth bar may stand left of the window's edge, with log to its right); below the render's bottom
+    // the window keeps what it showed, past its right end it is blank.
     w.GiveOffScreenLog(988, 600);
     const int thick = 900 - w.window.HorizontalScrollBar()->width();
     w.window.EvHScroll(app::SB_LINERIGHT, 0);
@@ -214,11 +215,12 @@ TEST(Scrolling, SidewaysTheLogIsCopiedFromItsRenderAndNothingMovesBeforeThereIsO
     EXPECT_EQ(store.pixel(300, 599), qRgb(54, 1, 7));  // column 310
     EXPECT_EQ(store.pixel(300, 600), before.pixel(300, 600));
     EXPECT_EQ(store.pixel(900 - thick, 10), qRgb((910 - thick) % 256, (910 - thick) / 256, 7));
-    EXPECT_EQ(store.pixel(900 - thick + 1, 10), before.pixel(900 - thick + 1, 10));
+    EXPECT_EQ(store.pixel(899, 10), qRgb(909 % 256, 909 / 256, 7));
 
-    // At the far end the last column copied is the render's last.
+    // At the far end the last column copied is the render's last; the window right of it is blank.
     w.window.EvHScroll(app::SB_THUMBTRACK, 988 - 900 + thick);
     EXPECT_EQ(store.pixel(899 - thick, 0), qRgb(987 % 256, 987 / 256, 7));
+    EXPECT_EQ(store.pixel(900 - thick, 0), qRgb(255, 255, 255));
 }
 
 TEST(Scrolling, HorizontalStepsStopShortOfTheEnd)

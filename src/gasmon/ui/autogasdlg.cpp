@@ -8,8 +8,11 @@
 #include "wellfile/profile.h"
 
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <QStyle>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -31,9 +34,9 @@ struct Item {
 // Labels the rules never address.
 constexpr int kPlain = 2000;
 
-constexpr int kWidth = 671, kHeight = 302;
+constexpr int kWidth = 551, kHeight = 390;
 constexpr int kAdvancedPixels = 100;
-constexpr int kMostPixelsWide = 1000;
+constexpr int kFrameWidth = 24, kFrameHeight = 38;
 
 // The resource's controls in tab order.
 const Item kItems[] = {
@@ -168,24 +171,24 @@ const Item kItems[] = {
     {Kind::Edit, kTcHighField, "", 492, 206, 30, 12},
     {Kind::Check, kAutoBypass, "Auto Bypass on Connections", 400, 219, 115, 10},
 
-    {Kind::Static, kPlain + 22, "Instrument Type", 520, 4, 80, 9},
-    {Kind::Combo, kInstrumentList, "", 520, 14, 146, 12},
-    {Kind::Button, kSave, "Save", 520, 32, 70, 14},
-    {Kind::Button, kClose, "Close", 596, 32, 70, 14},
-    {Kind::Button, kViewGas, "View Gas Data", 520, 50, 70, 14},
-    {Kind::Button, kViewChart, "View Chart Data", 596, 50, 70, 14},
-    {Kind::Button, kSaveToFile, "Save To File", 520, 68, 70, 14},
-    {Kind::Button, kSetElution, "Set Elution Times", 520, 86, 70, 14},
-    {Kind::Button, kSetSpan, "Set Chrom Span", 596, 86, 70, 14},
-    {Kind::Button, kSampleNow, "Sample Now", 520, 104, 70, 14},
-    {Kind::Button, kCloseBlock, "Close Block", 596, 104, 70, 14},
-    {Kind::Button, kIsoSampleNow, "ISO SAMPLE NOW", 520, 122, 70, 14},
-    {Kind::Button, kOpenClear, "Open Clear", 596, 122, 70, 14},
-    {Kind::Button, kHelp, "Help", 520, 140, 70, 14},
-    {Kind::Button, kAdvanced, "Advanced", 596, 140, 70, 14},
+    {Kind::Static, kPlain + 22, "Instrument Type", 400, 235, 80, 9},
+    {Kind::Combo, kInstrumentList, "", 400, 245, 146, 12},
+    {Kind::Button, kSave, "Save", 400, 263, 70, 14},
+    {Kind::Button, kClose, "Close", 476, 263, 70, 14},
+    {Kind::Button, kViewGas, "View Gas Data", 400, 281, 70, 14},
+    {Kind::Button, kViewChart, "View Chart Data", 476, 281, 70, 14},
+    {Kind::Button, kSaveToFile, "Save To File", 400, 299, 70, 14},
+    {Kind::Button, kSetElution, "Set Elution Times", 400, 317, 70, 14},
+    {Kind::Button, kSetSpan, "Set Chrom Span", 476, 317, 70, 14},
+    {Kind::Button, kSampleNow, "Sample Now", 400, 335, 70, 14},
+    {Kind::Button, kCloseBlock, "Close Block", 476, 335, 70, 14},
+    {Kind::Button, kIsoSampleNow, "ISO SAMPLE NOW", 400, 353, 70, 14},
+    {Kind::Button, kOpenClear, "Open Clear", 476, 353, 70, 14},
+    {Kind::Button, kHelp, "Help", 400, 371, 70, 14},
+    {Kind::Button, kAdvanced, "Advanced", 476, 371, 70, 14},
 
     // The correction factors lie beyond the right edge until "Advanced" widens the window.
-    {Kind::Static, kTgaLabel, "TGA Correction", 676, 4, 60, 9},
+    {Kind::Static, kTgaLabel, "TGA Correction", 556, 4, 60, 9},
 };
 
 }  // namespace
@@ -230,13 +233,14 @@ void AutoGasDlg::Build()
         const int y = 15 + 14 * i;
         const int label = kPlain + 100 + i;
         AddStatic(label, QStringLiteral("P%1").arg(i));
-        PlaceAt(label, 673, y + 2, 18, 9);
+        PlaceAt(label, 553, y + 2, 18, 9);
         AddEdit(kCorrectionIds[i], 11);
-        PlaceAt(kCorrectionIds[i], 692, y, 36, 12);
+        PlaceAt(kCorrectionIds[i], 572, y, 36, 12);
     }
     SetDialogUnitSize(kWidth, kHeight);
-    // The form is wide: its font gets smaller until the form, its texts whole and widened by "Advanced",
-    // fits a 1,024-pixel screen with its frame. Labels that change their text are fitted with the longer one.
+    // The form keeps the dialog font: it fits a 1,024 x 768 screen, "Advanced" included, by its layout
+    // (the instrument's buttons under the depth options). Labels that change their text are fitted with
+    // the longer one.
     const std::pair<int, const char*> longer[] = {{kC1RowLabel, "SUM"},
                                                   {kC5RowLabel, "METH"},
                                                   {kCh3Label, "10% Factor"},
@@ -246,19 +250,35 @@ void AutoGasDlg::Build()
         kept.push_back(GetText(id));
         SetText(id, QString::fromLatin1(text));
     }
-    QFont smaller = font();
-    for (int step = 0; step < 12; ++step) {
-        setFont(smaller);
-        FitPlacedTexts();
-        if (width() + kAdvancedPixels <= kMostPixelsWide)
-            break;
-        if (smaller.pointSizeF() > 0)
-            smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
-        else
-            smaller.setPixelSize(smaller.pixelSize() - 1);
-    }
+    FitPlacedTexts();
     for (std::size_t i = 0; i < kept.size(); ++i)
         SetText(longer[i].first, kept[i]);
+    FitScreen();
+}
+
+void AutoGasDlg::FitScreen()
+{
+    const SetupInputs in = session_.Inputs();
+    // Room for the window manager's frame and caption.
+    const QSize room(in.screenWidth - kFrameWidth, in.screenHeight - kFrameHeight);
+    if (in.screenWidth <= 0 || (width() + kAdvancedPixels <= room.width() && height() <= room.height()))
+        return;
+    page_ = new QWidget;
+    for (QObject* child : children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow()) {
+            const bool hidden = w->isHidden();
+            w->setParent(page_);
+            w->setHidden(hidden);
+        }
+    page_->setFixedSize(size());
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(page_);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int wide = std::min(width() + kAdvancedPixels, room.width());
+    const int high = std::min(height() + (wide < width() + kAdvancedPixels ? bar : 0), room.height());
+    setFixedSize(wide, high);
+    area->setGeometry(rect());
 }
 
 void AutoGasDlg::SetupWindow()
@@ -424,7 +444,10 @@ void AutoGasDlg::EvOwnControl()
 
 void AutoGasDlg::CmAdvanced()
 {
-    setFixedSize(width() + kAdvancedPixels, height());
+    if (page_)  // the window has its room already: the page widens under it
+        page_->setFixedSize(page_->width() + kAdvancedPixels, page_->height());
+    else
+        setFixedSize(width() + kAdvancedPixels, height());
     Enable(kAdvanced, false);
 }
 

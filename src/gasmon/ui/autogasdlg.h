@@ -31,6 +31,8 @@ protected:
 
 private:
     void Build();
+    // On a screen too small for the form, "Advanced" included, the form goes into a scrolled page.
+    void FitScreen();
     void Apply(const SetupView& view);
     void EvTypeChange();
     void CmSave();
@@ -54,6 +56,7 @@ private:
     void CmBrowse();
 
     GasSetupSession& session_;
+    QWidget* page_ = nullptr;  // the scrolled page holding the controls; null when the form fits
     int shownType_ = 0;  // the list's selection the session took last
     QWidget* helpOwner_;
     QPointer<QWidget>& helpWindow_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -54,16 +55,23 @@ public:
 
 private:
     // A window never placed before (the settings hold 0, 0: over the menu bar) opens inside the main
-    // window, just below its menu bar.
+    // window with its frame below the menu bar and below the tool windows that stand on the menu's line
+    // (the quick view bar): a click on a menu must never land on this window's caption. Until the window
+    // manager has framed this window, its frame is taken to be the main window's.
     std::pair<int, int> FirstPlace() const
     {
         const auto* main = qobject_cast<const QMainWindow*>(dlg_->parentWidget());
         if (!main)
             return {0, 0};
         const QWidget* menu = main->menuWidget();
-        const int below = menu && menu->isVisible() ? menu->geometry().bottom() + 1 : 0;
-        const QPoint p = main->mapToGlobal(QPoint(kFirstMargin, below + kFirstMargin));
-        return {p.x(), p.y()};
+        int below = menu && menu->isVisible() ? menu->mapToGlobal(QPoint(0, menu->height())).y() : main->geometry().top();
+        for (const QWidget* w : main->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != dlg_ && w->isWindow() && w->isVisible() && w->frameGeometry().top() < below)
+                below = std::max(below, w->frameGeometry().bottom() + 1);
+        const QPoint own = dlg_->geometry().topLeft() - dlg_->frameGeometry().topLeft();
+        const QPoint frame = own.isNull() ? main->geometry().topLeft() - main->frameGeometry().topLeft() : QPoint();
+        const QPoint at = QPoint(main->geometry().left() + kFirstMargin, below + kFirstMargin) + frame;
+        return {at.x(), at.y()};
     }
     static constexpr int kFirstMargin = 10;
     QPointer<GasDisplayDlg> dlg_;

@@ -25,6 +25,7 @@ struct Painting {
     PaintTarget target;
     PaintResult out;
     int percentLineEndX = 0;
+    int closingY = 0;  // the y of the lines that close the tracks at the log's bottom
 
     Painting(Dc& d, const PaintFrame& frame) : dc(d), f(frame), g(frame.geometry), target{d, g, frame.device} {}
 
@@ -49,6 +50,7 @@ struct Painting {
     void InterpretedLithology();
     void BelowTheLastRecord();
     void WholeLog();
+    void ClearBelowTheLog();
 };
 
 void Painting::LayStrips()
@@ -59,7 +61,7 @@ void Painting::LayStrips()
     for (int i = 0; i <= g.visibleRows && y < g.clientHeight; ++i, y += R)
         Strip(dc, s.main, g.origin.x, y);
     g.logBottomY = y;
-    int closingY = y;
+    closingY = y;
 
     out.lineEndX = g.gasRight;
     if (f.elogShown || (g.Flag(17) && (g.options.logGasScale || g.options.gasPercent != 0))) {
@@ -256,6 +258,18 @@ void Painting::BelowTheLastRecord()
     }
 }
 
+// Below the log's bottom line stand only the scale bars: what the last rows' curves, boxes and markers
+// reach past the line, and what an earlier view left there, goes before they are drawn.
+void Painting::ClearBelowTheLog()
+{
+    const QImage* image = dc.Image();
+    if (!image || g.logBottomY >= image->height())
+        return;
+    const int x = g.horizontalScroll;
+    dc.FillRect({x, g.logBottomY, x + image->width(), image->height()}, platform::Brush(platform::RGB(255, 255, 255)));
+    ClosingLines(closingY);
+}
+
 void Painting::WholeLog()
 {
     NeighbourPainters& n = f.painters;
@@ -328,6 +342,7 @@ void Painting::WholeLog()
         n.DrawMemos(target, top, PageBottomY{g.logBottomY}, R, T - R);
     if (f.imageLog)
         return;
+    ClearBelowTheLog();
     if (g.Flag(1))
         n.DrawTrackScaleHeader(target, g.logBottomY, R, g.Flag(37) ? 1 : 0);
     if (g.Flag(27))

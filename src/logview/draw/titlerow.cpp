@@ -142,6 +142,10 @@ void DrawTrackTitles(platform::Dc& dc, const ViewGeometry& g, const layout::LogP
     dc.SetBkMode(headerText.transparent ? platform::TRANSPARENT : platform::OPAQUE);
     const int R = g.rowHeight;
 
+    // The band starts from the window's background, as after an erase: the drilling status band (it
+    // reaches the window's left edge, which this band leaves out) leaves nothing behind.
+    const int across = dc.Image() ? dc.Image()->width() : std::max(in.clientWidth, g.logWidth);
+    dc.FillRect({g.horizontalScroll, 0, g.horizontalScroll + across, g.topMargin}, platform::Brush(RGB(255, 255, 255)));
     titleRect = {1, 0, std::max(in.clientWidth - 1, g.logWidth - 1), g.topMargin};
     if (!in.noPanelBrush)
         dc.SelectObject(platform::Brush(RGB(220, 220, 220)));

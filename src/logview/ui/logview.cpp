@@ -65,7 +65,7 @@ LogView::ReadoutPlace LogView::PlaceOf(const app::LogState& s)
 {
     const layout::LogLayout& L = s.layout.format;
     return {s.well.file.viewTopDepth, s.well.openCount, L.logAreaTop, L.pixelsPerStep, s.view.viewScale,
-            s.well.file.drilling};
+            L.trackUnit, L.logRight, s.scroll.horizontalOffset, s.view.logImageMode, s.well.file.drilling};
 }
 
 void LogView::Paint(app::LogState& s, platform::Dc& dc)

@@ -28,8 +28,8 @@ public:
     void SetMouseWindow(MouseWindow window) { mouseWindow_ = std::move(window); }
     const ReadoutBox& Readout() const { return readout_; }
     // The read-out box goes when the log scrolls or another well comes: its values belong to the place
-    // it was shown at. Every paint also hides it once the view top, the well, the rows' geometry or the
-    // drilling mode is no longer the one it was shown over, whichever command changed them.
+    // it was shown at. Every paint also hides it once the view top, the well, the rows' or the columns'
+    // geometry or the drilling mode is no longer the one it was shown over, whichever command changed them.
     void HideReadout() { readout_.Hide(); }
 
 private:
@@ -38,6 +38,8 @@ private:
         std::int32_t viewTop = 0;
         std::uint32_t well = 0;  // the opening of the well
         int topMargin = 0, rowHeight = 0, scale = 0;
+        int unitWidth = 0, logRight = 0, horizontalScroll = 0;  // the columns under it (Zoom On narrows them)
+        bool zoom = false;
         bool drilling = false;  // drilling mode makes no read-outs and takes the title band
         friend bool operator==(const ReadoutPlace&, const ReadoutPlace&) = default;
     };

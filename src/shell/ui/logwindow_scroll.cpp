@@ -236,13 +236,17 @@ void LogWindow::EvHScroll(int code, int thumb)
         return;
     }
     s.scroll.horizontalOffset = *offset;
-    // The block left of the bars, from column `offset` of the render; nothing is copied from beyond it.
+    // The window's width above the horizontal bar, from column `offset` of the render (the depth bar may
+    // stand left of the window's edge, with log to its right); what lies past the render's end is blank,
+    // as a paint leaves it, not the view before the scroll.
     QImage& store = bitmaps_->backingStore;
-    const int w = std::min(width() - thick + 1, log.width() - *offset);
+    const int w = std::min(width(), log.width() - *offset);
     const int h = std::min(ClientHeight() - thick + 1, log.height());
     if (!store.isNull() && w > 0 && h > 0) {
         platform::Dc dc(store);
         dc.BitBlt(0, 0, w, h, log, *offset, 0, platform::SRCCOPY);
+        if (w < store.width())
+            dc.FillRect({w, 0, store.width(), h}, platform::Brush(platform::RGB(255, 255, 255)));
         update();
     }
     SyncHorizontalBar(max);

@@ -1,0 +1,255 @@
+// The program on a real X server with a window manager, at the two screen sizes a logging geologist
+// meets: whatever is switched on and off again, paged away and back or covered, the screen comes back as
+// a fresh paint of the same view draws it, pixel for pixel; and the live gas window opens clear of the
+// menu bar.
+#include "demo/demowell.h"
+#include "gasmon/gasmoncfg.h"
+#include "support/files.h"
+#include "support/modbuspeer.h"
+#include "support/testmain.h"
+#include "support/xsession.h"
+#include "wellfile/wellconfig.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+
+// A command that redraws the log changes far more pixels than this.
+constexpr int kRedrawn = 5000;
+
+class RealXRepaint : public ::testing::TestWithParam<QSize> {
+protected:
+    void SetUp() override
+    {
+        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
+            GTEST_SKIP() << missing.toStdString() << " is not installed";
+        ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
+        program = QCoreApplication::applicationDirPath() + "/../src/strativm";
+        ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
+        ASSERT_TRUE(x.Start(GetParam()));
+        home = TestDir() + "home";
+    }
+
+    // The first start's window on the demo well, with the keys and the pointer away in the screen's
+    // bottom left corner; its settled screen.
+    QImage Start()
+    {
+        EXPECT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
+        log = x.WaitForWindow("^StrativM ");
+        bar = x.WaitForWindow("^Quick View$");
+        EXPECT_FALSE(bar.isEmpty()) << "no first paint";
+        EXPECT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+        return Away();
+    }
+    QImage Away() const
+    {
+        x.Run("xdotool", {"mousemove", "0", QString::number(GetParam().height() - 1)});
+        return x.Settled();
+    }
+    // The quick bar's button `n` of the four that share it left of the pictures button (0: View Horz).
+    void ClickBar(int n) const
+    {
+        const QRect place = x.Geometry(bar);
+        x.Click(place.x() + (place.width() - 60) * (2 * n + 1) / 8, place.center().y());
+    }
+    // Options > Drilling: the menu's last item in the office menu, its seventh in the drilling menu.
+    void DrillingCommand(bool on) const
+    {
+        x.Key("alt+o");
+        for (int i = 0; i < (on ? 1 : 6); ++i)
+            x.Key(on ? "Up" : "Down");
+        x.Key("Return");
+    }
+    // A window's client area on the screen, as xwininfo gives it (xdotool counts a frame's caption twice).
+    QRect Absolute(const QString& window) const
+    {
+        const QString info = QString::fromLatin1(x.Run("xwininfo", {"-id", window}));
+        const auto value = [&info](const char* key) {
+            const QRegularExpressionMatch m = QRegularExpression(QString(key) + ":\\s+(-?\\d+)").match(info);
+            return m.hasMatch() ? m.captured(1).toInt() : 0;
+        };
+        return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
+    }
+    // The same with the window manager's frame round it.
+    QRect Framed(const QString& window) const
+    {
+        const QString e = QString::fromLatin1(x.Run("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}));
+        const QRegularExpressionMatch m = QRegularExpression("= (\\d+), (\\d+), (\\d+), (\\d+)").match(e);
+        EXPECT_TRUE(m.hasMatch()) << "no frame: " << e.toStdString();
+        const auto at = [&m](int i) { return m.captured(i).toInt(); };
+        return Absolute(window).adjusted(-at(1), -at(3), at(2), at(4));
+    }
+
+    XSession x;
+    Child app;
+    QString program, home, log, bar;
+};
+
+// Pixels in `rect` of `shot` that are not white.
+int Inked(const QImage& shot, const QRect& rect)
+{
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            n += (shot.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+// Drilling on and off, the custom tracks shown and hidden, Zoom On and Off over a read-out: the title
+// band and the log under it are the start's again (the office band is 16 rows of 10 px; drilling at
+// 768 px high makes it 14, custom tracks 18), and the read-out, whose values were for columns that Zoom
+// On moves, has gone.
+TEST_P(RealXRepaint, EachTogglePairGivesTheStartsWindowBack)
+{
+    const QImage start = Start();
+    const QRect client = Absolute(log);
+    x.Click(client.x() + 150, client.y() + 380);  // on the rate track
+    const QImage readout = Away();
+    ASSERT_GT(DifferentPixels(start, readout), 1000) << "no read-out box";
+    ClickBar(2);
+    const QImage zoomed = x.ChangedFrom(readout, kRedrawn);
+    ClickBar(2);
+    x.ChangedFrom(zoomed, kRedrawn);
+    EXPECT_EQ(DifferentPixels(start, Away()), 0) << "read-out, Zoom On, Zoom Off";
+
+    DrillingCommand(true);
+    ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "Options > Drilling did not switch drilling on";
+    DrillingCommand(false);
+    ASSERT_TRUE(Spin([&] { return x.WaitForWindow("^Drilling Status$", 1).isEmpty(); }, kLoadedMs)) << "drilling stayed on";
+    const QImage drilled = Away();
+    EXPECT_EQ(DifferentPixels(start, drilled), 0) << "drilling on and off";
+
+    ClickBar(3);
+    const QImage shown = x.ChangedFrom(drilled, kRedrawn);
+    ASSERT_GT(DifferentPixels(start, shown), kRedrawn) << "Show C/T changed nothing";
+    ClickBar(3);
+    x.ChangedFrom(shown, kRedrawn);
+    const QImage hidden = Away();
+    EXPECT_EQ(DifferentPixels(start, hidden), 0) << "Show C/T and Hide C/T";
+}
+
+// Twelve pages up and back: no curve runs past the log's bottom line into the white band over the scale
+// bars, and nothing of the pages on the way (the curves, "KD" boxes and markers of their last rows) stays
+// there.
+TEST_P(RealXRepaint, PagesUpAndBackLeaveNothingBelowTheLog)
+{
+    const QImage start = Start();
+    const QRect client = Absolute(log);
+    // The rate track: 25 blocks of 10 px after the left column's 9. Its bottom line is the lowest row
+    // drawn black across it; the scale bars below it are coloured.
+    const int left = client.x() + 9 + 1, right = client.x() + 259 - 1;
+    int bottom = -1;
+    for (int y = client.bottom(); y > client.y() && bottom < 0; --y) {
+        int black = 0;
+        for (int px = left; px <= right; ++px)
+            black += (start.pixel(px, y) & 0xFFFFFF) == 0 ? 1 : 0;
+        if (black > (right - left) * 9 / 10)
+            bottom = y;
+    }
+    ASSERT_GT(bottom, client.y() + 200) << "no bottom line across the rate track";
+
+    // End first, at the end already: the scroll bar's thumb stands where a scroll puts it.
+    x.Key("End");
+    const QImage end = x.ChangedFrom(start, 10, 10000);
+    for (int i = 0; i < 12; ++i)
+        x.Key("Prior");
+    // Twelve pages up every row holds a record: the curves reach the bottom line, and stop there.
+    const QImage up = x.ChangedFrom(end, kRedrawn);
+    EXPECT_EQ(Inked(up, QRect(QPoint(left, bottom + 1), QPoint(right, bottom + 9))), 0)
+        << "curves below the log's bottom line at y " << bottom;
+    for (int i = 0; i < 12; ++i)
+        x.Key("Next");
+    x.Key("End");
+    const QImage back = Away();
+    EXPECT_EQ(DifferentPixels(end, back), 0) << "twelve pages up and back";
+}
+
+// Scrolled to the right, the log is what a fresh paint of that view draws (Pics On and Pics Off erase and
+// paint it anew): nothing of the view before the scroll (the gas legend) stays at the window's right
+// edge. The log is wider than the window at 1,024 px only.
+TEST_P(RealXRepaint, ScrolledToTheRightTheLogIsAFreshPaintOfItsView)
+{
+    if (GetParam().width() > 1024)
+        GTEST_SKIP() << "the log fits the screen: nothing to scroll";
+    const QImage start = Start();
+    const QRect client = Absolute(log);
+    for (int i = 0; i < 5; ++i)
+        x.Click(client.right() - 20, client.bottom() - 7);  // the horizontal bar's right arrow
+    const QImage scrolled = x.ChangedFrom(start, kRedrawn);
+    ASSERT_GT(DifferentPixels(start, scrolled), kRedrawn) << "the log did not scroll";
+    const QImage before = Away();
+    const QRect place = x.Geometry(bar);
+    for (int i = 0; i < 2; ++i) {
+        const QImage now = x.Shot();
+        x.Click(place.right() - 30, place.center().y());
+        x.ChangedFrom(now, 100, 10000);
+    }
+    const QImage fresh = Away();
+    EXPECT_EQ(DifferentPixels(before, fresh), 0) << "scrolled right, against a fresh paint";
+}
+
+// The live gas window, never placed before, opens inside the main window with its frame below the menu
+// bar and the quick bar, where a click on "File" cannot land on its caption. The set-up dialog reads in
+// the dialog's font and fits the screen.
+TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
+{
+    if (!PymodbusInstalled())
+        GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+    const QString folder = home + "/StrativM/";
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
+    wellfile::WellConfig cfg{};
+    const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
+    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
+    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
+    cfg.drillingAtExit = 1;
+    cfg.gasMonitorOn = 1;
+    cfg.gasInstrumentType = 1;
+    WriteBytes(folder + "elogdemo.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
+    gasmon::GASMONCFG settings{};
+    settings.gasComPort = 3;
+    settings.cycleTime = 300;
+    ASSERT_EQ(gasmon::WriteGasmonCfg(settings, {folder, {}}), 1);
+    PtyPair line;
+    ASSERT_TRUE(line.Start()) << "socat pty pair";
+    Child peer;
+    StartPeer(peer, {"--rtu", line.b, "--stopbits", "1"});
+    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Serial/COM3", line.a);
+
+    Start();
+    const QString gasWindow = x.WaitForWindow("GAS MONITOR");
+    ASSERT_FALSE(gasWindow.isEmpty()) << "no live gas window";
+    x.Settled();
+    const QRect gas = Framed(gasWindow), main = Absolute(log), quick = Absolute(bar);
+    EXPECT_GT(gas.top(), quick.bottom()) << "the gas window's caption lies over the menu line";
+    EXPECT_GE(gas.left(), main.left()) << "the gas window's frame starts left of the log";
+
+    // Setup > Gas Monitor Setup in the dialog's font (rows of 14 dialog units, a unit an eighth of the
+    // font's height of 12 px or more: its 390 units make 585 px) stands whole on the screen.
+    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+    x.Key("alt+p");
+    x.Key("m");
+    const QString setup = x.WaitForWindow("^STRATIV GAS MONITOR SETUP$");
+    ASSERT_FALSE(setup.isEmpty()) << "Setup > Gas Monitor Setup showed nothing";
+    x.Settled();
+    EXPECT_GE(Absolute(setup).height(), 585) << "a font smaller than the dialog's";
+    const QRect frame = Framed(setup);
+    EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+                         [](const ::testing::TestParamInfo<QSize>& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });
