@@ -246,6 +246,11 @@ private:
     float HoldTotalGas(float value);
     void SetTotalGasMaximum(float totalGas, bool always);
     void EndBookingAttempt();
+    // The bookings waiting go in as far as they can: each record once the data file holds its depth and
+    // takes the write, each gas file line in the order booked (its failure said once a spell).
+    void WriteWaitingBookings();
+    enum class Written { Done, Later, Dropped };
+    Written WriteBookedRecord(const WaitingBooking& booking);
 
     std::unique_ptr<WitsAlarms> alarms_;
 

@@ -1,0 +1,141 @@
+// The main window drilling with a lag time set, its depth and gas from a rig over WITS on loopback TCP,
+// through faults and boxes nobody answers: the log follows the rig, and each record holds the gas the
+// rig sent for its depth.
+#include "rigwindow.h"
+
+#include "drilling/driller.h"
+#include "gasmon/gasfile.h"
+#include "gasmon/gasrecord.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <map>
+
+#include <sys/resource.h>
+
+namespace {
+
+using testing_support::doubles;
+using wits_testing::DrillingFaults;
+using wits_testing::kBottom;
+using wits_testing::kTop;
+
+class RigGas : public DrillingFaults {
+protected:
+    // A frame of the rig with its total gas: each booking must hold the largest total gas sent since
+    // the booking before it, at the depth the lag depth moved to (`expected`).
+    void GasFrame(shell::LogWindow& w, double hole)
+    {
+        const float total = float(++sent_);
+        Frame(w, hole, std::make_pair(total, 100.0f + total), false);
+        maximum_ = std::max(maximum_, total);
+        LagMoved(w);
+        doubles().queue.DeliverAll();
+    }
+    // The drilling ticks of the second after a frame.
+    void Ticks(shell::LogWindow& w)
+    {
+        for (int tick = 0; tick < 5; ++tick) {
+            doubles().clock.Advance(200);
+            ASSERT_TRUE(doubles().timers.last->Fire(2));
+            LagMoved(w);
+        }
+    }
+    void LagMoved(shell::LogWindow& w)
+    {
+        const auto lag = std::int32_t(w.State().engines.driller->LagDepth());
+        if (lag > lastLag_) {
+            expected[lag] = maximum_;
+            maximum_ = 0;
+        }
+        lastLag_ = lag;
+    }
+    std::map<std::int32_t, float> expected;
+
+private:
+    int sent_ = 0;
+    float maximum_ = 0;
+    std::int32_t lastLag_ = 0;
+};
+
+TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhileTheirBoxesWait)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    doubles().prompter.inputAnswers.push_back(QStringLiteral("0.15"));  // Enter Data > Lagtime
+    w.EvCommand(app::cmd::LagTime);
+    double hole = kBottom;
+    for (int frame = 0; frame < 8; ++frame)
+        GasFrame(w, hole += 0.5);
+
+    // The gas file cannot be opened (a folder in its place): its box waits five frames for an answer
+    // while the rig drills on, and the log follows the rig under it.
+    const QString gasFile = gasmon::GasFileName(folder, "W");
+    ASSERT_FALSE(expected.empty());
+    const std::int32_t firstLine = expected.rbegin()->first + 1;  // the lines from here on are read back
+    ASSERT_TRUE(QFile::remove(gasFile));
+    ASSERT_TRUE(QDir().mkpath(gasFile));
+    int followed = 0;
+    doubles().prompter.whileShown = [&](const testing_support::AskedMessage& m) {
+        if (m.caption != "ERROR")
+            return;
+        for (int frame = 0; frame < 5; ++frame) {
+            GasFrame(w, hole += 0.5);
+            followed += w.State().well.file.fileBottomDepth == std::int32_t(hole);
+        }
+    };
+    for (int frame = 0; frame < 6; ++frame)
+        GasFrame(w, hole += 0.5);
+    doubles().prompter.whileShown = nullptr;
+    const QStringList gasBoxes = Boxes("ERROR");
+    ASSERT_EQ(gasBoxes.size(), 1) << "once for the spell";
+    EXPECT_TRUE(gasBoxes[0].startsWith("Gas File Open Failed\n" + gasFile + '\n')) << gasBoxes[0].toStdString();
+    EXPECT_EQ(followed, 5) << "the file stood still under the box";
+    ASSERT_TRUE(QDir(gasFile).removeRecursively());
+
+    // The disk is full for four units, nobody answers, then it is freed.
+    struct rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const std::int32_t spellFrom = w.State().well.file.fileBottomDepth + 1;
+    for (int frame = 0; frame < 8; ++frame)
+        GasFrame(w, hole += 0.5);
+    setrlimit(RLIMIT_FSIZE, &before);
+    for (int frame = 0; frame < 2; ++frame) {
+        GasFrame(w, hole += 0.1);
+        Ticks(w);
+    }
+    EXPECT_EQ(w.State().well.file.fileBottomDepth, std::int32_t(hole)) << "at the rig two frames after";
+    for (int frame = 0; frame < 16; ++frame)
+        GasFrame(w, hole += 0.5);
+
+    // Every record holds its own depth's weight on bit and the gas booked for it, the spells' units too;
+    // the gas file has their lines, in order.
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_EQ(records.back().depth, std::int32_t(hole));
+    for (std::int32_t depth = kBottom + 1; depth <= records.back().depth; ++depth)
+        EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), float(WobOf(depth))) << depth;
+    ASSERT_GT(expected.rbegin()->first, spellFrom + 4) << "the lag depth passed the spell";
+    std::int32_t lastLine = 0;
+    const QByteArray lines = testing_support::ReadExistingBytes(gasFile);
+    for (std::int32_t depth = expected.begin()->first + 1; depth <= expected.rbegin()->first; ++depth) {
+        ASSERT_TRUE(expected.count(depth)) << "the lag depth stood at each unit: " << depth;
+        EXPECT_FLOAT_EQ(records[std::size_t(depth - kTop)].gas[wellfile::GAS_TG], expected[depth]) << depth;
+        if (depth < firstLine)
+            continue;
+        const auto line = std::find_if(reinterpret_cast<const gasmon::GASRECORD*>(lines.constData()),
+                                       reinterpret_cast<const gasmon::GASRECORD*>(lines.constData() + lines.size()),
+                                       [&](const gasmon::GASRECORD& g) { return g.lagDepth == depth; });
+        ASSERT_NE(line, reinterpret_cast<const gasmon::GASRECORD*>(lines.constData() + lines.size())) << depth;
+        EXPECT_FLOAT_EQ(line->totalGas, expected[depth]) << depth;
+        EXPECT_GT(line - reinterpret_cast<const gasmon::GASRECORD*>(lines.constData()), lastLine - 1) << depth;
+        lastLine = std::int32_t(line - reinterpret_cast<const gasmon::GASRECORD*>(lines.constData()));
+    }
+}
+
+}  // namespace
