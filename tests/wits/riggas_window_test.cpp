@@ -138,4 +138,58 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
     }
 }
 
+// Options > Correct File Depth past the rig's last hole depth: the next step is the first whole unit past
+// the new depth that the rig reaches, each record holding its own depth's values.
+TEST_F(RigGas, AfterTheFileDepthIsSetPastTheRigTheNextStepIsTheFirstUnitTheRigReachesPastIt)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
+    doubles().prompter.inputAnswers.push_back(QString::number(kBottom + 5));
+    doubles().prompter.answers.push_back(platform::IDOK);
+    w.EvCommand(app::cmd::CorrectFileDepth);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 5);
+    Frame(w, kBottom + 5.3);
+    EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 5);
+    Frame(w, kBottom + 6.0);
+    Frame(w, kBottom + 7.0);
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_EQ(records.back().depth, kBottom + 7);
+    for (std::int32_t depth : {kBottom + 6, kBottom + 7})
+        EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), float(WobOf(depth))) << depth;
+}
+
+// A rig that jumps: the status line names the file's bottom once the unit marked is written, and the
+// band's file line shows it as a full repaint does.
+TEST_F(RigGas, TheStatusLineAndTheBandNameTheFilesBottomAsItGrows)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.resize(1000, 700);
+    w.show();
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    w.PaintLog();
+    // The file line: from the rate track's left edge to the gas track's, its baseline half a row above
+    // the log area, in the title font of row height + 6 pixels.
+    const auto& L = w.State().layout.format;
+    const int R = L.pixelsPerStep, baseline = L.logAreaTop - R / 2;
+    const QRect band(QPoint(L.rate.left, baseline - (R + 6)), QPoint(L.gas.left - 1, baseline + 2));
+    const QImage first = w.BackingStore().copy(band);
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    Frame(w, kBottom + 4.0);  // three units at once: one step
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 2);
+    EXPECT_TRUE(Status(w).contains("past the data file's bottom depth " + QString::number(kBottom + 2)))
+        << Status(w).toStdString();
+    const QImage stepped = w.BackingStore().copy(band);
+    w.PaintLog();
+    EXPECT_NE(first, stepped);
+    EXPECT_EQ(stepped, w.BackingStore().copy(band)) << "the file line as a full repaint draws it";
+}
+
 }  // namespace
