@@ -72,9 +72,6 @@ void Wits::EndBookingAttempt()
     gas_.co2Maximum = 0;
     link.co2Maximum = 0;
     gas_.newStep = true;
-    // The half steps' values belong to this step: a later record never takes them.
-    gas_.firstHalf.fill(0);
-    gas_.secondHalf.fill(0);
 }
 
 bool Wits::StoreDepthStep(float lagDepth)
