@@ -6,8 +6,12 @@
 #include "drilling/driller.h"
 #include "gasmon/gasfile.h"
 #include "gasmon/gasrecord.h"
+#include "layout/linesandscales.h"
+#include "platform/ui/dialog.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenuBar>
 
 #include <algorithm>
 #include <map>
@@ -190,6 +194,76 @@ TEST_F(RigGas, TheStatusLineAndTheBandNameTheFilesBottomAsItGrows)
     w.PaintLog();
     EXPECT_NE(first, stepped);
     EXPECT_EQ(stepped, w.BackingStore().copy(band)) << "the file line as a full repaint draws it";
+}
+
+// A station restarted with ratios off and nobody to answer: the link connects and the file follows the
+// rig while the box waits, and the box comes once the window is on the screen.
+TEST_F(RigGas, TheRatiosBoxComesAboveTheWindowAndTheLogFollowsTheRigWhileItWaits)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    gasmon::GASMONCFG g{};
+    g.ratioMode = 0;
+    testing_support::WriteBytes(folder + "gasmon.cfg", &g, sizeof g);
+    w.EvCommand(app::cmd::Drilling);
+    doubles().queue.DeliverAll();
+    EXPECT_TRUE(Boxes("StrativM").isEmpty()) << "a box before the window";
+    ASSERT_TRUE(Connect(w));
+    bool windowShown = false;
+    double hole = kBottom;
+    doubles().prompter.whileShown = [&](const testing_support::AskedMessage& m) {
+        if (m.text != "ratios off")
+            return;
+        windowShown = w.isVisible();
+        for (int frame = 0; frame < 4; ++frame)
+            Frame(w, hole += 0.5);
+    };
+    w.show();
+    ASSERT_TRUE(testing_support::Spin([&] {
+        doubles().queue.DeliverAll();
+        return Boxes("StrativM").contains("ratios off");
+    }, testing_support::kLoadedMs));
+    doubles().prompter.whileShown = nullptr;
+    EXPECT_TRUE(windowShown);
+    EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 2);
+    EXPECT_EQ(float(Records().back().weightOnBit[1]), float(WobOf(kBottom + 2)));
+}
+
+// "Use Wits Depth" unticked while the rig drills three units, then ticked again: the file goes to the
+// rig's depth as after a reconnect, and each record logged after holds its own depth's values.
+TEST_F(RigGas, TickingUseWitsDepthAgainCatchesUpWithTheRig)
+{
+    gasType = 0;  // the depth from WITS only while the box is ticked
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
+    const auto linesAndScales = [&](bool tick) {
+        platform::Dialog::QueueTestScript([tick](platform::Dialog& d) {
+            d.SetCheck(layout::setupid::UseWitsDepth, tick ? platform::BST_CHECKED : platform::BST_UNCHECKED);
+            d.Click(platform::IDOK);
+        });
+        for (QAction* a : w.menuBar()->findChildren<QAction*>())
+            if (a->data().isValid() && a->data().toInt() == app::cmd::LinesAndScales)
+                return a->trigger(), true;
+        return false;
+    };
+    ASSERT_TRUE(linesAndScales(false));
+    for (double hole : {1.5, 2.0, 2.5, 3.0, 3.5, 4.0})
+        Frame(w, kBottom + hole);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1) << "the depth not from WITS";
+    ASSERT_TRUE(linesAndScales(true));
+    Frame(w, kBottom + 4.3);
+    EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 4);
+    Frame(w, kBottom + 5.0);
+    Frame(w, kBottom + 6.0);
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_EQ(records.back().depth, kBottom + 6);
+    for (std::int32_t depth : {kBottom + 5, kBottom + 6})
+        EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), float(WobOf(depth))) << depth;
 }
 
 }  // namespace

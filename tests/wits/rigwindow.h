@@ -49,7 +49,7 @@ protected:
         if (path.isEmpty()) {
             path = testing_support::MakeWell(folder, "W.svm", kTop, kBottom);
             wellfile::WellConfig c = wellfile::DefaultWellConfig({});
-            c.gasInstrumentType = 10;
+            c.gasInstrumentType = gasType;
             c.useWitsDepth = 1;
             c.witsLinkOn = 1;  // the link comes with drilling mode
             testing_support::WriteBytes(folder + "W.cfg", &c, sizeof c);
@@ -112,6 +112,7 @@ protected:
 
     QString folder, path;
     QTcpSocket rig;
+    std::uint16_t gasType = 10;  // the gas instrument: 10 takes the gas and the depth from the link
 };
 
 }  // namespace wits_testing
