@@ -156,6 +156,8 @@ TEST_F(DrillingFaults, EveryBoxOfAFullDiskIsShownInItsTurnWhileAnotherIsUp)
     }
     const std::string all = said.join(" | ").toStdString();
     EXPECT_EQ(captions.count("ERROR"), 1) << all;
+    // The day's file only partly fitted: its box says the failing write's own reason.
+    EXPECT_TRUE(Boxes("ERROR").value(0).endsWith("\nFile too large")) << Boxes("ERROR").value(0).toStdString();
     EXPECT_EQ(captions.count("File Error"), 1) << all;
     EXPECT_EQ(captions.count("Data File"), 1) << all;
     EXPECT_LT(captions.indexOf("ERROR"), captions.indexOf("File Error")) << all;
