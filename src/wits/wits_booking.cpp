@@ -59,6 +59,9 @@ void Wits::TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool comp
     if (newWholeDepth) {
         StoreDepthStep(lagDepth);
         gas_.newStep = true;
+        // The halves went with that step: the next one holds only what is measured for it.
+        gas_.firstHalf.fill(0);
+        gas_.secondHalf.fill(0);
     }
     if (companionDepth)
         gas_.newStep = false;

@@ -266,4 +266,34 @@ TEST_F(RigGas, TickingUseWitsDepthAgainCatchesUpWithTheRig)
         EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), float(WobOf(depth))) << depth;
 }
 
+// Ratios off, a lag time set while the lag depth's table holds half units: once the lag depth has passed a
+// half unit, no later record takes that half's components again; each C1 the rig sent is in one record.
+TEST_F(RigGas, AComponentMeasuredForOneHalfStepIsBookedIntoOneRecordOnly)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    gasmon::GASMONCFG g{};
+    g.ratioMode = 0;
+    testing_support::WriteBytes(folder + "gasmon.cfg", &g, sizeof g);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    double hole = kBottom + 0.1;
+    Frame(w, hole, std::make_pair(0.0f, 2015.0f));
+    doubles().prompter.inputAnswers.push_back(QStringLiteral("1.5"));
+    w.EvCommand(app::cmd::LagTime);
+    for (int frame = 0; frame < 40; ++frame)
+        Frame(w, hole += 0.5, std::make_pair(0.0f, 100.0f + float(frame)));
+    std::map<float, int> held;  // how many records hold each C1, either half
+    int halves = 0;
+    for (const wellfile::RECORD& r : Records()) {
+        for (float c1 : {r.gas[wellfile::GAS_C1], r.halfGas[wellfile::GAS_C1]})
+            if (c1 > 0)
+                ++held[c1];
+        halves += r.depth > kBottom && r.halfGas[wellfile::GAS_C1] > 0;
+    }
+    ASSERT_GT(halves, 8) << "the lag depth walked on over the new units";
+    for (const auto& [c1, records] : held)
+        EXPECT_EQ(records, 1) << "C1 " << c1;
+}
+
 }  // namespace
