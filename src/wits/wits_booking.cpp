@@ -79,6 +79,7 @@ void Wits::EndBookingAttempt()
 
 bool Wits::StoreDepthStep(float lagDepth)
 {
+    gas_.recordWriteFailed = false;  // a booking tries the records that wait again
     WriteWaitingBookings();
     wellfile::OpenWell& well = host.Well();
     app::WitsLinkState& link = host.Link();
@@ -90,7 +91,7 @@ bool Wits::StoreDepthStep(float lagDepth)
     // A lag depth that moved back (or is no number), no WITS total gas yet, or the file's first units.
     const double lag = lagDepth;
     if (!(lag >= lastBooked) || maximum < 0 || lag < double(well.fileTopDepth) + kFirstUnitsUnbooked ||
-        well.dataFileName.isEmpty() || (maximum == 0 && gasSettings_.ratiosOn)) {
+        well.dataFileName.isEmpty()) {
         EndBookingAttempt();
         return false;
     }
@@ -98,6 +99,13 @@ bool Wits::StoreDepthStep(float lagDepth)
     // record read there is another depth's: nothing is booked.
     const double lagIndex = std::trunc((lag - well.fileTopDepth) / step);
     if (!(lagIndex > kLagRecordInRun && lagIndex <= std::numeric_limits<int>::max())) {
+        EndBookingAttempt();
+        return false;
+    }
+
+    // With ratios on and no total gas there is nothing to share out.
+    if (maximum == 0 && gasSettings_.ratiosOn) {
+        gas_.gasRecord.totalGas = maximum;
         EndBookingAttempt();
         return false;
     }
@@ -136,7 +144,8 @@ bool Wits::StoreDepthStep(float lagDepth)
             EndBookingAttempt();
             return false;
         }
-        if (r.gas[wellfile::GAS_TG] != 0) {
+        if (r.gas[wellfile::GAS_TG] != 0) {  // gas from another source is never overwritten
+            gas_.gasRecord.totalGas = maximum;
             EndBookingAttempt();
             return false;
         }
@@ -178,8 +187,10 @@ Wits::Written Wits::WriteBookedRecord(const WaitingBooking& b)
     // The records go back in one write, before the row is drawn from the file.
     const int written =
         wellfile::SaveRecords(well, std::span<const RECORD>(buffer.data(), std::size_t(have)), well.dataFileName, index, have);
-    if (written <= kLagRecordInRun)
+    if (written <= kLagRecordInRun) {
+        gas_.recordWriteFailed = true;
         return Written::Later;
+    }
     if (!host.KeepRecordsInMemory())
         UpdateRecordsInMemory(well.allRecords, r, step);
     const unsigned parts = logview::ROW_GAS | (host.CustomTracksDrawn() ? logview::ROW_CUSTOM : 0u);
@@ -195,7 +206,8 @@ void Wits::WriteWaitingBookings()
     bool recordsLater = false;
     bool linesLater = false;
     for (WaitingBooking& b : gas_.waiting) {
-        if (!b.recordDone && !recordsLater) {
+        // A data file whose write failed is tried again at the next booking, not at every frame.
+        if (!b.recordDone && !recordsLater && !gas_.recordWriteFailed) {
             recordsLater = WriteBookedRecord(b) == Written::Later;
             b.recordDone = !recordsLater;
         }

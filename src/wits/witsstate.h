@@ -113,6 +113,7 @@ struct WitsGas {
     gasmon::GASRECORD gasRecord{};
     std::deque<WaitingBooking> waiting;  // oldest first
     bool gasFileFailing = false;         // the gas file's failure was said (once a spell)
+    bool recordWriteFailed = false;      // a waiting record's write failed: tried again at the next booking
 };
 
 // Total gas held back while the pumps stand, delivered when they run again.
