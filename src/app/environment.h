@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace app {
 
@@ -35,6 +37,8 @@ struct Environment {
     bool useDocumentsFolder = false;  // the data folder is the documents folder
     std::int32_t firstInstance = 1;   // 1 when this is the only running copy: only it may log
     bool lastRunUnclosed = false;     // the copy before this one ended without closing (killed, a crash)
+    bool windowShown = false;         // the main window was on the screen (app/windowboxes.h)
+    std::vector<std::pair<QString, QString>> boxesForWindow;  // text and caption, said once it is
     bool ntPlatform = true;
     bool logOpenLines = false;        // "Opened by" lines go to the activity log
     bool verboseActivityLog = false;

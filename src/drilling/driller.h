@@ -100,6 +100,11 @@ public:
     // only when the file holds more than 1,199 units, at most 1,200 slots; the first slot that is up
     // gives the lag depth (when its depth is above 0).
     void WalkLag(const std::function<bool(std::size_t slot)>& notUpYet);
+    // The units kept while the data file cannot be written are drilled depth too: the lag depth walks
+    // on through those drilled `lagMinutes` ago or more, and does not walk back from them once they
+    // are written. The depth the lag may reach before bottoms up: the file's bottom and the units kept.
+    void WalkKeptUnits(float lagMinutes);
+    std::int32_t DeepestDrilled() const;
     // Plays "Lag Alarm.wav" when the lag depth reaches a multiple of the lag alarm interval and the
     // alarm is armed (the lag by time and the lag by strokes each have their own); a depth off the
     // multiples arms it again.
@@ -252,9 +257,11 @@ private:
     bool customFailing_ = false;
     QString customSaid_;             // the status line the custom-data failure wrote last
     bool rigGapSaid_ = false;        // the box of a rig deeper than the file was shown for this gap
+    float rigHoleSaid_ = 0;          // the rig's hole depth that gap was said with last
     QString statusSaid_;             // the status line's text set last by the driller
     std::vector<std::pair<QString, QString>> boxes_;  // text and caption, shown when the step is done
     std::deque<BookedUnit> booked_;  // oldest first: the units waiting for a file that could not be written
+    float keptLagDepth_ = 0;         // the lag depth reached through kept units, until the walk passes it
 };
 
 }  // namespace drilling

@@ -52,7 +52,9 @@ void Driller::SayWriteFailed(const QString& reason)
     if (writeFailing_)
         return;
     writeFailing_ = true;
-    boxes_.emplace_back(QStringLiteral("Unable to open file\n") + well.dataFileName + u'\n' + reason +
+    // The box's words, then what failed and the system's reason.
+    boxes_.emplace_back(QStringLiteral("Unable to open file\n") + well.dataFileName +
+                            QStringLiteral("\nThe write of the record of depth %1 failed: ").arg(first) + reason +
                             QStringLiteral("\n\nThe depths drilled are kept and written when the file can be "
                                            "written again."),
                         kFileError);
@@ -127,6 +129,7 @@ void Driller::CompareRigDepth(float holeDepth)
                                .arg(double(holeDepth), 0, 'f', 2)
                                .arg(well.fileBottomDepth);
     const QString status = depths + QStringLiteral(": choose Options > Correct File Depth");
+    rigHoleSaid_ = holeDepth;
     if (status != statusSaid_) {
         statusSaid_ = status;
         host_.Notes().SetStatusText(status);

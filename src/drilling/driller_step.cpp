@@ -163,6 +163,10 @@ void Driller::UpdateStep()
     }
 
     DrawNewLine(w);
+    Canvas().FileLineChanged();
+    // A gap to the rig said before this unit was written names the file's bottom as it is now.
+    if (rigGapSaid_)
+        CompareRigDepth(rigHoleSaid_);
     PeriodicWork(w);
     if (statusBox_)
         host_.Box().ShowStatus(t.offBottom != 0, t.circulating != 0, switchPolarity);

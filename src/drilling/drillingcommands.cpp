@@ -454,9 +454,13 @@ void DrillingCommands::ApplySettings(app::LogState& log, const layout::DrillerSe
     setup.autoMinutesPerUnit = settings.autoDrill ? settings.autoDrillRate : 0;
     setup.noSlideMarking = settings.autoSlideOff ? 1 : 0;
     d->SetSetup(setup);
-    // "Use Wits Depth" as just stored: WITS steps the depth again only after its next first depth.
+    // "Use Wits Depth" as just stored: WITS steps the depth again only after its next first depth, which
+    // catches up with a rig that drilled on meanwhile as a reconnect does.
+    const bool wasFromWits = d->Setup().depthFromWits != 0;
     if (!d->FollowWitsDepthSetting(log.well.config))
         log.witsLink.depthTracking = false;
+    else if (!wasFromWits)
+        links_.Wits().CompareRigAgain(log);
     if (settings.onBottomMode != setup.switchPolarity)
         SetOnBottomMode(log, settings.onBottomMode);
 }
@@ -518,8 +522,10 @@ void DrillingCommands::SetWorkingRecordsScale(app::LogState& log, int recordByte
 
 void DrillingCommands::PendOneUnitStep(app::LogState& log)
 {
-    if (Driller* d = log.engines.driller)
+    if (Driller* d = log.engines.driller) {
         d->MarkStep(StepSource::FileDepth);
+        links_.Wits().TrackFrom(log, log.well.file.fileBottomDepth + 1);
+    }
 }
 
 void DrillingCommands::FileDepthChanged(app::LogState& log, bool appended)
@@ -533,6 +539,8 @@ void DrillingCommands::FileDepthChanged(app::LogState& log, bool appended)
     records.working.rateOne = minutes;
     d->SetRecords(records);
     d->LoadLagRecords(0);
+    // A rig short of the new depth steps the file only once its hole passes it.
+    links_.Wits().TrackFrom(log, log.well.file.fileBottomDepth);
 }
 
 int BackupGasMonitorConfig(const app::LogState& log)

@@ -57,6 +57,9 @@ public:
                       std::optional<platform::COLORREF> background = std::nullopt) = 0;
     // Fills left..right x top..bottom with `colour`, or with the window's background when none.
     virtual void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) = 0;
+    // The band's file line ("<well>.svm  From <first> to <bottom>") drawn again with the file's bottom
+    // as it is now (default: nothing).
+    virtual void FileLineChanged() {}
 };
 
 // A canvas that draws nothing.

@@ -39,7 +39,9 @@ std::optional<float> Driller::LagMinutes() const
 
 void Driller::LagAtBottom()
 {
-    lagDepth = float(Well().fileBottomDepth);
+    // Units kept while the file cannot be written are the bottom the returns have come up from.
+    lagDepth = float(DeepestDrilled());
+    keptLagDepth_ = booked_.empty() ? 0.0f : lagDepth;
     ClearStepTables();
 }
 
@@ -64,6 +66,21 @@ void Driller::WalkLag(const std::function<bool(std::size_t slot)>& notUpYet)
         }
     }
 }
+
+void Driller::WalkKeptUnits(float lagMinutes)
+{
+    const std::int32_t bottom = Well().fileBottomDepth;
+    const std::int64_t now = platform::SteadyMs();
+    for (std::size_t k = 0; k < booked_.size(); ++k)
+        if (double(now - booked_[k].endMs) >= double(lagMinutes) * 60000.0)
+            keptLagDepth_ = std::max(keptLagDepth_, float(bottom + 1 + std::int32_t(k)));
+    if (lagDepth < keptLagDepth_)
+        lagDepth = keptLagDepth_;
+    else
+        keptLagDepth_ = 0;
+}
+
+std::int32_t Driller::DeepestDrilled() const { return Well().fileBottomDepth + std::int32_t(booked_.size()); }
 
 void Driller::HandLagDepthToLinks(int digit, std::int32_t& lastHanded)
 {

@@ -337,11 +337,12 @@ void LogTime::UpdateLagDepth(bool quiet)
                       float(lagCorrectionSeconds) * (1.0f / 60.0f);
     // The returns of a step are not up yet while its lag time has not passed since it was drilled.
     d.WalkLag([&](std::size_t i) { return now - t.lagTime[i] < t.clock[i]; });
+    d.WalkKeptUnits(lagTime);
     if (quiet)
         return;
 
     d.HandLagDepthToLinks(digit, lastLagHanded);
-    if (float(well.fileBottomDepth) <= d.LagDepth()) {  // bottoms up
+    if (float(d.DeepestDrilled()) <= d.LagDepth()) {  // bottoms up
         d.LagAtBottom();
         ClearCirculating();
         lagCorrectionSeconds = 0;

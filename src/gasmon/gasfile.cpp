@@ -1,5 +1,6 @@
 #include "gasmon/gasfile.h"
 
+#include "platform/filesizesignal.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "wellfile/fileattrs.h"
@@ -20,30 +21,31 @@ QString GasFileName(const QString& dataFolder, const QString& wellName)
                               wellName + QStringLiteral(".gas"));
 }
 
-bool AppendGasRecord(const QString& path, const GASRECORD& record, FailureSpell* spell)
+bool AppendGasRecord(const QString& path, const GASRECORD& record, FailureSpell* spell, QString* reason)
 {
     wellfile::SetNormalAttributes(path);
     QFile file(path);
     const bool exists = QFileInfo::exists(path);
-    if (!file.open(exists ? QIODevice::ReadWrite | QIODevice::Unbuffered
-                          : QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        if (ReportFailure(spell))
+    const auto fail = [&](const QString& why) {
+        if (reason)
+            *reason = why;
+        else if (ReportFailure(spell))
             platform::MessageBox(exists ? QStringLiteral("Gas File Open Failed") : QStringLiteral("Gas File Create Failed"),
                                  QStringLiteral("ERROR"));
         return false;
-    }
+    };
+    if (!file.open(exists ? QIODevice::ReadWrite | QIODevice::Unbuffered
+                          : QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
     const qint64 oldSize = file.size();
     const qint64 end = oldSize / kGasRecordSize * kGasRecordSize;
     // A torn tail (shorter than a record) is written over, so the file grows to whole records again.
-    const bool written =
-        file.seek(end) && file.write(reinterpret_cast<const char*>(&record), kGasRecordSize) == kGasRecordSize;
-    if (!written) {
+    if (!file.seek(end) ||
+        platform::WriteOrReason(file, reinterpret_cast<const char*>(&record), kGasRecordSize) != kGasRecordSize) {
+        const QString why = file.errorString();
         // Taken back whole; the record is lost, which is said as a failure of the file.
         file.resize(oldSize);
-        if (ReportFailure(spell))
-            platform::MessageBox(exists ? QStringLiteral("Gas File Open Failed") : QStringLiteral("Gas File Create Failed"),
-                                 QStringLiteral("ERROR"));
-        return false;
+        return fail(why);
     }
     ::fsync(file.handle());  // committed, as the stations reading the file expect
     if (spell)

@@ -17,8 +17,10 @@ QString GasFileName(const QString& dataFolder, const QString& wellName);
 // left by a crash is written over), made when missing. A file that cannot be made or opened is reported
 // ("Gas File Create Failed", "Gas File Open Failed", caption "ERROR"; with a `spell`, once per spell of
 // failures) and left unchanged; a write that does not go through (a full disk) is taken back, so the
-// file always holds whole records, and reported in the same words. False when nothing was added.
-bool AppendGasRecord(const QString& path, const GASRECORD& record, FailureSpell* spell = nullptr);
+// file always holds whole records, and reported in the same words. With a `reason` nothing is reported:
+// the system's reason goes there and the caller says it. False when nothing was added.
+bool AppendGasRecord(const QString& path, const GASRECORD& record, FailureSpell* spell = nullptr,
+                     QString* reason = nullptr);
 
 // Reads the gas file at `path`. With `count` -1: the number of whole records in it. Else up to `count`
 // records from record `first` into `buffer` (zeroed for them first), bounded by the file's whole records

@@ -1,5 +1,6 @@
 #include "wellfile/datafile.h"
 
+#include "platform/filesizesignal.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -181,14 +182,7 @@ bool WriteRecordAt(const QString& path, std::int64_t index, const void* bytes, i
     if (!f.seek(pos))
         return fail(f.errorString());
     const char* data = static_cast<const char*>(bytes);
-    qint64 done = f.write(data, size);
-    // A short write reports no error of its own: the rest is tried once, which either completes the
-    // record or gives the system's reason (a full disk, a file-size limit).
-    if (done > 0 && done < size) {
-        const qint64 rest = f.write(data + done, size - done);
-        done = rest > 0 ? done + rest : done;
-    }
-    if (done == size)
+    if (platform::WriteOrReason(f, data, size) == size)
         return true;
     const QString why = f.errorString();
     // Never leave part of a record behind the whole ones.

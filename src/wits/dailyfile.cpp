@@ -1,5 +1,6 @@
 #include "wits/dailyfile.h"
 
+#include "platform/filesizesignal.h"
 #include "platform/folders.h"
 #include "platform/messagewindows.h"
 #include "platform/services.h"
@@ -41,8 +42,9 @@ Made MakeDailyFile(const QString& path, const QDate& date, QString& reason)
         reason = temp.errorString();
         return Made::Failed;
     }
-    const bool written = temp.write(reinterpret_cast<const char*>(day.data()), wellfile::kDailyFileSize) == wellfile::kDailyFileSize
-                         && temp.flush() && ::fsync(temp.handle()) == 0;
+    const bool written =
+        platform::WriteOrReason(temp, reinterpret_cast<const char*>(day.data()), wellfile::kDailyFileSize) == wellfile::kDailyFileSize &&
+        temp.flush() && ::fsync(temp.handle()) == 0;
     if (!written) {
         reason = temp.errorString();
         return Made::Failed;

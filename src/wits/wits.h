@@ -59,8 +59,8 @@ public:
     void ComputeGasShares();
     // The lag depth moved (the drilling object's hand-over): `digit`, its tenths digit, becomes the
     // half-unit mark; the gas values become the first-half values while the digit is below 5, else the
-    // second-half values; a new whole depth books the step (StoreDepthStep). The new-step flag is set,
-    // or cleared with `companionDepth`.
+    // second-half values; a new whole depth books the step (StoreDepthStep) and empties both halves. The
+    // new-step flag is set, or cleared with `companionDepth`.
     void TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth);
     // Books the gas of the step into the depth record of `lagDepth`: the total-gas and CO2 maxima, the
     // components by half step (or as shares of the total gas with ratios on). The ten records around it
@@ -246,6 +246,11 @@ private:
     float HoldTotalGas(float value);
     void SetTotalGasMaximum(float totalGas, bool always);
     void EndBookingAttempt();
+    // The bookings waiting go in as far as they can: each record once the data file holds its depth and
+    // takes the write, each gas file line in the order booked (its failure said once a spell).
+    void WriteWaitingBookings();
+    enum class Written { Done, Later, Dropped };
+    Written WriteBookedRecord(const WaitingBooking& booking);
 
     std::unique_ptr<WitsAlarms> alarms_;
 

@@ -3,15 +3,20 @@
 // records held in memory and the log on screen, and one gas record goes to the well's gas file.
 #include "wits/wits.h"
 
+#include "gasmon/gasfile.h"
 #include "logview/logview_services.h"
+#include "platform/messagewindows.h"
+#include "platform/numbers.h"
 #include "wellfile/datafile.h"
-#include "wits/sidefiles.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <span>
+#include <utility>
 
 namespace wits {
 
@@ -26,6 +31,7 @@ constexpr float kPpmFactor = 0.01f;    // components that arrive in ppm
 constexpr int kProfilePpm = 134;
 constexpr int kBookedFloats = wellfile::GAS_NINTH + 1;  // total gas, C1 to nC5 and the CO2
 constexpr int kCompressedScale = 3;    // from this scale index on a row holds five records
+constexpr std::size_t kMaxWaitingBookings = 10000;  // more than a day of units
 
 // The record of `r`'s depth among the records held in memory gets its gas of both half steps, when it
 // lies in the run of consecutive depths that starts at the first of them.
@@ -53,6 +59,9 @@ void Wits::TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool comp
     if (newWholeDepth) {
         StoreDepthStep(lagDepth);
         gas_.newStep = true;
+        // The halves went with that step: the next one holds only what is measured for it.
+        gas_.firstHalf.fill(0);
+        gas_.secondHalf.fill(0);
     }
     if (companionDepth)
         gas_.newStep = false;
@@ -70,6 +79,8 @@ void Wits::EndBookingAttempt()
 
 bool Wits::StoreDepthStep(float lagDepth)
 {
+    gas_.recordWriteFailed = false;  // a booking tries the records that wait again
+    WriteWaitingBookings();
     wellfile::OpenWell& well = host.Well();
     app::WitsLinkState& link = host.Link();
     const int n = std::clamp(gas_.componentCount, 0, kComponentCount);
@@ -91,63 +102,132 @@ bool Wits::StoreDepthStep(float lagDepth)
         EndBookingAttempt();
         return false;
     }
-    const int index = int(lagIndex) - kLagRecordInRun;
-    std::array<RECORD, 2 * kRecordsRead> buffer{};
-    const int have = wellfile::ReadRecords(well, buffer, well.dataFileName, index, kRecordsRead);
-    RECORD& r = buffer[kLagRecordInRun];
-    // Near the bottom of a short file the lag depth's record may not have been read.
-    if (have <= kLagRecordInRun || r.depth == 0) {
-        EndBookingAttempt();
-        return false;
-    }
-    // With the records held in memory, the file's first units are never written.
-    if (!well.allRecords.empty() && r.depth <= well.fileTopDepth + kFirstUnitsUnbooked) {
-        EndBookingAttempt();
-        return false;
-    }
-    // Gas from another source is never overwritten.
-    if (r.gas[wellfile::GAS_TG] != 0 || (maximum == 0 && gasSettings_.ratiosOn)) {
+
+    // With ratios on and no total gas there is nothing to share out.
+    if (maximum == 0 && gasSettings_.ratiosOn) {
         gas_.gasRecord.totalGas = maximum;
         EndBookingAttempt();
         return false;
     }
 
-    r.gas[wellfile::GAS_TG] = maximum;
-    r.gas[wellfile::GAS_NINTH] = link.co2Maximum;
+    WaitingBooking b;
+    b.depth = std::int32_t(std::int64_t(well.fileTopDepth) + std::int64_t(lagIndex) * step);
+    b.gas[wellfile::GAS_TG] = maximum;
+    b.gas[wellfile::GAS_NINTH] = link.co2Maximum;
     const float factor = gasSettings_.chromatographSwitch || host.Profile() == kProfilePpm ? kPpmFactor : 1.0f;
     const float firstHalfTotal = gas_.firstHalf[0] == 0 ? maximum : gas_.firstHalf[0];
     for (int i = 1; i <= n; ++i) {
         const auto k = std::size_t(i);
         if (gasSettings_.ratiosOn) {
-            r.halfGas[i] = firstHalfTotal * gas_.gasShares[k];
-            r.gas[i] = maximum * gas_.gasShares[k];
+            b.halfGas[k] = firstHalfTotal * gas_.gasShares[k];
+            b.gas[k] = maximum * gas_.gasShares[k];
         } else {
-            r.halfGas[i] = gas_.firstHalf[k] * factor;
-            r.gas[i] = gas_.secondHalf[k] * factor;
+            b.halfGas[k] = gas_.firstHalf[k] * factor;
+            b.gas[k] = gas_.secondHalf[k] * factor;
         }
     }
-    r.halfGas[wellfile::GAS_TG] = firstHalfTotal;
-
-    // The records go back in one write, before the row is drawn from the file.
-    const int written =
-        wellfile::SaveRecords(well, std::span<const RECORD>(buffer.data(), std::size_t(have)), well.dataFileName, index, have);
-    const bool booked = written > kLagRecordInRun;
-    if (booked) {
-        if (host.LastBookedDepth())
-            *host.LastBookedDepth() = r.depth;
-        if (!host.KeepRecordsInMemory())
-            UpdateRecordsInMemory(well.allRecords, r, step);
-        const unsigned parts = logview::ROW_GAS | (host.CustomTracksDrawn() ? logview::ROW_CUSTOM : 0u);
-        DrawBookedRow(host, lagDepth, r.depth, parts);
-        link.bookingCounter = std::uint16_t(link.bookingCounter + 2);
-    }
-
+    b.halfGas[wellfile::GAS_TG] = firstHalfTotal;
     gas_.gasRecord.totalGas = maximum;
     gas_.gasRecord.sampleTotalGas = 1.0f;
-    AppendGasRecord(well.dataFolder, well.wellName, gas_.gasRecord, lag, well.fileBottomDepth);
+    b.line = gas_.gasRecord;
+    b.line.bottomDepth = well.fileBottomDepth;
+    b.line.lagDepth = platform::Whole(lag);
+    b.line.errorCount = 0;
+
+    // A record already in the file is booked only when it holds no gas from another source; one the
+    // driller has not written yet (the data file could not take it) waits for it with its values.
+    if (b.depth <= well.fileBottomDepth) {
+        std::array<RECORD, 2 * kRecordsRead> buffer{};
+        const int have = wellfile::ReadRecords(well, buffer, well.dataFileName, int(lagIndex) - kLagRecordInRun, kRecordsRead);
+        const RECORD& r = buffer[kLagRecordInRun];
+        if (have <= kLagRecordInRun || r.depth == 0 || (!well.allRecords.empty() && r.depth <= well.fileTopDepth + kFirstUnitsUnbooked)) {
+            EndBookingAttempt();
+            return false;
+        }
+        if (r.gas[wellfile::GAS_TG] != 0) {  // gas from another source is never overwritten
+            gas_.gasRecord.totalGas = maximum;
+            EndBookingAttempt();
+            return false;
+        }
+    }
+    if (gas_.waiting.size() >= kMaxWaitingBookings)
+        gas_.waiting.pop_front();  // a day of units kept: the oldest goes
+    gas_.waiting.push_back(b);
+    if (host.LastBookedDepth())
+        *host.LastBookedDepth() = b.depth;
+    WriteWaitingBookings();
+    const bool booked = gas_.waiting.empty() || gas_.waiting.back().depth != b.depth || gas_.waiting.back().recordDone;
     std::fill_n(gas_.gasValues.begin(), n, 0.0f);
     EndBookingAttempt();
     return booked;
+}
+
+Wits::Written Wits::WriteBookedRecord(const WaitingBooking& b)
+{
+    wellfile::OpenWell& well = host.Well();
+    if (b.depth > well.fileBottomDepth)
+        return Written::Later;
+    const int step = std::max(well.depthStep, 1);
+    const std::int64_t lagIndex = (std::int64_t(b.depth) - well.fileTopDepth) / step;
+    if (lagIndex <= kLagRecordInRun || lagIndex > std::numeric_limits<int>::max())
+        return Written::Dropped;
+    const int index = int(lagIndex) - kLagRecordInRun;
+    std::array<RECORD, 2 * kRecordsRead> buffer{};
+    const int have = wellfile::ReadRecords(well, buffer, well.dataFileName, index, kRecordsRead);
+    RECORD& r = buffer[kLagRecordInRun];
+    // With the records held in memory, the file's first units are never written; gas from another
+    // source is never overwritten.
+    if (have <= kLagRecordInRun || r.depth != b.depth || r.gas[wellfile::GAS_TG] != 0 ||
+        (!well.allRecords.empty() && r.depth <= well.fileTopDepth + kFirstUnitsUnbooked))
+        return Written::Dropped;
+    const int n = std::clamp(gas_.componentCount, 0, kComponentCount);
+    std::copy_n(b.gas.begin(), n + 1, r.gas);
+    std::copy_n(b.halfGas.begin(), n + 1, r.halfGas);
+    r.gas[wellfile::GAS_NINTH] = b.gas[wellfile::GAS_NINTH];
+    // The records go back in one write, before the row is drawn from the file.
+    const int written =
+        wellfile::SaveRecords(well, std::span<const RECORD>(buffer.data(), std::size_t(have)), well.dataFileName, index, have);
+    if (written <= kLagRecordInRun) {
+        gas_.recordWriteFailed = true;
+        return Written::Later;
+    }
+    if (!host.KeepRecordsInMemory())
+        UpdateRecordsInMemory(well.allRecords, r, step);
+    const unsigned parts = logview::ROW_GAS | (host.CustomTracksDrawn() ? logview::ROW_CUSTOM : 0u);
+    DrawBookedRow(host, float(b.depth), r.depth, parts);
+    app::WitsLinkState& link = host.Link();
+    link.bookingCounter = std::uint16_t(link.bookingCounter + 2);
+    return Written::Done;
+}
+
+void Wits::WriteWaitingBookings()
+{
+    const wellfile::OpenWell& well = host.Well();
+    bool recordsLater = false;
+    bool linesLater = false;
+    for (WaitingBooking& b : gas_.waiting) {
+        // A data file whose write failed is tried again at the next booking, not at every frame.
+        if (!b.recordDone && !recordsLater && !gas_.recordWriteFailed) {
+            recordsLater = WriteBookedRecord(b) == Written::Later;
+            b.recordDone = !recordsLater;
+        }
+        if (b.lineDone || linesLater)
+            continue;
+        // The lines go in the order they were booked: the first that cannot be written holds the rest.
+        const QString path = gasmon::GasFileName(well.dataFolder, well.wellName);
+        const bool existed = QFileInfo::exists(path);
+        QString reason;
+        b.lineDone = gasmon::AppendGasRecord(path, b.line, nullptr, &reason);
+        linesLater = !b.lineDone;
+        if (linesLater && !std::exchange(gas_.gasFileFailing, true))
+            platform::PostMessageBox((existed ? QStringLiteral("Gas File Open Failed\n") : QStringLiteral("Gas File Create Failed\n")) +
+                                         path + u'\n' + reason +
+                                         QStringLiteral("\n\nThe gas booked is kept and written when the file can be written again."),
+                                     QStringLiteral("ERROR"));
+        if (b.lineDone)
+            gas_.gasFileFailing = false;
+    }
+    std::erase_if(gas_.waiting, [](const WaitingBooking& b) { return b.recordDone && b.lineDone; });
 }
 
 void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, unsigned parts)

@@ -168,6 +168,9 @@ void Wits::FinishFrame()
         host.pumpsOn();
         link.pumpsOnSwitch = true;
     }
+    // Gas booked while its record or the gas file could not be written goes in as soon as it can.
+    if (!gas_.waiting.empty())
+        WriteWaitingBookings();
     // The frame-counted flag stays until the tick's next exchange: pieces of one reply count once.
     frames_.firstFrame = false;
 }

@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/notbuilt.h"
+#include "wits/custwits.h"
 #include "wits/wits.h"
 
 namespace wits {
@@ -32,6 +33,34 @@ void WitsServices::TakeGasSetup(app::LogState& log, const GasSetupValues& v)
 {
     if (Wits* w = log.engines.wits)
         w->TakeGasSetup(v);
+}
+
+void WitsServices::TrackFrom(app::LogState& log, std::int32_t depth)
+{
+    if (Wits* w = log.engines.wits) {
+        WitsDepth d = w->Depth();
+        d.trackedDepth = depth;
+        w->SetDepth(d);
+    }
+    if (CUSTWITS* c = log.engines.custWits) {
+        CustWitsDepth d = c->Depth();
+        d.trackedDepth = depth;
+        c->SetDepth(d);
+    }
+}
+
+void WitsServices::CompareRigAgain(app::LogState& log)
+{
+    if (Wits* w = log.engines.wits) {
+        WitsDepth d = w->Depth();
+        d.rigCompared = false;
+        w->SetDepth(d);
+    }
+    if (CUSTWITS* c = log.engines.custWits) {
+        CustWitsDepth d = c->Depth();
+        d.rigCompared = false;
+        c->SetDepth(d);
+    }
 }
 
 WitsServices& DefaultWitsServices()

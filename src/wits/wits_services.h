@@ -51,6 +51,12 @@ public:
     virtual void StopCustomLink(app::LogState& log);
     // The running link takes the gas monitor's saved settings (nothing while it is off).
     virtual void TakeGasSetup(app::LogState& log, const GasSetupValues& values);
+    // The file's depth was set by hand (Options > Correct File Depth): the running links take `depth`
+    // as the whole unit the hole has reached, so the next step is the first unit past it.
+    virtual void TrackFrom(app::LogState& log, std::int32_t depth);
+    // The depth source turned to WITS: the next hole depth is set against the file's bottom as after a
+    // (re)connect, so a rig that drilled on meanwhile takes the file to its depth.
+    virtual void CompareRigAgain(app::LogState& log);
 };
 
 // The services in force for this subsystem.

@@ -4,6 +4,7 @@
 #include "app/copythreads.h"
 #include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "app/windowboxes.h"
 #include "app/wellservices.h"
 #include "app/wellsettings.h"
 #include "drilling/driller.h"
@@ -237,10 +238,11 @@ int WitsCommands::Connect(app::LogState& log, Wits& w)
         g.holdLength = log.engines.autoGas ? 0.0f : float(gas.surfaceLagTime);
         g.ratiosOn = gas.ratioMode == 1;
         // Captioned with the program's name, as its other boxes are.
+        // Said without stopping the connect: an unmanned station logs on while nobody answers.
         if (g.ratiosOn && log.well.loggerId == 134)
-            platform::MessageBox(QStringLiteral("ratios on"), QStringLiteral("StrativM"));
+            app::SayAboveWindow(log.env, QStringLiteral("ratios on"), QStringLiteral("StrativM"));
         else if (!g.ratiosOn)
-            platform::MessageBox(QStringLiteral("ratios off"), QStringLiteral("StrativM"));
+            app::SayAboveWindow(log.env, QStringLiteral("ratios off"), QStringLiteral("StrativM"));
         c.windowPositions = {gas.witsWindowLeft, gas.witsWindowTop, gas.witsGasWindowLeft, gas.witsGasWindowTop};
         if (log.engineStatus.gasInstrumentType == 14) {
             g.chromatRatioSwitch = gas.totalChromatRatios != 0;

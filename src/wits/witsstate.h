@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 
 namespace wits {
 
@@ -84,6 +85,17 @@ struct WitsGasSettings {
 };
 
 // The gas values of the items and of the step booked at the lag depth.
+// A booking not written yet: its record (not in the data file yet, or the write failed) and its line of
+// the gas file (the append failed) each go in once they can, with the values measured for its depth.
+struct WaitingBooking {
+    std::int32_t depth = 0;
+    std::array<float, 9> gas{};      // total gas, C1 to nC5, CO2 of the whole step
+    std::array<float, 9> halfGas{};  // the same of the first half step
+    bool recordDone = false;
+    gasmon::GASRECORD line{};
+    bool lineDone = false;
+};
+
 struct WitsGas {
     bool gasFromMonitor = false;     // this item's gas feeds the gas monitor
     std::array<float, app::kGasValueCount> gasValues{};  // 0 total gas, 1 to 7 C1 to nC5
@@ -99,6 +111,9 @@ struct WitsGas {
     std::int32_t item0101 = 1;
     float co2Maximum = 0;              // largest CO2 since the last booking
     gasmon::GASRECORD gasRecord{};
+    std::deque<WaitingBooking> waiting;  // oldest first
+    bool gasFileFailing = false;         // the gas file's failure was said (once a spell)
+    bool recordWriteFailed = false;      // a waiting record's write failed: tried again at the next booking
 };
 
 // Total gas held back while the pumps stand, delivered when they run again.

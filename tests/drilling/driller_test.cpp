@@ -234,7 +234,8 @@ TEST_F(DrillerTest, AnUnwritableDataFileKeepsTheStepForTheNextTick)
     EXPECT_EQ(driller->Steps().stepIndex, 1);
     ASSERT_EQ(doubles().prompter.messages.size(), 1);  // once for the whole spell
     EXPECT_TRUE(doubles().prompter.messages[0].text.startsWith("Unable to open file\n" + well.dataFileName +
-                                                                 "\nNo such file or directory"));
+                                                                 "\nThe write of the record of depth 1002 failed: "
+                                                                 "No such file or directory"));
     EXPECT_EQ(doubles().prompter.messages[0].caption, "File Error");
 
     ASSERT_TRUE(QFile::rename(aside, well.dataFileName));

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <cstring>
@@ -130,6 +131,25 @@ TEST_F(LagCalcDlgTest, OpensOnTheDrillersSettingsAndAnswersItsFields)
     EXPECT_NEAR(Driller().Time()->lagTime, saved.lagMinutes, 0.01);
     EXPECT_FLOAT_EQ(Driller().Lag().pipe1Length, 1200);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+}
+
+// The strokes and minutes from the kelly bushing to the bit are shown whole, the start not scrolled away.
+TEST_F(LagCalcDlgTest, TheKellyBushingToBitFieldShowsItsWholeText)
+{
+    StartWithLagFile();
+    bool ran = false;
+    Dialog::QueueTestScript([&](Dialog& d) {
+        ran = true;
+        const auto* field = d.ControlAs<QLineEdit>(SurfaceToBit);
+        ASSERT_NE(field, nullptr);
+        const QString text = field->text();
+        EXPECT_TRUE(text.contains(" strokes  ") && text.endsWith(" Min")) << text.toStdString();
+        // The text's width and the edit's own margins (frame and text margins, 2 pixels each side).
+        EXPECT_LE(field->fontMetrics().horizontalAdvance(text) + 8, field->width()) << text.toStdString();
+        d.Click(lagid::Close);
+    });
+    commands.RunLagCalculator(log);
+    ASSERT_TRUE(ran);
 }
 
 TEST_F(LagCalcDlgTest, MeasuredLagGivesTheWashoutAndEscapeKeepsIt)

@@ -427,7 +427,8 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
     driller->SetLagDepth(1180.3f);
     driller->Time()->UpdateLagDepth(false);
     EXPECT_EQ(link.Gas().halfUnitMark, 3.0f);
-    EXPECT_EQ(link.Gas().firstHalf[1], 20.0f);
+    // Taken by the step booked on the new whole depth, the halves start empty for the next one.
+    EXPECT_EQ(link.Gas().firstHalf[1], 0.0f);
     EXPECT_EQ(link.Gas().secondHalf[1], 0.0f);
     EXPECT_TRUE(custom.Gas().stepStored);
     wellfile::RECORD booked[20]{};
@@ -441,7 +442,7 @@ TEST_F(StatusWindowTest, TheLagDepthReachesBothLinksWithItsTenthsDigit)
     driller->Time()->UpdateLagDepth(false);
     EXPECT_EQ(link.Gas().halfUnitMark, 8.0f);
     EXPECT_EQ(link.Gas().secondHalf[1], 33.0f);
-    EXPECT_EQ(link.Gas().firstHalf[1], 20.0f);
+    EXPECT_EQ(link.Gas().firstHalf[1], 0.0f);
     EXPECT_FALSE(custom.Gas().stepStored);
     custom.SetHandle(0);
     s.engines.wits = nullptr;

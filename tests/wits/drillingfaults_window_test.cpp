@@ -8,6 +8,7 @@
 #include "gasmon/gasmoncfg.h"
 #include "platform/folders.h"
 #include "platform/instancelock.h"
+#include "rigwindow.h"
 #include "shell/ui/logwindow.h"
 #include "support/doubles.h"
 #include "support/files.h"
@@ -42,80 +43,9 @@ using testing_support::Spin;
 
 namespace {
 
-constexpr std::int32_t kTop = 1000, kBottom = 2250;
-
-// A window with the well "W" open whose settings take the depth and the gas from a WITS link, the link
-// a server on a loopback port that `rig` connects to.
-class DrillingFaults : public ::testing::Test {
-protected:
-    // `commandLine`: the well is named on the command line, as a start from a file manager names it.
-    void Open(shell::LogWindow& w, bool commandLine = false)
-    {
-        qputenv("USER", "tester");
-        platform::WriteSetting(QStringLiteral("Wits/ServerAddress"), QStringLiteral("127.0.0.1"));
-        if (commandLine)
-            w.State().env.commandLineFile = path;
-        w.SetupWindow();
-        folder = w.State().well.file.dataFolder;
-        if (path.isEmpty()) {
-            path = testing_support::MakeWell(folder, "W.svm", kTop, kBottom);
-            wellfile::WellConfig c = wellfile::DefaultWellConfig({});
-            c.gasInstrumentType = 10;
-            c.useWitsDepth = 1;
-            c.witsLinkOn = 1;  // the link comes with drilling mode
-            testing_support::WriteBytes(folder + "W.cfg", &c, sizeof c);
-            gasmon::GASMONCFG g{};
-            g.ratioMode = 1;
-            testing_support::WriteBytes(folder + "gasmon.cfg", &g, sizeof g);
-            wits::CUSTWITSCFG s{};
-            wits::DefaultCustWitsConfig(s);
-            s.witsOnTcp = 1;
-            s.tcpServer = 1;
-            s.tcpPort = 0;
-            ASSERT_EQ(wits::WriteCustWitsConfig(folder, "W", s), 1);
-            ASSERT_EQ(w.OpenDataFile(path), 1);
-        }
-    }
-    bool Connect(shell::LogWindow& w)
-    {
-        wits::Wits* link = w.State().engines.wits;
-        if (!link || !link->Server())
-            return false;
-        rig.abort();  // the last run's connection may not have been seen closing yet
-        rig.connectToHost(QHostAddress::LocalHost, link->Server()->Port());
-        return Spin([&] { return link->ServerClientCount() == 1; }, kLoadedMs);
-    }
-    // One frame of the rig with the bit on bottom at `hole` and a weight on bit that names the unit
-    // (its depth - 1000), parsed on the link's timer, then a drilling tick six seconds on.
-    void Frame(shell::LogWindow& w, double hole)
-    {
-        const QByteArray depth = QByteArray::number(hole, 'f', 2);
-        const QByteArray wob = QByteArray::number(WobOf(std::int32_t(hole)));
-        const QByteArray text = "&&\r\n0108 " + depth + "\r\n0110 " + depth + "\r\n0116 " + wob + "\r\n!!\r\n";
-        rig.write(text);
-        rig.flush();
-        wits::Wits* link = w.State().engines.wits;
-        ASSERT_TRUE(Spin([&] { return link->Server()->WaitingSize() >= std::size_t(text.size()); }, kLoadedMs));
-        ASSERT_TRUE(doubles().timers.last->Fire(4));
-        doubles().clock.Advance(6000);
-        ASSERT_TRUE(doubles().timers.last->Fire(2));
-        doubles().queue.DeliverAll();  // the event loop between frames
-    }
-    static std::int32_t WobOf(std::int32_t depth) { return depth - 1000; }
-    std::vector<wellfile::RECORD> Records() const { return testing_support::FileRecords<wellfile::RECORD>(path); }
-    QStringList Boxes(const QString& caption) const
-    {
-        QStringList texts;
-        for (const auto& m : doubles().prompter.messages)
-            if (m.caption == caption)
-                texts << m.text;
-        return texts;
-    }
-    static QString Status(shell::LogWindow& w) { return w.statusBar()->currentMessage(); }
-
-    QString folder, path;
-    QTcpSocket rig;
-};
+using wits_testing::DrillingFaults;
+using wits_testing::kBottom;
+using wits_testing::kTop;
 
 TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheReasonSaid)
 {
@@ -144,7 +74,9 @@ TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheRe
     setrlimit(RLIMIT_FSIZE, &before);
     const QStringList failed = Boxes("File Error");
     ASSERT_EQ(failed.size(), 1) << failed.join(" | ").toStdString();  // once for the spell
-    EXPECT_TRUE(failed[0].contains(path + "\nFile too large"));
+    EXPECT_TRUE(failed[0].startsWith("Unable to open file\n" + path + "\nThe write of the record of depth " +
+                                      QString::number(kBottom + 2) + " failed: File too large"))
+        << failed[0].toStdString();
 
     // Writing works again: the waiting units go in, one a tick, and the file reaches the rig's depth.
     Frame(w, kBottom + 4.2);
@@ -224,6 +156,8 @@ TEST_F(DrillingFaults, EveryBoxOfAFullDiskIsShownInItsTurnWhileAnotherIsUp)
     }
     const std::string all = said.join(" | ").toStdString();
     EXPECT_EQ(captions.count("ERROR"), 1) << all;
+    // The day's file only partly fitted: its box says the failing write's own reason.
+    EXPECT_TRUE(Boxes("ERROR").value(0).endsWith("\nFile too large")) << Boxes("ERROR").value(0).toStdString();
     EXPECT_EQ(captions.count("File Error"), 1) << all;
     EXPECT_EQ(captions.count("Data File"), 1) << all;
     EXPECT_LT(captions.indexOf("ERROR"), captions.indexOf("File Error")) << all;

@@ -396,12 +396,14 @@ TEST_F(WitsLink, RatiosMessagesAndWindowsWithoutGasMonitorSettings)
     Commands().CmWits(log);
 
     QStringList texts;
+    log.env.windowShown = true;  // posted at once, not kept for the window
     for (const int profile : {134, 12}) {
         for (const int mode : {1, 0}) {
             doubles().prompter.messages.clear();
             log.well.loggerId = std::uint16_t(profile);
             SaveGasmon([&](gasmon::GASMONCFG& g) { g.ratioMode = mode; g.witsComPort = 1; });
             Commands().CmWits(log);
+            doubles().queue.DeliverAll();
             QString text;
             for (const auto& m : doubles().prompter.messages) {
                 text += m.text;

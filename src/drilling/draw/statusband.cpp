@@ -57,11 +57,13 @@ void LogTitle(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, co
 }
 
 // "<well>.svm  From <first> to <bottom> " on its baseline half a row above the top margin.
-void FileLine(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, const StatusFonts& fonts, int x)
+void FileLine(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, const StatusFonts& fonts, int x,
+              bool overOld = false)
 {
     dc.SelectObject(fonts.title);
     dc.SetTextColor(kBlack);
-    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetBkMode(overOld ? platform::OPAQUE : platform::TRANSPARENT);
+    dc.SetBkColor(kWhite);
     dc.SetTextAlign(platform::TA_LEFT | platform::TA_BASELINE);
     dc.TextOut(x, g.topMargin - g.rowHeight / 2,
                QStringLiteral("%1.svm  From %2 to %3 ").arg(band.wellName).arg(g.fileFirstDepth).arg(g.fileLastDepth));
@@ -120,6 +122,12 @@ QString LinkStatusText(const LinkLine& link)
 int BandRight(const logview::ViewGeometry& g, const StatusBand& band)
 {
     return std::max(band.clientWidth - 1, g.logWidth - 1) + (band.strokes ? 3 * g.unitWidth : 0);
+}
+
+void DrawFileLine(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, const StatusFonts& fonts)
+{
+    const platform::KeepDcState keep(dc);
+    FileLine(dc, g, band, fonts, CompactStatusProfile(g.profile) ? g.gas.left : g.rate.left, true);
 }
 
 int DrawDrillingStatus(Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, const StatusFonts& fonts)

@@ -60,6 +60,8 @@ struct StatusBand {
 // strokes are counted.
 int BandRight(const logview::ViewGeometry& g, const StatusBand& band);
 
+// The file line alone, where the band draws it, on the band's white so that the old digits go.
+void DrawFileLine(platform::Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, const StatusFonts& fonts);
 // Draws the whole band for the profile (the compact layout for 4, 11, 17, 64, 78 and 88); returns the x
 // where the banner's text ends. Puts back the Dc's objects, modes and colours.
 int DrawDrillingStatus(platform::Dc& dc, const logview::ViewGeometry& g, const StatusBand& band, const StatusFonts& fonts);

@@ -20,6 +20,8 @@ constexpr int kEditLimit = 21;  // 20 characters
 // A value typed in, and one the calculator shows.
 constexpr platform::DialogItem In(int id) { return Edit(id, kEditLimit, 8); }
 constexpr platform::DialogItem Out(int id) { return ReadOnlyEdit(id, kEditLimit, 10); }
+// The strokes and minutes from the kelly bushing to the bit, whole: "867.56 strokes  8.68 Min".
+constexpr platform::DialogItem StrokesAndMinutes(int id) { return ReadOnlyEdit(id, 2 * kEditLimit, 25); }
 
 // The dialog's controls in tab order, in their groups, grids and rows.
 const platform::DialogItem kControls[] = {
@@ -77,7 +79,7 @@ const platform::DialogItem kControls[] = {
     Label("Annular Volume"), Out(Annular), Label("Total Hole Volume"), Out(TotalHoleVolume),
     Label("Lag Minutes"), Out(LagMinutes), Label("Lag Strokes"), Out(LagStrokes),
     Label("BBL/Min"), Out(BarrelsPerMinute), Label("Gal/Min"), Out(GallonsPerMinute),
-    Label("Gal/Stroke"), Out(GallonsPerStroke), Label("Kelly Bushing To Bit"), Out(SurfaceToBit),
+    Label("Gal/Stroke"), Out(GallonsPerStroke), Label("Kelly Bushing To Bit"), StrokesAndMinutes(SurfaceToBit),
     EndGrid(),
     EndGroup(),
 

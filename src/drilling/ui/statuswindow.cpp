@@ -143,6 +143,14 @@ void DrillingStatusWindow::Fill(int left, int top, int right, int bottom, std::o
         Show(left, top, right, bottom);
 }
 
+void DrillingStatusWindow::FileLineChanged()
+{
+    const logview::ViewGeometry g = logview::GeometryOf(log_);
+    const StatusBand band = BandOf(g);
+    if (Draw([&](platform::Dc& dc) { DrawFileLine(dc, g, band, StatusFontsFor(g.rowHeight)); }))
+        Show(0, g.topMargin - 2 * g.rowHeight, BandRight(g, band), g.topMargin);
+}
+
 void DrillingStatusWindow::ShowBackupReminder(std::int32_t depth, const QString& text)
 {
     if (!reminder_) {

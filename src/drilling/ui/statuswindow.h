@@ -48,6 +48,7 @@ public:
     void Text(int x, int y, const QString& text, TextAlign align, FontRole font, platform::COLORREF colour,
               std::optional<platform::COLORREF> background = std::nullopt) override;
     void Fill(int left, int top, int right, int bottom, std::optional<platform::COLORREF> colour) override;
+    void FileLineChanged() override;
 
     // ---- The status box ----
     void MakeStatusBox() override;

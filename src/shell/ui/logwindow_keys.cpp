@@ -3,6 +3,7 @@
 #include "app/activitylines.h"
 #include "app/dragshift.h"
 #include "app/opendatafile.h"
+#include "app/windowboxes.h"
 #include "app/scrolling.h"
 #include "app/wellsettings.h"
 #include "drilling/driller.h"
@@ -323,8 +324,12 @@ void LogWindow::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!idleTimerId_) {
         idleTimerId_ = startTimer(kIdleMs);
-        // The first show: the start-up's word on a run that ended without closing comes above the window.
-        QMetaObject::invokeMethod(this, [this] { shell::TellUnclosedDrilling(state_); }, Qt::QueuedConnection);
+        // The first show: the start-up's word on a run that ended without closing comes above the window,
+        // then the boxes of the work done before it.
+        QMetaObject::invokeMethod(this, [this] {
+            shell::TellUnclosedDrilling(state_);
+            app::WindowShown(state_.env);
+        }, Qt::QueuedConnection);
     }
 }
 
