@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -266,4 +267,54 @@ TEST_F(PrintedLog, GammaAndTheWeightOnBitHeadStandAcrossThePrintedRateTrack)
                     EXPECT_LE(sixty.xMax, right * 72.0 / 300);
                 }
     EXPECT_GE(heads, 1);
+}
+
+// A well of a chromatograph company (its first record's company text) prints C1 to nC4 as the screen
+// draws them: a component at 1 % of its gas (100 hundredths, 10,000 ppm) stands ten printed units right
+// of the track's left on the demo's chromatograph scale 1; the company's rule draws C1 by total gas and
+// doubles the others. Each curve reaches as far right as its greatest value over a show.
+TEST_F(PrintedLog, AChromatographWellPrintsEachComponentAtItsShareOfOnePercent)
+{
+    app::LogState& s = window.State();
+    const QString copy = s.well.file.currentFolder + "chromatograph.svm";
+    QByteArray bytes = testing_support::ReadExistingBytes(s.well.file.dataFileName);
+    bytes.replace(138, 30, QByteArray("PRF4 CHROMATOGRAPH").leftJustified(30, '\0'));
+    testing_support::WriteBytes(copy, bytes);
+    ASSERT_EQ(window.OpenDataFile(copy), 1);
+    ASSERT_EQ(s.well.loggerId, 4);
+    const QString pdf = Print(1200, 1300);
+    ASSERT_FALSE(pdf.isEmpty());
+    ASSERT_EQ(testing_support::PdfPageCount(pdf), 1);
+
+    // The run's unit and the track's left from the gas head: "25" stands 5 units in, "175" 35 (300 dpi).
+    const std::vector<PdfWord> words = testing_support::PdfWords(pdf);
+    const auto centre = [](const PdfWord& w) { return (w.xMin + w.xMax) / 2 * 300 / 72; };
+    double u = 0, o = 0;
+    for (const PdfWord& far : words)
+        for (const PdfWord& near : words)
+            if (u == 0 && far.text == "175" && near.text == "25" && std::abs(far.yMin - near.yMin) < 1)
+                u = (centre(far) - centre(near)) / 30, o = centre(near) - 5 * u;
+    ASSERT_GT(u, 10);
+
+    // C1, C3, iC4 and nC4 (the pens of C2 and iC5 share colours with the grid and C1), in hundredths.
+    const std::array<std::size_t, 4> curves{1, 3, 4, 5};
+    std::map<std::size_t, double> reach;
+    for (const wellfile::RECORD& r : testing_support::FileRecords<wellfile::RECORD>(copy))
+        if (r.depth >= 1200 && r.depth <= 1300)
+            for (const std::size_t i : curves)
+                reach[i] = std::max(reach[i], i == 1 ? double(r.gas[0]) : 2.0 * r.gas[i]);
+    const QImage page = testing_support::RasterisePdf(pdf, 300, 1);  // a page pixel is a printer pixel
+    ASSERT_FALSE(page.isNull());
+    for (const std::size_t i : curves) {
+        const platform::COLORREF c = s.layout.pens.table.entry[i].colour;
+        const QRgb pen = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)) & 0xFFFFFF;
+        int most = -1;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = int(o) + 1; x < page.width(); ++x)
+                if ((page.pixel(x, y) & 0xFFFFFF) == pen)
+                    most = std::max(most, x);
+        const double x = std::trunc(o + reach[i] / 100 * 10 * u);  // 20 hundredths: two units
+        EXPECT_GE(most, x - 3) << "curve " << i << " up to " << reach[i] << " hundredths";
+        EXPECT_LE(most, x + 5) << "curve " << i;
+    }
 }
