@@ -6,6 +6,8 @@
 #include "layout/pentable.h"
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
+#include "reports/ui/dstdlg.h"
+#include "reports/ui/reportdlgex.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/pdfpages.h"
@@ -16,6 +18,7 @@
 #include "wellfile/record.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -269,6 +272,35 @@ TEST_F(PrintedLog, GammaAndTheWeightOnBitHeadStandAcrossThePrintedRateTrack)
     EXPECT_GE(heads, 1);
 }
 
+// Every word of the demo's log, 1000-1802, stands whole on its page; each page that repeats the
+// weight-on-bit head "0 ... 60" also has the gamma head "0 150" across the rate track, as the screen's
+// foot has both.
+TEST_F(PrintedLog, EveryPrintedWordStandsOnThePageAndBothCurveHeadsAcrossTheRateTrack)
+{
+    app::LogState& s = window.State();
+    const QString pdf = Print(1000, 1802);
+    ASSERT_FALSE(pdf.isEmpty());
+    const QSizeF paper = testing_support::PdfPageSize(pdf);
+    const std::vector<PdfWord> words = testing_support::PdfWords(pdf);
+    QStringList outside = testing_support::MisplacedWords(words, QRectF(QPointF(0, 0), paper));
+    outside = outside.filter(QStringLiteral(" outside"));
+    EXPECT_TRUE(outside.isEmpty()) << outside.join("\n").toStdString();
+
+    const double left = s.layout.print.rateLeft * 72.0 / 300, right = s.layout.print.rateRight * 72.0 / 300;
+    const auto across = [&](const PdfWord& w) { return w.xMin >= left && w.xMax <= right; };
+    std::map<int, int> wob, gamma;  // heads by page
+    for (const PdfWord& end : words)
+        for (const PdfWord& zero : words)
+            if (zero.page == end.page && zero.text == "0" && std::abs(zero.yMin - end.yMin) < 1 && across(zero) &&
+                across(end) && end.xMin > zero.xMax + 20) {
+                wob[end.page] += end.text == "60" ? 1 : 0;
+                gamma[end.page] += end.text == "150" ? 1 : 0;
+            }
+    ASSERT_GE(wob.size(), 6u);
+    for (const auto& [page, n] : wob)
+        EXPECT_EQ(gamma[page], n) << "page " << page;
+}
+
 // A well of a chromatograph company (its first record's company text) prints C1 to nC4 as the screen
 // draws them: a component at 1 % of its gas (100 hundredths, 10,000 ppm) stands ten printed units right
 // of the track's left on the demo's chromatograph scale 1; the company's rule draws C1 by total gas and
@@ -317,4 +349,43 @@ TEST_F(PrintedLog, AChromatographWellPrintsEachComponentAtItsShareOfOnePercent)
         EXPECT_GE(most, x - 3) << "curve " << i << " up to " << reach[i] << " hundredths";
         EXPECT_LE(most, x + 5) << "curve " << i;
     }
+}
+
+// The demo's daily report and drill-stem test, each printed from its dialog to the PDF printer: every
+// word of each stands whole on its page and over no other, and the daily report's survey ("DEV", its
+// label at 50 tenths of a unit, the field to 66, "RPM" at 20) ends within its field.
+TEST_F(PrintedLog, EveryWordOfTheDemosReportsStandsOnThePageApart)
+{
+    const auto printed = [&](int command, int print) {
+        platform::Dialog::QueueTestScript([=](platform::Dialog& d) {
+            d.Click(print);
+            d.Click(platform::IDOK);
+        });
+        window.EvCommand(command);
+        const auto& said = testing_support::doubles().prompter.messages;
+        const QString text = said.isEmpty() ? QString() : said.back().text;
+        return text.endsWith(QLatin1String("\" written")) ? text.mid(1, text.size() - 10) : QString();
+    };
+    const QString daily = printed(app::cmd::MorningReport, reports::ReportDlgEx::IDC_RPT_PRINT);
+    for (const QString& pdf : {daily, printed(app::cmd::Dst, reports::DstDlg::IDC_PRINT)}) {
+        ASSERT_FALSE(pdf.isEmpty());
+        const QStringList amiss = testing_support::MisplacedWords(
+            testing_support::PdfWords(pdf), QRectF(QPointF(0, 0), testing_support::PdfPageSize(pdf)));
+        EXPECT_TRUE(amiss.isEmpty()) << pdf.toStdString() << ": " << amiss.join('\n').toStdString();
+    }
+
+    const std::vector<PdfWord> words = testing_support::PdfWords(daily);
+    const auto on = [&](const char* text) {
+        return std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == text; });
+    };
+    const auto dev = on("DEV");
+    ASSERT_NE(dev, words.end());
+    const auto rpm = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) {
+        return w.text == "RPM" && std::abs(w.yMin - dev->yMin) < 1;
+    });
+    ASSERT_NE(rpm, words.end());
+    const double fieldEnd = dev->xMin + (dev->xMin - rpm->xMin) / 300 * 160;
+    for (const PdfWord& w : words)
+        if (std::abs(w.yMin - dev->yMin) < 1 && w.xMin > dev->xMax)
+            EXPECT_LE(w.xMax, fieldEnd + 0.5) << w.text.toStdString();
 }

@@ -20,6 +20,8 @@ using wellfile::RECORD;
 
 // Track flag 27: the rate track's two-ended scale head is repeated down the log.
 constexpr int kRepeatTwoEndedHead = 27;
+// Track flag 37: the gamma head in the real-time gamma colour.
+constexpr int kRealTimeGammaColour = 37;
 
 using platform::Trunc;
 
@@ -500,8 +502,18 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
                 gasChanged = false;
             }
         }
-        if (rop && g.Flag(kRepeatTwoEndedHead) && depth % w.period == 45)
-            painters.DrawTrackScaleHeader2(c.target, y, g.rowHeight);
+        if (rop && depth % w.period == 45) {
+            if (g.Flag(kRepeatTwoEndedHead))
+                painters.DrawTrackScaleHeader2(c.target, y, g.rowHeight);
+            // Paper has no foot under the log where the screen keeps the gamma head: it is repeated with
+            // the weight-on-bit head, two rows above it as at the screen's foot, or two rows below it
+            // at the top of a page.
+            if (device.printing && g.Flag(layout::FLAG_FIRST_CURVE)) {
+                const int above = y - 2 * g.rowHeight;
+                painters.DrawTrackScaleHeader(c.target, above >= topY ? above : y + 2 * g.rowHeight, g.rowHeight,
+                                              g.Flag(kRealTimeGammaColour) ? 1 : 0);
+            }
+        }
 
         // A row of five records is labelled with the step it holds, wherever its first record lies.
         if (const std::optional<std::int32_t> label = HoldsStep(depth, advance, w.labelStep, 0)) {

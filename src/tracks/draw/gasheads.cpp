@@ -5,6 +5,7 @@
 #include "tracks/gasscale.h"
 #include "wellfile/profile.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -25,6 +26,17 @@ void Text(platform::Dc& dc, int x, int y, const char* text)
         dc.TextOut(x, y, text);
 }
 
+// A label centred at x, on paper moved in so that it stands whole between the track's edges: the rate
+// track may start at the printable area's edge.
+void HeadLabel(platform::Dc& dc, bool paper, int x, int y, int left, int right, const char* text)
+{
+    if (paper && *text) {
+        const int half = (dc.GetTextExtent(text).cx + 1) / 2;
+        x = std::max(std::min(x, right - half - 1), left + half + 1);
+    }
+    Text(dc, x, y, text);
+}
+
 // The three labels of a curve-track head in the colour of `colourEntry` and, when `rule`, the line under
 // them with the pen of `penEntry`. `rightLabelX` is where the right label stands.
 void CurveHead(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device, int penEntry,
@@ -38,13 +50,16 @@ void CurveHead(platform::Dc& dc, const logview::ViewGeometry& g, const logview::
     dc.SelectObject(PenOf(pen));
     dc.SetTextColor(g.pens.table[std::size_t(colourEntry)].colour);
     if (labels) {
-        Text(dc, left, y + rowHeight, (*labels)[0]);
-        Text(dc, left + (right - rowHeight - left) / 2, y + rowHeight, (*labels)[1]);
-        Text(dc, rightLabelX, y + rowHeight, (*labels)[2]);
+        const bool paper = device.printing;
+        HeadLabel(dc, paper, left, y + rowHeight, left, right, (*labels)[0]);
+        HeadLabel(dc, paper, left + (right - rowHeight - left) / 2, y + rowHeight, left, right, (*labels)[1]);
+        HeadLabel(dc, paper, rightLabelX, y + rowHeight, left, right, (*labels)[2]);
     }
     if (rule) {
-        dc.MoveTo(left, y + rowHeight);
-        dc.LineTo(right, y + rowHeight);
+        // On paper the pen's width stays inside the track.
+        const int inset = device.printing ? pen.width / 2 + 1 : 0;
+        dc.MoveTo(left + inset, y + rowHeight);
+        dc.LineTo(right - inset, y + rowHeight);
     }
 }
 

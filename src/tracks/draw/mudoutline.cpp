@@ -7,6 +7,7 @@
 #include "tracks/gasscale.h"
 #include "wellfile/profile.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tracks {
@@ -81,10 +82,18 @@ void DrawMudInOut(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
 
     dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.scale : g.fonts.scale));
     if (cellWidth == 0) {
+        // The labels stand above their lines; on paper both move together as far as needed to stand
+        // whole on the page, at its top or its foot.
+        const int outY = int(y - 0.5 * rowHeight), top = drawIn ? y - 2 * rowHeight : outY;
+        int shift = 0;
+        if (paper) {
+            const int bottom = (drawOut ? outY : top) + dc.GetTextMetrics().tmHeight;
+            shift = std::max(-top, std::min(0, dc.GetDeviceCaps(platform::VERTRES) - 1 - bottom));
+        }
         if (drawOut)
-            dc.TextOut(outEnd, int(y - 0.5 * rowHeight), outLabel.c_str());
+            dc.TextOut(outEnd, outY + shift, outLabel.c_str());
         if (drawIn)
-            dc.TextOut(inEnd, y - 2 * rowHeight, inLabel.c_str());
+            dc.TextOut(inEnd, top + shift, inLabel.c_str());
     } else {
         dc.SetBkMode(platform::TRANSPARENT);
         if (drawOut)
