@@ -432,6 +432,16 @@ void Column::Survey(std::size_t index, int y, bool firstRow)
         PrintedSurvey(records[index], y);
 }
 
+// A gas scale head at y, or its place listed for the page that asked for it.
+void GasHead(NeighbourPainters& painters, const PaintTarget& target, const DepthColumnOptions& o, const RECORD& rec,
+             int y, int R)
+{
+    if (o.gasHeads)
+        o.gasHeads->push_back({&rec, y, 0});
+    else
+        painters.DrawGasScaleHeader(target, rec, y, R, 0);
+}
+
 // Does the walk stop before the record at `index`?
 bool EndOfRun(std::span<const RECORD> records, std::size_t index, const ViewGeometry& g)
 {
@@ -497,7 +507,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
                 rateChanged = false;
             }
             if (gas && ((gasChanged && !o.alternateFormat[0]) || onPeriod)) {
-                painters.DrawGasScaleHeader(c.target, rec, y + R, R, 0);
+                GasHead(painters, c.target, o, rec, y + R, R);
                 gasHeadDrawn = true;
                 gasChanged = false;
             }
@@ -553,7 +563,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
         if (!rateHeadDrawn)
             DrawScaleLabels(dc, g, device, after, topY + 5 * R, unitWidth, R, elog);
         if (gas && !gasHeadDrawn)
-            painters.DrawGasScaleHeader(c.target, after, topY + 5 * R, R, 0);
+            GasHead(painters, c.target, o, after, topY + 5 * R, R);
     }
     return 1;
 }

@@ -90,10 +90,17 @@ void DrawMudInOut(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
             const int bottom = (drawOut ? outY : top) + dc.GetTextMetrics().tmHeight;
             shift = std::max(-top, std::min(0, dc.GetDeviceCaps(platform::VERTRES) - 1 - bottom));
         }
+        const auto label = [&](int lx, int ly, const std::string& text) {
+            if (paper && device.printer.laterLabels)
+                device.printer.laterLabels->push_back(
+                    {lx, ly, text, dc.CurrentFont().ToLogFont(), dc.GetTextColor(), dc.GetTextAlign()});
+            else
+                dc.TextOut(lx, ly, text.c_str());
+        };
         if (drawOut)
-            dc.TextOut(outEnd, outY + shift, outLabel.c_str());
+            label(outEnd, outY + shift, outLabel);
         if (drawIn)
-            dc.TextOut(inEnd, top + shift, inLabel.c_str());
+            label(inEnd, top + shift, inLabel);
     } else {
         dc.SetBkMode(platform::TRANSPARENT);
         if (drawOut)
