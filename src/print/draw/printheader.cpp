@@ -384,10 +384,8 @@ struct Header {
         if (shown.rate && shown.lithology) {
             if (in.interpretedLithology) {
                 dc.SelectObject(value);
-                // The letters step at least a letter's height, whatever the printer's resolution.
-                const int step = std::max(R + 12, int(dc.GetTextMetrics().tmAscent));
-                tracks::DrawVerticalText(dc, "INTRP", x - 4 * u, base - 4 * R, step);
-                tracks::DrawVerticalText(dc, "LITH", x - 2 * u, base - Trunc(2.5 * R), step);
+                tracks::DrawVerticalText(dc, "INTRP", x - 4 * u, base - 4 * R, R + 12);
+                tracks::DrawVerticalText(dc, "LITH", x - 2 * u, base - Trunc(2.5 * R), R + 12);
             }
             dc.SelectObject(legend);
             tracks::DrawVerticalText(dc, "LITHOLOGY", c.lithologyLeft + Trunc(3.5 * u), base - Trunc(5.5 * R), R + 11);
