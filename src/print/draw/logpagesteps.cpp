@@ -232,12 +232,15 @@ platform::RECT TextCell(platform::Dc& dc, int x, int y, const QString& text, uns
     return {x, y, x + int(s.cx), y + int(s.cy)};
 }
 
-// Where each text the Dc recorded stands (a formatted text's rectangle).
-std::vector<platform::RECT> WrittenRects(platform::Dc& dc)
+// Where each text the Dc recorded stands (a formatted text's rectangle), `margin` wider all round: the
+// frame of a box stands that far off its text.
+std::vector<platform::RECT> WrittenRects(platform::Dc& dc, int margin)
 {
     std::vector<platform::RECT> rects;
-    for (const platform::DcText& t : dc.TextRecord())
-        rects.push_back(t.drawText ? t.rect : TextCell(dc, t.at.x, t.at.y, t.text, t.align, t.font));
+    for (const platform::DcText& t : dc.TextRecord()) {
+        platform::RECT r = t.drawText ? t.rect : TextCell(dc, t.at.x, t.at.y, t.text, t.align, t.font);
+        rects.push_back({r.left - margin, r.top - margin, r.right + margin, r.bottom + margin});
+    }
     return rects;
 }
 
@@ -253,7 +256,7 @@ bool Crosses(const platform::RECT& a, const std::vector<platform::RECT>& rects)
 void PageSteps::LabelsLast()
 {
     if (!laterLabels.empty()) {
-        const std::vector<platform::RECT> written = WrittenRects(dc);
+        const std::vector<platform::RECT> written = WrittenRects(dc, Rh() / 2);
         const platform::KeepDcState keep(dc);
         for (const logview::LaterLabel& l : laterLabels) {
             const platform::Font font = platform::Font::FromLogFont(l.font);
@@ -268,7 +271,7 @@ void PageSteps::LabelsLast()
         laterLabels.clear();
     }
     if (!gasHeads.empty()) {
-        const std::vector<platform::RECT> written = WrittenRects(dc);
+        const std::vector<platform::RECT> written = WrittenRects(dc, Rh() / 2);
         logview::Device device = f.device;
         device.printer.written = &written;
         const logview::PaintTarget heads{dc, g, device};
