@@ -13,16 +13,16 @@
 
 namespace logview {
 
-// The printer's column edges and measures, in device units of the page.
 // A label a printed page writes after its boxes and notes, and only where nothing written stands.
 struct LaterLabel {
     int x = 0, y = 0;
-    std::string text;
+    std::string text;  // Windows-1252
     platform::LOGFONTA font{};
     platform::COLORREF colour = 0;
     unsigned align = 0;
 };
 
+// The printer's column edges and measures, in device units of the page.
 struct PrinterGeometry {
     std::int32_t rowHeight = 0;  // device units per 0.1 inch: dots per inch / 10
     std::int32_t rowSize = 0;    // a second row size the print layout sets, usually the row height

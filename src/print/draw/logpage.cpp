@@ -254,7 +254,12 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     Page page(dc, f);
     const platform::KeepDcState kept(dc);
     dc.SetBkMode(platform::TRANSPARENT);  // text is written transparent until the end
-    dc.RecordText(true);  // where the repeated gas heads must not write
+    // What the page writes is recorded: the labels written last keep off it.
+    struct TextRecord {
+        platform::Dc& dc;
+        ~TextRecord() { dc.RecordText(false); }
+    } recording{dc};
+    dc.RecordText(true);
     page.ClipRightEdge();
     if (f.options.restsOnly) {
         int rows = 0;
@@ -282,7 +287,6 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     page.ShortReportsAndMemos(topY, page.rowY.empty() ? topY : page.rowY.back() + page.Rh());
     page.Pictures(page.rowY);
     page.LabelsLast();
-    dc.RecordText(false);
     const int reduction = page.NextMargin(1);
     f.print.headerPage = false;
     return page.rowsDrawn - reduction;
