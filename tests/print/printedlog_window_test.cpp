@@ -18,7 +18,6 @@
 #include "wellfile/record.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -47,6 +46,12 @@ protected:
             d.Click(platform::IDOK);
         });
         window.EvCommand(app::cmd::Print);
+        return Written();
+    }
+
+    // The file the last message said was written; empty when it said nothing of the kind.
+    static QString Written()
+    {
         const auto& said = testing_support::doubles().prompter.messages;
         const QString text = said.isEmpty() ? QString() : said.back().text;
         return text.endsWith(QLatin1String("\" written")) ? text.mid(1, text.size() - 10) : QString();
@@ -361,9 +366,7 @@ TEST_F(PrintedLog, EveryWordOfTheDemosReportsStandsOnThePageApart)
             d.Click(platform::IDOK);
         });
         window.EvCommand(command);
-        const auto& said = testing_support::doubles().prompter.messages;
-        const QString text = said.isEmpty() ? QString() : said.back().text;
-        return text.endsWith(QLatin1String("\" written")) ? text.mid(1, text.size() - 10) : QString();
+        return Written();
     };
     const QString daily = printed(app::cmd::MorningReport, reports::ReportDlgEx::IDC_RPT_PRINT);
     for (const QString& pdf : {daily, printed(app::cmd::Dst, reports::DstDlg::IDC_PRINT)}) {
@@ -374,10 +377,7 @@ TEST_F(PrintedLog, EveryWordOfTheDemosReportsStandsOnThePageApart)
     }
 
     const std::vector<PdfWord> words = testing_support::PdfWords(daily);
-    const auto on = [&](const char* text) {
-        return std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == text; });
-    };
-    const auto dev = on("DEV");
+    const auto dev = std::find_if(words.begin(), words.end(), [](const PdfWord& w) { return w.text == "DEV"; });
     ASSERT_NE(dev, words.end());
     const auto rpm = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) {
         return w.text == "RPM" && std::abs(w.yMin - dev->yMin) < 1;
