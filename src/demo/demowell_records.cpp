@@ -318,7 +318,8 @@ DemoData MakeDemoData(const DemoWellShape& shape)
                                     : f.background * rnd.Uniform(0.7, 1.4);
         FillGas(r.gas, total, inShow ? kShowMix : kBackgroundMix, rnd);
         FillGas(r.halfGas, total * rnd.Uniform(0.9, 1.1), inShow ? kShowMix : kBackgroundMix, rnd);
-        const float testGas[TEST_COUNT] = {100.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f, 10000.0f};
+        // 1 % of each gas in the record's units: 100 units of total gas, 100 hundredths of each component.
+        const float testGas[TEST_COUNT] = {100.0f, 100.0f, 100.0f, 100.0f, 100.0f, 100.0f, 100.0f, 100.0f};
         std::copy(std::begin(testGas), std::end(testGas), r.testGas);
         FillFit(d.fit[std::size_t(i)], r, fitRnd);
         r.co2 = float(std::round((mix.co2 * rnd.Uniform(0.8, 1.2) + (inShow ? 0.3 : 0.0)) * 100.0) / 100.0);

@@ -6,9 +6,13 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace app {
 struct LogState;
+}
+namespace wellfile {
+struct RECORD;
 }
 
 namespace logview {
@@ -24,6 +28,13 @@ struct DepthColumnSwitches {
     bool rightEdgeDepth = false;          // a second depth number at the log's right edge
     bool noDepthBox = false;
     bool alternateDepthStyle = false;     // other fonts, no depth box, surveys always as the block
+};
+
+// A gas scale head the depth column repeats: the record that gives its scale, its y and inBody.
+struct GasHeadAt {
+    const wellfile::RECORD* record = nullptr;
+    int y = 0;
+    int inBody = 0;
 };
 
 struct DepthColumnOptions {
@@ -46,6 +57,9 @@ struct DepthColumnOptions {
     bool narrowGas = false;
     // The gas and rate scale heads and the vertical text are the track painters'; null draws none.
     NeighbourPainters* painters = nullptr;
+    // When set (a printed page), the gas scale heads are listed here instead, for the page to draw after
+    // its boxes and notes.
+    std::vector<GasHeadAt>* gasHeads = nullptr;
 };
 
 // The options of the window's state as they stand.

@@ -8,8 +8,19 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace logview {
+
+// A label a printed page writes after its boxes and notes, and only where nothing written stands.
+struct LaterLabel {
+    int x = 0, y = 0;
+    std::string text;  // Windows-1252
+    platform::LOGFONTA font{};
+    platform::COLORREF colour = 0;
+    unsigned align = 0;
+};
 
 // The printer's column edges and measures, in device units of the page.
 struct PrinterGeometry {
@@ -62,6 +73,10 @@ struct PrinterGeometry {
     std::int32_t pitch = 0;
     bool labelAdjust = false;
     std::int32_t leftOffset = 0;      // 0 until a printout sets it
+    // Where the page has written already: a repeated gas scale label that would cross one is left out.
+    const std::vector<platform::RECT>* written = nullptr;
+    // When set, the mud weight labels are listed here for the page to write after its boxes and notes.
+    std::vector<LaterLabel>* laterLabels = nullptr;
     // The show columns on paper: their left x, 0 when a column is not printed. Their widths in units
     // are the screen's.
     std::int32_t porosityLeft = 0;

@@ -68,6 +68,9 @@ void FillPrinterColumns(const layout::PrintLayout& p, const layout::LogLayout& s
     g.gasCellWidth = p.gasCell;
     g.gasUnits = p.gasBlocks;
     g.gas2Units = p.gasSplit > p.gasLeft ? screen.gas2.count : 0;
+    // A chromatograph component at its test gas stands five printed units into its track, as on the
+    // screen it stands five gas cells in.
+    g.gasComponentWidth = 5 * g.unitWidth;
     g.descriptionLeft = p.descriptionLeft;
     g.descriptionCellCount = p.descriptionCount;
     g.logRight = p.rightEnd;

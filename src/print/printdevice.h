@@ -13,7 +13,7 @@ namespace print {
 void FillPaperDevice(const PrintState& state, logview::Device& device);
 
 // The printer's column edges as the print layout placed them; `screen` gives the block counts of the
-// columns the layout only places by their edges.
+// columns the layout only places by their edges. Widths counted in units take the unit FillPaperDevice set.
 void FillPrinterColumns(const layout::PrintLayout& print, const layout::LogLayout& screen,
                         logview::PrinterGeometry& printer);
 

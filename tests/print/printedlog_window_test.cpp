@@ -6,6 +6,8 @@
 #include "layout/pentable.h"
 #include "platform/ui/dialog.h"
 #include "print/printsetup.h"
+#include "reports/ui/dstdlg.h"
+#include "reports/ui/reportdlgex.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/pdfpages.h"
@@ -21,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -43,6 +46,12 @@ protected:
             d.Click(platform::IDOK);
         });
         window.EvCommand(app::cmd::Print);
+        return Written();
+    }
+
+    // The file the last message said was written; empty when it said nothing of the kind.
+    static QString Written()
+    {
         const auto& said = testing_support::doubles().prompter.messages;
         const QString text = said.isEmpty() ? QString() : said.back().text;
         return text.endsWith(QLatin1String("\" written")) ? text.mid(1, text.size() - 10) : QString();
@@ -266,4 +275,116 @@ TEST_F(PrintedLog, GammaAndTheWeightOnBitHeadStandAcrossThePrintedRateTrack)
                     EXPECT_LE(sixty.xMax, right * 72.0 / 300);
                 }
     EXPECT_GE(heads, 1);
+}
+
+// Every word of the demo's log, 1000-1802, stands whole on its page and over no other (the repeated gas
+// heads give way to the short reports, memos and mud weights); each page that repeats the weight-on-bit
+// head "0 ... 60" also has the gamma head "0 150" across the rate track, as the screen's foot has both.
+TEST_F(PrintedLog, EveryPrintedWordStandsOnThePageApartAndBothCurveHeadsAcrossTheRateTrack)
+{
+    app::LogState& s = window.State();
+    const QString pdf = Print(1000, 1802);
+    ASSERT_FALSE(pdf.isEmpty());
+    const QSizeF paper = testing_support::PdfPageSize(pdf);
+    const std::vector<PdfWord> words = testing_support::PdfWords(pdf);
+    const QStringList amiss = testing_support::MisplacedWords(words, QRectF(QPointF(0, 0), paper));
+    EXPECT_TRUE(amiss.isEmpty()) << amiss.join("\n").toStdString();
+
+    const double left = s.layout.print.rateLeft * 72.0 / 300, right = s.layout.print.rateRight * 72.0 / 300;
+    const auto across = [&](const PdfWord& w) { return w.xMin >= left && w.xMax <= right; };
+    std::map<int, int> wob, gamma;  // heads by page
+    for (const PdfWord& end : words)
+        for (const PdfWord& zero : words)
+            if (zero.page == end.page && zero.text == "0" && std::abs(zero.yMin - end.yMin) < 1 && across(zero) &&
+                across(end) && end.xMin > zero.xMax + 20) {
+                wob[end.page] += end.text == "60" ? 1 : 0;
+                gamma[end.page] += end.text == "150" ? 1 : 0;
+            }
+    ASSERT_GE(wob.size(), 6u);
+    for (const auto& [page, n] : wob)
+        EXPECT_EQ(gamma[page], n) << "page " << page;
+}
+
+// A well of a chromatograph company (its first record's company text) prints C1 to nC4 as the screen
+// draws them: a component at 1 % of its gas (100 hundredths, 10,000 ppm) stands ten printed units right
+// of the track's left on the demo's chromatograph scale 1; the company's rule draws C1 by total gas and
+// doubles the others. Each curve reaches as far right as its greatest value over a show.
+TEST_F(PrintedLog, AChromatographWellPrintsEachComponentAtItsShareOfOnePercent)
+{
+    app::LogState& s = window.State();
+    const QString copy = s.well.file.currentFolder + "chromatograph.svm";
+    QByteArray bytes = testing_support::ReadExistingBytes(s.well.file.dataFileName);
+    bytes.replace(138, 30, QByteArray("PRF4 CHROMATOGRAPH").leftJustified(30, '\0'));
+    testing_support::WriteBytes(copy, bytes);
+    ASSERT_EQ(window.OpenDataFile(copy), 1);
+    ASSERT_EQ(s.well.loggerId, 4);
+    const QString pdf = Print(1200, 1300);
+    ASSERT_FALSE(pdf.isEmpty());
+    ASSERT_EQ(testing_support::PdfPageCount(pdf), 1);
+
+    // The run's unit and the track's left from the gas head: "25" stands 5 units in, "175" 35 (300 dpi).
+    const std::vector<PdfWord> words = testing_support::PdfWords(pdf);
+    const auto centre = [](const PdfWord& w) { return (w.xMin + w.xMax) / 2 * 300 / 72; };
+    double u = 0, o = 0;
+    for (const PdfWord& far : words)
+        for (const PdfWord& near : words)
+            if (u == 0 && far.text == "175" && near.text == "25" && std::abs(far.yMin - near.yMin) < 1)
+                u = (centre(far) - centre(near)) / 30, o = centre(near) - 5 * u;
+    ASSERT_GT(u, 10);
+
+    // C1, C3, iC4 and nC4 (the pens of C2 and iC5 share colours with the grid and C1), in hundredths.
+    const std::array<std::size_t, 4> curves{1, 3, 4, 5};
+    std::map<std::size_t, double> reach;
+    for (const wellfile::RECORD& r : testing_support::FileRecords<wellfile::RECORD>(copy))
+        if (r.depth >= 1200 && r.depth <= 1300)
+            for (const std::size_t i : curves)
+                reach[i] = std::max(reach[i], i == 1 ? double(r.gas[0]) : 2.0 * r.gas[i]);
+    const QImage page = testing_support::RasterisePdf(pdf, 300, 1);  // a page pixel is a printer pixel
+    ASSERT_FALSE(page.isNull());
+    for (const std::size_t i : curves) {
+        const platform::COLORREF c = s.layout.pens.table.entry[i].colour;
+        const QRgb pen = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)) & 0xFFFFFF;
+        int most = -1;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = int(o) + 1; x < page.width(); ++x)
+                if ((page.pixel(x, y) & 0xFFFFFF) == pen)
+                    most = std::max(most, x);
+        const double x = std::trunc(o + reach[i] / 100 * 10 * u);  // 20 hundredths: two units
+        EXPECT_GE(most, x - 3) << "curve " << i << " up to " << reach[i] << " hundredths";
+        EXPECT_LE(most, x + 5) << "curve " << i;
+    }
+}
+
+// The demo's daily report and drill-stem test, each printed from its dialog to the PDF printer: every
+// word of each stands whole on its page and over no other, and the daily report's survey ("DEV", its
+// label at 50 tenths of a unit, the field to 66, "RPM" at 20) ends within its field.
+TEST_F(PrintedLog, EveryWordOfTheDemosReportsStandsOnThePageApart)
+{
+    const auto printed = [&](int command, int print) {
+        platform::Dialog::QueueTestScript([=](platform::Dialog& d) {
+            d.Click(print);
+            d.Click(platform::IDOK);
+        });
+        window.EvCommand(command);
+        return Written();
+    };
+    const QString daily = printed(app::cmd::MorningReport, reports::ReportDlgEx::IDC_RPT_PRINT);
+    for (const QString& pdf : {daily, printed(app::cmd::Dst, reports::DstDlg::IDC_PRINT)}) {
+        ASSERT_FALSE(pdf.isEmpty());
+        const QStringList amiss = testing_support::MisplacedWords(
+            testing_support::PdfWords(pdf), QRectF(QPointF(0, 0), testing_support::PdfPageSize(pdf)));
+        EXPECT_TRUE(amiss.isEmpty()) << pdf.toStdString() << ": " << amiss.join('\n').toStdString();
+    }
+
+    const std::vector<PdfWord> words = testing_support::PdfWords(daily);
+    const auto dev = std::find_if(words.begin(), words.end(), [](const PdfWord& w) { return w.text == "DEV"; });
+    ASSERT_NE(dev, words.end());
+    const auto rpm = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) {
+        return w.text == "RPM" && std::abs(w.yMin - dev->yMin) < 1;
+    });
+    ASSERT_NE(rpm, words.end());
+    const double fieldEnd = dev->xMin + (dev->xMin - rpm->xMin) / 300 * 160;
+    for (const PdfWord& w : words)
+        if (std::abs(w.yMin - dev->yMin) < 1 && w.xMin > dev->xMax)
+            EXPECT_LE(w.xMax, fieldEnd + 0.5) << w.text.toStdString();
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace testing_support {
@@ -96,6 +97,36 @@ std::vector<PdfWord> PdfWords(const QString& pdf)
                          m.captured(3).toDouble(), m.captured(4).toDouble()});
     }
     return words;
+}
+
+QStringList MisplacedWords(const std::vector<PdfWord>& words, const QRectF& area)
+{
+    constexpr double kTouch = 0.3;
+    const auto at = [](const PdfWord& w) {
+        return QStringLiteral("\"%1\" (page %2, %3..%4 x %5..%6)")
+            .arg(w.text)
+            .arg(w.page)
+            .arg(w.xMin, 0, 'f', 1)
+            .arg(w.xMax, 0, 'f', 1)
+            .arg(w.yMin, 0, 'f', 1)
+            .arg(w.yMax, 0, 'f', 1);
+    };
+    QStringList amiss;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const PdfWord& a = words[i];
+        if (a.xMin < area.left() || a.yMin < area.top() || a.xMax > area.right() || a.yMax > area.bottom())
+            amiss << at(a) + " outside";
+        for (std::size_t j = i + 1; j < words.size() && words[j].page == a.page; ++j) {
+            const PdfWord& b = words[j];
+            // A box is the font's whole height, accents and descenders included: lines or capitals set
+            // closer than that overlap by less than half of it with their ink apart.
+            const double rise = std::min(a.yMax - a.yMin, b.yMax - b.yMin) / 2;
+            if (a.xMax > b.xMin + kTouch && b.xMax > a.xMin + kTouch && a.yMax > b.yMin + rise &&
+                b.yMax > a.yMin + rise)
+                amiss << at(a) + " over " + at(b);
+        }
+    }
+    return amiss;
 }
 
 }  // namespace testing_support

@@ -3,7 +3,9 @@
 #include "platform/gdi.h"
 
 #include <QImage>
+#include <QRectF>
 #include <QSizeF>
+#include <QStringList>
 #include <QString>
 
 #include <vector>
@@ -31,5 +33,11 @@ struct PdfWord {
     double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
 };
 std::vector<PdfWord> PdfWords(const QString& pdf);
+
+// What is amiss with the words of a PDF, one line each: a word not whole inside `area` (points from each
+// page's top left) and two words of a page printed over each other (boxes that touch by 0.3 pt across or
+// by less than half the smaller height down, as lines and letters set closer than the font's whole
+// height do, are apart). Empty when every word stands whole inside the area and apart from the others.
+QStringList MisplacedWords(const std::vector<PdfWord>& words, const QRectF& area);
 
 }  // namespace testing_support

@@ -20,6 +20,8 @@ using wellfile::RECORD;
 
 // Track flag 27: the rate track's two-ended scale head is repeated down the log.
 constexpr int kRepeatTwoEndedHead = 27;
+// Track flag 37: the gamma head in the real-time gamma colour.
+constexpr int kRealTimeGammaColour = 37;
 
 using platform::Trunc;
 
@@ -430,6 +432,16 @@ void Column::Survey(std::size_t index, int y, bool firstRow)
         PrintedSurvey(records[index], y);
 }
 
+// A gas scale head at y, or its place listed for the page that asked for it.
+void GasHead(NeighbourPainters& painters, const PaintTarget& target, const DepthColumnOptions& o, const RECORD& rec,
+             int y, int R)
+{
+    if (o.gasHeads)
+        o.gasHeads->push_back({&rec, y, 0});
+    else
+        painters.DrawGasScaleHeader(target, rec, y, R, 0);
+}
+
 // Does the walk stop before the record at `index`?
 bool EndOfRun(std::span<const RECORD> records, std::size_t index, const ViewGeometry& g)
 {
@@ -495,13 +507,23 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
                 rateChanged = false;
             }
             if (gas && ((gasChanged && !o.alternateFormat[0]) || onPeriod)) {
-                painters.DrawGasScaleHeader(c.target, rec, y + R, R, 0);
+                GasHead(painters, c.target, o, rec, y + R, R);
                 gasHeadDrawn = true;
                 gasChanged = false;
             }
         }
-        if (rop && g.Flag(kRepeatTwoEndedHead) && depth % w.period == 45)
-            painters.DrawTrackScaleHeader2(c.target, y, g.rowHeight);
+        if (rop && depth % w.period == 45) {
+            if (g.Flag(kRepeatTwoEndedHead))
+                painters.DrawTrackScaleHeader2(c.target, y, g.rowHeight);
+            // Paper has no foot under the log where the screen keeps the gamma head: it is repeated with
+            // the weight-on-bit head, two rows above it as at the screen's foot, or two rows below it
+            // at the top of a page.
+            if (device.printing && g.Flag(layout::FLAG_FIRST_CURVE)) {
+                const int above = y - 2 * g.rowHeight;
+                painters.DrawTrackScaleHeader(c.target, above >= topY ? above : y + 2 * g.rowHeight, g.rowHeight,
+                                              g.Flag(kRealTimeGammaColour) ? 1 : 0);
+            }
+        }
 
         // A row of five records is labelled with the step it holds, wherever its first record lies.
         if (const std::optional<std::int32_t> label = HoldsStep(depth, advance, w.labelStep, 0)) {
@@ -541,7 +563,7 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
         if (!rateHeadDrawn)
             DrawScaleLabels(dc, g, device, after, topY + 5 * R, unitWidth, R, elog);
         if (gas && !gasHeadDrawn)
-            painters.DrawGasScaleHeader(c.target, after, topY + 5 * R, R, 0);
+            GasHead(painters, c.target, o, after, topY + 5 * R, R);
     }
     return 1;
 }

@@ -154,7 +154,7 @@ void Page::Row(int r, int y)
         SeparatorLine(edges.pair2Right, y, 11);
     }
     if (g.Flag(kFlagMudWeights) && rec.mudWeightOut > 0)
-        n.DrawMudInOut(target, rec, R, y);
+        n.DrawMudInOut(laterTarget, rec, R, y);
     if (Lithology())
         n.DrawLithology(target, f.records, i, R, y, f.tracks.printRowCounter, 0, 0);
     SeparatorLine(edges.pair1Right, y, 11);
@@ -169,7 +169,7 @@ void Page::Row(int r, int y)
     if (!f.print.pageClass && g.Flag(layout::FLAG_GAS) && f.settings.scaleKind < 3) {
         n.PrintCurveTrack(target, f.records, i, R, true, y);
         if ((rec.depth - 2) % 200 == 20)
-            n.DrawGasScaleHeader(target, rec, y, R, 1);
+            gasHeads.push_back({&rec, y, 1});
     }
     SeparatorLine(edges.rightEdge, y, 11);
     if (p == 88 && f.options.alternateLayout)
@@ -230,8 +230,11 @@ void Page::WholePage(int topY, int y)
         n.PrintCurveTrack2(target, f.records, first, R, rows, false, topY);
     if (ChromatographProfile())
         n.DrawChromatographTrack(target, f.records, first, int(Run(first, rows + 1).size()), R, topY);
-    if (g.Flag(layout::FLAG_ROP) && rows > 0)
-        logview::DrawSurveyColumn(dc, g, f.device, f.depthColumn, f.records, first, rows, R, U, topY);
+    if (g.Flag(layout::FLAG_ROP) && rows > 0) {
+        logview::DepthColumnOptions column = f.depthColumn;
+        column.gasHeads = &gasHeads;
+        logview::DrawSurveyColumn(dc, g, f.device, column, f.records, first, rows, R, U, topY);
+    }
     if (!rowRecords.empty())
         n.DrawTopsColumn(target, rowRecords, R, topY);
     WholePageColumns(rowRecords, first, rows, topY);
@@ -251,6 +254,12 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     Page page(dc, f);
     const platform::KeepDcState kept(dc);
     dc.SetBkMode(platform::TRANSPARENT);  // text is written transparent until the end
+    // What the page writes is recorded: the labels written last keep off it.
+    struct TextRecord {
+        platform::Dc& dc;
+        ~TextRecord() { dc.RecordText(false); }
+    } recording{dc};
+    dc.RecordText(true);
     page.ClipRightEdge();
     if (f.options.restsOnly) {
         int rows = 0;
@@ -277,6 +286,7 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     page.WholePage(topY, page.endY);
     page.ShortReportsAndMemos(topY, page.rowY.empty() ? topY : page.rowY.back() + page.Rh());
     page.Pictures(page.rowY);
+    page.LabelsLast();
     const int reduction = page.NextMargin(1);
     f.print.headerPage = false;
     return page.rowsDrawn - reduction;

@@ -73,6 +73,13 @@ struct PageSteps {
                          int rowsEndY);
     // The pictures at the depths of the rows drawn, at their rows' y.
     void Pictures(const std::vector<int>& rowY);
+    // The mud weight labels and the gas scale heads the page repeats, written last: each label gives way
+    // to the boxes, notes and labels the page wrote where it would stand. `laterTarget` lists the labels.
+    std::vector<logview::LaterLabel> laterLabels;
+    std::vector<logview::GasHeadAt> gasHeads;
+    logview::Device laterDevice;
+    logview::PaintTarget laterTarget;
+    void LabelsLast();
     // Page-class pages step the margin index; returns the count the page gives back on the wrap.
     int NextMargin(int recordsPerIndex);
 };

@@ -4,7 +4,9 @@
 #include "platform/text.h"
 #include "reports/reportfields.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace reports {
 
@@ -133,9 +135,18 @@ int DrawReportText(Dc& dc, const std::string& text, const Font& font, int x, int
                    int underlineEnd, int unit)
 {
     dc.SelectObject(font);
-    const platform::SIZE size = dc.GetTextExtent(text.empty() ? "test" : text.c_str());
+    platform::SIZE size = dc.GetTextExtent(text.empty() ? "test" : text.c_str());
+    // A value longer than its field is written narrower, so that it ends where the field ends.
+    Font narrow = font;
+    for (int tries = 0; tries < 4 && !text.empty() && underlineEnd > x && size.cx > underlineEnd - x; ++tries) {
+        const int average = narrow.width != 0 ? std::abs(narrow.width) : int(dc.GetTextMetrics().tmAveCharWidth);
+        narrow.width = -std::max(1, average * (underlineEnd - x) / int(size.cx) - (tries > 0 ? 1 : 0));
+        dc.SelectObject(narrow);
+        size = dc.GetTextExtent(text.c_str());
+    }
     if (!text.empty())
         dc.TextOut(x, y, text.c_str());
+    dc.SelectObject(font);
     if (underline)
         DrawUnderline(dc, x - unit / 2, underlineEnd > 0 ? underlineEnd : x + size.cx, y + size.cy, unit);
     return 1;

@@ -65,7 +65,8 @@ int DrawReportPage(platform::Dc& dc, const ReportPageDevice& device, const Repor
                    ReportPageState& state);
 // Writes `text` at (x, y) in `font` and, with `underline`, underlines it from x - U/2 to `underlineEnd`
 // (to the text's end when that is 0 or less) at y + the text's height; an empty text is measured as
-// "test" so an empty field is underlined too. Returns 1.
+// "test" so an empty field is underlined too. A text that would pass `underlineEnd` is written narrower
+// to end there. Returns 1.
 int DrawReportText(platform::Dc& dc, const std::string& text, const platform::Font& font, int x, int y,
                    bool underline, int underlineEnd, int unit);
 // A black solid line from (x1, y) to (x2, y) with the underline pen; the Dc's pen is put back.

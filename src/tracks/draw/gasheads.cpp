@@ -5,6 +5,7 @@
 #include "tracks/gasscale.h"
 #include "wellfile/profile.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -25,6 +26,29 @@ void Text(platform::Dc& dc, int x, int y, const char* text)
         dc.TextOut(x, y, text);
 }
 
+// Does a label centred at x with its top at y cross what the page has written?
+bool OverWritten(const platform::Dc& dc, const logview::Device& device, int x, int y, const char* text)
+{
+    if (!device.printing || !device.printer.written || !*text)
+        return false;
+    const platform::SIZE s = dc.GetTextExtent(text);
+    const int left = x - int(s.cx) / 2, right = left + int(s.cx), bottom = y + int(s.cy);
+    return std::any_of(device.printer.written->begin(), device.printer.written->end(), [&](const platform::RECT& r) {
+        return left < r.right && r.left < right && y < r.bottom && r.top < bottom;
+    });
+}
+
+// A label centred at x, on paper moved in so that it stands whole between the track's edges: the rate
+// track may start at the printable area's edge.
+void HeadLabel(platform::Dc& dc, bool paper, int x, int y, int left, int right, const char* text)
+{
+    if (paper && *text) {
+        const int half = (dc.GetTextExtent(text).cx + 1) / 2;
+        x = std::max(std::min(x, right - half - 1), left + half + 1);
+    }
+    Text(dc, x, y, text);
+}
+
 // The three labels of a curve-track head in the colour of `colourEntry` and, when `rule`, the line under
 // them with the pen of `penEntry`. `rightLabelX` is where the right label stands.
 void CurveHead(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device, int penEntry,
@@ -38,13 +62,16 @@ void CurveHead(platform::Dc& dc, const logview::ViewGeometry& g, const logview::
     dc.SelectObject(PenOf(pen));
     dc.SetTextColor(g.pens.table[std::size_t(colourEntry)].colour);
     if (labels) {
-        Text(dc, left, y + rowHeight, (*labels)[0]);
-        Text(dc, left + (right - rowHeight - left) / 2, y + rowHeight, (*labels)[1]);
-        Text(dc, rightLabelX, y + rowHeight, (*labels)[2]);
+        const bool paper = device.printing;
+        HeadLabel(dc, paper, left, y + rowHeight, left, right, (*labels)[0]);
+        HeadLabel(dc, paper, left + (right - rowHeight - left) / 2, y + rowHeight, left, right, (*labels)[1]);
+        HeadLabel(dc, paper, rightLabelX, y + rowHeight, left, right, (*labels)[2]);
     }
     if (rule) {
-        dc.MoveTo(left, y + rowHeight);
-        dc.LineTo(right, y + rowHeight);
+        // On paper the pen's width stays inside the track.
+        const int inset = device.printing ? pen.width / 2 + 1 : 0;
+        dc.MoveTo(left + inset, y + rowHeight);
+        dc.LineTo(right - inset, y + rowHeight);
     }
 }
 
@@ -68,6 +95,11 @@ int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const l
     const int ytop = int(y - 1.4 * h);
     const int ylab = ytop + 3 * h;
     const int code = rec.gasScale;
+    // On paper a repeated label gives way to what the page has written there.
+    const auto Label = [&](int lx, int ly, const char* text) {
+        if (!OverWritten(dc, device, lx, ly, text))
+            Text(dc, lx, ly, text);
+    };
     // These profiles always show the PPM labels; the saved "Draw PPM Scale" setting is left as it is.
     const bool ppm = s.drawPpmScale || wellfile::PpmScaleProfile(g.profile);
     dc.SetTextAlign(platform::TA_CENTER);
@@ -79,21 +111,21 @@ int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const l
             double x = pr.gasLeft + step;
             for (std::size_t i = 0; i < 6; ++i, x += step) {
                 if (s.gasPercent || g.profile == 134)
-                    Text(dc, int(x), ylab - 2, kGasPercentLabels[i]);
+                    Label(int(x), ylab - 2, kGasPercentLabels[i]);
                 if (ppm)
-                    Text(dc, int(x - (pr.gas2Left - pr.gasLeft)), ylab + 3 * h, kGasPpmLabels[i]);
+                    Label(int(x - (pr.gas2Left - pr.gasLeft)), ylab + 3 * h, kGasPpmLabels[i]);
                 if (unitLabels)
-                    Text(dc, int(x - 7 * p), ylab + 3 * h, kGasUnitLabels[i]);
+                    Label(int(x - 7 * p), ylab + 3 * h, kGasUnitLabels[i]);
             }
         } else if (s.logGasScale) {
             double x = std::trunc(g.gas.left + 7 * labelUnit);
             for (std::size_t i = 0; i < 6; ++i, x += 7 * labelUnit) {
                 if (s.gasPercent || wellfile::PpmScaleProfile(g.profile))
-                    Text(dc, int(x), ylab, g.profile == 138 ? kGasUnitLabels[i] : kGasPercentLabels[i]);
+                    Label(int(x), ylab, g.profile == 138 ? kGasUnitLabels[i] : kGasPercentLabels[i]);
                 if (ppm)
-                    Text(dc, int(x + (g.gasSecondLeft - g.gas.left)), ylab + 25, kGasPpmLabels[i]);
+                    Label(int(x + (g.gasSecondLeft - g.gas.left)), ylab + 25, kGasPpmLabels[i]);
                 if (unitLabels)
-                    Text(dc, int(x - 7 * labelUnit), ylab - 3 * h, kGasUnitLabels[i]);
+                    Label(int(x - 7 * labelUnit), ylab - 3 * h, kGasUnitLabels[i]);
             }
         }
     }
@@ -102,7 +134,7 @@ int DrawGasScaleHeader(platform::Dc& dc, const logview::ViewGeometry& g, const l
         const double unit = paper ? pr.unitWidth : g.gas.cell;
         const auto& labels = CompressedLabels(code);
         for (int j = 1; j <= 7; ++j)
-            Text(dc, int(left + 5 * unit * j), ytop, labels[std::size_t(j - 1)]);
+            Label(int(left + 5 * unit * j), ytop, labels[std::size_t(j - 1)]);
     }
     return 1;
 }

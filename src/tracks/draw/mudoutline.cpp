@@ -7,6 +7,7 @@
 #include "tracks/gasscale.h"
 #include "wellfile/profile.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tracks {
@@ -81,10 +82,25 @@ void DrawMudInOut(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
 
     dc.SelectObject(platform::Font::FromLogFont(paper ? device.printFonts.scale : g.fonts.scale));
     if (cellWidth == 0) {
+        // The labels stand above their lines; on paper both move together as far as needed to stand
+        // whole on the page, at its top or its foot.
+        const int outY = int(y - 0.5 * rowHeight), top = drawIn ? y - 2 * rowHeight : outY;
+        int shift = 0;
+        if (paper) {
+            const int bottom = (drawOut ? outY : top) + dc.GetTextMetrics().tmHeight;
+            shift = std::max(-top, std::min(0, dc.GetDeviceCaps(platform::VERTRES) - 1 - bottom));
+        }
+        const auto label = [&](int lx, int ly, const std::string& text) {
+            if (paper && device.printer.laterLabels)
+                device.printer.laterLabels->push_back(
+                    {lx, ly, text, dc.CurrentFont().ToLogFont(), dc.GetTextColor(), dc.GetTextAlign()});
+            else
+                dc.TextOut(lx, ly, text.c_str());
+        };
         if (drawOut)
-            dc.TextOut(outEnd, int(y - 0.5 * rowHeight), outLabel.c_str());
+            label(outEnd, outY + shift, outLabel);
         if (drawIn)
-            dc.TextOut(inEnd, y - 2 * rowHeight, inLabel.c_str());
+            label(inEnd, top + shift, inLabel);
     } else {
         dc.SetBkMode(platform::TRANSPARENT);
         if (drawOut)
