@@ -1,6 +1,7 @@
 #include "platform/ui/dialog.h"
 
 #include "platform/ui/svedit.h"
+#include "platform/ui/titlebar.h"
 #include "platform/ui/updown.h"
 #include "platform/winapi.h"
 
@@ -224,21 +225,9 @@ void Dialog::changeEvent(QEvent* e)
 
 void Dialog::FitCaption()
 {
-    // A window the program placed at a size of its own (a chart from its settings file) keeps it; a dialog
-    // sized by its controls, or fixed by its dialog units, is widened.
-    if (testAttribute(Qt::WA_Resized) && minimumWidth() != maximumWidth())
-        return;
-    // Title bars set their caption in a bold face; the window menu and the close box take about a line
-    // height each, and the frame a little more.
-    QFont bold = font();
-    bold.setBold(true);
-    const int lineHeight = QFontMetrics(bold).height();
-    const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 4 * lineHeight;
-    if (width() >= wanted)
-        return;
-    if (maximumWidth() < wanted)
-        setMaximumWidth(wanted);  // a dialog of fixed size grows as well
-    resize(wanted, height());
+    // Also a window the program placed at a size of its own (the drilling status box beside the log, a
+    // chart from its settings file): its caption is the user's only name for it.
+    WidenToCaption(*this);
 }
 
 // ---- controls by id ---------------------------------------------------------------------------------
