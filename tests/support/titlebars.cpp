@@ -17,6 +17,8 @@ constexpr int kRow = 44;
 constexpr int kWider = 300;
 // The icon at the title bar's left and the three buttons at its right are no part of the caption.
 constexpr int kIcon = 24, kButtons = 64;
+// The name (of its class) of every window of a batch checked at once.
+const QString kBatch = QStringLiteral("titlebatch");
 
 int Value(const QString& text, const QString& key)
 {
@@ -34,9 +36,9 @@ bool Alike(QRgb a, QRgb b, int tolerance)
 
 TitleBars::TitleBars(const XSession& x, QSize screen) : x_(x), screen_(screen) {}
 
-QString TitleBars::Open(const QString& caption, int width, int x, int y)
+QString TitleBars::Open(const QString& caption, int width, int x, int y, const QString& given)
 {
-    const QString name = QStringLiteral("titlecheck%1").arg(opened_++);
+    const QString name = given.isEmpty() ? QStringLiteral("titlecheck%1").arg(opened_++) : given;
     windows_.emplace_back();
     windows_.back().Start(QStringLiteral("xmessage"),
                           {QStringLiteral("-name"), name, QStringLiteral("-title"), caption, QStringLiteral("-geometry"),
@@ -48,11 +50,17 @@ QString TitleBars::Open(const QString& caption, int width, int x, int y)
 
 QString TitleBars::IdOf(const QString& name) const
 {
-    // Waits for the window to be shown (at most the run's ten seconds).
-    return QString::fromLatin1(x_.Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                                                                   QStringLiteral("--classname"), QLatin1Char('^') + name + QLatin1Char('$')}))
-        .section(QLatin1Char('\n'), 0, 0)
-        .trimmed();
+    QString id;
+    Spin([&] {
+        id = QString::fromLatin1(x_.Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
+                                                                     QLatin1Char('^') + name + QLatin1Char('$')}))
+                 .section(QLatin1Char('\n'), 0, 0)
+                 .trimmed();
+        if (id.isEmpty())
+            QThread::msleep(20);
+        return !id.isEmpty();
+    }, 10000);
+    return id;
 }
 
 QRect TitleBars::BarOf(const QString& window) const
@@ -110,41 +118,39 @@ QStringList TitleBars::Cut(const QImage& shot, const QStringList& windows)
 
 QStringList TitleBars::CutAtWidths(const QList<std::pair<QString, int>>& captions)
 {
+    // One window a row, at the screen's left; then all are widened to the reference width at once. A
+    // window wider than the screen allows is checked narrower, which asks more of its title bar.
+    const int wide = screen_.width() - 20, widest = wide - kWider;
     QStringList cut;
-    qsizetype next = 0;
-    while (next < captions.size()) {
-        // As many as fit on the screen in rows, each window as wide as its reference will be.
-        QList<std::pair<qsizetype, QString>> batch;  // index and window id
-        int x = 10, y = 10;
-        for (; next < captions.size(); ++next) {
-            const int room = captions[next].second + kWider + 10;
-            if (x + room > screen_.width()) {
-                x = 10;
-                y += kRow;
-            }
-            if (y + kRow > screen_.height() - 50)
-                break;
-            batch.append({next, Open(captions[next].first, captions[next].second, x, y)});
-            x += room;
-        }
-        for (auto& [index, window] : batch)
-            window = IdOf(window);
+    for (qsizetype first = 0; first < captions.size();) {
+        const qsizetype rows = std::min<qsizetype>((screen_.height() - 60) / kRow, captions.size() - first);
+        for (qsizetype i = 0; i < rows; ++i)
+            Open(captions[first + i].first, std::min(captions[first + i].second, widest), 10, 10 + int(i) * kRow, kBatch);
+        const bool shown = Spin([&] {
+            const QByteArray ids = x_.Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                                       QStringLiteral("--classname"), QStringLiteral("^") + kBatch + QStringLiteral("$")});
+            if (ids.count('\n') < rows)
+                QThread::msleep(20);
+            return ids.count('\n') >= rows;
+        }, 20000);
+        EXPECT_TRUE(shown) << "the check's windows did not come";
         Unfocus();
         const QImage narrow = x_.Settled();
-        QList<QRect> bars;
-        for (const auto& [index, window] : batch) {
-            bars << BarOf(window);
-            x_.Run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), window,
-                                                QString::number(captions[index].second + kWider), QStringLiteral("8")});
-        }
-        const QImage wide = x_.ChangedFrom(narrow, 100, 5000);
-        for (qsizetype i = 0; i < batch.size(); ++i) {
-            const auto& [caption, width] = captions[batch[i].first];
-            const QImage ink = CaptionInk(wide, BarOf(batch[i].second));
-            if (ink.isNull() || !BarShows(narrow, bars[i], ink))
+        x_.Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
+                                            QStringLiteral("^") + kBatch + QStringLiteral("$"), QStringLiteral("windowsize"),
+                                            QStringLiteral("%@"), QString::number(wide), QStringLiteral("8")});
+        const QImage widened = x_.ChangedFrom(narrow, 100, 5000);
+        const QRect frame = BarOf(holder_);  // every window's frame alike: its left and top extents
+        const int left = 10, height = frame.height(), border = frame.width() - 40;
+        for (qsizetype i = 0; i < rows; ++i) {
+            const auto& [caption, width] = captions[first + i];
+            const int top = 10 + int(i) * kRow;
+            const QImage ink = CaptionInk(widened, QRect(left, top, wide + border, height));
+            if (ink.isNull() || !BarShows(narrow, QRect(left, top, std::min(width, widest) + border, height), ink))
                 cut << QStringLiteral("%1 at %2").arg(caption).arg(width);
         }
         CloseAll();
+        first += rows;
     }
     return cut;
 }

@@ -30,8 +30,9 @@ public:
     QStringList CutAtWidths(const QList<std::pair<QString, int>>& captions);
 
 private:
-    // Opens a window of caption `caption` and client width `width` at (x, y); its name for IdOf.
-    QString Open(const QString& caption, int width, int x, int y);
+    // Opens a window of caption `caption` and client width `width` with its frame at (x, y); its name
+    // (`name`, or one of its own when empty) for IdOf.
+    QString Open(const QString& caption, int width, int x, int y, const QString& name = {});
     // The id of the window opened as `name`, once it is shown.
     QString IdOf(const QString& name) const;
     // The title bar of a window on the screen, frame included.
