@@ -21,6 +21,9 @@ int TitleBarWidth(const QFont& font, const QString& caption)
 
 void WidenToCaption(QWidget& window)
 {
+    // A window without a title bar (the quick view bar on the menu line) keeps its width.
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint) || window.windowType() == Qt::Popup)
+        return;
     const int wanted = TitleBarWidth(window.font(), window.windowTitle());
     if (window.width() >= wanted)
         return;
