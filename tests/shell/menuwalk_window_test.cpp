@@ -213,8 +213,7 @@ TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
     for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
         testing_support::XSession x;
         ASSERT_TRUE(x.Start(screen));
-        testing_support::TitleBars bars(x, screen);
-        EXPECT_EQ(bars.CutAtWidths(captions).join(" | ").toStdString(), "") << screen.width() << " x " << screen.height();
+        EXPECT_EQ(testing_support::CaptionsCut(x, screen, captions).join(" | ").toStdString(), "") << screen.width() << " x " << screen.height();
     }
 }
 

@@ -94,19 +94,13 @@ TEST(WideLogX, SlidToItsEndTheLogsLastTrackStandsWholeLeftOfTheDepthBar)
             bar = c;
     }
     ASSERT_GT(bar, 500) << "no depth bar found";
-    // Everything left of the bar is the log slid; right before the bar the log has ended: blank columns,
-    // and the last track's right edge and labels just left of them.
+    // Right before the bar the log has ended: blank columns, and the last track's right edge and labels
+    // just left of them.
     int blank = 0;
     while (blank < 30 && Blank(end, bar - 1 - blank))
         ++blank;
     EXPECT_GE(blank, 2) << "the log runs on under the depth bar at x " << bar << " (slid " << slid << ")";
     EXPECT_LT(blank, 30) << "no log before the depth bar";
-    for (int c = 0; c + slid < bar - blank; c += 7)
-        EXPECT_TRUE(ColumnsAlike(end, c, start, c + slid)) << "column " << c << " is not the start's log slid";
-    if (HasFailure()) {
-        start.save(TestDir() + "start.png");
-        end.save(TestDir() + "end.png");
-    }
     app.Kill();
 }
 
