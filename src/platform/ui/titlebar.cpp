@@ -1,8 +1,8 @@
 #include "platform/ui/titlebar.h"
 
+#include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QDialog>
 #include <QSpacerItem>
 #include <QWidget>
 
