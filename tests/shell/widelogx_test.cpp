@@ -15,30 +15,22 @@ using namespace testing_support;
 
 namespace {
 
-// The rows of the log's body on a 768-pixel screen: under the title band, above the scale bars.
-constexpr int kBodyTop = 300, kBodyBottom = 650;
+// The rows of the log's body on a 768-pixel screen, under the title band and above the scale bars: the
+// white pixels of column `x` there, and whether it equals column `xb` of `b`.
+constexpr int kBodyTop = 300, kBodyBottom = 650, kBodyRows = kBodyBottom - kBodyTop + 1;
 
-bool ColumnsAlike(const QImage& a, int xa, const QImage& b, int xb)
+int White(const QImage& a, int x)
 {
+    int n = 0;
     for (int y = kBodyTop; y <= kBodyBottom; ++y)
-        if ((a.pixel(xa, y) & 0xFFFFFF) != (b.pixel(xb, y) & 0xFFFFFF))
-            return false;
-    return true;
+        n += (a.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF ? 1 : 0;
+    return n;
 }
 
-// A column with no white pixel, as a scroll bar's and unlike the log's, whose grid has white between its lines.
-bool Solid(const QImage& a, int x)
+bool ColumnsAlike(const QImage& a, int x, const QImage& b, int xb)
 {
     for (int y = kBodyTop; y <= kBodyBottom; ++y)
-        if ((a.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
-            return false;
-    return true;
-}
-
-bool Blank(const QImage& a, int x)
-{
-    for (int y = kBodyTop; y <= kBodyBottom; ++y)
-        if ((a.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+        if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(xb, y) & 0xFFFFFF))
             return false;
     return true;
 }
@@ -50,9 +42,8 @@ TEST(WideLogX, SlidToItsEndTheLogsLastTrackStandsWholeLeftOfTheDepthBar)
     ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
     const QString program = QCoreApplication::applicationDirPath() + "/../src/strativm";
     ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
-    const QSize screen(1024, 768);
     XSession x;
-    ASSERT_TRUE(x.Start(screen));
+    ASSERT_TRUE(x.Start(QSize(1024, 768)));
     Child app;
     ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(TestDir() + "home")));
     const QString main = x.WaitForWindow("^StrativM ");
@@ -68,7 +59,7 @@ TEST(WideLogX, SlidToItsEndTheLogsLastTrackStandsWholeLeftOfTheDepthBar)
         return QRegularExpression(QString(key) + ":\\s*(-?\\d+)").match(info).captured(1).toInt();
     };
     const int right = value("Absolute upper-left X") + value("Width"), bottom = value("Absolute upper-left Y") + value("Height");
-    ASSERT_EQ(right, screen.width()) << "the window does not fill the screen";
+    ASSERT_EQ(right, 1024) << "the window does not fill the screen";
     for (int i = 0; i < 30; ++i)
         x.Click(right - 22, bottom - 5);
     x.Run("xdotool", {"mousemove", "0", "767"});
@@ -80,24 +71,24 @@ TEST(WideLogX, SlidToItsEndTheLogsLastTrackStandsWholeLeftOfTheDepthBar)
         bool alike = true;
         for (int c = 0; c < 500 && alike; c += 3)
             alike = ColumnsAlike(end, c, start, c + d);
-        if (alike)
-            slid = d;
+        slid = alike ? d : 0;
     }
     ASSERT_GT(slid, 0) << "the log did not slide";
-    // The depth bar: the first eight columns from the log's middle on without white.
-    int bar = 0;
-    for (int c = 500; c + 8 < screen.width() && bar == 0; ++c) {
-        bool solid = true;
-        for (int k = 0; k < 8 && solid; ++k)
-            solid = Solid(end, c + k);
-        if (solid)
-            bar = c;
-    }
-    ASSERT_GT(bar, 500) << "no depth bar found";
-    // Right before the bar the log has ended: blank columns, and the last track's right edge and labels
-    // just left of them.
+    // The depth bar: from the log's middle on, the first eight columns without white (the log's grid has
+    // white between its lines). Right before it the log has ended: blank columns, its last track's right
+    // edge and labels left of them.
+    const auto solid = [&end](int c) {
+        for (int k = 0; k < 8; ++k)
+            if (White(end, c + k) > 0)
+                return false;
+        return true;
+    };
+    int bar = 500;
+    while (bar + 8 < 1024 && !solid(bar))
+        ++bar;
+    ASSERT_LT(bar + 8, 1024) << "no depth bar found";
     int blank = 0;
-    while (blank < 30 && Blank(end, bar - 1 - blank))
+    while (blank < 30 && White(end, bar - 1 - blank) == kBodyRows)
         ++blank;
     EXPECT_GE(blank, 2) << "the log runs on under the depth bar at x " << bar << " (slid " << slid << ")";
     EXPECT_LT(blank, 30) << "no log before the depth bar";
