@@ -225,8 +225,11 @@ void Dialog::changeEvent(QEvent* e)
 
 void Dialog::FitCaption()
 {
-    // Also a window the program placed at a size of its own (the drilling status box beside the log, a
-    // chart from its settings file): its caption is the user's only name for it.
+    // A window the program placed at a size of its own (a chart from its settings file) is the user's to
+    // size and keeps it; a dialog sized by its controls or dialog units, and a tool box beside the log
+    // (the drilling status box), placed or not, is widened.
+    if (windowType() != Qt::Tool && testAttribute(Qt::WA_Resized) && minimumWidth() != maximumWidth())
+        return;
     WidenToCaption(*this);
 }
 
