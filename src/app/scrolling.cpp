@@ -109,6 +109,13 @@ DepthBarPlace PlaceDepthBar(const DepthBarInputs& in)
     return p;
 }
 
+std::int32_t HorizontalMax(const DepthBarInputs& in)
+{
+    if (in.clientRight >= in.logWidth)
+        return 0;
+    return std::max(in.logWidth + in.unitWidth - PlaceDepthBar(in).x, 0);
+}
+
 std::int32_t DepthAtRow(const RowGeometry& g, int y)
 {
     if (y < g.logAreaTop || y > g.logAreaBottom || g.pixelsPerStep <= 0)

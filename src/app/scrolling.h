@@ -60,6 +60,10 @@ struct DepthBarPlace {
     std::int32_t logBottomY = 0;  // visible rows x row height + top margin
 };
 DepthBarPlace PlaceDepthBar(const DepthBarInputs& in);
+// The widest horizontal offset: the log slid so far left that its right end (the last track's scale and
+// labels) stands a unit clear of the depth scroll bar, which stands over the log of a window narrower
+// than it; line steps of a unit then reach the end too. 0 when the log fits.
+std::int32_t HorizontalMax(const DepthBarInputs& in);
 
 // The horizontal offset after a horizontal scroll code; nullopt when the code moves nothing.
 // `max` is the widest offset, `unit` the horizontal grid unit.

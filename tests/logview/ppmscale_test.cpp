@@ -79,8 +79,16 @@ TEST_F(PpmScale, EightEntriesFromThePenTable)
     EXPECT_EQ(dc.GetPixel(974 + 80 + 95, 492), pens.table.entry[0].colour);
     EXPECT_EQ(dc.GetPixel(974 + 80 + 105, 492), RGB(255, 255, 255));
     dc.RecordText(true);
+    g.logWidth = 1200;  // custom tracks right of the gas track
     logview::DrawPpmScale(dc, g, pens, {.drilling = true}, 0, 0);
     EXPECT_EQ(At(0), (POINT{894 + 100, 20 + 220}));
+    // Moved no further than to end (name 8 U, sample 4 U) a unit inside the log's right end, which a
+    // narrow window's horizontal scroll brings to view: 1000 - 10 - 120.
+    g.logWidth = 1000;
+    dc.RecordText(true);
+    logview::DrawPpmScale(dc, g, pens, {.drilling = true}, 0, 0);
+    EXPECT_EQ(At(0), (POINT{870, 20 + 220}));
+    EXPECT_EQ(dc.GetPixel(870 + 80 + 39, 240 + 15 - 8), pens.table.entry[1].colour);
 }
 
 TEST_F(PpmScale, StyledEntryDrawsItsWidthAsOnePixelLines)

@@ -3,15 +3,19 @@
 // file written, a check mark, a menu or a log that changes. Dialogs and boxes are cancelled as they come.
 #include "app/commandids.h"
 #include "app/infocommands.h"
+#include "platform/ui/boxes.h"
 #include "platform/ui/dialog.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/testmain.h"
+#include "support/titlebars.h"
+#include "support/xsession.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -64,19 +68,36 @@ Seen Look(shell::LogWindow& w)
     return s;
 }
 
-// The room a title bar needs for the caption in its bold face and a close box: a narrower dialog shows
-// the caption cut ("Creat... RD file").
-bool CaptionFits(const Dialog& d)
+// Each caption of a window, dialog or box the walk met, with the least width it was shown at.
+using Captions = QMap<QString, int>;
+
+void Note(Captions& seen, const QString& caption, int width)
 {
-    QFont bold = d.font();
-    bold.setBold(true);
-    const QFontMetrics m(bold);
-    return d.width() >= m.horizontalAdvance(d.windowTitle()) + 2 * m.height();
+    if (!seen.contains(caption) || seen[caption] > width)
+        seen[caption] = width;
+}
+
+// The message and input boxes asked for since the first `messages` and `inputs`, as the desktop would
+// show them.
+void NoteBoxes(Captions& seen, qsizetype messages, qsizetype inputs)
+{
+    const auto& p = doubles().prompter;
+    for (qsizetype i = messages; i < p.messages.size(); ++i) {
+        QList<std::pair<QMessageBox::StandardButton, int>> answers;
+        const auto box = platform::MakeMessageBox(nullptr, p.messages[i].text, p.messages[i].caption, p.messages[i].flags, answers);
+        box->show();
+        Note(seen, box->windowTitle(), box->width());
+    }
+    for (qsizetype i = inputs; i < p.inputCaptions.size(); ++i) {
+        const auto box = platform::MakeInputBox(nullptr, p.inputPrompts[i], p.inputCaptions[i], QString(), 10);
+        box->show();
+        Note(seen, box->windowTitle(), box->width());
+    }
 }
 
 // Triggers every enabled item of the window's menu bar but `skip`; the ids that answered nothing. The
-// dialogs narrower than their caption are added to `narrow`.
-QList<int> Walk(shell::LogWindow& w, const QSet<int>& skip, QStringList& narrow)
+// captions of the windows, dialogs and boxes that came are noted in `seen`.
+QList<int> Walk(shell::LogWindow& w, const QSet<int>& skip, Captions& seen)
 {
     QList<int> ids;
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
@@ -92,12 +113,12 @@ QList<int> Walk(shell::LogWindow& w, const QSet<int>& skip, QStringList& narrow)
         if (!action || !action->isEnabled())
             continue;  // an earlier command took it away (a scheme, a top)
         const Seen before = Look(w);
+        const qsizetype messages = doubles().prompter.messages.size(), inputs = doubles().prompter.inputCaptions.size();
         int dialogs = 0;
         for (int i = 0; i < 4; ++i)
-            Dialog::QueueTestScript([&dialogs, &narrow](Dialog& d) {
+            Dialog::QueueTestScript([&dialogs, &seen](Dialog& d) {
                 ++dialogs;
-                if (!CaptionFits(d))
-                    narrow << d.windowTitle();
+                Note(seen, d.windowTitle(), d.width());
             });
         action->trigger();
         QCoreApplication::processEvents();
@@ -108,10 +129,13 @@ QList<int> Walk(shell::LogWindow& w, const QSet<int>& skip, QStringList& narrow)
                               after.windows != before.windows;
         if (!answered)
             silent << id;
+        NoteBoxes(seen, messages, inputs);
         // Windows the command opened are closed, so the next command finds the log free.
         for (QWidget* top : after.windows)
-            if (!before.windows.contains(top))
+            if (!before.windows.contains(top)) {
+                Note(seen, top->windowTitle(), top->width());
                 top->close();
+            }
         QCoreApplication::processEvents();
         EXPECT_FALSE(w.DataFileBusy()) << id;
     }
@@ -135,8 +159,8 @@ TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
 
     // Drilling switches the bar and Exit ends the walk; both are triggered after it.
     const QSet<int> skip = {Drilling, Exit};
-    QStringList narrow;
-    EXPECT_EQ(Walk(w, skip, narrow), QList<int>()) << "office menu";
+    Captions seen;
+    EXPECT_EQ(Walk(w, skip, seen), QList<int>()) << "office menu";
 
     const QString name = w.State().well.file.wellName;
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
@@ -145,8 +169,11 @@ TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
             break;
         }
     ASSERT_TRUE(w.State().well.file.drilling);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != &w)
+            Note(seen, top->windowTitle(), top->width());  // the drilling status box
     EXPECT_TRUE(grayed(EndOfWellReport));
-    EXPECT_EQ(Walk(w, skip, narrow), QList<int>()) << "drilling menu";
+    EXPECT_EQ(Walk(w, skip, seen), QList<int>()) << "drilling menu";
     w.EvCommand(Drilling);
     ASSERT_FALSE(w.State().well.file.drilling);
 
@@ -157,14 +184,37 @@ TEST(MenuWalk, EveryEnabledItemOfTheThreeMenusAnswers)
     ASSERT_TRUE(QFileInfo(tvd).isFile());
     ASSERT_EQ(w.OpenDataFile(tvd), 1);
     ASSERT_TRUE(w.State().well.scratchWell);
-    EXPECT_EQ(Walk(w, skip, narrow), QList<int>()) << "TVD well's menu";
-    EXPECT_EQ(narrow.join(" | ").toStdString(), "");
+    EXPECT_EQ(Walk(w, skip, seen), QList<int>()) << "TVD well's menu";
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
         if (a->data().isValid() && a->data().toInt() == Exit) {
             a->trigger();
             break;
         }
     EXPECT_FALSE(w.isVisible());
+
+    // Boxes of few words the menus do not bring: drilling's "ratios off" at the WITS start and "Depth Out
+    // Of Range", and Update Now's "Files Updated".
+    for (const auto& [text, caption] : {std::pair{"ratios off", ""}, {"Files Updated", ""}, {"Depth Out Of Range", "ERROR"}}) {
+        QList<std::pair<QMessageBox::StandardButton, int>> answers;
+        const auto box = platform::MakeMessageBox(nullptr, text, caption, platform::MB_OK, answers);
+        box->show();
+        Note(seen, box->windowTitle(), box->width());
+    }
+
+    // Every caption met, in a window of the width it had, under a window manager (openbox) at the two
+    // screen sizes the program is used at: each title bar shows its caption whole.
+    if (!testing_support::XSession::MissingServer().isEmpty())
+        return;
+    QList<std::pair<QString, int>> captions;
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+        captions.append({it.key(), it.value()});
+    EXPECT_GT(captions.size(), 40);
+
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        testing_support::XSession x;
+        ASSERT_TRUE(x.Start(screen));
+        EXPECT_EQ(testing_support::CaptionsCut(x, screen, captions).join(" | ").toStdString(), "") << screen.width() << " x " << screen.height();
+    }
 }
 
 }  // namespace

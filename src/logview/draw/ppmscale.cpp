@@ -3,6 +3,8 @@
 #include "platform/draw/dc.h"
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace logview {
 
 int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens& pens, const PpmScaleFlags& flags,
@@ -22,7 +24,9 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
     if (x > 0)
         atX = x + 2 * R;
     if (flags.drilling && !flags.imageRender) {
-        atX += 100;
+        // Clear of the status display, yet ending a unit inside the log: a window narrower than the log
+        // slides no further than the log's right end.
+        atX = std::min(atX + 100, g.logWidth - U - (8 * U + sample));
         atY += 220;
     }
 

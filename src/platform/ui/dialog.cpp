@@ -1,6 +1,7 @@
 #include "platform/ui/dialog.h"
 
 #include "platform/ui/svedit.h"
+#include "platform/ui/titlebar.h"
 #include "platform/ui/updown.h"
 #include "platform/winapi.h"
 
@@ -224,21 +225,12 @@ void Dialog::changeEvent(QEvent* e)
 
 void Dialog::FitCaption()
 {
-    // A window the program placed at a size of its own (a chart from its settings file) keeps it; a dialog
-    // sized by its controls, or fixed by its dialog units, is widened.
-    if (testAttribute(Qt::WA_Resized) && minimumWidth() != maximumWidth())
+    // A window the program placed at a size of its own (a chart from its settings file) is the user's to
+    // size and keeps it; a dialog sized by its controls or dialog units, and a tool box beside the log
+    // (the drilling status box), placed or not, is widened.
+    if (windowType() != Qt::Tool && testAttribute(Qt::WA_Resized) && minimumWidth() != maximumWidth())
         return;
-    // Title bars set their caption in a bold face; the window menu and the close box take about a line
-    // height each, and the frame a little more.
-    QFont bold = font();
-    bold.setBold(true);
-    const int lineHeight = QFontMetrics(bold).height();
-    const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 4 * lineHeight;
-    if (width() >= wanted)
-        return;
-    if (maximumWidth() < wanted)
-        setMaximumWidth(wanted);  // a dialog of fixed size grows as well
-    resize(wanted, height());
+    WidenToCaption(*this);
 }
 
 // ---- controls by id ---------------------------------------------------------------------------------

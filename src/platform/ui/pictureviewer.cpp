@@ -1,5 +1,7 @@
 #include "platform/ui/pictureviewer.h"
 
+#include "platform/ui/titlebar.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -32,6 +34,7 @@ bool ShowPicture(QWidget* parent, const QString& path)
     layout->addWidget(scroll);
     // As large as the picture, within a window that fits a small screen.
     window->resize(std::min(image.width() + 4, 1000), std::min(image.height() + 4, 700));
+    WidenToCaption(*window);  // a small picture still shows its file's name
     window->show();
     return true;
 }

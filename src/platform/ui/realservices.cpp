@@ -2,6 +2,7 @@
 
 #include "platform/gameport.h"
 #include "platform/services.h"
+#include "platform/ui/boxes.h"
 #include "platform/ui/cupsprinter.h"
 #include "platform/waitcursor.h"
 
@@ -10,7 +11,6 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -38,9 +38,6 @@ QString QtFilter(const QString& windowsFilter)
 }
 
 QWidget* ActiveWindow() { return QApplication::activeWindow(); }
-
-// A box without a caption of its own shows the program's name, never the window manager's placeholder.
-QString TitleOf(const QString& caption) { return caption.isEmpty() ? QStringLiteral("StrativM") : caption; }
 
 // The answer of `ask`, asked on the GUI thread: widgets may be built there only. `unanswered` when the
 // GUI thread cannot be asked (it is waiting for the workers to end).
@@ -91,37 +88,12 @@ private:
     }
     static int Ask(const QString& text, const QString& caption, unsigned flags)
     {
-        QMessageBox box(ActiveWindow());
-        box.setWindowTitle(TitleOf(caption));
-        box.setText(text);
-        switch (flags & MB_ICONMASK) {
-        case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
-        case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
-        case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
-        case MB_ICONASTERISK: box.setIcon(QMessageBox::Information); break;
-        default: break;
-        }
-        struct B { QMessageBox::StandardButton qt; int id; };
-        QList<B> buttons;
-        switch (flags & MB_TYPEMASK) {
-        case MB_OKCANCEL: buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
-        case MB_ABORTRETRYIGNORE: buttons = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}}; break;
-        case MB_YESNOCANCEL: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}}; break;
-        case MB_YESNO: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
-        case MB_RETRYCANCEL: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
-        default: buttons = {{QMessageBox::Ok, IDOK}}; break;
-        }
-        QMessageBox::StandardButtons set;
-        for (const B& b : buttons)
-            set |= b.qt;
-        box.setStandardButtons(set);
-        const int def = int((flags >> 8) & 0x3);
-        if (def < buttons.size())
-            box.setDefaultButton(buttons[def].qt);
-        const auto pressed = QMessageBox::StandardButton(box.exec());
-        for (const B& b : buttons)
-            if (b.qt == pressed)
-                return b.id;
+        QList<std::pair<QMessageBox::StandardButton, int>> buttons;
+        const std::unique_ptr<QMessageBox> box = MakeMessageBox(ActiveWindow(), text, caption, flags, buttons);
+        const auto pressed = QMessageBox::StandardButton(box->exec());
+        for (const auto& [button, id] : buttons)
+            if (button == pressed)
+                return id;
         // Closed with the window's close box: Windows answers IDCANCEL, or IDOK for a lone OK button.
         return buttons.size() == 1 ? IDOK : IDCANCEL;
     }
@@ -149,15 +121,9 @@ private:
     // Centred on the active window; with a buffer size the field stops taking characters at size - 1.
     static std::optional<QString> Input(const QString& prompt, const QString& caption, const QString& initial, int size)
     {
-        QInputDialog box(ActiveWindow());
-        box.setWindowTitle(TitleOf(caption));
-        box.setLabelText(prompt);
-        box.setInputMode(QInputDialog::TextInput);
+        const std::unique_ptr<QInputDialog> made = MakeInputBox(ActiveWindow(), prompt, caption, initial, size);
+        QInputDialog& box = *made;
         const int limit = size > 0 ? size - 1 : 0;
-        box.setTextValue(limit > 0 ? initial.left(limit) : initial);
-        if (limit > 0)
-            if (auto* edit = box.findChild<QLineEdit*>())
-                edit->setMaxLength(limit);
         if (box.exec() != QDialog::Accepted)
             return std::nullopt;
         const QString t = box.textValue();

@@ -26,6 +26,22 @@ namespace {
 
 int ScrollBarThickness(const QWidget* w) { return w->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w); }
 
+// Where the depth bar stands on a client `clientRight` wide.
+app::DepthBarInputs DepthBarInputsOf(const app::LogState& s, int clientRight, int barWidth)
+{
+    const layout::LogLayout& L = s.layout.format;
+    app::DepthBarInputs in;
+    in.logWidth = L.logRight;
+    in.unitWidth = L.trackUnit;
+    in.customTracks = s.customTracks.data != nullptr;
+    in.clientRight = clientRight;
+    in.barWidth = barWidth;
+    in.topMargin = L.logAreaTop;
+    in.visibleRows = L.visibleRows;
+    in.rowHeight = L.pixelsPerStep;
+    return in;
+}
+
 app::DepthRange RangeOf(const app::LogState& s)
 {
     return {s.well.file.fileTopDepth, s.well.file.fileBottomDepth, s.well.file.viewDepthSpan};
@@ -49,20 +65,12 @@ void LogWindow::CreateDepthScrollBar() { CreateDepthScrollBar(width()); }
 void LogWindow::CreateDepthScrollBar(int clientRight)
 {
     app::LogState& s = state_;
-    const layout::LogLayout& L = s.layout.format;
     // Made afresh each time, so a resize or a new layout never leaves a second bar behind.
     delete depthBar_;
     depthBar_ = nullptr;
 
-    app::DepthBarInputs in;
-    in.logWidth = L.logRight;
-    in.unitWidth = L.trackUnit;
-    in.customTracks = s.customTracks.data != nullptr;
-    in.clientRight = clientRight;
-    in.barWidth = s.view.scrollBarWidth = ScrollBarThickness(this);
-    in.topMargin = L.logAreaTop;
-    in.visibleRows = L.visibleRows;
-    in.rowHeight = L.pixelsPerStep;
+    s.view.scrollBarWidth = ScrollBarThickness(this);
+    const app::DepthBarInputs in = DepthBarInputsOf(s, clientRight, s.view.scrollBarWidth);
     const app::DepthBarPlace place = app::PlaceDepthBar(in);
     s.view.logAreaBottom = place.logBottomY;
 
@@ -145,7 +153,7 @@ void LogWindow::EvSize(int w, int h)
     horzBar_->setObjectName(QStringLiteral("1"));
     horzBar_->setFocusPolicy(Qt::NoFocus);
     horzBar_->setGeometry(0, ClientTop() + h - (thick - 1), w - thick, thick);
-    horzBar_->setRange(0, std::max(L.logRight - w + thick, 0));
+    horzBar_->setRange(0, app::HorizontalMax(DepthBarInputsOf(s, w, thick)));
     horzBar_->setSliderPosition(sc.horizontalOffset);
     // To the edges (SB_TOP, SB_BOTTOM) the log does not move: the handler sets the bar back.
     connect(horzBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
@@ -209,7 +217,7 @@ void LogWindow::EvHScroll(int code, int thumb)
 {
     app::LogState& s = state_;
     const int thick = ScrollBarThickness(this);
-    const std::int32_t max = std::max(s.layout.format.logRight - width() + thick, 0);
+    const std::int32_t max = app::HorizontalMax(DepthBarInputsOf(s, width(), thick));
     if (!tools_.memoEdit.isNull()) {
         SyncHorizontalBar(max);
         return;
