@@ -100,14 +100,15 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
     EXPECT_EQ(followed, 5) << "the file stood still under the box";
     ASSERT_TRUE(QDir(gasFile).removeRecursively());
 
-    // The disk is full for four units, nobody answers, then it is freed.
+    // The disk is full for six units (72 s: the unit clock passes a whole minute), nobody answers, then
+    // it is freed.
     struct rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     struct rlimit full = before;
     full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
     const std::int32_t spellFrom = w.State().well.file.fileBottomDepth + 1;
-    for (int frame = 0; frame < 8; ++frame)
+    for (int frame = 0; frame < 12; ++frame)
         GasFrame(w, hole += 0.5);
     setrlimit(RLIMIT_FSIZE, &before);
     for (int frame = 0; frame < 2; ++frame) {
@@ -124,7 +125,7 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
     ASSERT_EQ(records.back().depth, std::int32_t(hole));
     for (std::int32_t depth = kBottom + 1; depth <= records.back().depth; ++depth)
         EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), float(WobOf(depth))) << depth;
-    ASSERT_GT(expected.rbegin()->first, spellFrom + 4) << "the lag depth passed the spell";
+    ASSERT_GT(expected.rbegin()->first, spellFrom + 6) << "the lag depth passed the spell";
     std::int32_t lastLine = 0;
     const QByteArray lines = testing_support::ReadExistingBytes(gasFile);
     for (std::int32_t depth = expected.begin()->first + 1; depth <= expected.rbegin()->first; ++depth) {
