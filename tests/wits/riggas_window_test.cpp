@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <map>
@@ -140,6 +141,53 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
         EXPECT_FLOAT_EQ(line->totalGas, expected[depth]) << depth;
         EXPECT_GT(line - reinterpret_cast<const gasmon::GASRECORD*>(lines.constData()), lastLine - 1) << depth;
         lastLine = std::int32_t(line - reinterpret_cast<const gasmon::GASRECORD*>(lines.constData()));
+    }
+}
+
+// The rig falls silent during a full disk with the gas file a folder; the disk is freed and the units kept
+// are written, their gas waiting for a frame, when drilling goes off: the gas goes into their records
+// then, and the gas file's lines that still cannot be written are said with their depths and values.
+TEST_F(RigGas, GasStillWaitingWhenDrillingGoesOffIsWrittenOrSaid)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    doubles().prompter.inputAnswers.push_back(QStringLiteral("0.15"));  // Enter Data > Lagtime
+    w.EvCommand(app::cmd::LagTime);
+    double hole = kBottom;
+    for (int frame = 0; frame < 8; ++frame)
+        GasFrame(w, hole += 0.5);
+    ASSERT_FALSE(expected.empty());
+    const std::int32_t firstWaiting = expected.rbegin()->first + 1;
+    const QString gasFile = gasmon::GasFileName(folder, "W");
+    ASSERT_TRUE(QFile::remove(gasFile));
+    ASSERT_TRUE(QDir().mkpath(gasFile));
+    struct rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    for (int frame = 0; frame < 8; ++frame)
+        GasFrame(w, hole += 0.5);
+    setrlimit(RLIMIT_FSIZE, &before);
+    Ticks(w);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, std::int32_t(hole)) << "the units kept written";
+    const auto& waiting = w.State().engines.wits->Gas().waiting;
+    ASSERT_TRUE(std::any_of(waiting.begin(), waiting.end(), [](const wits::WaitingBooking& b) { return !b.recordDone; }));
+
+    w.EvCommand(app::cmd::Drilling);
+    const QStringList said = Boxes("File Error").filter(QRegularExpression("^Gas Not Written"));
+    EXPECT_EQ(said.size(), 1);
+    const QString box = said.value(0);
+    EXPECT_TRUE(box.contains("\nGas file: " + gasFile + ": ")) << box.toStdString();
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_GE(expected.rbegin()->first, firstWaiting + 3) << "the lag depth passed the spell";
+    for (std::int32_t depth = firstWaiting; depth <= expected.rbegin()->first; ++depth) {
+        ASSERT_TRUE(expected.count(depth)) << depth;
+        EXPECT_FLOAT_EQ(records[std::size_t(depth - kTop)].gas[wellfile::GAS_TG], expected[depth]) << depth;
+        EXPECT_TRUE(box.contains(QString("\n%1: total gas %2, C1 ").arg(depth).arg(double(expected[depth]), 0, 'f', 2)))
+            << depth << box.toStdString();
     }
 }
 
