@@ -191,6 +191,35 @@ TEST_F(RigGas, GasStillWaitingWhenDrillingGoesOffIsWrittenOrSaid)
     }
 }
 
+// Drilling switched off while three units wait for a full disk that has room for one record by then:
+// that unit is written with its own values, the other two are said, not dropped unsaid.
+TEST_F(RigGas, UnitsKeptWhenDrillingGoesOffAreWrittenIfTheFileTakesThemElseSaid)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    struct rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    for (double hole : {2.0, 3.0, 4.0})
+        Frame(w, kBottom + hole);
+    EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
+    full.rlim_cur += sizeof(wellfile::RECORD);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    w.EvCommand(app::cmd::Drilling);
+    setrlimit(RLIMIT_FSIZE, &before);
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_EQ(records.back().depth, kBottom + 2);
+    EXPECT_EQ(float(records.back().weightOnBit[1]), float(WobOf(kBottom + 2)));
+    const QString said = QString("Depths %1 to %2 drilled could not be written to ").arg(kBottom + 3).arg(kBottom + 4);
+    EXPECT_EQ(Boxes("File Error").filter(said).size(), 1) << Boxes("File Error").join("|").toStdString();
+}
+
 // Options > Correct File Depth past the rig's last hole depth: the next step is the first whole unit past
 // the new depth that the rig reaches, each record holding its own depth's values.
 TEST_F(RigGas, AfterTheFileDepthIsSetPastTheRigTheNextStepIsTheFirstUnitTheRigReachesPastIt)
