@@ -55,6 +55,10 @@ public:
     void MarkSteps(StepSource from, int units);
     // The data file could not be written at the last step and has not been since: the step waits.
     bool WriteFailing() const { return writeFailing_; }
+    // Drilling stops: the units kept while the file could not be written go in now, one a step, as far
+    // as the file takes them; those it does not are said in a box with their depths and the reason,
+    // since nothing keeps them after drilling mode.
+    void WriteKeptUnitsBeforeStop();
     // The rig's hole depth against the depth the file reaches once the units waiting for the next tick
     // are written: a hole a whole unit or more past it means units the file never got. Said on the
     // status line while it lasts and in a box once a spell, naming both depths and the command that
@@ -254,6 +258,7 @@ private:
     bool lagCurrent_ = false;
     bool statusBox_ = false;
     bool writeFailing_ = false;  // the data file could not be written: the box once per spell
+    QString writeReason_;        // the system's reason of the data file's last failed write
     bool customFailing_ = false;
     QString customSaid_;             // the status line the custom-data failure wrote last
     bool rigGapSaid_ = false;        // the box of a rig deeper than the file was shown for this gap

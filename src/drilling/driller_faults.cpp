@@ -40,8 +40,33 @@ void Driller::BookWaitingUnits(const LogTime& t)
         booked_.push_back({live_, seconds, now});
 }
 
+void Driller::WriteKeptUnitsBeforeStop()
+{
+    while (!booked_.empty() && time_) {
+        const std::size_t before = booked_.size();
+        stepPending = 1;
+        Update();
+        if (booked_.size() >= before)
+            break;
+    }
+    if (booked_.empty())
+        return;
+    const wellfile::OpenWell& well = Well();
+    const auto kept = std::int32_t(booked_.size());
+    booked_.clear();
+    stepPending = 0;
+    riseUnits = 0;
+    platform::MessageBox(Depths(well.fileBottomDepth + 1, well.fileBottomDepth + kept) +
+                             QStringLiteral(" drilled could not be written to ") + well.dataFileName +
+                             QStringLiteral(": ") + writeReason_ +
+                             QStringLiteral("\nDrilling stopped: they are not kept. The file ends at depth %1.")
+                                 .arg(well.fileBottomDepth),
+                         kFileError);
+}
+
 void Driller::SayWriteFailed(const QString& reason)
 {
+    writeReason_ = reason;
     // The step waits with the units drilled behind it; the file's bottom is where it was.
     const wellfile::OpenWell& well = Well();
     const std::int32_t first = well.fileBottomDepth + 1;

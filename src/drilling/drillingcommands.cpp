@@ -344,6 +344,8 @@ void DrillingCommands::SwitchOff(app::LogState& log, wellfile::WellConfig& confi
         log.timers->KillTimer(9);
     }
     Driller* d = log.engines.driller;
+    if (d)
+        d->WriteKeptUnitsBeforeStop();  // before the link goes, which then books their gas
     if (d) {
         wellfile::PumpStrokeState pumps = PumpStrokeStateOf(log);
         const wellfile::WellPlace place = app::PlaceOf(log);

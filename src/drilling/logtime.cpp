@@ -123,7 +123,11 @@ void LogTime::OnBottomTick()
         if (w.witsLinkOn)
             RaiseWitsAlarms();
         lastSecondShown = unitSecondsPart;
-        if (unitSecondsPart > 0 && unitSecondsPart % 4 == 0 && lagStepArmed) {
+        // While units wait for a data file that cannot be written, the unit clock runs on from the last
+        // unit written past whole minutes: the minute's mark is a step of the walk too, else the lag depth
+        // would leap over a unit drilled in those eight seconds and its gas would have no booking.
+        const bool minuteMark = unitSeconds > 0 && d.DeepestDrilled() > d.Well().fileBottomDepth;
+        if ((unitSecondsPart > 0 || minuteMark) && unitSecondsPart % 4 == 0 && lagStepArmed) {
             if (strokes)
                 strokes->CheckLagAlarm(false);
             else if (lagTime != 0)

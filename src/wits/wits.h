@@ -73,6 +73,11 @@ public:
     // 284 to 307. A depth outside the file writes nothing. False when nothing was written.
     bool WriteMwdSlots(std::int32_t mwdDepth);
 
+    // The link stops: the bookings waiting are written now as far as they can be; those that still
+    // cannot be are said in one box with their depths, values, files and reasons, then let go (nothing
+    // keeps them after the link).
+    void WriteBookingsBeforeStop();
+
     // ---- The link ----
     // Text is waiting (WM_USER+3): reads at most the maximum characters, counts them, hands them to the
     // reader (items to DispatchItem, each frame end to FinishFrame), refreshes the data window and lets

@@ -7,6 +7,7 @@
 #include "logview/logview_services.h"
 #include "platform/messagewindows.h"
 #include "platform/numbers.h"
+#include "platform/services.h"
 #include "wellfile/datafile.h"
 
 #include <QFileInfo>
@@ -32,6 +33,7 @@ constexpr int kProfilePpm = 134;
 constexpr int kBookedFloats = wellfile::GAS_NINTH + 1;  // total gas, C1 to nC5 and the CO2
 constexpr int kCompressedScale = 3;    // from this scale index on a row holds five records
 constexpr std::size_t kMaxWaitingBookings = 10000;  // more than a day of units
+constexpr int kListedBookings = 20;  // the box of bookings not written names at most these
 
 // The record of `r`'s depth among the records held in memory gets its gas of both half steps, when it
 // lies in the run of consecutive depths that starts at the first of them.
@@ -219,6 +221,8 @@ void Wits::WriteWaitingBookings()
         QString reason;
         b.lineDone = gasmon::AppendGasRecord(path, b.line, nullptr, &reason);
         linesLater = !b.lineDone;
+        if (linesLater)
+            gas_.gasFileReason = reason;
         if (linesLater && !std::exchange(gas_.gasFileFailing, true))
             platform::PostMessageBox((existed ? QStringLiteral("Gas File Open Failed\n") : QStringLiteral("Gas File Create Failed\n")) +
                                          path + u'\n' + reason +
@@ -228,6 +232,48 @@ void Wits::WriteWaitingBookings()
             gas_.gasFileFailing = false;
     }
     std::erase_if(gas_.waiting, [](const WaitingBooking& b) { return b.recordDone && b.lineDone; });
+}
+
+void Wits::WriteBookingsBeforeStop()
+{
+    if (gas_.waiting.empty())
+        return;
+    gas_.recordWriteFailed = false;
+    WriteWaitingBookings();
+    if (gas_.waiting.empty())
+        return;
+    const wellfile::OpenWell& well = host.Well();
+    static constexpr std::array<const char*, kComponentCount> kNames{"C1", "C2", "C3", "iC4", "nC4", "iC5", "nC5"};
+    const int n = std::clamp(gas_.componentCount, 0, kComponentCount);
+    QString text = QStringLiteral("Gas Not Written\nThe gas booked at these depths could not be written before "
+                                  "the link stopped, and is not kept:");
+    int listed = 0;
+    for (const WaitingBooking& b : gas_.waiting) {
+        if (++listed > kListedBookings) {
+            text += QStringLiteral("\nand %1 more").arg(gas_.waiting.size() - std::size_t(kListedBookings));
+            break;
+        }
+        text += QStringLiteral("\n%1: total gas %2").arg(b.depth).arg(double(b.gas[0]), 0, 'f', 2);
+        for (std::size_t i = 1; i <= std::size_t(n); ++i)
+            text += QStringLiteral(", %1 %2").arg(QLatin1String(kNames[i - 1])).arg(double(b.gas[i]), 0, 'f', 2);
+        QStringList files;
+        if (!b.recordDone)
+            files << (b.depth > well.fileBottomDepth ? QStringLiteral("the data file (the depth is not in it)")
+                                                     : QStringLiteral("the data file"));
+        if (!b.lineDone)
+            files << QStringLiteral("the gas file");
+        text += QStringLiteral("; not written to ") + files.join(QStringLiteral(" and "));
+    }
+    const auto any = [&](bool WaitingBooking::*done) {
+        return std::any_of(gas_.waiting.begin(), gas_.waiting.end(), [&](const WaitingBooking& b) { return !(b.*done); });
+    };
+    if (any(&WaitingBooking::recordDone))
+        text += QStringLiteral("\nData file: ") + well.dataFileName;
+    if (any(&WaitingBooking::lineDone))
+        text += QStringLiteral("\nGas file: ") + gasmon::GasFileName(well.dataFolder, well.wellName) +
+                QStringLiteral(": ") + gas_.gasFileReason;
+    gas_.waiting.clear();
+    platform::MessageBox(text, QStringLiteral("File Error"));
 }
 
 void DrawBookedRow(const WitsHost& host, float lagDepth, std::int32_t depth, unsigned parts)

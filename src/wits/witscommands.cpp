@@ -66,6 +66,9 @@ bool WitsCommands::LinkRunning(const app::LogState&) { return engine_ != nullptr
 void WitsCommands::DeleteEngine(app::LogState& log)
 {
     reconnect_.Cancel();
+    // The gas booked and not written yet goes with the engine: written now if it can be, else said.
+    if (engine_)
+        engine_->WriteBookingsBeforeStop();
     engine_.reset();
     log.engines.wits = nullptr;
     log.engines.reloadWitsAlarms = nullptr;

@@ -113,6 +113,7 @@ struct WitsGas {
     gasmon::GASRECORD gasRecord{};
     std::deque<WaitingBooking> waiting;  // oldest first
     bool gasFileFailing = false;         // the gas file's failure was said (once a spell)
+    QString gasFileReason;               // the system's reason of the gas file's last failure
     bool recordWriteFailed = false;      // a waiting record's write failed: tried again at the next booking
 };
 

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <map>
@@ -100,14 +101,15 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
     EXPECT_EQ(followed, 5) << "the file stood still under the box";
     ASSERT_TRUE(QDir(gasFile).removeRecursively());
 
-    // The disk is full for four units, nobody answers, then it is freed.
+    // The disk is full for six units (72 s: the unit clock passes a whole minute), nobody answers, then
+    // it is freed.
     struct rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     struct rlimit full = before;
     full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
     const std::int32_t spellFrom = w.State().well.file.fileBottomDepth + 1;
-    for (int frame = 0; frame < 8; ++frame)
+    for (int frame = 0; frame < 12; ++frame)
         GasFrame(w, hole += 0.5);
     setrlimit(RLIMIT_FSIZE, &before);
     for (int frame = 0; frame < 2; ++frame) {
@@ -124,7 +126,7 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
     ASSERT_EQ(records.back().depth, std::int32_t(hole));
     for (std::int32_t depth = kBottom + 1; depth <= records.back().depth; ++depth)
         EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), float(WobOf(depth))) << depth;
-    ASSERT_GT(expected.rbegin()->first, spellFrom + 4) << "the lag depth passed the spell";
+    ASSERT_GT(expected.rbegin()->first, spellFrom + 6) << "the lag depth passed the spell";
     std::int32_t lastLine = 0;
     const QByteArray lines = testing_support::ReadExistingBytes(gasFile);
     for (std::int32_t depth = expected.begin()->first + 1; depth <= expected.rbegin()->first; ++depth) {
@@ -140,6 +142,82 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
         EXPECT_GT(line - reinterpret_cast<const gasmon::GASRECORD*>(lines.constData()), lastLine - 1) << depth;
         lastLine = std::int32_t(line - reinterpret_cast<const gasmon::GASRECORD*>(lines.constData()));
     }
+}
+
+// The rig falls silent during a full disk with the gas file a folder; the disk is freed and the units kept
+// are written, their gas waiting for a frame, when drilling goes off: the gas goes into their records
+// then, and the gas file's lines that still cannot be written are said with their depths and values.
+TEST_F(RigGas, GasStillWaitingWhenDrillingGoesOffIsWrittenOrSaid)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    doubles().prompter.inputAnswers.push_back(QStringLiteral("0.15"));  // Enter Data > Lagtime
+    w.EvCommand(app::cmd::LagTime);
+    double hole = kBottom;
+    for (int frame = 0; frame < 8; ++frame)
+        GasFrame(w, hole += 0.5);
+    ASSERT_FALSE(expected.empty());
+    const std::int32_t firstWaiting = expected.rbegin()->first + 1;
+    const QString gasFile = gasmon::GasFileName(folder, "W");
+    ASSERT_TRUE(QFile::remove(gasFile));
+    ASSERT_TRUE(QDir().mkpath(gasFile));
+    struct rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    for (int frame = 0; frame < 8; ++frame)
+        GasFrame(w, hole += 0.5);
+    setrlimit(RLIMIT_FSIZE, &before);
+    Ticks(w);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, std::int32_t(hole)) << "the units kept written";
+    const auto& waiting = w.State().engines.wits->Gas().waiting;
+    ASSERT_TRUE(std::any_of(waiting.begin(), waiting.end(), [](const wits::WaitingBooking& b) { return !b.recordDone; }));
+
+    w.EvCommand(app::cmd::Drilling);
+    const QStringList said = Boxes("File Error").filter(QRegularExpression("^Gas Not Written"));
+    EXPECT_EQ(said.size(), 1);
+    const QString box = said.value(0);
+    EXPECT_TRUE(box.contains("\nGas file: " + gasFile + ": ")) << box.toStdString();
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_GE(expected.rbegin()->first, firstWaiting + 3) << "the lag depth passed the spell";
+    for (std::int32_t depth = firstWaiting; depth <= expected.rbegin()->first; ++depth) {
+        ASSERT_TRUE(expected.count(depth)) << depth;
+        EXPECT_FLOAT_EQ(records[std::size_t(depth - kTop)].gas[wellfile::GAS_TG], expected[depth]) << depth;
+        EXPECT_TRUE(box.contains(QString("\n%1: total gas %2, C1 ").arg(depth).arg(double(expected[depth]), 0, 'f', 2)))
+            << depth << box.toStdString();
+    }
+}
+
+// Drilling switched off while three units wait for a full disk that has room for one record by then:
+// that unit is written with its own values, the other two are said, not dropped unsaid.
+TEST_F(RigGas, UnitsKeptWhenDrillingGoesOffAreWrittenIfTheFileTakesThemElseSaid)
+{
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    Frame(w, kBottom + 0.5);
+    Frame(w, kBottom + 1.0);
+    struct rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    for (double hole : {2.0, 3.0, 4.0})
+        Frame(w, kBottom + hole);
+    EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
+    full.rlim_cur += sizeof(wellfile::RECORD);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    w.EvCommand(app::cmd::Drilling);
+    setrlimit(RLIMIT_FSIZE, &before);
+    const std::vector<wellfile::RECORD> records = Records();
+    ASSERT_EQ(records.back().depth, kBottom + 2);
+    EXPECT_EQ(float(records.back().weightOnBit[1]), float(WobOf(kBottom + 2)));
+    const QString said = QString("Depths %1 to %2 drilled could not be written to ").arg(kBottom + 3).arg(kBottom + 4);
+    EXPECT_EQ(Boxes("File Error").filter(said).size(), 1) << Boxes("File Error").join("|").toStdString();
 }
 
 // Options > Correct File Depth past the rig's last hole depth: the next step is the first whole unit past
