@@ -194,7 +194,7 @@ TEST_P(RealXDeskScreen, TheDepthMatchIsSeenWhileDraggedAndStartsOnlyOnTheDrawnGa
 
 // At 1,920 x 1,080, in drilling mode: Enter in the LAS interval box presses OK (the file is written);
 // the rate entry box opens beside the rate track, not at the screen's right; and after File > New has
-// made a well (its "create" box answered) the keys reach the log.
+// made a well (its "Custom Data" box answered) the keys reach the log.
 TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAndTheLogKeepsTheKeysAfterNew)
 {
     const QString cfgPath = folder + "elogdemo.cfg";
@@ -242,7 +242,7 @@ TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAnd
     ASSERT_TRUE(Spin([&] { return x.WaitForWindow("^Enter Rates$", 1).isEmpty(); }, 5000));
 
     // File > New: a well named NEWWELL from 1000; Enter on the rate scale list presses "Create", Enter
-    // answers the "create" box, and the log has the keys again.
+    // answers the "Custom Data" box, and the log has the keys again.
     ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
     x.Key("alt+f");
     x.Key("Return");
@@ -252,7 +252,7 @@ TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAnd
     x.Run("xdotool", {"type", "1000"});
     x.Key("Tab");
     x.Key("Return");
-    ASSERT_FALSE(x.WaitForWindow("^create$").isEmpty()) << "no well made";
+    ASSERT_FALSE(x.WaitForWindow("^Custom Data$").isEmpty()) << "no well made";
     x.Key("Return");
     ASSERT_FALSE(x.WaitForWindow("^StrativM .*NEWWELL\\.svm$").isEmpty());
     EXPECT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, 5000))
