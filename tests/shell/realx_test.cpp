@@ -33,10 +33,8 @@ protected:
     {
         if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
             GTEST_SKIP() << missing.toStdString() << " is not installed";
-        ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
-        program = QCoreApplication::applicationDirPath() + "/../src/strativm";
-        ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
-        ASSERT_TRUE(x.Start(screen));
+        program = x.StartForProgram(screen);
+        ASSERT_FALSE(program.isEmpty());
         home = TestDir() + "home";
     }
 

@@ -9,9 +9,7 @@
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -33,10 +31,8 @@ protected:
     {
         if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
             GTEST_SKIP() << missing.toStdString() << " is not installed";
-        ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
-        program = QCoreApplication::applicationDirPath() + "/../src/strativm";
-        ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
-        ASSERT_TRUE(x.Start(screen));
+        program = x.StartForProgram(screen);
+        ASSERT_FALSE(program.isEmpty());
         home = TestDir() + "home";
         folder = home + "/StrativM/";
         ASSERT_TRUE(demo::MakeDemoWell(folder));

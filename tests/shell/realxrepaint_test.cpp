@@ -10,8 +10,6 @@
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -33,10 +31,8 @@ protected:
     {
         if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
             GTEST_SKIP() << missing.toStdString() << " is not installed";
-        ASSERT_EQ(XSession::MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
-        program = QCoreApplication::applicationDirPath() + "/../src/strativm";
-        ASSERT_TRUE(QFile::exists(program)) << "build the strativm program";
-        ASSERT_TRUE(x.Start(GetParam()));
+        program = x.StartForProgram(GetParam());
+        ASSERT_FALSE(program.isEmpty());
         home = TestDir() + "home";
     }
 

@@ -1,5 +1,6 @@
 #include "support/xsession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -32,6 +33,14 @@ QString XSession::MissingServer() { return Missing({QStringLiteral("Xvfb")}); }
 QString XSession::MissingTools()
 {
     return Missing({QStringLiteral("openbox"), QStringLiteral("xdotool"), QStringLiteral("xprop"), QStringLiteral("import")});
+}
+
+QString XSession::StartForProgram(QSize screen)
+{
+    EXPECT_EQ(MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/strativm");
+    EXPECT_TRUE(QFile::exists(program)) << "build the strativm program";
+    return MissingTools().isEmpty() && QFile::exists(program) && Start(screen) ? program : QString();
 }
 
 bool XSession::Start(QSize screen)

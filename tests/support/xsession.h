@@ -24,6 +24,10 @@ public:
     // Starts the server with a screen of `screen` pixels and the window manager; false (with the test
     // failed) when either does not come.
     bool Start(QSize screen = QSize(1280, 1024));
+    // Starts the session for the strativm program built beside the test program: its path, or empty
+    // (with the test failed) when a tool, the program or the display is missing. The caller skips first
+    // when MissingServer() names a reason.
+    QString StartForProgram(QSize screen = QSize(1280, 1024));
     // The environment of a program shown on this display: the test's own, with the display set.
     QProcessEnvironment Environment() const;
     // The environment of the program run as the user "tester" whose home is `home` (its run folder
