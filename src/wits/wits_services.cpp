@@ -35,32 +35,34 @@ void WitsServices::TakeGasSetup(app::LogState& log, const GasSetupValues& v)
         w->TakeGasSetup(v);
 }
 
-void WitsServices::TrackFrom(app::LogState& log, std::int32_t depth)
+namespace {
+
+// Changes the depth state of whichever links run, each as it keeps it.
+template <class Change>
+void ChangeLinkDepths(app::LogState& log, Change change)
 {
     if (Wits* w = log.engines.wits) {
         WitsDepth d = w->Depth();
-        d.trackedDepth = depth;
+        change(d);
         w->SetDepth(d);
     }
     if (CUSTWITS* c = log.engines.custWits) {
         CustWitsDepth d = c->Depth();
-        d.trackedDepth = depth;
+        change(d);
         c->SetDepth(d);
     }
 }
 
+}  // namespace
+
+void WitsServices::TrackFrom(app::LogState& log, std::int32_t depth)
+{
+    ChangeLinkDepths(log, [depth](auto& d) { d.trackedDepth = depth; });
+}
+
 void WitsServices::CompareRigAgain(app::LogState& log)
 {
-    if (Wits* w = log.engines.wits) {
-        WitsDepth d = w->Depth();
-        d.rigCompared = false;
-        w->SetDepth(d);
-    }
-    if (CUSTWITS* c = log.engines.custWits) {
-        CustWitsDepth d = c->Depth();
-        d.rigCompared = false;
-        c->SetDepth(d);
-    }
+    ChangeLinkDepths(log, [](auto& d) { d.rigCompared = false; });
 }
 
 WitsServices& DefaultWitsServices()
