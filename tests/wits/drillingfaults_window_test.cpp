@@ -92,8 +92,9 @@ TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheRe
     for (std::int32_t depth = kBottom + 1; depth <= kBottom + 4; ++depth) {
         const wellfile::RECORD& r = records[std::size_t(depth - kTop)];
         EXPECT_EQ(float(r.weightOnBit[1]), float(WobOf(depth))) << depth;
-        if (depth > kBottom + 1)  // marked 6 s after the last unit written, then every 12 s
+        if (depth > kBottom + 1) {  // marked 6 s after the last unit written, then every 12 s
             EXPECT_FLOAT_EQ(float(r.rateOne), depth == kBottom + 2 ? 0.1f : 0.2f) << depth;
+        }
     }
     EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 4);
     // Ctrl + Data As Text: the lag table has each unit at its depth, the lag clock run on by its own minutes.
