@@ -280,6 +280,8 @@ TEST_F(PrintedLog, GammaAndTheWeightOnBitHeadStandAcrossThePrintedRateTrack)
 // Every word of the demo's log, 1000-1802, stands whole on its page and over no other (the repeated gas
 // heads give way to the short reports, memos and mud weights); each page that repeats the weight-on-bit
 // head "0 ... 60" also has the gamma head "0 150" across the rate track, as the screen's foot has both.
+// So with the short header, whose company name ("Demo Petroleum Ltd.", centred) stands on the line of the
+// well name ("Demo 7-21 Elog", at 80 units).
 TEST_F(PrintedLog, EveryPrintedWordStandsOnThePageApartAndBothCurveHeadsAcrossTheRateTrack)
 {
     app::LogState& s = window.State();
@@ -303,6 +305,17 @@ TEST_F(PrintedLog, EveryPrintedWordStandsOnThePageApartAndBothCurveHeadsAcrossTh
     ASSERT_GE(wob.size(), 6u);
     for (const auto& [page, n] : wob)
         EXPECT_EQ(gamma[page], n) << "page " << page;
+
+    const QString shortHeader = Print(1000, 1100, [](platform::Dialog& d) { d.Click(print::setupid::ShortHeader); });
+    ASSERT_FALSE(shortHeader.isEmpty());
+    const std::vector<PdfWord> strip = testing_support::PdfWords(shortHeader);
+    const QStringList over = testing_support::MisplacedWords(strip, QRectF(QPointF(0, 0), paper));
+    EXPECT_TRUE(over.isEmpty()) << over.join("\n").toStdString();
+    QStringList top;
+    for (const PdfWord& w : strip)
+        if (w.page == 1 && w.yMin < 30)
+            top << w.text;
+    EXPECT_TRUE(top.join(' ').contains("Demo Petroleum Ltd. Demo 7-21 Elog")) << top.join(' ').toStdString();
 }
 
 // A well of a chromatograph company (its first record's company text) prints C1 to nC4 as the screen
@@ -384,7 +397,9 @@ TEST_F(PrintedLog, EveryWordOfTheDemosReportsStandsOnThePageApart)
     });
     ASSERT_NE(rpm, words.end());
     const double fieldEnd = dev->xMin + (dev->xMin - rpm->xMin) / 300 * 160;
-    for (const PdfWord& w : words)
-        if (std::abs(w.yMin - dev->yMin) < 1 && w.xMin > dev->xMax)
+    for (const PdfWord& w : words) {
+        if (std::abs(w.yMin - dev->yMin) < 1 && w.xMin > dev->xMax) {
             EXPECT_LE(w.xMax, fieldEnd + 0.5) << w.text.toStdString();
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "wellfile/profile.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -229,6 +230,32 @@ struct Strip {
             Text("to", tools.caption, Trunc(cutX + 0.6 * u), y5);
     }
 
+    int Width(const std::string& text, const Font& font)
+    {
+        const platform::KeepDcState keep(dc);
+        dc.SelectObject(font);
+        return text.empty() ? 0 : dc.GetTextExtent(text.c_str(), int(text.size())).cx;
+    }
+
+    // The company centred on the strip and the well name at 80 u, on the client title's line. A company
+    // name long enough to reach the well name ends a unit before it; where it would then reach the client
+    // title, it follows the title and the well name follows it.
+    void CompanyAndWell(int top)
+    {
+        const std::string company = platform::FieldText(st.well.company), well = platform::FieldText(st.well.well);
+        const int width = Width(company, tools.value);
+        int centre = W / 2, wellX = 80 * u;
+        if (centre - width / 2 + width + u > wellX) {
+            const int titleEnd = st.clientTitle.empty() ? 0 : 2 * u + Width(st.clientTitle, tools.value) + u;
+            centre = std::max(wellX - u - width + width / 2, titleEnd + width / 2);
+            wellX = std::max(wellX, centre - width / 2 + width + u);
+        }
+        dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
+        Text(company, tools.value, centre, top);
+        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+        Text(well, tools.value, wellX, top);
+    }
+
     void Draw(int y, const QDate& today)
     {
         const int top = y + s;
@@ -242,10 +269,7 @@ struct Strip {
         dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
         Text(TrackTitleDate(today), tools.value, 2 * u, top - 2 * R);
         Text(st.clientTitle, tools.value, 2 * u, top);
-        dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
-        Text(platform::FieldText(st.well.company), tools.value, W / 2, top);
-        dc.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
-        Text(platform::FieldText(st.well.well), tools.value, 80 * u, top);
+        CompanyAndWell(top);
         Rules(top);
 
         const int y1 = top + Trunc(1.5 * s);
