@@ -17,6 +17,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QRect>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -266,6 +267,27 @@ TEST_F(MemoDrawing, RedStarsCapitalsAndDescriptions)
     ASSERT_EQ(dc.TextRecord().size(), 1u);
     EXPECT_EQ(dc.TextRecord()[0].text, "SH GY SFT");
     EXPECT_EQ(dc.TextRecord()[0].at.x, 600 + kR / 4);
+}
+
+// A survey station's description, written by the program without line breaks that fit: its box and
+// text stay inside the descriptions column (509 .. 739, the gas track from 739), nothing drawn over
+// the gas track, and every word is written.
+TEST_F(MemoDrawing, ADescriptionStaysInsideItsColumn)
+{
+    memos = {Description(1110, "Survey@ 2580.00m MD\nIncl:35.00  Azim:134.60  TVD:2488.10 VS:337.20 DLS:1.25")};
+    memos[0].drawRectangle = 1;
+    Draw();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                ink |= QRect(x, y, 1, 1);
+    EXPECT_GE(ink.left(), 509);
+    EXPECT_LT(ink.right(), 739) << "the description runs over the gas track";
+    QString written;
+    for (const platform::DcText& t : dc.TextRecord())
+        written += t.text + " ";
+    EXPECT_EQ(written.simplified(), "Survey@ 2580.00m MD Incl:35.00 Azim:134.60 TVD:2488.10 VS:337.20 DLS:1.25");
 }
 
 TEST_F(MemoDrawing, LongTextsStayInsideTheLineTable)

@@ -5,9 +5,11 @@
 #include "layout/pentable.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace gasmon;
@@ -175,6 +177,36 @@ TEST(GasChartPainter, TimeDepthAndLagLabelsAndTheCycleMarks)
 
     const Drawing first = Draw(day, 41000, false, kChartSlotsPerDay, false);
     EXPECT_TRUE(SamePoint(TextAt(first, "Inj>"), -1000, -1000)) << "not on the window's first drawing";
+}
+
+// Depth and lag depth changing every third sample (rows of 2 pixels: 6 pixels apart, less than a
+// text's height), the HW trace at the plot's right so that the lag depths share the depths' column: no
+// two labels' boxes meet, the newest depth is written, and there is a label every text height or so.
+TEST(GasChartPainter, DepthLabelsOfQuickChangesStandApart)
+{
+    std::vector<CHARTRECORD> day = Day(240, 0);
+    for (int i = 0; i < kChartSlotsPerDay; ++i) {
+        day[std::size_t(i)].depth = 1000 + std::min(std::max(i - 41500, 0), 150) / 3;
+        day[std::size_t(i)].lagDepth = day[std::size_t(i)].depth - 50;
+    }
+    const Drawing d = Draw(day, 41000, false);
+    QImage probe(10, 10, QImage::Format_RGB32);
+    platform::Dc dc(probe);
+    std::vector<QRect> boxes;
+    for (const platform::DcText& t : d.texts)
+        if (t.text.toInt() >= 950 && t.text.toInt() <= 1050) {
+            const platform::SIZE size = dc.GetTextExtent(t.text);
+            boxes.emplace_back(t.at.x, t.at.y, size.cx, size.cy);
+        }
+    ASSERT_FALSE(boxes.empty());
+    int met = 0;
+    for (std::size_t a = 0; a < boxes.size(); ++a)
+        for (std::size_t b = a + 1; b < boxes.size(); ++b)
+            met += boxes[a].intersects(boxes[b]);
+    EXPECT_EQ(met, 0) << "labels written over each other";
+    EXPECT_NE(TextAt(d, "1050").x, -1000) << "the newest depth";
+    // 100 rows of changes (300 pixels) hold at least one label every two text heights.
+    EXPECT_GE(int(boxes.size()), 300 / (2 * boxes.front().height()));
 }
 
 TEST(GasChartPainter, TheThumbsDepthReadout)

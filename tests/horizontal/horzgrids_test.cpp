@@ -94,19 +94,57 @@ TEST(HorzGrids, LogBandsInDecades)
     EXPECT_EQ(g.dc.GetPixel(1003, 519), kGrey);
     for (int y : {128, 96, 64, 32})
         EXPECT_EQ(g.dc.GetPixel(1003, y), kBlue) << y;
-    // Decade labels every 200 units: x 70 and 1,670.
+    // Decade labels every 200 units: x 70 and 1,670; in the gas band right of the MD labels 2000 and
+    // 2200 of its top rows (x 89 and 1,689), bottom-aligned above their lines (the base's 9 above it),
+    // the top line's under it.
     for (int x : {70, 1670}) {
         EXPECT_TRUE(g.Has(".1@" + std::to_string(x) + ",576"));
         EXPECT_TRUE(g.Has("100@" + std::to_string(x) + ",417"));
         EXPECT_TRUE(g.Has("1000@" + std::to_string(x + 50) + ",417"));
-        EXPECT_TRUE(g.Has(".001%@" + std::to_string(x) + ",150"));
-        EXPECT_TRUE(g.Has("100%@" + std::to_string(x) + ",0"));
-        EXPECT_TRUE(g.Has("10ppm@" + std::to_string(x + 50) + ",150"));
-        EXPECT_TRUE(g.Has("1000k@" + std::to_string(x + 50) + ",0"));
+        EXPECT_TRUE(g.Has(".001%@" + std::to_string(x + 19) + ",151"));
+        EXPECT_TRUE(g.Has(".01%@" + std::to_string(x + 19) + ",127"));
+        EXPECT_TRUE(g.Has("100%@" + std::to_string(x + 19) + ",1"));
+        EXPECT_TRUE(g.Has("10ppm@" + std::to_string(x + 69) + ",151"));
+        EXPECT_TRUE(g.Has("1000k@" + std::to_string(x + 69) + ",1"));
     }
     EXPECT_EQ(g.Find(".1")->textColor, kRateColour);
     EXPECT_EQ(g.Find("1000")->textColor, kGammaColour);
     EXPECT_FALSE(g.Has(".1@3270,576"));
+}
+
+// The gas band's decade labels keep off the other texts of the band: the MD labels of its top rows
+// (2,200 at x 1,652 meets the second column of labels, 1,670 and 1,720) and the path's first TVD label
+// (2300 at x 52, its bottom 8 pixels under the gas base at 160). The decade labels alone and the rest of
+// the frame alone are rendered; no black pixel of one is within a pixel of a black pixel of the other.
+TEST(HorzGrids, DecadeLabelsClearOfTheMdAndTvdLabels)
+{
+    Grid others, labels;
+    for (Grid* g : {&others, &labels}) {
+        g->settings.logRop = g->settings.logGamma = g->settings.logGas = true;
+        wellfile::HorzSection& s = g->plot.sections.sections[0];
+        s.startTvd = 2300;
+        s.endTvd = 2400;
+        s.endMd = 2400;
+        s.pxPerTvd = 2.0f;
+        g->plot.sections.count = 1;
+    }
+    DrawGasLogGrid(labels.dc, labels.plot);
+    DrawLowerLogGrid(others.dc, others.plot);
+    DrawTvdGrid(others.dc, others.plot);
+    const auto black = [](const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) == 0; };
+    int met = 0, labelInk = 0, otherInk = 0;
+    for (int y = 1; y < 200; ++y)
+        for (int x = 1; x < 3299; ++x) {
+            labelInk += black(labels.image, x, y);
+            otherInk += black(others.image, x, y);
+            if (black(labels.image, x, y))
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        met += black(others.image, x + dx, y + dy);
+        }
+    EXPECT_GT(labelInk, 500);
+    EXPECT_GT(otherInk, 500);
+    EXPECT_EQ(met, 0) << "the decade labels meet the MD or TVD labels";
 }
 
 TEST(HorzGrids, TvdGridAndLabelsOfASection)

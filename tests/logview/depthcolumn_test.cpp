@@ -158,10 +158,11 @@ TEST_F(DepthColumn, ScaleHeadsAtThePeriodAndAtChanges)
     // Gas: at 1605 and 1655 (depth mod 50 = 5) and at the change of 1620, one row lower.
     EXPECT_EQ(HeadYs("DrawGasScaleHeader"), (std::vector<long long>{460, 610, 960}));
     EXPECT_EQ(painters.Named("DrawGasScaleHeader")[1].depths, (std::vector<std::int32_t>{1620}));
-    // Rate: the labels' line on the row above the head's, at 1605, the change of 1630 and 1655.
+    // Rate: the labels' line on the row above the head's, at 1605, the change of 1630 (written at 1632,
+    // clear of the number 1630) and 1655.
     EXPECT_EQ(RateLabelTops(), (std::vector<int>{445}));
     ASSERT_EQ(TextsWith("2.5").size(), 2u);
-    EXPECT_EQ(TextsWith("2.5")[0].at.y, 695);
+    EXPECT_EQ(TextsWith("2.5")[0].at.y, 715);
 
 }
 
@@ -343,4 +344,31 @@ TEST_F(DepthColumn, PaperGeometry)
         EXPECT_EQ(dc.GetPixel(left, 300), kBlack) << wide;
         EXPECT_EQ(dc.GetPixel(left - 1, 300), kWhite) << wide;
     }
+}
+
+// A scale that changes on a labelled depth (the 0.5-2.5 scale from 2400) writes its labels where no
+// depth number stands. Depth d at y 300 + (d - 2380) x 10; "2390" and "2400" fill their rows' 1st to
+// 13th pixel from the box's left edge (224) to the rate track's right (259), where the last label is
+// centred. No pixel of the labels lies on those rows from 224 to 275 (the number's opaque cell would
+// hide part of the label), and the labels stand within three rows below the change.
+TEST_F(DepthColumn, ChangedScaleLabelsClearOfTheDepthNumbers)
+{
+    Make(2370, 2430);
+    Draw(2380, 40, 300);
+    const QImage plain = image.copy();
+    for (int d = 2400; d <= 2430; ++d)
+        At(d).minutesScale = 7;
+    image.fill(Qt::white);
+    Draw(2380, 40, 300);
+    QRect labels;
+    int besideNumbers = 0;
+    for (int y = 380; y < 540; ++y)
+        for (int x = 0; x < 300; ++x)
+            if (image.pixel(x, y) != plain.pixel(x, y)) {
+                labels |= QRect(x, y, 1, 1);
+                besideNumbers += x >= 224 && x <= 275 && (y - 400) % 100 < 13;
+            }
+    ASSERT_GT(labels.width(), 150) << "no labels of the new scale";
+    EXPECT_EQ(besideNumbers, 0) << "the labels from y " << labels.top() << " stand on a depth number's row";
+    EXPECT_LE(labels.top(), 500 + 3 * 10);
 }

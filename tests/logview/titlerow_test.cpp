@@ -174,3 +174,34 @@ TEST_F(TitleRowTest, PpmScaleWithGasExceptForTwoProfiles)
     Paint();
     EXPECT_EQ(ppmLines(), 0);
 }
+
+// The flare column's two heads stand where nothing else of the band is drawn: every pixel they change
+// was bare panel before (not the gas legend's lines and samples, not " GAS UNITS "), and both are there:
+// red and black ink within the flare column (gas right - 20 cells of 9 = 874 .. 1054), above the log.
+TEST_F(TitleRowTest, FlareHeadsOnBarePanel)
+{
+    Paint();
+    const QImage without = image.copy();
+    s.layout.flareTrack = 1;
+    Paint();
+    QRect red, black;
+    int covered = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 1920; ++x) {
+            const QRgb now = image.pixel(x, y), was = without.pixel(x, y);
+            if (now == was)
+                continue;
+            covered += (was & 0xFFFFFF) != 0xDCDCDC;
+            if (qRed(now) > 200 && qGreen(now) < 80)
+                red |= QRect(x, y, 1, 1);
+            else if (qGray(now) < 80)
+                black |= QRect(x, y, 1, 1);
+        }
+    EXPECT_EQ(covered, 0) << "the flare heads cover other drawing";
+    EXPECT_GE(red.left(), 874);
+    EXPECT_LE(red.right(), 1054);
+    EXPECT_GT(red.width(), 40);
+    EXPECT_GE(black.left(), 874);
+    EXPECT_LE(black.bottom(), 159);
+    EXPECT_GT(black.top(), red.bottom() - 3);
+}

@@ -54,6 +54,10 @@ protected:
     {
         DrawLithPattern(Target(), {type, pct, 0, 0, 0, 0, false, true});
     }
+    void InterpretedItemWith(int type, int accessory)
+    {
+        DrawLithPattern(Target(), {type, 100, accessory, 0, 20, 0, false, true});
+    }
     void OddRow() { state.lith.rowCounter = 1; }
     LithPatternTarget Target() { return {dc, g, device, settings, state}; }
     COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
@@ -377,4 +381,25 @@ TEST_F(LithPatternTest, CustomClaysTakeTheirEntrysColourAndSwitches)
     EXPECT_EQ(At(205, 62), kBlack);
     EXPECT_EQ(At(235, 62), kBlack);
     EXPECT_EQ(At(215, 62), RGB(200, 100, 50));
+}
+
+// In the interpreted column (310 .. 370, cells of 6) every accessory symbol of every rock, on even and
+// odd rows, stays inside the column: nothing drawn right of x 370 (its edge line's pixel).
+TEST_F(LithPatternTest, InterpretedAccessoriesStayInsideTheirColumn)
+{
+    g.hardness = {310, 3, 20};
+    int past = 0, drawn = 0;
+    for (int type = 1; type < 40; ++type)
+        for (int accessory = 1; accessory <= 9; ++accessory)
+            for (int odd = 0; odd < 2; ++odd) {
+                image.fill(QColor(240, 240, 240));
+                state = PainterState{};
+                state.lith.rowCounter = odd;
+                InterpretedItemWith(type, accessory);
+                for (int y = 0; y < 80; ++y)
+                    for (int x = 311; x < 400; ++x)
+                        (x <= 370 ? drawn : past) += At(x, y) != kPaper;
+            }
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(past, 0) << "symbols past the interpreted column";
 }

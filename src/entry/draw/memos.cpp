@@ -65,6 +65,41 @@ Extent MeasureLines(const platform::Dc& dc, const MemoLines& lines)
     return e;
 }
 
+// A description's lines broken at blanks to fit `room` pixels, as its note editor breaks them when it
+// is typed: a memo written by a program (a survey station's) would otherwise run over the gas track. A
+// word wider than the room stands alone on its line.
+void FitLines(const platform::Dc& dc, MemoLines& lines, int room)
+{
+    MemoLines out;
+    const auto width = [&](const char* text, int n) { return dc.GetTextExtent(text, n).cx; };
+    const auto add = [&](const char* text, int n) {
+        if (out.count >= kMaxMemoLinesDrawn || n <= 0)
+            return;
+        std::memcpy(out.text[std::size_t(out.count)].data(), text, std::size_t(n));
+        out.text[std::size_t(out.count)][std::size_t(n)] = '\0';
+        out.length[std::size_t(out.count++)] = n;
+    };
+    for (int k = 0; k < lines.count; ++k) {
+        const char* text = lines.text[std::size_t(k)].data();
+        int n = lines.length[std::size_t(k)];
+        while (n > 0 && width(text, n) > room) {
+            int cut = n;
+            while (cut > 0 && (text[cut] != ' ' || width(text, cut) > room))
+                --cut;
+            if (cut == 0)  // the first word alone is too wide
+                for (cut = 1; cut < n && text[cut] != ' '; ++cut) {
+                }
+            add(text, cut);
+            while (cut < n && text[cut] == ' ')
+                ++cut;
+            text += cut;
+            n -= cut;
+        }
+        add(text, n);
+    }
+    lines = out;
+}
+
 // The frame of a box, filled with the memo's background colour when it has one.
 void DrawFrame(platform::Dc& dc, const wellfile::SVMEMO& m, const RECT& box)
 {
@@ -168,6 +203,9 @@ private:
         const KeepDcState keep(dc);
         dc.SelectObject(MemoFont(m, d_));
         dc.SetTextColor(MemoTextColour(m));
+        // The box reaches a row past its text's right end: the text keeps that much clear of the column's.
+        if (m.description && screen_ && mode_ == 0 && g_.description.count > 0)
+            FitLines(dc, lines_, DescriptionTextRoom(g_) - R_);
         return Box(m, index, x, y);
     }
 

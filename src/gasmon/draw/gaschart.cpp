@@ -3,7 +3,10 @@
 #include "layout/pentable.h"
 #include "platform/text.h"
 
+#include <QRect>
+
 #include <algorithm>
+#include <vector>
 
 namespace gasmon {
 
@@ -148,6 +151,18 @@ ChartDrawn PaintChart(platform::Dc& dc, const ChartFrame& f, const ChartPens& pe
     auto rowY = [&](int i) { return kChartFirstRowY + (newest - i) * p; };
     auto at = [&](int i) -> const CHARTRECORD& { return f.day[std::size_t(i)]; };
 
+    // A depth or lag depth that changes again within a text's height would be written over the one
+    // above it: only the newer one is written, the change's tick still marks the row.
+    std::vector<QRect> labels;
+    auto Label = [&](int lx, int ly, const QString& text) {
+        const platform::SIZE size = dc.GetTextExtent(text);
+        const QRect box(lx, ly, size.cx, size.cy);
+        for (const QRect& other : labels)
+            if (other.intersects(box))
+                return;
+        labels.push_back(box);
+        dc.TextOut(lx, ly, text);
+    };
     bool channel4 = false;
     for (int i = newest; i >= oldest; --i) {
         const CHARTRECORD& r = at(i);
@@ -174,11 +189,11 @@ ChartDrawn PaintChart(platform::Dc& dc, const ChartFrame& f, const ChartPens& pe
         if (r.depth != 0 && newer.depth != 0 && r.depth != newer.depth) {
             Line(dc, pens.dark, g.plotRight - 20, y, g.plotRight, y);
             dc.SetTextColor(platform::RGB(0, 0, 0));
-            dc.TextOut(g.plotRight - 50, timeLabel ? y : y - 12, QString::number(newer.depth));
+            Label(g.plotRight - 50, timeLabel ? y : y - 12, QString::number(newer.depth));
         }
         if (r.lagDepth != 0 && newer.lagDepth != 0 && r.lagDepth != newer.lagDepth) {
             dc.SetTextColor(pens.lagText);
-            dc.TextOut(std::min(lowerX, g.plotRight - 50), y, QString::number(newer.lagDepth));
+            Label(std::min(lowerX, g.plotRight - 50), y, QString::number(newer.lagDepth));
         }
         if (r.second == 0)
             Line(dc, r.minute % 5 == 0 ? pens.dark : pens.thin, g.plotLeft, y, g.plotRight, y);

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace horizontal {
 
@@ -147,9 +149,26 @@ void DrawGasLogGrid(Dc& dc, const HorzPlot& plot)
     static const char* const kPpm[6] = {"10ppm", "100ppm", "1000", "10k", "100k", "1000k"};
     const int decade = LogDecadeOffsets(b.gasBandHeight, 5)[9];
     BeginLabels(dc, plot);
+    const auto width = [&](const char* text) { return dc.GetTextExtent(text).cx; };
+    // The MD labels of the band's top rows, every 50 units, centred 2 pixels right of their line.
+    std::vector<std::pair<int, int>> depthLabels;
+    ForEachRecord(plot, [&](const wellfile::RECORD& r, int x) {
+        if (r.depth % 50 == 0) {
+            const int half = width(platform::CFormat("%d ", r.depth).c_str()) / 2 + 2;
+            depthLabels.emplace_back(x + 2 - half, x + 2 + half);
+        }
+    });
+    const int percentHalf = width(kPercent[0]) / 2, ppmHalf = width(kPpm[1]) / 2;
     ForEachLabelColumn(plot, [&](int x) {
+        // A column that would meet an MD label stands right of it.
+        for (const auto& [left, right] : depthLabels)
+            if (left <= x + 50 + ppmHalf && x - percentHalf <= right)
+                x = right + percentHalf + 2;
+        // Each label just above its decade line, the base's clear of the path's first TVD label (its
+        // bottom 8 pixels under the base); the top line's label just under it.
         for (int j = 0; j < 6; ++j) {
-            const int y = b.gasBase - j * decade - (j < 5 ? 10 : 0);
+            dc.SetTextAlign(j < 5 ? platform::TA_CENTER | platform::TA_BOTTOM : kCentreTop);
+            const int y = j == 0 ? b.gasBase - 9 : j < 5 ? b.gasBase - j * decade - 1 : b.gasBase - j * decade + 1;
             Text(dc, x, y, kPercent[j]);
             Text(dc, x + 50, y, kPpm[j]);
         }

@@ -500,8 +500,12 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
                 gasChanged = true;
         }
         const bool onPeriod = HoldsStep(depth, advance, w.period, w.offset).has_value();
+        // A changed scale's labels reach from half a row above its row into it: on the screen they wait
+        // for a row whose depth number, and the one above, leave the rate track's right end free.
+        const bool numberNear = !device.printing && (HoldsStep(depth, advance, w.labelStep, 0) ||
+                                                     HoldsStep(depth - std::int32_t(advance), advance, w.labelStep, 0));
         if (rop && y > topY + 2 * R) {
-            if (rateChanged || onPeriod) {
+            if (onPeriod || (rateChanged && !numberNear)) {
                 DrawScaleLabels(dc, g, device, rec, y + R, unitWidth, R, elog);
                 rateHeadDrawn = true;
                 rateChanged = false;

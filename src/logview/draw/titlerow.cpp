@@ -186,10 +186,16 @@ void DrawTrackTitles(platform::Dc& dc, const ViewGeometry& g, const layout::LogP
     dc.SelectObject(keep.KeptPen());
 
     if (in.flareScale) {
+        // The two scale heads close the flare column's right end, one above the other on the band's
+        // last rows: under the gas legend (its eight lines end 9 R + 35 down) and right of " GAS UNITS ".
+        const platform::KeepDcState keepAlign(dc);
+        dc.SetTextAlign(platform::TA_RIGHT | platform::TA_BOTTOM);
+        const int right = std::max(in.flareLeft, g.gasRight - 2);
+        const int line = dc.GetTextExtent("<", 1).cy;
         dc.SetTextColor(RGB(255, 0, 0));
-        dc.TextOut(in.flareLeft, g.topMargin - 3 * R, "<0  flare  50>");
+        dc.TextOut(right, g.topMargin - 2 - line, "<0  flare  50>");
         dc.SetTextColor(RGB(0, 0, 0));
-        dc.TextOut(in.flareLeft, g.topMargin - R, "<500  AP   0>");
+        dc.TextOut(right, g.topMargin - 2, "<500  AP   0>");
     }
     if (in.remoteMonitor) {
         const platform::KeepDcState keepFont(dc);

@@ -139,6 +139,10 @@ void DrawAccessorySymbol(const LithPatternTarget& t, int accessory, int x, int y
             if (x < left)
                 x = left + 1;
         }
+        // The interpreted column's cells are narrower than a symbol: one that would reach past the
+        // column's right edge is left out, as in the lithology column.
+        if (interpreted && !split && !customTrack && x + w > t.g.Interpreted().Right())
+            return;
     } else {
         if (!customTrack && x > p.lithologyLeft + cells * w)
             return;
