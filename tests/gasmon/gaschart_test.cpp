@@ -168,9 +168,11 @@ TEST(GasChartPainter, TimeDepthAndLagLabelsAndTheCycleMarks)
     EXPECT_TRUE(SamePoint(TextAt(d, "1001"), 470, 708)) << "the newer depth, 12 pixels over its row";
     const platform::POINT lag = TextAt(d, "951");
     EXPECT_TRUE(SamePoint(lag, 20, 520));
-    for (const platform::DcText& t : d.texts)
-        if (t.text == "951")
+    for (const platform::DcText& t : d.texts) {
+        if (t.text == "951") {
             EXPECT_EQ(t.textColor, kChartLagTextColour);
+        }
+    }
     EXPECT_TRUE(SamePoint(TextAt(d, ">>"), 0, 314)) << "three rows over the sample that ended the cycle";
     EXPECT_TRUE(SamePoint(TextAt(d, "Inj>"), 0, 414));
     EXPECT_EQ(d.image.pixel(25, 322), Rgb(kChartDarkColour)) << "the cycle-end tick on the next row";
