@@ -136,6 +136,23 @@ TEST_P(RealXRepaint, EachTogglePairGivesTheStartsWindowBack)
     EXPECT_EQ(DifferentPixels(start, hidden), 0) << "Show C/T and Hide C/T";
 }
 
+// A double-click on the first description opens its note for editing, and Escape abandons the edit: the
+// window is the start's again. The double-click's first press shows a read-out under the edit box, which
+// stood there once the box had closed (a box of 120 x 75 px).
+TEST_P(RealXRepaint, EscapeInTheNoteEditorLeavesNoReadout)
+{
+    const QImage start = Start();
+    const QRect client = Absolute(log);
+    // On the demo's first description, "LS: lt gy, ...", at the top of the descriptions column.
+    x.Run("xdotool", {"mousemove", QString::number(client.x() + 560), QString::number(client.y() + 237), "click",
+                      "--repeat", "2", "--delay", "80", "1"});
+    const QImage editing = x.ChangedFrom(start, 1000);
+    ASSERT_GT(DifferentPixels(start, editing), 1000) << "no note editor";
+    x.Key("Escape");
+    x.ChangedFrom(editing, 1000);
+    EXPECT_EQ(DifferentPixels(start, Away()), 0) << "note editor, Escape";
+}
+
 // Twelve pages up and back: no curve runs past the log's bottom line into the white band over the scale
 // bars, and nothing of the pages on the way (the curves, "KD" boxes and markers of their last rows) stays
 // there.

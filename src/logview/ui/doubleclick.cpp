@@ -11,6 +11,7 @@
 #include "logview/logview_services.h"
 #include "logview/ui/boxdrags.h"
 #include "logview/ui/mousewindow.h"
+#include "logview/ui/readoutbox.h"
 #include "platform/services.h"
 #include "platform/text.h"
 
@@ -208,8 +209,12 @@ void LeftButtonDoubleClick(app::LogState& s, const MouseContext& m, int x, int y
     const std::int32_t d = app::DepthAtRow(app::RowGeometryOf(s), y);
     c.depth = d - d % 2;
     const bool descriptionsOn = g.Flag(layout::FLAG_DESCRIPTIONS) || g.profile == 62;
-    if (EditNote(s, g, c, descriptionsOn))
+    if (EditNote(s, g, c, descriptionsOn)) {
+        // The double-click's first press showed a read-out under the edit box; it would stand there once
+        // the box closes.
+        m.readout.Hide();
         return;
+    }
     StepGamma(s, g, c);
     StartEntry(s, m, g, c);
 }
