@@ -10,6 +10,7 @@
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -307,6 +308,58 @@ TEST_P(RealXDeskScreen, TheWellTitleClearsTheLithologyLegendAndTheFeaturesLinesA
         longest = std::max(longest, int(l.size()));
     EXPECT_GE(window.right() - line.left(), int(longest * character))
         << "a line of " << longest << " characters is cut in a window of " << window.width() << " pixels";
+}
+
+// The flare column's two heads (the installation's flare track switched on), written on white at the
+// gas track's right end, stand where nothing else of the title band is drawn: every pixel round their
+// white box is the band's bare grey, and neither the gas legend's coloured lines nor the dark letters
+// of " GAS UNITS " beside them reach that ring.
+TEST_P(RealXDeskScreen, TheFlareHeadsClearTheGasLegendAndTheGasTitle)
+{
+    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Options/FlareTrack", "1");
+    StartProgram();
+    const QImage start = x.Settled();
+    const auto rgb = [&](int px, int py) { return start.pixel(px, py) & 0xFFFFFF; };
+    const int middle = screen.width() / 2;
+    int top = 0, bottom = 0;  // the band's first grey row, then its bottom line (seen at its left end)
+    while (top < 200 && rgb(middle, top) != 0xDCDCDC)
+        ++top;
+    for (bottom = top; bottom < 300 && rgb(8, bottom) == 0xDCDCDC;)
+        ++bottom;
+    int right = middle;  // the band's right line (the log's right end, or the window's)
+    while (right < screen.width() && rgb(right, top + 1) == 0xDCDCDC)
+        ++right;
+    QRect heads, red;
+    for (int py = top; py < bottom; ++py)
+        for (int px = screen.width() / 3; px < right; ++px) {
+            heads |= rgb(px, py) == 0xFFFFFF ? QRect(px, py, 1, 1) : QRect();
+            red |= rgb(px, py) == 0xFF0000 && heads.contains(px, py) ? QRect(px, py, 1, 1) : QRect();
+        }
+    ASSERT_GT(red.width(), 30) << "no flare heads in the band from " << top << " to " << bottom;
+    QRect line[2], legend, title;  // the heads' white boxes, one a line of the same height
+    for (int py = heads.top(); py <= heads.bottom(); ++py)
+        for (int px = heads.left(); px <= heads.right(); ++px)
+            line[(py - heads.top()) * 2 / heads.height()] |= rgb(px, py) == 0xFFFFFF ? QRect(px, py, 1, 1) : QRect();
+    const QRect ring[2] = {line[0].adjusted(-1, -1, 1, 1), line[1].adjusted(-1, -1, 1, 1)};
+    int covered = 0;  // " GAS UNITS " stands within 200 pixels left of the heads
+    for (int py = top; py < bottom; ++py)
+        for (int px = heads.left() - 200; px < right; ++px) {
+            const QRgb c = start.pixel(px, py);
+            if (line[0].contains(px, py) || line[1].contains(px, py))
+                continue;
+            covered += (ring[0].contains(px, py) || ring[1].contains(px, py)) && (c & 0xFFFFFF) != 0xDCDCDC;
+            const int spread = std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
+            legend |= spread > 100 ? QRect(px, py, 1, 1) : QRect();
+            title |= py > heads.center().y() && qGray(c) < 100 ? QRect(px, py, 1, 1) : QRect();
+        }
+    EXPECT_EQ(covered, 0) << "pixels round the heads' boxes at " << heads.x() << "," << heads.y()
+                          << " are not bare band";
+    EXPECT_GT(legend.height(), 80) << "no gas legend";
+    EXPECT_FALSE(legend.intersects(ring[0]) || legend.intersects(ring[1]))
+        << "the gas legend, to " << legend.bottom() << ", reaches the flare heads from " << heads.top();
+    EXPECT_GT(title.width(), 50) << "no gas title";
+    EXPECT_FALSE(title.intersects(ring[0]) || title.intersects(ring[1]))
+        << "\" GAS UNITS \", to " << title.right() << ", reaches the flare heads from " << line[1].left();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXDeskScreen, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
