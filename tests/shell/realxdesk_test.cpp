@@ -286,8 +286,9 @@ TEST_P(RealXDeskScreen, TheWellTitleClearsTheLithologyLegendAndTheFeaturesLinesA
                 !framed.translated(at - framed.left(), 0).contains(px, y))
                 drawn |= QRect(px, y, 1, 1);
     EXPECT_GT(drawn.width(), 200) << "no legend";
-    if (at >= 0)
+    if (at >= 0) {
         EXPECT_FALSE(drawn.intersects(framed.translated(at - framed.left(), 0)));
+    }
 
     x.Key("alt+h");
     x.Key("n");
