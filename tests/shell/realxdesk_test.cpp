@@ -4,6 +4,7 @@
 #include "demo/demowell.h"
 #include "elog/curverecord.h"
 #include "support/files.h"
+#include "support/logshot.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
 #include "support/xsession.h"
@@ -118,16 +119,6 @@ QRect DarkBox(const QImage& image, const QRect& area)
             if (qGray(image.pixel(x, y)) < 128)
                 box |= QRect(x, y, 1, 1);
     return box;
-}
-
-// The rate track's left edge: its first blue division line is 50 pixels right of it (a 250-pixel
-// track of five divisions).
-int RateLeft(const QImage& image, int row)
-{
-    int blue = 0;
-    while (blue < image.width() / 3 && (image.pixel(blue, row) & 0xFFFFFF) != 0x0000FF)
-        ++blue;
-    return blue - 50;
 }
 
 }  // namespace

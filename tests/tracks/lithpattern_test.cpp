@@ -403,3 +403,28 @@ TEST_F(LithPatternTest, InterpretedAccessoriesStayInsideTheirColumn)
     EXPECT_GT(drawn, 0);
     EXPECT_EQ(past, 0) << "symbols past the interpreted column";
 }
+
+// The interpreted column as the log window has it: three 9-pixel hardness cells right of the
+// lithology column (446 .. 473), its ten cells of 27 / 10 = 2 pixels (a fifth of a figure's width)
+// filled from 446 to 466. Every rock's figures, bare and with each accessory, on even and odd rows,
+// stay on that fill, between x 446 and 465.
+TEST_F(LithPatternTest, InterpretedFiguresStayOnTheirNarrowCells)
+{
+    image = testing_support::Filled(600, 80, kPaper);
+    g.lithology = {346, 10, 10};
+    g.hardness = {446, 3, 9};
+    int outside = 0, drawn = 0;
+    for (int type = 1; type < 40; ++type)
+        for (int accessory = 0; accessory <= 9; ++accessory)
+            for (int odd = 0; odd < 2; ++odd) {
+                image.fill(QColor(240, 240, 240));
+                state = PainterState{};
+                state.lith.rowCounter = odd;
+                InterpretedItemWith(type, accessory);
+                for (int y = 0; y < 80; ++y)
+                    for (int x = 300; x < 600; ++x)
+                        (x >= 446 && x < 466 ? drawn : outside) += At(x, y) != kPaper;
+            }
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(outside, 0) << "figures off the interpreted column's cells";
+}

@@ -2,6 +2,7 @@
 
 #include "platform/draw/dc.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <vector>
@@ -28,11 +29,14 @@ void DrawShaleDash(platform::Dc& dc, int x, int y, int W, int H) { Line(dc, x, y
 void DrawHalfDashRight(platform::Dc& dc, int x, int y, int W, int H) { Line(dc, x + W / 2, y + H / 2, x + W, y + H / 2); }
 void DrawHalfDashLeft(platform::Dc& dc, int x, int y, int W, int H) { Line(dc, x, y + H / 2, x + W / 2, y + H / 2); }
 void DrawBentoniteStroke(platform::Dc& dc, int x, int y, int W) { Path(dc, x, y, {{0, 3}, {3, 3}, {W, 4}}); }
+int BentoniteStrokeReach(int W) { return std::max(3, W - 1); }
 
 void DrawWashBlock(platform::Dc& dc, int x, int y, int H)
 {
     dc.Rectangle(int(x + 0.8 * H), y + H / 2, int(x + 1.3 * H), y + H);
 }
+
+int WashBlockReach(int H) { return int(1.3 * H) - 1; }
 
 void DrawLithFigure(platform::Dc& dc, LithFigure figure, int x, int y, int W, int H)
 {
@@ -102,6 +106,33 @@ void DrawLithFigure(platform::Dc& dc, LithFigure figure, int x, int y, int W, in
         Line(dc, x, y + H, x + W + 1, y - 1);
         break;
     }
+}
+
+int LithFigureReach(LithFigure figure, int W)
+{
+    switch (figure) {
+    case LithFigure::None: return 0;
+    case LithFigure::RhombStroke: return std::max(0, W - 1);
+    case LithFigure::LimestoneJoint: return 3;
+    case LithFigure::BrickJoint: return W / 2;
+    case LithFigure::SandstoneDot:
+    case LithFigure::SandDot:
+    case LithFigure::CementDot: return 5;
+    case LithFigure::ChertPeak:
+    case LithFigure::VolcanicVee: return std::max(W / 2, W - 1);
+    case LithFigure::SiltDots: return 3;
+    case LithFigure::SiltDash: return std::max(0, int(0.6 * W) - 1);
+    case LithFigure::Ooid:
+    case LithFigure::Glauconite: return 4;
+    case LithFigure::FossilA:
+    case LithFigure::Pebble: return 7;
+    case LithFigure::FossilB: return 6;
+    case LithFigure::GraniteMark: return std::max({2, W / 2, W - 3});
+    case LithFigure::WashTriangle: return 5;
+    case LithFigure::AnhydriteTick: return std::max(3, W - 1);
+    case LithFigure::AnhydriteStroke: return W;
+    }
+    return W;
 }
 
 }  // namespace tracks

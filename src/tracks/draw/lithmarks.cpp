@@ -58,6 +58,18 @@ bool DrawCommonAccessory(platform::Dc& dc, int accessory, int x, int y, int w, i
     }
 }
 
+// The rightmost pixel of a screen accessory symbol in the box at x (the sand grain sits in the cell
+// being filled, at cellX): the silt dots reach one pixel past the box, the wash's block further.
+int AccessoryRight(int accessory, int x, int cellX, int w, int h)
+{
+    switch (accessory) {
+    case 2: return cellX + 5;
+    case 6: return x + w;
+    case 39: return x + int(1.3 * h) - 1;
+    default: return x + w - 1;
+    }
+}
+
 }  // namespace
 
 void DrawLithMark(const LithPatternTarget& t, int x, int y, int mark, bool split, const LithMarkColumn* column)
@@ -139,10 +151,15 @@ void DrawAccessorySymbol(const LithPatternTarget& t, int accessory, int x, int y
             if (x < left)
                 x = left + 1;
         }
-        // The interpreted column's cells are narrower than a symbol: one that would reach past the
-        // column's right edge is left out, as in the lithology column.
-        if (interpreted && !split && !customTrack && x + w > t.g.Interpreted().Right())
-            return;
+        // The interpreted column's cells are narrower than a symbol: one that would reach past its ten
+        // cells (the fill's right end) is left out, one left of them moved in, as in the lithology column.
+        if (interpreted && !split && !customTrack) {
+            const int first = t.g.Interpreted().left, end = first + 10 * t.g.InterpretedCell();
+            if (x < first)
+                x = first + 1;
+            if (AccessoryRight(accessory, x, t.state.lith.cellX, w, h) >= end)
+                return;
+        }
     } else {
         if (!customTrack && x > p.lithologyLeft + cells * w)
             return;

@@ -345,14 +345,26 @@ private:
         default: break;
         }
         for (const LithSymbol& sym : s.symbols) {
-            if (sym.figure == LithFigure::None || !sym.cells.Has(even_, sym.cells.byItemCell ? k : i))
+            if (sym.figure == LithFigure::None || !sym.cells.Has(even_, sym.cells.byItemCell ? k : i) ||
+                !Fits(x, LithFigureReach(sym.figure, W_)))
                 continue;
             DrawLithFigure(dc_, sym.figure, x, y, W_, H_);
-            if (sym.figure == LithFigure::WashTriangle && WashBlockFits(s.special, k, x))
+            if (sym.figure == LithFigure::WashTriangle && WashBlockFits(s.special, k, x) && Fits(x, WashBlockReach(H_)))
                 DrawWashBlock(dc_, x, y, H_);
         }
         if (s.special == LithSpecial::Fractured && (even_ ? i == 1 : i == 7))
             DrawLithMark(t_, x, y, mark_, split_, &column_);
+    }
+
+    // The interpreted column's cells are a fifth of the figures' width: a figure that would reach past
+    // its ten cells (the fill's right end) is left out, as its accessory symbols are. A bold pen
+    // spreads a pixel.
+    bool Fits(int x, int reach) const
+    {
+        if (!interpreted_ || split_ || row_.customTrackX != 0)
+            return true;
+        const int spread = dc_.CurrentPen().Width() / 2;
+        return x - spread >= column_.left && x + reach + spread < column_.left + kCells * W_;
     }
 
     bool WashBlockFits(LithSpecial special, int k, int x) const
@@ -370,11 +382,11 @@ private:
     {
         const int profile = t_.g.profile;
         if (AnhydriteStrokes()) {
-            if ((i % 2 == 0) == even_)
+            if ((i % 2 == 0) == even_ && Fits(x, LithFigureReach(LithFigure::AnhydriteStroke, W_)))
                 DrawLithFigure(dc_, LithFigure::AnhydriteStroke, x, y, W_, H_);
             return;
         }
-        if (!kLithJointCells.Has(even_, i))
+        if (!kLithJointCells.Has(even_, i) || !Fits(x, LithFigureReach(LithFigure::AnhydriteTick, W_)))
             return;
         if (profile == 116)
             dc_.TextOut(x + 1, y - 3, "x", 1);
@@ -386,6 +398,8 @@ private:
     // right end on odd rows.
     void ShaleDashes(int i, int x, int y)
     {
+        if (!Fits(x, W_ - 1))
+            return;
         const int end = i0_ + pct_ / 10;
         if (even_) {
             if (i == i0_)
@@ -406,7 +420,7 @@ private:
             ShaleDashes(i, row_.cellX, y);
             return;
         case 2:
-            if ((i % 2 == 1) == even_)
+            if ((i % 2 == 1) == even_ && Fits(row_.cellX, 7))
                 Line(dc_, row_.cellX, y, row_.cellX + 8, y);
             return;
         default:
@@ -414,7 +428,7 @@ private:
         }
         // Bricks: a dash and a joint every third cell, the odd rows' bricks half a cell over.
         if (even_) {
-            if (k % 3 == 0) {
+            if (k % 3 == 0 && Fits(row_.cellX, W_ - 1)) {
                 const int x = row_.cellX;
                 DrawShaleDash(dc_, x, y, W_, H_);
                 Line(dc_, int(x + 0.5 * W_), y, int(x + 0.5 * W_), y + H_);
@@ -423,7 +437,7 @@ private:
         }
         row_.cellX = int(row_.cellX + 0.5 * W_);
         const int x = row_.cellX;
-        if (k % 3 == 0 && x < t_.g.lithology.left + 8 * W_) {
+        if (k % 3 == 0 && x < t_.g.lithology.left + 8 * W_ && Fits(x, 2 * W_ - 1)) {
             Line(dc_, x + W_, y + H_ / 2, x + 2 * W_, y + H_ / 2);
             Line(dc_, int(x + 1.5 * W_), y, int(x + 1.5 * W_), y + H_);
         }
@@ -433,13 +447,15 @@ private:
     void Bentonite(int i, int x, int y)
     {
         const int last = i0_ + pct_ / 10 - 1;
+        const bool stroke = Fits(x, BentoniteStrokeReach(W_));
         if (even_) {
             if (i == i0_)
                 Line(dc_, x + W_ / 2, y + H_ / 2, x + W_, y + H_ / 2);
-            else
+            else if (stroke)
                 DrawBentoniteStroke(dc_, x, y, W_);
         } else if (i < last) {
-            DrawBentoniteStroke(dc_, x, y, W_);
+            if (stroke)
+                DrawBentoniteStroke(dc_, x, y, W_);
         } else {
             Line(dc_, x, y + H_ / 2, x + W_ / 2, y + H_ / 2);
         }
