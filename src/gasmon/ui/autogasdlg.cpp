@@ -7,8 +7,8 @@
 #include "platform/ui/svedit.h"
 #include "wellfile/profile.h"
 
-#include <QLabel>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -196,6 +196,15 @@ const Item kItems[] = {
     {Kind::Static, kTgaLabel, "TGA Correction", kWidth + 2, 1, 60, 18},
 };
 
+// The window manager's frame round `w`; for a window not framed yet, its owner's.
+QMargins FrameOf(const QWidget& w)
+{
+    const QWidget* framed = w.frameGeometry() == w.geometry() && w.parentWidget() ? w.parentWidget()->window() : &w;
+    const QRect inner = framed->geometry(), outer = framed->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 }  // namespace
 
 AutoGasDlg::AutoGasDlg(QWidget* parent, GasSetupSession& session, QPointer<QWidget>& helpWindow)
@@ -261,19 +270,6 @@ void AutoGasDlg::Build()
         SetText(longer[i].first, kept[i]);
     FitScreen();
 }
-
-namespace {
-
-// The window manager's frame round `w`; for a window not framed yet, its owner's.
-QMargins FrameOf(const QWidget& w)
-{
-    const QWidget* framed = w.frameGeometry() == w.geometry() && w.parentWidget() ? w.parentWidget()->window() : &w;
-    const QRect inner = framed->geometry(), outer = framed->frameGeometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
-}  // namespace
 
 void AutoGasDlg::FitScreen()
 {
