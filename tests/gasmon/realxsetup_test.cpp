@@ -61,8 +61,7 @@ int InkedLines(const QImage& shot, QRect rect, QRgb plain, bool rows)
 // A chromatograph with the integrator's FID correction (type 3, "BASELINE FID" on) shows "Advanced".
 // The headings over the gas rows are as tall as the dialog font draws them, no scroll bar paints the
 // window's bottom or right edge and the window manager's frame stays on the screen, before and after
-// "Advanced" widens the window by 100 px; then every widget's window lies inside the client and no
-// two shown controls cover each other.
+// "Advanced" widens the window by 100 px; then every widget's window lies inside the client.
 TEST_P(RealXSetup, AdvancedFitsTheScreenInTheDialogFontWithoutScrolling)
 {
     const QString home = TestDir() + "home", folder = home + "/StrativM/";
@@ -115,13 +114,6 @@ TEST_P(RealXSetup, AdvancedFitsTheScreenInTheDialogFontWithoutScrolling)
             reach |= inner;
         }
         EXPECT_EQ(outside, 0) << "widgets outside the client, reaching " << reach.width() << "x" << reach.height();
-        const QList<QRect> shown = x.Inner(setup, true);
-        int overlaps = 0;
-        for (qsizetype i = 0; i < shown.size(); ++i)
-            for (qsizetype j = i + 1; j < shown.size(); ++j)
-                overlaps += shown[i].intersects(shown[j]) ? 1 : 0;
-        EXPECT_GT(shown.size(), 60);
-        EXPECT_EQ(overlaps, 0) << "shown controls over each other";
         return client;
     };
     const QRect narrow = check(false);

@@ -154,19 +154,16 @@ QRect XSession::Framed(const QString& window) const
     return Client(window).adjusted(-at(1), -at(3), at(2), at(4));
 }
 
-QList<QRect> XSession::Inner(const QString& window, bool shownChildren) const
+QList<QRect> XSession::Inner(const QString& window) const
 {
     // A line of the tree ends in the window's size, its place in its parent and its place on the screen.
-    static const QRegularExpression line(QStringLiteral("^\\s+(0x[0-9a-f]+) .*\\s(\\d+)x(\\d+)[+-]-?\\d+[+-]-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)\\s*$"),
+    static const QRegularExpression line(QStringLiteral("\\s(\\d+)x(\\d+)[+-]-?\\d+[+-]-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)\\s*$"),
                                          QRegularExpression::MultilineOption);
-    const QString tree = QString::fromLatin1(
-        Run(QStringLiteral("xwininfo"), {shownChildren ? QStringLiteral("-children") : QStringLiteral("-tree"), QStringLiteral("-id"), window}));
+    const QString tree = QString::fromLatin1(Run(QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), window}));
     QList<QRect> places;
     for (auto it = line.globalMatch(tree); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        if (shownChildren && !Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), m.captured(1)}).contains("IsViewable"))
-            continue;
-        places << QRect(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+        places << QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
     }
     return places;
 }
