@@ -314,3 +314,46 @@ TEST_F(GasSetupDialog, ASettingsFileThatCannotBeWrittenIsReported)
     EXPECT_TRUE(Messages()[0].endsWith("gasmon.cfg could not be written")) << Messages()[0].toStdString();
     EXPECT_EQ(doubles().prompter.messages[0].caption, "File Error");
 }
+
+// The shown controls never stand over each other, whatever the instrument type shows, nor over the data
+// list a running engine's "View Gas Data" opens under them; widened by "Advanced", the form holds them all.
+TEST_F(GasSetupDialog, ShownControlsStandApartInsideTheWindow)
+{
+    const auto apart = [](platform::Dialog& d, const std::string& when, bool widened) {
+        QList<const QWidget*> shown;
+        for (const QWidget* w : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->isHidden() && !w->isWindow())
+                shown << w;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            EXPECT_TRUE(!widened || d.rect().contains(shown[i]->geometry())) << when << ": " << shown[i]->property("text").toString().toStdString();
+            for (qsizetype j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << when << ": " << shown[i]->property("text").toString().toStdString() << " over "
+                    << shown[j]->property("text").toString().toStdString();
+        }
+    };
+    app::LogState& s = window.State();
+    s.engineStatus.gasInstrumentType = 3;
+    GASMONCFG cfg{};
+    ApplyFirstSetupDefaults(cfg, 3);
+    cfg.baselineFid = 1;
+    WriteCfg(cfg);
+    RunSetup([&](platform::Dialog& d) {
+        d.Click(kAdvanced);
+        for (int type = 0; type < d.GetCount(kInstrumentList); ++type) {
+            ChooseType(d, type);
+            apart(d, "type " + std::to_string(type), true);
+        }
+    });
+
+    s.engineStatus.gasInstrumentType = 9;  // the UDP interface opens no serial link
+    ApplyFirstSetupDefaults(cfg, 9);
+    WriteCfg(cfg);
+    window.EvCommand(app::cmd::GasMonitor);
+    ASSERT_NE(s.engines.autoGas, nullptr);
+    RunSetup([&](platform::Dialog& d) {
+        ASSERT_TRUE(d.Click(kViewGas));
+        apart(d, "the gas data shown", false);  // the correction factors wait beyond the edge
+    });
+    window.EvCommand(app::cmd::GasMonitor);
+}

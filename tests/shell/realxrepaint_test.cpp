@@ -10,7 +10,6 @@
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
-#include <QRegularExpression>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -66,25 +65,8 @@ protected:
             x.Key(on ? "Up" : "Down");
         x.Key("Return");
     }
-    // A window's client area on the screen, as xwininfo gives it (xdotool counts a frame's caption twice).
-    QRect Absolute(const QString& window) const
-    {
-        const QString info = QString::fromLatin1(x.Run("xwininfo", {"-id", window}));
-        const auto value = [&info](const char* key) {
-            const QRegularExpressionMatch m = QRegularExpression(QString(key) + ":\\s+(-?\\d+)").match(info);
-            return m.hasMatch() ? m.captured(1).toInt() : 0;
-        };
-        return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
-    }
-    // The same with the window manager's frame round it.
-    QRect Framed(const QString& window) const
-    {
-        const QString e = QString::fromLatin1(x.Run("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}));
-        const QRegularExpressionMatch m = QRegularExpression("= (\\d+), (\\d+), (\\d+), (\\d+)").match(e);
-        EXPECT_TRUE(m.hasMatch()) << "no frame: " << e.toStdString();
-        const auto at = [&m](int i) { return m.captured(i).toInt(); };
-        return Absolute(window).adjusted(-at(1), -at(3), at(2), at(4));
-    }
+    QRect Absolute(const QString& window) const { return x.Client(window); }
+    QRect Framed(const QString& window) const { return x.Framed(window); }
 
     XSession x;
     Child app;

@@ -5,7 +5,6 @@
 #include "support/testmain.h"
 #include "support/xsession.h"
 
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -50,11 +49,8 @@ TEST(WideLogX, SlidToItsEndTheLogsLastTrackStandsWholeLeftOfTheDepthBar)
 
     // The horizontal bar's right arrow, at the client's bottom right left of the bars' corner, pressed
     // until the log moves no more.
-    const QString info = QString::fromLatin1(x.Run("xwininfo", {"-id", main}));
-    const auto value = [&info](const char* key) {
-        return QRegularExpression(QString(key) + ":\\s*(-?\\d+)").match(info).captured(1).toInt();
-    };
-    const int right = value("Absolute upper-left X") + value("Width"), bottom = value("Absolute upper-left Y") + value("Height");
+    const QRect client = x.Client(main);
+    const int right = client.x() + client.width(), bottom = client.y() + client.height();
     ASSERT_EQ(right, 1024) << "the window does not fill the screen";
     for (int i = 0; i < 30; ++i)
         x.Click(right - 22, bottom - 5);

@@ -33,6 +33,8 @@ private:
     void Build();
     // On a screen too small for the form, "Advanced" included, the form goes into a scrolled page.
     void FitScreen();
+    // Before the first showing: the window and its frame on the screen, with room for "Advanced".
+    void PlaceOnScreen();
     void Apply(const SetupView& view);
     void EvTypeChange();
     void CmSave();
