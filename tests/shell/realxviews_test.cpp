@@ -1,0 +1,295 @@
+// The program's other views on a real X server with a window manager, opened from its menus: every
+// label the test looks for stands on the screen whole, pixel for pixel as the program's own drawing code
+// writes it, and no other black pixel lies within a pixel of its ink.
+#include "demo/demowell.h"
+#include "gasmon/chartfile.h"
+#include "gasmon/gasmoncfg.h"
+#include "horizontal/draw/horzplot.h"
+#include "horizontal/horzsetup.h"
+#include "platform/draw/dc.h"
+#include "support/deviatedwell.h"
+#include "support/files.h"
+#include "support/modbuspeer.h"
+#include "support/testmain.h"
+#include "support/xsession.h"
+#include "wellfile/wellconfig.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+
+namespace {
+
+bool Black(const QImage& image, int x, int y)
+{
+    return (image.pixel(x, y) & 0xFFFFFF) == 0;
+}
+
+// A label's black pixels as the program's drawing code writes it (`font`, or the drawing's default),
+// relative to the top left of their box, and the pixels round them within one pixel.
+struct Ink {
+    std::vector<QPoint> ink, ring;
+    QSize size; // the box's, with the ring
+};
+
+Ink InkOf(const QString& text, const std::optional<platform::Font>& font = std::nullopt)
+{
+    QImage image(120, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        platform::Dc dc(image);
+        if (font)
+            dc.SelectObject(*font);
+        dc.SetBkMode(platform::TRANSPARENT);
+        dc.TextOut(10, 10, text);
+    }
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            box |= Black(image, x, y) ? QRect(x, y, 1, 1) : QRect();
+    Ink out;
+    out.size = box.size() + QSize(2, 2);
+    for (int y = box.top() - 1; y <= box.bottom() + 1; ++y)
+        for (int x = box.left() - 1; x <= box.right() + 1; ++x) {
+            bool near = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    near = near || Black(image, x + dx, y + dy);
+            if (Black(image, x, y))
+                out.ink.push_back(QPoint(x, y) - box.topLeft());
+            else if (near)
+                out.ring.push_back(QPoint(x, y) - box.topLeft());
+        }
+    return out;
+}
+
+// Each place in `area` of `shot` where the label's ink stands whole (every pixel black, or of a grid
+// line drawn across it, `lines`; three in four black) with the black pixels of its ring there (0: the
+// label stands clear).
+std::vector<std::pair<QPoint, int>> Places(
+    const QImage& shot, const QRect& area, const Ink& label, const std::vector<QRgb>& lines = {})
+{
+    const QRect inside
+        = area.intersected(QRect(1, 1, shot.width() - label.size.width(), shot.height() - label.size.height()));
+    // Each pixel the label may cover from there: 1 black, 2 a grid line's, 0 else.
+    const QRect reach = inside.adjusted(-1, -1, label.size.width(), label.size.height()).intersected(shot.rect());
+    std::vector<std::uint8_t> kind(std::size_t(reach.width()) * std::size_t(reach.height()));
+    for (int y = reach.top(); y <= reach.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(shot.constScanLine(y));
+        for (int x = reach.left(); x <= reach.right(); ++x) {
+            const QRgb c = row[x] & 0xFFFFFF;
+            kind[std::size_t((y - reach.top()) * reach.width() + x - reach.left())] = c == 0 ? 1
+                : std::find(lines.begin(), lines.end(), c) != lines.end()                    ? 2
+                                                                                             : 0;
+        }
+    }
+    const auto at
+        = [&](int x, int y) { return kind[std::size_t((y - reach.top()) * reach.width() + x - reach.left())]; };
+    std::vector<std::pair<QPoint, int>> touching;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            std::size_t black = 0, i = 0;
+            for (; i < label.ink.size(); ++i) {
+                const std::uint8_t k = at(x + label.ink[i].x(), y + label.ink[i].y());
+                if (k == 0)
+                    break;
+                black += k == 1 ? 1 : 0;
+            }
+            if (i < label.ink.size() || black * 4 < label.ink.size() * 3)
+                continue;
+            int n = 0;
+            for (const QPoint& p : label.ring)
+                n += at(x + p.x(), y + p.y()) == 1 ? 1 : 0;
+            touching.emplace_back(QPoint(x, y), n);
+        }
+    return touching;
+}
+
+class RealXViews : public ::testing::TestWithParam<QSize> {
+protected:
+    void SetUp() override
+    {
+        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
+            GTEST_SKIP() << missing.toStdString() << " is not installed";
+        program = x.StartForProgram(GetParam());
+        ASSERT_FALSE(program.isEmpty());
+        home = TestDir() + "home";
+        folder = home + "/StrativM/";
+    }
+
+    // The program on the well `args` name (the first start's demo well when none), once `shown` (a
+    // window's name) has come and the log has the keys; then the View menu's item `up` places above its
+    // top, chosen with the keyboard.
+    void StartAndView(const QStringList& args, int up, const QString& shown = "^Quick View$")
+    {
+        ASSERT_TRUE(app.Start(program, args, x.ProgramEnvironment(home)));
+        ASSERT_FALSE(x.WaitForWindow("^StrativM ").isEmpty()) << "no main window";
+        ASSERT_FALSE(x.WaitForWindow(shown).isEmpty()) << "no " << shown.toStdString();
+        x.Settled(3000); // drilling's windows change every second
+        ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+        x.Key("alt+v");
+        for (int i = 0; i < up; ++i)
+            x.Key("Up");
+        x.Key("Return");
+    }
+    // The screen with the pointer in its bottom left corner, once settled (at most `ms`).
+    QImage Away(int ms = 15000) const
+    {
+        x.Run("xdotool", { "mousemove", "0", QString::number(GetParam().height() - 1) });
+        return x.Settled(ms);
+    }
+
+    XSession x;
+    Child app;
+    QString program, home, folder;
+};
+
+} // namespace
+
+// View > Horizontal on a well whose plot starts at MD 1,491 and TVD 1,459 (vertical to 1,100, then
+// building to 89.5 degrees at 1,964): the TVD grid's first label, "1450", stands at the gas band's base,
+// and the MD label "1500" nine units right of the plot's left edge, where the first column of the gas
+// band's decade labels stands. Each of that column's twelve labels stands clear of both.
+TEST_P(RealXViews, TheHorizontalViewsDecadeLabelsClearTheMdAndTvdLabels)
+{
+    const QString well = MakeDeviatedWell(folder, "DEV.svm", 1000, 2728, 1100);
+    // The view's set-up with the lithology drawn in its own band, not along the path: along the path it
+    // rises into the gas band's lowest rows at the plot's start.
+    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
+    horizontal::ViewDefaults(*setup, 0);
+    setup->drawLithOnWellTrack = 0;
+    WriteBytes(folder + "DEV.hor", setup.get(), sizeof *setup);
+    StartAndView({ well }, 3); // up from the top: TVD Log, Down Time Report, Horizontal
+    ASSERT_FALSE(x.WaitForWindow("^HORIZONTAL VIEW").isEmpty()) << "View > Horizontal opened no view";
+    const QImage shot = Away();
+
+    horizontal::HorzPlot plot;
+    plot.options.screenWidth = GetParam().width();
+    const platform::Font font = horizontal::LabelFont(plot);
+    // The first column only: the view's left third, the band at its top.
+    const QRect area(0, 0, GetParam().width() / 3, GetParam().height() / 2);
+    QStringList touched, missing;
+    for (const char* label :
+        { ".001%", ".01%", ".1%", "1%", "10%", "100%", "10ppm", "100ppm", "1000", "10k", "100k", "1000k" }) {
+        const auto places = Places(shot, area, InkOf(label, font), { 0xC0C0C0, 0x0000FF });
+        if (places.empty())
+            missing << label;
+        else if (std::none_of(places.begin(), places.end(), [](const auto& p) { return p.second == 0; }))
+            touched << QString("%1 (%2 px)")
+                           .arg(label)
+                           .arg(std::min_element(places.begin(), places.end(), [](const auto& a, const auto& b) {
+                               return a.second < b.second;
+                           })->second);
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "not on the screen: " << missing.join(", ").toStdString();
+    EXPECT_TRUE(touched.isEmpty()) << "met by other texts: " << touched.join(", ").toStdString();
+    if (!touched.isEmpty() || !missing.isEmpty())
+        shot.save(TestDir() + "horizontal.png");
+}
+
+// View > Real Time Gas Chart while drilling with the gas monitor polling its instrument: the day's file
+// holds, over 170 samples ending 30 before the chart's top row, a depth that changes every third sample
+// (rows of 2 pixels: 6 pixels apart, less than a text's height) and a steady lag depth. Every depth label
+// on the chart stands clear of the others, and there is one at least every two text heights.
+TEST_P(RealXViews, TheGasChartsDepthLabelsOfQuickChangesStandApart)
+{
+    if (!PymodbusInstalled())
+        GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+    const QDateTime now = QDateTime::currentDateTime();
+    const int slot = now.time().hour() * 1800 + now.time().minute() * 30 + now.time().second() / 2;
+    if (slot < 2100 || slot > gasmon::kChartSlotsPerDay - 100)
+        GTEST_SKIP() << "the day's file would change while the test runs";
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
+    wellfile::WellConfig cfg {};
+    const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
+    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
+    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
+    cfg.drillingAtExit = 1;
+    cfg.gasMonitorOn = 1;
+    cfg.gasInstrumentType = 1;
+    WriteBytes(folder + "elogdemo.cfg", &cfg, sizeof cfg);
+    gasmon::GASMONCFG settings {};
+    settings.gasComPort = 3;
+    settings.cycleTime = 300;
+    ASSERT_EQ(gasmon::WriteGasmonCfg(settings, { folder, {} }), 1);
+    PtyPair line;
+    ASSERT_TRUE(line.Start()) << "socat pty pair";
+    Child peer;
+    StartPeer(peer, { "--rtu", line.b, "--stopbits", "1" });
+    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Serial/COM3", line.a);
+
+    // The chart opens on the well's time: the station's, or an hour back by the well's time-zone
+    // adjustment. The same samples stand before both.
+    constexpr int kFirstDepth = 2500, kSamples = 170;
+    std::vector<gasmon::CHARTRECORD> samples;
+    for (int top : { slot, slot - 1800 })
+        for (int k = 0; k < kSamples; ++k) {
+            gasmon::CHARTRECORD r = gasmon::PresetChartRecord(now.date(), top - 30 - kSamples + k);
+            r.depth = std::uint16_t(kFirstDepth + k / 3);
+            r.lagDepth = 2400;
+            r.hotWire = 5;
+            r.chromat = 2;
+            r.index = 1;
+            samples.push_back(r);
+        }
+    ASSERT_TRUE(QDir().mkpath(folder + "chart"));
+    ASSERT_EQ(gasmon::WriteChartRecords({}, samples.data(), int(samples.size()),
+                  gasmon::ChartFileName(folder + "chart/", "elogdemo", now.date())),
+        1);
+
+    StartAndView({}, 4, "GAS MONITOR"); // up from the top: TVD Log, Wits Chart.., Down Time Report, Real Time Gas Chart
+    const QString chart = x.WaitForWindow("\\.cht$");
+    ASSERT_FALSE(chart.isEmpty()) << "View > Real Time Gas Chart opened no chart";
+    // The depth labels stand 50 pixels left of the plot's right edge, 30 left of the window's. The chart
+    // moves up a row with each live sample: a shot is taken whose label column the next one repeats.
+    const QRect window = x.Geometry(chart), column(window.right() - 150, window.top(), 150, window.height());
+    QImage shot = Away(3000);
+    ASSERT_TRUE(Spin(
+        [&] {
+            const QImage next = x.Shot();
+            const bool same = next.copy(column) == shot.copy(column);
+            shot = next;
+            return same;
+        },
+        20000))
+        << "the chart never stood still";
+    // Each place a label stands whole, with the fewest pixels met there: a line across "2520" lets "2526"
+    // stand whole at its place too, met by the ring of the "0".
+    std::map<std::pair<int, int>, std::pair<int, int>> labels; // (x, y) -> (pixels met, depth)
+    int height = 0;
+    for (int depth = kFirstDepth + 1; depth < kFirstDepth + kSamples / 3; ++depth) {
+        const Ink ink = InkOf(QString::number(depth));
+        // The minute lines, light and dark grey, run across the labels.
+        for (const auto& [at, ring] : Places(shot, column, ink, { 0xC0C0C0, 0x606060 })) {
+            const auto [it, added] = labels.try_emplace({ at.x(), at.y() }, ring, depth);
+            if (!added && ring < it->second.first)
+                it->second = { ring, depth };
+        }
+        for (const QPoint& p : ink.ink)
+            height = std::max(height, p.y() + 1);
+    }
+    QStringList touched;
+    for (const auto& [at, label] : labels)
+        if (label.first > 0)
+            touched << QString("%1 at %2,%3 (%4 px)").arg(label.second).arg(at.first).arg(at.second).arg(label.first);
+    EXPECT_TRUE(touched.isEmpty()) << touched.size() << " labels met by others: " << touched.join(", ").toStdString();
+    EXPECT_GE(int(labels.size()) - touched.size(), kSamples * 2 / (2 * std::max(height, 1)))
+        << "labels of " << height << " px";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealXViews, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+    [](const ::testing::TestParamInfo<QSize>& info) {
+        return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+    });
