@@ -135,6 +135,16 @@ QRect XSession::Geometry(const QString& window) const
     return {value("X"), value("Y"), value("WIDTH"), value("HEIGHT")};
 }
 
+QRect XSession::ClientArea(const QString& window) const
+{
+    const QString info = QString::fromLatin1(Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window}));
+    const auto value = [&info](const char* key) {
+        const QRegularExpressionMatch m = QRegularExpression(QLatin1String(key) + QStringLiteral(":\\s+(-?\\d+)")).match(info);
+        return m.hasMatch() ? m.captured(1).toInt() : 0;
+    };
+    return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
+}
+
 QString XSession::FocusedName() const
 {
     return QString::fromLocal8Bit(

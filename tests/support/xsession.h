@@ -40,6 +40,8 @@ public:
     // up to `ms` for one; empty when none came.
     QString WaitForWindow(const QString& pattern, int ms = kLoadedMs) const;
     QRect Geometry(const QString& window) const;
+    // A window's client area on the screen, as xwininfo gives it (xdotool counts a frame's caption twice).
+    QRect ClientArea(const QString& window) const;
     // The name of the window holding the keyboard focus.
     QString FocusedName() const;
     // Key presses (xdotool's key names) to whichever window has the focus, and a left click at a place.
