@@ -1,7 +1,9 @@
 // The program on a real X server with a window manager while a rig drills: a modal dialog of the
 // drilling menu stands over the log while the rig's depth comes in, and the log beside and under it is
-// what a fresh paint of the same view draws.
+// what a fresh paint of the same view draws. And the compressed scales' paint, paged, in the window.
 #include "demo/demowell.h"
+#include "shell/ui/logwindow.h"
+#include "support/demowindow.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
@@ -10,6 +12,7 @@
 #include "wellfile/wellconfig.h"
 #include "wits/custwitscfg.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -175,3 +178,47 @@ INSTANTIATE_TEST_SUITE_P(Screens, RealXModal, ::testing::Values(QSize(1024, 768)
                          [](const ::testing::TestParamInfo<QSize>& info) {
                              return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
                          });
+
+// The compressed scales' paint (five records a row) on the demo well's window: no command of the menus
+// or the quick view bar switches them on, so the scale index is set as that hidden button would. Twelve
+// pages up and back, each page is what a fresh paint of its view draws: below the log's bottom line
+// nothing stays of the longer log of one record a row drawn before, nor of the pages on the way.
+TEST(CompressedLog, TwelvePagesUpAndBackAreEachAFreshPaint)
+{
+    shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
+    ASSERT_TRUE(ShowDemoWindow(window));
+    // The window once every paint and render it owes has run, as a grab of it shows it.
+    const auto shown = [&] {
+        for (int i = 0; i < 50 && (window.LogPaintPosted() || window.State().view.redrawPending); ++i) {
+            QCoreApplication::processEvents();
+            window.IdleAction(0);
+        }
+        QCoreApplication::processEvents();
+        return window.grab().toImage();
+    };
+    const auto fresh = [&] {
+        window.InvalidateErased();
+        return shown();
+    };
+    // A key, its paint; as the window takes them one by one.
+    const auto keys = [&](int key, int times) {
+        for (int i = 0; i < times; ++i) {
+            window.EvKeyDown(key);
+            shown();
+        }
+    };
+    window.State().view.viewScale = 3;
+    window.InvalidateLog();
+    shown();
+    keys(Qt::Key_End, 1);
+    const QImage end = shown();
+    keys(Qt::Key_PageUp, 12);
+    const QImage up = shown();
+    EXPECT_GT(DifferentPixels(end, up), 10000) << "the pages did not move";
+    EXPECT_EQ(DifferentPixels(up, fresh()), 0) << "twelve pages up";
+    keys(Qt::Key_PageDown, 12);
+    keys(Qt::Key_End, 1);
+    const QImage back = shown();
+    EXPECT_EQ(DifferentPixels(end, back), 0) << "and back";
+    EXPECT_EQ(DifferentPixels(back, fresh()), 0) << "and back, against a fresh paint";
+}
