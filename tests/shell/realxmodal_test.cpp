@@ -174,6 +174,38 @@ TEST_P(RealXModal, TheLogRepaintedWhileADialogStandsIsAFreshPaint)
     }
 }
 
+// The rig drills three units: their rows show the rate track's curves as a fresh paint of the view draws
+// them (Zoom On and Off), the gamma and the weight on bit with the rate, each joined to the row above;
+// the step's rows had the rate curve only. Between the slide mark and the depth boxes of the track.
+TEST_P(RealXModal, DrilledRowsShowTheCurvesOfAFreshPaint)
+{
+    DrillingDemoWell();
+    Start();
+    const QString bar = x.WaitForWindow("^Quick View$");
+    const QImage before = Away();
+    Drill(3);
+    const QImage drilled = Away();
+    // The rate track: 25 blocks of 10 px after the left column's 9; the drilled rows are those changed
+    // below the band of drilling times.
+    const int left = client.x() + 9 + 2 * 10, right = client.x() + 9 + 20 * 10;
+    int top = -1, bottom = -1;
+    for (int y = client.top() + 16 * 10; y <= client.bottom(); ++y)
+        for (int px = client.x() + 9; px < client.x() + 9 + 25 * 10; ++px)
+            if (before.pixel(px, y) != drilled.pixel(px, y)) {
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+    ASSERT_GE(bottom - top, 2 * 10) << "no drilled rows";
+    const QRect place = x.Geometry(bar);
+    for (int i = 0; i < 2; ++i) {  // Zoom On, Zoom Off
+        const QImage now = Away();
+        x.Click(place.x() + place.width() * 5 / 8, place.center().y());
+        x.ChangedFrom(now, kScrolled, 10000);
+    }
+    const QRect rows(QPoint(left, top), QPoint(right, bottom));
+    EXPECT_EQ(DifferentPixels(drilled.copy(rows), Away().copy(rows)), 0) << "rows " << top << "-" << bottom;
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, RealXModal, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
                          [](const ::testing::TestParamInfo<QSize>& info) {
                              return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
