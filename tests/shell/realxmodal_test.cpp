@@ -77,7 +77,7 @@ protected:
         const auto found = [&] {
             for (const QString& id : QString::fromLatin1(x.Run("xdotool", {"search", "--onlyvisible", "--name", "^StrativM "}))
                                          .split('\n', Qt::SkipEmptyParts))
-                if (const QRect area = x.ClientArea(id); area.height() > GetParam().height() / 2) {
+                if (const QRect area = x.Client(id); area.height() > GetParam().height() / 2) {
                     log = id;
                     client = area;
                     return true;
@@ -158,7 +158,7 @@ TEST_P(RealXModal, TheLogRepaintedWhileADialogStandsIsAFreshPaint)
         page = std::max(page - 3, 0) + unit;
         // The log's rows and the scale bars below them, above the dialog (the band over the log shows the
         // running drilling times).
-        const int top = client.top() + 16 * 10, bottom = std::min(corner.y(), x.ClientArea(dialog).top() - 30);
+        const int top = client.top() + 16 * 10, bottom = std::min(corner.y(), x.Client(dialog).top() - 30);
         const QRect rows(client.left(), top, client.width(), bottom - top);
         x.Key("Escape");
         ASSERT_TRUE(Spin([&] { return x.WaitForWindow(m.caption, 1).isEmpty(); }, kLoadedMs)) << "the dialog stayed";

@@ -66,7 +66,16 @@ protected:
             x.Key(on ? "Up" : "Down");
         x.Key("Return");
     }
-    QRect Absolute(const QString& window) const { return x.ClientArea(window); }
+    // A window's client area on the screen, as xwininfo gives it (xdotool counts a frame's caption twice).
+    QRect Absolute(const QString& window) const
+    {
+        const QString info = QString::fromLatin1(x.Run("xwininfo", {"-id", window}));
+        const auto value = [&info](const char* key) {
+            const QRegularExpressionMatch m = QRegularExpression(QString(key) + ":\\s+(-?\\d+)").match(info);
+            return m.hasMatch() ? m.captured(1).toInt() : 0;
+        };
+        return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
+    }
     // The same with the window manager's frame round it.
     QRect Framed(const QString& window) const
     {

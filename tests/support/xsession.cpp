@@ -135,14 +135,37 @@ QRect XSession::Geometry(const QString& window) const
     return {value("X"), value("Y"), value("WIDTH"), value("HEIGHT")};
 }
 
-QRect XSession::ClientArea(const QString& window) const
+QRect XSession::Client(const QString& window) const
 {
     const QString info = QString::fromLatin1(Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window}));
     const auto value = [&info](const char* key) {
-        const QRegularExpressionMatch m = QRegularExpression(QLatin1String(key) + QStringLiteral(":\\s+(-?\\d+)")).match(info);
+        const QRegularExpressionMatch m = QRegularExpression(QString::fromLatin1(key) + QStringLiteral(":\\s+(-?\\d+)")).match(info);
         return m.hasMatch() ? m.captured(1).toInt() : 0;
     };
     return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
+}
+
+QRect XSession::Framed(const QString& window) const
+{
+    const QString e = QString::fromLatin1(Run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")}));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(e);
+    EXPECT_TRUE(m.hasMatch()) << "no frame: " << e.toStdString();
+    const auto at = [&m](int i) { return m.captured(i).toInt(); };
+    return Client(window).adjusted(-at(1), -at(3), at(2), at(4));
+}
+
+QList<QRect> XSession::Inner(const QString& window) const
+{
+    // A line of the tree ends in the window's size, its place in its parent and its place on the screen.
+    static const QRegularExpression line(QStringLiteral("\\s(\\d+)x(\\d+)[+-]-?\\d+[+-]-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)\\s*$"),
+                                         QRegularExpression::MultilineOption);
+    const QString tree = QString::fromLatin1(Run(QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), window}));
+    QList<QRect> places;
+    for (auto it = line.globalMatch(tree); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        places << QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+    }
+    return places;
 }
 
 QString XSession::FocusedName() const

@@ -6,6 +6,7 @@
 #include "support/modbuspeer.h"
 
 #include <QImage>
+#include <QList>
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QSize>
@@ -40,8 +41,12 @@ public:
     // up to `ms` for one; empty when none came.
     QString WaitForWindow(const QString& pattern, int ms = kLoadedMs) const;
     QRect Geometry(const QString& window) const;
-    // A window's client area on the screen, as xwininfo gives it (xdotool counts a frame's caption twice).
-    QRect ClientArea(const QString& window) const;
+    // A window's client area on the screen, as xwininfo gives it (xdotool counts a frame's caption twice);
+    // the same with the window manager's frame round it; the places on the screen of the windows inside
+    // it, at every depth (a Qt program run with QT_USE_NATIVE_WINDOWS=1 gives each widget one).
+    QRect Client(const QString& window) const;
+    QRect Framed(const QString& window) const;
+    QList<QRect> Inner(const QString& window) const;
     // The name of the window holding the keyboard focus.
     QString FocusedName() const;
     // Key presses (xdotool's key names) to whichever window has the focus, and a left click at a place.
