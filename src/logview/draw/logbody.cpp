@@ -82,6 +82,11 @@ void Body::LayStrips()
         }
     }
     g.logBottomY = out.logBottomY = y;
+    // Below the bottom line stands only what this paint draws there: what earlier views left (the rows
+    // and scale bars of a longer log, the curves of other pages) goes first.
+    if (const QImage* image = dc.Image(); image && !f.device.printing && y < image->height())
+        dc.FillRect({g.horizontalScroll, y, g.horizontalScroll + image->width(), image->height()},
+                    platform::Brush(platform::RGB(255, 255, 255)));
     Line(dc, g.rate.left, y, g.rate.Right(), y);
     Line(dc, g.lithology.left, y, g.fluorescence.left > 0 ? g.fluorescence.left : g.lithology.Right(), y);
     if (g.cut.left > 0)

@@ -30,8 +30,10 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace logview {
@@ -147,6 +149,14 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     }
     if (have < 2)
         return;
+    // The record above the first row's, for the curves that join it.
+    const auto twoAbove = [&] {
+        wellfile::RECORD r{};
+        const long long index = ((long long)firstDepth - well.fileTopDepth) / step - 2;
+        if (index >= 0 && !s.interaction.dataEntryActive && !well.dataFileName.isEmpty())
+            wellfile::ReadRecords(well, std::span<wellfile::RECORD>(&r, 1), well.dataFileName, int(index), 1);
+        return r;
+    };
 
     QImage& store = s.view.bitmaps->backingStore;
     platform::Dc dc(store);
@@ -203,6 +213,14 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             BlitColumn(dc, strips, g, COLUMN_RATE, y);
             if (g.Flag(22))
                 DrawCurve(dc, g, device, curve, buffer, std::size_t(i) + 1, 1, R, y, false);
+            // The restored column holds none of the track's other curves: they are drawn again on the
+            // row, joined to the two records above it as the paint's whole curves join them.
+            const std::array<wellfile::RECORD, 3> run{i > 0 ? buffer[std::size_t(i) - 1] : twoAbove(), buffer[std::size_t(i)],
+                                                      rec};
+            if (g.Flag(1))
+                painters.DrawRecordCurve(target, run, 2, 1, R, y, true);
+            if (g.Flag(27))
+                painters.DrawLinearCurve(target, run, 2, 1, R, y, true);
             lineParts |= DEPTH_LINE_RATE;
         }
         if ((parts & ROW_DEPTH) && rec.depth % 10 == 0)

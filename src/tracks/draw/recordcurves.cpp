@@ -78,6 +78,10 @@ struct ZeroHold {
     }
 };
 
+// A continued curve starts where the whole curve would have left off: the samples of the records above
+// it (two records hold at least the three zeros a hold lasts) set the hold and the start.
+constexpr std::size_t kHeldRecords = 2;
+
 // Screen painting stops at the log's bottom; paper, images and the off-screen log take every row.
 bool DrawsEveryRow(const logview::Device& device) { return device.printing || device.imageExport || device.offScreen; }
 
@@ -127,9 +131,14 @@ int DrawSampleCurve(platform::Dc& dc, const logview::ViewGeometry& g, const logv
 
     const platform::KeepDcState keep(dc);
     dc.SelectObject(track.pen);
-    if (continued)
-        dc.MoveTo(track.X(samplesOf(records[first - 1], 4)), y);
     ZeroHold hold;
+    if (continued) {
+        float last = 0;
+        for (std::size_t r = first - std::min<std::size_t>(first, kHeldRecords); r < first; ++r)
+            for (int k = 0; k < samples; ++k)
+                last = hold(samplesOf(records[r], std::size_t(k)));
+        dc.MoveTo(track.X(last), y);
+    }
     for (std::int64_t n = 0; n < records_; ++n) {
         const std::size_t r = first + std::size_t(n);
         const wellfile::RECORD& rec = records[r];
@@ -255,9 +264,14 @@ int DrawLinearCurve(platform::Dc& dc, const logview::ViewGeometry& g, const logv
 
     const platform::KeepDcState keep(dc);
     dc.SelectObject(track.pen);
-    if (continued)
-        dc.MoveTo(track.X(records[first - 1].weightOnBit[1]), y);
     ZeroHold hold;
+    if (continued) {
+        float last = 0;
+        for (std::size_t r = first - std::min<std::size_t>(first, kHeldRecords); r < first; ++r)
+            for (std::size_t k = 0; k < 2; ++k)
+                last = hold(records[r].weightOnBit[k]);
+        dc.MoveTo(track.X(last), y);
+    }
     std::size_t r = first;
     for (int row = 0; row < count && r < records.size(); ++row, r += step) {
         const wellfile::RECORD& rec = records[r];

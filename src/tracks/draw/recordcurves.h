@@ -5,8 +5,9 @@
 // decades. On the screen or on paper by the device.
 //
 // Each curve draws `count` rows (records) from records[first], the first with its top at y. With
-// `continued` the first row joins the end of records[first - 1] (a one-row repaint); without it, or when
-// there is no record before, the curve starts afresh. They never read past `records`. Each returns 1.
+// `continued` the first row joins the end of records[first - 1] (a one-row repaint), the gamma and weight
+// on bit holding a dropped sample as the whole curve does over the two records before; without it, or
+// when there is no record before, the curve starts afresh. They never read past `records`. Each returns 1.
 #include "logview/device.h"
 #include "logview/viewgeometry.h"
 #include "tracks/painterstate.h"
