@@ -202,8 +202,9 @@ TEST_F(Cycle, ACalibrationLearnsTheElutionTimesAndStoresTheTestGas)
             const int d = t - peaks[i];
             ch += d == -1 ? 60 : d == 0 ? 200 + 10 * i : d == 1 ? 80 : d == 2 ? 10 : 0;
         }
-        if (t == 2)
+        if (t == 2) {
             ASSERT_EQ(display->caption, QStringLiteral("Elution Time Setup"));
+        }
         At(e, t, ch);
     }
     ASSERT_FALSE(e.Requests().calibrationCycle);

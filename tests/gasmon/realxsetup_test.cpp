@@ -3,9 +3,9 @@
 // dialog font, with no scroll bar, every control inside its window.
 #include "demo/demowell.h"
 #include "gasmon/gasmoncfg.h"
-#include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 using namespace testing_support;
@@ -66,13 +65,10 @@ TEST_P(RealXSetup, AdvancedFitsTheScreenInTheDialogFontWithoutScrolling)
 {
     const QString home = TestDir() + "home", folder = home + "/StrativM/";
     ASSERT_TRUE(demo::MakeDemoWell(folder));
-    wellfile::WellConfig cfg{};
-    const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
-    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-    cfg.drillingAtExit = 1;
-    cfg.gasInstrumentType = 3;
-    WriteBytes(folder + "elogdemo.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
+    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
+        cfg.drillingAtExit = 1;
+        cfg.gasInstrumentType = 3;
+    }));
     gasmon::GASMONCFG settings{};
     gasmon::ApplyFirstSetupDefaults(settings, 3);
     settings.baselineFid = 1;

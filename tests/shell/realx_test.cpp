@@ -7,12 +7,12 @@
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -50,16 +50,12 @@ protected:
     // The demo well as an exit in drilling mode left it, with `more` changed in its configuration.
     void DemoWellLeftDrilling(const std::function<void(wellfile::WellConfig&)>& more = {})
     {
-        const QString cfgPath = home + "/StrativM/elogdemo.cfg";
         ASSERT_TRUE(demo::MakeDemoWell(home + "/StrativM/"));
-        wellfile::WellConfig cfg{};
-        const QByteArray bytes = ReadBytes(cfgPath);
-        ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-        std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-        cfg.drillingAtExit = 1;
-        if (more)
-            more(cfg);
-        WriteBytes(cfgPath, QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
+        ASSERT_TRUE(EditWellConfig(home + "/StrativM/elogdemo.cfg", [&](wellfile::WellConfig& cfg) {
+            cfg.drillingAtExit = 1;
+            if (more)
+                more(cfg);
+        }));
     }
 
     XSession x;
@@ -110,22 +106,11 @@ TEST_F(RealX, ExitWhileDrillingWithTheGasMonitorOnEndsTheProgramAndLeavesWholeFi
     // the far end of a pty pair.
     const QString folder = home + "/StrativM/";
     const QString cfgPath = folder + "elogdemo.cfg";
-    DemoWellLeftDrilling([](wellfile::WellConfig& cfg) {
-        cfg.gasMonitorOn = 1;
-        cfg.gasInstrumentType = 1;
-    });
-    gasmon::GASMONCFG gas{};
-    gas.gasComPort = 3;
-    gas.cycleTime = 300;
-    ASSERT_EQ(gasmon::WriteGasmonCfg(gas, {folder, {}}), 1);
+    DemoWellLeftDrilling();
     PtyPair line;
-    ASSERT_TRUE(line.Start()) << "socat pty pair";
     Child peer;
-    StartPeer(peer, {"--rtu", line.b, "--stopbits", "1"});
-    {
-        QSettings ini(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat);
-        ini.setValue("Serial/COM3", line.a);
-    }
+    GasInstrumentOnCom3(folder, home, line, peer);
+    ASSERT_FALSE(HasFatalFailure());
     const qsizetype dataSize = ReadBytes(folder + "elogdemo.svm").size();
 
     StartProgram();
@@ -158,7 +143,7 @@ TEST_F(RealX, ExitWhileDrillingWithTheGasMonitorOnEndsTheProgramAndLeavesWholeFi
     std::memcpy(&cfg, bytes.constData(), sizeof cfg);
     EXPECT_EQ(cfg.drillingAtExit, 1);
     EXPECT_EQ(ReadBytes(folder + "elogdemo.lag").size(), 256);
-    EXPECT_EQ(ReadBytes(folder + "gasmon.cfg").size(), qsizetype(sizeof gas));
+    EXPECT_EQ(ReadBytes(folder + "gasmon.cfg").size(), qsizetype(sizeof(gasmon::GASMONCFG)));
     EXPECT_EQ(ReadBytes(folder + "elogdemo.svm").size(), dataSize);
     EXPECT_TRUE(ReadBytes(home + "/Documents/StrativM/startupM.ini").contains("elogdemo.svm"));
 }
@@ -209,8 +194,9 @@ TEST_F(RealX, EachRestartAfterAKillWhileDrillingSaysSoAboveTheWindowShownFirst)
             ids << id.trimmed().toULongLong(nullptr, 16);
         EXPECT_GT(ids.indexOf(box.toULongLong()), ids.indexOf(log.toULongLong()))
             << "run " << run << ": the box under the log";
-        if (!commandLine)
+        if (!commandLine) {
             EXPECT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "run " << run << ": not drilling again";
+        }
     }
 }
 

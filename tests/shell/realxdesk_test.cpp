@@ -7,6 +7,7 @@
 #include "support/logshot.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
@@ -16,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -185,13 +185,7 @@ TEST_P(RealXDeskScreen, TheDepthMatchIsSeenWhileDraggedAndStartsOnlyOnTheDrawnGa
 // made a well (its "Custom Data" box answered) the keys reach the log.
 TEST_F(RealXDeskWide, IntervalBoxesAnswerEnterEntryBoxesOpenBesideTheirColumnAndTheLogKeepsTheKeysAfterNew)
 {
-    const QString cfgPath = folder + "elogdemo.cfg";
-    wellfile::WellConfig cfg{};
-    QByteArray bytes = ReadBytes(cfgPath);
-    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-    cfg.drillingAtExit = 1;
-    WriteBytes(cfgPath, &cfg, sizeof cfg);
+    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
     StartProgram();
     ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "not in drilling mode";
     ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));

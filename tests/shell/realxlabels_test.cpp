@@ -3,10 +3,11 @@
 // track, accessory symbols at the lithology columns' edges. The screen is read back pixel by pixel.
 #include "demo/demowell.h"
 #include "platform/text.h"
-#include "support/files.h"
 #include "support/logshot.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
+#include "support/files.h"
+#include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
@@ -16,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,12 +42,7 @@ protected:
 
     void EditConfig(const std::function<void(wellfile::WellConfig&)>& edit) const
     {
-        wellfile::WellConfig cfg{};
-        const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
-        ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-        std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-        edit(cfg);
-        WriteBytes(folder + "elogdemo.cfg", &cfg, sizeof cfg);
+        ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", edit));
     }
 
     // The demo's window with the keys, and its settled screen with the pointer in the bottom left corner.

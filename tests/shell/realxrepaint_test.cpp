@@ -3,18 +3,15 @@
 // a fresh paint of the same view draws it, pixel for pixel; and the live gas window opens clear of the
 // menu bar.
 #include "demo/demowell.h"
-#include "gasmon/gasmoncfg.h"
-#include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 using namespace testing_support;
@@ -204,23 +201,11 @@ TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
         GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
     const QString folder = home + "/StrativM/";
     ASSERT_TRUE(demo::MakeDemoWell(folder));
-    wellfile::WellConfig cfg{};
-    const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
-    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-    cfg.drillingAtExit = 1;
-    cfg.gasMonitorOn = 1;
-    cfg.gasInstrumentType = 1;
-    WriteBytes(folder + "elogdemo.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
-    gasmon::GASMONCFG settings{};
-    settings.gasComPort = 3;
-    settings.cycleTime = 300;
-    ASSERT_EQ(gasmon::WriteGasmonCfg(settings, {folder, {}}), 1);
+    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
     PtyPair line;
-    ASSERT_TRUE(line.Start()) << "socat pty pair";
     Child peer;
-    StartPeer(peer, {"--rtu", line.b, "--stopbits", "1"});
-    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Serial/COM3", line.a);
+    GasInstrumentOnCom3(folder, home, line, peer);
+    ASSERT_FALSE(HasFatalFailure());
 
     Start();
     const QString gasWindow = x.WaitForWindow("GAS MONITOR");

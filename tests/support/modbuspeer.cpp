@@ -1,11 +1,14 @@
 #include "support/modbuspeer.h"
 
+#include "gasmon/gasmoncfg.h"
 #include "support/doubles.h"
+#include "support/wells.h"
 #include "support/testmain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSettings>
 #include <QTcpServer>
 
 #include <gtest/gtest.h>
@@ -136,6 +139,22 @@ bool PtyPair::Start()
     if (it.hasNext())
         b = it.next().captured(1);
     return !a.isEmpty() && !b.isEmpty();
+}
+
+void GasInstrumentOnCom3(const QString& folder, const QString& home, PtyPair& line, Child& peer)
+{
+    ASSERT_TRUE(EditWellConfig(folder + QStringLiteral("elogdemo.cfg"), [](wellfile::WellConfig& cfg) {
+        cfg.gasMonitorOn = 1;
+        cfg.gasInstrumentType = 1;
+    }));
+    gasmon::GASMONCFG settings{};
+    settings.gasComPort = 3;
+    settings.cycleTime = 300;
+    ASSERT_EQ(gasmon::WriteGasmonCfg(settings, {folder, {}}), 1);
+    ASSERT_TRUE(line.Start()) << "socat pty pair";
+    StartPeer(peer, {QStringLiteral("--rtu"), line.b, QStringLiteral("--stopbits"), QStringLiteral("1")});
+    QSettings(home + QStringLiteral("/.config/StrativM/strativm.ini"), QSettings::IniFormat)
+        .setValue(QStringLiteral("Serial/COM3"), line.a);
 }
 
 }  // namespace testing_support

@@ -62,4 +62,9 @@ struct PtyPair {
     bool Start();
 };
 
+// The demo well in `folder` polls a gas instrument of type 1 on com port 3 every 300 ms: the peer on the far
+// end of `line`, the station's COM3 (the settings of the program's home `home`) the near end. Fails the
+// test when the pair or the peer does not come up.
+void GasInstrumentOnCom3(const QString& folder, const QString& home, PtyPair& line, Child& peer);
+
 }  // namespace testing_support

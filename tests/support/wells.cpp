@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -66,6 +68,18 @@ wellfile::WellPlace MakePlace(const QString& wellName)
     QDir().mkpath(p.dataFolder);
     QDir().mkpath(p.currentFolder);
     return p;
+}
+
+bool EditWellConfig(const QString& cfgPath, const std::function<void(wellfile::WellConfig&)>& edit)
+{
+    wellfile::WellConfig cfg{};
+    const QByteArray bytes = ReadBytes(cfgPath);
+    if (bytes.size() != qsizetype(sizeof cfg))
+        return false;
+    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
+    edit(cfg);
+    WriteBytes(cfgPath, &cfg, sizeof cfg);
+    return true;
 }
 
 }  // namespace testing_support

@@ -1,9 +1,12 @@
 #pragma once
 // Wells on disk for the tests: valid depth records, data files of them, and a well's folders.
 #include "wellfile/record.h"
+#include "wellfile/wellconfig.h"
 #include "wellfile/wellplace.h"
 
 #include <QString>
+
+#include <functional>
 
 namespace app {
 struct LogState;
@@ -28,5 +31,9 @@ bool PointAtNewWell(app::LogState& s, const QString& wellName, int first, int la
 // A well named `wellName` with its data folder "data/" and local folder "local/" in the test's folder,
 // both made.
 wellfile::WellPlace MakePlace(const QString& wellName);
+
+// Reads the well's settings file `cfgPath`, hands them to `edit` and writes them back; false (and the
+// file left as it was) when it does not hold one whole set.
+bool EditWellConfig(const QString& cfgPath, const std::function<void(wellfile::WellConfig&)>& edit);
 
 }  // namespace testing_support
