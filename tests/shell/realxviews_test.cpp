@@ -243,8 +243,8 @@ TEST_P(RealXViews, TheLithologyAlongThePathStaysOutOfTheGasBand)
     StartAndView({ well }, 3);
     ASSERT_FALSE(x.WaitForWindow("^HORIZONTAL VIEW").isEmpty()) << "View > Horizontal opened no view";
     const QImage shot = Away();
-    const auto [missing, touched] = UnclearLabels(
-        shot, QRect(0, 0, GetParam().width() / 3, GetParam().height() / 2), GetParam().width(), { ".001%", "10ppm" }, true);
+    const QRect band(0, 0, GetParam().width() / 3, GetParam().height() / 2);
+    const auto [missing, touched] = UnclearLabels(shot, band, GetParam().width(), { ".001%", "10ppm" }, true);
     EXPECT_TRUE(missing.isEmpty()) << "not on the screen: " << missing.join(", ").toStdString();
     EXPECT_TRUE(touched.isEmpty()) << "met by other ink: " << touched.join(", ").toStdString();
     // The band's base: the first row of the path area's top line (0x8000FF where the blue line and the
