@@ -117,11 +117,11 @@ std::vector<std::pair<QPoint, int>> Places(
     return touching;
 }
 
-// The labels of `texts` in the horizontal view's label font that stand nowhere whole in `area`, and
-// those met by other black pixels wherever they stand (`everywhere`: anywhere they stand), across its
-// grid lines; with the fewest pixels met.
 bool Fewer(const std::pair<QPoint, int>& a, const std::pair<QPoint, int>& b) { return a.second < b.second; }
 
+// The labels of `texts` in the horizontal view's label font that stand nowhere whole in `area`, and
+// those met by other black pixels wherever they stand (`everywhere`: anywhere they stand), across its
+// grid lines; with the pixels met.
 std::pair<QStringList, QStringList> UnclearLabels(const QImage& shot, const QRect& area, int screenWidth,
     const std::vector<QString>& texts, bool everywhere = false)
 {
@@ -247,8 +247,7 @@ TEST_P(RealXViews, TheLithologyAlongThePathStaysOutOfTheGasBand)
     const auto [missing, touched] = UnclearLabels(shot, band, GetParam().width(), { ".001%", "10ppm" }, true);
     EXPECT_TRUE(missing.isEmpty()) << "not on the screen: " << missing.join(", ").toStdString();
     EXPECT_TRUE(touched.isEmpty()) << "met by other ink: " << touched.join(", ").toStdString();
-    // The band's base: the first row of the path area's top line (0x8000FF where the blue line and the
-    // path area's frame meet). In the 12 rows above it, between the grid lines, no grey run of the
+    // The band's base: the first row of the path area's 3-pixel top line (its upper rows 0x8000FF). In the 12 rows above it, between the grid lines, no grey run of the
     // shale's fill (the grid's grey: three pixels 2 apart; the MD lines stand 10 apart).
     const int w = GetParam().width();
     int base = 0;
