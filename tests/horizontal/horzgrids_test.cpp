@@ -199,6 +199,36 @@ TEST(HorzGrids, VsLabelsKeepTheirDistance)
     EXPECT_EQ(g.dc.GetPixel(130, 196), kWhite);
 }
 
+// A section starting at TVD 1,250 at the path area's top: its label "1250 " stands left-aligned at x 52,
+// its bottom 8 under the top, in the VS labels' row. Every record has a VS (its depth less 2,000, at x
+// 50 + VS): the first label is the first centred clear of "1250 ".
+TEST(HorzGrids, VsLabelsStandClearOfTheTvdLabels)
+{
+    Grid g;
+    g.plot.pixelsPerUnit = 1;
+    for (wellfile::RECORD& r : g.records)
+        r.verticalSection = float(r.depth - 2000);
+    wellfile::HorzSection& s = g.plot.sections.sections[0];
+    s = {};
+    s.startTvd = 1250;
+    s.endTvd = 1360;
+    s.endMd = 2400;
+    s.pxPerTvd = 2.0f;
+    g.plot.sections.count = 1;
+    DrawVsLabels(g.dc, g.plot, DrawTvdGrid(g.dc, g.plot));
+    ASSERT_TRUE(g.Has("1250 @52,168"));
+    g.dc.SelectObject(LabelFont(g.plot));
+    const int right = 52 + g.dc.GetTextExtent("1250 ").cx;
+    const auto& texts = g.dc.TextRecord();
+    const auto vs
+        = std::find_if(texts.begin(), texts.end(), [](const platform::DcText& t) { return t.text.startsWith("VS "); });
+    ASSERT_NE(vs, texts.end());
+    const int half = g.dc.GetTextExtent(vs->text.toStdString().c_str()).cx / 2;
+    EXPECT_GT(vs->at.x - half, right) << vs->text.toStdString() << " at " << vs->at.x;
+    EXPECT_LE(vs->at.x - half, right + 3);
+    EXPECT_EQ(vs->text, QString("VS %1").arg(vs->at.x - 50));
+}
+
 TEST(HorzGrids, ScaleLabelsOfTheLinearTracks)
 {
     Grid g;

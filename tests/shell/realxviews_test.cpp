@@ -117,6 +117,36 @@ std::vector<std::pair<QPoint, int>> Places(
     return touching;
 }
 
+bool Fewer(const std::pair<QPoint, int>& a, const std::pair<QPoint, int>& b) { return a.second < b.second; }
+
+// The labels of `texts` in the horizontal view's label font that stand nowhere whole in `area`, and
+// those met by other black pixels wherever they stand (`everywhere`: anywhere they stand), across its
+// grid lines; with the pixels met.
+std::pair<QStringList, QStringList> UnclearLabels(const QImage& shot, const QRect& area, int screenWidth,
+    const std::vector<QString>& texts, bool everywhere = false)
+{
+    horizontal::HorzPlot plot;
+    plot.options.screenWidth = screenWidth;
+    const platform::Font font = horizontal::LabelFont(plot);
+    QStringList missing, touched;
+    for (const QString& label : texts) {
+        const Ink ink = InkOf(label, font);
+        // In a filled black box any label stands whole, its ring black.
+        auto places = Places(shot, area, ink, { 0xC0C0C0, 0x0000FF });
+        std::erase_if(places, [&](const auto& p) { return p.second * 2 > int(ink.ring.size()); });
+        if (places.empty())
+            missing << label;
+        else if (const auto met = [](const auto& p) { return p.second > 0; };
+                 everywhere ? std::any_of(places.begin(), places.end(), met)
+                            : std::all_of(places.begin(), places.end(), met))
+            touched << QString("%1 (%2 px)")
+                           .arg(label)
+                           .arg(everywhere ? std::max_element(places.begin(), places.end(), Fewer)->second
+                                           : std::min_element(places.begin(), places.end(), Fewer)->second);
+    }
+    return { missing, touched };
+}
+
 class RealXViews : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override
@@ -175,28 +205,63 @@ TEST_P(RealXViews, TheHorizontalViewsDecadeLabelsClearTheMdAndTvdLabels)
     ASSERT_FALSE(x.WaitForWindow("^HORIZONTAL VIEW").isEmpty()) << "View > Horizontal opened no view";
     const QImage shot = Away();
 
-    horizontal::HorzPlot plot;
-    plot.options.screenWidth = GetParam().width();
-    const platform::Font font = horizontal::LabelFont(plot);
     // The first column only: the view's left third, the band at its top.
-    const QRect area(0, 0, GetParam().width() / 3, GetParam().height() / 2);
-    QStringList touched, missing;
-    for (const char* label :
-        { ".001%", ".01%", ".1%", "1%", "10%", "100%", "10ppm", "100ppm", "1000", "10k", "100k", "1000k" }) {
-        const auto places = Places(shot, area, InkOf(label, font), { 0xC0C0C0, 0x0000FF });
-        if (places.empty())
-            missing << label;
-        else if (std::none_of(places.begin(), places.end(), [](const auto& p) { return p.second == 0; }))
-            touched << QString("%1 (%2 px)")
-                           .arg(label)
-                           .arg(std::min_element(places.begin(), places.end(), [](const auto& a, const auto& b) {
-                               return a.second < b.second;
-                           })->second);
-    }
+    const auto [missing, touched] = UnclearLabels(shot, QRect(0, 0, GetParam().width() / 3, GetParam().height() / 2),
+        GetParam().width(),
+        { ".001%", ".01%", ".1%", "1%", "10%", "100%", "10ppm", "100ppm", "1000", "10k", "100k", "1000k" });
     EXPECT_TRUE(missing.isEmpty()) << "not on the screen: " << missing.join(", ").toStdString();
     EXPECT_TRUE(touched.isEmpty()) << "met by other texts: " << touched.join(", ").toStdString();
-    if (!touched.isEmpty() || !missing.isEmpty())
+    // The TVD grid's "1500" at the plot's left, under the VS labels' row, and the first VS label: its
+    // record one unit right of the plot's left edge (centred on it), or the first after it clear of the
+    // TVD labels. Where the path runs through a VS label, the label does not stand whole.
+    const QRect path(0, GetParam().height() / 4, GetParam().width() / 3, GetParam().height() / 4);
+    const auto [tvdMissing, tvdTouched] = UnclearLabels(shot, path, GetParam().width(), { "1500" }, true);
+    EXPECT_TRUE(tvdMissing.isEmpty()) << "not on the screen: " << tvdMissing.join(", ").toStdString();
+    EXPECT_TRUE(tvdTouched.isEmpty()) << "met by other ink: " << tvdTouched.join(", ").toStdString();
+    const std::vector<wellfile::RECORD> records = DeviatedRecords(1000, 2728, 1100);
+    std::vector<QString> vs;
+    for (int depth = 1492; depth < 1560; ++depth)
+        if (const QString label = QString("VS %1").arg(int(records[std::size_t(depth - 1000)].verticalSection));
+            vs.empty() || vs.back() != label)
+            vs.push_back(label);
+    const QStringList vsTouched = UnclearLabels(shot, path, GetParam().width(), vs).second;
+    EXPECT_TRUE(vsTouched.isEmpty()) << "met by other ink: " << vsTouched.join(", ").toStdString();
+    if (!touched.isEmpty() || !missing.isEmpty() || !tvdTouched.isEmpty() || !vsTouched.isEmpty())
         shot.save(TestDir() + "horizontal.png");
+}
+
+// The same well with the view's default set-up, the lithology riding 25 pixels above the path: at the
+// plot's start the path lies 9 TVD units under the gas band's base, so the lithology would reach into
+// the band's lowest rows. The labels of the band's base stand clear of every other ink.
+TEST_P(RealXViews, TheLithologyAlongThePathStaysOutOfTheGasBand)
+{
+    const QString well = MakeDeviatedWell(folder, "DEV.svm", 1000, 2728, 1100);
+    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
+    horizontal::ViewDefaults(*setup, 0);
+    ASSERT_EQ(setup->drawLithOnWellTrack, 1);
+    WriteBytes(folder + "DEV.hor", setup.get(), sizeof *setup);
+    StartAndView({ well }, 3);
+    ASSERT_FALSE(x.WaitForWindow("^HORIZONTAL VIEW").isEmpty()) << "View > Horizontal opened no view";
+    const QImage shot = Away();
+    const QRect band(0, 0, GetParam().width() / 3, GetParam().height() / 2);
+    const auto [missing, touched] = UnclearLabels(shot, band, GetParam().width(), { ".001%", "10ppm" }, true);
+    EXPECT_TRUE(missing.isEmpty()) << "not on the screen: " << missing.join(", ").toStdString();
+    EXPECT_TRUE(touched.isEmpty()) << "met by other ink: " << touched.join(", ").toStdString();
+    // The band's base: the first row of the path area's 3-pixel top line (its upper rows 0x8000FF). In the 12 rows above it, between the grid lines, no grey run of the
+    // shale's fill (the grid's grey: three pixels 2 apart; the MD lines stand 10 apart).
+    const int w = GetParam().width();
+    int base = 0;
+    while (base < shot.height() - 1 && (shot.pixel(w / 2, base) & 0xFFFFFF) != 0x8000FF)
+        ++base;
+    ASSERT_LT(base, shot.height() / 2) << "no path area's top line";
+    const auto grey = [&](int x, int y) { return (shot.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0; };
+    int fill = 0;
+    for (int y = base - 12; y < base; ++y)
+        for (int x = 10; x < w / 3 && !(grey(w / 2, y) && grey(w / 2 + 1, y)); ++x)
+            fill += grey(x - 2, y) && grey(x, y) && grey(x + 2, y) ? 1 : 0;
+    EXPECT_EQ(fill, 0) << "shale's fill in the gas band's lowest rows";
+    if (!touched.isEmpty() || !missing.isEmpty() || fill > 0)
+        shot.save(TestDir() + "horizontal-lith.png");
 }
 
 // View > Real Time Gas Chart while drilling with the gas monitor polling its instrument: the day's file

@@ -242,9 +242,10 @@ void DrawLowerLogGrid(Dc& dc, const HorzPlot& plot)
     });
 }
 
-void DrawTvdGrid(Dc& dc, const HorzPlot& plot)
+std::vector<platform::RECT> DrawTvdGrid(Dc& dc, const HorzPlot& plot)
 {
     platform::KeepDcState keep(dc);
+    std::vector<platform::RECT> labels;
     BeginLabels(dc, plot);
     dc.SetTextAlign(kLeftBottom);
     const HorzBands& b = plot.bands;
@@ -266,8 +267,12 @@ void DrawTvdGrid(Dc& dc, const HorzPlot& plot)
         const long long times = platform::Trunc(range * 0.1) + 10LL;
         for (long long n = 0; n < times && v % 10 == 0; ++n) {
             platform::Line(dc, v % 50 == 0 ? Blue() : Grey(), x0, y, x1, y);
-            if (v % step == 0 && y < plot.clientHeight + 10)
-                Text(dc, x0 + 2, y + 8, platform::CFormat("%lld ", v));
+            if (v % step == 0 && y < plot.clientHeight + 10) {
+                const std::string label = platform::CFormat("%lld ", v);
+                Text(dc, x0 + 2, y + 8, label);
+                const platform::SIZE size = dc.GetTextExtent(label.c_str());
+                labels.push_back({x0 + 2, y + 8 - size.cy, x0 + 2 + size.cx, y + 8});
+            }
             v += 10;
             if (v > plot.plotLastDepth)
                 break;
@@ -278,6 +283,7 @@ void DrawTvdGrid(Dc& dc, const HorzPlot& plot)
     }
     platform::Line(dc, Blue(3), plot.plotLeft, b.pathTop + 1, b.plotRight, b.pathTop + 1);
     platform::Line(dc, plot.plotLeft, b.lowerBase, b.plotRight, b.lowerBase);
+    return labels;
 }
 
 void DrawTvdLabels(Dc& dc, const HorzPlot& plot, int x, int section)
@@ -303,7 +309,7 @@ void DrawTvdLabels(Dc& dc, const HorzPlot& plot, int x, int section)
     }
 }
 
-void DrawVsLabels(Dc& dc, const HorzPlot& plot)
+void DrawVsLabels(Dc& dc, const HorzPlot& plot, std::span<const platform::RECT> taken)
 {
     platform::KeepDcState keep(dc);
     BeginLabels(dc, plot);
@@ -318,8 +324,15 @@ void DrawVsLabels(Dc& dc, const HorzPlot& plot)
         const float vs = r.verticalSection;
         if (vs == 0.0f || x <= lastX + 60 || x <= plot.plotLeft)
             return;
+        const std::string label = platform::CFormat("VS %d", platform::Trunc(vs));
+        const platform::SIZE size = dc.GetTextExtent(label.c_str());
+        const int half = size.cx / 2 + 1, bottom = std::max(top + 35, top + 5 + size.cy);
+        if (std::any_of(taken.begin(), taken.end(), [&](const platform::RECT& r) {
+                return r.left <= x + half && x - half <= r.right && r.top <= bottom && top + 5 <= r.bottom;
+            }))
+            return;
         platform::Line(dc, x, top + 20, x, top + 35);
-        Text(dc, x, top + 5, platform::CFormat("VS %d", platform::Trunc(vs)));
+        Text(dc, x, top + 5, label);
         lastX = x;
     });
 }

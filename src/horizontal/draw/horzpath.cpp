@@ -48,8 +48,8 @@ int DrawWellPath(Dc& dc, HorzPlot& plot)
     dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
     DrawGasGrid(dc, plot);
     DrawLowerGrid(dc, plot);
-    DrawTvdGrid(dc, plot);
-    DrawVsLabels(dc, plot);
+    const std::vector<platform::RECT> tvdLabels = DrawTvdGrid(dc, plot);
+    DrawVsLabels(dc, plot, tvdLabels);
     PathInputs in;
     in.records = Drawn(plot);
     in.count = plot.toDraw;
@@ -105,7 +105,10 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
         const int column = x - traceX;
         if (record.depth < plot.plotLastDepth - 2 && column >= 0 && column < int(plot.pathTrace.size()) &&
             InWindow(plot, x - kLithReach, x + kLithReach))
-            plot.lithology(dc, records, std::size_t(r), x, plot.pathTrace[std::size_t(column)].y - 25);
+            // Kept under the path area's top line where the path runs less than 25 pixels below it:
+            // above it lie the gas band's lowest rows and their labels.
+            plot.lithology(dc, records, std::size_t(r), x,
+                           std::max(plot.pathTrace[std::size_t(column)].y - 25, plot.bands.pathTop + 3));
         if (record.depth == plot.fileLastDepth)
             break;
     }

@@ -215,9 +215,12 @@ void DrawGasGrid(platform::Dc& dc, const HorzPlot& plot);
 void DrawGasLogGrid(platform::Dc& dc, const HorzPlot& plot);
 void DrawLowerGrid(platform::Dc& dc, const HorzPlot& plot);
 void DrawLowerLogGrid(platform::Dc& dc, const HorzPlot& plot);
-void DrawTvdGrid(platform::Dc& dc, const HorzPlot& plot);
+// The TVD grid; the boxes of its labels.
+std::vector<platform::RECT> DrawTvdGrid(platform::Dc& dc, const HorzPlot& plot);
 void DrawTvdLabels(platform::Dc& dc, const HorzPlot& plot, int x, int section);
-void DrawVsLabels(platform::Dc& dc, const HorzPlot& plot);
+// The VS labels with their ticks; a record whose label or tick would meet one of `taken` (the TVD
+// grid's labels) is passed over, the next one clear of them takes the label.
+void DrawVsLabels(platform::Dc& dc, const HorzPlot& plot, std::span<const platform::RECT> taken = {});
 // The full scales of the linear tracks at column x for the record at `index` of the records.
 void DrawScaleLabels(platform::Dc& dc, HorzPlot& plot, int index, int x);
 
