@@ -135,14 +135,6 @@ protected:
     QString svc;
 };
 
-bool DarkColumn(const QImage& image, int x, int y0, int y1)
-{
-    int dark = 0;
-    for (int y = y0; y < y1; ++y)
-        dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
-    return dark > (y1 - y0) / 4;  // a dotted line: every other pixel
-}
-
 }  // namespace
 
 TEST(ElogDrag, EachRowMovesOneUnitFiveOnTheCompressedScales)

@@ -135,8 +135,9 @@ TEST(ImageRules, ColoursPastAnExactPaletteAreDrawnAgainOntoTheCube)
     ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
     ASSERT_TRUE(out.Again());
     for (int first : {0, 200}) {
-        if (first == 0)
+        if (first == 0) {
             ASSERT_EQ(out.Start(), platform::IMAGE_OK);
+        }
         paint(first);
         ASSERT_EQ(out.Take(band, 0, 10), platform::IMAGE_OK);
     }
@@ -302,10 +303,12 @@ TEST_F(ImageExportWindow, ColoursAndCompressionOfEachFormat)
         ASSERT_TRUE(QFile::exists(path)) << c.ext;
         EXPECT_EQ(Identify(path, "%C"), c.compression) << c.ext << c.colours;
         EXPECT_EQ(Identify(path, "%z"), c.depth) << c.ext << c.colours;
-        if (c.format == IMAGE_TIF && c.colours == IMAGE_GREY)
+        if (c.format == IMAGE_TIF && c.colours == IMAGE_GREY) {
             EXPECT_EQ(Identify(path, "%[colorspace]"), "Gray");
-        if (c.colours == IMAGE_BLACK_WHITE)
+        }
+        if (c.colours == IMAGE_BLACK_WHITE) {
             EXPECT_EQ(Identify(path, "%k"), "2") << c.ext;  // black and white only
+        }
         QFile::remove(path);
     }
     Run(Choose(IMAGE_JPG, IMAGE_COLOUR, true), "2550", "2500");
@@ -403,8 +406,9 @@ TEST_F(ImageExportWindow, TheGasTrackIsTheScreens)
         EXPECT_EQ(CountColour(image, inImage, pen), drawn) << "pen " << entry;
         // Its name and a sample of its pen ten units long, clear of the image's edge.
         EXPECT_GE(CountColour(image, legend, pen), 10 * U) << "legend, pen " << entry;
-        if (pen != qRgb(0, 0, 0))  // the page's frame is black
+        if (pen != qRgb(0, 0, 0)) {  // the page's frame is black
             EXPECT_EQ(CountColour(image, QRect(image.width() - 3, 0, 2, origin), pen), 0) << "legend, pen " << entry;
+        }
     }
 }
 

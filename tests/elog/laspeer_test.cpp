@@ -145,7 +145,7 @@ TEST(LasPeer, ALongFileGivesBothReadersTheSameGammaAtEveryWholeDepth)
         const double gr = k % 97 == 3 ? -999.25 : (k * 7919 % 14000) / 10.0 + 0.25;
         std::snprintf(row, sizeof row, "%.4f %.3f %.4f %.4f %.4f %.3f %.3f %.3f %.2f %.3f %.3f %.2f\n", 1000 + k * 0.5, gr,
                       2.2 + k % 40 / 100.0, 0.1 + k % 30 / 100.0, 0.05 + k % 20 / 100.0, 1 + k % 500 / 10.0, 2 + k % 300 / 10.0,
-                      3 + k % 200 / 10.0, -80 + k % 160, 8.5 + k % 10 / 10.0, 2 + k % 50 / 10.0, 60 + k % 90);
+                      3 + k % 200 / 10.0, -80.0 + k % 160, 8.5 + k % 10 / 10.0, 2 + k % 50 / 10.0, 60.0 + k % 90);
         text += row;
     }
     const auto peer = laspeer::Read({Write("long.las", text)});
@@ -212,8 +212,9 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
     // one, it must be ours.
     for (const char* item : {"STRT", "STOP", "STEP"}) {
         const QString v = peer.well.value(item).toObject().value("value").toString();
-        if (!v.isEmpty())
+        if (!v.isEmpty()) {
             EXPECT_EQ(v.toDouble(), item[2] == 'R' ? start : item[2] == 'O' ? stop : 0.5) << item;
+        }
     }
     const double null = peer.well.value("NULL").toObject().value("value").toString().toDouble();
     EXPECT_FLOAT_EQ(float(null), elog::kLasNull);
@@ -239,15 +240,18 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
             const double test = next.testGas[i] > 0 ? next.testGas[i] : 1.0;
             const double c = ppm ? r.gas[i] / test * 10000.0 : r.gas[i];
             sum += c;
-            if (i == 1)
+            if (i == 1) {
                 EXPECT_NEAR(Cell(row, 39), c, 0.051) << r.depth;
+            }
         }
         EXPECT_NEAR(Cell(row, 46), sum, 0.0051 + 1e-4 * std::abs(sum)) << r.depth;
         gasRows += r.gas[1] != 0;
-        if (r.depth % 10 != 0 || k < 5)
+        if (r.depth % 10 != 0 || k < 5) {
             EXPECT_EQ(Cell(row, 7), null) << r.depth;
-        if (k + 1 < n)
+        }
+        if (k + 1 < n) {
             EXPECT_EQ(Cell(peer.rows[2 * k + 1].toArray(), 7), null) << r.depth;
+        }
         // TVD, DEV, AZM and VS of both rows: the next record's station, else NULL (never a TVD of 0).
         const bool station = next.tvd > 0;
         stations += station;

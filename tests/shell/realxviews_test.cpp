@@ -11,12 +11,12 @@
 #include "support/files.h"
 #include "support/modbuspeer.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -277,23 +277,11 @@ TEST_P(RealXViews, TheGasChartsDepthLabelsOfQuickChangesStandApart)
     if (slot < 2100 || slot > gasmon::kChartSlotsPerDay - 100)
         GTEST_SKIP() << "the day's file would change while the test runs";
     ASSERT_TRUE(demo::MakeDemoWell(folder));
-    wellfile::WellConfig cfg {};
-    const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
-    ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-    std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-    cfg.drillingAtExit = 1;
-    cfg.gasMonitorOn = 1;
-    cfg.gasInstrumentType = 1;
-    WriteBytes(folder + "elogdemo.cfg", &cfg, sizeof cfg);
-    gasmon::GASMONCFG settings {};
-    settings.gasComPort = 3;
-    settings.cycleTime = 300;
-    ASSERT_EQ(gasmon::WriteGasmonCfg(settings, { folder, {} }), 1);
+    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
     PtyPair line;
-    ASSERT_TRUE(line.Start()) << "socat pty pair";
     Child peer;
-    StartPeer(peer, { "--rtu", line.b, "--stopbits", "1" });
-    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Serial/COM3", line.a);
+    GasInstrumentOnCom3(folder, home, line, peer);
+    ASSERT_FALSE(HasFatalFailure());
 
     // The chart opens on the well's time: the station's, or an hour back by the well's time-zone
     // adjustment. The same samples stand before both.
