@@ -223,6 +223,20 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawLinearCurve(target, run, 2, 1, R, y, true);
             lineParts |= DEPTH_LINE_RATE;
         }
+        if ((parts & ROW_NEW_LITHOLOGY) && !s.interaction.dataEntryActive && g.Flag(16)) {
+            // The row above is drawn first where nothing shows, for the painter's cells of the row
+            // above: the edges a row draws against its neighbour's rocks are then the paint's.
+            QImage nowhere(1, 1, QImage::Format_RGB32);
+            platform::Dc aside(nowhere);
+            const PaintTarget above{aside, g, device};
+            const int row = int(rowsDown + i);
+            for (int interpreted : {0, 1}) {
+                if (interpreted == 0 && g.options.sandShaleOnly)
+                    continue;
+                painters.DrawLithology(above, buffer, std::size_t(i), R, y - R, row - 1, 0, interpreted);
+                painters.DrawLithology(target, buffer, std::size_t(i) + 1, R, y, row, 0, interpreted);
+            }
+        }
         if ((parts & ROW_DEPTH) && rec.depth % 10 == 0)
             DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
         if (parts & ROW_GAS) {
