@@ -237,8 +237,20 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawLithology(target, buffer, std::size_t(i) + 1, R, y, row, 0, interpreted);
             }
         }
-        if ((parts & ROW_DEPTH) && rec.depth % 10 == 0)
-            DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
+        if (parts & ROW_DEPTH) {
+            // The depth box and the lag time reach a row above the row, the box two pixels past it: the
+            // box of the row above, cut by the restored rate column, is drawn again.
+            const bool boxAbove = (parts & ROW_RATE) && above != 0 && above % 10 == 0 && y - 2 * R >= g.topMargin;
+            if (boxAbove)
+                DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i), 1, R, g.unitWidth, y - R);
+            if (rec.depth % 10 == 0)
+                DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
+            if (boxAbove || rec.depth % 10 == 0) {
+                const int from = boxAbove ? y - 2 * R : y - R;
+                top = top < 0 ? from : std::min(top, from);
+                bottom = std::max(bottom, y + 2 * R + 2);
+            }
+        }
         if (parts & ROW_GAS) {
             BlitColumn(dc, strips, g, COLUMN_GAS, y);
             if (ChromatographProfile(g.profile, singleGas))
