@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <span>
@@ -237,19 +238,23 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawLithology(target, buffer, std::size_t(i) + 1, R, y, row, 0, interpreted);
             }
         }
-        if (parts & ROW_DEPTH) {
-            // The depth box and the lag time reach a row above the row, the box two pixels past it: the
-            // box of the row above, cut by the restored rate column, is drawn again.
-            const bool boxAbove = (parts & ROW_RATE) && above != 0 && above % 10 == 0 && y - 2 * R >= g.topMargin;
-            if (boxAbove)
-                DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i), 1, R, g.unitWidth, y - R);
-            if (rec.depth % 10 == 0)
-                DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
-            if (boxAbove || rec.depth % 10 == 0) {
-                const int from = boxAbove ? y - 2 * R : y - R;
-                top = top < 0 ? from : std::min(top, from);
-                bottom = std::max(bottom, y + 2 * R + 2);
+        if ((parts & ROW_DEPTH) && (parts & ROW_RATE) && above != 0 && above % 10 == 0 && y - 2 * R >= g.topMargin) {
+            // The box of a depth of ten reaches two pixels into the row below it, where the restored
+            // rate column cut it: it is drawn again on this row only (above lie marks drawn after it).
+            QImage aside = store.copy();
+            {
+                platform::Dc asideDc(aside);
+                asideDc.SetViewportOrg(-g.horizontalScroll, 0);
+                DrawSurveyColumn(asideDc, g, device, depthColumn, buffer, std::size_t(i), 1, R, g.unitWidth, y - R);
             }
+            for (int line = std::max(y, 0); line < std::min(y + R, store.height()); ++line)
+                std::memcpy(store.scanLine(line), aside.constScanLine(line), std::size_t(store.bytesPerLine()));
+        }
+        if ((parts & ROW_DEPTH) && rec.depth % 10 == 0) {
+            DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
+            // The depth box and the lag time stand a row above the row, the box two pixels past it.
+            top = top < 0 ? y - R : std::min(top, y - R);
+            bottom = std::max(bottom, y + R + 2);
         }
         if (parts & ROW_GAS) {
             BlitColumn(dc, strips, g, COLUMN_GAS, y);
