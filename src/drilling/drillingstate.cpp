@@ -105,7 +105,7 @@ LagHandover& DrillingHost::Handover() const
 
 void DrillingHost::NewRowDrawn(const wellfile::RECORD& added) const
 {
-    unsigned parts = logview::ROW_RATE | logview::ROW_DEPTH;
+    unsigned parts = logview::ROW_RATE | logview::ROW_DEPTH | logview::ROW_NEW_LITHOLOGY;
     // The custom tracks of the last two rows, on even depths while a link brings their values.
     const bool linkOn = log_.engines.wits || log_.engines.custWits;
     if (log_.engines.driller && log_.well.customTracksEnabled && log_.customTracks.data && linkOn &&

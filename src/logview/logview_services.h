@@ -25,6 +25,7 @@ enum RowPart : unsigned {
     ROW_MUD = 0x20,    // the mud weights over the gas track (with ROW_GAS the old bars go first)
     ROW_LITHOLOGY = 0x40,  // the lithology and interpreted-lithology columns (while an entry runs)
     ROW_CO2 = 0x80,    // the CO2 curve over the gas track, joined to the row above
+    ROW_NEW_LITHOLOGY = 0x100,  // both lithology columns of a row new below the log, over their blank
 };
 
 class LogViewServices {

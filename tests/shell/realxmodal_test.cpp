@@ -46,10 +46,10 @@ protected:
 
     // The demo well left drilling at its last exit, its depth from the rig's WITS feed on loopback (this
     // station the feed's client), every unit booked however quickly it was drilled.
-    void DrillingDemoWell()
+    void DrillingDemoWell(std::int32_t last = demo::DemoWellShape{}.lastDepth)
     {
         const QString folder = home + "/StrativM/";
-        ASSERT_TRUE(demo::MakeDemoWell(folder));
+        ASSERT_TRUE(demo::MakeDemoWell(folder, demo::DemoWellShape{.lastDepth = last}));
         wellfile::WellConfig cfg{};
         const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
         ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
@@ -174,36 +174,60 @@ TEST_P(RealXModal, TheLogRepaintedWhileADialogStandsIsAFreshPaint)
     }
 }
 
-// The rig drills three units: their rows show the rate track's curves as a fresh paint of the view draws
-// them (Zoom On and Off), the gamma and the weight on bit with the rate, each joined to the row above;
-// the step's rows had the rate curve only. Between the slide mark and the depth boxes of the track.
+// The rig drills three units, across a depth of a hundred, below a well that ends on blank lithology:
+// the drilled log is what a fresh paint of the view draws (Zoom On and Off): the rate track's curves,
+// each joined to the row above, the blank lithology rows with their edge and the line under the last
+// rock, the depth 2600 in its box and "Lag Time" at it.
 TEST_P(RealXModal, DrilledRowsShowTheCurvesOfAFreshPaint)
 {
-    DrillingDemoWell();
+    DrillingDemoWell(2598);
+    // The hardness column stops ten units above the last depth: drilling uncovers its rows, which the
+    // step does not draw. The well's last rows hold no hardness.
+    const QString data = home + "/StrativM/elogdemo.svm";
+    auto records = FileRecords<wellfile::RECORD>(data);
+    for (wellfile::RECORD& r : records)
+        r.hardness = r.depth > 2598 - 20 ? 0 : r.hardness;
+    WriteRecords(data, records);
     Start();
     const QString bar = x.WaitForWindow("^Quick View$");
     const QImage before = Away();
     Drill(3);
     const QImage drilled = Away();
-    // The rate track: 25 blocks of 10 px after the left column's 9; the drilled rows are those changed
-    // below the band of drilling times.
-    const int left = client.x() + 9 + 2 * 10, right = client.x() + 9 + 20 * 10;
+    // The rate track: 25 blocks of 10 px after the left column's 9. The band of drilling times, at least
+    // 14 rows of 10 px, ends on a line across it; the drilled rows are those changed below it.
+    const int rateLeft = client.x() + 9, rateRight = rateLeft + 25 * 10;
+    int band = client.top() + 14 * 10;
+    const auto line = [&](int y) {
+        for (int px = rateLeft; px < rateRight; ++px)
+            if (before.pixel(px, y) != qRgb(0, 0, 0))
+                return false;
+        return true;
+    };
+    while (band < client.bottom() && !line(band))
+        ++band;
     int top = -1, bottom = -1;
-    for (int y = client.top() + 16 * 10; y <= client.bottom(); ++y)
-        for (int px = client.x() + 9; px < client.x() + 9 + 25 * 10; ++px)
+    for (int y = band + 1; y <= client.bottom(); ++y)
+        for (int px = rateLeft; px < rateRight; ++px)
             if (before.pixel(px, y) != drilled.pixel(px, y)) {
                 top = top < 0 ? y : top;
                 bottom = y;
             }
     ASSERT_GE(bottom - top, 2 * 10) << "no drilled rows";
+    ASSERT_LT(bottom - top, 6 * 10) << "more than the drilled rows changed";
     const QRect place = x.Geometry(bar);
     for (int i = 0; i < 2; ++i) {  // Zoom On, Zoom Off
         const QImage now = Away();
         x.Click(place.x() + place.width() * 5 / 8, place.center().y());
         x.ChangedFrom(now, kScrolled, 10000);
     }
-    const QRect rows(QPoint(left, top), QPoint(right, bottom));
-    EXPECT_EQ(DifferentPixels(drilled.copy(rows), Away().copy(rows)), 0) << "rows " << top << "-" << bottom;
+    const QImage fresh = Away();
+    // The rate track's drilled rows between the slide mark and the depth boxes (the slide bar and its
+    // "S" are the step's own: a narrower bar, no text); right of them every row below the band: the
+    // depth box, the depth and the lag time reach a row above the drilled one.
+    const QRect rows(QPoint(rateLeft + 2 * 10, top), QPoint(rateLeft + 20 * 10, bottom));
+    EXPECT_EQ(DifferentPixels(drilled.copy(rows), fresh.copy(rows)), 0) << "rows " << top << "-" << bottom;
+    const QRect log(QPoint(rateLeft + 20 * 10, band + 1), client.bottomRight());
+    EXPECT_EQ(DifferentPixels(drilled.copy(log), fresh.copy(log)), 0) << "right of the rate track's curves";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXModal, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),

@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <span>
@@ -223,8 +224,38 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawLinearCurve(target, run, 2, 1, R, y, true);
             lineParts |= DEPTH_LINE_RATE;
         }
-        if ((parts & ROW_DEPTH) && rec.depth % 10 == 0)
+        if ((parts & ROW_NEW_LITHOLOGY) && !s.interaction.dataEntryActive && g.Flag(16)) {
+            // The row above is drawn first where nothing shows, for the painter's cells of the row
+            // above: the edges a row draws against its neighbour's rocks are then the paint's.
+            QImage nowhere(1, 1, QImage::Format_RGB32);
+            platform::Dc aside(nowhere);
+            const PaintTarget above{aside, g, device};
+            const int row = int(rowsDown + i);
+            for (int interpreted : {0, 1}) {
+                if (interpreted == 0 && g.options.sandShaleOnly)
+                    continue;
+                painters.DrawLithology(above, buffer, std::size_t(i), R, y - R, row - 1, 0, interpreted);
+                painters.DrawLithology(target, buffer, std::size_t(i) + 1, R, y, row, 0, interpreted);
+            }
+        }
+        if ((parts & ROW_DEPTH) && (parts & ROW_RATE) && above != 0 && above % 10 == 0 && y - 2 * R >= g.topMargin) {
+            // The box of a depth of ten reaches two pixels into the row below it, where the restored
+            // rate column cut it: it is drawn again on this row only (above lie marks drawn after it).
+            QImage aside = store.copy();
+            {
+                platform::Dc asideDc(aside);
+                asideDc.SetViewportOrg(-g.horizontalScroll, 0);
+                DrawSurveyColumn(asideDc, g, device, depthColumn, buffer, std::size_t(i), 1, R, g.unitWidth, y - R);
+            }
+            for (int line = std::max(y, 0); line < std::min(y + R, store.height()); ++line)
+                std::memcpy(store.scanLine(line), aside.constScanLine(line), std::size_t(store.bytesPerLine()));
+        }
+        if ((parts & ROW_DEPTH) && rec.depth % 10 == 0) {
             DrawSurveyColumn(dc, g, device, depthColumn, buffer, std::size_t(i) + 1, 1, R, g.unitWidth, y);
+            // The depth box and the lag time stand a row above the row, the box two pixels past it.
+            top = top < 0 ? y - R : std::min(top, y - R);
+            bottom = std::max(bottom, y + R + 2);
+        }
         if (parts & ROW_GAS) {
             BlitColumn(dc, strips, g, COLUMN_GAS, y);
             if (ChromatographProfile(g.profile, singleGas))
