@@ -116,8 +116,9 @@ TEST_F(DemoLog, EveryColumnHoldsItsTrackAtEachScale)
         }
         // The show's outline, its porosity boxes, the rock patterns, the calcimeter bars, the
         // fluorescence and the cut in their record colours.
-        if (scale < 3)  // the compressed rows draw no outlines
+        if (scale < 3) {  // the compressed rows draw no outlines
             EXPECT_GT(CountColour(image, inside(L.outline), qRgb(0, 0, 0)), 20) << "outline";
+        }
         EXPECT_GT(CountColour(image, inside(L.show1), qRgb(0, 0, 0)), 20) << "porosity";
         EXPECT_GT(CountDrawn(image, inside(L.lithology), grid), 20 * L.lithology.Width()) << "lithology";
         EXPECT_GT(CountColour(image, inside(L.interpreted), Rgb(show.hardnessColour)), 20) << "hardness";
@@ -230,8 +231,9 @@ TEST_F(DemoLog, TheRecordsReadAsALoggedWell)
             EXPECT_LT(inclination, 1.0f);  // vertical above the kick-off
         }
         // While sliding on the motor the rotary table stands still.
-        if (r.slide == 1)
+        if (r.slide == 1) {
             EXPECT_EQ(rpm, 0.0f);
+        }
     }
     EXPECT_EQ(mudWeights.size(), 3u);
     EXPECT_EQ(connections, 53);  // every 30 units from 1020 to 2580

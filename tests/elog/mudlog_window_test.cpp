@@ -40,8 +40,9 @@ struct MudlogWindow {
         path = testing_support::OpenNewWell(window, "I.svm", 1000, 1100);
         folder = window.State().well.file.dataFolder;
         app::LogState& s = window.State();
-        if (customFile)
+        if (customFile) {
             EXPECT_EQ(wellfile::CreateCustomDataFile(s.well.file, s.well.fit, 1000, 1101), 1);
+        }
         doubles().prompter.messages.clear();
     }
     // Runs the command on the LAS text `las`; `script` drives the dialog (none: the dialog is not reached).

@@ -223,8 +223,9 @@ TEST(SurveyWindow, TheTvdWellIsBuiltFromTheStationsAndCutBackWhenAStationComesSh
     ASSERT_EQ(size, 247016);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ASSERT_EQ(rows[i].depth, 1000 + int(i));
-        if (i < 400)
+        if (i < 400) {
             ASSERT_EQ(rows[i].azimuth + rows[i].inclination + rows[i].tvd + rows[i].dogLeg, 0.0f) << i;
+        }
     }
     EXPECT_FLOAT_EQ(rows[400].surveyMeasuredDepth, 1500);  // the station's record at its TVD
     const std::vector<float> interval = FileRecords<float>(w.folder + "~12.tvd");

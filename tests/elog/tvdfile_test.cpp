@@ -95,8 +95,9 @@ TEST(TvdFile, EachStationsTvdHoldsItsMdRecordAndTheGammaRowsStayInLine)
         // The row drawn at a TVD depth is the one drawn at its record's MD.
         ASSERT_FLOAT_EQ(gamma[std::size_t(tvd - 1)].values[elog::SLOT_GAMMA], float(md - 1)) << tvd;
         ASSERT_FLOAT_EQ(gamma[std::size_t(tvd - 1)].values[elog::SLOT_DEPTH], float(tvd));
-        if (tvd != 1400)  // the first interval's last record keeps its survey
+        if (tvd != 1400) {  // the first interval's last record keeps its survey
             ASSERT_EQ(r.inclination, 0.0f) << tvd;
+        }
     }
     EXPECT_FLOAT_EQ(rows[400].verticalSection, 1500);
     EXPECT_FLOAT_EQ(rows[400].tvd, 1400);

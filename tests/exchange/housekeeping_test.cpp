@@ -179,7 +179,7 @@ TEST(Housekeeping, TheRefreshTidiesOnlyTheSharedFolders)
             ASSERT_TRUE(testing_support::doubles().timers.last->Fire(5));
     }
     EXPECT_TRUE(QFile::exists(shared + "A.svm"));
-    for (const QString& name : {"A (CONFLICTED copy).hdr", "B.svm"}) {
+    for (const QString name : {"A (CONFLICTED copy).hdr", "B.svm"}) {
         EXPECT_TRUE(QFile::exists(wells + name));
         EXPECT_EQ(ReadBytes(shared + "removed/" + name), ReadBytes(wells + name)) << name.toStdString();
     }

@@ -247,8 +247,9 @@ TEST_F(GasChartWindow, LiveSamplesMoveTheViewOnlyWhileTodayIsShown)
     const QByteArray written = testing_support::ReadBytes(DayPath(kToday.addDays(-1)));
     ASSERT_EQ(written.size(), expected.size());
     for (qsizetype i = 0; i < written.size(); ++i)
-        if (i < note + 20 || i > note + 21)  // the note's level may be anything
+        if (i < note + 20 || i > note + 21) {  // the note's level may be anything
             ASSERT_EQ(written[i], expected[i]) << "byte " << i;
+        }
     s.recordNumber = 50000;
     chart->AddSamples(&s, 1);  // outside the day: nothing written anywhere
 }

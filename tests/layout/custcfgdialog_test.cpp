@@ -264,8 +264,9 @@ TEST(CustomTrackSetup, PredefinedTracksBuildOnlyTheTrackShown)
         d.Click(id::Done);
     });
     for (int t = 0; t < kCustomTrackCount; ++t)
-        if (t != 3)
+        if (t != 3) {
             EXPECT_EQ(std::memcmp(&s.cfg.track[t], &before.track[t], sizeof(CustomTrackEntry)), 0) << t;
+        }
     EXPECT_EQ(s.cfg.track[3].kind, 38);
     EXPECT_EQ(s.cfg.track[3].dataCode[10], 101);
     EXPECT_EQ(s.cfg.track[3].colour[5], 0x112233u);

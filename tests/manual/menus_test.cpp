@@ -67,7 +67,7 @@ Matcher Items(const QStringList& items)
 std::map<QString, Matcher> Meanings(shell::LogWindow& w)
 {
     QStringList tops, schemes;
-    for (const QString& menu : {"Tops", "Schemes"})
+    for (const QString menu : {"Tops", "Schemes"})
         for (const QString& item : manual::ItemsOf(manual::BarMenu(w, menu)))
             if (!item.startsWith("Edit"))
                 (QString(menu) == "Tops" ? tops : schemes) << item;
@@ -236,8 +236,9 @@ TEST(ManualMenus, TheTableNamesEveryItemOfBothBarsWhereItStands)
                                               << item.toStdString() << " is not in the manual's table";
             }
         }
-        if (bar == Bar::Office)
+        if (bar == Bar::Office) {
             ASSERT_TRUE(manual::Choose(w, {"Options", "Drilling"}));
+        }
     }
     for (const Row& r : table)
         for (const QString& name : r.holds) {

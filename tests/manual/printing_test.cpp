@@ -346,9 +346,11 @@ TEST_F(ManualPrinting, SaveAsImageWritesEachTypeOfTheIntervalInTheBitmapsFolder)
         // 100 rows of the interval, 20 more, and the header page above them.
         EXPECT_EQ(image.height(), (100 + 20 + H) * R);
         const int origin = H * R + L.logAreaTop;
-        if (format != elog::IMAGE_JPG)  // its colours are not kept exactly
+        if (format != elog::IMAGE_JPG) {  // its colours are not kept exactly
             EXPECT_EQ(count(image, QRect(L.gas.left + 1, origin + 10 * R, L.gas.Width() - 2, 50 * R)), onScreen);
-        if (format == elog::IMAGE_BMP)
+        }
+        if (format == elog::IMAGE_BMP) {
             EXPECT_EQ(testing_support::ReadBytes(copy + ".bmp"), testing_support::ReadBytes(path));
+        }
     }
 }

@@ -633,6 +633,7 @@ TEST(WholeFile, ReadOnlyWhenEveryByteComesBack)
     ASSERT_TRUE(QDir().mkpath(TestDir() + "folder.svm"));
     EXPECT_FALSE(ReadWholeFile(TestDir() + "folder.svm"));
     EXPECT_FALSE(ReadWholeRecords<std::int32_t>("/proc/self/mem"));  // opens, then every read fails
-    if (const QString shortFile = testing_support::FileReadShortOfItsSize(1); !shortFile.isEmpty())
+    if (const QString shortFile = testing_support::FileReadShortOfItsSize(1); !shortFile.isEmpty()) {
         EXPECT_FALSE(ReadWholeFile(shortFile)) << shortFile.toStdString();
+    }
 }
