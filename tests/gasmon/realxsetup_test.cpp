@@ -4,6 +4,7 @@
 #include "demo/demowell.h"
 #include "gasmon/gasmoncfg.h"
 #include "support/modbuspeer.h"
+#include "support/realxscreens.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "support/xsession.h"
@@ -24,20 +25,7 @@ namespace {
 constexpr int kUnitsWide = 575, kUnitsHigh = 390;
 constexpr QPoint kAdvanced(530, 378);
 
-class RealXSetup : public ::testing::TestWithParam<QSize> {
-protected:
-    void SetUp() override
-    {
-        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
-            GTEST_SKIP() << missing.toStdString() << " is not installed";
-        program = x.StartForProgram(GetParam());
-        ASSERT_FALSE(program.isEmpty());
-    }
-
-    XSession x;
-    Child app;
-    QString program;
-};
+class RealXSetup : public RealXScreens {};
 
 // Rows (or columns) of `rect` in `shot` holding a pixel other than `plain`.
 int InkedLines(const QImage& shot, QRect rect, QRgb plain, bool rows)
@@ -63,7 +51,7 @@ int InkedLines(const QImage& shot, QRect rect, QRgb plain, bool rows)
 // "Advanced" widens the window by 100 px; then every widget's window lies inside the client.
 TEST_P(RealXSetup, AdvancedFitsTheScreenInTheDialogFontWithoutScrolling)
 {
-    const QString home = TestDir() + "home", folder = home + "/StrativM/";
+    const QString folder = home + "/StrativM/";
     ASSERT_TRUE(demo::MakeDemoWell(folder));
     ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
         cfg.drillingAtExit = 1;

@@ -3,10 +3,11 @@
 // track, accessory symbols at the lithology columns' edges. The screen is read back pixel by pixel.
 #include "demo/demowell.h"
 #include "platform/text.h"
+#include "support/files.h"
 #include "support/logshot.h"
 #include "support/modbuspeer.h"
+#include "support/realxscreens.h"
 #include "support/testmain.h"
-#include "support/files.h"
 #include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/record.h"
@@ -27,15 +28,13 @@ namespace {
 
 constexpr int kRow = 10;  // the log's rows are 10 pixels on every screen
 
-class RealXLabels : public ::testing::TestWithParam<QSize> {
+class RealXLabels : public RealXScreens {
 protected:
     void SetUp() override
     {
-        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
-            GTEST_SKIP() << missing.toStdString() << " is not installed";
-        program = x.StartForProgram(GetParam());
-        ASSERT_FALSE(program.isEmpty());
-        home = TestDir() + "home";
+        RealXScreens::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         folder = home + "/StrativM/";
         ASSERT_TRUE(demo::MakeDemoWell(folder));
     }
@@ -64,9 +63,7 @@ protected:
         return Spin([&] { return x.WaitForWindow(window, 1).isEmpty(); }, 5000);
     }
 
-    XSession x;
-    Child app;
-    QString program, home, folder;
+    QString folder;
 };
 
 bool Dark(const QImage& image, int px, int py) { return qGray(image.pixel(px, py)) < 128; }

@@ -6,6 +6,7 @@
 #include "support/demowindow.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
+#include "support/realxscreens.h"
 #include "support/testmain.h"
 #include "support/xsession.h"
 #include "wellfile/record.h"
@@ -32,15 +33,13 @@ namespace {
 // drilling times above the log change fewer than 3,000.
 constexpr int kScrolled = 10000;
 
-class RealXModal : public ::testing::TestWithParam<QSize> {
+class RealXModal : public RealXScreens {
 protected:
     void SetUp() override
     {
-        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
-            GTEST_SKIP() << missing.toStdString() << " is not installed";
-        program = x.StartForProgram(GetParam());
-        ASSERT_FALSE(program.isEmpty());
-        home = TestDir() + "home";
+        RealXScreens::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         ASSERT_TRUE(rigServer.listen(QHostAddress::LocalHost, 0));
     }
 
@@ -111,9 +110,7 @@ protected:
     }
     static constexpr std::int32_t kFirst = 1000;
 
-    XSession x;
-    Child app;
-    QString program, home, log;
+    QString log;
     QRect client;  // the main window's client area
     QTcpServer rigServer;
     std::unique_ptr<QTcpSocket> rig;

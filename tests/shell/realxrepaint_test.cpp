@@ -4,11 +4,11 @@
 // menu bar.
 #include "demo/demowell.h"
 #include "support/modbuspeer.h"
+#include "support/realxscreens.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
-
 
 #include <gtest/gtest.h>
 
@@ -21,17 +21,8 @@ namespace {
 // A command that redraws the log changes far more pixels than this.
 constexpr int kRedrawn = 5000;
 
-class RealXRepaint : public ::testing::TestWithParam<QSize> {
+class RealXRepaint : public RealXScreens {
 protected:
-    void SetUp() override
-    {
-        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
-            GTEST_SKIP() << missing.toStdString() << " is not installed";
-        program = x.StartForProgram(GetParam());
-        ASSERT_FALSE(program.isEmpty());
-        home = TestDir() + "home";
-    }
-
     // The first start's window on the demo well, with the keys and the pointer away in the screen's
     // bottom left corner; its settled screen.
     QImage Start()
@@ -65,9 +56,7 @@ protected:
     QRect Absolute(const QString& window) const { return x.Client(window); }
     QRect Framed(const QString& window) const { return x.Framed(window); }
 
-    XSession x;
-    Child app;
-    QString program, home, log, bar;
+    QString log, bar;
 };
 
 // Pixels in `rect` of `shot` that are not white.

@@ -10,6 +10,7 @@
 #include "support/deviatedwell.h"
 #include "support/files.h"
 #include "support/modbuspeer.h"
+#include "support/realxscreens.h"
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "support/xsession.h"
@@ -147,15 +148,13 @@ std::pair<QStringList, QStringList> UnclearLabels(const QImage& shot, const QRec
     return { missing, touched };
 }
 
-class RealXViews : public ::testing::TestWithParam<QSize> {
+class RealXViews : public RealXScreens {
 protected:
     void SetUp() override
     {
-        if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
-            GTEST_SKIP() << missing.toStdString() << " is not installed";
-        program = x.StartForProgram(GetParam());
-        ASSERT_FALSE(program.isEmpty());
-        home = TestDir() + "home";
+        RealXScreens::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         folder = home + "/StrativM/";
     }
 
@@ -181,9 +180,7 @@ protected:
         return x.Settled(ms);
     }
 
-    XSession x;
-    Child app;
-    QString program, home, folder;
+    QString folder;
 };
 
 } // namespace

@@ -1,0 +1,16 @@
+#include "support/realxscreens.h"
+
+#include "support/testmain.h"
+
+namespace testing_support {
+
+void RealXScreens::SetUp()
+{
+    if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString() << " is not installed";
+    program = x.StartForProgram(GetParam());
+    ASSERT_FALSE(program.isEmpty());
+    home = TestDir() + "home";
+}
+
+}  // namespace testing_support

@@ -1,0 +1,24 @@
+#pragma once
+// A test of the real program under openbox, once for each screen size it is given: the X session started
+// and the program found before each test (skipped where no X server is installed), the program's home in
+// the test's folder.
+#include "support/modbuspeer.h"
+#include "support/xsession.h"
+
+#include <QSize>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+class RealXScreens : public ::testing::TestWithParam<QSize> {
+protected:
+    void SetUp() override;
+
+    XSession x;
+    Child app;
+    QString program, home;
+};
+
+}  // namespace testing_support
