@@ -148,6 +148,18 @@ std::pair<QStringList, QStringList> UnclearLabels(const QImage& shot, const QRec
     return { missing, touched };
 }
 
+// The VS labels the deviated test well's records from MD `from` up to `to` may carry, each once.
+std::vector<QString> VsLabels(int from, int to)
+{
+    const std::vector<wellfile::RECORD> records = DeviatedRecords(1000, 2728, 1100);
+    std::vector<QString> vs;
+    for (int depth = from; depth < to; ++depth)
+        if (const QString label = QString("VS %1").arg(int(records[std::size_t(depth - 1000)].verticalSection));
+            vs.empty() || vs.back() != label)
+            vs.push_back(label);
+    return vs;
+}
+
 class RealXViews : public RealXScreens {
 protected:
     void SetUp() override
@@ -173,6 +185,22 @@ protected:
             x.Key("Up");
         x.Key("Return");
     }
+    // View > Horizontal on the deviated well of MD 1,000 to 2,728, kicked off at 1,100, with the view's
+    // default set-up (the lithology along the path unless `lithBand`); the screen, settled.
+    QImage HorizontalView(bool lithBand)
+    {
+        const QString well = MakeDeviatedWell(folder, "DEV.svm", 1000, 2728, 1100);
+        auto setup = std::make_unique<wellfile::HorzSetupRecord>();
+        horizontal::ViewDefaults(*setup, 0);
+        EXPECT_EQ(setup->drawLithOnWellTrack, 1);
+        setup->drawLithOnWellTrack = lithBand ? 0 : 1;
+        WriteBytes(folder + "DEV.hor", setup.get(), sizeof *setup);
+        StartAndView({ well }, 3); // up from the top: TVD Log, Down Time Report, Horizontal
+        if (HasFatalFailure())
+            return {};
+        EXPECT_FALSE(x.WaitForWindow("^HORIZONTAL VIEW").isEmpty()) << "View > Horizontal opened no view";
+        return Away();
+    }
     // The screen with the pointer in its bottom left corner, once settled (at most `ms`).
     QImage Away(int ms = 15000) const
     {
@@ -191,16 +219,10 @@ protected:
 // band's decade labels stands. Each of that column's twelve labels stands clear of both.
 TEST_P(RealXViews, TheHorizontalViewsDecadeLabelsClearTheMdAndTvdLabels)
 {
-    const QString well = MakeDeviatedWell(folder, "DEV.svm", 1000, 2728, 1100);
-    // The view's set-up with the lithology drawn in its own band, not along the path: along the path it
-    // rises into the gas band's lowest rows at the plot's start.
-    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
-    horizontal::ViewDefaults(*setup, 0);
-    setup->drawLithOnWellTrack = 0;
-    WriteBytes(folder + "DEV.hor", setup.get(), sizeof *setup);
-    StartAndView({ well }, 3); // up from the top: TVD Log, Down Time Report, Horizontal
-    ASSERT_FALSE(x.WaitForWindow("^HORIZONTAL VIEW").isEmpty()) << "View > Horizontal opened no view";
-    const QImage shot = Away();
+    // The lithology drawn in its own band, not along the path: along the path it rises into the gas
+    // band's lowest rows at the plot's start.
+    const QImage shot = HorizontalView(true);
+    ASSERT_FALSE(HasFailure());
 
     // The first column only: the view's left third, the band at its top.
     const auto [missing, touched] = UnclearLabels(shot, QRect(0, 0, GetParam().width() / 3, GetParam().height() / 2),
@@ -215,13 +237,7 @@ TEST_P(RealXViews, TheHorizontalViewsDecadeLabelsClearTheMdAndTvdLabels)
     const auto [tvdMissing, tvdTouched] = UnclearLabels(shot, path, GetParam().width(), { "1500" }, true);
     EXPECT_TRUE(tvdMissing.isEmpty()) << "not on the screen: " << tvdMissing.join(", ").toStdString();
     EXPECT_TRUE(tvdTouched.isEmpty()) << "met by other ink: " << tvdTouched.join(", ").toStdString();
-    const std::vector<wellfile::RECORD> records = DeviatedRecords(1000, 2728, 1100);
-    std::vector<QString> vs;
-    for (int depth = 1492; depth < 1560; ++depth)
-        if (const QString label = QString("VS %1").arg(int(records[std::size_t(depth - 1000)].verticalSection));
-            vs.empty() || vs.back() != label)
-            vs.push_back(label);
-    const QStringList vsTouched = UnclearLabels(shot, path, GetParam().width(), vs).second;
+    const QStringList vsTouched = UnclearLabels(shot, path, GetParam().width(), VsLabels(1492, 1560)).second;
     EXPECT_TRUE(vsTouched.isEmpty()) << "met by other ink: " << vsTouched.join(", ").toStdString();
     if (!touched.isEmpty() || !missing.isEmpty() || !tvdTouched.isEmpty() || !vsTouched.isEmpty())
         shot.save(TestDir() + "horizontal.png");
@@ -232,14 +248,8 @@ TEST_P(RealXViews, TheHorizontalViewsDecadeLabelsClearTheMdAndTvdLabels)
 // the band's lowest rows. The labels of the band's base stand clear of every other ink.
 TEST_P(RealXViews, TheLithologyAlongThePathStaysOutOfTheGasBand)
 {
-    const QString well = MakeDeviatedWell(folder, "DEV.svm", 1000, 2728, 1100);
-    auto setup = std::make_unique<wellfile::HorzSetupRecord>();
-    horizontal::ViewDefaults(*setup, 0);
-    ASSERT_EQ(setup->drawLithOnWellTrack, 1);
-    WriteBytes(folder + "DEV.hor", setup.get(), sizeof *setup);
-    StartAndView({ well }, 3);
-    ASSERT_FALSE(x.WaitForWindow("^HORIZONTAL VIEW").isEmpty()) << "View > Horizontal opened no view";
-    const QImage shot = Away();
+    const QImage shot = HorizontalView(false);
+    ASSERT_FALSE(HasFailure());
     const QRect band(0, 0, GetParam().width() / 3, GetParam().height() / 2);
     const auto [missing, touched] = UnclearLabels(shot, band, GetParam().width(), { ".001%", "10ppm" }, true);
     EXPECT_TRUE(missing.isEmpty()) << "not on the screen: " << missing.join(", ").toStdString();
@@ -259,6 +269,24 @@ TEST_P(RealXViews, TheLithologyAlongThePathStaysOutOfTheGasBand)
     EXPECT_EQ(fill, 0) << "shale's fill in the gas band's lowest rows";
     if (!touched.isEmpty() || !missing.isEmpty() || fill > 0)
         shot.save(TestDir() + "horizontal-lith.png");
+}
+
+// The same well, the lithology along the path (the default set-up): its rocks run across the path
+// area's left half, where the TVD grid's labels and the first VS labels stand. Each of them found whole
+// there is met by no other ink (the path itself crosses "1450" and, at 1,024, the first VS labels).
+TEST_P(RealXViews, TheLithologyAlongThePathLeavesTheTvdAndVsLabelsClear)
+{
+    const QImage shot = HorizontalView(false);
+    ASSERT_FALSE(HasFailure());
+    std::vector<QString> labels = VsLabels(1492, 1580);
+    labels.insert(labels.begin(), { "1500", "1450" });
+    const QRect path(0, GetParam().height() / 4, GetParam().width() / 2, GetParam().height() / 6);
+    const auto [missing, touched] = UnclearLabels(shot, path, GetParam().width(), labels, true);
+    EXPECT_FALSE(missing.contains("1500")) << "the TVD grid's 1500 is not on the screen";
+    EXPECT_LT(missing.size(), int(labels.size()) - 2) << "no VS label whole";
+    EXPECT_TRUE(touched.isEmpty()) << "met by other ink: " << touched.join(", ").toStdString();
+    if (!touched.isEmpty() || missing.contains("1500"))
+        shot.save(TestDir() + "horizontal-lith-labels.png");
 }
 
 // View > Real Time Gas Chart while drilling with the gas monitor polling its instrument: the day's file

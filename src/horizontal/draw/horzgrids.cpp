@@ -40,6 +40,16 @@ void Text(Dc& dc, int x, int y, const std::string& text)
     dc.TextOut(x, y, text.c_str(), int(text.size()));
 }
 
+// The box of `text` written at (x, y) in the Dc's font and alignment (left or centred, top or bottom).
+platform::RECT TextBox(const Dc& dc, int x, int y, const std::string& text)
+{
+    const platform::SIZE size = dc.GetTextExtent(text.c_str());
+    const unsigned align = dc.GetTextAlign();
+    const int left = (align & platform::TA_CENTER) == platform::TA_CENTER ? x - size.cx / 2 : x;
+    const int top = (align & platform::TA_BASELINE) == platform::TA_BOTTOM ? y - size.cy : y;
+    return {left, top, left + size.cx, top + size.cy};
+}
+
 // The depth labels' top in the gas band: under the header of custom tracks when it is drawn.
 int DepthLabelTop(const HorzPlot& plot)
 {
@@ -270,8 +280,7 @@ std::vector<platform::RECT> DrawTvdGrid(Dc& dc, const HorzPlot& plot)
             if (v % step == 0 && y < plot.clientHeight + 10) {
                 const std::string label = platform::CFormat("%lld ", v);
                 Text(dc, x0 + 2, y + 8, label);
-                const platform::SIZE size = dc.GetTextExtent(label.c_str());
-                labels.push_back({x0 + 2, y + 8 - size.cy, x0 + 2 + size.cx, y + 8});
+                labels.push_back(TextBox(dc, x0 + 2, y + 8, label));
             }
             v += 10;
             if (v > plot.plotLastDepth)
@@ -286,9 +295,10 @@ std::vector<platform::RECT> DrawTvdGrid(Dc& dc, const HorzPlot& plot)
     return labels;
 }
 
-void DrawTvdLabels(Dc& dc, const HorzPlot& plot, int x, int section)
+std::vector<platform::RECT> DrawTvdLabels(Dc& dc, const HorzPlot& plot, int x, int section)
 {
     platform::KeepDcState keep(dc);
+    std::vector<platform::RECT> labels;
     BeginLabels(dc, plot);
     dc.SetTextAlign(kLeftBottom);
     const wellfile::HorzSection& sec = SectionAt(plot, section);
@@ -298,8 +308,11 @@ void DrawTvdLabels(Dc& dc, const HorzPlot& plot, int x, int section)
     int y = plot.bands.pathTop;
     const long long times = platform::Trunc(range * 0.1);
     for (long long n = 0; n < times; ++n) {
-        if (v % step == 0 && y < plot.clientHeight + 10)
-            Text(dc, x + 2, y + 8, platform::CFormat("%lld ", v));
+        if (v % step == 0 && y < plot.clientHeight + 10) {
+            const std::string label = platform::CFormat("%lld ", v);
+            Text(dc, x + 2, y + 8, label);
+            labels.push_back(TextBox(dc, x + 2, y + 8, label));
+        }
         v += 10;
         if (v > plot.plotLastDepth)
             break;
@@ -307,11 +320,13 @@ void DrawTvdLabels(Dc& dc, const HorzPlot& plot, int x, int section)
         if (y >= plot.bands.pathBottom)
             break;
     }
+    return labels;
 }
 
-void DrawVsLabels(Dc& dc, const HorzPlot& plot, std::span<const platform::RECT> taken)
+std::vector<platform::RECT> DrawVsLabels(Dc& dc, const HorzPlot& plot, std::span<const platform::RECT> taken)
 {
     platform::KeepDcState keep(dc);
+    std::vector<platform::RECT> labels;
     BeginLabels(dc, plot);
     dc.SelectObject(Blue());
     const int top = plot.bands.pathTop;
@@ -333,8 +348,10 @@ void DrawVsLabels(Dc& dc, const HorzPlot& plot, std::span<const platform::RECT> 
             return;
         platform::Line(dc, x, top + 20, x, top + 35);
         Text(dc, x, top + 5, label);
+        labels.push_back(TextBox(dc, x, top + 5, label));
         lastX = x;
     });
+    return labels;
 }
 
 void DrawScaleLabels(Dc& dc, HorzPlot& plot, int index, int x)

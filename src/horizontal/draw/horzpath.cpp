@@ -7,8 +7,12 @@
 #include "platform/gdi.h"
 #include "platform/text.h"
 
+#include <QImage>
+
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace horizontal {
 
@@ -48,8 +52,9 @@ int DrawWellPath(Dc& dc, HorzPlot& plot)
     dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
     DrawGasGrid(dc, plot);
     DrawLowerGrid(dc, plot);
-    const std::vector<platform::RECT> tvdLabels = DrawTvdGrid(dc, plot);
-    DrawVsLabels(dc, plot, tvdLabels);
+    plot.pathLabels = DrawTvdGrid(dc, plot);
+    const std::vector<platform::RECT> vsLabels = DrawVsLabels(dc, plot, plot.pathLabels);
+    plot.pathLabels.insert(plot.pathLabels.end(), vsLabels.begin(), vsLabels.end());
     PathInputs in;
     in.records = Drawn(plot);
     in.count = plot.toDraw;
@@ -69,7 +74,11 @@ int DrawWellPath(Dc& dc, HorzPlot& plot)
     for (const PathStep& s : path.steps) {
         switch (s.kind) {
         case PathStep::ScaleLabel: DrawScaleLabels(dc, plot, first + s.index, s.from.x); break;
-        case PathStep::TvdLabel: DrawTvdLabels(dc, plot, s.from.x, s.index); break;
+        case PathStep::TvdLabel: {
+            const std::vector<platform::RECT> labels = DrawTvdLabels(dc, plot, s.from.x, s.index);
+            plot.pathLabels.insert(plot.pathLabels.end(), labels.begin(), labels.end());
+            break;
+        }
         case PathStep::Segment: platform::Line(dc, pathPen, s.from.x, s.from.y, s.to.x, s.to.y); break;
         case PathStep::ThinSegment: platform::Line(dc, thin, s.from.x, s.from.y, s.to.x, s.to.y); break;
         case PathStep::Jump:
@@ -94,6 +103,18 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
 {
     if (!plot.lithology || plot.pathTrace.empty())
         return;
+    // The pixels round the TVD and VS labels, put back over the rocks: the labels stay clear of them.
+    std::vector<std::pair<QPoint, QImage>> labels;
+    if (const QImage* image = dc.Image()) {
+        const platform::POINT origin = dc.GetViewportOrg();
+        for (const platform::RECT& r : plot.pathLabels) {
+            const QRect box = QRect(r.left - 1, r.top - 1, r.right - r.left + 2, r.bottom - r.top + 2)
+                                  .translated(origin.x, origin.y)
+                                  .intersected(image->rect());
+            if (!box.isEmpty())
+                labels.emplace_back(box.topLeft() - QPoint(origin.x, origin.y), image->copy(box));
+        }
+    }
     platform::KeepDcState keep(dc);
     dc.SetROP2(platform::R2_MASKPEN);
     const auto records = Drawn(plot);
@@ -112,6 +133,8 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
         if (record.depth == plot.fileLastDepth)
             break;
     }
+    for (const auto& [at, pixels] : labels)
+        dc.BitBlt(at.x(), at.y(), pixels.width(), pixels.height(), pixels, 0, 0, platform::SRCCOPY);
 }
 
 void DrawSurveyLabels(Dc& dc, const HorzPlot& plot)

@@ -90,6 +90,7 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
     plot.points = {};
     plot.wellPath.clear();
     plot.pathTrace.clear();
+    plot.pathLabels.clear();
     plot.pictureFailures.clear();
     // 7. White.
     PlotDc dc(plot, plot.image.image);

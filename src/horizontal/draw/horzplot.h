@@ -119,6 +119,7 @@ struct HorzPlot {
     HorzPoints points;
     std::vector<platform::POINT> wellPath;   // the drawn path line, from its first column
     std::vector<platform::POINT> pathTrace;  // the path read back from the image, one per column
+    std::vector<platform::RECT> pathLabels;  // the TVD and VS labels' boxes: the lithology leaves them clear
     std::vector<WellPathRow> wellPathTable;  // one row per record walked by the path, then ten zero rows
     int wellPathRows = 0;
     std::vector<float> pathSlopes;           // the path's slope at each record from the first drawn
@@ -217,10 +218,12 @@ void DrawLowerGrid(platform::Dc& dc, const HorzPlot& plot);
 void DrawLowerLogGrid(platform::Dc& dc, const HorzPlot& plot);
 // The TVD grid; the boxes of its labels.
 std::vector<platform::RECT> DrawTvdGrid(platform::Dc& dc, const HorzPlot& plot);
-void DrawTvdLabels(platform::Dc& dc, const HorzPlot& plot, int x, int section);
+// The TVD labels down column x; their boxes.
+std::vector<platform::RECT> DrawTvdLabels(platform::Dc& dc, const HorzPlot& plot, int x, int section);
 // The VS labels with their ticks; a record whose label or tick would meet one of `taken` (the TVD
-// grid's labels) is passed over, the next one clear of them takes the label.
-void DrawVsLabels(platform::Dc& dc, const HorzPlot& plot, std::span<const platform::RECT> taken = {});
+// grid's labels) is passed over, the next one clear of them takes the label. The labels' boxes.
+std::vector<platform::RECT> DrawVsLabels(platform::Dc& dc, const HorzPlot& plot,
+                                         std::span<const platform::RECT> taken = {});
 // The full scales of the linear tracks at column x for the record at `index` of the records.
 void DrawScaleLabels(platform::Dc& dc, HorzPlot& plot, int index, int x);
 
@@ -228,7 +231,8 @@ void DrawScaleLabels(platform::Dc& dc, HorzPlot& plot, int index, int x);
 // through the stations with its marks, then the fixed lithology band unless the lithology rides on the
 // path. Fills wellPath, wellPathTable, pathSlopes and bitMarker; the number of stations.
 int DrawWellPath(platform::Dc& dc, HorzPlot& plot);
-// The lithology 25 pixels above the traced path, masked into the plot.
+// The lithology 25 pixels above the traced path, masked into the plot; the TVD and VS labels' boxes
+// (and a pixel round them) keep what was drawn there before.
 void DrawPathLithology(platform::Dc& dc, const HorzPlot& plot);
 // A block of survey values over the path for every record with a TVD.
 void DrawSurveyLabels(platform::Dc& dc, const HorzPlot& plot);
