@@ -151,15 +151,6 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     }
     if (have < 2)
         return;
-    // The record above the first row's, for the curves that join it.
-    const auto twoAbove = [&] {
-        wellfile::RECORD r{};
-        const long long index = ((long long)firstDepth - well.fileTopDepth) / step - 2;
-        if (index >= 0 && !s.interaction.dataEntryActive && !well.dataFileName.isEmpty())
-            wellfile::ReadRecords(well, std::span<wellfile::RECORD>(&r, 1), well.dataFileName, int(index), 1);
-        return r;
-    };
-
     QImage& store = s.view.bitmaps->backingStore;
     platform::Dc dc(store);
     dc.SetViewportOrg(-g.horizontalScroll, 0);
@@ -252,7 +243,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             // row, joined to the two records above it as the paint's whole curves join them.
             std::array<wellfile::RECORD, 4> run{};
             if (!Around(rec.depth, run))
-                run = {wellfile::RECORD{}, i > 0 ? buffer[std::size_t(i) - 1] : twoAbove(), buffer[std::size_t(i)], rec};
+                run = {wellfile::RECORD{}, i > 0 ? buffer[std::size_t(i) - 1] : wellfile::RECORD{}, buffer[std::size_t(i)], rec};
             if (g.Flag(37))
                 RealTimeGammaOfRow(run, y);
             // From the row above, which the curves did not reach while its record was the file's last.
@@ -261,6 +252,7 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawRecordCurve(target, run, from, 4 - from, R, y - (3 - from) * R, true);
             if (g.Flag(27))
                 painters.DrawLinearCurve(target, run, from, 4 - from, R, y - (3 - from) * R, true);
+            top = top < 0 ? y - (3 - from) * R : std::min(top, y - (3 - from) * R);
             lineParts |= DEPTH_LINE_RATE;
         }
         if ((parts & ROW_NEW_LITHOLOGY) && !s.interaction.dataEntryActive && g.Flag(16)) {
