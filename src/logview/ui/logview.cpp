@@ -252,7 +252,8 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 painters.DrawRecordCurve(target, run, from, 4 - from, R, y - (3 - from) * R, true);
             if (g.Flag(27))
                 painters.DrawLinearCurve(target, run, from, 4 - from, R, y - (3 - from) * R, true);
-            top = top < 0 ? y - (3 - from) * R : std::min(top, y - (3 - from) * R);
+            if (g.Flag(1) || g.Flag(27))
+                top = top < 0 ? y - (3 - from) * R : std::min(top, y - (3 - from) * R);
             lineParts |= DEPTH_LINE_RATE;
         }
         if ((parts & ROW_NEW_LITHOLOGY) && !s.interaction.dataEntryActive && g.Flag(16)) {
