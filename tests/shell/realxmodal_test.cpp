@@ -180,8 +180,9 @@ TEST_P(RealXModal, TheLogRepaintedWhileADialogStandsIsAFreshPaint)
 // rock, the depth 2600 in its box and "Lag Time" at it.
 TEST_P(RealXModal, DrilledRowsShowTheCurvesOfAFreshPaint) { DrilledRowsAgainstAFreshPaint(false); }
 
-// With the real-time gamma shown, each drilled unit's real-time samples stand the gamma lag (12 units)
-// above it, under the gamma and weight-on-bit curves as a fresh paint draws them.
+// With the real-time gamma shown: drawn the gamma lag (12 units) above its records and stopping before
+// the file's last one, its curve grows by the record above each drilled unit, under the gamma and
+// weight-on-bit curves, as a fresh paint draws it; the gamma reaches the last record before drilling.
 TEST_P(RealXModal, DrilledRealTimeGammaIsAFreshPaint) { DrilledRowsAgainstAFreshPaint(true); }
 
 void RealXModal::DrilledRowsAgainstAFreshPaint(bool realTimeGamma)
