@@ -2,6 +2,7 @@
 // drilling menu stands over the log while the rig's depth comes in, and the log beside and under it is
 // what a fresh paint of the same view draws. And the compressed scales' paint, paged, in the window.
 #include "demo/demowell.h"
+#include "layout/schemes.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -109,6 +111,7 @@ protected:
         }
     }
     static constexpr std::int32_t kFirst = 1000;
+    void DrilledRowsAgainstAFreshPaint(bool realTimeGamma);
 
     QString log;
     QRect client;  // the main window's client area
@@ -175,9 +178,24 @@ TEST_P(RealXModal, TheLogRepaintedWhileADialogStandsIsAFreshPaint)
 // the drilled log is what a fresh paint of the view draws (Zoom On and Off): the rate track's curves,
 // each joined to the row above, the blank lithology rows with their edge and the line under the last
 // rock, the depth 2600 in its box and "Lag Time" at it.
-TEST_P(RealXModal, DrilledRowsShowTheCurvesOfAFreshPaint)
+TEST_P(RealXModal, DrilledRowsShowTheCurvesOfAFreshPaint) { DrilledRowsAgainstAFreshPaint(false); }
+
+// With the real-time gamma shown: drawn the gamma lag (12 units) above its records and stopping before
+// the file's last one, its curve grows by the record above each drilled unit, under the gamma and
+// weight-on-bit curves, as a fresh paint draws it; the gamma reaches the last record before drilling.
+TEST_P(RealXModal, DrilledRealTimeGammaIsAFreshPaint) { DrilledRowsAgainstAFreshPaint(true); }
+
+void RealXModal::DrilledRowsAgainstAFreshPaint(bool realTimeGamma)
 {
     DrillingDemoWell(2598);
+    if (realTimeGamma) {  // the first scheme's "Real Time Gamma" ticked
+        const QString file = home + "/StrativM/elogdemo.sch";
+        QByteArray schemes = ReadBytes(file);
+        ASSERT_EQ(schemes.size(), qsizetype(sizeof(layout::SchemeSet)));
+        const std::int32_t on = 1;
+        std::memcpy(schemes.data() + offsetof(layout::LOGSCHEME, flags) + 37 * sizeof on, &on, sizeof on);
+        WriteBytes(file, schemes);
+    }
     // The hardness column stops ten units above the last depth: drilling uncovers its rows, which the
     // step does not draw. The well's last rows hold no hardness.
     const QString data = home + "/StrativM/elogdemo.svm";
@@ -210,7 +228,9 @@ TEST_P(RealXModal, DrilledRowsShowTheCurvesOfAFreshPaint)
                 bottom = y;
             }
     ASSERT_GE(bottom - top, 2 * 10) << "no drilled rows";
-    ASSERT_LT(bottom - top, 6 * 10) << "more than the drilled rows changed";
+    ASSERT_LT(bottom - top, (realTimeGamma ? 18 : 6) * 10) << "more than the drilled rows changed";
+    if (realTimeGamma)  // the rows of the drilled units' real-time samples
+        top = std::min(top, bottom - 18 * 10);
     const QRect place = x.Geometry(bar);
     for (int i = 0; i < 2; ++i) {  // Zoom On, Zoom Off
         const QImage now = Away();

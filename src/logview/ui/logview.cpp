@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -150,15 +151,6 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
     }
     if (have < 2)
         return;
-    // The record above the first row's, for the curves that join it.
-    const auto twoAbove = [&] {
-        wellfile::RECORD r{};
-        const long long index = ((long long)firstDepth - well.fileTopDepth) / step - 2;
-        if (index >= 0 && !s.interaction.dataEntryActive && !well.dataFileName.isEmpty())
-            wellfile::ReadRecords(well, std::span<wellfile::RECORD>(&r, 1), well.dataFileName, int(index), 1);
-        return r;
-    };
-
     QImage& store = s.view.bitmaps->backingStore;
     platform::Dc dc(store);
     dc.SetViewportOrg(-g.horizontalScroll, 0);
@@ -185,6 +177,39 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
             bottom = to;
         }
     }
+    // A record with the three above it from the file (none while an entry runs); false when not all four
+    // are there.
+    const auto Around = [&](std::int32_t depth, std::array<wellfile::RECORD, 4>& out) {
+        std::array<wellfile::RECORD, 5> read{};  // and the end mark
+        const long long index = ((long long)depth - well.fileTopDepth) / step - 3;
+        if (index < 0 || s.interaction.dataEntryActive || well.dataFileName.isEmpty() ||
+            wellfile::ReadRecords(well, read, well.dataFileName, int(index), 4) < 4 || read[3].depth != depth)
+            return false;
+        std::copy_n(read.begin(), 4, out.begin());
+        return true;
+    };
+    // The real-time gamma stops before the file's last record: a new row brings the curve of the record
+    // above it, drawn the gamma lag higher, where the whole curve's paint draws it. The curves and the
+    // depth boxes the paint draws after it on that row are drawn again over it.
+    const auto RealTimeGammaOfRow = [&](std::span<const wellfile::RECORD> run, int y) {
+        const float lag = s.layout.schemes.gammaLag == 0.0f ? 12.0f : s.layout.schemes.gammaLag;
+        const long long whole = (long long)std::trunc(std::clamp(double(lag), -1.0e5, 1.0e5));
+        const long long rtY = (long long)y - whole * R;  // the row above's, a unit lower than its row's
+        std::array<wellfile::RECORD, 4> near{};
+        if (whole < 1 || rtY - R < g.topMargin || !Around(run.back().depth - std::int32_t(whole) * step, near) ||
+            !(double(g.fileFirstDepth) + s.layout.schemes.gammaLag + 20.0 < double(g.viewTopDepth + step)))
+            return;
+        const int at = int(rtY);
+        painters.DrawDataCurve(target, run, run.size() - 2, 1, R, y, true);
+        if (g.Flag(1))
+            painters.DrawRecordCurve(target, near, 3, 1, R, at, true);
+        if (g.Flag(27))
+            painters.DrawLinearCurve(target, near, 3, 1, R, at, true);
+        if (g.Flag(22))
+            DrawSurveyColumn(dc, g, device, depthColumn, near, 2, 2, R, g.unitWidth, at - R);
+        top = top < 0 ? at - R : std::min(top, at - R);
+        bottom = std::max(bottom, at + R + 2);
+    };
     for (int i = 0; i + 1 < have && i < rows; ++i) {
         const int y = int(g.topMargin + (rowsDown + i) * R);
         if (y < g.topMargin || y >= g.logBottomY)
@@ -216,12 +241,19 @@ void LogView::RepaintRows(app::LogState& s, std::int32_t firstDepth, int rows, u
                 DrawCurve(dc, g, device, curve, buffer, std::size_t(i) + 1, 1, R, y, false);
             // The restored column holds none of the track's other curves: they are drawn again on the
             // row, joined to the two records above it as the paint's whole curves join them.
-            const std::array<wellfile::RECORD, 3> run{i > 0 ? buffer[std::size_t(i) - 1] : twoAbove(), buffer[std::size_t(i)],
-                                                      rec};
+            std::array<wellfile::RECORD, 4> run{};
+            if (!Around(rec.depth, run))
+                run = {wellfile::RECORD{}, i > 0 ? buffer[std::size_t(i) - 1] : wellfile::RECORD{}, buffer[std::size_t(i)], rec};
+            if (g.Flag(37))
+                RealTimeGammaOfRow(run, y);
+            // From the row above, which the curves did not reach while its record was the file's last.
+            const int from = y - R >= g.topMargin ? 2 : 3;
             if (g.Flag(1))
-                painters.DrawRecordCurve(target, run, 2, 1, R, y, true);
+                painters.DrawRecordCurve(target, run, from, 4 - from, R, y - (3 - from) * R, true);
             if (g.Flag(27))
-                painters.DrawLinearCurve(target, run, 2, 1, R, y, true);
+                painters.DrawLinearCurve(target, run, from, 4 - from, R, y - (3 - from) * R, true);
+            if (g.Flag(1) || g.Flag(27))
+                top = top < 0 ? y - (3 - from) * R : std::min(top, y - (3 - from) * R);
             lineParts |= DEPTH_LINE_RATE;
         }
         if ((parts & ROW_NEW_LITHOLOGY) && !s.interaction.dataEntryActive && g.Flag(16)) {
