@@ -51,7 +51,6 @@ int InkedLines(const QImage& shot, QRect rect, QRgb plain, bool rows)
 // "Advanced" widens the window by 100 px; then every widget's window lies inside the client.
 TEST_P(RealXSetup, AdvancedFitsTheScreenInTheDialogFontWithoutScrolling)
 {
-    const QString folder = home + "/StrativM/";
     ASSERT_TRUE(demo::MakeDemoWell(folder));
     ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
         cfg.drillingAtExit = 1;

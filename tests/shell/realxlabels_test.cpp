@@ -35,7 +35,6 @@ protected:
         RealXScreens::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        folder = home + "/StrativM/";
         ASSERT_TRUE(demo::MakeDemoWell(folder));
     }
 
@@ -63,7 +62,6 @@ protected:
         return Spin([&] { return x.WaitForWindow(window, 1).isEmpty(); }, 5000);
     }
 
-    QString folder;
 };
 
 bool Dark(const QImage& image, int px, int py) { return qGray(image.pixel(px, py)) < 128; }

@@ -9,6 +9,7 @@
 #include "support/modbuspeer.h"
 #include "support/realxscreens.h"
 #include "support/testmain.h"
+#include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/record.h"
 #include "wellfile/wellconfig.h"
@@ -49,17 +50,13 @@ protected:
     // station the feed's client), every unit booked however quickly it was drilled.
     void DrillingDemoWell(std::int32_t last = demo::DemoWellShape{}.lastDepth)
     {
-        const QString folder = home + "/StrativM/";
         ASSERT_TRUE(demo::MakeDemoWell(folder, demo::DemoWellShape{.lastDepth = last}));
-        wellfile::WellConfig cfg{};
-        const QByteArray bytes = ReadBytes(folder + "elogdemo.cfg");
-        ASSERT_EQ(bytes.size(), qsizetype(sizeof cfg));
-        std::memcpy(&cfg, bytes.constData(), sizeof cfg);
-        cfg.drillingAtExit = 1;
-        cfg.witsLinkOn = 1;
-        cfg.useWitsDepth = 1;
-        cfg.minSecondsPerUnit = 0;
-        WriteBytes(folder + "elogdemo.cfg", QByteArray(reinterpret_cast<const char*>(&cfg), sizeof cfg));
+        ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
+            cfg.drillingAtExit = 1;
+            cfg.witsLinkOn = 1;
+            cfg.useWitsDepth = 1;
+            cfg.minSecondsPerUnit = 0;
+        }));
         wits::CUSTWITSCFG feed{};
         wits::DefaultCustWitsConfig(feed);
         feed.witsOnTcp = 1;

@@ -188,7 +188,6 @@ TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
 {
     if (!PymodbusInstalled())
         GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
-    const QString folder = home + "/StrativM/";
     ASSERT_TRUE(demo::MakeDemoWell(folder));
     ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
     PtyPair line;

@@ -162,14 +162,6 @@ std::vector<QString> VsLabels(int from, int to)
 
 class RealXViews : public RealXScreens {
 protected:
-    void SetUp() override
-    {
-        RealXScreens::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        folder = home + "/StrativM/";
-    }
-
     // The program on the well `args` name (the first start's demo well when none), once `shown` (a
     // window's name) has come and the log has the keys; then the View menu's item `up` places above its
     // top, chosen with the keyboard.
@@ -208,7 +200,6 @@ protected:
         return x.Settled(ms);
     }
 
-    QString folder;
 };
 
 } // namespace

@@ -11,6 +11,7 @@ void RealXScreens::SetUp()
     program = x.StartForProgram(GetParam());
     ASSERT_FALSE(program.isEmpty());
     home = TestDir() + "home";
+    folder = home + "/StrativM/";
 }
 
 }  // namespace testing_support

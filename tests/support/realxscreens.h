@@ -1,7 +1,7 @@
 #pragma once
 // A test of the real program under openbox, once for each screen size it is given: the X session started
 // and the program found before each test (skipped where no X server is installed), the program's home in
-// the test's folder.
+// the test's folder and its data folder in that home.
 #include "support/modbuspeer.h"
 #include "support/xsession.h"
 
@@ -18,7 +18,7 @@ protected:
 
     XSession x;
     Child app;
-    QString program, home;
+    QString program, home, folder;
 };
 
 }  // namespace testing_support

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace tracks;
 using platform::COLORREF;
 using platform::RGB;
@@ -57,6 +59,24 @@ protected:
     void InterpretedItemWith(int type, int accessory)
     {
         DrawLithPattern(Target(), {type, 100, accessory, 0, 20, 0, false, true});
+    }
+    // Every rock's interpreted item with each accessory from `firstAccessory` to 9, on even and odd rows:
+    // the pixels drawn from x `left` up to `end`, and those drawn elsewhere between `from` and `to`.
+    std::pair<int, int> InterpretedInk(int firstAccessory, int left, int end, int from, int to)
+    {
+        int inside = 0, outside = 0;
+        for (int type = 1; type < 40; ++type)
+            for (int accessory = firstAccessory; accessory <= 9; ++accessory)
+                for (int odd = 0; odd < 2; ++odd) {
+                    image.fill(QColor(240, 240, 240));
+                    state = PainterState{};
+                    state.lith.rowCounter = odd;
+                    InterpretedItemWith(type, accessory);
+                    for (int y = 0; y < 80; ++y)
+                        for (int x = from; x < to; ++x)
+                            (x >= left && x < end ? inside : outside) += At(x, y) != kPaper;
+                }
+        return {inside, outside};
     }
     void OddRow() { state.lith.rowCounter = 1; }
     LithPatternTarget Target() { return {dc, g, device, settings, state}; }
@@ -388,18 +408,7 @@ TEST_F(LithPatternTest, CustomClaysTakeTheirEntrysColourAndSwitches)
 TEST_F(LithPatternTest, InterpretedAccessoriesStayInsideTheirColumn)
 {
     g.hardness = {310, 3, 20};
-    int past = 0, drawn = 0;
-    for (int type = 1; type < 40; ++type)
-        for (int accessory = 1; accessory <= 9; ++accessory)
-            for (int odd = 0; odd < 2; ++odd) {
-                image.fill(QColor(240, 240, 240));
-                state = PainterState{};
-                state.lith.rowCounter = odd;
-                InterpretedItemWith(type, accessory);
-                for (int y = 0; y < 80; ++y)
-                    for (int x = 311; x < 400; ++x)
-                        (x <= 370 ? drawn : past) += At(x, y) != kPaper;
-            }
+    const auto [drawn, past] = InterpretedInk(1, 311, 371, 311, 400);
     EXPECT_GT(drawn, 0);
     EXPECT_EQ(past, 0) << "symbols past the interpreted column";
 }
@@ -413,18 +422,7 @@ TEST_F(LithPatternTest, InterpretedFiguresStayOnTheirNarrowCells)
     image = testing_support::Filled(600, 80, kPaper);
     g.lithology = {346, 10, 10};
     g.hardness = {446, 3, 9};
-    int outside = 0, drawn = 0;
-    for (int type = 1; type < 40; ++type)
-        for (int accessory = 0; accessory <= 9; ++accessory)
-            for (int odd = 0; odd < 2; ++odd) {
-                image.fill(QColor(240, 240, 240));
-                state = PainterState{};
-                state.lith.rowCounter = odd;
-                InterpretedItemWith(type, accessory);
-                for (int y = 0; y < 80; ++y)
-                    for (int x = 300; x < 600; ++x)
-                        (x >= 446 && x < 466 ? drawn : outside) += At(x, y) != kPaper;
-            }
+    const auto [drawn, outside] = InterpretedInk(0, 446, 466, 300, 600);
     EXPECT_GT(drawn, 0);
     EXPECT_EQ(outside, 0) << "figures off the interpreted column's cells";
 }

@@ -34,6 +34,7 @@
 
 #include <map>
 #include <utility>
+#include <optional>
 
 #include <sys/resource.h>
 
@@ -60,18 +61,14 @@ TEST_F(DrillingFaults, StepsTheFileCannotTakeWaitAndAreWrittenWhenItCanWithTheRe
 
     // The file may grow no more, as on a full disk: three units drilled meanwhile, twelve seconds each.
     // The program ignores the signal of the limit: the writes fail with their reason.
-    struct rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    struct rlimit full = before;
-    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    std::optional<testing_support::FileSizeLimit> full(std::in_place, rlim_t(Records().size() * sizeof(wellfile::RECORD)));
     for (int unit = 2; unit <= 4; ++unit) {
         Frame(w, kBottom + unit + 0.1);
         Frame(w, kBottom + unit + 0.6);
         EXPECT_TRUE(Status(w).contains("not written yet to " + path + ": File too large")) << Status(w).toStdString();
     }
     EXPECT_TRUE(Status(w).startsWith(QStringLiteral("Depths %1 to %2").arg(kBottom + 2).arg(kBottom + 4)));
-    setrlimit(RLIMIT_FSIZE, &before);
+    full.reset();
     const QStringList failed = Boxes("File Error");
     ASSERT_EQ(failed.size(), 1) << failed.join(" | ").toStdString();  // once for the spell
     EXPECT_TRUE(failed[0].startsWith("Unable to open file\n" + path + "\nThe write of the record of depth " +
@@ -127,11 +124,7 @@ TEST_F(DrillingFaults, EveryBoxOfAFullDiskIsShownInItsTurnWhileAnotherIsUp)
     ASSERT_TRUE(Connect(w));
     Frame(w, kBottom + 0.5);
     Frame(w, kBottom + 1.0);
-    struct rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    struct rlimit full = before;
-    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    std::optional<testing_support::FileSizeLimit> full(std::in_place, rlim_t(Records().size() * sizeof(wellfile::RECORD)));
 
     double hole = kBottom + 1.0;
     bool underABox = false;
@@ -140,14 +133,14 @@ TEST_F(DrillingFaults, EveryBoxOfAFullDiskIsShownInItsTurnWhileAnotherIsUp)
             return;
         for (int unit = 0; unit < 3; ++unit)
             Frame(w, hole += 1.0);
-        setrlimit(RLIMIT_FSIZE, &before);
+        full.reset();
         for (int frame = 0; frame < 4; ++frame)
             Frame(w, hole += 0.1);
     };
     // The bit on bottom within one unit until the link writes its samples: the day's file cannot be made.
     for (int frame = 0; frame < 40 && !underABox; ++frame)
         Frame(w, hole += 0.01);
-    setrlimit(RLIMIT_FSIZE, &before);
+    full.reset();
     doubles().prompter.whileShown = nullptr;
     ASSERT_TRUE(underABox);
     QStringList captions, said;

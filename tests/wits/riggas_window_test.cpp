@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include <sys/resource.h>
 
@@ -103,15 +104,11 @@ TEST_F(RigGas, AFullDiskAndAGasFileThatCannotBeWrittenLoseNoGasAndStopNothingWhi
 
     // The disk is full for six units (72 s: the unit clock passes a whole minute), nobody answers, then
     // it is freed.
-    struct rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    struct rlimit full = before;
-    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    std::optional<testing_support::FileSizeLimit> full(std::in_place, rlim_t(Records().size() * sizeof(wellfile::RECORD)));
     const std::int32_t spellFrom = w.State().well.file.fileBottomDepth + 1;
     for (int frame = 0; frame < 12; ++frame)
         GasFrame(w, hole += 0.5);
-    setrlimit(RLIMIT_FSIZE, &before);
+    full.reset();
     for (int frame = 0; frame < 2; ++frame) {
         GasFrame(w, hole += 0.1);
         Ticks(w);
@@ -163,14 +160,10 @@ TEST_F(RigGas, GasStillWaitingWhenDrillingGoesOffIsWrittenOrSaid)
     const QString gasFile = gasmon::GasFileName(folder, "W");
     ASSERT_TRUE(QFile::remove(gasFile));
     ASSERT_TRUE(QDir().mkpath(gasFile));
-    struct rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    struct rlimit full = before;
-    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    std::optional<testing_support::FileSizeLimit> full(std::in_place, rlim_t(Records().size() * sizeof(wellfile::RECORD)));
     for (int frame = 0; frame < 8; ++frame)
         GasFrame(w, hole += 0.5);
-    setrlimit(RLIMIT_FSIZE, &before);
+    full.reset();
     Ticks(w);
     ASSERT_EQ(w.State().well.file.fileBottomDepth, std::int32_t(hole)) << "the units kept written";
     const auto& waiting = w.State().engines.wits->Gas().waiting;
@@ -201,18 +194,15 @@ TEST_F(RigGas, UnitsKeptWhenDrillingGoesOffAreWrittenIfTheFileTakesThemElseSaid)
     ASSERT_TRUE(Connect(w));
     Frame(w, kBottom + 0.5);
     Frame(w, kBottom + 1.0);
-    struct rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    struct rlimit full = before;
-    full.rlim_cur = rlim_t(Records().size() * sizeof(wellfile::RECORD));
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const rlim_t room = rlim_t(Records().size() * sizeof(wellfile::RECORD));
+    std::optional<testing_support::FileSizeLimit> full(std::in_place, room);
     for (double hole : {2.0, 3.0, 4.0})
         Frame(w, kBottom + hole);
     EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
-    full.rlim_cur += sizeof(wellfile::RECORD);
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    full.reset();
+    full.emplace(room + sizeof(wellfile::RECORD));  // room for one more record
     w.EvCommand(app::cmd::Drilling);
-    setrlimit(RLIMIT_FSIZE, &before);
+    full.reset();
     const std::vector<wellfile::RECORD> records = Records();
     ASSERT_EQ(records.back().depth, kBottom + 2);
     EXPECT_EQ(float(records.back().weightOnBit[1]), float(WobOf(kBottom + 2)));
