@@ -10,7 +10,7 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   xdg-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb x11-utils xdotool openbox imagemagick poppler-utils socat python3-pymodbus python3-serial python3-serial-asyncio zip unzip
+  xvfb x11-utils xdotool openbox matchbox-window-manager imagemagick poppler-utils socat python3-pymodbus python3-serial python3-serial-asyncio zip unzip
   cups-daemon cups-client cups-core-drivers
   clang-15 libfuzzer-15-dev
 )

@@ -30,20 +30,21 @@ QString Missing(const QStringList& programs)
 
 QString XSession::MissingServer() { return Missing({QStringLiteral("Xvfb")}); }
 
-QString XSession::MissingTools()
+QString XSession::MissingTools(WindowManager wm)
 {
-    return Missing({QStringLiteral("openbox"), QStringLiteral("xdotool"), QStringLiteral("xprop"), QStringLiteral("import")});
+    return Missing({wm == WindowManager::Matchbox ? QStringLiteral("matchbox-window-manager") : QStringLiteral("openbox"),
+                    QStringLiteral("xdotool"), QStringLiteral("xprop"), QStringLiteral("import")});
 }
 
-QString XSession::StartForProgram(QSize screen)
+QString XSession::StartForProgram(QSize screen, WindowManager wm)
 {
-    EXPECT_EQ(MissingTools().toStdString(), "") << "scripts/install-deps.sh installs them";
+    EXPECT_EQ(MissingTools(wm).toStdString(), "") << "scripts/install-deps.sh installs them";
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/strativm");
     EXPECT_TRUE(QFile::exists(program)) << "build the strativm program";
-    return MissingTools().isEmpty() && QFile::exists(program) && Start(screen) ? program : QString();
+    return MissingTools(wm).isEmpty() && QFile::exists(program) && Start(screen, wm) ? program : QString();
 }
 
-bool XSession::Start(QSize screen)
+bool XSession::Start(QSize screen, WindowManager wm)
 {
     const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
     // The server picks a free display and says which on its standard output. It must not reset when its
@@ -60,7 +61,10 @@ bool XSession::Start(QSize screen)
         return false;
     }
     display_ = QStringLiteral(":") + m.captured(1);
-    started = windowManager_.Start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}, Environment());
+    started = wm == WindowManager::Matchbox
+                  ? windowManager_.Start(QStringLiteral("matchbox-window-manager"),
+                                         {QStringLiteral("-use_titlebar"), QStringLiteral("yes")}, Environment())
+                  : windowManager_.Start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}, Environment());
     const bool managed = started && Spin([this] {
         return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
             .contains("window id");

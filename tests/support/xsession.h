@@ -1,7 +1,7 @@
 #pragma once
 // A real X server for the tests that need what only a window manager does (which window gets the
-// keyboard, which windows stay on the screen): Xvfb on a display it chooses itself, the openbox window
-// manager on it, keys and clicks sent through XTEST as a keyboard and a mouse send them (xdotool), and
+// keyboard, which windows stay on the screen): Xvfb on a display it chooses itself, a window manager on
+// it (openbox, or matchbox as a kiosk-style station runs it: every window full screen, one at a time), keys and clicks sent through XTEST as a keyboard and a mouse send them (xdotool), and
 // the screen read back (ImageMagick's import).
 #include "support/modbuspeer.h"
 
@@ -15,20 +15,22 @@
 
 namespace testing_support {
 
+enum class WindowManager { Openbox, Matchbox };
+
 class XSession {
 public:
     // Empty when the session can run here; else what is missing. Only a missing X server is a reason
     // to skip: scripts/install-deps.sh installs the tools with it.
     static QString MissingServer();
-    static QString MissingTools();
+    static QString MissingTools(WindowManager wm = WindowManager::Openbox);
 
     // Starts the server with a screen of `screen` pixels and the window manager; false (with the test
     // failed) when either does not come.
-    bool Start(QSize screen = QSize(1280, 1024));
+    bool Start(QSize screen = QSize(1280, 1024), WindowManager wm = WindowManager::Openbox);
     // Starts the session for the strativm program built beside the test program: its path, or empty
     // (with the test failed) when a tool, the program or the display is missing. The caller skips first
     // when MissingServer() names a reason.
-    QString StartForProgram(QSize screen = QSize(1280, 1024));
+    QString StartForProgram(QSize screen = QSize(1280, 1024), WindowManager wm = WindowManager::Openbox);
     // The environment of a program shown on this display: the test's own, with the display set.
     QProcessEnvironment Environment() const;
     // The environment of the program run as the user "tester" whose home is `home` (its run folder
