@@ -1,6 +1,6 @@
 // The "Lines and Scales" command on an open well, driven through dialog scripts: the scale lists it
 // offers, what "Save and Close" leaves in the settings files and the window, what Cancel leaves alone,
-// and the scale changes over depth intervals that stay whatever the end.
+// and the scale changes over depth intervals, written only when the dialog is saved.
 #include "app/opendatafile.h"
 #include "app/wellsettings.h"
 #include "layout/linesandscales.h"
@@ -233,7 +233,7 @@ TEST(LinesAndScales, AlternateFormatSwitchesPercentGasForProfile17)
     }
 }
 
-TEST(LinesAndScales, IntervalsRewriteTheirRecordsOnlyAndStayWhenTheDialogIsCancelled)
+TEST(LinesAndScales, IntervalsRewriteTheirRecordsOnlyAndOnlyWhenTheDialogIsSaved)
 {
     SetupFixture f(12);
     app::LogState& s = f.S();
@@ -243,25 +243,33 @@ TEST(LinesAndScales, IntervalsRewriteTheirRecordsOnlyAndStayWhenTheDialogIsCance
     const QByteArray dbc = ReadBytes(f.DbcPath());
     const QByteArray original = ReadBytes(f.path);
 
-    // From = To: byte 322 of record 50 and nothing else.
-    f.Run([](Dialog& d) {
-        QueueInterval("1050", "1050");
-        Choose(d, id::RateScales, 1);
-        d.Click(kCancel);
-    });
+    // Cancel leaves the well as it was.
+    const auto chooseAndEnd = [&f](int button) {
+        f.Run([button](Dialog& d) {
+            QueueInterval("1050", "1050");
+            Choose(d, id::RateScales, 1);
+            d.Click(button);
+        });
+    };
+    chooseAndEnd(kCancel);
+    EXPECT_EQ(ReadBytes(f.path), original);
+    EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
+    EXPECT_EQ(ReadBytes(f.DbcPath()), dbc);
+    EXPECT_EQ(+s.well.config.logRateScale, 1);
+
+    // From = To, saved: byte 322 of record 50 and nothing else.
+    chooseAndEnd(platform::IDOK);
     QByteArray now = ReadBytes(f.path);
     ASSERT_EQ(ChangedBytes(original, now), std::vector<qsizetype>{50 * wellfile::kRecordSize + 322});
     EXPECT_EQ(Code(now, 1050, 322), 2);
-    EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
-    EXPECT_EQ(ReadBytes(f.DbcPath()), dbc);
-    EXPECT_EQ(+s.well.config.logRateScale, 0) << "a rate choice clears the logarithmic rate scale at once";
+    EXPECT_EQ(+s.well.config.logRateScale, 0) << "a rate choice clears the logarithmic rate scale";
 
     // To above From's reach: From to the last depth. A rate per hour goes to byte 258.
     s.view.rateInMetresPerHour = 1;
     f.Run([](Dialog& d) {
         QueueInterval("1050", "1040");
         Choose(d, id::RateScales, 6);
-        d.Click(kCancel);
+        d.Click(platform::IDOK);
     });
     now = ReadBytes(f.path);
     EXPECT_EQ(Code(now, 1049, 258), 1);
@@ -270,18 +278,17 @@ TEST(LinesAndScales, IntervalsRewriteTheirRecordsOnlyAndStayWhenTheDialogIsCance
     EXPECT_EQ(Code(now, 1051, 322), 1);
     EXPECT_EQ(Code(now, 1100, 322), 5);
 
-    // A cancelled interval changes no record but still clears the logarithmic rate scale.
+    // A cancelled interval changes no record but, saved, still clears the logarithmic rate scale.
     s.well.config.logRateScale = 1;
     const QByteArray before = ReadBytes(f.path);
     f.Run([](Dialog& d) {
         Dialog::QueueTestScript([](Dialog& r) { r.Click(kCancel); });
         Choose(d, id::RateScales, 3);
         EXPECT_TRUE(d.isVisible());
-        d.Click(kCancel);
+        d.Click(platform::IDOK);
     });
     EXPECT_EQ(ReadBytes(f.path), before);
     EXPECT_EQ(+s.well.config.logRateScale, 0);
-    EXPECT_EQ(ReadBytes(f.CfgPath()), cfg);
 
     // Choosing the entry the list already shows applies it to a new interval.
     int shown = -1;
@@ -289,7 +296,7 @@ TEST(LinesAndScales, IntervalsRewriteTheirRecordsOnlyAndStayWhenTheDialogIsCance
         QueueInterval("1040", "1041");
         shown = d.GetSelIndex(id::RateScales);
         Choose(d, id::RateScales, shown);
-        d.Click(kCancel);
+        d.Click(platform::IDOK);
     });
     now = ReadBytes(f.path);
     ASSERT_EQ(shown + 1, 7) << "the code at the view's top";
@@ -308,7 +315,7 @@ TEST(LinesAndScales, TemperatureEntriesGoToTheRecordsAndCo2EntriesToTheWholeLog)
         QueueInterval("1060", "1061");
         EXPECT_EQ(d.GetString(id::TemperatureScale, 4), "140 to 220");
         Choose(d, id::TemperatureScale, 4);  // the fifth entry is drawn as the default
-        d.Click(kCancel);
+        d.Click(platform::IDOK);
     });
     QByteArray now = ReadBytes(f.path);
     EXPECT_EQ(Code(now, 1059, 260), 3);
@@ -327,6 +334,11 @@ TEST(LinesAndScales, TemperatureEntriesGoToTheRecordsAndCo2EntriesToTheWholeLog)
         Choose(d, id::TemperatureScale, 3);
         d.Click(kCancel);
     });
+    EXPECT_EQ(+s.well.config.co2ScaleCode, 2) << "kept at Cancel";
+    f.Run([](Dialog& d) {
+        Choose(d, id::TemperatureScale, 3);
+        d.Click(platform::IDOK);
+    });
     EXPECT_EQ(ReadBytes(f.path), before);
     EXPECT_EQ(+s.well.config.co2ScaleCode, 4);
     EXPECT_EQ(Dialog::PendingTestScripts(), 0);
@@ -342,7 +354,7 @@ TEST(LinesAndScales, PercentGasProfilesCountCo2CodesFromTheFirstCo2Entry)
         ASSERT_EQ(d.GetCount(id::TemperatureScale), 10);
         EXPECT_EQ(d.GetString(id::TemperatureScale, d.GetSelIndex(id::TemperatureScale)), "0 to 3.5 %");
         Choose(d, id::TemperatureScale, 8);  // "0 to 35 %"
-        d.Click(kCancel);
+        d.Click(platform::IDOK);
     });
     EXPECT_EQ(+s.well.config.co2ScaleCode, 4);
 }
@@ -449,7 +461,7 @@ TEST(LinesAndScales, SpinsWrapTheHighlightAndWhileDrillingSetTheDelayAtOnce)
     f.Run([](Dialog& d) {
         QueueInterval("1090", "1100");
         Choose(d, id::GasScales, 2);
-        d.Click(kCancel);
+        d.Click(platform::IDOK);
     });
     ASSERT_EQ(driller.workingScales.size(), 1u);
     EXPECT_EQ(driller.workingScales[0], std::make_pair(100, std::uint16_t(3)));

@@ -61,6 +61,22 @@ protected:
     {
         return Spin([&] { return x.WaitForWindow(window, 1).isEmpty(); }, 5000);
     }
+    // Lines and Scales open with the ".5 to 2.5" rate scale chosen from 2400 on.
+    void ChooseRateScaleFrom2400() const
+    {
+        x.Key("alt+s");
+        x.Key("l");
+        ASSERT_FALSE(x.WaitForWindow("^STRATIV SETUP$").isEmpty());
+        // The rate scale list is the fifth stop; "." picks ".5 to 2.5", which asks for the interval.
+        for (int i = 0; i < 5; ++i)
+            x.Key("Tab");
+        x.Run("xdotool", {"type", "."});
+        ASSERT_FALSE(x.WaitForWindow("^Enter Interval$").isEmpty()) << "the rate scale list did not answer";
+        x.Key("ctrl+a");
+        x.Run("xdotool", {"type", "2400"});
+        x.Key("Return");
+        ASSERT_TRUE(Closes("^Enter Interval$"));
+    }
 
 };
 
@@ -100,18 +116,7 @@ TEST_P(RealXLabels, ANewRateScalesLabelsStandClearOfTheDepthNumbers)
     x.Key("Prior");
     const QImage before = Away();
 
-    x.Key("alt+s");
-    x.Key("l");
-    ASSERT_FALSE(x.WaitForWindow("^STRATIV SETUP$").isEmpty());
-    // The rate scale list is the fifth stop; "." picks ".5 to 2.5", which asks for the interval.
-    for (int i = 0; i < 5; ++i)
-        x.Key("Tab");
-    x.Run("xdotool", {"type", "."});
-    ASSERT_FALSE(x.WaitForWindow("^Enter Interval$").isEmpty()) << "the rate scale list did not answer";
-    x.Key("ctrl+a");
-    x.Run("xdotool", {"type", "2400"});
-    x.Key("Return");
-    ASSERT_TRUE(Closes("^Enter Interval$"));
+    ChooseRateScaleFrom2400();
     x.Key("Return");
     ASSERT_TRUE(Closes("^STRATIV SETUP$"));
     const QImage after = x.ChangedFrom(before, 100);
@@ -137,6 +142,23 @@ TEST_P(RealXLabels, ANewRateScalesLabelsStandClearOfTheDepthNumbers)
                 << "labels on rows " << from << " to " << to << " touch " << depth << " on rows " << inkTop << " to "
                 << inkBottom;
     }
+}
+
+// The same choice, then Cancel: the records file and the screen are as they were.
+TEST_P(RealXLabels, CancelKeepsNoRateScaleChosenInTheDialog)
+{
+    EditConfig([](wellfile::WellConfig& c) { c.viewTopDepth = 2460; });
+    StartProgram();
+    x.Key("Prior");
+    x.Key("Prior");
+    const QImage before = Away();
+    const QByteArray records = ReadExistingBytes(folder + "elogdemo.svm");
+
+    ChooseRateScaleFrom2400();
+    x.Key("Escape");
+    ASSERT_TRUE(Closes("^STRATIV SETUP$"));
+    EXPECT_EQ(DifferentPixels(before, Away()), 0);
+    EXPECT_TRUE(ReadExistingBytes(folder + "elogdemo.svm") == records) << "Cancel wrote the records";
 }
 
 // In drilling mode, Enter Data > Survey and/or Horizontal Data: a station typed and saved puts its note

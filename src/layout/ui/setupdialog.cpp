@@ -630,6 +630,9 @@ bool SetupDlg::CanClose()
     config_ = cfg;
     outside_ = outside;
     driller_ = driller;
+    for (const auto& act : pending_)
+        act();
+    pending_.clear();
     return true;
 }
 
@@ -640,7 +643,7 @@ void SetupDlg::SetRopScaleInterval()
     const int choice = GetSelIndex(id::RateScales) + 1;
     config_.logRateScale = 0;
     if (host_.clearLogRateScale)
-        host_.clearLogRateScale();
+        pending_.push_back(host_.clearLogRateScale);
     if (choice == 0) {
         platform::MessageBox(QStringLiteral("Scale set to default"), QStringLiteral("Info"), platform::MB_OK);
         return;
@@ -679,7 +682,7 @@ void SetupDlg::SetScale4Interval()
         const int code = choice - Co2Offset();
         config_.co2ScaleCode = code;
         if (host_.setCo2Scale)
-            host_.setCo2Scale(code);
+            pending_.push_back([this, code] { host_.setCo2Scale(code); });
         return;
     }
     if (choice == 0) {
@@ -699,7 +702,9 @@ void SetupDlg::AskInterval(ScaleField field, std::uint16_t code)
                                             context_.env.loggerId});
     activateWindow();
     if (interval && host_.writeInterval)
-        host_.writeInterval(field, code, interval->first, interval->second);
+        pending_.push_back([this, field, code, from = interval->first, to = interval->second] {
+            host_.writeInterval(field, code, from, to);
+        });
 }
 
 }  // namespace layout

@@ -1,9 +1,9 @@
 #pragma once
 // "Lines and Scales" (resource 1, caption "STRATIV SETUP"): how the log is drawn and a number of well
 // options. The dialog edits a copy of the well's settings record and the window settings kept outside
-// it; "Save and Close" stores them through the host, Cancel drops them. A few choices act at once and stay
-// whatever the end: a scale chosen for a depth interval, the CO2 scale, the logarithmic rate scale
-// cleared by a rate-scale choice, and, while drilling, the anti-bounce delay and the on-bottom mode.
+// it; "Save and Close" stores them through the host, Cancel drops them. The scales chosen for depth
+// intervals, the CO2 scale and the logarithmic rate scale cleared by a rate-scale choice wait for
+// "Save and Close" too; only the drilling machine's anti-bounce delay and on-bottom mode act at once.
 #include "layout/drillersettings.h"
 #include "layout/linesandscales.h"
 #include "layout/scaleinterval.h"
@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace layout {
 class RangeDlg;
@@ -101,6 +102,8 @@ private:
     SetupDlgContext context_;
     SetupHost& host_;
     layout::DrillerSettings driller_;
+    // The choices that act on the well, in the order made, done at "Save and Close".
+    std::vector<std::function<void()>> pending_;
     QPointer<layout::RangeDlg> rangeDialog_;  // the interval dialog while it is open
 };
 
