@@ -45,11 +45,8 @@ struct Click {
 
 enum class MarkerColour { None, Show, Dst, DailyReport, Downtime };
 
-MarkerColour ColourUnder(const app::LogState& s, int x, int y)
+MarkerColour ColourAt(const QImage& store, int x, int y)
 {
-    if (!s.view.bitmaps)
-        return MarkerColour::None;
-    const QImage& store = s.view.bitmaps->backingStore;
     if (!store.valid(x, y))
         return MarkerColour::None;
     switch (store.pixel(x, y) & 0xFFFFFF) {
@@ -59,6 +56,23 @@ MarkerColour ColourUnder(const app::LogState& s, int x, int y)
     case 0xFF00FF: return MarkerColour::Downtime;
     default: return MarkerColour::None;
     }
+}
+
+// The marker colour under the click; on a marker's letter, the colour beside it on the click's row
+// between `left` and `right` (the marker boxes' edges), so that the whole box answers the click.
+MarkerColour ColourUnder(const app::LogState& s, int x, int y, int left, int right)
+{
+    if (!s.view.bitmaps)
+        return MarkerColour::None;
+    const QImage& store = s.view.bitmaps->backingStore;
+    if (const MarkerColour under = ColourAt(store, x, y); under != MarkerColour::None || !store.valid(x, y))
+        return under;
+    for (int dx = 1; x - dx >= left || x + dx <= right; ++dx)
+        for (const int px : {x - dx, x + dx})
+            if (px >= left && px <= right)
+                if (const MarkerColour beside = ColourAt(store, px, y); beside != MarkerColour::None)
+                    return beside;
+    return MarkerColour::None;
 }
 
 reports::ReportServices* Reports(const MouseContext& m) { return m.window.reports ? m.window.reports() : nullptr; }
@@ -138,7 +152,8 @@ bool ImageStripClick(app::LogState& s, const Click& c)
 // true when the tests go on.
 bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const Click& c)
 {
-    const MarkerColour colour = ColourUnder(s, c.x, c.y);
+    const int scroll = c.logX - c.x;
+    const MarkerColour colour = ColourUnder(s, c.x, c.y, g.rate.Right() - 2 * g.rowHeight - scroll, g.rate.Right() - scroll);
     std::span<const std::int32_t> table;
     switch (colour) {
     case MarkerColour::Show: table = s.well.showDepthIndex; break;
@@ -183,7 +198,8 @@ bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeomet
 bool DowntimeClick(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const Click& c)
 {
     if (!c.inRows || c.logX < g.gas.left + g.unitWidth || c.logX > g.gas.left + 5 * g.rowHeight ||
-        ColourUnder(s, c.x, c.y) != MarkerColour::Downtime)
+        ColourUnder(s, c.x, c.y, g.gas.left + g.unitWidth - (c.logX - c.x),
+                    g.gas.left + 5 * g.unitWidth - (c.logX - c.x)) != MarkerColour::Downtime)
         return false;
     const std::optional<std::int32_t> note = FindDowntimeNote(s.well.downtimeDepthIndex, c.depth);
     if (note && m.window.shellOpen) {
