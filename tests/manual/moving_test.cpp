@@ -298,6 +298,13 @@ TEST_F(ManualMoving, ASingleClickReadsOutTheValuesOfItsDepth)
     const QString rates = Readout(g.rate.left + 5 * U, y);
     EXPECT_TRUE(rates.contains(QString("%1 to %2").arg(show - 2).arg(show))) << rates.toStdString();
     EXPECT_TRUE(rates.contains(QString::asprintf("%3.2f", double(r.rateOdd)))) << rates.toStdString();
+    // Without the wireline curves (a new well has none) the box still holds its last line, "Gamma".
+    S().view.elogShown = false;
+    Readout(g.rate.left + 5 * U, y);
+    const QLabel* box = w.findChild<QLabel*>(QStringLiteral("1001"));
+    const QRect lines = box->fontMetrics().boundingRect(QRect(0, 0, 4000, 4000), 0, box->text());
+    EXPECT_GE(box->contentsRect().height(), lines.height()) << "the last line is cut";
+    S().view.elogShown = true;
 
     const QString gas = Readout(g.gas.left + 5 * U, y);
     EXPECT_TRUE(gas.contains(QString("C1=%1\n").arg(int(r.gas[wellfile::GAS_C1])))) << gas.toStdString();

@@ -40,6 +40,14 @@ void ReadoutBox::Show(const std::string& text, int x, int y, int width, int heig
     if (!label_)
         return;
     label_->setText(Text(text));
+    // The sizes suit the old system font; a box too small for its lines in this one grows to hold them.
+    const QSize lines =
+        label_->fontMetrics().boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, label_->text()).size();
+    const int frame = 2 * label_->frameWidth();
+    if (lines.width() > width)
+        width = lines.width() + frame;
+    if (lines.height() > height)
+        height = lines.height() + frame;
     label_->setGeometry(x, y + clientTop, width, height);
     label_->show();
 }
