@@ -94,7 +94,8 @@ TEST(OutlineWindow, RefusedIntervalsWriteNothingAndALongTextIsCutOnlyWhenTheUser
     const QByteArray before = ReadBytes(w.path);
     QStringList boxes;
     int scale = -1;
-    doubles().prompter.answers = {platform::IDOK, platform::IDOK, platform::IDOK, platform::IDCANCEL, platform::IDOK};
+    doubles().prompter.answers = {platform::IDOK,     platform::IDOK, platform::IDOK,
+                                  platform::IDCANCEL, platform::IDOK, platform::IDCANCEL};
     Dialog::QueueTestScript([&](Dialog& d) {
         scale = w.S().view.viewScale;
         Fill(d, "1000", "1005", "SH");
@@ -111,14 +112,19 @@ TEST(OutlineWindow, RefusedIntervalsWriteNothingAndALongTextIsCutOnlyWhenTheUser
         d.Click(OutLineDlg::IDC_SAVE);  // OK
         Fill(d, "1200", "1240", thirty);
         d.Click(OutLineDlg::IDC_SAVE);  // fits: no question
+        Fill(d, "1300", "1309", "SAND BODY");
+        d.Click(OutLineDlg::IDC_SAVE);  // nine records hold seven characters: asked, Cancel
         d.Click(platform::IDOK);
     });
     w.window.CmOutLine();
     EXPECT_EQ(scale, 2);  // one record a row while the dialog runs
     EXPECT_EQ(w.S().view.viewScale, 5);
-    EXPECT_EQ(boxes, (QStringList{"", "", "", "1000", "1020", thirty}));
+    // A refused interval keeps what was typed, to be mended.
+    EXPECT_EQ(boxes, (QStringList{"1995", "2000", "SH", "1000", "1020", thirty}));
     const QList<testing_support::AskedMessage>& m = doubles().prompter.messages;
-    ASSERT_EQ(m.size(), 5);
+    ASSERT_EQ(m.size(), 6);
+    EXPECT_EQ(m[5].text, m[3].text);
+    EXPECT_EQ(w.Stored(1301, 1309), Codes(9, 0));
     EXPECT_EQ(m[0].text, "Minimum outline is 6 M");
     EXPECT_EQ(m[1].text, "Top=1995  Bottom=2000");
     EXPECT_EQ(m[1].caption, "Depth out of range");

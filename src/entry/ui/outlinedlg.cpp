@@ -6,6 +6,8 @@
 #include "platform/services.h"
 #include "platform/winapi.h"
 
+#include <algorithm>
+
 namespace entry {
 
 namespace {
@@ -67,21 +69,23 @@ void OutLineDlg::Store(bool erase)
     const std::int32_t bottom = platform::LeadingInt(GetTextA(IDC_BOTTOM));
     switch (CheckOutlineInterval(log_.well.file, top, bottom)) {
     case OutlineRefusal::OutOfRange:
+        // The boxes keep what was typed, for the user to mend.
         platform::MessageBox(
             QString::asprintf("Top=%d  Bottom=%d", top, bottom), QStringLiteral("Depth out of range"), platform::MB_OK);
-        ClearBoxes();
         SetFocusTo(IDC_TOP);
         return;
     case OutlineRefusal::TooShort:
         platform::MessageBox(QStringLiteral("Minimum outline is 6 M"), QString(), platform::MB_OK);
-        ClearBoxes();
+        SetFocusTo(IDC_BOTTOM);
         return;
     case OutlineRefusal::None:
         break;
     }
 
     std::string text = GetTextA(IDC_TEXT).substr(0, kOutlineTextMax);
-    const std::size_t room = std::size_t(bottom - top);  // at least 6 here
+    // The bracket's start and end take the interval's first and last records.
+    const std::int32_t records = (bottom - top) / std::max(log_.well.file.depthStep, 1);
+    const std::size_t room = std::size_t(std::max(records - 2, 0));
     if (!erase && text.size() > room && !IsEraseWord(text)) {
         const int answer = platform::MessageBox(
             QStringLiteral("Text is to long to fit in outline interval\ntext will be truncated.\nOK to continue,cancel "
