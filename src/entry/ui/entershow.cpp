@@ -155,9 +155,10 @@ bool EnterShow::Answer(const ShowKeyResult& r)
         if (const std::optional<std::int32_t> depth = StoredRowDepth(log_.interaction.dataEntryRecords, r.index);
             depth && repaintRows_)
             repaintRows_(*depth, r.rows);
-        if (r.blackCut)
-            platform::MessageBox(QStringLiteral("Black cut"), QString(), platform::MB_OK);
         ShowPrompt();
+        // Said beside the prompt: a box would take the keys of the next value typed.
+        if (r.blackCut)
+            SetText(IDC_PROMPT, entry_.Prompt() + QStringLiteral("   Black cut"));
         return true;
     case ShowOutcome::Moved:
         ShowPrompt();
