@@ -453,3 +453,26 @@ TEST_F(BoxDrags, ANewMemoFrameOpensTheNoteEditOverItAndTheXorFrameLeavesNothingE
         EXPECT_FALSE(e->isVisible());
     EXPECT_FALSE(S().interaction.mouse.noteFrame);
 }
+
+// A well with no notes yet (a new well's empty ".mem"): the frame opens the edit all the same, and the
+// text typed becomes the well's first note.
+TEST_F(BoxDrags, TheFirstNoteOfAWellIsFramedAndStored)
+{
+    testing_support::WriteBytes(MemPath(), QByteArray());
+    ASSERT_TRUE(app::LoadMemos(S()));
+    ASSERT_EQ(S().notes.memoCount, 0);
+    PaintAt(1040);
+    const int x = logview::GeometryOf(S()).gas.left + 100, y = RowY(1070);
+    Press(x, y);
+    Move(x + 100, y + 40);
+    Move(x + 150, y + 60);
+    Release(x + 150, y + 60);
+    const auto edits = window.findChildren<app::VertNoteEdit*>();
+    ASSERT_EQ(edits.size(), 1);
+    ASSERT_TRUE(edits[0]->isVisible());
+    QTest::keyClicks(edits[0], "First note");
+    QTest::keyClick(edits[0], Qt::Key_Return, Qt::ControlModifier);
+    const std::vector<SVMEMO> stored = FileMemos();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(platform::FieldText(stored[0].text), "First note");
+}

@@ -201,7 +201,8 @@ bool MoveBox(app::LogState& s, const MouseContext& m, const MousePoint& p)
 
 bool MoveNoteFrame(app::LogState& s, const MouseContext& m, const MousePoint& p)
 {
-    if (!s.interaction.mouse.noteFrame || s.notes.memoCount <= 0)
+    // A well with no memos yet takes its first one this way.
+    if (!s.interaction.mouse.noteFrame)
         return false;
     if (!HasBoxImage(s) && m.drags && m.drags->xorDc)
         app::DragNote(s, *m.drags->xorDc, p.logX, p.y);

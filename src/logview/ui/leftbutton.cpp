@@ -331,7 +331,7 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
         StartDragGas(s, m, point))
         return;
     if (!drags.shortReportDrilling && !drags.shortReportMud && !drags.memoFrame && c.ctrl &&
-        g.Flag(layout::FLAG_MEMOS) && g.scaleIndex < 3 && s.notes.memoCount > 0 && StartNewMemoFrame(s, m, point))
+        g.Flag(layout::FLAG_MEMOS) && g.scaleIndex < 3 && !s.notes.memos.empty() && StartNewMemoFrame(s, m, point))
         return;
     if (StartOffsetMatch(s, m, g, point) || StartTopDrag(s, m, g, point, c.depth))
         return;
