@@ -1,6 +1,7 @@
 // Texts and symbols of the main log on a real X server with a window manager, each where nothing else
 // is drawn: a new rate scale's labels beside the depth numbers, a survey station's note beside the gas
-// track, accessory symbols at the lithology columns' edges. The screen is read back pixel by pixel.
+// track, accessory symbols at the lithology columns' edges; a show marker's letter answering a click as its
+// box does. The screen is read back pixel by pixel.
 #include "demo/demowell.h"
 #include "platform/text.h"
 #include "support/files.h"
@@ -253,6 +254,24 @@ TEST_P(RealXLabels, AccessorySymbolsStayInsideTheLithologyColumns)
     EXPECT_GE(interpreted.left(), lithRight);
     EXPECT_LT(interpreted.right(), interpretedEnd)
         << "symbols past the interpreted column, which ends before " << interpretedEnd;
+}
+
+// The demo seen from 2200: the show marker at 2218 is a red box beside the rate track with an "S" in
+// it. One click on the letter's first dark pixel opens the show's report.
+TEST_P(RealXLabels, OneClickOnAShowMarkersLetterOpensItsReport)
+{
+    EditConfig([](wellfile::WellConfig& c) { c.viewTopDepth = 2200; });
+    const QImage shot = StartProgram();
+    const int top = LogTop(shot), rateRight = RateLeft(shot, top + 5) + 250;
+    const auto red = [&shot](int px, int py) { return (shot.pixel(px, py) & 0xFFFFFF) == 0xFF0000; };
+    QPoint letter(-1, -1);  // near black, with the box's red left of it and right of it on its row
+    for (int py = top; py < shot.height() && letter.x() < 0; ++py)
+        for (int px = rateRight - 2 * kRow; px < rateRight - 2 && letter.x() < 0; ++px)
+            if (qGray(shot.pixel(px, py)) < 50 && red(px - 1, py) && (red(px + 1, py) || red(px + 2, py) || red(px + 3, py)))
+                letter = QPoint(px, py);
+    ASSERT_GE(letter.x(), 0) << "no show marker on the log";
+    x.Click(letter.x(), letter.y());
+    EXPECT_FALSE(x.WaitForWindow("^STRATIV SHOW REPORT$", 5000).isEmpty()) << "one click opened no report";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXLabels, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
