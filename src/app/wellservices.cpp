@@ -1,7 +1,7 @@
 #include "app/wellservices.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "app/notes.h"
 #include "elog/picturewindow.h"
 #include "exchange/backups.h"
@@ -10,31 +10,31 @@
 
 namespace app {
 
-void WindowServices::AssignMenu(LogState&, int) { NotBuilt("app", "AssignMenu"); }
-void WindowServices::BuildMenu(LogState&, int) { NotBuilt("app", "BuildMenu"); }
-void WindowServices::RebuildMenu(LogState&) { NotBuilt("app", "RebuildMenu"); }
-void WindowServices::CloseToolWindows(LogState&) { NotBuilt("app", "CloseToolWindows"); }
-void WindowServices::DestroyQuickBar(LogState&) { NotBuilt("app", "DestroyQuickBar"); }
-void WindowServices::Invalidate(LogState&) { NotBuilt("app", "Invalidate"); }
-void WindowServices::DowntimeReport(LogState&) { NotBuilt("app", "DowntimeReport"); }
+void WindowServices::AssignMenu(LogState&, int) { NoWindow("app", "AssignMenu"); }
+void WindowServices::BuildMenu(LogState&, int) { NoWindow("app", "BuildMenu"); }
+void WindowServices::RebuildMenu(LogState&) { NoWindow("app", "RebuildMenu"); }
+void WindowServices::CloseToolWindows(LogState&) { NoWindow("app", "CloseToolWindows"); }
+void WindowServices::DestroyQuickBar(LogState&) { NoWindow("app", "DestroyQuickBar"); }
+void WindowServices::Invalidate(LogState&) { NoWindow("app", "Invalidate"); }
+void WindowServices::DowntimeReport(LogState&) { NoWindow("app", "DowntimeReport"); }
 bool WindowServices::DataFileBusy(LogState& log) { return log.interaction.dataEntryActive != 0; }
 void WindowServices::ShowStatus(LogState&, const QString&, const QString&) {}
 void WindowServices::CloseStatus(LogState&, int) {}
 void WindowServices::SetStatusText(LogState&, const QString&) {}
-void WindowServices::LoadRemoteConfig(LogState&) { NotBuilt("app", "LoadRemoteConfig"); }
+void WindowServices::LoadRemoteConfig(LogState&) { NoWindow("app", "LoadRemoteConfig"); }
 
-void ViewServices::SetLogFormat(LogState&, int) { NotBuilt("layout", "SetLogFormat"); }
-void ViewServices::BuildGridBitmaps(LogState&) { NotBuilt("logview", "BuildGridBitmaps"); }
-void ViewServices::ApplyScheme(LogState&, int) { NotBuilt("layout", "ApplyScheme"); }
-void ViewServices::LinkElogToScheme(LogState&, const QString&) { NotBuilt("layout", "LinkElogToScheme"); }
-void ViewServices::LoadCustomTracks(LogState&) { NotBuilt("layout", "LoadCustomTracks"); }
+void ViewServices::SetLogFormat(LogState&, int) { NoWindow("layout", "SetLogFormat"); }
+void ViewServices::BuildGridBitmaps(LogState&) { NoWindow("logview", "BuildGridBitmaps"); }
+void ViewServices::ApplyScheme(LogState&, int) { NoWindow("layout", "ApplyScheme"); }
+void ViewServices::LinkElogToScheme(LogState&, const QString&) { NoWindow("layout", "LinkElogToScheme"); }
+void ViewServices::LoadCustomTracks(LogState&) { NoWindow("layout", "LoadCustomTracks"); }
 void ViewServices::LoadMemos(LogState& log) { app::LoadMemos(log); }
 int ViewServices::LoadElog(LogState&, const QString&)
 {
-    NotBuilt("elog", "LoadElog");
+    NoWindow("elog", "LoadElog");
     return 1;
 }
-void ViewServices::CloseElog(LogState&) { NotBuilt("elog", "CloseElog"); }
+void ViewServices::CloseElog(LogState&) { NoWindow("elog", "CloseElog"); }
 void ViewServices::ImportNewImages(LogState& log, const QString& wellName)
 {
     elog::ImportNewImages(log.pictures, log.well.file, log.witsChart, wellName);
@@ -44,24 +44,24 @@ void ViewServices::LoadImageList(LogState& log)
     elog::LoadImageList(log.pictures, log.well.file, log.witsChart, log.view);
 }
 void ViewServices::LoadShortReports(LogState& log) { reports::LoadShortReports(log.shortReports, log.well, log.env.remoteMonitorOn); }
-void ViewServices::LoadWellTitle(LogState&) { NotBuilt("drilling", "LoadWellTitle"); }
-void ViewServices::CreateLogImage(LogState&) { NotBuilt("logview", "CreateLogImage"); }
-void ViewServices::FreeLogImage(LogState&) { NotBuilt("logview", "FreeLogImage"); }
+void ViewServices::LoadWellTitle(LogState&) { NoWindow("drilling", "LoadWellTitle"); }
+void ViewServices::CreateLogImage(LogState&) { NoWindow("logview", "CreateLogImage"); }
+void ViewServices::FreeLogImage(LogState&) { NoWindow("logview", "FreeLogImage"); }
 
 void ExchangeWellServices::ApplyPendingUpdates(LogState& log, const QString& pattern)
 {
     exchange::ApplyPendingUpdates(log.well, log.view, log.now, log.env.remoteMonitorOn, pattern);
 }
-void ExchangeWellServices::CopyWellFiles(LogState&, const QString&, const QString&) { NotBuilt("exchange", "CopyWellFiles"); }
+void ExchangeWellServices::CopyWellFiles(LogState&, const QString&, const QString&) { NoWindow("exchange", "CopyWellFiles"); }
 void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const QString&)
 {
-    NotBuilt("exchange", "CopyWellFilesLogged");
+    NoWindow("exchange", "CopyWellFilesLogged");
 }
-void ExchangeWellServices::CopyFromFieldFolder(LogState&) { NotBuilt("exchange", "CopyFromFieldFolder"); }
-void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveChartFile"); }
-void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NotBuilt("exchange", "ArchiveWitsFile"); }
+void ExchangeWellServices::CopyFromFieldFolder(LogState&) { NoWindow("exchange", "CopyFromFieldFolder"); }
+void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NoWindow("exchange", "ArchiveChartFile"); }
+void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NoWindow("exchange", "ArchiveWitsFile"); }
 void ExchangeWellServices::RenameReceivedImage(LogState& log) { exchange::RenameReceivedImage(log.well.file); }
-void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NotBuilt("exchange", "PollReceiveDir"); }
+void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NoWindow("exchange", "PollReceiveDir"); }
 int ExchangeWellServices::BackupWellFiles(LogState& log, int flag)
 {
     return exchange::BackupWellFiles(log.well, flag, log.env.sharedFolder);

@@ -1,7 +1,7 @@
 #pragma once
 // What opening a well and starting up ask of the parts of the program that are built elsewhere: the
 // menus and tool windows of the main window, the log layout and view, and the exchange of well files.
-// Each call has a default that says once on stderr that it is not built yet and does nothing, so an
+// Each call has a default for a host without the window (app/nowindow.h): a hook does nothing, so an
 // open goes on without it; the window (or a test) replaces the services it has.
 #include <QString>
 

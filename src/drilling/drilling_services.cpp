@@ -1,7 +1,7 @@
 #include "drilling/drilling_services.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "drilling/driller.h"
 #include "drilling/logtime.h"
 
@@ -9,31 +9,31 @@ namespace drilling {
 
 namespace {
 
-class NotBuilt final : public DrillingServices {
+class Windowless final : public DrillingServices {
 public:
-    void CmDrilling(app::LogState&) override { app::NotBuiltCommand("drilling", "CmDrilling"); }
-    void CmLagTime(app::LogState&) override { app::NotBuiltCommand("drilling", "CmLagTime"); }
-    void CmBackupReminder(app::LogState&) override { app::NotBuiltCommand("drilling", "CmBackupReminder"); }
-    void EvTimer(app::LogState&, int) override { app::NotBuilt("drilling", "EvTimer"); }
-    void EvJoyButton(app::LogState&, unsigned) override { app::NotBuilt("drilling", "EvJoyButton"); }
+    void CmDrilling(app::LogState&) override { app::NoWindowCommand("drilling", "CmDrilling"); }
+    void CmLagTime(app::LogState&) override { app::NoWindowCommand("drilling", "CmLagTime"); }
+    void CmBackupReminder(app::LogState&) override { app::NoWindowCommand("drilling", "CmBackupReminder"); }
+    void EvTimer(app::LogState&, int) override { app::NoWindow("drilling", "EvTimer"); }
+    void EvJoyButton(app::LogState&, unsigned) override { app::NoWindow("drilling", "EvJoyButton"); }
 };
 }  // namespace
 
 layout::DrillerSettings DrillingServices::Settings(app::LogState&)
 {
-    app::NotBuilt("drilling", "Settings");
+    app::NoWindow("drilling", "Settings");
     return {};
 }
-void DrillingServices::ApplySettings(app::LogState&, const layout::DrillerSettings&) { app::NotBuilt("drilling", "ApplySettings"); }
-void DrillingServices::SetDelay(app::LogState&, std::int32_t) { app::NotBuilt("drilling", "SetDelay"); }
-void DrillingServices::SetOnBottomMode(app::LogState&, int) { app::NotBuilt("drilling", "SetOnBottomMode"); }
-void DrillingServices::ShowStatusBox(app::LogState&, bool) { app::NotBuilt("drilling", "ShowStatusBox"); }
+void DrillingServices::ApplySettings(app::LogState&, const layout::DrillerSettings&) { app::NoWindow("drilling", "ApplySettings"); }
+void DrillingServices::SetDelay(app::LogState&, std::int32_t) { app::NoWindow("drilling", "SetDelay"); }
+void DrillingServices::SetOnBottomMode(app::LogState&, int) { app::NoWindow("drilling", "SetOnBottomMode"); }
+void DrillingServices::ShowStatusBox(app::LogState&, bool) { app::NoWindow("drilling", "ShowStatusBox"); }
 void DrillingServices::SetWorkingRecordsScale(app::LogState&, int, std::uint16_t)
 {
-    app::NotBuilt("drilling", "SetWorkingRecordsScale");
+    app::NoWindow("drilling", "SetWorkingRecordsScale");
 }
-void DrillingServices::PendOneUnitStep(app::LogState&) { app::NotBuilt("drilling", "PendOneUnitStep"); }
-void DrillingServices::FileDepthChanged(app::LogState&, bool) { app::NotBuilt("drilling", "FileDepthChanged"); }
+void DrillingServices::PendOneUnitStep(app::LogState&) { app::NoWindow("drilling", "PendOneUnitStep"); }
+void DrillingServices::FileDepthChanged(app::LogState&, bool) { app::NoWindow("drilling", "FileDepthChanged"); }
 
 void DrillingServices::LoadLagRecords(app::LogState& log, std::int32_t depth)
 {
@@ -42,10 +42,10 @@ void DrillingServices::LoadLagRecords(app::LogState& log, std::int32_t depth)
         d->LoadLagRecords(0);
 }
 
-void DrillingServices::PumpsOn(app::LogState&) { app::NotBuiltCommand("drilling", "PumpsOn"); }
+void DrillingServices::PumpsOn(app::LogState&) { app::NoWindowCommand("drilling", "PumpsOn"); }
 
-void DrillingServices::RunLagCalculator(app::LogState&) { app::NotBuiltCommand("drilling", "LagCalcDlg"); }
-void DrillingServices::RunAlarmSetup(app::LogState&) { app::NotBuiltCommand("drilling", "AlarmSetupDlg"); }
+void DrillingServices::RunLagCalculator(app::LogState&) { app::NoWindowCommand("drilling", "LagCalcDlg"); }
+void DrillingServices::RunAlarmSetup(app::LogState&) { app::NoWindowCommand("drilling", "AlarmSetupDlg"); }
 
 std::vector<LagEntry> DrillingServices::LagEntries(app::LogState& log)
 {
@@ -69,7 +69,7 @@ void DrillingServices::ClearLagTables(app::LogState& log)
 
 DrillingServices& DefaultDrillingServices()
 {
-    static NotBuilt services;
+    static Windowless services;
     return services;
 }
 

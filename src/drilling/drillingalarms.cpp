@@ -1,7 +1,7 @@
 // The window's side of the drilling alarms: the profile, the status window, the setup dialog and the
 // depth box's recapture, taken from the window's state at each call.
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
 #include "platform/gameport.h"
@@ -18,7 +18,7 @@ AlarmHost DrillingCommands::AlarmHostOf(app::LogState& log)
     };
     host.runSetup = [this, &log](AlarmSettings& settings, std::int32_t& lagAlarmInterval) {
         if (!runAlarmDialog) {
-            app::NotBuiltCommand("drilling", "AlarmSetupDlg");
+            app::NoWindowCommand("drilling", "AlarmSetupDlg");
             return false;
         }
         AlarmSetupView view;

@@ -3,7 +3,7 @@
 #include "drilling/drillingcommands.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "app/opendatafile.h"
 #include "app/wellservices.h"
 #include "app/wellsettings.h"
@@ -189,7 +189,7 @@ void DrillingCommands::RunLagCalculator(app::LogState& log)
         return;
     }
     if (!runLagCalculator) {
-        app::NotBuiltCommand("drilling", "LagCalcDlg");
+        app::NoWindowCommand("drilling", "LagCalcDlg");
         return;
     }
     runLagCalculator(LagCalcHostOf(log));

@@ -88,7 +88,7 @@ public:
 
     // The alarm windows, given by the window layer: the "Alarm Status" window's maker and the modal
     // alarm setup dialog (true when it ended with SAVE). None: alarms show no window and the setup
-    // says that it is not built.
+    // says that it needs the main window.
     std::function<AlarmStatusWindow*(LogAlarm& alarms, const QString& firstText)> makeAlarmWindow;
     std::function<bool(const AlarmSetupView& view, AlarmSettings& settings, std::int32_t& lagAlarmInterval)> runAlarmDialog;
     // "&Alarms...": the setup of the driller's alarms.
@@ -100,8 +100,8 @@ public:
     void RunLagCalculator(app::LogState& log) override;
     // What the lag calculator needs of the window, read from `log`.
     LagCalcHost LagCalcHostOf(app::LogState& log);
-    // The modal lag calculator dialog, given by the window layer; none: the command says that it is
-    // not built.
+    // The modal lag calculator dialog, given by the window layer; none: the command says that it needs
+    // the main window.
     std::function<void(const LagCalcHost& host)> runLagCalculator;
 
     int timer3Count() const { return timer3Count_; }

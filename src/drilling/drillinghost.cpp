@@ -1,6 +1,6 @@
 #include "drilling/drillinghost.h"
 
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "wellfile/profile.h"
 
 #include <cstdio>
@@ -25,24 +25,24 @@ StatusCanvas& NullCanvas()
     return canvas;
 }
 
-void LagHandover::WitsLagDepth(float, int, bool, bool) { app::NotBuilt("wits", "the lag depth hand-over"); }
-void LagHandover::CustomLinkLagDepth(float, int, std::int32_t) { app::NotBuilt("wits", "the custom link's lag steps"); }
-void LagHandover::ClearWitsNewData() { app::NotBuilt("wits", "the new-data flag"); }
+void LagHandover::WitsLagDepth(float, int, bool, bool) { app::NoWindow("wits", "the lag depth hand-over"); }
+void LagHandover::CustomLinkLagDepth(float, int, std::int32_t) { app::NoWindow("wits", "the custom link's lag steps"); }
+void LagHandover::ClearWitsNewData() { app::NoWindow("wits", "the new-data flag"); }
 
-void WellFileWork::CopyWellFileOut(const QString&) { app::NotBuilt("exchange", "CopyWellFileOut while drilling"); }
+void WellFileWork::CopyWellFileOut(const QString&) { app::NoWindow("exchange", "CopyWellFileOut while drilling"); }
 void WellFileWork::BuildUpdatePackage() {}
 bool WellFileWork::BackupData() { return false; }
 void WellFileWork::ExportCustomLas(std::int32_t, std::int32_t) {}
-void WellFileWork::AddMemo(const QString&, int, std::int32_t) { app::NotBuilt("entry", "AddMemo"); }
+void WellFileWork::AddMemo(const QString&, int, std::int32_t) { app::NoWindow("entry", "AddMemo"); }
 
-void DrillingStatusBox::MakeStatusBox() { app::NotBuilt("drilling", "the status box"); }
+void DrillingStatusBox::MakeStatusBox() { app::NoWindow("drilling", "the status box"); }
 void DrillingStatusBox::DestroyStatusBox() {}
 bool DrillingStatusBox::StatusBoxExists() const { return false; }
-void DrillingStatusBox::ShowStatus(bool, bool, int) { app::NotBuilt("drilling", "TOOLBAR::ShowStatus"); }
+void DrillingStatusBox::ShowStatus(bool, bool, int) { app::NoWindow("drilling", "TOOLBAR::ShowStatus"); }
 void DrillingStatusBox::GiveFocusBack() {}
 
-void StatusNotes::ShowBackupReminder(std::int32_t, const QString&) { app::NotBuilt("drilling", "ShowBackupReminder"); }
-void StatusNotes::HideBackupReminder() { app::NotBuilt("drilling", "HideBackupReminder"); }
+void StatusNotes::ShowBackupReminder(std::int32_t, const QString&) { app::NoWindow("drilling", "ShowBackupReminder"); }
+void StatusNotes::HideBackupReminder() { app::NoWindow("drilling", "HideBackupReminder"); }
 void StatusNotes::SetStatusText(const QString& text)
 {
     if (!text.isEmpty())

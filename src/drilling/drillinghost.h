@@ -4,7 +4,7 @@
 // - StatusCanvas: the status band and the log, as text at a point and filled rectangles;
 // - LagHandover, WellFileWork, DrillingStatusBox, StatusNotes: the work of other subsystems and of
 //   the screen (the lag depth to the WITS links; copies, packages, backups, memos; the status box; the
-//   reminder and the status line), whose defaults say once that they are not built yet;
+//   reminder and the status line), whose defaults, for a host without the window, do nothing;
 // - DrillingHost: the window's values (DrillingWindow) and objects, read from the window's state at
 //   each call.
 #include "platform/winapi.h"
@@ -65,8 +65,8 @@ public:
 // A canvas that draws nothing.
 StatusCanvas& NullCanvas();
 
-// What drilling mode hands to the other subsystems, by what it serves. Each default says once on stderr
-// that the work is not built yet and does nothing, unless said otherwise.
+// What drilling mode hands to the other subsystems, by what it serves. Each default, for a host without
+// the window, does nothing, unless said otherwise.
 
 // The lag depth handed from the driller to the WITS links, which book their gas by it.
 class LagHandover {

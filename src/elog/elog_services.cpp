@@ -3,7 +3,7 @@
 #include "app/elogoffset.h"
 #include "app/layouthosts.h"
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "app/wellservices.h"
 #include "elog/curveset.h"
 #include "elog/lasread.h"
@@ -33,10 +33,10 @@ namespace elog {
 
 namespace {
 
-class NotBuilt final : public ElogServices {
+class Windowless final : public ElogServices {
 public:
-    void CmSaveAsImage(app::LogState&) override { app::NotBuiltCommand("elog", "CmSaveAsImage"); }
-    void CreateLasFile(app::LogState&) override { app::NotBuiltCommand("elog", "CreateLasFile"); }
+    void CmSaveAsImage(app::LogState&) override { app::NoWindowCommand("elog", "CmSaveAsImage"); }
+    void CreateLasFile(app::LogState&) override { app::NoWindowCommand("elog", "CreateLasFile"); }
 };
 }  // namespace
 
@@ -195,10 +195,10 @@ CurveRows ElogServices::CurveData(app::LogState& log)
 {
     return log.engines.elogCurves ? log.engines.elogCurves->Rows() : CurveRows{};
 }
-void ElogServices::RunWaterSaturation(app::LogState&, std::int32_t) { app::NotBuiltCommand("elog", "SWDlg"); }
+void ElogServices::RunWaterSaturation(app::LogState&, std::int32_t) { app::NoWindowCommand("elog", "SWDlg"); }
 int ElogServices::ShowElogReadout(app::LogState&, std::int32_t)
 {
-    app::NotBuiltCommand("elog", "SWDlg2");
+    app::NoWindowCommand("elog", "SWDlg2");
     return 0;
 }
 void ElogServices::ImportImagesFromFolder(app::LogState& log, const QString& folder, const QString& wellName)
@@ -220,7 +220,7 @@ void ElogServices::ImportTargetData(app::LogState& log, const QString& path)
 
 ElogServices& DefaultElogServices()
 {
-    static NotBuilt services;
+    static Windowless services;
     return services;
 }
 

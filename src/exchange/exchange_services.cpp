@@ -3,7 +3,7 @@
 #include "app/copythreads.h"
 #include "app/elogoffset.h"
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "app/opendatafile.h"
 #include "app/wellcopy.h"
 #include "app/wellservices.h"
@@ -42,16 +42,16 @@ struct WorkingMark {
     ~WorkingMark() { flag = false; }
 };
 
-class NotBuilt final : public ExchangeServices {
+class Windowless final : public ExchangeServices {
 public:
     void CmRestore(app::LogState& log) override
     {
         RestoreDataFile(log.well, log.view, log.interaction, log.marks.archiving, log.env.sharedFolder);
     }
     void CmSendFile(app::LogState& log) override { SendFile(log); }
-    void CmRemoteSetup(app::LogState&) override { app::NotBuiltCommand("exchange", "CmRemoteSetup"); }
-    void CmLiveUpdateConfig(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUpdateConfig"); }
-    void CmLiveUsers(app::LogState&) override { app::NotBuiltCommand("exchange", "CmLiveUsers"); }
+    void CmRemoteSetup(app::LogState&) override { app::NoWindowCommand("exchange", "CmRemoteSetup"); }
+    void CmLiveUpdateConfig(app::LogState&) override { app::NoWindowCommand("exchange", "CmLiveUpdateConfig"); }
+    void CmLiveUsers(app::LogState&) override { app::NoWindowCommand("exchange", "CmLiveUsers"); }
 };
 
 // ---- New well and plug back ----
@@ -349,7 +349,7 @@ int ExchangeServices::OpenWellFiles(app::LogState& log, const app::WellServices&
 
 ExchangeServices& DefaultExchangeServices()
 {
-    static NotBuilt services;
+    static Windowless services;
     return services;
 }
 

@@ -1,29 +1,29 @@
 #include "gasmon/gasmon_services.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 
 namespace gasmon {
 
 namespace {
 
-class NotBuilt final : public GasMonitorServices {
+class Windowless final : public GasMonitorServices {
 public:
-    void CmGasMonitor(app::LogState&) override { app::NotBuiltCommand("gasmon", "CmGasMonitor"); }
-    void CmGasMonitorSetup(app::LogState&) override { app::NotBuiltCommand("gasmon", "CmGasMonitorSetup"); }
-    void EvGasResponse(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("gasmon", "EvGasResponse"); }
+    void CmGasMonitor(app::LogState&) override { app::NoWindowCommand("gasmon", "CmGasMonitor"); }
+    void CmGasMonitorSetup(app::LogState&) override { app::NoWindowCommand("gasmon", "CmGasMonitorSetup"); }
+    void EvGasResponse(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NoWindow("gasmon", "EvGasResponse"); }
 };
 }  // namespace
 
 bool GasMonitorServices::MonitorRunning(const app::LogState& log) { return log.engines.autoGas != nullptr; }
-void GasMonitorServices::Poll(app::LogState&) { app::NotBuilt("gasmon", "Poll"); }
-void GasMonitorServices::StartCycle(app::LogState&) { app::NotBuilt("gasmon", "StartCycle"); }
-void GasMonitorServices::StopMonitor(app::LogState&) { app::NotBuilt("gasmon", "StopMonitor"); }
+void GasMonitorServices::Poll(app::LogState&) { app::NoWindow("gasmon", "Poll"); }
+void GasMonitorServices::StartCycle(app::LogState&) { app::NoWindow("gasmon", "StartCycle"); }
+void GasMonitorServices::StopMonitor(app::LogState&) { app::NoWindow("gasmon", "StopMonitor"); }
 void GasMonitorServices::RefreshGasDisplay(app::LogState&) {}
 
 QWidget* GasMonitorServices::CreateChart(app::LogState&, QWidget*)
 {
-    app::NotBuiltCommand("gasmon", "ChartDlg");
+    app::NoWindowCommand("gasmon", "ChartDlg");
     return nullptr;
 }
 int GasMonitorServices::ReadChartCfg(app::LogState&, QWidget*, ChartCfgRecord& settings)
@@ -37,7 +37,7 @@ void GasMonitorServices::CloseChart(app::LogState&, QWidget*) {}
 
 GasMonitorServices& DefaultGasMonitorServices()
 {
-    static NotBuilt services;
+    static Windowless services;
     return services;
 }
 

@@ -36,7 +36,7 @@ public:
     virtual void RefreshGasDisplay(app::LogState& log);
 
     // The real-time gas chart (ChartDlg, dialog 49), as the gas chart command drives it. CreateChart makes
-    // it a modeless child of `parent` with its window created (null while the chart is not built).
+    // it a modeless child of `parent` with its window created (null where no window makes it).
     // ReadChartCfg fills the 1,024-byte chart settings record (zeroed first) and gives non-zero when the
     // settings file was read; a file longer than the record is not read. The caller uses the first five
     // values: the chart value handed to SetChartValue, then top, left, width and height of the window.

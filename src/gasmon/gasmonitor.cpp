@@ -2,7 +2,7 @@
 
 #include "app/commandids.h"
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "app/wellsettings.h"
 #include "gasmon/gasmoncfg_window.h"
 #include "platform/services.h"
@@ -92,7 +92,7 @@ void GasMonitorCommands::CmGasMonitor(app::LogState& log)
 void GasMonitorCommands::CmGasMonitorSetup(app::LogState& log)
 {
     if (!window_.runSetupDialog) {
-        app::NotBuiltCommand("gasmon", "CmGasMonitorSetup");
+        app::NoWindowCommand("gasmon", "CmGasMonitorSetup");
         return;
     }
     // The dialog edits its own copy; only its Save writes the file.

@@ -1,28 +1,28 @@
 #include "print/print_services.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "print/printer_commands.h"
 
 namespace print {
 
 namespace {
 
-class NotBuilt final : public PrintServices {
+class Windowless final : public PrintServices {
 public:
     void CmPrint(app::LogState& log) override
     {
         if (PrinterForRun(log.print))
-            app::NotBuiltCommand("print", "CmPrint");
+            app::NoWindowCommand("print", "CmPrint");
     }
     void CmPageSetup(app::LogState& log) override { print::CmPageSetup(log); }
-    void CmHeader(app::LogState&) override { app::NotBuiltCommand("print", "CmHeader"); }
+    void CmHeader(app::LogState&) override { app::NoWindowCommand("print", "CmHeader"); }
 };
 }  // namespace
 
 PrintServices& DefaultPrintServices()
 {
-    static NotBuilt services;
+    static Windowless services;
     return services;
 }
 

@@ -1,7 +1,7 @@
 #include "wits/wits_services.h"
 
 #include "app/logstate.h"
-#include "app/notbuilt.h"
+#include "app/nowindow.h"
 #include "wits/custwits.h"
 #include "wits/wits.h"
 
@@ -9,25 +9,25 @@ namespace wits {
 
 namespace {
 
-class NotBuilt final : public WitsServices {
+class Windowless final : public WitsServices {
 public:
-    void CmWits(app::LogState&) override { app::NotBuiltCommand("wits", "CmWits"); }
-    void CmWitsSetup(app::LogState&) override { app::NotBuiltCommand("wits", "CmWitsSetup"); }
-    void CmCustomWits(app::LogState&) override { app::NotBuiltCommand("wits", "CmCustomWits"); }
-    void CmCustomWitsSetup(app::LogState&) override { app::NotBuiltCommand("wits", "CmCustomWitsSetup"); }
-    void CmWitsAlarms(app::LogState&) override { app::NotBuiltCommand("wits", "CmWitsAlarms"); }
-    void CmWitsChart(app::LogState&) override { app::NotBuiltCommand("wits", "CmWitsChart"); }
-    void EvWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("wits", "EvWitsData"); }
-    void EvCustWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NotBuilt("wits", "EvCustWitsData"); }
+    void CmWits(app::LogState&) override { app::NoWindowCommand("wits", "CmWits"); }
+    void CmWitsSetup(app::LogState&) override { app::NoWindowCommand("wits", "CmWitsSetup"); }
+    void CmCustomWits(app::LogState&) override { app::NoWindowCommand("wits", "CmCustomWits"); }
+    void CmCustomWitsSetup(app::LogState&) override { app::NoWindowCommand("wits", "CmCustomWitsSetup"); }
+    void CmWitsAlarms(app::LogState&) override { app::NoWindowCommand("wits", "CmWitsAlarms"); }
+    void CmWitsChart(app::LogState&) override { app::NoWindowCommand("wits", "CmWitsChart"); }
+    void EvWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NoWindow("wits", "EvWitsData"); }
+    void EvCustWitsData(app::LogState&, std::uintptr_t, std::intptr_t) override { app::NoWindow("wits", "EvCustWitsData"); }
 };
 }  // namespace
 
 bool WitsServices::LinkRunning(const app::LogState& log) { return log.engines.wits != nullptr; }
 bool WitsServices::CustomLinkRunning(const app::LogState& log) { return log.engines.custWits != nullptr; }
-void WitsServices::LinkTimer(app::LogState&) { app::NotBuilt("wits", "the link's timer work"); }
-void WitsServices::CustomLinkOutput(app::LogState&) { app::NotBuilt("wits", "the custom link's output"); }
-void WitsServices::StopLink(app::LogState&) { app::NotBuilt("wits", "StopLink"); }
-void WitsServices::StopCustomLink(app::LogState&) { app::NotBuilt("wits", "StopCustomLink"); }
+void WitsServices::LinkTimer(app::LogState&) { app::NoWindow("wits", "the link's timer work"); }
+void WitsServices::CustomLinkOutput(app::LogState&) { app::NoWindow("wits", "the custom link's output"); }
+void WitsServices::StopLink(app::LogState&) { app::NoWindow("wits", "StopLink"); }
+void WitsServices::StopCustomLink(app::LogState&) { app::NoWindow("wits", "StopCustomLink"); }
 
 void WitsServices::TakeGasSetup(app::LogState& log, const GasSetupValues& v)
 {
@@ -67,7 +67,7 @@ void WitsServices::CompareRigAgain(app::LogState& log)
 
 WitsServices& DefaultWitsServices()
 {
-    static NotBuilt services;
+    static Windowless services;
     return services;
 }
 

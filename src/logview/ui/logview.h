@@ -1,7 +1,7 @@
 #pragma once
 // The view's services as the main window runs them: the paint of the log into the window's backing
 // store, the repaint of single rows for the code that draws outside a paint and the off-screen log
-// rendered at idle time, and the mouse over the log. The handlers not built yet keep their defaults.
+// rendered at idle time, and the mouse over the log. The handlers it does not take keep their defaults.
 #include "logview/logview_services.h"
 #include "logview/ui/dragdcs.h"
 #include "logview/ui/mousewindow.h"

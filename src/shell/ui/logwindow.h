@@ -381,7 +381,7 @@ private:
     std::unique_ptr<platform::WindowTimers> timers_;
     int savedFileListener_ = 0;  // publishes the well's saved side files (wellfile::AddSavedFileListener)
     std::shared_ptr<app::WindowServices> windowServices_;  // this window's menus and tool windows
-    std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout; the rest not built yet
+    std::shared_ptr<app::ViewServices> viewServices_;      // this window's layout
     app::WellServices wellServices_;
     shell::NeighbourLinks otherLinks_{neighbours_, wellServices_};  // what drilling mode asks of the other links
     shell::DrillingFiles drillingFiles_{state_, neighbours_, wellServices_};  // the well's files a drilling step writes
