@@ -69,10 +69,10 @@ TEST(DepthBar, StandsBesideTheLogDownToItsLastRowAndSetsTheLogBottom)
     EXPECT_EQ(w.Bar().x(), 1064 + 20);
     w.s.customTracks.data.reset();
 
-    // A window narrower than the log keeps the bar inside it, 16 pixels from its right edge.
+    // A window narrower than the log keeps the bar inside it, at its right edge.
     w.window.resize(900, 700);
     QScrollBar& narrow = w.Bar();
-    EXPECT_EQ(narrow.x(), 900 - narrow.width() - 16);
+    EXPECT_EQ(narrow.x(), 900 - narrow.width());
 }
 
 TEST(DepthBar, LayoutsAndResizesLeaveExactlyOneBar)
