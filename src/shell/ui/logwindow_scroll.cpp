@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -116,6 +117,9 @@ bool LogWindow::eventFilter(QObject* watched, QEvent* event)
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }
+    const QEvent::Type t = event->type();
+    if (qobject_cast<QStatusBar*>(watched) && (t == QEvent::Show || t == QEvent::Hide || t == QEvent::Resize))
+        ClientTopChanged();  // the log ends above the status line
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -174,7 +178,7 @@ void LogWindow::EvSize(int w, int h)
 void LogWindow::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
-    EvSize(e->size().width(), e->size().height() - ClientTop());
+    EvSize(e->size().width(), e->size().height() - ClientTop() - StatusLineHeight());
 }
 
 void LogWindow::EvVScroll(int code, int thumb, bool ctrl)
