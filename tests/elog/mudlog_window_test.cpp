@@ -22,6 +22,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -344,43 +345,127 @@ TEST(LasRealFiles, ImportedGammaIsExportedAtItsOwnDepth)
         "Records with a damaged depth field, written at their place in the file: 1050"));
 }
 
-// The demo well exported over 1020-2600 and imported back with its rate and gas columns mapped: every
-// record holds what it held; only the two-unit rate is made the mean of the two half units, and the
-// components, which the export writes to a tenth of the record's units (hundredths), come back so
-// rounded.
+// The demo well, with custom data, whole weights on bit and two units without a rate, exported over
+// 1020-2600 and imported into a copy whose carried fields are cleared, every column the export writes
+// that a target reads mapped: every record holds what it held, each field to the precision of its
+// column. Only what the import works out itself changes: the two-unit rate (the mean of the two half
+// units where the unit has a rate), the CO2 the log draws and the custom record's weight on bit.
 TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
 {
     shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     const wellfile::OpenWell& f = window.State().well.file;
     window.State().well.config.gasPercentMode = 0;  // gas in the units it is stored in
-    const QByteArray before = ReadBytes(f.dataFileName);
+    using testing_support::At;
+    using wellfile::RECORD;
+    const QString svx = f.dataFolder + f.wellName + ".svx", las = f.dataFolder + "mudloglas/" + f.wellName + ".las";
+    std::vector<RECORD> well = testing_support::FileRecords<RECORD>(f.dataFileName);
+    const auto rec = [&](std::vector<RECORD>& v, int depth) -> RECORD& { return v[std::size_t(depth - f.fileTopDepth)]; };
+    for (int d = 1020; d <= 2600; ++d) {
+        rec(well, d).custom1 = float(d % 37) * 0.5f;
+        rec(well, d).custom2 = float(d % 11) * 1.5f;
+        rec(well, d).weightOnBit[0] = float(10 + d % 7);
+        rec(well, d).weightOnBit[1] = float(20 + d % 13);
+    }
+    rec(well, 1067).rateOne = 0.1f, rec(well, 1067).rateOdd = 3.0f, rec(well, 1067).rate2Ft = 3.25f;  // no whole step
+    rec(well, 1117).rateOne = rec(well, 1117).rateOdd = rec(well, 1117).rate2Ft = 0.1f;                 // no rate at all
+    testing_support::WriteRecords(f.dataFileName, well);
     ASSERT_EQ(ExportRows(window, 1020, 2600).size(), 3161u);
-    EXPECT_TRUE(ReadBytes(f.dataFolder + "mudloglas/" + f.wellName + ".las").contains("\nDATE.     01-03-26 "));
+    EXPECT_TRUE(ReadBytes(las).contains("\nDATE.     01-03-26 "));
+
+    // The copy: rates blank, the rest of the carried fields 0; the first record keeps its half step,
+    // which lies above the file's first row.
+    const QByteArray before = ReadBytes(f.dataFileName);
+    const std::vector<wellfile::CUSTDATAREC> customWas = testing_support::FileRecords<wellfile::CUSTDATAREC>(svx);
+    std::vector<RECORD> cleared = well;
+    for (int d = 1020; d <= 2600; ++d) {
+        RECORD& r = rec(cleared, d);
+        r.rateOne = 0.1f;
+        for (int i = 1; i <= 8; ++i)
+            r.gas[i] = 0;
+        if (d > 1020) {
+            r.rateOdd = 0.1f;
+            for (int i = 1; i <= 7; ++i)
+                r.halfGas[i] = 0;
+            r.weightOnBit[0] = 0;
+        }
+        r.co2 = r.tvd = r.azimuth = r.inclination = r.verticalSection = r.weightOnBit[1] = r.custom1 = r.custom2 = 0;
+    }
+    testing_support::WriteRecords(f.dataFileName, cleared);
+    std::vector<wellfile::CUSTDATAREC> custom = customWas;
+    for (wellfile::CUSTDATAREC& c : custom)
+        if (c.depth >= 1020 && c.depth <= 2600)
+            c.rpm = 0;
+    testing_support::WriteRecords(svx, custom);
+
     doubles().prompter.messages.clear();
     Dialog::QueueTestScript([](Dialog& d) {
         EXPECT_EQ(d.GetString(id::Available, 5).left(5), "ROP1.");
-        Map(d, {{5, 1}, {39, 3}, {40, 4}, {41, 5}, {42, 6}, {43, 7}, {44, 8}, {45, 9}});  // Rate/MM, C1 .. NC5
+        // Line n - 1 is column n: Rate/MM, C1 .. NC5, CO2, TVD, DEV, AZM, VS, WOB, RPM, custom 1 and 2.
+        Map(d, {{5, 1}, {39, 3}, {40, 4}, {41, 5}, {42, 6}, {43, 7}, {44, 8}, {45, 9}, {47, 10}, {1, 12}, {2, 14},
+                {3, 13}, {4, 15}, {66, 19}, {65, 20}, {74, 23}, {75, 24}});
     });
-    doubles().prompter.fileAnswers = {f.dataFolder + "mudloglas/" + f.wellName + ".las"};
+    doubles().prompter.fileAnswers = {las};
     // The export names its depths in metres, the depths of every well: no question, though the demo's
     // profile logs in feet.
     window.EvCommand(app::cmd::ImportMudlog);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+
     QByteArray after = ReadBytes(f.dataFileName);
     ASSERT_EQ(after.size(), before.size());
-    for (int at = (1020 - f.fileTopDepth) * 616; at <= (2600 - f.fileTopDepth) * 616; at += 616) {
-        using testing_support::At;
-        ASSERT_EQ(At<float>(after, at + 12), (At<float>(after, at + 8) + At<float>(after, at + 4)) * 0.5f);
+    int stations = 0;
+    for (int d = 1020; d <= 2600; ++d) {
+        const int at = (d - f.fileTopDepth) * 616;
+        // `step` is the last digit the column writes; a whole-number column truncates.
+        const auto carried = [&](int offset, double step) {
+            const float was = At<float>(before, at + offset), now = At<float>(after, at + offset);
+            if (step == 1.0)
+                ASSERT_EQ(now, std::trunc(was)) << d << " byte " << offset;
+            else
+                ASSERT_NEAR(now, was, step / 2 + 1e-4) << d << " byte " << offset;
+            after.replace(at + offset, 4, before.mid(at + offset, 4));
+        };
+        ASSERT_EQ(At<float>(after, at + 60), At<float>(after, at + 352)) << d;  // the CO2 the log draws
+        after.replace(at + 60, 4, before.mid(at + 60, 4));
+        const float rateOne = At<float>(before, at + 8);
+        ASSERT_EQ(At<float>(after, at + 12), rateOne > 0.1f ? (At<float>(after, at + 8) + At<float>(after, at + 4)) * 0.5f
+                                                            : At<float>(before, at + 12)) << d;
         after.replace(at + 12, 4, before.mid(at + 12, 4));
-        for (const int gas : {32, 420})  // C1 .. nC5 of the full and the half step
-            for (int c = gas; c < gas + 7 * 4; c += 4) {
-                ASSERT_NEAR(At<float>(after, at + c), At<float>(before, at + c), 0.0501) << at / 616 << " " << c;
-                after.replace(at + c, 4, before.mid(at + c, 4));
-            }
+        carried(8, 0.01);
+        for (int c = 32; c <= 56; c += 4)  // C1 .. NC5
+            carried(c, 0.1);
+        if (d > 1020) {
+            carried(4, 0.01);
+            for (int c = 420; c <= 444; c += 4)
+                carried(c, 0.1);
+            carried(482, 1.0);
+        }
+        carried(486, 1.0);
+        carried(352, 0.1);
+        stations += At<float>(before, at + 276) > 0;
+        for (int offset : {276, 272, 268})  // TVD, inclination, azimuth
+            carried(offset, 0.1);
+        carried(389, 1.0);  // vertical section
+        carried(328, 0.1);
+        carried(332, 0.1);
     }
+    EXPECT_GT(stations, 20);
     for (int at = 0; at < before.size(); at += 616)
         ASSERT_EQ(after.mid(at, 616), before.mid(at, 616)) << "record " << at / 616 + f.fileTopDepth;
+    // The custom records: the RPM, and the weight on bit the D exponent reads, the record's whole step.
+    std::vector<wellfile::CUSTDATAREC> customAfter = testing_support::FileRecords<wellfile::CUSTDATAREC>(svx);
+    ASSERT_EQ(customAfter.size(), customWas.size());
+    for (std::size_t k = 0; k < customWas.size(); ++k) {
+        wellfile::CUSTDATAREC& c = customAfter[k];
+        if (c.depth >= 1020 && c.depth <= 2600) {
+            const float rpm = c.rpm, wob = c.las28, depth = c.depth;
+            ASSERT_EQ(rpm, std::trunc(customWas[k].rpm)) << depth;
+            ASSERT_EQ(wob, float(rec(well, int(depth)).weightOnBit[1])) << depth;
+            c.rpm = customWas[k].rpm;
+            c.las28 = customWas[k].las28;
+        }
+        ASSERT_EQ(std::memcmp(&c, &customWas[k], sizeof c), 0) << "custom record " << k;
+    }
 }
 
 }  // namespace
