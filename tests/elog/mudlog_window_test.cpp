@@ -313,10 +313,33 @@ TEST(LasRealFiles, DataThatCannotBeImportedAreRefusedBeforeTheDialog)
     w.ImportElog(wrapped);
     w.ImportElog(run.substr(0, run.find("~A")));
     w.Import(run.substr(0, run.find('\n', run.find("~A")) + 1));
+    // Depths in tenths of an inch, beyond the deepest an import fills; a file without a ~Well section;
+    // one more value than curves and no comma; UTF-16 with and without a byte-order mark.
+    const std::string deep = "~Version\nVERS. 2.0 :\nWRAP. NO :\n~Well\nSTRT.1IN 890160 :\nSTOP.1IN 986904 :\n"
+                             "STEP.1IN 12 :\nNULL. -999.25 :\n~Curve\nDEPT.1IN :\nGR.GAPI :\n~A\n890160 50\n";
+    w.ImportElog(deep);
+    w.Import(deep);
+    w.ImportElog("~Version\nVERS. 2.0 :\nWRAP. NO :\n~Curve\nDEPT.M :\n~A\n1030\n");
+    std::string excess = deep, utf16le = "\xFF\xFE", utf16be;
+    excess.replace(excess.find("890160 50"), 9, "1030 50 60");
+    excess.replace(excess.find("890160"), 6, "1000"), excess.replace(excess.find("986904"), 6, "1100");
+    w.Import(excess);
+    for (char c : excess)
+        utf16le += std::string{c, '\0'}, utf16be += std::string{'\0', c};
+    w.ImportElog(utf16le);
+    w.Import(utf16be);
     const std::string comma = "Data line 1 holds 6 values, the ~Curve section lists 3 curves.\n"
                               "Is a comma used as the decimal mark? Nothing was imported. / Import Error\n";
+    const std::string beyond = ".las run from 890160 to 986904, beyond 200000, the deepest depth the program imports.\n"
+                               "Nothing was imported. / Import Error\n";
+    const std::string utf16 = " is UTF-16 text, which the import does not read.\nSave it as ASCII text and import it "
+                              "again. / Import Error\n";
     EXPECT_EQ(w.Messages(), comma + comma + "Can not import wrapped file / Import Error\n"
-                            "Ascii data section missing / Import Error\nFile Read  Error / File Error \n");
+                            "Ascii data section missing / Import Error\nFile Read  Error / File Error \n"
+                            "The depths of E" + beyond + "The depths of M" + beyond +
+                            "Invalid or missing header information / Import Error\n"
+                            "Data line 1 holds 3 values, the ~Curve section lists 2 curves.\nNothing was imported. / "
+                            "Import Error\nE.las" + utf16 + "M.las" + utf16);
     EXPECT_FALSE(QFileInfo::exists(w.folder + "I.svc"));
     EXPECT_EQ(ReadBytes(w.path), data);
 }
