@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +159,35 @@ TEST(ImportDialog, TypedDepthsAreHeldToTheRangeOfInt)
     };
     EXPECT_EQ(typed("-3e9", "9e9"), std::pair(std::numeric_limits<std::int32_t>::min(), 2147483647));
     EXPECT_EQ(typed("2.1e9", "3e9"), std::pair(2100000000, 2147483647));
+}
+
+// The mapping list: a target mapped again keeps one row, the last column chosen; a row picked with the
+// mouse can be removed, and removing it unmaps only its target.
+TEST(MudlogWindow, OneRowATargetAndARowPickedWithTheMouseIsRemoved)
+{
+    MudlogWindow w;
+    const QByteArray before = ReadBytes(w.path);
+    w.Import(lasfiles::ImportTestFile("mudlog half steps"), [](Dialog& d) {
+        const auto add = [&](int line, int target) {
+            d.SetSelIndex(id::Available, line);
+            d.Command(id::Available, platform::CBN_SELCHANGE);
+            d.SetSelIndex(id::ImportAs, target - 1);
+            d.Command(id::ImportAs, platform::CBN_SELCHANGE);
+            d.Click(id::Add);
+        };
+        add(3, 2), add(2, 2), add(0, 1);  // TOTGAS from C1.PPM, then from TOTGAS.%; ROP
+        ASSERT_EQ(d.GetCount(id::Mappings), 2);
+        EXPECT_TRUE(d.GetString(id::Mappings, 0).startsWith("TOTGAS.% : AS..TOTGAS"));
+        auto* list = d.ControlAs<QListWidget>(id::Mappings);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        ASSERT_TRUE(d.IsEnabled(id::Remove));
+        d.Click(id::Remove);
+        EXPECT_EQ(d.GetCount(id::Mappings), 1);
+        d.Click(platform::IDOK);
+    });
+    const QByteArray after = ReadBytes(w.path);
+    EXPECT_EQ(testing_support::At<float>(after, 30 * 616 + 28), 500.0f);  // TOTGAS.% at 1030
+    EXPECT_EQ(after.mid(30 * 616 + 4, 12), before.mid(30 * 616 + 4, 12));   // no rate imported
 }
 
 TEST(MudlogWindow, ARefusedIntervalOrAFailedWriteLeavesTheFilesAsTheyWere)
