@@ -263,20 +263,16 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
     }
     EXPECT_GT(gasRows, n / 2);  // the gas of most depths reached the columns
     EXPECT_GT(stations, 5);
-    // The gravity on every row is that of the gas written beside it: C1 .. iC5 (columns 40-45), each
-    // to the written tenth, weighted by methane 0.554 ... i-pentane 2.491.
+    // The SG of every row is the gravity of the C1 .. iC5 written beside it (columns 40-45, each to its
+    // tenth: `slack` is what that rounding can move it).
     constexpr std::array<double, 6> gravity{0.554, 1.038, 1.523, 2.007, 2.007, 2.491};
     for (const QJsonValue& v : peer.rows) {
-        const QJsonArray row = v.toArray();
         double sum = 0, weighted = 0, slack = 0;
-        for (int i = 0; i < 6; ++i) {
-            sum += std::abs(Cell(row, 39 + i));
-            weighted += std::abs(Cell(row, 39 + i)) * gravity[std::size_t(i)];
-        }
-        const double hand = sum > 0 ? weighted / sum : 0.0;
+        for (std::size_t i = 0; i < 6; ++i)
+            sum += std::abs(Cell(v.toArray(), 39 + int(i))), weighted += std::abs(Cell(v.toArray(), 39 + int(i))) * gravity[i];
         for (double g : gravity)
-            slack += std::abs(g - hand) * 0.05;  // the rounding of each component
-        ASSERT_NEAR(Cell(row, 62), hand, 0.0005 + (sum > 0 ? slack / sum : 0.0) + 1e-9) << Cell(row, 0);
+            slack += sum > 0 ? std::abs(g - weighted / sum) * 0.05 / sum : 0.0;
+        ASSERT_NEAR(Cell(v.toArray(), 62), sum > 0 ? weighted / sum : 0.0, 0.0005 + slack + 1e-9) << Cell(v.toArray(), 0);
     }
 }
 
