@@ -75,8 +75,8 @@ struct MudlogWindow {
     }
 };
 
-// Maps line `line` of "Available Curves" onto target `target` (1-based) and imports.
-void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs)
+// Maps line `line` of "Available Curves" onto target `target` (1-based), then imports unless told not to.
+void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs, bool import = true)
 {
     for (const auto& [line, target] : pairs) {
         d.SetSelIndex(id::Available, line);
@@ -85,7 +85,8 @@ void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs)
         d.Command(id::ImportAs, platform::CBN_SELCHANGE);
         EXPECT_TRUE(d.Click(id::Add));
     }
-    d.Click(platform::IDOK);
+    if (import)
+        d.Click(platform::IDOK);
 }
 
 // The LAS command over start .. stop: the file's data rows as numbers.
@@ -167,14 +168,7 @@ TEST(MudlogWindow, OneRowATargetAndARowPickedWithTheMouseIsRemoved)
     MudlogWindow w;
     const QByteArray before = ReadBytes(w.path);
     w.Import(lasfiles::ImportTestFile("mudlog half steps"), [](Dialog& d) {
-        const auto add = [&](int line, int target) {
-            d.SetSelIndex(id::Available, line);
-            d.Command(id::Available, platform::CBN_SELCHANGE);
-            d.SetSelIndex(id::ImportAs, target - 1);
-            d.Command(id::ImportAs, platform::CBN_SELCHANGE);
-            d.Click(id::Add);
-        };
-        add(3, 2), add(2, 2), add(0, 1);  // TOTGAS from C1.PPM, then from TOTGAS.%; ROP
+        Map(d, {{3, 2}, {2, 2}, {0, 1}}, false);  // TOTGAS from C1.PPM, then from TOTGAS.%; ROP
         ASSERT_EQ(d.GetCount(id::Mappings), 2);
         EXPECT_TRUE(d.GetString(id::Mappings, 0).startsWith("TOTGAS.% : AS..TOTGAS"));
         auto* list = d.ControlAs<QListWidget>(id::Mappings);
