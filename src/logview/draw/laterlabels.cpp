@@ -43,10 +43,25 @@ std::vector<RECT> HeadCells(const PaintTarget& target, NeighbourPainters& painte
     return platform::RecordedTextCells(trial, 0);
 }
 
+// How many rows up from its own the head may stand: the rows above whose records keep its gas scale,
+// below the first row's.
+int RowsUp(const GasHeadAt& head, Records records, int topY, int R)
+{
+    const wellfile::RECORD* first = records.data();
+    if (head.record < first || head.record >= first + records.size() || R <= 0)
+        return 0;
+    const std::ptrdiff_t index = head.record - first;
+    int up = 0;
+    while (index - up - 1 >= 1 && records[std::size_t(index - up - 1)].gasScale == head.record->gasScale &&
+           head.y - (up + 1) * R >= topY + 2 * R)
+        ++up;
+    return up;
+}
+
 }  // namespace
 
 void WriteLaterLabels(const PaintTarget& target, NeighbourPainters& painters, const LaterScreenLabels& labels,
-                      int rightEnd, int lowestY)
+                      Records records, int topY, int rightEnd, int lowestY)
 {
     platform::Dc& dc = target.dc;
     std::vector<RECT> taken = platform::RecordedTextCells(dc, kClear);
@@ -81,8 +96,14 @@ void WriteLaterLabels(const PaintTarget& target, NeighbourPainters& painters, co
         int dy = 0;
         while (!Clear(cells, dy, taken) && head.y + dy + R <= lowestY)
             dy += R;
-        if (!Clear(cells, dy, taken))
+        if (!Clear(cells, dy, taken)) {
+            const int up = RowsUp(head, records, topY, R);
             dy = 0;
+            for (int k = 1; k <= up && !Clear(cells, dy, taken); ++k)
+                dy = -k * R;
+            if (!Clear(cells, dy, taken))
+                dy = 0;
+        }
         painters.DrawGasScaleHeader(target, *head.record, head.y + dy, R, head.inBody);
         for (const RECT& c : cells)
             taken.push_back(Widened({c.left, c.top + dy, c.right, c.bottom + dy}, kClear));

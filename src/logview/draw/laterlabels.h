@@ -20,9 +20,11 @@ struct LaterScreenLabels {
 };
 
 // Writes the labels on target.dc, whose text record holds what the paint wrote: each a pixel clear of
-// every text, box and line, and of the labels written before it. A mud value with no clear place
-// before `rightEnd` and a head with no clear row above `lowestY` stand where they were asked.
+// every text, box and line, and of the labels written before it. A head with no clear row down to
+// `lowestY` takes the nearest clear row above it down to which its scale holds (`records` are the
+// paint's, the head's among them, one a row from `topY`); a mud value with no clear place before
+// `rightEnd`, and a head with no clear row, stand where they were asked.
 void WriteLaterLabels(const PaintTarget& target, NeighbourPainters& painters, const LaterScreenLabels& labels,
-                      int rightEnd, int lowestY);
+                      Records records, int topY, int rightEnd, int lowestY);
 
 }  // namespace logview

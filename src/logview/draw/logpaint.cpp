@@ -363,7 +363,7 @@ void Painting::WholeLog()
     if (f.memos && !f.gasPercentOfTotal)
         n.DrawMemos(target, top, PageBottomY{g.logBottomY}, R, T - R);
     if (labelsLast)
-        WriteLaterLabels(target, n, later, g.gasRight, g.logBottomY - R);
+        WriteLaterLabels(target, n, later, f.records, T, g.gasRight, g.logBottomY - R);
     if (f.imageLog)
         return;
     ClearBelowTheLog();
