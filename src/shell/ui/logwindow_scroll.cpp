@@ -156,7 +156,8 @@ void LogWindow::EvSize(int w, int h)
     horzBar_ = new QScrollBar(Qt::Horizontal, this);
     horzBar_->setObjectName(QStringLiteral("1"));
     horzBar_->setFocusPolicy(Qt::NoFocus);
-    horzBar_->setGeometry(0, ClientTop() + h - (thick - 1), w - thick, thick);
+    // Its last row is the client area's last: none under the window's edge or over the status line.
+    horzBar_->setGeometry(0, ClientTop() + h - thick, w - thick, thick);
     horzBar_->setRange(0, app::HorizontalMax(DepthBarInputsOf(s, w, thick)));
     horzBar_->setSliderPosition(sc.horizontalOffset);
     // To the edges (SB_TOP, SB_BOTTOM) the log does not move: the handler sets the bar back.
