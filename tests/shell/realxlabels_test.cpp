@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -283,8 +284,8 @@ TEST_P(RealXLabels, OneClickOnAShowMarkersLetterOpensItsReport)
 //   row) starts at least two pixels right of the last pixel of that colour in the curve's name and unit
 //   (seen where the samples are on the screen: at 1,024 they lie past its edge).
 // - The gas track: the mud values "10.4 IN" and "10.5 OUT" and the heads' "25", "50" and "75" stand whole
-//   (each pixel of their ink as the log's scale font writes it, black) and no other black pixel lies
-//   within a pixel of their ink wherever they stand.
+//   (each pixel of their ink as the log's scale font writes it, black), together with those
+//   drawn with them, and no other black pixel lies within a pixel of their ink wherever they stand.
 // - No flare stands in these rows: no red line runs down the flare track.
 TEST_P(RealXLabels, TheGasLegendMudWeightsAndGasScaleHeadsStandClear)
 {
@@ -329,14 +330,25 @@ TEST_P(RealXLabels, TheGasLegendMudWeightsAndGasScaleHeadsStandClear)
     const int gasLeft = edges[column];
     const platform::Font scale = platform::Font::FromLogFont(logview::ViewFontsFor(kRow, kRow).scale);
     const QRect gasTrack(gasLeft, top, w - gasLeft, shot.height() - top);
+    std::map<std::string, std::vector<QPoint>> whole;  // where each stands whole
     for (const char* label : {"10.4 IN", "10.5 OUT", "25", "50", "75"}) {
         const Ink ink = InkOf(label, scale);
         auto places = Places(shot, gasTrack, ink, {0xC0C0C0, 0x0000FF});
         std::erase_if(places, [&](const auto& p) { return p.second * 2 > int(ink.ring.size()); });
         EXPECT_FALSE(places.empty()) << label << " stands nowhere whole";
-        for (const auto& [at, met] : places)
+        for (const auto& [at, met] : places) {
             EXPECT_EQ(met, 0) << label << " at " << at.x() << "," << at.y() << " meets other ink";
+            whole[label].push_back(at);
+        }
     }
+    // Drawn together, they stand whole together: none of them cut by what was drawn over it (left of each
+    // head's "75" its "25" and "50": "125" and "150" hold a "25" and a "50" of their own).
+    EXPECT_EQ(whole["10.4 IN"].size(), whole["10.5 OUT"].size()) << "a mud weight's value cut";
+    for (const QPoint& at : whole["75"])
+        for (const char* label : {"25", "50"})
+            EXPECT_TRUE(std::any_of(whole[label].begin(), whole[label].end(),
+                                    [&](const QPoint& p) { return p.y() == at.y() && p.x() < at.x(); }))
+                << "the head of " << at.y() << " has its " << label << " cut";
 
     int longest = 0;  // red rows one under the other in one column
     for (int px = gasLeft; px < w; ++px)
