@@ -227,16 +227,11 @@ TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
         << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
-                         [](const ::testing::TestParamInfo<QSize>& info) {
-                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
-                         });
-
 // Drilling on the demo: the band's lag read-out (found by its ink in the band's status font) stands whole
 // in the window, a pixel clear of any other ink. At 1,024 the log is wider than the window: scrolled to
 // the right the read-out stays whole and clear, where a fresh paint of that view (Zoom On and Off) puts
-// it; and the depth bar stands at the window's right edge at every scroll (its 14 px strip is the same
-// before and after the scroll: no log under it at the start).
+// it, and the band's other read-outs are the fresh paint's; the depth bar stands at the window's right
+// edge at every scroll (its 14 px strip is the same before and after the scroll: no log under it).
 TEST_P(RealXRepaint, TheDrillingBandsLagTextStandsWholeAtEveryScroll)
 {
     ASSERT_TRUE(demo::MakeDemoWell(folder));
@@ -270,5 +265,14 @@ TEST_P(RealXRepaint, TheDrillingBandsLagTextStandsWholeAtEveryScroll)
         ClickBar(2);
         x.ChangedFrom(now, kRedrawn, 10000);
     }
-    EXPECT_EQ(clearPlace(Away(), "on a fresh paint"), moved) << "a fresh paint puts the read-out elsewhere";
+    const QImage fresh = Away();
+    EXPECT_EQ(clearPlace(fresh, "on a fresh paint"), moved) << "a fresh paint puts the read-out elsewhere";
+    // The band's read-outs (below the menu line) as the fresh paint draws them.
+    const QRect band(client.left(), client.top() + 25, client.width() - 20, 100);
+    EXPECT_EQ(DifferentPixels(scrolled.copy(band), fresh.copy(band)), 0) << "the band scrolled is not a fresh paint's";
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+                         [](const ::testing::TestParamInfo<QSize>& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });

@@ -90,6 +90,12 @@ bool DrillingStatusWindow::Draw(const std::function<void(platform::Dc&)>& draw)
     platform::Dc dc(s.view.bitmaps->backingStore);
     dc.SetViewportOrg(-logview::GeometryOf(s).horizontalScroll, 0);
     draw(dc);
+    // The off-screen log that a horizontal scroll copies from holds it too: a scroll shows what a fresh
+    // paint of the band would.
+    if (QImage& log = s.view.bitmaps->offScreenLog; !log.isNull()) {
+        platform::Dc whole(log);
+        draw(whole);
+    }
     return true;
 }
 
