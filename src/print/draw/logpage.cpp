@@ -103,6 +103,9 @@ void Page::SlideMarks(int r, const RECORD& rec, const RECORD& before, int y)
     }
     if (!letter)
         return;
+    // A letter that belongs above the page's first row is written on that row, as its depth number is.
+    if (!rowY.empty())
+        letterY = std::max(letterY, rowY.front() + int(0.25 * R));
     const platform::KeepDcState keep(dc);
     if (f.device.colourPrinting)
         dc.SetTextColor(platform::RGB(0, 0, 255));
@@ -186,6 +189,8 @@ void Page::RowLoop(int rows, int y)
             runEnds = true;
             break;
         }
+        if (!RowFits(y))
+            break;
         rowY.push_back(y);
         Row(r, y);
         rowsDrawn = r + 1;
@@ -233,6 +238,7 @@ void Page::WholePage(int topY, int y)
     if (g.Flag(layout::FLAG_ROP) && rows > 0) {
         logview::DepthColumnOptions column = f.depthColumn;
         column.gasHeads = &gasHeads;
+        column.curveHeads = &curveHeads;
         logview::DrawSurveyColumn(dc, g, f.device, column, f.records, first, rows, R, U, topY);
     }
     if (!rowRecords.empty())

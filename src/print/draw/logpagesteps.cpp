@@ -270,14 +270,17 @@ void PageSteps::LabelsLast()
         }
         laterLabels.clear();
     }
-    if (!gasHeads.empty()) {
+    if (!gasHeads.empty() || !curveHeads.empty()) {
         const std::vector<platform::RECT> written = WrittenRects(dc, Rh() / 2);
         logview::Device device = f.device;
         device.printer.written = &written;
         const logview::PaintTarget heads{dc, g, device};
+        for (const logview::CurveHeadAt& h : curveHeads)
+            f.painters.DrawTrackScaleHeader(heads, h.y, Rh(), h.flag);
         for (const logview::GasHeadAt& h : gasHeads)
             f.painters.DrawGasScaleHeader(heads, *h.record, h.y, Rh(), h.inBody);
         gasHeads.clear();
+        curveHeads.clear();
     }
 }
 
