@@ -82,7 +82,8 @@ struct PageSteps {
     std::vector<logview::CurveHeadAt> curveHeads;
     logview::Device laterDevice;
     logview::PaintTarget laterTarget;
-    void LabelsLast();
+    // No head is written above `firstTextY`, the highest the page's rows write.
+    void LabelsLast(int firstTextY);
     // Page-class pages step the margin index; returns the count the page gives back on the wrap.
     int NextMargin(int recordsPerIndex);
 };
